@@ -1,0 +1,7 @@
+#include "frame/app_state.h"
+
+AppState app_state;
+ChapterIndex chapter_index;
+ProblemTexts problem_texts;
+ScreenSettings screen_settings;
+PageMouseModes page_mouse_modes;

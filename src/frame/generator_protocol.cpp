@@ -1,0 +1,60 @@
+#include "frame/generator_protocol.h"
+
+#include "frame/app_state.h"
+
+ChapterGenerators chapter_generators;
+
+void walk_problem_blocks(std::int32_t request, std::span<const ChapterSection> sections,
+                         std::span<const ProblemBlock> blocks)
+{
+    ChapterIndex& index = chapter_index;
+    const bool registering = request == register_request;
+    if (registering) {
+        index.section_count = 0;
+        for (std::int32_t e = 1; e <= max_sections; ++e) {
+            SidePanelEntry& entry = index.side_panel[e];
+            entry.top = 0;
+            entry.bottom = 0;
+            entry.title.clear();
+        }
+    }
+    std::size_t next_section = 0;
+    std::int32_t k = 0;
+    for (const ProblemBlock& block : blocks) {
+        if (k == max_problems) break;
+        if (registering) {
+            while (next_section < sections.size() && sections[next_section].first_problem <= k + 1) {
+                const ChapterSection& section = sections[next_section++];
+                if (section.first_problem != k + 1 || index.section_count == max_sections) continue;
+                SidePanelEntry& entry = index.side_panel[++index.section_count];
+                entry.top = section.top;
+                entry.bottom = section.bottom;
+                entry.first_problem = k + 1;
+                entry.title = section.title;
+            }
+        }
+        ++k;
+        index.problem_level[k] = block.level;
+        if (app_state.selected_problem != k) continue;
+        if (request == generate_request) {
+            if (block.generate) block.generate();
+            return;
+        }
+        if (request == answer_request) {
+            if (block.answer) block.answer();
+            return;
+        }
+    }
+    app_state.problem_count = k;
+}
+
+void register_chapter_generator(std::int32_t chapter, ChapterGenerator generator)
+{
+    if (chapter < 1 || chapter > 9) return;
+    chapter_generators.by_chapter[chapter] = generator;
+}
+
+bool chapter_available(std::int32_t chapter)
+{
+    return chapter >= 1 && chapter <= 9 && chapter_generators.by_chapter[chapter] != nullptr;
+}
