@@ -1,0 +1,12 @@
+// Paragraphs of markup text, wrapped at blanks between two x limits and
+// fully justified, 16 pixels per line, the last line ragged.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+// Draws text with its first line at y. To learn the paragraph's size, draw
+// it 1000 pixels right of its place and read the platform's current
+// position: y is the top of the last line, x the end of it.
+void draw_justified_text(std::int32_t x_left, std::int32_t x_right, std::int32_t y,
+                         std::string_view text);
