@@ -1,0 +1,21 @@
+// Composition strings and molar masses.
+//
+// A CompositionString holds one 4-character group per element: the symbol
+// in 2 characters as in the element table ("H ", "Cl") and the count in 2,
+// read as an integer ("02", " 2"; "00" and blanks count 0). The number of
+// groups is the length without trailing blanks divided by 4; a trailing
+// fragment is ignored. Compound records carry it with leading zeros
+// ("Fe02S 03O 12").
+#pragma once
+
+#include <string_view>
+
+// Returned in mass_uncertainty when a symbol is not an element of the table.
+inline constexpr float unknown_element_uncertainty = -1.0f;
+
+// Molar mass in g/mol: the sum over the groups of count x atomic mass, each
+// atomic-mass text read through value slot 20 (which is overwritten), so
+// that mass_uncertainty receives the linear sum of count x three units of the
+// last written digit of each mass. A symbol that matches no element stops
+// at once with result 0.0 and mass_uncertainty -1.0: callers test it first.
+float compute_molar_mass(std::string_view composition, float& mass_uncertainty);
