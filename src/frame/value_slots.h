@@ -1,0 +1,32 @@
+// The twenty slots through which every number shown passes: a value, its
+// uncertainty and its significant digits, and the markup that shows them.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+struct ValueSlot {
+    float value = 0.0f;
+    float uncertainty = 0.0f;
+    std::int32_t digits = 1;
+    std::string input_text;    // read by mode 0; rewritten as "(e20.bb)" by every mode
+    std::string display_text;  // markup, e.g. "1.23•10@u-3@"
+};
+
+// Slots count from 1; slot 20 is the chemistry routines' scratch slot, so
+// nothing is kept there across a molar-mass or thermodynamics call.
+struct ValueSlotTable {
+    static constexpr std::int32_t slot_count = 20;
+    std::array<ValueSlot, slot_count> slots{};
+    ValueSlot& operator[](std::int32_t slot) { return slots.at(slot - 1); }
+    const ValueSlot& operator[](std::int32_t slot) const { return slots.at(slot - 1); }
+};
+extern ValueSlotTable value_slots;
+
+// mode n > 0: round value to n significant digits, uncertainty three units of
+//             the last digit;
+// mode 0:     value and digits from input_text as typed ("0.0120" has 3);
+// mode -1:    digits from uncertainty, value and uncertainty kept.
+// Every mode rewrites input_text and display_text.
+void convert_data_slot(std::int32_t slot, std::int32_t mode);
