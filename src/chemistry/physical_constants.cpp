@@ -1,0 +1,16 @@
+#include "chemistry/table_rows.h"
+
+PhysicalConstants tabulated_physical_constants()
+{
+    PhysicalConstants c;
+    c.avogadro_number = 6.0221417e23f;
+    c.atomic_mass_unit = 1.660539e-27f;
+    c.proton_mass = 1.6726216e-27f;
+    c.neutron_mass = 1.6749287e-27f;
+    c.electron_mass = 9.1093825e-31f;
+    c.elementary_charge = 1.6021766e-19f;
+    c.planck_constant = 6.6260693e-34f;
+    c.speed_of_light = 2.99792458e8f;  // the nearest float is 299792448
+    c.boltzmann_constant = 1.3806506e-23f;
+    return c;
+}
