@@ -1,0 +1,29 @@
+#pragma once
+// The entry points through which a backend hands host events and host-side
+// calls of program code to the platform.
+
+#include <functional>
+
+#include "platform/mouse.h"
+#include "platform/window.h"
+
+namespace platform {
+
+// On the user-interface thread: runs the callback bound to the event, then
+// wakes the waiters whose mask holds it.
+void deliver_mouse_event(const MouseEvent& event);
+// On the user-interface thread: the key handler first; characters then
+// feed qw_get_key.
+void deliver_key_event(const KeyEvent& event);
+
+// Runs program code called by the host (menu, dialog and mouse callbacks,
+// start-up routines): a ProgramStopping thrown inside ends it quietly.
+// Returns false when it ended that way.
+bool run_guarded(const std::function<void()>& code);
+
+// Begins quitting: every wait, sleep and beep returns (throwing
+// ProgramStopping) and the platform's threads are stopped and joined.
+// Call on the user-interface thread when the frame closes.
+void stop_and_join_threads();
+
+}  // namespace platform

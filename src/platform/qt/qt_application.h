@@ -1,0 +1,57 @@
+#pragma once
+// Entry points of the Qt backend. No Qt type appears here, so the program's
+// main and the tests can include it.
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/backend.h"
+
+namespace platform::qt {
+
+// Makes the application and its frame window, installs the Qt backend, runs
+// the start-up routines in order on the user-interface thread before any
+// input is dispatched, then dispatches events until the program ends.
+// Returns the exit code (rt_exit / rt_stop / closing the frame).
+int run_application(int argc, char** argv, const std::vector<std::function<void()>>& startup);
+
+// A headless session for tests and tools: the application (created once per
+// process; offscreen when QT_QPA_PLATFORM says so) and a fresh frame window
+// with the Qt backend installed for the session's life.
+class Session {
+public:
+    Session();
+    ~Session();
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+    Backend& backend();
+    // Dispatches pending events (posted tasks, repaints) for a moment.
+    void process_events(std::int32_t milliseconds = 0);
+    // The canvas colour at (x, y), unclipped; -1 outside the canvas.
+    std::int32_t canvas_pixel(std::int32_t x, std::int32_t y) const;
+    // Writes the canvas part (0, 0)-(width - 1, height - 1) as a PNG.
+    bool save_png(const std::string& path, std::int32_t width, std::int32_t height) const;
+
+    // Simulated user input, delivered as the window would deliver it.
+    void mouse(std::int32_t event, std::int32_t x, std::int32_t y, std::int32_t key_state = 0);
+    void key(std::int32_t kind, std::int32_t code);
+    // Runs the callback of a menu item (item 0: a top-level entry) and its texts.
+    bool trigger_menu(std::int32_t menu, std::int32_t item);
+    std::string menu_text(std::int32_t menu, std::int32_t item) const;
+    std::int32_t menu_flags(std::int32_t menu, std::int32_t item) const;
+    // The open modal dialog, if any: press Enter or Esc, click a control, type.
+    bool dialog_open() const;
+    bool dialog_key(std::int32_t virtual_key);
+    bool dialog_click(std::int32_t control_id);
+    bool dialog_type(std::int32_t control_id, const std::string& text);
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace platform::qt
