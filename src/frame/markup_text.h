@@ -17,6 +17,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "platform/graphics.h"
+
 // Longest text the renderer draws; anything beyond, also after a d, u, i or
 // b code has been expanded, is not drawn.
 inline constexpr std::size_t markup_text_limit = 1000;
@@ -25,3 +27,11 @@ inline constexpr std::size_t markup_text_limit = 1000;
 // the final pen y. Afterwards the platform's current position stands at the
 // end of the last piece drawn, so drawing off-page measures a text.
 float draw_markup_text(std::int32_t x, std::int32_t y, std::string_view text);
+
+// Draws text at (x, y), normally off the page, and returns where the
+// platform's current position ends up: its x less x is the text's width.
+// A text that draws no character measures 0 wide.
+QwPoint measure_markup_text(std::int32_t x, std::int32_t y, std::string_view text);
+
+// The first `count` UTF-8 characters of text (all of it when shorter).
+std::string_view first_characters(std::string_view text, std::size_t count);

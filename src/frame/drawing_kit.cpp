@@ -1,0 +1,103 @@
+#include "frame/drawing_kit.h"
+
+#include <algorithm>
+#include <string>
+
+#include "frame/app_state.h"
+#include "frame/fixed_width.h"
+#include "frame/justified_text.h"
+#include "frame/markup_text.h"
+#include "platform/graphics.h"
+
+namespace {
+
+// Boxes that follow their text are measured this far right of their place.
+inline constexpr std::int32_t measure_offset = 1000;
+inline constexpr std::string_view body_prefix = "@T1@@C1@";
+inline constexpr std::string_view answer_prefix = "@T7@@C6@R@T1@@C1@: ";
+
+// Draws the paragraph off-page and returns where it ends: y is the top of
+// its last line, x the end of that line.
+QwPoint measure_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_t y,
+                          std::string_view text) {
+    draw_justified_text(x_left + measure_offset, x_right + measure_offset, y, text);
+    return qw_get_current_position();
+}
+
+void fill_box(std::int32_t colour, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
+    qw_set_color_rgb(colour);
+    qw_rectangle(QwControl::filled, x1, y1, x2, y2);
+}
+
+void outline_box(std::int32_t colour, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
+    qw_set_color_rgb(colour);
+    qw_rectangle(QwControl::outline, x1, y1, x2, y2);
+}
+
+// Shadow, box and header band of a statement whose text ends at row bottom.
+void draw_statement_frame(std::int32_t x_left, std::int32_t right, std::int32_t y, std::int32_t bottom,
+                          std::int32_t border_colour) {
+    fill_box(0x555555, x_left - 1, y - 17, right + 9, bottom + 24);
+    fill_box(0xFFF8F8, x_left - 5, y - 21, right + 5, bottom + 20);
+    outline_box(border_colour, x_left - 5, y - 21, right + 5, bottom + 20);
+    fill_box(0xCCCCCC, x_left - 4, y - 20, right + 4, y - 4);
+}
+
+// "Problema <chapter>.<problem>" in the band, level dots at its right end.
+void draw_statement_header(std::int32_t x_left, std::int32_t right, std::int32_t y,
+                           std::int32_t level_dots) {
+    const std::string header = "@C6@@T4@Problema " + std::to_string(app_state.current_chapter) + "." +
+                               std::to_string(app_state.selected_problem);
+    draw_justified_text(x_left, right, y - 20, header);
+    qw_set_color_rgb(0x00AA00);
+    for (std::int32_t k = 1; k <= level_dots; ++k) {
+        qw_ellipse(QwControl::filled, right - 15 * k, y - 14, right - 15 * k + 6, y - 8);
+    }
+}
+
+}  // namespace
+
+void draw_problem_statement(std::int32_t x_left, std::int32_t x_right, std::int32_t y,
+                            std::string_view text, std::int32_t level_dots) {
+    const std::string body = std::string(body_prefix) + std::string(strip_trailing_blanks(text));
+    const QwPoint end = measure_paragraph(x_left, x_right, y, body);
+    std::int32_t right = x_right;
+    if (end.y < y + 10) right = end.x - measure_offset;  // one line: the box ends with it
+    right = std::max(right, x_left + 250);
+    draw_statement_frame(x_left, right, y, end.y, 0x009000);
+    draw_justified_text(x_left, right, y, body);
+    draw_statement_header(x_left, right, y, level_dots);
+}
+
+void draw_problem_statement_in_box(std::int32_t x_left, std::int32_t x_right, std::int32_t y,
+                                   std::int32_t y_bottom, std::string_view text,
+                                   std::int32_t level_dots) {
+    draw_statement_frame(x_left, x_right, y, y_bottom, 0x000000);
+    draw_markup_text(x_left, y, std::string(body_prefix) + std::string(strip_trailing_blanks(text)));
+    draw_statement_header(x_left, x_right, y, level_dots);
+}
+
+void draw_answer_box(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view text) {
+    const std::string body = std::string(answer_prefix) + std::string(strip_trailing_blanks(text));
+    const QwPoint end = measure_paragraph(x_left, x_right, y, body);
+    std::int32_t right = x_right;
+    // A one-line answer's box ends 2 pixels after its text.
+    if (end.y < y + 10) right = end.x - measure_offset - 3;
+    const std::int32_t bottom = std::max(end.y + 20, y + 20);
+    fill_box(qw_rgb(250, 250, 0), x_left - 5, y - 2, right + 5, bottom);
+    outline_box(0x000000, x_left - 5, y - 2, right + 5, bottom);
+    draw_justified_text(x_left, right, y, body);
+}
+
+void draw_panel(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
+    fill_box(0xCCCCCC, x1, y1, x2, y2);
+    outline_box(0xFF0000, x1 + 5, y1 + 4, x2 - 5, y2 - 4);
+}
+
+void draw_hint_balloon(std::int32_t x, std::int32_t y, std::string_view label) {
+    qw_set_color_rgb(qw_rgb(220, 220, 40));
+    qw_ellipse(QwControl::filled, x, y, x + 55, y + 30);
+    const std::string text =
+        "@T7@@c0000D0@" + std::string(strip_trailing_blanks(first_characters(label, 8)));
+    draw_justified_text(x + 7, x + 30, y + 7, text);
+}

@@ -1,0 +1,201 @@
+#include "frame/markup_text.h"
+
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "frame/fixed_width.h"
+#include "frame/fonts_colours.h"
+#include "frame/formatted_conversions.h"
+#include "frame/pixel_math.h"
+
+namespace {
+
+struct Pen {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    std::int32_t fixed_pitch = 0;  // 0: proportional
+};
+
+bool is_continuation_byte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+std::size_t character_length(std::string_view text, std::size_t at) {
+    std::size_t end = at + 1;
+    while (end < text.size() && is_continuation_byte(text[end])) ++end;
+    return end - at;
+}
+
+// Whole-number arguments are read as a five-character field.
+std::optional<std::int32_t> whole_argument(std::string_view argument) {
+    return read_i(argument.substr(0, 5));
+}
+
+void draw_segment(Pen& pen, std::string_view segment) {
+    if (pen.fixed_pitch == 0) {
+        const std::int32_t width = qw_get_text_extent(segment);
+        qw_move_to(pen.x, pen.y);
+        qw_out_text(segment);
+        pen.x += width;
+        return;
+    }
+    for (std::size_t at = 0; at < segment.size();) {
+        const std::size_t length = character_length(segment, at);
+        qw_move_to(pen.x, pen.y);
+        qw_out_text(segment.substr(at, length));
+        pen.x += pen.fixed_pitch;
+        at += length;
+    }
+}
+
+// Red strokes of a hand-drawn mark: k lines of the given length at the given
+// angle (clockwise on screen), each next one shifted by 3 pixels.
+void draw_strokes(const Pen& pen, std::string_view argument) {
+    const auto count = read_i(record_columns(argument, 1, 1));
+    const auto length = read_i(record_columns(argument, 2, 3));
+    const auto angle = read_i(record_columns(argument, 4, 6));
+    if (!count || !length || !angle) return;
+    const float radians = static_cast<float>(*angle) * 0.017453f;
+    const float cos_a = std::cos(radians);
+    const float sin_a = std::sin(radians);
+    const float len = static_cast<float>(*length);
+    std::int32_t sx = pen.x;
+    std::int32_t sy = pen.y;
+    qw_set_color_rgb(0x0000FF);
+    for (std::int32_t k = 0; k < *count; ++k) {
+        qw_move_to(sx, sy);
+        qw_line_to(truncate_to_pixel(static_cast<float>(sx) + len * cos_a),
+                   truncate_to_pixel(static_cast<float>(sy) + len * sin_a));
+        sx = truncate_to_pixel(static_cast<float>(sx) + 3.0f * sin_a);
+        sy = truncate_to_pixel(static_cast<float>(sy) + 3.0f * cos_a);
+    }
+    qw_set_color_rgb(renderer_state.last_direct_colour);
+}
+
+void fill_bar(const Pen& pen, std::string_view argument) {
+    const auto colour = read_z(record_columns(argument, 1, 6));
+    const auto width = read_i(record_columns(argument, 7, 9));
+    const auto height = read_i(record_columns(argument, 10, 12));
+    if (!colour || !width || !height) return;
+    renderer_state.last_direct_colour = *colour;
+    qw_set_color_rgb(*colour);
+    qw_rectangle(QwControl::filled, pen.x, pen.y, pen.x + *width, pen.y + *height);
+}
+
+// Codes that act at once; unreadable arguments and unknown letters do nothing.
+void apply_code(char letter, std::string_view argument, Pen& pen) {
+    switch (letter) {
+    case 't':
+        qw_set_font("t" + std::string(argument));
+        return;
+    case 'c':
+        if (const auto colour = read_z(argument.substr(0, 6))) {
+            qw_set_color_rgb(*colour);
+            renderer_state.last_direct_colour = *colour;
+        }
+        return;
+    case 'r':
+        fill_bar(pen, argument);
+        return;
+    case 'L':
+        draw_strokes(pen, argument);
+        return;
+    case 'T':
+    case 'C':
+    case 's':
+    case 'X':
+    case 'Y':
+    case 'x':
+    case 'y':
+        break;
+    default:
+        return;
+    }
+    const auto n = whole_argument(argument);
+    if (!n) return;
+    switch (letter) {
+    case 'T': select_font(*n); break;
+    case 'C': select_colour(*n); break;
+    case 's': pen.fixed_pitch = *n; break;
+    case 'X': pen.x = *n; break;
+    case 'Y': pen.y = *n; break;
+    case 'x': pen.x += *n; break;
+    case 'y': pen.y += *n; break;
+    default: break;
+    }
+}
+
+// The codes that stand for a sequence of other codes; each ends in font 1.
+std::optional<std::string> expansion(char letter, std::string_view argument) {
+    const std::string arg(argument);
+    switch (letter) {
+    case 'd': return "@T2@@x1@@y4@" + arg + "@T1@@y-4@";
+    case 'u':
+        // A lone minus is drawn as a raised underscore, which sits where a
+        // superscript minus should.
+        if (arg == "-") return std::string("@T2@@y-8@_@T1@@y8@");
+        return "@T2@@y-1@" + arg + "@T1@@y1@";
+    case 'i': return "@T5@" + arg + "@T1@";
+    case 'b': return "@T6@@y-3@" + arg + "@T1@@y3@";
+    default: return std::nullopt;
+    }
+}
+
+}  // namespace
+
+std::string_view first_characters(std::string_view text, std::size_t count) {
+    std::size_t at = 0;
+    for (std::size_t n = 0; n < count && at < text.size(); ++n) at += character_length(text, at);
+    return text.substr(0, at);
+}
+
+float draw_markup_text(std::int32_t x, std::int32_t y, std::string_view text) {
+    std::string work(first_characters(text, markup_text_limit));
+    Pen pen{x, y, 0};
+    if (work.find('@') == std::string::npos) {
+        qw_move_to(pen.x, pen.y);
+        const std::string_view plain = strip_trailing_blanks(work);
+        if (!plain.empty()) qw_out_text(plain);
+        return static_cast<float>(pen.y);
+    }
+    std::size_t start = 0;
+    std::size_t end = strip_trailing_blanks(work).size();
+    for (;;) {
+        const std::string_view rest(work.data() + start, end - start);
+        const std::size_t p = rest.find('@');
+        if (p == std::string_view::npos) {
+            draw_segment(pen, rest);
+            break;
+        }
+        if (rest.size() < 2) break;  // a lone at sign at the end is not drawn
+        if (p > 0) {
+            draw_segment(pen, rest.substr(0, p));
+            start += p;
+            continue;
+        }
+        const std::size_t q = rest.find('@', 1);
+        if (q == std::string_view::npos) {  // unterminated: the at sign is text
+            draw_segment(pen, rest);
+            break;
+        }
+        const char letter = q > 1 ? rest[1] : '@';
+        const std::string_view argument = q > 1 ? rest.substr(2, q - 2) : std::string_view{};
+        if (const auto expanded = expansion(letter, argument)) {
+            std::string next = *expanded;
+            next.append(rest.substr(q + 1));
+            work.assign(first_characters(next, markup_text_limit));
+            start = 0;
+            end = strip_trailing_blanks(work).size();
+            continue;
+        }
+        apply_code(letter, argument, pen);
+        if (q + 1 == rest.size()) break;
+        start += q + 1;
+    }
+    return static_cast<float>(pen.y);
+}
+
+QwPoint measure_markup_text(std::int32_t x, std::int32_t y, std::string_view text) {
+    qw_move_to(x, y);
+    draw_markup_text(x, y, text);
+    return qw_get_current_position();
+}
