@@ -103,6 +103,16 @@ public:
     virtual DateAndTime date_and_time() = 0;
 };
 
+// A menu item's state after qw_modify_menu_flags: kQwMenuEnabled or
+// kQwMenuGreyed, plus kQwMenuTicked while ticked.
+constexpr std::int32_t merge_menu_flags(std::int32_t state, std::int32_t change) {
+    if (change & kQwMenuGreyed) state = (state & ~kQwMenuEnabled) | kQwMenuGreyed;
+    if (change & kQwMenuEnabled) state = (state & ~kQwMenuGreyed) | kQwMenuEnabled;
+    if (change & kQwMenuTicked) state |= kQwMenuTicked;
+    if (change & kQwMenuUnticked) state &= ~kQwMenuTicked;
+    return state;
+}
+
 // Installs the backend (not owned); nullptr uninstalls. Resets the mouse and
 // key bindings and the quit state, so tests can install one per test.
 void install_backend(Backend* backend);

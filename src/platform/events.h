@@ -2,9 +2,11 @@
 // The entry points through which a backend hands host events and host-side
 // calls of program code to the platform.
 
+#include <cstdint>
 #include <functional>
 
 #include "platform/mouse.h"
+#include "platform/runtime.h"
 #include "platform/window.h"
 
 namespace platform {
@@ -25,5 +27,15 @@ bool run_guarded(const std::function<void()>& code);
 // ProgramStopping) and the platform's threads are stopped and joined.
 // Call on the user-interface thread when the frame closes.
 void stop_and_join_threads();
+
+// Wakes every thread blocked in a platform wait, after the caller changed
+// what such a wait checks.
+void notify_waiters();
+
+// Sleeps, returning early once the program quits; false when cut short.
+bool sleep_unless_stopping(std::int32_t milliseconds);
+
+// The local date and time from the system clock.
+DateAndTime local_date_and_time();
 
 }  // namespace platform

@@ -1,7 +1,8 @@
 #pragma once
-// A backend for unit tests: draws nothing, logs every call as one line of
-// text, runs on a virtual clock, and plays back scripted mouse events and
-// dialog answers.
+// A backend for unit tests: logs every call as one line of text, draws the primitives (not the text) on a raster canvas of 2000 x 1000
+// pixels so that pixel reads work, runs on a virtual clock, and plays back
+// scripted mouse events, keys and dialog answers. The thread that made it
+// counts as its user-interface thread.
 //
 // Text metric: every UTF-8 character of a text is max(1, h / 2) pixels wide,
 // h being the cell height of the current font (8 pixels with no font
@@ -21,15 +22,14 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
-#include <map>
 #include <mutex>
 #include <string>
 #include <thread>
-#include <utility>
 #include <vector>
 
 #include "platform/backend.h"
 #include "platform/mouse.h"
+#include "platform/raster_canvas.h"
 
 namespace platform {
 
@@ -70,6 +70,9 @@ public:
     void set_unix_seconds(std::int64_t seconds);
     double virtual_seconds() const;
 
+    // Runs the tasks posted to the user-interface thread so far.
+    void run_posted_tasks();
+
     std::int32_t quit_code() const;  // -1 while no quit was asked
     std::string window_title() const;
 
@@ -78,7 +81,6 @@ public:
     void ellipse(const DrawState&, QwControl, std::int32_t, std::int32_t, std::int32_t, std::int32_t) override;
     void polygon(const DrawState&, QwControl, std::span<const QwPoint>) override;
     void line(const DrawState&, QwPoint, QwPoint) override;
-    // The colour last set there by set_pixel, else 0xFFFFFF.
     std::int32_t get_pixel(std::int32_t x, std::int32_t y) override;
     void set_pixel(const DrawState&, std::int32_t x, std::int32_t y, std::int32_t colour) override;
     void flood_fill(const DrawState&, std::int32_t x, std::int32_t y, std::int32_t boundary) override;
@@ -126,7 +128,8 @@ private:
     std::deque<MouseEvent> mouse_script_;
     std::deque<std::int32_t> key_script_;
     std::deque<DialogScript> dialog_scripts_;
-    std::map<std::pair<std::int32_t, std::int32_t>, std::int32_t> pixels_;  // set_pixel only
+    std::deque<std::function<void()>> posted_;
+    RasterCanvas canvas_;
     double virtual_seconds_ = 0.0;
     std::int64_t unix_base_ = 1230811200;
     std::int32_t quit_code_ = -1;

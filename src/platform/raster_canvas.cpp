@@ -1,0 +1,235 @@
+#include "platform/raster_canvas.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace platform {
+namespace {
+
+// Rounds num / den to the nearest whole number, halves away from zero.
+std::int64_t divide_rounded(std::int64_t num, std::int64_t den) {
+    if (den < 0) {
+        num = -num;
+        den = -den;
+    }
+    return num >= 0 ? (2 * num + den) / (2 * den) : -((-2 * num + den) / (2 * den));
+}
+
+// Left and right pixel of an ellipse's row, or false for a row it misses.
+// A pixel belongs to the ellipse when its centre lies inside the ellipse
+// that touches the outer edges of the bounding pixels.
+bool ellipse_row(double cx, double cy, double rx, double ry, std::int64_t y, std::int64_t& left,
+                 std::int64_t& right) {
+    const double dy = (static_cast<double>(y) - cy) / ry;
+    if (dy * dy > 1.0) return false;
+    const double dx = rx * std::sqrt(1.0 - dy * dy);
+    left = static_cast<std::int64_t>(std::ceil(cx - dx));
+    right = static_cast<std::int64_t>(std::floor(cx + dx));
+    if (left > right) {
+        left = static_cast<std::int64_t>(std::floor(cx));
+        right = static_cast<std::int64_t>(std::ceil(cx));
+    }
+    return true;
+}
+
+}  // namespace
+
+RasterCanvas::RasterCanvas(std::int32_t width, std::int32_t height, std::int32_t colour)
+    : width_(std::max(width, 1)),
+      height_(std::max(height, 1)),
+      pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), to_native(colour)) {}
+
+std::uint32_t RasterCanvas::to_native(std::int32_t colour) {
+    const auto c = static_cast<std::uint32_t>(colour);
+    return 0xFF000000u | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
+}
+
+std::int32_t RasterCanvas::from_native(std::uint32_t native) {
+    return static_cast<std::int32_t>(((native >> 16) & 0xFFu) | (native & 0xFF00u) | ((native & 0xFFu) << 16));
+}
+
+RasterCanvas::Bounds RasterCanvas::visible(const ClipRect& clip) const {
+    return {std::max(clip.x1, 0), std::max(clip.y1, 0), std::min(clip.x2, width_ - 1),
+            std::min(clip.y2, height_ - 1)};
+}
+
+void RasterCanvas::span(const Bounds& area, std::int32_t y, std::int64_t x1, std::int64_t x2,
+                        std::uint32_t native) {
+    if (y < area.y1 || y > area.y2) return;
+    const std::int64_t from = std::max<std::int64_t>(x1, area.x1);
+    const std::int64_t to = std::min<std::int64_t>(x2, area.x2);
+    if (from > to) return;
+    std::uint32_t* row = pixels_.data() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
+    std::fill(row + from, row + to + 1, native);
+}
+
+std::int32_t RasterCanvas::pixel(std::int32_t x, std::int32_t y) const {
+    if (x < 0 || y < 0 || x >= width_ || y >= height_) return -1;
+    return from_native(pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + x]);
+}
+
+void RasterCanvas::set_pixel(const ClipRect& clip, std::int32_t x, std::int32_t y, std::int32_t colour) {
+    const Bounds area = visible(clip);
+    span(area, y, x, x, to_native(colour));
+}
+
+void RasterCanvas::rectangle(const ClipRect& clip, QwControl control, std::int32_t x1, std::int32_t y1,
+                             std::int32_t x2, std::int32_t y2, std::int32_t colour) {
+    if (x1 > x2) std::swap(x1, x2);
+    if (y1 > y2) std::swap(y1, y2);
+    const Bounds area = visible(clip);
+    if (area.empty()) return;
+    const std::uint32_t native = to_native(colour);
+    const std::int32_t top = std::max(y1, area.y1);
+    const std::int32_t bottom = std::min(y2, area.y2);
+    for (std::int32_t y = top; y <= bottom; ++y) {
+        if (control == QwControl::filled || y == y1 || y == y2) {
+            span(area, y, x1, x2, native);
+        } else {
+            span(area, y, x1, x1, native);
+            span(area, y, x2, x2, native);
+        }
+    }
+}
+
+void RasterCanvas::ellipse(const ClipRect& clip, QwControl control, std::int32_t x1, std::int32_t y1,
+                           std::int32_t x2, std::int32_t y2, std::int32_t colour) {
+    if (x1 > x2) std::swap(x1, x2);
+    if (y1 > y2) std::swap(y1, y2);
+    const Bounds area = visible(clip);
+    if (area.empty()) return;
+    const double cx = (static_cast<double>(x1) + x2) / 2.0;
+    const double cy = (static_cast<double>(y1) + y2) / 2.0;
+    const double rx = (static_cast<double>(x2) - x1) / 2.0 + 0.5;
+    const double ry = (static_cast<double>(y2) - y1) / 2.0 + 0.5;
+    const std::uint32_t native = to_native(colour);
+    const std::int32_t top = std::max(y1, area.y1);
+    const std::int32_t bottom = std::min(y2, area.y2);
+    for (std::int32_t y = top; y <= bottom; ++y) {
+        std::int64_t left = 0;
+        std::int64_t right = 0;
+        if (!ellipse_row(cx, cy, rx, ry, y, left, right)) continue;
+        if (control == QwControl::filled) {
+            span(area, y, left, right, native);
+            continue;
+        }
+        // Outline: the row's pixels that have a 4-neighbour outside the ellipse.
+        std::int64_t inner_left = left + 1;
+        std::int64_t inner_right = right - 1;
+        for (const std::int64_t ny : {static_cast<std::int64_t>(y) - 1, static_cast<std::int64_t>(y) + 1}) {
+            std::int64_t l = 0;
+            std::int64_t r = 0;
+            if (ny < y1 || ny > y2 || !ellipse_row(cx, cy, rx, ry, ny, l, r)) {
+                inner_left = 1;
+                inner_right = 0;
+                break;
+            }
+            inner_left = std::max(inner_left, l);
+            inner_right = std::min(inner_right, r);
+        }
+        if (inner_left > inner_right) {
+            span(area, y, left, right, native);
+        } else {
+            span(area, y, left, inner_left - 1, native);
+            span(area, y, inner_right + 1, right, native);
+        }
+    }
+}
+
+void RasterCanvas::line(const ClipRect& clip, QwPoint from, QwPoint to, std::int32_t colour) {
+    const Bounds area = visible(clip);
+    if (area.empty()) return;
+    const std::uint32_t native = to_native(colour);
+    const std::int64_t dx = static_cast<std::int64_t>(to.x) - from.x;
+    const std::int64_t dy = static_cast<std::int64_t>(to.y) - from.y;
+    // Each step of the major axis gets the nearest pixel of the minor one;
+    // only the steps inside the visible area are walked.
+    if (std::llabs(dx) >= std::llabs(dy)) {
+        const std::int64_t lo = std::max<std::int64_t>(std::min(from.x, to.x), area.x1);
+        const std::int64_t hi = std::min<std::int64_t>(std::max(from.x, to.x), area.x2);
+        for (std::int64_t x = lo; x <= hi; ++x) {
+            const std::int64_t y = dx == 0 ? from.y : from.y + divide_rounded((x - from.x) * dy, dx);
+            if (y >= area.y1 && y <= area.y2) span(area, static_cast<std::int32_t>(y), x, x, native);
+        }
+    } else {
+        const std::int64_t lo = std::max<std::int64_t>(std::min(from.y, to.y), area.y1);
+        const std::int64_t hi = std::min<std::int64_t>(std::max(from.y, to.y), area.y2);
+        for (std::int64_t y = lo; y <= hi; ++y) {
+            const std::int64_t x = from.x + divide_rounded((y - from.y) * dx, dy);
+            span(area, static_cast<std::int32_t>(y), x, x, native);
+        }
+    }
+}
+
+void RasterCanvas::polygon(const ClipRect& clip, QwControl control, std::span<const QwPoint> points,
+                           std::int32_t colour) {
+    if (points.empty()) return;
+    const Bounds area = visible(clip);
+    if (area.empty()) return;
+    if (control == QwControl::filled && points.size() >= 3) {
+        const std::uint32_t native = to_native(colour);
+        std::vector<double> crossings;
+        for (std::int32_t y = area.y1; y <= area.y2; ++y) {
+            crossings.clear();
+            const double sy = y;
+            for (std::size_t i = 0; i < points.size(); ++i) {
+                const QwPoint a = points[i];
+                const QwPoint b = points[(i + 1) % points.size()];
+                if ((a.y <= sy) == (b.y <= sy)) continue;  // the edge does not cross this row's centre
+                crossings.push_back(a.x + (sy - a.y) * (static_cast<double>(b.x) - a.x) /
+                                              (static_cast<double>(b.y) - a.y));
+            }
+            std::sort(crossings.begin(), crossings.end());
+            for (std::size_t i = 0; i + 1 < crossings.size(); i += 2) {
+                span(area, y, static_cast<std::int64_t>(std::ceil(crossings[i])),
+                     static_cast<std::int64_t>(std::floor(crossings[i + 1])), native);
+            }
+        }
+    }
+    for (std::size_t i = 0; i < points.size(); ++i) line(clip, points[i], points[(i + 1) % points.size()], colour);
+}
+
+bool RasterCanvas::flood_fill(const ClipRect& clip, std::int32_t x, std::int32_t y, std::int32_t boundary,
+                              std::int32_t colour) {
+    const Bounds area = visible(clip);
+    if (area.empty() || x < area.x1 || x > area.x2 || y < area.y1 || y > area.y2) return false;
+    const std::uint32_t wall = to_native(boundary);
+    const std::uint32_t native = to_native(colour);
+    const std::size_t w = static_cast<std::size_t>(width_);
+    if (pixels_[static_cast<std::size_t>(y) * w + x] == wall) return false;
+    const std::int32_t area_width = area.x2 - area.x1 + 1;
+    std::vector<bool> seen(static_cast<std::size_t>(area_width) * static_cast<std::size_t>(area.y2 - area.y1 + 1));
+    auto seen_at = [&](std::int32_t px, std::int32_t py) {
+        return seen[static_cast<std::size_t>(py - area.y1) * area_width + (px - area.x1)];
+    };
+    auto open = [&](std::int32_t px, std::int32_t py) {
+        return !seen_at(px, py) && pixels_[static_cast<std::size_t>(py) * w + px] != wall;
+    };
+    std::vector<QwPoint> stack{{x, y}};
+    while (!stack.empty()) {
+        const QwPoint seed = stack.back();
+        stack.pop_back();
+        if (!open(seed.x, seed.y)) continue;
+        std::int32_t left = seed.x;
+        std::int32_t right = seed.x;
+        while (left > area.x1 && open(left - 1, seed.y)) --left;
+        while (right < area.x2 && open(right + 1, seed.y)) ++right;
+        for (std::int32_t px = left; px <= right; ++px) {
+            seen[static_cast<std::size_t>(seed.y - area.y1) * area_width + (px - area.x1)] = true;
+            pixels_[static_cast<std::size_t>(seed.y) * w + px] = native;
+        }
+        for (const std::int32_t ny : {seed.y - 1, seed.y + 1}) {
+            if (ny < area.y1 || ny > area.y2) continue;
+            bool in_run = false;
+            for (std::int32_t px = left; px <= right; ++px) {
+                const bool o = open(px, ny);
+                if (o && !in_run) stack.push_back({px, ny});
+                in_run = o;
+            }
+        }
+    }
+    return true;
+}
+
+}  // namespace platform

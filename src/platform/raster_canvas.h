@@ -1,0 +1,57 @@
+#pragma once
+// A plain pixel canvas with exact, unantialiased primitives. Pixels are kept
+// as 0xFFRRGGBB words (so a host image can wrap the buffer); the drawing
+// calls take and give 0x00BBGGRR colours. Every primitive clips to the canvas
+// and to the given clip rectangle, and costs no more than the pixels it can
+// touch, however large its coordinates.
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "platform/backend.h"
+#include "platform/graphics.h"
+
+namespace platform {
+
+class RasterCanvas {
+public:
+    RasterCanvas(std::int32_t width, std::int32_t height, std::int32_t colour = 0);
+
+    std::int32_t width() const { return width_; }
+    std::int32_t height() const { return height_; }
+    std::uint32_t* data() { return pixels_.data(); }
+    const std::uint32_t* data() const { return pixels_.data(); }
+
+    // -1 outside the canvas.
+    std::int32_t pixel(std::int32_t x, std::int32_t y) const;
+    void set_pixel(const ClipRect& clip, std::int32_t x, std::int32_t y, std::int32_t colour);
+    void rectangle(const ClipRect& clip, QwControl control, std::int32_t x1, std::int32_t y1, std::int32_t x2,
+                   std::int32_t y2, std::int32_t colour);
+    void ellipse(const ClipRect& clip, QwControl control, std::int32_t x1, std::int32_t y1, std::int32_t x2,
+                 std::int32_t y2, std::int32_t colour);
+    // Filled: the pixels whose centres lie inside (even-odd rule) and the edges.
+    void polygon(const ClipRect& clip, QwControl control, std::span<const QwPoint> points, std::int32_t colour);
+    void line(const ClipRect& clip, QwPoint from, QwPoint to, std::int32_t colour);
+    // Fills the 4-connected region of (x, y) bounded by the boundary colour
+    // (and the clip region). False when nothing could be filled.
+    bool flood_fill(const ClipRect& clip, std::int32_t x, std::int32_t y, std::int32_t boundary,
+                    std::int32_t colour);
+
+    static std::uint32_t to_native(std::int32_t colour);
+    static std::int32_t from_native(std::uint32_t native);
+
+private:
+    struct Bounds {
+        std::int32_t x1, y1, x2, y2;
+        bool empty() const { return x1 > x2 || y1 > y2; }
+    };
+    Bounds visible(const ClipRect& clip) const;
+    void span(const Bounds& area, std::int32_t y, std::int64_t x1, std::int64_t x2, std::uint32_t native);
+
+    std::int32_t width_;
+    std::int32_t height_;
+    std::vector<std::uint32_t> pixels_;
+};
+
+}  // namespace platform

@@ -1,0 +1,112 @@
+#include "platform/runtime.h"
+
+#include <algorithm>
+#include <chrono>
+
+#include "platform/core_state.h"
+#include "platform/events.h"
+
+using platform::detail::core;
+using platform::detail::host;
+using platform::detail::throw_if_stopping;
+
+void rt_sleep_ms(std::int32_t milliseconds) {
+    throw_if_stopping();
+    host().sleep_ms(std::max(milliseconds, 0));
+    throw_if_stopping();
+}
+
+double rt_timef() {
+    const double now = host().monotonic_seconds();
+    auto& c = core();
+    std::lock_guard lock(c.mutex);
+    if (!c.clock_origin) c.clock_origin = now;
+    return now - *c.clock_origin;
+}
+
+std::int32_t rt_time_seconds() { return static_cast<std::int32_t>(host().unix_seconds()); }
+
+DateAndTime rt_date_and_time() { return host().date_and_time(); }
+
+void rt_beep(std::int32_t frequency_hz, std::int32_t duration_ms) {
+    throw_if_stopping();
+    host().beep(frequency_hz, std::max(duration_ms, 0));
+    throw_if_stopping();
+}
+
+void rt_start_thread(std::function<void()> routine) {
+    auto& c = core();
+    std::lock_guard lock(c.mutex);
+    if (c.stopping.load() || !routine) return;
+    c.threads.emplace_back([routine = std::move(routine)] { platform::run_guarded(routine); });
+}
+
+bool rt_stop_requested() { return core().stopping.load(); }
+
+namespace {
+
+void begin_stopping() {
+    core().stopping.store(true);
+    platform::notify_waiters();
+}
+
+}  // namespace
+
+void rt_exit(std::int32_t code) {
+    begin_stopping();
+    host().request_quit(code);
+    throw platform::ProgramStopping();
+}
+
+void rt_stop(std::string_view message) {
+    host().show_stop_message(message);
+    begin_stopping();
+    host().request_quit(1);
+    throw platform::ProgramStopping();
+}
+
+namespace platform {
+
+bool run_guarded(const std::function<void()>& code) {
+    try {
+        code();
+        return true;
+    } catch (const ProgramStopping&) {
+        return false;
+    }
+}
+
+void notify_waiters() {
+    auto& c = core();
+    {
+        std::lock_guard lock(c.mutex);
+    }
+    c.changed.notify_all();
+    host().wake_ui_waiters();
+}
+
+void stop_and_join_threads() {
+    auto& c = core();
+    begin_stopping();
+    std::vector<std::thread> threads;
+    {
+        std::lock_guard lock(c.mutex);
+        threads.swap(c.threads);
+    }
+    for (std::thread& thread : threads) {
+        if (thread.get_id() == std::this_thread::get_id()) {
+            thread.detach();
+        } else if (thread.joinable()) {
+            thread.join();
+        }
+    }
+}
+
+bool sleep_unless_stopping(std::int32_t milliseconds) {
+    auto& c = core();
+    std::unique_lock lock(c.mutex);
+    return !c.changed.wait_for(lock, std::chrono::milliseconds(std::max(milliseconds, 0)),
+                               [&] { return c.stopping.load(); });
+}
+
+}  // namespace platform
