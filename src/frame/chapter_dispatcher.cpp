@@ -1,0 +1,35 @@
+#include "frame/chapter_dispatcher.h"
+
+#include "frame/app_state.h"
+#include "frame/generator_protocol.h"
+#include "frame/menus.h"
+#include "frame/page_furniture.h"
+#include "frame/page_navigation.h"
+#include "frame/paint.h"
+#include "frame/problem_index.h"
+#include "frame/problem_page.h"
+#include "frame/status_header.h"
+#include "platform/window.h"
+
+void run_chapter_generator(std::int32_t request)
+{
+    problem_texts.problem_printable = 1;
+    if (!chapter_available(app_state.current_chapter)) return;
+    chapter_generators.by_chapter[app_state.current_chapter](request);
+}
+
+void select_chapter()
+{
+    run_chapter_generator(register_request);
+    app_state.selected_problem = opening_problem();
+    draw_side_panel(1);
+    app_state.index_page_first = index_group_start(app_state.selected_problem);
+    draw_problem_index();
+    show_problem_page(page_as_version);
+    fill_box(panel_ground_colour, 10, 31, 132, 199);
+    draw_button_bar(0);
+    draw_status_header();
+    set_version_menu_enabled(1);
+    for (std::int32_t item = 1; item <= 9; ++item) qw_modify_menu_flags(1, item, kQwMenuUnticked);
+    qw_modify_menu_flags(1, app_state.current_chapter, kQwMenuTicked);
+}

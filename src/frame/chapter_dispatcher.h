@@ -1,0 +1,13 @@
+// Routes page requests to the generator of the current chapter, and makes a
+// newly chosen chapter current.
+#pragma once
+
+#include <cstdint>
+
+// Sets problem_printable, then calls the current chapter's generator; a
+// chapter without one gets nothing.
+void run_chapter_generator(std::int32_t request);
+
+// Registers the current chapter, opens it on its first problem within the
+// level and redraws the page, index, panel, header and menu ticks.
+void select_chapter();

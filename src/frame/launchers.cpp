@@ -1,0 +1,35 @@
+#include "frame/launchers.h"
+
+#include "frame/menus.h"
+#include "frame/page_mouse.h"
+#include "frame/program_services.h"
+#include "platform/runtime.h"
+
+namespace {
+
+void start_screen_thread(void (*routine)())
+{
+    set_top_menus_enabled(0);
+    disable_page_mouse();
+    rt_start_thread(routine);
+}
+
+}  // namespace
+
+void launch_tool(std::size_t index)
+{
+    if (index < program_services.tools.size() && program_services.tools[index]) program_services.tools[index]();
+}
+
+void launch_simulation(std::size_t index)
+{
+    if (index >= program_services.simulations.size() || !program_services.simulations[index]) return;
+    start_screen_thread(program_services.simulations[index]);
+}
+
+void launch_game(std::size_t index)
+{
+    if (index >= program_services.games.size() || !program_services.games[index]) return;
+    if (program_services.confirm_games_chapter && program_services.confirm_games_chapter() < 0.0f) return;
+    start_screen_thread(program_services.games[index]);
+}

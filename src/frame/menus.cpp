@@ -1,0 +1,138 @@
+#include "frame/menus.h"
+
+#include <array>
+#include <string>
+
+#include "frame/app_state.h"
+#include "frame/chapter_dispatcher.h"
+#include "frame/generator_protocol.h"
+#include "frame/launchers.h"
+#include "frame/menu_dialogs.h"
+#include "frame/problem_index.h"
+#include "frame/problem_page.h"
+#include "frame/program_services.h"
+#include "frame/status_header.h"
+#include "platform/runtime.h"
+#include "platform/window.h"
+
+namespace {
+
+constexpr std::array<const char*, 9> chapter_items = {
+    "&1: Nozioni di base",   "&2: Elementi e composti",        "&3: Stechiometria",
+    "&4: Stati di aggregazione", "&5: Soluzioni",            "&6: Termodinamica e Cinetica",
+    "&7: Equilibri chimici", "&8: Elettrochimica",             "&9: Problemi finali",
+};
+
+constexpr std::array<const char*, 5> level_items = {
+    "&1: Introduttivo", "&2: Elementare", "&3: Medio", "&4: Buono", "&5: Eccellente",
+};
+
+constexpr std::array<const char*, 5> data_items = {
+    "&Unità di misura", "&Costanti fisiche", "&Proprietà degli Elementi", "&Tavola Periodica",
+    "&Dati Termodinamici",
+};
+
+constexpr std::array<const char*, 6> tool_items = {
+    "&Calcolatrice", "&Grafici", "&Masse molari", "&Bilanciatore", "&Equilibratore", "&Visualizzatore",
+};
+
+constexpr std::array<const char*, 3> simulation_items = {
+    "&Leggi dei gas", "&Sistemi in equilibrio", "&Titolazioni acido/base",
+};
+
+// The games' menu order; their routines in program_services follow it.
+constexpr std::array<const char*, 3> game_items = {"Chem &Poker", "Chem &Slot", "Chem &Buster"};
+
+std::int32_t enabled_if(bool present)
+{
+    return present ? kQwMenuEnabled : kQwMenuGreyed;
+}
+
+void tick_only(std::int32_t menu, std::int32_t items, std::int32_t chosen)
+{
+    for (std::int32_t item = 1; item <= items; ++item) qw_modify_menu_flags(menu, item, kQwMenuUnticked);
+    qw_modify_menu_flags(menu, chosen, kQwMenuTicked);
+}
+
+}  // namespace
+
+void on_menu_chapter(std::int32_t chapter)
+{
+    if (app_state.current_chapter == chapter) return;
+    app_state.current_chapter = chapter;
+    select_chapter();
+}
+
+void on_menu_version(std::int32_t item, std::int32_t version)
+{
+    tick_only(2, 8, item);
+    app_state.version_number = version;
+    show_problem_page(page_as_version);
+    draw_status_header();
+}
+
+void on_menu_level(std::int32_t level)
+{
+    app_state.current_level = level;
+    show_problem_page(page_repeat);
+    draw_status_header();
+    draw_problem_index();
+    tick_only(3, 5, level);
+}
+
+void build_menus()
+{
+    for (std::int32_t k = 1; k <= 8; ++k)
+        qw_insert_menu_item(1, k, enabled_if(chapter_available(k)), chapter_items[k - 1],
+                            [k] { on_menu_chapter(k); });
+    qw_modify_menu_flags(1, 1, kQwMenuTicked);
+
+    qw_append_menu_item(2, kQwMenuEnabled, "Versione &Testo", [] { on_menu_version(1, text_version); });
+    for (std::int32_t v = 1; v <= 5; ++v)
+        qw_append_menu_item(2, kQwMenuEnabled, "Versione &" + std::to_string(v),
+                            [v] { on_menu_version(v + 1, v); });
+    qw_append_menu_item(2, kQwMenuEnabled, "&Altra Versione", ask_other_version);
+    qw_append_menu_item(2, kQwMenuEnabled, "&Nessuna Versione", [] { on_menu_version(8, no_version); });
+    qw_modify_menu_flags(2, 1, kQwMenuTicked);
+
+    for (std::int32_t level = 1; level <= 5; ++level)
+        qw_append_menu_item(3, kQwMenuEnabled, level_items[level - 1], [level] { on_menu_level(level); });
+    qw_modify_menu_flags(3, 5, kQwMenuTicked);
+
+    for (std::size_t i = 0; i < data_items.size(); ++i) {
+        void (*viewer)() = program_services.data_viewers[i];
+        qw_append_menu_item(4, enabled_if(viewer != nullptr), data_items[i], [viewer] {
+            if (viewer) viewer();
+        });
+    }
+    for (std::size_t i = 0; i < tool_items.size(); ++i)
+        qw_append_menu_item(5, enabled_if(program_services.tools[i] != nullptr), tool_items[i],
+                            [i] { launch_tool(i); });
+    for (std::size_t i = 0; i < simulation_items.size(); ++i)
+        qw_append_menu_item(6, enabled_if(program_services.simulations[i] != nullptr), simulation_items[i],
+                            [i] { launch_simulation(i); });
+    for (std::size_t i = 0; i < game_items.size(); ++i)
+        qw_append_menu_item(7, enabled_if(program_services.games[i] != nullptr), game_items[i],
+                            [i] { launch_game(i); });
+    qw_append_menu_item(8, kQwMenuEnabled, "&Sfondo", choose_background);
+    qw_append_menu_item(8, kQwMenuEnabled, "&Stampa", choose_print_mode);
+    qw_append_menu_item(9, kQwMenuEnabled, "&?", show_about_box);
+    qw_insert_menu_item(1, 9, enabled_if(chapter_available(9)), chapter_items[8], [] { on_menu_chapter(9); });
+}
+
+void set_version_menu_enabled(std::int32_t flag)
+{
+    for (std::int32_t item = 2; item <= 8; ++item)
+        qw_modify_menu_flags(2, item, flag == 0 ? kQwMenuGreyed : kQwMenuEnabled);
+}
+
+void set_top_menus_enabled(std::int32_t flag)
+{
+    for (std::int32_t menu = 1; menu <= 9; ++menu)
+        qw_modify_menu_flags(menu, 0, flag == 0 ? kQwMenuGreyed : kQwMenuEnabled);
+}
+
+void exit_program()
+{
+    rt_exit(0);
+}

@@ -1,0 +1,150 @@
+#include "frame/problem_page.h"
+
+#include <string>
+
+#include "frame/app_state.h"
+#include "frame/chapter_dispatcher.h"
+#include "frame/clock_seed.h"
+#include "frame/main_screen.h"
+#include "frame/markup_text.h"
+#include "frame/page_mouse.h"
+#include "frame/paint.h"
+#include "frame/program_services.h"
+#include "frame/random_stream.h"
+#include "frame/generator_protocol.h"
+
+namespace {
+
+struct PageState {
+    bool level_notice = false;
+};
+PageState page_state;
+
+void draw_decoration(std::int32_t scheme)
+{
+    switch (scheme) {
+    case 1:
+        for (int i = 0; i < 2000; ++i) {
+            const std::int32_t x = random_int(150, 591);
+            const std::int32_t y = random_int(9, 291);
+            const std::int32_t g = random_int(50, 250);
+            fill_box(qw_rgb(g, g, g), x, y, x + 2, y + 2);
+        }
+        break;
+    case 2:
+        for (int i = 0; i < 5; ++i) {
+            const std::int32_t x = random_int(149, 594);
+            const std::int32_t h = random_int(50, 150);
+            const std::int32_t c1 = random_int(200, 250);
+            const std::int32_t c2 = random_int(80, 100);
+            const auto w = static_cast<std::int32_t>(random_real(1.0f, 2.0f) * static_cast<float>(h));
+            fill_ellipse(qw_rgb(c2, c2, c1), x - w, -h, x + w, h);
+        }
+        break;
+    case 3: {
+        const std::int32_t x = random_int(149, 594);
+        const std::int32_t r = random_int(60, 150);
+        const std::int32_t y = random_int(8, 290 - r);
+        fill_ellipse(qw_rgb(255, 255, 0), x - r, y - r, x + r, y + r);
+        break;
+    }
+    case 4:
+        for (int i = 0; i < 20; ++i) {
+            const std::int32_t x = random_int(149, 594);
+            const std::int32_t h = random_int(30, 60);
+            const std::int32_t y = random_int(h + 10, 294 - h);
+            const auto w = static_cast<std::int32_t>(random_real(1.0f, 2.0f) * static_cast<float>(h));
+            const std::int32_t g = random_int(100, 160);
+            const std::int32_t b = random_int(0, 30);
+            fill_ellipse(qw_rgb(0, g, b), x - w, y - h, x + w, y + h);
+        }
+        break;
+    case 5: {
+        const std::int32_t c = random_int(130, 200);
+        const auto s = static_cast<std::int32_t>(static_cast<float>(c - 80) * 0.033333335f);
+        const std::int32_t x = random_int(149, 594);
+        const std::int32_t y = random_int(8, 140);
+        for (std::int32_t i = 1; i <= 30; ++i) {
+            const std::int32_t radius = 150 - 3 * i;
+            const std::int32_t v = 80 + s * i;
+            fill_ellipse(qw_rgb(v, v, 255), x - radius, y - radius, x + radius, y + radius);
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void draw_level_notice(std::int32_t level)
+{
+    fill_ellipse(qw_rgb(140, 165, 231), 300, 20, 430, 150);
+    fill_ellipse(qw_rgb(255, 0, 0), 305, 25, 425, 145);
+    draw_markup_text(320, 45, "@t'Arial'h36be@@cFFFFFF@Livello");
+    draw_markup_text(348, 75, "@t'Arial'h72be@@cFFFFFF@" + std::to_string(level));
+    if (program_services.show_chemistry_fact) {
+        std::int32_t height = 0;
+        program_services.show_chemistry_fact(200, 180, 360, height);
+    }
+}
+
+// Repaints the labels of "Modifica i dati" (not in mode 2; colour 4 while
+// the page shows new data) and "Mostra i risultati" in the panel's ground.
+void redraw_data_labels(std::int32_t mode)
+{
+    const SidePanelEntry& change = chapter_index.side_panel[19];
+    const SidePanelEntry& results = chapter_index.side_panel[20];
+    const std::int32_t ground = qw_get_pixel_rgb(13, change.top + 1);
+    if (mode == page_as_version || mode == page_new_data) {
+        fill_box(ground, 12, change.top, 130, change.top + 13);
+        draw_markup_text(16, change.top, (mode == page_new_data ? "@T2@@C4@" : "@T2@@C2@") + change.title);
+    }
+    fill_box(ground, 12, results.top, 130, results.top + 13);
+    draw_markup_text(16, results.top, "@T2@@C2@" + results.title);
+}
+
+}  // namespace
+
+bool level_notice_shown()
+{
+    return page_state.level_notice;
+}
+
+void show_problem_page(std::int32_t mode)
+{
+    disable_page_mouse();
+    fill_box(scheme_page_colour(), 149, 8, 594, 295);
+    set_random_seed(draw_clock_seed());
+    qw_set_clip_region(149, 8, 594, 295);
+    draw_decoration(screen_settings.background_scheme);
+    qw_set_clip_region(0, 0, 1600, 1600);
+    outline_box(qw_rgb(255, 255, 0), 582, 10, 592, 20);
+    fill_box(qw_rgb(187, 68, 102), 583, 11, 591, 19);
+
+    const std::int32_t selected = app_state.selected_problem;
+    const std::int32_t level = selected >= 1 && selected <= max_problems ? chapter_index.problem_level[selected] : 0;
+    if (level > app_state.current_level) {
+        page_state.level_notice = true;
+        draw_level_notice(level);
+        enable_page_mouse();
+        return;
+    }
+    page_state.level_notice = false;
+
+    if (mode == page_repeat || mode == page_new_data) {
+        app_state.saved_version = app_state.version_number;
+        app_state.version_number = mode == page_repeat ? screen_settings.last_seed : no_version;
+    }
+    if (app_state.version_number != no_version) {
+        set_random_seed(app_state.version_number);
+        screen_settings.last_seed = app_state.version_number;
+    } else {
+        screen_settings.last_seed = draw_clock_seed();
+        set_random_seed(screen_settings.last_seed);
+    }
+    run_chapter_generator(generate_request);
+    if (mode > page_as_version) app_state.version_number = app_state.saved_version;
+
+    redraw_data_labels(mode);
+    enable_page_mouse();
+}

@@ -1,0 +1,17 @@
+// The problem area: decoration of the current scheme, then the selected
+// problem from its generator, or the level notice when the problem lies above
+// the current level.
+#pragma once
+
+#include <cstdint>
+
+// Page modes.
+inline constexpr std::int32_t page_as_version = 0;  // the data of the current version
+inline constexpr std::int32_t page_new_data = 1;    // fresh clock-seeded data
+inline constexpr std::int32_t page_repeat = 2;      // the data of the last showing
+
+void show_problem_page(std::int32_t mode);
+
+// True while the page shows the level notice instead of a problem: the
+// results and the export then have nothing of their own to act on.
+bool level_notice_shown();

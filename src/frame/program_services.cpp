@@ -1,0 +1,3 @@
+#include "frame/program_services.h"
+
+ProgramServices program_services;
