@@ -6,6 +6,7 @@
 // Writes follow the processor that serves as reference: the optional zero
 // before the point is written when the field has room for it, so an E field
 // shows "0.12E+03" in a wide field and ".12E+03" in a tight one.
+// Fields are 1 to 255 characters; a wider one comes back as asterisks.
 //
 // Reads return std::nullopt on text that is not a number of the required
 // form; a blank field reads as 0 (blanks inside a field are ignored).
@@ -25,6 +26,7 @@ std::string format_z(std::int32_t value, int width);
 std::string format_f(double value, int width, int decimals);
 // "(eW.D)" with mantissa 0.ddd; exponent_digits 0 is the default exponent
 // form (E+dd, or +ddd without the letter above 99); "(eW.DeX)" passes X.
+// D = 0 has no digit to show and writes one.
 std::string format_e(double value, int width, int decimals, int exponent_digits = 0);
 // "(esW.D)": mantissa d.ddd, 1 <= |mantissa| < 10.
 std::string format_es(double value, int width, int decimals);

@@ -1,0 +1,132 @@
+#include "frame/formatted_decimal.h"
+
+#include <array>
+#include <bit>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <string_view>
+
+namespace {
+
+// std::to_chars breaks exact ties to even; the writes break them away from
+// zero. A tie is only possible where the exact binary value ends, so it is
+// found from the value's bits and then settled on the exact digits.
+
+// The value as odd_mantissa * 2^exponent.
+struct BinaryParts {
+    std::uint64_t odd_mantissa;
+    int exponent;
+};
+
+BinaryParts binary_parts(double magnitude)
+{
+    int e = 0;
+    const double fraction = std::frexp(magnitude, &e);
+    std::uint64_t m = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+    const int zeros = std::countr_zero(m);
+    return {m >> zeros, e - 53 + zeros};
+}
+
+// Whether keeping digits down to the place 10^place drops exactly one half
+// of that place. With m odd, m 2^k ends in a 5 at the place 10^k when k < 0;
+// an integer m 2^k with k >= 0 ends in 5 10^k when 5^(k+1) divides m.
+bool is_exact_half(double magnitude, int place)
+{
+    const auto [m, k] = binary_parts(magnitude);
+    if (place != k + 1) return false;
+    if (k < 0) return true;
+    if (k + 1 > 27) return false;  // 5^28 exceeds any 53-bit mantissa
+    std::uint64_t power = 1;
+    for (int i = 0; i <= k; ++i) power *= 5;
+    return m % power == 0;
+}
+
+// Adds one unit in the last digit; returns true when the carry ran out of
+// the left end (the digits were all nines and are now all zeros).
+bool increment(std::string& digits)
+{
+    for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
+        if (*it != '9') {
+            ++*it;
+            return false;
+        }
+        *it = '0';
+    }
+    return true;
+}
+
+// Sizes: 309 integer digits of the largest double, the decimals the callers
+// ask (never beyond their field widths) and sign, point and exponent.
+using Buffer = std::array<char, 512>;
+
+std::string_view write_chars(Buffer& buffer, double magnitude, std::chars_format form,
+                             int precision)
+{
+    const auto result = precision < 0
+        ? std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude, form)
+        : std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude, form,
+                        precision);
+    if (result.ec != std::errc{}) return {};
+    return {buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())};
+}
+
+// "d.ddde+XX" split into its digits and its scientific exponent.
+SignificantDigits split_scientific(std::string_view text)
+{
+    SignificantDigits out;
+    const auto e = text.find('e');
+    for (char c : text.substr(0, e))
+        if (c != '.') out.digits += c;
+    int exponent = 0;
+    const auto tail = text.substr(e + 1);
+    const char* first = tail.data() + (tail.front() == '+' ? 1 : 0);
+    std::from_chars(first, tail.data() + tail.size(), exponent);
+    out.exponent = exponent;
+    return out;
+}
+
+}  // namespace
+
+SignificantDigits round_significant(double magnitude, int count)
+{
+    Buffer buffer;
+    // The shortest form never rounds up to the next power of ten, so its
+    // exponent is the exponent of the leading digit.
+    const int leading = split_scientific(write_chars(buffer, magnitude,
+                                                     std::chars_format::scientific, -1))
+                            .exponent;
+    SignificantDigits out;
+    if (is_exact_half(magnitude, leading - count + 1)) {
+        out = split_scientific(write_chars(buffer, magnitude, std::chars_format::scientific,
+                                           count));
+        out.digits.pop_back();  // the exact 5
+        if (increment(out.digits)) {
+            out.digits.front() = '1';
+            ++out.exponent;
+        }
+    } else {
+        out = split_scientific(write_chars(buffer, magnitude, std::chars_format::scientific,
+                                           count - 1));
+    }
+    ++out.exponent;  // from d.ddd to 0.dddd
+    return out;
+}
+
+FixedDigits round_fixed(double magnitude, int decimals)
+{
+    Buffer buffer;
+    const bool half = magnitude > 0.0 && is_exact_half(magnitude, -decimals);
+    std::string text(write_chars(buffer, magnitude, std::chars_format::fixed,
+                                 half ? decimals + 1 : decimals));
+    FixedDigits out;
+    const auto point = text.find('.');
+    out.integer_part = text.substr(0, point);
+    if (point != std::string::npos) out.fraction = text.substr(point + 1);
+    if (half) {
+        out.fraction.pop_back();
+        if (increment(out.fraction) && increment(out.integer_part))
+            out.integer_part.insert(out.integer_part.begin(), '1');
+    }
+    return out;
+}

@@ -1,0 +1,189 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cmath>
+#include <cstdint>
+
+#include "frame/app_state.h"
+#include "frame/random_stream.h"
+
+namespace {
+
+constexpr std::uint32_t multiplier = 843314861u;
+constexpr std::uint32_t increment = 453816693u;
+constexpr std::uint32_t low31 = 0x7FFFFFFFu;
+
+// The seed whose next draw returns y / 2^31 (the multiplier is odd, hence
+// invertible modulo 2^31), so that a test can choose the u a routine sees.
+std::int32_t seed_for_next(std::uint32_t y)
+{
+    std::uint32_t inverse = multiplier;  // Newton: each step doubles the good bits
+    for (int i = 0; i < 5; ++i) inverse *= 2u - multiplier * inverse;
+    return static_cast<std::int32_t>(((y - increment) * inverse) & low31);
+}
+
+std::uint32_t y_for(double u) { return static_cast<std::uint32_t>(std::llround(u * 2147483648.0)); }
+
+class RandomStreamTest : public ::testing::Test {
+protected:
+    void SetUp() override { saved_version_ = app_state.version_number; }
+    void TearDown() override { app_state.version_number = saved_version_; }
+
+private:
+    std::int32_t saved_version_ = 0;
+};
+
+TEST_F(RandomStreamTest, SeedOneGivesTheDocumentedStatesAndDraws)
+{
+    set_random_seed(1);
+    const std::array<std::int32_t, 3> states{1297131554, 17103983, 1426780792};
+    const std::array<double, 3> draws{0.6040239492, 0.0079646627, 0.6643965803};
+    for (std::size_t i = 0; i < states.size(); ++i) {
+        const double u = next_uniform(random_stream.random_state);
+        EXPECT_EQ(random_stream.random_state, states[i]);
+        EXPECT_NEAR(u, draws[i], 1e-10);
+        EXPECT_EQ(u, states[i] / 2147483648.0);  // exact, not rounded to float
+    }
+}
+
+TEST_F(RandomStreamTest, SpecialSeedsAreValid)
+{
+    struct Case {
+        std::int32_t seed;
+        std::int32_t first_state;
+    };
+    for (const Case c : {Case{10000001, 948788386}, Case{0, 453816693}, Case{-5, 532209684},
+                         Case{INT32_MIN, 453816693}}) {
+        std::int32_t state = c.seed;
+        const double u = next_uniform(state);
+        EXPECT_EQ(state, c.first_state) << c.seed;
+        EXPECT_GE(u, 0.0) << c.seed;
+        EXPECT_LT(u, 1.0) << c.seed;
+        EXPECT_EQ(static_cast<std::uint32_t>(state),
+                  (static_cast<std::uint32_t>(c.seed) * multiplier + increment) & low31);
+    }
+    std::int32_t state = 10000001;
+    EXPECT_NEAR(next_uniform(state), 0.4418140212, 1e-10);
+    state = 0;
+    EXPECT_NEAR(next_uniform(state), 0.2113248654, 1e-10);
+}
+
+TEST_F(RandomStreamTest, RandomIntTruncatesTowardZero)
+{
+    struct Case {
+        double u;
+        std::int32_t expected;
+    };
+    for (const Case c : {Case{0.01, -8}, Case{0.5, 0}, Case{0.47, 0}, Case{0.0, -9},
+                         Case{0.999999, 9}, Case{0.52, 0}, Case{0.53, 1}}) {
+        set_random_seed(seed_for_next(y_for(c.u)));
+        EXPECT_EQ(random_int(-9, 9), c.expected) << c.u;
+    }
+}
+
+TEST_F(RandomStreamTest, RandomIntOverARangeBelowZeroFavoursZero)
+{
+    set_random_seed(12345);
+    std::array<int, 19> counts{};
+    constexpr int draws = 190000;
+    for (int i = 0; i < draws; ++i) ++counts[random_int(-9, 9) + 9];
+    EXPECT_EQ(counts[0], 0);                         // -9 only at u = 0
+    EXPECT_NEAR(counts[9], 2 * draws / 19, 800);     // 0 twice as often
+    for (int v : {-8, -1, 1, 9}) EXPECT_NEAR(counts[v + 9], draws / 19, 600) << v;
+}
+
+TEST_F(RandomStreamTest, RandomIntStaysInItsRangeAndConsumesOneDraw)
+{
+    set_random_seed(77);
+    for (int i = 0; i < 2000; ++i) {
+        const std::int32_t v = random_int(3, 7);
+        EXPECT_GE(v, 3);
+        EXPECT_LE(v, 7);
+    }
+    set_random_seed(5);
+    EXPECT_EQ(random_int(4, 4), 4);
+    std::int32_t state = 5;
+    next_uniform(state);
+    EXPECT_EQ(random_stream.random_state, state);
+    // The widest range must not overflow on the way.
+    set_random_seed(seed_for_next(y_for(0.999999)));
+    EXPECT_GT(random_int(INT32_MIN, INT32_MAX), 2147000000);
+    set_random_seed(seed_for_next(0));
+    EXPECT_EQ(random_int(INT32_MIN, INT32_MAX), INT32_MIN);
+}
+
+TEST_F(RandomStreamTest, RandomRealIsAFloatFromADoubleComputation)
+{
+    set_random_seed(1);
+    EXPECT_EQ(random_real(0.0f, 1.0f), static_cast<float>(1297131554 / 2147483648.0));
+    set_random_seed(1);
+    const float reversed = random_real(5.0f, 2.0f);  // a > b lands in (b, a]
+    EXPECT_GT(reversed, 2.0f);
+    EXPECT_LE(reversed, 5.0f);
+    EXPECT_EQ(reversed, static_cast<float>(-3.0 * (1297131554 / 2147483648.0) + 5.0));
+}
+
+TEST_F(RandomStreamTest, SkipAdvancesByExactlyItsCount)
+{
+    for (std::int32_t n : {0, -3}) {
+        set_random_seed(42);
+        skip_random_draws(n);
+        EXPECT_EQ(random_stream.random_state, 42) << n;
+    }
+    set_random_seed(42);
+    skip_random_draws(3);
+    std::int32_t state = 42;
+    for (int i = 0; i < 3; ++i) next_uniform(state);
+    EXPECT_EQ(random_stream.random_state, state);
+}
+
+TEST_F(RandomStreamTest, NoVersionNeverRepeatsTheLastVariant)
+{
+    app_state.version_number = no_version;
+    set_random_seed(99);
+    std::int32_t last = 2;
+    for (int i = 0; i < 500; ++i) {
+        const std::int32_t previous = last;
+        const std::int32_t v = pick_problem_variant(3, last, 1);
+        EXPECT_NE(v, previous);
+        EXPECT_EQ(last, v);
+        EXPECT_GE(v, 1);
+        EXPECT_LE(v, 3);
+    }
+}
+
+TEST_F(RandomStreamTest, SingleVariantUnderNoVersionReturnsAtOnce)
+{
+    app_state.version_number = no_version;
+    set_random_seed(99);
+    std::int32_t last = 1;
+    EXPECT_EQ(pick_problem_variant(1, last, 0), 1);
+    std::int32_t state = 99;
+    next_uniform(state);
+    EXPECT_EQ(random_stream.random_state, state);
+}
+
+TEST_F(RandomStreamTest, TextbookVersionForcesItsVariantButStillDraws)
+{
+    app_state.version_number = text_version;
+    set_random_seed(7);
+    std::int32_t last = 0;
+    EXPECT_EQ(pick_problem_variant(5, last, 4), 4);
+    EXPECT_EQ(last, 4);
+    std::int32_t state = 7;
+    next_uniform(state);
+    EXPECT_EQ(random_stream.random_state, state);
+
+    // Without a textbook variant, and under a numbered version, the draw
+    // stands even when it repeats.
+    for (std::int32_t version : {text_version, 123}) {
+        app_state.version_number = version;
+        set_random_seed(7);
+        const std::int32_t expected = random_int(1, 5);
+        set_random_seed(7);
+        std::int32_t repeat = expected;
+        EXPECT_EQ(pick_problem_variant(5, repeat, version == text_version ? 0 : 2), expected);
+    }
+}
+
+}  // namespace
