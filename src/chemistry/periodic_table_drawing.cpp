@@ -1,0 +1,55 @@
+#include "chemistry/periodic_table_drawing.h"
+
+#include <string_view>
+
+#include "chemistry/data_tables.h"
+#include "frame/fixed_width.h"
+#include "frame/markup_text.h"
+#include "platform/graphics.h"
+
+namespace {
+
+constexpr std::int32_t x0 = 200;
+constexpr std::int32_t y0 = 120;
+constexpr std::int32_t pitch = 20;
+constexpr std::int32_t cell_size = pitch - 3;
+
+// The main table, as runs of consecutive elements in one row.
+struct Run {
+    std::int32_t first, last, row, column;
+};
+constexpr Run runs[] = {{1, 1, 1, 1},     {2, 2, 1, 18},    {3, 4, 2, 1},   {5, 10, 2, 13},
+                        {11, 12, 3, 1},   {13, 18, 3, 13},  {19, 36, 4, 1}, {37, 54, 5, 1},
+                        {55, 57, 6, 1},   {72, 86, 6, 4},   {87, 89, 7, 1}};
+
+}  // namespace
+
+PeriodicCell periodic_table_cell(std::int32_t z) {
+    // The lanthanide and actinide rows begin with cerium and thorium.
+    if (z >= 58 && z <= 71) return {x0 + 70 + (z - 58) * pitch, y0 + 130};
+    if (z >= 90 && z <= 103) return {x0 + 70 + (z - 90) * pitch, y0 + 150};
+    for (const Run& run : runs) {
+        if (z >= run.first && z <= run.last) {
+            return {x0 + (run.column + z - run.first - 1) * pitch, y0 + (run.row - 1) * pitch};
+        }
+    }
+    return {x0, y0};
+}
+
+void draw_periodic_table(std::int32_t mode, std::int32_t highlight) {
+    qw_set_font("t'Arial'h14b");
+    const std::int32_t cell_colour = qw_rgb(99, 132, 222);
+    qw_set_color_rgb(qw_rgb(64, 64, 64));
+    qw_rectangle(QwControl::filled, 195, 115, 565, 292);
+    for (std::int32_t z = 1; z <= element_count; ++z) {
+        const PeriodicCell cell = periodic_table_cell(z);
+        qw_set_color_rgb(z == highlight ? qw_rgb(255, 255, 0) : cell_colour);
+        qw_rectangle(QwControl::filled, cell.x, cell.y, cell.x + cell_size, cell.y + cell_size);
+        const std::string_view symbol = record_columns(element_record(z), 16, 17);
+        const std::int32_t width = qw_get_text_extent(symbol);
+        qw_move_to(cell.x + (pitch - width) / 2, cell.y + 2);
+        qw_set_color_rgb(0);
+        if (mode == 1) qw_out_text(symbol);
+    }
+    draw_markup_text(x0 + 60, y0, "@T1@@C5@Tavola Periodica degli Elementi");
+}
