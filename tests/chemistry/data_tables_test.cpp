@@ -1,0 +1,180 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "chemistry/data_tables.h"
+#include "frame/fixed_width.h"
+
+namespace {
+
+std::string columns(std::string_view record, int first, int last)
+{
+    return std::string(record_columns(record, first, last));
+}
+
+std::string trimmed(std::string_view record, int first, int last)
+{
+    return std::string(strip_blanks(record_columns(record, first, last)));
+}
+
+bool is_blank(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
+
+TEST(DataTables, RecordsHaveTheirFixedLengthsAndStayAscii)
+{
+    const DataTables& t = data_tables();
+    auto check = [](std::string_view record, std::size_t length) {
+        EXPECT_EQ(record.size(), length);
+        for (char c : record) EXPECT_TRUE(c >= 32 && c < 127) << record;
+    };
+    for (std::int32_t z = 1; z <= element_slots; ++z) check(t.elements[z], element_record_length);
+    for (std::int32_t k = 1; k <= compound_slots; ++k) check(t.compounds[k], compound_record_length);
+    for (std::int32_t k = 1; k <= reaction_slots; ++k) check(t.reactions[k], reaction_record_length);
+}
+
+TEST(DataTables, ElementSymbolsAreUniqueAndFoundByExactComparison)
+{
+    std::set<std::string> symbols;
+    for (std::int32_t z = 1; z <= element_count; ++z) {
+        const std::string symbol = columns(element_record(z), 16, 17);
+        EXPECT_NE(symbol[0], ' ') << z;
+        EXPECT_EQ(columns(element_record(z), 18, 20), "   ") << z;
+        EXPECT_TRUE(symbols.insert(symbol).second) << symbol;
+        EXPECT_EQ(find_element_by_symbol(symbol), z);
+    }
+    EXPECT_EQ(find_element_by_symbol("C"), 6);
+    EXPECT_EQ(find_element_by_symbol("C "), 6);
+    EXPECT_EQ(find_element_by_symbol("Ca"), 20);
+    EXPECT_EQ(find_element_by_symbol("Lw"), 103);
+    EXPECT_EQ(find_element_by_symbol("CA"), std::nullopt);
+    EXPECT_EQ(find_element_by_symbol("c "), std::nullopt);
+    EXPECT_EQ(find_element_by_symbol(" C"), std::nullopt);
+    EXPECT_EQ(find_element_by_symbol("  "), std::nullopt);
+    EXPECT_EQ(find_element_by_symbol(""), std::nullopt);
+    EXPECT_EQ(find_element_by_symbol("Cal"), std::nullopt);
+}
+
+TEST(DataTables, ElementFieldsSitInTheirColumns)
+{
+    const ElementRecord& h = element_record(1);
+    EXPECT_EQ(trimmed(h, 1, 15), "idrogeno");
+    EXPECT_EQ(columns(h, 16, 17), "H ");
+    EXPECT_EQ(trimmed(h, 21, 30), "1.00797");
+    EXPECT_EQ(columns(h, 31, 33), "g  ");
+    EXPECT_EQ(columns(h, 55, 58), "1s 1");
+    EXPECT_EQ(columns(h, 74, 76), " 79");
+
+    // Fields abut without separators.
+    EXPECT_EQ(columns(element_record(81), 51, 76), "[Xe]4f145d106s 26p 11.8208");
+    EXPECT_EQ(columns(element_record(3), 31, 40), "smd0.534  ");
+    EXPECT_EQ(columns(element_record(46), 55, 66), "4d105s 0    ");
+    EXPECT_EQ(trimmed(element_record(2), 46, 50), "-50");
+    EXPECT_EQ(trimmed(element_record(43), 21, 30), "98.");
+    EXPECT_EQ(trimmed(element_record(28), 34, 40), "8.908");  // nickel
+    EXPECT_EQ(columns(element_record(103), 16, 17), "Lw");
+    EXPECT_TRUE(is_blank(element_record(104)));
+    EXPECT_TRUE(is_blank(element_record(0)));
+    EXPECT_TRUE(is_blank(element_record(105)));
+}
+
+TEST(DataTables, ElementFlagsAndStatesFollowTheTable)
+{
+    int density_flags = 0;
+    for (std::int32_t z = 1; z <= element_count; ++z) {
+        const ElementRecord& r = element_record(z);
+        density_flags += r[32] == 'd';
+        EXPECT_TRUE(r[31] == 'm' || r[31] == ' ');
+        EXPECT_TRUE(std::string(" slg").find(r[30]) != std::string::npos) << z;
+    }
+    EXPECT_EQ(density_flags, 48);
+    EXPECT_EQ(element_record(35)[30], 'l');
+    EXPECT_EQ(element_record(80)[30], 'l');
+    EXPECT_EQ(element_record(85)[30], ' ');
+    EXPECT_EQ(element_record(54)[30], 'g');
+}
+
+TEST(DataTables, CompoundRecordsHoldTheirFieldsAndEmptySlotsStayBlank)
+{
+    const CompoundRecord& r = compound_record(258);
+    EXPECT_EQ(trimmed(r, 1, 40), "metasilicato di calcio");
+    EXPECT_EQ(trimmed(r, 41, 70), "CaSiO@d3@");
+    EXPECT_EQ(columns(r, 71, 80), "i         ");
+    EXPECT_EQ(trimmed(r, 81, 100), "Ca01Si01O 03");
+    EXPECT_TRUE(is_blank(record_columns(r, 101, 200)));
+
+    EXPECT_EQ(trimmed(compound_record(27), 101, 130), "anidride solforosa");
+    EXPECT_EQ(compound_record(29)[70], 'c');
+    EXPECT_EQ(compound_record(451)[70], 'e');
+
+    int filled = 0;
+    for (std::int32_t k = 1; k <= compound_slots; ++k) {
+        const CompoundRecord& c = compound_record(k);
+        if (is_blank(record_columns(c, 41, 70))) {
+            EXPECT_TRUE(is_blank(c)) << k;
+        } else {
+            ++filled;
+            EXPECT_FALSE(is_blank(record_columns(c, 81, 81))) << k;
+        }
+    }
+    EXPECT_EQ(filled, 282);
+    for (std::int32_t k : {9, 10, 175, 290, 473, 500}) EXPECT_TRUE(is_blank(compound_record(k))) << k;
+    EXPECT_TRUE(is_blank(compound_record(501)));
+}
+
+TEST(DataTables, ThermodynamicFieldsAreRightAlignedTextsOfFiftyOneRecords)
+{
+    const CompoundRecord& water = compound_record(11);
+    EXPECT_EQ(columns(water, 131, 159), "  -285.8  -237.1  70.0  75.3l");
+    EXPECT_EQ(columns(compound_record(236), 131, 159), "  -241.8  -228.6 188.8  33.6g");
+    EXPECT_EQ(columns(compound_record(7), 147, 152), "  177.");
+    EXPECT_EQ(columns(compound_record(33), 131, 159), "  -2984.  -2698. 228.9      s");
+
+    int with_data = 0;
+    for (std::int32_t k = 1; k <= compound_slots; ++k) {
+        const CompoundRecord& c = compound_record(k);
+        EXPECT_EQ(c[146], ' ') << k;
+        if (c[158] != ' ') ++with_data;
+        else EXPECT_TRUE(is_blank(record_columns(c, 131, 200))) << k;
+    }
+    EXPECT_EQ(with_data, 51);
+}
+
+TEST(DataTables, FormulaLookupFindsTheFirstExactMatch)
+{
+    EXPECT_EQ(find_compound_by_formula("H@d2@O"), 11);
+    EXPECT_EQ(find_compound_by_formula("H@d2@O   "), 11);
+    EXPECT_EQ(find_compound_by_formula("CaSiO@d3@"), 258);
+    EXPECT_EQ(find_compound_by_formula("Na"), 452);
+    EXPECT_EQ(find_compound_by_formula("N"), std::nullopt);       // no prefix matches
+    EXPECT_EQ(find_compound_by_formula("H@d2@O@d2"), std::nullopt);
+    EXPECT_EQ(find_compound_by_formula("SO@d4@@u2-@"), std::nullopt);
+    EXPECT_EQ(find_compound_by_formula(""), std::nullopt);
+    EXPECT_EQ(find_compound_by_formula("     "), std::nullopt);
+
+    // Every formula but the water vapour record is found at its own slot.
+    for (std::int32_t k = 1; k <= compound_slots; ++k) {
+        const std::string formula = trimmed(compound_record(k), 41, 70);
+        if (formula.empty() || k == 236) continue;
+        EXPECT_EQ(find_compound_by_formula(formula), k) << formula;
+    }
+}
+
+TEST(DataTables, ReactionRecordsCarryKindPotentialAndEquation)
+{
+    EXPECT_EQ(std::string(strip_trailing_blanks(reaction_record(1))), "s         $ 2H@d2@ & O@d2@ = $ 2H@d2@O");
+    EXPECT_EQ(columns(reaction_record(151), 1, 10), "m   -.508 ");
+    EXPECT_EQ(columns(reaction_record(163), 1, 10), "m   1.152 ");
+    EXPECT_EQ(columns(reaction_record(176), 1, 10), "m  -1.65  ");
+    EXPECT_EQ(columns(reaction_record(156), 1, 10), "m    .172 ");
+    for (std::int32_t k = 1; k <= reaction_slots; ++k) {
+        const ReactionRecord& r = reaction_record(k);
+        const char kind = k <= 100 ? 's' : k <= 150 ? 'i' : 'm';
+        EXPECT_EQ(r[0], kind) << k;
+        EXPECT_EQ(is_blank(record_columns(r, 2, 10)), kind != 'm') << k;
+        EXPECT_NE(r[10], ' ') << k;
+    }
+    EXPECT_EQ(record_columns(reaction_record(37), 11, 130), record_columns(reaction_record(77), 11, 130));
+    EXPECT_TRUE(is_blank(reaction_record(201)));
+}
+
+}  // namespace
