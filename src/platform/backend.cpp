@@ -46,13 +46,7 @@ public:
     void post_to_ui_thread(std::function<void()>) override {}
     void request_quit(std::int32_t) override {}
     void show_stop_message(std::string_view) override {}
-    void sleep_ms(std::int32_t milliseconds) override { sleep_unless_stopping(milliseconds); }
     void beep(std::int32_t, std::int32_t duration_ms) override { sleep_unless_stopping(duration_ms); }
-    double monotonic_seconds() override {
-        return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
-    }
-    std::int64_t unix_seconds() override { return static_cast<std::int64_t>(std::time(nullptr)); }
-    DateAndTime date_and_time() override { return local_date_and_time(); }
 };
 
 }  // namespace
@@ -92,6 +86,16 @@ void wait_for(const std::function<bool()>& done) {
 }
 
 }  // namespace detail
+
+void Backend::sleep_ms(std::int32_t milliseconds) { sleep_unless_stopping(milliseconds); }
+
+double Backend::monotonic_seconds() {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
+}
+
+std::int64_t Backend::unix_seconds() { return static_cast<std::int64_t>(std::time(nullptr)); }
+
+DateAndTime Backend::date_and_time() { return local_date_and_time(); }
 
 void install_backend(Backend* backend) {
     detail::PlatformCore& c = detail::core();

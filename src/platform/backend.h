@@ -95,12 +95,13 @@ public:
     virtual void request_quit(std::int32_t code) = 0;
     virtual void show_stop_message(std::string_view message) = 0;
 
-    // Clock, sleep, beep. sleep_ms and beep return early when the program quits.
-    virtual void sleep_ms(std::int32_t milliseconds) = 0;
+    // Clock, sleep, beep; by default the system's clocks and a sleep that
+    // returns early when the program quits.
+    virtual void sleep_ms(std::int32_t milliseconds);
     virtual void beep(std::int32_t frequency_hz, std::int32_t duration_ms) = 0;
-    virtual double monotonic_seconds() = 0;
-    virtual std::int64_t unix_seconds() = 0;
-    virtual DateAndTime date_and_time() = 0;
+    virtual double monotonic_seconds();
+    virtual std::int64_t unix_seconds();
+    virtual DateAndTime date_and_time();
 };
 
 // A menu item's state after qw_modify_menu_flags: kQwMenuEnabled or

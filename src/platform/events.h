@@ -23,9 +23,12 @@ void deliver_key_event(const KeyEvent& event);
 // Returns false when it ended that way.
 bool run_guarded(const std::function<void()>& code);
 
-// Begins quitting: every wait, sleep and beep returns (throwing
-// ProgramStopping) and the platform's threads are stopped and joined.
-// Call on the user-interface thread when the frame closes.
+// Begins quitting: from now on every wait, sleep and beep returns at once
+// (throwing ProgramStopping). Safe on any thread.
+void request_stop();
+// Begins quitting and joins the platform's threads. Call on the user-
+// interface thread once its event loop has ended (never from inside a task
+// that a worker may be waiting for).
 void stop_and_join_threads();
 
 // Wakes every thread blocked in a platform wait, after the caller changed

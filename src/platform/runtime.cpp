@@ -43,24 +43,15 @@ void rt_start_thread(std::function<void()> routine) {
 
 bool rt_stop_requested() { return core().stopping.load(); }
 
-namespace {
-
-void begin_stopping() {
-    core().stopping.store(true);
-    platform::notify_waiters();
-}
-
-}  // namespace
-
 void rt_exit(std::int32_t code) {
-    begin_stopping();
+    platform::request_stop();
     host().request_quit(code);
     throw platform::ProgramStopping();
 }
 
 void rt_stop(std::string_view message) {
     host().show_stop_message(message);
-    begin_stopping();
+    platform::request_stop();
     host().request_quit(1);
     throw platform::ProgramStopping();
 }
@@ -85,9 +76,14 @@ void notify_waiters() {
     host().wake_ui_waiters();
 }
 
+void request_stop() {
+    core().stopping.store(true);
+    notify_waiters();
+}
+
 void stop_and_join_threads() {
     auto& c = core();
-    begin_stopping();
+    request_stop();
     std::vector<std::thread> threads;
     {
         std::lock_guard lock(c.mutex);

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include "platform/qt/qt_application.h"
+
+// One application object for the whole test program, so that tests can open
+// Qt sessions (offscreen); tests that use the recording backend ignore it.
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
+    platform::qt::Application application(argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -18,9 +18,23 @@ namespace platform::qt {
 // Returns the exit code (rt_exit / rt_stop / closing the frame).
 int run_application(int argc, char** argv, const std::vector<std::function<void()>>& startup);
 
-// A headless session for tests and tools: the application (created once per
-// process; offscreen when QT_QPA_PLATFORM says so) and a fresh frame window
-// with the Qt backend installed for the session's life.
+// The Qt application object for tools and test programs that open Sessions;
+// make one at the start of main. With no display and no QT_QPA_PLATFORM set,
+// it runs offscreen.
+class Application {
+public:
+    Application(int& argc, char** argv);
+    ~Application();
+    Application(const Application&) = delete;
+    Application& operator=(const Application&) = delete;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+// A headless session for tests and tools (an Application must exist): a
+// fresh frame window with the Qt backend installed for the session's life.
 class Session {
 public:
     Session();

@@ -1,0 +1,38 @@
+#pragma once
+// A modal dialog built from a DialogResource and kept in step with its
+// Dialog: what the user types goes into the Dialog at once, and what the
+// program sets shows at once.
+
+#include <QDialog>
+#include <cstdint>
+#include <map>
+
+#include "platform/dialogs.h"
+
+namespace platform::qt {
+
+class DialogWindow : public QDialog {
+    Q_OBJECT
+public:
+    DialogWindow(Dialog& dialog, QWidget* parent);
+
+    // Shows the dialog until a control or the program closes it; the id that closed it.
+    std::int32_t run();
+    void refresh(std::int32_t control_id);
+    void finish();
+    // For tests: the widget of a control.
+    QWidget* control(std::int32_t control_id) const;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void reject() override;
+
+private:
+    void press(std::int32_t control_id);
+    void refresh_all();
+
+    Dialog& dialog_;
+    std::map<std::int32_t, QWidget*> widgets_;
+};
+
+}  // namespace platform::qt

@@ -1,0 +1,252 @@
+#include "platform/qt/frame_window.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "platform/events.h"
+#include "platform/mouse.h"
+
+namespace platform::qt {
+namespace {
+
+// The original frame's borders, caption and menu bar took this much of its
+// outer size; the rest was its client area.
+constexpr std::int32_t kFrameExtraWidth = 8;
+constexpr std::int32_t kFrameExtraHeight = 47;
+constexpr int kRepaintIntervalMs = 15;
+
+std::int32_t key_state(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+    std::int32_t state = 0;
+    if (buttons & Qt::LeftButton) state |= kMouseStateLeftButton;
+    if (buttons & Qt::RightButton) state |= kMouseStateRightButton;
+    if (modifiers & Qt::ShiftModifier) state |= kMouseStateShift;
+    if (modifiers & Qt::ControlModifier) state |= kMouseStateControl;
+    return state;
+}
+
+// Windows virtual-key code of a Qt key, 0 for keys the program never asks about.
+std::int32_t virtual_key(int key) {
+    if (key >= Qt::Key_A && key <= Qt::Key_Z) return key;  // same codes
+    if (key >= Qt::Key_0 && key <= Qt::Key_9) return key;
+    switch (key) {
+        case Qt::Key_Backspace: return 8;
+        case Qt::Key_Tab: return 9;
+        case Qt::Key_Return:
+        case Qt::Key_Enter: return 13;
+        case Qt::Key_Shift: return 16;
+        case Qt::Key_Control: return 17;
+        case Qt::Key_Escape: return 27;
+        case Qt::Key_Space: return 32;
+        case Qt::Key_End: return 35;
+        case Qt::Key_Home: return 36;
+        case Qt::Key_Left: return 37;
+        case Qt::Key_Up: return 38;
+        case Qt::Key_Right: return 39;
+        case Qt::Key_Down: return 40;
+        case Qt::Key_Delete: return 46;
+        default: return 0;
+    }
+}
+
+}  // namespace
+
+CanvasWidget::CanvasWidget(CanvasStore& store, QWidget* parent) : QWidget(parent), store_(store) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
+    startTimer(kRepaintIntervalMs);
+}
+
+void CanvasWidget::timerEvent(QTimerEvent*) {
+    if (store_.dirty.exchange(false)) update();
+}
+
+void CanvasWidget::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    std::lock_guard lock(store_.mutex);
+    painter.drawImage(event->rect(), store_.image, event->rect());
+}
+
+void CanvasWidget::deliver(QMouseEvent* event, std::int32_t left_event, std::int32_t right_event) {
+    const std::int32_t bit = event->button() == Qt::LeftButton    ? left_event
+                             : event->button() == Qt::RightButton ? right_event
+                                                                  : 0;
+    if (bit == 0) return;
+    const QPoint p = event->position().toPoint();
+    deliver_mouse_event({bit, key_state(event->buttons(), event->modifiers()), p.x(), p.y()});
+}
+
+void CanvasWidget::mousePressEvent(QMouseEvent* event) { deliver(event, kMouseLeftDown, kMouseRightDown); }
+void CanvasWidget::mouseReleaseEvent(QMouseEvent* event) { deliver(event, kMouseLeftUp, kMouseRightUp); }
+
+void CanvasWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    deliver(event, kMouseLeftDoubleClick, kMouseRightDoubleClick);
+}
+
+void CanvasWidget::mouseMoveEvent(QMouseEvent* event) {
+    const QPoint p = event->position().toPoint();
+    deliver_mouse_event({kMouseMove, key_state(event->buttons(), event->modifiers()), p.x(), p.y()});
+}
+
+void CanvasWidget::keyPressEvent(QKeyEvent* event) {
+    if (const std::int32_t code = virtual_key(event->key()); code != 0) deliver_key_event({kKeyDown, code});
+    const QString text = event->text();
+    if (!text.isEmpty() && text.at(0).unicode() < 256) {
+        deliver_key_event({kKeyCharacter, static_cast<std::int32_t>(text.at(0).unicode())});
+    }
+}
+
+void CanvasWidget::keyReleaseEvent(QKeyEvent* event) {
+    if (event->isAutoRepeat()) return;
+    if (const std::int32_t code = virtual_key(event->key()); code != 0) deliver_key_event({kKeyUp, code});
+}
+
+FrameWindow::FrameWindow(CanvasStore& store, std::function<void()> on_close) : on_close_(std::move(on_close)) {
+    client_ = new QWidget(this);
+    setCentralWidget(client_);
+    canvas_ = new CanvasWidget(store, client_);
+    place_canvas(-1, -1, kCanvasWidth, kCanvasHeight);
+    menuBar()->setNativeMenuBar(false);
+    place(20, 20, 605, 388);
+    canvas_->setFocus();
+}
+
+FrameWindow::~FrameWindow() = default;
+
+void FrameWindow::place(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) {
+    move(x, y);
+    client_->setFixedSize(std::max(width - kFrameExtraWidth, 1), std::max(height - kFrameExtraHeight, 1));
+    setFixedSize(sizeHint());
+}
+
+void FrameWindow::place_canvas(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) {
+    canvas_->setGeometry(x, y, std::clamp(width, 1, kCanvasWidth), std::clamp(height, 1, kCanvasHeight));
+}
+
+void FrameWindow::forbid_maximise() {
+    const bool shown = isVisible();
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
+    if (shown) show();
+}
+
+void FrameWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (on_close_) on_close_();
+}
+
+FrameWindow::Entry FrameWindow::make_entry(QObject* parent, std::int32_t flags, const QString& text,
+                                           MenuCallback callback, bool checkable) {
+    Entry entry;
+    entry.action = new QAction(text, parent);
+    entry.action->setCheckable(checkable);
+    QAction* action = entry.action;
+    // The program alone decides the ticks: a click must not flip one.
+    connect(action, &QAction::triggered, action, [action, callback](bool checked) {
+        if (action->isCheckable()) action->setChecked(!checked);
+        if (callback) callback();
+    });
+    apply(entry, merge_menu_flags(kQwMenuEnabled, flags));
+    return entry;
+}
+
+void FrameWindow::apply(Entry& entry, std::int32_t flags) {
+    entry.flags = flags;
+    entry.action->setEnabled((flags & kQwMenuGreyed) == 0);
+    entry.action->setChecked((flags & kQwMenuTicked) != 0);
+}
+
+QMenu* FrameWindow::menu_of(TopMenu& top) {
+    if (top.menu == nullptr) {
+        top.menu = new QMenu(top.entry.action->text(), this);
+        top.menu->menuAction()->setEnabled(top.entry.action->isEnabled());
+    }
+    return top.menu;
+}
+
+void FrameWindow::rebuild_menu_bar() {
+    menuBar()->clear();
+    for (TopMenu& top : menus_) {
+        if (top.items.empty()) {
+            menuBar()->addAction(top.entry.action);
+        } else {
+            menuBar()->addMenu(top.menu);
+        }
+    }
+}
+
+bool FrameWindow::append_menu_item(std::int32_t menu, std::int32_t flags, const QString& text,
+                                   MenuCallback callback) {
+    const auto count = static_cast<std::int32_t>(menus_.size());
+    if (menu == count + 1) {
+        menus_.push_back({make_entry(this, flags, text, std::move(callback), false), nullptr, {}});
+        rebuild_menu_bar();
+        return true;
+    }
+    if (menu < 1 || menu > count) return false;
+    TopMenu& top = menus_[static_cast<std::size_t>(menu - 1)];
+    QMenu* qmenu = menu_of(top);
+    top.items.push_back(make_entry(qmenu, flags, text, std::move(callback), true));
+    qmenu->addAction(top.items.back().action);
+    if (top.items.size() == 1) rebuild_menu_bar();
+    return true;
+}
+
+bool FrameWindow::insert_menu_item(std::int32_t menu, std::int32_t item, std::int32_t flags, const QString& text,
+                                   MenuCallback callback) {
+    const auto count = static_cast<std::int32_t>(menus_.size());
+    if (item == 0) {
+        if (menu < 1 || menu > count + 1) return false;
+        menus_.insert(menus_.begin() + (menu - 1),
+                      {make_entry(this, flags, text, std::move(callback), false), nullptr, {}});
+        rebuild_menu_bar();
+        return true;
+    }
+    if (menu < 1 || menu > count) return false;
+    TopMenu& top = menus_[static_cast<std::size_t>(menu - 1)];
+    const auto items = static_cast<std::int32_t>(top.items.size());
+    if (item < 1 || item > items + 1) return false;
+    QMenu* qmenu = menu_of(top);
+    Entry entry = make_entry(qmenu, flags, text, std::move(callback), true);
+    qmenu->insertAction(item <= items ? top.items[static_cast<std::size_t>(item - 1)].action : nullptr,
+                        entry.action);
+    top.items.insert(top.items.begin() + (item - 1), entry);
+    if (items == 0) rebuild_menu_bar();
+    return true;
+}
+
+bool FrameWindow::modify_menu_flags(std::int32_t menu, std::int32_t item, std::int32_t flags) {
+    if (menu < 1 || menu > static_cast<std::int32_t>(menus_.size())) return false;
+    TopMenu& top = menus_[static_cast<std::size_t>(menu - 1)];
+    if (item == 0) {
+        apply(top.entry, merge_menu_flags(top.entry.flags, flags));
+        if (top.menu != nullptr) top.menu->menuAction()->setEnabled(top.entry.action->isEnabled());
+        return true;
+    }
+    if (item < 1 || item > static_cast<std::int32_t>(top.items.size())) return false;
+    Entry& entry = top.items[static_cast<std::size_t>(item - 1)];
+    apply(entry, merge_menu_flags(entry.flags, flags));
+    return true;
+}
+
+QAction* FrameWindow::menu_action(std::int32_t menu, std::int32_t item) const {
+    if (menu < 1 || menu > static_cast<std::int32_t>(menus_.size())) return nullptr;
+    const TopMenu& top = menus_[static_cast<std::size_t>(menu - 1)];
+    if (item == 0) return top.menu != nullptr && !top.items.empty() ? top.menu->menuAction() : top.entry.action;
+    if (item < 1 || item > static_cast<std::int32_t>(top.items.size())) return nullptr;
+    return top.items[static_cast<std::size_t>(item - 1)].action;
+}
+
+std::int32_t FrameWindow::menu_flags(std::int32_t menu, std::int32_t item) const {
+    if (menu < 1 || menu > static_cast<std::int32_t>(menus_.size())) return 0;
+    const TopMenu& top = menus_[static_cast<std::size_t>(menu - 1)];
+    if (item == 0) return top.entry.flags;
+    if (item < 1 || item > static_cast<std::int32_t>(top.items.size())) return 0;
+    return top.items[static_cast<std::size_t>(item - 1)].flags;
+}
+
+}  // namespace platform::qt
