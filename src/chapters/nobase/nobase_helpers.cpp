@@ -1,0 +1,84 @@
+#include <cstdint>
+
+#include "chapters/nobase/nobase_problems.h"
+#include "chemistry/chemistry_facts.h"
+#include "chemistry/data_tables.h"
+#include "chemistry/molar_mass.h"
+#include "frame/fixed_width.h"
+#include "frame/generator_kit.h"
+#include "frame/markup_text.h"
+#include "frame/random_stream.h"
+#include "platform/graphics.h"
+
+void show_fact_box(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height)
+{
+    // The height passed is only a starting value: the box reports its own.
+    std::int32_t used_height = height;
+    show_chemistry_fact(x, y, width, used_height);
+}
+
+float truncate_to_thousandths(float x)
+{
+    return static_cast<float>(static_cast<std::int32_t>(1000.0f * x)) * 0.001f;
+}
+
+float truncate_to_whole(float x)
+{
+    return static_cast<float>(static_cast<std::int32_t>(1000.0f * x) / 1000);
+}
+
+std::string element_name(std::int32_t z)
+{
+    return std::string(strip_trailing_blanks(record_columns(element_record(z), 1, 15)));
+}
+
+std::string compound_name(std::int32_t k)
+{
+    return std::string(strip_trailing_blanks(record_columns(compound_record(k), 1, 40)));
+}
+
+std::int32_t draw_gas_compound()
+{
+    const std::int32_t c = random_int(1, 4);
+    return random_int(1, 2) == 1 ? random_int(457, 459) : c;
+}
+
+float compound_molar_mass(std::int32_t k, float* uncertainty)
+{
+    float mass_uncertainty = 0.0f;
+    const float mass = compute_molar_mass(record_columns(compound_record(k), 81, 100), mass_uncertainty);
+    if (uncertainty) *uncertainty = mass_uncertainty;
+    return mass;
+}
+
+std::span<const float> graph_x_from(std::int32_t first, std::int32_t count)
+{
+    return std::span<const float>(basic_notions_state.graph_x).subspan(first, count);
+}
+
+std::span<const float> graph_y_from(std::int32_t first, std::int32_t count)
+{
+    return std::span<const float>(basic_notions_state.graph_y).subspan(first, count);
+}
+
+void draw_value_table_frame(std::int32_t x0, std::int32_t y0, const TableHeader& header)
+{
+    draw_markup_text(header.x_label_x, y0, header.x_label);
+    draw_markup_text(x0 + header.y_label_dx, y0, header.y_label);
+    qw_move_to(x0 + 10, y0 + 15);
+    qw_line_to(x0 + 130, y0 + 15);
+    qw_move_to(x0 + 60, y0 + 15);
+    qw_line_to(x0 + 60, y0 + 100);
+}
+
+void draw_value_table_row(std::int32_t x0, std::int32_t y0, std::int32_t row, std::int32_t x_slot,
+                          std::int32_t y_slot)
+{
+    // An empty display still draws one blank, as a cell of length 1.
+    const auto cell = [](std::int32_t slot) {
+        const std::string text = slot_text(slot);
+        return text.empty() ? std::string(" ") : text;
+    };
+    draw_markup_text(x0 + 10, y0 + 16 * row + 4, cell(x_slot));
+    draw_markup_text(x0 + 80, y0 + 16 * row + 4, cell(y_slot));
+}

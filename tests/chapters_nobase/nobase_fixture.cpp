@@ -1,0 +1,119 @@
+#include "nobase_fixture.h"
+
+#include <cmath>
+#include <regex>
+
+#include "chapters/nobase/basic_notions_chapter.h"
+#include "chemistry/data_tables.h"
+#include "frame/app_state.h"
+#include "frame/fonts_colours.h"
+#include "frame/random_stream.h"
+
+namespace nobase_test {
+
+namespace {
+
+constexpr const char* number_pattern = R"(-?[0-9]+\.?[0-9]*(?:•10@u-?[0-9]+@)?)";
+
+class TablesEnvironment : public testing::Environment {
+public:
+    void SetUp() override { init_data_tables(); }
+};
+
+[[maybe_unused]] testing::Environment* const environment =
+    testing::AddGlobalTestEnvironment(new TablesEnvironment);
+
+}  // namespace
+
+Shown shown(std::string_view markup)
+{
+    Shown s;
+    std::string text(markup);
+    std::int32_t exponent = 0;
+    if (const auto dot = text.find("•10@u"); dot != std::string::npos) {
+        exponent = std::stoi(text.substr(dot + std::string("•10@u").size()));
+        text.resize(dot);
+    }
+    const bool negative = !text.empty() && text[0] == '-';
+    if (negative) text.erase(0, 1);
+    const auto point = text.find('.');
+    const std::int32_t decimals =
+        point == std::string::npos ? 0 : static_cast<std::int32_t>(text.size() - point - 1);
+    std::string digits = text;
+    if (point != std::string::npos) digits.erase(point, 1);
+    const std::int32_t integer_digits = static_cast<std::int32_t>(point == std::string::npos ? text.size() : point);
+    const auto first = digits.find_first_not_of('0');
+    s.significand = first == std::string::npos ? "0" : digits.substr(first);
+    s.digits = static_cast<std::int32_t>(s.significand.size());
+    s.last_place = exponent - decimals;
+    s.first_place = first == std::string::npos ? s.last_place
+                                               : exponent + integer_digits - 1 - static_cast<std::int32_t>(first);
+    s.value = std::stod(text.empty() ? "0" : text) * std::pow(10.0, exponent) * (negative ? -1.0 : 1.0);
+    return s;
+}
+
+std::vector<std::string> match(const std::string& text, const std::string& pattern)
+{
+    std::string expanded = pattern;
+    for (std::size_t at = expanded.find("NUM"); at != std::string::npos; at = expanded.find("NUM", at)) {
+        expanded.replace(at, 3, std::string("(") + number_pattern + ")");
+        at += std::string(number_pattern).size() + 2;
+    }
+    std::smatch groups;
+    if (!std::regex_search(text, groups, std::regex(expanded))) {
+        ADD_FAILURE() << "no match for " << pattern << " in " << text;
+        return std::vector<std::string>(20);
+    }
+    std::vector<std::string> result;
+    for (std::size_t i = 1; i < groups.size(); ++i) result.push_back(groups[i].str());
+    result.resize(20);
+    return result;
+}
+
+::testing::AssertionResult within_last_digit(const Shown& answer, double exact, double units)
+{
+    const double tolerance = units * std::pow(10.0, answer.last_place) + 1e-5 * std::fabs(exact);
+    if (std::fabs(answer.value - exact) <= tolerance) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "shown " << answer.value << ", exact " << exact << ", tolerance "
+                                         << tolerance;
+}
+
+void ChapterOne::SetUp()
+{
+    platform::install_backend(&backend);
+    ASSERT_EQ(init_fonts_and_colours(), 0.0f);
+    app_state.current_chapter = 1;
+    run_basic_notions_chapter(1000);
+}
+
+void ChapterOne::TearDown()
+{
+    platform::install_backend(nullptr);
+}
+
+void ChapterOne::generate(std::int32_t k, std::int32_t version, std::int32_t seed_for_no_version)
+{
+    app_state.selected_problem = k;
+    app_state.version_number = version;
+    set_random_seed(version == 0 ? seed_for_no_version : version);
+    problem_texts.problem_printable = 1;
+    run_basic_notions_chapter(1);
+}
+
+void ChapterOne::answer()
+{
+    problem_texts.problem_printable = 1;
+    run_basic_notions_chapter(2);
+}
+
+const std::string& ChapterOne::statement() const
+{
+    return problem_texts.problem_text;
+}
+
+const std::string& ChapterOne::answer_text() const
+{
+    return problem_texts.answer_text;
+}
+
+}  // namespace nobase_test
