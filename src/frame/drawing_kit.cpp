@@ -81,12 +81,17 @@ void draw_answer_box(std::int32_t x_left, std::int32_t x_right, std::int32_t y, 
     const std::string body = std::string(answer_prefix) + std::string(strip_trailing_blanks(text));
     const QwPoint end = measure_paragraph(x_left, x_right, y, body);
     std::int32_t right = x_right;
-    // A one-line answer's box ends 2 pixels after its text.
-    if (end.y < y + 10) right = end.x - measure_offset - 3;
+    std::int32_t text_right = x_right;
+    if (end.y < y + 10) {
+        // A one-line answer's box ends 2 pixels after its text; the text
+        // keeps its measured width, or its last word would wrap below the box.
+        text_right = end.x - measure_offset;
+        right = text_right - 3;
+    }
     const std::int32_t bottom = std::max(end.y + 20, y + 20);
     fill_box(qw_rgb(250, 250, 0), x_left - 5, y - 2, right + 5, bottom);
     outline_box(0x000000, x_left - 5, y - 2, right + 5, bottom);
-    draw_justified_text(x_left, right, y, body);
+    draw_justified_text(x_left, text_right, y, body);
 }
 
 void draw_panel(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {

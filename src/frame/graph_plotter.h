@@ -5,13 +5,17 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
 // The 15-column layout text, as "200400120270l  ": plot area left, right,
 // top and bottom as three digits each, then "l" for lines, "p" for point
 // markers and "a" for no tick labels. Built implicitly from the text.
 struct GraphOptions {
-    GraphOptions(std::string_view text);  // implicit: callers pass the text itself
+    // Implicit: callers pass the text itself.
+    GraphOptions(std::string_view text);
+    GraphOptions(const char* text) : GraphOptions(std::string_view(text)) {}
+    GraphOptions(const std::string& text) : GraphOptions(std::string_view(text)) {}
     std::int32_t left = 0, right = 0, top = 0, bottom = 0;
     bool lines = false;
     bool points = false;

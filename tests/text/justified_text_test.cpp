@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "frame/fonts_colours.h"
+#include "frame/justified_text.h"
+#include "platform/graphics.h"
+#include "recorded_drawing.h"
+
+// Body text is 8 pixels a character on the recording backend.
+using JustifiedText = RecordedDrawing;
+
+TEST_F(JustifiedText, SpareSpaceGoesToTheFirstGapsOnePixelMore) {
+    // Five words fill 112 of 126 pixels: 14 spare over 4 gaps is 4, 4, 3, 3.
+    draw_justified_text(0, 126, 10, "aa bb cc dd ee ff");
+    const auto t = texts();
+    ASSERT_EQ(t.size(), 6u);
+    const std::vector<std::pair<std::int32_t, std::string>> expected = {
+        {0, "aa "}, {28, "bb "}, {56, "cc "}, {83, "dd "}, {110, "ee"}};
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(t[i].x, expected[i].first) << i;
+        EXPECT_EQ(t[i].y, 10) << i;
+        EXPECT_EQ(t[i].text, expected[i].second) << i;
+    }
+    EXPECT_EQ(t[5].x, 0);
+    EXPECT_EQ(t[5].y, 26);
+    EXPECT_EQ(t[5].text, "ff");  // the last line stays ragged
+}
+
+TEST_F(JustifiedText, WideGapsAreWrittenInFull) {
+    draw_justified_text(0, 300, 0, "aa bb " + std::string(40, 'c'));
+    const auto t = texts();
+    ASSERT_EQ(t.size(), 3u);
+    EXPECT_EQ(t[1].x, 24 + 260);
+    EXPECT_EQ(t[1].text, "bb");
+    EXPECT_EQ(t[2].y, 16);
+}
+
+TEST_F(JustifiedText, WordWiderThanTheLimitsLeavesTheRestOnOneLine) {
+    draw_justified_text(20, 50, 0, "abcdefghij klm nop");
+    const auto t = texts();
+    ASSERT_EQ(t.size(), 1u);
+    EXPECT_EQ(t[0].x, 20);
+    EXPECT_EQ(t[0].text, "abcdefghij klm nop");
+}
+
+TEST_F(JustifiedText, BlanksInsideCodesAreNotBreaks) {
+    // "@x 5@" holds a blank; breaking there would print the code's halves.
+    draw_justified_text(0, 80, 0, "ab@x 5@cd efgh ijkl");
+    const auto t = texts();
+    ASSERT_EQ(t.size(), 4u);
+    EXPECT_EQ(t[1].text, "cd ");
+    EXPECT_EQ(t[1].x, 21);
+    EXPECT_EQ(t[3].text, "ijkl");
+    EXPECT_EQ(t[3].y, 16);
+}
+
+TEST_F(JustifiedText, ManyWordsAllGetDrawn) {
+    std::string text;
+    for (int i = 0; i < 300; ++i) text += "w ";
+    draw_justified_text(0, 200, 0, text);
+    std::size_t words = 0;
+    std::int32_t last_y = 0;
+    for (const DrawnText& t : texts()) {
+        for (char c : t.text) words += c == 'w';
+        last_y = t.y;
+    }
+    EXPECT_EQ(words, 300u);
+    // 300 one-letter words at 16 pixels each (13 fit in 200 pixels a line).
+    EXPECT_EQ(last_y, 16 * (300 / 13));
+}
+
+TEST_F(JustifiedText, NumberedFontAndColourCarryToTheNextLineDirectOnesDoNot) {
+    draw_justified_text(0, 100, 0, "@C3@@T4@aa @c00FF00@bb cc dd ee ff gg hh");
+    const auto t = texts();
+    ASSERT_GE(t.size(), 2u);
+    const DrawnText& next_line = t.back();
+    EXPECT_EQ(next_line.y, 16);
+    EXPECT_EQ(next_line.colour, 0x0000DD);
+    EXPECT_EQ(next_line.font, "t'Arial'h16be");
+}
+
+TEST_F(JustifiedText, SubscriptsDoNotMoveTheNextLine) {
+    draw_justified_text(0, 60, 0, "H@d2@O H@d2@O H@d2@O");
+    const auto t = texts();
+    EXPECT_EQ(t.back().y, 16);
+    EXPECT_EQ(t.back().text, "O");
+}
+
+TEST_F(JustifiedText, EmptyTextDrawsNothing) {
+    draw_justified_text(0, 100, 40, "");
+    draw_justified_text(0, 100, 40, "   ");
+    EXPECT_TRUE(texts(true).empty());
+    EXPECT_EQ(qw_get_current_position(), (QwPoint{0, 40}));
+}
+
+TEST_F(JustifiedText, MeasuringOffThePageGivesTheLastLine) {
+    draw_justified_text(1000, 1126, 30, "aa bb cc dd ee ff gg");
+    EXPECT_EQ(qw_get_current_position(), (QwPoint{1000 + 40, 46}));
+}
