@@ -7,13 +7,17 @@
 namespace platform {
 namespace {
 
-// Rounds num / den to the nearest whole number, halves away from zero.
-std::int64_t divide_rounded(std::int64_t num, std::int64_t den) {
-    if (den < 0) {
+// The nearest whole number to a + num / den (halves away from zero); the
+// product behind num can exceed 64 bits for lines between huge coordinates.
+std::int64_t offset_rounded(std::int64_t a, std::int64_t factor1, std::int64_t factor2, std::int64_t den) {
+    __int128 num = static_cast<__int128>(factor1) * factor2;
+    __int128 d = den;
+    if (d < 0) {
         num = -num;
-        den = -den;
+        d = -d;
     }
-    return num >= 0 ? (2 * num + den) / (2 * den) : -((-2 * num + den) / (2 * den));
+    const __int128 q = num >= 0 ? (2 * num + d) / (2 * d) : -((-2 * num + d) / (2 * d));
+    return static_cast<std::int64_t>(a + q);
 }
 
 // Left and right pixel of an ellipse's row, or false for a row it misses.
@@ -149,14 +153,14 @@ void RasterCanvas::line(const ClipRect& clip, QwPoint from, QwPoint to, std::int
         const std::int64_t lo = std::max<std::int64_t>(std::min(from.x, to.x), area.x1);
         const std::int64_t hi = std::min<std::int64_t>(std::max(from.x, to.x), area.x2);
         for (std::int64_t x = lo; x <= hi; ++x) {
-            const std::int64_t y = dx == 0 ? from.y : from.y + divide_rounded((x - from.x) * dy, dx);
+            const std::int64_t y = dx == 0 ? from.y : offset_rounded(from.y, x - from.x, dy, dx);
             if (y >= area.y1 && y <= area.y2) span(area, static_cast<std::int32_t>(y), x, x, native);
         }
     } else {
         const std::int64_t lo = std::max<std::int64_t>(std::min(from.y, to.y), area.y1);
         const std::int64_t hi = std::min<std::int64_t>(std::max(from.y, to.y), area.y2);
         for (std::int64_t y = lo; y <= hi; ++y) {
-            const std::int64_t x = from.x + divide_rounded((y - from.y) * dx, dy);
+            const std::int64_t x = offset_rounded(from.x, y - from.y, dx, dy);
             span(area, static_cast<std::int32_t>(y), x, x, native);
         }
     }
