@@ -39,7 +39,7 @@ bool check_lqrsl(std::int32_t nra, std::int32_t kbasis, std::int32_t ldqr, std::
         store_int_message_param(2, ldqr);
         E1MES(5, 2, message_ldqr_below_rows);
     }
-    if (kbasis < 1 || kbasis > nra) {
+    if (kbasis < 1 || (nra >= 1 && kbasis > nra)) {
         store_int_message_param(1, kbasis);
         store_int_message_param(2, nra);
         E1MES(5, 3,
