@@ -79,12 +79,7 @@ void apply_background(Dialog& dialog, std::int32_t control_id, std::int32_t)
 {
     for (std::int32_t box = first_scheme_box; box < first_scheme_box + 5; ++box) dlg_set_logical(dialog, box, false);
     dlg_set_logical(dialog, control_id, true);
-    screen_settings.background_scheme = control_id - first_scheme_box + 1;
-    draw_main_screen();
-    draw_problem_index();
-    draw_status_header();
-    draw_button_bar(0);
-    show_problem_page(page_repeat);
+    apply_background_scheme(control_id - first_scheme_box + 1);
 }
 
 void apply_print_mode(Dialog& dialog, std::int32_t control_id, std::int32_t)
@@ -112,6 +107,16 @@ void ask_other_version()
         on_menu_version(other_version_item, *version);
         return;
     }
+}
+
+void apply_background_scheme(std::int32_t scheme)
+{
+    screen_settings.background_scheme = scheme;
+    draw_main_screen();
+    draw_problem_index();
+    draw_status_header();
+    draw_button_bar(0);
+    show_problem_page(page_repeat);
 }
 
 void choose_background()

@@ -70,15 +70,6 @@ std::int32_t index_cell_at(std::int32_t x)
     return 0;
 }
 
-void go_to_problem(std::int32_t q)
-{
-    app_state.selected_problem = q;
-    app_state.index_page_first = index_group_start(q);
-    draw_problem_index();
-    draw_status_header();
-    show_problem_page(page_as_version);
-}
-
 // Next (+1) or previous (-1) problem from the bottom band: the button stays
 // highlighted afterwards.
 void step_with_button(std::int32_t k, std::int32_t q)
@@ -99,13 +90,6 @@ void go_to_random_problem()
     set_random_seed(draw_clock_seed());
     const std::int32_t q = available_problem_from(random_int(1, app_state.problem_count));
     if (q != 0) go_to_problem(q);
-}
-
-// Results and export act on the problem shown, and there is none under the
-// level notice.
-void show_results()
-{
-    if (!level_notice_shown()) run_chapter_generator(answer_request);
 }
 
 void export_problem()
@@ -253,6 +237,21 @@ void drag_buster_paddle(std::int32_t x)
 }
 
 }  // namespace
+
+void go_to_problem(std::int32_t q)
+{
+    app_state.selected_problem = q;
+    app_state.index_page_first = index_group_start(q);
+    draw_problem_index();
+    draw_status_header();
+    show_problem_page(page_as_version);
+}
+
+// There is no problem of its own under the level notice.
+void show_results()
+{
+    if (!level_notice_shown()) run_chapter_generator(answer_request);
+}
 
 void handle_mouse_event(std::int32_t, std::int32_t event, std::int32_t keystate, std::int32_t x, std::int32_t y)
 {
