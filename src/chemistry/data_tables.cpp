@@ -11,9 +11,8 @@ namespace {
 DataTables tables;
 PhysicalConstants constants;
 
-// Writes text into columns first..last of record, left- or right-aligned.
-// The rows are checked to fit by the tests; a longer text is cut rather than
-// spilling into the next field.
+// Writes text into columns first..last of record, left- or right-aligned; a
+// longer text is cut rather than spilling into the next field.
 void put_left(std::string& record, std::size_t first, std::size_t last, std::string_view text)
 {
     const std::size_t width = last - first + 1;
@@ -82,12 +81,11 @@ ReactionRecord reaction_from(const ReactionRow& row)
     return r;
 }
 
-const std::string& blank_record(std::size_t length)
-{
-    static const std::string blank_element(element_record_length, ' ');
-    static const std::string blank_reaction(reaction_record_length, ' ');
-    return length == reaction_record_length ? blank_reaction : blank_element;
-}
+// What a reader gets for an index outside a table, or before the tables are
+// filled.
+static_assert(compound_record_length == element_record_length);
+const std::string blank_200(element_record_length, ' ');
+const std::string blank_130(reaction_record_length, ' ');
 
 }  // namespace
 
@@ -115,19 +113,19 @@ const PhysicalConstants& physical_constants() { return constants; }
 
 const ElementRecord& element_record(std::int32_t z)
 {
-    if (z < 1 || z > element_slots || tables.elements[z].empty()) return blank_record(element_record_length);
+    if (z < 1 || z > element_slots || tables.elements[z].empty()) return blank_200;
     return tables.elements[z];
 }
 
 const CompoundRecord& compound_record(std::int32_t k)
 {
-    if (k < 1 || k > compound_slots || tables.compounds[k].empty()) return blank_record(compound_record_length);
+    if (k < 1 || k > compound_slots || tables.compounds[k].empty()) return blank_200;
     return tables.compounds[k];
 }
 
 const ReactionRecord& reaction_record(std::int32_t k)
 {
-    if (k < 1 || k > reaction_slots || tables.reactions[k].empty()) return blank_record(reaction_record_length);
+    if (k < 1 || k > reaction_slots || tables.reactions[k].empty()) return blank_130;
     return tables.reactions[k];
 }
 

@@ -16,6 +16,7 @@ enum class ExtentOutcome {
 // Searches the reaction extent x (concentration units) on a narrowing grid,
 // restarting from its own result up to five runs, and writes
 // c = c0 - nu x (reactants), c0 + nu x (products) for the present species.
-// An absent species keeps the caller's value in c. K must be positive.
-ExtentOutcome solve_equilibrium_extent(const SpeciesValues& nu, const SpeciesValues& c0,
-                                       SpeciesValues& c, float K);
+// An absent species keeps the caller's value in c. A constant that is not
+// positive gives no_valid_extent.
+[[nodiscard]] ExtentOutcome solve_equilibrium_extent(const SpeciesValues& nu, const SpeciesValues& c0,
+                                                     SpeciesValues& c, float K);
