@@ -1,0 +1,48 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "frame/article_name.h"
+#include "frame/fonts_colours.h"
+#include "frame/markup_text.h"
+#include "recorded_drawing.h"
+
+TEST(JoinArticleToName, ItalianTails) {
+    struct Case {
+        const char* name;
+        const char* joined;
+    };
+    for (const Case c : {Case{"sodio", "el sodio"}, Case{"ossigeno", "ell'ossigeno"}, Case{"azoto", "ell'azoto"},
+                         Case{"uranio", "ell'uranio"}, Case{"iodio", "ello iodio"}, Case{"iridio", "ell'iridio"},
+                         Case{"stagno", "ello stagno"}, Case{"scandio", "ello scandio"},
+                         Case{"zinco", "ello zinco"}, Case{"xeno", "ello xeno"}, Case{"silicio", "el silicio"},
+                         Case{"Argon", "el Argon"}, Case{"", "el "}}) {
+        EXPECT_EQ(join_article_to_name(c.name), c.joined) << c.name;
+    }
+}
+
+using FontsAndColours = RecordedDrawing;
+
+TEST_F(FontsAndColours, TablesAsSetUp) {
+    EXPECT_EQ(font_table.option[1], "t'Arial'h16b");
+    EXPECT_EQ(font_table.option[6], "t'Symbol'h20bi");
+    EXPECT_EQ(font_table.option[12], "t'Arial'h14be");
+    EXPECT_TRUE(font_table.option[13].empty());
+    EXPECT_EQ(colour_table.colour[2], 0xAA0000);
+    EXPECT_EQ(colour_table.colour[7], 0x00FFFF);
+    EXPECT_EQ(colour_table.colour[8], 0);
+    EXPECT_EQ(renderer_state.current_font_number, 1);
+    EXPECT_EQ(renderer_state.current_colour_number, 1);
+}
+
+TEST_F(FontsAndColours, RefusedFontKeepsThePreviousOne) {
+    select_font(9);
+    select_font(13);  // a blank entry: the platform refuses it
+    EXPECT_EQ(renderer_state.current_font_number, 13);
+    draw_markup_text(0, 0, "a");
+    EXPECT_EQ(texts().back().font, "t'Arial'h36be");
+    select_font(21);  // outside the table: nothing happens
+    select_colour(0);
+    EXPECT_EQ(renderer_state.current_font_number, 13);
+    EXPECT_EQ(renderer_state.current_colour_number, 1);
+}
