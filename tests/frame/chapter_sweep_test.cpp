@@ -1,0 +1,98 @@
+// Every problem of every chapter in the program, over many versions, "Versione
+// Testo" and "Nessuna Versione": it ends, writes no NaN, infinity or
+// overflowed field, and a version always gives the same texts.
+#include <gtest/gtest.h>
+
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "app/program_parts.h"
+#include "frame/app_state.h"
+#include "frame/generator_protocol.h"
+#include "frame/initial_settings.h"
+#include "frame/main_program.h"
+#include "frame/menu_dialogs.h"
+#include "frame/menus.h"
+#include "frame/page_mouse.h"
+#include "frame/problem_page.h"
+#include "platform/recording_backend.h"
+
+namespace {
+
+constexpr std::int32_t numbered_versions = 16;
+// Versions whose page is shown twice to see it repeat.
+constexpr std::size_t repeated_versions = 4;
+
+// A number that went wrong: NaN or infinity as a C or Fortran write shows
+// them, or a field of asterisks.
+bool shows_broken_number(const std::string& text)
+{
+    static const std::regex broken(R"((^|[^A-Za-z])(nan|NaN|NAN|inf|Inf|INF|Infinity)($|[^A-Za-z])|\*\*)");
+    return std::regex_search(text, broken);
+}
+
+class ChapterSweep : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        platform::install_backend(&backend);
+        program_services = {};
+        plug_in_program_parts();
+        initial_settings();
+        main_program();
+        apply_background_scheme(3);  // one disc: the cheapest decoration
+    }
+    void TearDown() override { platform::install_backend(nullptr); }
+
+    // Shows the problem under the version and its results; returns both texts.
+    std::string show(std::int32_t problem, std::int32_t version)
+    {
+        backend.clear_log();
+        app_state.selected_problem = problem;
+        app_state.version_number = version;
+        show_problem_page(page_as_version);
+        show_results();
+        for (const std::string& line : backend.log_lines("text"))
+            EXPECT_FALSE(shows_broken_number(line)) << line;
+        return problem_texts.problem_text + "\n" + problem_texts.answer_text;
+    }
+
+    platform::RecordingBackend backend;
+};
+
+TEST(BrokenNumbers, AreRecognisedInMarkup)
+{
+    EXPECT_TRUE(shows_broken_number("massa = NaN g"));
+    EXPECT_TRUE(shows_broken_number("-Infinity"));
+    EXPECT_TRUE(shows_broken_number("x = inf"));
+    EXPECT_TRUE(shows_broken_number("p = ****** atm"));
+    EXPECT_FALSE(shows_broken_number("Infine si calcoli la nanomole informata"));
+    EXPECT_FALSE(shows_broken_number("4.308•10@u-3@ * 2"));
+}
+
+TEST_F(ChapterSweep, EveryProblemOverManyVersions)
+{
+    std::int32_t chapters = 0;
+    for (std::int32_t chapter = 1; chapter <= 9; ++chapter) {
+        if (!chapter_available(chapter)) continue;
+        ++chapters;
+        on_menu_chapter(chapter);
+        ASSERT_GT(app_state.problem_count, 0) << chapter;
+        for (std::int32_t problem = 1; problem <= app_state.problem_count; ++problem) {
+            SCOPED_TRACE("capitolo " + std::to_string(chapter) + ", problema " + std::to_string(problem));
+            std::vector<std::int32_t> versions = {text_version, no_version, no_version, 10000000};
+            for (std::int32_t v = 1; v <= numbered_versions; ++v) versions.push_back(v * 7919 % 10000000);
+            for (std::size_t i = 0; i < versions.size(); ++i) {
+                const std::int32_t version = versions[i];
+                const std::string texts = show(problem, version);
+                EXPECT_FALSE(shows_broken_number(texts)) << "versione " << version << ": " << texts;
+                if (version != no_version && i < repeated_versions + 3)
+                    EXPECT_EQ(show(problem, version), texts) << "versione " << version;
+            }
+        }
+    }
+    EXPECT_GE(chapters, 1);
+}
+
+}  // namespace
