@@ -76,14 +76,32 @@ SignificantDigits split_scientific(std::string_view text)
 {
     SignificantDigits out;
     const auto e = text.find('e');
-    for (char c : text.substr(0, e))
-        if (c != '.') out.digits += c;
+    out.digits.reserve(e);
+    out.digits.push_back(text.front());
+    if (e > 1) out.digits.append(text.substr(2, e - 2));
     int exponent = 0;
-    const auto tail = text.substr(e + 1);
-    const char* first = tail.data() + (tail.front() == '+' ? 1 : 0);
-    std::from_chars(first, tail.data() + tail.size(), exponent);
+    const char* first = text.data() + e + 1;
+    if (*first == '+') ++first;
+    std::from_chars(first, text.data() + text.size(), exponent);
     out.exponent = exponent;
     return out;
+}
+
+// The exponent of the leading digit. log10 is trusted away from a power of
+// ten; next to one the shortest form decides, as it never rounds up to it.
+int leading_exponent(double magnitude)
+{
+    const double l = std::log10(magnitude);
+    const double below = std::floor(l);
+    if (l - below > 1e-9 && below + 1.0 - l > 1e-9) return static_cast<int>(below);
+    Buffer buffer;
+    return split_scientific(write_chars(buffer, magnitude, std::chars_format::scientific, -1))
+        .exponent;
+}
+
+bool is_one_and_zeros(const std::string& digits)
+{
+    return digits.front() == '1' && digits.find_first_not_of('0', 1) == std::string::npos;
 }
 
 }  // namespace
@@ -91,12 +109,12 @@ SignificantDigits split_scientific(std::string_view text)
 SignificantDigits round_significant(double magnitude, int count)
 {
     Buffer buffer;
-    // The shortest form never rounds up to the next power of ten, so its
-    // exponent is the exponent of the leading digit.
-    const int leading = split_scientific(write_chars(buffer, magnitude,
-                                                     std::chars_format::scientific, -1))
-                            .exponent;
-    SignificantDigits out;
+    SignificantDigits out = split_scientific(
+        write_chars(buffer, magnitude, std::chars_format::scientific, count - 1));
+    // Unless the rounding carried into a new leading digit, its exponent is
+    // the exponent of the leading digit; the shortest form never carries.
+    int leading = out.exponent;
+    if (is_one_and_zeros(out.digits)) leading = leading_exponent(magnitude);
     if (is_exact_half(magnitude, leading - count + 1)) {
         out = split_scientific(write_chars(buffer, magnitude, std::chars_format::scientific,
                                            count));
@@ -105,9 +123,6 @@ SignificantDigits round_significant(double magnitude, int count)
             out.digits.front() = '1';
             ++out.exponent;
         }
-    } else {
-        out = split_scientific(write_chars(buffer, magnitude, std::chars_format::scientific,
-                                           count - 1));
     }
     ++out.exponent;  // from d.ddd to 0.dddd
     return out;
@@ -115,11 +130,29 @@ SignificantDigits round_significant(double magnitude, int count)
 
 FixedDigits round_fixed(double magnitude, int decimals)
 {
+    FixedDigits out;
+    // Through the scientific form, which is much faster than the fixed one:
+    // rounded to the digits down to 10^-decimals.
+    const int count = magnitude > 0.0 ? leading_exponent(magnitude) + 1 + decimals : 0;
+    if (count >= 1) {
+        SignificantDigits rounded = round_significant(magnitude, count);
+        // A carry into a new leading digit leaves one zero to add.
+        rounded.digits.resize(static_cast<std::size_t>(rounded.exponent + decimals), '0');
+        if (rounded.exponent > 0) {
+            out.integer_part = rounded.digits.substr(0, static_cast<std::size_t>(rounded.exponent));
+            out.fraction = rounded.digits.substr(static_cast<std::size_t>(rounded.exponent));
+        } else {
+            out.integer_part.assign(1, '0');
+            out.fraction = std::string(static_cast<std::size_t>(-rounded.exponent), '0') +
+                           rounded.digits;
+        }
+        return out;
+    }
+    // Below the last decimal place: zero or one unit of it.
     Buffer buffer;
     const bool half = magnitude > 0.0 && is_exact_half(magnitude, -decimals);
     std::string text(write_chars(buffer, magnitude, std::chars_format::fixed,
                                  half ? decimals + 1 : decimals));
-    FixedDigits out;
     const auto point = text.find('.');
     out.integer_part = text.substr(0, point);
     if (point != std::string::npos) out.fraction = text.substr(point + 1);

@@ -12,6 +12,7 @@ bool is_digit(char c) { return c >= '0' && c <= '9'; }
 std::string without_blanks(std::string_view field)
 {
     std::string out;
+    out.reserve(field.size());
     for (char c : field)
         if (c != ' ') out += c;
     return out;
@@ -24,16 +25,17 @@ std::string normalised_real(std::string_view text, int decimals)
 {
     std::size_t i = 0;
     std::string out;
+    out.reserve(text.size() + 8);
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
         if (text[i] == '-') out += '-';
         ++i;
     }
-    std::string digits;
+    const std::size_t digits_start = out.size();
     int point_shift = 0;
     bool point = false;
     for (; i < text.size(); ++i) {
         if (is_digit(text[i])) {
-            digits += text[i];
+            out += text[i];
             if (point) --point_shift;
         } else if (text[i] == '.' && !point) {
             point = true;
@@ -41,7 +43,7 @@ std::string normalised_real(std::string_view text, int decimals)
             break;
         }
     }
-    if (digits.empty()) return {};
+    if (out.size() == digits_start) return {};
     long exponent = 0;
     if (i < text.size()) {
         const char letter = text[i];
@@ -61,9 +63,11 @@ std::string normalised_real(std::string_view text, int decimals)
         if (negative) exponent = -exponent;
     }
     if (!point) point_shift = -decimals;
-    out += digits;
+    char exponent_text[24];
+    const auto end = std::to_chars(exponent_text, exponent_text + sizeof exponent_text,
+                                   exponent + point_shift).ptr;
     out += 'e';
-    out += std::to_string(exponent + point_shift);
+    out.append(exponent_text, end);
     return out;
 }
 

@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -12,11 +14,34 @@ constexpr int widest_field = 255;
 
 std::string asterisks(int width) { return std::string(static_cast<std::size_t>(width), '*'); }
 
-std::string right_aligned(const std::string& text, int width)
+std::string right_aligned(std::string_view text, int width)
 {
     if (static_cast<int>(text.size()) > width) return asterisks(width);
-    return std::string(static_cast<std::size_t>(width) - text.size(), ' ') + text;
+    std::string field(static_cast<std::size_t>(width), ' ');
+    field.replace(field.size() - text.size(), text.size(), text);
+    return field;
 }
+
+// The text of a field before it is aligned; no field exceeds widest_field.
+class FieldText {
+public:
+    FieldText& operator<<(std::string_view part)
+    {
+        const std::size_t n = std::min(part.size(), text_.size() - size_);
+        part.copy(text_.data() + size_, n);
+        size_ += n;
+        return *this;
+    }
+    FieldText& operator<<(char c) { return *this << std::string_view(&c, 1); }
+    std::string_view view() const { return {text_.data(), size_}; }
+    std::size_t size() const { return size_; }
+
+private:
+    std::array<char, widest_field + 1> text_;  // only the first size_ are used
+    std::size_t size_ = 0;
+};
+
+std::string_view sign_of(double value) { return std::signbit(value) ? "-" : ""; }
 
 bool bad_width(int width) { return width <= 0 || width > widest_field; }
 
@@ -24,34 +49,42 @@ bool bad_width(int width) { return width <= 0 || width > widest_field; }
 std::string non_finite(double value, int width)
 {
     if (std::isnan(value)) return right_aligned("NaN", width);
-    const std::string sign = value < 0 ? "-" : "";
-    if (width >= static_cast<int>(sign.size()) + 8) return right_aligned(sign + "Infinity", width);
-    return right_aligned(sign + "Inf", width);
+    const bool negative = value < 0;
+    if (width >= 8 + negative) return right_aligned(negative ? "-Infinity" : "Infinity", width);
+    return right_aligned(negative ? "-Inf" : "Inf", width);
 }
 
 // The optional zero before the point goes in only when the field has room.
-std::string with_optional_zero(const std::string& sign, const std::string& rest, int width)
+std::string with_optional_zero(double value, std::string_view digits_from_point,
+                               std::string_view exponent, int width)
 {
-    const std::string full = sign + "0" + rest;
-    if (static_cast<int>(full.size()) <= width) return right_aligned(full, width);
-    return right_aligned(sign + rest, width);
+    const bool zero_fits = static_cast<int>(sign_of(value).size() + 1 + digits_from_point.size() +
+                                            exponent.size()) <= width;
+    FieldText text;
+    text << sign_of(value) << (zero_fits ? "0" : "") << digits_from_point << exponent;
+    return right_aligned(text.view(), width);
 }
 
-std::string sign_of(double value) { return std::signbit(value) ? "-" : ""; }
-
 // The exponent part of E and ES fields; empty when it cannot be written.
-std::string exponent_field(int exponent, int exponent_digits)
+FieldText exponent_field(int exponent, int exponent_digits)
 {
     const int magnitude = std::abs(exponent);
     const char sign = exponent < 0 ? '-' : '+';
-    std::string digits = std::to_string(magnitude);
+    char digits[12];
+    const auto length = static_cast<int>(std::to_chars(digits, digits + sizeof digits, magnitude).ptr - digits);
+    int shown = exponent_digits;
+    FieldText field;
     if (exponent_digits == 0) {
-        if (magnitude <= 99) return std::string("E") + sign + (magnitude < 10 ? "0" : "") + digits;
-        if (magnitude <= 999) return sign + digits;
-        return {};
+        if (magnitude > 999) return field;
+        shown = magnitude <= 99 ? 2 : 3;
+        if (magnitude <= 99) field << 'E';
+    } else {
+        if (length > exponent_digits) return field;
+        field << 'E';
     }
-    if (static_cast<int>(digits.size()) > exponent_digits) return {};
-    return std::string("E") + sign + std::string(exponent_digits - digits.size(), '0') + digits;
+    field << sign;
+    for (int i = length; i < shown; ++i) field << '0';
+    return field << std::string_view(digits, static_cast<std::size_t>(length));
 }
 
 }  // namespace
@@ -81,9 +114,12 @@ std::string format_f(double value, int width, int decimals)
     // More integer digits than the field holds: no need to write them out.
     if (magnitude >= 1.0 && std::log10(magnitude) >= width) return asterisks(width);
     const FixedDigits fixed = round_fixed(magnitude, decimals);
-    const std::string rest = "." + fixed.fraction;
-    if (fixed.integer_part == "0" && decimals > 0) return with_optional_zero(sign_of(value), rest, width);
-    return right_aligned(sign_of(value) + fixed.integer_part + rest, width);
+    FieldText rest;
+    rest << '.' << fixed.fraction;
+    if (fixed.integer_part == "0" && decimals > 0) return with_optional_zero(value, rest.view(), "", width);
+    FieldText text;
+    text << sign_of(value) << fixed.integer_part << rest.view();
+    return right_aligned(text.view(), width);
 }
 
 std::string format_e(double value, int width, int decimals, int exponent_digits)
@@ -94,9 +130,11 @@ std::string format_e(double value, int width, int decimals, int exponent_digits)
     if (decimals < 1) decimals = 1;
     SignificantDigits rounded{std::string(static_cast<std::size_t>(decimals), '0'), 0};
     if (value != 0.0) rounded = round_significant(std::fabs(value), decimals);
-    const std::string exponent = exponent_field(rounded.exponent, exponent_digits);
-    if (exponent.empty()) return asterisks(width);
-    return with_optional_zero(sign_of(value), "." + rounded.digits + exponent, width);
+    const FieldText exponent = exponent_field(rounded.exponent, exponent_digits);
+    if (exponent.size() == 0) return asterisks(width);
+    FieldText rest;
+    rest << '.' << rounded.digits;
+    return with_optional_zero(value, rest.view(), exponent.view(), width);
 }
 
 std::string format_es(double value, int width, int decimals)
@@ -105,11 +143,12 @@ std::string format_es(double value, int width, int decimals)
     if (!std::isfinite(value)) return non_finite(value, width);
     SignificantDigits rounded{std::string(static_cast<std::size_t>(decimals) + 1, '0'), 1};
     if (value != 0.0) rounded = round_significant(std::fabs(value), decimals + 1);
-    const std::string exponent = exponent_field(rounded.exponent - 1, 0);
-    if (exponent.empty()) return asterisks(width);
-    return right_aligned(sign_of(value) + rounded.digits.substr(0, 1) + "." +
-                             rounded.digits.substr(1) + exponent,
-                         width);
+    const FieldText exponent = exponent_field(rounded.exponent - 1, 0);
+    if (exponent.size() == 0) return asterisks(width);
+    const std::string_view digits = rounded.digits;
+    FieldText text;
+    text << sign_of(value) << digits.front() << '.' << digits.substr(1) << exponent.view();
+    return right_aligned(text.view(), width);
 }
 
 std::string format_g(double value, int width, int decimals)
