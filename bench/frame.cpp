@@ -1,0 +1,78 @@
+// Start-up to the first page, and the drawing of every problem page of the
+// chapters in the program under each background scheme, on the offscreen Qt
+// canvas. A page must draw well inside one 60 Hz frame (16 ms): the page
+// benchmark reports the median and the worst page in milliseconds.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <chrono>
+#include <vector>
+
+#include "app/program_parts.h"
+#include "frame/app_state.h"
+#include "frame/generator_protocol.h"
+#include "frame/initial_settings.h"
+#include "frame/main_program.h"
+#include "frame/menu_dialogs.h"
+#include "frame/menus.h"
+#include "frame/problem_page.h"
+#include "platform/qt/qt_application.h"
+
+namespace {
+
+void make_application()
+{
+    static int argc = 1;
+    static char name[] = "bench_frame";
+    static char* argv[] = {name, nullptr};
+    static platform::qt::Application application(argc, argv);
+}
+
+void start_program()
+{
+    plug_in_program_parts();
+    initial_settings();
+    main_program();
+}
+
+void BM_StartUpToFirstPage(benchmark::State& state)
+{
+    make_application();
+    for (auto _ : state) {
+        platform::qt::Session session;
+        start_program();
+        benchmark::DoNotOptimize(problem_texts.problem_text.data());
+    }
+}
+BENCHMARK(BM_StartUpToFirstPage)->Unit(benchmark::kMillisecond);
+
+void BM_EveryProblemPage(benchmark::State& state)
+{
+    make_application();
+    platform::qt::Session session;
+    start_program();
+    std::vector<double> pages;
+    for (auto _ : state) {
+        for (std::int32_t scheme = 1; scheme <= 5; ++scheme) {
+            apply_background_scheme(scheme);
+            for (std::int32_t chapter = 1; chapter <= 9; ++chapter) {
+                if (!chapter_available(chapter)) continue;
+                on_menu_chapter(chapter);
+                for (std::int32_t problem = 1; problem <= app_state.problem_count; ++problem) {
+                    app_state.selected_problem = problem;
+                    const auto start = std::chrono::steady_clock::now();
+                    show_problem_page(page_as_version);
+                    const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+                    pages.push_back(took.count());
+                }
+            }
+        }
+    }
+    std::sort(pages.begin(), pages.end());
+    state.counters["pages"] = static_cast<double>(pages.size());
+    state.counters["median_ms"] = pages.empty() ? 0.0 : pages[pages.size() / 2];
+    state.counters["worst_ms"] = pages.empty() ? 0.0 : pages.back();
+}
+BENCHMARK(BM_EveryProblemPage)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+}  // namespace
