@@ -109,10 +109,7 @@ Statement a_non_metal() {
 
 Statement moles_of_atoms() {
     Statement s{{}, draw_truth()};
-    std::int32_t k = 0;
-    do {
-        k = random_int(11, 450);
-    } while (!compound_present(k));
+    const std::int32_t k = draw_compound(11, 450);
     const std::string composition = compound_composition(k);
     const auto groups = static_cast<std::int32_t>(composition.size() / 4);
     const std::int32_t g = random_int(1, groups);

@@ -55,10 +55,7 @@ Statement density_of_gas() {
 
 Statement mass_percentage() {
     Statement s{{}, draw_truth()};
-    std::int32_t k = 0;
-    do {
-        k = random_int(1, 500);
-    } while (!compound_present(k) || compound_class(k) == 'e');
+    const std::int32_t k = draw_compound(1, 500, false);
     const std::string composition = compound_composition(k);
     const std::int32_t g = random_int(1, static_cast<std::int32_t>(composition.size() / 4));
     const std::string_view group = record_at(composition, 4, g);

@@ -185,10 +185,7 @@ Statement kind_of_solid() {
 Statement formula_of_compound() {
     static constexpr std::string_view changeable_digits = "23456789";
     Statement s{{}, draw_truth()};
-    std::int32_t k = 0;
-    do {
-        k = random_int(11, 300);
-    } while (!compound_present(k));
+    const std::int32_t k = draw_compound(11, 300);
     const std::string articulated = join_article_to_name(compound_name(k));
     std::string formula = compound_formula(k);
     if (s.truth == 0) {

@@ -63,3 +63,11 @@ char compound_class(std::int32_t k) {
 std::string compound_composition(std::int32_t k) {
     return std::string(strip_trailing_blanks(record_columns(compound_record(k), 81, 100)));
 }
+
+std::int32_t draw_compound(std::int32_t lo, std::int32_t hi, bool elements_wanted) {
+    std::int32_t k = 0;
+    do {
+        k = random_int(lo, hi);
+    } while (!compound_present(k) || (!elements_wanted && compound_class(k) == 'e'));
+    return k;
+}

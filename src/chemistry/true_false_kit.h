@@ -75,4 +75,7 @@ std::string compound_name(std::int32_t k);
 std::string compound_formula(std::int32_t k);
 char compound_class(std::int32_t k);
 std::string compound_composition(std::int32_t k);
+// Draws compounds from lo to hi until one fills its slot and, when
+// elements are not wanted, is not an element.
+std::int32_t draw_compound(std::int32_t lo, std::int32_t hi, bool elements_wanted = true);
 
