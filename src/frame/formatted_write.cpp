@@ -84,7 +84,8 @@ FieldText exponent_field(int exponent, int exponent_digits)
     }
     field << sign;
     for (int i = length; i < shown; ++i) field << '0';
-    return field << std::string_view(digits, static_cast<std::size_t>(length));
+    field << std::string_view(digits, static_cast<std::size_t>(length));
+    return field;
 }
 
 }  // namespace
