@@ -13,6 +13,7 @@
 #include "frame/program_services.h"
 #include "frame/random_stream.h"
 #include "frame/status_header.h"
+#include "frame/window_subclass.h"
 #include "platform/events.h"
 #include "platform/recording_backend.h"
 
@@ -266,6 +267,32 @@ TEST_F(SessionTest, IndexArrowsAndCells)
     click(160, 302);
     EXPECT_EQ(app_state.index_page_first, 11);
     EXPECT_EQ(app_state.selected_problem, 16);
+}
+
+TEST_F(SessionTest, ShortLastIndexPageLeavesItsOtherCellsEmpty)
+{
+    backend.click_menu_item(1, 3);  // 14 problems
+    backend.clear_log();
+    click(580, 302);
+    ASSERT_EQ(app_state.index_page_first, 11);
+    const auto cell_text = [this](std::int32_t cell) {
+        const std::string at = "text (" + std::to_string(153 + 38 * cell) + ",296)";
+        for (const std::string& line : backend.log_lines(at)) return line.substr(line.rfind(' ') + 1);
+        return std::string();
+    };
+    EXPECT_EQ(cell_text(1), "\"11\"");
+    EXPECT_EQ(cell_text(4), "\"14\"");
+    for (std::int32_t cell = 5; cell <= 10; ++cell) EXPECT_EQ(cell_text(cell), "") << cell;
+}
+
+TEST_F(SessionTest, ShiftIsTrackedWithoutAnActiveField)
+{
+    platform::deliver_key_event({kKeyDown, 16});
+    EXPECT_EQ(key_hand_over.shift_down, 1);
+    platform::deliver_key_event({kKeyCharacter, 'a'});
+    EXPECT_EQ(key_hand_over.active_field, 0);
+    platform::deliver_key_event({kKeyUp, 16});
+    EXPECT_EQ(key_hand_over.shift_down, 0);
 }
 
 TEST_F(SessionTest, HeaderIsDrawnOnlyWhenItsKeyChanges)
