@@ -47,11 +47,7 @@ void LSBRR(std::int32_t nra, std::int32_t nca, const float* a, std::int32_t lda,
     std::int32_t during[6] = {saved[0], saved[1], saved[0], saved[1], saved[4], saved[4]};
     IUMAG("MATH", 1, 2, 2, options, during);
 
-    if (nra < 1 || nca < 1) {
-        store_int_message_param(1, nra);
-        store_int_message_param(2, nca);
-        E1MES(5, 1, message_dimensions_not_positive);
-    } else {
+    if (check_positive_dimensions(nra, nca)) {
         const std::int64_t ldqr = nra + row_padding(nra, saved[0], saved[1]);
         auto qr = allocate<float>(ldqr * nca);
         auto qraux = allocate<float>(nca);
@@ -75,15 +71,7 @@ void LSBRR(std::int32_t nra, std::int32_t nca, const float* a, std::int32_t lda,
 void L2BRR(std::int32_t nra, std::int32_t nca, const float* a, std::int32_t lda, const float* b, float tol, float* x,
            float* res, std::int32_t& kbasis, float* qr, float* qraux, std::int32_t* ipvt, float* wk) {
     E1PSH("L2BRR");
-    if (nra < 1 || nca < 1) {
-        store_int_message_param(1, nra);
-        store_int_message_param(2, nca);
-        E1MES(5, 1, message_dimensions_not_positive);
-    } else if (lda < nra) {
-        store_int_message_param(1, nra);
-        store_int_message_param(2, lda);
-        E1MES(5, 2, message_lda_below_rows);
-    } else {
+    if (check_positive_dimensions(nra, nca) && check_leading_dimension_of_a(nra, lda)) {
         L3BRR(nra, nca, a, lda, b, tol, x, res, kbasis, qr, qraux, ipvt, wk, wk + nra);
     }
     E1POP("L2BRR");

@@ -1,4 +1,5 @@
-// 1-based access to a matrix stored by columns with leading dimension ld.
+// 1-based access to a matrix stored by columns with leading dimension ld,
+// and the checks of its dimensions shared by the least-squares routines.
 #pragma once
 
 #include <cstddef>
@@ -9,13 +10,8 @@ T& matrix_element(T* m, std::int32_t ld, std::int32_t i, std::int32_t j) {
     return m[static_cast<std::ptrdiff_t>(i - 1) + static_cast<std::ptrdiff_t>(j - 1) * ld];
 }
 
-// Texts shared by the routines that check a matrix's dimensions.
-inline constexpr const char* message_dimensions_not_positive =
-    "Both the number of rows and the number of columns of the input matrix have to be positive while NRA = %(I1) "
-    "and NCA = %(I2) are given.";
-inline constexpr const char* message_lda_below_rows =
-    "The number of rows of A must be less than or equal to its leading dimension while NRA = %(I1) and LDA = %(I2) "
-    "are given.";
-inline constexpr const char* message_ldqr_below_rows =
-    "The number of rows of QR must be less than or equal to its leading dimension while NRA = %(I1) and LDQR = "
-    "%(I2) are given.";
+// Each raises its type 5 error (with the code given or named) and returns
+// false when the dimensions cannot be used.
+bool check_positive_dimensions(std::int32_t nra, std::int32_t nca);          // code 1
+bool check_leading_dimension_of_a(std::int32_t nra, std::int32_t lda);       // code 2
+bool check_leading_dimension_of_qr(std::int32_t nra, std::int32_t ldqr, std::int32_t code);

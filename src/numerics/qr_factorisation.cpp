@@ -51,20 +51,8 @@ FreeColumns arrange_column_classes(std::int32_t nra, std::int32_t nca, std::int3
 void L2RRR(std::int32_t nra, std::int32_t nca, const float* a, std::int32_t lda, bool pivot, std::int32_t* ipvt,
            float* qr, std::int32_t ldqr, float* qraux, float* conorm, float* work) {
     E1PSH("L2RRR");
-    if (nra < 1 || nca < 1) {
-        store_int_message_param(1, nra);
-        store_int_message_param(2, nca);
-        E1MES(5, 1, message_dimensions_not_positive);
-    } else if (lda < nra) {
-        store_int_message_param(1, nra);
-        store_int_message_param(2, lda);
-        E1MES(5, 2, message_lda_below_rows);
-    } else if (ldqr < nra) {
-        store_int_message_param(1, nra);
-        store_int_message_param(2, ldqr);
-        E1MES(5, 3, message_ldqr_below_rows);
-    }
-    if (N1RTY(0) != 0) {
+    if (!check_positive_dimensions(nra, nca) || !check_leading_dimension_of_a(nra, lda) ||
+        !check_leading_dimension_of_qr(nra, ldqr, 3)) {
         E1POP("L2RRR");
         return;
     }

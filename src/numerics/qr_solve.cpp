@@ -34,11 +34,7 @@ bool check_lqrsl(std::int32_t nra, std::int32_t kbasis, std::int32_t ldqr, std::
         store_int_message_param(1, nra);
         E1MES(5, 1, "The number of rows of the matrix must be positive while NRA = %(I1) is given.");
     }
-    if (ldqr < nra) {
-        store_int_message_param(1, nra);
-        store_int_message_param(2, ldqr);
-        E1MES(5, 2, message_ldqr_below_rows);
-    }
+    check_leading_dimension_of_qr(nra, ldqr, 2);
     if (kbasis < 1 || (nra >= 1 && kbasis > nra)) {
         store_int_message_param(1, kbasis);
         store_int_message_param(2, nra);
