@@ -7,6 +7,7 @@
 
 #include "frame/app_state.h"
 #include "frame/button_widgets.h"
+#include "frame/clock_seed.h"
 #include "frame/frame_harness.h"
 #include "frame/generator_protocol.h"
 #include "frame/problem_page.h"
@@ -283,6 +284,20 @@ TEST_F(SessionTest, ShortLastIndexPageLeavesItsOtherCellsEmpty)
     EXPECT_EQ(cell_text(1), "\"11\"");
     EXPECT_EQ(cell_text(4), "\"14\"");
     for (std::int32_t cell = 5; cell <= 10; ++cell) EXPECT_EQ(cell_text(cell), "") << cell;
+}
+
+TEST_F(SessionTest, ClockSeedWrapsToThirtyTwoBits)
+{
+    backend.set_unix_seconds(2147000000);
+    for (std::int32_t seed = 1; seed <= 200; ++seed) {
+        set_random_seed(seed);
+        std::int32_t state = seed;
+        const double u = next_uniform(state);
+        const std::int64_t r = std::min<std::int64_t>(9, static_cast<std::int64_t>(-9.0 + u * 19.0));
+        const std::int64_t sum = 100000000 * r + 2147000000;
+        const auto wrapped = static_cast<std::int32_t>(static_cast<std::uint32_t>(sum & 0xFFFFFFFF));
+        EXPECT_EQ(draw_clock_seed(), wrapped) << seed;
+    }
 }
 
 TEST_F(SessionTest, ShiftIsTrackedWithoutAnActiveField)
