@@ -6,6 +6,7 @@
 #include "frame/app_state.h"
 #include "frame/fixed_width.h"
 #include "frame/justified_text.h"
+#include "frame/markup_renderer.h"
 #include "frame/markup_text.h"
 #include "platform/graphics.h"
 
@@ -16,12 +17,12 @@ inline constexpr std::int32_t measure_offset = 1000;
 inline constexpr std::string_view body_prefix = "@T1@@C1@";
 inline constexpr std::string_view answer_prefix = "@T7@@C6@R@T1@@C1@: ";
 
-// Draws the paragraph off-page and returns where it ends: y is the top of
-// its last line, x the end of that line.
-QwPoint measure_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_t y,
-                          std::string_view text) {
-    draw_justified_text(x_left + measure_offset, x_right + measure_offset, y, text);
-    return qw_get_current_position();
+// Where the paragraph ends when laid out off the page: y is the top of its
+// last line, x the end of that line.
+QwPoint measure_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view text,
+                          ExtentMemo& memo) {
+    return lay_out_paragraph(x_left + measure_offset, x_right + measure_offset, y, text, MarkupPass::measure,
+                             memo);
 }
 
 void fill_box(std::int32_t colour, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
@@ -60,12 +61,13 @@ void draw_statement_header(std::int32_t x_left, std::int32_t right, std::int32_t
 void draw_problem_statement(std::int32_t x_left, std::int32_t x_right, std::int32_t y,
                             std::string_view text, std::int32_t level_dots) {
     const std::string body = std::string(body_prefix) + std::string(strip_trailing_blanks(text));
-    const QwPoint end = measure_paragraph(x_left, x_right, y, body);
+    ExtentMemo memo;
+    const QwPoint end = measure_paragraph(x_left, x_right, y, body, memo);
     std::int32_t right = x_right;
     if (end.y < y + 10) right = end.x - measure_offset;  // one line: the box ends with it
     right = std::max(right, x_left + 250);
     draw_statement_frame(x_left, right, y, end.y, 0x009000);
-    draw_justified_text(x_left, right, y, body);
+    lay_out_paragraph(x_left, right, y, body, MarkupPass::draw, memo);
     draw_statement_header(x_left, right, y, level_dots);
 }
 
@@ -79,7 +81,8 @@ void draw_problem_statement_in_box(std::int32_t x_left, std::int32_t x_right, st
 
 void draw_answer_box(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view text) {
     const std::string body = std::string(answer_prefix) + std::string(strip_trailing_blanks(text));
-    const QwPoint end = measure_paragraph(x_left, x_right, y, body);
+    ExtentMemo memo;
+    const QwPoint end = measure_paragraph(x_left, x_right, y, body, memo);
     std::int32_t right = x_right;
     std::int32_t text_right = x_right;
     if (end.y < y + 10) {
@@ -91,7 +94,7 @@ void draw_answer_box(std::int32_t x_left, std::int32_t x_right, std::int32_t y, 
     const std::int32_t bottom = std::max(end.y + 20, y + 20);
     fill_box(qw_rgb(250, 250, 0), x_left - 5, y - 2, right + 5, bottom);
     outline_box(0x000000, x_left - 5, y - 2, right + 5, bottom);
-    draw_justified_text(x_left, text_right, y, body);
+    lay_out_paragraph(x_left, text_right, y, body, MarkupPass::draw, memo);
 }
 
 void draw_panel(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {

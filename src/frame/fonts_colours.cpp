@@ -39,13 +39,13 @@ float init_fonts_and_colours() {
     return qw_set_font(font_table.option[1]) < 0 ? -1.0f : 0.0f;
 }
 
-void select_font(std::int32_t n) {
-    if (!in_table(n, font_table_size)) return;
+bool select_font(std::int32_t n) {
+    if (!in_table(n, font_table_size)) return false;
+    bool taken = false;
     // A refusal can be passing (a font still being loaded), hence the retries.
-    for (int attempt = 0; attempt < 5; ++attempt) {
-        if (qw_set_font(font_table.option[n]) > 0) break;
-    }
+    for (int attempt = 0; attempt < 5 && !taken; ++attempt) taken = qw_set_font(font_table.option[n]) > 0;
     renderer_state.current_font_number = n;
+    return taken;
 }
 
 void select_colour(std::int32_t n) {

@@ -36,6 +36,7 @@ extern RendererState renderer_state;
 float init_fonts_and_colours();
 
 // Selects entry n (1 to 20; other numbers are ignored). A font the platform
-// refuses five times leaves the previous font in force.
-void select_font(std::int32_t n);
+// refuses five times leaves the previous font in force. True when the
+// platform took the font.
+bool select_font(std::int32_t n);
 void select_colour(std::int32_t n);

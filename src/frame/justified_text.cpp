@@ -7,7 +7,9 @@
 #include "frame/fixed_width.h"
 #include "frame/fonts_colours.h"
 #include "frame/formatted_conversions.h"
+#include "frame/markup_renderer.h"
 #include "frame/markup_text.h"
+#include "platform/graphics.h"
 
 namespace {
 
@@ -32,10 +34,16 @@ std::string gap_text(std::int32_t pixels) {
     return pixels < 100 ? format_i(pixels, 2) : std::to_string(pixels);
 }
 
+// Selects the font that a line starts in, keeping the memo's font in step.
+void select_line_font(std::int32_t n, ExtentMemo& memo) {
+    if (select_font(n)) memo.font_selected(font_table.option[n]);
+}
+
 }  // namespace
 
-void draw_justified_text(std::int32_t x_left, std::int32_t x_right, std::int32_t y,
-                         std::string_view text) {
+QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view text,
+                          MarkupPass pass, ExtentMemo& memo) {
+    qw_move_to(x_left, y);
     std::int32_t saved_font = renderer_state.current_font_number;
     std::int32_t saved_colour = renderer_state.current_colour_number;
     std::string padded = " ";
@@ -52,8 +60,10 @@ void draw_justified_text(std::int32_t x_left, std::int32_t x_right, std::int32_t
     std::int32_t y_line = y;
     std::int32_t fitting_width = 0;
     for (std::size_t j = first + 1; j < breaks.size();) {
-        select_font(saved_font);
-        const std::int32_t width = measure_markup_text(0, 2000, span(first, j)).x;
+        select_line_font(saved_font, memo);
+        qw_move_to(0, 2000);
+        render_markup(0, 2000, span(first, j), MarkupPass::measure, &memo);
+        const std::int32_t width = qw_get_current_position().x;
         if (x_right - x_left >= width) {
             fitting_width = width;
             ++j;
@@ -71,9 +81,9 @@ void draw_justified_text(std::int32_t x_left, std::int32_t x_right, std::int32_t
             line += " @x" + gap_text(g <= extra ? per_gap + 1 : per_gap) + "@";
             line.append(span(first + g, first + g + 1));
         }
-        select_font(saved_font);
+        select_line_font(saved_font, memo);
         select_colour(saved_colour);
-        const float last_y = draw_markup_text(x_left, y_line, strip_trailing_blanks(line));
+        const float last_y = render_markup(x_left, y_line, strip_trailing_blanks(line), pass, &memo);
         y_line = static_cast<std::int32_t>(last_y + static_cast<float>(line_height));
         // Fonts and colours chosen by number inside a line carry over.
         saved_font = renderer_state.current_font_number;
@@ -81,7 +91,20 @@ void draw_justified_text(std::int32_t x_left, std::int32_t x_right, std::int32_t
         first = j - 1;
         j = first + 1;
     }
-    select_font(saved_font);
+    select_line_font(saved_font, memo);
     select_colour(saved_colour);
-    draw_markup_text(x_left, y_line, work.substr(std::min(breaks[first] + 1, work.size())));
+    render_markup(x_left, y_line, work.substr(std::min(breaks[first] + 1, work.size())), pass, &memo);
+    return qw_get_current_position();
+}
+
+void draw_justified_text(std::int32_t x_left, std::int32_t x_right, std::int32_t y,
+                         std::string_view text) {
+    ExtentMemo memo;
+    lay_out_paragraph(x_left, x_right, y, text, MarkupPass::draw, memo);
+}
+
+QwPoint measure_justified_text(std::int32_t x_left, std::int32_t x_right, std::int32_t y,
+                               std::string_view text) {
+    ExtentMemo memo;
+    return lay_out_paragraph(x_left, x_right, y, text, MarkupPass::measure, memo);
 }

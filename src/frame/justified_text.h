@@ -5,8 +5,16 @@
 #include <cstdint>
 #include <string_view>
 
+#include "platform/graphics.h"
+
 // Draws text with its first line at y. To learn the paragraph's size, draw
 // it 1000 pixels right of its place and read the platform's current
 // position: y is the top of the last line, x the end of it.
 void draw_justified_text(std::int32_t x_left, std::int32_t x_right, std::int32_t y,
                          std::string_view text);
+
+// Lays the paragraph out as draw_justified_text would, without drawing it,
+// and returns where the platform's current position then stands (as after
+// drawing it): y the top of the last line, x the end of that line.
+QwPoint measure_justified_text(std::int32_t x_left, std::int32_t x_right, std::int32_t y,
+                               std::string_view text);

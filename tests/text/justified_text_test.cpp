@@ -98,3 +98,12 @@ TEST_F(JustifiedText, MeasuringOffThePageGivesTheLastLine) {
     draw_justified_text(1000, 1126, 30, "aa bb cc dd ee ff gg");
     EXPECT_EQ(qw_get_current_position(), (QwPoint{1000 + 40, 46}));
 }
+
+TEST_F(JustifiedText, MeasuringAgreesWithDrawing) {
+    for (const char* text : {"", "aa bb cc dd ee ff gg", "@T4@aa bb @T1@cc dd ee ff gg hh ii",
+                             "H@d2@O H@d2@O H@d2@O H@d2@O", "abcdefghij klm nop", "aa @y20@bb cc dd ee ff gg"}) {
+        draw_justified_text(1000, 1100, 30, text);
+        const QwPoint drawn = qw_get_current_position();
+        EXPECT_EQ(measure_justified_text(1000, 1100, 30, text), drawn) << text;
+    }
+}

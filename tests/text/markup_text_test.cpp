@@ -211,3 +211,30 @@ TEST(FirstCharacters, CutsAtCharacterBoundaries) {
     EXPECT_EQ(first_characters("\xE2\x80\xA2" "10", 1), "\xE2\x80\xA2");
     EXPECT_EQ(first_characters("", 3), "");
 }
+
+// Laying a text out without drawing it must leave the same position and
+// state as drawing it, or boxes would not fit their texts.
+TEST_F(MarkupText, MeasuringAgreesWithDrawing) {
+    for (const char* text : {"", "plain text  ", "H@d2@O", "@T7@R@T1@@C1@: 5", "ab@x-40@", "@s12@abc",
+                             "@s12@ab@s0@c", "x@r0000FF010010@y", "@c00AA00@a@L110045@", "@t'Arial'h24b@Big@T2@",
+                             "tail @", "@open", "@T4@only codes@X5@@Y9@"}) {
+        draw_markup_text(0, 0, "@T1@@C1@");
+        qw_move_to(1000, 1000);
+        draw_markup_text(1000, 1000, text);
+        const QwPoint drawn = qw_get_current_position();
+        const RendererState after_drawing = renderer_state;
+        draw_markup_text(0, 0, "@T1@@C1@");
+        const QwPoint measured = measure_markup_text(1000, 1000, text);
+        EXPECT_EQ(measured, drawn) << text;
+        EXPECT_EQ(renderer_state.current_font_number, after_drawing.current_font_number) << text;
+        EXPECT_EQ(renderer_state.last_direct_colour, after_drawing.last_direct_colour) << text;
+        // The next text comes out in the same font.
+        mark();
+        draw_markup_text(0, 0, "z");
+        const std::string font_after_measuring = texts().back().font;
+        draw_markup_text(1000, 1000, text);
+        mark();
+        draw_markup_text(0, 0, "z");
+        EXPECT_EQ(texts().back().font, font_after_measuring) << text;
+    }
+}

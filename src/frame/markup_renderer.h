@@ -1,0 +1,39 @@
+// The renderer behind draw_markup_text, for the text engine's own layout
+// routines: it can lay a text out without drawing it, and can remember the
+// widths of pieces of text while one paragraph is laid out (a paragraph
+// measures the same pieces again and again as its lines grow).
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+
+#include "platform/graphics.h"
+
+// Widths of text pieces in the font last selected through the text engine.
+// The font is unknown until one is selected, and nothing is remembered then.
+class ExtentMemo {
+public:
+    void font_selected(std::string_view options);
+    std::int32_t extent(std::string_view text);
+
+private:
+    std::string font_;  // empty: unknown
+    std::unordered_map<std::string, std::int32_t> widths_;  // by font, newline, text
+    std::string key_;
+};
+
+enum class MarkupPass {
+    draw,     // draw the text
+    measure,  // only move the current position to where drawing would leave it
+};
+
+float render_markup(std::int32_t x, std::int32_t y, std::string_view text, MarkupPass pass,
+                    ExtentMemo* memo);
+
+// Draws or measures a justified paragraph (see draw_justified_text) and
+// returns the platform's current position afterwards. Passes over the same
+// text can share one memo.
+QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view text,
+                          MarkupPass pass, ExtentMemo& memo);
