@@ -104,37 +104,32 @@ std::int32_t tick_count(float low, float high, float step) {
     return static_cast<std::int32_t>(std::min(count, static_cast<float>(max_ticks)));
 }
 
-void draw_x_ticks(float step, std::string_view format, const GraphOptions& options) {
-    if (!(step > 0.0f)) return;
-    const PlotArea& a = plot_area;
-    float value = a.x_min;
-    for (std::int32_t k = tick_count(a.x_min, a.x_max, step); k > 0; --k) {
-        value += step;
-        const std::int32_t xp = a.column(value);
-        qw_move_to(xp, a.bottom);
-        qw_line_to(xp, a.bottom + 5);
-        if (!labels_wanted(format, options)) continue;
-        if (const auto label = tick_label(value, format)) {
-            const auto length = static_cast<std::int32_t>(label->size());
-            draw_markup_text(xp - 4 * length + 6, a.bottom + 5, "@T2@@C1@" + *label);
-        }
-    }
-}
+enum class Axis { x, y };
 
-void draw_y_ticks(float step, std::string_view format, const GraphOptions& options) {
+// Ticks at every step strictly inside the range: below the area for x, left
+// of it for y, each with its label unless labels are off.
+void draw_ticks(Axis axis, float step, std::string_view format, const GraphOptions& options) {
     if (!(step > 0.0f)) return;
     const PlotArea& a = plot_area;
-    float value = a.y_min;
-    for (std::int32_t k = tick_count(a.y_min, a.y_max, step); k > 0; --k) {
+    const bool along_x = axis == Axis::x;
+    float value = along_x ? a.x_min : a.y_min;
+    const std::int32_t count = along_x ? tick_count(a.x_min, a.x_max, step) : tick_count(a.y_min, a.y_max, step);
+    for (std::int32_t k = 0; k < count; ++k) {
         value += step;
-        const std::int32_t yp = a.row(value);
-        qw_move_to(a.left, yp);
-        qw_line_to(a.left - 5, yp);
-        if (!labels_wanted(format, options)) continue;
-        if (const auto label = tick_label(value, format)) {
-            const auto length = static_cast<std::int32_t>(label->size());
-            draw_markup_text(a.left - 10 - 5 * length, yp - 7, "@T2@@C1@" + *label);
+        const std::int32_t at = along_x ? a.column(value) : a.row(value);
+        if (along_x) {
+            qw_move_to(at, a.bottom);
+            qw_line_to(at, a.bottom + 5);
+        } else {
+            qw_move_to(a.left, at);
+            qw_line_to(a.left - 5, at);
         }
+        if (!labels_wanted(format, options)) continue;
+        const auto label = tick_label(value, format);
+        if (!label) continue;
+        const auto length = static_cast<std::int32_t>(label->size());
+        if (along_x) draw_markup_text(at - 4 * length + 6, a.bottom + 5, "@T2@@C1@" + *label);
+        else draw_markup_text(a.left - 10 - 5 * length, at - 7, "@T2@@C1@" + *label);
     }
 }
 
@@ -235,8 +230,8 @@ void set_up_graph(std::span<const float> x, std::span<const float> y, std::int32
         qw_move_to(a.left, a.row(0.0f));
         qw_line_to(a.right, a.row(0.0f));
     }
-    draw_x_ticks(x_step, x_format, options);
-    draw_y_ticks(y_step, y_format, options);
+    draw_ticks(Axis::x, x_step, x_format, options);
+    draw_ticks(Axis::y, y_step, y_format, options);
     draw_series(plotted_points(x, y, n), options, line_colour, point_colour);
 }
 
