@@ -78,6 +78,17 @@ std::vector<std::string> match(const std::string& text, const std::string& patte
                                          << tolerance;
 }
 
+::testing::AssertionResult within_rounding(const Shown& answer, double exact, std::initializer_list<Shown> data)
+{
+    double relative = 1e-5;
+    for (const Shown& datum : data)
+        if (datum.value != 0.0) relative += 0.5 * std::pow(10.0, datum.last_place) / std::fabs(datum.value);
+    const double tolerance = 0.51 * std::pow(10.0, answer.last_place) + relative * std::fabs(exact);
+    if (std::fabs(answer.value - exact) <= tolerance) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "shown " << answer.value << ", exact " << exact << ", tolerance "
+                                         << tolerance;
+}
+
 void ChapterOne::SetUp()
 {
     platform::install_backend(&backend);

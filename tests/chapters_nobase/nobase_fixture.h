@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -36,6 +37,10 @@ std::vector<std::string> match(const std::string& text, const std::string& patte
 // |shown - exact| within `units` of the shown number's last digit, plus a
 // relative 1e-5 for single precision.
 ::testing::AssertionResult within_last_digit(const Shown& answer, double exact, double units = 0.51);
+
+// The same, where the result was computed from data more precise than
+// their display: each datum adds half a unit of its last digit, relative.
+::testing::AssertionResult within_rounding(const Shown& answer, double exact, std::initializer_list<Shown> data);
 
 class ChapterOne : public ::testing::Test {
 protected:
