@@ -100,9 +100,14 @@ void stop_and_join_threads() {
 
 bool sleep_unless_stopping(std::int32_t milliseconds) {
     auto& c = core();
+    // Waits can wake a little early; only the deadline ends the sleep.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(std::max(milliseconds, 0));
     std::unique_lock lock(c.mutex);
-    return !c.changed.wait_for(lock, std::chrono::milliseconds(std::max(milliseconds, 0)),
-                               [&] { return c.stopping.load(); });
+    while (!c.stopping.load()) {
+        if (std::chrono::steady_clock::now() >= deadline) return true;
+        c.changed.wait_until(lock, deadline);
+    }
+    return false;
 }
 
 }  // namespace platform

@@ -17,6 +17,9 @@ namespace {
 constexpr unsigned kRate = 44100;
 constexpr int kChunkMs = 10;
 
+// ALSA reports a missing device on stderr; a beep without sound is no error.
+void quiet(const char*, int, const char*, int, const char*, ...) {}
+
 // The device stays open after the first beep; null when none could be opened.
 class ToneDevice {
 public:
@@ -26,6 +29,7 @@ public:
     snd_pcm_t* get() {
         if (!tried_) {
             tried_ = true;
+            snd_lib_error_set_handler(quiet);
             if (snd_pcm_open(&pcm_, "default", SND_PCM_STREAM_PLAYBACK, SND_PCM_NONBLOCK) < 0) {
                 pcm_ = nullptr;
             } else if (snd_pcm_nonblock(pcm_, 0) < 0 ||
@@ -79,7 +83,7 @@ void play_tone(std::int32_t frequency_hz, std::int32_t duration_ms) {
             }
         }
     }
-    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - Clock::now()).count();
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(end - Clock::now()).count();
     if (left > 0) sleep_unless_stopping(static_cast<std::int32_t>(left));
 }
 

@@ -1,0 +1,277 @@
+// The Qt backend's threads: mouse through the window, nested waits on the
+// interface thread, menus and dialogs driven from a worker, and quitting.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <thread>
+
+#include "platform/dialogs.h"
+#include "platform/events.h"
+#include "platform/graphics.h"
+#include "platform/mouse.h"
+#include "platform/runtime.h"
+#include "platform/window.h"
+#include "support/platform_fixtures.h"
+
+namespace {
+
+using testing_support::QtSessionTest;
+
+// Both buttons invisible, as in the tool dialogs.
+DialogResource balancer_dialog() {
+    return {140,
+            "Bilanciatore",
+            300,
+            120,
+            {{1084, DialogControlKind::edit, "", 10, 10, 280, 20},
+             {1085, DialogControlKind::static_text, "", 10, 40, 280, 20},
+             {1, DialogControlKind::button, "Bilancia", 10, 80, 80, 24, false},
+             {2, DialogControlKind::button, "Esci", 100, 80, 80, 24, false}}};
+}
+
+class QtEventsTest : public QtSessionTest {
+protected:
+    // Keeps the interface thread dispatching until the condition holds
+    // (a guard against a hang, not a speed check).
+    bool pump_until(const std::function<bool()>& condition) {
+        const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+        while (!condition()) {
+            if (std::chrono::steady_clock::now() > give_up) return false;
+            session().process_events(5);
+        }
+        return true;
+    }
+    // A modal dialog runs its own event loop on this thread, so what the
+    // user does in it is queued to run once it is open.
+    void when_dialog_open(std::function<void()> action) {
+        qw_post_to_ui_thread([this, action] {
+            if (session().dialog_open()) {
+                action();
+            } else {
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                when_dialog_open(action);
+            }
+        });
+    }
+};
+
+TEST_F(QtEventsTest, WindowMouseEventsCarryPositionAndKeyState) {
+    std::vector<MouseEvent> seen;
+    qw_register_mouse_event(kQwGraphicsUnit, 127, [&](int unit, int event, int state, int x, int y) {
+        EXPECT_EQ(unit, kQwGraphicsUnit);
+        seen.push_back({event, state, x, y});
+    });
+    session().mouse(kMouseLeftDown, 120, 45, kMouseStateLeftButton | kMouseStateShift);
+    session().mouse(kMouseMove, 121, 46, kMouseStateLeftButton);
+    session().mouse(kMouseLeftUp, 121, 46);
+    session().mouse(kMouseLeftDoubleClick, 121, 46, kMouseStateLeftButton);
+    session().mouse(kMouseRightDown, 5, 6, kMouseStateRightButton | kMouseStateControl);
+    ASSERT_EQ(seen.size(), 5u);
+    EXPECT_EQ(seen[0].event, kMouseLeftDown);
+    EXPECT_EQ(seen[0].key_state, kMouseStateLeftButton | kMouseStateShift);
+    EXPECT_EQ(seen[0].x, 120);
+    EXPECT_EQ(seen[0].y, 45);
+    EXPECT_EQ(seen[1].event, kMouseMove);
+    EXPECT_EQ(seen[2].event, kMouseLeftUp);
+    EXPECT_EQ(seen[3].event, kMouseLeftDoubleClick);
+    EXPECT_EQ(seen[4].event, kMouseRightDown);
+    EXPECT_EQ(seen[4].key_state, kMouseStateRightButton | kMouseStateControl);
+}
+
+TEST_F(QtEventsTest, NestedWaitOnTheInterfaceThreadKeepsDispatching) {
+    int moves = 0;
+    qw_register_mouse_event(kQwGraphicsUnit, kMouseMove, [&](int, int, int, int, int) { ++moves; });
+    session().mouse(kMouseLeftDown, 1, 1);  // before the wait: must not end it
+    qw_post_to_ui_thread([this] {
+        session().mouse(kMouseMove, 3, 3);
+        session().mouse(kMouseRightDown, 4, 4);
+        session().mouse(kMouseLeftDown, 50, 60);
+    });
+    const MouseEvent e = qw_wait_mouse_event(kMouseLeftDown);
+    EXPECT_EQ(e.x, 50);
+    EXPECT_EQ(e.y, 60);
+    EXPECT_EQ(moves, 1);
+}
+
+TEST_F(QtEventsTest, WorkerWaitsWhileTheInterfaceThreadRuns) {
+    std::atomic<int> result{0};
+    std::atomic<bool> callback_first{false};
+    std::atomic<bool> called{false};
+    qw_register_mouse_event(kQwGraphicsUnit, kMouseLeftDown, [&](int, int, int, int, int) { called = true; });
+    rt_start_thread([&] {
+        const MouseEvent e = qw_wait_mouse_event(kMouseLeftDown);
+        callback_first = called.load();
+        result = e.x;
+    });
+    session().process_events(50);
+    session().mouse(kMouseLeftDown, 77, 1);
+    ASSERT_TRUE(pump_until([&] { return result != 0; }));
+    EXPECT_EQ(result, 77);
+    EXPECT_TRUE(callback_first);
+}
+
+TEST_F(QtEventsTest, WorkerDrawsAndBindsWhileTheWindowRepaints) {
+    std::atomic<bool> done{false};
+    rt_start_thread([&] {
+        for (int i = 0; i < 100; ++i) {
+            qw_set_color_rgb(qw_rgb(i, 0, 0));
+            qw_rectangle(QwControl::filled, 0, 0, 50, 50);
+            qw_register_mouse_event(kQwGraphicsUnit, kMouseMove, [](int, int, int, int, int) {});
+            qw_unregister_mouse_event(kQwGraphicsUnit, kMouseMove);
+        }
+        done = true;
+    });
+    ASSERT_TRUE(pump_until([&] {
+        session().mouse(kMouseMove, 10, 10);
+        return done.load();
+    }));
+    EXPECT_EQ(session().canvas_pixel(25, 25), qw_rgb(99, 0, 0));
+}
+
+TEST_F(QtEventsTest, MenusBuiltAndChangedFromAWorker) {
+    std::atomic<bool> done{false};
+    std::atomic<int> clicks{0};
+    rt_start_thread([&] {
+        qw_append_menu_item(1, kQwMenuEnabled, "&Indice", qw_no_action);
+        qw_append_menu_item(1, kQwMenuEnabled, "E&sci", [&] { ++clicks; });
+        qw_insert_menu_item(1, 1, kQwMenuEnabled, "&1: Nozioni di base", qw_no_action);
+        qw_append_menu_item(2, kQwMenuEnabled, "&?", [&] { clicks += 10; });
+        qw_modify_menu_flags(1, 1, kQwMenuTicked);
+        qw_modify_menu_flags(1, 2, kQwMenuGreyed);
+        done = true;
+    });
+    ASSERT_TRUE(pump_until([&] { return done.load(); }));
+    EXPECT_EQ(session().menu_text(1, 0), "&Indice");
+    EXPECT_EQ(session().menu_text(1, 1), "&1: Nozioni di base");
+    EXPECT_EQ(session().menu_flags(1, 1), kQwMenuEnabled | kQwMenuTicked);
+    EXPECT_FALSE(session().trigger_menu(1, 2));  // greyed
+    EXPECT_TRUE(session().trigger_menu(2, 0));   // a top entry without items
+    EXPECT_TRUE(session().trigger_menu(1, 1));
+    EXPECT_EQ(session().menu_flags(1, 1), kQwMenuEnabled | kQwMenuTicked);  // a click keeps the tick
+    EXPECT_EQ(clicks, 10);
+}
+
+TEST_F(QtEventsTest, EnterAndEscPressInvisibleButtonsOfAWorkersDialog) {
+    Dialog dialog;
+    dlg_init(balancer_dialog(), dialog);
+    dlg_set_char(dialog, 1084, "Cl2 = ClO[-] b");
+    std::atomic<int> result{0};
+    rt_start_thread([&] { result = dlg_modal(dialog); });
+    when_dialog_open([this] {
+        session().dialog_type(1084, " x");
+        session().dialog_key(13);
+    });
+    ASSERT_TRUE(pump_until([&] { return result != 0; }));
+    EXPECT_EQ(result, 1);
+    EXPECT_EQ(dlg_get_char(dialog, 1084), "Cl2 = ClO[-] b x");  // readable after it closed
+
+    result = 0;
+    rt_start_thread([&] { result = dlg_modal(dialog); });
+    when_dialog_open([this] { session().dialog_key(27); });
+    ASSERT_TRUE(pump_until([&] { return result != 0; }));
+    EXPECT_EQ(result, 2);
+}
+
+TEST_F(QtEventsTest, ButtonWithACallbackKeepsTheDialogOpen) {
+    Dialog dialog;
+    dlg_init(balancer_dialog(), dialog);
+    int runs = 0;
+    dlg_set_callback(dialog, 1, [&](Dialog& d, std::int32_t, std::int32_t) {
+        ++runs;
+        dlg_set_char(d, 1085, "balanced " + dlg_get_char(d, 1084));
+    });
+    when_dialog_open([&] {
+        session().dialog_type(1084, "H2+O2");
+        session().dialog_key(13);
+        EXPECT_TRUE(session().dialog_open());
+        session().dialog_click(1);
+        EXPECT_TRUE(session().dialog_open());
+        session().dialog_key(27);
+    });
+    EXPECT_EQ(dlg_modal(dialog), 2);
+    EXPECT_EQ(runs, 2);
+    EXPECT_EQ(dlg_get_char(dialog, 1085), "balanced H2+O2");
+}
+
+TEST_F(QtEventsTest, CheckBoxCallbacksSeeTheNewState) {
+    Dialog dialog;
+    dlg_init({153,
+              "Stampa su file",
+              300,
+              80,
+              {{1118, DialogControlKind::check_box, "Stampa i risultati dopo il problema", 10, 10, 280, 20},
+               {1119, DialogControlKind::check_box, "Stampa i risultati in un file separato", 10, 40, 280, 20}}},
+             dialog);
+    dlg_set_logical(dialog, 1118, true);
+    const DialogCallback exclusive = [](Dialog& d, std::int32_t id, std::int32_t) {
+        dlg_set_logical(d, 1118, id == 1118);
+        dlg_set_logical(d, 1119, id == 1119);
+    };
+    dlg_set_callback(dialog, 1118, exclusive);
+    dlg_set_callback(dialog, 1119, exclusive);
+    when_dialog_open([&] {
+        session().dialog_click(1119);
+        session().dialog_click(1119);  // clicking the ticked box keeps it ticked
+        session().dialog_key(27);
+    });
+    EXPECT_EQ(dlg_modal(dialog), 2);
+    EXPECT_FALSE(dlg_get_logical(dialog, 1118));
+    EXPECT_TRUE(dlg_get_logical(dialog, 1119));
+}
+
+TEST_F(QtEventsTest, QuitEndsWorkersBlockedInWaitsSleepsAndDialogs) {
+    std::atomic<int> started{0};
+    std::atomic<int> stopped{0};
+    auto blocked = [&](std::function<void()> body) {
+        rt_start_thread([&, body] {
+            ++started;
+            try {
+                body();
+            } catch (const platform::ProgramStopping&) {
+                ++stopped;
+            }
+        });
+    };
+    Dialog dialog;
+    dlg_init(balancer_dialog(), dialog);
+    blocked([] { qw_wait_mouse_event(kMouseLeftDown); });
+    blocked([] { rt_sleep_ms(3'600'000); });
+    blocked([] { rt_beep(440, 3'600'000); });
+    blocked([] { qw_get_key(); });
+    blocked([&] { dlg_modal(dialog); });  // never shown: the interface thread is busy
+    while (started < 5) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    platform::stop_and_join_threads();
+    EXPECT_EQ(stopped, 5);
+    EXPECT_FALSE(dialog.open);
+}
+
+TEST_F(QtEventsTest, QuitClosesAnOpenDialogAndEndsANestedWait) {
+    Dialog dialog;
+    dlg_init(balancer_dialog(), dialog);
+    std::atomic<bool> ended{false};
+    rt_start_thread([&] {
+        try {
+            dlg_modal(dialog);
+        } catch (const platform::ProgramStopping&) {
+            ended = true;
+        }
+    });
+    // The exit comes from inside the dialog's loop, which runs within the wait.
+    when_dialog_open([] { rt_exit(0); });
+    EXPECT_THROW(qw_wait_mouse_event(kMouseLeftDown), platform::ProgramStopping);
+    platform::stop_and_join_threads();
+    EXPECT_TRUE(ended);
+    EXPECT_FALSE(session().dialog_open());
+}
+
+TEST_F(QtEventsTest, BeepLastsItsDuration) {
+    const auto start = std::chrono::steady_clock::now();
+    rt_beep(880, 120);
+    EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(120));
+    rt_beep(0, 0);  // no tone, no wait, no failure
+}
+
+}  // namespace
