@@ -27,16 +27,6 @@ float truncate_to_whole(float x)
     return static_cast<float>(static_cast<std::int32_t>(1000.0f * x) / 1000);
 }
 
-std::string element_name(std::int32_t z)
-{
-    return std::string(strip_trailing_blanks(record_columns(element_record(z), 1, 15)));
-}
-
-std::string compound_name(std::int32_t k)
-{
-    return std::string(strip_trailing_blanks(record_columns(compound_record(k), 1, 40)));
-}
-
 std::int32_t draw_gas_compound()
 {
     const std::int32_t c = random_int(1, 4);

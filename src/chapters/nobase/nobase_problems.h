@@ -116,10 +116,6 @@ float truncate_to_thousandths(float x);
 // trunc(1000 x) / 1000 in whole numbers: x cut to its whole part.
 float truncate_to_whole(float x);
 
-// Name of element z or compound k (columns 1-40 of its record), without
-// trailing blanks.
-std::string element_name(std::int32_t z);
-std::string compound_name(std::int32_t k);
 // Compound 1 to 4 (nitrogen to chlorine) or, half of the time, a noble
 // gas (457 to 459).
 std::int32_t draw_gas_compound();

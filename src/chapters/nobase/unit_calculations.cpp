@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "chapters/nobase/nobase_problems.h"
+#include "chemistry/true_false_kit.h"
 #include "chemistry/data_tables.h"
 #include "frame/app_state.h"
 #include "frame/fixed_width.h"
