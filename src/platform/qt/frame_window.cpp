@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -112,6 +113,8 @@ FrameWindow::FrameWindow(CanvasStore& store, std::function<void()> on_close) : o
     canvas_ = new CanvasWidget(store, client_);
     place_canvas(-1, -1, kCanvasWidth, kCanvasHeight);
     menuBar()->setNativeMenuBar(false);
+    // The frame always fits its menu bar and client area exactly: no resizing.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
     place(20, 20, 605, 388);
     canvas_->setFocus();
 }
@@ -121,7 +124,6 @@ FrameWindow::~FrameWindow() = default;
 void FrameWindow::place(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) {
     move(x, y);
     client_->setFixedSize(std::max(width - kFrameExtraWidth, 1), std::max(height - kFrameExtraHeight, 1));
-    setFixedSize(sizeHint());
 }
 
 void FrameWindow::place_canvas(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) {
@@ -140,10 +142,9 @@ void FrameWindow::closeEvent(QCloseEvent* event) {
 }
 
 FrameWindow::Entry FrameWindow::make_entry(QObject* parent, std::int32_t flags, const QString& text,
-                                           MenuCallback callback, bool checkable) {
+                                           MenuCallback callback) {
     Entry entry;
     entry.action = new QAction(text, parent);
-    entry.action->setCheckable(checkable);
     QAction* action = entry.action;
     // The program alone decides the ticks: a click must not flip one.
     connect(action, &QAction::triggered, action, [action, callback](bool checked) {
@@ -157,6 +158,8 @@ FrameWindow::Entry FrameWindow::make_entry(QObject* parent, std::int32_t flags, 
 void FrameWindow::apply(Entry& entry, std::int32_t flags) {
     entry.flags = flags;
     entry.action->setEnabled((flags & kQwMenuGreyed) == 0);
+    // Only a ticked item shows a check indicator, as on the original frame.
+    entry.action->setCheckable((flags & kQwMenuTicked) != 0);
     entry.action->setChecked((flags & kQwMenuTicked) != 0);
 }
 
@@ -183,14 +186,14 @@ bool FrameWindow::append_menu_item(std::int32_t menu, std::int32_t flags, const 
                                    MenuCallback callback) {
     const auto count = static_cast<std::int32_t>(menus_.size());
     if (menu == count + 1) {
-        menus_.push_back({make_entry(this, flags, text, std::move(callback), false), nullptr, {}});
+        menus_.push_back({make_entry(this, flags, text, std::move(callback)), nullptr, {}});
         rebuild_menu_bar();
         return true;
     }
     if (menu < 1 || menu > count) return false;
     TopMenu& top = menus_[static_cast<std::size_t>(menu - 1)];
     QMenu* qmenu = menu_of(top);
-    top.items.push_back(make_entry(qmenu, flags, text, std::move(callback), true));
+    top.items.push_back(make_entry(qmenu, flags, text, std::move(callback)));
     qmenu->addAction(top.items.back().action);
     if (top.items.size() == 1) rebuild_menu_bar();
     return true;
@@ -202,7 +205,7 @@ bool FrameWindow::insert_menu_item(std::int32_t menu, std::int32_t item, std::in
     if (item == 0) {
         if (menu < 1 || menu > count + 1) return false;
         menus_.insert(menus_.begin() + (menu - 1),
-                      {make_entry(this, flags, text, std::move(callback), false), nullptr, {}});
+                      {make_entry(this, flags, text, std::move(callback)), nullptr, {}});
         rebuild_menu_bar();
         return true;
     }
@@ -211,7 +214,7 @@ bool FrameWindow::insert_menu_item(std::int32_t menu, std::int32_t item, std::in
     const auto items = static_cast<std::int32_t>(top.items.size());
     if (item < 1 || item > items + 1) return false;
     QMenu* qmenu = menu_of(top);
-    Entry entry = make_entry(qmenu, flags, text, std::move(callback), true);
+    Entry entry = make_entry(qmenu, flags, text, std::move(callback));
     qmenu->insertAction(item <= items ? top.items[static_cast<std::size_t>(item - 1)].action : nullptr,
                         entry.action);
     top.items.insert(top.items.begin() + (item - 1), entry);

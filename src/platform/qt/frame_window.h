@@ -71,8 +71,7 @@ private:
         QMenu* menu = nullptr;
         std::vector<Entry> items;
     };
-    Entry make_entry(QObject* parent, std::int32_t flags, const QString& text, MenuCallback callback,
-                     bool checkable);
+    Entry make_entry(QObject* parent, std::int32_t flags, const QString& text, MenuCallback callback);
     void apply(Entry& entry, std::int32_t flags);
     void rebuild_menu_bar();
     QMenu* menu_of(TopMenu& top);
