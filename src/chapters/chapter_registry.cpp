@@ -1,8 +1,10 @@
 // The chapters the program offers; a chapter missing here has its menu item greyed.
+#include "chapters/elecomp/elements_compounds_chapter.h"
 #include "chapters/nobase/basic_notions_chapter.h"
 #include "frame/generator_protocol.h"
 
 void register_chapter_generators()
 {
     register_chapter_generator(1, run_basic_notions_chapter);
+    register_chapter_generator(2, run_elements_compounds_chapter);
 }
