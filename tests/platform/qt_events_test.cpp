@@ -80,6 +80,20 @@ TEST_F(QtEventsTest, WindowMouseEventsCarryPositionAndKeyState) {
     EXPECT_EQ(seen[4].key_state, kMouseStateRightButton | kMouseStateControl);
 }
 
+TEST_F(QtEventsTest, WindowKeysArriveWithWindowsCodes) {
+    std::vector<std::pair<int, int>> seen;
+    qw_set_key_handler([&](const KeyEvent& e) { seen.push_back({e.kind, e.code}); });
+    session().key(kKeyDown, 16);  // Shift
+    session().key(kKeyCharacter, 'x');
+    session().key(kKeyDown, 37);  // Left
+    session().key(kKeyUp, 16);
+    session().key(kKeyDown, 'Q');
+    const std::vector<std::pair<int, int>> expected{
+        {kKeyDown, 16}, {kKeyCharacter, 'x'}, {kKeyDown, 37}, {kKeyUp, 16}, {kKeyDown, 'Q'}};
+    EXPECT_EQ(seen, expected);
+    EXPECT_EQ(qw_get_key(), 'x');
+}
+
 TEST_F(QtEventsTest, NestedWaitOnTheInterfaceThreadKeepsDispatching) {
     int moves = 0;
     qw_register_mouse_event(kQwGraphicsUnit, kMouseMove, [&](int, int, int, int, int) { ++moves; });

@@ -30,31 +30,33 @@ std::int32_t key_state(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers
     return state;
 }
 
-// Windows virtual-key code of a Qt key, 0 for keys the program never asks about.
-std::int32_t virtual_key(int key) {
-    if (key >= Qt::Key_A && key <= Qt::Key_Z) return key;  // same codes
-    if (key >= Qt::Key_0 && key <= Qt::Key_9) return key;
-    switch (key) {
-        case Qt::Key_Backspace: return 8;
-        case Qt::Key_Tab: return 9;
-        case Qt::Key_Return:
-        case Qt::Key_Enter: return 13;
-        case Qt::Key_Shift: return 16;
-        case Qt::Key_Control: return 17;
-        case Qt::Key_Escape: return 27;
-        case Qt::Key_Space: return 32;
-        case Qt::Key_End: return 35;
-        case Qt::Key_Home: return 36;
-        case Qt::Key_Left: return 37;
-        case Qt::Key_Up: return 38;
-        case Qt::Key_Right: return 39;
-        case Qt::Key_Down: return 40;
-        case Qt::Key_Delete: return 46;
-        default: return 0;
-    }
-}
+// Windows virtual-key codes of the Qt keys the program may ask about.
+constexpr std::pair<int, std::int32_t> kVirtualKeys[] = {
+    {Qt::Key_Backspace, 8}, {Qt::Key_Tab, 9},     {Qt::Key_Return, 13}, {Qt::Key_Enter, 13},
+    {Qt::Key_Shift, 16},    {Qt::Key_Control, 17}, {Qt::Key_Escape, 27}, {Qt::Key_Space, 32},
+    {Qt::Key_End, 35},      {Qt::Key_Home, 36},    {Qt::Key_Left, 37},   {Qt::Key_Up, 38},
+    {Qt::Key_Right, 39},    {Qt::Key_Down, 40},    {Qt::Key_Delete, 46},
+};
 
 }  // namespace
+
+std::int32_t virtual_key(int key) {
+    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9)) return key;  // same codes
+    for (const auto& [known, code] : kVirtualKeys) {
+        if (known == key) return code;
+    }
+    return 0;
+}
+
+int qt_key(std::int32_t virtual_key_code) {
+    if ((virtual_key_code >= 'A' && virtual_key_code <= 'Z') || (virtual_key_code >= '0' && virtual_key_code <= '9')) {
+        return virtual_key_code;
+    }
+    for (const auto& [key, code] : kVirtualKeys) {
+        if (code == virtual_key_code) return key;
+    }
+    return 0;
+}
 
 CanvasWidget::CanvasWidget(CanvasStore& store, QWidget* parent) : QWidget(parent), store_(store) {
     setAttribute(Qt::WA_OpaquePaintEvent);

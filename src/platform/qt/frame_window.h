@@ -17,6 +17,11 @@ class QMenu;
 
 namespace platform::qt {
 
+// Windows virtual-key code of a Qt key (0 for keys the program never asks
+// about), and back.
+std::int32_t virtual_key(int key);
+int qt_key(std::int32_t virtual_key_code);
+
 class CanvasWidget : public QWidget {
     Q_OBJECT
 public:

@@ -110,7 +110,16 @@ void Session::mouse(std::int32_t event, std::int32_t x, std::int32_t y, std::int
     QCoreApplication::sendEvent(canvas, &qevent);
 }
 
-void Session::key(std::int32_t kind, std::int32_t code) { deliver_key_event({kind, code}); }
+void Session::key(std::int32_t kind, std::int32_t code) {
+    CanvasWidget* canvas = impl_->backend.frame().canvas();
+    if (kind == kKeyCharacter) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(code)));
+        QCoreApplication::sendEvent(canvas, &press);
+    } else {
+        QKeyEvent event(kind == kKeyUp ? QEvent::KeyRelease : QEvent::KeyPress, qt_key(code), Qt::NoModifier);
+        QCoreApplication::sendEvent(canvas, &event);
+    }
+}
 
 bool Session::trigger_menu(std::int32_t menu, std::int32_t item) {
     QAction* action = impl_->backend.frame().menu_action(menu, item);
@@ -133,7 +142,7 @@ bool Session::dialog_open() const { return impl_->backend.top_dialog() != nullpt
 bool Session::dialog_key(std::int32_t virtual_key) {
     DialogWindow* window = impl_->backend.top_dialog();
     if (window == nullptr) return false;
-    const int key = virtual_key == 13 ? Qt::Key_Return : virtual_key == 27 ? Qt::Key_Escape : 0;
+    const int key = qt_key(virtual_key);
     if (key == 0) return false;
     // Sent to the focused control, as a real key press would be.
     QWidget* target = window->focusWidget() != nullptr ? window->focusWidget() : window;

@@ -50,7 +50,8 @@ public:
     // Writes the canvas part (0, 0)-(width - 1, height - 1) as a PNG.
     bool save_png(const std::string& path, std::int32_t width, std::int32_t height) const;
 
-    // Simulated user input, delivered as the window would deliver it.
+    // Simulated user input, delivered through the window's widgets. Keys are
+    // a kind (window.h) and a code: a character, or a virtual-key code.
     void mouse(std::int32_t event, std::int32_t x, std::int32_t y, std::int32_t key_state = 0);
     void key(std::int32_t kind, std::int32_t code);
     // Runs the callback of a menu item (item 0: a top-level entry) and its texts.
