@@ -281,6 +281,16 @@ TEST_F(QtEventsTest, QuitClosesAnOpenDialogAndEndsANestedWait) {
     EXPECT_FALSE(session().dialog_open());
 }
 
+TEST_F(QtEventsTest, AbsurdWindowRequestsDoNoHarm) {
+    EXPECT_EQ(qw_set_window_size(kQwFrameUnit, -5, -5, 2'000'000'000, -2'000'000'000), 1);
+    EXPECT_EQ(qw_set_window_size(12345, 0, 0, 10, 10), 0);
+    qw_place_graphics_window(-1, -1, 2000, 1000);
+    EXPECT_FALSE(qw_set_window_config({0, 388, -1, -1, -1, -1, ""}));
+    EXPECT_TRUE(qw_set_window_config({605, 388, -1, -1, -1, -1, " "}));
+    session().process_events(20);
+    session().mouse(kMouseLeftDown, 10, 10);
+}
+
 TEST_F(QtEventsTest, BeepLastsItsDuration) {
     const auto start = std::chrono::steady_clock::now();
     rt_beep(880, 120);

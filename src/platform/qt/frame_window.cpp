@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 #include "platform/events.h"
 #include "platform/mouse.h"
@@ -125,7 +126,9 @@ FrameWindow::~FrameWindow() = default;
 
 void FrameWindow::place(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) {
     move(x, y);
-    client_->setFixedSize(std::max(width - kFrameExtraWidth, 1), std::max(height - kFrameExtraHeight, 1));
+    // A client area larger than the canvas would show nothing more.
+    client_->setFixedSize(std::clamp(width - kFrameExtraWidth, 1, kCanvasWidth),
+                          std::clamp(height - kFrameExtraHeight, 1, kCanvasHeight));
 }
 
 void FrameWindow::place_canvas(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) {
