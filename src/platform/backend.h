@@ -18,12 +18,13 @@
 
 namespace platform {
 
-// Clip region, corners inclusive.
+// Clip region, corners inclusive; until a thread sets one it draws unclipped.
 struct ClipRect {
-    std::int32_t x1 = 0;
-    std::int32_t y1 = 0;
-    std::int32_t x2 = 1600;
-    std::int32_t y2 = 1600;
+    static constexpr std::int32_t kUnclipped = 1 << 30;
+    std::int32_t x1 = -kUnclipped;
+    std::int32_t y1 = -kUnclipped;
+    std::int32_t x2 = kUnclipped;
+    std::int32_t y2 = kUnclipped;
     bool contains(std::int32_t x, std::int32_t y) const { return x >= x1 && x <= x2 && y >= y1 && y <= y2; }
 };
 

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <deque>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <optional>
 #include <thread>
@@ -24,6 +25,11 @@ struct MouseWaiter {
     std::optional<MouseEvent> event;
 };
 
+struct PlatformThread {
+    std::thread thread;
+    std::shared_ptr<std::atomic<bool>> finished;
+};
+
 struct PlatformCore {
     std::mutex mutex;
     std::condition_variable changed;  // any waiter's condition may hold now
@@ -34,7 +40,7 @@ struct PlatformCore {
     std::vector<MouseWaiter*> mouse_waiters;
     KeyHandler key_handler;
     std::deque<std::int32_t> typed_keys;
-    std::vector<std::thread> threads;
+    std::vector<PlatformThread> threads;
     std::optional<double> clock_origin;
 };
 

@@ -8,9 +8,6 @@
 namespace platform {
 namespace {
 
-// Until a thread sets its own clip region it draws unclipped.
-constexpr std::int32_t kUnclipped = std::numeric_limits<std::int32_t>::max() / 2;
-
 struct ThreadDrawState {
     std::uint64_t generation = 0;
     DrawState state;
@@ -24,7 +21,6 @@ DrawState& state() {
     if (local.generation != generation) {
         local.generation = generation;
         local.state = DrawState{};
-        local.state.clip = ClipRect{-kUnclipped, -kUnclipped, kUnclipped, kUnclipped};
     }
     return local.state;
 }

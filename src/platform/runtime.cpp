@@ -36,9 +36,27 @@ void rt_beep(std::int32_t frequency_hz, std::int32_t duration_ms) {
 
 void rt_start_thread(std::function<void()> routine) {
     auto& c = core();
-    std::lock_guard lock(c.mutex);
-    if (c.stopping.load() || !routine) return;
-    c.threads.emplace_back([routine = std::move(routine)] { platform::run_guarded(routine); });
+    std::vector<std::thread> ended;
+    {
+        std::lock_guard lock(c.mutex);
+        if (c.stopping.load() || !routine) return;
+        // Threads that have ended are joined now, so that they free what they hold.
+        for (auto it = c.threads.begin(); it != c.threads.end();) {
+            if (it->finished->load()) {
+                ended.push_back(std::move(it->thread));
+                it = c.threads.erase(it);
+            } else {
+                ++it;
+            }
+        }
+        auto finished = std::make_shared<std::atomic<bool>>(false);
+        c.threads.push_back({std::thread([routine = std::move(routine), finished] {
+                                 platform::run_guarded(routine);
+                                 finished->store(true);
+                             }),
+                             finished});
+    }
+    for (std::thread& thread : ended) thread.join();
 }
 
 bool rt_stop_requested() { return core().stopping.load(); }
@@ -84,12 +102,12 @@ void request_stop() {
 void stop_and_join_threads() {
     auto& c = core();
     request_stop();
-    std::vector<std::thread> threads;
+    std::vector<detail::PlatformThread> threads;
     {
         std::lock_guard lock(c.mutex);
         threads.swap(c.threads);
     }
-    for (std::thread& thread : threads) {
+    for (auto& [thread, finished] : threads) {
         if (thread.get_id() == std::this_thread::get_id()) {
             thread.detach();
         } else if (thread.joinable()) {
