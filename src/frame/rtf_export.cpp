@@ -24,7 +24,7 @@ std::string name_digits(const DateAndTime& when) {
 }
 
 // Blanks at the end of the text are dropped, but a closing control word
-// keeps the blank that ends it: some readers take "\\nosupersub]" for one
+// keeps the blank that ends it: some readers take "\nosupersub]" for one
 // word and lose the bracket of the results record.
 std::string converted(std::string_view markup) { return convert_markup_to_rtf(strip_trailing_blanks(markup)); }
 
