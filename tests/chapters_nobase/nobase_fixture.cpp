@@ -104,6 +104,7 @@ void ChapterOne::TearDown()
 
 void ChapterOne::generate(std::int32_t k, std::int32_t version, std::int32_t seed_for_no_version)
 {
+    backend.clear_log();
     app_state.selected_problem = k;
     app_state.version_number = version;
     set_random_seed(version == 0 ? seed_for_no_version : version);

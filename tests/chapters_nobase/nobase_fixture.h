@@ -48,7 +48,7 @@ protected:
     void TearDown() override;
 
     // Request 1 of problem k under the version (0 is "Nessuna Versione",
-    // with the stream seeded by seed_for_no_version).
+    // with the stream seeded by seed_for_no_version), on a fresh log.
     void generate(std::int32_t k, std::int32_t version, std::int32_t seed_for_no_version = 12345);
     // Request 2 of the problem last generated.
     void answer();
