@@ -80,7 +80,8 @@ void generate_problem_21()
         const float density = slot_value(1) * density_units[v].factor /
                               (density_units[a].factor * 1e-6f) * 1e-3f;
         set_slot_digits(1, density, slot_digits(1));
-        set_slot_digits(2, random_real(0.1f, 9.99f), random_int(3, 5));
+        const float sample = random_real(0.1f, 9.99f);
+        set_slot_digits(2, sample, random_int(3, 5));
         // A small sample of a dense metal fits no unit: new data then.
         bool any_unit_fits = false;
         for (std::int32_t unit = 3; unit <= 7; ++unit) any_unit_fits = any_unit_fits || fits(unit);
@@ -115,7 +116,8 @@ void generate_problem_22()
     do {
         w = random_int(1, 4);
     } while (w == u);
-    set_slot_digits(4, draw_scaled_mantissa_first(12, 18), random_int(2, 5));
+    const float frequency = draw_scaled_mantissa_first(12, 18);
+    set_slot_digits(4, frequency, random_int(2, 5));
     const float energy =
         energy_from_joules[w].factor / energy_from_joules[u].factor * slot_value(2) * slot_value(4);
     set_slot_digits(3, energy, 4);

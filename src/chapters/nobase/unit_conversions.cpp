@@ -176,7 +176,8 @@ void generate_problem_18()
     std::int32_t unit = random_int(1, 6);
     // Milligrams to kilograms more often.
     if (random_int(1, 2) == 1) unit = random_int(4, 6);
-    set_slot_digits(1, draw_scaled_exponent_first(-3, 3), random_int(2, 4));
+    const float mass = draw_scaled_exponent_first(-3, 3);
+    set_slot_digits(1, mass, random_int(2, 4));
     set_slot_digits(2, 9.807f, 4);
     const float newtons = mass_units[unit].factor * slot_value(2) * slot_value(1) * 0.001f;
     const float uncertainty =
