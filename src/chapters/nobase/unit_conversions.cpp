@@ -140,8 +140,10 @@ void generate_problem_16()
     const std::int32_t d3 = random_int(3, 5);
     set_slot_digits(1, celsius, d1);
     set_slot_digits(3, kelvin, d3);
-    set_slot_uncertainty(2, celsius + 273.15f, slot_uncertainty(1) + 0.03f);
-    set_slot_uncertainty(4, kelvin - 273.15f, slot_uncertainty(3) + 0.03f);
+    // From the temperatures as shown: the unrounded ones could put the
+    // answer one unit away from what the student computes.
+    set_slot_uncertainty(2, slot_value(1) + 273.15f, slot_uncertainty(1) + 0.03f);
+    set_slot_uncertainty(4, slot_value(3) - 273.15f, slot_uncertainty(3) + 0.03f);
 
     problem_texts.problem_text = "Esprimere in kelvin una temperatura pari a " + slot_text(1) +
                                  " gradi centigradi, e in gradi centigradi una temperatura pari a " +
