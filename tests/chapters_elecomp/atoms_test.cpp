@@ -92,9 +92,10 @@ TEST_F(ChapterTwo, MeanMassOfTheNaturalElement)
 {
     std::set<std::string> elements;
     for_versions(4, 400, [&](std::int32_t) {
-        const auto data = match(statement(), std::string(R"(^(?:L'|Il )(\w+) naturale .* isotopi @u\d+@\w+ e @u\d+@\w+, )") +
-                                                 "di massa rispettivamente pari a " + shown_number + " kg e " +
-                                                 shown_number + R"( kg\..* (primo|secondo) isotopo è pari a ([0-9.]+)%$)");
+        const auto data =
+            match(statement(), std::string(R"(^(?:L'|Il )(\w+) naturale .* isotopi @u\d+@\w+ e @u\d+@\w+, )") +
+                                   "di massa rispettivamente pari a " + shown_number + " kg e " + shown_number +
+                                   R"( kg\..* (primo|secondo) isotopo è pari a ([0-9.]+)%$)");
         elements.insert(data[0]);
         const double amu = physical_constants().atomic_mass_unit;
         const double m1 = number(data[1]) / amu;

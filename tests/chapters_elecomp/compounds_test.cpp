@@ -46,7 +46,8 @@ TEST_F(ChapterTwo, IonicFormulasOfTwoElements)
         formulas.insert(answer_text());
     });
     EXPECT_EQ(formulas.size(), 60u);
-    for (const char* formula : {"MgF@d2@", "Al@d2@O@d3@", "CaO", "KCl", "K@d2@S"}) EXPECT_EQ(formulas.count(formula), 1u) << formula;
+    for (const char* formula : {"MgF@d2@", "Al@d2@O@d3@", "CaO", "KCl", "K@d2@S"})
+        EXPECT_EQ(formulas.count(formula), 1u) << formula;
 }
 
 TEST_F(ChapterTwo, OnlyTheUsualChargeMakesAStableCompound)
@@ -134,8 +135,10 @@ TEST_F(ChapterTwo, ValenceBondMoleculesThatExistAndThatDoNot)
         answers[asked[2]] = answer_text();
     });
     ASSERT_EQ(answers.size(), 32u);
-    for (const char* stable : {"BF@d3@", "SF@d6@", "ClF", "ClF@d5@", "SiF@d4@", "PF@d5@"}) EXPECT_EQ(answers[stable], "Si");
-    for (const char* unstable : {"BF@d2@", "SF", "SiF", "ClF@d2@", "CH@d5@", "PF@d6@"}) EXPECT_EQ(answers[unstable], "No");
+    for (const char* stable : {"BF@d3@", "SF@d6@", "ClF", "ClF@d5@", "SiF@d4@", "PF@d5@"})
+        EXPECT_EQ(answers[stable], "Si");
+    for (const char* unstable : {"BF@d2@", "SF", "SiF", "ClF@d2@", "CH@d5@", "PF@d6@"})
+        EXPECT_EQ(answers[unstable], "No");
 }
 
 // Request 2 draws a structure for every formula these problems ask about.
@@ -192,22 +195,27 @@ TEST_F(ChapterTwo, ShapesHybridsAndPolarityOfEveryListedSpecies)
     EXPECT_EQ(hybrids, expected_hybrids);
 
     std::map<std::string, std::string> polarity;
-    for_versions(28, 600, [&](std::int32_t) { polarity[match(statement(), R"(molecola di (.+) sia polare\?$)")[0]] = answer_text(); });
+    for_versions(28, 600,
+        [&](std::int32_t) { polarity[match(statement(), R"(molecola di (.+) sia polare\?$)")[0]] = answer_text(); });
     EXPECT_EQ(polarity.size(), 11u);
-    for (const char* polar : {"H@d2@O", "CO", "NH@d3@", "O@d3@", "SF@d4@", "CHCl@d3@"}) EXPECT_EQ(polarity[polar], "Polare");
-    for (const char* apolar : {"CCl@d4@", "CO@d2@", "BF@d3@", "SF@d6@", "PF@d5@"}) EXPECT_EQ(polarity[apolar], "Apolare");
+    for (const char* polar : {"H@d2@O", "CO", "NH@d3@", "O@d3@", "SF@d4@", "CHCl@d3@"})
+        EXPECT_EQ(polarity[polar], "Polare");
+    for (const char* apolar : {"CCl@d4@", "CO@d2@", "BF@d3@", "SF@d6@", "PF@d5@"})
+        EXPECT_EQ(polarity[apolar], "Apolare");
 }
 
 TEST_F(ChapterTwo, ResonanceShapesAndCharges)
 {
     std::map<std::string, std::string> answers;
     for_versions(27, 300, [&](std::int32_t) {
-        answers[match(statement(), R"(stabili per (.+)\. Quale è la forma della molecola\? Quale è la carica sui vari atomi\?$)")[0]] =
+        answers[match(statement(),
+            R"(stabili per (.+)\. Quale è la forma della molecola\? Quale è la carica sui vari atomi\?$)")[0]] =
             answer_text();
     });
     EXPECT_EQ(answers["NO@d2@@u-@"], "angolata; carica -1/2 su ogni ossigeno@x-1000@@y75@.");
     EXPECT_EQ(answers["CO@d3@@u2-@"], "triangolare equilatera; carica -2/3 su ogni ossigeno@x-1000@@y75@.");
-    EXPECT_EQ(answers["NO@d3@@u-@"], "triangolare equilatera; carica -2/3 su ogni ossigeno e +1 sull'azoto@x-1000@@y75@.");
+    EXPECT_EQ(
+        answers["NO@d3@@u-@"], "triangolare equilatera; carica -2/3 su ogni ossigeno e +1 sull'azoto@x-1000@@y75@.");
     EXPECT_EQ(answers["O@d3@"], "angolata; carica -1/2 su ciascun ossigeno laterale e +1 sul centrale@x-1000@@y75@.");
     EXPECT_EQ(answers["SO@d3@@u2-@"], "piramidale; carica -2/3 su ogni ossigeno@x-1000@@y75@.");
 }

@@ -87,7 +87,8 @@ TEST_F(ChapterTwo, NamesAndFormulasOfTwoCompoundsOfAClass)
                          Case{38, 151, 250, 0}}) {
         std::set<std::int32_t> named;
         for_versions(c.problem, 500, [&](std::int32_t) {
-            const auto asked = match(statement(), R"(^Quale è il nome del composto (.+)\? Quale è la formula d(?:el |ell'|ello )(.+)\?$)");
+            const auto asked = match(
+                statement(), R"(^Quale è il nome del composto (.+)\? Quale è la formula d(?:el |ell'|ello )(.+)\?$)");
             const auto given = match(answer_text(), R"(^(.+); (.+)$)");
             std::int32_t a = 0;
             for (std::int32_t k = c.first; k <= c.last && a == 0; ++k)
@@ -138,7 +139,8 @@ TEST_F(ChapterTwo, OsoAndIcoNamesOfTwoCompoundsOfAMetal)
         named[match(statement(), R"(di formula (.+ e .+)\. Quali)")[0]] = answer_text();
     });
     for_versions(34, 400, [&](std::int32_t) {
-        const auto asked = match(statement(), R"(binari, il (.+) e il (.+), in cui .* rispettivamente \+(\d) e \+(\d)\. Quali)");
+        const auto asked =
+            match(statement(), R"(binari, il (.+) e il (.+), in cui .* rispettivamente \+(\d) e \+(\d)\. Quali)");
         written[asked[0] + " +" + asked[2] + ", " + asked[1] + " +" + asked[3]] = answer_text();
     });
     EXPECT_EQ(named.size(), 22u);

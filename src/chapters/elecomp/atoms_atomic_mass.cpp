@@ -85,9 +85,23 @@ constexpr std::array<MassUnit, 6> mass_units{{
     {"pg", 1e-12f}, {"ng", 1e-9f}, {"µg", 1e-6f}, {"mg", 1e-3f}, {"g", 1.0f}, {"kg", 1000.0f},
 }};
 
-bool no_version_repeats(std::int32_t draw, std::int32_t last)
+struct TwoElements {
+    std::int32_t a;
+    std::int32_t b;
+};
+
+// Two different elements; the first never repeats the previous visit's.
+template <typename Draw>
+TwoElements draw_two_elements(std::int32_t problem, Draw draw)
 {
-    return app_state.version_number == no_version && draw == last;
+    TwoElements e{0, 0};
+    do {
+        e.a = draw();
+        if (repeats_last_draw(problem, e.a)) continue;
+        e.b = draw();
+    } while (repeats_last_draw(problem, e.a) || e.b == e.a);
+    elements_compounds_state.last_draw[problem] = e.a;
+    return e;
 }
 
 // An element, drawn among the first 50 half of the time.
@@ -116,15 +130,7 @@ void set_slot_kilograms(std::int32_t slot, std::int32_t from)
 void generate_problem_1()
 {
     skip_random_draws(1);
-    std::int32_t& last = elements_compounds_state.last_draw[1];
-    std::int32_t a = 0;
-    std::int32_t b = 0;
-    do {
-        a = random_int(1, 103);
-        if (no_version_repeats(a, last)) continue;
-        b = random_int(1, 103);
-    } while (no_version_repeats(a, last) || b == a);
-    last = a;
+    const auto [a, b] = draw_two_elements(1, [] { return random_int(1, 103); });
     problem_texts.problem_text =
         "Utilizzando una tabella o il controllo @C3@Proprietà degli Elementi@C1@ del menu @C3@Dati@C1@, "
         "trovare il simbolo d" +
@@ -137,15 +143,7 @@ void generate_problem_1()
 void generate_problem_2()
 {
     skip_random_draws(1);
-    std::int32_t& last = elements_compounds_state.last_draw[2];
-    std::int32_t a = 0;
-    std::int32_t b = 0;
-    do {
-        a = draw_common_element();
-        if (no_version_repeats(a, last)) continue;
-        b = draw_common_element();
-    } while (no_version_repeats(a, last) || b == a);
-    last = a;
+    const auto [a, b] = draw_two_elements(2, draw_common_element);
     problem_texts.problem_text = "@T1@@C1@Quanti protoni sono contenuti nel nucleo di un atomo di " +
                                  element_name(a) + "? Quanti elettroni vi sono in un atomo neutro di " +
                                  element_name(b) + "?";
@@ -174,11 +172,7 @@ void generate_problem_3()
 void generate_problem_4()
 {
     skip_random_draws(1);
-    std::int32_t& last = elements_compounds_state.last_draw[4];
-    std::int32_t r = 0;
-    do r = 2 * random_int(1, 20) - 1;
-    while (no_version_repeats(r, last));
-    last = r;
+    const std::int32_t r = draw_without_repeat(4, [] { return 2 * random_int(1, 20) - 1; });
     const IsotopePair& pair = isotope_pairs[(r - 1) / 2];
     const std::int32_t z = element_of_symbol(pair.symbol);
     const std::string name = element_name(z);

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "chemistry/lewis_structures.h"
+#include "frame/app_state.h"
 #include "frame/generator_kit.h"
 
 // What the chapter keeps from one call to the next. last_draw holds, per
@@ -42,10 +43,30 @@ std::int32_t element_of_symbol(std::string_view symbol);
 // The configuration as the table writes it, in markup: "[Ar]3d@u6@4s@u2@".
 std::string configuration_text(std::int32_t z);
 
-// --- Frames -------------------------------------------------------------
+// --- Draws --------------------------------------------------------------
+
+// Under "Nessuna Versione" a visit never poses what the problem's previous
+// visit posed.
+inline bool repeats_last_draw(std::int32_t problem, std::int32_t draw)
+{
+    return app_state.version_number == no_version && draw == elements_compounds_state.last_draw[problem];
+}
+
+// Draws until the result does not repeat the previous visit, and keeps it.
+template <typename Draw>
+std::int32_t draw_without_repeat(std::int32_t problem, Draw draw)
+{
+    std::int32_t result = 0;
+    do result = draw();
+    while (repeats_last_draw(problem, result));
+    elements_compounds_state.last_draw[problem] = result;
+    return result;
+}
 
 // Draws made only to keep every version's data in place: n of random_int (1, 2).
 void discard_coin_tosses(std::int32_t n);
+
+// --- Frames -------------------------------------------------------------
 
 // The fact box; its height comes back from the box and is not needed here.
 void show_fact_box(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height);

@@ -27,11 +27,6 @@ bool breaks_diagonal_scheme(std::int32_t z)
     return z == 24 || z == 29 || (z >= 41 && z <= 47);
 }
 
-bool no_version_repeats(std::int32_t draw, std::int32_t last)
-{
-    return app_state.version_number == no_version && draw == last;
-}
-
 struct QuantumNumbers {
     std::int32_t n, l, m;
 };
@@ -101,7 +96,8 @@ void generate_problem_6()
     const bool wrong_second = random_int(1, 2) == 1;
     problem_texts.problem_text =
         "Quale delle due terne seguenti non è coerente con le regole di selezione per i numeri quantici? " +
-        quantum_numbers("a)", wrong_second ? right : wrong) + "; " + quantum_numbers("b)", wrong_second ? wrong : right);
+        quantum_numbers("a)", wrong_second ? right : wrong) + "; " +
+        quantum_numbers("b)", wrong_second ? wrong : right);
     problem_texts.answer_text = wrong_second ? "La seconda" : "La prima";
     draw_problem_text(180, 555, 50);
     show_fact_box(200, 160, 360, 200);
@@ -129,11 +125,12 @@ void generate_problem_7()
 void generate_problem_8()
 {
     skip_random_draws(1);
-    std::int32_t& last = elements_compounds_state.last_draw[8];
-    std::int32_t z = 0;
-    do z = random_int(3, 54);
-    while (breaks_diagonal_scheme(z) || no_version_repeats(z, last));
-    last = z;
+    const std::int32_t z = draw_without_repeat(8, [] {
+        std::int32_t drawn = 0;
+        do drawn = random_int(3, 54);
+        while (breaks_diagonal_scheme(drawn));
+        return drawn;
+    });
     problem_texts.problem_text = "Utilizzare lo schema diagonale per scrivere la configurazione elettronica d" +
                                  articulated_name(z) + " (@iZ@ = " + std::to_string(z) + ").";
     problem_texts.answer_text = configuration_text(z);
@@ -144,15 +141,13 @@ void generate_problem_8()
 void generate_problem_9()
 {
     skip_random_draws(9);
-    std::int32_t& last = elements_compounds_state.last_draw[9];
-    std::int32_t z = 0;
-    do {
+    const std::int32_t z = draw_without_repeat(9, [] {
         const std::int32_t kind = random_int(1, 3);
-        z = random_int(3, 92);
-        if (kind == 2) z = random_int(54, 92);
-        if (kind == 3) z = irregular_elements[random_int(0, 9)];
-    } while (no_version_repeats(z, last));
-    last = z;
+        std::int32_t drawn = random_int(3, 92);
+        if (kind == 2) drawn = random_int(54, 92);
+        if (kind == 3) drawn = irregular_elements[random_int(0, 9)];
+        return drawn;
+    });
     problem_texts.problem_text = "Confrontare la configurazione elettronica effettiva d" + articulated_name(z) +
                                  " (Z = " + std::to_string(z) +
                                  ") con quella prevista sulla base dello schema diagonale e delle note "

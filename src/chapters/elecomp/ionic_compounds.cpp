@@ -78,14 +78,11 @@ std::string binary_formula(const Ion& cation, const Ion& anion)
 // Versione" would repeat the cation of the previous visit.
 std::int32_t draw_cation(std::int32_t problem, std::int32_t cations, std::int32_t others, std::int32_t& other)
 {
-    std::int32_t& last = elements_compounds_state.last_draw[problem];
-    std::int32_t a = 0;
-    do {
-        a = random_int(1, cations);
+    return draw_without_repeat(problem, [&] {
+        const std::int32_t a = random_int(1, cations);
         other = random_int(1, others);
-    } while (app_state.version_number == no_version && a == last);
-    last = a;
-    return a;
+        return a;
+    });
 }
 
 }  // namespace

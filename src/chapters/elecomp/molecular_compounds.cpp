@@ -205,8 +205,8 @@ void generate_problem_23()
 {
     skip_random_draws(3);
     const std::string_view formula = lewis_ions[pick_variant(23, 8) - 1];
-    problem_texts.problem_text =
-        "Scrivere la formula di Lewis di " + std::string(formula) + ", esplicitando le cariche formali eventualmente presenti";
+    problem_texts.problem_text = "Scrivere la formula di Lewis di " + std::string(formula) +
+                                 ", esplicitando le cariche formali eventualmente presenti";
     problem_texts.answer_text = "@x-100@@y50@.";
     keep_lewis_structure(formula, 440, 105);
     draw_problem_text(170, 530, 50);

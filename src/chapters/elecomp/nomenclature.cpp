@@ -58,18 +58,17 @@ struct CompoundPair {
 
 CompoundPair draw_compound_pair(const NamingProblem& p)
 {
-    std::int32_t& last = elements_compounds_state.last_draw[p.problem];
     const auto draw = [&p] { return random_int(p.first_compound, p.last_compound); };
     for (;;) {
         const std::int32_t a = draw();
         if (empty_compound(a)) continue;
-        if (app_state.version_number == no_version && a == last) continue;
+        if (repeats_last_draw(p.problem, a)) continue;
         if (p.refused_before_second && a == p.never_asked) continue;
         const std::int32_t b = draw();
         if (empty_compound(b)) continue;
         if (!p.refused_before_second && a == p.never_asked) continue;
         if (b == p.never_asked || b == a) continue;
-        last = a;
+        elements_compounds_state.last_draw[p.problem] = a;
         return {a, b};
     }
 }

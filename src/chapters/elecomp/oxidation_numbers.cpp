@@ -89,13 +89,12 @@ void generate_problem_29()
 void generate_problem_30()
 {
     skip_random_draws(4);
-    std::int32_t& last = elements_compounds_state.last_draw[30];
-    std::int32_t r = 0;
-    do {
-        r = random_int(1, 53);
-        if (random_int(1, 7) == 1) r = random_int(54, 60);
-    } while (app_state.version_number == no_version && r == last);
-    last = r;
+    const std::int32_t r = draw_without_repeat(30, [] {
+        std::int32_t drawn = random_int(1, 53);
+        // Peroxides and superoxides in one draw out of seven.
+        if (random_int(1, 7) == 1) drawn = random_int(54, 60);
+        return drawn;
+    });
     const std::string_view record = record_at(oxide_table, 5, r);
     const std::string formula = symbol_of(record.substr(0, 2)) + count_subscript(record[2]) + "O" +
                                 count_subscript(record[3]);
