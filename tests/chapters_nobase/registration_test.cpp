@@ -125,7 +125,7 @@ TEST_F(ChapterOne, NoVersionNeverRepeatsAVariantTwiceInARow)
         std::int32_t previous_kind = 0;
         for (std::int32_t seed = 1; seed <= 40; ++seed) {
             generate(k, no_version, seed);
-            const std::int32_t kind = basic_notions_state.graph_case;
+            const std::int32_t kind = nobase::basic_notions_state.graph_case;
             EXPECT_NE(kind, previous_kind) << k << " seed " << seed;
             EXPECT_TRUE(k == 42 ? kind >= 6 : k == 41 ? kind <= 5 : kind >= 1) << k << " kind " << kind;
             previous_kind = kind;

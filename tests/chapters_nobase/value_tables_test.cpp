@@ -62,7 +62,7 @@ Formula read_formula(const std::string& formula)
 TEST(GraphFormula, WritesEachKindWithItsSigns)
 {
     struct Case {
-        GraphFunctionKind kind;
+        nobase::GraphFunctionKind kind;
         float a, b, c;
         const char* formula;
     };
@@ -84,7 +84,7 @@ TEST(GraphFormula, WritesEachKindWithItsSigns)
         set_slot_digits(3, c.c, 3);
         set_slot_digits(9, 0.5f, 3);
         std::string text = "whatever was there before";
-        append_graph_formula(c.kind, text);
+        nobase::append_graph_formula(c.kind, text);
         EXPECT_TRUE(text.starts_with(std::string(c.formula) + " ; ")) << text;
         const Formula f = read_formula(text.substr(0, text.find(" ; ")));
         EXPECT_NEAR(shown(text.substr(text.find(" ; ") + 3)).value, f.at(0.5), 0.006 * std::fabs(f.at(0.5)));
@@ -95,19 +95,17 @@ TEST(GraphFormula, LeavesTextAndPredictionAloneForAnUnknownKind)
 {
     std::string text = "kept";
     set_slot_digits(10, 7.0f, 3);
-    append_graph_formula(9, text);
+    nobase::append_graph_formula(9, text);
     EXPECT_EQ(text, "kept");
     EXPECT_EQ(slot_text(10), "7.00");
     float y[5] = {1, 2, 3, 4, 5};
     const float x[5] = {1, 1, 1, 1, 1};
-    evaluate_graph_function(0, x, y);
+    nobase::evaluate_graph_function(0, x, y);
     EXPECT_EQ(y[4], 5.0f);
 }
 
-void check_value_table(ChapterOne& test, const std::string& statement, const std::string& answer,
-                       const BasicNotionsState& state)
+void check_value_table(const std::string& statement, const std::string& answer, const nobase::BasicNotionsState& state)
 {
-    (void)test;
     const auto x_asked = shown(match(statement, "per @ix@ = NUM\\.$")[0]);
     const auto parts = match(answer, "^(.*) ; NUM$");
     const Formula f = read_formula(parts[0]);
@@ -125,8 +123,8 @@ TEST_F(ChapterOne, ProblemsFortyOneToFortyThreePredictFromTheirTable)
 {
     for (std::int32_t k = 41; k <= 43; ++k)
         for_versions(k, 300, [&](std::int32_t) {
-            check_value_table(*this, statement(), answer_text(), basic_notions_state);
-            const std::int32_t kind = basic_notions_state.graph_case;
+            check_value_table(statement(), answer_text(), nobase::basic_notions_state);
+            const std::int32_t kind = nobase::basic_notions_state.graph_case;
             if (k == 41) EXPECT_LE(kind, 5);
             if (k == 42) EXPECT_GE(kind, 6);
         });

@@ -4,9 +4,15 @@
 #include "frame/generator_kit.h"
 #include "frame/generator_protocol.h"
 
+namespace nobase {
+
 BasicNotionsState basic_notions_state;
 
+}  // namespace nobase
+
 namespace {
+
+using namespace nobase;
 
 constexpr ChapterSection sections[] = {
     {"Notazione scientifica", 1, 40, 55},

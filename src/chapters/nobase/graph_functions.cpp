@@ -5,6 +5,8 @@
 
 #include "frame/generator_kit.h"
 
+namespace nobase {
+
 namespace {
 
 // In single precision, with the order of operations the tables were
@@ -60,3 +62,5 @@ void append_graph_formula(GraphFunctionKind kind, std::string& text)
     set_slot_digits(10, *prediction, 3);
     text = formula + " ; " + slot_text(10);
 }
+
+}  // namespace nobase

@@ -6,6 +6,8 @@
 #include <span>
 #include <string>
 
+namespace nobase {
+
 // 1 A x, 2 A x + B, 3 A x², 4 A x² + B x, 5 A x² + B x + C, 6 A / x,
 // 7 A exp(B x), 8 A exp(B / x).
 using GraphFunctionKind = std::int32_t;
@@ -18,3 +20,5 @@ void evaluate_graph_function(GraphFunctionKind kind, std::span<const float> x, s
 // of slot 9, which goes to slot 10 with 3 digits. A kind outside 1 to 8
 // leaves text and slot 10 as they were.
 void append_graph_formula(GraphFunctionKind kind, std::string& text);
+
+}  // namespace nobase

@@ -10,6 +10,8 @@
 #include "frame/random_stream.h"
 #include "platform/graphics.h"
 
+namespace nobase {
+
 void show_fact_box(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height)
 {
     // The height passed is only a starting value: the box reports its own.
@@ -31,6 +33,23 @@ std::int32_t draw_gas_compound()
 {
     const std::int32_t c = random_int(1, 4);
     return random_int(1, 2) == 1 ? random_int(457, 459) : c;
+}
+
+void draw_axis_case()
+{
+    BasicNotionsState& state = basic_notions_state;
+    state.axis_top = 1.0f;
+    state.axis_step = 0.1f;
+    state.graph_case = random_int(1, 2);
+    if (state.graph_case == 2) {
+        state.axis_top = 10.0f;
+        state.axis_step = 1.0f;
+    }
+}
+
+bool beyond_axis(float value)
+{
+    return value > (basic_notions_state.graph_case == 1 ? 0.8f : 8.0f);
 }
 
 float compound_molar_mass(std::int32_t k, float* uncertainty)
@@ -72,3 +91,5 @@ void draw_value_table_row(std::int32_t x0, std::int32_t y0, std::int32_t row, st
     draw_markup_text(x0 + 10, y0 + 16 * row + 4, cell(x_slot));
     draw_markup_text(x0 + 80, y0 + 16 * row + 4, cell(y_slot));
 }
+
+}  // namespace nobase

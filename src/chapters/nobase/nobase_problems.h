@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+namespace nobase {
+
 // What the chapter keeps from one call to the next: the previous variant of
 // each problem that picks one (so that "Nessuna Versione" never repeats it),
 // and what the graph problems draw again on request 2.
@@ -119,6 +121,11 @@ float truncate_to_whole(float x);
 // Compound 1 to 4 (nitrogen to chlorine) or, half of the time, a noble
 // gas (457 to 459).
 std::int32_t draw_gas_compound();
+// The value axis of problems 35 and 39: graph_case 1 reaches 1 in tenths,
+// case 2 reaches 10 in units (axis_top, axis_step).
+void draw_axis_case();
+// Whether a first value lies above 0.8 of that axis: the data are drawn again.
+bool beyond_axis(float value);
 // Molar mass of compound k from its composition; the uncertainty goes to
 // *uncertainty when given.
 float compound_molar_mass(std::int32_t k, float* uncertainty = nullptr);
@@ -152,3 +159,5 @@ void append_two_term_expression(std::string& text, const TwoTermExpression& expr
 // x3 / x4 or x3 · x4 (op1), and x5 / x6 or x6 · x5 (op2): a and b again.
 float first_term_value(const TwoTermExpression& expression);
 float second_term_value(const TwoTermExpression& expression);
+
+}  // namespace nobase

@@ -11,6 +11,8 @@
 #include "frame/random_stream.h"
 #include "frame/value_slots.h"
 
+namespace nobase {
+
 namespace {
 
 constexpr std::int32_t red = 255;
@@ -207,13 +209,7 @@ void generate_problem_39()
         const float molar_mass = compound_molar_mass(compound);
         pressure1 = random_real(1.0f, 3.0f);
         pressure_step = 0.5f * static_cast<float>(random_int(1, 4));
-        state.axis_top = 1.0f;
-        state.axis_step = 0.1f;
-        state.graph_case = random_int(1, 2);
-        if (state.graph_case == 2) {
-            state.axis_top = 10.0f;
-            state.axis_step = 1.0f;
-        }
+        draw_axis_case();
         temperature = random_real(280.0f, 400.0f);
         value_slots[1].value = temperature;
         const float volume1 = random_real(state.axis_top - 4.0f * state.axis_step, state.axis_top);
@@ -222,7 +218,7 @@ void generate_problem_39()
         convert_data_slot(1, 3);
         convert_data_slot(2, 3);
         const float volume5 = temperature / (4.0f * pressure_step + pressure1) * moles * 0.082057f;
-        if (!(state.graph_case == 1 && volume5 > 0.8f) && !(state.graph_case == 2 && volume5 > 8.0f)) break;
+        if (!beyond_axis(volume5)) break;
     }
     problem_texts.problem_text = "Il grafico seguente riporta il volume (in litri) occupato a " + slot_text(1) +
                                  " K da " + slot_text(2) + " g di " + compound_name(compound) +
@@ -319,3 +315,5 @@ void answer_problem_40()
     plot_graph_series(graph_x_from(21, 10), graph_y_from(21, 10), 10, GraphOptions("400580130270 p "), blue, blue);
     draw_axis_labels(372, 122, "@C1@ln(@iy@)", 573, 274, "1/@ix@");
 }
+
+}  // namespace nobase

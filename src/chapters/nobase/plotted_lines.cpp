@@ -10,6 +10,8 @@
 #include "frame/random_stream.h"
 #include "frame/value_slots.h"
 
+namespace nobase {
+
 namespace {
 
 constexpr std::int32_t red = 255;
@@ -190,13 +192,7 @@ void generate_problem_35()
         const float molar_mass = compound_molar_mass(compound);
         temperature1 = random_real(280.0f, 320.0f);
         temperature_step = 5 * random_int(2, 4);
-        state.axis_top = 1.0f;
-        state.axis_step = 0.1f;
-        state.graph_case = random_int(1, 2);
-        if (state.graph_case == 2) {
-            state.axis_top = 10.0f;
-            state.axis_step = 1.0f;
-        }
+        draw_axis_case();
         volume = random_real(1.0f, 9.99f);
         value_slots[1].value = volume;
         const float pressure5 = random_real(state.axis_top - 4.0f * state.axis_step, state.axis_top);
@@ -205,7 +201,7 @@ void generate_problem_35()
         convert_data_slot(1, 3);
         convert_data_slot(2, 3);
         const float pressure1 = temperature1 / volume * moles * 0.082057f;
-        if (!(state.graph_case == 1 && pressure1 > 0.8f) && !(state.graph_case == 2 && pressure1 > 8.0f)) break;
+        if (!beyond_axis(pressure1)) break;
     }
     problem_texts.problem_text = "La tabella seguente riporta la pressione misurata in un recipiente di volume "
                                  "pari a " +
@@ -248,3 +244,5 @@ void answer_problem_35()
     draw_markup_text(332, 112, "@T1@@C1@@iP@");
     draw_markup_text(545, 272, "@T1@@C1@@iT@");
 }
+
+}  // namespace nobase

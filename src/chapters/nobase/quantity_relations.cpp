@@ -7,6 +7,8 @@
 #include "frame/random_stream.h"
 #include "frame/value_slots.h"
 
+namespace nobase {
+
 namespace {
 
 // random_real (1.0, 9.9) · 10^e with e drawn first in [lo, hi].
@@ -245,3 +247,5 @@ void generate_problem_31()
     draw_problem_text(160, 580, 45);
     show_fact_box(170, 180, 400, 200);
 }
+
+}  // namespace nobase

@@ -9,6 +9,8 @@
 #include "frame/random_stream.h"
 #include "frame/value_slots.h"
 
+namespace nobase {
+
 void generate_problem_1()
 {
     skip_random_draws(2);
@@ -159,3 +161,5 @@ void generate_problem_4()
     draw_problem_statement_in_box(160, 580, 60, 90, text, selected_problem_level());
     show_fact_box(300, 140, 280, 200);
 }
+
+}  // namespace nobase

@@ -9,6 +9,8 @@
 #include "frame/value_slots.h"
 #include "platform/graphics.h"
 
+namespace nobase {
+
 namespace {
 
 constexpr const char* operation_symbols[] = {"", "+", "-", "×", "/"};
@@ -57,6 +59,28 @@ std::int32_t draw_small_or_large_exponent()
 {
     const std::int32_t e = random_int(-24, 23);
     return random_int(1, 2) == 1 ? random_int(-3, 3) : e;
+}
+
+// The first operand of problems 7 and 8, into slot 1 with its drawn digits.
+struct FirstOperand {
+    std::int32_t exponent;
+    std::int32_t digits;
+};
+FirstOperand draw_first_operand()
+{
+    const float x = draw_signed_mantissa();
+    FirstOperand first{draw_small_or_large_exponent(), 0};
+    first.digits = random_int(2, 5);
+    set_slot_digits(1, power_of_ten(first.exponent) * x, first.digits);
+    return first;
+}
+
+// "... dell'espressione x1 op x2"; true when a power of ten shows in it.
+bool pose_two_operands(std::int32_t op)
+{
+    problem_texts.problem_text = std::string(expression_opening) + " " + slot_text(1) + " " +
+                                 operation_symbols[op] + " " + slot_text(2);
+    return contains_power_of_ten(problem_texts.problem_text);
 }
 
 }  // namespace
@@ -110,20 +134,16 @@ void generate_problem_7()
     std::int32_t op = 0;
     for (;;) {
         op = random_int(1, 2);
-        const float x = draw_signed_mantissa();
-        const std::int32_t e1 = draw_small_or_large_exponent();
-        const std::int32_t p1 = random_int(2, 5);
-        const float x1 = power_of_ten(e1) * x;
-        set_slot_digits(1, x1, p1);
+        const FirstOperand first = draw_first_operand();
         const float y = draw_mantissa();
         draw_small_or_large_exponent();  // replaced below, drawn all the same
         const std::int32_t p2 = random_int(2, 5);
         const std::int32_t d = random_int(-2, 2);
         // The last digit of x2 lies within two places of that of x1.
-        const std::int32_t e2 = e1 - p1 + d + p2;
-        if (p1 == p2) continue;
+        const std::int32_t e2 = first.exponent - first.digits + d + p2;
+        if (first.digits == p2) continue;
         const float x2 = power_of_ten(e2) * y;
-        if (x1 == 0.0f || x2 == 0.0f) continue;
+        if (slot_value(1) == 0.0f || x2 == 0.0f) continue;
         set_slot_digits(2, x2, p2);
         // Draws of numbers this problem no longer shows.
         random_int(11, 99);
@@ -136,9 +156,7 @@ void generate_problem_7()
         if (t == 1) random_int(1, 9);
         random_int(static_cast<std::int32_t>(std::lround(std::pow(10.0, t + 1))),
                    static_cast<std::int32_t>(std::lround(std::pow(10.0, t + 2))));
-        problem_texts.problem_text = std::string(expression_opening) + " " + slot_text(1) + " " +
-                                     operation_symbols[op] + " " + slot_text(2);
-        if (contains_power_of_ten(problem_texts.problem_text)) break;
+        if (pose_two_operands(op)) break;
     }
     const float x3 = op == 1 ? slot_value(1) + slot_value(2) : slot_value(1) - slot_value(2);
     set_slot_uncertainty(3, x3, slot_uncertainty(2) + slot_uncertainty(1));
@@ -154,22 +172,16 @@ void generate_problem_8()
     float x3 = 0.0f;
     for (;;) {
         op = random_int(3, 4);
-        const float x = draw_signed_mantissa();
-        const std::int32_t e1 = draw_small_or_large_exponent();
-        const std::int32_t p1 = random_int(2, 5);
-        const float x1 = power_of_ten(e1) * x;
-        set_slot_digits(1, x1, p1);
+        draw_first_operand();
         const float y = draw_mantissa();
         const std::int32_t e2 = draw_small_or_large_exponent();
         const std::int32_t p2 = random_int(2, 5);
         const float x2 = power_of_ten(e2) * y;
-        if (x1 == 0.0f || x2 == 0.0f) continue;
+        if (slot_value(1) == 0.0f || x2 == 0.0f) continue;
         set_slot_digits(2, x2, p2);
         set_slot_digits(3, 0.01f * static_cast<float>(random_int(10, 25)), 2);
         set_slot_digits(4, 0.01f * static_cast<float>(random_int(75, 99)), 2);
-        problem_texts.problem_text = std::string(expression_opening) + " " + slot_text(1) + " " +
-                                     operation_symbols[op] + " " + slot_text(2);
-        if (!contains_power_of_ten(problem_texts.problem_text)) continue;
+        if (!pose_two_operands(op)) continue;
         x3 = op == 3 ? slot_value(1) * slot_value(2) : slot_value(1) / slot_value(2);
         // Exponents up to 23 apart can leave the range of a REAL: draw again.
         if (std::isnormal(x3)) break;
@@ -258,3 +270,5 @@ void generate_problem_11()
     draw_problem_text(160, 490, 60);
     draw_note_box(385, 285, note_problem_11);
 }
+
+}  // namespace nobase

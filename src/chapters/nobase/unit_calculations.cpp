@@ -12,6 +12,8 @@
 #include "frame/random_stream.h"
 #include "frame/value_slots.h"
 
+namespace nobase {
+
 namespace {
 
 // Masses in kilograms, volumes in cubic metres.
@@ -237,3 +239,5 @@ void generate_problem_25()
     draw_problem_text(160, 540, 45);
     show_fact_box(180, 140, 350, 200);
 }
+
+}  // namespace nobase

@@ -7,6 +7,8 @@
 #include "frame/generator_kit.h"
 #include "frame/random_stream.h"
 
+namespace nobase {
+
 const std::array<UnitEntry, 7> mass_units = {{
     {"", 0.0f}, {"pg", 1e-12f}, {"ng", 1e-9f}, {"µg", 1e-6f}, {"mg", 1e-3f}, {"g", 1.0f}, {"kg", 1000.0f},
 }};
@@ -218,3 +220,5 @@ void generate_problem_20()
     draw_problem_text(160, 500, 60);
     show_fact_box(180, 140, 400, 200);
 }
+
+}  // namespace nobase

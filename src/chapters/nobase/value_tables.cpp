@@ -6,6 +6,8 @@
 #include "frame/generator_kit.h"
 #include "frame/random_stream.h"
 
+namespace nobase {
+
 namespace {
 
 BasicNotionsState& state = basic_notions_state;
@@ -120,3 +122,5 @@ void answer_value_table_problem()
     problem_texts.problem_printable = 0;
     draw_answer_text(170, 550, 270);
 }
+
+}  // namespace nobase
