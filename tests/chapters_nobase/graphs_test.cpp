@@ -97,7 +97,9 @@ TEST_F(ChapterOne, ProblemThirtyTwoDrawsTwoParallelLinesWithTheAnswer)
         EXPECT_NE(q[0], q[2]);
         const bool red_through_origin = q[0] == "@C3@";
         EXPECT_EQ(answer_text().find("rosso") != std::string::npos, red_through_origin);
-        if (version == text_version) EXPECT_TRUE(red_through_origin);
+        if (version == text_version) {
+            EXPECT_TRUE(red_through_origin);
+        }
         const double slope = shown(q[1]).value;
         const double intercept = shown(q[4]).value;
         backend.clear_log();
@@ -150,8 +152,9 @@ TEST_F(ChapterOne, ProblemThirtyFourPlotsThePointsOfTheLineItAnswers)
                 near = near || (m.colour == red && std::abs(m.x - plot.column(x)) <= 1 &&
                                 std::abs(m.y - row) <= (a[1].empty() ? 3 : 1));
             EXPECT_TRUE(near) << "point " << k;
-            if (!a[1].empty() && plot.inside(x, slope * x + intercept))
+            if (!a[1].empty() && plot.inside(x, slope * x + intercept)) {
                 EXPECT_TRUE(marker_at(drawn, plot.column(x), row, red, true)) << "point " << k;
+            }
         }
     });
 }
@@ -164,8 +167,9 @@ TEST_F(ChapterOne, ProblemThirtyFiveTabulatesAPressureProportionalToTemperature)
         for (std::int32_t i = 1; i <= 5; ++i) {
             temperature[i] = shown(value_slots[i].display_text);
             pressure[i] = shown(value_slots[5 + i].display_text);
-            if (i != 4)
+            if (i != 4) {
                 EXPECT_TRUE(within_rounding(pressure[i], slope.value * temperature[i].value, {temperature[i], slope}));
+            }
         }
         // The pressure axis starts at the first pressure cut to its step,
         // the temperature axis at the first temperature cut to tens.
@@ -206,7 +210,9 @@ TEST_F(ChapterOne, ProblemThirtySixAnswersWhichCoefficientsVanish)
         for (std::int32_t k = 0; k < 20; k += 3) {
             const double x = -1.0 + 0.1 * k;
             const double y = (a * x + b) * x + c;
-            if (plot.inside(x, y)) EXPECT_TRUE(marker_at(drawn, plot.column(x), plot.row(y), red)) << k;
+            if (plot.inside(x, y)) {
+                EXPECT_TRUE(marker_at(drawn, plot.column(x), plot.row(y), red)) << k;
+            }
         }
     });
     EXPECT_GT(zeros, 30);

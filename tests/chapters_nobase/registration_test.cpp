@@ -41,7 +41,9 @@ TEST_F(ChapterOne, RegistersFiveSectionsAndFortyThreeLevels)
         EXPECT_TRUE(chapter_index.side_panel[e].title.empty());
     }
     EXPECT_EQ(app_state.problem_count, 43);
-    for (std::int32_t k = 1; k <= 43; ++k) EXPECT_EQ(chapter_index.problem_level[k], levels[k - 1]) << k;
+    for (std::int32_t k = 1; k <= 43; ++k) {
+        EXPECT_EQ(chapter_index.problem_level[k], levels[k - 1]) << k;
+    }
 }
 
 TEST_F(ChapterOne, ARequestForOneProblemLeavesTheCountAlone)

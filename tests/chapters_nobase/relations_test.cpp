@@ -39,7 +39,9 @@ TEST_F(ChapterOne, ProblemTwentySevenScalesThePressureWithTheMass)
         if (adds) ++added;
         const double m1 = shown(q[0]).value;
         const double change = shown(q[3]).value;
-        if (!adds) EXPECT_LT(change, m1);
+        if (!adds) {
+            EXPECT_LT(change, m1);
+        }
         const double m2 = adds ? m1 + change : m1 - change;
         EXPECT_TRUE(within_last_digit(shown(match(answer_text(), "^NUM torr$")[0]), shown(q[1]).value * m2 / m1));
     });
@@ -65,7 +67,9 @@ TEST_F(ChapterOne, ProblemTwentyEightFindsTheLineOfALinearTable)
         const double intercept = y[5].value - slope * x[5].value;
         const Shown magnitude = shown(a[2]);
         EXPECT_TRUE(within_last_digit(magnitude, std::fabs(intercept)));
-        if (magnitude.value != 0.0) EXPECT_EQ(a[1], intercept > 0 ? " +" : " -");
+        if (magnitude.value != 0.0) {
+            EXPECT_EQ(a[1], intercept > 0 ? " +" : " -");
+        }
         // Every row lies on the line through the end rows within the
         // rounding of the three rows.
         const auto unit = [](const Shown& s) { return std::pow(10.0, s.last_place); };

@@ -68,12 +68,20 @@ TEST_F(ChapterOne, ProblemThreeAddsNumbersOfVeryDifferentSize)
         const double ratio = std::fabs(x1.value / x2.value);
         const bool similar = ratio > 0.0101 && ratio < 99.0;
         const bool different = ratio < 0.0099 || ratio > 101.0;
-        if (similar) EXPECT_GE(x1.digits, 4);
-        if (different) EXPECT_LE(x1.digits, 3);
+        if (similar) {
+            EXPECT_GE(x1.digits, 4);
+        }
+        if (different) {
+            EXPECT_LE(x1.digits, 3);
+        }
         // The second number and the result end at the first number's last place.
-        if (x2.digits > 1) EXPECT_EQ(x2.last_place, x1.last_place);
+        if (x2.digits > 1) {
+            EXPECT_EQ(x2.last_place, x1.last_place);
+        }
         const Shown result = shown(answer_text());
-        if (result.digits > 1) EXPECT_EQ(result.last_place, x1.last_place);
+        if (result.digits > 1) {
+            EXPECT_EQ(result.last_place, x1.last_place);
+        }
         const double exact = q[0] == "somma" ? x1.value + x2.value : x1.value - x2.value;
         EXPECT_TRUE(within_last_digit(result, exact));
     });
@@ -85,7 +93,9 @@ TEST_F(ChapterOne, ProblemFourKeepsFourDigitsThroughTheExpression)
         const auto q = match(statement(), R"(seguente: @y26@@x-180@\(NUM(/|×)NUM\) (\+|-) \(NUM(/|×)NUM\)$)");
         const Shown a1 = shown(q[0]), a2 = shown(q[2]), b1 = shown(q[4]), b2 = shown(q[6]);
         EXPECT_GE(b1.value, 0.0);  // the sign stands before the parenthesis
-        for (const Shown* s : {&a1, &a2, &b1, &b2}) EXPECT_EQ(s->digits, 4);
+        for (const Shown* s : {&a1, &a2, &b1, &b2}) {
+            EXPECT_EQ(s->digits, 4);
+        }
         const double first = q[1] == "/" ? a1.value / a2.value : a1.value * a2.value;
         double second = q[5] == "/" ? b1.value / b2.value : b1.value * b2.value;
         if (q[3] == "-") second = -second;

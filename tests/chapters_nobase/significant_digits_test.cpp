@@ -72,7 +72,9 @@ TEST_F(ChapterOne, ProblemSevenAddsToTheCoarserLastPlace)
         const Shown result = shown(answer_text());
         const double exact = q[1] == "+" ? x1.value + x2.value : x1.value - x2.value;
         EXPECT_TRUE(within_last_digit(result, exact));
-        if (result.digits > 1) EXPECT_EQ(result.last_place, std::max(x1.last_place, x2.last_place));
+        if (result.digits > 1) {
+            EXPECT_EQ(result.last_place, std::max(x1.last_place, x2.last_place));
+        }
     });
 }
 

@@ -58,8 +58,12 @@ TEST_P(Conversions, KeepTheDigitsOfTheDatumBetweenTwoDifferentUnits)
         // Factors of the tables differ from today's values in the sixth digit.
         const double exact = datum.value * c.units->at(q[1]) / c.units->at(q[2]);
         EXPECT_TRUE(within_last_digit(result, exact, 0.51 + 1e-4 * std::pow(10.0, result.digits)));
-        if (c.problem == 15) EXPECT_TRUE(q[1] == "Å" || q[2] == "Å");
-        if (c.problem == 17) EXPECT_NE(q[1].find("@u3@") == std::string::npos, q[2].find("@u3@") == std::string::npos);
+        if (c.problem == 15) {
+            EXPECT_TRUE(q[1] == "Å" || q[2] == "Å");
+        }
+        if (c.problem == 17) {
+            EXPECT_NE(q[1].find("@u3@") == std::string::npos, q[2].find("@u3@") == std::string::npos);
+        }
     });
 }
 
@@ -83,7 +87,9 @@ TEST_F(ChapterOne, TheTextVersionPosesItsTextbookConversions)
     const std::map<std::int32_t, std::string> roundings = {{2, "33"}, {3, "328"}, {4, "3276"}};
     ASSERT_TRUE(roundings.contains(energy.digits));
     EXPECT_EQ(energy.significand, roundings.at(energy.digits));
-    if (energy.digits == 4) EXPECT_EQ(answer_text(), "7.830•10@u-4@ kcal");
+    if (energy.digits == 4) {
+        EXPECT_EQ(answer_text(), "7.830•10@u-4@ kcal");
+    }
     // 5443220 in whatever unit was drawn.
     generate(17, text_version);
     const Shown volume = shown(match(statement(), "pari a NUM (\\S+) in")[0]);
@@ -209,7 +215,9 @@ TEST_F(ChapterOne, ProblemTwentyFiveCountsAtomsOrMolecules)
         if (q[0] == "un atomo") {
             const std::int32_t z = element_number(q[1]);
             EXPECT_NE(z, 43);
-            if (z >= 57 && z <= 73) EXPECT_LT(sample.value, 1.0) << "lanthanide sample";
+            if (z >= 57 && z <= 73) {
+                EXPECT_LT(sample.value, 1.0) << "lanthanide sample";
+            }
         } else {
             bool molecular = false;
             for (std::int32_t k = 1; k <= compound_slots && !molecular; ++k) {

@@ -112,10 +112,14 @@ void check_value_table(const std::string& statement, const std::string& answer, 
     for (std::int32_t i = 1; i <= 5; ++i) {
         EXPECT_NEAR(state.graph_y[i], f.at(state.graph_x[i]), 1e-4 * (1.0 + std::fabs(f.at(state.graph_x[i]))))
             << f.shape << " row " << i;
-        if (i > 1) EXPECT_GT(state.graph_x[i], state.graph_x[i - 1]);
+        if (i > 1) {
+            EXPECT_GT(state.graph_x[i], state.graph_x[i - 1]);
+        }
     }
     EXPECT_GE(state.graph_x[1], 0.04);
-    if (f.shape.find('/') != std::string::npos) EXPECT_GE(x_asked.value, 0.01);
+    if (f.shape.find('/') != std::string::npos) {
+        EXPECT_GE(x_asked.value, 0.01);
+    }
     EXPECT_TRUE(within_rounding(shown(parts[1]), f.at(x_asked.value), {x_asked}));
 }
 
@@ -125,8 +129,12 @@ TEST_F(ChapterOne, ProblemsFortyOneToFortyThreePredictFromTheirTable)
         for_versions(k, 300, [&](std::int32_t) {
             check_value_table(statement(), answer_text(), nobase::basic_notions_state);
             const std::int32_t kind = nobase::basic_notions_state.graph_case;
-            if (k == 41) EXPECT_LE(kind, 5);
-            if (k == 42) EXPECT_GE(kind, 6);
+            if (k == 41) {
+                EXPECT_LE(kind, 5);
+            }
+            if (k == 42) {
+                EXPECT_GE(kind, 6);
+            }
         });
 }
 
