@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "chemistry/data_tables.h"
+#include "chemistry/table_fields.h"
 #include "chemistry/true_false_kit.h"
 #include "frame/fixed_width.h"
 #include "frame/formatted_conversions.h"

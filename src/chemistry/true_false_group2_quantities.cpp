@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "chemistry/molar_mass.h"
+#include "chemistry/table_fields.h"
 #include "chemistry/true_false_kit.h"
 #include "frame/article_name.h"
 #include "frame/fixed_width.h"

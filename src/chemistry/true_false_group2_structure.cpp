@@ -6,6 +6,7 @@
 #include <string_view>
 #include <utility>
 
+#include "chemistry/table_fields.h"
 #include "chemistry/true_false_kit.h"
 #include "frame/article_name.h"
 #include "frame/generator_kit.h"

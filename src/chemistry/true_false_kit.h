@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 struct Statement {
     std::string text;
@@ -58,23 +57,6 @@ std::int32_t shown_number(std::int32_t& truth, std::int32_t true_value, std::int
 // A concentration 10^-e m, e drawn in [2, 14] before the mantissa m in [1, 9.9].
 float draw_concentration();
 
-// Element z's name (lower case, trimmed), its two-character symbol ("H "),
-// and its name with the tail of an articulated preposition ("ello zinco").
-std::string element_name(std::int32_t z);
-std::string element_symbol(std::int32_t z);
-std::string articulated_element_name(std::int32_t z);
-// The element of a two-character symbol; every list holds valid symbols.
-std::int32_t symbol_search(std::string_view symbol);
-// Its electron configuration in markup: core and subshells, "[Ne]3s@u2@3p@u1@".
-std::string electron_configuration(std::int32_t z);
-
-// Compound k: whether its slot is filled (its name column), its name and
-// formula trimmed, its class letter and its composition string.
-bool compound_present(std::int32_t k);
-std::string compound_name(std::int32_t k);
-std::string compound_formula(std::int32_t k);
-char compound_class(std::int32_t k);
-std::string compound_composition(std::int32_t k);
 // Draws compounds from lo to hi until one fills its slot and, when
 // elements are not wanted, is not an element.
 std::int32_t draw_compound(std::int32_t lo, std::int32_t hi, bool elements_wanted = true);

@@ -6,8 +6,8 @@
 
 #include "chapters/elecomp/elecomp_problems.h"
 #include "chemistry/data_tables.h"
+#include "chemistry/table_fields.h"
 #include "frame/app_state.h"
-#include "frame/fixed_width.h"
 #include "frame/generator_kit.h"
 #include "frame/random_stream.h"
 #include "frame/value_slots.h"
@@ -134,7 +134,7 @@ void generate_problem_1()
     problem_texts.problem_text =
         "Utilizzando una tabella o il controllo @C3@Proprietà degli Elementi@C1@ del menu @C3@Dati@C1@, "
         "trovare il simbolo d" +
-        articulated_name(a) + " e a quale elemento corrisponde il simbolo " + element_symbol(b);
+        articulated_element_name(a) + " e a quale elemento corrisponde il simbolo " + element_symbol(b);
     problem_texts.answer_text = element_symbol(a) + "; " + element_name(b);
     draw_problem_text(180, 500, 50);
     show_fact_box(200, 160, 300, 200);
@@ -220,7 +220,7 @@ void generate_problem_5()
     } while (z == 43);  // technetium has no natural atomic mass
 
     const float avogadro = physical_constants().avogadro_number;
-    set_slot_text(1, strip_blanks(record_columns(element_record(z), 21, 30)));
+    set_slot_text(1, element_field(z, 21, 30));
     set_slot_uncertainty(1, slot_value(1) / avogadro, slot_uncertainty(1) / avogadro);
     float sample = random_real(1.0f, 100.0f);
     // The second draw is made even when the element alone decides.

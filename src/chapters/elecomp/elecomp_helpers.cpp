@@ -3,52 +3,19 @@
 
 #include "chapters/elecomp/elecomp_problems.h"
 #include "chemistry/chemistry_facts.h"
-#include "chemistry/data_tables.h"
+#include "chemistry/table_fields.h"
 #include "chemistry/true_false_statements.h"
 #include "frame/app_state.h"
-#include "frame/article_name.h"
 #include "frame/fixed_width.h"
 #include "frame/random_stream.h"
 
 namespace elecomp {
 
-std::string element_name(std::int32_t z)
-{
-    return std::string(strip_trailing_blanks(record_columns(element_record(z), 1, 15)));
-}
-
-std::string element_symbol(std::int32_t z)
-{
-    return std::string(strip_trailing_blanks(record_columns(element_record(z), 16, 17)));
-}
-
-std::string element_field(std::int32_t z, int first, int last)
-{
-    return std::string(strip_blanks(record_columns(element_record(z), first, last)));
-}
-
-std::string articulated_name(std::int32_t z)
-{
-    return join_article_to_name(element_name(z));
-}
-
 std::int32_t element_of_symbol(std::string_view symbol)
 {
     // The chapter's lists were written for a search of elements 1 to 100.
-    const auto z = find_element_by_symbol(symbol);
-    return z && *z <= 100 ? *z : 0;
-}
-
-std::string configuration_text(std::int32_t z)
-{
-    const std::string_view record = element_record(z);
-    std::string text(strip_trailing_blanks(record_columns(record, 51, 54)));
-    const std::string_view groups = strip_trailing_blanks(record_columns(record, 55, 70));
-    for (std::size_t g = 0; g + 4 <= groups.size(); g += 4) {
-        text += groups.substr(g, 2);
-        text += "@u" + std::string(strip_blanks(groups.substr(g + 2, 2))) + "@";
-    }
-    return text;
+    const std::int32_t z = symbol_search(symbol);
+    return z <= 100 ? z : 0;
 }
 
 void discard_coin_tosses(std::int32_t n)

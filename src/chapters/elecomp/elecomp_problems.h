@@ -29,19 +29,9 @@ namespace elecomp {
 
 // --- Element helpers ----------------------------------------------------
 
-// Name (columns 1-15) and symbol (16-17) of element z, without trailing blanks.
-std::string element_name(std::int32_t z);
-std::string element_symbol(std::int32_t z);
-// Columns first..last of element z's record, without any blanks around.
-std::string element_field(std::int32_t z, int first, int last);
-// The name with its article, to follow a "d" of the text before it:
-// "el ferro", "ell'ossigeno", "ello zinco".
-std::string articulated_name(std::int32_t z);
 // The first element among 1 to 100 whose symbol is the two-character text
 // (a one-letter symbol with or without its blank); 0 when none is.
 std::int32_t element_of_symbol(std::string_view symbol);
-// The configuration as the table writes it, in markup: "[Ar]3d@u6@4s@u2@".
-std::string configuration_text(std::int32_t z);
 
 // --- Draws --------------------------------------------------------------
 

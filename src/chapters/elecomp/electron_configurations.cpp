@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "chapters/elecomp/elecomp_problems.h"
+#include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
 #include "frame/markup_text.h"
@@ -132,8 +133,8 @@ void generate_problem_8()
         return drawn;
     });
     problem_texts.problem_text = "Utilizzare lo schema diagonale per scrivere la configurazione elettronica d" +
-                                 articulated_name(z) + " (@iZ@ = " + std::to_string(z) + ").";
-    problem_texts.answer_text = configuration_text(z);
+                                 articulated_element_name(z) + " (@iZ@ = " + std::to_string(z) + ").";
+    problem_texts.answer_text = electron_configuration(z);
     draw_problem_text(180, 560, 50);
     draw_diagonal_scheme();
 }
@@ -148,11 +149,11 @@ void generate_problem_9()
         if (kind == 3) drawn = irregular_elements[random_int(0, 9)];
         return drawn;
     });
-    problem_texts.problem_text = "Confrontare la configurazione elettronica effettiva d" + articulated_name(z) +
+    problem_texts.problem_text = "Confrontare la configurazione elettronica effettiva d" + articulated_element_name(z) +
                                  " (Z = " + std::to_string(z) +
                                  ") con quella prevista sulla base dello schema diagonale e delle note "
                                  "irregolarità";
-    problem_texts.answer_text = "Effettiva: " + configuration_text(z);
+    problem_texts.answer_text = "Effettiva: " + electron_configuration(z);
     draw_problem_text(170, 580, 50);
     draw_diagonal_scheme();
 }

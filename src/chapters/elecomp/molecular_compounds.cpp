@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "chapters/elecomp/elecomp_problems.h"
+#include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/fixed_width.h"
 #include "frame/generator_kit.h"

@@ -4,7 +4,7 @@
 #include <string_view>
 
 #include "chapters/elecomp/elecomp_problems.h"
-#include "chemistry/data_tables.h"
+#include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/article_name.h"
 #include "frame/fixed_width.h"
@@ -26,31 +26,6 @@ struct NamingProblem {
     bool alternative_name_alone;   // the answer gives the usual name only
 };
 
-std::string compound_field(std::int32_t k, int first, int last)
-{
-    return std::string(strip_trailing_blanks(record_columns(compound_record(k), first, last)));
-}
-
-std::string compound_name(std::int32_t k)
-{
-    return compound_field(k, 1, 30);
-}
-
-std::string compound_formula(std::int32_t k)
-{
-    return compound_field(k, 41, 60);
-}
-
-std::string alternative_name(std::int32_t k)
-{
-    return compound_field(k, 101, 130);
-}
-
-bool empty_compound(std::int32_t k)
-{
-    return record_columns(compound_record(k), 1, 1) == " ";
-}
-
 struct CompoundPair {
     std::int32_t a;
     std::int32_t b;
@@ -61,11 +36,11 @@ CompoundPair draw_compound_pair(const NamingProblem& p)
     const auto draw = [&p] { return random_int(p.first_compound, p.last_compound); };
     for (;;) {
         const std::int32_t a = draw();
-        if (empty_compound(a)) continue;
+        if (!compound_present(a)) continue;
         if (repeats_last_draw(p.problem, a)) continue;
         if (p.refused_before_second && a == p.never_asked) continue;
         const std::int32_t b = draw();
-        if (empty_compound(b)) continue;
+        if (!compound_present(b)) continue;
         if (!p.refused_before_second && a == p.never_asked) continue;
         if (b == p.never_asked || b == a) continue;
         elements_compounds_state.last_draw[p.problem] = a;
@@ -75,7 +50,7 @@ CompoundPair draw_compound_pair(const NamingProblem& p)
 
 std::string naming_answer(std::int32_t a, bool alternative_name_alone)
 {
-    const std::string alternative = alternative_name(a);
+    const std::string alternative = compound_alternative_name(a);
     if (alternative.empty()) return compound_name(a);
     return alternative_name_alone ? alternative : compound_name(a) + " (" + alternative + ")";
 }
@@ -84,7 +59,7 @@ void pose_naming_problem(const NamingProblem& p)
 {
     skip_random_draws(p.skipped_draws);
     const auto [a, b] = draw_compound_pair(p);
-    const std::string alternative = alternative_name(b);
+    const std::string alternative = compound_alternative_name(b);
     problem_texts.problem_text = "Quale è il nome del composto " + compound_formula(a) +
                                  "? Quale è la formula d" +
                                  join_article_to_name(alternative.empty() ? compound_name(b) : alternative) + "?";
@@ -184,7 +159,7 @@ void generate_problem_34()
     const OsoIcoPair pair = draw_oso_ico_pair(34);
     problem_texts.problem_text = "Gli elementi " + element_name(pair.metal) + " e " + element_name(pair.non_metal) +
                                  " formano due composti binari, il " + pair.names[0] + " e il " + pair.names[1] +
-                                 ", in cui i numeri di ossidazione d" + articulated_name(pair.metal) +
+                                 ", in cui i numeri di ossidazione d" + articulated_element_name(pair.metal) +
                                  " sono rispettivamente +" + pair.oxidation_numbers[0] + " e +" +
                                  pair.oxidation_numbers[1] + ". Quali sono le loro formule?";
     problem_texts.answer_text = pair.formulas[0] + " e " + pair.formulas[1];

@@ -5,6 +5,7 @@
 
 #include "chapters/elecomp/elecomp_problems.h"
 #include "chemistry/data_tables.h"
+#include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/fixed_width.h"
 #include "frame/generator_kit.h"
@@ -46,8 +47,8 @@ std::string count_subscript(char count)
 
 std::string oxidation_question(std::string_view element_symbol, const std::string& formula)
 {
-    return "Valutare il numero di ossidazione d" + articulated_name(element_of_symbol(element_symbol)) + " in " +
-           formula;
+    return "Valutare il numero di ossidazione d" + articulated_element_name(element_of_symbol(element_symbol)) +
+           " in " + formula;
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 
 #include "chapters/elecomp/elecomp_problems.h"
 #include "chemistry/periodic_table_drawing.h"
+#include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/fixed_width.h"
 #include "frame/formatted_conversions.h"
@@ -120,8 +121,8 @@ struct Comparison {
 // Asks whether A's property exceeds B's and answers with both values.
 void pose_comparison(const ElementPair& pair, const Comparison& c)
 {
-    problem_texts.problem_text = "Ci si attende che " + std::string(c.property) + articulated_name(pair.a) +
-                                 " sia maggiore di " + std::string(c.other) + articulated_name(pair.b) +
+    problem_texts.problem_text = "Ci si attende che " + std::string(c.property) + articulated_element_name(pair.a) +
+                                 " sia maggiore di " + std::string(c.other) + articulated_element_name(pair.b) +
                                  ", che sia minore o che " + std::string(c.similar);
     const auto value = [&c](std::int32_t z) {
         return element_symbol(z) + ": " + element_field(z, c.first_column, c.last_column) + std::string(c.unit);
@@ -164,8 +165,8 @@ void generate_problem_11()
     problem_texts.problem_text =
         "Dalla posizione nella Tavola Periodica, e tenendo eventualmente conto delle note irregolarità, "
         "scrivere la configurazione elettronica d" +
-        articulated_name(z) + " (Z = " + std::to_string(z) + ")";
-    problem_texts.answer_text = configuration_text(z);
+        articulated_element_name(z) + " (Z = " + std::to_string(z) + ")";
+    problem_texts.answer_text = electron_configuration(z);
     draw_problem_text(180, 540, 50);
     draw_periodic_table(1, z);
 }

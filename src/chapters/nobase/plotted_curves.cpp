@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "chapters/nobase/nobase_problems.h"
-#include "chemistry/true_false_kit.h"
+#include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
 #include "frame/graph_plotter.h"

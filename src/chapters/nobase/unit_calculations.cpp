@@ -4,8 +4,8 @@
 #include <cmath>
 
 #include "chapters/nobase/nobase_problems.h"
-#include "chemistry/true_false_kit.h"
 #include "chemistry/data_tables.h"
+#include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/fixed_width.h"
 #include "frame/generator_kit.h"
@@ -78,7 +78,7 @@ void generate_problem_21()
         z = random_int(1, 92);
         if (z == 3 || z == 77) continue;
         if (record_columns(element_record(z), 31, 33) != "smd") continue;
-        set_slot_from_table_text(1, strip_blanks(record_columns(element_record(z), 34, 40)));
+        set_slot_from_table_text(1, element_field(z, 34, 40));
         const float density = slot_value(1) * density_units[v].factor /
                               (density_units[a].factor * 1e-6f) * 1e-3f;
         set_slot_digits(1, density, slot_digits(1));
@@ -201,7 +201,7 @@ void generate_problem_25()
             z = random_int(1, 83);
             if (random_int(1, 2) == 1) z = random_int(1, 36);
         } while (z == 43);  // technetium has no stable isotope
-        set_slot_from_table_text(1, strip_blanks(record_columns(element_record(z), 21, 30)));
+        set_slot_from_table_text(1, element_field(z, 21, 30));
         set_slot_uncertainty(1, slot_value(1) * grams_per_mass_unit, slot_uncertainty(1) * grams_per_mass_unit);
         float x2 = random_real(1.0f, 100.0f);
         // Lanthanide samples stay below one unit.
