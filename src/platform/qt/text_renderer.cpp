@@ -1,19 +1,27 @@
 #include "platform/qt/text_renderer.h"
 
 #include <QFontInfo>
-#include <QFontMetrics>
-#include <QPainter>
 #include <algorithm>
+#include <charconv>
 
 namespace platform::qt {
 namespace {
 
 // Text drawn before any font is chosen.
 constexpr std::int32_t kDefaultCellHeight = 16;
+constexpr std::int32_t kPlainAscent = 13;
 constexpr const char* kDefaultFace = "Arial";
+// Enough for every word of many pages; past it the widths are measured anew.
+constexpr std::size_t kRememberedWidths = 4096;
 
-std::string key_of(const FontRequest& r) {
-    return r.face + "|" + std::to_string(r.cell_height) + (r.bold ? "e" : "") + (r.italic ? "i" : "");
+// Built in place: fonts are chosen for nearly every piece of text.
+void write_key(const FontRequest& r, std::string& key) {
+    key.assign(r.face);
+    key.push_back('|');
+    char digits[12];
+    key.append(digits, std::to_chars(digits, digits + sizeof digits, r.cell_height).ptr);
+    if (r.bold) key.push_back('e');
+    if (r.italic) key.push_back('i');
 }
 
 QFont make_font(const QString& family, std::int32_t pixel_size, bool bold, bool italic) {
@@ -27,11 +35,15 @@ QFont make_font(const QString& family, std::int32_t pixel_size, bool bold, bool 
     return font;
 }
 
+QRgb rgb_of(std::int32_t colour) {
+    return 0xFF000000u | ((colour & 0xFF) << 16) | (colour & 0xFF00) | ((colour >> 16) & 0xFF);
+}
+
 }  // namespace
 
 std::int32_t TextRenderer::select(const FontRequest& request) {
-    const std::string key = key_of(request);
-    if (const auto it = handles_.find(key); it != handles_.end()) return it->second;
+    write_key(request, key_);
+    if (const auto it = handles_.find(key_); it != handles_.end()) return it->second;
     const std::string family = font_family_for_face(request.face);
     if (family.empty()) return -1;
     const QString qfamily = QString::fromStdString(family);
@@ -39,35 +51,35 @@ std::int32_t TextRenderer::select(const FontRequest& request) {
         return -1;
     }
     // The largest pixel size whose cell (ascent + descent) fits the height asked.
-    Entry e;
-    e.symbol = is_symbol_face(request.face);
+    QFont font;
     for (std::int32_t size = request.cell_height; size >= 1; --size) {
-        e.font = make_font(qfamily, size, request.bold, request.italic);
-        const QFontMetrics metrics(e.font);
-        if (metrics.ascent() + metrics.descent() <= request.cell_height || size == 1) {
-            e.ascent = metrics.ascent();
-            e.cell_height = metrics.ascent() + metrics.descent();
-            break;
-        }
+        font = make_font(qfamily, size, request.bold, request.italic);
+        const QFontMetrics metrics(font);
+        if (metrics.ascent() + metrics.descent() <= request.cell_height || size == 1) break;
     }
-    entries_.push_back(e);
+    const QFontMetrics metrics(font);
+    entries_.push_back(Entry{font, metrics, is_symbol_face(request.face), metrics.ascent(),
+                             metrics.ascent() + metrics.descent(), {}});
     const auto handle = static_cast<std::int32_t>(entries_.size());
-    handles_[key] = handle;
+    handles_.emplace(key_, handle);
     return handle;
 }
 
-const TextRenderer::Entry& TextRenderer::entry(std::int32_t font) {
-    if (font < 1 || font > static_cast<std::int32_t>(entries_.size())) {
-        FontRequest fallback;
-        fallback.face = kDefaultFace;
-        fallback.cell_height = kDefaultCellHeight;
-        font = select(fallback);
-        if (font < 1) {
-            static const Entry plain{make_font(QString(), kDefaultCellHeight, false, false), false, 13, 16};
-            return plain;
-        }
+std::int32_t TextRenderer::resolve(std::int32_t font) {
+    if (font >= 1 && font <= static_cast<std::int32_t>(entries_.size())) return font;
+    FontRequest fallback;
+    fallback.face = kDefaultFace;
+    fallback.cell_height = kDefaultCellHeight;
+    return std::max(select(fallback), 0);
+}
+
+TextRenderer::Entry& TextRenderer::entry(std::int32_t handle) {
+    if (handle >= 1) return entries_[static_cast<std::size_t>(handle - 1)];
+    if (!plain_) {
+        const QFont font = make_font(QString(), kDefaultCellHeight, false, false);
+        plain_.emplace(Entry{font, QFontMetrics(font), false, kPlainAscent, kDefaultCellHeight, {}});
     }
-    return entries_[static_cast<std::size_t>(font - 1)];
+    return *plain_;
 }
 
 QString TextRenderer::prepare(const Entry& e, std::string_view text) const {
@@ -78,15 +90,37 @@ QString TextRenderer::prepare(const Entry& e, std::string_view text) const {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+std::int32_t TextRenderer::width_of(Entry& e, std::string_view text) {
+    if (const auto known = e.widths.find(text); known != e.widths.end()) return known->second;
+    const std::int32_t width = std::max(0, e.metrics.horizontalAdvance(prepare(e, text)));
+    if (e.widths.size() >= kRememberedWidths) e.widths.clear();
+    e.widths.emplace(text, width);
+    return width;
+}
+
 std::int32_t TextRenderer::extent(std::int32_t font, std::string_view text) {
-    const Entry& e = entry(font);
-    return std::max(0, QFontMetrics(e.font).horizontalAdvance(prepare(e, text)));
+    return width_of(entry(resolve(font)), text);
+}
+
+QPainter& TextRenderer::painter_on(QImage& image) {
+    const std::thread::id thread = std::this_thread::get_id();
+    if (painter_.isActive() && painted_image_ == &image && painting_thread_ == thread) return painter_;
+    if (painter_.isActive()) painter_.end();
+    painter_.begin(&image);
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setRenderHint(QPainter::TextAntialiasing, false);
+    painted_image_ = &image;
+    painting_thread_ = thread;
+    painter_font_ = -1;
+    painter_rgb_.reset();
+    return painter_;
 }
 
 void TextRenderer::draw(QImage& image, const DrawState& state, std::string_view text) {
-    const Entry& e = entry(state.font);
-    const QString qtext = prepare(e, text);
-    const std::int64_t width = QFontMetrics(e.font).horizontalAdvance(qtext);
+    const std::int32_t handle = resolve(state.font);
+    Entry& e = entry(handle);
+    if (text.empty()) return;
+    const std::int64_t width = width_of(e, text);
     // Skip what cannot show: the text's box misses the canvas or the clip region.
     const std::int64_t left = std::max<std::int64_t>({state.position.x, state.clip.x1, 0});
     const std::int64_t right =
@@ -96,16 +130,21 @@ void TextRenderer::draw(QImage& image, const DrawState& state, std::string_view 
     const std::int64_t bottom =
         std::min<std::int64_t>({static_cast<std::int64_t>(state.position.y) + e.cell_height, state.clip.y2,
                                 image.height() - 1});
-    if (left > right || top > bottom || qtext.isEmpty()) return;
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    if (left > right || top > bottom) return;
+    const QString qtext = prepare(e, text);
+    if (qtext.isEmpty()) return;
+    QPainter& painter = painter_on(image);
     painter.setClipRect(QRect(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left + 1),
                               static_cast<int>(bottom - top + 1)));
-    painter.setFont(e.font);
-    const QRgb rgb = 0xFF000000u | ((state.colour & 0xFF) << 16) | (state.colour & 0xFF00) |
-                     ((state.colour >> 16) & 0xFF);
-    painter.setPen(QColor::fromRgb(rgb));
+    if (painter_font_ != handle) {
+        painter.setFont(e.font);
+        painter_font_ = handle;
+    }
+    const QRgb rgb = rgb_of(state.colour);
+    if (painter_rgb_ != rgb) {
+        painter.setPen(QColor::fromRgb(rgb));
+        painter_rgb_ = rgb;
+    }
     painter.drawText(QPoint(state.position.x, state.position.y + e.ascent), qtext);
 }
 
