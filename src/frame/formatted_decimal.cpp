@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 namespace {
@@ -21,11 +22,17 @@ struct BinaryParts {
 
 BinaryParts binary_parts(double magnitude)
 {
-    int e = 0;
-    const double fraction = std::frexp(magnitude, &e);
-    std::uint64_t m = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+    const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+    constexpr std::uint64_t hidden_bit = std::uint64_t{1} << 52;
+    const auto biased = static_cast<int>(bits >> 52);
+    std::uint64_t m = bits & (hidden_bit - 1);
+    int e = -1074;  // subnormal numbers
+    if (biased != 0) {
+        m |= hidden_bit;
+        e = biased - 1075;
+    }
     const int zeros = std::countr_zero(m);
-    return {m >> zeros, e - 53 + zeros};
+    return {m >> zeros, e + zeros};
 }
 
 // Whether keeping digits down to the place 10^place drops exactly one half
@@ -104,10 +111,105 @@ bool is_one_and_zeros(const std::string& digits)
     return digits.front() == '1' && digits.find_first_not_of('0', 1) == std::string::npos;
 }
 
+// Most numbers shown are rounded in exact integer arithmetic instead:
+// magnitude * 10^s as the fraction numerator / denominator, whose quotient
+// holds the digits and whose remainder decides the rounding.
+using Wide = unsigned __int128;
+// Numerators and denominators stay below 2^126, so twice a remainder fits.
+constexpr int wide_bits = 126;
+constexpr int widest_count = 19;  // 10^19 still fits in 64 bits
+constexpr std::size_t wide_powers = 39;
+
+constexpr std::array<Wide, wide_powers> wide_powers_of_ten = [] {
+    std::array<Wide, wide_powers> powers{};
+    powers[0] = 1;
+    for (std::size_t i = 1; i < powers.size(); ++i) powers[i] = powers[i - 1] * 10;
+    return powers;
+}();
+
+constexpr std::array<int, wide_powers> bits_of_powers_of_ten = [] {
+    std::array<int, wide_powers> bits{};
+    for (std::size_t i = 0; i < bits.size(); ++i)
+        for (Wide power = wide_powers_of_ten[i]; power != 0; power >>= 1) ++bits[i];
+    return bits;
+}();
+
+struct Fraction {
+    Wide numerator;
+    Wide denominator;
+};
+
+// m 2^k 10^shift, or nothing when a part could pass wide_bits (a product
+// has at most the bits of its factors together).
+std::optional<Fraction> scaled(std::uint64_t m, int k, int shift)
+{
+    const auto up_tens = static_cast<std::size_t>(std::max(shift, 0));
+    const auto down_tens = static_cast<std::size_t>(std::max(-shift, 0));
+    if (up_tens >= wide_powers || down_tens >= wide_powers) return std::nullopt;
+    const int up_bits = std::max(k, 0);
+    const int down_bits = std::max(-k, 0);
+    if (std::bit_width(m) + up_bits + bits_of_powers_of_ten[up_tens] > wide_bits ||
+        1 + down_bits + bits_of_powers_of_ten[down_tens] > wide_bits)
+        return std::nullopt;
+    return Fraction{(Wide{m} << up_bits) * wide_powers_of_ten[up_tens],
+                    (Wide{1} << down_bits) * wide_powers_of_ten[down_tens]};
+}
+
+// The quotient, rounded half away from zero.
+Wide rounded_quotient(const Fraction& f, Wide& floor)
+{
+    Wide remainder = 0;
+    if ((f.numerator >> 64) == 0 && (f.denominator >> 64) == 0) {
+        // Most fractions fit in 64 bits, where dividing is much cheaper.
+        const auto numerator = static_cast<std::uint64_t>(f.numerator);
+        const auto denominator = static_cast<std::uint64_t>(f.denominator);
+        floor = numerator / denominator;
+        remainder = numerator % denominator;
+    } else {
+        floor = f.numerator / f.denominator;
+        remainder = f.numerator - floor * f.denominator;
+    }
+    return 2 * remainder >= f.denominator ? floor + 1 : floor;
+}
+
+std::optional<SignificantDigits> round_significant_exactly(double magnitude, int count)
+{
+    if (count > widest_count) return std::nullopt;
+    const auto [m, k] = binary_parts(magnitude);
+    // 2^e2 <= magnitude < 2^(e2 + 1): about e2 log10 2 (78913 / 2^18 is
+    // log10 2 to 7 digits) is the leading exponent, or one off it.
+    const int e2 = k + static_cast<int>(std::bit_width(m)) - 1;
+    int leading = (e2 * 78913) >> 18;
+    const Wide lowest = wide_powers_of_ten[static_cast<std::size_t>(count - 1)];
+    const Wide limit = wide_powers_of_ten[static_cast<std::size_t>(count)];
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        const auto fraction = scaled(m, k, count - 1 - leading);
+        if (!fraction) return std::nullopt;
+        Wide floor = 0;
+        Wide quotient = rounded_quotient(*fraction, floor);
+        if (floor >= limit || floor < lowest) {
+            leading += floor >= limit ? 1 : -1;
+            continue;
+        }
+        if (quotient == limit) {
+            quotient = lowest;
+            ++leading;
+        }
+        SignificantDigits out;
+        char text[widest_count + 1];
+        const auto end = std::to_chars(text, text + sizeof text, static_cast<std::uint64_t>(quotient)).ptr;
+        out.digits.assign(text, end);
+        out.exponent = leading + 1;
+        return out;
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 SignificantDigits round_significant(double magnitude, int count)
 {
+    if (auto exact = round_significant_exactly(magnitude, count)) return std::move(*exact);
     Buffer buffer;
     SignificantDigits out = split_scientific(
         write_chars(buffer, magnitude, std::chars_format::scientific, count - 1));

@@ -3,39 +3,47 @@
 #include <string>
 #include <system_error>
 
+#include "frame/fixed_width.h"
 #include "frame/formatted_conversions.h"
 
 namespace {
 
 bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
-std::string without_blanks(std::string_view field)
+// The field with its blanks taken out; most fields have blanks only around
+// the number, and those need no copy.
+std::string_view without_blanks(std::string_view field, std::string& copy)
 {
-    std::string out;
-    out.reserve(field.size());
-    for (char c : field)
-        if (c != ' ') out += c;
-    return out;
+    const std::string_view trimmed = strip_blanks(field);
+    if (trimmed.find(' ') == std::string_view::npos) return trimmed;
+    copy.clear();
+    for (char c : trimmed)
+        if (c != ' ') copy += c;
+    return copy;
 }
 
-// The number of a real field as from_chars reads it ("-123.45e-2"), or
-// empty when the text is not a number. Without a point the last `decimals`
-// digits are the decimals.
-std::string normalised_real(std::string_view text, int decimals)
+// Room the rewritten number needs beyond the text's own characters: a sign,
+// the letter and the exponent of a long.
+constexpr std::size_t number_overhead = 24;
+
+// The number of a real field as from_chars reads it ("-12345e-2") written
+// to `out`, which holds text.size() + number_overhead characters; 0 when
+// the text is not a number. Without a point the last `decimals` digits are
+// the decimals.
+std::size_t normalised_real(std::string_view text, int decimals, char* out)
 {
     std::size_t i = 0;
-    std::string out;
-    out.reserve(text.size() + 8);
+    std::size_t size = 0;
     if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        if (text[i] == '-') out += '-';
+        if (text[i] == '-') out[size++] = '-';
         ++i;
     }
-    const std::size_t digits_start = out.size();
+    const std::size_t digits_start = size;
     int point_shift = 0;
     bool point = false;
     for (; i < text.size(); ++i) {
         if (is_digit(text[i])) {
-            out += text[i];
+            out[size++] = text[i];
             if (point) --point_shift;
         } else if (text[i] == '.' && !point) {
             point = true;
@@ -43,7 +51,7 @@ std::string normalised_real(std::string_view text, int decimals)
             break;
         }
     }
-    if (out.size() == digits_start) return {};
+    if (size == digits_start) return 0;
     long exponent = 0;
     if (i < text.size()) {
         const char letter = text[i];
@@ -51,29 +59,26 @@ std::string normalised_real(std::string_view text, int decimals)
             letter == 'Q')
             ++i;
         else if (letter != '+' && letter != '-')
-            return {};
+            return 0;
         bool negative = false;
         if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
-        if (i == text.size()) return {};
+        if (i == text.size()) return 0;
         for (; i < text.size(); ++i) {
-            if (!is_digit(text[i])) return {};
+            if (!is_digit(text[i])) return 0;
             // Beyond any float's range already; keep counting without overflow.
             if (exponent < 100000) exponent = exponent * 10 + (text[i] - '0');
         }
         if (negative) exponent = -exponent;
     }
     if (!point) point_shift = -decimals;
-    char exponent_text[24];
-    const auto end = std::to_chars(exponent_text, exponent_text + sizeof exponent_text,
-                                   exponent + point_shift).ptr;
-    out += 'e';
-    out.append(exponent_text, end);
-    return out;
+    out[size++] = 'e';
+    return static_cast<std::size_t>(std::to_chars(out + size, out + text.size() + number_overhead,
+                                                  exponent + point_shift).ptr - out);
 }
 
 // Overflow is an error; underflow reads as zero of the right sign.
 template <typename Real>
-std::optional<Real> to_real(const std::string& number)
+std::optional<Real> to_real(std::string_view number)
 {
     if (number.empty()) return std::nullopt;
     Real value{};
@@ -81,16 +86,31 @@ std::optional<Real> to_real(const std::string& number)
     if (result.ec == std::errc::result_out_of_range) {
         const auto e = number.find('e');
         const auto first = number.find_first_not_of("-0");
+        long written_exponent = 0;
+        std::from_chars(number.data() + e + 1, number.data() + number.size(), written_exponent);
         // Position of the leading nonzero digit, as a power of ten.
-        const long order = first >= e ? -1000000
-                                      : static_cast<long>(e - first) +
-                                            std::stol(number.substr(e + 1));
+        const long order = first >= e ? -1000000 : static_cast<long>(e - first) + written_exponent;
         if (order > 0) return std::nullopt;
         return number.front() == '-' ? -Real{0} : Real{0};
     }
     if (result.ec != std::errc{} || result.ptr != number.data() + number.size())
         return std::nullopt;
     return value;
+}
+
+// A real field or item; short texts are rewritten on the stack.
+template <typename Real>
+std::optional<Real> read_real(std::string_view text, int decimals)
+{
+    constexpr std::size_t short_text = 64;
+    char on_stack[short_text + number_overhead];
+    std::string long_text;
+    char* out = on_stack;
+    if (text.size() > short_text) {
+        long_text.resize(text.size() + number_overhead);
+        out = long_text.data();
+    }
+    return to_real<Real>({out, normalised_real(text, decimals, out)});
 }
 
 std::optional<std::int32_t> to_int(std::string_view text, int base)
@@ -131,30 +151,34 @@ std::optional<std::string_view> first_item(std::string_view text)
 
 std::optional<std::int32_t> read_i(std::string_view field)
 {
-    const std::string text = without_blanks(field);
+    std::string copy;
+    const std::string_view text = without_blanks(field, copy);
     if (text.empty()) return 0;
     return to_int(text, 10);
 }
 
 std::optional<std::int32_t> read_z(std::string_view field)
 {
-    const std::string text = without_blanks(field);
+    std::string copy;
+    const std::string_view text = without_blanks(field, copy);
     if (text.empty()) return 0;
     return to_int(text, 16);
 }
 
 std::optional<float> read_f(std::string_view field, int decimals)
 {
-    const std::string text = without_blanks(field);
+    std::string copy;
+    const std::string_view text = without_blanks(field, copy);
     if (text.empty()) return 0.0f;
-    return to_real<float>(normalised_real(text, decimals));
+    return read_real<float>(text, decimals);
 }
 
 std::optional<double> read_f_double(std::string_view field, int decimals)
 {
-    const std::string text = without_blanks(field);
+    std::string copy;
+    const std::string_view text = without_blanks(field, copy);
     if (text.empty()) return 0.0;
-    return to_real<double>(normalised_real(text, decimals));
+    return read_real<double>(text, decimals);
 }
 
 std::optional<std::int32_t> read_list_int(std::string_view text)
@@ -168,12 +192,12 @@ std::optional<float> read_list_real(std::string_view text)
 {
     const auto item = first_item(text);
     if (!item) return std::nullopt;
-    return to_real<float>(normalised_real(*item, 0));
+    return read_real<float>(*item, 0);
 }
 
 std::optional<double> read_list_double(std::string_view text)
 {
     const auto item = first_item(text);
     if (!item) return std::nullopt;
-    return to_real<double>(normalised_real(*item, 0));
+    return read_real<double>(*item, 0);
 }

@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <initializer_list>
+#include <string_view>
 
 #include "frame/formatted_conversions.h"
 #include "frame/formatted_decimal.h"
@@ -14,32 +16,18 @@ constexpr int widest_field = 255;
 
 std::string asterisks(int width) { return std::string(static_cast<std::size_t>(width), '*'); }
 
-std::string right_aligned(std::string_view text, int width)
+// The parts of a field written one after the other, right-aligned; a field
+// is built in one go, as most are longer than a short string holds inline.
+std::string right_aligned(std::initializer_list<std::string_view> parts, int width)
 {
-    if (static_cast<int>(text.size()) > width) return asterisks(width);
+    std::size_t size = 0;
+    for (const std::string_view part : parts) size += part.size();
+    if (size > static_cast<std::size_t>(width)) return asterisks(width);
     std::string field(static_cast<std::size_t>(width), ' ');
-    field.replace(field.size() - text.size(), text.size(), text);
+    char* end = field.data() + (field.size() - size);
+    for (const std::string_view part : parts) end = std::copy(part.begin(), part.end(), end);
     return field;
 }
-
-// The text of a field before it is aligned; no field exceeds widest_field.
-class FieldText {
-public:
-    FieldText& operator<<(std::string_view part)
-    {
-        const std::size_t n = std::min(part.size(), text_.size() - size_);
-        part.copy(text_.data() + size_, n);
-        size_ += n;
-        return *this;
-    }
-    FieldText& operator<<(char c) { return *this << std::string_view(&c, 1); }
-    std::string_view view() const { return {text_.data(), size_}; }
-    std::size_t size() const { return size_; }
-
-private:
-    std::array<char, widest_field + 1> text_;  // only the first size_ are used
-    std::size_t size_ = 0;
-};
 
 std::string_view sign_of(double value) { return std::signbit(value) ? "-" : ""; }
 
@@ -48,44 +36,45 @@ bool bad_width(int width) { return width <= 0 || width > widest_field; }
 // NaN and the infinities, as the reference processor writes them.
 std::string non_finite(double value, int width)
 {
-    if (std::isnan(value)) return right_aligned("NaN", width);
+    if (std::isnan(value)) return right_aligned({"NaN"}, width);
     const bool negative = value < 0;
-    if (width >= 8 + negative) return right_aligned(negative ? "-Infinity" : "Infinity", width);
-    return right_aligned(negative ? "-Inf" : "Inf", width);
+    if (width >= 8 + negative) return right_aligned({negative ? "-Infinity" : "Infinity"}, width);
+    return right_aligned({negative ? "-Inf" : "Inf"}, width);
 }
 
 // The optional zero before the point goes in only when the field has room.
-std::string with_optional_zero(double value, std::string_view digits_from_point,
+std::string with_optional_zero(double value, std::string_view digits_after_point,
                                std::string_view exponent, int width)
 {
-    const bool zero_fits = static_cast<int>(sign_of(value).size() + 1 + digits_from_point.size() +
-                                            exponent.size()) <= width;
-    FieldText text;
-    text << sign_of(value) << (zero_fits ? "0" : "") << digits_from_point << exponent;
-    return right_aligned(text.view(), width);
+    const std::string_view sign = sign_of(value);
+    const bool zero_fits =
+        static_cast<int>(sign.size() + 2 + digits_after_point.size() + exponent.size()) <= width;
+    return right_aligned({sign, zero_fits ? "0." : ".", digits_after_point, exponent}, width);
 }
 
+// Room for the letter, the sign and as many digits as any field holds.
+using ExponentText = std::array<char, widest_field + 2>;
+
 // The exponent part of E and ES fields; empty when it cannot be written.
-FieldText exponent_field(int exponent, int exponent_digits)
+std::string_view exponent_field(int exponent, int exponent_digits, ExponentText& field)
 {
     const int magnitude = std::abs(exponent);
-    const char sign = exponent < 0 ? '-' : '+';
     char digits[12];
     const auto length = static_cast<int>(std::to_chars(digits, digits + sizeof digits, magnitude).ptr - digits);
     int shown = exponent_digits;
-    FieldText field;
+    std::size_t size = 0;
     if (exponent_digits == 0) {
-        if (magnitude > 999) return field;
+        if (magnitude > 999) return {};
         shown = magnitude <= 99 ? 2 : 3;
-        if (magnitude <= 99) field << 'E';
+        if (magnitude <= 99) field[size++] = 'E';
     } else {
-        if (length > exponent_digits) return field;
-        field << 'E';
+        if (length > exponent_digits || exponent_digits > widest_field) return {};
+        field[size++] = 'E';
     }
-    field << sign;
-    for (int i = length; i < shown; ++i) field << '0';
-    field << std::string_view(digits, static_cast<std::size_t>(length));
-    return field;
+    field[size++] = exponent < 0 ? '-' : '+';
+    for (int i = length; i < shown; ++i) field[size++] = '0';
+    for (int i = 0; i < length; ++i) field[size++] = digits[i];
+    return {field.data(), size};
 }
 
 }  // namespace
@@ -93,7 +82,7 @@ FieldText exponent_field(int exponent, int exponent_digits)
 std::string format_i(std::int32_t value, int width)
 {
     if (bad_width(width)) return asterisks(std::max(width, 0));
-    return right_aligned(std::to_string(value), width);
+    return right_aligned({std::to_string(value)}, width);
 }
 
 std::string format_z(std::int32_t value, int width)
@@ -104,7 +93,7 @@ std::string format_z(std::int32_t value, int width)
     std::string hex(text, end);
     for (char& c : hex)
         if (c >= 'a') c = static_cast<char>(c - 'a' + 'A');
-    return right_aligned(hex, width);
+    return right_aligned({hex}, width);
 }
 
 std::string format_f(double value, int width, int decimals)
@@ -115,12 +104,8 @@ std::string format_f(double value, int width, int decimals)
     // More integer digits than the field holds: no need to write them out.
     if (magnitude >= 1.0 && std::log10(magnitude) >= width) return asterisks(width);
     const FixedDigits fixed = round_fixed(magnitude, decimals);
-    FieldText rest;
-    rest << '.' << fixed.fraction;
-    if (fixed.integer_part == "0" && decimals > 0) return with_optional_zero(value, rest.view(), "", width);
-    FieldText text;
-    text << sign_of(value) << fixed.integer_part << rest.view();
-    return right_aligned(text.view(), width);
+    if (fixed.integer_part == "0" && decimals > 0) return with_optional_zero(value, fixed.fraction, "", width);
+    return right_aligned({sign_of(value), fixed.integer_part, ".", fixed.fraction}, width);
 }
 
 std::string format_e(double value, int width, int decimals, int exponent_digits)
@@ -131,11 +116,10 @@ std::string format_e(double value, int width, int decimals, int exponent_digits)
     if (decimals < 1) decimals = 1;
     SignificantDigits rounded{std::string(static_cast<std::size_t>(decimals), '0'), 0};
     if (value != 0.0) rounded = round_significant(std::fabs(value), decimals);
-    const FieldText exponent = exponent_field(rounded.exponent, exponent_digits);
-    if (exponent.size() == 0) return asterisks(width);
-    FieldText rest;
-    rest << '.' << rounded.digits;
-    return with_optional_zero(value, rest.view(), exponent.view(), width);
+    ExponentText text;
+    const std::string_view exponent = exponent_field(rounded.exponent, exponent_digits, text);
+    if (exponent.empty()) return asterisks(width);
+    return with_optional_zero(value, rounded.digits, exponent, width);
 }
 
 std::string format_es(double value, int width, int decimals)
@@ -144,12 +128,11 @@ std::string format_es(double value, int width, int decimals)
     if (!std::isfinite(value)) return non_finite(value, width);
     SignificantDigits rounded{std::string(static_cast<std::size_t>(decimals) + 1, '0'), 1};
     if (value != 0.0) rounded = round_significant(std::fabs(value), decimals + 1);
-    const FieldText exponent = exponent_field(rounded.exponent - 1, 0);
-    if (exponent.size() == 0) return asterisks(width);
+    ExponentText text;
+    const std::string_view exponent = exponent_field(rounded.exponent - 1, 0, text);
+    if (exponent.empty()) return asterisks(width);
     const std::string_view digits = rounded.digits;
-    FieldText text;
-    text << sign_of(value) << digits.front() << '.' << digits.substr(1) << exponent.view();
-    return right_aligned(text.view(), width);
+    return right_aligned({sign_of(value), digits.substr(0, 1), ".", digits.substr(1), exponent}, width);
 }
 
 std::string format_g(double value, int width, int decimals)

@@ -1,6 +1,7 @@
 #include "frame/value_slots.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <optional>
 #include <string_view>
@@ -61,19 +62,25 @@ std::optional<std::int32_t> typed_digit_count(std::string_view text)
 
 std::string display_text_for(float value, std::int32_t digits)
 {
-    const std::string scientific(strip_blanks(format_es(value, 20, digits - 1)));
+    const std::string scientific_field = format_es(value, 20, digits - 1);
+    const std::string_view scientific = strip_blanks(scientific_field);
     const auto e = exponent_after_e(scientific);
     if (!e) return "?";
-    std::string text = scientific;
+    std::string text;
     if ((*e >= 0 && *e <= digits - 1 && *e <= 4) || *e == -1 || *e == -2)
         text = strip_blanks(format_f(value, 15, digits - 1 - *e));
+    else
+        text = scientific;
     if (text.starts_with('.'))
         text.insert(0, "0");
     else if (text.starts_with("-."))
         text.insert(1, "0");
-    if (const auto mark = text.find('E'); mark != std::string::npos)
-        text = text.substr(0, mark) + std::string(multiplication_dot) + "10@u" +
-               std::to_string(*e) + "@";
+    if (const auto mark = text.find('E'); mark != std::string::npos) {
+        char exponent[12];
+        const auto end = std::to_chars(exponent, exponent + sizeof exponent, *e).ptr;
+        text.resize(mark);
+        text.append(multiplication_dot).append("10@u").append(exponent, end).push_back('@');
+    }
     if (text.ends_with('.')) text.pop_back();
     return text;
 }
