@@ -36,3 +36,8 @@ void show_chemistry_fact(std::int32_t x, std::int32_t y, std::int32_t width, std
     draw_justified_text(x + 10, x + width - 10, y + 30, body);
     enable_page_mouse();
 }
+
+void show_chemistry_fact(std::int32_t x, std::int32_t y, std::int32_t width) {
+    std::int32_t height = 0;
+    show_chemistry_fact(x, y, width, height);
+}

@@ -16,3 +16,5 @@ std::optional<std::string_view> chemistry_fact(std::int32_t number);
 // line. The stream is reseeded from the clock first, so the fact does not
 // follow the version: a generator draws all its data before calling this.
 void show_chemistry_fact(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t& height);
+// The same box where the caller has no use for its height.
+void show_chemistry_fact(std::int32_t x, std::int32_t y, std::int32_t width);

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "chapters/elecomp/elecomp_problems.h"
+#include "chemistry/chemistry_facts.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
@@ -137,7 +138,7 @@ void generate_problem_1()
         articulated_element_name(a) + " e a quale elemento corrisponde il simbolo " + element_symbol(b);
     problem_texts.answer_text = element_symbol(a) + "; " + element_name(b);
     draw_problem_text(180, 500, 50);
-    show_fact_box(200, 160, 300, 200);
+    show_chemistry_fact(200, 160, 300);
 }
 
 void generate_problem_2()
@@ -149,7 +150,7 @@ void generate_problem_2()
                                  element_name(b) + "?";
     problem_texts.answer_text = whole_number_text(a) + "; " + whole_number_text(b);
     draw_problem_text(230, 550, 50);
-    show_fact_box(180, 160, 360, 200);
+    show_chemistry_fact(180, 160, 360);
 }
 
 void generate_problem_3()
@@ -166,7 +167,7 @@ void generate_problem_3()
     if (neutrons > 1) neutron_part = " e " + std::to_string(neutrons) + " neutroni";
     problem_texts.answer_text = (z == 1 ? std::string("Un protone") : std::to_string(z) + " protoni") + neutron_part;
     draw_problem_text(180, 500, 50);
-    show_fact_box(200, 140, 360, 180);
+    show_chemistry_fact(200, 140, 360);
 }
 
 void generate_problem_4()
@@ -206,7 +207,7 @@ void generate_problem_4()
     set_slot_uncertainty(5, mean, uncertainty);
     problem_texts.answer_text = slot_text(5) + " kg";
     draw_problem_text(170, 560, 50);
-    show_fact_box(200, 160, 360, 200);
+    show_chemistry_fact(200, 160, 360);
 }
 
 void generate_problem_5()
@@ -239,7 +240,7 @@ void generate_problem_5()
     set_slot_uncertainty(3, atoms, uncertainty);
     problem_texts.answer_text = slot_text(1) + "g; " + slot_text(3);
     draw_problem_text(160, 580, 45);
-    show_fact_box(270, 160, 280, 200);
+    show_chemistry_fact(270, 160, 280);
 }
 
 }  // namespace elecomp

@@ -2,7 +2,6 @@
 #include <string>
 
 #include "chapters/elecomp/elecomp_problems.h"
-#include "chemistry/chemistry_facts.h"
 #include "chemistry/table_fields.h"
 #include "chemistry/true_false_statements.h"
 #include "frame/app_state.h"
@@ -21,12 +20,6 @@ std::int32_t element_of_symbol(std::string_view symbol)
 void discard_coin_tosses(std::int32_t n)
 {
     for (std::int32_t k = 0; k < n; ++k) random_int(1, 2);
-}
-
-void show_fact_box(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height)
-{
-    std::int32_t used_height = height;
-    show_chemistry_fact(x, y, width, used_height);
 }
 
 void pose_true_false_statement(std::int32_t type)

@@ -58,8 +58,6 @@ void discard_coin_tosses(std::int32_t n);
 
 // --- Frames -------------------------------------------------------------
 
-// The fact box; its height comes back from the box and is not needed here.
-void show_fact_box(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height);
 // "Stabilire se l'affermazione ... è vera o falsa" around a statement of
 // group 2 of that type; keeps the verdict and answers "Vera" or "Falsa".
 void pose_true_false_statement(std::int32_t type);

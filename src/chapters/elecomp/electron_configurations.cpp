@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "chapters/elecomp/elecomp_problems.h"
+#include "chemistry/chemistry_facts.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
@@ -101,7 +102,7 @@ void generate_problem_6()
         quantum_numbers("b)", wrong_second ? wrong : right);
     problem_texts.answer_text = wrong_second ? "La seconda" : "La prima";
     draw_problem_text(180, 555, 50);
-    show_fact_box(200, 160, 360, 200);
+    show_chemistry_fact(200, 160, 360);
 }
 
 void generate_problem_7()
@@ -120,7 +121,7 @@ void generate_problem_7()
     problem_texts.answer_text =
         std::to_string(n) + letter(l + 1) + "; n = " + std::to_string(nq) + " e l = " + std::to_string(j - 1);
     draw_problem_text(180, 560, 50);
-    show_fact_box(180, 160, 280, 200);
+    show_chemistry_fact(180, 160, 280);
 }
 
 void generate_problem_8()

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "chapters/elecomp/elecomp_problems.h"
+#include "chemistry/chemistry_facts.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/fixed_width.h"
@@ -98,7 +99,7 @@ void generate_problem_17()
                                  ion_name(anion) + "?";
     problem_texts.answer_text = binary_formula(cation, anion);
     draw_problem_text(220, 560, 50);
-    show_fact_box(200, 160, 300, 200);
+    show_chemistry_fact(200, 160, 300);
 }
 
 void generate_problem_18()
@@ -114,7 +115,7 @@ void generate_problem_18()
                                  "?";
     problem_texts.answer_text = usual ? "Si" : "No";
     draw_problem_text(180, 530, 50);
-    show_fact_box(240, 160, 300, 200);
+    show_chemistry_fact(240, 160, 300);
 }
 
 void generate_problem_19()
@@ -133,7 +134,7 @@ void generate_problem_19()
     else
         formula += "(" + std::string(anion.formula) + ")" + subscript(s.anion);
     draw_problem_text(250, 560, 60);
-    show_fact_box(200, 160, 360, 200);
+    show_chemistry_fact(200, 160, 360);
 }
 
 }  // namespace elecomp

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "chapters/elecomp/elecomp_problems.h"
+#include "chemistry/chemistry_facts.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/fixed_width.h"
@@ -160,7 +161,7 @@ void generate_problem_20()
         "; nessun elettrone spaiato", "; un elettrone spaiato", "; due elettroni spaiati"};
     answer += unpaired[std::count(record.begin() + 16, record.end(), '1')];
     draw_problem_text(180, 560, 50);
-    show_fact_box(270, 160, 280, 200);
+    show_chemistry_fact(270, 160, 280);
 }
 
 void generate_problem_21()
@@ -178,7 +179,7 @@ void generate_problem_21()
                                  "?";
     problem_texts.answer_text = v <= 16 ? "Si" : "No";
     draw_problem_text(260, 560, 50);
-    show_fact_box(180, 160, 280, 200);
+    show_chemistry_fact(180, 160, 280);
 }
 
 void generate_problem_22()
@@ -199,7 +200,7 @@ void generate_problem_22()
         keep_lewis_structure(formula, 310, 110);
     }
     draw_problem_text(180, 560, 50);
-    show_fact_box(200, 160, 300, 200);
+    show_chemistry_fact(200, 160, 300);
 }
 
 void generate_problem_23()
@@ -211,7 +212,7 @@ void generate_problem_23()
     problem_texts.answer_text = "@x-100@@y50@.";
     keep_lewis_structure(formula, 440, 105);
     draw_problem_text(170, 530, 50);
-    show_fact_box(180, 160, 360, 200);
+    show_chemistry_fact(180, 160, 360);
 }
 
 void generate_problem_24()
@@ -221,7 +222,7 @@ void generate_problem_24()
     problem_texts.problem_text = "Quale è la forma di " + std::string(species.formula) + "?";
     problem_texts.answer_text = species.shape;
     draw_problem_text(220, 560, 50);
-    show_fact_box(200, 160, 300, 200);
+    show_chemistry_fact(200, 160, 300);
 }
 
 void generate_problem_25()
@@ -235,7 +236,7 @@ void generate_problem_25()
     problem_texts.answer_text = std::string(species.hybrids) + "@x-1000@@y50@.";
     keep_lewis_structure(species.formula, 330, 105);
     draw_problem_text(190, 570, 50);
-    show_fact_box(270, 160, 280, 200);
+    show_chemistry_fact(270, 160, 280);
 }
 
 void generate_problem_26()
@@ -244,7 +245,7 @@ void generate_problem_26()
     // Variant 1 asks about hybrids, variant 2 about a shape.
     pose_true_false_statement(pick_variant(26, 2) + 2);
     draw_problem_text(180, 560, 50);
-    show_fact_box(180, 160, 360, 200);
+    show_chemistry_fact(180, 160, 360);
 }
 
 void generate_problem_27()
@@ -257,7 +258,7 @@ void generate_problem_27()
     problem_texts.answer_text = std::string(species.answer) + "@x-1000@@y75@.";
     keep_lewis_structure(species.formula, 200, 150);
     draw_problem_text(170, 550, 50);
-    show_fact_box(200, 160, 300, 200);
+    show_chemistry_fact(200, 160, 300);
 }
 
 void generate_problem_28()
@@ -271,7 +272,7 @@ void generate_problem_28()
         std::string(polarity_list[v - 1]) + " sia polare?";
     problem_texts.answer_text = v <= 6 ? "Polare" : "Apolare";
     draw_problem_text(190, 570, 50);
-    show_fact_box(270, 160, 280, 200);
+    show_chemistry_fact(270, 160, 280);
 }
 
 }  // namespace elecomp

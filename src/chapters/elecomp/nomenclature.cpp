@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "chapters/elecomp/elecomp_problems.h"
+#include "chemistry/chemistry_facts.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/article_name.h"
@@ -137,7 +138,7 @@ void generate_problem_32()
     // Sodium chloride is too well known to be asked.
     pose_naming_problem({32, 1, 91, 140, 101, true, true});
     draw_problem_text(220, 540, 60);
-    show_fact_box(200, 160, 300, 200);
+    show_chemistry_fact(200, 160, 300);
 }
 
 void generate_problem_33()
@@ -150,7 +151,7 @@ void generate_problem_33()
                                  ". Quali sono i loro nomi se si utilizzano i suffissi @C3@oso@C1@ e @C3@ico@C1@?";
     problem_texts.answer_text = pair.names[0] + " e " + pair.names[1];
     draw_problem_text(180, 500, 60);
-    show_fact_box(200, 160, 360, 200);
+    show_chemistry_fact(200, 160, 360);
 }
 
 void generate_problem_34()
@@ -164,14 +165,14 @@ void generate_problem_34()
                                  pair.oxidation_numbers[1] + ". Quali sono le loro formule?";
     problem_texts.answer_text = pair.formulas[0] + " e " + pair.formulas[1];
     draw_problem_text(180, 580, 60);
-    show_fact_box(200, 160, 300, 200);
+    show_chemistry_fact(200, 160, 300);
 }
 
 void generate_problem_35()
 {
     pose_naming_problem({35, 1, 21, 50, 0, false, false});
     draw_problem_text(210, 510, 60);
-    show_fact_box(200, 160, 360, 200);
+    show_chemistry_fact(200, 160, 360);
 }
 
 void generate_problem_36()
@@ -179,21 +180,21 @@ void generate_problem_36()
     // Sodium hydroxide is too well known to be asked.
     pose_naming_problem({36, 1, 51, 70, 53, false, false});
     draw_problem_text(180, 550, 60);
-    show_fact_box(200, 160, 360, 200);
+    show_chemistry_fact(200, 160, 360);
 }
 
 void generate_problem_37()
 {
     pose_naming_problem({37, 1, 73, 90, 0, false, false});
     draw_problem_text(190, 490, 60);
-    show_fact_box(200, 160, 300, 200);
+    show_chemistry_fact(200, 160, 300);
 }
 
 void generate_problem_38()
 {
     pose_naming_problem({38, 3, 151, 250, 0, false, false});
     draw_problem_text(170, 540, 55);
-    show_fact_box(270, 160, 280, 200);
+    show_chemistry_fact(270, 160, 280);
 }
 
 void generate_problem_39()
@@ -218,7 +219,7 @@ void generate_problem_39()
                                  "; quale è la formula del " + std::string(wanted.name) + "?";
     problem_texts.answer_text = wanted.formula;
     draw_problem_text(200, 570, 60);
-    show_fact_box(200, 160, 360, 200);
+    show_chemistry_fact(200, 160, 360);
 }
 
 void generate_problem_40()
@@ -228,7 +229,7 @@ void generate_problem_40()
     pick_problem_variant(2, elements_compounds_state.last_draw[40], 0);
     pose_true_false_statement(7);
     draw_problem_text(180, 460, 50);
-    show_fact_box(200, 160, 300, 200);
+    show_chemistry_fact(200, 160, 300);
 }
 
 }  // namespace elecomp

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "chapters/elecomp/elecomp_problems.h"
+#include "chemistry/chemistry_facts.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
@@ -84,7 +85,7 @@ void generate_problem_29()
     }
     problem_texts.problem_text = "@T1@@C1@" + oxidation_question(element, formula);
     draw_problem_text(180, 200, 60);
-    show_fact_box(200, 160, 300, 200);
+    show_chemistry_fact(200, 160, 300);
 }
 
 void generate_problem_30()
@@ -107,7 +108,7 @@ void generate_problem_30()
     else
         problem_texts.answer_text = "-1/2 (superossido)";
     draw_problem_text(220, 580, 60);
-    show_fact_box(180, 160, 360, 200);
+    show_chemistry_fact(180, 160, 360);
 }
 
 void generate_problem_31()
@@ -129,7 +130,7 @@ void generate_problem_31()
     problem_texts.problem_text = oxidation_question(record.substr(0, 2), formula + ".");
     problem_texts.answer_text = "+" + std::string(1, record[5]);
     draw_problem_text(180, 500, 60);
-    show_fact_box(200, 160, 300, 200);
+    show_chemistry_fact(200, 160, 300);
 }
 
 }  // namespace elecomp

@@ -1,7 +1,6 @@
 #include <cstdint>
 
 #include "chapters/nobase/nobase_problems.h"
-#include "chemistry/chemistry_facts.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/molar_mass.h"
 #include "frame/fixed_width.h"
@@ -11,13 +10,6 @@
 #include "platform/graphics.h"
 
 namespace nobase {
-
-void show_fact_box(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height)
-{
-    // The height passed is only a starting value: the box reports its own.
-    std::int32_t used_height = height;
-    show_chemistry_fact(x, y, width, used_height);
-}
 
 float truncate_to_thousandths(float x)
 {

@@ -110,9 +110,6 @@ struct UnitPair {
 };
 UnitPair draw_unit_pair(std::int32_t count);
 
-// The fact box "Fatti della Chimica" beside a statement.
-void show_fact_box(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height);
-
 // trunc(1000 x) · 0.001: x cut toward zero to three decimals.
 float truncate_to_thousandths(float x);
 // trunc(1000 x) / 1000 in whole numbers: x cut to its whole part.

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "chapters/nobase/nobase_problems.h"
+#include "chemistry/chemistry_facts.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
@@ -89,7 +90,7 @@ void generate_problem_32()
         std::string("Rette parallele; nel caso in ") + (state.graph_case == 1 ? "@C3@rosso" : "@C2@azzurro") +
         "@C1@ (del tipo @if@(@ix@)=A@ix@) la retta passa per l'origine degli assi";
     draw_problem_text(160, 580, 45);
-    show_fact_box(160, 180, 300, 200);
+    show_chemistry_fact(160, 180, 300);
 }
 
 void answer_problem_32()
@@ -120,7 +121,7 @@ void generate_problem_33()
     problem_texts.answer_text =
         "Rette con pendenza opposta (@C3@" + slot_text(1) + "@C1@ e @cFF0000@" + slot_text(3) + "@C1@)";
     draw_problem_text(160, 560, 45);
-    show_fact_box(160, 180, 300, 200);
+    show_chemistry_fact(160, 180, 300);
 }
 
 void answer_problem_33()

@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "chapters/nobase/nobase_problems.h"
+#include "chemistry/chemistry_facts.h"
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
 #include "frame/random_stream.h"
@@ -54,7 +55,7 @@ void generate_problem_26()
         slot_text(7) + " L";
     problem_texts.answer_text = slot_text(5) + " L; " + slot_text(8) + "@uo@C";
     draw_problem_text(160, 580, 45);
-    show_fact_box(160, 160, 350, 200);
+    show_chemistry_fact(160, 160, 350);
 }
 
 void generate_problem_27()
@@ -86,7 +87,7 @@ void generate_problem_27()
         append_piece(text, " vengono fatti fuoriuscire " + slot_text(4) + " g di gas?");
     problem_texts.answer_text = slot_text(6) + " torr";
     draw_problem_text(160, 580, 45);
-    show_fact_box(160, 160, 350, 200);
+    show_chemistry_fact(160, 160, 350);
 }
 
 void generate_problem_28()
@@ -149,7 +150,7 @@ void generate_problem_28()
     constexpr std::int32_t y0 = 105;
     draw_value_table_frame(x0, y0, {180, "@T1@@C1@@ix@", 100, "@T1@@iy@"});
     for (std::int32_t i = 1; i <= 5; ++i) draw_value_table_row(x0, y0, i, i, 5 + i);
-    show_fact_box(300, 140, 280, 200);
+    show_chemistry_fact(300, 140, 280);
 }
 
 void answer_problem_28()
@@ -179,7 +180,7 @@ void generate_problem_29()
         slot_text(4) + "? Quanto vale @ba@ se @iV@ =" + slot_text(6) + " L?";
     problem_texts.answer_text = slot_text(5) + " L; " + slot_text(7);
     draw_problem_text(160, 580, 45);
-    show_fact_box(160, 160, 350, 200);
+    show_chemistry_fact(160, 160, 350);
 }
 
 void generate_problem_30()
@@ -207,7 +208,7 @@ void generate_problem_30()
         slot_text(1) + " g a " + slot_text(3) + "  g";
     problem_texts.answer_text = slot_text(5) + " g; " + slot_text(6) + " s";
     draw_problem_text(160, 560, 35);
-    show_fact_box(155, 170, 300, 200);
+    show_chemistry_fact(155, 170, 300);
 }
 
 void generate_problem_31()
@@ -245,7 +246,7 @@ void generate_problem_31()
     if (t < 0.0f && slot_value(1) > 0.0f) answer = "Mai; @iQ@ è sempre minore di @iQ@@d0@";
     if (t < 0.0f && slot_value(1) < 0.0f) answer = "Mai; @iQ@ è sempre maggiore di @iQ@@d0@";
     draw_problem_text(160, 580, 45);
-    show_fact_box(170, 180, 400, 200);
+    show_chemistry_fact(170, 180, 400);
 }
 
 }  // namespace nobase

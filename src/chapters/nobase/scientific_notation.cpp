@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "chapters/nobase/nobase_problems.h"
+#include "chemistry/chemistry_facts.h"
 #include "frame/app_state.h"
 #include "frame/drawing_kit.h"
 #include "frame/generator_kit.h"
@@ -37,7 +38,7 @@ void generate_problem_1()
     problem_texts.problem_text = "@T1@@C1@Convertire " + slot_text(1) + " in multiplo di 10@u" + power + "@";
     problem_texts.answer_text = slot_text(2) + power_of_ten_markup(k);
     draw_problem_text(180, 200, 60);
-    show_fact_box(200, 160, 360, 200);
+    show_chemistry_fact(200, 160, 360);
 }
 
 void generate_problem_2()
@@ -66,7 +67,7 @@ void generate_problem_2()
     text += negative ? " (" + slot_text(2) + ")" : " " + slot_text(2);
     problem_texts.answer_text = slot_text(3);
     draw_problem_text(200, 500, 70);
-    show_fact_box(300, 140, 250, 200);
+    show_chemistry_fact(300, 140, 250);
 }
 
 void generate_problem_3()
@@ -95,7 +96,7 @@ void generate_problem_3()
                                  " " + slot_text(1) + (op == 1 ? " +" : " -") + " " + slot_text(2);
     problem_texts.answer_text = slot_text(3);
     draw_problem_text(160, 500, 60);
-    show_fact_box(160, 150, 280, 200);
+    show_chemistry_fact(160, 150, 280);
 }
 
 TwoTermExpression draw_two_term_expression()
@@ -159,7 +160,7 @@ void generate_problem_4()
     problem_texts.answer_text = slot_text(10);
     // The expression goes to its own line through the pen codes: one markup line.
     draw_problem_statement_in_box(160, 580, 60, 90, text, selected_problem_level());
-    show_fact_box(300, 140, 280, 200);
+    show_chemistry_fact(300, 140, 280);
 }
 
 }  // namespace nobase

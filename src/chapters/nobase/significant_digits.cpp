@@ -2,6 +2,7 @@
 #include <cmath>
 
 #include "chapters/nobase/nobase_problems.h"
+#include "chemistry/chemistry_facts.h"
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
 #include "frame/justified_text.h"
@@ -99,7 +100,7 @@ void generate_problem_5()
         slot_text(1);
     problem_texts.answer_text = whole_number_text(slot_digits(1));
     draw_problem_text(160, 520, 60);
-    show_fact_box(160, 150, 280, 200);
+    show_chemistry_fact(160, 150, 280);
 }
 
 void generate_problem_6()
@@ -125,7 +126,7 @@ void generate_problem_6()
         "Arrotondare il numero " + slot_text(1) + " a " + whole_number_text(r) + " cifre significative";
     problem_texts.answer_text = slot_text(2);
     draw_problem_text(160, 500, 60);
-    show_fact_box(160, 170, 380, 200);
+    show_chemistry_fact(160, 170, 380);
 }
 
 void generate_problem_7()
@@ -162,7 +163,7 @@ void generate_problem_7()
     set_slot_uncertainty(3, x3, slot_uncertainty(2) + slot_uncertainty(1));
     problem_texts.answer_text = slot_text(3);
     draw_problem_text(160, 490, 60);
-    show_fact_box(160, 150, 280, 200);
+    show_chemistry_fact(160, 150, 280);
 }
 
 void generate_problem_8()
@@ -216,7 +217,7 @@ void generate_problem_9()
         set_slot_uncertainty(3, std::log(x1) / ln10, u1 / (x1 * ln10));
     problem_texts.answer_text = slot_text(3);
     draw_problem_text(160, 490, 60);
-    show_fact_box(160, 150, 280, 200);
+    show_chemistry_fact(160, 150, 280);
 }
 
 void generate_problem_10()
@@ -236,7 +237,7 @@ void generate_problem_10()
     set_slot_uncertainty(3, x3, x3 * slot_uncertainty(2));
     problem_texts.answer_text = slot_text(3);
     draw_problem_text(160, 490, 60);
-    show_fact_box(270, 150, 280, 200);
+    show_chemistry_fact(270, 150, 280);
 }
 
 void generate_problem_11()

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "chapters/nobase/nobase_problems.h"
+#include "chemistry/chemistry_facts.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
@@ -105,7 +106,7 @@ void generate_problem_21()
     if (v <= 5) text += "@u3@.";
     problem_texts.answer_text = slot_text(3) + " " + volume_code(m);
     draw_problem_text(160, 480, 60);
-    show_fact_box(270, 150, 280, 200);
+    show_chemistry_fact(270, 150, 280);
 }
 
 void generate_problem_22()
@@ -133,7 +134,7 @@ void generate_problem_22()
         " s@u-1@, esprimendola in " + to_code;
     problem_texts.answer_text = slot_text(3) + " " + to_code;
     draw_problem_text(160, 575, 45);
-    show_fact_box(160, 180, 300, 200);
+    show_chemistry_fact(160, 180, 300);
 }
 
 void generate_problem_23()
@@ -158,7 +159,7 @@ void generate_problem_23()
         code + " l'energia liberata dalla trasformazione di " + slot_text(2) + shown_unit[g] + " di materia";
     problem_texts.answer_text = slot_text(4) + " " + code;
     draw_problem_text(160, 540, 45);
-    show_fact_box(220, 150, 350, 200);
+    show_chemistry_fact(220, 150, 350);
 }
 
 void generate_problem_24()
@@ -185,7 +186,7 @@ void generate_problem_24()
                                  " volte più bassa di quella della luce nel vuoto, pari a 2.997924•10@u8@ m/s";
     problem_texts.answer_text = slot_text(2) + (kilometres ? " km" : " m");
     draw_problem_text(160, 540, 45);
-    show_fact_box(160, 140, 300, 200);
+    show_chemistry_fact(160, 140, 300);
 }
 
 void generate_problem_25()
@@ -237,7 +238,7 @@ void generate_problem_25()
     set_slot_uncertainty(3, count, uncertainty);
     problem_texts.answer_text = slot_text(3);
     draw_problem_text(160, 540, 45);
-    show_fact_box(180, 140, 350, 200);
+    show_chemistry_fact(180, 140, 350);
 }
 
 }  // namespace nobase

@@ -3,6 +3,7 @@
 #include <span>
 
 #include "chapters/nobase/nobase_problems.h"
+#include "chemistry/chemistry_facts.h"
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
 #include "frame/random_stream.h"
@@ -93,7 +94,7 @@ void generate_problem_12()
     const float x1 = metres / length_units[pair.from].factor;
     pose_conversion("Convertire una lunghezza pari a ", length_units, pair, x1, random_int(1, 6));
     draw_problem_text(200, 550, 70);
-    show_fact_box(220, 140, 350, 200);
+    show_chemistry_fact(220, 140, 350);
 }
 
 void generate_problem_13()
@@ -104,7 +105,7 @@ void generate_problem_13()
     const float x1 = power_of_ten(random_int(-12, 1)) * x / mass_units[pair.from].factor;
     pose_conversion("Convertire una massa pari a ", mass_units, pair, x1, random_int(1, 3));
     draw_problem_text(160, 550, 60);
-    show_fact_box(160, 150, 280, 200);
+    show_chemistry_fact(160, 150, 280);
 }
 
 void generate_problem_14()
@@ -115,7 +116,7 @@ void generate_problem_14()
     const float x1 = power_of_ten(random_int(-12, 1)) * x / time_units[pair.from].factor;
     pose_conversion("Convertire un intervallo di tempo pari a ", time_units, pair, x1, random_int(1, 4));
     draw_problem_text(160, 550, 60);
-    show_fact_box(270, 150, 280, 200);
+    show_chemistry_fact(270, 150, 280);
 }
 
 void generate_problem_15()
@@ -130,7 +131,7 @@ void generate_problem_15()
     const float x1 = power_of_ten(random_int(-12, -6)) * x / angstrom_units[pair.from].factor;
     pose_conversion(" Convertire una lunghezza pari a ", angstrom_units, pair, x1, random_int(1, 3));
     draw_problem_text(160, 500, 60);
-    show_fact_box(230, 120, 280, 200);
+    show_chemistry_fact(230, 120, 280);
 }
 
 void generate_problem_16()
@@ -152,7 +153,7 @@ void generate_problem_16()
                                  slot_text(3) + " K";
     problem_texts.answer_text = slot_text(2) + " K; " + slot_text(4) + "@uo@C";
     draw_problem_text(160, 540, 60);
-    show_fact_box(180, 140, 400, 200);
+    show_chemistry_fact(180, 140, 400);
 }
 
 void generate_problem_17()
@@ -171,7 +172,7 @@ void generate_problem_17()
     if (app_state.version_number == text_version) x1 = 5443220.0f;
     pose_conversion("Convertire un volume pari a ", volume_units, pair, x1, random_int(1, 4));
     draw_problem_text(160, 500, 60);
-    show_fact_box(200, 160, 360, 200);
+    show_chemistry_fact(200, 160, 360);
 }
 
 void generate_problem_18()
@@ -192,7 +193,7 @@ void generate_problem_18()
                                  " " + std::string(mass_units[unit].code);
     problem_texts.answer_text = slot_text(3) + " N";
     draw_problem_text(160, 500, 60);
-    show_fact_box(180, 170, 400, 200);
+    show_chemistry_fact(180, 170, 400);
 }
 
 void generate_problem_19()
@@ -207,7 +208,7 @@ void generate_problem_19()
     random_int(-4, 4);  // not used, but part of every version's data
     pose_conversion("Convertire un'energia pari a ", energy_units, pair, x, random_int(2, 4));
     draw_problem_text(160, 500, 60);
-    show_fact_box(270, 130, 280, 200);
+    show_chemistry_fact(270, 130, 280);
 }
 
 void generate_problem_20()
@@ -218,7 +219,7 @@ void generate_problem_20()
     random_int(-4, 4);  // not used, but part of every version's data
     pose_conversion("Convertire una pressione pari a ", pressure_units, pair, x, random_int(2, 4));
     draw_problem_text(160, 500, 60);
-    show_fact_box(180, 140, 400, 200);
+    show_chemistry_fact(180, 140, 400);
 }
 
 }  // namespace nobase

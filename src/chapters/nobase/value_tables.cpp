@@ -2,6 +2,7 @@
 // values, and a prediction at a further x.
 #include "chapters/nobase/graph_functions.h"
 #include "chapters/nobase/nobase_problems.h"
+#include "chemistry/chemistry_facts.h"
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
 #include "frame/random_stream.h"
@@ -90,7 +91,7 @@ void pose_value_table_problem(GraphFunctionKind kind)
         set_slot_digits(12, state.graph_y[i], 3);
         draw_value_table_row(x0, y0, i, 11, 12);
     }
-    show_fact_box(300, 140, 280, 200);
+    show_chemistry_fact(300, 140, 280);
     append_graph_formula(kind, problem_texts.answer_text);
 }
 
