@@ -2,6 +2,7 @@
 
 #include "frame/app_state.h"
 #include "frame/generator_protocol.h"
+#include "frame/main_screen.h"
 #include "frame/menus.h"
 #include "frame/page_furniture.h"
 #include "frame/page_navigation.h"
@@ -27,6 +28,10 @@ void select_chapter()
     draw_problem_index();
     show_problem_page(page_as_version);
     fill_box(panel_ground_colour, 10, 31, 132, 199);
+    // A long section title of the chapter before may reach over the left
+    // column and the rule beside it: give them back their own colours.
+    fill_box(scheme_frame_colour(), 133, 31, 140, 199);
+    fill_box(page_border_colour, 141, 31, 143, 199);
     draw_button_bar(0);
     draw_status_header();
     set_version_menu_enabled(1);

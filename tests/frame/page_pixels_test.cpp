@@ -5,6 +5,8 @@
 #include "frame/app_state.h"
 #include "frame/frame_harness.h"
 #include "frame/main_screen.h"
+#include "frame/markup_text.h"
+#include "frame/menus.h"
 #include "frame/page_furniture.h"
 #include "frame/problem_index.h"
 #include "frame/problem_page.h"
@@ -125,6 +127,24 @@ TEST_F(PagePixels, LevelNoticeReplacesTheProblem)
     show_problem_page(page_as_version);
     EXPECT_EQ(pixel(330, 130), qw_rgb(255, 0, 0));
     EXPECT_EQ(pixel(365, 22), qw_rgb(140, 165, 231));
+}
+
+TEST_F(PagePixels, NewChapterLeavesNothingOfTheOldSectionTitlesBesideThePanel)
+{
+    // Titles as long as the longest real ones run over the left column and
+    // the rule of the problem area.
+    draw_markup_text(16, 40, "@T2@@C2@WWWWWWWWWWWWWWWWWWWWWWWWWWWWWW");
+    draw_markup_text(16, 180, "@T2@@C4@WWWWWWWWWWWWWWWWWWWWWWWWWWWWWW");
+    bool over_the_column = false;
+    for (std::int32_t y = 40; y <= 54; ++y)
+        for (std::int32_t x = 133; x <= 140; ++x) over_the_column = over_the_column || pixel(x, y) != scheme_frame_colour();
+    ASSERT_TRUE(over_the_column);
+
+    on_menu_chapter(3);
+    for (std::int32_t y = 31; y <= 199; ++y) {
+        for (std::int32_t x = 133; x <= 140; ++x) ASSERT_EQ(pixel(x, y), scheme_frame_colour()) << x << "," << y;
+        for (std::int32_t x = 141; x <= 143; ++x) ASSERT_EQ(pixel(x, y), qw_rgb(0, 74, 181)) << x << "," << y;
+    }
 }
 
 }  // namespace
