@@ -245,6 +245,24 @@ TEST_F(SessionTest, RandomProblemWithOneChoiceReturnsToIt)
     }
 }
 
+TEST_F(SessionTest, RandomProblemTriesTheOneAfterItsDrawFirst)
+{
+    // Every problem is within level 5: the pick is the draw's successor,
+    // wrapping from the last problem to the first.
+    for (std::int32_t trial = 0; trial < 40; ++trial) {
+        backend.set_unix_seconds(1230811200 + 7919 * trial);
+        set_random_seed(trial + 1);
+        set_random_seed(draw_clock_seed());
+        const std::int32_t start = random_int(1, app_state.problem_count);
+        const std::int32_t expected = start % app_state.problem_count + 1;
+
+        set_random_seed(trial + 1);
+        click(panel_x, random_y);
+        ASSERT_EQ(app_state.selected_problem, expected) << trial;
+        EXPECT_EQ(app_state.index_page_first, (expected - 1) / 10 * 10 + 1);
+    }
+}
+
 TEST_F(SessionTest, IndexArrowsAndCells)
 {
     click(160, 302);  // "<" on the first page
