@@ -11,18 +11,6 @@
 
 namespace elecomp_test {
 
-namespace {
-
-class TablesEnvironment : public testing::Environment {
-public:
-    void SetUp() override { init_data_tables(); }
-};
-
-[[maybe_unused]] testing::Environment* const environment =
-    testing::AddGlobalTestEnvironment(new TablesEnvironment);
-
-}  // namespace
-
 std::int32_t element_named(std::string_view name)
 {
     for (std::int32_t z = 1; z <= element_count; ++z)

@@ -4,7 +4,6 @@
 #include <regex>
 
 #include "chapters/nobase/basic_notions_chapter.h"
-#include "chemistry/data_tables.h"
 #include "frame/app_state.h"
 #include "frame/fonts_colours.h"
 #include "frame/random_stream.h"
@@ -14,14 +13,6 @@ namespace nobase_test {
 namespace {
 
 constexpr const char* number_pattern = R"(-?[0-9]+\.?[0-9]*(?:•10@u-?[0-9]+@)?)";
-
-class TablesEnvironment : public testing::Environment {
-public:
-    void SetUp() override { init_data_tables(); }
-};
-
-[[maybe_unused]] testing::Environment* const environment =
-    testing::AddGlobalTestEnvironment(new TablesEnvironment);
 
 }  // namespace
 

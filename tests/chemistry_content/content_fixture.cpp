@@ -2,12 +2,9 @@
 
 #include <cstdio>
 
-#include "chemistry/data_tables.h"
 #include "frame/fonts_colours.h"
 
 void ContentTest::SetUp() {
-    static const bool tables_ready = (init_data_tables(), true);
-    (void)tables_ready;
     platform::install_backend(&backend);
     ASSERT_EQ(init_fonts_and_colours(), 0.0f);
     mark();

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "chemistry/data_tables.h"
 #include "chemistry/lewis_structures.h"
 #include "chemistry/periodic_table_drawing.h"
 #include "frame/fonts_colours.h"
@@ -17,7 +16,6 @@ namespace {
 class ContentPixels : public ::testing::Test {
 protected:
     void SetUp() override {
-        init_data_tables();
         ASSERT_EQ(init_fonts_and_colours(), 0.0f);
         qw_set_color_rgb(0xFFFFFF);
         qw_rectangle(QwControl::filled, 0, 0, 1999, 999);

@@ -2,7 +2,6 @@
 
 #include <set>
 
-#include "chemistry/data_tables.h"
 #include "chemistry/true_false_statements.h"
 #include "frame/app_state.h"
 #include "frame/random_stream.h"
@@ -12,7 +11,6 @@ namespace {
 
 class Statements : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { init_data_tables(); }
     void TearDown() override { app_state.current_chapter = 1; }
 };
 

@@ -11,7 +11,6 @@
 
 #include "chapters/elecomp/elements_compounds_chapter.h"
 #include "chapters/nobase/basic_notions_chapter.h"
-#include "chemistry/data_tables.h"
 #include "frame/app_state.h"
 #include "frame/fonts_colours.h"
 #include "frame/random_stream.h"
@@ -155,7 +154,6 @@ TEST_F(ReaderTest, ReadsBackFormulasAccentsAndSymbols) {
 // Problems as the chapters make them, five to a document as a class would
 // collect them; each must read back as its markup shows it.
 TEST_F(ReaderTest, ReadsBackProblemsOfTheChapters) {
-    init_data_tables();
     ASSERT_EQ(init_fonts_and_colours(), 0.0f);
     struct Pick {
         std::int32_t chapter;

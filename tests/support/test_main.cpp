@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "chemistry/data_tables.h"
 #include "platform/qt/qt_application.h"
 
 // One application object for the whole test program, so that tests can open
@@ -7,5 +8,7 @@
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     platform::qt::Application application(argc, argv);
+    // The tables are filled once for the whole test program, as at start-up.
+    init_data_tables();
     return RUN_ALL_TESTS();
 }
