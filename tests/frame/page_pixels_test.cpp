@@ -60,6 +60,24 @@ TEST_F(PagePixels, SmallButtonLightsUpUnderThePointerAndReturnsToTheFrameColour)
     EXPECT_EQ(pixel(511, 319), frame);
 }
 
+TEST_F(PagePixels, StepButtonsStayLitAfterTheirClickUntilThePointerLeaves)
+{
+    const std::int32_t frame = scheme_frame_colour();
+    session.mouse(kMouseLeftDown, 527, 325);  // clickable, but outside the hover span of "next"
+    EXPECT_EQ(app_state.selected_problem, 2);
+    EXPECT_EQ(pixel(511, 319), hover_colour);
+    session.mouse(kMouseMove, 528, 326);
+    EXPECT_EQ(pixel(511, 319), frame);
+
+    session.mouse(kMouseLeftDown, 500, 325);  // "previous"
+    EXPECT_EQ(app_state.selected_problem, 1);
+    EXPECT_EQ(pixel(491, 319), hover_colour);
+    session.mouse(kMouseMove, 501, 326);  // still over it
+    EXPECT_EQ(pixel(491, 319), hover_colour);
+    session.mouse(kMouseMove, 300, 200);
+    EXPECT_EQ(pixel(491, 319), frame);
+}
+
 TEST_F(PagePixels, IndexNumberTurnsWhiteUnlessSelectedOrAboveTheLevel)
 {
     const std::int32_t cell2 = index_cell_x(2);

@@ -10,6 +10,7 @@
 #include "frame/clock_seed.h"
 #include "frame/frame_harness.h"
 #include "frame/generator_protocol.h"
+#include "frame/page_furniture.h"
 #include "frame/problem_page.h"
 #include "frame/program_services.h"
 #include "frame/random_stream.h"
@@ -261,6 +262,38 @@ TEST_F(SessionTest, RandomProblemTriesTheOneAfterItsDrawFirst)
         ASSERT_EQ(app_state.selected_problem, expected) << trial;
         EXPECT_EQ(app_state.index_page_first, (expected - 1) / 10 * 10 + 1);
     }
+}
+
+TEST_F(SessionTest, SectionAboveTheLevelOpensOnItsNotice)
+{
+    backend.click_menu_item(3, 2);
+    generator_calls().clear();
+    click(panel_x, 85);  // section "Terza" starts with problem 12, of level 2
+    EXPECT_EQ(app_state.selected_problem, 12);
+    EXPECT_FALSE(level_notice_shown());
+    click(panel_x, 105);  // section "Quarta" starts with problem 21, of level 1
+    EXPECT_EQ(app_state.selected_problem, 21);
+    click(panel_x, 65);  // section "Seconda" starts with problem 5, of level 5
+    EXPECT_EQ(app_state.selected_problem, 5);
+    EXPECT_EQ(app_state.index_page_first, 1);
+    EXPECT_TRUE(level_notice_shown());
+    EXPECT_EQ(generator_calls(), (std::vector<std::string>{"1.12:1", "1.21:1"}));
+}
+
+TEST_F(SessionTest, ButtonBarEndsWithOnlyItsStateHighlighted)
+{
+    const auto label_colour = [this](std::int32_t top) {
+        const auto lines = backend.log_lines("text (16," + std::to_string(top) + ")");
+        return lines.empty() ? std::string() : lines.back().substr(lines.back().find("0x"), 8);
+    };
+    backend.clear_log();
+    draw_button_bar(17);
+    EXPECT_EQ(label_colour(247), "0x2200CC");  // "Problema successivo" in colour 4
+    for (std::int32_t top : {40, 60, 80, 100, 230, 264, 281, 298}) EXPECT_EQ(label_colour(top), "0xAA0000") << top;
+    backend.clear_log();
+    draw_button_bar(0);
+    for (std::int32_t top : {40, 60, 80, 100, 230, 247, 264, 281, 298})
+        EXPECT_EQ(label_colour(top), "0xAA0000") << top;
 }
 
 TEST_F(SessionTest, IndexArrowsAndCells)
