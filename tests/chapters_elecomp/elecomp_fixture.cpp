@@ -4,10 +4,7 @@
 
 #include "chapters/elecomp/elements_compounds_chapter.h"
 #include "chemistry/data_tables.h"
-#include "frame/app_state.h"
 #include "frame/fixed_width.h"
-#include "frame/fonts_colours.h"
-#include "frame/random_stream.h"
 
 namespace elecomp_test {
 
@@ -31,43 +28,17 @@ std::vector<std::string> match(const std::string& text, const std::string& patte
     return result;
 }
 
-void ChapterTwo::SetUp()
-{
-    platform::install_backend(&backend);
-    ASSERT_EQ(init_fonts_and_colours(), 0.0f);
-    app_state.current_chapter = 2;
-    run_elements_compounds_chapter(1000);
-}
-
-void ChapterTwo::TearDown()
-{
-    platform::install_backend(nullptr);
-}
+ChapterTwo::ChapterTwo() : ChapterTest(2, run_elements_compounds_chapter) {}
 
 void ChapterTwo::generate(std::int32_t k, std::int32_t version, std::int32_t seed_for_no_version)
 {
-    app_state.selected_problem = k;
-    app_state.version_number = version;
-    set_random_seed(version == 0 ? seed_for_no_version : version);
-    problem_texts.problem_printable = 1;
-    run_elements_compounds_chapter(1);
+    request_problem(k, version, seed_for_no_version);
 }
 
 void ChapterTwo::answer()
 {
     backend.clear_log();
-    problem_texts.problem_printable = 1;
-    run_elements_compounds_chapter(2);
-}
-
-const std::string& ChapterTwo::statement() const
-{
-    return problem_texts.problem_text;
-}
-
-const std::string& ChapterTwo::answer_text() const
-{
-    return problem_texts.answer_text;
+    request_answer();
 }
 
 std::int32_t ChapterTwo::spread_version(std::int32_t n)

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/recording_backend.h"
+#include "support/chapter_fixture.h"
 
 namespace elecomp_test {
 
@@ -23,19 +23,15 @@ std::int32_t element_named(std::string_view name);
 // test failure and gives empty groups.
 std::vector<std::string> match(const std::string& text, const std::string& pattern);
 
-class ChapterTwo : public ::testing::Test {
+class ChapterTwo : public testing_support::ChapterTest {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    ChapterTwo();
 
     // Request 1 of problem k under the version (0 is "Nessuna Versione",
     // with the stream seeded by seed_for_no_version).
     void generate(std::int32_t k, std::int32_t version, std::int32_t seed_for_no_version = 12345);
     // Request 2 of the selected problem, after the log has been cleared.
     void answer();
-
-    const std::string& statement() const;
-    const std::string& answer_text() const;
 
     // The n-th of the versions the tests visit. Neighbouring seeds give
     // neighbouring draws, so they are spread over the whole range.
@@ -57,8 +53,6 @@ protected:
 
     // The distinct (statement, answer) pairs of problem k over `count` spread versions.
     std::set<std::pair<std::string, std::string>> distinct_texts(std::int32_t k, std::int32_t count);
-
-    platform::RecordingBackend backend;
 };
 
 }  // namespace elecomp_test

@@ -4,9 +4,6 @@
 #include <regex>
 
 #include "chapters/nobase/basic_notions_chapter.h"
-#include "frame/app_state.h"
-#include "frame/fonts_colours.h"
-#include "frame/random_stream.h"
 
 namespace nobase_test {
 
@@ -80,43 +77,17 @@ std::vector<std::string> match(const std::string& text, const std::string& patte
                                          << tolerance;
 }
 
-void ChapterOne::SetUp()
-{
-    platform::install_backend(&backend);
-    ASSERT_EQ(init_fonts_and_colours(), 0.0f);
-    app_state.current_chapter = 1;
-    run_basic_notions_chapter(1000);
-}
-
-void ChapterOne::TearDown()
-{
-    platform::install_backend(nullptr);
-}
+ChapterOne::ChapterOne() : ChapterTest(1, run_basic_notions_chapter) {}
 
 void ChapterOne::generate(std::int32_t k, std::int32_t version, std::int32_t seed_for_no_version)
 {
     backend.clear_log();
-    app_state.selected_problem = k;
-    app_state.version_number = version;
-    set_random_seed(version == 0 ? seed_for_no_version : version);
-    problem_texts.problem_printable = 1;
-    run_basic_notions_chapter(1);
+    request_problem(k, version, seed_for_no_version);
 }
 
 void ChapterOne::answer()
 {
-    problem_texts.problem_printable = 1;
-    run_basic_notions_chapter(2);
-}
-
-const std::string& ChapterOne::statement() const
-{
-    return problem_texts.problem_text;
-}
-
-const std::string& ChapterOne::answer_text() const
-{
-    return problem_texts.answer_text;
+    request_answer();
 }
 
 }  // namespace nobase_test

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/recording_backend.h"
+#include "support/chapter_fixture.h"
 
 namespace nobase_test {
 
@@ -42,19 +42,15 @@ std::vector<std::string> match(const std::string& text, const std::string& patte
 // their display: each datum adds half a unit of its last digit, relative.
 ::testing::AssertionResult within_rounding(const Shown& answer, double exact, std::initializer_list<Shown> data);
 
-class ChapterOne : public ::testing::Test {
+class ChapterOne : public testing_support::ChapterTest {
 protected:
-    void SetUp() override;
-    void TearDown() override;
+    ChapterOne();
 
     // Request 1 of problem k under the version (0 is "Nessuna Versione",
     // with the stream seeded by seed_for_no_version), on a fresh log.
     void generate(std::int32_t k, std::int32_t version, std::int32_t seed_for_no_version = 12345);
     // Request 2 of the problem last generated.
     void answer();
-
-    const std::string& statement() const;
-    const std::string& answer_text() const;
 
     // Runs check for versions 1 to count, stopping at the first failure.
     template <typename Check>
@@ -68,8 +64,6 @@ protected:
             if (HasFailure()) return;
         }
     }
-
-    platform::RecordingBackend backend;
 };
 
 }  // namespace nobase_test

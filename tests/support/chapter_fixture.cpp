@@ -1,0 +1,47 @@
+#include "support/chapter_fixture.h"
+
+#include "frame/app_state.h"
+#include "frame/fonts_colours.h"
+#include "frame/random_stream.h"
+
+namespace testing_support {
+
+void ChapterTest::SetUp()
+{
+    platform::install_backend(&backend);
+    ASSERT_EQ(init_fonts_and_colours(), 0.0f);
+    app_state.current_chapter = chapter_;
+    run_chapter_(1000);
+}
+
+void ChapterTest::TearDown()
+{
+    platform::install_backend(nullptr);
+}
+
+void ChapterTest::request_problem(std::int32_t k, std::int32_t version, std::int32_t seed_for_no_version)
+{
+    app_state.selected_problem = k;
+    app_state.version_number = version;
+    set_random_seed(version == 0 ? seed_for_no_version : version);
+    problem_texts.problem_printable = 1;
+    run_chapter_(1);
+}
+
+void ChapterTest::request_answer()
+{
+    problem_texts.problem_printable = 1;
+    run_chapter_(2);
+}
+
+const std::string& ChapterTest::statement() const
+{
+    return problem_texts.problem_text;
+}
+
+const std::string& ChapterTest::answer_text() const
+{
+    return problem_texts.answer_text;
+}
+
+}  // namespace testing_support

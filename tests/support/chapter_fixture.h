@@ -1,0 +1,39 @@
+// A chapter on the recording backend, run as the page runs it: the stream
+// seeded with the version, then request 1 for the problem and request 2 for
+// its answer.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+
+#include "platform/recording_backend.h"
+
+namespace testing_support {
+
+class ChapterTest : public ::testing::Test {
+protected:
+    using ChapterRunner = void (*)(std::int32_t request);
+    ChapterTest(std::int32_t chapter, ChapterRunner run_chapter) : chapter_(chapter), run_chapter_(run_chapter) {}
+
+    void SetUp() override;
+    void TearDown() override;
+
+    // Request 1 of problem k under the version (0 is "Nessuna Versione",
+    // with the stream seeded by seed_for_no_version).
+    void request_problem(std::int32_t k, std::int32_t version, std::int32_t seed_for_no_version);
+    // Request 2 of the selected problem.
+    void request_answer();
+
+    const std::string& statement() const;
+    const std::string& answer_text() const;
+
+    platform::RecordingBackend backend;
+
+private:
+    std::int32_t chapter_;
+    ChapterRunner run_chapter_;
+};
+
+}  // namespace testing_support
