@@ -210,6 +210,7 @@ std::optional<SignificantDigits> round_significant_exactly(double magnitude, int
 SignificantDigits round_significant(double magnitude, int count)
 {
     if (auto exact = round_significant_exactly(magnitude, count)) return std::move(*exact);
+    // The rest goes through to_chars, its ties settled on the exact digits.
     Buffer buffer;
     SignificantDigits out = split_scientific(
         write_chars(buffer, magnitude, std::chars_format::scientific, count - 1));
