@@ -33,11 +33,6 @@ double half_last_digit(const std::string& shown)
     return 0.5 * std::pow(10.0, exponent - decimals);
 }
 
-std::string symbol_of(std::int32_t z)
-{
-    return std::string(strip_trailing_blanks(record_columns(element_record(z), 16, 17)));
-}
-
 constexpr const char* shown_number = R"((-?[0-9.]+(?:•10@u-?[0-9]+@)?))";
 
 TEST_F(ChapterTwo, SymbolsAndNamesAnswerEachOther)

@@ -14,15 +14,9 @@
 #include "chapters/elecomp/elecomp_problems.h"
 #include "elecomp_fixture.h"
 #include "formula_reading.h"
-#include "frame/fixed_width.h"
 
 namespace elecomp_test {
 namespace {
-
-std::string symbol_named(const std::string& name)
-{
-    return std::string(strip_trailing_blanks(record_columns(element_record(element_named(name)), 16, 17)));
-}
 
 // Charges of the monatomic ions in their stable compounds.
 const std::map<std::string, std::int32_t> ion_charge = {

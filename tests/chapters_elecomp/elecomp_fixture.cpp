@@ -15,6 +15,16 @@ std::int32_t element_named(std::string_view name)
     return 0;
 }
 
+std::string symbol_of(std::int32_t z)
+{
+    return std::string(strip_trailing_blanks(record_columns(element_record(z), 16, 17)));
+}
+
+std::string symbol_named(std::string_view name)
+{
+    return symbol_of(element_named(name));
+}
+
 std::vector<std::string> match(const std::string& text, const std::string& pattern)
 {
     std::smatch groups;

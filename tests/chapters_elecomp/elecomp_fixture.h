@@ -18,6 +18,10 @@ namespace elecomp_test {
 
 // The atomic number of the element of that name (table columns 1-15), 0 if none.
 std::int32_t element_named(std::string_view name);
+// The symbol of element z (table columns 16-17), without its trailing blank.
+std::string symbol_of(std::int32_t z);
+// The symbol of the element of that name.
+std::string symbol_named(std::string_view name);
 
 // The groups of the first match of pattern in text; a failed match is a
 // test failure and gives empty groups.

@@ -15,11 +15,6 @@
 namespace elecomp_test {
 namespace {
 
-std::string symbol_named(const std::string& name)
-{
-    return std::string(strip_trailing_blanks(record_columns(element_record(element_named(name)), 16, 17)));
-}
-
 std::string compound_field(std::int32_t k, int first, int last)
 {
     return std::string(strip_trailing_blanks(record_columns(compound_record(k), first, last)));
