@@ -205,6 +205,27 @@ std::optional<SignificantDigits> round_significant_exactly(double magnitude, int
     return std::nullopt;
 }
 
+// magnitude * 10^decimals rounded to a whole number, when that fits in 64
+// bits; magnitude greater than 0.
+std::optional<FixedDigits> round_fixed_exactly(double magnitude, int decimals)
+{
+    const auto [m, k] = binary_parts(magnitude);
+    const auto fraction = scaled(m, k, decimals);
+    if (!fraction) return std::nullopt;
+    Wide floor = 0;
+    const Wide quotient = rounded_quotient(*fraction, floor);
+    if ((quotient >> 64) != 0) return std::nullopt;
+    char text[widest_count + 2];
+    const auto end = std::to_chars(text, text + sizeof text, static_cast<std::uint64_t>(quotient)).ptr;
+    std::string digits(text, end);
+    const auto kept = static_cast<std::size_t>(decimals);
+    if (digits.size() <= kept) digits.insert(0, kept + 1 - digits.size(), '0');
+    FixedDigits out;
+    out.integer_part = digits.substr(0, digits.size() - kept);
+    out.fraction = digits.substr(digits.size() - kept);
+    return out;
+}
+
 }  // namespace
 
 SignificantDigits round_significant(double magnitude, int count)
@@ -233,6 +254,8 @@ SignificantDigits round_significant(double magnitude, int count)
 
 FixedDigits round_fixed(double magnitude, int decimals)
 {
+    if (magnitude > 0.0)
+        if (auto exact = round_fixed_exactly(magnitude, decimals)) return std::move(*exact);
     FixedDigits out;
     // Through the scientific form, which is much faster than the fixed one:
     // rounded to the digits down to 10^-decimals.
