@@ -172,9 +172,10 @@ Wide rounded_quotient(const Fraction& f, Wide& floor)
     return 2 * remainder >= f.denominator ? floor + 1 : floor;
 }
 
-std::optional<SignificantDigits> round_significant_exactly(double magnitude, int count)
+// Fills `out` and says true when the numbers involved fit.
+bool round_significant_exactly(double magnitude, int count, SignificantDigits& out)
 {
-    if (count > widest_count) return std::nullopt;
+    if (count > widest_count) return false;
     const auto [m, k] = binary_parts(magnitude);
     // 2^e2 <= magnitude < 2^(e2 + 1): about e2 log10 2 (78913 / 2^18 is
     // log10 2 to 7 digits) is the leading exponent, or one off it.
@@ -184,7 +185,7 @@ std::optional<SignificantDigits> round_significant_exactly(double magnitude, int
     const Wide limit = wide_powers_of_ten[static_cast<std::size_t>(count)];
     for (int attempt = 0; attempt < 3; ++attempt) {
         const auto fraction = scaled(m, k, count - 1 - leading);
-        if (!fraction) return std::nullopt;
+        if (!fraction) return false;
         Wide floor = 0;
         Wide quotient = rounded_quotient(*fraction, floor);
         if (floor >= limit || floor < lowest) {
@@ -195,45 +196,44 @@ std::optional<SignificantDigits> round_significant_exactly(double magnitude, int
             quotient = lowest;
             ++leading;
         }
-        SignificantDigits out;
         char text[widest_count + 1];
         const auto end = std::to_chars(text, text + sizeof text, static_cast<std::uint64_t>(quotient)).ptr;
         out.digits.assign(text, end);
         out.exponent = leading + 1;
-        return out;
+        return true;
     }
-    return std::nullopt;
+    return false;
 }
 
-// magnitude * 10^decimals rounded to a whole number, when that fits in 64
-// bits; magnitude greater than 0.
-std::optional<FixedDigits> round_fixed_exactly(double magnitude, int decimals)
+// magnitude * 10^decimals rounded to a whole number into `out`, when that
+// fits in 64 bits; magnitude greater than 0.
+bool round_fixed_exactly(double magnitude, int decimals, FixedDigits& out)
 {
     const auto [m, k] = binary_parts(magnitude);
     const auto fraction = scaled(m, k, decimals);
-    if (!fraction) return std::nullopt;
+    if (!fraction) return false;
     Wide floor = 0;
     const Wide quotient = rounded_quotient(*fraction, floor);
-    if ((quotient >> 64) != 0) return std::nullopt;
+    if ((quotient >> 64) != 0) return false;
     char text[widest_count + 2];
     const auto end = std::to_chars(text, text + sizeof text, static_cast<std::uint64_t>(quotient)).ptr;
     std::string digits(text, end);
     const auto kept = static_cast<std::size_t>(decimals);
     if (digits.size() <= kept) digits.insert(0, kept + 1 - digits.size(), '0');
-    FixedDigits out;
-    out.integer_part = digits.substr(0, digits.size() - kept);
-    out.fraction = digits.substr(digits.size() - kept);
-    return out;
+    out.integer_part.assign(digits, 0, digits.size() - kept);
+    out.fraction.assign(digits, digits.size() - kept);
+    return true;
 }
 
 }  // namespace
 
 SignificantDigits round_significant(double magnitude, int count)
 {
-    if (auto exact = round_significant_exactly(magnitude, count)) return std::move(*exact);
+    SignificantDigits out;
+    if (round_significant_exactly(magnitude, count, out)) return out;
     // The rest goes through to_chars, its ties settled on the exact digits.
     Buffer buffer;
-    SignificantDigits out = split_scientific(
+    out = split_scientific(
         write_chars(buffer, magnitude, std::chars_format::scientific, count - 1));
     // Unless the rounding carried into a new leading digit, its exponent is
     // the exponent of the leading digit; the shortest form never carries.
@@ -254,9 +254,8 @@ SignificantDigits round_significant(double magnitude, int count)
 
 FixedDigits round_fixed(double magnitude, int decimals)
 {
-    if (magnitude > 0.0)
-        if (auto exact = round_fixed_exactly(magnitude, decimals)) return std::move(*exact);
     FixedDigits out;
+    if (magnitude > 0.0 && round_fixed_exactly(magnitude, decimals, out)) return out;
     // Through the scientific form, which is much faster than the fixed one:
     // rounded to the digits down to 10^-decimals.
     const int count = magnitude > 0.0 ? leading_exponent(magnitude) + 1 + decimals : 0;
