@@ -7,6 +7,7 @@
 #include "chapters/elecomp/elecomp_problems.h"
 #include "chemistry/chemistry_facts.h"
 #include "chemistry/data_tables.h"
+#include "chemistry/element_draws.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
@@ -214,11 +215,7 @@ void generate_problem_5()
 {
     skip_random_draws(1);
     const MassUnit& unit = mass_units[random_int(1, 5) - 1];
-    std::int32_t z = 0;
-    do {
-        z = random_int(1, 83);
-        if (random_int(1, 2) == 1) z = random_int(1, 36);
-    } while (z == 43);  // technetium has no natural atomic mass
+    const std::int32_t z = draw_element_of_known_mass();
 
     const float avogadro = physical_constants().avogadro_number;
     set_slot_text(1, element_field(z, 21, 30));

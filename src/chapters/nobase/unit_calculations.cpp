@@ -6,6 +6,7 @@
 #include "chapters/nobase/nobase_problems.h"
 #include "chemistry/chemistry_facts.h"
 #include "chemistry/data_tables.h"
+#include "chemistry/element_draws.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/fixed_width.h"
@@ -197,11 +198,7 @@ void generate_problem_25()
     const std::int32_t kind = random_int(1, 2);
     std::string name;
     if (kind == 1) {
-        std::int32_t z = 0;
-        do {
-            z = random_int(1, 83);
-            if (random_int(1, 2) == 1) z = random_int(1, 36);
-        } while (z == 43);  // technetium has no stable isotope
+        const std::int32_t z = draw_element_of_known_mass();
         set_slot_from_table_text(1, element_field(z, 21, 30));
         set_slot_uncertainty(1, slot_value(1) * grams_per_mass_unit, slot_uncertainty(1) * grams_per_mass_unit);
         float x2 = random_real(1.0f, 100.0f);
