@@ -6,11 +6,10 @@
 #include "frame/frame_harness.h"
 #include "frame/main_screen.h"
 #include "frame/markup_text.h"
+#include "frame/menu_dialogs.h"
 #include "frame/menus.h"
-#include "frame/page_furniture.h"
 #include "frame/problem_index.h"
 #include "frame/problem_page.h"
-#include "frame/status_header.h"
 #include "platform/graphics.h"
 #include "platform/mouse.h"
 #include "platform/qt/qt_application.h"
@@ -32,17 +31,6 @@ protected:
             for (std::int32_t x = x1; x <= x2; ++x)
                 if (pixel(x, y) == colour) return true;
         return false;
-    }
-
-    // What the background dialog does for a scheme.
-    void apply_scheme(std::int32_t scheme)
-    {
-        screen_settings.background_scheme = scheme;
-        draw_main_screen();
-        draw_problem_index();
-        draw_status_header();
-        draw_button_bar(0);
-        show_problem_page(page_repeat);
     }
 
     platform::qt::Session session;
@@ -112,7 +100,7 @@ TEST_F(PagePixels, EverySchemeRepaintsEverySchemeArea)
         {qw_rgb(80, 80, 255), qw_rgb(50, 80, 225), qw_rgb(150, 175, 231)},
     };
     for (std::int32_t scheme : {3, 1, 4, 2, 5, 3}) {
-        apply_scheme(scheme);
+        apply_background_scheme(scheme);
         const Colours& c = expected[scheme];
         SCOPED_TRACE(scheme);
         EXPECT_EQ(pixel(594, 295), c.page);   // problem area, out of every decoration's reach
@@ -132,7 +120,7 @@ TEST_F(PagePixels, HeaderGroundFadesFromTheFrameColourTowardsWhite)
     // Scheme 1's frame colour (150, 175, 231); the innermost circle holding
     // a point decides its colour: radius 107 (k 0) at the left end, 307
     // (k 20) at x 300, 487 (k 38) at the right end.
-    apply_scheme(1);
+    apply_background_scheme(1);
     EXPECT_EQ(pixel(2, 336), qw_rgb(150, 175, 231));
     EXPECT_EQ(pixel(300, 336), qw_rgb(196, 210, 241));
     EXPECT_EQ(pixel(486, 336), qw_rgb(238, 242, 251));
