@@ -3,9 +3,13 @@
 // frame asks of the generators.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "platform/recording_backend.h"
 
 namespace frame_test {
 
@@ -22,5 +26,18 @@ std::string fake_data(std::int32_t chapter, std::int32_t problem);
 
 // Plugs in the fake chapters and no services, then runs the start-up.
 void start_program();
+
+// The program started on a fresh recording backend for each test.
+class StartedProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        platform::install_backend(&backend);
+        start_program();
+    }
+    void TearDown() override { platform::install_backend(nullptr); }
+
+    platform::RecordingBackend backend;
+};
 
 }  // namespace frame_test

@@ -15,15 +15,8 @@
 
 namespace {
 
-class MenuTreeTest : public ::testing::Test {
+class MenuTreeTest : public frame_test::StartedProgramTest {
 protected:
-    void SetUp() override
-    {
-        platform::install_backend(&backend);
-        frame_test::start_program();
-    }
-    void TearDown() override { platform::install_backend(nullptr); }
-
     std::vector<std::string> item_texts(std::size_t menu) const
     {
         const auto menus = backend.menus();
@@ -66,8 +59,6 @@ protected:
         return std::any_of(lines.begin(), lines.end(),
                            [&](const std::string& line) { return line.find("\"" + text + "\"") != std::string::npos; });
     }
-
-    platform::RecordingBackend backend;
 };
 
 TEST_F(MenuTreeTest, EveryMenuHoldsItsItemsInOrder)

@@ -17,15 +17,8 @@
 
 namespace {
 
-class ProblemPageTest : public ::testing::Test {
+class ProblemPageTest : public frame_test::StartedProgramTest {
 protected:
-    void SetUp() override
-    {
-        platform::install_backend(&backend);
-        frame_test::start_program();
-    }
-    void TearDown() override { platform::install_backend(nullptr); }
-
     // Text lines drawn at a point, e.g. "(16,281)".
     std::vector<std::string> texts_at(const std::string& at) const { return backend.log_lines("text " + at); }
 
@@ -36,8 +29,6 @@ protected:
             return line.size() >= ending.size() && line.compare(line.size() - ending.size(), ending.size(), ending) == 0;
         }));
     }
-
-    platform::RecordingBackend backend;
 };
 
 // Under "Nessuna Versione" the problem's seed is drawn from the stream the

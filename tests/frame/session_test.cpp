@@ -23,15 +23,8 @@ namespace {
 
 using frame_test::generator_calls;
 
-class SessionTest : public ::testing::Test {
+class SessionTest : public frame_test::StartedProgramTest {
 protected:
-    void SetUp() override
-    {
-        platform::install_backend(&backend);
-        frame_test::start_program();
-    }
-    void TearDown() override { platform::install_backend(nullptr); }
-
     std::int32_t menu_flags(std::size_t menu, std::size_t item) const
     {
         const auto menus = backend.menus();
@@ -58,8 +51,6 @@ protected:
         skip_random_draws(problem);
         return "Problema " + frame_test::fake_data(chapter, problem);
     }
-
-    platform::RecordingBackend backend;
 };
 
 // Side-panel commands and the small buttons of the bottom band.
