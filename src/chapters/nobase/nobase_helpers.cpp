@@ -1,9 +1,8 @@
 #include <cstdint>
 
 #include "chapters/nobase/nobase_problems.h"
-#include "chemistry/data_tables.h"
 #include "chemistry/molar_mass.h"
-#include "frame/fixed_width.h"
+#include "chemistry/table_fields.h"
 #include "frame/generator_kit.h"
 #include "frame/markup_text.h"
 #include "frame/random_stream.h"
@@ -47,7 +46,7 @@ bool beyond_axis(float value)
 float compound_molar_mass(std::int32_t k, float* uncertainty)
 {
     float mass_uncertainty = 0.0f;
-    const float mass = compute_molar_mass(record_columns(compound_record(k), 81, 100), mass_uncertainty);
+    const float mass = compute_molar_mass(compound_composition(k), mass_uncertainty);
     if (uncertainty) *uncertainty = mass_uncertainty;
     return mass;
 }
