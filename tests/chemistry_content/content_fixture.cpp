@@ -2,17 +2,6 @@
 
 #include <cstdio>
 
-#include "frame/fonts_colours.h"
-
-void ContentTest::SetUp() {
-    platform::install_backend(&backend);
-    ASSERT_EQ(init_fonts_and_colours(), 0.0f);
-    mark();
-}
-
-void ContentTest::TearDown() { platform::install_backend(nullptr); }
-
-void ContentTest::mark() { mark_ = backend.log().size(); }
 
 std::vector<Drawn> ContentTest::drawn(std::string_view prefix) const {
     const std::vector<std::string> log = backend.log();

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/recording_backend.h"
+#include "support/drawing_fixture.h"
 
 struct Drawn {
     std::string kind;  // "text", "line", "rect filled", ...
@@ -17,14 +17,8 @@ struct Drawn {
     std::string text;
 };
 
-class ContentTest : public ::testing::Test {
+class ContentTest : public testing_support::DrawingTest {
 protected:
-    void SetUp() override;
-    void TearDown() override;
     // What was drawn since the last mark, of the kinds starting with prefix.
     std::vector<Drawn> drawn(std::string_view prefix = "") const;
-    void mark();
-
-    platform::RecordingBackend backend;
-    std::size_t mark_ = 0;
 };

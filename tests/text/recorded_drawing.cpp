@@ -4,22 +4,10 @@
 #include <map>
 #include <ostream>
 
-#include "frame/fonts_colours.h"
-
 void PrintTo(const DrawnShape& s, std::ostream* os) {
     *os << s.kind << " (" << s.x1 << "," << s.y1 << ")-(" << s.x2 << "," << s.y2 << ") 0x" << std::hex
         << s.colour << std::dec;
 }
-
-void RecordedDrawing::SetUp() {
-    platform::install_backend(&backend);
-    ASSERT_EQ(init_fonts_and_colours(), 0.0f);
-    mark();
-}
-
-void RecordedDrawing::TearDown() { platform::install_backend(nullptr); }
-
-void RecordedDrawing::mark() { mark_ = backend.log().size(); }
 
 std::vector<std::string> RecordedDrawing::lines_from_mark(std::string_view prefix) const {
     const std::vector<std::string> log = backend.log();

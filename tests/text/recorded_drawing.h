@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "platform/backend.h"
-#include "platform/recording_backend.h"
+#include "support/drawing_fixture.h"
 
 struct DrawnText {
     std::int32_t x = 0;
@@ -28,11 +28,8 @@ void PrintTo(const DrawnShape& s, std::ostream* os);
 
 // Installs a recording backend with the fonts and colours set up; what the
 // test draws afterwards is read back with texts() and shapes().
-class RecordedDrawing : public ::testing::Test {
+class RecordedDrawing : public testing_support::DrawingTest {
 protected:
-    void SetUp() override;
-    void TearDown() override;
-
     // Drawn texts, on the page only (measuring draws far off it are left out)
     // unless all is set.
     std::vector<DrawnText> texts(bool all = false) const;
@@ -41,9 +38,4 @@ protected:
     // Rectangles, ellipses and lines, in drawing order.
     std::vector<DrawnShape> shapes(std::string_view kind_prefix = "") const;
     std::vector<std::string> lines_from_mark(std::string_view prefix) const;
-    // Forgets what was drawn so far.
-    void mark();
-
-    platform::RecordingBackend backend;
-    std::size_t mark_ = 0;
 };

@@ -1,0 +1,24 @@
+#include "support/drawing_fixture.h"
+
+#include "frame/fonts_colours.h"
+
+namespace testing_support {
+
+void DrawingTest::SetUp()
+{
+    platform::install_backend(&backend);
+    ASSERT_EQ(init_fonts_and_colours(), 0.0f);
+    mark();
+}
+
+void DrawingTest::TearDown()
+{
+    platform::install_backend(nullptr);
+}
+
+void DrawingTest::mark()
+{
+    mark_ = backend.log().size();
+}
+
+}  // namespace testing_support
