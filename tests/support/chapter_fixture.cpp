@@ -1,22 +1,16 @@
 #include "support/chapter_fixture.h"
 
 #include "frame/app_state.h"
-#include "frame/fonts_colours.h"
 #include "frame/random_stream.h"
 
 namespace testing_support {
 
 void ChapterTest::SetUp()
 {
-    platform::install_backend(&backend);
-    ASSERT_EQ(init_fonts_and_colours(), 0.0f);
+    DrawingTest::SetUp();
+    if (HasFatalFailure()) return;
     app_state.current_chapter = chapter_;
     run_chapter_(1000);
-}
-
-void ChapterTest::TearDown()
-{
-    platform::install_backend(nullptr);
 }
 
 void ChapterTest::request_problem(std::int32_t k, std::int32_t version, std::int32_t seed_for_no_version)

@@ -3,22 +3,19 @@
 // its answer.
 #pragma once
 
-#include <gtest/gtest.h>
-
 #include <cstdint>
 #include <string>
 
-#include "platform/recording_backend.h"
+#include "support/drawing_fixture.h"
 
 namespace testing_support {
 
-class ChapterTest : public ::testing::Test {
+class ChapterTest : public DrawingTest {
 protected:
     using ChapterRunner = void (*)(std::int32_t request);
     ChapterTest(std::int32_t chapter, ChapterRunner run_chapter) : chapter_(chapter), run_chapter_(run_chapter) {}
 
     void SetUp() override;
-    void TearDown() override;
 
     // Request 1 of problem k under the version (0 is "Nessuna Versione",
     // with the stream seeded by seed_for_no_version).
@@ -28,8 +25,6 @@ protected:
 
     const std::string& statement() const;
     const std::string& answer_text() const;
-
-    platform::RecordingBackend backend;
 
 private:
     std::int32_t chapter_;
