@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "chemistry/data_tables.h"
+#include "chemistry/equation_text.h"
 #include "chemistry/molar_mass.h"
 #include "frame/fixed_width.h"
 
@@ -113,6 +114,61 @@ TEST(Composition, EveryRecordMatchesItsFormula)
         float uncertainty = 0.0f;
         compute_molar_mass(stored, uncertainty);
         EXPECT_GT(uncertainty, 0.0f) << k;
+    }
+}
+
+// Atoms and charge of one species of an equation: "e" is the electron, a
+// final "@u2-@" the charge.
+std::map<std::string, int> atoms_of(const std::string& species, int& charge)
+{
+    charge = 0;
+    if (species == "e") {
+        charge = -1;
+        return {};
+    }
+    std::string formula = species;
+    if (const std::size_t at = formula.find("@u"); at != std::string::npos) {
+        const std::string sign = formula.substr(at + 2, formula.size() - at - 3);
+        const int size = sign.size() > 1 ? std::stoi(sign.substr(0, sign.size() - 1)) : 1;
+        charge = sign.back() == '+' ? size : -size;
+        formula.erase(at);
+    }
+    std::map<std::string, int> atoms;
+    const std::string composition = derive_composition(formula);
+    for (std::size_t i = 0; i + 4 <= composition.size(); i += 4) {
+        atoms[std::string(strip_trailing_blanks(composition.substr(i, 2)))] = std::stoi(composition.substr(i + 2, 2));
+    }
+    return atoms;
+}
+
+TEST(Composition, EveryTableReactionConservesAtomsAndCharge)
+{
+    int charge = 0;
+    EXPECT_EQ(atoms_of("Cr@d2@O@d7@@u2-@", charge), (std::map<std::string, int>{{"Cr", 2}, {"O", 7}}));
+    EXPECT_EQ(charge, -2);
+    atoms_of("Fe@u3+@", charge);
+    EXPECT_EQ(charge, 3);
+    atoms_of("OH@u-@", charge);
+    EXPECT_EQ(charge, -1);
+
+    for (std::int32_t k = 1; k <= reaction_slots; ++k) {
+        const std::string equation(strip_trailing_blanks(reaction_record(k)));
+        EquationTerms terms;
+        ASSERT_TRUE(parse_equation_terms(equation, terms)) << k;
+        std::map<std::string, int> atom_balance;
+        int charge_balance = 0;
+        bool electrons_taken_up = false;
+        for (std::int32_t j = 1; j <= terms.species_count(); ++j) {
+            const std::string species(terms.species_text(equation, j));
+            const int weight = (j <= terms.reactant_count ? -1 : 1) * terms.coefficient[j];
+            for (const auto& [symbol, n] : atoms_of(species, charge)) atom_balance[symbol] += weight * n;
+            charge_balance += weight * charge;
+            electrons_taken_up = electrons_taken_up || (species == "e" && weight < 0);
+        }
+        for (const auto& [symbol, n] : atom_balance) EXPECT_EQ(n, 0) << "reaction " << k << " " << symbol;
+        EXPECT_EQ(charge_balance, 0) << "reaction " << k;
+        // Records 151 to 200 are reductions.
+        EXPECT_EQ(electrons_taken_up, k > 150) << "reaction " << k;
     }
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <set>
 #include <string>
 
@@ -70,11 +71,43 @@ TEST(DataTables, ElementFieldsSitInTheirColumns)
     EXPECT_EQ(columns(element_record(46), 55, 66), "4d105s 0    ");
     EXPECT_EQ(trimmed(element_record(2), 46, 50), "-50");
     EXPECT_EQ(trimmed(element_record(43), 21, 30), "98.");
-    EXPECT_EQ(trimmed(element_record(28), 34, 40), "8.908");  // nickel
     EXPECT_EQ(columns(element_record(103), 16, 17), "Lw");
     EXPECT_TRUE(is_blank(element_record(104)));
     EXPECT_TRUE(is_blank(element_record(0)));
     EXPECT_TRUE(is_blank(element_record(105)));
+}
+
+// Texts that a one-digit slip had made wrong, as the accepted data give them.
+TEST(DataTables, MendedElementValuesReadAsTheAcceptedData)
+{
+    struct Case {
+        std::int32_t z;
+        int first;
+        int last;
+        const char* text;
+    };
+    for (const Case& c : {Case{14, 21, 30, "28.086"},    // silicon, atomic mass
+                          Case{74, 21, 30, "183.85"},    // tungsten, atomic mass
+                          Case{28, 34, 40, "8.908"},     // nickel, density
+                          Case{41, 34, 40, "8.57"}}) {   // niobium, density
+        EXPECT_EQ(trimmed(element_record(c.z), c.first, c.last), c.text) << c.z;
+    }
+}
+
+TEST(DataTables, EveryElectronConfigurationHoldsAtomicNumberElectrons)
+{
+    const std::map<std::string, int> cores{{"", 0},     {"[He]", 2},  {"[Ne]", 10}, {"[Ar]", 18},
+                                           {"[Kr]", 36}, {"[Xe]", 54}, {"[Rn]", 86}};
+    for (std::int32_t z = 1; z <= element_count; ++z) {
+        const ElementRecord& r = element_record(z);
+        const auto core = cores.find(trimmed(r, 51, 54));
+        ASSERT_NE(core, cores.end()) << z;
+        int electrons = core->second;
+        const std::string shells(strip_trailing_blanks(record_columns(r, 55, 70)));
+        ASSERT_EQ(shells.size() % 4, 0u) << z;
+        for (std::size_t g = 0; g < shells.size(); g += 4) electrons += std::stoi(shells.substr(g + 2, 2));
+        EXPECT_EQ(electrons, z);
+    }
 }
 
 TEST(DataTables, ElementFlagsAndStatesFollowTheTable)
