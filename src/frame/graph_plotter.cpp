@@ -212,8 +212,9 @@ void set_up_graph(std::span<const float> x, std::span<const float> y, std::int32
 
     std::int32_t background_left = a.left - 10;
     if (labels_wanted(y_format, options)) {
-        if (const auto sample = tick_label(-2.3456f, y_format)) {
-            background_left -= 5 * (static_cast<std::int32_t>(sample->size()) + 2);
+        // The room is for the sample as written, before any zero is put back.
+        if (const auto sample = write_label(-2.3456f, y_format)) {
+            background_left -= 5 * (static_cast<std::int32_t>(strip_blanks(*sample).size()) + 2);
         }
     }
     qw_set_color_rgb(qw_rgb(239, 239, 255));

@@ -178,3 +178,13 @@ TEST_F(GraphPlotter, CountIsCutToTheArrays) {
     plot_graph_series(v, v, -3, "200400120270 p ", 0, 0xFF);
     EXPECT_TRUE(shapes().empty());
 }
+
+TEST_F(GraphPlotter, RoomForYLabelsCountsTheSampleAsWritten) {
+    // "(e8.2)" writes the sample -2.3456 as "-.23E+01", 8 characters: the
+    // zero that labels get in front of a point is not part of the room.
+    set_up_graph(none, none, 0, 0, 1, 0, "", -1, 1, 0, "(e8.2)", "200400120270l  ", 0, 0);
+    EXPECT_EQ(shapes("rect")[0].x1, 200 - 10 - 5 * (8 + 2));
+    mark();
+    set_up_graph(none, none, 0, 0, 1, 0, "", -1, 1, 0, "(f3.1)", "200400120270l  ", 0, 0);
+    EXPECT_EQ(shapes("rect")[0].x1, 200 - 10 - 5 * (3 + 2));  // "***" still takes its room
+}
