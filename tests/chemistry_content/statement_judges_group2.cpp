@@ -77,7 +77,9 @@ Verdict judge_group_2(int type, const std::string& text) {
             m = parse(text, R"(Un nucleo di @u(\d+)@(\w+)(?: \(@iZ@ = (\d+)\))? contiene (\d+) neutroni)");
             const int z = *find_element_by_symbol(m[2].str());
             EXPECT_EQ(m[3].matched, z > 36) << text;
-            if (m[3].matched) EXPECT_EQ(std::stoi(m[3]), z);
+            if (m[3].matched) {
+                EXPECT_EQ(std::stoi(m[3]), z);
+            }
             return std::stoi(m[4]) == std::stoi(m[1]) - z;
         }
         case 2:

@@ -139,7 +139,9 @@ TEST_F(Statements, PickerStaysWithinTheCurrentChapter) {
             if (chapter == 1) {
                 EXPECT_EQ(types, (group == 1 ? std::set<std::int32_t>{2, 4, 9} : std::set<std::int32_t>{15, 16, 17}));
             }
-            if (chapter >= 8) EXPECT_EQ(types.size(), group == 1 ? 14u : 17u);
+            if (chapter >= 8) {
+                EXPECT_EQ(types.size(), group == 1 ? 14u : 17u);
+            }
         }
     }
     std::string text = "kept";

@@ -87,8 +87,9 @@ TEST_F(ChapterSweep, EveryProblemOverManyVersions)
                 const std::int32_t version = versions[i];
                 const std::string texts = show(problem, version);
                 EXPECT_FALSE(shows_broken_number(texts)) << "versione " << version << ": " << texts;
-                if (version != no_version && i < repeated_versions + 3)
+                if (version != no_version && i < repeated_versions + 3) {
                     EXPECT_EQ(show(problem, version), texts) << "versione " << version;
+                }
             }
         }
     }
