@@ -117,6 +117,24 @@ TEST_F(ChapterTwo, MolecularOrbitalsHoldTheValenceElectrons)
     EXPECT_EQ(species.count("CN@u-@"), 1u);
 }
 
+// A run of orbitals without a blank cannot wrap: once the antibonding
+// orbitals follow the bonding ones it outgrew the box and the page.
+TEST_F(ChapterTwo, MolecularOrbitalAnswersWrapInsideTheirBox)
+{
+    std::set<std::string> species;
+    for (std::int32_t n = 1; n <= 200 && species.size() < 12; ++n) {
+        generate(20, spread_version(n));
+        if (!species.insert(statement()).second) continue;
+        answer();
+        SCOPED_TRACE(answer_text());
+        const auto boxes = backend.log_lines("rect filled (195,98)-");
+        ASSERT_EQ(boxes.size(), 1u) << backend.log_text();
+        const auto right = match(boxes[0], R"(\)-\((\d+),)");
+        EXPECT_LE(std::stoi(right[0]), 555);
+    }
+    EXPECT_EQ(species.size(), 12u);
+}
+
 TEST_F(ChapterTwo, ValenceBondMoleculesThatExistAndThatDoNot)
 {
     std::map<std::string, std::string> answers;

@@ -149,6 +149,9 @@ void generate_problem_20()
                                  "? Quanti sono gli elettroni spaiati?";
     std::string& answer = problem_texts.answer_text;
     answer = full_lower_orbitals;
+    // A blank lets the antibonding orbitals wrap to a line of their own:
+    // the whole run is wider than the answer box.
+    if (record.substr(16, 3) != "000") answer += " ";
     for (std::size_t k = 0; k < antibonding_2p.size(); ++k) {
         const char electrons = record[16 + k];
         if (electrons != '0') answer += std::string(antibonding_2p[k]) + electrons + "@";
