@@ -10,14 +10,6 @@
 namespace nobase_test {
 namespace {
 
-// value rounded to n significant digits, halves away from zero.
-double round_to_digits(double value, std::int32_t n)
-{
-    if (value == 0.0) return 0.0;
-    const double scale = std::pow(10.0, n - 1 - static_cast<std::int32_t>(std::floor(std::log10(std::fabs(value)))));
-    return std::round(value * scale) / scale;
-}
-
 TEST_F(ChapterOne, ProblemOneRewritesTheNumberAsAMultipleOfAnotherPower)
 {
     for_versions(1, 500, [&](std::int32_t) {
@@ -101,8 +93,9 @@ TEST_F(ChapterOne, ProblemFourKeepsFourDigitsThroughTheExpression)
         if (q[3] == "-") second = -second;
         const Shown result = shown(answer_text());
         EXPECT_EQ(result.digits, 4);
-        const double exact = round_to_digits(round_to_digits(first, 4) + round_to_digits(second, 4), 4);
-        EXPECT_TRUE(within_last_digit(result, exact, 1.01));
+        // The value of the expression as shown, not the sum of its terms
+        // rounded one by one.
+        EXPECT_TRUE(within_last_digit(result, first + second));
     });
 }
 

@@ -150,9 +150,13 @@ void generate_problem_4()
     const TwoTermExpression expression = draw_two_term_expression();
     for (std::int32_t slot = 3; slot <= 6; ++slot) convert_data_slot(slot, 4);
     set_slot_digits(7, std::fabs(slot_value(5)), 4);
-    set_slot_digits(8, first_term_value(expression), 4);
-    set_slot_digits(9, second_term_value(expression), 4);
-    set_slot_digits(10, slot_value(8) + slot_value(9), 4);
+    const float first = first_term_value(expression);
+    const float second = second_term_value(expression);
+    set_slot_digits(8, first, 4);
+    set_slot_digits(9, second, 4);
+    // The sum of the terms as rounded could miss the value of the shown
+    // expression by one in its fourth digit.
+    set_slot_digits(10, first + second, 4);
 
     std::string& text = problem_texts.problem_text;
     text = "@T1@@C1@Calcolare il valore dell'espressione seguente: @y26@@x-180@(";
