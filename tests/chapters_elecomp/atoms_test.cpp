@@ -104,6 +104,33 @@ TEST_F(ChapterTwo, MeanMassOfTheNaturalElement)
     EXPECT_EQ(elements.size(), 20u);
 }
 
+// The isotope data are real: a nuclide weighs within 0.1 u of its mass
+// number, less than it from oxygen on, and the two abundances of an
+// element add up to 100 % (potassium leaves 0.012 % to potassium 40).
+TEST_F(ChapterTwo, IsotopeMassesAndAbundancesAreReal)
+{
+    std::map<std::string, std::map<std::string, double>> abundances;
+    for_versions(4, 400, [&](std::int32_t) {
+        const auto data = match(statement(), std::string(R"(^(?:L'|Il )(\w+) naturale .* isotopi @u(\d+)@\w+ e )") +
+                                                 R"(@u(\d+)@\w+, di massa rispettivamente pari a )" + shown_number +
+                                                 " kg e " + shown_number +
+                                                 R"( kg\..* (primo|secondo) isotopo è pari a ([0-9.]+)%$)");
+        const double amu = physical_constants().atomic_mass_unit;
+        for (int k : {0, 1}) {
+            const double mass_number = std::stod(data[1 + k]);
+            const double mass = number(data[3 + k]) / amu;
+            EXPECT_NEAR(mass, mass_number, 0.1) << data[0];
+            if (mass_number > 16) EXPECT_LT(mass, mass_number) << data[0];
+        }
+        abundances[data[0]][data[5]] = std::stod(data[6]);
+    });
+    EXPECT_EQ(abundances.size(), 20u);
+    for (const auto& [element, given] : abundances) {
+        ASSERT_EQ(given.size(), 2u) << element;
+        EXPECT_NEAR(given.at("primo") + given.at("secondo"), 100.0, 0.021) << element;
+    }
+}
+
 TEST_F(ChapterTwo, CarbonTwelveKeepsItsEightDigits)
 {
     for_versions(4, 400, [&](std::int32_t) {
