@@ -1,8 +1,8 @@
 #include <benchmark/benchmark.h>
 
-#include "frame/formatted_conversions.h"
-#include "frame/random_stream.h"
-#include "frame/value_slots.h"
+#include "numbers/formatted_conversions.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_slots.h"
 
 namespace {
 

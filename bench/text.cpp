@@ -6,13 +6,12 @@
 #include <cstdlib>
 #include <string>
 
-#include "frame/app_state.h"
-#include "frame/drawing_kit.h"
-#include "frame/fonts_colours.h"
-#include "frame/justified_text.h"
-#include "frame/markup_text.h"
 #include "platform/graphics.h"
 #include "platform/qt/qt_application.h"
+#include "text/drawing_kit.h"
+#include "text/fonts_colours.h"
+#include "text/justified_text.h"
+#include "text/markup_text.h"
 
 namespace {
 
@@ -36,9 +35,7 @@ platform::qt::Session& qt_session() {
 // The statement box as the problems draw it: measuring pass, frame, text.
 void BM_ProblemStatement(benchmark::State& state) {
     qt_session();
-    app_state.current_chapter = 5;
-    app_state.selected_problem = 12;
-    for (auto _ : state) draw_problem_statement(160, 580, 45, statement, 3);
+    for (auto _ : state) draw_statement_box(160, 580, 45, statement, "Problema 5.12", 3);
     state.counters["characters"] = static_cast<double>(statement.size());
     state.counters["goal_us"] = 1000;
 }

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "frame/formatted_conversions.h"
-#include "frame/random_stream.h"
+#include "numbers/formatted_conversions.h"
+#include "numbers/random_stream.h"
 #include "numerics/simulation_helpers.h"
 #include "numerics/vector_geometry.h"
 

@@ -1,4 +1,6 @@
 // The chapters the program offers; a chapter missing here has its menu item greyed.
+#include "chapters/chapter_registry.h"
+
 #include "chapters/elecomp/elements_compounds_chapter.h"
 #include "chapters/nobase/basic_notions_chapter.h"
 #include "frame/generator_protocol.h"

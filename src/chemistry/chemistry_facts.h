@@ -1,5 +1,5 @@
-// The "Fatti della Chimica" box: one short chemistry fact, picked at random
-// from a fixed catalogue, in a titled box below a problem.
+// The catalogue of "Fatti della Chimica": short chemistry facts that the
+// problem page shows, one at random, in a titled box.
 #pragma once
 
 #include <cstdint>
@@ -10,11 +10,3 @@
 // none. The text is markup without trailing blanks.
 inline constexpr std::int32_t chemistry_fact_numbers = 95;
 std::optional<std::string_view> chemistry_fact(std::int32_t number);
-
-// Draws the box at (x, y), `width` pixels wide, and sets `height` to the
-// height it took: 60 pixels for a one-line fact and 16 more per further
-// line. The stream is reseeded from the clock first, so the fact does not
-// follow the version: a generator draws all its data before calling this.
-void show_chemistry_fact(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t& height);
-// The same box where the caller has no use for its height.
-void show_chemistry_fact(std::int32_t x, std::int32_t y, std::int32_t width);

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "chemistry/table_rows.h"
-#include "frame/fixed_width.h"
+#include "numbers/fixed_width.h"
 
 namespace {
 

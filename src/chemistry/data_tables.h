@@ -1,3 +1,6 @@
+// The chemistry layer: data tables, molar masses, equations, thermodynamics,
+// solvers, Lewis and periodic-table drawings and the true/false statements.
+//
 // The element, compound and reaction tables and the physical constants.
 // Filled once by init_data_tables at start-up and read-only afterwards, so
 // every thread may read them without locks. Records are fixed-width ASCII

@@ -1,6 +1,6 @@
 #include "chemistry/element_draws.h"
 
-#include "frame/random_stream.h"
+#include "numbers/random_stream.h"
 
 std::int32_t draw_element_of_known_mass() {
     std::int32_t z = 0;

@@ -1,8 +1,8 @@
 #include "chemistry/equation_text.h"
 
 #include "chemistry/data_tables.h"
-#include "frame/fixed_width.h"
-#include "frame/formatted_conversions.h"
+#include "numbers/fixed_width.h"
+#include "numbers/formatted_conversions.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "frame/fonts_colours.h"
-#include "frame/markup_text.h"
 #include "platform/graphics.h"
+#include "text/fonts_colours.h"
+#include "text/markup_text.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "chemistry/data_tables.h"
-#include "frame/fixed_width.h"
-#include "frame/formatted_conversions.h"
-#include "frame/value_slots.h"
+#include "numbers/fixed_width.h"
+#include "numbers/formatted_conversions.h"
+#include "numbers/value_slots.h"
 
 float compute_molar_mass(std::string_view composition, float& mass_uncertainty)
 {

@@ -3,9 +3,9 @@
 #include <string_view>
 
 #include "chemistry/data_tables.h"
-#include "frame/fixed_width.h"
-#include "frame/markup_text.h"
+#include "numbers/fixed_width.h"
 #include "platform/graphics.h"
+#include "text/markup_text.h"
 
 namespace {
 

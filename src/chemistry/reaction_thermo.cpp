@@ -6,8 +6,8 @@
 
 #include "chemistry/data_tables.h"
 #include "chemistry/equation_text.h"
-#include "frame/fixed_width.h"
-#include "frame/value_slots.h"
+#include "numbers/fixed_width.h"
+#include "numbers/value_slots.h"
 
 namespace {
 

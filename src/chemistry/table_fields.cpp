@@ -1,8 +1,8 @@
 #include "chemistry/table_fields.h"
 
 #include "chemistry/data_tables.h"
-#include "frame/article_name.h"
-#include "frame/fixed_width.h"
+#include "numbers/fixed_width.h"
+#include "text/article_name.h"
 
 namespace {
 

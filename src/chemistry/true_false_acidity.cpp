@@ -7,9 +7,9 @@
 #include <string_view>
 
 #include "chemistry/true_false_kit.h"
-#include "frame/generator_kit.h"
-#include "frame/random_stream.h"
-#include "frame/value_slots.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_kit.h"
+#include "numbers/value_slots.h"
 
 namespace {
 

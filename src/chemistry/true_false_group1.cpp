@@ -8,11 +8,11 @@
 #include "chemistry/data_tables.h"
 #include "chemistry/table_fields.h"
 #include "chemistry/true_false_kit.h"
-#include "frame/fixed_width.h"
-#include "frame/formatted_conversions.h"
-#include "frame/generator_kit.h"
-#include "frame/random_stream.h"
-#include "frame/value_slots.h"
+#include "numbers/fixed_width.h"
+#include "numbers/formatted_conversions.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_kit.h"
+#include "numbers/value_slots.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include "chemistry/molar_mass.h"
 #include "chemistry/table_fields.h"
 #include "chemistry/true_false_kit.h"
-#include "frame/article_name.h"
-#include "frame/fixed_width.h"
-#include "frame/generator_kit.h"
-#include "frame/random_stream.h"
-#include "frame/value_slots.h"
+#include "numbers/fixed_width.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_kit.h"
+#include "numbers/value_slots.h"
+#include "text/article_name.h"
 
 namespace {
 

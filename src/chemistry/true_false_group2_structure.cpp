@@ -8,9 +8,9 @@
 
 #include "chemistry/table_fields.h"
 #include "chemistry/true_false_kit.h"
-#include "frame/article_name.h"
-#include "frame/generator_kit.h"
-#include "frame/random_stream.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_kit.h"
+#include "text/article_name.h"
 
 namespace {
 

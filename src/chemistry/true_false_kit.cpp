@@ -1,8 +1,8 @@
 #include "chemistry/true_false_kit.h"
 
 #include "chemistry/table_fields.h"
-#include "frame/generator_kit.h"
-#include "frame/random_stream.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_kit.h"
 
 std::int32_t draw_truth() { return random_int(0, 1); }
 

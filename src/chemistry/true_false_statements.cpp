@@ -5,10 +5,9 @@
 #include <string_view>
 
 #include "chemistry/true_false_kit.h"
-#include "frame/app_state.h"
-#include "frame/fixed_width.h"
-#include "frame/markup_text.h"
-#include "frame/random_stream.h"
+#include "numbers/fixed_width.h"
+#include "numbers/random_stream.h"
+#include "text/markup_text.h"
 
 namespace {
 
@@ -66,14 +65,14 @@ void make_true_false_statement(std::int32_t group, std::int32_t type, std::strin
     truth = statement.truth;
 }
 
-void pick_game_question(std::int32_t group, std::string& text, std::size_t length,
+void pick_game_question(std::int32_t group, std::int32_t chapter, std::string& text, std::size_t length,
                         std::int32_t& truth, std::int32_t& type) {
     const std::string_view codes = chapter_codes(group);
     // Every chapter from 1 up has a type of code 1; below that none would end the draw.
-    if (codes.empty() || app_state.current_chapter < 1) return;
+    if (codes.empty() || chapter < 1) return;
     const auto count = static_cast<std::int32_t>(codes.size());
     do {
         type = random_int(1, count);
-    } while (statement_chapter_code(group, type) > app_state.current_chapter);
+    } while (statement_chapter_code(group, type) > chapter);
     make_true_false_statement(group, type, text, length, truth);
 }

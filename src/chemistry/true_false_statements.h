@@ -24,8 +24,8 @@ std::int32_t statement_chapter_code(std::int32_t group, std::int32_t type);
 void make_true_false_statement(std::int32_t group, std::int32_t type, std::string& text,
                                std::size_t length, std::int32_t& truth);
 
-// Draws a type of the group whose chapter code is at most the current
-// chapter, reports it in `type` and composes its statement. Any other group
-// changes nothing.
-void pick_game_question(std::int32_t group, std::string& text, std::size_t length,
+// Draws a type of the group whose chapter code is at most `chapter` (the
+// chapter the player is on), reports it in `type` and composes its
+// statement. Any other group, or a chapter below 1, changes nothing.
+void pick_game_question(std::int32_t group, std::int32_t chapter, std::string& text, std::size_t length,
                         std::int32_t& truth, std::int32_t& type);

@@ -6,11 +6,11 @@
 #include "frame/menus.h"
 #include "frame/page_furniture.h"
 #include "frame/page_navigation.h"
-#include "frame/paint.h"
 #include "frame/problem_index.h"
 #include "frame/problem_page.h"
 #include "frame/status_header.h"
 #include "platform/window.h"
+#include "text/paint.h"
 
 void run_chapter_generator(std::int32_t request)
 {

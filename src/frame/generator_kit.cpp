@@ -1,95 +1,46 @@
 #include "frame/generator_kit.h"
 
-#include <cmath>
+#include <string>
 
 #include "frame/app_state.h"
-#include "frame/drawing_kit.h"
-#include "frame/fixed_width.h"
-#include "frame/formatted_conversions.h"
-#include "frame/justified_text.h"
-#include "frame/random_stream.h"
-#include "frame/value_slots.h"
+#include "numbers/fixed_width.h"
+#include "numbers/random_stream.h"
+#include "text/drawing_kit.h"
+#include "text/justified_text.h"
 
-float power_of_ten(std::int32_t e)
+std::int32_t pick_problem_variant(std::int32_t nmax, std::int32_t& last_variant,
+                                  std::int32_t textbook_variant)
 {
-    // The nearest REAL to the exact power, for every exponent a REAL can hold.
-    return static_cast<float>(std::pow(10.0, static_cast<double>(e)));
+    std::int32_t v = random_int(1, nmax);
+    // With a single variant there is nothing else to draw: redrawing would
+    // never end.
+    while (app_state.version_number == no_version && nmax > 1 && v == last_variant)
+        v = random_int(1, nmax);
+    if (app_state.version_number == text_version && textbook_variant != 0) v = textbook_variant;
+    last_variant = v;
+    return v;
 }
 
-float draw_mantissa()
+namespace {
+
+std::string problem_heading()
 {
-    return random_real(1.0f, 9.99f);
+    return "Problema " + std::to_string(app_state.current_chapter) + "." + std::to_string(app_state.selected_problem);
 }
 
-float draw_scaled_exponent_first(std::int32_t lo, std::int32_t hi)
+}  // namespace
+
+void draw_problem_statement(std::int32_t x_left, std::int32_t x_right, std::int32_t y,
+                            std::string_view text, std::int32_t level_dots)
 {
-    const std::int32_t e = random_int(lo, hi);
-    return draw_mantissa() * power_of_ten(e);
+    draw_statement_box(x_left, x_right, y, text, problem_heading(), level_dots);
 }
 
-float draw_scaled_mantissa_first(std::int32_t lo, std::int32_t hi)
+void draw_problem_statement_in_box(std::int32_t x_left, std::int32_t x_right, std::int32_t y,
+                                   std::int32_t y_bottom, std::string_view text,
+                                   std::int32_t level_dots)
 {
-    const float m = draw_mantissa();
-    return m * power_of_ten(random_int(lo, hi));
-}
-
-float apply_random_sign(float value, std::int32_t negating_draw)
-{
-    return random_int(1, 2) == negating_draw ? -value : value;
-}
-
-void set_slot_digits(std::int32_t slot, float value, std::int32_t digits)
-{
-    value_slots[slot].value = value;
-    convert_data_slot(slot, digits);
-}
-
-void set_slot_uncertainty(std::int32_t slot, float value, float uncertainty)
-{
-    value_slots[slot].value = value;
-    value_slots[slot].uncertainty = uncertainty;
-    convert_data_slot(slot, -1);
-}
-
-float slot_value(std::int32_t slot)
-{
-    return value_slots[slot].value;
-}
-
-float slot_uncertainty(std::int32_t slot)
-{
-    return value_slots[slot].uncertainty;
-}
-
-std::int32_t slot_digits(std::int32_t slot)
-{
-    return value_slots[slot].digits;
-}
-
-std::string slot_text(std::int32_t slot)
-{
-    return std::string(strip_blanks(value_slots[slot].display_text));
-}
-
-void append_piece(std::string& text, std::string_view piece)
-{
-    text.resize(strip_trailing_blanks(text).size());
-    text += piece;
-}
-
-std::string power_of_ten_markup(std::int32_t e)
-{
-    return "•10@u" + whole_number_text(e) + "@";
-}
-
-std::string whole_number_text(std::int32_t n)
-{
-    return std::string(strip_blanks(format_i(n, 5)));
-}
-
-bool contains_power_of_ten(std::string_view markup)
-{
-    return markup.find("@u") != std::string_view::npos;
+    draw_statement_frame_box(x_left, x_right, y, y_bottom, text, problem_heading(), level_dots);
 }
 
 std::int32_t selected_problem_level()

@@ -1,57 +1,29 @@
-// Small helpers that the chapter generators share: the draws most problems
-// make, numbers passed through value slots, statements built piece by piece
-// and the usual statement and answer frames.
+// The frame's kit for chapter generators: the variant draw that follows the
+// version in use, and the statement and answer frames of the current problem.
+// The numbers-only helpers come with it.
 #pragma once
 
 #include <cstdint>
-#include <string>
 #include <string_view>
 
-// --- Draws ------------------------------------------------------------------
+#include "numbers/value_kit.h"
 
-// The REAL 10.0 raised to the INTEGER e.
-float power_of_ten(std::int32_t e);
-
-// random_real (1.0, 9.99): the mantissa of a number in scientific notation.
-float draw_mantissa();
-
-// m · 10^e with e drawn in [lo, hi] before the mantissa m.
-float draw_scaled_exponent_first(std::int32_t lo, std::int32_t hi);
-// m · 10^e with the mantissa m drawn before e in [lo, hi].
-float draw_scaled_mantissa_first(std::int32_t lo, std::int32_t hi);
-
-// Draws random_int (1, 2) and returns -value when the draw equals
-// negating_draw, else value.
-float apply_random_sign(float value, std::int32_t negating_draw = 1);
-
-// --- Value slots ------------------------------------------------------------
-
-// value, then convert_data_slot (slot, digits).
-void set_slot_digits(std::int32_t slot, float value, std::int32_t digits);
-// value and uncertainty, then convert_data_slot (slot, -1).
-void set_slot_uncertainty(std::int32_t slot, float value, float uncertainty);
-float slot_value(std::int32_t slot);
-float slot_uncertainty(std::int32_t slot);
-std::int32_t slot_digits(std::int32_t slot);
-// The slot's display text, left-adjusted and without trailing blanks.
-std::string slot_text(std::int32_t slot);
-
-// --- Texts ------------------------------------------------------------------
-
-// Appends piece after dropping the trailing blanks of text; a leading blank
-// of the piece stays.
-void append_piece(std::string& text, std::string_view piece);
-
-// "•10@u<e>@", the power of ten as the value slots write it.
-std::string power_of_ten_markup(std::int32_t e);
-
-// A whole number as "(i5)" writes it, left-adjusted.
-std::string whole_number_text(std::int32_t n);
-
-// True when the markup holds a superscript, as a power of ten has.
-bool contains_power_of_ten(std::string_view markup);
+// Draws a variant 1..nmax. Under "Nessuna Versione" it redraws while the
+// draw repeats last_variant; under "Versione Testo" a nonzero
+// textbook_variant replaces the draw (which still advances the stream).
+// Stores the result in last_variant and returns it.
+std::int32_t pick_problem_variant(std::int32_t nmax, std::int32_t& last_variant,
+                                  std::int32_t textbook_variant);
 
 // --- Frames -----------------------------------------------------------------
+
+// The statement boxes of the drawing kit, headed "Problema <chapter>.<problem>"
+// for the problem on the page.
+void draw_problem_statement(std::int32_t x_left, std::int32_t x_right, std::int32_t y,
+                            std::string_view text, std::int32_t level_dots);
+void draw_problem_statement_in_box(std::int32_t x_left, std::int32_t x_right, std::int32_t y,
+                                   std::int32_t y_bottom, std::string_view text,
+                                   std::int32_t level_dots);
 
 // problem_level of the selected problem: the statement frames' level dots.
 std::int32_t selected_problem_level();

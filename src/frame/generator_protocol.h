@@ -12,10 +12,9 @@
 //       walk_problem_blocks(request, sections, blocks);
 //   }
 //
-// The chapters layer defines register_chapter_generators() (one line per
-// chapter that exists: register_chapter_generator(1, run_basic_notions_chapter));
-// the program and the snapshot tool call it before main_program. A chapter
-// without a generator has its "&Indice" item greyed.
+// The chapters layer registers each chapter that exists with
+// register_chapter_generator (chapters/chapter_registry.h); a chapter without
+// a generator has its "&Indice" item greyed.
 #pragma once
 
 #include <array>
@@ -60,6 +59,3 @@ extern ChapterGenerators chapter_generators;
 // Chapter numbers outside 1 to 9 are ignored.
 void register_chapter_generator(std::int32_t chapter, ChapterGenerator generator);
 bool chapter_available(std::int32_t chapter);
-
-// Defined by the chapters layer.
-void register_chapter_generators();

@@ -1,8 +1,8 @@
 #include "frame/main_program.h"
 
+#include "chemistry/data_tables.h"
 #include "frame/app_state.h"
 #include "frame/chapter_dispatcher.h"
-#include "frame/fonts_colours.h"
 #include "frame/generator_protocol.h"
 #include "frame/main_screen.h"
 #include "frame/menus.h"
@@ -16,6 +16,7 @@
 #include "platform/graphics.h"
 #include "platform/runtime.h"
 #include "platform/window.h"
+#include "text/fonts_colours.h"
 
 void configure_main_window()
 {
@@ -34,7 +35,7 @@ void main_program()
     configure_main_window();
     build_menus();
     app_state = AppState{};
-    if (program_services.init_data_tables) program_services.init_data_tables();
+    init_data_tables();
     run_chapter_generator(register_request);
     screen_settings.print_mode = 0;
     screen_settings.background_scheme = 1;

@@ -4,8 +4,8 @@
 
 #include "frame/app_state.h"
 #include "frame/page_furniture.h"
-#include "frame/paint.h"
 #include "frame/status_header.h"
+#include "text/paint.h"
 
 namespace {
 

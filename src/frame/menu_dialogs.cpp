@@ -4,13 +4,13 @@
 #include <string>
 
 #include "frame/app_state.h"
-#include "frame/formatted_conversions.h"
 #include "frame/main_screen.h"
 #include "frame/menus.h"
 #include "frame/page_furniture.h"
 #include "frame/problem_index.h"
 #include "frame/problem_page.h"
 #include "frame/status_header.h"
+#include "numbers/formatted_conversions.h"
 #include "platform/dialogs.h"
 
 namespace {

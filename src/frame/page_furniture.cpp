@@ -5,8 +5,8 @@
 
 #include "frame/app_state.h"
 #include "frame/main_screen.h"
-#include "frame/markup_text.h"
-#include "frame/paint.h"
+#include "text/markup_text.h"
+#include "text/paint.h"
 
 namespace {
 

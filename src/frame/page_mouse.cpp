@@ -4,22 +4,22 @@
 #include <array>
 
 #include "frame/app_state.h"
-#include "frame/button_widgets.h"
 #include "frame/chapter_dispatcher.h"
-#include "frame/clock_seed.h"
 #include "frame/generator_protocol.h"
 #include "frame/main_screen.h"
-#include "frame/markup_text.h"
 #include "frame/page_furniture.h"
 #include "frame/page_navigation.h"
-#include "frame/paint.h"
 #include "frame/problem_index.h"
 #include "frame/problem_page.h"
 #include "frame/program_services.h"
-#include "frame/random_stream.h"
 #include "frame/status_header.h"
+#include "numbers/clock_seed.h"
+#include "numbers/random_stream.h"
 #include "platform/mouse.h"
 #include "platform/window.h"
+#include "text/button_widgets.h"
+#include "text/markup_text.h"
+#include "text/paint.h"
 
 namespace {
 

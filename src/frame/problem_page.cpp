@@ -4,14 +4,15 @@
 
 #include "frame/app_state.h"
 #include "frame/chapter_dispatcher.h"
-#include "frame/clock_seed.h"
-#include "frame/main_screen.h"
-#include "frame/markup_text.h"
-#include "frame/page_mouse.h"
-#include "frame/paint.h"
-#include "frame/program_services.h"
-#include "frame/random_stream.h"
+#include "frame/fact_box.h"
 #include "frame/generator_protocol.h"
+#include "frame/main_screen.h"
+#include "frame/page_mouse.h"
+#include "frame/program_services.h"
+#include "numbers/clock_seed.h"
+#include "numbers/random_stream.h"
+#include "text/markup_text.h"
+#include "text/paint.h"
 
 namespace {
 
@@ -82,10 +83,7 @@ void draw_level_notice(std::int32_t level)
     fill_ellipse(qw_rgb(255, 0, 0), 305, 25, 425, 145);
     draw_markup_text(320, 45, "@t'Arial'h36be@@cFFFFFF@Livello");
     draw_markup_text(348, 75, "@t'Arial'h72be@@cFFFFFF@" + std::to_string(level));
-    if (program_services.show_chemistry_fact) {
-        std::int32_t height = 0;
-        program_services.show_chemistry_fact(200, 180, 360, height);
-    }
+    show_chemistry_fact(200, 180, 360);
 }
 
 // Repaints the labels of "Modifica i dati" (not in mode 2; colour 4 while

@@ -6,10 +6,10 @@
 
 #include "frame/app_state.h"
 #include "frame/main_screen.h"
-#include "frame/markup_text.h"
 #include "frame/page_mouse.h"
-#include "frame/paint.h"
 #include "platform/graphics.h"
+#include "text/markup_text.h"
+#include "text/paint.h"
 
 namespace {
 

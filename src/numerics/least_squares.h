@@ -1,3 +1,6 @@
+// The numerics layer: the numerical library (least squares, QR, sorting,
+// geometry) and its error handler, free of any drawing or chemistry.
+//
 // Linear least squares with iterative refinement: minimises |b - A x| for the
 // nra by nca matrix A (by columns, leading dimension lda). Columns enter the
 // basis in pivoted order while their diagonal element of R exceeds

@@ -1,8 +1,11 @@
-#pragma once
+// The platform layer: the operations the program asks of its host (window,
+// menus, drawing, fonts, mouse, dialogs, threads, files, clock, beep).
+//
 // The host behind the qw_*, dlg_* and rt_* calls. Every call forwards to
 // the one installed backend: the Qt backend in the program and in pixel
 // tests, a RecordingBackend (recording_backend.h) in unit tests. With none
 // installed the calls do nothing and report failure.
+#pragma once
 
 #include <cstdint>
 #include <functional>

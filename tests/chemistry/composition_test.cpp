@@ -9,7 +9,7 @@
 #include "chemistry/data_tables.h"
 #include "chemistry/equation_text.h"
 #include "chemistry/molar_mass.h"
-#include "frame/fixed_width.h"
+#include "numbers/fixed_width.h"
 
 namespace {
 

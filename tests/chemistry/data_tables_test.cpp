@@ -5,7 +5,7 @@
 #include <string>
 
 #include "chemistry/data_tables.h"
-#include "frame/fixed_width.h"
+#include "numbers/fixed_width.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "chemistry/data_tables.h"
 #include "chemistry/equation_text.h"
 #include "chemistry/reaction_thermo.h"
-#include "frame/fixed_width.h"
+#include "numbers/fixed_width.h"
 
 namespace {
 

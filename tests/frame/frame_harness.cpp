@@ -6,9 +6,9 @@
 #include "frame/generator_protocol.h"
 #include "frame/initial_settings.h"
 #include "frame/main_program.h"
-#include "frame/markup_text.h"
 #include "frame/program_services.h"
-#include "frame/random_stream.h"
+#include "numbers/random_stream.h"
+#include "text/markup_text.h"
 
 namespace frame_test {
 

@@ -5,7 +5,6 @@
 #include "frame/app_state.h"
 #include "frame/frame_harness.h"
 #include "frame/main_screen.h"
-#include "frame/markup_text.h"
 #include "frame/menu_dialogs.h"
 #include "frame/menus.h"
 #include "frame/problem_index.h"
@@ -13,6 +12,7 @@
 #include "platform/graphics.h"
 #include "platform/mouse.h"
 #include "platform/qt/qt_application.h"
+#include "text/markup_text.h"
 
 namespace {
 

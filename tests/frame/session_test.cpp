@@ -6,18 +6,18 @@
 #include <string>
 
 #include "frame/app_state.h"
-#include "frame/button_widgets.h"
-#include "frame/clock_seed.h"
 #include "frame/frame_harness.h"
 #include "frame/generator_protocol.h"
 #include "frame/page_furniture.h"
 #include "frame/problem_page.h"
 #include "frame/program_services.h"
-#include "frame/random_stream.h"
 #include "frame/status_header.h"
 #include "frame/window_subclass.h"
+#include "numbers/clock_seed.h"
+#include "numbers/random_stream.h"
 #include "platform/events.h"
 #include "platform/recording_backend.h"
+#include "text/button_widgets.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <limits>
 
-#include "frame/fixed_width.h"
-#include "frame/formatted_conversions.h"
+#include "numbers/fixed_width.h"
+#include "numbers/formatted_conversions.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "frame/formatted_conversions.h"
+#include "numbers/formatted_conversions.h"
 
 namespace {
 

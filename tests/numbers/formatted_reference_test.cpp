@@ -8,7 +8,7 @@
 #include <sstream>
 #include <string>
 
-#include "frame/formatted_conversions.h"
+#include "numbers/formatted_conversions.h"
 
 namespace {
 

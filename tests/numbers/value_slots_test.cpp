@@ -5,8 +5,8 @@
 #include <limits>
 #include <string>
 
-#include "frame/random_stream.h"
-#include "frame/value_slots.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_slots.h"
 
 namespace {
 

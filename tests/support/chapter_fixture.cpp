@@ -1,7 +1,7 @@
 #include "support/chapter_fixture.h"
 
 #include "frame/app_state.h"
-#include "frame/random_stream.h"
+#include "numbers/random_stream.h"
 
 namespace testing_support {
 

@@ -1,6 +1,6 @@
 #include "support/drawing_fixture.h"
 
-#include "frame/fonts_colours.h"
+#include "text/fonts_colours.h"
 
 namespace testing_support {
 

@@ -3,8 +3,8 @@
 #include <cstdio>
 #include <string>
 
-#include "frame/button_widgets.h"
 #include "recorded_drawing.h"
+#include "text/button_widgets.h"
 
 namespace {
 // Active, x 190, y 220, w 150, h 20, fill dark red, border yellow.

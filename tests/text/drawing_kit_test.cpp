@@ -2,25 +2,17 @@
 
 #include <string>
 
-#include "frame/app_state.h"
-#include "frame/drawing_kit.h"
-#include "frame/message_dialog.h"
 #include "platform/backend.h"
 #include "platform/dialogs.h"
 #include "recorded_drawing.h"
+#include "text/drawing_kit.h"
+#include "text/message_dialog.h"
 
 // Body text is 8 pixels a character on the recording backend.
-class DrawingKit : public RecordedDrawing {
-protected:
-    void SetUp() override {
-        RecordedDrawing::SetUp();
-        app_state.current_chapter = 1;
-        app_state.selected_problem = 5;
-    }
-};
+class DrawingKit : public RecordedDrawing {};
 
 TEST_F(DrawingKit, OneLineStatementBoxIsAtLeast250PixelsWide) {
-    draw_problem_statement(160, 580, 45, "Breve testo      ", 3);
+    draw_statement_box(160, 580, 45, "Breve testo      ", "Problema 1.5", 3);
     // The text ends at 248, short of 160 + 250: the box is stretched to 410.
     const std::vector<DrawnShape> expected = {
         {"rect filled", 159, 28, 419, 69, 0x555555},   // shadow
@@ -48,7 +40,7 @@ TEST_F(DrawingKit, OneLineStatementBoxIsAtLeast250PixelsWide) {
 
 TEST_F(DrawingKit, StatementBoxFollowsItsText) {
     // One line of 40 characters ends at 480: the box ends 5 pixels later.
-    draw_problem_statement(160, 580, 45, std::string(40, 'x'), 0);
+    draw_statement_box(160, 580, 45, std::string(40, 'x'), "Problema 1.5", 0);
     auto box = shapes("rect")[1];
     EXPECT_EQ(box.x2, 485);
     EXPECT_EQ(box.y2, 65);
@@ -58,7 +50,7 @@ TEST_F(DrawingKit, StatementBoxFollowsItsText) {
     mark();
     std::string words;
     for (int i = 0; i < 6; ++i) words += std::string(10, 'w') + " ";
-    draw_problem_statement(160, 580, 45, words, 0);
+    draw_statement_box(160, 580, 45, words, "Problema 1.5", 0);
     box = shapes("rect")[1];
     EXPECT_EQ(box.x2, 585);
     EXPECT_EQ(box.y2, 45 + 16 + 20);
@@ -66,7 +58,7 @@ TEST_F(DrawingKit, StatementBoxFollowsItsText) {
 }
 
 TEST_F(DrawingKit, StatementInACallerSizedBox) {
-    draw_problem_statement_in_box(160, 560, 40, 195, "T@d1@", 2);
+    draw_statement_frame_box(160, 560, 40, 195, "T@d1@", "Problema 1.5", 2);
     const std::vector<DrawnShape> frame = {
         {"rect filled", 159, 23, 569, 219, 0x555555},
         {"rect filled", 155, 19, 565, 215, 0xFFF8F8},

@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "frame/article_name.h"
-#include "frame/fonts_colours.h"
-#include "frame/markup_text.h"
 #include "recorded_drawing.h"
+#include "text/article_name.h"
+#include "text/fonts_colours.h"
+#include "text/markup_text.h"
 
 TEST(JoinArticleToName, ItalianTails) {
     struct Case {

@@ -7,15 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "frame/app_state.h"
-#include "frame/button_widgets.h"
-#include "frame/drawing_kit.h"
-#include "frame/fonts_colours.h"
-#include "frame/graph_plotter.h"
-#include "frame/justified_text.h"
-#include "frame/markup_text.h"
 #include "platform/graphics.h"
 #include "support/platform_fixtures.h"
+#include "text/button_widgets.h"
+#include "text/drawing_kit.h"
+#include "text/fonts_colours.h"
+#include "text/graph_plotter.h"
+#include "text/justified_text.h"
+#include "text/markup_text.h"
 
 namespace {
 
@@ -111,13 +110,11 @@ TEST_F(Gallery, ChemistryLooksHandWritten) {
     EXPECT_EQ(run_on_row(0, 27, 500, 530) + run_on_row(0, 29, 500, 530), 0);
 
     // The statement box: justified lines reach the right limit.
-    app_state.current_chapter = 2;
-    app_state.selected_problem = 14;
-    draw_problem_statement(160, 440, 80,
+    draw_statement_box(160, 440, 80,
                            "Calcolare la massa di H@d2@SO@d4@ che reagisce con 10,0 g di NaOH secondo "
                            "la reazione H@d2@SO@d4@ + 2NaOH = Na@d2@SO@d4@ + 2H@d2@O, sapendo che il "
                            "@bD@H@uo@ vale -57 kJ/mol.",
-                           3);
+                       "Problema 2.14", 3);
     EXPECT_EQ(session().canvas_pixel(200, 70), 0xCCCCCC);  // header band
     EXPECT_EQ(session().canvas_pixel(440 - 15 + 3, 69), 0x00AA00);  // first level dot
     const Box first_line = ink(0, 160, 82, 445, 94);

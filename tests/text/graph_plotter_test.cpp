@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "frame/graph_plotter.h"
 #include "recorded_drawing.h"
+#include "text/graph_plotter.h"
 
 namespace {
 const std::vector<float> none;

@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "frame/fonts_colours.h"
-#include "frame/justified_text.h"
 #include "platform/graphics.h"
 #include "recorded_drawing.h"
+#include "text/fonts_colours.h"
+#include "text/justified_text.h"
 
 // Body text is 8 pixels a character on the recording backend.
 using JustifiedText = RecordedDrawing;

@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "frame/fonts_colours.h"
-#include "frame/markup_text.h"
 #include "platform/graphics.h"
 #include "recorded_drawing.h"
+#include "text/fonts_colours.h"
+#include "text/markup_text.h"
 
 // The recording backend draws every character h / 2 pixels wide: 8 in the
 // body font (h16), 7 in the subscript font (h14), 10 in the Greek font (h20).

@@ -7,14 +7,13 @@
 #include <string>
 #include <vector>
 
-#include "frame/app_state.h"
-#include "frame/button_widgets.h"
-#include "frame/drawing_kit.h"
-#include "frame/fonts_colours.h"
-#include "frame/graph_plotter.h"
-#include "frame/markup_text.h"
 #include "platform/graphics.h"
 #include "support/platform_fixtures.h"
+#include "text/button_widgets.h"
+#include "text/drawing_kit.h"
+#include "text/fonts_colours.h"
+#include "text/graph_plotter.h"
+#include "text/markup_text.h"
 
 namespace {
 
@@ -82,9 +81,7 @@ TEST_F(WidgetGallery, PanelsCountersButtonsStrokesAndCrowdedGraphs) {
     EXPECT_EQ(count(0x0000FF, 350, 41, 380, 42), 0);
 
     // The statement frame that the caller sizes, black-edged, with its header.
-    app_state.current_chapter = 4;
-    app_state.selected_problem = 7;
-    draw_problem_statement_in_box(40, 300, 170, 230, "Osservare il grafico", 2);
+    draw_statement_frame_box(40, 300, 170, 230, "Osservare il grafico", "Problema 4.7", 2);
     EXPECT_EQ(pixel(35, 200), 0x000000);      // black outline
     EXPECT_EQ(pixel(305, 200), 0x000000);
     EXPECT_EQ(pixel(302, 252), 0x555555);     // the shadow below right

@@ -5,14 +5,14 @@
 #include <string_view>
 
 #include "chapters/elecomp/elecomp_problems.h"
-#include "chemistry/chemistry_facts.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/element_draws.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
+#include "frame/fact_box.h"
 #include "frame/generator_kit.h"
-#include "frame/random_stream.h"
-#include "frame/value_slots.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_slots.h"
 
 namespace elecomp {
 namespace {

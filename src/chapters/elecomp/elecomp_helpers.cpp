@@ -5,8 +5,8 @@
 #include "chemistry/table_fields.h"
 #include "chemistry/true_false_statements.h"
 #include "frame/app_state.h"
-#include "frame/fixed_width.h"
-#include "frame/random_stream.h"
+#include "numbers/fixed_width.h"
+#include "numbers/random_stream.h"
 
 namespace elecomp {
 

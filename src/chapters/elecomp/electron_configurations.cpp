@@ -5,13 +5,13 @@
 #include <string_view>
 
 #include "chapters/elecomp/elecomp_problems.h"
-#include "chemistry/chemistry_facts.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
+#include "frame/fact_box.h"
 #include "frame/generator_kit.h"
-#include "frame/markup_text.h"
-#include "frame/random_stream.h"
+#include "numbers/random_stream.h"
 #include "platform/graphics.h"
+#include "text/markup_text.h"
 
 namespace elecomp {
 namespace {

@@ -4,12 +4,12 @@
 #include <string_view>
 
 #include "chapters/elecomp/elecomp_problems.h"
-#include "chemistry/chemistry_facts.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
-#include "frame/fixed_width.h"
+#include "frame/fact_box.h"
 #include "frame/generator_kit.h"
-#include "frame/random_stream.h"
+#include "numbers/fixed_width.h"
+#include "numbers/random_stream.h"
 
 namespace elecomp {
 namespace {

@@ -9,10 +9,10 @@
 #include "chemistry/periodic_table_drawing.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
-#include "frame/fixed_width.h"
-#include "frame/formatted_conversions.h"
 #include "frame/generator_kit.h"
-#include "frame/random_stream.h"
+#include "numbers/fixed_width.h"
+#include "numbers/formatted_conversions.h"
+#include "numbers/random_stream.h"
 
 namespace elecomp {
 namespace {

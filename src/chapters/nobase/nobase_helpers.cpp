@@ -4,9 +4,9 @@
 #include "chemistry/molar_mass.h"
 #include "chemistry/table_fields.h"
 #include "frame/generator_kit.h"
-#include "frame/markup_text.h"
-#include "frame/random_stream.h"
+#include "numbers/random_stream.h"
 #include "platform/graphics.h"
+#include "text/markup_text.h"
 
 namespace nobase {
 

@@ -2,14 +2,14 @@
 #include <cmath>
 
 #include "chapters/nobase/nobase_problems.h"
-#include "chemistry/chemistry_facts.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
+#include "frame/fact_box.h"
 #include "frame/generator_kit.h"
-#include "frame/graph_plotter.h"
-#include "frame/markup_text.h"
-#include "frame/random_stream.h"
-#include "frame/value_slots.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_slots.h"
+#include "text/graph_plotter.h"
+#include "text/markup_text.h"
 
 namespace nobase {
 

@@ -3,12 +3,12 @@
 #include <cstdlib>
 
 #include "chapters/nobase/nobase_problems.h"
-#include "chemistry/chemistry_facts.h"
 #include "frame/app_state.h"
-#include "frame/drawing_kit.h"
+#include "frame/fact_box.h"
 #include "frame/generator_kit.h"
-#include "frame/random_stream.h"
-#include "frame/value_slots.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_slots.h"
+#include "text/drawing_kit.h"
 
 namespace nobase {
 

@@ -2,13 +2,13 @@
 #include <cmath>
 
 #include "chapters/nobase/nobase_problems.h"
-#include "chemistry/chemistry_facts.h"
 #include "frame/app_state.h"
+#include "frame/fact_box.h"
 #include "frame/generator_kit.h"
-#include "frame/justified_text.h"
-#include "frame/random_stream.h"
-#include "frame/value_slots.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_slots.h"
 #include "platform/graphics.h"
+#include "text/justified_text.h"
 
 namespace nobase {
 

@@ -4,15 +4,15 @@
 #include <cmath>
 
 #include "chapters/nobase/nobase_problems.h"
-#include "chemistry/chemistry_facts.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/element_draws.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
-#include "frame/fixed_width.h"
+#include "frame/fact_box.h"
 #include "frame/generator_kit.h"
-#include "frame/random_stream.h"
-#include "frame/value_slots.h"
+#include "numbers/fixed_width.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_slots.h"
 
 namespace nobase {
 

@@ -2,10 +2,10 @@
 // values, and a prediction at a further x.
 #include "chapters/nobase/graph_functions.h"
 #include "chapters/nobase/nobase_problems.h"
-#include "chemistry/chemistry_facts.h"
 #include "frame/app_state.h"
+#include "frame/fact_box.h"
 #include "frame/generator_kit.h"
-#include "frame/random_stream.h"
+#include "numbers/random_stream.h"
 
 namespace nobase {
 

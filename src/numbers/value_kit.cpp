@@ -1,0 +1,90 @@
+#include "numbers/value_kit.h"
+
+#include <cmath>
+
+#include "numbers/fixed_width.h"
+#include "numbers/formatted_conversions.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_slots.h"
+
+float power_of_ten(std::int32_t e)
+{
+    // The nearest REAL to the exact power, for every exponent a REAL can hold.
+    return static_cast<float>(std::pow(10.0, static_cast<double>(e)));
+}
+
+float draw_mantissa()
+{
+    return random_real(1.0f, 9.99f);
+}
+
+float draw_scaled_exponent_first(std::int32_t lo, std::int32_t hi)
+{
+    const std::int32_t e = random_int(lo, hi);
+    return draw_mantissa() * power_of_ten(e);
+}
+
+float draw_scaled_mantissa_first(std::int32_t lo, std::int32_t hi)
+{
+    const float m = draw_mantissa();
+    return m * power_of_ten(random_int(lo, hi));
+}
+
+float apply_random_sign(float value, std::int32_t negating_draw)
+{
+    return random_int(1, 2) == negating_draw ? -value : value;
+}
+
+void set_slot_digits(std::int32_t slot, float value, std::int32_t digits)
+{
+    value_slots[slot].value = value;
+    convert_data_slot(slot, digits);
+}
+
+void set_slot_uncertainty(std::int32_t slot, float value, float uncertainty)
+{
+    value_slots[slot].value = value;
+    value_slots[slot].uncertainty = uncertainty;
+    convert_data_slot(slot, -1);
+}
+
+float slot_value(std::int32_t slot)
+{
+    return value_slots[slot].value;
+}
+
+float slot_uncertainty(std::int32_t slot)
+{
+    return value_slots[slot].uncertainty;
+}
+
+std::int32_t slot_digits(std::int32_t slot)
+{
+    return value_slots[slot].digits;
+}
+
+std::string slot_text(std::int32_t slot)
+{
+    return std::string(strip_blanks(value_slots[slot].display_text));
+}
+
+void append_piece(std::string& text, std::string_view piece)
+{
+    text.resize(strip_trailing_blanks(text).size());
+    text += piece;
+}
+
+std::string power_of_ten_markup(std::int32_t e)
+{
+    return "•10@u" + whole_number_text(e) + "@";
+}
+
+std::string whole_number_text(std::int32_t n)
+{
+    return std::string(strip_blanks(format_i(n, 5)));
+}
+
+bool contains_power_of_ten(std::string_view markup)
+{
+    return markup.find("@u") != std::string_view::npos;
+}

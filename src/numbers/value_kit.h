@@ -1,0 +1,52 @@
+// The numbers layer: the random stream, Fortran-exact formatted conversions,
+// value slots and column reading; this kit gathers the draws most problems
+// make, numbers passed through value slots and small texts built from numbers.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// --- Draws ------------------------------------------------------------------
+
+// The REAL 10.0 raised to the INTEGER e.
+float power_of_ten(std::int32_t e);
+
+// random_real (1.0, 9.99): the mantissa of a number in scientific notation.
+float draw_mantissa();
+
+// m · 10^e with e drawn in [lo, hi] before the mantissa m.
+float draw_scaled_exponent_first(std::int32_t lo, std::int32_t hi);
+// m · 10^e with the mantissa m drawn before e in [lo, hi].
+float draw_scaled_mantissa_first(std::int32_t lo, std::int32_t hi);
+
+// Draws random_int (1, 2) and returns -value when the draw equals
+// negating_draw, else value.
+float apply_random_sign(float value, std::int32_t negating_draw = 1);
+
+// --- Value slots ------------------------------------------------------------
+
+// value, then convert_data_slot (slot, digits).
+void set_slot_digits(std::int32_t slot, float value, std::int32_t digits);
+// value and uncertainty, then convert_data_slot (slot, -1).
+void set_slot_uncertainty(std::int32_t slot, float value, float uncertainty);
+float slot_value(std::int32_t slot);
+float slot_uncertainty(std::int32_t slot);
+std::int32_t slot_digits(std::int32_t slot);
+// The slot's display text, left-adjusted and without trailing blanks.
+std::string slot_text(std::int32_t slot);
+
+// --- Texts ------------------------------------------------------------------
+
+// Appends piece after dropping the trailing blanks of text; a leading blank
+// of the piece stays.
+void append_piece(std::string& text, std::string_view piece);
+
+// "•10@u<e>@", the power of ten as the value slots write it.
+std::string power_of_ten_markup(std::int32_t e);
+
+// A whole number as "(i5)" writes it, left-adjusted.
+std::string whole_number_text(std::int32_t n);
+
+// True when the markup holds a superscript, as a power of ten has.
+bool contains_power_of_ten(std::string_view markup);

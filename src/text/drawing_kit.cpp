@@ -1,0 +1,98 @@
+#include "text/drawing_kit.h"
+
+#include <algorithm>
+#include <string>
+
+#include "numbers/fixed_width.h"
+#include "platform/graphics.h"
+#include "text/justified_text.h"
+#include "text/markup_renderer.h"
+#include "text/markup_text.h"
+#include "text/paint.h"
+
+namespace {
+
+// Boxes that follow their text are measured this far right of their place.
+inline constexpr std::int32_t measure_offset = 1000;
+inline constexpr std::string_view body_prefix = "@T1@@C1@";
+inline constexpr std::string_view answer_prefix = "@T7@@C6@R@T1@@C1@: ";
+
+// Where the paragraph ends when laid out off the page: y is the top of its
+// last line, x the end of that line.
+QwPoint measure_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view text,
+                          ExtentMemo& memo) {
+    return lay_out_paragraph(x_left + measure_offset, x_right + measure_offset, y, text, MarkupPass::measure,
+                             memo);
+}
+
+// Shadow, box and header band of a statement whose text ends at row bottom.
+void draw_statement_frame(std::int32_t x_left, std::int32_t right, std::int32_t y, std::int32_t bottom,
+                          std::int32_t border_colour) {
+    fill_box(0x555555, x_left - 1, y - 17, right + 9, bottom + 24);
+    fill_box(0xFFF8F8, x_left - 5, y - 21, right + 5, bottom + 20);
+    outline_box(border_colour, x_left - 5, y - 21, right + 5, bottom + 20);
+    fill_box(0xCCCCCC, x_left - 4, y - 20, right + 4, y - 4);
+}
+
+// The heading in the band, level dots at its right end.
+void draw_statement_header(std::int32_t x_left, std::int32_t right, std::int32_t y, std::string_view heading,
+                           std::int32_t level_dots) {
+    draw_justified_text(x_left, right, y - 20, "@C6@@T4@" + std::string(heading));
+    qw_set_color_rgb(0x00AA00);
+    for (std::int32_t k = 1; k <= level_dots; ++k) {
+        qw_ellipse(QwControl::filled, right - 15 * k, y - 14, right - 15 * k + 6, y - 8);
+    }
+}
+
+}  // namespace
+
+void draw_statement_box(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view text,
+                        std::string_view heading, std::int32_t level_dots) {
+    const std::string body = std::string(body_prefix) + std::string(strip_trailing_blanks(text));
+    ExtentMemo memo;
+    const QwPoint end = measure_paragraph(x_left, x_right, y, body, memo);
+    std::int32_t right = x_right;
+    if (end.y < y + 10) right = end.x - measure_offset;  // one line: the box ends with it
+    right = std::max(right, x_left + 250);
+    draw_statement_frame(x_left, right, y, end.y, 0x009000);
+    lay_out_paragraph(x_left, right, y, body, MarkupPass::draw, memo);
+    draw_statement_header(x_left, right, y, heading, level_dots);
+}
+
+void draw_statement_frame_box(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::int32_t y_bottom,
+                              std::string_view text, std::string_view heading, std::int32_t level_dots) {
+    draw_statement_frame(x_left, x_right, y, y_bottom, 0x000000);
+    draw_markup_text(x_left, y, std::string(body_prefix) + std::string(strip_trailing_blanks(text)));
+    draw_statement_header(x_left, x_right, y, heading, level_dots);
+}
+
+void draw_answer_box(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view text) {
+    const std::string body = std::string(answer_prefix) + std::string(strip_trailing_blanks(text));
+    ExtentMemo memo;
+    const QwPoint end = measure_paragraph(x_left, x_right, y, body, memo);
+    std::int32_t right = x_right;
+    std::int32_t text_right = x_right;
+    if (end.y < y + 10) {
+        // A one-line answer's box ends 2 pixels after its text; the text
+        // keeps its measured width, or its last word would wrap below the box.
+        text_right = end.x - measure_offset;
+        right = text_right - 3;
+    }
+    const std::int32_t bottom = std::max(end.y + 20, y + 20);
+    fill_box(qw_rgb(250, 250, 0), x_left - 5, y - 2, right + 5, bottom);
+    outline_box(0x000000, x_left - 5, y - 2, right + 5, bottom);
+    lay_out_paragraph(x_left, text_right, y, body, MarkupPass::draw, memo);
+}
+
+void draw_panel(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
+    fill_box(0xCCCCCC, x1, y1, x2, y2);
+    outline_box(0xFF0000, x1 + 5, y1 + 4, x2 - 5, y2 - 4);
+}
+
+void draw_hint_balloon(std::int32_t x, std::int32_t y, std::string_view label) {
+    qw_set_color_rgb(qw_rgb(220, 220, 40));
+    qw_ellipse(QwControl::filled, x, y, x + 55, y + 30);
+    const std::string text =
+        "@T7@@c0000D0@" + std::string(strip_trailing_blanks(first_characters(label, 8)));
+    draw_justified_text(x + 7, x + 30, y + 7, text);
+}

@@ -1,0 +1,110 @@
+#include "text/justified_text.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "numbers/fixed_width.h"
+#include "numbers/formatted_conversions.h"
+#include "platform/graphics.h"
+#include "text/fonts_colours.h"
+#include "text/markup_renderer.h"
+#include "text/markup_text.h"
+
+namespace {
+
+inline constexpr std::size_t paragraph_limit = 2000;
+inline constexpr std::int32_t line_height = 16;
+
+// Blanks outside codes: a blank preceded by an odd number of at signs lies
+// inside a code's argument. The end of the text closes the list.
+std::vector<std::size_t> break_positions(std::string_view work) {
+    std::vector<std::size_t> breaks;
+    bool inside_code = false;
+    for (std::size_t i = 0; i < work.size(); ++i) {
+        if (work[i] == '@') inside_code = !inside_code;
+        else if (work[i] == ' ' && !inside_code) breaks.push_back(i);
+    }
+    breaks.push_back(work.size());
+    return breaks;
+}
+
+// "(i2)" where it fits; wider gaps are written in full.
+std::string gap_text(std::int32_t pixels) {
+    return pixels < 100 ? format_i(pixels, 2) : std::to_string(pixels);
+}
+
+// Selects the font that a line starts in, keeping the memo's font in step.
+void select_line_font(std::int32_t n, ExtentMemo& memo) {
+    if (select_font(n)) memo.font_selected(font_table.option[n]);
+}
+
+}  // namespace
+
+QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view text,
+                          MarkupPass pass, ExtentMemo& memo) {
+    qw_move_to(x_left, y);
+    std::int32_t saved_font = renderer_state.current_font_number;
+    std::int32_t saved_colour = renderer_state.current_colour_number;
+    std::string padded = " ";
+    padded.append(text);
+    padded.push_back(' ');
+    const std::string_view work = strip_trailing_blanks(first_characters(padded, paragraph_limit));
+    const std::vector<std::size_t> breaks = break_positions(work);
+    // The text between two breaks, both excluded.
+    const auto span = [&](std::size_t from, std::size_t to) {
+        return work.substr(breaks[from] + 1, breaks[to] - breaks[from] - 1);
+    };
+
+    std::size_t first = 0;
+    std::int32_t y_line = y;
+    std::int32_t fitting_width = 0;
+    for (std::size_t j = first + 1; j < breaks.size();) {
+        select_line_font(saved_font, memo);
+        qw_move_to(0, 2000);
+        render_markup(0, 2000, span(first, j), MarkupPass::measure, &memo);
+        const std::int32_t width = qw_get_current_position().x;
+        if (x_right - x_left >= width) {
+            fitting_width = width;
+            ++j;
+            continue;
+        }
+        // Breaks first and j - 1 bound the line that fits.
+        const auto gaps = static_cast<std::int32_t>(j - first) - 2;
+        if (gaps <= 0) break;  // a single word: the rest goes on one line
+        const std::int32_t spare = x_right - fitting_width - x_left;
+        const std::int32_t per_gap = spare / gaps;
+        const std::int32_t extra = spare - per_gap * gaps;
+        std::string line(span(first, first + 1));
+        for (std::int32_t g = 1; g <= gaps; ++g) {
+            line.resize(strip_trailing_blanks(line).size());
+            line += " @x" + gap_text(g <= extra ? per_gap + 1 : per_gap) + "@";
+            line.append(span(first + g, first + g + 1));
+        }
+        select_line_font(saved_font, memo);
+        select_colour(saved_colour);
+        const float last_y = render_markup(x_left, y_line, strip_trailing_blanks(line), pass, &memo);
+        y_line = static_cast<std::int32_t>(last_y + static_cast<float>(line_height));
+        // Fonts and colours chosen by number inside a line carry over.
+        saved_font = renderer_state.current_font_number;
+        saved_colour = renderer_state.current_colour_number;
+        first = j - 1;
+        j = first + 1;
+    }
+    select_line_font(saved_font, memo);
+    select_colour(saved_colour);
+    render_markup(x_left, y_line, work.substr(std::min(breaks[first] + 1, work.size())), pass, &memo);
+    return qw_get_current_position();
+}
+
+void draw_justified_text(std::int32_t x_left, std::int32_t x_right, std::int32_t y,
+                         std::string_view text) {
+    ExtentMemo memo;
+    lay_out_paragraph(x_left, x_right, y, text, MarkupPass::draw, memo);
+}
+
+QwPoint measure_justified_text(std::int32_t x_left, std::int32_t x_right, std::int32_t y,
+                               std::string_view text) {
+    ExtentMemo memo;
+    return lay_out_paragraph(x_left, x_right, y, text, MarkupPass::measure, memo);
+}

@@ -1,0 +1,263 @@
+#include "text/markup_text.h"
+
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "numbers/fixed_width.h"
+#include "numbers/formatted_conversions.h"
+#include "text/fonts_colours.h"
+#include "text/markup_renderer.h"
+#include "text/pixel_math.h"
+
+namespace {
+
+struct Pen {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    std::int32_t fixed_pitch = 0;  // 0: proportional
+};
+
+// One call's drawing: the pass, the memo, and where the platform's current
+// position would stand after the last piece of text.
+struct Run {
+    MarkupPass pass;
+    ExtentMemo* memo;
+    bool moved = false;
+    QwPoint end;
+
+    bool drawing() const { return pass == MarkupPass::draw; }
+    std::int32_t extent(std::string_view text) const {
+        return memo != nullptr ? memo->extent(text) : qw_get_text_extent(text);
+    }
+    void font_selected(std::string_view options) const {
+        if (memo != nullptr) memo->font_selected(options);
+    }
+    // Text at (x, y): drawn, or only accounted for. A width below 0 is not
+    // known yet.
+    void text_at(std::int32_t x, std::int32_t y, std::string_view text, std::int32_t width = -1) {
+        if (drawing()) {
+            qw_move_to(x, y);
+            qw_out_text(text);
+            return;
+        }
+        moved = true;
+        end = {x + (width >= 0 ? width : extent(text)), y};
+    }
+};
+
+bool is_continuation_byte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+
+std::size_t character_length(std::string_view text, std::size_t at) {
+    std::size_t end = at + 1;
+    while (end < text.size() && is_continuation_byte(text[end])) ++end;
+    return end - at;
+}
+
+// Whole-number arguments are read as a five-character field.
+std::optional<std::int32_t> whole_argument(std::string_view argument) {
+    return read_i(argument.substr(0, 5));
+}
+
+void draw_segment(Run& run, Pen& pen, std::string_view segment) {
+    if (pen.fixed_pitch == 0) {
+        const std::int32_t width = run.extent(segment);
+        run.text_at(pen.x, pen.y, segment, width);
+        pen.x += width;
+        return;
+    }
+    for (std::size_t at = 0; at < segment.size();) {
+        const std::size_t length = character_length(segment, at);
+        run.text_at(pen.x, pen.y, segment.substr(at, length));
+        pen.x += pen.fixed_pitch;
+        at += length;
+    }
+}
+
+// Red strokes of a hand-drawn mark: k lines of the given length at the given
+// angle (clockwise on screen), each next one shifted by 3 pixels.
+void draw_strokes(Run& run, const Pen& pen, std::string_view argument) {
+    const auto count = read_i(record_columns(argument, 1, 1));
+    const auto length = read_i(record_columns(argument, 2, 3));
+    const auto angle = read_i(record_columns(argument, 4, 6));
+    if (!count || !length || !angle) return;
+    const float radians = static_cast<float>(*angle) * 0.017453f;
+    const float cos_a = std::cos(radians);
+    const float sin_a = std::sin(radians);
+    const float len = static_cast<float>(*length);
+    std::int32_t sx = pen.x;
+    std::int32_t sy = pen.y;
+    qw_set_color_rgb(0x0000FF);
+    for (std::int32_t k = 0; k < *count; ++k) {
+        const QwPoint to{truncate_to_pixel(static_cast<float>(sx) + len * cos_a),
+                         truncate_to_pixel(static_cast<float>(sy) + len * sin_a)};
+        if (run.drawing()) {
+            qw_move_to(sx, sy);
+            qw_line_to(to.x, to.y);
+        } else {
+            run.moved = true;  // a stroke leaves the position at its end
+            run.end = to;
+        }
+        sx = truncate_to_pixel(static_cast<float>(sx) + 3.0f * sin_a);
+        sy = truncate_to_pixel(static_cast<float>(sy) + 3.0f * cos_a);
+    }
+    qw_set_color_rgb(renderer_state.last_direct_colour);
+}
+
+void fill_bar(const Run& run, const Pen& pen, std::string_view argument) {
+    const auto colour = read_z(record_columns(argument, 1, 6));
+    const auto width = read_i(record_columns(argument, 7, 9));
+    const auto height = read_i(record_columns(argument, 10, 12));
+    if (!colour || !width || !height) return;
+    renderer_state.last_direct_colour = *colour;
+    qw_set_color_rgb(*colour);
+    if (run.drawing()) qw_rectangle(QwControl::filled, pen.x, pen.y, pen.x + *width, pen.y + *height);
+}
+
+// Codes that act at once; unreadable arguments and unknown letters do nothing.
+void apply_code(Run& run, char letter, std::string_view argument, Pen& pen) {
+    switch (letter) {
+    case 't': {
+        const std::string options = "t" + std::string(argument);
+        if (qw_set_font(options) > 0) run.font_selected(options);
+        return;
+    }
+    case 'c':
+        if (const auto colour = read_z(argument.substr(0, 6))) {
+            qw_set_color_rgb(*colour);
+            renderer_state.last_direct_colour = *colour;
+        }
+        return;
+    case 'r':
+        fill_bar(run, pen, argument);
+        return;
+    case 'L':
+        draw_strokes(run, pen, argument);
+        return;
+    case 'T':
+    case 'C':
+    case 's':
+    case 'X':
+    case 'Y':
+    case 'x':
+    case 'y':
+        break;
+    default:
+        return;
+    }
+    const auto n = whole_argument(argument);
+    if (!n) return;
+    switch (letter) {
+    case 'T':
+        if (select_font(*n)) run.font_selected(font_table.option[*n]);
+        break;
+    case 'C': select_colour(*n); break;
+    case 's': pen.fixed_pitch = *n; break;
+    case 'X': pen.x = *n; break;
+    case 'Y': pen.y = *n; break;
+    case 'x': pen.x += *n; break;
+    case 'y': pen.y += *n; break;
+    default: break;
+    }
+}
+
+// The codes that stand for a sequence of other codes; each ends in font 1.
+std::optional<std::string> expansion(char letter, std::string_view argument) {
+    const std::string arg(argument);
+    switch (letter) {
+    case 'd': return "@T2@@x1@@y4@" + arg + "@T1@@y-4@";
+    case 'u':
+        // A lone minus is drawn as a raised underscore, which sits where a
+        // superscript minus should.
+        if (arg == "-") return std::string("@T2@@y-8@_@T1@@y8@");
+        return "@T2@@y-1@" + arg + "@T1@@y1@";
+    case 'i': return "@T5@" + arg + "@T1@";
+    case 'b': return "@T6@@y-3@" + arg + "@T1@@y3@";
+    default: return std::nullopt;
+    }
+}
+
+}  // namespace
+
+std::string_view first_characters(std::string_view text, std::size_t count) {
+    std::size_t at = 0;
+    for (std::size_t n = 0; n < count && at < text.size(); ++n) at += character_length(text, at);
+    return text.substr(0, at);
+}
+
+float render_markup(std::int32_t x, std::int32_t y, std::string_view text, MarkupPass pass,
+                    ExtentMemo* memo) {
+    Run run{pass, memo};
+    std::string work(first_characters(text, markup_text_limit));
+    Pen pen{x, y, 0};
+    if (work.find('@') == std::string::npos) {
+        const std::string_view plain = strip_trailing_blanks(work);
+        if (run.drawing()) {
+            qw_move_to(pen.x, pen.y);
+            if (!plain.empty()) qw_out_text(plain);
+        } else {
+            run.text_at(pen.x, pen.y, plain);
+        }
+    } else {
+        std::size_t start = 0;
+        std::size_t end = strip_trailing_blanks(work).size();
+        for (;;) {
+            const std::string_view rest(work.data() + start, end - start);
+            const std::size_t p = rest.find('@');
+            if (p == std::string_view::npos) {
+                draw_segment(run, pen, rest);
+                break;
+            }
+            if (rest.size() < 2) break;  // a lone at sign at the end is not drawn
+            if (p > 0) {
+                draw_segment(run, pen, rest.substr(0, p));
+                start += p;
+                continue;
+            }
+            const std::size_t q = rest.find('@', 1);
+            if (q == std::string_view::npos) {  // unterminated: the at sign is text
+                draw_segment(run, pen, rest);
+                break;
+            }
+            const char letter = q > 1 ? rest[1] : '@';
+            const std::string_view argument = q > 1 ? rest.substr(2, q - 2) : std::string_view{};
+            if (const auto expanded = expansion(letter, argument)) {
+                std::string next = *expanded;
+                next.append(rest.substr(q + 1));
+                work.assign(first_characters(next, markup_text_limit));
+                start = 0;
+                end = strip_trailing_blanks(work).size();
+                continue;
+            }
+            apply_code(run, letter, argument, pen);
+            if (q + 1 == rest.size()) break;
+            start += q + 1;
+        }
+    }
+    if (run.moved) qw_move_to(run.end.x, run.end.y);
+    return static_cast<float>(pen.y);
+}
+
+float draw_markup_text(std::int32_t x, std::int32_t y, std::string_view text) {
+    return render_markup(x, y, text, MarkupPass::draw, nullptr);
+}
+
+QwPoint measure_markup_text(std::int32_t x, std::int32_t y, std::string_view text) {
+    qw_move_to(x, y);
+    render_markup(x, y, text, MarkupPass::measure, nullptr);
+    return qw_get_current_position();
+}
+
+void ExtentMemo::font_selected(std::string_view options) { font_ = options; }
+
+std::int32_t ExtentMemo::extent(std::string_view text) {
+    if (font_.empty()) return qw_get_text_extent(text);
+    key_.assign(font_);
+    key_.push_back('\n');
+    key_.append(text);
+    const auto known = widths_.find(key_);
+    if (known != widths_.end()) return known->second;
+    const std::int32_t width = qw_get_text_extent(text);
+    widths_.emplace(key_, width);
+    return width;
+}

@@ -1,0 +1,105 @@
+// The chapter's registration, the export flag of its pages and the walk
+// for problems outside the chapter.
+#include <gtest/gtest.h>
+
+#include "chapters/chapter_registry.h"
+#include "chapters/elecomp/elements_compounds_chapter.h"
+#include "elecomp_fixture.h"
+#include "frame/app_state.h"
+#include "frame/generator_protocol.h"
+
+namespace elecomp_test {
+namespace {
+
+TEST_F(ChapterTwo, RegistersSevenSectionsAndFortyLevels)
+{
+    struct Section {
+        const char* title;
+        std::int32_t first, top, bottom;
+    };
+    const Section sections[] = {{"Atomi e massa atomica", 1, 40, 55}, {"Config. elettroniche", 6, 60, 80},
+                                {"Proprietà periodiche", 10, 80, 100}, {"Composti ionici", 17, 100, 120},
+                                {"Composti molecolari", 20, 120, 140}, {"Numero di ossidazione", 29, 140, 160},
+                                {"Nomenclatura", 32, 160, 180}};
+    const std::int32_t levels[] = {1, 2, 2, 3, 2, 2, 2, 2, 3, 2, 3, 3, 3, 3, 3, 3, 3, 3, 3, 4,
+                                   3, 3, 3, 3, 3, 3, 3, 3, 2, 2, 3, 2, 2, 2, 2, 2, 3, 3, 3, 3};
+    ASSERT_EQ(chapter_index.section_count, 7);
+    for (std::int32_t e = 1; e <= 7; ++e) {
+        const SidePanelEntry& entry = chapter_index.side_panel[e];
+        EXPECT_EQ(entry.title, sections[e - 1].title);
+        EXPECT_EQ(entry.first_problem, sections[e - 1].first);
+        EXPECT_EQ(entry.top, sections[e - 1].top);
+        EXPECT_EQ(entry.bottom, sections[e - 1].bottom);
+    }
+    for (std::int32_t e = 8; e <= 15; ++e) {
+        EXPECT_EQ(chapter_index.side_panel[e].top, 0);
+        EXPECT_EQ(chapter_index.side_panel[e].bottom, 0);
+        EXPECT_TRUE(chapter_index.side_panel[e].title.empty());
+    }
+    EXPECT_EQ(app_state.problem_count, 40);
+    for (std::int32_t k = 1; k <= 40; ++k) EXPECT_EQ(chapter_index.problem_level[k], levels[k - 1]) << k;
+}
+
+TEST_F(ChapterTwo, IsTheRegisteredGeneratorOfChapterTwo)
+{
+    register_chapter_generators();
+    EXPECT_EQ(chapter_generators.by_chapter[2], &run_elements_compounds_chapter);
+}
+
+TEST_F(ChapterTwo, AProblemOutsideTheChapterDrawsNothingAndStoresTheCount)
+{
+    for (std::int32_t k : {0, 41, 80}) {
+        app_state.problem_count = 3;
+        backend.clear_log();
+        problem_texts.problem_text = "prima";
+        generate(k, 5);
+        EXPECT_EQ(app_state.problem_count, 40);
+        EXPECT_EQ(statement(), "prima");
+        answer();
+        EXPECT_TRUE(backend.log().empty()) << backend.log_text();
+    }
+}
+
+TEST_F(ChapterTwo, OnlyTheTableToFillInAndTheLewisAnswersRefuseTheExport)
+{
+    for (std::int32_t k = 1; k <= 40; ++k) {
+        const bool refused = k == 10 || k == 16 || k == 22 || k == 23 || k == 27;
+        generate(k, 77);
+        EXPECT_EQ(problem_texts.problem_printable, refused ? 0 : 1) << "problem " << k;
+        answer();
+        EXPECT_EQ(problem_texts.problem_printable, refused ? 0 : 1) << "answer of problem " << k;
+    }
+}
+
+TEST_F(ChapterTwo, EveryProblemPosesAQuestionAndAnswersIt)
+{
+    for (std::int32_t k = 1; k <= 40; ++k) {
+        for (std::int32_t version : {1, 2, 3, 999, 123456, 10000000, text_version}) {
+            generate(k, version);
+            SCOPED_TRACE("problem " + std::to_string(k) + " version " + std::to_string(version));
+            EXPECT_FALSE(statement().empty());
+            EXPECT_LE(statement().size(), 1000u);
+            EXPECT_LE(answer_text().size(), 500u);
+            // The periodic table itself answers problems 10 and 16.
+            EXPECT_EQ(answer_text().empty(), k == 10 || k == 16) << answer_text();
+            // Pieces join with single blanks; problem 7 alone has two between its questions.
+            if (k != 7) EXPECT_EQ(statement().find("  "), std::string::npos) << statement();
+            answer();
+            EXPECT_FALSE(backend.log_lines("rect").empty());
+        }
+    }
+}
+
+TEST_F(ChapterTwo, NessunaVersioneNeverRepeatsTheFirstDataOfAVisit)
+{
+    // The same seed twice: only the rule against repeats can change the data.
+    for (std::int32_t k : {1, 2, 3, 4, 6, 8, 9, 10, 17, 20, 26, 29, 30, 31, 32, 33, 36, 39}) {
+        generate(k, 0, 4242);
+        const std::string first = statement();
+        generate(k, 0, 4242);
+        EXPECT_NE(statement(), first) << "problem " << k;
+    }
+}
+
+}  // namespace
+}  // namespace elecomp_test

@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "frame/app_state.h"
+#include "frame/generator_kit.h"
+#include "numbers/random_stream.h"
+
+namespace {
+
+class ProblemVariantTest : public ::testing::Test {
+protected:
+    void SetUp() override { saved_version_ = app_state.version_number; }
+    void TearDown() override { app_state.version_number = saved_version_; }
+
+private:
+    std::int32_t saved_version_ = 0;
+};
+
+TEST_F(ProblemVariantTest, NoVersionNeverRepeatsTheLastVariant)
+{
+    app_state.version_number = no_version;
+    set_random_seed(99);
+    std::int32_t last = 2;
+    for (int i = 0; i < 500; ++i) {
+        const std::int32_t previous = last;
+        const std::int32_t v = pick_problem_variant(3, last, 1);
+        EXPECT_NE(v, previous);
+        EXPECT_EQ(last, v);
+        EXPECT_GE(v, 1);
+        EXPECT_LE(v, 3);
+    }
+}
+
+TEST_F(ProblemVariantTest, SingleVariantUnderNoVersionReturnsAtOnce)
+{
+    app_state.version_number = no_version;
+    set_random_seed(99);
+    std::int32_t last = 1;
+    EXPECT_EQ(pick_problem_variant(1, last, 0), 1);
+    std::int32_t state = 99;
+    next_uniform(state);
+    EXPECT_EQ(random_stream.random_state, state);
+}
+
+TEST_F(ProblemVariantTest, TextbookVersionForcesItsVariantButStillDraws)
+{
+    app_state.version_number = text_version;
+    set_random_seed(7);
+    std::int32_t last = 0;
+    EXPECT_EQ(pick_problem_variant(5, last, 4), 4);
+    EXPECT_EQ(last, 4);
+    std::int32_t state = 7;
+    next_uniform(state);
+    EXPECT_EQ(random_stream.random_state, state);
+
+    // Without a textbook variant, and under a numbered version, the draw
+    // stands even when it repeats.
+    for (std::int32_t version : {text_version, 123}) {
+        app_state.version_number = version;
+        set_random_seed(7);
+        const std::int32_t expected = random_int(1, 5);
+        set_random_seed(7);
+        std::int32_t repeat = expected;
+        EXPECT_EQ(pick_problem_variant(5, repeat, version == text_version ? 0 : 2), expected);
+    }
+}
+
+}  // namespace
