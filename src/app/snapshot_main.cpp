@@ -1,6 +1,7 @@
 // brunatel-snapshot: draws one problem page headless, as the program shows
 // it after choosing chapter, problem, version and level, and prints its
-// statement and answer markup.
+// statement and answer markup. With --versions A-B it prints those of every
+// version from A to B instead, without a picture, for reviewers' sweeps.
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
@@ -19,7 +20,8 @@
 namespace {
 
 constexpr const char* usage =
-    "uso: brunatel-snapshot --chapter C --problem P --version V [--level L] [--scheme S] [--answer] [--png FILE]";
+    "uso: brunatel-snapshot --chapter C --problem P (--version V | --versions A-B) [--level L] [--scheme S] "
+    "[--answer] [--png FILE]";
 
 std::optional<std::int32_t> whole_number(std::string_view text)
 {
@@ -41,12 +43,45 @@ int refuse(const std::string& message)
     return 2;
 }
 
+struct VersionRange {
+    std::int32_t first = 0;
+    std::int32_t last = 0;
+};
+
+// "A-B" with 0 <= A <= B <= "Versione Testo".
+std::optional<VersionRange> version_range(std::string_view text, std::string& error)
+{
+    const auto dash = text.find('-');
+    const auto first = whole_number(text.substr(0, dash));
+    const auto last = dash == std::string_view::npos ? std::nullopt : whole_number(text.substr(dash + 1));
+    if (!first || !last) {
+        error = "Intervallo di versioni non leggibile: " + std::string(text) + " (scrivere A-B).";
+        return std::nullopt;
+    }
+    if (*first < no_version || *last > text_version) {
+        error = "Versioni fuori intervallo: scegliere da 0 a 10000001.";
+        return std::nullopt;
+    }
+    if (*last < *first) {
+        error = "Intervallo di versioni vuoto: B è minore di A.";
+        return std::nullopt;
+    }
+    return VersionRange{*first, *last};
+}
+
+void print_texts()
+{
+    std::cout << "problem_text: " << without_trailing_blanks(problem_texts.problem_text) << "\n"
+              << "answer_text: " << without_trailing_blanks(problem_texts.answer_text) << "\n";
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     PageChoice choice;
     std::string png;
+    std::optional<VersionRange> versions;
     bool chapter = false, problem = false, version = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view option = argv[i];
@@ -58,6 +93,12 @@ int main(int argc, char** argv)
         const std::string_view value = argv[++i];
         if (option == "--png") {
             png = value;
+            continue;
+        }
+        if (option == "--versions") {
+            std::string error;
+            versions = version_range(value, error);
+            if (!versions) return refuse(error);
             continue;
         }
         const auto number = whole_number(value);
@@ -79,20 +120,33 @@ int main(int argc, char** argv)
             return refuse("Opzione sconosciuta: " + std::string(option));
         }
     }
-    if (!chapter || !problem || !version) return refuse("Servono --chapter, --problem e --version.");
+    if (!chapter || !problem || version == versions.has_value())
+        return refuse("Servono --chapter, --problem e una tra --version e --versions.");
+    if (versions && !png.empty()) return refuse("--png vale solo con --version.");
 
     platform::qt::Application application(argc, argv);
     platform::qt::Session session;
     plug_in_program_parts();
     initial_settings();
     main_program();
+    if (versions) {
+        choice.version = versions->first;
+        if (const std::string error = show_chosen_page(choice); !error.empty()) return refuse(error);
+        for (std::int32_t v = versions->first; v <= versions->last; ++v) {
+            if (v != versions->first) {
+                if (const std::string error = show_chosen_version(v, choice.answer); !error.empty()) return refuse(error);
+            }
+            std::cout << "version: " << v << "\n";
+            print_texts();
+        }
+        return 0;
+    }
     if (const std::string error = show_chosen_page(choice); !error.empty()) return refuse(error);
     session.process_events();
     if (!png.empty() && !session.save_png(png, 605, 388)) {
         std::cerr << "Impossibile scrivere " << png << "\n";
         return 1;
     }
-    std::cout << "problem_text: " << without_trailing_blanks(problem_texts.problem_text) << "\n"
-              << "answer_text: " << without_trailing_blanks(problem_texts.answer_text) << "\n";
+    print_texts();
     return 0;
 }

@@ -17,6 +17,13 @@ std::int32_t version_item(std::int32_t version)
     return 7;
 }
 
+bool valid_version(std::int32_t version)
+{
+    return version >= no_version && version <= text_version;
+}
+
+constexpr const char* version_refusal = "Versione non valida: scegliere da 0 a 10000001.";
+
 }  // namespace
 
 std::string show_chosen_page(const PageChoice& choice)
@@ -24,8 +31,7 @@ std::string show_chosen_page(const PageChoice& choice)
     if (choice.chapter < 1 || choice.chapter > 9) return "Capitolo inesistente: scegliere da 1 a 9.";
     if (!chapter_available(choice.chapter))
         return "Il capitolo " + std::to_string(choice.chapter) + " non è disponibile.";
-    if (choice.version < no_version || choice.version > text_version)
-        return "Versione non valida: scegliere da 0 a 10000001.";
+    if (!valid_version(choice.version)) return version_refusal;
     if (choice.level < 1 || choice.level > 5) return "Livello non valido: scegliere da 1 a 5.";
     if (choice.scheme < 1 || choice.scheme > 5) return "Sfondo non valido: scegliere da 1 a 5.";
 
@@ -38,5 +44,13 @@ std::string show_chosen_page(const PageChoice& choice)
     on_menu_version(version_item(choice.version), choice.version);
     go_to_problem(choice.problem);
     if (choice.answer) show_results();
+    return {};
+}
+
+std::string show_chosen_version(std::int32_t version, bool answer)
+{
+    if (!valid_version(version)) return version_refusal;
+    on_menu_version(version_item(version), version);
+    if (answer) show_results();
     return {};
 }

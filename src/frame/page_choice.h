@@ -18,3 +18,8 @@ struct PageChoice {
 // problem, and the results when asked. Returns an Italian message naming what
 // cannot be chosen, or an empty text when the page is shown.
 std::string show_chosen_page(const PageChoice& choice);
+
+// On the page show_chosen_page left, the same problem under another version
+// (and its results when asked): one page drawn instead of two. Returns an
+// Italian message when the version cannot be chosen.
+std::string show_chosen_version(std::int32_t version, bool answer);

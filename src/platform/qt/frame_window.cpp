@@ -12,6 +12,9 @@
 
 #include "platform/events.h"
 #include "platform/mouse.h"
+#ifdef BRUNATEL_STARTUP_PROBE
+#include "platform/qt/startup_probe.h"
+#endif
 
 namespace platform::qt {
 namespace {
@@ -74,6 +77,9 @@ void CanvasWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     std::lock_guard lock(store_.mutex);
     painter.drawImage(event->rect(), store_.image, event->rect());
+#ifdef BRUNATEL_STARTUP_PROBE
+    end_after_first_paint();
+#endif
 }
 
 void CanvasWidget::deliver(QMouseEvent* event, std::int32_t left_event, std::int32_t right_event) {

@@ -1,0 +1,107 @@
+// The snapshot tool's batch mode: the texts it prints for a range of versions
+// are those the single mode prints for each, and bad ranges are refused.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <string>
+#include <utility>
+
+#include "app/program_parts.h"
+#include "frame/app_state.h"
+#include "frame/generator_protocol.h"
+#include "frame/initial_settings.h"
+#include "frame/main_program.h"
+#include "frame/page_choice.h"
+#include "platform/backend.h"
+#include "platform/recording_backend.h"
+
+namespace {
+
+class SnapshotBatch : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        platform::install_backend(&backend);
+        plug_in_program_parts();
+        initial_settings();
+        main_program();
+    }
+    void TearDown() override { platform::install_backend(nullptr); }
+
+    platform::RecordingBackend backend;
+};
+
+using Texts = std::pair<std::string, std::string>;
+
+Texts shown_texts() { return {problem_texts.problem_text, problem_texts.answer_text}; }
+
+TEST_F(SnapshotBatch, AVersionOnThePageShownGivesTheTextsOfTheSinglePage)
+{
+    constexpr std::array<std::int32_t, 4> versions = {1, 2, 77, text_version};
+    std::int32_t chapters = 0;
+    for (std::int32_t chapter = 1; chapter <= 9; ++chapter) {
+        if (!chapter_available(chapter)) continue;
+        ++chapters;
+        PageChoice choice{.chapter = chapter, .answer = true};
+        ASSERT_EQ(show_chosen_page(choice), "");
+        const std::int32_t count = app_state.problem_count;
+        for (std::int32_t problem : {1, (count + 1) / 2, count}) {
+            SCOPED_TRACE("capitolo " + std::to_string(chapter) + ", problema " + std::to_string(problem));
+            choice.problem = problem;
+            std::array<Texts, versions.size()> single;
+            for (std::size_t k = 0; k < versions.size(); ++k) {
+                choice.version = versions[k];
+                ASSERT_EQ(show_chosen_page(choice), "");
+                single[k] = shown_texts();
+            }
+            choice.version = versions[0];
+            ASSERT_EQ(show_chosen_page(choice), "");
+            EXPECT_EQ(shown_texts(), single[0]);
+            for (std::size_t k = 1; k < versions.size(); ++k) {
+                ASSERT_EQ(show_chosen_version(versions[k], true), "");
+                EXPECT_EQ(shown_texts(), single[k]) << "versione " << versions[k];
+            }
+        }
+    }
+    EXPECT_GE(chapters, 2);
+    EXPECT_NE(show_chosen_version(-1, false), "");
+    EXPECT_NE(show_chosen_version(text_version + 1, false), "");
+}
+
+// Exit status and standard error of the tool run with the arguments.
+std::pair<int, std::string> run_snapshot(const std::string& arguments)
+{
+    const std::string command = std::string(BRUNATEL_SNAPSHOT) + " " + arguments + " 2>&1 >/dev/null";
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return {-1, ""};
+    std::string output;
+    std::array<char, 256> buffer{};
+    while (const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe)) output.append(buffer.data(), n);
+    const int status = pclose(pipe);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+}
+
+TEST(SnapshotArguments, BadVersionRangesExitWithTwoAndAnItalianMessage)
+{
+    const std::array<std::pair<const char*, const char*>, 6> cases = {{
+        {"5-3", "B è minore di A"},
+        {"1-10000002", "fuori intervallo"},
+        {"abc", "non leggibile"},
+        {"3", "non leggibile"},
+        {"2-x", "non leggibile"},
+        {"-1-4", "non leggibile"},
+    }};
+    for (const auto& [range, message] : cases) {
+        SCOPED_TRACE(range);
+        const auto [status, error] = run_snapshot(std::string("--chapter 1 --problem 1 --versions ") + range);
+        EXPECT_EQ(status, 2);
+        EXPECT_NE(error.find(message), std::string::npos) << error;
+    }
+    const auto [both, error] = run_snapshot("--chapter 1 --problem 1 --version 2 --versions 1-3");
+    EXPECT_EQ(both, 2);
+    EXPECT_NE(error.find("una tra --version e --versions"), std::string::npos) << error;
+}
+
+}  // namespace
