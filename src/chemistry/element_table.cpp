@@ -112,7 +112,7 @@ constexpr std::array<ElementRow, 103> rows{{
     {"Fm", "fermio",        "253.",     ' ', false, false, "",       "",     "",     "[Rn]", "5f126d 07s 2",     "",    ""},
     {"Md", "mendelevio",    "256.",     ' ', false, false, "",       "",     "",     "[Rn]", "5f136d 07s 2",     "",    ""},
     {"No", "nobelio",       "254.",     ' ', false, false, "",       "",     "",     "[Rn]", "5f146d 07s 2",     "",    ""},
-    {"Lw", "laurenzio",     "257.",     ' ', false, false, "",       "",     "",     "[Rn]", "5f146d 17s 2",     "",    ""},
+    {"Lr", "laurenzio",     "257.",     ' ', false, false, "",       "",     "",     "[Rn]", "5f146d 17s 2",     "",    ""},
 }};
 
 }  // namespace

@@ -28,10 +28,6 @@ bool ends_with_closing_brace(const std::string& path) {
     return static_cast<bool>(in.read(tail, 3)) && std::string_view(tail, 3) == "\n}\n";
 }
 
-std::string padded(std::string_view text, std::size_t width) {
-    return std::string(width > text.size() ? width - text.size() : 0, ' ') + std::string(text);
-}
-
 }  // namespace
 
 std::string first_free_document_name(std::string_view base) {
@@ -50,7 +46,7 @@ std::vector<std::string> rtf_prologue(std::string_view title_line) {
         "{\\fonttbl{\\f0\\fswiss\\fcharset0 Arial;}{\\f1\\froman\\fprq2\\fcharset2 Symbol;}}",
         "{\\*\\generator Msftedit 5.41.15.1507;}\\viewkind4\\uc1\\pard\\f0\\fs20",
         std::string(15, ' ') + "\\par" + rule,
-        "\\par" + std::string(31, ' ') + padded(title_line, 130),
+        "\\par" + std::string(31, ' ') + std::string(title_line),
         std::string(5, ' ') + "\\par" + rule + " \\par \\par",
         std::string(closing_brace),
     };

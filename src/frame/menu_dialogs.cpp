@@ -16,6 +16,7 @@
 namespace {
 
 constexpr std::int32_t version_field = 1073;
+constexpr std::int32_t version_hint = 1074;
 constexpr std::int32_t first_scheme_box = 1118;  // to 1122, schemes 1 to 5
 constexpr std::int32_t results_after_box = 1118;
 constexpr std::int32_t results_apart_box = 1119;
@@ -32,10 +33,11 @@ DialogControl check_box(std::int32_t id, const char* text, std::int32_t y, std::
 }
 
 const DialogResource other_version_dialog{
-    144, "Altra Versione", 230, 110,
+    144, "Altra Versione", 230, 130,
     {
         {0, DialogControlKind::static_text, "Digitare la Versione (6-10000000)", 12, 10, 206, 18, true},
         {version_field, DialogControlKind::edit, "", 12, 34, 110, 22, true},
+        {version_hint, DialogControlKind::static_text, "", 12, 96, 206, 18, true},
         button(1, "OK", 148, 34),
         button(2, "Cancel", 148, 66),
     }};
@@ -95,15 +97,21 @@ void ask_other_version()
 {
     std::string text = trimmed(format_i(app_state.version_number, 8));
     if (text == "10000001") text.clear();
+    std::string hint;
     for (;;) {
         Dialog dialog;
         dlg_init(other_version_dialog, dialog);
         dlg_set_char(dialog, version_field, text);
+        dlg_set_char(dialog, version_hint, hint);
         if (dlg_modal(dialog) == kDialogCancel) return;
         text = trimmed(dlg_get_char(dialog, version_field));
-        // Anything but a whole number in range asks again, showing what was typed.
+        // Anything but a whole number in range asks again, showing what was
+        // typed and what is accepted.
         const auto version = read_i(text);
-        if (!version || *version < 6 || *version > 10000000) continue;
+        if (!version || *version < 6 || *version > 10000000) {
+            hint = "Inserire un numero intero da 6 a 10000000";
+            continue;
+        }
         on_menu_version(other_version_item, *version);
         return;
     }

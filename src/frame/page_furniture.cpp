@@ -24,11 +24,11 @@ std::int32_t faded_panel_colour(std::int32_t m)
     return qw_rgb(fade(c.red), fade(c.green), fade(c.blue));
 }
 
-void draw_entry_label(std::int32_t e, const char* look)
+void draw_entry_label(std::int32_t e, std::string_view colour)
 {
     const SidePanelEntry& entry = chapter_index.side_panel[e];
     fill_box(qw_get_pixel_rgb(13, entry.top + 1), 12, entry.top, 130, entry.top + 13);
-    draw_markup_text(16, entry.top, std::string(look) + entry.title);
+    draw_entry_title(entry.top, colour, entry.title);
 }
 
 void draw_glyph_button(std::int32_t glyph_x, char glyph, std::int32_t shaft_x1, std::int32_t shaft_x2)
@@ -54,8 +54,7 @@ void draw_side_panel(std::int32_t which)
         if (app_state.current_chapter == 9) {
             draw_markup_text(25, 13, "@T4@Problemi finali");
         } else {
-            draw_markup_text(36, 13, "@T4@Capitolo");
-            draw_markup_text(93, 13, "@T4@" + std::to_string(app_state.current_chapter));
+            draw_markup_text(36, 13, "@T4@Capitolo " + std::to_string(app_state.current_chapter));
         }
         fill_box(scheme_frame_colour(), 10, 10, 132, 11);
     } else {
@@ -66,10 +65,20 @@ void draw_side_panel(std::int32_t which)
     }
 }
 
+void draw_entry_title(std::int32_t top, std::string_view colour, std::string_view title)
+{
+    constexpr std::int32_t left = 16;
+    constexpr std::int32_t panel_right = 130;
+    std::string font = "@T2@";
+    for (std::int32_t h = 13; h >= 9 && measure_markup_text(left, 2000, font + std::string(title)).x > panel_right; --h)
+        font = "@t'Arial'h" + std::to_string(h) + "b@";
+    draw_markup_text(left, top, font + std::string(colour) + std::string(title));
+}
+
 void draw_page_button(std::int32_t n)
 {
-    if (side_panel_state.highlighted > 0) draw_entry_label(side_panel_state.highlighted, "@T2@@C2@");
-    if (n > 0 && n <= side_panel_entries) draw_entry_label(n, "@T2@@C4@");
+    if (side_panel_state.highlighted > 0) draw_entry_label(side_panel_state.highlighted, "@C2@");
+    if (n > 0 && n <= side_panel_entries) draw_entry_label(n, "@C4@");
     side_panel_state.highlighted = n > 0 && n <= side_panel_entries ? n : 0;
 }
 

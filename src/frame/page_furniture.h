@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 // 1: the chapter panel's title band; 2: the navigation panel's.
 void draw_side_panel(std::int32_t which);
@@ -10,6 +11,11 @@ void draw_side_panel(std::int32_t which);
 // Returns the highlighted entry to its normal look and highlights entry n
 // (0: none).
 void draw_page_button(std::int32_t n);
+
+// A side panel entry's title on its band from top, in colour ("@C2@", "@C4@");
+// a title wider than the panel is drawn a size smaller, or smaller still,
+// so that it never runs past the panel.
+void draw_entry_title(std::int32_t top, std::string_view colour, std::string_view title);
 
 // Every entry's label in its normal look, then entry `state` highlighted
 // when it is not 0.

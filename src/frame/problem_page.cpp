@@ -7,6 +7,7 @@
 #include "frame/fact_box.h"
 #include "frame/generator_protocol.h"
 #include "frame/main_screen.h"
+#include "frame/page_furniture.h"
 #include "frame/page_mouse.h"
 #include "frame/program_services.h"
 #include "numbers/clock_seed.h"
@@ -95,10 +96,10 @@ void redraw_data_labels(std::int32_t mode)
     const std::int32_t ground = qw_get_pixel_rgb(13, change.top + 1);
     if (mode == page_as_version || mode == page_new_data) {
         fill_box(ground, 12, change.top, 130, change.top + 13);
-        draw_markup_text(16, change.top, (mode == page_new_data ? "@T2@@C4@" : "@T2@@C2@") + change.title);
+        draw_entry_title(change.top, mode == page_new_data ? "@C4@" : "@C2@", change.title);
     }
     fill_box(ground, 12, results.top, 130, results.top + 13);
-    draw_markup_text(16, results.top, "@T2@@C2@" + results.title);
+    draw_entry_title(results.top, "@C2@", results.title);
 }
 
 }  // namespace

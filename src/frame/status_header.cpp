@@ -6,6 +6,7 @@
 
 #include "frame/app_state.h"
 #include "frame/main_screen.h"
+#include "frame/page_furniture.h"
 #include "frame/page_mouse.h"
 #include "platform/graphics.h"
 #include "text/markup_text.h"
@@ -113,7 +114,7 @@ void draw_status_header()
     }
     for (std::int32_t i = 1; i <= 8; ++i) {
         const SidePanelEntry& entry = chapter_index.side_panel[i];
-        if (!entry.title.empty()) draw_markup_text(16, entry.top, "@T2@@C2@" + entry.title);
+        if (!entry.title.empty()) draw_entry_title(entry.top, "@C2@", entry.title);
     }
 
     const std::int32_t chapter = app_state.current_chapter;

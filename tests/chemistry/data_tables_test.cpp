@@ -46,7 +46,7 @@ TEST(DataTables, ElementSymbolsAreUniqueAndFoundByExactComparison)
     EXPECT_EQ(find_element_by_symbol("C"), 6);
     EXPECT_EQ(find_element_by_symbol("C "), 6);
     EXPECT_EQ(find_element_by_symbol("Ca"), 20);
-    EXPECT_EQ(find_element_by_symbol("Lw"), 103);
+    EXPECT_EQ(find_element_by_symbol("Lr"), 103);
     EXPECT_EQ(find_element_by_symbol("CA"), std::nullopt);
     EXPECT_EQ(find_element_by_symbol("c "), std::nullopt);
     EXPECT_EQ(find_element_by_symbol(" C"), std::nullopt);
@@ -71,7 +71,7 @@ TEST(DataTables, ElementFieldsSitInTheirColumns)
     EXPECT_EQ(columns(element_record(46), 55, 66), "4d105s 0    ");
     EXPECT_EQ(trimmed(element_record(2), 46, 50), "-50");
     EXPECT_EQ(trimmed(element_record(43), 21, 30), "98.");
-    EXPECT_EQ(columns(element_record(103), 16, 17), "Lw");
+    EXPECT_EQ(columns(element_record(103), 16, 17), "Lr");
     EXPECT_TRUE(is_blank(element_record(104)));
     EXPECT_TRUE(is_blank(element_record(0)));
     EXPECT_TRUE(is_blank(element_record(105)));

@@ -395,6 +395,27 @@ TEST_F(SessionTest, OtherVersionAsksUntilItGetsAWholeNumberInRange)
     EXPECT_EQ(app_state.version_number, 1234);
 }
 
+TEST_F(SessionTest, OtherVersionSaysWhatItAcceptsAfterARefusal)
+{
+    constexpr const char* accepted = "Inserire un numero intero da 6 a 10000000";
+    for (const char* typed : {"abc", "", "-5", "5", "9999999999", "12abc"}) {
+        SCOPED_TRACE(typed);
+        std::vector<std::string> hints;
+        const auto answer = [&hints](std::string text) {
+            return [&hints, text](Dialog& dialog) {
+                hints.push_back(dlg_get_char(dialog, 1074));
+                dlg_set_char(dialog, 1073, text);
+                return 1;
+            };
+        };
+        backend.push_dialog_script(answer(typed));
+        backend.push_dialog_script(answer("77"));
+        backend.click_menu_item(2, 7);
+        EXPECT_EQ(hints, (std::vector<std::string>{"", accepted}));
+        EXPECT_EQ(app_state.version_number, 77);
+    }
+}
+
 TEST_F(SessionTest, BackgroundChoiceRedrawsEverythingAtOnce)
 {
     backend.click_menu_item(2, 2);
