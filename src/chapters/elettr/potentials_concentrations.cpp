@@ -174,8 +174,12 @@ void generate_problem_14()
     const float most = slot_value(4) * slot_value(6) / (static_cast<float>(m) * slot_value(3));
     value_slots[5].value = random_real(0.2f * most, 0.99f * most);
     for (std::int32_t k = 1; k <= 4; ++k) convert_data_slot(k, 3);
-    set_slot_uncertainty(5, slot_value(5), 0.03f);
-    set_slot_uncertainty(6, slot_value(6), 0.03f);
+    // The volumes to two decimals, read back as shown: the answer comes from
+    // the data of the statement.
+    for (std::int32_t k = 5; k <= 6; ++k) {
+        set_slot_uncertainty(k, slot_value(k), 0.03f);
+        convert_data_slot(k, 0);
+    }
     set_slot_digits(7, nernst_slope / static_cast<float>(complex.charge) *
                            std::abs(decimal_log(slot_value(1) / slot_value(2))), 3);
     const bool formation = random_int(1, 2) == 1;

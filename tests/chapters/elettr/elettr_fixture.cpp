@@ -27,6 +27,7 @@ Parts parts_of(std::string_view text)
 
 double shown_value(std::string_view text)
 {
+    if (text.empty()) return std::nan("");
     const Parts p = parts_of(text);
     return std::stod(p.mantissa) * std::pow(10.0, p.exponent);
 }

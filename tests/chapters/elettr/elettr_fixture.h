@@ -13,8 +13,9 @@
 
 namespace elettr_test {
 
-// A number as a value slot shows it: "0.0315", "-212.6", "1.4•10@u-4@".
-inline const std::string number = R"((-?[0-9]*\.?[0-9]+(?:•10@u-?[0-9]+@)?))";
+// A number as a value slot shows it: "0.0315", "-212.6", "1.4•10@u-4@",
+// "6.•10@u-5@".
+inline const std::string number = R"((-?(?:[0-9]+\.?[0-9]*|\.[0-9]+)(?:•10@u-?[0-9]+@)?))";
 
 double shown_value(std::string_view text);
 // One unit of the last digit shown: 1e-4 for "0.0315", 1e-5 for "1.4•10@u-4@".
