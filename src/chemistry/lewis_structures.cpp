@@ -1,10 +1,13 @@
 #include "chemistry/lewis_structures.h"
 
+#include <algorithm>
 #include <array>
+#include <string>
 
 #include "platform/graphics.h"
 #include "text/fonts_colours.h"
 #include "text/markup_text.h"
+#include "text/page_regions.h"
 
 namespace {
 
@@ -83,6 +86,27 @@ void draw_lewis_structure(std::string_view key, std::int32_t x, std::int32_t y) 
     draw_markup_text(x, y, "@C1@@T1@");
     const LewisEntry* entry = find_lewis_entry(key);
     if (entry == nullptr) return;
+    // The figure's extent: each atom of a code with its bonds and lone
+    // pairs, each text as wide as it measures.
+    PageRect bounds{x, y, x, y};
+    const auto include = [&bounds](const PageRect& r) {
+        bounds = {std::min(bounds.x1, r.x1), std::min(bounds.y1, r.y1), std::max(bounds.x2, r.x2),
+                  std::max(bounds.y2, r.y2)};
+    };
+    for (const LewisStep& step : entry->steps) {
+        const std::int32_t sx = x + step.dx;
+        const std::int32_t sy = y + step.dy;
+        if (step.kind == LewisStep::Kind::code) {
+            for (std::size_t group = 0; group < atom_place.size() && group * 5 + 5 <= step.text.size(); ++group) {
+                const std::int32_t ax = sx + atom_place[group].x;
+                const std::int32_t ay = sy + atom_place[group].y;
+                include({ax - 3, ay - 1, ax + 14, ay + 17});
+            }
+        } else {
+            include({sx, sy, measure_markup_text(sx, 2000, "@T1@" + std::string(step.text)).x, sy + 16});
+        }
+    }
+    occupy_page_region(PageElement::figure, bounds);
     for (const LewisStep& step : entry->steps) {
         if (step.kind == LewisStep::Kind::code) {
             draw_lewis_code(x + step.dx, y + step.dy, step.text);

@@ -1,11 +1,13 @@
 #include "chemistry/periodic_table_drawing.h"
 
+#include <string>
 #include <string_view>
 
 #include "chemistry/data_tables.h"
 #include "numbers/fixed_width.h"
 #include "platform/graphics.h"
 #include "text/markup_text.h"
+#include "text/page_regions.h"
 
 namespace {
 
@@ -41,6 +43,17 @@ void draw_periodic_table(std::int32_t mode, std::int32_t highlight) {
     const std::int32_t cell_colour = qw_rgb(99, 132, 222);
     qw_set_color_rgb(qw_rgb(64, 64, 64));
     qw_rectangle(QwControl::filled, 195, 115, 565, 292);
+    // The cells, row by row, and the title are what nothing may cover; the
+    // dark ground between them may be.
+    for (const Run& run : runs) {
+        const PeriodicCell first = periodic_table_cell(run.first);
+        const PeriodicCell last = periodic_table_cell(run.last);
+        occupy_page_region(PageElement::figure, {first.x, first.y, last.x + cell_size, last.y + cell_size});
+    }
+    for (const std::int32_t first : {58, 90}) {
+        const PeriodicCell cell = periodic_table_cell(first);
+        occupy_page_region(PageElement::figure, {cell.x, cell.y, cell.x + 13 * pitch + cell_size, cell.y + cell_size});
+    }
     for (std::int32_t z = 1; z <= element_count; ++z) {
         const PeriodicCell cell = periodic_table_cell(z);
         qw_set_color_rgb(z == highlight ? qw_rgb(255, 255, 0) : cell_colour);
@@ -51,5 +64,7 @@ void draw_periodic_table(std::int32_t mode, std::int32_t highlight) {
         qw_set_color_rgb(0);
         if (mode == 1) qw_out_text(symbol);
     }
-    draw_markup_text(x0 + 60, y0, "@T1@@C5@Tavola Periodica degli Elementi");
+    const std::string title = "@T1@@C5@Tavola Periodica degli Elementi";
+    occupy_page_region(PageElement::figure, {x0 + 60, y0, measure_markup_text(x0 + 60, 2000, title).x, y0 + 16});
+    draw_markup_text(x0 + 60, y0, title);
 }

@@ -8,6 +8,7 @@
 #include "numbers/random_stream.h"
 #include "platform/graphics.h"
 #include "text/justified_text.h"
+#include "text/page_regions.h"
 
 namespace {
 
@@ -29,6 +30,13 @@ void show_chemistry_fact(std::int32_t x, std::int32_t y, std::int32_t width, std
     // Measured below the canvas: the pen stops at the top of the last line.
     draw_justified_text(x + 10, x + width - 10, 2000, body);
     height = qw_get_current_position().y - 1940;
+    // A decoration: left out where it would cover anything on the page.
+    const PageRect box{x, y, x + width, y + height};
+    if (!page_place_free(box)) {
+        enable_page_mouse();
+        return;
+    }
+    occupy_page_region(PageElement::fact, box);
     qw_set_color_rgb(0xD9D9E4);
     qw_rectangle(QwControl::filled, x, y, x + width, y + height);
     qw_set_color_rgb(0xC0C0C8);

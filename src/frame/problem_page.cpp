@@ -13,6 +13,7 @@
 #include "numbers/clock_seed.h"
 #include "numbers/random_stream.h"
 #include "text/markup_text.h"
+#include "text/page_regions.h"
 #include "text/paint.h"
 
 namespace {
@@ -102,6 +103,15 @@ void redraw_data_labels(std::int32_t mode)
     draw_entry_title(results.top, "@C2@", results.title);
 }
 
+// The page's ground over a rectangle, as show_problem_page lays it.
+void repaint_page_ground(const PageRect& r)
+{
+    fill_box(scheme_page_colour(), r.x1, r.y1, r.x2, r.y2);
+    qw_set_clip_region(r.x1, r.y1, r.x2, r.y2);
+    draw_decoration(screen_settings.background_scheme);
+    qw_set_clip_region(0, 0, 1600, 1600);
+}
+
 }  // namespace
 
 bool level_notice_shown()
@@ -112,6 +122,8 @@ bool level_notice_shown()
 void show_problem_page(std::int32_t mode)
 {
     disable_page_mouse();
+    clear_page_regions();
+    page_regions.repaint_ground = repaint_page_ground;
     fill_box(scheme_page_colour(), 149, 8, 594, 295);
     set_random_seed(draw_clock_seed());
     qw_set_clip_region(149, 8, 594, 295);

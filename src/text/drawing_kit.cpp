@@ -8,6 +8,7 @@
 #include "text/justified_text.h"
 #include "text/markup_renderer.h"
 #include "text/markup_text.h"
+#include "text/page_regions.h"
 #include "text/paint.h"
 
 namespace {
@@ -55,6 +56,7 @@ void draw_statement_box(std::int32_t x_left, std::int32_t x_right, std::int32_t 
     if (end.y < y + 10) right = end.x - measure_offset;  // one line: the box ends with it
     right = std::max(right, x_left + 250);
     draw_statement_frame(x_left, right, y, end.y, 0x009000);
+    occupy_page_region(PageElement::statement, {x_left - 5, y - 21, right + 5, end.y + 20});
     lay_out_paragraph(x_left, right, y, body, MarkupPass::draw, memo);
     draw_statement_header(x_left, right, y, heading, level_dots);
 }
@@ -62,13 +64,21 @@ void draw_statement_box(std::int32_t x_left, std::int32_t x_right, std::int32_t 
 void draw_statement_frame_box(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::int32_t y_bottom,
                               std::string_view text, std::string_view heading, std::int32_t level_dots) {
     draw_statement_frame(x_left, x_right, y, y_bottom, 0x000000);
+    occupy_page_region(PageElement::statement, {x_left - 5, y - 21, x_right + 5, y_bottom + 20});
     draw_markup_text(x_left, y, std::string(body_prefix) + std::string(strip_trailing_blanks(text)));
     draw_statement_header(x_left, x_right, y, heading, level_dots);
 }
 
-void draw_answer_box(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view text) {
-    const std::string body = std::string(answer_prefix) + std::string(strip_trailing_blanks(text));
-    ExtentMemo memo;
+namespace {
+
+struct AnswerLayout {
+    PageRect box;
+    std::int32_t text_right = 0;
+};
+
+// The box that the answer justified between x_left and x_right from y fills.
+AnswerLayout lay_out_answer(std::int32_t x_left, std::int32_t x_right, std::int32_t y, const std::string& body,
+                            ExtentMemo& memo) {
     const QwPoint end = measure_paragraph(x_left, x_right, y, body, memo);
     std::int32_t right = x_right;
     std::int32_t text_right = x_right;
@@ -78,10 +88,37 @@ void draw_answer_box(std::int32_t x_left, std::int32_t x_right, std::int32_t y, 
         text_right = end.x - measure_offset;
         right = text_right - 3;
     }
-    const std::int32_t bottom = std::max(end.y + 20, y + 20);
-    fill_box(qw_rgb(250, 250, 0), x_left - 5, y - 2, right + 5, bottom);
-    outline_box(0x000000, x_left - 5, y - 2, right + 5, bottom);
-    lay_out_paragraph(x_left, text_right, y, body, MarkupPass::draw, memo);
+    return {{x_left - 5, y - 2, right + 5, std::max(end.y + 20, y + 20)}, text_right};
+}
+
+}  // namespace
+
+void draw_answer_box(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view text) {
+    const std::string body = std::string(answer_prefix) + std::string(strip_trailing_blanks(text));
+    ExtentMemo memo;
+    // A new answer replaces the one shown. It keeps clear of what the page
+    // holds: at its own place when free, else at the nearest free place, else
+    // narrower (wrapping) where that finds one; else at its own place.
+    std::erase_if(page_regions.regions, [](const PageRegion& r) { return r.element == PageElement::answer; });
+    AnswerLayout layout = lay_out_answer(x_left, x_right, y, body, memo);
+    std::int32_t right_limit = x_right;
+    PageRect box = layout.box;
+    for (std::int32_t limit = x_right; limit >= x_left + 100; limit -= 20) {
+        const AnswerLayout narrower = limit == x_right ? layout : lay_out_answer(x_left, limit, y, body, memo);
+        if (const auto place = nearest_free_place(narrower.box)) {
+            layout = narrower;
+            right_limit = limit;
+            box = *place;
+            break;
+        }
+    }
+    const std::int32_t dx = box.x1 - layout.box.x1;
+    const std::int32_t dy = box.y1 - layout.box.y1;
+    occupy_page_region(PageElement::answer, box);
+    fill_box(qw_rgb(250, 250, 0), box.x1, box.y1, box.x2, box.y2);
+    outline_box(0x000000, box.x1, box.y1, box.x2, box.y2);
+    const std::int32_t text_right = right_limit == x_right ? layout.text_right : std::min(layout.text_right, right_limit);
+    lay_out_paragraph(x_left + dx, text_right + dx, y + dy, body, MarkupPass::draw, memo);
 }
 
 void draw_panel(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {

@@ -1,0 +1,219 @@
+#include "support/layout_check.h"
+
+#include <algorithm>
+#include <cmath>
+#include <sstream>
+
+namespace testing_support {
+
+namespace {
+
+using Kind = LayoutItem::Kind;
+
+// Overlaps of one or two pixels are anti-aliasing and touching borders, not
+// something a student would notice.
+constexpr std::int32_t min_overlap = 3;
+
+// What the screen shows; measuring passes draw far to the right or below.
+constexpr LayoutRect screen{0, 0, 640, 420};
+
+bool overlap(const LayoutRect& a, const LayoutRect& b, std::int32_t margin = min_overlap)
+{
+    return std::min(a.x2, b.x2) - std::max(a.x1, b.x1) + 1 >= margin &&
+           std::min(a.y2, b.y2) - std::max(a.y1, b.y1) + 1 >= margin;
+}
+
+bool inside(const LayoutRect& inner, const LayoutRect& outer, std::int32_t tolerance)
+{
+    return inner.x1 >= outer.x1 - tolerance && inner.y1 >= outer.y1 - tolerance && inner.x2 <= outer.x2 + tolerance &&
+           inner.y2 <= outer.y2 + tolerance;
+}
+
+bool contains_point(const LayoutRect& r, std::int32_t x, std::int32_t y)
+{
+    return x >= r.x1 && x <= r.x2 && y >= r.y1 && y <= r.y2;
+}
+
+LayoutRect intersection(const LayoutRect& a, const LayoutRect& b)
+{
+    return {std::max(a.x1, b.x1), std::max(a.y1, b.y1), std::min(a.x2, b.x2), std::min(a.y2, b.y2)};
+}
+
+LayoutRect shrunk(const LayoutRect& r, std::int32_t by) { return {r.x1 + by, r.y1 + by, r.x2 - by, r.y2 - by}; }
+
+// Length of the part of the segment inside r (Liang-Barsky clipping).
+double length_inside(const LayoutItem& stroke, const LayoutRect& r)
+{
+    if (r.x1 > r.x2 || r.y1 > r.y2) return 0.0;
+    const double x0 = stroke.from.x;
+    const double y0 = stroke.from.y;
+    const double dx = stroke.to.x - x0;
+    const double dy = stroke.to.y - y0;
+    double t0 = 0.0, t1 = 1.0;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x0 - r.x1, r.x2 - x0, y0 - r.y1, r.y2 - y0};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0.0) {
+            if (q[i] < 0.0) return 0.0;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0.0) t0 = std::max(t0, t);
+        else t1 = std::min(t1, t);
+    }
+    return t1 > t0 ? (t1 - t0) * std::hypot(dx, dy) : 0.0;
+}
+
+std::string describe(const LayoutItem& item)
+{
+    std::ostringstream out;
+    if (item.kind == Kind::text) out << "testo \"" << item.text << "\" ";
+    else if (item.kind == Kind::fill) out << "riquadro ";
+    else out << "tratto ";
+    out << "(" << item.rect.x1 << "," << item.rect.y1 << ")-(" << item.rect.x2 << "," << item.rect.y2 << ")";
+    return out.str();
+}
+
+// The same text drawn again at the same place later: a highlight or a
+// redraw, which shows it whole again.
+bool redrawn_after(const std::vector<LayoutItem>& items, std::size_t text, std::size_t after)
+{
+    for (std::size_t k = after + 1; k < items.size(); ++k) {
+        if (items[k].kind == Kind::text && items[k].text == items[text].text &&
+            items[k].rect.x1 == items[text].rect.x1 && items[k].rect.y1 == items[text].rect.y1)
+            return true;
+    }
+    return false;
+}
+
+// A text drawn twice a pixel or two apart is a shadow or a bold stroke.
+bool shadow_of(const LayoutItem& a, const LayoutItem& b)
+{
+    return a.text == b.text && std::abs(a.rect.x1 - b.rect.x1) <= 2 && std::abs(a.rect.y1 - b.rect.y1) <= 2;
+}
+
+}  // namespace
+
+void LayoutRecorder::add_shape(Kind kind, const platform::DrawState& state, LayoutRect rect)
+{
+    const platform::ClipRect& clip = state.clip;
+    if (rect.x1 > rect.x2) std::swap(rect.x1, rect.x2);
+    if (rect.y1 > rect.y2) std::swap(rect.y1, rect.y2);
+    rect = {std::max(rect.x1, clip.x1), std::max(rect.y1, clip.y1), std::min(rect.x2, clip.x2),
+            std::min(rect.y2, clip.y2)};
+    if (rect.x1 > rect.x2 || rect.y1 > rect.y2 || !overlap(rect, screen, 1)) return;
+    // Specks of the page's ground pattern hide nothing.
+    if (kind == Kind::fill && (rect.x2 - rect.x1 + 1) * (rect.y2 - rect.y1 + 1) < 16) return;
+    const LayoutRect visible{std::max(clip.x1, -1), std::max(clip.y1, -1), std::min(clip.x2, 5000), std::min(clip.y2, 5000)};
+    items_.push_back({kind, rect, {}, {}, {}, visible, state.colour});
+}
+
+void LayoutRecorder::rectangle(const platform::DrawState& s, QwControl control, std::int32_t x1, std::int32_t y1,
+                               std::int32_t x2, std::int32_t y2)
+{
+    inner_.rectangle(s, control, x1, y1, x2, y2);
+    if (control == QwControl::filled) add_shape(Kind::fill, s, {x1, y1, x2, y2});
+}
+
+void LayoutRecorder::ellipse(const platform::DrawState& s, QwControl control, std::int32_t x1, std::int32_t y1,
+                             std::int32_t x2, std::int32_t y2)
+{
+    inner_.ellipse(s, control, x1, y1, x2, y2);
+    if (control == QwControl::filled) add_shape(Kind::fill, s, {x1, y1, x2, y2});
+}
+
+void LayoutRecorder::polygon(const platform::DrawState& s, QwControl control, std::span<const QwPoint> points)
+{
+    inner_.polygon(s, control, points);
+    if (control != QwControl::filled || points.empty()) return;
+    LayoutRect r{points[0].x, points[0].y, points[0].x, points[0].y};
+    for (const QwPoint& p : points) r = {std::min(r.x1, p.x), std::min(r.y1, p.y), std::max(r.x2, p.x), std::max(r.y2, p.y)};
+    add_shape(Kind::fill, s, r);
+}
+
+void LayoutRecorder::line(const platform::DrawState& s, QwPoint from, QwPoint to)
+{
+    inner_.line(s, from, to);
+    const std::size_t before = items_.size();
+    add_shape(Kind::stroke, s, {from.x, from.y, to.x, to.y});
+    if (items_.size() > before) {
+        items_.back().from = from;
+        items_.back().to = to;
+    }
+}
+
+std::int32_t LayoutRecorder::select_font(const platform::FontRequest& request)
+{
+    const std::int32_t handle = inner_.select_font(request);
+    if (handle > 0) cell_heights_[handle] = request.cell_height;
+    return handle;
+}
+
+void LayoutRecorder::out_text(const platform::DrawState& s, std::string_view text)
+{
+    inner_.out_text(s, text);
+    // Blanks carry no ink: the rectangle is the inked part's.
+    const std::size_t first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return;
+    const std::string_view inked = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    const std::string kept(inked);
+    const auto height = cell_heights_.find(s.font);
+    const std::int32_t h = height == cell_heights_.end() ? 8 : height->second;
+    const std::int32_t x = s.position.x + (first > 0 ? inner_.text_extent(s.font, text.substr(0, first)) : 0);
+    const std::int32_t width = inner_.text_extent(s.font, inked);
+    if (width <= 0) return;
+    const std::size_t before = items_.size();
+    // The cell's top and bottom quarters hold only accents, descenders and
+    // the raised or lowered pieces of sub- and superscripts: the rest is where
+    // a student reads the text.
+    const std::int32_t top = s.position.y + h / 4;
+    add_shape(Kind::text, s, {x, top, x + width - 1, s.position.y + h - 1 - h / 4});
+    if (items_.size() > before) items_.back().text = kept;
+}
+
+std::vector<std::string> LayoutRecorder::faults(const LayoutRect& area) const
+{
+    std::vector<std::string> found;
+    // The ground's repaints erase what lies wholly under them.
+    std::vector<LayoutItem> it;
+    std::int32_t ground = -1;
+    for (const LayoutItem& item : items_) {
+        if (item.kind == Kind::fill && ground < 0 && inside(area, item.rect, 0)) ground = item.colour;
+        if (item.kind == Kind::fill && item.colour == ground) {
+            std::erase_if(it, [&item](const LayoutItem& old) { return inside(old.rect, item.rect, 0); });
+            continue;
+        }
+        it.push_back(item);
+    }
+    for (std::size_t i = 0; i < it.size(); ++i) {
+        const LayoutItem& a = it[i];
+        if (a.kind == Kind::text && a.rect.x1 >= area.x1 && a.rect.x1 <= area.x2 && !inside(a.rect, area, 1))
+            found.push_back(describe(a) + " esce dall'area del problema");
+        if (a.kind == Kind::text) {
+            // The box it starts in: the last large enough fill under its first pixel.
+            for (std::size_t k = i; k-- > 0;) {
+                const LayoutItem& box = it[k];
+                if (box.kind != Kind::fill || box.rect.x2 - box.rect.x1 < 20 || box.rect.y2 - box.rect.y1 < 10) continue;
+                if (!contains_point(box.rect, a.rect.x1 + 1, (a.rect.y1 + a.rect.y2) / 2)) continue;
+                if (!inside(a.rect, box.rect, 2)) found.push_back(describe(a) + " esce dal suo " + describe(box));
+                break;
+            }
+        }
+        for (std::size_t j = i + 1; j < it.size(); ++j) {
+            const LayoutItem& b = it[j];
+            if (a.kind == Kind::text && b.kind == Kind::fill && overlap(a.rect, b.rect) && !redrawn_after(it, i, j)) {
+                found.push_back(describe(a) + " coperto dal " + describe(b));
+            } else if (a.kind == Kind::text && b.kind == Kind::text && overlap(a.rect, b.rect) &&
+                       !shadow_of(a, b)) {
+                found.push_back(describe(b) + " scritto sul " + describe(a));
+            } else if (a.kind == Kind::text && b.kind == Kind::stroke && length_inside(b, intersection(shrunk(a.rect, 2), b.clip)) >= min_overlap) {
+                found.push_back(describe(a) + " attraversato dal " + describe(b));
+            } else if (a.kind == Kind::stroke && b.kind == Kind::fill && length_inside(a, intersection(shrunk(b.rect, 1), a.clip)) >= min_overlap) {
+                found.push_back(describe(a) + " coperto dal " + describe(b));
+            }
+        }
+    }
+    return found;
+}
+
+}  // namespace testing_support

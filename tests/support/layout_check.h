@@ -1,0 +1,119 @@
+// A layout check for whole pages: a backend that passes every call on to
+// another (the Qt backend, so that text wraps as the student sees it) and
+// keeps, in drawing order, the rectangles of the texts, the filled shapes
+// and the strokes of the page. From them it tells what a student would find
+// wrong: a text line covered by something drawn after it, texts drawn over
+// each other, a figure covered by a box, a text outside the problem area or
+// running out of the box it starts in.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "platform/backend.h"
+
+namespace testing_support {
+
+struct LayoutRect {
+    std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // inclusive corners
+};
+
+struct LayoutItem {
+    enum class Kind { text, fill, stroke } kind = Kind::text;
+    LayoutRect rect;
+    std::string text;  // texts only
+    // Strokes: the segment's ends (a rectangle's outline is not a stroke),
+    // drawn only inside the clip.
+    QwPoint from, to;
+    LayoutRect clip;
+    std::int32_t colour = 0;
+};
+
+class LayoutRecorder : public platform::Backend {
+public:
+    explicit LayoutRecorder(platform::Backend& inner) : inner_(inner) {}
+
+    // Forgets what was drawn: the page to check starts here.
+    void clear() { items_.clear(); }
+    const std::vector<LayoutItem>& items() const { return items_; }
+
+    // What is wrong with the page drawn since clear(), one line each; texts
+    // must stay inside area. A fill in the colour of the first fill that
+    // covers the whole area is the page's ground: it erases what it covers.
+    std::vector<std::string> faults(const LayoutRect& area) const;
+
+    void rectangle(const platform::DrawState&, QwControl, std::int32_t, std::int32_t, std::int32_t,
+                   std::int32_t) override;
+    void ellipse(const platform::DrawState&, QwControl, std::int32_t, std::int32_t, std::int32_t,
+                 std::int32_t) override;
+    void polygon(const platform::DrawState&, QwControl, std::span<const QwPoint>) override;
+    void line(const platform::DrawState&, QwPoint, QwPoint) override;
+    std::int32_t get_pixel(std::int32_t x, std::int32_t y) override { return inner_.get_pixel(x, y); }
+    void set_pixel(const platform::DrawState& s, std::int32_t x, std::int32_t y, std::int32_t c) override
+    {
+        inner_.set_pixel(s, x, y, c);
+    }
+    void flood_fill(const platform::DrawState& s, std::int32_t x, std::int32_t y, std::int32_t b) override
+    {
+        inner_.flood_fill(s, x, y, b);
+    }
+    void clip_changed(const platform::ClipRect& clip) override { inner_.clip_changed(clip); }
+    std::int32_t initialize_fonts() override { return inner_.initialize_fonts(); }
+    std::int32_t select_font(const platform::FontRequest& request) override;
+    std::int32_t text_extent(std::int32_t font, std::string_view text) override
+    {
+        return inner_.text_extent(font, text);
+    }
+    void out_text(const platform::DrawState& state, std::string_view text) override;
+    bool set_window_size(std::int32_t u, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h) override
+    {
+        return inner_.set_window_size(u, x, y, w, h);
+    }
+    bool set_window_config(const QwWindowConfig& c) override { return inner_.set_window_config(c); }
+    void click_menu(std::int32_t command) override { inner_.click_menu(command); }
+    void set_exit_mode(std::int32_t mode) override { inner_.set_exit_mode(mode); }
+    void set_frame_title(std::string_view title) override { inner_.set_frame_title(title); }
+    void fix_frame_size() override { inner_.fix_frame_size(); }
+    void place_graphics_window(std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h) override
+    {
+        inner_.place_graphics_window(x, y, w, h);
+    }
+    bool append_menu_item(std::int32_t m, std::int32_t f, std::string_view t, MenuCallback c) override
+    {
+        return inner_.append_menu_item(m, f, t, std::move(c));
+    }
+    bool insert_menu_item(std::int32_t m, std::int32_t i, std::int32_t f, std::string_view t,
+                          MenuCallback c) override
+    {
+        return inner_.insert_menu_item(m, i, f, t, std::move(c));
+    }
+    bool modify_menu_flags(std::int32_t m, std::int32_t i, std::int32_t f) override
+    {
+        return inner_.modify_menu_flags(m, i, f);
+    }
+    std::int32_t run_modal(Dialog& dialog) override { return inner_.run_modal(dialog); }
+    void dialog_changed(Dialog& dialog, std::int32_t id) override { inner_.dialog_changed(dialog, id); }
+    void close_dialog(Dialog& dialog) override { inner_.close_dialog(dialog); }
+    bool on_ui_thread() override { return inner_.on_ui_thread(); }
+    void wait_on_ui_thread(const std::function<bool()>& done) override { inner_.wait_on_ui_thread(done); }
+    void wake_ui_waiters() override { inner_.wake_ui_waiters(); }
+    void post_to_ui_thread(std::function<void()> task) override { inner_.post_to_ui_thread(std::move(task)); }
+    void request_quit(std::int32_t code) override { inner_.request_quit(code); }
+    void show_stop_message(std::string_view message) override { inner_.show_stop_message(message); }
+    void sleep_ms(std::int32_t ms) override { inner_.sleep_ms(ms); }
+    void beep(std::int32_t hz, std::int32_t ms) override { inner_.beep(hz, ms); }
+    double monotonic_seconds() override { return inner_.monotonic_seconds(); }
+    std::int64_t unix_seconds() override { return inner_.unix_seconds(); }
+    DateAndTime date_and_time() override { return inner_.date_and_time(); }
+
+private:
+    void add_shape(LayoutItem::Kind kind, const platform::DrawState& state, LayoutRect rect);
+
+    platform::Backend& inner_;
+    std::vector<LayoutItem> items_;
+    std::map<std::int32_t, std::int32_t> cell_heights_;  // font handle -> cell height
+};
+
+}  // namespace testing_support
