@@ -53,19 +53,19 @@ DialogControl edit(std::int32_t id, std::int32_t x, std::int32_t y, std::int32_t
 
 DialogResource equilibrator_resource()
 {
-    DialogResource resource{147, "Equilibratore", 400, 250, {}};
+    DialogResource resource{147, "Equilibratore", 440, 250, {}};
     auto& c = resource.controls;
-    c.push_back(label(3001, "Costante:", 238, 12, 60));
-    c.push_back(edit(constant_field, 300, 8, 90));
+    c.push_back(label(3001, "Costante:", 268, 12, 70));
+    c.push_back(edit(constant_field, 340, 8, 94));
     c.push_back(group(3002, "Coefficienti e concentrazioni iniziali", 6, 36, 222, 206));
     c.push_back(group(3003, "Reagenti", 14, 56, 206, 88));
     c.push_back(group(3004, "Prodotti", 14, 148, 206, 88));
-    c.push_back(group(3005, "Concentrazioni all'equilibrio", 234, 36, 160, 206));
+    c.push_back(group(3005, "Concentrazioni all'equilibrio", 234, 36, 200, 206));
     for (std::size_t s = 0; s < species_fields.size(); ++s) {
         const auto y = static_cast<std::int32_t>(74 + 26 * (s % 3) + (s < 3 ? 0 : 92));
         c.push_back(edit(species_fields[s].coefficient, 24, y, 34));
         c.push_back(edit(species_fields[s].concentration, 66, y, 144));
-        c.push_back(label(species_fields[s].equilibrium, "", 244, y + 2, 144));
+        c.push_back(label(species_fields[s].equilibrium, "", 250, y + 2, 176));
     }
     c.push_back({1, DialogControlKind::button, "Equilibra", 0, 0, 80, 24, false});
     c.push_back({2, DialogControlKind::button, "Esci", 0, 0, 80, 24, false});
