@@ -119,6 +119,9 @@ bool usable_span(float low, float high, std::int32_t pixels)
 void plot_functions(Dialog& dialog, std::int32_t, std::int32_t)
 {
     dlg_set_char(dialog, message_field, "");
+    // Kept even when the ranges are refused: the dialog reopens with them.
+    for (std::size_t k = 0; k < function_fields.size(); ++k)
+        plotter_state.function_texts[k] = dlg_get_char(dialog, function_fields[k]);
     std::array<std::string, 4> range_texts;
     std::array<float, 4> range{};
     for (std::size_t k = 0; k < range_fields.size(); ++k) {
@@ -130,8 +133,6 @@ void plot_functions(Dialog& dialog, std::int32_t, std::int32_t)
     const auto [x1, x2, y1, y2] = range;
     if (!usable_span(x1, x2, plot_width) || !usable_span(y1, y2, plot_height))
         return void(dlg_set_char(dialog, message_field, bad_range_text));
-    for (std::size_t k = 0; k < function_fields.size(); ++k)
-        plotter_state.function_texts[k] = dlg_get_char(dialog, function_fields[k]);
     if (!prepare_expression(plotter_state.function_texts[0]))
         return void(dlg_set_char(dialog, message_field, syntax_error_text));
 

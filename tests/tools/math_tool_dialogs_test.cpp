@@ -133,7 +133,7 @@ TEST_F(MathToolDialogs, PlotterMessages)
     } cases[] = {
         {{{1107, "1"}, {1106, "1"}}, "Intervallo errato", false},
         {{{1105, "2"}, {1104, "1"}}, "Intervallo errato", false},
-        {{{1107, "abc"}}, "Intervallo errato", false},
+        {{{1107, "abc"}, {1108, "x"}}, "Intervallo errato", false},
         {{{1107, "-3e38"}, {1106, "3e38"}}, "Intervallo errato", false},
         {{{1107, "0"}, {1106, "1e-44"}}, "Intervallo errato", false},
         {{{1108, "2x"}}, "Sintassi errata", false},
@@ -147,6 +147,7 @@ TEST_F(MathToolDialogs, PlotterMessages)
         EXPECT_EQ(message, c.message);
         EXPECT_EQ(log.find("0xFF0000") != std::string::npos, c.drawn) << message;
         EXPECT_EQ(plotter_state.range_texts[0], c.drawn && *c.message == '\0' ? c.typed.at(1107) : "-1");
+        if (c.typed.contains(1108)) EXPECT_EQ(plotter_state.function_texts[0], c.typed.at(1108));
     }
 }
 
