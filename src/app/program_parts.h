@@ -8,9 +8,19 @@
 #include "export/rtf_export.h"
 #include "frame/generator_protocol.h"
 #include "frame/program_services.h"
+#include "tools/calculator.h"
+#include "tools/equilibrator.h"
+#include "tools/formula_dialogs.h"
+#include "tools/function_plotter.h"
 
 inline void plug_in_program_parts()
 {
     register_chapter_generators();
     program_services.export_problem_rtf = export_problem_rtf;
+    // "&Strumenti": calculator, plotter, molar masses, balancer, equilibrator, viewer.
+    program_services.tools[0] = run_calculator_dialog;
+    program_services.tools[1] = open_plot_dialog;
+    program_services.tools[2] = run_molar_mass_dialog;
+    program_services.tools[3] = run_balancer_dialog;
+    program_services.tools[4] = run_equilibrator_dialog;
 }

@@ -43,6 +43,11 @@ struct DialogResource {
     std::int32_t width = 0;
     std::int32_t height = 0;
     std::vector<DialogControl> controls;
+    // Where the dialog opens, in pixels from the top left of the frame;
+    // centred over the frame when not placed.
+    bool placed = false;
+    std::int32_t left = 0;
+    std::int32_t top = 0;
 };
 
 struct Dialog;

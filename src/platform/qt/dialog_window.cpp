@@ -23,6 +23,7 @@ DialogWindow::DialogWindow(Dialog& dialog, QWidget* parent) : QDialog(parent), d
     const DialogResource& resource = dialog.resource;
     setWindowTitle(qtext(resource.title));
     setFixedSize(std::max(resource.width, 1), std::max(resource.height, 1));
+    if (resource.placed && parent != nullptr) move(parent->mapToGlobal(QPoint(resource.left, resource.top)));
     for (const DialogControl& control : resource.controls) {
         QWidget* widget = nullptr;
         const std::int32_t id = control.id;

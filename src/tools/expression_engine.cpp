@@ -1,0 +1,260 @@
+#include "tools/expression_engine.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "numbers/fixed_width.h"
+#include "numbers/formatted_conversions.h"
+#include "tools/calc_operations.h"
+#include "tools/expression_syntax.h"
+#include "tools/formula_engine.h"
+
+ParsedExpression saved_parse;
+
+namespace {
+
+constexpr std::size_t max_expression_length = 190;
+constexpr std::int32_t variable_slots = 5;
+constexpr double relative_input_error = 1e-16;
+
+// One character per slot: X, A to D, then characters that cannot stand in
+// a token text otherwise (no digit, ".", "n", "p", "m", operator,
+// parenthesis or capital).
+constexpr std::string_view slot_tokens = "XABCDabcdefghijkloqrstuvwxyz#$%&!?@:;<>~|{}_`";
+static_assert(slot_tokens.size() == ParsedExpression::slot_total);
+
+constexpr std::string_view number_characters = "0123456789mnp.";
+
+struct NamedFunction {
+    std::string_view name;
+    std::int32_t code;
+};
+constexpr NamedFunction functions[] = {
+    {"LN", calc_ln}, {"LOG", calc_log}, {"EXP", calc_exp}, {"SIN", calc_sin}, {"COS", calc_cos}, {"TAN", calc_tan},
+};
+
+struct Operator {
+    char symbol;
+    std::int32_t code;
+};
+constexpr Operator operators[] = {
+    {'^', calc_power}, {'*', calc_multiply}, {'/', calc_divide}, {'+', calc_add}, {'-', calc_subtract},
+};
+
+char token_of(std::int32_t slot) { return slot_tokens[static_cast<std::size_t>(slot - 1)]; }
+
+std::optional<std::int32_t> slot_of(char token)
+{
+    const auto at = slot_tokens.find(token);
+    if (at == std::string_view::npos) return std::nullopt;
+    return static_cast<std::int32_t>(at) + 1;
+}
+
+bool is_operator(char c) { return std::string_view("+-*/^").find(c) != std::string_view::npos; }
+
+void replace_all(std::string& text, std::string_view from, std::string_view to)
+{
+    for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+}
+
+// Exponents coded so that their letter and sign are not taken for a name
+// or an operator: "E-" becomes "nn", "E+" and "E" before a digit "pp".
+void code_exponents(std::string& t)
+{
+    for (std::size_t i = 0; i < t.size(); ++i) {
+        if (t[i] != 'E' || i + 1 >= t.size() || t[i + 1] == 'X') continue;
+        if (t[i + 1] == '-' || t[i + 1] == '+') {
+            t.replace(i, 2, t[i + 1] == '-' ? "nn" : "pp");
+            ++i;
+        } else if (t[i + 1] >= '0' && t[i + 1] <= '9') {
+            t.replace(i, 1, "pp");
+            ++i;
+        }
+    }
+}
+
+std::optional<double> read_number(std::string run)
+{
+    replace_all(run, "nn", "E-");
+    replace_all(run, "pp", "E+");
+    if (run.size() == 1) {
+        if (run[0] < '0' || run[0] > '9') return std::nullopt;
+        return run[0] - '0';
+    }
+    const auto value = read_list_double(run);
+    if (!value || !std::isfinite(*value)) return std::nullopt;
+    return value;
+}
+
+bool parse(std::string_view text)
+{
+    ParsedExpression parsed;
+    std::string& t = parsed.token_text;
+    t = "(";
+    for (const char c : text)
+        if (c != ' ') t += c;
+    t += ')';
+    for (const std::string_view sign : {"(-", "(+"})
+        for (auto at = t.find(sign); at != std::string::npos; at = t.find(sign, at + 2)) t.insert(at + 1, 1, '0');
+    std::transform(t.begin(), t.end(), t.begin(),
+                   [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
+    code_exponents(t);
+    for (std::int32_t s = 1; s <= variable_slots; ++s) parsed.slots[s].in_use = true;
+    for (auto start = t.find_first_of(number_characters); start != std::string::npos;
+         start = t.find_first_of(number_characters)) {
+        const auto end = std::min(t.find_first_not_of(number_characters, start), t.size());
+        const auto value = read_number(t.substr(start, end - start));
+        if (!value || parsed.slot_count == ParsedExpression::slot_total) return false;
+        const double error = std::abs(*value) * relative_input_error;
+        if (*value != 0.0 && error == 0.0) return false;
+        parsed.slots[++parsed.slot_count] = {*value, error, true};
+        t.replace(start, end - start, 1, token_of(parsed.slot_count));
+    }
+    saved_parse = std::move(parsed);
+    return true;
+}
+
+std::optional<std::int32_t> free_slot(const ParsedExpression& e)
+{
+    for (std::int32_t s = variable_slots + 1; s <= ParsedExpression::slot_total; ++s)
+        if (!e.slots[s].in_use) return s;
+    return std::nullopt;
+}
+
+// The function whose name stands right before the "(" at open, if any.
+std::optional<NamedFunction> function_before(const std::string& t, std::size_t open)
+{
+    for (const NamedFunction& f : functions)
+        if (open >= f.name.size() && std::string_view(t).substr(open - f.name.size(), f.name.size()) == f.name)
+            return f;
+    return std::nullopt;
+}
+
+bool apply_function(ParsedExpression& e, std::size_t open, const NamedFunction& f)
+{
+    std::string& t = e.token_text;
+    const auto operand = slot_of(t[open + 1]);
+    if (!operand) return false;
+    const ExpressionSlot& in = e.slots[*operand];
+    double value = 0.0;
+    double error = 0.0;
+    if (!apply_calc_operation(in.value, in.error, f.code, 0.0, 1e-16, value, error)) return false;
+    error = std::max(error, 1e-16);
+    const auto target = *operand > variable_slots ? operand : free_slot(e);
+    if (!target) return false;
+    e.slots[*target] = {value, error, true};
+    t.replace(open - f.name.size(), f.name.size() + 3, 1, token_of(*target));
+    return true;
+}
+
+// Applies the first operator of the highest level in the group between
+// open and close; false when there is none or it is refused.
+bool reduce_once(ParsedExpression& e, std::size_t open, std::size_t& close)
+{
+    std::string& t = e.token_text;
+    const std::string_view group = std::string_view(t).substr(open + 1, close - open - 1);
+    std::size_t at = std::string_view::npos;
+    std::int32_t code = 0;
+    for (const std::string_view level : {"^", "*/", "+-"}) {
+        at = group.find_first_of(level);
+        if (at == std::string_view::npos) continue;
+        code = std::find_if(std::begin(operators), std::end(operators),
+                            [&](const Operator& o) { return o.symbol == group[at]; })->code;
+        break;
+    }
+    if (at == std::string_view::npos || at == 0 || at + 1 >= group.size()) return false;
+    const auto left = slot_of(group[at - 1]);
+    const auto right = slot_of(group[at + 1]);
+    if (!left || !right) return false;
+    double value = 0.0;
+    double error = 0.0;
+    if (!apply_calc_operation(e.slots[*left].value, e.slots[*left].error, code, e.slots[*right].value,
+                              e.slots[*right].error, value, error))
+        return false;
+    for (const std::int32_t s : {*left, *right})
+        if (s > variable_slots) e.slots[s].in_use = false;
+    const auto target = free_slot(e);
+    if (!target) return false;
+    e.slots[*target] = {value, error, true};
+    t.replace(open + at, 3, 1, token_of(*target));
+    close -= 2;
+    return true;
+}
+
+bool evaluate(double x, double a, double b, double c, double d, double& value, double& error)
+{
+    ParsedExpression e = saved_parse;
+    const double variables[] = {x, a, b, c, d};
+    for (std::int32_t s = 1; s <= variable_slots; ++s)
+        e.slots[s] = {variables[s - 1], std::abs(variables[s - 1]) * relative_input_error, true};
+    std::string& t = e.token_text;
+    for (;;) {
+        std::size_t close = t.find(')');
+        if (close == std::string::npos || close == 0) return false;
+        const std::size_t open = t.rfind('(', close);
+        if (open == std::string::npos || close == open + 1) return false;
+        if (open == 0 && close == 2) {
+            const auto result = slot_of(t[1]);
+            if (!result) return false;
+            value = e.slots[*result].value;
+            error = e.slots[*result].error;
+            return true;
+        }
+        if (close == open + 2) {
+            if (const auto f = function_before(t, open)) {
+                if (!apply_function(e, open, *f)) return false;
+            } else {
+                t.erase(close, 1);
+                t.erase(open, 1);
+            }
+            continue;
+        }
+        while (close > open + 2)
+            if (!reduce_once(e, open, close)) return false;
+    }
+}
+
+bool stands_alone(char c, std::string_view others) { return is_operator(c) || others.find(c) != std::string_view::npos; }
+
+}  // namespace
+
+bool substitute_molar_masses(std::string& text)
+{
+    for (auto close = text.find(']'); close != std::string::npos; close = text.find(']')) {
+        const auto open = text.rfind('[', close);
+        if (open == std::string::npos || open < 2 || text.compare(open - 2, 2, "mf") != 0) return false;
+        // A digit next to the group would join the digits of the mass.
+        if (open > 2 && !stands_alone(text[open - 3], "(")) return false;
+        if (close + 1 < text.size() && !stands_alone(text[close + 1], ")")) return false;
+        const std::string mass =
+            analyse_formula_text(molar_mass_mode, strip_trailing_blanks(text.substr(open + 1, close - open - 1)));
+        if (!mass.ends_with(" g")) return false;
+        text.replace(open - 2, close - open + 3, strip_blanks(std::string_view(mass).substr(0, mass.size() - 1)));
+    }
+    return true;
+}
+
+bool prepare_expression(std::string_view typed)
+{
+    std::string text;
+    for (const char c : strip_trailing_blanks(typed))
+        if (c != ' ') text += c;
+    if (!substitute_molar_masses(text)) return false;
+    put_in_named_constants(text);
+    if (text.size() >= max_expression_length) return false;
+    if (!check_expression_syntax(text)) return false;
+    if (text.size() >= max_expression_length) return false;
+    double unused_value = 0.0;
+    double unused_error = 0.0;
+    return evaluate_coded_expression(-1, 0.0, 0.0, 0.0, 0.0, 0.0, text, unused_value, unused_error);
+}
+
+bool evaluate_coded_expression(std::int32_t mode, double x, double a, double b, double c, double d,
+                               std::string_view text, double& value, double& error)
+{
+    if (mode != 1 && !parse(text)) return false;
+    if (mode == -1) return true;
+    return evaluate(x, a, b, c, d, value, error);
+}

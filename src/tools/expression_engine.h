@@ -1,0 +1,47 @@
+// The calculator's and the plotter's expressions in one variable x: checked
+// and parsed once, then evaluated for any x in double precision with an
+// estimate of the absolute error of the result.
+//
+// Evaluation rewrites a token text: every number sits in a slot and is one
+// character in the text; the innermost parentheses are reduced, "^" before
+// "*" and "/" before "+" and "-", each level from the left (2^3^2 = 64,
+// -x^2 = -(x^2)).
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+struct ExpressionSlot {
+    double value = 0.0;
+    double error = 0.0;
+    bool in_use = false;
+};
+
+// The parsed form of the last expression prepared: slots 1 to 5 are x, a,
+// b, c and d, slots 6 to 45 the numbers of the expression and the
+// intermediate results.
+struct ParsedExpression {
+    static constexpr std::int32_t slot_total = 45;
+    std::array<ExpressionSlot, slot_total + 1> slots{};  // from 1
+    std::int32_t slot_count = 5;
+    std::string token_text;
+};
+extern ParsedExpression saved_parse;
+
+// False for a syntax error (the callers' "Sintassi errata"): a broken rule,
+// a malformed "mf[...]", 190 characters or more, more than 40 numbers.
+bool prepare_expression(std::string_view text);
+
+// Mode 1 evaluates the prepared expression at x (a to d fill slots 2 to 5);
+// mode -1 only parses text into saved_parse; any other mode parses text and
+// evaluates it. False when an operation is refused or a group cannot be
+// reduced; value and error are then left as they were.
+bool evaluate_coded_expression(std::int32_t mode, double x, double a, double b, double c, double d,
+                               std::string_view text, double& value, double& error);
+
+// Replaces each "mf[formula]" by the formula's molar mass; false when a
+// group is malformed, does not stand between operators or parentheses, or
+// the formula cannot be weighed.
+bool substitute_molar_masses(std::string& text);

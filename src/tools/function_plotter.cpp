@@ -1,0 +1,172 @@
+#include "tools/function_plotter.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+#include "numbers/fixed_width.h"
+#include "numbers/formatted_conversions.h"
+#include "platform/graphics.h"
+#include "text/graph_plotter.h"
+#include "text/markup_text.h"
+#include "tools/expression_engine.h"
+#include "tools/tool_messages.h"
+
+PlotterState plotter_state;
+
+namespace {
+
+constexpr std::int32_t message_field = 1110;
+// x1, x2, y1, y2, and the first and second function.
+constexpr std::array<std::int32_t, 4> range_fields{1107, 1106, 1105, 1104};
+constexpr std::array<std::int32_t, 2> function_fields{1108, 1109};
+constexpr std::int32_t plot_intervals = 50;
+constexpr std::int32_t plot_points = plot_intervals + 1;
+constexpr std::string_view plot_layout = "200580030270 p ";
+constexpr std::int32_t plot_width = 380;
+constexpr std::int32_t plot_height = 240;
+
+DialogControl label(std::int32_t id, const char* text, std::int32_t x, std::int32_t y)
+{
+    return {id, DialogControlKind::static_text, text, x, y, 24, 18, true};
+}
+
+DialogControl field(std::int32_t id, std::int32_t x, std::int32_t y, std::int32_t width)
+{
+    return {id, DialogControlKind::edit, "", x, y, width, 22, true};
+}
+
+// At the left of the frame, so that the graph beside it stays in view.
+const DialogResource plot_resource{
+    180, "Grafici", 137, 283,
+    {
+        {3001, DialogControlKind::group_box, "Funzioni", 10, 8, 116, 92, true},
+        field(1108, 16, 28, 104),
+        field(1109, 16, 52, 104),
+        {message_field, DialogControlKind::static_text, "", 16, 78, 108, 18, true},
+        {3002, DialogControlKind::group_box, "Asse y", 6, 110, 124, 74, true},
+        label(3003, "y2=", 10, 132),
+        field(1104, 36, 129, 70),
+        label(3004, "y1=", 10, 158),
+        field(1105, 36, 155, 70),
+        {3005, DialogControlKind::group_box, "Asse x", 6, 192, 124, 74, true},
+        label(3006, "x2=", 30, 214),
+        field(1106, 54, 211, 70),
+        label(3007, "x1=", 10, 240),
+        field(1107, 36, 237, 70),
+        {1, DialogControlKind::button, "OK", 0, 0, 34, 22, false},
+        {2, DialogControlKind::button, "Cancel", 0, 0, 32, 22, false},
+    },
+    true, 0, 24};
+
+struct Samples {
+    std::array<float, plot_points> x{};
+    std::array<float, plot_points> y{};
+    float low = 1e30f;
+    float high = -1e30f;
+};
+
+// The prepared function at 51 points; those outside y1..y2 or where it is
+// not defined are put above the area, where the plot clips them away.
+Samples sample(float x1, float x2, float y1, float y2)
+{
+    Samples s;
+    const float step = (x2 - x1) / plot_intervals;
+    const float above = std::min(y2 + std::abs(y2 - y1), 3e38f);
+    for (std::int32_t i = 0; i < plot_points; ++i) {
+        s.x[i] = x1 + static_cast<float>(i) * step;
+        s.y[i] = above;
+        double value = 0.0;
+        double error = 0.0;
+        if (!evaluate_coded_expression(1, s.x[i], 0.0, 0.0, 0.0, 0.0, {}, value, error)) continue;
+        const auto v = static_cast<float>(value);
+        s.high = std::max(s.high, v);
+        s.low = std::min(s.low, v);
+        if (y1 <= v && v <= y2) s.y[i] = v;
+    }
+    return s;
+}
+
+std::string range_text(const Samples& s)
+{
+    if (s.low > s.high) return "ND : ND";
+    return std::string(strip_blanks(format_g(s.low, 10, 3))) + " : " + std::string(strip_blanks(format_g(s.high, 10, 3)));
+}
+
+std::int32_t text_width(std::string_view text)
+{
+    draw_markup_text(1000, 1000, text);
+    return qw_get_current_position().x - 1000;
+}
+
+std::optional<float> read_range(std::string_view text)
+{
+    const auto value = read_list_real(text);
+    if (!value || !std::isfinite(*value)) return std::nullopt;
+    return value;
+}
+
+// A span whose steps and scale single precision can hold.
+bool usable_span(float low, float high, std::int32_t pixels)
+{
+    const float span = high - low;
+    return low < high && std::isfinite(span) && std::isnormal(span / (10.0f * plot_intervals)) &&
+           std::isfinite(static_cast<float>(pixels) / span);
+}
+
+}  // namespace
+
+void plot_functions(Dialog& dialog, std::int32_t, std::int32_t)
+{
+    dlg_set_char(dialog, message_field, "");
+    // Kept even when the ranges are refused: the dialog reopens with them.
+    for (std::size_t k = 0; k < function_fields.size(); ++k)
+        plotter_state.function_texts[k] = dlg_get_char(dialog, function_fields[k]);
+    std::array<std::string, 4> range_texts;
+    std::array<float, 4> range{};
+    for (std::size_t k = 0; k < range_fields.size(); ++k) {
+        range_texts[k] = dlg_get_char(dialog, range_fields[k]);
+        const auto value = read_range(range_texts[k]);
+        if (!value) return void(dlg_set_char(dialog, message_field, bad_range_text));
+        range[k] = *value;
+    }
+    const auto [x1, x2, y1, y2] = range;
+    if (!usable_span(x1, x2, plot_width) || !usable_span(y1, y2, plot_height))
+        return void(dlg_set_char(dialog, message_field, bad_range_text));
+    if (!prepare_expression(plotter_state.function_texts[0]))
+        return void(dlg_set_char(dialog, message_field, syntax_error_text));
+
+    const Samples first = sample(x1, x2, y1, y2);
+    set_up_graph(first.x, first.y, plot_points, x1, x2, 0.1f * (x2 - x1), "", y1, y2, 0.1f * (y2 - y1), "",
+                 plot_layout, 0xFF0000, 0xFF0000);
+    draw_markup_text(200, 275, "@T2@@C2@" + range_text(first));
+    const std::string centre(strip_blanks(format_g((x1 + x2) * 0.5f, 20, 6)));
+    draw_markup_text(430 - text_width("@T2@@C1@x2=" + centre), 275, "@T2@@C1@" + centre);
+    draw_markup_text(470, 274, "@T1@@C1@@ix@");
+    draw_markup_text(192, 20, "@T1@@C1@@iy@");
+
+    if (!strip_blanks(plotter_state.function_texts[1]).empty()) {
+        if (!prepare_expression(plotter_state.function_texts[1]))
+            return void(dlg_set_char(dialog, message_field, syntax_error_text));
+        const Samples second = sample(x1, x2, y1, y2);
+        plot_graph_series(second.x, second.y, plot_points, plot_layout, 0x0000FF, 0x0000FF);
+        const std::string text = "@T2@@C3@" + range_text(second);
+        draw_markup_text(580 - text_width(text), 275, text);
+    }
+    plotter_state.range_texts = range_texts;
+}
+
+void open_plot_dialog()
+{
+    PlotterState& p = plotter_state;
+    if (!p.initialised) p = {true, {"-1", "1", "-1", "1"}, {"x^2-1/5", "exp(-x)"}};
+    Dialog dialog;
+    dlg_init(plot_resource, dialog);
+    for (std::size_t k = 0; k < range_fields.size(); ++k)
+        dlg_set_char(dialog, range_fields[k], strip_trailing_blanks(p.range_texts[k]));
+    for (std::size_t k = 0; k < function_fields.size(); ++k)
+        dlg_set_char(dialog, function_fields[k], strip_trailing_blanks(p.function_texts[k]));
+    dlg_set_callback(dialog, 1, plot_functions);
+    plot_functions(dialog, 0, 0);
+    dlg_modal(dialog);
+}

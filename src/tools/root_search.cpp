@@ -1,0 +1,97 @@
+#include "tools/root_search.h"
+
+#include "tools/expression_engine.h"
+
+namespace {
+
+constexpr int grid_intervals = 1000;
+constexpr int refinement_passes = 20;
+
+// Towards a sign change, or towards the edge of the region where the
+// function is defined, forward or backward.
+enum class Refinement { sign_change, edge_forward, edge_backward };
+
+bool value_at(double x, double& f)
+{
+    double error = 0.0;
+    return evaluate_coded_expression(1, x, 0.0, 0.0, 0.0, 0.0, {}, f, error);
+}
+
+RootSearch secant(double p, double h, double& root)
+{
+    double f1 = 0.0;
+    double f2 = 0.0;
+    const double x2 = p + h;
+    const bool defined = value_at(p, f1) && value_at(x2, f2);
+    root = !defined || f1 == f2 || f1 == 0.0 || f2 == 0.0 ? p : p - f1 * (x2 - p) / (f2 - f1);
+    return RootSearch::found;
+}
+
+RootSearch refine(Refinement kind, double p, double h, double& root)
+{
+    const bool towards_sign = kind == Refinement::sign_change;
+    bool sign_change_seen = false;
+    for (int pass = 0; pass < refinement_passes; ++pass) {
+        double fp = 0.0;
+        if (!value_at(p, fp) && towards_sign) return RootSearch::not_evaluable;
+        h /= 10.0;
+        const double start = p;
+        const int steps = towards_sign ? 10 : 9;
+        for (int j = 1; j <= steps; ++j) {
+            const double q = kind == Refinement::edge_backward ? start - j * h : start + j * h;
+            double fq = 0.0;
+            if (!value_at(q, fq)) {
+                if (towards_sign) return RootSearch::not_evaluable;
+                break;
+            }
+            if (fq == 0.0) {
+                root = q;
+                return RootSearch::found;
+            }
+            if (fp * fq <= 0.0) {
+                sign_change_seen = true;
+                break;
+            }
+            fp = fq;
+            p = q;
+        }
+    }
+    if (!towards_sign && !sign_change_seen)
+        return kind == Refinement::edge_forward ? RootSearch::not_evaluable : RootSearch::no_root;
+    return secant(p, h, root);
+}
+
+}  // namespace
+
+RootSearch search_expression_root(double a, double b, double& root)
+{
+    const double h = (b - a) * 0.001;
+    const auto grid = [&](int i) { return a + i * h; };
+    int first = 0;
+    double fp = 0.0;
+    while (first < grid_intervals && !value_at(grid(first), fp)) ++first;
+    if (first == grid_intervals) {
+        double fb = 0.0;
+        if (!value_at(b, fb) || fb != 0.0) return RootSearch::no_root;
+        root = b;
+        return RootSearch::found;
+    }
+    double p = grid(first);
+    if (fp == 0.0) {
+        root = p;
+        return RootSearch::found;
+    }
+    for (int i = first + 1; i <= grid_intervals; ++i) {
+        double f = 0.0;
+        if (!value_at(grid(i), f)) return refine(Refinement::edge_forward, p, h, root);
+        if (f == 0.0) {
+            root = grid(i);
+            return RootSearch::found;
+        }
+        if (fp * f <= 0.0) return refine(Refinement::sign_change, p, h, root);
+        p = grid(i);
+        fp = f;
+    }
+    if (first == 0) return RootSearch::no_root;
+    return refine(Refinement::edge_backward, grid(first), h, root);
+}

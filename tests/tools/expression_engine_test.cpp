@@ -1,0 +1,104 @@
+// The expression engine: values and error estimates checked against an
+// independent evaluation, the order of operations, and what is refused.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "tools/expression_engine.h"
+
+namespace {
+
+struct Evaluated {
+    bool prepared = false;
+    bool evaluated = false;
+    double value = 0.0;
+    double error = 0.0;
+};
+
+Evaluated evaluate(const std::string& expression, double x)
+{
+    Evaluated e;
+    e.prepared = prepare_expression(expression);
+    if (e.prepared) e.evaluated = evaluate_coded_expression(1, x, 0, 0, 0, 0, {}, e.value, e.error);
+    return e;
+}
+
+#define CHECK_EVAL(expression, x, expected)                                                   \
+    do {                                                                                      \
+        const Evaluated e = evaluate(expression, x);                                          \
+        EXPECT_TRUE(e.prepared && e.evaluated) << expression;                                 \
+        EXPECT_NEAR(e.value, expected, std::abs(expected) * 1e-13 + 1e-300) << expression;    \
+    } while (false)
+
+#define CHECK_REFUSED_AT_EVALUATION(expression, x)                                  \
+    do {                                                                            \
+        const Evaluated e = evaluate(expression, x);                                \
+        EXPECT_TRUE(e.prepared) << expression;                                      \
+        EXPECT_FALSE(e.evaluated) << expression;                                    \
+    } while (false)
+
+TEST(ExpressionEngine, ValuesAndOrderOfOperations)
+{
+    CHECK_EVAL("(x-1.2e-121*ln(x))^(-0.76)", 1e-120, std::pow(1e-120 - 1.2e-121 * std::log(1e-120), -0.76));
+    CHECK_EVAL("2^3^2", 0, 64.0);
+    CHECK_EVAL("-x^2", 3, -9.0);
+    CHECK_EVAL("(-2)^3", 0, -8.0);
+    CHECK_EVAL("0^0", 0, 0.0);
+    CHECK_EVAL("(x*x)+ln(x)", 2, 4 + std::log(2.0));
+    CHECK_EVAL("2*(-3)", 0, -6.0);
+    CHECK_EVAL("8/4/2", 0, 1.0);
+    CHECK_EVAL("10^299", 0, 1e299);
+    CHECK_EVAL("-(x)", 5, -5.0);
+    CHECK_EVAL("+x", 5, 5.0);
+    CHECK_EVAL("x", 7.5, 7.5);
+    CHECK_EVAL("LN(X)", std::exp(2.0), 2.0);
+    CHECK_EVAL("pi", 0, 3.141592653589793);
+    CHECK_EVAL("nav*2", 0, 2 * 6.022142e23);
+    CHECK_EVAL("ral*rsi/kbz", 0, 0.082058 * 8.31448 / 1.380651e-23);
+    CHECK_EVAL("log(1000)+exp(0)+sin(0)+cos(0)+tan(0)", 0, 5.0);
+    CHECK_EVAL(".5+5.+1.e1", 0, 15.5);
+    CHECK_EVAL("mf[H2O]", 0, 18.0153);
+    CHECK_EVAL("2*mf[Ca(OH)2]", 0, 148.18);
+    CHECK_EVAL("(mf[NaCl])", 0, 58.443);
+}
+
+TEST(ExpressionEngine, ErrorEstimateFollowsTheOperands)
+{
+    // ln(1e-120) = -276.3: the base is 1e-120 (1 + 0.3316), its relative
+    // error about 1e-16 + 1.2e-121 * 276.3 * 1e-16 / 1.33e-120; times 0.76.
+    const Evaluated e = evaluate("(x-1.2e-121*ln(x))^(-0.76)", 1e-120);
+    EXPECT_NEAR(e.value, 1.0828124374303e+90, 1e77);
+    EXPECT_GT(e.error / e.value, 1e-14);
+    EXPECT_LT(e.error / e.value, 4e-14);
+    EXPECT_NEAR(evaluate("1+1", 0).error, 2e-16, 1e-30);
+    EXPECT_NEAR(evaluate("x*1e6", 3).error, 6e-10, 1e-22);
+    EXPECT_NEAR(evaluate("ln(x)", 1).error, 1e-16, 1e-30);  // raised to the floor
+}
+
+TEST(ExpressionEngine, RefusedAtEvaluation)
+{
+    const char* refused[] = {"1/0", "ln(0)", "log(-1)", "exp(691)", "sin(2e10)", "tan(2e6)",
+                             "tan(pi/2)", "(-2)^0.5", "0^(-1)", "10^301", "2exp(1)", "ln(x)"};
+    for (const char* expression : refused) CHECK_REFUSED_AT_EVALUATION(expression, -1.0);
+    // 40 numbers fill every slot, so ln(x) has none left for its result.
+    std::string forty = "ln(x)";
+    for (int n = 0; n < 40; ++n) forty += "+1";
+    CHECK_REFUSED_AT_EVALUATION(forty, 2.0);
+    CHECK_EVAL(forty.substr(0, forty.size() - 2), std::exp(1.0), 40.0);
+}
+
+TEST(ExpressionEngine, SyntaxErrors)
+{
+    std::string forty_one(1, '1');
+    for (int n = 1; n < 41; ++n) forty_one += "+1";
+    const std::string long_text = "1+" + std::string(188, '1');  // 190 characters
+    const std::string refused[] = {"2*-3", "2x", "x2", "2(3)", "(1)(2)", "e5", "1e", "1e+", "tan(x", "tanx",
+                                   "ln", "sin(x))", "[H2O]", "mf[H2O", "mf[Xx]", "2mf[H2O]", "mf[H2O]2",
+                                   "mf[H2O]x", "PI", "Nav", "x&1", forty_one, long_text, "1.2.3", "."};
+    for (const std::string& expression : refused) EXPECT_FALSE(prepare_expression(expression)) << expression;
+    EXPECT_TRUE(prepare_expression(forty_one.substr(2)));  // 40 numbers fit
+    EXPECT_TRUE(prepare_expression(long_text.substr(1)));
+}
+
+}  // namespace

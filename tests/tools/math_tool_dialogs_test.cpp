@@ -1,0 +1,174 @@
+// The calculator and the plotter in their dialogs: first openings, results
+// as shown, root searches, messages, and the graph on the page.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+
+#include "platform/dialogs.h"
+#include "platform/graphics.h"
+#include "support/platform_fixtures.h"
+#include "tools/calculator.h"
+#include "tools/function_plotter.h"
+
+namespace {
+
+using testing_support::QtSessionTest;
+using testing_support::RecordingTest;
+
+class MathToolDialogs : public RecordingTest {
+protected:
+    void SetUp() override
+    {
+        calculator_state = {};
+        plotter_state = {};
+    }
+
+    // The calculator's solution field after typing an expression and x and
+    // pressing Enter.
+    std::string solve(const std::string& expression, const std::string& x)
+    {
+        std::string shown;
+        recorder().push_dialog_script([&](Dialog& dialog) {
+            dlg_set_char(dialog, 1100, expression);
+            dlg_set_char(dialog, 1102, x);
+            dlg_press(dialog, kDialogOk);
+            shown = dlg_get_char(dialog, 1101);
+            return kDialogCancel;
+        });
+        run_calculator_dialog();
+        return shown;
+    }
+
+    // The texts drawn by one plot from the given fields (x1, x2, y1, y2 and
+    // the functions), and the message shown.
+    std::string plot(const std::map<std::int32_t, std::string>& typed, std::string& message)
+    {
+        recorder().push_dialog_script([&](Dialog& dialog) {
+            for (const auto& [id, text] : typed) dlg_set_char(dialog, id, text);
+            recorder().clear_log();
+            dlg_press(dialog, kDialogOk);
+            message = dlg_get_char(dialog, 1110);
+            return kDialogCancel;
+        });
+        open_plot_dialog();
+        return recorder().log_text();
+    }
+};
+
+TEST_F(MathToolDialogs, CalculatorResultsAsShown)
+{
+    std::string opening;
+    recorder().push_dialog_script([&](Dialog& dialog) {
+        opening = dlg_get_char(dialog, 1100) + " | " + dlg_get_char(dialog, 1102) + " | " + dlg_get_char(dialog, 1101);
+        dlg_press(dialog, kDialogOk);
+        EXPECT_EQ(dlg_get_char(dialog, 1101), "1.082812437430E+90");
+        return kDialogCancel;
+    });
+    run_calculator_dialog();
+    EXPECT_EQ(opening, "(x-1.2e-121*ln(x))^(-0.76) | 1.e-120 | 1.082812437430E+90");
+
+    const struct {
+        const char* expression;
+        const char* x;
+        const char* shown;
+    } cases[] = {
+        {"1+1", "0", "        2.00000000000000"},
+        {"x*1e6", "3", "3.00000000000000E+6"},
+        {"-x*1e6", "3", "-3.00000000000000E+6"},
+        {"0*x", "3", "0.000000000000000"},
+        {"  ", "abc", "0."},
+        {"x/3", "1e-7", "3.33333333333333E-8"},
+        {"x", "1e-320", "9.999888671826830E-321"},  // an estimate of 0: 16 digits
+        {"x-0.5", "0><1", "0.5"},
+        {"x^2-2", "0><2", "1.414214"},
+        {"ln(x)+1", "-1><1", "0.3678795"},  // e^-1 in single precision
+        {"x^2+1", "0><2", "Soluzione non trovata"},
+        {"ln(x)-5", "1><-1", "Operazione non consentita"},
+        {"ln(x)", "-1", "Operazione non consentita"},
+        {"2x", "abc", "Sintassi errata"},
+        {"x", "abc", "Valore di x non leggibile"},
+        {"1", "abc", "Valore di x non leggibile"},
+        {"x", "0><", "Valore di x non leggibile"},
+        {"x", "a><b", "Valore di x non leggibile"},
+        {"x", "nan", "Valore di x non leggibile"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(solve(c.expression, c.x), c.shown) << c.expression << " at " << c.x;
+    // The last result is shown again, not the message.
+    solve("x", "abc");
+    recorder().push_dialog_script([&](Dialog& dialog) {
+        opening = dlg_get_char(dialog, 1101);
+        return kDialogCancel;
+    });
+    run_calculator_dialog();
+    EXPECT_EQ(opening, "0.3678795");
+}
+
+TEST_F(MathToolDialogs, ResultDigitsFromTheErrorEstimate)
+{
+    EXPECT_EQ(calculator_result_text(1234567.0, 2e6), "1.E+6");  // no digit is trustworthy
+    EXPECT_EQ(calculator_result_text(2.0, 2e-16), "        2.00000000000000");
+    EXPECT_EQ(calculator_result_text(0.5, 0.01), "                     0.5");
+}
+
+TEST_F(MathToolDialogs, PlotterDrawsBothFunctionsWithTheirRanges)
+{
+    std::string message;
+    const std::string log = plot({}, message);
+    EXPECT_EQ(message, "");
+    EXPECT_NE(log.find("\"-0.200 : 0.800\""), std::string::npos) << log;
+    EXPECT_NE(log.find("\"0.368 : 2.72\""), std::string::npos);
+    EXPECT_EQ(plotter_state.range_texts[0], "-1");
+
+    EXPECT_NE(plot({{1108, "ln(-1-x^2)"}, {1109, ""}}, message).find("\"ND : ND\""), std::string::npos);
+    EXPECT_EQ(plotter_state.function_texts[0], "ln(-1-x^2)");
+}
+
+TEST_F(MathToolDialogs, PlotterMessages)
+{
+    const struct {
+        std::map<std::int32_t, std::string> typed;
+        const char* message;
+        bool drawn;
+    } cases[] = {
+        {{{1107, "1"}, {1106, "1"}}, "Intervallo errato", false},
+        {{{1105, "2"}, {1104, "1"}}, "Intervallo errato", false},
+        {{{1107, "abc"}, {1108, "x"}}, "Intervallo errato", false},
+        {{{1107, "-3e38"}, {1106, "3e38"}}, "Intervallo errato", false},
+        {{{1107, "0"}, {1106, "1e-44"}}, "Intervallo errato", false},
+        {{{1108, "2x"}}, "Sintassi errata", false},
+        {{{1109, "2x"}}, "Sintassi errata", true},
+        {{{1107, "-1e30"}, {1106, "1e30"}, {1108, "x^9"}}, "", true},
+    };
+    for (const auto& c : cases) {
+        plotter_state = {};
+        std::string message;
+        const std::string log = plot(c.typed, message);
+        EXPECT_EQ(message, c.message);
+        EXPECT_EQ(log.find("0xFF0000") != std::string::npos, c.drawn) << message;
+        EXPECT_EQ(plotter_state.range_texts[0], c.drawn && *c.message == '\0' ? c.typed.at(1107) : "-1");
+        if (c.typed.contains(1108)) EXPECT_EQ(plotter_state.function_texts[0], c.typed.at(1108));
+    }
+}
+
+class MathToolWindows : public QtSessionTest {};
+
+TEST_F(MathToolWindows, BothCurvesOnThePageInTheirColours)
+{
+    plotter_state = {};
+    qw_post_to_ui_thread([this] { session().dialog_key(27); });
+    open_plot_dialog();
+    session().process_events(20);
+    int blue = 0;
+    int red = 0;
+    for (std::int32_t y = 30; y <= 270; ++y)
+        for (std::int32_t x = 200; x <= 580; ++x) {
+            const std::int32_t colour = session().canvas_pixel(x, y);
+            blue += colour == 0xFF0000;
+            red += colour == 0x0000FF;
+        }
+    EXPECT_GT(blue, 100);
+    EXPECT_GT(red, 50);
+}
+
+}  // namespace
