@@ -222,11 +222,14 @@ void generate_problem_14()
 {
     skip_random_draws(1);
     const CommonIonPick pick = draw_common_ion_mixture(15, true);
-    set_slot_digits(6, slot_value(2) + slot_value(4), 3);
-    set_slot_digits(7,
-                    (pick.first.ions * slot_value(2) * slot_value(3) + pick.second.ions * slot_value(4) * slot_value(5)) /
-                        slot_value(6),
-                    3);
+    // The mixture's concentration is worked on the total volume before it is
+    // rounded: near one stock's concentration the rounded total would move it
+    // enough to change which stock runs out.
+    const float total = slot_value(2) + slot_value(4);
+    set_slot_digits(6, total, 3);
+    set_slot_digits(
+        7, (pick.first.ions * slot_value(2) * slot_value(3) + pick.second.ions * slot_value(4) * slot_value(5)) / total,
+        3);
     const std::int32_t w = random_int(1, 2);
     const std::int32_t enlarged = w == 1 ? 2 : 4;
     set_slot_digits(enlarged, random_real(1.1f, 1.2f) * slot_value(enlarged), 3);
