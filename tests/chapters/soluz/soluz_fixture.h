@@ -27,7 +27,7 @@ Shown shown(const std::string& text);
 // failure and gives empty groups.
 std::vector<std::string> match(const std::string& text, const std::string& pattern);
 // A number as the statements write it, for the patterns.
-inline const std::string number = R"((-?[0-9]*\.?[0-9]+(?:•10@u-?[0-9]+@)?))";
+inline const std::string number = R"((-?(?:[0-9]+\.?[0-9]*|\.[0-9]+)(?:•10@u-?[0-9]+@)?))";
 
 // Atoms per element and charge of a formula written in markup
 // ("Cr@d2@O@d7@@u2-@", "(NH@d4@)@d2@SO@d4@", "CuSO@d4@.5H@d2@O").
