@@ -2,6 +2,8 @@
 // walk for problems outside it, and the memories its problems share.
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "chapters/chapter_registry.h"
 #include "chapters/soluz/solutions_chapter.h"
 #include "frame/app_state.h"
@@ -99,6 +101,40 @@ TEST_F(ChapterFive, SharedMemoriesKeepPartnersFromRepeatingEachOther)
             generate(pair.first, 0, seed + 2000);
             EXPECT_NE(match(statement(), pair.first_pick)[0], second) << pair.second << " then " << pair.first;
         }
+    }
+}
+
+}  // namespace
+}  // namespace soluz_test
+
+namespace soluz_test {
+namespace {
+
+TEST_F(ChapterFive, StatementsJoinTheirPiecesWithSingleBlanksWhereNotMeantOtherwise)
+{
+    // Two blanks are written in 18, 25 and 36, and stand before the
+    // equation of 29, 33 and 34, whose text begins with its own blank.
+    const std::set<std::int32_t> doubled = {18, 25, 29, 33, 34, 36};
+    for (std::int32_t k = 1; k <= 37; ++k) {
+        for (std::int32_t n = 1; n <= 30; ++n) {
+            generate(k, spread_version(n));
+            SCOPED_TRACE("problem " + std::to_string(k) + ": " + statement());
+            EXPECT_EQ(statement().find("  ") != std::string::npos, doubled.contains(k));
+            for (const char* slip : {" mg of", " L. di", " mL. di", "avendo avendo"})
+                EXPECT_EQ(statement().find(slip), std::string::npos);
+        }
+    }
+}
+
+TEST_F(ChapterFive, NessunaVersioneNeverRepeatsAProblemsPick)
+{
+    // The same seed twice: only the rule against repeats can change the data.
+    for (std::int32_t k = 1; k <= 37; ++k) {
+        if (k == 17 || k == 28 || k == 36) continue;  // no pick, or one that shows nothing
+        generate(k, 0, 777);
+        const std::string first = statement();
+        generate(k, 0, 777);
+        EXPECT_NE(statement(), first) << "problem " << k;
     }
 }
 
