@@ -117,12 +117,23 @@ TEST_F(ChapterFive, RedoxEquationsToBalance)
     });
 }
 
-TEST_F(ChapterFive, TextbookBalancingAndTheHalfReactionWithWaterFirst)
+TEST_F(ChapterFive, TextbookReactionsAndTheHalfReactionWithHydroxideFirst)
 {
     generate(30, text_version);
     EXPECT_EQ(statement(), "@T1@@C1@Bilanciare utilizzando i numeri di ossidazione l'equazione seguente in soluzione "
                            "basica PbO@d2@ + S@d2@O@d3@@u2-@ = PbO + SO@d3@@u2-@");
     EXPECT_EQ(answer_text(), "  2PbO@d2@ + S@d2@O@d3@@u2-@ +  2OH@u-@ =  2PbO +  2SO@d3@@u2-@ + H@d2@O");
+    // Formic acid and bromate, zinc and nitrate, thiosulfate and iodine.
+    generate(33, text_version);
+    EXPECT_TRUE(statement().ends_with("nella reazione  HCOOH + BrO@d3@@u-@ = CO@d2@ + Br@u-@")) << statement();
+    generate(34, text_version);
+    EXPECT_NE(statement().find("concentrazione di Zn(OH)@d4@@u2-@ nella soluzione ottenuta ponendo a reagire"),
+              std::string::npos);
+    EXPECT_NE(statement().find(" g di Zn con "), std::string::npos) << statement();
+    EXPECT_NE(statement().find(" mL di NO@d3@@u-@ "), std::string::npos) << statement();
+    generate(37, text_version);
+    EXPECT_TRUE(statement().starts_with("Il tiosolfato")) << statement();
+
     for (std::int32_t seed = 1; seed <= 400; ++seed) {
         generate(31, seed);
         if (statement().find("O@d2@ = OH@u-@") == std::string::npos &&
