@@ -93,8 +93,10 @@ QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_
     }
     select_line_font(saved_font, memo);
     select_colour(saved_colour);
-    render_markup(x_left, y_line, work.substr(std::min(breaks[first] + 1, work.size())), pass, &memo);
-    return qw_get_current_position();
+    const float last_y =
+        render_markup(x_left, y_line, work.substr(std::min(breaks[first] + 1, work.size())), pass, &memo);
+    // The pen's line, not the raised or lowered piece a line may end with.
+    return {qw_get_current_position().x, static_cast<std::int32_t>(last_y)};
 }
 
 void draw_justified_text(std::int32_t x_left, std::int32_t x_right, std::int32_t y,

@@ -107,3 +107,10 @@ TEST_F(JustifiedText, MeasuringAgreesWithDrawing) {
         EXPECT_EQ(measure_justified_text(1000, 1100, 30, text), drawn) << text;
     }
 }
+
+TEST_F(JustifiedText, AParagraphEndingInASuperscriptEndsOnItsLastLine) {
+    // The raised minus is drawn above the line; the paragraph still ends on it.
+    EXPECT_EQ(measure_justified_text(1000, 1126, 30, "aa bb cc dd ee ff OH@u-@").y, 46);
+    EXPECT_EQ(measure_justified_text(1000, 1126, 30, "aa bb cc dd ee ff H@d2@").y, 46);
+    EXPECT_EQ(measure_justified_text(1000, 1126, 30, "aa OH@u-@").y, 30);
+}
