@@ -4,6 +4,8 @@
 
 #include "chapters/equil/equil_problems.h"
 #include "chemistry/equation_text.h"
+#include "chemistry/gas_reactions.h"
+#include "chemistry/reaction_thermo.h"
 #include "chemistry/true_false_statements.h"
 #include "numbers/fixed_width.h"
 #include "numbers/random_stream.h"
@@ -36,10 +38,32 @@ void reread_slot(std::int32_t slot)
     convert_data_slot(slot, 0);
 }
 
+float value_as_shown(std::int32_t slot)
+{
+    const ValueSlot kept = value_slots[slot];
+    convert_data_slot(slot, 0);
+    const float shown = value_slots[slot].value;
+    value_slots[slot] = kept;
+    return shown;
+}
+
 float scaled_uncertainty(float v, float u, float K)
 {
     const float product = v * u;
     return product != 0.0f ? product / K : v * (u / K);
+}
+
+float excess_spread(float extra_relative)
+{
+    const float difference = std::abs(slot_value(6) - slot_value(7));
+    const float spread = slot_uncertainty(7) + slot_uncertainty(6);
+    return difference > 0.0f ? spread / difference + extra_relative : 0.0f;
+}
+
+void set_slot_spread(std::int32_t slot, float value, float spread)
+{
+    // An uncertainty as large as the value leaves one digit.
+    set_slot_uncertainty(slot, value, spread > 0.0f ? spread : std::abs(value));
 }
 
 float minus_log10(float h)
@@ -171,6 +195,58 @@ void draw_left_adjusted_answer(std::int32_t x_left, std::int32_t x_right, std::i
     std::string& answer = problem_texts.answer_text;
     answer = std::string(strip_blanks(answer));
     draw_answer_text(x_left, x_right, y);
+}
+
+}  // namespace equil
+
+namespace equil {
+namespace {
+
+// Change in moles of gas and the range of the temperature's draw (times 5
+// degrees) of each gas reaction.
+struct GasRange {
+    std::int32_t delta_n, lo, hi;
+};
+constexpr GasRange gas_ranges[] = {{-2, 20, 160}, {-1, 80, 160}, {-1, 120, 180}, {1, 80, 160},
+                                   {0, 80, 160},  {-1, 20, 80},  {-1, 20, 160},  {-1, 20, 160}};
+
+}  // namespace
+
+float GasReaction::concentration_constant(float k) const
+{
+    return k / std::pow(rt(), static_cast<float>(delta_n));
+}
+
+void load_gas_reaction_list()
+{
+    load_gas_reactions(problem_texts.answer_text);
+}
+
+GasReaction set_up_gas_reaction(std::int32_t v)
+{
+    GasReaction r;
+    r.number = v;
+    std::string& buffer = problem_texts.table_buffer;
+    buffer = "s         " +
+             std::string(strip_trailing_blanks(record_at(problem_texts.answer_text, gas_reaction_field, v)));
+    EquationTerms terms;
+    parse_equation_terms(buffer, terms);
+    for (std::int32_t j = 1; j <= 3; ++j) {
+        r.coefficient[j] = static_cast<float>(terms.coefficient[j]);
+        r.formula[j] = std::string(terms.species_text(buffer, j));
+    }
+    const GasRange& range = gas_ranges[v - 1];
+    r.delta_n = range.delta_n;
+    r.t = static_cast<float>(5 * random_int(range.lo, range.hi));
+    set_slot_digits(7, r.t, 3);
+    const std::optional<ReactionThermo> thermo = compute_reaction_thermo(buffer, water_as_vapour, r.t);
+    set_slot_digits(5, thermo ? thermo->equilibrium_constant : 0.0f, 3);
+    return r;
+}
+
+std::string shown_gas_equation(std::int32_t direction)
+{
+    return shown_equation(problem_texts.table_buffer, direction);
 }
 
 }  // namespace equil

@@ -62,9 +62,19 @@ void draw_until_accepted(Attempt attempt)
 void read_slot_text(std::int32_t slot, std::string_view text);
 // mode 0 right after another conversion: the value becomes what is shown.
 void reread_slot(std::int32_t slot);
+// The slot's value rounded to the digits it shows; the slot is left as it is.
+float value_as_shown(std::int32_t slot);
 // Uncertainty from the relative uncertainty u/K times v, where v · u may
 // underflow the REAL range for the smallest solubility products.
 float scaled_uncertainty(float v, float u, float K);
+
+// The spread (u6 + u7) / |v6 - v7| of the excess of acid (slot 6) over
+// base (slot 7) after mixing, plus extra_relative; 0 when the two are equal,
+// where the spread has no finite value.
+float excess_spread(float extra_relative);
+// value into slot with the relative spread, or with one digit (its value
+// kept) where the spread is 0.
+void set_slot_spread(std::int32_t slot, float value, float spread);
 
 // -log10 (h) as ln (h) / ln (10), in single precision.
 float minus_log10(float h);
@@ -97,6 +107,30 @@ std::string concentration_unit(std::int32_t e);
 // concentrations in c whether or not it met K within its window: the
 // answers show them, and the tests hold them to K.
 void solve_extent(const SpeciesValues& nu, const SpeciesValues& c0, SpeciesValues& c, float K);
+
+// --- Gas reactions -------------------------------------------------------------
+
+// One of the eight gas equilibria (two reactants, one product), parsed in
+// table_buffer, at a temperature drawn from its range.
+struct GasReaction {
+    std::int32_t number = 0;
+    std::array<float, 4> coefficient{};       // [1], [2] reactants, [3] product
+    std::array<std::string, 4> formula;       // likewise
+    std::int32_t delta_n = 0;                  // moles of gas, products - reactants
+    float t = 0.0f;                            // degrees Celsius, slot 7
+    float rt() const { return 0.08205f * (t + 273.15f); }
+    // The constant in concentrations from K (in atm) as given.
+    float concentration_constant(float k) const;
+};
+
+// load_gas_reactions into answer_text, the list the problems pick from.
+void load_gas_reaction_list();
+// Reaction v from the list into table_buffer ("s" and nine blanks before
+// it), parsed; t := 5 random_int over its range into slot 7 and K from
+// thermodynamic data into slot 5, 3 digits each.
+GasReaction set_up_gas_reaction(std::int32_t v);
+// The equation of table_buffer with its states, left-adjusted.
+std::string shown_gas_equation(std::int32_t direction);
 
 // --- Generic reactions of the letters A, B, C and D --------------------------
 

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "chapters/equil/equil_problems.h"
+#include "chemistry/equation_text.h"
 #include "chemistry/reaction_thermo.h"
 #include "frame/fact_box.h"
 #include "numbers/fixed_width.h"
@@ -62,6 +63,50 @@ bool normal_float(float x)
 }
 
 }  // namespace
+
+void generate_problem_1()
+{
+    skip_random_draws(8);
+    load_gas_reaction_list();
+    GasReaction r;
+    // Pressures are drawn until the second reactant's, which puts the three
+    // at equilibrium, lies between 0.01 and 100 atm.
+    draw_until_accepted([&] {
+        std::int32_t n = draw_new_record(1, 1, 8);
+        if (app_state.version_number == text_version) n = 8;
+        r = set_up_gas_reaction(n);
+        set_slot_digits(1, draw_datum(-2, 0), 3);
+        set_slot_digits(3, draw_datum(-2, 0), 3);
+        const float p2 = std::pow(std::pow(slot_value(3), r.coefficient[3]) /
+                                      (slot_value(5) * std::pow(slot_value(1), r.coefficient[1])),
+                                  1.0f / r.coefficient[2]);
+        set_slot_digits(2, p2, 3);
+        return slot_value(2) >= 0.01f && slot_value(2) <= 100.0f;
+    });
+    equilibria_state.last_draw[1] = r.number;
+    const std::int32_t direction = random_int(1, 2);
+    const std::string equation = shown_gas_equation(direction);
+    problem_texts.problem_text = "@T1@@C1@Calcolare la costante di equilibrio per la reazione " + equation + " a " +
+                                 slot_text(7) +
+                                 "@uo@C sapendo che in un dato sistema all'equilibrio a questa temperatura le "
+                                 "pressioni parziali di" +
+                                 " " + r.formula[1] + ", " + r.formula[2] + " e" + " " + r.formula[3] +
+                                 " sono risultate pari a " + slot_text(1) + ", " + slot_text(2) + " e " + slot_text(3) +
+                                 " atm";
+    float k = std::pow(slot_value(3), r.coefficient[3]) /
+              (std::pow(slot_value(1), r.coefficient[1]) * std::pow(slot_value(2), r.coefficient[2]));
+    float u = k * (r.coefficient[1] * slot_uncertainty(1) / slot_value(1) +
+                   r.coefficient[2] * slot_uncertainty(2) / slot_value(2) +
+                   r.coefficient[3] * slot_uncertainty(3) / slot_value(3));
+    if (direction == 2) {
+        u = u / (k * k);
+        k = 1.0f / k;
+    }
+    set_slot_uncertainty(6, k, u);
+    problem_texts.answer_text = slot_text(6);
+    draw_problem_text(170, 550, 50);
+    show_chemistry_fact(280, 160, 300);
+}
 
 void generate_problem_2()
 {

@@ -75,20 +75,11 @@ void mix(float acid_moles, float base_moles)
     reread_slot(7);
 }
 
-// The spread of the excess between acid and base, where the two cancel to
-// nothing when they are equal: then the value is shown with one digit.
-float excess_spread(float extra_relative)
-{
-    const float difference = std::abs(slot_value(6) - slot_value(7));
-    const float spread = slot_uncertainty(7) + slot_uncertainty(6);
-    return difference > 0.0f ? spread / difference + extra_relative : 0.0f;
-}
-
-// [H+] into slot 8 with its relative spread (0: one digit), the pH into
-// slot 10 with two decimals.
+// [H+] into slot 8 with its relative spread, the pH into slot 10 with two
+// decimals.
 void hydrogen_and_ph(float h, float relative)
 {
-    set_slot_uncertainty(8, h, relative > 0.0f ? relative * h : h);
+    set_slot_spread(8, h, relative * h);
     set_slot_uncertainty(10, minus_log10(slot_value(8)), 0.03f);
 }
 
@@ -163,9 +154,7 @@ void generate_problem_32()
             return;
         }
         const float h = solved_or_nan(solve_ph_mixture(slot_value(6), slot_value(7), strong, strong));
-        const float spread = excess_spread(0.0f);
-        const float ph = minus_log10(h);
-        set_slot_uncertainty(8, ph, spread > 0.0f ? 0.3f * spread : ph);
+        set_slot_spread(8, minus_log10(h), 0.3f * excess_spread(0.0f));
     };
     draw_until_accepted([&] {
         acid = &acids_a[pick_problem_variant(4, equilibria_state.last_draw[32], 0) - 1];

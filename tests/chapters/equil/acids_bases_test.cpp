@@ -36,9 +36,8 @@ const SweepCase acid_base_cases[] = {
      [](const std::string& statement, const std::string& answer) {
          const double given = numbers(statement, "= " + number_pattern + "$")[0];
          if (statement.find("con pOH") != std::string::npos || statement.find("con pH") != std::string::npos)
-             // worked from the p-value before it is rounded to two decimals
              EXPECT_TRUE(near_shown(match(answer, "^" + number_pattern + " mol/L$")[0],
-                                    std::pow(10.0, given - 14.0), 1.2e-2));
+                                    std::pow(10.0, given - 14.0), 1e-5));
          else
              EXPECT_TRUE(near_shown(answer, 14.0 + std::log10(given), 1e-6));
      }},
@@ -51,7 +50,7 @@ const SweepCase acid_base_cases[] = {
          if (p_asked)
              EXPECT_TRUE(near_shown(answer, -std::log10(k), 1e-6));
          else
-             EXPECT_TRUE(near_shown(answer, k, p_given ? 1.2e-2 : 1e-6));
+             EXPECT_TRUE(near_shown(answer, k, 1e-5));
      }},
     {28,
      [](const std::string& statement, const std::string& answer) {
@@ -88,9 +87,7 @@ const SweepCase acid_base_cases[] = {
          const double ph = shown_number(parts[3]);
          const double ratio = std::pow(10.0, p.salt_is_acid ? p.pka - ph : ph - p.pka);
          EXPECT_NEAR(ph, p.pka, 1.005);
-         // worked from the pH before it is rounded to two decimals
-         EXPECT_TRUE(near_shown(match(answer, "^" + number_pattern + " g$")[0], ratio * moles * p.molar_mass,
-                                1.2e-2));
+         EXPECT_TRUE(near_shown(match(answer, "^" + number_pattern + " g$")[0], ratio * moles * p.molar_mass, 1e-5));
      }},
     {30,
      [](const std::string& statement, const std::string& answer) {

@@ -7,11 +7,11 @@
 
 namespace equil_test {
 
-const std::string number_pattern = R"((-?[0-9]*\.?[0-9]+(?:•10@u-?[0-9]+@)?))";
+const std::string number_pattern = R"((-?(?:[0-9]+\.?[0-9]*|\.[0-9]+)(?:•10@u-?[0-9]+@)?))";
 
 double shown_number(const std::string& markup)
 {
-    static const std::regex form(R"(^(-?[0-9]*\.?[0-9]+)(?:•10@u(-?[0-9]+)@)?$)");
+    static const std::regex form(R"(^(-?(?:[0-9]+\.?[0-9]*|\.[0-9]+))(?:•10@u(-?[0-9]+)@)?$)");
     std::smatch parts;
     if (!std::regex_match(markup, parts, form)) {
         ADD_FAILURE() << "not a number: " << markup;
@@ -89,8 +89,9 @@ std::array<double, 6> equilibrium(const std::array<double, 6>& nu, const std::ar
             if (nu[j] > 0) c[j] = j < 3 ? c0[j] - nu[j] * x : c0[j] + nu[j] * x;
         return c;
     };
-    // The extent runs between the exhaustion of a reactant and of a product.
-    double lo = -1e300, hi = 1e300;
+    // The extent runs between the exhaustion of a reactant and of a product,
+    // within concentrations no solution of these problems comes near.
+    double lo = -1e3, hi = 1e3;
     for (int j = 0; j < 6; ++j) {
         if (nu[j] <= 0) continue;
         if (j < 3)

@@ -87,10 +87,12 @@ const SweepCase solubility_cases[] = {
          const double in_buffer = k / std::pow(std::pow(10.0, shown_number(d[2]) - 14.0), m);
          const auto shown = match(answer, "^" + number_pattern + " mol/L; (.*)$");
          EXPECT_TRUE(near_shown(shown[0], k / std::pow(saturated_hydroxide(m, k), m), 2e-3));
-         if (in_buffer < 0.999)
-             EXPECT_TRUE(near_shown(match(shown[1], "^" + number_pattern + " mol/L$")[0], in_buffer, 2e-3));
-         else if (in_buffer > 1.001)
+         // [OH-] in the buffer is taken to three digits before its power
+         if (in_buffer < 0.99) {
+             EXPECT_TRUE(near_shown(match(shown[1], "^" + number_pattern + " mol/L$")[0], in_buffer, m * 5e-3));
+         } else if (in_buffer > 1.01) {
              EXPECT_EQ(shown[1], "solubile");
+         }
          EXPECT_LE(shown_number(d[2]), 11.0);
      }},
     {43,
