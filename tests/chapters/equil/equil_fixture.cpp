@@ -1,6 +1,7 @@
 #include "equil_fixture.h"
 
 #include <cmath>
+#include <map>
 #include <regex>
 
 #include "chapters/equil/equilibria_chapter.h"
@@ -23,8 +24,12 @@ double shown_number(const std::string& markup)
 
 std::vector<std::string> match(const std::string& text, const std::string& pattern)
 {
+    // The sweeps match each pattern against hundreds of statements.
+    static std::map<std::string, std::regex> compiled;
+    auto it = compiled.find(pattern);
+    if (it == compiled.end()) it = compiled.emplace(pattern, std::regex(pattern)).first;
     std::smatch groups;
-    if (!std::regex_search(text, groups, std::regex(pattern))) {
+    if (!std::regex_search(text, groups, it->second)) {
         ADD_FAILURE() << "no match for " << pattern << " in " << text;
         return std::vector<std::string>(12);
     }
