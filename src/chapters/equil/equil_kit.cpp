@@ -190,13 +190,6 @@ void pose_true_false_statement(std::int32_t group, std::int32_t type)
     problem_texts.answer_text = equilibria_state.truth != 0 ? "Vera" : "Falsa";
 }
 
-void draw_left_adjusted_answer(std::int32_t x_left, std::int32_t x_right, std::int32_t y)
-{
-    std::string& answer = problem_texts.answer_text;
-    answer = std::string(strip_blanks(answer));
-    draw_answer_text(x_left, x_right, y);
-}
-
 }  // namespace equil
 
 namespace equil {

@@ -11,6 +11,7 @@
 #include "chemistry/equilibrium_extent.h"
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
+#include "frame/statement_equation.h"
 
 // What the chapter keeps from one call to the next.
 struct EquilibriaState {
@@ -38,7 +39,7 @@ float draw_datum(std::int32_t lo, std::int32_t hi);
 
 inline bool repeats_last_draw(std::int32_t problem, std::int32_t draw)
 {
-    return app_state.version_number == no_version && draw == equilibria_state.last_draw[problem];
+    return repeats_last_pick(draw, equilibria_state.last_draw[problem]);
 }
 
 // random_int (lo, hi), drawn again while "Nessuna Versione" would repeat the
@@ -168,14 +169,6 @@ void draw_generic_constant(const GenericReaction& reaction);
 // "Stabilire se l'affermazione ... è vera o falsa" around a statement of the
 // group and type; keeps the verdict and answers "Vera" or "Falsa".
 void pose_true_false_statement(std::int32_t group, std::int32_t type);
-
-// The answer box with answer_text left-adjusted first.
-void draw_left_adjusted_answer(std::int32_t x_left, std::int32_t x_right, std::int32_t y);
-template <std::int32_t XLeft, std::int32_t XRight, std::int32_t Y>
-void answer_left_adjusted()
-{
-    draw_left_adjusted_answer(XLeft, XRight, Y);
-}
 
 // --- Request 1 of each block --------------------------------------------------
 

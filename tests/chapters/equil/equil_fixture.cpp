@@ -48,13 +48,6 @@ std::vector<double> numbers(const std::string& text, const std::string& pattern)
     return result;
 }
 
-::testing::AssertionResult near_relative(double shown, double expected, double tolerance)
-{
-    if (std::abs(shown - expected) <= tolerance * std::abs(expected)) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "shown " << shown << ", expected " << expected << " within "
-                                         << tolerance * 100 << " %";
-}
-
 ::testing::AssertionResult near_shown(const std::string& markup, double expected, double tolerance)
 {
     const double shown = shown_number(markup);

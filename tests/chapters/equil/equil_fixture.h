@@ -26,8 +26,6 @@ std::vector<std::string> match(const std::string& text, const std::string& patte
 // The numbers of the groups of the first match.
 std::vector<double> numbers(const std::string& text, const std::string& pattern);
 
-// |shown - expected| within relative tolerance.
-::testing::AssertionResult near_relative(double shown, double expected, double tolerance);
 // The number shown equals expected rounded to the digits shown, within a
 // further relative tolerance for the rounding of the data it comes from.
 ::testing::AssertionResult near_shown(const std::string& markup, double expected, double tolerance);

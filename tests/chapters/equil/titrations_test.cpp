@@ -172,6 +172,20 @@ TEST_F(ChapterSeven, TheEquivalencePointProblemShowsItsHintBalloon)
     EXPECT_NE(backend.log_text().find("Set. 06"), std::string::npos);
 }
 
+TEST_F(ChapterSeven, TheWeakTitrationLeavesTheVolumeItDoesNotDrawAlone)
+{
+    for (std::int32_t n = 1; n <= 20; ++n) {
+        for (std::int32_t s : {3, 4}) {
+            value_slots[s].value = 123.456f;
+            value_slots[s].display_text = "prima";
+        }
+        generate(38, spread_version(n));
+        const std::int32_t untouched = statement().find("acido debole") != std::string::npos ? 4 : 3;
+        EXPECT_EQ(value_slots[untouched].value, 123.456f) << statement();
+        EXPECT_EQ(value_slots[untouched].display_text, "prima");
+    }
+}
+
 TEST_F(ChapterSeven, EqualAcidAndBaseAfterMixingShowOneDigitNotAnInfiniteSpread)
 {
     // Slots 6 and 7 hold the acid and the base after mixing, equal to their
