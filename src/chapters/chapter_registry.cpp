@@ -3,6 +3,7 @@
 
 #include "chapters/elecomp/elements_compounds_chapter.h"
 #include "chapters/elettr/electrochemistry_chapter.h"
+#include "chapters/equil/equilibria_chapter.h"
 #include "chapters/nobase/basic_notions_chapter.h"
 #include "chapters/soluz/solutions_chapter.h"
 #include "frame/generator_protocol.h"
@@ -12,5 +13,6 @@ void register_chapter_generators()
     register_chapter_generator(1, run_basic_notions_chapter);
     register_chapter_generator(2, run_elements_compounds_chapter);
     register_chapter_generator(5, run_solutions_chapter);
+    register_chapter_generator(7, run_equilibria_chapter);
     register_chapter_generator(8, run_electrochemistry_chapter);
 }

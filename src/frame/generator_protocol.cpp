@@ -4,24 +4,27 @@
 
 ChapterGenerators chapter_generators;
 
-void walk_problem_blocks(std::int32_t request, std::span<const ChapterSection> sections,
-                         std::span<const ProblemBlock> blocks)
+void clear_chapter_sections()
+{
+    ChapterIndex& index = chapter_index;
+    index.section_count = 0;
+    for (std::int32_t e = 1; e <= max_sections; ++e) {
+        SidePanelEntry& entry = index.side_panel[e];
+        entry.top = 0;
+        entry.bottom = 0;
+        entry.title.clear();
+    }
+}
+
+bool walk_problem_block_share(std::int32_t request, std::span<const ChapterSection> sections,
+                              std::span<const ProblemBlock> blocks, std::int32_t& counter)
 {
     ChapterIndex& index = chapter_index;
     const bool registering = request == register_request;
-    if (registering) {
-        index.section_count = 0;
-        for (std::int32_t e = 1; e <= max_sections; ++e) {
-            SidePanelEntry& entry = index.side_panel[e];
-            entry.top = 0;
-            entry.bottom = 0;
-            entry.title.clear();
-        }
-    }
     std::size_t next_section = 0;
-    std::int32_t k = 0;
+    std::int32_t& k = counter;
     for (const ProblemBlock& block : blocks) {
-        if (k == max_problems) break;
+        if (k >= max_problems) break;
         if (registering) {
             while (next_section < sections.size() && sections[next_section].first_problem <= k + 1) {
                 const ChapterSection& section = sections[next_section++];
@@ -38,14 +41,22 @@ void walk_problem_blocks(std::int32_t request, std::span<const ChapterSection> s
         if (app_state.selected_problem != k) continue;
         if (request == generate_request) {
             if (block.generate) block.generate();
-            return;
+            return true;
         }
         if (request == answer_request) {
             if (block.answer) block.answer();
-            return;
+            return true;
         }
     }
-    app_state.problem_count = k;
+    return false;
+}
+
+void walk_problem_blocks(std::int32_t request, std::span<const ChapterSection> sections,
+                         std::span<const ProblemBlock> blocks)
+{
+    if (request == register_request) clear_chapter_sections();
+    std::int32_t counter = 0;
+    if (!walk_problem_block_share(request, sections, blocks, counter)) app_state.problem_count = counter;
 }
 
 void register_chapter_generator(std::int32_t chapter, ChapterGenerator generator)

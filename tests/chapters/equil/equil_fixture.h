@@ -1,0 +1,66 @@
+// Chapter 7 on the recording backend, and the independent arithmetic its
+// tests check the answers with: numbers read back from the markup shown,
+// pH balances and equilibria solved by bisection in double precision.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "support/chapter_fixture.h"
+
+namespace equil_test {
+
+// A number as the page shows it: "0.0123", "-1.5", "1.23•10@u-4@".
+double shown_number(const std::string& markup);
+// The pattern of such a number, as one regex group.
+extern const std::string number_pattern;
+
+// The groups of the first match of pattern in text; a failed match is a
+// test failure and gives empty groups.
+std::vector<std::string> match(const std::string& text, const std::string& pattern);
+// The numbers of the groups of the first match.
+std::vector<double> numbers(const std::string& text, const std::string& pattern);
+
+// The number shown equals expected rounded to the digits shown, within a
+// further relative tolerance for the rounding of the data it comes from.
+::testing::AssertionResult near_shown(const std::string& markup, double expected, double tolerance);
+
+// [H+] of a weak acid (ca, ka) and a weak base (cb, kb) in water; a strong
+// one is passed with a large constant.
+double hydrogen_ion(double ca, double cb, double ka, double kb);
+
+// The extent x at which prod (c0 + nu x)^nu over products / reactants
+// equals K, the reactants' c0 - nu x; species with nu 0 are left out.
+// Returns the concentrations.
+std::array<double, 6> equilibrium(const std::array<double, 6>& nu, const std::array<double, 6>& c0, double K);
+
+// The real number or fraction a coefficient cell writes ("(1/3)", "2", "").
+double coefficient_value(const std::string& cell);
+
+class ChapterSeven : public testing_support::ChapterTest {
+protected:
+    ChapterSeven();
+
+    void generate(std::int32_t k, std::int32_t version, std::int32_t seed_for_no_version = 12345);
+    void answer();
+
+    static std::int32_t spread_version(std::int32_t n);
+
+    // Runs check for `count` spread versions and "Versione Testo",
+    // stopping at the first failure.
+    void for_versions(std::int32_t k, std::int32_t count, const std::function<void()>& check);
+};
+
+// One problem of a section sweep and the check that recomputes its answer
+// from the statement.
+struct SweepCase {
+    std::int32_t problem;
+    std::function<void(const std::string& statement, const std::string& answer)> check;
+};
+
+}  // namespace equil_test

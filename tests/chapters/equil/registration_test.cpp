@@ -1,0 +1,109 @@
+// The chapter's registration over its two routines, the walk for problems
+// outside the chapter, and every problem posed and answered.
+#include <gtest/gtest.h>
+
+#include "chapters/chapter_registry.h"
+#include "chapters/equil/equil_problems.h"
+#include "chapters/equil/equilibria_chapter.h"
+#include "equil_fixture.h"
+#include "frame/app_state.h"
+#include "frame/generator_protocol.h"
+
+namespace equil_test {
+namespace {
+
+struct Section {
+    const char* title;
+    std::int32_t first, top, bottom;
+};
+const Section sections[] = {{"Costanti di equilibrio", 1, 40, 55}, {"Calcoli di equilibrio", 6, 60, 75},
+                            {"Acidi e Basi", 16, 80, 95},          {"Calcolo del pH", 20, 100, 115},
+                            {"Soluzioni tampone", 28, 120, 135},   {"Titolazioni acido-base", 31, 140, 155},
+                            {"Prodotto di solubilità", 39, 160, 175}};
+const std::int32_t levels[] = {2, 2, 3, 3, 3, 2, 3, 4, 3, 3, 2, 3, 3, 3, 3, 2, 2, 2, 2, 3, 3, 3,
+                               3, 3, 3, 4, 4, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 4, 3, 4, 4, 4, 5};
+
+TEST_F(ChapterSeven, RegistersSevenSectionsAndFortyThreeLevels)
+{
+    ASSERT_EQ(chapter_index.section_count, 7);
+    for (std::int32_t e = 1; e <= 7; ++e) {
+        const SidePanelEntry& entry = chapter_index.side_panel[e];
+        EXPECT_EQ(entry.title, sections[e - 1].title);
+        EXPECT_EQ(entry.first_problem, sections[e - 1].first);
+        EXPECT_EQ(entry.top, sections[e - 1].top);
+        EXPECT_EQ(entry.bottom, sections[e - 1].bottom);
+    }
+    for (std::int32_t e = 8; e <= 15; ++e) {
+        EXPECT_EQ(chapter_index.side_panel[e].top, 0);
+        EXPECT_TRUE(chapter_index.side_panel[e].title.empty());
+    }
+    EXPECT_EQ(app_state.problem_count, 43);
+    for (std::int32_t k = 1; k <= 43; ++k) EXPECT_EQ(chapter_index.problem_level[k], levels[k - 1]) << k;
+}
+
+TEST_F(ChapterSeven, TheSecondRoutineGoesOnFromTheFirstsCounter)
+{
+    // The first routine hands over after its 30 blocks; the second registers
+    // the last two sections and counts on to 43.
+    app_state.selected_problem = 31;
+    generate(31, 5);
+    EXPECT_EQ(equilibria_state.problem_counter, 31);
+    chapter_index.section_count = 5;
+    chapter_index.side_panel[6] = {};
+    app_state.problem_count = 0;
+    std::int32_t counter = 30;
+    run_equilibria_chapter_cont(counter, register_request);
+    EXPECT_EQ(counter, 43);
+    EXPECT_EQ(app_state.problem_count, 43);
+    EXPECT_EQ(chapter_index.section_count, 7);
+    EXPECT_EQ(chapter_index.side_panel[6].first_problem, 31);
+    EXPECT_EQ(chapter_index.side_panel[7].title, "Prodotto di solubilità");
+}
+
+TEST_F(ChapterSeven, IsTheRegisteredGeneratorOfChapterSeven)
+{
+    register_chapter_generators();
+    EXPECT_EQ(chapter_generators.by_chapter[7], &run_equilibria_chapter);
+    EXPECT_TRUE(chapter_available(7));
+}
+
+TEST_F(ChapterSeven, AProblemOutsideTheChapterDrawsNothingAndStoresTheCount)
+{
+    for (std::int32_t k : {0, 44, 80}) {
+        app_state.problem_count = 3;
+        backend.clear_log();
+        problem_texts.problem_text = "prima";
+        generate(k, 5);
+        EXPECT_EQ(app_state.problem_count, 43);
+        EXPECT_EQ(statement(), "prima");
+        answer();
+        EXPECT_TRUE(backend.log().empty()) << backend.log_text();
+    }
+}
+
+TEST_F(ChapterSeven, EveryProblemPosesAQuestionAndAnswersItWithinItsRedrawCap)
+{
+    for (std::int32_t k = 1; k <= 43; ++k) {
+        std::int32_t most_attempts = 0;
+        for (std::int32_t n = 0; n <= 40; ++n) {
+            const std::int32_t version = n == 0 ? text_version : n == 1 ? no_version : spread_version(n);
+            equilibria_state.attempts = 0;
+            generate(k, version, 1000 + n);
+            most_attempts = std::max(most_attempts, equilibria_state.attempts);
+            SCOPED_TRACE("problem " + std::to_string(k) + " version " + std::to_string(version));
+            EXPECT_FALSE(statement().empty());
+            EXPECT_LE(statement().size(), 1000u);
+            EXPECT_EQ(problem_texts.problem_printable, 1);
+            answer();
+            EXPECT_FALSE(answer_text().empty());
+            EXPECT_LE(answer_text().size(), 500u);
+            EXPECT_EQ(answer_text().front() == ' ', false);
+            EXPECT_NE(backend.log_text().find("text"), std::string::npos);
+            if (HasFailure()) return;
+        }
+        EXPECT_LT(most_attempts, equil::max_attempts / 10) << "problem " << k;
+    }
+}
+
+}  // namespace
+}  // namespace equil_test
