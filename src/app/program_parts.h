@@ -9,14 +9,20 @@
 #include "frame/generator_protocol.h"
 #include "frame/program_services.h"
 #include "tools/calculator.h"
+#include "tools/element_properties.h"
 #include "tools/equilibrator.h"
 #include "tools/formula_dialogs.h"
 #include "tools/function_plotter.h"
+#include "tools/reference_panels.h"
+#include "tools/thermo_data_viewer.h"
 
 inline void plug_in_program_parts()
 {
     register_chapter_generators();
     program_services.export_problem_rtf = export_problem_rtf;
+    // "&Dati": units, constants, element properties, periodic table, thermodynamic data.
+    program_services.data_viewers = {show_units_panel, show_constants_panel, show_element_properties,
+                                     show_periodic_table, show_thermo_data};
     // "&Strumenti": calculator, plotter, molar masses, balancer, equilibrator, viewer.
     program_services.tools[0] = run_calculator_dialog;
     program_services.tools[1] = open_plot_dialog;

@@ -1,0 +1,96 @@
+#include "tools/thermo_data_viewer.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "chemistry/data_tables.h"
+#include "frame/app_state.h"
+#include "frame/menus.h"
+#include "frame/problem_page.h"
+#include "numbers/fixed_width.h"
+#include "platform/mouse.h"
+#include "text/button_widgets.h"
+#include "text/drawing_kit.h"
+#include "text/markup_text.h"
+
+namespace {
+
+// Compound records in page order: elements, water liquid and gaseous,
+// hydrides, carbon, nitrogen, then salts and oxides.
+constexpr std::array<std::int32_t, 51> thermo_code_list{
+    8,   1,   2,   7,   4,   452, 453, 454, 461, 460, 467, 5,   463, 6,   464, 465, 11,
+    236, 13,  95,  92,  94,  303, 304, 305, 311, 23,  24,  471, 12,  234, 25,  26,  48,
+    472, 53,  39,  113, 33,  88,  27,  28,  102, 260, 40,  36,  140, 38,  104, 43,  135,
+};
+constexpr std::int32_t rows_per_page = 5;
+
+constexpr std::int32_t previous_page = 1;
+constexpr std::int32_t back_to_problem = 2;
+constexpr std::int32_t next_page = 3;
+
+// Capsules "<", "OK" and ">" at x 530, filled BB8888 with a white border.
+constexpr std::array<std::string_view, 3> buttons{
+    "da345678530162020021BB8888FFFFFF@T4@@cFFFFFF@@x-16@@y-7@<",
+    "da345678530207020021BB8888FFFFFF@T12@@cFFFFFF@@x-18@@y-6@OK",
+    "da345678530252020021BB8888FFFFFF@T4@@cFFFFFF@@x-16@@y-7@>",
+};
+
+std::string compound_columns(std::int32_t k, int first, int last)
+{
+    return std::string(strip_trailing_blanks(record_columns(compound_record(k), first, last)));
+}
+
+// The page whose first row is list position `first` (from 1).
+void draw_thermo_page(std::int32_t first)
+{
+    draw_panel(160, 145, 550, 290);
+    draw_markup_text(260, 152, "@T4@@C4@Dati Termodinamici a 298 K@T1@@C1@");
+    draw_markup_text(265, 172,
+                     "@bD@@df@@iH@@u0@          @bD@@df@@iG@@u0@           @iS@@u0@            @iC@@dp@@u0@");
+    draw_markup_text(295, 180, "@T2@kJ / mol                                J / (K•mol)@T1@");
+    draw_markup_text(260, 193, "@r000000105000@");
+    draw_markup_text(405, 193, "@r000000100000@");
+    std::int32_t y = 179;
+    for (std::int32_t p = first; p < first + rows_per_page && p <= static_cast<std::int32_t>(thermo_code_list.size());
+         ++p) {
+        const std::int32_t k = thermo_code_list[p - 1];
+        y += 17;
+        draw_markup_text(175, y, compound_columns(k, 41, 70) + "@d(" + compound_columns(k, 159, 159) + ")@");
+        draw_markup_text(250, y, compound_columns(k, 131, 138));
+        draw_markup_text(320, y, compound_columns(k, 139, 146));
+        draw_markup_text(400, y, compound_columns(k, 147, 152));
+        draw_markup_text(465, y, compound_columns(k, 153, 158));
+    }
+    handle_button_descriptor("C");
+    for (const std::string_view button : buttons) handle_button_descriptor(button);
+}
+
+}  // namespace
+
+void show_thermo_data()
+{
+    const auto count = static_cast<std::int32_t>(thermo_code_list.size());
+    page_mouse_modes.thermo_view_active = 1;
+    set_top_menus_enabled(0);
+    std::int32_t first = 1;
+    draw_thermo_page(first);
+    for (;;) {
+        // The page mouse handler has stored the button hit before the wait returns.
+        qw_wait_mouse_event(kMouseLeftDown);
+        const std::int32_t hit = page_mouse_modes.thermo_view_hit;
+        if (hit == previous_page && first > rows_per_page) {
+            first -= rows_per_page;
+            draw_thermo_page(first);
+        } else if (hit == next_page && first + rows_per_page <= count) {
+            first += rows_per_page;
+            draw_thermo_page(first);
+        } else if (hit == back_to_problem) {
+            page_mouse_modes.thermo_view_active = 0;
+            set_top_menus_enabled(1);
+            show_problem_page(page_repeat);
+            return;
+        }
+    }
+}

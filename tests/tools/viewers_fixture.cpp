@@ -1,0 +1,46 @@
+#include "viewers_fixture.h"
+
+#include "app/program_parts.h"
+#include "frame/initial_settings.h"
+#include "frame/main_program.h"
+#include "frame/menu_dialogs.h"
+#include "frame/program_services.h"
+
+namespace tools_test {
+
+void StartedProgram::SetUp()
+{
+    platform::install_backend(&backend);
+    program_services = {};
+    plug_in_program_parts();
+    initial_settings();
+    main_program();
+    apply_background_scheme(3);  // one disc: the cheapest decoration
+    backend.clear_log();
+}
+
+void StartedProgram::TearDown()
+{
+    platform::install_backend(nullptr);
+}
+
+std::string StartedProgram::drawn_text() const
+{
+    std::string all;
+    for (const std::string& line : backend.log_lines("text (")) {
+        const auto open = line.find('"');
+        all += line.substr(open + 1, line.size() - open - 2);
+    }
+    return all;
+}
+
+std::vector<std::string> StartedProgram::lines_since_last(const std::string& marker) const
+{
+    const std::vector<std::string> log = backend.log();
+    std::size_t from = 0;
+    for (std::size_t i = 0; i < log.size(); ++i)
+        if (log[i].find(marker) != std::string::npos) from = i;
+    return {log.begin() + static_cast<std::ptrdiff_t>(from), log.end()};
+}
+
+}  // namespace tools_test
