@@ -2,6 +2,7 @@
 // "<" and ">", and the card drawn for it.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 

@@ -4,9 +4,6 @@
 
 #include <string>
 
-#include "app/program_parts.h"
-#include "frame/initial_settings.h"
-#include "frame/main_program.h"
 #include "platform/graphics.h"
 #include "platform/qt/qt_application.h"
 #include "tools/element_properties.h"
@@ -54,10 +51,7 @@ TEST_F(ReferencePanels, UnitsAndPrefixesOverThePage)
 TEST(ReferencePixels, ConstantsPanelAndElementCardAtTheirPlaces)
 {
     platform::qt::Session session;
-    program_services = {};
-    plug_in_program_parts();
-    initial_settings();
-    main_program();
+    start_program_with_its_parts();
     show_constants_panel();
     draw_element_properties(6);
     session.process_events();

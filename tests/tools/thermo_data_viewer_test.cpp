@@ -5,10 +5,7 @@
 
 #include <string>
 
-#include "app/program_parts.h"
 #include "frame/app_state.h"
-#include "frame/initial_settings.h"
-#include "frame/main_program.h"
 #include "platform/events.h"
 #include "platform/mouse.h"
 #include "platform/qt/qt_application.h"
@@ -79,10 +76,7 @@ TEST_F(ThermoViewer, AWaitThatNoClickEndsStopsWithTheProgram)
 TEST(ThermoViewerWindow, ItsWaitKeepsTheWindowAliveIgnoresEarlierClicksAndEndsAtQuit)
 {
     platform::qt::Session session;
-    program_services = {};
-    plug_in_program_parts();
-    initial_settings();
-    main_program();
+    start_program_with_its_parts();
     // A stale "OK" from before the viewer opened must not end its wait.
     page_mouse_modes.thermo_view_hit = 2;
     session.mouse(kMouseLeftDown, ok_click.x, ok_click.y, kMouseStateLeftButton);

@@ -8,14 +8,19 @@
 
 namespace tools_test {
 
-void StartedProgram::SetUp()
+void start_program_with_its_parts()
 {
-    platform::install_backend(&backend);
     program_services = {};
     plug_in_program_parts();
     initial_settings();
     main_program();
     apply_background_scheme(3);  // one disc: the cheapest decoration
+}
+
+void StartedProgram::SetUp()
+{
+    platform::install_backend(&backend);
+    start_program_with_its_parts();
     backend.clear_log();
 }
 

@@ -11,6 +11,10 @@
 
 namespace tools_test {
 
+// Plugs in every part of the program and runs its start-up on the
+// installed backend.
+void start_program_with_its_parts();
+
 class StartedProgram : public ::testing::Test {
 protected:
     void SetUp() override;
