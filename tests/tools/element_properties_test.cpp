@@ -2,6 +2,7 @@
 // "<" and ">", and the card drawn for it.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -87,6 +88,31 @@ TEST_F(ElementDialog, StepsStayWithinTheTableAndEveryOpeningStartsAtHydrogen)
         names.push_back(dlg_get_char(dialog, name_field));
     });
     EXPECT_EQ(names, (std::vector<std::string>{"Idrogeno", "Litio", "Nobelio", "Elio"}));
+}
+
+TEST_F(ElementDialog, AnyTypedTextFindsAnElementOrSaysSo)
+{
+    // A short fuzz run over texts of letters, digits, blanks, signs and
+    // bytes of UTF-8, up to past the field's 50 characters.
+    const std::string alphabet = "aCcOoHh0169 -+.@\xc3\xa0\xe2\x80\xa2zZ";
+    std::uint32_t state = 12345;
+    const auto next = [&state](std::uint32_t n) {
+        state = state * 1664525u + 1013904223u;
+        return (state >> 8) % n;
+    };
+    open([&](Dialog& dialog) {
+        for (int run = 0; run < 2000; ++run) {
+            std::string typed;
+            for (std::uint32_t k = next(60); k > 0; --k) typed += alphabet[next(alphabet.size())];
+            dlg_set_char(dialog, name_field, typed);
+            const std::int32_t buttons[] = {1, previous_button, next_button};
+            dlg_press(dialog, buttons[next(3)]);
+            const std::string status = dlg_get_char(dialog, status_field);
+            EXPECT_TRUE(status.empty() || status == "???") << typed;
+            EXPECT_GE(element_viewer_state.current_element, 1);
+            EXPECT_LE(element_viewer_state.current_element, 103);
+        }
+    });
 }
 
 TEST_F(ElementDialog, TheCardShowsWhatTheTableHolds)

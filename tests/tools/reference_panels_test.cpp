@@ -45,7 +45,7 @@ TEST_F(ReferencePanels, UnitsAndPrefixesOverThePage)
     ASSERT_TRUE(backend.click_menu_item(4, 2));
     EXPECT_TRUE(backend.log_lines("rect filled (0,0)").empty());
     ASSERT_TRUE(backend.click_menu_item(4, 4));  // the periodic table
-    EXPECT_NE(drawn_text().find("Lw"), std::string::npos);
+    EXPECT_NE(drawn_text().find("Lr"), std::string::npos);
 }
 
 TEST(ReferencePixels, ConstantsPanelAndElementCardAtTheirPlaces)
