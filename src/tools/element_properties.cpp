@@ -44,7 +44,8 @@ std::string_view element_columns(std::int32_t z, int first, int last)
 // A field that is a whole number, blanks around it aside.
 std::optional<std::int32_t> whole_number(std::string_view text)
 {
-    const std::string_view digits = strip_blanks(text);
+    std::string_view digits = strip_blanks(text);
+    if (digits.size() > 1 && digits.front() == '+') digits.remove_prefix(1);
     std::int32_t n = 0;
     const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), n);
     if (digits.empty() || error != std::errc() || end != digits.data() + digits.size()) return std::nullopt;

@@ -44,8 +44,9 @@ TEST_F(ElementDialog, FindsAnElementByNumberSymbolOrTheStartOfItsName)
         {"carb", 6, "Carbonio"},     {"Carb", 6, "Carbonio"},  {"carbonio", 6, "Carbonio"},
         {"Fe", 26, "Fe"},            {"c", 0, "c"},            {"CARB", 0, "CARB"},
         {"104", 0, "104"},           {"0", 0, "0"},            {"", 0, ""},
-        {"  ", 0, "  "},               {"6a", 0, "6a"},          {"103", 103, "Laurenzio"},
+        {"  ", 0, "  "},             {"6a", 0, "6a"},          {"103", 103, "Laurenzio"},
         {"ferro", 26, "Ferro"},      {"H", 1, "H"},            {"zzz", 0, "zzz"},
+        {"+6", 6, "Carbonio"},       {"-6", 0, "-6"},
     };
     open([&](Dialog& dialog) {
         for (const Case& c : cases) {
