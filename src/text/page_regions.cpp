@@ -30,18 +30,21 @@ bool page_place_free(const PageRect& rect)
 
 std::optional<PageRect> nearest_free_place(const PageRect& rect)
 {
-    if (page_place_free(rect)) return rect;
+    const PageRect& area = problem_area;
+    const auto within = [&area](const PageRect& r) {
+        return r.x1 >= area.x1 && r.y1 >= area.y1 && r.x2 <= area.x2 && r.y2 <= area.y2;
+    };
+    if (within(rect) && page_place_free(rect)) return rect;
     // Offsets in steps of 5 pixels, nearest first (by the larger of the two
     // shifts, then the smaller total), up to the size of the area.
     constexpr std::int32_t step = 5;
-    const PageRect& area = problem_area;
     const std::int32_t reach = std::max(area.x2 - area.x1, area.y2 - area.y1);
     for (std::int32_t ring = step; ring <= reach; ring += step) {
         PageRect best = rect;
         std::int32_t best_cost = -1;
         const auto consider = [&](std::int32_t dx, std::int32_t dy) {
             const PageRect moved{rect.x1 + dx, rect.y1 + dy, rect.x2 + dx, rect.y2 + dy};
-            if (moved.x1 < area.x1 || moved.y1 < area.y1 || moved.x2 > area.x2 || moved.y2 > area.y2) return;
+            if (!within(moved)) return;
             const std::int32_t cost = dx * dx + dy * dy;
             if ((best_cost < 0 || cost < best_cost) && page_place_free(moved)) {
                 best = moved;

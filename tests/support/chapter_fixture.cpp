@@ -2,6 +2,7 @@
 
 #include "frame/app_state.h"
 #include "numbers/random_stream.h"
+#include "text/page_regions.h"
 
 namespace testing_support {
 
@@ -19,6 +20,7 @@ void ChapterTest::request_problem(std::int32_t k, std::int32_t version, std::int
     app_state.version_number = version;
     set_random_seed(version == 0 ? seed_for_no_version : version);
     problem_texts.problem_printable = 1;
+    clear_page_regions();  // a new page, as the problem page starts one
     run_chapter_(1);
 }
 

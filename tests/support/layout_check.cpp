@@ -157,6 +157,9 @@ void LayoutRecorder::out_text(const platform::DrawState& s, std::string_view tex
     if (first == std::string_view::npos) return;
     const std::string_view inked = text.substr(first, text.find_last_not_of(' ') - first + 1);
     const std::string kept(inked);
+    // A raised "_" is the minus of a charge: a short bar at the foot of its
+    // cell, which the cell's rectangle would overstate.
+    if (kept == "_") return;
     const auto height = cell_heights_.find(s.font);
     const std::int32_t h = height == cell_heights_.end() ? 8 : height->second;
     const std::int32_t x = s.position.x + (first > 0 ? inner_.text_extent(s.font, text.substr(0, first)) : 0);

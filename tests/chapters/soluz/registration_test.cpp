@@ -61,7 +61,7 @@ TEST_F(ChapterFive, AProblemOutsideTheChapterDrawsNothingAndStoresTheCount)
     }
 }
 
-TEST_F(ChapterFive, EveryProblemDrawsOneStatementAFactAndItsAnswer)
+TEST_F(ChapterFive, EveryProblemDrawsOneStatementAndItsAnswer)
 {
     for (std::int32_t k = 1; k <= 37; ++k) {
         for (std::int32_t version : {1, 999, 123456, text_version}) {
@@ -73,7 +73,6 @@ TEST_F(ChapterFive, EveryProblemDrawsOneStatementAFactAndItsAnswer)
             EXPECT_FALSE(answer_text().empty());
             EXPECT_EQ(problem_texts.problem_printable, 1);
             EXPECT_NE(backend.log_text().find("Problema 5." + std::to_string(k) + "\""), std::string::npos);
-            EXPECT_NE(backend.log_text().find("Fatti della Chimica"), std::string::npos);
             answer();
             EXPECT_NE(backend.log_text().find("\"R\""), std::string::npos);
         }
