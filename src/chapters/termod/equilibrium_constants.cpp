@@ -19,7 +19,6 @@
 #include "numbers/random_stream.h"
 #include "numbers/value_slots.h"
 #include "text/drawing_kit.h"
-#include "text/justified_text.h"
 
 namespace termod {
 namespace {
@@ -108,8 +107,7 @@ void generate_problem_28()
         "@T1@@C1@Utilizzando la relazione @bD@@iG@@u0@(@iT@) = @bD@@iH@@u0@(298 K) - @iT@@bD@@iS@@u0@(298 K), "
         "stimare in modo approssimato la costante di equilibrio a " +
         slot_text(19) + "@uo@C per la reazione ";
-    draw_problem_statement_in_box(160, 582, 50, 85, "", selected_problem_level());
-    draw_justified_text(160, 582, 50, strip_trailing_blanks(problem_texts.problem_text));
+    draw_problem_text_in_box(160, 582, 50, 85);
     const std::int32_t direction = random_int(1, 2);
     problem_texts.answer_text =
         add_state_subscripts(problem_texts.table_buffer, 1, water_as_vapour, direction).value_or(std::string());
@@ -173,8 +171,7 @@ void generate_problem_30()
                                  slot_text(5) +
                                  "@uo@C. Calcolare il valore medio di @bD@@iH@@u0@ e di @bD@@iS@@u0@ in questo "
                                  "intervallo di temperature per la reazione";
-    draw_problem_statement_in_box(160, 582, 50, 100, "", selected_problem_level());
-    draw_justified_text(160, 582, 50, strip_trailing_blanks(problem_texts.problem_text));
+    draw_problem_text_in_box(160, 582, 50, 100);
     draw_centred_equation(std::string(salt.dissolution), 99);
     show_chemistry_fact(170, 150, 300);
 

@@ -12,26 +12,12 @@
 #include "numbers/fixed_width.h"
 #include "numbers/random_stream.h"
 #include "numbers/value_slots.h"
-#include "text/justified_text.h"
 
 namespace termod {
 namespace {
 
 constexpr std::string_view free_energy_reactions =
     "  1  2  3  4  6  9 14 15 16 18 21 22 23 33 38 46 47 57 73 74 75 76";
-
-// The statement justified in an empty box, then the reaction centred at
-// y_bottom, forwards or backwards as drawn; returns the direction.
-std::int32_t draw_statement_and_reaction(std::int32_t n, std::int32_t w, std::int32_t y, std::int32_t y_bottom,
-                                         std::int32_t equation_y)
-{
-    draw_problem_statement_in_box(160, 582, y, y_bottom, "", selected_problem_level());
-    draw_justified_text(160, 582, y, strip_trailing_blanks(problem_texts.problem_text));
-    const std::int32_t direction = random_int(1, 2);
-    problem_texts.table_buffer = reaction_with_states(n, 1, w, direction);
-    draw_centred_equation(problem_texts.table_buffer, equation_y);
-    return direction;
-}
 
 }  // namespace
 
@@ -46,7 +32,7 @@ void generate_problem_26()
                                  "@T1@@C1@I valori di @bD@@df@@iG@@u0@ a 298 K per ", " è pari a", " sono pari a",
                                  139, 146, -228.6f,
                                  " kJ/mol. Calcolare @bD@@iG@@u0@ a 298 K per la reazione"});
-    const std::int32_t direction = draw_statement_and_reaction(n, w, 50, 90, 90);
+    const std::int32_t direction = draw_statement_and_reaction(n, w, 582, 50, 90, 90);
     show_chemistry_fact(280, 150, 300);
     if (direction == right_to_left) value_slots[1].value = -slot_value(1);
     convert_data_slot(1, -1);
@@ -65,7 +51,7 @@ void generate_problem_27()
         "@T1@@C1@Utilizzando la relazione @bD@@iG@@u0@(@iT@) = @bD@@iH@@u0@(298 K) - @iT@@bD@@iS@@u0@(298 K),  "
         "prevedere approssimativamente a quali temperature avviene spontaneamente a pressione atmosferica la "
         "reazione";
-    const std::int32_t direction = draw_statement_and_reaction(n, w, 50, 105, 100);
+    const std::int32_t direction = draw_statement_and_reaction(n, w, 582, 50, 105, 100);
     show_chemistry_fact(170, 155, 300);
     const float sign = direction == right_to_left ? -1.0f : 1.0f;
     const float dh = sign * thermo.dH;

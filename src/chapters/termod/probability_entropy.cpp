@@ -16,7 +16,6 @@
 #include "numbers/formatted_conversions.h"
 #include "numbers/random_stream.h"
 #include "numbers/value_slots.h"
-#include "text/justified_text.h"
 
 namespace termod {
 namespace {
@@ -131,16 +130,12 @@ void add_to_reaction_entropy(const ReactionSpecies& s)
     value_slots[1].uncertainty += slot_uncertainty(19);
 }
 
-// The reaction drawn under the statement of problems 24 and 25, forwards or
-// backwards; the answer is slot 1, negated for the backward reaction.
-// The statement box reaches down to the equation.
+// The reaction drawn under the statement of problems 24 and 25, at the foot
+// of its box, forwards or backwards; the answer is slot 1, negated for the
+// backward reaction.
 void draw_reaction_and_answer(const EntropyReaction& r, std::int32_t x_right, std::int32_t top, std::int32_t bottom)
 {
-    draw_problem_statement_in_box(160, x_right, top, bottom, "", selected_problem_level());
-    draw_justified_text(160, x_right, top, strip_trailing_blanks(problem_texts.problem_text));
-    const std::int32_t direction = random_int(1, 2);
-    problem_texts.table_buffer = reaction_with_states(r.number, 1, r.w, direction);
-    draw_centred_equation(problem_texts.table_buffer, bottom);
+    const std::int32_t direction = draw_statement_and_reaction(r.number, r.w, x_right, top, bottom, bottom);
     if (direction == right_to_left) value_slots[1].value = -slot_value(1);
     convert_data_slot(1, -1);
     problem_texts.answer_text = slot_text(1) + " J/K";

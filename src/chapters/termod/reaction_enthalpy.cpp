@@ -16,7 +16,6 @@
 #include "numbers/random_stream.h"
 #include "numbers/value_slots.h"
 #include "text/article_name.h"
-#include "text/justified_text.h"
 
 namespace termod {
 namespace {
@@ -45,13 +44,6 @@ std::string_view state_word(char state)
 // Reactions whose enthalpy problems 14 and 15 ask (problem 15 leaves out 6).
 constexpr std::string_view formation_reactions = "  1  2  3  4  6  9 15 16 18 21 22 23 46 47 57 73 74 75 76";
 constexpr std::string_view mass_reactions = "  1  2  3  4  9 15 16 18 21 22 23 46 47 57 73 74 75 76";
-
-// Statement box of the Hess's-law problems: the text justified in the box.
-void draw_statement_in_box(std::int32_t y, std::int32_t y_bottom)
-{
-    draw_problem_statement_in_box(160, 582, y, y_bottom, "", selected_problem_level());
-    draw_justified_text(160, 582, y, strip_trailing_blanks(problem_texts.problem_text));
-}
 
 // "2C@d8@H@d14@O@d2@": the amount before the formula when it is not 1.
 std::string with_amount(std::int32_t amount, std::string_view formula)
@@ -217,7 +209,7 @@ void generate_problem_13()
     set_slot_uncertainty(5, enthalpy,
                          static_cast<float>(a1) * slot_uncertainty(2) + static_cast<float>(a2) * slot_uncertainty(4));
     problem_texts.answer_text = slot_text(5) + " kJ";
-    draw_statement_in_box(45, 110);
+    draw_problem_text_in_box(160, 582, 45, 110);
     draw_centred_equation(equation, 110);
     show_chemistry_fact(160, 160, 280);
 }
@@ -231,10 +223,7 @@ void generate_problem_14()
         reaction_species(n), w,
         {"@T1@@C1@L'entalpia standard di formazione di ", "@T1@@C1@Le entalpie standard di formazione di ",
          " a 298 K è pari a", " a 298 K sono pari a", 131, 138, -241.8f, " kJ/mol. Calcolare la variazione di entalpia standard a 298 K nella reazione"});
-    draw_statement_in_box(50, 100);
-    const std::int32_t direction = random_int(1, 2);
-    problem_texts.table_buffer = reaction_with_states(n, 1, w, direction);
-    draw_centred_equation(problem_texts.table_buffer, 100);
+    const std::int32_t direction = draw_statement_and_reaction(n, w, 582, 50, 100, 100);
     show_chemistry_fact(200, 160, 360);
     if (direction == right_to_left) value_slots[1].value = -slot_value(1);
     convert_data_slot(1, -1);
@@ -285,7 +274,7 @@ void generate_problem_15()
     problem_texts.problem_text = "@T1@@C1@Calcolare @bD@@iH@@u0@ per la reazione a " + slot_text(1) + "@uo@C di " +
                                  slot_text(2) + " g di " + first.text + " secondo l'equazione";
     problem_texts.answer_text = slot_text(3) + " kJ";
-    draw_statement_in_box(45, 85);
+    draw_problem_text_in_box(160, 582, 45, 85);
     problem_texts.table_buffer = reaction_with_states(n, 0, w, 1);
     draw_centred_equation(problem_texts.table_buffer, 85);
     show_chemistry_fact(170, 145, 280);

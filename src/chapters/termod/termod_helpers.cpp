@@ -12,6 +12,7 @@
 #include "numbers/formatted_conversions.h"
 #include "numbers/random_stream.h"
 #include "numbers/value_slots.h"
+#include "text/justified_text.h"
 #include "text/markup_text.h"
 
 namespace termod {
@@ -226,6 +227,22 @@ std::string formation_sum_statement(const std::vector<ReactionSpecies>& species,
 std::string reaction_with_states(std::int32_t n, std::int32_t mode, std::int32_t w, std::int32_t direction)
 {
     return add_state_subscripts(reaction_record(n), mode, w, direction).value_or(std::string());
+}
+
+void draw_problem_text_in_box(std::int32_t x_left, std::int32_t x_right, std::int32_t y_top, std::int32_t y_bottom)
+{
+    draw_problem_statement_in_box(x_left, x_right, y_top, y_bottom, "", selected_problem_level());
+    draw_justified_text(x_left, x_right, y_top, strip_trailing_blanks(problem_texts.problem_text));
+}
+
+std::int32_t draw_statement_and_reaction(std::int32_t n, std::int32_t w, std::int32_t x_right, std::int32_t y_top,
+                                         std::int32_t y_bottom, std::int32_t equation_y)
+{
+    draw_problem_text_in_box(160, x_right, y_top, y_bottom);
+    const std::int32_t direction = random_int(1, 2);
+    problem_texts.table_buffer = reaction_with_states(n, 1, w, direction);
+    draw_centred_equation(problem_texts.table_buffer, equation_y);
+    return direction;
 }
 
 void draw_centred_equation(const std::string& equation, std::int32_t y)
