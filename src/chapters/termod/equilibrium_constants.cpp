@@ -23,6 +23,12 @@
 namespace termod {
 namespace {
 
+// K as a REAL, when a REAL holds it and its reciprocal with a normal value.
+bool single_holds(float k)
+{
+    return std::isfinite(k) && k >= FLT_MIN && std::isfinite(1.0f / k) && 1.0f / k >= FLT_MIN;
+}
+
 // A gas reaction and the temperature at which its constant is asked.
 struct GasEquilibrium {
     ReactionThermo at_25;  // dH (kJ) and dS (J/K) at 25 °C
@@ -52,31 +58,13 @@ GasEquilibrium draw_gas_equilibrium(std::int32_t problem, std::int32_t textbook_
 // The temperature shows as many digits as its whole part has.
 void show_temperature(float t) { set_slot_uncertainty(19, t, 3.0f); }
 
-// K as a REAL, when a REAL holds it and its reciprocal with a normal value.
-bool single_holds(float k)
-{
-    return std::isfinite(k) && k >= FLT_MIN && std::isfinite(1.0f / k) && 1.0f / k >= FLT_MIN;
-}
-
-// The constant of the reaction or of its reverse with two digits: through
-// slot 5 as a REAL where it fits, else from dG in double precision.
-std::string constant_text(float k, double dg, double kelvin, bool reversed)
-{
-    if (single_holds(k)) {
-        set_slot_digits(5, reversed ? 1.0f / k : k, 2);
-        return slot_text(5);
-    }
-    const double exponent = -1000.0 * dg / (8.314 * kelvin);
-    return significant_markup(std::exp(reversed ? -exponent : exponent), 2);
-}
-
 // ΔG°(T) ≈ ΔH°(298 K) − TΔS°(298 K) and its K, with t as drawn.
 std::string estimated_constant(const GasEquilibrium& g, bool reversed)
 {
     const float kelvin = g.t + 273.15f;
     value_slots[3].value = g.at_25.dH + g.at_25.dS * kelvin * -0.001f;
     const float k = std::exp(-1000.0f * slot_value(3) / (8.314f * kelvin));
-    return constant_text(k, slot_value(3), kelvin, reversed);
+    return equilibrium_constant_text(k, slot_value(3), kelvin, reversed);
 }
 
 // Salt, solubilities at 25 and 100 °C in g per 100 mL as written, and its dissolution.
@@ -96,6 +84,18 @@ constexpr std::array<SaltSolubility, 6> salt_solubilities{{
 constexpr std::int32_t one_to_one_salt = 6;
 
 }  // namespace
+
+// The constant of the reaction or of its reverse with two digits: through
+// slot 5 as a REAL where it fits, else from dG in double precision.
+std::string equilibrium_constant_text(float k, double dg, double kelvin, bool reversed)
+{
+    if (single_holds(k)) {
+        set_slot_digits(5, reversed ? 1.0f / k : k, 2);
+        return slot_text(5);
+    }
+    const double exponent = -1000.0 * dg / (8.314 * kelvin);
+    return significant_markup(std::exp(reversed ? -exponent : exponent), 2);
+}
 
 void generate_problem_28()
 {
@@ -139,7 +139,7 @@ void generate_problem_29()
     // The constant with dH and dS carried to t by the heat capacities.
     const ReactionThermo at_t =
         compute_reaction_thermo(problem_texts.table_buffer, water_as_vapour, g.t).value_or(ReactionThermo{});
-    answer += ": " + constant_text(at_t.equilibrium_constant, at_t.dG, g.t + 273.15f, reversed);
+    answer += ": " + equilibrium_constant_text(at_t.equilibrium_constant, at_t.dG, g.t + 273.15f, reversed);
     problem_texts.answer_text = answer;
 }
 

@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 
+#include "chapters/termod/termod_problems.h"
 #include "frame/app_state.h"
 #include "termod_fixture.h"
 
@@ -169,6 +170,28 @@ TEST_F(ChapterSix, DissolutionEnthalpyAndEntropyFromTwoSolubilities)
         EXPECT_TRUE(within_last_digit(at(a, 1), ds));
         EXPECT_NE(backend.log_text().find("Dic. 07"), std::string::npos);
     });
+}
+
+TEST_F(ChapterSix, ConstantsBeyondSinglePrecisionShowFromTheFreeEnergy)
+{
+    struct Case {
+        float k;
+        double dg, kelvin;
+        bool reversed;
+        const char* shown;
+    };
+    // dG = -200 kJ at 300 K: K = e^80.19 = 6.7e34, its reverse 1.5e-35.
+    const Case cases[] = {
+        {-1.0f, -200.0, 300.0, false, "6.7\u202210@u34@"},
+        {-1.0f, -200.0, 300.0, true, "1.5\u202210@u-35@"},
+        {3.0e-39f, 220.0, 300.0, false, "4.9\u202210@u-39@"},
+        {3.0e-39f, 220.0, 300.0, true, "2.0\u202210@u38@"},
+        {2.0e-30f, 170.0, 300.0, true, "5.0\u202210@u29@"},
+        {0.1523f, 7.874, 503.15, false, "0.15"},
+        {0.1523f, 7.874, 503.15, true, "6.6"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(termod::equilibrium_constant_text(c.k, c.dg, c.kelvin, c.reversed), c.shown) << c.dg << " " << c.reversed;
 }
 
 TEST_F(ChapterSix, TextVersionOfTheEquilibriumConstants)
