@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "chapters/termod/termod_problems.h"
+#include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
 #include "numbers/fixed_width.h"

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "chapters/termod/termod_problems.h"
+#include "frame/app_state.h"
 #include "chemistry/equation_text.h"
 #include "chemistry/gas_reactions.h"
 #include "chemistry/reaction_thermo.h"

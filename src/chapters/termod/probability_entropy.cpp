@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "chapters/termod/termod_problems.h"
+#include "frame/app_state.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/equation_text.h"
 #include "chemistry/table_fields.h"

@@ -3,17 +3,17 @@
 #include <string>
 
 #include "chapters/termod/termod_problems.h"
+#include "frame/app_state.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/equation_text.h"
 #include "chemistry/molar_mass.h"
 #include "chemistry/table_fields.h"
 #include "frame/generator_kit.h"
+#include "frame/statement_equation.h"
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
 #include "numbers/random_stream.h"
 #include "numbers/value_slots.h"
-#include "text/justified_text.h"
-#include "text/markup_text.h"
 
 namespace termod {
 
@@ -229,12 +229,6 @@ std::string reaction_with_states(std::int32_t n, std::int32_t mode, std::int32_t
     return add_state_subscripts(reaction_record(n), mode, w, direction).value_or(std::string());
 }
 
-void draw_problem_text_in_box(std::int32_t x_left, std::int32_t x_right, std::int32_t y_top, std::int32_t y_bottom)
-{
-    draw_problem_statement_in_box(x_left, x_right, y_top, y_bottom, "", selected_problem_level());
-    draw_justified_text(x_left, x_right, y_top, strip_trailing_blanks(problem_texts.problem_text));
-}
-
 std::int32_t draw_statement_and_reaction(std::int32_t n, std::int32_t w, std::int32_t x_right, std::int32_t y_top,
                                          std::int32_t y_bottom, std::int32_t equation_y)
 {
@@ -243,14 +237,6 @@ std::int32_t draw_statement_and_reaction(std::int32_t n, std::int32_t w, std::in
     problem_texts.table_buffer = reaction_with_states(n, 1, w, direction);
     draw_centred_equation(problem_texts.table_buffer, equation_y);
     return direction;
-}
-
-void draw_centred_equation(const std::string& equation, std::int32_t y)
-{
-    const std::string shown(strip_trailing_blanks(equation));
-    const std::int32_t width = measure_markup_text(0, 2000, shown).x;
-    draw_markup_text(160 + (420 - width) / 2, y, shown);
-    problem_texts.problem_text = std::string(strip_trailing_blanks(problem_texts.problem_text)) + " " + shown;
 }
 
 }  // namespace termod

@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "frame/app_state.h"
+#include "frame/statement_equation.h"
 
 // What the chapter keeps from one call to the next: per problem, the variant,
 // compound, reaction entry or number its previous visit drew, which
@@ -26,7 +26,7 @@ namespace termod {
 // visit posed.
 inline bool repeats_last_draw(std::int32_t problem, std::int32_t draw)
 {
-    return app_state.version_number == no_version && draw == thermo_kinetics_state.last_draw[problem];
+    return repeats_last_pick(draw, thermo_kinetics_state.last_draw[problem]);
 }
 
 // random_int (lo, hi), drawn again while it repeats the previous visit's.
@@ -128,20 +128,11 @@ std::string state_subscript(const ReactionSpecies& s, std::int32_t w);
 // The reaction record n with states, as the statement shows it.
 std::string reaction_with_states(std::int32_t n, std::int32_t mode, std::int32_t w, std::int32_t direction);
 
-// The statement frame from y_top to y_bottom with no text of its own and
-// problem_text justified inside it.
-void draw_problem_text_in_box(std::int32_t x_left, std::int32_t x_right, std::int32_t y_top, std::int32_t y_bottom);
-
 // The statement in its box, then reaction n with states (water as vapour
 // when w is 2) centred at equation_y, forwards or, as drawn, backwards;
 // returns the direction (2 backwards).
 std::int32_t draw_statement_and_reaction(std::int32_t n, std::int32_t w, std::int32_t x_right, std::int32_t y_top,
                                          std::int32_t y_bottom, std::int32_t equation_y);
-
-// Draws the equation centred under a statement drawn between x 160 and 580
-// (width measured off the page), then appends it after a blank to the
-// statement drawn before it, so that the export carries it.
-void draw_centred_equation(const std::string& equation, std::int32_t y);
 
 // --- Equilibrium constants ---------------------------------------------------
 
