@@ -92,10 +92,11 @@ TEST_F(ChapterSix, HeatWithAHeatCapacityThatGrowsWithTemperature)
         const double moles = at(g, 8).value / molar_mass(compound_named(g[0]));
         const double heat = moles * 0.5 * (cp1.value + cp2.value) * per_unit * (t2.value - t1.value);
         const std::string shown_heat = match(answer_text(), "^NUM J$")[0];
-        if (t1.value == t2.value)
+        if (t1.value == t2.value) {
             EXPECT_EQ(shown_heat, "0");
-        else
+        } else {
             EXPECT_TRUE(within_rounding(shown(shown_heat), warming ? heat : -heat, {cp1, cp2}));
+        }
     });
 }
 
@@ -129,7 +130,7 @@ TEST_F(ChapterSix, SamplesInContactReachOneTemperature)
         const auto a = match(answer_text(), "^NUM@uo@C; NUM (k?J)$");
         EXPECT_TRUE(within_rounding(at(a, 0), tf, {at(g, 6), at(g, 7)}));
         const double heat = std::abs((at(g, 2).value - at(a, 0).value) * c1);
-        if (std::abs(heat - 500.0) > 2.0) EXPECT_EQ(a[2], heat < 500.0 ? "J" : "kJ");
+        if (std::abs(heat - 500.0) > 2.0) { EXPECT_EQ(a[2], heat < 500.0 ? "J" : "kJ"); }
         EXPECT_TRUE(within_rounding(at(a, 1), a[2] == "J" ? heat : heat * 1e-3, {at(g, 6)}));
     });
 }
@@ -159,7 +160,7 @@ TEST_F(ChapterSix, WaterThroughItsChangesOfState)
         EXPECT_EQ(g[0] == "riscaldamento", to > from);
         const double heat = (water_enthalpy(to) - water_enthalpy(from)) * at(g, 1).value / 18.016;
         const auto a = match(answer_text(), "^NUM (k?J)$");
-        if (std::abs(std::abs(heat) - 1000.0) > 2.0) EXPECT_EQ(a[1], std::abs(heat) < 1000.0 ? "J" : "kJ");
+        if (std::abs(std::abs(heat) - 1000.0) > 2.0) { EXPECT_EQ(a[1], std::abs(heat) < 1000.0 ? "J" : "kJ"); }
         EXPECT_TRUE(within_last_digit(at(a, 0), a[1] == "J" ? heat : heat * 1e-3));
     });
 }

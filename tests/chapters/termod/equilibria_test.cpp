@@ -102,8 +102,8 @@ double constant_at(const Thermo& r, double t, bool corrected)
 // A temperature above 100 °C is cut to tens, above 1000 °C to hundreds.
 void expect_cut(const Shown& t)
 {
-    if (t.value > 1000.0) EXPECT_EQ(std::fmod(t.value, 100.0), 0.0);
-    if (t.value > 100.0) EXPECT_EQ(std::fmod(t.value, 10.0), 0.0);
+    if (t.value > 1000.0) { EXPECT_EQ(std::fmod(t.value, 100.0), 0.0); }
+    if (t.value > 100.0) { EXPECT_EQ(std::fmod(t.value, 10.0), 0.0); }
     EXPECT_EQ(t.last_place, 0);
 }
 

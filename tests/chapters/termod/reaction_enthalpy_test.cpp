@@ -72,8 +72,9 @@ TEST_F(ChapterSix, CombustionOfAnOrganicSolidAtTemperature)
         // Uncertainties add as magnitudes.
         const double u_dh = (datum_uncertainty(q) / q.value + datum_uncertainty(m) / m.value) * std::abs(dh);
         const double u_nrt = (datum_uncertainty(m) / m.value + datum_uncertainty(t) / kelvin) * nrt;
-        if (const auto d = digits_for(dh - dn * nrt, std::abs(dn) * u_nrt + u_dh); d != 0)
+        if (const auto d = digits_for(dh - dn * nrt, std::abs(dn) * u_nrt + u_dh); d != 0) {
             EXPECT_EQ(at(a, 1).digits, d);
+        }
     });
 }
 
@@ -105,7 +106,7 @@ TEST_F(ChapterSix, HessLawOverABalancedReactionOfInventedCompounds)
             if (t.formula == g[0]) combustion = -at(g, 3).value;
             if (t.formula == g[1]) combustion = -at(g, 4).value;
             if (t.formula == "CO") combustion = at(g, 5).value * 0.5;
-            if (t.formula == g[0] || t.formula == g[1]) EXPECT_NE(combustion, 0.0);
+            if (t.formula == g[0] || t.formula == g[1]) { EXPECT_NE(combustion, 0.0); }
             dh += (t.reactant ? 1 : -1) * t.coefficient * combustion;
         }
         EXPECT_TRUE(within_last_digit(at(match(answer_text(), "^NUM kJ$"), 0), dh));
@@ -182,7 +183,7 @@ TEST_F(ChapterSix, ReactionEnthalpyOfAMassAtAnotherTemperature)
         const Shown shown_heat = at(match(answer_text(), "^NUM kJ$"), 0);
         EXPECT_TRUE(within_rounding(shown_heat, heat, {mass}));
         const double spread = (datum_uncertainty(mass) / mass.value + uncertainty / std::abs(dh)) * std::abs(heat);
-        if (const auto d = digits_for(heat, spread); d != 0) EXPECT_EQ(shown_heat.digits, d);
+        if (const auto d = digits_for(heat, spread); d != 0) { EXPECT_EQ(shown_heat.digits, d); }
         first_species.insert(g[2]);
     });
     // Reaction 23 burns P4 to P4O10, whose heat capacity is blank.
