@@ -20,12 +20,22 @@ constexpr std::string_view multiplication_dot = "\u2022";
 
 std::int32_t clamp_digits(std::int32_t digits) { return std::clamp(digits, 1, max_digits); }
 
-// The exponent written after the "E" of an E or ES field.
+// Where the exponent of an E or ES field begins: at its "E", or, for an
+// exponent of three digits, which takes the letter's place, at its sign.
+std::optional<std::size_t> exponent_start(std::string_view text)
+{
+    if (const auto e = text.find('E'); e != std::string_view::npos) return e;
+    const auto sign = text.find_last_of("+-");
+    if (sign == std::string_view::npos || sign == 0) return std::nullopt;
+    return sign;
+}
+
+// The exponent written at the end of an E or ES field.
 std::optional<std::int32_t> exponent_after_e(std::string_view text)
 {
-    const auto e = text.find('E');
-    if (e == std::string_view::npos) return std::nullopt;
-    return read_i(text.substr(e + 1, 3));
+    const auto start = exponent_start(text);
+    if (!start) return std::nullopt;
+    return read_i(strip_blanks(text.substr(text[*start] == 'E' ? *start + 1 : *start)));
 }
 
 // 10^n in single precision, by squaring.
@@ -60,7 +70,7 @@ std::optional<std::int32_t> typed_digit_count(std::string_view text)
     return static_cast<std::int32_t>(item.size() - first);
 }
 
-std::string display_text_for(float value, std::int32_t digits)
+std::string display_text_for(double value, std::int32_t digits)
 {
     const std::string scientific_field = format_es(value, 20, digits - 1);
     const std::string_view scientific = strip_blanks(scientific_field);
@@ -75,10 +85,10 @@ std::string display_text_for(float value, std::int32_t digits)
         text.insert(0, "0");
     else if (text.starts_with("-."))
         text.insert(1, "0");
-    if (const auto mark = text.find('E'); mark != std::string::npos) {
+    if (const auto mark = exponent_start(text); mark && text.find('.') < *mark) {
         char exponent[12];
         const auto end = std::to_chars(exponent, exponent + sizeof exponent, *e).ptr;
-        text.resize(mark);
+        text.resize(*mark);
         text.append(multiplication_dot).append("10@u").append(exponent, end).push_back('@');
     }
     if (text.ends_with('.')) text.pop_back();
@@ -120,6 +130,12 @@ void digits_from_uncertainty(ValueSlot& slot)
 }
 
 }  // namespace
+
+std::string significant_markup(double value, std::int32_t digits)
+{
+    if (!std::isfinite(value)) return "?";
+    return display_text_for(value == 0.0 ? 0.0 : value, clamp_digits(digits));
+}
 
 void convert_data_slot(std::int32_t slot, std::int32_t mode)
 {

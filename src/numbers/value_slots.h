@@ -30,3 +30,7 @@ extern ValueSlotTable value_slots;
 // mode -1:    digits from uncertainty, value and uncertainty kept.
 // Every mode rewrites input_text and display_text.
 void convert_data_slot(std::int32_t slot, std::int32_t mode);
+
+// The display_text of a value shown with `digits` significant digits, for a
+// value that a REAL cannot hold ("6.6•10@u45@"); "?" when it is not finite.
+std::string significant_markup(double value, std::int32_t digits);

@@ -179,6 +179,19 @@ TEST(ValueSlots, NonFiniteNumbersShowAQuestionMark)
     EXPECT_EQ(converted(2, 1.5f, 2).display_text, "1.5");
 }
 
+TEST(ValueSlots, NumbersBeyondARealShowAsASlotWouldShowThem)
+{
+    EXPECT_EQ(significant_markup(6.56e45, 2), "6.6\u202210@u45@");
+    EXPECT_EQ(significant_markup(-1.449e-60, 2), "-1.4\u202210@u-60@");
+    // Three-digit exponents, whose field has no room for the letter.
+    EXPECT_EQ(significant_markup(2.5e123, 2), "2.5\u202210@u123@");
+    EXPECT_EQ(significant_markup(9.96e-150, 2), "1.0\u202210@u-149@");
+    // Within a REAL's range the text is the slot's.
+    for (const float v : {0.1523f, 6.566f, 1.0e30f, 3.3e-12f, 0.0f})
+        EXPECT_EQ(significant_markup(v, 2), converted(4, v, 2).display_text) << v;
+    EXPECT_EQ(significant_markup(std::numeric_limits<double>::infinity(), 2), "?");
+}
+
 TEST(ValueSlots, StoredValueIsTheValueShown)
 {
     set_random_seed(2024);

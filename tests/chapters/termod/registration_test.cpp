@@ -1,0 +1,116 @@
+// The chapter's registration, the walk for problems outside it, the memory
+// that keeps "Nessuna Versione" from repeating a pick, and the sweep over
+// every problem.
+#include <cmath>
+#include <regex>
+#include <string>
+
+#include "chapters/chapter_registry.h"
+#include "chapters/termod/thermo_kinetics_chapter.h"
+#include "frame/app_state.h"
+#include "frame/generator_protocol.h"
+#include "termod_fixture.h"
+
+namespace termod_test {
+namespace {
+
+TEST_F(ChapterSix, RegistersSixSectionsAndThirtyEightLevels)
+{
+    struct Section {
+        const char* title;
+        std::int32_t first;
+    };
+    const Section sections[] = {{"Energia ed Entalpia", 1},     {"Entalpia di reazione", 10},
+                                {"Probabilità ed Entropia", 16}, {"Energia libera", 26},
+                                {"Costanti di equilibrio", 28}, {"Cinetica chimica", 31}};
+    const std::int32_t levels[] = {2, 2, 2, 3, 3, 4, 4, 4, 3, 3, 3, 4, 3, 3, 4, 3, 4, 5, 5,
+                                   3, 4, 3, 4, 3, 4, 3, 3, 3, 4, 4, 3, 3, 3, 3, 3, 3, 3, 3};
+    ASSERT_EQ(chapter_index.section_count, 6);
+    for (std::int32_t e = 1; e <= 6; ++e) {
+        const SidePanelEntry& entry = chapter_index.side_panel[e];
+        EXPECT_EQ(entry.title, sections[e - 1].title);
+        EXPECT_EQ(entry.first_problem, sections[e - 1].first);
+        EXPECT_EQ(entry.top, 20 + 20 * e);
+        EXPECT_EQ(entry.bottom, 35 + 20 * e);
+    }
+    EXPECT_EQ(chapter_index.side_panel[7].top, 0);
+    EXPECT_EQ(app_state.problem_count, 38);
+    for (std::int32_t k = 1; k <= 38; ++k) EXPECT_EQ(chapter_index.problem_level[k], levels[k - 1]) << k;
+
+    register_chapter_generators();
+    EXPECT_EQ(chapter_generators.by_chapter[6], &run_thermo_kinetics_chapter);
+}
+
+TEST_F(ChapterSix, AProblemOutsideTheChapterDrawsNothing)
+{
+    for (const std::int32_t k : {0, 39}) {
+        app_state.problem_count = 3;
+        problem_texts.problem_text = "prima";
+        generate(k, 5);
+        EXPECT_EQ(app_state.problem_count, 38);
+        EXPECT_EQ(statement(), "prima");
+        answer();
+        EXPECT_TRUE(backend.log().empty()) << backend.log_text();
+    }
+}
+
+TEST_F(ChapterSix, EveryProblemDrawsItsStatementAndItsAnswer)
+{
+    for (std::int32_t k = 1; k <= 38; ++k) {
+        for (const std::int32_t version : {text_version, 4321, 9876543}) {
+            generate(k, version);
+            const std::string drawn = backend.log_text();
+            EXPECT_NE(drawn.find("Problema 6." + std::to_string(k)), std::string::npos) << k;
+            // The frame leaves a fact box out where it would cover the page; 31 never asks for one.
+            if (k == 31) { EXPECT_EQ(drawn.find("Fatti della Chimica"), std::string::npos); }
+            EXPECT_EQ(problem_texts.problem_printable, k == 31 ? 0 : 1) << k;
+            EXPECT_FALSE(answer_text().empty()) << k;
+            EXPECT_EQ(answer_text().find_first_of("?*"), std::string::npos) << k << " " << answer_text();
+            EXPECT_EQ(answer_text().find("nan"), std::string::npos) << k << " " << answer_text();
+            // The same version gives the same texts.
+            const std::string text = statement(), result = answer_text();
+            generate(k, version);
+            EXPECT_EQ(statement(), text) << k;
+            EXPECT_EQ(answer_text(), result) << k;
+            answer();
+            EXPECT_NE(backend.log_text().find("R"), std::string::npos) << k;
+        }
+    }
+}
+
+// What a visit picks, read from its statement: under "Nessuna Versione" two
+// visits in a row never pick the same.
+struct Pick {
+    std::int32_t problem;
+    const char* pattern;
+};
+constexpr Pick picks[] = {
+    {4, "g di ([a-z]+) che"},
+    {5, "@dp@ d(?:ell'|el |ello )(.+?), che"},
+    {6, "^Un campione di [^ ]+ g di (.+?) a"},
+    {10, "combustione (d.+?) \\("},
+    {16, "e ([0-9])@iE@@d0@ e con"},
+    {18, "e ([0-9])@iE@@d0@ alle"},
+    {19, "del ([a-z]+) livello"},
+    {20, "g di (.+?) \\("},
+    {23, "g di (.+?) sono"},
+    {30, "satura di (.+?) è"},
+    {38, "in fase gas (.+?) è"},
+};
+
+TEST_F(ChapterSix, NessunaVersioneNeverRepeatsThePreviousPick)
+{
+    for (const Pick& p : picks) {
+        std::string previous;
+        for (std::int32_t seed = 1; seed <= 25; ++seed) {
+            generate(p.problem, no_version, 1000 + seed);
+            std::smatch m;
+            ASSERT_TRUE(std::regex_search(statement(), m, std::regex(p.pattern))) << p.problem << ": " << statement();
+            EXPECT_NE(m[1].str(), previous) << p.problem;
+            previous = m[1].str();
+        }
+    }
+}
+
+}  // namespace
+}  // namespace termod_test
