@@ -1,81 +1,8 @@
 #include "nobase_fixture.h"
 
-#include <cmath>
-#include <regex>
-
 #include "chapters/nobase/basic_notions_chapter.h"
 
 namespace nobase_test {
-
-namespace {
-
-constexpr const char* number_pattern = R"(-?[0-9]+\.?[0-9]*(?:•10@u-?[0-9]+@)?)";
-
-}  // namespace
-
-Shown shown(std::string_view markup)
-{
-    Shown s;
-    std::string text(markup);
-    std::int32_t exponent = 0;
-    if (const auto dot = text.find("•10@u"); dot != std::string::npos) {
-        exponent = std::stoi(text.substr(dot + std::string("•10@u").size()));
-        text.resize(dot);
-    }
-    const bool negative = !text.empty() && text[0] == '-';
-    if (negative) text.erase(0, 1);
-    const auto point = text.find('.');
-    const std::int32_t decimals =
-        point == std::string::npos ? 0 : static_cast<std::int32_t>(text.size() - point - 1);
-    std::string digits = text;
-    if (point != std::string::npos) digits.erase(point, 1);
-    const std::int32_t integer_digits = static_cast<std::int32_t>(point == std::string::npos ? text.size() : point);
-    const auto first = digits.find_first_not_of('0');
-    s.significand = first == std::string::npos ? "0" : digits.substr(first);
-    s.digits = static_cast<std::int32_t>(s.significand.size());
-    s.last_place = exponent - decimals;
-    s.first_place = first == std::string::npos ? s.last_place
-                                               : exponent + integer_digits - 1 - static_cast<std::int32_t>(first);
-    s.value = std::stod(text.empty() ? "0" : text) * std::pow(10.0, exponent) * (negative ? -1.0 : 1.0);
-    return s;
-}
-
-std::vector<std::string> match(const std::string& text, const std::string& pattern)
-{
-    std::string expanded = pattern;
-    for (std::size_t at = expanded.find("NUM"); at != std::string::npos; at = expanded.find("NUM", at)) {
-        expanded.replace(at, 3, std::string("(") + number_pattern + ")");
-        at += std::string(number_pattern).size() + 2;
-    }
-    std::smatch groups;
-    if (!std::regex_search(text, groups, std::regex(expanded))) {
-        ADD_FAILURE() << "no match for " << pattern << " in " << text;
-        return std::vector<std::string>(20);
-    }
-    std::vector<std::string> result;
-    for (std::size_t i = 1; i < groups.size(); ++i) result.push_back(groups[i].str());
-    result.resize(20);
-    return result;
-}
-
-::testing::AssertionResult within_last_digit(const Shown& answer, double exact, double units)
-{
-    const double tolerance = units * std::pow(10.0, answer.last_place) + 1e-5 * std::fabs(exact);
-    if (std::fabs(answer.value - exact) <= tolerance) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "shown " << answer.value << ", exact " << exact << ", tolerance "
-                                         << tolerance;
-}
-
-::testing::AssertionResult within_rounding(const Shown& answer, double exact, std::initializer_list<Shown> data)
-{
-    double relative = 1e-5;
-    for (const Shown& datum : data)
-        if (datum.value != 0.0) relative += 0.5 * std::pow(10.0, datum.last_place) / std::fabs(datum.value);
-    const double tolerance = 0.51 * std::pow(10.0, answer.last_place) + relative * std::fabs(exact);
-    if (std::fabs(answer.value - exact) <= tolerance) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "shown " << answer.value << ", exact " << exact << ", tolerance "
-                                         << tolerance;
-}
 
 ChapterOne::ChapterOne() : ChapterTest(1, run_basic_notions_chapter) {}
 

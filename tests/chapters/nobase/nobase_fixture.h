@@ -13,34 +13,15 @@
 #include <vector>
 
 #include "support/chapter_fixture.h"
+#include "support/shown_numbers.h"
 
 namespace nobase_test {
 
-// A number as shown: its value, its significant digits and the decimal
-// place (power of ten) of its last digit.
-struct Shown {
-    double value = 0.0;
-    std::int32_t digits = 0;
-    std::int32_t last_place = 0;
-    std::string significand;  // the significant digits, without point or sign
-    std::int32_t first_place = 0;  // power of ten of the first significant digit
-};
-
-// Reads "-1.23•10@u-3@", "0.0120", "5.•10@u2@" or "120".
-Shown shown(std::string_view markup);
-
-// The groups of the first match of pattern in text; a failed match is a
-// test failure and gives empty groups. The token NUM stands for a shown
-// number.
-std::vector<std::string> match(const std::string& text, const std::string& pattern);
-
-// |shown - exact| within `units` of the shown number's last digit, plus a
-// relative 1e-5 for single precision.
-::testing::AssertionResult within_last_digit(const Shown& answer, double exact, double units = 0.51);
-
-// The same, where the result was computed from data more precise than
-// their display: each datum adds half a unit of its last digit, relative.
-::testing::AssertionResult within_rounding(const Shown& answer, double exact, std::initializer_list<Shown> data);
+using testing_support::match;
+using testing_support::Shown;
+using testing_support::shown;
+using testing_support::within_last_digit;
+using testing_support::within_rounding;
 
 class ChapterOne : public testing_support::ChapterTest {
 protected:
