@@ -134,11 +134,15 @@ void generate_problem_25()
         const std::int32_t changes = random_int(1, 4);
         for (std::int32_t n = 0; n < changes; ++n) spoil_coefficient(work);
     }
-    set_equation_statement(25, format_equation_text(1, work), 154);
+    const std::string shown = format_equation_text(1, work);
+    const std::string balanced = format_equation_text(1, record);
+    set_equation_statement(25, shown, 154);
+    // Changes can cancel out (a coefficient put in and taken down to 1, or
+    // raised and lowered again): the equation shown is then balanced.
     problem_texts.answer_text = "Bilanciata";
-    if (spoiled) {
+    if (shown != balanced) {
         problem_texts.answer_text = "No:";
-        append_after_one_blank(problem_texts.answer_text, format_equation_text(1, record));
+        append_after_one_blank(problem_texts.answer_text, balanced);
     }
     draw_equation_statement(60, 80);
     show_chemistry_fact(200, 160, 300);
