@@ -54,10 +54,49 @@ float relative_molar(const SaltMasses& s)
     return s.element_uncertainty / s.element + s.molar_uncertainty / s.molar;
 }
 
-// Problems 18 and 23 name the salts in an order drawn after the data.
+// Problems 18, 23 and 24 name the salts in an order drawn after the data.
 bool first_named_first()
 {
     return random_int(1, 2) != 2;
+}
+
+// "Un campione di <sample> g di una miscela di <salt> e <salt>", the salts
+// in drawn order.
+std::string sample_of_mixture(const Mixture& m, std::int32_t sample_slot)
+{
+    const bool in_order = first_named_first();
+    return "Un campione di " + slot_text(sample_slot) + " g di una miscela di " +
+           compound_name(in_order ? m.first : m.second) + " e " + compound_name(in_order ? m.second : m.first);
+}
+
+// Problems 16 and 21, up to the percentage's salt.
+std::string element_mass_statement(const Mixture& m)
+{
+    return "Calcolare quanto " + element_name(m.element) + " è contenuto in " + slot_text(8) +
+           " g di una miscela di " + named_mixture(m) + " al " + slot_text(9);
+}
+
+// Problems 19 and 22.
+std::string salt_to_add_statement(const Mixture& m)
+{
+    return "Calcolare quanto " + compound_name(m.second) + " si deve aggiungere a " + slot_text(8) + " g di " +
+           compound_name(m.first) + " perché la percentuale di " + element_name(m.element) +
+           " nella miscela risultante sia pari a " + slot_text(11) + "%";
+}
+
+// A salt and the slot of its stock, for problems 20 and 24.
+struct Stock {
+    std::int32_t compound;
+    std::int32_t slot;
+    float percentage;
+};
+
+std::string largest_mixture_statement(const Mixture& m, const Stock& a, std::string_view joint, const Stock& b)
+{
+    return "Calcolare la massima quantità di miscela di " + compound_name(a.compound) + std::string(joint) +
+           compound_name(b.compound) + " al " + slot_text(11) + "% di " + element_name(m.element) +
+           " che si può preparare avendo a disposizione " + slot_text(a.slot) + " g di " +
+           compound_formula(a.compound) + " e " + slot_text(b.slot) + " g di " + compound_formula(b.compound);
 }
 
 // The grams of each salt, the first of the set first.
@@ -114,8 +153,7 @@ void generate_problem_16()
     draw_grams(8);
     set_slot_digits(9, random_real(10.0f, 80.0f), random_int(3, 4));
     std::string& text = problem_texts.problem_text;
-    text = "Calcolare quanto " + element_name(m.element) + " è contenuto in " + slot_text(8) +
-           " g di una miscela di " + named_mixture(m) + " al " + slot_text(9);
+    text = element_mass_statement(m);
     const bool of_first = percentage_of_first(text);
     const SaltMasses& s = m.first_masses;
     const float f = mass_fraction(s);
@@ -157,13 +195,8 @@ void generate_problem_18()
     const std::int32_t d = random_int(3, 4);
     set_slot_digits(11, element, d);
     convert_data_slot(10, d);
-    const bool in_order = first_named_first();
-    const std::int32_t named_first = in_order ? m.first : m.second;
-    const std::int32_t named_second = in_order ? m.second : m.first;
-    problem_texts.problem_text = "Un campione di " + slot_text(10) + " g di una miscela di " +
-                                 compound_name(named_first) + " e " + compound_name(named_second) +
-                                 "  contiene " + slot_text(11) + " g di " + element_name(m.element) +
-                                 ". Calcolare le quantità dei due composti nel campione";
+    problem_texts.problem_text = sample_of_mixture(m, 10) + "  contiene " + slot_text(11) + " g di " +
+                                 element_name(m.element) + ". Calcolare le quantità dei due composti nel campione";
     convert_data_slot(9, d);
     set_slot_uncertainty(12, slot_value(10) - slot_value(9), slot_uncertainty(9) + slot_uncertainty(10));
     problem_texts.answer_text = salt_amounts_answer(m, 12);
@@ -182,10 +215,7 @@ void generate_problem_19()
     const std::int32_t d = random_int(3, 4);
     set_slot_digits(11, target, d);
     draw_grams(8);
-    problem_texts.problem_text = "Calcolare quanto " + compound_name(m.second) + " si deve aggiungere a " +
-                                 slot_text(8) + " g di " + compound_name(m.first) + " perché la percentuale di " +
-                                 element_name(m.element) + " nella miscela risultante sia pari a " +
-                                 slot_text(11) + "%";
+    problem_texts.problem_text = salt_to_add_statement(m);
     if (slot_value(11) > p1) {
         set_slot_digits(9, p1, d);
         problem_texts.answer_text = "@C1@@T1@Impossibile; " + element_symbol_of(m) + " in " +
@@ -213,11 +243,7 @@ void generate_problem_20()
     const std::int32_t d = random_int(3, 4);
     set_slot_digits(8, first_stock, d);
     set_slot_digits(9, random_real(0.1f * slot_value(8), 2.0f * slot_value(8)), d);
-    problem_texts.problem_text = "Calcolare la massima quantità di miscela di " + compound_name(m.first) +
-                                 " e di " + compound_name(m.second) + " al " + slot_text(11) + "% di " +
-                                 element_name(m.element) + " che si può preparare avendo a disposizione " +
-                                 slot_text(8) + " g di " + compound_formula(m.first) + " e " + slot_text(9) +
-                                 " g di " + compound_formula(m.second);
+    problem_texts.problem_text = largest_mixture_statement(m, {m.first, 8, p1}, " e di ", {m.second, 9, 0.0f});
     const float p = slot_value(11);
     // All of the first salt, with the second it needs; or all of the second,
     // with the first it needs. Whichever stock runs out first decides; where
@@ -242,8 +268,7 @@ void generate_problem_21()
     draw_grams(8);
     set_slot_digits(9, random_real(10.0f, 80.0f), random_int(3, 4));
     std::string& text = problem_texts.problem_text;
-    text = "Calcolare quanto " + element_name(m.element) + " è contenuto in " + slot_text(8) +
-           " g di una miscela di " + named_mixture(m) + " al " + slot_text(9);
+    text = element_mass_statement(m);
     const bool of_first = percentage_of_first(text);
     const float f1 = mass_fraction(m.first_masses);
     const float f2 = mass_fraction(m.second_masses);
@@ -266,10 +291,7 @@ void generate_problem_22()
     const Mixture m = pick_distinct_mixture(22);
     const Target t = draw_target(m);
     draw_grams(8);
-    problem_texts.problem_text = "Calcolare quanto " + compound_name(m.second) + " si deve aggiungere a " +
-                                 slot_text(8) + " g di " + compound_name(m.first) + " perché la percentuale di " +
-                                 element_name(m.element) + " nella miscela risultante sia pari a " +
-                                 slot_text(11) + "%";
+    problem_texts.problem_text = salt_to_add_statement(m);
     const float p = slot_value(11);
     // A target equal to the second salt's percentage cannot be reached
     // from the first salt's either.
@@ -313,13 +335,8 @@ void generate_problem_23()
     convert_data_slot(10, -1);
     value_slots[9].uncertainty = slot_uncertainty(10);
     convert_data_slot(9, -1);
-    const bool in_order = first_named_first();
-    const std::int32_t named_first = in_order ? m.first : m.second;
-    const std::int32_t named_second = in_order ? m.second : m.first;
-    problem_texts.problem_text = "Un campione di " + slot_text(11) + " g di una miscela di " +
-                                 compound_name(named_first) + " e " + compound_name(named_second) + " contiene " +
-                                 slot_text(12) + " g di " + element_name(m.element) +
-                                 ". Calcolare la composizione del campione";
+    problem_texts.problem_text = sample_of_mixture(m, 11) + " contiene " + slot_text(12) + " g di " +
+                                 element_name(m.element) + ". Calcolare la composizione del campione";
     problem_texts.answer_text = salt_amounts_answer(m, 10);
     draw_problem_text(180, 500, 60);
     show_chemistry_fact(180, 150, 380);
@@ -340,19 +357,10 @@ void generate_problem_24()
     const float excess = random_real(1.2f, 1.5f);
     set_slot_digits(10, excess * std::fabs(needed), random_int(3, 4));
 
-    struct Stock {
-        std::int32_t compound;
-        std::int32_t slot;
-        float percentage;
-    };
     Stock a{m.first, 8, m.first_masses.percentage};
     Stock b{m.second, 10, m.second_masses.percentage};
     if (!first_named_first()) std::swap(a, b);
-    problem_texts.problem_text = "Calcolare la massima quantità di miscela di " + compound_name(a.compound) +
-                                 " e " + compound_name(b.compound) + " al " + slot_text(11) + "% di " +
-                                 element_name(m.element) + " che si può preparare avendo a disposizione " +
-                                 slot_text(a.slot) + " g di " + compound_formula(a.compound) + " e " +
-                                 slot_text(b.slot) + " g di " + compound_formula(b.compound);
+    problem_texts.problem_text = largest_mixture_statement(m, a, " e ", b);
     if (outside(t)) {
         problem_texts.answer_text = percentages_answer(m, t, " è ");
     } else {

@@ -170,6 +170,18 @@ std::string balanced_equation()
     return std::string(strip_trailing_blanks(problem_texts.table_buffer));
 }
 
+// Problems 30 and 31: the mass of the asked species that goes with the
+// mass of the given one in slot 1.
+void pose_related_mass(const Reaction& r, std::int32_t asked, std::string_view relation, std::int32_t given,
+                       const StatementPlace& at)
+{
+    problem_texts.problem_text = "@T1@@C1@Calcolare la quantità di " + r.species(asked) + std::string(relation) +
+                                 slot_text(1) + " g di " + r.species(given) + " secondo l'equazione";
+    set_related_mass(r, given, asked);
+    draw_reaction_statement(r, at);
+    problem_texts.answer_text = balanced_equation() + "; " + slot_text(2) + " g";
+}
+
 }  // namespace
 
 void generate_problem_30()
@@ -184,12 +196,7 @@ void generate_problem_30()
         return asked != given;
     });
     draw_given_mass();
-    problem_texts.problem_text = "@T1@@C1@Calcolare la quantità di " + r.species(asked) +
-                                 " necessaria per reagire con " + slot_text(1) + " g di " + r.species(given) +
-                                 " secondo l'equazione";
-    set_related_mass(r, given, asked);
-    draw_reaction_statement(r, {582, 50, 90, 200, 140, 300});
-    problem_texts.answer_text = balanced_equation() + "; " + slot_text(2) + " g";
+    pose_related_mass(r, asked, " necessaria per reagire con ", given, {582, 50, 90, 200, 140, 300});
 }
 
 void generate_problem_31()
@@ -199,12 +206,7 @@ void generate_problem_31()
     const std::int32_t asked = random_int(1, r.reactants());
     draw_given_mass();
     const std::int32_t given = random_int(r.reactants() + 1, r.reactants() + r.products());
-    problem_texts.problem_text = "@T1@@C1@Calcolare la quantità di " + r.species(asked) +
-                                 " necessaria per dare " + slot_text(1) + " g di " + r.species(given) +
-                                 " secondo l'equazione";
-    set_related_mass(r, given, asked);
-    draw_reaction_statement(r, {560, 60, 100, 180, 150, 380});
-    problem_texts.answer_text = balanced_equation() + "; " + slot_text(2) + " g";
+    pose_related_mass(r, asked, " necessaria per dare ", given, {560, 60, 100, 180, 150, 380});
 }
 
 void generate_problem_32()
