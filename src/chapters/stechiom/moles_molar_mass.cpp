@@ -343,7 +343,8 @@ void generate_problem_10()
     std::string& text = problem_texts.problem_text;
     text = "Calcolare la percentuale in peso di " + element_name(e.element) + " nel";
     // "nell'" before a lower-case vowel, "nel " before anything else.
-    text += (std::string_view("aeiou").find(name.front()) != std::string_view::npos ? "l'" : " ") + name;
+    const bool vowel = !name.empty() && std::string_view("aeiou").find(name.front()) != std::string_view::npos;
+    text += (vowel ? "l'" : " ") + name;
     text += ", " + compound_formula(k);
     set_mass_percentage(1, molar_masses(k, e.group));
     problem_texts.answer_text = "@C1@@T1@" + slot_text(1) + "%";

@@ -385,7 +385,8 @@ void check_32(const std::string& s, const std::string& a)
     const auto named_mass = std::find_if(masses.begin(), masses.end(),
                                          [&](const ReactantMass& m) { return m.formula == r[1]; });
     ASSERT_NE(named_mass, masses.end());
-    EXPECT_EQ(named_mass->mass.value / (named.coefficient * named.molar_mass), least_moles_of_reaction(masses, species, v));
+    EXPECT_EQ(named_mass->mass.value / (named.coefficient * named.molar_mass),
+              least_moles_of_reaction(masses, species, v));
 }
 
 void check_33(const std::string& s, const std::string& a)
@@ -404,7 +405,9 @@ void check_33(const std::string& s, const std::string& a)
         const Species& sp = species.at(products[i].formula);
         EXPECT_TRUE(within_data_rounding(
             products[i].mass,
-            [&](const Values& v) { return least_moles_of_reaction(masses, species, v) * sp.coefficient * sp.molar_mass; },
+            [&](const Values& v) {
+                return least_moles_of_reaction(masses, species, v) * sp.coefficient * sp.molar_mass;
+            },
             values_of(masses)));
     }
 }

@@ -32,7 +32,8 @@ namespace {
         if (element_with_symbol(strip_trailing_blanks(composition.substr(at, 2))) == 0)
             return ::testing::AssertionFailure() << k << ": no element " << composition.substr(at, 2);
         const auto count = read_i(composition.substr(at + 2, 2));
-        if (!count || *count < 1) return ::testing::AssertionFailure() << k << ": count " << composition.substr(at + 2, 2);
+        if (!count || *count < 1)
+            return ::testing::AssertionFailure() << k << ": count " << composition.substr(at + 2, 2);
     }
     float uncertainty = 0.0f;
     if (!(compute_molar_mass(composition, uncertainty) > 0.0f) || uncertainty < 0.0f)

@@ -90,7 +90,8 @@ std::vector<Term> read_side(std::string_view side)
     std::size_t from = 0;
     while (from <= side.size()) {
         const std::size_t plus = side.find(" + ", from);
-        std::string_view term = strip_blanks(side.substr(from, plus == std::string_view::npos ? side.npos : plus - from));
+        const std::size_t length = plus == std::string_view::npos ? side.npos : plus - from;
+        const std::string_view term = strip_blanks(side.substr(from, length));
         Term t;
         std::size_t digits = 0;
         while (digits < term.size() && term[digits] >= '0' && term[digits] <= '9') ++digits;
