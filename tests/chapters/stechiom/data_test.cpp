@@ -50,10 +50,12 @@ TEST_F(ChapterThree, EveryCompoundItCanPoseHasKnownElementsAndAMolarMass)
         if (!stechiom::is_drawable_compound(k)) continue;
         ++drawable;
         EXPECT_TRUE(well_formed(k));
-        // Problem 11 leaves one element out of at least two.
+        // Problem 11 leaves one element out of at least two; problems 6 to
+        // 11 take an element's share from its one group.
         if (k >= 11) {
             EXPECT_GE(stechiom::composition_groups(k), 2) << k;
         }
+        EXPECT_EQ(atoms_of(composition_of(k)).size(), static_cast<std::size_t>(stechiom::composition_groups(k))) << k;
     }
     EXPECT_GT(drawable, 250);
     for (std::int32_t k = 51; k <= 160; ++k)
