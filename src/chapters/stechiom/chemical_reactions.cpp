@@ -11,6 +11,7 @@
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
+#include "frame/statement_equation.h"
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
 #include "numbers/random_stream.h"
@@ -102,7 +103,7 @@ void set_equation_statement(std::int32_t problem, std::string_view e, std::int32
 {
     std::string line(balancing_problem(problem).first_line);
     const std::string_view trimmed = strip_trailing_blanks(e);
-    line.replace(line.size() - 4, 3, format_i(centred_x(trimmed, band_left), 3));
+    line.replace(line.size() - 4, 3, format_i((420 - markup_line_width(trimmed)) / 2 + band_left, 3));
     problem_texts.problem_text = line + std::string(trimmed);
 }
 

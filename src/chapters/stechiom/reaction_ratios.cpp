@@ -11,10 +11,10 @@
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
+#include "frame/statement_equation.h"
 #include "numbers/fixed_width.h"
 #include "numbers/random_stream.h"
 #include "numbers/value_slots.h"
-#include "text/justified_text.h"
 #include "text/markup_text.h"
 
 namespace stechiom {
@@ -155,12 +155,11 @@ struct StatementPlace {
 
 void draw_reaction_statement(const Reaction& r, const StatementPlace& at)
 {
-    draw_problem_statement_in_box(160, at.x_right, at.y_top, at.y_bottom, "", selected_problem_level());
-    draw_justified_text(160, at.x_right, at.y_top, strip_trailing_blanks(problem_texts.problem_text));
+    draw_problem_text_in_box(160, at.x_right, at.y_top, at.y_bottom);
     const ReactionRecord& record = reaction_record(r.number);
     problem_texts.answer_text = format_equation_text(0, record);
     problem_texts.table_buffer = format_equation_text(1, record);
-    draw_markup_text(centred_x(problem_texts.answer_text, 160), at.y_bottom, problem_texts.answer_text);
+    draw_markup_text(centred_line_x(problem_texts.answer_text), at.y_bottom, problem_texts.answer_text);
     show_chemistry_fact(at.fact_x, at.fact_y, at.fact_width);
     append_after_one_blank(problem_texts.problem_text, problem_texts.answer_text);
 }

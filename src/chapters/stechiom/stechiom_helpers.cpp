@@ -3,12 +3,9 @@
 #include "chapters/stechiom/stechiom_problems.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/table_fields.h"
-#include "frame/app_state.h"
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
 #include "numbers/value_slots.h"
-#include "text/drawing_kit.h"
-#include "text/markup_text.h"
 
 namespace stechiom {
 
@@ -55,16 +52,5 @@ void append_after_one_blank(std::string& text, std::string_view piece)
     text += strip_blanks(piece);
 }
 
-std::int32_t centred_x(std::string_view text, std::int32_t band_left)
-{
-    // Measured off the page, as the line will be drawn.
-    const std::int32_t width = measure_markup_text(0, 2000, text).x;
-    return (420 - width) / 2 + band_left;
-}
-
-void draw_answer_left_adjusted(std::int32_t x_left, std::int32_t x_right, std::int32_t y)
-{
-    draw_answer_box(x_left, x_right, y, strip_blanks(problem_texts.answer_text));
-}
 
 }  // namespace stechiom

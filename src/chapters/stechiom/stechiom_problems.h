@@ -8,8 +8,8 @@
 #include <string>
 #include <string_view>
 
-#include "frame/app_state.h"
 #include "frame/generator_kit.h"
+#include "frame/statement_equation.h"
 
 // What the chapter keeps from one call to the next. last_draw holds, per
 // problem, the element, compound, set, reaction or variant of its previous
@@ -46,7 +46,7 @@ void redraw_until_accepted(Draw draw)
 // kept this memory posed.
 inline bool repeats_last_draw(std::int32_t memory, std::int32_t draw)
 {
-    return app_state.version_number == no_version && draw == stoichiometry_state.last_draw[memory];
+    return repeats_last_pick(draw, stoichiometry_state.last_draw[memory]);
 }
 
 // --- Compounds ----------------------------------------------------------
@@ -72,9 +72,6 @@ void set_slot_atomic_mass(std::int32_t slot, std::int32_t z);
 // one with a single blank between them.
 void append_after_one_blank(std::string& text, std::string_view piece);
 
-// The x from which text, drawn as one markup line, is centred in the
-// 420-pixel band that starts at band_left.
-std::int32_t centred_x(std::string_view text, std::int32_t band_left);
 
 // --- Request 1 of each block --------------------------------------------
 
@@ -111,16 +108,5 @@ void generate_problem_30();
 void generate_problem_31();
 void generate_problem_32();
 void generate_problem_33();
-
-// --- Request 2 ----------------------------------------------------------
-
-// The answer box with answer_text left-adjusted: the answers that begin
-// with an equation begin with its blank.
-void draw_answer_left_adjusted(std::int32_t x_left, std::int32_t x_right, std::int32_t y);
-template <std::int32_t XLeft, std::int32_t XRight, std::int32_t Y>
-void answer_left_adjusted()
-{
-    draw_answer_left_adjusted(XLeft, XRight, Y);
-}
 
 }  // namespace stechiom

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "chapters/stechiom/stechiom_problems.h"
+#include "frame/app_state.h"
 #include "stechiom_fixture.h"
 
 namespace stechiom_test {
@@ -48,7 +49,9 @@ TEST_F(ChapterThree, NoVersionChangesTheHalogenAndTheOxygenCount)
         generate(14, no_version, seed * 101);
         const std::string target = match(statement(), "corrispondente (\\S+)\\.")[0];
         // A sulfide target hides the halogen that was drawn.
-        if (target != "solfuro") EXPECT_NE(target, last_target) << seed;
+        if (target != "solfuro") {
+            EXPECT_NE(target, last_target) << seed;
+        }
         last_target = target;
         generate(15, no_version, seed * 103);
         const std::string oxygen = match(answer_text(), "@(O.*)?$")[0];
