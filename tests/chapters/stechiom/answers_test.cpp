@@ -15,7 +15,7 @@
 namespace stechiom_test {
 namespace {
 
-constexpr std::int32_t versions_per_problem = 300;
+constexpr std::int32_t versions_per_problem = 200;
 constexpr double avogadro = 6.022142e23;
 
 using Values = std::vector<double>;
