@@ -75,4 +75,22 @@ std::vector<std::string> match(const std::string& text, const std::string& patte
                                          << tolerance;
 }
 
+::testing::AssertionResult within_data_rounding(const Shown& answer,
+                                                const std::function<double(const std::vector<double>&)>& exact_of,
+                                                const std::vector<Shown>& data)
+{
+    std::vector<double> values;
+    for (const Shown& datum : data) values.push_back(datum.value);
+    const double exact = exact_of(values);
+    double tolerance = 0.51 * std::pow(10.0, answer.last_place) + 1e-5 * std::fabs(exact);
+    for (std::size_t i = 0; i < data.size(); ++i) {
+        std::vector<double> moved = values;
+        moved[i] += 0.5 * std::pow(10.0, data[i].last_place);
+        tolerance += std::fabs(exact_of(moved) - exact);
+    }
+    if (std::fabs(answer.value - exact) <= tolerance) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "shown " << answer.value << ", exact " << exact << ", tolerance "
+                                         << tolerance;
+}
+
 }  // namespace testing_support

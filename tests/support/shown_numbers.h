@@ -1,10 +1,11 @@
-// Numbers read back from a problem's texts as a student reads them, and
-// the checks of a shown answer against an independent recomputation.
+// Numbers in the program's markup read back as a student reads them, and
+// answers compared with an independent calculation within the digits shown.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -37,5 +38,11 @@ std::vector<std::string> match(const std::string& text, const std::string& patte
 // The same, where the result was computed from data more precise than
 // their display: each datum adds half a unit of its last digit, relative.
 ::testing::AssertionResult within_rounding(const Shown& answer, double exact, std::initializer_list<Shown> data);
+
+// The same, where exact_of computes the answer from the data's values: each
+// datum moved by half a unit of its last digit adds what it moves the result.
+::testing::AssertionResult within_data_rounding(const Shown& answer,
+                                                const std::function<double(const std::vector<double>&)>& exact_of,
+                                                const std::vector<Shown>& data);
 
 }  // namespace testing_support

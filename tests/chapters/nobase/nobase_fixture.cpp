@@ -1,6 +1,5 @@
 #include "nobase_fixture.h"
 
-
 #include "chapters/nobase/basic_notions_chapter.h"
 
 namespace nobase_test {
