@@ -104,6 +104,9 @@ void draw_phase_diagram(std::string_view question)
 
 void mark_point(float t, float p, std::int32_t colour)
 {
+    const std::size_t k = colour == red ? 0 : 1;
+    diagram.marked_t[k] = t;
+    diagram.marked_p[k] = p;
     const std::array<float, 1> x{t};
     const std::array<float, 1> y{p};
     plot_graph_series(x, y, 1, "200400120270 p ", 0, colour);

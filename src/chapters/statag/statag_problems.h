@@ -31,6 +31,8 @@ struct PhaseDiagram {
     std::array<float, 10> sublimation_t{}, sublimation_p{};
     std::array<float, 21> vaporisation_t{}, vaporisation_p{};
     std::array<float, 2> fusion_t{}, fusion_p{};
+    // The marked points: [0] red, [1] blue (problems 38 and 39 only).
+    std::array<float, 2> marked_t{}, marked_p{};
 
     float sublimation_pressure(float t) const;
     float vaporisation_pressure(float t) const;
