@@ -68,23 +68,26 @@ void draw_pressure_and_ideal_volume()
     set_slot_uncertainty(5, v, v * (relative(3) + relative(2)));
 }
 
-// The molar volume of the van der Waals gas at slots 2 and 3, by fixed-point
-// iteration from the ideal volume. Every case the draws pose settles within
-// a few hundred steps; the bound keeps a page from hanging all the same.
+// The real molar volume at slots 2 (°C) and 3 (atm), from the ideal one in slot 5.
 float real_molar_volume()
 {
-    const float t = slot_value(2) + 273.15f;
-    float v = slot_value(5);
+    return van_der_waals_molar_volume(slot_value(8), slot_value(9), slot_value(2) + 273.15f, slot_value(3),
+                                      slot_value(5));
+}
+
+}  // namespace
+
+float van_der_waals_molar_volume(float a, float b, float temperature, float pressure, float start)
+{
+    float v = start;
     float next = v;
     for (std::int32_t step = 0; step < 10000; ++step) {
-        next = 0.082057f * t / (slot_value(3) + slot_value(8) / (v * v)) + slot_value(9);
+        next = 0.082057f * temperature / (pressure + a / (v * v)) + b;
         if (std::fabs(next - v) <= 0.0001f) break;
         v = next;
     }
     return next;
 }
-
-}  // namespace
 
 void fill_van_der_waals_table(VanDerWaalsTable& table)
 {

@@ -144,6 +144,13 @@ void generate_problem_39();
 void generate_problem_40();
 void generate_problem_41();
 
+// The molar volume (L) of a van der Waals gas at the temperature (K) and
+// pressure (atm), by fixed-point iteration from `start` until two steps
+// differ by 0.0001 L at most. Every case the problems pose settles within
+// a few hundred steps; a bound of 10000 keeps a page from hanging all the
+// same, with the last step's volume.
+float van_der_waals_molar_volume(float a, float b, float temperature, float pressure, float start);
+
 // Writes the ten records of the real-gas problems.
 void fill_van_der_waals_table(VanDerWaalsTable& table);
 
