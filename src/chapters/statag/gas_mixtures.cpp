@@ -37,15 +37,7 @@ struct GasPair {
 GasPair draw_gas_pair(std::int32_t problem, std::int32_t skipped)
 {
     skip_random_draws(skipped);
-    std::int32_t g1 = 0;
-    std::int32_t g2 = 0;
-    redraw_until([&] {
-        g1 = random_int(1, 13);
-        if (no_version_in_use() && g1 == state.last_draw[problem]) return false;
-        g2 = random_int(1, 13);
-        return g2 != g1;
-    });
-    state.last_draw[problem] = g1;
+    const auto [g1, g2] = draw_two_positions(problem, 13);
     GasPair pair;
     pair.a = list_gas(gas_list_4, g1);
     pair.b = list_gas(gas_list_4, g2);

@@ -253,15 +253,7 @@ void generate_problem_5()
 void generate_problem_6()
 {
     skip_random_draws(2);
-    std::int32_t i = 0;
-    std::int32_t j = 0;
-    redraw_until([&] {
-        i = random_int(1, 17);
-        if (no_version_in_use() && i == state.last_draw[6]) return false;
-        j = random_int(1, 17);
-        return j != i;
-    });
-    state.last_draw[6] = i;
+    const auto [i, j] = draw_two_positions(6, 17);
     const std::int32_t c1 = list_gas(gas_list_1, i);
     const std::int32_t c2 = list_gas(gas_list_1, j);
     float u1 = 0.0f;

@@ -105,15 +105,7 @@ void generate_problem_24()
 void generate_problem_25()
 {
     skip_random_draws(1);
-    std::int32_t i = 0;
-    std::int32_t j = 0;
-    redraw_until([&] {
-        i = random_int(1, 19);
-        if (no_version_in_use() && i == state.last_draw[25]) return false;
-        j = random_int(1, 19);
-        return j != i;
-    });
-    state.last_draw[25] = i;
+    const auto [i, j] = draw_two_positions(25, 19);
     std::int32_t a = list_gas(gas_list_3, i);
     std::int32_t b = list_gas(gas_list_3, j);
     float ua = 0.0f;

@@ -135,19 +135,21 @@ void pose_transition(float& a, float& b, const Transition& transition)
     problem_texts.answer_text = std::string(reversed ? transition.backward : transition.forward);
 }
 
-void draw_statement_after_figure(std::int32_t x_left, std::int32_t x_right)
+// The start of problems 37 to 39: a skipped draw, the variant, the figure.
+std::int32_t pose_phase_diagram(std::int32_t problem, std::int32_t variants, std::string_view question)
 {
-    draw_problem_text(x_left, x_right, 50);
+    skip_random_draws(1);
+    const std::int32_t variant = pick_problem_variant(variants, state.last_draw[problem], 0);
+    draw_phase_diagram(question);
+    return variant;
 }
 
 }  // namespace
 
 void generate_problem_37()
 {
-    skip_random_draws(1);
-    const std::int32_t variant = pick_problem_variant(7, state.last_draw[37], 0);
-    draw_phase_diagram(" Come si troverà la sostanza alla temperatura e alla pressione corrispondenti al punto "
-                       "in rosso?");
+    const std::int32_t variant = pose_phase_diagram(
+        37, 7, " Come si troverà la sostanza alla temperatura e alla pressione corrispondenti al punto in rosso?");
     const PhaseDiagram& d = diagram;
     float t = d.t3;
     float p = d.p3;
@@ -199,15 +201,15 @@ void generate_problem_37()
     }
     mark_point(t, p, red);
     problem_texts.answer_text = std::string(answer);
-    draw_statement_after_figure(180, 580);
+    draw_problem_text(180, 580, 50);
 }
 
 void generate_problem_38()
 {
-    skip_random_draws(1);
-    const std::int32_t variant = pick_problem_variant(4, state.last_draw[38], 0);
-    draw_phase_diagram(" Quali transizioni di fase subirà la sostanza se la temperatura viene variata (a @iP@ "
-                       "costante) dal punto in rosso al punto in blu?");
+    const std::int32_t variant =
+        pose_phase_diagram(38, 4,
+                           " Quali transizioni di fase subirà la sostanza se la temperatura viene variata (a @iP@ "
+                           "costante) dal punto in rosso al punto in blu?");
     const PhaseDiagram& d = diagram;
     float t1 = 0.0f;
     float t2 = 0.0f;
@@ -260,15 +262,15 @@ void generate_problem_38()
     }
     pose_transition(t1, t2, transition);
     mark_path(t1, p, t2, p);
-    draw_statement_after_figure(170, 570);
+    draw_problem_text(170, 570, 50);
 }
 
 void generate_problem_39()
 {
-    skip_random_draws(1);
-    const std::int32_t variant = pick_problem_variant(4, state.last_draw[39], 0);
-    draw_phase_diagram(" Quali transizioni di fase subirà la sostanza se la pressione viene variata (a @iT@ "
-                       "costante) dal punto in rosso al punto in blu?");
+    const std::int32_t variant =
+        pose_phase_diagram(39, 4,
+                           " Quali transizioni di fase subirà la sostanza se la pressione viene variata (a @iT@ "
+                           "costante) dal punto in rosso al punto in blu?");
     const PhaseDiagram& d = diagram;
     float t = 0.0f;
     float p1 = 0.0f;
@@ -316,7 +318,7 @@ void generate_problem_39()
     }
     pose_transition(p1, p2, transition);
     mark_path(t, p1, t, p2);
-    draw_statement_after_figure(180, 580);
+    draw_problem_text(180, 580, 50);
 }
 
 namespace {

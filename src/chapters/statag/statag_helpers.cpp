@@ -18,6 +18,20 @@ float draw_magnitude(float top, std::int32_t lo, std::int32_t hi)
     return random_real(1.0f, top) * power_of_ten(k);
 }
 
+TwoPositions draw_two_positions(std::int32_t problem, std::int32_t count)
+{
+    StatesOfMatterState& state = states_of_matter_state;
+    TwoPositions drawn{0, 0};
+    redraw_until([&] {
+        drawn.first = random_int(1, count);
+        if (no_version_in_use() && drawn.first == state.last_draw[problem]) return false;
+        drawn.second = random_int(1, count);
+        return drawn.second != drawn.first;
+    });
+    state.last_draw[problem] = drawn.first;
+    return drawn;
+}
+
 std::int32_t list_gas(std::string_view list, std::int32_t i)
 {
     return read_i(record_at(list, 3, i)).value_or(0);

@@ -73,6 +73,15 @@ void redraw_until(Pass pass)
     ++states_of_matter_state.exhausted_loops;
 }
 
+// Two different positions from 1 to count, drawn together again until they
+// differ; under "Nessuna Versione" the first never repeats the problem's
+// previous visit. The first is kept for the next visit.
+struct TwoPositions {
+    std::int32_t first;
+    std::int32_t second;
+};
+TwoPositions draw_two_positions(std::int32_t problem, std::int32_t count);
+
 // --- Gases and units ----------------------------------------------------
 
 // The gas lists: compound numbers of three characters each.

@@ -179,7 +179,8 @@ const std::map<std::int32_t, Check>& recomputations()
          }},
         {7,
          [](const std::string& t, const auto&, const auto& a, const auto&) {
-             const auto m = match(t, R"(densità d(.+) a \S+@uo@C e pressione atmosferica è pari a (\S+) g/L.*pari a (\S+) g/L)");
+             const auto m = match(t, R"(densità d(.+) a \S+@uo@C e pressione atmosferica è pari a (\S+) g/L.*pari a )"
+                 R"((\S+) g/L)");
              EXPECT_TRUE(close_to(a.at(0), mass(without_article(m[0])) * value(m[2]) / value(m[1])));
          }},
         {8,
@@ -198,7 +199,8 @@ const std::map<std::int32_t, Check>& recomputations()
          }},
         {10,
          [](const std::string& t, const auto&, const auto& a, const auto&) {
-             const auto m = match(t, R"(massa di (.+) presente in un recipiente da (\S+) L in cui la pressione è pari a (\S+) (\w+) a (\S+) K)");
+             const auto m = match(t, R"(massa di (.+) presente in un recipiente da (\S+) L in cui la pressione è pari a )"
+                 R"((\S+) (\w+) a (\S+) K)");
              EXPECT_TRUE(close_to(a.at(0),
                                   atmospheres(value(m[2]), m[3]) * value(m[1]) / (gas_constant * value(m[4])) * mass(m[0]),
                                   pressure_rounded_apart));
@@ -248,7 +250,8 @@ const std::map<std::int32_t, Check>& recomputations()
          }},
         {16,
          [](const std::string& t, const auto&, const auto& a, const auto&) {
-             const auto m = match(t, R"(peso d(.+) in una miscela di (.+) e (.+) in cui la frazione molare di (.+) è pari a (\S+)$)");
+             const auto m = match(t, R"(peso d(.+) in una miscela di (.+) e (.+) in cui la frazione molare di (.+) è )"
+                 R"(pari a (\S+)$)");
              const std::string q = without_article(m[0]);
              const std::string r = q == m[1] ? m[2] : m[1];
              const double xq = q == m[3] ? value(m[4]) : 1.0 - value(m[4]);
@@ -256,14 +259,16 @@ const std::map<std::int32_t, Check>& recomputations()
          }},
         {17,
          [](const std::string& t, const auto&, const auto& a, const auto&) {
-             const auto m = match(t, R"(pressione parziale d(.+) in una miscela di (.+) e (.+) al (\S+)% in peso di (.+) che si trovi alla pressione totale di (\S+) atm)");
+             const auto m = match(t, R"(pressione parziale d(.+) in una miscela di (.+) e (.+) al (\S+)% in peso di )"
+                 R"((.+) che si trovi alla pressione totale di (\S+) atm)");
              const double x = mole_fraction(without_article(m[0]), m[1], m[2], value(m[3]), m[4]);
              EXPECT_TRUE(close_to(a.at(0), x));
              EXPECT_TRUE(close_to(a.at(1), x * value(m[5])));
          }},
         {18,
          [](const std::string& t, const auto&, const auto& a, const auto&) {
-             const auto m = match(t, R"(parziale d(.+) e la pressione totale in un recipiente da (\S+) L contenente (\S+) g di una miscela di (.+) e (.+) al (\S+)% in peso di (.+) a (\S+)@uo@C)");
+             const auto m = match(t, R"(parziale d(.+) e la pressione totale in un recipiente da (\S+) L contenente )"
+                 R"((\S+) g di una miscela di (.+) e (.+) al (\S+)% in peso di (.+) a (\S+)@uo@C)");
              const std::string q = without_article(m[0]), w = m[6], o = w == m[3] ? m[4] : m[3];
              const double share = value(m[5]), grams = value(m[2]);
              const double rt_v = gas_constant * (value(m[7]) + kelvin) / value(m[1]);
@@ -282,7 +287,8 @@ const std::map<std::int32_t, Check>& recomputations()
          }},
         {20,
          [](const std::string& t, const auto&, const auto&, const std::string& at) {
-             const auto m = match(t, R"(a (\S+) K e alle pressioni parziali di (\S+) atm e (\S+) atm\..*la reazione  (.+) se la temperatura finale è (\S+) K)");
+             const auto m = match(t, R"(a (\S+) K e alle pressioni parziali di (\S+) atm e (\S+) atm\..*la reazione  )"
+                 R"((.+) se la temperatura finale è (\S+) K)");
              const Reaction& reaction = reactions().at(m[3]);
              const double heating = value(m[4]) / value(m[0]);
              std::map<std::string, double> expected = after_reaction(reaction, {value(m[1]), value(m[2])});
@@ -303,7 +309,8 @@ const std::map<std::int32_t, Check>& recomputations()
          }},
         {21,
          [](const std::string& t, const auto&, const auto&, const std::string& at) {
-             const auto m = match(t, R"(miscela di (\S+) mol di \S+ e (\S+) mol di \S+ occupa un volume pari a (\S+) L.*la reazione  (.+) se tutte)");
+             const auto m = match(t, R"(miscela di (\S+) mol di \S+ e (\S+) mol di \S+ occupa un volume pari a (\S+) )"
+                 R"(L.*la reazione  (.+) se tutte)");
              const Reaction& reaction = reactions().at(m[3]);
              const double before = value(m[0]) + value(m[1]);
              double after = 0.0;
@@ -339,7 +346,8 @@ const std::map<std::int32_t, Check>& recomputations()
          }},
         {26,
          [](const std::string& t, const auto&, const auto& a, const auto&) {
-             const auto m = match(t, R"(pari rispettivamente a (\S+) atm•L@u2@/mol@u2@ e (\S+) L/mol\..* da (\S+) L contenente (\S+) kg di (.+) a (\S+)@uo@C con)");
+             const auto m = match(t, R"(pari rispettivamente a (\S+) atm•L@u2@/mol@u2@ e (\S+) L/mol\..* da (\S+) L )"
+                 R"(contenente (\S+) kg di (.+) a (\S+)@uo@C con)");
              const double v = value(m[2]), n = value(m[3]) * 1000.0 / mass(m[4]);
              const double rt = gas_constant * (value(m[5]) + kelvin);
              EXPECT_TRUE(close_to(a.at(0), n * rt / (v - n * value(m[1])) - value(m[0]) * n * n / (v * v)));
@@ -394,7 +402,8 @@ const std::map<std::int32_t, Check>& recomputations()
                  {"cripto", -157.4, 548.0, -63.7, 54.3}, {"xeno", -111.8, 612.0, 16.6, 57.6},
                  {"biossido di carbonio", -56.6, 3884.0, 31.0, 72.9}, {"idrogeno", -259.3, 54.0, -240.0, 12.8},
              };
-             const auto m = match(t, R"(^Il punto triplo del(?:l'| |lo )(.+?) si trova a .* Si può avere (la sublimazione|ebollizione) alla (pressione|temperatura) di (\S+) (torr|atm|K)\?$)");
+             const auto m = match(t, R"(^Il punto triplo del(?:l'| |lo )(.+?) si trova a .* Si può avere (la )"
+                 R"(sublimazione|ebollizione) alla (pressione|temperatura) di (\S+) (torr|atm|K)\?$)");
              const Point* point = nullptr;
              for (const Point& p : points)
                  if (m[0] == p.name) point = &p;
@@ -409,7 +418,9 @@ const std::map<std::int32_t, Check>& recomputations()
          }},
         {41,
          [](const std::string& t, const auto&, const auto&, const std::string& at) {
-             const auto m = match(t, R"(contenente (CO@d2@|H@d2@O) allo stato (solido e liquido|solido e gassoso|liquido e gassoso) in equilibrio è sottoposto a (un aumento|una diminuzione) di (pressione|temperatura) a)");
+             const auto m = match(t, R"(contenente (CO@d2@|H@d2@O) allo stato (solido e liquido|solido e )"
+                 R"(gassoso|liquido e gassoso) in equilibrio è sottoposto a (un aumento|una )"
+                 R"(diminuzione) di (pressione|temperatura) a)");
              // Pressure favours the denser phase (liquid water, solid
              // carbon dioxide, any condensed phase over gas); heat the
              // phase that takes it up, the one of the higher temperature.
@@ -428,7 +439,8 @@ const std::map<std::int32_t, Check>& recomputations()
          }},
         {31,
          [](const std::string& t, const auto&, const auto& a, const auto&) {
-             const auto m = match(t, R"(^(?:Il |Lo |L')(\w+) cristallizza nel reticolo cubico a (corpo|facce) \w+ e la sua densità è pari a (\S+) g/cm)");
+             const auto m = match(t, R"(^(?:Il |Lo |L')(\w+) cristallizza nel reticolo cubico a (corpo|facce) \w+ e la )"
+                 R"(sua densità è pari a (\S+) g/cm)");
              const double atoms = m[1] == "corpo" ? 2.0 : 4.0;
              const double edge = std::cbrt(atoms * metal_mass(m[0]) / (value(m[2]) * avogadro)) * 1e7;
              EXPECT_TRUE(close_to(a.at(0), edge));
@@ -436,14 +448,16 @@ const std::map<std::int32_t, Check>& recomputations()
          }},
         {32,
          [](const std::string& t, const auto&, const auto& a, const auto&) {
-             const auto m = match(t, R"(densità d(.+), che cristallizza in una cella cubica a (corpo|facce) \w+ di lato pari a (\S+) nm)");
+             const auto m = match(t, R"(densità d(.+), che cristallizza in una cella cubica a (corpo|facce) \w+ di lato )"
+                 R"(pari a (\S+) nm)");
              const double atoms = m[1] == "corpo" ? 2.0 : 4.0, edge = value(m[2]) * 1e-9;
              EXPECT_TRUE(close_to(a.at(0), atoms * metal_mass(without_article(m[0])) / 1000.0 /
                                                (avogadro * edge * edge * edge)));
          }},
         {33,
          [](const std::string& t, const auto&, const auto& a, const auto&) {
-             const auto m = match(t, R"(^(?:Il |L')(.+) cristallizza in una cella cubica con (una|quattro) unità di formula per cella e la sua densità è pari a (\S+) g/cm)");
+             const auto m = match(t, R"(^(?:Il |L')(.+) cristallizza in una cella cubica con (una|quattro) unità di )"
+                 R"(formula per cella e la sua densità è pari a (\S+) g/cm)");
              const double units = m[1] == "una" ? 1.0 : 4.0;
              EXPECT_TRUE(close_to(a.at(0), std::cbrt(units * mass(m[0]) / (value(m[2]) * avogadro)) * 1e7));
          }},
@@ -457,7 +471,8 @@ const std::map<std::int32_t, Check>& recomputations()
          }},
         {35,
          [](const std::string& t, const auto&, const auto& a, const std::string& at) {
-             const auto m = match(t, R"(atmosferica è (\S+)@uo@C .* è pari a (\S+) (kJ|kcal|cal)/mol\. Calcolarne la tensione di vapore a (\S+)@uo@C)");
+             const auto m = match(t, R"(atmosferica è (\S+)@uo@C .* è pari a (\S+) (kJ|kcal|cal)/mol\. Calcolarne la )"
+                 R"(tensione di vapore a (\S+)@uo@C)");
              const Shown b = number(m[1]);
              const double joules = m[2] == "kJ" ? 1000.0 : m[2] == "kcal" ? 4184.0 : 4.184;
              const double exponent = -b.value * joules / molar_gas_constant *
