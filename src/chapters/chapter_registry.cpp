@@ -6,6 +6,7 @@
 #include "chapters/equil/equilibria_chapter.h"
 #include "chapters/nobase/basic_notions_chapter.h"
 #include "chapters/soluz/solutions_chapter.h"
+#include "chapters/statag/states_of_matter_chapter.h"
 #include "chapters/stechiom/stoichiometry_chapter.h"
 #include "chapters/termod/thermo_kinetics_chapter.h"
 #include "frame/generator_protocol.h"
@@ -15,6 +16,7 @@ void register_chapter_generators()
     register_chapter_generator(1, run_basic_notions_chapter);
     register_chapter_generator(2, run_elements_compounds_chapter);
     register_chapter_generator(3, run_stoichiometry_chapter);
+    register_chapter_generator(4, run_states_of_matter_chapter);
     register_chapter_generator(5, run_solutions_chapter);
     register_chapter_generator(6, run_thermo_kinetics_chapter);
     register_chapter_generator(7, run_equilibria_chapter);
