@@ -242,6 +242,7 @@ void generate_problem_8()
     skip_random_draws(2);
     std::int32_t a = pick_problem_variant(8, final_problems_state.last_choice[8], 2);
     std::int32_t b = 0;
+    float potential = 0.0f;
     // The anode ends as the metal lower in the table; the loop keeps that
     // metal for its next pair, as the pair is drawn again from b.
     draw_until([&] {
@@ -252,7 +253,8 @@ void generate_problem_8()
         set_slot_digits(2, 0.001f * static_cast<float>(random_int(10, 90)), 2);
         set_slot_text(3, metals[a - 1].potential);
         set_slot_text(4, metals[b - 1].potential);
-        set_slot_digits(5, slot_value(4) - slot_value(3) + 0.0296f * std::log10(slot_value(2) / slot_value(1)), 3);
+        potential = slot_value(4) - slot_value(3) + 0.0296f * std::log10(slot_value(2) / slot_value(1));
+        set_slot_digits(5, potential, 3);
         return slot_value(5) >= 0.1f;
     });
     const std::string anode(metals[a - 1].symbol);
@@ -272,7 +274,9 @@ void generate_problem_8()
     const float millimoles = (slot_value(2) - inverse_constant * slot_value(1)) /
                              (inverse_constant / slot_value(6) + 1.0f / slot_value(7));
     const float seconds = millimoles * 0.001f * 192970.0f / amperes;
-    convert_data_slot(5, 2);
+    // Two digits of the potential itself: rounding its three-digit form again
+    // would turn 1.248 into 1.3.
+    set_slot_digits(5, potential, 2);
     std::string time;
     if (seconds < 60.0f) {
         set_slot_digits(9, seconds, 2);
