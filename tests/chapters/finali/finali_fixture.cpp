@@ -95,6 +95,15 @@ std::string symbol_of_named(std::string_view name)
     return "";
 }
 
+std::string formula_of_compound(std::string_view name)
+{
+    for (std::int32_t k = 1; k <= compound_slots; ++k)
+        if (strip_blanks(record_columns(compound_record(k), 1, 40)) == name)
+            return std::string(strip_blanks(record_columns(compound_record(k), 41, 70)));
+    ADD_FAILURE() << "no compound " << name;
+    return "";
+}
+
 std::vector<std::pair<std::string, std::int32_t>> formula_atoms(std::string_view formula)
 {
     // Each entry of the stack is one bracket level of (symbol, count) pairs.

@@ -56,6 +56,8 @@ double rounding_spread(const std::function<double(const std::vector<double>&)>& 
 double atomic_mass(std::string_view symbol);
 double atomic_mass_of_named(std::string_view name);
 std::string symbol_of_named(std::string_view name);
+// The formula (markup) of the compound of that name in the compound table.
+std::string formula_of_compound(std::string_view name);
 // Molar mass of a formula in markup ("C@d6@H@d5@COOH", "Pb(IO@d3@)@d2@").
 double formula_mass(std::string_view formula);
 // Atoms of each element in a formula in markup ({"C", 7}, {"H", 6}, ...).

@@ -6,21 +6,9 @@
 #include <string>
 
 #include "answer_sweep.h"
-#include "chemistry/data_tables.h"
-#include "numbers/fixed_width.h"
 
 namespace finali_test {
 namespace {
-
-// The formula of the compound of that name in the compound table.
-std::string formula_of_compound(const std::string& name)
-{
-    for (std::int32_t k = 1; k <= compound_slots; ++k)
-        if (strip_blanks(record_columns(compound_record(k), 1, 40)) == name)
-            return std::string(strip_blanks(record_columns(compound_record(k), 41, 70)));
-    ADD_FAILURE() << "no compound " << name;
-    return "";
-}
 
 // Ions a formula unit of a salt gives in water (chlorides and bromides).
 double ions(const std::string& formula)
