@@ -136,6 +136,17 @@ struct FactBox {
 // problem_text in its statement box, then a chemistry fact.
 void pose_problem(Place statement, FactBox fact);
 
+// --- Steps with examples of their own -----------------------------------
+
+// Problem 8's running time in slot 9 with two digits and its unit: seconds
+// below a minute, minutes below an hour, else hours ("33 min", "2.0 h").
+std::string running_time_text(float seconds);
+// Problem 11's volume of dilute acid: rounded to tens of litres from 100 L on.
+float diluted_volume(float litres);
+// Problem 21's age of wood whose carbon-14 activity is `ratio` times
+// today's, in whole hundreds of years.
+float radiocarbon_age(float ratio);
+
 // --- Request 1 of each block -------------------------------------------
 
 void generate_problem_1();

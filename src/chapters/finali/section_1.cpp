@@ -63,6 +63,20 @@ constexpr std::int32_t lead = 3, tin = 4, cadmium = 6, iron = 7;
 
 }  // namespace
 
+std::string running_time_text(float seconds)
+{
+    if (seconds < 60.0f) {
+        set_slot_digits(9, seconds, 2);
+        return slot_text(9) + " s";
+    }
+    if (seconds < 3600.0f) {
+        set_slot_digits(9, seconds / 60.0f, 2);
+        return slot_text(9) + " min";
+    }
+    set_slot_digits(9, seconds / 3600.0f, 2);
+    return slot_text(9) + " h";
+}
+
 void generate_problem_1()
 {
     skip_random_draws(2);
@@ -277,18 +291,7 @@ void generate_problem_8()
     // Two digits of the potential itself: rounding its three-digit form again
     // would turn 1.248 into 1.3.
     set_slot_digits(5, potential, 2);
-    std::string time;
-    if (seconds < 60.0f) {
-        set_slot_digits(9, seconds, 2);
-        time = slot_text(9) + " s";
-    } else if (seconds < 3600.0f) {
-        set_slot_digits(9, seconds / 60.0f, 2);
-        time = slot_text(9) + " min";
-    } else {
-        set_slot_digits(9, seconds / 3600.0f, 2);
-        time = slot_text(9) + " h";
-    }
-    problem_texts.answer_text = slot_text(5) + " V; " + time;
+    problem_texts.answer_text = slot_text(5) + " V; " + running_time_text(seconds);
     pose_problem({170, 570, 50}, {280, 160, 300});
 }
 

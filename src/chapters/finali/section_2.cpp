@@ -32,6 +32,11 @@ constexpr std::int32_t iodine = 4;
 
 }  // namespace
 
+float diluted_volume(float litres)
+{
+    return litres >= 100.0f ? std::round(litres / 10.0f) * 10.0f : litres;
+}
+
 void generate_problem_9()
 {
     skip_random_draws(2);
@@ -100,9 +105,8 @@ void generate_problem_11()
     const std::int32_t e = random_int(3, 4);
     value_slots[2].value = power_of_ten(-e) * random_real(1.0f, 9.0f);
     set_slot_digits(4, -std::log10(slot_value(2)), 3);
-    float litres = concentrated_ml * 0.012481831f / slot_value(2);
-    if (litres >= 100.0f) litres = std::round(litres / 10.0f) * 10.0f;
-    set_slot_digits(3, litres, 3);
+    // 0.012481831 mol/mL = 1.23 g/mL x 0.37 / 36.46 g/mol
+    set_slot_digits(3, diluted_volume(concentrated_ml * 0.012481831f / slot_value(2)), 3);
     problem_texts.problem_text =
         "Calcolare il volume di HCl concentrato commerciale (37% in massa, densità 1.23 g/mL) da diluire per "
         "preparare " +

@@ -62,6 +62,12 @@ constexpr std::array<Fuel, 16> fuels{{
 
 }  // namespace
 
+float radiocarbon_age(float ratio)
+{
+    const float years = -5730.0f * std::log(ratio) / std::log(2.0f);
+    return 100.0f * std::trunc(years * 0.01f);
+}
+
 void generate_problem_17()
 {
     skip_random_draws(2);
@@ -191,8 +197,7 @@ void generate_problem_21()
         "@T1@@C1@Il @u14@C decade per emissione @bb@ con tempo di dimezzamento pari a 5730 anni. Calcolare l'età "
         "di un manufatto in legno la cui radioattività @bb@ è " +
         slot_text(1) + " volte quella di un campione di legno odierno";
-    const float years = -5730.0f * std::log(slot_value(1)) / std::log(2.0f);
-    set_slot_digits(2, 100.0f * std::trunc(years * 0.01f), 4);
+    set_slot_digits(2, radiocarbon_age(slot_value(1)), 4);
     problem_texts.answer_text = slot_text(2) + " anni";
     pose_problem({180, 540, 50}, {290, 150, 280});
 }
