@@ -6,11 +6,15 @@
 #include "chapters/finali/finali_problems.h"
 #include "frame/fact_box.h"
 #include "chemistry/data_tables.h"
+#include "chemistry/gas_reactions.h"
 #include "chemistry/molar_mass.h"
 #include "chemistry/ph_solvers.h"
+#include "chemistry/reaction_thermo.h"
+#include "chemistry/equation_text.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
+#include "frame/statement_equation.h"
 #include "numbers/fixed_width.h"
 #include "numbers/random_stream.h"
 #include "numbers/value_slots.h"
@@ -36,7 +40,7 @@ std::int32_t random_int_except(std::int32_t lo, std::int32_t hi, std::int32_t un
 
 bool repeats_last_choice(std::int32_t problem, std::int32_t choice)
 {
-    return app_state.version_number == no_version && choice == final_problems_state.last_choice[problem];
+    return repeats_last_pick(choice, final_problems_state.last_choice[problem]);
 }
 
 void set_slot_text(std::int32_t slot, std::string_view text)
@@ -50,6 +54,21 @@ void set_slot_digits_from(std::int32_t slot, float value, float limit, std::int3
     value_slots[slot].value = value;
     if (value < limit) convert_data_slot(slot, digits);
     if (slot_value(slot) >= limit) convert_data_slot(slot, digits + 1);
+}
+
+std::string gas_reaction_equation(std::int32_t reaction)
+{
+    std::string reactions(static_cast<std::size_t>(gas_reaction_count * gas_reaction_field), ' ');
+    load_gas_reactions(reactions);
+    return "s         " + std::string(strip_trailing_blanks(record_at(reactions, gas_reaction_field, reaction)));
+}
+
+float gas_equilibrium_constant(std::string_view equation, float t)
+{
+    // Every gas reaction has its data in the tables; a missing one would
+    // show as "?" rather than as a number.
+    const auto thermo = compute_reaction_thermo(equation, water_as_vapour, t);
+    return thermo ? thermo->equilibrium_constant : std::numeric_limits<float>::quiet_NaN();
 }
 
 float compound_molar_mass(std::int32_t k)

@@ -88,6 +88,12 @@ float mixture_ph(float ca, float cb, float ka, float kb);
 // "C@d6@H@d12@O@d2@": the counts of a formula with carbon, hydrogen and oxygen.
 std::string organic_formula(std::int32_t c, std::int32_t h, std::int32_t o);
 
+// One of the gas reactions (1 to 8) as an EquationText with its
+// 10-character prefix.
+std::string gas_reaction_equation(std::int32_t reaction);
+// Its equilibrium constant at t °C from the thermodynamic tables.
+float gas_equilibrium_constant(std::string_view equation, float t);
+
 // Hydroxides of problems 15 and 39: hydroxide groups, solubility product
 // and formula, whose first two characters are the metal.
 struct Hydroxide {
@@ -154,12 +160,14 @@ void generate_problem_2();
 void generate_problem_3();
 void generate_problem_4();
 void generate_problem_5();
+void generate_problem_6();
 void generate_problem_7();
 void generate_problem_8();
 void generate_problem_9();
 void generate_problem_10();
 void generate_problem_11();
 void generate_problem_12();
+void generate_problem_13();
 void generate_problem_14();
 void generate_problem_15();
 void generate_problem_16();
@@ -175,6 +183,7 @@ void generate_problem_25();
 void generate_problem_26();
 void generate_problem_27();
 void generate_problem_28();
+void generate_problem_29();
 void generate_problem_30();
 void generate_problem_31();
 void generate_problem_32();

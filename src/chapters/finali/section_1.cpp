@@ -8,7 +8,6 @@
 #include "chapters/finali/finali_problems.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/equation_text.h"
-#include "chemistry/reaction_thermo.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
@@ -219,6 +218,31 @@ void generate_problem_5()
     set_slot_digits(8, 100.0f - slot_value(7), 2);
     problem_texts.answer_text = slot_text(asked == 1 ? 7 : 8) + " %";
     pose_problem({170, 530, 50}, {280, 160, 300});
+}
+
+void generate_problem_6()
+{
+    skip_random_draws(8);
+    const std::string equation = gas_reaction_equation(7);
+    set_slot_digits(2, 5.0f * static_cast<float>(random_int(60, 140)), 3);
+    set_slot_digits(5, gas_equilibrium_constant(equation, slot_value(2)), 3);
+    set_slot_digits(1, random_real(2.0f, 9.0f), 2);
+    set_slot_digits(6, 100.0f * static_cast<float>(random_int(10, 15)), 4);
+    const std::string shown_equation = add_state_subscripts(equation, 1, water_as_vapour, 1).value_or("");
+    // The displayed equation keeps its leading blank: "reazione  CO@d(g)@".
+    problem_texts.problem_text =
+        "Un reattore contenente una miscela equimolare di CO e Cl@d2@ a " + slot_text(6) + "@uo@C e " +
+        slot_text(1) + " atm viene raffreddato a " + slot_text(2) +
+        "@uo@C. Calcolare le pressioni parziali dei componenti la miscela di "
+        "equilibrio a questa temperatura, sapendo che per la reazione " +
+        shown_equation + " a " + slot_text(2) + "@uo@C @iK@ = " + slot_text(5);
+    const float cooled = slot_value(1) * kelvin(slot_value(2)) / kelvin(slot_value(6));
+    const float b = 1.0f / slot_value(5) + cooled;
+    set_slot_digits(3, (b - std::sqrt(b * b - cooled * cooled)) * 0.5f, 2);
+    set_slot_digits(4, std::sqrt(slot_value(3) / slot_value(5)), 2);
+    problem_texts.answer_text =
+        "@iP@(COCl@d2@) = " + slot_text(3) + " atm; @iP@(CO) = @iP@(Cl@d2@) = " + slot_text(4);
+    pose_problem({170, 550, 50}, {280, 160, 300});
 }
 
 void generate_problem_7()

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "chapters/finali/finali_problems.h"
 #include "chemistry/table_fields.h"
@@ -11,6 +12,7 @@
 #include "frame/generator_kit.h"
 #include "numbers/random_stream.h"
 #include "numbers/value_slots.h"
+#include "text/ruled_table.h"
 
 namespace finali {
 namespace {
@@ -145,6 +147,46 @@ void generate_problem_12()
     set_slot_digits(5, (slot_value(6) - 8.314f * std::log(slot_value(4))) * kelvin(slot_value(2)) * 0.001f, 3);
     problem_texts.answer_text = "@T1@@C1@" + slot_text(5) + " kJ; " + slot_text(6) + " J/K";
     pose_problem({200, 560, 50}, {280, 140, 280});
+}
+
+void generate_problem_13()
+{
+    skip_random_draws(15);
+    const std::int32_t order = random_int(1, 2);
+    const float remaining = random_real(0.3f, 0.8f);  // of [A] after one time step
+    set_slot_digits(1, random_real(0.001f, 0.009f), 3);
+    float step = static_cast<float>(random_int(1, 9));
+    // Both scalings count from the first coin: heads may multiply by 10,
+    // tails may divide by 10 twice.
+    if (random_int(1, 2) == 1) {
+        if (random_int(1, 2) == 1) step *= 10.0f;
+    } else {
+        if (random_int(1, 2) == 1) step *= 0.1f;
+        if (random_int(1, 2) == 1) step *= 0.1f;
+    }
+    const float initial = slot_value(1);
+    set_slot_digits(6, order == 1 ? -std::log(remaining) / step : (1.0f / remaining - 1.0f) / (step * initial), 3);
+    const float k = slot_value(6);
+    for (std::int32_t j = 2; j <= 5; ++j) {
+        const float t = static_cast<float>(j - 1) * step;
+        set_slot_digits(j, order == 1 ? initial * std::exp(-k * t) : 1.0f / (t * k + 1.0f / initial), 3);
+    }
+    problem_texts.problem_text =
+        "La tabella seguente riporta la concentrazione del reagente A osservata per una reazione del tipo A = "
+        "prodotti  al variare del tempo. Stabilire se la reazione è del primo o del secondo ordine e determinare il "
+        "valore della velocità specifica";
+    draw_problem_text_framed(160, 570, 40, 205);
+    static constexpr RuledTableColumn columns[] = {{20, "@T1@@C1@@it@ (s)", 10}, {80, "@T1@[A] (mol/L)", 80}};
+    std::vector<std::string> cells;
+    for (std::int32_t row = 1; row <= 5; ++row) {
+        const float t = static_cast<float>(row - 1) * step;
+        set_slot_digits(9, t, t == 0.0f ? 1 : t < 100.0f ? 2 : 3);
+        cells.push_back(slot_text(9));
+        cells.push_back(slot_text(row));
+    }
+    draw_ruled_table(160, 122, columns, cells);
+    problem_texts.answer_text = order == 1 ? " Primo ordine; " + slot_text(6) + " s@u-1@"
+                                           : " Secondo ordine; " + slot_text(6) + " L/(mol• s)";
 }
 
 void generate_problem_14()

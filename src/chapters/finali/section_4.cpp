@@ -3,23 +3,21 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "chapters/finali/finali_problems.h"
-#include "frame/fact_box.h"
 #include "chemistry/equation_text.h"
 #include "chemistry/equilibrium_extent.h"
-#include "chemistry/reaction_thermo.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
+#include "frame/fact_box.h"
 #include "frame/generator_kit.h"
+#include "frame/statement_equation.h"
 #include "numbers/fixed_width.h"
 #include "numbers/random_stream.h"
 #include "numbers/value_slots.h"
-#include "text/drawing_kit.h"
-#include "text/justified_text.h"
-#include "text/markup_text.h"
 
 namespace finali {
 namespace {
@@ -247,13 +245,64 @@ void generate_problem_28()
     set_slot_uncertainty(5, kf * (slot_value(2) - half_carbon * slot_value(6)),
                          kf * (half_carbon * slot_uncertainty(6) + slot_uncertainty(2)));
     problem_texts.answer_text = slot_text(5) + " kJ";
-    draw_problem_statement_in_box(160, 582, 45, 100, "", selected_problem_level());
-    draw_justified_text(160, 582, 45, strip_trailing_blanks(problem_texts.problem_text));
+    draw_problem_text_in_box(160, 582, 45, 100);
     // The export carries the equation that the page centres below the text.
-    append_piece(problem_texts.problem_text, " " + equation);
-    const std::int32_t width = measure_markup_text(0, 2000, equation).x;
-    draw_markup_text(160 + (420 - width) / 2, 100, equation);
+    draw_centred_equation(equation, 100);
     show_chemistry_fact(160, 160, 280);
+}
+
+void generate_problem_29()
+{
+    skip_random_draws(1);
+    std::int32_t v = pick_problem_variant(8, final_problems_state.last_choice[29], 2);
+    // Reaction 5 keeps its moles of gas: no pressure changes its dissociation.
+    if (v == 5) {
+        v = 6;
+        final_problems_state.last_choice[29] = 6;
+    }
+    const std::string equation = gas_reaction_equation(v);
+    EquationTerms terms;
+    parse_equation_terms(equation, terms);
+    const Range range = reaction_temperatures[v - 1];
+    set_slot_digits(7, 5.0f * static_cast<float>(random_int(range.lo, range.hi)), 3);
+    const float t = kelvin(slot_value(7));
+    set_slot_digits(5, gas_equilibrium_constant(equation, slot_value(7)), 3);
+    const std::int32_t kind = random_int(1, 2);
+    const std::int32_t mole_change = gas_mole_change[v - 1];
+    const float kc = slot_value(5) / std::pow(0.08205f * t, static_cast<float>(mole_change));
+    set_slot_digits(12, 1.0f / (kind == 1 ? slot_value(5) : kc), 3);
+    set_slot_digits(1, 0.0f, 3);
+    set_slot_digits(2, 0.0f, 3);
+    const std::int32_t e = random_int(1, 2);
+    float product = random_real(1.0f, 9.9f) * power_of_ten(-e);
+    if (product > 0.5f) product *= 0.5f;
+    set_slot_digits(3, product, 3);
+    const SpeciesValues nu{static_cast<float>(terms.coefficient[1]), static_cast<float>(terms.coefficient[2]), 0.0f,
+                           static_cast<float>(terms.coefficient[3]), 0.0f, 0.0f};
+    const SpeciesValues initial{0.0f, 0.0f, 0.0f, slot_value(3), 0.0f, 0.0f};
+    SpeciesValues c{};
+    (void)solve_equilibrium_extent(nu, initial, c, kc);
+    set_slot_digits(6, (c[0] + c[1] + c[3]) * t * 0.08205f, 3);
+    set_slot_digits(8, (slot_value(3) - c[3]) / slot_value(3) * 100.0f, 3);
+    const std::string shown_equation = add_state_subscripts(equation, 1, water_as_vapour, right_to_left).value_or("");
+    const std::string gas(terms.species_text(equation, 3));
+    std::string& text = problem_texts.problem_text;
+    text = "@T1@@C1@Un recipiente contenente " + gas + " viene portato a " + slot_text(7) + "@uo@C, ove";
+    append_piece(text, kind == 1 ? " @iK@ " : " @iK@@dc@");
+    // The displayed equation keeps its leading blank.
+    append_piece(text, " per la reazione " + shown_equation + " vale " + slot_text(12));
+    if (kind == 2) {
+        if (mole_change == -1)
+            append_piece(text, " mol/L");
+        else if (mole_change == 1)
+            append_piece(text, " (mol/L)@u-1@");
+        else
+            append_piece(text, " (mol/L)@u" + whole_number_text(-mole_change) + "@");
+    }
+    append_piece(text, ". Calcolare quale deve essere la pressione totale perchè il grado di dissociazione di " + gas +
+                           " sia pari a " + slot_text(8) + "%");
+    problem_texts.answer_text = slot_text(6) + " atm";
+    pose_problem({170, 550, 50}, {280, 150, 280});
 }
 
 void generate_problem_30()
