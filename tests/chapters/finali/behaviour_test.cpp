@@ -4,11 +4,13 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "chapters/finali/finali_problems.h"
 #include "export/rtf_export_markup.h"
 #include "finali_fixture.h"
 #include "frame/app_state.h"
+#include "frame/statement_equation.h"
 #include "numbers/value_kit.h"
 
 namespace finali_test {
@@ -74,6 +76,16 @@ TEST_F(FinalProblemBehaviour, TheTextVersionPosesTheTextbooksChoice)
     // Problem 28 burns a compound of even carbon count.
     generate(28, text_version);
     EXPECT_NE(statement().find("combustione di C@d"), std::string::npos);
+}
+
+TEST_F(FinalProblemBehaviour, TheEquationOfTheHessProblemStandsCentredUnderItsText)
+{
+    generate(28, 31);
+    const std::string equation = statement().substr(statement().rfind("reazione ") + 9);
+    EXPECT_NE(equation.find(" = "), std::string::npos);
+    const std::vector<std::string> lines = backend.log_lines("text (" + std::to_string(centred_line_x(equation)) + ",100)");
+    ASSERT_EQ(lines.size(), 1u) << backend.log_text();
+    EXPECT_EQ(lines[0].substr(lines[0].find('"')), "\"" + equation.substr(0, equation.find('@')) + "\"");
 }
 
 TEST_F(FinalProblemBehaviour, NoVersionNeverPosesTheSameTwiceInARow)

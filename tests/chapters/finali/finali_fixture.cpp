@@ -168,6 +168,7 @@ ChapterNine::ChapterNine() : ChapterTest(9, run_final_problems_chapter) {}
 
 void ChapterNine::generate(std::int32_t k, std::int32_t version, std::int32_t seed_for_no_version)
 {
+    backend.clear_log();
     request_problem(k, version, seed_for_no_version);
 }
 

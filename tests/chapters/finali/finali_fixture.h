@@ -77,7 +77,7 @@ protected:
     ChapterNine();
 
     // Request 1 of problem k under the version (0 is "Nessuna Versione",
-    // with the stream seeded by seed_for_no_version).
+    // with the stream seeded by seed_for_no_version), on a fresh log.
     void generate(std::int32_t k, std::int32_t version, std::int32_t seed_for_no_version = 12345);
     // Request 2 of the selected problem, after the log has been cleared.
     void answer();

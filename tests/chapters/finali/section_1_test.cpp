@@ -81,6 +81,20 @@ const AnswerCheck rows[] = {
          EXPECT_GT(a.value(1), 0.0);
          EXPECT_LT(a.value(1), 100.0);
      }},
+    {6,
+     "equimolare di CO e Cl@d2@ a NUM@uo@C e NUM atm viene raffreddato a NUM@uo@C\\. .* per la reazione  "
+     "CO@d\\(g\\)@ \\+ Cl@d2@@d\\(g\\)@ = COCl@d2@@d\\(g\\)@ a NUM@uo@C @iK@ = NUM$",
+     "^@iP@\\(COCl@d2@\\) = NUM atm; @iP@\\(CO\\) = @iP@\\(Cl@d2@\\) = NUM$",
+     [](const Groups& s, const Groups& a) {
+         const double k = s.value(5);
+         // Each gas at p0/2 after cooling; K = y / (p0/2 - y)^2 for y of phosgene.
+         const double half = 0.5 * s.value(2) * kelvin(s.value(3)) / kelvin(s.value(1));
+         const double b = 2.0 * half + 1.0 / k;
+         const double phosgene = (b - std::sqrt(b * b - 4.0 * half * half)) / 2.0;
+         EXPECT_TRUE(agrees(a.number(1), phosgene));
+         const auto left = [&](const std::vector<double>& x) { return std::sqrt(x[0] / k); };
+         EXPECT_NEAR(a.value(2), half - phosgene, rounding_spread(left, {a.number(1)}) + 0.5 * a.number(2).unit);
+     }},
     {7,
      "soluzione NUM M in [^ ]+ \\[K@da@ = NUM\\] e NUM M nel suo sale sodico prima e dopo che a NUM mL di soluzione "
      "siano stati aggiunti NUM (mg|g) di NaOH solido$",

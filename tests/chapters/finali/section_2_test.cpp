@@ -1,8 +1,11 @@
 // Section 2: every answer worked out again from the statement as shown.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <regex>
 #include <string>
+#include <vector>
 
 #include "answer_sweep.h"
 
@@ -89,6 +92,49 @@ using SectionTwo = AnswerSweep;
 TEST_F(SectionTwo, AnswersFollowFromTheNumbersShown)
 {
     run(rows);
+}
+
+// Problem 13 shows its data as a drawn table of times and concentrations.
+TEST_F(SectionTwo, TheRateTableGivesTheOrderAndConstantAnswered)
+{
+    const std::regex cell(R"re(^text \((170|240),(142|158|174|190|206)\) .*"(.*)"$)re");
+    const std::regex answer_pattern(number_pattern(R"re(^ (Primo|Secondo) ordine; NUM (s@u-1@|L/\(mol• s\))$)re"));
+    sweep(13, 200, [&](const std::string&, const std::string& answer_shown) {
+        std::vector<Shown> times, concentrations;
+        const std::vector<std::string> lines = backend.log_lines("text");
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            std::smatch m;
+            if (!std::regex_match(lines[i], m, cell)) continue;
+            std::string text = m[3].str();
+            // A power of ten's exponent is drawn next, as a superscript.
+            if (text.ends_with("•10") && i + 1 < lines.size())
+                text += "@u" + lines[i + 1].substr(lines[i + 1].rfind(' ') + 2, lines[i + 1].size() - lines[i + 1].rfind(' ') - 3) + "@";
+            (m[1] == "170" ? times : concentrations).push_back(shown(text));
+        }
+        ASSERT_EQ(times.size(), 5u);
+        ASSERT_EQ(concentrations.size(), 5u);
+        EXPECT_EQ(times[0].value, 0.0);
+        const Groups a(answer_shown, answer_pattern);
+        // The order whose straight line (ln [A] or 1/[A] against t) fits the middle rows.
+        const auto misfit = [&](double (*f)(double)) {
+            double worst = 0.0;
+            for (std::size_t j = 1; j < 4; ++j) {
+                const double line = f(concentrations[0].value) + (f(concentrations[4].value) - f(concentrations[0].value)) *
+                                                                    times[j].value / times[4].value;
+                worst = std::max(worst, std::fabs(f(concentrations[j].value) - line) / std::fabs(line));
+            }
+            return worst;
+        };
+        const bool first = misfit([](double c) { return std::log(c); }) < misfit([](double c) { return 1.0 / c; });
+        EXPECT_EQ(a[1], first ? "Primo" : "Secondo");
+        EXPECT_EQ(a[3], first ? "s@u-1@" : "L/(mol• s)");
+        const auto constant = [&](const std::vector<double>& x) {
+            return first ? std::log(x[0] / x[1]) / times[4].value : (1.0 / x[1] - 1.0 / x[0]) / times[4].value;
+        };
+        const std::vector<Shown> ends = {concentrations[0], concentrations[4]};
+        EXPECT_NEAR(a.value(2), constant({ends[0].value, ends[1].value}),
+                    rounding_spread(constant, ends) + 0.5 * a.number(2).unit);
+    });
 }
 
 }  // namespace

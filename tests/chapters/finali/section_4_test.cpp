@@ -1,6 +1,7 @@
 // Section 4: every answer worked out again from the statement as shown.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cmath>
 #include <map>
 #include <string>
@@ -75,6 +76,38 @@ const AnswerCheck rows[] = {
          // Hess: the complete combustion less c times (CO + 1/2 O2 = CO2).
          const double dh = k * (s.value(3) - c * s.value(4) / 2.0);
          EXPECT_TRUE(agrees(a.number(1), dh, 0.5, 2e-4));
+     }},
+    {29,
+     "^@T1@@C1@Un recipiente contenente (.+?) viene portato a NUM@uo@C, ove @iK@(@dc@)? per la reazione +(.+?) vale "
+     "NUM(?: mol/L| \\(mol/L\\)@u-?[0-9]+@)?\\. Calcolare .* dissociazione di (.+?) sia pari a NUM%$",
+     "^NUM atm$",
+     [](const Groups& s, const Groups& a) {
+         EXPECT_EQ(s[1], s[6]);
+         // The reaction shown is the dissociation c X = a A + b B.
+         const std::string reaction = s[4];
+         const std::size_t equals = reaction.find(" = ");
+         const auto coefficient = [](std::string term) {
+             term.erase(0, term.find_first_not_of(' '));
+             return std::isdigit(static_cast<unsigned char>(term[0])) ? double(term[0] - '0') : 1.0;
+         };
+         const double c = coefficient(reaction.substr(0, equals));
+         const std::string products = reaction.substr(equals + 3);
+         const std::size_t plus = products.find(" + ");
+         const double pa = coefficient(products.substr(0, plus)), pb = coefficient(products.substr(plus + 3));
+         EXPECT_EQ(reaction.substr(0, equals).find(s[1]) != std::string::npos, true) << reaction;
+         const double t = kelvin(s.value(2)), rt = 0.08205 * t, dn = pa + pb - c;
+         const auto pressure = [&](const std::vector<double>& x) {
+             const double kc = s[3].empty() ? x[0] / std::pow(rt, dn) : x[0];
+             const double alpha = x[1] / 100.0;
+             // Kc = (a alpha/c)^a (b alpha/c)^b x0^dn / (1 - alpha)^c for X at x0 before dissociating.
+             const double x0 = std::pow(kc * std::pow(1.0 - alpha, c) /
+                                            (std::pow(pa * alpha / c, pa) * std::pow(pb * alpha / c, pb)),
+                                        1.0 / dn);
+             return x0 * (1.0 - alpha + (pa + pb) / c * alpha) * rt;
+         };
+         EXPECT_NEAR(a.value(1), pressure({s.value(5), s.value(7)}),
+                     rounding_spread(pressure, {s.number(5), s.number(7)}) + 0.5 * a.number(1).unit +
+                         1e-3 * a.value(1));
      }},
     {30, "aggiungendo NUM g di (.+?) a NUM mL di (.+?) NUM M \\[@iK@@da@\\(.+\\) = NUM\\]$", "^NUM$",
      [](const Groups& s, const Groups& a) {
