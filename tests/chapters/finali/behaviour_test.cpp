@@ -51,6 +51,7 @@ constexpr TextVersion text_versions[] = {
     {19, "La tensione di vapore del mercurio è pari a"},
     {20, "g di toluene (C@d6@H@d5@CH@d3@), sapendo che le entalpie standard di formazione a 25@uo@C del toluene liquido,"},
     {27, "miscela di cloruro di potassio e "},
+    {29, "Un recipiente contenente NO@d2@ viene portato a "},
     {30, "g di KCN a "},
     {31, "senza iniziare la precipitazione di Cu(IO@d3@)@d2@"},
     {32, "Calcolare quanto sodio è stato depositato"},
