@@ -4,6 +4,7 @@
 #include "chapters/elecomp/elements_compounds_chapter.h"
 #include "chapters/elettr/electrochemistry_chapter.h"
 #include "chapters/equil/equilibria_chapter.h"
+#include "chapters/finali/final_problems_chapter.h"
 #include "chapters/nobase/basic_notions_chapter.h"
 #include "chapters/soluz/solutions_chapter.h"
 #include "chapters/statag/states_of_matter_chapter.h"
@@ -21,4 +22,5 @@ void register_chapter_generators()
     register_chapter_generator(6, run_thermo_kinetics_chapter);
     register_chapter_generator(7, run_equilibria_chapter);
     register_chapter_generator(8, run_electrochemistry_chapter);
+    register_chapter_generator(9, run_final_problems_chapter);
 }
