@@ -13,6 +13,7 @@
 #include "tools/equilibrator.h"
 #include "tools/formula_dialogs.h"
 #include "tools/function_plotter.h"
+#include "tools/molecule_viewer.h"
 #include "tools/reference_panels.h"
 #include "tools/thermo_data_viewer.h"
 
@@ -29,4 +30,5 @@ inline void plug_in_program_parts()
     program_services.tools[2] = run_molar_mass_dialog;
     program_services.tools[3] = run_balancer_dialog;
     program_services.tools[4] = run_equilibrator_dialog;
+    program_services.tools[5] = run_molecule_viewer;
 }
