@@ -30,6 +30,12 @@ void ChapterTest::request_answer()
     run_chapter_(2);
 }
 
+std::int32_t ChapterTest::spread_version(std::int32_t n)
+{
+    const std::int64_t m = n;
+    return static_cast<std::int32_t>((m * m * 7919 + m * 31) % 9999999) + 1;
+}
+
 const std::string& ChapterTest::statement() const
 {
     return problem_texts.problem_text;

@@ -23,6 +23,10 @@ protected:
     // Request 2 of the selected problem.
     void request_answer();
 
+    // The n-th version of a sweep: neighbouring seeds give neighbouring
+    // draws, so the versions visited are spread over the whole range.
+    static std::int32_t spread_version(std::int32_t n);
+
     const std::string& statement() const;
     const std::string& answer_text() const;
 

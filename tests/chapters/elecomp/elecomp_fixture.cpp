@@ -51,12 +51,6 @@ void ChapterTwo::answer()
     request_answer();
 }
 
-std::int32_t ChapterTwo::spread_version(std::int32_t n)
-{
-    const std::int64_t m = n;
-    return static_cast<std::int32_t>((m * m * 7919 + m * 31) % 9999999) + 1;
-}
-
 std::set<std::pair<std::string, std::string>> ChapterTwo::distinct_texts(std::int32_t k, std::int32_t count)
 {
     std::set<std::pair<std::string, std::string>> seen;

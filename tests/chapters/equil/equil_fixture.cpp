@@ -131,12 +131,6 @@ void ChapterSeven::answer()
     request_answer();
 }
 
-std::int32_t ChapterSeven::spread_version(std::int32_t n)
-{
-    const std::int64_t m = n;
-    return static_cast<std::int32_t>((m * m * 7919 + m * 31) % 9999999) + 1;
-}
-
 void ChapterSeven::for_versions(std::int32_t k, std::int32_t count, const std::function<void()>& check)
 {
     for (std::int32_t n = 0; n <= count; ++n) {

@@ -49,8 +49,6 @@ protected:
     void generate(std::int32_t k, std::int32_t version, std::int32_t seed_for_no_version = 12345);
     void answer();
 
-    static std::int32_t spread_version(std::int32_t n);
-
     // Runs check for `count` spread versions and "Versione Testo",
     // stopping at the first failure.
     void for_versions(std::int32_t k, std::int32_t count, const std::function<void()>& check);

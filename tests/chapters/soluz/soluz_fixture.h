@@ -64,9 +64,6 @@ protected:
     void generate(std::int32_t k, std::int32_t version, std::int32_t seed_for_no_version = 4242);
     void answer();
 
-    // The n-th of the versions the sweeps visit, spread over the whole range.
-    static std::int32_t spread_version(std::int32_t n);
-
     // Runs check(version) for `count` spread versions of problem k, stopping
     // at the first failure.
     template <typename Check>

@@ -49,9 +49,6 @@ protected:
     void generate(std::int32_t k, std::int32_t version, std::int32_t seed_for_no_version = 12345);
     void answer();
 
-    // The n-th of the versions the tests visit, spread over the whole range.
-    static std::int32_t spread_version(std::int32_t n);
-
     // Runs check for `count` spread versions, stopping at the first failure.
     template <typename Check>
     void for_versions(std::int32_t k, std::int32_t count, Check check)

@@ -127,10 +127,4 @@ void ChapterThree::answer()
     request_answer();
 }
 
-std::int32_t ChapterThree::spread_version(std::int32_t n)
-{
-    const std::int64_t m = n;
-    return static_cast<std::int32_t>((m * m * 7919 + m * 31) % 9999999) + 1;
-}
-
 }  // namespace stechiom_test

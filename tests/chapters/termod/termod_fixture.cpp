@@ -180,10 +180,4 @@ void ChapterSix::answer()
     request_answer();
 }
 
-std::int32_t ChapterSix::spread_version(std::int32_t n)
-{
-    const std::int64_t m = n;
-    return static_cast<std::int32_t>((m * m * 7919 + m * 31) % 9999999) + 1;
-}
-
 }  // namespace termod_test

@@ -72,10 +72,6 @@ protected:
     // Request 2 of the problem last generated, on a fresh log.
     void answer();
 
-    // The n-th version of a sweep: neighbouring seeds give neighbouring
-    // draws, so they are spread over the whole range.
-    static std::int32_t spread_version(std::int32_t n);
-
     // Runs check for `count` spread versions, stopping at the first failure.
     template <typename Check>
     void for_versions(std::int32_t k, std::int32_t count, Check check)
