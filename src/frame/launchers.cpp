@@ -2,8 +2,10 @@
 
 #include "frame/menus.h"
 #include "frame/page_mouse.h"
+#include "frame/problem_page.h"
 #include "frame/program_services.h"
 #include "platform/runtime.h"
+#include "platform/window.h"
 
 namespace {
 
@@ -32,4 +34,14 @@ void launch_game(std::size_t index)
     if (index >= program_services.games.size() || !program_services.games[index]) return;
     if (program_services.confirm_games_chapter && program_services.confirm_games_chapter() < 0.0f) return;
     start_screen_thread(program_services.games[index]);
+}
+
+void hand_back_page(std::atomic<std::int32_t>* running_flag)
+{
+    qw_post_to_ui_thread([running_flag] {
+        if (running_flag) *running_flag = 0;
+        enable_page_mouse();
+        show_problem_page(page_repeat);
+        set_top_menus_enabled(1);
+    });
 }

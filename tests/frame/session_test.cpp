@@ -8,6 +8,7 @@
 #include "frame/app_state.h"
 #include "frame/frame_harness.h"
 #include "frame/generator_protocol.h"
+#include "frame/launchers.h"
 #include "frame/page_furniture.h"
 #include "frame/problem_page.h"
 #include "frame/program_services.h"
@@ -495,6 +496,21 @@ TEST_F(SessionTest, LaunchersGreyTheMenusAndDetachTheMouseBeforeReturning)
 
     backend.click_menu_item(6, 1);
     for (std::size_t menu = 1; menu <= 9; ++menu) EXPECT_TRUE(greyed(menu, 0)) << menu;
+
+    // The hand-back waits for the user-interface thread, then leaves the
+    // page as it was, its mouse bound, the owner's flag down, menus last.
+    page_mouse_modes.buster_game_active = 1;
+    hand_back_page(&page_mouse_modes.buster_game_active);
+    EXPECT_EQ(page_mouse_modes.buster_game_active, 1);
+    backend.clear_log();
+    backend.run_posted_tasks();
+    EXPECT_EQ(page_mouse_modes.buster_game_active, 0);
+    for (std::size_t menu = 1; menu <= 9; ++menu) EXPECT_FALSE(greyed(menu, 0)) << menu;
+    const auto log = backend.log();
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log.back().rfind("menu flags", 0), 0u) << log.back();
+    click(518, 325);
+    EXPECT_NE(app_state.selected_problem, before);
 }
 
 TEST_F(SessionTest, ScreenOwnersTakeTheClicks)
