@@ -8,6 +8,7 @@
 #include "export/rtf_export.h"
 #include "frame/generator_protocol.h"
 #include "frame/program_services.h"
+#include "games/chapter_notice.h"
 #include "tools/calculator.h"
 #include "tools/element_properties.h"
 #include "tools/equilibrator.h"
@@ -31,4 +32,5 @@ inline void plug_in_program_parts()
     program_services.tools[3] = run_balancer_dialog;
     program_services.tools[4] = run_equilibrator_dialog;
     program_services.tools[5] = run_molecule_viewer;
+    program_services.confirm_games_chapter = confirm_games_chapter;
 }

@@ -1,0 +1,56 @@
+#include "games/game_screen.h"
+
+#include "chemistry/true_false_statements.h"
+#include "frame/app_state.h"
+#include "frame/launchers.h"
+#include "frame/menus.h"
+#include "frame/page_mouse.h"
+#include "numbers/clock_seed.h"
+#include "numbers/fixed_width.h"
+#include "numbers/random_stream.h"
+#include "platform/mouse.h"
+#include "platform/runtime.h"
+#include "text/button_widgets.h"
+
+void run_game_thread(std::atomic<std::int32_t>& running_flag, void (*play)())
+{
+    set_top_menus_enabled(0);
+    disable_page_mouse();
+    running_flag = 1;
+    set_random_seed(draw_clock_seed());
+    try {
+        play();
+    } catch (const platform::ProgramStopping&) {
+        running_flag = 0;
+        throw;
+    }
+    hand_back_page(&running_flag);
+}
+
+void draw_game_buttons(std::initializer_list<std::string_view> descriptors)
+{
+    handle_button_descriptor("C");
+    for (const std::string_view descriptor : descriptors) handle_button_descriptor(descriptor);
+}
+
+std::int32_t wait_for_game_button(std::atomic<std::int32_t>& hit_word)
+{
+    hit_word = 0;
+    enable_page_mouse();
+    // The handler stores the hit (0 for a miss) before the wait wakes.
+    std::int32_t hit = 0;
+    while ((hit = hit_word) <= 0) qw_wait_mouse_event(kMouseLeftDown);
+    disable_page_mouse();
+    return hit;
+}
+
+void pick_game_statement(std::int32_t group, GameStatement& statement)
+{
+    pick_game_question(group, app_state.current_chapter, statement.text, game_statement_length, statement.truth,
+                       statement.type);
+}
+
+std::string statement_markup(const GameStatement& statement)
+{
+    return "@T1@@C7@" + std::string(strip_trailing_blanks(statement.text));
+}

@@ -1,0 +1,96 @@
+#include "games/game_harness.h"
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+#include "app/program_parts.h"
+#include "frame/initial_settings.h"
+#include "frame/main_program.h"
+#include "frame/menu_dialogs.h"
+#include "frame/program_services.h"
+#include "platform/core_state.h"
+#include "platform/events.h"
+#include "platform/window.h"
+
+namespace games_test {
+
+bool GameTest::eventually(const std::function<bool()>& condition)
+{
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(std::chrono::microseconds(200));
+    }
+    return true;
+}
+
+void GameTest::SetUp()
+{
+    platform::install_backend(&backend);
+    program_services = {};
+    plug_in_program_parts();
+    initial_settings();
+    main_program();
+    apply_background_scheme(3);  // one disc: the cheapest decoration
+    backend.clear_log();
+}
+
+void GameTest::TearDown() { platform::install_backend(nullptr); }
+
+void GameTest::script_click(std::int32_t x, std::int32_t y)
+{
+    backend.push_mouse_event({kMouseLeftDown, kMouseStateLeftButton, x, y});
+}
+
+bool GameTest::game_waits() const
+{
+    // A wait that no event has answered yet.
+    return eventually([] {
+        auto& core = platform::detail::core();
+        std::lock_guard lock(core.mutex);
+        return std::any_of(core.mouse_waiters.begin(), core.mouse_waiters.end(),
+                           [](const platform::detail::MouseWaiter* w) { return !w->event.has_value(); });
+    });
+}
+
+bool GameTest::click_when_waiting(std::int32_t x, std::int32_t y)
+{
+    if (!game_waits()) return false;
+    platform::deliver_mouse_event({kMouseLeftDown, kMouseStateLeftButton, x, y});
+    return true;
+}
+
+bool GameTest::page_handed_back(const std::atomic<std::int32_t>& running_flag)
+{
+    return eventually([&] {
+        backend.run_posted_tasks();
+        return running_flag == 0;
+    });
+}
+
+bool GameTest::menus_enabled() const
+{
+    const auto menus = backend.menus();
+    return std::none_of(menus.begin(), menus.end(),
+                        [](const auto& menu) { return (menu.flags & kQwMenuGreyed) != 0; });
+}
+
+std::string GameTest::drawn_text() const
+{
+    std::string all;
+    for (const std::string& line : backend.log_lines("text (")) {
+        const auto open = line.find('"');
+        all += line.substr(open + 1, line.size() - open - 2);
+    }
+    return all;
+}
+
+std::size_t GameTest::log_count(const std::string& text) const
+{
+    const auto log = backend.log();
+    return static_cast<std::size_t>(
+        std::count_if(log.begin(), log.end(), [&](const std::string& line) { return line.find(text) != std::string::npos; }));
+}
+
+}  // namespace games_test

@@ -1,0 +1,47 @@
+// The program started with its real parts on a recording backend, and the
+// two ways a test plays a game: on the test's own thread, where every wait
+// takes the next scripted click and a wait left without one quits; or on
+// the game's own thread, started from the menu, with clicks given as the
+// game waits for them.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "platform/recording_backend.h"
+
+namespace games_test {
+
+class GameTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // A scripted left click for the next waits on this thread.
+    void script_click(std::int32_t x, std::int32_t y);
+
+    // Polls the condition until it holds; false after a few seconds.
+    static bool eventually(const std::function<bool()>& condition);
+    // Blocks until the game's thread waits for a click on a game button;
+    // false after a few seconds without one.
+    bool game_waits() const;
+    // Clicks once the game's thread waits; false when it never does.
+    bool click_when_waiting(std::int32_t x, std::int32_t y);
+    // Runs the tasks the game posted until its running flag drops; false
+    // after a few seconds.
+    bool page_handed_back(const std::atomic<std::int32_t>& running_flag);
+
+    bool menus_enabled() const;
+    // The texts drawn since the log was last cleared, joined.
+    std::string drawn_text() const;
+    // The number of log lines that hold the text.
+    std::size_t log_count(const std::string& text) const;
+
+    platform::RecordingBackend backend;
+};
+
+}  // namespace games_test
