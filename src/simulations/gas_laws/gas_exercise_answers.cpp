@@ -1,0 +1,38 @@
+#include "simulations/gas_laws/gas_exercise_answers.h"
+
+#include <cmath>
+
+float gas_amount(float volume, float temperature, float pressure)
+{
+    return pressure / (gas_constant_torr * (temperature + kelvin_offset)) * volume;
+}
+
+float final_temperature(float volume, float temperature, float pressure, float final_pressure)
+{
+    const float n = gas_amount(volume, temperature, pressure);
+    return volume / (gas_constant_torr * n) * final_pressure - kelvin_offset;
+}
+
+float amount_change(float volume, float temperature, float pressure, float final_pressure)
+{
+    return volume * std::fabs(final_pressure - pressure) / (gas_constant_torr * (temperature + kelvin_offset));
+}
+
+float mixture_mass(float amount, float first_molar_mass, float second_molar_mass, float first_fraction)
+{
+    return amount * first_molar_mass * second_molar_mass /
+           ((1.0f - first_fraction) * first_molar_mass + first_fraction * second_molar_mass);
+}
+
+MixtureAnswer mixture_partial_pressure(float volume, float temperature, float pressure, float final_pressure,
+                                       float mass, float first_molar_mass, float second_molar_mass,
+                                       bool first_gas_in_flask)
+{
+    const float kelvin = temperature + kelvin_offset;
+    MixtureAnswer answer;
+    answer.added_moles = volume * (final_pressure - pressure) / (gas_constant_torr * kelvin);
+    answer.first_gas_moles = (mass / second_molar_mass - answer.added_moles) / (first_molar_mass / second_molar_mass - 1.0f);
+    answer.partial_pressure = kelvin * gas_constant_atm / volume * answer.first_gas_moles;
+    if (first_gas_in_flask) answer.partial_pressure += pressure * torr_to_atm;
+    return answer;
+}

@@ -1,0 +1,99 @@
+#include "simulations/gas_laws/gas_exercise_course.h"
+
+#include <cmath>
+
+#include "numbers/fixed_width.h"
+#include "numbers/value_slots.h"
+#include "platform/mouse.h"
+#include "platform/runtime.h"
+#include "simulations/gas_laws/click_zone.h"
+#include "simulations/gas_laws/gas_apparatus.h"
+#include "text/button_widgets.h"
+#include "text/justified_text.h"
+#include "text/paint.h"
+
+namespace {
+
+constexpr std::string_view result_button = "d2345678400150150020DD9988BB8888@T4@@cFFFFFF@@y-18@Risultato";
+constexpr std::string_view close_button = "d2345678520275050020DD9988BB8888@T4@@cFFFFFF@@y-18@Chiudi";
+constexpr std::string_view answer_panel = "d2345678400150150020AAAAAABB8888@T4@@cFFFFFF@@y-18@";
+constexpr ClickZone result_zone{410, 140, 540, 160};
+constexpr ClickZone close_zone{515, 265, 575, 285};
+
+constexpr std::int32_t progress_colour = 0xDDAAAA;
+constexpr std::int32_t animation_step_ms = 10;
+
+void draw_statement(const std::string& statement)
+{
+    draw_justified_text(380, 580, 40, "@T1@" + std::string(strip_trailing_blanks(statement)));
+}
+
+// One torr a step from the initial pressure, repainting the limbs between
+// the initial and the current level and filling two progress bars inside
+// the blanked lenses. The mouse is not read: clicks meanwhile are lost,
+// since a wait only takes events that come after it began.
+void animate_mercury(const GasState& gas, float final_pressure)
+{
+    const float p0 = gas.pressure;
+    const float step = final_pressure > p0 ? 1.0f : -1.0f;
+    const auto steps = static_cast<std::int32_t>(std::fabs(final_pressure - p0) + 1.0f);
+    float p = p0;
+    for (std::int32_t i = 0; i < steps; ++i) {
+        move_mercury_column(flask_axis_x, tube_width, p0 - atmospheric_pressure, p - atmospheric_pressure,
+                            gas.panel_colour);
+        const auto k = static_cast<std::int32_t>((p - p0) / (final_pressure - p0) * 28.0f);
+        fill_box(progress_colour, left_lens_x + 1, lens_y + 1, left_lens_x + 1 + k, lens_y + 29);
+        fill_box(progress_colour, right_lens_x + 1, lens_y + 1, right_lens_x + 1 + k, lens_y + 29);
+        rt_sleep_ms(animation_step_ms);
+        p += step;
+    }
+}
+
+void draw_results(const GasState& gas, const ExerciseCourse& course)
+{
+    const ExerciseResults results = course.results();
+    handle_button_descriptor(std::string(answer_panel) + results.answer);
+    draw_justified_text(380, 570, 170, "@T1@Pressione iniziale: " + pressure_text(gas.pressure) + " torr");
+    draw_justified_text(380, 570, 186, "@T1@Pressione finale: " + pressure_text(course.final_pressure) + " torr");
+    if (!results.third_line.empty()) draw_justified_text(380, 570, 202, results.third_line);
+    if (!results.fourth_line.empty()) draw_justified_text(380, 570, 218, results.fourth_line);
+}
+
+}  // namespace
+
+void clear_exercise_text(const GasState& gas) { fill_box(gas.panel_colour, 380, 40, 580, 286); }
+
+std::string slot_text(std::int32_t slot, float value, std::int32_t mode, float uncertainty)
+{
+    value_slots[slot].value = value;
+    value_slots[slot].uncertainty = uncertainty;
+    convert_data_slot(slot, mode);
+    return std::string(strip_trailing_blanks(value_slots[slot].display_text));
+}
+
+std::string pressure_text(float value) { return slot_text(1, value, value < 1.0f ? 2 : 3); }
+
+void run_exercise_course(GasState& gas, const ExerciseCourse& course)
+{
+    gas.statement = course.first_statement;
+    draw_statement(gas.statement);
+    draw_manometer_lens(gas.pressure, gas.panel_colour, ManometerLens::both_blank);
+    animate_mercury(gas, course.final_pressure);
+
+    fill_box(gas.panel_colour, 380, 40, 580, 200);
+    gas.statement = course.second_statement;
+    draw_statement(gas.statement);
+    draw_manometer_lens(course.final_pressure, gas.panel_colour, ManometerLens::left);
+    draw_manometer_lens(course.final_pressure, gas.panel_colour, ManometerLens::right);
+    handle_button_descriptor(result_button);
+    handle_button_descriptor(close_button);
+
+    for (;;) {
+        const MouseEvent click = qw_wait_mouse_event(kMouseLeftDown);
+        if (close_zone.holds(click)) {
+            gas.restart_flag = 1;
+            return;
+        }
+        if (result_zone.holds(click)) draw_results(gas, course);
+    }
+}
