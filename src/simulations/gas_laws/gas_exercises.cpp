@@ -27,8 +27,8 @@ void uncover_thermometer(const GasState& gas)
 {
     fill_box(gas.panel_colour, 218, 70, 298, 150);
     const std::int32_t x = gas.flask_x + gas.flask_radius;
-    fill_box(0x9999FF, x + 6, 100, x + 9, gas.flask_centre_y - 20);
-    outline_box(0xCCCCCC, x + 6, 100, x + 9, gas.flask_centre_y - 20);
+    fill_box(thermometer_colour, x + 6, 100, x + 9, gas.flask_centre_y - 20);
+    outline_box(highlight_colour, x + 6, 100, x + 9, gas.flask_centre_y - 20);
 }
 
 }  // namespace

@@ -1,9 +1,10 @@
+#include "simulations/gas_laws/gas_apparatus.h"
+
 #include <cmath>
 #include <string>
 
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
-#include "simulations/gas_laws/gas_apparatus.h"
 #include "simulations/gas_laws/gas_strokes.h"
 #include "text/markup_text.h"
 #include "text/paint.h"
@@ -56,7 +57,7 @@ void draw_gas_flask(GasState& gas, std::int32_t x0, std::int32_t y0, float volum
     fill_ellipse(0x6666FF, x0 + r + 5, cy - 20, x0 + r + 10, cy - 12);
     qw_set_color_rgb(highlight_colour);
     qw_ellipse(QwControl::outline, x0 + r + 5, cy - 20, x0 + r + 10, cy - 12);
-    fill_box(0x9999FF, x0 + r + 6, 100, x0 + r + 9, cy - 20);
+    fill_box(thermometer_colour, x0 + r + 6, 100, x0 + r + 9, cy - 20);
     outline_box(highlight_colour, x0 + r + 6, 100, x0 + r + 9, cy - 20);
 
     fill_ellipse(gas_colour, x0 - r, cy - r, x0 + r, cy + r);

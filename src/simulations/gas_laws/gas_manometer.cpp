@@ -1,7 +1,8 @@
+#include "simulations/gas_laws/gas_apparatus.h"
+
 #include <string>
 
 #include "numbers/formatted_conversions.h"
-#include "simulations/gas_laws/gas_apparatus.h"
 #include "simulations/gas_laws/gas_strokes.h"
 #include "text/markup_text.h"
 #include "text/paint.h"

@@ -4,8 +4,6 @@
 #include <cstdint>
 #include <string>
 
-#include "platform/graphics.h"
-
 // The flask's gas, drawn anew at every opening of the simulation; the
 // exercises read it and never change it.
 struct GasState {
@@ -33,6 +31,7 @@ inline constexpr std::int32_t outline_colour = 0x999999;
 inline constexpr std::int32_t highlight_colour = 0xCCCCCC;
 inline constexpr std::int32_t scale_colour = 0xFFAAAA;
 inline constexpr std::int32_t apparatus_panel_colour = 0xFFEEEE;
+inline constexpr std::int32_t thermometer_colour = 0x9999FF;  // the flask's thermometer column
 
 // The flask's axis and the top of its dome, and the tube's width.
 inline constexpr std::int32_t flask_axis_x = 210;
