@@ -71,11 +71,11 @@ protected:
             if (menu.flags & kQwMenuGreyed) return false;
         return true;
     }
-    std::int32_t count_text(const std::string& piece) const
+    std::int32_t count_text(const std::string& fragment) const
     {
         std::int32_t n = 0;
         for (const std::string& line : backend.log_lines("text"))
-            n += line.find(piece) != std::string::npos;
+            n += line.find(fragment) != std::string::npos;
         return n;
     }
     // The texts of the problem's statement, where the simulation draws,
