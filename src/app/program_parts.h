@@ -9,6 +9,7 @@
 #include "frame/generator_protocol.h"
 #include "frame/program_services.h"
 #include "games/chapter_notice.h"
+#include "simulations/equilibrium/equilibrium_simulation.h"
 #include "tools/calculator.h"
 #include "tools/element_properties.h"
 #include "tools/equilibrator.h"
@@ -33,4 +34,6 @@ inline void plug_in_program_parts()
     program_services.tools[4] = run_equilibrator_dialog;
     program_services.tools[5] = run_molecule_viewer;
     program_services.confirm_games_chapter = confirm_games_chapter;
+    // "&Simulazioni": gas laws, equilibrium, titration.
+    program_services.simulations[1] = run_equilibrium_simulation;
 }
