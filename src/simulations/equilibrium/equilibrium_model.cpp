@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "numbers/random_stream.h"
 
@@ -14,9 +15,21 @@ constexpr float kelvin_offset = 273.15f;
 // Two particles closer than 0.1 px would push each other with forces whose
 // squares overflow, and the speed rescale would turn them into NaN.
 constexpr float max_repulsion = 1.0e12f;
-// The pair loop looks at this many neighbours at once and goes through
-// them one by one only when one of them is close.
-constexpr std::int32_t pair_block = 8;
+// The pair loop looks at four neighbours at once and goes through them one
+// by one only when one of them is close: the same sums in the same order,
+// at a fraction of the cost (every ordered pair is examined each sub-step).
+constexpr std::int32_t pair_block = 4;
+using FourFloats = float __attribute__((vector_size(pair_block * sizeof(float))));
+
+bool any_within_reach(const EquilibriumModel& m, std::int32_t first, float xi, float yi)
+{
+    FourFloats x, y;
+    std::memcpy(&x, &m.x[first], sizeof x);
+    std::memcpy(&y, &m.y[first], sizeof y);
+    const FourFloats dx = x - xi, dy = y - yi;
+    const auto near = dx * dx + dy * dy <= 100.0f;
+    return (near[0] | near[1] | near[2] | near[3]) != 0;
+}
 
 float kelvin(float celsius) { return celsius + kelvin_offset; }
 
@@ -112,12 +125,7 @@ void compute_repulsion_force(const EquilibriumModel& m, std::int32_t i, float& f
     const std::int32_t self = i - 1;
     const float xi = m.x[self], yi = m.y[self];
     for (std::int32_t first = 0; first < m.particle_count; first += pair_block) {
-        bool near = false;
-        for (std::int32_t j = first; j < first + pair_block; ++j) {
-            const float dx = m.x[j] - xi, dy = m.y[j] - yi;
-            near |= dx * dx + dy * dy <= 100.0f;
-        }
-        if (!near) continue;
+        if (!any_within_reach(m, first, xi, yi)) continue;
         const std::int32_t last = std::min(first + pair_block, m.particle_count);
         for (std::int32_t j = first; j < last; ++j) {
             const float dx = m.x[j] - xi, dy = m.y[j] - yi;
