@@ -9,6 +9,7 @@
 #include "frame/generator_protocol.h"
 #include "frame/program_services.h"
 #include "games/chapter_notice.h"
+#include "simulations/equilibrium/equilibrium_simulation.h"
 #include "simulations/gas_laws/gas_laws_simulation.h"
 #include "tools/calculator.h"
 #include "tools/element_properties.h"
@@ -34,6 +35,7 @@ inline void plug_in_program_parts()
     program_services.tools[4] = run_equilibrator_dialog;
     program_services.tools[5] = run_molecule_viewer;
     program_services.confirm_games_chapter = confirm_games_chapter;
-    // "&Simulazioni": gas laws.
+    // "&Simulazioni": gas laws, equilibrium, titration.
     program_services.simulations[0] = run_gas_laws_simulation;
+    program_services.simulations[1] = run_equilibrium_simulation;
 }

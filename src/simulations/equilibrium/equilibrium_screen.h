@@ -1,0 +1,42 @@
+// The screen of "Sistemi in equilibrio": its frame and title, the buttons,
+// the opening card and the results box. The buttons only draw; the
+// simulation tests the click zones itself.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "simulations/equilibrium/equilibrium_model.h"
+
+struct SimulationButton {
+    std::int32_t x = 0, y = 0, w = 0, h = 20;
+    std::string_view label;
+};
+inline constexpr SimulationButton equilibrate_button{200, 275, 150, 20, "Equilibra"};
+inline constexpr SimulationButton stop_button{200, 275, 150, 20, "Stop"};
+inline constexpr SimulationButton exit_button{520, 275, 50, 20, "Esci"};
+inline constexpr SimulationButton new_simulation_button{420, 50, 150, 20, "Nuova simulazione"};
+inline constexpr SimulationButton temperature_button{420, 80, 150, 20, "Temperatura "};
+inline constexpr SimulationButton concentrations_button{420, 110, 150, 20, "Concentrazioni iniziali "};
+inline constexpr SimulationButton results_button{420, 140, 150, 20, "Risultati"};
+inline constexpr SimulationButton continue_button{400, 225, 50, 20, "Continua"};
+
+// A white label marks a button that works now, a grey one one that does not.
+inline constexpr std::int32_t label_usable = 0xFFFFFF;
+inline constexpr std::int32_t label_greyed = 0x777777;
+void draw_simulation_button(const SimulationButton& button, std::int32_t label_colour);
+// The four buttons of the right column, in one label colour.
+void draw_side_buttons(std::int32_t label_colour);
+
+// Click zones are open on all sides.
+inline bool inside_zone(std::int32_t x, std::int32_t y, std::int32_t x1, std::int32_t x2, std::int32_t y1,
+                        std::int32_t y2)
+{
+    return x1 < x && x < x2 && y1 < y && y < y2;
+}
+
+void draw_equilibrium_screen(const EquilibriumModel& m);
+// The task, over the screen with its buttons greyed, and "Continua".
+void draw_opening_card();
+// dH in kJ and dS in J/K with three digits, over the concentration panel.
+void draw_equilibrium_results(const EquilibriumModel& m);
