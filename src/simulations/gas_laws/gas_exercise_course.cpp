@@ -49,14 +49,23 @@ void animate_mercury(const GasState& gas, float final_pressure)
     }
 }
 
+// A line that wraps (a pressure from 1000 torr up shows a power of ten)
+// pushes the lines below it down instead of running into them; four lines
+// that all wrap once still end above "Chiudi".
 void draw_results(const GasState& gas, const ExerciseCourse& course)
 {
     const ExerciseResults results = course.results();
     handle_button_descriptor(std::string(answer_panel) + results.answer);
-    draw_justified_text(380, 570, 170, "@T1@Pressione iniziale: " + pressure_text(gas.pressure) + " torr");
-    draw_justified_text(380, 570, 186, "@T1@Pressione finale: " + pressure_text(course.final_pressure) + " torr");
-    if (!results.third_line.empty()) draw_justified_text(380, 570, 202, results.third_line);
-    if (!results.fourth_line.empty()) draw_justified_text(380, 570, 218, results.fourth_line);
+    std::int32_t next_y = 170;
+    const auto draw_line = [&next_y](const std::string& line) {
+        if (line.empty()) return;
+        draw_justified_text(380, 570, next_y, line);
+        next_y = measure_justified_text(380, 570, next_y, line).y + 16;
+    };
+    draw_line("@T1@Pressione iniziale: " + pressure_text(gas.pressure) + " torr");
+    draw_line("@T1@Pressione finale: " + pressure_text(course.final_pressure) + " torr");
+    draw_line(results.third_line);
+    draw_line(results.fourth_line);
 }
 
 }  // namespace

@@ -141,6 +141,24 @@ TEST_F(GasSession, ExerciseResultsAndExitHandThePageBack)
     EXPECT_EQ(count_text("Risultato"), 1);
     EXPECT_EQ(count_text("\"iniziale:"), 2);
     EXPECT_EQ(count_text("\"finale:"), 2);
+    // A results line that wraps pushes the next one down: each line starts
+    // below every word of the line before.
+    const auto texts = backend.log_lines("text");
+    const auto y_of = [](const std::string& entry) { return std::stoi(entry.substr(entry.find(',') + 1)); };
+    std::int32_t results_blocks = 0;
+    for (std::size_t i = 0; i + 1 < texts.size(); ++i) {
+        if (texts[i + 1].find("\"iniziale:") == std::string::npos) continue;
+        ++results_blocks;
+        std::int32_t lowest = y_of(texts[i]);
+        for (std::size_t j = i + 1; j < texts.size() && y_of(texts[j]) >= 170; ++j) {
+            const bool starts_line = texts[j].find("\"Pressione") != std::string::npos ||
+                                     texts[j].find("\"Aggiunte") != std::string::npos ||
+                                     texts[j].find("\"Sottratte") != std::string::npos;
+            if (starts_line) EXPECT_GT(y_of(texts[j]), lowest) << texts[j];
+            lowest = std::max(lowest, y_of(texts[j]));
+        }
+    }
+    EXPECT_EQ(results_blocks, 2);
     EXPECT_EQ(count_text("Esercitazione 1"), 2);  // the menu again after "Chiudi"
     EXPECT_EQ(count_text("Leggi dei gas"), 2);
     EXPECT_NE(gas_state.pressure, during.pressure);  // with a new state
