@@ -5,6 +5,7 @@
 #include "frame/app_state.h"
 #include "games/chem_buster_drawing.h"
 #include "games/chem_buster_play.h"
+#include "platform/events.h"
 #include "platform/mouse.h"
 #include "platform/window.h"
 #include "text/button_widgets.h"
@@ -13,11 +14,13 @@ namespace games_test {
 
 void BusterTest::TearDown()
 {
+    // A game left on its own thread by a failed test must not outlive the backend.
+    platform::stop_and_join_threads();
     page_mouse_modes.buster_game_active = 0;
     GameTest::TearDown();
 }
 
-void BusterTest::set_out_screen_one()
+void set_out_screen_one()
 {
     buster_state = BusterState{};
     page_mouse_modes.buster_game_active = 1;
@@ -28,7 +31,7 @@ void BusterTest::set_out_screen_one()
     start_new_screen(buster_state);
 }
 
-void BusterTest::place_ball(float x, float y, float vx, float vy, std::int32_t armed)
+void place_ball(float x, float y, float vx, float vy, std::int32_t armed)
 {
     buster_state.ball.x = x;
     buster_state.ball.y = y;
@@ -44,6 +47,7 @@ void BusterTest::play_with(std::function<BusterButton(const Wait&)> choose)
 {
     choose_ = std::move(choose);
     qw_register_mouse_event(kQwGraphicsUnit, kMouseRightDown, [this](auto...) {
+        turn_scripted_ = false;
         Wait wait;
         {
             std::lock_guard lock(button_registry.lock);
@@ -59,6 +63,12 @@ void BusterTest::play_with(std::function<BusterButton(const Wait&)> choose)
     script_turn();
 }
 
-void BusterTest::script_turn() { backend.push_mouse_event({kMouseRightDown, kMouseStateRightButton, 0, 0}); }
+// One look a wait: the one a game left unused waits for the next game.
+void BusterTest::script_turn()
+{
+    if (turn_scripted_) return;
+    turn_scripted_ = true;
+    backend.push_mouse_event({kMouseRightDown, kMouseStateRightButton, 0, 0});
+}
 
 }  // namespace games_test

@@ -19,14 +19,14 @@ struct BusterButton {
 inline constexpr BusterButton buster_exit{525, 275}, buster_go{425, 275}, buster_true{525, 200},
     buster_false{525, 230};
 
+// The frame and screen 1 as the game draws them, in the game's mouse mode.
+void set_out_screen_one();
+// The ball at (x, y) with velocity (vx, vy) and the field redrawn.
+void place_ball(float x, float y, float vx, float vy, std::int32_t armed);
+
 class BusterTest : public GameTest {
 protected:
     void TearDown() override;
-
-    // The frame and screen 1 as the game draws them, the field painted.
-    static void set_out_screen_one();
-    // The ball at (x, y) with velocity (vx, vy) and the field redrawn.
-    static void place_ball(float x, float y, float vx, float vy, std::int32_t armed);
 
     // What the player sees at one wait of the game.
     struct Wait {
@@ -42,6 +42,7 @@ protected:
 private:
     void script_turn();
     std::function<BusterButton(const Wait&)> choose_;
+    bool turn_scripted_ = false;  // a look is scripted for the next wait
 };
 
 }  // namespace games_test
