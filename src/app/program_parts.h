@@ -9,6 +9,7 @@
 #include "frame/generator_protocol.h"
 #include "frame/program_services.h"
 #include "games/chapter_notice.h"
+#include "games/chem_buster.h"
 #include "simulations/equilibrium/equilibrium_simulation.h"
 #include "simulations/gas_laws/gas_laws_simulation.h"
 #include "tools/calculator.h"
@@ -38,4 +39,6 @@ inline void plug_in_program_parts()
     // "&Simulazioni": gas laws, equilibrium, titration.
     program_services.simulations[0] = run_gas_laws_simulation;
     program_services.simulations[1] = run_equilibrium_simulation;
+    // "&Giochi": Chem Poker, Chem Slot, Chem Buster.
+    program_services.games[2] = run_chem_buster;
 }
