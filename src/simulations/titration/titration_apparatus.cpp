@@ -140,7 +140,8 @@ void draw_ph_axes(std::int32_t mode)
 
 float flask_fill_fraction()
 {
-    return (titration_state.analyte_volume + titration_state.added_volume) * 0.004f;
+    const double volume = static_cast<double>(titration_state.analyte_volume) + titration_state.added_volume;
+    return static_cast<float>(volume * 0.004f);
 }
 
 std::int32_t flask_liquid_row(float fraction)

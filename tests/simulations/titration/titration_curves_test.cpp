@@ -18,7 +18,7 @@ constexpr double Kw = 1e-14;
 
 struct Curve {
     const char* name;
-    SetUp set_up;
+    Titration set_up;
     double pk;  // pKa of a weak acid, pKb of a weak base; 0 for strong
 };
 
@@ -39,7 +39,7 @@ const Curve curves[] = {
 // Equivalents of the analyte over the titrant's concentration.
 double equivalence_volume(const Curve& c)
 {
-    const SetUp& s = c.set_up;
+    const Titration& s = c.set_up;
     return analyte_rows[s.analyte - 1].factor * static_cast<double>(s.analyte_concentration) * s.analyte_volume /
            s.titrant_concentration;
 }
@@ -47,7 +47,7 @@ double equivalence_volume(const Curve& c)
 // -log10 h of the flask after `added` mL, from h + [cations] = Kw/h + [anions].
 double independent_ph(const Curve& c, double added)
 {
-    const SetUp& s = c.set_up;
+    const Titration& s = c.set_up;
     const double total = s.analyte_volume + added;
     const double analyte =
         analyte_rows[s.analyte - 1].factor * static_cast<double>(s.analyte_concentration) * s.analyte_volume / total;
@@ -95,7 +95,7 @@ TEST(TitrationCurves, EquivalenceAndHalfEquivalence)
 {
     for (const Curve& c : curves) {
         SCOPED_TRACE(c.name);
-        const SetUp& s = c.set_up;
+        const Titration& s = c.set_up;
         const double equivalence = equivalence_volume(c);
         const double at_equivalence = shown_ph(c, equivalence);
         EXPECT_NEAR(at_equivalence, independent_ph(c, equivalence), 0.01);

@@ -6,7 +6,7 @@
 
 namespace titration_test {
 
-void set_up_titration(const SetUp& set_up)
+void set_up_titration(const Titration& set_up)
 {
     TitrationState& s = titration_state;
     s = {};

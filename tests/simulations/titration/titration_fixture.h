@@ -9,7 +9,7 @@
 
 namespace titration_test {
 
-struct SetUp {
+struct Titration {
     std::int32_t analyte = 1;
     float analyte_volume = 100.0f;  // mL
     float analyte_concentration = 0.02f;
@@ -19,7 +19,7 @@ struct SetUp {
 
 // The simulation's block as a titration of that set-up finds it, with
 // nothing added yet.
-void set_up_titration(const SetUp& set_up);
+void set_up_titration(const Titration& set_up);
 
 // The added volume as the burette reaches it: `steps` float sums of `step`.
 float burette_sum(std::int32_t steps, float step);
