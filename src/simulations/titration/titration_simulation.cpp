@@ -52,9 +52,8 @@ void set_up_titration_screen()
 
 const MenuButton* hit_menu_button(std::int32_t x, std::int32_t y)
 {
-    if (x <= 340 || x >= 540) return nullptr;
     for (const MenuButton& button : menu_buttons)
-        if (y > button.y1 && y < button.y2) return &button;
+        if (inside_zone(x, y, 340, 540, button.y1, button.y2)) return &button;
     return nullptr;
 }
 
@@ -101,9 +100,14 @@ bool run_titration_pass()
 
 }  // namespace
 
+bool inside_zone(std::int32_t x, std::int32_t y, std::int32_t x1, std::int32_t x2, std::int32_t y1, std::int32_t y2)
+{
+    return x > x1 && x < x2 && y > y1 && y < y2;
+}
+
 bool hits_exit_button(std::int32_t x, std::int32_t y)
 {
-    return x > 535 && x < 575 && y > 260 && y < 280;
+    return inside_zone(x, y, 535, 575, 260, 280);
 }
 
 void run_titration_simulation()
