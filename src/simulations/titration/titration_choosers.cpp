@@ -128,12 +128,12 @@ std::int32_t run_chooser(Chooser kind)
         const MouseEvent click = qw_wait_mouse_event(kMouseLeftDown);
         const std::int32_t x = click.x, y = click.y;
         if (hits_exit_button(x, y)) return -1;
-        if (inside_zone(x, y, 305, 470, 66, layout.list_bottom)) {
+        if (inside_titration_zone(x, y, 305, 470, 66, layout.list_bottom)) {
             const std::int32_t k = (y - 66) / 16 + 1;
             fill_box(list_colour, 307, 61, 312, 215);
             draw_choice_mark(k);
             take_row(kind, k);
-        } else if (inside_zone(x, y, 515, 555, 190, 210)) {
+        } else if (inside_titration_zone(x, y, 515, 555, 190, 210)) {
             fill_box(panel_colour, 300, 40, 580, 220);
             if (kind == Chooser::titrant) empty_the_flask_of_titrant();
             return 1;
