@@ -12,6 +12,7 @@
 #include "games/chem_buster.h"
 #include "simulations/equilibrium/equilibrium_simulation.h"
 #include "simulations/gas_laws/gas_laws_simulation.h"
+#include "simulations/titration/titration_simulation.h"
 #include "tools/calculator.h"
 #include "tools/element_properties.h"
 #include "tools/equilibrator.h"
@@ -39,6 +40,7 @@ inline void plug_in_program_parts()
     // "&Simulazioni": gas laws, equilibrium, titration.
     program_services.simulations[0] = run_gas_laws_simulation;
     program_services.simulations[1] = run_equilibrium_simulation;
+    program_services.simulations[2] = run_titration_simulation;
     // "&Giochi": Chem Poker, Chem Slot, Chem Buster.
     program_services.games[2] = run_chem_buster;
 }

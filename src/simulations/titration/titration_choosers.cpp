@@ -1,0 +1,180 @@
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "numbers/value_kit.h"
+#include "platform/mouse.h"
+#include "simulations/titration/titration_apparatus.h"
+#include "simulations/titration/titration_chemistry.h"
+#include "simulations/titration/titration_screens.h"
+#include "simulations/titration/titration_state.h"
+#include "text/button_widgets.h"
+#include "text/drawing_kit.h"
+#include "text/justified_text.h"
+#include "text/paint.h"
+
+namespace {
+
+constexpr std::int32_t title_band_colour = 0xDD9988;
+constexpr std::int32_t list_colour = 0xDDBBAA;
+constexpr std::int32_t mark_colour = 0x0000D0;
+constexpr std::string_view ok_button = "d2345678520200030020DD9988BB8888@T4@@cFFFFFF@@y-18@OK";
+
+enum class Chooser { analyte, titrant, indicator };
+
+struct ChooserLayout {
+    std::string_view title;
+    std::int32_t title_left, title_right;
+    std::int32_t rows;
+    std::int32_t list_bottom;  // clicks above it pick a row
+};
+constexpr std::array<ChooserLayout, 3> chooser_layouts{{
+    {"@T4@@cFFFFFF@Scegliere la sostanza da titolare", 340, 580, analyte_count, 210},
+    {"@T4@@cFFFFFF@Scegliere la concentrazione del titolante", 315, 600, titrant_count, 210},
+    {"@T4@@cFFFFFF@Scegliere un indicatore", 360, 600, indicator_count, 146},
+}};
+
+std::int32_t& current_choice(Chooser kind)
+{
+    TitrationState& s = titration_state;
+    switch (kind) {
+    case Chooser::analyte: return s.analyte_choice;
+    case Chooser::titrant: return s.titrant_choice;
+    case Chooser::indicator: break;
+    }
+    return s.indicator_choice;
+}
+
+// 0.05 + 0.01 k mol/L, the nominal concentration of titrant row k.
+float nominal_titrant(std::int32_t k)
+{
+    return static_cast<float>(static_cast<double>(0.05f) + static_cast<double>(0.01f) * k);
+}
+
+std::string slot_digits_text(std::int32_t slot, float value, std::int32_t digits)
+{
+    set_slot_digits(slot, value, digits);
+    return slot_text(slot);
+}
+
+std::string row_text(Chooser kind, std::int32_t k)
+{
+    switch (kind) {
+    case Chooser::analyte: return "@T1@@c1@" + std::string(analyte_rows[k - 1].name);
+    case Chooser::titrant: return "@T1@@c1@Circa " + slot_digits_text(20, nominal_titrant(k), 2) + " M";
+    case Chooser::indicator: break;
+    }
+    return "@T1@@c1@" + std::string(indicator_rows[k - 1].name);
+}
+
+void draw_choice_mark(std::int32_t s)
+{
+    fill_ellipse(mark_colour, 307, 54 + 16 * s, 312, 59 + 16 * s);
+}
+
+void recompute_flask()
+{
+    titration_state.current_ph = compute_titration_ph();
+    draw_ph_axes(ph_axes_liquid);
+}
+
+void empty_the_flask_of_titrant()
+{
+    titration_state.added_volume = 0.0f;
+    recompute_flask();
+}
+
+void take_row(Chooser kind, std::int32_t k)
+{
+    switch (kind) {
+    case Chooser::analyte:
+        draw_titration_analyte(k);
+        draw_titration_summary();
+        empty_the_flask_of_titrant();
+        return;
+    case Chooser::titrant:
+        draw_titrant_concentration(k);
+        empty_the_flask_of_titrant();
+        draw_titration_summary();
+        return;
+    case Chooser::indicator:
+        titration_state.indicator_choice = k;
+        draw_titration_summary();
+        titration_state.current_ph = compute_titration_ph();
+        draw_ph_axes(ph_axes_scale);
+        draw_ph_axes(ph_axes_liquid);
+        return;
+    }
+}
+
+// 1 after "OK", -1 after "Esci".
+std::int32_t run_chooser(Chooser kind)
+{
+    const ChooserLayout& layout = chooser_layouts[static_cast<std::size_t>(kind)];
+    const std::int32_t panel_colour = titration_state.panel_colour;
+    if (kind == Chooser::indicator) empty_the_flask_of_titrant();
+    draw_panel(300, 40, 580, 220);
+    fill_box(title_band_colour, 306, 45, 574, 61);
+    draw_justified_text(layout.title_left, layout.title_right, 45, layout.title);
+    fill_box(list_colour, 306, 62, 574, 215);
+    for (std::int32_t k = 1; k <= layout.rows; ++k) draw_justified_text(315, 500, 50 + 16 * k, row_text(kind, k));
+    if (kind == Chooser::analyte) draw_titration_summary();
+    handle_button_descriptor("C");
+    handle_button_descriptor(ok_button);
+    draw_choice_mark(current_choice(kind));
+
+    for (;;) {
+        const MouseEvent click = qw_wait_mouse_event(kMouseLeftDown);
+        const std::int32_t x = click.x, y = click.y;
+        if (hits_exit_button(x, y)) return -1;
+        if (inside_titration_zone(x, y, 305, 470, 66, layout.list_bottom)) {
+            const std::int32_t k = (y - 66) / 16 + 1;
+            fill_box(list_colour, 307, 61, 312, 215);
+            draw_choice_mark(k);
+            take_row(kind, k);
+        } else if (inside_titration_zone(x, y, 515, 555, 190, 210)) {
+            fill_box(panel_colour, 300, 40, 580, 220);
+            if (kind == Chooser::titrant) empty_the_flask_of_titrant();
+            return 1;
+        }
+    }
+}
+
+}  // namespace
+
+float choose_titration_analyte()
+{
+    return static_cast<float>(run_chooser(Chooser::analyte));
+}
+
+float choose_titrant_concentration()
+{
+    return static_cast<float>(run_chooser(Chooser::titrant));
+}
+
+std::int32_t choose_indicator()
+{
+    return run_chooser(Chooser::indicator);
+}
+
+void draw_titration_summary()
+{
+    const TitrationState& s = titration_state;
+    const std::int32_t k = s.analyte_choice;
+    fill_box(s.panel_colour, 250, 240, 520, 290);
+    std::string analyte = "@T1@@c1@Titolando: ";
+    if (k == generic_acid || k == generic_base) {
+        analyte += k == generic_acid ? "Acido HA (@iK@@da@ = " : "Base B (@iK@@db@ = ";
+        analyte += slot_digits_text(20, s.dissociation_constants[k - 1], 3) + "), ";
+        analyte += slot_digits_text(19, s.analyte_volume, 4) + " mL";
+    } else {
+        analyte += std::string(analyte_rows[k - 1].name) + ", " + slot_digits_text(20, s.analyte_volume, 4) + " mL";
+    }
+    draw_justified_text(240, 550, 240, analyte);
+    const std::string titrant = std::string(analyte_is_acid(k) ? "@T1@@c1@Titolante:  NaOH, " : "@T1@@c1@Titolante:  HCl, ") +
+                                slot_digits_text(20, s.titrant_concentration, 4) + " M";
+    draw_justified_text(240, 550, 256, titrant);
+    draw_justified_text(240, 550, 272,
+                        "@T1@@c1@Indicatore: " + std::string(indicator_rows[s.indicator_choice - 1].name));
+}

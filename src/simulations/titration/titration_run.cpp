@@ -1,0 +1,191 @@
+// The titration screen: the burette lens, the pH meter, the cells that run
+// titrant into the flask one 20 ms step at a time, "Ripetere la
+// titolazione" and the reveal of the hidden concentration.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "numbers/value_kit.h"
+#include "platform/graphics.h"
+#include "platform/mouse.h"
+#include "platform/runtime.h"
+#include "simulations/titration/titration_apparatus.h"
+#include "simulations/titration/titration_chemistry.h"
+#include "simulations/titration/titration_screens.h"
+#include "simulations/titration/titration_state.h"
+#include "text/button_widgets.h"
+#include "text/markup_text.h"
+#include "text/paint.h"
+
+namespace {
+
+constexpr std::int32_t step_pause_ms = 20;
+constexpr std::int32_t titrant_colour = 0xFFCCCC;
+constexpr std::int32_t drop_colour = 0xFF8888;
+
+constexpr std::string_view repeat_button =
+    "d2345678360080180020DD9988BB8888@T4@@cFFFFFF@@y-18@Ripetere la titolazione";
+constexpr std::string_view reveal_button =
+    "d2345678360110180020DD9988BB8888@T4@@cFFFFFF@@y-18@Concentrazione incognita";
+constexpr std::string_view revealed_value_head = "d2345678360110180020AAAAAABB8888@T4@@cFFFFFF@@y-18@";
+
+// A cell of the addition panel: its label, its click zone (strict) and the
+// addition it makes.
+struct AdditionCell {
+    std::int32_t label_x, label_y;
+    std::int32_t x1, x2, y1, y2;
+    std::size_t addition;  // index in burette_additions
+};
+constexpr std::array<AdditionCell, 6> addition_cells{{
+    {247, 182, 235, 283, 180, 197, 2},  // 1 mL
+    {240, 199, 235, 283, 197, 215, 1},  // 5 gocce
+    {240, 216, 235, 283, 216, 230, 0},  // 1 goccia
+    {292, 182, 283, 330, 180, 197, 5},  // 20 mL
+    {292, 199, 283, 330, 197, 215, 4},  // 10 mL
+    {295, 216, 283, 330, 216, 230, 3},  // 5 mL
+}};
+constexpr std::size_t one_drop = 0;
+
+const AdditionCell* hit_cell(std::int32_t x, std::int32_t y)
+{
+    for (const AdditionCell& cell : addition_cells)
+        if (inside_titration_zone(x, y, cell.x1, cell.x2, cell.y1, cell.y2)) return &cell;
+    return nullptr;
+}
+
+// The surface row of the flask's liquid at the current volume.
+std::int32_t liquid_row()
+{
+    return flask_liquid_row(flask_fill_fraction());
+}
+
+void draw_ph_meter_case()
+{
+    fill_box(0x666666, 390, 170, 550, 210);
+    draw_ph_meter();
+    qw_set_color_rgb(0x888888);
+    for (std::int32_t k = 1; k <= 10; ++k) {
+        qw_move_to(390 + k, 170 - k);
+        qw_line_to(549 + k, 170 - k);
+        qw_line_to(549 + k, 211 - k);
+    }
+}
+
+void draw_addition_panel()
+{
+    fill_box(0xDD9988, 230, 160, 335, 235);
+    fill_box(0xFFAAAA, 235, 180, 330, 230);
+    qw_set_color_rgb(0xFFFFFF);
+    draw_markup_text(251, 161, "@T2@Aggiungere:");
+    for (const AdditionCell& cell : addition_cells)
+        draw_markup_text(cell.label_x, cell.label_y, "@T2@" + std::string(burette_additions[cell.addition].label));
+    outline_box(0xFFFFFF, 235, 180, 330, 231);
+    outline_box(0xFFFFFF, 235, 180, 283, 231);
+    outline_box(0xFFFFFF, 235, 197, 330, 215);
+}
+
+void draw_titration_screen()
+{
+    fill_box(titration_state.panel_colour, 220, 50, 580, 230);
+    draw_burette_lens();
+    titration_state.current_ph = compute_titration_ph();
+    draw_ph_axes(ph_axes_liquid);
+    draw_ph_meter_case();
+    handle_button_descriptor("C");
+    handle_button_descriptor(repeat_button);
+    handle_button_descriptor(reveal_button);
+    draw_addition_panel();
+}
+
+// After a run of steps, and once the burette has emptied: the falling
+// stream is wiped away and an empty burette says so.
+void settle()
+{
+    fill_box(titration_state.panel_colour, 198, 256, 201, flask_row_y(liquid_row(), 239));
+    if (!burette_is_empty()) return;
+    titration_state.added_volume = burette_capacity;
+    draw_markup_text(220, 115, "@T3@@C2@Buretta vuota");
+}
+
+void update_apparatus()
+{
+    draw_burette_lens();
+    titration_state.current_ph = compute_titration_ph();
+    draw_ph_axes(ph_axes_liquid);
+    draw_ph_meter();
+    draw_burette_level(200, 240);
+}
+
+void add_one_drop()
+{
+    fill_ellipse(drop_colour, 198, 257, 201, 260);
+    rt_sleep_ms(step_pause_ms);
+    if (!add_burette_step(burette_additions[one_drop].step)) {
+        settle();
+        return;
+    }
+    update_apparatus();
+    fill_ellipse(titration_state.panel_colour, 198, 257, 201, 260);
+}
+
+void run_stream(const BuretteAddition& addition)
+{
+    fill_box(titrant_colour, 199, 256, 200, flask_row_y(liquid_row(), 240));
+    for (std::int32_t i = 0; i < addition.steps; ++i) {
+        if (!add_burette_step(addition.step)) {
+            settle();
+            return;
+        }
+        update_apparatus();
+        rt_sleep_ms(step_pause_ms);
+    }
+    fill_box(titration_state.panel_colour, 199, 256, 200, flask_row_y(liquid_row(), 239));
+}
+
+void reveal_concentration()
+{
+    set_slot_digits(20, titration_state.analyte_concentration, 4);
+    handle_button_descriptor(std::string(revealed_value_head) + slot_text(20) + " M");
+}
+
+void leave_titration_screen()
+{
+    const std::int32_t panel_colour = titration_state.panel_colour;
+    fill_box(panel_colour, 230, 170, 580, 235);
+    fill_box(panel_colour, 220, 50, 580, 200);
+    titration_state.added_volume = 0.0f;
+    titration_state.current_ph = compute_titration_ph();
+    draw_ph_axes(ph_axes_liquid);
+    draw_burette_level(200, 240);
+}
+
+}  // namespace
+
+float run_titration()
+{
+    for (;;) {
+        draw_titration_screen();
+        settle();
+        for (bool repeat = false; !repeat;) {
+            const MouseEvent click = qw_wait_mouse_event(kMouseLeftDown);
+            const std::int32_t x = click.x, y = click.y;
+            if (hits_exit_button(x, y)) {
+                leave_titration_screen();
+                return 1.0f;
+            }
+            if (inside_titration_zone(x, y, 360, 540, 70, 90)) {
+                titration_state.added_volume = 0.0f;
+                draw_burette_level(200, 240);
+                repeat = true;
+            } else if (inside_titration_zone(x, y, 360, 540, 100, 120)) {
+                reveal_concentration();
+            } else if (const AdditionCell* cell = hit_cell(x, y); cell != nullptr && !burette_is_empty()) {
+                if (cell->addition == one_drop)
+                    add_one_drop();
+                else
+                    run_stream(burette_additions[cell->addition]);
+            }
+        }
+    }
+}
