@@ -6,6 +6,7 @@
 #include "numbers/fixed_width.h"
 #include "numbers/value_slots.h"
 #include "platform/mouse.h"
+#include "simulations/click_zone.h"
 #include "simulations/equilibrium/equilibrium_drawing.h"
 #include "simulations/equilibrium/equilibrium_screen.h"
 #include "text/button_widgets.h"

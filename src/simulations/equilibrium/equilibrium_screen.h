@@ -28,13 +28,6 @@ void draw_simulation_button(const SimulationButton& button, std::int32_t label_c
 // The four buttons of the right column, in one label colour.
 void draw_side_buttons(std::int32_t label_colour);
 
-// Click zones are open on all sides.
-inline bool inside_zone(std::int32_t x, std::int32_t y, std::int32_t x1, std::int32_t x2, std::int32_t y1,
-                        std::int32_t y2)
-{
-    return x1 < x && x < x2 && y1 < y && y < y2;
-}
-
 void draw_equilibrium_screen(const EquilibriumModel& m);
 // The task, over the screen with its buttons greyed, and "Continua".
 void draw_opening_card();

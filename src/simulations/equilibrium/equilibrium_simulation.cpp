@@ -4,6 +4,7 @@
 #include "platform/mouse.h"
 #include "platform/runtime.h"
 #include "platform/window.h"
+#include "simulations/click_zone.h"
 #include "simulations/equilibrium/equilibrium_drawing.h"
 #include "simulations/equilibrium/equilibrium_panels.h"
 #include "simulations/equilibrium/equilibrium_screen.h"

@@ -6,7 +6,7 @@
 #include "numbers/value_slots.h"
 #include "platform/mouse.h"
 #include "platform/runtime.h"
-#include "simulations/gas_laws/click_zone.h"
+#include "simulations/click_zone.h"
 #include "simulations/gas_laws/gas_apparatus.h"
 #include "text/button_widgets.h"
 #include "text/justified_text.h"

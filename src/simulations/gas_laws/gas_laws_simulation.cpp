@@ -5,7 +5,7 @@
 
 #include "frame/launchers.h"
 #include "platform/mouse.h"
-#include "simulations/gas_laws/click_zone.h"
+#include "simulations/click_zone.h"
 #include "simulations/gas_laws/gas_apparatus.h"
 #include "simulations/gas_laws/gas_exercises.h"
 #include "text/button_widgets.h"

@@ -5,6 +5,7 @@
 
 #include "numbers/value_kit.h"
 #include "platform/mouse.h"
+#include "simulations/click_zone.h"
 #include "simulations/titration/titration_apparatus.h"
 #include "simulations/titration/titration_chemistry.h"
 #include "simulations/titration/titration_screens.h"
@@ -12,6 +13,7 @@
 #include "text/button_widgets.h"
 #include "text/drawing_kit.h"
 #include "text/justified_text.h"
+#include "text/markup_text.h"
 #include "text/paint.h"
 
 namespace {
@@ -108,6 +110,15 @@ void take_row(Chooser kind, std::int32_t k)
     }
 }
 
+// A title wider than its band (our fonts measure the titrant's past the
+// panel, where nothing clears it) is drawn one size smaller.
+std::string band_title(const ChooserLayout& layout)
+{
+    std::string title(layout.title);
+    if (measure_markup_text(layout.title_left, 2000, title).x > 574) title.replace(0, 4, "@T12@");
+    return title;
+}
+
 // 1 after "OK", -1 after "Esci".
 std::int32_t run_chooser(Chooser kind)
 {
@@ -116,7 +127,7 @@ std::int32_t run_chooser(Chooser kind)
     if (kind == Chooser::indicator) empty_the_flask_of_titrant();
     draw_panel(300, 40, 580, 220);
     fill_box(title_band_colour, 306, 45, 574, 61);
-    draw_justified_text(layout.title_left, layout.title_right, 45, layout.title);
+    draw_justified_text(layout.title_left, layout.title_right, 45, band_title(layout));
     fill_box(list_colour, 306, 62, 574, 215);
     for (std::int32_t k = 1; k <= layout.rows; ++k) draw_justified_text(315, 500, 50 + 16 * k, row_text(kind, k));
     if (kind == Chooser::analyte) draw_titration_summary();
@@ -128,12 +139,12 @@ std::int32_t run_chooser(Chooser kind)
         const MouseEvent click = qw_wait_mouse_event(kMouseLeftDown);
         const std::int32_t x = click.x, y = click.y;
         if (hits_exit_button(x, y)) return -1;
-        if (inside_titration_zone(x, y, 305, 470, 66, layout.list_bottom)) {
+        if (inside_zone(x, y, 305, 470, 66, layout.list_bottom)) {
             const std::int32_t k = (y - 66) / 16 + 1;
             fill_box(list_colour, 307, 61, 312, 215);
             draw_choice_mark(k);
             take_row(kind, k);
-        } else if (inside_titration_zone(x, y, 515, 555, 190, 210)) {
+        } else if (inside_zone(x, y, 515, 555, 190, 210)) {
             fill_box(panel_colour, 300, 40, 580, 220);
             if (kind == Chooser::titrant) empty_the_flask_of_titrant();
             return 1;

@@ -10,6 +10,7 @@
 #include "platform/graphics.h"
 #include "platform/mouse.h"
 #include "platform/runtime.h"
+#include "simulations/click_zone.h"
 #include "simulations/titration/titration_apparatus.h"
 #include "simulations/titration/titration_chemistry.h"
 #include "simulations/titration/titration_screens.h"
@@ -50,7 +51,7 @@ constexpr std::size_t one_drop = 0;
 const AdditionCell* hit_cell(std::int32_t x, std::int32_t y)
 {
     for (const AdditionCell& cell : addition_cells)
-        if (inside_titration_zone(x, y, cell.x1, cell.x2, cell.y1, cell.y2)) return &cell;
+        if (inside_zone(x, y, cell.x1, cell.x2, cell.y1, cell.y2)) return &cell;
     return nullptr;
 }
 
@@ -174,11 +175,11 @@ float run_titration()
                 leave_titration_screen();
                 return 1.0f;
             }
-            if (inside_titration_zone(x, y, 360, 540, 70, 90)) {
+            if (inside_zone(x, y, 360, 540, 70, 90)) {
                 titration_state.added_volume = 0.0f;
                 draw_burette_level(200, 240);
                 repeat = true;
-            } else if (inside_titration_zone(x, y, 360, 540, 100, 120)) {
+            } else if (inside_zone(x, y, 360, 540, 100, 120)) {
                 reveal_concentration();
             } else if (const AdditionCell* cell = hit_cell(x, y); cell != nullptr && !burette_is_empty()) {
                 if (cell->addition == one_drop)

@@ -18,7 +18,5 @@ void draw_titration_summary();
 // The titration screen, until its "Esci" (its only way out): returns 1.
 float run_titration();
 
-// Click zones are strict: a click on a border is outside.
-bool inside_titration_zone(std::int32_t x, std::int32_t y, std::int32_t x1, std::int32_t x2, std::int32_t y1, std::int32_t y2);
 // The zone of the simulation's "Esci" button.
 bool hits_exit_button(std::int32_t x, std::int32_t y);

@@ -6,6 +6,7 @@
 
 #include "frame/launchers.h"
 #include "platform/mouse.h"
+#include "simulations/click_zone.h"
 #include "simulations/titration/titration_apparatus.h"
 #include "simulations/titration/titration_chemistry.h"
 #include "simulations/titration/titration_screens.h"
@@ -53,7 +54,7 @@ void set_up_titration_screen()
 const MenuButton* hit_menu_button(std::int32_t x, std::int32_t y)
 {
     for (const MenuButton& button : menu_buttons)
-        if (inside_titration_zone(x, y, 340, 540, button.y1, button.y2)) return &button;
+        if (inside_zone(x, y, 340, 540, button.y1, button.y2)) return &button;
     return nullptr;
 }
 
@@ -100,14 +101,9 @@ bool run_titration_pass()
 
 }  // namespace
 
-bool inside_titration_zone(std::int32_t x, std::int32_t y, std::int32_t x1, std::int32_t x2, std::int32_t y1, std::int32_t y2)
-{
-    return x > x1 && x < x2 && y > y1 && y < y2;
-}
-
 bool hits_exit_button(std::int32_t x, std::int32_t y)
 {
-    return inside_titration_zone(x, y, 535, 575, 260, 280);
+    return inside_zone(x, y, 535, 575, 260, 280);
 }
 
 void run_titration_simulation()
