@@ -98,6 +98,9 @@ void draw_lewis_structure(std::string_view key, std::int32_t x, std::int32_t y) 
         const std::int32_t sy = y + step.dy;
         if (step.kind == LewisStep::Kind::code) {
             for (std::size_t group = 0; group < atom_place.size() && group * 5 + 5 <= step.text.size(); ++group) {
+                // A place with no atom, bond or lone pair draws nothing.
+                const std::string_view place = step.text.substr(group * 5, 5);
+                if (place.find_first_not_of("Za") == std::string_view::npos) continue;
                 const std::int32_t ax = sx + atom_place[group].x;
                 const std::int32_t ay = sy + atom_place[group].y;
                 include({ax - 3, ay - 1, ax + 14, ay + 17});

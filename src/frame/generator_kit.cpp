@@ -55,14 +55,20 @@ void draw_problem_text(std::int32_t x_left, std::int32_t x_right, std::int32_t y
 }
 
 void draw_problem_text_framed(std::int32_t x_left, std::int32_t x_right, std::int32_t y,
-                              std::int32_t y_bottom)
+                              std::int32_t y_bottom, std::int32_t foot_right)
 {
-    draw_problem_statement_in_box(x_left, x_right, y, y_bottom, " ", selected_problem_level());
-    draw_justified_text(x_left, x_right, y,
-                        "@T1@@C1@" + std::string(strip_trailing_blanks(problem_texts.problem_text)));
+    const std::string body = "@T1@@C1@" + std::string(strip_trailing_blanks(problem_texts.problem_text));
+    if (foot_right > 0) {
+        const std::int32_t last_row = measure_justified_text(x_left, x_right, y, body).y;
+        draw_statement_frame_with_foot(x_left, x_right, y, last_row, {foot_right, y_bottom}, problem_heading(),
+                                       selected_problem_level());
+    } else {
+        draw_problem_statement_in_box(x_left, x_right, y, y_bottom, " ", selected_problem_level());
+    }
+    draw_justified_text(x_left, x_right, y, body);
 }
 
-void draw_answer_text(std::int32_t x_left, std::int32_t x_right, std::int32_t y)
+QwPoint draw_answer_text(std::int32_t x_left, std::int32_t x_right, std::int32_t y)
 {
-    draw_answer_box(x_left, x_right, y, problem_texts.answer_text);
+    return draw_answer_box(x_left, x_right, y, problem_texts.answer_text);
 }

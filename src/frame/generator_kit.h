@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "numbers/value_kit.h"
+#include "platform/graphics.h"
 
 // Draws a variant 1..nmax. Under "Nessuna Versione" it redraws while the
 // draw repeats last_variant; under "Versione Testo" a nonzero
@@ -33,11 +34,13 @@ void draw_problem_text(std::int32_t x_left, std::int32_t x_right, std::int32_t y
 
 // An empty statement frame from y to y_bottom with problem_text justified
 // inside it: the layout of problems that draw a table below their text.
+// With foot_right, the frame is that narrow below the text, leaving the page
+// beside the table free for a figure.
 void draw_problem_text_framed(std::int32_t x_left, std::int32_t x_right, std::int32_t y,
-                              std::int32_t y_bottom);
+                              std::int32_t y_bottom, std::int32_t foot_right = 0);
 
-// answer_text in the answer box.
-void draw_answer_text(std::int32_t x_left, std::int32_t x_right, std::int32_t y);
+// answer_text in the answer box; returns how far the box moved from its place.
+QwPoint draw_answer_text(std::int32_t x_left, std::int32_t x_right, std::int32_t y);
 
 // A request-2 handler that only draws the answer box at a fixed place.
 template <std::int32_t XLeft, std::int32_t XRight, std::int32_t Y>

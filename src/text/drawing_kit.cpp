@@ -69,6 +69,22 @@ void draw_statement_frame_box(std::int32_t x_left, std::int32_t x_right, std::in
     draw_statement_header(x_left, x_right, y, heading, level_dots);
 }
 
+void draw_statement_frame_with_foot(std::int32_t x_left, std::int32_t x_right, std::int32_t y,
+                                    std::int32_t text_bottom, QwPoint foot, std::string_view heading,
+                                    std::int32_t level_dots) {
+    constexpr std::int32_t ground = 0xFFF8F8;
+    draw_statement_frame(x_left, x_right, y, text_bottom, 0x000000);
+    // The foot hangs from the box's lower edge, which stays open above it.
+    const std::int32_t foot_top = text_bottom + 20;
+    fill_box(0x555555, x_left - 1, foot_top + 4, foot.x + 9, foot.y + 24);
+    fill_box(ground, x_left - 5, foot_top, foot.x + 5, foot.y + 20);
+    outline_box(0x000000, x_left - 5, foot_top, foot.x + 5, foot.y + 20);
+    fill_box(ground, x_left - 4, foot_top, foot.x + 4, foot_top);
+    occupy_page_region(PageElement::statement, {x_left - 5, y - 21, x_right + 5, foot_top});
+    occupy_page_region(PageElement::statement, {x_left - 5, foot_top, foot.x + 5, foot.y + 20});
+    draw_statement_header(x_left, x_right, y, heading, level_dots);
+}
+
 namespace {
 
 struct AnswerLayout {
@@ -93,7 +109,7 @@ AnswerLayout lay_out_answer(std::int32_t x_left, std::int32_t x_right, std::int3
 
 }  // namespace
 
-void draw_answer_box(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view text) {
+QwPoint draw_answer_box(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view text) {
     const std::string body = std::string(answer_prefix) + std::string(strip_trailing_blanks(text));
     ExtentMemo memo;
     // A new answer replaces the one shown. It keeps clear of what the page
@@ -119,6 +135,7 @@ void draw_answer_box(std::int32_t x_left, std::int32_t x_right, std::int32_t y, 
     outline_box(0x000000, box.x1, box.y1, box.x2, box.y2);
     const std::int32_t text_right = right_limit == x_right ? layout.text_right : std::min(layout.text_right, right_limit);
     lay_out_paragraph(x_left + dx, text_right + dx, y + dy, body, MarkupPass::draw, memo);
+    return {dx, dy};
 }
 
 void draw_panel(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {

@@ -193,11 +193,11 @@ std::vector<std::string> LayoutRecorder::faults(const LayoutRect& area) const
         if (a.kind == Kind::text && a.rect.x1 >= area.x1 && a.rect.x1 <= area.x2 && !inside(a.rect, area, 1))
             found.push_back(describe(a) + " esce dall'area del problema");
         if (a.kind == Kind::text) {
-            // The box it starts in: the last large enough fill under its first pixel.
+            // The box it starts in: the last large enough fill under its top left corner.
             for (std::size_t k = i; k-- > 0;) {
                 const LayoutItem& box = it[k];
                 if (box.kind != Kind::fill || box.rect.x2 - box.rect.x1 < 20 || box.rect.y2 - box.rect.y1 < 10) continue;
-                if (!contains_point(box.rect, a.rect.x1 + 1, (a.rect.y1 + a.rect.y2) / 2)) continue;
+                if (!contains_point(box.rect, a.rect.x1 + 1, a.rect.y1)) continue;
                 if (!inside(a.rect, box.rect, 2)) found.push_back(describe(a) + " esce dal suo " + describe(box));
                 break;
             }

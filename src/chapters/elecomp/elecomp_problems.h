@@ -110,13 +110,14 @@ void generate_problem_40();
 // The periodic table with symbols and the answer element highlighted.
 void answer_problem_10();
 void answer_problem_16();
-// The answer box, then the Lewis structure that request 1 chose.
+// The answer box, then the Lewis structure that request 1 chose, moved
+// with the box where the box had to move.
 template <std::int32_t XLeft, std::int32_t XRight, std::int32_t Y>
 void answer_with_lewis_structure()
 {
-    draw_answer_text(XLeft, XRight, Y);
+    const QwPoint shift = draw_answer_text(XLeft, XRight, Y);
     const ElementsCompoundsState& state = elements_compounds_state;
-    draw_lewis_structure(state.lewis_key, state.lewis_x, state.lewis_y);
+    draw_lewis_structure(state.lewis_key, state.lewis_x + shift.x, state.lewis_y + shift.y);
 }
 
 }  // namespace elecomp

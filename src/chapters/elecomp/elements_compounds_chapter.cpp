@@ -51,7 +51,7 @@ constexpr ProblemBlock blocks[] = {
     {3, generate_problem_24, answer_box_at<350, 500, 90>},
     {3, generate_problem_25, answer_with_lewis_structure<260, 400, 80>},
     {3, generate_problem_26, answer_box_at<500, 580, 115>},
-    {3, generate_problem_27, answer_with_lewis_structure<180, 500, 100>},
+    {3, generate_problem_27, answer_with_lewis_structure<180, 520, 100>},
     {3, generate_problem_28, answer_box_at<180, 500, 200>},
     {2, generate_problem_29, answer_box_at<450, 500, 100>},
     {2, generate_problem_30, answer_box_at<190, 500, 115>},

@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <cstdint>
+#include <string>
 
 #include "chapters/nobase/nobase_problems.h"
 #include "chemistry/molar_mass.h"
@@ -6,6 +8,7 @@
 #include "frame/generator_kit.h"
 #include "numbers/random_stream.h"
 #include "platform/graphics.h"
+#include "text/justified_text.h"
 #include "text/markup_text.h"
 
 namespace nobase {
@@ -81,6 +84,20 @@ void draw_value_table_row(std::int32_t x0, std::int32_t y0, std::int32_t row, st
     };
     draw_markup_text(x0 + 10, y0 + 16 * row + 4, cell(x_slot));
     draw_markup_text(x0 + 80, y0 + 16 * row + 4, cell(y_slot));
+}
+
+void draw_statement_with_expression(std::int32_t x_left, std::int32_t x_right, std::int32_t y,
+                                    std::string_view opening, QwPoint shift, std::string_view expression)
+{
+    const std::string sentence = "@T1@@C1@" + std::string(opening);
+    const std::string line = "@T1@@C1@" + std::string(expression);
+    const QwPoint end = measure_justified_text(x_left, x_right, y, sentence);
+    const std::int32_t width = measure_markup_text(0, 2000, line).x;
+    const std::int32_t x = std::max(x_left, std::min(end.x + shift.x, x_right - width));
+    const std::int32_t row = end.y + shift.y;
+    draw_problem_statement_in_box(x_left, x_right, y, row, " ", selected_problem_level());
+    draw_justified_text(x_left, x_right, y, sentence);
+    draw_markup_text(x, row, line);
 }
 
 }  // namespace nobase

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/graphics.h"
+
 namespace nobase {
 
 // What the chapter keeps from one call to the next: the previous variant of
@@ -153,6 +155,11 @@ TwoTermExpression draw_two_term_expression();
 // "(" x3 "/"|"×" x4 ")" " + "|" - " " (" |x5| "/"|"×" x6 ")" appended to text,
 // with |x5| in slot 7.
 void append_two_term_expression(std::string& text, const TwoTermExpression& expression);
+// The statement of problems 4 and 11: the opening justified in a box that
+// grows to hold the expression below it, on a line of its own shift.y lower
+// and shift.x from the opening's end, but never past the box's right edge.
+void draw_statement_with_expression(std::int32_t x_left, std::int32_t x_right, std::int32_t y,
+                                    std::string_view opening, QwPoint shift, std::string_view expression);
 // x3 / x4 or x3 · x4 (op1), and x5 / x6 or x6 · x5 (op2): a and b again.
 float first_term_value(const TwoTermExpression& expression);
 float second_term_value(const TwoTermExpression& expression);

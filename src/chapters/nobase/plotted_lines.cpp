@@ -219,7 +219,8 @@ void generate_problem_35()
     state.kept_value[1] = slot_value(1);
     state.kept_value[5] = slot_value(5);
 
-    draw_problem_text_framed(160, 560, 40, 195);
+    // The table's frame leaves the right of the page to the answer's graph.
+    draw_problem_text_framed(160, 560, 40, 195, 295);
     constexpr std::int32_t x0 = 160;
     constexpr std::int32_t y0 = 110;
     draw_value_table_frame(x0, y0, {170, "@T1@@C1@@iT@(K)", 80, "@T1@@iP@(atm)"});

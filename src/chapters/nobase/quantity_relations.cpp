@@ -1,4 +1,5 @@
 // Section "Relazioni tra grandezze": problems 26 to 31.
+#include <algorithm>
 #include <cmath>
 
 #include "chapters/nobase/nobase_problems.h"
@@ -7,6 +8,7 @@
 #include "frame/generator_kit.h"
 #include "numbers/random_stream.h"
 #include "numbers/value_slots.h"
+#include "text/justified_text.h"
 
 namespace nobase {
 
@@ -145,9 +147,14 @@ void generate_problem_28()
         "La tabella seguente riporta i valori misurati per la grandezza @iy@ al variare della grandezza @ix@ "
         "per un dato sistema. E' ragionevole assumere che @iy@ e @ix@ sono collegate da una equazione di "
         "primo grado? In caso affermativo, determinare la relazione tra le due grandezze";
-    draw_problem_text_framed(160, 580, 40, 190);
+    // A statement that wraps to a fifth line pushes the table, and the
+    // frame's foot with it, down by a line.
+    const std::int32_t last_line =
+        measure_justified_text(160, 580, 40, "@T1@@C1@" + problem_texts.problem_text).y;
+    const std::int32_t push = std::max(0, last_line + 17 - 105);
+    draw_problem_text_framed(160, 580, 40, 190 + push);
     constexpr std::int32_t x0 = 160;
-    constexpr std::int32_t y0 = 105;
+    const std::int32_t y0 = 105 + push;
     draw_value_table_frame(x0, y0, {180, "@T1@@C1@@ix@", 100, "@T1@@iy@"});
     for (std::int32_t i = 1; i <= 5; ++i) draw_value_table_row(x0, y0, i, i, 5 + i);
     show_chemistry_fact(300, 140, 280);

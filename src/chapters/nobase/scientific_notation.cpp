@@ -158,12 +158,12 @@ void generate_problem_4()
     // expression by one in its fourth digit.
     set_slot_digits(10, first + second, 4);
 
-    std::string& text = problem_texts.problem_text;
-    text = "@T1@@C1@Calcolare il valore dell'espressione seguente: @y26@@x-180@(";
-    append_two_term_expression(text, expression);
+    constexpr std::string_view opening = "@T1@@C1@Calcolare il valore dell'espressione seguente: ";
+    std::string shown = "(";
+    append_two_term_expression(shown, expression);
+    problem_texts.problem_text = std::string(opening) + "@y26@@x-180@" + shown;
     problem_texts.answer_text = slot_text(10);
-    // The expression goes to its own line through the pen codes: one markup line.
-    draw_problem_statement_in_box(160, 580, 60, 90, text, selected_problem_level());
+    draw_statement_with_expression(160, 580, 60, opening, {-180, 26}, shown);
     show_chemistry_fact(300, 140, 280);
 }
 

@@ -1,4 +1,5 @@
 // Section "Cifre significative": problems 5 to 11.
+#include <algorithm>
 #include <cmath>
 
 #include "chapters/nobase/nobase_problems.h"
@@ -9,6 +10,7 @@
 #include "numbers/value_slots.h"
 #include "platform/graphics.h"
 #include "text/justified_text.h"
+#include "text/page_regions.h"
 
 namespace nobase {
 
@@ -28,12 +30,22 @@ constexpr const char* note_problem_11 =
     "secondo la teoria degli errori, può differire di una unità da quello ottenuto con i metodi "
     "approssimati esposti nel testo.";
 
-// The grey note that stands where other problems show a fact box.
+// The grey note that stands where other problems show a fact box. It grows
+// to hold its text, upward where it would leave the problem area.
 void draw_note_box(std::int32_t right, std::int32_t bottom, std::string_view note)
 {
+    constexpr std::int32_t left = 165;
+    constexpr std::int32_t margin = 5;
+    std::int32_t top = 195;
+    const std::int32_t height = measure_justified_text(left + margin, right - margin, 0, note).y + 16 + 2 * margin;
+    bottom = std::max(bottom, top + height);
+    const std::int32_t rise = std::max(0, bottom - (problem_area.y2 - margin));
+    top -= rise;
+    bottom -= rise;
+    occupy_page_region(PageElement::statement, {left, top, right, bottom});
     qw_set_color_rgb(0xDDDDE8);
-    qw_rectangle(QwControl::filled, 165, 195, right, bottom);
-    draw_justified_text(170, right - 5, 200, note);
+    qw_rectangle(QwControl::filled, left, top, right, bottom);
+    draw_justified_text(left + margin, right - margin, top + margin, note);
 }
 
 // A number of problem 5: a mantissa of either sign, sometimes cut to three
@@ -263,12 +275,14 @@ void generate_problem_11()
     set_slot_uncertainty(9, x9, u9);
     set_slot_uncertainty(10, slot_value(8) + slot_value(9), slot_uncertainty(8) + slot_uncertainty(9));
 
-    std::string& text = problem_texts.problem_text;
-    text = "Esprimere con il numero di cifre significative appropriato il risultato della espressione: "
-           "@y20@@x-160@(";
-    append_two_term_expression(text, expression);
+    constexpr std::string_view opening =
+        "Esprimere con il numero di cifre significative appropriato il risultato della espressione: ";
+    std::string shown = "(";
+    append_two_term_expression(shown, expression);
+    problem_texts.problem_text = std::string(opening) + "@y20@@x-160@" + shown;
     problem_texts.answer_text = slot_text(10);
-    draw_problem_text(160, 490, 60);
+    // As wide as problem 4's: the longest expressions need the room.
+    draw_statement_with_expression(160, 580, 60, opening, {-160, 20}, shown);
     draw_note_box(385, 285, note_problem_11);
 }
 

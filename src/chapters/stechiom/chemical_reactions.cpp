@@ -4,6 +4,7 @@
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "chapters/stechiom/stechiom_problems.h"
 #include "chemistry/data_tables.h"
@@ -107,10 +108,21 @@ void set_equation_statement(std::int32_t problem, std::string_view e, std::int32
     problem_texts.problem_text = line + std::string(trimmed);
 }
 
-void draw_equation_statement(std::int32_t y_top, std::int32_t y_bottom)
+// The statement as one markup line; an equation too wide for the box goes
+// on two lines under the first, and the box grows by one.
+void draw_equation_statement(std::int32_t problem, std::int32_t y_top, std::int32_t y_bottom)
 {
-    draw_problem_statement_in_box(160, 582, y_top, y_bottom, problem_texts.problem_text,
+    constexpr std::int32_t x_right = 582;
+    const std::string_view text = problem_texts.problem_text;
+    const std::string_view first_line = balancing_problem(problem).first_line;
+    const std::vector<std::string> lines = equation_lines(text.substr(first_line.size()), x_right - 160);
+    if (lines.size() == 1) {
+        draw_problem_statement_in_box(160, x_right, y_top, y_bottom, text, selected_problem_level());
+        return;
+    }
+    draw_problem_statement_in_box(160, x_right, y_top, y_bottom + 16, first_line.substr(0, first_line.find("@y")),
                                   selected_problem_level());
+    draw_equation_lines(lines, x_right, y_bottom);
 }
 
 // Problems 28 and 29: the equation without coefficients, to balance.
@@ -145,7 +157,7 @@ void generate_problem_25()
         problem_texts.answer_text = "No:";
         append_after_one_blank(problem_texts.answer_text, balanced);
     }
-    draw_equation_statement(60, 80);
+    draw_equation_statement(25, 60, 80);
     show_chemistry_fact(200, 160, 300);
 }
 
@@ -158,7 +170,7 @@ void generate_problem_26()
     mark_species(work, choose_species(work, trimmed_length(work)));
     set_equation_statement(26, format_equation_text(1, work), 154);
     problem_texts.answer_text = format_equation_text(1, record);
-    draw_equation_statement(50, 70);
+    draw_equation_statement(26, 50, 70);
     show_chemistry_fact(180, 160, 380);
 }
 
@@ -179,21 +191,21 @@ void generate_problem_27()
     mark_species(work, s);
     set_equation_statement(27, format_equation_text(1, work), 154);
     problem_texts.answer_text = format_equation_text(1, record);
-    draw_equation_statement(60, 80);
+    draw_equation_statement(27, 60, 80);
     show_chemistry_fact(200, 160, 300);
 }
 
 void generate_problem_28()
 {
     pose_balancing(28, 8, 154);
-    draw_equation_statement(50, 70);
+    draw_equation_statement(28, 50, 70);
     show_chemistry_fact(200, 160, 300);
 }
 
 void generate_problem_29()
 {
     pose_balancing(29, 4, 160);
-    draw_equation_statement(60, 80);
+    draw_equation_statement(29, 60, 80);
     show_chemistry_fact(180, 170, 380);
 }
 

@@ -2,6 +2,7 @@
 // and products of a reaction of the table, the reactant in defect among them.
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "chapters/stechiom/stechiom_problems.h"
 #include "chemistry/data_tables.h"
@@ -155,11 +156,13 @@ struct StatementPlace {
 
 void draw_reaction_statement(const Reaction& r, const StatementPlace& at)
 {
-    draw_problem_text_in_box(160, at.x_right, at.y_top, at.y_bottom);
     const ReactionRecord& record = reaction_record(r.number);
     problem_texts.answer_text = format_equation_text(0, record);
     problem_texts.table_buffer = format_equation_text(1, record);
-    draw_markup_text(centred_line_x(problem_texts.answer_text), at.y_bottom, problem_texts.answer_text);
+    // An equation too wide for the box goes on two lines: the box grows by one.
+    const std::vector<std::string> lines = equation_lines(problem_texts.answer_text, at.x_right - 160);
+    draw_problem_text_in_box(160, at.x_right, at.y_top, at.y_bottom + 16 * static_cast<std::int32_t>(lines.size() - 1));
+    draw_equation_lines(lines, at.x_right, at.y_bottom);
     show_chemistry_fact(at.fact_x, at.fact_y, at.fact_width);
     append_after_one_blank(problem_texts.problem_text, problem_texts.answer_text);
 }

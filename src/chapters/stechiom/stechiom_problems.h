@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "frame/generator_kit.h"
 #include "frame/statement_equation.h"
@@ -108,5 +109,13 @@ void generate_problem_30();
 void generate_problem_31();
 void generate_problem_32();
 void generate_problem_33();
+
+// An equation as it fits a statement box room pixels wide: one line, or two
+// split at the blank before the "+" or "=" that leaves the longer line
+// shortest (one line still when no split fits).
+std::vector<std::string> equation_lines(std::string_view equation, std::int32_t room);
+// Draws the lines from row y, 16 pixels apart, each centred in the statement
+// column but kept between its left edge and x_right.
+void draw_equation_lines(const std::vector<std::string>& lines, std::int32_t x_right, std::int32_t y);
 
 }  // namespace stechiom

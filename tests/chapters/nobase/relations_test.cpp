@@ -1,12 +1,14 @@
 // Problems 26 to 31 solved again from the relation and data they state.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
 #include "frame/app_state.h"
 #include "nobase_fixture.h"
 #include "numbers/value_slots.h"
+#include "text/justified_text.h"
 
 namespace nobase_test {
 namespace {
@@ -88,8 +90,12 @@ TEST_F(ChapterOne, ProblemTwentyEightDrawsItsTableUnderTheStatement)
 {
     generate(28, 6);
     const std::string log = backend.log_text();
-    EXPECT_NE(log.find("line (170,120)-(290,120)"), std::string::npos);
-    EXPECT_NE(log.find("line (220,120)-(220,205)"), std::string::npos);
+    // The table stands at 105, or lower when the statement's last line reaches it.
+    const std::int32_t last_row = measure_justified_text(160, 580, 40, "@T1@@C1@" + problem_texts.problem_text).y;
+    const std::int32_t y0 = std::max(105, last_row + 17);
+    const std::string rule = std::to_string(y0 + 15);
+    EXPECT_NE(log.find("line (170," + rule + ")-(290," + rule + ")"), std::string::npos);
+    EXPECT_NE(log.find("line (220," + rule + ")-(220," + std::to_string(y0 + 100) + ")"), std::string::npos);
     // The first piece of each cell's number starts at its cell.
     const auto drawn_at = [&](std::int32_t x, std::int32_t y, const std::string& number) {
         const std::string piece = number.substr(0, number.find('@'));
@@ -98,8 +104,8 @@ TEST_F(ChapterOne, ProblemTwentyEightDrawsItsTableUnderTheStatement)
         return false;
     };
     for (std::int32_t row = 1; row <= 5; ++row) {
-        EXPECT_TRUE(drawn_at(170, 105 + 16 * row + 4, value_slots[row].display_text)) << row;
-        EXPECT_TRUE(drawn_at(240, 105 + 16 * row + 4, value_slots[5 + row].display_text)) << row;
+        EXPECT_TRUE(drawn_at(170, y0 + 16 * row + 4, value_slots[row].display_text)) << row;
+        EXPECT_TRUE(drawn_at(240, y0 + 16 * row + 4, value_slots[5 + row].display_text)) << row;
     }
 }
 
