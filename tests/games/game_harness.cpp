@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "app/program_parts.h"
+#include "frame/app_state.h"
 #include "frame/initial_settings.h"
 #include "frame/main_program.h"
 #include "frame/menu_dialogs.h"
@@ -36,7 +37,13 @@ void GameTest::SetUp()
     backend.clear_log();
 }
 
-void GameTest::TearDown() { platform::install_backend(nullptr); }
+void GameTest::TearDown()
+{
+    platform::install_backend(nullptr);
+    page_mouse_modes.slot_game_active = 0;
+    page_mouse_modes.poker_game_active = 0;
+    page_mouse_modes.buster_game_active = 0;
+}
 
 void GameTest::script_click(std::int32_t x, std::int32_t y)
 {
@@ -58,6 +65,22 @@ bool GameTest::click_when_waiting(std::int32_t x, std::int32_t y)
 {
     if (!game_waits()) return false;
     platform::deliver_mouse_event({kMouseLeftDown, kMouseStateLeftButton, x, y});
+    return true;
+}
+
+std::vector<ButtonRegistry::Entry> GameTest::offered_buttons() const
+{
+    if (!game_waits()) return {};
+    std::lock_guard lock(button_registry.lock);
+    return {button_registry.entry.begin() + 1, button_registry.entry.begin() + 1 + button_registry.count};
+}
+
+bool GameTest::click_button(std::int32_t k)
+{
+    const auto buttons = offered_buttons();
+    if (k < 1 || k > static_cast<std::int32_t>(buttons.size())) return false;
+    const ButtonRegistry::Entry& b = buttons[static_cast<std::size_t>(k - 1)];
+    platform::deliver_mouse_event({kMouseLeftDown, kMouseStateLeftButton, (b.x1 + b.x2) / 2, (b.y1 + b.y2) / 2});
     return true;
 }
 

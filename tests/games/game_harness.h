@@ -11,8 +11,10 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/recording_backend.h"
+#include "text/button_widgets.h"
 
 namespace games_test {
 
@@ -31,6 +33,12 @@ protected:
     bool game_waits() const;
     // Clicks once the game's thread waits; false when it never does.
     bool click_when_waiting(std::int32_t x, std::int32_t y);
+    // The buttons the current wait offers, in hit order, read once the
+    // game waits.
+    std::vector<ButtonRegistry::Entry> offered_buttons() const;
+    // Clicks the middle of button k of the current wait; false when the
+    // game never waits or offers no such button.
+    bool click_button(std::int32_t k);
     // Runs the tasks the game posted until its running flag drops; false
     // after a few seconds.
     bool page_handed_back(const std::atomic<std::int32_t>& running_flag);
