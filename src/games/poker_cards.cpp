@@ -93,7 +93,8 @@ void draw_card_face(const PokerCard& card, std::int32_t x, const SuitImages& sui
         draw_markup_text(x + 42, 80, "@t'Arial'h24be@10");
         draw_markup_text(x + 3, 170, "@t'Arial'h24be@10");
     } else {
-        const std::string letter = "@t'Arial'h24be@" + std::string(rank_letters.substr(static_cast<std::size_t>(card.rank - 1), 1));
+        const std::string letter =
+            "@t'Arial'h24be@" + std::string(rank_letters.substr(static_cast<std::size_t>(card.rank - 1), 1));
         draw_markup_text(x + 50, 80, letter);
         draw_markup_text(x + 3, 170, letter);
     }

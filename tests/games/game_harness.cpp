@@ -16,7 +16,7 @@
 
 namespace games_test {
 
-bool GameTest::eventually(const std::function<bool()>& condition)
+bool eventually(const std::function<bool()>& condition)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     while (!condition()) {
@@ -26,14 +26,19 @@ bool GameTest::eventually(const std::function<bool()>& condition)
     return true;
 }
 
-void GameTest::SetUp()
+void start_program_with_its_parts()
 {
-    platform::install_backend(&backend);
     program_services = {};
     plug_in_program_parts();
     initial_settings();
     main_program();
     apply_background_scheme(3);  // one disc: the cheapest decoration
+}
+
+void GameTest::SetUp()
+{
+    platform::install_backend(&backend);
+    start_program_with_its_parts();
     backend.clear_log();
 }
 
@@ -50,16 +55,15 @@ void GameTest::script_click(std::int32_t x, std::int32_t y)
     backend.push_mouse_event({kMouseLeftDown, kMouseStateLeftButton, x, y});
 }
 
-bool GameTest::game_waits() const
+bool game_waiting_now()
 {
-    // A wait that no event has answered yet.
-    return eventually([] {
-        auto& core = platform::detail::core();
-        std::lock_guard lock(core.mutex);
-        return std::any_of(core.mouse_waiters.begin(), core.mouse_waiters.end(),
-                           [](const platform::detail::MouseWaiter* w) { return !w->event.has_value(); });
-    });
+    auto& core = platform::detail::core();
+    std::lock_guard lock(core.mutex);
+    return std::any_of(core.mouse_waiters.begin(), core.mouse_waiters.end(),
+                       [](const platform::detail::MouseWaiter* w) { return !w->event.has_value(); });
 }
+
+bool game_waits() { return eventually(game_waiting_now); }
 
 bool GameTest::click_when_waiting(std::int32_t x, std::int32_t y)
 {
@@ -112,8 +116,8 @@ std::string GameTest::drawn_text() const
 std::size_t GameTest::log_count(const std::string& text) const
 {
     const auto log = backend.log();
-    return static_cast<std::size_t>(
-        std::count_if(log.begin(), log.end(), [&](const std::string& line) { return line.find(text) != std::string::npos; }));
+    return static_cast<std::size_t>(std::count_if(
+        log.begin(), log.end(), [&](const std::string& line) { return line.find(text) != std::string::npos; }));
 }
 
 }  // namespace games_test

@@ -18,6 +18,18 @@
 
 namespace games_test {
 
+// Plugs in every part of the program and runs its start-up on the
+// installed backend.
+void start_program_with_its_parts();
+
+// Polls the condition until it holds; false after a few seconds.
+bool eventually(const std::function<bool()>& condition);
+
+// Whether a thread other than this one waits for a click that has not come
+// yet; game_waits blocks until one does (false after a few seconds).
+bool game_waiting_now();
+bool game_waits();
+
 class GameTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -26,11 +38,6 @@ protected:
     // A scripted left click for the next waits on this thread.
     void script_click(std::int32_t x, std::int32_t y);
 
-    // Polls the condition until it holds; false after a few seconds.
-    static bool eventually(const std::function<bool()>& condition);
-    // Blocks until the game's thread waits for a click on a game button;
-    // false after a few seconds without one.
-    bool game_waits() const;
     // Clicks once the game's thread waits; false when it never does.
     bool click_when_waiting(std::int32_t x, std::int32_t y);
     // The buttons the current wait offers, in hit order, read once the

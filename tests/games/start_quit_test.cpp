@@ -19,7 +19,8 @@ TEST_F(StartQuitTest, AThousandStartsAndQuitsOfEachGameEndCleanly)
         std::size_t menu_item;
         std::atomic<std::int32_t>* running;
     };
-    for (const Game game : {Game{0, &page_mouse_modes.poker_game_active}, Game{1, &page_mouse_modes.slot_game_active}}) {
+    for (const Game game :
+         {Game{0, &page_mouse_modes.poker_game_active}, Game{1, &page_mouse_modes.slot_game_active}}) {
         for (int cycle = 0; cycle < 1000; ++cycle) {
             launch_game(game.menu_item);
             // Every other cycle quits at once, wherever the game has got to.
