@@ -10,6 +10,8 @@
 #include "frame/program_services.h"
 #include "games/chapter_notice.h"
 #include "games/chem_buster.h"
+#include "games/chem_poker.h"
+#include "games/chem_slot.h"
 #include "simulations/equilibrium/equilibrium_simulation.h"
 #include "simulations/gas_laws/gas_laws_simulation.h"
 #include "simulations/titration/titration_simulation.h"
@@ -41,6 +43,8 @@ inline void plug_in_program_parts()
     program_services.simulations[0] = run_gas_laws_simulation;
     program_services.simulations[1] = run_equilibrium_simulation;
     program_services.simulations[2] = run_titration_simulation;
-    // "&Giochi": Chem Poker, Chem Slot, Chem Buster.
+    // "&Giochi": Chem Poker (Duvo Vizaz), Chem Slot (Vada Viva), Chem Buster.
+    program_services.games[0] = run_chem_poker;
+    program_services.games[1] = run_chem_slot;
     program_services.games[2] = run_chem_buster;
 }

@@ -9,6 +9,9 @@
 
 namespace {
 
+// Every control needs an id of its own for its text to show.
+constexpr std::int32_t first_line = 1023;
+constexpr std::int32_t second_line = 1024;
 constexpr std::int32_t chapter_field = 1025;
 
 // The chapters as the games name them, which is not always as the menu does.
@@ -26,8 +29,10 @@ constexpr std::array<std::string_view, 8> chapter_names = {
 const DialogResource chapter_notice_dialog{
     116, "Attenzione!", 330, 134,
     {
-        {0, DialogControlKind::static_text, "I Giochi propongono quesiti sul capitolo corrente e", 12, 10, 306, 18, true},
-        {0, DialogControlKind::static_text, "su quelli che lo precedono. Il capitolo corrente è :", 12, 28, 306, 18, true},
+        {first_line, DialogControlKind::static_text, "I Giochi propongono quesiti sul capitolo corrente e", 12, 10,
+         306, 18, true},
+        {second_line, DialogControlKind::static_text, "su quelli che lo precedono. Il capitolo corrente è :", 12,
+         28, 306, 18, true},
         {chapter_field, DialogControlKind::static_text, "", 12, 54, 306, 18, true},
         {kDialogOk, DialogControlKind::button, "Continua", 12, 92, 100, 26, true},
         {kDialogCancel, DialogControlKind::button, "Cambia il capitolo corrente", 124, 92, 194, 26, true},

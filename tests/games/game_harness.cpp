@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "app/program_parts.h"
+#include "frame/app_state.h"
 #include "frame/initial_settings.h"
 #include "frame/main_program.h"
 #include "frame/menu_dialogs.h"
@@ -15,7 +16,7 @@
 
 namespace games_test {
 
-bool GameTest::eventually(const std::function<bool()>& condition)
+bool eventually(const std::function<bool()>& condition)
 {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
     while (!condition()) {
@@ -25,39 +26,65 @@ bool GameTest::eventually(const std::function<bool()>& condition)
     return true;
 }
 
-void GameTest::SetUp()
+void start_program_with_its_parts()
 {
-    platform::install_backend(&backend);
     program_services = {};
     plug_in_program_parts();
     initial_settings();
     main_program();
     apply_background_scheme(3);  // one disc: the cheapest decoration
+}
+
+void GameTest::SetUp()
+{
+    platform::install_backend(&backend);
+    start_program_with_its_parts();
     backend.clear_log();
 }
 
-void GameTest::TearDown() { platform::install_backend(nullptr); }
+void GameTest::TearDown()
+{
+    platform::install_backend(nullptr);
+    page_mouse_modes.slot_game_active = 0;
+    page_mouse_modes.poker_game_active = 0;
+    page_mouse_modes.buster_game_active = 0;
+}
 
 void GameTest::script_click(std::int32_t x, std::int32_t y)
 {
     backend.push_mouse_event({kMouseLeftDown, kMouseStateLeftButton, x, y});
 }
 
-bool GameTest::game_waits() const
+bool game_waiting_now()
 {
-    // A wait that no event has answered yet.
-    return eventually([] {
-        auto& core = platform::detail::core();
-        std::lock_guard lock(core.mutex);
-        return std::any_of(core.mouse_waiters.begin(), core.mouse_waiters.end(),
-                           [](const platform::detail::MouseWaiter* w) { return !w->event.has_value(); });
-    });
+    auto& core = platform::detail::core();
+    std::lock_guard lock(core.mutex);
+    return std::any_of(core.mouse_waiters.begin(), core.mouse_waiters.end(),
+                       [](const platform::detail::MouseWaiter* w) { return !w->event.has_value(); });
 }
+
+bool game_waits() { return eventually(game_waiting_now); }
 
 bool GameTest::click_when_waiting(std::int32_t x, std::int32_t y)
 {
     if (!game_waits()) return false;
     platform::deliver_mouse_event({kMouseLeftDown, kMouseStateLeftButton, x, y});
+    return true;
+}
+
+std::vector<ButtonRegistry::Entry> GameTest::offered_buttons() const
+{
+    if (!game_waits()) return {};
+    std::lock_guard lock(button_registry.lock);
+    return {button_registry.entry.begin() + 1, button_registry.entry.begin() + 1 + button_registry.count};
+}
+
+bool GameTest::click_button(std::int32_t k)
+{
+    const auto buttons = offered_buttons();
+    if (k < 1 || k > static_cast<std::int32_t>(buttons.size())) return false;
+    const ButtonRegistry::Entry& b = buttons[static_cast<std::size_t>(k - 1)];
+    platform::deliver_mouse_event({kMouseLeftDown, kMouseStateLeftButton, (b.x1 + b.x2) / 2, (b.y1 + b.y2) / 2});
     return true;
 }
 
@@ -89,8 +116,8 @@ std::string GameTest::drawn_text() const
 std::size_t GameTest::log_count(const std::string& text) const
 {
     const auto log = backend.log();
-    return static_cast<std::size_t>(
-        std::count_if(log.begin(), log.end(), [&](const std::string& line) { return line.find(text) != std::string::npos; }));
+    return static_cast<std::size_t>(std::count_if(
+        log.begin(), log.end(), [&](const std::string& line) { return line.find(text) != std::string::npos; }));
 }
 
 }  // namespace games_test

@@ -11,10 +11,24 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/recording_backend.h"
+#include "text/button_widgets.h"
 
 namespace games_test {
+
+// Plugs in every part of the program and runs its start-up on the
+// installed backend.
+void start_program_with_its_parts();
+
+// Polls the condition until it holds; false after a few seconds.
+bool eventually(const std::function<bool()>& condition);
+
+// Whether a thread other than this one waits for a click that has not come
+// yet; game_waits blocks until one does (false after a few seconds).
+bool game_waiting_now();
+bool game_waits();
 
 class GameTest : public ::testing::Test {
 protected:
@@ -24,13 +38,14 @@ protected:
     // A scripted left click for the next waits on this thread.
     void script_click(std::int32_t x, std::int32_t y);
 
-    // Polls the condition until it holds; false after a few seconds.
-    static bool eventually(const std::function<bool()>& condition);
-    // Blocks until the game's thread waits for a click on a game button;
-    // false after a few seconds without one.
-    bool game_waits() const;
     // Clicks once the game's thread waits; false when it never does.
     bool click_when_waiting(std::int32_t x, std::int32_t y);
+    // The buttons the current wait offers, in hit order, read once the
+    // game waits.
+    std::vector<ButtonRegistry::Entry> offered_buttons() const;
+    // Clicks the middle of button k of the current wait; false when the
+    // game never waits or offers no such button.
+    bool click_button(std::int32_t k);
     // Runs the tasks the game posted until its running flag drops; false
     // after a few seconds.
     bool page_handed_back(const std::atomic<std::int32_t>& running_flag);
