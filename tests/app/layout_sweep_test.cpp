@@ -8,17 +8,15 @@
 #include <string>
 #include <vector>
 
-#include "app/program_parts.h"
 #include "frame/app_state.h"
 #include "frame/generator_protocol.h"
-#include "frame/initial_settings.h"
-#include "frame/main_program.h"
 #include "frame/page_choice.h"
 #include "frame/page_mouse.h"
 #include "frame/problem_page.h"
 #include "platform/backend.h"
 #include "platform/qt/qt_application.h"
 #include "support/layout_check.h"
+#include "support/program_start.h"
 #include "text/page_regions.h"
 
 namespace {
@@ -64,9 +62,7 @@ TEST(LayoutSweep, NothingCoversCutsOrGarblesAPage)
     platform::qt::Session session;
     LayoutRecorder recorder(session.backend());
     platform::install_backend(&recorder);
-    plug_in_program_parts();
-    initial_settings();
-    main_program();
+    testing_support::start_program_with_its_parts(testing_support::Decoration::initial);
 
     std::vector<std::string> report;
     std::int32_t pages = 0;
@@ -100,9 +96,7 @@ class PagePixels : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        plug_in_program_parts();
-        initial_settings();
-        main_program();
+        testing_support::start_program_with_its_parts(testing_support::Decoration::initial);
     }
 
     std::vector<std::int32_t> pixels(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) const

@@ -8,14 +8,12 @@
 #include <string>
 #include <utility>
 
-#include "app/program_parts.h"
 #include "frame/app_state.h"
 #include "frame/generator_protocol.h"
-#include "frame/initial_settings.h"
-#include "frame/main_program.h"
 #include "frame/page_choice.h"
 #include "platform/backend.h"
 #include "platform/recording_backend.h"
+#include "support/program_start.h"
 
 namespace {
 
@@ -24,9 +22,7 @@ protected:
     void SetUp() override
     {
         platform::install_backend(&backend);
-        plug_in_program_parts();
-        initial_settings();
-        main_program();
+        testing_support::start_program_with_its_parts(testing_support::Decoration::initial);
     }
     void TearDown() override { platform::install_backend(nullptr); }
 

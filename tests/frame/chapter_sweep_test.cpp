@@ -7,16 +7,14 @@
 #include <string>
 #include <vector>
 
-#include "app/program_parts.h"
 #include "frame/app_state.h"
 #include "frame/generator_protocol.h"
-#include "frame/initial_settings.h"
-#include "frame/main_program.h"
 #include "frame/menu_dialogs.h"
 #include "frame/menus.h"
 #include "frame/page_mouse.h"
 #include "frame/problem_page.h"
 #include "platform/recording_backend.h"
+#include "support/program_start.h"
 
 namespace {
 
@@ -37,11 +35,7 @@ protected:
     void SetUp() override
     {
         platform::install_backend(&backend);
-        program_services = {};
-        plug_in_program_parts();
-        initial_settings();
-        main_program();
-        apply_background_scheme(3);  // one disc: the cheapest decoration
+        testing_support::start_program_with_its_parts();
     }
     void TearDown() override { platform::install_backend(nullptr); }
 

@@ -4,12 +4,7 @@
 #include <chrono>
 #include <thread>
 
-#include "app/program_parts.h"
 #include "frame/app_state.h"
-#include "frame/initial_settings.h"
-#include "frame/main_program.h"
-#include "frame/menu_dialogs.h"
-#include "frame/program_services.h"
 #include "platform/core_state.h"
 #include "platform/events.h"
 #include "platform/window.h"
@@ -24,15 +19,6 @@ bool eventually(const std::function<bool()>& condition)
         std::this_thread::sleep_for(std::chrono::microseconds(200));
     }
     return true;
-}
-
-void start_program_with_its_parts()
-{
-    program_services = {};
-    plug_in_program_parts();
-    initial_settings();
-    main_program();
-    apply_background_scheme(3);  // one disc: the cheapest decoration
 }
 
 void GameTest::SetUp()

@@ -14,13 +14,12 @@
 #include <vector>
 
 #include "platform/recording_backend.h"
+#include "support/program_start.h"
 #include "text/button_widgets.h"
 
 namespace games_test {
 
-// Plugs in every part of the program and runs its start-up on the
-// installed backend.
-void start_program_with_its_parts();
+using testing_support::start_program_with_its_parts;
 
 // Polls the condition until it holds; false after a few seconds.
 bool eventually(const std::function<bool()>& condition);

@@ -1,21 +1,6 @@
 #include "viewers_fixture.h"
 
-#include "app/program_parts.h"
-#include "frame/initial_settings.h"
-#include "frame/main_program.h"
-#include "frame/menu_dialogs.h"
-#include "frame/program_services.h"
-
 namespace tools_test {
-
-void start_program_with_its_parts()
-{
-    program_services = {};
-    plug_in_program_parts();
-    initial_settings();
-    main_program();
-    apply_background_scheme(3);  // one disc: the cheapest decoration
-}
 
 void StartedProgram::SetUp()
 {

@@ -8,12 +8,11 @@
 #include <vector>
 
 #include "platform/recording_backend.h"
+#include "support/program_start.h"
 
 namespace tools_test {
 
-// Plugs in every part of the program and runs its start-up on the
-// installed backend.
-void start_program_with_its_parts();
+using testing_support::start_program_with_its_parts;
 
 class StartedProgram : public ::testing::Test {
 protected:

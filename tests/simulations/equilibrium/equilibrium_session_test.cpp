@@ -10,16 +10,13 @@
 #include <string>
 #include <utility>
 
-#include "app/program_parts.h"
 #include "frame/app_state.h"
-#include "frame/initial_settings.h"
-#include "frame/main_program.h"
-#include "frame/menu_dialogs.h"
 #include "frame/program_services.h"
 #include "platform/events.h"
 #include "platform/recording_backend.h"
 #include "simulations/equilibrium/equilibrium_model.h"
 #include "simulations/equilibrium/equilibrium_simulation.h"
+#include "support/program_start.h"
 
 namespace {
 
@@ -47,11 +44,7 @@ protected:
     void SetUp() override
     {
         platform::install_backend(&backend);
-        program_services = {};
-        plug_in_program_parts();
-        initial_settings();
-        main_program();
-        apply_background_scheme(3);
+        testing_support::start_program_with_its_parts();
         // The menu item greys the menus and detaches the page mouse; the
         // routine itself runs here, on the scripted thread.
         ASSERT_EQ(program_services.simulations[1], &run_equilibrium_simulation);

@@ -12,15 +12,13 @@
 #include <thread>
 #include <vector>
 
-#include "app/program_parts.h"
 #include "frame/app_state.h"
-#include "frame/initial_settings.h"
-#include "frame/main_program.h"
 #include "frame/program_services.h"
 #include "platform/events.h"
 #include "platform/recording_backend.h"
 #include "simulations/gas_laws/gas_laws_simulation.h"
 #include "simulations/gas_laws/gas_state.h"
+#include "support/program_start.h"
 
 namespace {
 
@@ -50,10 +48,7 @@ protected:
     void SetUp() override
     {
         platform::install_backend(&backend);
-        program_services = {};
-        plug_in_program_parts();
-        initial_settings();
-        main_program();
+        testing_support::start_program_with_its_parts(testing_support::Decoration::initial);
     }
     void TearDown() override { platform::install_backend(nullptr); }
 

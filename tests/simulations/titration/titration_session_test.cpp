@@ -7,20 +7,16 @@
 #include <string>
 #include <vector>
 
-#include "app/program_parts.h"
 #include "frame/app_state.h"
-#include "frame/initial_settings.h"
-#include "frame/main_program.h"
-#include "frame/menu_dialogs.h"
 #include "frame/menus.h"
 #include "frame/page_mouse.h"
-#include "frame/program_services.h"
 #include "numbers/value_kit.h"
 #include "platform/events.h"
 #include "platform/recording_backend.h"
 #include "platform/window.h"
 #include "simulations/titration/titration_simulation.h"
 #include "simulations/titration/titration_state.h"
+#include "support/program_start.h"
 
 namespace {
 
@@ -41,11 +37,7 @@ protected:
     void SetUp() override
     {
         platform::install_backend(&backend);
-        program_services = {};
-        plug_in_program_parts();
-        initial_settings();
-        main_program();
-        apply_background_scheme(3);
+        testing_support::start_program_with_its_parts();
         titration_state = {};
         backend.clear_log();
     }
