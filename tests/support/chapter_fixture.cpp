@@ -1,39 +1,78 @@
 #include "support/chapter_fixture.h"
 
 #include "frame/app_state.h"
+#include "frame/generator_protocol.h"
 #include "numbers/random_stream.h"
 #include "text/page_regions.h"
 
 namespace testing_support {
 
+std::vector<std::int32_t> counting_versions(std::int32_t count)
+{
+    std::vector<std::int32_t> versions;
+    for (std::int32_t n = 1; n <= count; ++n) versions.push_back(n);
+    return versions;
+}
+
+std::vector<std::int32_t> spread_versions(std::int32_t count)
+{
+    std::vector<std::int32_t> versions;
+    for (std::int32_t n = 1; n <= count; ++n) versions.push_back(ChapterTest::spread_version(n));
+    return versions;
+}
+
+std::vector<std::int32_t> text_and_spread_versions(std::int32_t count)
+{
+    std::vector<std::int32_t> versions = spread_versions(count);
+    versions.insert(versions.begin(), text_version);
+    return versions;
+}
+
 void ChapterTest::SetUp()
 {
     DrawingTest::SetUp();
     if (HasFatalFailure()) return;
-    app_state.current_chapter = chapter_;
-    run_chapter_(1000);
+    app_state.current_chapter = setup_.chapter;
+    setup_.run_chapter(register_request);
+}
+
+void ChapterTest::generate(std::int32_t k, std::int32_t version)
+{
+    generate(k, version, setup_.seed_for_no_version);
+}
+
+void ChapterTest::generate(std::int32_t k, std::int32_t version, std::int32_t seed_for_no_version)
+{
+    if (setup_.fresh_log != FreshLog::for_answer) backend.clear_log();
+    request_problem(k, version, seed_for_no_version);
 }
 
 void ChapterTest::request_problem(std::int32_t k, std::int32_t version, std::int32_t seed_for_no_version)
 {
     app_state.selected_problem = k;
     app_state.version_number = version;
-    set_random_seed(version == 0 ? seed_for_no_version : version);
+    set_random_seed(version == no_version ? seed_for_no_version : version);
     problem_texts.problem_printable = 1;
     clear_page_regions();  // a new page, as the problem page starts one
-    run_chapter_(1);
+    setup_.run_chapter(generate_request);
+}
+
+void ChapterTest::answer()
+{
+    if (setup_.fresh_log != FreshLog::for_problem) backend.clear_log();
+    request_answer();
 }
 
 void ChapterTest::request_answer()
 {
     problem_texts.problem_printable = 1;
-    run_chapter_(2);
+    setup_.run_chapter(answer_request);
 }
 
-std::int32_t ChapterTest::spread_version(std::int32_t n)
+std::int32_t ChapterTest::spread_version(std::int32_t n, const VersionSpread& spread)
 {
     const std::int64_t m = n;
-    return static_cast<std::int32_t>((m * m * 7919 + m * 31) % 9999999) + 1;
+    return static_cast<std::int32_t>((m * m * spread.square + m * spread.linear) % spread.modulus) + 1;
 }
 
 const std::string& ChapterTest::statement() const

@@ -1,38 +1,96 @@
 // A chapter on the recording backend, run as the page runs it: the stream
 // seeded with the version, then request 1 for the problem and request 2 for
-// its answer.
+// its answer, and sweeps of a problem over many versions.
 #pragma once
+
+#include <gtest/gtest.h>
 
 #include <cstdint>
 #include <string>
+#include <type_traits>
+#include <vector>
 
 #include "support/drawing_fixture.h"
 
 namespace testing_support {
 
+// Which requests start on a fresh log of drawing calls (a test that reads
+// the log after a request without one sees the earlier pages too).
+enum class FreshLog { for_problem, for_answer, for_both };
+
+// A spread of versions: the n-th is (square n² + linear n) mod modulus + 1,
+// so that neighbouring n, whose seeds would give neighbouring draws, land
+// far apart over the whole range.
+struct VersionSpread {
+    std::int64_t square = 7919;
+    std::int64_t linear = 31;
+    std::int64_t modulus = 9999999;
+};
+
+// The versions a sweep of `count` visits, in order.
+using SweepVersions = std::vector<std::int32_t> (*)(std::int32_t count);
+// Versions 1 to count.
+std::vector<std::int32_t> counting_versions(std::int32_t count);
+// The first `count` of the default spread.
+std::vector<std::int32_t> spread_versions(std::int32_t count);
+// "Versione Testo", then the first `count` of the default spread.
+std::vector<std::int32_t> text_and_spread_versions(std::int32_t count);
+
+struct ChapterSetup {
+    std::int32_t chapter = 0;
+    void (*run_chapter)(std::int32_t request) = nullptr;
+    FreshLog fresh_log = FreshLog::for_both;
+    // The seed of "Nessuna Versione" (version 0) where a test names none.
+    std::int32_t seed_for_no_version = 12345;
+    SweepVersions sweep_versions = spread_versions;
+};
+
 class ChapterTest : public DrawingTest {
+public:
+    // The n-th version of a spread (the default one unless named).
+    static std::int32_t spread_version(std::int32_t n, const VersionSpread& spread = {});
+
 protected:
+    explicit ChapterTest(const ChapterSetup& setup) : setup_(setup) {}
     using ChapterRunner = void (*)(std::int32_t request);
-    ChapterTest(std::int32_t chapter, ChapterRunner run_chapter) : chapter_(chapter), run_chapter_(run_chapter) {}
+    ChapterTest(std::int32_t chapter, ChapterRunner run_chapter) : setup_{.chapter = chapter, .run_chapter = run_chapter} {}
 
     void SetUp() override;
 
     // Request 1 of problem k under the version (0 is "Nessuna Versione",
     // with the stream seeded by seed_for_no_version).
-    void request_problem(std::int32_t k, std::int32_t version, std::int32_t seed_for_no_version);
+    void generate(std::int32_t k, std::int32_t version);
+    void generate(std::int32_t k, std::int32_t version, std::int32_t seed_for_no_version);
     // Request 2 of the selected problem.
+    void answer();
+    void request_problem(std::int32_t k, std::int32_t version, std::int32_t seed_for_no_version);
     void request_answer();
-
-    // The n-th version of a sweep: neighbouring seeds give neighbouring
-    // draws, so the versions visited are spread over the whole range.
-    static std::int32_t spread_version(std::int32_t n);
 
     const std::string& statement() const;
     const std::string& answer_text() const;
 
+    // Runs check on problem k for each version of the chapter's sweep of
+    // `count`, stopping at the first failure. The check takes the version,
+    // or the statement and the answer, or nothing.
+    template <typename Check>
+    void for_versions(std::int32_t k, std::int32_t count, Check check)
+    {
+        for (const std::int32_t version : setup_.sweep_versions(count)) {
+            generate(k, version);
+            SCOPED_TRACE("problem " + std::to_string(k) + " version " + std::to_string(version) + ": " +
+                         statement() + " => " + answer_text());
+            if constexpr (std::is_invocable_v<Check&, std::int32_t>)
+                check(version);
+            else if constexpr (std::is_invocable_v<Check&, const std::string&, const std::string&>)
+                check(statement(), answer_text());
+            else
+                check();
+            if (HasFailure()) return;
+        }
+    }
+
 private:
-    std::int32_t chapter_;
-    ChapterRunner run_chapter_;
+    ChapterSetup setup_;
 };
 
 }  // namespace testing_support

@@ -4,17 +4,12 @@
 
 namespace nobase_test {
 
-ChapterOne::ChapterOne() : ChapterTest(1, run_basic_notions_chapter) {}
-
-void ChapterOne::generate(std::int32_t k, std::int32_t version, std::int32_t seed_for_no_version)
+ChapterOne::ChapterOne()
+    : ChapterTest({.chapter = 1,
+                   .run_chapter = run_basic_notions_chapter,
+                   .fresh_log = testing_support::FreshLog::for_problem,
+                   .sweep_versions = testing_support::counting_versions})
 {
-    backend.clear_log();
-    request_problem(k, version, seed_for_no_version);
-}
-
-void ChapterOne::answer()
-{
-    request_answer();
 }
 
 }  // namespace nobase_test
