@@ -1,26 +1,41 @@
 #include "support/shown_numbers.h"
 
 #include <cmath>
+#include <map>
 #include <regex>
 
 namespace testing_support {
 
 namespace {
 
-constexpr const char* number_pattern = R"(-?[0-9]+\.?[0-9]*(?:•10@u-?[0-9]+@)?)";
+const std::regex& number_form()
+{
+    static const std::regex form(number_group.substr(1, number_group.size() - 2));
+    return form;
+}
 
 }  // namespace
+
+double Shown::unit() const
+{
+    return std::pow(10.0, last_place);
+}
 
 Shown shown(std::string_view markup)
 {
     Shown s;
     std::string text(markup);
+    if (!std::regex_match(text, number_form())) {
+        ADD_FAILURE() << "not a number: \"" << text << "\"";
+        s.value = std::nan("");
+        return s;
+    }
     std::int32_t exponent = 0;
     if (const auto dot = text.find("•10@u"); dot != std::string::npos) {
         exponent = std::stoi(text.substr(dot + std::string("•10@u").size()));
         text.resize(dot);
     }
-    const bool negative = !text.empty() && text[0] == '-';
+    const bool negative = text[0] == '-';
     if (negative) text.erase(0, 1);
     const auto point = text.find('.');
     const std::int32_t decimals =
@@ -34,19 +49,49 @@ Shown shown(std::string_view markup)
     s.last_place = exponent - decimals;
     s.first_place = first == std::string::npos ? s.last_place
                                                : exponent + integer_digits - 1 - static_cast<std::int32_t>(first);
-    s.value = std::stod(text.empty() ? "0" : text) * std::pow(10.0, exponent) * (negative ? -1.0 : 1.0);
+    s.value = std::stod(text) * std::pow(10.0, exponent) * (negative ? -1.0 : 1.0);
     return s;
+}
+
+double shown_value(std::string_view markup)
+{
+    return shown(markup).value;
+}
+
+std::vector<Shown> shown_numbers(std::string_view markup)
+{
+    // Powers of ten survive the blanking of the codes as "e" exponents.
+    static const std::regex power(R"(•10@u(-?[0-9]+)@)");
+    static const std::regex code(R"(@[^@]*@)");
+    static const std::regex number(R"((-?(?:[0-9]+\.?[0-9]*|\.[0-9]+))(?:e(-?[0-9]+))?)");
+    std::string text = std::regex_replace(std::string(markup), power, "e$1");
+    text = std::regex_replace(text, code, " ");
+    std::vector<Shown> numbers;
+    for (auto it = std::sregex_iterator(text.begin(), text.end(), number); it != std::sregex_iterator(); ++it)
+        numbers.push_back(shown((*it)[1].str() + ((*it)[2].matched ? "•10@u" + (*it)[2].str() + "@" : "")));
+    return numbers;
+}
+
+const std::regex& number_regex(const std::string& pattern)
+{
+    // Sweeps match each pattern against hundreds of texts.
+    static std::map<std::string, std::regex> compiled;
+    auto it = compiled.find(pattern);
+    if (it == compiled.end()) {
+        std::string expanded = pattern;
+        for (std::size_t at = expanded.find("NUM"); at != std::string::npos; at = expanded.find("NUM", at)) {
+            expanded.replace(at, 3, number_group);
+            at += number_group.size();
+        }
+        it = compiled.emplace(pattern, std::regex(expanded)).first;
+    }
+    return it->second;
 }
 
 std::vector<std::string> match(const std::string& text, const std::string& pattern)
 {
-    std::string expanded = pattern;
-    for (std::size_t at = expanded.find("NUM"); at != std::string::npos; at = expanded.find("NUM", at)) {
-        expanded.replace(at, 3, std::string("(") + number_pattern + ")");
-        at += std::string(number_pattern).size() + 2;
-    }
     std::smatch groups;
-    if (!std::regex_search(text, groups, std::regex(expanded))) {
+    if (!std::regex_search(text, groups, number_regex(pattern))) {
         ADD_FAILURE() << "no match for " << pattern << " in " << text;
         return std::vector<std::string>(20);
     }
@@ -56,10 +101,11 @@ std::vector<std::string> match(const std::string& text, const std::string& patte
     return result;
 }
 
-::testing::AssertionResult within_last_digit(const Shown& answer, double exact, double units)
+::testing::AssertionResult within_last_digit(const Shown& answer, double exact, double units, double relative,
+                                             double absolute)
 {
-    const double tolerance = units * std::pow(10.0, answer.last_place) + 1e-5 * std::fabs(exact);
-    if (std::fabs(answer.value - exact) <= tolerance) return ::testing::AssertionSuccess();
+    const double tolerance = units * answer.unit() + relative * std::fabs(exact) + absolute;
+    if (std::isfinite(exact) && std::fabs(answer.value - exact) <= tolerance) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "shown " << answer.value << ", exact " << exact << ", tolerance "
                                          << tolerance;
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
+#include <regex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,19 +22,36 @@ struct Shown {
     std::int32_t last_place = 0;
     std::string significand;  // the significant digits, without point or sign
     std::int32_t first_place = 0;  // power of ten of the first significant digit
+
+    // The place value of the last digit (1e-4 for "0.0315"), and its half.
+    double unit() const;
+    double half_unit() const { return 0.5 * unit(); }
 };
 
-// Reads "-1.23•10@u-3@", "0.0120", "5.•10@u2@" or "120".
-Shown shown(std::string_view markup);
+// A shown number as one regex group: "-1.23•10@u-3@", "0.0120", ".5",
+// "5.•10@u2@" or "120".
+inline const std::string number_group = R"((-?(?:[0-9]+\.?[0-9]*|\.[0-9]+)(?:•10@u-?[0-9]+@)?))";
 
-// The groups of the first match of pattern in text; a failed match is a
-// test failure and gives empty groups. The token NUM stands for a shown
-// number.
+// Reads such a number; anything else is a test failure and reads as NaN.
+Shown shown(std::string_view markup);
+double shown_value(std::string_view markup);
+
+// The numbers of a markup text in order: markup codes (subscripts, fonts,
+// degree signs) are not numbers, "1.2•10@u-3@" is one.
+std::vector<Shown> shown_numbers(std::string_view markup);
+
+// The pattern compiled, with the token NUM standing for number_group.
+const std::regex& number_regex(const std::string& pattern);
+
+// The groups of the first match of pattern (with NUM) in text; a failed
+// match is a test failure and gives empty groups.
 std::vector<std::string> match(const std::string& text, const std::string& pattern);
 
-// |shown - exact| within `units` of the shown number's last digit, plus a
-// relative 1e-5 for single precision.
-::testing::AssertionResult within_last_digit(const Shown& answer, double exact, double units = 0.51);
+// |shown - exact| within `units` of the shown number's last digit, plus
+// `relative` of exact (1e-5 for single precision) and `absolute`; an exact
+// value that is not finite never agrees.
+::testing::AssertionResult within_last_digit(const Shown& answer, double exact, double units = 0.51,
+                                             double relative = 1e-5, double absolute = 0.0);
 
 // The same, where the result was computed from data more precise than
 // their display: each datum adds half a unit of its last digit, relative.
