@@ -1,6 +1,7 @@
 #include "support/chapter_fixture.h"
 
 #include "frame/app_state.h"
+#include "chapters/chapter_registry.h"
 #include "frame/generator_protocol.h"
 #include "numbers/random_stream.h"
 #include "text/page_regions.h"
@@ -83,6 +84,46 @@ const std::string& ChapterTest::statement() const
 const std::string& ChapterTest::answer_text() const
 {
     return problem_texts.answer_text;
+}
+
+void ChapterTest::expect_registration(std::span<const RegisteredSection> sections,
+                                      std::span<const std::int32_t> levels)
+{
+    const auto count = static_cast<std::int32_t>(sections.size());
+    ASSERT_EQ(chapter_index.section_count, count);
+    for (std::int32_t e = 1; e <= side_panel_entries; ++e) {
+        const SidePanelEntry& entry = chapter_index.side_panel[e];
+        const RegisteredSection expected = e <= count ? sections[e - 1] : RegisteredSection{"", 0, 0, 0};
+        EXPECT_EQ(entry.title, expected.title) << "entry " << e;
+        EXPECT_EQ(entry.first_problem, expected.first_problem) << "entry " << e;
+        EXPECT_EQ(entry.top, expected.top) << "entry " << e;
+        EXPECT_EQ(entry.bottom, expected.bottom) << "entry " << e;
+    }
+    EXPECT_EQ(app_state.problem_count, static_cast<std::int32_t>(levels.size()));
+    for (std::size_t k = 1; k <= levels.size(); ++k) EXPECT_EQ(chapter_index.problem_level[k], levels[k - 1]) << k;
+}
+
+void ChapterTest::expect_registered_generator()
+{
+    register_chapter_generators();
+    EXPECT_TRUE(chapter_available(setup_.chapter));
+    EXPECT_EQ(chapter_generators.by_chapter[setup_.chapter], setup_.run_chapter);
+}
+
+void ChapterTest::expect_nothing_drawn_outside(std::initializer_list<std::int32_t> problems)
+{
+    const std::int32_t count = app_state.problem_count;
+    for (const std::int32_t k : problems) {
+        app_state.problem_count = 3;
+        backend.clear_log();
+        problem_texts.problem_text = "prima";
+        generate(k, 5);
+        EXPECT_EQ(app_state.problem_count, count) << k;
+        EXPECT_EQ(statement(), "prima") << k;
+        EXPECT_TRUE(backend.log().empty()) << k << ": " << backend.log_text();
+        answer();
+        EXPECT_TRUE(backend.log().empty()) << k << ": " << backend.log_text();
+    }
 }
 
 }  // namespace testing_support

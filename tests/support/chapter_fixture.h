@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <initializer_list>
+#include <span>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -35,6 +37,12 @@ std::vector<std::int32_t> counting_versions(std::int32_t count);
 std::vector<std::int32_t> spread_versions(std::int32_t count);
 // "Versione Testo", then the first `count` of the default spread.
 std::vector<std::int32_t> text_and_spread_versions(std::int32_t count);
+
+// A side-panel entry as the chapter's registration writes it.
+struct RegisteredSection {
+    const char* title;
+    std::int32_t first_problem, top, bottom;
+};
 
 struct ChapterSetup {
     std::int32_t chapter = 0;
@@ -68,6 +76,16 @@ protected:
 
     const std::string& statement() const;
     const std::string& answer_text() const;
+
+    // The registration wrote these sections, blanked the entries after
+    // them, and counted one problem per level, of these levels.
+    void expect_registration(std::span<const RegisteredSection> sections, std::span<const std::int32_t> levels);
+    // The program runs this chapter for its chapter number.
+    void expect_registered_generator();
+    // Each problem outside the chapter draws nothing, on its page or its
+    // answer, and leaves the statement alone; its request stores the
+    // chapter's count of problems.
+    void expect_nothing_drawn_outside(std::initializer_list<std::int32_t> problems);
 
     // Runs check on problem k for each version of the chapter's sweep of
     // `count`, stopping at the first failure. The check takes the version,

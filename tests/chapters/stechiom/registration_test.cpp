@@ -16,40 +16,21 @@ constexpr std::int32_t levels[] = {2, 2, 3, 3, 2, 2, 3, 3, 3, 3, 3, 3, 3, 3, 3, 
 
 TEST_F(ChapterThree, RegistersFiveSectionsAndThirtyThreeLevels)
 {
-    struct Section {
-        const char* title;
-        std::int32_t first, top, bottom;
-    };
-    const Section sections[] = {{"Mole e massa molare", 1, 40, 55},
-                                {"Analisi elementare", 11, 60, 80},
-                                {"Miscele di composti", 16, 80, 100},
-                                {"Reazioni chimiche", 25, 100, 120},
-                                {"Rapporti di reazione", 30, 120, 140}};
+    constexpr testing_support::RegisteredSection sections[] = {{"Mole e massa molare", 1, 40, 55},
+                                                               {"Analisi elementare", 11, 60, 80},
+                                                               {"Miscele di composti", 16, 80, 100},
+                                                               {"Reazioni chimiche", 25, 100, 120},
+                                                               {"Rapporti di reazione", 30, 120, 140}};
     // A chapter of more sections before leaves no trace of them.
     chapter_index.side_panel[7].top = 160;
     chapter_index.side_panel[7].title = "Nomenclatura";
     run_stoichiometry_chapter(register_request);
-    ASSERT_EQ(chapter_index.section_count, 5);
-    for (std::int32_t e = 1; e <= 5; ++e) {
-        const SidePanelEntry& entry = chapter_index.side_panel[e];
-        EXPECT_EQ(entry.title, sections[e - 1].title);
-        EXPECT_EQ(entry.first_problem, sections[e - 1].first);
-        EXPECT_EQ(entry.top, sections[e - 1].top);
-        EXPECT_EQ(entry.bottom, sections[e - 1].bottom);
-    }
-    for (std::int32_t e = 6; e <= 15; ++e) {
-        EXPECT_EQ(chapter_index.side_panel[e].top, 0);
-        EXPECT_EQ(chapter_index.side_panel[e].bottom, 0);
-        EXPECT_TRUE(chapter_index.side_panel[e].title.empty());
-    }
-    EXPECT_EQ(app_state.problem_count, 33);
-    for (std::int32_t k = 1; k <= 33; ++k) EXPECT_EQ(chapter_index.problem_level[k], levels[k - 1]) << k;
+    expect_registration(sections, levels);
 }
 
 TEST_F(ChapterThree, IsTheRegisteredGeneratorOfChapterThree)
 {
-    register_chapter_generators();
-    EXPECT_EQ(chapter_generators.by_chapter[3], &run_stoichiometry_chapter);
+    expect_registered_generator();
 }
 
 // Chapter 4's bands are 15 pixels high: its second one does not keep
@@ -76,15 +57,7 @@ TEST_F(ChapterThree, ARequestStoresTheLevelsUpToItsProblemOnly)
 
 TEST_F(ChapterThree, AProblemOutsideTheChapterDrawsNothingAndStoresTheCount)
 {
-    for (std::int32_t k : {0, 34, 80}) {
-        app_state.problem_count = 3;
-        problem_texts.problem_text = "prima";
-        generate(k, 5);
-        EXPECT_EQ(app_state.problem_count, 33);
-        EXPECT_EQ(statement(), "prima");
-        answer();
-        EXPECT_TRUE(backend.log().empty()) << backend.log_text();
-    }
+    expect_nothing_drawn_outside({0, 34, 80});
 }
 
 // Every page can be exported, and only the first four answers keep the

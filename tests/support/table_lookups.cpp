@@ -1,0 +1,101 @@
+#include "support/table_lookups.h"
+
+#include <gtest/gtest.h>
+
+#include "chemistry/data_tables.h"
+#include "numbers/fixed_width.h"
+
+namespace testing_support {
+
+namespace {
+
+std::string_view element_columns(std::int32_t z, int first, int last)
+{
+    return strip_trailing_blanks(record_columns(element_record(z), first, last));
+}
+
+std::string_view compound_columns(std::int32_t k, int first, int last)
+{
+    return strip_trailing_blanks(record_columns(compound_record(k), first, last));
+}
+
+}  // namespace
+
+std::int32_t element_named(std::string_view name)
+{
+    for (std::int32_t z = 1; z <= element_count; ++z)
+        if (element_columns(z, 1, 15) == name) return z;
+    return 0;
+}
+
+std::int32_t element_with_symbol(std::string_view symbol)
+{
+    for (std::int32_t z = 1; z <= element_count; ++z)
+        if (element_columns(z, 16, 17) == symbol) return z;
+    return 0;
+}
+
+std::string symbol_of(std::int32_t z)
+{
+    return std::string(element_columns(z, 16, 17));
+}
+
+std::string symbol_named(std::string_view name)
+{
+    const std::int32_t z = element_named(name);
+    if (z == 0) ADD_FAILURE() << "no element named " << name;
+    return z == 0 ? "" : symbol_of(z);
+}
+
+double atomic_mass(std::int32_t z)
+{
+    return std::stod(std::string(record_columns(element_record(z), 21, 30)));
+}
+
+double atomic_mass(std::string_view symbol)
+{
+    const std::int32_t z = element_with_symbol(symbol);
+    if (z == 0) ADD_FAILURE() << "no element " << symbol;
+    return z == 0 ? 0.0 : atomic_mass(z);
+}
+
+std::int32_t compound_named(std::string_view name)
+{
+    for (std::int32_t k = 1; k <= compound_slots; ++k)
+        if (compound_columns(k, 1, 40) == name) return k;
+    return 0;
+}
+
+std::int32_t compound_with_formula(std::string_view formula)
+{
+    for (std::int32_t k = 1; k <= compound_slots; ++k)
+        if (compound_columns(k, 41, 70) == formula) return k;
+    return 0;
+}
+
+std::string composition_of(std::int32_t k)
+{
+    return std::string(compound_columns(k, 81, 100));
+}
+
+std::map<std::string, std::int32_t> atoms_of(std::string_view composition)
+{
+    std::map<std::string, std::int32_t> atoms;
+    const std::string_view text = strip_trailing_blanks(composition);
+    for (std::size_t at = 0; at + 4 <= text.size(); at += 4)
+        atoms[std::string(strip_blanks(text.substr(at, 2)))] += std::stoi(std::string(text.substr(at + 2, 2)));
+    return atoms;
+}
+
+double composition_mass(std::string_view composition)
+{
+    double mass = 0.0;
+    for (const auto& [symbol, count] : atoms_of(composition)) {
+        const std::int32_t z = element_with_symbol(symbol);
+        if (z == 0) return 0.0;
+        mass += count * atomic_mass(z);
+    }
+    return mass;
+}
+
+}  // namespace testing_support
