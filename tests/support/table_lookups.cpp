@@ -19,20 +19,25 @@ std::string_view compound_columns(std::int32_t k, int first, int last)
     return strip_trailing_blanks(record_columns(compound_record(k), first, last));
 }
 
+// The first of records 1 to `records` whose columns first..last hold key, 0 if none.
+std::int32_t first_record(std::string_view (*columns)(std::int32_t, int, int), std::int32_t records, int first,
+                          int last, std::string_view key)
+{
+    for (std::int32_t i = 1; i <= records; ++i)
+        if (columns(i, first, last) == key) return i;
+    return 0;
+}
+
 }  // namespace
 
 std::int32_t element_named(std::string_view name)
 {
-    for (std::int32_t z = 1; z <= element_count; ++z)
-        if (element_columns(z, 1, 15) == name) return z;
-    return 0;
+    return first_record(element_columns, element_count, 1, 15, name);
 }
 
 std::int32_t element_with_symbol(std::string_view symbol)
 {
-    for (std::int32_t z = 1; z <= element_count; ++z)
-        if (element_columns(z, 16, 17) == symbol) return z;
-    return 0;
+    return first_record(element_columns, element_count, 16, 17, symbol);
 }
 
 std::string symbol_of(std::int32_t z)
@@ -61,16 +66,12 @@ double atomic_mass(std::string_view symbol)
 
 std::int32_t compound_named(std::string_view name)
 {
-    for (std::int32_t k = 1; k <= compound_slots; ++k)
-        if (compound_columns(k, 1, 40) == name) return k;
-    return 0;
+    return first_record(compound_columns, compound_slots, 1, 40, name);
 }
 
 std::int32_t compound_with_formula(std::string_view formula)
 {
-    for (std::int32_t k = 1; k <= compound_slots; ++k)
-        if (compound_columns(k, 41, 70) == formula) return k;
-    return 0;
+    return first_record(compound_columns, compound_slots, 41, 70, formula);
 }
 
 std::string composition_of(std::int32_t k)

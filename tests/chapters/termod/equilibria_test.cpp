@@ -27,7 +27,7 @@ Thermo table_thermo(const std::string& equation)
     Thermo r;
     for (const Term& t : equation_terms(equation)) {
         const bool vapour = t.formula == "H@d2@O" && t.state == "g";
-        const std::int32_t k = vapour ? 236 : compound_of_formula(t.formula);
+        const std::int32_t k = vapour ? 236 : compound_with_formula(t.formula);
         const double w = (t.reactant ? -1 : 1) * t.coefficient;
         r.dh += w * compound_number(k, 131, 138);
         r.ds += w * compound_number(k, 147, 152);
@@ -153,7 +153,7 @@ TEST_F(ChapterSix, DissolutionEnthalpyAndEntropyFromTwoSolubilities)
         const double slope = std::log(salt->at_100 / salt->at_25) / (1.0 / 298.15 - 1.0 / 373.15);
         const auto molar = [&](double t) {
             return 10.0 * salt->at_25 * std::exp(slope * (1.0 / 298.15 - 1.0 / (t + 273.15))) /
-                   molar_mass(compound_of_formula(salt->formula));
+                   molar_mass(compound_with_formula(salt->formula));
         };
         const Shown s1 = at(g, 1), t1 = at(g, 2), s2 = at(g, 3), t2 = at(g, 4);
         EXPECT_GE(t2.value - t1.value, 9.0);

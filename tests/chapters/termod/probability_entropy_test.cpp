@@ -181,7 +181,7 @@ double steam_entropy(double kelvin)
 // water as vapour takes `steam`.
 double entropy_at(const Term& term, double kelvin, double p, double steam)
 {
-    const std::int32_t k = compound_of_formula(term.formula);
+    const std::int32_t k = compound_with_formula(term.formula);
     const bool gas = term.state == "g";
     double s = compound_number(k, 147, 152) + compound_number(k, 153, 158) * std::log(kelvin / 298.15);
     if (term.formula == "H@d2@O" && gas) s = steam;

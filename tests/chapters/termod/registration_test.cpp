@@ -16,42 +16,19 @@ namespace {
 
 TEST_F(ChapterSix, RegistersSixSectionsAndThirtyEightLevels)
 {
-    struct Section {
-        const char* title;
-        std::int32_t first;
-    };
-    const Section sections[] = {{"Energia ed Entalpia", 1},     {"Entalpia di reazione", 10},
-                                {"Probabilità ed Entropia", 16}, {"Energia libera", 26},
-                                {"Costanti di equilibrio", 28}, {"Cinetica chimica", 31}};
-    const std::int32_t levels[] = {2, 2, 2, 3, 3, 4, 4, 4, 3, 3, 3, 4, 3, 3, 4, 3, 4, 5, 5,
-                                   3, 4, 3, 4, 3, 4, 3, 3, 3, 4, 4, 3, 3, 3, 3, 3, 3, 3, 3};
-    ASSERT_EQ(chapter_index.section_count, 6);
-    for (std::int32_t e = 1; e <= 6; ++e) {
-        const SidePanelEntry& entry = chapter_index.side_panel[e];
-        EXPECT_EQ(entry.title, sections[e - 1].title);
-        EXPECT_EQ(entry.first_problem, sections[e - 1].first);
-        EXPECT_EQ(entry.top, 20 + 20 * e);
-        EXPECT_EQ(entry.bottom, 35 + 20 * e);
-    }
-    EXPECT_EQ(chapter_index.side_panel[7].top, 0);
-    EXPECT_EQ(app_state.problem_count, 38);
-    for (std::int32_t k = 1; k <= 38; ++k) EXPECT_EQ(chapter_index.problem_level[k], levels[k - 1]) << k;
-
-    register_chapter_generators();
-    EXPECT_EQ(chapter_generators.by_chapter[6], &run_thermo_kinetics_chapter);
+    constexpr testing_support::RegisteredSection sections[] = {
+        {"Energia ed Entalpia", 1, 40, 55},      {"Entalpia di reazione", 10, 60, 75},
+        {"Probabilità ed Entropia", 16, 80, 95}, {"Energia libera", 26, 100, 115},
+        {"Costanti di equilibrio", 28, 120, 135}, {"Cinetica chimica", 31, 140, 155}};
+    constexpr std::int32_t levels[] = {2, 2, 2, 3, 3, 4, 4, 4, 3, 3, 3, 4, 3, 3, 4, 3, 4, 5, 5,
+                                       3, 4, 3, 4, 3, 4, 3, 3, 3, 4, 4, 3, 3, 3, 3, 3, 3, 3, 3};
+    expect_registration(sections, levels);
+    expect_registered_generator();
 }
 
 TEST_F(ChapterSix, AProblemOutsideTheChapterDrawsNothing)
 {
-    for (const std::int32_t k : {0, 39}) {
-        app_state.problem_count = 3;
-        problem_texts.problem_text = "prima";
-        generate(k, 5);
-        EXPECT_EQ(app_state.problem_count, 38);
-        EXPECT_EQ(statement(), "prima");
-        answer();
-        EXPECT_TRUE(backend.log().empty()) << backend.log_text();
-    }
+    expect_nothing_drawn_outside({0, 39});
 }
 
 TEST_F(ChapterSix, EveryProblemDrawsItsStatementAndItsAnswer)

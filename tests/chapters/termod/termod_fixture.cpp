@@ -9,47 +9,16 @@
 
 namespace termod_test {
 
-namespace {
-
-std::string_view compound_columns(std::int32_t k, int first, int last)
-{
-    return strip_blanks(record_columns(compound_record(k), first, last));
-}
-
-}  // namespace
-
 double compound_number(std::int32_t k, int first, int last)
 {
-    const std::string field(compound_columns(k, first, last));
+    const std::string field(strip_blanks(record_columns(compound_record(k), first, last)));
     return field.empty() ? 0.0 : std::stod(field);
-}
-
-std::int32_t compound_named(std::string_view name)
-{
-    for (std::int32_t k = 1; k <= compound_slots; ++k)
-        if (compound_columns(k, 1, 40) == name) return k;
-    return 0;
-}
-
-std::int32_t compound_of_formula(std::string_view formula)
-{
-    for (std::int32_t k = 1; k <= compound_slots; ++k)
-        if (compound_columns(k, 41, 70) == formula) return k;
-    return 0;
 }
 
 double molar_mass(std::int32_t k)
 {
-    const std::string_view composition = strip_trailing_blanks(record_columns(compound_record(k), 81, 100));
-    double mass = 0.0;
-    for (std::size_t g = 0; g + 4 <= composition.size(); g += 4) {
-        const std::string_view symbol = strip_blanks(composition.substr(g, 2));
-        const int count = std::stoi(std::string(composition.substr(g + 2, 2)));
-        std::int32_t z = 1;
-        while (z <= element_count && strip_blanks(record_columns(element_record(z), 16, 17)) != symbol) ++z;
-        EXPECT_LE(z, element_count) << symbol;
-        mass += count * std::stod(std::string(strip_blanks(record_columns(element_record(z), 21, 30))));
-    }
+    const double mass = testing_support::composition_mass(composition_of(k));
+    EXPECT_GT(mass, 0.0) << "compound " << k;
     return mass;
 }
 
@@ -95,29 +64,11 @@ std::vector<std::string> listed(const std::string& list)
     }
 }
 
-std::map<std::string, std::int32_t> atom_counts(std::string_view formula)
-{
-    std::map<std::string, std::int32_t> atoms;
-    std::size_t i = 0;
-    while (i < formula.size()) {
-        std::string symbol(1, formula[i++]);
-        while (i < formula.size() && formula[i] >= 'a' && formula[i] <= 'z') symbol += formula[i++];
-        std::int32_t count = 1;
-        if (formula.substr(i, 2) == "@d") {
-            const std::size_t close = formula.find('@', i + 2);
-            count = std::stoi(std::string(formula.substr(i + 2, close - i - 2)));
-            i = close + 1;
-        }
-        atoms[symbol] += count;
-    }
-    return atoms;
-}
-
 std::map<std::string, std::int32_t> atom_imbalance(const std::vector<Term>& terms)
 {
     std::map<std::string, std::int32_t> balance;
     for (const Term& t : terms)
-        for (const auto& [symbol, count] : atom_counts(t.formula))
+        for (const auto& [symbol, count] : read_formula(t.formula).atoms)
             balance[symbol] += (t.reactant ? 1 : -1) * t.coefficient * count;
     std::erase_if(balance, [](const auto& entry) { return entry.second == 0; });
     return balance;
@@ -145,10 +96,10 @@ double formation_value(const Term& t, const std::vector<std::string>& species, c
         if (species[i] != key) continue;
         const double value = std::stod(values[i]);
         const bool as_vapour = t.formula == "H@d2@O" && t.state == "g";
-        EXPECT_EQ(value, as_vapour ? vapour : compound_number(compound_of_formula(t.formula), first, last)) << key;
+        EXPECT_EQ(value, as_vapour ? vapour : compound_number(compound_with_formula(t.formula), first, last)) << key;
         return value;
     }
-    EXPECT_EQ(compound_number(compound_of_formula(t.formula), first, last), 0.0) << key;
+    EXPECT_EQ(compound_number(compound_with_formula(t.formula), first, last), 0.0) << key;
     return 0.0;
 }
 
@@ -166,18 +117,6 @@ double formation_sum(const std::string& species, const std::string& values, cons
     return sum;
 }
 
-ChapterSix::ChapterSix() : ChapterTest(6, run_thermo_kinetics_chapter) {}
-
-void ChapterSix::generate(std::int32_t k, std::int32_t version, std::int32_t seed_for_no_version)
-{
-    backend.clear_log();
-    request_problem(k, version, seed_for_no_version);
-}
-
-void ChapterSix::answer()
-{
-    backend.clear_log();
-    request_answer();
-}
+ChapterSix::ChapterSix() : ChapterTest({.chapter = 6, .run_chapter = run_thermo_kinetics_chapter}) {}
 
 }  // namespace termod_test
