@@ -2,7 +2,6 @@
 // problems outside the chapter, and every problem over many versions.
 #include <gtest/gtest.h>
 
-#include "chapters/chapter_registry.h"
 #include "chapters/statag/states_of_matter_chapter.h"
 #include "chapters/statag/statag_problems.h"
 #include "frame/app_state.h"
@@ -14,29 +13,15 @@ namespace {
 
 TEST_F(ChapterFour, RegistersEightSectionsAndFortyOneLevels)
 {
-    struct Section {
-        const char* title;
-        std::int32_t first, top, bottom;
-    };
-    const Section sections[] = {{"Leggi del gas ideale", 1, 40, 55},   {"Miscele di gas ideali", 15, 60, 75},
-                                {"Teoria cinetica", 22, 80, 95},       {"Gas reali", 26, 100, 115},
-                                {"Solidi e liquidi", 29, 120, 135},    {"Tensione di vapore", 35, 140, 155},
-                                {"Diagrammi di stato", 37, 160, 175},  {"Principio di LeChatelier", 41, 180, 195}};
-    const std::int32_t levels[] = {2, 2, 2, 2, 2, 2, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3,
-                                   3, 3, 3, 3, 3, 4, 4, 2, 3, 3, 3, 3, 3, 3, 4, 3, 3, 3, 3, 3};
-    ASSERT_EQ(chapter_index.section_count, 8);
-    for (std::int32_t e = 1; e <= 8; ++e) {
-        const SidePanelEntry& entry = chapter_index.side_panel[e];
-        EXPECT_EQ(entry.title, sections[e - 1].title);
-        EXPECT_EQ(entry.first_problem, sections[e - 1].first);
-        EXPECT_EQ(entry.top, sections[e - 1].top);
-        EXPECT_EQ(entry.bottom, sections[e - 1].bottom);
-    }
-    for (std::int32_t e = 9; e <= 15; ++e) EXPECT_EQ(chapter_index.side_panel[e].bottom, 0);
-    EXPECT_EQ(app_state.problem_count, 41);
-    for (std::int32_t k = 1; k <= 41; ++k) EXPECT_EQ(chapter_index.problem_level[k], levels[k - 1]) << k;
-    register_chapter_generators();
-    EXPECT_EQ(chapter_generators.by_chapter[4], &run_states_of_matter_chapter);
+    constexpr testing_support::RegisteredSection sections[] = {
+        {"Leggi del gas ideale", 1, 40, 55},  {"Miscele di gas ideali", 15, 60, 75},
+        {"Teoria cinetica", 22, 80, 95},      {"Gas reali", 26, 100, 115},
+        {"Solidi e liquidi", 29, 120, 135},   {"Tensione di vapore", 35, 140, 155},
+        {"Diagrammi di stato", 37, 160, 175}, {"Principio di LeChatelier", 41, 180, 195}};
+    constexpr std::int32_t levels[] = {2, 2, 2, 2, 2, 2, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3,
+                                       3, 3, 3, 3, 3, 4, 4, 2, 3, 3, 3, 3, 3, 3, 4, 3, 3, 3, 3, 3};
+    expect_registration(sections, levels);
+    expect_registered_generator();
 }
 
 TEST_F(ChapterFour, OnlyThePhaseDiagramsRefuseTheExportWhateverTheRequest)
@@ -56,15 +41,7 @@ TEST_F(ChapterFour, OnlyThePhaseDiagramsRefuseTheExportWhateverTheRequest)
 
 TEST_F(ChapterFour, AProblemOutsideTheChapterDrawsNothing)
 {
-    for (std::int32_t k : {0, 42, 80}) {
-        app_state.problem_count = 3;
-        problem_texts.problem_text = "prima";
-        generate(k, 5);
-        EXPECT_EQ(app_state.problem_count, 41);
-        EXPECT_EQ(statement(), "prima");
-        answer();
-        EXPECT_TRUE(backend.log().empty()) << backend.log_text();
-    }
+    expect_nothing_drawn_outside({0, 42, 80});
 }
 
 // Every problem under many versions: a statement and an answer within their

@@ -5,28 +5,24 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "support/chapter_fixture.h"
+#include "support/shown_numbers.h"
 
 namespace statag_test {
 
-// A number as shown, with the place (power of ten) of its last digit.
-struct Shown {
-    double value = 0.0;
-    std::int32_t last_place = 0;
-};
-
-// The numbers of a markup text in order: markup codes (subscripts,
-// fonts, degree signs) are not numbers, "1.2•10@u-3@" is one.
-std::vector<Shown> shown_numbers(std::string_view markup);
+using testing_support::match;
+using testing_support::Shown;
+using testing_support::shown_numbers;
 
 // |shown - exact| within 0.51 of the shown number's last digit plus
 // `relative` of the exact value.
-::testing::AssertionResult close_to(const Shown& shown, double exact, double relative = 1e-3);
+inline ::testing::AssertionResult close_to(const Shown& shown, double exact, double relative = 1e-3)
+{
+    return testing_support::within_last_digit(shown, exact, 0.51, relative);
+}
 
 // Molar mass (g/mol) of a gas or compound named in the chapter's texts,
 // from standard atomic weights; 0 for a name the table lacks.
@@ -35,33 +31,13 @@ double molar_mass_named(std::string_view name);
 // The name that follows "d" plus an article tail ("ell'acqua", "el neo").
 std::string without_article(std::string_view tail);
 
-// The groups of the first match of pattern in text; a failed match is a
-// test failure and gives empty groups.
-std::vector<std::string> match(const std::string& text, const std::string& pattern);
-
 inline constexpr double gas_constant = 0.0820574;  // L atm/(mol K)
 inline constexpr double avogadro = 6.02214e23;
 
+// Sweeps visit spread versions; each request starts on a fresh log.
 class ChapterFour : public testing_support::ChapterTest {
 protected:
     ChapterFour();
-
-    void generate(std::int32_t k, std::int32_t version, std::int32_t seed_for_no_version = 12345);
-    void answer();
-
-    // Runs check for `count` spread versions, stopping at the first failure.
-    template <typename Check>
-    void for_versions(std::int32_t k, std::int32_t count, Check check)
-    {
-        for (std::int32_t n = 1; n <= count; ++n) {
-            const std::int32_t version = spread_version(n);
-            generate(k, version);
-            SCOPED_TRACE("problem " + std::to_string(k) + " version " + std::to_string(version) + ": " +
-                         statement() + " => " + answer_text());
-            check();
-            if (HasFailure()) return;
-        }
-    }
 };
 
 }  // namespace statag_test
