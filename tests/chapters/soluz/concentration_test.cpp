@@ -16,11 +16,6 @@ namespace {
 constexpr std::int32_t sweep = 150;
 const std::string formula = R"((\S+))";
 
-double value(const std::string& text)
-{
-    return shown(text).value;
-}
-
 // Molar mass of the compound of that formula or name, from the element masses.
 double mass_of_formula(const std::string& f)
 {
@@ -38,7 +33,7 @@ double mass_of_name(const std::string& name)
 // oxoanions the atoms of their central element.
 int ions_in(const std::string& ion, const std::string& f)
 {
-    const Formula read = read_formula(f);
+    const ReadFormula read = read_formula(f);
     const std::string element = ion.substr(0, ion.size() > 1 && std::islower(static_cast<unsigned char>(ion[1])) ? 2 : 1);
     return read.atoms.count(element) ? read.atoms.at(element) : 0;
 }
@@ -56,20 +51,20 @@ std::vector<std::string> element_symbols(const std::string& f)
 TEST_F(ChapterFive, FormalityAndMassOfSolute)
 {
     for_versions(1, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "contiene " + number + " (mg|g) di " + formula + " in " + number +
+        const auto g = match(statement(), "contiene " + number_group + " (mg|g) di " + formula + " in " + number_group +
                                               " (L|dm@u3@|mL|cm@u3@) di soluzione$");
-        const double grams = value(g[0]) * (g[1] == "mg" ? 0.001 : 1.0);
-        const double litres = value(g[3]) * (g[4] == "mL" || g[4] == "cm@u3@" ? 0.001 : 1.0);
-        expect_shown_near(match(answer_text(), "^@T1@@C1@" + number + " F$")[0],
+        const double grams = shown_value(g[0]) * (g[1] == "mg" ? 0.001 : 1.0);
+        const double litres = shown_value(g[3]) * (g[4] == "mL" || g[4] == "cm@u3@" ? 0.001 : 1.0);
+        expect_shown_near(match(answer_text(), "^@T1@@C1@" + number_group + " F$")[0],
                           grams / mass_of_formula(g[2]) / litres, 1e-4);
         EXPECT_EQ(g[1] == "mg", grams < 5.0 && g[1] == "mg");
     });
     for_versions(2, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "massa di " + formula + " contenuta in " + number +
-                                              " (L|dm@u3@|mL|cm@u3@) di soluzione " + number + " F$");
-        const double litres = value(g[1]) * (g[2] == "mL" || g[2] == "cm@u3@" ? 0.001 : 1.0);
-        const double grams = value(g[3]) * litres * mass_of_formula(g[0]);
-        const auto a = match(answer_text(), "^@T1@@C1@" + number + " (m?g)$");
+        const auto g = match(statement(), "massa di " + formula + " contenuta in " + number_group +
+                                              " (L|dm@u3@|mL|cm@u3@) di soluzione " + number_group + " F$");
+        const double litres = shown_value(g[1]) * (g[2] == "mL" || g[2] == "cm@u3@" ? 0.001 : 1.0);
+        const double grams = shown_value(g[3]) * litres * mass_of_formula(g[0]);
+        const auto a = match(answer_text(), "^@T1@@C1@" + number_group + " (m?g)$");
         expect_shown_near(a[0], a[1] == "mg" ? grams * 1000 : grams, 1e-4);
         if (a[1] == "mg") EXPECT_LT(grams, 1.0);
     });
@@ -79,12 +74,12 @@ TEST_F(ChapterFive, IonMolarityOfADissolvedSalt)
 {
     for_versions(3, sweep, [&](std::int32_t) {
         const auto g = match(statement(), R"(degli ioni ?(\S+)@u(\d?)([+-])@ nella soluzione ottenuta sciogliendo )" +
-                                              number + " g di " + formula + " in acqua e portando il volume a " +
-                                              number + " mL$");
+                                              number_group + " g di " + formula + " in acqua e portando il volume a " +
+                                              number_group + " mL$");
         const int ions = ions_in(g[0], g[4]);
         ASSERT_GT(ions, 0);
-        const double molarity = value(g[3]) / mass_of_formula(g[4]) / (value(g[5]) * 0.001);
-        expect_shown_near(match(answer_text(), "^" + number + " M$")[0], ions * molarity, 1e-4);
+        const double molarity = shown_value(g[3]) / mass_of_formula(g[4]) / (shown_value(g[5]) * 0.001);
+        expect_shown_near(match(answer_text(), "^" + number_group + " M$")[0], ions * molarity, 1e-4);
         // A single charge is written without its digit.
         EXPECT_NE(g[1], "1");
     });
@@ -93,19 +88,19 @@ TEST_F(ChapterFive, IonMolarityOfADissolvedSalt)
 TEST_F(ChapterFive, WeightPercents)
 {
     for_versions(4, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "sciogliendo " + number + " g di composto in " + number + " g di acqua$");
-        expect_shown_near(match(answer_text(), "^" + number + "%$")[0],
-                          value(g[0]) / (value(g[0]) + value(g[1])) * 100, 1e-4);
+        const auto g = match(statement(), "sciogliendo " + number_group + " g di composto in " + number_group + " g di acqua$");
+        expect_shown_near(match(answer_text(), "^" + number_group + "%$")[0],
+                          shown_value(g[0]) / (shown_value(g[0]) + shown_value(g[1])) * 100, 1e-4);
     });
     for_versions(5, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "quanto " + formula + " devono essere mescolati per ottenere " + number +
+        const auto g = match(statement(), "quanto " + formula + " devono essere mescolati per ottenere " + number_group +
                                               " g di soluzione con una percentuale in peso del secondo pari a " +
-                                              number + " %$");
-        const double solute = value(g[1]) * value(g[2]) / 100;
-        const auto a = match(answer_text(), "^" + number + " g di " + formula + " e " + number + " g di acqua$");
+                                              number_group + " %$");
+        const double solute = shown_value(g[1]) * shown_value(g[2]) / 100;
+        const auto a = match(answer_text(), "^" + number_group + " g di " + formula + " e " + number_group + " g di acqua$");
         EXPECT_EQ(a[1], g[0]);
         expect_shown_near(a[0], solute, 1e-4);
-        expect_shown_near(a[2], value(g[1]) - solute, 1e-4);
+        expect_shown_near(a[2], shown_value(g[1]) - solute, 1e-4);
     });
 }
 
@@ -113,17 +108,17 @@ TEST_F(ChapterFive, FormalityAndPercentFromDensity)
 {
     const std::string unit = "(kg/L|g/mL|g/cm@u3@)";
     for_versions(6, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "^La densità di una soluzione al " + number + "% in peso di " + formula +
-                                              " in acqua è pari a " + number + " " + unit +
+        const auto g = match(statement(), "^La densità di una soluzione al " + number_group + "% in peso di " + formula +
+                                              " in acqua è pari a " + number_group + " " + unit +
                                               R"(\. Calcolare la sua formalità$)");
-        expect_shown_near(match(answer_text(), "^" + number + " F$")[0],
-                          value(g[0]) * 10 * value(g[2]) / mass_of_formula(g[1]), 1e-4);
+        expect_shown_near(match(answer_text(), "^" + number_group + " F$")[0],
+                          shown_value(g[0]) * 10 * shown_value(g[2]) / mass_of_formula(g[1]), 1e-4);
     });
     for_versions(7, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "^Calcolare la percentuale in peso di (.+) in una soluzione acquosa " + number +
-                                              " F, la cui densità è pari a " + number + " " + unit + "$");
-        expect_shown_near(match(answer_text(), "^" + number + "%$")[0],
-                          value(g[1]) * mass_of_name(g[0]) / (10 * value(g[2])), 1e-4);
+        const auto g = match(statement(), "^Calcolare la percentuale in peso di (.+) in una soluzione acquosa " + number_group +
+                                              " F, la cui densità è pari a " + number_group + " " + unit + "$");
+        expect_shown_near(match(answer_text(), "^" + number_group + "%$")[0],
+                          shown_value(g[1]) * mass_of_name(g[0]) / (10 * shown_value(g[2])), 1e-4);
     });
 }
 
@@ -132,22 +127,22 @@ TEST_F(ChapterFive, MolalityMolarityAndMoleFractionsOfAnIon)
     for (std::int32_t k : {8, 9}) {
         for_versions(k, sweep, [&](std::int32_t) {
             const auto g = match(statement(), R"(degli ioni ?(\S+)@u\d?[+-]@ nella soluzione (?:diluita )?ottenuta sciogliendo )" +
-                                                  number + " g di " + formula + " in " + number + " g di acqua$");
+                                                  number_group + " g di " + formula + " in " + number_group + " g di acqua$");
             const std::string salt = g[2];
-            const double formula_units = value(g[1]) / mass_of_formula(salt) / (value(g[3]) * 0.001);
+            const double formula_units = shown_value(g[1]) / mass_of_formula(salt) / (shown_value(g[3]) * 0.001);
             // The cation is the formula's first element, the anion's own
             // element its second.
-            const Formula read = read_formula(salt);
+            const ReadFormula read = read_formula(salt);
             const std::vector<std::string> symbols = element_symbols(salt);
             const double cations = read.atoms.at(symbols[0]) * formula_units;
             const double anions = read.atoms.at(symbols[1]) * formula_units;
             const double asked = ions_in(g[0], salt) == read.atoms.at(symbols[0]) && g[0].starts_with(symbols[0])
                                      ? cations
                                      : anions;
-            const auto a = match(answer_text(), "^" + number + (k == 8 ? " mol/kg; " : " M; ") + number + "$");
+            const auto a = match(answer_text(), "^" + number_group + (k == 8 ? " mol/kg; " : " M; ") + number_group + "$");
             expect_shown_near(a[0], asked, 1e-4);
             expect_shown_near(a[1], asked / (55.506214 + cations + anions), 1e-4);
-            if (k == 9) EXPECT_LT(value(a[1]), 0.0006);
+            if (k == 9) EXPECT_LT(shown_value(a[1]), 0.0006);
         });
     }
 }

@@ -17,11 +17,6 @@ namespace {
 
 constexpr std::int32_t sweep = 120;
 
-double value(const std::string& text)
-{
-    return shown(text).value;
-}
-
 bool is_medium(const std::string& species)
 {
     return species == "H@u+@" || species == "OH@u-@" || species == "H@d2@O";
@@ -149,9 +144,9 @@ TEST_F(ChapterFive, TextbookReactionsAndTheHalfReactionWithHydroxideFirst)
 TEST_F(ChapterFive, ReactantNeededForAnother)
 {
     for_versions(33, sweep, [&](std::int32_t version) {
-        const auto g = match(statement(), "^@T1@@C1@Calcolare (?:il volume di soluzione " + number +
+        const auto g = match(statement(), "^@T1@@C1@Calcolare (?:il volume di soluzione " + number_group +
                                               " M di (\\S+) necessario|la quantità di (\\S+) necessaria) per reagire con (?:" +
-                                              number + " mL di (\\S+) " + number + " M|" + number +
+                                              number_group + " mL di (\\S+) " + number_group + " M|" + number_group +
                                               " g di (\\S+)) nella reazione (.+)$");
         const std::int32_t r = reaction_shown(g[8]);
         if (version == text_version) EXPECT_EQ(r, 128);
@@ -167,11 +162,11 @@ TEST_F(ChapterFive, ReactantNeededForAnother)
         const std::string s2 = ionic2 ? g[4] : g[7];
         EXPECT_FALSE(is_medium(s1) || is_medium(s2));
         EXPECT_NE(s1, s2);
-        const double moles2 = ionic2 ? value(g[3]) * value(g[5]) * 0.001 : value(g[6]) / formula_mass(s2);
+        const double moles2 = ionic2 ? shown_value(g[3]) * shown_value(g[5]) * 0.001 : shown_value(g[6]) / formula_mass(s2);
         const double moles1 = moles2 * coefficient_of(terms, s1) / coefficient_of(terms, s2);
-        const auto a = match(answer_text(), "^" + number + " (mL|g)$");
+        const auto a = match(answer_text(), "^" + number_group + " (mL|g)$");
         EXPECT_EQ(a[1], ionic1 ? "mL" : "g");
-        expect_shown_near(a[0], ionic1 ? moles1 / value(g[0]) * 1000 : moles1 * formula_mass(s1), 1e-4);
+        expect_shown_near(a[0], ionic1 ? moles1 / shown_value(g[0]) * 1000 : moles1 * formula_mass(s1), 1e-4);
     });
 }
 
@@ -179,12 +174,12 @@ TEST_F(ChapterFive, ProductConcentrationAfterMixing)
 {
     // The amount of a reactant: grams of a neutral one, or a volume and
     // molarity of an ion's solution.
-    const std::string amount = "(?:" + number + " g di (\\S+)|" + number + " mL di (\\S+) " + number + " M)";
+    const std::string amount = "(?:" + number_group + " g di (\\S+)|" + number_group + " mL di (\\S+) " + number_group + " M)";
     for_versions(34, sweep, [&](std::int32_t version) {
         const auto g = match(statement(), "^@T1@@C1@Calcolare la concentrazione di (\\S+) nella soluzione ottenuta "
                                           "ponendo a reagire " +
                                               amount + " con " + amount + " secondo l'equazione (.+)$");
-        const auto a = match(answer_text(), "^" + number + " M; (.+)$");
+        const auto a = match(answer_text(), "^" + number_group + " M; (.+)$");
         const std::vector<Term> terms = read_equation(a[1]);
         EXPECT_TRUE(balanced(terms));
         if (version == text_version) EXPECT_EQ(g[0], "Zn(OH)@d4@@u2-@");
@@ -194,8 +189,8 @@ TEST_F(ChapterFive, ProductConcentrationAfterMixing)
             double litres;
         };
         const auto reactant = [&](std::size_t at) {
-            if (!g[at + 1].empty()) return Reactant{g[at + 1], value(g[at]) / formula_mass(g[at + 1]), 0.0};
-            return Reactant{g[at + 3], value(g[at + 2]) * value(g[at + 4]) * 0.001, value(g[at + 2]) * 0.001};
+            if (!g[at + 1].empty()) return Reactant{g[at + 1], shown_value(g[at]) / formula_mass(g[at + 1]), 0.0};
+            return Reactant{g[at + 3], shown_value(g[at + 2]) * shown_value(g[at + 4]) * 0.001, shown_value(g[at + 2]) * 0.001};
         };
         const Reactant ra = reactant(1);
         const Reactant rb = reactant(6);
@@ -212,7 +207,7 @@ TEST_F(ChapterFive, ProductConcentrationAfterMixing)
 double oxidation_number(const std::string& formula, const std::string& element)
 {
     const std::map<std::string, int> known = {{"O", -2}, {"H", 1}, {"Na", 1}, {"K", 1}, {"Ca", 2}, {"Ba", 2}, {"N", -3}};
-    const Formula read = read_formula(formula);
+    const ReadFormula read = read_formula(formula);
     int others = 0;
     for (const auto& [symbol, n] : read.atoms)
         if (symbol != element) others += n * known.at(symbol);
@@ -225,7 +220,7 @@ TEST_F(ChapterFive, EquivalentsNormalityAndTitrations)
                                                          {"lo iodio", "I"},   {"lo zolfo", "S"},      {"il carbonio", "C"},
                                                          {"l'oro", "Au"}};
     for_versions(35, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "^Calcolare a quanti equivalenti corrispondono " + number +
+        const auto g = match(statement(), "^Calcolare a quanti equivalenti corrispondono " + number_group +
                                               " g di (\\S+) in una reazione in cui (.+) si (riduce|ossida) allo stato "
                                               "(elementare|[-+][0-9])$");
         const std::string element = elements.at(g[2]);
@@ -233,22 +228,22 @@ TEST_F(ChapterFive, EquivalentsNormalityAndTitrations)
         const double to = g[4] == "elementare" ? 0 : std::stod(g[4]);
         EXPECT_EQ(g[3] == "riduce", to < from);
         const double electrons = std::abs(from - to) * read_formula(g[1]).atoms.at(element);
-        expect_shown_near(answer_text(), electrons * value(g[0]) / formula_mass(g[1]), 1e-4);
+        expect_shown_near(answer_text(), electrons * shown_value(g[0]) / formula_mass(g[1]), 1e-4);
     });
     for_versions(36, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "sapendo che " + number + " mL di essa  reagiscono completamente con " +
-                                              number + " mL di una soluzione " + number + " N di un acido$");
-        expect_shown_near(match(answer_text(), "^" + number + " N$")[0], value(g[1]) * value(g[2]) / value(g[0]), 1e-4);
+        const auto g = match(statement(), "sapendo che " + number_group + " mL di essa  reagiscono completamente con " +
+                                              number_group + " mL di una soluzione " + number_group + " N di un acido$");
+        expect_shown_near(match(answer_text(), "^" + number_group + " N$")[0], shown_value(g[1]) * shown_value(g[2]) / shown_value(g[0]), 1e-4);
     });
     const std::map<std::string, double> equivalent_masses = {
         {"Na@d2@C@d2@O@d4@", formula_mass("Na@d2@C@d2@O@d4@") / 2}, {"Zn", formula_mass("Zn") / 2},
         {"I@d2@", formula_mass("I@d2@") / 2}, {"FeSO@d4@", formula_mass("FeSO@d4@")}, {"NaHSO@d3@", formula_mass("NaHSO@d3@") / 2}};
     for_versions(37, sweep, [&](std::int32_t version) {
-        const auto g = match(statement(), " " + number + " N necessario per (?:ossidare|ridurre) " + number +
+        const auto g = match(statement(), " " + number_group + " N necessario per (?:ossidare|ridurre) " + number_group +
                                               R"( g di ([^.]+)\.?$)");
         if (version == text_version) EXPECT_EQ(g[2], "I@d2@");
         expect_shown_near(answer_text().substr(0, answer_text().size() - 3),
-                          value(g[1]) / (value(g[0]) * equivalent_masses.at(g[2])) * 1000, 2e-4);
+                          shown_value(g[1]) / (shown_value(g[0]) * equivalent_masses.at(g[2])) * 1000, 2e-4);
     });
 }
 

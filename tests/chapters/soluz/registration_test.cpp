@@ -4,7 +4,6 @@
 
 #include <set>
 
-#include "chapters/chapter_registry.h"
 #include "chapters/soluz/solutions_chapter.h"
 #include "frame/app_state.h"
 #include "frame/generator_protocol.h"
@@ -15,50 +14,23 @@ namespace {
 
 TEST_F(ChapterFive, RegistersSixSectionsAndThirtySevenLevels)
 {
-    struct Section {
-        const char* title;
-        std::int32_t first, top, bottom;
-    };
-    const Section sections[] = {{"Concentrazione", 1, 40, 55},        {"Mescolamento", 10, 60, 75},
-                                {"Solubilità", 15, 80, 95},           {"Tensione di vapore", 17, 100, 115},
-                                {"Proprietà colligative", 19, 120, 135}, {"Reazioni in soluzione", 29, 140, 155}};
-    const std::int32_t levels[] = {2, 2, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 4, 3, 3, 3, 4, 3,
-                                   3, 3, 3, 3, 3, 3, 4, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 4};
-    ASSERT_EQ(chapter_index.section_count, 6);
-    for (std::int32_t e = 1; e <= 6; ++e) {
-        const SidePanelEntry& entry = chapter_index.side_panel[e];
-        EXPECT_EQ(entry.title, sections[e - 1].title);
-        EXPECT_EQ(entry.first_problem, sections[e - 1].first);
-        EXPECT_EQ(entry.top, sections[e - 1].top);
-        EXPECT_EQ(entry.bottom, sections[e - 1].bottom);
-    }
-    for (std::int32_t e = 7; e <= 15; ++e) {
-        EXPECT_EQ(chapter_index.side_panel[e].top, 0);
-        EXPECT_TRUE(chapter_index.side_panel[e].title.empty());
-    }
-    EXPECT_EQ(app_state.problem_count, 37);
-    for (std::int32_t k = 1; k <= 37; ++k) EXPECT_EQ(chapter_index.problem_level[k], levels[k - 1]) << k;
+    constexpr testing_support::RegisteredSection sections[] = {
+        {"Concentrazione", 1, 40, 55},           {"Mescolamento", 10, 60, 75},
+        {"Solubilità", 15, 80, 95},              {"Tensione di vapore", 17, 100, 115},
+        {"Proprietà colligative", 19, 120, 135}, {"Reazioni in soluzione", 29, 140, 155}};
+    constexpr std::int32_t levels[] = {2, 2, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 4, 3, 3, 3, 4, 3,
+                                       3, 3, 3, 3, 3, 3, 4, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 4};
+    expect_registration(sections, levels);
 }
 
 TEST_F(ChapterFive, IsTheRegisteredGeneratorOfChapterFive)
 {
-    register_chapter_generators();
-    EXPECT_EQ(chapter_generators.by_chapter[5], &run_solutions_chapter);
-    EXPECT_TRUE(chapter_available(5));
+    expect_registered_generator();
 }
 
 TEST_F(ChapterFive, AProblemOutsideTheChapterDrawsNothingAndStoresTheCount)
 {
-    for (std::int32_t k : {0, 38, 80}) {
-        app_state.problem_count = 3;
-        backend.clear_log();
-        problem_texts.problem_text = "prima";
-        generate(k, 5);
-        EXPECT_EQ(app_state.problem_count, 37);
-        EXPECT_EQ(statement(), "prima");
-        answer();
-        EXPECT_TRUE(backend.log().empty()) << backend.log_text();
-    }
+    expect_nothing_drawn_outside({0, 38, 80});
 }
 
 TEST_F(ChapterFive, EveryProblemDrawsOneStatementAndItsAnswer)

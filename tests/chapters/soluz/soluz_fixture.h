@@ -5,40 +5,24 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "support/chapter_fixture.h"
+#include "support/formula_reading.h"
+#include "support/shown_numbers.h"
 
 namespace soluz_test {
 
-// A number as the page shows it ("0.0250", "1.2•10@u-3@", "-1.45"): its
-// value and half a unit of its last digit.
-struct Shown {
-    double value = 0.0;
-    double half_unit = 0.0;
-};
-Shown shown(const std::string& text);
-
-// The groups of the first match of pattern in text; no match is a test
-// failure and gives empty groups.
-std::vector<std::string> match(const std::string& text, const std::string& pattern);
-// A number as the statements write it, for the patterns.
-inline const std::string number = R"((-?(?:[0-9]+\.?[0-9]*|\.[0-9]+)(?:•10@u-?[0-9]+@)?))";
-
-// Atoms per element and charge of a formula written in markup
-// ("Cr@d2@O@d7@@u2-@", "(NH@d4@)@d2@SO@d4@", "CuSO@d4@.5H@d2@O").
-struct Formula {
-    std::map<std::string, int> atoms;
-    int charge = 0;
-};
-Formula read_formula(std::string_view markup);
-
-// Molar mass from the element table's masses, summed in double.
-double formula_mass(std::string_view markup);
+using testing_support::formula_mass;
+using testing_support::match;
+using testing_support::number_group;
+using testing_support::read_formula;
+using testing_support::ReadFormula;
+using testing_support::Shown;
+using testing_support::shown;
+using testing_support::shown_value;
 
 // An equation as shown with its coefficients ("  2H@u+@ + Zn = ..."):
 // species with their coefficients, reactants negative. "e" is an electron.
@@ -57,27 +41,11 @@ void expect_shown_near(const std::string& answer, double expected, double relati
 // The answer lies within [low, high], widened by half a unit of its last digit.
 void expect_shown_within(const std::string& answer, double low, double high);
 
+// Sweeps visit spread versions; the log is fresh for each answer and holds
+// the problem's page before it.
 class ChapterFive : public testing_support::ChapterTest {
 protected:
     ChapterFive();
-
-    void generate(std::int32_t k, std::int32_t version, std::int32_t seed_for_no_version = 4242);
-    void answer();
-
-    // Runs check(version) for `count` spread versions of problem k, stopping
-    // at the first failure.
-    template <typename Check>
-    void for_versions(std::int32_t k, std::int32_t count, Check check)
-    {
-        for (std::int32_t n = 1; n <= count; ++n) {
-            const std::int32_t version = spread_version(n);
-            generate(k, version);
-            SCOPED_TRACE("problem " + std::to_string(k) + " version " + std::to_string(version) + ": " +
-                         statement() + " => " + answer_text());
-            check(version);
-            if (HasFailure()) return;
-        }
-    }
 };
 
 }  // namespace soluz_test
