@@ -34,16 +34,16 @@ const Pair& pair_of(const std::string& salt)
 const SweepCase acid_base_cases[] = {
     {17,
      [](const std::string& statement, const std::string& answer) {
-         const double given = numbers(statement, "= " + number_pattern + "$")[0];
+         const double given = numbers(statement, "= " + number_group + "$")[0];
          if (statement.find("con pOH") != std::string::npos || statement.find("con pH") != std::string::npos)
-             EXPECT_TRUE(near_shown(match(answer, "^" + number_pattern + " mol/L$")[0],
+             EXPECT_TRUE(near_shown(match(answer, "^" + number_group + " mol/L$")[0],
                                     std::pow(10.0, given - 14.0), 1e-5));
          else
              EXPECT_TRUE(near_shown(answer, 14.0 + std::log10(given), 1e-6));
      }},
     {19,
      [](const std::string& statement, const std::string& answer) {
-         const double given = numbers(statement, "= " + number_pattern + "$")[0];
+         const double given = numbers(statement, "= " + number_group + "$")[0];
          const bool p_given = statement.find("cui p@iK@") != std::string::npos;
          const bool p_asked = statement.find("valore di p@iK@") != std::string::npos;
          const double k = p_given ? std::pow(10.0, given - 14.0) : 1e-14 / given;
@@ -54,9 +54,9 @@ const SweepCase acid_base_cases[] = {
      }},
     {28,
      [](const std::string& statement, const std::string& answer) {
-         const auto d = numbers(statement, "mescolando " + number_pattern + " mL di un acido debole HA " +
-                                                number_pattern + R"( M \[@iK@@da@ = )" + number_pattern + R"(\] e )" +
-                                                number_pattern + " mL di NaA " + number_pattern + " F$");
+         const auto d = numbers(statement, "mescolando " + number_group + " mL di un acido debole HA " +
+                                                number_group + R"( M \[@iK@@da@ = )" + number_group + R"(\] e )" +
+                                                number_group + " mL di NaA " + number_group + " F$");
          const double volume = d[0] + d[3];
          const double acid = d[1] * d[0] / volume;
          const double salt = d[4] * d[3] / volume;
@@ -71,7 +71,7 @@ const SweepCase acid_base_cases[] = {
              oh = (std::sqrt((kb + acid) * (kb + acid) + 4.0 * kb * salt) - (kb + acid)) / 2.0;
              h = 1e-14 / oh;
          }
-         const auto shown = match(answer, "^" + number_pattern + " M; " + number_pattern + " M$");
+         const auto shown = match(answer, "^" + number_group + " M; " + number_group + " M$");
          const bool hydrogen = statement.find("[H@u+@]") != std::string::npos;
          const bool undissociated = statement.find("[HA]") != std::string::npos;
          EXPECT_TRUE(near_shown(shown[0], hydrogen ? h : oh, 1e-4));
@@ -79,31 +79,31 @@ const SweepCase acid_base_cases[] = {
      }},
     {29,
      [](const std::string& statement, const std::string& answer) {
-         const auto parts = match(statement, "quantità di (.*) solido da aggiungere a " + number_pattern +
-                                                 " mL di .* " + number_pattern + " M per avere .* pH = " +
-                                                 number_pattern + " ");
+         const auto parts = match(statement, "quantità di (.*) solido da aggiungere a " + number_group +
+                                                 " mL di .* " + number_group + " M per avere .* pH = " +
+                                                 number_group + " ");
          const Pair& p = pair_of(parts[0]);
-         const double moles = shown_number(parts[1]) * 0.001 * shown_number(parts[2]);
-         const double ph = shown_number(parts[3]);
+         const double moles = shown_value(parts[1]) * 0.001 * shown_value(parts[2]);
+         const double ph = shown_value(parts[3]);
          const double ratio = std::pow(10.0, p.salt_is_acid ? p.pka - ph : ph - p.pka);
          EXPECT_NEAR(ph, p.pka, 1.005);
-         EXPECT_TRUE(near_shown(match(answer, "^" + number_pattern + " g$")[0], ratio * moles * p.molar_mass, 1e-5));
+         EXPECT_TRUE(near_shown(match(answer, "^" + number_group + " g$")[0], ratio * moles * p.molar_mass, 1e-5));
      }},
     {30,
      [](const std::string& statement, const std::string& answer) {
-         const auto parts = match(statement, "contenente .* " + number_pattern + R"( M \[.*\] e (.*) )" +
-                                                 number_pattern + " F prima e dopo l'aggiunta di " + number_pattern +
+         const auto parts = match(statement, "contenente .* " + number_group + R"( M \[.*\] e (.*) )" +
+                                                 number_group + " F prima e dopo l'aggiunta di " + number_group +
                                                  " mol/L di (.*)$");
          const Pair& p = pair_of(parts[1]);
-         const double partner = shown_number(parts[0]);
-         const double salt = shown_number(parts[2]);
-         double x = shown_number(parts[3]);
+         const double partner = shown_value(parts[0]);
+         const double salt = shown_value(parts[2]);
+         double x = shown_value(parts[3]);
          const std::string reagent = parts[4];
          if (reagent == "H@d2@SO@d4@" || reagent == "Ba(OH)@d2@") x *= 2.0;
          const bool strong_acid = reagent == "HCl" || reagent == "H@d2@SO@d4@";
          double acid = p.salt_is_acid ? salt : partner;
          double base = p.salt_is_acid ? partner : salt;
-         const auto shown = match(answer, "^" + number_pattern + "; " + number_pattern + "$");
+         const auto shown = match(answer, "^" + number_group + "; " + number_group + "$");
          EXPECT_TRUE(near_shown(shown[0], p.pka + std::log10(base / acid), 1e-6));
          acid += strong_acid ? x : -x;
          base -= strong_acid ? x : -x;

@@ -94,9 +94,9 @@ std::array<double, 6> gas_equilibrium(const std::map<std::string, double>& equat
 const SweepCase calculation_cases[] = {
     {6,
      [](const std::string& statement, const std::string& answer) {
-         const auto d = match(statement, "reazione (.*) a " + number_pattern + "@uo@C è pari a " + number_pattern +
+         const auto d = match(statement, "reazione (.*) a " + number_group + "@uo@C è pari a " + number_group +
                                              "(.*)\\. In che direzione .* di (.*), (.*) e (.*) sono pari a " +
-                                             number_pattern + ", " + number_pattern + "  e " + number_pattern);
+                                             number_group + ", " + number_group + "  e " + number_group);
          const auto equation = gas_equation(d[0]);
          const double dn = moles_change(equation);
          const bool concentrations = statement.find("concentrazioni") != std::string::npos;
@@ -104,8 +104,8 @@ const SweepCase calculation_cases[] = {
                                                   : " (mol/L)@u" + std::to_string(int(dn)) + "@";
          EXPECT_EQ(d[3], unit);
          double q = 1.0;
-         for (int i = 0; i < 3; ++i) q *= std::pow(shown_number(d[7 + i]), equation.at(d[4 + i]));
-         const double ratio = q / shown_number(d[2]);
+         for (int i = 0; i < 3; ++i) q *= std::pow(shown_value(d[7 + i]), equation.at(d[4 + i]));
+         const double ratio = q / shown_value(d[2]);
          if (answer == "Il sistema è in equilibrio")
              EXPECT_NEAR(ratio, 1.0, 3e-2);
          else
@@ -113,11 +113,11 @@ const SweepCase calculation_cases[] = {
      }},
     {7,
      [](const std::string& statement, const std::string& answer) {
-         const auto d = match(statement, "a " + number_pattern + "@uo@C in un recipiente da " + number_pattern +
+         const auto d = match(statement, "a " + number_group + "@uo@C in un recipiente da " + number_group +
                                              " L\\. A questa temperatura @iK@(@dc@)? per la reazione (.*) è pari a " +
-                                             number_pattern);
-         const double rt = 0.08205 * (shown_number(d[0]) + 273.15);
-         const double volume = shown_number(d[1]);
+                                             number_group);
+         const double rt = 0.08205 * (shown_value(d[0]) + 273.15);
+         const double volume = shown_value(d[1]);
          const auto equation = gas_equation(d[3]);
          // The answer lists the species in the reaction's stored order.
          std::array<std::string, 3> formulas;
@@ -129,19 +129,19 @@ const SweepCase calculation_cases[] = {
              formulas[i++] = (*it)[1].str();
          for (int s = 0; s < 3; ++s) {
              static const std::regex special(R"([()\[\]])");
-             const std::regex amount(number_pattern + " mol di " + std::regex_replace(formulas[s], special, "\\$&") +
+             const std::regex amount(number_group + " mol di " + std::regex_replace(formulas[s], special, "\\$&") +
                                      "(,| |$)");
              std::smatch m;
-             if (std::regex_search(statement, m, amount)) c0[s] = shown_number(m[1].str()) / volume;
+             if (std::regex_search(statement, m, amount)) c0[s] = shown_value(m[1].str()) / volume;
          }
-         double k = shown_number(d[4]);
+         double k = shown_value(d[4]);
          const bool shown_kc = !d[2].empty();
          const double dn = moles_change(equation);
          if (!shown_kc) k /= std::pow(rt, dn);
          const auto c = gas_equilibrium(equation, formulas, c0, k);
          const bool pressures = answer.ends_with(" atm");
-         const auto shown = match(answer, "= " + number_pattern + "; .* = " + number_pattern + "; .* = " +
-                                              number_pattern + " (atm|mol/L)$");
+         const auto shown = match(answer, "= " + number_group + "; .* = " + number_group + "; .* = " +
+                                              number_group + " (atm|mol/L)$");
          const double factor = pressures ? rt : 1.0;
          EXPECT_TRUE(near_shown(shown[0], c[0] * factor, 1e-2));
          EXPECT_TRUE(near_shown(shown[1], c[1] * factor, 1e-2));
@@ -149,15 +149,15 @@ const SweepCase calculation_cases[] = {
      }},
     {8,
      [](const std::string& statement, const std::string& answer) {
-         const auto d = match(statement, "percentuale di (.*) dissociato a " + number_pattern + "@uo@C e " +
-                                             number_pattern + " atm secondo la reazione (.*), per la quale .*@iK@(@dc@)? = " +
-                                             number_pattern);
-         const double rt = 0.08205 * (shown_number(d[1]) + 273.15);
+         const auto d = match(statement, "percentuale di (.*) dissociato a " + number_group + "@uo@C e " +
+                                             number_group + " atm secondo la reazione (.*), per la quale .*@iK@(@dc@)? = " +
+                                             number_group);
+         const double rt = 0.08205 * (shown_value(d[1]) + 273.15);
          const auto equation = gas_equation(d[3]);
          std::array<std::string, 3> formulas;
          int i = 0;
          for (const auto& [formula, nu] : equation) formulas[formula == d[0] ? 2 : i++] = formula;
-         double k = shown_number(d[5]);
+         double k = shown_value(d[5]);
          if (d[4].empty()) k /= std::pow(rt, moles_change(equation));
          // The shown constant is the dissociation's: the formation's is its reciprocal.
          const double formation = 1.0 / k;
@@ -165,7 +165,7 @@ const SweepCase calculation_cases[] = {
          const double n2 = std::abs(equation.at(formulas[1]));
          const double n3 = std::abs(equation.at(formulas[2]));
          // The fraction dissociated at which the mixture exerts the pressure shown.
-         const double gas = shown_number(d[2]) / rt;
+         const double gas = shown_value(d[2]) / rt;
          double lo = 0.0, hi = 1.0;
          for (int n = 0; n < 200; ++n) {
              const double alpha = 0.5 * (lo + hi);
@@ -174,62 +174,62 @@ const SweepCase calculation_cases[] = {
              const double q = std::pow(c3 * (1.0 - alpha), n3) / (std::pow(n1 * x, n1) * std::pow(n2 * x, n2));
              (q > formation ? lo : hi) = alpha;
          }
-         EXPECT_TRUE(near_shown(match(answer, "^" + number_pattern + "%$")[0], 50.0 * (lo + hi), 1e-2));
+         EXPECT_TRUE(near_shown(match(answer, "^" + number_group + "%$")[0], 50.0 * (lo + hi), 1e-2));
      }},
     {9,
      [](const std::string& statement, const std::string& answer) {
-         const auto d = match(statement, "rispettivamente (.*) alla pressione di " + number_pattern + " atm e (.*) alla pressione di " +
-                                             number_pattern + " atm,  vengono .* riscaldati a " + number_pattern +
-                                             "@uo@C\\. .* reazione (.*) a questa temperatura @iK@(@dc@)? = " + number_pattern);
-         const double rt = 0.08205 * (shown_number(d[4]) + 273.15);
+         const auto d = match(statement, "rispettivamente (.*) alla pressione di " + number_group + " atm e (.*) alla pressione di " +
+                                             number_group + " atm,  vengono .* riscaldati a " + number_group +
+                                             "@uo@C\\. .* reazione (.*) a questa temperatura @iK@(@dc@)? = " + number_group);
+         const double rt = 0.08205 * (shown_value(d[4]) + 273.15);
          const auto equation = gas_equation(d[5]);
          std::string product;
          for (const auto& [formula, nu] : equation)
              if (nu > 0) product = formula;
-         double k = shown_number(d[7]);
+         double k = shown_value(d[7]);
          if (d[6].empty()) k /= std::pow(rt, moles_change(equation));
          // Each gas alone at 25 C, then in twice the volume.
-         const std::array<double, 3> c0 = {shown_number(d[1]) / 48.9018, shown_number(d[3]) / 48.9018, 0.0};
+         const std::array<double, 3> c0 = {shown_value(d[1]) / 48.9018, shown_value(d[3]) / 48.9018, 0.0};
          const auto c = gas_equilibrium(equation, {d[0], d[2], product}, c0, k);
-         EXPECT_TRUE(near_shown(match(answer, "^" + number_pattern + " atm$")[0], (c[0] + c[1] + c[3]) * rt, 1e-2));
+         EXPECT_TRUE(near_shown(match(answer, "^" + number_group + " atm$")[0], (c[0] + c[1] + c[3]) * rt, 1e-2));
      }},
     {12,
      [](const std::string& statement, const std::string& answer) {
-         const auto d = match(statement, "contiene " + number_pattern + " mol di (.*), " + number_pattern +
-                                             " mol di (.*) e " + number_pattern + " mol di (.*),  in equilibrio rispetto alla reazione (.*) Calcolare .* aggiungono " +
-                                             number_pattern + " mol di (.*)$");
+         const auto d = match(statement, "contiene " + number_group + " mol di (.*), " + number_group +
+                                             " mol di (.*) e " + number_group + " mol di (.*),  in equilibrio rispetto alla reazione (.*) Calcolare .* aggiungono " +
+                                             number_group + " mol di (.*)$");
          const auto equation = gas_equation(d[6]);
          const std::array<std::string, 3> formulas = {d[1], d[3], d[5]};
-         std::array<double, 3> n = {shown_number(d[0]), shown_number(d[2]), shown_number(d[4])};
+         std::array<double, 3> n = {shown_value(d[0]), shown_value(d[2]), shown_value(d[4])};
          double k = 1.0;
          for (int i = 0; i < 3; ++i) k *= std::pow(n[i], std::abs(equation.at(formulas[i])) * (i == 2 ? 1 : -1));
          for (int i = 0; i < 3; ++i)
-             if (formulas[i] == d[8]) n[i] += shown_number(d[7]);
+             if (formulas[i] == d[8]) n[i] += shown_value(d[7]);
          const bool reversed = equation.at(formulas[2]) < 0.0;
          const auto c = gas_equilibrium(equation, formulas, n, reversed ? 1.0 / k : k);
-         const auto shown = match(answer, "^" + number_pattern + " mol di .*, " + number_pattern + " mol di .* e " +
-                                              number_pattern + " mol di ");
+         const auto shown = match(answer, "^" + number_group + " mol di .*, " + number_group + " mol di .* e " +
+                                              number_group + " mol di ");
          EXPECT_TRUE(near_shown(shown[0], c[0], 2e-3));
          EXPECT_TRUE(near_shown(shown[1], c[1], 2e-3));
          EXPECT_TRUE(near_shown(shown[2], c[3], 2e-3));
      }},
     {13,
      [](const std::string& statement, const std::string& answer) {
-         const auto d = match(statement, "reazione (.*) contiene " + number_pattern + " mol di (.*), " + number_pattern +
-                                             " mol di (.*) e " + number_pattern + " mol di (.*)\\. Calcolare .* da @iV@ a " +
-                                             number_pattern + "@iV@$");
+         const auto d = match(statement, "reazione (.*) contiene " + number_group + " mol di (.*), " + number_group +
+                                             " mol di (.*) e " + number_group + " mol di (.*)\\. Calcolare .* da @iV@ a " +
+                                             number_group + "@iV@$");
          const auto equation = gas_equation(d[0]);
          const std::array<std::string, 3> formulas = {d[2], d[4], d[6]};
-         const std::array<double, 3> n = {shown_number(d[1]), shown_number(d[3]), shown_number(d[5])};
+         const std::array<double, 3> n = {shown_value(d[1]), shown_value(d[3]), shown_value(d[5])};
          double k = 1.0;
          for (int i = 0; i < 3; ++i) k *= std::pow(n[i], std::abs(equation.at(formulas[i])) * (i == 2 ? 1 : -1));
          // In moles at the volume x V: Kn x^(c - a - b).
-         k *= std::pow(shown_number(d[7]), std::abs(equation.at(formulas[2])) - std::abs(equation.at(formulas[0])) -
+         k *= std::pow(shown_value(d[7]), std::abs(equation.at(formulas[2])) - std::abs(equation.at(formulas[0])) -
                                                std::abs(equation.at(formulas[1])));
          const bool reversed = equation.at(formulas[2]) < 0.0;
          const auto c = gas_equilibrium(equation, formulas, n, reversed ? 1.0 / k : k);
-         const auto shown = match(answer, "^" + number_pattern + " mol di .*, " + number_pattern + " mol di .* e " +
-                                              number_pattern + " mol di ");
+         const auto shown = match(answer, "^" + number_group + " mol di .*, " + number_group + " mol di .* e " +
+                                              number_group + " mol di ");
          // x is used before it is rounded to the three digits shown
          EXPECT_TRUE(near_shown(shown[0], c[0], 2e-2));
          EXPECT_TRUE(near_shown(shown[1], c[1], 2e-2));
@@ -237,17 +237,17 @@ const SweepCase calculation_cases[] = {
      }},
     {10,
      [](const std::string& statement, const std::string& answer) {
-         const auto d = match(statement, "reazione (.*) a " + number_pattern + "@uo@C è uguale a " + number_pattern +
-                                             ".* volume " + number_pattern + " L contenente inizialmente " +
-                                             number_pattern + " mol di (A|B)(?: e " + number_pattern + " mol di B)?");
+         const auto d = match(statement, "reazione (.*) a " + number_group + "@uo@C è uguale a " + number_group +
+                                             ".* volume " + number_group + " L contenente inizialmente " +
+                                             number_group + " mol di (A|B)(?: e " + number_group + " mol di B)?");
          const Letters l = letters_of(d[0]);
-         const double rt = (shown_number(d[1]) + 273.15) * 0.08205;
-         const double v = shown_number(d[3]);
-         const double b0 = d[6].empty() ? 0.0 : shown_number(d[6]) / v;
-         const auto c = generic_equilibrium(l, 'g', shown_number(d[4]) / v, b0, shown_number(d[2]));
-         const auto shown = match(answer, "^@iP@\\((.)\\) = " + number_pattern + "; @iP@\\((.)\\) = " +
-                                              number_pattern + "(?:; @iP@\\(C\\) = " + number_pattern +
-                                              "; @iP@\\(D\\) = " + number_pattern + ")? atm$");
+         const double rt = (shown_value(d[1]) + 273.15) * 0.08205;
+         const double v = shown_value(d[3]);
+         const double b0 = d[6].empty() ? 0.0 : shown_value(d[6]) / v;
+         const auto c = generic_equilibrium(l, 'g', shown_value(d[4]) / v, b0, shown_value(d[2]));
+         const auto shown = match(answer, "^@iP@\\((.)\\) = " + number_group + "; @iP@\\((.)\\) = " +
+                                              number_group + "(?:; @iP@\\(C\\) = " + number_group +
+                                              "; @iP@\\(D\\) = " + number_group + ")? atm$");
          if (shown[4].empty()) {
              EXPECT_TRUE(near_shown(shown[1], rt * (l.state[0] == 'g' ? c[0] : c[1]), 2e-4));
              EXPECT_TRUE(near_shown(shown[3], rt * c[4], 2e-4));
@@ -278,22 +278,22 @@ const SweepCase calculation_cases[] = {
      }},
     {14,
      [](const std::string& statement, const std::string& answer) {
-         const auto d = match(statement, "reazione (.*) in un dato solvente .* uguale a " + number_pattern);
+         const auto d = match(statement, "reazione (.*) in un dato solvente .* uguale a " + number_group);
          const Letters l = letters_of(d[0]);
-         const double k = shown_number(d[1]);
+         const double k = shown_value(d[1]);
          std::array<double, 6> c{};
          if (statement.find("un eccesso di") != std::string::npos) {
-             const double c0 = numbers(statement, "mL di soluzione di (?:A|B) " + number_pattern + " M$")[0];
+             const double c0 = numbers(statement, "mL di soluzione di (?:A|B) " + number_group + " M$")[0];
              c = generic_equilibrium(l, 'a', c0, 0.0, k);
          } else {
-             const auto v = numbers(statement, "aggiungendo " + number_pattern + " mL di soluzione di A " +
-                                                   number_pattern + " M a " + number_pattern +
-                                                   " mL di soluzione di B " + number_pattern + " M$");
+             const auto v = numbers(statement, "aggiungendo " + number_group + " mL di soluzione di A " +
+                                                   number_group + " M a " + number_group +
+                                                   " mL di soluzione di B " + number_group + " M$");
              const double total = v[0] + v[2];
              c = generic_equilibrium(l, 'a', v[1] * v[0] / total, v[3] * v[2] / total, k);
          }
-         const auto shown = match(answer, "^\\[(.)\\] = " + number_pattern + "; \\[(.)\\] = " + number_pattern +
-                                              " M(?:; \\[C\\] = " + number_pattern + "; \\[D\\] = " + number_pattern +
+         const auto shown = match(answer, "^\\[(.)\\] = " + number_group + "; \\[(.)\\] = " + number_group +
+                                              " M(?:; \\[C\\] = " + number_group + "; \\[D\\] = " + number_group +
                                               " M)?$");
          if (shown[4].empty()) {
              EXPECT_TRUE(near_shown(shown[1], l.state[0] == 'a' ? c[0] : c[1], 2e-4));
@@ -307,19 +307,19 @@ const SweepCase calculation_cases[] = {
     {15,
      [](const std::string& statement, const std::string& answer) {
          const auto d = match(statement, "= (2?)[A-Za-z]+@u\\d?\\+@@d\\(aq\\)@ \\+ (2?)[A-Za-z@0-9]+-@@d\\(aq\\)@ è pari a " +
-                                             number_pattern + " a .* aggiungendo " + number_pattern + " mL di .*  " +
-                                             number_pattern + " F a " + number_pattern + " mL della precedente$");
+                                             number_group + " a .* aggiungendo " + number_group + " mL di .*  " +
+                                             number_group + " F a " + number_group + " mL della precedente$");
          const double nu_cation = d[0].empty() ? 1.0 : 2.0;
          const double nu_anion = d[1].empty() ? 1.0 : 2.0;
-         const double k = shown_number(d[2]);
+         const double k = shown_value(d[2]);
          const std::array<double, 6> nu = {0, 0, 0, nu_cation, nu_anion, 0};
          const auto saturated = equilibrium(nu, {0, 0, 0, 0, 0, 0}, k);
-         const double added = shown_number(d[4]) * shown_number(d[3]) / (shown_number(d[3]) + shown_number(d[5]));
+         const double added = shown_value(d[4]) * shown_value(d[3]) / (shown_value(d[3]) + shown_value(d[5]));
          const auto common = equilibrium(nu, {0, 0, 0, 0, added, 0}, k);
-         const auto shown = match(answer, "^" + number_pattern + " M; " + number_pattern + " M$");
+         const auto shown = match(answer, "^" + number_group + " M; " + number_group + " M$");
          EXPECT_TRUE(near_shown(shown[0], saturated[3], 2e-4));
          EXPECT_TRUE(near_shown(shown[1], common[3], 2e-4));
-         EXPECT_LE(shown_number(shown[1]), shown_number(shown[0]));
+         EXPECT_LE(shown_value(shown[1]), shown_value(shown[0]));
      }},
 };
 

@@ -47,17 +47,17 @@ double gas_moles_change(const std::map<std::string, ShownSpecies>& species)
 const SweepCase constant_cases[] = {
     {1,
      [](const std::string& statement, const std::string& answer) {
-         const auto d = match(statement, "reazione (.*) a " + number_pattern + "@uo@C sapendo .* parziali di (.*), (.*) e (.*) "
-                                         "sono risultate pari a " + number_pattern + ", " + number_pattern + " e " +
-                                             number_pattern + " atm$");
+         const auto d = match(statement, "reazione (.*) a " + number_group + "@uo@C sapendo .* parziali di (.*), (.*) e (.*) "
+                                         "sono risultate pari a " + number_group + ", " + number_group + " e " +
+                                             number_group + " atm$");
          const auto species = shown_species(d[0]);
          double k = 1.0;
          for (int i = 0; i < 3; ++i) {
              const ShownSpecies& s = species.at(d[2 + i]);
-             k *= std::pow(shown_number(d[5 + i]), s.side * s.coefficient);
+             k *= std::pow(shown_value(d[5 + i]), s.side * s.coefficient);
          }
          EXPECT_TRUE(near_shown(answer, k, 1e-4));
-         const double p2 = shown_number(d[6]);
+         const double p2 = shown_value(d[6]);
          EXPECT_TRUE(p2 >= 0.01 && p2 <= 100.0) << p2;
      }},
     {2,
@@ -68,52 +68,52 @@ const SweepCase constant_cases[] = {
          for (const auto& [letter, s] : species) {
              if (s.state == 's') continue;
              const std::string given = s.state == 'g' ? R"(@iP@\()" + letter + R"(\) = )" : R"(\[)" + letter + R"(\] = )";
-             k *= std::pow(numbers(statement, given + number_pattern)[0], s.side * s.coefficient);
+             k *= std::pow(numbers(statement, given + number_group)[0], s.side * s.coefficient);
          }
          EXPECT_TRUE(near_shown(answer, k, 1e-4));
      }},
     {3,
      [](const std::string& statement, const std::string& answer) {
-         const auto parts = match(statement, "reazione (.*) è uguale a " + number_pattern +
+         const auto parts = match(statement, "reazione (.*) è uguale a " + number_group +
                                                  R"(\. Calcolare il suo valore per la reazione (.*)$)");
          const auto first = shown_species(parts[0]);
          const auto second = shown_species(parts[2]);
          const double ratio = second.at("A").coefficient / first.at("A").coefficient;
-         double k = std::pow(shown_number(parts[1]), ratio);
+         double k = std::pow(shown_value(parts[1]), ratio);
          if (second.at("A").side == 1) k = 1.0 / k;
          EXPECT_TRUE(near_shown(answer, k, 1e-3 * std::abs(ratio)));
      }},
     {4,
      [](const std::string& statement, const std::string& answer) {
          const auto parts =
-             match(statement, "reazione (.*) a " + number_pattern + "@uo@C è pari a " + number_pattern + R"(\.)");
+             match(statement, "reazione (.*) a " + number_group + "@uo@C è pari a " + number_group + R"(\.)");
          const double dn = gas_moles_change(shown_species(parts[0]));
-         const double t = shown_number(parts[1]);
-         const double k = shown_number(parts[2]);
+         const double t = shown_value(parts[1]);
+         const double k = shown_value(parts[2]);
          EXPECT_TRUE(std::isnormal(k)) << k;
-         const auto value = match(answer, "^" + number_pattern + "(.*)$");
+         const auto value = match(answer, "^" + number_group + "(.*)$");
          EXPECT_TRUE(near_shown(value[0], k / std::pow(0.08205 * (t + 273.15), dn), 1e-5));
          const std::string unit = dn == 0 ? "" : dn == 1 ? " mol/L" : " (mol/L)@u" + std::to_string(int(dn)) + "@";
          EXPECT_EQ(value[1], unit);
      }},
     {5,
      [](const std::string& statement, const std::string& answer) {
-         const auto parts = match(statement, "reazione (.*) a " + number_pattern + "@uo@C è uguale a " +
-                                                 number_pattern + ".* espresse in (torr|kPa|MPa) .*@iP@ = " +
-                                                 number_pattern + " atm$");
+         const auto parts = match(statement, "reazione (.*) a " + number_group + "@uo@C è uguale a " +
+                                                 number_group + ".* espresse in (torr|kPa|MPa) .*@iP@ = " +
+                                                 number_group + " atm$");
          const double dn = gas_moles_change(shown_species(parts[0]));
-         const double kc = shown_number(parts[2]);
-         const double pressure = shown_number(parts[4]);
+         const double kc = shown_value(parts[2]);
+         const double pressure = shown_value(parts[4]);
          const double per_atm = parts[3] == "torr" ? 760.0 : parts[3] == "kPa" ? 101.325 : 0.101325;
-         const auto shown = match(answer, "^@iK@ = " + number_pattern + "; @iK@@dp@ = " + number_pattern +
-                                               ".*; @iK@@dx@ = " + number_pattern + "$");
-         const double k = kc * std::pow(0.08205 * (shown_number(parts[1]) + 273.15), dn);
+         const auto shown = match(answer, "^@iK@ = " + number_group + "; @iK@@dp@ = " + number_group +
+                                               ".*; @iK@@dx@ = " + number_group + "$");
+         const double k = kc * std::pow(0.08205 * (shown_value(parts[1]) + 273.15), dn);
          // Kp and Kx are worked from K as shown.
-         const double k_shown = shown_number(shown[0]);
+         const double k_shown = shown_value(shown[0]);
          EXPECT_TRUE(near_shown(shown[0], k, 1e-5 * std::abs(dn)));
          EXPECT_TRUE(near_shown(shown[1], k_shown * std::pow(per_atm, dn), 1e-5 * std::abs(dn)));
          EXPECT_TRUE(near_shown(shown[2], k_shown * std::pow(pressure, -dn), 1e-5 * std::abs(dn)));
-         for (int i = 0; i < 3; ++i) EXPECT_TRUE(std::isnormal(static_cast<float>(shown_number(shown[i])))) << shown[i];
+         for (int i = 0; i < 3; ++i) EXPECT_TRUE(std::isnormal(static_cast<float>(shown_value(shown[i])))) << shown[i];
          if (std::abs(dn) > 1e-9) {
              const std::string exponent = equil::delta_n_text(static_cast<float>(dn));
              EXPECT_NE(statement.find(dn == 1.0 ? " mol/L." : "(mol/L)@u" + exponent + "@."), std::string::npos);

@@ -6,23 +6,19 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "support/chapter_fixture.h"
+#include "support/shown_numbers.h"
 
 namespace equil_test {
 
-// A number as the page shows it: "0.0123", "-1.5", "1.23•10@u-4@".
-double shown_number(const std::string& markup);
-// The pattern of such a number, as one regex group.
-extern const std::string number_pattern;
+using testing_support::match;
+using testing_support::number_group;
+using testing_support::shown_value;
 
-// The groups of the first match of pattern in text; a failed match is a
-// test failure and gives empty groups.
-std::vector<std::string> match(const std::string& text, const std::string& pattern);
 // The numbers of the groups of the first match.
 std::vector<double> numbers(const std::string& text, const std::string& pattern);
 
@@ -42,16 +38,11 @@ std::array<double, 6> equilibrium(const std::array<double, 6>& nu, const std::ar
 // The real number or fraction a coefficient cell writes ("(1/3)", "2", "").
 double coefficient_value(const std::string& cell);
 
+// Sweeps visit "Versione Testo" and spread versions; the log is fresh for
+// each answer and holds the problem's page before it.
 class ChapterSeven : public testing_support::ChapterTest {
 protected:
     ChapterSeven();
-
-    void generate(std::int32_t k, std::int32_t version, std::int32_t seed_for_no_version = 12345);
-    void answer();
-
-    // Runs check for `count` spread versions and "Versione Testo",
-    // stopping at the first failure.
-    void for_versions(std::int32_t k, std::int32_t count, const std::function<void()>& check);
 };
 
 // One problem of a section sweep and the check that recomputes its answer

@@ -2,7 +2,6 @@
 // outside the chapter, and every problem posed and answered.
 #include <gtest/gtest.h>
 
-#include "chapters/chapter_registry.h"
 #include "chapters/equil/equil_problems.h"
 #include "chapters/equil/equilibria_chapter.h"
 #include "equil_fixture.h"
@@ -12,33 +11,17 @@
 namespace equil_test {
 namespace {
 
-struct Section {
-    const char* title;
-    std::int32_t first, top, bottom;
-};
-const Section sections[] = {{"Costanti di equilibrio", 1, 40, 55}, {"Calcoli di equilibrio", 6, 60, 75},
-                            {"Acidi e Basi", 16, 80, 95},          {"Calcolo del pH", 20, 100, 115},
-                            {"Soluzioni tampone", 28, 120, 135},   {"Titolazioni acido-base", 31, 140, 155},
-                            {"Prodotto di solubilità", 39, 160, 175}};
-const std::int32_t levels[] = {2, 2, 3, 3, 3, 2, 3, 4, 3, 3, 2, 3, 3, 3, 3, 2, 2, 2, 2, 3, 3, 3,
-                               3, 3, 3, 4, 4, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 4, 3, 4, 4, 4, 5};
+constexpr testing_support::RegisteredSection sections[] = {
+    {"Costanti di equilibrio", 1, 40, 55}, {"Calcoli di equilibrio", 6, 60, 75},
+    {"Acidi e Basi", 16, 80, 95},          {"Calcolo del pH", 20, 100, 115},
+    {"Soluzioni tampone", 28, 120, 135},   {"Titolazioni acido-base", 31, 140, 155},
+    {"Prodotto di solubilità", 39, 160, 175}};
+constexpr std::int32_t levels[] = {2, 2, 3, 3, 3, 2, 3, 4, 3, 3, 2, 3, 3, 3, 3, 2, 2, 2, 2, 3, 3, 3,
+                                   3, 3, 3, 4, 4, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 4, 3, 4, 4, 4, 5};
 
 TEST_F(ChapterSeven, RegistersSevenSectionsAndFortyThreeLevels)
 {
-    ASSERT_EQ(chapter_index.section_count, 7);
-    for (std::int32_t e = 1; e <= 7; ++e) {
-        const SidePanelEntry& entry = chapter_index.side_panel[e];
-        EXPECT_EQ(entry.title, sections[e - 1].title);
-        EXPECT_EQ(entry.first_problem, sections[e - 1].first);
-        EXPECT_EQ(entry.top, sections[e - 1].top);
-        EXPECT_EQ(entry.bottom, sections[e - 1].bottom);
-    }
-    for (std::int32_t e = 8; e <= 15; ++e) {
-        EXPECT_EQ(chapter_index.side_panel[e].top, 0);
-        EXPECT_TRUE(chapter_index.side_panel[e].title.empty());
-    }
-    EXPECT_EQ(app_state.problem_count, 43);
-    for (std::int32_t k = 1; k <= 43; ++k) EXPECT_EQ(chapter_index.problem_level[k], levels[k - 1]) << k;
+    expect_registration(sections, levels);
 }
 
 TEST_F(ChapterSeven, TheSecondRoutineGoesOnFromTheFirstsCounter)
@@ -62,23 +45,12 @@ TEST_F(ChapterSeven, TheSecondRoutineGoesOnFromTheFirstsCounter)
 
 TEST_F(ChapterSeven, IsTheRegisteredGeneratorOfChapterSeven)
 {
-    register_chapter_generators();
-    EXPECT_EQ(chapter_generators.by_chapter[7], &run_equilibria_chapter);
-    EXPECT_TRUE(chapter_available(7));
+    expect_registered_generator();
 }
 
 TEST_F(ChapterSeven, AProblemOutsideTheChapterDrawsNothingAndStoresTheCount)
 {
-    for (std::int32_t k : {0, 44, 80}) {
-        app_state.problem_count = 3;
-        backend.clear_log();
-        problem_texts.problem_text = "prima";
-        generate(k, 5);
-        EXPECT_EQ(app_state.problem_count, 43);
-        EXPECT_EQ(statement(), "prima");
-        answer();
-        EXPECT_TRUE(backend.log().empty()) << backend.log_text();
-    }
+    expect_nothing_drawn_outside({0, 44, 80});
 }
 
 TEST_F(ChapterSeven, EveryProblemPosesAQuestionAndAnswersItWithinItsRedrawCap)

@@ -44,7 +44,7 @@ void expect_around_equivalence(const std::string& answer, double titrated_eq, do
                                bool base_is_titrant, double ka, double kb)
 {
     const double v_eq = titrated_eq * volume / titrant_eq;
-    const auto shown = match(answer, "^" + number_pattern + "; " + number_pattern + "$");
+    const auto shown = match(answer, "^" + number_group + "; " + number_group + "$");
     for (int i = 0; i < 2; ++i) {
         const double added = v_eq + (i == 0 ? -0.05 : 0.05);
         const double total = added + volume;
@@ -58,22 +58,22 @@ void expect_around_equivalence(const std::string& answer, double titrated_eq, do
 const SweepCase titration_cases[] = {
     {31,
      [](const std::string& statement, const std::string& answer) {
-         const auto d = match(statement, "volume di (.*) " + number_pattern + " F necessario per neutralizzare " +
-                                             number_pattern + " (mL|L) di (.*) " + number_pattern + " F$");
-         const double volume = shown_number(d[2]) * (d[3] == "L" ? 1000.0 : 1.0);
+         const auto d = match(statement, "volume di (.*) " + number_group + " F necessario per neutralizzare " +
+                                             number_group + " (mL|L) di (.*) " + number_group + " F$");
+         const double volume = shown_value(d[2]) * (d[3] == "L" ? 1000.0 : 1.0);
          const double expected =
-             count_of(d[4]) * shown_number(d[5]) * volume / (count_of(d[0]) * shown_number(d[1]));
+             count_of(d[4]) * shown_value(d[5]) * volume / (count_of(d[0]) * shown_value(d[1]));
          EXPECT_NE(is_base(d[0]), is_base(d[4]));
-         EXPECT_TRUE(near_shown(match(answer, "^@T1@@C1@" + number_pattern + " mL$")[0], expected, 1.6e-2));
+         EXPECT_TRUE(near_shown(match(answer, "^@T1@@C1@" + number_group + " mL$")[0], expected, 1.6e-2));
      }},
     {32,
      [](const std::string& statement, const std::string& answer) {
-         const auto d = match(statement, "mescolando " + number_pattern + " mL di (.*) " + number_pattern + " M e " +
-                                             number_pattern + " mL di (.*) " + number_pattern + " F$");
-         const double va = shown_number(d[0]);
-         const double vb = shown_number(d[3]);
-         const double acid = count_of(d[1]) * shown_number(d[2]) * va / (va + vb);
-         const double base = count_of(d[4]) * shown_number(d[5]) * vb / (va + vb);
+         const auto d = match(statement, "mescolando " + number_group + " mL di (.*) " + number_group + " M e " +
+                                             number_group + " mL di (.*) " + number_group + " F$");
+         const double va = shown_value(d[0]);
+         const double vb = shown_value(d[3]);
+         const double acid = count_of(d[1]) * shown_value(d[2]) * va / (va + vb);
+         const double base = count_of(d[4]) * shown_value(d[5]) * vb / (va + vb);
          // Exactly equivalent data, or acid and base equal to the four digits
          // they are taken to: neutral.
          if (answer == "7.00" || answer == "7")
@@ -81,78 +81,78 @@ const SweepCase titration_cases[] = {
          else
              expect_strong_mixture(answer, acid, base);
          if (d[1] == "H@d2@SO@d4@") {
-             EXPECT_GT(shown_number(answer), 6.0);
+             EXPECT_GT(shown_value(answer), 6.0);
          }
      }},
     {33,
      [](const std::string& statement, const std::string& answer) {
-         const auto d = match(statement, "soluzione di (.*) sapendo che " + number_pattern +
-                                             " mL di essa vengono neutralizzati da " + number_pattern +
-                                             " mL di (.*) " + number_pattern + " (M|F)$");
-         const double expected = count_of(d[3]) * shown_number(d[4]) * shown_number(d[2]) /
-                                 (count_of(d[0]) * shown_number(d[1]));
+         const auto d = match(statement, "soluzione di (.*) sapendo che " + number_group +
+                                             " mL di essa vengono neutralizzati da " + number_group +
+                                             " mL di (.*) " + number_group + " (M|F)$");
+         const double expected = count_of(d[3]) * shown_value(d[4]) * shown_value(d[2]) /
+                                 (count_of(d[0]) * shown_value(d[1]));
          // worked from the two volumes before they are rounded to two decimals
-         EXPECT_TRUE(near_shown(match(answer, "^@T1@@C1@" + number_pattern + " (M|F)$")[0], expected, 5e-4));
-         EXPECT_GE(shown_number(d[2]), 10.0);
-         EXPECT_LE(shown_number(d[2]), 50.0);
+         EXPECT_TRUE(near_shown(match(answer, "^@T1@@C1@" + number_group + " (M|F)$")[0], expected, 5e-4));
+         EXPECT_GE(shown_value(d[2]), 10.0);
+         EXPECT_LE(shown_value(d[2]), 50.0);
      }},
     {34,
      [](const std::string& statement, const std::string& answer) {
-         const auto d = match(statement, "^" + number_pattern + " mL di (.*) " + number_pattern +
-                                             " (?:M|F) vengono titolati con una soluzione " + number_pattern +
+         const auto d = match(statement, "^" + number_group + " mL di (.*) " + number_group +
+                                             " (?:M|F) vengono titolati con una soluzione " + number_group +
                                              " (?:M|F) di (.*)\\. Calcolare");
          const bool acid_titrated = !is_base(d[1]);
-         const double titrated = count_of(d[1]) * shown_number(d[2]);
-         const double titrant = count_of(d[4]) * shown_number(d[3]);
-         expect_around_equivalence(answer, titrated, shown_number(d[0]), titrant, acid_titrated, strong, strong);
+         const double titrated = count_of(d[1]) * shown_value(d[2]);
+         const double titrant = count_of(d[4]) * shown_value(d[3]);
+         expect_around_equivalence(answer, titrated, shown_value(d[0]), titrant, acid_titrated, strong, strong);
      }},
     {35,
      [](const std::string& statement, const std::string& answer) {
-         const auto a = match(statement, number_pattern + " mL di (H[^ ]*) " + number_pattern + " M");
-         const auto b = match(statement, number_pattern + " mL di ([^ ]*) " + number_pattern + R"( M( e|) \[K@db@ = )" +
-                                             number_pattern + R"(\])");
-         const double va = shown_number(a[0]);
-         const double vb = shown_number(b[0]);
-         const double acid = count_of(a[1]) * shown_number(a[2]) * va / (va + vb);
-         const double base = shown_number(b[2]) * vb / (va + vb);
-         const double h = hydrogen_ion(acid, base, strong, shown_number(b[4]));
-         EXPECT_TRUE(near_shown(match(answer, "^@T1@@C1@" + number_pattern + "$")[0], ph(h), 5e-3));
+         const auto a = match(statement, number_group + " mL di (H[^ ]*) " + number_group + " M");
+         const auto b = match(statement, number_group + " mL di ([^ ]*) " + number_group + R"( M( e|) \[K@db@ = )" +
+                                             number_group + R"(\])");
+         const double va = shown_value(a[0]);
+         const double vb = shown_value(b[0]);
+         const double acid = count_of(a[1]) * shown_value(a[2]) * va / (va + vb);
+         const double base = shown_value(b[2]) * vb / (va + vb);
+         const double h = hydrogen_ion(acid, base, strong, shown_value(b[4]));
+         EXPECT_TRUE(near_shown(match(answer, "^@T1@@C1@" + number_group + "$")[0], ph(h), 5e-3));
          if (a[1] == "H@d2@SO@d4@") {
              EXPECT_GT(ph(h), 5.9);
          }
      }},
     {36,
      [](const std::string& statement, const std::string& answer) {
-         const auto a = match(statement, number_pattern + " mL di ([^ ]*) " + number_pattern + R"( M \[K@da@ = )" +
-                                             number_pattern + R"(\])");
-         const auto b = match(statement, number_pattern + " mL di ([^ ]*OH[^ ]*) " + number_pattern + " M");
-         const double va = shown_number(a[0]);
-         const double vb = shown_number(b[0]);
-         const double acid = count_of(a[1]) * shown_number(a[2]) * va / (va + vb);
-         const double base = count_of(b[1]) * shown_number(b[2]) * vb / (va + vb);
+         const auto a = match(statement, number_group + " mL di ([^ ]*) " + number_group + R"( M \[K@da@ = )" +
+                                             number_group + R"(\])");
+         const auto b = match(statement, number_group + " mL di ([^ ]*OH[^ ]*) " + number_group + " M");
+         const double va = shown_value(a[0]);
+         const double vb = shown_value(b[0]);
+         const double acid = count_of(a[1]) * shown_value(a[2]) * va / (va + vb);
+         const double base = count_of(b[1]) * shown_value(b[2]) * vb / (va + vb);
          if (std::abs(acid - base) < 2e-3 * acid) return;
-         const double h = hydrogen_ion(acid, base, shown_number(a[3]), strong);
-         EXPECT_TRUE(near_shown(match(answer, "^@T1@@C1@" + number_pattern + "$")[0], ph(h), 5e-3));
+         const double h = hydrogen_ion(acid, base, shown_value(a[3]), strong);
+         EXPECT_TRUE(near_shown(match(answer, "^@T1@@C1@" + number_group + "$")[0], ph(h), 5e-3));
      }},
     {37,
      [](const std::string& statement, const std::string& answer) {
-         const auto d = match(statement, "titolazione di (.*) " + number_pattern + R"( M \[K@d(a|b)@ = )" +
-                                             number_pattern + R"(\] con (.*) )" + number_pattern + " M$");
-         const double weak = count_of(d[0]) * shown_number(d[1]);
-         const double titrant = count_of(d[4]) * shown_number(d[5]);
+         const auto d = match(statement, "titolazione di (.*) " + number_group + R"( M \[K@d(a|b)@ = )" +
+                                             number_group + R"(\] con (.*) )" + number_group + " M$");
+         const double weak = count_of(d[0]) * shown_value(d[1]);
+         const double titrant = count_of(d[4]) * shown_value(d[5]);
          const double c = weak / (1.0 + weak / titrant);
-         const double k = shown_number(d[3]);
+         const double k = shown_value(d[3]);
          const double h = d[2] == "a" ? hydrogen_ion(c, c, k, strong) : hydrogen_ion(c, c, strong, k);
-         EXPECT_TRUE(near_shown(match(answer, "^@T1@@C1@" + number_pattern + "$")[0], ph(h), 3e-3));
+         EXPECT_TRUE(near_shown(match(answer, "^@T1@@C1@" + number_group + "$")[0], ph(h), 3e-3));
      }},
     {38,
      [](const std::string& statement, const std::string& answer) {
-         const auto d = match(statement, "^" + number_pattern + " mL di (?:un|una) (acido|base) debole (?:HX )?" +
-                                             number_pattern + R"( F \[@iK@@d(?:a|b)@ = )" + number_pattern +
-                                             R"(\] vengono titolati con (?:NaOH|HCl) )" + number_pattern + " F");
+         const auto d = match(statement, "^" + number_group + " mL di (?:un|una) (acido|base) debole (?:HX )?" +
+                                             number_group + R"( F \[@iK@@d(?:a|b)@ = )" + number_group +
+                                             R"(\] vengono titolati con (?:NaOH|HCl) )" + number_group + " F");
          const bool acid = d[1] == "acido";
-         const double k = shown_number(d[3]);
-         expect_around_equivalence(answer, shown_number(d[2]), shown_number(d[0]), shown_number(d[4]), acid,
+         const double k = shown_value(d[3]);
+         expect_around_equivalence(answer, shown_value(d[2]), shown_value(d[0]), shown_value(d[4]), acid,
                                    acid ? k : strong, acid ? strong : k);
      }},
 };
