@@ -64,6 +64,13 @@ double atomic_mass(std::string_view symbol)
     return z == 0 ? 0.0 : atomic_mass(z);
 }
 
+double atomic_mass_named(std::string_view name)
+{
+    const std::int32_t z = element_named(name);
+    if (z == 0) ADD_FAILURE() << "no element named " << name;
+    return z == 0 ? 0.0 : atomic_mass(z);
+}
+
 std::int32_t compound_named(std::string_view name)
 {
     return first_record(compound_columns, compound_slots, 1, 40, name);

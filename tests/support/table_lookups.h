@@ -22,6 +22,9 @@ std::string symbol_named(std::string_view name);
 // symbol the table lacks is a test failure and weighs 0.
 double atomic_mass(std::int32_t z);
 double atomic_mass(std::string_view symbol);
+// The atomic mass of the element of that name; a name the table lacks is a
+// test failure and weighs 0.
+double atomic_mass_named(std::string_view name);
 
 // The compound of that name (columns 1-40) or formula (41-70), 0 if none.
 std::int32_t compound_named(std::string_view name);

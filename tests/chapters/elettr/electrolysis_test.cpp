@@ -6,9 +6,7 @@
 #include <map>
 #include <string>
 
-#include "chemistry/data_tables.h"
 #include "elettr_fixture.h"
-#include "numbers/fixed_width.h"
 
 namespace elettr_test {
 namespace {
@@ -31,22 +29,13 @@ std::int32_t digits_for(double value, double u)
     return std::max(1, exponent(value) - exponent(u) + 1);
 }
 
-double atomic_mass_of(const std::string& name)
-{
-    for (std::int32_t z = 1; z <= element_count; ++z)
-        if (strip_trailing_blanks(record_columns(element_record(z), 1, 15)) == name)
-            return std::stod(std::string(strip_blanks(record_columns(element_record(z), 21, 30))));
-    ADD_FAILURE() << "elemento sconosciuto: " << name;
-    return 0.0;
-}
-
 TEST_F(ChapterEight, ElectronsCarriedByACurrent)
 {
     const std::map<std::string, double> seconds = {{"s", 1.0}, {"min", 60.0}, {"ore", 3600.0}};
-    sweep(1, versions_per_problem, [&] {
-        const auto g = captures(statement(), "trasferite in " + number + " (s|min|ore) da una corrente di intensità " +
-                                                 number + " A$");
-        const auto a = captures(answer_text(), "^" + number + " mol$");
+    for_versions(1, versions_per_problem, [&] {
+        const auto g = match(statement(), "trasferite in " + number_group + " (s|min|ore) da una corrente di intensità " +
+                                                 number_group + " A$");
+        const auto a = match(answer_text(), "^" + number_group + " mol$");
         const double moles = shown_value(g[2]) * shown_value(g[0]) * seconds.at(g[1]) / faraday;
         EXPECT_TRUE(shows(a[0], moles));
         // Its digits follow from the time's two and the current's three.
@@ -60,18 +49,18 @@ TEST_F(ChapterEight, ElectronsCarriedByACurrent)
 TEST_F(ChapterEight, CurrentThroughAWire)
 {
     std::map<std::string, std::string> resistivities;
-    sweep(2, versions_per_problem, [&] {
-        const auto g = captures(statement(), "La resistività d(el |ell'|ello )(\\w+) a @iT@ ambiente è pari a " + number +
+    for_versions(2, versions_per_problem, [&] {
+        const auto g = match(statement(), "La resistività d(el |ell'|ello )(\\w+) a @iT@ ambiente è pari a " + number_group +
                                                  " ohm•m\\. Calcolare l'intensità della corrente in un filo di (\\w+) di "
                                                  "sezione " +
-                                                 number + " mm@u2@ e lungo " + number +
-                                                 " cm i cui capi si trovano alla differenza di potenziale di " + number +
+                                                 number_group + " mm@u2@ e lungo " + number_group +
+                                                 " cm i cui capi si trovano alla differenza di potenziale di " + number_group +
                                                  " V$");
         EXPECT_EQ(g[1], g[3]);
         resistivities[g[1]] = g[2];
         // I = V·A/(ρ·L), the section in m² and the length in m.
         const double current = shown_value(g[6]) * shown_value(g[4]) * 1e-6 / (shown_value(g[2]) * shown_value(g[5]) * 0.01);
-        EXPECT_TRUE(shows(captures(answer_text(), "^" + number + " A$")[0], current));
+        EXPECT_TRUE(shows(match(answer_text(), "^" + number_group + " A$")[0], current));
     });
     // The resistivity keeps the digits of its table text.
     EXPECT_EQ(resistivities["tungsteno"], "5.39•10@u-8@");
@@ -86,14 +75,14 @@ TEST_F(ChapterEight, MetalDepositedAtTheCathode)
                                                   {"magnesio", 2}, {"calcio", 2}, {"bario", 2},    {"rame", 2},
                                                   {"zinco", 2},  {"alluminio", 3}};
     std::map<std::string, int> seen;
-    sweep(3, versions_per_problem, [&] {
-        const auto g = captures(statement(), "^@T1@@C1@Calcolare quanto (\\w+) viene depositato al catodo in una "
+    for_versions(3, versions_per_problem, [&] {
+        const auto g = match(statement(), "^@T1@@C1@Calcolare quanto (\\w+) viene depositato al catodo in una "
                                              "elettrolisi con una corrente di " +
-                                                 number + " A per " + number + " ore$");
+                                                 number_group + " A per " + number_group + " ore$");
         ++seen[g[0]];
         const double grams =
-            shown_value(g[1]) * shown_value(g[2]) * 3600.0 / faraday / charge.at(g[0]) * atomic_mass_of(g[0]);
-        EXPECT_TRUE(shows(captures(answer_text(), "^" + number + " g$")[0], grams));
+            shown_value(g[1]) * shown_value(g[2]) * 3600.0 / faraday / charge.at(g[0]) * atomic_mass_named(g[0]);
+        EXPECT_TRUE(shows(match(answer_text(), "^" + number_group + " g$")[0], grams));
     });
     EXPECT_EQ(seen.size(), 10u);
 }
@@ -101,18 +90,18 @@ TEST_F(ChapterEight, MetalDepositedAtTheCathode)
 TEST_F(ChapterEight, TimeToEvolveHydrogenOrOxygen)
 {
     const std::map<std::string, double> per_second = {{"s", 1.0}, {"min", 1.0 / 60.0}, {"ore", 1.0 / 3600.0}};
-    sweep(4, versions_per_problem, [&] {
-        const auto g = captures(statement(), "per sviluppare " + number + " (L|mL) di (idrogeno|ossigeno) misurati a " +
-                                                 number +
+    for_versions(4, versions_per_problem, [&] {
+        const auto g = match(statement(), "per sviluppare " + number_group + " (L|mL) di (idrogeno|ossigeno) misurati a " +
+                                                 number_group +
                                                  "@uo@C e pressione atmosferica nella elettrolisi dell'acqua da una "
                                                  "corrente di " +
-                                                 number + " A$");
+                                                 number_group + " A$");
         const double litres = shown_value(g[0]) * (g[1] == "mL" ? 0.001 : 1.0);
         EXPECT_EQ(g[1] == "mL", shown_value(g[0]) >= 10.0 && litres < 1.0);
         // Moles of gas at 1 atm, two electrons per H2 and four per O2.
         const double moles = litres / (0.08205 * (shown_value(g[3]) + 273.15));
         const double seconds = moles * (g[2] == "idrogeno" ? 2.0 : 4.0) * faraday / shown_value(g[4]);
-        const auto a = captures(answer_text(), "^" + number + " (s|min|ore)$");
+        const auto a = match(answer_text(), "^" + number_group + " (s|min|ore)$");
         EXPECT_EQ(a[1], seconds < 60.0 ? "s" : seconds < 3600.0 ? "min" : "ore") << seconds;
         EXPECT_TRUE(shows(a[0], seconds * per_second.at(a[1])));
     });

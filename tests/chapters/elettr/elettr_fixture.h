@@ -5,27 +5,29 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <string>
 #include <string_view>
-#include <vector>
 
 #include "support/chapter_fixture.h"
+#include "support/shown_numbers.h"
+#include "support/table_lookups.h"
 
 namespace elettr_test {
 
-// A number as a value slot shows it: "0.0315", "-212.6", "1.4•10@u-4@",
-// "6.•10@u-5@".
-inline const std::string number = R"((-?(?:[0-9]+\.?[0-9]*|\.[0-9]+)(?:•10@u-?[0-9]+@)?))";
+using testing_support::atomic_mass_named;
+using testing_support::match;
+using testing_support::number_group;
+using testing_support::shown_value;
 
-double shown_value(std::string_view text);
 // One unit of the last digit shown: 1e-4 for "0.0315", 1e-5 for "1.4•10@u-4@".
-double last_digit(std::string_view text);
+inline double last_digit(std::string_view text)
+{
+    return testing_support::shown(text).unit();
+}
 // Its significant digits: 2 for "0.82" and for "1.4•10@u-4@".
-std::int32_t shown_digits(std::string_view text);
-
-// The groups of the first match of pattern in text; a failed match is a
-// test failure and gives empty groups.
-std::vector<std::string> captures(const std::string& text, const std::string& pattern);
+inline std::int32_t shown_digits(std::string_view text)
+{
+    return testing_support::shown(text).digits;
+}
 
 // The shown number is the computed one rounded to its last digit, within
 // `slack` more for what the rounding of the data shown carries into it.
@@ -35,31 +37,11 @@ std::vector<std::string> captures(const std::string& text, const std::string& pa
 // 1 for "Ag@u+@" and "H@u+@".
 std::int32_t ion_charge(std::string_view ion);
 
+// Sweeps visit "Versione Testo" and versions spread over the whole range;
+// the log is fresh for each answer and holds the problem's page before it.
 class ChapterEight : public testing_support::ChapterTest {
 protected:
     ChapterEight();
-
-    // Request 1 of problem k under the version (0 is "Nessuna Versione",
-    // with the stream seeded by seed_for_no_version).
-    void generate(std::int32_t k, std::int32_t version, std::int32_t seed_for_no_version = 2024);
-    // Request 2 of the selected problem, after the log has been cleared.
-    void answer();
-
-    // "Versione Testo" and count - 1 versions spread over the whole range.
-    static std::vector<std::int32_t> sweep_versions(std::int32_t count);
-
-    // Runs check on problem k for each sweep version, stopping at the first failure.
-    template <typename Check>
-    void sweep(std::int32_t k, std::int32_t count, Check check)
-    {
-        for (const std::int32_t version : sweep_versions(count)) {
-            generate(k, version);
-            SCOPED_TRACE("problema " + std::to_string(k) + " versione " + std::to_string(version) + ": " +
-                         statement() + " => " + answer_text());
-            check();
-            if (HasFailure()) return;
-        }
-    }
 };
 
 }  // namespace elettr_test

@@ -48,14 +48,14 @@ struct Cell {
 Cell cell_of(const std::string& text, const std::string& reaction_pattern)
 {
     Cell cell;
-    cell.reaction = captures(text, reaction_pattern)[0];
-    const auto two_ions = "\\[([^\\]]+)\\] = " + number + " M e \\[([^\\]]+)\\] = " + number + " M";
+    cell.reaction = match(text, reaction_pattern)[0];
+    const auto two_ions = "\\[([^\\]]+)\\] = " + number_group + " M e \\[([^\\]]+)\\] = " + number_group + " M";
     if (text.find("pH") == std::string::npos) {
-        const auto g = captures(text, two_ions);
+        const auto g = match(text, two_ions);
         cell.concentration[g[0]] = shown_value(g[1]);
         cell.concentration[g[2]] = shown_value(g[3]);
     } else {
-        const auto g = captures(text, "pH (?:è )?" + number + ",? (?:se )?\\[([^\\]]+)\\] = " + number +
+        const auto g = match(text, "pH (?:è )?" + number_group + ",? (?:se )?\\[([^\\]]+)\\] = " + number_group +
                                           " M e @iP@\\(H@d2@\\) = 1 atm");
         cell.concentration["H@u+@"] = std::pow(10.0, -shown_value(g[0]));
         cell.concentration[g[1]] = shown_value(g[2]);
@@ -65,28 +65,28 @@ Cell cell_of(const std::string& text, const std::string& reaction_pattern)
 
 TEST_F(ChapterEight, CellPotentialFromTheFreeEnergy)
 {
-    sweep(5, versions_per_problem, [&] {
+    for_versions(5, versions_per_problem, [&] {
         const Cell cell = cell_of(statement(), "sulla reazione (.+) \\(@bD@@iG@@u0@ = ");
-        const double free_energy = shown_value(captures(statement(), "@u0@ = " + number + " kJ/mol\\)")[0]);
+        const double free_energy = shown_value(match(statement(), "@u0@ = " + number_group + " kJ/mol\\)")[0]);
         const double standard = -free_energy * 1000.0 / (electrons * faraday);
         const double potential = standard - 0.0592 / electrons * log_quotient(cell.reaction, cell.concentration);
         // The cell's potential difference, whichever way the reaction is written.
-        EXPECT_TRUE(shows(captures(answer_text(), "^" + number + " V$")[0], std::abs(potential)));
+        EXPECT_TRUE(shows(match(answer_text(), "^" + number_group + " V$")[0], std::abs(potential)));
     });
 }
 
 TEST_F(ChapterEight, StandardPotentialAndFreeEnergiesFromAMeasuredPotential)
 {
-    sweep(6, versions_per_problem, [&] {
+    for_versions(6, versions_per_problem, [&] {
         const Cell cell = cell_of(statement(), "sulla reazione (.+) è pari a ");
-        const std::string shown_potential = captures(statement(), " è pari a " + number + " V se")[0];
+        const std::string shown_potential = match(statement(), " è pari a " + number_group + " V se")[0];
         EXPECT_GT(shown_value(shown_potential), 0.0);
         // The clause tells that the reaction runs backwards: the potential
         // of the reaction as written is negative.
         const bool backwards = statement().ends_with(" sapendo che la reazione procede in senso inverso a quello scritto");
         EXPECT_TRUE(backwards || statement().ends_with(" e @bD@@iG@"));
         const double potential = (backwards ? -1.0 : 1.0) * shown_value(shown_potential);
-        const auto a = captures(answer_text(), "^" + number + " V; " + number + " kJ/mol; " + number + " kJ/mol$");
+        const auto a = match(answer_text(), "^" + number_group + " V; " + number_group + " kJ/mol; " + number_group + " kJ/mol$");
         // E° from the Nernst equation, within the rounding of the potential shown.
         const double standard = potential + 0.0592 / electrons * log_quotient(cell.reaction, cell.concentration);
         EXPECT_TRUE(shows(a[0], standard, 0.5 * last_digit(shown_potential)));

@@ -23,10 +23,10 @@ double first_concentration(double second, std::int32_t electrons, double differe
 
 TEST_F(ChapterEight, PhOfAHydrogenElectrode)
 {
-    sweep(11, versions_per_problem, [&] {
-        const auto g = captures(statement(), "a pH incognito è di " + number + " V (maggiore|minore) di quello di uno a pH " +
-                                                 number + "\\. Calcolare il pH del primo elettrodo$");
-        const std::string shown = captures(answer_text(), "^" + number + "$")[0];
+    for_versions(11, versions_per_problem, [&] {
+        const auto g = match(statement(), "a pH incognito è di " + number_group + " V (maggiore|minore) di quello di uno a pH " +
+                                                 number_group + "\\. Calcolare il pH del primo elettrodo$");
+        const std::string shown = match(answer_text(), "^" + number_group + "$")[0];
         // Two decimals, so a pH of 10 or more shows four digits; a pH just
         // below 10 rounds up to "10.0".
         for (const std::string& ph : {shown, g[2]})
@@ -40,16 +40,16 @@ TEST_F(ChapterEight, PhOfAHydrogenElectrode)
 
 TEST_F(ChapterEight, IonConcentrationOfAnElectrode)
 {
-    sweep(12, versions_per_problem, [&] {
-        const auto g = captures(statement(), "del tipo (\\S+) \\+ ([0-9]*)e = X è di " + number +
+    for_versions(12, versions_per_problem, [&] {
+        const auto g = match(statement(), "del tipo (\\S+) \\+ ([0-9]*)e = X è di " + number_group +
                                                  " V (maggiore|minore) di quello di un elettrodo simile in cui \\[([^\\]]+)\\] = " +
-                                                 number + " M\\. Calcolare la concentrazione di ioni (\\S+) nel primo elettrodo$");
+                                                 number_group + " M\\. Calcolare la concentrazione di ioni (\\S+) nel primo elettrodo$");
         const std::int32_t electrons = g[1].empty() ? 1 : std::stoi(g[1]);
         EXPECT_EQ(g[4], g[0]);
         EXPECT_EQ(g[6], g[0]);
         EXPECT_EQ(ion_charge(g[0]), electrons);
         const double difference = (g[3] == "maggiore" ? 1.0 : -1.0) * shown_value(g[2]);
-        EXPECT_TRUE(shows(captures(answer_text(), "^" + number + " M$")[0],
+        EXPECT_TRUE(shows(match(answer_text(), "^" + number_group + " M$")[0],
                           first_concentration(shown_value(g[5]), electrons, difference)));
     });
 }
@@ -57,11 +57,11 @@ TEST_F(ChapterEight, IonConcentrationOfAnElectrode)
 TEST_F(ChapterEight, SolubilityProductFromACell)
 {
     std::int32_t lead_iodide = 0;
-    sweep(13, versions_per_problem, [&] {
-        const auto g = captures(statement(), "^La differenza di potenziale tra un elettrodo a(d argento| piombo| mercurio) "
+    for_versions(13, versions_per_problem, [&] {
+        const auto g = match(statement(), "^La differenza di potenziale tra un elettrodo a(d argento| piombo| mercurio) "
                                              "con \\[([^\\]]+)\\] = " +
-                                                 number +
-                                                 " M ed uno contenente una soluzione satura di (\\S+) è pari a " + number +
+                                                 number_group +
+                                                 " M ed uno contenente una soluzione satura di (\\S+) è pari a " + number_group +
                                                  " V\\. Calcolare il prodotto di solubilità di (\\S+)$");
         EXPECT_EQ(g[5], g[3]);
         const std::int32_t electrons = ion_charge(g[1]);
@@ -69,7 +69,7 @@ TEST_F(ChapterEight, SolubilityProductFromACell)
         const double anions = g[3].ends_with("@d2@") ? 2.0 : 1.0;
         const double saturated = first_concentration(shown_value(g[2]), electrons, -shown_value(g[4]));
         const double product = std::pow(anions, anions) * std::pow(saturated, 1.0 + anions);
-        EXPECT_TRUE(shows(captures(answer_text(), "^" + number + "$")[0], product));
+        EXPECT_TRUE(shows(match(answer_text(), "^" + number_group + "$")[0], product));
         if (g[3] == "PbI@d2@") {
             // Ksp 9.8•10^-9: the saturated solution holds 1.35•10^-3 M of
             // lead, within the rounding of the potential shown.
@@ -83,17 +83,17 @@ TEST_F(ChapterEight, SolubilityProductFromACell)
 
 TEST_F(ChapterEight, ChlorocomplexFormationConstant)
 {
-    sweep(14, versions_per_problem, [&] {
-        const auto g = captures(statement(), "^@T1@@C1@(\\S+) e Cl@u-@ formano lo ione complesso (\\S+)\\. Mescolando " +
-                                                 number + " mL di \\S+ " + number + " M con " + number +
-                                                 " mL di Cl@u-@ " + number +
+    for_versions(14, versions_per_problem, [&] {
+        const auto g = match(statement(), "^@T1@@C1@(\\S+) e Cl@u-@ formano lo ione complesso (\\S+)\\. Mescolando " +
+                                                 number_group + " mL di \\S+ " + number_group + " M con " + number_group +
+                                                 " mL di Cl@u-@ " + number_group +
                                                  " M, un elettrodo contenente X metallico immerso nella soluzione "
                                                  "risultante ha potenziale " +
-                                                 number + " V inferiore a uno simile in cui \\[\\S+\\] = " + number +
+                                                 number_group + " V inferiore a uno simile in cui \\[\\S+\\] = " + number_group +
                                                  " M\\. Calcolare la costante di equilibrio della reazione (.+)\\.$");
         const std::string ion = g[0];
         const std::string complex = g[1];
-        const double chlorides = std::stod(captures(complex, "^XCl@d([0-9])@")[0]);
+        const double chlorides = std::stod(match(complex, "^XCl@d([0-9])@")[0]);
         const double volume = shown_value(g[2]) + shown_value(g[4]);
         const double free_ion = first_concentration(shown_value(g[7]), ion_charge(ion), -shown_value(g[6]));
         const double bound = shown_value(g[3]) * shown_value(g[2]) / volume - free_ion;
@@ -103,7 +103,7 @@ TEST_F(ChapterEight, ChlorocomplexFormationConstant)
         const std::string ligands = " + " + std::to_string(static_cast<int>(chlorides)) + "Cl@u-@";
         const bool forms = g[8] == ion + ligands + " = " + complex;
         EXPECT_TRUE(forms || g[8] == complex + " = " + ion + ligands) << g[8];
-        EXPECT_TRUE(shows(captures(answer_text(), "^" + number + "$")[0], forms ? formation : 1.0 / formation));
+        EXPECT_TRUE(shows(match(answer_text(), "^" + number_group + "$")[0], forms ? formation : 1.0 / formation));
     });
 }
 

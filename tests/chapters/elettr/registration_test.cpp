@@ -4,7 +4,6 @@
 
 #include <string>
 
-#include "chapters/chapter_registry.h"
 #include "chapters/elettr/electrochemistry_chapter.h"
 #include "elettr_fixture.h"
 #include "frame/app_state.h"
@@ -15,44 +14,16 @@ namespace {
 
 TEST_F(ChapterEight, RegistersThreeSectionsAndFourteenLevels)
 {
-    struct Section {
-        const char* title;
-        std::int32_t first, top, bottom;
-    };
-    const Section sections[] = {
+    constexpr testing_support::RegisteredSection sections[] = {
         {"Elettrolisi", 1, 40, 55}, {"Celle galvaniche", 5, 60, 75}, {"Potenziali standard", 7, 80, 95}};
-    ASSERT_EQ(chapter_index.section_count, 3);
-    for (std::int32_t e = 1; e <= 3; ++e) {
-        const SidePanelEntry& entry = chapter_index.side_panel[e];
-        EXPECT_EQ(entry.title, sections[e - 1].title);
-        EXPECT_EQ(entry.first_problem, sections[e - 1].first);
-        EXPECT_EQ(entry.top, sections[e - 1].top);
-        EXPECT_EQ(entry.bottom, sections[e - 1].bottom);
-    }
-    for (std::int32_t e = 4; e <= 15; ++e) {
-        EXPECT_EQ(chapter_index.side_panel[e].top, 0);
-        EXPECT_EQ(chapter_index.side_panel[e].bottom, 0);
-        EXPECT_TRUE(chapter_index.side_panel[e].title.empty());
-    }
-    EXPECT_EQ(app_state.problem_count, 14);
-    for (std::int32_t k = 1; k <= 14; ++k)
-        EXPECT_EQ(chapter_index.problem_level[k], k == 1 ? 2 : k == 14 ? 4 : 3) << k;
-    register_chapter_generators();
-    EXPECT_EQ(chapter_generators.by_chapter[8], &run_electrochemistry_chapter);
+    constexpr std::int32_t levels[] = {2, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 4};
+    expect_registration(sections, levels);
+    expect_registered_generator();
 }
 
 TEST_F(ChapterEight, AProblemOutsideTheChapterDrawsNothing)
 {
-    for (std::int32_t k : {0, 15, 80}) {
-        app_state.problem_count = 3;
-        backend.clear_log();
-        problem_texts.problem_text = "prima";
-        generate(k, 5);
-        EXPECT_EQ(app_state.problem_count, 14);
-        EXPECT_EQ(statement(), "prima");
-        answer();
-        EXPECT_TRUE(backend.log().empty()) << backend.log_text();
-    }
+    expect_nothing_drawn_outside({0, 15, 80});
 }
 
 TEST_F(ChapterEight, VersioneTestoPosesTheTextbookVariants)

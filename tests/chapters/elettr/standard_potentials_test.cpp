@@ -42,7 +42,7 @@ std::string without_blanks(std::string text)
 
 Couple couple_of(const std::string& half_reaction, double potential)
 {
-    const auto g = captures(half_reaction, "^(\\S+) \\+ ([0-9]*)e = (.+)$");
+    const auto g = match(half_reaction, "^(\\S+) \\+ ([0-9]*)e = (.+)$");
     return {without_coefficient(g[0]), without_blanks(g[2]), g[1].empty() ? 1 : std::stoi(g[1]), potential};
 }
 
@@ -72,7 +72,7 @@ struct Redox {
 
 Redox redox_of(const std::string& reaction, const std::vector<Couple>& couples)
 {
-    const auto sides = captures(reaction, "^(.+) = (.+)$");
+    const auto sides = match(reaction, "^(.+) = (.+)$");
     const auto left = species_of(sides[0]);
     const auto right = species_of(sides[1]);
     const Couple* reduced = nullptr;
@@ -95,11 +95,11 @@ std::vector<Couple> couples_stated(const std::string& text)
     std::vector<Couple> couples = {{"H@u+@", "H@d2@", 2, 0.0}};
     const std::string half = "(\\S+ \\+ [0-9]*e = \\S+)";
     if (text.find("semireazioni") == std::string::npos) {
-        const auto g = captures(text, "semireazione " + half + "(?: è uguale a |, @iE@@u0@ = )" + number + " V\\.");
+        const auto g = match(text, "semireazione " + half + "(?: è uguale a |, @iE@@u0@ = )" + number_group + " V\\.");
         couples.push_back(couple_of(g[0], shown_value(g[1])));
     } else {
-        const auto g = captures(text, "semireazioni " + half + " e " + half + " .* ugual[ei] a " + number + " V e " +
-                                          number + " V\\.");
+        const auto g = match(text, "semireazioni " + half + " e " + half + " .* ugual[ei] a " + number_group + " V e " +
+                                          number_group + " V\\.");
         couples.push_back(couple_of(g[0], shown_value(g[2])));
         couples.push_back(couple_of(g[1], shown_value(g[3])));
     }
@@ -108,10 +108,10 @@ std::vector<Couple> couples_stated(const std::string& text)
 
 TEST_F(ChapterEight, StandardPotentialOfAHalfReaction)
 {
-    sweep(7, versions_per_problem, [&] {
-        const auto g = captures(statement(), "semireazione (.+) sapendo che a 25@uo@C il potenziale di un elettrodo "
+    for_versions(7, versions_per_problem, [&] {
+        const auto g = match(statement(), "semireazione (.+) sapendo che a 25@uo@C il potenziale di un elettrodo "
                                              "basato su di essa con \\[([^\\]]+)\\] = " +
-                                                 number + " M(?: e \\[([^\\]]+)\\] = " + number + " M)? è di " + number +
+                                                 number_group + " M(?: e \\[([^\\]]+)\\] = " + number_group + " M)? è di " + number_group +
                                                  " V (maggiore|minore) di quello dell'elettrodo standard ad idrogeno$");
         const Couple couple = couple_of(g[0], 0.0);
         EXPECT_EQ(g[1], couple.oxidised);
@@ -122,7 +122,7 @@ TEST_F(ChapterEight, StandardPotentialOfAHalfReaction)
             log_ratio -= std::log10(shown_value(g[4]));
         }
         const double electrode = (g[6] == "maggiore" ? 1.0 : -1.0) * shown_value(g[5]);
-        EXPECT_TRUE(shows(captures(answer_text(), "^" + number + " V $")[0],
+        EXPECT_TRUE(shows(match(answer_text(), "^" + number_group + " V $")[0],
                           electrode - 0.0592 / couple.electrons * log_ratio));
     });
 }
@@ -130,10 +130,10 @@ TEST_F(ChapterEight, StandardPotentialOfAHalfReaction)
 TEST_F(ChapterEight, DirectionOfAReactionAtTwoQuotients)
 {
     std::int32_t lead_tin_reversals = 0;
-    sweep(8, versions_per_problem, [&] {
-        const auto g = captures(statement(), "direzione avviene la reazione (.+) in un sistema in cui @iQ@@dr@ = 1 e in "
+    for_versions(8, versions_per_problem, [&] {
+        const auto g = match(statement(), "direzione avviene la reazione (.+) in un sistema in cui @iQ@@dr@ = 1 e in "
                                              "uno in cui @iQ@@dr@ = " +
-                                                 number + "$");
+                                                 number_group + "$");
         const std::vector<Couple> couples = couples_stated(statement());
         const Redox redox = redox_of(g[0], couples);
         const double log_q = std::log10(shown_value(g[1]));
@@ -155,14 +155,14 @@ TEST_F(ChapterEight, DirectionOfAReactionAtTwoQuotients)
 
 TEST_F(ChapterEight, EquilibriumConstantFromStandardPotentials)
 {
-    sweep(9, versions_per_problem, [&] {
+    for_versions(9, versions_per_problem, [&] {
         const std::string reaction =
-            captures(statement(), " Calcolare la costante di equilibrio della reazione (.+)$")[0];
+            match(statement(), " Calcolare la costante di equilibrio della reazione (.+)$")[0];
         const Redox redox = redox_of(reaction, couples_stated(statement()));
         const double log_k = redox.electrons * redox.standard / 0.0592;
         EXPECT_GE(log_k, -40.0);
         EXPECT_LE(log_k, 30.0);
-        const std::string shown = captures(answer_text(), "^" + number + "$")[0];
+        const std::string shown = match(answer_text(), "^" + number_group + "$")[0];
         EXPECT_TRUE(shows(shown, std::pow(10.0, log_k)));
     });
 }
@@ -185,15 +185,15 @@ TEST_F(ChapterEight, ProblemNineNeverReachesItsRedrawLimit)
 TEST_F(ChapterEight, ConcentrationCell)
 {
     std::set<std::string> electrodes;
-    sweep(10, versions_per_problem, [&] {
-        const auto g = captures(statement(), "da due elettrodi (a|ad) (\\w+) in cui \\[([^\\]]+)\\] è pari a " + number +
-                                                 " M e " + number + " M$");
+    for_versions(10, versions_per_problem, [&] {
+        const auto g = match(statement(), "da due elettrodi (a|ad) (\\w+) in cui \\[([^\\]]+)\\] è pari a " + number_group +
+                                                 " M e " + number_group + " M$");
         EXPECT_EQ(g[0] == "ad", std::string("aeiou").find(g[1][0]) != std::string::npos);
         electrodes.insert(g[1]);
         // Each ion takes as many electrons as its charge: one per H+.
         const double difference =
             0.0592 / ion_charge(g[2]) * std::abs(std::log10(shown_value(g[3]) / shown_value(g[4])));
-        EXPECT_TRUE(shows(captures(answer_text(), "^" + number + " V $")[0], difference));
+        EXPECT_TRUE(shows(match(answer_text(), "^" + number_group + " V $")[0], difference));
     });
     EXPECT_EQ(electrodes.size(), 8u);
 }
