@@ -8,9 +8,9 @@ namespace finali_test {
 void AnswerSweep::run(std::span<const AnswerCheck> rows, std::int32_t versions)
 {
     for (const AnswerCheck& row : rows) {
-        const std::regex statement_pattern = number_pattern(row.statement);
-        const std::regex answer_pattern = number_pattern(row.answer);
-        sweep(row.problem, versions, [&](const std::string& statement, const std::string& answer) {
+        const std::regex& statement_pattern = number_regex(row.statement);
+        const std::regex& answer_pattern = number_regex(row.answer);
+        for_versions(row.problem, versions, [&](const std::string& statement, const std::string& answer) {
             const Groups s(statement, statement_pattern);
             const Groups a(answer, answer_pattern);
             if (s.matched() && a.matched()) row.check(s, a);

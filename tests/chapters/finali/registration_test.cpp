@@ -6,7 +6,6 @@
 #include <regex>
 #include <string>
 
-#include "chapters/chapter_registry.h"
 #include "chapters/finali/final_problems_chapter.h"
 #include "chapters/finali/finali_problems.h"
 #include "finali_fixture.h"
@@ -21,35 +20,17 @@ using FinalProblems = ChapterNine;
 
 TEST_F(FinalProblems, RegistersSixSectionsOfEightProblems)
 {
-    ASSERT_EQ(chapter_index.section_count, 6);
-    for (std::int32_t e = 1; e <= 6; ++e) {
-        const SidePanelEntry& entry = chapter_index.side_panel[e];
-        EXPECT_EQ(entry.title, "Sezione " + std::to_string(e));
-        EXPECT_EQ(entry.first_problem, 8 * e - 7);
-        EXPECT_EQ(entry.top, 20 + 20 * e);
-        EXPECT_EQ(entry.bottom, 35 + 20 * e);
-    }
-    for (std::int32_t e = 7; e <= 15; ++e) {
-        EXPECT_EQ(chapter_index.side_panel[e].top, 0);
-        EXPECT_EQ(chapter_index.side_panel[e].bottom, 0);
-        EXPECT_TRUE(chapter_index.side_panel[e].title.empty());
-    }
-    EXPECT_EQ(app_state.problem_count, 48);
-    const std::string level_four = " 4 5 6 12 14 15 16 22 23 26 27 29 35 36 39 43 44 45 46 47 ";
-    std::int32_t threes = 0;
-    for (std::int32_t k = 1; k <= 48; ++k) {
-        const bool four = level_four.find(" " + std::to_string(k) + " ") != std::string::npos;
-        EXPECT_EQ(chapter_index.problem_level[k], four ? 4 : 3) << k;
-        threes += chapter_index.problem_level[k] == 3;
-    }
-    EXPECT_EQ(threes, 28);
+    constexpr testing_support::RegisteredSection sections[] = {
+        {"Sezione 1", 1, 40, 55},    {"Sezione 2", 9, 60, 75},    {"Sezione 3", 17, 80, 95},
+        {"Sezione 4", 25, 100, 115}, {"Sezione 5", 33, 120, 135}, {"Sezione 6", 41, 140, 155}};
+    constexpr std::int32_t levels[] = {3, 3, 3, 4, 4, 4, 3, 3, 3, 3, 3, 4, 3, 4, 4, 4, 3, 3, 3, 3, 3, 4, 4, 3,
+                                       3, 4, 4, 3, 4, 3, 3, 3, 3, 3, 4, 4, 3, 3, 4, 3, 3, 3, 4, 4, 4, 4, 4, 3};
+    expect_registration(sections, levels);
 }
 
 TEST_F(FinalProblems, IsTheGeneratorOfChapterNine)
 {
-    register_chapter_generators();
-    EXPECT_TRUE(chapter_available(9));
-    EXPECT_EQ(chapter_generators.by_chapter[9], &run_final_problems_chapter);
+    expect_registered_generator();
 }
 
 TEST_F(FinalProblems, OnlyTheRateTableCannotBeExportedAndRequestsLeaveThePanelAlone)
@@ -86,7 +67,7 @@ TEST_F(FinalProblems, EveryProblemOverManyVersions)
     final_problems_state.most_redraws = 0;
     for (std::int32_t k = 1; k <= 48; ++k) {
         for (std::int32_t n = 0; n < 40; ++n) {
-            const std::int32_t version = n == 0 ? text_version : n == 1 ? 10000000 : spread_version(n);
+            const std::int32_t version = n == 0 ? text_version : n == 1 ? 10000000 : spread_version(n, final_spread);
             generate(k, version);
             SCOPED_TRACE("problem " + std::to_string(k) + " version " + std::to_string(version));
             const std::string statement_shown = statement();

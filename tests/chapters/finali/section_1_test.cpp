@@ -45,12 +45,12 @@ const AnswerCheck rows[] = {
          const double atoms = s[1] == "corpo" ? 2.0 : 4.0;
          const double edge = s.value(2) * 1e-9;
          const double molar = s.value(3) * edge * edge * edge * 6.02214e23 / atoms * 1000.0;
-         const double edge_error = 3.0 * 0.5 * s.number(2).unit / s.value(2);
-         const double density_error = 0.5 * s.number(3).unit / s.value(3);
-         EXPECT_NEAR(atomic_mass_of_named(a[1]), molar, molar * (edge_error + density_error + 1e-3));
+         const double edge_error = 3.0 * 0.5 * s.number(2).unit() / s.value(2);
+         const double density_error = 0.5 * s.number(3).unit() / s.value(3);
+         EXPECT_NEAR(atomic_mass_named(a[1]), molar, molar * (edge_error + density_error + 1e-3));
          // The element crystallises in the lattice named.
          const std::string& lattice = atoms == 2.0 ? body_centred : face_centred;
-         EXPECT_NE((" " + lattice + " ").find(" " + symbol_of_named(a[1]) + " "), std::string::npos) << a[1];
+         EXPECT_NE((" " + lattice + " ").find(" " + symbol_named(a[1]) + " "), std::string::npos) << a[1];
      }},
     {4,
      "(Il |L').+? bolle a NUM@uo@C a pressione atmosferica e a NUM@uo@C alla pressione di NUM torr\\. "
@@ -65,7 +65,7 @@ const AnswerCheck rows[] = {
          EXPECT_TRUE(agrees(a.number(2), pressure));
          // 3 digits below 100 °C, 4 from 100 on.
          for (const std::size_t i : {3u, 5u})
-             EXPECT_EQ(significant_digits(s[i]), s.value(i) < 100.0 ? 3 : 4) << s[i];
+             EXPECT_EQ(shown(s[i]).digits, s.value(i) < 100.0 ? 3 : 4) << s[i];
      }},
     {5,
      "sono pari a NUM e a NUM kJ/mol\\. Calcolare la percentuale in volume di (.+) in una miscela gassosa di (.+) e "
@@ -93,7 +93,7 @@ const AnswerCheck rows[] = {
          const double phosgene = (b - std::sqrt(b * b - 4.0 * half * half)) / 2.0;
          EXPECT_TRUE(agrees(a.number(1), phosgene));
          const auto left = [&](const std::vector<double>& x) { return std::sqrt(x[0] / k); };
-         EXPECT_NEAR(a.value(2), half - phosgene, rounding_spread(left, {a.number(1)}) + 0.5 * a.number(2).unit);
+         EXPECT_NEAR(a.value(2), half - phosgene, rounding_spread(left, {a.number(1)}) + 0.5 * a.number(2).unit());
      }},
     {7,
      "soluzione NUM M in [^ ]+ \\[K@da@ = NUM\\] e NUM M nel suo sale sodico prima e dopo che a NUM mL di soluzione "

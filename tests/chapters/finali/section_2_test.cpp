@@ -29,7 +29,7 @@ const AnswerCheck rows[] = {
      "^NUM atm $",
      [](const Groups& s, const Groups& a) {
          double c = 0, h = 0, o = 0;
-         for (const auto& [symbol, count] : formula_atoms(s[2])) (symbol == "C" ? c : symbol == "H" ? h : o) = count;
+         for (const auto& [symbol, count] : read_formula(s[2]).atoms) (symbol == "C" ? c : symbol == "H" ? h : o) = count;
          const double compound = s.value(1) / formula_mass(s[2]);
          const double oxygen = s.value(4) * s.value(3) / (gas_constant * kelvin(s.value(5)));
          // CcHhOo + (c + h/4 - o/2) O2 = c CO2 + h/2 H2O, the water a gas only above 100 °C.
@@ -58,7 +58,7 @@ const AnswerCheck rows[] = {
          EXPECT_TRUE(agrees(a.number(2), entropy, 0.5, 2e-3));
          // The enthalpy shown follows from the entropy as rounded.
          const double t_high = std::max(t_from, t_to);
-         EXPECT_TRUE(agrees(a.number(1), enthalpy * 1e-3, 0.5 + 0.5 * a.number(2).unit * t_high * 1e-3 / a.number(1).unit,
+         EXPECT_TRUE(agrees(a.number(1), enthalpy * 1e-3, 0.5 + 0.5 * a.number(2).unit() * t_high * 1e-3 / a.number(1).unit(),
                             2e-3));
      }},
     {14, "A NUM K la costante di dissociazione in atomi del(?: |lo )([a-z]+) è pari a NUM\\. .* pressione di NUM atm$",
@@ -98,8 +98,8 @@ TEST_F(SectionTwo, AnswersFollowFromTheNumbersShown)
 TEST_F(SectionTwo, TheRateTableGivesTheOrderAndConstantAnswered)
 {
     const std::regex cell(R"re(^text \((170|240),(142|158|174|190|206)\) .*"(.*)"$)re");
-    const std::regex answer_pattern(number_pattern(R"re(^ (Primo|Secondo) ordine; NUM (s@u-1@|L/\(mol• s\))$)re"));
-    sweep(13, 200, [&](const std::string&, const std::string& answer_shown) {
+    const std::regex answer_pattern(number_regex(R"re(^ (Primo|Secondo) ordine; NUM (s@u-1@|L/\(mol• s\))$)re"));
+    for_versions(13, 200, [&](const std::string&, const std::string& answer_shown) {
         std::vector<Shown> times, concentrations;
         const std::vector<std::string> lines = backend.log_lines("text");
         for (std::size_t i = 0; i < lines.size(); ++i) {
@@ -133,7 +133,7 @@ TEST_F(SectionTwo, TheRateTableGivesTheOrderAndConstantAnswered)
         };
         const std::vector<Shown> ends = {concentrations[0], concentrations[4]};
         EXPECT_NEAR(a.value(2), constant({ends[0].value, ends[1].value}),
-                    rounding_spread(constant, ends) + 0.5 * a.number(2).unit);
+                    rounding_spread(constant, ends) + 0.5 * a.number(2).unit());
     });
 }
 

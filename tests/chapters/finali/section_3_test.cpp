@@ -36,16 +36,16 @@ const AnswerCheck rows[] = {
          EXPECT_LE(s.value(4), 10.0);
          const double hydrogen = s.value(6) / 760.0 * s.value(4) / (gas_constant * kelvin(s.value(5)));
          // m1 + m2 = m and f1 m1 / M1 + f2 m2 / M2 = n(H2).
-         const double y1 = hydrogen_per_mole(s[2]) / atomic_mass_of_named(s[2]);
-         const double y2 = hydrogen_per_mole(s[3]) / atomic_mass_of_named(s[3]);
+         const double y1 = hydrogen_per_mole(s[2]) / atomic_mass_named(s[2]);
+         const double y2 = hydrogen_per_mole(s[3]) / atomic_mass_named(s[3]);
          const double first = (hydrogen - y2 * s.value(1)) / (y1 - y2);
-         const bool names_first = a[1] == symbol_of_named(s[2]);
-         EXPECT_TRUE(names_first || a[1] == symbol_of_named(s[3])) << a[1];
+         const bool names_first = a[1] == symbol_named(s[2]);
+         EXPECT_TRUE(names_first || a[1] == symbol_named(s[3])) << a[1];
          const double percent = 100.0 * (names_first ? first : s.value(1) - first) / s.value(1);
          EXPECT_TRUE(agrees(a.number(2), percent, 0.5, 2e-3));
          EXPECT_GT(a.value(2), 0.0);
          EXPECT_LT(a.value(2), 100.0);
-         EXPECT_EQ(significant_digits(a[2]), a.value(2) < 10.0 ? 2 : 3) << a[2];
+         EXPECT_EQ(shown(a[2]).digits, a.value(2) < 10.0 ? 2 : 3) << a[2];
      }},
     {18,
      "campione  di NUM mL di soluzione di cloruri viene trattato con NUM mL di  Ag@u\\+@ NUM M e filtrato; .* "
@@ -58,7 +58,7 @@ const AnswerCheck rows[] = {
          const std::vector<Shown> data = {s.number(1), s.number(2), s.number(3), s.number(4), s.number(5)};
          std::vector<double> x;
          for (const Shown& d : data) x.push_back(d.value);
-         EXPECT_NEAR(a.value(1), chloride(x), rounding_spread(chloride, data) + 0.5 * a.number(1).unit);
+         EXPECT_NEAR(a.value(1), chloride(x), rounding_spread(chloride, data) + 0.5 * a.number(1).unit());
      }},
     {19,
      "La tensione di vapore dell?'?(?: )?(.+?) è pari a NUM torr a NUM@uo@C\\. .* recipiente di NUM L contenente NUM "
@@ -77,7 +77,7 @@ const AnswerCheck rows[] = {
      "^NUM kJ$",
      [](const Groups& s, const Groups& a) {
          double c = 0, h = 0;
-         for (const auto& [symbol, count] : formula_atoms(s[3])) {
+         for (const auto& [symbol, count] : read_formula(s[3]).atoms) {
              if (symbol == "C") c += count;
              if (symbol == "H") h += count;
          }

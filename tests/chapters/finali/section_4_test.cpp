@@ -57,7 +57,7 @@ const AnswerCheck rows[] = {
          EXPECT_EQ(a[1], first >= s.value(3) - first ? f1 : f2);
          EXPECT_TRUE(agrees(a.number(2), larger, 0.5, 2e-3));
          EXPECT_LE(a.value(2), s.value(3));
-         EXPECT_EQ(significant_digits(a[2]), a.value(2) < 1.0 ? 2 : 3) << a[2];
+         EXPECT_EQ(shown(a[2]).digits, a.value(2) < 1.0 ? 2 : 3) << a[2];
      }},
     {28,
      "combustione di (C@d[0-9]+@H@d[0-9]+@O@d[23]@) a 1 atm e NUM@uo@C è pari a NUM kJ/mol, .* 2CO@d2@ è pari a NUM kJ\\. "
@@ -66,7 +66,7 @@ const AnswerCheck rows[] = {
      "^NUM kJ$",
      [](const Groups& s, const Groups& a) {
          double c = 0, h = 0, o = 0;
-         for (const auto& [symbol, count] : formula_atoms(s[1])) (symbol == "C" ? c : symbol == "H" ? h : o) = count;
+         for (const auto& [symbol, count] : read_formula(s[1]).atoms) (symbol == "C" ? c : symbol == "H" ? h : o) = count;
          const double k = s[5].empty() ? 1.0 : std::stod(s[5]);
          const double o2 = std::stod(s[6]), co = std::stod(s[7]), water = std::stod(s[8]);
          // The equation balances in whole numbers.
@@ -106,7 +106,7 @@ const AnswerCheck rows[] = {
              return x0 * (1.0 - alpha + (pa + pb) / c * alpha) * rt;
          };
          EXPECT_NEAR(a.value(1), pressure({s.value(5), s.value(7)}),
-                     rounding_spread(pressure, {s.number(5), s.number(7)}) + 0.5 * a.number(1).unit +
+                     rounding_spread(pressure, {s.number(5), s.number(7)}) + 0.5 * a.number(1).unit() +
                          1e-3 * a.value(1));
      }},
     {30, "aggiungendo NUM g di (.+?) a NUM mL di (.+?) NUM M \\[@iK@@da@\\(.+\\) = NUM\\]$", "^NUM$",
@@ -141,14 +141,14 @@ const AnswerCheck rows[] = {
          static const std::map<std::string, double> charge = {
              {"litio", 1}, {"sodio", 1}, {"potassio", 1}, {"argento", 1}, {"magnesio", 2},
              {"calcio", 2}, {"bario", 2}, {"rame", 2},    {"zinco", 2},   {"alluminio", 3}};
-         const double mass_per_litre = 4.0 * atomic_mass_of_named(s[1]) / charge.at(s[1]);
+         const double mass_per_litre = 4.0 * atomic_mass_named(s[1]) / charge.at(s[1]);
          // 2 H2O = O2 + 4 H+ + 4 e-: four electrons per O2.
          const auto metal = [&](const std::vector<double>& x) {
              return x[2] / 760.0 * x[0] / (gas_constant * kelvin(x[1])) * mass_per_litre;
          };
          const std::vector<Shown> data = {s.number(2), s.number(3), s.number(4)};
          EXPECT_NEAR(a.value(1), metal({s.value(2), s.value(3), s.value(4)}),
-                     rounding_spread(metal, data) + a.number(1).unit + 1e-3 * a.value(1));
+                     rounding_spread(metal, data) + a.number(1).unit() + 1e-3 * a.value(1));
      }},
 };
 

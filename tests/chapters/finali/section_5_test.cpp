@@ -13,7 +13,7 @@ namespace {
 double element_fraction(const std::string& formula, const std::string& symbol)
 {
     double atoms = 0;
-    for (const auto& [s, count] : formula_atoms(formula))
+    for (const auto& [s, count] : read_formula(formula).atoms)
         if (s == symbol) atoms += count;
     return atoms * atomic_mass(symbol) / formula_mass(formula);
 }
@@ -37,7 +37,7 @@ const AnswerCheck rows[] = {
          const std::string f1 = s[6];
          const std::string f2 = formula_of_compound(s[1]) == f1 ? formula_of_compound(s[2]) : formula_of_compound(s[1]);
          EXPECT_NE(f1, f2);
-         const std::string element = symbol_of_named(s[4]);
+         const std::string element = symbol_named(s[4]);
          const double x1 = element_fraction(f1, element), x2 = element_fraction(f2, element);
          // m1 x1 + (M - m1) x2 = p M for the whole sample M.
          const double p = s.value(3) / 100.0;
@@ -68,7 +68,7 @@ const AnswerCheck rows[] = {
          const double m1 = s.value(2), m2 = s.value(3), t1 = kelvin(s.value(4)), t2 = kelvin(s.value(5));
          const double final_t = (m1 * t1 + m2 * t2) / (m1 + m2);
          EXPECT_TRUE(agrees(a.number(1), final_t - 273.15));
-         const double molar = atomic_mass_of_named(s[1]);
+         const double molar = atomic_mass_named(s[1]);
          const double entropy = s.value(6) / molar * (m1 * std::log(final_t / t1) + m2 * std::log(final_t / t2));
          EXPECT_GT(entropy, 0.0);
          // Each sample's change is rounded before they are summed.
@@ -90,7 +90,7 @@ const AnswerCheck rows[] = {
              return std::exp(y1 + slope * (1.0 / t3 - 1.0 / t1)) * std::sqrt(t3);
          };
          const double k3 = at_t3({s.value(3), s.value(4)});
-         EXPECT_NEAR(a.value(1), k3, rounding_spread(at_t3, {s.number(3), s.number(4)}) + 0.5 * a.number(1).unit);
+         EXPECT_NEAR(a.value(1), k3, rounding_spread(at_t3, {s.number(3), s.number(4)}) + 0.5 * a.number(1).unit());
      }},
     {38,
      "assorbire NUM mL di NH@d3@ gassosa,  misurati a  NUM@uo@C e pressione atmosferica, in NUM mL di HCl NUM M "
@@ -131,7 +131,7 @@ const AnswerCheck rows[] = {
          };
          const std::vector<Shown> data = {s.number(2), s.number(4)};
          EXPECT_NEAR(a.value(1), unknown({s.value(2), s.value(4)}),
-                     rounding_spread(unknown, data) + 0.5 * a.number(1).unit);
+                     rounding_spread(unknown, data) + 0.5 * a.number(1).unit());
      }},
 };
 

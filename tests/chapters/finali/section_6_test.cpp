@@ -155,7 +155,7 @@ const AnswerCheck rows[] = {
          };
          const std::vector<Shown> data = {s.number(2), s.number(3), s.number(other_at)};
          EXPECT_NEAR(a.value(1), unknown({s.value(2), s.value(3), s.value(other_at)}),
-                     rounding_spread(unknown, data) + 0.5 * a.number(1).unit);
+                     rounding_spread(unknown, data) + 0.5 * a.number(1).unit());
      }},
 };
 
