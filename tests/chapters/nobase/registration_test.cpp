@@ -5,7 +5,6 @@
 #include <cmath>
 #include <string>
 
-#include "chapters/chapter_registry.h"
 #include "chapters/nobase/basic_notions_chapter.h"
 #include "chapters/nobase/nobase_problems.h"
 #include "frame/app_state.h"
@@ -18,33 +17,14 @@ namespace {
 
 TEST_F(ChapterOne, RegistersFiveSectionsAndFortyThreeLevels)
 {
-    struct Section {
-        const char* title;
-        std::int32_t first, top, bottom;
-    };
-    const Section sections[] = {{"Notazione scientifica", 1, 40, 55},
-                                {"Cifre significative", 5, 60, 75},
-                                {"Unità di misura", 12, 80, 95},
-                                {"Relazioni tra grandezze", 26, 100, 115},
-                                {"Grafici", 32, 120, 135}};
-    const std::int32_t levels[] = {1, 1, 1, 2, 1, 1, 1, 1, 4, 4, 2, 1, 1, 1, 1, 1, 1, 2, 1, 1, 2, 2,
-                                   2, 2, 2, 1, 1, 1, 3, 3, 3, 1, 1, 1, 2, 2, 3, 2, 3, 4, 4, 5, 5};
-    ASSERT_EQ(chapter_index.section_count, 5);
-    for (std::int32_t e = 1; e <= 5; ++e) {
-        const SidePanelEntry& entry = chapter_index.side_panel[e];
-        EXPECT_EQ(entry.title, sections[e - 1].title);
-        EXPECT_EQ(entry.first_problem, sections[e - 1].first);
-        EXPECT_EQ(entry.top, sections[e - 1].top);
-        EXPECT_EQ(entry.bottom, sections[e - 1].bottom);
-    }
-    for (std::int32_t e = 6; e <= 15; ++e) {
-        EXPECT_EQ(chapter_index.side_panel[e].top, 0);
-        EXPECT_TRUE(chapter_index.side_panel[e].title.empty());
-    }
-    EXPECT_EQ(app_state.problem_count, 43);
-    for (std::int32_t k = 1; k <= 43; ++k) {
-        EXPECT_EQ(chapter_index.problem_level[k], levels[k - 1]) << k;
-    }
+    constexpr testing_support::RegisteredSection sections[] = {{"Notazione scientifica", 1, 40, 55},
+                                                               {"Cifre significative", 5, 60, 75},
+                                                               {"Unità di misura", 12, 80, 95},
+                                                               {"Relazioni tra grandezze", 26, 100, 115},
+                                                               {"Grafici", 32, 120, 135}};
+    constexpr std::int32_t levels[] = {1, 1, 1, 2, 1, 1, 1, 1, 4, 4, 2, 1, 1, 1, 1, 1, 1, 2, 1, 1, 2, 2,
+                                       2, 2, 2, 1, 1, 1, 3, 3, 3, 1, 1, 1, 2, 2, 3, 2, 3, 4, 4, 5, 5};
+    expect_registration(sections, levels);
 }
 
 TEST_F(ChapterOne, ARequestForOneProblemLeavesTheCountAlone)
@@ -60,9 +40,7 @@ TEST_F(ChapterOne, ARequestForOneProblemLeavesTheCountAlone)
 
 TEST_F(ChapterOne, IsTheRegisteredGeneratorOfChapterOne)
 {
-    register_chapter_generators();
-    EXPECT_TRUE(chapter_available(1));
-    EXPECT_EQ(chapter_generators.by_chapter[1], &run_basic_notions_chapter);
+    expect_registered_generator();
 }
 
 // Numbers that cannot be right: a formatter overflow, NaN or infinity (the
