@@ -1,9 +1,12 @@
 #include "support/chapter_fixture.h"
 
+#include <cmath>
+
 #include "frame/app_state.h"
 #include "chapters/chapter_registry.h"
 #include "frame/generator_protocol.h"
 #include "numbers/random_stream.h"
+#include "numbers/value_slots.h"
 #include "text/page_regions.h"
 
 namespace testing_support {
@@ -15,16 +18,16 @@ std::vector<std::int32_t> counting_versions(std::int32_t count)
     return versions;
 }
 
-std::vector<std::int32_t> spread_versions(std::int32_t count)
+std::vector<std::int32_t> spread_versions(std::int32_t count, const VersionSpread& spread)
 {
     std::vector<std::int32_t> versions;
-    for (std::int32_t n = 1; n <= count; ++n) versions.push_back(ChapterTest::spread_version(n));
+    for (std::int32_t n = 1; n <= count; ++n) versions.push_back(ChapterTest::spread_version(n, spread));
     return versions;
 }
 
-std::vector<std::int32_t> text_and_spread_versions(std::int32_t count)
+std::vector<std::int32_t> text_and_spread_versions(std::int32_t count, const VersionSpread& spread)
 {
-    std::vector<std::int32_t> versions = spread_versions(count);
+    std::vector<std::int32_t> versions = spread_versions(count, spread);
     versions.insert(versions.begin(), text_version);
     return versions;
 }
@@ -45,11 +48,6 @@ void ChapterTest::generate(std::int32_t k, std::int32_t version)
 void ChapterTest::generate(std::int32_t k, std::int32_t version, std::int32_t seed_for_no_version)
 {
     if (setup_.fresh_log != FreshLog::for_answer) backend.clear_log();
-    request_problem(k, version, seed_for_no_version);
-}
-
-void ChapterTest::request_problem(std::int32_t k, std::int32_t version, std::int32_t seed_for_no_version)
-{
     app_state.selected_problem = k;
     app_state.version_number = version;
     set_random_seed(version == no_version ? seed_for_no_version : version);
@@ -61,11 +59,6 @@ void ChapterTest::request_problem(std::int32_t k, std::int32_t version, std::int
 void ChapterTest::answer()
 {
     if (setup_.fresh_log != FreshLog::for_problem) backend.clear_log();
-    request_answer();
-}
-
-void ChapterTest::request_answer()
-{
     problem_texts.problem_printable = 1;
     setup_.run_chapter(answer_request);
 }
@@ -101,6 +94,28 @@ void ChapterTest::expect_registration(std::span<const RegisteredSection> section
     }
     EXPECT_EQ(app_state.problem_count, static_cast<std::int32_t>(levels.size()));
     for (std::size_t k = 1; k <= levels.size(); ++k) EXPECT_EQ(chapter_index.problem_level[k], levels[k - 1]) << k;
+}
+
+void ChapterTest::expect_sound_problem(std::int32_t k, std::int32_t version, BrokenNumbers broken)
+{
+    generate(k, version);
+    SCOPED_TRACE("problem " + std::to_string(k) + " version " + std::to_string(version));
+    const std::string statement_shown = statement();
+    const std::string answer_shown = answer_text();
+    EXPECT_FALSE(statement_shown.empty());
+    EXPECT_FALSE(answer_shown.empty());
+    EXPECT_LE(statement_shown.size(), 1000u);
+    EXPECT_LE(answer_shown.size(), 500u);
+    EXPECT_FALSE(broken(statement_shown, true)) << statement_shown;
+    EXPECT_FALSE(broken(answer_shown, false)) << answer_shown;
+    for (std::int32_t slot = 1; slot < 20; ++slot)
+        EXPECT_TRUE(std::isfinite(value_slots[slot].value) && std::isfinite(value_slots[slot].uncertainty))
+            << "slot " << slot;
+    answer();
+    EXPECT_EQ(answer_text(), answer_shown);
+    generate(k, version);
+    EXPECT_EQ(statement(), statement_shown);
+    EXPECT_EQ(answer_text(), answer_shown);
 }
 
 void ChapterTest::expect_registered_generator()

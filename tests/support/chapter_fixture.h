@@ -33,10 +33,10 @@ struct VersionSpread {
 using SweepVersions = std::vector<std::int32_t> (*)(std::int32_t count);
 // Versions 1 to count.
 std::vector<std::int32_t> counting_versions(std::int32_t count);
-// The first `count` of the default spread.
-std::vector<std::int32_t> spread_versions(std::int32_t count);
-// "Versione Testo", then the first `count` of the default spread.
-std::vector<std::int32_t> text_and_spread_versions(std::int32_t count);
+// The first `count` of a spread (the default one unless named).
+std::vector<std::int32_t> spread_versions(std::int32_t count, const VersionSpread& spread = {});
+// "Versione Testo", then the first `count` of a spread.
+std::vector<std::int32_t> text_and_spread_versions(std::int32_t count, const VersionSpread& spread = {});
 
 // A side-panel entry as the chapter's registration writes it.
 struct RegisteredSection {
@@ -50,7 +50,7 @@ struct ChapterSetup {
     FreshLog fresh_log = FreshLog::for_both;
     // The seed of "Nessuna Versione" (version 0) where a test names none.
     std::int32_t seed_for_no_version = 12345;
-    SweepVersions sweep_versions = spread_versions;
+    SweepVersions sweep_versions = [](std::int32_t count) { return spread_versions(count); };
 };
 
 class ChapterTest : public DrawingTest {
@@ -60,8 +60,6 @@ public:
 
 protected:
     explicit ChapterTest(const ChapterSetup& setup) : setup_(setup) {}
-    using ChapterRunner = void (*)(std::int32_t request);
-    ChapterTest(std::int32_t chapter, ChapterRunner run_chapter) : setup_{.chapter = chapter, .run_chapter = run_chapter} {}
 
     void SetUp() override;
 
@@ -71,8 +69,6 @@ protected:
     void generate(std::int32_t k, std::int32_t version, std::int32_t seed_for_no_version);
     // Request 2 of the selected problem.
     void answer();
-    void request_problem(std::int32_t k, std::int32_t version, std::int32_t seed_for_no_version);
-    void request_answer();
 
     const std::string& statement() const;
     const std::string& answer_text() const;
@@ -80,6 +76,12 @@ protected:
     // The registration wrote these sections, blanked the entries after
     // them, and counted one problem per level, of these levels.
     void expect_registration(std::span<const RegisteredSection> sections, std::span<const std::int32_t> levels);
+    // Problem k under the version poses a statement and an answer within
+    // the page's lengths, shows no broken number (as `broken` judges the
+    // statement and the answer), leaves every value slot finite, draws the
+    // same answer on request 2 and poses the same problem again.
+    using BrokenNumbers = bool (*)(const std::string& text, bool statement);
+    void expect_sound_problem(std::int32_t k, std::int32_t version, BrokenNumbers broken);
     // The program runs this chapter for its chapter number.
     void expect_registered_generator();
     // Each problem outside the chapter draws nothing, on its page or its

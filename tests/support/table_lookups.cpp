@@ -28,6 +28,14 @@ std::int32_t first_record(std::string_view (*columns)(std::int32_t, int, int), s
     return 0;
 }
 
+// Element z's atomic mass; z 0 (the element looked up as `key` was not
+// found) is a test failure and weighs 0.
+double atomic_mass_found(std::int32_t z, std::string_view key)
+{
+    if (z == 0) ADD_FAILURE() << "no element " << key;
+    return z == 0 ? 0.0 : atomic_mass(z);
+}
+
 }  // namespace
 
 std::int32_t element_named(std::string_view name)
@@ -59,16 +67,12 @@ double atomic_mass(std::int32_t z)
 
 double atomic_mass(std::string_view symbol)
 {
-    const std::int32_t z = element_with_symbol(symbol);
-    if (z == 0) ADD_FAILURE() << "no element " << symbol;
-    return z == 0 ? 0.0 : atomic_mass(z);
+    return atomic_mass_found(element_with_symbol(symbol), symbol);
 }
 
 double atomic_mass_named(std::string_view name)
 {
-    const std::int32_t z = element_named(name);
-    if (z == 0) ADD_FAILURE() << "no element named " << name;
-    return z == 0 ? 0.0 : atomic_mass(z);
+    return atomic_mass_found(element_named(name), name);
 }
 
 std::int32_t compound_named(std::string_view name)

@@ -1,63 +1,7 @@
 #include "formula_reading.h"
 
-#include <cctype>
 #include <cmath>
-#include <vector>
-
-namespace {
-
-// The whole number of a "@d..@" code starting at `at`, which moves past it.
-bool read_subscript(std::string_view text, std::size_t& at, std::int32_t& count)
-{
-    if (text.substr(at, 2) != "@d") return false;
-    const auto end = text.find('@', at + 2);
-    if (end == std::string_view::npos) return false;
-    count = std::stoi(std::string(text.substr(at + 2, end - at - 2)));
-    at = end + 1;
-    return true;
-}
-
-}  // namespace
-
-ReadFormula read_formula(std::string_view text)
-{
-    ReadFormula result;
-    std::vector<std::map<std::string, std::int32_t>> groups(1);
-    std::size_t at = 0;
-    while (at < text.size()) {
-        const char c = text[at];
-        if (std::isupper(static_cast<unsigned char>(c))) {
-            std::string symbol(1, c);
-            ++at;
-            if (at < text.size() && std::islower(static_cast<unsigned char>(text[at]))) symbol += text[at++];
-            std::int32_t count = 1;
-            read_subscript(text, at, count);
-            groups.back()[symbol] += count;
-        } else if (c == '(') {
-            groups.emplace_back();
-            ++at;
-        } else if (c == ')' && groups.size() > 1) {
-            ++at;
-            std::int32_t count = 1;
-            read_subscript(text, at, count);
-            const auto inner = groups.back();
-            groups.pop_back();
-            for (const auto& [symbol, n] : inner) groups.back()[symbol] += n * count;
-        } else if (text.substr(at, 2) == "@u") {
-            const auto end = text.find('@', at + 2);
-            const std::string charge(text.substr(at + 2, end - at - 2));
-            const std::int32_t size = charge.size() > 1 ? std::stoi(charge) : 1;
-            result.charge = charge.back() == '-' ? -size : size;
-            at = end + 1;
-        } else {
-            result.readable = false;
-            return result;
-        }
-    }
-    result.readable = groups.size() == 1;
-    result.atoms = groups.front();
-    return result;
-}
+#include <map>
 
 double oxidation_number(const ReadFormula& formula, const std::string& element)
 {

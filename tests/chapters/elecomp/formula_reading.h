@@ -1,21 +1,12 @@
-// Chemical formulas in the program's markup read back as a student reads
-// them: atoms per element (groups in parentheses multiplied out) and the
-// charge written after them.
+// Oxidation numbers worked out from a formula as a student works them out.
 #pragma once
 
-#include <cstdint>
-#include <map>
 #include <string>
-#include <string_view>
 
-struct ReadFormula {
-    std::map<std::string, std::int32_t> atoms;
-    std::int32_t charge = 0;
-    bool readable = true;  // false when something is not a formula
-};
+#include "support/formula_reading.h"
 
-// "Ca@d3@(PO@d4@)@d2@", "Cr@d2@O@d7@@u2-@", "NO@u+@".
-ReadFormula read_formula(std::string_view markup);
+using testing_support::read_formula;
+using testing_support::ReadFormula;
 
 // The oxidation number of `element` in the formula, from the usual numbers
 // of the others: H +1, O -2, alkali metals +1, alkaline earths +2.

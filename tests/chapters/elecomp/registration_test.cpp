@@ -2,7 +2,6 @@
 // for problems outside the chapter.
 #include <gtest/gtest.h>
 
-#include "chapters/chapter_registry.h"
 #include "chapters/elecomp/elements_compounds_chapter.h"
 #include "elecomp_fixture.h"
 #include "frame/app_state.h"
@@ -13,51 +12,24 @@ namespace {
 
 TEST_F(ChapterTwo, RegistersSevenSectionsAndFortyLevels)
 {
-    struct Section {
-        const char* title;
-        std::int32_t first, top, bottom;
-    };
-    const Section sections[] = {{"Atomi e massa atomica", 1, 40, 55}, {"Config. elettroniche", 6, 60, 80},
-                                {"Proprietà periodiche", 10, 80, 100}, {"Composti ionici", 17, 100, 120},
-                                {"Composti molecolari", 20, 120, 140}, {"Numero di ossidazione", 29, 140, 160},
-                                {"Nomenclatura", 32, 160, 180}};
-    const std::int32_t levels[] = {1, 2, 2, 3, 2, 2, 2, 2, 3, 2, 3, 3, 3, 3, 3, 3, 3, 3, 3, 4,
-                                   3, 3, 3, 3, 3, 3, 3, 3, 2, 2, 3, 2, 2, 2, 2, 2, 3, 3, 3, 3};
-    ASSERT_EQ(chapter_index.section_count, 7);
-    for (std::int32_t e = 1; e <= 7; ++e) {
-        const SidePanelEntry& entry = chapter_index.side_panel[e];
-        EXPECT_EQ(entry.title, sections[e - 1].title);
-        EXPECT_EQ(entry.first_problem, sections[e - 1].first);
-        EXPECT_EQ(entry.top, sections[e - 1].top);
-        EXPECT_EQ(entry.bottom, sections[e - 1].bottom);
-    }
-    for (std::int32_t e = 8; e <= 15; ++e) {
-        EXPECT_EQ(chapter_index.side_panel[e].top, 0);
-        EXPECT_EQ(chapter_index.side_panel[e].bottom, 0);
-        EXPECT_TRUE(chapter_index.side_panel[e].title.empty());
-    }
-    EXPECT_EQ(app_state.problem_count, 40);
-    for (std::int32_t k = 1; k <= 40; ++k) EXPECT_EQ(chapter_index.problem_level[k], levels[k - 1]) << k;
+    constexpr testing_support::RegisteredSection sections[] = {
+        {"Atomi e massa atomica", 1, 40, 55},   {"Config. elettroniche", 6, 60, 80},
+        {"Proprietà periodiche", 10, 80, 100},  {"Composti ionici", 17, 100, 120},
+        {"Composti molecolari", 20, 120, 140},  {"Numero di ossidazione", 29, 140, 160},
+        {"Nomenclatura", 32, 160, 180}};
+    constexpr std::int32_t levels[] = {1, 2, 2, 3, 2, 2, 2, 2, 3, 2, 3, 3, 3, 3, 3, 3, 3, 3, 3, 4,
+                                       3, 3, 3, 3, 3, 3, 3, 3, 2, 2, 3, 2, 2, 2, 2, 2, 3, 3, 3, 3};
+    expect_registration(sections, levels);
 }
 
 TEST_F(ChapterTwo, IsTheRegisteredGeneratorOfChapterTwo)
 {
-    register_chapter_generators();
-    EXPECT_EQ(chapter_generators.by_chapter[2], &run_elements_compounds_chapter);
+    expect_registered_generator();
 }
 
 TEST_F(ChapterTwo, AProblemOutsideTheChapterDrawsNothingAndStoresTheCount)
 {
-    for (std::int32_t k : {0, 41, 80}) {
-        app_state.problem_count = 3;
-        backend.clear_log();
-        problem_texts.problem_text = "prima";
-        generate(k, 5);
-        EXPECT_EQ(app_state.problem_count, 40);
-        EXPECT_EQ(statement(), "prima");
-        answer();
-        EXPECT_TRUE(backend.log().empty()) << backend.log_text();
-    }
+    expect_nothing_drawn_outside({0, 41, 80});
 }
 
 TEST_F(ChapterTwo, OnlyTheTableToFillInAndTheLewisAnswersRefuseTheExport)

@@ -1,7 +1,6 @@
 #include "elettr_fixture.h"
 
 #include "chapters/elettr/electrochemistry_chapter.h"
-#include "frame/app_state.h"
 
 namespace elettr_test {
 
@@ -20,25 +19,16 @@ std::int32_t ion_charge(std::string_view ion)
     return c >= '1' && c <= '9' ? c - '0' : 1;
 }
 
-namespace {
-
-// "Versione Testo" and count - 1 versions spread over the whole range.
-std::vector<std::int32_t> sweep_versions(std::int32_t count)
-{
-    std::vector<std::int32_t> versions = {text_version};
-    for (std::int32_t n = 1; n < count; ++n)
-        versions.push_back(ChapterEight::spread_version(n, {.square = 104729, .linear = 7919, .modulus = 10000000}));
-    return versions;
-}
-
-}  // namespace
-
 ChapterEight::ChapterEight()
     : ChapterTest({.chapter = 8,
                    .run_chapter = run_electrochemistry_chapter,
                    .fresh_log = testing_support::FreshLog::for_answer,
                    .seed_for_no_version = 2024,
-                   .sweep_versions = sweep_versions})
+                   // "Versione Testo" and count - 1 versions of the chapter's own spread.
+                   .sweep_versions = [](std::int32_t count) {
+                       return testing_support::text_and_spread_versions(
+                           count - 1, {.square = 104729, .linear = 7919, .modulus = 10000000});
+                   }})
 {
 }
 

@@ -79,7 +79,7 @@ ChapterSeven::ChapterSeven()
     : ChapterTest({.chapter = 7,
                    .run_chapter = run_equilibria_chapter,
                    .fresh_log = testing_support::FreshLog::for_answer,
-                   .sweep_versions = testing_support::text_and_spread_versions})
+                   .sweep_versions = [](std::int32_t count) { return testing_support::text_and_spread_versions(count); }})
 {
 }
 

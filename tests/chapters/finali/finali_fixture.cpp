@@ -59,19 +59,10 @@ double ph_of(std::initializer_list<AcidPair> pairs)
     return 0.5 * (low + high);
 }
 
-namespace {
-
-std::vector<std::int32_t> final_versions(std::int32_t count)
-{
-    std::vector<std::int32_t> versions;
-    for (std::int32_t n = 1; n <= count; ++n) versions.push_back(ChapterNine::spread_version(n, final_spread));
-    return versions;
-}
-
-}  // namespace
-
 ChapterNine::ChapterNine()
-    : ChapterTest({.chapter = 9, .run_chapter = run_final_problems_chapter, .sweep_versions = final_versions})
+    : ChapterTest({.chapter = 9,
+                   .run_chapter = run_final_problems_chapter,
+                   .sweep_versions = [](std::int32_t count) { return testing_support::spread_versions(count, final_spread); }})
 {
 }
 

@@ -2,7 +2,6 @@
 // ends, shows no impossible number and answers what it asked.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <string>
 
 #include "chapters/nobase/basic_notions_chapter.h"
@@ -10,7 +9,6 @@
 #include "frame/app_state.h"
 #include "frame/generator_protocol.h"
 #include "nobase_fixture.h"
-#include "numbers/value_slots.h"
 
 namespace nobase_test {
 namespace {
@@ -45,7 +43,7 @@ TEST_F(ChapterOne, IsTheRegisteredGeneratorOfChapterOne)
 
 // Numbers that cannot be right: a formatter overflow, NaN or infinity (the
 // formatter shows those as "?", which only the statements' questions hold).
-bool shows_impossible_number(const std::string& text, bool question = false)
+bool shows_impossible_number(const std::string& text, bool question)
 {
     return text.find('*') != std::string::npos || text.find("nan") != std::string::npos ||
            text.find("inf") != std::string::npos || (!question && text.find('?') != std::string::npos);
@@ -57,25 +55,7 @@ TEST_F(ChapterOne, EveryProblemGeneratesAndAnswersOverManyVersions)
     for (std::int32_t k = 1; k <= 43; ++k) {
         for (std::int32_t extra = 0; extra < 60; ++extra) {
             const std::int32_t version = extra < 11 ? versions[extra] : 7919 * extra + k;
-            generate(k, version);
-            SCOPED_TRACE("problem " + std::to_string(k) + " version " + std::to_string(version));
-            const std::string statement_shown = statement();
-            const std::string answer_shown = answer_text();
-            EXPECT_FALSE(statement_shown.empty());
-            EXPECT_FALSE(answer_shown.empty());
-            EXPECT_LE(statement_shown.size(), 1000u);
-            EXPECT_LE(answer_shown.size(), 500u);
-            EXPECT_FALSE(shows_impossible_number(statement_shown, true)) << statement_shown;
-            EXPECT_FALSE(shows_impossible_number(answer_shown)) << answer_shown;
-            for (std::int32_t slot = 1; slot < 20; ++slot)
-                EXPECT_TRUE(std::isfinite(value_slots[slot].value) && std::isfinite(value_slots[slot].uncertainty))
-                    << "slot " << slot;
-            answer();
-            EXPECT_EQ(answer_text(), answer_shown);
-            // The same version gives the same problem.
-            generate(k, version);
-            EXPECT_EQ(statement(), statement_shown);
-            EXPECT_EQ(answer_text(), answer_shown);
+            expect_sound_problem(k, version, shows_impossible_number);
             if (HasFailure()) return;
         }
     }
