@@ -99,10 +99,10 @@ QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_
     return {qw_get_current_position().x, static_cast<std::int32_t>(last_y)};
 }
 
-void draw_justified_text(std::int32_t x_left, std::int32_t x_right, std::int32_t y,
-                         std::string_view text) {
+QwPoint draw_justified_text(std::int32_t x_left, std::int32_t x_right, std::int32_t y,
+                            std::string_view text) {
     ExtentMemo memo;
-    lay_out_paragraph(x_left, x_right, y, text, MarkupPass::draw, memo);
+    return lay_out_paragraph(x_left, x_right, y, text, MarkupPass::draw, memo);
 }
 
 QwPoint measure_justified_text(std::int32_t x_left, std::int32_t x_right, std::int32_t y,

@@ -7,10 +7,9 @@
 
 #include "platform/graphics.h"
 
-// Draws text with its first line at y. To learn the paragraph's size, draw
-// it 1000 pixels right of its place and read the platform's current
-// position: y is the top of the last line, x the end of it.
-void draw_justified_text(std::int32_t x_left, std::int32_t x_right, std::int32_t y,
+// Draws text with its first line at y and returns where the paragraph
+// ends: y the top of its last line, x the end of that line.
+QwPoint draw_justified_text(std::int32_t x_left, std::int32_t x_right, std::int32_t y,
                          std::string_view text);
 
 // Lays the paragraph out as draw_justified_text would, without drawing it,

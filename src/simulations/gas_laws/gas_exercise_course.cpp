@@ -59,8 +59,7 @@ void draw_results(const GasState& gas, const ExerciseCourse& course)
     std::int32_t next_y = 170;
     const auto draw_line = [&next_y](const std::string& line) {
         if (line.empty()) return;
-        draw_justified_text(380, 570, next_y, line);
-        next_y = measure_justified_text(380, 570, next_y, line).y + 16;
+        next_y = draw_justified_text(380, 570, next_y, line).y + 16;
     };
     draw_line("@T1@Pressione iniziale: " + pressure_text(gas.pressure) + " torr");
     draw_line("@T1@Pressione finale: " + pressure_text(course.final_pressure) + " torr");
