@@ -1,15 +1,15 @@
 // The chapters the program offers; a chapter missing here has its menu item greyed.
 #include "chapters/chapter_registry.h"
 
-#include "chapters/elecomp/elements_compounds_chapter.h"
-#include "chapters/elettr/electrochemistry_chapter.h"
-#include "chapters/equil/equilibria_chapter.h"
-#include "chapters/finali/final_problems_chapter.h"
-#include "chapters/nobase/basic_notions_chapter.h"
-#include "chapters/soluz/solutions_chapter.h"
-#include "chapters/statag/states_of_matter_chapter.h"
-#include "chapters/stechiom/stoichiometry_chapter.h"
-#include "chapters/termod/thermo_kinetics_chapter.h"
+#include "chapters/elements_compounds/elements_compounds_chapter.h"
+#include "chapters/electrochemistry/electrochemistry_chapter.h"
+#include "chapters/equilibria/equilibria_chapter.h"
+#include "chapters/final_problems/final_problems_chapter.h"
+#include "chapters/basic_notions/basic_notions_chapter.h"
+#include "chapters/solutions/solutions_chapter.h"
+#include "chapters/states_of_matter/states_of_matter_chapter.h"
+#include "chapters/stoichiometry/stoichiometry_chapter.h"
+#include "chapters/thermo_kinetics/thermo_kinetics_chapter.h"
 #include "frame/generator_protocol.h"
 
 void register_chapter_generators()

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "chapters/elecomp/elements_compounds_chapter.h"
-#include "chapters/nobase/basic_notions_chapter.h"
+#include "chapters/elements_compounds/elements_compounds_chapter.h"
+#include "chapters/basic_notions/basic_notions_chapter.h"
 #include "export/rtf_export.h"
 #include "frame/app_state.h"
 #include "numbers/random_stream.h"

@@ -1,0 +1,319 @@
+// Section "Grafici", problems 36 to 40: parabolas, a hyperbola, Boyle's law
+// and an exponential law, plotted as series of points.
+#include <cmath>
+
+#include "chapters/basic_notions/basic_notions_problems.h"
+#include "chemistry/table_fields.h"
+#include "frame/app_state.h"
+#include "frame/generator_kit.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_slots.h"
+#include "text/graph_plotter.h"
+#include "text/markup_text.h"
+
+namespace basic_notions {
+
+namespace {
+
+constexpr std::int32_t red = 255;
+constexpr std::int32_t blue = 16711680;
+
+BasicNotionsState& state = basic_notions_state;
+
+// y = A x² + B x + C into slots 1 to 3, not yet converted. The vertex lies
+// 0.1 to 0.7 from the y axis and its parabola crosses zero; each of three
+// rules, drawn whatever the case, may then clear B or C.
+void draw_parabola()
+{
+    const std::int32_t opening = random_int(1, 2);  // 1 upwards, 2 downwards
+    float a = random_real(1.0f, 5.0f);
+    if (opening == 2) a = -a;
+    const float b = apply_random_sign(random_real(0.1f, 0.7f) * a * -2.0f);
+    const float q = b * b / (a * 4.0f);
+    value_slots[1].value = a;
+    value_slots[2].value = b;
+    value_slots[3].value = opening == 1 ? q - random_real(0.0f, 0.7f) : random_real(0.0f, 0.7f) + q;
+    if (random_int(1, 3) == 1 && opening == 1) {
+        value_slots[2].value = 0.0f;
+        value_slots[3].value = -random_real(0.1f, 0.7f);
+    }
+    if (random_int(1, 3) == 1 && opening == 2) {
+        value_slots[2].value = 0.0f;
+        value_slots[3].value = random_real(0.1f, 0.7f);
+    }
+    const float b_now = slot_value(2);
+    if (random_int(1, 3) == 1 && std::fabs(b_now * b_now / (a * 4.0f)) < 0.9f) value_slots[3].value = 0.0f;
+}
+
+void convert_parabola()
+{
+    for (std::int32_t slot = 1; slot <= 3; ++slot) convert_data_slot(slot, 2);
+}
+
+// Twenty points from x = -1 by steps of 0.1 of the parabola in slots 1 to 3,
+// y = x · s + C with the slope s = A x + B built up step by step.
+void store_parabola_points(std::int32_t first)
+{
+    const float a = slot_value(1);
+    float x = -1.0f;
+    float s = slot_value(2) - a;
+    for (std::int32_t k = 0; k < 20; ++k) {
+        state.graph_x[first + k] = x;
+        state.graph_y[first + k] = x * s + slot_value(3);
+        x = x + 0.1f;
+        s = s + 0.1f * a;
+    }
+}
+
+void draw_axis_labels(std::int32_t yx, std::int32_t yy, std::string_view y_label, std::int32_t xx,
+                      std::int32_t xy, std::string_view x_label)
+{
+    draw_markup_text(yx, yy, y_label);
+    draw_markup_text(xx, xy, x_label);
+}
+
+}  // namespace
+
+void generate_problem_36()
+{
+    problem_texts.problem_printable = 0;
+    skip_random_draws(5);
+    draw_parabola();
+    convert_parabola();
+    problem_texts.problem_text = "Il grafico mostra una serie di dati correlati da una relazione di secondo grado "
+                                 "del tipo @iy@=A@ix@@u2@+B@ix@+C. Stabilire se per questa serie risulta B=0 e/o C=0.";
+    store_parabola_points(1);
+    const bool no_b = std::fabs(slot_value(2)) < 0.01f;
+    const bool no_c = std::fabs(slot_value(3)) < 0.01f;
+    problem_texts.answer_text = no_b && no_c ? "B = 0; C = 0" : no_c ? "C = 0" : no_b ? "B = 0" : "B e C diversi da 0";
+    draw_problem_text(160, 530, 45);
+    set_up_graph(graph_x_from(1, 20), graph_y_from(1, 20), 20, -1.0f, 1.0f, 0.5f, "(f8.1)", -1.0f, 1.0f, 0.5f,
+                 "(f8.1)", GraphOptions("200400120270 p "), red, red);
+    draw_axis_labels(182, 112, "@T1@@C1@y", 395, 272, "@T1@@C1@x");
+}
+
+void answer_problem_36()
+{
+    problem_texts.problem_printable = 0;
+    draw_answer_text(430, 570, 220);
+}
+
+void generate_problem_37()
+{
+    problem_texts.problem_printable = 0;
+    skip_random_draws(1);
+    draw_parabola();
+    convert_parabola();
+    const float vertex_measure = -slot_value(2) / slot_value(1);
+
+    std::string& text = problem_texts.problem_text;
+    text = "Stabilire quale delle due serie di dati obbedisce alla relazione @iy@ = " + slot_text(1) + "@ix@@u2@";
+    if (slot_value(2) > 0.0f) text += " + " + slot_text(2) + "@ix@";
+    if (slot_value(2) < 0.0f) {
+        set_slot_digits(4, std::fabs(slot_value(2)), 2);
+        text += " - " + slot_text(4) + "@ix@";
+    }
+    if (slot_value(3) > 0.0f) text += " + " + slot_text(3);
+    if (slot_value(3) < 0.0f) {
+        set_slot_digits(4, std::fabs(slot_value(3)), 2);
+        text += " - " + slot_text(4);
+    }
+    store_parabola_points(1);
+
+    // A second parabola whose vertex lies at least 0.1 away from the first.
+    do {
+        draw_parabola();
+    } while (std::fabs(slot_value(2) / slot_value(1) + vertex_measure) < 0.2f);
+    convert_parabola();
+    std::int32_t c1 = red;
+    std::int32_t c2 = blue;
+    if (random_int(1, 2) == 1) {
+        c1 = blue;
+        c2 = red;
+    }
+    store_parabola_points(21);
+    problem_texts.answer_text = std::string("La serie in") + (c1 == red ? " @C4@rosso" : " @C2@blu");
+
+    draw_problem_text(160, 520, 45);
+    set_up_graph(graph_x_from(1, 20), graph_y_from(1, 20), 20, -1.0f, 1.0f, 0.5f, "(f8.1)", -1.0f, 1.0f, 0.5f,
+                 "(f8.1)", GraphOptions("350550120270 p "), c1, c1);
+    plot_graph_series(graph_x_from(21, 20), graph_y_from(21, 20), 20, GraphOptions("350550120270 p "), c2, c2);
+    draw_axis_labels(332, 112, "@T1@@C1@@iy@", 545, 272, "@T1@@C1@@ix@");
+}
+
+void answer_problem_37()
+{
+    problem_texts.problem_printable = 0;
+    draw_answer_text(170, 340, 220);
+}
+
+void generate_problem_38()
+{
+    problem_texts.problem_printable = 0;
+    skip_random_draws(5);
+    // The first series is a line, a proportion or a parabola; the second
+    // is always the hyperbola.
+    const std::int32_t kind = pick_problem_variant(3, state.last_variant_38, 0);
+    set_slot_digits(2, random_real(0.0f, 1.0f), 3);
+    set_slot_digits(1, random_real(0.0f, 1.0f - slot_value(2)), 3);
+    set_slot_digits(3, random_real(0.3f, 2.0f), 3);
+    set_slot_digits(4, random_real(0.6f, 1.0f), 3);
+    set_slot_digits(5, apply_random_sign(random_real(0.05f, 0.1f)), 3);
+    problem_texts.problem_text = "Quale delle due serie di dati è descritta da una funzione del tipo @iy@=A/@ix@?";
+
+    for (std::int32_t k = 1; k <= 19; ++k) {
+        const float x = 0.05f * static_cast<float>(k);
+        float y = x * x * slot_value(4);
+        if (kind == 1) y = slot_value(1) * x + slot_value(2);
+        if (kind == 2) y = slot_value(3) * x;
+        state.graph_x[k] = x;
+        state.graph_y[k] = y;
+        state.graph_x[20 + k] = x;
+        state.graph_y[20 + k] = slot_value(5) / x;
+    }
+    if (random_int(1, 2) == 1)
+        for (std::int32_t k = 1; k <= 19; ++k) state.graph_y[k] = -state.graph_y[k];
+    std::int32_t c1 = blue;
+    std::int32_t c2 = red;
+    if (random_int(1, 2) == 1) {
+        c1 = red;
+        c2 = blue;
+    }
+    problem_texts.answer_text = std::string("La serie in ") + (c2 == red ? "rosso" : "blu") +
+                                ", decrescente in valore assoluto per @ix@>0";
+
+    draw_problem_text(200, 460, 45);
+    set_up_graph(graph_x_from(1, 19), graph_y_from(1, 19), 19, 0.0f, 1.0f, 0.2f, "(f8.1)", -1.0f, 1.0f, 0.5f,
+                 "(f8.1)", GraphOptions("200400120270 p "), c1, c1);
+    plot_graph_series(graph_x_from(21, 19), graph_y_from(21, 19), 19, GraphOptions("200400120270 p "), c2, c2);
+    draw_axis_labels(182, 112, "@T1@@C1@y", 395, 272, "@T1@@C1@x");
+}
+
+void answer_problem_38()
+{
+    problem_texts.problem_printable = 0;
+    draw_answer_text(430, 560, 180);
+}
+
+void generate_problem_39()
+{
+    problem_texts.problem_printable = 0;
+    skip_random_draws(5);
+    std::int32_t compound = 0;
+    float pressure1 = 0.0f;
+    float pressure_step = 0.0f;
+    float temperature = 0.0f;
+    float moles = 0.0f;
+    for (;;) {
+        compound = draw_gas_compound();
+        const float molar_mass = compound_molar_mass(compound);
+        pressure1 = random_real(1.0f, 3.0f);
+        pressure_step = 0.5f * static_cast<float>(random_int(1, 4));
+        draw_axis_case();
+        temperature = random_real(280.0f, 400.0f);
+        value_slots[1].value = temperature;
+        const float volume1 = random_real(state.axis_top - 4.0f * state.axis_step, state.axis_top);
+        moles = volume1 / (temperature * 0.082057f) * pressure1;
+        value_slots[2].value = moles * molar_mass;
+        convert_data_slot(1, 3);
+        convert_data_slot(2, 3);
+        const float volume5 = temperature / (4.0f * pressure_step + pressure1) * moles * 0.082057f;
+        if (!beyond_axis(volume5)) break;
+    }
+    problem_texts.problem_text = "Il grafico seguente riporta il volume (in litri) occupato a " + slot_text(1) +
+                                 " K da " + slot_text(2) + " g di " + compound_name(compound) +
+                                 " a varie pressioni (in atmosfere). Riportare in grafico ln(@iV@) in funzione di "
+                                 "ln(@iP@), e determinare approssimativamente la relazione tra le due grandezze";
+    for (std::int32_t i = 1; i <= 5; ++i) {
+        const float pressure = pressure1 + static_cast<float>(i - 1) * pressure_step;
+        state.graph_x[i] = pressure;
+        set_slot_digits(i, pressure, 3);
+        state.graph_x[5 + i] = std::log(state.graph_x[i]);
+        set_slot_digits(5 + i, temperature / slot_value(i) * moles * 0.082057f, 3);
+        state.graph_y[i] = slot_value(5 + i);
+        state.graph_y[5 + i] = std::log(state.graph_y[i]);
+    }
+
+    draw_problem_text(160, 500, 40);
+    const float x_from = std::trunc(slot_value(1));
+    const float x_to = std::trunc(slot_value(5)) + 1.0f;
+    const float x_step = x_to > 8.0f ? 2.0f : 1.0f;
+    set_up_graph(graph_x_from(1, 5), graph_y_from(1, 5), 5, x_from, x_to, x_step, "(f8.0)", 0.0f, state.axis_top,
+                 state.axis_step, "(f8.1)", GraphOptions("200350130270 p "), red, red);
+    draw_axis_labels(182, 122, "@T1@@C1@@iV@", 345, 272, "@T1@@C1@@iP@");
+    set_slot_digits(9, temperature * moles * 0.082057f, 2);
+    state.kept_value[9] = slot_value(9);
+    problem_texts.answer_text = "@iV@ = " + slot_text(9) + "/@iP@";
+}
+
+void answer_problem_39()
+{
+    problem_texts.problem_printable = 0;
+    const float x_to = std::trunc(state.graph_x[10]) + 1.0f;
+    const float y_from = state.graph_case == 1 ? -3.0f : 0.0f;
+    const float y_to = state.graph_case == 1 ? 1.0f : 4.0f;
+    set_up_graph(graph_x_from(6, 5), graph_y_from(6, 5), 5, 0.0f, x_to, 0.5f, "(f8.1)", y_from, y_to, 0.5f,
+                 "(f8.1)", GraphOptions("410580130270 p "), blue, blue);
+    // The line from the last point to the value at ln P = 0.
+    state.graph_x[11] = 0.0f;
+    state.graph_y[11] = std::log(state.kept_value[9]);
+    plot_graph_series(graph_x_from(10, 2), graph_y_from(10, 2), 2, GraphOptions("410580130270l  "), blue, blue);
+    draw_axis_labels(380, 122, "@T1@@C1@ln(@iV@)", 565, 272, "@T1@@C1@ln(@iP@)");
+    draw_answer_text(480, 580, 135);
+}
+
+void generate_problem_40()
+{
+    problem_texts.problem_printable = 0;
+    skip_random_draws(5);
+    const std::int32_t law_case = pick_problem_variant(2, state.last_variant_40, 0);
+    value_slots[2].value = random_real(3.0f, 5.0f);
+    value_slots[3].value = 0.0f;
+    float largest_factor = 0.0f;
+    if (law_case == 1) {
+        largest_factor = std::exp(slot_value(2) * 1.8181818f);
+    } else {
+        value_slots[3].value = slot_value(2);
+        value_slots[2].value = -slot_value(3);
+        largest_factor = std::exp(slot_value(2));
+    }
+    // The largest y of the series lies between 0.6 and 0.95.
+    value_slots[1].value = random_real(0.6f / largest_factor, 0.95f / largest_factor);
+    for (std::int32_t slot = 1; slot <= 3; ++slot) convert_data_slot(slot, 2);
+
+    problem_texts.problem_text = "Il grafico seguente mostra una serie di dati correlati da una relazione del tipo "
+                                 "@iy@=Aexp(-B/@ix@). Riportare in grafico ln(@iy@) in funzione di 1/@ix@ e "
+                                 "determinare i valori di A e B";
+    problem_texts.answer_text =
+        "A = " + slot_text(1) + (law_case == 1 ? "; B = -" + slot_text(2) : "; B = " + slot_text(3));
+    float x = 0.55f;
+    for (std::int32_t k = 1; k <= 10; ++k) {
+        const float y = slot_value(1) * std::exp(slot_value(2) / x);
+        state.graph_x[k] = x;
+        state.graph_y[k] = y;
+        state.graph_x[20 + k] = 1.0f / x;
+        state.graph_y[20 + k] = std::log(y);
+        x = x + 0.05f;
+    }
+    state.graph_x[31] = 0.0f;
+    state.graph_x[32] = 2.0f;
+    state.graph_y[31] = std::log(slot_value(1));
+    state.graph_y[32] = std::log(slot_value(1)) + 2.0f * slot_value(2);
+
+    draw_problem_text(160, 520, 45);
+    set_up_graph(graph_x_from(1, 10), graph_y_from(1, 10), 10, 0.5f, 1.0f, 0.1f, "(f8.1)", 0.0f, 1.0f, 0.1f,
+                 "(f8.1)", GraphOptions("200340130270 p "), red, red);
+    draw_axis_labels(180, 120, "@C1@y", 335, 272, "x");
+}
+
+void answer_problem_40()
+{
+    problem_texts.problem_printable = 0;
+    draw_answer_text(250, 550, 95);
+    set_up_graph(graph_x_from(31, 2), graph_y_from(31, 2), 2, 0.0f, 2.0f, 0.5f, "(f8.1)", -10.0f, 10.0f, 2.0f,
+                 "(f8.1)", GraphOptions("400580130270l  "), red, red);
+    plot_graph_series(graph_x_from(21, 10), graph_y_from(21, 10), 10, GraphOptions("400580130270 p "), blue, blue);
+    draw_axis_labels(372, 122, "@C1@ln(@iy@)", 573, 274, "1/@ix@");
+}
+
+}  // namespace basic_notions

@@ -1,0 +1,93 @@
+// The problem blocks of chapter 8, what they keep between calls and the
+// electrochemical constants and helpers its sections share.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+// The previous variant of each problem that picks one, indexed by problem,
+// so that "Nessuna Versione" never repeats it.
+struct ElectrochemistryState {
+    std::array<std::int32_t, 15> last_variant{};  // [0] unused
+};
+extern ElectrochemistryState electrochemistry_state;
+
+namespace electrochemistry {
+
+// The Faraday constant (96485 C/mol) enters only through these products,
+// written as the chapter has always stored them.
+inline constexpr float moles_per_coulomb = 1.0364305e-5f;       // 1/F
+inline constexpr float moles_per_ampere_hour = 0.03731150f;     // 3600/F
+inline constexpr float two_faraday = 192970.0f;                 // 2F, C/mol
+inline constexpr float volts_per_kilojoule = 0.005182153f;      // 1000/(2F)
+inline constexpr float two_faraday_kilojoules = 192.97f;        // 2F/1000
+// The Nernst slope at 25 °C and its inverse.
+inline constexpr float nernst_slope = 0.0592f;
+inline constexpr float inverse_nernst_slope = 16.891891f;
+inline constexpr float gas_constant = 0.08205f;  // L·atm/(mol·K)
+inline constexpr float celsius_zero = 273.15f;
+
+// ln 10 as ln 2 · log2 10, in single precision.
+float natural_log_of_ten();
+// log10 and 10^x of a REAL, worked in double and rounded once.
+float decimal_log(float x);
+float ten_to(float x);
+
+// "left = right" as "right = left": the text after the first "=" and its
+// blank, " = ", then the text before the blank ahead of it. A text without
+// "=" stays as it is.
+std::string reverse_reaction_text(std::string_view reaction);
+
+// pick_problem_variant with the problem's own last variant.
+std::int32_t pick_variant(std::int32_t problem, std::int32_t nmax, std::int32_t textbook);
+
+// input_text, then convert_data_slot (slot, 0): a datum with the digits of
+// its text.
+void set_slot_from_text(std::int32_t slot, std::string_view text);
+
+// The summed relative uncertainties of the data slots, as each slot's own
+// conversion left them.
+float relative_uncertainty(std::initializer_list<std::int32_t> data);
+// The computed answer in slot, with an uncertainty of |value| times the
+// relative uncertainty of the data slots; its digits follow from it.
+void set_slot_from_data(std::int32_t slot, float value, std::initializer_list<std::int32_t> data);
+
+// Two concentrations m·10^-e, the first with e in 2..first_exponent, the
+// second in 2..9; on a coin toss the first becomes the second and a new
+// first is drawn. Slots 1 and 2, three digits each.
+void draw_concentration_pair(std::int32_t first_exponent);
+
+// Problem 9's reaction, drawn with its direction until log K lies in
+// -40..30: the row of the cell reaction table, the direction (2 reversed)
+// and the rounds it took. Slots 1 and 2 hold the couples' standard
+// potentials, 4 the reaction's and 6 its log K. Past the limit, which no
+// version reaches, the row becomes silver and hydrogen.
+inline constexpr std::int32_t reaction_draw_limit = 100;
+struct ShowableReaction {
+    std::int32_t row = 0;
+    std::int32_t choice = 0;
+    std::int32_t attempts = 0;
+};
+ShowableReaction draw_reaction_with_showable_constant();
+
+// Request 1 of each block: draws the data, composes problem_text and
+// answer_text and draws the statement with what goes beside it.
+void generate_problem_1();
+void generate_problem_2();
+void generate_problem_3();
+void generate_problem_4();
+void generate_problem_5();
+void generate_problem_6();
+void generate_problem_7();
+void generate_problem_8();
+void generate_problem_9();
+void generate_problem_10();
+void generate_problem_11();
+void generate_problem_12();
+void generate_problem_13();
+void generate_problem_14();
+
+}  // namespace electrochemistry

@@ -1,0 +1,131 @@
+// Section "Celle galvaniche": problems 5 and 6, on one table of cell
+// reactions with their standard free energies.
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "chapters/electrochemistry/electrochemistry_problems.h"
+#include "frame/app_state.h"
+#include "frame/fact_box.h"
+#include "frame/generator_kit.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_slots.h"
+
+namespace electrochemistry {
+namespace {
+
+// Rows 4 to 7 have no second ion: there hydrogen is at 1 atm and the
+// second datum is the pH.
+struct GalvanicCell {
+    std::string_view reaction;
+    std::string_view first_ion;   // its concentration is slot 2
+    std::string_view second_ion;  // its concentration is slot 3
+    std::string_view free_energy;  // standard, kJ/mol
+};
+
+constexpr std::array<GalvanicCell, 7> galvanic_cell_table{{
+    {"Zn + Cu@u2+@ = Zn@u2+@ + Cu", "Cu@u2+@", "Zn@u2+@", "-212.6"},
+    {"Pb + Zn@u2+@ = Pb@u2+@ + Zn", "Zn@u2+@", "Pb@u2+@", "122.7"},
+    {"Sn + 2Ag@u+@ = Sn@u2+@ + 2Ag", "Ag@u+@", "Sn@u2+@", "-181.4"},
+    {"Zn + 2H@u+@ = Zn@u2+@ + H@d2@", "Zn@u2+@", "", "-147.1"},
+    {"2Ag + 2H@u+@ = 2Ag@u+@ + H@d2@", "Ag@u+@", "", "154.2"},
+    {"Sn + 2H@u+@ = Sn@u2+@ + H@d2@", "Sn@u2+@", "", "-27.2"},
+    {"Cu + 2H@u+@ = Cu@u2+@ + H@d2@", "Cu@u2+@", "", "65.5"},
+}};
+
+bool at_given_ph(std::int32_t v) { return v >= 4; }
+
+// What problems 5 and 6 share: the reaction (reversed on direction 2) in
+// problem_text, the signed standard free energy in slot 1, the two data in
+// slots 2 and 3; returns the cell potential. Every reaction is worked with
+// two electrons.
+float pose_cell(std::int32_t v)
+{
+    const GalvanicCell& cell = galvanic_cell_table[v - 1];
+    std::int32_t direction = random_int(1, 2);
+    if (app_state.version_number == text_version) direction = 2;
+    problem_texts.problem_text = std::string(cell.reaction);
+    set_slot_from_text(1, cell.free_energy);
+    if (direction == 2) {
+        problem_texts.problem_text = reverse_reaction_text(problem_texts.problem_text);
+        value_slots[1].value = -value_slots[1].value;
+        convert_data_slot(1, -1);
+    }
+    std::int32_t e = random_int(-4, -2);
+    value_slots[2].value = random_real(1.0f, 9.9f) * power_of_ten(e);
+    e = random_int(-4, -2);
+    value_slots[3].value = random_real(1.0f, 9.9f) * power_of_ten(e);
+    if (at_given_ph(v)) value_slots[3].value = random_real(3.0f, 6.0f);
+    convert_data_slot(2, 3);
+    convert_data_slot(3, 3);
+    const float c2 = slot_value(2);
+    const float c3 = slot_value(3);
+    // The quotient as a natural logarithm; [H+] = 10^-pH.
+    float quotient = 0.0f;
+    if (v <= 2)
+        quotient = c3 / c2;
+    else if (v == 3)
+        quotient = c3 / (c2 * c2);
+    else if (v == 5)
+        quotient = c2 * c2 * ten_to(2.0f * c3);
+    else
+        quotient = c2 * ten_to(2.0f * c3);
+    float log_quotient = static_cast<float>(std::log(static_cast<double>(quotient)));
+    if (direction == 2) log_quotient = -log_quotient;
+    return -volts_per_kilojoule * slot_value(1) - nernst_slope / (2.0f * natural_log_of_ten()) * log_quotient;
+}
+
+// " se [ion] = c M e [ion] = c M", or the pH, the first ion and the
+// hydrogen pressure, each problem with its own words around the pH.
+std::string concentrations_clause(std::int32_t v, std::string_view ph_lead, std::string_view ion_lead,
+                                  std::string_view end)
+{
+    const GalvanicCell& cell = galvanic_cell_table[v - 1];
+    if (!at_given_ph(v))
+        return " se [" + std::string(cell.first_ion) + "] = " + slot_text(2) + " M e [" +
+               std::string(cell.second_ion) + "] = " + slot_text(3) + " M" + std::string(end);
+    return std::string(ph_lead) + slot_text(3) + std::string(ion_lead) + std::string(cell.first_ion) +
+           "] = " + slot_text(2) + " M e @iP@(H@d2@) = 1 atm" + std::string(end);
+}
+
+}  // namespace
+
+void generate_problem_5()
+{
+    skip_random_draws(8);
+    const std::int32_t v = pick_variant(5, 7, 3);
+    const float potential = pose_cell(v);
+    problem_texts.problem_text =
+        "@T1@@C1@Calcolare la differenza di potenziale a 25@uo@C di una pila basata sulla reazione " +
+        problem_texts.problem_text + " (@bD@@iG@@u0@ = " + slot_text(1) + " kJ/mol)" +
+        concentrations_clause(v, " a pH ", " se [", "");
+    set_slot_digits(4, std::abs(potential), 3);
+    problem_texts.answer_text = slot_text(4) + " V";
+    draw_problem_text(220, 570, 50);
+    show_chemistry_fact(170, 160, 280);
+}
+
+void generate_problem_6()
+{
+    skip_random_draws(3);
+    const std::int32_t v = pick_variant(6, 7, 7);
+    const float potential = pose_cell(v);
+    set_slot_digits(4, potential, 3);
+    set_slot_uncertainty(11, std::abs(slot_value(4)), slot_uncertainty(4));
+    set_slot_digits(6, -volts_per_kilojoule * slot_value(1), 3);
+    convert_data_slot(1, 3);
+    // The free energy from the potential as shown.
+    set_slot_digits(7, -two_faraday_kilojoules * slot_value(4), 3);
+    std::string& text = problem_texts.problem_text;
+    text = "@T1@@C1@A 25@uo@C la differenza di potenziale di una pila basata sulla reazione " + text +
+           " è pari a " + slot_text(11) + " V" + concentrations_clause(v, " se il pH è ", ", [", ".") +
+           " Determinare i corrispondenti valori di @bD@@iE@@u0@, @bD@@iG@@u0@ e @bD@@iG@";
+    if (slot_value(7) > 0.0f) text += " sapendo che la reazione procede in senso inverso a quello scritto";
+    problem_texts.answer_text = slot_text(6) + " V; " + slot_text(1) + " kJ/mol; " + slot_text(7) + " kJ/mol";
+    draw_problem_text(170, 540, 50);
+    show_chemistry_fact(280, 160, 300);
+}
+
+}  // namespace electrochemistry

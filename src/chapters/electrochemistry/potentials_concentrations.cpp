@@ -1,0 +1,210 @@
+// Section "Potenziali standard", problems 11 to 14: a potential difference
+// between two similar electrodes turned into a pH, a concentration, a
+// solubility product or the constant of a chloro complex.
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "chapters/electrochemistry/electrochemistry_problems.h"
+#include "frame/app_state.h"
+#include "frame/fact_box.h"
+#include "frame/generator_kit.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_slots.h"
+
+namespace electrochemistry {
+namespace {
+
+// The half-reaction of a generic metal X and the electrons it takes.
+struct GenericHalfReaction {
+    std::int32_t electrons;
+    std::string_view ion;
+    std::string_view half_reaction;
+};
+
+constexpr std::array<GenericHalfReaction, 3> generic_half_reaction_table{{
+    {1, "X@u+@", "X@u+@ + e = X"},
+    {2, "X@u2+@", "X@u2+@ + 2e = X"},
+    {3, "X@u3+@", "X@u3+@ + 3e = X"},
+}};
+
+// A sparingly soluble salt with a cations and b anions per formula unit,
+// its solubility product as text, the cation and the words that follow
+// "un elettrodo a" for the metal's electrode.
+struct SolubleSalt {
+    std::int32_t cations;
+    std::int32_t anions;
+    std::string_view solubility_product;
+    std::string_view formula;
+    std::string_view cation;
+    std::string_view electrode;
+    std::int32_t electrons;
+};
+
+constexpr std::array<SolubleSalt, 8> soluble_salt_table{{
+    {1, 1, "8.52e-17", "AgI", "Ag@u+@", "d argento", 1},
+    {1, 2, "3.69e-13", "Pb(IO@d3@)@d2@", "Pb@u2+@", " piombo", 2},
+    {1, 1, "2.53e-8", "PbSO@d4@", "Pb@u2+@", " piombo", 2},
+    {1, 2, "9.8e-9", "PbI@d2@", "Pb@u2+@", " piombo", 2},
+    {1, 2, "6.2e-20", "HgBr@d2@", "Hg@u2+@", " mercurio", 2},
+    {1, 2, "2.9e-29", "HgI@d2@", "Hg@u2+@", " mercurio", 2},
+    {1, 1, "5.35e-13", "AgBr", "Ag@u+@", "d argento", 1},
+    {1, 1, "1.77e-10", "AgCl", "Ag@u+@", "d argento", 1},
+}};
+
+// The charge of the metal ion X, the chlorides of its complex, the ion and
+// the complex.
+struct Chlorocomplex {
+    std::int32_t charge;
+    std::int32_t chlorides;
+    std::string_view ion;
+    std::string_view complex;
+};
+
+constexpr std::array<Chlorocomplex, 3> chlorocomplex_table{{
+    {1, 2, "X@u+@", "XCl@d2@@u-@"},
+    {2, 4, "X@u2+@", "XCl@d4@@u2-@"},
+    {3, 4, "X@u3+@", "XCl@d4@@u-@"},
+}};
+
+// The concentration of the first electrode from its potential difference to
+// one at the reference concentration: 10^(log c_ref ± n·ΔE/0.0592).
+float concentration_from_potential(float reference, float exponent_sign, std::int32_t electrons,
+                                   float difference)
+{
+    return ten_to(decimal_log(reference) +
+                  exponent_sign * static_cast<float>(electrons) * difference * inverse_nernst_slope);
+}
+
+// b^b as an integer power of a REAL.
+float integer_power(float base, std::int32_t exponent)
+{
+    float result = 1.0f;
+    for (std::int32_t k = 0; k < exponent; ++k) result *= base;
+    return result;
+}
+
+}  // namespace
+
+void generate_problem_11()
+{
+    skip_random_draws(9);
+    float asked = random_real(2.0f, 6.0f);
+    float reference = random_real(asked + 1.0f, 13.0f);
+    // The potential difference comes from the pH values as drawn.
+    set_slot_digits(5, std::abs(asked - reference) * nernst_slope, 3);
+    const std::int32_t choice = random_int(1, 2);
+    if (choice == 2) std::swap(asked, reference);
+    set_slot_uncertainty(1, asked, 0.03f);
+    set_slot_uncertainty(2, reference, 0.03f);
+    problem_texts.problem_text = "@T1@@C1@Il potenziale di un elettrodo ad idrogeno a pH incognito è di " +
+                                 slot_text(5) + (choice == 1 ? " V maggiore" : " V minore") +
+                                 " di quello di uno a pH " + slot_text(2) + ". Calcolare il pH del primo elettrodo";
+    problem_texts.answer_text = slot_text(1);
+    draw_problem_text(220, 570, 50);
+    show_chemistry_fact(170, 150, 280);
+}
+
+void generate_problem_12()
+{
+    skip_random_draws(2);
+    const GenericHalfReaction& half = generic_half_reaction_table[pick_variant(12, 3, 3) - 1];
+    draw_concentration_pair(4);
+    set_slot_digits(3, nernst_slope / static_cast<float>(half.electrons) *
+                           std::abs(decimal_log(slot_value(1) / slot_value(2))), 3);
+    const bool higher = slot_value(2) < slot_value(1);
+    const std::string ion(half.ion);
+    problem_texts.problem_text = "@T1@@C1@Il potenziale di un elettrodo basato su una semireazione del tipo " +
+                                 std::string(half.half_reaction) + " è di " + slot_text(3) +
+                                 (higher ? " V maggiore" : " V minore") +
+                                 " di quello di un elettrodo simile in cui [" + ion + "] = " + slot_text(2) +
+                                 " M. Calcolare la concentrazione di ioni " + ion + " nel primo elettrodo";
+    set_slot_digits(4, concentration_from_potential(slot_value(2), higher ? 1.0f : -1.0f, half.electrons,
+                                                    slot_value(3)), 3);
+    problem_texts.answer_text = slot_text(4) + " M";
+    draw_problem_text(170, 540, 50);
+    show_chemistry_fact(280, 160, 300);
+}
+
+void generate_problem_13()
+{
+    skip_random_draws(3);
+    const SolubleSalt& salt = soluble_salt_table[pick_variant(13, 8, 2) - 1];
+    value_slots[11].input_text = std::string(salt.cation);
+    value_slots[12].input_text = std::string(salt.electrode);
+    set_slot_from_text(9, salt.solubility_product);
+    const std::int32_t a = salt.cations;
+    const std::int32_t b = salt.anions;
+    const std::int32_t e = random_int(2, 3);
+    set_slot_digits(1, random_real(1.0f, 9.0f) * power_of_ten(-e), 3);
+    // The cation of the saturated solution, not shown.
+    const auto bb = integer_power(static_cast<float>(b), b);
+    value_slots[2].value = static_cast<float>(
+        std::pow(static_cast<double>(slot_value(9) / bb), 1.0 / static_cast<double>(a + b)));
+    set_slot_digits(3, nernst_slope / static_cast<float>(salt.electrons) *
+                           decimal_log(slot_value(1) / slot_value(2)), 3);
+    const std::string formula(salt.formula);
+    problem_texts.problem_text = "La differenza di potenziale tra un elettrodo a" + value_slots[12].input_text +
+                                 " con [" + value_slots[11].input_text + "] = " + slot_text(1) +
+                                 " M ed uno contenente una soluzione satura di " + formula + " è pari a " +
+                                 slot_text(3) + " V. Calcolare il prodotto di solubilità di " + formula;
+    // Back from the potential as shown.
+    value_slots[4].value = concentration_from_potential(slot_value(1), -1.0f, salt.electrons, slot_value(3));
+    set_slot_digits(5, bb * integer_power(slot_value(4), a + b), 2);
+    problem_texts.answer_text = slot_text(5);
+    draw_problem_text(180, 570, 45);
+    show_chemistry_fact(170, 150, 280);
+}
+
+void generate_problem_14()
+{
+    skip_random_draws(2);
+    const Chlorocomplex& complex = chlorocomplex_table[pick_variant(14, 3, 1) - 1];
+    const std::int32_t m = complex.chlorides;
+    value_slots[1].value = random_real(1.0f, 9.9f) * 0.01f;
+    const std::int32_t e = random_int(4, 8);
+    value_slots[2].value = random_real(1.0f, 9.9f) * power_of_ten(-e);
+    value_slots[4].value = random_real(0.05f, 0.099f);
+    value_slots[6].value = random_real(40.0f, 99.0f);
+    value_slots[3].value = random_real(0.2f * slot_value(4), 0.8f * slot_value(4));
+    // Chloride stays in excess of what the complex takes.
+    const float most = slot_value(4) * slot_value(6) / (static_cast<float>(m) * slot_value(3));
+    value_slots[5].value = random_real(0.2f * most, 0.99f * most);
+    for (std::int32_t k = 1; k <= 4; ++k) convert_data_slot(k, 3);
+    // The volumes to two decimals, read back as shown: the answer comes from
+    // the data of the statement.
+    for (std::int32_t k = 5; k <= 6; ++k) {
+        set_slot_uncertainty(k, slot_value(k), 0.03f);
+        convert_data_slot(k, 0);
+    }
+    set_slot_digits(7, nernst_slope / static_cast<float>(complex.charge) *
+                           std::abs(decimal_log(slot_value(1) / slot_value(2))), 3);
+    const bool formation = random_int(1, 2) == 1;
+    const std::string ion(complex.ion);
+    const std::string ion_complex(complex.complex);
+    const std::string chlorides = m == 2 ? " + 2" : " + 4";
+    problem_texts.problem_text =
+        "@T1@@C1@" + ion + " e Cl@u-@ formano lo ione complesso " + ion_complex + ". Mescolando " + slot_text(5) +
+        " mL di " + ion + " " + slot_text(3) + " M con " + slot_text(6) + " mL di Cl@u-@ " + slot_text(4) +
+        " M, un elettrodo contenente X metallico immerso nella soluzione risultante ha potenziale " + slot_text(7) +
+        " V inferiore a uno simile in cui [" + ion + "] = " + slot_text(1) +
+        " M. Calcolare la costante di equilibrio della reazione" +
+        (formation ? " " + ion + chlorides + "Cl@u-@ = " + ion_complex + "."
+                   : " " + ion_complex + " = " + ion + chlorides + "Cl@u-@.");
+    // From the data as shown: the free ion, the complex and the free chloride.
+    value_slots[8].value = concentration_from_potential(slot_value(1), -1.0f, complex.charge, slot_value(7));
+    const float volume = slot_value(6) + slot_value(5);
+    value_slots[10].value = slot_value(3) * slot_value(5) / volume - slot_value(8);
+    value_slots[9].value = slot_value(4) * slot_value(6) / volume - static_cast<float>(m) * slot_value(10);
+    float constant = slot_value(10) / (integer_power(slot_value(9), m) * slot_value(8));
+    if (!formation) constant = 1.0f / constant;
+    set_slot_digits(11, constant, 2);
+    problem_texts.answer_text = slot_text(11);
+    draw_problem_text(170, 570, 45);
+    show_chemistry_fact(280, 160, 300);
+}
+
+}  // namespace electrochemistry

@@ -1,0 +1,243 @@
+// Section "Atomi e massa atomica": problems 1 to 5.
+#include <array>
+#include <cmath>
+#include <string>
+#include <string_view>
+
+#include "chapters/elements_compounds/elements_compounds_problems.h"
+#include "chemistry/data_tables.h"
+#include "chemistry/element_draws.h"
+#include "chemistry/table_fields.h"
+#include "frame/app_state.h"
+#include "frame/fact_box.h"
+#include "frame/generator_kit.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_slots.h"
+
+namespace elements_compounds {
+namespace {
+
+struct Isotope {
+    std::string_view symbol;
+    std::int32_t mass_number;
+};
+
+// Problem 3 poses the first 80; uranium 238 closes the list but is never drawn.
+constexpr std::array<Isotope, 81> isotope_list{{
+    {"H", 1},    {"H", 2},    {"He", 3},   {"He", 4},   {"Li", 6},   {"Li", 7},   {"B", 10},
+    {"B", 11},   {"C", 12},   {"C", 13},   {"N", 14},   {"N", 15},   {"O", 16},   {"O", 17},
+    {"O", 18},   {"Ne", 20},  {"Ne", 21},  {"Ne", 22},  {"Mg", 24},  {"Mg", 25},  {"Mg", 26},
+    {"Si", 28},  {"Si", 29},  {"Si", 30},  {"S", 32},   {"S", 33},   {"S", 34},   {"S", 36},
+    {"Cl", 35},  {"Cl", 37},  {"Ar", 36},  {"Ar", 38},  {"Ar", 40},  {"K", 39},   {"K", 40},
+    {"K", 41},   {"Ca", 40},  {"Ca", 42},  {"Ca", 44},  {"Ti", 47},  {"Ti", 48},  {"Cr", 52},
+    {"Cr", 53},  {"Fe", 54},  {"Fe", 56},  {"Ni", 58},  {"Ni", 60},  {"Cu", 63},  {"Cu", 65},
+    {"Zn", 64},  {"Zn", 66},  {"Ge", 70},  {"Ge", 72},  {"Ge", 74},  {"Se", 78},  {"Se", 80},
+    {"Br", 79},  {"Br", 81},  {"Kr", 84},  {"Kr", 86},  {"Zr", 90},  {"Zr", 92},  {"Zr", 94},
+    {"Mo", 98},  {"Mo", 100}, {"Pd", 106}, {"Pd", 108}, {"Ag", 107}, {"Ag", 109}, {"Sn", 116},
+    {"Sn", 118}, {"Sn", 120}, {"Ba", 135}, {"Ba", 138}, {"Os", 189}, {"Os", 190}, {"Os", 192},
+    {"Pt", 195}, {"U", 234},  {"U", 235},  {"U", 238},
+}};
+
+// An isotope with its abundance in atom per cent and its mass in atomic
+// mass units, as texts: their digits are the data's significant digits.
+struct NaturalIsotope {
+    std::string_view mass_number;
+    std::string_view abundance;
+    std::string_view mass;
+};
+
+struct IsotopePair {
+    std::string_view symbol;
+    NaturalIsotope first;
+    NaturalIsotope second;
+};
+
+// Chlorine 37 is 24.47 % of the atoms (with 75.53 % of chlorine 35), vanadium
+// 50 weighs 49.9472 u and potassium 41 40.9618 u.
+constexpr std::array<IsotopePair, 20> isotope_pairs{{
+    {"H", {"1", "99.985", "1.007825"}, {"2", "0.015", "2.0140"}},
+    {"Li", {"6", "7.42", "6.01512"}, {"7", "92.58", "7.01600"}},
+    {"B", {"10", "19.78", "10.0129"}, {"11", "80.22", "11.00931"}},
+    {"C", {"12", "98.89", "12.000000"}, {"13", "1.11", "13.00335"}},
+    {"N", {"14", "99.63", "14.00307"}, {"15", "0.37", "15.00011"}},
+    {"Cl", {"35", "75.53", "34.96885"}, {"37", "24.47", "36.947"}},
+    {"K", {"39", "93.1", "38.96371"}, {"41", "6.88", "40.9618"}},
+    {"V", {"50", "0.24", "49.9472"}, {"51", "99.76", "50.9440"}},
+    {"Cu", {"63", "69.09", "62.9298"}, {"65", "30.91", "64.9278"}},
+    {"Ga", {"69", "60.4", "68.9257"}, {"71", "39.6", "70.9249"}},
+    {"Br", {"79", "50.54", "78.9183"}, {"81", "49.46", "80.9163"}},
+    {"Rb", {"85", "72.15", "84.9117"}, {"87", "27.85", "86.916"}},
+    {"Ag", {"107", "51.82", "106.90509"}, {"109", "48.18", "108.9047"}},
+    {"In", {"113", "4.28", "112.9043"}, {"115", "95.72", "114.9041"}},
+    {"Sb", {"121", "57.25", "120.9038"}, {"123", "42.75", "122.9041"}},
+    {"La", {"138", "0.089", "137.9068"}, {"139", "99.911", "138.9061"}},
+    {"Eu", {"151", "47.82", "150.9196"}, {"153", "52.18", "152.9209"}},
+    {"Ta", {"180", "0.012", "179.9415"}, {"181", "99.988", "180.9480"}},
+    {"Re", {"185", "37.07", "184.9530"}, {"187", "62.93", "186.9560"}},
+    {"Ir", {"191", "37.3", "190.9609"}, {"193", "62.7", "192.9633"}},
+}};
+
+struct MassUnit {
+    std::string_view name;
+    float grams;
+};
+
+// Only the first five are drawn.
+constexpr std::array<MassUnit, 6> mass_units{{
+    {"pg", 1e-12f}, {"ng", 1e-9f}, {"µg", 1e-6f}, {"mg", 1e-3f}, {"g", 1.0f}, {"kg", 1000.0f},
+}};
+
+struct TwoElements {
+    std::int32_t a;
+    std::int32_t b;
+};
+
+// Two different elements; the first never repeats the previous visit's.
+template <typename Draw>
+TwoElements draw_two_elements(std::int32_t problem, Draw draw)
+{
+    TwoElements e{0, 0};
+    do {
+        e.a = draw();
+        if (repeats_last_draw(problem, e.a)) continue;
+        e.b = draw();
+    } while (repeats_last_draw(problem, e.a) || e.b == e.a);
+    elements_compounds_state.last_draw[problem] = e.a;
+    return e;
+}
+
+// An element, drawn among the first 50 half of the time.
+std::int32_t draw_common_element()
+{
+    std::int32_t z = random_int(1, 103);
+    if (random_int(1, 2) == 1) z = random_int(1, 50);
+    return z;
+}
+
+void set_slot_text(std::int32_t slot, std::string_view text)
+{
+    value_slots[slot].input_text = std::string(text);
+    convert_data_slot(slot, 0);
+}
+
+// The mass in kg of slot `from`, which holds it in atomic mass units.
+void set_slot_kilograms(std::int32_t slot, std::int32_t from)
+{
+    const float unit = physical_constants().atomic_mass_unit;
+    set_slot_uncertainty(slot, slot_value(from) * unit, slot_uncertainty(from) * unit);
+}
+
+}  // namespace
+
+void generate_problem_1()
+{
+    skip_random_draws(1);
+    const auto [a, b] = draw_two_elements(1, [] { return random_int(1, 103); });
+    problem_texts.problem_text =
+        "Utilizzando una tabella o il controllo @C3@Proprietà degli Elementi@C1@ del menu @C3@Dati@C1@, "
+        "trovare il simbolo d" +
+        articulated_element_name(a) + " e a quale elemento corrisponde il simbolo " + element_symbol(b);
+    problem_texts.answer_text = element_symbol(a) + "; " + element_name(b);
+    draw_problem_text(180, 500, 50);
+    show_chemistry_fact(200, 160, 300);
+}
+
+void generate_problem_2()
+{
+    skip_random_draws(1);
+    const auto [a, b] = draw_two_elements(2, draw_common_element);
+    problem_texts.problem_text = "@T1@@C1@Quanti protoni sono contenuti nel nucleo di un atomo di " +
+                                 element_name(a) + "? Quanti elettroni vi sono in un atomo neutro di " +
+                                 element_name(b) + "?";
+    problem_texts.answer_text = whole_number_text(a) + "; " + whole_number_text(b);
+    draw_problem_text(230, 550, 50);
+    show_chemistry_fact(180, 160, 360);
+}
+
+void generate_problem_3()
+{
+    skip_random_draws(2);
+    const Isotope& isotope =
+        isotope_list[pick_problem_variant(80, elements_compounds_state.last_draw[3], 0) - 1];
+    const std::int32_t z = element_of_symbol(isotope.symbol);
+    const std::int32_t neutrons = isotope.mass_number - z;
+    problem_texts.problem_text = "Quanti protoni e quanti neutroni sono presenti in un nucleo di @u" +
+                                 std::to_string(isotope.mass_number) + "@" + std::string(isotope.symbol) + "?";
+    std::string neutron_part;
+    if (neutrons == 1) neutron_part = " e un neutrone";
+    if (neutrons > 1) neutron_part = " e " + std::to_string(neutrons) + " neutroni";
+    problem_texts.answer_text = (z == 1 ? std::string("Un protone") : std::to_string(z) + " protoni") + neutron_part;
+    draw_problem_text(180, 500, 50);
+    show_chemistry_fact(200, 140, 360);
+}
+
+void generate_problem_4()
+{
+    skip_random_draws(1);
+    const std::int32_t r = draw_without_repeat(4, [] { return 2 * random_int(1, 20) - 1; });
+    const IsotopePair& pair = isotope_pairs[(r - 1) / 2];
+    const std::int32_t z = element_of_symbol(pair.symbol);
+    const std::string name = element_name(z);
+    const std::string symbol(pair.symbol);
+
+    set_slot_text(1, pair.first.mass);
+    set_slot_kilograms(2, 1);
+    set_slot_text(3, pair.second.mass);
+    set_slot_kilograms(4, 3);
+    std::string& text = problem_texts.problem_text;
+    text = (std::string_view("aeiou").find(name.front()) != std::string_view::npos ? "L'" : "Il ") + name +
+           " naturale è costituito dai due isotopi @u" + std::string(pair.first.mass_number) + "@" + symbol +
+           " e @u" + std::string(pair.second.mass_number) + "@" + symbol + ", di massa rispettivamente pari a " +
+           slot_text(2) + " kg e " + slot_text(4) + " kg. Calcolare la massa media degli atomi di " + name +
+           ", sapendo che la percentuale in atomi del";
+    if (random_int(1, 2) == 1)
+        text += " primo isotopo è pari a " + std::string(pair.first.abundance) + "%";
+    else
+        text += " secondo isotopo è pari a " + std::string(pair.second.abundance) + "%";
+
+    set_slot_text(1, pair.first.abundance);
+    set_slot_text(3, pair.second.abundance);
+    const float abundance1 = slot_value(1);
+    const float abundance2 = slot_value(3);
+    const float mass1 = slot_value(2);
+    const float mass2 = slot_value(4);
+    const float mean = (abundance2 * mass2 + mass1 * abundance1) * 0.01f;
+    const float uncertainty =
+        (slot_uncertainty(2) / mass1 + slot_uncertainty(1) / abundance1) * mass1 * abundance1 * 0.01f +
+        (slot_uncertainty(3) / abundance2 + slot_uncertainty(4) / mass2) * abundance2 * mass2 * 0.01f;
+    set_slot_uncertainty(5, mean, uncertainty);
+    problem_texts.answer_text = slot_text(5) + " kg";
+    draw_problem_text(170, 560, 50);
+    show_chemistry_fact(200, 160, 360);
+}
+
+void generate_problem_5()
+{
+    skip_random_draws(1);
+    const MassUnit& unit = mass_units[random_int(1, 5) - 1];
+    const std::int32_t z = draw_element_of_known_mass();
+
+    const float avogadro = physical_constants().avogadro_number;
+    set_slot_text(1, element_field(z, 21, 30));
+    set_slot_uncertainty(1, slot_value(1) / avogadro, slot_uncertainty(1) / avogadro);
+    float sample = random_real(1.0f, 100.0f);
+    // The second draw is made even when the element alone decides.
+    if (random_int(1, 2) == 1 || (z > 56 && z < 74)) sample = random_real(0.001f, 1.0f);
+    set_slot_digits(2, sample, random_int(2, 5));
+
+    problem_texts.problem_text =
+        "Utilizzando la voce @C3@Proprietà degli Elementi@C1@ del menu @C3@Dati@C1@, esprimere in grammi la "
+        "massa media degli atomi di " +
+        element_name(z) + " e calcolare quanti atomi sono contenuti in " + slot_text(2) + " " +
+        std::string(unit.name) + " di questo elemento";
+    const float atoms = unit.grams / slot_value(1) * slot_value(2);
+    const float uncertainty =
+        (std::fabs(slot_uncertainty(2) / slot_value(2)) + std::fabs(slot_uncertainty(1) / slot_value(1))) *
+        std::fabs(atoms);
+    set_slot_uncertainty(3, atoms, uncertainty);
+    problem_texts.answer_text = slot_text(1) + "g; " + slot_text(3);
+    draw_problem_text(160, 580, 45);
+    show_chemistry_fact(270, 160, 280);
+}
+
+}  // namespace elements_compounds

@@ -1,0 +1,151 @@
+// Section "Soluzioni tampone": problems 28 to 30, buffers made by mixing, the
+// salt to add for a target pH, and a buffer before and after a strong
+// acid or base.
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <string_view>
+
+#include "chapters/equilibria/equilibria_problems.h"
+#include "frame/fact_box.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_slots.h"
+
+namespace equilibria {
+namespace {
+
+// A salt and the other member of its conjugate pair. In every pair but
+// NH4Cl/NH3 the partner is the acid.
+struct BufferPair {
+    std::string_view salt;
+    std::string_view partner;
+    float pka;
+    std::string_view pka_note;
+    float salt_molar_mass;
+};
+constexpr BufferPair buffer_pairs[] = {
+    {"CH@d3@COONa", "CH@d3@COOH", 4.76f, " [p@iK@@da@(CH@d3@COOH) = 4.76]", 82.035f},
+    {"NH@d4@Cl", "NH@d3@", 9.25f, " [p@iK@@da@(NH@d4@@u+@) = 9.25]", 53.492f},
+    {"NaHS", "H@d2@S", 7.05f, " [p@iK@@da@(H@d2@S) = 7.05]", 56.062f},
+    {"Na@d2@CO@d3@", "NaHCO@d3@", 10.33f, " [p@iK@@da@(HCO@d3@@u-@) = 10.33]", 105.99f},
+    {"KCN", "HCN", 9.21f, " [p@iK@@da@(HCN) = 9.21]", 65.12f},
+};
+constexpr std::int32_t ammonium_pair = 2;
+
+// The positive root of x^2 + b x - c = 0, written so that no digits cancel
+// when c is small beside b^2.
+float positive_root(float b, float c)
+{
+    return 2.0f * c / (std::sqrt(b * b + 4.0f * c) + b);
+}
+
+}  // namespace
+
+void generate_problem_28()
+{
+    skip_random_draws(4);
+    const std::int32_t q = pick_problem_variant(4, equilibria_state.last_draw[28], 2);
+    value_slots[1].value = static_cast<float>(random_int(200, 800)) * 0.1f;
+    value_slots[2].value = static_cast<float>(random_int(100, 900)) * 0.0001f;
+    convert_data_slot(1, 3);
+    convert_data_slot(2, 3);
+    value_slots[3].value = static_cast<float>(random_int(200, 800)) * 0.1f;
+    const float r = random_real(0.3f, 3.0f);
+    value_slots[4].value = r / slot_value(3) * slot_value(2) * slot_value(1);
+    convert_data_slot(3, 3);
+    convert_data_slot(4, 3);
+    const std::int32_t n = random_int(4, 11);
+    const std::int32_t m = random_int(101, 999);
+    set_slot_digits(5, static_cast<float>(m) * 0.01f * power_of_ten(-n), 3);
+    constexpr std::string_view asked[] = {" [H@u+@] e [HA]", " [OH@u-@] e [HA]", " [H@u+@] e [A@u-@]",
+                                          " [OH@u-@] e [A@u-@]"};
+    problem_texts.problem_text = "@T1@@C1@Calcolare" + std::string(asked[q - 1]) +
+                                 " in una soluzione tampone preparata mescolando " + slot_text(1) +
+                                 " mL di un acido debole HA " + slot_text(2) + " M [@iK@@da@ = " + slot_text(5) +
+                                 "] e " + slot_text(3) + " mL di NaA " + slot_text(4) + " F";
+
+    const float ka = slot_value(5);
+    const float volume = slot_value(1) + slot_value(3);
+    const float acid = slot_value(2) * slot_value(1) / volume;
+    const float salt = slot_value(3) / volume * slot_value(4);
+    float h = 0.0f;
+    float oh = 0.0f;
+    if (ka * acid / salt >= 1e-7f) {
+        h = positive_root(ka + salt, ka * acid);
+        oh = Kw / h;
+    } else {
+        const float kb = Kw / ka;
+        oh = positive_root(kb + acid, Kw * salt / ka);
+        h = Kw / oh;
+    }
+    const float anion = salt + h - oh;
+    const float undissociated = acid - h + oh;
+    set_slot_digits(11, q % 2 == 1 ? h : oh, 2);
+    set_slot_digits(12, q <= 2 ? undissociated : anion, 3);
+    problem_texts.answer_text = slot_text(11) + " M; " + slot_text(12) + " M";
+    draw_problem_text(180, 540, 50);
+    show_chemistry_fact(180, 150, 300);
+}
+
+void generate_problem_29()
+{
+    skip_random_draws(2);
+    std::int32_t pair = 0;
+    draw_until_accepted([&] {
+        pair = draw_new_record(29, 1, 5);
+        if (app_state.version_number == text_version) pair = 4;
+        set_slot_digits(1, static_cast<float>(random_int(200, 800)) * 0.1f, 3);
+        set_slot_digits(2, static_cast<float>(random_int(100, 900)) * 0.0001f, 3);
+        const float pka = buffer_pairs[pair - 1].pka;
+        const std::int32_t q = random_int(1, 2);
+        const float d = static_cast<float>(random_int(20, 100)) * 0.01f;
+        set_slot_uncertainty(3, pka, 0.03f);
+        set_slot_uncertainty(4, q == 1 ? pka + d : pka - d, 0.03f);
+        const float h = std::pow(10.0f, -slot_value(4));
+        return h <= 0.005f * slot_value(2) && Kw / h <= 0.005f * slot_value(2);
+    });
+    equilibria_state.last_draw[29] = pair;
+    const BufferPair& p = buffer_pairs[pair - 1];
+    problem_texts.problem_text = "Calcolare la quantità di " + std::string(p.salt) + " solido da aggiungere a " +
+                                 slot_text(1) + " mL di " + std::string(p.partner) + " " + slot_text(2) +
+                                 " M per avere una soluzione tampone a pH = " + slot_text(4) +
+                                 std::string(p.pka_note);
+    // The mass follows from the pH as shown.
+    const float d = slot_value(3) - value_as_shown(4);
+    const float ratio = pair == ammonium_pair ? std::pow(10.0f, d) : std::pow(0.1f, d);
+    set_slot_digits(5, ratio * slot_value(2) * slot_value(1) * p.salt_molar_mass * 0.001f, 2);
+    problem_texts.answer_text = slot_text(5) + " g";
+    draw_problem_text(170, 530, 50);
+    show_chemistry_fact(290, 160, 280);
+}
+
+void generate_problem_30()
+{
+    skip_random_draws(1);
+    const std::int32_t pair = pick_problem_variant(5, equilibria_state.last_draw[30], 5);
+    const BufferPair& p = buffer_pairs[pair - 1];
+    std::int32_t q = random_int(1, 4);
+    if (app_state.version_number == text_version) q = 4;
+    set_slot_digits(1, static_cast<float>(random_int(100, 900)) * 0.0001f, 3);
+    set_slot_digits(2, random_real(0.2f, 3.0f) * slot_value(1), 3);
+    const float m = std::min(slot_value(1), slot_value(2));
+    set_slot_digits(3, random_real(0.01f * m, 0.3f * m), 3);
+    constexpr std::string_view reagents[] = {" HCl", " H@d2@SO@d4@", " NaOH", " Ba(OH)@d2@"};
+    problem_texts.problem_text = "Calcolare il pH di una soluzione tampone contenente " + std::string(p.partner) +
+                                 " " + slot_text(1) + " M" + std::string(p.pka_note) + " e " + std::string(p.salt) +
+                                 " " + slot_text(2) + " F prima e dopo l'aggiunta di " + slot_text(3) +
+                                 " mol/L di" + std::string(reagents[q - 1]);
+    const float x = (q == 2 || q == 4) ? 2.0f * slot_value(3) : slot_value(3);
+    // Henderson-Hasselbalch with the acid of the pair over its base; a
+    // strong acid turns base into acid, a strong base the reverse.
+    const float acid = pair == ammonium_pair ? slot_value(2) : slot_value(1);
+    const float base = pair == ammonium_pair ? slot_value(1) : slot_value(2);
+    const float shift = q <= 2 ? x : -x;
+    set_slot_uncertainty(5, p.pka - std::log10(acid / base), 0.03f);
+    set_slot_uncertainty(6, p.pka - std::log10((acid + shift) / (base - shift)), 0.03f);
+    problem_texts.answer_text = slot_text(5) + "; " + slot_text(6);
+    draw_problem_text(210, 570, 50);
+    show_chemistry_fact(170, 150, 280);
+}
+
+}  // namespace equilibria

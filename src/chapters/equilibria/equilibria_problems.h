@@ -1,0 +1,219 @@
+// The problem blocks of chapter 7, what they keep between calls and the
+// kit its sections share.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "chemistry/equilibrium_extent.h"
+#include "frame/app_state.h"
+#include "frame/generator_kit.h"
+#include "frame/statement_equation.h"
+
+// What the chapter keeps from one call to the next.
+struct EquilibriaState {
+    std::int32_t problem_counter = 0;   // the block the walk is at, shared by both routines
+    // Per problem, the variant, record or reaction of its previous visit,
+    // which "Nessuna Versione" never repeats.
+    std::array<std::int32_t, 44> last_draw{};  // [0] unused
+    std::int32_t truth = 0;             // verdict of the true-or-false problems
+    // Attempts the last redraw loop took; a loop gives up (keeping its last
+    // draw) at max_attempts, which the tests show is never reached.
+    std::int32_t attempts = 0;
+};
+extern EquilibriaState equilibria_state;
+
+namespace equilibria {
+
+inline constexpr std::int32_t max_attempts = 10000;
+inline constexpr float Kw = 1e-14f;
+
+// --- Draws ------------------------------------------------------------------
+
+// m · 10^e with the exponent e drawn in [lo, hi] before the mantissa m =
+// random_real (1.0, 9.9): the chapter's data in scientific notation.
+float draw_datum(std::int32_t lo, std::int32_t hi);
+
+inline bool repeats_last_draw(std::int32_t problem, std::int32_t draw)
+{
+    return repeats_last_pick(draw, equilibria_state.last_draw[problem]);
+}
+
+// random_int (lo, hi), drawn again while "Nessuna Versione" would repeat the
+// problem's previous visit; the caller stores the draw once it is accepted.
+std::int32_t draw_new_record(std::int32_t problem, std::int32_t lo, std::int32_t hi);
+
+// Runs attempt (a lambda returning true when its draws are accepted) until
+// it accepts, at most max_attempts times; the count lands in
+// equilibria_state.attempts.
+template <typename Attempt>
+void draw_until_accepted(Attempt attempt)
+{
+    std::int32_t& n = equilibria_state.attempts;
+    for (n = 1; !attempt() && n < max_attempts; ++n) {
+    }
+}
+
+// --- Value slots ------------------------------------------------------------
+
+// The slot read from a number written as text: its digits are those written.
+void read_slot_text(std::int32_t slot, std::string_view text);
+// mode 0 right after another conversion: the value becomes what is shown.
+void reread_slot(std::int32_t slot);
+// The slot's value rounded to the digits it shows; the slot is left as it is.
+float value_as_shown(std::int32_t slot);
+// Uncertainty from the relative uncertainty u/K times v, where v · u may
+// underflow the REAL range for the smallest solubility products.
+float scaled_uncertainty(float v, float u, float K);
+
+// The spread (u6 + u7) / |v6 - v7| of the excess of acid (slot 6) over
+// base (slot 7) after mixing, plus extra_relative; 0 when the two are equal,
+// where the spread has no finite value.
+float excess_spread(float extra_relative);
+// value into slot with the relative spread, or with one digit (its value
+// kept) where the spread is 0.
+void set_slot_spread(std::int32_t slot, float value, float spread);
+
+// -log10 (h) as ln (h) / ln (10), in single precision.
+float minus_log10(float h);
+// The [H+] a pH solver found; NaN, which no page shows silently, when it found none.
+float solved_or_nan(std::optional<float> h);
+
+// --- Texts ------------------------------------------------------------------
+
+// Appends piece; when it begins with a blank the text's trailing blanks go
+// first, so " @iK@ " followed by " per la reazione " leaves one blank.
+void join_piece(std::string& text, std::string_view piece);
+
+// The equation as add_state_subscripts writes it, left-adjusted (empty when
+// a species has no record).
+std::string shown_equation(std::string_view equation, std::int32_t direction);
+
+// The text of a change in moles that may be a third or a half: 2, -1/2,
+// 4/3.
+std::string delta_n_text(float delta_n);
+
+// ".", " mol/L." or " (mol/L)@u<exponent>@." after a Kc.
+std::string concentration_unit_suffix(float delta_n);
+
+// " mol/L" or " (mol/L)@u<e>@" after a Kc of whole exponent e, nothing for 0.
+std::string concentration_unit(std::int32_t e);
+
+// --- Equilibria -------------------------------------------------------------
+
+// Equilibrium concentrations for the constant K. The search leaves its best
+// concentrations in c whether or not it met K within its window: the
+// answers show them, and the tests hold them to K.
+void solve_extent(const SpeciesValues& nu, const SpeciesValues& c0, SpeciesValues& c, float K);
+
+// --- Gas reactions -------------------------------------------------------------
+
+// One of the eight gas equilibria (two reactants, one product), parsed in
+// table_buffer, at a temperature drawn from its range.
+struct GasReaction {
+    std::int32_t number = 0;
+    std::array<float, 4> coefficient{};       // [1], [2] reactants, [3] product
+    std::array<std::string, 4> formula;       // likewise
+    std::int32_t delta_n = 0;                  // moles of gas, products - reactants
+    float t = 0.0f;                            // degrees Celsius, slot 7
+    float rt() const { return 0.08205f * (t + 273.15f); }
+    // The constant in concentrations from K (in atm) as given.
+    float concentration_constant(float k) const;
+};
+
+// load_gas_reactions into answer_text, the list the problems pick from.
+void load_gas_reaction_list();
+// Reaction v from the list into table_buffer ("s" and nine blanks before
+// it), parsed; t := 5 random_int over its range into slot 7 and K from
+// thermodynamic data into slot 5, 3 digits each.
+GasReaction set_up_gas_reaction(std::int32_t v);
+// The equation of table_buffer with its states, left-adjusted.
+std::string shown_gas_equation(std::int32_t direction);
+
+// --- Generic reactions of the letters A, B, C and D --------------------------
+
+// Coefficient cell of row 1 to 3 (base coefficient) and column 1 to 5
+// (scale 1/3, 1/2, 1, 2, 3), without trailing blanks: "(1/2)", "" for 1.
+std::string_view coefficient_cell(std::int32_t row, std::int32_t column);
+float column_scale(std::int32_t column);
+
+struct GenericReaction {
+    std::int32_t column = 1;
+    std::array<std::int32_t, 4> rows{};  // A, B, C, D: base coefficients 1 to 3
+    std::string states;                   // four state letters
+    std::string equation;                 // markup
+    float delta_n = 0.0f;                 // over the species of the mobile state
+    std::string exponent;                 // delta_n_text (delta_n)
+
+    float coefficient(std::int32_t species) const { return rows[species] * column_scale(column); }
+};
+
+// The set-up problems 5, 10, 11 and 14 share: column by pick_problem_variant
+// (5, ...), four rows, state set random_int (1, 3) out of state_table (three
+// sets of four letters), replaced by text_set under "Versione Testo"; the
+// equation with a state mark after each species other than those of
+// unmarked_state; delta_n over the species of mobile_state.
+GenericReaction set_up_generic_reaction(std::int32_t problem, std::string_view state_table,
+                                        std::int32_t textbook_column, std::int32_t text_set,
+                                        char unmarked_state, char mobile_state);
+
+// random_int (0, 3) - 2 as the exponent, then (m · 10^e)^scale into slot 1
+// with 3 digits: a Kc in (mol/L)^delta_n.
+void draw_generic_constant(const GenericReaction& reaction);
+
+// --- Frames -----------------------------------------------------------------
+
+// "Stabilire se l'affermazione ... è vera o falsa" around a statement of the
+// group and type; keeps the verdict and answers "Vera" or "Falsa".
+void pose_true_false_statement(std::int32_t group, std::int32_t type);
+
+// --- Request 1 of each block --------------------------------------------------
+
+void generate_problem_1();
+void generate_problem_2();
+void generate_problem_3();
+void generate_problem_4();
+void generate_problem_5();
+void generate_problem_6();
+void generate_problem_7();
+void generate_problem_8();
+void generate_problem_9();
+void generate_problem_10();
+void generate_problem_11();
+void generate_problem_12();
+void generate_problem_13();
+void generate_problem_14();
+void generate_problem_15();
+void generate_problem_16();
+void generate_problem_17();
+void generate_problem_18();
+void generate_problem_19();
+void generate_problem_20();
+void generate_problem_21();
+void generate_problem_22();
+void generate_problem_23();
+void generate_problem_24();
+void generate_problem_25();
+void generate_problem_26();
+void generate_problem_27();
+void generate_problem_28();
+void generate_problem_29();
+void generate_problem_30();
+void generate_problem_31();
+void generate_problem_32();
+void generate_problem_33();
+void generate_problem_34();
+void generate_problem_35();
+void generate_problem_36();
+void generate_problem_37();
+void generate_problem_38();
+void generate_problem_39();
+void generate_problem_40();
+void generate_problem_41();
+void generate_problem_42();
+void generate_problem_43();
+
+}  // namespace equilibria

@@ -1,0 +1,263 @@
+// Section "Costanti di equilibrio": problems 1 to 5, K of gas reactions from
+// pressures and thermodynamic data, and of generic reactions A + B = C + D.
+#include <cmath>
+#include <string>
+#include <string_view>
+
+#include "chapters/equilibria/equilibria_problems.h"
+#include "chemistry/equation_text.h"
+#include "chemistry/reaction_thermo.h"
+#include "frame/fact_box.h"
+#include "numbers/fixed_width.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_slots.h"
+
+namespace equilibria {
+namespace {
+
+// Problem 2's states of A, B, C and D: solid, gas, dissolved (aqueous) or
+// blank where B or D takes no part.
+constexpr std::string_view problem_2_state_groups = "s sgs gssgsggssgggggaaaaaagaaga saagasgaagas";
+
+// Problem 4's reactions, each with its change in moles of gas and the
+// temperature factor, range and digits of its display.
+struct ThermoReaction {
+    std::string_view equation;
+    std::int32_t delta_n;
+    std::int32_t factor, lo, hi;
+    std::int32_t digits;
+};
+constexpr ThermoReaction problem_4_reactions[] = {
+    {"N@d2@ & $ 3H@d2@ = $ 2NH@d3@", -2, 5, 20, 160, 3},
+    {"CO & H@d2@O = CO@d2@ & H@d2@", 0, 5, 80, 160, 3},
+    {"N@d2@O & H@d2@O = $ 2NO & H@d2@", 1, 10, 60, 98, 3},
+    {"$ 2KClO@d3@ & $ 3N@d2@ = $ 2KCl & $ 6NO", 3, 5, 80, 140, 4},
+    {"Zn & H@d2@O = ZnO & H@d2@", 0, 5, 80, 160, 3},
+    {"$ 2N@d2@O & O@d2@ = $ 2NO@d2@", -1, 5, 20, 80, 3},
+    {"CO@d2@ & $ 2HCl = COCl@d2@ & H@d2@O", -1, 10, 50, 98, 3},
+    {"CH@d4@ & $ 3CO@d2@ = $ 4CO & $ 2H@d2@O", 2, 5, 80, 180, 3},
+};
+
+constexpr std::string_view letters = "ABCD";
+
+// coefficient + letter, the way problems 2 and 3 write a species.
+std::string species(std::int32_t row, std::int32_t column, std::int32_t s)
+{
+    return std::string(coefficient_cell(row, column)) + letters[s];
+}
+
+// Problem 3's equation of the column: B and D only when their row is not 0.
+std::string letters_equation(const std::array<std::int32_t, 4>& rows, std::int32_t column, bool reversed)
+{
+    auto side = [&](std::int32_t first) {
+        std::string text = species(rows[first], column, first);
+        if (rows[first + 1] != 0) text += " + " + species(rows[first + 1], column, first + 1);
+        return text;
+    };
+    return reversed ? side(2) + " = " + side(0) : side(0) + " = " + side(2);
+}
+
+bool normal_float(float x)
+{
+    return std::isnormal(x);
+}
+
+}  // namespace
+
+void generate_problem_1()
+{
+    skip_random_draws(8);
+    load_gas_reaction_list();
+    GasReaction r;
+    // Pressures are drawn until the second reactant's, which puts the three
+    // at equilibrium, lies between 0.01 and 100 atm.
+    draw_until_accepted([&] {
+        std::int32_t n = draw_new_record(1, 1, 8);
+        if (app_state.version_number == text_version) n = 8;
+        r = set_up_gas_reaction(n);
+        set_slot_digits(1, draw_datum(-2, 0), 3);
+        set_slot_digits(3, draw_datum(-2, 0), 3);
+        const float p2 = std::pow(std::pow(slot_value(3), r.coefficient[3]) /
+                                      (slot_value(5) * std::pow(slot_value(1), r.coefficient[1])),
+                                  1.0f / r.coefficient[2]);
+        set_slot_digits(2, p2, 3);
+        return slot_value(2) >= 0.01f && slot_value(2) <= 100.0f;
+    });
+    equilibria_state.last_draw[1] = r.number;
+    const std::int32_t direction = random_int(1, 2);
+    const std::string equation = shown_gas_equation(direction);
+    problem_texts.problem_text = "@T1@@C1@Calcolare la costante di equilibrio per la reazione " + equation + " a " +
+                                 slot_text(7) +
+                                 "@uo@C sapendo che in un dato sistema all'equilibrio a questa temperatura le "
+                                 "pressioni parziali di" +
+                                 " " + r.formula[1] + ", " + r.formula[2] + " e" + " " + r.formula[3] +
+                                 " sono risultate pari a " + slot_text(1) + ", " + slot_text(2) + " e " + slot_text(3) +
+                                 " atm";
+    float k = std::pow(slot_value(3), r.coefficient[3]) /
+              (std::pow(slot_value(1), r.coefficient[1]) * std::pow(slot_value(2), r.coefficient[2]));
+    float u = k * (r.coefficient[1] * slot_uncertainty(1) / slot_value(1) +
+                   r.coefficient[2] * slot_uncertainty(2) / slot_value(2) +
+                   r.coefficient[3] * slot_uncertainty(3) / slot_value(3));
+    if (direction == 2) {
+        u = u / (k * k);
+        k = 1.0f / k;
+    }
+    set_slot_uncertainty(6, k, u);
+    problem_texts.answer_text = slot_text(6);
+    draw_problem_text(170, 550, 50);
+    show_chemistry_fact(280, 160, 300);
+}
+
+void generate_problem_2()
+{
+    skip_random_draws(3);
+    std::int32_t column = 0;
+    std::int32_t other = 0;
+    do {
+        column = random_int(1, 5);
+        other = random_int(1, 5);
+    } while (other == column || repeats_last_draw(2, column));
+    equilibria_state.last_draw[2] = column;
+    std::array<std::int32_t, 4> rows{};
+    for (std::int32_t& row : rows) row = random_int(18, 20) - 17;
+    std::int32_t group = random_int(1, 11);
+    if (app_state.version_number == text_version) group = 11;
+    const std::string_view states = record_at(problem_2_state_groups, 4, group);
+
+    std::string equation;
+    for (std::int32_t s = 0; s < 4; ++s) {
+        if (states[s] == ' ') continue;
+        if (s == 1 || s == 3) equation += " + ";
+        if (s == 2) equation += " = ";
+        equation += species(rows[s], column, s);
+        if (states[s] != 'a') equation += "@d(" + std::string(1, states[s]) + ")@";
+    }
+
+    std::string& text = problem_texts.problem_text;
+    text = "In un sistema in equilibrio a una data temperatura,";
+    std::int32_t listed_total = 0;
+    for (char state : states) listed_total += state == 'g' || state == 'a';
+    std::int32_t listed = 0;
+    for (std::int32_t s = 0; s < 4; ++s) {
+        value_slots[s + 1].value = 1.0f;
+        const std::string letter(1, letters[s]);
+        if (states[s] == 'g') {
+            set_slot_digits(s + 1, draw_datum(-2, 0), 3);
+            text += " @iP@(" + letter + ") = " + slot_text(s + 1) + " atm";
+        } else if (states[s] == 'a') {
+            set_slot_digits(s + 1, draw_datum(-3, -1), 3);
+            text += " [" + letter + "] = " + slot_text(s + 1) + " mol/L";
+        } else {
+            continue;
+        }
+        ++listed;
+        if (listed < listed_total - 1) text += ",";
+        if (listed_total - listed == 1) text += " e";
+    }
+    text += ". Calcolare la costante di equilibrio per la reazione " + equation;
+
+    const float scale = column_scale(column);
+    auto term = [&](std::int32_t s) { return std::pow(slot_value(s + 1), static_cast<float>(rows[s]) * scale); };
+    set_slot_digits(5, term(2) * term(3) / (term(0) * term(1)), 3);
+    problem_texts.answer_text = slot_text(5);
+    draw_problem_text(220, 560, 50);
+    show_chemistry_fact(170, 150, 300);
+}
+
+void generate_problem_3()
+{
+    skip_random_draws(8);
+    std::int32_t column = 0;
+    std::int32_t other = 0;
+    do {
+        column = random_int(1, 5);
+        other = random_int(1, 5);
+        if (app_state.version_number == text_version) column = 1;
+    } while (repeats_last_draw(3, column) || other == column);
+    equilibria_state.last_draw[3] = column;
+    // Row 0 leaves B or D out.
+    const std::array<std::int32_t, 4> rows = {random_int(18, 20) - 17, random_int(17, 20) - 17,
+                                              random_int(18, 20) - 17, random_int(17, 20) - 17};
+    std::int32_t form = random_int(1, 2);
+    if (app_state.version_number == text_version) form = 2;
+
+    const float base = draw_datum(-4, 4);
+    value_slots[1].value = base;
+    set_slot_digits(2, std::pow(base, column_scale(column)), 4);
+    problem_texts.problem_text = "A una data temperatura, la costante di equilibrio per la reazione " +
+                                 letters_equation(rows, column, false) + " è uguale a " + slot_text(2) + "." +
+                                 " Calcolare il suo valore per la reazione " +
+                                 letters_equation(rows, other, form == 2);
+    float asked = std::pow(base, column_scale(other));
+    if (form == 2) asked = 1.0f / asked;
+    set_slot_digits(3, asked, 3);
+    problem_texts.answer_text = slot_text(3);
+    draw_problem_text(180, 540, 50);
+    show_chemistry_fact(200, 145, 300);
+}
+
+void generate_problem_4()
+{
+    skip_random_draws(8);
+    const std::int32_t n = pick_problem_variant(8, equilibria_state.last_draw[4], 4);
+    const ThermoReaction& reaction = problem_4_reactions[n - 1];
+    std::string& buffer = problem_texts.table_buffer;
+    buffer = "s         " + std::string(reaction.equation);
+    const float t = static_cast<float>(reaction.factor * random_int(reaction.lo, reaction.hi));
+    set_slot_digits(7, t, reaction.digits);
+    const std::optional<ReactionThermo> thermo = compute_reaction_thermo(buffer, water_as_vapour, t);
+    set_slot_digits(5, thermo ? thermo->equilibrium_constant : 0.0f, 3);
+    const std::int32_t direction = random_int(1, 2);
+    const std::string equation = shown_equation(buffer, direction);
+    if (direction == 2) set_slot_digits(5, 1.0f / slot_value(5), 3);
+    problem_texts.problem_text = "@T1@@C1@La costante di equilibrio per la reazione " + equation + " a " +
+                                 slot_text(7) + "@uo@C è pari a " + slot_text(5) +
+                                 ". Calcolare il valore di @iK@@dc@ a questa temperatura";
+    const std::int32_t delta_n = direction == 2 ? -reaction.delta_n : reaction.delta_n;
+    const float rt = 0.08205f * (t + 273.15f);
+    set_slot_digits(6, slot_value(5) / std::pow(rt, static_cast<float>(delta_n)), 3);
+    problem_texts.answer_text = slot_text(6) + concentration_unit(delta_n);
+    draw_problem_text(180, 560, 50);
+    show_chemistry_fact(270, 160, 300);
+}
+
+void generate_problem_5()
+{
+    skip_random_draws(7);
+    // K, Kp and Kx span up to twelve powers of RT, 760 and P: data whose
+    // constants leave the REAL range are drawn again, the stream running on.
+    GenericReaction reaction;
+    std::int32_t unit = 0;
+    draw_until_accepted([&] {
+        reaction = set_up_generic_reaction(5, "sgsggssggggg", 0, 2, '\0', 'g');
+        set_slot_digits(1, draw_datum(-7, 7), 3);
+        const float t = static_cast<float>(5 * random_int(20, 150));
+        set_slot_digits(2, t, 3);
+        unit = random_int(1, 3);
+        set_slot_digits(5, draw_datum(-2, 3), 3);
+        constexpr float per_atm[] = {760.0f, 101.325f, 0.101325f};
+        const float dn = reaction.delta_n;
+        set_slot_digits(3, slot_value(1) * std::pow(0.08205f * (t + 273.15f), dn), 3);
+        set_slot_digits(4, slot_value(3) * std::pow(per_atm[unit - 1], dn), 3);
+        set_slot_digits(6, slot_value(3) * std::pow(slot_value(5), -dn), 3);
+        return normal_float(slot_value(3)) && normal_float(slot_value(4)) && normal_float(slot_value(6));
+    });
+    constexpr std::string_view unit_names[] = {" torr", " kPa", " MPa"};
+    const std::string_view unit_name = unit_names[unit - 1];
+    std::string& text = problem_texts.problem_text;
+    text = "Il valore di @iK@@dc@ per la reazione " + reaction.equation + " a " + slot_text(2) +
+           "@uo@C è uguale a " + slot_text(1) + concentration_unit_suffix(reaction.delta_n) +
+           " Calcolare il valore di @iK@, quello di @iK@@dp@ se le pressioni sono espresse in" +
+           std::string(unit_name) + " e il valore di @iK@@dx@ se @iP@ = " + slot_text(5) + " atm";
+    std::string unit_part;
+    if (reaction.delta_n == 1.0f)
+        unit_part = unit_name;
+    else if (reaction.delta_n != 0.0f)
+        unit_part = std::string(unit_name) + "@u" + reaction.exponent + "@";
+    problem_texts.answer_text = "@iK@ = " + slot_text(3) + "; @iK@@dp@ = " + slot_text(4) + unit_part +
+                                "; @iK@@dx@ = " + slot_text(6);
+    draw_problem_text(210, 570, 50);
+    show_chemistry_fact(170, 150, 360);
+}
+
+}  // namespace equilibria

@@ -1,0 +1,339 @@
+// Section "Calcolo del pH": problems 20 to 27, strong and weak acids and
+// bases, the degree of dissociation, polyprotic acids and amphoteric salts.
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <string_view>
+
+#include "chapters/equilibria/equilibria_problems.h"
+#include "chemistry/ph_solvers.h"
+#include "chemistry/table_fields.h"
+#include "frame/fact_box.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_slots.h"
+
+namespace equilibria {
+namespace {
+
+constexpr float ln10_rounded = 2.3f;
+// The constant the pH solver takes for a strong or absent partner.
+constexpr float strong = 10000.0f;
+
+// A compound of the table and the H+ or OH- one formula unit releases.
+struct StrongElectrolyte {
+    std::int32_t compound;
+    std::int32_t ions;
+};
+constexpr StrongElectrolyte strong_acids[] = {{72, 1}, {87, 1}, {92, 1}, {93, 1}, {94, 1}};
+constexpr StrongElectrolyte strong_bases[] = {{51, 1}, {52, 1}, {53, 1}, {57, 2}};
+
+// Formula, units of acid or base per formula unit and the constant as written.
+struct WeakElectrolyte {
+    std::string_view formula;
+    std::int32_t units;
+    std::string_view constant;
+};
+constexpr WeakElectrolyte weak_acids[] = {
+    {"HClO@d2@", 1, "1.15e-2"}, {"HF", 1, "6.3e-4"},       {"CH@d3@COOH", 1, "1.75e-5"},
+    {"HClO", 1, "4.0e-8"},      {"HCN", 1, "6.2e-10"},     {"NH@d4@Cl", 1, "5.6e-10"},
+    {"(NH@d4@)@d2@SO@d4@", 2, "5.6e-10"}, {"HCOOH", 1, "1.77e-4"}, {"HBrO", 1, "2.82e-9"},
+};
+// Problem 23's table: the monoprotic acids that are not salts.
+constexpr WeakElectrolyte dissociating_acids[] = {
+    {"HClO@d2@", 1, "1.15e-2"}, {"HF", 1, "6.3e-4"},       {"CH@d3@COOH", 1, "1.75e-5"}, {"HClO", 1, "4.0e-8"},
+    {"HCN", 1, "6.2e-10"},      {"HCOOH", 1, "1.77e-4"},   {"HBrO", 1, "2.82e-9"},
+};
+
+struct WeakBase {
+    WeakElectrolyte base;
+    std::string_view conjugate_acid;
+};
+constexpr WeakBase weak_bases[] = {
+    {{"NH@d3@", 1, "1.79e-5"}, "NH@d4@@u+@"},    {{"CH@d3@COONa", 1, "5.6e-10"}, "CH@d3@COOH"},
+    {{"KCN", 1, "1.61e-5"}, "HCN"},              {{"NaF", 1, "1.59e-11"}, "HF"},
+    {{"NaClO", 1, "2.50e-7"}, "HClO"},           {{"KClO@d2@", 1, "9.1e-13"}, "HClO@d2@"},
+    {{"NaNO@d2@", 1, "1.79e-11"}, "HNO@d2@"},
+};
+
+// An acid with two or three constants (K3 empty for a diprotic one), a
+// species of its (the anion asked for) and a salt.
+struct PolyproticAcid {
+    std::string_view acid;
+    std::string_view species;
+    std::string_view k1, k2, k3;
+    std::string_view salt;
+};
+constexpr PolyproticAcid polyprotic_acids[] = {
+    {"H@d2@SO@d3@", "SO@d3@@u2-@", "1.41e-2", "6.3e-8", "", "Na@d2@SO@d3@"},
+    {"H@d2@S", "S@u2-@", "8.9e-8", "1.0e-13", "", "K@d2@S"},
+    {"H@d2@CO@d3@", "CO@d3@@u2-@", "4.5e-7", "4.7e-11", "", "Na@d2@CO@d3@"},
+    {"H@d3@PO@d4@", "PO@d4@@u3-@", "6.9e-3", "6.2e-8", "4.8e-13", "Na@d3@PO@d4@"},
+};
+constexpr PolyproticAcid acid_salts[] = {
+    {"H@d2@SO@d3@", "SO@d3@@u2-@", "1.41e-2", "6.3e-8", "", "NaHSO@d3@"},
+    {"H@d2@S", "S@u2-@", "8.9e-8", "1.0e-13", "", "NaHS"},
+    {"H@d2@CO@d3@", "CO@d3@@u2-@", "4.5e-7", "4.7e-11", "", "NaHCO@d3@"},
+    {"H@d3@PO@d4@", "HPO@d4@@u2-@", "6.9e-3", "6.2e-8", "4.8e-13", "NaH@d2@PO@d4@"},
+    {"H@d3@PO@d4@", "PO@d4@@u3-@", "6.9e-3", "6.2e-8", "4.8e-13", "Na@d2@HPO@d4@"},
+};
+
+// The usual concentration draw: from the upper range, or on a coin toss
+// from the lower one.
+float draw_concentration(float lo, float hi, float lower_lo, float lower_hi)
+{
+    float c = random_real(lo, hi);
+    if (random_int(1, 2) == 1) c = random_real(lower_lo, lower_hi);
+    return c;
+}
+
+// Slot 8 := [H+] with the relative uncertainties of the constant (slot 9)
+// and the concentration, slot 10 := [OH-].
+void hydrogen_and_hydroxide(float h, std::int32_t concentration_slot)
+{
+    const std::int32_t c = concentration_slot;
+    set_slot_uncertainty(8, h, (slot_uncertainty(9) / slot_value(9) + slot_uncertainty(c) / slot_value(c)) * h);
+    const float oh = Kw / slot_value(8);
+    set_slot_uncertainty(10, oh, oh / slot_value(8) * slot_uncertainty(8));
+}
+
+// The first part of the answers of problems 21 and 25: [H+], [OH-], pH or
+// pOH by question kind.
+std::string ion_or_p_value(std::int32_t q)
+{
+    if (q <= 2) return "@T1@@C1@" + slot_text(q == 1 ? 8 : 10) + " M";
+    const std::int32_t from = q == 3 ? 8 : 10;
+    set_slot_uncertainty(11, minus_log10(slot_value(from)), slot_uncertainty(from) / slot_value(from));
+    return "@T1@@C1@" + slot_text(11);
+}
+
+}  // namespace
+
+void generate_problem_20()
+{
+    skip_random_draws(4);
+    const std::int32_t variant = pick_problem_variant(2, equilibria_state.last_draw[20], 2);
+    const bool acid = variant == 1;
+    const StrongElectrolyte& e = acid ? strong_acids[random_int(1, 5) - 1] : strong_bases[random_int(1, 4) - 1];
+    const std::int32_t exponent = random_int(2, 6);
+    const std::int32_t m = random_int(10, 99);
+    set_slot_digits(1, static_cast<float>(m) * 0.1f * power_of_ten(-exponent), 2);
+    problem_texts.problem_text = "@T1@@C1@Calcolare il pH  di una soluzione acquosa " + slot_text(1) + " F di " +
+                                 compound_formula(e.compound) +
+                                 " e quante moli di acqua sono dissociate per litro in questa soluzione";
+    const float c = static_cast<float>(e.ions) * slot_value(1);
+    value_slots[1].value = c;
+    const float majority = c + (std::sqrt(c * c + 4e-14f) - c) * 0.5f;
+    const float u = slot_uncertainty(1);
+    set_slot_uncertainty(4, acid ? minus_log10(majority) : minus_log10(Kw / majority), u / (c * ln10_rounded));
+    const float minority = Kw / majority;
+    set_slot_uncertainty(5, minority, minority * u / c);
+    problem_texts.answer_text = "@T1@@C1@" + slot_text(4) + "; " + slot_text(5) + " mol/L";
+    draw_problem_text(170, 480, 50);
+    show_chemistry_fact(280, 140, 300);
+}
+
+void generate_problem_21()
+{
+    skip_random_draws(9);
+    const WeakElectrolyte& acid = weak_acids[pick_problem_variant(9, equilibria_state.last_draw[21], 7) - 1];
+    const float c = draw_concentration(0.1f, 0.3f, 0.01f, 0.03f);
+    set_slot_digits(1, c, random_int(3, 4));
+    read_slot_text(9, acid.constant);
+    hydrogen_and_hydroxide(solved_or_nan(solve_ph_mixture(acid.units * slot_value(1), 0.0f, slot_value(9), strong)), 1);
+    const std::int32_t q = random_int(1, 4);
+    constexpr std::string_view asked[] = {" [H@u+@] in", " [OH@u-@] in", " il pH di", " il pOH di"};
+    problem_texts.problem_text = "Calcolare" + std::string(asked[q - 1]) + " una soluzione " + slot_text(1) +
+                                 " F di " + std::string(acid.formula) + " [K@da@ = " + slot_text(9) + "]";
+    problem_texts.answer_text = ion_or_p_value(q);
+    draw_problem_text(280, 560, 50);
+    show_chemistry_fact(170, 150, 280);
+}
+
+void generate_problem_22()
+{
+    skip_random_draws(1);
+    const WeakElectrolyte& acid = weak_acids[pick_problem_variant(9, equilibria_state.last_draw[22], 3) - 1];
+    const float c = draw_concentration(0.001f, 0.009f, 0.0001f, 0.0009f);
+    set_slot_digits(1, c, random_int(3, 4));
+    read_slot_text(9, acid.constant);
+    const float formal = acid.units * slot_value(1);
+    hydrogen_and_hydroxide(solved_or_nan(solve_ph_mixture(formal, 0.0f, slot_value(9), strong)), 1);
+    std::int32_t q = random_int(1, 2);
+    if (app_state.version_number == text_version) q = 1;
+    problem_texts.problem_text = std::string("Calcolare") + (q == 1 ? " [H@u+@]" : " [OH@u-@]") +
+                                 " e la concentrazione di acido indissociato in una soluzione " + slot_text(1) +
+                                 " F di " + std::string(acid.formula) + " [K@da@ = " + slot_text(9) + "]";
+    const float dissociated = slot_value(8) - Kw / slot_value(8);
+    set_slot_uncertainty(11, formal - dissociated, slot_uncertainty(8) + slot_uncertainty(1));
+    problem_texts.answer_text = "@T1@@C1@" + slot_text(q == 1 ? 8 : 10) + " M" + "; " + slot_text(11) + " M";
+    draw_problem_text(180, 460, 50);
+    show_chemistry_fact(280, 150, 300);
+}
+
+void generate_problem_23()
+{
+    skip_random_draws(7);
+    const WeakElectrolyte& acid =
+        dissociating_acids[pick_problem_variant(7, equilibria_state.last_draw[23], 2) - 1];
+    read_slot_text(9, acid.constant);
+    const float c1 = random_real(0.001f, 0.009f);
+    const float c2 = random_real(3.0f * c1, 0.09f);
+    const bool exchanged = random_int(1, 2) == 1;
+    value_slots[1].value = exchanged ? c2 : c1;
+    value_slots[2].value = exchanged ? c1 : c2;
+    convert_data_slot(1, random_int(3, 4));
+    convert_data_slot(2, random_int(3, 4));
+    problem_texts.problem_text = "Confrontare il grado di dissociazione di " + std::string(acid.formula) +
+                                 " [K@da@ = " + slot_text(9) + "]" + " in soluzione " + slot_text(1) +
+                                 " F e in soluzione " + slot_text(2) + " F";
+    for (std::int32_t s : {1, 2}) {
+        const float r = slot_value(9) / slot_value(s);
+        set_slot_digits(s + 2, (std::pow(r * (r + 4.0f), 0.5f) - r) * 0.5f, 2);
+    }
+    problem_texts.answer_text = slot_text(3) + "; " + slot_text(4);
+    draw_problem_text(280, 560, 50);
+    show_chemistry_fact(170, 150, 280);
+}
+
+void generate_problem_24()
+{
+    skip_random_draws(7);
+    const std::int32_t m = draw_new_record(24, 20, 40);
+    equilibria_state.last_draw[24] = m;
+    set_slot_uncertainty(1, static_cast<float>(m) * 0.1f, 0.3f);
+    set_slot_uncertainty(2, static_cast<float>(random_int(40, 300)) * 0.1f, 0.3f);
+    const std::int32_t digits = slot_digits(1);
+    set_slot_digits(3, std::sqrt(slot_value(2)) * slot_value(1), digits);
+    std::int32_t q = random_int(1, 2);
+    if (app_state.version_number == text_version) q = 1;
+    if (q == 2) {
+        const float given = slot_value(3);
+        set_slot_digits(3, slot_value(1), digits);
+        set_slot_digits(1, given, digits);
+    }
+    problem_texts.problem_text = "Un acido debole è dissociato per il " + slot_text(1) +
+                                 "% in una data soluzione. Quale sarà approssimativamente " +
+                                 "il suo grado di dissociazione in una soluzione " + slot_text(2) + " volte più" +
+                                 (q == 1 ? " diluita?" : " concentrata?");
+    problem_texts.answer_text = slot_text(3) + "%";
+    draw_problem_text(180, 560, 50);
+    show_chemistry_fact(280, 160, 300);
+}
+
+void generate_problem_25()
+{
+    skip_random_draws(1);
+    const WeakBase& pair = weak_bases[pick_problem_variant(7, equilibria_state.last_draw[25], 6) - 1];
+    const float c = draw_concentration(0.01f, 0.03f, 0.001f, 0.003f);
+    set_slot_digits(2, pair.base.units * c, random_int(3, 4));
+    read_slot_text(9, pair.base.constant);
+    hydrogen_and_hydroxide(solved_or_nan(solve_ph_mixture(0.0f, slot_value(2), strong, slot_value(9))), 2);
+    const std::int32_t q = random_int(1, 4);
+    constexpr std::string_view asked[] = {" [H@u+@]", " [OH@u-@]", " il pH", " il pOH"};
+    problem_texts.problem_text = "Calcolare" + std::string(asked[q - 1]) + " e [" + std::string(pair.conjugate_acid) +
+                                 "] in una soluzione " + slot_text(2) + " F di " + std::string(pair.base.formula) +
+                                 " [K@db@ = " + slot_text(9) + "]";
+    const std::string first = ion_or_p_value(q);
+    set_slot_uncertainty(12, slot_value(10) - slot_value(8), slot_uncertainty(8) + slot_uncertainty(10));
+    problem_texts.answer_text = first + "; " + slot_text(12) + " M";
+    draw_problem_text(180, 460, 50);
+    show_chemistry_fact(180, 160, 360);
+}
+
+void generate_problem_26()
+{
+    skip_random_draws(1);
+    const std::int32_t row = pick_problem_variant(4, equilibria_state.last_draw[26], 4);
+    const PolyproticAcid& acid = polyprotic_acids[row - 1];
+    const float c = draw_concentration(0.01f, 0.09f, 0.001f, 0.009f);
+    set_slot_digits(1, c, random_int(3, 4));
+    const std::int32_t q = random_int(1, 2);
+    const bool triprotic = row == 4;
+    read_slot_text(6, acid.k1);
+    read_slot_text(7, acid.k2);
+    if (triprotic) read_slot_text(8, acid.k3);
+    if (q == 2) {
+        // The base constants of the anion, in the order of its protonations.
+        const std::int32_t last = triprotic ? 8 : 7;
+        struct Constant {
+            float value, uncertainty;
+        };
+        std::array<Constant, 9> acid_constant{};
+        for (std::int32_t s = 6; s <= last; ++s) acid_constant[s] = {slot_value(s), slot_uncertainty(s)};
+        for (std::int32_t s = 6; s <= last; ++s) {
+            const Constant& k = acid_constant[last + 6 - s];
+            const float base = Kw / k.value;
+            set_slot_uncertainty(s, base, base * k.uncertainty / k.value);
+        }
+    }
+    std::string constants = slot_text(6);
+    if (triprotic)
+        constants += ", " + slot_text(7) + " e " + slot_text(8);
+    else
+        constants += " e " + slot_text(7);
+    if (q == 1)
+        problem_texts.problem_text = "I valori di @iK@@da@ per " + std::string(acid.acid) + " sono pari a " +
+                                     constants + ". Calcolare [H@u+@] e [" + std::string(acid.species) +
+                                     "] in una soluzione " + slot_text(1) + " M di " + std::string(acid.acid);
+    else
+        problem_texts.problem_text = "I valori di @iK@@db@ per " + std::string(acid.species) + " sono pari a " +
+                                     constants + ". Calcolare [OH@u-@] e [" + std::string(acid.acid) +
+                                     "] in una soluzione " + slot_text(1) + " M di " + std::string(acid.salt);
+    const float first = q == 1 ? solved_or_nan(solve_ph_mixture(slot_value(1), 0.0f, slot_value(6), strong))
+                               : Kw / solved_or_nan(solve_ph_mixture(0.0f, slot_value(1), strong, slot_value(6)));
+    set_slot_uncertainty(2, first,
+                         (slot_uncertainty(6) / slot_value(6) + slot_uncertainty(1) / slot_value(1)) * first);
+    const float y = slot_value(2) - Kw / slot_value(2);
+    if (triprotic)
+        set_slot_digits(3, slot_value(7) * slot_value(8) / (slot_value(2) * slot_value(2)) * y,
+                        std::min(slot_digits(2), slot_digits(8)));
+    else
+        set_slot_digits(3, slot_value(7) / slot_value(2) * y, std::min(slot_digits(2), slot_digits(7)));
+    problem_texts.answer_text = slot_text(2) + "; " + slot_text(3) + " M";
+    draw_problem_text(180, 570, 50);
+    show_chemistry_fact(170, 150, 300);
+}
+
+void generate_problem_27()
+{
+    skip_random_draws(4);
+    const std::int32_t row = pick_problem_variant(5, equilibria_state.last_draw[27], 4);
+    const PolyproticAcid& acid = acid_salts[row - 1];
+    set_slot_digits(1, draw_concentration(0.01f, 0.09f, 0.001f, 0.009f), 3);
+    const std::int32_t q = random_int(1, 2);
+    const bool phosphoric = row >= 4;
+    read_slot_text(6, acid.k1);
+    read_slot_text(7, acid.k2);
+    if (phosphoric) read_slot_text(8, acid.k3);
+    std::string& text = problem_texts.problem_text;
+    text = "I valori di @iK@@da@ per " + std::string(acid.acid) + " sono pari a " + slot_text(6);
+    if (phosphoric)
+        text += ", " + slot_text(7) + " e " + slot_text(8);
+    else
+        text += " e " + slot_text(7);
+    const std::string salt(acid.salt);
+    std::string asked;
+    if (q == 1)
+        asked = acid.species;
+    else if (row <= 4)
+        asked = salt.substr(2) + "@u-@";  // the salt without "Na"
+    else
+        asked = salt.substr(6) + "@u2-@";  // without "Na@d2@"
+    text += ". Calcolare [H@u+@] e [" + asked + "] in una soluzione " + slot_text(1) + " F di " + salt;
+
+    // The amphoteric ion sits between the two constants of its own steps.
+    const std::int32_t a = row == 5 ? 7 : 6;
+    const std::int32_t b = a + 1;
+    const float h = std::pow(slot_value(a) * slot_value(b), 0.5f);
+    set_slot_uncertainty(
+        2, h, (slot_uncertainty(a) / slot_value(a) + slot_uncertainty(b) / slot_value(b)) * h * 0.5f);
+    const float c = slot_value(1);
+    const float end_species = c * slot_value(2) / (2.0f * slot_value(2) + slot_value(a));
+    set_slot_uncertainty(3, end_species, end_species / slot_value(2) * slot_uncertainty(2));
+    if (q == 2) set_slot_uncertainty(3, c - 2.0f * slot_value(3), 2.0f * slot_uncertainty(3) + slot_uncertainty(1));
+    problem_texts.answer_text = slot_text(2) + " M; " + slot_text(3) + " M";
+    draw_problem_text(170, 560, 50);
+    show_chemistry_fact(280, 150, 300);
+}
+
+}  // namespace equilibria

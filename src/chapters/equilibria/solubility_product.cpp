@@ -1,0 +1,239 @@
+// Section "Prodotto di solubilità": problems 39 to 43, solubilities in water,
+// with a common ion, after mixing, of hydroxides in acid, base or a buffer,
+// and of carbonates with the hydrolysis of the carbonate ion.
+#include <cmath>
+#include <string>
+#include <string_view>
+
+#include "chapters/equilibria/equilibria_problems.h"
+#include "chemistry/ph_solvers.h"
+#include "frame/fact_box.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_slots.h"
+
+namespace equilibria {
+namespace {
+
+// One cation per formula; anions (or hydroxide groups) per formula; the
+// solubility product as written.
+struct SparinglySoluble {
+    std::string_view formula;
+    std::int32_t anions;
+    std::string_view ksp;
+};
+
+struct Salt {
+    SparinglySoluble salt;
+    std::string_view cation;
+    std::string_view anion;
+};
+constexpr Salt salts[] = {
+    {{"BaSO@d4@", 1, "1.08e-10"}, "Ba@u2+@", "SO@d4@@u2-@"},
+    {{"Pb(IO@d3@)@d2@", 2, "3.69e-13"}, "Pb@u2+@", "IO@d3@@u-@"},
+    {{"PbSO@d4@", 1, "2.53e-8"}, "Pb@u2+@", "SO@d4@@u2-@"},
+    {{"PbI@d2@", 2, "9.8e-9"}, "Pb@u2+@", "I@u-@"},
+    {{"HgBr@d2@", 2, "6.2e-20"}, "Hg@u2+@", "Br@u-@"},
+    {{"HgI@d2@", 2, "2.9e-29"}, "Hg@u2+@", "I@u-@"},
+    {{"AgBr", 1, "5.35e-13"}, "Ag@u+@", "Br@u-@"},
+    {{"AgCl", 1, "1.77e-10"}, "Ag@u+@", "Cl@u-@"},
+    {{"AgI", 1, "8.52e-17"}, "Ag@u+@", "I@u-@"},
+};
+constexpr std::int32_t lead_iodide = 4;
+
+constexpr SparinglySoluble hydroxides[] = {
+    {"Cd(OH)@d2@", 2, "7.2e-15"},  {"Co(OH)@d2@", 2, "5.92e-15"}, {"Ga(OH)@d3@", 3, "7.28e-36"},
+    {"Fe(OH)@d2@", 2, "4.87e-17"}, {"Pb(OH)@d2@", 2, "1.43e-20"}, {"Ni(OH)@d2@", 2, "5.48e-16"},
+    {"Sc(OH)@d3@", 3, "2.22e-31"}, {"Sn(OH)@d2@", 2, "5.45e-27"}, {"Zn(OH)@d2@", 2, "3.2e-17"},
+};
+
+constexpr SparinglySoluble carbonates[] = {
+    {"BaCO@d3@", 1, "2.58e-9"}, {"CdCO@d3@", 1, "1.0e-12"},  {"PbCO@d3@", 1, "7.40e-14"},
+    {"CaCO@d3@", 1, "3.36e-9"}, {"NiCO@d3@", 1, "1.42e-7"}, {"SrCO@d3@", 1, "5.60e-10"},
+};
+// Base constants of the carbonate and hydrogen carbonate ions.
+constexpr float carbonate_kb = 0.00021276595f;
+constexpr float hydrogen_carbonate_kb = 2.22e-8f;
+
+float whole_power(float x, std::int32_t m)
+{
+    return std::pow(x, static_cast<float>(m));
+}
+
+// Slot 2 := the solubility of the hydroxide in pure water, K / [OH-]^m.
+void solubility_in_water(std::int32_t m)
+{
+    const float K = slot_value(9);
+    const float oh = solved_or_nan(solve_ph_solubility(m, K));
+    const float s = K / whole_power(oh, m);
+    set_slot_uncertainty(2, s, scaled_uncertainty(s, slot_uncertainty(9), K));
+}
+
+}  // namespace
+
+void generate_problem_39()
+{
+    skip_random_draws(2);
+    const std::int32_t n = pick_problem_variant(9, equilibria_state.last_draw[39], lead_iodide);
+    const Salt& salt = salts[n - 1];
+    const std::int32_t w = random_int(1, 2);
+    float c = random_real(0.001f, 0.0099f);
+    if (n == lead_iodide) c *= 10.0f;
+    set_slot_digits(1, c, 3);
+    read_slot_text(2, salt.salt.ksp);
+    problem_texts.problem_text = "Calcolare la solubilità di " + std::string(salt.salt.formula) +
+                                 " a 25@uo@C [@iK@@dps@ = " + slot_text(2) + "] in" + " acqua e in una soluzione " +
+                                 slot_text(1) + " M di " + " " + std::string(w == 1 ? salt.cation : salt.anion) +
+                                 ".";
+    const std::int32_t m = salt.salt.anions;
+    const float K = slot_value(2);
+    const float in_water = std::pow(K / whole_power(static_cast<float>(m), m), 1.0f / static_cast<float>(m + 1));
+    set_slot_uncertainty(5, in_water, in_water * slot_uncertainty(2) / K);
+    const float ion = slot_value(1);
+    const float with_ion = w == 1 ? 1.0f / static_cast<float>(m) * std::pow(K / ion, 1.0f / static_cast<float>(m))
+                                  : K / whole_power(ion, m);
+    set_slot_uncertainty(6, with_ion, (slot_uncertainty(2) / K + slot_uncertainty(1) / ion) * with_ion);
+    problem_texts.answer_text = slot_text(5) + " mol/L; " + slot_text(6) + " mol/L";
+    draw_problem_text(170, 540, 50);
+    show_chemistry_fact(200, 150, 360);
+}
+
+void generate_problem_40()
+{
+    skip_random_draws(2);
+    std::int32_t w = draw_new_record(40, 1, 2);
+    std::int32_t n = random_int(1, 9);
+    if (app_state.version_number == text_version) {
+        n = 8;
+        w = 2;
+    }
+    equilibria_state.last_draw[40] = w;
+    const Salt& salt = salts[n - 1];
+    const std::int32_t m = salt.salt.anions;
+    read_slot_text(9, salt.salt.ksp);
+    const float v1 = random_real(10.0f, 90.0f);
+    const float v2 = random_real(10.0f, 90.0f);
+    const float c1 = random_real(0.001f, 0.009f);
+    value_slots[1].value = v1;
+    value_slots[2].value = v2;
+    value_slots[5].value = c1;
+    const float x = static_cast<float>(m) * c1 * v1 / v2;
+    value_slots[6].value = x * (w == 1 ? random_real(0.2f, 0.7f) : random_real(1.5f, 3.0f));
+    for (std::int32_t s : {1, 2, 5, 6}) convert_data_slot(s, 4);
+    const std::string cation(salt.cation);
+    problem_texts.problem_text = "Il prodotto di solubilità di " + std::string(salt.salt.formula) + " è pari a " +
+                                 slot_text(9) + " a 25@uo@C. " + "Calcolare [" + cation +
+                                 "] nella soluzione ottenuta mescolando " + slot_text(1) + " mL di " + cation + " " +
+                                 slot_text(5) + " M con " + slot_text(2) + " mL di " + std::string(salt.anion) + " " +
+                                 slot_text(6) + " M";
+    const float total = slot_value(1) + slot_value(2);
+    set_slot_digits(5, slot_value(5) * slot_value(1) / total, 4);
+    set_slot_digits(6, slot_value(6) * slot_value(2) / total, 4);
+    const float mixed_cation = slot_value(5);
+    const float K = slot_value(9);
+    value_slots[11].value = whole_power(slot_value(6), m) * slot_value(5);
+    if (slot_value(11) > K) {
+        const float anion_as_cation = slot_value(6) / static_cast<float>(m);
+        if (anion_as_cation < slot_value(5)) set_slot_digits(5, slot_value(5) - anion_as_cation, 4);
+        if (anion_as_cation >= mixed_cation) {
+            value_slots[6].value = slot_value(6) - static_cast<float>(m) * slot_value(5);
+            set_slot_digits(5, K / whole_power(slot_value(6), m), 3);
+        }
+    }
+    problem_texts.answer_text = slot_text(5) + " mol/L";
+    draw_problem_text(170, 530, 45);
+    show_chemistry_fact(170, 150, 280);
+}
+
+void generate_problem_41()
+{
+    skip_random_draws(2);
+    const SparinglySoluble& hydroxide = hydroxides[pick_problem_variant(9, equilibria_state.last_draw[41], 9) - 1];
+    std::int32_t w = random_int(1, 2);
+    if (app_state.version_number == text_version) w = 1;
+    read_slot_text(9, hydroxide.ksp);
+    set_slot_digits(1, random_real(0.001f, 0.0095f), 3);
+    reread_slot(1);
+    problem_texts.problem_text = "Calcolare la solubilità di " + std::string(hydroxide.formula) +
+                                 " [@iK@@dps@ = " + slot_text(9) + " a 25@uo@C] in " +
+                                 "acqua pura e in una soluzione " + slot_text(1) + " F di " +
+                                 (w == 1 ? " un acido forte HX" : " una base forte YOH");
+    const std::int32_t m = hydroxide.anions;
+    solubility_in_water(m);
+    const float K = slot_value(9);
+    const float c = slot_value(1);
+    if (w == 1) {
+        set_slot_uncertainty(3, c / static_cast<float>(m), slot_uncertainty(1) / static_cast<float>(m));
+    } else {
+        const float s = K / whole_power(c, m);
+        set_slot_uncertainty(3, s, (slot_uncertainty(9) / K + slot_uncertainty(1) / c) * s);
+    }
+    problem_texts.answer_text = slot_text(2) + " mol/L; " + slot_text(3) + " mol/L";
+    draw_problem_text(170, 480, 50);
+    show_chemistry_fact(280, 150, 280);
+}
+
+void generate_problem_42()
+{
+    skip_random_draws(2);
+    std::int32_t n = 0;
+    float lowest_ph = 0.0f;
+    draw_until_accepted([&] {
+        n = draw_new_record(42, 1, 9);
+        if (app_state.version_number == text_version) n = 7;
+        const SparinglySoluble& h = hydroxides[n - 1];
+        read_slot_text(9, h.ksp);
+        // The pH at which the solubility is 0.001 mol/L.
+        lowest_ph = minus_log10(Kw / std::pow(1000.0f * slot_value(9), 1.0f / static_cast<float>(h.anions)));
+        return lowest_ph <= 11.0f;
+    });
+    equilibria_state.last_draw[42] = n;
+    const SparinglySoluble& hydroxide = hydroxides[n - 1];
+    set_slot_uncertainty(1, random_real(lowest_ph, 11.0f), 0.03f);
+    reread_slot(1);
+    problem_texts.problem_text = "Confrontare le solubilità di " + std::string(hydroxide.formula) +
+                                 " [@iK@@dps@ = " + slot_text(9) + " a 25@uo@C] in " +
+                                 "acqua pura e in una soluzione tampone a pH " + slot_text(1);
+    const std::int32_t m = hydroxide.anions;
+    solubility_in_water(m);
+    set_slot_digits(4, std::pow(10.0f, slot_value(1) - 14.0f), 3);
+    const float K = slot_value(9);
+    const float s = K / whole_power(slot_value(4), m);
+    set_slot_uncertainty(3, s, (slot_uncertainty(4) / slot_value(4) + slot_uncertainty(9) / K) * s);
+    problem_texts.answer_text = slot_text(2) + " mol/L; " + (s < 1.0f ? slot_text(3) + " mol/L" : "solubile");
+    draw_problem_text(170, 520, 50);
+    show_chemistry_fact(200, 150, 300);
+}
+
+void generate_problem_43()
+{
+    skip_random_draws(2);
+    std::int32_t n = draw_new_record(43, 1, 6);
+    if (app_state.version_number == text_version) n = 1;
+    equilibria_state.last_draw[43] = n;
+    const SparinglySoluble& carbonate = carbonates[n - 1];
+    read_slot_text(9, carbonate.ksp);
+    // A pH shown nowhere, drawn to keep the stream in step.
+    set_slot_uncertainty(1, random_real(7.0f, 11.0f), 0.03f);
+    reread_slot(1);
+    set_slot_digits(8, carbonate_kb, 3);
+    set_slot_digits(10, hydrogen_carbonate_kb, 3);
+    problem_texts.problem_text = "Calcolare la solubilità di " + std::string(carbonate.formula) +
+                                 " in acqua a 25@uo@C e la concentrazione di ioni " +
+                                 "carbonato nella soluzione satura [@iK@@dps@ = " + slot_text(9) +
+                                 "; @iK@@db@(CO@d3@@u2-@) = " + slot_text(8) + "; @iK@@db@(HCO@d3@@u-@) = " +
+                                 slot_text(10) + "] ";
+    const float K = slot_value(9);
+    const float kb = slot_value(8);
+    const float x = solved_or_nan(solve_ph_solubility_quartic(K, kb));
+    set_slot_digits(5, x, 4);
+    const float carbonate_ion = (x * x - Kw) / kb;
+    set_slot_uncertainty(4, carbonate_ion,
+                         (slot_uncertainty(9) / K + slot_uncertainty(8) / kb) * carbonate_ion);
+    const float s = carbonate_ion - Kw / x + x;
+    set_slot_uncertainty(2, s, scaled_uncertainty(s, slot_uncertainty(9), K));
+    problem_texts.answer_text = slot_text(2) + " mol/L; " + slot_text(4) + " mol/L";
+    draw_problem_text(170, 540, 50);
+    show_chemistry_fact(170, 150, 300);
+}
+
+}  // namespace equilibria

@@ -1,0 +1,165 @@
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include "chapters/final_problems/final_problems_problems.h"
+#include "frame/fact_box.h"
+#include "chemistry/data_tables.h"
+#include "chemistry/gas_reactions.h"
+#include "chemistry/molar_mass.h"
+#include "chemistry/ph_solvers.h"
+#include "chemistry/reaction_thermo.h"
+#include "chemistry/equation_text.h"
+#include "chemistry/table_fields.h"
+#include "frame/app_state.h"
+#include "frame/generator_kit.h"
+#include "frame/statement_equation.h"
+#include "numbers/fixed_width.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_slots.h"
+
+FinalProblemsState final_problems_state;
+
+namespace final_problems {
+
+void note_redraws(std::int32_t tries)
+{
+    final_problems_state.most_redraws = std::max(final_problems_state.most_redraws, tries);
+}
+
+std::int32_t random_int_except(std::int32_t lo, std::int32_t hi, std::int32_t unwanted)
+{
+    std::int32_t n = 0;
+    draw_until([&] {
+        n = random_int(lo, hi);
+        return n != unwanted;
+    });
+    return n;
+}
+
+bool repeats_last_choice(std::int32_t problem, std::int32_t choice)
+{
+    return repeats_last_pick(choice, final_problems_state.last_choice[problem]);
+}
+
+void set_slot_text(std::int32_t slot, std::string_view text)
+{
+    value_slots[slot].input_text = std::string(text);
+    convert_data_slot(slot, 0);
+}
+
+void set_slot_digits_from(std::int32_t slot, float value, float limit, std::int32_t digits)
+{
+    value_slots[slot].value = value;
+    if (value < limit) convert_data_slot(slot, digits);
+    if (slot_value(slot) >= limit) convert_data_slot(slot, digits + 1);
+}
+
+std::string gas_reaction_equation(std::int32_t reaction)
+{
+    std::string reactions(static_cast<std::size_t>(gas_reaction_count * gas_reaction_field), ' ');
+    load_gas_reactions(reactions);
+    return "s         " + std::string(strip_trailing_blanks(record_at(reactions, gas_reaction_field, reaction)));
+}
+
+float gas_equilibrium_constant(std::string_view equation, float t)
+{
+    // Every gas reaction has its data in the tables; a missing one would
+    // show as "?" rather than as a number.
+    const auto thermo = compute_reaction_thermo(equation, water_as_vapour, t);
+    return thermo ? thermo->equilibrium_constant : std::numeric_limits<float>::quiet_NaN();
+}
+
+float compound_molar_mass(std::int32_t k)
+{
+    return composition_molar_mass(compound_composition(k));
+}
+
+float element_molar_mass(std::int32_t z)
+{
+    return composition_molar_mass(std::string(record_columns(element_record(z), 16, 17)) + "01");
+}
+
+float composition_molar_mass(std::string_view composition)
+{
+    float uncertainty = 0.0f;
+    return compute_molar_mass(composition, uncertainty);
+}
+
+float mixture_ph(float ca, float cb, float ka, float kb)
+{
+    // A balance without a root shows as "?" rather than as a number.
+    const float h = solve_ph_mixture(ca, cb, ka, kb).value_or(std::numeric_limits<float>::quiet_NaN());
+    return -std::log10(h);
+}
+
+std::string organic_formula(std::int32_t c, std::int32_t h, std::int32_t o)
+{
+    return "C@d" + whole_number_text(c) + "@H@d" + whole_number_text(h) + "@O@d" + whole_number_text(o) + "@";
+}
+
+void draw_boiling_at_pressure(std::string_view boiling_point, std::string_view enthalpy)
+{
+    set_slot_text(1, boiling_point);
+    set_slot_text(2, enthalpy);
+    const float shift = random_real(150.0f, 300.0f);
+    set_slot_digits(3, random_int(1, 2) == 1 ? 760.0f + shift : 760.0f - shift, 3);
+    set_slot_digits_from(
+        4,
+        1.0f / (1.0f / kelvin(slot_value(1)) - 8.314f * std::log(slot_value(3) / 760.0f) / (1000.0f * slot_value(2))) -
+            273.15f,
+        100.0f, 3);
+}
+
+void set_vaporisation_results()
+{
+    set_slot_digits(7,
+                    -0.008314f * std::log(slot_value(3) / 760.0f) /
+                        (1.0f / kelvin(slot_value(4)) - 1.0f / kelvin(slot_value(1))),
+                    3);
+    // 120.27904 = 1000 / 8.314
+    set_slot_digits(8,
+                    760.0f * std::exp(-120.27904f * slot_value(7) *
+                                      (1.0f / kelvin(slot_value(5)) - 1.0f / kelvin(slot_value(1)))),
+                    3);
+}
+
+OrganicFormula draw_organic_formula(std::int32_t kind)
+{
+    OrganicFormula f{0, 0, 2};
+    if (kind == 1) {
+        const std::int32_t n = random_int(3, 8);
+        f.carbon = 2 * n;
+        f.hydrogen = 2 * random_int(n - 1, 2 * n);
+        f.oxygen = random_int(2, 3);
+    } else {
+        f.carbon = random_int(6, 15);
+        f.hydrogen = random_int(f.carbon - 1, 2 * f.carbon);
+    }
+    return f;
+}
+
+const Hydroxide& draw_hydroxide(std::int32_t problem)
+{
+    skip_random_draws(2);
+    const std::int32_t v = pick_problem_variant(9, final_problems_state.last_choice[problem], 9);
+    random_int(1, 2);  // drawn and never used: it keeps the later data of every version in place
+    const Hydroxide& hydroxide = hydroxides[v - 1];
+    set_slot_text(9, hydroxide.solubility_product);
+    return hydroxide;
+}
+
+float hydroxide_molar_mass(const Hydroxide& hydroxide)
+{
+    const std::string n = std::to_string(hydroxide.hydroxide_groups);
+    return composition_molar_mass(std::string(hydroxide.formula.substr(0, 2)) + "01O 0" + n + "H 0" + n);
+}
+
+void pose_problem(Place statement, FactBox fact)
+{
+    draw_problem_text(statement.x_left, statement.x_right, statement.y);
+    show_chemistry_fact(fact.x, fact.y, fact.width);
+}
+
+}  // namespace final_problems

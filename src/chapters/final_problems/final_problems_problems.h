@@ -1,0 +1,207 @@
+// The problem blocks of chapter 9, what they keep between calls and the
+// small kit its sections share.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// What the chapter keeps from one call to the next.
+struct FinalProblemsState {
+    // Per problem, the variant, entry or choice of its previous visit, which
+    // "Nessuna Versione" does not pose again; [0] unused.
+    std::array<std::int32_t, 49> last_choice{};
+    float last_ph = 0.0f;  // problem 24's previous pH
+    // The most tries a redraw loop has taken since this was last cleared:
+    // the tests watch it stay far below redraw_cap.
+    std::int32_t most_redraws = 0;
+};
+extern FinalProblemsState final_problems_state;
+
+namespace final_problems {
+
+// --- Draws --------------------------------------------------------------
+
+// A redraw loop gives up after this many tries and keeps its last draw.
+inline constexpr std::int32_t redraw_cap = 1000;
+
+void note_redraws(std::int32_t tries);
+
+// Runs draw until it returns true (at most redraw_cap times).
+template <typename Draw>
+void draw_until(Draw draw)
+{
+    std::int32_t tries = 1;
+    while (!draw() && tries < redraw_cap) ++tries;
+    note_redraws(tries);
+}
+
+// random_int (lo, hi), drawn again while it equals `unwanted`.
+std::int32_t random_int_except(std::int32_t lo, std::int32_t hi, std::int32_t unwanted);
+
+// Under "Nessuna Versione" a choice equal to the problem's previous one is
+// drawn again.
+bool repeats_last_choice(std::int32_t problem, std::int32_t choice);
+
+// --- Value slots --------------------------------------------------------
+
+// The text into the slot's input_text, read back with mode 0 (its digits
+// are the digits written).
+void set_slot_text(std::int32_t slot, std::string_view text);
+
+// value with `digits` digits, and with one digit more when it is, or its
+// rounding makes it, `limit` or more (99.96 with limit 100 shows "100.0").
+void set_slot_digits_from(std::int32_t slot, float value, float limit, std::int32_t digits);
+
+// --- Chemistry ----------------------------------------------------------
+
+inline float kelvin(float celsius)
+{
+    return celsius + 273.15f;
+}
+
+// Slots 1 and 2 from a liquid's normal boiling point (°C) and vaporisation
+// enthalpy (kJ/mol) as written; slot 3 a pressure 150 to 300 torr above or
+// below 760; slot 4 the boiling point at that pressure (Clausius-Clapeyron).
+void draw_boiling_at_pressure(std::string_view boiling_point, std::string_view enthalpy);
+// From those slots as shown and a temperature in slot 5: slot 7 the
+// enthalpy and slot 8 the vapour pressure (torr) at slot 5.
+void set_vaporisation_results();
+
+// A formula CcHhOo drawn as problems 10 and 28 draw it: kind 1 an even
+// carbon count with 2 or 3 oxygens, kind 2 a longer chain with 2.
+struct OrganicFormula {
+    std::int32_t carbon, hydrogen, oxygen;
+};
+OrganicFormula draw_organic_formula(std::int32_t kind);
+
+float compound_molar_mass(std::int32_t k);
+// Molar mass of element z's atoms.
+float element_molar_mass(std::int32_t z);
+// Molar mass of a composition string ("Zn01O 02H 02").
+float composition_molar_mass(std::string_view composition);
+
+// pH (-log10 [H+]) of a weak acid and a weak base in water.
+float mixture_ph(float ca, float cb, float ka, float kb);
+
+// "C@d6@H@d12@O@d2@": the counts of a formula with carbon, hydrogen and oxygen.
+std::string organic_formula(std::int32_t c, std::int32_t h, std::int32_t o);
+
+// One of the gas reactions (1 to 8) as an EquationText with its
+// 10-character prefix.
+std::string gas_reaction_equation(std::int32_t reaction);
+// Its equilibrium constant at t °C from the thermodynamic tables.
+float gas_equilibrium_constant(std::string_view equation, float t);
+
+// Hydroxides of problems 15 and 39: hydroxide groups, solubility product
+// and formula, whose first two characters are the metal.
+struct Hydroxide {
+    std::int32_t hydroxide_groups;
+    std::string_view solubility_product;
+    std::string_view formula;
+};
+inline constexpr std::array<Hydroxide, 9> hydroxides{{
+    {2, "7.2e-15", "Cd(OH)@d2@"},
+    {2, "5.92e-15", "Co(OH)@d2@"},
+    {3, "7.28e-36", "Ga(OH)@d3@"},
+    {2, "4.87e-17", "Fe(OH)@d2@"},
+    {2, "1.43e-20", "Pb(OH)@d2@"},
+    {2, "5.48e-16", "Ni(OH)@d2@"},
+    {3, "2.22e-31", "Sc(OH)@d3@"},
+    {2, "5.45e-27", "Sn(OH)@d2@"},
+    {2, "3.2e-17", "Zn(OH)@d2@"},
+}};
+float hydroxide_molar_mass(const Hydroxide& hydroxide);
+// The start of problems 15 and 39: the hydroxide (zinc under "Versione
+// Testo"), whose solubility product goes to slot 9.
+const Hydroxide& draw_hydroxide(std::int32_t problem);
+
+// Weak acids of problems 7 and 46: formula and acid constant.
+struct WeakAcid {
+    std::string_view formula;
+    std::string_view acid_constant;
+};
+inline constexpr std::array<WeakAcid, 5> weak_acids{{
+    {"HF", "6.3e-4"},
+    {"CH@d3@COOH", "1.75e-5"},
+    {"HClO", "4.0e-8"},
+    {"HCN", "6.2e-10"},
+    {"HCOOH", "1.77e-4"},
+}};
+
+// --- Frames -------------------------------------------------------------
+
+struct Place {
+    std::int32_t x_left, x_right, y;
+};
+struct FactBox {
+    std::int32_t x, y, width;
+};
+
+// problem_text in its statement box, then a chemistry fact.
+void pose_problem(Place statement, FactBox fact);
+
+// --- Steps with examples of their own -----------------------------------
+
+// Problem 8's running time in slot 9 with two digits and its unit: seconds
+// below a minute, minutes below an hour, else hours ("33 min", "2.0 h").
+std::string running_time_text(float seconds);
+// Problem 11's volume of dilute acid: rounded to tens of litres from 100 L on.
+float diluted_volume(float litres);
+// Problem 21's age of wood whose carbon-14 activity is `ratio` times
+// today's, in whole hundreds of years.
+float radiocarbon_age(float ratio);
+
+// --- Request 1 of each block -------------------------------------------
+
+void generate_problem_1();
+void generate_problem_2();
+void generate_problem_3();
+void generate_problem_4();
+void generate_problem_5();
+void generate_problem_6();
+void generate_problem_7();
+void generate_problem_8();
+void generate_problem_9();
+void generate_problem_10();
+void generate_problem_11();
+void generate_problem_12();
+void generate_problem_13();
+void generate_problem_14();
+void generate_problem_15();
+void generate_problem_16();
+void generate_problem_17();
+void generate_problem_18();
+void generate_problem_19();
+void generate_problem_20();
+void generate_problem_21();
+void generate_problem_22();
+void generate_problem_23();
+void generate_problem_24();
+void generate_problem_25();
+void generate_problem_26();
+void generate_problem_27();
+void generate_problem_28();
+void generate_problem_29();
+void generate_problem_30();
+void generate_problem_31();
+void generate_problem_32();
+void generate_problem_33();
+void generate_problem_34();
+void generate_problem_35();
+void generate_problem_36();
+void generate_problem_37();
+void generate_problem_38();
+void generate_problem_39();
+void generate_problem_40();
+void generate_problem_41();
+void generate_problem_42();
+void generate_problem_43();
+void generate_problem_44();
+void generate_problem_45();
+void generate_problem_46();
+void generate_problem_47();
+void generate_problem_48();
+
+}  // namespace final_problems

@@ -1,0 +1,267 @@
+// Section "Sezione 2": problems 9 to 16.
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "chapters/final_problems/final_problems_problems.h"
+#include "chemistry/table_fields.h"
+#include "frame/app_state.h"
+#include "frame/generator_kit.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_slots.h"
+#include "text/ruled_table.h"
+
+namespace final_problems {
+namespace {
+
+// Diatomic halogens: compound record, dissociation enthalpy (kJ/mol) and
+// the factor A of the dissociation constant A e^(-H/RT).
+struct Halogen {
+    std::int32_t compound;
+    float enthalpy;
+    float factor;
+};
+constexpr std::array<Halogen, 4> halogens{{
+    {3, 164.4f, 3.87e6f},
+    {4, 256.2f, 2.42e8f},
+    {5, 195.1f, 5.29e5f},
+    {6, 162.8f, 8.30e7f},
+}};
+constexpr std::int32_t iodine = 4;
+
+}  // namespace
+
+float diluted_volume(float litres)
+{
+    return litres >= 100.0f ? std::round(litres / 10.0f) * 10.0f : litres;
+}
+
+void generate_problem_9()
+{
+    skip_random_draws(2);
+    set_slot_digits(1, random_real(1.1f, 8.0f), 3);
+    const float magnesium_fraction = random_real(0.15f, 0.45f);
+    set_slot_digits(
+        2, ((1.0f - magnesium_fraction) * 0.009991009f + magnesium_fraction * 0.011859442f) * slot_value(1) * 197.35f,
+        3);
+    problem_texts.problem_text =
+        "@T1@@C1@Le rocce dolomitiche sono costituite essenzialmente da carbonati di magnesio e calcio. Un frammento "
+        "di roccia di " +
+        slot_text(1) +
+        " g viene sciolto in acidi e la CO@d2@ liberata viene fatta gorgogliare in una soluzione di "
+        "Ba(OH)@d2@, dando luogo a " +
+        slot_text(2) + " g di precipitato di BaCO@d3@. Calcolare la percentuale di MgCO@d3@ nel frammento";
+    set_slot_digits(3,
+                    (-0.009991009f * slot_value(1) + 0.005067139f * slot_value(2)) * 535.20776f / slot_value(1) *
+                        100.0f,
+                    3);
+    problem_texts.answer_text = slot_text(3) + " % ";
+    pose_problem({170, 540, 50}, {270, 160, 300});
+}
+
+void generate_problem_10()
+{
+    skip_random_draws(2);
+    const auto [carbon, hydrogen, oxygen] =
+        draw_organic_formula(pick_problem_variant(2, final_problems_state.last_choice[10], 0));
+    const float c = static_cast<float>(carbon), h = static_cast<float>(hydrogen), o = static_cast<float>(oxygen);
+    const float molar_mass = 16.0f * o + 1.008f * h + 12.011f * c;
+    const float oxygen_demand = c + 0.25f * h - 0.5f * o;  // mol O2 per mol
+    const float pressure = random_real(0.5f, 1.5f);
+    float volume = random_real(10.0f, 50.0f);
+    if (random_int(1, 3) == 1) volume = random_real(2.0f, 10.0f);
+    const float initial_t = random_real(20.0f, 40.0f);
+    const float oxygen_moles = pressure * volume / (0.082057f * kelvin(initial_t));
+    const float mass = random_real(0.4f, 0.8f) / oxygen_demand * oxygen_moles * molar_mass;
+    const float final_t = random_real(70.0f, 130.0f);
+    set_slot_digits(1, pressure, 3);
+    set_slot_digits(2, volume, 3);
+    set_slot_digits(3, mass, 3);
+    set_slot_digits(5, final_t, 3);
+    set_slot_digits(6, initial_t, 3);
+    problem_texts.problem_text =
+        "@T1@@C1@" + slot_text(3) + " g di " + organic_formula(carbon, hydrogen, oxygen) +
+        " vengono introdotti in un recipiente da " + slot_text(2) + " L contenente O@d2@ alla pressione di " +
+        slot_text(1) + " atm a " + slot_text(6) +
+        "@uo@C.  Viene quindi innescata e completata la reazione di combustione. Calcolare la pressione finale se la "
+        "temperatura è pari a " +
+        slot_text(5) + "@uo@C";
+    const float compound_moles = slot_value(3) / molar_mass;
+    // Oxygen left and carbon dioxide, with the water only above its boiling point.
+    float gas_moles = slot_value(1) * slot_value(2) / (0.082057f * kelvin(slot_value(6))) + c * compound_moles -
+                      compound_moles * oxygen_demand;
+    if (slot_value(5) > 100.0f) gas_moles += 0.5f * h * compound_moles;
+    set_slot_digits(4, kelvin(slot_value(5)) / slot_value(2) * gas_moles * 0.082057f, 3);
+    problem_texts.answer_text = slot_text(4) + " atm ";
+    pose_problem({200, 580, 50}, {180, 150, 300});
+}
+
+void generate_problem_11()
+{
+    skip_random_draws(1);
+    const float concentrated_ml = random_real(3.0f, 9.0f);
+    value_slots[1].value = concentrated_ml;
+    const std::int32_t e = random_int(3, 4);
+    value_slots[2].value = power_of_ten(-e) * random_real(1.0f, 9.0f);
+    set_slot_digits(4, -std::log10(slot_value(2)), 3);
+    // 0.012481831 mol/mL = 1.23 g/mL x 0.37 / 36.46 g/mol
+    set_slot_digits(3, diluted_volume(concentrated_ml * 0.012481831f / slot_value(2)), 3);
+    problem_texts.problem_text =
+        "Calcolare il volume di HCl concentrato commerciale (37% in massa, densità 1.23 g/mL) da diluire per "
+        "preparare " +
+        slot_text(3) + " L di una soluzione di HCl a pH " + slot_text(4);
+    set_slot_digits(5, std::pow(10.0f, -slot_value(4)) * slot_value(3) * 80.116455f, 2);
+    problem_texts.answer_text = slot_text(5) + " mL";
+    pose_problem({180, 500, 50}, {280, 160, 300});
+}
+
+void generate_problem_12()
+{
+    skip_random_draws(1);
+    set_slot_digits(8, apply_random_sign(random_real(20.0f, 50.0f)), 3);
+    set_slot_digits(9, apply_random_sign(random_real(10.0f, 30.0f)), 3);
+    const float t1 = random_real(15.0f, 40.0f);
+    set_slot_digits(1, t1, 2);
+    set_slot_digits(2, random_real(t1 + 30.0f, 99.0f), 2);
+    const auto constant = [](float celsius) {
+        return std::exp(-1000.0f * slot_value(8) / (8.314f * kelvin(celsius))) * std::exp(0.12027904f * slot_value(9));
+    };
+    set_slot_digits(3, constant(slot_value(1)), 3);
+    set_slot_digits(4, constant(slot_value(2)), 3);
+    problem_texts.problem_text = "La costante di equilibrio di una data reazione varia da";
+    if (random_int(1, 2) == 1)
+        problem_texts.problem_text += " " + slot_text(3) + " a " + slot_text(4) + " riscaldando il sistema da " +
+                                      slot_text(1) + "@uo@C a " + slot_text(2) + "@uo@C";
+    else
+        problem_texts.problem_text += " " + slot_text(4) + " a " + slot_text(3) + " raffreddando il sistema da " +
+                                      slot_text(2) + "@uo@C a " + slot_text(1) + "@uo@C";
+    problem_texts.problem_text +=
+        ". Calcolare i valori di @bD@@iH@@u0@ e di @bD@@iS@@u0@ per la reazione in questo intervallo di temperature";
+    set_slot_digits(6,
+                    (std::log(slot_value(4)) * kelvin(slot_value(2)) - std::log(slot_value(3)) * kelvin(slot_value(1))) /
+                        (slot_value(2) - slot_value(1)) * 8.314f,
+                    3);
+    set_slot_digits(5, (slot_value(6) - 8.314f * std::log(slot_value(4))) * kelvin(slot_value(2)) * 0.001f, 3);
+    problem_texts.answer_text = "@T1@@C1@" + slot_text(5) + " kJ; " + slot_text(6) + " J/K";
+    pose_problem({200, 560, 50}, {280, 140, 280});
+}
+
+void generate_problem_13()
+{
+    skip_random_draws(15);
+    const std::int32_t order = random_int(1, 2);
+    const float remaining = random_real(0.3f, 0.8f);  // of [A] after one time step
+    set_slot_digits(1, random_real(0.001f, 0.009f), 3);
+    float step = static_cast<float>(random_int(1, 9));
+    // Both scalings count from the first coin: heads may multiply by 10,
+    // tails may divide by 10 twice.
+    if (random_int(1, 2) == 1) {
+        if (random_int(1, 2) == 1) step *= 10.0f;
+    } else {
+        if (random_int(1, 2) == 1) step *= 0.1f;
+        if (random_int(1, 2) == 1) step *= 0.1f;
+    }
+    const float initial = slot_value(1);
+    set_slot_digits(6, order == 1 ? -std::log(remaining) / step : (1.0f / remaining - 1.0f) / (step * initial), 3);
+    const float k = slot_value(6);
+    for (std::int32_t j = 2; j <= 5; ++j) {
+        const float t = static_cast<float>(j - 1) * step;
+        set_slot_digits(j, order == 1 ? initial * std::exp(-k * t) : 1.0f / (t * k + 1.0f / initial), 3);
+    }
+    problem_texts.problem_text =
+        "La tabella seguente riporta la concentrazione del reagente A osservata per una reazione del tipo A = "
+        "prodotti  al variare del tempo. Stabilire se la reazione è del primo o del secondo ordine e determinare il "
+        "valore della velocità specifica";
+    draw_problem_text_framed(160, 570, 40, 205);
+    static constexpr RuledTableColumn columns[] = {{20, "@T1@@C1@@it@ (s)", 10}, {80, "@T1@[A] (mol/L)", 80}};
+    std::vector<std::string> cells;
+    for (std::int32_t row = 1; row <= 5; ++row) {
+        const float t = static_cast<float>(row - 1) * step;
+        set_slot_digits(9, t, t == 0.0f ? 1 : t < 100.0f ? 2 : 3);
+        cells.push_back(slot_text(9));
+        cells.push_back(slot_text(row));
+    }
+    draw_ruled_table(160, 122, columns, cells);
+    problem_texts.answer_text = order == 1 ? " Primo ordine; " + slot_text(6) + " s@u-1@"
+                                           : " Secondo ordine; " + slot_text(6) + " L/(mol• s)";
+}
+
+void generate_problem_14()
+{
+    skip_random_draws(2);
+    const std::int32_t v = pick_problem_variant(4, final_problems_state.last_choice[14], iodine);
+    const Halogen& halogen = halogens[v - 1];
+    // The temperatures at which the constant is 0.01 and 1.
+    float t_low = 1000.0f * halogen.enthalpy / (8.314f * std::log(100.0f * halogen.factor));
+    float t_high = 1000.0f * halogen.enthalpy / (8.314f * std::log(halogen.factor));
+    if (t_high < t_low) std::swap(t_low, t_high);
+    const float t = 10.0f * std::trunc(0.1f * random_real(t_low, t_high));
+    set_slot_digits(1, t, t >= 1000.0f ? 4 : 3);
+    set_slot_digits(2, halogen.factor * std::exp(-1000.0f * halogen.enthalpy / (8.314f * slot_value(1))), 3);
+    set_slot_digits(3, random_real(1.0f, 9.0f), 2);
+    set_slot_digits(3, slot_value(3) * (random_int(1, 2) == 1 ? 0.1f : 10.0f), 2);
+    problem_texts.problem_text = "@C1@@T1@A " + slot_text(1) + " K la costante di dissociazione in atomi del" +
+                                 (v == iodine ? "lo " : " ") + compound_name(halogen.compound) + " è pari a " +
+                                 slot_text(2) +
+                                 ". Calcolare la percentuale di molecole dissociate a questa temperatura alla "
+                                 "pressione di " +
+                                 slot_text(3) + " atm";
+    set_slot_digits(4, 100.0f * std::sqrt(slot_value(2) / (slot_value(2) + 4.0f * slot_value(3))), 2);
+    problem_texts.answer_text = slot_text(4) + " %";
+    pose_problem({170, 550, 50}, {280, 150, 280});
+}
+
+void generate_problem_15()
+{
+    const Hydroxide& hydroxide = draw_hydroxide(15);
+    float volume = static_cast<float>(random_int(11, 89));
+    if (random_int(1, 2) == 1) volume *= 10.0f;
+    set_slot_digits(1, volume, 3);
+    const float molar_mass = hydroxide_molar_mass(hydroxide);
+    const std::int32_t e = random_int(0, 2);
+    set_slot_digits(2, power_of_ten(-e) * random_real(1.0f, 9.0f), 3);
+    problem_texts.problem_text =
+        "Calcolare il pH di una soluzione tampone in grado di sciogliere fino a " + slot_text(2) + " g di " +
+        std::string(hydroxide.formula) + " [@iK@@dps@ = " + slot_text(9) + "] in " + slot_text(1) +
+        " mL di soluzione";
+    const float metal = slot_value(2) / (molar_mass * slot_value(1) * 0.001f);
+    const float hydroxide_ion =
+        std::pow(slot_value(9) / metal, 1.0f / static_cast<float>(hydroxide.hydroxide_groups));
+    value_slots[3].value = 1.0e-14f / hydroxide_ion;
+    set_slot_digits(4, -std::log10(slot_value(3)), 3);
+    problem_texts.answer_text = slot_text(4);
+    pose_problem({200, 550, 50}, {280, 150, 280});
+}
+
+void generate_problem_16()
+{
+    skip_random_draws(2);
+    const std::int32_t tens = pick_problem_variant(9, final_problems_state.last_choice[16], 0);
+    draw_until([&] {
+        set_slot_digits(1, 0.001f * static_cast<float>(random_int(11, 99)), 3);
+        set_slot_digits(3, 0.001f * static_cast<float>(10 * tens + random_int(1, 9)), 3);
+        set_slot_text(4, "1.67e7");
+        const float complexed = random_real(0.3f * slot_value(1), 0.7f * slot_value(1));
+        // ln of the ratio times ln 10: the potential shown is (ln 10)^2 times
+        // the Nernst one, and the answer works back from it with the decimal
+        // slope, so statement and answer agree.
+        set_slot_digits(2, 0.0592f * std::log(10.0f) * std::log(slot_value(3) / (slot_value(1) - complexed)), 3);
+        return slot_value(2) > 0.01f;
+    });
+    const std::string cell = "Ag / Ag@u+@ " + slot_text(1) + " M, NH@d3@ ? M // Ag@u+@ " + slot_text(3) + " M / Ag";
+    problem_texts.problem_text =
+        "@T1@@C1@Per la reazione Ag@u+@ + 2NH@d3@ = Ag(NH@d3@)@d2@@u+@, @iK@ = " + slot_text(4) +
+        ". Calcolare la concentrazione analitica di NH@d3@ per cui la differenza di potenziale della pila: " + cell +
+        " è pari a " + slot_text(2) + " V";
+    const float free_silver = slot_value(3) / std::pow(10.0f, slot_value(2) * 16.891891f);
+    const float complex = slot_value(1) - free_silver;
+    const float free_ammonia = std::sqrt(complex / (slot_value(4) * free_silver));
+    set_slot_digits(5, 2.0f * complex + free_ammonia, 3);
+    problem_texts.answer_text = slot_text(5) + " M";
+    pose_problem({180, 570, 50}, {280, 160, 300});
+}
+
+}  // namespace final_problems

@@ -1,0 +1,282 @@
+// Section "Sezione 3": problems 17 to 24.
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "chapters/final_problems/final_problems_problems.h"
+#include "chemistry/data_tables.h"
+#include "chemistry/table_fields.h"
+#include "frame/app_state.h"
+#include "frame/generator_kit.h"
+#include "numbers/fixed_width.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_slots.h"
+#include "text/article_name.h"
+
+namespace final_problems {
+namespace {
+
+// Metals that dissolve in acids, with the moles of hydrogen a mole releases.
+struct AcidMetal {
+    std::int32_t z;
+    float hydrogen;
+};
+constexpr std::array<AcidMetal, 7> acid_metals{{
+    {28, 1.0f}, {30, 1.0f}, {13, 1.5f}, {12, 1.0f}, {20, 1.0f}, {48, 1.0f}, {3, 0.5f},
+}};
+
+struct Liquid {
+    std::string_view name;
+    std::string_view boiling_point;  // °C at 760 torr
+    std::string_view enthalpy;       // of vaporisation, kJ/mol
+    std::string_view molar_mass;
+};
+constexpr std::array<Liquid, 8> liquids{{
+    {"pentano (C@d5@H@d12@)", "36.0", "25.79", "72.151"},
+    {"benzene (C@d6@H@d6@)", "80.1", "30.72", "78.115"},
+    {"mercurio", "356.7", "59.11", "200.59"},
+    {"bromo", "58.8", "29.96", "159.82"},
+    {"cloroformio (CHCl@d3@)", "61.2", "29.24", "119.38"},
+    {"idrazina (N@d2@H@d4@)", "113.6", "41.80", "32.045"},
+    {"etere etilico (C@d4@H@d10@O)", "34.5", "26.52", "74.124"},
+    {"acqua", "100.0", "40.65", "18.015"},
+}};
+
+// Fuels: compound record, moles of CO2 and of water formed per mole, state
+// and standard enthalpy of formation (kJ/mol).
+struct Fuel {
+    std::int32_t compound;
+    std::int32_t carbon_dioxide;
+    std::int32_t water;
+    char state;
+    float formation_enthalpy;
+};
+constexpr std::array<Fuel, 16> fuels{{
+    {301, 6, 3, 'l', 82.9f},    {302, 7, 4, 'l', 50.5f},    {303, 1, 2, 'g', -74.5f},  {304, 2, 3, 'g', -84.0f},
+    {305, 3, 4, 'g', -103.8f},  {306, 4, 5, 'g', -125.7f},  {307, 6, 7, 'l', -198.7f}, {308, 7, 8, 'l', -224.2f},
+    {309, 6, 6, 'l', -156.4f},  {311, 1, 2, 'l', -239.2f},  {312, 2, 3, 'l', -277.6f}, {331, 1, 1, 'l', -425.0f},
+    {332, 2, 2, 'l', -484.3f},  {333, 7, 3, 's', -385.2f},  {361, 3, 3, 'l', -248.4f}, {401, 4, 5, 'l', -279.5f},
+}};
+
+}  // namespace
+
+float radiocarbon_age(float ratio)
+{
+    const float years = -5730.0f * std::log(ratio) / std::log(2.0f);
+    return 100.0f * std::trunc(years * 0.01f);
+}
+
+void generate_problem_17()
+{
+    skip_random_draws(2);
+    const AcidMetal* first = nullptr;
+    const AcidMetal* second = nullptr;
+    float m1 = 0.0f, m2 = 0.0f;
+    draw_until([&] {
+        const std::int32_t e1 = pick_problem_variant(7, final_problems_state.last_choice[17], 3);
+        std::int32_t last_second = e1;
+        std::int32_t e2 = pick_problem_variant(7, last_second, 0);
+        if (e2 == e1) e2 = random_int_except(1, 7, e1);
+        first = &acid_metals[e1 - 1];
+        second = &acid_metals[e2 - 1];
+        set_slot_digits(1, random_real(1.1f, 8.0f), 3);
+        set_slot_digits(2, static_cast<float>(random_int(15, 40)), 2);
+        set_slot_digits(3, random_real(600.0f, 900.0f), 3);
+        const float x = random_real(0.05f, 0.95f);
+        m1 = element_molar_mass(first->z);
+        m2 = element_molar_mass(second->z);
+        set_slot_digits(4,
+                        (first->hydrogen * x * slot_value(1) / m1 + second->hydrogen * (1.0f - x) * slot_value(1) / m2) *
+                            kelvin(slot_value(2)) * 0.082057f / (slot_value(3) * 0.0013157895f),
+                        3);
+        return slot_value(4) >= 1.0f && slot_value(4) <= 10.0f;
+    });
+    problem_texts.problem_text = "@T1@@C1@" + slot_text(1) + " g di una miscela di " + element_name(first->z) +
+                                 " e " + element_name(second->z) + " liberano, sciogliendosi in acidi, " +
+                                 slot_text(4) + " L di idrogeno misurati a " + slot_text(2) + "@uo@C e " +
+                                 slot_text(3) + " torr. Determinare la composizione della miscela";
+    const float hydrogen_moles =
+        (slot_value(3) * 0.0013157895f) * slot_value(4) / (0.082057f * kelvin(slot_value(2)));
+    float second_percent = 100.0f * (slot_value(1) - hydrogen_moles * m1 / first->hydrogen) /
+                           (1.0f - second->hydrogen * m1 / (first->hydrogen * m2)) / slot_value(1);
+    const AcidMetal* named = second;
+    if (random_int(1, 2) == 2) {
+        second_percent = 100.0f - second_percent;
+        named = first;
+    }
+    set_slot_digits_from(5, second_percent, 10.0f, 2);
+    problem_texts.answer_text = element_symbol(named->z) + " " + slot_text(5) + " % ";
+    pose_problem({170, 540, 50}, {270, 160, 300});
+}
+
+void generate_problem_18()
+{
+    skip_random_draws(2);
+    set_slot_digits(1, random_real(10.0f, 30.0f), 3);
+    set_slot_digits(2, random_real(0.01f, 0.025f), 3);
+    set_slot_digits(4, random_real(3.0f * slot_value(2), 0.2f), 3);
+    set_slot_digits(3, random_real(3.0f, 5.0f) / slot_value(4) * slot_value(2) * slot_value(1), 3);
+    set_slot_digits(5, random_real(15.0f, 35.0f), 3);
+    set_slot_digits(6, (slot_value(3) * slot_value(4) - slot_value(2) * slot_value(1)) / slot_value(5), 3);
+    problem_texts.problem_text =
+        "Il metodo di Volhard per la determinazione dei cloruri consiste nella precipitazione di AgCl con un "
+        "eccesso di Ag@u+@ e nella titolazione dello Ag@u+@ in eccesso con SCN@u-@ a dare AgSCN@d(s)@. Un "
+        "campione  di " +
+        slot_text(1) + " mL di soluzione di cloruri viene trattato con " + slot_text(3) + " mL di  Ag@u+@ " +
+        slot_text(4) + " M e filtrato; la titolazione dello Ag@u+@ in eccesso richiede " + slot_text(5) +
+        " mL di SCN@u-@ " + slot_text(6) + " M. Calcolare la concentrazione di Cl@u-@ nella soluzione iniziale";
+    problem_texts.answer_text = slot_text(2) + " M ";
+    pose_problem({170, 560, 45}, {180, 180, 280});
+}
+
+void generate_problem_19()
+{
+    skip_random_draws(2);
+    const std::int32_t v = pick_problem_variant(8, final_problems_state.last_choice[19], 3);
+    const Liquid& liquid = liquids[v - 1];
+    draw_boiling_at_pressure(liquid.boiling_point, liquid.enthalpy);
+    set_slot_digits_from(5, (slot_value(4) + slot_value(1)) * 0.5f, 100.0f, 3);
+    set_vaporisation_results();
+    set_slot_digits(9, random_real(3.0f, 9.0f), 3);
+    const float excess = random_real(2.0f, 5.0f);
+    const float moles = excess / (kelvin(slot_value(5)) * 0.082057f) * slot_value(8) * slot_value(9) / 760.0f;
+    set_slot_text(11, liquid.molar_mass);
+    const float mass = slot_value(11) * moles;
+    set_slot_digits(10, mass, mass < 100.0f ? 3 : 4);
+    const std::string short_name(strip_trailing_blanks(liquid.name.substr(0, liquid.name.find('('))));
+    problem_texts.problem_text =
+        (v <= 5 ? "@T1@@C1@La tensione di vapore del " : "La tensione di vapore dell'") + std::string(liquid.name) +
+        " è pari a " + slot_text(8) + " torr a " + slot_text(5) +
+        "@uo@C. Calcolare la quantità che resta allo stato liquido se un recipiente di " + slot_text(9) +
+        " L contenente " + slot_text(10) + " g di " + short_name + " viene portato a questa temperatura";
+    set_slot_digits(1,
+                    (slot_value(10) / slot_value(11) -
+                     slot_value(8) * slot_value(9) / 760.0f / (kelvin(slot_value(5)) * 0.082057f)) *
+                        slot_value(11),
+                    3);
+    problem_texts.answer_text = slot_text(1) + " g ";
+    pose_problem({200, 560, 50}, {200, 160, 300});
+}
+
+void generate_problem_20()
+{
+    skip_random_draws(12);
+    std::int32_t v = pick_problem_variant(16, final_problems_state.last_choice[20], 0);
+    if (app_state.version_number == text_version) v = 2;
+    const Fuel& fuel = fuels[v - 1];
+    const std::string name = compound_name(fuel.compound);
+    float mass = random_real(1.0f, 9.0f);
+    const std::int32_t scale = random_int(1, 3);
+    if (scale == 1) mass *= 10.0f;
+    if (scale == 3) mass *= 0.1f;
+    set_slot_digits(1, mass, 3);
+    set_slot_digits(3, fuel.formation_enthalpy, std::fabs(fuel.formation_enthalpy) <= 999.0f ? 4 : 5);
+    const char* state = fuel.state == 's' ? " solido" : fuel.state == 'l' ? " liquido" : " gassoso";
+    problem_texts.problem_text =
+        "@T1@@C1@Calcolare il calore sviluppato nella combustione completa a 25@uo@C di " + slot_text(1) + " g di " +
+        name + " (" + compound_formula(fuel.compound) +
+        "), sapendo che le entalpie standard di formazione a 25@uo@C d" + join_article_to_name(name) + state +
+        ", di H@d2@O@d(l)@ e di CO@d2(g)@ sono pari rispettivamente a " + slot_text(3) + ", -285.8 e -393.5 kJ/mol";
+    const float moles = slot_value(1) / compound_molar_mass(fuel.compound);
+    set_slot_digits(4,
+                    -(static_cast<float>(fuel.water) * -285.8f - static_cast<float>(fuel.carbon_dioxide) * 393.5f -
+                      slot_value(3)) *
+                        moles,
+                    3);
+    problem_texts.answer_text = slot_text(4) + " kJ";
+    pose_problem({170, 530, 50}, {280, 160, 300});
+}
+
+void generate_problem_21()
+{
+    skip_random_draws(3);
+    set_slot_digits(1, random_real(0.55f, 0.80f), 2);
+    problem_texts.problem_text =
+        "@T1@@C1@Il @u14@C decade per emissione @bb@ con tempo di dimezzamento pari a 5730 anni. Calcolare l'età "
+        "di un manufatto in legno la cui radioattività @bb@ è " +
+        slot_text(1) + " volte quella di un campione di legno odierno";
+    set_slot_digits(2, radiocarbon_age(slot_value(1)), 4);
+    problem_texts.answer_text = slot_text(2) + " anni";
+    pose_problem({180, 540, 50}, {290, 150, 280});
+}
+
+void generate_problem_22()
+{
+    skip_random_draws(10);
+    set_slot_digits(1, random_real(50.0f, 80.0f), 2);
+    set_slot_digits(1, slot_value(1) * 10.0f, 3);
+    set_slot_digits(2, 0.0059f * (slot_value(1) - 25.0f) - 110.5f, 3);
+    set_slot_digits(3, -0.0008000012f * (slot_value(1) - 25.0f) - 393.5f, 3);
+    const float l = std::log(kelvin(slot_value(1)) * 0.003354016f);
+    set_slot_digits(4, 29.1f * l + 197.7f, 3);
+    set_slot_digits(5, 37.1f * l + 213.8f, 3);
+    set_slot_digits(6, 8.5f * l + 5.7f, 2);
+    problem_texts.problem_text =
+        "@T1@@C1@Sapendo che i valori di @bD@@iH@@u0@@df@ per CO e CO@d2@ a " + slot_text(1) + "@uo@C sono pari a " +
+        slot_text(2) + " e " + slot_text(3) +
+        " kJ/mol, e che le entropie standard di CO, di CO@d2@ e della grafite alla stessa temperatura sono pari a " +
+        slot_text(4) + ", " + slot_text(5) + " e " + slot_text(6) +
+        " J/(K•mol), calcolare la pressione parziale di equilibrio di CO in presenza di grafite e CO@d2@ a " +
+        slot_text(1) + "@uo@C se la pressione totale è quella atmosferica";
+    const float enthalpy = (2.0f * slot_value(2) - slot_value(3)) * 1000.0f;
+    const float entropy = 2.0f * slot_value(4) - slot_value(5) - slot_value(6);
+    const float k = std::exp(-enthalpy / (8.314f * kelvin(slot_value(1)))) * std::exp(entropy * 0.12027904f);
+    set_slot_digits(7, 0.5f * (std::sqrt(k * (k + 4.0f)) - k), 2);
+    problem_texts.answer_text = slot_text(7) + " atm";
+    pose_problem({170, 520, 50}, {300, 160, 280});
+}
+
+void generate_problem_23()
+{
+    skip_random_draws(11);
+    const std::int32_t v = pick_problem_variant(3, final_problems_state.last_choice[23], 2);
+    set_slot_text(5, "1.61e-5");
+    set_slot_text(6, "2.5e20");
+    float cyanide = random_real(0.1f, 0.3f);
+    if (v == 2) cyanide = random_real(0.01f, 0.1f);
+    if (v == 3) cyanide = random_real(0.001f, 0.01f);
+    set_slot_digits(1, cyanide, 3);
+    set_slot_digits(2, random_real(30.0f, 80.0f), 3);
+    set_slot_digits(3, random_real(30.0f, 80.0f), 3);
+    // A little short of the silver that binds all the cyanide.
+    const float binding = slot_value(2) / (2.0f * slot_value(3)) * slot_value(1);
+    set_slot_digits(4, random_real(0.9f * binding, 0.98f * binding), 3);
+    problem_texts.problem_text =
+        "Ag@u+@ forma con cianuri lo ione complesso Ag(CN)@d2@@u-@, molto stabile (per la reazione Ag@u+@ + 2CN@u-@ "
+        "= Ag(CN)@d2@@u-@, @iK@ = " +
+        slot_text(6) + "). Calcolare il pH di una soluzione " + slot_text(1) + " M di KCN [K@db@(CN@u-@) = " +
+        slot_text(5) + "] prima e dopo che a " + slot_text(2) + " mL di soluzione siano stati aggiunti " +
+        slot_text(3) + " mL di AgNO@d3@ " + slot_text(4) + " M";
+    set_slot_digits(6, mixture_ph(1e-10f, slot_value(1), 1e-10f, slot_value(5)), 3);
+    const float free_cyanide =
+        (slot_value(2) * slot_value(1) - 2.0f * slot_value(3) * slot_value(4)) / (slot_value(2) + slot_value(3));
+    set_slot_digits(7, mixture_ph(1e-10f, free_cyanide, 1e-10f, slot_value(5)), 3);
+    problem_texts.answer_text = "@T1@@C1@" + slot_text(6) + "; " + slot_text(7);
+    pose_problem({180, 560, 50}, {170, 160, 280});
+}
+
+void generate_problem_24()
+{
+    skip_random_draws(2);
+    draw_until([] {
+        set_slot_digits(1, random_real(10.0f, 60.0f), 2);
+        set_slot_digits(2, slot_value(1) * 7.6248f / static_cast<float>(random_int(10, 200)), 3);
+        if (slot_value(2) < 2.0f) return false;
+        set_slot_digits(3, -std::log10(slot_value(2) * 0.031476233f / slot_value(1)), 3);
+        // Only "Nessuna Versione" avoids the previous pH: a version number
+        // poses the same problem every time.
+        return app_state.version_number != no_version ||
+               std::fabs(slot_value(3) - final_problems_state.last_ph) >= 0.5f;
+    });
+    final_problems_state.last_ph = slot_value(3);
+    problem_texts.answer_text = slot_text(3);
+    problem_texts.problem_text = "@T1@@C1@" + slot_text(1) +
+                                 " L di una soluzione acquosa di CuSO@d4@ vengono sottoposti ad elettrolisi "
+                                 "fino a depositare " +
+                                 slot_text(2) + " g di rame. Calcolare il pH della soluzione restante";
+    pose_problem({220, 570, 50}, {280, 160, 300});
+}
+
+}  // namespace final_problems

@@ -1,0 +1,402 @@
+// Section "Sezione 4": problems 25 to 32.
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "chapters/final_problems/final_problems_problems.h"
+#include "chemistry/equation_text.h"
+#include "chemistry/equilibrium_extent.h"
+#include "chemistry/table_fields.h"
+#include "frame/app_state.h"
+#include "frame/fact_box.h"
+#include "frame/generator_kit.h"
+#include "frame/statement_equation.h"
+#include "numbers/fixed_width.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_slots.h"
+
+namespace final_problems {
+namespace {
+
+constexpr std::array<std::int32_t, 13> gases{457, 458, 459, 1, 2, 12, 23, 24, 25, 27, 303, 304, 462};
+
+// Salts whose ions per gram differ enough for a freezing point to tell
+// them apart in a mixture: compound record and ions per formula unit.
+struct Salt {
+    std::int32_t compound;
+    std::int32_t ions;
+};
+constexpr std::array<Salt, 8> salts{{
+    {101, 2}, {102, 2}, {121, 2}, {122, 2}, {103, 3}, {104, 3}, {108, 3}, {109, 3},
+}};
+
+// Pairs of list entries (either order) that a problem must not mix.
+struct Pair {
+    std::int32_t a, b;
+    bool matches(std::int32_t x, std::int32_t y) const { return (x == a && y == b) || (x == b && y == a); }
+};
+bool among(std::span<const Pair> pairs, std::int32_t x, std::int32_t y)
+{
+    return std::ranges::any_of(pairs, [&](const Pair& p) { return p.matches(x, y); });
+}
+// Gases of equal molar mass within a part in a thousand (compound records):
+// a density cannot tell their proportions.
+constexpr std::array<Pair, 2> alike_gases{{{1, 23}, {25, 304}}};
+// Salts with ions per gram within 2 % (entries of the salt list).
+constexpr std::array<Pair, 2> alike_salts{{{2, 5}, {7, 8}}};
+
+// Change in moles of gas of each gas reaction.
+constexpr std::array<std::int32_t, 8> gas_mole_change{-2, -1, -1, 1, 0, -1, -1, -1};
+// The range of random_int (lo, hi) whose 5-fold is each reaction's temperature (°C).
+struct Range {
+    std::int32_t lo, hi;
+};
+constexpr std::array<Range, 8> reaction_temperatures{{
+    {20, 160}, {80, 160}, {120, 180}, {80, 160}, {20, 160}, {20, 80}, {20, 160}, {20, 160},
+}};
+
+struct Buffer {
+    std::string_view salt;
+    std::string_view partner;  // the weak acid, or for entry 2 the weak base
+    float pka;
+    float salt_molar_mass;
+    std::string_view constant_label;
+};
+constexpr std::array<Buffer, 5> buffers{{
+    {"CH@d3@COONa", "CH@d3@COOH", 4.76f, 82.035f, " [@iK@@da@(CH@d3@COOH) = "},
+    {"NH@d4@Cl", "NH@d3@", 9.25f, 53.492f, " [@iK@@da@(NH@d4@@u+@) = "},
+    {"NaHS", "H@d2@S", 7.05f, 56.062f, " [@iK@@da@(H@d2@S) = "},
+    {"Na@d2@CO@d3@", "NaHCO@d3@", 10.33f, 105.99f, " [@iK@@da@(HCO@d3@@u-@) = "},
+    {"KCN", "HCN", 9.21f, 65.12f, " [@iK@@da@(HCN) = "},
+}};
+constexpr std::int32_t ammonium_buffer = 2;
+
+// A salt added to a cation that it precipitates: the salt's compound
+// record, the precipitate, the cation, its solubility product and the
+// anions per cation in the precipitate.
+struct Precipitation {
+    std::int32_t salt;
+    std::string_view precipitate;
+    std::string_view cation;
+    std::string_view solubility_product;
+    std::int32_t anions;
+};
+constexpr std::array<Precipitation, 9> precipitations{{
+    {127, "PbI@d2@", "Pb@u2+@", "9.8e-9", 2},
+    {284, "Pb(IO@d3@)@d2@", "Pb@u2+@", "3.69e-13", 2},
+    {284, "Cu(IO@d3@)@d2@", "Cu@u2+@", "1.4e-7", 2},
+    {116, "MgF@d2@", "Mg@u2+@", "6.4e-9", 2},
+    {116, "BaF@d2@", "Ba@u2+@", "1.7e-6", 2},
+    {171, "PbSO@d4@", "Pb@u2+@", "2.53e-8", 1},
+    {171, "CaSO@d4@", "Ca@u2+@", "2.4e-5", 1},
+    {101, "CuCl", "Cu@u+@", "1.0e-6", 1},
+    {284, "Cr(IO@d3@)@d3@", "Cr@u3+@", "5.0e-6", 3},
+}};
+
+// Metals deposited by electrolysis: atomic number and ion charge.
+struct DepositedMetal {
+    std::int32_t z;
+    std::int32_t charge;
+};
+constexpr std::array<DepositedMetal, 10> deposited_metals{{
+    {3, 1}, {11, 1}, {19, 1}, {47, 1}, {12, 2}, {20, 2}, {56, 2}, {29, 2}, {30, 2}, {13, 3},
+}};
+
+}  // namespace
+
+void generate_problem_25()
+{
+    skip_random_draws(3);
+    std::int32_t i1 = 0, i2 = 0;
+    draw_until([&] {
+        i1 = random_int(1, 13);
+        if (repeats_last_choice(25, i1)) return false;
+        i2 = random_int(1, 13);
+        return i2 != i1 && !among(alike_gases, gases[i1 - 1], gases[i2 - 1]);
+    });
+    final_problems_state.last_choice[25] = i1;
+    const std::int32_t first = gases[i1 - 1];
+    const std::int32_t second = gases[i2 - 1];
+    const float m1 = compound_molar_mass(first);
+    const float m2 = compound_molar_mass(second);
+    set_slot_digits(1, random_real(10.0f, 90.0f), 3);
+    const bool swapped = random_int(1, 2) == 2;
+    random_int(1, 2);  // drawn and never used: it keeps the later data of every version in place
+    const std::int32_t asked = swapped ? second : first;
+    const float ma = swapped ? m2 : m1;
+    const float mb = swapped ? m1 : m2;
+    float pressure = random_real(1.0f, 9.9f);
+    if (random_int(1, 2) == 1) pressure *= 0.1f;
+    set_slot_digits(2, pressure, 3);
+    set_slot_digits(3, random_real(15.0f, 80.0f), 2);
+    const float w = slot_value(1);
+    set_slot_digits(4,
+                    100.0f / (((100.0f - w) / m2 + w / m1) * kelvin(slot_value(3)) / slot_value(2) * 0.082057f), 3);
+    problem_texts.problem_text = "Calcolare la percentuale in peso di " + compound_name(asked) +
+                                 " in una miscela di " + compound_name(first) + " e " + compound_name(second) +
+                                 " di densità " + slot_text(4) + " g/L  a " + slot_text(3) + "@uo@C e " +
+                                 slot_text(2) + " atm";
+    set_slot_digits(5,
+                    100.0f * (slot_value(2) / (slot_value(4) * 0.082057f * kelvin(slot_value(3))) - 1.0f / mb) /
+                        (1.0f / ma - 1.0f / mb),
+                    3);
+    problem_texts.answer_text = slot_text(5) + " %";
+    pose_problem({200, 520, 45}, {260, 160, 300});
+}
+
+void generate_problem_26()
+{
+    skip_random_draws(2);
+    set_slot_digits(1, random_real(60.0f, 90.0f), 3);
+    const float nitrate = random_real(0.01f, 0.09f);
+    set_slot_digits(3, random_real(30.0f, 70.0f), 3);
+    set_slot_digits(2, random_real(1.5f, 2.5f) / slot_value(3) * nitrate * slot_value(1), 4);
+    set_slot_digits(4, random_real(25.0f, 40.0f), 3);
+    set_slot_digits(5, (slot_value(2) * slot_value(3) - nitrate * slot_value(1)) / slot_value(4), 4);
+    problem_texts.problem_text =
+        slot_text(1) +
+        " mL di una soluzione contenente nitrati vengono trattati con un eccesso di zinco in ambiente basico (Zn + "
+        "NO@d3@@u-@ = Zn(OH)@d4@@u2-@ + NH@d3@); l'ammoniaca prodotta è fatta assorbire in " +
+        slot_text(3) + " mL di HCl " + slot_text(2) + " M, e l'eccesso di HCl viene titolato usando " + slot_text(4) +
+        " mL di NaOH " + slot_text(5) + " M. Calcolare la concentrazione di nitrati nella soluzione iniziale";
+    set_slot_digits(6, (slot_value(2) * slot_value(3) - slot_value(4) * slot_value(5)) / slot_value(1), 3);
+    problem_texts.answer_text = slot_text(6) + "M";
+    pose_problem({170, 560, 45}, {260, 160, 280});
+}
+
+void generate_problem_27()
+{
+    skip_random_draws(5);
+    const std::int32_t e1 = pick_problem_variant(8, final_problems_state.last_choice[27], 2);
+    std::int32_t last_second = e1;
+    std::int32_t e2 = pick_problem_variant(8, last_second, 0);
+    // A salt too like the first is drawn again as a repeated one is.
+    draw_until([&] {
+        if (e2 != e1 && !among(alike_salts, e1, e2)) return true;
+        e2 = random_int(1, 8);
+        return false;
+    });
+    const Salt& first = salts[e1 - 1];
+    const Salt& second = salts[e2 - 1];
+    const float m1 = compound_molar_mass(first.compound);
+    const float m2 = compound_molar_mass(second.compound);
+    const float i1 = static_cast<float>(first.ions), i2 = static_cast<float>(second.ions);
+    set_slot_digits(1, random_real(1.0f, 5.0f), 3);
+    const float x = random_real(0.1f, 0.9f);
+    const float ions = i1 / m1 * x * slot_value(1) + (1.0f - x) / m2 * i2 * slot_value(1);
+    set_slot_digits(2, ions / random_real(0.1f, 0.5f) * 1000.0f, 3);
+    set_slot_digits(3, ions / slot_value(2) * 1855.0f, 3);
+    problem_texts.problem_text = "Determinare la composizione di una miscela di " + compound_name(first.compound) +
+                                 " e " + compound_name(second.compound) +
+                                 " sapendo che la soluzione ottenuta sciogliendo " + slot_text(1) +
+                                 " g di miscela in " + slot_text(2) + " g di acqua gela a -" + slot_text(3) +
+                                 "@uo@C (@ik@@df@(H@d2@O) = 1.855 kg•K/mol) ";
+    const float first_mass = (slot_value(3) * 0.53908354f * slot_value(2) * 0.001f - slot_value(1) * i2 / m2) /
+                             (i1 / m1 - i2 / m2);
+    const float second_mass = slot_value(1) - first_mass;
+    const bool first_larger = first_mass >= second_mass;
+    const std::int32_t slot = first_larger ? 4 : 5;
+    set_slot_digits_from(slot, first_larger ? first_mass : second_mass, 1.0f, 2);
+    problem_texts.answer_text =
+        compound_formula(first_larger ? first.compound : second.compound) + ": " + slot_text(slot) + " g";
+    pose_problem({230, 560, 50}, {180, 150, 300});
+}
+
+void generate_problem_28()
+{
+    skip_random_draws(10);
+    std::int32_t kind = random_int(1, 2);
+    if (app_state.version_number == text_version) kind = 1;
+    const auto [carbon, hydrogen, oxygen] = draw_organic_formula(kind);
+    const std::string formula = organic_formula(carbon, hydrogen, oxygen);
+    set_slot_digits(3, random_real(20.0f, 140.0f), 3);
+    float combustion = -(random_real(450.0f, 550.0f) * static_cast<float>(carbon));
+    // Above the boiling point the water formed stays a gas.
+    if (slot_value(3) >= 100.0f) combustion += 20.33f * static_cast<float>(hydrogen);
+    set_slot_digits(2, combustion, 4);
+    set_slot_digits(6, (slot_value(3) - 25.0f) * -0.0134f - 566.0f, 4);
+    // k compound + a O2 = b CO + c H2O in whole numbers.
+    std::int32_t k = 1, b = carbon, c = hydrogen / 2;
+    if (hydrogen % 2 != 0) {
+        k = 2;
+        b = 2 * carbon;
+        c = hydrogen;
+    }
+    std::int32_t a = c - k * oxygen + b;
+    if (a % 2 != 0) {
+        k *= 2;
+        b *= 2;
+        c *= 2;
+        a = c - k * oxygen + b;
+    }
+    a /= 2;
+    const auto coefficient = [](std::int32_t n) { return n == 1 ? std::string() : whole_number_text(n); };
+    const std::string equation = coefficient(k) + formula + " + " + coefficient(a) + "O@d2@ = " + coefficient(b) +
+                                 "CO + " + coefficient(c) + "H@d2@O";
+    problem_texts.problem_text =
+        "@T1@@C1@L'entalpia di combustione di " + formula + " a 1 atm e " + slot_text(3) + "@uo@C è pari a " +
+        slot_text(2) + " kJ/mol, mentre @bD@@iH@ per la reazione 2CO + O@d2@ = 2CO@d2@ è pari a " + slot_text(6) +
+        " kJ. Calcolare il valore di  @bD@@iH@  nelle stesse condizioni per la reazione ";
+    const float kf = static_cast<float>(k), half_carbon = 0.5f * static_cast<float>(carbon);
+    set_slot_uncertainty(5, kf * (slot_value(2) - half_carbon * slot_value(6)),
+                         kf * (half_carbon * slot_uncertainty(6) + slot_uncertainty(2)));
+    problem_texts.answer_text = slot_text(5) + " kJ";
+    draw_problem_text_in_box(160, 582, 45, 100);
+    // The export carries the equation that the page centres below the text.
+    draw_centred_equation(equation, 100);
+    show_chemistry_fact(160, 160, 280);
+}
+
+void generate_problem_29()
+{
+    skip_random_draws(1);
+    std::int32_t v = pick_problem_variant(8, final_problems_state.last_choice[29], 2);
+    // Reaction 5 keeps its moles of gas: no pressure changes its dissociation.
+    if (v == 5) {
+        v = 6;
+        final_problems_state.last_choice[29] = 6;
+    }
+    const std::string equation = gas_reaction_equation(v);
+    EquationTerms terms;
+    parse_equation_terms(equation, terms);
+    const Range range = reaction_temperatures[v - 1];
+    set_slot_digits(7, 5.0f * static_cast<float>(random_int(range.lo, range.hi)), 3);
+    const float t = kelvin(slot_value(7));
+    set_slot_digits(5, gas_equilibrium_constant(equation, slot_value(7)), 3);
+    const std::int32_t kind = random_int(1, 2);
+    const std::int32_t mole_change = gas_mole_change[v - 1];
+    const float kc = slot_value(5) / std::pow(0.08205f * t, static_cast<float>(mole_change));
+    set_slot_digits(12, 1.0f / (kind == 1 ? slot_value(5) : kc), 3);
+    set_slot_digits(1, 0.0f, 3);
+    set_slot_digits(2, 0.0f, 3);
+    const std::int32_t e = random_int(1, 2);
+    float product = random_real(1.0f, 9.9f) * power_of_ten(-e);
+    if (product > 0.5f) product *= 0.5f;
+    set_slot_digits(3, product, 3);
+    const SpeciesValues nu{static_cast<float>(terms.coefficient[1]), static_cast<float>(terms.coefficient[2]), 0.0f,
+                           static_cast<float>(terms.coefficient[3]), 0.0f, 0.0f};
+    const SpeciesValues initial{0.0f, 0.0f, 0.0f, slot_value(3), 0.0f, 0.0f};
+    SpeciesValues c{};
+    (void)solve_equilibrium_extent(nu, initial, c, kc);
+    set_slot_digits(6, (c[0] + c[1] + c[3]) * t * 0.08205f, 3);
+    set_slot_digits(8, (slot_value(3) - c[3]) / slot_value(3) * 100.0f, 3);
+    const std::string shown_equation = add_state_subscripts(equation, 1, water_as_vapour, right_to_left).value_or("");
+    const std::string gas(terms.species_text(equation, 3));
+    std::string& text = problem_texts.problem_text;
+    text = "@T1@@C1@Un recipiente contenente " + gas + " viene portato a " + slot_text(7) + "@uo@C, ove";
+    append_piece(text, kind == 1 ? " @iK@ " : " @iK@@dc@");
+    // The displayed equation keeps its leading blank.
+    append_piece(text, " per la reazione " + shown_equation + " vale " + slot_text(12));
+    if (kind == 2) {
+        if (mole_change == -1)
+            append_piece(text, " mol/L");
+        else if (mole_change == 1)
+            append_piece(text, " (mol/L)@u-1@");
+        else
+            append_piece(text, " (mol/L)@u" + whole_number_text(-mole_change) + "@");
+    }
+    append_piece(text, ". Calcolare quale deve essere la pressione totale perchè il grado di dissociazione di " + gas +
+                           " sia pari a " + slot_text(8) + "%");
+    problem_texts.answer_text = slot_text(6) + " atm";
+    pose_problem({170, 550, 50}, {280, 150, 280});
+}
+
+void generate_problem_30()
+{
+    skip_random_draws(2);
+    std::int32_t v = 0;
+    draw_until([&] {
+        v = random_int(1, 5);
+        if (repeats_last_choice(30, v)) return false;
+        if (app_state.version_number == text_version) v = 5;
+        set_slot_digits(1, static_cast<float>(random_int(200, 800)) * 0.1f, 3);
+        set_slot_digits(2, static_cast<float>(random_int(100, 900)) * 0.0001f, 3);
+        set_slot_uncertainty(3, buffers[v - 1].pka, 0.03f);
+        const bool above = random_int(1, 2) == 1;
+        const float shift = static_cast<float>(random_int(20, 100)) * 0.01f;
+        set_slot_uncertainty(4, above ? slot_value(3) + shift : slot_value(3) - shift, 0.03f);
+        // Neither [H+] nor [OH-] may reach 0.5 % of the concentration.
+        const float h = std::pow(10.0f, -slot_value(4));
+        return !(0.005f * slot_value(2) < h || 1.0e-14f / h > 0.005f * slot_value(2));
+    });
+    final_problems_state.last_choice[30] = v;
+    const Buffer& buffer = buffers[v - 1];
+    const float ratio = std::pow(10.0f, v == ammonium_buffer ? slot_value(3) - slot_value(4)
+                                                             : slot_value(4) - slot_value(3));
+    set_slot_digits(5, slot_value(2) * ratio * slot_value(1) * buffer.salt_molar_mass * 0.001f, 2);
+    set_slot_digits(7, std::pow(10.0f, -slot_value(3)), 2);
+    problem_texts.problem_text = "Calcolare il pH della soluzione ottenuta aggiungendo " + slot_text(5) + " g di " +
+                                 std::string(buffer.salt) + " a " + slot_text(1) + " mL di " +
+                                 std::string(buffer.partner) + " " + slot_text(2) + " M" +
+                                 std::string(buffer.constant_label) + slot_text(7) + "]";
+    const float salt = slot_value(5) / (slot_value(1) * buffer.salt_molar_mass * 0.001f);
+    const float ka = slot_value(7);
+    set_slot_digits(8,
+                    v == ammonium_buffer ? mixture_ph(salt, slot_value(2), ka, 1.0e-14f / ka)
+                                         : mixture_ph(slot_value(2), salt, ka, 1.0e-14f / ka),
+                    3);
+    problem_texts.answer_text = slot_text(8);
+    pose_problem({170, 500, 50}, {290, 160, 280});
+}
+
+void generate_problem_31()
+{
+    skip_random_draws(2);
+    const std::int32_t v = pick_problem_variant(9, final_problems_state.last_choice[31], 3);
+    const Precipitation& p = precipitations[v - 1];
+    set_slot_text(9, p.solubility_product);
+    set_slot_digits(1, 10.0f * static_cast<float>(random_int(20, 99)), 3);
+    set_slot_digits(2, random_real(2.0f, 9.9f) * 0.001f, 3);
+    problem_texts.problem_text = "Calcolare quanto " + compound_formula(p.salt) + " si può aggiungere a " +
+                                 slot_text(1) + " mL di una soluzione " + slot_text(2) + " M in " +
+                                 std::string(p.cation) + " senza iniziare la precipitazione di " +
+                                 std::string(p.precipitate) + " [@iK@@dps@ = " + slot_text(9) + "]";
+    float anion = slot_value(9) / slot_value(2);
+    if (p.anions == 2) anion = std::sqrt(anion);
+    if (p.anions == 3) anion = std::pow(anion, 0.33333f);
+    const float grams = compound_molar_mass(p.salt) * anion * slot_value(1) * 0.001f;
+    if (grams < 0.1f) {
+        set_slot_digits(3, 1000.0f * grams, 3);
+        problem_texts.answer_text = slot_text(3) + " mg";
+    } else {
+        set_slot_digits(3, grams, 3);
+        problem_texts.answer_text = slot_text(3) + " g";
+    }
+    pose_problem({170, 520, 50}, {280, 150, 280});
+}
+
+void generate_problem_32()
+{
+    skip_random_draws(2);
+    const DepositedMetal& metal = deposited_metals[pick_problem_variant(10, final_problems_state.last_choice[32], 2) - 1];
+    set_slot_digits(1, random_real(1.0f, 15.0f), 3);
+    const std::int32_t e = random_int(0, 1);
+    float hours = random_real(1.0f, 9.0f) * power_of_ten(-e);
+    if (random_int(1, 2) == 2) hours *= 10.0f;
+    set_slot_digits(2, hours, 3);
+    set_slot_text(3, element_field(metal.z, 21, 29));
+    // 3600 / 96485: grams per ampere-hour of a monovalent ion of unit molar mass.
+    float mass = slot_value(2) * slot_value(3) * slot_value(1) * 0.037311498f;
+    if (metal.charge == 2) mass *= 0.5f;
+    if (metal.charge == 3) mass *= 0.33333334f;
+    set_slot_uncertainty(4, mass, (slot_uncertainty(2) / slot_value(2) + slot_uncertainty(1) / slot_value(1)) * mass);
+    set_slot_digits(6, random_real(20.0f, 50.0f), 2);
+    set_slot_digits(7, random_real(500.0f, 900.0f), 3);
+    set_slot_digits(5,
+                    slot_value(2) * slot_value(1) * 0.0093278745f / (slot_value(7) * 0.0013157895f) *
+                        kelvin(slot_value(6)) * 0.082057f,
+                    3);
+    problem_texts.problem_text = "@T1@@C1@Calcolare quanto " + element_name(metal.z) +
+                                 " è stato depositato al catodo in una elettrolisi se all'anodo sono stati "
+                                 "sviluppati " +
+                                 slot_text(5) + " L di O@d2@ misurati a " + slot_text(6) + "@uo@C e " + slot_text(7) +
+                                 " torr";
+    problem_texts.answer_text = slot_text(4) + " g";
+    pose_problem({220, 570, 50}, {280, 160, 300});
+}
+
+}  // namespace final_problems

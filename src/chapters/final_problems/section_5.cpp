@@ -1,0 +1,328 @@
+// Section "Sezione 5": problems 33 to 40.
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "chapters/final_problems/final_problems_problems.h"
+#include "chemistry/data_tables.h"
+#include "chemistry/table_fields.h"
+#include "frame/app_state.h"
+#include "frame/generator_kit.h"
+#include "numbers/fixed_width.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_slots.h"
+
+namespace final_problems {
+namespace {
+
+// Six compounds that share one element: the first group of each
+// composition (type 1) or the second (type 2).
+struct MixtureSet {
+    std::int32_t type;
+    std::array<std::int32_t, 6> compounds;
+};
+constexpr std::array<MixtureSet, 7> mixture_sets{{
+    {1, {111, 125, 130, 142, 184, 205}},
+    {2, {101, 103, 105, 110, 111, 104}},
+    {1, {102, 117, 122, 127, 152, 180}},
+    {2, {131, 132, 135, 139, 141, 142}},
+    {1, {109, 140, 181, 206, 156, 166}},
+    {2, {151, 155, 154, 161, 163, 165}},
+    {2, {171, 173, 174, 177, 181, 183}},
+}};
+
+// Metals whose heat capacity the compound table holds.
+constexpr std::array<std::int32_t, 8> metal_samples{453, 454, 460, 461, 463, 464, 465, 467};
+
+// Bimolecular reactions: activation energy (kcal/mol), the exponent a of the
+// factor e^a, and the reaction.
+struct Bimolecular {
+    std::string_view activation_energy;
+    std::string_view exponent;
+    std::string_view reaction;
+};
+constexpr std::array<Bimolecular, 9> bimolecular_reactions{{
+    {"17.6", "9.31", "Br + H@d2@ = HBr + H"},
+    {"0.9", "8.91", "H + HBr = H@d2@ + Br"},
+    {"10.0", "7.25", "CH@d3@ + H@d2@ = CH@d4@ + H"},
+    {"41.8", "9.13", "Br + HBr = Br@d2@ + H"},
+    {"51.3", "8.50", "CO + Cl@d2@ = COCl + Cl"},
+    {"19.6", "8.00", "NO + Cl@d2@ = NOCl + Cl"},
+    {"2.3", "7.80", "NO + O@d3@ = NO@d2@ + O@d2@"},
+    {"26.6", "8.42", "2NO@d2@ = 2NO + O@d2@"},
+    {"25.8", "9.51", "2NOCl = 2NO + Cl@d2@"},
+}};
+
+// Electrodes of concentration cells: the ion and the electrode's name, with
+// the electrons its half-reaction exchanges per ion.
+struct Electrode {
+    std::string_view ion;
+    std::string_view name;
+    std::int32_t electrons;
+};
+constexpr std::array<Electrode, 8> electrodes{{
+    {"Cu@u2+@", "rame", 2},
+    {"Pb@u2+@", "piombo", 2},
+    {"Ag@u+@", "argento", 1},
+    {"Sn@u2+@", "stagno", 2},
+    {"Au@u3+@", "oro", 3},
+    {"Hg@u2+@", "mercurio", 2},
+    {"Pt@u2+@", "platino", 2},
+    // Two hydrogen ions take two electrons: 0.0592 V per decade of [H+].
+    {"H@u+@", "idrogeno", 1},
+}};
+
+// The element group (4 characters) at `column` of compound k's record.
+std::string_view composition_group(std::int32_t k, int column)
+{
+    return record_columns(compound_record(k), column, column + 3);
+}
+
+}  // namespace
+
+void generate_problem_33()
+{
+    skip_random_draws(2);
+    float sulfate = random_real(2.0f, 9.0f) * 0.001f;
+    if (random_int(1, 2) == 1) sulfate *= 0.1f;
+    set_slot_digits(1, sulfate, 3);
+    set_slot_digits(2, random_real(10.0f, 20.0f), 2);
+    set_slot_digits(2, slot_value(2) * 10.0f, 3);
+    const float molar_mass = compound_molar_mass(183);
+    set_slot_digits(3, molar_mass * slot_value(2) * slot_value(1), 3);
+    problem_texts.problem_text =
+        slot_text(2) +
+        " mL di una soluzione contente solfati vengono trattati con Ba@u2+@ fino a completa precipitazione dei "
+        "solfati come BaSO@d4@. Dopo filtrazione ed essiccamento, si ottengono " +
+        slot_text(3) + " mg di precipitato. Calcolare la concentrazione di SO@d4@@u2-@ nella soluzione iniziale";
+    set_slot_digits(4, slot_value(3) / (slot_value(2) * molar_mass), 3);
+    problem_texts.answer_text = slot_text(4) + " M ";
+    pose_problem({170, 560, 45}, {180, 180, 280});
+}
+
+void generate_problem_34()
+{
+    skip_random_draws(9);
+    const MixtureSet& set = mixture_sets[pick_problem_variant(7, final_problems_state.last_choice[34], 6) - 1];
+    const std::int32_t i1 = random_int(1, 5);
+    const std::int32_t i2 = random_int(i1 + 1, 6);
+    const std::int32_t c1 = set.compounds[i1 - 1];
+    const std::int32_t c2 = set.compounds[i2 - 1];
+    const int column = 4 * set.type + 77;
+    const std::int32_t z = symbol_search(record_columns(compound_record(c1), column, column + 1));
+    const float big_m1 = compound_molar_mass(c1);
+    const float m1 = composition_molar_mass(composition_group(c1, column));
+    const float big_m2 = compound_molar_mass(c2);
+    const float m2 = composition_molar_mass(composition_group(c2, column));
+    const float x = random_real(0.2f, 0.8f);
+    set_slot_digits(1, ((1.0f - x) / big_m2 * m2 + x / big_m1 * m1) * 100.0f, 4);
+    float mass = random_real(10.0f, 99.0f);
+    for (int toss = 0; toss < 2; ++toss)
+        if (random_int(1, 2) == 1) mass *= 0.1f;
+    set_slot_digits(2, mass, 3);
+    const bool swapped = random_int(1, 2) == 2;
+    const std::string element = element_name(z);
+    problem_texts.problem_text = "Un campione di una miscela di " + compound_name(swapped ? c2 : c1) + " e " +
+                                 compound_name(swapped ? c1 : c2) + " al " + slot_text(1) + "% in massa di " +
+                                 element + " contiene " + slot_text(2) + " g di " + compound_formula(c1) +
+                                 ". Calcolare la quantità di " + element + " presente nel campione";
+    const float f1 = m1 / big_m1, f2 = m2 / big_m2;
+    const float answer = slot_value(2) * (f1 - f2) / (1.0f - 100.0f * f2 / slot_value(1));
+    set_slot_uncertainty(
+        3, answer, (slot_uncertainty(2) / slot_value(2) + slot_uncertainty(1) / slot_value(1)) * answer);
+    problem_texts.answer_text = "@C1@@T1@" + slot_text(3) + " g";
+    pose_problem({180, 500, 60}, {180, 150, 380});
+}
+
+void generate_problem_35()
+{
+    skip_random_draws(4);
+    // Rounded data can leave no dimer at all: such draws are made again.
+    draw_until([] {
+        set_slot_digits(1, random_real(20.0f, 60.0f), 2);
+        set_slot_digits(2, random_real(500.0f, 920.0f), 3);
+        const float particles = slot_value(2) / (62.32f * kelvin(slot_value(1)));
+        float formal = random_real(0.501f, 0.51f) * particles * 2.0f;
+        if (random_int(1, 2) == 2) formal = random_real(0.51f, 0.9f) * particles * 2.0f;
+        set_slot_digits(4, random_real(200.0f, 900.0f), 3);
+        set_slot_digits(5, random_real(150.0f, 250.0f), 4);
+        set_slot_digits(3, formal * slot_value(4) * slot_value(5) * 0.001f, 3);
+        value_slots[6].value = slot_value(3) / (slot_value(4) * slot_value(5)) * 1000.0f;
+        value_slots[7].value = slot_value(6) - slot_value(2) / (62.32f * kelvin(slot_value(1)));
+        return slot_value(7) > 0.0f;
+    });
+    problem_texts.problem_text = "La soluzione contenente " + slot_text(3) +
+                                 " g di un composto molecolare A di massa molare " + slot_text(5) +
+                                 " g/mol nel volume di " + slot_text(4) + " mL mostra una pressione osmotica pari a " +
+                                 slot_text(2) + " torr a " + slot_text(1) +
+                                 "@uo@C. Calcolare la costante di equilibrio della reazione di associazione 2A = "
+                                 "A@d2@ che ha luogo in queste condizioni";
+    const float monomer = slot_value(6) - 2.0f * slot_value(7);
+    set_slot_digits(8, slot_value(7) / (monomer * monomer), 2);
+    problem_texts.answer_text = "@T1@@C1@" + slot_text(8);
+    pose_problem({200, 560, 50}, {280, 145, 280});
+}
+
+void generate_problem_36()
+{
+    skip_random_draws(10);
+    std::int32_t j = 0;
+    draw_until([&] {
+        j = random_int(1, 8);
+        draw_until([&] {
+            if (!repeats_last_choice(36, j)) return true;
+            j = random_int(1, 8);
+            return false;
+        });
+        value_slots[5].value = random_real(15.0f, 98.0f);
+        value_slots[6].value = random_real(15.0f, 98.0f);
+        return std::fabs(slot_value(5) - slot_value(6)) >= 30.0f;
+    });
+    final_problems_state.last_choice[36] = j;
+    const std::int32_t metal = metal_samples[j - 1];
+    const std::string heat_capacity(record_columns(compound_record(metal), 153, 158));
+    set_slot_text(1, heat_capacity);
+    set_slot_text(2, heat_capacity);
+    float mass = random_real(1.0f, 9.9f);
+    for (int toss = 0; toss < 2; ++toss)
+        if (random_int(1, 2) == 1) mass *= 10.0f;
+    value_slots[3].value = mass;
+    value_slots[4].value = random_real(0.5f * mass, 2.0f * mass);
+    for (std::int32_t slot = 3; slot <= 6; ++slot) convert_data_slot(slot, 3);
+    problem_texts.problem_text = "Due campioni di " + compound_name(metal) + " di massa " + slot_text(3) + " g e " +
+                                 slot_text(4) + " g, inizialmente a " + slot_text(5) + "@uo@C e a " + slot_text(6) +
+                                 "@uo@C, vengono posti in contatto termico. Sapendo che @iC@@dp@ è pari a " +
+                                 slot_text(1) +
+                                 " J/(K•mol), calcolare la temperatura finale e la variazione complessiva di "
+                                 "entropia";
+    const float molar_mass = compound_molar_mass(metal);
+    const float n1 = slot_value(3) / molar_mass, n2 = slot_value(4) / molar_mass;
+    const float t1 = kelvin(slot_value(5)), t2 = kelvin(slot_value(6));
+    const float cp1 = slot_value(1), cp2 = slot_value(2);
+    const float tf = (n1 * t1 * cp1 + n2 * t2 * cp2) / (cp2 * n2 + cp1 * n1);
+    value_slots[7].value = tf - 273.15f;
+    const float final_t = kelvin(slot_value(7));
+    set_slot_digits(8, n1 * std::log(final_t / t1) * cp1, 3);
+    set_slot_digits(9, n2 * std::log(final_t / t2) * cp2, 3);
+    set_slot_uncertainty(10, slot_value(8) + slot_value(9), slot_uncertainty(8) + slot_uncertainty(9));
+    convert_data_slot(7, 3);
+    problem_texts.answer_text = slot_text(7) + "@uo@C;  @bD@@iS@@dcompl@= " + slot_text(10) + " J/K";
+    pose_problem({170, 520, 50}, {300, 160, 280});
+}
+
+void generate_problem_37()
+{
+    skip_random_draws(9);
+    const Bimolecular& reaction =
+        bimolecular_reactions[pick_problem_variant(9, final_problems_state.last_choice[37], 1) - 1];
+    set_slot_text(1, reaction.activation_energy);
+    set_slot_digits(1, slot_value(1) * 4.183f, 2);
+    set_slot_text(2, reaction.exponent);
+    // Collision theory: k = e^a T^(1/2) e^(-Ea/RT).
+    const auto rate_constant = [](float t) {
+        return std::exp(-1000.0f * slot_value(1) / (8.314f * t)) * std::exp(slot_value(2)) * std::sqrt(t);
+    };
+    draw_until([&] {
+        const std::int32_t a = random_int(40, 70);
+        set_slot_digits(3, 10.0f * static_cast<float>(a), 3);
+        const std::int32_t b = random_int(1, 2) == 1 ? random_int(35, a - 3) : random_int(a + 3, 90);
+        set_slot_digits(4, 10.0f * static_cast<float>(b), 3);
+        const std::int32_t c = b > a ? random_int(a, b) : random_int(b, a);
+        if (std::abs(c - a) < 3 || std::abs(c - b) < 3) return false;
+        set_slot_digits(7, 10.0f * static_cast<float>(c), 3);
+        set_slot_digits(5, rate_constant(slot_value(3)), 3);
+        set_slot_digits(6, rate_constant(slot_value(4)), 3);
+        const float k1 = slot_value(5), k2 = slot_value(6);
+        return !((k2 > k1 && k2 / k1 < 2.0f) || (k2 < k1 && k1 / k2 < 2.0f));
+    });
+    problem_texts.problem_text = "@T1@@C1@I valori di @ik@@dc@ a " + slot_text(3) + " K e a " + slot_text(4) +
+                                 " K per la reazione bimolecolare " + std::string(reaction.reaction) +
+                                 " sono pari a " + slot_text(5) + " e " + slot_text(6) +
+                                 " L/(mol• s). Calcolare @ik@@dc@ a " + slot_text(7) + " K";
+    set_slot_digits(8, rate_constant(slot_value(7)), 2);
+    problem_texts.answer_text = slot_text(8) + " L/(mol• s)";
+    pose_problem({240, 580, 50}, {170, 140, 280});
+}
+
+void generate_problem_38()
+{
+    skip_random_draws(11);
+    draw_until([] {
+        set_slot_digits(2, random_real(15.0f, 40.0f), 2);
+        set_slot_digits(3, random_real(30.0f, 80.0f), 3);
+        set_slot_digits(4, random_real(0.03f, 0.07f), 3);
+        set_slot_digits(5, 1.79e-5f, 3);
+        const float acid = slot_value(3) * slot_value(4) * 0.001f;
+        const float ammonia = random_real(1.1f * acid, 3.0f * acid);
+        set_slot_digits(1, ammonia * kelvin(slot_value(2)) * 82.057f, 3);
+        return slot_value(1) >= 10.0f;
+    });
+    problem_texts.problem_text = "Calcolare il pH della soluzione ottenuta facendo assorbire " + slot_text(1) +
+                                 " mL di NH@d3@ gassosa,  misurati a  " + slot_text(2) +
+                                 "@uo@C e pressione atmosferica, in " + slot_text(3) + " mL di HCl " + slot_text(4) +
+                                 " M [K@db@(NH@d3@) = " + slot_text(5) + "]";
+    const float ammonia = slot_value(1) / (kelvin(slot_value(2)) * slot_value(3) * 0.082057f);
+    set_slot_digits(9, ammonia, 3);
+    set_slot_digits(10, mixture_ph(slot_value(4), ammonia, 10000.0f, 1.79e-5f), 3);
+    problem_texts.answer_text = "@T1@@C1@" + slot_text(10);
+    pose_problem({240, 560, 50}, {170, 160, 280});
+}
+
+void generate_problem_39()
+{
+    const Hydroxide& hydroxide = draw_hydroxide(39);
+    set_slot_digits(1, random_real(10.0f, 20.0f), 3);
+    set_slot_digits(2, random_real(3.0f * slot_value(1), 99.0f), 3);
+    set_slot_digits(3, random_real(0.001f, 0.0055f), 3);
+    set_slot_digits(4, random_real(0.5f * slot_value(3), 0.0095f), 3);
+    const std::string ion = std::string(hydroxide.formula.substr(0, 2)) + "@u" +
+                            std::to_string(hydroxide.hydroxide_groups) + "+@";
+    problem_texts.problem_text = slot_text(1) + " mL di NaOH " + slot_text(3) + " M vengono aggiunti a " +
+                                 slot_text(2) + " mL di " + ion + " " + slot_text(4) +
+                                 " M. Calcolare la quantità di " + std::string(hydroxide.formula) +
+                                 " precipitato [@iK@@dps@ = " + slot_text(9) + "] e la concentrazione di " + ion +
+                                 " nella soluzione finale";
+    // All the hydroxide added precipitates; the solubility product is only shown.
+    const float n = static_cast<float>(hydroxide.hydroxide_groups);
+    set_slot_digits(5, slot_value(3) / n * slot_value(1) * 0.001f * hydroxide_molar_mass(hydroxide), 3);
+    set_slot_digits(6,
+                    (slot_value(2) * slot_value(4) - slot_value(1) * slot_value(3) / n) /
+                        (slot_value(2) + slot_value(1)),
+                    3);
+    problem_texts.answer_text = slot_text(5) + " g; " + slot_text(6) + " M";
+    pose_problem({170, 520, 50}, {280, 150, 280});
+}
+
+void generate_problem_40()
+{
+    skip_random_draws(1);
+    const std::int32_t v = pick_problem_variant(8, final_problems_state.last_choice[40], 1);
+    const Electrode& electrode = electrodes[v - 1];
+    float cathode = random_real(0.1f, 0.5f);
+    if (random_int(1, 2) == 1) cathode = random_real(0.01f, 0.099f);
+    const std::int32_t r = random_int(1, 3);
+    const float anode = random_real(1.0f, 5.0f) * power_of_ten(-r) * cathode;
+    set_slot_digits(1, cathode, 3);
+    set_slot_digits(2, anode, 3);
+    set_slot_digits(3,
+                    std::fabs(std::log(slot_value(1) / slot_value(2))) / std::log(10.0f) *
+                        (0.0592f / static_cast<float>(electrode.electrons)) * 1000.0f,
+                    3);
+    std::int32_t asked = random_int(1, 2);
+    if (app_state.version_number == text_version) asked = 1;
+    std::string& text = problem_texts.problem_text;
+    text = "@T1@@C1@La differenza di potenziale misurata a 25@uo@C tra due elettrodi";
+    append_piece(text, v == 3 || v == 5 || v == 8 ? " ad" : " a");
+    append_piece(text, " " + std::string(electrode.name) + " è pari a " + slot_text(3) +
+                           " mV. Calcolare la concentrazione di " + std::string(electrode.ion));
+    if (asked == 1)
+        append_piece(text, " all'anodo sapendo che quella al catodo è " + slot_text(1) + " M");
+    else
+        append_piece(text, " al catodo sapendo che quella all'anodo è " + slot_text(2) + " M");
+    problem_texts.answer_text = slot_text(asked == 1 ? 2 : 1) + " M ";
+    pose_problem({170, 520, 50}, {280, 160, 300});
+}
+
+}  // namespace final_problems

@@ -1,0 +1,406 @@
+// Section "Sezione 6": problems 41 to 48.
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "chapters/final_problems/final_problems_problems.h"
+#include "chemistry/table_fields.h"
+#include "frame/app_state.h"
+#include "frame/generator_kit.h"
+#include "numbers/fixed_width.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_slots.h"
+
+namespace final_problems {
+namespace {
+
+struct Isotope {
+    std::string_view mass_number;
+    std::string_view symbol;
+    std::string_view half_life;  // years
+};
+constexpr std::array<Isotope, 6> isotopes{{
+    {"36", "Cl", "3.0e5"},
+    {"14", "C ", "5715"},
+    {"79", "Se", "2.9e5"},
+    {"126", "Sn", "2.3e5"},
+    {"81", "Kr", "2.1e5"},
+    {"93", "Mo", "3.5e3"},
+}};
+constexpr std::int32_t krypton = 5;
+
+// Salts in pairs with a common anion: formula, cation, solubility product.
+struct SparinglySoluble {
+    std::string_view formula;
+    std::string_view cation;
+    std::string_view solubility_product;
+};
+constexpr std::array<SparinglySoluble, 6> selective_pairs{{
+    {"Pb(IO@d3@)@d2@", "Pb@u2+@", "3.69e-13"},
+    {"Cu(IO@d3@)@d2@", "Cu@u2+@", "1.4e-7"},
+    {"MgF@d2@", "Mg@u2+@", "6.4e-9"},
+    {"BaF@d2@", "Ba@u2+@", "1.7e-6"},
+    {"PbSO@d4@", "Pb@u2+@", "2.53e-8"},
+    {"CaSO@d4@", "Ca@u2+@", "2.4e-5"},
+}};
+// The potassium salt that brings each pair's anion, and its molar mass.
+struct Reagent {
+    std::string_view formula;
+    float molar_mass;
+};
+constexpr std::array<Reagent, 3> reagents{{{"KIO@d3@", 214.004f}, {"KF", 58.1f}, {"K@d2@SO@d4@", 174.27f}}};
+constexpr std::int32_t sulfates = 3;
+
+// Cells exchanging two electrons: reaction, the ion asked for, the other
+// ion (none for a hydrogen electrode) and the standard free energy (kJ/mol).
+struct Cell {
+    std::string_view reaction;
+    std::string_view asked_ion;
+    std::string_view other_ion;
+    std::string_view free_energy;
+};
+constexpr std::array<Cell, 6> cells{{
+    {"Zn + Cu@u2+@ = Zn@u2+@ + Cu", "Cu@u2+@", "Zn@u2+@", "-212.6"},
+    {"Pb + Zn@u2+@ = Pb@u2+@ + Zn", "Zn@u2+@", "Pb@u2+@", "122.7"},
+    {"Sn + 2Ag@u+@ = Sn@u2+@ + 2Ag", "Ag@u+@", "Sn@u2+@", "-181.4"},
+    {"Zn + 2H@u+@ = Zn@u2+@ + H@d2@", "Zn@u2+@", "", "-147.1"},
+    {"2Ag + 2H@u+@ = 2Ag@u+@ + H@d2@", "Ag@u+@", "", "154.2"},
+    {"Cu + 2H@u+@ = Cu@u2+@ + H@d2@", "Cu@u2+@", "", "65.5"},
+}};
+
+// A subscript count of the empirical formula: none for 1.
+std::string count_text(std::int32_t n)
+{
+    return n > 1 ? whole_number_text(n) : std::string();
+}
+
+// Vapour pressure (torr) of an organic liquid at t kelvin.
+float organic_vapour_pressure(std::int32_t liquid, float t)
+{
+    switch (liquid) {
+    case 1: return std::exp(-32820.15f / (8.314f * t)) * 60454972.0f;
+    case 2: return std::exp(-34076.8f / (8.314f * t)) * 8.318184e7f;
+    default: return std::exp(-35892.2f / (8.314f * t)) * 58414804.0f;
+    }
+}
+
+}  // namespace
+
+void generate_problem_41()
+{
+    skip_random_draws(8);
+    std::int32_t x = 0, y = 0, z = 0;
+    draw_until([&] {
+        x = random_int(4, 12);
+        y = random_int(x, 2 * x + 2);
+        z = random_int(0, 3);
+        if (z == 0) {
+            y = 2 * x + 2;
+            const float u = random_real(0.0f, 1.0f);
+            if (u < 0.1f) y = 2 * x;
+            if (u < 0.05f) y = x;
+            for (std::int32_t d = x; d >= 2; --d) {
+                if (x % d == 0 && y % d == 0) {
+                    x /= d;
+                    y /= d;
+                }
+            }
+        } else {
+            for (std::int32_t d = z; d >= 2; --d) {
+                if (x % d == 0 && y % d == 0 && z % d == 0) {
+                    x /= d;
+                    y /= d;
+                    z /= d;
+                }
+            }
+        }
+        return !repeats_last_choice(41, z);
+    });
+    final_problems_state.last_choice[41] = z;
+    const float molar_mass =
+        static_cast<float>(z) * 15.9994f + static_cast<float>(y) * 1.00797f + static_cast<float>(x) * 12.01115f;
+    float sample = random_real(1.0f, 9.99f);
+    sample *= power_of_ten(random_int(-2, 1));
+    set_slot_digits(1, sample, 3);
+    const float water_molar_mass = composition_molar_mass("H 02O 01");
+    value_slots[2].value = static_cast<float>(y) / (2.0f * molar_mass) * water_molar_mass * slot_value(1);
+    const float dioxide_molar_mass = composition_molar_mass("C 01O 02");
+    value_slots[3].value = static_cast<float>(x) / molar_mass * dioxide_molar_mass * slot_value(1);
+    set_slot_digits(4, static_cast<float>(random_int(20, 90)), 2);
+    set_slot_digits(5, random_real(600.0f, 920.0f), 3);
+    const float volume = slot_value(3) * kelvin(slot_value(4)) / (dioxide_molar_mass * slot_value(5) * 0.0013157895f) *
+                         0.08206f;
+    set_slot_uncertainty(2, slot_value(2), slot_value(2) / slot_value(1) * slot_uncertainty(1));
+    set_slot_uncertainty(6, volume, volume / slot_value(1) * slot_uncertainty(1));
+    problem_texts.problem_text =
+        "Determinare la formula minima di un composto organico sapendo che per combustione completa di " +
+        slot_text(1) + " g di composto si producono unicamente " + slot_text(2) + " g di H@d2@O e " + slot_text(6) +
+        " L di CO@d2@ misurati a " + slot_text(4) + "@uo@C e " + slot_text(5) + " torr";
+    // A count of 1 leaves its subscript code empty ("C@d@H@d@" for CH).
+    std::string formula = "C@d" + count_text(x) + "@H@d" + count_text(y) + "@";
+    if (z > 0) formula += "O";
+    if (z > 1) formula += "@d" + whole_number_text(z) + "@";
+    problem_texts.answer_text = formula;
+    pose_problem({160, 580, 50}, {180, 180, 380});
+}
+
+void generate_problem_42()
+{
+    skip_random_draws(2);
+    float hcl = random_real(20.0f, 90.0f) * 0.001f;
+    const float factor = random_real(2.0f, 5.0f);
+    float hbr = random_int(1, 2) == 1 ? factor * hcl : hcl / factor;
+    if (random_int(1, 2) == 1) std::swap(hcl, hbr);
+    set_slot_digits(3, static_cast<float>(random_int(200, 450)) * 0.1f, 3);
+    set_slot_digits(4, static_cast<float>(random_int(200, 450)) * 0.1f, 3);
+    set_slot_digits(5, (hbr + hcl) / slot_value(4) * slot_value(3), 4);
+    set_slot_digits(6, static_cast<float>(random_int(500, 990)) * 0.1f, 3);
+    // Molar masses of silver bromide and silver chloride.
+    set_slot_digits(7, (hbr * 187.779f + hcl * 143.323f) * slot_value(6) * 0.001f, 3);
+    problem_texts.problem_text =
+        slot_text(3) + " mL di una soluzione contenente HCl e HBr vengono titolati da " + slot_text(4) +
+        " mL di NaOH " + slot_text(5) + " M. " + slot_text(6) +
+        " mL della soluzione iniziale, trattati con un eccesso di AgNO@d3@, danno " + slot_text(7) +
+        " g di precipitato di alogenuri di argento. Calcolare le concentrazioni di HCl e HBr nella soluzione "
+        "iniziale";
+    const float total = slot_value(4) / slot_value(3) * slot_value(5);
+    const float halides = slot_value(7) / (slot_value(6) * 0.001f);
+    const float bromide = (halides - 143.323f * total) / (187.779f - 143.323f);
+    set_slot_digits(9, bromide, 3);
+    set_slot_digits(8, total - bromide, 3);
+    problem_texts.answer_text = "HCl " + slot_text(8) + " M; HBr " + slot_text(9) + " M";
+    pose_problem({170, 560, 45}, {260, 150, 280});
+}
+
+void generate_problem_43()
+{
+    skip_random_draws(11);
+    std::int32_t liquid = 0;
+    draw_until([&] {
+        liquid = random_int(1, 3);
+        draw_until([&] {
+            if (!repeats_last_choice(43, liquid)) return true;
+            liquid = random_int(1, 3);
+            return false;
+        });
+        std::int32_t t = random_int(15, 99);
+        if (liquid == 2) t = random_int(15, 65);
+        set_slot_digits(1, static_cast<float>(t), 2);
+        value_slots[3].value = organic_vapour_pressure(liquid, kelvin(slot_value(1)));
+        return slot_value(3) <= 999.0f;
+    });
+    final_problems_state.last_choice[43] = liquid;
+    const float t = kelvin(slot_value(1));
+    set_slot_digits_from(2, std::exp(-43086.1f / (8.314f * t)) * 8.175673e8f, 100.0f, 2);
+    convert_data_slot(2, 0);
+    set_slot_digits_from(3, slot_value(3), 100.0f, 2);
+    convert_data_slot(3, 0);
+    value_slots[4].value = liquid == 1 ? 153.82f : liquid == 2 ? 78.115f : 92.142f;
+    const char* name = liquid == 1 ? " tetracloruro di carbonio" : liquid == 2 ? " benzene" : " toluene";
+    problem_texts.problem_text =
+        "Le tensioni di vapore a " + slot_text(1) + "@uo@C dell'acqua e del" + name +
+        ", praticamente insolubili tra loro, sono pari a " + slot_text(2) + " e " + slot_text(3) +
+        " torr. Calcolare la percentuale in peso di acqua nel vapore in equilibrio a questa temperatura con una "
+        "miscela dei due liquidi";
+    set_slot_digits(5, 100.0f / (1.0f + slot_value(3) * slot_value(4) / (slot_value(2) * 18.015f)), 2);
+    problem_texts.answer_text = slot_text(5) + " %";
+    pose_problem({170, 560, 45}, {260, 150, 280});
+}
+
+void generate_problem_44()
+{
+    skip_random_draws(11);
+    const std::int32_t a = random_int(20, 60);
+    const std::int32_t b = random_int(a + 10, a + 39);
+    set_slot_digits(2, static_cast<float>(a), 2);
+    set_slot_digits(3, static_cast<float>(b), 2);
+    const bool grows = random_int(1, 2) == 1;
+    set_slot_digits(1, random_real(50.0f, 95.0f), 2);
+    std::string& text = problem_texts.problem_text;
+    text = "Calcolare il valore di @bD@@iH@@u0@ per una reazione la cui costante di equilibrio";
+    append_piece(text, grows ? " aumenta del " : " diminuisce del ");
+    append_piece(text, " " + slot_text(1) + "%");
+    const bool heating = random_int(1, 2) == 1;
+    if (heating)
+        append_piece(text, " riscaldando il sistema da " + slot_text(2) + " a " + slot_text(3) + "@uo@C");
+    else
+        append_piece(text, " raffreddando il sistema da " + slot_text(3) + " a " + slot_text(2) + "@uo@C");
+    const float l = grows ? -std::log(1.0f + slot_value(1) * 0.01f) : -std::log(1.0f - slot_value(1) * 0.01f);
+    float enthalpy = l / (1.0f / kelvin(slot_value(3)) - 1.0f / kelvin(slot_value(2))) * 8.314f * 0.001f;
+    if (!heating) enthalpy = -enthalpy;
+    set_slot_digits(4, enthalpy, 2);
+    problem_texts.answer_text = slot_text(4) + " kJ";
+    pose_problem({170, 560, 45}, {260, 150, 280});
+}
+
+void generate_problem_45()
+{
+    skip_random_draws(5);
+    const std::int32_t v = pick_problem_variant(6, final_problems_state.last_choice[45], 4);
+    const Isotope& isotope = isotopes[v - 1];
+    set_slot_digits(1, random_real(5.0f, 20.0f), 3);
+    const std::int32_t z = symbol_search(isotope.symbol);
+    set_slot_text(2, isotope.half_life);
+    // Seconds, while the text still shows years.
+    value_slots[2].value = slot_value(2) * 31536000.0f;
+    set_slot_digits(6, random_real(100.0f, 300.0f), 3);
+    const float molar_mass = element_molar_mass(z);
+    const std::int32_t r = random_int(1, 2);
+    set_slot_digits(3, random_real(0.2f, 0.9f) * power_of_ten(r), 3);
+    const std::string element = element_name(z);
+    problem_texts.problem_text = "Da un campione di " + slot_text(6) + " mg di una miscela" +
+                                 (v == krypton ? " gassosa" : "") + " radioattiva si hanno " + slot_text(3) +
+                                 " decadimenti per secondo dovuti alla presenza di @u" +
+                                 std::string(isotope.mass_number) + "@" +
+                                 std::string(strip_trailing_blanks(isotope.symbol)) + " (@it@@d1/2@ = " +
+                                 slot_text(2) + " anni). Calcolare la frazione di atomi di " + element +
+                                 " radioattivi sapendo che il contenuto totale di " + element + " nella miscela è " +
+                                 slot_text(1) + "% in massa";
+    const float radioactive = slot_value(2) / std::log(2.0f) * slot_value(3);
+    // Avogadro's number as this problem has always written it.
+    const float atoms = slot_value(1) * 0.01f * slot_value(6) * 0.001f / molar_mass * 6.0206e23f;
+    set_slot_digits(4, radioactive / atoms, 2);
+    problem_texts.answer_text = slot_text(4);
+    pose_problem({180, 560, 50}, {290, 150, 280});
+}
+
+void generate_problem_46()
+{
+    skip_random_draws(11);
+    std::int32_t j = random_int(1, static_cast<std::int32_t>(weak_acids.size()));
+    if (app_state.version_number == text_version) j = 2;
+    const WeakAcid& acid = weak_acids[j - 1];
+    const float ca = random_real(0.01f, 0.03f);
+    const float va = random_real(10.0f, 30.0f);
+    const float cb = random_real(0.3f * ca, 1.2f * ca);
+    const float vb = random_real(0.5f * va, 1.2f * va);
+    set_slot_digits(1, ca, 4);
+    set_slot_digits(2, cb, 4);
+    set_slot_digits(3, va, 4);
+    set_slot_digits(4, vb, 4);
+    set_slot_text(9, acid.acid_constant);
+    const bool acid_first = random_int(1, 2) == 1;
+    set_slot_digits(5, 1.79e-5f, 3);
+    const std::string acid_part = slot_text(3) + " mL di " + std::string(acid.formula) + " " + slot_text(1) +
+                                  " M [K@da@ = " + slot_text(9) + "]";
+    const std::string base_part =
+        slot_text(4) + " mL di NH@d3@ " + slot_text(2) + " M [K@db@ = " + slot_text(5) + "]";
+    problem_texts.problem_text = "Calcolare il pH della soluzione ottenuta mescolando " +
+                                 (acid_first ? acid_part + " e " + base_part : base_part + " e " + acid_part);
+    for (std::int32_t slot = 1; slot <= 4; ++slot) convert_data_slot(slot, 0);
+    set_slot_uncertainty(5, slot_value(3) + slot_value(4), 0.03f);
+    convert_data_slot(5, 0);
+    set_slot_digits(6, slot_value(3) / slot_value(5) * slot_value(1), 4);
+    convert_data_slot(6, 0);
+    set_slot_digits(7, slot_value(2) / slot_value(5) * slot_value(4), 4);
+    convert_data_slot(7, 0);
+    set_slot_uncertainty(10, mixture_ph(slot_value(6), slot_value(7), slot_value(9), 1.79e-5f), 0.03f);
+    problem_texts.answer_text = "@T1@@C1@" + slot_text(10);
+    pose_problem({240, 560, 50}, {170, 160, 280});
+}
+
+void generate_problem_47()
+{
+    skip_random_draws(7);
+    const std::int32_t v = pick_problem_variant(3, final_problems_state.last_choice[47], sulfates);
+    const SparinglySoluble& first = selective_pairs[2 * v - 2];
+    const SparinglySoluble& second = selective_pairs[2 * v - 1];
+    const Reagent& reagent = reagents[v - 1];
+    set_slot_text(9, first.solubility_product);
+    set_slot_text(10, second.solubility_product);
+    const auto concentration = [] {
+        const float m = static_cast<float>(random_int(10, 80));
+        return m * std::pow(10.0f, -static_cast<float>(random_int(3, 4)));
+    };
+    value_slots[1].value = concentration();
+    value_slots[2].value = concentration();
+    for (std::int32_t slot = 1; slot <= 2; ++slot) convert_data_slot(slot, 3);
+    for (std::int32_t slot = 1; slot <= 2; ++slot) convert_data_slot(slot, 0);
+    set_slot_digits(3, static_cast<float>(random_int(20, 50)) * 10.0f, 3);
+    problem_texts.problem_text =
+        "Del " + std::string(reagent.formula) + " solido viene aggiunto lentamente a " + slot_text(3) +
+        " mL di una soluzione " + slot_text(1) + " M in " + std::string(first.cation) + " e " + slot_text(2) +
+        " M in " + std::string(second.cation) + " in modo da precipitare la massima quantità di " +
+        std::string(first.formula) + " [@iK@@dps@ =" + slot_text(9) + "] senza che precipiti " +
+        std::string(second.formula) + " [@iK@@dps@ =" + slot_text(10) + "]. Calcolare la quantità di " +
+        std::string(reagent.formula) + " richiesta e la concentrazione di " + std::string(first.cation) +
+        " che resta in soluzione";
+    // The anion concentration at which the second salt would start to precipitate.
+    const bool one_anion = v == sulfates;
+    const float anion = one_anion ? slot_value(10) / slot_value(2) : std::sqrt(slot_value(10) / slot_value(2));
+    set_slot_digits(4, one_anion ? slot_value(9) / anion : slot_value(9) / (anion * anion), 3);
+    const float anions_per_cation = one_anion ? 1.0f : 2.0f;
+    set_slot_digits(5,
+                    ((slot_value(1) - slot_value(4)) * anions_per_cation + anion) * slot_value(3) * 0.001f *
+                        reagent.molar_mass,
+                    3);
+    problem_texts.answer_text = slot_text(5) + " g; " + slot_text(4) + " M";
+    pose_problem({170, 520, 40}, {280, 150, 280});
+}
+
+void generate_problem_48()
+{
+    skip_random_draws(8);
+    const std::int32_t v = pick_problem_variant(6, final_problems_state.last_choice[48], 1);
+    const Cell& cell = cells[v - 1];
+    std::int32_t direction = random_int(1, 2);
+    if (app_state.version_number == text_version) direction = 2;
+    std::string reaction(cell.reaction);
+    set_slot_text(1, cell.free_energy);
+    if (direction == 2) {
+        const std::size_t k = reaction.find('=');
+        reaction = std::string(strip_trailing_blanks(reaction.substr(k + 2))) + " = " + reaction.substr(0, k - 1);
+        set_slot_uncertainty(1, -slot_value(1), slot_uncertainty(1));
+    }
+    const std::int32_t r = random_int(-4, -2);
+    value_slots[2].value = random_real(1.0f, 9.9f) * power_of_ten(r);
+    const std::int32_t r2 = random_int(-4, -2);
+    value_slots[3].value = random_real(1.0f, 9.9f) * power_of_ten(r2);
+    const bool hydrogen_electrode = v > 3;
+    if (hydrogen_electrode) value_slots[3].value = random_real(3.0f, 6.0f);
+    convert_data_slot(2, 3);
+    convert_data_slot(3, 3);
+    convert_data_slot(3, 0);
+    const float asked = slot_value(2), other = slot_value(3);
+    float ln_q = 0.0f;
+    switch (v) {
+    case 1:
+    case 2: ln_q = std::log(other / asked); break;
+    case 3: ln_q = std::log(other / (asked * asked)); break;
+    case 5: ln_q = std::log(asked * asked * std::pow(10.0f, 2.0f * other)); break;
+    default: ln_q = std::log(asked * std::pow(10.0f, 2.0f * other)); break;
+    }
+    if (direction == 2) ln_q = -ln_q;
+    // -dG/2F with dG in kJ: 1000 / (2 x 96485) = 0.0051821526.
+    set_slot_digits(4, std::fabs(slot_value(1) * -0.0051821526f - 0.0592f / (2.0f * std::log(10.0f)) * ln_q), 4);
+    convert_data_slot(4, 0);
+    problem_texts.problem_text = "@T1@@C1@La differenza di potenziale a 25@uo@C di una data pila basata sulla "
+                                 "reazione " +
+                                 reaction + " (@bD@@iG@@u0@ = " + slot_text(1) + " kJ/mol) è pari a " + slot_text(4) +
+                                 " V. Calcolare la concentrazione di " + std::string(cell.asked_ion);
+    if (hydrogen_electrode)
+        problem_texts.problem_text +=
+            " se all'elettrodo a idrogeno il pH è " + slot_text(3) + " e @iP@(H@d2@) = 1 atm";
+    else
+        problem_texts.problem_text += " se quella di " + std::string(cell.other_ion) + " all'altro elettrodo è " +
+                                      slot_text(3) + " M";
+    const float q =
+        std::pow(10.0f, (slot_value(4) + std::fabs(slot_value(1)) * -0.0051821526f) * -33.783783f);
+    const float hydrogen_term = std::pow(10.0f, -2.0f * slot_value(3));
+    float result = 0.0f;
+    switch (v) {
+    case 1: result = slot_value(3) / q; break;
+    case 2: result = q * slot_value(3); break;
+    case 3: result = std::sqrt(slot_value(3) / q); break;
+    case 4: result = hydrogen_term * q; break;
+    case 5: result = std::sqrt(hydrogen_term / q); break;
+    default: result = hydrogen_term / q; break;
+    }
+    set_slot_digits(6, result, 2);
+    problem_texts.answer_text = slot_text(6) + " M ";
+    pose_problem({220, 570, 50}, {170, 160, 280});
+}
+
+}  // namespace final_problems

@@ -1,0 +1,349 @@
+// Section "Proprietà colligative": problems 19 to 28, vapour-pressure
+// lowering, boiling and freezing points and osmotic pressure.
+#include <array>
+#include <cmath>
+#include <string>
+
+#include "chapters/solutions/solutions_problems.h"
+#include "chemistry/table_fields.h"
+#include "frame/app_state.h"
+#include "frame/fact_box.h"
+#include "frame/generator_kit.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_kit.h"
+#include "numbers/value_slots.h"
+
+namespace solutions {
+namespace {
+
+constexpr float water_moles_per_kg = 55.506214f;
+
+// Problems 19 and 20: solvent v, temperature (slot 1), solute molar mass
+// (slot 2), solute and solvent masses (slots 3, 4) and the solvent's vapour
+// pressure (slot 5), drawn again together while that pressure exceeds 999
+// torr. Returns the solvent.
+std::int32_t draw_solution_over_solvent(std::int32_t problem, std::int32_t molar_mass_digits)
+{
+    std::int32_t& last = last_pick(problem);
+    std::int32_t v = 0;
+    for (std::int32_t round = 1; round <= redraw_cap; ++round) {
+        v = draw_unrepeated(last, [] { return random_int(1, 4); });
+        value_slots[1].value = random_real(20.0f, 112.0f);
+        set_two_or_three_digits(1);
+        set_slot_digits(2, random_real(60.0f, 200.0f), molar_mass_digits);
+        value_slots[3].value = random_real(2.0f, 9.0f);
+        value_slots[4].value = random_real(31.0f, 50.0f);
+        convert_data_slot(3, 4);
+        convert_data_slot(4, 4);
+        value_slots[5].value = solvent_vapour_pressure(v, slot_value(1));
+        if (slot_value(5) <= 999.0f) break;
+    }
+    last = v;
+    convert_data_slot(5, 3);
+    return v;
+}
+
+// The solvent's mole fraction times its vapour pressure (slot 5).
+float solution_vapour_pressure(std::int32_t v)
+{
+    const float solvent_moles = slot_value(4) / compound_molar_mass(solvent_vapours.at(v - 1).compound);
+    const float x = solvent_moles / (slot_value(3) / slot_value(2) + solvent_moles);
+    return x * slot_value(5);
+}
+
+// Problems 21, 24 and 25: a salt of the list in a mass of water. Slot 2 the
+// water in grams, 5 in kilograms, 3 the molality, 4 the salt in grams.
+// Returns the molar mass.
+float draw_salt_in_water(std::int32_t v, float molality_low, float molality_high)
+{
+    const float molar_mass = compound_molar_mass(salt_ion(v).compound);
+    const float water = random_real(200.0f, 900.0f);
+    set_slot_digits(2, water, 3);
+    set_slot_digits(5, water * 0.001f, 3);
+    set_slot_digits(3, random_real(molality_low, molality_high), 3);
+    set_slot_digits(4, slot_value(3) * slot_value(5) * molar_mass, 4);
+    return molar_mass;
+}
+
+// Slots 1 and 2 := boiling point and constant of the picked solvent;
+// returns its compound.
+std::int32_t pick_boiling_solvent(std::int32_t problem, std::int32_t& row)
+{
+    row = pick_problem_variant(5, last_pick(problem), 0);
+    const BoilingSolvent& solvent = boiling_solvents.at(row - 1);
+    set_slot_text(1, solvent.boiling_point);
+    set_slot_text(2, solvent.constant);
+    return solvent.compound;
+}
+
+}  // namespace
+
+void generate_problem_19()
+{
+    skip_random_draws(3);
+    const std::int32_t v = draw_solution_over_solvent(19, 4);
+    std::string& text = problem_texts.problem_text;
+    text = slot_text(3) + " g di un composto organico poco volatile di massa molecolare " + slot_text(2) +
+           " u.m.a. vengono sciolti in " + slot_text(4) + " g di";
+    append_piece(text, solvent_vapours.at(v - 1).statement_piece);
+    append_piece(text, ". Calcolare la tensione di vapore della soluzione a " + slot_text(1) +
+                           "@uo@C, sapendo che quella del solvente puro è pari a " + slot_text(5) + " torr");
+    value_slots[6].value = solution_vapour_pressure(v);
+    set_two_or_three_digits(6);
+    problem_texts.answer_text = slot_text(6) + " torr";
+    draw_problem_text(180, 560, 50);
+    show_chemistry_fact(200, 150, 300);
+}
+
+void generate_problem_20()
+{
+    skip_random_draws(1);
+    const std::int32_t v = draw_solution_over_solvent(20, 2);
+    set_slot_digits(6, solution_vapour_pressure(v), 3);
+    std::string& text = problem_texts.problem_text;
+    text = "Una soluzione di " + slot_text(3) + " g di un composto organico poco volatile in " + slot_text(4) +
+           " g di";
+    append_piece(text, solvent_vapours.at(v - 1).statement_piece);
+    append_piece(text, " ha tensione di vapore pari a " + slot_text(6) + " torr a " + slot_text(1) +
+                           "@uo@C, mentre quella del solvente puro è pari a " + slot_text(5) +
+                           " torr. Calcolare la massa molecolare del soluto");
+    // The drawn molar mass answers, not one worked back from the rounded data.
+    problem_texts.answer_text = slot_text(2) + " u.m.a.";
+    draw_problem_text(180, 560, 50);
+    show_chemistry_fact(260, 150, 300);
+}
+
+void generate_problem_21()
+{
+    skip_random_draws(1);
+    const std::int32_t v = pick_problem_variant(salt_count, last_pick(21), 0);
+    const float molar_mass = draw_salt_in_water(v, 0.3f, 0.8f);
+    value_slots[13].value = static_cast<float>(random_int(60, 99));
+    value_slots[11].value = 1.09e11f;
+    value_slots[12].value = 43086.1f;
+    value_slots[14].value = slot_value(11) * 0.007500617f *
+                            std::exp(-slot_value(12) / (8.314f * (slot_value(13) + 273.15f)));
+    convert_data_slot(13, 3);
+    convert_data_slot(14, 4);
+    problem_texts.problem_text = "La tensione di vapore dell'acqua a " + slot_text(13) + "@uo@C è pari a " +
+                                 slot_text(14) +
+                                 " torr. Calcolare la tensione di vapore alla stessa temperatura della soluzione "
+                                 "ottenuta sciogliendo " +
+                                 slot_text(4) + " g di " + compound_formula(salt_ion(v).compound) + " in " +
+                                 slot_text(2) + " g di acqua";
+    const float moles = slot_value(4) / molar_mass;
+    value_slots[6].value = first_count(salt_ion(v).compound) * moles / slot_value(5);
+    value_slots[7].value = salt_ion(v).anions * moles / slot_value(5);
+    value_slots[8].value = water_moles_per_kg / (water_moles_per_kg + slot_value(6) + slot_value(7));
+    set_slot_digits(9, slot_value(8) * slot_value(14), 3);
+    problem_texts.answer_text = slot_text(9) + " torr";
+    draw_problem_text(260, 580, 45);
+    show_chemistry_fact(170, 150, 300);
+}
+
+void generate_problem_22()
+{
+    skip_random_draws(1);
+    std::int32_t row = 0;
+    const std::int32_t c = pick_boiling_solvent(22, row);
+    value_slots[4].value = random_real(51.0f, 99.0f);
+    value_slots[5].value = random_real(100.0f, 200.0f);
+    value_slots[6].value = random_real(1.0f, 2.0f);
+    value_slots[3].value = slot_value(6) / slot_value(2) * slot_value(5) * slot_value(4) * 0.001f;
+    value_slots[7].value = slot_value(6) + slot_value(1);
+    convert_data_slot(3, 4);
+    convert_data_slot(4, 4);
+    convert_data_slot(7, 3);
+    problem_texts.problem_text = "Una soluzione di " + slot_text(3) + " g di un composto organico poco volatile in " +
+                                 slot_text(4) + " g di " + short_compound_name(c) + " (@iT@@db@ = " + slot_text(1) +
+                                 "@uo@C; @ik@@db@ = " + slot_text(2) + " kg•K/mol) bolle a " + slot_text(7) +
+                                 "@uo@C. Calcolare la massa molecolare del composto";
+    // The drawn molar mass answers, not one worked back from the rounded data.
+    convert_data_slot(5, 2);
+    problem_texts.answer_text = slot_text(5) + " u.m.a.";
+    draw_problem_text(180, 560, 45);
+    show_chemistry_fact(260, 160, 300);
+}
+
+void generate_problem_23()
+{
+    skip_random_draws(10);
+    std::int32_t carbons = 0;
+    std::int32_t hydrogens = 0;
+    std::int32_t oxygens = 2;
+    if (pick_problem_variant(2, last_pick(23), 0) == 1) {
+        const std::int32_t a = random_int(3, 8);
+        carbons = 2 * a;
+        hydrogens = 2 * random_int(a - 1, 2 * a);
+        oxygens = random_int(2, 3);
+    } else {
+        carbons = random_int(6, 15);
+        hydrogens = random_int(carbons - 1, 2 * carbons);
+        // A molecule of C, H and O has an even number of hydrogens.
+        if (hydrogens % 2 == 1) ++hydrogens;
+    }
+    set_slot_digits(1, random_real(1.0f, 5.0f), 4);
+    const float molar_mass = 12.011f * carbons + 1.008f * hydrogens + 16.0f * oxygens;
+    set_slot_digits(2, carbons * slot_value(1) / molar_mass * 44.011f, 4);
+    set_slot_digits(3, hydrogens * slot_value(1) / (2.0f * molar_mass) * 18.016f, 4);
+    const std::int32_t k = random_int(1, 3);
+    float depression = random_real(1.0f, 3.0f);
+    if (k == 3) depression = random_real(3.0f, 6.0f);
+    const FreezingSolvent& solvent = freezing_solvents.at(k - 1);
+    set_slot_text(4, solvent.freezing_point);
+    set_slot_text(5, solvent.constant);
+    value_slots[6].value = random_real(30.0f, 90.0f);
+    value_slots[7].value = slot_value(6) * depression / slot_value(5) * molar_mass * 0.001f;
+    convert_data_slot(6, 4);
+    convert_data_slot(7, 4);
+    set_slot_digits(8, slot_value(4) - depression, 3);
+    problem_texts.problem_text =
+        slot_text(1) + " g di un composto organico contenente C, H e O, bruciati in eccesso di ossigeno, producono " +
+        slot_text(2) + " g di CO@d2@ e " + slot_text(3) + " g di acqua. La soluzione di " + slot_text(7) +
+        " g di composto in " + slot_text(6) + " g di " + std::string(solvent.name) + " (@iT@@df@ = " + slot_text(4) +
+        "@uo@C; @ik@@df@ = " + slot_text(5) + " kg•K/mol) gela a " + slot_text(8) +
+        "@uo@C. Determinare la formula molecolare del composto";
+    problem_texts.answer_text = "C@d" + whole_number_text(carbons) + "@H@d" + whole_number_text(hydrogens) + "@O@d" +
+                                whole_number_text(oxygens) + "@";
+    draw_problem_text(180, 560, 45);
+    show_chemistry_fact(300, 160, 280);
+}
+
+void generate_problem_24()
+{
+    skip_random_draws(3);
+    const std::int32_t v = pick_problem_variant(salt_count, last_pick(24), 0);
+    const float molar_mass = draw_salt_in_water(v, 0.3f, 0.8f);
+    const float ions = static_cast<float>(ions_per_formula(v));
+    set_slot_digits(5, slot_value(4) / molar_mass / slot_value(2) * ions * 514.0f + 100.0f, 5);
+    problem_texts.problem_text = "Calcolare la percentuale in peso di " + compound_formula(salt_ion(v).compound) +
+                                 " in una soluzione acquosa che bolle a " + slot_text(5) +
+                                 "@uo@C. Per l'acqua, @ik@@db@ = 0.514 kg•K/mol";
+    // Worked back from the boiling point as shown.
+    const float molality = (slot_value(5) - 100.0f) / (ions * 0.514f);
+    value_slots[6].value = molality * molar_mass;
+    set_slot_digits(7, slot_value(6) / (slot_value(6) + 1000.0f) * 100.0f, 2);
+    problem_texts.answer_text = slot_text(7) + "%";
+    draw_problem_text(180, 500, 50);
+    show_chemistry_fact(200, 160, 300);
+}
+
+void generate_problem_25()
+{
+    skip_random_draws(5);
+    const std::int32_t v = pick_problem_variant(salt_count, last_pick(25), 0);
+    const float molar_mass = draw_salt_in_water(v, 0.1f, 0.5f);
+    const float ions = static_cast<float>(ions_per_formula(v));
+    value_slots[5].value = -(slot_value(4) / molar_mass) / slot_value(2) * ions * 1855.0f;
+    if (slot_value(5) <= -1.0f) convert_data_slot(5, 3);
+    if (slot_value(5) > -1.0f) convert_data_slot(5, 2);
+    set_slot_digits(8, random_real(1.0f, 5.0f), 3);
+    problem_texts.problem_text = "Calcolare quanta acqua si deve aggiungere a " + slot_text(8) + " g  di " +
+                                 compound_formula(salt_ion(v).compound) +
+                                 " perchè la soluzione ottenuta abbia punto di gelo pari a " + slot_text(5) +
+                                 "@uo@C. Per l'acqua, @ik@@df@ = 1.855 kg•K/mol";
+    // Worked back from the freezing point as shown.
+    const float molality = -slot_value(5) / (ions * 1.855f);
+    value_slots[6].value = molality * molar_mass;
+    const float w = slot_value(6) / (slot_value(6) + 1000.0f);
+    set_slot_digits(7, slot_value(8) * (1.0f / w - 1.0f), 2);
+    problem_texts.answer_text = slot_text(7) + " g";
+    draw_problem_text(230, 560, 50);
+    show_chemistry_fact(180, 150, 300);
+}
+
+void generate_problem_26()
+{
+    skip_random_draws(6);
+    std::int32_t row = 0;
+    const std::int32_t c = pick_boiling_solvent(26, row);
+    set_slot_digits(7, random_real(slot_value(1) + 1.0f, slot_value(1) + 2.0f), row == 5 ? 4 : 3);
+    set_slot_digits(9, random_real(130.0f, 250.0f), 4);
+    set_slot_digits(4, random_real(51.0f, 99.0f), 4);
+    set_slot_digits(8, random_real(10.0f, 90.0f), 2);
+    set_slot_digits(3,
+                    (slot_value(7) - slot_value(1)) / ((slot_value(8) * 0.01f + 1.0f) * slot_value(2) * 1000.0f) *
+                        slot_value(4) * slot_value(9),
+                    4);
+    if (app_state.version_number == text_version) {
+        // The textbook's own numbers, which belong to the row its version draws.
+        value_slots[7].display_text = "80.0";
+        value_slots[9].display_text = "365.4";
+        value_slots[4].display_text = "77.56";
+        value_slots[3].display_text = "21.02";
+        value_slots[8].display_text = "88";
+    }
+    const std::string name = short_compound_name(c);
+    problem_texts.problem_text = "Un composto molecolare A si dissocia parzialmente in " + name +
+                                 " secondo la reazione A = 2B. La soluzione ottenuta sciogliendo " + slot_text(3) +
+                                 " g di composto in " + slot_text(4) + " g di " + name + " (@iT@@db@ = " +
+                                 slot_text(1) + "@uo@C; @ik@@db@ = " + slot_text(2) + " kg•K/mol) bolle a " +
+                                 slot_text(7) + "@uo@C. Sapendo che la massa molare di A è pari a " + slot_text(9) +
+                                 " g, calcolare la percentuale di molecole di A dissociate";
+    // The drawn percentage answers, not one worked back from the rounded data.
+    problem_texts.answer_text = slot_text(8) + "%";
+    draw_problem_text(180, 560, 40);
+    show_chemistry_fact(280, 160, 300);
+}
+
+void generate_problem_27()
+{
+    skip_random_draws(5);
+    std::int32_t& last = last_pick(27);
+    std::int32_t v = 0;
+    for (std::int32_t round = 1; round <= redraw_cap; ++round) {
+        v = draw_unrepeated(last, [] { return random_int(1, 4); });
+        set_slot_digits(2, random_real(100.0f, 500.0f), 4);
+        value_slots[3].value = random_real(2.0f, 9.0f);
+        value_slots[4].value = random_real(300.0f, 900.0f);
+        convert_data_slot(3, 4);
+        convert_data_slot(4, 3);
+        const SolventDensity& density = solvent_densities.at(v - 1);
+        set_slot_digits(1, random_real(20.0f, density.highest_t), 2);
+        value_slots[5].value = solvent_vapour_pressure(v, slot_value(1));
+        set_slot_digits(8, density.at_20 / (1.0f + (slot_value(1) - 20.0f) * density.expansion), 3);
+        if (slot_value(5) <= 999.0f) break;
+    }
+    last = v;
+    convert_data_slot(5, 3);
+    std::string& text = problem_texts.problem_text;
+    text = "Confrontare l'abbassamento della tensione di vapore e la pressione osmotica a " + slot_text(1) +
+           "@uo@C della soluzione ottenuta sciogliendo " + slot_text(3) +
+           " g di un composto organico poco volatile di massa molecolare " + slot_text(2) + " u.m.a. in " +
+           slot_text(4) + " g di";
+    append_piece(text, solvent_vapours.at(v - 1).statement_piece);
+    append_piece(text, ". La tensione di vapore del solvente puro e la densità della soluzione sono pari a " +
+                           slot_text(5) + " torr e a " + slot_text(8) + " g/mL alla stessa temperatura");
+    const float solvent_molar_mass = compound_molar_mass(solvent_vapours.at(v - 1).compound);
+    const float n = slot_value(3) / slot_value(2);
+    const float x = n / (n + slot_value(4) / solvent_molar_mass);
+    set_slot_digits(7, x * slot_value(5), 2);
+    const float volume = (slot_value(3) + slot_value(4)) / slot_value(8);
+    set_slot_digits(9, n / volume * 1000.0f * (slot_value(1) + 273.15f) * 0.08206f, 2);
+    problem_texts.answer_text = slot_text(7) + " torr; " + slot_text(9) + " atm";
+    draw_problem_text(165, 575, 40);
+    show_chemistry_fact(200, 155, 300);
+}
+
+void generate_problem_28()
+{
+    skip_random_draws(3);
+    pick_problem_variant(4, last_pick(28), 0);  // nothing depends on it but the draws after it
+    value_slots[1].value = random_real(15.0f, 30.0f);
+    value_slots[2].value = random_real(1.0f, 4.0f);
+    value_slots[3].value = random_real(20.0f, 70.0f);
+    convert_data_slot(1, 3);
+    convert_data_slot(2, 3);
+    convert_data_slot(3, 3);
+    problem_texts.problem_text = "Una soluzione contenente " + slot_text(1) +
+                                 " g/L di un soluto molecolare ha pressione osmotica pari a " + slot_text(2) +
+                                 " atm a " + slot_text(3) +
+                                 "@uo@C. Calcolare la massa molecolare del soluto nella ipotesi che questo non sia "
+                                 "dissociato o associato in soluzione";
+    set_slot_digits(4, (slot_value(3) + 273.15f) * 0.08206f / slot_value(2) * slot_value(1), 3);
+    problem_texts.answer_text = slot_text(4) + " u.m.a.";
+    draw_problem_text(190, 520, 45);
+    show_chemistry_fact(170, 155, 300);
+}
+
+}  // namespace solutions

@@ -1,0 +1,248 @@
+// Section "Mescolamento": problems 10 to 14, ion concentrations after a
+// dilution or a mixing, and the volumes that give a wanted concentration.
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <string>
+
+#include "chapters/solutions/solutions_problems.h"
+#include "chemistry/table_fields.h"
+#include "frame/app_state.h"
+#include "frame/fact_box.h"
+#include "frame/generator_kit.h"
+#include "frame/statement_equation.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_kit.h"
+#include "numbers/value_slots.h"
+
+namespace solutions {
+namespace {
+
+struct CommonIonPick {
+    const CommonIonList* list;
+    CommonIonSalt first;
+    CommonIonSalt second;
+};
+
+// Two different salts of one list; the list never repeats the one that
+// problem 12 or 14 took last under "Nessuna Versione".
+CommonIonPick pick_common_ion_salts()
+{
+    std::int32_t& last = last_pick(12);
+    for (std::int32_t round = 1;; ++round) {
+        const std::int32_t t = random_int(1, 2);
+        const std::int32_t n = t == 1 ? random_int(11, 13) : random_int(16, 18);
+        if (repeats_last_pick(n, last) && round < redraw_cap) continue;
+        const CommonIonList& list = common_ion_list(n);
+        const std::int32_t count = list.salt_count;
+        const std::int32_t i1 = random_int(1, count);
+        const std::int32_t i2 = random_int(1, count);
+        if (i1 == i2 && round < redraw_cap) continue;
+        last = n;
+        return {&list, list.salts[i1 - 1], list.salts[i2 - 1]};
+    }
+}
+
+void draw_volume(std::int32_t slot)
+{
+    set_slot_digits(slot, random_real(20.0f, 80.0f), 3);
+}
+
+void draw_stock(std::int32_t slot)
+{
+    set_slot_digits(slot, draw_stock_concentration(), 3);
+}
+
+// The second stock drawn again while its ion concentration equals the
+// first's: equal stocks cannot make any other concentration.
+void draw_second_stock(float first_ions, float ions)
+{
+    for (std::int32_t round = 1; round <= redraw_cap; ++round) {
+        draw_stock(5);
+        const double a = first_ions * static_cast<double>(slot_value(3));
+        const double b = ions * static_cast<double>(slot_value(5));
+        if (std::abs(a - b) > 1e-6 * std::max(a, b)) return;
+    }
+}
+
+// Problems 12 and 14: two salts of one ion list, the volumes (slots 2, 4)
+// and stocks (slots 3, 5) of their solutions. Problem 14 asks for a mixture
+// between the two stocks, which must then differ in the ion.
+CommonIonPick draw_common_ion_mixture(std::int32_t discarded, bool distinct_stocks)
+{
+    const CommonIonPick pick = pick_common_ion_salts();
+    skip_random_draws(discarded);
+    draw_volume(2);
+    draw_volume(4);
+    draw_stock(3);
+    if (distinct_stocks)
+        draw_second_stock(static_cast<float>(pick.first.ions), static_cast<float>(pick.second.ions));
+    else
+        draw_stock(5);
+    random_int(1, 2);  // drawn and not used: the data of every version depend on it
+    return pick;
+}
+
+std::string question_head(std::int32_t k, std::int32_t v)
+{
+    return k == 1 ? "Calcolare la molarità degli ioni " + cation_phrase(v)
+                  : "@T1@@C1@Calcolare la molarità degli ioni" + anion_phrase(v);
+}
+
+// Slots 6 and 7 := cations and anions of entry v at formality cf, with the
+// summed relative uncertainty rel.
+void set_ion_concentrations(std::int32_t v, float cf, float rel)
+{
+    const float cations = first_count(salt_ion(v).compound) * cf;
+    set_slot_uncertainty(6, cations, rel * cations);
+    const float anions = salt_ion(v).anions * cf;
+    set_slot_uncertainty(7, anions, rel * anions);
+}
+
+std::string ion_answer(std::int32_t k)
+{
+    return slot_text(k == 1 ? 6 : 7) + " M";
+}
+
+float mixed_formality()
+{
+    return (slot_value(2) * slot_value(3) + slot_value(4) * slot_value(5)) / (slot_value(2) + slot_value(4));
+}
+
+float four_relative_uncertainties()
+{
+    return relative_uncertainty(3) + relative_uncertainty(4) + relative_uncertainty(2) + relative_uncertainty(5);
+}
+
+}  // namespace
+
+void generate_problem_10()
+{
+    skip_random_draws(1);
+    const std::int32_t v = pick_problem_variant(salt_count, last_pick(10), 0);
+    const std::int32_t c = salt_ion(v).compound;
+    draw_volume(2);
+    draw_stock(3);
+    set_slot_digits(4, 50.0f * random_int(6, 16), 3);
+    const std::int32_t k = random_int(1, 2);
+    problem_texts.problem_text = question_head(k, v) + " nella soluzione ottenuta diluendo con acqua " +
+                                 slot_text(2) + " mL di " + compound_formula(c) + " " + slot_text(3) +
+                                 " F fino al volume di " + slot_text(4) + " mL";
+    set_ion_concentrations(v, slot_value(2) / slot_value(4) * slot_value(3),
+                           relative_uncertainty(3) + relative_uncertainty(4) + relative_uncertainty(2));
+    problem_texts.answer_text = ion_answer(k);
+    draw_problem_text(180, 500, 50);
+    show_chemistry_fact(170, 170, 360);
+}
+
+void generate_problem_11()
+{
+    skip_random_draws(4);
+    const std::int32_t v = pick_problem_variant(salt_count, last_pick(11), 0);
+    const std::string formula = compound_formula(salt_ion(v).compound);
+    draw_volume(2);
+    draw_volume(4);
+    draw_stock(3);
+    draw_stock(5);
+    const std::int32_t k = random_int(1, 2);
+    problem_texts.problem_text = question_head(k, v) + " nella soluzione ottenuta mescolando " + slot_text(2) +
+                                 " mL di " + formula + " " + slot_text(3) + " F con " + slot_text(4) + " mL di " +
+                                 formula + " " + slot_text(5) + " F";
+    set_ion_concentrations(v, mixed_formality(), four_relative_uncertainties());
+    problem_texts.answer_text = ion_answer(k);
+    draw_problem_text(260, 580, 45);
+    show_chemistry_fact(170, 160, 280);
+}
+
+void generate_problem_12()
+{
+    skip_random_draws(1);
+    const CommonIonPick pick = draw_common_ion_mixture(10, false);
+    problem_texts.problem_text = "Calcolare la concentrazione di ioni" + std::string(pick.list->ion) +
+                                 " nella soluzione ottenuta mescolando " + slot_text(2) + " mL di " +
+                                 compound_formula(pick.first.compound) + " " + slot_text(3) + " F con " +
+                                 slot_text(4) + " mL di " + compound_formula(pick.second.compound) + " " +
+                                 slot_text(5) + " F";
+    value_slots[6].value = slot_value(2) + slot_value(4);
+    value_slots[6].uncertainty = slot_uncertainty(2) + slot_uncertainty(4);
+    const float c = (pick.first.ions * slot_value(2) * slot_value(3) + pick.second.ions * slot_value(4) * slot_value(5)) /
+                    slot_value(6);
+    set_slot_uncertainty(7, c, (relative_uncertainty(3) + relative_uncertainty(6) + relative_uncertainty(5)) * c);
+    problem_texts.answer_text = slot_text(7) + " M";
+    draw_problem_text(180, 500, 50);
+    show_chemistry_fact(240, 160, 300);
+}
+
+void generate_problem_13()
+{
+    skip_random_draws(5);
+    const std::int32_t v = pick_problem_variant(salt_count, last_pick(13), 0);
+    const SaltIon& salt = salt_ion(v);
+    const std::string formula = compound_formula(salt.compound);
+    draw_volume(2);
+    draw_volume(4);
+    draw_stock(3);
+    draw_second_stock(1.0f, 1.0f);
+    const std::int32_t k = random_int(1, 2);
+    set_ion_concentrations(v, mixed_formality(), four_relative_uncertainties());
+
+    // The asked ion's concentrations in the two stocks.
+    const float per_unit = k == 1 ? static_cast<float>(first_count(salt.compound)) : static_cast<float>(salt.anions);
+    const float low = std::min(per_unit * slot_value(3), per_unit * slot_value(5));
+    const float high = std::max(per_unit * slot_value(3), per_unit * slot_value(5));
+    const std::int32_t wanted = k == 1 ? 6 : 7;
+    const std::int32_t r = random_int(1, 8);
+    if (r == 7) value_slots[wanted].value = random_real(0.8f * low, 0.95f * low);
+    if (r == 8) value_slots[wanted].value = random_real(1.05f * high, 1.2f * high);
+    if (r >= 7) {
+        convert_data_slot(6, 3);
+        convert_data_slot(7, 3);
+    }
+    problem_texts.problem_text = "Calcolare il volume di " + formula + " " + slot_text(3) + " F da aggiungere a " +
+                                 slot_text(4) + " mL di " + formula + " " + slot_text(5) +
+                                 " F perchè la concentrazione di ioni" +
+                                 (k == 1 ? " " + cation_phrase(v) : anion_phrase(v)) +
+                                 " nella soluzione risultante sia pari a " + slot_text(wanted) + " M";
+    const float rel = k == 1 ? relative_uncertainty(3) + relative_uncertainty(6) + relative_uncertainty(4) +
+                                   relative_uncertainty(5)
+                             : relative_uncertainty(7) + relative_uncertainty(3) + relative_uncertainty(4) +
+                                   relative_uncertainty(5);
+    set_slot_uncertainty(2, slot_value(2), rel * slot_value(2));
+    if (r == 7)
+        problem_texts.answer_text = "Impossibile; la concentrazione da ottenere è troppo bassa ";
+    else if (r == 8)
+        problem_texts.answer_text = "Impossibile; la concentrazione da ottenere è troppo alta ";
+    else
+        problem_texts.answer_text = slot_text(2) + " mL";
+    draw_problem_text(240, 560, 45);
+    show_chemistry_fact(190, 145, 280);
+}
+
+void generate_problem_14()
+{
+    skip_random_draws(1);
+    const CommonIonPick pick = draw_common_ion_mixture(15, true);
+    // The mixture's concentration is worked on the total volume before it is
+    // rounded: near one stock's concentration the rounded total would move it
+    // enough to change which stock runs out.
+    const float total = slot_value(2) + slot_value(4);
+    set_slot_digits(6, total, 3);
+    set_slot_digits(
+        7, (pick.first.ions * slot_value(2) * slot_value(3) + pick.second.ions * slot_value(4) * slot_value(5)) / total,
+        3);
+    const std::int32_t w = random_int(1, 2);
+    const std::int32_t enlarged = w == 1 ? 2 : 4;
+    set_slot_digits(enlarged, random_real(1.1f, 1.2f) * slot_value(enlarged), 3);
+    problem_texts.problem_text = "Calcolare il volume massimo di soluzione " + slot_text(7) + " M in ioni" +
+                                 std::string(pick.list->ion) +
+                                 " che si può preparare per mescolamento diretto avendo a disposizione unicamente " +
+                                 slot_text(2) + " mL di " + compound_formula(pick.first.compound) + " " +
+                                 slot_text(3) + " F e " + slot_text(4) + " mL di " +
+                                 compound_formula(pick.second.compound) + " " + slot_text(5) + " F";
+    problem_texts.answer_text =
+        slot_text(6) + " mL, usando tutta" + (w == 1 ? " la seconda soluzione" : " la prima soluzione");
+    draw_problem_text(170, 575, 45);
+    show_chemistry_fact(240, 150, 300);
+}
+
+}  // namespace solutions

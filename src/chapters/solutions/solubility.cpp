@@ -1,0 +1,90 @@
+// Section "Solubilità": problems 15 and 16, saturated solutions between
+// 25 and 100 degrees Celsius.
+#include <array>
+#include <cmath>
+#include <string>
+#include <string_view>
+
+#include "chapters/solutions/solutions_problems.h"
+#include "chemistry/table_fields.h"
+#include "frame/fact_box.h"
+#include "frame/generator_kit.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_kit.h"
+
+namespace solutions {
+namespace {
+
+// The curve b exp(-a / T) through s25 at 25 and s100 at 100 degrees Celsius.
+struct SolubilityCurve {
+    float a;
+    float b;
+    float at(float t) const { return b * std::exp(-a / (t + 273.15f)); }
+};
+SolubilityCurve solubility_curve(float s25, float s100)
+{
+    const float a = 1483.3956f * std::log(s100 / s25);
+    return {a, s25 / std::exp(-0.0033540165f * a)};
+}
+
+// Slots 1 and 2 := the solubilities of a picked record; returns its compound.
+std::int32_t pick_solubility(std::int32_t problem)
+{
+    const Solubility& row = solubilities.at(pick_problem_variant(10, last_pick(problem), 0) - 1);
+    set_slot_text(1, row.at_25);
+    set_slot_text(2, row.at_100);
+    return row.compound;
+}
+
+}  // namespace
+
+void generate_problem_15()
+{
+    skip_random_draws(1);
+    const std::int32_t c = pick_solubility(15);
+    const float molar_mass = compound_molar_mass(c);
+    set_slot_digits(3, static_cast<float>(random_int(25, 99)), 2);
+    set_slot_digits(4, solubility_curve(slot_value(1), slot_value(2)).at(slot_value(3)) / molar_mass * 10.0f, 3);
+    set_slot_digits(5, 10.0f * random_int(10, 98), 3);
+    const float saturation = slot_value(4) * slot_value(5) * molar_mass * 0.001f;
+    const std::int32_t r = random_int(1, 4);
+    set_slot_digits(6, r <= 3 ? random_real(1.05f * saturation, 1.5f * saturation)
+                              : random_real(0.7f * saturation, 0.95f * saturation),
+                    3);
+    const std::string formula = compound_formula(c);
+    problem_texts.problem_text = "La soluzione acquosa satura di " + formula + " è " + slot_text(4) + " F a " +
+                                 slot_text(3) + "@uo@C. Calcolare quanto sale resta indisciolto se un campione di " +
+                                 slot_text(6) + " g di " + formula +
+                                 " viene dibattuto a questa temperatura con tanta acqua da formare " + slot_text(5) +
+                                 " mL di soluzione";
+    if (r == 4) {
+        problem_texts.answer_text = "Il campione si scioglie totalmente";
+    } else {
+        set_slot_uncertainty(7, slot_value(4) * slot_value(5) * molar_mass * -0.001f + slot_value(6),
+                             (relative_uncertainty(4) + relative_uncertainty(5)) * saturation + slot_uncertainty(6));
+        problem_texts.answer_text = slot_text(7) + " g";
+    }
+    draw_problem_text(180, 560, 50);
+    show_chemistry_fact(170, 160, 280);
+}
+
+void generate_problem_16()
+{
+    skip_random_draws(2);
+    const std::int32_t c = pick_solubility(16);
+    set_slot_uncertainty(8, 10.0f * slot_value(1), 10.0f * slot_uncertainty(1));
+    set_slot_uncertainty(9, 10.0f * slot_value(2), 10.0f * slot_uncertainty(2));
+    const float molar_mass = compound_molar_mass(c);
+    skip_random_draws(3);
+    set_slot_digits(3, static_cast<float>(random_int(25, 99)), 2);
+    problem_texts.problem_text = "Le solubilità in acqua di " + compound_formula(c) +
+                                 " a 25@uo@C e a 100@uo@C sono pari a " + slot_text(8) + " e " + slot_text(9) +
+                                 " g/L. Calcolare la formalità della soluzione satura a " + slot_text(3) + "@uo@C";
+    const SolubilityCurve curve = solubility_curve(slot_value(8), slot_value(9));
+    set_slot_digits(4, std::exp(-curve.a / (slot_value(3) + 273.15f)) * (curve.b / molar_mass), 2);
+    problem_texts.answer_text = slot_text(4) + " F";
+    draw_problem_text(180, 560, 50);
+    show_chemistry_fact(280, 170, 280);
+}
+
+}  // namespace solutions

@@ -1,0 +1,81 @@
+// Section "Tensione di vapore": problems 17 and 18, ideal solutions of two
+// volatile liquids.
+#include <string>
+
+#include "chapters/solutions/solutions_problems.h"
+#include "frame/fact_box.h"
+#include "frame/generator_kit.h"
+#include "frame/statement_equation.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_kit.h"
+#include "numbers/value_slots.h"
+
+namespace solutions {
+
+void generate_problem_17()
+{
+    skip_random_draws(1);
+    for (std::int32_t round = 1; round <= redraw_cap; ++round) {
+        set_slot_digits(1, random_real(30.0f, 112.0f), 2);
+        set_slot_digits(2, random_real(20.0f, 80.0f), 3);
+        value_slots[3].value = solvent_vapour_pressure(benzene, slot_value(1));
+        value_slots[4].value = solvent_vapour_pressure(toluene, slot_value(1));
+        if (slot_value(3) <= 999.0f && slot_value(4) <= 999.0f) break;
+    }
+    convert_data_slot(3, 3);
+    convert_data_slot(4, 3);
+    problem_texts.problem_text =
+        "Benzene (C@d6@H@d6@) e toluene (C@d6@H@d5@CH@d3@) formano soluzioni praticamente ideali. Calcolare la "
+        "tensione di vapore a " +
+        slot_text(1) + "@uo@C di una soluzione al " + slot_text(2) +
+        "% in peso di benzene, sapendo che le tensioni di vapore di benzene e toluene alla stessa temperatura sono "
+        "pari a " +
+        slot_text(3) + " e " + slot_text(4) + " torr";
+    const float n_benzene = slot_value(2) / compound_molar_mass(solvent_vapours[benzene - 1].compound);
+    const float n_toluene = (100.0f - slot_value(2)) / compound_molar_mass(solvent_vapours[toluene - 1].compound);
+    value_slots[5].value = n_benzene / (n_benzene + n_toluene);
+    const float x = slot_value(5);
+    value_slots[6].value = x * slot_value(3) + (1.0f - x) * slot_value(4);
+    set_two_or_three_digits(6);
+    problem_texts.answer_text = slot_text(6) + " torr";
+    draw_problem_text(180, 560, 45);
+    show_chemistry_fact(200, 160, 300);
+}
+
+void generate_problem_18()
+{
+    skip_random_draws(1);
+    std::int32_t& last = last_pick(18);
+    std::int32_t k = 0;
+    for (std::int32_t round = 1; round <= redraw_cap; ++round) {
+        k = draw_unrepeated(last, [] { return random_int(1, 2); });
+        skip_random_draws(1);
+        set_slot_digits(1, random_real(20.0f, 80.0f), 2);
+        set_slot_digits(2, random_real(20.0f, 80.0f), 3);
+        value_slots[4].value = solvent_vapour_pressure(chloroform, slot_value(1));
+        value_slots[5].value = solvent_vapour_pressure(carbon_tetrachloride, slot_value(1));
+        if (slot_value(4) <= 999.0f && slot_value(5) <= 999.0f) break;
+    }
+    last = k;
+    convert_data_slot(4, 3);
+    convert_data_slot(5, 3);
+    problem_texts.problem_text =
+        "Calcolare la percentuale in peso di" + std::string(k == 1 ? " CHCl@d3@" : " CCl@d4@") +
+        " nel vapore in equilibrio a " + slot_text(1) + "@uo@C con una soluzione  (ideale) al " + slot_text(2) +
+        "% in peso di cloroformio (CHCl@d3@) in tetracloruro di carbonio (CCl@d4@), sapendo che le tensioni di "
+        "vapore di CHCl@d3@ e CCl@d4@ puri a questa temperatura sono pari a " +
+        slot_text(4) + " e " + slot_text(5) + " torr";
+    const float m1 = compound_molar_mass(solvent_vapours[chloroform - 1].compound);
+    const float m2 = compound_molar_mass(solvent_vapours[carbon_tetrachloride - 1].compound);
+    const float n1 = slot_value(2) / m1;
+    const float n2 = (100.0f - slot_value(2)) / m2;
+    value_slots[6].value = n1 * slot_value(4) / (n1 * slot_value(4) + n2 * slot_value(5));
+    const float y1 = slot_value(6);
+    set_slot_digits(7, 100.0f * y1 * m1 / (y1 * m1 + (1.0f - y1) * m2), 2);
+    set_slot_digits(8, 100.0f - slot_value(7), 2);
+    problem_texts.answer_text = slot_text(k == 1 ? 7 : 8) + "%";
+    draw_problem_text(170, 550, 45);
+    show_chemistry_fact(270, 160, 300);
+}
+
+}  // namespace solutions

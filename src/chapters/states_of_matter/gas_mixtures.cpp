@@ -1,0 +1,351 @@
+// Section "Miscele di gas ideali", problems 15 to 21: mole fractions and
+// partial pressures of two-gas mixtures, two containers joined, and gas
+// reactions in a closed container.
+#include <cmath>
+#include <string>
+
+#include "chapters/states_of_matter/states_of_matter_problems.h"
+#include "chemistry/data_tables.h"
+#include "chemistry/equation_text.h"
+#include "frame/app_state.h"
+#include "frame/fact_box.h"
+#include "frame/generator_kit.h"
+#include "numbers/fixed_width.h"
+#include "numbers/formatted_conversions.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_kit.h"
+#include "numbers/value_slots.h"
+#include "text/drawing_kit.h"
+
+namespace states_of_matter {
+namespace {
+
+StatesOfMatterState& state = states_of_matter_state;
+
+// Two gases A and B of list 4 with the mass percentage (slot 1) of W, the
+// gas whose share the statement gives, and Q, the gas asked about.
+struct GasPair {
+    std::int32_t a = 0, b = 0;
+    std::int32_t w = 0, o = 0;  // W and the other gas
+    std::int32_t q = 0, r = 0;  // Q and the other gas
+    float mw = 0.0f, mo = 0.0f;
+
+    std::string mixture() const { return " in una miscela di " + gas_name(a) + " e " + gas_name(b); }
+    std::string weight_share() const { return " al " + slot_text(1) + "% in peso di " + gas_name(w); }
+};
+
+GasPair draw_gas_pair(std::int32_t problem, std::int32_t skipped)
+{
+    skip_random_draws(skipped);
+    const auto [g1, g2] = draw_two_positions(problem, 13);
+    GasPair pair;
+    pair.a = list_gas(gas_list_4, g1);
+    pair.b = list_gas(gas_list_4, g2);
+    set_slot_digits(1, random_real(10.0f, 90.0f), 3);
+    const bool w_is_a = random_int(1, 2) == 1;
+    pair.w = w_is_a ? pair.a : pair.b;
+    pair.o = w_is_a ? pair.b : pair.a;
+    const bool q_is_a = random_int(1, 2) == 1;
+    pair.q = q_is_a ? pair.a : pair.b;
+    pair.r = q_is_a ? pair.b : pair.a;
+    float unused = 0.0f;
+    pair.mw = molar_mass_of(pair.w, unused);
+    pair.mo = molar_mass_of(pair.o, unused);
+    return pair;
+}
+
+// Slot 3: the mole fraction of Q from the mass percentage of W.
+void set_mole_fraction(const GasPair& pair)
+{
+    const float v1 = slot_value(1);
+    const float xw = v1 / pair.mw / (v1 / pair.mw + (100.0f - v1) / pair.mo);
+    const float x = pair.q == pair.w ? xw : 1.0f - xw;
+    set_slot_uncertainty(3, x, x / v1 * slot_uncertainty(1));
+}
+
+// Slot 2: a total pressure in atmospheres.
+void draw_total_pressure()
+{
+    value_slots[2].value = draw_magnitude(9.9f, -1, 1);
+    convert_data_slot(2, random_int(2, 3));
+}
+
+}  // namespace
+
+void generate_problem_15()
+{
+    const GasPair pair = draw_gas_pair(15, 1);
+    problem_texts.problem_text = "Calcolare la frazione molare d" + articulated_gas_name(pair.q) + pair.mixture() +
+                                 pair.weight_share();
+    set_mole_fraction(pair);
+    problem_texts.answer_text = slot_text(3);
+    draw_problem_text(200, 520, 50);
+    show_chemistry_fact(170, 150, 280);
+}
+
+void generate_problem_16()
+{
+    const GasPair pair = draw_gas_pair(16, 10);
+    set_mole_fraction(pair);
+    // The number shown is Q's fraction, which the text gives as W's: the
+    // answer follows the text, from the fraction as shown.
+    problem_texts.problem_text = "Calcolare la percentuale in peso d" + articulated_gas_name(pair.q) +
+                                 pair.mixture() + " in cui la frazione molare di " + gas_name(pair.w) +
+                                 " è pari a " + slot_text(3);
+    const float shown = read_f(value_slots[3].input_text, 0).value_or(slot_value(3));
+    const float xq = pair.q == pair.w ? shown : 1.0f - shown;
+    float unused = 0.0f;
+    const float mq = molar_mass_of(pair.q, unused);
+    const float mr = molar_mass_of(pair.r, unused);
+    set_slot_digits(4, xq / (xq * mq + (1.0f - xq) * mr) * mq * 100.0f, 3);
+    problem_texts.answer_text = slot_text(4) + "%";
+    draw_problem_text(165, 560, 50);
+    show_chemistry_fact(200, 160, 300);
+    draw_hint_balloon(500, 110, "Ott. 05");
+}
+
+void generate_problem_17()
+{
+    const GasPair pair = draw_gas_pair(17, 14);
+    draw_total_pressure();
+    problem_texts.problem_text = "Calcolare la frazione molare e la pressione parziale d" +
+                                 articulated_gas_name(pair.q) + pair.mixture() + pair.weight_share() +
+                                 " che si trovi alla pressione totale di " + slot_text(2) + " atm";
+    set_mole_fraction(pair);
+    const float p = slot_value(2) * slot_value(3);
+    set_slot_uncertainty(4, p, (relative(3) + relative(2)) * p);
+    problem_texts.answer_text = slot_text(3) + "; " + slot_text(4) + " atm";
+    draw_problem_text(200, 520, 45);
+    show_chemistry_fact(260, 160, 300);
+}
+
+void generate_problem_18()
+{
+    const GasPair pair = draw_gas_pair(18, 18);
+    // Drawn and never shown: it keeps the later draws in place.
+    draw_total_pressure();
+    value_slots[5].value = random_real(1.0f, 20.0f);
+    convert_data_slot(5, random_int(2, 3));
+    value_slots[6].value = draw_magnitude(9.9f, -1, 1);
+    convert_data_slot(6, random_int(3, 4));
+    set_slot_digits(7, random_real(25.0f, 99.0f), 2);
+    problem_texts.problem_text = "Calcolare la pressione parziale d" + articulated_gas_name(pair.q) +
+                                 " e la pressione totale in un recipiente da " + slot_text(5) +
+                                 " L contenente " + slot_text(6) + " g di una miscela di " + gas_name(pair.a) +
+                                 " e " + gas_name(pair.b) + pair.weight_share() + " a " + slot_text(7) + "@uo@C";
+
+    const float v1 = slot_value(1);
+    const float mass = slot_value(6);
+    const float rel = relative(6) + relative(1);
+    const float nw = mass / (pair.mw * 100.0f) * v1;
+    const float no = (100.0f - v1) / (pair.mo * 100.0f) * mass;
+    set_slot_uncertainty(3, nw, nw * rel);
+    set_slot_uncertainty(4, no, no * rel);
+    const float t = slot_value(7) + 273.15f;
+    const float pw = t / slot_value(5) * slot_value(3) * 0.082057f;
+    set_slot_uncertainty(8, pw, (relative(7) + relative(3) + relative(5)) * pw);
+    const float po = t / slot_value(5) * slot_value(4) * 0.082057f;
+    set_slot_uncertainty(9, po, (relative(7) + relative(5) + relative(4)) * po);
+    set_slot_uncertainty(10, pw + po, slot_uncertainty(8) + slot_uncertainty(9));
+    problem_texts.answer_text = slot_text(pair.q == pair.w ? 8 : 9) + " atm; " + slot_text(10) + " atm";
+    draw_problem_text(220, 560, 50);
+    show_chemistry_fact(170, 160, 300);
+}
+
+void generate_problem_19()
+{
+    skip_random_draws(1);
+    redraw_until([] {
+        value_slots[1].value = draw_magnitude(9.9f, -1, 2);
+        value_slots[2].value = random_real(0.2f * slot_value(1), 5.0f * slot_value(1));
+        return std::fabs(slot_value(1) - slot_value(2)) / slot_value(1) >= 0.1f;
+    });
+    value_slots[3].value = draw_magnitude(9.9f, -1, 1);
+    value_slots[4].value = draw_magnitude(9.9f, -1, 1);
+    convert_data_slot(1, random_int(3, 4));
+    convert_data_slot(2, random_int(3, 4));
+    convert_data_slot(3, random_int(2, 3));
+    convert_data_slot(4, random_int(2, 3));
+    problem_texts.problem_text = "Due recipienti di volume pari a " + slot_text(1) + " e " + slot_text(2) +
+                                 " L contenenti due gas alle pressioni di " + slot_text(3) + " e " + slot_text(4) +
+                                 " atm vengono messi in comunicazione. Calcolare la pressione finale e "
+                                 "le pressioni parziali dei due gas";
+    set_slot_uncertainty(5, slot_value(2) + slot_value(1), slot_uncertainty(2) + slot_uncertainty(1));
+    const float p1 = slot_value(3) / slot_value(5) * slot_value(1);
+    set_slot_uncertainty(6, p1, (relative(3) + relative(5) + relative(1)) * p1);
+    const float p2 = slot_value(2) / slot_value(5) * slot_value(4);
+    set_slot_uncertainty(7, p2, (relative(2) + relative(5) + relative(4)) * p2);
+    set_slot_uncertainty(8, p1 + p2, slot_uncertainty(7) + slot_uncertainty(6));
+    problem_texts.answer_text = slot_text(8) + " atm; " + slot_text(6) + " atm e " + slot_text(7) + " atm";
+    draw_problem_text(200, 540, 50);
+    show_chemistry_fact(250, 160, 300);
+}
+
+namespace {
+
+// Ten molecular reactions of two gaseous reactants, by record number.
+constexpr std::string_view reaction_list = " 1 21833364647747576";
+
+// The reaction of problems 20 and 21, its amounts scale and the reactant
+// the draws make the limiting one.
+struct GasReaction {
+    std::int32_t record = 0;
+    std::int32_t entry_column = 0;
+    EquationTerms terms;
+    float scale = 0.0f;
+    std::int32_t limiting = 0;
+
+    std::string formula(std::int32_t i) const
+    {
+        return std::string(strip_trailing_blanks(terms.species_text(reaction_record(record), i)));
+    }
+    float coefficient(std::int32_t i) const { return static_cast<float>(terms.coefficient[i]); }
+};
+
+GasReaction draw_gas_reaction(std::int32_t problem, bool textbook_reaction)
+{
+    GasReaction reaction;
+    redraw_until([&] {
+        reaction.entry_column = 2 * random_int(1, 10) - 1;
+        if (textbook_reaction) reaction.entry_column = 1;
+        const std::int32_t col = reaction.entry_column;
+        reaction.record = read_i(record_columns(reaction_list, col, col + 1)).value_or(1);
+        if (no_version_in_use() && reaction.record == state.last_draw[problem]) return false;
+        return reaction_record(reaction.record).starts_with('s');
+    });
+    state.last_draw[problem] = reaction.record;
+    parse_equation_terms(reaction_record(reaction.record), reaction.terms);
+    reaction.scale = random_real(0.1f, 2.0f);
+    reaction.limiting = random_int(1, reaction.terms.reactant_count);
+    return reaction;
+}
+
+// The separator before item i of a list of n: " ", ", " or " e ".
+std::string_view list_separator(std::int32_t i, std::int32_t n)
+{
+    if (i == 1) return " ";
+    return i < n ? ", " : " e ";
+}
+
+// The reactant used up: the smallest amount per coefficient among the
+// amounts as shown (slots 1 to nr), the drawn one winning a tie, so that
+// no reactant is left below zero.
+void name_limiting_reactant(GasReaction& reaction)
+{
+    std::int32_t& j = reaction.limiting;
+    for (std::int32_t i = 1; i <= reaction.terms.reactant_count; ++i)
+        if (slot_value(i) / reaction.coefficient(i) < slot_value(j) / reaction.coefficient(j)) j = i;
+}
+
+// Slots i + 5 after the reaction: the other reactant's remainder and every
+// product, each times t2 / t1, with their sum (returned in total, its
+// uncertainty in total_uncertainty). `line` adds species i's answer.
+template <typename Line>
+void react(const GasReaction& reaction, float t2, float t1, float& total, float& total_uncertainty, Line line)
+{
+    const std::int32_t j = reaction.limiting;
+    const std::int32_t nr = reaction.terms.reactant_count;
+    total = 0.0f;
+    total_uncertainty = 0.0f;
+    for (std::int32_t i = 1; i <= reaction.terms.species_count(); ++i) {
+        if (i == j) continue;
+        const float ratio = reaction.coefficient(i) / reaction.coefficient(j);
+        float value = ratio * slot_value(j);
+        float uncertainty = ratio * slot_uncertainty(j);
+        if (i <= nr) {
+            value = slot_value(i) - value;
+            uncertainty = slot_uncertainty(i) + uncertainty;
+        }
+        set_slot_uncertainty(i + 5, value * t2 / t1, uncertainty * t2 / t1);
+        total += slot_value(i + 5);
+        total_uncertainty += slot_uncertainty(i + 5);
+        line(i);
+    }
+}
+
+}  // namespace
+
+void generate_problem_20()
+{
+    skip_random_draws(2);
+    GasReaction reaction = draw_gas_reaction(20, app_state.version_number == text_version);
+    value_slots[4].value = random_real(320.0f, 370.0f);
+    if (reaction.entry_column == 7) value_slots[4].value = random_real(360.0f, 370.0f);
+    value_slots[5].value = random_real(380.0f, 500.0f);
+    convert_data_slot(4, 3);
+    convert_data_slot(5, 3);
+
+    const std::int32_t nr = reaction.terms.reactant_count;
+    std::string& text = problem_texts.problem_text;
+    text = "@T1@@C1@Un recipiente contiene ";
+    for (std::int32_t i = 1; i <= nr; ++i) {
+        value_slots[i].value = reaction.coefficient(i) * reaction.scale;
+        if (i != reaction.limiting) value_slots[i].value = random_real(1.0f, 2.0f) * slot_value(i);
+        convert_data_slot(i, 3);
+        append_piece(text, std::string(list_separator(i, nr)) + reaction.formula(i));
+    }
+    append_piece(text, " a " + slot_text(4) + " K e alle pressioni parziali di ");
+    for (std::int32_t i = 1; i <= nr; ++i)
+        append_piece(text, std::string(list_separator(i, nr)) + slot_text(i) +
+                               (i == nr ? " atm." : " atm"));
+    const ReactionRecord& record = reaction_record(reaction.record);
+    append_piece(text, " Calcolare le pressioni parziali delle specie presenti e la pressione totale "
+                       "dopo che sia avvenuta la reazione " +
+                           format_equation_text(0, record) + " se la temperatura finale è " + slot_text(5) +
+                           " K");
+
+    name_limiting_reactant(reaction);
+    std::string& answer = problem_texts.answer_text;
+    answer = format_equation_text(1, record) + ";";
+    float total = 0.0f;
+    float total_uncertainty = 0.0f;
+    react(reaction, slot_value(5), slot_value(4), total, total_uncertainty, [&](std::int32_t i) {
+        append_piece(answer, " " + reaction.formula(i) + ": " + slot_text(i + 5) + " atm;");
+    });
+    set_slot_uncertainty(10, total, total_uncertainty);
+    append_piece(answer, " totale: " + slot_text(10) + " atm");
+    draw_problem_text(185, 525, 45);
+    show_chemistry_fact(155, 140, 360);
+}
+
+void generate_problem_21()
+{
+    skip_random_draws(3);
+    GasReaction reaction = draw_gas_reaction(21, false);
+    value_slots[4].value = random_real(320.0f, 370.0f);
+    // Drawn and never used: it keeps the later draws in place.
+    value_slots[5].value = random_real(380.0f, 500.0f);
+    convert_data_slot(4, 3);
+    convert_data_slot(5, 3);
+    set_slot_digits(16, random_real(5.0f, 100.0f), 3);
+    const float concentration = slot_value(16) / (slot_value(4) * 0.08205f);
+
+    const std::int32_t nr = reaction.terms.reactant_count;
+    std::string& text = problem_texts.problem_text;
+    text = "@T1@@C1@Una miscela di";
+    float moles_before = 0.0f;
+    for (std::int32_t i = 1; i <= nr; ++i) {
+        value_slots[i].value = reaction.coefficient(i) * reaction.scale * concentration * 0.1f;
+        if (i != reaction.limiting) value_slots[i].value = random_real(1.0f, 2.0f) * slot_value(i);
+        convert_data_slot(i, 3);
+        moles_before += slot_value(i);
+        append_piece(text, std::string(list_separator(i, nr)) + slot_text(i) + " mol di " + reaction.formula(i));
+    }
+    append_piece(text, " occupa un volume pari a " + slot_text(16) + " L in date condizioni.");
+    const ReactionRecord& record = reaction_record(reaction.record);
+    append_piece(text, " Calcolare il volume occupato nelle stesse condizioni dopo che sia avvenuta "
+                       "la reazione " +
+                           format_equation_text(0, record) + " se tutte le specie sono nello stato gassoso");
+
+    name_limiting_reactant(reaction);
+    float moles_after = 0.0f;
+    float uncertainty = 0.0f;
+    react(reaction, 1.0f, 1.0f, moles_after, uncertainty, [](std::int32_t) {});
+    const float volume = slot_value(16) / moles_before * moles_after;
+    set_slot_uncertainty(10, volume, (uncertainty / moles_after + relative(16)) * volume);
+    problem_texts.answer_text = format_equation_text(1, record) + "; " + slot_text(10) + " L";
+    draw_problem_text(170, 570, 50);
+    show_chemistry_fact(220, 150, 360);
+}
+
+}  // namespace states_of_matter

@@ -1,0 +1,459 @@
+// Section "Leggi del gas ideale", problems 1 to 14: Boyle's and Charles's
+// laws, pressure and temperature at constant volume, densities and molar
+// masses of gases, and a molecular formula from a gas density.
+#include <cmath>
+#include <string>
+
+#include "chapters/states_of_matter/states_of_matter_problems.h"
+#include "frame/app_state.h"
+#include "frame/fact_box.h"
+#include "frame/generator_kit.h"
+#include "numbers/formatted_conversions.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_kit.h"
+#include "numbers/value_slots.h"
+
+namespace states_of_matter {
+namespace {
+
+StatesOfMatterState& state = states_of_matter_state;
+
+bool differ_by_a_tenth(float a, float b)
+{
+    return std::fabs(a - b) / a >= 0.1f;
+}
+
+// A gas of list 1 drawn after the pressure unit, as problems 8, 9, 10 and
+// 12 draw it: a discarded coin of three faces, the unit, the gas.
+struct GasSample {
+    std::int32_t unit;
+    std::int32_t gas;
+};
+GasSample draw_gas_sample(std::int32_t problem)
+{
+    random_int(1, 3);
+    const std::int32_t unit = random_int(1, 3);
+    const std::int32_t i = pick_problem_variant(17, state.last_draw[problem], 0);
+    return {unit, list_gas(gas_list_1, i)};
+}
+
+// The draws of problems 8, 9, 10 and 12: pressure (slot 1 in atm, slot 7 in
+// the unit), volume (slot 2), temperature (slot 4) and mass (slot 5), in
+// this order, rounded; returns the molar mass.
+float draw_gas_sample_data(const GasSample& sample, bool unit_volume, float& molar_mass_uncertainty)
+{
+    const float p = draw_scaled_exponent_first(-1, 0);
+    const float p_unit = p * from_atmospheres(sample.unit);
+    const float v = unit_volume ? 1.0f : draw_scaled_exponent_first(-1, 1);
+    const float t = random_real(273.0f, 450.0f);
+    const float moles = v / (t * 0.082057f) * p;
+    const float m = molar_mass_of(sample.gas, molar_mass_uncertainty);
+    value_slots[1].value = p;
+    value_slots[2].value = v;
+    value_slots[4].value = t;
+    value_slots[5].value = m * moles;
+    value_slots[7].value = p_unit;
+    convert_data_slot(1, random_int(3, 4));
+    convert_data_slot(2, random_int(3, 4));
+    convert_data_slot(5, random_int(3, 4));
+    convert_data_slot(4, 3);
+    convert_data_slot(7, random_int(3, 4));
+    return m;
+}
+
+std::string pressure_in_unit(const GasSample& sample)
+{
+    return slot_text(7) + " " + std::string(pressure_unit(sample.unit));
+}
+
+// Slot 6: the gas mass n M of problems 10 and 12 from slots 1, 2 and 4.
+void set_gas_mass(float m, float um)
+{
+    const float v6 = slot_value(2) / (slot_value(4) * 0.082057f) * slot_value(1) * m;
+    set_slot_uncertainty(6, v6, v6 * (um / m + relative(2) + relative(4) + relative(1)));
+}
+
+}  // namespace
+
+void generate_problem_1()
+{
+    skip_random_draws(1);
+    const std::int32_t variant = random_int(1, 2);
+    const std::int32_t u = random_int(1, 3);
+    redraw_until([] {
+        for (std::int32_t slot = 1; slot <= 4; ++slot)
+            value_slots[slot].value = draw_magnitude(9.99f, -1, slot % 2 == 1 ? 1 : 0);
+        return differ_by_a_tenth(slot_value(1), slot_value(3)) && differ_by_a_tenth(slot_value(2), slot_value(4));
+    });
+    if (u != 1) value_slots[2].value = slot_value(2) * 100.0f;
+    convert_data_slot(1, random_int(3, 4));
+    convert_data_slot(2, random_int(2, 3));
+    convert_data_slot(3, random_int(3, 4));
+    convert_data_slot(4, random_int(2, 3));
+    const float p = slot_value(2) / slot_value(3) * slot_value(1) * to_atmospheres(u);
+    set_slot_uncertainty(5, p, p * (relative(3) + relative(2) + relative(1)));
+    const float v = slot_value(2) / slot_value(4) * slot_value(1) * to_atmospheres(u);
+    set_slot_uncertainty(6, v, v * (relative(2) + relative(4) + relative(1)));
+
+    std::string& text = problem_texts.problem_text;
+    text = "Un campione di gas si trova in un recipiente di volume pari a " + slot_text(1) +
+           " L alla pressione di " + slot_text(2) + " " + std::string(pressure_unit(u)) + ".";
+    if (variant == 1) {
+        append_piece(text, " Quale sarebbe la pressione se il campione venisse "
+                           "portato alla stessa temperatura in un recipiente di volume " +
+                               slot_text(3) + " L?");
+        problem_texts.answer_text = slot_text(5) + " atm";
+    } else {
+        append_piece(text, " Quale dovrebbe essere il volume del recipiente per avere "
+                           " alla stessa temperatura una pressione pari a " +
+                               slot_text(4) + " atm?");
+        problem_texts.answer_text = slot_text(6) + " L";
+    }
+    draw_problem_text(180, 560, 50);
+    show_chemistry_fact(200, 160, 300);
+}
+
+void generate_problem_2()
+{
+    skip_random_draws(1);
+    std::int32_t i = 0;
+    redraw_until([&] {
+        i = random_int(1, 17);
+        if (no_version_in_use() && i == state.last_draw[2]) return false;
+        value_slots[1].value = draw_magnitude(9.9f, -1, 2);
+        value_slots[2].value = draw_magnitude(9.9f, -1, 2);
+        return differ_by_a_tenth(slot_value(1), slot_value(2));
+    });
+    state.last_draw[2] = i;
+    value_slots[3].value = draw_magnitude(9.9f, -1, 1);
+    convert_data_slot(1, random_int(3, 4));
+    convert_data_slot(2, random_int(3, 4));
+    convert_data_slot(3, random_int(2, 3));
+
+    problem_texts.problem_text = "Il volume di un campione di " + gas_name(list_gas(gas_list_1, i)) +
+                                 " viene portato a temperatura costante da " + slot_text(1) + " L a " +
+                                 slot_text(2) + " L. Se la pressione finale è pari a " + slot_text(3) +
+                                 " atm, quale era quella iniziale?";
+    const float p = slot_value(2) / slot_value(1) * slot_value(3);
+    set_slot_uncertainty(4, p, p * (relative(3) + relative(2) + relative(1)));
+    problem_texts.answer_text = slot_text(4) + " atm";
+    draw_problem_text(220, 560, 50);
+    show_chemistry_fact(270, 160, 280);
+}
+
+void generate_problem_3()
+{
+    skip_random_draws(1);
+    const std::int32_t variant = random_int(1, 2);
+    redraw_until([] {
+        redraw_until([] {
+            value_slots[1].value = draw_magnitude(9.99f, -1, 1);
+            value_slots[2].value = random_real(10.0f, 150.0f);
+            value_slots[3].value = draw_magnitude(9.99f, -1, 1);
+            value_slots[4].value = random_real(10.0f, 150.0f);
+            return differ_by_a_tenth(slot_value(1), slot_value(3)) &&
+                   std::fabs(slot_value(2) - slot_value(4)) >= 10.0f;
+        });
+        convert_data_slot(1, random_int(3, 4));
+        convert_data_slot(2, 3);
+        convert_data_slot(3, random_int(3, 4));
+        convert_data_slot(4, 3);
+        const float t1 = slot_value(2);
+        const float v2 = (slot_value(4) + 273.15f) / (t1 + 273.15f) * slot_value(1);
+        set_slot_uncertainty(5, v2, v2 * (relative(2) + relative(4) + relative(1)));
+        // The uncertainty of a temperature answer is taken on kelvin, as in
+        // problem 5: on Celsius it would turn negative below 0 °C.
+        const float kelvin = (t1 + 273.15f) / slot_value(1) * slot_value(3);
+        set_slot_uncertainty(
+            6, kelvin - 273.15f,
+            kelvin * (relative(3) + slot_uncertainty(2) / (t1 + 273.0f) + relative(1)));
+        return slot_value(6) >= -50.0f && slot_value(6) <= 500.0f;
+    });
+
+    if (variant == 1) {
+        problem_texts.problem_text =
+            "A una data pressione costante, un campione di gas che occupa un volume pari a " + slot_text(1) +
+            " L a " + slot_text(2) + "@uo@C viene portato a " + slot_text(4) + "@uo@C." +
+            " Calcolare il volume occupato dopo la trasformazione";
+        problem_texts.answer_text = slot_text(5) + " L";
+    } else {
+        problem_texts.problem_text =
+            "Un campione di gas occupa un volume pari a " + slot_text(1) + " L alla temperatura di " +
+            slot_text(2) +
+            "@uo@C. Sulla base della legge di Charles, a che temperatura deve essere portato il gas "
+            "a pressione costante perché il volume occupato sia pari a " +
+            slot_text(3) + " L?";
+        problem_texts.answer_text = slot_text(6) + " @uo@C";
+    }
+    draw_problem_text(180, 560, 50);
+    show_chemistry_fact(180, 160, 300);
+}
+
+namespace {
+
+// Problems 4 and 5: a closed vessel heated from t1 (slot 1) to t2 (slot 3),
+// its pressure going from slot 2 (in unit u) to slot 5 (atm); slot 6 the
+// temperature (°C) at which it would reach slot 4 (atm). Returns u.
+std::int32_t draw_closed_vessel(std::int32_t skipped)
+{
+    skip_random_draws(skipped);
+    const std::int32_t u = random_int(1, 3);
+    redraw_until([u] {
+        redraw_until([] {
+            value_slots[1].value = random_real(10.0f, 150.0f);
+            value_slots[2].value = draw_magnitude(9.99f, -1, 0);
+            value_slots[3].value = random_real(10.0f, 150.0f);
+            value_slots[4].value = draw_magnitude(9.99f, -1, 0);
+            return std::fabs(slot_value(1) - slot_value(3)) >= 10.0f &&
+                   differ_by_a_tenth(slot_value(2), slot_value(4));
+        });
+        if (u != 1) value_slots[2].value = slot_value(2) * 100.0f;
+        convert_data_slot(1, 3);
+        convert_data_slot(2, random_int(2, 3));
+        convert_data_slot(3, 3);
+        convert_data_slot(4, random_int(2, 3));
+        const float t1 = slot_value(1);
+        const float t2 = slot_value(3);
+        const float p = (t2 + 273.15f) / (t1 + 273.15f) * slot_value(2) * to_atmospheres(u);
+        set_slot_uncertainty(5, p, p * (slot_uncertainty(3) / (t2 + 273.0f) +
+                                        slot_uncertainty(1) / (t1 + 273.0f) + relative(2)));
+        const float kelvin = (t1 + 273.15f) / slot_value(2) * slot_value(4) * from_atmospheres(u);
+        set_slot_uncertainty(6, kelvin - 273.15f,
+                             kelvin * (slot_uncertainty(1) / (t1 + 273.0f) + relative(2) + relative(4)));
+        return slot_value(6) >= -50.0f && slot_value(6) <= 500.0f;
+    });
+    return u;
+}
+
+}  // namespace
+
+void generate_problem_4()
+{
+    const std::int32_t u = draw_closed_vessel(5);
+    problem_texts.problem_text = "Un recipiente contenente gas alla pressione di " + slot_text(2) + " " +
+                                 std::string(pressure_unit(u)) + " viene portato da " + slot_text(1) +
+                                 "@uo@C a " + slot_text(3) + "@uo@C. " + " Calcolare la pressione finale nel recipiente";
+    problem_texts.answer_text = slot_text(5) + " atm";
+    draw_problem_text(160, 500, 50);
+    show_chemistry_fact(240, 160, 300);
+}
+
+void generate_problem_5()
+{
+    const std::int32_t u = draw_closed_vessel(10);
+    problem_texts.problem_text = "Un recipiente contiene gas alla pressione di " + slot_text(2) + " " +
+                                 std::string(pressure_unit(u)) + " e alla temperatura di " + slot_text(1) +
+                                 "@uo@C. A quale temperatura deve essere portato il recipiente " +
+                                 " perchè la pressione divenga " + slot_text(4) + " atm?";
+    problem_texts.answer_text = slot_text(6) + " @uo@C";
+    draw_problem_text(200, 560, 60);
+    show_chemistry_fact(170, 160, 280);
+}
+
+void generate_problem_6()
+{
+    skip_random_draws(2);
+    const auto [i, j] = draw_two_positions(6, 17);
+    const std::int32_t c1 = list_gas(gas_list_1, i);
+    const std::int32_t c2 = list_gas(gas_list_1, j);
+    float u1 = 0.0f;
+    float u2 = 0.0f;
+    const float m1 = molar_mass_of(c1, u1);
+    const float m2 = molar_mass_of(c2, u2);
+    problem_texts.problem_text = "Calcolare il rapporto tra le densità d" + articulated_gas_name(c1) + " e d" +
+                                 articulated_gas_name(c2) + " gassosi a parità di temperatura e pressione";
+    const float ratio = m1 / m2;
+    set_slot_uncertainty(1, ratio, ratio * (u1 / m1 + u2 / m2));
+    problem_texts.answer_text = slot_text(1);
+    draw_problem_text(200, 540, 50);
+    show_chemistry_fact(200, 160, 300);
+}
+
+void generate_problem_7()
+{
+    skip_random_draws(3);
+    const std::int32_t c = list_gas(gas_list_1, pick_problem_variant(17, state.last_draw[7], 0));
+    float um = 0.0f;
+    const float m = molar_mass_of(c, um);
+    set_slot_uncertainty(1, m, um);
+    set_slot_digits(5, random_real(25.0f, 150.0f), 3);
+    const float rt = (slot_value(5) + 273.15f) * 0.082057f;
+    value_slots[2].value = m / rt;
+    convert_data_slot(2, random_int(3, 5));
+    value_slots[3].value = random_real(50.0f, 200.0f) / rt;
+    convert_data_slot(3, random_int(3, 5));
+
+    problem_texts.problem_text = "La densità d" + articulated_gas_name(c) + " a " + slot_text(5) +
+                                 "@uo@C e pressione atmosferica è pari a " + slot_text(2) + " g/L." +
+                                 " Calcolare la massa molecolare di un gas la cui densità nelle " +
+                                 "stesse condizioni è pari a " + slot_text(3) + " g/L?";
+    const float answer = slot_value(3) / slot_value(2) * m;
+    set_slot_uncertainty(4, answer, answer * (relative(3) + relative(2)));
+    problem_texts.answer_text = slot_text(4) + " u.m.a.";
+    draw_problem_text(180, 540, 50);
+    show_chemistry_fact(170, 160, 300);
+}
+
+void generate_problem_8()
+{
+    skip_random_draws(4);
+    const GasSample sample = draw_gas_sample(8);
+    float um = 0.0f;
+    const float m = draw_gas_sample_data(sample, false, um);
+    problem_texts.problem_text = "Calcolare la pressione in un recipiente da " + slot_text(2) +
+                                 " L contenente " + slot_text(5) + " g di " + gas_name(sample.gas, 40) + " a " +
+                                 slot_text(4) + " K";
+    const float p = slot_value(5) / m / slot_value(2) * slot_value(4) * 0.082057f * from_atmospheres(sample.unit);
+    set_slot_uncertainty(6, p, p * (um / m + relative(2) + relative(5) + relative(4)));
+    problem_texts.answer_text = slot_text(6) + " " + std::string(pressure_unit(sample.unit));
+    draw_problem_text(240, 560, 55);
+    show_chemistry_fact(260, 160, 300);
+}
+
+void generate_problem_9()
+{
+    skip_random_draws(6);
+    const GasSample sample = draw_gas_sample(9);
+    float um = 0.0f;
+    const float m = draw_gas_sample_data(sample, false, um);
+    problem_texts.problem_text = "Calcolare il volume occupato da " + slot_text(5) + " g di " +
+                                 gas_name(sample.gas, 40) + " a " + slot_text(4) + " K e " + pressure_in_unit(sample);
+    const float v = slot_value(5) / m / slot_value(1) * slot_value(4) * 0.082057f;
+    set_slot_uncertainty(6, v, v * (um / m + relative(5) + relative(4) + relative(1)));
+    problem_texts.answer_text = slot_text(6) + " L";
+    draw_problem_text(200, 520, 50);
+    show_chemistry_fact(180, 140, 300);
+}
+
+void generate_problem_10()
+{
+    skip_random_draws(7);
+    const GasSample sample = draw_gas_sample(10);
+    float um = 0.0f;
+    const float m = draw_gas_sample_data(sample, false, um);
+    problem_texts.problem_text = "Calcolare la massa di " + gas_name(sample.gas, 40) +
+                                 " presente in un recipiente da " + slot_text(2) +
+                                 " L in cui la pressione è pari a " + pressure_in_unit(sample) + " a " +
+                                 slot_text(4) + " K";
+    set_gas_mass(m, um);
+    problem_texts.answer_text = slot_text(6) + " g";
+    draw_problem_text(180, 500, 50);
+    show_chemistry_fact(200, 160, 300);
+}
+
+void generate_problem_11()
+{
+    skip_random_draws(11);
+    const std::int32_t c = list_gas(gas_list_2, pick_problem_variant(17, state.last_draw[11], 0));
+    float um = 0.0f;
+    const float m = molar_mass_of(c, um);
+    value_slots[5].value = draw_scaled_exponent_first(-1, 0) * m;
+    convert_data_slot(5, random_int(3, 4));
+    problem_texts.problem_text = "Calcolare il volume occupato da " + slot_text(5) + " g di " + gas_name(c, 40) +
+                                 " in condizioni standard e in condizioni ambiente";
+    const float standard = slot_value(5) / m * 22.413868f;
+    set_slot_uncertainty(6, standard, standard * relative(5));
+    const float ambient = slot_value(5) / m * 24.465294f;
+    set_slot_uncertainty(7, ambient, ambient * relative(5));
+    problem_texts.answer_text = slot_text(6) + " L; " + slot_text(7) + " L";
+    draw_problem_text(240, 520, 50);
+    show_chemistry_fact(170, 140, 280);
+}
+
+void generate_problem_12()
+{
+    skip_random_draws(2);
+    const GasSample sample = draw_gas_sample(12);
+    float um = 0.0f;
+    const float m = draw_gas_sample_data(sample, true, um);
+    problem_texts.problem_text = "Calcolare la densità d" + articulated_gas_name(sample.gas) + " a " +
+                                 pressure_in_unit(sample) + " e " + slot_text(4) + " K";
+    set_gas_mass(m, um);
+    problem_texts.answer_text = slot_text(6) + " g/L";
+    draw_problem_text(200, 520, 50);
+    show_chemistry_fact(200, 160, 300);
+}
+
+void generate_problem_13()
+{
+    skip_random_draws(1);
+    // The gas is drawn and never shown: the draw keeps the versions in place.
+    pick_problem_variant(17, state.last_draw[13], 0);
+    value_slots[1].value = draw_scaled_exponent_first(-2, -1) * 760.0f;
+    value_slots[2].value = random_real(350.0f, 500.0f) - 273.0f;
+    const float molar_mass = random_real(80.0f, 200.0f);
+    value_slots[4].value = molar_mass / ((slot_value(2) + 273.15f) * 62.36332f) * slot_value(1);
+    convert_data_slot(1, random_int(3, 4));
+    convert_data_slot(2, 3);
+    convert_data_slot(4, random_int(3, 4));
+    problem_texts.problem_text = "Calcolare la massa molare di una sostanza gassosa la cui densità a " +
+                                 slot_text(2) + "@uo@C e " + slot_text(1) + " torr è pari a " + slot_text(4) +
+                                 " g/L";
+    const float answer = (slot_value(2) + 273.15f) / slot_value(1) * slot_value(4) * 62.36332f;
+    set_slot_uncertainty(6, answer, answer * (relative(2) + relative(4) + relative(1)));
+    problem_texts.answer_text = slot_text(6) + " g/mol";
+    draw_problem_text(240, 520, 50);
+    show_chemistry_fact(260, 160, 300);
+}
+
+namespace {
+
+std::string count_text(std::int32_t n)
+{
+    return format_i(n, n < 10 ? 1 : 2);
+}
+
+}  // namespace
+
+void generate_problem_14()
+{
+    skip_random_draws(3);
+    std::int32_t c = 0;
+    std::int32_t h = 0;
+    std::int32_t o = 0;
+    std::int32_t n = 1;
+    redraw_until([&] {
+        c = random_int(3, 5);
+        o = random_int(0, 1);
+        h = random_int(c + n, 2 * c + n);
+        return o + n <= c / 2 && !(no_version_in_use() && c == state.last_draw[14]);
+    });
+    state.last_draw[14] = c;
+    const std::int32_t k = random_int(1, 3);
+    c *= k;
+    h *= k;
+    n *= k;
+    o *= k;
+    const float m = 12.01115f * static_cast<float>(c) + 1.00797f * static_cast<float>(h) +
+                    14.0f * static_cast<float>(n) + 15.9994f * static_cast<float>(o);
+    set_slot_digits(1, static_cast<float>(c) / m * 1201.115f, 3);
+    set_slot_digits(2, static_cast<float>(h) / m * 100.797f, 3);
+    set_slot_digits(3, static_cast<float>(n) / m * 1400.0f, 3);
+
+    std::string& text = problem_texts.problem_text;
+    text = "Un composto molecolare costituito da carbonio, idrogeno";
+    append_piece(text, o == 0 ? " e azoto" : ", ossigeno e azoto");
+    append_piece(text, " contiene " + slot_text(1) + "% di C");
+    if (o == 0)
+        append_piece(text, " e " + slot_text(2) + "% di H.");
+    else
+        append_piece(text, ", " + slot_text(2) + "% di H e " + slot_text(3) + "% di N.");
+    set_slot_digits(4, random_real(50.0f, 200.0f), 3);
+    set_slot_digits(5, random_real(20.0f, 99.0f), 3);
+    const float density = slot_value(5) * 0.0013157895f / ((slot_value(4) + 273.15f) * 0.082057f) * m;
+    set_slot_uncertainty(6, density, density * (relative(5) + relative(4)));
+    append_piece(text, " Calcolare la formula molecolare del composto sapendo che la sua densità allo "
+                       "stato di gas è pari a " +
+                           slot_text(6) + " g/L a " + slot_text(4) + "@uo@C e " + slot_text(5) + " torr");
+
+    std::string& formula = problem_texts.answer_text;
+    formula = "C@d" + count_text(c) + "@H@d" + count_text(h) + "@";
+    if (o >= 1) formula += "O";
+    if (o >= 2) formula += "@d" + format_i(o, 1) + "@";
+    formula += "N";
+    if (n >= 2) formula += "@d" + format_i(n, 1) + "@";
+    draw_problem_text(160, 580, 50);
+    show_chemistry_fact(180, 180, 380);
+}
+
+}  // namespace states_of_matter

@@ -1,0 +1,163 @@
+// Section "Gas reali", problems 26 to 28: the van der Waals equation against
+// the ideal gas.
+#include <cmath>
+#include <string>
+
+#include "chapters/states_of_matter/states_of_matter_problems.h"
+#include "frame/app_state.h"
+#include "frame/fact_box.h"
+#include "frame/generator_kit.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_kit.h"
+#include "numbers/value_slots.h"
+
+namespace states_of_matter {
+namespace {
+
+StatesOfMatterState& state = states_of_matter_state;
+
+constexpr VanDerWaalsTable van_der_waals_constants{{
+    {1.36f, 0.03183f, 2.0f},      // ossigeno
+    {1.485f, 0.03985f, 23.0f},    // monossido di carbonio
+    {1.345f, 0.03219f, 459.0f},   // argo
+    {2.318f, 0.03978f, 466.0f},   // cripto
+    {4.194f, 0.05105f, 462.0f},   // xeno
+    {2.253f, 0.04278f, 303.0f},   // metano
+    {5.489f, 0.0638f, 304.0f},    // etano
+    {3.592f, 0.04267f, 24.0f},    // biossido di carbonio
+    {4.17f, 0.03707f, 12.0f},     // ammoniaca
+    {6.493f, 0.05622f, 4.0f},     // cloro
+}};
+
+// The gas of a real-gas problem, its a and b in slots 8 and 9.
+struct RealGas {
+    std::int32_t compound;
+    std::int32_t record;
+    float molar_mass;
+
+    // Chlorine, ammonia and carbon dioxide are posed hotter.
+    bool condenses_easily() const { return compound == 4 || compound == 12 || compound == 24; }
+};
+
+RealGas pick_real_gas(std::int32_t problem, std::int32_t skipped)
+{
+    skip_random_draws(skipped);
+    fill_van_der_waals_table(state.van_der_waals);
+    const std::int32_t v = pick_problem_variant(10, state.last_draw[problem], 0);
+    const VanDerWaalsRecord& record = state.van_der_waals[v - 1];
+    RealGas gas{static_cast<std::int32_t>(std::lround(record.compound_code)), v, 0.0f};
+    float unused = 0.0f;
+    gas.molar_mass = molar_mass_of(gas.compound, unused);
+    set_slot_digits(8, record.a, 4);
+    set_slot_digits(9, record.b, 4);
+    return gas;
+}
+
+std::string constants_in_brackets()
+{
+    return " (@ia@ = " + slot_text(8) + " atm•L@u2@/mol@u2@; @ib@ = " + slot_text(9) + " L/mol)";
+}
+
+// Slot 3: a pressure in atmospheres; slot 5: the ideal molar volume at it
+// and the temperature of slot 2.
+void draw_pressure_and_ideal_volume()
+{
+    value_slots[3].value = random_real(20.0f, 50.0f);
+    convert_data_slot(3, random_int(3, 4));
+    const float v = (slot_value(2) + 273.15f) / slot_value(3) * 0.082057f;
+    set_slot_uncertainty(5, v, v * (relative(3) + relative(2)));
+}
+
+// The real molar volume at slots 2 (°C) and 3 (atm), from the ideal one in slot 5.
+float real_molar_volume()
+{
+    return van_der_waals_molar_volume(slot_value(8), slot_value(9), slot_value(2) + 273.15f, slot_value(3),
+                                      slot_value(5));
+}
+
+}  // namespace
+
+float van_der_waals_molar_volume(float a, float b, float temperature, float pressure, float start)
+{
+    float v = start;
+    float next = v;
+    for (std::int32_t step = 0; step < 10000; ++step) {
+        next = 0.082057f * temperature / (pressure + a / (v * v)) + b;
+        if (std::fabs(next - v) <= 0.0001f) break;
+        v = next;
+    }
+    return next;
+}
+
+void fill_van_der_waals_table(VanDerWaalsTable& table)
+{
+    table = van_der_waals_constants;
+}
+
+void generate_problem_26()
+{
+    const RealGas gas = pick_real_gas(26, 5);
+    value_slots[1].value = static_cast<float>(random_int(2, 80));
+    if (gas.compound == 462 || gas.compound == 466) value_slots[1].value = static_cast<float>(random_int(2, 5));
+    convert_data_slot(1, 3);
+    value_slots[2].value = random_real(40.0f, 90.0f);
+    if (gas.condenses_easily()) value_slots[2].value = random_real(100.0f, 150.0f);
+    convert_data_slot(2, 3);
+    const float p = random_real(20.0f, 50.0f);
+    value_slots[3].value = p / ((slot_value(2) + 273.15f) * 82.0f) * slot_value(1) * gas.molar_mass;
+    if (gas.record <= 7) value_slots[3].value = random_real(2.0f, 4.0f) * slot_value(3);
+    convert_data_slot(3, random_int(3, 4));
+
+    const std::string name = gas_name(gas.compound);
+    problem_texts.problem_text = "Le costanti di van der Waals @ia@ e @ib@ d" + articulated_gas_name(gas.compound) +
+                                 " sono pari rispettivamente a " + slot_text(8) + " atm•L@u2@/mol@u2@ e " +
+                                 slot_text(9) + " L/mol. Confrontare la pressione in una" +
+                                 (slot_value(1) < 30.0f ? " autoclave" : " bombola") + " da " + slot_text(1) +
+                                 " L contenente " + slot_text(3) + " kg di " + name + " a " + slot_text(2) +
+                                 "@uo@C con quella che si avrebbe se il gas si comportasse in modo ideale";
+    const float n = slot_value(3) / gas.molar_mass * 1000.0f;
+    const float t = slot_value(2) + 273.15f;
+    const float v = slot_value(1);
+    set_slot_digits(4, n * (t / (v - n * slot_value(9)) * 0.082057f - slot_value(8) / (v * v) * n), 3);
+    set_slot_digits(5, t / v * n * 0.082057f, 3);
+    problem_texts.answer_text = slot_text(4) + " atm; ideale: " + slot_text(5) + " atm";
+    draw_problem_text(180, 580, 50);
+    show_chemistry_fact(200, 160, 300);
+}
+
+void generate_problem_27()
+{
+    const RealGas gas = pick_real_gas(27, 2);
+    value_slots[2].value = random_real(40.0f, 90.0f);
+    if (gas.condenses_easily()) value_slots[2].value = random_real(100.0f, 150.0f);
+    if (app_state.version_number == text_version) value_slots[2].value = 46.5f;
+    convert_data_slot(2, 3);
+    draw_pressure_and_ideal_volume();
+    problem_texts.problem_text = "Confrontare il volume occupato da una  mole di " + gas_name(gas.compound) +
+                                 constants_in_brackets() + " a " + slot_text(2) + "@uo@C e " + slot_text(3) +
+                                 " atm con quello del gas ideale nelle stesse condizioni";
+    const float v = real_molar_volume();
+    set_slot_uncertainty(1, v, v * relative(5));
+    problem_texts.answer_text = slot_text(1) + " L; ideale: " + slot_text(5) + " L";
+    draw_problem_text(170, 570, 50);
+    show_chemistry_fact(170, 170, 360);
+}
+
+void generate_problem_28()
+{
+    const RealGas gas = pick_real_gas(28, 7);
+    value_slots[2].value = random_real(40.0f, 500.0f);
+    if (gas.condenses_easily()) value_slots[2].value = random_real(100.0f, 500.0f);
+    convert_data_slot(2, 3);
+    draw_pressure_and_ideal_volume();
+    problem_texts.problem_text = "Calcolare il fattore di compressibilità d" + articulated_gas_name(gas.compound) +
+                                 constants_in_brackets() + "  a " + slot_text(2) + "@uo@C e " + slot_text(3) +
+                                 " atm ";
+    const float z = slot_value(3) / ((slot_value(2) + 273.15f) * 0.082057f) * real_molar_volume();
+    set_slot_uncertainty(1, z, z * relative(5));
+    problem_texts.answer_text = slot_text(1);
+    draw_problem_text(180, 500, 50);
+    show_chemistry_fact(260, 160, 300);
+}
+
+}  // namespace states_of_matter

@@ -1,0 +1,84 @@
+#include <string>
+
+#include "chapters/states_of_matter/states_of_matter_problems.h"
+#include "chemistry/data_tables.h"
+#include "chemistry/molar_mass.h"
+#include "chemistry/table_fields.h"
+#include "numbers/fixed_width.h"
+#include "numbers/formatted_conversions.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_kit.h"
+#include "text/article_name.h"
+
+namespace states_of_matter {
+
+float draw_magnitude(float top, std::int32_t lo, std::int32_t hi)
+{
+    const std::int32_t k = random_int(lo, hi);
+    return random_real(1.0f, top) * power_of_ten(k);
+}
+
+TwoPositions draw_two_positions(std::int32_t problem, std::int32_t count)
+{
+    StatesOfMatterState& state = states_of_matter_state;
+    TwoPositions drawn{0, 0};
+    redraw_until([&] {
+        drawn.first = random_int(1, count);
+        if (no_version_in_use() && drawn.first == state.last_draw[problem]) return false;
+        drawn.second = random_int(1, count);
+        return drawn.second != drawn.first;
+    });
+    state.last_draw[problem] = drawn.first;
+    return drawn;
+}
+
+std::int32_t list_gas(std::string_view list, std::int32_t i)
+{
+    return read_i(record_at(list, 3, i)).value_or(0);
+}
+
+std::int32_t gas_count(std::string_view list)
+{
+    return static_cast<std::int32_t>(strip_trailing_blanks(list).size() / 3);
+}
+
+std::string gas_name(std::int32_t c, int width)
+{
+    return std::string(strip_trailing_blanks(record_columns(compound_record(c), 1, width)));
+}
+
+std::string articulated_gas_name(std::int32_t c)
+{
+    return join_article_to_name(gas_name(c));
+}
+
+float molar_mass_of(std::int32_t c, float& uncertainty)
+{
+    return compute_molar_mass(compound_composition(c), uncertainty);
+}
+
+std::string_view pressure_unit(std::int32_t u)
+{
+    return strip_trailing_blanks(record_at("atm torrkPa ", 4, u));
+}
+
+float to_atmospheres(std::int32_t u)
+{
+    if (u == 2) return 0.0013157895f;
+    if (u == 3) return 0.009869233f;
+    return 1.0f;
+}
+
+float from_atmospheres(std::int32_t u)
+{
+    if (u == 2) return 760.0f;
+    if (u == 3) return 101.325f;
+    return 1.0f;
+}
+
+float relative(std::int32_t slot)
+{
+    return slot_uncertainty(slot) / slot_value(slot);
+}
+
+}  // namespace states_of_matter

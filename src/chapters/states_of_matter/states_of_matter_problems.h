@@ -1,0 +1,166 @@
+// The problem blocks of chapter 4, what they keep between calls and the
+// gas, unit and redraw helpers its sections share.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "frame/app_state.h"
+
+// Van der Waals constants of one gas of the real-gas problems.
+struct VanDerWaalsRecord {
+    float a = 0.0f;              // atm L²/mol²
+    float b = 0.0f;              // L/mol
+    float compound_code = 0.0f;  // the gas in the compound table
+};
+using VanDerWaalsTable = std::array<VanDerWaalsRecord, 10>;
+
+// The made-up substance of the phase-diagram problems: a sublimation and a
+// vaporisation curve through the triple point and a straight fusion line.
+// Pressures run from 0 to 1 and temperatures from 200 to 500 on the plot.
+struct PhaseDiagram {
+    float p3 = 0.0f;  // triple point
+    float t3 = 0.0f;
+    float bs = 0.0f;  // ps(T) = as exp(-bs / T)
+    float bv = 0.0f;  // pv(T) = av exp(-bv / T)
+    float as = 0.0f;
+    float av = 0.0f;
+    float tf = 0.0f;  // the fusion line ends at (tf, 1.0)
+    std::array<float, 10> sublimation_t{}, sublimation_p{};
+    std::array<float, 21> vaporisation_t{}, vaporisation_p{};
+    std::array<float, 2> fusion_t{}, fusion_p{};
+    // The marked points: [0] red, [1] blue (problems 38 and 39 only).
+    std::array<float, 2> marked_t{}, marked_p{};
+
+    float sublimation_pressure(float t) const;
+    float vaporisation_pressure(float t) const;
+    float sublimation_temperature(float p) const;
+    float boiling_temperature(float p) const;
+    float melting_temperature(float p) const;
+    float melting_pressure(float t) const;
+};
+
+// What the chapter keeps from one call to the next.
+struct StatesOfMatterState {
+    // Per problem, the gas, record, metal or variant of its previous visit,
+    // which "Nessuna Versione" never repeats; [0] unused.
+    std::array<std::int32_t, 42> last_draw{};
+    VanDerWaalsTable van_der_waals{};
+    PhaseDiagram diagram;
+    // Redraw loops that gave up at their bound; the draws allow none.
+    std::int32_t exhausted_loops = 0;
+};
+extern StatesOfMatterState states_of_matter_state;
+
+namespace states_of_matter {
+
+// --- Draws --------------------------------------------------------------
+
+inline bool no_version_in_use() { return app_state.version_number == no_version; }
+
+// random_real (1.0, top) · 10^k, the exponent k drawn first in [lo, hi].
+float draw_magnitude(float top, std::int32_t lo, std::int32_t hi);
+
+// Runs pass until it returns true: one pass of a redraw loop. The loops
+// end with probability one; the bound only keeps a page from hanging.
+template <typename Pass>
+void redraw_until(Pass pass)
+{
+    for (std::int32_t n = 0; n < 1000000; ++n)
+        if (pass()) return;
+    ++states_of_matter_state.exhausted_loops;
+}
+
+// Two different positions from 1 to count, drawn together again until they
+// differ; under "Nessuna Versione" the first never repeats the problem's
+// previous visit. The first is kept for the next visit.
+struct TwoPositions {
+    std::int32_t first;
+    std::int32_t second;
+};
+TwoPositions draw_two_positions(std::int32_t problem, std::int32_t count);
+
+// --- Gases and units ----------------------------------------------------
+
+// The gas lists: compound numbers of three characters each.
+inline constexpr std::string_view gas_list_1 = "457458459  1  2  3  4 12 23 24 25 27 91 92 95303304";
+inline constexpr std::string_view gas_list_2 = "457458459  1  2  3  4 12 23 24 25 27 15 92 95303304";
+inline constexpr std::string_view gas_list_3 =
+    "457458459  1  2  3  4 12 23 24 25 27 15 92 95303304462466";
+inline constexpr std::string_view gas_list_4 = "457458459  1  2 12 23 24 25 27303304462";
+
+std::int32_t list_gas(std::string_view list, std::int32_t i);
+std::int32_t gas_count(std::string_view list);
+
+// The first `width` columns of the compound's name, without trailing blanks.
+std::string gas_name(std::int32_t c, int width = 30);
+// "d" + this gives the name with its articulated preposition.
+std::string articulated_gas_name(std::int32_t c);
+float molar_mass_of(std::int32_t c, float& uncertainty);
+
+// Pressure unit 1 "atm", 2 "torr", 3 "kPa".
+std::string_view pressure_unit(std::int32_t u);
+// The factor from the unit into atmospheres and back.
+float to_atmospheres(std::int32_t u);
+float from_atmospheres(std::int32_t u);
+
+// Relative uncertainty of a slot.
+float relative(std::int32_t slot);
+
+// --- Request 1 of each block ------------------------------------------
+
+void generate_problem_1();
+void generate_problem_2();
+void generate_problem_3();
+void generate_problem_4();
+void generate_problem_5();
+void generate_problem_6();
+void generate_problem_7();
+void generate_problem_8();
+void generate_problem_9();
+void generate_problem_10();
+void generate_problem_11();
+void generate_problem_12();
+void generate_problem_13();
+void generate_problem_14();
+void generate_problem_15();
+void generate_problem_16();
+void generate_problem_17();
+void generate_problem_18();
+void generate_problem_19();
+void generate_problem_20();
+void generate_problem_21();
+void generate_problem_22();
+void generate_problem_23();
+void generate_problem_24();
+void generate_problem_25();
+void generate_problem_26();
+void generate_problem_27();
+void generate_problem_28();
+void generate_problem_29();
+void generate_problem_30();
+void generate_problem_31();
+void generate_problem_32();
+void generate_problem_33();
+void generate_problem_34();
+void generate_problem_35();
+void generate_problem_36();
+void generate_problem_37();
+void generate_problem_38();
+void generate_problem_39();
+void generate_problem_40();
+void generate_problem_41();
+
+// The molar volume (L) of a van der Waals gas at the temperature (K) and
+// pressure (atm), by fixed-point iteration from `start` until two steps
+// differ by 0.0001 L at most. Every case the problems pose settles within
+// a few hundred steps; a bound of 10000 keeps a page from hanging all the
+// same, with the last step's volume.
+float van_der_waals_molar_volume(float a, float b, float temperature, float pressure, float start);
+
+// Writes the ten records of the real-gas problems.
+void fill_van_der_waals_table(VanDerWaalsTable& table);
+
+}  // namespace states_of_matter

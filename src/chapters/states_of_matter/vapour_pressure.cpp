@@ -1,0 +1,141 @@
+// Section "Tensione di vapore", problems 35 and 36: the vapour-pressure law
+// P = P0 exp(-B/RT) of eight liquids.
+#include <array>
+#include <cmath>
+#include <string>
+#include <string_view>
+
+#include "chapters/states_of_matter/states_of_matter_problems.h"
+#include "frame/app_state.h"
+#include "frame/fact_box.h"
+#include "frame/generator_kit.h"
+#include "numbers/fixed_width.h"
+#include "numbers/formatted_conversions.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_kit.h"
+#include "numbers/value_slots.h"
+
+namespace states_of_matter {
+namespace {
+
+StatesOfMatterState& state = states_of_matter_state;
+
+// Records of 25 columns: compound (1-3), the mantissa of P0 in Pa (4-7),
+// "E" and its exponent (8-10), B in J/mol (11-20) and the normal boiling
+// point in °C (21-25).
+constexpr std::array<std::string_view, 8> liquids = {
+    "3748.06E 9  32820.15 76.7", "3738.18E 9  31416.14 61.3", "3611.19E10  31990.23 56.5",
+    "4017.31E 9  28621.70 34.6", "3121.97E11  42327.16 78.4", " 111.09E11  43086.10100.0",
+    " 753.61E11  75655.20330.0", "3322.75E10  40700.35118.1",
+};
+
+std::string_view pick_liquid(std::int32_t problem)
+{
+    return liquids[pick_problem_variant(8, state.last_draw[problem], 0) - 1];
+}
+
+std::int32_t liquid_compound(std::string_view liquid)
+{
+    return read_i(record_columns(liquid, 1, 3)).value_or(0);
+}
+
+void set_slot_text(std::int32_t slot, std::string_view text)
+{
+    value_slots[slot].input_text = std::string(text);
+    convert_data_slot(slot, 0);
+}
+
+// Multiplies a slot's value and uncertainty and converts it by its uncertainty.
+void scale_slot(std::int32_t slot, float factor)
+{
+    value_slots[slot].value = slot_value(slot) * factor;
+    value_slots[slot].uncertainty = slot_uncertainty(slot) * factor;
+    convert_data_slot(slot, -1);
+}
+
+constexpr std::array<std::string_view, 3> energy_units = {" kJ/mol", " kcal/mol", " cal/mol"};
+constexpr std::array<float, 3> energy_factors = {1.0f, 0.23900573f, 239.00574f};
+constexpr std::array<std::string_view, 3> pressure_units = {" atm", " torr", " kPa"};
+
+}  // namespace
+
+void generate_problem_35()
+{
+    skip_random_draws(1);
+    const std::string_view liquid = pick_liquid(35);
+    const std::int32_t c = liquid_compound(liquid);
+    value_slots[1].value = read_f(record_columns(liquid, 11, 20), 2).value_or(0.0f) * 0.001f;
+    convert_data_slot(1, random_int(3, 5));
+    set_slot_digits(9, slot_value(1), slot_digits(1));
+    set_slot_text(2, record_columns(liquid, 21, 25));
+    const std::int32_t u = random_int(1, 3);
+    if (u != 1) scale_slot(9, energy_factors[u - 1]);
+    set_slot_digits(3, random_real(20.0f, 0.9f * slot_value(2)), 3);
+    problem_texts.problem_text = "La temperatura di ebollizione d" + articulated_gas_name(c) +
+                                 " a pressione atmosferica è " + slot_text(2) +
+                                 "@uo@C e il suo valore della costante @iB@ nell'equazione @iP@ = "
+                                 "@iP@@d0@exp(-@iB/RT@) è pari a " +
+                                 slot_text(9) + std::string(energy_units[u - 1]) +
+                                 ". Calcolarne la tensione di vapore a " + slot_text(3) + "@uo@C";
+
+    // At the boiling point the vapour pressure is 1 atm, so P0 is not needed.
+    const float t = slot_value(3);
+    const float tb = slot_value(2);
+    const float inverse_t = 1.0f / (t + 273.15f);
+    const float inverse_tb = 1.0f / (tb + 273.15f);
+    set_slot_uncertainty(4, inverse_t, inverse_t * slot_uncertainty(3) / t);
+    set_slot_uncertainty(5, inverse_tb, inverse_tb * slot_uncertainty(2) / tb);
+    set_slot_uncertainty(6, slot_value(4) - slot_value(5), slot_uncertainty(4) + slot_uncertainty(5));
+    const float exponent = slot_value(1) * -120.27904f * slot_value(6);
+    set_slot_uncertainty(7, exponent, std::fabs(exponent) * (relative(1) + relative(6)));
+    const float p = std::exp(slot_value(7));
+    set_slot_uncertainty(8, p, p * slot_uncertainty(7));
+    const std::int32_t w = random_int(1, 3);
+    if (w != 1) scale_slot(8, from_atmospheres(w));
+    problem_texts.answer_text = slot_text(8) + std::string(pressure_units[w - 1]);
+    draw_problem_text(180, 560, 50);
+    show_chemistry_fact(280, 160, 300);
+}
+
+void generate_problem_36()
+{
+    skip_random_draws(3);
+    const std::string_view liquid = pick_liquid(36);
+    const std::int32_t c = liquid_compound(liquid);
+    set_slot_text(1, record_columns(liquid, 11, 20));
+    set_slot_text(2, record_columns(liquid, 21, 25));
+    const float tb = slot_value(2);
+    value_slots[3].value = random_real(0.7f * tb, 0.9f * tb);
+    value_slots[4].value = random_real(1.2f * tb, 1.5f * tb);
+    convert_data_slot(3, 3);
+    convert_data_slot(4, 3);
+    const std::int32_t n = read_i(record_columns(liquid, 9, 10)).value_or(0);
+    set_slot_digits(5, read_f(record_columns(liquid, 4, 7), 2).value_or(0.0f) * power_of_ten(n), 3);
+
+    const float b = slot_value(1);
+    const float t1 = slot_value(3);
+    const float t2 = slot_value(4);
+    const float p1 = slot_value(5) * 0.007500617f * std::exp(-b / ((t1 + 273.15f) * 8.314f));
+    set_slot_uncertainty(6, p1, p1 * (slot_uncertainty(3) / t1 + relative(5)));
+    const float p2 = slot_value(5) * 0.007500617f * std::exp(-b / ((t2 + 273.15f) * 8.314f));
+    set_slot_uncertainty(7, p2, p2 * (relative(5) + slot_uncertainty(4) / t2));
+    set_slot_digits(8, random_real(600.0f, 950.0f), 3);
+    problem_texts.problem_text = "La tensione di vapore d" + articulated_gas_name(c) + " è pari a " + slot_text(6) +
+                                 " torr a " + slot_text(3) + "@uo@C e a " + slot_text(7) + " torr a " +
+                                 slot_text(4) +
+                                 "@uo@C. Quale è la sua temperatura di ebollizione alla pressione di " +
+                                 slot_text(8) + " torr?";
+
+    const float inverse_t2 = 1.0f / (t2 + 273.15f);
+    const float inverse_t1 = 1.0f / (t1 + 273.15f);
+    const float q = std::log(slot_value(8) / p2) / std::log(p1 / p2);
+    value_slots[9].value = (inverse_t1 - inverse_t2) * q + inverse_t2;
+    // Two digits, a third from 100 °C up: the value was rounded to two first.
+    set_slot_digits(10, 1.0f / slot_value(9) - 273.15f, 2);
+    if (slot_value(10) >= 100.0f) convert_data_slot(10, 3);
+    problem_texts.answer_text = slot_text(10) + "@uo@C";
+    draw_problem_text(190, 560, 50);
+    show_chemistry_fact(180, 160, 300);
+}
+
+}  // namespace states_of_matter

@@ -1,0 +1,400 @@
+// Section "Miscele di composti": problems 16 to 24, mixtures of two salts
+// and the element that one of them (16 to 20) or both (21 to 24) contain.
+#include <cmath>
+#include <string>
+
+#include "chapters/stoichiometry/mixture_sets.h"
+#include "chapters/stoichiometry/stoichiometry_problems.h"
+#include "chemistry/table_fields.h"
+#include "frame/app_state.h"
+#include "frame/fact_box.h"
+#include "frame/generator_kit.h"
+#include "numbers/formatted_conversions.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_slots.h"
+#include "text/drawing_kit.h"
+
+namespace stoichiometry {
+namespace {
+
+constexpr std::int32_t first_symbol_slot = 7;
+
+float relative(std::int32_t slot)
+{
+    return slot_uncertainty(slot) / slot_value(slot);
+}
+
+// Grams from 0.01 to 999 into the slot, with 3 or 4 digits.
+void draw_grams(std::int32_t slot)
+{
+    set_slot_digits(slot, draw_scaled_exponent_first(-2, 2), random_int(3, 4));
+}
+
+// "% del primo" or "% del secondo": whose percentage the statement gives.
+bool percentage_of_first(std::string& text)
+{
+    const bool first = random_int(1, 2) == 1;
+    append_piece(text, first ? "% del primo" : "% del secondo");
+    return first;
+}
+
+std::string named_mixture(const Mixture& m)
+{
+    return compound_name(m.first) + " e " + compound_name(m.second);
+}
+
+// The element's share of one salt's mass.
+float mass_fraction(const SaltMasses& s)
+{
+    return s.element / s.molar;
+}
+
+float relative_molar(const SaltMasses& s)
+{
+    return s.element_uncertainty / s.element + s.molar_uncertainty / s.molar;
+}
+
+// Problems 18, 23 and 24 name the salts in an order drawn after the data.
+bool first_named_first()
+{
+    return random_int(1, 2) != 2;
+}
+
+// "Un campione di <sample> g di una miscela di <salt> e <salt>", the salts
+// in drawn order.
+std::string sample_of_mixture(const Mixture& m, std::int32_t sample_slot)
+{
+    const bool in_order = first_named_first();
+    return "Un campione di " + slot_text(sample_slot) + " g di una miscela di " +
+           compound_name(in_order ? m.first : m.second) + " e " + compound_name(in_order ? m.second : m.first);
+}
+
+// Problems 16 and 21, up to the percentage's salt.
+std::string element_mass_statement(const Mixture& m)
+{
+    return "Calcolare quanto " + element_name(m.element) + " è contenuto in " + slot_text(8) +
+           " g di una miscela di " + named_mixture(m) + " al " + slot_text(9);
+}
+
+// Problems 19 and 22.
+std::string salt_to_add_statement(const Mixture& m)
+{
+    return "Calcolare quanto " + compound_name(m.second) + " si deve aggiungere a " + slot_text(8) + " g di " +
+           compound_name(m.first) + " perché la percentuale di " + element_name(m.element) +
+           " nella miscela risultante sia pari a " + slot_text(11) + "%";
+}
+
+// A salt and the slot of its stock, for problems 20 and 24.
+struct Stock {
+    std::int32_t compound;
+    std::int32_t slot;
+    float percentage;
+};
+
+std::string largest_mixture_statement(const Mixture& m, const Stock& a, std::string_view joint, const Stock& b)
+{
+    return "Calcolare la massima quantità di miscela di " + compound_name(a.compound) + std::string(joint) +
+           compound_name(b.compound) + " al " + slot_text(11) + "% di " + element_name(m.element) +
+           " che si può preparare avendo a disposizione " + slot_text(a.slot) + " g di " +
+           compound_formula(a.compound) + " e " + slot_text(b.slot) + " g di " + compound_formula(b.compound);
+}
+
+// The grams of each salt, the first of the set first.
+std::string salt_amounts_answer(const Mixture& m, std::int32_t second_slot)
+{
+    return "@C1@@T1@" + slot_text(9) + " g di " + compound_formula(m.first) + " e " + slot_text(second_slot) +
+           " g di " + compound_formula(m.second);
+}
+
+// The target percentage of problems 22 and 24, between the two salts'
+// percentages or, in two variants, above or below both.
+struct Target {
+    float lo = 0.0f;
+    float hi = 0.0f;
+    std::int32_t digits = 0;
+};
+
+Target draw_target(const Mixture& m)
+{
+    Target t;
+    t.lo = std::fmin(m.first_masses.percentage, m.second_masses.percentage);
+    t.hi = std::fmax(m.first_masses.percentage, m.second_masses.percentage);
+    const float spread = t.hi - t.lo;
+    float p = random_real(t.lo + 0.1f * spread, t.hi - 0.1f * spread);
+    const std::int32_t k = random_int(1, 3);
+    if (k == 2 && 1.5f * t.hi < 90.0f) p = random_real(t.hi, 1.5f * t.hi);
+    if (k == 3 && 0.6f * t.lo > 10.0f) p = random_real(0.6f * t.lo, t.lo);
+    t.digits = random_int(3, 4);
+    set_slot_digits(11, p, t.digits);
+    return t;
+}
+
+bool outside(const Target& t)
+{
+    return slot_value(11) < t.lo || slot_value(11) > t.hi;
+}
+
+// Both salts' percentages as the impossible answers of 22 and 24 give them.
+std::string percentages_answer(const Mixture& m, const Target& t, const std::string& verb)
+{
+    set_slot_digits(9, m.first_masses.percentage, t.digits);
+    set_slot_digits(10, m.second_masses.percentage, t.digits);
+    return "@C1@@T1@Impossibile; " + element_symbol_of(m) + " in " + compound_formula(m.first) + verb +
+           slot_text(9) + "% e in " + compound_formula(m.second) + verb + slot_text(10) + "%";
+}
+
+}  // namespace
+
+void generate_problem_16()
+{
+    skip_random_draws(4);
+    load_mixture_sets_1();
+    const Mixture m = pick_mixture(pick_problem_variant(6, stoichiometry_state.last_draw[16], 0), first_symbol_slot);
+    draw_grams(8);
+    set_slot_digits(9, random_real(10.0f, 80.0f), random_int(3, 4));
+    std::string& text = problem_texts.problem_text;
+    text = element_mass_statement(m);
+    const bool of_first = percentage_of_first(text);
+    const SaltMasses& s = m.first_masses;
+    const float f = mass_fraction(s);
+    const float grams = of_first ? f * slot_value(8) * slot_value(9) * 0.01f
+                                 : (100.0f - slot_value(9)) * slot_value(8) * f * 0.01f;
+    set_slot_uncertainty(10, grams, (relative(8) + relative(9) + relative_molar(s)) * grams);
+    problem_texts.answer_text = "@C1@@T1@" + slot_text(10) + " g";
+    draw_problem_text(180, 500, 60);
+    show_chemistry_fact(200, 160, 360);
+}
+
+void generate_problem_17()
+{
+    skip_random_draws(8);
+    load_mixture_sets_1();
+    const Mixture m = pick_mixture(pick_problem_variant(6, stoichiometry_state.last_draw[17], 0), first_symbol_slot);
+    set_slot_digits(8, random_real(10.0f, 80.0f), random_int(3, 4));
+    std::string& text = problem_texts.problem_text;
+    text = "Calcolare la percentuale di " + element_name(m.element) + " in una miscela di " + named_mixture(m) +
+           " al " + slot_text(8);
+    const bool of_first = percentage_of_first(text);
+    const SaltMasses& s = m.first_masses;
+    set_slot_uncertainty(9, mass_fraction(s), relative_molar(s) * mass_fraction(s));
+    const float percentage = (of_first ? slot_value(8) : 100.0f - slot_value(8)) * slot_value(9);
+    set_slot_uncertainty(10, percentage, (relative(8) + relative(9)) * percentage);
+    problem_texts.answer_text = "@C1@@T1@" + slot_text(10) + "%";
+    draw_problem_text(180, 500, 60);
+    show_chemistry_fact(180, 160, 280);
+}
+
+void generate_problem_18()
+{
+    skip_random_draws(1);
+    load_mixture_sets_1();
+    const Mixture m = pick_mixture(pick_problem_variant(6, stoichiometry_state.last_draw[17], 0), first_symbol_slot);
+    const float element = draw_scaled_exponent_first(-2, 1);
+    value_slots[9].value = element / m.first_masses.element * m.first_masses.molar;
+    value_slots[10].value = random_real(1.1f * slot_value(9), 3.0f * slot_value(9));
+    const std::int32_t d = random_int(3, 4);
+    set_slot_digits(11, element, d);
+    convert_data_slot(10, d);
+    problem_texts.problem_text = sample_of_mixture(m, 10) + "  contiene " + slot_text(11) + " g di " +
+                                 element_name(m.element) + ". Calcolare le quantità dei due composti nel campione";
+    convert_data_slot(9, d);
+    set_slot_uncertainty(12, slot_value(10) - slot_value(9), slot_uncertainty(9) + slot_uncertainty(10));
+    problem_texts.answer_text = salt_amounts_answer(m, 12);
+    draw_problem_text(180, 500, 50);
+    show_chemistry_fact(270, 160, 280);
+}
+
+void generate_problem_19()
+{
+    skip_random_draws(10);
+    load_mixture_sets_1();
+    const Mixture m = pick_mixture(pick_problem_variant(6, stoichiometry_state.last_draw[19], 0), first_symbol_slot);
+    const float p1 = m.first_masses.percentage;
+    float target = random_real(0.1f * p1, 0.9f * p1);
+    if (random_int(1, 2) == 2 && 1.5f * p1 < 90.0f) target = random_real(p1, 1.5f * p1);
+    const std::int32_t d = random_int(3, 4);
+    set_slot_digits(11, target, d);
+    draw_grams(8);
+    problem_texts.problem_text = salt_to_add_statement(m);
+    if (slot_value(11) > p1) {
+        set_slot_digits(9, p1, d);
+        problem_texts.answer_text = "@C1@@T1@Impossibile; " + element_symbol_of(m) + " in " +
+                                    compound_formula(m.first) + " è già il " + slot_text(9) + "%";
+    } else {
+        // The first salt's own uncertainty does not enter.
+        const float added = (p1 / slot_value(11) - 1.0f) * slot_value(8);
+        set_slot_uncertainty(9, added, (relative(8) + relative(11)) * added);
+        problem_texts.answer_text = "@C1@@T1@" + slot_text(9) + " g";
+    }
+    draw_problem_text(220, 540, 60);
+    show_chemistry_fact(200, 160, 300);
+}
+
+void generate_problem_20()
+{
+    skip_random_draws(12);
+    load_mixture_sets_1();
+    const Mixture m = pick_mixture(pick_problem_variant(6, stoichiometry_state.last_draw[19], 0), first_symbol_slot);
+    const float p1 = m.first_masses.percentage;
+    value_slots[11].value = random_real(0.1f * p1, 0.9f * p1);
+    random_int(3, 4);  // kept for the versions
+    convert_data_slot(11, random_int(3, 4));
+    const float first_stock = draw_scaled_exponent_first(-2, 2);
+    const std::int32_t d = random_int(3, 4);
+    set_slot_digits(8, first_stock, d);
+    set_slot_digits(9, random_real(0.1f * slot_value(8), 2.0f * slot_value(8)), d);
+    problem_texts.problem_text = largest_mixture_statement(m, {m.first, 8, p1}, " e di ", {m.second, 9, 0.0f});
+    const float p = slot_value(11);
+    // All of the first salt, with the second it needs; or all of the second,
+    // with the first it needs. Whichever stock runs out first decides; where
+    // rounding lets neither test hold, the first stands.
+    const float all_first = p1 / p * slot_value(8);
+    const float first_needed = slot_value(9) * p / (p1 - p);
+    value_slots[12].value = first_needed;  // the scratch value the slot was left with
+    float mixture = all_first;
+    if (first_needed <= slot_value(8)) mixture = first_needed + slot_value(9);
+    set_slot_digits(13, mixture, d);
+    problem_texts.answer_text = slot_text(13) + " g";
+    draw_problem_text(180, 500, 60);
+    show_chemistry_fact(180, 160, 380);
+    draw_hint_balloon(520, 60, "Ott. 05");
+}
+
+void generate_problem_21()
+{
+    skip_random_draws(2);
+    load_mixture_sets_2();
+    const Mixture m = pick_mixture_of_two(pick_problem_variant(7, stoichiometry_state.last_draw[21], 0));
+    draw_grams(8);
+    set_slot_digits(9, random_real(10.0f, 80.0f), random_int(3, 4));
+    std::string& text = problem_texts.problem_text;
+    text = element_mass_statement(m);
+    const bool of_first = percentage_of_first(text);
+    const float f1 = mass_fraction(m.first_masses);
+    const float f2 = mass_fraction(m.second_masses);
+    const float p = slot_value(9);
+    const float grams = of_first ? (f1 * p + f2 * (100.0f - p)) * slot_value(8) * 0.01f
+                                 : (p * f2 + f1 * (100.0f - p)) * slot_value(8) * 0.01f;
+    // The sample's and the percentage's uncertainties count once per salt.
+    set_slot_uncertainty(10, grams,
+                         grams * (2.0f * (relative(8) + relative(9)) + relative_molar(m.first_masses) +
+                                  relative_molar(m.second_masses)));
+    problem_texts.answer_text = "@C1@@T1@" + slot_text(10) + " g";
+    draw_problem_text(180, 500, 50);
+    show_chemistry_fact(180, 160, 300);
+}
+
+void generate_problem_22()
+{
+    skip_random_draws(8);
+    load_mixture_sets_2();
+    const Mixture m = pick_distinct_mixture(22);
+    const Target t = draw_target(m);
+    draw_grams(8);
+    problem_texts.problem_text = salt_to_add_statement(m);
+    const float p = slot_value(11);
+    // A target equal to the second salt's percentage cannot be reached
+    // from the first salt's either.
+    if (outside(t) || p == m.second_masses.percentage) {
+        problem_texts.answer_text = percentages_answer(m, t, " è il ");
+    } else {
+        const float added = slot_value(8) * (m.first_masses.percentage - p) / (p - m.second_masses.percentage);
+        set_slot_uncertainty(9, added, (relative(8) + relative(11)) * added);
+        problem_texts.answer_text = "@C1@@T1@" + slot_text(9) + " g";
+    }
+    draw_problem_text(230, 550, 60);
+    show_chemistry_fact(160, 150, 280);
+}
+
+void generate_problem_23()
+{
+    skip_random_draws(9);
+    load_mixture_sets_2();
+    Mixture m;
+    std::int32_t d = 0;
+    // Near-equal salts can make the masses solved back from the rounded
+    // data leave the sample: such data are drawn again.
+    redraw_until_accepted([&] {
+        m = pick_mixture_of_two(pick_problem_variant(7, stoichiometry_state.last_draw[23], 0));
+        const SaltMasses& s1 = m.first_masses;
+        const SaltMasses& s2 = m.second_masses;
+        const float element = draw_scaled_exponent_first(-2, 1);
+        const float share = random_real(0.1f, 0.9f);
+        value_slots[9].value = share * element / s1.element * s1.molar;
+        value_slots[10].value = (1.0f - share) / s2.element * element * s2.molar;
+        d = random_int(3, 4);
+        set_slot_digits(11, slot_value(10) + slot_value(9), d);
+        set_slot_digits(12, element, d);
+        value_slots[9].value = (slot_value(12) - slot_value(11) * s2.element / s2.molar) /
+                               (s1.element / s1.molar - s2.element / s2.molar);
+        return slot_value(9) > 0.0f && slot_value(9) < slot_value(11);
+    });
+    value_slots[10].value = slot_value(11) - slot_value(9);
+    convert_data_slot(9, d);
+    value_slots[10].uncertainty = slot_uncertainty(9) + slot_uncertainty(11);
+    convert_data_slot(10, -1);
+    value_slots[9].uncertainty = slot_uncertainty(10);
+    convert_data_slot(9, -1);
+    problem_texts.problem_text = sample_of_mixture(m, 11) + " contiene " + slot_text(12) + " g di " +
+                                 element_name(m.element) + ". Calcolare la composizione del campione";
+    problem_texts.answer_text = salt_amounts_answer(m, 10);
+    draw_problem_text(180, 500, 60);
+    show_chemistry_fact(180, 150, 380);
+}
+
+void generate_problem_24()
+{
+    skip_random_draws(2);
+    load_mixture_sets_2();
+    const Mixture m = pick_distinct_mixture(24);
+    const Target t = draw_target(m);
+    draw_grams(8);
+    const float p = slot_value(11);
+    // The second stock is a little more than what all of the first needs;
+    // at the lower percentage itself that is the first stock's own mass.
+    const float needed = p == t.lo ? slot_value(8) : slot_value(8) * (t.hi - p) / (p - t.lo);
+    value_slots[9].value = needed;
+    const float excess = random_real(1.2f, 1.5f);
+    set_slot_digits(10, excess * std::fabs(needed), random_int(3, 4));
+
+    Stock a{m.first, 8, m.first_masses.percentage};
+    Stock b{m.second, 10, m.second_masses.percentage};
+    if (!first_named_first()) std::swap(a, b);
+    problem_texts.problem_text = largest_mixture_statement(m, a, " e ", b);
+    if (outside(t)) {
+        problem_texts.answer_text = percentages_answer(m, t, " è ");
+    } else {
+        // The stocks as converted, read back from their texts.
+        for (const Stock& s : {a, b})
+            value_slots[s.slot].value = read_list_real(value_slots[s.slot].input_text).value_or(slot_value(s.slot));
+        const float ma = slot_value(a.slot);
+        const float mb = slot_value(b.slot);
+        const float ua = slot_uncertainty(a.slot);
+        const float ub = slot_uncertainty(b.slot);
+        // All of A with the B it needs, or all of B with the A it needs; a
+        // test whose denominator is zero does not apply, and where rounding
+        // lets neither hold the first that applies stands.
+        const bool b_test = b.percentage != p;
+        const bool a_test = a.percentage != p;
+        const float b_needed = b_test ? ma * (p - a.percentage) / (b.percentage - p) : 0.0f;
+        const float a_needed = a_test ? mb * (p - b.percentage) / (a.percentage - p) : 0.0f;
+        const auto with_all_of_a = [&] {
+            set_slot_uncertainty(12, ma + b_needed, (ua / ma + relative(11)) * b_needed + ua);
+        };
+        const auto with_all_of_b = [&] {
+            set_slot_uncertainty(12, mb + a_needed, (ub / mb + relative(11)) * a_needed + ub);
+        };
+        if (a_test && a_needed <= ma)
+            with_all_of_b();
+        else if (b_test)
+            with_all_of_a();
+        else
+            with_all_of_b();
+        problem_texts.answer_text = "@C1@@T1@" + slot_text(12) + " g";
+    }
+    draw_problem_text(230, 550, 60);
+    show_chemistry_fact(180, 190, 380);
+    draw_hint_balloon(160, 60, "Ott. 05");
+}
+
+}  // namespace stoichiometry

@@ -1,0 +1,312 @@
+// Section "Analisi elementare": problems 11 to 15, formulas worked back from
+// percentages, precipitates, losses on heating, conversions and combustion.
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "chapters/stoichiometry/stoichiometry_problems.h"
+#include "chemistry/data_tables.h"
+#include "chemistry/molar_mass.h"
+#include "chemistry/table_fields.h"
+#include "frame/app_state.h"
+#include "frame/fact_box.h"
+#include "frame/generator_kit.h"
+#include "numbers/fixed_width.h"
+#include "numbers/formatted_conversions.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_slots.h"
+
+namespace stoichiometry {
+namespace {
+
+// Problem 11's second source: compounds in which no element counts 1.
+constexpr std::array<std::int32_t, 25> formulas_without_ones = {
+    30, 31, 37, 39, 40, 42, 137, 138, 173, 176, 177, 178, 251,
+    252, 254, 255, 263, 266, 273, 287, 294, 302, 305, 308, 333};
+
+// Calcium hydroxide, the textbook's compound.
+constexpr std::int32_t textbook_compound_11 = 56;
+
+float molar_mass(std::string_view composition)
+{
+    float uncertainty = 0.0f;
+    return compute_molar_mass(composition, uncertainty);
+}
+
+// A sample of 0.01 to 99.9 g into slot 1, the mantissa drawn first.
+void draw_sample_mass(std::int32_t digits)
+{
+    set_slot_digits(1, draw_scaled_mantissa_first(-2, 1), digits);
+}
+
+bool has_count_one(std::int32_t k)
+{
+    for (std::int32_t g = 1; g <= composition_groups(k); ++g)
+        if (group_count(k, g) == 1) return true;
+    return false;
+}
+
+std::int32_t draw_compound_11()
+{
+    std::int32_t k = 0;
+    redraw_until_accepted([&] {
+        const bool from_list = random_real(0.0f, 1.0f) > 0.8f;
+        if (from_list) {
+            k = formulas_without_ones[static_cast<std::size_t>(random_int(1, 25) - 1)];
+            return true;
+        }
+        k = random_int(11, compound_slots);
+        if (!is_drawable_compound(k)) return false;
+        random_int(1, composition_groups(k));  // kept for the versions
+        return has_count_one(k);
+    });
+    return k;
+}
+
+// The formula written from the composition: "Ca01O 02H 02" gives
+// CaO@d2@H@d2@.
+std::string formula_of_composition(std::int32_t k)
+{
+    std::string formula;
+    for (std::int32_t g = 1; g <= composition_groups(k); ++g) {
+        const std::string group = composition_group(k, g);
+        formula += strip_trailing_blanks(std::string_view(group).substr(0, 2));
+        std::string_view count = std::string_view(group).substr(2, 2);
+        if (count == "01") continue;
+        if (count.front() == '0') count.remove_prefix(1);
+        formula += "@d" + std::string(count) + "@";
+    }
+    return formula;
+}
+
+// The formula with its metal written X: "KOH" gives XOH, "Ca(OH)@d2@"
+// X(OH)@d2@.
+std::string hidden_metal_formula(std::int32_t k)
+{
+    const std::string formula = compound_formula(k);
+    const bool one_letter = record_columns(compound_record(k), 82, 82) == " ";
+    return "X" + formula.substr(one_letter ? 1 : 2);
+}
+
+struct Halogen {
+    std::string_view name;         // " cloro"
+    std::string_view silver_salt;  // composition of its silver halide
+    std::string_view atom;
+    std::string_view salt_word;    // " cloruro"
+    std::string_view symbol;       // two characters
+};
+
+constexpr std::array<Halogen, 3> halogens{{
+    {" cloro", "Ag01Cl01", "Cl01", " cloruro", "Cl"},
+    {" bromo", "Ag01Br01", "Br01", " bromuro", "Br"},
+    {" iodio", "Ag01I 01", "I 01", " ioduro", "I "},
+}};
+
+// Problem 14's salts by row: entries of four characters, the compound
+// number in three and its metal's valence in the fourth.
+struct SaltRow {
+    std::string_view entries;
+    std::string_view class_word;
+};
+
+constexpr std::array<SaltRow, 9> salt_rows{{
+    {"17111733176317731783", " solfato"},
+    {"17421792181218221832", " solfato"},
+    {"18011841", " solfato"},
+    {"13111321133213421352", " solfuro"},
+    {"13621373138313921402", " solfuro"},
+    {"141214211432", " solfuro"},
+    {"15111521153215421552", " carbonato"},
+    {"16111621163216421662", " bicarbonato"},
+    {" 223 294 362 382 403", " ossido"},
+}};
+
+bool is_sulfide_row(std::int32_t row)
+{
+    return row >= 4 && row <= 6;
+}
+
+// Metal and sulfur counts of the sulfide of a metal of valence v (1 to 4).
+constexpr std::array<std::string_view, 4> sulfide_counts = {"02S 01", "01S 01", "02S 03", "01S 02"};
+
+}  // namespace
+
+void generate_problem_11()
+{
+    skip_random_draws(1);
+    const std::int32_t k =
+        app_state.version_number == text_version ? textbook_compound_11 : draw_compound_11();
+    const std::int32_t groups = composition_groups(k);
+    const std::int32_t rest = random_int(1, groups);
+    const float mass = molar_mass(compound_composition(k));
+    std::string& text = problem_texts.problem_text;
+    text = "Calcolare la formula minima di un composto contenente";
+    for (std::int32_t g = 1; g <= groups; ++g) {
+        if (g == rest) continue;
+        const float share = 100.0f * molar_mass(composition_group(k, g)) / mass;
+        const std::int32_t d = random_int(2, 4);
+        // d + 1 significant digits.
+        set_slot_uncertainty(1, share, share / power_of_ten(d));
+        append_piece(text, " " + slot_text(1) + "% di " + element_name(group_element(k, g)) + ", ");
+    }
+    text.resize(strip_trailing_blanks(text).size() - 1);
+    text += " e costituito per la parte rimanente da " + element_name(group_element(k, rest)) + ".";
+    problem_texts.answer_text = formula_of_composition(k);
+    draw_problem_text(180, 500, 50);
+    show_chemistry_fact(180, 160, 280);
+}
+
+void generate_problem_12()
+{
+    skip_random_draws(1);
+    const Halogen& halogen = halogens[static_cast<std::size_t>(
+        pick_problem_variant(3, stoichiometry_state.last_draw[12], 0) - 1)];
+    draw_sample_mass(3);
+    const float salt = molar_mass(halogen.silver_salt);
+    const float atom = molar_mass(halogen.atom);
+    set_slot_digits(2, random_real(20.0f, 80.0f), 3);
+    const float precipitate = slot_value(2) / (100.0f * atom) * slot_value(1) * salt;
+    set_slot_uncertainty(3, precipitate,
+                         (slot_uncertainty(2) / slot_value(2) + slot_uncertainty(1) / slot_value(1)) * precipitate);
+    std::string& text = problem_texts.problem_text;
+    text = "Calcolare la percentuale di";
+    text += std::string(halogen.name) + " in un materiale sapendo che da un campione di " + slot_text(1) +
+            " g di materiale possono essere precipitati " + slot_text(3) + " g di" +
+            std::string(halogen.salt_word) + " di argento";
+    problem_texts.answer_text = slot_text(2) + " %";
+    draw_problem_text(160, 580, 60);
+    show_chemistry_fact(270, 160, 280);
+}
+
+void generate_problem_13()
+{
+    skip_random_draws(3);
+    bool hydroxide = true;
+    std::int32_t k = 0;
+    redraw_until_accepted([&] {
+        hydroxide = random_int(1, 2) == 1;
+        k = hydroxide ? random_int(51, 70) : random_int(151, 160);
+        return is_filled_compound(k) && !repeats_last_draw(13, k);
+    });
+    stoichiometry_state.last_draw[13] = k;
+    const float mass = molar_mass(compound_composition(k));
+    draw_sample_mass(3);
+    // A hydroxide loses one water per two hydrogens, a carbonate one carbon
+    // dioxide per carbon.
+    const float lost = hydroxide ? static_cast<float>(group_count(k, 3)) / (2.0f * mass) * slot_value(1) *
+                                       molar_mass("H 02O 01")
+                                 : static_cast<float>(group_count(k, 2)) / mass * slot_value(1) *
+                                       molar_mass("C 01O 02");
+    set_slot_uncertainty(2, lost, lost / slot_value(1) * slot_uncertainty(1));
+    const std::string kind = hydroxide ? " idrossido" : " carbonato";
+    problem_texts.problem_text = "Un campione di " + slot_text(1) + " g di un" + kind + " di formula " +
+                                 hidden_metal_formula(k) +
+                                 " subisce per decomposizione termica una perdita in peso pari a " +
+                                 slot_text(2) + " g. Di quale" + kind + " si tratta?";
+    problem_texts.answer_text = compound_formula(k);
+    draw_problem_text(160, 580, 50);
+    show_chemistry_fact(180, 160, 360);
+}
+
+void generate_problem_14()
+{
+    skip_random_draws(2);
+    std::int32_t salt_class = 0;
+    std::int32_t halogen = 0;
+    std::int32_t row = 0;
+    std::int32_t valence = 0;
+    std::int32_t k = 0;
+    redraw_until_accepted([&] {
+        salt_class = random_int(1, 5);
+        if (repeats_last_draw(14, salt_class)) return false;
+        halogen = random_int(1, 3);
+        if (app_state.version_number == no_version && halogen == stoichiometry_state.last_halogen) return false;
+        if (salt_class == 1) row = random_int(1, 3);
+        else if (salt_class == 2) row = random_int(4, 6);
+        else row = salt_class + 4;
+        const std::int32_t e = random_int(1, 5);
+        const std::string_view entry = record_columns(salt_rows[static_cast<std::size_t>(row - 1)].entries,
+                                                      4 * e - 3, 4 * e);
+        if (entry.size() < 4 || entry[3] == ' ') return false;
+        k = read_i(entry.substr(0, 3)).value_or(0);
+        valence = entry[3] - '0';
+        return is_filled_compound(k);
+    });
+    stoichiometry_state.last_draw[14] = salt_class;
+    stoichiometry_state.last_halogen = halogen;
+
+    const std::string metal(record_columns(compound_record(k), 81, 82));
+    std::string target = metal + "01" + std::string(halogens[static_cast<std::size_t>(halogen - 1)].symbol) +
+                         " " + std::to_string(valence);
+    std::string_view target_word = halogens[static_cast<std::size_t>(halogen - 1)].salt_word;
+    if (!is_sulfide_row(row) && random_int(1, 3) == 1) {
+        target = metal + std::string(sulfide_counts[static_cast<std::size_t>(valence - 1)]);
+        target_word = " solfuro";
+    }
+    draw_sample_mass(4);
+    const float source = molar_mass(compound_composition(k));
+    const float source_metal = molar_mass(composition_group(k, 1));
+    const float product = molar_mass(target);
+    const float product_metal = molar_mass(std::string_view(target).substr(0, 4));
+    const float converted = (source_metal / source) * (product / product_metal) * slot_value(1);
+    set_slot_uncertainty(2, converted, converted / slot_value(1) * slot_uncertainty(1));
+    const std::string class_word(salt_rows[static_cast<std::size_t>(row - 1)].class_word);
+    problem_texts.problem_text = "Un campione di " + slot_text(1) + " g di un" + class_word + " di formula " +
+                                 hidden_metal_formula(k) + " viene trasformato quantitativamente in " +
+                                 slot_text(2) + " g del corrispondente" + std::string(target_word) +
+                                 ". Di quale" + class_word + " si tratta?";
+    problem_texts.answer_text = compound_formula(k);
+    draw_problem_text(160, 580, 60);
+    show_chemistry_fact(180, 160, 280);
+}
+
+void generate_problem_15()
+{
+    skip_random_draws(3);
+    std::int32_t c = 0;
+    std::int32_t h = 0;
+    std::int32_t o = 0;
+    redraw_until_accepted([&] {
+        c = random_int(4, 12);
+        h = random_int(c, 2 * c + 2);
+        o = random_int(0, 3);
+        if (o == 0) {
+            h = 2 * c + 2;
+            const float r = random_real(0.0f, 1.0f);
+            if (r < 0.1f) h = 2 * c;
+            if (r < 0.05f) h = c;
+        }
+        // Lowest terms, the divisors tried from the largest count down.
+        for (std::int32_t d = o == 0 ? c : o; d >= 2; --d) {
+            if (c % d == 0 && h % d == 0 && o % d == 0) {
+                c /= d;
+                h /= d;
+                o /= d;
+            }
+        }
+        return !repeats_last_draw(15, o);
+    });
+    stoichiometry_state.last_draw[15] = o;
+    const float mass = 12.01115f * static_cast<float>(c) + 1.00797f * static_cast<float>(h) +
+                       15.9994f * static_cast<float>(o);
+    draw_sample_mass(3);
+    const float water = static_cast<float>(h) / (2.0f * mass) * slot_value(1) * molar_mass("H 02O 01");
+    set_slot_uncertainty(2, water, water / slot_value(1) * slot_uncertainty(1));
+    const float dioxide = static_cast<float>(c) / mass * slot_value(1) * molar_mass("C 01O 02");
+    set_slot_uncertainty(3, dioxide, dioxide / slot_value(1) * slot_uncertainty(1));
+    problem_texts.problem_text =
+        slot_text(1) + " g di un composto organico bruciano totalmente in presenza di un eccesso di ossigeno "
+                       "producendo " +
+        slot_text(3) + " g di CO@d2@ e " + slot_text(2) +
+        " g di H@d2@O. Quale è la formula minima del composto?";
+    // A count of 1 is not written, which leaves an empty subscript.
+    const auto count = [](std::int32_t n) { return n == 1 ? std::string() : std::to_string(n); };
+    std::string& formula = problem_texts.answer_text;
+    formula = "C@d" + count(c) + "@H@d" + count(h) + "@";
+    if (o > 0) formula += "O";
+    if (o > 1) formula += "@d" + count(o) + "@";
+    draw_problem_text(160, 580, 50);
+    show_chemistry_fact(180, 180, 380);
+}
+
+}  // namespace stoichiometry

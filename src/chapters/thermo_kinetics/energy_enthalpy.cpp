@@ -1,0 +1,402 @@
+// Section "Energia ed Entalpia": problems 1 to 9, the first law, heat
+// capacities, calorimetry and changes of state.
+#include <array>
+#include <cmath>
+#include <string>
+#include <string_view>
+
+#include "chapters/thermo_kinetics/thermo_kinetics_problems.h"
+#include "frame/app_state.h"
+#include "chemistry/data_tables.h"
+#include "chemistry/table_fields.h"
+#include "frame/fact_box.h"
+#include "frame/generator_kit.h"
+#include "numbers/fixed_width.h"
+#include "numbers/formatted_conversions.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_slots.h"
+#include "text/article_name.h"
+
+namespace thermo_kinetics {
+namespace {
+
+constexpr std::string_view per_kelvin_mole = " J/(K•mol)";
+
+// Heat taken up (slot 1) and work done (slot 2) or the two changes of
+// energy of problems 1 to 3, in kJ: signed, 5 to 25 in magnitude, at least
+// 1 kJ apart.
+void draw_signed_pair()
+{
+    float a = 0.0f, b = 0.0f;
+    for (std::int32_t round = 0; round < redraw_cap; ++round) {
+        a = random_real(5.0f, 25.0f);
+        b = random_real(5.0f, 25.0f);
+        if (random_int(1, 2) == 1) a = -a;
+        if (random_int(1, 2) == 1) b = -b;
+        if (std::abs(a - b) >= 1.0f) break;
+    }
+    set_slot_digits(1, a, 3);
+    set_slot_digits(2, b, 3);
+}
+
+// Slot `result` := first - second, their uncertainties added; "x kJ".
+void answer_difference(std::int32_t result, float value, float uncertainty)
+{
+    set_slot_uncertainty(result, value, uncertainty);
+    problem_texts.answer_text = "@T1@@C1@" + slot_text(result) + " kJ";
+}
+
+// The noble gases of problem 4 by atomic number.
+constexpr std::array<std::int32_t, 5> noble_gases = {2, 10, 18, 36, 54};
+
+// Cp(T) = a + b·10^-3 T + c·10^5 / T^2 in J/(K mol), below the melting point.
+struct HeatCapacityRow {
+    std::int32_t compound;
+    std::int32_t melting_point;  // °C
+    float a, b, c;
+};
+constexpr std::array<HeatCapacityRow, 5> heat_capacity_table{{
+    {453, 660, 20.67f, 12.38f, 0.0f},
+    {460, 1083, 22.64f, 6.28f, 0.0f},
+    {465, 328, 22.13f, 11.72f, 0.96f},
+    {6, 114, 40.12f, 49.79f, 0.0f},
+    {101, 801, 45.94f, 16.32f, 0.0f},
+}};
+
+float heat_capacity(const HeatCapacityRow& row, float kelvin)
+{
+    return row.a + row.b * 0.001f * kelvin + row.c / (kelvin * kelvin) * 100000.0f;
+}
+
+// 1 / 4.184: joules to calories.
+constexpr float calories_per_joule = 0.23900573f;
+
+// A temperature in whole degrees: three digits, two below 100.
+void set_whole_degrees(std::int32_t slot, float celsius)
+{
+    set_slot_digits(slot, celsius, 3);
+    if (slot_value(slot) < 100.0f) convert_data_slot(slot, 2);
+}
+
+// Water from ice to steam (problem 7): the temperatures of each variant and
+// the phase named for warming and for cooling.
+struct WaterStretch {
+    float t1_low, t1_high;
+    bool t2_from_t1;          // t2 from t1 + 5 up to t2_high
+    float t2_low, t2_high;
+    std::string_view warmed;  // the phase at the start of warming
+    std::string_view cooled;  // the phase at the start of cooling
+};
+constexpr std::array<WaterStretch, 6> water_stretches{{
+    {-99.0f, -30.0f, true, 0.0f, -1.0f, " ghiaccio", " ghiaccio"},
+    {1.0f, 70.0f, true, 0.0f, 99.0f, " acqua", " acqua"},
+    {101.0f, 170.0f, true, 0.0f, 199.0f, " vapor d'acqua", " vapor d'acqua"},
+    {-99.0f, -10.0f, false, 10.0f, 99.0f, " ghiaccio", " acqua"},
+    {1.0f, 90.0f, false, 110.0f, 190.0f, " acqua", " vapor d'acqua"},
+    {-99.0f, -10.0f, false, 110.0f, 199.0f, " ghiaccio", " vapor d'acqua"},
+}};
+
+// J/mol to warm water from t1 to t2 across the stretch of variant v: ice
+// 38.0 + 0.135 t, water 75.5, steam 36.0 J/(K mol), melting 6064 J/mol,
+// boiling 40660 J/mol.
+float water_enthalpy(std::int32_t v, float t1, float t2)
+{
+    switch (v) {
+    case 1: return (t2 - t1) * (76.0f + 0.135f * (t1 + t2)) * 0.5f;
+    case 2: return (t2 - t1) * 75.5f;
+    case 3: return (t2 - t1) * 36.0f;
+    case 4: return -t1 * (76.0f + 0.135f * t1) * 0.5f + 75.5f * t2 + 6064.0f;
+    case 5: return (100.0f - t1) * 75.5f + (t2 - 100.0f) * 36.0f + 40660.0f;
+    default: return -t1 * (76.0f + 0.135f * t1) * 0.5f + (t2 - 100.0f) * 36.0f + 54274.0f;
+    }
+}
+
+// Liquids of problem 9: enthalpy of vaporisation and normal boiling point.
+struct VaporisationRow {
+    std::int32_t compound;
+    float enthalpy;                // J/mol
+    std::string_view boiling;      // °C as written
+};
+constexpr std::array<VaporisationRow, 8> vaporisation_table{{
+    {374, 32820.15f, " 76.7"},
+    {373, 31416.14f, " 61.3"},
+    {361, 31990.23f, " 56.5"},
+    {401, 28621.70f, " 34.6"},
+    {312, 42327.16f, " 78.4"},
+    {11, 43086.10f, "100.0"},
+    {75, 75655.20f, "330.0"},
+    {332, 40700.35f, "118.1"},
+}};
+
+}  // namespace
+
+void generate_problem_1()
+{
+    skip_random_draws(1);
+    draw_signed_pair();
+    set_slot_digits(4, std::abs(slot_value(1)), 3);
+    set_slot_digits(5, std::abs(slot_value(2)), 3);
+    std::string& text = problem_texts.problem_text;
+    text = "@T1@@C1@Calcolare la variazione di energia di un sistema che nel corso di una trasformazione";
+    if (slot_value(1) > 0.0f) append_piece(text, " assorbe dall'ambiente");
+    if (slot_value(1) < 0.0f) append_piece(text, " cede all'ambiente");
+    append_piece(text, " calore pari a " + slot_text(4) + " kJ");
+    if (slot_value(2) > 0.0f) append_piece(text, " e fa su di esso");
+    if (slot_value(2) < 0.0f) append_piece(text, " mentre l'ambiente fa su di esso");
+    append_piece(text, " lavoro pari a " + slot_text(5) + " kJ");
+    answer_difference(3, slot_value(1) - slot_value(2), slot_uncertainty(1) + slot_uncertainty(2));
+    draw_problem_text(180, 540, 50);
+    show_chemistry_fact(260, 160, 300);
+}
+
+void generate_problem_2()
+{
+    skip_random_draws(7);
+    draw_signed_pair();
+    problem_texts.problem_text = "@T1@@C1@Un sistema passa dallo stato A a quello B con @bD@@iE@@dAB@ = " +
+                                 slot_text(1) +
+                                 " kJ. Lo stesso sistema passa dallo stato A a quello C con @bD@@iE@@dAC@ = " +
+                                 slot_text(2) +
+                                 " kJ. Calcolare la variazione di energia nel passaggio del sistema dallo "
+                                 "stato B allo stato C";
+    answer_difference(3, slot_value(2) - slot_value(1), slot_uncertainty(1) + slot_uncertainty(2));
+    draw_problem_text(170, 550, 50);
+    show_chemistry_fact(180, 165, 300);
+}
+
+void generate_problem_3()
+{
+    skip_random_draws(11);
+    draw_signed_pair();
+    const float h = apply_random_sign(random_real(5.0f, 50.0f));
+    set_slot_digits(3, h, 3);
+    set_slot_digits(4, std::abs(h), 3);
+    std::string& text = problem_texts.problem_text;
+    text = "@T1@@C1@Due sistemi S@d1@ e S@d2@ interagiscono tra loro e con l'ambiente. Sapendo che "
+           "@bD@@iE@@d1@ = " +
+           slot_text(1) + " kJ e @bD@@iE@@d2@ = " + slot_text(2) + " kJ e che i due sistemi";
+    append_piece(text, slot_value(3) >= 0.0f ? " assorbono in totale dall'ambiente"
+                                             : " cedono in totale all'ambiente");
+    append_piece(text, " calore pari a " + slot_text(4) + " kJ, calcolare il lavoro complessivamente fatto "
+                                                          "sull'ambiente");
+    answer_difference(5, (slot_value(3) - slot_value(2)) - slot_value(1),
+                      slot_uncertainty(3) + slot_uncertainty(1) + slot_uncertainty(2));
+    draw_problem_text(210, 570, 45);
+    show_chemistry_fact(200, 160, 300);
+}
+
+void generate_problem_4()
+{
+    skip_random_draws(12);
+    const std::int32_t v = pick_variant(4, 5);
+    float m = random_real(1.0f, 20.0f);
+    if (random_int(1, 2) == 1) m *= 0.1f;
+    const float ta = random_real(10.0f, 50.0f);
+    const float tb = random_real(ta + 20.0f, 150.0f);
+    const bool exchanged = random_int(1, 2) == 1;
+
+    const std::int32_t z = noble_gases[v - 1];
+    const float molar_mass = read_list_real(record_columns(element_record(z), 21, 30)).value_or(1.0f);
+    const std::string name = element_name(z);
+    set_slot_digits(1, m, 3);
+    set_slot_digits(2, exchanged ? tb : ta, 3);
+    set_slot_digits(3, exchanged ? ta : tb, 3);
+
+    const bool warmed = slot_value(2) < slot_value(3);
+    problem_texts.problem_text =
+        std::string(warmed ? "@T1@@C1@Confrontare le quantità di calore assorbite da "
+                           : "@T1@@C1@Confrontare le quantità di calore cedute da ") +
+        slot_text(1) + " g di " + name + (warmed ? " che vengono riscaldati da " : " che si raffreddano da ") +
+        slot_text(2) + "@uo@C a " + slot_text(3) + "@uo@C a volume costante e a pressione costante ";
+
+    value_slots[4].value = std::abs(slot_value(3) - slot_value(2));
+    value_slots[4].uncertainty = slot_uncertainty(3) + slot_uncertainty(2);
+    const float relative = slot_uncertainty(4) / slot_value(4) + slot_uncertainty(1) / slot_value(1);
+    // Molar heat capacities 3R/2 and 5R/2 of a monatomic gas.
+    const float at_volume = slot_value(4) / molar_mass * slot_value(1) * 12.471f;
+    set_slot_uncertainty(5, at_volume, relative * at_volume);
+    const float at_pressure = slot_value(4) / molar_mass * slot_value(1) * 20.785f;
+    set_slot_uncertainty(6, at_pressure, relative * at_pressure);
+    problem_texts.answer_text = "@T1@@C1@" + slot_text(5) + " J; " + slot_text(6) + " J";
+    draw_problem_text(180, 510, 50);
+    show_chemistry_fact(280, 150, 300);
+}
+
+void generate_problem_5()
+{
+    skip_random_draws(12);
+    const HeatCapacityRow& row = heat_capacity_table[pick_variant(5, 5) - 1];
+    const auto melting = static_cast<float>(row.melting_point);
+    float t1 = random_real(25.0f, 0.1f * melting);
+    if (t1 <= 25.0f) t1 = random_real(25.0f, 50.0f);
+    const float t2 = random_real(t1, 0.9f * melting);
+    float m = random_real(1.0f, 9.0f);
+    if (random_int(1, 2) == 1) m *= 10.0f;
+    const bool joules = random_int(1, 2) == 1;
+
+    set_whole_degrees(11, t1);
+    set_whole_degrees(12, t2);
+    value_slots[1].value = slot_value(11) + 273.15f;
+    value_slots[2].value = slot_value(12) + 273.15f;
+    set_slot_digits(3, heat_capacity(row, slot_value(1)), 4);
+    set_slot_digits(4, heat_capacity(row, slot_value(2)), 4);
+    set_slot_uncertainty(8, slot_value(3) * calories_per_joule, slot_uncertainty(3) * calories_per_joule);
+    set_slot_uncertainty(9, slot_value(4) * calories_per_joule, slot_uncertainty(4) * calories_per_joule);
+    // Four digits from 1000 °C on keep the melting point in fixed notation.
+    set_slot_digits(5, melting, 3);
+    if (slot_value(5) > 1000.0f) convert_data_slot(5, 4);
+    set_slot_digits(6, m, 3);
+
+    const std::string name = compound_name(row.compound);
+    const auto capacity = [joules](std::int32_t j_slot, std::int32_t cal_slot) {
+        return joules ? " " + slot_text(j_slot) + std::string(per_kelvin_mole)
+                      : " " + slot_text(cal_slot) + " cal/(K•mol)";
+    };
+    std::string& text = problem_texts.problem_text;
+    text = "@T1@@C1@Il valore di @iC@@dp@ d" + join_article_to_name(name) + ", che fonde a pressione atmosferica a " +
+           slot_text(5) + "@uo@C, varia linearmente da ";
+    append_piece(text, capacity(3, 8));
+    append_piece(text, " per @it@ = " + slot_text(11) + "@uo@C a ");
+    append_piece(text, capacity(4, 9));
+    append_piece(text, " per @it@ = " + slot_text(12) + "@uo@C. Calcolare il valore di @bD@@iH@ per il");
+    const bool warming = random_int(1, 2) == 1;
+    if (warming)
+        append_piece(text, " riscaldamento di " + slot_text(6) + " g di " + name + " da " + slot_text(11) +
+                               "@uo@C a " + slot_text(12) + "@uo@C");
+    else
+        append_piece(text, " raffreddamento di " + slot_text(6) + " g di " + name + " da " + slot_text(12) +
+                               "@uo@C a " + slot_text(11) + "@uo@C");
+
+    // Moles times the mean heat capacity times the rise in temperature.
+    const float per_degree = (slot_value(3) + slot_value(4)) * 0.5f * slot_value(6) / compound_molar_mass(row.compound);
+    const float rise = slot_value(12) - slot_value(11);
+    const float heat = rise * per_degree;
+    const float reading = slot_uncertainty(11) + slot_uncertainty(12);
+    // Equal temperatures as shown give no heat; the readings still bound it.
+    const float uncertainty = rise != 0.0f ? reading / rise * heat : reading * per_degree;
+    set_slot_uncertainty(7, warming ? heat : -heat, uncertainty);
+    problem_texts.answer_text = slot_text(7) + " J";
+    draw_problem_text(170, 560, 45);
+    show_chemistry_fact(165, 160, 280);
+}
+
+void generate_problem_6()
+{
+    skip_random_draws(14);
+    const ContactSamples samples = draw_contact_samples(6);
+    problem_texts.problem_text = contact_statement_head(samples) +
+                                 "Calcolare la temperatura finale e il calore scambiato, sapendo che i valori di "
+                                 "@iC@@dp@ sono pari rispettivamente a " +
+                                 slot_text(1) + " e " + slot_text(2) + std::string(per_kelvin_mole);
+    set_slot_digits(7, contact_temperature(samples) - 273.15f, 3);
+    const float q = std::abs((slot_value(5) - slot_value(7)) * samples.moles_first * slot_value(1));
+    const bool joules = q < 500.0f;
+    set_slot_digits(8, joules ? q : q * 0.001f, 3);
+    std::string& answer = problem_texts.answer_text;
+    answer = slot_text(7) + "@uo@C; ";
+    append_piece(answer, " " + slot_text(8) + (joules ? " J" : " kJ"));
+    draw_problem_text(170, 550, 50);
+    show_chemistry_fact(280, 150, 300);
+}
+
+void generate_problem_7()
+{
+    skip_random_draws(13);
+    const std::int32_t v = pick_variant(7, 6);
+    const WaterStretch& stretch = water_stretches[v - 1];
+    const float t1 = random_real(stretch.t1_low, stretch.t1_high);
+    const float t2 = random_real(stretch.t2_from_t1 ? t1 + 5.0f : stretch.t2_low, stretch.t2_high);
+    float m = random_real(1.0f, 9.0f);
+    if (random_int(1, 2) == 1) m *= 10.0f;
+    set_slot_digits(1, t1, 3);
+    set_slot_digits(2, t2, 3);
+    set_slot_digits(3, m, 3);
+
+    std::string& text = problem_texts.problem_text;
+    text = "L'entalpia di fusione del ghiaccio a 1 atm e 0@uo@C è pari a 6.064 kJ/mol, mentre l'entalpia di "
+           "evaporazione dell'acqua a 1 atm e 100@uo@C è pari a 40.66 kJ/mol. Il valore di @iC@@dp@ per il "
+           "ghiaccio è dato tra -100@uo@C e 0@uo@C da 38.0 + 0.135@it@  J/(K•mol), mentre i valori medi per  "
+           "l'acqua tra 0@uo@C e 100@uo@C e per il vapor d'acqua tra 100@uo@C e 200@uo@C sono pari a 75.5 e "
+           "36.0  J/(K•mol). Calcolare il valore di @bD@@iH@ per il";
+    const bool warming = random_int(1, 2) == 1;
+    append_piece(text, std::string(warming ? " riscaldamento" : " raffreddamento") + " a pressione atmosferica di " +
+                           slot_text(3) + " g di");
+    append_piece(text, warming ? stretch.warmed : stretch.cooled);
+    if (warming)
+        append_piece(text, " da " + slot_text(1) + "@uo@C a " + slot_text(2) + "@uo@C");
+    else
+        append_piece(text, " da " + slot_text(2) + "@uo@C a " + slot_text(1) + "@uo@C");
+
+    // 1/18.016 mol per gram of water.
+    const float q = water_enthalpy(v, slot_value(1), slot_value(2)) * slot_value(3) * 0.055506214f;
+    if (q < 1000.0f) {
+        set_slot_digits(7, warming ? q : -q, 3);
+        problem_texts.answer_text = slot_text(7) + " J";
+    } else {
+        value_slots[7].value = q;
+    }
+    // A heat that rounds up to 1000 J is shown in kJ as well.
+    if (std::abs(slot_value(7)) >= 1000.0f) {
+        const float kilojoules = std::abs(slot_value(7)) * 0.001f;
+        set_slot_digits(7, warming ? kilojoules : -kilojoules, 4);
+        problem_texts.answer_text = slot_text(7) + " kJ";
+    }
+    draw_problem_text(160, 580, 45);
+    show_chemistry_fact(160, 175, 300);
+}
+
+void generate_problem_8()
+{
+    skip_random_draws(12);
+    pick_variant(8, 4);  // a choice the problem does not use, kept for its draws
+    value_slots[1].value = random_real(20.0f, 140.0f);
+    if (slot_value(1) < 100.0f) convert_data_slot(1, 2);
+    if (slot_value(1) >= 100.0f) convert_data_slot(1, 3);
+    problem_texts.problem_text =
+        "I volumi molari del ghiaccio e dell'acqua a 0@uo@C e 1 atm sono pari a 19.6 e 18.0 cm@u3@, e l'entalpia "
+        "di fusione del ghiaccio è pari a 6.064 kJ/mol. Calcolare la temperatura di fusione  del ghiaccio alla "
+        "pressione di " +
+        slot_text(1) + " atm";
+    // Clapeyron: ln(T/T0) = dV dp / dH, (18.0 - 19.6) cm3/mol · 101325 Pa/atm / 6064 J/mol.
+    set_slot_digits(2, 273.15f * std::exp((slot_value(1) - 1.0f) * -2.673483e-5f) - 273.15f, 2);
+    problem_texts.answer_text = slot_text(2) + "@uo@C";
+    draw_problem_text(170, 530, 50);
+    show_chemistry_fact(280, 160, 300);
+}
+
+void generate_problem_9()
+{
+    skip_random_draws(3);
+    const VaporisationRow& row = vaporisation_table[pick_variant(9, 8) - 1];
+    const std::int32_t digits = random_int(3, 5);
+    const std::int32_t unit = random_int(1, 3);
+    float p = random_real(0.3f, 0.9f);
+    if (random_int(1, 2) == 1) p = random_real(1.1f, 5.0f);
+
+    set_slot_digits(1, row.enthalpy * 0.001f, digits);
+    set_slot_digits(9, slot_value(1), slot_digits(1));
+    value_slots[2].input_text = std::string(row.boiling);
+    convert_data_slot(2, 0);
+    constexpr std::array<float, 3> per_kilojoule = {1.0f, 0.23900573f, 239.00574f};
+    constexpr std::array<std::string_view, 3> units = {" kJ/mol", " kcal/mol", " cal/mol"};
+    if (unit > 1)
+        set_slot_uncertainty(9, slot_value(9) * per_kilojoule[unit - 1], slot_uncertainty(9) * per_kilojoule[unit - 1]);
+    set_slot_digits(3, p, 3);
+
+    const std::string name(strip_trailing_blanks(compound_name(row.compound).substr(0, 30)));
+    std::string& text = problem_texts.problem_text;
+    text = "La temperatura di ebollizione d" + join_article_to_name(name) + " a pressione atmosferica è " +
+           slot_text(2) + "@uo@C e la sua entalpia di evaporazione è pari a " + slot_text(9);
+    append_piece(text, units[unit - 1]);
+    append_piece(text, ". Calcolarne la temperatura di ebollizione alla pressione di " + slot_text(3) + " atm");
+
+    // Clausius-Clapeyron through 1 atm at the normal boiling point, R in kJ/(K mol).
+    const float boiling = slot_value(2) + 273.15f;
+    const float a = 1.0f / std::exp(-slot_value(1) / (0.008314f * boiling));
+    set_slot_digits(8, slot_value(1) * -120.27904f / std::log(slot_value(3) / a) - 273.15f, 3);
+    problem_texts.answer_text = slot_text(8) + "@uo@C";
+    draw_problem_text(170, 570, 50);
+    show_chemistry_fact(170, 150, 280);
+}
+
+}  // namespace thermo_kinetics

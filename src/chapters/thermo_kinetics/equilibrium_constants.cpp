@@ -1,0 +1,194 @@
+// Section "Costanti di equilibrio": problems 28 to 30, equilibrium constants
+// from the free energy and the enthalpy and entropy of dissolution from two
+// solubilities.
+#include <array>
+#include <cfloat>
+#include <cmath>
+#include <string>
+#include <string_view>
+
+#include "chapters/thermo_kinetics/thermo_kinetics_problems.h"
+#include "frame/app_state.h"
+#include "chemistry/equation_text.h"
+#include "chemistry/gas_reactions.h"
+#include "chemistry/reaction_thermo.h"
+#include "chemistry/table_fields.h"
+#include "frame/fact_box.h"
+#include "frame/generator_kit.h"
+#include "numbers/fixed_width.h"
+#include "numbers/formatted_conversions.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_slots.h"
+#include "text/drawing_kit.h"
+
+namespace thermo_kinetics {
+namespace {
+
+// K as a REAL, when a REAL holds it and its reciprocal with a normal value.
+bool single_holds(float k)
+{
+    return std::isfinite(k) && k >= FLT_MIN && std::isfinite(1.0f / k) && 1.0f / k >= FLT_MIN;
+}
+
+// A gas reaction and the temperature at which its constant is asked.
+struct GasEquilibrium {
+    ReactionThermo at_25;  // dH (kJ) and dS (J/K) at 25 °C
+    float t = 0.0f;        // °C, also in slot 19
+};
+
+// Draws a gas reaction into table_buffer (as an EquationText) and a
+// temperature around the one at which dG changes sign.
+GasEquilibrium draw_gas_equilibrium(std::int32_t problem, std::int32_t textbook_choice)
+{
+    load_gas_reactions(problem_texts.answer_text);
+    const std::int32_t v = pick_variant(problem, 8, textbook_choice);
+    problem_texts.table_buffer =
+        "s         " + std::string(strip_trailing_blanks(record_at(problem_texts.answer_text, gas_reaction_field, v)));
+    GasEquilibrium g;
+    g.at_25 = compute_reaction_thermo(problem_texts.table_buffer, water_as_vapour, 25.0f).value_or(ReactionThermo{});
+    const float crossover = g.at_25.dH / g.at_25.dS * 1000.0f;
+    value_slots[4].value = crossover;
+    g.t = random_real(0.5f * crossover, 1.5f * crossover) - 273.15f;
+    if (g.t < 0.0f) g.t = random_real(100.0f, 300.0f);
+    // Tens above 100 °C, hundreds above 1000 °C.
+    if (g.t > 100.0f) g.t = 10.0f * std::trunc(0.1f * g.t);
+    if (g.t > 1000.0f) g.t = 100.0f * std::trunc(0.01f * g.t);
+    return g;
+}
+
+// The temperature shows as many digits as its whole part has.
+void show_temperature(float t) { set_slot_uncertainty(19, t, 3.0f); }
+
+// ΔG°(T) ≈ ΔH°(298 K) − TΔS°(298 K) and its K, with t as drawn.
+std::string estimated_constant(const GasEquilibrium& g, bool reversed)
+{
+    const float kelvin = g.t + 273.15f;
+    value_slots[3].value = g.at_25.dH + g.at_25.dS * kelvin * -0.001f;
+    const float k = std::exp(-1000.0f * slot_value(3) / (8.314f * kelvin));
+    return equilibrium_constant_text(k, slot_value(3), kelvin, reversed);
+}
+
+// Salt, solubilities at 25 and 100 °C in g per 100 mL as written, and its dissolution.
+struct SaltSolubility {
+    std::int32_t compound;
+    std::string_view at_25, at_100;
+    std::string_view dissolution;
+};
+constexpr std::array<SaltSolubility, 6> salt_solubilities{{
+    {110, "1.09", "3.34", "PbCl@d2(s)@ = Pb@u2+@@d(aq)@ + 2Cl@u-@@d(aq)@"},
+    {277, ".088", "0.41", "PbI@d2(s)@ = Pb@u2+@@d(aq)@ + 2I@u-@@d(aq)@"},
+    {278, "0.61", "4.00", "HgBr@d2(s)@ = Hg@u2+@@d(aq)@ + 2Br@u-@@d(aq)@"},
+    {184, "0.76", "1.41", "Ag@d2@SO@d4(s)@ = 2Ag@u+@@d(aq)@ + SO@d4@@u2-@@d(aq)@"},
+    {279, "1.09", "4.03", "SnI@d2(s)@ = Sn@u2+@@d(aq)@ + 2I@u-@@d(aq)@"},
+    {470, "0.55", "2.11", "AgClO@d3(s)@ = Ag@u+@@d(aq)@ + ClO@d3@@u-@@d(aq)@"},
+}};
+constexpr std::int32_t one_to_one_salt = 6;
+
+}  // namespace
+
+// The constant of the reaction or of its reverse with two digits: through
+// slot 5 as a REAL where it fits, else from dG in double precision.
+std::string equilibrium_constant_text(float k, double dg, double kelvin, bool reversed)
+{
+    if (single_holds(k)) {
+        set_slot_digits(5, reversed ? 1.0f / k : k, 2);
+        return slot_text(5);
+    }
+    const double exponent = -1000.0 * dg / (8.314 * kelvin);
+    return significant_markup(std::exp(reversed ? -exponent : exponent), 2);
+}
+
+void generate_problem_28()
+{
+    skip_random_draws(3);
+    GasEquilibrium g = draw_gas_equilibrium(28, 1);
+    if (app_state.version_number == text_version) g.t = 230.0f;
+    show_temperature(g.t);
+    problem_texts.problem_text =
+        "@T1@@C1@Utilizzando la relazione @bD@@iG@@u0@(@iT@) = @bD@@iH@@u0@(298 K) - @iT@@bD@@iS@@u0@(298 K), "
+        "stimare in modo approssimato la costante di equilibrio a " +
+        slot_text(19) + "@uo@C per la reazione ";
+    draw_problem_text_in_box(160, 582, 50, 85);
+    const std::int32_t direction = random_int(1, 2);
+    problem_texts.answer_text =
+        add_state_subscripts(problem_texts.table_buffer, 1, water_as_vapour, direction).value_or(std::string());
+    draw_centred_equation(problem_texts.answer_text, 85);
+    show_chemistry_fact(260, 160, 300);
+    problem_texts.answer_text = estimated_constant(g, direction == right_to_left);
+}
+
+void generate_problem_29()
+{
+    skip_random_draws(8);
+    const GasEquilibrium g = draw_gas_equilibrium(29, 2);
+    show_temperature(g.t);
+    std::int32_t direction = random_int(1, 2);
+    if (app_state.version_number == text_version) direction = 1;
+    const bool reversed = direction == right_to_left;
+    const std::string equation(strip_trailing_blanks(
+        add_state_subscripts(problem_texts.table_buffer, 1, water_as_vapour, direction).value_or(std::string())));
+    const std::string t = slot_text(19);
+    problem_texts.problem_text =
+        "@T1@@C1@Per la reazione " + equation + " a " + t +
+        "@uo@C, confrontare la costante di equilibrio stimata tramite la relazione @bD@@iG@@u0@(@iT@) = "
+        "@bD@@iH@@u0@(298 K) - @iT@@bD@@iS@@u0@(298 K) con quella, meno approssimata, calcolata da @bD@@iH@@u0@(" +
+        t + "@uo@C) e @bD@@iS@@u0@(" + t + "@uo@C), ottenuti a loro volta dai valori di @iC@@dp@@u0@ tabulati a 298 K";
+    draw_problem_text(160, 580, 40);
+    show_chemistry_fact(200, 160, 360);
+
+    std::string answer = estimated_constant(g, reversed);
+    // The constant with dH and dS carried to t by the heat capacities.
+    const ReactionThermo at_t =
+        compute_reaction_thermo(problem_texts.table_buffer, water_as_vapour, g.t).value_or(ReactionThermo{});
+    answer += ": " + equilibrium_constant_text(at_t.equilibrium_constant, at_t.dG, g.t + 273.15f, reversed);
+    problem_texts.answer_text = answer;
+}
+
+void generate_problem_30()
+{
+    skip_random_draws(2);
+    const std::int32_t v = pick_variant(30, 6, 4);
+    const SaltSolubility& salt = salt_solubilities[v - 1];
+    value_slots[1].input_text = std::string(salt.at_25);
+    convert_data_slot(1, 0);
+    value_slots[2].input_text = std::string(salt.at_100);
+    convert_data_slot(2, 0);
+    // Grams per litre.
+    set_slot_uncertainty(8, 10.0f * slot_value(1), 10.0f * slot_uncertainty(1));
+    set_slot_uncertainty(9, 10.0f * slot_value(2), 10.0f * slot_uncertainty(2));
+    const float molar_mass = compound_molar_mass(salt.compound);
+    skip_random_draws(3);
+
+    set_slot_digits(3, random_real(25.0f, 50.0f), 2);
+    // S(T) = A exp(-B/T) through both solubilities; 1483.3956 = 1/(1/298.15 - 1/373.15).
+    const float b = 1483.3956f * std::log(slot_value(9) / slot_value(8));
+    const float a = slot_value(8) / std::exp(-0.0033540164f * b);
+    set_slot_digits(4, a * std::exp(-b / (slot_value(3) + 273.15f)) / molar_mass, 3);
+    set_slot_digits(5, random_real(slot_value(3) + 10.0f, 99.0f), 2);
+    set_slot_digits(6, a * std::exp(-b / (slot_value(5) + 273.15f)) / molar_mass, 3);
+
+    problem_texts.problem_text = "@T1@@C1@La soluzione acquosa satura di " + compound_formula(salt.compound) + " è " +
+                                 slot_text(4) + " F a " + slot_text(3) + "@uo@C e " + slot_text(6) + " F a " +
+                                 slot_text(5) +
+                                 "@uo@C. Calcolare il valore medio di @bD@@iH@@u0@ e di @bD@@iS@@u0@ in questo "
+                                 "intervallo di temperature per la reazione";
+    draw_problem_text_in_box(160, 582, 50, 100);
+    draw_centred_equation(std::string(salt.dissolution), 99);
+    show_chemistry_fact(170, 150, 300);
+
+    // Solubility products: 4 s^3 for the 1:2 and 2:1 salts, s^2 for the 1:1 salt.
+    const bool one_to_one = v == one_to_one_salt;
+    const auto product = [one_to_one](float s) { return one_to_one ? s * s : 4.0f * (s * s * s); };
+    const float k1 = product(slot_value(4));
+    const float k2 = product(slot_value(6));
+    const float t1 = slot_value(3) + 273.15f;
+    const float t2 = slot_value(5) + 273.15f;
+    value_slots[7].value = 8.314f * (t2 * std::log(k2) - t1 * std::log(k1)) / (slot_value(5) - slot_value(3));
+    value_slots[8].value = (slot_value(7) - 8.314f * std::log(k2)) * t2 * 0.001f;
+    convert_data_slot(8, 2);
+    convert_data_slot(7, 2);
+    problem_texts.answer_text = slot_text(8) + " kJ; " + slot_text(7) + " J/K";
+    draw_hint_balloon(520, 140, "Dic. 07");
+}
+
+}  // namespace thermo_kinetics

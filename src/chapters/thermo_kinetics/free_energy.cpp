@@ -1,0 +1,66 @@
+// Section "Energia libera": problems 26 and 27, the standard free energy of
+// a reaction and the temperatures at which it is spontaneous.
+#include <string>
+#include <string_view>
+
+#include "chapters/thermo_kinetics/thermo_kinetics_problems.h"
+#include "frame/app_state.h"
+#include "chemistry/data_tables.h"
+#include "chemistry/equation_text.h"
+#include "chemistry/reaction_thermo.h"
+#include "frame/fact_box.h"
+#include "frame/generator_kit.h"
+#include "numbers/fixed_width.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_slots.h"
+
+namespace thermo_kinetics {
+namespace {
+
+constexpr std::string_view free_energy_reactions =
+    "  1  2  3  4  6  9 14 15 16 18 21 22 23 33 38 46 47 57 73 74 75 76";
+
+}  // namespace
+
+void generate_problem_26()
+{
+    skip_random_draws(2);
+    const std::int32_t n = pick_reaction(26, free_energy_reactions, 19);
+    const std::int32_t w = random_int(1, 2);
+    problem_texts.problem_text =
+        formation_sum_statement(reaction_species(n), w,
+                                {"@T1@@C1@Il valore di @bD@@df@@iG@@u0@ a 298 K per ",
+                                 "@T1@@C1@I valori di @bD@@df@@iG@@u0@ a 298 K per ", " è pari a", " sono pari a",
+                                 139, 146, -228.6f,
+                                 " kJ/mol. Calcolare @bD@@iG@@u0@ a 298 K per la reazione"});
+    const std::int32_t direction = draw_statement_and_reaction(n, w, 582, 50, 90, 90);
+    show_chemistry_fact(280, 150, 300);
+    if (direction == right_to_left) value_slots[1].value = -slot_value(1);
+    convert_data_slot(1, -1);
+    problem_texts.answer_text = slot_text(1) + " kJ";
+}
+
+void generate_problem_27()
+{
+    skip_random_draws(2);
+    const std::int32_t n = pick_reaction(27, free_energy_reactions, 22);
+    const std::int32_t w = random_int(1, 2);
+    const ReactionThermo thermo = compute_reaction_thermo(reaction_record(n), w, 25.0f).value_or(ReactionThermo{});
+    // The temperature at which dG = dH - T dS changes sign.
+    set_slot_digits(4, thermo.dH / thermo.dS * 1000.0f, 2);
+    problem_texts.problem_text =
+        "@T1@@C1@Utilizzando la relazione @bD@@iG@@u0@(@iT@) = @bD@@iH@@u0@(298 K) - @iT@@bD@@iS@@u0@(298 K),  "
+        "prevedere approssimativamente a quali temperature avviene spontaneamente a pressione atmosferica la "
+        "reazione";
+    const std::int32_t direction = draw_statement_and_reaction(n, w, 582, 50, 105, 100);
+    show_chemistry_fact(170, 155, 300);
+    const float sign = direction == right_to_left ? -1.0f : 1.0f;
+    const float dh = sign * thermo.dH;
+    const float ds = sign * thermo.dS;
+    if (slot_value(4) < 0.0f)
+        problem_texts.answer_text = dh - 0.29815f * ds < 0.0f ? "Sempre" : "Mai";
+    else
+        problem_texts.answer_text = (dh > 0.0f ? "T > " : "T < ") + slot_text(4) + " K";
+}
+
+}  // namespace thermo_kinetics

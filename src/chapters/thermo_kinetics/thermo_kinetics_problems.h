@@ -1,0 +1,186 @@
+// The problem blocks of chapter 6, what they keep between calls and the
+// helpers its sections share.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "frame/statement_equation.h"
+
+// What the chapter keeps from one call to the next: per problem, the variant,
+// compound, reaction entry or number its previous visit drew, which
+// "Nessuna Versione" never repeats.
+struct ThermoKineticsState {
+    std::array<std::int32_t, 39> last_draw{};  // indexed by problem, [0] unused
+};
+extern ThermoKineticsState thermo_kinetics_state;
+
+namespace thermo_kinetics {
+
+// --- Draws ------------------------------------------------------------------
+
+// Under "Nessuna Versione" a visit never poses what the problem's previous
+// visit posed.
+inline bool repeats_last_draw(std::int32_t problem, std::int32_t draw)
+{
+    return repeats_last_pick(draw, thermo_kinetics_state.last_draw[problem]);
+}
+
+// random_int (lo, hi), drawn again while it repeats the previous visit's.
+std::int32_t draw_unrepeated(std::int32_t problem, std::int32_t lo, std::int32_t hi);
+
+// Acceptance loops draw again until their data pass; a version reproduces
+// the same draws, and passing data come long before this many rounds.
+inline constexpr std::int32_t redraw_cap = 1000000;
+
+// pick_problem_variant with the problem's own memory.
+std::int32_t pick_variant(std::int32_t problem, std::int32_t nmax, std::int32_t textbook_choice = 0);
+
+// random_real (a, b) · 10^e with e drawn first in [lo, hi].
+float draw_scaled(std::int32_t lo, std::int32_t hi, float a, float b);
+
+// --- Compounds --------------------------------------------------------------
+
+float compound_molar_mass(std::int32_t k);
+// Columns first..last of compound k's record into the slot's input_text,
+// converted as typed (mode 0): a blank field reads as 0.
+void convert_compound_field(std::int32_t slot, std::int32_t k, int first, int last);
+
+// Heat capacity (columns 153-158) and state (column 159) of the compound records.
+inline constexpr int heat_capacity_first = 153;
+inline constexpr int heat_capacity_last = 158;
+inline constexpr std::int32_t liquid_water = 11;
+
+// --- Invented organic compounds CcHhOo -------------------------------------
+
+struct OrganicCounts {
+    std::int32_t c = 0;
+    std::int32_t h = 0;
+    std::int32_t o = 0;
+};
+// Kind 1: c = 2r, h = 2s, o 2 or 3; kind 2: c 6 to 15, h c-1 to 2c, o = 2.
+OrganicCounts draw_organic_counts(std::int32_t kind);
+// "C@d8@H@d14@O@d2@".
+std::string organic_formula(const OrganicCounts& n);
+// Heat of combustion (kJ/mol, positive) drawn for c carbons, less 20.33 kJ
+// per hydrogen when the water formed is a gas (at 100 °C or more).
+float draw_combustion_heat(const OrganicCounts& n, float celsius);
+
+// --- Two samples in thermal contact (problems 6 and 21) --------------------
+
+// Draws the pair of samples and their temperatures, water in place of the
+// second metal half of the time, the heat capacities (slots 1, 2), masses
+// (slots 3, 4) and temperatures (slots 5, 6), all as the statement shows them.
+struct ContactSamples {
+    std::int32_t first = 0;  // compounds
+    std::int32_t second = 0;
+    float moles_first = 0.0f;
+    float moles_second = 0.0f;
+};
+ContactSamples draw_contact_samples(std::int32_t problem);
+// "Un campione di ... a ...°C è posto in contatto con un campione di ... a ...°C. "
+std::string contact_statement_head(const ContactSamples& s);
+// The common final temperature in kelvin.
+float contact_temperature(const ContactSamples& s);
+
+// --- Reactions of the reaction table ---------------------------------------
+
+// A list of right-aligned 3-character reaction numbers: an entry drawn from
+// it (the textbook entry under "Versione Testo"), drawn again while
+// "Nessuna Versione" repeats the problem's last entry or the reaction is not
+// of kind "s". Returns the reaction number.
+std::int32_t pick_reaction(std::int32_t problem, std::string_view list, std::int32_t textbook_entry);
+
+struct ReactionSpecies {
+    std::int32_t compound = 0;
+    std::int32_t coefficient = 1;
+    bool reactant = true;
+    std::string text;  // as the reaction record writes it
+};
+// The species of reaction n, reactants first, each with its compound.
+std::vector<ReactionSpecies> reaction_species(std::int32_t n);
+
+// The formation values (columns first..last) of the species, water as vapour
+// with vapour_value when w is 2, listed for the statement ("Le entalpie
+// standard di formazione di A, B e C ... sono pari a x, y e z") and summed
+// with the coefficients into slot 1 (an uncertainty per species). Species
+// whose value is 0 (elements) take no part. Returns the statement.
+struct FormationStatement {
+    std::string_view head_one;    // for one species named
+    std::string_view head_many;   // for several
+    std::string_view verb_one;    // after the formulas
+    std::string_view verb_many;
+    int first = 0;                // columns of the value
+    int last = 0;
+    float vapour_value = 0.0f;
+    std::string_view tail;        // after the values
+};
+std::string formation_sum_statement(const std::vector<ReactionSpecies>& species, std::int32_t w,
+                                    const FormationStatement& kind);
+
+// The state of the species' compound as a subscript, "@d(g)@" for water
+// taken as vapour.
+std::string state_subscript(const ReactionSpecies& s, std::int32_t w);
+
+// The reaction record n with states, as the statement shows it.
+std::string reaction_with_states(std::int32_t n, std::int32_t mode, std::int32_t w, std::int32_t direction);
+
+// The statement in its box, then reaction n with states (water as vapour
+// when w is 2) centred at equation_y, forwards or, as drawn, backwards;
+// returns the direction (2 backwards).
+std::int32_t draw_statement_and_reaction(std::int32_t n, std::int32_t w, std::int32_t x_right, std::int32_t y_top,
+                                         std::int32_t y_bottom, std::int32_t equation_y);
+
+// --- Equilibrium constants ---------------------------------------------------
+
+// K of a reaction (or of its reverse) with two significant digits: the
+// REAL k through slot 5 where a REAL holds it and its reciprocal, else
+// e^(-1000 dg / (8.314 kelvin)) in double precision, so that neither a
+// constant out of range (k = -1) nor an overflow ever shows.
+std::string equilibrium_constant_text(float k, double dg, double kelvin, bool reversed);
+
+// --- Request 1 of each block ------------------------------------------------
+
+void generate_problem_1();
+void generate_problem_2();
+void generate_problem_3();
+void generate_problem_4();
+void generate_problem_5();
+void generate_problem_6();
+void generate_problem_7();
+void generate_problem_8();
+void generate_problem_9();
+void generate_problem_10();
+void generate_problem_11();
+void generate_problem_12();
+void generate_problem_13();
+void generate_problem_14();
+void generate_problem_15();
+void generate_problem_16();
+void generate_problem_17();
+void generate_problem_18();
+void generate_problem_19();
+void generate_problem_20();
+void generate_problem_21();
+void generate_problem_22();
+void generate_problem_23();
+void generate_problem_24();
+void generate_problem_25();
+void generate_problem_26();
+void generate_problem_27();
+void generate_problem_28();
+void generate_problem_29();
+void generate_problem_30();
+void generate_problem_31();
+void generate_problem_32();
+void generate_problem_33();
+void generate_problem_34();
+void generate_problem_35();
+void generate_problem_36();
+void generate_problem_37();
+void generate_problem_38();
+
+}  // namespace thermo_kinetics

@@ -1,0 +1,330 @@
+// Problems 32 to 40: what the statements and answers say against the
+// series drawn on the canvas, and the graphs of request 2 drawn again from
+// what request 1 kept.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "frame/app_state.h"
+#include "basic_notions_fixture.h"
+#include "numbers/value_slots.h"
+#include "platform/graphics.h"
+
+namespace basic_notions_test {
+namespace {
+
+constexpr std::int32_t red = 0x0000FF;
+constexpr std::int32_t blue = 0xFF0000;
+
+// A plot area in pixels and the ranges it shows.
+struct Plot {
+    std::int32_t left, right, top, bottom;
+    double x_min, x_max, y_min, y_max;
+    std::int32_t column(double x) const
+    {
+        return static_cast<std::int32_t>(left + (x - x_min) * (right - left) / (x_max - x_min));
+    }
+    std::int32_t row(double y) const
+    {
+        return static_cast<std::int32_t>(bottom - (y - y_min) * (bottom - top) / (y_max - y_min));
+    }
+    bool inside(double x, double y) const { return x >= x_min && x <= x_max && y >= y_min && y <= y_max; }
+};
+
+struct Marker {
+    std::int32_t x, y, colour;
+};
+
+// The five-pixel point markers drawn since the log was cleared.
+std::vector<Marker> markers(const platform::RecordingBackend& backend)
+{
+    std::vector<Marker> found;
+    for (const std::string& line : backend.log_lines("ellipse filled")) {
+        int x1, y1, x2, y2;
+        unsigned colour;
+        if (std::sscanf(line.c_str(), "ellipse filled (%d,%d)-(%d,%d) 0x%X", &x1, &y1, &x2, &y2, &colour) == 5 &&
+            x2 - x1 == 4 && y2 - y1 == 4)
+            found.push_back({x1 + 2, y1 + 2, static_cast<std::int32_t>(colour)});
+    }
+    return found;
+}
+
+// A marker of the colour within `slack` pixels of (column, row); with
+// `painted`, the canvas shows that colour there too (no later series
+// covers it).
+::testing::AssertionResult marker_at(const std::vector<Marker>& drawn, std::int32_t column, std::int32_t row,
+                                     std::int32_t colour, bool painted = false, std::int32_t slack = 1)
+{
+    for (const Marker& m : drawn) {
+        if (m.colour == colour && std::abs(m.x - column) <= slack && std::abs(m.y - row) <= slack) {
+            if (painted && qw_get_pixel_rgb(m.x, m.y) != colour)
+                return ::testing::AssertionFailure() << "marker not painted";
+            return ::testing::AssertionSuccess();
+        }
+    }
+    return ::testing::AssertionFailure() << "no marker near (" << column << "," << row << ")";
+}
+
+bool line_drawn(const platform::RecordingBackend& backend, std::int32_t x1, std::int32_t y1, std::int32_t x2,
+                std::int32_t y2, std::int32_t colour)
+{
+    for (const std::string& line : backend.log_lines("line")) {
+        int a, b, c, d;
+        unsigned drawn;
+        if (std::sscanf(line.c_str(), "line (%d,%d)-(%d,%d) 0x%X", &a, &b, &c, &d, &drawn) == 5 &&
+            static_cast<std::int32_t>(drawn) == colour && std::abs(a - x1) <= 1 && std::abs(b - y1) <= 1 &&
+            std::abs(c - x2) <= 1 && std::abs(d - y2) <= 1)
+            return true;
+    }
+    return false;
+}
+
+void forget_slots()
+{
+    for (std::int32_t slot = 1; slot <= 19; ++slot) value_slots[slot].value = 0.0f;
+}
+
+TEST_F(ChapterOne, ProblemThirtyTwoDrawsTwoParallelLinesWithTheAnswer)
+{
+    const Plot plot{200, 400, 120, 270, -5, 5, -5, 5};
+    for_versions(32, 300, [&](std::int32_t version) {
+        const auto q = match(statement(), "le funzioni (@C3@|@cFF0000@)@if@\\(@ix@\\)=NUM@ix@@C1@ e (@C3@|@cFF0000@)"
+                                          "@if@\\(@ix@\\)=NUM@ix@\\+?NUM@C1@ e compararne");
+        EXPECT_EQ(q[1], q[3]);
+        EXPECT_NE(q[0], q[2]);
+        const bool red_through_origin = q[0] == "@C3@";
+        EXPECT_EQ(answer_text().find("rosso") != std::string::npos, red_through_origin);
+        if (version == text_version) {
+            EXPECT_TRUE(red_through_origin);
+        }
+        const double slope = shown(q[1]).value;
+        const double intercept = shown(q[4]).value;
+        backend.clear_log();
+        forget_slots();
+        answer();
+        const std::int32_t origin_colour = red_through_origin ? red : blue;
+        const std::int32_t other_colour = red_through_origin ? blue : red;
+        EXPECT_TRUE(line_drawn(backend, plot.column(-5), plot.row(-5 * slope), plot.column(5), plot.row(5 * slope),
+                               origin_colour));
+        EXPECT_TRUE(line_drawn(backend, plot.column(-5), plot.row(-5 * slope + intercept), plot.column(5),
+                               plot.row(5 * slope + intercept), other_colour));
+    });
+    generate(32, text_version);
+    EXPECT_NE(answer_text().find("rosso"), std::string::npos);
+}
+
+TEST_F(ChapterOne, ProblemThirtyThreeDrawsLinesOfOppositeSlopeThroughOnePoint)
+{
+    const Plot plot{200, 400, 120, 270, -5, 5, -5, 5};
+    for_versions(33, 300, [&](std::int32_t) {
+        const auto q = match(statement(), "@C3@@if@\\(@ix@\\)=NUM@ix@ ?\\+?NUM@C1@ e @cFF0000@@if@\\(@ix@\\)=NUM@ix@ ?\\+?NUM@C1@");
+        const double s1 = shown(q[0]).value, b1 = shown(q[1]).value, s2 = shown(q[2]).value, b2 = shown(q[3]).value;
+        EXPECT_EQ(s1, -s2);
+        EXPECT_EQ(answer_text(), "Rette con pendenza opposta (@C3@" + q[0] + "@C1@ e @cFF0000@" + q[2] + "@C1@)");
+        EXPECT_EQ(problem_texts.problem_printable, 1);
+        backend.clear_log();
+        forget_slots();
+        answer();
+        EXPECT_EQ(problem_texts.problem_printable, 1);
+        EXPECT_TRUE(line_drawn(backend, plot.column(-5), plot.row(-5 * s1 + b1), plot.column(5), plot.row(5 * s1 + b1), red));
+        EXPECT_TRUE(line_drawn(backend, plot.column(-5), plot.row(-5 * s2 + b2), plot.column(5), plot.row(5 * s2 + b2), blue));
+    });
+}
+
+TEST_F(ChapterOne, ProblemThirtyFourPlotsThePointsOfTheLineItAnswers)
+{
+    const Plot plot{200, 400, 120, 270, 0, 1, -4, 4};
+    for_versions(34, 300, [&](std::int32_t) {
+        const auto a = match(answer_text(), "^@iy@=NUM@ix@(\\+?NUM)?$");
+        const double slope = shown(a[0]).value;
+        const double intercept = a[1].empty() ? 0.0 : shown(a[1].substr(a[1][0] == '+' ? 1 : 0)).value;
+        const auto drawn = markers(backend);
+        EXPECT_EQ(drawn.size(), 10u);
+        for (std::int32_t k = 0; k < 10; ++k) {
+            const double x = 0.1 * k;
+            // Without an intercept the line may pass up to 0.1 from the origin.
+            const std::int32_t row = plot.row(slope * x + intercept);
+            bool near = false;
+            for (const Marker& m : drawn)
+                near = near || (m.colour == red && std::abs(m.x - plot.column(x)) <= 1 &&
+                                std::abs(m.y - row) <= (a[1].empty() ? 3 : 1));
+            EXPECT_TRUE(near) << "point " << k;
+            if (!a[1].empty() && plot.inside(x, slope * x + intercept)) {
+                EXPECT_TRUE(marker_at(drawn, plot.column(x), row, red, true)) << "point " << k;
+            }
+        }
+    });
+}
+
+TEST_F(ChapterOne, ProblemThirtyFiveTabulatesAPressureProportionalToTemperature)
+{
+    for_versions(35, 300, [&](std::int32_t) {
+        const Shown slope = shown(match(answer_text(), "^@iP@ = NUM@iT@$")[0]);
+        Shown temperature[6], pressure[6];
+        for (std::int32_t i = 1; i <= 5; ++i) {
+            temperature[i] = shown(value_slots[i].display_text);
+            pressure[i] = shown(value_slots[5 + i].display_text);
+            if (i != 4) {
+                EXPECT_TRUE(within_rounding(pressure[i], slope.value * temperature[i].value, {temperature[i], slope}));
+            }
+        }
+        // The pressure axis starts at the first pressure cut to its step,
+        // the temperature axis at the first temperature cut to tens.
+        const double step = pressure[5].value > 1.0 ? 1.0 : 0.1;
+        const double top = step * 10.0;
+        const double y_from = std::floor(pressure[1].value / step + 1e-6) * step;
+        const Plot plot{350, 550, 120, 270, 10.0 * std::floor(temperature[1].value / 10.0),
+                        10.0 * std::floor(temperature[5].value / 10.0) + 10.0, y_from, top};
+        const double first_pressure = pressure[1].value;
+        backend.clear_log();
+        forget_slots();
+        answer();
+        const auto drawn = markers(backend);
+        ASSERT_EQ(drawn.size(), 5u);
+        // The points stand at the temperatures before their rounding to
+        // whole kelvin: a few pixels' play, and a first point rounded up to
+        // the axis' first ten may stand just left of the frame.
+        EXPECT_TRUE(marker_at(drawn, plot.column(temperature[1].value), plot.row(first_pressure), red, false, 3));
+        for (const Marker& m : drawn) {
+            EXPECT_GE(m.x, 348);
+            EXPECT_LE(m.x, 550);
+            EXPECT_GE(m.y, 120);
+            EXPECT_LE(m.y, 270);
+        }
+    });
+}
+
+TEST_F(ChapterOne, ProblemThirtySixAnswersWhichCoefficientsVanish)
+{
+    const Plot plot{200, 400, 120, 270, -1, 1, -1, 1};
+    std::int32_t zeros = 0;
+    for_versions(36, 300, [&](std::int32_t) {
+        const float a = value_slots[1].value, b = value_slots[2].value, c = value_slots[3].value;
+        const bool no_b = std::fabs(b) < 0.01f, no_c = std::fabs(c) < 0.01f;
+        if (no_b || no_c) ++zeros;
+        EXPECT_EQ(answer_text(), no_b && no_c ? "B = 0; C = 0" : no_b ? "B = 0" : no_c ? "C = 0" : "B e C diversi da 0");
+        const auto drawn = markers(backend);
+        for (std::int32_t k = 0; k < 20; k += 3) {
+            const double x = -1.0 + 0.1 * k;
+            const double y = (a * x + b) * x + c;
+            if (plot.inside(x, y)) {
+                EXPECT_TRUE(marker_at(drawn, plot.column(x), plot.row(y), red)) << k;
+            }
+        }
+    });
+    EXPECT_GT(zeros, 30);
+}
+
+TEST_F(ChapterOne, ProblemThirtySevenNamesTheColourOfTheStatedParabola)
+{
+    const Plot plot{350, 550, 120, 270, -1, 1, -1, 1};
+    for_versions(37, 300, [&](std::int32_t) {
+        const auto q = match(statement(), "@iy@ = NUM@ix@@u2@( [+-] NUM@ix@)?( [+-] NUM)?$");
+        const auto term = [](const std::string& piece) {
+            if (piece.empty()) return 0.0;
+            const double magnitude = shown(match(piece, "NUM")[0]).value;
+            return piece[1] == '-' ? -magnitude : magnitude;
+        };
+        const double a = shown(q[0]).value, b = term(q[1]), c = term(q[3]);
+        const bool in_red = answer_text() == "La serie in @C4@rosso";
+        EXPECT_TRUE(in_red || answer_text() == "La serie in @C2@blu");
+        const auto drawn = markers(backend);
+        std::int32_t checked = 0;
+        for (std::int32_t k = 0; k < 20; ++k) {
+            const double x = -1.0 + 0.1 * k;
+            const double y = (a * x + b) * x + c;
+            if (!plot.inside(x, y)) continue;
+            EXPECT_TRUE(marker_at(drawn, plot.column(x), plot.row(y), in_red ? red : blue)) << k;
+            ++checked;
+        }
+        EXPECT_GT(checked, 0);
+    });
+}
+
+TEST_F(ChapterOne, ProblemThirtyEightNamesTheColourOfTheHyperbola)
+{
+    const Plot plot{200, 400, 120, 270, 0, 1, -1, 1};
+    for_versions(38, 300, [&](std::int32_t) {
+        const bool in_red = answer_text().starts_with("La serie in rosso");
+        EXPECT_TRUE(in_red || answer_text().starts_with("La serie in blu"));
+        // The hyperbola's points fall towards the axis as x grows; the
+        // line, proportion or parabola never do.
+        std::vector<std::int32_t> hyperbola, other;
+        for (const Marker& m : markers(backend))
+            (m.colour == (in_red ? red : blue) ? hyperbola : other).push_back(std::abs(m.y - plot.row(0)));
+        ASSERT_EQ(hyperbola.size(), 19u);
+        ASSERT_EQ(other.size(), 19u);
+        EXPECT_GE(hyperbola[9], hyperbola[18]);
+        EXPECT_LE(other[9], other[18]);
+        EXPECT_LT(hyperbola[18], 10);
+    });
+}
+
+TEST_F(ChapterOne, ProblemThirtyNineFollowsBoylesLawAndItsLogarithms)
+{
+    const Plot log_plot_base{410, 580, 130, 270, 0, 0, 0, 0};
+    for_versions(39, 300, [&](std::int32_t) {
+        const Shown constant = shown(match(answer_text(), "^@iV@ = NUM/@iP@$")[0]);
+        for (std::int32_t i = 1; i <= 5; ++i) {
+            const Shown pressure = shown(value_slots[i].display_text);
+            if (i == 4) continue;  // its cell now holds the answer's constant
+            const Shown volume = shown(value_slots[5 + i].display_text);
+            EXPECT_TRUE(within_rounding(constant, pressure.value * volume.value, {pressure, volume}));
+        }
+        const double last_pressure = shown(value_slots[5].display_text).value;
+        backend.clear_log();
+        forget_slots();
+        answer();
+        // The line from the fifth point to ln V at ln P = 0.
+        Plot plot = log_plot_base;
+        plot.x_max = std::floor(std::log(last_pressure)) + 1;
+        const bool small = std::log(constant.value / last_pressure) < 1.0;
+        plot.y_min = small ? -3 : 0;
+        plot.y_max = small ? 1 : 4;
+        std::int32_t ends = 0;
+        for (const std::string& line : backend.log_lines("line")) {
+            int x1, y1, x2, y2;
+            unsigned colour;
+            if (std::sscanf(line.c_str(), "line (%d,%d)-(%d,%d) 0x%X", &x1, &y1, &x2, &y2, &colour) == 5 &&
+                colour == blue && x2 == plot.column(0))
+                ++ends;
+        }
+        EXPECT_GT(ends, 0);
+        EXPECT_EQ(markers(backend).size(), 5u);
+    });
+}
+
+TEST_F(ChapterOne, ProblemFortyPlotsAnExponentialAndItsLogarithm)
+{
+    const Plot curve{200, 340, 130, 270, 0.5, 1, 0, 1};
+    const Plot logarithm{400, 580, 130, 270, 0, 2, -10, 10};
+    for_versions(40, 300, [&](std::int32_t) {
+        const auto a = match(answer_text(), "^A = NUM; B = (-?)NUM$");
+        const double amplitude = shown(a[0]).value;
+        const double b = (a[1] == "-" ? -1.0 : 1.0) * shown(a[2]).value;
+        const auto drawn = markers(backend);
+        double largest = 0.0;
+        for (std::int32_t k = 0; k < 10; ++k) {
+            const double x = 0.55 + 0.05 * k;
+            const double y = amplitude * std::exp(-b / x);
+            largest = std::max(largest, y);
+            EXPECT_TRUE(marker_at(drawn, curve.column(x), curve.row(y), red, curve.inside(x, y))) << k;
+        }
+        EXPECT_GT(largest, 0.55);
+        EXPECT_LT(largest, 1.0);
+        backend.clear_log();
+        forget_slots();
+        answer();
+        // ln y = ln A - B / x: the line from 1/x = 0 to 2, and the points.
+        EXPECT_TRUE(line_drawn(backend, logarithm.column(0), logarithm.row(std::log(amplitude)), logarithm.column(2),
+                               logarithm.row(std::log(amplitude) - 2 * b), red));
+        const auto points = markers(backend);
+        EXPECT_TRUE(marker_at(points, logarithm.column(1 / 0.55), logarithm.row(std::log(amplitude) - b / 0.55), blue));
+    });
+}
+
+}  // namespace
+}  // namespace basic_notions_test

@@ -1,0 +1,35 @@
+#include "electrochemistry_fixture.h"
+
+#include "chapters/electrochemistry/electrochemistry_chapter.h"
+
+namespace electrochemistry_test {
+
+::testing::AssertionResult shows(std::string_view shown, double computed, double slack)
+{
+    // The program works in single precision: a result on the edge of a
+    // rounding may fall either way.
+    return testing_support::within_last_digit(testing_support::shown(shown), computed, 0.5, 1e-4, slack);
+}
+
+std::int32_t ion_charge(std::string_view ion)
+{
+    const auto up = ion.find("@u");
+    if (up == std::string_view::npos) return 0;
+    const char c = ion[up + 2];
+    return c >= '1' && c <= '9' ? c - '0' : 1;
+}
+
+ChapterEight::ChapterEight()
+    : ChapterTest({.chapter = 8,
+                   .run_chapter = run_electrochemistry_chapter,
+                   .fresh_log = testing_support::FreshLog::for_answer,
+                   .seed_for_no_version = 2024,
+                   // "Versione Testo" and count - 1 versions of the chapter's own spread.
+                   .sweep_versions = [](std::int32_t count) {
+                       return testing_support::text_and_spread_versions(
+                           count - 1, {.square = 104729, .linear = 7919, .modulus = 10000000});
+                   }})
+{
+}
+
+}  // namespace electrochemistry_test

@@ -1,0 +1,111 @@
+// Problems 11 to 14: a potential difference between two similar electrodes
+// turned into a pH, a concentration, a solubility product or the constant
+// of a chloro complex, each recomputed from the numbers the statement shows
+// with ΔE = (0.0592/n)·log(c1/c2).
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "electrochemistry_fixture.h"
+
+namespace electrochemistry_test {
+namespace {
+
+constexpr std::int32_t versions_per_problem = 300;
+constexpr double slope = 0.0592;
+
+// c1 from c2 and the potential of electrode 1 over electrode 2.
+double first_concentration(double second, std::int32_t electrons, double difference)
+{
+    return second * std::pow(10.0, electrons * difference / slope);
+}
+
+TEST_F(ChapterEight, PhOfAHydrogenElectrode)
+{
+    for_versions(11, versions_per_problem, [&] {
+        const auto g = match(statement(), "a pH incognito è di " + number_group + " V (maggiore|minore) di quello di uno a pH " +
+                                                 number_group + "\\. Calcolare il pH del primo elettrodo$");
+        const std::string shown = match(answer_text(), "^" + number_group + "$")[0];
+        // Two decimals, so a pH of 10 or more shows four digits; a pH just
+        // below 10 rounds up to "10.0".
+        for (const std::string& ph : {shown, g[2]})
+            EXPECT_TRUE(last_digit(ph) == 0.01 || ph == "10.0") << ph;
+        // E = -0.0592·pH: the higher potential has the lower pH.
+        const double difference = (g[1] == "maggiore" ? 1.0 : -1.0) * shown_value(g[0]);
+        EXPECT_TRUE(shows(shown, shown_value(g[2]) - difference / slope,
+                          0.5 * last_digit(g[2]) + 0.5 * last_digit(g[0]) / slope));
+    });
+}
+
+TEST_F(ChapterEight, IonConcentrationOfAnElectrode)
+{
+    for_versions(12, versions_per_problem, [&] {
+        const auto g = match(statement(), "del tipo (\\S+) \\+ ([0-9]*)e = X è di " + number_group +
+                                                 " V (maggiore|minore) di quello di un elettrodo simile in cui \\[([^\\]]+)\\] = " +
+                                                 number_group + " M\\. Calcolare la concentrazione di ioni (\\S+) nel primo elettrodo$");
+        const std::int32_t electrons = g[1].empty() ? 1 : std::stoi(g[1]);
+        EXPECT_EQ(g[4], g[0]);
+        EXPECT_EQ(g[6], g[0]);
+        EXPECT_EQ(ion_charge(g[0]), electrons);
+        const double difference = (g[3] == "maggiore" ? 1.0 : -1.0) * shown_value(g[2]);
+        EXPECT_TRUE(shows(match(answer_text(), "^" + number_group + " M$")[0],
+                          first_concentration(shown_value(g[5]), electrons, difference)));
+    });
+}
+
+TEST_F(ChapterEight, SolubilityProductFromACell)
+{
+    std::int32_t lead_iodide = 0;
+    for_versions(13, versions_per_problem, [&] {
+        const auto g = match(statement(), "^La differenza di potenziale tra un elettrodo a(d argento| piombo| mercurio) "
+                                             "con \\[([^\\]]+)\\] = " +
+                                                 number_group +
+                                                 " M ed uno contenente una soluzione satura di (\\S+) è pari a " + number_group +
+                                                 " V\\. Calcolare il prodotto di solubilità di (\\S+)$");
+        EXPECT_EQ(g[5], g[3]);
+        const std::int32_t electrons = ion_charge(g[1]);
+        // One cation per formula unit; two anions where the formula ends in a 2.
+        const double anions = g[3].ends_with("@d2@") ? 2.0 : 1.0;
+        const double saturated = first_concentration(shown_value(g[2]), electrons, -shown_value(g[4]));
+        const double product = std::pow(anions, anions) * std::pow(saturated, 1.0 + anions);
+        EXPECT_TRUE(shows(match(answer_text(), "^" + number_group + "$")[0], product));
+        if (g[3] == "PbI@d2@") {
+            // Ksp 9.8•10^-9: the saturated solution holds 1.35•10^-3 M of
+            // lead, within the rounding of the potential shown.
+            EXPECT_NEAR(saturated, 1.35e-3, 1.35e-3 * 0.05);
+            EXPECT_EQ(shown_value(g[4]) < 0.0, shown_value(g[2]) < 1.34e-3);
+            ++lead_iodide;
+        }
+    });
+    EXPECT_GT(lead_iodide, 0);
+}
+
+TEST_F(ChapterEight, ChlorocomplexFormationConstant)
+{
+    for_versions(14, versions_per_problem, [&] {
+        const auto g = match(statement(), "^@T1@@C1@(\\S+) e Cl@u-@ formano lo ione complesso (\\S+)\\. Mescolando " +
+                                                 number_group + " mL di \\S+ " + number_group + " M con " + number_group +
+                                                 " mL di Cl@u-@ " + number_group +
+                                                 " M, un elettrodo contenente X metallico immerso nella soluzione "
+                                                 "risultante ha potenziale " +
+                                                 number_group + " V inferiore a uno simile in cui \\[\\S+\\] = " + number_group +
+                                                 " M\\. Calcolare la costante di equilibrio della reazione (.+)\\.$");
+        const std::string ion = g[0];
+        const std::string complex = g[1];
+        const double chlorides = std::stod(match(complex, "^XCl@d([0-9])@")[0]);
+        const double volume = shown_value(g[2]) + shown_value(g[4]);
+        const double free_ion = first_concentration(shown_value(g[7]), ion_charge(ion), -shown_value(g[6]));
+        const double bound = shown_value(g[3]) * shown_value(g[2]) / volume - free_ion;
+        const double chloride = shown_value(g[5]) * shown_value(g[4]) / volume - chlorides * bound;
+        EXPECT_GT(chloride, 0.0);
+        const double formation = bound / (std::pow(chloride, chlorides) * free_ion);
+        const std::string ligands = " + " + std::to_string(static_cast<int>(chlorides)) + "Cl@u-@";
+        const bool forms = g[8] == ion + ligands + " = " + complex;
+        EXPECT_TRUE(forms || g[8] == complex + " = " + ion + ligands) << g[8];
+        EXPECT_TRUE(shows(match(answer_text(), "^" + number_group + "$")[0], forms ? formation : 1.0 / formation));
+    });
+}
+
+}  // namespace
+}  // namespace electrochemistry_test

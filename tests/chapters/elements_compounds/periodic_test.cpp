@@ -1,0 +1,191 @@
+// Problems 10 to 16, posed beside the periodic table: the element asked
+// for is highlighted by the answer, and the compared values are the
+// table's own.
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+
+#include "chemistry/data_tables.h"
+#include "chemistry/periodic_table_drawing.h"
+#include "elements_compounds_fixture.h"
+#include "numbers/fixed_width.h"
+
+namespace elements_compounds_test {
+namespace {
+
+std::string field(std::int32_t z, int first, int last)
+{
+    return std::string(strip_blanks(record_columns(element_record(z), first, last)));
+}
+
+// The yellow cell of element z, as the recording backend logs it.
+std::string highlighted_cell(std::int32_t z)
+{
+    const PeriodicCell cell = periodic_table_cell(z);
+    return "rect filled (" + std::to_string(cell.x) + "," + std::to_string(cell.y) + ")-(" +
+           std::to_string(cell.x + 17) + "," + std::to_string(cell.y + 17) + ") 0x00FFFF";
+}
+
+std::size_t yellow_cells(const platform::RecordingBackend& backend)
+{
+    std::size_t cells = 0;
+    for (const std::string& line : backend.log_lines("rect filled"))
+        cells += line.ends_with("0x00FFFF") && line.find(")-(") != std::string::npos ? 1 : 0;
+    return cells;
+}
+
+// The two names of "... d<A> sia maggiore di quella d<B>, che sia minore o che siano simili?".
+const std::string compared_elements =
+    R"( d(?:el |ell'|ello )(.+) sia maggiore di quella d(?:el |ell'|ello )(.+), che sia minore o che siano simili\?$)";
+
+std::int32_t period(std::int32_t z)
+{
+    constexpr std::int32_t last_of_period[] = {2, 10, 18, 36, 54, 86, 118};
+    std::int32_t p = 1;
+    while (z > last_of_period[p - 1]) ++p;
+    return p;
+}
+
+TEST_F(ChapterTwo, ThePositionOfEveryElementIsShownByItsAnswer)
+{
+    std::set<std::int32_t> posed;
+    for_versions(10, 1500, [&](std::int32_t) {
+        const auto asked = match(statement(), R"(numero atomico (\d+) \((.+)\)$)");
+        const std::int32_t z = std::stoi(asked[0]);
+        EXPECT_EQ(element_named(asked[1]), z);
+        posed.insert(z);
+        answer();
+        EXPECT_EQ(backend.log_lines(highlighted_cell(z)).size(), 1u);
+        EXPECT_EQ(yellow_cells(backend), 1u);
+    });
+    EXPECT_EQ(posed.size(), 103u);
+}
+
+TEST_F(ChapterTwo, TheTableToFillInHasNoSymbolsUntilTheAnswer)
+{
+    backend.clear_log();
+    generate(10, 8);
+    const auto symbols = [&] {
+        std::size_t count = 0;
+        for (const std::string& line : backend.log_lines("text")) count += line.ends_with("\"Fe\"") ? 1 : 0;
+        return count;
+    };
+    EXPECT_EQ(symbols(), 0u);
+    EXPECT_EQ(yellow_cells(backend), 0u);
+    answer();
+    EXPECT_EQ(symbols(), 1u);
+}
+
+TEST_F(ChapterTwo, ConfigurationReadFromTheHighlightedPlace)
+{
+    for_versions(11, 200, [&](std::int32_t) {
+        const std::int32_t z = std::stoi(match(statement(), R"(\(Z = (\d+)\)$)")[0]);
+        EXPECT_LE(z, 92);
+        EXPECT_TRUE(answer_text().starts_with(field(z, 51, 54))) << answer_text();
+    });
+    backend.clear_log();
+    generate(11, 5);
+    EXPECT_EQ(yellow_cells(backend), 1u);
+}
+
+TEST_F(ChapterTwo, AtomicRadiiOfTwoElementsOfAPeriodOrAGroup)
+{
+    bool hydrogen_and_helium = false;
+    for_versions(12, 600, [&](std::int32_t) {
+        const auto names = match(
+            statement(), R"(atomico d(?:el |ell'|ello )(.+) sia maggiore di quello d(?:el |ell'|ello )(.+), che)");
+        const std::int32_t a = element_named(names[0]);
+        const std::int32_t b = element_named(names[1]);
+        ASSERT_NE(a, b);
+        const bool same_period = period(a) == period(b);
+        const bool same_group = periodic_table_cell(a).x == periodic_table_cell(b).x;
+        EXPECT_TRUE(same_period || same_group);
+        hydrogen_and_helium |= a + b == 3;
+        EXPECT_EQ(answer_text(), field(a, 16, 17) + ": " + field(a, 74, 76) + " pm; " + field(b, 16, 17) + ": " +
+                                     field(b, 74, 76) + " pm");
+    });
+    EXPECT_TRUE(hydrogen_and_helium);
+}
+
+TEST_F(ChapterTwo, IonisationEnergiesAreTheTables)
+{
+    for_versions(13, 200, [&](std::int32_t) {
+        const auto names = match(statement(), "ionizzazione" + compared_elements);
+        const std::int32_t a = element_named(names[0]);
+        const std::int32_t b = element_named(names[1]);
+        EXPECT_EQ(answer_text(), field(a, 16, 17) + ": " + field(a, 41, 45) + " kJ/mol; " + field(b, 16, 17) + ": " +
+                                     field(b, 41, 45) + " kJ/mol");
+    });
+}
+
+// Every pair of both lists comes up, in both orders, with the table's values.
+TEST_F(ChapterTwo, AffinitiesAndElectronegativitiesOfEveryListedPair)
+{
+    struct Case {
+        std::int32_t problem;
+        std::string property;
+        int first, last;
+        std::string unit;
+    };
+    for (const Case& c : {Case{14, "l'affinità elettronica", 46, 50, " kJ/mol"},
+                          Case{15, "l'elettronegatività", 71, 73, ""}}) {
+        std::set<std::pair<std::int32_t, std::int32_t>> pairs;
+        for_versions(c.problem, 1500, [&](std::int32_t) {
+            const auto names = match(statement(), "^Ci si attende che " + c.property + compared_elements);
+            const std::int32_t a = element_named(names[0]);
+            const std::int32_t b = element_named(names[1]);
+            pairs.emplace(a, b);
+            EXPECT_EQ(answer_text(), field(a, 16, 17) + ": " + field(a, c.first, c.last) + c.unit + "; " +
+                                         field(b, 16, 17) + ": " + field(b, c.first, c.last) + c.unit);
+        });
+        EXPECT_EQ(pairs.size(), 100u) << "problem " << c.problem;
+    }
+}
+
+TEST_F(ChapterTwo, OddOneOutAmongFourElementsOfFourGroups)
+{
+    // The groups as the question describes them; the odd element is one of
+    // the group asked about, the others one each of three other groups
+    // among the first six.
+    const std::vector<std::pair<std::string, std::set<std::int32_t>>> groups = {
+        {"minore di 1:", {3, 11, 19, 37, 55}},
+        {"maggiore di 2.5:", {7, 8, 9, 17, 35}},
+        {"meno di sei elettroni", {21, 22, 23, 24, 25}},
+        {"gas nobile:", {2, 10, 18, 36, 54}},
+        {"orbitali p:", {5, 13, 14, 15, 16}},
+        {"sottolivello f", {58, 62, 63, 65, 67}},
+        {"due elettroni più", {4, 12, 20, 38, 56}},
+        {"più di cinque elettroni", {26, 27, 28, 77, 78}},
+    };
+    const auto group_of = [&](std::int32_t z) {
+        for (std::size_t g = 0; g < groups.size(); ++g)
+            if (groups[g].second.count(z)) return static_cast<std::int32_t>(g + 1);
+        return 0;
+    };
+    std::set<std::int32_t> asked_groups;
+    for_versions(16, 400, [&](std::int32_t) {
+        const auto names = match(statement(), R"(: (.+), (.+), (.+), (.+)\?$)");
+        std::int32_t asked = 0;
+        for (std::size_t g = 0; g < groups.size(); ++g)
+            if (statement().find(groups[g].first) != std::string::npos) asked = static_cast<std::int32_t>(g + 1);
+        asked_groups.insert(asked);
+        std::set<std::int32_t> seen_groups;
+        std::int32_t odd = 0;
+        for (std::size_t i = 0; i < 4; ++i) {
+            const std::int32_t z = element_named(names[i]);
+            const std::int32_t g = group_of(z);
+            EXPECT_TRUE(seen_groups.insert(g).second) << names[i];
+            if (g == asked) odd = z;
+            else EXPECT_LE(g, 6);
+        }
+        ASSERT_NE(odd, 0);
+        answer();
+        EXPECT_EQ(backend.log_lines(highlighted_cell(odd)).size(), 1u);
+    });
+    EXPECT_EQ(asked_groups.size(), 8u);
+}
+
+}  // namespace
+}  // namespace elements_compounds_test

@@ -1,0 +1,336 @@
+// Section "Calcoli di equilibrio": equilibria recomputed from the reaction and
+// the amounts the statement shows, solved independently by bisection.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <map>
+#include <cmath>
+#include <regex>
+#include <string>
+
+#include "equilibria_fixture.h"
+
+namespace equilibria_test {
+namespace {
+
+// The letters' coefficients and state letters in a generic equation such
+// as "(1/2)A@d(s)@ + 2B@d(g)@ = C@d(g)@ + D" (a missing mark is 'a').
+struct Letters {
+    std::array<double, 4> coefficient{};
+    std::array<char, 4> state{};
+};
+Letters letters_of(const std::string& equation)
+{
+    static const std::regex species(R"((\(\d/\d\)|\d)?([ABCD])(?:@d\((\w)\)@)?)");
+    Letters l;
+    for (auto it = std::sregex_iterator(equation.begin(), equation.end(), species); it != std::sregex_iterator();
+         ++it) {
+        const int s = (*it)[2].str()[0] - 'A';
+        l.coefficient[s] = coefficient_value((*it)[1].str());
+        l.state[s] = (*it)[3].matched ? (*it)[3].str()[0] : 'a';
+    }
+    return l;
+}
+
+double moles_change(const Letters& l, char mobile)
+{
+    double dn = 0.0;
+    for (int s = 0; s < 4; ++s)
+        if (l.state[s] == mobile) dn += (s < 2 ? -1.0 : 1.0) * l.coefficient[s];
+    return dn;
+}
+
+// Equilibrium of the mobile species from the initial amounts of A and B.
+std::array<double, 6> generic_equilibrium(const Letters& l, char mobile, double a0, double b0, double k)
+{
+    std::array<double, 6> nu{}, c0{};
+    const int places[] = {0, 1, 3, 4};
+    for (int s = 0; s < 4; ++s)
+        if (l.state[s] == mobile) nu[places[s]] = l.coefficient[s];
+    c0[0] = a0;
+    c0[1] = b0;
+    if (nu[0] == 0.0) c0[0] = 0.0, c0[1] = a0;  // only B reacts
+    return equilibrium(nu, c0, k);
+}
+
+// A gas equation as shown: coefficients by formula, reactants negative.
+std::map<std::string, double> gas_equation(const std::string& equation)
+{
+    static const std::regex species(R"(\s*(\d*)([A-Za-z0-9@]+?)@d\(g\)@( = | \+ |$))");
+    std::map<std::string, double> result;
+    double side = -1.0;
+    for (auto it = std::sregex_iterator(equation.begin(), equation.end(), species); it != std::sregex_iterator();
+         ++it) {
+        const std::string n = (*it)[1].str();
+        result[(*it)[2].str()] = side * (n.empty() ? 1.0 : std::stod(n));
+        if ((*it)[3].str() == " = ") side = 1.0;
+    }
+    return result;
+}
+
+double moles_change(const std::map<std::string, double>& equation)
+{
+    double dn = 0.0;
+    for (const auto& [formula, nu] : equation) dn += nu;
+    return dn;
+}
+
+// The forward equilibrium of the three gases (reactants 1, 2, product 3 as
+// the statement lists them) for the constant of the equation as shown.
+std::array<double, 6> gas_equilibrium(const std::map<std::string, double>& equation,
+                                      const std::array<std::string, 3>& formulas,
+                                      const std::array<double, 3>& c0, double shown_k)
+{
+    const bool reversed = equation.at(formulas[2]) < 0.0;
+    std::array<double, 6> nu{}, start{};
+    const int places[] = {0, 1, 3};
+    for (int i = 0; i < 3; ++i) {
+        nu[places[i]] = std::abs(equation.at(formulas[i]));
+        start[places[i]] = c0[i];
+    }
+    return equilibrium(nu, start, reversed ? 1.0 / shown_k : shown_k);
+}
+
+const SweepCase calculation_cases[] = {
+    {6,
+     [](const std::string& statement, const std::string& answer) {
+         const auto d = match(statement, "reazione (.*) a " + number_group + "@uo@C è pari a " + number_group +
+                                             "(.*)\\. In che direzione .* di (.*), (.*) e (.*) sono pari a " +
+                                             number_group + ", " + number_group + "  e " + number_group);
+         const auto equation = gas_equation(d[0]);
+         const double dn = moles_change(equation);
+         const bool concentrations = statement.find("concentrazioni") != std::string::npos;
+         const std::string unit = !concentrations || dn == 0 ? "" : dn == 1 ? " mol/L"
+                                                  : " (mol/L)@u" + std::to_string(int(dn)) + "@";
+         EXPECT_EQ(d[3], unit);
+         double q = 1.0;
+         for (int i = 0; i < 3; ++i) q *= std::pow(shown_value(d[7 + i]), equation.at(d[4 + i]));
+         const double ratio = q / shown_value(d[2]);
+         if (answer == "Il sistema è in equilibrio")
+             EXPECT_NEAR(ratio, 1.0, 3e-2);
+         else
+             EXPECT_EQ(answer, ratio < 1.0 ? "Verso i prodotti" : "Verso i reagenti") << ratio;
+     }},
+    {7,
+     [](const std::string& statement, const std::string& answer) {
+         const auto d = match(statement, "a " + number_group + "@uo@C in un recipiente da " + number_group +
+                                             " L\\. A questa temperatura @iK@(@dc@)? per la reazione (.*) è pari a " +
+                                             number_group);
+         const double rt = 0.08205 * (shown_value(d[0]) + 273.15);
+         const double volume = shown_value(d[1]);
+         const auto equation = gas_equation(d[3]);
+         // The answer lists the species in the reaction's stored order.
+         std::array<std::string, 3> formulas;
+         std::array<double, 3> c0{};
+         static const std::regex named(R"((?:@iP@\(|\[)(.*?)(?:\)|\]) = )");
+         int i = 0;
+         for (auto it = std::sregex_iterator(answer.begin(), answer.end(), named); it != std::sregex_iterator() && i < 3;
+              ++it)
+             formulas[i++] = (*it)[1].str();
+         for (int s = 0; s < 3; ++s) {
+             static const std::regex special(R"([()\[\]])");
+             const std::regex amount(number_group + " mol di " + std::regex_replace(formulas[s], special, "\\$&") +
+                                     "(,| |$)");
+             std::smatch m;
+             if (std::regex_search(statement, m, amount)) c0[s] = shown_value(m[1].str()) / volume;
+         }
+         double k = shown_value(d[4]);
+         const bool shown_kc = !d[2].empty();
+         const double dn = moles_change(equation);
+         if (!shown_kc) k /= std::pow(rt, dn);
+         const auto c = gas_equilibrium(equation, formulas, c0, k);
+         const bool pressures = answer.ends_with(" atm");
+         const auto shown = match(answer, "= " + number_group + "; .* = " + number_group + "; .* = " +
+                                              number_group + " (atm|mol/L)$");
+         const double factor = pressures ? rt : 1.0;
+         EXPECT_TRUE(near_shown(shown[0], c[0] * factor, 1e-2));
+         EXPECT_TRUE(near_shown(shown[1], c[1] * factor, 1e-2));
+         EXPECT_TRUE(near_shown(shown[2], c[3] * factor, 1e-2));
+     }},
+    {8,
+     [](const std::string& statement, const std::string& answer) {
+         const auto d = match(statement, "percentuale di (.*) dissociato a " + number_group + "@uo@C e " +
+                                             number_group + " atm secondo la reazione (.*), per la quale .*@iK@(@dc@)? = " +
+                                             number_group);
+         const double rt = 0.08205 * (shown_value(d[1]) + 273.15);
+         const auto equation = gas_equation(d[3]);
+         std::array<std::string, 3> formulas;
+         int i = 0;
+         for (const auto& [formula, nu] : equation) formulas[formula == d[0] ? 2 : i++] = formula;
+         double k = shown_value(d[5]);
+         if (d[4].empty()) k /= std::pow(rt, moles_change(equation));
+         // The shown constant is the dissociation's: the formation's is its reciprocal.
+         const double formation = 1.0 / k;
+         const double n1 = std::abs(equation.at(formulas[0]));
+         const double n2 = std::abs(equation.at(formulas[1]));
+         const double n3 = std::abs(equation.at(formulas[2]));
+         // The fraction dissociated at which the mixture exerts the pressure shown.
+         const double gas = shown_value(d[2]) / rt;
+         double lo = 0.0, hi = 1.0;
+         for (int n = 0; n < 200; ++n) {
+             const double alpha = 0.5 * (lo + hi);
+             const double c3 = gas / ((1.0 - alpha) + alpha * (n1 + n2) / n3);
+             const double x = alpha * c3 / n3;
+             const double q = std::pow(c3 * (1.0 - alpha), n3) / (std::pow(n1 * x, n1) * std::pow(n2 * x, n2));
+             (q > formation ? lo : hi) = alpha;
+         }
+         EXPECT_TRUE(near_shown(match(answer, "^" + number_group + "%$")[0], 50.0 * (lo + hi), 1e-2));
+     }},
+    {9,
+     [](const std::string& statement, const std::string& answer) {
+         const auto d = match(statement, "rispettivamente (.*) alla pressione di " + number_group + " atm e (.*) alla pressione di " +
+                                             number_group + " atm,  vengono .* riscaldati a " + number_group +
+                                             "@uo@C\\. .* reazione (.*) a questa temperatura @iK@(@dc@)? = " + number_group);
+         const double rt = 0.08205 * (shown_value(d[4]) + 273.15);
+         const auto equation = gas_equation(d[5]);
+         std::string product;
+         for (const auto& [formula, nu] : equation)
+             if (nu > 0) product = formula;
+         double k = shown_value(d[7]);
+         if (d[6].empty()) k /= std::pow(rt, moles_change(equation));
+         // Each gas alone at 25 C, then in twice the volume.
+         const std::array<double, 3> c0 = {shown_value(d[1]) / 48.9018, shown_value(d[3]) / 48.9018, 0.0};
+         const auto c = gas_equilibrium(equation, {d[0], d[2], product}, c0, k);
+         EXPECT_TRUE(near_shown(match(answer, "^" + number_group + " atm$")[0], (c[0] + c[1] + c[3]) * rt, 1e-2));
+     }},
+    {12,
+     [](const std::string& statement, const std::string& answer) {
+         const auto d = match(statement, "contiene " + number_group + " mol di (.*), " + number_group +
+                                             " mol di (.*) e " + number_group + " mol di (.*),  in equilibrio rispetto alla reazione (.*) Calcolare .* aggiungono " +
+                                             number_group + " mol di (.*)$");
+         const auto equation = gas_equation(d[6]);
+         const std::array<std::string, 3> formulas = {d[1], d[3], d[5]};
+         std::array<double, 3> n = {shown_value(d[0]), shown_value(d[2]), shown_value(d[4])};
+         double k = 1.0;
+         for (int i = 0; i < 3; ++i) k *= std::pow(n[i], std::abs(equation.at(formulas[i])) * (i == 2 ? 1 : -1));
+         for (int i = 0; i < 3; ++i)
+             if (formulas[i] == d[8]) n[i] += shown_value(d[7]);
+         const bool reversed = equation.at(formulas[2]) < 0.0;
+         const auto c = gas_equilibrium(equation, formulas, n, reversed ? 1.0 / k : k);
+         const auto shown = match(answer, "^" + number_group + " mol di .*, " + number_group + " mol di .* e " +
+                                              number_group + " mol di ");
+         EXPECT_TRUE(near_shown(shown[0], c[0], 2e-3));
+         EXPECT_TRUE(near_shown(shown[1], c[1], 2e-3));
+         EXPECT_TRUE(near_shown(shown[2], c[3], 2e-3));
+     }},
+    {13,
+     [](const std::string& statement, const std::string& answer) {
+         const auto d = match(statement, "reazione (.*) contiene " + number_group + " mol di (.*), " + number_group +
+                                             " mol di (.*) e " + number_group + " mol di (.*)\\. Calcolare .* da @iV@ a " +
+                                             number_group + "@iV@$");
+         const auto equation = gas_equation(d[0]);
+         const std::array<std::string, 3> formulas = {d[2], d[4], d[6]};
+         const std::array<double, 3> n = {shown_value(d[1]), shown_value(d[3]), shown_value(d[5])};
+         double k = 1.0;
+         for (int i = 0; i < 3; ++i) k *= std::pow(n[i], std::abs(equation.at(formulas[i])) * (i == 2 ? 1 : -1));
+         // In moles at the volume x V: Kn x^(c - a - b).
+         k *= std::pow(shown_value(d[7]), std::abs(equation.at(formulas[2])) - std::abs(equation.at(formulas[0])) -
+                                               std::abs(equation.at(formulas[1])));
+         const bool reversed = equation.at(formulas[2]) < 0.0;
+         const auto c = gas_equilibrium(equation, formulas, n, reversed ? 1.0 / k : k);
+         const auto shown = match(answer, "^" + number_group + " mol di .*, " + number_group + " mol di .* e " +
+                                              number_group + " mol di ");
+         // x is used before it is rounded to the three digits shown
+         EXPECT_TRUE(near_shown(shown[0], c[0], 2e-2));
+         EXPECT_TRUE(near_shown(shown[1], c[1], 2e-2));
+         EXPECT_TRUE(near_shown(shown[2], c[3], 2e-2));
+     }},
+    {10,
+     [](const std::string& statement, const std::string& answer) {
+         const auto d = match(statement, "reazione (.*) a " + number_group + "@uo@C è uguale a " + number_group +
+                                             ".* volume " + number_group + " L contenente inizialmente " +
+                                             number_group + " mol di (A|B)(?: e " + number_group + " mol di B)?");
+         const Letters l = letters_of(d[0]);
+         const double rt = (shown_value(d[1]) + 273.15) * 0.08205;
+         const double v = shown_value(d[3]);
+         const double b0 = d[6].empty() ? 0.0 : shown_value(d[6]) / v;
+         const auto c = generic_equilibrium(l, 'g', shown_value(d[4]) / v, b0, shown_value(d[2]));
+         const auto shown = match(answer, "^@iP@\\((.)\\) = " + number_group + "; @iP@\\((.)\\) = " +
+                                              number_group + "(?:; @iP@\\(C\\) = " + number_group +
+                                              "; @iP@\\(D\\) = " + number_group + ")? atm$");
+         if (shown[4].empty()) {
+             EXPECT_TRUE(near_shown(shown[1], rt * (l.state[0] == 'g' ? c[0] : c[1]), 2e-4));
+             EXPECT_TRUE(near_shown(shown[3], rt * c[4], 2e-4));
+         } else {
+             for (int i = 0; i < 4; ++i) EXPECT_TRUE(near_shown(shown[i == 0 ? 1 : i == 1 ? 3 : i + 2], rt * c[i < 2 ? i : i + 1], 2e-4)) << i;
+         }
+     }},
+    {11,
+     [](const std::string& statement, const std::string& answer) {
+         const auto d = match(statement, "reazione (endotermica|esotermica) (.*) da una? (.*)\\?$");
+         const Letters l = letters_of(d[1]);
+         const double dn = moles_change(l, 'g');
+         const bool endothermic = d[0] == "endotermica";
+         const std::string& change = d[2];
+         std::string expected = "Nessuna variazione";
+         if (change == "aumento di temperatura")
+             expected = endothermic ? "Aumentano i prodotti" : "Diminuiscono i prodotti";
+         else if (change == "diminuzione di temperatura")
+             expected = endothermic ? "Diminuiscono i prodotti" : "Aumentano i prodotti";
+         else if (change.ends_with("pressione") && dn != 0.0)
+             expected = (dn < 0.0) == (change == "aumento di pressione") ? "Aumentano i prodotti"
+                                                                        : "Diminuiscono i prodotti";
+         else if (change.starts_with("aggiunta di ")) {
+             const int s = change.back() - 'A';
+             if (l.state[s] == 'g') expected = s < 2 ? "Aumentano i prodotti" : "Aumentano i reagenti";
+         }
+         EXPECT_EQ(answer, expected);
+     }},
+    {14,
+     [](const std::string& statement, const std::string& answer) {
+         const auto d = match(statement, "reazione (.*) in un dato solvente .* uguale a " + number_group);
+         const Letters l = letters_of(d[0]);
+         const double k = shown_value(d[1]);
+         std::array<double, 6> c{};
+         if (statement.find("un eccesso di") != std::string::npos) {
+             const double c0 = numbers(statement, "mL di soluzione di (?:A|B) " + number_group + " M$")[0];
+             c = generic_equilibrium(l, 'a', c0, 0.0, k);
+         } else {
+             const auto v = numbers(statement, "aggiungendo " + number_group + " mL di soluzione di A " +
+                                                   number_group + " M a " + number_group +
+                                                   " mL di soluzione di B " + number_group + " M$");
+             const double total = v[0] + v[2];
+             c = generic_equilibrium(l, 'a', v[1] * v[0] / total, v[3] * v[2] / total, k);
+         }
+         const auto shown = match(answer, "^\\[(.)\\] = " + number_group + "; \\[(.)\\] = " + number_group +
+                                              " M(?:; \\[C\\] = " + number_group + "; \\[D\\] = " + number_group +
+                                              " M)?$");
+         if (shown[4].empty()) {
+             EXPECT_TRUE(near_shown(shown[1], l.state[0] == 'a' ? c[0] : c[1], 2e-4));
+             EXPECT_TRUE(near_shown(shown[3], c[4], 2e-4));
+         } else {
+             const int places[] = {0, 1, 3, 4};
+             const int groups[] = {1, 3, 4, 5};
+             for (int i = 0; i < 4; ++i) EXPECT_TRUE(near_shown(shown[groups[i]], c[places[i]], 2e-4)) << i;
+         }
+     }},
+    {15,
+     [](const std::string& statement, const std::string& answer) {
+         const auto d = match(statement, "= (2?)[A-Za-z]+@u\\d?\\+@@d\\(aq\\)@ \\+ (2?)[A-Za-z@0-9]+-@@d\\(aq\\)@ è pari a " +
+                                             number_group + " a .* aggiungendo " + number_group + " mL di .*  " +
+                                             number_group + " F a " + number_group + " mL della precedente$");
+         const double nu_cation = d[0].empty() ? 1.0 : 2.0;
+         const double nu_anion = d[1].empty() ? 1.0 : 2.0;
+         const double k = shown_value(d[2]);
+         const std::array<double, 6> nu = {0, 0, 0, nu_cation, nu_anion, 0};
+         const auto saturated = equilibrium(nu, {0, 0, 0, 0, 0, 0}, k);
+         const double added = shown_value(d[4]) * shown_value(d[3]) / (shown_value(d[3]) + shown_value(d[5]));
+         const auto common = equilibrium(nu, {0, 0, 0, 0, added, 0}, k);
+         const auto shown = match(answer, "^" + number_group + " M; " + number_group + " M$");
+         EXPECT_TRUE(near_shown(shown[0], saturated[3], 2e-4));
+         EXPECT_TRUE(near_shown(shown[1], common[3], 2e-4));
+         EXPECT_LE(shown_value(shown[1]), shown_value(shown[0]));
+     }},
+};
+
+TEST_F(ChapterSeven, EquilibriumCalculationsFollowFromTheShownData)
+{
+    for (const SweepCase& c : calculation_cases)
+        for_versions(c.problem, 300, [&] {
+            answer();
+            c.check(statement(), answer_text());
+        });
+}
+
+}  // namespace
+}  // namespace equilibria_test

@@ -1,0 +1,188 @@
+// Section "Costanti di equilibrio": every answer recomputed from the numbers
+// and the equation the statement shows, the exponent texts of a change in
+// moles, and K from thermodynamic data over every reaction's temperatures.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <regex>
+#include <string>
+
+#include "chapters/equilibria/equilibria_problems.h"
+#include "chemistry/reaction_thermo.h"
+#include "equilibria_fixture.h"
+
+namespace equilibria_test {
+namespace {
+
+// Species of a shown equation: coefficient, state letter ('\0' unmarked)
+// and side (+1 products, -1 reactants), by letter or formula.
+struct ShownSpecies {
+    double coefficient;
+    char state;
+    int side;
+};
+std::map<std::string, ShownSpecies> shown_species(const std::string& equation)
+{
+    static const std::regex species(R"((\(\d/\d\)|\d+)?([A-Za-z0-9@()]+?)(?:@d\((\w)\)@)?(?: \+ | = |$))");
+    std::map<std::string, ShownSpecies> result;
+    int side = -1;
+    for (auto it = std::sregex_iterator(equation.begin(), equation.end(), species); it != std::sregex_iterator();
+         ++it) {
+        const std::smatch& m = *it;
+        result[m[2].str()] = {coefficient_value(m[1].str()), m[3].matched ? m[3].str()[0] : '\0', side};
+        if (m.str().ends_with(" = ")) side = 1;
+    }
+    return result;
+}
+
+double gas_moles_change(const std::map<std::string, ShownSpecies>& species)
+{
+    double dn = 0.0;
+    for (const auto& [name, s] : species)
+        if (s.state == 'g') dn += s.side * s.coefficient;
+    return dn;
+}
+
+const SweepCase constant_cases[] = {
+    {1,
+     [](const std::string& statement, const std::string& answer) {
+         const auto d = match(statement, "reazione (.*) a " + number_group + "@uo@C sapendo .* parziali di (.*), (.*) e (.*) "
+                                         "sono risultate pari a " + number_group + ", " + number_group + " e " +
+                                             number_group + " atm$");
+         const auto species = shown_species(d[0]);
+         double k = 1.0;
+         for (int i = 0; i < 3; ++i) {
+             const ShownSpecies& s = species.at(d[2 + i]);
+             k *= std::pow(shown_value(d[5 + i]), s.side * s.coefficient);
+         }
+         EXPECT_TRUE(near_shown(answer, k, 1e-4));
+         const double p2 = shown_value(d[6]);
+         EXPECT_TRUE(p2 >= 0.01 && p2 <= 100.0) << p2;
+     }},
+    {2,
+     [](const std::string& statement, const std::string& answer) {
+         const std::string equation = match(statement, R"(per la reazione (.*)$)")[0];
+         const auto species = shown_species(equation);
+         double k = 1.0;
+         for (const auto& [letter, s] : species) {
+             if (s.state == 's') continue;
+             const std::string given = s.state == 'g' ? R"(@iP@\()" + letter + R"(\) = )" : R"(\[)" + letter + R"(\] = )";
+             k *= std::pow(numbers(statement, given + number_group)[0], s.side * s.coefficient);
+         }
+         EXPECT_TRUE(near_shown(answer, k, 1e-4));
+     }},
+    {3,
+     [](const std::string& statement, const std::string& answer) {
+         const auto parts = match(statement, "reazione (.*) è uguale a " + number_group +
+                                                 R"(\. Calcolare il suo valore per la reazione (.*)$)");
+         const auto first = shown_species(parts[0]);
+         const auto second = shown_species(parts[2]);
+         const double ratio = second.at("A").coefficient / first.at("A").coefficient;
+         double k = std::pow(shown_value(parts[1]), ratio);
+         if (second.at("A").side == 1) k = 1.0 / k;
+         EXPECT_TRUE(near_shown(answer, k, 1e-3 * std::abs(ratio)));
+     }},
+    {4,
+     [](const std::string& statement, const std::string& answer) {
+         const auto parts =
+             match(statement, "reazione (.*) a " + number_group + "@uo@C è pari a " + number_group + R"(\.)");
+         const double dn = gas_moles_change(shown_species(parts[0]));
+         const double t = shown_value(parts[1]);
+         const double k = shown_value(parts[2]);
+         EXPECT_TRUE(std::isnormal(k)) << k;
+         const auto value = match(answer, "^" + number_group + "(.*)$");
+         EXPECT_TRUE(near_shown(value[0], k / std::pow(0.08205 * (t + 273.15), dn), 1e-5));
+         const std::string unit = dn == 0 ? "" : dn == 1 ? " mol/L" : " (mol/L)@u" + std::to_string(int(dn)) + "@";
+         EXPECT_EQ(value[1], unit);
+     }},
+    {5,
+     [](const std::string& statement, const std::string& answer) {
+         const auto parts = match(statement, "reazione (.*) a " + number_group + "@uo@C è uguale a " +
+                                                 number_group + ".* espresse in (torr|kPa|MPa) .*@iP@ = " +
+                                                 number_group + " atm$");
+         const double dn = gas_moles_change(shown_species(parts[0]));
+         const double kc = shown_value(parts[2]);
+         const double pressure = shown_value(parts[4]);
+         const double per_atm = parts[3] == "torr" ? 760.0 : parts[3] == "kPa" ? 101.325 : 0.101325;
+         const auto shown = match(answer, "^@iK@ = " + number_group + "; @iK@@dp@ = " + number_group +
+                                               ".*; @iK@@dx@ = " + number_group + "$");
+         const double k = kc * std::pow(0.08205 * (shown_value(parts[1]) + 273.15), dn);
+         // Kp and Kx are worked from K as shown.
+         const double k_shown = shown_value(shown[0]);
+         EXPECT_TRUE(near_shown(shown[0], k, 1e-5 * std::abs(dn)));
+         EXPECT_TRUE(near_shown(shown[1], k_shown * std::pow(per_atm, dn), 1e-5 * std::abs(dn)));
+         EXPECT_TRUE(near_shown(shown[2], k_shown * std::pow(pressure, -dn), 1e-5 * std::abs(dn)));
+         for (int i = 0; i < 3; ++i) EXPECT_TRUE(std::isnormal(static_cast<float>(shown_value(shown[i])))) << shown[i];
+         if (std::abs(dn) > 1e-9) {
+             const std::string exponent = equilibria::delta_n_text(static_cast<float>(dn));
+             EXPECT_NE(statement.find(dn == 1.0 ? " mol/L." : "(mol/L)@u" + exponent + "@."), std::string::npos);
+             EXPECT_NE(answer.find(dn == 1.0 ? parts[3] + ";" : parts[3] + "@u" + exponent + "@"),
+                       std::string::npos);
+         }
+     }},
+};
+
+TEST_F(ChapterSeven, ConstantsFollowFromTheShownData)
+{
+    for (const SweepCase& c : constant_cases)
+        for_versions(c.problem, 300, [&] {
+            answer();
+            c.check(statement(), answer_text());
+        });
+}
+
+TEST(ChangeInMoles, IsWrittenAsAWholeNumberOrAThirdOrAHalf)
+{
+    using equilibria::column_scale;
+    EXPECT_EQ(equilibria::delta_n_text(column_scale(1) * -2.0f), "-2/3");
+    EXPECT_EQ(equilibria::delta_n_text(column_scale(2) * 3.0f), "3/2");
+    EXPECT_EQ(equilibria::delta_n_text(column_scale(1) * -4.0f), "-4/3");
+    EXPECT_EQ(equilibria::delta_n_text(column_scale(1) * 5.0f), "5/3");
+    EXPECT_EQ(equilibria::delta_n_text(column_scale(1) * 6.0f), "2");
+    EXPECT_EQ(equilibria::delta_n_text(column_scale(5) * -4.0f), "-12");
+    EXPECT_EQ(equilibria::concentration_unit_suffix(0.0f), ".");
+    EXPECT_EQ(equilibria::concentration_unit_suffix(column_scale(1) * 3.0f), " mol/L.");
+    EXPECT_EQ(equilibria::concentration_unit_suffix(column_scale(1) * -2.0f), " (mol/L)@u-2/3@.");
+    EXPECT_EQ(equilibria::concentration_unit(-2), " (mol/L)@u-2@");
+}
+
+// Every reaction that problems 1 to 15 take K of from thermodynamic data,
+// over its whole range of temperatures (5 or 10 degrees apart).
+struct ThermoRange {
+    const char* equation;
+    int factor, lo, hi;
+};
+const ThermoRange thermo_ranges[] = {
+    {"N@d2@ & $ 3H@d2@ = $ 2NH@d3@", 5, 20, 160},
+    {"CO & H@d2@O = CO@d2@ & H@d2@", 5, 80, 160},
+    {"N@d2@O & H@d2@O = $ 2NO & H@d2@", 10, 60, 98},
+    {"$ 2KClO@d3@ & $ 3N@d2@ = $ 2KCl & $ 6NO", 5, 80, 140},
+    {"Zn & H@d2@O = ZnO & H@d2@", 5, 80, 160},
+    {"$ 2N@d2@O & O@d2@ = $ 2NO@d2@", 5, 20, 80},
+    {"CO@d2@ & $ 2HCl = COCl@d2@ & H@d2@O", 10, 50, 98},
+    {"CH@d4@ & $ 3CO@d2@ = $ 4CO & $ 2H@d2@O", 5, 80, 180},
+    {"$ 2NO & O@d2@ = $ 2NO@d2@", 5, 80, 160},
+    {"$ 2SO@d2@ & O@d2@ = $ 2SO@d3@", 5, 120, 180},
+    {"NO@d2@ & N@d2@O = $ 3NO", 5, 80, 160},
+    {"I@d2@ & H@d2@ = $ 2HI", 5, 80, 160},
+    {"CO & Cl@d2@ = COCl@d2@", 5, 20, 160},
+    {"Br@d2@ & $ 2NO = $ 2NOBr", 5, 20, 160},
+};
+
+TEST_F(ChapterSeven, ConstantsFromThermodynamicDataStayInRangeAtEveryTemperature)
+{
+    for (const ThermoRange& r : thermo_ranges) {
+        const std::string equation = std::string("s         ") + r.equation;
+        for (int i = r.lo; i <= r.hi; ++i) {
+            const float t = static_cast<float>(r.factor * i);
+            const auto thermo = compute_reaction_thermo(equation, 2, t);
+            ASSERT_TRUE(thermo.has_value()) << r.equation;
+            const float k = thermo->equilibrium_constant;
+            EXPECT_TRUE(std::isnormal(k) && k > 0.0f && std::isnormal(1.0f / k)) << r.equation << " " << t << " " << k;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace equilibria_test

@@ -1,0 +1,145 @@
+// Section "Calcolo del pH": strong and weak acids and bases, degrees of
+// dissociation, polyprotic acids and amphoteric salts, each answer
+// recomputed from the shown numbers.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "equilibria_fixture.h"
+
+namespace equilibria_test {
+namespace {
+
+constexpr double kw = 1e-14;
+
+// Units of acid or base per formula unit of the compounds these problems name.
+double units_of(const std::string& formula)
+{
+    return formula == "Ba(OH)@d2@" || formula == "(NH@d4@)@d2@SO@d4@" ? 2.0 : 1.0;
+}
+
+// The first answer of problems 21 and 25: [H+], [OH-], pH or pOH by the question.
+void expect_first_answer(const std::string& statement, const std::string& shown, double h)
+{
+    if (statement.find("[H@u+@]") == 10 || statement.find("[H@u+@] ") == 10)
+        EXPECT_TRUE(near_shown(shown, h, 1e-3));
+    else if (statement.find("[OH@u-@]") == 10)
+        EXPECT_TRUE(near_shown(shown, kw / h, 1e-3));
+    else if (statement.find("il pH") == 10)
+        EXPECT_TRUE(near_shown(shown, -std::log10(h), 1e-3));
+    else
+        EXPECT_TRUE(near_shown(shown, 14.0 + std::log10(h), 1e-3));
+}
+
+double dissociation_degree(double ka, double c)
+{
+    const double r = ka / c;
+    return (std::sqrt(r * r + 4.0 * r) - r) / 2.0;
+}
+
+const SweepCase ph_cases[] = {
+    {20,
+     [](const std::string& statement, const std::string& answer) {
+         const auto d = match(statement, "acquosa " + number_group + " F di (.*) e quante");
+         const double c = units_of(d[1]) * shown_value(d[0]);
+         const double majority = (c + std::sqrt(c * c + 4.0 * kw)) / 2.0;
+         const bool acid = d[1].find("OH") == std::string::npos;
+         const auto shown = match(answer, "^@T1@@C1@" + number_group + "; " + number_group + " mol/L$");
+         EXPECT_TRUE(near_shown(shown[0], acid ? -std::log10(majority) : 14.0 + std::log10(majority), 1e-5));
+         EXPECT_TRUE(near_shown(shown[1], kw / majority, 1e-4));
+     }},
+    {21,
+     [](const std::string& statement, const std::string& answer) {
+         const auto d = match(statement, number_group + R"( F di (.*) \[K@da@ = )" + number_group + R"(\]$)");
+         const double h = hydrogen_ion(units_of(d[1]) * shown_value(d[0]), 0.0, shown_value(d[2]), 1.0);
+         expect_first_answer(statement, match(answer, "^@T1@@C1@" + number_group)[0], h);
+     }},
+    {22,
+     [](const std::string& statement, const std::string& answer) {
+         const auto d = match(statement, number_group + R"( F di (.*) \[K@da@ = )" + number_group + R"(\]$)");
+         const double c = units_of(d[1]) * shown_value(d[0]);
+         const double h = hydrogen_ion(c, 0.0, shown_value(d[2]), 1.0);
+         const auto shown = match(answer, "^@T1@@C1@" + number_group + " M; " + number_group + " M$");
+         const bool hydrogen = statement.starts_with("Calcolare [H@u+@]");
+         EXPECT_TRUE(near_shown(shown[0], hydrogen ? h : kw / h, 1e-3));
+         EXPECT_TRUE(near_shown(shown[1], c - (h - kw / h), 1e-3));
+     }},
+    {23,
+     [](const std::string& statement, const std::string& answer) {
+         const auto d = numbers(statement, R"(\[K@da@ = )" + number_group + R"(\] in soluzione )" + number_group +
+                                               " F e in soluzione " + number_group + " F$");
+         const auto shown = match(answer, "^" + number_group + "; " + number_group + "$");
+         EXPECT_TRUE(near_shown(shown[0], dissociation_degree(d[0], d[1]), 1e-4));
+         EXPECT_TRUE(near_shown(shown[1], dissociation_degree(d[0], d[2]), 1e-4));
+         // the more dilute solution dissociates more
+         EXPECT_EQ(d[1] < d[2], shown_value(shown[0]) >= shown_value(shown[1]));
+     }},
+    {24,
+     [](const std::string& statement, const std::string& answer) {
+         const auto d = numbers(statement, "per il " + number_group + "% .* soluzione " + number_group + " volte");
+         const bool diluted = statement.ends_with("diluita?");
+         const double expected = diluted ? d[0] * std::sqrt(d[1]) : d[0] / std::sqrt(d[1]);
+         // the degree given is itself rounded to the digits shown
+         EXPECT_TRUE(near_shown(match(answer, "^" + number_group + "%$")[0], expected, diluted ? 1e-4 : 5.5e-2));
+     }},
+    {25,
+     [](const std::string& statement, const std::string& answer) {
+         const auto d = match(statement, number_group + R"( F di (.*) \[K@db@ = )" + number_group + R"(\]$)");
+         const double h = hydrogen_ion(0.0, shown_value(d[0]), 1.0, shown_value(d[2]));
+         const auto shown = match(answer, "^@T1@@C1@" + number_group + ".*; " + number_group + " M$");
+         expect_first_answer(statement, shown[0], h);
+         EXPECT_TRUE(near_shown(shown[1], kw / h - h, 1e-3));
+     }},
+    {26,
+     [](const std::string& statement, const std::string& answer) {
+         const auto k = match(statement, "sono pari a " + number_group + "(?:, | e )" + number_group +
+                                             "(?: e " + number_group + R"()?\. Calcolare)");
+         const double c = numbers(statement, "soluzione " + number_group + " M di")[0];
+         const bool acid = statement.find("@iK@@da@") != std::string::npos;
+         const double k1 = shown_value(k[0]);
+         const double k2 = shown_value(k[1]);
+         const bool triprotic = !k[2].empty();
+         // the first step alone gives [H+] or [OH-]; the last species follows from the others
+         const double major = acid ? hydrogen_ion(c, 0.0, k1, 1.0) : kw / hydrogen_ion(0.0, c, 1.0, k1);
+         const double y = major - kw / major;
+         const double last = triprotic ? k2 * shown_value(k[2]) / (major * major) * y : k2 / major * y;
+         const auto shown = match(answer, "^" + number_group + "; " + number_group + " M$");
+         EXPECT_TRUE(near_shown(shown[0], major, 1e-2));
+         EXPECT_TRUE(near_shown(shown[1], last, 2e-2));
+     }},
+    {27,
+     [](const std::string& statement, const std::string& answer) {
+         const auto k = numbers(statement, "sono pari a " + number_group + "(?:, | e )" + number_group +
+                                               "(?: e " + number_group + R"()?\. Calcolare)");
+         const auto asked = match(statement, R"(Calcolare \[H@u\+@\] e \[(.*)\] in una soluzione )" + number_group +
+                                                 " F di (.*)$");
+         const double c = shown_value(asked[1]);
+         const bool second_salt = asked[2] == "Na@d2@HPO@d4@";
+         const double ka = second_salt ? k[1] : k[0];
+         const double kb = second_salt ? k[2] : k[1];
+         const double h = std::sqrt(ka * kb);
+         const double end_species = c * h / (2.0 * h + ka);
+         // The salt's own ion ends its formula after the sodium; an end species
+         // of the salt would follow a hydrogen there.
+         const std::string ion = asked[0].substr(0, asked[0].find("@u"));
+         const std::string& salt = asked[2];
+         const bool amphoteric_ion =
+             salt.ends_with(ion) && salt.size() > ion.size() && salt[salt.size() - ion.size() - 1] != 'H';
+         const auto shown = match(answer, "^" + number_group + " M; " + number_group + " M$");
+         EXPECT_TRUE(near_shown(shown[0], h, 1e-4));
+         EXPECT_TRUE(near_shown(shown[1], amphoteric_ion ? c - 2.0 * end_species : end_species, 1e-3));
+     }},
+};
+
+TEST_F(ChapterSeven, PhAnswersFollowFromTheShownData)
+{
+    for (const SweepCase& c : ph_cases)
+        for_versions(c.problem, 300, [&] {
+            answer();
+            c.check(statement(), answer_text());
+        });
+}
+
+}  // namespace
+}  // namespace equilibria_test

@@ -1,0 +1,81 @@
+// The chapter's registration over its two routines, the walk for problems
+// outside the chapter, and every problem posed and answered.
+#include <gtest/gtest.h>
+
+#include "chapters/equilibria/equilibria_problems.h"
+#include "chapters/equilibria/equilibria_chapter.h"
+#include "equilibria_fixture.h"
+#include "frame/app_state.h"
+#include "frame/generator_protocol.h"
+
+namespace equilibria_test {
+namespace {
+
+constexpr testing_support::RegisteredSection sections[] = {
+    {"Costanti di equilibrio", 1, 40, 55}, {"Calcoli di equilibrio", 6, 60, 75},
+    {"Acidi e Basi", 16, 80, 95},          {"Calcolo del pH", 20, 100, 115},
+    {"Soluzioni tampone", 28, 120, 135},   {"Titolazioni acido-base", 31, 140, 155},
+    {"Prodotto di solubilità", 39, 160, 175}};
+constexpr std::int32_t levels[] = {2, 2, 3, 3, 3, 2, 3, 4, 3, 3, 2, 3, 3, 3, 3, 2, 2, 2, 2, 3, 3, 3,
+                                   3, 3, 3, 4, 4, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 4, 3, 4, 4, 4, 5};
+
+TEST_F(ChapterSeven, RegistersSevenSectionsAndFortyThreeLevels)
+{
+    expect_registration(sections, levels);
+}
+
+TEST_F(ChapterSeven, TheSecondRoutineGoesOnFromTheFirstsCounter)
+{
+    // The first routine hands over after its 30 blocks; the second registers
+    // the last two sections and counts on to 43.
+    app_state.selected_problem = 31;
+    generate(31, 5);
+    EXPECT_EQ(equilibria_state.problem_counter, 31);
+    chapter_index.section_count = 5;
+    chapter_index.side_panel[6] = {};
+    app_state.problem_count = 0;
+    std::int32_t counter = 30;
+    run_equilibria_chapter_cont(counter, register_request);
+    EXPECT_EQ(counter, 43);
+    EXPECT_EQ(app_state.problem_count, 43);
+    EXPECT_EQ(chapter_index.section_count, 7);
+    EXPECT_EQ(chapter_index.side_panel[6].first_problem, 31);
+    EXPECT_EQ(chapter_index.side_panel[7].title, "Prodotto di solubilità");
+}
+
+TEST_F(ChapterSeven, IsTheRegisteredGeneratorOfChapterSeven)
+{
+    expect_registered_generator();
+}
+
+TEST_F(ChapterSeven, AProblemOutsideTheChapterDrawsNothingAndStoresTheCount)
+{
+    expect_nothing_drawn_outside({0, 44, 80});
+}
+
+TEST_F(ChapterSeven, EveryProblemPosesAQuestionAndAnswersItWithinItsRedrawCap)
+{
+    for (std::int32_t k = 1; k <= 43; ++k) {
+        std::int32_t most_attempts = 0;
+        for (std::int32_t n = 0; n <= 40; ++n) {
+            const std::int32_t version = n == 0 ? text_version : n == 1 ? no_version : spread_version(n);
+            equilibria_state.attempts = 0;
+            generate(k, version, 1000 + n);
+            most_attempts = std::max(most_attempts, equilibria_state.attempts);
+            SCOPED_TRACE("problem " + std::to_string(k) + " version " + std::to_string(version));
+            EXPECT_FALSE(statement().empty());
+            EXPECT_LE(statement().size(), 1000u);
+            EXPECT_EQ(problem_texts.problem_printable, 1);
+            answer();
+            EXPECT_FALSE(answer_text().empty());
+            EXPECT_LE(answer_text().size(), 500u);
+            EXPECT_EQ(answer_text().front() == ' ', false);
+            EXPECT_NE(backend.log_text().find("text"), std::string::npos);
+            if (HasFailure()) return;
+        }
+        EXPECT_LT(most_attempts, equilibria::max_attempts / 10) << "problem " << k;
+    }
+}
+
+}  // namespace
+}  // namespace equilibria_test

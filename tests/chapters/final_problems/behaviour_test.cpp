@@ -1,0 +1,137 @@
+// The chapter's own examples, what "Versione Testo" poses, and what
+// "Nessuna Versione" never repeats.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "chapters/final_problems/final_problems_problems.h"
+#include "export/rtf_export_markup.h"
+#include "final_problems_fixture.h"
+#include "frame/app_state.h"
+#include "frame/statement_equation.h"
+#include "numbers/value_kit.h"
+
+namespace final_problems_test {
+namespace {
+
+using FinalProblemBehaviour = ChapterNine;
+
+TEST_F(FinalProblemBehaviour, WorkedExamples)
+{
+    // A boiling point that rounds to 100 gets a fourth digit.
+    final_problems::set_slot_digits_from(4, 99.96f, 100.0f, 3);
+    EXPECT_EQ(slot_text(4), "100.0");
+    final_problems::set_slot_digits_from(4, 99.4f, 100.0f, 3);
+    EXPECT_EQ(slot_text(4), "99.4");
+    final_problems::set_slot_digits_from(5, 9.96f, 10.0f, 2);
+    EXPECT_EQ(slot_text(5), "10.0");
+    EXPECT_EQ(final_problems::running_time_text(2000.0f), "33 min");
+    EXPECT_EQ(final_problems::running_time_text(7200.0f), "2.0 h");
+    EXPECT_EQ(final_problems::running_time_text(45.0f), "45 s");
+    EXPECT_EQ(final_problems::diluted_volume(236.4f), 240.0f);
+    EXPECT_EQ(final_problems::diluted_volume(95.31f), 95.31f);
+    EXPECT_EQ(final_problems::radiocarbon_age(0.55f), 4900.0f);
+}
+
+// What each problem poses under "Versione Testo".
+struct TextVersion {
+    std::int32_t problem;
+    const char* shown;
+};
+constexpr TextVersion text_versions[] = {
+    {4, "Il disolfuro di carbonio (CS@d2@) bolle a 46.0@uo@C"},
+    {5, "del metano (CH@d4@) e d"},
+    {7, "M in CH@d3@COOH [K@da@ = 1.75•10@u-5@]"},
+    {8, "Cu@u2+@"},
+    {14, "dello iodio è pari a"},
+    {15, "g di Zn(OH)@d2@ [@iK@@dps@ = 3.2•10@u-17@]"},
+    {17, "di una miscela di alluminio e "},
+    {19, "La tensione di vapore del mercurio è pari a"},
+    {20, "g di toluene (C@d6@H@d5@CH@d3@), sapendo che le entalpie standard di formazione a 25@uo@C del toluene liquido,"},
+    {27, "miscela di cloruro di potassio e "},
+    {29, "Un recipiente contenente NO@d2@ viene portato a "},
+    {30, "g di KCN a "},
+    {31, "senza iniziare la precipitazione di Cu(IO@d3@)@d2@"},
+    {32, "Calcolare quanto sodio è stato depositato"},
+    {34, "carbonato"},
+    {37, "per la reazione bimolecolare Br + H@d2@ = HBr + H sono"},
+    {39, "mL di Zn@u2+@ "},
+    {40, "elettrodi a rame è pari a"},
+    {45, "dovuti alla presenza di @u126@Sn (@it@@d1/2@ = 2.3•10@u5@ anni)"},
+    {46, "mL di CH@d3@COOH "},
+    {47, "Del K@d2@SO@d4@ solido"},
+    {48, "reazione Zn@u2+@ + Cu = Zn + Cu@u2+@ (@bD@@iG@@u0@ = 212.6 kJ/mol)"},
+};
+
+TEST_F(FinalProblemBehaviour, TheTextVersionPosesTheTextbooksChoice)
+{
+    for (const TextVersion& row : text_versions) {
+        generate(row.problem, text_version);
+        EXPECT_NE(statement().find(row.shown), std::string::npos) << row.problem << ": " << statement();
+    }
+    // Problem 40 then asks for the anode's concentration.
+    generate(40, text_version);
+    EXPECT_NE(statement().find("all'anodo sapendo"), std::string::npos);
+    // Problem 28 burns a compound of even carbon count.
+    generate(28, text_version);
+    EXPECT_NE(statement().find("combustione di C@d"), std::string::npos);
+}
+
+TEST_F(FinalProblemBehaviour, TheEquationOfTheHessProblemStandsCentredUnderItsText)
+{
+    generate(28, 31);
+    const std::string equation = statement().substr(statement().rfind("reazione ") + 9);
+    EXPECT_NE(equation.find(" = "), std::string::npos);
+    const std::vector<std::string> lines = backend.log_lines("text (" + std::to_string(centred_line_x(equation)) + ",100)");
+    ASSERT_EQ(lines.size(), 1u) << backend.log_text();
+    EXPECT_EQ(lines[0].substr(lines[0].find('"')), "\"" + equation.substr(0, equation.find('@')) + "\"");
+}
+
+TEST_F(FinalProblemBehaviour, NoVersionNeverPosesTheSameTwiceInARow)
+{
+    std::string element;
+    std::string ph;
+    for (std::int32_t n = 1; n <= 60; ++n) {
+        generate(3, no_version, 1000 + n);
+        EXPECT_NE(answer_text(), element) << n;
+        element = answer_text();
+        generate(24, no_version, 1000 + n);
+        if (!ph.empty()) EXPECT_GE(std::fabs(std::stod(answer_text()) - std::stod(ph)), 0.5 - 1e-6) << n;
+        ph = answer_text();
+    }
+}
+
+TEST_F(FinalProblemBehaviour, AVersionNumberPosesTheSameProblemEveryTime)
+{
+    // Problem 24 keeps its previous pH, which a version number must not heed.
+    for (const std::int32_t version : {5, 5, 5}) {
+        generate(24, version);
+        const std::string first = statement();
+        generate(24, version);
+        EXPECT_EQ(statement(), first);
+    }
+    generate(3, 77);
+    const std::string element = answer_text();
+    generate(3, 77);
+    EXPECT_EQ(answer_text(), element);
+}
+
+TEST_F(FinalProblemBehaviour, AnEmpiricalFormulaWithCountsOfOneKeepsItsEmptySubscripts)
+{
+    std::int32_t version = 1;
+    for (; version < 5000; ++version) {
+        generate(41, version);
+        if (answer_text() == "C@d@H@d@") break;
+    }
+    ASSERT_EQ(answer_text(), "C@d@H@d@");
+    answer();
+    std::string drawn;
+    for (const std::string& line : backend.log_lines("text")) drawn += line.substr(line.find('"')) + "\n";
+    EXPECT_EQ(drawn, "\"R\"\n\": C\"\n\"H\"\n");
+    EXPECT_EQ(convert_markup_to_rtf(answer_text()), "C\\sub \\nosupersub H\\sub \\nosupersub ");
+}
+
+}  // namespace
+}  // namespace final_problems_test

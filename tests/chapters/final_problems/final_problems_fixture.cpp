@@ -1,0 +1,69 @@
+#include "final_problems_fixture.h"
+
+#include <cmath>
+#include <regex>
+
+#include "chapters/final_problems/final_problems_chapter.h"
+#include "chemistry/data_tables.h"
+#include "numbers/fixed_width.h"
+
+namespace final_problems_test {
+
+Groups::Groups(const std::string& text, const std::regex& pattern)
+{
+    std::smatch match;
+    matched_ = std::regex_search(text, match, pattern);
+    if (!matched_) ADD_FAILURE() << "no match in " << text;
+    for (std::size_t i = 0; i < match.size(); ++i) groups_.push_back(match[i].str());
+    groups_.resize(20, "0");
+}
+
+double rounding_spread(const std::function<double(const std::vector<double>&)>& f, const std::vector<Shown>& data)
+{
+    std::vector<double> x;
+    for (const Shown& d : data) x.push_back(d.value);
+    const double centre = f(x);
+    double spread = 0.0;
+    for (std::size_t i = 0; i < x.size(); ++i) {
+        double worst = 0.0;
+        for (const double side : {-0.5, 0.5}) {
+            std::vector<double> moved = x;
+            moved[i] += side * data[i].unit();
+            worst = std::max(worst, std::fabs(f(moved) - centre));
+        }
+        spread += worst;
+    }
+    return spread;
+}
+
+std::string formula_of_compound(std::string_view name)
+{
+    const std::int32_t k = testing_support::compound_named(name);
+    if (k == 0) ADD_FAILURE() << "no compound " << name;
+    return k == 0 ? "" : std::string(strip_blanks(record_columns(compound_record(k), 41, 70)));
+}
+
+double ph_of(std::initializer_list<AcidPair> pairs)
+{
+    const auto balance = [&](double h) {
+        double g = h - 1e-14 / h;
+        for (const AcidPair& p : pairs) g -= (p.acid + p.base) * p.ka / (p.ka + h) - p.base;
+        return g;
+    };
+    // The balance grows with h: bisect on the pH scale.
+    double low = -2.0, high = 16.0;
+    for (int step = 0; step < 100; ++step) {
+        const double mid = 0.5 * (low + high);
+        (balance(std::pow(10.0, -mid)) > 0.0 ? low : high) = mid;
+    }
+    return 0.5 * (low + high);
+}
+
+ChapterNine::ChapterNine()
+    : ChapterTest({.chapter = 9,
+                   .run_chapter = run_final_problems_chapter,
+                   .sweep_versions = [](std::int32_t count) { return testing_support::spread_versions(count, final_spread); }})
+{
+}
+
+}  // namespace final_problems_test

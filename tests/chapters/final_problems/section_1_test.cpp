@@ -1,0 +1,142 @@
+// Section 1: every answer worked out again from the statement as shown.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "answer_sweep.h"
+
+namespace final_problems_test {
+namespace {
+
+// Body-centred and face-centred elements of the cubic-cell problem.
+const std::string body_centred = "Li Na K Rb Cs Ba V Nb Ta Cr Mo W Fe";
+const std::string face_centred = "Ca Sr Rh Ir Ni Pd Pt Cu Ag Au";
+const std::string metal_order = "Hg Cu Pb Sn Ni Cd Fe Zn";  // falling potential
+
+std::size_t symbol_position(const std::string& list, const std::string& symbol)
+{
+    return (" " + list + " ").find(" " + symbol + " ");
+}
+
+const AnswerCheck rows[] = {
+    {1, "NUM g di un acciaio .* esattamente NUM mL di Fe@u2\\+@ NUM M", "^NUM % $",
+     [](const Groups& s, const Groups& a) {
+         // Cr2O7(2-) takes 6 electrons: one chromium per 3 Fe(II).
+         const double chromium = s.value(3) * s.value(2) * 1e-3 / 3.0 * atomic_mass("Cr");
+         EXPECT_TRUE(agrees(a.number(1), 100.0 * chromium / s.value(1)));
+     }},
+    {2,
+     "^NUM L di aria .* in NUM mL di NaOH NUM M .* Ba@u2\\+@, NUM mL della soluzione risultante vengono titolati da "
+     "NUM mL di HCl NUM M\\. ",
+     "^NUM % in volume$",
+     [](const Groups& s, const Groups& a) {
+         const double hydroxide_left = s.value(6) * s.value(5) / s.value(4);
+         EXPECT_GT(hydroxide_left, 0.0);
+         const double dioxide = (s.value(3) - hydroxide_left) * s.value(2) * 1e-3 / 2.0;
+         const double percent = 100.0 * dioxide * 22.4 / s.value(1);
+         EXPECT_TRUE(agrees(a.number(1), percent));
+         EXPECT_GT(a.value(1), 0.0);
+         EXPECT_LT(a.value(1), 100.0);
+     }},
+    {3, "cella cubica a (corpo|facce) centrat. con lato pari a NUM nm e densità NUM kg/m@u3@", "^([a-z]+)$",
+     [](const Groups& s, const Groups& a) {
+         const double atoms = s[1] == "corpo" ? 2.0 : 4.0;
+         const double edge = s.value(2) * 1e-9;
+         const double molar = s.value(3) * edge * edge * edge * 6.02214e23 / atoms * 1000.0;
+         const double edge_error = 3.0 * 0.5 * s.number(2).unit() / s.value(2);
+         const double density_error = 0.5 * s.number(3).unit() / s.value(3);
+         EXPECT_NEAR(atomic_mass_named(a[1]), molar, molar * (edge_error + density_error + 1e-3));
+         // The element crystallises in the lattice named.
+         const std::string& lattice = atoms == 2.0 ? body_centred : face_centred;
+         EXPECT_NE((" " + lattice + " ").find(" " + symbol_named(a[1]) + " "), std::string::npos) << a[1];
+     }},
+    {4,
+     "(Il |L').+? bolle a NUM@uo@C a pressione atmosferica e a NUM@uo@C alla pressione di NUM torr\\. "
+     "Calcolare .* ebollizione  a NUM@uo@C$",
+     "^NUM kJ/mol; NUM torr$",
+     [](const Groups& s, const Groups& a) {
+         const double t1 = kelvin(s.value(2)), t2 = kelvin(s.value(3)), t3 = kelvin(s.value(5));
+         // Clausius-Clapeyron: ln(p2/p1) = -dH/R (1/T2 - 1/T1).
+         const double enthalpy = -8.314e-3 * std::log(s.value(4) / 760.0) / (1.0 / t2 - 1.0 / t1);
+         EXPECT_TRUE(agrees(a.number(1), enthalpy, 0.5, 2e-3));
+         const double pressure = 760.0 * std::exp(-a.value(1) / 8.314e-3 * (1.0 / t3 - 1.0 / t1));
+         EXPECT_TRUE(agrees(a.number(2), pressure));
+         // 3 digits below 100 °C, 4 from 100 on.
+         for (const std::size_t i : {3u, 5u})
+             EXPECT_EQ(shown(s[i]).digits, s.value(i) < 100.0 ? 3 : 4) << s[i];
+     }},
+    {5,
+     "sono pari a NUM e a NUM kJ/mol\\. Calcolare la percentuale in volume di (.+) in una miscela gassosa di (.+) e "
+     "(.+) sapendo .* di NUM mL di miscela, misurati a NUM@uo@C e NUM torr, è pari a NUM kJ$",
+     "^NUM %$",
+     [](const Groups& s, const Groups& a) {
+         const double moles = s.value(8) / 760.0 * s.value(6) * 1e-3 / (gas_constant * kelvin(s.value(7)));
+         // q = -n (x h1 + (1 - x) h2)
+         const double first = (-s.value(9) / moles - s.value(2)) / (s.value(1) - s.value(2));
+         EXPECT_NE(s[4], s[5]);
+         const double asked = s[3] == s[4] ? first : 1.0 - first;
+         EXPECT_TRUE(agrees(a.number(1), 100.0 * asked, 0.5, 5e-3));
+         EXPECT_GT(a.value(1), 0.0);
+         EXPECT_LT(a.value(1), 100.0);
+     }},
+    {6,
+     "equimolare di CO e Cl@d2@ a NUM@uo@C e NUM atm viene raffreddato a NUM@uo@C\\. .* per la reazione  "
+     "CO@d\\(g\\)@ \\+ Cl@d2@@d\\(g\\)@ = COCl@d2@@d\\(g\\)@ a NUM@uo@C @iK@ = NUM$",
+     "^@iP@\\(COCl@d2@\\) = NUM atm; @iP@\\(CO\\) = @iP@\\(Cl@d2@\\) = NUM$",
+     [](const Groups& s, const Groups& a) {
+         const double k = s.value(5);
+         // Each gas at p0/2 after cooling; K = y / (p0/2 - y)^2 for y of phosgene.
+         const double half = 0.5 * s.value(2) * kelvin(s.value(3)) / kelvin(s.value(1));
+         const double b = 2.0 * half + 1.0 / k;
+         const double phosgene = (b - std::sqrt(b * b - 4.0 * half * half)) / 2.0;
+         EXPECT_TRUE(agrees(a.number(1), phosgene));
+         const auto left = [&](const std::vector<double>& x) { return std::sqrt(x[0] / k); };
+         EXPECT_NEAR(a.value(2), half - phosgene, rounding_spread(left, {a.number(1)}) + 0.5 * a.number(2).unit());
+     }},
+    {7,
+     "soluzione NUM M in [^ ]+ \\[K@da@ = NUM\\] e NUM M nel suo sale sodico prima e dopo che a NUM mL di soluzione "
+     "siano stati aggiunti NUM (mg|g) di NaOH solido$",
+     "^@T1@@C1@NUM; NUM$",
+     [](const Groups& s, const Groups& a) {
+         const double ka = s.value(2), acid = s.value(1), salt = s.value(3);
+         EXPECT_TRUE(agrees(a.number(1), ph_of({{acid, salt, ka}})));
+         const double grams = s.value(5) * (s[6] == "mg" ? 1e-3 : 1.0);
+         EXPECT_EQ(s[6] == "g", grams >= 1.0);
+         const double added = grams / 39.997 / (s.value(4) * 1e-3);
+         EXPECT_TRUE(agrees(a.number(2), ph_of({{acid - added, salt + added, ka}})));
+     }},
+    {8,
+     "pila: ([A-Z][a-z]) / [A-Z][a-z]@u2\\+@ NUM M, NUM mL // ([A-Z][a-z])@u2\\+@ NUM M, NUM mL / [A-Z][a-z], .* "
+     "corrente di NUM mA \\[@iE@@u0@\\([^)]*\\) = NUM V; @iE@@u0@\\([^)]*\\) = NUM V \\]$",
+     "^NUM V; NUM (s|min|h)$",
+     [](const Groups& s, const Groups& a) {
+         const double ca = s.value(2), va = s.value(3), cc = s.value(5), vc = s.value(6);
+         const double standard = s.value(9) - s.value(8);
+         EXPECT_TRUE(agrees(a.number(1), standard + nernst_slope / 2.0 * std::log10(cc / ca)));
+         EXPECT_GE(a.value(1), 0.1);
+         // The anode is the metal lower in the table; lead never meets tin, nor cadmium iron.
+         EXPECT_GT(symbol_position(metal_order, s[1]), symbol_position(metal_order, s[4]));
+         const std::string pair = s[1] + s[4];
+         EXPECT_TRUE(pair != "SnPb" && pair != "FeCd") << pair;
+         // The cell runs until [M_a]/[M_c] reaches K = 10^(2 E0 / 0.0592).
+         const double k = std::pow(10.0, 2.0 * standard / 0.0592);
+         const double ratio = 1.0 / k;
+         const double millimoles = (cc - ratio * ca) / (ratio / va + 1.0 / vc);
+         const double seconds = millimoles * 1e-3 * 2.0 * faraday / (s.value(7) * 1e-3);
+         const double in_unit = a[3] == "s" ? seconds : a[3] == "min" ? seconds / 60.0 : seconds / 3600.0;
+         EXPECT_TRUE(agrees(a.number(2), in_unit, 0.5, 2e-3));
+         EXPECT_EQ(a[3], seconds < 60.0 ? "s" : seconds < 3600.0 ? "min" : "h");
+     }},
+};
+
+using SectionOne = AnswerSweep;
+
+TEST_F(SectionOne, AnswersFollowFromTheNumbersShown)
+{
+    run(rows);
+}
+
+}  // namespace
+}  // namespace final_problems_test

@@ -1,0 +1,141 @@
+// Section 2: every answer worked out again from the statement as shown.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "answer_sweep.h"
+
+namespace final_problems_test {
+namespace {
+
+const AnswerCheck rows[] = {
+    {9, "roccia di NUM g .* dando luogo a NUM g di precipitato di BaCO@d3@", "^NUM % $",
+     [](const Groups& s, const Groups& a) {
+         const double carbonate = s.value(2) / formula_mass("BaCO@d3@");
+         const double calcite = formula_mass("CaCO@d3@"), magnesite = formula_mass("MgCO@d3@");
+         // m = mCa + mMg and n = mCa / M(CaCO3) + mMg / M(MgCO3).
+         const double magnesium = (carbonate - s.value(1) / calcite) / (1.0 / magnesite - 1.0 / calcite);
+         EXPECT_TRUE(agrees(a.number(1), 100.0 * magnesium / s.value(1), 0.5, 2e-3));
+         EXPECT_GT(a.value(1), 0.0);
+         EXPECT_LT(a.value(1), 100.0);
+     }},
+    {10,
+     "^@T1@@C1@NUM g di (C@d[0-9]+@H@d[0-9]+@O@d[0-9]@) vengono introdotti in un recipiente da NUM L contenente "
+     "O@d2@ alla pressione di NUM atm a NUM@uo@C\\.  Viene quindi .* è pari a NUM@uo@C$",
+     "^NUM atm $",
+     [](const Groups& s, const Groups& a) {
+         double c = 0, h = 0, o = 0;
+         for (const auto& [symbol, count] : read_formula(s[2]).atoms) (symbol == "C" ? c : symbol == "H" ? h : o) = count;
+         const double compound = s.value(1) / formula_mass(s[2]);
+         const double oxygen = s.value(4) * s.value(3) / (gas_constant * kelvin(s.value(5)));
+         // CcHhOo + (c + h/4 - o/2) O2 = c CO2 + h/2 H2O, the water a gas only above 100 °C.
+         const double used = compound * (c + h / 4.0 - o / 2.0);
+         EXPECT_LT(used, oxygen);
+         const double gas = oxygen - used + c * compound + (s.value(6) > 100.0 ? h / 2.0 * compound : 0.0);
+         EXPECT_TRUE(agrees(a.number(1), gas * gas_constant * kelvin(s.value(6)) / s.value(3), 0.5, 2e-3));
+     }},
+    {11, "preparare NUM L di una soluzione di HCl a pH NUM$", "^NUM mL$",
+     [](const Groups& s, const Groups& a) {
+         // 37 % HCl of density 1.23 g/mL.
+         const double hcl = std::pow(10.0, -s.value(2)) * s.value(1) * formula_mass("HCl");
+         EXPECT_TRUE(agrees(a.number(1), hcl / (0.37 * 1.23), 0.5, 2e-3));
+         // Litres are rounded to tens from 100 on.
+         if (s.value(1) >= 100.0) EXPECT_EQ(std::fmod(s.value(1), 10.0), 0.0);
+     }},
+    {12, "varia da NUM a NUM (riscaldando|raffreddando) il sistema da NUM@uo@C a NUM@uo@C\\. ",
+     "^@T1@@C1@NUM kJ; NUM J/K$",
+     [](const Groups& s, const Groups& a) {
+         const double k_from = s.value(1), k_to = s.value(2);
+         const double t_from = kelvin(s.value(4)), t_to = kelvin(s.value(5));
+         EXPECT_EQ(s[3] == "riscaldando", t_to > t_from);
+         // van 't Hoff, then dG = -RT ln K = dH - T dS.
+         const double enthalpy = -8.314 * std::log(k_to / k_from) / (1.0 / t_to - 1.0 / t_from);
+         const double entropy = (enthalpy + 8.314 * t_from * std::log(k_from)) / t_from;
+         EXPECT_TRUE(agrees(a.number(2), entropy, 0.5, 2e-3));
+         // The enthalpy shown follows from the entropy as rounded.
+         const double t_high = std::max(t_from, t_to);
+         EXPECT_TRUE(agrees(a.number(1), enthalpy * 1e-3, 0.5 + 0.5 * a.number(2).unit() * t_high * 1e-3 / a.number(1).unit(),
+                            2e-3));
+     }},
+    {14, "A NUM K la costante di dissociazione in atomi del(?: |lo )([a-z]+) è pari a NUM\\. .* pressione di NUM atm$",
+     "^NUM %$",
+     [](const Groups& s, const Groups& a) {
+         // X2 = 2X: K = 4 a^2 P / (1 - a^2).
+         const double k = s.value(3), p = s.value(4);
+         EXPECT_TRUE(agrees(a.number(1), 100.0 * std::sqrt(k / (k + 4.0 * p))));
+     }},
+    {15, "fino a NUM g di (([A-Z][a-z])\\(OH\\)@d([23])@) \\[@iK@@dps@ = NUM\\] in NUM mL di soluzione$", "^NUM$",
+     [](const Groups& s, const Groups& a) {
+         const double metal = s.value(1) / formula_mass(s[2]) / (s.value(6) * 1e-3);
+         const double hydroxide = std::pow(s.value(5) / metal, 1.0 / std::stod(s[4]));
+         EXPECT_TRUE(agrees(a.number(1), 14.0 + std::log10(hydroxide)));
+     }},
+    {16,
+     "@iK@ = NUM\\. .* pila: Ag / Ag@u\\+@ NUM M, NH@d3@ \\? M // Ag@u\\+@ NUM M / Ag è pari a NUM V$",
+     "^NUM M$",
+     [](const Groups& s, const Groups& a) {
+         // Nernst on the silver ions left free by the complex.
+         const double free_silver = s.value(3) / std::pow(10.0, s.value(4) / nernst_slope);
+         const double complex = s.value(2) - free_silver;
+         const double free_ammonia = std::sqrt(complex / (s.value(1) * free_silver));
+         EXPECT_TRUE(agrees(a.number(1), 2.0 * complex + free_ammonia, 0.5, 2e-3));
+         EXPECT_GT(s.value(4), 0.01);
+     }},
+};
+
+using SectionTwo = AnswerSweep;
+
+TEST_F(SectionTwo, AnswersFollowFromTheNumbersShown)
+{
+    run(rows);
+}
+
+// Problem 13 shows its data as a drawn table of times and concentrations.
+TEST_F(SectionTwo, TheRateTableGivesTheOrderAndConstantAnswered)
+{
+    const std::regex cell(R"re(^text \((170|240),(142|158|174|190|206)\) .*"(.*)"$)re");
+    const std::regex answer_pattern(number_regex(R"re(^ (Primo|Secondo) ordine; NUM (s@u-1@|L/\(mol• s\))$)re"));
+    for_versions(13, 200, [&](const std::string&, const std::string& answer_shown) {
+        std::vector<Shown> times, concentrations;
+        const std::vector<std::string> lines = backend.log_lines("text");
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            std::smatch m;
+            if (!std::regex_match(lines[i], m, cell)) continue;
+            std::string text = m[3].str();
+            // A power of ten's exponent is drawn next, as a superscript.
+            if (text.ends_with("•10") && i + 1 < lines.size())
+                text += "@u" + lines[i + 1].substr(lines[i + 1].rfind(' ') + 2, lines[i + 1].size() - lines[i + 1].rfind(' ') - 3) + "@";
+            (m[1] == "170" ? times : concentrations).push_back(shown(text));
+        }
+        ASSERT_EQ(times.size(), 5u);
+        ASSERT_EQ(concentrations.size(), 5u);
+        EXPECT_EQ(times[0].value, 0.0);
+        const Groups a(answer_shown, answer_pattern);
+        // The order whose straight line (ln [A] or 1/[A] against t) fits the middle rows.
+        const auto misfit = [&](double (*f)(double)) {
+            double worst = 0.0;
+            for (std::size_t j = 1; j < 4; ++j) {
+                const double line = f(concentrations[0].value) + (f(concentrations[4].value) - f(concentrations[0].value)) *
+                                                                    times[j].value / times[4].value;
+                worst = std::max(worst, std::fabs(f(concentrations[j].value) - line) / std::fabs(line));
+            }
+            return worst;
+        };
+        const bool first = misfit([](double c) { return std::log(c); }) < misfit([](double c) { return 1.0 / c; });
+        EXPECT_EQ(a[1], first ? "Primo" : "Secondo");
+        EXPECT_EQ(a[3], first ? "s@u-1@" : "L/(mol• s)");
+        const auto constant = [&](const std::vector<double>& x) {
+            return first ? std::log(x[0] / x[1]) / times[4].value : (1.0 / x[1] - 1.0 / x[0]) / times[4].value;
+        };
+        const std::vector<Shown> ends = {concentrations[0], concentrations[4]};
+        EXPECT_NEAR(a.value(2), constant({ends[0].value, ends[1].value}),
+                    rounding_spread(constant, ends) + 0.5 * a.number(2).unit());
+    });
+}
+
+}  // namespace
+}  // namespace final_problems_test

@@ -1,0 +1,134 @@
+// Section 3: every answer worked out again from the statement as shown.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <string>
+
+#include "answer_sweep.h"
+
+namespace final_problems_test {
+namespace {
+
+// Moles of hydrogen a mole of each metal releases from an acid.
+double hydrogen_per_mole(const std::string& metal)
+{
+    return metal == "alluminio" ? 1.5 : metal == "litio" ? 0.5 : 1.0;
+}
+
+double liquid_molar_mass(const std::string& name)
+{
+    static const std::map<std::string, std::string> formulas = {
+        {"pentano", "C@d5@H@d12@"}, {"benzene", "C@d6@H@d6@"},  {"mercurio", "Hg"},
+        {"bromo", "Br@d2@"},        {"cloroformio", "CHCl@d3@"}, {"idrazina", "N@d2@H@d4@"},
+        {"etere etilico", "C@d4@H@d10@O"}, {"acqua", "H@d2@O"}};
+    return formula_mass(formulas.at(name));
+}
+
+const AnswerCheck rows[] = {
+    {17,
+     "^@T1@@C1@NUM g di una miscela di ([a-z]+) e ([a-z]+) liberano, sciogliendosi in acidi, NUM L di idrogeno "
+     "misurati a NUM@uo@C e NUM torr\\.",
+     "^([A-Z][a-z]?) NUM % $",
+     [](const Groups& s, const Groups& a) {
+         EXPECT_NE(s[2], s[3]);
+         EXPECT_GE(s.value(4), 1.0);
+         EXPECT_LE(s.value(4), 10.0);
+         const double hydrogen = s.value(6) / 760.0 * s.value(4) / (gas_constant * kelvin(s.value(5)));
+         // m1 + m2 = m and f1 m1 / M1 + f2 m2 / M2 = n(H2).
+         const double y1 = hydrogen_per_mole(s[2]) / atomic_mass_named(s[2]);
+         const double y2 = hydrogen_per_mole(s[3]) / atomic_mass_named(s[3]);
+         const double first = (hydrogen - y2 * s.value(1)) / (y1 - y2);
+         const bool names_first = a[1] == symbol_named(s[2]);
+         EXPECT_TRUE(names_first || a[1] == symbol_named(s[3])) << a[1];
+         const double percent = 100.0 * (names_first ? first : s.value(1) - first) / s.value(1);
+         EXPECT_TRUE(agrees(a.number(2), percent, 0.5, 2e-3));
+         EXPECT_GT(a.value(2), 0.0);
+         EXPECT_LT(a.value(2), 100.0);
+         EXPECT_EQ(shown(a[2]).digits, a.value(2) < 10.0 ? 2 : 3) << a[2];
+     }},
+    {18,
+     "campione  di NUM mL di soluzione di cloruri viene trattato con NUM mL di  Ag@u\\+@ NUM M e filtrato; .* "
+     "richiede NUM mL di SCN@u-@ NUM M\\.",
+     "^NUM M $",
+     [](const Groups& s, const Groups& a) {
+         // The answer is the datum the statement was made from: the data as
+         // shown bring it back within their rounding.
+         const auto chloride = [](const std::vector<double>& x) { return (x[1] * x[2] - x[3] * x[4]) / x[0]; };
+         const std::vector<Shown> data = {s.number(1), s.number(2), s.number(3), s.number(4), s.number(5)};
+         std::vector<double> x;
+         for (const Shown& d : data) x.push_back(d.value);
+         EXPECT_NEAR(a.value(1), chloride(x), rounding_spread(chloride, data) + 0.5 * a.number(1).unit());
+     }},
+    {19,
+     "La tensione di vapore dell?'?(?: )?(.+?) è pari a NUM torr a NUM@uo@C\\. .* recipiente di NUM L contenente NUM "
+     "g di ([a-z ]+) viene portato",
+     "^NUM g $",
+     [](const Groups& s, const Groups& a) {
+         EXPECT_EQ(s[1].substr(0, s[6].size()), s[6]);
+         const double vapour = s.value(2) / 760.0 * s.value(4) / (gas_constant * kelvin(s.value(3)));
+         const double liquid = s.value(5) - vapour * liquid_molar_mass(s[6]);
+         EXPECT_TRUE(agrees(a.number(1), liquid, 0.5, 2e-3));
+         EXPECT_GT(a.value(1), 0.0);
+     }},
+    {20,
+     "combustione completa a 25@uo@C di NUM g di (.+?) \\((.+?)\\), sapendo .* sono pari rispettivamente a NUM, -285\\.8 "
+     "e -393\\.5 kJ/mol$",
+     "^NUM kJ$",
+     [](const Groups& s, const Groups& a) {
+         double c = 0, h = 0;
+         for (const auto& [symbol, count] : read_formula(s[3]).atoms) {
+             if (symbol == "C") c += count;
+             if (symbol == "H") h += count;
+         }
+         const double combustion = c * -393.5 + h / 2.0 * -285.8 - s.value(4);
+         EXPECT_TRUE(agrees(a.number(1), -combustion * s.value(1) / formula_mass(s[3]), 0.5, 2e-3));
+     }},
+    {21, "radioattività @bb@ è NUM volte", "^NUM anni$",
+     [](const Groups& s, const Groups& a) {
+         const double age = 5730.0 * std::log(1.0 / s.value(1)) / std::log(2.0);
+         EXPECT_EQ(a.value(1), 100.0 * std::floor(age / 100.0));
+     }},
+    {22,
+     "CO@d2@ a NUM@uo@C sono pari a NUM e NUM kJ/mol, .* sono pari a NUM, NUM e NUM J/\\(K•mol\\), calcolare",
+     "^NUM atm$",
+     [](const Groups& s, const Groups& a) {
+         const double t = kelvin(s.value(1));
+         EXPECT_EQ(std::fmod(s.value(1), 10.0), 0.0);
+         // C + CO2 = 2 CO
+         const double dh = (2.0 * s.value(2) - s.value(3)) * 1000.0;
+         const double ds = 2.0 * s.value(4) - s.value(5) - s.value(6);
+         const double k = std::exp(-(dh - t * ds) / (8.314 * t));
+         // p(CO)^2 / (1 - p(CO)) = K at 1 atm.
+         EXPECT_TRUE(agrees(a.number(1), (-k + std::sqrt(k * k + 4.0 * k)) / 2.0, 0.5, 2e-3));
+     }},
+    {23,
+     "@iK@ = NUM\\)\\. Calcolare il pH di una soluzione NUM M di KCN \\[K@db@\\(CN@u-@\\) = NUM\\] prima e dopo che a "
+     "NUM mL di soluzione siano stati aggiunti NUM mL di AgNO@d3@ NUM M$",
+     "^@T1@@C1@NUM; NUM$",
+     [](const Groups& s, const Groups& a) {
+         const double ka = 1e-14 / s.value(3);
+         EXPECT_TRUE(agrees(a.number(1), ph_of({{0.0, s.value(2), ka}})));
+         // Ag+ + 2 CN- taken as complete.
+         const double cyanide = (s.value(4) * s.value(2) - 2.0 * s.value(5) * s.value(6)) / (s.value(4) + s.value(5));
+         EXPECT_TRUE(agrees(a.number(2), ph_of({{0.0, cyanide, ka}})));
+         EXPECT_LT(a.value(2), a.value(1));
+     }},
+    {24, "^@T1@@C1@NUM L di una soluzione acquosa di CuSO@d4@ .* depositare NUM g di rame\\.", "^NUM$",
+     [](const Groups& s, const Groups& a) {
+         // Cu2+ + H2O = Cu + 1/2 O2 + 2 H+
+         const double hydrogen = 2.0 * s.value(2) / atomic_mass("Cu") / s.value(1);
+         EXPECT_TRUE(agrees(a.number(1), -std::log10(hydrogen)));
+         EXPECT_GE(s.value(2), 2.0);
+     }},
+};
+
+using SectionThree = AnswerSweep;
+
+TEST_F(SectionThree, AnswersFollowFromTheNumbersShown)
+{
+    run(rows);
+}
+
+}  // namespace
+}  // namespace final_problems_test

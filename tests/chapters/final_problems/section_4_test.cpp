@@ -1,0 +1,163 @@
+// Section 4: every answer worked out again from the statement as shown.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cmath>
+#include <map>
+#include <string>
+
+#include "answer_sweep.h"
+
+namespace final_problems_test {
+namespace {
+
+// Ions a formula unit of a salt gives in water (chlorides and bromides).
+double ions(const std::string& formula)
+{
+    return formula.find("@d2@") != std::string::npos ? 3.0 : 2.0;
+}
+
+const AnswerCheck rows[] = {
+    {25,
+     "percentuale in peso di (.+?) in una miscela di (.+?) e (.+?) di densità NUM g/L  a NUM@uo@C e NUM atm$",
+     "^NUM %$",
+     [](const Groups& s, const Groups& a) {
+         EXPECT_NE(s[2], s[3]);
+         const double ma = formula_mass(formula_of_compound(s[1]));
+         const double mb = formula_mass(formula_of_compound(s[1] == s[2] ? s[3] : s[2]));
+         // Gases whose molar masses are within a part in a thousand are never mixed.
+         EXPECT_GT(std::fabs(ma - mb) / ma, 1e-3);
+         const double mixture = s.value(4) * gas_constant * kelvin(s.value(5)) / s.value(6);
+         const double fraction = (1.0 / mixture - 1.0 / mb) / (1.0 / ma - 1.0 / mb);
+         EXPECT_TRUE(agrees(a.number(1), 100.0 * fraction, 0.5, 5e-3));
+         EXPECT_GT(a.value(1), 0.0);
+         EXPECT_LT(a.value(1), 100.0);
+     }},
+    {26,
+     "^NUM mL di una soluzione contenente nitrati .* assorbire in NUM mL di HCl NUM M, .* usando NUM mL di NaOH NUM "
+     "M\\.",
+     "^NUMM$",
+     [](const Groups& s, const Groups& a) {
+         EXPECT_TRUE(agrees(a.number(1), (s.value(2) * s.value(3) - s.value(4) * s.value(5)) / s.value(1), 0.5, 2e-3));
+         EXPECT_GT(a.value(1), 0.0);
+     }},
+    {27,
+     "miscela di (.+?) e (.+?) sapendo che .* sciogliendo NUM g di miscela in NUM g di acqua gela a -NUM@uo@C "
+     "\\(@ik@@df@\\(H@d2@O\\) = 1\\.855 kg•K/mol\\) $",
+     "^(.+): NUM g$",
+     [](const Groups& s, const Groups& a) {
+         const std::string f1 = formula_of_compound(s[1]), f2 = formula_of_compound(s[2]);
+         EXPECT_NE(f1, f2);
+         const double y1 = ions(f1) / formula_mass(f1), y2 = ions(f2) / formula_mass(f2);
+         // Salts too alike in ions per gram are never mixed.
+         EXPECT_GT(std::fabs(y1 - y2) / y1, 0.02);
+         const double particles = s.value(5) / 1.855 * s.value(4) * 1e-3;
+         const double first = (particles - y2 * s.value(3)) / (y1 - y2);
+         const double larger = std::max(first, s.value(3) - first);
+         EXPECT_EQ(a[1], first >= s.value(3) - first ? f1 : f2);
+         EXPECT_TRUE(agrees(a.number(2), larger, 0.5, 2e-3));
+         EXPECT_LE(a.value(2), s.value(3));
+         EXPECT_EQ(shown(a[2]).digits, a.value(2) < 1.0 ? 2 : 3) << a[2];
+     }},
+    {28,
+     "combustione di (C@d[0-9]+@H@d[0-9]+@O@d[23]@) a 1 atm e NUM@uo@C è pari a NUM kJ/mol, .* 2CO@d2@ è pari a NUM kJ\\. "
+     "Calcolare il valore di  @bD@@iH@  nelle stesse condizioni per la reazione ([0-9]*)C@d.* \\+ ([0-9]+)O@d2@ = "
+     "([0-9]+)CO \\+ ([0-9]+)H@d2@O$",
+     "^NUM kJ$",
+     [](const Groups& s, const Groups& a) {
+         double c = 0, h = 0, o = 0;
+         for (const auto& [symbol, count] : read_formula(s[1]).atoms) (symbol == "C" ? c : symbol == "H" ? h : o) = count;
+         const double k = s[5].empty() ? 1.0 : std::stod(s[5]);
+         const double o2 = std::stod(s[6]), co = std::stod(s[7]), water = std::stod(s[8]);
+         // The equation balances in whole numbers.
+         EXPECT_EQ(k * c, co);
+         EXPECT_EQ(k * h, 2.0 * water);
+         EXPECT_EQ(k * o + 2.0 * o2, co + water);
+         // Hess: the complete combustion less c times (CO + 1/2 O2 = CO2).
+         const double dh = k * (s.value(3) - c * s.value(4) / 2.0);
+         EXPECT_TRUE(agrees(a.number(1), dh, 0.5, 2e-4));
+     }},
+    {29,
+     "^@T1@@C1@Un recipiente contenente (.+?) viene portato a NUM@uo@C, ove @iK@(@dc@)? per la reazione +(.+?) vale "
+     "NUM(?: mol/L| \\(mol/L\\)@u-?[0-9]+@)?\\. Calcolare .* dissociazione di (.+?) sia pari a NUM%$",
+     "^NUM atm$",
+     [](const Groups& s, const Groups& a) {
+         EXPECT_EQ(s[1], s[6]);
+         // The reaction shown is the dissociation c X = a A + b B.
+         const std::string reaction = s[4];
+         const std::size_t equals = reaction.find(" = ");
+         const auto coefficient = [](std::string term) {
+             term.erase(0, term.find_first_not_of(' '));
+             return std::isdigit(static_cast<unsigned char>(term[0])) ? double(term[0] - '0') : 1.0;
+         };
+         const double c = coefficient(reaction.substr(0, equals));
+         const std::string products = reaction.substr(equals + 3);
+         const std::size_t plus = products.find(" + ");
+         const double pa = coefficient(products.substr(0, plus)), pb = coefficient(products.substr(plus + 3));
+         EXPECT_EQ(reaction.substr(0, equals).find(s[1]) != std::string::npos, true) << reaction;
+         const double t = kelvin(s.value(2)), rt = 0.08205 * t, dn = pa + pb - c;
+         const auto pressure = [&](const std::vector<double>& x) {
+             const double kc = s[3].empty() ? x[0] / std::pow(rt, dn) : x[0];
+             const double alpha = x[1] / 100.0;
+             // Kc = (a alpha/c)^a (b alpha/c)^b x0^dn / (1 - alpha)^c for X at x0 before dissociating.
+             const double x0 = std::pow(kc * std::pow(1.0 - alpha, c) /
+                                            (std::pow(pa * alpha / c, pa) * std::pow(pb * alpha / c, pb)),
+                                        1.0 / dn);
+             return x0 * (1.0 - alpha + (pa + pb) / c * alpha) * rt;
+         };
+         EXPECT_NEAR(a.value(1), pressure({s.value(5), s.value(7)}),
+                     rounding_spread(pressure, {s.number(5), s.number(7)}) + 0.5 * a.number(1).unit() +
+                         1e-3 * a.value(1));
+     }},
+    {30, "aggiungendo NUM g di (.+?) a NUM mL di (.+?) NUM M \\[@iK@@da@\\(.+\\) = NUM\\]$", "^NUM$",
+     [](const Groups& s, const Groups& a) {
+         static const std::map<std::string, double> salt_mass = {{"CH@d3@COONa", 82.035}, {"NH@d4@Cl", 53.492},
+                                                                  {"NaHS", 56.062},        {"Na@d2@CO@d3@", 105.99},
+                                                                  {"KCN", 65.12}};
+         const double salt = s.value(1) / salt_mass.at(s[2]) / (s.value(3) * 1e-3);
+         // The ammonium salt is the acid of its pair; the other salts are bases.
+         const bool salt_is_acid = s[2] == "NH@d4@Cl";
+         const double ph = salt_is_acid ? ph_of({{salt, s.value(5), s.value(6)}})
+                                        : ph_of({{s.value(5), salt, s.value(6)}});
+         EXPECT_TRUE(agrees(a.number(1), ph));
+     }},
+    {31,
+     "quanto (.+?) si può aggiungere a NUM mL di una soluzione NUM M in .+ senza iniziare la precipitazione di (.+) "
+     "\\[@iK@@dps@ = NUM\\]$",
+     "^NUM (mg|g)$",
+     [](const Groups& s, const Groups& a) {
+         const std::string precipitate = s[4];
+         const double anions = precipitate.find("@d3@)@d3@") != std::string::npos ? 3.0
+                               : precipitate.find(")@d2@") != std::string::npos || precipitate.ends_with("@d2@")
+                                   ? 2.0
+                                   : 1.0;
+         const double anion = std::pow(s.value(5) / s.value(3), 1.0 / anions);
+         const double grams = anion * s.value(2) * 1e-3 * formula_mass(s[1]);
+         EXPECT_EQ(a[2] == "mg", grams < 0.1);
+         EXPECT_TRUE(agrees(a.number(1), a[2] == "mg" ? 1000.0 * grams : grams, 0.5, 2e-3));
+     }},
+    {32, "quanto ([a-z]+) è stato depositato .* sviluppati NUM L di O@d2@ misurati a NUM@uo@C e NUM torr$", "^NUM g$",
+     [](const Groups& s, const Groups& a) {
+         static const std::map<std::string, double> charge = {
+             {"litio", 1}, {"sodio", 1}, {"potassio", 1}, {"argento", 1}, {"magnesio", 2},
+             {"calcio", 2}, {"bario", 2}, {"rame", 2},    {"zinco", 2},   {"alluminio", 3}};
+         const double mass_per_litre = 4.0 * atomic_mass_named(s[1]) / charge.at(s[1]);
+         // 2 H2O = O2 + 4 H+ + 4 e-: four electrons per O2.
+         const auto metal = [&](const std::vector<double>& x) {
+             return x[2] / 760.0 * x[0] / (gas_constant * kelvin(x[1])) * mass_per_litre;
+         };
+         const std::vector<Shown> data = {s.number(2), s.number(3), s.number(4)};
+         EXPECT_NEAR(a.value(1), metal({s.value(2), s.value(3), s.value(4)}),
+                     rounding_spread(metal, data) + a.number(1).unit() + 1e-3 * a.value(1));
+     }},
+};
+
+using SectionFour = AnswerSweep;
+
+TEST_F(SectionFour, AnswersFollowFromTheNumbersShown)
+{
+    run(rows);
+}
+
+}  // namespace
+}  // namespace final_problems_test

@@ -1,0 +1,146 @@
+// Section 5: every answer worked out again from the statement as shown.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+
+#include "answer_sweep.h"
+
+namespace final_problems_test {
+namespace {
+
+// Mass fraction of the element in a formula.
+double element_fraction(const std::string& formula, const std::string& symbol)
+{
+    double atoms = 0;
+    for (const auto& [s, count] : read_formula(formula).atoms)
+        if (s == symbol) atoms += count;
+    return atoms * atomic_mass(symbol) / formula_mass(formula);
+}
+
+// Electrons per ion of the concentration cells.
+double electrons(const std::string& electrode)
+{
+    return electrode == "argento" || electrode == "idrogeno" ? 1.0 : electrode == "oro" ? 3.0 : 2.0;
+}
+
+const AnswerCheck rows[] = {
+    {33, "^NUM mL di una soluzione contente solfati .* si ottengono NUM mg di precipitato\\.", "^NUM M $",
+     [](const Groups& s, const Groups& a) {
+         EXPECT_TRUE(agrees(a.number(1), s.value(2) / formula_mass("BaSO@d4@") / s.value(1), 0.5, 2e-3));
+     }},
+    {34,
+     "miscela di (.+?) e (.+?) al NUM% in massa di ([a-z]+) contiene NUM g di (.+?)\\. Calcolare la quantità di ([a-z]+) "
+     "presente",
+     "^@C1@@T1@NUM g$",
+     [](const Groups& s, const Groups& a) {
+         const std::string f1 = s[6];
+         const std::string f2 = formula_of_compound(s[1]) == f1 ? formula_of_compound(s[2]) : formula_of_compound(s[1]);
+         EXPECT_NE(f1, f2);
+         const std::string element = symbol_named(s[4]);
+         const double x1 = element_fraction(f1, element), x2 = element_fraction(f2, element);
+         // m1 x1 + (M - m1) x2 = p M for the whole sample M.
+         const double p = s.value(3) / 100.0;
+         const double sample = s.value(5) * (x1 - x2) / (p - x2);
+         EXPECT_GT(sample, s.value(5));
+         EXPECT_TRUE(agrees(a.number(1), p * sample, 0.5, 2e-3));
+     }},
+    {35,
+     "contenente NUM g di un composto molecolare A di massa molare NUM g/mol nel volume di NUM mL mostra una "
+     "pressione osmotica pari a NUM torr a NUM@uo@C\\.",
+     "^@T1@@C1@NUM$",
+     [](const Groups& s, const Groups& a) {
+         const double formal = s.value(1) / s.value(2) / (s.value(3) * 1e-3);
+         // The program's gas constant, 62.32 L torr/(mol K), as the statement leaves it to the student.
+         const double particles = s.value(4) / (62.32 * kelvin(s.value(5)));
+         const double dimer = formal - particles;
+         EXPECT_GT(dimer, 0.0);
+         const double monomer = formal - 2.0 * dimer;
+         EXPECT_TRUE(agrees(a.number(1), dimer / (monomer * monomer), 0.5, 1e-2));
+         EXPECT_GT(a.value(1), 0.0);
+     }},
+    {36,
+     "Due campioni di ([a-z]+) di massa NUM g e NUM g, inizialmente a NUM@uo@C e a NUM@uo@C, .* @iC@@dp@ è pari a NUM "
+     "J/\\(K•mol\\)",
+     "^NUM@uo@C;  @bD@@iS@@dcompl@= NUM J/K$",
+     [](const Groups& s, const Groups& a) {
+         EXPECT_GE(std::fabs(s.value(4) - s.value(5)), 29.9);
+         const double m1 = s.value(2), m2 = s.value(3), t1 = kelvin(s.value(4)), t2 = kelvin(s.value(5));
+         const double final_t = (m1 * t1 + m2 * t2) / (m1 + m2);
+         EXPECT_TRUE(agrees(a.number(1), final_t - 273.15));
+         const double molar = atomic_mass_named(s[1]);
+         const double entropy = s.value(6) / molar * (m1 * std::log(final_t / t1) + m2 * std::log(final_t / t2));
+         EXPECT_GT(entropy, 0.0);
+         // Each sample's change is rounded before they are summed.
+         EXPECT_TRUE(agrees(a.number(2), entropy, 1.5, 1e-2));
+     }},
+    {37,
+     "@ik@@dc@ a NUM K e a NUM K per la reazione bimolecolare .+ sono pari a NUM e NUM L/\\(mol• s\\)\\. Calcolare "
+     "@ik@@dc@ a NUM K$",
+     "^NUM L/\\(mol• s\\)$",
+     [](const Groups& s, const Groups& a) {
+         const double t1 = s.value(1), t2 = s.value(2), t3 = s.value(5);
+         EXPECT_GE(std::min(std::fabs(t3 - t1), std::fabs(t3 - t2)), 30.0);
+         EXPECT_LT((t3 - t1) * (t3 - t2), 0.0);
+         EXPECT_GE(std::max(s.value(3), s.value(4)) / std::min(s.value(3), s.value(4)), 2.0);
+         // Collision theory: k = A T^(1/2) exp(-Ea/RT), a line in ln(k / T^(1/2)) against 1/T.
+         const auto at_t3 = [&](const std::vector<double>& k) {
+             const double y1 = std::log(k[0] / std::sqrt(t1)), y2 = std::log(k[1] / std::sqrt(t2));
+             const double slope = (y2 - y1) / (1.0 / t2 - 1.0 / t1);
+             return std::exp(y1 + slope * (1.0 / t3 - 1.0 / t1)) * std::sqrt(t3);
+         };
+         const double k3 = at_t3({s.value(3), s.value(4)});
+         EXPECT_NEAR(a.value(1), k3, rounding_spread(at_t3, {s.number(3), s.number(4)}) + 0.5 * a.number(1).unit());
+     }},
+    {38,
+     "assorbire NUM mL di NH@d3@ gassosa,  misurati a  NUM@uo@C e pressione atmosferica, in NUM mL di HCl NUM M "
+     "\\[K@db@\\(NH@d3@\\) = NUM\\]$",
+     "^@T1@@C1@NUM$",
+     [](const Groups& s, const Groups& a) {
+         const double ammonia = s.value(1) * 1e-3 / (gas_constant * kelvin(s.value(2))) / (s.value(3) * 1e-3);
+         const double acid = s.value(4);
+         EXPECT_GT(ammonia, acid);
+         EXPECT_GE(s.value(1), 10.0);
+         EXPECT_TRUE(agrees(a.number(1), ph_of({{acid, ammonia - acid, 1e-14 / s.value(5)}})));
+     }},
+    {39,
+     "^NUM mL di NaOH NUM M vengono aggiunti a NUM mL di ([A-Z][a-z])@u([23])\\+@ NUM M\\. Calcolare la quantità di "
+     "(.+?) precipitato",
+     "^NUM g; NUM M$",
+     [](const Groups& s, const Groups& a) {
+         const double n = std::stod(s[5]);
+         const double hydroxide = s.value(1) * 1e-3 * s.value(2);
+         EXPECT_TRUE(agrees(a.number(1), hydroxide / n * formula_mass(s[7]), 0.5, 2e-3));
+         const double left = (s.value(3) * 1e-3 * s.value(6) - hydroxide / n) / ((s.value(1) + s.value(3)) * 1e-3);
+         EXPECT_TRUE(agrees(a.number(2), left, 0.5, 2e-3));
+         EXPECT_GT(a.value(2), 0.0);
+     }},
+    {40,
+     "tra due elettrodi ad? ([a-z]+) è pari a NUM mV\\. Calcolare la concentrazione di .+ (all'anodo|al catodo) "
+     "sapendo che quella a.+ è NUM M$",
+     "^NUM M $",
+     [](const Groups& s, const Groups& a) {
+         EXPECT_EQ(s[0].find(" ad "), (s[1] == "argento" || s[1] == "oro" || s[1] == "idrogeno")
+                                          ? s[0].find("elettrodi") + 9
+                                          : std::string::npos);
+         // E = (0.0592 / n) log(c_cathode / c_anode), the dilute side the anode.
+         const double n = electrons(s[1]);
+         const auto unknown = [&](const std::vector<double>& x) {
+             const double ratio = std::pow(10.0, x[0] * 1e-3 * n / nernst_slope);
+             return s[3] == "all'anodo" ? x[1] / ratio : x[1] * ratio;
+         };
+         const std::vector<Shown> data = {s.number(2), s.number(4)};
+         EXPECT_NEAR(a.value(1), unknown({s.value(2), s.value(4)}),
+                     rounding_spread(unknown, data) + 0.5 * a.number(1).unit());
+     }},
+};
+
+using SectionFive = AnswerSweep;
+
+TEST_F(SectionFive, AnswersFollowFromTheNumbersShown)
+{
+    run(rows);
+}
+
+}  // namespace
+}  // namespace final_problems_test

@@ -1,0 +1,170 @@
+// Section 6: every answer worked out again from the statement as shown.
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <cmath>
+#include <numeric>
+#include <string>
+
+#include "answer_sweep.h"
+
+namespace final_problems_test {
+namespace {
+
+double reagent_mass(const std::string& cation_pair_formula)
+{
+    return cation_pair_formula.find("IO@d3@") != std::string::npos ? formula_mass("KIO@d3@")
+           : cation_pair_formula.find('F') != std::string::npos    ? formula_mass("KF")
+                                                                   : formula_mass("K@d2@SO@d4@");
+}
+
+const AnswerCheck rows[] = {
+    {41,
+     "combustione completa di NUM g di composto si producono unicamente NUM g di H@d2@O e NUM L di CO@d2@ misurati a "
+     "NUM@uo@C e NUM torr$",
+     "^C@d([0-9]*)@H@d([0-9]*)@(O(?:@d([0-9])@)?)?$",
+     [](const Groups& s, const Groups& a) {
+         const auto count = [](const std::string& digits) { return digits.empty() ? 1 : std::stoi(digits); };
+         const int x = count(a[1]), y = count(a[2]), z = a[3].empty() ? 0 : count(a[4]);
+         // The formula is empirical: no common divisor.
+         EXPECT_EQ(std::gcd(std::gcd(x, y), z), 1);
+         // It gives back the water and the carbon dioxide of the sample.
+         const double moles = s.value(1) / formula_mass("C@d" + std::to_string(x) + "@H@d" + std::to_string(y) +
+                                                        "@O@d" + std::to_string(z) + "@");
+         EXPECT_TRUE(agrees(s.number(2), moles * y / 2.0 * formula_mass("H@d2@O"), 0.5, 1e-3));
+         const double volume = moles * x * gas_constant * kelvin(s.value(4)) / (s.value(5) / 760.0);
+         EXPECT_TRUE(agrees(s.number(3), volume, 0.5, 1e-3));
+     }},
+    {42,
+     "^NUM mL di una soluzione contenente HCl e HBr vengono titolati da NUM mL di NaOH NUM M\\. NUM mL .* danno NUM g "
+     "di precipitato",
+     "^HCl NUM M; HBr NUM M$",
+     [](const Groups& s, const Groups& a) {
+         const double acid = s.value(2) * s.value(3) / s.value(1);
+         const double halides = s.value(5) / (s.value(4) * 1e-3);
+         const double silver_chloride = formula_mass("AgCl"), silver_bromide = formula_mass("AgBr");
+         const double bromide = (halides - silver_chloride * acid) / (silver_bromide - silver_chloride);
+         EXPECT_TRUE(agrees(a.number(2), bromide, 0.5, 5e-3));
+         EXPECT_TRUE(agrees(a.number(1), acid - bromide, 0.5, 5e-3));
+         EXPECT_GT(a.value(1), 0.0);
+         EXPECT_GT(a.value(2), 0.0);
+     }},
+    {43,
+     "a NUM@uo@C dell'acqua e del (tetracloruro di carbonio|benzene|toluene), .* sono pari a NUM e NUM torr\\. ",
+     "^NUM %$",
+     [](const Groups& s, const Groups& a) {
+         const std::string formula = s[2] == "benzene" ? "C@d6@H@d6@" : s[2] == "toluene" ? "C@d7@H@d8@" : "CCl@d4@";
+         const double water = s.value(3) * formula_mass("H@d2@O");
+         const double organic = s.value(4) * formula_mass(formula);
+         EXPECT_TRUE(agrees(a.number(1), 100.0 * water / (water + organic)));
+         EXPECT_LE(s.value(4), 999.0);
+         if (s[2] == "benzene") EXPECT_LE(s.value(1), 65.0);
+     }},
+    {44, "costante di equilibrio (aumenta|diminuisce) del NUM% (riscaldando|raffreddando) il sistema da NUM a NUM@uo@C$",
+     "^NUM kJ$",
+     [](const Groups& s, const Groups& a) {
+         const double ratio = s[1] == "aumenta" ? 1.0 + s.value(2) / 100.0 : 1.0 - s.value(2) / 100.0;
+         const double t_from = kelvin(s.value(4)), t_to = kelvin(s.value(5));
+         EXPECT_EQ(s[3] == "riscaldando", t_to > t_from);
+         // ln(K_to / K_from) = -dH/R (1/T_to - 1/T_from)
+         const double dh = -8.314e-3 * std::log(ratio) / (1.0 / t_to - 1.0 / t_from);
+         EXPECT_TRUE(agrees(a.number(1), dh, 0.5, 2e-3));
+         // Heating with a growing constant (or cooling with a falling one) takes heat in.
+         EXPECT_EQ(a.value(1) > 0.0, (s[1] == "aumenta") == (s[3] == "riscaldando"));
+     }},
+    {45,
+     "campione di NUM mg di una miscela(?: gassosa)? radioattiva si hanno NUM decadimenti .* @u[0-9]+@([A-Z][a-z]?) "
+     "\\(@it@@d1/2@ = NUM anni\\)\\..* nella miscela è NUM% in massa$",
+     "^NUM$",
+     [](const Groups& s, const Groups& a) {
+         const double half_life = s.value(4) * 365.0 * 86400.0;
+         const double radioactive = s.value(2) * half_life / std::log(2.0);
+         const double atoms = s.value(5) / 100.0 * s.value(1) * 1e-3 / atomic_mass(s[3]) * 6.02214e23;
+         EXPECT_TRUE(agrees(a.number(1), radioactive / atoms, 0.5, 1e-3));
+     }},
+    {46,
+     "mescolando (?:NUM mL di (?:HF|CH@d3@COOH|HClO|HCN|HCOOH) NUM M \\[K@da@ = NUM\\] e NUM mL di NH@d3@ NUM M "
+     "\\[K@db@ = NUM\\]|NUM mL di NH@d3@ NUM M \\[K@db@ = NUM\\] e NUM mL di (?:HF|CH@d3@COOH|HClO|HCN|HCOOH) NUM M "
+     "\\[K@da@ = NUM\\])$",
+     "^@T1@@C1@NUM$",
+     [](const Groups& s, const Groups& a) {
+         const bool acid_first = !s[1].empty();
+         const double va = s.value(acid_first ? 1 : 10), ca = s.value(acid_first ? 2 : 11);
+         const double ka = s.value(acid_first ? 3 : 12);
+         const double vb = s.value(acid_first ? 4 : 7), cb = s.value(acid_first ? 5 : 8);
+         const double kb = s.value(acid_first ? 6 : 9);
+         const double total = va + vb;
+         EXPECT_TRUE(agrees(a.number(1), ph_of({{ca * va / total, 0.0, ka}, {0.0, cb * vb / total, 1e-14 / kb}})));
+     }},
+    {47,
+     "a NUM mL di una soluzione NUM M in .+ e NUM M in .+ in modo da precipitare la massima quantità di (.+?) "
+     "\\[@iK@@dps@ =NUM\\] senza che precipiti .+ \\[@iK@@dps@ =NUM\\]\\.",
+     "^NUM g; NUM M$",
+     [](const Groups& s, const Groups& a) {
+         const std::string first = s[4];
+         const double n = first.find("SO@d4@") != std::string::npos ? 1.0 : 2.0;
+         // The anion up to where the second salt would start to precipitate.
+         const double anion = std::pow(s.value(6) / s.value(3), 1.0 / n);
+         const double left = s.value(5) / std::pow(anion, n);
+         EXPECT_TRUE(agrees(a.number(2), left, 0.5, 2e-3));
+         const double reagent = ((s.value(2) - a.value(2)) * n + anion) * s.value(1) * 1e-3 * reagent_mass(first);
+         EXPECT_TRUE(agrees(a.number(1), reagent, 0.5, 2e-3));
+     }},
+    {48,
+     "sulla reazione (.+?) \\(@bD@@iG@@u0@ = NUM kJ/mol\\) è pari a NUM V\\. Calcolare la concentrazione di (\\S+) "
+     "se (?:quella di \\S+ all'altro elettrodo è NUM M|all'elettrodo a idrogeno il pH è NUM e)",
+     "^NUM M $",
+     [](const Groups& s, const Groups& a) {
+         const std::string reaction = s[1], asked = s[4];
+         const bool hydrogen_electrode = !s[6].empty();
+         const std::size_t other_at = hydrogen_electrode ? 6 : 5;
+         // log10 Q = log10 Q' + nu log10 [asked], Q' from the other ion or the pH.
+         double nu = 0.0;
+         const auto known_log_q = [&](double other) {
+             double log_q = 0.0;
+             const std::size_t equals = reaction.find(" = ");
+             for (const auto& [side, sign] : {std::pair{reaction.substr(0, equals), -1.0},
+                                              std::pair{reaction.substr(equals + 3), 1.0}}) {
+                 std::size_t start = 0;
+                 while (start <= side.size()) {
+                     const std::size_t end = std::min(side.find(" + ", start), side.size());
+                     std::string term = side.substr(start, end - start);
+                     double coefficient = 1.0;
+                     if (std::isdigit(static_cast<unsigned char>(term[0]))) {
+                         coefficient = term[0] - '0';
+                         term.erase(0, 1);
+                     }
+                     if (term == asked)
+                         nu = sign * coefficient;
+                     else if (term == "H@u+@")
+                         log_q -= sign * coefficient * other;
+                     else if (term.find("@u") != std::string::npos)
+                         log_q += sign * coefficient * std::log10(other);
+                     start = end + 3;
+                 }
+             }
+             return log_q;
+         };
+         const auto unknown = [&](const std::vector<double>& x) {
+             const double standard = -x[0] * 1000.0 / (2.0 * faraday);
+             // The voltage keeps the sign of the standard potential.
+             const double e = standard >= 0.0 ? x[1] : -x[1];
+             const double log_q = (standard - e) * 2.0 / nernst_slope;
+             const double rest = known_log_q(x[2]);
+             return std::pow(10.0, (log_q - rest) / nu);
+         };
+         const std::vector<Shown> data = {s.number(2), s.number(3), s.number(other_at)};
+         EXPECT_NEAR(a.value(1), unknown({s.value(2), s.value(3), s.value(other_at)}),
+                     rounding_spread(unknown, data) + 0.5 * a.number(1).unit());
+     }},
+};
+
+using SectionSix = AnswerSweep;
+
+TEST_F(SectionSix, AnswersFollowFromTheNumbersShown)
+{
+    run(rows);
+}
+
+}  // namespace
+}  // namespace final_problems_test

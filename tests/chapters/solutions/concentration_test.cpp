@@ -1,0 +1,151 @@
+// Problems 1 to 9: every answer worked again from the numbers the statement
+// shows, over many versions, and the texts the problems write.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <regex>
+
+#include "chemistry/data_tables.h"
+#include "chemistry/table_fields.h"
+#include "solutions_fixture.h"
+
+namespace solutions_test {
+namespace {
+
+constexpr std::int32_t sweep = 150;
+const std::string formula = R"((\S+))";
+
+// Molar mass of the compound of that formula or name, from the element masses.
+double mass_of_formula(const std::string& f)
+{
+    return formula_mass(f);
+}
+double mass_of_name(const std::string& name)
+{
+    for (std::int32_t k = 1; k <= compound_slots; ++k)
+        if (compound_present(k) && compound_name(k) == name) return formula_mass(compound_formula(k));
+    ADD_FAILURE() << "no compound " << name;
+    return 1.0;
+}
+
+// Ions of the symbol per formula unit: the element's atoms, or for the
+// oxoanions the atoms of their central element.
+int ions_in(const std::string& ion, const std::string& f)
+{
+    const ReadFormula read = read_formula(f);
+    const std::string element = ion.substr(0, ion.size() > 1 && std::islower(static_cast<unsigned char>(ion[1])) ? 2 : 1);
+    return read.atoms.count(element) ? read.atoms.at(element) : 0;
+}
+
+// The element symbols of a formula in the order written.
+std::vector<std::string> element_symbols(const std::string& f)
+{
+    std::vector<std::string> symbols;
+    const std::regex symbol("[A-Z][a-z]?");
+    for (auto it = std::sregex_iterator(f.begin(), f.end(), symbol); it != std::sregex_iterator(); ++it)
+        if (std::find(symbols.begin(), symbols.end(), it->str()) == symbols.end()) symbols.push_back(it->str());
+    return symbols;
+}
+
+TEST_F(ChapterFive, FormalityAndMassOfSolute)
+{
+    for_versions(1, sweep, [&](std::int32_t) {
+        const auto g = match(statement(), "contiene " + number_group + " (mg|g) di " + formula + " in " + number_group +
+                                              " (L|dm@u3@|mL|cm@u3@) di soluzione$");
+        const double grams = shown_value(g[0]) * (g[1] == "mg" ? 0.001 : 1.0);
+        const double litres = shown_value(g[3]) * (g[4] == "mL" || g[4] == "cm@u3@" ? 0.001 : 1.0);
+        expect_shown_near(match(answer_text(), "^@T1@@C1@" + number_group + " F$")[0],
+                          grams / mass_of_formula(g[2]) / litres, 1e-4);
+        EXPECT_EQ(g[1] == "mg", grams < 5.0 && g[1] == "mg");
+    });
+    for_versions(2, sweep, [&](std::int32_t) {
+        const auto g = match(statement(), "massa di " + formula + " contenuta in " + number_group +
+                                              " (L|dm@u3@|mL|cm@u3@) di soluzione " + number_group + " F$");
+        const double litres = shown_value(g[1]) * (g[2] == "mL" || g[2] == "cm@u3@" ? 0.001 : 1.0);
+        const double grams = shown_value(g[3]) * litres * mass_of_formula(g[0]);
+        const auto a = match(answer_text(), "^@T1@@C1@" + number_group + " (m?g)$");
+        expect_shown_near(a[0], a[1] == "mg" ? grams * 1000 : grams, 1e-4);
+        if (a[1] == "mg") EXPECT_LT(grams, 1.0);
+    });
+}
+
+TEST_F(ChapterFive, IonMolarityOfADissolvedSalt)
+{
+    for_versions(3, sweep, [&](std::int32_t) {
+        const auto g = match(statement(), R"(degli ioni ?(\S+)@u(\d?)([+-])@ nella soluzione ottenuta sciogliendo )" +
+                                              number_group + " g di " + formula + " in acqua e portando il volume a " +
+                                              number_group + " mL$");
+        const int ions = ions_in(g[0], g[4]);
+        ASSERT_GT(ions, 0);
+        const double molarity = shown_value(g[3]) / mass_of_formula(g[4]) / (shown_value(g[5]) * 0.001);
+        expect_shown_near(match(answer_text(), "^" + number_group + " M$")[0], ions * molarity, 1e-4);
+        // A single charge is written without its digit.
+        EXPECT_NE(g[1], "1");
+    });
+}
+
+TEST_F(ChapterFive, WeightPercents)
+{
+    for_versions(4, sweep, [&](std::int32_t) {
+        const auto g = match(statement(), "sciogliendo " + number_group + " g di composto in " + number_group + " g di acqua$");
+        expect_shown_near(match(answer_text(), "^" + number_group + "%$")[0],
+                          shown_value(g[0]) / (shown_value(g[0]) + shown_value(g[1])) * 100, 1e-4);
+    });
+    for_versions(5, sweep, [&](std::int32_t) {
+        const auto g = match(statement(), "quanto " + formula + " devono essere mescolati per ottenere " + number_group +
+                                              " g di soluzione con una percentuale in peso del secondo pari a " +
+                                              number_group + " %$");
+        const double solute = shown_value(g[1]) * shown_value(g[2]) / 100;
+        const auto a = match(answer_text(), "^" + number_group + " g di " + formula + " e " + number_group + " g di acqua$");
+        EXPECT_EQ(a[1], g[0]);
+        expect_shown_near(a[0], solute, 1e-4);
+        expect_shown_near(a[2], shown_value(g[1]) - solute, 1e-4);
+    });
+}
+
+TEST_F(ChapterFive, FormalityAndPercentFromDensity)
+{
+    const std::string unit = "(kg/L|g/mL|g/cm@u3@)";
+    for_versions(6, sweep, [&](std::int32_t) {
+        const auto g = match(statement(), "^La densità di una soluzione al " + number_group + "% in peso di " + formula +
+                                              " in acqua è pari a " + number_group + " " + unit +
+                                              R"(\. Calcolare la sua formalità$)");
+        expect_shown_near(match(answer_text(), "^" + number_group + " F$")[0],
+                          shown_value(g[0]) * 10 * shown_value(g[2]) / mass_of_formula(g[1]), 1e-4);
+    });
+    for_versions(7, sweep, [&](std::int32_t) {
+        const auto g = match(statement(), "^Calcolare la percentuale in peso di (.+) in una soluzione acquosa " + number_group +
+                                              " F, la cui densità è pari a " + number_group + " " + unit + "$");
+        expect_shown_near(match(answer_text(), "^" + number_group + "%$")[0],
+                          shown_value(g[1]) * mass_of_name(g[0]) / (10 * shown_value(g[2])), 1e-4);
+    });
+}
+
+TEST_F(ChapterFive, MolalityMolarityAndMoleFractionsOfAnIon)
+{
+    for (std::int32_t k : {8, 9}) {
+        for_versions(k, sweep, [&](std::int32_t) {
+            const auto g = match(statement(), R"(degli ioni ?(\S+)@u\d?[+-]@ nella soluzione (?:diluita )?ottenuta sciogliendo )" +
+                                                  number_group + " g di " + formula + " in " + number_group + " g di acqua$");
+            const std::string salt = g[2];
+            const double formula_units = shown_value(g[1]) / mass_of_formula(salt) / (shown_value(g[3]) * 0.001);
+            // The cation is the formula's first element, the anion's own
+            // element its second.
+            const ReadFormula read = read_formula(salt);
+            const std::vector<std::string> symbols = element_symbols(salt);
+            const double cations = read.atoms.at(symbols[0]) * formula_units;
+            const double anions = read.atoms.at(symbols[1]) * formula_units;
+            const double asked = ions_in(g[0], salt) == read.atoms.at(symbols[0]) && g[0].starts_with(symbols[0])
+                                     ? cations
+                                     : anions;
+            const auto a = match(answer_text(), "^" + number_group + (k == 8 ? " mol/kg; " : " M; ") + number_group + "$");
+            expect_shown_near(a[0], asked, 1e-4);
+            expect_shown_near(a[1], asked / (55.506214 + cations + anions), 1e-4);
+            if (k == 9) EXPECT_LT(shown_value(a[1]), 0.0006);
+        });
+    }
+}
+
+}  // namespace
+}  // namespace solutions_test

@@ -1,0 +1,170 @@
+// The phase diagrams of problems 37 to 39: every marked point lies where
+// the answer says, and the figure lands on the canvas as the model draws it.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <string>
+
+#include "chapters/states_of_matter/states_of_matter_chapter.h"
+#include "chapters/states_of_matter/states_of_matter_problems.h"
+#include "frame/app_state.h"
+#include "numbers/random_stream.h"
+#include "platform/qt/qt_application.h"
+#include "states_of_matter_fixture.h"
+#include "text/fonts_colours.h"
+
+namespace states_of_matter_test {
+namespace {
+
+enum class Phase { solid, liquid, gas, solid_gas, liquid_gas, solid_liquid, triple };
+
+// The phase of (t, p) on the diagram, recomputed from its constants; a
+// point within a thousandth of a boundary lies on it.
+Phase phase_at(const PhaseDiagram& d, double t, double p)
+{
+    const double ps = d.as * std::exp(-static_cast<double>(d.bs) / t);
+    const double pv = d.av * std::exp(-static_cast<double>(d.bv) / t);
+    const double pm = d.p3 + (t - d.t3) * (1.0 - d.p3) / (d.tf - d.t3);
+    const auto on = [](double a, double b) { return std::fabs(a - b) < 1e-3; };
+    if (on(t, d.t3) && on(p, d.p3)) return Phase::triple;
+    if (t < d.t3) return on(p, ps) ? Phase::solid_gas : p > ps ? Phase::solid : Phase::gas;
+    if (on(p, pv)) return Phase::liquid_gas;
+    if (p < pv) return Phase::gas;
+    if (on(p, pm)) return Phase::solid_liquid;
+    return p > pm ? Phase::solid : Phase::liquid;
+}
+
+// Where a path goes, by the answer: its start, its end, and whether it
+// crosses the liquid (1), avoids it (0) or ends in it (-1: no condition).
+struct Path {
+    Phase from, to;
+};
+
+const std::map<std::string, Phase>& single_phases()
+{
+    static const std::map<std::string, Phase> table = {
+        {"Fase solida", Phase::solid},
+        {"Fase liquida", Phase::liquid},
+        {"Fase gas", Phase::gas},
+        {"Equilibrio solido-gas (sublimazione)", Phase::solid_gas},
+        {"Equilibrio liquido-gas (ebollizione)", Phase::liquid_gas},
+        {"Equilibrio solido-liquido (fusione)", Phase::solid_liquid},
+        {"Le tre fasi in equilibrio (punto triplo)", Phase::triple},
+    };
+    return table;
+}
+
+const std::map<std::string, Path>& paths()
+{
+    static const std::map<std::string, Path> table = {
+        {"Fusione", {Phase::solid, Phase::liquid}},
+        {"Solidificazione", {Phase::liquid, Phase::solid}},
+        {"Sublimazione", {Phase::solid, Phase::gas}},
+        {"Brinamento", {Phase::gas, Phase::solid}},
+        {"Ebollizione", {Phase::liquid, Phase::gas}},
+        {"Condensazione", {Phase::gas, Phase::liquid}},
+        {"Fusione ed ebollizione", {Phase::solid, Phase::gas}},
+        {"Condensazione e solidificazione", {Phase::gas, Phase::solid}},
+    };
+    return table;
+}
+
+bool inside_plot(double t, double p)
+{
+    return t >= 200.0 && t <= 500.0 && p >= 0.0 && p <= 1.0;
+}
+
+TEST_F(ChapterFour, EveryMarkedPointLiesWhereTheAnswerSays)
+{
+    const PhaseDiagram& d = states_of_matter_state.diagram;
+    for_versions(37, 400, [&] {
+        const double t = d.marked_t[0], p = d.marked_p[0];
+        EXPECT_TRUE(inside_plot(t, p)) << t << " " << p;
+        EXPECT_EQ(phase_at(d, t, p), single_phases().at(answer_text())) << t << " " << p;
+    });
+    for (const std::int32_t k : {38, 39}) {
+        for_versions(k, 400, [&] {
+            const Path& path = paths().at(answer_text());
+            const double t1 = d.marked_t[0], p1 = d.marked_p[0], t2 = d.marked_t[1], p2 = d.marked_p[1];
+            EXPECT_TRUE(inside_plot(t1, p1)) << t1 << " " << p1;
+            EXPECT_TRUE(inside_plot(t2, p2)) << t2 << " " << p2;
+            EXPECT_EQ(phase_at(d, t1, p1), path.from) << t1 << " " << p1;
+            EXPECT_EQ(phase_at(d, t2, p2), path.to) << t2 << " " << p2;
+            if (k == 38) {
+                EXPECT_EQ(p1, p2);
+            } else {
+                EXPECT_EQ(t1, t2);
+            }
+            // Between solid and gas the path crosses the liquid exactly when
+            // the answer names two transitions.
+            if (path.from != Phase::liquid && path.to != Phase::liquid) {
+                const bool through_liquid = answer_text().find(" e") != std::string::npos;
+                const double t = k == 38 ? 0.5 * (t1 + t2) : t1;
+                EXPECT_EQ(through_liquid, k == 38 ? p1 > d.p3 : t > d.t3);
+            }
+        });
+    }
+}
+
+class PhaseDiagramCanvas : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_EQ(init_fonts_and_colours(), 0.0f);
+        app_state.current_chapter = 4;
+        run_states_of_matter_chapter(1000);
+    }
+
+    void generate(std::int32_t problem, std::int32_t version)
+    {
+        app_state.selected_problem = problem;
+        app_state.version_number = version;
+        set_random_seed(version);
+        run_states_of_matter_chapter(1);
+        session.process_events();
+    }
+
+    // True when a pixel of the colour lies within `reach` of the plot point.
+    bool colour_near(double t, double p, std::int32_t colour, std::int32_t reach = 2) const
+    {
+        const auto x = static_cast<std::int32_t>(std::lround(200.0 + (t - 200.0) * 200.0 / 300.0));
+        const auto y = static_cast<std::int32_t>(std::lround(270.0 - p * 150.0));
+        for (std::int32_t dy = -reach; dy <= reach; ++dy)
+            for (std::int32_t dx = -reach; dx <= reach; ++dx)
+                if (session.canvas_pixel(x + dx, y + dy) == colour) return true;
+        return false;
+    }
+
+    platform::qt::Session session;
+};
+
+TEST_F(PhaseDiagramCanvas, CurvesMarkersAndPathLandWhereTheModelPutsThem)
+{
+    constexpr std::int32_t red = 0x0000FF, blue = 0xFF0000, green = 0x00AA00, black = 0;
+    const PhaseDiagram& d = states_of_matter_state.diagram;
+    // One version of each variant of each problem.
+    std::map<std::pair<std::int32_t, std::string>, bool> seen;
+    for (std::int32_t problem = 37; problem <= 39; ++problem) {
+        for (std::int32_t version = 1; version <= 300; ++version) {
+            generate(problem, version);
+            if (!seen.emplace(std::make_pair(problem, problem_texts.answer_text), true).second) continue;
+            SCOPED_TRACE("problem " + std::to_string(problem) + " version " + std::to_string(version));
+            const double t_vap = d.vaporisation_t[2], p_vap = d.vaporisation_p[2];
+            if (p_vap < 0.6) {
+                EXPECT_TRUE(colour_near(t_vap, p_vap, blue));
+            }
+            EXPECT_TRUE(colour_near(d.t3 - 10.0, d.as * std::exp(-d.bs / (d.t3 - 10.0)), red));
+            EXPECT_TRUE(colour_near(0.5 * (d.t3 + d.tf), 0.5 * (d.p3 + 1.0), black));
+            EXPECT_TRUE(colour_near(d.marked_t[0], d.marked_p[0], red));
+            if (problem == 37) continue;
+            EXPECT_TRUE(colour_near(d.marked_t[1], d.marked_p[1], blue));
+            EXPECT_TRUE(colour_near(0.5 * (d.marked_t[0] + d.marked_t[1]), 0.5 * (d.marked_p[0] + d.marked_p[1]),
+                                    green, 1));
+        }
+    }
+    EXPECT_EQ(seen.size(), 7u + 8u + 8u);
+}
+
+}  // namespace
+}  // namespace states_of_matter_test

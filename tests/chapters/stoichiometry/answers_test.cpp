@@ -1,0 +1,436 @@
+// Every numerical answer worked out again, in double precision, from the
+// numbers its statement shows, over hundreds of versions per problem.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <numeric>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "numbers/fixed_width.h"
+#include "stoichiometry_fixture.h"
+
+namespace stoichiometry_test {
+namespace {
+
+constexpr std::int32_t versions_per_problem = 200;
+constexpr double avogadro = 6.022142e23;
+
+using Values = std::vector<double>;
+
+double grams_per(const std::string& unit)
+{
+    return unit == "mg" ? 1e-3 : unit == "kg" ? 1e3 : 1.0;
+}
+
+double mass_of(const std::string& element)
+{
+    return atomic_mass(element_named(element));
+}
+
+// The element's percentage in the compound of that name.
+double percentage_in(const std::string& compound, std::int32_t z)
+{
+    return 100.0 * element_fraction(compound_named(compound), z);
+}
+
+void check_1(const std::string& s, const std::string& a)
+{
+    const auto q = match(s, "di atomi di (.+) corrisponde un insieme costituito da NUM atomi");
+    const auto r = match(a, "^NUM mol; NUM g$");
+    const double m = mass_of(q[0]);
+    EXPECT_TRUE(within_data_rounding(shown(r[0]), [](const Values& v) { return v[0] / avogadro; }, {shown(q[1])}));
+    EXPECT_TRUE(within_data_rounding(shown(r[1]), [&](const Values& v) { return v[0] / avogadro * m; }, {shown(q[1])}));
+}
+
+void check_2(const std::string& s, const std::string& a)
+{
+    const auto q = match(s, "quanti atomi di (.+) sono contenuti in NUM (mg|g|kg) di questo elemento\\?$");
+    const auto r = match(a, "^NUM; NUM$");
+    const double per_mole = mass_of(q[0]) / grams_per(q[2]);
+    EXPECT_TRUE(within_data_rounding(shown(r[0]), [&](const Values& v) { return v[0] / per_mole; }, {shown(q[1])}));
+    EXPECT_TRUE(within_data_rounding(shown(r[1]), [&](const Values& v) { return v[0] / per_mole * avogadro; },
+                                     {shown(q[1])}));
+}
+
+void check_3(const std::string& s, const std::string& a)
+{
+    const auto q = match(s, "quanti atomi di (.+) sono contenuti in un campione di massa uguale a quella di un "
+                            "campione di (.+) contenente NUM atomi$");
+    EXPECT_NE(q[0], q[1]);
+    const double ratio = mass_of(q[1]) / mass_of(q[0]);
+    EXPECT_TRUE(within_data_rounding(shown(match(a, "^NUM$")[0]), [&](const Values& v) { return v[0] * ratio; },
+                                     {shown(q[2])}));
+}
+
+void check_4(const std::string& s, const std::string& a)
+{
+    const auto q = match(s, "^Quanto (.+) si deve pesare per avere un numero di atomi uguale a quello presente in "
+                            "NUM (mg|g|kg) di (.+)\\?$");
+    const auto r = match(a, "^NUM (mg|g|kg)$");
+    EXPECT_EQ(r[1], q[2]);
+    const double ratio = mass_of(q[0]) / mass_of(q[3]);
+    EXPECT_TRUE(within_data_rounding(shown(r[0]), [&](const Values& v) { return v[0] * ratio; }, {shown(q[1])}));
+}
+
+void check_5(const std::string& s, const std::string& a)
+{
+    const auto q = match(s, "^Calcolare quante moli di .+, ([^ ]+), sono contenute in NUM g di composto\\.$");
+    const double m = formula_mass(q[0]);
+    EXPECT_TRUE(within_data_rounding(shown(match(a, "^@C1@@T1@NUM mol$")[0]),
+                                     [&](const Values& v) { return v[0] / m; }, {shown(q[1])}));
+}
+
+void check_10(const std::string& s, const std::string& a)
+{
+    const auto q = match(s, "^Calcolare la percentuale in peso di (\\S+) nel(?:l'| )(.+), ([^ ]+)$");
+    const std::int32_t k = compound_with_formula(q[2]);
+    EXPECT_EQ(compound_named(q[1]), k);
+    const double exact = 100.0 * element_fraction(k, element_named(q[0]));
+    EXPECT_TRUE(within_last_digit(shown(match(a, "^@C1@@T1@NUM%$")[0]), exact));
+}
+
+void check_12(const std::string& s, const std::string& a)
+{
+    const auto q = match(s, "^Calcolare la percentuale di (cloro|bromo|iodio) in un materiale sapendo che da un "
+                            "campione di NUM g di materiale possono essere precipitati NUM g di "
+                            "(cloruro|bromuro|ioduro) di argento$");
+    const double x = mass_of(q[0]);
+    const double share = x / (x + mass_of("argento"));
+    EXPECT_TRUE(within_data_rounding(shown(match(a, "^NUM %$")[0]),
+                                     [&](const Values& v) { return 100.0 * v[1] * share / v[0]; },
+                                     {shown(q[1]), shown(q[2])}));
+}
+
+// The metal of a salt: the symbol of its composition's first group.
+std::string metal_of(const std::string& composition)
+{
+    return std::string(strip_trailing_blanks(composition.substr(0, 2)));
+}
+
+void check_13(const std::string& s, const std::string& a)
+{
+    const auto q = match(s, "^Un campione di NUM g di un (idrossido|carbonato) di formula (\\S+) subisce per "
+                            "decomposizione termica una perdita in peso pari a NUM g\\. Di quale (?:idrossido|carbonato) "
+                            "si tratta\\?$");
+    const std::int32_t k = compound_with_formula(a);
+    ASSERT_NE(k, 0) << a;
+    const std::string composition = composition_of(k);
+    const auto atoms = atoms_of(composition);
+    EXPECT_EQ(q[2], "X" + a.substr(metal_of(composition).size()));
+    // Two hydroxides give one water; a carbonate gives one carbon dioxide per carbon.
+    const double lost = q[1] == "idrossido" ? atoms.at("H") / 2.0 * formula_mass("H@d2@O")
+                                            : atoms.at("C") * formula_mass("CO@d2@");
+    const double m = composition_mass(composition);
+    EXPECT_TRUE(within_data_rounding(shown(q[3]), [&](const Values& v) { return v[0] / m * lost; }, {shown(q[0])}));
+}
+
+void check_14(const std::string& s, const std::string& a)
+{
+    const auto q = match(s, "^Un campione di NUM g di un (solfato|solfuro|carbonato|bicarbonato|ossido) di formula "
+                            "(\\S+) viene trasformato quantitativamente in NUM g del corrispondente "
+                            "(cloruro|bromuro|ioduro|solfuro)\\. Di quale (\\S+) si tratta\\?$");
+    EXPECT_EQ(q[5], q[1]);
+    EXPECT_FALSE(q[1] == "solfuro" && q[4] == "solfuro");
+    const std::int32_t k = compound_with_formula(a);
+    ASSERT_NE(k, 0) << a;
+    const std::string composition = composition_of(k);
+    const auto atoms = atoms_of(composition);
+    const std::string metal = metal_of(composition);
+    EXPECT_EQ(q[2], "X" + a.substr(metal.size()));
+    // The metal's valence balances the anions' charges.
+    const std::map<std::string, std::pair<std::string, std::int32_t>> anions = {
+        {"solfato", {"S", 2}}, {"solfuro", {"S", 2}}, {"carbonato", {"C", 2}},
+        {"bicarbonato", {"H", 1}}, {"ossido", {"O", 2}}};
+    const auto& [counted, charge] = anions.at(q[1]);
+    const double valence = static_cast<double>(atoms.at(counted) * charge) / atoms.at(metal);
+    const std::map<std::string, std::pair<std::string, double>> partners = {
+        {"cloruro", {"cloro", valence}}, {"bromuro", {"bromo", valence}}, {"ioduro", {"iodio", valence}},
+        {"solfuro", {"zolfo", valence / 2.0}}};
+    const auto& [partner, per_metal] = partners.at(q[4]);
+    const double product_per_metal = atomic_mass(element_with_symbol(metal)) + per_metal * mass_of(partner);
+    const double metal_per_gram = atoms.at(metal) / composition_mass(composition);
+    EXPECT_TRUE(within_data_rounding(shown(q[3]),
+                                     [&](const Values& v) { return v[0] * metal_per_gram * product_per_metal; },
+                                     {shown(q[0])}));
+}
+
+void check_15(const std::string& s, const std::string& a)
+{
+    const auto q = match(s, "^NUM g di un composto organico bruciano totalmente in presenza di un eccesso di "
+                            "ossigeno producendo NUM g di CO@d2@ e NUM g di H@d2@O\\. Quale è la formula minima "
+                            "del composto\\?$");
+    const auto r = match(a, "^C@d([0-9]*)@H@d([0-9]*)@(O(?:@d([0-9]+)@)?)?$");
+    const auto count = [](const std::string& n, std::int32_t absent) { return n.empty() ? absent : std::stoi(n); };
+    const std::int32_t c = count(r[0], 1);
+    const std::int32_t h = count(r[1], 1);
+    const std::int32_t o = r[2].empty() ? 0 : count(r[3], 1);
+    EXPECT_EQ(std::gcd(std::gcd(c, h), o), 1);
+    const double carbon = mass_of("carbonio");
+    const double hydrogen = mass_of("idrogeno");
+    // Moles of each element per mole of carbon, from the sample and its products.
+    const auto hydrogen_per_carbon = [&](const Values& v) {
+        return 2.0 * v[2] / formula_mass("H@d2@O") / (v[1] / formula_mass("CO@d2@"));
+    };
+    const auto oxygen_per_carbon = [&](const Values& v) {
+        const double nc = v[1] / formula_mass("CO@d2@");
+        const double nh = 2.0 * v[2] / formula_mass("H@d2@O");
+        return (v[0] - nc * carbon - nh * hydrogen) / mass_of("ossigeno") / nc;
+    };
+    const Values data = {shown(q[0]).value, shown(q[1]).value, shown(q[2]).value};
+    const double unit = 0.5 * (std::pow(10.0, shown(q[0]).last_place) + std::pow(10.0, shown(q[1]).last_place) +
+                               std::pow(10.0, shown(q[2]).last_place)) /
+                        shown(q[0]).value;
+    EXPECT_NEAR(hydrogen_per_carbon(data), static_cast<double>(h) / c, (5.0 * unit + 1e-3) * h / c);
+    EXPECT_NEAR(oxygen_per_carbon(data), static_cast<double>(o) / c, 20.0 * unit + 5e-3);
+}
+
+// The salts' percentages of the element, named first and second.
+struct Pair {
+    double first = 0.0;
+    double second = 0.0;
+};
+
+Pair percentages(const std::string& first, const std::string& second, const std::string& element)
+{
+    const std::int32_t z = element_named(element);
+    EXPECT_NE(z, 0) << element;
+    return {percentage_in(first, z), percentage_in(second, z)};
+}
+
+// 16 and 21: the element in a sample of the mixture.
+void check_element_mass(const std::string& s, const std::string& a)
+{
+    const auto q = match(s, "^Calcolare quanto (\\S+) è contenuto in NUM g di una miscela di (.+) e (.+) al NUM% del "
+                            "(primo|secondo)$");
+    const Pair p = percentages(q[2], q[3], q[0]);
+    EXPECT_GT(p.first, 0.0);
+    const bool of_first = q[5] == "primo";
+    EXPECT_TRUE(within_data_rounding(
+        shown(match(a, "^@C1@@T1@NUM g$")[0]),
+        [&](const Values& v) {
+            const double share = of_first ? v[1] : 100.0 - v[1];
+            return v[0] * (share * p.first + (100.0 - share) * p.second) * 1e-4;
+        },
+        {shown(q[1]), shown(q[4])}));
+}
+
+void check_17(const std::string& s, const std::string& a)
+{
+    const auto q = match(s, "^Calcolare la percentuale di (\\S+) in una miscela di (.+) e (.+) al NUM% del "
+                            "(primo|secondo)$");
+    const Pair p = percentages(q[1], q[2], q[0]);
+    EXPECT_EQ(p.second, 0.0);
+    const bool of_first = q[4] == "primo";
+    EXPECT_TRUE(within_data_rounding(
+        shown(match(a, "^@C1@@T1@NUM%$")[0]),
+        [&](const Values& v) { return (of_first ? v[0] : 100.0 - v[0]) * p.first * 0.01; }, {shown(q[3])}));
+}
+
+// 18 and 23: the sample's two salts from its mass and its element's mass.
+void check_salt_amounts(const std::string& s, const std::string& a)
+{
+    const auto q = match(s, "^Un campione di NUM g di una miscela di (.+) e (.+) +contiene NUM g di (\\S+)\\. "
+                            "Calcolare (?:le quantità dei due composti nel|la composizione del) campione$");
+    const auto r = match(a, "^@C1@@T1@NUM g di (\\S+) e NUM g di (\\S+)$");
+    const std::int32_t z = element_named(q[4]);
+    const double f1 = element_fraction(compound_with_formula(r[1]), z);
+    const double f2 = element_fraction(compound_with_formula(r[3]), z);
+    const auto first = [&](const Values& v) { return (v[1] - v[0] * f2) / (f1 - f2); };
+    const std::vector<Shown> data = {shown(q[0]), shown(q[3])};
+    EXPECT_GT(shown(r[0]).value, 0.0);
+    EXPECT_GT(shown(r[2]).value, 0.0);
+    EXPECT_TRUE(within_data_rounding(shown(r[0]), first, data));
+    EXPECT_TRUE(within_data_rounding(shown(r[2]), [&](const Values& v) { return v[0] - first(v); }, data));
+}
+
+// 19 and 22: the grams of the second salt that bring the first to a target.
+void check_salt_to_add(const std::string& s, const std::string& a)
+{
+    const auto q = match(s, "^Calcolare quanto (.+) si deve aggiungere a NUM g di (.+) perché la percentuale di "
+                            "(\\S+) nella miscela risultante sia pari a NUM%$");
+    const Pair p = percentages(q[2], q[0], q[3]);
+    const double target = shown(q[4]).value;
+    if (target < std::min(p.first, p.second) || target > std::max(p.first, p.second)) {
+        const auto r = match(a, "^@C1@@T1@Impossibile; (\\S+) in (\\S+) è (?:già )?il NUM%");
+        EXPECT_EQ(r[0], symbol_of(element_named(q[3])));
+        EXPECT_TRUE(within_last_digit(shown(r[2]), p.first));
+        if (p.second > 0.0) {
+            EXPECT_TRUE(within_last_digit(shown(match(a, " e in \\S+ è il NUM%$")[0]), p.second));
+        }
+        return;
+    }
+    EXPECT_TRUE(within_data_rounding(shown(match(a, "^@C1@@T1@NUM g$")[0]),
+                                     [&](const Values& v) { return v[0] * (p.first - v[1]) / (v[1] - p.second); },
+                                     {shown(q[1]), shown(q[4])}));
+}
+
+// 20 and 24: the most mixture at a percentage that two stocks make.
+void check_largest_mixture(const std::string& s, const std::string& a)
+{
+    const auto q = match(s, "^Calcolare la massima quantità di miscela di (.+) e (?:di )?(.+) al NUM% di (\\S+) che si "
+                            "può preparare avendo a disposizione NUM g di (\\S+) e NUM g di (\\S+)$");
+    const Pair p = percentages(q[0], q[1], q[3]);
+    const double target = shown(q[2]).value;
+    if (target < std::min(p.first, p.second) || target > std::max(p.first, p.second)) {
+        const auto r = match(a, "^@C1@@T1@Impossibile; \\S+ in \\S+ è NUM% e in \\S+ è NUM%$");
+        EXPECT_TRUE(within_last_digit(shown(r[0]), std::min(p.first, p.second)) ||
+                    within_last_digit(shown(r[0]), std::max(p.first, p.second)));
+        return;
+    }
+    // Each stock allows a mixture of its mass times the spread of the
+    // percentages over the target's distance from the other salt's.
+    EXPECT_TRUE(within_data_rounding(
+        shown(match(a, "^(?:@C1@@T1@)?NUM g$")[0]),
+        [&](const Values& v) {
+            const double spread = p.first - p.second;
+            return std::min(v[1] * spread / (v[0] - p.second), v[2] * spread / (p.first - v[0]));
+        },
+        {shown(q[2]), shown(q[4]), shown(q[6])}));
+}
+
+// The coefficient and molar mass of each formula of the balanced equation.
+struct Species {
+    std::int32_t coefficient = 0;
+    double molar_mass = 0.0;
+};
+
+std::map<std::string, Species> species_of(const std::string& balanced)
+{
+    std::map<std::string, Species> species;
+    const Equation e = read_equation(balanced);
+    for (const auto* side : {&e.reactants, &e.products})
+        for (const Term& t : *side) species[t.formula] = {t.coefficient, formula_mass(t.formula)};
+    return species;
+}
+
+// The statement's equation is the answer's without coefficients.
+void expect_same_reaction(const std::string& unbalanced, const std::string& balanced)
+{
+    const Equation u = read_equation(unbalanced);
+    const Equation b = read_equation(balanced);
+    ASSERT_EQ(u.reactants.size(), b.reactants.size());
+    ASSERT_EQ(u.products.size(), b.products.size());
+    for (std::size_t i = 0; i < u.reactants.size(); ++i) EXPECT_EQ(u.reactants[i].formula, b.reactants[i].formula);
+    for (std::size_t i = 0; i < u.products.size(); ++i) EXPECT_EQ(u.products[i].formula, b.products[i].formula);
+    for (const auto* side : {&u.reactants, &u.products})
+        for (const Term& t : *side) EXPECT_EQ(t.coefficient, 1) << unbalanced;
+}
+
+// 30 and 31: one mass from another.
+void check_related_mass(const std::string& s, const std::string& a)
+{
+    const auto q = match(s, "^@T1@@C1@Calcolare la quantità di (\\S+) necessaria per (?:reagire con|dare) NUM g di "
+                            "(\\S+) secondo l'equazione (.+)$");
+    const auto r = match(a, "^(.+); NUM g$");
+    expect_same_reaction(q[3], r[0]);
+    const auto species = species_of(r[0]);
+    const Species& asked = species.at(q[0]);
+    const Species& given = species.at(q[2]);
+    EXPECT_TRUE(within_data_rounding(shown(r[1]),
+                                     [&](const Values& v) {
+                                         return v[0] * asked.coefficient * asked.molar_mass /
+                                                (given.coefficient * given.molar_mass);
+                                     },
+                                     {shown(q[1])}));
+}
+
+struct ReactantMass {
+    std::string formula;
+    Shown mass;
+};
+
+std::vector<ReactantMass> listed_masses(const std::string& list)
+{
+    static const std::regex entry(R"(([-0-9.]+(?:•10@u-?[0-9]+@)?) g di (\S+?)(?:,| e |$))");
+    std::vector<ReactantMass> masses;
+    for (auto it = std::sregex_iterator(list.begin(), list.end(), entry); it != std::sregex_iterator(); ++it)
+        masses.push_back({(*it)[2].str(), shown((*it)[1].str())});
+    return masses;
+}
+
+// Moles of reaction that the reactants' masses allow, the least first.
+double least_moles_of_reaction(const std::vector<ReactantMass>& masses, const std::map<std::string, Species>& species,
+                               const Values& v)
+{
+    double least = INFINITY;
+    for (std::size_t i = 0; i < masses.size(); ++i) {
+        const Species& sp = species.at(masses[i].formula);
+        least = std::min(least, v[i] / (sp.coefficient * sp.molar_mass));
+    }
+    return least;
+}
+
+std::vector<Shown> values_of(const std::vector<ReactantMass>& masses)
+{
+    std::vector<Shown> data;
+    for (const ReactantMass& m : masses) data.push_back(m.mass);
+    return data;
+}
+
+void check_32(const std::string& s, const std::string& a)
+{
+    const auto q = match(s, "^@T1@@C1@Determinare il reagente in difetto se (.+) vengono posti a reagire secondo "
+                            "l'equazione (.+)$");
+    const auto r = match(a, "^(.+); in difetto (\\S+)$");
+    expect_same_reaction(q[1], r[0]);
+    const auto species = species_of(r[0]);
+    const auto masses = listed_masses(q[0]);
+    ASSERT_EQ(masses.size(), read_equation(r[0]).reactants.size()) << q[0];
+    Values v;
+    for (const ReactantMass& m : masses) v.push_back(m.mass.value);
+    const Species& named = species.at(r[1]);
+    const auto named_mass = std::find_if(masses.begin(), masses.end(),
+                                         [&](const ReactantMass& m) { return m.formula == r[1]; });
+    ASSERT_NE(named_mass, masses.end());
+    EXPECT_EQ(named_mass->mass.value / (named.coefficient * named.molar_mass),
+              least_moles_of_reaction(masses, species, v));
+}
+
+void check_33(const std::string& s, const std::string& a)
+{
+    const auto q = match(s, "^@T1@@C1@Calcolare (?:la|le) quantità di .* ottenibil[ei] da (.+) secondo l'equazione (.+)$");
+    const auto r = match(a, "^(.+?); (.+)$");
+    expect_same_reaction(q[1], r[0]);
+    const auto species = species_of(r[0]);
+    const auto masses = listed_masses(q[0]);
+    const auto products = listed_masses(r[1]);
+    const Equation e = read_equation(r[0]);
+    ASSERT_EQ(masses.size(), e.reactants.size()) << q[0];
+    ASSERT_EQ(products.size(), e.products.size()) << r[1];
+    for (std::size_t i = 0; i < products.size(); ++i) {
+        EXPECT_EQ(products[i].formula, e.products[i].formula);
+        const Species& sp = species.at(products[i].formula);
+        EXPECT_TRUE(within_data_rounding(
+            products[i].mass,
+            [&](const Values& v) {
+                return least_moles_of_reaction(masses, species, v) * sp.coefficient * sp.molar_mass;
+            },
+            values_of(masses)));
+    }
+}
+
+struct AnswerCheck {
+    std::int32_t problem;
+    void (*check)(const std::string& statement, const std::string& answer);
+};
+
+constexpr AnswerCheck answer_checks[] = {
+    {1, check_1},   {2, check_2},   {3, check_3},   {4, check_4},   {5, check_5},
+    {10, check_10}, {12, check_12}, {13, check_13}, {14, check_14}, {15, check_15},
+    {16, check_element_mass}, {17, check_17}, {18, check_salt_amounts}, {19, check_salt_to_add},
+    {20, check_largest_mixture}, {21, check_element_mass}, {22, check_salt_to_add}, {23, check_salt_amounts},
+    {24, check_largest_mixture}, {30, check_related_mass}, {31, check_related_mass}, {32, check_32},
+    {33, check_33},
+};
+
+TEST_F(ChapterThree, AnswersFollowFromTheNumbersShown)
+{
+    for (const AnswerCheck& c : answer_checks)
+        for_versions(c.problem, versions_per_problem, [&] { c.check(statement(), answer_text()); });
+}
+
+}  // namespace
+}  // namespace stoichiometry_test

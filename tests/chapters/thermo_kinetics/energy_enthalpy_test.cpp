@@ -1,0 +1,191 @@
+// Section "Energia ed Entalpia": every answer recomputed from the numbers
+// the statement shows, over many versions.
+#include <cmath>
+#include <string>
+
+#include "chemistry/data_tables.h"
+#include "numbers/fixed_width.h"
+#include "thermo_kinetics_fixture.h"
+
+namespace thermo_kinetics_test {
+namespace {
+
+constexpr std::int32_t sweep = 120;
+
+double signed_if(bool positive, const Shown& s) { return positive ? s.value : -s.value; }
+
+TEST_F(ChapterSix, FirstLawAnswersFollowTheSignsOfHeatAndWork)
+{
+    for_versions(1, sweep, [&](std::int32_t) {
+        const auto g = match(statement(), "(assorbe dall'ambiente|cede all'ambiente) calore pari a NUM kJ "
+                                          "(e fa su di esso|mentre l'ambiente fa su di esso) lavoro pari a NUM kJ$");
+        const double q = signed_if(g[0][0] == 'a', at(g, 1));
+        const double w = signed_if(g[2][0] == 'e', at(g, 3));
+        EXPECT_GE(std::abs(q), 5.0);
+        EXPECT_GE(std::abs(q - w), 0.95);
+        EXPECT_TRUE(within_last_digit(at(match(answer_text(), "^@T1@@C1@NUM kJ$"), 0), q - w));
+    });
+    for_versions(2, sweep, [&](std::int32_t) {
+        const auto g = match(statement(), "@dAB@ = NUM kJ\\. .*@dAC@ = NUM kJ\\. Calcolare");
+        EXPECT_TRUE(within_last_digit(at(match(answer_text(), "^@T1@@C1@NUM kJ$"), 0), at(g, 1).value - at(g, 0).value));
+    });
+    for_versions(3, sweep, [&](std::int32_t) {
+        const auto g = match(statement(), "@d1@ = NUM kJ e @bD@@iE@@d2@ = NUM kJ e che i due sistemi (assorbono in "
+                                          "totale dall'ambiente|cedono in totale all'ambiente) calore pari a NUM kJ, ");
+        const double q = signed_if(g[2][0] == 'a', at(g, 3));
+        // q = dE1 + dE2 + w.
+        EXPECT_TRUE(within_last_digit(at(match(answer_text(), "^@T1@@C1@NUM kJ$"), 0),
+                                      q - at(g, 0).value - at(g, 1).value));
+    });
+}
+
+TEST_F(ChapterSix, NobleGasHeatsAtConstantVolumeAndPressure)
+{
+    for_versions(4, sweep, [&](std::int32_t) {
+        const auto g = match(statement(), "calore (assorbite|cedute) da NUM g di ([a-z]+) che (vengono riscaldati|si "
+                                          "raffreddano) da NUM@uo@C a NUM@uo@C a volume costante");
+        const double t1 = at(g, 4).value, t2 = at(g, 5).value;
+        EXPECT_EQ(g[0] == "assorbite", t2 > t1);
+        EXPECT_GE(std::abs(t2 - t1), 19.5);
+        const double moles = at(g, 1).value / molar_mass(compound_named(g[2]));
+        const auto a = match(answer_text(), "^@T1@@C1@NUM J; NUM J$");
+        EXPECT_TRUE(within_last_digit(at(a, 0), moles * 1.5 * gas_constant * std::abs(t2 - t1)));
+        EXPECT_TRUE(within_last_digit(at(a, 1), moles * 2.5 * gas_constant * std::abs(t2 - t1)));
+    });
+}
+
+// Cp = a + b·10^-3 T + c·10^5/T^2 of the substances of problem 5, by name.
+struct HeatCapacityLaw {
+    const char* name;
+    const char* melting;
+    double a, b, c;
+};
+constexpr HeatCapacityLaw heat_capacity_laws[] = {
+    {"alluminio", "660", 20.67, 12.38, 0.0}, {"rame", "1080", 22.64, 6.28, 0.0},
+    {"piombo", "328", 22.13, 11.72, 0.96},   {"iodio", "114", 40.12, 49.79, 0.0},
+    {"cloruro di sodio", "801", 45.94, 16.32, 0.0},
+};
+
+TEST_F(ChapterSix, HeatWithAHeatCapacityThatGrowsWithTemperature)
+{
+    for_versions(5, sweep, [&](std::int32_t) {
+        const auto g = match(statement(), "d(?:ell'|el |ello )(.+?), che fonde a pressione atmosferica a NUM@uo@C, varia "
+                                          "linearmente da NUM (J|cal)/\\(K•mol\\) per @it@ = NUM@uo@C a NUM "
+                                          "(?:J|cal)/\\(K•mol\\) per @it@ = NUM@uo@C\\. Calcolare il valore di @bD@@iH@ "
+                                          "per il (riscaldamento|raffreddamento) di NUM g di (.+?) da NUM@uo@C a NUM@uo@C$");
+        const HeatCapacityLaw* law = nullptr;
+        for (const HeatCapacityLaw& l : heat_capacity_laws)
+            if (g[0] == l.name) law = &l;
+        ASSERT_NE(law, nullptr);
+        EXPECT_EQ(g[1], law->melting);
+        EXPECT_EQ(g[9], g[0]);
+        const double per_unit = g[3] == "J" ? 1.0 : 4.184;
+        const Shown cp1 = at(g, 2), cp2 = at(g, 5), t1 = at(g, 4), t2 = at(g, 6);
+        for (const auto& [cp, t] : {std::pair{cp1, t1}, std::pair{cp2, t2}}) {
+            const double kelvin = t.value + 273.15;
+            EXPECT_NEAR(cp.value * per_unit, law->a + law->b * 1e-3 * kelvin + law->c * 1e5 / (kelvin * kelvin),
+                        // calories from the joules rounded to four digits
+                        std::pow(10.0, cp.last_place) * per_unit + 0.006);
+        }
+        const bool warming = g[7] == "riscaldamento";
+        EXPECT_EQ(at(g, warming ? 10 : 11).value, t1.value);
+        const double moles = at(g, 8).value / molar_mass(compound_named(g[0]));
+        const double heat = moles * 0.5 * (cp1.value + cp2.value) * per_unit * (t2.value - t1.value);
+        const std::string shown_heat = match(answer_text(), "^NUM J$")[0];
+        if (t1.value == t2.value) {
+            EXPECT_EQ(shown_heat, "0");
+        } else {
+            EXPECT_TRUE(within_rounding(shown(shown_heat), warming ? heat : -heat, {cp1, cp2}));
+        }
+    });
+}
+
+TEST_F(ChapterSix, NoRiseInTemperatureShowsNoHeat)
+{
+    std::int32_t found = 0;
+    for (std::int32_t n = 1; n <= 4000 && found < 1; ++n) {
+        generate(5, spread_version(n));
+        const auto g = match(statement(), "per @it@ = NUM@uo@C a .* per @it@ = NUM@uo@C\\.");
+        if (g[0] != g[1]) continue;
+        ++found;
+        EXPECT_EQ(answer_text(), "0 J") << statement();
+    }
+    EXPECT_EQ(found, 1);
+}
+
+TEST_F(ChapterSix, SamplesInContactReachOneTemperature)
+{
+    for_versions(6, sweep, [&](std::int32_t) {
+        const auto g = match(statement(), "^Un campione di NUM g di (.+?) a NUM@uo@C è posto in contatto con un campione "
+                                          "di NUM g di (.+?) a NUM@uo@C\\. Calcolare .* rispettivamente a NUM e NUM "
+                                          "J/\\(K•mol\\)$");
+        const std::int32_t k1 = compound_named(g[1]), k2 = compound_named(g[4]);
+        EXPECT_NE(k1, k2);
+        EXPECT_GE(std::abs(at(g, 2).value - at(g, 5).value), 9.5);
+        EXPECT_EQ(at(g, 6).value, compound_number(k1, 153, 158));
+        EXPECT_EQ(at(g, 7).value, compound_number(k2, 153, 158));
+        const double c1 = at(g, 0).value / molar_mass(k1) * at(g, 6).value;
+        const double c2 = at(g, 3).value / molar_mass(k2) * at(g, 7).value;
+        const double tf = (c1 * at(g, 2).value + c2 * at(g, 5).value) / (c1 + c2);
+        const auto a = match(answer_text(), "^NUM@uo@C; NUM (k?J)$");
+        EXPECT_TRUE(within_rounding(at(a, 0), tf, {at(g, 6), at(g, 7)}));
+        const double heat = std::abs((at(g, 2).value - at(a, 0).value) * c1);
+        if (std::abs(heat - 500.0) > 2.0) { EXPECT_EQ(a[2], heat < 500.0 ? "J" : "kJ"); }
+        EXPECT_TRUE(within_rounding(at(a, 1), a[2] == "J" ? heat : heat * 1e-3, {at(g, 6)}));
+    });
+}
+
+// Enthalpy of water in J/mol from ice at 0 °C: ice 38.0 + 0.135 t, melting
+// 6.064 kJ/mol, water 75.5, boiling 40.66 kJ/mol, steam 36.0 J/(K mol).
+double water_enthalpy(double t)
+{
+    if (t <= 0.0) return 38.0 * t + 0.0675 * t * t;
+    if (t <= 100.0) return 6064.0 + 75.5 * t;
+    return 6064.0 + 7550.0 + 40660.0 + 36.0 * (t - 100.0);
+}
+
+const char* phase_at(double t)
+{
+    if (t < 0.0) return "ghiaccio";
+    return t < 100.0 ? "acqua" : "vapor d'acqua";
+}
+
+TEST_F(ChapterSix, WaterThroughItsChangesOfState)
+{
+    for_versions(7, 2 * sweep, [&](std::int32_t) {
+        const auto g = match(statement(), "per il (riscaldamento|raffreddamento) a pressione atmosferica di NUM g di "
+                                          "(ghiaccio|acqua|vapor d'acqua) da NUM@uo@C a NUM@uo@C$");
+        const double from = at(g, 3).value, to = at(g, 4).value;
+        EXPECT_EQ(g[2], phase_at(from));
+        EXPECT_EQ(g[0] == "riscaldamento", to > from);
+        const double heat = (water_enthalpy(to) - water_enthalpy(from)) * at(g, 1).value / 18.016;
+        const auto a = match(answer_text(), "^NUM (k?J)$");
+        if (std::abs(std::abs(heat) - 1000.0) > 2.0) { EXPECT_EQ(a[1], std::abs(heat) < 1000.0 ? "J" : "kJ"); }
+        EXPECT_TRUE(within_last_digit(at(a, 0), a[1] == "J" ? heat : heat * 1e-3));
+    });
+}
+
+TEST_F(ChapterSix, MeltingAndBoilingPointsUnderPressure)
+{
+    for_versions(8, sweep, [&](std::int32_t) {
+        const double p = at(match(statement(), "alla pressione di NUM atm$"), 0).value;
+        // Clapeyron with dV = -1.6 cm3/mol and dH = 6.064 kJ/mol.
+        const double t = 273.15 * std::exp((p - 1.0) * -1.6e-6 * 101325.0 / 6064.0) - 273.15;
+        EXPECT_TRUE(within_last_digit(at(match(answer_text(), "^NUM@uo@C$"), 0), t));
+        EXPECT_LT(t, 0.0);
+    });
+    for_versions(9, sweep, [&](std::int32_t) {
+        const auto g = match(statement(), "è NUM@uo@C e la sua entalpia di evaporazione è pari a NUM (kJ|kcal|cal)/mol\\. "
+                                          "Calcolarne la temperatura di ebollizione alla pressione di NUM atm$");
+        const double per_unit = g[2] == "kJ" ? 1.0 : g[2] == "kcal" ? 4.184 : 0.004184;
+        const double dh = at(g, 1).value * per_unit;
+        const double p = at(g, 3).value;
+        EXPECT_TRUE((p >= 0.3 && p <= 0.9) || (p >= 1.1 && p <= 5.0)) << p;
+        // Clausius-Clapeyron through 1 atm at the normal boiling point.
+        const double t = 1.0 / (1.0 / (at(g, 0).value + 273.15) - 0.008314 * std::log(p) / dh) - 273.15;
+        EXPECT_TRUE(within_rounding(at(match(answer_text(), "^NUM@uo@C$"), 0), t, {at(g, 1)}));
+    });
+}
+
+}  // namespace
+}  // namespace thermo_kinetics_test

@@ -1,0 +1,215 @@
+// Sections "Energia libera" and "Costanti di equilibrio": free energies of
+// reaction, temperatures of spontaneity and equilibrium constants from the
+// table's formation data, over many versions.
+#include <algorithm>
+#include <cmath>
+#include <set>
+#include <string>
+
+#include "chapters/thermo_kinetics/thermo_kinetics_problems.h"
+#include "frame/app_state.h"
+#include "thermo_kinetics_fixture.h"
+
+namespace thermo_kinetics_test {
+namespace {
+
+constexpr std::int32_t sweep = 120;
+
+struct Thermo {
+    double dh = 0.0;  // kJ
+    double ds = 0.0;  // J/K
+    double dcp = 0.0; // J/K
+};
+
+// dH, dS and dCp at 25 °C of the equation as shown, water vapour from its own record.
+Thermo table_thermo(const std::string& equation)
+{
+    Thermo r;
+    for (const Term& t : equation_terms(equation)) {
+        const bool vapour = t.formula == "H@d2@O" && t.state == "g";
+        const std::int32_t k = vapour ? 236 : compound_with_formula(t.formula);
+        const double w = (t.reactant ? -1 : 1) * t.coefficient;
+        r.dh += w * compound_number(k, 131, 138);
+        r.ds += w * compound_number(k, 147, 152);
+        r.dcp += w * compound_number(k, 153, 158);
+    }
+    return r;
+}
+
+TEST_F(ChapterSix, FreeEnergyOfReactionFromFreeEnergiesOfFormation)
+{
+    std::set<std::string> seen;
+    for_versions(26, 2 * sweep, [&](std::int32_t) {
+        const auto g = match(statement(), "^@T1@@C1@I(?:l valore|\\ valori) di @bD@@df@@iG@@u0@ a 298 K per (.+) "
+                                          "(?:è|sono) pari a (.+) kJ/mol\\. Calcolare @bD@@iG@@u0@ a 298 K per la "
+                                          "reazione (.+)$");
+        EXPECT_TRUE(atom_imbalance(equation_terms(g[2])).empty()) << g[2];
+        const double dg = formation_sum(g[0], g[1], g[2], 139, 146, -228.6);
+        EXPECT_TRUE(within_last_digit(at(match(answer_text(), "^NUM kJ$"), 0), dg));
+        seen.insert(g[0] + ": " + answer_text());
+    });
+    EXPECT_TRUE(seen.contains("NH@d3@@d(g)@: -32.8 kJ") || seen.contains("NH@d3@@d(g)@: 32.8 kJ"));
+    EXPECT_TRUE(seen.contains("H@d2@O@d(g)@: -457.2 kJ") || seen.contains("H@d2@O@d(g)@: 457.2 kJ"));
+    // N2H4 has "149,2": read up to the comma.
+    EXPECT_TRUE(std::any_of(seen.begin(), seen.end(), [](const std::string& s) { return s.starts_with("N@d2@H@d4@"); }));
+}
+
+TEST_F(ChapterSix, TemperaturesOfSpontaneity)
+{
+    std::set<std::string> verdicts;
+    for_versions(27, 2 * sweep, [&](std::int32_t) {
+        const std::string equation = match(statement(), "a pressione atmosferica la reazione (.+)$")[0];
+        const Thermo r = table_thermo(equation);
+        const double crossover = r.dh / r.ds * 1000.0;
+        if (crossover < 0.0) {
+            EXPECT_EQ(answer_text(), r.dh - 0.29815 * r.ds < 0.0 ? "Sempre" : "Mai");
+        } else {
+            const auto a = match(answer_text(), "^(T [<>]) NUM K$");
+            EXPECT_EQ(a[0], r.dh > 0.0 ? "T >" : "T <");
+            EXPECT_TRUE(within_last_digit(at(a, 1), crossover));
+            EXPECT_EQ(at(a, 1).digits, 2);
+        }
+        verdicts.insert(answer_text().substr(0, 3));
+    });
+    EXPECT_EQ(verdicts, (std::set<std::string>{"Sem", "Mai", "T >", "T <"}));
+}
+
+// The constant at t °C of the equation shown: from dG = dH - T dS of 25 °C,
+// or with dH and dS carried to t by dCp.
+double constant_at(const Thermo& r, double t, bool corrected)
+{
+    const double kelvin = t + 273.15;
+    double dh = r.dh, ds = r.ds;
+    if (corrected) {
+        dh += r.dcp * (t - 25.0) * 1e-3;
+        ds += r.dcp * std::log(kelvin / 298.15);
+    }
+    return std::exp(-(dh * 1000.0 - kelvin * ds) / (gas_constant * kelvin));
+}
+
+// Below 100 °C the temperature shows only its whole degrees: the shown
+// constant lies between those of the two ends of its rounding.
+::testing::AssertionResult shown_constant(const Shown& k, const Thermo& r, const Shown& t, bool corrected)
+{
+    const double half = t.value > 100.0 ? 0.0 : 0.5;
+    const double a = constant_at(r, t.value - half, corrected), b = constant_at(r, t.value + half, corrected);
+    const double unit = 0.51 * std::pow(10.0, k.last_place);
+    if (k.value >= std::min(a, b) * (1 - 1e-4) - unit && k.value <= std::max(a, b) * (1 + 1e-4) + unit)
+        return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "shown " << k.value << ", between " << a << " and " << b;
+}
+
+// A temperature above 100 °C is cut to tens, above 1000 °C to hundreds.
+void expect_cut(const Shown& t)
+{
+    if (t.value > 1000.0) { EXPECT_EQ(std::fmod(t.value, 100.0), 0.0); }
+    if (t.value > 100.0) { EXPECT_EQ(std::fmod(t.value, 10.0), 0.0); }
+    EXPECT_EQ(t.last_place, 0);
+}
+
+TEST_F(ChapterSix, EquilibriumConstantsOfGasReactions)
+{
+    for_versions(28, sweep, [&](std::int32_t) {
+        const auto g = match(statement(), "la costante di equilibrio a NUM@uo@C per la reazione (.+)$");
+        const Thermo r = table_thermo(g[1]);
+        expect_cut(at(g, 0));
+        const Shown k = at(match(answer_text(), "^NUM$"), 0);
+        EXPECT_GT(k.value, 0.0);
+        EXPECT_EQ(k.digits, 2);
+        EXPECT_TRUE(shown_constant(k, r, at(g, 0), false));
+    });
+    for_versions(29, sweep, [&](std::int32_t) {
+        const auto g = match(statement(), "^@T1@@C1@Per la reazione (.+) a NUM@uo@C, confrontare");
+        const Thermo r = table_thermo(g[0]);
+        expect_cut(at(g, 1));
+        const auto a = match(answer_text(), "^NUM: NUM$");
+        for (const bool corrected : {false, true}) {
+            EXPECT_GT(at(a, corrected).value, 0.0);
+            EXPECT_TRUE(shown_constant(at(a, corrected), r, at(g, 1), corrected));
+        }
+    });
+}
+
+// Solubilities in g per 100 mL at 25 and 100 °C, by formula.
+struct Solubility {
+    const char* formula;
+    double at_25, at_100;
+};
+constexpr Solubility solubilities[] = {{"PbCl@d2@", 1.09, 3.34},   {"PbI@d2@", 0.088, 0.41},
+                                       {"HgBr@d2@", 0.61, 4.00},   {"Ag@d2@SO@d4@", 0.76, 1.41},
+                                       {"SnI@d2@", 1.09, 4.03},    {"AgClO@d3@", 0.55, 2.11}};
+
+TEST_F(ChapterSix, DissolutionEnthalpyAndEntropyFromTwoSolubilities)
+{
+    for_versions(30, sweep, [&](std::int32_t) {
+        const auto g = match(statement(), "satura di (.+?) è NUM F a NUM@uo@C e NUM F a NUM@uo@C\\. Calcolare .* per la "
+                                          "reazione (.+)$");
+        const Solubility* salt = nullptr;
+        for (const Solubility& s : solubilities)
+            if (g[0] == s.formula) salt = &s;
+        ASSERT_NE(salt, nullptr);
+        EXPECT_TRUE(g[5].starts_with(g[0].substr(0, g[0].size() - 1)));
+        // ln S linear in 1/T through both solubilities, in mol/L.
+        const double slope = std::log(salt->at_100 / salt->at_25) / (1.0 / 298.15 - 1.0 / 373.15);
+        const auto molar = [&](double t) {
+            return 10.0 * salt->at_25 * std::exp(slope * (1.0 / 298.15 - 1.0 / (t + 273.15))) /
+                   molar_mass(compound_with_formula(salt->formula));
+        };
+        const Shown s1 = at(g, 1), t1 = at(g, 2), s2 = at(g, 3), t2 = at(g, 4);
+        EXPECT_GE(t2.value - t1.value, 9.0);
+        EXPECT_TRUE(within_last_digit(s1, molar(t1.value)));
+        EXPECT_TRUE(within_last_digit(s2, molar(t2.value)));
+        // Ksp: s^2 for AgClO3, 4 s^3 for the others; -RT ln K = dH - T dS.
+        const bool one_to_one = g[5].find("+ 2") == std::string::npos && g[5].find("= 2") == std::string::npos;
+        const auto ksp = [one_to_one](double s) { return one_to_one ? s * s : 4.0 * s * s * s; };
+        const double k1 = t1.value + 273.15, k2 = t2.value + 273.15;
+        const double ds = gas_constant * (k2 * std::log(ksp(s2.value)) - k1 * std::log(ksp(s1.value))) / (k2 - k1);
+        const double dh = (ds - gas_constant * std::log(ksp(s2.value))) * k2 * 1e-3;
+        const auto a = match(answer_text(), "^NUM kJ; NUM J/K$");
+        EXPECT_TRUE(within_last_digit(at(a, 0), dh));
+        EXPECT_TRUE(within_last_digit(at(a, 1), ds));
+        EXPECT_NE(backend.log_text().find("Dic. 07"), std::string::npos);
+    });
+}
+
+TEST_F(ChapterSix, ConstantsBeyondSinglePrecisionShowFromTheFreeEnergy)
+{
+    struct Case {
+        float k;
+        double dg, kelvin;
+        bool reversed;
+        const char* shown;
+    };
+    // dG = -200 kJ at 300 K: K = e^80.19 = 6.7e34, its reverse 1.5e-35.
+    const Case cases[] = {
+        {-1.0f, -200.0, 300.0, false, "6.7\u202210@u34@"},
+        {-1.0f, -200.0, 300.0, true, "1.5\u202210@u-35@"},
+        {3.0e-39f, 220.0, 300.0, false, "4.9\u202210@u-39@"},
+        {3.0e-39f, 220.0, 300.0, true, "2.0\u202210@u38@"},
+        {2.0e-30f, 170.0, 300.0, true, "5.0\u202210@u29@"},
+        {0.1523f, 7.874, 503.15, false, "0.15"},
+        {0.1523f, 7.874, 503.15, true, "6.6"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(thermo_kinetics::equilibrium_constant_text(c.k, c.dg, c.kelvin, c.reversed), c.shown) << c.dg << " " << c.reversed;
+}
+
+TEST_F(ChapterSix, TextVersionOfTheEquilibriumConstants)
+{
+    // Reaction 1 at 230 °C: K = 0.15 forwards, 6.6 backwards.
+    generate(28, text_version);
+    const std::string equation = match(statement(), "a 230@uo@C per la reazione (.+)$")[0];
+    const bool reversed = equation.find("NH@d3@@d(g)@ =") != std::string::npos;
+    EXPECT_TRUE(reversed || equation.find("N@d2@@d(g)@ +  3H@d2@@d(g)@ =") != std::string::npos) << equation;
+    EXPECT_EQ(answer_text(), reversed ? "6.6" : "0.15");
+
+    generate(29, text_version);
+    EXPECT_TRUE(statement().starts_with("@T1@@C1@Per la reazione   2NO@d(g)@ + O@d2@@d(g)@ =  2NO@d2@@d(g)@ a "))
+        << statement();
+
+    generate(30, text_version);
+    EXPECT_NE(statement().find("satura di Ag@d2@SO@d4@ è"), std::string::npos) << statement();
+}
+
+}  // namespace
+}  // namespace thermo_kinetics_test

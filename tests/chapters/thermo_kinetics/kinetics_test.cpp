@@ -1,0 +1,191 @@
+// Section "Cinetica chimica": rate laws, integrated first- and second-order
+// laws, decay and the Arrhenius equation recomputed from the statements.
+#include <array>
+#include <cmath>
+#include <string>
+
+#include "frame/app_state.h"
+#include "numbers/value_slots.h"
+#include "thermo_kinetics_fixture.h"
+
+namespace thermo_kinetics_test {
+namespace {
+
+constexpr std::int32_t sweep = 120;
+
+// The order among 1/2, 1 and 2 nearest to x.
+double nearest_order(double x)
+{
+    double best = 0.5;
+    for (const double o : {1.0, 2.0})
+        if (std::abs(x - o) < std::abs(x - best)) best = o;
+    return best;
+}
+
+std::string order_name(double o) { return o == 0.5 ? "1/2" : o == 1.0 ? "1" : "2"; }
+
+// ln v = ln k + m ln[A] + n ln[B] fitted by least squares over the rows.
+std::array<double, 3> fit_rate_law(const std::array<std::array<double, 3>, 5>& rows)
+{
+    double a[3][4] = {};
+    for (const auto& row : rows) {
+        const double x[3] = {1.0, std::log(row[0]), std::log(row[1])};
+        for (int i = 0; i < 3; ++i) {
+            for (int j = 0; j < 3; ++j) a[i][j] += x[i] * x[j];
+            a[i][3] += x[i] * std::log(row[2]);
+        }
+    }
+    for (int i = 0; i < 3; ++i)
+        for (int r = 0; r < 3; ++r) {
+            if (r == i) continue;
+            const double f = a[r][i] / a[i][i];
+            for (int c = 0; c < 4; ++c) a[r][c] -= f * a[i][c];
+        }
+    return {a[0][3] / a[0][0], a[1][3] / a[1][1], a[2][3] / a[2][2]};
+}
+
+TEST_F(ChapterSix, OrdersAndRateConstantFromTheDrawnTable)
+{
+    for_versions(31, sweep, [&](std::int32_t) {
+        EXPECT_EQ(problem_texts.problem_printable, 0);
+        std::array<std::array<double, 3>, 5> rows{};
+        bool shared = false;
+        for (std::int32_t i = 1; i <= 5; ++i) {
+            for (std::int32_t c = 0; c < 3; ++c) {
+                const std::string& cell = value_slots[i + 5 * c].display_text;
+                rows[i - 1][c] = shown(cell).value;
+                // A power of ten is drawn in pieces: its mantissa first.
+                EXPECT_NE(backend.log_text().find(cell.substr(0, cell.find('@'))), std::string::npos) << cell;
+            }
+            for (std::int32_t j = 1; j < i; ++j)
+                shared = shared || rows[j - 1][0] == rows[i - 1][0] || rows[j - 1][1] == rows[i - 1][1];
+        }
+        EXPECT_TRUE(shared);
+        const auto [ln_k, m_fit, n_fit] = fit_rate_law(rows);
+        const double m = nearest_order(m_fit), n = nearest_order(n_fit);
+        const auto a = match(answer_text(), "^m = (1/2|1|2);n = (1/2|1|2); @ik@@dc@ = NUM (.+)$");
+        EXPECT_EQ(a[0], order_name(m));
+        EXPECT_EQ(a[1], order_name(n));
+        double k = 0.0;
+        for (const auto& row : rows) k += row[2] / (std::pow(row[0], m) * std::pow(row[1], n)) / 5.0;
+        EXPECT_NEAR(at(a, 2).value, k, 0.01 * k);
+        // (L/mol)^(m+n-1) / s.
+        const double power = m + n - 1.0;
+        const std::string e = power == 0.5   ? "1/2"
+                              : power == 1.5 ? "3/2"
+                              : power == 2.5 ? "5/2"
+                              : power == 1.0 ? ""
+                                             : std::to_string(static_cast<int>(power));
+        EXPECT_EQ(a[3], power == 0.0 ? "s@u-1@" : "L@u" + e + "@/(mol@u" + e + "@•s)");
+        answer();
+        EXPECT_EQ(problem_texts.problem_printable, 0);
+    });
+    EXPECT_EQ(backend.log_text().find("Fatti della Chimica"), std::string::npos);
+}
+
+TEST_F(ChapterSix, FirstOrderDecay)
+{
+    for_versions(32, sweep, [&](std::int32_t) {
+        const auto g = match(statement(), "è pari a NUM s@u-1@\\. Calcolare .* si riduca da NUM mol/L a NUM mol/L$");
+        EXPECT_TRUE(within_last_digit(at(match(answer_text(), "^NUM s$"), 0),
+                                      std::log(at(g, 1).value / at(g, 2).value) / at(g, 0).value));
+    });
+    for_versions(33, sweep, [&](std::int32_t) {
+        const auto g = match(statement(), "^@T1@@C1@Una reazione (\\(1/2\\))?A \\+ (?:\\(1/2\\))?B = prodotti è del primo "
+                                          "ordine rispetto ad A e (rispetto a B|di ordine 1/2 rispetto a B)\\. Se "
+                                          "\\[A\\]@d0@ e \\[B\\]@d0@ sono uguali a NUM e NUM mol/L e @ik@@dc@ = NUM "
+                                          "(L/\\(mol•s\\)|L@u1/2@/\\(mol@u1/2@•s\\)), calcolare la concentrazione di A "
+                                          "dopo NUM s dall'inizio della reazione$");
+        const double a = g[0].empty() ? 1.0 : 0.5;
+        const double n = g[1] == "rispetto a B" ? 1.0 : 0.5;
+        // The unit of k follows the overall order 1 + n.
+        EXPECT_EQ(g[5], n == 1.0 ? "L/(mol•s)" : "L@u1/2@/(mol@u1/2@•s)");
+        // -(1/a) d[A]/dt = k [A] [B]0^n.
+        const double left = at(g, 2).value * std::exp(-a * at(g, 4).value * std::pow(at(g, 3).value, n) * at(g, 6).value);
+        EXPECT_TRUE(within_last_digit(at(match(answer_text(), "^NUM mol/L$"), 0), left));
+    });
+}
+
+struct HalfLife {
+    const char* isotope;
+    double half_life;
+    const char* unit;
+};
+// Isotope, half-life and its unit; silicon-31 2.62 h and argon-41 1.83 h.
+constexpr HalfLife half_lives[] = {
+    {"@u3@H", 12.33, "anni"},  {"@u14@C", 5715, "anni"}, {"@u22@Na", 2.605, "anni"}, {"@u39@Ar", 268, "anni"},
+    {"@u42@Ar", 33, "anni"},   {"@u55@Fe", 2.73, "anni"}, {"@u24@Na", 14.96, "ore"},  {"@u28@Mg", 20.9, "ore"},
+    {"@u31@Si", 2.62, "ore"},  {"@u38@S", 2.84, "ore"},   {"@u41@Ar", 1.83, "ore"},   {"@u43@Sc", 3.89, "ore"},
+    {"@u16@N", 7.13, "s"},     {"@u14@O", 70.60, "s"},    {"@u17@F", 64.5, "s"},      {"@u19@Ne", 17.22, "s"},
+    {"@u21@Na", 22.48, "s"},   {"@u54@V", 49.8, "s"},
+};
+
+TEST_F(ChapterSix, RadioactiveDecayToAPercentage)
+{
+    for_versions(34, 2 * sweep, [&](std::int32_t) {
+        const auto g = match(statement(), "radioattivo (@u[0-9]+@[A-Z][a-z]?) è pari a NUM (anni|ore|s)\\. Calcolare .* "
+                                          "si riduca a NUM% dell'iniziale$");
+        const HalfLife* entry = nullptr;
+        for (const HalfLife& h : half_lives)
+            if (g[0] == h.isotope && g[2] == h.unit) entry = &h;
+        ASSERT_NE(entry, nullptr);
+        EXPECT_EQ(at(g, 1).value, entry->half_life);
+        const auto a = match(answer_text(), "^NUM (anni|ore|s)$");
+        EXPECT_EQ(a[1], g[2]);
+        EXPECT_TRUE(within_last_digit(at(a, 0), entry->half_life * std::log(100.0 / at(g, 3).value) / std::log(2.0)));
+    });
+}
+
+TEST_F(ChapterSix, SecondOrderReactions)
+{
+    for_versions(35, sweep, [&](std::int32_t) {
+        const auto g = match(statement(), "\\[A\\] diminuisce da NUM mol/L a NUM mol/L in NUM s$");
+        // -d[A]/dt = 2k[A]^2.
+        const double k = (1.0 / at(g, 1).value - 1.0 / at(g, 0).value) / (2.0 * at(g, 2).value);
+        EXPECT_TRUE(within_last_digit(at(match(answer_text(), "^NUM L/\\(mol•s\\)$"), 0), k));
+    });
+    bool at_800 = false;
+    for_versions(36, sweep, [&](std::int32_t) {
+        const auto g = match(statement(), "è pari a NUM L/\\(mol•s\\) a NUM K\\. .* \\[HI\\] diminuisca da NUM mol/L a NUM "
+                                          "mol/L$");
+        const double t = at(g, 1).value;
+        EXPECT_TRUE(within_last_digit(at(g, 0), 2.04e9 * std::sqrt(t) * std::exp(-176000.0 / (gas_constant * t))));
+        if (t == 800.0) {
+            at_800 = true;
+            EXPECT_EQ(g[0], "0.19");
+        }
+        const double time = (1.0 / at(g, 3).value - 1.0 / at(g, 2).value) / (2.0 * at(g, 0).value);
+        EXPECT_TRUE(within_last_digit(at(match(answer_text(), "^NUM s$"), 0), time));
+    });
+    EXPECT_TRUE(at_800);
+}
+
+TEST_F(ChapterSix, ArrheniusActivationEnergiesAndRatios)
+{
+    for_versions(37, sweep, [&](std::int32_t) {
+        const auto g = match(statement(), "diviene NUM volte maggiore passando da NUM K a NUM K$");
+        const double ea = gas_constant * 1e-3 * std::log(at(g, 0).value) / (1.0 / at(g, 1).value - 1.0 / at(g, 2).value);
+        EXPECT_TRUE(within_last_digit(at(match(answer_text(), "^NUM kJ/mol$"), 0), ea));
+    });
+    const std::pair<const char*, double> activation[] = {
+        {"H@d2@ + I@d2@ = 2HI", 165}, {"2NOCl = 2NO + Cl@d2@", 100}, {"2HI = H@d2@ + I@d2@", 176},
+        {"2NO@d2@ = 2NO + O@d2@", 111}, {"N@d2@O@d5@ = 2NO@d2@ + (1/2)O@d2@", 103},
+        {"C@d2@H@d5@I = C@d2@H@d4@ + HI", 209}, {"2N@d2@O = 2N@d2@ + O@d2@", 200}};
+    for_versions(38, sweep, [&](std::int32_t) {
+        const auto g = match(statement(), "in fase gas (.+) è pari a NUM kJ/mol\\. Calcolare il rapporto tra i valori di "
+                                          "@ik@@dc@ a NUM K e a NUM K$");
+        double ea = 0.0;
+        for (const auto& [equation, energy] : activation)
+            if (g[0] == equation) ea = energy;
+        EXPECT_EQ(at(g, 1).value, ea);
+        const double t1 = at(g, 2).value, t2 = at(g, 3).value;
+        const double ratio = std::exp(-ea * 1000.0 / gas_constant * (1.0 / t1 - 1.0 / t2));
+        EXPECT_EQ(ratio < 1.0, t2 > t1);
+        EXPECT_TRUE(within_last_digit(at(match(answer_text(), "^NUM$"), 0), ratio));
+    });
+    generate(38, text_version);
+    EXPECT_NE(statement().find("2NO@d2@ = 2NO + O@d2@ è pari a 111 kJ/mol"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace thermo_kinetics_test

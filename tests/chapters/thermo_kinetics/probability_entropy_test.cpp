@@ -1,0 +1,238 @@
+// Section "Probabilità ed Entropia": counts of microstates, Boltzmann
+// populations and entropy changes recomputed from the statements.
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <string>
+
+#include "frame/app_state.h"
+#include "thermo_kinetics_fixture.h"
+
+namespace thermo_kinetics_test {
+namespace {
+
+constexpr std::int32_t sweep = 120;
+
+double factorial(std::int32_t n) { return n <= 1 ? 1.0 : n * factorial(n - 1); }
+
+// Stirling's ln W of N entities over populations (c, b, a).
+double stirling(double n, double c, double b, double a)
+{
+    const auto x_ln_x = [](double x) { return x * std::log(x); };
+    return x_ln_x(n) - x_ln_x(c) - x_ln_x(b) - x_ln_x(a);
+}
+
+// trunc(ln W / ln 10), or -1 when the quotient lies too near a whole number
+// for single precision to settle it.
+std::int32_t decades(double ln_w)
+{
+    const double q = ln_w / std::log(10.0);
+    if (std::abs(q - std::round(q)) < 1e-4) return -1;
+    return static_cast<std::int32_t>(q);
+}
+
+constexpr const char* distributions = "sistema di NUM enti con energie possibili 0, @iE@@d0@ e NUM@iE@@d0@ e con energia "
+                                      "totale pari a NUM@iE@@d0@, confrontare il numero di modi di realizzare le "
+                                      "distribuzioni \\(NUM, NUM, NUM\\) e \\(NUM, NUM, NUM\\) e determinarne";
+
+TEST_F(ChapterSix, WaysOfRealisingTwoDistributionsOfEqualEnergy)
+{
+    bool four_digits = false;
+    for_versions(16, 3 * sweep, [&](std::int32_t) {
+        const auto g = match(statement(), distributions);
+        std::int32_t n[9];
+        for (int i = 0; i < 9; ++i) n[i] = static_cast<std::int32_t>(at(g, i).value);
+        const std::int32_t total = n[0], m = n[1];
+        EXPECT_EQ(n[3] + n[4] + n[5], total);
+        EXPECT_EQ(n[6] + n[7] + n[8], total);
+        EXPECT_EQ(n[4] + m * n[5], n[2]);
+        EXPECT_EQ(n[7] + m * n[8], n[2]);
+        EXPECT_FALSE(n[3] == n[6] && n[4] == n[7]);
+        const double w1 = factorial(total) / (factorial(n[3]) * factorial(n[4]) * factorial(n[5]));
+        const double w2 = factorial(total) / (factorial(n[6]) * factorial(n[7]) * factorial(n[8]));
+        const auto a = match(answer_text(), "^@T1@@C1@@iW@@d1@ = NUM; @iW@@d2@ = NUM; @iP@@d1@/@iP@@d2@ = NUM$");
+        for (const auto& [w, s] : {std::pair{w1, at(a, 0)}, std::pair{w2, at(a, 1)}}) {
+            EXPECT_EQ(s.value, w);
+            EXPECT_EQ(s.digits, w < 10 ? 1 : w < 100 ? 2 : w < 1000 ? 3 : 4);
+            four_digits = four_digits || w >= 1000;
+        }
+        EXPECT_TRUE(within_last_digit(at(a, 2), w1 / w2));
+    });
+    EXPECT_TRUE(four_digits);
+}
+
+TEST_F(ChapterSix, WaysOfLargeSystemsAsPowersOfTen)
+{
+    for_versions(17, sweep, [&](std::int32_t) {
+        const auto g = match(statement(), distributions);
+        double n[9];
+        for (int i = 0; i < 9; ++i) n[i] = at(g, i).value;
+        EXPECT_GT(n[3], 0.0);
+        EXPECT_GT(n[6], 0.0);
+        EXPECT_EQ(n[3] + n[4] + n[5], n[0]);
+        EXPECT_EQ(n[7] + n[1] * n[8], n[2]);
+        const std::int32_t e1 = decades(stirling(n[0], n[3], n[4], n[5]));
+        const std::int32_t e2 = decades(stirling(n[0], n[6], n[7], n[8]));
+        if (e1 < 0 || e2 < 0) return;
+        const std::string ratio = e1 == e2 ? " 1" : " 10@u" + std::to_string(e1 - e2) + "@";
+        EXPECT_EQ(answer_text(), "@T1@@C1@@iW@@d1@ = 10@u" + std::to_string(e1) + "@; @iW@@d2@ = 10@u" +
+                                     std::to_string(e2) + "@; @iP@@d1@/@iP@@d2@ =" + ratio);
+    });
+}
+
+TEST_F(ChapterSix, BoltzmannPopulationsAtTwoTemperatures)
+{
+    for_versions(18, sweep, [&](std::int32_t) {
+        const auto g = match(statement(), "sistema di NUM enti con energie possibili 0, @iE@@d0@ e NUM@iE@@d0@ alle "
+                                          "temperature @iT@ = @iE@@d0@/@ik@ e @iT@ = NUM@iE@@d0@/@ik@$");
+        const double n = at(g, 0).value, m = at(g, 1).value;
+        std::string expected = "@T1@@C1@";
+        for (const double t : {1.0, at(g, 2).value}) {
+            const double z = 1.0 + std::exp(-1.0 / t) + std::exp(-m / t);
+            const double ground = n / z, top = n * std::exp(-m / t) / z;
+            // Halves that single precision may round either way.
+            if (std::abs(ground - std::floor(ground) - 0.5) < 1e-3 || std::abs(top - std::floor(top) - 0.5) < 1e-3)
+                return;
+            const auto c = std::lround(ground), a = std::lround(top), b = std::lround(n) - c - a;
+            const std::int32_t e = decades(stirling(n, c, b, a));
+            if (e < 0) return;
+            expected += (t == 1.0 ? "Per @iT@ = @iE@@d0@/@ik@: (" : "; Per @iT@ = " + g[2] + "@iE@@d0@/@ik@: (") +
+                        std::to_string(c) + ", " + std::to_string(b) + ", " + std::to_string(a) + ") @iW@ = 10@u" +
+                        std::to_string(e) + "@ @iE@ = " + std::to_string(b + std::lround(m) * a) + "@iE@@d0@";
+        }
+        EXPECT_EQ(answer_text(), expected);
+    });
+}
+
+TEST_F(ChapterSix, TemperatureOfAPopulationOfAnExcitedLevelOfHydrogen)
+{
+    for_versions(19, sweep, [&](std::int32_t) {
+        const auto g = match(statement(), "del (secondo|terzo|quarto) livello sia  NUM%  di quella del primo$");
+        const double level = g[0] == "secondo" ? 2 : g[0] == "terzo" ? 3 : 4;
+        const double orbitals = level * level;
+        // P/100 = g exp(-dE/kT), dE = E1 (1/g - 1) with E1 = -2.17987e-18 J.
+        const double de = 2.17987e-18 * (1.0 - 1.0 / orbitals);
+        const double t = de / (1.380658e-23 * std::log(100.0 * orbitals / at(g, 1).value));
+        EXPECT_TRUE(within_last_digit(at(match(answer_text(), "^NUM K$"), 0), t));
+    });
+}
+
+TEST_F(ChapterSix, EntropyOfHeatingAndOfThermalContact)
+{
+    for_versions(20, sweep, [&](std::int32_t) {
+        const auto g = match(statement(), "^Calcolare la variazione di entropia nel (raffreddamento|riscaldamento) di NUM "
+                                          "g di (.+?) \\(@iC@@dp@ = NUM J/\\(K•mol\\)\\) da NUM@uo@C a NUM@uo@C$");
+        const double t1 = at(g, 4).value + 273.15, t2 = at(g, 5).value + 273.15;
+        EXPECT_EQ(g[0] == "riscaldamento", t2 > t1);
+        EXPECT_GE(std::abs(t2 - t1), 9.5);
+        const std::int32_t k = compound_named(g[2]);
+        EXPECT_EQ(at(g, 3).value, compound_number(k, 153, 158));
+        const double ds = at(g, 1).value / molar_mass(k) * at(g, 3).value * std::log(t2 / t1);
+        EXPECT_TRUE(within_last_digit(at(match(answer_text(), "^NUM J/K$"), 0), ds));
+    });
+    for_versions(21, sweep, [&](std::int32_t) {
+        const auto g = match(statement(), "^Un campione di NUM g di (.+?) a NUM@uo@C è posto in contatto con un campione "
+                                          "di NUM g di (.+?) a NUM@uo@C\\. Sapendo che .* rispettivamente a NUM e NUM "
+                                          "J/\\(K•mol\\), calcolare");
+        const double c1 = at(g, 0).value / molar_mass(compound_named(g[1])) * at(g, 6).value;
+        const double c2 = at(g, 3).value / molar_mass(compound_named(g[4])) * at(g, 7).value;
+        const double t1 = at(g, 2).value + 273.15, t2 = at(g, 5).value + 273.15;
+        const double tf = (c1 * t1 + c2 * t2) / (c1 + c2);
+        const auto a = match(answer_text(), "^NUM J/K; NUM J/K; @bD@@iS@@dcompl@= NUM J/K$");
+        EXPECT_TRUE(within_last_digit(at(a, 0), c1 * std::log(tf / t1)));
+        EXPECT_TRUE(within_last_digit(at(a, 1), c2 * std::log(tf / t2)));
+        EXPECT_TRUE(within_last_digit(at(a, 2), at(a, 0).value + at(a, 1).value));
+        EXPECT_GT(at(a, 2).value, 0.0);
+    });
+}
+
+TEST_F(ChapterSix, EntropyOfIdealGases)
+{
+    for_versions(22, sweep, [&](std::int32_t) {
+        const auto g = match(statement(), "^Calcolare la variazione di entropia (nella compressione|nell'espansione) "
+                                          "isoterma di NUM g di (.+?) da NUM (L|atm) a NUM (?:L |atm)$");
+        const double moles = at(g, 1).value / molar_mass(compound_named(g[2]));
+        EXPECT_GT(moles, 0.099);
+        EXPECT_LT(moles, 0.901);
+        const double from = at(g, 3).value, to = at(g, 5).value;
+        const double ds = moles * gas_constant * std::log(g[4] == "L" ? to / from : from / to);
+        EXPECT_EQ(g[0] == "nella compressione", ds < 0.0);
+        EXPECT_TRUE(within_last_digit(at(match(answer_text(), "^NUM J/K$"), 0), ds));
+    });
+    for_versions(23, sweep, [&](std::int32_t) {
+        const auto g = match(statement(), "in cui NUM g di (.+?) sono portati da 25@uo@C e 1.00 atm a NUM@uo@C e NUM atm$");
+        const double moles = at(g, 0).value / molar_mass(compound_named(g[1]));
+        const double t = at(g, 2).value;
+        EXPECT_GE(std::abs(t - 25.0), 9.5);
+        // Cp = 5R/2 for a monatomic gas.
+        const double ds = moles * gas_constant * (2.5 * std::log((t + 273.15) / 298.15) - std::log(at(g, 3).value));
+        EXPECT_TRUE(within_last_digit(at(match(answer_text(), "^NUM J/K$"), 0), ds));
+    });
+}
+
+// Entropy of water vapour (J/(K mol)) from the liquid at 25 °C (70.0):
+// heated as liquid to 100 °C (75.5), boiled (40.66 kJ/mol), then as steam (36.0).
+double steam_entropy(double kelvin)
+{
+    return 70.0 + 75.5 * std::log(373.15 / 298.15) + 40660.0 / 373.15 + 36.0 * std::log(kelvin / 373.15);
+}
+
+// Standard entropy from the table carried to kelvin, less R ln p for a gas;
+// water as vapour takes `steam`.
+double entropy_at(const Term& term, double kelvin, double p, double steam)
+{
+    const std::int32_t k = compound_with_formula(term.formula);
+    const bool gas = term.state == "g";
+    double s = compound_number(k, 147, 152) + compound_number(k, 153, 158) * std::log(kelvin / 298.15);
+    if (term.formula == "H@d2@O" && gas) s = steam;
+    return gas ? s - gas_constant * std::log(p) : s;
+}
+
+TEST_F(ChapterSix, EntropiesOfTheSpeciesAndOfTheReaction)
+{
+    for_versions(24, sweep, [&](std::int32_t) {
+        const auto g = match(statement(), "^@T1@@C1@A pressione atmosferica e NUM@uo@C l(?:'entropia|e entropie) di una "
+                                          "mole di (.+) (?:è|sono) pari a (.+) J/K\\. Calcolare la variazione di "
+                                          "entropia nelle stesse condizioni per la  reazione (.+)$");
+        const std::vector<std::string> species = listed(g[1]), values = listed(g[2]);
+        ASSERT_EQ(species.size(), values.size());
+        const std::vector<Term> terms = equation_terms(g[3]);
+        EXPECT_TRUE(atom_imbalance(terms).empty()) << g[3];
+        const double kelvin = at(g, 0).value + 273.15;
+        // The species' entropies enter the sum as computed, not as rounded for
+        // the statement, and at the temperature as drawn, not as shown.
+        double ds = 0.0;
+        for (const Term& t : terms) {
+            const std::string key = t.formula + "@d(" + t.state + ")@";
+            const auto i = std::find(species.begin(), species.end(), key) - species.begin();
+            ASSERT_LT(i, std::ssize(species)) << key;
+            const double entropy = entropy_at(t, kelvin, 1.0, steam_entropy(kelvin));
+            EXPECT_TRUE(within_rounding(shown(values[i]), entropy, {at(g, 0)})) << key;
+            ds += (t.reactant ? -1 : 1) * t.coefficient * entropy;
+        }
+        EXPECT_TRUE(within_rounding(at(match(answer_text(), "^NUM J/K$"), 0), ds, {at(g, 0)}));
+    });
+    generate(24, text_version);
+    EXPECT_NE(statement().find("di una mole di H@d2@S@d(g)@, O@d2@@d(g)@, SO@d2@@d(g)@ e H@d2@O"), std::string::npos)
+        << statement();
+}
+
+TEST_F(ChapterSix, EntropyOfReactionAtATemperatureAndAPressure)
+{
+    for_versions(25, sweep, [&](std::int32_t) {
+        const auto g = match(statement(), "^@T1@@C1@Calcolare la variazione di entropia a NUM@uo@C e NUM atm per la "
+                                          "reazione (.+)$");
+        const double kelvin = at(g, 0).value + 273.15;
+        double ds = 0.0;
+        for (const Term& t : equation_terms(g[2]))
+            ds += (t.reactant ? -1 : 1) * t.coefficient *
+                  entropy_at(t, kelvin, at(g, 1).value, steam_entropy(298.15) + 33.6 * std::log(kelvin / 298.15));
+        EXPECT_TRUE(within_rounding(at(match(answer_text(), "^NUM J/K$"), 0), ds, {at(g, 0)}));
+    });
+    generate(25, text_version);
+    EXPECT_NE(statement().find("2NO@d(g)@ +  5H@d2@@d(g)@ =  2NH@d3@@d(g)@ +  2H@d2@O"), std::string::npos)
+        << statement();
+}
+
+}  // namespace
+}  // namespace thermo_kinetics_test
