@@ -14,12 +14,14 @@
 
 namespace {
 
-float pseudo_random(std::uint32_t& state) {
+float pseudo_random(std::uint32_t& state)
+{
     state = state * 1664525u + 1013904223u;
     return static_cast<float>(state >> 8) / 16777216.0f;
 }
 
-void least_squares_of_balancing(benchmark::State& state) {
+void least_squares_of_balancing(benchmark::State& state)
+{
     const auto n = static_cast<std::int32_t>(state.range(0));
     std::uint32_t seed = 12345;
     std::vector<float> a(10 * static_cast<std::size_t>(n)), b(static_cast<std::size_t>(n) + 1);
@@ -35,7 +37,8 @@ void least_squares_of_balancing(benchmark::State& state) {
 }
 BENCHMARK(least_squares_of_balancing)->Arg(2)->Arg(4)->Arg(9);
 
-void depth_sort(benchmark::State& state) {
+void depth_sort(benchmark::State& state)
+{
     const auto n = static_cast<std::int32_t>(state.range(0));
     std::uint32_t seed = 99;
     std::vector<float> z(static_cast<std::size_t>(n)), sorted(static_cast<std::size_t>(n));
@@ -49,7 +52,8 @@ void depth_sort(benchmark::State& state) {
 }
 BENCHMARK(depth_sort)->Arg(30)->Arg(300)->Arg(100000);
 
-void rotation_of_a_molecule(benchmark::State& state) {
+void rotation_of_a_molecule(benchmark::State& state)
+{
     const auto n = static_cast<std::int32_t>(state.range(0));
     std::uint32_t seed = 7;
     std::vector<float> points(3 * static_cast<std::size_t>(n));

@@ -21,7 +21,8 @@ const std::string statement =
     "totale della miscela, sapendo che il @bD@H@uo@ di formazione dell'ammoniaca vale -46,1 kJ/mol "
     "e che la costante di equilibrio @iK@@dp@ a questa temperatura vale 6,8@u5@.";
 
-platform::qt::Session& qt_session() {
+platform::qt::Session& qt_session()
+{
     static int argc = 1;
     static char name[] = "bench_text";
     static char* argv[] = {name, nullptr};
@@ -33,7 +34,8 @@ platform::qt::Session& qt_session() {
 }
 
 // The statement box as the problems draw it: measuring pass, frame, text.
-void BM_ProblemStatement(benchmark::State& state) {
+void BM_ProblemStatement(benchmark::State& state)
+{
     qt_session();
     for (auto _ : state) draw_statement_box(160, 580, 45, statement, "Problema 5.12", 3);
     state.counters["characters"] = static_cast<double>(statement.size());
@@ -41,14 +43,16 @@ void BM_ProblemStatement(benchmark::State& state) {
 }
 BENCHMARK(BM_ProblemStatement)->Unit(benchmark::kMicrosecond);
 
-void BM_JustifiedParagraph(benchmark::State& state) {
+void BM_JustifiedParagraph(benchmark::State& state)
+{
     qt_session();
     for (auto _ : state) draw_justified_text(160, 580, 45, "@T1@@C1@" + statement);
     state.counters["goal_us"] = 1000;
 }
 BENCHMARK(BM_JustifiedParagraph)->Unit(benchmark::kMicrosecond);
 
-void BM_FormulaLine(benchmark::State& state) {
+void BM_FormulaLine(benchmark::State& state)
+{
     qt_session();
     for (auto _ : state) draw_markup_text(20, 20, "@T1@@C1@H@d2@SO@d4@ + 2NaOH = Na@d2@SO@d4@ + 2H@d2@O");
 }
@@ -60,14 +64,16 @@ BENCHMARK(BM_FormulaLine)->Unit(benchmark::kMicrosecond);
 // draws about 55 pieces and measures about twice as many.
 namespace {
 
-void BM_PlatformTextExtent(benchmark::State& state) {
+void BM_PlatformTextExtent(benchmark::State& state)
+{
     qt_session();
     select_font(1);
     for (auto _ : state) benchmark::DoNotOptimize(qw_get_text_extent("Calcolare la massa"));
 }
 BENCHMARK(BM_PlatformTextExtent);
 
-void BM_PlatformOutText(benchmark::State& state) {
+void BM_PlatformOutText(benchmark::State& state)
+{
     qt_session();
     select_font(1);
     for (auto _ : state) {

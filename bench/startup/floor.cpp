@@ -35,8 +35,8 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QMainWindow window;
-    for (const char* title : {"&Indice", "&Versione", "&Livello", "&Dati", "&Strumenti", "&Simulazioni", "&Giochi",
-                              "&Opzioni"})
+    for (const char* title :
+         {"&Indice", "&Versione", "&Livello", "&Dati", "&Strumenti", "&Simulazioni", "&Giochi", "&Opzioni"})
         window.menuBar()->addMenu(title)->addAction("-");
     window.setCentralWidget(new Canvas);
     window.resize(605, 388);

@@ -22,7 +22,8 @@ const char* const unreadable_input = "Input errato: dati non leggibili.";
 // List-directed items from the console, read across lines as needed.
 class ConsoleItems {
 public:
-    std::optional<std::string> next() {
+    std::optional<std::string> next()
+    {
         while (pending_.empty()) {
             std::string line;
             if (!std::getline(std::cin, line)) return std::nullopt;
@@ -41,18 +42,21 @@ public:
         return item;
     }
 
-    std::optional<std::int32_t> whole() {
+    std::optional<std::int32_t> whole()
+    {
         const auto item = next();
         return item ? read_list_int(*item) : std::nullopt;
     }
 
-    std::optional<float> real() {
+    std::optional<float> real()
+    {
         const auto item = next();
         return item ? read_list_real(*item) : std::nullopt;
     }
 
     // n reals, or nothing when one of them cannot be read.
-    std::optional<std::vector<float>> reals(std::size_t n) {
+    std::optional<std::vector<float>> reals(std::size_t n)
+    {
         std::vector<float> values;
         for (std::size_t k = 0; k < n; ++k) {
             const auto value = real();
@@ -66,23 +70,35 @@ private:
     std::vector<std::string> pending_;
 };
 
-void print_line(const std::string& line) { std::cout << line << '\n'; }
+void print_line(const std::string& line)
+{
+    std::cout << line << '\n';
+}
 
-void print_state() { print_line(format_i(random_stream.random_state, 12)); }
+void print_state()
+{
+    print_line(format_i(random_stream.random_state, 12));
+}
 
-void print_averages() {
+void print_averages()
+{
     print_line(format_e(accumulate_average(1, 0, 0, 2), 20, 8) + format_e(accumulate_average(2, 0, 0, 2), 20, 8));
 }
 
-void reset_averages() {
+void reset_averages()
+{
     accumulate_average(1, 0, 0, 0);
     accumulate_average(2, 0, 0, 0);
 }
 
-float random_real_draw(float a, float b) { return random_real(a, b); }
+float random_real_draw(float a, float b)
+{
+    return random_real(a, b);
+}
 
 // "(/,(3X,I6,3X,3E20.6))": a blank line, then one point a line.
-void print_points(const std::vector<Vector3>& points, std::int32_t n) {
+void print_points(const std::vector<Vector3>& points, std::int32_t n)
+{
     print_line("");
     for (std::int32_t i = 0; i < n; ++i) {
         std::string line = "   " + format_i(i + 1, 6) + "   ";
@@ -91,7 +107,8 @@ void print_points(const std::vector<Vector3>& points, std::int32_t n) {
     }
 }
 
-void run_math_test_driver(const std::string& command, ConsoleItems& console) {
+void run_math_test_driver(const std::string& command, ConsoleItems& console)
+{
     if (command == "RAND") {
         const auto seed = console.whole();
         if (!seed) return print_line(unreadable_input);
@@ -179,7 +196,8 @@ void run_math_test_driver(const std::string& command, ConsoleItems& console) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     ConsoleItems console;
     std::string command;
     if (argc > 1) {

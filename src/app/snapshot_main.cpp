@@ -134,7 +134,8 @@ int main(int argc, char** argv)
         if (const std::string error = show_chosen_page(choice); !error.empty()) return refuse(error);
         for (std::int32_t v = versions->first; v <= versions->last; ++v) {
             if (v != versions->first) {
-                if (const std::string error = show_chosen_version(v, choice.answer); !error.empty()) return refuse(error);
+                if (const std::string error = show_chosen_version(v, choice.answer); !error.empty())
+                    return refuse(error);
             }
             std::cout << "version: " << v << "\n";
             print_texts();

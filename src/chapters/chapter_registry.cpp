@@ -1,11 +1,11 @@
 // The chapters the program offers; a chapter missing here has its menu item greyed.
 #include "chapters/chapter_registry.h"
 
-#include "chapters/elements_compounds/elements_compounds_chapter.h"
+#include "chapters/basic_notions/basic_notions_chapter.h"
 #include "chapters/electrochemistry/electrochemistry_chapter.h"
+#include "chapters/elements_compounds/elements_compounds_chapter.h"
 #include "chapters/equilibria/equilibria_chapter.h"
 #include "chapters/final_problems/final_problems_chapter.h"
-#include "chapters/basic_notions/basic_notions_chapter.h"
 #include "chapters/solutions/solutions_chapter.h"
 #include "chapters/states_of_matter/states_of_matter_chapter.h"
 #include "chapters/stoichiometry/stoichiometry_chapter.h"

@@ -179,4 +179,7 @@ constexpr std::array<CompoundRow, 167> rows{{
 
 }  // namespace
 
-std::span<const CompoundRow> inorganic_compound_rows() { return rows; }
+std::span<const CompoundRow> inorganic_compound_rows()
+{
+    return rows;
+}

@@ -73,4 +73,7 @@ constexpr std::array<CompoundRow, 61> rows{{
 
 }  // namespace
 
-std::span<const CompoundRow> organic_compound_rows() { return rows; }
+std::span<const CompoundRow> organic_compound_rows()
+{
+    return rows;
+}

@@ -65,4 +65,7 @@ constexpr std::array<CompoundRow, 54> rows{{
 
 }  // namespace
 
-std::span<const CompoundRow> further_compound_rows() { return rows; }
+std::span<const CompoundRow> further_compound_rows()
+{
+    return rows;
+}

@@ -7,6 +7,7 @@
 
 namespace {
 
+// clang-format off
 constexpr std::array<CompoundThermoRow, 51> rows{{
     {  1, "0.0",     "0.0",     "191.6",  "29.1",   'g'},  // N@d2@
     {  2, "0.0",     "0.0",     "205.2",  "29.4",   'g'},  // O@d2@
@@ -60,7 +61,11 @@ constexpr std::array<CompoundThermoRow, 51> rows{{
     {471, "-219.1",  "-204.9",  "283.5",  "57.7",   'g'},  // COCl@d2@
     {472, "82.2",    "82.4",    "273.7",  "45.5",   'g'},  // NOBr
 }};
+// clang-format on
 
 }  // namespace
 
-std::span<const CompoundThermoRow> compound_thermo_rows() { return rows; }
+std::span<const CompoundThermoRow> compound_thermo_rows()
+{
+    return rows;
+}

@@ -26,7 +26,10 @@ void put_right(std::string& record, std::size_t first, std::size_t last, std::st
     record.replace(last - text.size(), text.size(), text);
 }
 
-void put_char(std::string& record, std::size_t column, char c) { record[column - 1] = c; }
+void put_char(std::string& record, std::size_t column, char c)
+{
+    record[column - 1] = c;
+}
 
 ElementRecord element_from(const ElementRow& row)
 {
@@ -108,8 +111,14 @@ void init_data_tables()
     constants = tabulated_physical_constants();
 }
 
-const DataTables& data_tables() { return tables; }
-const PhysicalConstants& physical_constants() { return constants; }
+const DataTables& data_tables()
+{
+    return tables;
+}
+const PhysicalConstants& physical_constants()
+{
+    return constants;
+}
 
 const ElementRecord& element_record(std::int32_t z)
 {

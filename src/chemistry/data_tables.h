@@ -16,7 +16,7 @@
 #include <string_view>
 
 inline constexpr std::int32_t element_count = 103;
-inline constexpr std::int32_t element_slots = 104;   // slot 104 stays blank
+inline constexpr std::int32_t element_slots = 104;  // slot 104 stays blank
 inline constexpr std::int32_t compound_slots = 500;
 inline constexpr std::int32_t reaction_slots = 200;
 

@@ -2,7 +2,8 @@
 
 #include "numbers/random_stream.h"
 
-std::int32_t draw_element_of_known_mass() {
+std::int32_t draw_element_of_known_mass()
+{
     std::int32_t z = 0;
     do {
         z = random_int(1, 83);

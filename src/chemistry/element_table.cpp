@@ -9,6 +9,7 @@ namespace {
 // symbol, name, atomic mass, state, metal, density statement, density,
 // ionisation energy, electron affinity, core, subshells, electronegativity,
 // radius
+// clang-format off
 constexpr std::array<ElementRow, 103> rows{{
     {"H",  "idrogeno",      "1.00797",  'g', false, false, "",       "1311", "73",   "",     "1s 1",             "2.1", "79"},
     {"He", "elio",          "4.0026",   'g', false, false, "",       "2361", "-50",  "",     "1s 2",             "",    "40"},
@@ -114,7 +115,11 @@ constexpr std::array<ElementRow, 103> rows{{
     {"No", "nobelio",       "254.",     ' ', false, false, "",       "",     "",     "[Rn]", "5f146d 07s 2",     "",    ""},
     {"Lr", "laurenzio",     "257.",     ' ', false, false, "",       "",     "",     "[Rn]", "5f146d 17s 2",     "",    ""},
 }};
+// clang-format on
 
 }  // namespace
 
-std::span<const ElementRow> element_rows() { return rows; }
+std::span<const ElementRow> element_rows()
+{
+    return rows;
+}

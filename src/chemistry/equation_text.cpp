@@ -10,8 +10,7 @@ constexpr std::size_t prefix_length = 10;
 
 // A species starting at 1-based position `start` of the body: its "$" field,
 // if any, gives the coefficient and moves the formula three characters on.
-bool read_species_start(std::string_view body, std::int32_t start, std::int32_t& coefficient,
-                        std::int32_t& first)
+bool read_species_start(std::string_view body, std::int32_t start, std::int32_t& coefficient, std::int32_t& first)
 {
     coefficient = 1;
     first = start;
@@ -25,12 +24,11 @@ bool read_species_start(std::string_view body, std::int32_t start, std::int32_t&
 
 // The "&" separators of body between 1-based positions from..to, each
 // closing one species and opening the next.
-bool read_separated_species(std::string_view body, std::int32_t from, std::int32_t to,
-                            std::int32_t& j, EquationTerms& terms)
+bool read_separated_species(std::string_view body, std::int32_t from, std::int32_t to, std::int32_t& j,
+                            EquationTerms& terms)
 {
     for (std::size_t p = body.find('&', static_cast<std::size_t>(from - 1));
-         p != std::string_view::npos && static_cast<std::int32_t>(p) < to;
-         p = body.find('&', p + 1)) {
+         p != std::string_view::npos && static_cast<std::int32_t>(p) < to; p = body.find('&', p + 1)) {
         const std::int32_t at = static_cast<std::int32_t>(p) + 1;
         terms.last[j] = at - 2;
         if (++j > max_equation_species) return false;
@@ -41,8 +39,7 @@ bool read_separated_species(std::string_view body, std::int32_t from, std::int32
 
 bool parse_into(std::string_view equation, EquationTerms& terms)
 {
-    const std::string_view body = equation.size() > prefix_length ? equation.substr(prefix_length)
-                                                                   : std::string_view{};
+    const std::string_view body = equation.size() > prefix_length ? equation.substr(prefix_length) : std::string_view{};
     const std::size_t equals = body.find('=');
     if (equals == std::string_view::npos) return false;
     const std::int32_t q = static_cast<std::int32_t>(equals) + 1;
@@ -96,8 +93,8 @@ std::string format_equation_text(std::int32_t mode, std::string_view equation)
     return text;
 }
 
-std::optional<std::string> add_state_subscripts(std::string_view equation, std::int32_t mode,
-                                                std::int32_t water_state, std::int32_t direction)
+std::optional<std::string> add_state_subscripts(std::string_view equation, std::int32_t mode, std::int32_t water_state,
+                                                std::int32_t direction)
 {
     EquationTerms terms;
     if (!parse_equation_terms(equation, terms)) return std::nullopt;

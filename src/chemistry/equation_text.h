@@ -51,5 +51,5 @@ inline constexpr std::int32_t right_to_left = 2;
 // shows the first liquid water as "H@d2@O@d(g)@"; direction 2 writes the
 // products, " = ", then the reactants. Empty when the equation does not
 // parse or a species is not a formula of the compound table.
-std::optional<std::string> add_state_subscripts(std::string_view equation, std::int32_t mode,
-                                                std::int32_t water_state, std::int32_t direction);
+std::optional<std::string> add_state_subscripts(std::string_view equation, std::int32_t mode, std::int32_t water_state,
+                                                std::int32_t direction);

@@ -84,8 +84,7 @@ bool search_extent(const Reaction& reaction, const Concentrations& start, double
 
 }  // namespace
 
-ExtentOutcome solve_equilibrium_extent(const SpeciesValues& nu, const SpeciesValues& c0,
-                                       SpeciesValues& c, float K)
+ExtentOutcome solve_equilibrium_extent(const SpeciesValues& nu, const SpeciesValues& c0, SpeciesValues& c, float K)
 {
     if (!(K > 0.0f)) return ExtentOutcome::no_valid_extent;
     Reaction reaction{{}, K};

@@ -18,5 +18,5 @@ enum class ExtentOutcome {
 // c = c0 - nu x (reactants), c0 + nu x (products) for the present species.
 // An absent species keeps the caller's value in c. A constant that is not
 // positive gives no_valid_extent.
-[[nodiscard]] ExtentOutcome solve_equilibrium_extent(const SpeciesValues& nu, const SpeciesValues& c0,
-                                                     SpeciesValues& c, float K);
+[[nodiscard]] ExtentOutcome solve_equilibrium_extent(const SpeciesValues& nu, const SpeciesValues& c0, SpeciesValues& c,
+                                                     float K);

@@ -33,14 +33,16 @@ constexpr std::array<Direction, 4> directions{{
 }};
 
 // Bonds and lone pairs are red; the atoms stay black.
-void draw_red_line(std::int32_t x, std::int32_t y, Offset from, Offset to, Offset shift) {
+void draw_red_line(std::int32_t x, std::int32_t y, Offset from, Offset to, Offset shift)
+{
     select_colour(3);
     qw_move_to(x + from.x + shift.x, y + from.y + shift.y);
     qw_line_to(x + to.x + shift.x, y + to.y + shift.y);
     select_colour(1);
 }
 
-void draw_bond(std::int32_t x, std::int32_t y, const Direction& d, std::int32_t order) {
+void draw_bond(std::int32_t x, std::int32_t y, const Direction& d, std::int32_t order)
+{
     static constexpr std::array<std::int32_t, 1> single{0};
     static constexpr std::array<std::int32_t, 2> twofold{-2, 2};
     static constexpr std::array<std::int32_t, 3> threefold{3, 0, -3};
@@ -55,7 +57,8 @@ void draw_bond(std::int32_t x, std::int32_t y, const Direction& d, std::int32_t 
 
 }  // namespace
 
-void draw_lewis_code(std::int32_t x, std::int32_t y, std::string_view code) {
+void draw_lewis_code(std::int32_t x, std::int32_t y, std::string_view code)
+{
     draw_markup_text(x, y, "@C1@@T1@");
     for (std::size_t group = 0; group < atom_place.size(); ++group) {
         const std::size_t start = group * 5;
@@ -75,14 +78,16 @@ void draw_lewis_code(std::int32_t x, std::int32_t y, std::string_view code) {
     }
 }
 
-const LewisEntry* find_lewis_entry(std::string_view key) {
+const LewisEntry* find_lewis_entry(std::string_view key)
+{
     for (const LewisEntry& entry : lewis_entries()) {
         if (key.starts_with(entry.key)) return &entry;
     }
     return nullptr;
 }
 
-void draw_lewis_structure(std::string_view key, std::int32_t x, std::int32_t y) {
+void draw_lewis_structure(std::string_view key, std::int32_t x, std::int32_t y)
+{
     draw_markup_text(x, y, "@C1@@T1@");
     const LewisEntry* entry = find_lewis_entry(key);
     if (entry == nullptr) return;

@@ -8,10 +8,12 @@ namespace {
 
 using Kind = LewisStep::Kind;
 
-constexpr LewisStep code(std::int32_t dx, std::int32_t dy, std::string_view text) {
+constexpr LewisStep code(std::int32_t dx, std::int32_t dy, std::string_view text)
+{
     return {Kind::code, dx, dy, text};
 }
-constexpr LewisStep markup(std::int32_t dx, std::int32_t dy, std::string_view text) {
+constexpr LewisStep markup(std::int32_t dx, std::int32_t dy, std::string_view text)
+{
     return {Kind::markup, dx, dy, text};
 }
 
@@ -27,30 +29,37 @@ constexpr std::string_view lower_fluorine = "FdaddZaaaaZaaaaZaaaaZaaaa";
 constexpr std::string_view upper_fluorine = "FdddaZaaaaZaaaaZaaaaZaaaa";
 
 // A centre with two fluorines on the cross and two below it (SF4 and kin).
-constexpr std::array<LewisStep, 4> seesaw(std::string_view centre) {
+constexpr std::array<LewisStep, 4> seesaw(std::string_view centre)
+{
     return {code(0, 0, centre), code(-11, 20, lower_fluorine), code(13, 20, lower_fluorine),
             markup(0, 12, lower_diagonals)};
 }
 
 // The same with two more fluorines above it: six in all.
-constexpr std::array<LewisStep, 7> octahedron(std::string_view centre) {
+constexpr std::array<LewisStep, 7> octahedron(std::string_view centre)
+{
     const auto lower = seesaw(centre);
-    return {lower[0], lower[1], lower[2], lower[3], code(-11, -23, upper_fluorine),
-            code(13, -23, upper_fluorine), markup(-4, -8, upper_diagonals)};
+    return {lower[0],
+            lower[1],
+            lower[2],
+            lower[3],
+            code(-11, -23, upper_fluorine),
+            code(13, -23, upper_fluorine),
+            markup(-4, -8, upper_diagonals)};
 }
 
 // Three resonance forms of a trigonal ion with two negative oxygens each.
-constexpr std::array<LewisStep, 11> three_forms(std::string_view first, std::string_view second,
-                                                std::string_view third) {
-    return {code(30, 0, first),    markup(63, -13, minus),  markup(12, 17, minus),
-            markup(65, 12, arrow), code(120, 0, second),    markup(82, -13, minus),
-            markup(102, 17, minus), markup(160, 12, arrow), code(210, 0, third),
-            markup(172, -13, minus), markup(242, -13, minus)};
+constexpr std::array<LewisStep, 11> three_forms(std::string_view first, std::string_view second, std::string_view third)
+{
+    return {code(30, 0, first),   markup(63, -13, minus),  markup(12, 17, minus),  markup(65, 12, arrow),
+            code(120, 0, second), markup(82, -13, minus),  markup(102, 17, minus), markup(160, 12, arrow),
+            code(210, 0, third),  markup(172, -13, minus), markup(242, -13, minus)};
 }
 
-constexpr std::array<LewisStep, 14> nitrate_forms() {
-    const auto forms = three_forms("N1a21OddadZaaaaOaddaOdadd", "N2a11OddaaZaaaaOadddOdadd",
-                                   "N1a12OddadZaaaaOadddOdada");
+constexpr std::array<LewisStep, 14> nitrate_forms()
+{
+    const auto forms =
+        three_forms("N1a21OddadZaaaaOaddaOdadd", "N2a11OddaaZaaaaOadddOdadd", "N1a12OddadZaaaaOadddOdada");
     std::array<LewisStep, 14> steps{};
     for (std::size_t i = 0; i < forms.size(); ++i) steps[i] = forms[i];
     steps[11] = markup(26, -15, plus);
@@ -60,7 +69,8 @@ constexpr std::array<LewisStep, 14> nitrate_forms() {
 }
 
 // Hexafluorophosphate: the six fluorines of SF6, then its charge.
-constexpr std::array<LewisStep, 8> hexafluorophosphate() {
+constexpr std::array<LewisStep, 8> hexafluorophosphate()
+{
     const auto six = octahedron("P1a1aFddadZaaaaFadddZaaaa");
     std::array<LewisStep, 8> steps{};
     for (std::size_t i = 0; i < six.size(); ++i) steps[i] = six[i];
@@ -82,90 +92,56 @@ constexpr std::array e11{code(0, 0, "C2a11OddaaZaaaaHaaaaHaaaa")};
 constexpr std::array e12{code(0, 0, "N3adaNdaaaZaaaaZaaaaZaaaa")};
 constexpr std::array e13{code(0, 0, "O2ddaOddaaZaaaaZaaaaZaaaa")};
 constexpr std::array e14{code(0, 0, "F1dddFddadZaaaaZaaaaZaaaa")};
-constexpr std::array e15{code(0, 0, "O1dd1ZaaaaZaaaaZaaaaHaaaa"),
-                         code(21, 0, "Odda1ZaaaaZaaaaZaaaaHaaaa")};
+constexpr std::array e15{code(0, 0, "O1dd1ZaaaaZaaaaZaaaaHaaaa"), code(21, 0, "Odda1ZaaaaZaaaaZaaaaHaaaa")};
 constexpr auto e16 = seesaw("S1d1aFddadZaaaaFadddZaaaa");
 constexpr auto e17 = octahedron("S1a1aFddadZaaaaFadddZaaaa");
 constexpr auto e18 = seesaw("P111aFddadFdddaFadddZaaaa");
 // Two-letter symbols are drawn as two codes 7 or 8 pixels apart.
-constexpr std::array e19{code(0, 0, "Xad1aZaaaaZaaaaFadddZaaaa"),
-                         code(7, 0, "e1aaaFddadZaaaaZaaaaZaaaa"),
+constexpr std::array e19{code(0, 0, "Xad1aZaaaaZaaaaFadddZaaaa"), code(7, 0, "e1aaaFddadZaaaaZaaaaZaaaa"),
                          markup(-3, 12, xenon_diagonals)};
-constexpr std::array e20{code(0, 0, "Xaa1aZaaaaZaaaaFadddZaaaa"),
-                         code(7, 0, "e1aaaFddadZaaaaZaaaaZaaaa"),
-                         code(-11, -23, upper_fluorine),
-                         code(13, -23, upper_fluorine),
-                         markup(-4, -8, upper_diagonals),
-                         markup(-3, 12, xenon_diagonals)};
+constexpr std::array e20{code(0, 0, "Xaa1aZaaaaZaaaaFadddZaaaa"), code(7, 0, "e1aaaFddadZaaaaZaaaaZaaaa"),
+                         code(-11, -23, upper_fluorine),          code(13, -23, upper_fluorine),
+                         markup(-4, -8, upper_diagonals),         markup(-3, 12, xenon_diagonals)};
 constexpr std::array e21{code(0, 0, "B1a11FddadZaaaaFadddFdadd")};
 constexpr std::array e22{code(0, 0, "N3adaOdaaaZaaaaZaaaaZaaaa"), markup(37, -5, plus)};
 constexpr std::array e23{code(0, 0, "N1111HaaaaHaaaaHaaaaHaaaa"), markup(8, -10, plus)};
 constexpr std::array e24{code(0, 0, "O1dd1OddadZaaaaZaaaaHaaaa"), markup(35, -8, minus)};
 constexpr std::array e25{code(0, 0, "C3adaNdaaaZaaaaZaaaaZaaaa"), markup(-18, -5, minus)};
-constexpr std::array e26{code(0, 0, "C3adaOdaaaZaaaaZaaaaZaaaa"), markup(35, -5, plus),
-                         markup(-18, -5, minus)};
+constexpr std::array e26{code(0, 0, "C3adaOdaaaZaaaaZaaaaZaaaa"), markup(35, -5, plus), markup(-18, -5, minus)};
 constexpr std::array e27{code(0, 0, "O1dddHaaaaZaaaaZaaaaZaaaa"), markup(-18, -5, minus)};
 constexpr std::array e28{code(0, 0, "B1111FddadFdddaFadddFdadd"), markup(8, -10, minus)};
 constexpr auto e29 = hexafluorophosphate();
-constexpr std::array e30{code(0, 0, "Ca11aZaaaaFdddaFadddZaaaa"),
-                         code(8, 0, "l1aaaFddadZaaaaZaaaaZaaaa"),
+constexpr std::array e30{code(0, 0, "Ca11aZaaaaFdddaFadddZaaaa"), code(8, 0, "l1aaaFddadZaaaaZaaaaZaaaa"),
                          markup(-3, 12, xenon_diagonals)};
-constexpr std::array e31{code(0, 0, "C2a11ZaaaaZaaaaHaaaaHaaaa"),
-                         code(22, 0, "C1aa1HaaaaZaaaaZaaaaHaaaa")};
-constexpr std::array e32{code(0, 0, "C3a1aZaaaaZaaaaHaaaaZaaaa"),
-                         code(22, 0, "C1aaaHaaaaZaaaaZaaaaZaaaa")};
-constexpr std::array e33{code(30, 0, "N1d2aOddadZaaaaOaddaZaaaa"), markup(58, -18, minus),
-                         markup(75, 0, arrow), code(130, 0, "N2d1aOddaaZaaaaOadddZaaaa"),
-                         markup(90, -18, minus)};
-constexpr auto e34 = three_forms("C1a21OddadZaaaaOaddaOdadd", "C2a11OddaaZaaaaOadddOdadd",
-                                 "C1a12OddadZaaaaOadddOdada");
+constexpr std::array e31{code(0, 0, "C2a11ZaaaaZaaaaHaaaaHaaaa"), code(22, 0, "C1aa1HaaaaZaaaaZaaaaHaaaa")};
+constexpr std::array e32{code(0, 0, "C3a1aZaaaaZaaaaHaaaaZaaaa"), code(22, 0, "C1aaaHaaaaZaaaaZaaaaZaaaa")};
+constexpr std::array e33{code(30, 0, "N1d2aOddadZaaaaOaddaZaaaa"), markup(58, -18, minus), markup(75, 0, arrow),
+                         code(130, 0, "N2d1aOddaaZaaaaOadddZaaaa"), markup(90, -18, minus)};
+constexpr auto e34 = three_forms("C1a21OddadZaaaaOaddaOdadd", "C2a11OddaaZaaaaOadddOdadd", "C1a12OddadZaaaaOadddOdada");
 constexpr auto e35 = nitrate_forms();
-constexpr std::array e36{code(30, 0, "O1d2aOddadZaaaaOaddaZaaaa"), markup(58, -18, minus),
-                         markup(75, 0, arrow), code(130, 0, "O2d1aOddaaZaaaaOadddZaaaa"),
-                         markup(90, -18, minus), markup(26, -18, plus), markup(126, -18, plus)};
-constexpr auto e37 = three_forms("S1d21OddadZaaaaOaddaOdadd", "S2d11OddaaZaaaaOadddOdadd",
-                                 "S1d12OddadZaaaaOadddOdada");
+constexpr std::array e36{code(30, 0, "O1d2aOddadZaaaaOaddaZaaaa"),
+                         markup(58, -18, minus),
+                         markup(75, 0, arrow),
+                         code(130, 0, "O2d1aOddaaZaaaaOadddZaaaa"),
+                         markup(90, -18, minus),
+                         markup(26, -18, plus),
+                         markup(126, -18, plus)};
+constexpr auto e37 = three_forms("S1d21OddadZaaaaOaddaOdadd", "S2d11OddaaZaaaaOadddOdadd", "S1d12OddadZaaaaOadddOdada");
 
 constexpr std::array<LewisEntry, 37> entries{{
-    {"NH@d3@;", e1},
-    {"CO@d2@;", e2},
-    {"OF@d2@;", e3},
-    {"SF@d2@;", e4},
-    {"H@d2@O;", e5},
-    {"H@d2@S;", e6},
-    {"NF@d3@;", e7},
-    {"PH@d3@;", e8},
-    {"CH@d4@;", e9},
-    {"HCN;", e10},
-    {"CH@d2@O;", e11},
-    {"N@d2@;", e12},
-    {"O@d2@;", e13},
-    {"F@d2@;", e14},
-    {"H@d2@O@d2@;", e15},
-    {"SF@d4@;", e16},
-    {"SF@d6@;", e17},
-    {"PF@d5@;", e18},
-    {"XeF@d2@;", e19},
-    {"XeF@d4@;", e20},
-    {"BF@d3@;", e21},
-    {"NO@u+@;", e22},
-    {"NH@d4@@u+@;", e23},
-    {"HO@d2@@u-@;", e24},
-    {"CN@u-@;", e25},
-    {"CO;", e26},
-    {"OH@u-@;", e27},
-    {"BF@d4@@u-@;", e28},
-    {"PF@d6@@u-@;", e29},
-    {"ClF@d3@;", e30},
-    {"C@d2@H@d4@;", e31},
-    {"C@d2@H@d2@;", e32},
-    {"NO@d2@@u-@;", e33},
-    {"CO@d3@@u2-@;", e34},
-    {"NO@d3@@u-@;", e35},
-    {"O@d3@;", e36},
-    {"SO@d3@@u2-@;", e37},
+    {"NH@d3@;", e1},      {"CO@d2@;", e2},       {"OF@d2@;", e3},      {"SF@d2@;", e4},       {"H@d2@O;", e5},
+    {"H@d2@S;", e6},      {"NF@d3@;", e7},       {"PH@d3@;", e8},      {"CH@d4@;", e9},       {"HCN;", e10},
+    {"CH@d2@O;", e11},    {"N@d2@;", e12},       {"O@d2@;", e13},      {"F@d2@;", e14},       {"H@d2@O@d2@;", e15},
+    {"SF@d4@;", e16},     {"SF@d6@;", e17},      {"PF@d5@;", e18},     {"XeF@d2@;", e19},     {"XeF@d4@;", e20},
+    {"BF@d3@;", e21},     {"NO@u+@;", e22},      {"NH@d4@@u+@;", e23}, {"HO@d2@@u-@;", e24},  {"CN@u-@;", e25},
+    {"CO;", e26},         {"OH@u-@;", e27},      {"BF@d4@@u-@;", e28}, {"PF@d6@@u-@;", e29},  {"ClF@d3@;", e30},
+    {"C@d2@H@d4@;", e31}, {"C@d2@H@d2@;", e32},  {"NO@d2@@u-@;", e33}, {"CO@d3@@u2-@;", e34}, {"NO@d3@@u-@;", e35},
+    {"O@d3@;", e36},      {"SO@d3@@u2-@;", e37},
 }};
 
 }  // namespace
 
-std::span<const LewisEntry> lewis_entries() { return entries; }
+std::span<const LewisEntry> lewis_entries()
+{
+    return entries;
+}

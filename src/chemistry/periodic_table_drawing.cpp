@@ -20,13 +20,13 @@ constexpr std::int32_t cell_size = pitch - 3;
 struct Run {
     std::int32_t first, last, row, column;
 };
-constexpr Run runs[] = {{1, 1, 1, 1},     {2, 2, 1, 18},    {3, 4, 2, 1},   {5, 10, 2, 13},
-                        {11, 12, 3, 1},   {13, 18, 3, 13},  {19, 36, 4, 1}, {37, 54, 5, 1},
-                        {55, 57, 6, 1},   {72, 86, 6, 4},   {87, 89, 7, 1}};
+constexpr Run runs[] = {{1, 1, 1, 1},   {2, 2, 1, 18},  {3, 4, 2, 1},   {5, 10, 2, 13}, {11, 12, 3, 1}, {13, 18, 3, 13},
+                        {19, 36, 4, 1}, {37, 54, 5, 1}, {55, 57, 6, 1}, {72, 86, 6, 4}, {87, 89, 7, 1}};
 
 }  // namespace
 
-PeriodicCell periodic_table_cell(std::int32_t z) {
+PeriodicCell periodic_table_cell(std::int32_t z)
+{
     // The lanthanide and actinide rows begin with cerium and thorium.
     if (z >= 58 && z <= 71) return {x0 + 70 + (z - 58) * pitch, y0 + 130};
     if (z >= 90 && z <= 103) return {x0 + 70 + (z - 90) * pitch, y0 + 150};
@@ -38,7 +38,8 @@ PeriodicCell periodic_table_cell(std::int32_t z) {
     return {x0, y0};
 }
 
-void draw_periodic_table(std::int32_t mode, std::int32_t highlight) {
+void draw_periodic_table(std::int32_t mode, std::int32_t highlight)
+{
     qw_set_font("t'Arial'h14b");
     const std::int32_t cell_colour = qw_rgb(99, 132, 222);
     qw_set_color_rgb(qw_rgb(64, 64, 64));

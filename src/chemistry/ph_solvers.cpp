@@ -13,10 +13,19 @@ struct GridPoint {
 
 // The grids are single-precision powers of ten, as the callers' pH values
 // are computed from them.
-float coarse_h(int i) { return std::pow(10.0f, -0.01f * static_cast<float>(i)); }
-float fine_h(int m) { return std::pow(10.0f, -0.0001f * static_cast<float>(m)); }
+float coarse_h(int i)
+{
+    return std::pow(10.0f, -0.01f * static_cast<float>(i));
+}
+float fine_h(int m)
+{
+    return std::pow(10.0f, -0.0001f * static_cast<float>(m));
+}
 
-bool changes_sign(double a, double b) { return a * b < 0.0; }
+bool changes_sign(double a, double b)
+{
+    return a * b < 0.0;
+}
 
 template <class Balance>
 GridPoint at(const Balance& balance, float h)
@@ -67,9 +76,8 @@ std::optional<float> find_root(const Balance& balance)
 std::optional<float> solve_ph_mixture(float ca, float cb, float ka, float kb)
 {
     const double acid = ca, base = cb, k_acid = ka, k_base = kb;
-    return find_root([&](double h) {
-        return h - Kw / h + base / (1.0 + Kw / (k_base * h)) - acid / (1.0 + h / k_acid);
-    });
+    return find_root(
+        [&](double h) { return h - Kw / h + base / (1.0 + Kw / (k_base * h)) - acid / (1.0 + h / k_acid); });
 }
 
 std::optional<float> solve_ph_solubility(std::int32_t n, float c)

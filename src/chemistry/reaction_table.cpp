@@ -7,6 +7,7 @@
 
 namespace {
 
+// clang-format off
 constexpr std::array<ReactionRow, 200> rows{{
     {'s', "",       "$ 2H@d2@ & O@d2@ = $ 2H@d2@O"},  // 1
     {'s', "",       "$ 2C@d2@H@d6@ & $ 7O@d2@ = $ 4CO@d2@ & $ 6H@d2@O"},  // 2
@@ -209,7 +210,11 @@ constexpr std::array<ReactionRow, 200> rows{{
     {'m', ".76",    "ClO@d2@@u-@ & $ 2H@d2@O & $ 4e = Cl@u-@ & $ 4OH@u-@"},  // 199
     {'m', ".81",    "ClO@u-@ & H@d2@O & $ 2e = Cl@u-@ & $ 2OH@u-@"},  // 200
 }};
+// clang-format on
 
 }  // namespace
 
-std::span<const ReactionRow> reaction_rows() { return rows; }
+std::span<const ReactionRow> reaction_rows()
+{
+    return rows;
+}

@@ -30,12 +30,14 @@ float read_field(const CompoundRecord& record, int first, int last)
     return value_slots[20].value;
 }
 
-bool has_thermo_data(const CompoundRecord& record) { return record[158] != ' '; }
+bool has_thermo_data(const CompoundRecord& record)
+{
+    return record[158] != ' ';
+}
 
 }  // namespace
 
-std::optional<ReactionThermo> compute_reaction_thermo(std::string_view equation,
-                                                      std::int32_t water_state, float t)
+std::optional<ReactionThermo> compute_reaction_thermo(std::string_view equation, std::int32_t water_state, float t)
 {
     EquationTerms terms;
     if (!parse_equation_terms(equation, terms)) return std::nullopt;

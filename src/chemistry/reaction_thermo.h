@@ -10,9 +10,9 @@
 inline constexpr float constant_overflow = -1.0f;
 
 struct ReactionThermo {
-    float dH = 0.0f;  // kJ per mole of reaction as written
-    float dS = 0.0f;  // J/K
-    float dG = 0.0f;  // kJ
+    float dH = 0.0f;                    // kJ per mole of reaction as written
+    float dS = 0.0f;                    // J/K
+    float dG = 0.0f;                    // kJ
     float equilibrium_constant = 0.0f;  // K, or constant_overflow
 };
 
@@ -24,5 +24,4 @@ struct ReactionThermo {
 // heat capacity counts 0. Value slot 20 is overwritten. Empty when the
 // equation does not parse or a species has no record with thermodynamic
 // data.
-std::optional<ReactionThermo> compute_reaction_thermo(std::string_view equation,
-                                                      std::int32_t water_state, float t);
+std::optional<ReactionThermo> compute_reaction_thermo(std::string_view equation, std::int32_t water_state, float t);

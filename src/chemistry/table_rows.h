@@ -12,9 +12,9 @@ struct ElementRow {
     std::string_view symbol;
     std::string_view name;
     std::string_view atomic_mass;
-    char state;               // 's', 'l', 'g' or ' '
+    char state;  // 's', 'l', 'g' or ' '
     bool metal;
-    bool density_statement;   // drawn on by the density statements
+    bool density_statement;  // drawn on by the density statements
     std::string_view density;
     std::string_view ionisation_energy;
     std::string_view electron_affinity;
@@ -26,7 +26,7 @@ struct ElementRow {
 
 struct CompoundRow {
     std::int32_t index;
-    char compound_class;      // 'm', 'i', 'c' or 'e'
+    char compound_class;  // 'm', 'i', 'c' or 'e'
     std::string_view formula;
     std::string_view name;
     std::string_view alternative_name;
@@ -35,16 +35,16 @@ struct CompoundRow {
 
 struct CompoundThermoRow {
     std::int32_t index;
-    std::string_view enthalpy;      // kJ/mol
-    std::string_view free_energy;   // kJ/mol
-    std::string_view entropy;       // J/(mol K)
-    std::string_view heat_capacity; // J/(mol K), may be blank
+    std::string_view enthalpy;       // kJ/mol
+    std::string_view free_energy;    // kJ/mol
+    std::string_view entropy;        // J/(mol K)
+    std::string_view heat_capacity;  // J/(mol K), may be blank
     char state;
 };
 
 struct ReactionRow {
-    char kind;                  // 's', 'i' or 'm'
-    std::string_view potential; // volts, kind 'm' only
+    char kind;                   // 's', 'i' or 'm'
+    std::string_view potential;  // volts, kind 'm' only
     std::string_view equation;
 };
 

@@ -15,27 +15,30 @@ namespace {
 
 enum class Acidity { acid, neutral, alkaline };
 
-std::string_view acidity_word(Acidity a) {
+std::string_view acidity_word(Acidity a)
+{
     switch (a) {
-        case Acidity::acid: return " acida";
-        case Acidity::neutral: return " neutra";
-        case Acidity::alkaline: return " basica";
+    case Acidity::acid: return " acida";
+    case Acidity::neutral: return " neutra";
+    case Acidity::alkaline: return " basica";
     }
     return {};
 }
 
 // Another class than the solution's own.
-Acidity wrong_acidity(Acidity a) {
+Acidity wrong_acidity(Acidity a)
+{
     switch (a) {
-        case Acidity::acid: return random_int(3, 5) == 3 ? Acidity::neutral : Acidity::alkaline;
-        case Acidity::alkaline: return random_int(1, 3) == 3 ? Acidity::neutral : Acidity::acid;
-        case Acidity::neutral: break;
+    case Acidity::acid: return random_int(3, 5) == 3 ? Acidity::neutral : Acidity::alkaline;
+    case Acidity::alkaline: return random_int(1, 3) == 3 ? Acidity::neutral : Acidity::acid;
+    case Acidity::neutral: break;
     }
     return random_int(1, 2) == 2 ? Acidity::alkaline : Acidity::acid;
 }
 
 // pH of the true statement shifted by 3 to 11 units, folded back below 14.
-float shifted_ph(float ph) {
+float shifted_ph(float ph)
+{
     float shifted = ph + random_real(3.0f, 11.0f);
     if (shifted > 14.0f) shifted -= 14.0f;
     return shifted;
@@ -43,7 +46,8 @@ float shifted_ph(float ph) {
 
 }  // namespace
 
-Statement acid_neutral_or_alkaline() {
+Statement acid_neutral_or_alkaline()
+{
     static constexpr std::array<std::string_view, 4> quantities{"pH", "pOH", "[H@u+@]", "[OH@u-@]"};
     Statement s{{}, draw_truth()};
     const std::int32_t q = random_int(1, 4);
@@ -75,7 +79,8 @@ Statement acid_neutral_or_alkaline() {
     return s;
 }
 
-Statement strong_electrolyte_ions() {
+Statement strong_electrolyte_ions()
+{
     static constexpr std::array<std::array<std::string_view, 3>, 2> formulas{{
         {"HNO@d3@", "HCl", "HClO@d4@"},
         {"NaOH", "KOH", "Ba(OH)@d2@"},
@@ -99,7 +104,8 @@ Statement strong_electrolyte_ions() {
     return s;
 }
 
-Statement ph_and_concentrations() {
+Statement ph_and_concentrations()
+{
     Statement s{{}, draw_truth()};
     const std::int32_t q = random_int(1, 4);
     set_slot_digits(1, q <= 2 ? draw_concentration() : random_real(1.0f, 14.0f), 3);
@@ -109,8 +115,8 @@ Statement ph_and_concentrations() {
         float ph = q == 1 ? -std::log10(x) : -std::log10(1e-14f / x);
         if (s.truth == 0) ph = shifted_ph(ph);
         set_slot_uncertainty(2, ph, u / (2.3f * x));
-        s.text = std::string(q == 1 ? "Una soluzione con [H@u+@] = " : "Una soluzione con [OH@u-@] = ") +
-                 slot_text(1) + " mol/L ha pH = " + slot_text(2);
+        s.text = std::string(q == 1 ? "Una soluzione con [H@u+@] = " : "Una soluzione con [OH@u-@] = ") + slot_text(1) +
+                 " mol/L ha pH = " + slot_text(2);
     } else {
         const float p = s.truth == 0 ? shifted_ph(x) : x;
         const float h = q == 3 ? std::pow(10.0f, -p) : std::pow(10.0f, p - 14.0f);
@@ -121,17 +127,18 @@ Statement ph_and_concentrations() {
     return s;
 }
 
-Statement conjugate_acid_and_base() {
+Statement conjugate_acid_and_base()
+{
     static constexpr std::array<std::string_view, 14> bases{
-        "H@d2@O", "NH@d3@",      "OH@u-@",      "NH@d2@@u-@", "HS@u-@",      "S@u2-@",      "SO@d3@@u2-@",
-        "HSO@d3@@u-@", "PO@d4@@u3-@", "CN@u-@", "ClO@u-@",     "CO@d3@@u2-@", "NO@d2@@u-@", "ClO@d4@@u-@"};
+        "H@d2@O",      "NH@d3@",      "OH@u-@", "NH@d2@@u-@", "HS@u-@",      "S@u2-@",     "SO@d3@@u2-@",
+        "HSO@d3@@u-@", "PO@d4@@u3-@", "CN@u-@", "ClO@u-@",    "CO@d3@@u2-@", "NO@d2@@u-@", "ClO@d4@@u-@"};
     static constexpr std::array<std::string_view, 14> acids{
-        "H@d3@O@u+@", "NH@d4@@u+@",   "H@d2@O",  "NH@d3@", "H@d2@S",      "HS@u-@",  "HSO@d3@@u-@",
+        "H@d3@O@u+@",  "NH@d4@@u+@",   "H@d2@O", "NH@d3@", "H@d2@S",      "HS@u-@",  "HSO@d3@@u-@",
         "H@d2@SO@d3@", "HPO@d4@@u2-@", "HCN",    "HClO",   "HCO@d3@@u-@", "HNO@d2@", "HClO@d4@"};
     // A partner that is not the conjugate of either.
     static constexpr std::array<std::string_view, 14> wrong{
-        "OH@u-@", "NH@d2@@u-@", "H@d3@O@u+@", "NH@d4@@u+@", "S@u2-@", "H@d2@S",  "H@d2@SO@d3@",
-        "SO@d3@@u2-@", "H@d3@PO@d4@", "HOCN", "HCl",        "CO@d2@", "NO@d2@", "HClO@d2@"};
+        "OH@u-@",      "NH@d2@@u-@",  "H@d3@O@u+@", "NH@d4@@u+@", "S@u2-@", "H@d2@S", "H@d2@SO@d3@",
+        "SO@d3@@u2-@", "H@d3@PO@d4@", "HOCN",       "HCl",        "CO@d2@", "NO@d2@", "HClO@d2@"};
     Statement s{{}, draw_truth()};
     const std::int32_t i = random_int(1, 14);
     const std::string partner_if_wrong(wrong[i - 1]);
@@ -145,7 +152,8 @@ Statement conjugate_acid_and_base() {
     return s;
 }
 
-Statement ph_of_solution_or_buffer() {
+Statement ph_of_solution_or_buffer()
+{
     struct Solution {
         std::string_view text;  // after "Una soluzione " and the concentration
         float (*ph)(float c);
@@ -174,14 +182,14 @@ Statement ph_of_solution_or_buffer() {
         const std::string true_ph = slot_text(2);
         float wrong_ph = 0.0f;
         switch (q) {
-            case 1: wrong_ph = ph + random_real(4.0f, 10.0f); break;
-            case 2: wrong_ph = ph - random_real(4.0f, 10.0f); break;
-            case 3: wrong_ph = random_real(0.0f, ph); break;
-            case 4: wrong_ph = random_real(ph, 14.0f); break;
-            case 5: wrong_ph = random_real(8.0f, 12.0f); break;
-            case 6: wrong_ph = random_real(2.0f, 6.0f); break;
-            case 7: wrong_ph = random_real(2.0f, 7.0f); break;
-            default: wrong_ph = random_real(7.0f, 12.0f); break;
+        case 1: wrong_ph = ph + random_real(4.0f, 10.0f); break;
+        case 2: wrong_ph = ph - random_real(4.0f, 10.0f); break;
+        case 3: wrong_ph = random_real(0.0f, ph); break;
+        case 4: wrong_ph = random_real(ph, 14.0f); break;
+        case 5: wrong_ph = random_real(8.0f, 12.0f); break;
+        case 6: wrong_ph = random_real(2.0f, 6.0f); break;
+        case 7: wrong_ph = random_real(2.0f, 7.0f); break;
+        default: wrong_ph = random_real(7.0f, 12.0f); break;
         }
         set_slot_digits(2, wrong_ph, 3);
         // A wrong pH drawn close to the true one can show the same digits.

@@ -17,7 +17,8 @@
 namespace {
 
 // "Il sodio", "L'alluminio", or "Lo" before the names that need it.
-std::string element_subject(std::string_view symbol, std::span<const std::string_view> lo_symbols) {
+std::string element_subject(std::string_view symbol, std::span<const std::string_view> lo_symbols)
+{
     const std::string name = element_name(symbol_search(symbol));
     for (std::string_view lo : lo_symbols) {
         if (lo == symbol) return "Lo " + name;
@@ -27,7 +28,8 @@ std::string element_subject(std::string_view symbol, std::span<const std::string
 }
 
 Statement metal_or_not(std::span<const std::string_view, 20> symbols, std::span<const std::string_view> lo_symbols,
-                       std::string_view true_ending, std::string_view false_ending) {
+                       std::string_view true_ending, std::string_view false_ending)
+{
     Statement s{{}, draw_truth()};
     const std::int32_t i = random_int(1, 20);
     s.text = element_subject(symbols[i - 1], lo_symbols) + std::string(s.truth == 1 ? true_ending : false_ending);
@@ -36,7 +38,8 @@ Statement metal_or_not(std::span<const std::string_view, 20> symbols, std::span<
 
 }  // namespace
 
-Statement protons_in_nucleus() {
+Statement protons_in_nucleus()
+{
     Statement s{{}, draw_truth()};
     const std::int32_t z = random_int(1, 54);
     const std::int32_t shown = shown_number(s.truth, z, 1, 54);
@@ -44,7 +47,8 @@ Statement protons_in_nucleus() {
     return s;
 }
 
-Statement significant_digits() {
+Statement significant_digits()
+{
     Statement s{{}, draw_truth()};
     const float value = draw_scaled_exponent_first(-23, 23);
     const std::int32_t digits = random_int(2, 5);
@@ -54,7 +58,8 @@ Statement significant_digits() {
     return s;
 }
 
-Statement element_symbol_of_name() {
+Statement element_symbol_of_name()
+{
     Statement s{{}, draw_truth()};
     const std::int32_t z = random_int(1, 100);
     const std::int32_t shown = shown_number(s.truth, z, 1, 54);
@@ -63,7 +68,8 @@ Statement element_symbol_of_name() {
 }
 
 // True in about one case in three: both halves are drawn freely.
-Statement function_and_curve() {
+Statement function_and_curve()
+{
     static constexpr std::array<std::string_view, 3> functions{"y=Ax+B", "y=Ax@u2@", "y=A/x"};
     static constexpr std::array<std::string_view, 3> curves{"retta", "parabola", "iperbole"};
     Statement s;
@@ -74,7 +80,8 @@ Statement function_and_curve() {
     return s;
 }
 
-Statement electronegativity_order() {
+Statement electronegativity_order()
+{
     // By increasing electronegativity.
     static constexpr std::array<std::string_view, 6> symbols{"Cs", "Li", "C ", "N ", "O ", "F "};
     Statement s{{}, draw_truth()};
@@ -84,31 +91,36 @@ Statement electronegativity_order() {
     const std::string higher = articulated_element_name(symbol_search(symbols[j - 1]));
     const bool as_is = s.truth == 1;
     if (random_int(1, 2) == 1) {
-        s.text = "L'elettronegatività d" + (as_is ? lower : higher) + " è minore di quella d" + (as_is ? higher : lower);
+        s.text =
+            "L'elettronegatività d" + (as_is ? lower : higher) + " è minore di quella d" + (as_is ? higher : lower);
     } else {
-        s.text = "L'elettronegatività d" + (as_is ? higher : lower) + " è maggiore di quella d" + (as_is ? lower : higher);
+        s.text =
+            "L'elettronegatività d" + (as_is ? higher : lower) + " è maggiore di quella d" + (as_is ? lower : higher);
     }
     return s;
 }
 
-Statement a_metal() {
+Statement a_metal()
+{
     static constexpr std::array<std::string_view, 20> metals{"Li", "Be", "Na", "Mg", "Al", "K ", "Ca",
-                                                              "Sc", "Ti", "V ", "Cr", "Mn", "Fe", "Co",
-                                                              "Ni", "Cu", "Zn", "Rb", "Sr", "Ag"};
+                                                             "Sc", "Ti", "V ", "Cr", "Mn", "Fe", "Co",
+                                                             "Ni", "Cu", "Zn", "Rb", "Sr", "Ag"};
     static constexpr std::array<std::string_view, 3> lo{"Sc", "Zn", "Sr"};
     return metal_or_not(metals, lo, " è un metallo", " è un non metallo");
 }
 
-Statement a_non_metal() {
+Statement a_non_metal()
+{
     // Selenium stands twice in the list.
     static constexpr std::array<std::string_view, 20> non_metals{"H ", "He", "B ", "C ", "N ", "O ", "F ",
-                                                                  "Si", "P ", "S ", "Cl", "As", "Se", "Br",
-                                                                  "Ne", "Ar", "Kr", "Xe", "I ", "Se"};
+                                                                 "Si", "P ", "S ", "Cl", "As", "Se", "Br",
+                                                                 "Ne", "Ar", "Kr", "Xe", "I ", "Se"};
     static constexpr std::array<std::string_view, 3> lo{"S ", "Xe", "I "};
     return metal_or_not(non_metals, lo, " è un non metallo", " è un metallo");
 }
 
-Statement moles_of_atoms() {
+Statement moles_of_atoms()
+{
     Statement s{{}, draw_truth()};
     const std::int32_t k = draw_compound(11, 450);
     const std::string composition = compound_composition(k);
@@ -130,7 +142,8 @@ Statement moles_of_atoms() {
     return s;
 }
 
-Statement density_of_metal() {
+Statement density_of_metal()
+{
     Statement s{{}, draw_truth()};
     std::int32_t z = 0;
     do {
@@ -147,7 +160,8 @@ Statement density_of_metal() {
     return s;
 }
 
-Statement electron_configuration_of_element() {
+Statement electron_configuration_of_element()
+{
     Statement s{{}, draw_truth()};
     const std::int32_t z = random_int(1, 40);
     const std::int32_t shown = shown_number(s.truth, z, 1, 40);
@@ -155,7 +169,8 @@ Statement electron_configuration_of_element() {
     return s;
 }
 
-Statement strong_or_weak_acid() {
+Statement strong_or_weak_acid()
+{
     // The first six are strong acids, the other seven weak.
     static constexpr std::array<std::int32_t, 13> acids{72, 75, 87, 92, 93, 94, 71, 74, 78, 88, 89, 91, 95};
     Statement s{{}, draw_truth()};
@@ -165,7 +180,8 @@ Statement strong_or_weak_acid() {
     return s;
 }
 
-Statement oxidant_or_reductant() {
+Statement oxidant_or_reductant()
+{
     static constexpr std::array<std::array<std::string_view, 4>, 2> species{{
         {"Cr@d2@O@d7@@u2-@", "MnO@d4@@u-@", "F@d2@", "O@d2@"},
         {"Na", "Zn", "Al", "Ca"},
@@ -178,10 +194,11 @@ Statement oxidant_or_reductant() {
     return s;
 }
 
-Statement metal_oxidised_by_acid() {
+Statement metal_oxidised_by_acid()
+{
     // The first three are oxidised by H+, the last three are not.
-    static constexpr std::array<std::string_view, 6> metals{"L'alluminio", "Lo zinco", "Il ferro",
-                                                             "Il rame",     "L'argento", "L'oro"};
+    static constexpr std::array<std::string_view, 6> metals{"L'alluminio", "Lo zinco",  "Il ferro",
+                                                            "Il rame",     "L'argento", "L'oro"};
     Statement s{{}, draw_truth()};
     const std::int32_t i = s.truth == 1 ? random_int(1, 3) : random_int(4, 6);
     s.text = std::string(metals[i - 1]) + " è ossidato da H@u+@ in soluzione acida";

@@ -16,19 +16,22 @@
 namespace {
 
 // A factor that makes a value plainly wrong: 1.5 to 3, or 0.3 to 0.6.
-float wrong_factor() {
+float wrong_factor()
+{
     return random_int(1, 2) == 1 ? random_real(1.5f, 3.0f) : random_real(0.3f, 0.6f);
 }
 
 // A whole power of ten from 10^-5 to 10^5 other than 1.
-float wrong_power_of_ten() {
+float wrong_power_of_ten()
+{
     const std::int32_t k = random_int(1, 5);
     return power_of_ten(random_int(1, 2) == 1 ? -k : k);
 }
 
 }  // namespace
 
-Statement molar_volume_of_gas() {
+Statement molar_volume_of_gas()
+{
     Statement s{{}, draw_truth()};
     float p = random_real(1.0f, 50.0f);
     if (random_int(1, 2) == 1) p = random_real(0.1f, 1.0f);
@@ -40,7 +43,8 @@ Statement molar_volume_of_gas() {
     return s;
 }
 
-Statement density_of_gas() {
+Statement density_of_gas()
+{
     static constexpr std::array<std::int32_t, 14> gases{1, 2, 3, 4, 12, 14, 23, 25, 27, 457, 458, 459, 462, 466};
     Statement s{{}, draw_truth()};
     const std::int32_t k = gases[random_int(1, 14) - 1];
@@ -49,12 +53,13 @@ Statement density_of_gas() {
     float density = compute_molar_mass(compound_composition(k), uncertainty) * 0.0446428582f;
     if (s.truth == 0) density *= wrong_factor();
     set_slot_digits(1, density, 3);
-    s.text = "La densità d" + join_article_to_name(compound_name(k)) + " in condizioni standard è " + slot_text(1) +
-             " g/L";
+    s.text =
+        "La densità d" + join_article_to_name(compound_name(k)) + " in condizioni standard è " + slot_text(1) + " g/L";
     return s;
 }
 
-Statement mass_percentage() {
+Statement mass_percentage()
+{
     Statement s{{}, draw_truth()};
     const std::int32_t k = draw_compound(1, 500, false);
     const std::string composition = compound_composition(k);
@@ -75,12 +80,14 @@ Statement mass_percentage() {
     return s;
 }
 
-Statement unit_prefixes() {
+Statement unit_prefixes()
+{
     struct Prefix {
         std::string_view letter;
         std::int32_t exponent;
     };
-    static constexpr std::array<Prefix, 6> prefixes{{{"f", -15}, {"p", -12}, {"n", -9}, {"µ", -6}, {"m", -3}, {"k", 3}}};
+    static constexpr std::array<Prefix, 6> prefixes{
+        {{"f", -15}, {"p", -12}, {"n", -9}, {"µ", -6}, {"m", -3}, {"k", 3}}};
     Statement s{{}, draw_truth()};
     const std::int32_t a = random_int(1, 6);
     std::int32_t b = 0;
@@ -102,7 +109,8 @@ Statement unit_prefixes() {
     return s;
 }
 
-Statement product_of_numbers() {
+Statement product_of_numbers()
+{
     Statement s{{}, draw_truth()};
     for (std::int32_t slot = 1; slot <= 2; ++slot) {
         const std::int32_t e = random_int(-12, 12);
@@ -116,7 +124,8 @@ Statement product_of_numbers() {
     return s;
 }
 
-Statement unit_conversion() {
+Statement unit_conversion()
+{
     struct Conversion {
         std::string_view unit;
         std::string_view partner;

@@ -14,27 +14,30 @@
 
 namespace {
 
-bool is_one_of(char c, std::string_view set) { return set.find(c) != std::string_view::npos; }
+bool is_one_of(char c, std::string_view set)
+{
+    return set.find(c) != std::string_view::npos;
+}
 
 }  // namespace
 
-Statement neutrons_in_nucleus() {
+Statement neutrons_in_nucleus()
+{
     struct Isotope {
         std::string_view symbol;
         std::int32_t mass_number;
     };
     static constexpr std::array<Isotope, 80> isotopes{{
-        {"H", 2},   {"H", 2},   {"He", 4},  {"He", 4},  {"Li", 6},  {"Li", 7},  {"B", 10},  {"B", 11},
-        {"C", 12},  {"C", 13},  {"N", 14},  {"N", 15},  {"O", 16},  {"O", 17},  {"O", 18},  {"Ne", 20},
-        {"Ne", 21}, {"Ne", 22}, {"Mg", 24}, {"Mg", 25}, {"Mg", 26}, {"Si", 28}, {"Si", 29}, {"Si", 30},
-        {"S", 32},  {"S", 33},  {"S", 34},  {"S", 36},  {"Cl", 35}, {"Cl", 37}, {"Ar", 36}, {"Ar", 38},
-        {"Ar", 40}, {"K", 39},  {"K", 40},  {"K", 41},  {"Ca", 40}, {"Ca", 42}, {"Ca", 44}, {"Ti", 47},
-        {"Ti", 48}, {"Cr", 52}, {"Cr", 53}, {"Fe", 54}, {"Fe", 56}, {"Ni", 58}, {"Ni", 60}, {"Cu", 63},
-        {"Cu", 65}, {"Zn", 64}, {"Zn", 66}, {"Ge", 70}, {"Ge", 72}, {"Ge", 74}, {"Se", 78}, {"Se", 80},
-        {"Br", 79}, {"Br", 81}, {"Kr", 84}, {"Kr", 86}, {"Zr", 90}, {"Zr", 92}, {"Zr", 94}, {"Mo", 98},
-        {"Mo", 100}, {"Pd", 106}, {"Pd", 108}, {"Ag", 107}, {"Ag", 109}, {"Sn", 116}, {"Sn", 118},
-        {"Sn", 120}, {"Ba", 135}, {"Ba", 138}, {"Os", 189}, {"Os", 190}, {"Os", 192}, {"Pt", 195},
-        {"U", 234}, {"U", 235},
+        {"H", 2},    {"H", 2},    {"He", 4},   {"He", 4},   {"Li", 6},   {"Li", 7},   {"B", 10},   {"B", 11},
+        {"C", 12},   {"C", 13},   {"N", 14},   {"N", 15},   {"O", 16},   {"O", 17},   {"O", 18},   {"Ne", 20},
+        {"Ne", 21},  {"Ne", 22},  {"Mg", 24},  {"Mg", 25},  {"Mg", 26},  {"Si", 28},  {"Si", 29},  {"Si", 30},
+        {"S", 32},   {"S", 33},   {"S", 34},   {"S", 36},   {"Cl", 35},  {"Cl", 37},  {"Ar", 36},  {"Ar", 38},
+        {"Ar", 40},  {"K", 39},   {"K", 40},   {"K", 41},   {"Ca", 40},  {"Ca", 42},  {"Ca", 44},  {"Ti", 47},
+        {"Ti", 48},  {"Cr", 52},  {"Cr", 53},  {"Fe", 54},  {"Fe", 56},  {"Ni", 58},  {"Ni", 60},  {"Cu", 63},
+        {"Cu", 65},  {"Zn", 64},  {"Zn", 66},  {"Ge", 70},  {"Ge", 72},  {"Ge", 74},  {"Se", 78},  {"Se", 80},
+        {"Br", 79},  {"Br", 81},  {"Kr", 84},  {"Kr", 86},  {"Zr", 90},  {"Zr", 92},  {"Zr", 94},  {"Mo", 98},
+        {"Mo", 100}, {"Pd", 106}, {"Pd", 108}, {"Ag", 107}, {"Ag", 109}, {"Sn", 116}, {"Sn", 118}, {"Sn", 120},
+        {"Ba", 135}, {"Ba", 138}, {"Os", 189}, {"Os", 190}, {"Os", 192}, {"Pt", 195}, {"U", 234},  {"U", 235},
     }};
     // Here the isotope is drawn before the truth.
     const Isotope& isotope = isotopes[random_int(1, 80) - 1];
@@ -48,7 +51,8 @@ Statement neutrons_in_nucleus() {
     return s;
 }
 
-Statement configuration_of_heavier_element() {
+Statement configuration_of_heavier_element()
+{
     Statement s{{}, draw_truth()};
     const std::int32_t z = random_int(41, 92);
     const std::int32_t shown = shown_number(s.truth, z, 41, 92);
@@ -57,16 +61,28 @@ Statement configuration_of_heavier_element() {
     return s;
 }
 
-Statement hybridisation_of_centre() {
+Statement hybridisation_of_centre()
+{
     static constexpr std::array<std::string_view, 5> hybrid{"sp@u3@", "sp", "sp@u3@d", "sp@u3@d@u2@", "sp@u2@"};
     struct Molecule {
         std::string_view formula;
         std::int32_t hybrid;  // of its central atom, 1 to 5
     };
     static constexpr std::array<Molecule, 14> molecules{{
-        {"CO@d2@", 2},  {"CH@d4@", 1},  {"HCN", 2},         {"PH@d3@", 1},      {"SF@d2@", 1},
-        {"SF@d4@", 3},  {"SF@d6@", 4},  {"PF@d5@", 3},      {"XeF@d2@", 3},     {"XeF@d4@", 4},
-        {"BF@d3@", 5},  {"C@d2@H@d2@", 2}, {"CH@d2@O", 5},  {"C@d2@H@d4@", 5},
+        {"CO@d2@", 2},
+        {"CH@d4@", 1},
+        {"HCN", 2},
+        {"PH@d3@", 1},
+        {"SF@d2@", 1},
+        {"SF@d4@", 3},
+        {"SF@d6@", 4},
+        {"PF@d5@", 3},
+        {"XeF@d2@", 3},
+        {"XeF@d4@", 4},
+        {"BF@d3@", 5},
+        {"C@d2@H@d2@", 2},
+        {"CH@d2@O", 5},
+        {"C@d2@H@d4@", 5},
     }};
     Statement s{{}, draw_truth()};
     const std::int32_t i = random_int(1, 14);
@@ -75,17 +91,17 @@ Statement hybridisation_of_centre() {
     if (s.truth == 0) {
         // Never the true one.
         switch (molecule.hybrid) {
-            case 1: shown = random_int(2, 5); break;
-            case 2: shown = random_int(1, 4) > 1 ? random_int(3, 5) : 1; break;
-            case 3:
-                shown = random_int(1, 2);
-                if (random_int(1, 4) > 2) shown = random_int(4, 5);
-                break;
-            case 4:
-                shown = random_int(1, 3);
-                if (random_int(1, 4) > 3) shown = 5;
-                break;
-            default: shown = random_int(1, 4); break;
+        case 1: shown = random_int(2, 5); break;
+        case 2: shown = random_int(1, 4) > 1 ? random_int(3, 5) : 1; break;
+        case 3:
+            shown = random_int(1, 2);
+            if (random_int(1, 4) > 2) shown = random_int(4, 5);
+            break;
+        case 4:
+            shown = random_int(1, 3);
+            if (random_int(1, 4) > 3) shown = 5;
+            break;
+        default: shown = random_int(1, 4); break;
         }
     }
     const bool two_centres = i == 12 || i == 14;
@@ -95,7 +111,8 @@ Statement hybridisation_of_centre() {
     return s;
 }
 
-Statement shape_of_molecule() {
+Statement shape_of_molecule()
+{
     static constexpr std::array<std::string_view, 11> molecules{
         "CO@d2@", "CH@d4@", "HCN", "SF@d6@", "PF@d5@", "BF@d3@", "NH@d3@", "H@d2@S", "OF@d2@", "NF@d3@", "PH@d3@"};
     static constexpr std::string_view shapes = "ltlob3paapp";
@@ -112,25 +129,26 @@ Statement shape_of_molecule() {
     if (letter == shapes[i - 1]) s.truth = 1;
     std::string_view word;
     switch (letter) {
-        case 'p': word = " piramidale"; break;
-        case 'l': word = " lineare"; break;
-        case 't': word = " tetraedrica"; break;
-        case 'o': word = " ottaedrica"; break;
-        case 'b': word = " bipiramidale trigonale"; break;
-        case '3': word = " triangolare equilatera"; break;
-        default: word = " angolata"; break;
+    case 'p': word = " piramidale"; break;
+    case 'l': word = " lineare"; break;
+    case 't': word = " tetraedrica"; break;
+    case 'o': word = " ottaedrica"; break;
+    case 'b': word = " bipiramidale trigonale"; break;
+    case '3': word = " triangolare equilatera"; break;
+    default: word = " angolata"; break;
     }
     s.text = "La molecola di " + std::string(molecules[i - 1]) + " ha forma" + std::string(word);
     return s;
 }
 
-Statement oxidation_number() {
-    static constexpr std::array<std::string_view, 19> common{
-        "H +1", "Li+1", "Be+2", "B +3", "C +4", "N +3", "N +5", "O -2", "F -1", "Na+1",
-        "Mg+2", "Al+3", "Si+4", "P +3", "P +5", "S -2", "S +4", "S +6", "Cl-1"};
-    static constexpr std::array<std::string_view, 19> uncommon{
-        "H +2", "Li-1", "Be+3", "B +2", "C +5", "N -4", "O -3", "F +1", "Na+2", "Mg+1",
-        "Al-3", "Si+3", "P -2", "S -3", "S +3", "S +7", "Cl-2", "Cl-3", "Br-3"};
+Statement oxidation_number()
+{
+    static constexpr std::array<std::string_view, 19> common{"H +1", "Li+1", "Be+2", "B +3", "C +4", "N +3", "N +5",
+                                                             "O -2", "F -1", "Na+1", "Mg+2", "Al+3", "Si+4", "P +3",
+                                                             "P +5", "S -2", "S +4", "S +6", "Cl-1"};
+    static constexpr std::array<std::string_view, 19> uncommon{"H +2", "Li-1", "Be+3", "B +2", "C +5", "N -4", "O -3",
+                                                               "F +1", "Na+2", "Mg+1", "Al-3", "Si+3", "P -2", "S -3",
+                                                               "S +3", "S +7", "Cl-2", "Cl-3", "Br-3"};
     Statement s{{}, draw_truth()};
     const std::int32_t i = random_int(1, 19);
     const std::string_view entry = s.truth == 1 ? common[i - 1] : uncommon[i - 1];
@@ -139,20 +157,20 @@ Statement oxidation_number() {
     return s;
 }
 
-Statement kind_of_solid() {
+Statement kind_of_solid()
+{
     struct Solid {
         std::int32_t compound;  // above 500: a solid outside the compound table
         char kind;              // i ionic, m molecular, t metallic, c covalent
     };
     // Diamond and graphite stand four times each.
     static constexpr std::array<Solid, 53> solids{{
-        {21, 'i'},  {38, 'i'},  {52, 'i'},  {53, 'i'},  {57, 'i'},  {63, 'i'},  {101, 'i'}, {109, 'i'},
-        {131, 'i'}, {132, 'i'}, {151, 'i'}, {154, 'i'}, {161, 'i'}, {171, 'i'}, {172, 'i'}, {180, 'i'},
-        {181, 'i'}, {201, 'i'}, {202, 'i'}, {260, 'i'}, {261, 'i'}, {711, 'm'}, {712, 'm'}, {713, 'm'},
-        {1, 'm'},   {2, 'm'},   {5, 'm'},   {12, 'm'},  {23, 'm'},  {91, 'm'},  {92, 'm'},  {95, 'm'},
-        {301, 'm'}, {303, 'm'}, {373, 'm'}, {374, 'm'}, {452, 't'}, {453, 't'}, {454, 't'}, {455, 't'},
-        {460, 't'}, {461, 't'}, {463, 't'}, {464, 't'}, {465, 't'}, {701, 'c'}, {702, 'c'}, {701, 'c'},
-        {702, 'c'}, {701, 'c'}, {702, 'c'}, {701, 'c'}, {702, 'c'},
+        {21, 'i'},  {38, 'i'},  {52, 'i'},  {53, 'i'},  {57, 'i'},  {63, 'i'},  {101, 'i'}, {109, 'i'}, {131, 'i'},
+        {132, 'i'}, {151, 'i'}, {154, 'i'}, {161, 'i'}, {171, 'i'}, {172, 'i'}, {180, 'i'}, {181, 'i'}, {201, 'i'},
+        {202, 'i'}, {260, 'i'}, {261, 'i'}, {711, 'm'}, {712, 'm'}, {713, 'm'}, {1, 'm'},   {2, 'm'},   {5, 'm'},
+        {12, 'm'},  {23, 'm'},  {91, 'm'},  {92, 'm'},  {95, 'm'},  {301, 'm'}, {303, 'm'}, {373, 'm'}, {374, 'm'},
+        {452, 't'}, {453, 't'}, {454, 't'}, {455, 't'}, {460, 't'}, {461, 't'}, {463, 't'}, {464, 't'}, {465, 't'},
+        {701, 'c'}, {702, 'c'}, {701, 'c'}, {702, 'c'}, {701, 'c'}, {702, 'c'}, {701, 'c'}, {702, 'c'},
     }};
     static constexpr std::string_view kinds = "imtc";
     static constexpr std::array<std::string_view, 4> kind_words{"ionico", "molecolare", "metallico", "covalente"};
@@ -164,11 +182,11 @@ Statement kind_of_solid() {
         if (solid.kind == 'm') s.text += " allo stato solido";
     } else {
         switch (solid.compound) {
-            case 701: s.text = "Il diamante"; break;
-            case 702: s.text = "La grafite"; break;
-            case 711: s.text = "Il ghiaccio"; break;
-            case 712: s.text = "La CO@d2@ solida"; break;
-            default: s.text = "Lo iodio"; break;
+        case 701: s.text = "Il diamante"; break;
+        case 702: s.text = "La grafite"; break;
+        case 711: s.text = "Il ghiaccio"; break;
+        case 712: s.text = "La CO@d2@ solida"; break;
+        default: s.text = "Lo iodio"; break;
         }
     }
     std::size_t kind = kinds.find(solid.kind);
@@ -183,7 +201,8 @@ Statement kind_of_solid() {
     return s;
 }
 
-Statement formula_of_compound() {
+Statement formula_of_compound()
+{
     static constexpr std::string_view changeable_digits = "23456789";
     Statement s{{}, draw_truth()};
     const std::int32_t k = draw_compound(11, 300);

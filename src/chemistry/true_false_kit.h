@@ -28,23 +28,23 @@ Statement metal_oxidised_by_acid();             // 14
 
 // Group 2 (true_false_group2_structure.cpp, true_false_acidity.cpp,
 // true_false_group2_quantities.cpp).
-Statement neutrons_in_nucleus();                // 1
-Statement configuration_of_heavier_element();   // 2
-Statement hybridisation_of_centre();            // 3
-Statement shape_of_molecule();                  // 4
-Statement oxidation_number();                   // 5
-Statement kind_of_solid();                      // 6
-Statement formula_of_compound();                // 7
-Statement molar_volume_of_gas();                // 8
-Statement density_of_gas();                     // 9
-Statement strong_electrolyte_ions();            // 10
-Statement mass_percentage();                    // 11
-Statement ph_and_concentrations();              // 12
-Statement conjugate_acid_and_base();            // 13
-Statement ph_of_solution_or_buffer();           // 14
-Statement unit_prefixes();                      // 15
-Statement product_of_numbers();                 // 16
-Statement unit_conversion();                    // 17
+Statement neutrons_in_nucleus();               // 1
+Statement configuration_of_heavier_element();  // 2
+Statement hybridisation_of_centre();           // 3
+Statement shape_of_molecule();                 // 4
+Statement oxidation_number();                  // 5
+Statement kind_of_solid();                     // 6
+Statement formula_of_compound();               // 7
+Statement molar_volume_of_gas();               // 8
+Statement density_of_gas();                    // 9
+Statement strong_electrolyte_ions();           // 10
+Statement mass_percentage();                   // 11
+Statement ph_and_concentrations();             // 12
+Statement conjugate_acid_and_base();           // 13
+Statement ph_of_solution_or_buffer();          // 14
+Statement unit_prefixes();                     // 15
+Statement product_of_numbers();                // 16
+Statement unit_conversion();                   // 17
 
 // The usual first draw of a type: random_int (0, 1), 1 meaning true.
 std::int32_t draw_truth();
@@ -60,4 +60,3 @@ float draw_concentration();
 // Draws compounds from lo to hi until one fills its slot and, when
 // elements are not wanted, is not an element.
 std::int32_t draw_compound(std::int32_t lo, std::int32_t hi, bool elements_wanted = true);
-

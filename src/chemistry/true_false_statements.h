@@ -21,8 +21,8 @@ std::int32_t statement_chapter_code(std::int32_t group, std::int32_t type);
 // 5, 10, 19 and 20 are scratch: callers keep nothing there across a call.
 // Callers that build a text around the statement of problem_text copy it
 // first, since the statement is written there.
-void make_true_false_statement(std::int32_t group, std::int32_t type, std::string& text,
-                               std::size_t length, std::int32_t& truth);
+void make_true_false_statement(std::int32_t group, std::int32_t type, std::string& text, std::size_t length,
+                               std::int32_t& truth);
 
 // Draws a type of the group whose chapter code is at most `chapter` (the
 // chapter the player is on), reports it in `type` and composes its

@@ -14,21 +14,27 @@ namespace {
 
 constexpr std::string_view paragraph_record = " \\par";
 
-std::string date_field(std::string_view text, int first, int last) {
+std::string date_field(std::string_view text, int first, int last)
+{
     return std::string(record_columns(text, first, last));
 }
 
 // Day, hour and minute: the six digits of the document names.
-std::string name_digits(const DateAndTime& when) {
+std::string name_digits(const DateAndTime& when)
+{
     return date_field(when.date, 7, 8) + date_field(when.time, 1, 4);
 }
 
 // Blanks at the end of the text are dropped, but a closing control word
 // keeps the blank that ends it: some readers take "\nosupersub]" for one
 // word and lose the bracket of the results record.
-std::string converted(std::string_view markup) { return convert_markup_to_rtf(strip_trailing_blanks(markup)); }
+std::string converted(std::string_view markup)
+{
+    return convert_markup_to_rtf(strip_trailing_blanks(markup));
+}
 
-void report(RtfFileResult result) {
+void report(RtfFileResult result)
+{
     if (result == RtfFileResult::open_failed) {
         show_message_dialog("Impossibile stampare!", "Il file non può essere aperto", "o il supporto non è scrivibile");
     } else {
@@ -40,7 +46,8 @@ void report(RtfFileResult result) {
 // that can no longer be opened as ours is left alone: the ready flag drops,
 // so the next export starts a new one instead of failing for good.
 RtfFileResult start_document(RtfDocumentAppend& document, const std::string& name, const DateAndTime& named_at,
-                             std::int32_t& ready) {
+                             std::int32_t& ready)
+{
     if (name.empty()) return RtfFileResult::open_failed;
     if (ready == 0) return document.create(name + ".doc", rtf_title_line(named_at));
     const RtfFileResult result = document.open(name + ".doc");
@@ -50,13 +57,14 @@ RtfFileResult start_document(RtfDocumentAppend& document, const std::string& nam
 
 }  // namespace
 
-std::string rtf_title_line(const DateAndTime& when) {
+std::string rtf_title_line(const DateAndTime& when)
+{
     return "Tarvisel - Brunatel 1.0 - " + date_field(when.date, 7, 8) + "/" + date_field(when.date, 5, 6) + "/" +
            date_field(when.date, 1, 4) + " " + date_field(when.time, 1, 2) + ":" + date_field(when.time, 3, 4);
 }
 
-bool export_results_rtf(std::string_view problems_name, const DateAndTime& named_at,
-                        std::string_view converted_answer) {
+bool export_results_rtf(std::string_view problems_name, const DateAndTime& named_at, std::string_view converted_answer)
+{
     RtfExportState& state = rtf_export_state;
     const std::string name = state.results_file_ready != 0
                                  ? state.results_file
@@ -64,8 +72,8 @@ bool export_results_rtf(std::string_view problems_name, const DateAndTime& named
     RtfDocumentAppend document;
     RtfFileResult result = start_document(document, name, named_at, state.results_file_ready);
     if (result == RtfFileResult::done) {
-        result = document.append({std::string(paragraph_record), std::string(converted_answer),
-                                  std::string(paragraph_record)});
+        result = document.append(
+            {std::string(paragraph_record), std::string(converted_answer), std::string(paragraph_record)});
     }
     if (result == RtfFileResult::done) result = document.commit();
     if (result != RtfFileResult::done) {
@@ -77,7 +85,8 @@ bool export_results_rtf(std::string_view problems_name, const DateAndTime& named
     return true;
 }
 
-void export_problem_rtf(std::int32_t /*unit*/) {
+void export_problem_rtf(std::int32_t /*unit*/)
+{
     const ProblemTexts& texts = problem_texts;
     if (texts.problem_printable == 0) {
         show_message_dialog("Il problema e/o i risultati", "contengono parti grafiche o tabelle.",

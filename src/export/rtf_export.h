@@ -18,7 +18,7 @@ struct RtfExportState {
     std::int32_t results_file_ready = 0;   // the same for the results document
     std::string problems_file;             // name without ".doc", such as "bt071435" or "bt071435_2"
     std::string results_file;
-    DateAndTime named_at;                  // when the problems document was named
+    DateAndTime named_at;  // when the problems document was named
 };
 extern RtfExportState rtf_export_state;
 
@@ -30,8 +30,7 @@ void export_problem_rtf(std::int32_t unit);
 // Appends an answer already converted to RTF to the results document, made
 // on first use with the problems document's digits and date. False (after
 // telling the user) when nothing was written.
-bool export_results_rtf(std::string_view problems_name, const DateAndTime& named_at,
-                        std::string_view converted_answer);
+bool export_results_rtf(std::string_view problems_name, const DateAndTime& named_at, std::string_view converted_answer);
 
 // "Tarvisel - Brunatel 1.0 - DD/MM/CCYY hh:mm" for the title block.
 std::string rtf_title_line(const DateAndTime& when);

@@ -9,16 +9,17 @@ namespace {
 constexpr std::string_view closing_brace = "}";
 constexpr int max_document_names = 1000;
 
-bool is_taken(const std::string& path) {
+bool is_taken(const std::string& path)
+{
     std::error_code error;
     const auto status = std::filesystem::symlink_status(path, error);
     // A name whose state cannot be read is offered; making the file will tell.
-    return status.type() != std::filesystem::file_type::not_found &&
-           status.type() != std::filesystem::file_type::none;
+    return status.type() != std::filesystem::file_type::not_found && status.type() != std::filesystem::file_type::none;
 }
 
 // True when the last record of the file is the closing brace alone.
-bool ends_with_closing_brace(const std::string& path) {
+bool ends_with_closing_brace(const std::string& path)
+{
     std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) return false;
     const std::streamoff size = in.tellg();
@@ -30,7 +31,8 @@ bool ends_with_closing_brace(const std::string& path) {
 
 }  // namespace
 
-std::string first_free_document_name(std::string_view base) {
+std::string first_free_document_name(std::string_view base)
+{
     for (int k = 1; k <= max_document_names; ++k) {
         std::string name(base);
         if (k > 1) name += "_" + std::to_string(k);
@@ -39,7 +41,8 @@ std::string first_free_document_name(std::string_view base) {
     return {};
 }
 
-std::vector<std::string> rtf_prologue(std::string_view title_line) {
+std::vector<std::string> rtf_prologue(std::string_view title_line)
+{
     const std::string rule = std::string(21, ' ') + std::string(90, '-');
     return {
         "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1040",
@@ -52,9 +55,13 @@ std::vector<std::string> rtf_prologue(std::string_view title_line) {
     };
 }
 
-RtfDocumentAppend::~RtfDocumentAppend() { undo(); }
+RtfDocumentAppend::~RtfDocumentAppend()
+{
+    undo();
+}
 
-RtfFileResult RtfDocumentAppend::create(const std::string& path, std::string_view title_line) {
+RtfFileResult RtfDocumentAppend::create(const std::string& path, std::string_view title_line)
+{
     undo();
     // Exclusive creation: a document of another run or day is never overwritten.
     std::FILE* made = std::fopen(path.c_str(), "wx");
@@ -75,7 +82,8 @@ RtfFileResult RtfDocumentAppend::create(const std::string& path, std::string_vie
     return RtfFileResult::done;
 }
 
-RtfFileResult RtfDocumentAppend::open(const std::string& path) {
+RtfFileResult RtfDocumentAppend::open(const std::string& path)
+{
     undo();
     if (!is_taken(path)) return RtfFileResult::open_failed;
     // Anything but our closing brace at the end means the file was changed
@@ -86,7 +94,8 @@ RtfFileResult RtfDocumentAppend::open(const std::string& path) {
     return RtfFileResult::done;
 }
 
-RtfFileResult RtfDocumentAppend::append(const std::vector<std::string>& records) {
+RtfFileResult RtfDocumentAppend::append(const std::vector<std::string>& records)
+{
     if (!file_.is_open() || brace_at_ >= 0 || !file_.backspace()) return RtfFileResult::write_failed;
     brace_at_ = file_.position();
     for (const std::string& record : records) {
@@ -95,7 +104,8 @@ RtfFileResult RtfDocumentAppend::append(const std::vector<std::string>& records)
     return file_.write_record(closing_brace) ? RtfFileResult::done : RtfFileResult::write_failed;
 }
 
-RtfFileResult RtfDocumentAppend::commit() {
+RtfFileResult RtfDocumentAppend::commit()
+{
     const bool closed = file_.close();
     path_.clear();
     created_ = false;
@@ -103,7 +113,8 @@ RtfFileResult RtfDocumentAppend::commit() {
     return closed ? RtfFileResult::done : RtfFileResult::write_failed;
 }
 
-void RtfDocumentAppend::undo() {
+void RtfDocumentAppend::undo()
+{
     // Closed first: after a failed write the stream may still hold bytes it
     // could not write, and they must not land after the repair.
     file_.close();

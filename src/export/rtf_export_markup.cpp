@@ -17,7 +17,8 @@ constexpr std::array<char32_t, 32> cp1252_high = {
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
 };
 
-std::optional<unsigned> cp1252_byte(char32_t c) {
+std::optional<unsigned> cp1252_byte(char32_t c)
+{
     if (c >= 0xA0 && c <= 0xFF) return static_cast<unsigned>(c);
     for (unsigned i = 0; i < cp1252_high.size(); ++i) {
         if (cp1252_high[i] == c) return 0x80 + i;
@@ -27,7 +28,8 @@ std::optional<unsigned> cp1252_byte(char32_t c) {
 
 // The code point at text[at], advancing at past it; a malformed or cut
 // sequence yields the replacement character and consumes one byte.
-char32_t next_code_point(std::string_view text, std::size_t& at) {
+char32_t next_code_point(std::string_view text, std::size_t& at)
+{
     const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
     const unsigned lead = byte(at);
     if (lead < 0x80) {
@@ -63,11 +65,13 @@ char32_t next_code_point(std::string_view text, std::size_t& at) {
     return c;
 }
 
-void append_unicode_unit(std::string& out, std::uint32_t unit) {
+void append_unicode_unit(std::string& out, std::uint32_t unit)
+{
     out += "\\u" + std::to_string(static_cast<std::int16_t>(static_cast<std::uint16_t>(unit))) + "?";
 }
 
-void append_character(std::string& out, char32_t c) {
+void append_character(std::string& out, char32_t c)
+{
     static constexpr char hex[] = "0123456789abcdef";
     if (c == '\\' || c == '{' || c == '}') {
         out += '\\';
@@ -105,14 +109,16 @@ constexpr std::array<RtfCode, 4> rtf_codes = {{
 
 }  // namespace
 
-std::string rtf_text(std::string_view text) {
+std::string rtf_text(std::string_view text)
+{
     std::string out;
     out.reserve(text.size());
     for (std::size_t at = 0; at < text.size();) append_character(out, next_code_point(text, at));
     return out;
 }
 
-std::string convert_markup_to_rtf(std::string_view source) {
+std::string convert_markup_to_rtf(std::string_view source)
+{
     std::string out;
     out.reserve(source.size() + source.size() / 2);
     std::size_t at = 0;

@@ -19,13 +19,13 @@ inline constexpr std::int32_t no_version = 0;           // "Nessuna Versione"
 inline constexpr std::int32_t text_version = 10000001;  // "Versione Testo"
 
 struct AppState {
-    std::int32_t current_chapter = 1;    // 1 to 9
+    std::int32_t current_chapter = 1;  // 1 to 9
     std::int32_t selected_problem = 1;
-    std::int32_t current_level = 5;      // 1 to 5
-    std::int32_t problem_count = 0;      // set by the chapter's registration
+    std::int32_t current_level = 5;  // 1 to 5
+    std::int32_t problem_count = 0;  // set by the chapter's registration
     std::int32_t version_number = text_version;
     std::int32_t saved_version = text_version;  // kept while a redraw borrows version_number
-    std::int32_t index_page_first = 1;   // first problem of the visible group of ten
+    std::int32_t index_page_first = 1;          // first problem of the visible group of ten
 };
 extern AppState app_state;
 
@@ -39,7 +39,7 @@ struct SidePanelEntry {
 
 // What a chapter's registration pass writes; indices count from 1.
 struct ChapterIndex {
-    std::array<std::int32_t, max_problems + 1> problem_level{};  // [0] unused
+    std::array<std::int32_t, max_problems + 1> problem_level{};       // [0] unused
     std::array<SidePanelEntry, side_panel_entries + 1> side_panel{};  // [0] unused
     std::int32_t section_count = 0;
 };
@@ -48,9 +48,9 @@ extern ChapterIndex chapter_index;
 // The statement and answer of the current problem in markup, and the
 // generators' work area for table records.
 struct ProblemTexts {
-    std::string problem_text;   // at most 1000 characters
-    std::string answer_text;    // at most 500 characters
-    std::string table_buffer;   // at most 800 characters
+    std::string problem_text;  // at most 1000 characters
+    std::string answer_text;   // at most 500 characters
+    std::string table_buffer;  // at most 800 characters
     // Set before every generator call; cleared by problems with graphics or
     // tables, which the export refuses.
     std::int32_t problem_printable = 1;

@@ -13,7 +13,8 @@
 namespace {
 
 // Numbers 96 to 100 of the draw, like the gaps of the catalogue, carry no fact.
-std::string_view draw_fact() {
+std::string_view draw_fact()
+{
     for (;;) {
         const std::int32_t n = random_int(1, 100);
         if (n > chemistry_fact_numbers) continue;
@@ -23,7 +24,8 @@ std::string_view draw_fact() {
 
 }  // namespace
 
-void show_chemistry_fact(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t& height) {
+void show_chemistry_fact(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t& height)
+{
     set_random_seed(draw_clock_seed());
     const std::string body = "@T1@@C1@" + std::string(draw_fact());
     disable_page_mouse();
@@ -46,7 +48,8 @@ void show_chemistry_fact(std::int32_t x, std::int32_t y, std::int32_t width, std
     enable_page_mouse();
 }
 
-void show_chemistry_fact(std::int32_t x, std::int32_t y, std::int32_t width) {
+void show_chemistry_fact(std::int32_t x, std::int32_t y, std::int32_t width)
+{
     std::int32_t height = 0;
     show_chemistry_fact(x, y, width, height);
 }

@@ -8,14 +8,12 @@
 #include "text/drawing_kit.h"
 #include "text/justified_text.h"
 
-std::int32_t pick_problem_variant(std::int32_t nmax, std::int32_t& last_variant,
-                                  std::int32_t textbook_variant)
+std::int32_t pick_problem_variant(std::int32_t nmax, std::int32_t& last_variant, std::int32_t textbook_variant)
 {
     std::int32_t v = random_int(1, nmax);
     // With a single variant there is nothing else to draw: redrawing would
     // never end.
-    while (app_state.version_number == no_version && nmax > 1 && v == last_variant)
-        v = random_int(1, nmax);
+    while (app_state.version_number == no_version && nmax > 1 && v == last_variant) v = random_int(1, nmax);
     if (app_state.version_number == text_version && textbook_variant != 0) v = textbook_variant;
     last_variant = v;
     return v;
@@ -30,15 +28,14 @@ std::string problem_heading()
 
 }  // namespace
 
-void draw_problem_statement(std::int32_t x_left, std::int32_t x_right, std::int32_t y,
-                            std::string_view text, std::int32_t level_dots)
+void draw_problem_statement(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view text,
+                            std::int32_t level_dots)
 {
     draw_statement_box(x_left, x_right, y, text, problem_heading(), level_dots);
 }
 
-void draw_problem_statement_in_box(std::int32_t x_left, std::int32_t x_right, std::int32_t y,
-                                   std::int32_t y_bottom, std::string_view text,
-                                   std::int32_t level_dots)
+void draw_problem_statement_in_box(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::int32_t y_bottom,
+                                   std::string_view text, std::int32_t level_dots)
 {
     draw_statement_frame_box(x_left, x_right, y, y_bottom, text, problem_heading(), level_dots);
 }
@@ -54,8 +51,8 @@ void draw_problem_text(std::int32_t x_left, std::int32_t x_right, std::int32_t y
     draw_problem_statement(x_left, x_right, y, problem_texts.problem_text, selected_problem_level());
 }
 
-void draw_problem_text_framed(std::int32_t x_left, std::int32_t x_right, std::int32_t y,
-                              std::int32_t y_bottom, std::int32_t foot_right)
+void draw_problem_text_framed(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::int32_t y_bottom,
+                              std::int32_t foot_right)
 {
     const std::string body = "@T1@@C1@" + std::string(strip_trailing_blanks(problem_texts.problem_text));
     if (foot_right > 0) {

@@ -13,18 +13,16 @@
 // draw repeats last_variant; under "Versione Testo" a nonzero
 // textbook_variant replaces the draw (which still advances the stream).
 // Stores the result in last_variant and returns it.
-std::int32_t pick_problem_variant(std::int32_t nmax, std::int32_t& last_variant,
-                                  std::int32_t textbook_variant);
+std::int32_t pick_problem_variant(std::int32_t nmax, std::int32_t& last_variant, std::int32_t textbook_variant);
 
 // --- Frames -----------------------------------------------------------------
 
 // The statement boxes of the drawing kit, headed "Problema <chapter>.<problem>"
 // for the problem on the page.
-void draw_problem_statement(std::int32_t x_left, std::int32_t x_right, std::int32_t y,
-                            std::string_view text, std::int32_t level_dots);
-void draw_problem_statement_in_box(std::int32_t x_left, std::int32_t x_right, std::int32_t y,
-                                   std::int32_t y_bottom, std::string_view text,
-                                   std::int32_t level_dots);
+void draw_problem_statement(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view text,
+                            std::int32_t level_dots);
+void draw_problem_statement_in_box(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::int32_t y_bottom,
+                                   std::string_view text, std::int32_t level_dots);
 
 // problem_level of the selected problem: the statement frames' level dots.
 std::int32_t selected_problem_level();
@@ -36,8 +34,8 @@ void draw_problem_text(std::int32_t x_left, std::int32_t x_right, std::int32_t y
 // inside it: the layout of problems that draw a table below their text.
 // With foot_right, the frame is that narrow below the text, leaving the page
 // beside the table free for a figure.
-void draw_problem_text_framed(std::int32_t x_left, std::int32_t x_right, std::int32_t y,
-                              std::int32_t y_bottom, std::int32_t foot_right = 0);
+void draw_problem_text_framed(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::int32_t y_bottom,
+                              std::int32_t foot_right = 0);
 
 // answer_text in the answer box; returns how far the box moved from its place.
 QwPoint draw_answer_text(std::int32_t x_left, std::int32_t x_right, std::int32_t y);

@@ -37,9 +37,9 @@ struct ChapterSection {
 };
 
 struct ProblemBlock {
-    std::int32_t level;   // 1 to 5
-    void (*generate)();   // request 1: draws the statement, fills the texts
-    void (*answer)();     // request 2: draws the answer (nullptr: nothing)
+    std::int32_t level;  // 1 to 5
+    void (*generate)();  // request 1: draws the statement, fills the texts
+    void (*answer)();    // request 2: draws the answer (nullptr: nothing)
 };
 
 // Walks the blocks in order: on request 1000 clears side-panel entries 1 to

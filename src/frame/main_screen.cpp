@@ -43,10 +43,22 @@ std::int32_t current_scheme()
 
 }  // namespace
 
-std::int32_t scheme_page_colour() { return screen_settings.scheme_page_colour[current_scheme()]; }
-std::int32_t scheme_panel_colour() { return screen_settings.scheme_panel_colour[current_scheme()]; }
-std::int32_t scheme_frame_colour() { return screen_settings.scheme_frame_colour[current_scheme()]; }
-std::int32_t scheme_title_colour() { return screen_settings.scheme_title_colour[current_scheme()]; }
+std::int32_t scheme_page_colour()
+{
+    return screen_settings.scheme_page_colour[current_scheme()];
+}
+std::int32_t scheme_panel_colour()
+{
+    return screen_settings.scheme_panel_colour[current_scheme()];
+}
+std::int32_t scheme_frame_colour()
+{
+    return screen_settings.scheme_frame_colour[current_scheme()];
+}
+std::int32_t scheme_title_colour()
+{
+    return screen_settings.scheme_title_colour[current_scheme()];
+}
 
 void draw_main_screen()
 {

@@ -33,7 +33,10 @@ DialogControl check_box(std::int32_t id, const char* text, std::int32_t y, std::
 }
 
 const DialogResource other_version_dialog{
-    144, "Altra Versione", 230, 130,
+    144,
+    "Altra Versione",
+    230,
+    130,
     {
         {0, DialogControlKind::static_text, "Digitare la Versione (6-10000000)", 12, 10, 206, 18, true},
         {version_field, DialogControlKind::edit, "", 12, 34, 110, 22, true},
@@ -42,33 +45,39 @@ const DialogResource other_version_dialog{
         button(2, "Cancel", 148, 66),
     }};
 
-const DialogResource background_dialog{
-    150, "Sfondo", 150, 150,
-    {
-        check_box(1118, "Default", 10, 110),
-        check_box(1119, "Azzurro", 34, 110),
-        check_box(1120, "Giallo", 58, 110),
-        check_box(1121, "Verde", 82, 110),
-        check_box(1122, "Blu", 106, 110),
-        button(1, "OK", 0, 0, false),
-        button(2, "Cancel", 0, 0, false),
-    }};
+const DialogResource background_dialog{150,
+                                       "Sfondo",
+                                       150,
+                                       150,
+                                       {
+                                           check_box(1118, "Default", 10, 110),
+                                           check_box(1119, "Azzurro", 34, 110),
+                                           check_box(1120, "Giallo", 58, 110),
+                                           check_box(1121, "Verde", 82, 110),
+                                           check_box(1122, "Blu", 106, 110),
+                                           button(1, "OK", 0, 0, false),
+                                           button(2, "Cancel", 0, 0, false),
+                                       }};
 
-const DialogResource print_dialog{
-    153, "Stampa su file", 290, 76,
-    {
-        check_box(results_after_box, "Stampa i risultati dopo il problema", 10, 260),
-        check_box(results_apart_box, "Stampa i risultati in un file separato", 38, 260),
-        button(1, "OK", 0, 0, false),
-        button(2, "Cancel", 0, 0, false),
-    }};
+const DialogResource print_dialog{153,
+                                  "Stampa su file",
+                                  290,
+                                  76,
+                                  {
+                                      check_box(results_after_box, "Stampa i risultati dopo il problema", 10, 260),
+                                      check_box(results_apart_box, "Stampa i risultati in un file separato", 38, 260),
+                                      button(1, "OK", 0, 0, false),
+                                      button(2, "Cancel", 0, 0, false),
+                                  }};
 
-const DialogResource about_dialog{
-    182, "Brunatel 1.0 - Luglio 2008", 240, 96,
-    {
-        {0, DialogControlKind::static_text, "Brunatel 1.0", 20, 16, 200, 18, true},
-        button(1, "OK", 85, 56),
-    }};
+const DialogResource about_dialog{182,
+                                  "Brunatel 1.0 - Luglio 2008",
+                                  240,
+                                  96,
+                                  {
+                                      {0, DialogControlKind::static_text, "Brunatel 1.0", 20, 16, 200, 18, true},
+                                      button(1, "OK", 85, 56),
+                                  }};
 
 std::string trimmed(const std::string& text)
 {

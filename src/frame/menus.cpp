@@ -18,9 +18,9 @@
 namespace {
 
 constexpr std::array<const char*, 9> chapter_items = {
-    "&1: Nozioni di base",   "&2: Elementi e composti",        "&3: Stechiometria",
-    "&4: Stati di aggregazione", "&5: Soluzioni",            "&6: Termodinamica e Cinetica",
-    "&7: Equilibri chimici", "&8: Elettrochimica",             "&9: Problemi finali",
+    "&1: Nozioni di base",       "&2: Elementi e composti", "&3: Stechiometria",
+    "&4: Stati di aggregazione", "&5: Soluzioni",           "&6: Termodinamica e Cinetica",
+    "&7: Equilibri chimici",     "&8: Elettrochimica",      "&9: Problemi finali",
 };
 
 constexpr std::array<const char*, 5> level_items = {
@@ -28,8 +28,7 @@ constexpr std::array<const char*, 5> level_items = {
 };
 
 constexpr std::array<const char*, 5> data_items = {
-    "&Unità di misura", "&Costanti fisiche", "&Proprietà degli Elementi", "&Tavola Periodica",
-    "&Dati Termodinamici",
+    "&Unità di misura", "&Costanti fisiche", "&Proprietà degli Elementi", "&Tavola Periodica", "&Dati Termodinamici",
 };
 
 constexpr std::array<const char*, 6> tool_items = {
@@ -37,7 +36,9 @@ constexpr std::array<const char*, 6> tool_items = {
 };
 
 constexpr std::array<const char*, 3> simulation_items = {
-    "&Leggi dei gas", "&Sistemi in equilibrio", "&Titolazioni acido/base",
+    "&Leggi dei gas",
+    "&Sistemi in equilibrio",
+    "&Titolazioni acido/base",
 };
 
 // The games' menu order; their routines in program_services follow it.
@@ -83,14 +84,12 @@ void on_menu_level(std::int32_t level)
 void build_menus()
 {
     for (std::int32_t k = 1; k <= 8; ++k)
-        qw_insert_menu_item(1, k, enabled_if(chapter_available(k)), chapter_items[k - 1],
-                            [k] { on_menu_chapter(k); });
+        qw_insert_menu_item(1, k, enabled_if(chapter_available(k)), chapter_items[k - 1], [k] { on_menu_chapter(k); });
     qw_modify_menu_flags(1, 1, kQwMenuTicked);
 
     qw_append_menu_item(2, kQwMenuEnabled, "Versione &Testo", [] { on_menu_version(1, text_version); });
     for (std::int32_t v = 1; v <= 5; ++v)
-        qw_append_menu_item(2, kQwMenuEnabled, "Versione &" + std::to_string(v),
-                            [v] { on_menu_version(v + 1, v); });
+        qw_append_menu_item(2, kQwMenuEnabled, "Versione &" + std::to_string(v), [v] { on_menu_version(v + 1, v); });
     qw_append_menu_item(2, kQwMenuEnabled, "&Altra Versione", ask_other_version);
     qw_append_menu_item(2, kQwMenuEnabled, "&Nessuna Versione", [] { on_menu_version(8, no_version); });
     qw_modify_menu_flags(2, 1, kQwMenuTicked);

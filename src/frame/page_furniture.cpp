@@ -124,7 +124,6 @@ void draw_nav_buttons(std::int32_t k, std::int32_t colour)
         fill_box(colour, 490, 318, 509, 335);
         draw_glyph_button(491, '<', 495, 505);
         break;
-    default:
-        break;
+    default: break;
     }
 }

@@ -45,7 +45,10 @@ struct MouseState {
 };
 MouseState mouse_state;
 
-bool in_bottom_band(std::int32_t y) { return y >= 320 && y < 334; }
+bool in_bottom_band(std::int32_t y)
+{
+    return y >= 320 && y < 334;
+}
 
 bool hovers(std::int32_t k, std::int32_t x, std::int32_t y)
 {
@@ -226,8 +229,8 @@ void drag_buster_paddle(std::int32_t x)
 {
     PageMouseModes& modes = page_mouse_modes;
     const std::int32_t width = modes.buster_paddle_width;
-    const std::int32_t left = std::clamp(modes.buster_paddle_x + x - mouse_state.buster_drag_x, 170,
-                                         std::max(170, 470 - width));
+    const std::int32_t left =
+        std::clamp(modes.buster_paddle_x + x - mouse_state.buster_drag_x, 170, std::max(170, 470 - width));
     modes.buster_paddle_x = left;
     mouse_state.buster_drag_x = x;
     fill_box(qw_rgb(0, 0, 0), left, 245, left + width, 250);

@@ -5,8 +5,7 @@
 
 #include <cstdint>
 
-void handle_mouse_event(std::int32_t unit, std::int32_t event, std::int32_t keystate, std::int32_t x,
-                        std::int32_t y);
+void handle_mouse_event(std::int32_t unit, std::int32_t event, std::int32_t keystate, std::int32_t x, std::int32_t y);
 
 // Page commands shared with the tools that drive the page: go to problem q
 // (index page, header and page follow), and show the results of the

@@ -68,8 +68,7 @@ IndexPageTarget earlier_index_page()
 IndexPageTarget later_index_page()
 {
     if (app_state.problem_count < app_state.index_page_first + 10) return {};
-    for (std::int32_t page = app_state.index_page_first + 10; page <= app_state.problem_count;
-         page += 10) {
+    for (std::int32_t page = app_state.index_page_first + 10; page <= app_state.problem_count; page += 10) {
         for (std::int32_t q = page; q <= page + 9; ++q)
             if (problem_available(q)) return {page, q};
     }

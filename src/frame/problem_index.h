@@ -5,7 +5,10 @@
 #include <cstdint>
 
 // x of index cell i (1 to 10).
-constexpr std::int32_t index_cell_x(std::int32_t i) { return 153 + 38 * i; }
+constexpr std::int32_t index_cell_x(std::int32_t i)
+{
+    return 153 + 38 * i;
+}
 
 void draw_problem_index();
 

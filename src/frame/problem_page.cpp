@@ -74,8 +74,7 @@ void draw_decoration(std::int32_t scheme)
         }
         break;
     }
-    default:
-        break;
+    default: break;
     }
 }
 

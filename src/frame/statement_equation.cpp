@@ -26,8 +26,7 @@ std::int32_t centred_line_x(std::string_view text)
     return column_left + (column_width - markup_line_width(text)) / 2;
 }
 
-void draw_problem_text_in_box(std::int32_t x_left, std::int32_t x_right, std::int32_t y_top,
-                              std::int32_t y_bottom)
+void draw_problem_text_in_box(std::int32_t x_left, std::int32_t x_right, std::int32_t y_top, std::int32_t y_bottom)
 {
     draw_problem_statement_in_box(x_left, x_right, y_top, y_bottom, "", selected_problem_level());
     draw_justified_text(x_left, x_right, y_top, strip_trailing_blanks(problem_texts.problem_text));

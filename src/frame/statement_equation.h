@@ -17,8 +17,7 @@ std::int32_t centred_line_x(std::string_view text);
 
 // The statement frame from y_top to y_bottom with no text of its own, and
 // problem_text (without its trailing blanks) justified inside it from y_top.
-void draw_problem_text_in_box(std::int32_t x_left, std::int32_t x_right, std::int32_t y_top,
-                              std::int32_t y_bottom);
+void draw_problem_text_in_box(std::int32_t x_left, std::int32_t x_right, std::int32_t y_top, std::int32_t y_bottom);
 
 // Draws the equation centred at y, then appends it (trimmed) to problem_text
 // after one blank, so that an export of the problem carries it.

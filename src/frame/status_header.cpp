@@ -28,16 +28,8 @@ HeaderCache header_cache;
 
 // Chapter 2 is written with a capital C here, unlike its menu item.
 constexpr std::array<const char*, 10> chapter_names = {
-    "",
-    "Nozioni di base",
-    "Elementi e Composti",
-    "Stechiometria",
-    "Stati di aggregazione",
-    "Soluzioni",
-    "Termodinamica e Cinetica",
-    "Equilibri chimici",
-    "Elettrochimica",
-    "Problemi finali",
+    "",          "Nozioni di base",          "Elementi e Composti", "Stechiometria",  "Stati di aggregazione",
+    "Soluzioni", "Termodinamica e Cinetica", "Equilibri chimici",   "Elettrochimica", "Problemi finali",
 };
 
 std::int32_t find_current_section(std::int32_t previous)
@@ -99,8 +91,8 @@ void draw_status_header()
 {
     const std::int32_t s = find_current_section(header_cache.current_section);
     header_cache.current_section = s;
-    const HeaderKey key{screen_settings.background_scheme, app_state.current_chapter, s,
-                        app_state.current_level, app_state.version_number};
+    const HeaderKey key{screen_settings.background_scheme, app_state.current_chapter, s, app_state.current_level,
+                        app_state.version_number};
     if (header_cache.valid && key == header_cache.key) return;
     header_cache.valid = true;
     header_cache.key = key;

@@ -15,8 +15,8 @@ struct InputField {
 };
 
 struct KeyHandOver {
-    std::int32_t active_field = 0;  // 0: keys go nowhere
-    std::int32_t shift_down = 0;    // 1 while Shift is held
+    std::int32_t active_field = 0;        // 0: keys go nowhere
+    std::int32_t shift_down = 0;          // 1 while Shift is held
     std::array<InputField, 11> fields{};  // [0] unused
 };
 extern KeyHandOver key_hand_over;

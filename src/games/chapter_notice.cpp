@@ -27,12 +27,15 @@ constexpr std::array<std::string_view, 8> chapter_names = {
 };
 
 const DialogResource chapter_notice_dialog{
-    116, "Attenzione!", 330, 134,
+    116,
+    "Attenzione!",
+    330,
+    134,
     {
-        {first_line, DialogControlKind::static_text, "I Giochi propongono quesiti sul capitolo corrente e", 12, 10,
+        {first_line, DialogControlKind::static_text, "I Giochi propongono quesiti sul capitolo corrente e", 12, 10, 306,
+         18, true},
+        {second_line, DialogControlKind::static_text, "su quelli che lo precedono. Il capitolo corrente è :", 12, 28,
          306, 18, true},
-        {second_line, DialogControlKind::static_text, "su quelli che lo precedono. Il capitolo corrente è :", 12,
-         28, 306, 18, true},
         {chapter_field, DialogControlKind::static_text, "", 12, 54, 306, 18, true},
         {kDialogOk, DialogControlKind::button, "Continua", 12, 92, 100, 26, true},
         {kDialogCancel, DialogControlKind::button, "Cambia il capitolo corrente", 124, 92, 194, 26, true},

@@ -19,9 +19,15 @@ constexpr std::int32_t max_steps_out = 50;
 constexpr std::int32_t question_red = 0x0000FF;
 constexpr std::int32_t question_yellow = 0x00FFFF;
 
-void beep_bounce() { rt_beep(350, 10); }
+void beep_bounce()
+{
+    rt_beep(350, 10);
+}
 
-bool within(float dx, float dy, float reach) { return dx * dx + dy * dy <= reach * reach; }
+bool within(float dx, float dy, float reach)
+{
+    return dx * dx + dy * dy <= reach * reach;
+}
 
 void step_out_of(BusterBall& ball, std::int32_t colour)
 {
@@ -74,8 +80,14 @@ bool hit_peg(BusterState& state)
     return false;
 }
 
-float brick_dx(const BusterBrick& brick, const BusterBall& ball) { return brick.x - ball.x - 1.0f; }
-float brick_dy(const BusterBrick& brick, const BusterBall& ball) { return brick.y - ball.y - 1.0f; }
+float brick_dx(const BusterBrick& brick, const BusterBall& ball)
+{
+    return brick.x - ball.x - 1.0f;
+}
+float brick_dy(const BusterBrick& brick, const BusterBall& ball)
+{
+    return brick.y - ball.y - 1.0f;
+}
 
 // A grey brick flashes and throws the ball back; it pays nothing.
 bool hit_grey_brick(BusterState& state)

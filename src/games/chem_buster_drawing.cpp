@@ -83,9 +83,15 @@ void draw_buster_field(const BusterState& state)
     for (std::int32_t i = 1; i <= peg_count(state.screen); ++i) draw_peg(state.screen, i, state.colours.peg_grey);
 }
 
-void draw_brick(const BusterBrick& brick, std::int32_t fill) { brick_circle(brick, fill, true); }
+void draw_brick(const BusterBrick& brick, std::int32_t fill)
+{
+    brick_circle(brick, fill, true);
+}
 
-void paint_brick(const BusterBrick& brick, std::int32_t fill) { brick_circle(brick, fill, false); }
+void paint_brick(const BusterBrick& brick, std::int32_t fill)
+{
+    brick_circle(brick, fill, false);
+}
 
 void draw_peg(std::int32_t screen, std::int32_t i, std::int32_t fill)
 {
@@ -115,8 +121,17 @@ void draw_ball(const BusterState& state)
     fill_box(state.armed == 1 ? 0xD00000 : 0x00FF00, ball.bx, ball.by, ball.bx + 3, ball.by + 3);
 }
 
-void clear_buster_message_box(const BusterColours& colours) { fill_box(colours.blue, 210, 155, 410, 230); }
+void clear_buster_message_box(const BusterColours& colours)
+{
+    fill_box(colours.blue, 210, 155, 410, 230);
+}
 
-void draw_greyed_exit() { handle_button_descriptor("d234567850027505002000FFEE999999@T4@@c999999@@y-18@Exit"); }
+void draw_greyed_exit()
+{
+    handle_button_descriptor("d234567850027505002000FFEE999999@T4@@c999999@@y-18@Exit");
+}
 
-void draw_greyed_go() { handle_button_descriptor("d234567840027505002000009900FFFF@T4@@c999999@@y-18@Go"); }
+void draw_greyed_go()
+{
+    handle_button_descriptor("d234567840027505002000009900FFFF@T4@@c999999@@y-18@Go");
+}

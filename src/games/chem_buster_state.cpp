@@ -38,7 +38,10 @@ void set_out_bricks(BusterState& state)
     for (const std::int32_t k : buster_grey_bricks) state.bricks[k].colour = state.colours.grey;
 }
 
-std::int32_t peg_count(std::int32_t screen) { return 2 * screen + 2; }
+std::int32_t peg_count(std::int32_t screen)
+{
+    return 2 * screen + 2;
+}
 
 std::int32_t peg_centre_x(std::int32_t screen, std::int32_t i)
 {

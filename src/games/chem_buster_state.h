@@ -23,7 +23,7 @@ struct BusterBrick {
 
 struct BusterBall {
     float x = 0.0f, y = 0.0f;
-    float vx = 0.0f, vy = 0.0f;  // pixels per step
+    float vx = 0.0f, vy = 0.0f;   // pixels per step
     std::int32_t bx = 0, by = 0;  // top left of the square: x and y truncated
     // Screen pixels under the square and its border, saved before the ball
     // is drawn and put back when it moves on; rows from (bx - 1, by - 1).

@@ -44,8 +44,14 @@ constexpr std::int32_t true_hit = 1;
 constexpr std::int32_t exit_hit_of_question = 3;
 constexpr std::int32_t deal_hit = 1;
 
-void draw_credits_label() { draw_markup_text(500, 231, "@T8@@c00FFFF@Credits"); }
-void draw_credits() { draw_counter_panel(credits_panel, poker_state.credits); }
+void draw_credits_label()
+{
+    draw_markup_text(500, 231, "@T8@@c00FFFF@Credits");
+}
+void draw_credits()
+{
+    draw_counter_panel(credits_panel, poker_state.credits);
+}
 
 void draw_table()
 {
@@ -212,4 +218,7 @@ void play()
 
 }  // namespace
 
-void run_chem_poker() { run_game_thread(page_mouse_modes.poker_game_active, play); }
+void run_chem_poker()
+{
+    run_game_thread(page_mouse_modes.poker_game_active, play);
+}

@@ -35,7 +35,10 @@ constexpr std::string_view win_panel = "d234567343026503601600BBBBDDDDDD@T4@@C1@
 constexpr std::int32_t spin_hit = 1;
 constexpr std::int32_t true_hit = 1;
 
-void draw_title() { draw_markup_text(190, 238, "@C7@@T11@Vada Viva"); }
+void draw_title()
+{
+    draw_markup_text(190, 238, "@C7@@T11@Vada Viva");
+}
 
 void draw_credits()
 {
@@ -43,7 +46,10 @@ void draw_credits()
     draw_counter_panel(credits_panel, slot_state.credits);
 }
 
-void clip_to_reels() { qw_set_clip_region(reel_window_x1, reel_window_y1, reel_window_x2, reel_window_y2); }
+void clip_to_reels()
+{
+    qw_set_clip_region(reel_window_x1, reel_window_y1, reel_window_x2, reel_window_y2);
+}
 
 void draw_slot_screen()
 {
@@ -182,7 +188,10 @@ void play()
 
 }  // namespace
 
-void run_chem_slot() { run_game_thread(page_mouse_modes.slot_game_active, play); }
+void run_chem_slot()
+{
+    run_game_thread(page_mouse_modes.slot_game_active, play);
+}
 
 void play_slot_round()
 {
@@ -204,9 +213,9 @@ void play_slot_round()
     spin_reels();
     qw_set_clip_region(0, 0, 1600, 1600);
 
-    slot_state.payout = score_slot_line(next_slot_symbol(slot_state.top_symbol[1]),
-                                         next_slot_symbol(slot_state.top_symbol[2]),
-                                         next_slot_symbol(slot_state.top_symbol[3]));
+    slot_state.payout =
+        score_slot_line(next_slot_symbol(slot_state.top_symbol[1]), next_slot_symbol(slot_state.top_symbol[2]),
+                        next_slot_symbol(slot_state.top_symbol[3]));
     if (slot_state.payout == 0) return;
     slot_state.stake = random_int(1, 4);
     if (slot_state.payout > 5) slot_state.stake = random_int(3, 4);

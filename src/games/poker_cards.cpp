@@ -14,7 +14,10 @@ constexpr std::int32_t red_suit = 0x0000D0;
 constexpr std::int32_t dark_suit = 0x444444;
 constexpr std::int32_t white = 0xFFFFFF;
 
-constexpr std::int32_t suit_colour(std::int32_t suit) { return suit <= 2 ? red_suit : dark_suit; }
+constexpr std::int32_t suit_colour(std::int32_t suit)
+{
+    return suit <= 2 ? red_suit : dark_suit;
+}
 
 // Two characters a rank, blank-padded; one letter a rank ("0" is the ten).
 constexpr std::string_view rank_symbols = "H HeLiBeB C N O F NeCuAgAu";
@@ -100,7 +103,10 @@ void draw_card_face(const PokerCard& card, std::int32_t x, const SuitImages& sui
     }
 }
 
-constexpr std::int32_t card_x(std::size_t k) { return 175 + 80 * static_cast<std::int32_t>(k); }
+constexpr std::int32_t card_x(std::size_t k)
+{
+    return 175 + 80 * static_cast<std::int32_t>(k);
+}
 
 }  // namespace
 

@@ -2,7 +2,10 @@
 
 namespace {
 
-bool noble_gas(std::int32_t s) { return s == 2 || s == 10; }
+bool noble_gas(std::int32_t s)
+{
+    return s == 2 || s == 10;
+}
 
 }  // namespace
 

@@ -34,7 +34,10 @@ constexpr std::array<SlotSymbol, 11> slot_symbols = {{
     {"Neo", SymbolShape::ellipse, 0x00EEFF, 0xFF0000, 30},
 }};
 
-void draw_bar(std::int32_t colour, std::int32_t x, std::int32_t y) { fill_box(colour, x + 10, y, x + 110, y + 10); }
+void draw_bar(std::int32_t colour, std::int32_t x, std::int32_t y)
+{
+    fill_box(colour, x + 10, y, x + 110, y + 10);
+}
 
 // One row of a reel whose left edge is x, its top at y.
 void draw_slot_symbol(const SlotSymbol& symbol, std::int32_t x, std::int32_t y)

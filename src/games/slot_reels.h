@@ -18,4 +18,7 @@ void draw_slot_reel(std::int32_t reel, std::int32_t symbol, std::int32_t offset)
 void draw_slot_pay_line();
 
 // The symbol after s on a reel (10 is followed by 1).
-constexpr std::int32_t next_slot_symbol(std::int32_t s) { return s % 10 + 1; }
+constexpr std::int32_t next_slot_symbol(std::int32_t s)
+{
+    return s % 10 + 1;
+}

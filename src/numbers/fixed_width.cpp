@@ -22,6 +22,5 @@ std::string_view strip_trailing_blanks(std::string_view text)
 std::string_view strip_blanks(std::string_view text)
 {
     const auto begin = text.find_first_not_of(' ');
-    return begin == std::string_view::npos ? std::string_view{}
-                                           : strip_trailing_blanks(text.substr(begin));
+    return begin == std::string_view::npos ? std::string_view{} : strip_trailing_blanks(text.substr(begin));
 }

@@ -67,13 +67,11 @@ bool increment(std::string& digits)
 // ask (never beyond their field widths) and sign, point and exponent.
 using Buffer = std::array<char, 512>;
 
-std::string_view write_chars(Buffer& buffer, double magnitude, std::chars_format form,
-                             int precision)
+std::string_view write_chars(Buffer& buffer, double magnitude, std::chars_format form, int precision)
 {
     const auto result = precision < 0
-        ? std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude, form)
-        : std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude, form,
-                        precision);
+                            ? std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude, form)
+                            : std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude, form, precision);
     if (result.ec != std::errc{}) return {};
     return {buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data())};
 }
@@ -102,8 +100,7 @@ int leading_exponent(double magnitude)
     const double below = std::floor(l);
     if (l - below > 1e-9 && below + 1.0 - l > 1e-9) return static_cast<int>(below);
     Buffer buffer;
-    return split_scientific(write_chars(buffer, magnitude, std::chars_format::scientific, -1))
-        .exponent;
+    return split_scientific(write_chars(buffer, magnitude, std::chars_format::scientific, -1)).exponent;
 }
 
 bool is_one_and_zeros(const std::string& digits)
@@ -233,15 +230,13 @@ SignificantDigits round_significant(double magnitude, int count)
     if (round_significant_exactly(magnitude, count, out)) return out;
     // The rest goes through to_chars, its ties settled on the exact digits.
     Buffer buffer;
-    out = split_scientific(
-        write_chars(buffer, magnitude, std::chars_format::scientific, count - 1));
+    out = split_scientific(write_chars(buffer, magnitude, std::chars_format::scientific, count - 1));
     // Unless the rounding carried into a new leading digit, its exponent is
     // the exponent of the leading digit; the shortest form never carries.
     int leading = out.exponent;
     if (is_one_and_zeros(out.digits)) leading = leading_exponent(magnitude);
     if (is_exact_half(magnitude, leading - count + 1)) {
-        out = split_scientific(write_chars(buffer, magnitude, std::chars_format::scientific,
-                                           count));
+        out = split_scientific(write_chars(buffer, magnitude, std::chars_format::scientific, count));
         out.digits.pop_back();  // the exact 5
         if (increment(out.digits)) {
             out.digits.front() = '1';
@@ -268,16 +263,14 @@ FixedDigits round_fixed(double magnitude, int decimals)
             out.fraction = rounded.digits.substr(static_cast<std::size_t>(rounded.exponent));
         } else {
             out.integer_part.assign(1, '0');
-            out.fraction = std::string(static_cast<std::size_t>(-rounded.exponent), '0') +
-                           rounded.digits;
+            out.fraction = std::string(static_cast<std::size_t>(-rounded.exponent), '0') + rounded.digits;
         }
         return out;
     }
     // Below the last decimal place: zero or one unit of it.
     Buffer buffer;
     const bool half = magnitude > 0.0 && is_exact_half(magnitude, -decimals);
-    std::string text(write_chars(buffer, magnitude, std::chars_format::fixed,
-                                 half ? decimals + 1 : decimals));
+    std::string text(write_chars(buffer, magnitude, std::chars_format::fixed, half ? decimals + 1 : decimals));
     const auto point = text.find('.');
     out.integer_part = text.substr(0, point);
     if (point != std::string::npos) out.fraction = text.substr(point + 1);

@@ -8,7 +8,10 @@
 
 namespace {
 
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_digit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // The field with its blanks taken out; most fields have blanks only around
 // the number, and those need no copy.
@@ -55,8 +58,7 @@ std::size_t normalised_real(std::string_view text, int decimals, char* out)
     long exponent = 0;
     if (i < text.size()) {
         const char letter = text[i];
-        if (letter == 'e' || letter == 'E' || letter == 'd' || letter == 'D' || letter == 'q' ||
-            letter == 'Q')
+        if (letter == 'e' || letter == 'E' || letter == 'd' || letter == 'D' || letter == 'q' || letter == 'Q')
             ++i;
         else if (letter != '+' && letter != '-')
             return 0;
@@ -72,8 +74,8 @@ std::size_t normalised_real(std::string_view text, int decimals, char* out)
     }
     if (!point) point_shift = -decimals;
     out[size++] = 'e';
-    return static_cast<std::size_t>(std::to_chars(out + size, out + text.size() + number_overhead,
-                                                  exponent + point_shift).ptr - out);
+    return static_cast<std::size_t>(
+        std::to_chars(out + size, out + text.size() + number_overhead, exponent + point_shift).ptr - out);
 }
 
 // Overflow is an error; underflow reads as zero of the right sign.
@@ -93,8 +95,7 @@ std::optional<Real> to_real(std::string_view number)
         if (order > 0) return std::nullopt;
         return number.front() == '-' ? -Real{0} : Real{0};
     }
-    if (result.ec != std::errc{} || result.ptr != number.data() + number.size())
-        return std::nullopt;
+    if (result.ec != std::errc{} || result.ptr != number.data() + number.size()) return std::nullopt;
     return value;
 }
 
@@ -117,8 +118,7 @@ std::optional<std::int32_t> to_int(std::string_view text, int base)
 {
     const bool plus = !text.empty() && text.front() == '+';
     if (plus) text.remove_prefix(1);
-    if (text.empty() || text.front() == '+' || (text.front() == '-' && (plus || base != 10)))
-        return std::nullopt;
+    if (text.empty() || text.front() == '+' || (text.front() == '-' && (plus || base != 10))) return std::nullopt;
     if (base == 16) {
         std::uint32_t bits = 0;
         const auto result = std::from_chars(text.data(), text.data() + text.size(), bits, 16);

@@ -14,7 +14,10 @@ namespace {
 
 constexpr int widest_field = 255;
 
-std::string asterisks(int width) { return std::string(static_cast<std::size_t>(width), '*'); }
+std::string asterisks(int width)
+{
+    return std::string(static_cast<std::size_t>(width), '*');
+}
 
 // The parts of a field written one after the other, right-aligned; a field
 // is built in one go, as most are longer than a short string holds inline.
@@ -29,9 +32,15 @@ std::string right_aligned(std::initializer_list<std::string_view> parts, int wid
     return field;
 }
 
-std::string_view sign_of(double value) { return std::signbit(value) ? "-" : ""; }
+std::string_view sign_of(double value)
+{
+    return std::signbit(value) ? "-" : "";
+}
 
-bool bad_width(int width) { return width <= 0 || width > widest_field; }
+bool bad_width(int width)
+{
+    return width <= 0 || width > widest_field;
+}
 
 // NaN and the infinities, as the reference processor writes them.
 std::string non_finite(double value, int width)
@@ -43,12 +52,10 @@ std::string non_finite(double value, int width)
 }
 
 // The optional zero before the point goes in only when the field has room.
-std::string with_optional_zero(double value, std::string_view digits_after_point,
-                               std::string_view exponent, int width)
+std::string with_optional_zero(double value, std::string_view digits_after_point, std::string_view exponent, int width)
 {
     const std::string_view sign = sign_of(value);
-    const bool zero_fits =
-        static_cast<int>(sign.size() + 2 + digits_after_point.size() + exponent.size()) <= width;
+    const bool zero_fits = static_cast<int>(sign.size() + 2 + digits_after_point.size() + exponent.size()) <= width;
     return right_aligned({sign, zero_fits ? "0." : ".", digits_after_point, exponent}, width);
 }
 

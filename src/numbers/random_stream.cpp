@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cmath>
 
-
 RandomStream random_stream;
 
 namespace {
@@ -39,14 +38,16 @@ const GeneratorConstants& constants()
 
 }  // namespace
 
-void set_random_seed(std::int32_t seed) { random_stream.random_state = seed; }
+void set_random_seed(std::int32_t seed)
+{
+    random_stream.random_state = seed;
+}
 
 double next_uniform(std::int32_t& state)
 {
     const GeneratorConstants& c = constants();
     const std::uint32_t twice_m2 = 2u * static_cast<std::uint32_t>(c.m2);
-    auto y = static_cast<std::int32_t>(static_cast<std::uint32_t>(state) *
-                                           static_cast<std::uint32_t>(c.ia) +
+    auto y = static_cast<std::int32_t>(static_cast<std::uint32_t>(state) * static_cast<std::uint32_t>(c.ia) +
                                        static_cast<std::uint32_t>(c.ic));
     // Part of the method for wider words; with 32 bits it never fires.
     if (y / 2 > c.m2) y = static_cast<std::int32_t>(static_cast<std::uint32_t>(y) - twice_m2);
@@ -58,8 +59,7 @@ double next_uniform(std::int32_t& state)
 float random_real(float a, float b)
 {
     const double u = next_uniform(random_stream.random_state);
-    return static_cast<float>((static_cast<double>(b) - static_cast<double>(a)) * u +
-                              static_cast<double>(a));
+    return static_cast<float>((static_cast<double>(b) - static_cast<double>(a)) * u + static_cast<double>(a));
 }
 
 std::int32_t random_int(std::int32_t lo, std::int32_t hi)

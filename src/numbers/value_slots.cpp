@@ -18,7 +18,10 @@ namespace {
 constexpr std::int32_t max_digits = 12;
 constexpr std::string_view multiplication_dot = "\u2022";
 
-std::int32_t clamp_digits(std::int32_t digits) { return std::clamp(digits, 1, max_digits); }
+std::int32_t clamp_digits(std::int32_t digits)
+{
+    return std::clamp(digits, 1, max_digits);
+}
 
 // Where the exponent of an E or ES field begins: at its "E", or, for an
 // exponent of three digits, which takes the letter's place, at its sign.
@@ -43,8 +46,7 @@ float power_of_ten(std::int32_t n)
 {
     float base = 10.0f;
     float result = 1.0f;
-    for (auto m = static_cast<std::uint32_t>(n < 0 ? -static_cast<std::int64_t>(n) : n); m != 0;
-         m >>= 1) {
+    for (auto m = static_cast<std::uint32_t>(n < 0 ? -static_cast<std::int64_t>(n) : n); m != 0; m >>= 1) {
         if (m & 1u) result *= base;
         base *= base;
     }
@@ -57,14 +59,12 @@ std::optional<std::int32_t> typed_digit_count(std::string_view text)
 {
     std::string mantissa(strip_blanks(text));
     if (!mantissa.empty() && mantissa.front() == '-') mantissa.erase(0, 1);
-    if (const auto e = mantissa.find_first_of("Ee"); e != std::string::npos && e > 0)
-        mantissa.erase(e);
+    if (const auto e = mantissa.find_first_of("Ee"); e != std::string::npos && e > 0) mantissa.erase(e);
     if (const auto point = mantissa.find('.'); point != std::string::npos) mantissa.erase(point, 1);
     std::string_view item = strip_blanks(mantissa);
     item = item.substr(0, item.find_first_of(" ,/"));
     if (!item.empty() && item.front() == '+') item.remove_prefix(1);
-    if (item.empty() || item.find_first_not_of("0123456789") != std::string_view::npos)
-        return std::nullopt;
+    if (item.empty() || item.find_first_not_of("0123456789") != std::string_view::npos) return std::nullopt;
     const auto first = item.find_first_not_of('0');
     if (first == std::string_view::npos) return 1;
     return static_cast<std::int32_t>(item.size() - first);
@@ -96,7 +96,10 @@ std::string display_text_for(double value, std::int32_t digits)
 }
 
 // A zero that a computation left negative is shown and kept as plain 0.
-float without_negative_zero(float value) { return value == 0.0f ? 0.0f : value; }
+float without_negative_zero(float value)
+{
+    return value == 0.0f ? 0.0f : value;
+}
 
 void round_to_digits(ValueSlot& slot, std::int32_t n)
 {

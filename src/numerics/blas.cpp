@@ -6,22 +6,26 @@
 namespace {
 
 // Offset of the k-th (0-based) element of an n-element strided vector.
-std::ptrdiff_t at(std::int32_t k, std::int32_t n, std::int32_t inc) {
+std::ptrdiff_t at(std::int32_t k, std::int32_t n, std::int32_t inc)
+{
     const std::ptrdiff_t start = inc < 0 ? static_cast<std::ptrdiff_t>(n - 1) * -inc : 0;
     return start + static_cast<std::ptrdiff_t>(k) * inc;
 }
 
-std::ptrdiff_t element(std::int32_t i, std::int32_t j, std::int32_t lda) {
+std::ptrdiff_t element(std::int32_t i, std::int32_t j, std::int32_t lda)
+{
     return static_cast<std::ptrdiff_t>(i) + static_cast<std::ptrdiff_t>(j) * lda;
 }
 
 }  // namespace
 
-void SCOPY(std::int32_t n, const float* sx, std::int32_t incx, float* sy, std::int32_t incy) {
+void SCOPY(std::int32_t n, const float* sx, std::int32_t incx, float* sy, std::int32_t incy)
+{
     for (std::int32_t k = 0; k < n; ++k) sy[at(k, n, incy)] = sx[at(k, n, incx)];
 }
 
-void SSWAP(std::int32_t n, float* sx, std::int32_t incx, float* sy, std::int32_t incy) {
+void SSWAP(std::int32_t n, float* sx, std::int32_t incx, float* sy, std::int32_t incy)
+{
     for (std::int32_t k = 0; k < n; ++k) {
         const float t = sx[at(k, n, incx)];
         sx[at(k, n, incx)] = sy[at(k, n, incy)];
@@ -29,23 +33,27 @@ void SSWAP(std::int32_t n, float* sx, std::int32_t incx, float* sy, std::int32_t
     }
 }
 
-void SSCAL(std::int32_t n, float sa, float* sx, std::int32_t incx) {
+void SSCAL(std::int32_t n, float sa, float* sx, std::int32_t incx)
+{
     if (incx <= 0) return;
     for (std::int32_t k = 0; k < n; ++k) sx[at(k, n, incx)] *= sa;
 }
 
-void SAXPY(std::int32_t n, float sa, const float* sx, std::int32_t incx, float* sy, std::int32_t incy) {
+void SAXPY(std::int32_t n, float sa, const float* sx, std::int32_t incx, float* sy, std::int32_t incy)
+{
     if (sa == 0.0f) return;
     for (std::int32_t k = 0; k < n; ++k) sy[at(k, n, incy)] += sa * sx[at(k, n, incx)];
 }
 
-float SDOT(std::int32_t n, const float* sx, std::int32_t incx, const float* sy, std::int32_t incy) {
+float SDOT(std::int32_t n, const float* sx, std::int32_t incx, const float* sy, std::int32_t incy)
+{
     float sum = 0.0f;
     for (std::int32_t k = 0; k < n; ++k) sum += sx[at(k, n, incx)] * sy[at(k, n, incy)];
     return sum;
 }
 
-double extended_dot(std::int32_t n, const float* sx, std::int32_t incx, const float* sy, std::int32_t incy) {
+double extended_dot(std::int32_t n, const float* sx, std::int32_t incx, const float* sy, std::int32_t incy)
+{
     double sum = 0.0;
     for (std::int32_t k = 0; k < n; ++k) {
         sum += static_cast<double>(sx[at(k, n, incx)]) * static_cast<double>(sy[at(k, n, incy)]);
@@ -53,11 +61,13 @@ double extended_dot(std::int32_t n, const float* sx, std::int32_t incx, const fl
     return sum;
 }
 
-float SDSDOT(std::int32_t n, float sb, const float* sx, std::int32_t incx, const float* sy, std::int32_t incy) {
+float SDSDOT(std::int32_t n, float sb, const float* sx, std::int32_t incx, const float* sy, std::int32_t incy)
+{
     return static_cast<float>(static_cast<double>(sb) + extended_dot(n, sx, incx, sy, incy));
 }
 
-float SNRM2(std::int32_t n, const float* x, std::int32_t incx) {
+float SNRM2(std::int32_t n, const float* x, std::int32_t incx)
+{
     if (n < 1 || incx < 1) return 0.0f;
     // Sum of squares relative to the largest magnitude seen so far.
     float scale = 0.0f;
@@ -78,14 +88,16 @@ float SNRM2(std::int32_t n, const float* x, std::int32_t incx) {
     return scale * std::sqrt(ssq);
 }
 
-void SGEMV(char trans, std::int32_t m, std::int32_t n, float alpha, const float* a, std::int32_t lda,
-           const float* x, std::int32_t incx, float beta, float* y, std::int32_t incy) {
+void SGEMV(char trans, std::int32_t m, std::int32_t n, float alpha, const float* a, std::int32_t lda, const float* x,
+           std::int32_t incx, float beta, float* y, std::int32_t incy)
+{
     if (m < 1 || n < 1) return;
     const bool transposed = trans == 'T' || trans == 't' || trans == 'C' || trans == 'c';
     const std::int32_t leny = transposed ? n : m;
     const std::int32_t lenx = transposed ? m : n;
     if (beta != 1.0f) {
-        for (std::int32_t k = 0; k < leny; ++k) y[at(k, leny, incy)] = beta == 0.0f ? 0.0f : beta * y[at(k, leny, incy)];
+        for (std::int32_t k = 0; k < leny; ++k)
+            y[at(k, leny, incy)] = beta == 0.0f ? 0.0f : beta * y[at(k, leny, incy)];
     }
     if (alpha == 0.0f) return;
     if (!transposed) {
@@ -103,7 +115,8 @@ void SGEMV(char trans, std::int32_t m, std::int32_t n, float alpha, const float*
 }
 
 void SGER(std::int32_t m, std::int32_t n, float alpha, const float* x, std::int32_t incx, const float* y,
-          std::int32_t incy, float* a, std::int32_t lda) {
+          std::int32_t incy, float* a, std::int32_t lda)
+{
     if (m < 1 || n < 1 || alpha == 0.0f) return;
     for (std::int32_t j = 0; j < n; ++j) {
         const float yj = y[at(j, n, incy)];
@@ -114,7 +127,8 @@ void SGER(std::int32_t m, std::int32_t n, float alpha, const float* x, std::int3
 }
 
 void STRSV(char uplo, char trans, char diag, std::int32_t n, const float* a, std::int32_t lda, float* x,
-           std::int32_t incx) {
+           std::int32_t incx)
+{
     if (n < 1) return;
     const bool upper = uplo == 'U' || uplo == 'u';
     const bool transposed = trans == 'T' || trans == 't' || trans == 'C' || trans == 'c';

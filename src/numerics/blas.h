@@ -19,8 +19,8 @@ float SNRM2(std::int32_t n, const float* x, std::int32_t incx);
 
 // y := alpha op(A) x + beta y, op "N" (A is m by n) or "T" (its transpose);
 // beta 0 sets y without reading it.
-void SGEMV(char trans, std::int32_t m, std::int32_t n, float alpha, const float* a, std::int32_t lda,
-           const float* x, std::int32_t incx, float beta, float* y, std::int32_t incy);
+void SGEMV(char trans, std::int32_t m, std::int32_t n, float alpha, const float* a, std::int32_t lda, const float* x,
+           std::int32_t incx, float beta, float* y, std::int32_t incy);
 // A := alpha x y' + A for the m by n matrix A.
 void SGER(std::int32_t m, std::int32_t n, float alpha, const float* x, std::int32_t incx, const float* y,
           std::int32_t incy, float* a, std::int32_t lda);

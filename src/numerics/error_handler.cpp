@@ -9,7 +9,8 @@
 
 namespace {
 
-ErrorHandlerState init_error_tables() {
+ErrorHandlerState init_error_tables()
+{
     ErrorHandlerState state;
     state.levels[1] = ErrorLevel{"USER", 0, 0, false};
     state.print_attribute = default_print_attribute;
@@ -19,7 +20,8 @@ ErrorHandlerState init_error_tables() {
 
 // Gives the stop attribute of the most severe deferred error noted since the
 // last check, and forgets the notes.
-std::int32_t deferred_stop_check(ErrorHandlerState& state) {
+std::int32_t deferred_stop_check(ErrorHandlerState& state)
+{
     std::int32_t stop = 0;
     if (state.type7_noted) {
         stop = state.stop_attribute[7];
@@ -31,7 +33,8 @@ std::int32_t deferred_stop_check(ErrorHandlerState& state) {
     return stop;
 }
 
-std::int32_t recorded_at(std::int32_t iopt, bool type, std::string_view routine) {
+std::int32_t recorded_at(std::int32_t iopt, bool type, std::string_view routine)
+{
     auto& state = error_state();
     if (iopt != 0 && iopt != 1) {
         report_handler_failure(".  The argument passed to " + std::string(routine) + " must be 0 or 1. ", routine);
@@ -43,25 +46,29 @@ std::int32_t recorded_at(std::int32_t iopt, bool type, std::string_view routine)
 
 }  // namespace
 
-ErrorHandlerState& error_state() {
+ErrorHandlerState& error_state()
+{
     static ErrorHandlerState state = init_error_tables();
     return state;
 }
 
-std::int32_t print_attribute_of(std::int32_t type) {
+std::int32_t print_attribute_of(std::int32_t type)
+{
     return (type >= 1 && type <= 7) ? error_state().print_attribute[static_cast<std::size_t>(type)] : 0;
 }
 
-std::int32_t stop_attribute_of(std::int32_t type) {
+std::int32_t stop_attribute_of(std::int32_t type)
+{
     return (type >= 1 && type <= 7) ? error_state().stop_attribute[static_cast<std::size_t>(type)] : 0;
 }
 
-void E1PSH(std::string_view name) {
+void E1PSH(std::string_view name)
+{
     auto& state = error_state();
     if (state.level >= max_error_levels) {
         store_int_message_param(1, max_error_levels);
-        report_handler_failure(assemble_message("Error condition in E1PSH.  Push would cause stack level to exceed %(I1). "),
-                               "E1PSH");
+        report_handler_failure(
+            assemble_message("Error condition in E1PSH.  Push would cause stack level to exceed %(I1). "), "E1PSH");
         ++state.refused_pushes;
         return;
     }
@@ -69,7 +76,8 @@ void E1PSH(std::string_view name) {
     state.levels[static_cast<std::size_t>(state.level)] = ErrorLevel{std::string(name.substr(0, 32)), 0, 0, false};
 }
 
-void E1POP(std::string_view name) {
+void E1POP(std::string_view name)
+{
     auto& state = error_state();
     if (state.refused_pushes > 0) {
         --state.refused_pushes;
@@ -119,7 +127,8 @@ void E1POP(std::string_view name) {
     --state.level;
 }
 
-void E1MES(std::int32_t iertyp, std::int32_t iercod, std::string_view msg) {
+void E1MES(std::int32_t iertyp, std::int32_t iercod, std::string_view msg)
+{
     auto& state = error_state();
     if (iertyp < -1 || iertyp > 7) {
         report_handler_failure(".  Error from E1MES.  Illegal error type specified. ", "E1MES");
@@ -141,6 +150,12 @@ void E1MES(std::int32_t iertyp, std::int32_t iercod, std::string_view msg) {
     if (t >= 5 && print_attribute_of(t) == 1) print_error_message(t, level.code);
 }
 
-std::int32_t N1RTY(std::int32_t iopt) { return recorded_at(iopt, true, "N1RTY"); }
+std::int32_t N1RTY(std::int32_t iopt)
+{
+    return recorded_at(iopt, true, "N1RTY");
+}
 
-std::int32_t N1RCD(std::int32_t iopt) { return recorded_at(iopt, false, "N1RCD"); }
+std::int32_t N1RCD(std::int32_t iopt)
+{
+    return recorded_at(iopt, false, "N1RCD");
+}

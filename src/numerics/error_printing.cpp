@@ -15,23 +15,27 @@ namespace {
 constexpr std::size_t first_line_width = 59;
 constexpr std::size_t continuation_width = 64;
 
-std::string type_word(std::int32_t type) {
-    static constexpr std::array<const char*, 7> words = {
-        "NOTE    ", "ALERT   ", "WARNING ", "FATAL   ", "TERMINAL", "WARNING ", "FATAL   "};
+std::string type_word(std::int32_t type)
+{
+    static constexpr std::array<const char*, 7> words = {"NOTE    ", "ALERT   ", "WARNING ", "FATAL   ",
+                                                         "TERMINAL", "WARNING ", "FATAL   "};
     return (type >= 1 && type <= 7) ? words[static_cast<std::size_t>(type - 1)] : "UNKNOWN ";
 }
 
-std::string padded(std::string text, std::size_t width) {
+std::string padded(std::string text, std::size_t width)
+{
     if (text.size() < width) text.append(width - text.size(), ' ');
     return text;
 }
 
-std::string field_of_six(std::int32_t value) {
+std::string field_of_six(std::int32_t value)
+{
     std::int32_t needed = 0;
     return int_to_text(value, 6, needed);
 }
 
-std::string without_trailing_blanks(std::string text) {
+std::string without_trailing_blanks(std::string text)
+{
     const auto last = text.find_last_not_of(' ');
     text.erase(last == std::string::npos ? 0 : last + 1);
     return text;
@@ -39,7 +43,8 @@ std::string without_trailing_blanks(std::string text) {
 
 // Breaks the text at blanks into a first line and continuation lines; "%/"
 // forces a new line.
-std::vector<std::string> break_into_lines(const std::string& text) {
+std::vector<std::string> break_into_lines(const std::string& text)
+{
     std::vector<std::string> lines;
     std::size_t pos = 0;
     while (pos < text.size()) {
@@ -66,7 +71,8 @@ std::vector<std::string> break_into_lines(const std::string& text) {
     return lines;
 }
 
-void print_traceback(const ErrorHandlerState& state, std::int32_t unit) {
+void print_traceback(const ErrorHandlerState& state, std::int32_t unit)
+{
     write_library_line(unit, "     Here is a traceback of subprogram calls in reverse order:");
     write_library_line(unit, "     " + padded("Routine name", 27) + " " + "    Error type  Error code");
     write_library_line(unit, "     ------------" + std::string(16, ' ') + "    ----------  ----------");
@@ -81,7 +87,8 @@ void print_traceback(const ErrorHandlerState& state, std::int32_t unit) {
 
 }  // namespace
 
-void print_error_message(std::int32_t type, std::int32_t code) {
+void print_error_message(std::int32_t type, std::int32_t code)
+{
     auto& state = error_state();
     if (state.message.empty()) return;
     std::int32_t unit = 0;
@@ -97,7 +104,8 @@ void print_error_message(std::int32_t type, std::int32_t code) {
     state.message.clear();
 }
 
-void report_handler_failure(std::string message, std::string_view routine) {
+void report_handler_failure(std::string message, std::string_view routine)
+{
     auto& state = error_state();
     // A message still waiting for its routine's return is kept for it.
     std::string pending = std::exchange(state.message, std::move(message));

@@ -4,15 +4,17 @@
 
 namespace {
 
-void apply_setting(std::array<std::int32_t, 8>& table, const std::array<std::int32_t, 8>& defaults,
-                   std::size_t type, std::int32_t setting) {
+void apply_setting(std::array<std::int32_t, 8>& table, const std::array<std::int32_t, 8>& defaults, std::size_t type,
+                   std::int32_t setting)
+{
     if (setting == 0 || setting == 1) table[type] = setting;
     if (setting == 2) table[type] = defaults[type];
 }
 
 }  // namespace
 
-void set_error_attributes(std::int32_t iertyp, std::int32_t& ipatt, std::int32_t& isatt) {
+void set_error_attributes(std::int32_t iertyp, std::int32_t& ipatt, std::int32_t& isatt)
+{
     auto& state = error_state();
     if (iertyp >= -7 && iertyp <= -1) {
         ipatt = print_attribute_of(-iertyp);
@@ -40,7 +42,8 @@ void set_error_attributes(std::int32_t iertyp, std::int32_t& ipatt, std::int32_t
     }
 }
 
-void ERSET(std::int32_t iersvr, std::int32_t ipact, std::int32_t isact) {
+void ERSET(std::int32_t iersvr, std::int32_t ipact, std::int32_t isact)
+{
     E1PSH("ERSET");
     if (iersvr < 0 || iersvr > 5) {
         store_int_message_param(1, iersvr);

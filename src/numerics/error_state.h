@@ -25,10 +25,10 @@ struct MessageParameter {
 };
 
 struct ErrorHandlerState {
-    std::int32_t level = 1;  // top of the name stack; level 1 is "USER"
-    std::int32_t refused_pushes = 0;  // pushes beyond the limit, matched by their pops
+    std::int32_t level = 1;                               // top of the name stack; level 1 is "USER"
+    std::int32_t refused_pushes = 0;                      // pushes beyond the limit, matched by their pops
     std::array<ErrorLevel, max_error_levels + 2> levels;  // 1..51 used
-    std::array<std::int32_t, 8> print_attribute{};  // types 1..7
+    std::array<std::int32_t, 8> print_attribute{};        // types 1..7
     std::array<std::int32_t, 8> stop_attribute{};
     std::string message;  // pending, already assembled
     std::vector<MessageParameter> parameters;

@@ -22,13 +22,15 @@ constexpr std::int32_t max_refinement_steps = 100;
 
 // Rows added to the leading dimension of QR: option value 3 when nra is a
 // multiple of option value 4. Unusable values give none (L3BRR reports them).
-std::int64_t row_padding(std::int32_t nra, std::int32_t extra_rows, std::int32_t row_multiple) {
+std::int64_t row_padding(std::int32_t nra, std::int32_t extra_rows, std::int32_t row_multiple)
+{
     if (extra_rows < 0 || row_multiple < 1) return 0;
     return nra % row_multiple == 0 ? extra_rows : 0;
 }
 
 template <typename T>
-std::unique_ptr<T[]> allocate(std::int64_t count) {
+std::unique_ptr<T[]> allocate(std::int64_t count)
+{
     if (count < 1 || static_cast<std::uint64_t>(count) > std::numeric_limits<std::size_t>::max() / sizeof(T)) {
         return nullptr;
     }
@@ -38,7 +40,8 @@ std::unique_ptr<T[]> allocate(std::int64_t count) {
 }  // namespace
 
 void LSBRR(std::int32_t nra, std::int32_t nca, const float* a, std::int32_t lda, const float* b, float tol, float* x,
-           float* res, std::int32_t& kbasis) {
+           float* res, std::int32_t& kbasis)
+{
     E1PSH("LSBRR");
     const std::int32_t options[2] = {16, 17};
     std::int32_t saved[6] = {};
@@ -69,7 +72,8 @@ void LSBRR(std::int32_t nra, std::int32_t nca, const float* a, std::int32_t lda,
 }
 
 void L2BRR(std::int32_t nra, std::int32_t nca, const float* a, std::int32_t lda, const float* b, float tol, float* x,
-           float* res, std::int32_t& kbasis, float* qr, float* qraux, std::int32_t* ipvt, float* wk) {
+           float* res, std::int32_t& kbasis, float* qr, float* qraux, std::int32_t* ipvt, float* wk)
+{
     E1PSH("L2BRR");
     if (check_positive_dimensions(nra, nca) && check_leading_dimension_of_a(nra, lda)) {
         L3BRR(nra, nca, a, lda, b, tol, x, res, kbasis, qr, qraux, ipvt, wk, wk + nra);
@@ -78,7 +82,8 @@ void L2BRR(std::int32_t nra, std::int32_t nca, const float* a, std::int32_t lda,
 }
 
 void L3BRR(std::int32_t nra, std::int32_t nca, const float* a, std::int32_t lda, const float* b, float tol, float* x,
-           float* res, std::int32_t& kbasis, float* qr, float* qraux, std::int32_t* ipvt, float* wk1, float* wk2) {
+           float* res, std::int32_t& kbasis, float* qr, float* qraux, std::int32_t* ipvt, float* wk1, float* wk2)
+{
     E1PSH("L3BRR");
     const float eps = AMACH(4);
     const float big = AMACH(2);
@@ -155,8 +160,8 @@ void L3BRR(std::int32_t nra, std::int32_t nca, const float* a, std::int32_t lda,
         SAXPY(nra, 1.0f, f, 1, res, 1);
         dxnorm = SNRM2(nca, g, 1);
         drnorm = SNRM2(nra, f, 1);
-        const bool go_on = (dxnorm < dxold / 8.0f && dxnorm > eps * xnorm) ||
-                           (drnorm < drold / 8.0f && drnorm > eps * rnorm);
+        const bool go_on =
+            (dxnorm < dxold / 8.0f && dxnorm > eps * xnorm) || (drnorm < drold / 8.0f && drnorm > eps * rnorm);
         if (!go_on) {
             converged = dxnorm <= 2.0f * eps * xnorm || drnorm < 2.0f * eps * rnorm;
             break;

@@ -12,26 +12,27 @@
 namespace {
 
 // The constants are defined by their bit patterns, so that they are exact.
-constexpr std::array<std::uint32_t, 8> real_constant_bits = {
-    0x00800000u, 0x7F7FFFFFu, 0x33800000u, 0x34000000u,
-    0x3E9A209Bu, 0x7FC00000u, 0x7F800000u, 0xFF800000u};
+constexpr std::array<std::uint32_t, 8> real_constant_bits = {0x00800000u, 0x7F7FFFFFu, 0x33800000u, 0x34000000u,
+                                                             0x3E9A209Bu, 0x7FC00000u, 0x7F800000u, 0xFF800000u};
 
-constexpr std::array<std::int32_t, 12> integer_constants = {
-    32, 4, 2, 31, 2147483647, 2, 24, -125, 128, 53, -1021, 1024};
+constexpr std::array<std::int32_t, 12> integer_constants = {32, 4,    2,   31, 2147483647, 2,
+                                                            24, -125, 128, 53, -1021,      1024};
 
 struct LibraryUnits {
     std::array<std::int32_t, 3> unit = {5, 6, 6};  // input, output, error messages
 };
 LibraryUnits library_units;
 
-std::string field_of_six(std::int64_t value) {
+std::string field_of_six(std::int64_t value)
+{
     std::int32_t needed = 0;
     return int_to_text(static_cast<std::int32_t>(value), 6, needed);
 }
 
 }  // namespace
 
-float AMACH(std::int32_t n) {
+float AMACH(std::int32_t n)
+{
     if (n >= 1 && n <= 8) return std::bit_cast<float>(real_constant_bits[n - 1]);
     E1PSH("AMACH");
     store_int_message_param(1, n);
@@ -40,7 +41,8 @@ float AMACH(std::int32_t n) {
     return std::bit_cast<float>(real_constant_bits[5]);
 }
 
-std::int32_t IMACH(std::int32_t n) {
+std::int32_t IMACH(std::int32_t n)
+{
     if (n >= 1 && n <= 12) return integer_constants[n - 1];
     std::int32_t unit = 0;
     UMACH(2, unit);
@@ -52,7 +54,8 @@ std::int32_t IMACH(std::int32_t n) {
     return 0;
 }
 
-void UMACH(std::int32_t n, std::int32_t& nunit) {
+void UMACH(std::int32_t n, std::int32_t& nunit)
+{
     const std::int64_t index = std::llabs(static_cast<long long>(n));
     if (index < 1 || index > 3) {
         const std::int32_t unit = library_units.unit[2];

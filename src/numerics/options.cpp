@@ -24,7 +24,8 @@ struct OptionTable {
     bool defaults_taken = false;
 };
 
-OptionTable make_option_table() {
+OptionTable make_option_table()
+{
     OptionSet math{"MATH", std::vector<Chapter>(10)};
     math.chapters[0] = Chapter(17);  // options 1..15 carry no values
     math.chapters[0][15] = {1, 16, 0, 1};
@@ -36,14 +37,15 @@ OptionTable make_option_table() {
 
 OptionTable option_table = make_option_table();
 
-std::string folded(std::string_view text) {
+std::string folded(std::string_view text)
+{
     std::string out;
     for (const char c : text) out += static_cast<char>(char_code_upper(c));
     return out;
 }
 
-void trace_values(bool put, std::int32_t option, std::int32_t chapter, const std::string& set,
-                  const Option& values) {
+void trace_values(bool put, std::int32_t option, std::int32_t chapter, const std::string& set, const Option& values)
+{
     std::int32_t unit = 0;
     UMACH(2, unit);
     const std::string where = "option " + std::to_string(option) + " of " + set + " chapter " + std::to_string(chapter);
@@ -66,7 +68,8 @@ void trace_values(bool put, std::int32_t option, std::int32_t chapter, const std
 
 // Finds the option set; checks the arguments and raises their errors.
 OptionSet* checked_set(const std::string& name, std::int32_t ichp, std::int32_t iact, std::int32_t numopt,
-                       const std::int32_t* iopts) {
+                       const std::int32_t* iopts)
+{
     if (iact != 1 && iact != 2) {
         store_int_message_param(1, iact);
         E1MES(5, 1, "IACT must be 1 to get option values or 2 to put option values.  IACT = %(I1) is invalid.");
@@ -82,20 +85,22 @@ OptionSet* checked_set(const std::string& name, std::int32_t ichp, std::int32_t 
     if (ichp < 1 || ichp > chapter_count) {
         store_int_message_param(1, ichp);
         store_int_message_param(2, chapter_count);
-        E1MES(5, 3, set_index == 0
-                        ? "ICHP = %(I1) is an invalid MATH chapter number.  To get or put MATH options, ICHP must be "
-                          "between 1 and %(I2)."
-                        : "ICHP = %(I1) is an invalid STAT chapter number.  To get or put STAT options, ICHP must be "
-                          "between 1 and %(I2).");
+        E1MES(5, 3,
+              set_index == 0
+                  ? "ICHP = %(I1) is an invalid MATH chapter number.  To get or put MATH options, ICHP must be "
+                    "between 1 and %(I2)."
+                  : "ICHP = %(I1) is an invalid STAT chapter number.  To get or put STAT options, ICHP must be "
+                    "between 1 and %(I2).");
         return nullptr;
     }
     const Chapter& chapter = set.chapters[static_cast<std::size_t>(ichp - 1)];
     if (chapter.empty()) {
         store_int_message_param(1, ichp);
-        E1MES(5, 4, set_index == 0 ? "No options exist for MATH chapter %(I1).  Only existing options may have values "
-                                     "retrieved from or placed into them."
-                                   : "No options exist for STAT chapter %(I1).  Only existing options may have values "
-                                     "retrieved from or placed into them.");
+        E1MES(5, 4,
+              set_index == 0 ? "No options exist for MATH chapter %(I1).  Only existing options may have values "
+                               "retrieved from or placed into them."
+                             : "No options exist for STAT chapter %(I1).  Only existing options may have values "
+                               "retrieved from or placed into them.");
     }
     if (numopt < 1) {
         store_int_message_param(1, numopt);
@@ -120,7 +125,8 @@ OptionSet* checked_set(const std::string& name, std::int32_t ichp, std::int32_t 
 }  // namespace
 
 void IUMAG(std::string_view prodnm, std::int32_t ichp, std::int32_t iact, std::int32_t numopt,
-           const std::int32_t* iopts, std::int32_t* ivals) {
+           const std::int32_t* iopts, std::int32_t* ivals)
+{
     const std::string name = folded(prodnm);
     E1PSH("IUMAG");
     OptionSet* set = checked_set(name, ichp, iact, numopt, iopts);

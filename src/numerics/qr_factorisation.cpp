@@ -16,8 +16,8 @@ struct FreeColumns {
 };
 
 // Moves the initial columns to the front and the final ones to the back.
-FreeColumns arrange_column_classes(std::int32_t nra, std::int32_t nca, std::int32_t* ipvt, float* qr,
-                                   std::int32_t ldqr) {
+FreeColumns arrange_column_classes(std::int32_t nra, std::int32_t nca, std::int32_t* ipvt, float* qr, std::int32_t ldqr)
+{
     auto col = [&](std::int32_t j) { return &matrix_element(qr, ldqr, 1, j); };
     auto p = [&](std::int32_t j) -> std::int32_t& { return ipvt[j - 1]; };
     FreeColumns free;
@@ -49,7 +49,8 @@ FreeColumns arrange_column_classes(std::int32_t nra, std::int32_t nca, std::int3
 }  // namespace
 
 void L2RRR(std::int32_t nra, std::int32_t nca, const float* a, std::int32_t lda, bool pivot, std::int32_t* ipvt,
-           float* qr, std::int32_t ldqr, float* qraux, float* conorm, float* work) {
+           float* qr, std::int32_t ldqr, float* qraux, float* conorm, float* work)
+{
     E1PSH("L2RRR");
     if (!check_positive_dimensions(nra, nca) || !check_leading_dimension_of_a(nra, lda) ||
         !check_leading_dimension_of_qr(nra, ldqr, 3)) {

@@ -13,8 +13,8 @@ struct Requests {
 };
 
 // Applies Householder transformation j (when it did something) to v.
-void apply_transformation(std::int32_t nra, std::int32_t j, float* qr, std::int32_t ldqr, const float* qraux,
-                          float* v) {
+void apply_transformation(std::int32_t nra, std::int32_t j, float* qr, std::int32_t ldqr, const float* qraux, float* v)
+{
     if (qraux[j - 1] == 0.0f) return;
     float& diagonal = matrix_element(qr, ldqr, j, j);
     const float kept = diagonal;
@@ -25,11 +25,13 @@ void apply_transformation(std::int32_t nra, std::int32_t j, float* qr, std::int3
     diagonal = kept;
 }
 
-void apply_q(std::int32_t nra, std::int32_t ju, float* qr, std::int32_t ldqr, const float* qraux, float* v) {
+void apply_q(std::int32_t nra, std::int32_t ju, float* qr, std::int32_t ldqr, const float* qraux, float* v)
+{
     for (std::int32_t j = ju; j >= 1; --j) apply_transformation(nra, j, qr, ldqr, qraux, v);
 }
 
-bool check_lqrsl(std::int32_t nra, std::int32_t kbasis, std::int32_t ldqr, std::int32_t ipath) {
+bool check_lqrsl(std::int32_t nra, std::int32_t kbasis, std::int32_t ldqr, std::int32_t ipath)
+{
     if (nra < 1) {
         store_int_message_param(1, nra);
         E1MES(5, 1, "The number of rows of the matrix must be positive while NRA = %(I1) is given.");
@@ -52,7 +54,8 @@ bool check_lqrsl(std::int32_t nra, std::int32_t kbasis, std::int32_t ldqr, std::
 }  // namespace
 
 void LQRSL(std::int32_t nra, std::int32_t kbasis, float* qr, std::int32_t ldqr, const float* qraux, const float* y,
-           std::int32_t ipath, float* qy, float* qty, float* b, float* res, float* ax) {
+           std::int32_t ipath, float* qy, float* qty, float* b, float* res, float* ax)
+{
     E1PSH("LQRSL");
     if (!check_lqrsl(nra, kbasis, ldqr, ipath)) {
         E1POP("LQRSL");
@@ -114,7 +117,8 @@ void LQRSL(std::int32_t nra, std::int32_t kbasis, float* qr, std::int32_t ldqr, 
     E1POP("LQRSL");
 }
 
-void LSLRT(std::int32_t n, const float* a, std::int32_t lda, const float* b, std::int32_t ipath, float* x) {
+void LSLRT(std::int32_t n, const float* a, std::int32_t lda, const float* b, std::int32_t ipath, float* x)
+{
     E1PSH("LSLRT");
     if (n <= 0) {
         store_int_message_param(1, n);

@@ -16,43 +16,50 @@ RunningAverages running_averages;
 
 }  // namespace
 
-float radians_to_degrees(float x) { return x / pi * 180.0f; }
+float radians_to_degrees(float x)
+{
+    return x / pi * 180.0f;
+}
 
-float degrees_to_radians(float x) { return x * pi * (1.0f / 180.0f); }
+float degrees_to_radians(float x)
+{
+    return x * pi * (1.0f / 180.0f);
+}
 
-void copy_values(const float* a, std::int32_t n, float* b) {
+void copy_values(const float* a, std::int32_t n, float* b)
+{
     for (std::int32_t i = 0; i < n; ++i) b[i] = a[i];
 }
 
-void shift_values_in(float* a, std::int32_t n, float x) {
+void shift_values_in(float* a, std::int32_t n, float x)
+{
     if (n < 1) return;
     for (std::int32_t i = n - 1; i >= 1; --i) a[i] = a[i - 1];
     a[0] = x;
 }
 
-float accumulate_average(std::int32_t slot, float x, float w, std::int32_t mode) {
+float accumulate_average(std::int32_t slot, float x, float w, std::int32_t mode)
+{
     if (slot < 1 || slot > average_slots) return 0.0f;
     float& sum = running_averages.sum[static_cast<std::size_t>(slot - 1)];
     float& weight = running_averages.weight[static_cast<std::size_t>(slot - 1)];
     switch (mode) {
-        case 0:
-            sum = 0.0f;
-            weight = 0.0f;
-            return 0.0f;
-        case 1:
-            sum += x;
-            weight += w;
-            return 0.0f;
-        case 2:
-            return weight == 0.0f ? 0.0f : sum / weight;
-        case 3:
-            return weight;
-        default:
-            return 0.0f;
+    case 0:
+        sum = 0.0f;
+        weight = 0.0f;
+        return 0.0f;
+    case 1:
+        sum += x;
+        weight += w;
+        return 0.0f;
+    case 2: return weight == 0.0f ? 0.0f : sum / weight;
+    case 3: return weight;
+    default: return 0.0f;
     }
 }
 
-void centre_points(std::int32_t n, float* points, Vector3& centre, std::int32_t flag) {
+void centre_points(std::int32_t n, float* points, Vector3& centre, std::int32_t flag)
+{
     centre = {0.0f, 0.0f, 0.0f};
     if (n < 1) return;
     for (std::int32_t i = 0; i < n; ++i) {
@@ -66,7 +73,8 @@ void centre_points(std::int32_t n, float* points, Vector3& centre, std::int32_t 
 }
 
 bool solve_linear_system_verbose(const SquareMatrix7& a, std::int32_t n, const float* b, float* x,
-                                 const EliminationRowSink& show_rows) {
+                                 const EliminationRowSink& show_rows)
+{
     if (n < 1 || n > max_verbose_equations) return false;
     // Working copy by rows: coefficients 0..n-1, then the right-hand side.
     std::array<std::array<float, max_verbose_equations + 1>, max_verbose_equations> w{};
@@ -103,8 +111,8 @@ bool solve_linear_system_verbose(const SquareMatrix7& a, std::int32_t n, const f
     return true;
 }
 
-std::optional<float> quadratic_through_three_points(float x1, float x2, float x3, float y1, float y2, float y3,
-                                                    float x) {
+std::optional<float> quadratic_through_three_points(float x1, float x2, float x3, float y1, float y2, float y3, float x)
+{
     if (x1 == x2 || x2 == x3 || x1 == x3) return std::nullopt;
     const float a = ((y1 - y2) / (x1 - x2) - (y2 - y3) / (x2 - x3)) / (x1 - x3);
     const float b = (y2 - y3) / (x2 - x3) - a * (x2 + x3);
@@ -112,7 +120,8 @@ std::optional<float> quadratic_through_three_points(float x1, float x2, float x3
     return (a * x + b) * x + c;
 }
 
-Vector3 minimum_image_difference(const Vector3& box, const Vector3& half, const Vector3& p, const Vector3& q) {
+Vector3 minimum_image_difference(const Vector3& box, const Vector3& half, const Vector3& p, const Vector3& q)
+{
     Vector3 d = vector_difference_3(p, q);
     for (std::size_t k = 0; k < 3; ++k) {
         if (d[k] >= half[k]) {
@@ -124,7 +133,8 @@ Vector3 minimum_image_difference(const Vector3& box, const Vector3& half, const 
     return d;
 }
 
-Vector3 wrap_into_box(const Vector3& box, const Vector3& p, const Vector3& dp) {
+Vector3 wrap_into_box(const Vector3& box, const Vector3& p, const Vector3& dp)
+{
     Vector3 r = vector_sum_3(p, dp);
     for (std::size_t k = 0; k < 3; ++k) {
         if (r[k] < 0.0f) {
@@ -136,13 +146,15 @@ Vector3 wrap_into_box(const Vector3& box, const Vector3& p, const Vector3& dp) {
     return r;
 }
 
-float minimum_image_distance_squared(const Vector3& box, const Vector3& half, const Vector3& p, const Vector3& q) {
+float minimum_image_distance_squared(const Vector3& box, const Vector3& half, const Vector3& p, const Vector3& q)
+{
     const Vector3 d = minimum_image_difference(box, half, p, q);
     return dot_product_3(d, d);
 }
 
 bool place_atom_in_box(const Vector3& box, const Vector3& half, const Vector3& a, const Vector3& b, const Vector3& c,
-                       float r, float theta, float phi, Vector3& x) {
+                       float r, float theta, float phi, Vector3& x)
+{
     Vector3 offset{};
     if (!place_atom_internal(minimum_image_difference(box, half, a, b), minimum_image_difference(box, half, b, c), r,
                              theta, phi, offset)) {
@@ -152,7 +164,8 @@ bool place_atom_in_box(const Vector3& box, const Vector3& half, const Vector3& a
     return true;
 }
 
-float metropolis_accept(float x, const UniformDraw& draw) {
+float metropolis_accept(float x, const UniformDraw& draw)
+{
     if (x <= 0.0f) return 1.0f;
     return draw(0.0f, 1.0f) < std::exp(-x) ? 1.0f : -1.0f;
 }

@@ -18,9 +18,13 @@ constexpr std::int32_t pending_capacity = 31;
 
 }  // namespace
 
-float advance_pivot_fraction(float r) { return r <= 0.5898437f ? r + 0.0390625f : r - 0.21875f; }
+float advance_pivot_fraction(float r)
+{
+    return r <= 0.5898437f ? r + 0.0390625f : r - 0.21875f;
+}
 
-void SVRGP(std::int32_t n, const float* ra, float* rb, std::int32_t* iperm) {
+void SVRGP(std::int32_t n, const float* ra, float* rb, std::int32_t* iperm)
+{
     E1PSH("SVRGP");
     if (rb != ra) SCOPY(n, ra, 1, rb, 1);
     if (n < 1) {
@@ -73,8 +77,10 @@ void SVRGP(std::int32_t n, const float* ra, float* rb, std::int32_t* iperm) {
                 }
             }
             while (true) {
-                do --l; while (v(l) > t);
-                do ++k; while (v(k) < t);
+                do --l;
+                while (v(l) > t);
+                do ++k;
+                while (v(k) < t);
                 if (k > l) break;
                 if (v(l) != v(k)) exchange(l, k);
             }

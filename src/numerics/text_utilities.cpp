@@ -6,7 +6,8 @@
 #include "numerics/error_handler.h"
 #include "numerics/machine_constants.h"
 
-char ACHAR(std::int32_t i) {
+char ACHAR(std::int32_t i)
+{
     if (i < 0) {
         E1PSH("ACHAR");
         store_int_message_param(1, i);
@@ -17,18 +18,21 @@ char ACHAR(std::int32_t i) {
     return static_cast<char>(static_cast<unsigned char>(i & 0xFF));
 }
 
-std::int32_t char_code_upper(char c) {
+std::int32_t char_code_upper(char c)
+{
     const auto code = static_cast<std::int32_t>(static_cast<unsigned char>(c));
     return (c >= 'a' && c <= 'z') ? code - ('a' - 'A') : code;
 }
 
-std::int32_t find_substring(std::string_view text, std::string_view pattern) {
+std::int32_t find_substring(std::string_view text, std::string_view pattern)
+{
     if (pattern.empty()) return 0;
     const auto at = text.find(pattern);
     return at == std::string_view::npos ? 0 : static_cast<std::int32_t>(at) + 1;
 }
 
-std::int32_t find_substring_nocase(std::string_view text, std::string_view pattern) {
+std::int32_t find_substring_nocase(std::string_view text, std::string_view pattern)
+{
     if (pattern.empty() || pattern.size() > text.size()) return 0;
     for (std::size_t start = 0; start + pattern.size() <= text.size(); ++start) {
         if (compare_text_nocase(text.substr(start, pattern.size()), pattern)) {
@@ -38,18 +42,20 @@ std::int32_t find_substring_nocase(std::string_view text, std::string_view patte
     return 0;
 }
 
-bool compare_text_nocase(std::string_view a, std::string_view b) {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return char_code_upper(x) == char_code_upper(y);
-    });
+bool compare_text_nocase(std::string_view a, std::string_view b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                      [](char x, char y) { return char_code_upper(x) == char_code_upper(y); });
 }
 
-std::int32_t first_char_not_in(std::string_view text, std::string_view set) {
+std::int32_t first_char_not_in(std::string_view text, std::string_view set)
+{
     const auto at = text.find_first_not_of(set);
     return at == std::string_view::npos ? 0 : static_cast<std::int32_t>(at) + 1;
 }
 
-std::string int_to_text(std::int32_t value, std::int32_t width, std::int32_t& needed) {
+std::string int_to_text(std::int32_t value, std::int32_t width, std::int32_t& needed)
+{
     const std::string digits = std::to_string(value);
     needed = static_cast<std::int32_t>(digits.size());
     if (width <= 0) return {};
@@ -57,7 +63,8 @@ std::string int_to_text(std::int32_t value, std::int32_t width, std::int32_t& ne
     return std::string(static_cast<std::size_t>(width - needed), ' ') + digits;
 }
 
-void text_to_int(std::string_view text, std::int32_t& value, std::int32_t& error) {
+void text_to_int(std::string_view text, std::int32_t& value, std::int32_t& error)
+{
     value = 0;
     error = 1;
     const auto first = text.find_first_not_of(' ');
@@ -81,9 +88,9 @@ void text_to_int(std::string_view text, std::int32_t& value, std::int32_t& error
     error = 0;
 }
 
-void copy_substring(std::string_view source, std::int32_t first, std::int32_t last,
-                    std::string& target, std::int32_t target_first, std::int32_t target_last,
-                    std::int32_t& status) {
+void copy_substring(std::string_view source, std::int32_t first, std::int32_t last, std::string& target,
+                    std::int32_t target_first, std::int32_t target_last, std::int32_t& status)
+{
     const auto fits = [](std::int32_t from, std::int32_t to, std::size_t size) {
         return from >= 1 && to >= from - 1 && static_cast<std::size_t>(to) <= size;
     };
@@ -100,7 +107,6 @@ void copy_substring(std::string_view source, std::int32_t first, std::int32_t la
     const std::size_t copied = std::min(source_length, target_length);
     target.replace(static_cast<std::size_t>(target_first - 1), copied,
                    source.substr(static_cast<std::size_t>(first - 1), copied));
-    std::fill_n(target.begin() + (target_first - 1) + static_cast<std::ptrdiff_t>(copied),
-                target_length - copied, ' ');
+    std::fill_n(target.begin() + (target_first - 1) + static_cast<std::ptrdiff_t>(copied), target_length - copied, ' ');
     status = 0;
 }

@@ -37,6 +37,5 @@ void text_to_int(std::string_view text, std::int32_t& value, std::int32_t& error
 // the target part or filled up with blanks. status 0 on success, -1 when the
 // source bounds do not fit the source, -2 when the target bounds do not fit
 // the target (nothing is copied then).
-void copy_substring(std::string_view source, std::int32_t first, std::int32_t last,
-                    std::string& target, std::int32_t target_first, std::int32_t target_last,
-                    std::int32_t& status);
+void copy_substring(std::string_view source, std::int32_t first, std::int32_t last, std::string& target,
+                    std::int32_t target_first, std::int32_t target_last, std::int32_t& status);

@@ -11,7 +11,8 @@ constexpr float pi = 3.1415927f;
 
 }  // namespace
 
-void rotate_about_axis(std::int32_t n, float* points, const Vector3& p, const Vector3& d, float theta) {
+void rotate_about_axis(std::int32_t n, float* points, const Vector3& p, const Vector3& d, float theta)
+{
     const double dx = d[0];
     const double dy = d[1];
     const double dz = d[2];
@@ -33,7 +34,8 @@ void rotate_about_axis(std::int32_t n, float* points, const Vector3& p, const Ve
     }
 }
 
-Vector3 random_vector_rejection(float len, const UniformDraw& draw) {
+Vector3 random_vector_rejection(float len, const UniformDraw& draw)
+{
     Vector3 v{};
     float squared = 0.0f;
     do {
@@ -44,14 +46,16 @@ Vector3 random_vector_rejection(float len, const UniformDraw& draw) {
     return set_vector_length(v, len);
 }
 
-Vector3 random_vector_polar(float len, const UniformDraw& draw) {
+Vector3 random_vector_polar(float len, const UniformDraw& draw)
+{
     const float c = 2.0f * draw(0.0f, 1.0f) - 1.0f;
     const float rho = len * std::sqrt(1.0f - c * c);
     const float phi = two_pi * draw(0.0f, 1.0f) - pi;
     return {c * len, rho * std::cos(phi), rho * std::sin(phi)};
 }
 
-bool random_vector_at_angle(const Vector3& a, float theta, float len, Vector3& v, const UniformDraw& draw) {
+bool random_vector_at_angle(const Vector3& a, float theta, float len, Vector3& v, const UniformDraw& draw)
+{
     if (vector_length_3(a) == 0.0f) return false;
     const Vector3 e = set_vector_length(a, 1.0f);
     Vector3 w{};
@@ -67,27 +71,45 @@ bool random_vector_at_angle(const Vector3& a, float theta, float len, Vector3& v
     return true;
 }
 
-float dot_product_3(const Vector3& a, const Vector3& b) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; }
+float dot_product_3(const Vector3& a, const Vector3& b)
+{
+    return a[0] * b[0] + a[1] * b[1] + a[2] * b[2];
+}
 
-float vector_length_3(const Vector3& a) { return std::sqrt(dot_product_3(a, a)); }
+float vector_length_3(const Vector3& a)
+{
+    return std::sqrt(dot_product_3(a, a));
+}
 
-Vector3 cross_product_3(const Vector3& a, const Vector3& b) {
+Vector3 cross_product_3(const Vector3& a, const Vector3& b)
+{
     return {a[1] * b[2] - b[1] * a[2], a[2] * b[0] - b[2] * a[0], b[1] * a[0] - a[1] * b[0]};
 }
 
-Vector3 vector_difference_3(const Vector3& a, const Vector3& b) { return {b[0] - a[0], b[1] - a[1], b[2] - a[2]}; }
+Vector3 vector_difference_3(const Vector3& a, const Vector3& b)
+{
+    return {b[0] - a[0], b[1] - a[1], b[2] - a[2]};
+}
 
-Vector3 vector_sum_3(const Vector3& a, const Vector3& b) { return {a[0] + b[0], a[1] + b[1], a[2] + b[2]}; }
+Vector3 vector_sum_3(const Vector3& a, const Vector3& b)
+{
+    return {a[0] + b[0], a[1] + b[1], a[2] + b[2]};
+}
 
-Vector3 scale_vector_3(const Vector3& a, float s) { return {s * a[0], s * a[1], s * a[2]}; }
+Vector3 scale_vector_3(const Vector3& a, float s)
+{
+    return {s * a[0], s * a[1], s * a[2]};
+}
 
-Vector3 set_vector_length(const Vector3& a, float len) {
+Vector3 set_vector_length(const Vector3& a, float len)
+{
     const float length = vector_length_3(a);
     if (length == 0.0f) return {0.0f, 0.0f, 0.0f};
     return {a[0] * len / length, a[1] * len / length, a[2] * len / length};
 }
 
-bool place_atom_internal(const Vector3& u, const Vector3& v, float r, float theta, float phi, Vector3& x) {
+bool place_atom_internal(const Vector3& u, const Vector3& v, float r, float theta, float phi, Vector3& x)
+{
     if (vector_length_3(v) == 0.0f) return false;
     const Vector3 e = set_vector_length(v, 1.0f);
     const Vector3 w = vector_difference_3(u, scale_vector_3(e, dot_product_3(u, e)));
@@ -100,20 +122,23 @@ bool place_atom_internal(const Vector3& u, const Vector3& v, float r, float thet
 }
 
 bool place_atom_from_three(const Vector3& a, const Vector3& b, const Vector3& c, float r, float theta, float phi,
-                           Vector3& x) {
+                           Vector3& x)
+{
     Vector3 offset{};
     if (!place_atom_internal(vector_difference_3(a, b), vector_difference_3(b, c), r, theta, phi, offset)) return false;
     x = vector_sum_3(c, offset);
     return true;
 }
 
-float angle_between_vectors(const Vector3& a, const Vector3& b) {
+float angle_between_vectors(const Vector3& a, const Vector3& b)
+{
     const float norms = dot_product_3(a, a) * dot_product_3(b, b);
     if (norms == 0.0f) return 0.0f;
     return std::acos(std::clamp(dot_product_3(a, b) / std::sqrt(norms), -1.0f, 1.0f));
 }
 
-float dihedral_from_bond_vectors(const Vector3& a, const Vector3& b, const Vector3& c) {
+float dihedral_from_bond_vectors(const Vector3& a, const Vector3& b, const Vector3& c)
+{
     const Vector3 u = cross_product_3(a, b);
     const Vector3 w = cross_product_3(b, c);
     const Vector3 m = cross_product_3(u, w);
@@ -121,11 +146,13 @@ float dihedral_from_bond_vectors(const Vector3& a, const Vector3& b, const Vecto
     return dot_product_3(b, m) < 0.0f ? -angle : angle;
 }
 
-float dihedral_of_points(const Vector3& p1, const Vector3& p2, const Vector3& p3, const Vector3& p4) {
+float dihedral_of_points(const Vector3& p1, const Vector3& p2, const Vector3& p3, const Vector3& p4)
+{
     return dihedral_from_bond_vectors(vector_difference_3(p1, p2), vector_difference_3(p2, p3),
                                       vector_difference_3(p3, p4));
 }
 
-float distance_between_points(const Vector3& a, const Vector3& b) {
+float distance_between_points(const Vector3& a, const Vector3& b)
+{
     return vector_length_3(vector_difference_3(b, a));
 }

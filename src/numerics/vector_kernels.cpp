@@ -5,15 +5,18 @@
 #include "numerics/blas.h"
 #include "numerics/error_handler.h"
 
-void fill_real_vector(std::int32_t n, float value, float* x, std::int32_t incx) {
+void fill_real_vector(std::int32_t n, float value, float* x, std::int32_t incx)
+{
     for (std::int32_t k = 0; k < n; ++k) x[static_cast<std::ptrdiff_t>(k) * incx] = value;
 }
 
-void fill_int_vector(std::int32_t n, std::int32_t value, std::int32_t* ix, std::int32_t incx) {
+void fill_int_vector(std::int32_t n, std::int32_t value, std::int32_t* ix, std::int32_t incx)
+{
     for (std::int32_t k = 0; k < n; ++k) ix[static_cast<std::ptrdiff_t>(k) * incx] = value;
 }
 
-std::int32_t index_of_largest(std::int32_t n, const float* x, std::int32_t incx) {
+std::int32_t index_of_largest(std::int32_t n, const float* x, std::int32_t incx)
+{
     if (n < 1) return 0;
     std::int32_t best = 1;
     for (std::int32_t k = 2; k <= n; ++k) {
@@ -22,18 +25,29 @@ std::int32_t index_of_largest(std::int32_t n, const float* x, std::int32_t incx)
     return best;
 }
 
-void init_accumulator(float value, ExtendedAccumulator& acc) { acc.sum = value; }
+void init_accumulator(float value, ExtendedAccumulator& acc)
+{
+    acc.sum = value;
+}
 
-void accumulate_product(float x, float y, ExtendedAccumulator& acc) {
+void accumulate_product(float x, float y, ExtendedAccumulator& acc)
+{
     acc.sum += static_cast<double>(x) * static_cast<double>(y);
 }
 
-void add_to_accumulator(float value, ExtendedAccumulator& acc) { acc.sum += value; }
+void add_to_accumulator(float value, ExtendedAccumulator& acc)
+{
+    acc.sum += value;
+}
 
-void store_accumulator(const ExtendedAccumulator& acc, float& value) { value = static_cast<float>(acc.sum); }
+void store_accumulator(const ExtendedAccumulator& acc, float& value)
+{
+    value = static_cast<float>(acc.sum);
+}
 
-float accumulate_dot_extended(std::int32_t n, float start, ExtendedAccumulator& acc, const float* x,
-                              std::int32_t incx, const float* y, std::int32_t incy) {
+float accumulate_dot_extended(std::int32_t n, float start, ExtendedAccumulator& acc, const float* x, std::int32_t incx,
+                              const float* y, std::int32_t incy)
+{
     init_accumulator(start, acc);
     acc.sum += extended_dot(n, x, incx, y, incy);
     float rounded = 0.0f;
@@ -41,7 +55,8 @@ float accumulate_dot_extended(std::int32_t n, float start, ExtendedAccumulator& 
     return rounded;
 }
 
-void PERMU(std::int32_t n, const float* x, std::int32_t* ipermu, std::int32_t ipath, float* xpermu) {
+void PERMU(std::int32_t n, const float* x, std::int32_t* ipermu, std::int32_t ipath, float* xpermu)
+{
     E1PSH("PERMU");
     if (n < 1) {
         store_int_message_param(1, n);

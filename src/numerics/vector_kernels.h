@@ -20,8 +20,8 @@ void accumulate_product(float x, float y, ExtendedAccumulator& acc);
 void add_to_accumulator(float value, ExtendedAccumulator& acc);
 void store_accumulator(const ExtendedAccumulator& acc, float& value);
 // acc := start + x . y in double precision; returns the sum rounded to a real.
-float accumulate_dot_extended(std::int32_t n, float start, ExtendedAccumulator& acc, const float* x,
-                              std::int32_t incx, const float* y, std::int32_t incy);
+float accumulate_dot_extended(std::int32_t n, float start, ExtendedAccumulator& acc, const float* x, std::int32_t incx,
+                              const float* y, std::int32_t incy);
 
 // ipath 1: xpermu(i) := x(ipermu(i)); ipath 2: xpermu(ipermu(i)) := x(i).
 // ipermu holds 1-based positions and is unchanged on return; xpermu may be x.

@@ -23,7 +23,8 @@ public:
     std::int32_t select_font(const FontRequest&) override { return -1; }
     std::int32_t text_extent(std::int32_t, std::string_view) override { return 0; }
     void out_text(const DrawState&, std::string_view) override {}
-    bool set_window_size(std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t) override {
+    bool set_window_size(std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t) override
+    {
         return false;
     }
     bool set_window_config(const QwWindowConfig&) override { return false; }
@@ -33,7 +34,8 @@ public:
     void fix_frame_size() override {}
     void place_graphics_window(std::int32_t, std::int32_t, std::int32_t, std::int32_t) override {}
     bool append_menu_item(std::int32_t, std::int32_t, std::string_view, MenuCallback) override { return false; }
-    bool insert_menu_item(std::int32_t, std::int32_t, std::int32_t, std::string_view, MenuCallback) override {
+    bool insert_menu_item(std::int32_t, std::int32_t, std::int32_t, std::string_view, MenuCallback) override
+    {
         return false;
     }
     bool modify_menu_flags(std::int32_t, std::int32_t, std::int32_t) override { return false; }
@@ -51,22 +53,26 @@ public:
 
 }  // namespace
 
-PlatformCore& core() {
+PlatformCore& core()
+{
     static PlatformCore instance;
     return instance;
 }
 
-Backend& host() {
+Backend& host()
+{
     static NullBackend none;
     Backend* installed = core().backend.load();
     return installed != nullptr ? *installed : none;
 }
 
-void throw_if_stopping() {
+void throw_if_stopping()
+{
     if (core().stopping.load()) throw ProgramStopping();
 }
 
-void wait_for(const std::function<bool()>& done) {
+void wait_for(const std::function<bool()>& done)
+{
     PlatformCore& c = core();
     Backend& backend = host();
     bool satisfied = false;
@@ -87,17 +93,28 @@ void wait_for(const std::function<bool()>& done) {
 
 }  // namespace detail
 
-void Backend::sleep_ms(std::int32_t milliseconds) { sleep_unless_stopping(milliseconds); }
+void Backend::sleep_ms(std::int32_t milliseconds)
+{
+    sleep_unless_stopping(milliseconds);
+}
 
-double Backend::monotonic_seconds() {
+double Backend::monotonic_seconds()
+{
     return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
 
-std::int64_t Backend::unix_seconds() { return static_cast<std::int64_t>(std::time(nullptr)); }
+std::int64_t Backend::unix_seconds()
+{
+    return static_cast<std::int64_t>(std::time(nullptr));
+}
 
-DateAndTime Backend::date_and_time() { return local_date_and_time(); }
+DateAndTime Backend::date_and_time()
+{
+    return local_date_and_time();
+}
 
-void install_backend(Backend* backend) {
+void install_backend(Backend* backend)
+{
     detail::PlatformCore& c = detail::core();
     stop_and_join_threads();
     std::lock_guard lock(c.mutex);
@@ -110,13 +127,16 @@ void install_backend(Backend* backend) {
     c.clock_origin.reset();
 }
 
-Backend* installed_backend() { return detail::core().backend.load(); }
+Backend* installed_backend()
+{
+    return detail::core().backend.load();
+}
 
-DateAndTime local_date_and_time() {
+DateAndTime local_date_and_time()
+{
     const auto now = std::chrono::system_clock::now();
     const std::time_t seconds = std::chrono::system_clock::to_time_t(now);
-    const auto millis =
-        std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
+    const auto millis = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
     std::tm local{};
     localtime_r(&seconds, &local);
     char date[16];

@@ -44,10 +44,10 @@ public:
     virtual ~Backend() = default;
 
     // Drawing: any thread. Backends clip to state.clip themselves.
-    virtual void rectangle(const DrawState& state, QwControl control, std::int32_t x1, std::int32_t y1,
-                           std::int32_t x2, std::int32_t y2) = 0;
-    virtual void ellipse(const DrawState& state, QwControl control, std::int32_t x1, std::int32_t y1,
-                         std::int32_t x2, std::int32_t y2) = 0;
+    virtual void rectangle(const DrawState& state, QwControl control, std::int32_t x1, std::int32_t y1, std::int32_t x2,
+                           std::int32_t y2) = 0;
+    virtual void ellipse(const DrawState& state, QwControl control, std::int32_t x1, std::int32_t y1, std::int32_t x2,
+                         std::int32_t y2) = 0;
     virtual void polygon(const DrawState& state, QwControl control, std::span<const QwPoint> points) = 0;
     virtual void line(const DrawState& state, QwPoint from, QwPoint to) = 0;
     // Pixel inside the clip region; -1 outside the canvas.
@@ -110,7 +110,8 @@ public:
 
 // A menu item's state after qw_modify_menu_flags: kQwMenuEnabled or
 // kQwMenuGreyed, plus kQwMenuTicked while ticked.
-constexpr std::int32_t merge_menu_flags(std::int32_t state, std::int32_t change) {
+constexpr std::int32_t merge_menu_flags(std::int32_t state, std::int32_t change)
+{
     if (change & kQwMenuGreyed) state = (state & ~kQwMenuEnabled) | kQwMenuGreyed;
     if (change & kQwMenuEnabled) state = (state & ~kQwMenuGreyed) | kQwMenuEnabled;
     if (change & kQwMenuTicked) state |= kQwMenuTicked;

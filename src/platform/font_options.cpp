@@ -8,7 +8,8 @@
 namespace platform {
 namespace {
 
-std::string lower(std::string_view text) {
+std::string lower(std::string_view text)
+{
     std::string out(text);
     for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return out;
@@ -18,7 +19,8 @@ constexpr std::int32_t kMaxCellHeight = 1000;
 
 }  // namespace
 
-std::optional<FontRequest> parse_font_options(std::string_view options) {
+std::optional<FontRequest> parse_font_options(std::string_view options)
+{
     FontRequest request;
     bool have_face = false;
     std::size_t i = 0;
@@ -61,7 +63,8 @@ std::optional<FontRequest> parse_font_options(std::string_view options) {
     return request;
 }
 
-std::string font_family_for_face(std::string_view face) {
+std::string font_family_for_face(std::string_view face)
+{
     static const std::array<std::pair<const char*, const char*>, 4> kFaces{{
         {"arial", "Liberation Sans"},
         {"times new roman", "Liberation Serif"},
@@ -75,16 +78,18 @@ std::string font_family_for_face(std::string_view face) {
     return {};
 }
 
-bool is_symbol_face(std::string_view face) { return lower(face) == "symbol"; }
+bool is_symbol_face(std::string_view face)
+{
+    return lower(face) == "symbol";
+}
 
-std::string symbol_to_greek(std::string_view text) {
+std::string symbol_to_greek(std::string_view text)
+{
     // Letters of the Symbol encoding and the Greek letters they stand for.
-    static const std::array<const char*, 26> kLower{
-        "α", "β", "χ", "δ", "ε", "φ", "γ", "η", "ι", "ϕ", "κ", "λ", "μ",
-        "ν", "ο", "π", "θ", "ρ", "σ", "τ", "υ", "ϖ", "ω", "ξ", "ψ", "ζ"};
-    static const std::array<const char*, 26> kUpper{
-        "Α", "Β", "Χ", "Δ", "Ε", "Φ", "Γ", "Η", "Ι", "ϑ", "Κ", "Λ", "Μ",
-        "Ν", "Ο", "Π", "Θ", "Ρ", "Σ", "Τ", "Υ", "ς", "Ω", "Ξ", "Ψ", "Ζ"};
+    static const std::array<const char*, 26> kLower{"α", "β", "χ", "δ", "ε", "φ", "γ", "η", "ι", "ϕ", "κ", "λ", "μ",
+                                                    "ν", "ο", "π", "θ", "ρ", "σ", "τ", "υ", "ϖ", "ω", "ξ", "ψ", "ζ"};
+    static const std::array<const char*, 26> kUpper{"Α", "Β", "Χ", "Δ", "Ε", "Φ", "Γ", "Η", "Ι", "ϑ", "Κ", "Λ", "Μ",
+                                                    "Ν", "Ο", "Π", "Θ", "Ρ", "Σ", "Τ", "Υ", "ς", "Ω", "Ξ", "Ψ", "Ζ"};
     std::string out;
     out.reserve(text.size() * 2);
     for (char c : text) {

@@ -15,7 +15,8 @@ struct ThreadDrawState {
 
 // Each thread draws with its own colour, position, font and clip region;
 // a new backend starts every thread afresh.
-DrawState& state() {
+DrawState& state()
+{
     thread_local ThreadDrawState local;
     const std::uint64_t generation = detail::core().generation.load();
     if (local.generation != generation) {
@@ -28,77 +29,100 @@ DrawState& state() {
 }  // namespace
 }  // namespace platform
 
-using platform::detail::host;
 using platform::state;
+using platform::detail::host;
 
-std::int32_t qw_set_color_rgb(std::int32_t colour) {
+std::int32_t qw_set_color_rgb(std::int32_t colour)
+{
     const std::int32_t previous = state().colour;
     state().colour = colour & 0xFFFFFF;
     return previous;
 }
 
-std::int32_t qw_get_color_rgb() { return state().colour; }
+std::int32_t qw_get_color_rgb()
+{
+    return state().colour;
+}
 
-std::int32_t qw_rectangle(QwControl control, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
+std::int32_t qw_rectangle(QwControl control, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
+{
     if (control != QwControl::filled && control != QwControl::outline) return 0;
     host().rectangle(state(), control, x1, y1, x2, y2);
     return 1;
 }
 
-std::int32_t qw_ellipse(QwControl control, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
+std::int32_t qw_ellipse(QwControl control, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
+{
     if (control != QwControl::filled && control != QwControl::outline) return 0;
     host().ellipse(state(), control, x1, y1, x2, y2);
     return 1;
 }
 
-std::int32_t qw_polygon(QwControl control, std::span<const QwPoint> points) {
+std::int32_t qw_polygon(QwControl control, std::span<const QwPoint> points)
+{
     if ((control != QwControl::filled && control != QwControl::outline) || points.empty()) return 0;
     host().polygon(state(), control, points);
     return 1;
 }
 
-QwPoint qw_move_to(std::int32_t x, std::int32_t y) {
+QwPoint qw_move_to(std::int32_t x, std::int32_t y)
+{
     const QwPoint previous = state().position;
     state().position = {x, y};
     return previous;
 }
 
-std::int32_t qw_line_to(std::int32_t x, std::int32_t y) {
+std::int32_t qw_line_to(std::int32_t x, std::int32_t y)
+{
     host().line(state(), state().position, {x, y});
     state().position = {x, y};
     return 1;
 }
 
-QwPoint qw_get_current_position() { return state().position; }
+QwPoint qw_get_current_position()
+{
+    return state().position;
+}
 
-std::int32_t qw_get_pixel_rgb(std::int32_t x, std::int32_t y) {
+std::int32_t qw_get_pixel_rgb(std::int32_t x, std::int32_t y)
+{
     if (!state().clip.contains(x, y)) return -1;
     return host().get_pixel(x, y);
 }
 
-std::int32_t qw_set_pixel_rgb(std::int32_t x, std::int32_t y, std::int32_t colour) {
+std::int32_t qw_set_pixel_rgb(std::int32_t x, std::int32_t y, std::int32_t colour)
+{
     const std::int32_t previous = qw_get_pixel_rgb(x, y);
     if (previous >= 0) host().set_pixel(state(), x, y, colour & 0xFFFFFF);
     return previous;
 }
 
-std::int32_t qw_set_pixel(std::int32_t x, std::int32_t y) { return qw_set_pixel_rgb(x, y, state().colour); }
+std::int32_t qw_set_pixel(std::int32_t x, std::int32_t y)
+{
+    return qw_set_pixel_rgb(x, y, state().colour);
+}
 
-std::int32_t qw_flood_fill_rgb(std::int32_t x, std::int32_t y, std::int32_t boundary_colour) {
+std::int32_t qw_flood_fill_rgb(std::int32_t x, std::int32_t y, std::int32_t boundary_colour)
+{
     const std::int32_t start = qw_get_pixel_rgb(x, y);
     if (start < 0 || start == (boundary_colour & 0xFFFFFF)) return 0;
     host().flood_fill(state(), x, y, boundary_colour & 0xFFFFFF);
     return 1;
 }
 
-void qw_set_clip_region(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
+void qw_set_clip_region(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
+{
     state().clip = platform::ClipRect{std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2)};
     host().clip_changed(state().clip);
 }
 
-std::int32_t qw_initialize_fonts() { return host().initialize_fonts(); }
+std::int32_t qw_initialize_fonts()
+{
+    return host().initialize_fonts();
+}
 
-std::int32_t qw_set_font(std::string_view options) {
+std::int32_t qw_set_font(std::string_view options)
+{
     const auto request = platform::parse_font_options(options);
     if (!request) return -1;
     const std::int32_t font = host().select_font(*request);
@@ -106,12 +130,16 @@ std::int32_t qw_set_font(std::string_view options) {
     return font;
 }
 
-void qw_out_text(std::string_view text) {
+void qw_out_text(std::string_view text)
+{
     const std::int32_t extent = host().text_extent(state().font, text);
     host().out_text(state(), text);
     const std::int64_t x = static_cast<std::int64_t>(state().position.x) + extent;
-    state().position.x = static_cast<std::int32_t>(std::clamp<std::int64_t>(
-        x, std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()));
+    state().position.x = static_cast<std::int32_t>(std::clamp<std::int64_t>(x, std::numeric_limits<std::int32_t>::min(),
+                                                                            std::numeric_limits<std::int32_t>::max()));
 }
 
-std::int32_t qw_get_text_extent(std::string_view text) { return host().text_extent(state().font, text); }
+std::int32_t qw_get_text_extent(std::string_view text)
+{
+    return host().text_extent(state().font, text);
+}

@@ -27,10 +27,12 @@ struct QwRgb {
 
 // --- Colours ---
 // red + 256 green + 65536 blue, each component taken modulo 256.
-constexpr std::int32_t qw_rgb(std::int32_t red, std::int32_t green, std::int32_t blue) {
+constexpr std::int32_t qw_rgb(std::int32_t red, std::int32_t green, std::int32_t blue)
+{
     return (red & 0xFF) | ((green & 0xFF) << 8) | ((blue & 0xFF) << 16);
 }
-constexpr QwRgb qw_split_rgb(std::int32_t colour) {
+constexpr QwRgb qw_split_rgb(std::int32_t colour)
+{
     return {colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF};
 }
 // Sets the current colour; returns the previous one.

@@ -10,13 +10,15 @@ namespace {
 constexpr std::int32_t kAllEvents = 127;
 constexpr std::size_t kKeyBufferSize = 64;
 
-bool valid_binding(std::int32_t unit, std::int32_t mask) {
+bool valid_binding(std::int32_t unit, std::int32_t mask)
+{
     return unit == kQwGraphicsUnit && mask > 0 && (mask & ~kAllEvents) == 0;
 }
 
 }  // namespace
 
-std::int32_t qw_register_mouse_event(std::int32_t unit, std::int32_t mask, MouseCallback callback) {
+std::int32_t qw_register_mouse_event(std::int32_t unit, std::int32_t mask, MouseCallback callback)
+{
     if (!valid_binding(unit, mask) || !callback) return -1;
     auto& c = platform::detail::core();
     std::lock_guard lock(c.mutex);
@@ -26,7 +28,8 @@ std::int32_t qw_register_mouse_event(std::int32_t unit, std::int32_t mask, Mouse
     return 0;
 }
 
-std::int32_t qw_unregister_mouse_event(std::int32_t unit, std::int32_t mask) {
+std::int32_t qw_unregister_mouse_event(std::int32_t unit, std::int32_t mask)
+{
     if (!valid_binding(unit, mask)) return -1;
     auto& c = platform::detail::core();
     std::lock_guard lock(c.mutex);
@@ -36,7 +39,8 @@ std::int32_t qw_unregister_mouse_event(std::int32_t unit, std::int32_t mask) {
     return 0;
 }
 
-MouseEvent qw_wait_mouse_event(std::int32_t mask) {
+MouseEvent qw_wait_mouse_event(std::int32_t mask)
+{
     auto& c = platform::detail::core();
     platform::detail::throw_if_stopping();
     platform::detail::MouseWaiter waiter{mask & kAllEvents, std::nullopt};
@@ -47,7 +51,8 @@ MouseEvent qw_wait_mouse_event(std::int32_t mask) {
     struct Unlist {
         platform::detail::PlatformCore& c;
         platform::detail::MouseWaiter* w;
-        ~Unlist() {
+        ~Unlist()
+        {
             std::lock_guard lock(c.mutex);
             std::erase(c.mouse_waiters, w);
         }
@@ -58,7 +63,8 @@ MouseEvent qw_wait_mouse_event(std::int32_t mask) {
 
 namespace platform {
 
-void deliver_mouse_event(const MouseEvent& event) {
+void deliver_mouse_event(const MouseEvent& event)
+{
     auto& c = detail::core();
     MouseCallback callback;
     {
@@ -77,7 +83,8 @@ void deliver_mouse_event(const MouseEvent& event) {
     notify_waiters();
 }
 
-void deliver_key_event(const KeyEvent& event) {
+void deliver_key_event(const KeyEvent& event)
+{
     auto& c = detail::core();
     KeyHandler handler;
     {

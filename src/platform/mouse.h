@@ -28,8 +28,8 @@ struct MouseEvent {
     std::int32_t y = 0;
 };
 
-using MouseCallback = std::function<void(std::int32_t unit, std::int32_t event, std::int32_t key_state,
-                                         std::int32_t x, std::int32_t y)>;
+using MouseCallback =
+    std::function<void(std::int32_t unit, std::int32_t event, std::int32_t key_state, std::int32_t x, std::int32_t y)>;
 
 // Binds the callback to every event of the mask on the unit, replacing the
 // earlier binding of those events. Returns 0, or -1 for a bad unit or mask.

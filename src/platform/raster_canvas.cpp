@@ -9,7 +9,8 @@ namespace {
 
 // The nearest whole number to a + num / den (halves away from zero); the
 // product behind num can exceed 64 bits for lines between huge coordinates.
-std::int64_t offset_rounded(std::int64_t a, std::int64_t factor1, std::int64_t factor2, std::int64_t den) {
+std::int64_t offset_rounded(std::int64_t a, std::int64_t factor1, std::int64_t factor2, std::int64_t den)
+{
     __int128 num = static_cast<__int128>(factor1) * factor2;
     __int128 d = den;
     if (d < 0) {
@@ -23,8 +24,8 @@ std::int64_t offset_rounded(std::int64_t a, std::int64_t factor1, std::int64_t f
 // Left and right pixel of an ellipse's row, or false for a row it misses.
 // A pixel belongs to the ellipse when its centre lies inside the ellipse
 // that touches the outer edges of the bounding pixels.
-bool ellipse_row(double cx, double cy, double rx, double ry, std::int64_t y, std::int64_t& left,
-                 std::int64_t& right) {
+bool ellipse_row(double cx, double cy, double rx, double ry, std::int64_t y, std::int64_t& left, std::int64_t& right)
+{
     const double dy = (static_cast<double>(y) - cy) / ry;
     if (dy * dy > 1.0) return false;
     const double dx = rx * std::sqrt(1.0 - dy * dy);
@@ -40,26 +41,28 @@ bool ellipse_row(double cx, double cy, double rx, double ry, std::int64_t y, std
 }  // namespace
 
 RasterCanvas::RasterCanvas(std::int32_t width, std::int32_t height, std::int32_t colour)
-    : width_(std::max(width, 1)),
-      height_(std::max(height, 1)),
-      pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), to_native(colour)) {}
+    : width_(std::max(width, 1)), height_(std::max(height, 1)),
+      pixels_(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_), to_native(colour))
+{}
 
-std::uint32_t RasterCanvas::to_native(std::int32_t colour) {
+std::uint32_t RasterCanvas::to_native(std::int32_t colour)
+{
     const auto c = static_cast<std::uint32_t>(colour);
     return 0xFF000000u | ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
 }
 
-std::int32_t RasterCanvas::from_native(std::uint32_t native) {
+std::int32_t RasterCanvas::from_native(std::uint32_t native)
+{
     return static_cast<std::int32_t>(((native >> 16) & 0xFFu) | (native & 0xFF00u) | ((native & 0xFFu) << 16));
 }
 
-RasterCanvas::Bounds RasterCanvas::visible(const ClipRect& clip) const {
-    return {std::max(clip.x1, 0), std::max(clip.y1, 0), std::min(clip.x2, width_ - 1),
-            std::min(clip.y2, height_ - 1)};
+RasterCanvas::Bounds RasterCanvas::visible(const ClipRect& clip) const
+{
+    return {std::max(clip.x1, 0), std::max(clip.y1, 0), std::min(clip.x2, width_ - 1), std::min(clip.y2, height_ - 1)};
 }
 
-void RasterCanvas::span(const Bounds& area, std::int32_t y, std::int64_t x1, std::int64_t x2,
-                        std::uint32_t native) {
+void RasterCanvas::span(const Bounds& area, std::int32_t y, std::int64_t x1, std::int64_t x2, std::uint32_t native)
+{
     if (y < area.y1 || y > area.y2) return;
     const std::int64_t from = std::max<std::int64_t>(x1, area.x1);
     const std::int64_t to = std::min<std::int64_t>(x2, area.x2);
@@ -68,18 +71,21 @@ void RasterCanvas::span(const Bounds& area, std::int32_t y, std::int64_t x1, std
     std::fill(row + from, row + to + 1, native);
 }
 
-std::int32_t RasterCanvas::pixel(std::int32_t x, std::int32_t y) const {
+std::int32_t RasterCanvas::pixel(std::int32_t x, std::int32_t y) const
+{
     if (x < 0 || y < 0 || x >= width_ || y >= height_) return -1;
     return from_native(pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + x]);
 }
 
-void RasterCanvas::set_pixel(const ClipRect& clip, std::int32_t x, std::int32_t y, std::int32_t colour) {
+void RasterCanvas::set_pixel(const ClipRect& clip, std::int32_t x, std::int32_t y, std::int32_t colour)
+{
     const Bounds area = visible(clip);
     span(area, y, x, x, to_native(colour));
 }
 
-void RasterCanvas::rectangle(const ClipRect& clip, QwControl control, std::int32_t x1, std::int32_t y1,
-                             std::int32_t x2, std::int32_t y2, std::int32_t colour) {
+void RasterCanvas::rectangle(const ClipRect& clip, QwControl control, std::int32_t x1, std::int32_t y1, std::int32_t x2,
+                             std::int32_t y2, std::int32_t colour)
+{
     if (x1 > x2) std::swap(x1, x2);
     if (y1 > y2) std::swap(y1, y2);
     const Bounds area = visible(clip);
@@ -97,8 +103,9 @@ void RasterCanvas::rectangle(const ClipRect& clip, QwControl control, std::int32
     }
 }
 
-void RasterCanvas::ellipse(const ClipRect& clip, QwControl control, std::int32_t x1, std::int32_t y1,
-                           std::int32_t x2, std::int32_t y2, std::int32_t colour) {
+void RasterCanvas::ellipse(const ClipRect& clip, QwControl control, std::int32_t x1, std::int32_t y1, std::int32_t x2,
+                           std::int32_t y2, std::int32_t colour)
+{
     if (x1 > x2) std::swap(x1, x2);
     if (y1 > y2) std::swap(y1, y2);
     const Bounds area = visible(clip);
@@ -141,7 +148,8 @@ void RasterCanvas::ellipse(const ClipRect& clip, QwControl control, std::int32_t
     }
 }
 
-void RasterCanvas::line(const ClipRect& clip, QwPoint from, QwPoint to, std::int32_t colour) {
+void RasterCanvas::line(const ClipRect& clip, QwPoint from, QwPoint to, std::int32_t colour)
+{
     const Bounds area = visible(clip);
     if (area.empty()) return;
     const std::uint32_t native = to_native(colour);
@@ -167,7 +175,8 @@ void RasterCanvas::line(const ClipRect& clip, QwPoint from, QwPoint to, std::int
 }
 
 void RasterCanvas::polygon(const ClipRect& clip, QwControl control, std::span<const QwPoint> points,
-                           std::int32_t colour) {
+                           std::int32_t colour)
+{
     if (points.empty()) return;
     const Bounds area = visible(clip);
     if (area.empty()) return;
@@ -181,8 +190,8 @@ void RasterCanvas::polygon(const ClipRect& clip, QwControl control, std::span<co
                 const QwPoint a = points[i];
                 const QwPoint b = points[(i + 1) % points.size()];
                 if ((a.y <= sy) == (b.y <= sy)) continue;  // the edge does not cross this row's centre
-                crossings.push_back(a.x + (sy - a.y) * (static_cast<double>(b.x) - a.x) /
-                                              (static_cast<double>(b.y) - a.y));
+                crossings.push_back(a.x +
+                                    (sy - a.y) * (static_cast<double>(b.x) - a.x) / (static_cast<double>(b.y) - a.y));
             }
             std::sort(crossings.begin(), crossings.end());
             for (std::size_t i = 0; i + 1 < crossings.size(); i += 2) {
@@ -195,7 +204,8 @@ void RasterCanvas::polygon(const ClipRect& clip, QwControl control, std::span<co
 }
 
 bool RasterCanvas::flood_fill(const ClipRect& clip, std::int32_t x, std::int32_t y, std::int32_t boundary,
-                              std::int32_t colour) {
+                              std::int32_t colour)
+{
     const Bounds area = visible(clip);
     if (area.empty() || x < area.x1 || x > area.x2 || y < area.y1 || y > area.y2) return false;
     const std::uint32_t wall = to_native(boundary);

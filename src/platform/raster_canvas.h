@@ -35,8 +35,7 @@ public:
     void line(const ClipRect& clip, QwPoint from, QwPoint to, std::int32_t colour);
     // Fills the 4-connected region of (x, y) bounded by the boundary colour
     // (and the clip region). False when nothing could be filled.
-    bool flood_fill(const ClipRect& clip, std::int32_t x, std::int32_t y, std::int32_t boundary,
-                    std::int32_t colour);
+    bool flood_fill(const ClipRect& clip, std::int32_t x, std::int32_t y, std::int32_t boundary, std::int32_t colour);
 
     static std::uint32_t to_native(std::int32_t colour);
     static std::int32_t from_native(std::uint32_t native);

@@ -10,13 +10,15 @@ using platform::detail::core;
 using platform::detail::host;
 using platform::detail::throw_if_stopping;
 
-void rt_sleep_ms(std::int32_t milliseconds) {
+void rt_sleep_ms(std::int32_t milliseconds)
+{
     throw_if_stopping();
     host().sleep_ms(std::max(milliseconds, 0));
     throw_if_stopping();
 }
 
-double rt_timef() {
+double rt_timef()
+{
     const double now = host().monotonic_seconds();
     auto& c = core();
     std::lock_guard lock(c.mutex);
@@ -24,17 +26,25 @@ double rt_timef() {
     return now - *c.clock_origin;
 }
 
-std::int32_t rt_time_seconds() { return static_cast<std::int32_t>(host().unix_seconds()); }
+std::int32_t rt_time_seconds()
+{
+    return static_cast<std::int32_t>(host().unix_seconds());
+}
 
-DateAndTime rt_date_and_time() { return host().date_and_time(); }
+DateAndTime rt_date_and_time()
+{
+    return host().date_and_time();
+}
 
-void rt_beep(std::int32_t frequency_hz, std::int32_t duration_ms) {
+void rt_beep(std::int32_t frequency_hz, std::int32_t duration_ms)
+{
     throw_if_stopping();
     host().beep(frequency_hz, std::max(duration_ms, 0));
     throw_if_stopping();
 }
 
-void rt_start_thread(std::function<void()> routine) {
+void rt_start_thread(std::function<void()> routine)
+{
     auto& c = core();
     std::vector<std::thread> ended;
     {
@@ -59,15 +69,20 @@ void rt_start_thread(std::function<void()> routine) {
     for (std::thread& thread : ended) thread.join();
 }
 
-bool rt_stop_requested() { return core().stopping.load(); }
+bool rt_stop_requested()
+{
+    return core().stopping.load();
+}
 
-void rt_exit(std::int32_t code) {
+void rt_exit(std::int32_t code)
+{
     platform::request_stop();
     host().request_quit(code);
     throw platform::ProgramStopping();
 }
 
-void rt_stop(std::string_view message) {
+void rt_stop(std::string_view message)
+{
     host().show_stop_message(message);
     platform::request_stop();
     host().request_quit(1);
@@ -76,7 +91,8 @@ void rt_stop(std::string_view message) {
 
 namespace platform {
 
-bool run_guarded(const std::function<void()>& code) {
+bool run_guarded(const std::function<void()>& code)
+{
     try {
         code();
         return true;
@@ -85,7 +101,8 @@ bool run_guarded(const std::function<void()>& code) {
     }
 }
 
-void notify_waiters() {
+void notify_waiters()
+{
     auto& c = core();
     {
         std::lock_guard lock(c.mutex);
@@ -94,12 +111,14 @@ void notify_waiters() {
     host().wake_ui_waiters();
 }
 
-void request_stop() {
+void request_stop()
+{
     core().stopping.store(true);
     notify_waiters();
 }
 
-void stop_and_join_threads() {
+void stop_and_join_threads()
+{
     auto& c = core();
     request_stop();
     std::vector<detail::PlatformThread> threads;
@@ -116,7 +135,8 @@ void stop_and_join_threads() {
     }
 }
 
-bool sleep_unless_stopping(std::int32_t milliseconds) {
+bool sleep_unless_stopping(std::int32_t milliseconds)
+{
     auto& c = core();
     // Waits can wake a little early; only the deadline ends the sleep.
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(std::max(milliseconds, 0));

@@ -4,9 +4,13 @@
 
 #include "platform/runtime.h"
 
-TextFile::~TextFile() { close(); }
+TextFile::~TextFile()
+{
+    close();
+}
 
-bool TextFile::open(const std::string& path, Mode mode) {
+bool TextFile::open(const std::string& path, Mode mode)
+{
     close();
     file_ = std::fopen(path.c_str(), mode == Mode::create ? "w+b" : "a+b");
     if (file_ == nullptr) return false;
@@ -18,7 +22,8 @@ bool TextFile::open(const std::string& path, Mode mode) {
     return position_ >= 0 || (close(), false);
 }
 
-bool TextFile::write_record(std::string_view record) {
+bool TextFile::write_record(std::string_view record)
+{
     if (file_ == nullptr) return false;
     // After a step back the old record is cut off before writing anew.
     if (!truncate_to(position_)) return false;
@@ -29,7 +34,8 @@ bool TextFile::write_record(std::string_view record) {
     return true;
 }
 
-bool TextFile::backspace() {
+bool TextFile::backspace()
+{
     if (file_ == nullptr || position_ <= 0) return false;
     // Look back for the newline that ends the record before the last one.
     std::int64_t start = position_ - 1;  // the last record's own newline
@@ -42,9 +48,13 @@ bool TextFile::backspace() {
     return std::fseek(file_, 0, SEEK_END) == 0;
 }
 
-std::int64_t TextFile::position() const { return position_; }
+std::int64_t TextFile::position() const
+{
+    return position_;
+}
 
-bool TextFile::truncate_to(std::int64_t position) {
+bool TextFile::truncate_to(std::int64_t position)
+{
     if (file_ == nullptr || position < 0) return false;
     if (std::fflush(file_) != 0) return false;
     std::fseek(file_, 0, SEEK_END);
@@ -55,7 +65,8 @@ bool TextFile::truncate_to(std::int64_t position) {
     return std::fseek(file_, 0, SEEK_END) == 0;
 }
 
-bool TextFile::close() {
+bool TextFile::close()
+{
     if (file_ == nullptr) return false;
     const bool ok = std::fclose(file_) == 0;
     file_ = nullptr;

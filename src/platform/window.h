@@ -14,7 +14,8 @@ inline constexpr std::int32_t kQwGraphicsUnit = 0;
 
 // --- Window set-up ---
 // Moves and resizes a unit's window (the frame: its outer size).
-std::int32_t qw_set_window_size(std::int32_t unit, std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height);
+std::int32_t qw_set_window_size(std::int32_t unit, std::int32_t x, std::int32_t y, std::int32_t width,
+                                std::int32_t height);
 
 // Graphics window configuration; -1 means "library default".
 struct QwWindowConfig {

@@ -25,7 +25,8 @@ struct Shape {
 
 // A rounded bar: two end circles of radius r joined by a body; (x, y) is the
 // centre of the first circle.
-Shape bar_shape(const ButtonDescriptor& d) {
+Shape bar_shape(const ButtonDescriptor& d)
+{
     Shape s;
     s.r = std::min(d.w / 2, d.h / 2);
     s.horizontal = d.h <= d.w;
@@ -39,11 +40,13 @@ Shape bar_shape(const ButtonDescriptor& d) {
     return s;
 }
 
-void circle(QwControl control, QwPoint centre, std::int32_t r) {
+void circle(QwControl control, QwPoint centre, std::int32_t r)
+{
     qw_ellipse(control, centre.x - r, centre.y - r, centre.x + r, centre.y + r);
 }
 
-void draw_button(const ButtonDescriptor& d) {
+void draw_button(const ButtonDescriptor& d)
+{
     const Shape s = bar_shape(d);
     const QwPoint first_centre{d.x, d.y};
     qw_set_color_rgb(d.fill);
@@ -56,21 +59,24 @@ void draw_button(const ButtonDescriptor& d) {
     // Filling the body less its long edges wipes the circles' border where
     // they meet it, leaving one smooth outline.
     qw_set_color_rgb(d.fill);
-    if (s.horizontal) qw_rectangle(QwControl::filled, s.body.x1, s.body.y1 + 1, s.body.x2, s.body.y2 - 1);
-    else qw_rectangle(QwControl::filled, s.body.x1 + 1, s.body.y1, s.body.x2 - 1, s.body.y2);
+    if (s.horizontal)
+        qw_rectangle(QwControl::filled, s.body.x1, s.body.y1 + 1, s.body.x2, s.body.y2 - 1);
+    else
+        qw_rectangle(QwControl::filled, s.body.x1 + 1, s.body.y1, s.body.x2 - 1, s.body.y2);
 
-    const std::int32_t label_width =
-        measure_markup_text(measure_origin, measure_origin, d.label).x - measure_origin;
+    const std::int32_t label_width = measure_markup_text(measure_origin, measure_origin, d.label).x - measure_origin;
     draw_markup_text(d.x + (d.w - label_width) / 2, d.y + d.h / 2, d.label);
 }
 
-void register_button(const ButtonDescriptor& d) {
+void register_button(const ButtonDescriptor& d)
+{
     std::lock_guard guard(button_registry.lock);
     if (button_registry.count >= button_registry_size) return;
     button_registry.entry[++button_registry.count] = bar_shape(d).body;
 }
 
-std::int32_t hit_test(std::int32_t x, std::int32_t y) {
+std::int32_t hit_test(std::int32_t x, std::int32_t y)
+{
     std::lock_guard guard(button_registry.lock);
     for (std::int32_t k = 1; k <= button_registry.count; ++k) {
         const ButtonRegistry::Entry& e = button_registry.entry[k];
@@ -80,7 +86,8 @@ std::int32_t hit_test(std::int32_t x, std::int32_t y) {
 }
 
 // Descriptors whose head cannot be read draw nothing.
-std::optional<ButtonDescriptor> drawable(std::string_view text) {
+std::optional<ButtonDescriptor> drawable(std::string_view text)
+{
     ButtonDescriptor d = ButtonDescriptor::parse(text);
     if (d.kind != 'd') return std::nullopt;
     return d;
@@ -88,7 +95,8 @@ std::optional<ButtonDescriptor> drawable(std::string_view text) {
 
 }  // namespace
 
-ButtonDescriptor ButtonDescriptor::parse(std::string_view text) {
+ButtonDescriptor ButtonDescriptor::parse(std::string_view text)
+{
     ButtonDescriptor d;
     const auto number = [text](int first, int last) { return read_i(record_columns(text, first, last)); };
     const auto colour = [text](int first) { return read_z(record_columns(text, first, first + 5)); };
@@ -118,7 +126,8 @@ ButtonDescriptor ButtonDescriptor::parse(std::string_view text) {
     return d;
 }
 
-std::int32_t handle_button_descriptor(std::string_view descriptor, std::int32_t x, std::int32_t y) {
+std::int32_t handle_button_descriptor(std::string_view descriptor, std::int32_t x, std::int32_t y)
+{
     const std::string_view kind = record_columns(descriptor, 1, 1);
     if (kind == "?") return hit_test(x, y);
     if (kind == "C") {
@@ -133,7 +142,8 @@ std::int32_t handle_button_descriptor(std::string_view descriptor, std::int32_t 
     return 0;
 }
 
-void draw_counter_panel(std::string_view descriptor, std::int32_t value) {
+void draw_counter_panel(std::string_view descriptor, std::int32_t value)
+{
     const auto d = drawable(descriptor);
     if (!d || d->cells <= 0) return;
     qw_set_color_rgb(d->fill);

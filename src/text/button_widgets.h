@@ -43,8 +43,7 @@ extern ButtonRegistry button_registry;
 // 0; "C" empties the registry; "d" draws the button and, when active,
 // registers it (a registration beyond 20 is ignored). Other kinds do nothing.
 // Every kind but "?" returns 0.
-std::int32_t handle_button_descriptor(std::string_view descriptor, std::int32_t x = 0,
-                                      std::int32_t y = 0);
+std::int32_t handle_button_descriptor(std::string_view descriptor, std::int32_t x = 0, std::int32_t y = 0);
 
 // Draws value in the descriptor's panel, one digit per cell, zero-padded on
 // the left and cut to the cell count. Only kind "d" draws.

@@ -21,14 +21,15 @@ inline constexpr std::string_view answer_prefix = "@T7@@C6@R@T1@@C1@: ";
 // Where the paragraph ends when laid out off the page: y is the top of its
 // last line, x the end of that line.
 QwPoint measure_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view text,
-                          ExtentMemo& memo) {
-    return lay_out_paragraph(x_left + measure_offset, x_right + measure_offset, y, text, MarkupPass::measure,
-                             memo);
+                          ExtentMemo& memo)
+{
+    return lay_out_paragraph(x_left + measure_offset, x_right + measure_offset, y, text, MarkupPass::measure, memo);
 }
 
 // Shadow, box and header band of a statement whose text ends at row bottom.
 void draw_statement_frame(std::int32_t x_left, std::int32_t right, std::int32_t y, std::int32_t bottom,
-                          std::int32_t border_colour) {
+                          std::int32_t border_colour)
+{
     fill_box(0x555555, x_left - 1, y - 17, right + 9, bottom + 24);
     fill_box(0xFFF8F8, x_left - 5, y - 21, right + 5, bottom + 20);
     outline_box(border_colour, x_left - 5, y - 21, right + 5, bottom + 20);
@@ -37,7 +38,8 @@ void draw_statement_frame(std::int32_t x_left, std::int32_t right, std::int32_t 
 
 // The heading in the band, level dots at its right end.
 void draw_statement_header(std::int32_t x_left, std::int32_t right, std::int32_t y, std::string_view heading,
-                           std::int32_t level_dots) {
+                           std::int32_t level_dots)
+{
     draw_justified_text(x_left, right, y - 20, "@C6@@T4@" + std::string(heading));
     qw_set_color_rgb(0x00AA00);
     for (std::int32_t k = 1; k <= level_dots; ++k) {
@@ -48,7 +50,8 @@ void draw_statement_header(std::int32_t x_left, std::int32_t right, std::int32_t
 }  // namespace
 
 void draw_statement_box(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view text,
-                        std::string_view heading, std::int32_t level_dots) {
+                        std::string_view heading, std::int32_t level_dots)
+{
     const std::string body = std::string(body_prefix) + std::string(strip_trailing_blanks(text));
     ExtentMemo memo;
     const QwPoint end = measure_paragraph(x_left, x_right, y, body, memo);
@@ -62,16 +65,17 @@ void draw_statement_box(std::int32_t x_left, std::int32_t x_right, std::int32_t 
 }
 
 void draw_statement_frame_box(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::int32_t y_bottom,
-                              std::string_view text, std::string_view heading, std::int32_t level_dots) {
+                              std::string_view text, std::string_view heading, std::int32_t level_dots)
+{
     draw_statement_frame(x_left, x_right, y, y_bottom, 0x000000);
     occupy_page_region(PageElement::statement, {x_left - 5, y - 21, x_right + 5, y_bottom + 20});
     draw_markup_text(x_left, y, std::string(body_prefix) + std::string(strip_trailing_blanks(text)));
     draw_statement_header(x_left, x_right, y, heading, level_dots);
 }
 
-void draw_statement_frame_with_foot(std::int32_t x_left, std::int32_t x_right, std::int32_t y,
-                                    std::int32_t text_bottom, QwPoint foot, std::string_view heading,
-                                    std::int32_t level_dots) {
+void draw_statement_frame_with_foot(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::int32_t text_bottom,
+                                    QwPoint foot, std::string_view heading, std::int32_t level_dots)
+{
     constexpr std::int32_t ground = 0xFFF8F8;
     draw_statement_frame(x_left, x_right, y, text_bottom, 0x000000);
     // The foot hangs from the box's lower edge, which stays open above it.
@@ -94,7 +98,8 @@ struct AnswerLayout {
 
 // The box that the answer justified between x_left and x_right from y fills.
 AnswerLayout lay_out_answer(std::int32_t x_left, std::int32_t x_right, std::int32_t y, const std::string& body,
-                            ExtentMemo& memo) {
+                            ExtentMemo& memo)
+{
     const QwPoint end = measure_paragraph(x_left, x_right, y, body, memo);
     std::int32_t right = x_right;
     std::int32_t text_right = x_right;
@@ -109,7 +114,8 @@ AnswerLayout lay_out_answer(std::int32_t x_left, std::int32_t x_right, std::int3
 
 }  // namespace
 
-QwPoint draw_answer_box(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view text) {
+QwPoint draw_answer_box(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view text)
+{
     const std::string body = std::string(answer_prefix) + std::string(strip_trailing_blanks(text));
     ExtentMemo memo;
     // A new answer replaces the one shown. It keeps clear of what the page
@@ -133,20 +139,22 @@ QwPoint draw_answer_box(std::int32_t x_left, std::int32_t x_right, std::int32_t 
     occupy_page_region(PageElement::answer, box);
     fill_box(qw_rgb(250, 250, 0), box.x1, box.y1, box.x2, box.y2);
     outline_box(0x000000, box.x1, box.y1, box.x2, box.y2);
-    const std::int32_t text_right = right_limit == x_right ? layout.text_right : std::min(layout.text_right, right_limit);
+    const std::int32_t text_right =
+        right_limit == x_right ? layout.text_right : std::min(layout.text_right, right_limit);
     lay_out_paragraph(x_left + dx, text_right + dx, y + dy, body, MarkupPass::draw, memo);
     return {dx, dy};
 }
 
-void draw_panel(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
+void draw_panel(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
+{
     fill_box(0xCCCCCC, x1, y1, x2, y2);
     outline_box(0xFF0000, x1 + 5, y1 + 4, x2 - 5, y2 - 4);
 }
 
-void draw_hint_balloon(std::int32_t x, std::int32_t y, std::string_view label) {
+void draw_hint_balloon(std::int32_t x, std::int32_t y, std::string_view label)
+{
     qw_set_color_rgb(qw_rgb(220, 220, 40));
     qw_ellipse(QwControl::filled, x, y, x + 55, y + 30);
-    const std::string text =
-        "@T7@@c0000D0@" + std::string(strip_trailing_blanks(first_characters(label, 8)));
+    const std::string text = "@T7@@c0000D0@" + std::string(strip_trailing_blanks(first_characters(label, 8)));
     draw_justified_text(x + 7, x + 30, y + 7, text);
 }

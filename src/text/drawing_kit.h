@@ -22,9 +22,8 @@ void draw_statement_frame_box(std::int32_t x_left, std::int32_t x_right, std::in
 // The same frame around text whose last row is text_bottom, with a foot
 // below it: only foot.x wide, down to row foot.y, for a table under the text
 // that leaves the page beside it free.
-void draw_statement_frame_with_foot(std::int32_t x_left, std::int32_t x_right, std::int32_t y,
-                                    std::int32_t text_bottom, QwPoint foot, std::string_view heading,
-                                    std::int32_t level_dots);
+void draw_statement_frame_with_foot(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::int32_t text_bottom,
+                                    QwPoint foot, std::string_view heading, std::int32_t level_dots);
 
 // Answer box: a red "R: " and text, justified from y, in a yellow box that
 // ends just after a one-line answer. Returns how far the box moved from its

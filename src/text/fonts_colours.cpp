@@ -8,19 +8,23 @@ RendererState renderer_state;
 
 namespace {
 
-bool in_table(std::int32_t n, std::int32_t size) { return n >= 1 && n <= size; }
+bool in_table(std::int32_t n, std::int32_t size)
+{
+    return n >= 1 && n <= size;
+}
 
 }  // namespace
 
-float init_fonts_and_colours() {
+float init_fonts_and_colours()
+{
     font_table = FontTable{};
     colour_table = ColourTable{};
-    font_table.option[1] = "t'Arial'h16b";     // body text
-    font_table.option[2] = "t'Arial'h14b";     // subscripts and superscripts
+    font_table.option[1] = "t'Arial'h16b";  // body text
+    font_table.option[2] = "t'Arial'h14b";  // subscripts and superscripts
     font_table.option[3] = "t'Arial'h24b";
     font_table.option[4] = "t'Arial'h16be";
-    font_table.option[5] = "t'Arial'h16bi";    // italic symbols
-    font_table.option[6] = "t'Symbol'h20bi";   // Greek letters
+    font_table.option[5] = "t'Arial'h16bi";   // italic symbols
+    font_table.option[6] = "t'Symbol'h20bi";  // Greek letters
     font_table.option[7] = "t'Arial'h16bei";
     font_table.option[8] = "t'Arial'h18bei";
     font_table.option[9] = "t'Arial'h36be";
@@ -39,7 +43,8 @@ float init_fonts_and_colours() {
     return qw_set_font(font_table.option[1]) < 0 ? -1.0f : 0.0f;
 }
 
-bool select_font(std::int32_t n) {
+bool select_font(std::int32_t n)
+{
     if (!in_table(n, font_table_size)) return false;
     bool taken = false;
     // A refusal can be passing (a font still being loaded), hence the retries.
@@ -48,7 +53,8 @@ bool select_font(std::int32_t n) {
     return taken;
 }
 
-void select_colour(std::int32_t n) {
+void select_colour(std::int32_t n)
+{
     if (!in_table(n, colour_table_size)) return;
     qw_set_color_rgb(colour_table.colour[n]);
     renderer_state.current_colour_number = n;

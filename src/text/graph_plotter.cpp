@@ -38,9 +38,9 @@ struct Point {
     float y;
 };
 
-std::vector<Point> plotted_points(std::span<const float> x, std::span<const float> y, std::int32_t n) {
-    const std::size_t count =
-        std::min({static_cast<std::size_t>(std::max(n, 0)), x.size(), y.size()});
+std::vector<Point> plotted_points(std::span<const float> x, std::span<const float> y, std::int32_t n)
+{
+    const std::size_t count = std::min({static_cast<std::size_t>(std::max(n, 0)), x.size(), y.size()});
     std::vector<Point> points;
     points.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
@@ -50,13 +50,15 @@ std::vector<Point> plotted_points(std::span<const float> x, std::span<const floa
     return points;
 }
 
-std::int32_t read_column_number(std::string_view text, int first) {
+std::int32_t read_column_number(std::string_view text, int first)
+{
     return read_i(record_columns(text, first, first + 2)).value_or(0);
 }
 
 // A tick label written with an edit descriptor such as "(f8.1)"; nullopt for
 // a format this plotter does not write.
-std::optional<std::string> write_label(float value, std::string_view format) {
+std::optional<std::string> write_label(float value, std::string_view format)
+{
     std::string f;
     for (char c : strip_blanks(format)) f.push_back(static_cast<char>(std::tolower(static_cast<unsigned char>(c))));
     if (f.size() < 4 || f.front() != '(' || f.back() != ')') return std::nullopt;
@@ -86,20 +88,25 @@ std::optional<std::string> write_label(float value, std::string_view format) {
 }
 
 // Left-justified, with the zero before a leading point put back.
-std::optional<std::string> tick_label(float value, std::string_view format) {
+std::optional<std::string> tick_label(float value, std::string_view format)
+{
     auto text = write_label(value, format);
     if (!text) return std::nullopt;
     std::string label(strip_blanks(*text));
-    if (label.starts_with(".")) label.insert(0, "0");
-    else if (label.starts_with("-.")) label.insert(1, "0");
+    if (label.starts_with("."))
+        label.insert(0, "0");
+    else if (label.starts_with("-."))
+        label.insert(1, "0");
     return label;
 }
 
-bool labels_wanted(std::string_view format, const GraphOptions& options) {
+bool labels_wanted(std::string_view format, const GraphOptions& options)
+{
     return !strip_blanks(format).empty() && !options.no_labels;
 }
 
-std::int32_t tick_count(float low, float high, float step) {
+std::int32_t tick_count(float low, float high, float step)
+{
     const float count = (high - low - step / 2.0f) / step;
     if (!(count >= 1.0f)) return 0;
     return static_cast<std::int32_t>(std::min(count, static_cast<float>(max_ticks)));
@@ -109,7 +116,8 @@ enum class Axis { x, y };
 
 // Ticks at every step strictly inside the range: below the area for x, left
 // of it for y, each with its label unless labels are off.
-void draw_ticks(Axis axis, float step, std::string_view format, const GraphOptions& options) {
+void draw_ticks(Axis axis, float step, std::string_view format, const GraphOptions& options)
+{
     if (!(step > 0.0f)) return;
     const PlotArea& a = plot_area;
     const bool along_x = axis == Axis::x;
@@ -129,14 +137,17 @@ void draw_ticks(Axis axis, float step, std::string_view format, const GraphOptio
         const auto label = tick_label(value, format);
         if (!label) continue;
         const auto length = static_cast<std::int32_t>(label->size());
-        if (along_x) draw_markup_text(at - 4 * length + 6, a.bottom + 5, "@T2@@C1@" + *label);
-        else draw_markup_text(a.left - 10 - 5 * length, at - 7, "@T2@@C1@" + *label);
+        if (along_x)
+            draw_markup_text(at - 4 * length + 6, a.bottom + 5, "@T2@@C1@" + *label);
+        else
+            draw_markup_text(a.left - 10 - 5 * length, at - 7, "@T2@@C1@" + *label);
     }
 }
 
 // With several points per pixel column on average, each column is drawn as
 // one vertical stroke over the points that fell in it.
-void draw_lines_by_column(const std::vector<Point>& points) {
+void draw_lines_by_column(const std::vector<Point>& points)
+{
     const PlotArea& a = plot_area;
     std::int32_t column = a.column(points.front().x);
     float last = points.front().y;
@@ -164,7 +175,8 @@ void draw_lines_by_column(const std::vector<Point>& points) {
 }
 
 void draw_series(const std::vector<Point>& points, const GraphOptions& options, std::int32_t line_colour,
-                 std::int32_t point_colour) {
+                 std::int32_t point_colour)
+{
     const PlotArea& a = plot_area;
     if (!a.drawable || points.empty()) return;
     qw_set_clip_region(a.left, a.top, a.right, a.bottom);
@@ -183,8 +195,10 @@ void draw_series(const std::vector<Point>& points, const GraphOptions& options, 
         for (const Point& p : points) {
             const std::int32_t px = a.column(p.x);
             const std::int32_t py = a.row(p.y);
-            if (n <= max_dotted_points) qw_ellipse(QwControl::filled, px - 2, py - 2, px + 2, py + 2);
-            else qw_set_pixel(px, py);
+            if (n <= max_dotted_points)
+                qw_ellipse(QwControl::filled, px - 2, py - 2, px + 2, py + 2);
+            else
+                qw_set_pixel(px, py);
         }
     }
     qw_set_clip_region(0, 0, 1600, 1600);
@@ -193,18 +207,16 @@ void draw_series(const std::vector<Point>& points, const GraphOptions& options, 
 }  // namespace
 
 GraphOptions::GraphOptions(std::string_view text)
-    : left(read_column_number(text, 1)),
-      right(read_column_number(text, 4)),
-      top(read_column_number(text, 7)),
-      bottom(read_column_number(text, 10)),
-      lines(record_columns(text, 13, 13) == "l"),
-      points(record_columns(text, 14, 14) == "p"),
-      no_labels(record_columns(text, 15, 15) == "a") {}
+    : left(read_column_number(text, 1)), right(read_column_number(text, 4)), top(read_column_number(text, 7)),
+      bottom(read_column_number(text, 10)), lines(record_columns(text, 13, 13) == "l"),
+      points(record_columns(text, 14, 14) == "p"), no_labels(record_columns(text, 15, 15) == "a")
+{}
 
-void set_up_graph(std::span<const float> x, std::span<const float> y, std::int32_t n, float x_min,
-                  float x_max, float x_step, std::string_view x_format, float y_min, float y_max,
-                  float y_step, std::string_view y_format, const GraphOptions& options,
-                  std::int32_t line_colour, std::int32_t point_colour) {
+void set_up_graph(std::span<const float> x, std::span<const float> y, std::int32_t n, float x_min, float x_max,
+                  float x_step, std::string_view x_format, float y_min, float y_max, float y_step,
+                  std::string_view y_format, const GraphOptions& options, std::int32_t line_colour,
+                  std::int32_t point_colour)
+{
     PlotArea& a = plot_area;
     a = PlotArea{options.left, options.right, options.top, options.bottom, x_min, x_max, y_min, y_max};
     a.sx = static_cast<float>(a.right - a.left) / (x_max - x_min);
@@ -246,7 +258,8 @@ void set_up_graph(std::span<const float> x, std::span<const float> y, std::int32
     draw_series(plotted_points(x, y, n), options, line_colour, point_colour);
 }
 
-void plot_graph_series(std::span<const float> x, std::span<const float> y, std::int32_t n,
-                       const GraphOptions& options, std::int32_t line_colour, std::int32_t point_colour) {
+void plot_graph_series(std::span<const float> x, std::span<const float> y, std::int32_t n, const GraphOptions& options,
+                       std::int32_t line_colour, std::int32_t point_colour)
+{
     draw_series(plotted_points(x, y, n), options, line_colour, point_colour);
 }

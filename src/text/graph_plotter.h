@@ -26,14 +26,12 @@ struct GraphOptions {
 // Tick label formats are edit descriptors such as "(f8.0)", "(f8.1)" or
 // "(i3)"; a blank or empty format draws no labels on that axis.
 // Colours are 0x00BBGGRR.
-void set_up_graph(std::span<const float> x, std::span<const float> y, std::int32_t n,
-                  float x_min, float x_max, float x_step, std::string_view x_format,
-                  float y_min, float y_max, float y_step, std::string_view y_format,
-                  const GraphOptions& options, std::int32_t line_colour,
+void set_up_graph(std::span<const float> x, std::span<const float> y, std::int32_t n, float x_min, float x_max,
+                  float x_step, std::string_view x_format, float y_min, float y_max, float y_step,
+                  std::string_view y_format, const GraphOptions& options, std::int32_t line_colour,
                   std::int32_t point_colour);
 
 // One more series with the area and scales of the last set_up_graph; only
 // the options' lines and points flags are used.
-void plot_graph_series(std::span<const float> x, std::span<const float> y, std::int32_t n,
-                       const GraphOptions& options, std::int32_t line_colour,
-                       std::int32_t point_colour);
+void plot_graph_series(std::span<const float> x, std::span<const float> y, std::int32_t n, const GraphOptions& options,
+                       std::int32_t line_colour, std::int32_t point_colour);

@@ -18,31 +18,37 @@ inline constexpr std::int32_t line_height = 16;
 
 // Blanks outside codes: a blank preceded by an odd number of at signs lies
 // inside a code's argument. The end of the text closes the list.
-std::vector<std::size_t> break_positions(std::string_view work) {
+std::vector<std::size_t> break_positions(std::string_view work)
+{
     std::vector<std::size_t> breaks;
     bool inside_code = false;
     for (std::size_t i = 0; i < work.size(); ++i) {
-        if (work[i] == '@') inside_code = !inside_code;
-        else if (work[i] == ' ' && !inside_code) breaks.push_back(i);
+        if (work[i] == '@')
+            inside_code = !inside_code;
+        else if (work[i] == ' ' && !inside_code)
+            breaks.push_back(i);
     }
     breaks.push_back(work.size());
     return breaks;
 }
 
 // "(i2)" where it fits; wider gaps are written in full.
-std::string gap_text(std::int32_t pixels) {
+std::string gap_text(std::int32_t pixels)
+{
     return pixels < 100 ? format_i(pixels, 2) : std::to_string(pixels);
 }
 
 // Selects the font that a line starts in, keeping the memo's font in step.
-void select_line_font(std::int32_t n, ExtentMemo& memo) {
+void select_line_font(std::int32_t n, ExtentMemo& memo)
+{
     if (select_font(n)) memo.font_selected(font_table.option[n]);
 }
 
 }  // namespace
 
 QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view text,
-                          MarkupPass pass, ExtentMemo& memo) {
+                          MarkupPass pass, ExtentMemo& memo)
+{
     qw_move_to(x_left, y);
     std::int32_t saved_font = renderer_state.current_font_number;
     std::int32_t saved_colour = renderer_state.current_colour_number;
@@ -99,14 +105,14 @@ QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_
     return {qw_get_current_position().x, static_cast<std::int32_t>(last_y)};
 }
 
-QwPoint draw_justified_text(std::int32_t x_left, std::int32_t x_right, std::int32_t y,
-                            std::string_view text) {
+QwPoint draw_justified_text(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view text)
+{
     ExtentMemo memo;
     return lay_out_paragraph(x_left, x_right, y, text, MarkupPass::draw, memo);
 }
 
-QwPoint measure_justified_text(std::int32_t x_left, std::int32_t x_right, std::int32_t y,
-                               std::string_view text) {
+QwPoint measure_justified_text(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view text)
+{
     ExtentMemo memo;
     return lay_out_paragraph(x_left, x_right, y, text, MarkupPass::measure, memo);
 }

@@ -19,7 +19,7 @@ public:
     std::int32_t extent(std::string_view text);
 
 private:
-    std::string font_;  // empty: unknown
+    std::string font_;                                      // empty: unknown
     std::unordered_map<std::string, std::int32_t> widths_;  // by font, newline, text
     std::string key_;
 };
@@ -29,8 +29,7 @@ enum class MarkupPass {
     measure,  // only move the current position to where drawing would leave it
 };
 
-float render_markup(std::int32_t x, std::int32_t y, std::string_view text, MarkupPass pass,
-                    ExtentMemo* memo);
+float render_markup(std::int32_t x, std::int32_t y, std::string_view text, MarkupPass pass, ExtentMemo* memo);
 
 // Draws or measures a justified paragraph (see draw_justified_text) and
 // returns the platform's current position afterwards. Passes over the same

@@ -27,15 +27,18 @@ struct Run {
     QwPoint end;
 
     bool drawing() const { return pass == MarkupPass::draw; }
-    std::int32_t extent(std::string_view text) const {
+    std::int32_t extent(std::string_view text) const
+    {
         return memo != nullptr ? memo->extent(text) : qw_get_text_extent(text);
     }
-    void font_selected(std::string_view options) const {
+    void font_selected(std::string_view options) const
+    {
         if (memo != nullptr) memo->font_selected(options);
     }
     // Text at (x, y): drawn, or only accounted for. A width below 0 is not
     // known yet.
-    void text_at(std::int32_t x, std::int32_t y, std::string_view text, std::int32_t width = -1) {
+    void text_at(std::int32_t x, std::int32_t y, std::string_view text, std::int32_t width = -1)
+    {
         if (drawing()) {
             qw_move_to(x, y);
             qw_out_text(text);
@@ -46,20 +49,26 @@ struct Run {
     }
 };
 
-bool is_continuation_byte(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
+bool is_continuation_byte(char c)
+{
+    return (static_cast<unsigned char>(c) & 0xC0) == 0x80;
+}
 
-std::size_t character_length(std::string_view text, std::size_t at) {
+std::size_t character_length(std::string_view text, std::size_t at)
+{
     std::size_t end = at + 1;
     while (end < text.size() && is_continuation_byte(text[end])) ++end;
     return end - at;
 }
 
 // Whole-number arguments are read as a five-character field.
-std::optional<std::int32_t> whole_argument(std::string_view argument) {
+std::optional<std::int32_t> whole_argument(std::string_view argument)
+{
     return read_i(argument.substr(0, 5));
 }
 
-void draw_segment(Run& run, Pen& pen, std::string_view segment) {
+void draw_segment(Run& run, Pen& pen, std::string_view segment)
+{
     if (pen.fixed_pitch == 0) {
         const std::int32_t width = run.extent(segment);
         run.text_at(pen.x, pen.y, segment, width);
@@ -76,7 +85,8 @@ void draw_segment(Run& run, Pen& pen, std::string_view segment) {
 
 // Red strokes of a hand-drawn mark: k lines of the given length at the given
 // angle (clockwise on screen), each next one shifted by 3 pixels.
-void draw_strokes(Run& run, const Pen& pen, std::string_view argument) {
+void draw_strokes(Run& run, const Pen& pen, std::string_view argument)
+{
     const auto count = read_i(record_columns(argument, 1, 1));
     const auto length = read_i(record_columns(argument, 2, 3));
     const auto angle = read_i(record_columns(argument, 4, 6));
@@ -104,7 +114,8 @@ void draw_strokes(Run& run, const Pen& pen, std::string_view argument) {
     qw_set_color_rgb(renderer_state.last_direct_colour);
 }
 
-void fill_bar(const Run& run, const Pen& pen, std::string_view argument) {
+void fill_bar(const Run& run, const Pen& pen, std::string_view argument)
+{
     const auto colour = read_z(record_columns(argument, 1, 6));
     const auto width = read_i(record_columns(argument, 7, 9));
     const auto height = read_i(record_columns(argument, 10, 12));
@@ -115,7 +126,8 @@ void fill_bar(const Run& run, const Pen& pen, std::string_view argument) {
 }
 
 // Codes that act at once; unreadable arguments and unknown letters do nothing.
-void apply_code(Run& run, char letter, std::string_view argument, Pen& pen) {
+void apply_code(Run& run, char letter, std::string_view argument, Pen& pen)
+{
     switch (letter) {
     case 't': {
         const std::string options = "t" + std::string(argument);
@@ -128,22 +140,16 @@ void apply_code(Run& run, char letter, std::string_view argument, Pen& pen) {
             renderer_state.last_direct_colour = *colour;
         }
         return;
-    case 'r':
-        fill_bar(run, pen, argument);
-        return;
-    case 'L':
-        draw_strokes(run, pen, argument);
-        return;
+    case 'r': fill_bar(run, pen, argument); return;
+    case 'L': draw_strokes(run, pen, argument); return;
     case 'T':
     case 'C':
     case 's':
     case 'X':
     case 'Y':
     case 'x':
-    case 'y':
-        break;
-    default:
-        return;
+    case 'y': break;
+    default: return;
     }
     const auto n = whole_argument(argument);
     if (!n) return;
@@ -162,7 +168,8 @@ void apply_code(Run& run, char letter, std::string_view argument, Pen& pen) {
 }
 
 // The codes that stand for a sequence of other codes; each ends in font 1.
-std::optional<std::string> expansion(char letter, std::string_view argument) {
+std::optional<std::string> expansion(char letter, std::string_view argument)
+{
     const std::string arg(argument);
     switch (letter) {
     case 'd': return "@T2@@x1@@y4@" + arg + "@T1@@y-4@";
@@ -179,14 +186,15 @@ std::optional<std::string> expansion(char letter, std::string_view argument) {
 
 }  // namespace
 
-std::string_view first_characters(std::string_view text, std::size_t count) {
+std::string_view first_characters(std::string_view text, std::size_t count)
+{
     std::size_t at = 0;
     for (std::size_t n = 0; n < count && at < text.size(); ++n) at += character_length(text, at);
     return text.substr(0, at);
 }
 
-float render_markup(std::int32_t x, std::int32_t y, std::string_view text, MarkupPass pass,
-                    ExtentMemo* memo) {
+float render_markup(std::int32_t x, std::int32_t y, std::string_view text, MarkupPass pass, ExtentMemo* memo)
+{
     Run run{pass, memo};
     std::string work(first_characters(text, markup_text_limit));
     Pen pen{x, y, 0};
@@ -238,19 +246,25 @@ float render_markup(std::int32_t x, std::int32_t y, std::string_view text, Marku
     return static_cast<float>(pen.y);
 }
 
-float draw_markup_text(std::int32_t x, std::int32_t y, std::string_view text) {
+float draw_markup_text(std::int32_t x, std::int32_t y, std::string_view text)
+{
     return render_markup(x, y, text, MarkupPass::draw, nullptr);
 }
 
-QwPoint measure_markup_text(std::int32_t x, std::int32_t y, std::string_view text) {
+QwPoint measure_markup_text(std::int32_t x, std::int32_t y, std::string_view text)
+{
     qw_move_to(x, y);
     render_markup(x, y, text, MarkupPass::measure, nullptr);
     return qw_get_current_position();
 }
 
-void ExtentMemo::font_selected(std::string_view options) { font_ = options; }
+void ExtentMemo::font_selected(std::string_view options)
+{
+    font_ = options;
+}
 
-std::int32_t ExtentMemo::extent(std::string_view text) {
+std::int32_t ExtentMemo::extent(std::string_view text)
+{
     if (font_.empty()) return qw_get_text_extent(text);
     key_.assign(font_);
     key_.push_back('\n');

@@ -7,22 +7,31 @@ namespace {
 
 // Dialog units of the 8-point dialog font in pixels: 4 units across and 8
 // down make one character cell of 6 by 13 pixels.
-constexpr std::int32_t across(std::int32_t units) { return units * 6 / 4; }
-constexpr std::int32_t down(std::int32_t units) { return units * 13 / 8; }
+constexpr std::int32_t across(std::int32_t units)
+{
+    return units * 6 / 4;
+}
+constexpr std::int32_t down(std::int32_t units)
+{
+    return units * 13 / 8;
+}
 
 constexpr std::int32_t line1_id = 1114;
 constexpr std::int32_t line2_id = 1115;
 constexpr std::int32_t line3_id = 1116;
 
-DialogControl line(std::int32_t id, std::int32_t y) {
+DialogControl line(std::int32_t id, std::int32_t y)
+{
     return {id, DialogControlKind::static_text, "", across(17), down(y), across(152), down(11)};
 }
 
-DialogControl button(std::int32_t id, std::string text, std::int32_t x) {
+DialogControl button(std::int32_t id, std::string text, std::int32_t x)
+{
     return {id, DialogControlKind::button, std::move(text), across(x), down(60), across(50), down(14)};
 }
 
-DialogResource message_dialog_resource() {
+DialogResource message_dialog_resource()
+{
     return {149,
             "Attenzione!",
             across(186),
@@ -33,8 +42,8 @@ DialogResource message_dialog_resource() {
 
 }  // namespace
 
-std::int32_t show_message_dialog(std::string_view line1, std::string_view line2,
-                                 std::string_view line3) {
+std::int32_t show_message_dialog(std::string_view line1, std::string_view line2, std::string_view line3)
+{
     Dialog dialog;
     if (!dlg_init(message_dialog_resource(), dialog)) return -1;
     dlg_set_char(dialog, line1_id, strip_trailing_blanks(line1));

@@ -5,7 +5,10 @@
 
 PageRegions page_regions;
 
-void clear_page_regions() { page_regions.regions.clear(); }
+void clear_page_regions()
+{
+    page_regions.regions.clear();
+}
 
 void occupy_page_region(PageElement element, const PageRect& rect)
 {

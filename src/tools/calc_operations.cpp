@@ -55,37 +55,32 @@ Result tangent(double a, double ea)
 Result operate(double a, double ea, std::int32_t code, double b, double eb)
 {
     switch (code) {
-        case calc_power:
-            return power(a, ea, b, eb);
-        case calc_multiply:
-            return multiply(a, ea, b, eb);
-        case calc_divide:
-            return divide(a, ea, b, eb);
-        case calc_add:
-        case calc_subtract:
-            if (a > 1e300 || b > 1e300) return {false};
-            return {true, code == calc_add ? a + b : a - b, ea + eb};
-        case calc_ln:
-            if (!(a > 0.0)) return {false};
-            return {true, std::log(a), ea / a};
-        case calc_log:
-            if (!(a > 0.0)) return {false};
-            return {true, std::log(a) / std::log(10.0), ea / (a * std::log(10.0))};
-        case calc_exp: {
-            if (a > 690.0) return {false};
-            const double r = std::exp(a);
-            return {true, r, std::abs(r) * ea};
-        }
-        case calc_sin:
-            if (std::abs(a) > 1e10) return {false};
-            return {true, std::sin(a), std::abs(std::cos(a) * ea)};
-        case calc_cos:
-            if (std::abs(a) > 1e10) return {false};
-            return {true, std::cos(a), std::abs(std::sin(a) * ea)};
-        case calc_tan:
-            return tangent(a, ea);
-        default:
-            return {true, NAN, NAN};
+    case calc_power: return power(a, ea, b, eb);
+    case calc_multiply: return multiply(a, ea, b, eb);
+    case calc_divide: return divide(a, ea, b, eb);
+    case calc_add:
+    case calc_subtract:
+        if (a > 1e300 || b > 1e300) return {false};
+        return {true, code == calc_add ? a + b : a - b, ea + eb};
+    case calc_ln:
+        if (!(a > 0.0)) return {false};
+        return {true, std::log(a), ea / a};
+    case calc_log:
+        if (!(a > 0.0)) return {false};
+        return {true, std::log(a) / std::log(10.0), ea / (a * std::log(10.0))};
+    case calc_exp: {
+        if (a > 690.0) return {false};
+        const double r = std::exp(a);
+        return {true, r, std::abs(r) * ea};
+    }
+    case calc_sin:
+        if (std::abs(a) > 1e10) return {false};
+        return {true, std::sin(a), std::abs(std::cos(a) * ea)};
+    case calc_cos:
+        if (std::abs(a) > 1e10) return {false};
+        return {true, std::cos(a), std::abs(std::sin(a) * ea)};
+    case calc_tan: return tangent(a, ea);
+    default: return {true, NAN, NAN};
     }
 }
 

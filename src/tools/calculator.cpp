@@ -22,7 +22,10 @@ constexpr double log10_factor = 0.43429169;
 constexpr int max_digits = 16;
 
 const DialogResource calculator_resource{
-    181, "Calcolatrice", 414, 110,
+    181,
+    "Calcolatrice",
+    414,
+    110,
     {
         {3001, DialogControlKind::group_box, "Espressione", 10, 6, 394, 44, true},
         {expression_field, DialogControlKind::edit, "", 18, 22, 378, 22, true},
@@ -37,16 +40,11 @@ const DialogResource calculator_resource{
 std::string_view status_message(CalculatorStatus status)
 {
     switch (status) {
-        case CalculatorStatus::syntax_error:
-            return syntax_error_text;
-        case CalculatorStatus::not_allowed:
-            return not_allowed_text;
-        case CalculatorStatus::x_unreadable:
-            return x_unreadable_text;
-        case CalculatorStatus::no_solution:
-            return no_solution_text;
-        case CalculatorStatus::shown:
-            break;
+    case CalculatorStatus::syntax_error: return syntax_error_text;
+    case CalculatorStatus::not_allowed: return not_allowed_text;
+    case CalculatorStatus::x_unreadable: return x_unreadable_text;
+    case CalculatorStatus::no_solution: return no_solution_text;
+    case CalculatorStatus::shown: break;
     }
     return calculator_state.solution;
 }
@@ -108,12 +106,9 @@ CalculatorStatus solve_in(std::string_view x_text, std::size_t separator)
     if (!a || !b) return CalculatorStatus::x_unreadable;
     double root = 0.0;
     switch (search_expression_root(*a, *b, root)) {
-        case RootSearch::not_evaluable:
-            return CalculatorStatus::not_allowed;
-        case RootSearch::no_root:
-            return CalculatorStatus::no_solution;
-        case RootSearch::found:
-            break;
+    case RootSearch::not_evaluable: return CalculatorStatus::not_allowed;
+    case RootSearch::no_root: return CalculatorStatus::no_solution;
+    case RootSearch::found: break;
     }
     calculator_state.solution = root_text(root);
     return CalculatorStatus::shown;

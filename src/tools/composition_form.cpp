@@ -6,11 +6,23 @@
 
 namespace {
 
-bool is_capital(char c) { return c >= 'A' && c <= 'Z'; }
-bool is_lower(char c) { return c >= 'a' && c <= 'z'; }
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
+bool is_capital(char c)
+{
+    return c >= 'A' && c <= 'Z';
+}
+bool is_lower(char c)
+{
+    return c >= 'a' && c <= 'z';
+}
+bool is_digit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
-char at(const std::string& text, std::size_t i) { return i < text.size() ? text[i] : ' '; }
+char at(const std::string& text, std::size_t i)
+{
+    return i < text.size() ? text[i] : ' ';
+}
 
 bool ends_with_non_blank_in(const std::string& text, bool (*test)(char))
 {

@@ -24,7 +24,10 @@ constexpr std::size_t field_length = 50;
 
 // Enter searches and Esc closes: the two push buttons are not shown.
 const DialogResource element_dialog{
-    135, "Proprietà degli Elementi", 280, 112,
+    135,
+    "Proprietà degli Elementi",
+    280,
+    112,
     {
         {0, DialogControlKind::static_text,
          "Digitare il simbolo, il numero atomico o parte del nome dell'elemento desiderato", 10, 8, 260, 34, true},
@@ -138,8 +141,8 @@ void draw_element_properties(std::int32_t k)
     std::string configuration = "@T2@" + std::string(element_columns(k, 51, 54));
     const std::string_view shells = element_columns(k, 55, 70);
     for (std::size_t g = 0; g + 4 <= shells.size(); g += 4)
-        configuration += std::string(shells.substr(g, 2)) + "@y-2@" + std::string(strip_blanks(shells.substr(g + 2, 2))) +
-                         "@y2@";
+        configuration +=
+            std::string(shells.substr(g, 2)) + "@y-2@" + std::string(strip_blanks(shells.substr(g + 2, 2))) + "@y2@";
     draw_markup_text(410, 273, configuration);
     draw_markup_text(555, 273, "@C3@" + std::string(record_columns(element_record(k), 71, 73)));
 }

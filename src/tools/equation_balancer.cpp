@@ -175,17 +175,22 @@ std::optional<std::string> unmatched_element(const std::vector<Species>& species
         }
     }
     for (const std::string& symbol : elements) {
-        const bool in_a_product = std::any_of(species.begin(), species.end(), [&](const Species& s) {
-            return !s.reactant && s.count_of(symbol) > 0;
-        });
+        const bool in_a_product = std::any_of(species.begin(), species.end(),
+                                              [&](const Species& s) { return !s.reactant && s.count_of(symbol) > 0; });
         if (!in_a_product) return symbol;
     }
     return std::nullopt;
 }
 
-std::int64_t round_whole(float x) { return static_cast<std::int64_t>(x < 0.0f ? x - 0.5f : x + 0.5f); }
+std::int64_t round_whole(float x)
+{
+    return static_cast<std::int64_t>(x < 0.0f ? x - 0.5f : x + 0.5f);
+}
 
-float distance_from_whole(float x) { return std::abs(x - static_cast<float>(round_whole(x))); }
+float distance_from_whole(float x)
+{
+    return std::abs(x - static_cast<float>(round_whole(x)));
+}
 
 // Scales the coefficients (species 1 first) until each lies within 0.1 of a
 // whole number.
@@ -208,10 +213,13 @@ bool make_whole(std::vector<float>& x)
     }
 }
 
-std::string coefficient_text(std::int64_t c) { return std::to_string(c); }
+std::string coefficient_text(std::int64_t c)
+{
+    return std::to_string(c);
+}
 
-std::string written_answer(const std::string& saved, bool ionic, bool electrons,
-                           const std::vector<Species>& species, const std::vector<std::int64_t>& ic)
+std::string written_answer(const std::string& saved, bool ionic, bool electrons, const std::vector<Species>& species,
+                           const std::vector<std::int64_t>& ic)
 {
     std::string text = saved;
     if (ionic) {
@@ -246,8 +254,7 @@ struct Balancer {
     {
         std::string work = saved;
         if (request.ionic) {
-            while (remove_medium_species_once(work)) {
-            }
+            while (remove_medium_species_once(work)) {}
             const MediumSpecies& added = variants[variant][request.basic ? 1 : 0];
             work = std::string(added.front) + work + std::string(added.end);
         }
@@ -274,7 +281,8 @@ struct Balancer {
 
         const std::size_t u = species.size() - 1;
         const std::size_t e = elements.size();
-        const bool charged = std::any_of(species.begin(), species.end(), [](const Species& s) { return s.charge != 0; });
+        const bool charged =
+            std::any_of(species.begin(), species.end(), [](const Species& s) { return s.charge != 0; });
         if (e < u) {
             if (!(request.ionic && charged)) return Outcome::final_failure;
             if (request.electrons || e + 1 < u) return Outcome::next_variant;
@@ -356,18 +364,15 @@ std::string balance_equation(std::string_view text, FormulaRequest request)
     bool electrons_reversed = false;
     for (;;) {
         switch (balancer.attempt()) {
-            case Outcome::balanced:
-                return balancer.answer;
-            case Outcome::syntax_error:
-                return std::string(syntax_error_text);
-            case Outcome::next_variant:
-                if (balancer.request.ionic && balancer.variant < last_variant) {
-                    ++balancer.variant;
-                    continue;
-                }
-                break;
-            case Outcome::final_failure:
-                break;
+        case Outcome::balanced: return balancer.answer;
+        case Outcome::syntax_error: return std::string(syntax_error_text);
+        case Outcome::next_variant:
+            if (balancer.request.ionic && balancer.variant < last_variant) {
+                ++balancer.variant;
+                continue;
+            }
+            break;
+        case Outcome::final_failure: break;
         }
         if (!balancer.request.ionic) {
             balancer.request = {true, false, false};

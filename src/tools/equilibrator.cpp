@@ -72,7 +72,10 @@ DialogResource equilibrator_resource()
     return resource;
 }
 
-bool present(std::size_t s) { return equilibrator_record.coefficients[s] > 0.0f; }
+bool present(std::size_t s)
+{
+    return equilibrator_record.coefficients[s] > 0.0f;
+}
 
 std::string coefficient_text(float coefficient)
 {
@@ -93,7 +96,10 @@ std::string shown_concentration(float& concentration)
     return text;
 }
 
-std::string constant_text(double K) { return K > 0.0 ? format_es(K, 10, 2) : " 0"; }
+std::string constant_text(double K)
+{
+    return K > 0.0 ? format_es(K, 10, 2) : " 0";
+}
 
 std::optional<float> read_value(const Dialog& dialog, std::int32_t field)
 {
@@ -116,8 +122,7 @@ void write_results(Dialog& dialog)
 {
     for (std::size_t s = 0; s < species_fields.size(); ++s)
         if (present(s))
-            dlg_set_char(dialog, species_fields[s].equilibrium,
-                         format_es(equilibrator_record.equilibrium[s], 10, 2));
+            dlg_set_char(dialog, species_fields[s].equilibrium, format_es(equilibrator_record.equilibrium[s], 10, 2));
 }
 
 // False when some field cannot be read; the fields read before it are kept.
@@ -204,16 +209,14 @@ void equilibrator_dialog_callback(Dialog& dialog, std::int32_t, std::int32_t)
     write_fields(dialog);
     for (const SpeciesFields& fields : species_fields) dlg_set_char(dialog, fields.equilibrium, "");
     switch (r.status) {
-        case EquilibratorStatus::cannot_equilibrate:
-            dlg_set_char(dialog, second_message_field, cannot_equilibrate_text);
-            break;
-        case EquilibratorStatus::input_not_read:
-            dlg_set_char(dialog, first_message_field, "Input errato; dati");
-            dlg_set_char(dialog, second_message_field, "letti solo in parte");
-            break;
-        case EquilibratorStatus::valid:
-            write_results(dialog);
-            break;
+    case EquilibratorStatus::cannot_equilibrate:
+        dlg_set_char(dialog, second_message_field, cannot_equilibrate_text);
+        break;
+    case EquilibratorStatus::input_not_read:
+        dlg_set_char(dialog, first_message_field, "Input errato; dati");
+        dlg_set_char(dialog, second_message_field, "letti solo in parte");
+        break;
+    case EquilibratorStatus::valid: write_results(dialog); break;
     }
 }
 

@@ -42,7 +42,10 @@ constexpr Operator operators[] = {
     {'^', calc_power}, {'*', calc_multiply}, {'/', calc_divide}, {'+', calc_add}, {'-', calc_subtract},
 };
 
-char token_of(std::int32_t slot) { return slot_tokens[static_cast<std::size_t>(slot - 1)]; }
+char token_of(std::int32_t slot)
+{
+    return slot_tokens[static_cast<std::size_t>(slot - 1)];
+}
 
 std::optional<std::int32_t> slot_of(char token)
 {
@@ -51,7 +54,10 @@ std::optional<std::int32_t> slot_of(char token)
     return static_cast<std::int32_t>(at) + 1;
 }
 
-bool is_operator(char c) { return std::string_view("+-*/^").find(c) != std::string_view::npos; }
+bool is_operator(char c)
+{
+    return std::string_view("+-*/^").find(c) != std::string_view::npos;
+}
 
 void replace_all(std::string& text, std::string_view from, std::string_view to)
 {
@@ -160,8 +166,9 @@ bool reduce_once(ParsedExpression& e, std::size_t open, std::size_t& close)
     for (const std::string_view level : {"^", "*/", "+-"}) {
         at = group.find_first_of(level);
         if (at == std::string_view::npos) continue;
-        code = std::find_if(std::begin(operators), std::end(operators),
-                            [&](const Operator& o) { return o.symbol == group[at]; })->code;
+        code = std::find_if(std::begin(operators), std::end(operators), [&](const Operator& o) {
+                   return o.symbol == group[at];
+               })->code;
         break;
     }
     if (at == std::string_view::npos || at == 0 || at + 1 >= group.size()) return false;
@@ -216,7 +223,10 @@ bool evaluate(double x, double a, double b, double c, double d, double& value, d
     }
 }
 
-bool stands_alone(char c, std::string_view others) { return is_operator(c) || others.find(c) != std::string_view::npos; }
+bool stands_alone(char c, std::string_view others)
+{
+    return is_operator(c) || others.find(c) != std::string_view::npos;
+}
 
 }  // namespace
 

@@ -11,8 +11,8 @@ struct Replacement {
 };
 
 constexpr Replacement named_constants[] = {
-    {"nav", "6.022142e23"}, {"kbz", "1.380651e-23"}, {"rsi", "8.31448"}, {"ral", "0.082058"},
-    {"pi", "3.141592653589793"},
+    {"nav", "6.022142e23"}, {"kbz", "1.380651e-23"},     {"rsi", "8.31448"},
+    {"ral", "0.082058"},    {"pi", "3.141592653589793"},
 };
 
 // Two code characters each, so that the letters e and x of "exp" stay out
@@ -24,9 +24,18 @@ constexpr Replacement function_codes[] = {
 constexpr std::string_view operators = "+-*/^";
 constexpr std::string_view code_characters = "&%!";
 
-bool is_in(char c, std::string_view set) { return set.find(c) != std::string_view::npos; }
-bool is_digit(char c) { return c >= '0' && c <= '9'; }
-bool is_operator(char c) { return is_in(c, operators); }
+bool is_in(char c, std::string_view set)
+{
+    return set.find(c) != std::string_view::npos;
+}
+bool is_digit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+bool is_operator(char c)
+{
+    return is_in(c, operators);
+}
 
 void replace_all(std::string& text, std::string_view from, std::string_view to)
 {
@@ -77,25 +86,25 @@ bool coded_text_allowed(std::string_view s)
         const char prev = first ? '\0' : s[i - 1];
         const char next = last ? '\0' : s[i + 1];
         switch (c) {
-            case ')':
-                if (!last && !is_operator(next) && next != ')') return false;
-                if (!first && !is_in(prev, "x).") && !is_digit(prev)) return false;
-                break;
-            case '(':
-                if (!first && !is_operator(prev) && prev != '(' && !is_in(prev, code_characters)) return false;
-                if (!last && !is_in(next, "x-+(.&%!") && !is_digit(next)) return false;
-                break;
-            case 'e':
-                if (!last && !is_in(next, "+-") && !is_digit(next)) return false;
-                if (!first && prev != '.' && !is_digit(prev)) return false;
-                if (!exponent_well_formed(s, i)) return false;
-                break;
-            case 'x':
-                if (!variable_enclosed(s, i)) return false;
-                break;
-            default:
-                if (is_operator(c) && is_operator(next)) return false;
-                break;
+        case ')':
+            if (!last && !is_operator(next) && next != ')') return false;
+            if (!first && !is_in(prev, "x).") && !is_digit(prev)) return false;
+            break;
+        case '(':
+            if (!first && !is_operator(prev) && prev != '(' && !is_in(prev, code_characters)) return false;
+            if (!last && !is_in(next, "x-+(.&%!") && !is_digit(next)) return false;
+            break;
+        case 'e':
+            if (!last && !is_in(next, "+-") && !is_digit(next)) return false;
+            if (!first && prev != '.' && !is_digit(prev)) return false;
+            if (!exponent_well_formed(s, i)) return false;
+            break;
+        case 'x':
+            if (!variable_enclosed(s, i)) return false;
+            break;
+        default:
+            if (is_operator(c) && is_operator(next)) return false;
+            break;
         }
     }
     return true;

@@ -38,15 +38,14 @@ DialogResource formula_resource(std::int32_t id, const char* title, std::int32_t
 FormulaDialog balancer()
 {
     return {balance_mode, 1084, 1085, balancer_texts,
-                                formula_resource(140, "Bilanciatore", 470, "Equazione o semiequazione da bilanciare",
-                                                 1084, "Equazione o semiequazione bilanciata", 1085, 40, "Bilancia")};
+            formula_resource(140, "Bilanciatore", 470, "Equazione o semiequazione da bilanciare", 1084,
+                             "Equazione o semiequazione bilanciata", 1085, 40, "Bilancia")};
 }
 
 FormulaDialog molar_masses()
 {
     return {molar_mass_mode, 1090, 1091, molar_mass_texts,
-                                formula_resource(175, "Masse molari", 280, "Formula", 1090, "Massa molare", 1091, 22,
-                                                 "ok")};
+            formula_resource(175, "Masse molari", 280, "Formula", 1090, "Massa molare", 1091, 22, "ok")};
 }
 
 void answer(const FormulaDialog& kind, Dialog& dialog)
@@ -68,9 +67,15 @@ void run(const FormulaDialog& kind, void (*callback)(Dialog&, std::int32_t, std:
 
 }  // namespace
 
-void balancer_dialog_callback(Dialog& dialog, std::int32_t, std::int32_t) { answer(balancer(), dialog); }
+void balancer_dialog_callback(Dialog& dialog, std::int32_t, std::int32_t)
+{
+    answer(balancer(), dialog);
+}
 
-void molar_mass_dialog_callback(Dialog& dialog, std::int32_t, std::int32_t) { answer(molar_masses(), dialog); }
+void molar_mass_dialog_callback(Dialog& dialog, std::int32_t, std::int32_t)
+{
+    answer(molar_masses(), dialog);
+}
 
 void run_balancer_dialog()
 {

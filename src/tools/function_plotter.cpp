@@ -37,27 +37,31 @@ DialogControl field(std::int32_t id, std::int32_t x, std::int32_t y, std::int32_
 }
 
 // At the left of the frame, so that the graph beside it stays in view.
-const DialogResource plot_resource{
-    180, "Grafici", 137, 283,
-    {
-        {3001, DialogControlKind::group_box, "Funzioni", 10, 8, 116, 92, true},
-        field(1108, 16, 28, 104),
-        field(1109, 16, 52, 104),
-        {message_field, DialogControlKind::static_text, "", 16, 78, 108, 18, true},
-        {3002, DialogControlKind::group_box, "Asse y", 6, 110, 124, 74, true},
-        label(3003, "y2=", 10, 132),
-        field(1104, 36, 129, 70),
-        label(3004, "y1=", 10, 158),
-        field(1105, 36, 155, 70),
-        {3005, DialogControlKind::group_box, "Asse x", 6, 192, 124, 74, true},
-        label(3006, "x2=", 30, 214),
-        field(1106, 54, 211, 70),
-        label(3007, "x1=", 10, 240),
-        field(1107, 36, 237, 70),
-        {1, DialogControlKind::button, "OK", 0, 0, 34, 22, false},
-        {2, DialogControlKind::button, "Cancel", 0, 0, 32, 22, false},
-    },
-    true, 0, 24};
+const DialogResource plot_resource{180,
+                                   "Grafici",
+                                   137,
+                                   283,
+                                   {
+                                       {3001, DialogControlKind::group_box, "Funzioni", 10, 8, 116, 92, true},
+                                       field(1108, 16, 28, 104),
+                                       field(1109, 16, 52, 104),
+                                       {message_field, DialogControlKind::static_text, "", 16, 78, 108, 18, true},
+                                       {3002, DialogControlKind::group_box, "Asse y", 6, 110, 124, 74, true},
+                                       label(3003, "y2=", 10, 132),
+                                       field(1104, 36, 129, 70),
+                                       label(3004, "y1=", 10, 158),
+                                       field(1105, 36, 155, 70),
+                                       {3005, DialogControlKind::group_box, "Asse x", 6, 192, 124, 74, true},
+                                       label(3006, "x2=", 30, 214),
+                                       field(1106, 54, 211, 70),
+                                       label(3007, "x1=", 10, 240),
+                                       field(1107, 36, 237, 70),
+                                       {1, DialogControlKind::button, "OK", 0, 0, 34, 22, false},
+                                       {2, DialogControlKind::button, "Cancel", 0, 0, 32, 22, false},
+                                   },
+                                   true,
+                                   0,
+                                   24};
 
 struct Samples {
     std::array<float, plot_points> x{};
@@ -90,7 +94,8 @@ Samples sample(float x1, float x2, float y1, float y2)
 std::string range_text(const Samples& s)
 {
     if (s.low > s.high) return "ND : ND";
-    return std::string(strip_blanks(format_g(s.low, 10, 3))) + " : " + std::string(strip_blanks(format_g(s.high, 10, 3)));
+    return std::string(strip_blanks(format_g(s.low, 10, 3))) + " : " +
+           std::string(strip_blanks(format_g(s.high, 10, 3)));
 }
 
 std::int32_t text_width(std::string_view text)
@@ -137,8 +142,8 @@ void plot_functions(Dialog& dialog, std::int32_t, std::int32_t)
         return void(dlg_set_char(dialog, message_field, syntax_error_text));
 
     const Samples first = sample(x1, x2, y1, y2);
-    set_up_graph(first.x, first.y, plot_points, x1, x2, 0.1f * (x2 - x1), "", y1, y2, 0.1f * (y2 - y1), "",
-                 plot_layout, 0xFF0000, 0xFF0000);
+    set_up_graph(first.x, first.y, plot_points, x1, x2, 0.1f * (x2 - x1), "", y1, y2, 0.1f * (y2 - y1), "", plot_layout,
+                 0xFF0000, 0xFF0000);
     draw_markup_text(200, 275, "@T2@@C2@" + range_text(first));
     const std::string centre(strip_blanks(format_g((x1 + x2) * 0.5f, 20, 6)));
     draw_markup_text(430 - text_width("@T2@@C1@x2=" + centre), 275, "@T2@@C1@" + centre);

@@ -17,8 +17,14 @@ namespace {
 
 constexpr float pixels_per_angstrom = 200.0f / 6.0f;
 
-std::int32_t screen_column(float x) { return static_cast<std::int32_t>(200.0f + (x + 3.0f) * pixels_per_angstrom); }
-std::int32_t screen_row(float y) { return static_cast<std::int32_t>(50.0f + (y + 3.0f) * pixels_per_angstrom); }
+std::int32_t screen_column(float x)
+{
+    return static_cast<std::int32_t>(200.0f + (x + 3.0f) * pixels_per_angstrom);
+}
+std::int32_t screen_row(float y)
+{
+    return static_cast<std::int32_t>(50.0f + (y + 3.0f) * pixels_per_angstrom);
+}
 
 // The cell of screen pixel (x, y), or null outside the buffer.
 std::int32_t* cell(std::int32_t x, std::int32_t y)
@@ -28,7 +34,10 @@ std::int32_t* cell(std::int32_t x, std::int32_t y)
     return &molecule_viewer_state.frame_buffer[static_cast<std::size_t>(ix - 1)][static_cast<std::size_t>(iy - 1)];
 }
 
-bool is_background(const std::int32_t* c) { return c && *c == molecule_viewer_state.viewer_background; }
+bool is_background(const std::int32_t* c)
+{
+    return c && *c == molecule_viewer_state.viewer_background;
+}
 
 Vector3 atom_position(std::int32_t i)
 {

@@ -28,11 +28,21 @@ struct AtomStyle {
 
 // A red of exactly 255 marks a lone pair, drawn stippled.
 constexpr std::array<AtomStyle, 15> atom_styles{{
-    {" C", 0.59f, {180, 180, 180}}, {"Cl", 0.75f, {0, 250, 0}},     {" O", 0.56f, {250, 60, 60}},
-    {" H", 0.30f, {0, 250, 250}},   {" N", 0.57f, {120, 120, 250}}, {"Xe", 0.95f, {250, 0, 250}},
-    {" F", 0.55f, {150, 250, 0}},   {" P", 0.81f, {250, 150, 0}},   {" S", 0.79f, {250, 250, 0}},
-    {" B", 0.64f, {100, 250, 200}}, {"Br", 0.97f, {0, 250, 0}},     {"DC", 0.0f, {180, 180, 180}},
-    {"DO", 0.0f, {250, 60, 60}},    {"DN", 0.0f, {120, 120, 250}},  {"EL", 0.6f, {255, 255, 255}},
+    {" C", 0.59f, {180, 180, 180}},
+    {"Cl", 0.75f, {0, 250, 0}},
+    {" O", 0.56f, {250, 60, 60}},
+    {" H", 0.30f, {0, 250, 250}},
+    {" N", 0.57f, {120, 120, 250}},
+    {"Xe", 0.95f, {250, 0, 250}},
+    {" F", 0.55f, {150, 250, 0}},
+    {" P", 0.81f, {250, 150, 0}},
+    {" S", 0.79f, {250, 250, 0}},
+    {" B", 0.64f, {100, 250, 200}},
+    {"Br", 0.97f, {0, 250, 0}},
+    {"DC", 0.0f, {180, 180, 180}},
+    {"DO", 0.0f, {250, 60, 60}},
+    {"DN", 0.0f, {120, 120, 250}},
+    {"EL", 0.6f, {255, 255, 255}},
 }};
 
 std::int32_t read_field(std::string_view record, std::size_t first, std::size_t width)
@@ -45,8 +55,14 @@ bool inside_viewport(std::int32_t x, std::int32_t y)
     const MoleculeViewerState& s = molecule_viewer_state;
     return x >= s.left && x <= s.right && y >= s.top && y <= s.bottom;
 }
-bool inside_list(std::int32_t x, std::int32_t y) { return x >= 440 && x <= 560 && y >= 50 && y < 250; }
-bool inside_exit(std::int32_t x, std::int32_t y) { return x >= 440 && x <= 560 && y > 250 && y < 270; }
+bool inside_list(std::int32_t x, std::int32_t y)
+{
+    return x >= 440 && x <= 560 && y >= 50 && y < 250;
+}
+bool inside_exit(std::int32_t x, std::int32_t y)
+{
+    return x >= 440 && x <= 560 && y > 250 && y < 270;
+}
 
 void filled(std::int32_t colour, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
 {

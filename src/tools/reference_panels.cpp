@@ -80,8 +80,8 @@ void show_constants_panel()
         draw_markup_text(x0 + 15, y, row.label);
         value_slots[1].value = physical_constants().*row.constant;
         convert_data_slot(1, 7);
-        draw_markup_text(x0 + 200, y, std::string(strip_trailing_blanks(value_slots[1].display_text)) +
-                                          std::string(row.unit));
+        draw_markup_text(x0 + 200, y,
+                         std::string(strip_trailing_blanks(value_slots[1].display_text)) + std::string(row.unit));
         y += 16;
     }
 }

@@ -20,9 +20,9 @@ namespace {
 // Compound records in page order: elements, water liquid and gaseous,
 // hydrides, carbon, nitrogen, then salts and oxides.
 constexpr std::array<std::int32_t, 51> thermo_code_list{
-    8,   1,   2,   7,   4,   452, 453, 454, 461, 460, 467, 5,   463, 6,   464, 465, 11,
-    236, 13,  95,  92,  94,  303, 304, 305, 311, 23,  24,  471, 12,  234, 25,  26,  48,
-    472, 53,  39,  113, 33,  88,  27,  28,  102, 260, 40,  36,  140, 38,  104, 43,  135,
+    8,   1,  2,  7,   4,  452, 453, 454, 461, 460, 467, 5,   463, 6,   464, 465, 11,
+    236, 13, 95, 92,  94, 303, 304, 305, 311, 23,  24,  471, 12,  234, 25,  26,  48,
+    472, 53, 39, 113, 33, 88,  27,  28,  102, 260, 40,  36,  140, 38,  104, 43,  135,
 };
 constexpr std::int32_t rows_per_page = 5;
 
@@ -47,8 +47,7 @@ void draw_thermo_page(std::int32_t first)
 {
     draw_panel(160, 145, 550, 290);
     draw_markup_text(260, 152, "@T4@@C4@Dati Termodinamici a 298 K@T1@@C1@");
-    draw_markup_text(265, 172,
-                     "@bD@@df@@iH@@u0@          @bD@@df@@iG@@u0@           @iS@@u0@            @iC@@dp@@u0@");
+    draw_markup_text(265, 172, "@bD@@df@@iH@@u0@          @bD@@df@@iG@@u0@           @iS@@u0@            @iC@@dp@@u0@");
     draw_markup_text(295, 180, "@T2@kJ / mol                                J / (K•mol)@T1@");
     draw_markup_text(260, 193, "@r000000105000@");
     draw_markup_text(405, 193, "@r000000100000@");

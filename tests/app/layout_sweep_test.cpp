@@ -77,10 +77,12 @@ TEST(LayoutSweep, NothingCoversCutsOrGarblesAPage)
                 show_problem_page(page_as_version);
                 show_results();
                 ++pages;
-                std::vector<std::string> faults = recorder.faults({problem_area.x1, problem_area.y1, problem_area.x2, problem_area.y2});
+                std::vector<std::string> faults =
+                    recorder.faults({problem_area.x1, problem_area.y1, problem_area.x2, problem_area.y2});
                 for (const std::string& overlap : overlapping_elements()) faults.push_back(overlap);
                 const std::string name = std::to_string(chapter) + "." + std::to_string(problem);
-                for (const std::string& fault : faults) report.push_back(name + " v" + std::to_string(v) + ": " + fault);
+                for (const std::string& fault : faults)
+                    report.push_back(name + " v" + std::to_string(v) + ": " + fault);
             }
         }
     }
@@ -94,10 +96,7 @@ TEST(LayoutSweep, NothingCoversCutsOrGarblesAPage)
 // The page as the canvas shows it, pixel by pixel.
 class PagePixels : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        testing_support::start_program_with_its_parts(testing_support::Decoration::initial);
-    }
+    void SetUp() override { testing_support::start_program_with_its_parts(testing_support::Decoration::initial); }
 
     std::vector<std::int32_t> pixels(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) const
     {

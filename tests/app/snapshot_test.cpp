@@ -31,7 +31,10 @@ protected:
 
 using Texts = std::pair<std::string, std::string>;
 
-Texts shown_texts() { return {problem_texts.problem_text, problem_texts.answer_text}; }
+Texts shown_texts()
+{
+    return {problem_texts.problem_text, problem_texts.answer_text};
+}
 
 TEST_F(SnapshotBatch, AVersionOnThePageShownGivesTheTextsOfTheSinglePage)
 {

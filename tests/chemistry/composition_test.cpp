@@ -22,7 +22,8 @@ std::string derive_composition(const std::string& formula)
     std::map<std::string, int> counts;
     auto read_number = [&](std::size_t& i) {
         int n = 0;
-        while (i < formula.size() && std::isdigit(static_cast<unsigned char>(formula[i]))) n = n * 10 + (formula[i++] - '0');
+        while (i < formula.size() && std::isdigit(static_cast<unsigned char>(formula[i])))
+            n = n * 10 + (formula[i++] - '0');
         return n;
     };
     auto read_subscript = [&](std::size_t& i) {
@@ -78,12 +79,10 @@ std::string derive_composition(const std::string& formula)
 
 // Records whose composition lists the same atoms in another order.
 const std::map<std::int32_t, std::string> reordered = {
-    {161, "Na01C 01O 03H 01"}, {162, "K 01C 01O 03H 01"}, {163, "Mg01C 02O 06H 02"},
-    {164, "Ca01C 02O 06H 02"}, {165, "Ba01C 02O 06H 02"}, {166, "Zn01C 02O 06H 02"},
-    {191, "Na01S 01O 04H 01"}, {192, "K 01S 01O 04H 01"}, {285, "Na01C 02H 03O 02"},
-    {295, "Ca01Cl02O 02H 04"}, {321, "C 01H 02O 01"},     {331, "C 01H 02O 02"},
-    {334, "C 02H 02O 04"},     {361, "C 03O 01H 06"},     {383, "C 01O 01H 04N 02"},
-    {401, "C 04O 01H 10"},
+    {161, "Na01C 01O 03H 01"}, {162, "K 01C 01O 03H 01"}, {163, "Mg01C 02O 06H 02"}, {164, "Ca01C 02O 06H 02"},
+    {165, "Ba01C 02O 06H 02"}, {166, "Zn01C 02O 06H 02"}, {191, "Na01S 01O 04H 01"}, {192, "K 01S 01O 04H 01"},
+    {285, "Na01C 02H 03O 02"}, {295, "Ca01Cl02O 02H 04"}, {321, "C 01H 02O 01"},     {331, "C 01H 02O 02"},
+    {334, "C 02H 02O 04"},     {361, "C 03O 01H 06"},     {383, "C 01O 01H 04N 02"}, {401, "C 04O 01H 10"},
 };
 
 std::vector<std::string> groups_of(const std::string& composition)
@@ -178,8 +177,8 @@ double hand_sum(const std::string& composition)
     double mass = 0.0;
     for (std::size_t i = 0; i + 4 <= composition.size(); i += 4) {
         const std::int32_t z = find_element_by_symbol(composition.substr(i, 2)).value();
-        mass += std::stoi(composition.substr(i + 2, 2)) *
-                std::stod(std::string(record_columns(element_record(z), 21, 30)));
+        mass +=
+            std::stoi(composition.substr(i + 2, 2)) * std::stod(std::string(record_columns(element_record(z), 21, 30)));
     }
     return mass;
 }

@@ -19,7 +19,10 @@ std::string trimmed(std::string_view record, int first, int last)
     return std::string(strip_blanks(record_columns(record, first, last)));
 }
 
-bool is_blank(std::string_view text) { return text.find_first_not_of(' ') == std::string_view::npos; }
+bool is_blank(std::string_view text)
+{
+    return text.find_first_not_of(' ') == std::string_view::npos;
+}
 
 TEST(DataTables, RecordsHaveTheirFixedLengthsAndStayAscii)
 {
@@ -86,17 +89,17 @@ TEST(DataTables, MendedElementValuesReadAsTheAcceptedData)
         int last;
         const char* text;
     };
-    for (const Case& c : {Case{14, 21, 30, "28.086"},    // silicon, atomic mass
-                          Case{74, 21, 30, "183.85"},    // tungsten, atomic mass
-                          Case{28, 34, 40, "8.908"},     // nickel, density
-                          Case{41, 34, 40, "8.57"}}) {   // niobium, density
+    for (const Case& c : {Case{14, 21, 30, "28.086"},   // silicon, atomic mass
+                          Case{74, 21, 30, "183.85"},   // tungsten, atomic mass
+                          Case{28, 34, 40, "8.908"},    // nickel, density
+                          Case{41, 34, 40, "8.57"}}) {  // niobium, density
         EXPECT_EQ(trimmed(element_record(c.z), c.first, c.last), c.text) << c.z;
     }
 }
 
 TEST(DataTables, EveryElectronConfigurationHoldsAtomicNumberElectrons)
 {
-    const std::map<std::string, int> cores{{"", 0},     {"[He]", 2},  {"[Ne]", 10}, {"[Ar]", 18},
+    const std::map<std::string, int> cores{{"", 0},      {"[He]", 2},  {"[Ne]", 10}, {"[Ar]", 18},
                                            {"[Kr]", 36}, {"[Xe]", 54}, {"[Rn]", 86}};
     for (std::int32_t z = 1; z <= element_count; ++z) {
         const ElementRecord& r = element_record(z);
@@ -166,8 +169,10 @@ TEST(DataTables, ThermodynamicFieldsAreRightAlignedTextsOfFiftyOneRecords)
     for (std::int32_t k = 1; k <= compound_slots; ++k) {
         const CompoundRecord& c = compound_record(k);
         EXPECT_EQ(c[146], ' ') << k;
-        if (c[158] != ' ') ++with_data;
-        else EXPECT_TRUE(is_blank(record_columns(c, 131, 200))) << k;
+        if (c[158] != ' ')
+            ++with_data;
+        else
+            EXPECT_TRUE(is_blank(record_columns(c, 131, 200))) << k;
     }
     EXPECT_EQ(with_data, 51);
 }
@@ -178,7 +183,7 @@ TEST(DataTables, FormulaLookupFindsTheFirstExactMatch)
     EXPECT_EQ(find_compound_by_formula("H@d2@O   "), 11);
     EXPECT_EQ(find_compound_by_formula("CaSiO@d3@"), 258);
     EXPECT_EQ(find_compound_by_formula("Na"), 452);
-    EXPECT_EQ(find_compound_by_formula("N"), std::nullopt);       // no prefix matches
+    EXPECT_EQ(find_compound_by_formula("N"), std::nullopt);  // no prefix matches
     EXPECT_EQ(find_compound_by_formula("H@d2@O@d2"), std::nullopt);
     EXPECT_EQ(find_compound_by_formula("SO@d4@@u2-@"), std::nullopt);
     EXPECT_EQ(find_compound_by_formula(""), std::nullopt);

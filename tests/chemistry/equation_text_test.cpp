@@ -9,7 +9,10 @@ namespace {
 
 const std::string water_synthesis = "s         $ 2H@d2@ & O@d2@ = $ 2H@d2@O";
 
-std::string with_prefix(const std::string& body) { return "s         " + body; }
+std::string with_prefix(const std::string& body)
+{
+    return "s         " + body;
+}
 
 TEST(ParseEquationTerms, FindsSpeciesCoefficientsAndSides)
 {
@@ -106,8 +109,7 @@ TEST(AddStateSubscripts, MarksEachSpeciesWithItsState)
 TEST(AddStateSubscripts, FindsAFormulaThatEndsAnEarlierOne)
 {
     const std::string decomposition = with_prefix("$ 2H@d2@O@d2@ = O@d2@ & $ 2H@d2@O");
-    EXPECT_EQ(add_state_subscripts(decomposition, 1, 1, 1),
-              "  2H@d2@O@d2@@d(l)@ = O@d2@@d(g)@ +  2H@d2@O@d(l)@");
+    EXPECT_EQ(add_state_subscripts(decomposition, 1, 1, 1), "  2H@d2@O@d2@@d(l)@ = O@d2@@d(g)@ +  2H@d2@O@d(l)@");
     // Only the first liquid water turns to vapour.
     const std::string both = with_prefix("H@d2@O & CO = H@d2@ & CO@d2@ & H@d2@O");
     EXPECT_EQ(add_state_subscripts(both, 0, 2, 1),

@@ -25,8 +25,10 @@ double bisect_extent(const SpeciesValues& nu, const SpeciesValues& c0, double K)
     double low = -1e300, high = 1e300;
     for (int j = 0; j < 6; ++j) {
         if (nu[j] <= 0.0f) continue;
-        if (j < 3) high = std::min(high, c0[j] / double(nu[j]));
-        else low = std::max(low, -c0[j] / double(nu[j]));
+        if (j < 3)
+            high = std::min(high, c0[j] / double(nu[j]));
+        else
+            low = std::max(low, -c0[j] / double(nu[j]));
     }
     for (int i = 0; i < 400; ++i) {
         const double mid = 0.5 * (low + high);

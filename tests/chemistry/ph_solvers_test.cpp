@@ -15,7 +15,10 @@ double ph(std::optional<float> h)
 }
 
 // Closed forms that neglect only what the cases make negligible.
-double weak_acid_h(double c, double ka) { return (-ka + std::sqrt(ka * ka + 4 * ka * c)) / 2; }
+double weak_acid_h(double c, double ka)
+{
+    return (-ka + std::sqrt(ka * ka + 4 * ka * c)) / 2;
+}
 
 struct MixtureCase {
     const char* what;
@@ -53,8 +56,8 @@ TEST(PhMixture, ExactBalanceWithoutNeglectOverTheWholeScale)
 
 TEST(PhMixture, NoRootOnTheScaleIsAnExplicitFailure)
 {
-    EXPECT_EQ(solve_ph_mixture(10.0f, 0, 1e4f, 0), std::nullopt);   // below pH 0.01
-    EXPECT_EQ(solve_ph_mixture(0, 10.0f, 0, 1e4f), std::nullopt);   // above pH 14
+    EXPECT_EQ(solve_ph_mixture(10.0f, 0, 1e4f, 0), std::nullopt);  // below pH 0.01
+    EXPECT_EQ(solve_ph_mixture(0, 10.0f, 0, 1e4f), std::nullopt);  // above pH 14
 }
 
 TEST(PhSolubility, MatchesTheBalance)

@@ -62,8 +62,14 @@ TEST(ReactionThermo, WaterSynthesisAtRoomTemperature)
 TEST(ReactionThermo, AgreesWithHessAndKirchhoffAtSeveralTemperatures)
 {
     const std::string reactions[] = {
-        reaction_record(3),  reaction_record(6),  reaction_record(9),  reaction_record(15),
-        reaction_record(16), reaction_record(22), reaction_record(46), reaction_record(75),
+        reaction_record(3),
+        reaction_record(6),
+        reaction_record(9),
+        reaction_record(15),
+        reaction_record(16),
+        reaction_record(22),
+        reaction_record(46),
+        reaction_record(75),
         "s         CO & H@d2@O = CO@d2@ & H@d2@",
         "s         H@d2@ & I@d2@ = $ 2HI",
         "s         CO & Cl@d2@ = COCl@d2@",

@@ -21,7 +21,8 @@ const std::string refusal =
 
 // Compares with tests/golden/rtf_export/<name>; BRUNATEL_UPDATE_GOLDEN=1
 // writes the file instead (to be checked by eye before committing).
-void expect_golden(const std::string& path, const std::string& name) {
+void expect_golden(const std::string& path, const std::string& name)
+{
     const std::string golden = std::string(BRUNATEL_GOLDEN_DIR) + "/rtf_export/" + name;
     if (const char* update = std::getenv("BRUNATEL_UPDATE_GOLDEN"); update && std::string(update) == "1") {
         std::filesystem::create_directories(std::filesystem::path(golden).parent_path());
@@ -31,7 +32,8 @@ void expect_golden(const std::string& path, const std::string& name) {
     EXPECT_EQ(read_file(path), read_file(golden)) << path << " differs from " << golden;
 }
 
-std::vector<std::string> records(const std::string& content) {
+std::vector<std::string> records(const std::string& content)
+{
     std::vector<std::string> lines;
     std::size_t at = 0;
     for (std::size_t end; (end = content.find('\n', at)) != std::string::npos; at = end + 1)
@@ -42,12 +44,14 @@ std::vector<std::string> records(const std::string& content) {
 class ExportDocuments : public RtfExportTest {
 protected:
     void first_problem() { set_problem("Calcolare la massa di 2.00 mol di H@d2@O.", "36.0 g"); }
-    void second_problem() {
+    void second_problem()
+    {
         set_problem("@T1@@C1@La velocità è 3.0•10@u8@ m/s; il @bD@@iH@ vale {-5}.", "@iE@ = 2.1•10@u-3@ J");
     }
 };
 
-TEST_F(ExportDocuments, TwoProblemsWithTheirResultsInOneDocument) {
+TEST_F(ExportDocuments, TwoProblemsWithTheirResultsInOneDocument)
+{
     first_problem();
     export_with();
     backend.set_unix_seconds(march_7_14_35 + 3 * 60);  // the name stays that of the first export
@@ -68,7 +72,8 @@ TEST_F(ExportDocuments, TwoProblemsWithTheirResultsInOneDocument) {
     EXPECT_EQ(rtf_export_state.results_file_ready, 0);
 }
 
-TEST_F(ExportDocuments, ResultsApartGoToTheirOwnDocument) {
+TEST_F(ExportDocuments, ResultsApartGoToTheirOwnDocument)
+{
     screen_settings.print_mode = 1;
     first_problem();
     export_with();
@@ -83,7 +88,8 @@ TEST_F(ExportDocuments, ResultsApartGoToTheirOwnDocument) {
     EXPECT_EQ(records(read_file("bt071435.doc"))[4], records(read_file("re071435.doc"))[4]);
 }
 
-TEST_F(ExportDocuments, PrintModeDecidesPerExport) {
+TEST_F(ExportDocuments, PrintModeDecidesPerExport)
+{
     first_problem();
     export_with();
     screen_settings.print_mode = 1;
@@ -102,11 +108,12 @@ TEST_F(ExportDocuments, PrintModeDecidesPerExport) {
                                               " \\par", " \\par", "Terzo", "      [Risultati: tre]", " \\par", "}"}));
     const auto results = records(read_file("re071435.doc"));
     const std::vector<std::string> answers(results.begin() + 6, results.end());
-    EXPECT_EQ(answers, (std::vector<std::string>{" \\par", "\\i E\\i0  = 2.1\\'9510\\super -3\\nosupersub  J", " \\par",
-                                                 "}"}));
+    EXPECT_EQ(answers,
+              (std::vector<std::string>{" \\par", "\\i E\\i0  = 2.1\\'9510\\super -3\\nosupersub  J", " \\par", "}"}));
 }
 
-TEST_F(ExportDocuments, UnprintableProblemIsRefusedAndCreatesNothing) {
+TEST_F(ExportDocuments, UnprintableProblemIsRefusedAndCreatesNothing)
+{
     set_problem("Il grafico", "la retta", 0);
     export_with();
     EXPECT_EQ(dialogs, std::vector<std::string>{refusal});
@@ -122,7 +129,8 @@ TEST_F(ExportDocuments, UnprintableProblemIsRefusedAndCreatesNothing) {
     EXPECT_EQ(read_file("bt071435.doc"), before);
 }
 
-TEST_F(ExportDocuments, CancelWritesNothingAndANewMinuteGivesANewName) {
+TEST_F(ExportDocuments, CancelWritesNothingAndANewMinuteGivesANewName)
+{
     first_problem();
     export_with({kDialogCancel});
     EXPECT_TRUE(directory_listing().empty());
@@ -138,7 +146,8 @@ TEST_F(ExportDocuments, CancelWritesNothingAndANewMinuteGivesANewName) {
     EXPECT_EQ(directory_listing(), std::vector<std::string>{"bt071436.doc"});
 }
 
-TEST_F(ExportDocuments, NeverOverwritesADocumentOfAnotherRun) {
+TEST_F(ExportDocuments, NeverOverwritesADocumentOfAnotherRun)
+{
     write_file("bt071435.doc", "a document of another day\n");
     std::filesystem::create_directory("bt071435_2.doc");
     write_file("re071435_3.doc", "results of another day\n");
@@ -157,7 +166,8 @@ TEST_F(ExportDocuments, NeverOverwritesADocumentOfAnotherRun) {
     EXPECT_EQ(rtf_export_state.results_file, "re071435_2");
 }
 
-TEST_F(ExportDocuments, TextLongerThanTheOldBuffersIsWrittenWhole) {
+TEST_F(ExportDocuments, TextLongerThanTheOldBuffersIsWrittenWhole)
+{
     std::string statement;
     for (int i = 0; i < 150; ++i) statement += "CO@d2@ e H@d2@O; ";
     set_problem(statement, std::string(700, 'x'));

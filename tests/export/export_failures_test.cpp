@@ -21,23 +21,27 @@ const std::string cannot_open = "Impossibile stampare!|Il file non può essere a
 const std::string cannot_write = "Impossibile stampare!|Controllare il supporto o cancellare|il file e riiniziare";
 const std::string question = "Aggiungere il problema corrente|al file bt071435.doc?|";
 
-bool ends_with_brace(const std::string& content) {
+bool ends_with_brace(const std::string& content)
+{
     return content.size() >= 3 && content.compare(content.size() - 3, 3, "\n}\n") == 0;
 }
 
 class ExportFailures : public RtfExportTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         RtfExportTest::SetUp();
         set_problem("Una mole di CO@d2@ pesa 44.0 g: quanto pesano 3.00 mol?", "132 g");
     }
     // The dialogs of the last export only.
-    std::vector<std::string> last_dialogs(std::size_t before) const {
+    std::vector<std::string> last_dialogs(std::size_t before) const
+    {
         return {dialogs.begin() + static_cast<std::ptrdiff_t>(before), dialogs.end()};
     }
 };
 
-TEST_F(ExportFailures, FullDiskAtAnyByteLeavesTheDocumentAsItWas) {
+TEST_F(ExportFailures, FullDiskAtAnyByteLeavesTheDocumentAsItWas)
+{
     export_with();
     const std::string one = read_file("bt071435.doc");
     export_with();
@@ -62,7 +66,8 @@ TEST_F(ExportFailures, FullDiskAtAnyByteLeavesTheDocumentAsItWas) {
     EXPECT_EQ(rtf_export_state.problems_file_ready, 1);
 }
 
-TEST_F(ExportFailures, FullDiskWhileMakingTheDocumentsLeavesNoFile) {
+TEST_F(ExportFailures, FullDiskWhileMakingTheDocumentsLeavesNoFile)
+{
     screen_settings.print_mode = 1;
     std::size_t total = 0;
     {
@@ -95,7 +100,8 @@ TEST_F(ExportFailures, FullDiskWhileMakingTheDocumentsLeavesNoFile) {
     EXPECT_EQ(directory_listing().size(), 2u) << "the export never succeeded";
 }
 
-TEST_F(ExportFailures, FailedResultsTakeTheProblemBackOut) {
+TEST_F(ExportFailures, FailedResultsTakeTheProblemBackOut)
+{
     screen_settings.print_mode = 1;
     // Long results make the results document the larger one, so a limit
     // between the two sizes fails the results after the problem was written.
@@ -119,7 +125,8 @@ TEST_F(ExportFailures, FailedResultsTakeTheProblemBackOut) {
     EXPECT_TRUE(ends_with_brace(read_file("re071435.doc")));
 }
 
-TEST_F(ExportFailures, ReadOnlyDirectoryRefusesTheNewDocumentOnly) {
+TEST_F(ExportFailures, ReadOnlyDirectoryRefusesTheNewDocumentOnly)
+{
     PermissionsEnforced as_a_user;
     std::filesystem::permissions(directory, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     export_with();
@@ -140,7 +147,8 @@ TEST_F(ExportFailures, ReadOnlyDirectoryRefusesTheNewDocumentOnly) {
     EXPECT_EQ(dialogs.back(), question);
 }
 
-TEST_F(ExportFailures, ReadOnlyDocumentIsLeftAloneAndANewOneStarted) {
+TEST_F(ExportFailures, ReadOnlyDocumentIsLeftAloneAndANewOneStarted)
+{
     PermissionsEnforced as_a_user;
     export_with();
     const std::string one = read_file("bt071435.doc");
@@ -156,13 +164,14 @@ TEST_F(ExportFailures, ReadOnlyDocumentIsLeftAloneAndANewOneStarted) {
     EXPECT_EQ(read_file("bt071435.doc"), one);
 }
 
-TEST_F(ExportFailures, DocumentChangedElsewhereIsNotAppendedTo) {
+TEST_F(ExportFailures, DocumentChangedElsewhereIsNotAppendedTo)
+{
     export_with();
     const std::string one = read_file("bt071435.doc");
     const std::vector<std::string> changes = {
-        one.substr(0, one.size() - 2),       // the closing brace taken away
-        one + "{\\par Aggiunta}\n",           // a record after it
-        one.substr(0, one.size() - 1),       // saved without the last line end
+        one.substr(0, one.size() - 2),  // the closing brace taken away
+        one + "{\\par Aggiunta}\n",     // a record after it
+        one.substr(0, one.size() - 1),  // saved without the last line end
         one.substr(0, one.size() - 2) + "\\par Nota dell'insegnante\n}\n" + "x",
     };
     for (const std::string& changed : changes) {
@@ -179,7 +188,8 @@ TEST_F(ExportFailures, DocumentChangedElsewhereIsNotAppendedTo) {
     EXPECT_EQ(read_file("bt071435_2.doc"), one);
 }
 
-TEST_F(ExportFailures, DeletedDocumentIsReportedThenMadeAnew) {
+TEST_F(ExportFailures, DeletedDocumentIsReportedThenMadeAnew)
+{
     export_with();
     const std::string one = read_file("bt071435.doc");
     std::filesystem::remove("bt071435.doc");

@@ -17,18 +17,24 @@
 
 namespace rtf_test {
 
-std::string read_file(const std::string& path) {
+std::string read_file(const std::string& path)
+{
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-void write_file(const std::string& path, const std::string& content) {
+void write_file(const std::string& path, const std::string& content)
+{
     std::ofstream(path, std::ios::binary) << content;
 }
 
-bool file_exists(const std::string& path) { return std::filesystem::exists(path); }
+bool file_exists(const std::string& path)
+{
+    return std::filesystem::exists(path);
+}
 
-std::vector<std::string> directory_listing() {
+std::vector<std::string> directory_listing()
+{
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator("."))
         names.push_back(entry.path().filename().string());
@@ -36,7 +42,8 @@ std::vector<std::string> directory_listing() {
     return names;
 }
 
-void RtfExportTest::SetUp() {
+void RtfExportTest::SetUp()
+{
     platform::install_backend(&backend);
     backend.set_unix_seconds(march_7_14_35);
     previous_directory_ = std::filesystem::current_path().string();
@@ -48,7 +55,8 @@ void RtfExportTest::SetUp() {
     screen_settings.print_mode = 0;
 }
 
-void RtfExportTest::TearDown() {
+void RtfExportTest::TearDown()
+{
     std::filesystem::current_path(previous_directory_);
     std::filesystem::permissions(directory, std::filesystem::perms::owner_all);
     std::filesystem::remove_all(directory);
@@ -56,13 +64,15 @@ void RtfExportTest::TearDown() {
     problem_texts = {};
 }
 
-void RtfExportTest::set_problem(std::string statement, std::string answer, std::int32_t printable) {
+void RtfExportTest::set_problem(std::string statement, std::string answer, std::int32_t printable)
+{
     problem_texts.problem_text = std::move(statement);
     problem_texts.answer_text = std::move(answer);
     problem_texts.problem_printable = printable;
 }
 
-void RtfExportTest::export_with(std::vector<std::int32_t> answers) {
+void RtfExportTest::export_with(std::vector<std::int32_t> answers)
+{
     answers_.assign(answers.begin(), answers.end());
     // Each dialog answers from answers_ (OK when it is empty); scripts left
     // over behave the same in later exports.
@@ -80,14 +90,16 @@ void RtfExportTest::export_with(std::vector<std::int32_t> answers) {
     answers_.clear();
 }
 
-FileSizeLimit::FileSizeLimit(rlim_t bytes) {
+FileSizeLimit::FileSizeLimit(rlim_t bytes)
+{
     getrlimit(RLIMIT_FSIZE, &previous_);
     previous_handler_ = std::signal(SIGXFSZ, SIG_IGN);
     const rlimit limit{bytes, previous_.rlim_max};
     setrlimit(RLIMIT_FSIZE, &limit);
 }
 
-FileSizeLimit::~FileSizeLimit() {
+FileSizeLimit::~FileSizeLimit()
+{
     setrlimit(RLIMIT_FSIZE, &previous_);
     std::signal(SIGXFSZ, previous_handler_);
 }
@@ -99,22 +111,30 @@ struct Capabilities {
     __user_cap_data_struct data[2]{};
 };
 
-bool get_capabilities(Capabilities& caps) { return syscall(SYS_capget, &caps.header, caps.data) == 0; }
-bool set_capabilities(Capabilities& caps) { return syscall(SYS_capset, &caps.header, caps.data) == 0; }
+bool get_capabilities(Capabilities& caps)
+{
+    return syscall(SYS_capget, &caps.header, caps.data) == 0;
+}
+bool set_capabilities(Capabilities& caps)
+{
+    return syscall(SYS_capset, &caps.header, caps.data) == 0;
+}
 
 constexpr std::uint32_t permission_overrides =
     (1u << CAP_DAC_OVERRIDE) | (1u << CAP_DAC_READ_SEARCH) | (1u << CAP_FOWNER);
 
 }  // namespace
 
-PermissionsEnforced::PermissionsEnforced() {
+PermissionsEnforced::PermissionsEnforced()
+{
     Capabilities caps;
     if (!get_capabilities(caps) || (caps.data[0].effective & permission_overrides) == 0) return;
     caps.data[0].effective &= ~permission_overrides;
     dropped_ = set_capabilities(caps);
 }
 
-PermissionsEnforced::~PermissionsEnforced() {
+PermissionsEnforced::~PermissionsEnforced()
+{
     Capabilities caps;
     if (!dropped_ || !get_capabilities(caps)) return;
     caps.data[0].effective |= caps.data[0].permitted & permission_overrides;

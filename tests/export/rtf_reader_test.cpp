@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "chapters/elements_compounds/elements_compounds_chapter.h"
 #include "chapters/basic_notions/basic_notions_chapter.h"
+#include "chapters/elements_compounds/elements_compounds_chapter.h"
 #include "export/rtf_export.h"
 #include "frame/app_state.h"
 #include "numbers/random_stream.h"
@@ -21,7 +21,8 @@
 namespace rtf_test {
 namespace {
 
-void append_utf8(std::string& out, unsigned long c) {
+void append_utf8(std::string& out, unsigned long c)
+{
     if (c < 0x80) {
         out += static_cast<char>(c);
     } else if (c < 0x800) {
@@ -35,14 +36,15 @@ void append_utf8(std::string& out, unsigned long c) {
 }
 
 // The reader's HTML as text: tags dropped but sub and sup, entities decoded.
-std::string visible_text(const std::string& html) {
+std::string visible_text(const std::string& html)
+{
     static const std::map<std::string, std::string> entities = {
-        {"amp", "&"},    {"lt", "<"},     {"gt", ">"},     {"quot", "\""},  {"nbsp", "\xC2\xA0"},
-        {"bull", "•"},   {"egrave", "è"}, {"eacute", "é"}, {"agrave", "à"}, {"ograve", "ò"},
-        {"ugrave", "ù"}, {"igrave", "ì"}, {"deg", "°"},    {"micro", "µ"},  {"times", "×"},
-        {"Aring", "Å"},  {"plusmn", "±"}, {"middot", "·"}, {"Delta", "Δ"},  {"alpha", "α"},
-        {"beta", "β"},   {"gamma", "γ"},  {"pi", "π"},     {"sigma", "σ"},  {"nu", "ν"},
-        {"epsilon", "ε"}, {"Pi", "Π"}, {"le", "≤"}, {"ge", "≥"},    {"lambda", "λ"}, {"mu", "μ"},     {"rho", "ρ"},
+        {"amp", "&"},    {"lt", "<"},      {"gt", ">"},     {"quot", "\""},  {"nbsp", "\xC2\xA0"}, {"bull", "•"},
+        {"egrave", "è"}, {"eacute", "é"},  {"agrave", "à"}, {"ograve", "ò"}, {"ugrave", "ù"},      {"igrave", "ì"},
+        {"deg", "°"},    {"micro", "µ"},   {"times", "×"},  {"Aring", "Å"},  {"plusmn", "±"},      {"middot", "·"},
+        {"Delta", "Δ"},  {"alpha", "α"},   {"beta", "β"},   {"gamma", "γ"},  {"pi", "π"},          {"sigma", "σ"},
+        {"nu", "ν"},     {"epsilon", "ε"}, {"Pi", "Π"},     {"le", "≤"},     {"ge", "≥"},          {"lambda", "λ"},
+        {"mu", "μ"},     {"rho", "ρ"},
     };
     const std::size_t body = html.find("<body>");
     std::string text;
@@ -72,14 +74,16 @@ std::string visible_text(const std::string& html) {
 }
 
 // The reader writes a run of blanks as one.
-std::string single_spaced(const std::string& text) {
+std::string single_spaced(const std::string& text)
+{
     std::string out;
     for (char c : text)
         if (c != ' ' || out.empty() || out.back() != ' ') out += c;
     return out;
 }
 
-std::string read_with_unrtf(const std::string& path) {
+std::string read_with_unrtf(const std::string& path)
+{
     std::string html;
     std::FILE* pipe = popen(("unrtf --html '" + path + "' 2>/dev/null").c_str(), "r");
     if (pipe == nullptr) return html;
@@ -92,7 +96,8 @@ std::string read_with_unrtf(const std::string& path) {
 // The markup as the page shows it, written the way the reader gives it back:
 // subscripts and superscripts tagged, Symbol letters as Greek, every other
 // code gone.
-std::string as_read(const std::string& markup) {
+std::string as_read(const std::string& markup)
+{
     std::string text;
     std::size_t at = 0;
     for (std::size_t p; (p = markup.find('@', at)) != std::string::npos;) {
@@ -116,11 +121,11 @@ std::string as_read(const std::string& markup) {
 
 class ReaderTest : public RtfExportTest {};
 
-TEST_F(ReaderTest, ReadsBackFormulasAccentsAndSymbols) {
+TEST_F(ReaderTest, ReadsBackFormulasAccentsAndSymbols)
+{
     const std::vector<std::pair<std::string, std::string>> problems = {
         {"Calcolare la massa di 2.00 mol di H@d2@SO@d4@ e di NH@d4@@u+@.", "196 g e 36.1 g"},
-        {"@T1@@C1@La velocità è 3.00•10@u8@ m/s; quanto vale @bD@@iH@@uo@ a 25 °C?",
-         "@iE@ = 2.1•10@u-3@ J, Cl@u-@"},
+        {"@T1@@C1@La velocità è 3.00•10@u8@ m/s; quanto vale @bD@@iH@@uo@ a 25 °C?", "@iE@ = 2.1•10@u-3@ J, Cl@u-@"},
         {"Insiemi {a, b} \\ c: µm, Å, α e ≤", "caffè"},
     };
     screen_settings.print_mode = 1;
@@ -144,8 +149,7 @@ TEST_F(ReaderTest, ReadsBackFormulasAccentsAndSymbols) {
               std::string::npos)
         << document;
     EXPECT_NE(document.find("Insiemi {a, b} \\ c: µm, Å, α e ≤"), std::string::npos) << document;
-    EXPECT_NE(document.find("[Risultati: E = 2.1•10<sup>-3</sup> J, Cl<sup>-</sup>]"), std::string::npos)
-        << document;
+    EXPECT_NE(document.find("[Risultati: E = 2.1•10<sup>-3</sup> J, Cl<sup>-</sup>]"), std::string::npos) << document;
     EXPECT_NE(results.find("196 g e 36.1 g"), std::string::npos) << results;
     EXPECT_NE(results.find("caffè"), std::string::npos) << results;
     EXPECT_EQ(results.find("Calcolare"), std::string::npos) << results;
@@ -153,7 +157,8 @@ TEST_F(ReaderTest, ReadsBackFormulasAccentsAndSymbols) {
 
 // Problems as the chapters make them, five to a document as a class would
 // collect them; each must read back as its markup shows it.
-TEST_F(ReaderTest, ReadsBackProblemsOfTheChapters) {
+TEST_F(ReaderTest, ReadsBackProblemsOfTheChapters)
+{
     ASSERT_EQ(init_fonts_and_colours(), 0.0f);
     struct Pick {
         std::int32_t chapter;
@@ -182,8 +187,8 @@ TEST_F(ReaderTest, ReadsBackProblemsOfTheChapters) {
     const std::string document = read_with_unrtf(directory + "/bt071435.doc");
     for (const auto& [statement, answer] : exported) {
         EXPECT_NE(document.find(as_read(statement)), std::string::npos) << as_read(statement) << "\n" << document;
-        EXPECT_NE(document.find("[Risultati: " + as_read(answer) + "]"), std::string::npos)
-            << as_read(answer) << "\n" << document;
+        EXPECT_NE(document.find("[Risultati: " + as_read(answer) + "]"), std::string::npos) << as_read(answer) << "\n"
+                                                                                            << document;
     }
 }
 

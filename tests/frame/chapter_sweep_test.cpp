@@ -47,8 +47,7 @@ protected:
         app_state.version_number = version;
         show_problem_page(page_as_version);
         show_results();
-        for (const std::string& line : backend.log_lines("text"))
-            EXPECT_FALSE(shows_broken_number(line)) << line;
+        for (const std::string& line : backend.log_lines("text")) EXPECT_FALSE(shows_broken_number(line)) << line;
         return problem_texts.problem_text + "\n" + problem_texts.answer_text;
     }
 

@@ -12,8 +12,14 @@ namespace {
 
 std::vector<std::string> calls;
 
-void generate() { calls.push_back("generate " + std::to_string(app_state.selected_problem)); }
-void answer() { calls.push_back("answer " + std::to_string(app_state.selected_problem)); }
+void generate()
+{
+    calls.push_back("generate " + std::to_string(app_state.selected_problem));
+}
+void answer()
+{
+    calls.push_back("answer " + std::to_string(app_state.selected_problem));
+}
 
 constexpr ChapterSection sections[] = {
     {"Prima", 1, 40, 55},
@@ -21,7 +27,7 @@ constexpr ChapterSection sections[] = {
     {"Terza", 6, 80, 95},
 };
 constexpr ProblemBlock blocks[] = {
-    {1, generate, answer}, {2, generate, answer}, {3, generate, answer},
+    {1, generate, answer}, {2, generate, answer},  {3, generate, answer},
     {1, generate, answer}, {5, generate, nullptr}, {4, generate, answer},
 };
 
@@ -120,7 +126,10 @@ TEST_F(WalkTest, OversizedChaptersAreCutToTheTables)
     EXPECT_TRUE(calls.empty());
 }
 
-void fake_chapter(std::int32_t request) { calls.push_back("request " + std::to_string(request)); }
+void fake_chapter(std::int32_t request)
+{
+    calls.push_back("request " + std::to_string(request));
+}
 
 TEST(Dispatcher, RoutesToTheCurrentChapterAndResetsPrintable)
 {

@@ -163,8 +163,9 @@ TEST_F(MenuTreeTest, DialogsShowTheirOwnTexts)
     const DialogResource print = dialog_of(8, 2);
     EXPECT_EQ(print.id, 153);
     EXPECT_EQ(print.title, "Stampa su file");
-    EXPECT_EQ(visible_texts(print, DialogControlKind::check_box),
-              (std::vector<std::string>{"Stampa i risultati dopo il problema", "Stampa i risultati in un file separato"}));
+    EXPECT_EQ(
+        visible_texts(print, DialogControlKind::check_box),
+        (std::vector<std::string>{"Stampa i risultati dopo il problema", "Stampa i risultati in un file separato"}));
     EXPECT_EQ(ids(print, DialogControlKind::check_box), (std::vector<std::int32_t>{1118, 1119}));
     EXPECT_TRUE(visible_texts(print, DialogControlKind::button).empty());
 
@@ -211,16 +212,9 @@ void one_section_chapter(std::int32_t request)
 TEST_F(MenuTreeTest, HeaderNamesEveryChapter)
 {
     for (std::int32_t chapter = 1; chapter <= 9; ++chapter) register_chapter_generator(chapter, one_section_chapter);
-    const char* names[] = {"",
-                           "Nozioni di base",
-                           "Elementi e Composti",
-                           "Stechiometria",
-                           "Stati di aggregazione",
-                           "Soluzioni",
-                           "Termodinamica e Cinetica",
-                           "Equilibri chimici",
-                           "Elettrochimica",
-                           "Problemi finali"};
+    const char* names[] = {
+        "",          "Nozioni di base",          "Elementi e Composti", "Stechiometria",  "Stati di aggregazione",
+        "Soluzioni", "Termodinamica e Cinetica", "Equilibri chimici",   "Elettrochimica", "Problemi finali"};
     for (std::int32_t chapter : {2, 3, 4, 5, 6, 7, 8, 9, 1}) {
         backend.clear_log();
         on_menu_chapter(chapter);

@@ -103,14 +103,14 @@ TEST_F(PagePixels, EverySchemeRepaintsEverySchemeArea)
         apply_background_scheme(scheme);
         const Colours& c = expected[scheme];
         SCOPED_TRACE(scheme);
-        EXPECT_EQ(pixel(594, 295), c.page);   // problem area, out of every decoration's reach
-        EXPECT_EQ(pixel(12, 20), c.panel);    // middle row of the chapter panel's title band
-        EXPECT_EQ(pixel(12, 210), c.panel);   // and of the navigation panel's
-        EXPECT_EQ(pixel(5, 100), c.frame);    // left column
-        EXPECT_EQ(pixel(480, 360), c.frame);  // bottom band
-        EXPECT_EQ(pixel(150, 306), c.frame);  // index bar
-        EXPECT_EQ(pixel(491, 334), c.frame);  // ground of the previous button
-        EXPECT_EQ(pixel(300, 7), qw_rgb(0, 74, 181));  // the decoration is clipped to the area
+        EXPECT_EQ(pixel(594, 295), c.page);               // problem area, out of every decoration's reach
+        EXPECT_EQ(pixel(12, 20), c.panel);                // middle row of the chapter panel's title band
+        EXPECT_EQ(pixel(12, 210), c.panel);               // and of the navigation panel's
+        EXPECT_EQ(pixel(5, 100), c.frame);                // left column
+        EXPECT_EQ(pixel(480, 360), c.frame);              // bottom band
+        EXPECT_EQ(pixel(150, 306), c.frame);              // index bar
+        EXPECT_EQ(pixel(491, 334), c.frame);              // ground of the previous button
+        EXPECT_EQ(pixel(300, 7), qw_rgb(0, 74, 181));     // the decoration is clipped to the area
         EXPECT_EQ(pixel(583, 11), qw_rgb(187, 68, 102));  // the repeat button
     }
 }
@@ -143,7 +143,8 @@ TEST_F(PagePixels, NewChapterLeavesNothingOfTheOldSectionTitlesBesideThePanel)
     draw_markup_text(16, 180, "@T2@@C4@WWWWWWWWWWWWWWWWWWWWWWWWWWWWWW");
     bool over_the_column = false;
     for (std::int32_t y = 40; y <= 54; ++y)
-        for (std::int32_t x = 133; x <= 140; ++x) over_the_column = over_the_column || pixel(x, y) != scheme_frame_colour();
+        for (std::int32_t x = 133; x <= 140; ++x)
+            over_the_column = over_the_column || pixel(x, y) != scheme_frame_colour();
     ASSERT_TRUE(over_the_column);
 
     on_menu_chapter(3);

@@ -26,7 +26,8 @@ protected:
     {
         const auto lines = backend.log_lines(prefix);
         return static_cast<std::size_t>(std::count_if(lines.begin(), lines.end(), [&](const std::string& line) {
-            return line.size() >= ending.size() && line.compare(line.size() - ending.size(), ending.size(), ending) == 0;
+            return line.size() >= ending.size() &&
+                   line.compare(line.size() - ending.size(), ending.size(), ending) == 0;
         }));
     }
 };
@@ -40,11 +41,8 @@ TEST_F(ProblemPageTest, EachDecorationUsesItsOwnNumberOfDraws)
         const char* shape;
     };
     const Case cases[] = {
-        {1, 2000 * 3, 2000, "rect filled"},
-        {2, 5 * 5, 5, "ellipse filled"},
-        {3, 3, 1, "ellipse filled"},
-        {4, 20 * 6, 20, "ellipse filled"},
-        {5, 3, 30, "ellipse filled"},
+        {1, 2000 * 3, 2000, "rect filled"}, {2, 5 * 5, 5, "ellipse filled"}, {3, 3, 1, "ellipse filled"},
+        {4, 20 * 6, 20, "ellipse filled"},  {5, 3, 30, "ellipse filled"},
     };
     app_state.version_number = no_version;
     for (const Case& c : cases) {
@@ -70,7 +68,8 @@ TEST_F(ProblemPageTest, EachDecorationUsesItsOwnNumberOfDraws)
         ASSERT_NE(to, std::string::npos);
         const std::string decoration = log.substr(from, to - from);
         std::size_t shapes = 0;
-        for (auto at = decoration.find(c.shape); at != std::string::npos; at = decoration.find(c.shape, at + 1)) ++shapes;
+        for (auto at = decoration.find(c.shape); at != std::string::npos; at = decoration.find(c.shape, at + 1))
+            ++shapes;
         EXPECT_EQ(shapes, static_cast<std::size_t>(c.shapes));
     }
 }

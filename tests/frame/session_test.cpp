@@ -284,8 +284,7 @@ TEST_F(SessionTest, ButtonBarEndsWithOnlyItsStateHighlighted)
     for (std::int32_t top : {40, 60, 80, 100, 230, 264, 281, 298}) EXPECT_EQ(label_colour(top), "0xAA0000") << top;
     backend.clear_log();
     draw_button_bar(0);
-    for (std::int32_t top : {40, 60, 80, 100, 230, 247, 264, 281, 298})
-        EXPECT_EQ(label_colour(top), "0xAA0000") << top;
+    for (std::int32_t top : {40, 60, 80, 100, 230, 247, 264, 281, 298}) EXPECT_EQ(label_colour(top), "0xAA0000") << top;
 }
 
 TEST_F(SessionTest, IndexArrowsAndCells)
@@ -306,7 +305,7 @@ TEST_F(SessionTest, IndexArrowsAndCells)
     EXPECT_EQ(app_state.selected_problem, 24);
 
     backend.click_menu_item(3, 1);  // only 1, 6, 11, 16, 21 within the level
-    click(38 * 2 + 158, 302);  // problem 22 is above the level
+    click(38 * 2 + 158, 302);       // problem 22 is above the level
     EXPECT_EQ(app_state.selected_problem, 24);
     click(160, 302);
     EXPECT_EQ(app_state.index_page_first, 11);

@@ -46,7 +46,8 @@ TEST_F(StatementEquationTest, WidthsGrowWithTheTextAndCentreInTheColumn)
     EXPECT_EQ(markup_line_width(""), 0);
     EXPECT_EQ(centred_line_x(" Zn + H@u+@"), 160 + (420 - short_width) / 2);
     // Measuring draws nothing on the page.
-    for (const std::string& line : backend.log_lines("text")) EXPECT_EQ(line.find("(0,2000)"), std::string::npos) << line;
+    for (const std::string& line : backend.log_lines("text"))
+        EXPECT_EQ(line.find("(0,2000)"), std::string::npos) << line;
 }
 
 TEST_F(StatementEquationTest, TheEquationIsDrawnCentredAndJoinsTheStatement)

@@ -18,11 +18,11 @@ TEST_F(ChemBusterBallTest, PegsBrickAndGreyBricksThrowTheBallBackAndPayAsTheySho
 {
     struct Case {
         const char* what;
-        float x;                        // the ball rises straight up from y 150
+        float x;                         // the ball rises straight up from y 150
         std::vector<std::int32_t> gone;  // bricks taken out to clear its way
-        std::int32_t credits, armed;    // after the hit, from 100 and armed 0
-        std::int32_t brick_broken;      // 0: none
-        std::string flash;              // log line of the flash, if any
+        std::int32_t credits, armed;     // after the hit, from 100 and armed 0
+        std::int32_t brick_broken;       // 0: none
+        std::string flash;               // log line of the flash, if any
     };
     for (const Case& c : {
              Case{"peg 1", 207.0f, {}, 101, 1, 0, "ellipse filled (203,125)-(213,135) 0x88FFFF"},

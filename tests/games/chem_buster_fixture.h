@@ -16,8 +16,7 @@ namespace games_test {
 struct BusterButton {
     std::int32_t x, y;
 };
-inline constexpr BusterButton buster_exit{525, 275}, buster_go{425, 275}, buster_true{525, 200},
-    buster_false{525, 230};
+inline constexpr BusterButton buster_exit{525, 275}, buster_go{425, 275}, buster_true{525, 200}, buster_false{525, 230};
 
 // The frame and screen 1 as the game draws them, in the game's mouse mode.
 void set_out_screen_one();

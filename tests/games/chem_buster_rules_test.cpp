@@ -58,12 +58,11 @@ TEST_F(ChemBusterRulesTest, BricksAreSetOutInThreeRowsWithFourGreyOnesNotNeeded)
         bool alive;
         std::int32_t colour;
     };
-    for (const Case& e : {Case{1, 170, 45, false, 0x00FFFF}, Case{2, 200, 45, true, 0x00FFFF},
-                          Case{10, 440, 45, true, 0x00FFFF}, Case{11, 185, 71, true, 0x0000FF},
-                          Case{12, 215, 71, true, c.grey}, Case{14, 275, 71, true, c.grey},
-                          Case{17, 365, 71, true, c.grey}, Case{19, 425, 71, true, c.grey},
-                          Case{20, 455, 71, true, 0x0000FF}, Case{21, 170, 97, false, c.cyan},
-                          Case{30, 440, 97, true, c.cyan}}) {
+    for (const Case& e :
+         {Case{1, 170, 45, false, 0x00FFFF}, Case{2, 200, 45, true, 0x00FFFF}, Case{10, 440, 45, true, 0x00FFFF},
+          Case{11, 185, 71, true, 0x0000FF}, Case{12, 215, 71, true, c.grey}, Case{14, 275, 71, true, c.grey},
+          Case{17, 365, 71, true, c.grey}, Case{19, 425, 71, true, c.grey}, Case{20, 455, 71, true, 0x0000FF},
+          Case{21, 170, 97, false, c.cyan}, Case{30, 440, 97, true, c.cyan}}) {
         const BusterBrick& b = buster_state.bricks[e.k];
         EXPECT_EQ(b.x, e.x) << e.k;
         EXPECT_EQ(b.y, e.y) << e.k;
@@ -161,9 +160,9 @@ TEST_F(ChemBusterRulesTest, SpeedFloorKeepsTheBallFromRunningFlat)
     };
     buster_state.speed_squared = 9.0f;
     const float flat = static_cast<float>(std::sqrt(9.0 - 0.64));
-    for (const Case& e : {Case{2.9f, 0.5f, flat, 0.8f}, Case{-2.9f, -0.1f, -flat, -0.8f},
-                          Case{-2.0f, 0.79f, -flat, 0.8f}, Case{2.0f, 0.8f, 2.0f, 0.8f},
-                          Case{1.0f, -2.8f, 1.0f, -2.8f}}) {
+    for (const Case& e :
+         {Case{2.9f, 0.5f, flat, 0.8f}, Case{-2.9f, -0.1f, -flat, -0.8f}, Case{-2.0f, 0.79f, -flat, 0.8f},
+          Case{2.0f, 0.8f, 2.0f, 0.8f}, Case{1.0f, -2.8f, 1.0f, -2.8f}}) {
         buster_state.ball.vx = e.vx;
         buster_state.ball.vy = e.vy;
         apply_speed_floor(buster_state);
@@ -177,8 +176,8 @@ TEST_F(ChemBusterRulesTest, PaddleSendsTheBallUpSteeredByWhereItStruckAtMost1Poi
     struct Case {
         float x, vx;  // where the ball struck the paddle at 300..331, and its vx then
     };
-    for (const Case& e : {Case{300.0f, 1.0f}, Case{315.5f, -1.2f}, Case{331.0f, 0.2f}, Case{310.0f, 0.5f},
-                          Case{325.0f, -0.3f}}) {
+    for (const Case& e :
+         {Case{300.0f, 1.0f}, Case{315.5f, -1.2f}, Case{331.0f, 0.2f}, Case{310.0f, 0.5f}, Case{325.0f, -0.3f}}) {
         buster_state.speed_squared = 8.0f;
         buster_state.armed = 0;
         buster_state.ball.x = e.x;

@@ -8,16 +8,16 @@
 #include <thread>
 #include <vector>
 
+#include "chemistry/true_false_statements.h"
 #include "frame/app_state.h"
 #include "frame/launchers.h"
 #include "games/chem_buster.h"
 #include "games/chem_buster_fixture.h"
 #include "games/chem_buster_play.h"
-#include "platform/core_state.h"
-#include "platform/events.h"
-#include "chemistry/true_false_statements.h"
 #include "games/game_screen.h"
 #include "numbers/random_stream.h"
+#include "platform/core_state.h"
+#include "platform/events.h"
 
 namespace games_test {
 namespace {
@@ -149,9 +149,9 @@ TEST_F(ChemBusterSessionTest, QuestionBrickAsksUntilAnsweredRightThenLetsTheBall
         EXPECT_EQ(occurrences(shown, "Wrong!"), 3u);
         EXPECT_EQ(occurrences(shown, "True or False ?"), 2u);
         const auto squares = backend.log_lines("rect filled");
-        EXPECT_TRUE(std::any_of(squares.begin(), squares.end(),
-                                [](const std::string& line) { return line.ends_with("0x00FF00"); }))
-            << "a green ball after the right answer";
+        EXPECT_TRUE(std::any_of(squares.begin(), squares.end(), [](const std::string& line) {
+            return line.ends_with("0x00FF00");
+        })) << "a green ball after the right answer";
         backend.run_posted_tasks();
         EXPECT_TRUE(menus_enabled());
     }

@@ -33,8 +33,7 @@ protected:
         set_random_seed(stream_seed);
         try {
             run_chem_poker();
-        } catch (const platform::ProgramStopping&) {
-        }
+        } catch (const platform::ProgramStopping&) {}
     }
 
     // Starts "Chem &Poker" from the menu past the chapter notice.
@@ -149,9 +148,10 @@ TEST_F(PokerTest, DealHoldThirtyTimesDrawAndExitFromTheMenu)
     EXPECT_EQ(poker_state.hand[3].suit, dealt[3].suit);
     for (const std::size_t k : {0u, 1u, 4u}) {
         const PokerCard& c = poker_state.hand[k];
-        EXPECT_TRUE(c.rank == joker_rank || std::none_of(dealt.begin(), dealt.end(), [&](const PokerCard& d) {
-                        return d.rank == c.rank && d.suit == c.suit;
-                    })) << "discarded cards do not come back";
+        EXPECT_TRUE(c.rank == joker_rank ||
+                    std::none_of(dealt.begin(), dealt.end(),
+                                 [&](const PokerCard& d) { return d.rank == c.rank && d.suit == c.suit; }))
+            << "discarded cards do not come back";
     }
     const std::int32_t won = poker_state.answered_wrong == 1 ? 0 : score_poker_hand(poker_state.hand);
     EXPECT_EQ(poker_state.credits, 200 + won);

@@ -43,8 +43,7 @@ protected:
     {
         for (std::int32_t seed = from; seed < from + 400; ++seed) {
             const bool ended = spin(seed, 50);
-            if (stake == no_stake ? ended && slot_state.payout == 0 : !ended && slot_state.stake == stake)
-                return seed;
+            if (stake == no_stake ? ended && slot_state.payout == 0 : !ended && slot_state.stake == stake) return seed;
         }
         ADD_FAILURE() << "no seed for stake " << stake;
         return 0;
@@ -107,8 +106,8 @@ TEST_F(SlotTest, BalanceOutOfBoundsRestartsAtOneHundredAfterNineSeconds)
         std::int32_t credits, after;
         const char* message;
     };
-    for (const Case c : {Case{0, 100, "poor"}, Case{-1, 100, "poor"}, Case{1, 0, nullptr},
-                         Case{1001, 1000, nullptr}, Case{1002, 100, "good"}, Case{5000, 100, "good"}}) {
+    for (const Case c : {Case{0, 100, "poor"}, Case{-1, 100, "poor"}, Case{1, 0, nullptr}, Case{1001, 1000, nullptr},
+                         Case{1002, 100, "good"}, Case{5000, 100, "good"}}) {
         backend.clear_log();
         ASSERT_TRUE(spin(lost, c.credits));
         EXPECT_EQ(slot_state.credits, c.after) << c.credits;

@@ -49,7 +49,10 @@ bool game_waiting_now()
                        [](const platform::detail::MouseWaiter* w) { return !w->event.has_value(); });
 }
 
-bool game_waits() { return eventually(game_waiting_now); }
+bool game_waits()
+{
+    return eventually(game_waiting_now);
+}
 
 bool GameTest::click_when_waiting(std::int32_t x, std::int32_t y)
 {
@@ -85,8 +88,7 @@ bool GameTest::page_handed_back(const std::atomic<std::int32_t>& running_flag)
 bool GameTest::menus_enabled() const
 {
     const auto menus = backend.menus();
-    return std::none_of(menus.begin(), menus.end(),
-                        [](const auto& menu) { return (menu.flags & kQwMenuGreyed) != 0; });
+    return std::none_of(menus.begin(), menus.end(), [](const auto& menu) { return (menu.flags & kQwMenuGreyed) != 0; });
 }
 
 std::string GameTest::drawn_text() const

@@ -26,8 +26,8 @@ TEST_F(GameScreenTest, ChapterNoticeNamesTheChapterAndOnlyContinuaGoesOn)
         std::int32_t chapter;
         const char* name;
     };
-    for (const Case c : {Case{1, "1: Nozioni di base"}, Case{2, "2: Elementi e Composti"},
-                         Case{3, "3: Stechiometria"}, Case{4, "4: Stati di aggregazione"}, Case{5, "5: Soluzioni"},
+    for (const Case c : {Case{1, "1: Nozioni di base"}, Case{2, "2: Elementi e Composti"}, Case{3, "3: Stechiometria"},
+                         Case{4, "4: Stati di aggregazione"}, Case{5, "5: Soluzioni"},
                          Case{6, "6: Termodinamica e Cinetica"}, Case{7, "7: Equilibri chimici"}}) {
         app_state.current_chapter = c.chapter;
         std::string shown;
@@ -82,7 +82,11 @@ TEST_F(GameScreenTest, GameThreadSeedsFromTheClockAndHandsThePageBack)
 
 TEST_F(GameScreenTest, QuitDuringPlayDropsTheFlagWithoutHandBack)
 {
-    EXPECT_THROW(run_game_thread(test_flag, [] { rt_sleep_ms(10); qw_wait_mouse_event(1); }),
+    EXPECT_THROW(run_game_thread(test_flag,
+                                 [] {
+                                     rt_sleep_ms(10);
+                                     qw_wait_mouse_event(1);
+                                 }),
                  platform::ProgramStopping);
     EXPECT_EQ(test_flag, 0);
     backend.clear_log();

@@ -31,9 +31,9 @@ TEST(FormattedWrite, FieldsThatCannotHoldTheNumberAreAsterisks)
     EXPECT_EQ(format_z(0x1000000, 6), "******");
     EXPECT_EQ(format_z(-1, 8), "FFFFFFFF");
     EXPECT_EQ(format_f(1.0e300, 24, 2), std::string(24, '*'));
-    EXPECT_EQ(format_f(12.5, 4, 4), "****");     // decimals alone overflow
+    EXPECT_EQ(format_f(12.5, 4, 4), "****");  // decimals alone overflow
     EXPECT_EQ(format_f(-0.5, 2, 1), "**");
-    EXPECT_EQ(format_f(0.5, 2, 1), ".5");        // no room for the optional zero
+    EXPECT_EQ(format_f(0.5, 2, 1), ".5");                           // no room for the optional zero
     EXPECT_EQ(format_e(1.0e300, 24, 13, 2), std::string(24, '*'));  // exponent digits
     EXPECT_EQ(format_e(1.0e-300, 12, 3), "   0.100-299");
     EXPECT_EQ(format_e(-1.5, 9, 3), "-.150E+01");
@@ -74,8 +74,7 @@ TEST(FormattedWrite, ZeroDecimalsInAnEFieldShowOneDigit)
 
 TEST(FormattedRead, RefusesWhatIsNotANumber)
 {
-    for (const char* text : {"abc", "1.2.3", "1e", "--1", "+-1", "1-", ".", "-", "e5", "1.5x",
-                             "nan", "inf", "0x10"}) {
+    for (const char* text : {"abc", "1.2.3", "1e", "--1", "+-1", "1-", ".", "-", "e5", "1.5x", "nan", "inf", "0x10"}) {
         EXPECT_FALSE(read_f(text, 0)) << text;
         EXPECT_FALSE(read_list_real(text)) << text;
         EXPECT_FALSE(read_list_double(text)) << text;
@@ -95,20 +94,20 @@ TEST(FormattedRead, RangesOfRealsAndIntegers)
     EXPECT_EQ(read_i("-2147483648"), INT32_MIN);
     EXPECT_EQ(read_z("FFFFFFFF"), -1);
     EXPECT_EQ(read_z(" 0F f"), 0xFF);
-    EXPECT_FALSE(read_f("1e39", 0));               // beyond a float
+    EXPECT_FALSE(read_f("1e39", 0));  // beyond a float
     EXPECT_EQ(read_f_double("1e39", 0), 1e39);
     EXPECT_FALSE(read_list_double("1e400"));
     EXPECT_EQ(read_list_double("-1e-400"), 0.0);
     EXPECT_TRUE(std::signbit(*read_list_double("-1e-400")));
-    EXPECT_EQ(read_f("1e-99999999999", 0), 0.0f);   // exponent longer than any int
-    EXPECT_EQ(read_f("15E2", 1), 150.0f);           // implied decimals before the exponent
+    EXPECT_EQ(read_f("1e-99999999999", 0), 0.0f);  // exponent longer than any int
+    EXPECT_EQ(read_f("15E2", 1), 150.0f);          // implied decimals before the exponent
 }
 
 TEST(FormattedRead, ListDirectedItems)
 {
     EXPECT_EQ(read_list_real("  3.87e6 , 2"), 3.87e6f);
     EXPECT_EQ(read_list_int("4*12"), 12);
-    EXPECT_FALSE(read_list_int("4*"));              // null value
+    EXPECT_FALSE(read_list_int("4*"));  // null value
     EXPECT_FALSE(read_list_int("x*3"));
     EXPECT_FALSE(read_list_real(",5"));
     EXPECT_FALSE(read_list_real("/"));

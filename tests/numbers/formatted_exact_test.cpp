@@ -93,7 +93,8 @@ std::vector<double> awkward_values()
         // Doubles over a wider range, from about 1e-90 to 1e90.
         values.push_back(std::bit_cast<double>(0x2D40000000000000u + bits.next() % 0x2560000000000000u));
         // Exact halves at every position: small odd numbers over powers of two.
-        values.push_back(std::ldexp(static_cast<double>(bits.next() % 100000 * 2 + 1), -static_cast<int>(bits.next() % 30)));
+        values.push_back(
+            std::ldexp(static_cast<double>(bits.next() % 100000 * 2 + 1), -static_cast<int>(bits.next() % 30)));
     }
     for (int n = -40; n <= 40; ++n) {
         const double power = std::pow(10.0, n);
@@ -117,8 +118,8 @@ TEST(FormattedRounding, SignificantDigitsMatchTheExactValue)
                 const std::string expected = exact_es(signed_value, decimals, 40);
                 const std::string written = format_es(signed_value, 40, decimals);
                 if (written != expected && ++failures <= 10)
-                    ADD_FAILURE() << std::hexfloat << signed_value << " to " << decimals + 1
-                                  << " digits: " << written << " instead of " << expected;
+                    ADD_FAILURE() << std::hexfloat << signed_value << " to " << decimals + 1 << " digits: " << written
+                                  << " instead of " << expected;
             }
         }
     }
@@ -135,8 +136,8 @@ TEST(FormattedRounding, DecimalsMatchTheExactValue)
                 const std::string expected = exact_f(signed_value, decimals, 40);
                 const std::string written = format_f(signed_value, 40, decimals);
                 if (written != expected && ++failures <= 10)
-                    ADD_FAILURE() << std::hexfloat << signed_value << " to " << decimals
-                                  << " decimals: " << written << " instead of " << expected;
+                    ADD_FAILURE() << std::hexfloat << signed_value << " to " << decimals << " decimals: " << written
+                                  << " instead of " << expected;
             }
         }
     }

@@ -22,12 +22,11 @@ Line split(const std::string& text)
 {
     const auto open = text.find('|');
     const auto close = text.find('|', open + 1);
-    return {text.substr(0, open), text.substr(open + 1, close - open - 1),
-            text.substr(close + 1)};
+    return {text.substr(0, open), text.substr(open + 1, close - open - 1), text.substr(close + 1)};
 }
 
-std::string written(const std::string& kind, int width, int decimals, int exponent_digits,
-                    const std::string& single, const std::string& bits)
+std::string written(const std::string& kind, int width, int decimals, int exponent_digits, const std::string& single,
+                    const std::string& bits)
 {
     if (kind == "I" || kind == "Z") {
         const auto value = static_cast<std::int32_t>(std::stol(bits));
@@ -35,8 +34,8 @@ std::string written(const std::string& kind, int width, int decimals, int expone
     }
     const double value = std::bit_cast<double>(std::stoull(bits, nullptr, 16));
     const bool is_single = single == "T";
-    if (kind == "F") return is_single ? format_f(static_cast<float>(value), width, decimals)
-                                      : format_f(value, width, decimals);
+    if (kind == "F")
+        return is_single ? format_f(static_cast<float>(value), width, decimals) : format_f(value, width, decimals);
     if (kind == "E") return format_e(value, width, decimals, exponent_digits);
     if (kind == "ES") return format_es(value, width, decimals);
     if (kind == "G") return format_g(value, width, decimals);
@@ -110,8 +109,7 @@ TEST(FormattedReference, AgreesWithTheReferenceProcessor)
             got = written(kind, width, decimals, exponent_digits, single, bits);
             expected = line.field;
         }
-        if (got != expected && ++failures <= 40)
-            ADD_FAILURE() << text << "\n   got |" << got << "|";
+        if (got != expected && ++failures <= 40) ADD_FAILURE() << text << "\n   got |" << got << "|";
     }
     EXPECT_EQ(failures, 0);
     EXPECT_GT(writes, 10000);

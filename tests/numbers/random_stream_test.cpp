@@ -21,7 +21,10 @@ std::int32_t seed_for_next(std::uint32_t y)
     return static_cast<std::int32_t>(((y - increment) * inverse) & low31);
 }
 
-std::uint32_t y_for(double u) { return static_cast<std::uint32_t>(std::llround(u * 2147483648.0)); }
+std::uint32_t y_for(double u)
+{
+    return static_cast<std::uint32_t>(std::llround(u * 2147483648.0));
+}
 
 class RandomStreamTest : public ::testing::Test {};
 
@@ -44,8 +47,8 @@ TEST_F(RandomStreamTest, SpecialSeedsAreValid)
         std::int32_t seed;
         std::int32_t first_state;
     };
-    for (const Case c : {Case{10000001, 948788386}, Case{0, 453816693}, Case{-5, 532209684},
-                         Case{INT32_MIN, 453816693}}) {
+    for (const Case c :
+         {Case{10000001, 948788386}, Case{0, 453816693}, Case{-5, 532209684}, Case{INT32_MIN, 453816693}}) {
         std::int32_t state = c.seed;
         const double u = next_uniform(state);
         EXPECT_EQ(state, c.first_state) << c.seed;
@@ -66,8 +69,8 @@ TEST_F(RandomStreamTest, RandomIntTruncatesTowardZero)
         double u;
         std::int32_t expected;
     };
-    for (const Case c : {Case{0.01, -8}, Case{0.5, 0}, Case{0.47, 0}, Case{0.0, -9},
-                         Case{0.999999, 9}, Case{0.52, 0}, Case{0.53, 1}}) {
+    for (const Case c : {Case{0.01, -8}, Case{0.5, 0}, Case{0.47, 0}, Case{0.0, -9}, Case{0.999999, 9}, Case{0.52, 0},
+                         Case{0.53, 1}}) {
         set_random_seed(seed_for_next(y_for(c.u)));
         EXPECT_EQ(random_int(-9, 9), c.expected) << c.u;
     }
@@ -79,8 +82,8 @@ TEST_F(RandomStreamTest, RandomIntOverARangeBelowZeroFavoursZero)
     std::array<int, 19> counts{};
     constexpr int draws = 190000;
     for (int i = 0; i < draws; ++i) ++counts[random_int(-9, 9) + 9];
-    EXPECT_EQ(counts[0], 0);                         // -9 only at u = 0
-    EXPECT_NEAR(counts[9], 2 * draws / 19, 800);     // 0 twice as often
+    EXPECT_EQ(counts[0], 0);                      // -9 only at u = 0
+    EXPECT_NEAR(counts[9], 2 * draws / 19, 800);  // 0 twice as often
     for (int v : {-8, -1, 1, 9}) EXPECT_NEAR(counts[v + 9], draws / 19, 600) << v;
 }
 

@@ -101,9 +101,9 @@ TEST(ValueSlots, ModeMinusOneTakesTheDigitsFromTheUncertainty)
         {0.0821f, 0.0005f, 3, "0.0821"},
         {-2.45e-5f, 3e-7f, 3, "-2.45\u202210@u-5@"},
         {9.996f, 0.05f, 3, "10.0"},
-        {123.456f, -0.3f, 4, "123.5"},    // a negative uncertainty counts by its size
-        {0.5f, 20.0f, 1, "0.5"},          // larger than the value: still one digit
-        {3.0f, 0.0f, 2, "3.0"},           // none at all: one digit below the first
+        {123.456f, -0.3f, 4, "123.5"},  // a negative uncertainty counts by its size
+        {0.5f, 20.0f, 1, "0.5"},        // larger than the value: still one digit
+        {3.0f, 0.0f, 2, "3.0"},         // none at all: one digit below the first
     };
     for (const Case& c : cases) {
         const ValueSlot& s = converted(3, c.value, -1, c.uncertainty);
@@ -200,8 +200,7 @@ TEST(ValueSlots, StoredValueIsTheValueShown)
         const float value = mantissa * std::pow(10.0f, static_cast<float>(random_int(-12, 12)));
         const std::int32_t n = random_int(1, 9);
         const ValueSlot& s = converted(9, value, n);
-        EXPECT_EQ(shown_value(s.display_text), s.value)
-            << value << " n=" << n << " shows " << s.display_text;
+        EXPECT_EQ(shown_value(s.display_text), s.value) << value << " n=" << n << " shows " << s.display_text;
     }
 }
 

@@ -13,7 +13,8 @@ namespace {
 
 using VectorKernelsTest = LibraryTest;
 
-TEST(Blas, StridesRunFromTheFarEndWhenNegative) {
+TEST(Blas, StridesRunFromTheFarEndWhenNegative)
+{
     const float x[6] = {1, 2, 3, 4, 5, 6};
     float y[3] = {};
     SCOPY(3, x, 2, y, -1);
@@ -40,7 +41,8 @@ TEST(Blas, StridesRunFromTheFarEndWhenNegative) {
     EXPECT_EQ(y[0], 5);
 }
 
-TEST(Blas, NormsAvoidOverflowAndUnderflow) {
+TEST(Blas, NormsAvoidOverflowAndUnderflow)
+{
     const float big[3] = {3e30f, 4e30f, 0.0f};
     EXPECT_FLOAT_EQ(SNRM2(3, big, 1), 5e30f);
     const float tiny[2] = {3e-30f, -4e-30f};
@@ -52,7 +54,8 @@ TEST(Blas, NormsAvoidOverflowAndUnderflow) {
     EXPECT_EQ(SNRM2(2, mixed, -1), 0.0f);
 }
 
-TEST(Blas, ExtendedDotProductsKeepWhatRealsLose) {
+TEST(Blas, ExtendedDotProductsKeepWhatRealsLose)
+{
     const float x[3] = {1e8f, 1.0f, -1e8f};
     const float ones[3] = {1, 1, 1};
     EXPECT_EQ(SDSDOT(3, 0.0f, x, 1, ones, 1), 1.0f);
@@ -72,7 +75,8 @@ TEST(Blas, ExtendedDotProductsKeepWhatRealsLose) {
 }
 
 // Checks the matrix-vector kernels against sums in double precision.
-TEST(Blas, MatrixKernelsAgreeWithDirectSums) {
+TEST(Blas, MatrixKernelsAgreeWithDirectSums)
+{
     TestRandom random(7);
     const int m = 5, n = 3, lda = 7;
     std::vector<float> a(lda * n);
@@ -103,7 +107,8 @@ TEST(Blas, MatrixKernelsAgreeWithDirectSums) {
     EXPECT_EQ(updated[m], a[m]);  // rows beyond m in the leading dimension are left alone
 }
 
-TEST(Blas, TriangularSolvesInvertTheirProducts) {
+TEST(Blas, TriangularSolvesInvertTheirProducts)
+{
     TestRandom random(11);
     const int n = 4, lda = 5;
     std::vector<float> t(lda * n);
@@ -128,7 +133,8 @@ TEST(Blas, TriangularSolvesInvertTheirProducts) {
     }
 }
 
-TEST(VectorKernels, FillsAndTheLargestElement) {
+TEST(VectorKernels, FillsAndTheLargestElement)
+{
     float x[6] = {};
     fill_real_vector(3, 2.5f, x, 2);
     EXPECT_EQ(x[0], 2.5f);
@@ -145,7 +151,8 @@ TEST(VectorKernels, FillsAndTheLargestElement) {
     EXPECT_EQ(index_of_largest(0, values, 1), 0);
 }
 
-TEST_F(VectorKernelsTest, PermutationsGoBothWaysAndLeaveTheirIndexUnchanged) {
+TEST_F(VectorKernelsTest, PermutationsGoBothWaysAndLeaveTheirIndexUnchanged)
+{
     TestRandom random(3);
     for (int n : {1, 2, 5, 17}) {
         std::vector<std::int32_t> perm(n);
@@ -171,15 +178,15 @@ TEST_F(VectorKernelsTest, PermutationsGoBothWaysAndLeaveTheirIndexUnchanged) {
     EXPECT_TRUE(lines.empty());
 }
 
-TEST_F(VectorKernelsTest, PermutationErrors) {
+TEST_F(VectorKernelsTest, PermutationErrors)
+{
     float x[3] = {1, 2, 3};
     float out[3] = {9, 9, 9};
     std::int32_t perm[3] = {2, 0, 4};
     PERMU(3, x, perm, 1, out);
     EXPECT_EQ(N1RCD(1), 3);
-    EXPECT_EQ(printed_text(),
-              " 3 from PERMU. IPERMU(2) = 0 is not allowed. It must be between 1 and N = 3.\n"
-              " 3 from PERMU. IPERMU(3) = 4 is not allowed. It must be between 1 and N = 3.");
+    EXPECT_EQ(printed_text(), " 3 from PERMU. IPERMU(2) = 0 is not allowed. It must be between 1 and N = 3.\n"
+                              " 3 from PERMU. IPERMU(3) = 4 is not allowed. It must be between 1 and N = 3.");
     EXPECT_EQ(perm[0], 2);  // the valid entries lose their marks again
     EXPECT_EQ(perm[1], 0);
     EXPECT_EQ(perm[2], 4);
@@ -187,7 +194,8 @@ TEST_F(VectorKernelsTest, PermutationErrors) {
 
     std::int32_t good[3] = {3, 1, 2};
     PERMU(0, x, good, 1, out);
-    EXPECT_EQ(printed_text(), " 1 from PERMU. The length of the arrays X and XPERMU must be positive while N = 0 is given.");
+    EXPECT_EQ(printed_text(),
+              " 1 from PERMU. The length of the arrays X and XPERMU must be positive while N = 0 is given.");
     take_output();
     PERMU(3, x, good, 3, out);
     EXPECT_EQ(printed_text(), " 2 from PERMU. IPATH must be equal to 1 or 2 while a value of 3 is given.");

@@ -15,13 +15,15 @@ struct Attributes {
     std::int32_t stop;
 };
 
-Attributes attributes_of(std::int32_t type) {
+Attributes attributes_of(std::int32_t type)
+{
     Attributes a{-9, -9};
     set_error_attributes(-type, a.print, a.stop);
     return a;
 }
 
-void expect_attributes(const std::array<std::int32_t, 7>& print, const std::array<std::int32_t, 7>& stop) {
+void expect_attributes(const std::array<std::int32_t, 7>& print, const std::array<std::int32_t, 7>& stop)
+{
     for (std::int32_t type = 1; type <= 7; ++type) {
         const Attributes a = attributes_of(type);
         EXPECT_EQ(a.print, print[type - 1]) << "print of type " << type;
@@ -30,13 +32,15 @@ void expect_attributes(const std::array<std::int32_t, 7>& print, const std::arra
 }
 
 // Raises one error inside a routine called by the program.
-void raise_in(const char* routine, std::int32_t type, std::int32_t code, const char* message) {
+void raise_in(const char* routine, std::int32_t type, std::int32_t code, const char* message)
+{
     E1PSH(routine);
     E1MES(type, code, message);
     E1POP(routine);
 }
 
-TEST_F(ErrorHandlerTest, DefaultAttributesAndTheirRestoration) {
+TEST_F(ErrorHandlerTest, DefaultAttributesAndTheirRestoration)
+{
     const std::array<std::int32_t, 7> print{0, 0, 1, 1, 1, 1, 1};
     const std::array<std::int32_t, 7> stop{0, 0, 0, 1, 1, 0, 1};
     expect_attributes(print, stop);
@@ -48,7 +52,8 @@ TEST_F(ErrorHandlerTest, DefaultAttributesAndTheirRestoration) {
     EXPECT_TRUE(stops.empty());
 }
 
-TEST_F(ErrorHandlerTest, SeverityThreeAlsoSetsTheDeferredWarnings) {
+TEST_F(ErrorHandlerTest, SeverityThreeAlsoSetsTheDeferredWarnings)
+{
     ERSET(3, 0, -1);
     expect_attributes({0, 0, 0, 1, 1, 0, 1}, {0, 0, 0, 1, 1, 0, 1});
     ERSET(4, -1, 0);
@@ -57,7 +62,8 @@ TEST_F(ErrorHandlerTest, SeverityThreeAlsoSetsTheDeferredWarnings) {
     expect_attributes({1, 0, 0, 1, 1, 0, 1}, {1, 0, 0, 0, 1, 0, 0});
 }
 
-TEST_F(ErrorHandlerTest, InvalidSettingsChangeNothingAndStopThroughTheHook) {
+TEST_F(ErrorHandlerTest, InvalidSettingsChangeNothingAndStopThroughTheHook)
+{
     struct Case {
         std::int32_t iersvr, ipact, isact, code;
         const char* text;
@@ -88,7 +94,8 @@ TEST_F(ErrorHandlerTest, InvalidSettingsChangeNothingAndStopThroughTheHook) {
     expect_attributes({0, 0, 1, 1, 1, 1, 1}, {0, 0, 0, 1, 1, 0, 1});
 }
 
-TEST_F(ErrorHandlerTest, EachTypePrintsItsWordInEightColumns) {
+TEST_F(ErrorHandlerTest, EachTypePrintsItsWordInEightColumns)
+{
     const std::array<const char*, 7> words = {"NOTE    ", "ALERT   ", "WARNING ", "FATAL   ",
                                               "TERMINAL", "WARNING ", "FATAL   "};
     ERSET(0, 1, 0);
@@ -102,14 +109,15 @@ TEST_F(ErrorHandlerTest, EachTypePrintsItsWordInEightColumns) {
     EXPECT_TRUE(stops.empty());
 }
 
-TEST_F(ErrorHandlerTest, ParametersReplaceTheirPlaceholders) {
+TEST_F(ErrorHandlerTest, ParametersReplaceTheirPlaceholders)
+{
     ERSET(0, 1, 0);
     E1PSH("TESTR");
     store_int_message_param(1, -42);
     store_real_message_param(2, 1234.5f);
     store_literal_message_param(3, "name   ");
     store_literal_message_param(-4, "kept  ");
-    store_int_message_param(0, 1);   // outside 1..9: not stored
+    store_int_message_param(0, 1);  // outside 1..9: not stored
     store_int_message_param(10, 1);
     E1MES(3, 1, "I=%(I1) R=%(R2) L=%(L3)| M=%(L4)| missing %(I2) %(I0) %(X1) %(I1");
     E1POP("TESTR");
@@ -117,7 +125,8 @@ TEST_F(ErrorHandlerTest, ParametersReplaceTheirPlaceholders) {
     EXPECT_EQ(printed_text(), " 1 from TESTR. I=-42 R=1.234500E+03 L=name| M=kept | missing %(I2) %(I0) %(X1) %(I1");
 }
 
-TEST_F(ErrorHandlerTest, ParametersAreForgottenAfterEachMessage) {
+TEST_F(ErrorHandlerTest, ParametersAreForgottenAfterEachMessage)
+{
     ERSET(0, 1, 0);
     E1PSH("TESTR");
     store_int_message_param(1, 5);
@@ -128,7 +137,8 @@ TEST_F(ErrorHandlerTest, ParametersAreForgottenAfterEachMessage) {
     EXPECT_EQ(lines[1], " *** WARNING  ERROR 2 from TESTR.  second %(I1)");
 }
 
-TEST_F(ErrorHandlerTest, ParameterBufferHoldsThreeHundredCharacters) {
+TEST_F(ErrorHandlerTest, ParameterBufferHoldsThreeHundredCharacters)
+{
     ERSET(0, 1, 0);
     E1PSH("TESTR");
     store_literal_message_param(1, std::string(255, 'a'));
@@ -140,7 +150,8 @@ TEST_F(ErrorHandlerTest, ParameterBufferHoldsThreeHundredCharacters) {
     EXPECT_EQ(lines[1], " *** WARNING  ERROR 1 from TESTR.  %(L2)" + std::string(30, 'c'));
 }
 
-TEST_F(ErrorHandlerTest, LongMessagesAreCutAndBrokenIntoLines) {
+TEST_F(ErrorHandlerTest, LongMessagesAreCutAndBrokenIntoLines)
+{
     ERSET(0, 1, 0);
     raise_in("TESTR", 3, 1, ("Word " + std::string(2000, 'x')).c_str());
     ASSERT_GE(lines.size(), 3u);
@@ -154,17 +165,18 @@ TEST_F(ErrorHandlerTest, LongMessagesAreCutAndBrokenIntoLines) {
     EXPECT_EQ(word, std::string(1024 - 8, 'x'));  // ".  Word " takes 8 of the 1024
 }
 
-TEST_F(ErrorHandlerTest, LinesBreakAtBlanksAndAtForcedBreaks) {
+TEST_F(ErrorHandlerTest, LinesBreakAtBlanksAndAtForcedBreaks)
+{
     ERSET(0, 1, 0);
-    raise_in("TESTR", 3, 12,
-              "The first sentence is long enough to need a second line of text.%/Forced here.");
+    raise_in("TESTR", 3, 12, "The first sentence is long enough to need a second line of text.%/Forced here.");
     ASSERT_EQ(lines.size(), 4u);
     EXPECT_EQ(lines[1], " *** WARNING  ERROR 12 from TESTR.  The first sentence is long enough to need");
     EXPECT_EQ(lines[2], " ***          a second line of text.");
     EXPECT_EQ(lines[3], " ***          Forced here.");
 }
 
-TEST_F(ErrorHandlerTest, WarningsDeepInsideArePrintedWhenTheProgramsCallReturns) {
+TEST_F(ErrorHandlerTest, WarningsDeepInsideArePrintedWhenTheProgramsCallReturns)
+{
     E1PSH("OUTER");
     E1PSH("INNER");
     E1MES(3, 2, "Deep warning.");
@@ -181,7 +193,8 @@ TEST_F(ErrorHandlerTest, WarningsDeepInsideArePrintedWhenTheProgramsCallReturns)
     EXPECT_EQ(N1RCD(1), 2);
 }
 
-TEST_F(ErrorHandlerTest, TerminalErrorsDeepInsidePrintATracebackAndStopOnce) {
+TEST_F(ErrorHandlerTest, TerminalErrorsDeepInsidePrintATracebackAndStopOnce)
+{
     E1PSH("OUTER");
     E1PSH("MIDDLE");
     E1PSH("INNER");
@@ -210,16 +223,16 @@ TEST_F(ErrorHandlerTest, TerminalErrorsDeepInsidePrintATracebackAndStopOnce) {
     EXPECT_EQ(lines.size(), expected.size());
 }
 
-TEST_F(ErrorHandlerTest, StopDecisionsFollowTypeLevelAndAttributes) {
+TEST_F(ErrorHandlerTest, StopDecisionsFollowTypeLevelAndAttributes)
+{
     struct Case {
         std::int32_t type;
         bool deep;  // raised one level below the program's call
         bool stops;
     };
     const Case cases[] = {
-        {1, false, false}, {2, false, false}, {3, false, false}, {4, false, true}, {5, false, true},
-        {6, false, false}, {7, false, true},  {4, true, true},   {5, true, true},  {7, true, true},
-        {6, true, false},
+        {1, false, false}, {2, false, false}, {3, false, false}, {4, false, true}, {5, false, true}, {6, false, false},
+        {7, false, true},  {4, true, true},   {5, true, true},   {7, true, true},  {6, true, false},
     };
     for (const Case& c : cases) {
         stops.clear();
@@ -238,7 +251,8 @@ TEST_F(ErrorHandlerTest, StopDecisionsFollowTypeLevelAndAttributes) {
     EXPECT_TRUE(lines.empty());
 }
 
-TEST_F(ErrorHandlerTest, ACodeOfZeroClearsThePendingMessage) {
+TEST_F(ErrorHandlerTest, ACodeOfZeroClearsThePendingMessage)
+{
     E1PSH("TESTR");
     E1MES(3, 1, "Pending.");
     E1MES(3, 0, "");
@@ -248,7 +262,8 @@ TEST_F(ErrorHandlerTest, ACodeOfZeroClearsThePendingMessage) {
     EXPECT_EQ(N1RCD(1), 0);
 }
 
-TEST_F(ErrorHandlerTest, ABlankMessageKeepsThePendingText) {
+TEST_F(ErrorHandlerTest, ABlankMessageKeepsThePendingText)
+{
     E1PSH("TESTR");
     E1MES(3, 1, "Kept.");
     E1MES(-1, 4, " ");
@@ -257,7 +272,8 @@ TEST_F(ErrorHandlerTest, ABlankMessageKeepsThePendingText) {
     EXPECT_EQ(lines[1], " *** WARNING  ERROR 4 from TESTR.  Kept.");
 }
 
-TEST_F(ErrorHandlerTest, AnErrorPassesUpButANoteStaysWhereItWasRaised) {
+TEST_F(ErrorHandlerTest, AnErrorPassesUpButANoteStaysWhereItWasRaised)
+{
     E1PSH("OUTER");
     E1PSH("INNER");
     E1MES(1, 9, "note");
@@ -268,7 +284,8 @@ TEST_F(ErrorHandlerTest, AnErrorPassesUpButANoteStaysWhereItWasRaised) {
     EXPECT_EQ(N1RTY(1), 0);
 }
 
-TEST_F(ErrorHandlerTest, FailuresOfTheHandlerItselfAreReportedAndSurvived) {
+TEST_F(ErrorHandlerTest, FailuresOfTheHandlerItselfAreReportedAndSurvived)
+{
     E1POP("NOBODY");
     ASSERT_EQ(stops.size(), 1u);
     EXPECT_EQ(stops[0].routine, "E1POP");
@@ -278,7 +295,8 @@ TEST_F(ErrorHandlerTest, FailuresOfTheHandlerItselfAreReportedAndSurvived) {
     E1PSH("RIGHT");
     E1POP("WRONG");
     ASSERT_EQ(stops.size(), 2u);
-    EXPECT_EQ(printed_text(), " 1 from RIGHT. Error condition in E1POP. WRONG does not match the name RIGHT in the stack.");
+    EXPECT_EQ(printed_text(),
+              " 1 from RIGHT. Error condition in E1POP. WRONG does not match the name RIGHT in the stack.");
     take_output();
     E1POP("RIGHT");  // the mismatched pop still ended RIGHT's level
     EXPECT_EQ(stops.size(), 3u);
@@ -297,7 +315,8 @@ TEST_F(ErrorHandlerTest, FailuresOfTheHandlerItselfAreReportedAndSurvived) {
                               " 1 from USER. The argument passed to N1RCD must be 0 or 1.");
 }
 
-TEST_F(ErrorHandlerTest, TheStackHoldsFiftyLevels) {
+TEST_F(ErrorHandlerTest, TheStackHoldsFiftyLevels)
+{
     for (int level = 2; level <= 50; ++level) E1PSH("LEVEL" + std::to_string(level));
     EXPECT_TRUE(stops.empty());
     E1PSH("TOO_DEEP");

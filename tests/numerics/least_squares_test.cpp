@@ -21,7 +21,8 @@ struct System {
     float at(int i, int j) const { return a[i + j * lda]; }
 };
 
-System make_system(int nra, int nca, int lda, const std::vector<std::vector<float>>& rows, std::vector<float> b) {
+System make_system(int nra, int nca, int lda, const std::vector<std::vector<float>>& rows, std::vector<float> b)
+{
     System s{nra, nca, lda, std::vector<float>(lda * nca, 0.0f), std::move(b)};
     for (int i = 0; i < nra; ++i) {
         for (int j = 0; j < nca; ++j) s.a[i + j * lda] = rows[i][j];
@@ -34,7 +35,8 @@ struct Solution {
     std::int32_t kbasis = -1;
 };
 
-Solution solve(const System& s, float tol, float res_fill = 0.0f) {
+Solution solve(const System& s, float tol, float res_fill = 0.0f)
+{
     Solution out{std::vector<float>(s.nca, -1.0f), std::vector<float>(s.nra, res_fill), -1};
     LSBRR(s.nra, s.nca, s.a.data(), s.lda, s.b.data(), tol, out.x.data(), out.res.data(), out.kbasis);
     return out;
@@ -42,7 +44,8 @@ Solution solve(const System& s, float tol, float res_fill = 0.0f) {
 
 // The least-squares solution from the normal equations in extended
 // precision, an independent route to the same answer.
-std::vector<double> reference_solution(const System& s) {
+std::vector<double> reference_solution(const System& s)
+{
     const int n = s.nca;
     std::vector<std::vector<long double>> m(n, std::vector<long double>(n + 1, 0.0L));
     for (int j = 0; j < n; ++j) {
@@ -71,7 +74,8 @@ std::vector<double> reference_solution(const System& s) {
     return x;
 }
 
-std::vector<double> residual_of(const System& s, const std::vector<float>& x) {
+std::vector<double> residual_of(const System& s, const std::vector<float>& x)
+{
     std::vector<double> r(s.nra);
     for (int i = 0; i < s.nra; ++i) {
         double v = s.b[i];
@@ -81,18 +85,21 @@ std::vector<double> residual_of(const System& s, const std::vector<float>& x) {
     return r;
 }
 
-double norm(const std::vector<double>& v) {
+double norm(const std::vector<double>& v)
+{
     double s = 0;
     for (double e : v) s += e * e;
     return std::sqrt(s);
 }
 
-void expect_residual_returned(const System& s, const Solution& sol, double tolerance) {
+void expect_residual_returned(const System& s, const Solution& sol, double tolerance)
+{
     const auto r = residual_of(s, sol.x);
     for (int i = 0; i < s.nra; ++i) EXPECT_NEAR(sol.res[i], r[i], tolerance) << "row " << i;
 }
 
-TEST_F(LeastSquaresTest, BalancesHydrogenAndOxygen) {
+TEST_F(LeastSquaresTest, BalancesHydrogenAndOxygen)
+{
     // H2 + O2 = H2O with the coefficient of H2 fixed at 1: rows H and O.
     const System s = make_system(2, 2, 10, {{0, -2}, {2, -1}}, {-2, 0});
     ERSET(0, 0, 0);
@@ -104,10 +111,11 @@ TEST_F(LeastSquaresTest, BalancesHydrogenAndOxygen) {
     EXPECT_TRUE(lines.empty());
 }
 
-TEST_F(LeastSquaresTest, BalancesCopperWithNitricAcid) {
+TEST_F(LeastSquaresTest, BalancesCopperWithNitricAcid)
+{
     // Cu + HNO3 = Cu(NO3)2 + NO + H2O; rows Cu, H, N, O; unknowns HNO3, Cu(NO3)2, NO, H2O.
-    const System s = make_system(4, 4, 10, {{0, -1, 0, 0}, {1, 0, 0, -2}, {1, -2, -1, 0}, {3, -6, -1, -1}},
-                                 {-1, 0, 0, 0});
+    const System s =
+        make_system(4, 4, 10, {{0, -1, 0, 0}, {1, 0, 0, -2}, {1, -2, -1, 0}, {3, -6, -1, -1}}, {-1, 0, 0, 0});
     ERSET(0, 0, 0);
     const Solution sol = solve(s, 0.0f);
     EXPECT_EQ(sol.kbasis, 4);
@@ -121,7 +129,8 @@ TEST_F(LeastSquaresTest, BalancesCopperWithNitricAcid) {
     EXPECT_EQ(N1RTY(1), 0);
 }
 
-TEST_F(LeastSquaresTest, OverdeterminedSystemsMatchAnIndependentSolution) {
+TEST_F(LeastSquaresTest, OverdeterminedSystemsMatchAnIndependentSolution)
+{
     TestRandom random(17);
     for (const int shape : {0, 1, 2}) {
         const int nra = 8 + 3 * shape, nca = 3 + shape, lda = nra + shape;
@@ -138,7 +147,8 @@ TEST_F(LeastSquaresTest, OverdeterminedSystemsMatchAnIndependentSolution) {
     EXPECT_TRUE(lines.empty());
 }
 
-TEST_F(LeastSquaresTest, IllConditionedSystemsAreRefinedToTheirSolution) {
+TEST_F(LeastSquaresTest, IllConditionedSystemsAreRefinedToTheirSolution)
+{
     // Columns 1, t, t^2, t^3, t^4 at 9 points in [1, 2]: condition near 1e5,
     // beyond what a single-precision solve reaches without refinement.
     const int nra = 9, nca = 5;
@@ -156,7 +166,8 @@ TEST_F(LeastSquaresTest, IllConditionedSystemsAreRefinedToTheirSolution) {
     expect_residual_returned(s, sol, 1e-5);
 }
 
-TEST_F(LeastSquaresTest, TooIllConditionedSystemsWarnWithTheConditionEstimate) {
+TEST_F(LeastSquaresTest, TooIllConditionedSystemsWarnWithTheConditionEstimate)
+{
     const int n = 7;  // the Hilbert matrix of order 7
     System s{n, n, n, std::vector<float>(n * n), std::vector<float>(n, 1.0f)};
     for (int i = 0; i < n; ++i) {
@@ -182,7 +193,8 @@ TEST_F(LeastSquaresTest, TooIllConditionedSystemsWarnWithTheConditionEstimate) {
     EXPECT_EQ(N1RCD(1), 1);
 }
 
-TEST_F(LeastSquaresTest, RankDeficientSystemsLeaveColumnsOut) {
+TEST_F(LeastSquaresTest, RankDeficientSystemsLeaveColumnsOut)
+{
     // The third column is zero: the basis stops before it and its x is 0.
     const System zero = make_system(4, 3, 4, {{1, 2, 0}, {0, 1, 0}, {1, 0, 0}, {2, 1, 0}}, {1, 2, 3, 4});
     const Solution sol = solve(zero, 0.0f);
@@ -208,13 +220,14 @@ TEST_F(LeastSquaresTest, RankDeficientSystemsLeaveColumnsOut) {
     EXPECT_EQ(std::count(cut.x.begin(), cut.x.end(), 0.0f), 1);
     System independent{6, 3, 6, std::vector<float>(dependent.a.begin(), dependent.a.begin() + 18), dependent.b};
     const auto reference_fit = reference_solution(independent);
-    const double least = norm(residual_of(independent, {float(reference_fit[0]), float(reference_fit[1]),
-                                                        float(reference_fit[2])}));
+    const double least =
+        norm(residual_of(independent, {float(reference_fit[0]), float(reference_fit[1]), float(reference_fit[2])}));
     EXPECT_NEAR(norm(residual_of(dependent, cut.x)), least, 1e-5);
     expect_residual_returned(dependent, cut, 1e-5);
 }
 
-TEST_F(LeastSquaresTest, NoBasisLeavesXZeroAndTheResidualAsPassed) {
+TEST_F(LeastSquaresTest, NoBasisLeavesXZeroAndTheResidualAsPassed)
+{
     const System s = make_system(3, 2, 3, {{1, 2}, {3, 4}, {5, 6}}, {1, 1, 1});
     for (const float tol : {1.0f, 2.5f}) {
         const Solution sol = solve(s, tol, 7.0f);
@@ -231,7 +244,8 @@ TEST_F(LeastSquaresTest, NoBasisLeavesXZeroAndTheResidualAsPassed) {
     EXPECT_TRUE(lines.empty());
 }
 
-TEST_F(LeastSquaresTest, ANegativeToleranceMeetsTheSingularTriangle) {
+TEST_F(LeastSquaresTest, ANegativeToleranceMeetsTheSingularTriangle)
+{
     const System s = make_system(3, 2, 3, {{1, 0}, {2, 0}, {3, 0}}, {1, 2, 3});
     const Solution sol = solve(s, -1.0f);
     EXPECT_EQ(sol.kbasis, 2);
@@ -242,7 +256,8 @@ TEST_F(LeastSquaresTest, ANegativeToleranceMeetsTheSingularTriangle) {
     EXPECT_EQ(stops[0].routine, "LSBRR");
 }
 
-TEST_F(LeastSquaresTest, OneRowSystems) {
+TEST_F(LeastSquaresTest, OneRowSystems)
+{
     const System s = make_system(1, 3, 1, {{1, -4, 2}}, {8});
     const Solution sol = solve(s, 0.0f);
     EXPECT_EQ(sol.kbasis, 1);
@@ -251,7 +266,8 @@ TEST_F(LeastSquaresTest, OneRowSystems) {
     EXPECT_EQ(N1RTY(1), 0);
 }
 
-TEST_F(LeastSquaresTest, PaddedWorkspaceGivesTheSameResults) {
+TEST_F(LeastSquaresTest, PaddedWorkspaceGivesTheSameResults)
+{
     TestRandom random(31);
     for (const int nra : {16, 32, 17}) {
         const int nca = 5;
@@ -271,14 +287,16 @@ TEST_F(LeastSquaresTest, PaddedWorkspaceGivesTheSameResults) {
     }
 }
 
-std::vector<std::int32_t> workspace_options() {
+std::vector<std::int32_t> workspace_options()
+{
     const std::int32_t options[2] = {16, 17};
     std::vector<std::int32_t> values(6);
     IUMAG("MATH", 1, 1, 2, options, values.data());
     return values;
 }
 
-TEST_F(LeastSquaresTest, OptionsAreRestoredAfterEveryCall) {
+TEST_F(LeastSquaresTest, OptionsAreRestoredAfterEveryCall)
+{
     const std::vector<std::int32_t> defaults = {1, 16, 0, 1, 1, 2};
     const System s = make_system(2, 2, 10, {{0, -2}, {2, -1}}, {-2, 0});
     solve(s, 0.0f);
@@ -297,7 +315,8 @@ TEST_F(LeastSquaresTest, OptionsAreRestoredAfterEveryCall) {
     EXPECT_EQ(workspace_options(), (std::vector<std::int32_t>{3, 2, 0, 1, 1, 2}));
 }
 
-TEST_F(LeastSquaresTest, ArgumentErrors) {
+TEST_F(LeastSquaresTest, ArgumentErrors)
+{
     const System s = make_system(2, 2, 10, {{0, -2}, {2, -1}}, {-2, 0});
     std::vector<float> x(2, 9.0f), res(2, 9.0f);
     std::int32_t kbasis = -1;
@@ -335,7 +354,8 @@ TEST_F(LeastSquaresTest, ArgumentErrors) {
         EXPECT_EQ(N1RCD(1), 4);
         EXPECT_EQ(printed_text(),
                   " 4 from L3BRR. The option values 3,4 must be respectively not less than zero, and non-negative "
-                  "while " + std::to_string(values[2]) + " and " + std::to_string(values[3]) + " are given.");
+                  "while " +
+                      std::to_string(values[2]) + " and " + std::to_string(values[3]) + " are given.");
         EXPECT_EQ(x, std::vector<float>(2, 9.0f));
         take_output();
     }

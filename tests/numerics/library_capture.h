@@ -14,7 +14,8 @@
 
 class LibraryTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         saved_hooks_ = library_hooks;
         library_hooks.write_line = [this](std::int32_t unit, const std::string& line) {
             units.push_back(unit);
@@ -28,13 +29,15 @@ protected:
         units.clear();
     }
 
-    void TearDown() override {
+    void TearDown() override
+    {
         ERSET(0, 2, 2);
         restore_default_options();
         library_hooks = saved_hooks_;
     }
 
-    static void restore_default_options() {
+    static void restore_default_options()
+    {
         const std::int32_t chapter1[2] = {-16, -17};
         IUMAG("MATH", 1, 2, 2, chapter1, nullptr);
         const std::int32_t trace = -1;
@@ -42,7 +45,8 @@ protected:
     }
 
     // The lines printed so far joined by newlines, and forgotten.
-    std::string take_output() {
+    std::string take_output()
+    {
         std::string out;
         for (const auto& line : lines) out += line + "\n";
         lines.clear();
@@ -52,7 +56,8 @@ protected:
 
     // The text of the messages printed so far without headers and
     // tracebacks, their line breaks undone and every run of blanks made one.
-    std::string printed_text() const {
+    std::string printed_text() const
+    {
         std::string text;
         for (const auto& line : lines) {
             if (line.rfind(" ***          ", 0) == 0) {
@@ -64,7 +69,8 @@ protected:
         return single_blanks(text);
     }
 
-    static std::string single_blanks(const std::string& text) {
+    static std::string single_blanks(const std::string& text)
+    {
         std::string out;
         for (const char c : text) {
             if (c != ' ' || out.empty() || out.back() != ' ') out += c;

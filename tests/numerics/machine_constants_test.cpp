@@ -11,7 +11,8 @@ namespace {
 
 using MachineConstantsTest = LibraryTest;
 
-TEST_F(MachineConstantsTest, RealConstantsHaveTheirBitPatterns) {
+TEST_F(MachineConstantsTest, RealConstantsHaveTheirBitPatterns)
+{
     const std::uint32_t bits[8] = {0x00800000u, 0x7F7FFFFFu, 0x33800000u, 0x34000000u,
                                    0x3E9A209Bu, 0x7FC00000u, 0x7F800000u, 0xFF800000u};
     for (std::int32_t n = 1; n <= 8; ++n) EXPECT_EQ(std::bit_cast<std::uint32_t>(AMACH(n)), bits[n - 1]) << n;
@@ -26,19 +27,22 @@ TEST_F(MachineConstantsTest, RealConstantsHaveTheirBitPatterns) {
     EXPECT_TRUE(lines.empty());
 }
 
-TEST_F(MachineConstantsTest, AnUnknownRealConstantIsAnErrorAndNotANumber) {
+TEST_F(MachineConstantsTest, AnUnknownRealConstantIsAnErrorAndNotANumber)
+{
     for (const std::int32_t n : {0, 9, -3}) {
         stops.clear();
         EXPECT_TRUE(std::isnan(AMACH(n)));
         EXPECT_EQ(N1RTY(1), 5);
         EXPECT_EQ(N1RCD(1), 5);
-        EXPECT_EQ(printed_text(), " 5 from AMACH. The argument must be between 1 and 8 inclusive. N = " + std::to_string(n));
+        EXPECT_EQ(printed_text(),
+                  " 5 from AMACH. The argument must be between 1 and 8 inclusive. N = " + std::to_string(n));
         EXPECT_EQ(stops.size(), 1u);
         take_output();
     }
 }
 
-TEST_F(MachineConstantsTest, IntegerConstants) {
+TEST_F(MachineConstantsTest, IntegerConstants)
+{
     const std::int32_t expected[12] = {32, 4, 2, 31, 2147483647, 2, 24, -125, 128, 53, -1021, 1024};
     for (std::int32_t n = 1; n <= 12; ++n) EXPECT_EQ(IMACH(n), expected[n - 1]) << n;
     EXPECT_EQ(IMACH(13), 0);
@@ -54,7 +58,8 @@ TEST_F(MachineConstantsTest, IntegerConstants) {
     EXPECT_EQ(stops[0].routine, "IMACH");
 }
 
-TEST_F(MachineConstantsTest, UnitsCanBeReadAndChanged) {
+TEST_F(MachineConstantsTest, UnitsCanBeReadAndChanged)
+{
     std::int32_t unit = 0;
     for (const std::int32_t n : {1, 2, 3}) {
         UMACH(n, unit);

@@ -11,13 +11,15 @@ namespace {
 using OptionsTest = LibraryTest;
 
 std::vector<std::int32_t> get_options(const std::vector<std::int32_t>& options, std::size_t value_count,
-                                      const char* set = "MATH", std::int32_t chapter = 1) {
+                                      const char* set = "MATH", std::int32_t chapter = 1)
+{
     std::vector<std::int32_t> values(value_count, -99);
     IUMAG(set, chapter, 1, static_cast<std::int32_t>(options.size()), options.data(), values.data());
     return values;
 }
 
-TEST_F(OptionsTest, LeastSquaresOptionsHaveTheirDefaults) {
+TEST_F(OptionsTest, LeastSquaresOptionsHaveTheirDefaults)
+{
     EXPECT_EQ(get_options({16, 17}, 6), (std::vector<std::int32_t>{1, 16, 0, 1, 1, 2}));
     EXPECT_EQ(get_options({17, 16}, 6), (std::vector<std::int32_t>{1, 2, 1, 16, 0, 1}));
     EXPECT_EQ(get_options({16}, 4, "math"), (std::vector<std::int32_t>{1, 16, 0, 1}));
@@ -25,7 +27,8 @@ TEST_F(OptionsTest, LeastSquaresOptionsHaveTheirDefaults) {
     EXPECT_TRUE(lines.empty());
 }
 
-TEST_F(OptionsTest, PutValuesStayWhileDefaultsRemainAvailable) {
+TEST_F(OptionsTest, PutValuesStayWhileDefaultsRemainAvailable)
+{
     const std::int32_t option = 16;
     std::int32_t values[4] = {1, 16, 1, 16};
     IUMAG("MATH", 1, 2, 1, &option, values);
@@ -40,7 +43,8 @@ TEST_F(OptionsTest, PutValuesStayWhileDefaultsRemainAvailable) {
     EXPECT_EQ(get_options({16, 17}, 6), (std::vector<std::int32_t>{1, 16, 0, 1, 7, 8}));
 }
 
-TEST_F(OptionsTest, InvalidRequestsRaiseTheirErrorAndTouchNothing) {
+TEST_F(OptionsTest, InvalidRequestsRaiseTheirErrorAndTouchNothing)
+{
     struct Case {
         const char* set;
         std::int32_t chapter, action;
@@ -51,14 +55,30 @@ TEST_F(OptionsTest, InvalidRequestsRaiseTheirErrorAndTouchNothing) {
     const Case cases[] = {
         {"MATH", 1, 3, {16}, 1, "IACT must be 1 to get option values or 2 to put option values. IACT = 3 is invalid."},
         {"MATX", 1, 1, {16}, 2, "The product name must be either MATH or STAT. PRODNM = MATX is invalid."},
-        {"MATH", 11, 1, {16}, 3,
+        {"MATH",
+         11,
+         1,
+         {16},
+         3,
          "ICHP = 11 is an invalid MATH chapter number. To get or put MATH options, ICHP must be between 1 and 10."},
-        {"STAT", 0, 1, {1}, 3,
+        {"STAT",
+         0,
+         1,
+         {1},
+         3,
          "ICHP = 0 is an invalid STAT chapter number. To get or put STAT options, ICHP must be between 1 and 20."},
-        {"MATH", 2, 1, {1}, 4,
+        {"MATH",
+         2,
+         1,
+         {1},
+         4,
          "No options exist for MATH chapter 2. Only existing options may have values retrieved from or placed into "
          "them."},
-        {"STAT", 20, 1, {1}, 4,
+        {"STAT",
+         20,
+         1,
+         {1},
+         4,
          "No options exist for STAT chapter 20. Only existing options may have values retrieved from or placed into "
          "them."},
         {"MATH", 1, 1, {}, 5, "NUMOPT = 0 is an invalid number of options. NUMOPT must be greater than zero."},
@@ -84,7 +104,8 @@ TEST_F(OptionsTest, InvalidRequestsRaiseTheirErrorAndTouchNothing) {
     EXPECT_EQ(get_options({16, 17}, 6), (std::vector<std::int32_t>{1, 16, 0, 1, 1, 2}));
 }
 
-TEST_F(OptionsTest, TheTraceOptionReportsGetsAndPuts) {
+TEST_F(OptionsTest, TheTraceOptionReportsGetsAndPuts)
+{
     const std::int32_t trace = 1;
     std::int32_t on = 1;
     IUMAG("MATH", 10, 2, 1, &trace, &on);

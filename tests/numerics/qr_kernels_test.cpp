@@ -21,8 +21,8 @@ struct Factorisation {
     float r(int i, int j) const { return i <= j ? qr[(i - 1) + (j - 1) * ldqr] : 0.0f; }
 };
 
-Factorisation factorise(const std::vector<float>& a, int nra, int nca, int lda,
-                        std::vector<std::int32_t> classes = {}) {
+Factorisation factorise(const std::vector<float>& a, int nra, int nca, int lda, std::vector<std::int32_t> classes = {})
+{
     Factorisation f{nra, nca, nra + 2, {}, {}, {}, {}, {}};
     f.qr.assign(f.ldqr * nca, -7.0f);
     f.qraux.assign(nca, -7.0f);
@@ -35,7 +35,8 @@ Factorisation factorise(const std::vector<float>& a, int nra, int nca, int lda,
 }
 
 // Q R must give back the pivoted columns of A.
-void expect_reconstructs(Factorisation f, const std::vector<float>& a, int lda) {
+void expect_reconstructs(Factorisation f, const std::vector<float>& a, int lda)
+{
     const int k = std::min(f.nra, f.nca);
     for (int j = 1; j <= f.nca; ++j) {
         std::vector<float> column(f.nra, 0.0f);
@@ -49,7 +50,8 @@ void expect_reconstructs(Factorisation f, const std::vector<float>& a, int lda) 
     }
 }
 
-std::vector<float> random_matrix(TestRandom& random, int rows, int cols, int lda) {
+std::vector<float> random_matrix(TestRandom& random, int rows, int cols, int lda)
+{
     std::vector<float> a(lda * cols, 0.0f);
     for (int j = 0; j < cols; ++j) {
         for (int i = 0; i < rows; ++i) a[i + j * lda] = random.uniform(-1, 1);
@@ -57,7 +59,8 @@ std::vector<float> random_matrix(TestRandom& random, int rows, int cols, int lda
     return a;
 }
 
-TEST_F(QrKernelsTest, FactorisationReconstructsThePivotedMatrix) {
+TEST_F(QrKernelsTest, FactorisationReconstructsThePivotedMatrix)
+{
     TestRandom random(5);
     const int shapes[][2] = {{6, 4}, {4, 6}, {5, 5}, {1, 3}, {3, 1}, {2, 2}};
     for (const auto& shape : shapes) {
@@ -79,7 +82,8 @@ TEST_F(QrKernelsTest, FactorisationReconstructsThePivotedMatrix) {
     EXPECT_TRUE(lines.empty());
 }
 
-TEST_F(QrKernelsTest, OneRowPivotsTheLargestEntryToTheFront) {
+TEST_F(QrKernelsTest, OneRowPivotsTheLargestEntryToTheFront)
+{
     const std::vector<float> a = {1, -5, 3, 5};  // lda 1: one row of four columns
     const Factorisation f = factorise(a, 1, 4, 1);
     EXPECT_EQ(f.ipvt, (std::vector<std::int32_t>{2, 1, 3, 4}));  // the first of the largest norms
@@ -90,7 +94,8 @@ TEST_F(QrKernelsTest, OneRowPivotsTheLargestEntryToTheFront) {
     EXPECT_EQ(f.qraux[0], 0.0f);
 }
 
-TEST_F(QrKernelsTest, ZeroColumnsComeLastAndEqualNormsKeepTheirOrder) {
+TEST_F(QrKernelsTest, ZeroColumnsComeLastAndEqualNormsKeepTheirOrder)
+{
     // Columns: zero, (3,4,0), (0,0,5), (1,1,1).
     const std::vector<float> a = {0, 0, 0, 3, 4, 0, 0, 0, 5, 1, 1, 1};
     const Factorisation f = factorise(a, 3, 4, 3);
@@ -101,7 +106,8 @@ TEST_F(QrKernelsTest, ZeroColumnsComeLastAndEqualNormsKeepTheirOrder) {
     expect_reconstructs(f, a, 3);
 }
 
-TEST_F(QrKernelsTest, InitialAndFinalColumnsStayInPlace) {
+TEST_F(QrKernelsTest, InitialAndFinalColumnsStayInPlace)
+{
     TestRandom random(9);
     const auto a = random_matrix(random, 5, 4, 5);
     // Column 3 must lead and column 1 must come last, whatever their norms.
@@ -111,7 +117,8 @@ TEST_F(QrKernelsTest, InitialAndFinalColumnsStayInPlace) {
     expect_reconstructs(f, a, 5);
 }
 
-TEST_F(QrKernelsTest, SolveReturnsEveryRequestedOutput) {
+TEST_F(QrKernelsTest, SolveReturnsEveryRequestedOutput)
+{
     TestRandom random(21);
     const int nra = 6, nca = 3;
     const auto a = random_matrix(random, nra, nca, nra);
@@ -119,8 +126,8 @@ TEST_F(QrKernelsTest, SolveReturnsEveryRequestedOutput) {
     std::vector<float> y(nra);
     for (float& v : y) v = random.uniform(-1, 1);
     std::vector<float> qy(nra), qty(nra), b(nca), res(nra), ax(nra);
-    LQRSL(nra, nca, f.qr.data(), f.ldqr, f.qraux.data(), y.data(), 11111, qy.data(), qty.data(), b.data(),
-          res.data(), ax.data());
+    LQRSL(nra, nca, f.qr.data(), f.ldqr, f.qraux.data(), y.data(), 11111, qy.data(), qty.data(), b.data(), res.data(),
+          ax.data());
     EXPECT_EQ(N1RTY(1), 0);
     std::vector<float> back(nra);
     LQRSL(nra, nca, f.qr.data(), f.ldqr, f.qraux.data(), qty.data(), 10000, back.data(), nullptr, nullptr, nullptr,
@@ -148,7 +155,8 @@ TEST_F(QrKernelsTest, SolveReturnsEveryRequestedOutput) {
     EXPECT_EQ(untouched, std::vector<float>(nra, 42.0f));
 }
 
-TEST_F(QrKernelsTest, SolveReportsASingularTriangleAndBadArguments) {
+TEST_F(QrKernelsTest, SolveReportsASingularTriangleAndBadArguments)
+{
     const std::vector<float> a = {1, 0, 0, 2, 0, 0};  // second column parallel to the first
     Factorisation f = factorise(a, 3, 2, 3);
     std::vector<float> y = {1, 2, 3}, qty(3), b(2, -1.0f), res(3);
@@ -164,8 +172,8 @@ TEST_F(QrKernelsTest, SolveReportsASingularTriangleAndBadArguments) {
     struct Case {
         int nra, kbasis, ldqr, ipath, code;
     };
-    const Case cases[] = {{0, 1, 3, 1, 1}, {3, 1, 2, 1, 2}, {3, 0, 3, 1, 3}, {3, 4, 5, 1, 3},
-                          {3, 1, 3, 0, 4}, {3, 1, 3, 100000, 4}};
+    const Case cases[] = {{0, 1, 3, 1, 1}, {3, 1, 2, 1, 2}, {3, 0, 3, 1, 3},
+                          {3, 4, 5, 1, 3}, {3, 1, 3, 0, 4}, {3, 1, 3, 100000, 4}};
     for (const Case& c : cases) {
         std::vector<float> out(3, 5.0f);
         LQRSL(c.nra, c.kbasis, f.qr.data(), c.ldqr, f.qraux.data(), y.data(), c.ipath, out.data(), out.data(),
@@ -177,7 +185,8 @@ TEST_F(QrKernelsTest, SolveReportsASingularTriangleAndBadArguments) {
     take_output();
 }
 
-TEST_F(QrKernelsTest, OneRowSolve) {
+TEST_F(QrKernelsTest, OneRowSolve)
+{
     const std::vector<float> a = {4, 2};
     Factorisation f = factorise(a, 1, 2, 1);
     const float y = 8;
@@ -190,7 +199,8 @@ TEST_F(QrKernelsTest, OneRowSolve) {
     EXPECT_EQ(ax, 8);
 }
 
-TEST_F(QrKernelsTest, TriangularSolvesOfEveryKind) {
+TEST_F(QrKernelsTest, TriangularSolvesOfEveryKind)
+{
     // Upper part 2 1 / . 4 ; lower part 2 . / 3 4 (column order: 2, 3, 1, 4).
     const std::vector<float> t = {2, 3, 1, 4};
     const std::vector<float> rhs = {4, 8};
@@ -214,9 +224,14 @@ TEST_F(QrKernelsTest, TriangularSolvesOfEveryKind) {
     };
     const Bad bads[] = {
         {0, 2, 1, 1, t, "The number of equations must be positive while N = 0 is given."},
-        {2, 1, 1, 2, t, "The order of the matrix must be less than or equal to its leading dimension while N = 2 and "
-                        "LDA = 1 are given."},
-        {2, 2, 1, 3, {2, 3, 1, 0},
+        {2, 1, 1, 2, t,
+         "The order of the matrix must be less than or equal to its leading dimension while N = 2 and "
+         "LDA = 1 are given."},
+        {2,
+         2,
+         1,
+         3,
+         {2, 3, 1, 0},
          "The input triangular matrix is singular. The index of the first zero diagonal element is equal to 2."},
         {2, 2, 5, 4, t, "IPATH must be either 1, 2, 3 or 4 while a value of 5 is given."},
     };
@@ -230,7 +245,8 @@ TEST_F(QrKernelsTest, TriangularSolvesOfEveryKind) {
     }
 }
 
-TEST_F(QrKernelsTest, FactorisationChecksItsDimensions) {
+TEST_F(QrKernelsTest, FactorisationChecksItsDimensions)
+{
     const std::vector<float> a(12, 1.0f);
     std::vector<float> qr(12, -3.0f), aux(4), work(7);
     std::vector<std::int32_t> ipvt(4, 0);

@@ -7,7 +7,8 @@
 
 namespace {
 
-TEST(SimulationHelpers, AnglesAndSmallArrays) {
+TEST(SimulationHelpers, AnglesAndSmallArrays)
+{
     EXPECT_FLOAT_EQ(radians_to_degrees(3.1415927f), 180.0f);
     EXPECT_FLOAT_EQ(degrees_to_radians(90.0f), 1.5707964f);
     const float a[3] = {1, 2, 3};
@@ -23,7 +24,8 @@ TEST(SimulationHelpers, AnglesAndSmallArrays) {
     EXPECT_EQ(shifted[0], 9);
 }
 
-TEST(SimulationHelpers, WeightedRunningAverages) {
+TEST(SimulationHelpers, WeightedRunningAverages)
+{
     accumulate_average(5, 0, 0, 0);
     EXPECT_EQ(accumulate_average(5, 0, 0, 2), 0.0f);  // no weight yet
     accumulate_average(5, 2, 1, 1);
@@ -39,7 +41,8 @@ TEST(SimulationHelpers, WeightedRunningAverages) {
     EXPECT_EQ(accumulate_average(5, 1, 1, 7), 0.0f);
 }
 
-TEST(SimulationHelpers, CentreOfPoints) {
+TEST(SimulationHelpers, CentreOfPoints)
+{
     float points[6] = {1, 2, 3, 3, 6, -3};
     Vector3 centre{};
     centre_points(2, points, centre, 0);
@@ -52,7 +55,8 @@ TEST(SimulationHelpers, CentreOfPoints) {
     EXPECT_EQ(centre, (Vector3{0, 0, 0}));
 }
 
-SquareMatrix7 matrix_by_rows(const std::vector<std::vector<float>>& rows) {
+SquareMatrix7 matrix_by_rows(const std::vector<std::vector<float>>& rows)
+{
     SquareMatrix7 a{};
     for (std::size_t i = 0; i < rows.size(); ++i) {
         for (std::size_t j = 0; j < rows[i].size(); ++j) a[i + 7 * j] = rows[i][j];
@@ -60,22 +64,23 @@ SquareMatrix7 matrix_by_rows(const std::vector<std::vector<float>>& rows) {
     return a;
 }
 
-TEST(VerboseSolver, SolvesAndShowsEveryStep) {
+TEST(VerboseSolver, SolvesAndShowsEveryStep)
+{
     const SquareMatrix7 a = matrix_by_rows({{2, 1, -1}, {-3, -1, 2}, {-2, 1, 2}});
     const float b[3] = {8, -11, -3};
     float x[3] = {};
     std::vector<std::int32_t> rows_shown;
     std::vector<float> last_rhs;
-    const bool solved = solve_linear_system_verbose(a, 3, b, x, [&](std::int32_t row, float rhs,
-                                                                    std::span<const float> coefficients) {
-        rows_shown.push_back(row);
-        EXPECT_EQ(coefficients.size(), 3u);
-        if (rows_shown.size() > 6) {
-            last_rhs.push_back(rhs);
-            for (std::int32_t j = 1; j < row; ++j) EXPECT_EQ(coefficients[j - 1], 0.0f);  // eliminated
-            EXPECT_FLOAT_EQ(coefficients[row - 1], 1.0f);
-        }
-    });
+    const bool solved =
+        solve_linear_system_verbose(a, 3, b, x, [&](std::int32_t row, float rhs, std::span<const float> coefficients) {
+            rows_shown.push_back(row);
+            EXPECT_EQ(coefficients.size(), 3u);
+            if (rows_shown.size() > 6) {
+                last_rhs.push_back(rhs);
+                for (std::int32_t j = 1; j < row; ++j) EXPECT_EQ(coefficients[j - 1], 0.0f);  // eliminated
+                EXPECT_FLOAT_EQ(coefficients[row - 1], 1.0f);
+            }
+        });
     ASSERT_TRUE(solved);
     EXPECT_EQ(rows_shown, (std::vector<std::int32_t>{1, 2, 3, 1, 2, 3, 1, 2, 3}));
     EXPECT_NEAR(x[0], 2, 1e-5f);
@@ -84,7 +89,8 @@ TEST(VerboseSolver, SolvesAndShowsEveryStep) {
     EXPECT_EQ(last_rhs.size(), 3u);
 }
 
-TEST(VerboseSolver, ReportsWhatItCannotSolve) {
+TEST(VerboseSolver, ReportsWhatItCannotSolve)
+{
     float x[2] = {7, 7};
     const float b[2] = {1, 1};
     int calls = 0;
@@ -100,14 +106,16 @@ TEST(VerboseSolver, ReportsWhatItCannotSolve) {
     EXPECT_EQ(x[0], 0.25f);
 }
 
-TEST(SimulationHelpers, ParabolaThroughThreePoints) {
+TEST(SimulationHelpers, ParabolaThroughThreePoints)
+{
     EXPECT_NEAR(*quadratic_through_three_points(1, 2, 3, 1, 4, 9, 4), 16.0f, 1e-4f);
     EXPECT_NEAR(*quadratic_through_three_points(-1, 0, 2, 3, 1, 3, 1), 1.0f, 1e-5f);  // x^2 - x + 1
     EXPECT_FALSE(quadratic_through_three_points(1, 1, 3, 1, 4, 9, 4).has_value());
     EXPECT_FALSE(quadratic_through_three_points(1, 2, 1, 1, 4, 9, 4).has_value());
 }
 
-TEST(PeriodicBox, MinimumImagesAndWrapping) {
+TEST(PeriodicBox, MinimumImagesAndWrapping)
+{
     const Vector3 box{10, 10, 4}, half{5, 5, 2};
     struct Case {
         Vector3 p, q, d;
@@ -125,7 +133,8 @@ TEST(PeriodicBox, MinimumImagesAndWrapping) {
     EXPECT_EQ(wrap_into_box(box, {9, 1, 3}, {0.5f, 0, -1}), (Vector3{9.5f, 1, 2}));
 }
 
-TEST(PeriodicBox, PlacesAtomsAcrossTheBoundary) {
+TEST(PeriodicBox, PlacesAtomsAcrossTheBoundary)
+{
     const Vector3 box{10, 10, 10}, half{5, 5, 5};
     const Vector3 a{9, 9, 9}, b{0.5f, 9, 9}, c{1, 0.2f, 9};  // b and c have crossed the boundary
     Vector3 inside{};
@@ -139,7 +148,8 @@ TEST(PeriodicBox, PlacesAtomsAcrossTheBoundary) {
     EXPECT_EQ(untouched, (Vector3{1, 1, 1}));
 }
 
-TEST(SimulationHelpers, MetropolisAcceptance) {
+TEST(SimulationHelpers, MetropolisAcceptance)
+{
     int draws = 0;
     float next = 0.0f;
     const UniformDraw draw = [&](float a, float b) {

@@ -18,7 +18,8 @@ struct Sorted {
     std::vector<std::int32_t> iperm;
 };
 
-Sorted sort_with_permutation(const std::vector<float>& ra) {
+Sorted sort_with_permutation(const std::vector<float>& ra)
+{
     const auto n = static_cast<std::int32_t>(ra.size());
     Sorted s{std::vector<float>(ra.size()), std::vector<std::int32_t>(ra.size())};
     std::iota(s.iperm.begin(), s.iperm.end(), 1);
@@ -26,7 +27,8 @@ Sorted sort_with_permutation(const std::vector<float>& ra) {
     return s;
 }
 
-void expect_sorted_permutation(const std::vector<float>& ra, const Sorted& s) {
+void expect_sorted_permutation(const std::vector<float>& ra, const Sorted& s)
+{
     ASSERT_TRUE(std::is_sorted(s.rb.begin(), s.rb.end()));
     std::vector<std::int32_t> seen = s.iperm;
     std::sort(seen.begin(), seen.end());
@@ -36,7 +38,8 @@ void expect_sorted_permutation(const std::vector<float>& ra, const Sorted& s) {
     }
 }
 
-TEST_F(SortTest, RandomArraysOfManySizes) {
+TEST_F(SortTest, RandomArraysOfManySizes)
+{
     TestRandom random(1);
     for (int n = 1; n <= 120; ++n) {
         for (const float spread : {1000.0f, 3.0f}) {  // few distinct values when the spread is small
@@ -52,7 +55,8 @@ TEST_F(SortTest, RandomArraysOfManySizes) {
     EXPECT_TRUE(lines.empty());
 }
 
-TEST_F(SortTest, OrderedReversedAndEqualInput) {
+TEST_F(SortTest, OrderedReversedAndEqualInput)
+{
     std::vector<float> ascending(20);
     std::iota(ascending.begin(), ascending.end(), -3.0f);
     const Sorted up = sort_with_permutation(ascending);
@@ -74,7 +78,8 @@ TEST_F(SortTest, OrderedReversedAndEqualInput) {
     }
 }
 
-TEST_F(SortTest, OneElementAndTheCallersPermutation) {
+TEST_F(SortTest, OneElementAndTheCallersPermutation)
+{
     const float one = 4.0f;
     float out = 0.0f;
     std::int32_t index = 7;  // not initialised by the sort: carried along as given
@@ -90,7 +95,8 @@ TEST_F(SortTest, OneElementAndTheCallersPermutation) {
     EXPECT_EQ(labels, (std::vector<std::int32_t>{10, 20, 30}));
 }
 
-TEST_F(SortTest, EmptyOrNegativeLengthIsATerminalError) {
+TEST_F(SortTest, EmptyOrNegativeLengthIsATerminalError)
+{
     for (const std::int32_t n : {0, -4}) {
         stops.clear();
         float rb[2] = {8, 9};
@@ -103,7 +109,8 @@ TEST_F(SortTest, EmptyOrNegativeLengthIsATerminalError) {
         EXPECT_EQ(N1RCD(1), 1);
         EXPECT_EQ(printed_text(),
                   " 1 from SVRGP. The length of vectors RA, RB and IPERM must be greater than or equal to one. On "
-                  "input the length, N, is given as " + std::to_string(n) + ".");
+                  "input the length, N, is given as " +
+                      std::to_string(n) + ".");
         ASSERT_EQ(stops.size(), 1u);  // the default attributes ask for a stop
         EXPECT_EQ(stops[0].routine, "SVRGP");
         take_output();
@@ -115,7 +122,8 @@ TEST_F(SortTest, EmptyOrNegativeLengthIsATerminalError) {
     EXPECT_TRUE(lines.empty());
 }
 
-TEST(PivotFraction, AdvancesOncePerSegment) {
+TEST(PivotFraction, AdvancesOncePerSegment)
+{
     const float expected[] = {0.4140625f, 0.453125f, 0.4921875f, 0.53125f, 0.5703125f, 0.609375f, 0.390625f};
     float r = 0.375f;
     for (const float e : expected) {
@@ -124,7 +132,8 @@ TEST(PivotFraction, AdvancesOncePerSegment) {
     }
 }
 
-TEST_F(SortTest, LargeInputWithLongOrderedRuns) {
+TEST_F(SortTest, LargeInputWithLongOrderedRuns)
+{
     // Ordered runs split near the middle every time, which keeps the most
     // segments pending.
     std::vector<float> ra(1 << 21);
@@ -135,7 +144,8 @@ TEST_F(SortTest, LargeInputWithLongOrderedRuns) {
     EXPECT_EQ(s.rb[12345], ra[s.iperm[12345] - 1]);
 }
 
-TEST_F(SortTest, UnorderedValuesStayWithinTheArray) {
+TEST_F(SortTest, UnorderedValuesStayWithinTheArray)
+{
     std::vector<float> ra = {3, NAN, 1, 7, NAN, 2, 9, 0, 4, 6, NAN, 5, 8, 1, 2, NAN, 3};
     const Sorted s = sort_with_permutation(ra);
     for (std::size_t i = 0; i < ra.size(); ++i) {

@@ -9,7 +9,8 @@ namespace {
 
 using TextUtilitiesTest = LibraryTest;
 
-TEST_F(TextUtilitiesTest, Characters) {
+TEST_F(TextUtilitiesTest, Characters)
+{
     EXPECT_EQ(ACHAR(65), 'A');
     EXPECT_EQ(ACHAR(0), '\0');
     EXPECT_TRUE(lines.empty());
@@ -25,15 +26,20 @@ TEST_F(TextUtilitiesTest, Characters) {
     EXPECT_EQ(char_code_upper('\xE9'), 0xE9);  // codes count from 0 to 255
 }
 
-TEST(TextSearch, FindsAndCompares) {
+TEST(TextSearch, FindsAndCompares)
+{
     struct Case {
         const char* text;
         const char* pattern;
         std::int32_t exact, nocase;
     };
     const Case cases[] = {
-        {"MATH chapter", "chapter", 6, 6}, {"MATH chapter", "CHAPTER", 0, 6}, {"abcabc", "c", 3, 3},
-        {"abc", "abcd", 0, 0},             {"abc", "", 0, 0},                 {"", "a", 0, 0},
+        {"MATH chapter", "chapter", 6, 6},
+        {"MATH chapter", "CHAPTER", 0, 6},
+        {"abcabc", "c", 3, 3},
+        {"abc", "abcd", 0, 0},
+        {"abc", "", 0, 0},
+        {"", "a", 0, 0},
         {"xXx", "xx", 0, 1},
     };
     for (const Case& c : cases) {
@@ -48,15 +54,20 @@ TEST(TextSearch, FindsAndCompares) {
     EXPECT_EQ(first_char_not_in("x", ""), 1);
 }
 
-TEST_F(TextUtilitiesTest, WholeNumbersToTextAndBack) {
+TEST_F(TextUtilitiesTest, WholeNumbersToTextAndBack)
+{
     struct Write {
         std::int32_t value, width;
         const char* text;
         std::int32_t needed;
     };
     const Write writes[] = {
-        {42, 6, "    42", 2}, {-42, 3, "-42", 3}, {-420, 3, "***", 4}, {0, 1, "0", 1},
-        {2147483647, 11, " 2147483647", 10}, {5, 0, "", 1},
+        {42, 6, "    42", 2},
+        {-42, 3, "-42", 3},
+        {-420, 3, "***", 4},
+        {0, 1, "0", 1},
+        {2147483647, 11, " 2147483647", 10},
+        {5, 0, "", 1},
     };
     for (const Write& w : writes) {
         std::int32_t needed = -1;
@@ -68,8 +79,10 @@ TEST_F(TextUtilitiesTest, WholeNumbersToTextAndBack) {
         std::int32_t value, error;
     };
     const Read reads[] = {
-        {"  123 ", 123, 0}, {"-7", -7, 0}, {"+2147483647", 2147483647, 0}, {"2147483648", 0, 1},
-        {"-2147483648", 0, 1}, {"12a", 0, 1}, {"", 0, 1}, {"  ", 0, 1}, {"-", 0, 1}, {"1 2", 0, 1},
+        {"  123 ", 123, 0},   {"-7", -7, 0},         {"+2147483647", 2147483647, 0},
+        {"2147483648", 0, 1}, {"-2147483648", 0, 1}, {"12a", 0, 1},
+        {"", 0, 1},           {"  ", 0, 1},          {"-", 0, 1},
+        {"1 2", 0, 1},
     };
     for (const Read& r : reads) {
         std::int32_t value = -5;
@@ -81,13 +94,14 @@ TEST_F(TextUtilitiesTest, WholeNumbersToTextAndBack) {
     EXPECT_TRUE(lines.empty());
 }
 
-TEST(TextCopy, CopiesPartsAndFillsWithBlanks) {
+TEST(TextCopy, CopiesPartsAndFillsWithBlanks)
+{
     struct Case {
         std::int32_t first, last, target_first, target_last, status;
         const char* result;
     };
     const Case cases[] = {
-        {1, 3, 2, 6, 0, "xabc  xx"}, {2, 5, 1, 2, 0, "bcxxxxxx"}, {1, 0, 3, 4, 0, "xx  xxxx"},
+        {1, 3, 2, 6, 0, "xabc  xx"},  {2, 5, 1, 2, 0, "bcxxxxxx"},  {1, 0, 3, 4, 0, "xx  xxxx"},
         {0, 2, 1, 2, -1, "xxxxxxxx"}, {1, 7, 1, 2, -1, "xxxxxxxx"}, {1, 2, 5, 9, -2, "xxxxxxxx"},
         {1, 2, 4, 2, -2, "xxxxxxxx"},
     };

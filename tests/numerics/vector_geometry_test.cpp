@@ -10,7 +10,8 @@ namespace {
 
 constexpr float pi = 3.14159265f;
 
-void expect_point(const float* p, float x, float y, float z, float tolerance = 1e-6f) {
+void expect_point(const float* p, float x, float y, float z, float tolerance = 1e-6f)
+{
     EXPECT_NEAR(p[0], x, tolerance);
     EXPECT_NEAR(p[1], y, tolerance);
     EXPECT_NEAR(p[2], z, tolerance);
@@ -22,7 +23,8 @@ struct ScriptedDraws {
     TestRandom random{99};
     std::size_t used = 0;
 
-    UniformDraw draw() {
+    UniformDraw draw()
+    {
         return [this](float a, float b) {
             const float u = used < script.size() ? script[used] : random.uniform(0, 1);
             ++used;
@@ -31,7 +33,8 @@ struct ScriptedDraws {
     }
 };
 
-TEST(Rotation, TurnsByTheRightHandRule) {
+TEST(Rotation, TurnsByTheRightHandRule)
+{
     struct Case {
         Vector3 point, p, d;
         float theta;
@@ -52,7 +55,8 @@ TEST(Rotation, TurnsByTheRightHandRule) {
     }
 }
 
-TEST(Rotation, LeavesWhatItMustAlone) {
+TEST(Rotation, LeavesWhatItMustAlone)
+{
     std::vector<float> points = {1.5f, -2.25f, 3.0f, 0.1f, 0.2f, 0.3f};
     const std::vector<float> original = points;
     rotate_about_axis(2, points.data(), {0.5f, 0.5f, 0.5f}, {1, 2, 3}, 0.0f);
@@ -66,7 +70,8 @@ TEST(Rotation, LeavesWhatItMustAlone) {
     expect_point(on_axis, 2, 3, 4);
 }
 
-TEST(Rotation, KeepsDistancesBetweenPoints) {
+TEST(Rotation, KeepsDistancesBetweenPoints)
+{
     TestRandom random(4);
     std::vector<float> points(3 * 10);
     for (float& v : points) v = random.uniform(-5, 5);
@@ -83,7 +88,8 @@ TEST(Rotation, KeepsDistancesBetweenPoints) {
     }
 }
 
-TEST(VectorArithmetic, ProductsLengthsAndAngles) {
+TEST(VectorArithmetic, ProductsLengthsAndAngles)
+{
     const Vector3 a{1, 2, 3}, b{-2, 0.5f, 4};
     EXPECT_EQ(dot_product_3(a, b), 11.0f);
     EXPECT_EQ(cross_product_3(a, b), (Vector3{6.5f, -10.0f, 4.5f}));
@@ -110,7 +116,8 @@ TEST(VectorArithmetic, ProductsLengthsAndAngles) {
     }
 }
 
-TEST(AtomPlacement, BuildsTheRequestedBondAngleAndDihedral) {
+TEST(AtomPlacement, BuildsTheRequestedBondAngleAndDihedral)
+{
     const Vector3 a{0, 0, 0}, b{1.5f, 0, 0}, c{2.0f, 1.4f, 0};
     for (const float phi : {0.0f, 0.7f, -0.7f, 2.5f}) {
         Vector3 x{};
@@ -127,7 +134,8 @@ TEST(AtomPlacement, BuildsTheRequestedBondAngleAndDihedral) {
     EXPECT_NE(dihedral_of_points(a, b, c, left), dihedral_of_points(a, b, c, right));
 }
 
-TEST(AtomPlacement, DegenerateGeometryReportsFailure) {
+TEST(AtomPlacement, DegenerateGeometryReportsFailure)
+{
     Vector3 x{9, 9, 9};
     EXPECT_FALSE(place_atom_internal({1, 0, 0}, {0, 0, 0}, 1, 1, 1, x));   // no bond direction
     EXPECT_FALSE(place_atom_internal({2, 0, 0}, {-1, 0, 0}, 1, 1, 1, x));  // reference along the bond
@@ -136,7 +144,8 @@ TEST(AtomPlacement, DegenerateGeometryReportsFailure) {
     EXPECT_EQ(dihedral_of_points({0, 0, 0}, {1, 0, 0}, {2, 0, 0}, {3, 1, 0}), 0.0f);
 }
 
-TEST(RandomVectors, HaveTheirLengthAndAngle) {
+TEST(RandomVectors, HaveTheirLengthAndAngle)
+{
     ScriptedDraws draws;
     const UniformDraw draw = draws.draw();
     for (int i = 0; i < 50; ++i) {
@@ -153,7 +162,8 @@ TEST(RandomVectors, HaveTheirLengthAndAngle) {
     EXPECT_EQ(untouched, (Vector3{1, 2, 3}));
 }
 
-TEST(RandomVectors, DrawAgainOutsideTheBallAndAtItsCentre) {
+TEST(RandomVectors, DrawAgainOutsideTheBallAndAtItsCentre)
+{
     // First triple at the centre, second outside the ball, third accepted.
     ScriptedDraws draws{{0.5f, 0.5f, 0.5f, 0.99f, 0.99f, 0.01f, 0.75f, 0.5f, 0.5f}};
     const Vector3 v = random_vector_rejection(2.0f, draws.draw());

@@ -18,12 +18,14 @@ constexpr std::int32_t kGround = 0x112233;
 
 class DrawingTest : public RecordingTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         qw_set_color_rgb(kGround);
         qw_rectangle(QwControl::filled, 0, 0, 199, 199);
     }
     // Pixels of a colour inside (0, 0)-(199, 199).
-    int count(std::int32_t colour) {
+    int count(std::int32_t colour)
+    {
         int n = 0;
         for (int y = 0; y < 200; ++y)
             for (int x = 0; x < 200; ++x) n += qw_get_pixel_rgb(x, y) == colour;
@@ -31,7 +33,8 @@ protected:
     }
 };
 
-TEST(Colours, PackAndSplit) {
+TEST(Colours, PackAndSplit)
+{
     EXPECT_EQ(qw_rgb(99, 132, 222), 99 + 256 * 132 + 65536 * 222);
     EXPECT_EQ(qw_rgb(255, 255, 0), 0x00FFFF);
     EXPECT_EQ(qw_rgb(256 + 1, -1, 0), 0x00FF01);  // components wrap to a byte
@@ -41,8 +44,10 @@ TEST(Colours, PackAndSplit) {
     EXPECT_EQ(rgb.blue, 0xDD);
 }
 
-TEST_F(DrawingTest, FilledRectangleCornersInclusiveInAnyOrder) {
-    const std::array<std::array<int, 4>, 4> orders{{{10, 20, 30, 40}, {30, 40, 10, 20}, {30, 20, 10, 40}, {10, 40, 30, 20}}};
+TEST_F(DrawingTest, FilledRectangleCornersInclusiveInAnyOrder)
+{
+    const std::array<std::array<int, 4>, 4> orders{
+        {{10, 20, 30, 40}, {30, 40, 10, 20}, {30, 20, 10, 40}, {10, 40, 30, 20}}};
     for (const auto& o : orders) {
         SetUp();
         qw_set_color_rgb(kRed);
@@ -55,7 +60,8 @@ TEST_F(DrawingTest, FilledRectangleCornersInclusiveInAnyOrder) {
     }
 }
 
-TEST_F(DrawingTest, OutlineRectangleIsOnePixelBorder) {
+TEST_F(DrawingTest, OutlineRectangleIsOnePixelBorder)
+{
     qw_set_color_rgb(kRed);
     qw_rectangle(QwControl::outline, 10, 10, 19, 14);
     EXPECT_EQ(count(kRed), 2 * 10 + 2 * 3);
@@ -63,7 +69,8 @@ TEST_F(DrawingTest, OutlineRectangleIsOnePixelBorder) {
     EXPECT_EQ(qw_get_pixel_rgb(19, 14), kRed);
 }
 
-TEST_F(DrawingTest, DegenerateRectanglesAreLinesAndPoints) {
+TEST_F(DrawingTest, DegenerateRectanglesAreLinesAndPoints)
+{
     qw_set_color_rgb(kRed);
     qw_rectangle(QwControl::filled, 489, 318, 489, 337);  // a one-pixel rule
     qw_rectangle(QwControl::outline, 5, 5, 5, 5);
@@ -74,7 +81,8 @@ TEST_F(DrawingTest, DegenerateRectanglesAreLinesAndPoints) {
     EXPECT_NE(qw_get_pixel_rgb(490, 337), kRed);
 }
 
-TEST_F(DrawingTest, NegativeAndHugeCoordinatesClipToTheCanvas) {
+TEST_F(DrawingTest, NegativeAndHugeCoordinatesClipToTheCanvas)
+{
     qw_set_color_rgb(kRed);
     qw_rectangle(QwControl::filled, -50, -50, 4, 4);
     EXPECT_EQ(count(kRed), 25);
@@ -89,7 +97,8 @@ TEST_F(DrawingTest, NegativeAndHugeCoordinatesClipToTheCanvas) {
     EXPECT_EQ(qw_get_pixel_rgb(2000, 0), -1);
 }
 
-TEST_F(DrawingTest, FilledEllipseStaysInItsBoxAndTouchesEverySide) {
+TEST_F(DrawingTest, FilledEllipseStaysInItsBoxAndTouchesEverySide)
+{
     qw_set_color_rgb(kBlue);
     qw_ellipse(QwControl::filled, 20, 30, 60, 50);
     bool left = false, right = false, top = false, bottom = false;
@@ -108,7 +117,8 @@ TEST_F(DrawingTest, FilledEllipseStaysInItsBoxAndTouchesEverySide) {
     EXPECT_EQ(qw_get_pixel_rgb(20, 30), kGround);  // the corners stay out
 }
 
-TEST_F(DrawingTest, EllipseOutlineIsTheBorderOfTheFilledShape) {
+TEST_F(DrawingTest, EllipseOutlineIsTheBorderOfTheFilledShape)
+{
     qw_set_color_rgb(kBlue);
     qw_ellipse(QwControl::filled, 20, 20, 80, 60);
     const int filled = count(kBlue);
@@ -122,7 +132,8 @@ TEST_F(DrawingTest, EllipseOutlineIsTheBorderOfTheFilledShape) {
     EXPECT_EQ(count(kBlue) + count(kRed), filled);
 }
 
-TEST_F(DrawingTest, CircleIsSymmetric) {
+TEST_F(DrawingTest, CircleIsSymmetric)
+{
     qw_set_color_rgb(kRed);
     qw_ellipse(QwControl::filled, 10, 10, 37, 37);  // even diameter
     for (int y = 10; y <= 37; ++y) {
@@ -134,7 +145,8 @@ TEST_F(DrawingTest, CircleIsSymmetric) {
     }
 }
 
-TEST_F(DrawingTest, LinesIncludeBothEndsAndMoveThePosition) {
+TEST_F(DrawingTest, LinesIncludeBothEndsAndMoveThePosition)
+{
     qw_set_color_rgb(kRed);
     qw_move_to(10, 10);
     qw_line_to(20, 15);
@@ -148,7 +160,8 @@ TEST_F(DrawingTest, LinesIncludeBothEndsAndMoveThePosition) {
     EXPECT_EQ(previous, (QwPoint{20, 100}));
 }
 
-TEST_F(DrawingTest, PolygonFilledAndOutlined) {
+TEST_F(DrawingTest, PolygonFilledAndOutlined)
+{
     const std::array<QwPoint, 3> triangle{{{10, 10}, {50, 10}, {10, 50}}};
     qw_set_color_rgb(kRed);
     qw_polygon(QwControl::outline, triangle);
@@ -160,7 +173,8 @@ TEST_F(DrawingTest, PolygonFilledAndOutlined) {
     EXPECT_EQ(qw_polygon(QwControl::filled, std::span<const QwPoint>{}), 0);
 }
 
-TEST_F(DrawingTest, FloodFillStopsAtTheBoundaryAndTheClip) {
+TEST_F(DrawingTest, FloodFillStopsAtTheBoundaryAndTheClip)
+{
     qw_set_color_rgb(kRed);
     qw_rectangle(QwControl::outline, 10, 10, 50, 50);
     qw_set_color_rgb(kBlue);
@@ -178,7 +192,8 @@ TEST_F(DrawingTest, FloodFillStopsAtTheBoundaryAndTheClip) {
     EXPECT_EQ(qw_get_pixel_rgb(150, 110), kGround);
 }
 
-TEST_F(DrawingTest, FloodFillFollowsAConcaveShape) {
+TEST_F(DrawingTest, FloodFillFollowsAConcaveShape)
+{
     // A U shape: the fill must turn around the inner wall.
     qw_set_color_rgb(kRed);
     qw_rectangle(QwControl::outline, 10, 10, 60, 60);
@@ -189,7 +204,8 @@ TEST_F(DrawingTest, FloodFillFollowsAConcaveShape) {
     EXPECT_EQ(qw_get_pixel_rgb(35, 55), kBlue);
 }
 
-TEST_F(DrawingTest, ClipRegionLimitsEveryPrimitiveAndPixelReads) {
+TEST_F(DrawingTest, ClipRegionLimitsEveryPrimitiveAndPixelReads)
+{
     qw_set_clip_region(40, 40, 20, 20);  // corners in any order
     qw_set_color_rgb(kRed);
     qw_rectangle(QwControl::filled, 0, 0, 100, 100);
@@ -205,7 +221,8 @@ TEST_F(DrawingTest, ClipRegionLimitsEveryPrimitiveAndPixelReads) {
     EXPECT_EQ(count(kRed), 21 * 21);
 }
 
-TEST_F(DrawingTest, SetPixelGivesThePreviousColour) {
+TEST_F(DrawingTest, SetPixelGivesThePreviousColour)
+{
     EXPECT_EQ(qw_set_pixel_rgb(3, 4, kBlue), kGround);
     EXPECT_EQ(qw_get_pixel_rgb(3, 4), kBlue);
     qw_set_color_rgb(kRed);
@@ -214,7 +231,8 @@ TEST_F(DrawingTest, SetPixelGivesThePreviousColour) {
     EXPECT_EQ(qw_set_color_rgb(kBlue), kRed);
 }
 
-TEST_F(DrawingTest, DrawingStateBelongsToEachThread) {
+TEST_F(DrawingTest, DrawingStateBelongsToEachThread)
+{
     qw_set_color_rgb(kRed);
     qw_move_to(7, 8);
     qw_set_clip_region(0, 0, 10, 10);
@@ -232,7 +250,8 @@ TEST_F(DrawingTest, DrawingStateBelongsToEachThread) {
     EXPECT_EQ(qw_get_current_position(), (QwPoint{7, 8}));
 }
 
-TEST_F(DrawingTest, BadControlDrawsNothing) {
+TEST_F(DrawingTest, BadControlDrawsNothing)
+{
     EXPECT_EQ(qw_rectangle(static_cast<QwControl>(7), 0, 0, 10, 10), 0);
     EXPECT_EQ(qw_ellipse(static_cast<QwControl>(0), 0, 0, 10, 10), 0);
     EXPECT_EQ(count(kGround), 200 * 200);

@@ -16,7 +16,8 @@ struct OptionCase {
     bool best_fit, bold, italic;
 };
 
-TEST(FontOptions, ParsesTheProgramsOptionTexts) {
+TEST(FontOptions, ParsesTheProgramsOptionTexts)
+{
     const OptionCase cases[] = {
         {"t'Arial'h16b", "Arial", 16, true, false, false},
         {"t'Arial'h16bei", "Arial", 16, true, true, true},
@@ -39,15 +40,17 @@ TEST(FontOptions, ParsesTheProgramsOptionTexts) {
     }
 }
 
-TEST(FontOptions, RejectsMalformedTexts) {
-    for (const std::string text : {"", "   ", "t'Arial'", "h16", "t'Arial h16", "t''h16", "t'Arial'h0",
-                                   "t'Arial'h", "t'Arial'h1001", "t'Arial'h99999999999999999999", "t'Arial'h16x",
-                                   "tArial'h16", "t'Arial'h-3"}) {
+TEST(FontOptions, RejectsMalformedTexts)
+{
+    for (const std::string text :
+         {"", "   ", "t'Arial'", "h16", "t'Arial h16", "t''h16", "t'Arial'h0", "t'Arial'h", "t'Arial'h1001",
+          "t'Arial'h99999999999999999999", "t'Arial'h16x", "tArial'h16", "t'Arial'h-3"}) {
         EXPECT_FALSE(parse_font_options(text).has_value()) << text;
     }
 }
 
-TEST(FontOptions, FacesMapToInstalledFamilies) {
+TEST(FontOptions, FacesMapToInstalledFamilies)
+{
     EXPECT_EQ(platform::font_family_for_face("Arial"), "Liberation Sans");
     EXPECT_EQ(platform::font_family_for_face("arial"), "Liberation Sans");
     EXPECT_EQ(platform::font_family_for_face("Times New Roman"), "Liberation Serif");
@@ -58,7 +61,8 @@ TEST(FontOptions, FacesMapToInstalledFamilies) {
     EXPECT_FALSE(platform::is_symbol_face("Arial"));
 }
 
-TEST(FontOptions, SymbolLettersBecomeGreek) {
+TEST(FontOptions, SymbolLettersBecomeGreek)
+{
     EXPECT_EQ(platform::symbol_to_greek("abgdDpsmlnW"), "αβγδΔπσμλνΩ");
     EXPECT_EQ(platform::symbol_to_greek("qrtcfh"), "θρτχφη");
     EXPECT_EQ(platform::symbol_to_greek("D H = -12,5"), "Δ Η = -12,5");

@@ -22,7 +22,8 @@ protected:
     static void wait_briefly() { std::this_thread::sleep_for(std::chrono::milliseconds(30)); }
 };
 
-TEST_F(MouseTest, CallbackRunsBeforeTheWaiterWakes) {
+TEST_F(MouseTest, CallbackRunsBeforeTheWaiterWakes)
+{
     std::vector<std::string> order;
     std::mutex mutex;
     qw_register_mouse_event(kQwGraphicsUnit, kMouseLeftDown, [&](int, int event, int, int x, int y) {
@@ -45,13 +46,15 @@ TEST_F(MouseTest, CallbackRunsBeforeTheWaiterWakes) {
     EXPECT_EQ(order[1], "woke 12,34");
 }
 
-TEST_F(MouseTest, AnEventBeforeTheWaitNeverEndsIt) {
+TEST_F(MouseTest, AnEventBeforeTheWaitNeverEndsIt)
+{
     platform::deliver_mouse_event({kMouseLeftDown, 0, 1, 1});
     recorder().push_mouse_event({kMouseLeftDown, 0, 2, 2});
     EXPECT_EQ(qw_wait_mouse_event(kMouseLeftDown).x, 2);
 }
 
-TEST_F(MouseTest, WaitIgnoresEventsOutsideItsMaskAndNeedsNoCallback) {
+TEST_F(MouseTest, WaitIgnoresEventsOutsideItsMaskAndNeedsNoCallback)
+{
     recorder().push_mouse_event({kMouseMove, 0, 5, 5});
     recorder().push_mouse_event({kMouseRightDown, 0, 6, 6});
     recorder().push_mouse_event({kMouseLeftDown, kMouseStateShift, 7, 8});
@@ -62,7 +65,8 @@ TEST_F(MouseTest, WaitIgnoresEventsOutsideItsMaskAndNeedsNoCallback) {
     EXPECT_EQ(e.y, 8);
 }
 
-TEST_F(MouseTest, NestedWaitOnTheInterfaceThreadKeepsDispatching) {
+TEST_F(MouseTest, NestedWaitOnTheInterfaceThreadKeepsDispatching)
+{
     int moves = 0;
     qw_register_mouse_event(kQwGraphicsUnit, kMouseMove, [&](int, int, int, int, int) { ++moves; });
     for (int i = 0; i < 3; ++i) recorder().push_mouse_event({kMouseMove, 0, i, i});
@@ -71,11 +75,13 @@ TEST_F(MouseTest, NestedWaitOnTheInterfaceThreadKeepsDispatching) {
     EXPECT_EQ(moves, 3);
 }
 
-TEST_F(MouseTest, AWaitWhoseEventsRunOutEndsTheRoutine) {
+TEST_F(MouseTest, AWaitWhoseEventsRunOutEndsTheRoutine)
+{
     EXPECT_THROW(qw_wait_mouse_event(kMouseLeftDown), platform::ProgramStopping);
 }
 
-TEST_F(MouseTest, NewBindingReplacesTheOldOneForTheSameEvents) {
+TEST_F(MouseTest, NewBindingReplacesTheOldOneForTheSameEvents)
+{
     int first = 0, second = 0;
     qw_register_mouse_event(kQwGraphicsUnit, kMouseLeftDown | kMouseMove, [&](int, int, int, int, int) { ++first; });
     qw_register_mouse_event(kQwGraphicsUnit, kMouseMove, [&](int, int, int, int, int) { ++second; });
@@ -88,7 +94,8 @@ TEST_F(MouseTest, NewBindingReplacesTheOldOneForTheSameEvents) {
     EXPECT_EQ(first, 1);
 }
 
-TEST_F(MouseTest, BadBindingsAreRefused) {
+TEST_F(MouseTest, BadBindingsAreRefused)
+{
     const MouseCallback none = [](int, int, int, int, int) {};
     EXPECT_EQ(qw_register_mouse_event(kQwGraphicsUnit, 0, none), -1);
     EXPECT_EQ(qw_register_mouse_event(kQwGraphicsUnit, 128, none), -1);
@@ -98,7 +105,8 @@ TEST_F(MouseTest, BadBindingsAreRefused) {
     EXPECT_EQ(qw_register_mouse_event(kQwGraphicsUnit, kMouseLeftDown, none), 0);
 }
 
-TEST_F(MouseTest, WorkerRegistersAndUnregistersWhileEventsFlow) {
+TEST_F(MouseTest, WorkerRegistersAndUnregistersWhileEventsFlow)
+{
     std::atomic<int> calls{0};
     std::thread worker([&] {
         for (int i = 0; i < 200; ++i) {
@@ -114,14 +122,16 @@ TEST_F(MouseTest, WorkerRegistersAndUnregistersWhileEventsFlow) {
     EXPECT_EQ(calls, before + 1);
 }
 
-TEST_F(MouseTest, CallbackThatQuitsEndsQuietly) {
+TEST_F(MouseTest, CallbackThatQuitsEndsQuietly)
+{
     qw_register_mouse_event(kQwGraphicsUnit, kMouseLeftDown, [](int, int, int, int, int) { rt_exit(0); });
     platform::deliver_mouse_event({kMouseLeftDown, 0, 0, 0});
     EXPECT_TRUE(rt_stop_requested());
     EXPECT_EQ(recorder().quit_code(), 0);
 }
 
-TEST_F(MouseTest, KeysReachTheHandlerAndTheKeyBuffer) {
+TEST_F(MouseTest, KeysReachTheHandlerAndTheKeyBuffer)
+{
     std::vector<KeyEvent> seen;
     qw_set_key_handler([&](const KeyEvent& e) { seen.push_back(e); });
     platform::deliver_key_event({kKeyDown, 16});
@@ -135,7 +145,8 @@ TEST_F(MouseTest, KeysReachTheHandlerAndTheKeyBuffer) {
 }
 
 // (The recording backend's sleeps are virtual; the Qt tests cover real ones.)
-TEST_F(MouseTest, QuitWakesWorkersInAMouseWaitAndAKeyWait) {
+TEST_F(MouseTest, QuitWakesWorkersInAMouseWaitAndAKeyWait)
+{
     std::atomic<int> stopped{0};
     std::atomic<int> started{0};
     auto count_stop = [&](auto&& body) {
@@ -159,7 +170,8 @@ TEST_F(MouseTest, QuitWakesWorkersInAMouseWaitAndAKeyWait) {
     rt_start_thread([] { FAIL() << "no thread starts while quitting"; });
 }
 
-TEST_F(MouseTest, ExitFromAWorkerEndsItAndAsksTheHostToQuit) {
+TEST_F(MouseTest, ExitFromAWorkerEndsItAndAsksTheHostToQuit)
+{
     std::atomic<bool> after{false};
     rt_start_thread([&] {
         rt_exit(3);
@@ -170,13 +182,15 @@ TEST_F(MouseTest, ExitFromAWorkerEndsItAndAsksTheHostToQuit) {
     EXPECT_EQ(recorder().quit_code(), 3);
 }
 
-TEST_F(MouseTest, StopShowsItsMessageAndEndsWithCodeOne) {
+TEST_F(MouseTest, StopShowsItsMessageAndEndsWithCodeOne)
+{
     EXPECT_THROW(rt_stop(), platform::ProgramStopping);
     EXPECT_EQ(recorder().log_lines("stop"), std::vector<std::string>{"stop \"Stop - Program terminated.\""});
     EXPECT_EQ(recorder().quit_code(), 1);
 }
 
-TEST(NoBackend, CallsBeforeAWindowExistsFailQuietly) {
+TEST(NoBackend, CallsBeforeAWindowExistsFailQuietly)
+{
     platform::install_backend(nullptr);
     EXPECT_EQ(qw_set_font("t'Arial'h16b"), -1);
     EXPECT_EQ(qw_initialize_fonts(), -1);

@@ -20,7 +20,8 @@ namespace {
 using testing_support::QtSessionTest;
 
 // Both buttons invisible, as in the tool dialogs.
-DialogResource balancer_dialog() {
+DialogResource balancer_dialog()
+{
     return {140,
             "Bilanciatore",
             300,
@@ -35,7 +36,8 @@ class QtEventsTest : public QtSessionTest {
 protected:
     // Keeps the interface thread dispatching until the condition holds
     // (a guard against a hang, not a speed check).
-    bool pump_until(const std::function<bool()>& condition) {
+    bool pump_until(const std::function<bool()>& condition)
+    {
         const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(20);
         while (!condition()) {
             if (std::chrono::steady_clock::now() > give_up) return false;
@@ -45,7 +47,8 @@ protected:
     }
     // A modal dialog runs its own event loop on this thread, so what the
     // user does in it is queued to run once it is open.
-    void when_dialog_open(std::function<void()> action) {
+    void when_dialog_open(std::function<void()> action)
+    {
         qw_post_to_ui_thread([this, action] {
             if (session().dialog_open()) {
                 action();
@@ -57,7 +60,8 @@ protected:
     }
 };
 
-TEST_F(QtEventsTest, WindowMouseEventsCarryPositionAndKeyState) {
+TEST_F(QtEventsTest, WindowMouseEventsCarryPositionAndKeyState)
+{
     std::vector<MouseEvent> seen;
     qw_register_mouse_event(kQwGraphicsUnit, 127, [&](int unit, int event, int state, int x, int y) {
         EXPECT_EQ(unit, kQwGraphicsUnit);
@@ -80,7 +84,8 @@ TEST_F(QtEventsTest, WindowMouseEventsCarryPositionAndKeyState) {
     EXPECT_EQ(seen[4].key_state, kMouseStateRightButton | kMouseStateControl);
 }
 
-TEST_F(QtEventsTest, WindowKeysArriveWithWindowsCodes) {
+TEST_F(QtEventsTest, WindowKeysArriveWithWindowsCodes)
+{
     std::vector<std::pair<int, int>> seen;
     qw_set_key_handler([&](const KeyEvent& e) { seen.push_back({e.kind, e.code}); });
     session().key(kKeyDown, 16);  // Shift
@@ -94,7 +99,8 @@ TEST_F(QtEventsTest, WindowKeysArriveWithWindowsCodes) {
     EXPECT_EQ(qw_get_key(), 'x');
 }
 
-TEST_F(QtEventsTest, NestedWaitOnTheInterfaceThreadKeepsDispatching) {
+TEST_F(QtEventsTest, NestedWaitOnTheInterfaceThreadKeepsDispatching)
+{
     int moves = 0;
     qw_register_mouse_event(kQwGraphicsUnit, kMouseMove, [&](int, int, int, int, int) { ++moves; });
     session().mouse(kMouseLeftDown, 1, 1);  // before the wait: must not end it
@@ -109,7 +115,8 @@ TEST_F(QtEventsTest, NestedWaitOnTheInterfaceThreadKeepsDispatching) {
     EXPECT_EQ(moves, 1);
 }
 
-TEST_F(QtEventsTest, WorkerWaitsWhileTheInterfaceThreadRuns) {
+TEST_F(QtEventsTest, WorkerWaitsWhileTheInterfaceThreadRuns)
+{
     std::atomic<int> result{0};
     std::atomic<bool> callback_first{false};
     std::atomic<bool> called{false};
@@ -126,7 +133,8 @@ TEST_F(QtEventsTest, WorkerWaitsWhileTheInterfaceThreadRuns) {
     EXPECT_TRUE(callback_first);
 }
 
-TEST_F(QtEventsTest, WorkerDrawsAndBindsWhileTheWindowRepaints) {
+TEST_F(QtEventsTest, WorkerDrawsAndBindsWhileTheWindowRepaints)
+{
     std::atomic<bool> done{false};
     rt_start_thread([&] {
         for (int i = 0; i < 100; ++i) {
@@ -144,7 +152,8 @@ TEST_F(QtEventsTest, WorkerDrawsAndBindsWhileTheWindowRepaints) {
     EXPECT_EQ(session().canvas_pixel(25, 25), qw_rgb(99, 0, 0));
 }
 
-TEST_F(QtEventsTest, MenusBuiltAndChangedFromAWorker) {
+TEST_F(QtEventsTest, MenusBuiltAndChangedFromAWorker)
+{
     std::atomic<bool> done{false};
     std::atomic<int> clicks{0};
     rt_start_thread([&] {
@@ -167,7 +176,8 @@ TEST_F(QtEventsTest, MenusBuiltAndChangedFromAWorker) {
     EXPECT_EQ(clicks, 10);
 }
 
-TEST_F(QtEventsTest, EnterAndEscPressInvisibleButtonsOfAWorkersDialog) {
+TEST_F(QtEventsTest, EnterAndEscPressInvisibleButtonsOfAWorkersDialog)
+{
     Dialog dialog;
     dlg_init(balancer_dialog(), dialog);
     dlg_set_char(dialog, 1084, "Cl2 = ClO[-] b");
@@ -188,7 +198,8 @@ TEST_F(QtEventsTest, EnterAndEscPressInvisibleButtonsOfAWorkersDialog) {
     EXPECT_EQ(result, 2);
 }
 
-TEST_F(QtEventsTest, ButtonWithACallbackKeepsTheDialogOpen) {
+TEST_F(QtEventsTest, ButtonWithACallbackKeepsTheDialogOpen)
+{
     Dialog dialog;
     dlg_init(balancer_dialog(), dialog);
     int runs = 0;
@@ -209,7 +220,8 @@ TEST_F(QtEventsTest, ButtonWithACallbackKeepsTheDialogOpen) {
     EXPECT_EQ(dlg_get_char(dialog, 1085), "balanced H2+O2");
 }
 
-TEST_F(QtEventsTest, CheckBoxCallbacksSeeTheNewState) {
+TEST_F(QtEventsTest, CheckBoxCallbacksSeeTheNewState)
+{
     Dialog dialog;
     dlg_init({153,
               "Stampa su file",
@@ -235,7 +247,8 @@ TEST_F(QtEventsTest, CheckBoxCallbacksSeeTheNewState) {
     EXPECT_TRUE(dlg_get_logical(dialog, 1119));
 }
 
-TEST_F(QtEventsTest, QuitEndsWorkersBlockedInWaitsSleepsAndDialogs) {
+TEST_F(QtEventsTest, QuitEndsWorkersBlockedInWaitsSleepsAndDialogs)
+{
     std::atomic<int> started{0};
     std::atomic<int> stopped{0};
     auto blocked = [&](std::function<void()> body) {
@@ -262,7 +275,8 @@ TEST_F(QtEventsTest, QuitEndsWorkersBlockedInWaitsSleepsAndDialogs) {
     EXPECT_FALSE(dialog.open);
 }
 
-TEST_F(QtEventsTest, QuitClosesAnOpenDialogAndEndsANestedWait) {
+TEST_F(QtEventsTest, QuitClosesAnOpenDialogAndEndsANestedWait)
+{
     Dialog dialog;
     dlg_init(balancer_dialog(), dialog);
     std::atomic<bool> ended{false};
@@ -281,7 +295,8 @@ TEST_F(QtEventsTest, QuitClosesAnOpenDialogAndEndsANestedWait) {
     EXPECT_FALSE(session().dialog_open());
 }
 
-TEST_F(QtEventsTest, AbsurdWindowRequestsDoNoHarm) {
+TEST_F(QtEventsTest, AbsurdWindowRequestsDoNoHarm)
+{
     EXPECT_EQ(qw_set_window_size(kQwFrameUnit, -5, -5, 2'000'000'000, -2'000'000'000), 1);
     EXPECT_EQ(qw_set_window_size(12345, 0, 0, 10, 10), 0);
     qw_place_graphics_window(-1, -1, 2000, 1000);
@@ -291,7 +306,8 @@ TEST_F(QtEventsTest, AbsurdWindowRequestsDoNoHarm) {
     session().mouse(kMouseLeftDown, 10, 10);
 }
 
-TEST_F(QtEventsTest, BeepLastsItsDuration) {
+TEST_F(QtEventsTest, BeepLastsItsDuration)
+{
     const auto start = std::chrono::steady_clock::now();
     rt_beep(880, 120);
     EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(120));

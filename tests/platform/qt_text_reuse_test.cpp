@@ -20,13 +20,15 @@ constexpr std::int32_t kBlue = 0xAA0000;
 constexpr std::int32_t kRed = 0x0000DD;
 constexpr const char* kWord = "Hpgé";
 
-void clear_canvas() {
+void clear_canvas()
+{
     qw_set_clip_region(0, 0, 1999, 999);
     qw_set_color_rgb(kGround);
     qw_rectangle(QwControl::filled, 0, 0, 1999, 999);
 }
 
-void draw_at(std::int32_t x, std::int32_t y, const char* font, std::int32_t colour, const char* text = kWord) {
+void draw_at(std::int32_t x, std::int32_t y, const char* font, std::int32_t colour, const char* text = kWord)
+{
     ASSERT_GT(qw_set_font(font), 0) << font;
     qw_set_color_rgb(colour);
     qw_move_to(x, y);
@@ -35,7 +37,8 @@ void draw_at(std::int32_t x, std::int32_t y, const char* font, std::int32_t colo
 
 // The 60 x 30 pixels from (x, y), '#' where ink of the colour landed, '?'
 // for any other colour than the ground.
-std::string picture(platform::qt::Session& session, std::int32_t x, std::int32_t y, std::int32_t colour) {
+std::string picture(platform::qt::Session& session, std::int32_t x, std::int32_t y, std::int32_t colour)
+{
     std::string s;
     for (std::int32_t row = y; row < y + 30; ++row) {
         for (std::int32_t column = x; column < x + 60; ++column) {
@@ -51,7 +54,8 @@ protected:
     void SetUp() override { clear_canvas(); }
 };
 
-TEST_F(QtTextReuseTest, FontAndColourOfTheLastTextDoNotLinger) {
+TEST_F(QtTextReuseTest, FontAndColourOfTheLastTextDoNotLinger)
+{
     draw_at(10, 10, "t'Arial'h16b", kBlue);
     draw_at(110, 10, "t'Times New Roman'h20e", kRed);
     draw_at(210, 10, "t'Arial'h16b", kBlue);
@@ -66,7 +70,8 @@ TEST_F(QtTextReuseTest, FontAndColourOfTheLastTextDoNotLinger) {
     EXPECT_NE(other, first);
 }
 
-TEST_F(QtTextReuseTest, WidthsAreKeptApartByFont) {
+TEST_F(QtTextReuseTest, WidthsAreKeptApartByFont)
+{
     ASSERT_GT(qw_set_font("t'Arial'h16b"), 0);
     const std::int32_t plain = qw_get_text_extent("Bromo");
     ASSERT_GT(qw_set_font("t'Arial'h16be"), 0);
@@ -93,7 +98,8 @@ TEST_F(QtTextReuseTest, WidthsAreKeptApartByFont) {
     EXPECT_NE(qw_get_text_extent("pppp"), latin);
 }
 
-TEST_F(QtTextReuseTest, EachTextHasItsOwnClip) {
+TEST_F(QtTextReuseTest, EachTextHasItsOwnClip)
+{
     qw_set_clip_region(100, 100, 110, 200);
     draw_at(90, 100, "t'Arial'h20e", kBlue, "MMMM");
     qw_set_clip_region(0, 0, 1999, 999);
@@ -111,7 +117,8 @@ TEST_F(QtTextReuseTest, EachTextHasItsOwnClip) {
     EXPECT_NE(whole.find('#', 30), std::string::npos);
 }
 
-TEST_F(QtTextReuseTest, WorkerThreadsDrawLikeTheUserInterfaceThread) {
+TEST_F(QtTextReuseTest, WorkerThreadsDrawLikeTheUserInterfaceThread)
+{
     draw_at(10, 50, "t'Arial'h16bei", kRed);
     const std::string here = picture(session(), 10, 50, kRed);
     ASSERT_NE(here.find('#'), std::string::npos);
@@ -131,7 +138,8 @@ TEST_F(QtTextReuseTest, WorkerThreadsDrawLikeTheUserInterfaceThread) {
 
 // Every session installs a new backend with a new canvas and new font
 // handles: nothing kept by the last one may draw into it or answer for it.
-TEST(QtTextSessions, ANewSessionDrawsTextAfresh) {
+TEST(QtTextSessions, ANewSessionDrawsTextAfresh)
+{
     std::string drawn[2];
     std::int32_t width[2] = {};
     for (int round = 0; round < 2; ++round) {

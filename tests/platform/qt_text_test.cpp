@@ -15,7 +15,8 @@ constexpr std::int32_t kInk = 0x0000AA;
 
 class QtTextTest : public QtSessionTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         qw_set_color_rgb(kGround);
         qw_rectangle(QwControl::filled, 0, 0, 1999, 999);
         qw_set_color_rgb(kInk);
@@ -24,7 +25,8 @@ protected:
         int x1 = 1 << 30, y1 = 1 << 30, x2 = -1, y2 = -1, ink = 0, other = 0;
     };
     // Where ink landed in (x1, y1)-(x2, y2), and how many pixels are neither ink nor ground.
-    Box inked(int x1, int y1, int x2, int y2) {
+    Box inked(int x1, int y1, int x2, int y2)
+    {
         Box b;
         for (int y = y1; y <= y2; ++y) {
             for (int x = x1; x <= x2; ++x) {
@@ -42,7 +44,8 @@ protected:
         }
         return b;
     }
-    std::string pattern(int x1, int y1, int x2, int y2) {
+    std::string pattern(int x1, int y1, int x2, int y2)
+    {
         std::string s;
         for (int y = y1; y <= y2; ++y)
             for (int x = x1; x <= x2; ++x) s += session().canvas_pixel(x, y) == kInk ? '#' : '.';
@@ -50,17 +53,19 @@ protected:
     }
 };
 
-TEST_F(QtTextTest, FontsOfTheFourFacesAreAvailable) {
+TEST_F(QtTextTest, FontsOfTheFourFacesAreAvailable)
+{
     EXPECT_EQ(qw_initialize_fonts(), 4);
-    for (const char* options : {"t'Arial'h16b", "t'Arial'h16bei", "t'Symbol'h20bi", "t'Times New Roman'h14",
-                                "t'Courier New'h12"}) {
+    for (const char* options :
+         {"t'Arial'h16b", "t'Arial'h16bei", "t'Symbol'h20bi", "t'Times New Roman'h14", "t'Courier New'h12"}) {
         EXPECT_GT(qw_set_font(options), 0) << options;
     }
     EXPECT_LE(qw_set_font("t'No Such Face'h16"), 0);
     EXPECT_LE(qw_set_font("t'Arial'"), 0);
 }
 
-TEST_F(QtTextTest, TextSitsInItsCellAndAdvancesByItsExtent) {
+TEST_F(QtTextTest, TextSitsInItsCellAndAdvancesByItsExtent)
+{
     ASSERT_GT(qw_set_font("t'Arial'h16b"), 0);
     const std::int32_t extent = qw_get_text_extent("Ég Hp");
     EXPECT_GT(extent, 20);
@@ -77,7 +82,8 @@ TEST_F(QtTextTest, TextSitsInItsCellAndAdvancesByItsExtent) {
     EXPECT_LE(b.y1, 53);       // the accent reaches the top of the cell
 }
 
-TEST_F(QtTextTest, CellHeightScalesTheGlyphs) {
+TEST_F(QtTextTest, CellHeightScalesTheGlyphs)
+{
     ASSERT_GT(qw_set_font("t'Arial'h40"), 0);
     qw_move_to(10, 10);
     qw_out_text("H");
@@ -86,7 +92,8 @@ TEST_F(QtTextTest, CellHeightScalesTheGlyphs) {
     EXPECT_LE(b.y2, 10 + 39);
 }
 
-TEST_F(QtTextTest, TextOffTheCanvasDrawsNothingButAdvances) {
+TEST_F(QtTextTest, TextOffTheCanvasDrawsNothingButAdvances)
+{
     ASSERT_GT(qw_set_font("t'Arial'h16"), 0);
     const std::int32_t extent = qw_get_text_extent("CO2 + H2O");
     qw_move_to(0, 2000);
@@ -98,7 +105,8 @@ TEST_F(QtTextTest, TextOffTheCanvasDrawsNothingButAdvances) {
     EXPECT_EQ(inked(0, 0, 1999, 999).ink, inked(1990, 100, 1999, 120).ink);
 }
 
-TEST_F(QtTextTest, ClipRegionCutsText) {
+TEST_F(QtTextTest, ClipRegionCutsText)
+{
     ASSERT_GT(qw_set_font("t'Arial'h20e"), 0);
     qw_set_clip_region(100, 100, 110, 200);
     qw_move_to(90, 100);
@@ -110,7 +118,8 @@ TEST_F(QtTextTest, ClipRegionCutsText) {
     EXPECT_LE(b.x2, 110);
 }
 
-TEST_F(QtTextTest, FacesKeepTheirCharacter) {
+TEST_F(QtTextTest, FacesKeepTheirCharacter)
+{
     ASSERT_GT(qw_set_font("t'Courier New'h16"), 0);
     EXPECT_EQ(qw_get_text_extent("iiii"), qw_get_text_extent("WWWW"));  // a fixed pitch
     ASSERT_GT(qw_set_font("t'Arial'h16"), 0);
@@ -121,7 +130,8 @@ TEST_F(QtTextTest, FacesKeepTheirCharacter) {
     EXPECT_EQ(qw_get_text_extent(""), 0);
 }
 
-TEST_F(QtTextTest, SymbolDrawsGreekLetters) {
+TEST_F(QtTextTest, SymbolDrawsGreekLetters)
+{
     ASSERT_GT(qw_set_font("t'Symbol'h20"), 0);
     qw_move_to(10, 10);
     qw_out_text("D");
@@ -135,7 +145,8 @@ TEST_F(QtTextTest, SymbolDrawsGreekLetters) {
     EXPECT_GT(inked(10, 10, 40, 30).ink, 10);
 }
 
-TEST_F(QtTextTest, BadTextAndDefaultFontDoNoHarm) {
+TEST_F(QtTextTest, BadTextAndDefaultFontDoNoHarm)
+{
     qw_move_to(10, 10);
     qw_out_text("\xff\xfe broken \x80 utf8");  // before any font is chosen
     EXPECT_GT(qw_get_current_position().x, 10);

@@ -11,7 +11,8 @@ namespace {
 
 using testing_support::RecordingTest;
 
-DialogResource version_dialog() {
+DialogResource version_dialog()
+{
     return {144,
             "Altra Versione",
             220,
@@ -22,7 +23,8 @@ DialogResource version_dialog() {
              {2, DialogControlKind::button, "Cancel", 80, 60, 60, 22}}};
 }
 
-TEST_F(RecordingTest, LogsDrawingWithColourAndPlace) {
+TEST_F(RecordingTest, LogsDrawingWithColourAndPlace)
+{
     qw_set_color_rgb(qw_rgb(0, 74, 181));
     qw_rectangle(QwControl::outline, 148, 7, 595, 309);
     qw_move_to(10, 20);
@@ -31,15 +33,15 @@ TEST_F(RecordingTest, LogsDrawingWithColourAndPlace) {
     qw_move_to(160, 100);
     qw_out_text("Acqua");
     qw_set_clip_region(0, 0, 1600, 1600);
-    EXPECT_EQ(recorder().log_text(),
-              "rect outline (148,7)-(595,309) 0xB54A00\n"
-              "line (10,20)-(30,20) 0xB54A00\n"
-              "font t'Arial'h16b -> 1\n"
-              "text (160,100) font 1 0xB54A00 \"Acqua\"\n"
-              "clip (0,0)-(1600,1600)");
+    EXPECT_EQ(recorder().log_text(), "rect outline (148,7)-(595,309) 0xB54A00\n"
+                                     "line (10,20)-(30,20) 0xB54A00\n"
+                                     "font t'Arial'h16b -> 1\n"
+                                     "text (160,100) font 1 0xB54A00 \"Acqua\"\n"
+                                     "clip (0,0)-(1600,1600)");
 }
 
-TEST_F(RecordingTest, TextMetricIsHalfTheCellHeightPerCharacter) {
+TEST_F(RecordingTest, TextMetricIsHalfTheCellHeightPerCharacter)
+{
     EXPECT_EQ(qw_get_text_extent("abcd"), 4 * 8);  // no font yet
     qw_set_font("t'Arial'h14b");
     EXPECT_EQ(qw_get_text_extent("abcd"), 4 * 7);
@@ -53,14 +55,16 @@ TEST_F(RecordingTest, TextMetricIsHalfTheCellHeightPerCharacter) {
     EXPECT_EQ(qw_get_current_position(), (QwPoint{30, 2000}));
 }
 
-TEST_F(RecordingTest, UnknownFaceKeepsTheCurrentFont) {
+TEST_F(RecordingTest, UnknownFaceKeepsTheCurrentFont)
+{
     ASSERT_EQ(qw_set_font("t'Arial'h10"), 1);
     EXPECT_LE(qw_set_font("t'Wingdings'h16"), 0);
     EXPECT_LE(qw_set_font("garbage"), 0);
     EXPECT_EQ(qw_get_text_extent("ab"), 10);
 }
 
-TEST_F(RecordingTest, MenusFollowAppendInsertAndFlags) {
+TEST_F(RecordingTest, MenusFollowAppendInsertAndFlags)
+{
     int exits = 0;
     ASSERT_TRUE(qw_append_menu_item(1, kQwMenuEnabled, "&Indice", qw_no_action));
     ASSERT_TRUE(qw_append_menu_item(1, kQwMenuEnabled, "E&sci", [&] { ++exits; }));
@@ -86,7 +90,8 @@ TEST_F(RecordingTest, MenusFollowAppendInsertAndFlags) {
     EXPECT_EQ(recorder().menus()[0].items[0].flags, kQwMenuGreyed);
 }
 
-TEST_F(RecordingTest, DialogScriptTypesAndPresses) {
+TEST_F(RecordingTest, DialogScriptTypesAndPresses)
+{
     Dialog dialog;
     ASSERT_TRUE(dlg_init(version_dialog(), dialog));
     dlg_set_char(dialog, 1073, "1234");
@@ -102,7 +107,8 @@ TEST_F(RecordingTest, DialogScriptTypesAndPresses) {
     EXPECT_EQ(recorder().log_lines("dialog"), (std::vector<std::string>{"dialog 144 -> 1", "dialog 144 -> 2"}));
 }
 
-TEST(DialogLogic, PressesFollowTheControlKinds) {
+TEST(DialogLogic, PressesFollowTheControlKinds)
+{
     Dialog dialog;
     DialogResource resource = version_dialog();
     resource.controls.push_back({1118, DialogControlKind::check_box, "Default", 10, 90, 80, 16});

@@ -13,7 +13,8 @@ namespace {
 
 using testing_support::RecordingTest;
 
-TEST_F(RecordingTest, SleepAndBeepAdvanceTheVirtualClock) {
+TEST_F(RecordingTest, SleepAndBeepAdvanceTheVirtualClock)
+{
     recorder().set_unix_seconds(1236436500);  // 2009-03-07 14:35:00 UTC
     const double start = rt_timef();
     EXPECT_EQ(start, 0.0);
@@ -30,7 +31,8 @@ TEST_F(RecordingTest, SleepAndBeepAdvanceTheVirtualClock) {
 
 class TextFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         path_ = (std::filesystem::temp_directory_path() /
                  ("brunatel_textfile_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
                   ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".doc"))
@@ -38,7 +40,8 @@ protected:
         std::filesystem::remove(path_);
     }
     void TearDown() override { std::filesystem::remove(path_); }
-    std::string contents() const {
+    std::string contents() const
+    {
         std::ifstream in(path_, std::ios::binary);
         std::stringstream s;
         s << in.rdbuf();
@@ -47,7 +50,8 @@ protected:
     std::string path_;
 };
 
-TEST_F(TextFileTest, CreateWritesFromTheStartAndAppendGoesOn) {
+TEST_F(TextFileTest, CreateWritesFromTheStartAndAppendGoesOn)
+{
     {
         std::ofstream(path_) << "old content that must go\n";
     }
@@ -62,7 +66,8 @@ TEST_F(TextFileTest, CreateWritesFromTheStartAndAppendGoesOn) {
     EXPECT_EQ(contents(), "{\\rtf1\n}\nmore\n");
 }
 
-TEST_F(TextFileTest, BackspaceOverTheClosingBraceThenAppend) {
+TEST_F(TextFileTest, BackspaceOverTheClosingBraceThenAppend)
+{
     TextFile file;
     ASSERT_TRUE(file.open(path_, TextFile::Mode::create));
     file.write_record("prologue");
@@ -76,19 +81,21 @@ TEST_F(TextFileTest, BackspaceOverTheClosingBraceThenAppend) {
     EXPECT_EQ(contents(), "prologue\n \\par\n}\n");
 }
 
-TEST_F(TextFileTest, BackspaceWithoutAWriteKeepsTheRecord) {
+TEST_F(TextFileTest, BackspaceWithoutAWriteKeepsTheRecord)
+{
     TextFile file;
     ASSERT_TRUE(file.open(path_, TextFile::Mode::create));
     file.write_record("a");
     file.write_record("");
-    ASSERT_TRUE(file.backspace());  // over the empty record
-    ASSERT_TRUE(file.backspace());  // over "a"
+    ASSERT_TRUE(file.backspace());   // over the empty record
+    ASSERT_TRUE(file.backspace());   // over "a"
     EXPECT_FALSE(file.backspace());  // nothing before the first record
     file.close();
     EXPECT_EQ(contents(), "a\n\n");
 }
 
-TEST_F(TextFileTest, AFailedChangeCanBeUndone) {
+TEST_F(TextFileTest, AFailedChangeCanBeUndone)
+{
     TextFile file;
     ASSERT_TRUE(file.open(path_, TextFile::Mode::create));
     file.write_record("kept");
@@ -102,7 +109,8 @@ TEST_F(TextFileTest, AFailedChangeCanBeUndone) {
     EXPECT_FALSE(file.backspace());
 }
 
-TEST_F(TextFileTest, OpenFailsOnAPathThatCannotBeWritten) {
+TEST_F(TextFileTest, OpenFailsOnAPathThatCannotBeWritten)
+{
     TextFile file;
     EXPECT_FALSE(file.open("/nonexistent-dir/x/y.doc", TextFile::Mode::create));
     EXPECT_FALSE(file.is_open());

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "frame/app_state.h"
 #include "chapters/chapter_registry.h"
+#include "frame/app_state.h"
 #include "frame/generator_protocol.h"
 #include "numbers/random_stream.h"
 #include "numbers/value_slots.h"
@@ -79,8 +79,7 @@ const std::string& ChapterTest::answer_text() const
     return problem_texts.answer_text;
 }
 
-void ChapterTest::expect_registration(std::span<const RegisteredSection> sections,
-                                      std::span<const std::int32_t> levels)
+void ChapterTest::expect_registration(std::span<const RegisteredSection> sections, std::span<const std::int32_t> levels)
 {
     const auto count = static_cast<std::int32_t>(sections.size());
     ASSERT_EQ(chapter_index.section_count, count);

@@ -97,8 +97,8 @@ protected:
     {
         for (const std::int32_t version : setup_.sweep_versions(count)) {
             generate(k, version);
-            SCOPED_TRACE("problem " + std::to_string(k) + " version " + std::to_string(version) + ": " +
-                         statement() + " => " + answer_text());
+            SCOPED_TRACE("problem " + std::to_string(k) + " version " + std::to_string(version) + ": " + statement() +
+                         " => " + answer_text());
             if constexpr (std::is_invocable_v<Check&, std::int32_t>)
                 check(version);
             else if constexpr (std::is_invocable_v<Check&, const std::string&, const std::string&>)

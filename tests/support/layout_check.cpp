@@ -39,7 +39,10 @@ LayoutRect intersection(const LayoutRect& a, const LayoutRect& b)
     return {std::max(a.x1, b.x1), std::max(a.y1, b.y1), std::min(a.x2, b.x2), std::min(a.y2, b.y2)};
 }
 
-LayoutRect shrunk(const LayoutRect& r, std::int32_t by) { return {r.x1 + by, r.y1 + by, r.x2 - by, r.y2 - by}; }
+LayoutRect shrunk(const LayoutRect& r, std::int32_t by)
+{
+    return {r.x1 + by, r.y1 + by, r.x2 - by, r.y2 - by};
+}
 
 // Length of the part of the segment inside r (Liang-Barsky clipping).
 double length_inside(const LayoutItem& stroke, const LayoutRect& r)
@@ -58,8 +61,10 @@ double length_inside(const LayoutItem& stroke, const LayoutRect& r)
             continue;
         }
         const double t = q[i] / p[i];
-        if (p[i] < 0.0) t0 = std::max(t0, t);
-        else t1 = std::min(t1, t);
+        if (p[i] < 0.0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
     }
     return t1 > t0 ? (t1 - t0) * std::hypot(dx, dy) : 0.0;
 }
@@ -67,9 +72,12 @@ double length_inside(const LayoutItem& stroke, const LayoutRect& r)
 std::string describe(const LayoutItem& item)
 {
     std::ostringstream out;
-    if (item.kind == Kind::text) out << "testo \"" << item.text << "\" ";
-    else if (item.kind == Kind::fill) out << "riquadro ";
-    else out << "tratto ";
+    if (item.kind == Kind::text)
+        out << "testo \"" << item.text << "\" ";
+    else if (item.kind == Kind::fill)
+        out << "riquadro ";
+    else
+        out << "tratto ";
     out << "(" << item.rect.x1 << "," << item.rect.y1 << ")-(" << item.rect.x2 << "," << item.rect.y2 << ")";
     return out.str();
 }
@@ -104,7 +112,8 @@ void LayoutRecorder::add_shape(Kind kind, const platform::DrawState& state, Layo
     if (rect.x1 > rect.x2 || rect.y1 > rect.y2 || !overlap(rect, screen, 1)) return;
     // Specks of the page's ground pattern hide nothing.
     if (kind == Kind::fill && (rect.x2 - rect.x1 + 1) * (rect.y2 - rect.y1 + 1) < 16) return;
-    const LayoutRect visible{std::max(clip.x1, -1), std::max(clip.y1, -1), std::min(clip.x2, 5000), std::min(clip.y2, 5000)};
+    const LayoutRect visible{std::max(clip.x1, -1), std::max(clip.y1, -1), std::min(clip.x2, 5000),
+                             std::min(clip.y2, 5000)};
     items_.push_back({kind, rect, {}, {}, {}, visible, state.colour});
 }
 
@@ -127,7 +136,8 @@ void LayoutRecorder::polygon(const platform::DrawState& s, QwControl control, st
     inner_.polygon(s, control, points);
     if (control != QwControl::filled || points.empty()) return;
     LayoutRect r{points[0].x, points[0].y, points[0].x, points[0].y};
-    for (const QwPoint& p : points) r = {std::min(r.x1, p.x), std::min(r.y1, p.y), std::max(r.x2, p.x), std::max(r.y2, p.y)};
+    for (const QwPoint& p : points)
+        r = {std::min(r.x1, p.x), std::min(r.y1, p.y), std::max(r.x2, p.x), std::max(r.y2, p.y)};
     add_shape(Kind::fill, s, r);
 }
 
@@ -196,7 +206,8 @@ std::vector<std::string> LayoutRecorder::faults(const LayoutRect& area) const
             // The box it starts in: the last large enough fill under its top left corner.
             for (std::size_t k = i; k-- > 0;) {
                 const LayoutItem& box = it[k];
-                if (box.kind != Kind::fill || box.rect.x2 - box.rect.x1 < 20 || box.rect.y2 - box.rect.y1 < 10) continue;
+                if (box.kind != Kind::fill || box.rect.x2 - box.rect.x1 < 20 || box.rect.y2 - box.rect.y1 < 10)
+                    continue;
                 if (!contains_point(box.rect, a.rect.x1 + 1, a.rect.y1)) continue;
                 if (!inside(a.rect, box.rect, 2)) found.push_back(describe(a) + " esce dal suo " + describe(box));
                 break;
@@ -206,12 +217,13 @@ std::vector<std::string> LayoutRecorder::faults(const LayoutRect& area) const
             const LayoutItem& b = it[j];
             if (a.kind == Kind::text && b.kind == Kind::fill && overlap(a.rect, b.rect) && !redrawn_after(it, i, j)) {
                 found.push_back(describe(a) + " coperto dal " + describe(b));
-            } else if (a.kind == Kind::text && b.kind == Kind::text && overlap(a.rect, b.rect) &&
-                       !shadow_of(a, b)) {
+            } else if (a.kind == Kind::text && b.kind == Kind::text && overlap(a.rect, b.rect) && !shadow_of(a, b)) {
                 found.push_back(describe(b) + " scritto sul " + describe(a));
-            } else if (a.kind == Kind::text && b.kind == Kind::stroke && length_inside(b, intersection(shrunk(a.rect, 2), b.clip)) >= min_overlap) {
+            } else if (a.kind == Kind::text && b.kind == Kind::stroke &&
+                       length_inside(b, intersection(shrunk(a.rect, 2), b.clip)) >= min_overlap) {
                 found.push_back(describe(a) + " attraversato dal " + describe(b));
-            } else if (a.kind == Kind::stroke && b.kind == Kind::fill && length_inside(a, intersection(shrunk(b.rect, 1), a.clip)) >= min_overlap) {
+            } else if (a.kind == Kind::stroke && b.kind == Kind::fill &&
+                       length_inside(a, intersection(shrunk(b.rect, 1), a.clip)) >= min_overlap) {
                 found.push_back(describe(a) + " coperto dal " + describe(b));
             }
         }

@@ -84,8 +84,7 @@ public:
     {
         return inner_.append_menu_item(m, f, t, std::move(c));
     }
-    bool insert_menu_item(std::int32_t m, std::int32_t i, std::int32_t f, std::string_view t,
-                          MenuCallback c) override
+    bool insert_menu_item(std::int32_t m, std::int32_t i, std::int32_t f, std::string_view t, MenuCallback c) override
     {
         return inner_.insert_menu_item(m, i, f, t, std::move(c));
     }

@@ -38,8 +38,7 @@ Shown shown(std::string_view markup)
     const bool negative = text[0] == '-';
     if (negative) text.erase(0, 1);
     const auto point = text.find('.');
-    const std::int32_t decimals =
-        point == std::string::npos ? 0 : static_cast<std::int32_t>(text.size() - point - 1);
+    const std::int32_t decimals = point == std::string::npos ? 0 : static_cast<std::int32_t>(text.size() - point - 1);
     std::string digits = text;
     if (point != std::string::npos) digits.erase(point, 1);
     const std::int32_t integer_digits = static_cast<std::int32_t>(point == std::string::npos ? text.size() : point);
@@ -47,8 +46,8 @@ Shown shown(std::string_view markup)
     s.significand = first == std::string::npos ? "0" : digits.substr(first);
     s.digits = static_cast<std::int32_t>(s.significand.size());
     s.last_place = exponent - decimals;
-    s.first_place = first == std::string::npos ? s.last_place
-                                               : exponent + integer_digits - 1 - static_cast<std::int32_t>(first);
+    s.first_place =
+        first == std::string::npos ? s.last_place : exponent + integer_digits - 1 - static_cast<std::int32_t>(first);
     s.value = std::stod(text) * std::pow(10.0, exponent) * (negative ? -1.0 : 1.0);
     return s;
 }

@@ -20,7 +20,7 @@ struct Shown {
     double value = 0.0;
     std::int32_t digits = 0;
     std::int32_t last_place = 0;
-    std::string significand;  // the significant digits, without point or sign
+    std::string significand;       // the significant digits, without point or sign
     std::int32_t first_place = 0;  // power of ten of the first significant digit
 
     // The place value of the last digit (1e-4 for "0.0315"), and its half.

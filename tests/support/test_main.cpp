@@ -5,7 +5,8 @@
 
 // One application object for the whole test program, so that tests can open
 // Qt sessions (offscreen); tests that use the recording backend ignore it.
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     ::testing::InitGoogleTest(&argc, argv);
     platform::qt::Application application(argc, argv);
     // The tables are filled once for the whole test program, as at start-up.

@@ -12,7 +12,8 @@ const std::string spin = "da34567819022015002000009900FFFF@T4@@c00FFFF@@y-18@Spi
 // Active, standing: x 530, y 162, w 20, h 21.
 const std::string arrow = "da345678530162020021BB8888FFFFFF@T4@@cFFFFFF@@x-16@@y-7@<";
 
-std::string descriptor(bool active, int x, int y, int w, int h) {
+std::string descriptor(bool active, int x, int y, int w, int h)
+{
     char head[40];
     std::snprintf(head, sizeof head, "d%c345678%03d%03d%03d%03d0000FF00FF00", active ? 'a' : '-', x, y, w, h);
     return head;
@@ -21,13 +22,15 @@ std::string descriptor(bool active, int x, int y, int w, int h) {
 
 class ButtonWidgets : public RecordedDrawing {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         RecordedDrawing::SetUp();
         handle_button_descriptor("C");
     }
 };
 
-TEST(ButtonDescriptorText, ReadsItsColumns) {
+TEST(ButtonDescriptorText, ReadsItsColumns)
+{
     const ButtonDescriptor d = ButtonDescriptor::parse(spin);
     EXPECT_EQ(d.kind, 'd');
     EXPECT_TRUE(d.active);
@@ -42,7 +45,8 @@ TEST(ButtonDescriptorText, ReadsItsColumns) {
     EXPECT_FALSE(ButtonDescriptor::parse(descriptor(false, 1, 2, 3, 4)).active);
 }
 
-TEST_F(ButtonWidgets, HorizontalBarShapeAndCentredLabel) {
+TEST_F(ButtonWidgets, HorizontalBarShapeAndCentredLabel)
+{
     EXPECT_EQ(handle_button_descriptor(spin), 0);
     const std::vector<DrawnShape> expected = {
         {"ellipse filled", 180, 210, 200, 230, 0x000099},  {"ellipse filled", 330, 210, 350, 230, 0x000099},
@@ -58,7 +62,8 @@ TEST_F(ButtonWidgets, HorizontalBarShapeAndCentredLabel) {
     EXPECT_EQ(t[0].colour, 0x00FFFF);
 }
 
-TEST_F(ButtonWidgets, StandingBarAndItsClickableBody) {
+TEST_F(ButtonWidgets, StandingBarAndItsClickableBody)
+{
     handle_button_descriptor(arrow);
     const auto drawn = shapes();
     ASSERT_EQ(drawn.size(), 6u);
@@ -70,30 +75,32 @@ TEST_F(ButtonWidgets, StandingBarAndItsClickableBody) {
     EXPECT_EQ(handle_button_descriptor("?", 530, 160), 0);  // the upper cap
 }
 
-TEST_F(ButtonWidgets, HitTestEdgesCapsOverlapAndClear) {
+TEST_F(ButtonWidgets, HitTestEdgesCapsOverlapAndClear)
+{
     handle_button_descriptor(spin);
     handle_button_descriptor(descriptor(true, 300, 220, 100, 20));  // overlaps spin's right end
     handle_button_descriptor(descriptor(false, 10, 10, 50, 20));    // drawn only
     struct Case {
         int x, y, hit;
     };
-    for (const Case c : {Case{190, 210, 1}, Case{340, 230, 1}, Case{265, 220, 1}, Case{185, 220, 0},
-                         Case{189, 220, 0}, Case{265, 209, 0}, Case{320, 220, 1}, Case{350, 220, 2},
-                         Case{30, 10, 0}}) {
+    for (const Case c : {Case{190, 210, 1}, Case{340, 230, 1}, Case{265, 220, 1}, Case{185, 220, 0}, Case{189, 220, 0},
+                         Case{265, 209, 0}, Case{320, 220, 1}, Case{350, 220, 2}, Case{30, 10, 0}}) {
         EXPECT_EQ(handle_button_descriptor("?", c.x, c.y), c.hit) << c.x << "," << c.y;
     }
     handle_button_descriptor("C");
     EXPECT_EQ(handle_button_descriptor("?", 265, 220), 0);
 }
 
-TEST_F(ButtonWidgets, RegistryHoldsTwentyButtons) {
+TEST_F(ButtonWidgets, RegistryHoldsTwentyButtons)
+{
     for (int k = 0; k < 21; ++k) handle_button_descriptor(descriptor(true, 10, 10 + 30 * k, 50, 20));
     EXPECT_EQ(button_registry.count, 20);
     EXPECT_EQ(handle_button_descriptor("?", 30, 10 + 30 * 19), 20);
     EXPECT_EQ(handle_button_descriptor("?", 30, 10 + 30 * 20), 0);
 }
 
-TEST_F(ButtonWidgets, OtherKindsAndUnreadableHeadsDoNothing) {
+TEST_F(ButtonWidgets, OtherKindsAndUnreadableHeadsDoNothing)
+{
     EXPECT_EQ(handle_button_descriptor("xa345678190220150020000099FFFFFFlabel"), 0);
     EXPECT_EQ(handle_button_descriptor("da3456781902201500200000ZZFFFFFFlabel"), 0);
     EXPECT_EQ(handle_button_descriptor(""), 0);
@@ -102,7 +109,8 @@ TEST_F(ButtonWidgets, OtherKindsAndUnreadableHeadsDoNothing) {
     EXPECT_EQ(button_registry.count, 0);
 }
 
-TEST_F(ButtonWidgets, CounterDigitsInEqualCells) {
+TEST_F(ButtonWidgets, CounterDigitsInEqualCells)
+{
     const std::string four = "d-3456741000800800200000FF888888@T4@@C5@";
     struct Case {
         int value;
@@ -126,7 +134,8 @@ TEST_F(ButtonWidgets, CounterDigitsInEqualCells) {
     EXPECT_EQ(t[1].y, 80);
 }
 
-TEST_F(ButtonWidgets, CounterWithoutCellsOrNotToDrawDrawsNothing) {
+TEST_F(ButtonWidgets, CounterWithoutCellsOrNotToDrawDrawsNothing)
+{
     draw_counter_panel("d-3456701000100800200000FF888888@T4@", 7);
     draw_counter_panel("C-3456741000100800200000FF888888@T4@", 7);
     EXPECT_TRUE(shapes().empty());

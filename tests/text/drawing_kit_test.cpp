@@ -11,7 +11,8 @@
 // Body text is 8 pixels a character on the recording backend.
 class DrawingKit : public RecordedDrawing {};
 
-TEST_F(DrawingKit, OneLineStatementBoxIsAtLeast250PixelsWide) {
+TEST_F(DrawingKit, OneLineStatementBoxIsAtLeast250PixelsWide)
+{
     draw_statement_box(160, 580, 45, "Breve testo      ", "Problema 1.5", 3);
     // The text ends at 248, short of 160 + 250: the box is stretched to 410.
     const std::vector<DrawnShape> expected = {
@@ -19,8 +20,7 @@ TEST_F(DrawingKit, OneLineStatementBoxIsAtLeast250PixelsWide) {
         {"rect filled", 155, 24, 415, 65, 0xFFF8F8},   // box
         {"rect outline", 155, 24, 415, 65, 0x009000},  // green border
         {"rect filled", 156, 25, 414, 41, 0xCCCCCC},   // header band
-        {"ellipse filled", 395, 31, 401, 37, 0x00AA00},
-        {"ellipse filled", 380, 31, 386, 37, 0x00AA00},
+        {"ellipse filled", 395, 31, 401, 37, 0x00AA00}, {"ellipse filled", 380, 31, 386, 37, 0x00AA00},
         {"ellipse filled", 365, 31, 371, 37, 0x00AA00},
     };
     EXPECT_EQ(shapes(), expected);
@@ -38,7 +38,8 @@ TEST_F(DrawingKit, OneLineStatementBoxIsAtLeast250PixelsWide) {
     EXPECT_EQ(t[1].colour, 0x000090);
 }
 
-TEST_F(DrawingKit, StatementBoxFollowsItsText) {
+TEST_F(DrawingKit, StatementBoxFollowsItsText)
+{
     // One line of 40 characters ends at 480: the box ends 5 pixels later.
     draw_statement_box(160, 580, 45, std::string(40, 'x'), "Problema 1.5", 0);
     auto box = shapes("rect")[1];
@@ -57,21 +58,20 @@ TEST_F(DrawingKit, StatementBoxFollowsItsText) {
     EXPECT_TRUE(shapes("ellipse").empty());
 }
 
-TEST_F(DrawingKit, StatementInACallerSizedBox) {
+TEST_F(DrawingKit, StatementInACallerSizedBox)
+{
     draw_statement_frame_box(160, 560, 40, 195, "T@d1@", "Problema 1.5", 2);
     const std::vector<DrawnShape> frame = {
-        {"rect filled", 159, 23, 569, 219, 0x555555},
-        {"rect filled", 155, 19, 565, 215, 0xFFF8F8},
-        {"rect outline", 155, 19, 565, 215, 0x000000},
-        {"rect filled", 156, 20, 564, 36, 0xCCCCCC},
-        {"ellipse filled", 545, 26, 551, 32, 0x00AA00},
-        {"ellipse filled", 530, 26, 536, 32, 0x00AA00},
+        {"rect filled", 159, 23, 569, 219, 0x555555},   {"rect filled", 155, 19, 565, 215, 0xFFF8F8},
+        {"rect outline", 155, 19, 565, 215, 0x000000},  {"rect filled", 156, 20, 564, 36, 0xCCCCCC},
+        {"ellipse filled", 545, 26, 551, 32, 0x00AA00}, {"ellipse filled", 530, 26, 536, 32, 0x00AA00},
     };
     EXPECT_EQ(shapes(), frame);
     EXPECT_EQ(strings(), (std::vector<std::string>{"T", "1", "Problema 1.5"}));
 }
 
-TEST_F(DrawingKit, OneLineAnswerBoxEndsTwoPixelsAfterItsText) {
+TEST_F(DrawingKit, OneLineAnswerBoxEndsTwoPixelsAfterItsText)
+{
     draw_answer_box(410, 550, 270, "x = 5   ");
     // "R" and ": x = 5" take 64 pixels: the text ends at 474.
     const std::vector<DrawnShape> expected = {
@@ -90,7 +90,8 @@ TEST_F(DrawingKit, OneLineAnswerBoxEndsTwoPixelsAfterItsText) {
     EXPECT_EQ(t[1].colour, 0x000000);
 }
 
-TEST_F(DrawingKit, LongAnswerFillsTheLimits) {
+TEST_F(DrawingKit, LongAnswerFillsTheLimits)
+{
     draw_answer_box(170, 340, 220, "una risposta lunga che va a capo almeno una volta");
     const auto box = shapes("rect")[0];
     EXPECT_EQ(box.x1, 165);
@@ -98,7 +99,8 @@ TEST_F(DrawingKit, LongAnswerFillsTheLimits) {
     EXPECT_GT(box.y2, 220 + 20);
 }
 
-TEST_F(DrawingKit, PanelAndHintBalloon) {
+TEST_F(DrawingKit, PanelAndHintBalloon)
+{
     draw_panel(10, 20, 200, 100);
     EXPECT_EQ(shapes(), (std::vector<DrawnShape>{{"rect filled", 10, 20, 200, 100, 0xCCCCCC},
                                                  {"rect outline", 15, 24, 195, 96, 0xFF0000}}));
@@ -114,7 +116,8 @@ TEST_F(DrawingKit, PanelAndHintBalloon) {
     EXPECT_EQ(t[0].font, "t'Arial'h16bei");
 }
 
-TEST_F(DrawingKit, MessageDialogShowsItsLinesAndReportsTheButton) {
+TEST_F(DrawingKit, MessageDialogShowsItsLinesAndReportsTheButton)
+{
     std::vector<std::string> shown;
     backend.push_dialog_script([&](Dialog& d) {
         EXPECT_EQ(d.resource.id, 149);
@@ -130,7 +133,8 @@ TEST_F(DrawingKit, MessageDialogShowsItsLinesAndReportsTheButton) {
     EXPECT_EQ(show_message_dialog("nessuna risposta", "", ""), -1);  // closed without a button
 }
 
-TEST(MessageDialog, DialogThatCannotBeShownCountsAsCancel) {
+TEST(MessageDialog, DialogThatCannotBeShownCountsAsCancel)
+{
     platform::install_backend(nullptr);
     EXPECT_EQ(show_message_dialog("a", "b", "c"), -1);
 }

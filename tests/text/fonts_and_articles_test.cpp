@@ -7,23 +7,25 @@
 #include "text/fonts_colours.h"
 #include "text/markup_text.h"
 
-TEST(JoinArticleToName, ItalianTails) {
+TEST(JoinArticleToName, ItalianTails)
+{
     struct Case {
         const char* name;
         const char* joined;
     };
-    for (const Case c : {Case{"sodio", "el sodio"}, Case{"ossigeno", "ell'ossigeno"}, Case{"azoto", "ell'azoto"},
-                         Case{"uranio", "ell'uranio"}, Case{"iodio", "ello iodio"}, Case{"iridio", "ell'iridio"},
-                         Case{"stagno", "ello stagno"}, Case{"scandio", "ello scandio"},
-                         Case{"zinco", "ello zinco"}, Case{"xeno", "ello xeno"}, Case{"silicio", "el silicio"},
-                         Case{"Argon", "el Argon"}, Case{"", "el "}}) {
+    for (const Case c :
+         {Case{"sodio", "el sodio"}, Case{"ossigeno", "ell'ossigeno"}, Case{"azoto", "ell'azoto"},
+          Case{"uranio", "ell'uranio"}, Case{"iodio", "ello iodio"}, Case{"iridio", "ell'iridio"},
+          Case{"stagno", "ello stagno"}, Case{"scandio", "ello scandio"}, Case{"zinco", "ello zinco"},
+          Case{"xeno", "ello xeno"}, Case{"silicio", "el silicio"}, Case{"Argon", "el Argon"}, Case{"", "el "}}) {
         EXPECT_EQ(join_article_to_name(c.name), c.joined) << c.name;
     }
 }
 
 using FontsAndColours = RecordedDrawing;
 
-TEST_F(FontsAndColours, TablesAsSetUp) {
+TEST_F(FontsAndColours, TablesAsSetUp)
+{
     EXPECT_EQ(font_table.option[1], "t'Arial'h16b");
     EXPECT_EQ(font_table.option[6], "t'Symbol'h20bi");
     EXPECT_EQ(font_table.option[12], "t'Arial'h14be");
@@ -35,7 +37,8 @@ TEST_F(FontsAndColours, TablesAsSetUp) {
     EXPECT_EQ(renderer_state.current_colour_number, 1);
 }
 
-TEST_F(FontsAndColours, RefusedFontKeepsThePreviousOne) {
+TEST_F(FontsAndColours, RefusedFontKeepsThePreviousOne)
+{
     select_font(9);
     select_font(13);  // a blank entry: the platform refuses it
     EXPECT_EQ(renderer_state.current_font_number, 13);

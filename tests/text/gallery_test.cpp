@@ -27,7 +27,8 @@ struct Box {
 
 class Gallery : public testing_support::QtSessionTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         ASSERT_EQ(init_fonts_and_colours(), 0.0f);
         qw_set_clip_region(0, 0, 1600, 1600);
         qw_set_color_rgb(white);
@@ -35,7 +36,8 @@ protected:
     }
 
     // Bounding box of the pixels of one colour within a rectangle.
-    Box ink(std::int32_t colour, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
+    Box ink(std::int32_t colour, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
+    {
         Box b;
         for (std::int32_t y = y1; y <= y2; ++y) {
             for (std::int32_t x = x1; x <= x2; ++x) {
@@ -50,7 +52,8 @@ protected:
     }
 
     // Count of pixels of a colour along one row.
-    std::int32_t run_on_row(std::int32_t colour, std::int32_t y, std::int32_t x1, std::int32_t x2) {
+    std::int32_t run_on_row(std::int32_t colour, std::int32_t y, std::int32_t x1, std::int32_t x2)
+    {
         std::int32_t n = 0;
         for (std::int32_t x = x1; x <= x2; ++x) n += session().canvas_pixel(x, y) == colour;
         return n;
@@ -59,7 +62,8 @@ protected:
     std::int32_t width_of(const std::string& markup) { return measure_markup_text(1000, 1000, markup).x - 1000; }
 };
 
-TEST_F(Gallery, ChemistryLooksHandWritten) {
+TEST_F(Gallery, ChemistryLooksHandWritten)
+{
     // Formulas and ions: each piece's place comes from the renderer's own measure.
     draw_markup_text(20, 10, "@T1@@C1@H@d2@SO@d4@");
     const std::int32_t h = width_of("@T1@H");
@@ -68,7 +72,7 @@ TEST_F(Gallery, ChemistryLooksHandWritten) {
     const Box sub_2 = ink(0, 20 + h + 1, 10, 20 + h2 - 1, 40);
     ASSERT_FALSE(big_h.empty());
     ASSERT_FALSE(sub_2.empty());
-    EXPECT_GT(sub_2.y2, big_h.y2);                         // below the line
+    EXPECT_GT(sub_2.y2, big_h.y2);                        // below the line
     EXPECT_LT(sub_2.y2 - sub_2.y1, big_h.y2 - big_h.y1);  // and smaller
 
     draw_markup_text(150, 10, "@T1@@C1@Cl@u-@");
@@ -111,11 +115,11 @@ TEST_F(Gallery, ChemistryLooksHandWritten) {
 
     // The statement box: justified lines reach the right limit.
     draw_statement_box(160, 440, 80,
-                           "Calcolare la massa di H@d2@SO@d4@ che reagisce con 10,0 g di NaOH secondo "
-                           "la reazione H@d2@SO@d4@ + 2NaOH = Na@d2@SO@d4@ + 2H@d2@O, sapendo che il "
-                           "@bD@H@uo@ vale -57 kJ/mol.",
+                       "Calcolare la massa di H@d2@SO@d4@ che reagisce con 10,0 g di NaOH secondo "
+                       "la reazione H@d2@SO@d4@ + 2NaOH = Na@d2@SO@d4@ + 2H@d2@O, sapendo che il "
+                       "@bD@H@uo@ vale -57 kJ/mol.",
                        "Problema 2.14", 3);
-    EXPECT_EQ(session().canvas_pixel(200, 70), 0xCCCCCC);  // header band
+    EXPECT_EQ(session().canvas_pixel(200, 70), 0xCCCCCC);           // header band
     EXPECT_EQ(session().canvas_pixel(440 - 15 + 3, 69), 0x00AA00);  // first level dot
     const Box first_line = ink(0, 160, 82, 445, 94);
     EXPECT_GE(first_line.x2, 436);
@@ -131,16 +135,16 @@ TEST_F(Gallery, ChemistryLooksHandWritten) {
     const std::vector<float> y = {-4, -2, 0, 2, 4};
     set_up_graph(x, y, 5, -5, 5, 1, "(f8.0)", -5, 5, 1, "(f8.0)", "250400200330lp ", 0x0000FF, 0xFF0000);
     EXPECT_EQ(session().canvas_pixel(252, 328), qw_rgb(239, 239, 255));  // inside, off the line
-    EXPECT_EQ(session().canvas_pixel(250, 250), 0);  // frame
-    EXPECT_EQ(session().canvas_pixel(325, 265), 0xFF0000);  // the point at the origin
+    EXPECT_EQ(session().canvas_pixel(250, 250), 0);                      // frame
+    EXPECT_EQ(session().canvas_pixel(325, 265), 0xFF0000);               // the point at the origin
     EXPECT_FALSE(ink(0x0000FF, 300, 280, 310, 300).empty());
     EXPECT_EQ(session().canvas_pixel(250, 189), white);  // the background ends above the area
 
     // A button with its label.
     handle_button_descriptor("C");
     handle_button_descriptor("da34567845036010002000009900FFFF@T4@@c00FFFF@@y-18@Spin");
-    EXPECT_EQ(session().canvas_pixel(455, 351), 0x000099);  // fill, left of the label
-    EXPECT_EQ(session().canvas_pixel(500, 350), 0x00FFFF);  // top edge
+    EXPECT_EQ(session().canvas_pixel(455, 351), 0x000099);    // fill, left of the label
+    EXPECT_EQ(session().canvas_pixel(500, 350), 0x00FFFF);    // top edge
     EXPECT_FALSE(ink(0x00FFFF, 480, 352, 520, 368).empty());  // the label
     EXPECT_EQ(handle_button_descriptor("?", 500, 360), 1);
 

@@ -14,7 +14,8 @@ const std::vector<float> none;
 
 using GraphPlotter = RecordedDrawing;
 
-TEST(GraphOptionsText, ReadsAreaAndFlags) {
+TEST(GraphOptionsText, ReadsAreaAndFlags)
+{
     const GraphOptions lines("200400120270l  ");
     EXPECT_EQ(lines.left, 200);
     EXPECT_EQ(lines.right, 400);
@@ -33,14 +34,16 @@ TEST(GraphOptionsText, ReadsAreaAndFlags) {
     EXPECT_FALSE(cut.lines);
 }
 
-TEST_F(GraphPlotter, TicksInsideTheRangeOnlyWithLabels) {
+TEST_F(GraphPlotter, TicksInsideTheRangeOnlyWithLabels)
+{
     set_up_graph(none, none, 0, 0, 10, 2, "(f8.0)", 0, 1, 0, "", "200400120270l  ", 0xFF, 0);
     std::vector<DrawnShape> ticks;
     for (const DrawnShape& s : shapes("line")) ticks.push_back(s);
     // 0 is not strictly inside 0..10: no axis; ticks at 2, 4, 6 and 8 only.
-    const std::vector<DrawnShape> expected = {
-        {"line", 240, 270, 240, 275, 0}, {"line", 280, 270, 280, 275, 0},
-        {"line", 320, 270, 320, 275, 0}, {"line", 360, 270, 360, 275, 0}};
+    const std::vector<DrawnShape> expected = {{"line", 240, 270, 240, 275, 0},
+                                              {"line", 280, 270, 280, 275, 0},
+                                              {"line", 320, 270, 320, 275, 0},
+                                              {"line", 360, 270, 360, 275, 0}};
     EXPECT_EQ(ticks, expected);
     const auto t = texts();
     ASSERT_EQ(t.size(), 4u);
@@ -53,7 +56,8 @@ TEST_F(GraphPlotter, TicksInsideTheRangeOnlyWithLabels) {
     EXPECT_EQ(shapes("rect")[1], (DrawnShape{"rect outline", 200, 120, 400, 270, 0}));
 }
 
-TEST_F(GraphPlotter, AxesThroughZeroAndRoomForYLabels) {
+TEST_F(GraphPlotter, AxesThroughZeroAndRoomForYLabels)
+{
     set_up_graph(none, none, 0, -5, 5, 1, "(f8.0)", -1, 1, 0.5, "(f8.1)", "200400120270l  ", 0xFF, 0);
     const auto lines = shapes("line");
     ASSERT_GE(lines.size(), 2u);
@@ -71,12 +75,14 @@ TEST_F(GraphPlotter, AxesThroughZeroAndRoomForYLabels) {
     EXPECT_EQ(texts().back().y, 157 - 7);  // row of 0.5: 270 - 1.5 * 75, truncated
 }
 
-TEST_F(GraphPlotter, LeadingPointGetsItsZero) {
+TEST_F(GraphPlotter, LeadingPointGetsItsZero)
+{
     set_up_graph(none, none, 0, 0, 1, 0.5, "(f2.1)", -1, 0, 0.5, "(f3.1)", "200400120270   ", 0, 0);
     EXPECT_EQ(strings(), (std::vector<std::string>{"0.5", "-0.5"}));
 }
 
-TEST_F(GraphPlotter, NoTicksForStepsOfZeroOrLessNorLabelsWithOptionA) {
+TEST_F(GraphPlotter, NoTicksForStepsOfZeroOrLessNorLabelsWithOptionA)
+{
     set_up_graph(none, none, 0, 0, 10, 0, "(f8.0)", 0, 10, -1, "(f8.0)", "200400120270l  ", 0, 0);
     EXPECT_TRUE(shapes("line").empty());
     mark();
@@ -86,12 +92,14 @@ TEST_F(GraphPlotter, NoTicksForStepsOfZeroOrLessNorLabelsWithOptionA) {
     EXPECT_EQ(shapes("rect")[0].x1, 190);
 }
 
-TEST_F(GraphPlotter, TickCountIsBounded) {
+TEST_F(GraphPlotter, TickCountIsBounded)
+{
     set_up_graph(none, none, 0, 0, 10, 1e-6f, "", 0, 10, 1e-6f, "", "200400120270l  ", 0, 0);
     EXPECT_LE(shapes("line").size(), 2000u);
 }
 
-TEST_F(GraphPlotter, SeriesMapsClipsAndRestoresTheClip) {
+TEST_F(GraphPlotter, SeriesMapsClipsAndRestoresTheClip)
+{
     const std::vector<float> x = {-5, 0, 2.5f};
     const std::vector<float> y = {-5, 0, 5};
     set_up_graph(x, y, 3, -5, 5, 0, "", -5, 5, 0, "", "200400120270lp ", 0x0000FF, 0xFF0000);
@@ -111,7 +119,8 @@ TEST_F(GraphPlotter, SeriesMapsClipsAndRestoresTheClip) {
     EXPECT_EQ(shapes(), (std::vector<DrawnShape>{{"ellipse filled", 398, 268, 402, 272, 0x00FF00}}));
 }
 
-TEST_F(GraphPlotter, DotsUpTo150PointsSinglePixelsBeyond) {
+TEST_F(GraphPlotter, DotsUpTo150PointsSinglePixelsBeyond)
+{
     std::vector<float> x(151), y(151, 0.5f);
     for (std::size_t i = 0; i < x.size(); ++i) x[i] = static_cast<float>(i) / 151.0f;
     set_up_graph(x, y, 150, 0, 1, 0, "", 0, 1, 0, "", "200400120270 p ", 0, 0xFF);
@@ -123,7 +132,8 @@ TEST_F(GraphPlotter, DotsUpTo150PointsSinglePixelsBeyond) {
     EXPECT_EQ(lines_from_mark("pixel").size(), 151u);
 }
 
-TEST_F(GraphPlotter, CrowdedSeriesIsDrawnByPixelColumns) {
+TEST_F(GraphPlotter, CrowdedSeriesIsDrawnByPixelColumns)
+{
     // A 10-pixel area with 6 points in each column: lo, hi and last of each.
     std::vector<float> x, y;
     for (int column = 0; column < 10; ++column) {
@@ -132,8 +142,7 @@ TEST_F(GraphPlotter, CrowdedSeriesIsDrawnByPixelColumns) {
             y.push_back(k == 2 ? 1.0f : (k == 4 ? 9.0f : 5.0f));
         }
     }
-    set_up_graph(x, y, static_cast<std::int32_t>(x.size()), 0, 10, 0, "", 0, 10, 0, "", "100110100200l  ",
-                 0xFF, 0);
+    set_up_graph(x, y, static_cast<std::int32_t>(x.size()), 0, 10, 0, "", 0, 10, 0, "", "100110100200l  ", 0xFF, 0);
     const auto lines = shapes("line");
     // Nine column changes of four strokes each; the last column is not drawn.
     ASSERT_EQ(lines.size(), 36u);
@@ -143,7 +152,8 @@ TEST_F(GraphPlotter, CrowdedSeriesIsDrawnByPixelColumns) {
     EXPECT_EQ(lines[3], (DrawnShape{"line", 100, 150, 101, 150, 0xFF}));  // on to the next column
 }
 
-TEST_F(GraphPlotter, NaNPointsAreSkippedAndHugeValuesClamped) {
+TEST_F(GraphPlotter, NaNPointsAreSkippedAndHugeValuesClamped)
+{
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float inf = std::numeric_limits<float>::infinity();
     const std::vector<float> x = {0, 1, nan, 3, 4, 5};
@@ -157,7 +167,8 @@ TEST_F(GraphPlotter, NaNPointsAreSkippedAndHugeValuesClamped) {
     EXPECT_EQ(shapes("ellipse").size(), 4u);
 }
 
-TEST_F(GraphPlotter, EmptyRangeDrawsOnlyBackgroundAndFrame) {
+TEST_F(GraphPlotter, EmptyRangeDrawsOnlyBackgroundAndFrame)
+{
     const std::vector<float> v = {1, 2};
     set_up_graph(v, v, 2, 3, 3, 1, "(f8.0)", 0, 10, 1, "(f8.0)", "200400120270lp ", 0xFF, 0xFF);
     const auto drawn = shapes();
@@ -170,7 +181,8 @@ TEST_F(GraphPlotter, EmptyRangeDrawsOnlyBackgroundAndFrame) {
     EXPECT_TRUE(lines_from_mark("clip").empty());
 }
 
-TEST_F(GraphPlotter, CountIsCutToTheArrays) {
+TEST_F(GraphPlotter, CountIsCutToTheArrays)
+{
     const std::vector<float> v = {1, 2};
     set_up_graph(v, v, 50, 0, 10, 0, "", 0, 10, 0, "", "200400120270 p ", 0, 0xFF);
     EXPECT_EQ(shapes("ellipse").size(), 2u);
@@ -179,7 +191,8 @@ TEST_F(GraphPlotter, CountIsCutToTheArrays) {
     EXPECT_TRUE(shapes().empty());
 }
 
-TEST_F(GraphPlotter, RoomForYLabelsCountsTheSampleAsWritten) {
+TEST_F(GraphPlotter, RoomForYLabelsCountsTheSampleAsWritten)
+{
     // "(e8.2)" writes the sample -2.3456 as "-.23E+01", 8 characters: the
     // zero that labels get in front of a point is not part of the room.
     set_up_graph(none, none, 0, 0, 1, 0, "", -1, 1, 0, "(e8.2)", "200400120270l  ", 0, 0);

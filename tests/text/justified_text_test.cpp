@@ -10,7 +10,8 @@
 // Body text is 8 pixels a character on the recording backend.
 using JustifiedText = RecordedDrawing;
 
-TEST_F(JustifiedText, SpareSpaceGoesToTheFirstGapsOnePixelMore) {
+TEST_F(JustifiedText, SpareSpaceGoesToTheFirstGapsOnePixelMore)
+{
     // Five words fill 112 of 126 pixels: 14 spare over 4 gaps is 4, 4, 3, 3.
     draw_justified_text(0, 126, 10, "aa bb cc dd ee ff");
     const auto t = texts();
@@ -27,7 +28,8 @@ TEST_F(JustifiedText, SpareSpaceGoesToTheFirstGapsOnePixelMore) {
     EXPECT_EQ(t[5].text, "ff");  // the last line stays ragged
 }
 
-TEST_F(JustifiedText, WideGapsAreWrittenInFull) {
+TEST_F(JustifiedText, WideGapsAreWrittenInFull)
+{
     draw_justified_text(0, 300, 0, "aa bb " + std::string(40, 'c'));
     const auto t = texts();
     ASSERT_EQ(t.size(), 3u);
@@ -36,7 +38,8 @@ TEST_F(JustifiedText, WideGapsAreWrittenInFull) {
     EXPECT_EQ(t[2].y, 16);
 }
 
-TEST_F(JustifiedText, WordWiderThanTheLimitsLeavesTheRestOnOneLine) {
+TEST_F(JustifiedText, WordWiderThanTheLimitsLeavesTheRestOnOneLine)
+{
     draw_justified_text(20, 50, 0, "abcdefghij klm nop");
     const auto t = texts();
     ASSERT_EQ(t.size(), 1u);
@@ -44,7 +47,8 @@ TEST_F(JustifiedText, WordWiderThanTheLimitsLeavesTheRestOnOneLine) {
     EXPECT_EQ(t[0].text, "abcdefghij klm nop");
 }
 
-TEST_F(JustifiedText, BlanksInsideCodesAreNotBreaks) {
+TEST_F(JustifiedText, BlanksInsideCodesAreNotBreaks)
+{
     // "@x 5@" holds a blank; breaking there would print the code's halves.
     draw_justified_text(0, 80, 0, "ab@x 5@cd efgh ijkl");
     const auto t = texts();
@@ -55,7 +59,8 @@ TEST_F(JustifiedText, BlanksInsideCodesAreNotBreaks) {
     EXPECT_EQ(t[3].y, 16);
 }
 
-TEST_F(JustifiedText, ManyWordsAllGetDrawn) {
+TEST_F(JustifiedText, ManyWordsAllGetDrawn)
+{
     std::string text;
     for (int i = 0; i < 300; ++i) text += "w ";
     draw_justified_text(0, 200, 0, text);
@@ -70,7 +75,8 @@ TEST_F(JustifiedText, ManyWordsAllGetDrawn) {
     EXPECT_EQ(last_y, 16 * (300 / 13));
 }
 
-TEST_F(JustifiedText, NumberedFontAndColourCarryToTheNextLineDirectOnesDoNot) {
+TEST_F(JustifiedText, NumberedFontAndColourCarryToTheNextLineDirectOnesDoNot)
+{
     draw_justified_text(0, 100, 0, "@C3@@T4@aa @c00FF00@bb cc dd ee ff gg hh");
     const auto t = texts();
     ASSERT_GE(t.size(), 2u);
@@ -80,26 +86,30 @@ TEST_F(JustifiedText, NumberedFontAndColourCarryToTheNextLineDirectOnesDoNot) {
     EXPECT_EQ(next_line.font, "t'Arial'h16be");
 }
 
-TEST_F(JustifiedText, SubscriptsDoNotMoveTheNextLine) {
+TEST_F(JustifiedText, SubscriptsDoNotMoveTheNextLine)
+{
     draw_justified_text(0, 60, 0, "H@d2@O H@d2@O H@d2@O");
     const auto t = texts();
     EXPECT_EQ(t.back().y, 16);
     EXPECT_EQ(t.back().text, "O");
 }
 
-TEST_F(JustifiedText, EmptyTextDrawsNothing) {
+TEST_F(JustifiedText, EmptyTextDrawsNothing)
+{
     draw_justified_text(0, 100, 40, "");
     draw_justified_text(0, 100, 40, "   ");
     EXPECT_TRUE(texts(true).empty());
     EXPECT_EQ(qw_get_current_position(), (QwPoint{0, 40}));
 }
 
-TEST_F(JustifiedText, MeasuringOffThePageGivesTheLastLine) {
+TEST_F(JustifiedText, MeasuringOffThePageGivesTheLastLine)
+{
     draw_justified_text(1000, 1126, 30, "aa bb cc dd ee ff gg");
     EXPECT_EQ(qw_get_current_position(), (QwPoint{1000 + 40, 46}));
 }
 
-TEST_F(JustifiedText, MeasuringAgreesWithDrawing) {
+TEST_F(JustifiedText, MeasuringAgreesWithDrawing)
+{
     for (const char* text : {"", "aa bb cc dd ee ff gg", "@T4@aa bb @T1@cc dd ee ff gg hh ii",
                              "H@d2@O H@d2@O H@d2@O H@d2@O", "abcdefghij klm nop", "aa @y20@bb cc dd ee ff gg"}) {
         draw_justified_text(1000, 1100, 30, text);
@@ -108,7 +118,8 @@ TEST_F(JustifiedText, MeasuringAgreesWithDrawing) {
     }
 }
 
-TEST_F(JustifiedText, AParagraphEndingInASuperscriptEndsOnItsLastLine) {
+TEST_F(JustifiedText, AParagraphEndingInASuperscriptEndsOnItsLastLine)
+{
     // The raised minus is drawn above the line; the paragraph still ends on it.
     EXPECT_EQ(measure_justified_text(1000, 1126, 30, "aa bb cc dd ee ff OH@u-@").y, 46);
     EXPECT_EQ(measure_justified_text(1000, 1126, 30, "aa bb cc dd ee ff H@d2@").y, 46);

@@ -16,8 +16,8 @@ const std::string italic = "t'Arial'h16bi";
 const std::string greek = "t'Symbol'h20bi";
 const std::string bold_italic = "t'Arial'h16bei";
 
-void expect_text(const DrawnText& t, std::int32_t x, std::int32_t y, const std::string& font,
-                 const std::string& text) {
+void expect_text(const DrawnText& t, std::int32_t x, std::int32_t y, const std::string& font, const std::string& text)
+{
     EXPECT_EQ(t.x, x) << t.text;
     EXPECT_EQ(t.y, y) << t.text;
     EXPECT_EQ(t.font, font) << t.text;
@@ -27,7 +27,8 @@ void expect_text(const DrawnText& t, std::int32_t x, std::int32_t y, const std::
 
 using MarkupText = RecordedDrawing;
 
-TEST_F(MarkupText, SubscriptDropsFourPixelsShiftsOneAndReturnsToBodyFont) {
+TEST_F(MarkupText, SubscriptDropsFourPixelsShiftsOneAndReturnsToBodyFont)
+{
     EXPECT_EQ(draw_markup_text(10, 20, "H@d2@O"), 20.0f);
     const auto t = texts();
     ASSERT_EQ(t.size(), 3u);
@@ -37,7 +38,8 @@ TEST_F(MarkupText, SubscriptDropsFourPixelsShiftsOneAndReturnsToBodyFont) {
     EXPECT_EQ(qw_get_current_position(), (QwPoint{34, 20}));
 }
 
-TEST_F(MarkupText, RewritingCodesExpandAsWrittenConventions) {
+TEST_F(MarkupText, RewritingCodesExpandAsWrittenConventions)
+{
     draw_markup_text(0, 100, "SO@d4@@u2-@");
     auto t = texts();
     ASSERT_EQ(t.size(), 3u);
@@ -75,7 +77,8 @@ TEST_F(MarkupText, RewritingCodesExpandAsWrittenConventions) {
     expect_text(t[4], 49, 100, italic, "K");
 }
 
-TEST_F(MarkupText, RewritingCodeEndsInBodyFontWhateverWasSelected) {
+TEST_F(MarkupText, RewritingCodeEndsInBodyFontWhateverWasSelected)
+{
     draw_markup_text(0, 0, "@T7@R@d2@x");
     const auto t = texts();
     ASSERT_EQ(t.size(), 3u);
@@ -84,7 +87,8 @@ TEST_F(MarkupText, RewritingCodeEndsInBodyFontWhateverWasSelected) {
     EXPECT_EQ(renderer_state.current_font_number, 1);
 }
 
-TEST_F(MarkupText, LoneAtSigns) {
+TEST_F(MarkupText, LoneAtSigns)
+{
     draw_markup_text(0, 0, "abc@");
     EXPECT_EQ(strings(), (std::vector<std::string>{"abc"}));
     mark();
@@ -98,7 +102,8 @@ TEST_F(MarkupText, LoneAtSigns) {
     EXPECT_TRUE(texts().empty());
 }
 
-TEST_F(MarkupText, UnknownAndEmptyCodesVanish) {
+TEST_F(MarkupText, UnknownAndEmptyCodesVanish)
+{
     for (const char* text : {"ab@Q5@cd", "ab@@cd", "ab@Zanything at all@cd"}) {
         mark();
         draw_markup_text(0, 0, text);
@@ -108,7 +113,8 @@ TEST_F(MarkupText, UnknownAndEmptyCodesVanish) {
     }
 }
 
-TEST_F(MarkupText, BadNumbersDropTheCodeOnly) {
+TEST_F(MarkupText, BadNumbersDropTheCodeOnly)
+{
     draw_markup_text(0, 0, "@T4@@C1@");  // something other than font 1 to start from
     for (const char* code : {"@Tx@", "@T0@", "@T21@", "@T-3@", "@C99@", "@C0@", "@xab@", "@Y1.5@", "@cZZ@",
                              "@r00ZZ00010010@", "@L1x0000@"}) {
@@ -127,7 +133,8 @@ TEST_F(MarkupText, BadNumbersDropTheCodeOnly) {
     EXPECT_EQ(renderer_state.current_colour_number, 1);
 }
 
-TEST_F(MarkupText, PenCodesFixedPitchAndReturnedY) {
+TEST_F(MarkupText, PenCodesFixedPitchAndReturnedY)
+{
     EXPECT_EQ(draw_markup_text(0, 0, "@X100@@Y50@a@x 5@b@y-10@c"), 40.0f);
     auto t = texts();
     ASSERT_EQ(t.size(), 3u);
@@ -143,7 +150,8 @@ TEST_F(MarkupText, PenCodesFixedPitchAndReturnedY) {
     EXPECT_EQ(t[4].x, 80);
 }
 
-TEST_F(MarkupText, DirectColoursFontsAndBars) {
+TEST_F(MarkupText, DirectColoursFontsAndBars)
+{
     draw_markup_text(0, 0, "@t'Arial'h72be@A@c00FFFF@B@C3@C");
     auto t = texts();
     ASSERT_EQ(t.size(), 3u);
@@ -162,25 +170,27 @@ TEST_F(MarkupText, DirectColoursFontsAndBars) {
     EXPECT_EQ(renderer_state.last_direct_colour, 0);
 }
 
-TEST_F(MarkupText, StrokesAtZeroAndNinetyDegrees) {
+TEST_F(MarkupText, StrokesAtZeroAndNinetyDegrees)
+{
     draw_markup_text(0, 0, "@c00AA00@");
     mark();
     draw_markup_text(100, 50, "@L210000@");
-    EXPECT_EQ(shapes("line"), (std::vector<DrawnShape>{{"line", 100, 50, 110, 50, 0x0000FF},
-                                                       {"line", 100, 53, 110, 53, 0x0000FF}}));
+    EXPECT_EQ(shapes("line"),
+              (std::vector<DrawnShape>{{"line", 100, 50, 110, 50, 0x0000FF}, {"line", 100, 53, 110, 53, 0x0000FF}}));
     mark();
     draw_markup_text(100, 50, "@L210090@");
-    EXPECT_EQ(shapes("line"), (std::vector<DrawnShape>{{"line", 100, 50, 100, 60, 0x0000FF},
-                                                       {"line", 103, 50, 103, 60, 0x0000FF}}));
+    EXPECT_EQ(shapes("line"),
+              (std::vector<DrawnShape>{{"line", 100, 50, 100, 60, 0x0000FF}, {"line", 103, 50, 103, 60, 0x0000FF}}));
     mark();
     draw_markup_text(100, 50, "@L110-60@x");
     const auto lines = shapes("line");
     ASSERT_EQ(lines.size(), 1u);
     EXPECT_EQ(lines[0], (DrawnShape{"line", 100, 50, 105, 41, 0x0000FF}));  // up and to the right
-    EXPECT_EQ(texts()[0].colour, 0x00AA00);  // the last direct colour comes back
+    EXPECT_EQ(texts()[0].colour, 0x00AA00);                                 // the last direct colour comes back
 }
 
-TEST_F(MarkupText, TextBeyondAThousandCharactersIsNotDrawn) {
+TEST_F(MarkupText, TextBeyondAThousandCharactersIsNotDrawn)
+{
     draw_markup_text(0, 0, std::string(1200, 'a'));
     ASSERT_EQ(texts().size(), 1u);
     EXPECT_EQ(texts()[0].text.size(), 1000u);
@@ -198,26 +208,32 @@ TEST_F(MarkupText, TextBeyondAThousandCharactersIsNotDrawn) {
     EXPECT_EQ(t[0].font, small);
 }
 
-TEST_F(MarkupText, EmptyTextDrawsNothingAndMeasuresZero) {
+TEST_F(MarkupText, EmptyTextDrawsNothingAndMeasuresZero)
+{
     EXPECT_EQ(draw_markup_text(5, 7, ""), 7.0f);
     EXPECT_TRUE(texts(true).empty());
     EXPECT_EQ(measure_markup_text(1000, 1000, "@T4@").x, 1000);
     EXPECT_EQ(measure_markup_text(1000, 1000, "ab@d2@").x, 1000 + 16 + 1 + 7);
 }
 
-TEST(FirstCharacters, CutsAtCharacterBoundaries) {
+TEST(FirstCharacters, CutsAtCharacterBoundaries)
+{
     EXPECT_EQ(first_characters("abc", 2), "ab");
     EXPECT_EQ(first_characters("abc", 5), "abc");
-    EXPECT_EQ(first_characters("\xE2\x80\xA2" "10", 1), "\xE2\x80\xA2");
+    EXPECT_EQ(first_characters("\xE2\x80\xA2"
+                               "10",
+                               1),
+              "\xE2\x80\xA2");
     EXPECT_EQ(first_characters("", 3), "");
 }
 
 // Laying a text out without drawing it must leave the same position and
 // state as drawing it, or boxes would not fit their texts.
-TEST_F(MarkupText, MeasuringAgreesWithDrawing) {
-    for (const char* text : {"", "plain text  ", "H@d2@O", "@T7@R@T1@@C1@: 5", "ab@x-40@", "@s12@abc",
-                             "@s12@ab@s0@c", "x@r0000FF010010@y", "@c00AA00@a@L110045@", "@t'Arial'h24b@Big@T2@",
-                             "tail @", "@open", "@T4@only codes@X5@@Y9@"}) {
+TEST_F(MarkupText, MeasuringAgreesWithDrawing)
+{
+    for (const char* text :
+         {"", "plain text  ", "H@d2@O", "@T7@R@T1@@C1@: 5", "ab@x-40@", "@s12@abc", "@s12@ab@s0@c", "x@r0000FF010010@y",
+          "@c00AA00@a@L110045@", "@t'Arial'h24b@Big@T2@", "tail @", "@open", "@T4@only codes@X5@@Y9@"}) {
         draw_markup_text(0, 0, "@T1@@C1@");
         qw_move_to(1000, 1000);
         draw_markup_text(1000, 1000, text);

@@ -19,7 +19,7 @@ struct DrawnText {
 };
 
 struct DrawnShape {
-    std::string kind;     // "rect filled", "ellipse outline", "line", ...
+    std::string kind;  // "rect filled", "ellipse outline", "line", ...
     std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     std::int32_t colour = 0;
     friend bool operator==(const DrawnShape&, const DrawnShape&) = default;

@@ -21,7 +21,8 @@ constexpr std::int32_t white = 0xFFFFFF;
 
 class WidgetGallery : public testing_support::QtSessionTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         ASSERT_EQ(init_fonts_and_colours(), 0.0f);
         qw_set_clip_region(0, 0, 1600, 1600);
         qw_set_color_rgb(white);
@@ -30,7 +31,8 @@ protected:
 
     std::int32_t pixel(std::int32_t x, std::int32_t y) { return session().canvas_pixel(x, y); }
 
-    std::int32_t count(std::int32_t colour, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
+    std::int32_t count(std::int32_t colour, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
+    {
         std::int32_t n = 0;
         for (std::int32_t y = y1; y <= y2; ++y)
             for (std::int32_t x = x1; x <= x2; ++x) n += pixel(x, y) == colour;
@@ -38,7 +40,8 @@ protected:
     }
 };
 
-TEST_F(WidgetGallery, PanelsCountersButtonsStrokesAndCrowdedGraphs) {
+TEST_F(WidgetGallery, PanelsCountersButtonsStrokesAndCrowdedGraphs)
+{
     // A grey panel with its blue inner border.
     draw_panel(10, 10, 200, 120);
     EXPECT_EQ(pixel(12, 12), 0xCCCCCC);
@@ -51,8 +54,8 @@ TEST_F(WidgetGallery, PanelsCountersButtonsStrokesAndCrowdedGraphs) {
     // A four-cell counter showing 7 as 0007: grey separators split the
     // white digit panel into equal cells, each with one dark blue digit.
     draw_counter_panel("da345674030030080024000099FFFFFF@T4@@C2@", 7);
-    EXPECT_EQ(pixel(26, 26), 0x000099);   // the frame around the panel
-    EXPECT_EQ(pixel(31, 31), 0xFFFFFF);   // the panel itself
+    EXPECT_EQ(pixel(26, 26), 0x000099);  // the frame around the panel
+    EXPECT_EQ(pixel(31, 31), 0xFFFFFF);  // the panel itself
     for (std::int32_t k = 1; k <= 3; ++k) {
         EXPECT_EQ(pixel(30 + 20 * k, 31), 0x888888) << k;
         EXPECT_EQ(pixel(30 + 20 * k + 1, 31), 0x888888) << k;
@@ -64,8 +67,8 @@ TEST_F(WidgetGallery, PanelsCountersButtonsStrokesAndCrowdedGraphs) {
     handle_button_descriptor("C");
     handle_button_descriptor("da345678250040020041BB8888FFFFFF@T4@@cFFFFFF@@x-16@@y-7@<");
     EXPECT_EQ(pixel(245, 60), 0xBB8888);
-    EXPECT_EQ(pixel(250, 33), 0xBB8888);  // the top cap
-    EXPECT_EQ(pixel(240, 60), 0xFFFFFF);  // the body's long edge in the border colour
+    EXPECT_EQ(pixel(250, 33), 0xBB8888);              // the top cap
+    EXPECT_EQ(pixel(240, 60), 0xFFFFFF);              // the body's long edge in the border colour
     EXPECT_GT(count(0xFFFFFF, 241, 45, 259, 75), 5);  // the label
     EXPECT_EQ(handle_button_descriptor("?", 250, 60), 1);
     EXPECT_EQ(handle_button_descriptor("?", 250, 35), 0);  // on the cap
@@ -82,10 +85,10 @@ TEST_F(WidgetGallery, PanelsCountersButtonsStrokesAndCrowdedGraphs) {
 
     // The statement frame that the caller sizes, black-edged, with its header.
     draw_statement_frame_box(40, 300, 170, 230, "Osservare il grafico", "Problema 4.7", 2);
-    EXPECT_EQ(pixel(35, 200), 0x000000);      // black outline
+    EXPECT_EQ(pixel(35, 200), 0x000000);  // black outline
     EXPECT_EQ(pixel(305, 200), 0x000000);
-    EXPECT_EQ(pixel(302, 252), 0x555555);     // the shadow below right
-    EXPECT_EQ(pixel(100, 200), 0xFFF8F8);     // the box below its one line
+    EXPECT_EQ(pixel(302, 252), 0x555555);               // the shadow below right
+    EXPECT_EQ(pixel(100, 200), 0xFFF8F8);               // the box below its one line
     EXPECT_GT(count(0x000090, 36, 150, 150, 166), 20);  // the dark red header
     EXPECT_EQ(pixel(300 - 15 + 3, 159), 0x00AA00);
     EXPECT_EQ(pixel(300 - 30 + 3, 159), 0x00AA00);

@@ -40,13 +40,13 @@ TEST_F(ElementDialog, FindsAnElementByNumberSymbolOrTheStartOfItsName)
         const char* field;     // the name field afterwards
     };
     const Case cases[] = {
-        {"6", 6, "Carbonio"},        {" 6", 6, "Carbonio"},     {"C", 6, "C"},
-        {"carb", 6, "Carbonio"},     {"Carb", 6, "Carbonio"},  {"carbonio", 6, "Carbonio"},
-        {"Fe", 26, "Fe"},            {"c", 0, "c"},            {"CARB", 0, "CARB"},
-        {"104", 0, "104"},           {"0", 0, "0"},            {"", 0, ""},
-        {"  ", 0, "  "},             {"6a", 0, "6a"},          {"103", 103, "Laurenzio"},
-        {"ferro", 26, "Ferro"},      {"H", 1, "H"},            {"zzz", 0, "zzz"},
-        {"+6", 6, "Carbonio"},       {"-6", 0, "-6"},
+        {"6", 6, "Carbonio"},    {" 6", 6, "Carbonio"},   {"C", 6, "C"},
+        {"carb", 6, "Carbonio"}, {"Carb", 6, "Carbonio"}, {"carbonio", 6, "Carbonio"},
+        {"Fe", 26, "Fe"},        {"c", 0, "c"},           {"CARB", 0, "CARB"},
+        {"104", 0, "104"},       {"0", 0, "0"},           {"", 0, ""},
+        {"  ", 0, "  "},         {"6a", 0, "6a"},         {"103", 103, "Laurenzio"},
+        {"ferro", 26, "Ferro"},  {"H", 1, "H"},           {"zzz", 0, "zzz"},
+        {"+6", 6, "Carbonio"},   {"-6", 0, "-6"},
     };
     open([&](Dialog& dialog) {
         for (const Case& c : cases) {
@@ -121,8 +121,8 @@ TEST_F(ElementDialog, TheCardShowsWhatTheTableHolds)
     draw_element_properties(6);
     const std::string carbon = drawn_text();
     EXPECT_NE(carbon.find("C6"), std::string::npos) << carbon;
-    for (const char* piece : {"12.01115 u.m.a.", "d = 2.266 g/cm3", "Ei = 1086 kJ/mol", "Ae = 122 kJ/mol", "[He]2s22p2",
-                              "2.5"})
+    for (const char* piece :
+         {"12.01115 u.m.a.", "d = 2.266 g/cm3", "Ei = 1086 kJ/mol", "Ae = 122 kJ/mol", "[He]2s22p2", "2.5"})
         EXPECT_NE(carbon.find(piece), std::string::npos) << piece << " in " << carbon;
     // The gas symbol in colour 3 above its grey shadow, a solid's in colour 2.
     const auto drawn_at = [this](const char* at, const char* colour_and_text) {

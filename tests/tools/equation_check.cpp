@@ -72,7 +72,8 @@ bool equation_balances(std::string_view equation)
     int side = 1;
     for (;;) {
         const long long coefficient = r.number(1);
-        if (r.peek() == 'e' && (r.at + 1 == equation.size() || equation[r.at + 1] == '+' || equation[r.at + 1] == '=')) {
+        if (r.peek() == 'e' &&
+            (r.at + 1 == equation.size() || equation[r.at + 1] == '+' || equation[r.at + 1] == '=')) {
             ++r.at;
             charge -= side * coefficient;
         } else {

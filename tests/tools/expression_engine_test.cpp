@@ -24,18 +24,18 @@ Evaluated evaluate(const std::string& expression, double x)
     return e;
 }
 
-#define CHECK_EVAL(expression, x, expected)                                                   \
-    do {                                                                                      \
-        const Evaluated e = evaluate(expression, x);                                          \
-        EXPECT_TRUE(e.prepared && e.evaluated) << expression;                                 \
-        EXPECT_NEAR(e.value, expected, std::abs(expected) * 1e-13 + 1e-300) << expression;    \
+#define CHECK_EVAL(expression, x, expected)                                                                            \
+    do {                                                                                                               \
+        const Evaluated e = evaluate(expression, x);                                                                   \
+        EXPECT_TRUE(e.prepared&& e.evaluated) << expression;                                                           \
+        EXPECT_NEAR(e.value, expected, std::abs(expected) * 1e-13 + 1e-300) << expression;                             \
     } while (false)
 
-#define CHECK_REFUSED_AT_EVALUATION(expression, x)                                  \
-    do {                                                                            \
-        const Evaluated e = evaluate(expression, x);                                \
-        EXPECT_TRUE(e.prepared) << expression;                                      \
-        EXPECT_FALSE(e.evaluated) << expression;                                    \
+#define CHECK_REFUSED_AT_EVALUATION(expression, x)                                                                     \
+    do {                                                                                                               \
+        const Evaluated e = evaluate(expression, x);                                                                   \
+        EXPECT_TRUE(e.prepared) << expression;                                                                         \
+        EXPECT_FALSE(e.evaluated) << expression;                                                                       \
     } while (false)
 
 TEST(ExpressionEngine, ValuesAndOrderOfOperations)
@@ -78,8 +78,8 @@ TEST(ExpressionEngine, ErrorEstimateFollowsTheOperands)
 
 TEST(ExpressionEngine, RefusedAtEvaluation)
 {
-    const char* refused[] = {"1/0", "ln(0)", "log(-1)", "exp(691)", "sin(2e10)", "tan(2e6)",
-                             "tan(pi/2)", "(-2)^0.5", "0^(-1)", "10^301", "2exp(1)", "ln(x)"};
+    const char* refused[] = {"1/0",       "ln(0)",    "log(-1)", "exp(691)", "sin(2e10)", "tan(2e6)",
+                             "tan(pi/2)", "(-2)^0.5", "0^(-1)",  "10^301",   "2exp(1)",   "ln(x)"};
     for (const char* expression : refused) CHECK_REFUSED_AT_EVALUATION(expression, -1.0);
     // 40 numbers fill every slot, so ln(x) has none left for its result.
     std::string forty = "ln(x)";
@@ -93,9 +93,10 @@ TEST(ExpressionEngine, SyntaxErrors)
     std::string forty_one(1, '1');
     for (int n = 1; n < 41; ++n) forty_one += "+1";
     const std::string long_text = "1+" + std::string(188, '1');  // 190 characters
-    const std::string refused[] = {"2*-3", "2x", "x2", "2(3)", "(1)(2)", "e5", "1e", "1e+", "tan(x", "tanx",
-                                   "ln", "sin(x))", "[H2O]", "mf[H2O", "mf[Xx]", "2mf[H2O]", "mf[H2O]2",
-                                   "mf[H2O]x", "PI", "Nav", "x&1", forty_one, long_text, "1.2.3", "."};
+    const std::string refused[] = {"2*-3",    "2x",       "x2",       "2(3)",     "(1)(2)",  "e5",    "1e",
+                                   "1e+",     "tan(x",    "tanx",     "ln",       "sin(x))", "[H2O]", "mf[H2O",
+                                   "mf[Xx]",  "2mf[H2O]", "mf[H2O]2", "mf[H2O]x", "PI",      "Nav",   "x&1",
+                                   forty_one, long_text,  "1.2.3",    "."};
     for (const std::string& expression : refused) EXPECT_FALSE(prepare_expression(expression)) << expression;
     EXPECT_TRUE(prepare_expression(forty_one.substr(2)));  // 40 numbers fit
     EXPECT_TRUE(prepare_expression(long_text.substr(1)));

@@ -16,8 +16,7 @@ TEST(ExpressionFuzz, EveryEvaluationIsFiniteAndShowable)
 {
     tools_test::FuzzInputs inputs(0xca1cu,
                                   {"(x-1.2e-121*ln(x))^(-0.76)", "2^3^2*exp(-x)/tan(pi/4)", "-x^2+log(1e5)",
-                                   "sin(x)*cos(x)-1.e-3", "2*mf[Ca(OH)2]+nav*kbz", "(((x)))^0.5", "10^299",
-                                   "ln(x)+1"},
+                                   "sin(x)*cos(x)-1.e-3", "2*mf[Ca(OH)2]+nav*kbz", "(((x)))^0.5", "10^299", "ln(x)+1"},
                                   "0123456789.e+-*/^()xXlnogexpsicta[]mfHO ");
     const std::size_t count = tools_test::fuzz_input_count(5000);
     std::size_t prepared = 0;

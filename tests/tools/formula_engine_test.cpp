@@ -19,7 +19,10 @@ struct Case {
     const char* answer;
 };
 
-std::string balanced(const char* typed) { return analyse_formula_text(balance_mode, typed); }
+std::string balanced(const char* typed)
+{
+    return analyse_formula_text(balance_mode, typed);
+}
 
 TEST(FormulaEngine, BalancesEquationsAndHalfEquations)
 {
@@ -56,8 +59,7 @@ TEST(FormulaEngine, CoefficientsAboveNineHundredNinetyNineAreWrittenInFull)
 {
     // 10 K4Fe(CN)6 + 122 KMnO4 + 299 H2SO4 = 162 KHSO4 + 5 Fe2(SO4)3 + 122 MnSO4 + 60 HNO3 + 60 CO2 + 188 H2O
     const auto start = std::chrono::steady_clock::now();
-    const std::string answer =
-        balanced("K4Fe(CN)6 + KMnO4 + H2SO4 = KHSO4 + Fe2(SO4)3 + MnSO4 + HNO3 + CO2 + H2O");
+    const std::string answer = balanced("K4Fe(CN)6 + KMnO4 + H2SO4 = KHSO4 + Fe2(SO4)3 + MnSO4 + HNO3 + CO2 + H2O");
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));  // a guard against a hang
     EXPECT_TRUE(answer == "Impossibile bilanciare" || equation_balances(answer)) << answer;
     // S: 77 a = c; O: 67 a + 13 b = c, so a = 13, b = 10, c = 1001.
@@ -93,11 +95,8 @@ TEST(FormulaEngine, MolarMassesCarryTheDigitsOfTheirUncertainty)
     // three units of its last digit: 18.01534 +- 0.00036, 58.4428 +- 0.0033,
     // 74.09474 +- 0.031.
     const Case cases[] = {
-        {"H2O", "18.0153 g"},
-        {"NaCl", "58.443 g"},
-        {"Na Cl", "58.443 g"},
-        {"Ca(OH)2", "74.09 g"},
-        {"(OH)2", "34.0147 g"},
+        {"H2O", "18.0153 g"},   {"NaCl", "58.443 g"},   {"Na Cl", "58.443 g"},
+        {"Ca(OH)2", "74.09 g"}, {"(OH)2", "34.0147 g"},
     };
     for (const Case& c : cases) EXPECT_EQ(analyse_formula_text(molar_mass_mode, c.typed), c.answer) << c.typed;
 }

@@ -16,16 +16,17 @@ using tools_test::FuzzInputs;
 
 TEST(FormulaFuzz, EveryAnswerIsAMessageAMassOrABalancedEquation)
 {
-    FuzzInputs inputs(0x5eed1u, {
-                                    "Cl2 = ClO[-] b",
-                                    "Cu + HNO3 = Cu(NO3)2 + NO + H2O",
-                                    "Zn + H[+] = Zn[2+] + H2",
-                                    "Fe[2+] = Fe[3+] e",
-                                    "MnO4[-] + Fe[2+] = Mn[2+] + Fe[3+] a",
-                                    "K4Fe(CN)6 + KMnO4 + H2SO4 = KHSO4 + Fe2(SO4)3 + MnSO4 + HNO3 + CO2 + H2O",
-                                    "Ca(OH)2",
-                                    "Fe(CN)6[4-]",
-                                },
+    FuzzInputs inputs(0x5eed1u,
+                      {
+                          "Cl2 = ClO[-] b",
+                          "Cu + HNO3 = Cu(NO3)2 + NO + H2O",
+                          "Zn + H[+] = Zn[2+] + H2",
+                          "Fe[2+] = Fe[3+] e",
+                          "MnO4[-] + Fe[2+] = Mn[2+] + Fe[3+] a",
+                          "K4Fe(CN)6 + KMnO4 + H2SO4 = KHSO4 + Fe2(SO4)3 + MnSO4 + HNO3 + CO2 + H2O",
+                          "Ca(OH)2",
+                          "Fe(CN)6[4-]",
+                      },
                       "ABCDEFGHIJKLMNOPQRSTUVWXYZ(+=)[]-abcdefghijklmnopqrstuvwxyz 1234567890");
     const std::size_t count = tools_test::fuzz_input_count(20000);
     std::size_t equations = 0;

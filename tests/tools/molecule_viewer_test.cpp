@@ -43,8 +43,7 @@ std::array<double, 3> turned(std::array<double, 3> p, std::array<double, 3> d, d
     return r;
 }
 
-void expect_points(const std::array<float, 60>& before, const std::array<double, 3>& axis, double angle,
-                   std::int32_t n)
+void expect_points(const std::array<float, 60>& before, const std::array<double, 3>& axis, double angle, std::int32_t n)
 {
     for (std::int32_t i = 0; i < n; ++i) {
         const auto want = turned({before[3 * i], before[3 * i + 1], before[3 * i + 2]}, axis, angle);
@@ -66,8 +65,8 @@ TEST_F(MoleculeViewer, RecordsGiveTheirEntriesBondsAndTheTilt)
     struct Expected {
         std::int32_t atoms, bonds;
     };
-    constexpr std::array<Expected, 20> expected{{{5, 2}, {6, 2}, {4, 3}, {5, 3}, {6, 3}, {5, 4}, {6, 4},
-                                                 {7, 4}, {6, 5}, {7, 5}, {7, 6}, {0, 0}, {5, 4}, {5, 4},
+    constexpr std::array<Expected, 20> expected{{{5, 2}, {6, 2},  {4, 3}, {5, 3}, {6, 3}, {5, 4}, {6, 4},
+                                                 {7, 4}, {6, 5},  {7, 5}, {7, 6}, {0, 0}, {5, 4}, {5, 4},
                                                  {7, 4}, {11, 4}, {8, 4}, {9, 5}, {8, 5}, {10, 6}}};
     init_viewer_geometry();
     for (std::int32_t k = 1; k <= 20; ++k) {

@@ -21,10 +21,14 @@ TEST_F(ReferencePanels, ConstantsWithTheirPowersOfTenAndUnits)
     const std::string drawn = drawn_text();
     // Superscripts are drawn apart: "•10" then the exponent.
     const char* const rows[] = {
-        "Massa del protone1.672622•10-27 kg",   "Massa del neutrone1.674929•10-27 kg",
-        "Massa dell'elettrone9.109383•10-31 kg", "Carica del protone1.602177•10-19 C",
-        "Costante di Planck6.626069•10-34 J•s", "Costante di Boltzmann1.380651•10-23 J/K",
-        "Velocità della luce nel vuoto2.997924•108   m/s", "Unità di massa atomica1.660539•10-27 kg",
+        "Massa del protone1.672622•10-27 kg",
+        "Massa del neutrone1.674929•10-27 kg",
+        "Massa dell'elettrone9.109383•10-31 kg",
+        "Carica del protone1.602177•10-19 C",
+        "Costante di Planck6.626069•10-34 J•s",
+        "Costante di Boltzmann1.380651•10-23 J/K",
+        "Velocità della luce nel vuoto2.997924•108   m/s",
+        "Unità di massa atomica1.660539•10-27 kg",
         "Numero di Avogadro6.022142•1023",
     };
     for (const char* row : rows) EXPECT_NE(drawn.find(row), std::string::npos) << row << " in " << drawn;

@@ -44,8 +44,10 @@ TEST_F(ThermoViewer, PagesThroughTheListAndGivesTheProblemPageBack)
     // The last page holds only lead sulphide, in its first row.
     std::string last_page;
     for (const std::string& line : lines_since_last(title))
-        if (line.starts_with("text (") && line.find("Problema") != std::string::npos) break;
-        else if (line.starts_with("text (175,")) last_page += line;
+        if (line.starts_with("text (") && line.find("Problema") != std::string::npos)
+            break;
+        else if (line.starts_with("text (175,"))
+            last_page += line;
     EXPECT_NE(last_page.find("text (175,196)"), std::string::npos) << last_page;
     EXPECT_NE(last_page.find("\"PbS\""), std::string::npos) << last_page;
     EXPECT_EQ(last_page.find("(175,213)"), std::string::npos) << last_page;
@@ -63,7 +65,8 @@ TEST_F(ThermoViewer, FirstPageAndBothWaters)
     backend.push_mouse_event(ok_click);
     ASSERT_TRUE(backend.click_menu_item(4, 5));
     const std::string drawn = drawn_text();
-    for (const char* row : {"H2(g)", "N2(g)", "O2(g)", "P4(s)", "Cl2(g)", "H2O(l)  -285.8  -237.1  70.0  75.3", "H2O(g)"})
+    for (const char* row :
+         {"H2(g)", "N2(g)", "O2(g)", "P4(s)", "Cl2(g)", "H2O(l)  -285.8  -237.1  70.0  75.3", "H2O(g)"})
         EXPECT_NE(drawn.find(row), std::string::npos) << row << " in " << drawn;
 }
 

@@ -15,11 +15,8 @@ namespace {
 using namespace basic_notions;
 
 constexpr ChapterSection sections[] = {
-    {"Notazione scientifica", 1, 40, 55},
-    {"Cifre significative", 5, 60, 75},
-    {"Unità di misura", 12, 80, 95},
-    {"Relazioni tra grandezze", 26, 100, 115},
-    {"Grafici", 32, 120, 135},
+    {"Notazione scientifica", 1, 40, 55},      {"Cifre significative", 5, 60, 75}, {"Unità di misura", 12, 80, 95},
+    {"Relazioni tra grandezze", 26, 100, 115}, {"Grafici", 32, 120, 135},
 };
 
 constexpr ProblemBlock blocks[] = {

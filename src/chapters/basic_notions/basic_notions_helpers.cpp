@@ -74,8 +74,7 @@ void draw_value_table_frame(std::int32_t x0, std::int32_t y0, const TableHeader&
     qw_line_to(x0 + 60, y0 + 100);
 }
 
-void draw_value_table_row(std::int32_t x0, std::int32_t y0, std::int32_t row, std::int32_t x_slot,
-                          std::int32_t y_slot)
+void draw_value_table_row(std::int32_t x0, std::int32_t y0, std::int32_t row, std::int32_t x_slot, std::int32_t y_slot)
 {
     // An empty display still draws one blank, as a cell of length 1.
     const auto cell = [](std::int32_t slot) {
@@ -86,8 +85,8 @@ void draw_value_table_row(std::int32_t x0, std::int32_t y0, std::int32_t row, st
     draw_markup_text(x0 + 80, y0 + 16 * row + 4, cell(y_slot));
 }
 
-void draw_statement_with_expression(std::int32_t x_left, std::int32_t x_right, std::int32_t y,
-                                    std::string_view opening, QwPoint shift, std::string_view expression)
+void draw_statement_with_expression(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view opening,
+                                    QwPoint shift, std::string_view expression)
 {
     const std::string sentence = "@T1@@C1@" + std::string(opening);
     const std::string line = "@T1@@C1@" + std::string(expression);

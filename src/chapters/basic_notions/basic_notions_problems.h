@@ -2,8 +2,8 @@
 #pragma once
 
 #include <array>
-#include <span>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -27,7 +27,7 @@ struct BasicNotionsState {
     std::array<float, 101> graph_x{};
     std::array<float, 101> graph_y{};
     std::int32_t graph_case = 0;
-    float axis_top = 0.0f;   // problem 35's pressure axis
+    float axis_top = 0.0f;  // problem 35's pressure axis
     float axis_step = 0.0f;
     // Slot values that request 2 plots from, indexed by slot.
     std::array<float, 13> kept_value{};
@@ -142,8 +142,7 @@ struct TableHeader {
     std::string_view y_label;  // drawn at (x0 + y_label_dx, y0)
 };
 void draw_value_table_frame(std::int32_t x0, std::int32_t y0, const TableHeader& header);
-void draw_value_table_row(std::int32_t x0, std::int32_t y0, std::int32_t row, std::int32_t x_slot,
-                          std::int32_t y_slot);
+void draw_value_table_row(std::int32_t x0, std::int32_t y0, std::int32_t row, std::int32_t x_slot, std::int32_t y_slot);
 
 // The expression (a1 op1 a2) ± (b1 op2 b2) of problems 4 and 11: draws its
 // data into slots 3 to 6 (not converted) and returns the operations.
@@ -158,8 +157,8 @@ void append_two_term_expression(std::string& text, const TwoTermExpression& expr
 // The statement of problems 4 and 11: the opening justified in a box that
 // grows to hold the expression below it, on a line of its own shift.y lower
 // and shift.x from the opening's end, but never past the box's right edge.
-void draw_statement_with_expression(std::int32_t x_left, std::int32_t x_right, std::int32_t y,
-                                    std::string_view opening, QwPoint shift, std::string_view expression);
+void draw_statement_with_expression(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view opening,
+                                    QwPoint shift, std::string_view expression);
 // x3 / x4 or x3 · x4 (op1), and x5 / x6 or x6 · x5 (op2): a and b again.
 float first_term_value(const TwoTermExpression& expression);
 float second_term_value(const TwoTermExpression& expression);

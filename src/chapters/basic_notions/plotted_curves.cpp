@@ -65,8 +65,8 @@ void store_parabola_points(std::int32_t first)
     }
 }
 
-void draw_axis_labels(std::int32_t yx, std::int32_t yy, std::string_view y_label, std::int32_t xx,
-                      std::int32_t xy, std::string_view x_label)
+void draw_axis_labels(std::int32_t yx, std::int32_t yy, std::string_view y_label, std::int32_t xx, std::int32_t xy,
+                      std::string_view x_label)
 {
     draw_markup_text(yx, yy, y_label);
     draw_markup_text(xx, xy, x_label);
@@ -87,8 +87,8 @@ void generate_problem_36()
     const bool no_c = std::fabs(slot_value(3)) < 0.01f;
     problem_texts.answer_text = no_b && no_c ? "B = 0; C = 0" : no_c ? "C = 0" : no_b ? "B = 0" : "B e C diversi da 0";
     draw_problem_text(160, 530, 45);
-    set_up_graph(graph_x_from(1, 20), graph_y_from(1, 20), 20, -1.0f, 1.0f, 0.5f, "(f8.1)", -1.0f, 1.0f, 0.5f,
-                 "(f8.1)", GraphOptions("200400120270 p "), red, red);
+    set_up_graph(graph_x_from(1, 20), graph_y_from(1, 20), 20, -1.0f, 1.0f, 0.5f, "(f8.1)", -1.0f, 1.0f, 0.5f, "(f8.1)",
+                 GraphOptions("200400120270 p "), red, red);
     draw_axis_labels(182, 112, "@T1@@C1@y", 395, 272, "@T1@@C1@x");
 }
 
@@ -135,8 +135,8 @@ void generate_problem_37()
     problem_texts.answer_text = std::string("La serie in") + (c1 == red ? " @C4@rosso" : " @C2@blu");
 
     draw_problem_text(160, 520, 45);
-    set_up_graph(graph_x_from(1, 20), graph_y_from(1, 20), 20, -1.0f, 1.0f, 0.5f, "(f8.1)", -1.0f, 1.0f, 0.5f,
-                 "(f8.1)", GraphOptions("350550120270 p "), c1, c1);
+    set_up_graph(graph_x_from(1, 20), graph_y_from(1, 20), 20, -1.0f, 1.0f, 0.5f, "(f8.1)", -1.0f, 1.0f, 0.5f, "(f8.1)",
+                 GraphOptions("350550120270 p "), c1, c1);
     plot_graph_series(graph_x_from(21, 20), graph_y_from(21, 20), 20, GraphOptions("350550120270 p "), c2, c2);
     draw_axis_labels(332, 112, "@T1@@C1@@iy@", 545, 272, "@T1@@C1@@ix@");
 }
@@ -179,12 +179,12 @@ void generate_problem_38()
         c1 = red;
         c2 = blue;
     }
-    problem_texts.answer_text = std::string("La serie in ") + (c2 == red ? "rosso" : "blu") +
-                                ", decrescente in valore assoluto per @ix@>0";
+    problem_texts.answer_text =
+        std::string("La serie in ") + (c2 == red ? "rosso" : "blu") + ", decrescente in valore assoluto per @ix@>0";
 
     draw_problem_text(200, 460, 45);
-    set_up_graph(graph_x_from(1, 19), graph_y_from(1, 19), 19, 0.0f, 1.0f, 0.2f, "(f8.1)", -1.0f, 1.0f, 0.5f,
-                 "(f8.1)", GraphOptions("200400120270 p "), c1, c1);
+    set_up_graph(graph_x_from(1, 19), graph_y_from(1, 19), 19, 0.0f, 1.0f, 0.2f, "(f8.1)", -1.0f, 1.0f, 0.5f, "(f8.1)",
+                 GraphOptions("200400120270 p "), c1, c1);
     plot_graph_series(graph_x_from(21, 19), graph_y_from(21, 19), 19, GraphOptions("200400120270 p "), c2, c2);
     draw_axis_labels(182, 112, "@T1@@C1@y", 395, 272, "@T1@@C1@x");
 }
@@ -252,8 +252,8 @@ void answer_problem_39()
     const float x_to = std::trunc(state.graph_x[10]) + 1.0f;
     const float y_from = state.graph_case == 1 ? -3.0f : 0.0f;
     const float y_to = state.graph_case == 1 ? 1.0f : 4.0f;
-    set_up_graph(graph_x_from(6, 5), graph_y_from(6, 5), 5, 0.0f, x_to, 0.5f, "(f8.1)", y_from, y_to, 0.5f,
-                 "(f8.1)", GraphOptions("410580130270 p "), blue, blue);
+    set_up_graph(graph_x_from(6, 5), graph_y_from(6, 5), 5, 0.0f, x_to, 0.5f, "(f8.1)", y_from, y_to, 0.5f, "(f8.1)",
+                 GraphOptions("410580130270 p "), blue, blue);
     // The line from the last point to the value at ln P = 0.
     state.graph_x[11] = 0.0f;
     state.graph_y[11] = std::log(state.kept_value[9]);
@@ -301,8 +301,8 @@ void generate_problem_40()
     state.graph_y[32] = std::log(slot_value(1)) + 2.0f * slot_value(2);
 
     draw_problem_text(160, 520, 45);
-    set_up_graph(graph_x_from(1, 10), graph_y_from(1, 10), 10, 0.5f, 1.0f, 0.1f, "(f8.1)", 0.0f, 1.0f, 0.1f,
-                 "(f8.1)", GraphOptions("200340130270 p "), red, red);
+    set_up_graph(graph_x_from(1, 10), graph_y_from(1, 10), 10, 0.5f, 1.0f, 0.1f, "(f8.1)", 0.0f, 1.0f, 0.1f, "(f8.1)",
+                 GraphOptions("200340130270 p "), red, red);
     draw_axis_labels(180, 120, "@C1@y", 335, 272, "x");
 }
 
@@ -310,8 +310,8 @@ void answer_problem_40()
 {
     problem_texts.problem_printable = 0;
     draw_answer_text(250, 550, 95);
-    set_up_graph(graph_x_from(31, 2), graph_y_from(31, 2), 2, 0.0f, 2.0f, 0.5f, "(f8.1)", -10.0f, 10.0f, 2.0f,
-                 "(f8.1)", GraphOptions("400580130270l  "), red, red);
+    set_up_graph(graph_x_from(31, 2), graph_y_from(31, 2), 2, 0.0f, 2.0f, 0.5f, "(f8.1)", -10.0f, 10.0f, 2.0f, "(f8.1)",
+                 GraphOptions("400580130270l  "), red, red);
     plot_graph_series(graph_x_from(21, 10), graph_y_from(21, 10), 10, GraphOptions("400580130270 p "), blue, blue);
     draw_axis_labels(372, 122, "@C1@ln(@iy@)", 573, 274, "1/@ix@");
 }

@@ -18,8 +18,7 @@ namespace {
 constexpr std::int32_t red = 255;
 constexpr std::int32_t blue = 16711680;
 
-constexpr const char* two_functions_opening =
-    "Riportare in grafico per @ix@ compreso tra -5 e 5 le funzioni ";
+constexpr const char* two_functions_opening = "Riportare in grafico per @ix@ compreso tra -5 e 5 le funzioni ";
 
 BasicNotionsState& state = basic_notions_state;
 
@@ -43,8 +42,8 @@ void plot_two_lines(float slope1, float intercept1, float slope2, float intercep
     y[2] = 5.0f * slope1 + intercept1;
     y[3] = -5.0f * slope2 + intercept2;
     y[4] = 5.0f * slope2 + intercept2;
-    set_up_graph(graph_x_from(1, 2), graph_y_from(1, 2), 2, -5.0f, 5.0f, 1.0f, "(f8.0)", -5.0f, 5.0f, 1.0f,
-                 "(f8.0)", GraphOptions("200400120270l  "), colour1, 0);
+    set_up_graph(graph_x_from(1, 2), graph_y_from(1, 2), 2, -5.0f, 5.0f, 1.0f, "(f8.0)", -5.0f, 5.0f, 1.0f, "(f8.0)",
+                 GraphOptions("200400120270l  "), colour1, 0);
     plot_graph_series(graph_x_from(3, 2), graph_y_from(3, 2), 2, GraphOptions("200400120270l  "), colour2, 0);
     draw_markup_text(174, 112, "@T1@@C1@@if@(@ix@)");
     draw_markup_text(395, 272, "@T1@@C1@@ix@");
@@ -86,9 +85,9 @@ void generate_problem_32()
     else
         text += "@cFF0000@" + through_origin + "@C1@ e @C3@" + through_origin;
     text += signed_term("+", 2) + "@C1@ e compararne l'andamento.";
-    problem_texts.answer_text =
-        std::string("Rette parallele; nel caso in ") + (state.graph_case == 1 ? "@C3@rosso" : "@C2@azzurro") +
-        "@C1@ (del tipo @if@(@ix@)=A@ix@) la retta passa per l'origine degli assi";
+    problem_texts.answer_text = std::string("Rette parallele; nel caso in ") +
+                                (state.graph_case == 1 ? "@C3@rosso" : "@C2@azzurro") +
+                                "@C1@ (del tipo @if@(@ix@)=A@ix@) la retta passa per l'origine degli assi";
     draw_problem_text(160, 580, 45);
     show_chemistry_fact(160, 180, 300);
 }
@@ -167,8 +166,8 @@ void generate_problem_34()
     if (std::fabs(intercept) > 0.1f) answer += (intercept > 0.0f ? "+" : "") + slot_text(2);
 
     draw_problem_text(160, 580, 45);
-    set_up_graph(graph_x_from(1, 10), graph_y_from(1, 10), 10, 0.0f, 1.0f, 0.2f, "(f8.1)", -4.0f, 4.0f, 1.0f,
-                 "(f8.0)", GraphOptions("200400120270 p "), red, red);
+    set_up_graph(graph_x_from(1, 10), graph_y_from(1, 10), 10, 0.0f, 1.0f, 0.2f, "(f8.1)", -4.0f, 4.0f, 1.0f, "(f8.0)",
+                 GraphOptions("200400120270 p "), red, red);
     draw_markup_text(182, 112, "@T1@@C1@@iy@");
     draw_markup_text(395, 272, "@T1@@C1@@ix@");
 }

@@ -45,8 +45,8 @@ void generate_problem_26()
     set_slot_digits(7, random_real(10.0f, 99.0f) * slot_value(2) + slot_value(3), 4);
     const float rise = slot_value(7) - slot_value(3);
     const float t = rise / slot_value(2);
-    set_slot_uncertainty(8, t,
-                         ((slot_uncertainty(7) + slot_uncertainty(3)) / rise + slot_uncertainty(2) / slot_value(2)) * t);
+    set_slot_uncertainty(
+        8, t, ((slot_uncertainty(7) + slot_uncertainty(3)) / rise + slot_uncertainty(2) / slot_value(2)) * t);
 
     problem_texts.problem_text =
         "Il volume @iV@ in litri occupato a pressione atmosferica da " + slot_text(1) +
@@ -71,8 +71,7 @@ void generate_problem_27()
     value_slots[3].value = m2;
     set_slot_digits(4, std::fabs(m2 - m1), 4);
     const bool added = m2 > m1;
-    set_slot_uncertainty(5, added ? m1 + slot_value(4) : m1 - slot_value(4),
-                         slot_uncertainty(4) + slot_uncertainty(1));
+    set_slot_uncertainty(5, added ? m1 + slot_value(4) : m1 - slot_value(4), slot_uncertainty(4) + slot_uncertainty(1));
     const float pressure = slot_value(2) / slot_value(1) * slot_value(5);
     set_slot_uncertainty(6, pressure,
                          (slot_uncertainty(2) / slot_value(2) + slot_uncertainty(5) / slot_value(5) +
@@ -126,14 +125,13 @@ void generate_problem_28()
         set_slot_uncertainty(11, slot_value(10) - slot_value(6), slot_uncertainty(10) + slot_uncertainty(6));
         set_slot_uncertainty(12, slot_value(5) - slot_value(1), slot_uncertainty(5) + slot_uncertainty(1));
         const float slope = slot_value(11) / slot_value(12);
-        set_slot_uncertainty(13, slope,
-                             (slot_uncertainty(12) / std::fabs(slot_value(12)) +
-                              slot_uncertainty(11) / std::fabs(slot_value(11))) *
-                                 std::fabs(slope));
+        set_slot_uncertainty(
+            13, slope,
+            (slot_uncertainty(12) / std::fabs(slot_value(12)) + slot_uncertainty(11) / std::fabs(slot_value(11))) *
+                std::fabs(slope));
         const float b = slot_value(10) - slot_value(13) * slot_value(5);
         set_slot_uncertainty(14, std::fabs(b),
-                             (slot_uncertainty(13) / std::fabs(slot_value(13)) +
-                              slot_uncertainty(5) / slot_value(5)) *
+                             (slot_uncertainty(13) / std::fabs(slot_value(13)) + slot_uncertainty(5) / slot_value(5)) *
                                      std::fabs(slot_value(13) * slot_value(5)) +
                                  slot_uncertainty(10));
         std::string& answer = problem_texts.answer_text;
@@ -149,8 +147,7 @@ void generate_problem_28()
         "primo grado? In caso affermativo, determinare la relazione tra le due grandezze";
     // A statement that wraps to a fifth line pushes the table, and the
     // frame's foot with it, down by a line.
-    const std::int32_t last_line =
-        measure_justified_text(160, 580, 40, "@T1@@C1@" + problem_texts.problem_text).y;
+    const std::int32_t last_line = measure_justified_text(160, 580, 40, "@T1@@C1@" + problem_texts.problem_text).y;
     const std::int32_t push = std::max(0, last_line + 17 - 105);
     draw_problem_text_framed(160, 580, 40, 190 + push);
     constexpr std::int32_t x0 = 160;
@@ -183,8 +180,8 @@ void generate_problem_29()
         "Ad alte temperature lo iodio, I@d2@, è parzialmente dissociato in atomi. Se " + slot_text(1) +
         " g di iodio sono riscaldati a 1000@uo@C in un recipente di volume pari a @iV@ litri, la frazione @ba@ "
         "di molecole dissociate dipende da @iV@ secondo l'equazione " +
-        slot_text(3) + "@ba@@u2@/@iV@ + @ba@ - 1 = 0. Quale deve essere @iV@ perché @ba@ sia eguale a " +
-        slot_text(4) + "? Quanto vale @ba@ se @iV@ =" + slot_text(6) + " L?";
+        slot_text(3) + "@ba@@u2@/@iV@ + @ba@ - 1 = 0. Quale deve essere @iV@ perché @ba@ sia eguale a " + slot_text(4) +
+        "? Quanto vale @ba@ se @iV@ =" + slot_text(6) + " L?";
     problem_texts.answer_text = slot_text(5) + " L; " + slot_text(7);
     draw_problem_text(160, 580, 45);
     show_chemistry_fact(160, 160, 350);
@@ -233,10 +230,8 @@ void generate_problem_31()
     }
     set_slot_uncertainty(3, slot_value(3), slot_uncertainty(2) / std::fabs(slot_value(2)));
     const float t = -(slot_value(1) / slot_value(3));
-    set_slot_uncertainty(4, t,
-                         (slot_uncertainty(3) / std::fabs(slot_value(3)) +
-                          slot_uncertainty(1) / std::fabs(slot_value(1))) *
-                             t);
+    set_slot_uncertainty(
+        4, t, (slot_uncertainty(3) / std::fabs(slot_value(3)) + slot_uncertainty(1) / std::fabs(slot_value(1))) * t);
 
     std::string& text = problem_texts.problem_text;
     text = "Alcune grandezze importanti nello studio della Chimica dipendono dalla temperatura assoluta secondo "

@@ -92,8 +92,8 @@ void generate_problem_3()
     const float sum = op == 1 ? slot_value(2) + slot_value(1) : slot_value(1) - slot_value(2);
     set_slot_uncertainty(3, sum, slot_uncertainty(2) + slot_uncertainty(1));
 
-    problem_texts.problem_text = std::string("@T1@@C1@Calcolare la") + (op == 1 ? " somma" : " differenza") +
-                                 " " + slot_text(1) + (op == 1 ? " +" : " -") + " " + slot_text(2);
+    problem_texts.problem_text = std::string("@T1@@C1@Calcolare la") + (op == 1 ? " somma" : " differenza") + " " +
+                                 slot_text(1) + (op == 1 ? " +" : " -") + " " + slot_text(2);
     problem_texts.answer_text = slot_text(3);
     draw_problem_text(160, 500, 60);
     show_chemistry_fact(160, 150, 280);

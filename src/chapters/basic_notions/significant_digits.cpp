@@ -91,8 +91,8 @@ FirstOperand draw_first_operand()
 // "... dell'espressione x1 op x2"; true when a power of ten shows in it.
 bool pose_two_operands(std::int32_t op)
 {
-    problem_texts.problem_text = std::string(expression_opening) + " " + slot_text(1) + " " +
-                                 operation_symbols[op] + " " + slot_text(2);
+    problem_texts.problem_text =
+        std::string(expression_opening) + " " + slot_text(1) + " " + operation_symbols[op] + " " + slot_text(2);
     return contains_power_of_ten(problem_texts.problem_text);
 }
 
@@ -108,8 +108,7 @@ void generate_problem_5()
     set_slot_digits(2, hidden, random_int(1, 6));
 
     problem_texts.problem_text =
-        "Valutare il numero di cifre significative in un dato sperimentale espresso numericamente come " +
-        slot_text(1);
+        "Valutare il numero di cifre significative in un dato sperimentale espresso numericamente come " + slot_text(1);
     problem_texts.answer_text = whole_number_text(slot_digits(1));
     draw_problem_text(160, 520, 60);
     show_chemistry_fact(160, 150, 280);
@@ -199,8 +198,7 @@ void generate_problem_8()
         // Exponents up to 23 apart can leave the range of a REAL: draw again.
         if (std::isnormal(x3)) break;
     }
-    const float u3 = (std::fabs(slot_uncertainty(2) / slot_value(2)) +
-                      std::fabs(slot_uncertainty(1) / slot_value(1))) *
+    const float u3 = (std::fabs(slot_uncertainty(2) / slot_value(2)) + std::fabs(slot_uncertainty(1) / slot_value(1))) *
                      std::fabs(x3);
     set_slot_uncertainty(3, x3, u3);
     problem_texts.answer_text = slot_text(3);
@@ -218,8 +216,7 @@ void generate_problem_9()
     const std::int32_t n = random_int(2, 5);
     set_slot_digits(1, power_of_ten(e) * m, n);
 
-    problem_texts.problem_text =
-        std::string(expression_opening) + (f == 1 ? " ln" : " log") + "(" + slot_text(1) + ")";
+    problem_texts.problem_text = std::string(expression_opening) + (f == 1 ? " ln" : " log") + "(" + slot_text(1) + ")";
     const float x1 = slot_value(1);
     const float u1 = slot_uncertainty(1);
     const float ln10 = std::log(10.0f);
@@ -264,13 +261,11 @@ void generate_problem_11()
     set_slot_digits(7, std::fabs(slot_value(5)), n_a);
 
     const float x8 = first_term_value(expression);
-    const float u8 = (slot_uncertainty(3) / std::fabs(slot_value(3)) +
-                      slot_uncertainty(4) / std::fabs(slot_value(4))) *
+    const float u8 = (slot_uncertainty(3) / std::fabs(slot_value(3)) + slot_uncertainty(4) / std::fabs(slot_value(4))) *
                      std::fabs(x8);
     set_slot_uncertainty(8, x8, u8);
     const float x9 = second_term_value(expression);
-    const float u9 = (slot_uncertainty(6) / std::fabs(slot_value(6)) +
-                      slot_uncertainty(5) / std::fabs(slot_value(5))) *
+    const float u9 = (slot_uncertainty(6) / std::fabs(slot_value(6)) + slot_uncertainty(5) / std::fabs(slot_value(5))) *
                      std::fabs(x9);
     set_slot_uncertainty(9, x9, u9);
     set_slot_uncertainty(10, slot_value(8) + slot_value(9), slot_uncertainty(8) + slot_uncertainty(9));

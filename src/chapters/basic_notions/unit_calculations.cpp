@@ -20,13 +20,23 @@ namespace {
 
 // Masses in kilograms, volumes in cubic metres.
 constexpr std::array<UnitEntry, 8> density_units = {{
-    {"", 0.0f}, {"g", 1e-3f}, {"kg", 1.0f}, {"cm", 1e-6f}, {"dm", 1e-3f}, {"m", 1.0f}, {"mL", 1e-6f},
+    {"", 0.0f},
+    {"g", 1e-3f},
+    {"kg", 1.0f},
+    {"cm", 1e-6f},
+    {"dm", 1e-3f},
+    {"m", 1.0f},
+    {"mL", 1e-6f},
     {"L", 1e-3f},
 }};
 
 // Joules into each unit.
 constexpr std::array<UnitEntry, 5> energy_from_joules = {{
-    {"", 0.0f}, {"J", 1.0f}, {"kJ", 0.001f}, {"cal", 0.23901f}, {"kcal", 2.3901e-4f},
+    {"", 0.0f},
+    {"J", 1.0f},
+    {"kJ", 0.001f},
+    {"cal", 0.23901f},
+    {"kcal", 2.3901e-4f},
 }};
 
 constexpr float planck_constant_js = 6.626076e-34f;
@@ -81,8 +91,7 @@ void generate_problem_21()
         if (z == 3 || z == 77) continue;
         if (record_columns(element_record(z), 31, 33) != "smd") continue;
         set_slot_from_table_text(1, element_field(z, 34, 40));
-        const float density = slot_value(1) * density_units[v].factor /
-                              (density_units[a].factor * 1e-6f) * 1e-3f;
+        const float density = slot_value(1) * density_units[v].factor / (density_units[a].factor * 1e-6f) * 1e-3f;
         set_slot_digits(1, density, slot_digits(1));
         const float sample = random_real(0.1f, 9.99f);
         set_slot_digits(2, sample, random_int(3, 5));
@@ -96,13 +105,12 @@ void generate_problem_21()
         break;
     }
     const float x3 = volume_in(m);
-    set_slot_uncertainty(3, x3,
-                         (slot_uncertainty(2) / slot_value(2) + slot_uncertainty(1) / slot_value(1)) * x3);
+    set_slot_uncertainty(3, x3, (slot_uncertainty(2) / slot_value(2) + slot_uncertainty(1) / slot_value(1)) * x3);
 
     std::string& text = problem_texts.problem_text;
     text = "Calcolare il volume in " + volume_code(m) + " occupato da " + slot_text(2) + " " +
-           std::string(density_units[b].code) + " di " + element_name(z) + ", la cui densità è pari a " +
-           slot_text(1) + " " + std::string(density_units[a].code) + "/" + std::string(density_units[v].code);
+           std::string(density_units[b].code) + " di " + element_name(z) + ", la cui densità è pari a " + slot_text(1) +
+           " " + std::string(density_units[a].code) + "/" + std::string(density_units[v].code);
     // Litres carry no exponent and no full stop follows them.
     if (v <= 5) text += "@u3@.";
     problem_texts.answer_text = slot_text(3) + " " + volume_code(m);
@@ -122,8 +130,7 @@ void generate_problem_22()
     } while (w == u);
     const float frequency = draw_scaled_mantissa_first(12, 18);
     set_slot_digits(4, frequency, random_int(2, 5));
-    const float energy =
-        energy_from_joules[w].factor / energy_from_joules[u].factor * slot_value(2) * slot_value(4);
+    const float energy = energy_from_joules[w].factor / energy_from_joules[u].factor * slot_value(2) * slot_value(4);
     set_slot_digits(3, energy, 4);
 
     const std::string to_code(energy_from_joules[w].code);
@@ -181,8 +188,8 @@ void generate_problem_24()
     }
     set_slot_uncertainty(2, distance, uncertainty);
 
-    problem_texts.problem_text = std::string("Calcolare la distanza") + (kilometres ? " in km" : "") +
-                                 " percorsa in " + slot_text(1) + " " + std::string(time_units[t].code) +
+    problem_texts.problem_text = std::string("Calcolare la distanza") + (kilometres ? " in km" : "") + " percorsa in " +
+                                 slot_text(1) + " " + std::string(time_units[t].code) +
                                  " da un oggetto che si muove a velocità " + whole_number_text(k) +
                                  " volte più bassa di quella della luce nel vuoto, pari a 2.997924•10@u8@ m/s";
     problem_texts.answer_text = slot_text(2) + (kilometres ? " km" : " m");
@@ -229,9 +236,9 @@ void generate_problem_25()
     problem_texts.problem_text += slot_text(2) + " " + std::string(mass_units[u].code) + " di " + name;
 
     const float count = mass_units[u].factor / slot_value(1) * slot_value(2);
-    const float uncertainty = (std::fabs(slot_uncertainty(2) / slot_value(2)) +
-                               std::fabs(slot_uncertainty(1) / slot_value(1))) *
-                              std::fabs(count);
+    const float uncertainty =
+        (std::fabs(slot_uncertainty(2) / slot_value(2)) + std::fabs(slot_uncertainty(1) / slot_value(1))) *
+        std::fabs(count);
     set_slot_uncertainty(3, count, uncertainty);
     problem_texts.answer_text = slot_text(3);
     draw_problem_text(160, 540, 45);

@@ -11,11 +11,23 @@
 namespace basic_notions {
 
 const std::array<UnitEntry, 7> mass_units = {{
-    {"", 0.0f}, {"pg", 1e-12f}, {"ng", 1e-9f}, {"µg", 1e-6f}, {"mg", 1e-3f}, {"g", 1.0f}, {"kg", 1000.0f},
+    {"", 0.0f},
+    {"pg", 1e-12f},
+    {"ng", 1e-9f},
+    {"µg", 1e-6f},
+    {"mg", 1e-3f},
+    {"g", 1.0f},
+    {"kg", 1000.0f},
 }};
 
 const std::array<UnitEntry, 8> time_units = {{
-    {"", 0.0f}, {"ps", 1e-12f}, {"ns", 1e-9f}, {"µs", 1e-6f}, {"ms", 1e-3f}, {"s", 1.0f}, {"min", 60.0f},
+    {"", 0.0f},
+    {"ps", 1e-12f},
+    {"ns", 1e-9f},
+    {"µs", 1e-6f},
+    {"ms", 1e-3f},
+    {"s", 1.0f},
+    {"min", 60.0f},
     {"ore", 3600.0f},
 }};
 
@@ -32,27 +44,52 @@ UnitPair draw_unit_pair(std::int32_t count)
 namespace {
 
 constexpr std::array<UnitEntry, 8> length_units = {{
-    {"", 0.0f}, {"pm", 1e-12f}, {"nm", 1e-9f}, {"µm", 1e-6f}, {"mm", 1e-3f}, {"cm", 1e-2f}, {"dm", 1e-1f},
+    {"", 0.0f},
+    {"pm", 1e-12f},
+    {"nm", 1e-9f},
+    {"µm", 1e-6f},
+    {"mm", 1e-3f},
+    {"cm", 1e-2f},
+    {"dm", 1e-1f},
     {"m", 1.0f},
 }};
 
 constexpr std::array<UnitEntry, 5> angstrom_units = {{
-    {"", 0.0f}, {"pm", 1e-12f}, {"nm", 1e-9f}, {"µm", 1e-6f}, {"Å", 1e-10f},
+    {"", 0.0f},
+    {"pm", 1e-12f},
+    {"nm", 1e-9f},
+    {"µm", 1e-6f},
+    {"Å", 1e-10f},
 }};
 
 // Cubic lengths, then millilitres and litres, in cubic metres.
 constexpr std::array<UnitEntry, 7> volume_units = {{
-    {"", 0.0f}, {"mm@u3@", 1e-9f}, {"cm@u3@", 1e-6f}, {"dm@u3@", 1e-3f}, {"m@u3@", 1.0f}, {"mL", 1e-6f},
+    {"", 0.0f},
+    {"mm@u3@", 1e-9f},
+    {"cm@u3@", 1e-6f},
+    {"dm@u3@", 1e-3f},
+    {"m@u3@", 1.0f},
+    {"mL", 1e-6f},
     {"L", 1e-3f},
 }};
 
 constexpr std::array<UnitEntry, 7> energy_units = {{
-    {"", 0.0f}, {"J", 1.0f}, {"kJ", 1000.0f}, {"cal", 4.184f}, {"kcal", 4184.0f}, {"eV", 1.60208e-19f},
+    {"", 0.0f},
+    {"J", 1.0f},
+    {"kJ", 1000.0f},
+    {"cal", 4.184f},
+    {"kcal", 4184.0f},
+    {"eV", 1.60208e-19f},
     {"keV", 1.60208e-16f},
 }};
 
 constexpr std::array<UnitEntry, 6> pressure_units = {{
-    {"", 0.0f}, {"Pa", 1.0f}, {"kPa", 1000.0f}, {"atm", 101325.0f}, {"torr", 133.322f}, {"bar", 100000.0f},
+    {"", 0.0f},
+    {"Pa", 1.0f},
+    {"kPa", 1000.0f},
+    {"atm", 101325.0f},
+    {"torr", 133.322f},
+    {"bar", 100000.0f},
 }};
 
 // The common scheme: the datum x1 in unit `from` with `digits` digits, and
@@ -149,8 +186,8 @@ void generate_problem_16()
     set_slot_uncertainty(4, slot_value(3) - 273.15f, slot_uncertainty(3) + 0.03f);
 
     problem_texts.problem_text = "Esprimere in kelvin una temperatura pari a " + slot_text(1) +
-                                 " gradi centigradi, e in gradi centigradi una temperatura pari a " +
-                                 slot_text(3) + " K";
+                                 " gradi centigradi, e in gradi centigradi una temperatura pari a " + slot_text(3) +
+                                 " K";
     problem_texts.answer_text = slot_text(2) + " K; " + slot_text(4) + "@uo@C";
     draw_problem_text(160, 540, 60);
     show_chemistry_fact(180, 140, 400);
@@ -185,12 +222,11 @@ void generate_problem_18()
     set_slot_digits(1, mass, random_int(2, 4));
     set_slot_digits(2, 9.807f, 4);
     const float newtons = mass_units[unit].factor * slot_value(2) * slot_value(1) * 0.001f;
-    const float uncertainty =
-        (slot_uncertainty(2) / slot_value(2) + slot_uncertainty(1) / slot_value(1)) * newtons;
+    const float uncertainty = (slot_uncertainty(2) / slot_value(2) + slot_uncertainty(1) / slot_value(1)) * newtons;
     set_slot_uncertainty(3, newtons, uncertainty);
 
-    problem_texts.problem_text = "Calcolare la forza peso che agisce su di un oggetto di massa " + slot_text(1) +
-                                 " " + std::string(mass_units[unit].code);
+    problem_texts.problem_text = "Calcolare la forza peso che agisce su di un oggetto di massa " + slot_text(1) + " " +
+                                 std::string(mass_units[unit].code);
     problem_texts.answer_text = slot_text(3) + " N";
     draw_problem_text(160, 500, 60);
     show_chemistry_fact(180, 170, 400);

@@ -1,7 +1,7 @@
 // Section "Grafici", problems 41 to 43: a relation read from a table of
 // values, and a prediction at a further x.
-#include "chapters/basic_notions/graph_functions.h"
 #include "chapters/basic_notions/basic_notions_problems.h"
+#include "chapters/basic_notions/graph_functions.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"

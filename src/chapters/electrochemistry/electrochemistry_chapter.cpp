@@ -17,20 +17,13 @@ constexpr ChapterSection sections[] = {
 };
 
 constexpr ProblemBlock blocks[] = {
-    {2, generate_problem_1, answer_box_at<170, 580, 200>},
-    {3, generate_problem_2, answer_box_at<460, 580, 270>},
-    {3, generate_problem_3, answer_box_at<170, 580, 200>},
-    {3, generate_problem_4, answer_box_at<170, 580, 200>},
-    {3, generate_problem_5, answer_box_at<480, 580, 200>},
-    {3, generate_problem_6, answer_box_at<170, 580, 270>},
-    {3, generate_problem_7, answer_box_at<480, 580, 200>},
-    {3, generate_problem_8, answer_box_at<170, 580, 270>},
-    {3, generate_problem_9, answer_box_at<480, 580, 180>},
-    {3, generate_problem_10, answer_box_at<170, 580, 270>},
-    {3, generate_problem_11, answer_box_at<480, 580, 180>},
-    {3, generate_problem_12, answer_box_at<170, 580, 270>},
-    {3, generate_problem_13, answer_box_at<480, 580, 270>},
-    {4, generate_problem_14, answer_box_at<170, 580, 220>},
+    {2, generate_problem_1, answer_box_at<170, 580, 200>},  {3, generate_problem_2, answer_box_at<460, 580, 270>},
+    {3, generate_problem_3, answer_box_at<170, 580, 200>},  {3, generate_problem_4, answer_box_at<170, 580, 200>},
+    {3, generate_problem_5, answer_box_at<480, 580, 200>},  {3, generate_problem_6, answer_box_at<170, 580, 270>},
+    {3, generate_problem_7, answer_box_at<480, 580, 200>},  {3, generate_problem_8, answer_box_at<170, 580, 270>},
+    {3, generate_problem_9, answer_box_at<480, 580, 180>},  {3, generate_problem_10, answer_box_at<170, 580, 270>},
+    {3, generate_problem_11, answer_box_at<480, 580, 180>}, {3, generate_problem_12, answer_box_at<170, 580, 270>},
+    {3, generate_problem_13, answer_box_at<480, 580, 270>}, {4, generate_problem_14, answer_box_at<170, 580, 220>},
 };
 
 }  // namespace

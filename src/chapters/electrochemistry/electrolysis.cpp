@@ -25,9 +25,20 @@ struct Resistivity {
 };
 
 constexpr std::array<Resistivity, 14> resistivity_table{{
-    {"Al", "2.709"}, {"Cr", "20.8"}, {"Cu", "1.712"}, {"Au", "2.255"}, {"Fe", "9.87"},
-    {"Pb", "21.1"},  {"Mn", "144."}, {"Mo", "5.47"},  {"Ni", "7.12"},  {"Pt", "10.7"},
-    {"Ag", "1.617"}, {"W", "5.39"},  {"Zn", "6.01"},  {"V", "20.1"},
+    {"Al", "2.709"},
+    {"Cr", "20.8"},
+    {"Cu", "1.712"},
+    {"Au", "2.255"},
+    {"Fe", "9.87"},
+    {"Pb", "21.1"},
+    {"Mn", "144."},
+    {"Mo", "5.47"},
+    {"Ni", "7.12"},
+    {"Pt", "10.7"},
+    {"Ag", "1.617"},
+    {"W", "5.39"},
+    {"Zn", "6.01"},
+    {"V", "20.1"},
 }};
 
 // Atomic numbers of the metals deposited: four whose ion carries charge 1,
@@ -54,8 +65,8 @@ void generate_problem_1()
     static constexpr std::array<std::string_view, 3> time_units = {" s", " min", " ore"};
     static constexpr std::array<float, 3> seconds = {1.0f, 60.0f, 3600.0f};
     problem_texts.problem_text = "@T1@@C1@Calcolare quante moli di elettroni sono trasferite in " + slot_text(1) +
-                                 std::string(time_units[unit - 1]) + " da una corrente di intensità " +
-                                 slot_text(2) + " A";
+                                 std::string(time_units[unit - 1]) + " da una corrente di intensità " + slot_text(2) +
+                                 " A";
     const float moles = slot_value(2) * slot_value(1) * moles_per_coulomb * seconds[unit - 1];
     set_slot_from_data(3, moles, {2, 1});
     problem_texts.answer_text = slot_text(3) + " mol";
@@ -84,10 +95,9 @@ void generate_problem_2()
     set_slot_digits(4, random_real(1.0f, 9.0f), 3);
     problem_texts.problem_text = "@T1@@C1@La resistività d" + join_article_to_name(name) +
                                  " a @iT@ ambiente è pari a " + slot_text(1) +
-                                 " ohm•m. Calcolare l'intensità della corrente in un filo di " + name +
-                                 " di sezione " + slot_text(2) + " mm@u2@ e lungo " + slot_text(3) +
-                                 " cm i cui capi si trovano alla differenza di potenziale di " + slot_text(4) +
-                                 " V";
+                                 " ohm•m. Calcolare l'intensità della corrente in un filo di " + name + " di sezione " +
+                                 slot_text(2) + " mm@u2@ e lungo " + slot_text(3) +
+                                 " cm i cui capi si trovano alla differenza di potenziale di " + slot_text(4) + " V";
     // I = V·A/(ρ·L) with the section in m² and the length in m.
     const float current = slot_value(4) * slot_value(2) / (slot_value(3) * slot_value(1) * 0.01f) * 1e-6f;
     set_slot_from_data(5, current, {3, 2, 4, 1});
@@ -108,12 +118,11 @@ void generate_problem_3()
     set_slot_digits(1, current, 3);
     set_slot_digits(2, hours, 3);
     problem_texts.problem_text = "@T1@@C1@Calcolare quanto " + element_name(z) +
-                                 " viene depositato al catodo in una elettrolisi con una corrente di " +
-                                 slot_text(1) + " A per " + slot_text(2) + " ore";
+                                 " viene depositato al catodo in una elettrolisi con una corrente di " + slot_text(1) +
+                                 " A per " + slot_text(2) + " ore";
     set_slot_from_text(3, element_field(z, 21, 29));
     // The atomic mass is known far better than the current and the time.
-    const float grams =
-        slot_value(2) * slot_value(3) * slot_value(1) * moles_per_ampere_hour * ion_charge_factor(v);
+    const float grams = slot_value(2) * slot_value(3) * slot_value(1) * moles_per_ampere_hour * ion_charge_factor(v);
     set_slot_from_data(4, grams, {2, 1});
     problem_texts.answer_text = slot_text(4) + " g";
     draw_problem_text(220, 570, 50);
@@ -134,11 +143,10 @@ void generate_problem_4()
     set_slot_digits(2, current, 3);
     set_slot_digits(5, static_cast<float>(random_int(10, 70)), 2);
     value_slots[6].value = slot_value(5) + celsius_zero;
-    problem_texts.problem_text = "@T1@@C1@Calcolare quanto tempo è necessario per sviluppare " + slot_text(1) +
-                                 (millilitres ? " mL di" : " L di") + (oxygen ? " ossigeno" : " idrogeno") +
-                                 " misurati a " + slot_text(5) +
-                                 "@uo@C e pressione atmosferica nella elettrolisi dell'acqua da una corrente di " +
-                                 slot_text(2) + " A";
+    problem_texts.problem_text =
+        "@T1@@C1@Calcolare quanto tempo è necessario per sviluppare " + slot_text(1) +
+        (millilitres ? " mL di" : " L di") + (oxygen ? " ossigeno" : " idrogeno") + " misurati a " + slot_text(5) +
+        "@uo@C e pressione atmosferica nella elettrolisi dell'acqua da una corrente di " + slot_text(2) + " A";
     // Moles of gas at 1 atm times 2F over the current; oxygen takes four
     // electrons a molecule.
     float seconds = slot_value(1) / (slot_value(6) * slot_value(2) * gas_constant) * two_faraday;

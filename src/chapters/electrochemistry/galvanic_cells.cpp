@@ -20,8 +20,8 @@ namespace {
 // second datum is the pH.
 struct GalvanicCell {
     std::string_view reaction;
-    std::string_view first_ion;   // its concentration is slot 2
-    std::string_view second_ion;  // its concentration is slot 3
+    std::string_view first_ion;    // its concentration is slot 2
+    std::string_view second_ion;   // its concentration is slot 3
     std::string_view free_energy;  // standard, kJ/mol
 };
 
@@ -35,7 +35,10 @@ constexpr std::array<GalvanicCell, 7> galvanic_cell_table{{
     {"Cu + 2H@u+@ = Cu@u2+@ + H@d2@", "Cu@u2+@", "", "65.5"},
 }};
 
-bool at_given_ph(std::int32_t v) { return v >= 4; }
+bool at_given_ph(std::int32_t v)
+{
+    return v >= 4;
+}
 
 // What problems 5 and 6 share: the reaction (reversed on direction 2) in
 // problem_text, the signed standard free energy in slot 1, the two data in
@@ -84,8 +87,8 @@ std::string concentrations_clause(std::int32_t v, std::string_view ph_lead, std:
 {
     const GalvanicCell& cell = galvanic_cell_table[v - 1];
     if (!at_given_ph(v))
-        return " se [" + std::string(cell.first_ion) + "] = " + slot_text(2) + " M e [" +
-               std::string(cell.second_ion) + "] = " + slot_text(3) + " M" + std::string(end);
+        return " se [" + std::string(cell.first_ion) + "] = " + slot_text(2) + " M e [" + std::string(cell.second_ion) +
+               "] = " + slot_text(3) + " M" + std::string(end);
     return std::string(ph_lead) + slot_text(3) + std::string(ion_lead) + std::string(cell.first_ion) +
            "] = " + slot_text(2) + " M e @iP@(H@d2@) = 1 atm" + std::string(end);
 }
@@ -119,8 +122,8 @@ void generate_problem_6()
     // The free energy from the potential as shown.
     set_slot_digits(7, -two_faraday_kilojoules * slot_value(4), 3);
     std::string& text = problem_texts.problem_text;
-    text = "@T1@@C1@A 25@uo@C la differenza di potenziale di una pila basata sulla reazione " + text +
-           " è pari a " + slot_text(11) + " V" + concentrations_clause(v, " se il pH è ", ", [", ".") +
+    text = "@T1@@C1@A 25@uo@C la differenza di potenziale di una pila basata sulla reazione " + text + " è pari a " +
+           slot_text(11) + " V" + concentrations_clause(v, " se il pH è ", ", [", ".") +
            " Determinare i corrispondenti valori di @bD@@iE@@u0@, @bD@@iG@@u0@ e @bD@@iG@";
     if (slot_value(7) > 0.0f) text += " sapendo che la reazione procede in senso inverso a quello scritto";
     problem_texts.answer_text = slot_text(6) + " V; " + slot_text(1) + " kJ/mol; " + slot_text(7) + " kJ/mol";

@@ -72,8 +72,7 @@ constexpr std::array<Chlorocomplex, 3> chlorocomplex_table{{
 
 // The concentration of the first electrode from its potential difference to
 // one at the reference concentration: 10^(log c_ref ± n·ΔE/0.0592).
-float concentration_from_potential(float reference, float exponent_sign, std::int32_t electrons,
-                                   float difference)
+float concentration_from_potential(float reference, float exponent_sign, std::int32_t electrons, float difference)
 {
     return ten_to(decimal_log(reference) +
                   exponent_sign * static_cast<float>(electrons) * difference * inverse_nernst_slope);
@@ -113,17 +112,17 @@ void generate_problem_12()
     skip_random_draws(2);
     const GenericHalfReaction& half = generic_half_reaction_table[pick_variant(12, 3, 3) - 1];
     draw_concentration_pair(4);
-    set_slot_digits(3, nernst_slope / static_cast<float>(half.electrons) *
-                           std::abs(decimal_log(slot_value(1) / slot_value(2))), 3);
+    set_slot_digits(
+        3, nernst_slope / static_cast<float>(half.electrons) * std::abs(decimal_log(slot_value(1) / slot_value(2))), 3);
     const bool higher = slot_value(2) < slot_value(1);
     const std::string ion(half.ion);
     problem_texts.problem_text = "@T1@@C1@Il potenziale di un elettrodo basato su una semireazione del tipo " +
                                  std::string(half.half_reaction) + " è di " + slot_text(3) +
-                                 (higher ? " V maggiore" : " V minore") +
-                                 " di quello di un elettrodo simile in cui [" + ion + "] = " + slot_text(2) +
-                                 " M. Calcolare la concentrazione di ioni " + ion + " nel primo elettrodo";
-    set_slot_digits(4, concentration_from_potential(slot_value(2), higher ? 1.0f : -1.0f, half.electrons,
-                                                    slot_value(3)), 3);
+                                 (higher ? " V maggiore" : " V minore") + " di quello di un elettrodo simile in cui [" +
+                                 ion + "] = " + slot_text(2) + " M. Calcolare la concentrazione di ioni " + ion +
+                                 " nel primo elettrodo";
+    set_slot_digits(
+        4, concentration_from_potential(slot_value(2), higher ? 1.0f : -1.0f, half.electrons, slot_value(3)), 3);
     problem_texts.answer_text = slot_text(4) + " M";
     draw_problem_text(170, 540, 50);
     show_chemistry_fact(280, 160, 300);
@@ -142,10 +141,10 @@ void generate_problem_13()
     set_slot_digits(1, random_real(1.0f, 9.0f) * power_of_ten(-e), 3);
     // The cation of the saturated solution, not shown.
     const auto bb = integer_power(static_cast<float>(b), b);
-    value_slots[2].value = static_cast<float>(
-        std::pow(static_cast<double>(slot_value(9) / bb), 1.0 / static_cast<double>(a + b)));
-    set_slot_digits(3, nernst_slope / static_cast<float>(salt.electrons) *
-                           decimal_log(slot_value(1) / slot_value(2)), 3);
+    value_slots[2].value =
+        static_cast<float>(std::pow(static_cast<double>(slot_value(9) / bb), 1.0 / static_cast<double>(a + b)));
+    set_slot_digits(3, nernst_slope / static_cast<float>(salt.electrons) * decimal_log(slot_value(1) / slot_value(2)),
+                    3);
     const std::string formula(salt.formula);
     problem_texts.problem_text = "La differenza di potenziale tra un elettrodo a" + value_slots[12].input_text +
                                  " con [" + value_slots[11].input_text + "] = " + slot_text(1) +
@@ -180,8 +179,8 @@ void generate_problem_14()
         set_slot_uncertainty(k, slot_value(k), 0.03f);
         convert_data_slot(k, 0);
     }
-    set_slot_digits(7, nernst_slope / static_cast<float>(complex.charge) *
-                           std::abs(decimal_log(slot_value(1) / slot_value(2))), 3);
+    set_slot_digits(
+        7, nernst_slope / static_cast<float>(complex.charge) * std::abs(decimal_log(slot_value(1) / slot_value(2))), 3);
     const bool formation = random_int(1, 2) == 1;
     const std::string ion(complex.ion);
     const std::string ion_complex(complex.complex);

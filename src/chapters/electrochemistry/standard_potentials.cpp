@@ -124,8 +124,8 @@ struct CoupleWords {
     std::string_view one;        // before the single half-reaction
     std::string_view one_value;  // between it and its potential
     std::string_view one_end;
-    std::string_view two;        // before the first of two
-    std::string_view two_values; // between the second and the first potential
+    std::string_view two;         // before the first of two
+    std::string_view two_values;  // between the second and the first potential
     std::string_view two_end;
 };
 
@@ -141,8 +141,7 @@ std::string couples_statement(const CellReaction& cell, const CoupleWords& words
     std::int32_t second = 2;
     if (random_int(1, 2) == 1) std::swap(first, second);
     const auto couple = [&cell](std::int32_t slot) {
-        return std::string(
-            standard_half_reaction_table[(slot == 1 ? cell.reduced : cell.oxidised) - 1].half_reaction);
+        return std::string(standard_half_reaction_table[(slot == 1 ? cell.reduced : cell.oxidised) - 1].half_reaction);
     };
     return std::string(words.two) + couple(first) + " e " + couple(second) + std::string(words.two_values) +
            slot_text(first) + " V e " + slot_text(second) + std::string(words.two_end);
@@ -210,8 +209,8 @@ void generate_problem_7()
     set_slot_uncertainty(11, std::abs(slot_value(3)), slot_uncertainty(3));
     std::string& text = problem_texts.problem_text;
     text = "@T1@@C1@Calcolare il valore di @iE@@u0@ per la semireazione " + std::string(electrode.half_reaction) +
-           " sapendo che a 25@uo@C il potenziale di un elettrodo basato su di essa con [" +
-           std::string(electrode.ion) + "] = " + slot_text(2) + " M";
+           " sapendo che a 25@uo@C il potenziale di un elettrodo basato su di essa con [" + std::string(electrode.ion) +
+           "] = " + slot_text(2) + " M";
     if (v == 7) text += " e [Fe@u2+@] = " + slot_text(5) + " M";
     if (v == 8) text += " e [Sn@u2+@] = " + slot_text(5) + " M";
     text += " è di " + slot_text(11) + " V" + (slot_value(3) >= 0.0f ? " maggiore" : " minore") +
@@ -239,10 +238,12 @@ void generate_problem_8()
         if (choice == 2) e = -e;
         set_slot_digits(3, power_of_ten(e), 3);
     }
-    static constexpr CoupleWords words = {
-        "@T1@@C1@Il valore di @iE@@u0@ per la semireazione ", " è uguale a ", " V. Determinare in quale",
-        "@T1@@C1@I valori di @iE@@u0@ per le semireazioni ", " sono rispettivamente uguali a ",
-        " V. Determinare in quale"};
+    static constexpr CoupleWords words = {"@T1@@C1@Il valore di @iE@@u0@ per la semireazione ",
+                                          " è uguale a ",
+                                          " V. Determinare in quale",
+                                          "@T1@@C1@I valori di @iE@@u0@ per le semireazioni ",
+                                          " sono rispettivamente uguali a ",
+                                          " V. Determinare in quale"};
     problem_texts.problem_text = couples_statement(cell, words) + " direzione avviene la reazione " +
                                  stated_reaction(cell, choice) +
                                  " in un sistema in cui @iQ@@dr@ = 1 e in uno in cui @iQ@@dr@ = " + slot_text(3);
@@ -264,9 +265,12 @@ void generate_problem_9()
     const ShowableReaction drawn = draw_reaction_with_showable_constant();
     const CellReaction& cell = cell_reaction_table[drawn.row - 1];
     set_slot_digits(5, ten_to(slot_value(6)), 3);
-    static constexpr CoupleWords words = {
-        "@T1@@C1@Per la semireazione ", ", @iE@@u0@ = ", " V.",
-        "@T1@@C1@Per le semireazioni ", " @iE@@u0@ è rispettivamente uguale a ", " V."};
+    static constexpr CoupleWords words = {"@T1@@C1@Per la semireazione ",
+                                          ", @iE@@u0@ = ",
+                                          " V.",
+                                          "@T1@@C1@Per le semireazioni ",
+                                          " @iE@@u0@ è rispettivamente uguale a ",
+                                          " V."};
     problem_texts.problem_text = couples_statement(cell, words) +
                                  " Calcolare la costante di equilibrio della reazione " +
                                  stated_reaction(cell, drawn.choice);
@@ -286,8 +290,8 @@ void generate_problem_10()
     set_slot_digits(3, nernst_slope / n * std::abs(decimal_log(slot_value(1) / slot_value(2))), 3);
     problem_texts.problem_text =
         "@T1@@C1@Calcolare la differenza di potenziale a 25@uo@C di una pila costituita da due elettrodi " +
-        std::string(electrode.preposition) + " " + std::string(electrode.metal) + " in cui [" + std::string(electrode.ion) + "] è pari a " + slot_text(1) +
-        " M e " + slot_text(2) + " M";
+        std::string(electrode.preposition) + " " + std::string(electrode.metal) + " in cui [" +
+        std::string(electrode.ion) + "] è pari a " + slot_text(1) + " M e " + slot_text(2) + " M";
     problem_texts.answer_text = slot_text(3) + " V ";
     draw_problem_text(170, 520, 50);
     show_chemistry_fact(280, 160, 300);

@@ -24,18 +24,15 @@ struct Isotope {
 
 // Problem 3 poses the first 80; uranium 238 closes the list but is never drawn.
 constexpr std::array<Isotope, 81> isotope_list{{
-    {"H", 1},    {"H", 2},    {"He", 3},   {"He", 4},   {"Li", 6},   {"Li", 7},   {"B", 10},
-    {"B", 11},   {"C", 12},   {"C", 13},   {"N", 14},   {"N", 15},   {"O", 16},   {"O", 17},
-    {"O", 18},   {"Ne", 20},  {"Ne", 21},  {"Ne", 22},  {"Mg", 24},  {"Mg", 25},  {"Mg", 26},
-    {"Si", 28},  {"Si", 29},  {"Si", 30},  {"S", 32},   {"S", 33},   {"S", 34},   {"S", 36},
-    {"Cl", 35},  {"Cl", 37},  {"Ar", 36},  {"Ar", 38},  {"Ar", 40},  {"K", 39},   {"K", 40},
-    {"K", 41},   {"Ca", 40},  {"Ca", 42},  {"Ca", 44},  {"Ti", 47},  {"Ti", 48},  {"Cr", 52},
-    {"Cr", 53},  {"Fe", 54},  {"Fe", 56},  {"Ni", 58},  {"Ni", 60},  {"Cu", 63},  {"Cu", 65},
-    {"Zn", 64},  {"Zn", 66},  {"Ge", 70},  {"Ge", 72},  {"Ge", 74},  {"Se", 78},  {"Se", 80},
-    {"Br", 79},  {"Br", 81},  {"Kr", 84},  {"Kr", 86},  {"Zr", 90},  {"Zr", 92},  {"Zr", 94},
-    {"Mo", 98},  {"Mo", 100}, {"Pd", 106}, {"Pd", 108}, {"Ag", 107}, {"Ag", 109}, {"Sn", 116},
-    {"Sn", 118}, {"Sn", 120}, {"Ba", 135}, {"Ba", 138}, {"Os", 189}, {"Os", 190}, {"Os", 192},
-    {"Pt", 195}, {"U", 234},  {"U", 235},  {"U", 238},
+    {"H", 1},    {"H", 2},    {"He", 3},   {"He", 4},   {"Li", 6},   {"Li", 7},   {"B", 10},   {"B", 11},   {"C", 12},
+    {"C", 13},   {"N", 14},   {"N", 15},   {"O", 16},   {"O", 17},   {"O", 18},   {"Ne", 20},  {"Ne", 21},  {"Ne", 22},
+    {"Mg", 24},  {"Mg", 25},  {"Mg", 26},  {"Si", 28},  {"Si", 29},  {"Si", 30},  {"S", 32},   {"S", 33},   {"S", 34},
+    {"S", 36},   {"Cl", 35},  {"Cl", 37},  {"Ar", 36},  {"Ar", 38},  {"Ar", 40},  {"K", 39},   {"K", 40},   {"K", 41},
+    {"Ca", 40},  {"Ca", 42},  {"Ca", 44},  {"Ti", 47},  {"Ti", 48},  {"Cr", 52},  {"Cr", 53},  {"Fe", 54},  {"Fe", 56},
+    {"Ni", 58},  {"Ni", 60},  {"Cu", 63},  {"Cu", 65},  {"Zn", 64},  {"Zn", 66},  {"Ge", 70},  {"Ge", 72},  {"Ge", 74},
+    {"Se", 78},  {"Se", 80},  {"Br", 79},  {"Br", 81},  {"Kr", 84},  {"Kr", 86},  {"Zr", 90},  {"Zr", 92},  {"Zr", 94},
+    {"Mo", 98},  {"Mo", 100}, {"Pd", 106}, {"Pd", 108}, {"Ag", 107}, {"Ag", 109}, {"Sn", 116}, {"Sn", 118}, {"Sn", 120},
+    {"Ba", 135}, {"Ba", 138}, {"Os", 189}, {"Os", 190}, {"Os", 192}, {"Pt", 195}, {"U", 234},  {"U", 235},  {"U", 238},
 }};
 
 // An isotope with its abundance in atom per cent and its mass in atomic
@@ -84,7 +81,12 @@ struct MassUnit {
 
 // Only the first five are drawn.
 constexpr std::array<MassUnit, 6> mass_units{{
-    {"pg", 1e-12f}, {"ng", 1e-9f}, {"µg", 1e-6f}, {"mg", 1e-3f}, {"g", 1.0f}, {"kg", 1000.0f},
+    {"pg", 1e-12f},
+    {"ng", 1e-9f},
+    {"µg", 1e-6f},
+    {"mg", 1e-3f},
+    {"g", 1.0f},
+    {"kg", 1000.0f},
 }};
 
 struct TwoElements {
@@ -146,9 +148,8 @@ void generate_problem_2()
 {
     skip_random_draws(1);
     const auto [a, b] = draw_two_elements(2, draw_common_element);
-    problem_texts.problem_text = "@T1@@C1@Quanti protoni sono contenuti nel nucleo di un atomo di " +
-                                 element_name(a) + "? Quanti elettroni vi sono in un atomo neutro di " +
-                                 element_name(b) + "?";
+    problem_texts.problem_text = "@T1@@C1@Quanti protoni sono contenuti nel nucleo di un atomo di " + element_name(a) +
+                                 "? Quanti elettroni vi sono in un atomo neutro di " + element_name(b) + "?";
     problem_texts.answer_text = whole_number_text(a) + "; " + whole_number_text(b);
     draw_problem_text(230, 550, 50);
     show_chemistry_fact(180, 160, 360);
@@ -157,8 +158,7 @@ void generate_problem_2()
 void generate_problem_3()
 {
     skip_random_draws(2);
-    const Isotope& isotope =
-        isotope_list[pick_problem_variant(80, elements_compounds_state.last_draw[3], 0) - 1];
+    const Isotope& isotope = isotope_list[pick_problem_variant(80, elements_compounds_state.last_draw[3], 0) - 1];
     const std::int32_t z = element_of_symbol(isotope.symbol);
     const std::int32_t neutrons = isotope.mass_number - z;
     problem_texts.problem_text = "Quanti protoni e quanti neutroni sono presenti in un nucleo di @u" +
@@ -186,9 +186,9 @@ void generate_problem_4()
     set_slot_kilograms(4, 3);
     std::string& text = problem_texts.problem_text;
     text = (std::string_view("aeiou").find(name.front()) != std::string_view::npos ? "L'" : "Il ") + name +
-           " naturale è costituito dai due isotopi @u" + std::string(pair.first.mass_number) + "@" + symbol +
-           " e @u" + std::string(pair.second.mass_number) + "@" + symbol + ", di massa rispettivamente pari a " +
-           slot_text(2) + " kg e " + slot_text(4) + " kg. Calcolare la massa media degli atomi di " + name +
+           " naturale è costituito dai due isotopi @u" + std::string(pair.first.mass_number) + "@" + symbol + " e @u" +
+           std::string(pair.second.mass_number) + "@" + symbol + ", di massa rispettivamente pari a " + slot_text(2) +
+           " kg e " + slot_text(4) + " kg. Calcolare la massa media degli atomi di " + name +
            ", sapendo che la percentuale in atomi del";
     if (random_int(1, 2) == 1)
         text += " primo isotopo è pari a " + std::string(pair.first.abundance) + "%";
@@ -228,8 +228,8 @@ void generate_problem_5()
     problem_texts.problem_text =
         "Utilizzando la voce @C3@Proprietà degli Elementi@C1@ del menu @C3@Dati@C1@, esprimere in grammi la "
         "massa media degli atomi di " +
-        element_name(z) + " e calcolare quanti atomi sono contenuti in " + slot_text(2) + " " +
-        std::string(unit.name) + " di questo elemento";
+        element_name(z) + " e calcolare quanti atomi sono contenuti in " + slot_text(2) + " " + std::string(unit.name) +
+        " di questo elemento";
     const float atoms = unit.grams / slot_value(1) * slot_value(2);
     const float uncertainty =
         (std::fabs(slot_uncertainty(2) / slot_value(2)) + std::fabs(slot_uncertainty(1) / slot_value(1))) *

@@ -15,12 +15,9 @@ namespace {
 using namespace elements_compounds;
 
 constexpr ChapterSection sections[] = {
-    {"Atomi e massa atomica", 1, 40, 55},
-    {"Config. elettroniche", 6, 60, 80},
-    {"Proprietà periodiche", 10, 80, 100},
-    {"Composti ionici", 17, 100, 120},
-    {"Composti molecolari", 20, 120, 140},
-    {"Numero di ossidazione", 29, 140, 160},
+    {"Atomi e massa atomica", 1, 40, 55},  {"Config. elettroniche", 6, 60, 80},
+    {"Proprietà periodiche", 10, 80, 100}, {"Composti ionici", 17, 100, 120},
+    {"Composti molecolari", 20, 120, 140}, {"Numero di ossidazione", 29, 140, 160},
     {"Nomenclatura", 32, 160, 180},
 };
 

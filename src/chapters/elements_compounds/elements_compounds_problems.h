@@ -16,10 +16,10 @@
 // "Nessuna Versione" never repeats; the rest is what request 2 draws again.
 struct ElementsCompoundsState {
     std::array<std::int32_t, 41> last_draw{};  // indexed by problem, [0] unused
-    std::int32_t located_element = 0;   // problem 10's element, highlighted by its answer
-    std::int32_t odd_element = 0;       // problem 16's odd one out, likewise
-    std::int32_t truth = 0;             // verdict of the true-or-false problems
-    std::string lewis_key;              // formula + ";" of the last Lewis problem
+    std::int32_t located_element = 0;          // problem 10's element, highlighted by its answer
+    std::int32_t odd_element = 0;              // problem 16's odd one out, likewise
+    std::int32_t truth = 0;                    // verdict of the true-or-false problems
+    std::string lewis_key;                     // formula + ";" of the last Lewis problem
     std::int32_t lewis_x = 0;
     std::int32_t lewis_y = 0;
 };

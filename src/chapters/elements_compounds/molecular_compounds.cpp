@@ -28,22 +28,21 @@ constexpr std::array<std::string_view, 12> mo_species = {
 
 constexpr std::string_view full_lower_orbitals =
     "@bs@(2s)@u2@@bs@@x5@@u*@(2s)@u2@@bs@(2p@dx@)@u2@@bp@(2p@dy@)@u2@@bp@(2p@dz@)@u2@";
-constexpr std::array<std::string_view, 3> antibonding_2p = {
-    "@bp@@x5@@u*@(2p@dy@)@u", "@bp@@x5@@u*@(2p@dz@)@u", "@bs@@x5@@u*@(2p@dx@)@u"};
+constexpr std::array<std::string_view, 3> antibonding_2p = {"@bp@@x5@@u*@(2p@dy@)@u", "@bp@@x5@@u*@(2p@dz@)@u",
+                                                            "@bs@@x5@@u*@(2p@dx@)@u"};
 
 // Variants 1-16 exist as stable neutral molecules, 17-32 do not; from the
 // thirteenth of each half the first symbol has two letters.
 constexpr std::array<std::string_view, 32> valence_bond_formulas = {
-    "BF@d3@",  "CH@d4@",  "CF@d4@",  "NH@d3@",  "NF@d3@",  "OF@d2@",  "PH@d3@",  "PF@d3@",
-    "PF@d5@",  "SF@d2@",  "SF@d4@",  "SF@d6@",  "SiF@d4@", "ClF",     "ClF@d3@", "ClF@d5@",
-    "BF@d2@",  "CH@d5@",  "CF@d3@",  "NH@d2@",  "NF@d4@",  "OF@d3@",  "PH@d5@",  "PF@d2@",
-    "PF@d6@",  "SF",      "SF@d3@",  "SF@d5@",  "SiF",     "ClF@d2@", "ClF@d4@", "ClF@d6@",
+    "BF@d3@", "CH@d4@",  "CF@d4@", "NH@d3@",  "NF@d3@",  "OF@d2@", "PH@d3@", "PF@d3@",  "PF@d5@",  "SF@d2@",  "SF@d4@",
+    "SF@d6@", "SiF@d4@", "ClF",    "ClF@d3@", "ClF@d5@", "BF@d2@", "CH@d5@", "CF@d3@",  "NH@d2@",  "NF@d4@",  "OF@d3@",
+    "PH@d5@", "PF@d2@",  "PF@d6@", "SF",      "SF@d3@",  "SF@d5@", "SiF",    "ClF@d2@", "ClF@d4@", "ClF@d6@",
 };
 
 constexpr std::array<std::string_view, 22> lewis_molecules = {
-    "N@d2@",   "O@d2@",      "HCN",        "CO@d2@",     "XeF@d2@", "C@d2@H@d2@", "NH@d3@", "H@d2@S",
-    "OF@d2@",  "NF@d3@",     "PH@d3@",     "H@d2@O@d2@", "SF@d2@",  "BF@d3@",     "CH@d2@O", "C@d2@H@d4@",
-    "CH@d4@",  "SF@d4@",     "SF@d6@",     "PF@d5@",     "XeF@d4@", "ClF@d3@",
+    "N@d2@",  "O@d2@",  "HCN",    "CO@d2@",     "XeF@d2@", "C@d2@H@d2@", "NH@d3@",  "H@d2@S",
+    "OF@d2@", "NF@d3@", "PH@d3@", "H@d2@O@d2@", "SF@d2@",  "BF@d3@",     "CH@d2@O", "C@d2@H@d4@",
+    "CH@d4@", "SF@d4@", "SF@d6@", "PF@d5@",     "XeF@d4@", "ClF@d3@",
 };
 
 constexpr std::array<std::string_view, 8> lewis_ions = {
@@ -160,8 +159,8 @@ void generate_problem_20()
     const char order = record[10];
     answer += order == 'a' ? " 2.5" : order == 'b' ? " 1.5" : " " + std::string(1, order);
     // Unpaired electrons are the half-filled antibonding orbitals.
-    constexpr std::array<std::string_view, 3> unpaired = {
-        "; nessun elettrone spaiato", "; un elettrone spaiato", "; due elettroni spaiati"};
+    constexpr std::array<std::string_view, 3> unpaired = {"; nessun elettrone spaiato", "; un elettrone spaiato",
+                                                          "; due elettroni spaiati"};
     answer += unpaired[std::count(record.begin() + 16, record.end(), '1')];
     draw_problem_text(180, 560, 50);
     show_chemistry_fact(270, 160, 280);
@@ -177,9 +176,8 @@ void generate_problem_21()
     const std::int32_t first = element_of_symbol(formula.substr(0, split));
     const std::int32_t second = element_of_symbol(formula.substr(split, 1));
     problem_texts.problem_text = "Secondo la teoria del legame di valenza, " + element_name(first) + " e " +
-                                 element_name(second) +
-                                 " possono formare una molecola neutra stabile di formula " + std::string(formula) +
-                                 "?";
+                                 element_name(second) + " possono formare una molecola neutra stabile di formula " +
+                                 std::string(formula) + "?";
     problem_texts.answer_text = v <= 16 ? "Si" : "No";
     draw_problem_text(260, 560, 50);
     show_chemistry_fact(180, 160, 280);

@@ -22,9 +22,9 @@ struct NamingProblem {
     std::int32_t skipped_draws;
     std::int32_t first_compound;  // the class's range in the compound table
     std::int32_t last_compound;
-    std::int32_t never_asked;      // 0 for none
-    bool refused_before_second;    // the first compound is refused before the second is drawn
-    bool alternative_name_alone;   // the answer gives the usual name only
+    std::int32_t never_asked;     // 0 for none
+    bool refused_before_second;   // the first compound is refused before the second is drawn
+    bool alternative_name_alone;  // the answer gives the usual name only
 };
 
 struct CompoundPair {
@@ -61,8 +61,7 @@ void pose_naming_problem(const NamingProblem& p)
     skip_random_draws(p.skipped_draws);
     const auto [a, b] = draw_compound_pair(p);
     const std::string alternative = compound_alternative_name(b);
-    problem_texts.problem_text = "Quale è il nome del composto " + compound_formula(a) +
-                                 "? Quale è la formula d" +
+    problem_texts.problem_text = "Quale è il nome del composto " + compound_formula(a) + "? Quale è la formula d" +
                                  join_article_to_name(alternative.empty() ? compound_name(b) : alternative) + "?";
     problem_texts.answer_text = naming_answer(a, p.alternative_name_alone) + "; " + compound_formula(b);
 }

@@ -98,8 +98,8 @@ void generate_problem_30()
         return drawn;
     });
     const std::string_view record = record_at(oxide_table, 5, r);
-    const std::string formula = symbol_of(record.substr(0, 2)) + count_subscript(record[2]) + "O" +
-                                count_subscript(record[3]);
+    const std::string formula =
+        symbol_of(record.substr(0, 2)) + count_subscript(record[2]) + "O" + count_subscript(record[3]);
     problem_texts.problem_text = oxidation_question(r <= 53 ? record.substr(0, 2) : "O", formula);
     if (r <= 53)
         problem_texts.answer_text = std::string(1, record[4]);
@@ -120,8 +120,8 @@ void generate_problem_31()
     const std::int32_t form = random_int(1, 3);
     const std::string_view record = record_at(oxoacid_table, 6, v);
     const char hydrogens = record[2];
-    const std::string oxoanion_core = symbol_of(record.substr(0, 2)) + count_subscript(record[3]) + "O" +
-                                      count_subscript(record[4]);
+    const std::string oxoanion_core =
+        symbol_of(record.substr(0, 2)) + count_subscript(record[3]) + "O" + count_subscript(record[4]);
     std::string formula;
     if (form == 1)
         formula = symbol_of(record_at(oxoacid_cations, 2, m)) + count_subscript(hydrogens) + oxoanion_core;

@@ -144,9 +144,8 @@ void generate_problem_10()
     skip_random_draws(5);
     const std::int32_t z = pick_problem_variant(103, elements_compounds_state.last_draw[10], 0);
     elements_compounds_state.located_element = z;
-    problem_texts.problem_text =
-        "Individuare la posizione nella Tavola Periodica dell'elemento con numero atomico " + std::to_string(z) +
-        " (" + element_name(z) + ")";
+    problem_texts.problem_text = "Individuare la posizione nella Tavola Periodica dell'elemento con numero atomico " +
+                                 std::to_string(z) + " (" + element_name(z) + ")";
     // The answer is the table itself.
     problem_texts.answer_text.clear();
     draw_problem_text(180, 560, 50);

@@ -58,8 +58,7 @@ void generate_problem_17()
     } else {
         const std::int32_t n = random_int(2, 14);
         set_slot_digits(1, random_real(1.0f, 9.9f) * power_of_ten(-n), 2);
-        set_slot_uncertainty(2, minus_log10(Kw / slot_value(1)),
-                             slot_uncertainty(1) / (slot_value(1) * ln10_rounded));
+        set_slot_uncertainty(2, minus_log10(Kw / slot_value(1)), slot_uncertainty(1) / (slot_value(1) * ln10_rounded));
         text = variant == 3 ? "@T1@@C1@Calcolare il pH di una soluzione con [OH@u-@] = "
                             : "@T1@@C1@Calcolare il pOH di una soluzione con [H@u+@] = ";
         text += slot_text(1);
@@ -87,8 +86,7 @@ void generate_problem_19()
     set_slot_digits(1, random_real(1.0f, 9.9f) * power_of_ten(-n), 2);
     const float conjugate = Kw / slot_value(1);
     set_slot_uncertainty(2, conjugate, conjugate / slot_value(1) * slot_uncertainty(1));
-    set_slot_uncertainty(3, minus_log10(slot_value(2)),
-                         slot_uncertainty(2) / (std::log(10.0f) * slot_value(2)));
+    set_slot_uncertainty(3, minus_log10(slot_value(2)), slot_uncertainty(2) / (std::log(10.0f) * slot_value(2)));
     // The constant asked for follows from the p-value as shown.
     const float back = std::pow(10.0f, value_as_shown(3) - 14.0f);
     set_slot_uncertainty(5, back, back * slot_uncertainty(3) * ln10_rounded);

@@ -108,8 +108,7 @@ void generate_problem_29()
     const BufferPair& p = buffer_pairs[pair - 1];
     problem_texts.problem_text = "Calcolare la quantità di " + std::string(p.salt) + " solido da aggiungere a " +
                                  slot_text(1) + " mL di " + std::string(p.partner) + " " + slot_text(2) +
-                                 " M per avere una soluzione tampone a pH = " + slot_text(4) +
-                                 std::string(p.pka_note);
+                                 " M per avere una soluzione tampone a pH = " + slot_text(4) + std::string(p.pka_note);
     // The mass follows from the pH as shown.
     const float d = slot_value(3) - value_as_shown(4);
     const float ratio = pair == ammonium_pair ? std::pow(10.0f, d) : std::pow(0.1f, d);
@@ -131,10 +130,10 @@ void generate_problem_30()
     const float m = std::min(slot_value(1), slot_value(2));
     set_slot_digits(3, random_real(0.01f * m, 0.3f * m), 3);
     constexpr std::string_view reagents[] = {" HCl", " H@d2@SO@d4@", " NaOH", " Ba(OH)@d2@"};
-    problem_texts.problem_text = "Calcolare il pH di una soluzione tampone contenente " + std::string(p.partner) +
-                                 " " + slot_text(1) + " M" + std::string(p.pka_note) + " e " + std::string(p.salt) +
-                                 " " + slot_text(2) + " F prima e dopo l'aggiunta di " + slot_text(3) +
-                                 " mol/L di" + std::string(reagents[q - 1]);
+    problem_texts.problem_text = "Calcolare il pH di una soluzione tampone contenente " + std::string(p.partner) + " " +
+                                 slot_text(1) + " M" + std::string(p.pka_note) + " e " + std::string(p.salt) + " " +
+                                 slot_text(2) + " F prima e dopo l'aggiunta di " + slot_text(3) + " mol/L di" +
+                                 std::string(reagents[q - 1]);
     const float x = (q == 2 || q == 4) ? 2.0f * slot_value(3) : slot_value(3);
     // Henderson-Hasselbalch with the acid of the pair over its base; a
     // strong acid turns base into acid, a strong base the reverse.

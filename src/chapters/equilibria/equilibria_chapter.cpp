@@ -12,9 +12,8 @@ namespace {
 using namespace equilibria;
 
 constexpr ChapterSection first_sections[] = {
-    {"Costanti di equilibrio", 1, 40, 55}, {"Calcoli di equilibrio", 6, 60, 75},
-    {"Acidi e Basi", 16, 80, 95},          {"Calcolo del pH", 20, 100, 115},
-    {"Soluzioni tampone", 28, 120, 135},
+    {"Costanti di equilibrio", 1, 40, 55}, {"Calcoli di equilibrio", 6, 60, 75}, {"Acidi e Basi", 16, 80, 95},
+    {"Calcolo del pH", 20, 100, 115},      {"Soluzioni tampone", 28, 120, 135},
 };
 
 constexpr ChapterSection cont_sections[] = {

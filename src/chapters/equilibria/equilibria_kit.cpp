@@ -149,8 +149,8 @@ float column_scale(std::int32_t column)
 }
 
 GenericReaction set_up_generic_reaction(std::int32_t problem, std::string_view state_table,
-                                        std::int32_t textbook_column, std::int32_t text_set,
-                                        char unmarked_state, char mobile_state)
+                                        std::int32_t textbook_column, std::int32_t text_set, char unmarked_state,
+                                        char mobile_state)
 {
     GenericReaction r;
     r.column = pick_problem_variant(5, equilibria_state.last_draw[problem], textbook_column);
@@ -220,8 +220,8 @@ GasReaction set_up_gas_reaction(std::int32_t v)
     GasReaction r;
     r.number = v;
     std::string& buffer = problem_texts.table_buffer;
-    buffer = "s         " +
-             std::string(strip_trailing_blanks(record_at(problem_texts.answer_text, gas_reaction_field, v)));
+    buffer =
+        "s         " + std::string(strip_trailing_blanks(record_at(problem_texts.answer_text, gas_reaction_field, v)));
     EquationTerms terms;
     parse_equation_terms(buffer, terms);
     for (std::int32_t j = 1; j <= 3; ++j) {

@@ -15,11 +15,11 @@
 
 // What the chapter keeps from one call to the next.
 struct EquilibriaState {
-    std::int32_t problem_counter = 0;   // the block the walk is at, shared by both routines
+    std::int32_t problem_counter = 0;  // the block the walk is at, shared by both routines
     // Per problem, the variant, record or reaction of its previous visit,
     // which "Nessuna Versione" never repeats.
     std::array<std::int32_t, 44> last_draw{};  // [0] unused
-    std::int32_t truth = 0;             // verdict of the true-or-false problems
+    std::int32_t truth = 0;                    // verdict of the true-or-false problems
     // Attempts the last redraw loop took; a loop gives up (keeping its last
     // draw) at max_attempts, which the tests show is never reached.
     std::int32_t attempts = 0;
@@ -53,8 +53,7 @@ template <typename Attempt>
 void draw_until_accepted(Attempt attempt)
 {
     std::int32_t& n = equilibria_state.attempts;
-    for (n = 1; !attempt() && n < max_attempts; ++n) {
-    }
+    for (n = 1; !attempt() && n < max_attempts; ++n) {}
 }
 
 // --- Value slots ------------------------------------------------------------
@@ -115,10 +114,10 @@ void solve_extent(const SpeciesValues& nu, const SpeciesValues& c0, SpeciesValue
 // table_buffer, at a temperature drawn from its range.
 struct GasReaction {
     std::int32_t number = 0;
-    std::array<float, 4> coefficient{};       // [1], [2] reactants, [3] product
-    std::array<std::string, 4> formula;       // likewise
-    std::int32_t delta_n = 0;                  // moles of gas, products - reactants
-    float t = 0.0f;                            // degrees Celsius, slot 7
+    std::array<float, 4> coefficient{};  // [1], [2] reactants, [3] product
+    std::array<std::string, 4> formula;  // likewise
+    std::int32_t delta_n = 0;            // moles of gas, products - reactants
+    float t = 0.0f;                      // degrees Celsius, slot 7
     float rt() const { return 0.08205f * (t + 273.15f); }
     // The constant in concentrations from K (in atm) as given.
     float concentration_constant(float k) const;
@@ -143,10 +142,10 @@ float column_scale(std::int32_t column);
 struct GenericReaction {
     std::int32_t column = 1;
     std::array<std::int32_t, 4> rows{};  // A, B, C, D: base coefficients 1 to 3
-    std::string states;                   // four state letters
-    std::string equation;                 // markup
-    float delta_n = 0.0f;                 // over the species of the mobile state
-    std::string exponent;                 // delta_n_text (delta_n)
+    std::string states;                  // four state letters
+    std::string equation;                // markup
+    float delta_n = 0.0f;                // over the species of the mobile state
+    std::string exponent;                // delta_n_text (delta_n)
 
     float coefficient(std::int32_t species) const { return rows[species] * column_scale(column); }
 };
@@ -157,8 +156,8 @@ struct GenericReaction {
 // equation with a state mark after each species other than those of
 // unmarked_state; delta_n over the species of mobile_state.
 GenericReaction set_up_generic_reaction(std::int32_t problem, std::string_view state_table,
-                                        std::int32_t textbook_column, std::int32_t text_set,
-                                        char unmarked_state, char mobile_state);
+                                        std::int32_t textbook_column, std::int32_t text_set, char unmarked_state,
+                                        char mobile_state);
 
 // random_int (0, 3) - 2 as the exponent, then (m · 10^e)^scale into slot 1
 // with 3 digits: a Kc in (mol/L)^delta_n.

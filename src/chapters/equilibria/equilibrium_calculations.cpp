@@ -35,8 +35,7 @@ constexpr SolubleSalt soluble_salts[] = {
     {"Ag@d2@SO@d4@", "Ag@d2@SO@d4(s)@ = 2Ag@u+@@d(aq)@ + SO@d4@@u2-@@d(aq)@", "Ag@u+@", "Na@d2@SO@d4@", 2, 1, 184,
      "0.76", "1.41"},
     {"SnI@d2@", "SnI@d2(s)@ = Sn@u2+@@d(aq)@ + 2I@u-@@d(aq)@", "Sn@u2+@", "KI", 1, 2, 279, "1.09", "4.03"},
-    {"AgClO@d3@", "AgClO@d3(s)@ = Ag@u+@@d(aq)@ + ClO@d3@@u-@@d(aq)@", "Ag@u+@", "KClO@d3@", 1, 1, 470, "0.55",
-     "2.11"},
+    {"AgClO@d3@", "AgClO@d3(s)@ = Ag@u+@@d(aq)@ + ClO@d3@@u-@@d(aq)@", "Ag@u+@", "KClO@d3@", 1, 1, 470, "0.55", "2.11"},
 };
 constexpr std::int32_t silver_chlorate = 6;
 
@@ -173,8 +172,8 @@ void generate_problem_6()
     join_piece(text, ". In che direzione evolve un sistema in cui le ");
     join_piece(text, q == 1 ? " pressioni parziali di" : " concentrazioni di");
     join_piece(text, " " + r.formula[1] + ", " + r.formula[2] + " e");
-    join_piece(text, " " + r.formula[3] + " sono pari a " + slot_text(1) + ", " + slot_text(2) + "  e " +
-                         slot_text(3) + (q == 1 ? " atm a questa temperatura?" : " mol/L a questa temperatura?"));
+    join_piece(text, " " + r.formula[3] + " sono pari a " + slot_text(1) + ", " + slot_text(2) + "  e " + slot_text(3) +
+                         (q == 1 ? " atm a questa temperatura?" : " mol/L a questa temperatura?"));
     std::string_view answer = "Il sistema è in equilibrio";
     if (w != 1) answer = (w == 2) == (d == 1) ? "Verso i reagenti" : "Verso i prodotti";
     problem_texts.answer_text = answer;
@@ -239,12 +238,11 @@ void generate_problem_7()
     set_slot_digits(12, c[1] * factor, 3);
     set_slot_digits(14, c[3] * factor, 3);
     if (asked == 2)
-        problem_texts.answer_text = "[" + r.formula[1] + "] = " + slot_text(11) + "; [" + r.formula[2] + "] = " +
-                                    slot_text(12) + "; [" + r.formula[3] + "] = " + slot_text(14) + " mol/L";
+        problem_texts.answer_text = "[" + r.formula[1] + "] = " + slot_text(11) + "; [" + r.formula[2] +
+                                    "] = " + slot_text(12) + "; [" + r.formula[3] + "] = " + slot_text(14) + " mol/L";
     else
         problem_texts.answer_text = "@iP@(" + r.formula[1] + ") = " + slot_text(11) + "; @iP@(" + r.formula[2] +
-                                    ") = " + slot_text(12) + "; @iP@(" + r.formula[3] + ") = " + slot_text(14) +
-                                    " atm";
+                                    ") = " + slot_text(12) + "; @iP@(" + r.formula[3] + ") = " + slot_text(14) + " atm";
     draw_problem_text(165, 580, 45);
     show_chemistry_fact(170, 150, 300);
 }
@@ -351,8 +349,7 @@ void generate_problem_13()
     join_piece(text, " " + r.formula[3] + ".");
     join_piece(text, " Calcolare come variano queste quantità se il volume del sistema viene portato da @iV@ a " +
                          slot_text(4) + "@iV@");
-    const float k = moles_constant(r) *
-                    std::pow(x, r.coefficient[3] - r.coefficient[1] - r.coefficient[2]);
+    const float k = moles_constant(r) * std::pow(x, r.coefficient[3] - r.coefficient[1] - r.coefficient[2]);
     solve_amounts(r, k, 0, 0.0f);
     draw_problem_text(200, 580, 50);
     show_chemistry_fact(170, 150, 300);
@@ -366,12 +363,14 @@ void generate_problem_10()
     const float t = static_cast<float>(5 * random_int(20, 150));
     set_slot_digits(2, t, 3);
     std::string& text = problem_texts.problem_text;
-    text = "@T1@@C1@Il valore di @iK@@dc@ per la reazione " + r.equation + " a " + slot_text(2) +
-           "@uo@C è uguale a " + slot_text(1);
+    text = "@T1@@C1@Il valore di @iK@@dc@ per la reazione " + r.equation + " a " + slot_text(2) + "@uo@C è uguale a " +
+           slot_text(1);
     join_piece(text, concentration_unit_suffix(r.delta_n));
     set_slot_digits(16, random_real(10.0f, 50.0f), 3);
-    join_piece(text, " Calcolare le pressioni parziali dei gas in equilibrio a questa temperatura in un recipiente di volume " +
-                         slot_text(16) + " L contenente inizialmente ");
+    join_piece(
+        text,
+        " Calcolare le pressioni parziali dei gas in equilibrio a questa temperatura in un recipiente di volume " +
+            slot_text(16) + " L contenente inizialmente ");
     set_slot_digits(6, random_real(0.1f, 0.99f), 3);
     const bool all_gases = r.states == "gggg";
     if (all_gases) set_slot_digits(7, random_real(0.1f, 0.99f), 3);
@@ -383,8 +382,7 @@ void generate_problem_10()
         join_piece(text, " " + slot_text(6) + " mol di A e " + slot_text(7) + " mol di B");
 
     const float volume = slot_value(16);
-    const GenericSystem s =
-        generic_system(r, slot_value(6) / volume, all_gases ? slot_value(7) / volume : 0.0f);
+    const GenericSystem s = generic_system(r, slot_value(6) / volume, all_gases ? slot_value(7) / volume : 0.0f);
     SpeciesValues c{};
     solve_extent(s.nu, s.c0, c, slot_value(1));
     const float rt = (t + 273.15f) * 0.08205f;
@@ -410,10 +408,10 @@ void generate_problem_11()
     draw_generic_constant(r);  // not shown: its draws keep the versions in step
     const std::int32_t h = random_int(1, 2);
     const std::int32_t q = random_int(1, 8);
-    constexpr std::string_view changes[] = {
-        " da un aumento di temperatura?", " da una diminuzione di temperatura?", " da un aumento di pressione?",
-        " da una diminuzione di pressione?", " da una aggiunta di A?", " da una aggiunta di B?",
-        " da una aggiunta di C?", " da una aggiunta di D?"};
+    constexpr std::string_view changes[] = {" da un aumento di temperatura?", " da una diminuzione di temperatura?",
+                                            " da un aumento di pressione?",   " da una diminuzione di pressione?",
+                                            " da una aggiunta di A?",         " da una aggiunta di B?",
+                                            " da una aggiunta di C?",         " da una aggiunta di D?"};
     std::string& text = problem_texts.problem_text;
     text = "@T1@@C1@Come vengono influenzate le quantità dei vari componenti in equilibrio secondo la reazione ";
     join_piece(text, h == 1 ? " endotermica" : " esotermica");
@@ -488,8 +486,8 @@ void generate_problem_14()
     else if (r.states == "assa")
         problem_texts.answer_text = "[A] = " + slot_text(11) + "; [D] = " + slot_text(13) + " M";
     else
-        problem_texts.answer_text = "[A] = " + slot_text(11) + "; [B] = " + slot_text(12) + " M; [C] = " +
-                                    slot_text(13) + "; [D] = " + slot_text(14) + " M";
+        problem_texts.answer_text = "[A] = " + slot_text(11) + "; [B] = " + slot_text(12) +
+                                    " M; [C] = " + slot_text(13) + "; [D] = " + slot_text(14) + " M";
     draw_problem_text(160, 550, 40);
     show_chemistry_fact(280, 150, 300);
 }

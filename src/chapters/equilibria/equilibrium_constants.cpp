@@ -86,13 +86,12 @@ void generate_problem_1()
     equilibria_state.last_draw[1] = r.number;
     const std::int32_t direction = random_int(1, 2);
     const std::string equation = shown_gas_equation(direction);
-    problem_texts.problem_text = "@T1@@C1@Calcolare la costante di equilibrio per la reazione " + equation + " a " +
-                                 slot_text(7) +
-                                 "@uo@C sapendo che in un dato sistema all'equilibrio a questa temperatura le "
-                                 "pressioni parziali di" +
-                                 " " + r.formula[1] + ", " + r.formula[2] + " e" + " " + r.formula[3] +
-                                 " sono risultate pari a " + slot_text(1) + ", " + slot_text(2) + " e " + slot_text(3) +
-                                 " atm";
+    problem_texts.problem_text =
+        "@T1@@C1@Calcolare la costante di equilibrio per la reazione " + equation + " a " + slot_text(7) +
+        "@uo@C sapendo che in un dato sistema all'equilibrio a questa temperatura le "
+        "pressioni parziali di" +
+        " " + r.formula[1] + ", " + r.formula[2] + " e" + " " + r.formula[3] + " sono risultate pari a " +
+        slot_text(1) + ", " + slot_text(2) + " e " + slot_text(3) + " atm";
     float k = std::pow(slot_value(3), r.coefficient[3]) /
               (std::pow(slot_value(1), r.coefficient[1]) * std::pow(slot_value(2), r.coefficient[2]));
     float u = k * (r.coefficient[1] * slot_uncertainty(1) / slot_value(1) +
@@ -176,8 +175,8 @@ void generate_problem_3()
     } while (repeats_last_draw(3, column) || other == column);
     equilibria_state.last_draw[3] = column;
     // Row 0 leaves B or D out.
-    const std::array<std::int32_t, 4> rows = {random_int(18, 20) - 17, random_int(17, 20) - 17,
-                                              random_int(18, 20) - 17, random_int(17, 20) - 17};
+    const std::array<std::int32_t, 4> rows = {random_int(18, 20) - 17, random_int(17, 20) - 17, random_int(18, 20) - 17,
+                                              random_int(17, 20) - 17};
     std::int32_t form = random_int(1, 2);
     if (app_state.version_number == text_version) form = 2;
 
@@ -186,8 +185,7 @@ void generate_problem_3()
     set_slot_digits(2, std::pow(base, column_scale(column)), 4);
     problem_texts.problem_text = "A una data temperatura, la costante di equilibrio per la reazione " +
                                  letters_equation(rows, column, false) + " è uguale a " + slot_text(2) + "." +
-                                 " Calcolare il suo valore per la reazione " +
-                                 letters_equation(rows, other, form == 2);
+                                 " Calcolare il suo valore per la reazione " + letters_equation(rows, other, form == 2);
     float asked = std::pow(base, column_scale(other));
     if (form == 2) asked = 1.0f / asked;
     set_slot_digits(3, asked, 3);
@@ -245,8 +243,8 @@ void generate_problem_5()
     constexpr std::string_view unit_names[] = {" torr", " kPa", " MPa"};
     const std::string_view unit_name = unit_names[unit - 1];
     std::string& text = problem_texts.problem_text;
-    text = "Il valore di @iK@@dc@ per la reazione " + reaction.equation + " a " + slot_text(2) +
-           "@uo@C è uguale a " + slot_text(1) + concentration_unit_suffix(reaction.delta_n) +
+    text = "Il valore di @iK@@dc@ per la reazione " + reaction.equation + " a " + slot_text(2) + "@uo@C è uguale a " +
+           slot_text(1) + concentration_unit_suffix(reaction.delta_n) +
            " Calcolare il valore di @iK@, quello di @iK@@dp@ se le pressioni sono espresse in" +
            std::string(unit_name) + " e il valore di @iK@@dx@ se @iP@ = " + slot_text(5) + " atm";
     std::string unit_part;
@@ -254,8 +252,8 @@ void generate_problem_5()
         unit_part = unit_name;
     else if (reaction.delta_n != 0.0f)
         unit_part = std::string(unit_name) + "@u" + reaction.exponent + "@";
-    problem_texts.answer_text = "@iK@ = " + slot_text(3) + "; @iK@@dp@ = " + slot_text(4) + unit_part +
-                                "; @iK@@dx@ = " + slot_text(6);
+    problem_texts.answer_text =
+        "@iK@ = " + slot_text(3) + "; @iK@@dp@ = " + slot_text(4) + unit_part + "; @iK@@dx@ = " + slot_text(6);
     draw_problem_text(210, 570, 50);
     show_chemistry_fact(170, 150, 360);
 }

@@ -34,14 +34,20 @@ struct WeakElectrolyte {
     std::string_view constant;
 };
 constexpr WeakElectrolyte weak_acids[] = {
-    {"HClO@d2@", 1, "1.15e-2"}, {"HF", 1, "6.3e-4"},       {"CH@d3@COOH", 1, "1.75e-5"},
-    {"HClO", 1, "4.0e-8"},      {"HCN", 1, "6.2e-10"},     {"NH@d4@Cl", 1, "5.6e-10"},
-    {"(NH@d4@)@d2@SO@d4@", 2, "5.6e-10"}, {"HCOOH", 1, "1.77e-4"}, {"HBrO", 1, "2.82e-9"},
+    {"HClO@d2@", 1, "1.15e-2"},
+    {"HF", 1, "6.3e-4"},
+    {"CH@d3@COOH", 1, "1.75e-5"},
+    {"HClO", 1, "4.0e-8"},
+    {"HCN", 1, "6.2e-10"},
+    {"NH@d4@Cl", 1, "5.6e-10"},
+    {"(NH@d4@)@d2@SO@d4@", 2, "5.6e-10"},
+    {"HCOOH", 1, "1.77e-4"},
+    {"HBrO", 1, "2.82e-9"},
 };
 // Problem 23's table: the monoprotic acids that are not salts.
 constexpr WeakElectrolyte dissociating_acids[] = {
-    {"HClO@d2@", 1, "1.15e-2"}, {"HF", 1, "6.3e-4"},       {"CH@d3@COOH", 1, "1.75e-5"}, {"HClO", 1, "4.0e-8"},
-    {"HCN", 1, "6.2e-10"},      {"HCOOH", 1, "1.77e-4"},   {"HBrO", 1, "2.82e-9"},
+    {"HClO@d2@", 1, "1.15e-2"}, {"HF", 1, "6.3e-4"},     {"CH@d3@COOH", 1, "1.75e-5"}, {"HClO", 1, "4.0e-8"},
+    {"HCN", 1, "6.2e-10"},      {"HCOOH", 1, "1.77e-4"}, {"HBrO", 1, "2.82e-9"},
 };
 
 struct WeakBase {
@@ -49,9 +55,9 @@ struct WeakBase {
     std::string_view conjugate_acid;
 };
 constexpr WeakBase weak_bases[] = {
-    {{"NH@d3@", 1, "1.79e-5"}, "NH@d4@@u+@"},    {{"CH@d3@COONa", 1, "5.6e-10"}, "CH@d3@COOH"},
-    {{"KCN", 1, "1.61e-5"}, "HCN"},              {{"NaF", 1, "1.59e-11"}, "HF"},
-    {{"NaClO", 1, "2.50e-7"}, "HClO"},           {{"KClO@d2@", 1, "9.1e-13"}, "HClO@d2@"},
+    {{"NH@d3@", 1, "1.79e-5"}, "NH@d4@@u+@"}, {{"CH@d3@COONa", 1, "5.6e-10"}, "CH@d3@COOH"},
+    {{"KCN", 1, "1.61e-5"}, "HCN"},           {{"NaF", 1, "1.59e-11"}, "HF"},
+    {{"NaClO", 1, "2.50e-7"}, "HClO"},        {{"KClO@d2@", 1, "9.1e-13"}, "HClO@d2@"},
     {{"NaNO@d2@", 1, "1.79e-11"}, "HNO@d2@"},
 };
 
@@ -142,8 +148,8 @@ void generate_problem_21()
     hydrogen_and_hydroxide(solved_or_nan(solve_ph_mixture(acid.units * slot_value(1), 0.0f, slot_value(9), strong)), 1);
     const std::int32_t q = random_int(1, 4);
     constexpr std::string_view asked[] = {" [H@u+@] in", " [OH@u-@] in", " il pH di", " il pOH di"};
-    problem_texts.problem_text = "Calcolare" + std::string(asked[q - 1]) + " una soluzione " + slot_text(1) +
-                                 " F di " + std::string(acid.formula) + " [K@da@ = " + slot_text(9) + "]";
+    problem_texts.problem_text = "Calcolare" + std::string(asked[q - 1]) + " una soluzione " + slot_text(1) + " F di " +
+                                 std::string(acid.formula) + " [K@da@ = " + slot_text(9) + "]";
     problem_texts.answer_text = ion_or_p_value(q);
     draw_problem_text(280, 560, 50);
     show_chemistry_fact(170, 150, 280);
@@ -173,8 +179,7 @@ void generate_problem_22()
 void generate_problem_23()
 {
     skip_random_draws(7);
-    const WeakElectrolyte& acid =
-        dissociating_acids[pick_problem_variant(7, equilibria_state.last_draw[23], 2) - 1];
+    const WeakElectrolyte& acid = dissociating_acids[pick_problem_variant(7, equilibria_state.last_draw[23], 2) - 1];
     read_slot_text(9, acid.constant);
     const float c1 = random_real(0.001f, 0.009f);
     const float c2 = random_real(3.0f * c1, 0.09f);
@@ -281,8 +286,7 @@ void generate_problem_26()
                                      "] in una soluzione " + slot_text(1) + " M di " + std::string(acid.salt);
     const float first = q == 1 ? solved_or_nan(solve_ph_mixture(slot_value(1), 0.0f, slot_value(6), strong))
                                : Kw / solved_or_nan(solve_ph_mixture(0.0f, slot_value(1), strong, slot_value(6)));
-    set_slot_uncertainty(2, first,
-                         (slot_uncertainty(6) / slot_value(6) + slot_uncertainty(1) / slot_value(1)) * first);
+    set_slot_uncertainty(2, first, (slot_uncertainty(6) / slot_value(6) + slot_uncertainty(1) / slot_value(1)) * first);
     const float y = slot_value(2) - Kw / slot_value(2);
     if (triprotic)
         set_slot_digits(3, slot_value(7) * slot_value(8) / (slot_value(2) * slot_value(2)) * y,
@@ -325,8 +329,7 @@ void generate_problem_27()
     const std::int32_t a = row == 5 ? 7 : 6;
     const std::int32_t b = a + 1;
     const float h = std::pow(slot_value(a) * slot_value(b), 0.5f);
-    set_slot_uncertainty(
-        2, h, (slot_uncertainty(a) / slot_value(a) + slot_uncertainty(b) / slot_value(b)) * h * 0.5f);
+    set_slot_uncertainty(2, h, (slot_uncertainty(a) / slot_value(a) + slot_uncertainty(b) / slot_value(b)) * h * 0.5f);
     const float c = slot_value(1);
     const float end_species = c * slot_value(2) / (2.0f * slot_value(2) + slot_value(a));
     set_slot_uncertainty(3, end_species, end_species / slot_value(2) * slot_uncertainty(2));

@@ -47,7 +47,7 @@ constexpr SparinglySoluble hydroxides[] = {
 };
 
 constexpr SparinglySoluble carbonates[] = {
-    {"BaCO@d3@", 1, "2.58e-9"}, {"CdCO@d3@", 1, "1.0e-12"},  {"PbCO@d3@", 1, "7.40e-14"},
+    {"BaCO@d3@", 1, "2.58e-9"}, {"CdCO@d3@", 1, "1.0e-12"}, {"PbCO@d3@", 1, "7.40e-14"},
     {"CaCO@d3@", 1, "3.36e-9"}, {"NiCO@d3@", 1, "1.42e-7"}, {"SrCO@d3@", 1, "5.60e-10"},
 };
 // Base constants of the carbonate and hydrogen carbonate ions.
@@ -82,8 +82,7 @@ void generate_problem_39()
     read_slot_text(2, salt.salt.ksp);
     problem_texts.problem_text = "Calcolare la solubilità di " + std::string(salt.salt.formula) +
                                  " a 25@uo@C [@iK@@dps@ = " + slot_text(2) + "] in" + " acqua e in una soluzione " +
-                                 slot_text(1) + " M di " + " " + std::string(w == 1 ? salt.cation : salt.anion) +
-                                 ".";
+                                 slot_text(1) + " M di " + " " + std::string(w == 1 ? salt.cation : salt.anion) + ".";
     const std::int32_t m = salt.salt.anions;
     const float K = slot_value(2);
     const float in_water = std::pow(K / whole_power(static_cast<float>(m), m), 1.0f / static_cast<float>(m + 1));
@@ -220,15 +219,14 @@ void generate_problem_43()
     problem_texts.problem_text = "Calcolare la solubilità di " + std::string(carbonate.formula) +
                                  " in acqua a 25@uo@C e la concentrazione di ioni " +
                                  "carbonato nella soluzione satura [@iK@@dps@ = " + slot_text(9) +
-                                 "; @iK@@db@(CO@d3@@u2-@) = " + slot_text(8) + "; @iK@@db@(HCO@d3@@u-@) = " +
-                                 slot_text(10) + "] ";
+                                 "; @iK@@db@(CO@d3@@u2-@) = " + slot_text(8) +
+                                 "; @iK@@db@(HCO@d3@@u-@) = " + slot_text(10) + "] ";
     const float K = slot_value(9);
     const float kb = slot_value(8);
     const float x = solved_or_nan(solve_ph_solubility_quartic(K, kb));
     set_slot_digits(5, x, 4);
     const float carbonate_ion = (x * x - Kw) / kb;
-    set_slot_uncertainty(4, carbonate_ion,
-                         (slot_uncertainty(9) / K + slot_uncertainty(8) / kb) * carbonate_ion);
+    set_slot_uncertainty(4, carbonate_ion, (slot_uncertainty(9) / K + slot_uncertainty(8) / kb) * carbonate_ion);
     const float s = carbonate_ion - Kw / x + x;
     set_slot_uncertainty(2, s, scaled_uncertainty(s, slot_uncertainty(9), K));
     problem_texts.answer_text = slot_text(2) + " mol/L; " + slot_text(4) + " mol/L";

@@ -37,11 +37,11 @@ struct WeakReagent {
     std::string_view constant;
 };
 constexpr WeakReagent weak_acids[] = {
-    {"HF", 1, "6.3e-4"},   {"CH@d3@COOH", 1, "1.75e-5"}, {"HClO", 1, "4.0e-8"},          {"HCN", 1, "6.2e-10"},
+    {"HF", 1, "6.3e-4"},        {"CH@d3@COOH", 1, "1.75e-5"},         {"HClO", 1, "4.0e-8"},   {"HCN", 1, "6.2e-10"},
     {"NH@d4@Cl", 1, "5.6e-10"}, {"(NH@d4@)@d2@SO@d4@", 2, "5.6e-10"}, {"HCOOH", 1, "1.77e-4"},
 };
 constexpr WeakReagent weak_bases[] = {
-    {"NH@d3@", 1, "1.79e-5"}, {"CH@d3@COONa", 1, "5.7e-10"}, {"KCN", 1, "1.61e-5"},  {"NaF", 1, "1.59e-11"},
+    {"NH@d3@", 1, "1.79e-5"}, {"CH@d3@COONa", 1, "5.7e-10"}, {"KCN", 1, "1.61e-5"},      {"NaF", 1, "1.59e-11"},
     {"NaClO", 1, "2.5e-7"},   {"NaNO@d2@", 1, "1.8e-11"},    {"NaHCO@d3@", 1, "2.1e-8"}, {"NaHS", 1, "1.12e-7"},
 };
 
@@ -122,10 +122,10 @@ void generate_problem_31()
     set_slot_digits(2, cb, random_int(3, 4));
     set_slot_digits(3, volume, 3);
     const std::int32_t o = random_int(1, 2);
-    const float titrant = o == 1 ? acid.count * ca * volume / (base.count * cb)
-                                 : base.count * cb * volume / (acid.count * ca);
-    const float relative = slot_uncertainty(2) / slot_value(2) + slot_uncertainty(3) / slot_value(3) +
-                           slot_uncertainty(1) / slot_value(1);
+    const float titrant =
+        o == 1 ? acid.count * ca * volume / (base.count * cb) : base.count * cb * volume / (acid.count * ca);
+    const float relative =
+        slot_uncertainty(2) / slot_value(2) + slot_uncertainty(3) / slot_value(3) + slot_uncertainty(1) / slot_value(1);
     set_slot_uncertainty(4, titrant, relative * titrant);
     set_slot_uncertainty(5, volume * 0.001f, slot_uncertainty(3) * 0.001f);
     const std::int32_t w = random_int(1, 2);
@@ -204,8 +204,8 @@ void generate_problem_33()
         set_slot_digits(2, c2, random_int(3, 4));
         set_slot_uncertainty(3, volume, 0.03f);
         o = random_int(1, 2);
-        const float titrant = o == 1 ? acid->count * c1 * volume / (base->count * c2)
-                                     : base->count * c2 * volume / (acid->count * c1);
+        const float titrant =
+            o == 1 ? acid->count * c1 * volume / (base->count * c2) : base->count * c2 * volume / (acid->count * c1);
         set_slot_uncertainty(4, titrant, 0.03f);
         return slot_value(4) >= 10.0f && slot_value(4) <= 50.0f;
     });
@@ -213,8 +213,8 @@ void generate_problem_33()
     const std::string acid_formula = formula(*acid);
     const std::string base_formula = formula(*base);
     const std::string head = "@T1@@C1@Calcolare la concentrazione di una soluzione di ";
-    const std::string middle = " sapendo che " + slot_text(3) + " mL di essa vengono neutralizzati da " +
-                               slot_text(4) + " mL di ";
+    const std::string middle =
+        " sapendo che " + slot_text(3) + " mL di essa vengono neutralizzati da " + slot_text(4) + " mL di ";
     float asked = 0.0f;
     float relative = slot_uncertainty(4) / slot_value(4) + slot_uncertainty(3) / slot_value(3);
     if (o == 1) {
@@ -311,8 +311,8 @@ void generate_problem_35()
     const std::string acid_piece = slot_text(3) + " mL di " + formula(*acid) + " " + slot_text(1) + " M";
     const std::string base_piece = slot_text(4) + " mL di " + std::string(base->formula) + " " + slot_text(2) + " M";
     const std::string constant = " [K@db@ = " + slot_text(9) + "]";
-    problem_texts.problem_text = o == 1 ? head + acid_piece + " e " + base_piece + constant
-                                        : head + base_piece + constant + " e " + acid_piece;
+    problem_texts.problem_text =
+        o == 1 ? head + acid_piece + " e " + base_piece + constant : head + base_piece + constant + " e " + acid_piece;
     reread_data_slots();
     mixture_ph();
     problem_texts.answer_text = "@T1@@C1@" + slot_text(10);
@@ -336,14 +336,14 @@ void generate_problem_36()
     read_slot_text(9, acid.constant);
     const std::int32_t o = random_int(1, 2);
     const std::string head = "Calcolare il pH della soluzione ottenuta mescolando ";
-    const std::string acid_piece = slot_text(3) + " mL di " + std::string(acid.formula) + " " + slot_text(1) +
-                                   " M " + "[K@da@ = " + slot_text(9) + "]";
+    const std::string acid_piece = slot_text(3) + " mL di " + std::string(acid.formula) + " " + slot_text(1) + " M " +
+                                   "[K@da@ = " + slot_text(9) + "]";
     if (o == 1)
-        problem_texts.problem_text = head + acid_piece + " e " + slot_text(4) + " mL di " + formula(base) + " " +
-                                     slot_text(2) + " M";
+        problem_texts.problem_text =
+            head + acid_piece + " e " + slot_text(4) + " mL di " + formula(base) + " " + slot_text(2) + " M";
     else
-        problem_texts.problem_text = head + slot_text(4) + " mL di " + formula(base) + " " + slot_text(2) +
-                                     " M  e " + acid_piece;
+        problem_texts.problem_text =
+            head + slot_text(4) + " mL di " + formula(base) + " " + slot_text(2) + " M  e " + acid_piece;
     reread_data_slots();
     mix(acid.count * slot_value(3) * slot_value(1), base.count * slot_value(2) * slot_value(4));
     const float h = solved_or_nan(solve_ph_mixture(slot_value(6), slot_value(7), slot_value(9), strong));
@@ -371,8 +371,8 @@ void generate_problem_37()
     read_slot_text(9, weak.constant);
     problem_texts.problem_text = "Calcolare il pH al punto equivalente nella titolazione di " +
                                  std::string(weak.formula) + " " + slot_text(1) + " M " +
-                                 (weak_acid ? "[K@da@ = " : "[K@db@ = ") + slot_text(9) + "] con " +
-                                 formula(titrant) + " " + slot_text(2) + " M";
+                                 (weak_acid ? "[K@da@ = " : "[K@db@ = ") + slot_text(9) + "] con " + formula(titrant) +
+                                 " " + slot_text(2) + " M";
     reread_data_slots();
     set_slot_uncertainty(5, 1.0f + weak.count * slot_value(1) / (titrant.count * slot_value(2)), 0.03f);
     reread_slot(5);
@@ -410,11 +410,13 @@ void generate_problem_38()
     if (weak_acid)
         problem_texts.problem_text = slot_text(3) + " mL di un acido debole HX " + slot_text(1) +
                                      " F [@iK@@da@ = " + slot_text(11) + "] vengono titolati con " + "NaOH " +
-                                     slot_text(2) + " F" + std::string(closing_before_after) + "dopo il punto di equivalenza";
+                                     slot_text(2) + " F" + std::string(closing_before_after) +
+                                     "dopo il punto di equivalenza";
     else
-        problem_texts.problem_text = slot_text(4) + " mL di una base debole " + slot_text(2) + " F [@iK@@db@ = " +
-                                     slot_text(11) + "] vengono titolati con " + "HCl " + slot_text(1) + " F" +
-                                     std::string(closing_before_after) + "dopo il punto equivalente";
+        problem_texts.problem_text = slot_text(4) + " mL di una base debole " + slot_text(2) +
+                                     " F [@iK@@db@ = " + slot_text(11) + "] vengono titolati con " + "HCl " +
+                                     slot_text(1) + " F" + std::string(closing_before_after) +
+                                     "dopo il punto equivalente";
     for (std::int32_t s : {1, 2, volume_slot}) reread_slot(s);
     const float k = slot_value(11);
     if (weak_acid)

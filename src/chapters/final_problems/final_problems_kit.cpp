@@ -4,15 +4,15 @@
 #include <string>
 
 #include "chapters/final_problems/final_problems_problems.h"
-#include "frame/fact_box.h"
 #include "chemistry/data_tables.h"
+#include "chemistry/equation_text.h"
 #include "chemistry/gas_reactions.h"
 #include "chemistry/molar_mass.h"
 #include "chemistry/ph_solvers.h"
 #include "chemistry/reaction_thermo.h"
-#include "chemistry/equation_text.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
+#include "frame/fact_box.h"
 #include "frame/generator_kit.h"
 #include "frame/statement_equation.h"
 #include "numbers/fixed_width.h"
@@ -119,10 +119,10 @@ void set_vaporisation_results()
                         (1.0f / kelvin(slot_value(4)) - 1.0f / kelvin(slot_value(1))),
                     3);
     // 120.27904 = 1000 / 8.314
-    set_slot_digits(8,
-                    760.0f * std::exp(-120.27904f * slot_value(7) *
-                                      (1.0f / kelvin(slot_value(5)) - 1.0f / kelvin(slot_value(1)))),
-                    3);
+    set_slot_digits(
+        8,
+        760.0f * std::exp(-120.27904f * slot_value(7) * (1.0f / kelvin(slot_value(5)) - 1.0f / kelvin(slot_value(1)))),
+        3);
 }
 
 OrganicFormula draw_organic_formula(std::int32_t kind)

@@ -21,8 +21,7 @@ namespace {
 // Problem 3: elements that crystallise body-centred, then face-centred.
 constexpr std::array<std::string_view, 13> body_centred{"Li", "Na", "K ", "Rb", "Cs", "Ba", "V ",
                                                         "Nb", "Ta", "Cr", "Mo", "W ", "Fe"};
-constexpr std::array<std::string_view, 10> face_centred{"Ca", "Sr", "Rh", "Ir", "Ni",
-                                                        "Pd", "Pt", "Cu", "Ag", "Au"};
+constexpr std::array<std::string_view, 10> face_centred{"Ca", "Sr", "Rh", "Ir", "Ni", "Pd", "Pt", "Cu", "Ag", "Au"};
 
 struct Solvent {
     std::string_view article;
@@ -46,7 +45,13 @@ struct Fuel {
     std::string_view combustion_enthalpy;  // kJ/mol
 };
 constexpr std::array<Fuel, 7> fuels{{
-    {303, "-891"}, {304, "-1561"}, {305, "-2219"}, {306, "-2878"}, {421, "-1411"}, {422, "-1301"}, {423, "-2058"},
+    {303, "-891"},
+    {304, "-1561"},
+    {305, "-2219"},
+    {306, "-2878"},
+    {421, "-1411"},
+    {422, "-1301"},
+    {423, "-2058"},
 }};
 
 // M2+/M couples in order of falling standard potential (V).
@@ -55,8 +60,14 @@ struct Metal {
     std::string_view potential;
 };
 constexpr std::array<Metal, 8> metals{{
-    {"Hg", "0.851"}, {"Cu", "0.342"}, {"Pb", "-.126"}, {"Sn", "-.136"},
-    {"Ni", "-.230"}, {"Cd", "-.403"}, {"Fe", "-.409"}, {"Zn", "-.763"},
+    {"Hg", "0.851"},
+    {"Cu", "0.342"},
+    {"Pb", "-.126"},
+    {"Sn", "-.136"},
+    {"Ni", "-.230"},
+    {"Cd", "-.403"},
+    {"Fe", "-.409"},
+    {"Zn", "-.763"},
 }};
 constexpr std::int32_t lead = 3, tin = 4, cadmium = 6, iron = 7;
 
@@ -84,12 +95,11 @@ void generate_problem_1()
     value_slots[2].value = chromium_fraction;
     set_slot_digits(3, random_real(20.0f, 45.0f), 3);
     set_slot_digits(4, 3.0f * slot_value(1) * chromium_fraction / (0.051996f * slot_value(3)), 3);
-    problem_texts.problem_text =
-        "@T1@@C1@Gli acciai inossidabili contengono tra 11% e 30% di cromo. " + slot_text(1) +
-        " g di un acciaio inossidabile vengono trattati in modo da trasformare "
-        "il cromo in Cr@d2@O@d7@@u2-@, e il dicromato ottenuto ossida esattamente " +
-        slot_text(3) + " mL di Fe@u2+@ " + slot_text(4) +
-        " M a Fe@u3+@, riducendosi a Cr@u3+@. Calcolare la percentuale di cromo nell'acciaio";
+    problem_texts.problem_text = "@T1@@C1@Gli acciai inossidabili contengono tra 11% e 30% di cromo. " + slot_text(1) +
+                                 " g di un acciaio inossidabile vengono trattati in modo da trasformare "
+                                 "il cromo in Cr@d2@O@d7@@u2-@, e il dicromato ottenuto ossida esattamente " +
+                                 slot_text(3) + " mL di Fe@u2+@ " + slot_text(4) +
+                                 " M a Fe@u3+@, riducendosi a Cr@u3+@. Calcolare la percentuale di cromo nell'acciaio";
     set_slot_digits(5, slot_value(4) * slot_value(3) / (3.0f * slot_value(1)) * 5.1996f, 3);
     problem_texts.answer_text = slot_text(5) + " % ";
     pose_problem({170, 540, 50}, {270, 160, 300});
@@ -156,12 +166,11 @@ void generate_problem_3()
         3);
     const float density = atoms * slot_value(2) * physical_constants().atomic_mass_unit * 1.0e27f /
                           (slot_value(3) * slot_value(3) * slot_value(3));
-    set_slot_uncertainty(
-        5, density,
-        (3.0f * slot_uncertainty(3) / slot_value(3) + slot_uncertainty(2) / slot_value(2)) * density);
+    set_slot_uncertainty(5, density,
+                         (3.0f * slot_uncertainty(3) / slot_value(3) + slot_uncertainty(2) / slot_value(2)) * density);
     problem_texts.problem_text = "Un elemento cristallizza in una cella cubica a" +
-                                 std::string(kind == 1 ? " corpo centrato" : " facce centrate") +
-                                 " con lato pari a " + slot_text(3) + " nm e densità " + slot_text(5) +
+                                 std::string(kind == 1 ? " corpo centrato" : " facce centrate") + " con lato pari a " +
+                                 slot_text(3) + " nm e densità " + slot_text(5) +
                                  " kg/m@u3@. Di quale elemento si tratta?";
     problem_texts.answer_text = element_name(z);
     pose_problem({160, 480, 50}, {200, 160, 300});
@@ -174,12 +183,12 @@ void generate_problem_4()
     draw_boiling_at_pressure(solvent.boiling_point, solvent.enthalpy);
     const float span = slot_value(4) - slot_value(1);
     set_slot_digits_from(5, slot_value(1) + random_real(0.3f * span, 0.8f * span), 100.0f, 3);
-    problem_texts.problem_text =
-        std::string(solvent.article) + std::string(solvent.name) + " bolle a " + slot_text(1) +
-        "@uo@C a pressione atmosferica e a " + slot_text(4) + "@uo@C alla pressione di " + slot_text(3) +
-        " torr. Calcolare l'entalpia di vaporizzazione e il valore della pressione "
-        "per cui si ha ebollizione  a " +
-        slot_text(5) + "@uo@C";
+    problem_texts.problem_text = std::string(solvent.article) + std::string(solvent.name) + " bolle a " + slot_text(1) +
+                                 "@uo@C a pressione atmosferica e a " + slot_text(4) + "@uo@C alla pressione di " +
+                                 slot_text(3) +
+                                 " torr. Calcolare l'entalpia di vaporizzazione e il valore della pressione "
+                                 "per cui si ha ebollizione  a " +
+                                 slot_text(5) + "@uo@C";
     set_vaporisation_results();
     problem_texts.answer_text = slot_text(7) + " kJ/mol; " + slot_text(8) + " torr";
     pose_problem({160, 480, 50}, {200, 160, 300});
@@ -230,18 +239,16 @@ void generate_problem_6()
     set_slot_digits(6, 100.0f * static_cast<float>(random_int(10, 15)), 4);
     const std::string shown_equation = add_state_subscripts(equation, 1, water_as_vapour, 1).value_or("");
     // The displayed equation keeps its leading blank: "reazione  CO@d(g)@".
-    problem_texts.problem_text =
-        "Un reattore contenente una miscela equimolare di CO e Cl@d2@ a " + slot_text(6) + "@uo@C e " +
-        slot_text(1) + " atm viene raffreddato a " + slot_text(2) +
-        "@uo@C. Calcolare le pressioni parziali dei componenti la miscela di "
-        "equilibrio a questa temperatura, sapendo che per la reazione " +
-        shown_equation + " a " + slot_text(2) + "@uo@C @iK@ = " + slot_text(5);
+    problem_texts.problem_text = "Un reattore contenente una miscela equimolare di CO e Cl@d2@ a " + slot_text(6) +
+                                 "@uo@C e " + slot_text(1) + " atm viene raffreddato a " + slot_text(2) +
+                                 "@uo@C. Calcolare le pressioni parziali dei componenti la miscela di "
+                                 "equilibrio a questa temperatura, sapendo che per la reazione " +
+                                 shown_equation + " a " + slot_text(2) + "@uo@C @iK@ = " + slot_text(5);
     const float cooled = slot_value(1) * kelvin(slot_value(2)) / kelvin(slot_value(6));
     const float b = 1.0f / slot_value(5) + cooled;
     set_slot_digits(3, (b - std::sqrt(b * b - cooled * cooled)) * 0.5f, 2);
     set_slot_digits(4, std::sqrt(slot_value(3) / slot_value(5)), 2);
-    problem_texts.answer_text =
-        "@iP@(COCl@d2@) = " + slot_text(3) + " atm; @iP@(CO) = @iP@(Cl@d2@) = " + slot_text(4);
+    problem_texts.answer_text = "@iP@(COCl@d2@) = " + slot_text(3) + " atm; @iP@(CO) = @iP@(Cl@d2@) = " + slot_text(4);
     pose_problem({170, 550, 50}, {280, 160, 300});
 }
 
@@ -263,9 +270,9 @@ void generate_problem_7()
     set_slot_text(9, acid.acid_constant);
     set_slot_digits(5, slot_value(4) * 0.001f, 3);
     problem_texts.problem_text =
-        "Calcolare il pH di una soluzione " + slot_text(1) + " M in " + std::string(acid.formula) + " [K@da@ = " +
-        slot_text(9) + "] e " + slot_text(2) + " M nel suo sale sodico prima e dopo che a " + slot_text(3) +
-        " mL di soluzione siano stati aggiunti" +
+        "Calcolare il pH di una soluzione " + slot_text(1) + " M in " + std::string(acid.formula) +
+        " [K@da@ = " + slot_text(9) + "] e " + slot_text(2) + " M nel suo sale sodico prima e dopo che a " +
+        slot_text(3) + " mL di soluzione siano stati aggiunti" +
         (slot_value(5) < 1.0f ? " " + slot_text(4) + " mg di NaOH solido" : " " + slot_text(5) + " g di NaOH solido");
     const float kb = 1.0e-14f / slot_value(9);
     set_slot_digits(6, mixture_ph(slot_value(1), slot_value(2), slot_value(9), kb), 3);
@@ -302,15 +309,14 @@ void generate_problem_8()
     const std::string cell = anode + " / " + anode + "@u2+@ " + slot_text(1) + " M, " + slot_text(6) + " mL // " +
                              cathode + "@u2+@ " + slot_text(2) + " M, " + slot_text(7) + " mL / " + cathode;
     set_slot_digits(8, static_cast<float>(random_int(100, 250)), 3);
-    problem_texts.problem_text =
-        "@T1@@C1@Calcolare la differenza di potenziale della pila: " + cell +
-        ", e per quanto tempo essa potrebbe teoricamente erogare una corrente di " + slot_text(8) + " mA [@iE@@u0@(" +
-        anode + "@u2+@/" + anode + ") = " + slot_text(3) + " V; @iE@@u0@(" + cathode + "@u2+@/" + cathode +
-        ") = " + slot_text(4) + " V ]";
+    problem_texts.problem_text = "@T1@@C1@Calcolare la differenza di potenziale della pila: " + cell +
+                                 ", e per quanto tempo essa potrebbe teoricamente erogare una corrente di " +
+                                 slot_text(8) + " mA [@iE@@u0@(" + anode + "@u2+@/" + anode + ") = " + slot_text(3) +
+                                 " V; @iE@@u0@(" + cathode + "@u2+@/" + cathode + ") = " + slot_text(4) + " V ]";
     const float amperes = slot_value(8) * 0.001f;
     const float inverse_constant = std::pow(10.0f, (slot_value(3) - slot_value(4)) * 33.783783f);
-    const float millimoles = (slot_value(2) - inverse_constant * slot_value(1)) /
-                             (inverse_constant / slot_value(6) + 1.0f / slot_value(7));
+    const float millimoles =
+        (slot_value(2) - inverse_constant * slot_value(1)) / (inverse_constant / slot_value(6) + 1.0f / slot_value(7));
     const float seconds = millimoles * 0.001f * 192970.0f / amperes;
     // Two digits of the potential itself: rounding its three-digit form again
     // would turn 1.248 into 1.3.

@@ -54,10 +54,8 @@ void generate_problem_9()
         " g viene sciolto in acidi e la CO@d2@ liberata viene fatta gorgogliare in una soluzione di "
         "Ba(OH)@d2@, dando luogo a " +
         slot_text(2) + " g di precipitato di BaCO@d3@. Calcolare la percentuale di MgCO@d3@ nel frammento";
-    set_slot_digits(3,
-                    (-0.009991009f * slot_value(1) + 0.005067139f * slot_value(2)) * 535.20776f / slot_value(1) *
-                        100.0f,
-                    3);
+    set_slot_digits(
+        3, (-0.009991009f * slot_value(1) + 0.005067139f * slot_value(2)) * 535.20776f / slot_value(1) * 100.0f, 3);
     problem_texts.answer_text = slot_text(3) + " % ";
     pose_problem({170, 540, 50}, {270, 160, 300});
 }
@@ -140,10 +138,11 @@ void generate_problem_12()
                                       slot_text(2) + "@uo@C a " + slot_text(1) + "@uo@C";
     problem_texts.problem_text +=
         ". Calcolare i valori di @bD@@iH@@u0@ e di @bD@@iS@@u0@ per la reazione in questo intervallo di temperature";
-    set_slot_digits(6,
-                    (std::log(slot_value(4)) * kelvin(slot_value(2)) - std::log(slot_value(3)) * kelvin(slot_value(1))) /
-                        (slot_value(2) - slot_value(1)) * 8.314f,
-                    3);
+    set_slot_digits(
+        6,
+        (std::log(slot_value(4)) * kelvin(slot_value(2)) - std::log(slot_value(3)) * kelvin(slot_value(1))) /
+            (slot_value(2) - slot_value(1)) * 8.314f,
+        3);
     set_slot_digits(5, (slot_value(6) - 8.314f * std::log(slot_value(4))) * kelvin(slot_value(2)) * 0.001f, 3);
     problem_texts.answer_text = "@T1@@C1@" + slot_text(5) + " kJ; " + slot_text(6) + " J/K";
     pose_problem({200, 560, 50}, {280, 140, 280});
@@ -185,8 +184,8 @@ void generate_problem_13()
         cells.push_back(slot_text(row));
     }
     draw_ruled_table(160, 122, columns, cells);
-    problem_texts.answer_text = order == 1 ? " Primo ordine; " + slot_text(6) + " s@u-1@"
-                                           : " Secondo ordine; " + slot_text(6) + " L/(mol• s)";
+    problem_texts.answer_text =
+        order == 1 ? " Primo ordine; " + slot_text(6) + " s@u-1@" : " Secondo ordine; " + slot_text(6) + " L/(mol• s)";
 }
 
 void generate_problem_14()
@@ -223,13 +222,11 @@ void generate_problem_15()
     const float molar_mass = hydroxide_molar_mass(hydroxide);
     const std::int32_t e = random_int(0, 2);
     set_slot_digits(2, power_of_ten(-e) * random_real(1.0f, 9.0f), 3);
-    problem_texts.problem_text =
-        "Calcolare il pH di una soluzione tampone in grado di sciogliere fino a " + slot_text(2) + " g di " +
-        std::string(hydroxide.formula) + " [@iK@@dps@ = " + slot_text(9) + "] in " + slot_text(1) +
-        " mL di soluzione";
+    problem_texts.problem_text = "Calcolare il pH di una soluzione tampone in grado di sciogliere fino a " +
+                                 slot_text(2) + " g di " + std::string(hydroxide.formula) +
+                                 " [@iK@@dps@ = " + slot_text(9) + "] in " + slot_text(1) + " mL di soluzione";
     const float metal = slot_value(2) / (molar_mass * slot_value(1) * 0.001f);
-    const float hydroxide_ion =
-        std::pow(slot_value(9) / metal, 1.0f / static_cast<float>(hydroxide.hydroxide_groups));
+    const float hydroxide_ion = std::pow(slot_value(9) / metal, 1.0f / static_cast<float>(hydroxide.hydroxide_groups));
     value_slots[3].value = 1.0e-14f / hydroxide_ion;
     set_slot_digits(4, -std::log10(slot_value(3)), 3);
     problem_texts.answer_text = slot_text(4);

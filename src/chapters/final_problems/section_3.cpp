@@ -24,7 +24,13 @@ struct AcidMetal {
     float hydrogen;
 };
 constexpr std::array<AcidMetal, 7> acid_metals{{
-    {28, 1.0f}, {30, 1.0f}, {13, 1.5f}, {12, 1.0f}, {20, 1.0f}, {48, 1.0f}, {3, 0.5f},
+    {28, 1.0f},
+    {30, 1.0f},
+    {13, 1.5f},
+    {12, 1.0f},
+    {20, 1.0f},
+    {48, 1.0f},
+    {3, 0.5f},
 }};
 
 struct Liquid {
@@ -54,10 +60,22 @@ struct Fuel {
     float formation_enthalpy;
 };
 constexpr std::array<Fuel, 16> fuels{{
-    {301, 6, 3, 'l', 82.9f},    {302, 7, 4, 'l', 50.5f},    {303, 1, 2, 'g', -74.5f},  {304, 2, 3, 'g', -84.0f},
-    {305, 3, 4, 'g', -103.8f},  {306, 4, 5, 'g', -125.7f},  {307, 6, 7, 'l', -198.7f}, {308, 7, 8, 'l', -224.2f},
-    {309, 6, 6, 'l', -156.4f},  {311, 1, 2, 'l', -239.2f},  {312, 2, 3, 'l', -277.6f}, {331, 1, 1, 'l', -425.0f},
-    {332, 2, 2, 'l', -484.3f},  {333, 7, 3, 's', -385.2f},  {361, 3, 3, 'l', -248.4f}, {401, 4, 5, 'l', -279.5f},
+    {301, 6, 3, 'l', 82.9f},
+    {302, 7, 4, 'l', 50.5f},
+    {303, 1, 2, 'g', -74.5f},
+    {304, 2, 3, 'g', -84.0f},
+    {305, 3, 4, 'g', -103.8f},
+    {306, 4, 5, 'g', -125.7f},
+    {307, 6, 7, 'l', -198.7f},
+    {308, 7, 8, 'l', -224.2f},
+    {309, 6, 6, 'l', -156.4f},
+    {311, 1, 2, 'l', -239.2f},
+    {312, 2, 3, 'l', -277.6f},
+    {331, 1, 1, 'l', -425.0f},
+    {332, 2, 2, 'l', -484.3f},
+    {333, 7, 3, 's', -385.2f},
+    {361, 3, 3, 'l', -248.4f},
+    {401, 4, 5, 'l', -279.5f},
 }};
 
 }  // namespace
@@ -87,18 +105,18 @@ void generate_problem_17()
         const float x = random_real(0.05f, 0.95f);
         m1 = element_molar_mass(first->z);
         m2 = element_molar_mass(second->z);
-        set_slot_digits(4,
-                        (first->hydrogen * x * slot_value(1) / m1 + second->hydrogen * (1.0f - x) * slot_value(1) / m2) *
-                            kelvin(slot_value(2)) * 0.082057f / (slot_value(3) * 0.0013157895f),
-                        3);
+        set_slot_digits(
+            4,
+            (first->hydrogen * x * slot_value(1) / m1 + second->hydrogen * (1.0f - x) * slot_value(1) / m2) *
+                kelvin(slot_value(2)) * 0.082057f / (slot_value(3) * 0.0013157895f),
+            3);
         return slot_value(4) >= 1.0f && slot_value(4) <= 10.0f;
     });
-    problem_texts.problem_text = "@T1@@C1@" + slot_text(1) + " g di una miscela di " + element_name(first->z) +
-                                 " e " + element_name(second->z) + " liberano, sciogliendosi in acidi, " +
-                                 slot_text(4) + " L di idrogeno misurati a " + slot_text(2) + "@uo@C e " +
-                                 slot_text(3) + " torr. Determinare la composizione della miscela";
-    const float hydrogen_moles =
-        (slot_value(3) * 0.0013157895f) * slot_value(4) / (0.082057f * kelvin(slot_value(2)));
+    problem_texts.problem_text = "@T1@@C1@" + slot_text(1) + " g di una miscela di " + element_name(first->z) + " e " +
+                                 element_name(second->z) + " liberano, sciogliendosi in acidi, " + slot_text(4) +
+                                 " L di idrogeno misurati a " + slot_text(2) + "@uo@C e " + slot_text(3) +
+                                 " torr. Determinare la composizione della miscela";
+    const float hydrogen_moles = (slot_value(3) * 0.0013157895f) * slot_value(4) / (0.082057f * kelvin(slot_value(2)));
     float second_percent = 100.0f * (slot_value(1) - hydrogen_moles * m1 / first->hydrogen) /
                            (1.0f - second->hydrogen * m1 / (first->hydrogen * m2)) / slot_value(1);
     const AcidMetal* named = second;
@@ -146,11 +164,11 @@ void generate_problem_19()
     const float mass = slot_value(11) * moles;
     set_slot_digits(10, mass, mass < 100.0f ? 3 : 4);
     const std::string short_name(strip_trailing_blanks(liquid.name.substr(0, liquid.name.find('('))));
-    problem_texts.problem_text =
-        (v <= 5 ? "@T1@@C1@La tensione di vapore del " : "La tensione di vapore dell'") + std::string(liquid.name) +
-        " è pari a " + slot_text(8) + " torr a " + slot_text(5) +
-        "@uo@C. Calcolare la quantità che resta allo stato liquido se un recipiente di " + slot_text(9) +
-        " L contenente " + slot_text(10) + " g di " + short_name + " viene portato a questa temperatura";
+    problem_texts.problem_text = (v <= 5 ? "@T1@@C1@La tensione di vapore del " : "La tensione di vapore dell'") +
+                                 std::string(liquid.name) + " è pari a " + slot_text(8) + " torr a " + slot_text(5) +
+                                 "@uo@C. Calcolare la quantità che resta allo stato liquido se un recipiente di " +
+                                 slot_text(9) + " L contenente " + slot_text(10) + " g di " + short_name +
+                                 " viene portato a questa temperatura";
     set_slot_digits(1,
                     (slot_value(10) / slot_value(11) -
                      slot_value(8) * slot_value(9) / 760.0f / (kelvin(slot_value(5)) * 0.082057f)) *
@@ -180,11 +198,11 @@ void generate_problem_20()
         "), sapendo che le entalpie standard di formazione a 25@uo@C d" + join_article_to_name(name) + state +
         ", di H@d2@O@d(l)@ e di CO@d2(g)@ sono pari rispettivamente a " + slot_text(3) + ", -285.8 e -393.5 kJ/mol";
     const float moles = slot_value(1) / compound_molar_mass(fuel.compound);
-    set_slot_digits(4,
-                    -(static_cast<float>(fuel.water) * -285.8f - static_cast<float>(fuel.carbon_dioxide) * 393.5f -
-                      slot_value(3)) *
-                        moles,
-                    3);
+    set_slot_digits(
+        4,
+        -(static_cast<float>(fuel.water) * -285.8f - static_cast<float>(fuel.carbon_dioxide) * 393.5f - slot_value(3)) *
+            moles,
+        3);
     problem_texts.answer_text = slot_text(4) + " kJ";
     pose_problem({170, 530, 50}, {280, 160, 300});
 }
@@ -246,9 +264,9 @@ void generate_problem_23()
     problem_texts.problem_text =
         "Ag@u+@ forma con cianuri lo ione complesso Ag(CN)@d2@@u-@, molto stabile (per la reazione Ag@u+@ + 2CN@u-@ "
         "= Ag(CN)@d2@@u-@, @iK@ = " +
-        slot_text(6) + "). Calcolare il pH di una soluzione " + slot_text(1) + " M di KCN [K@db@(CN@u-@) = " +
-        slot_text(5) + "] prima e dopo che a " + slot_text(2) + " mL di soluzione siano stati aggiunti " +
-        slot_text(3) + " mL di AgNO@d3@ " + slot_text(4) + " M";
+        slot_text(6) + "). Calcolare il pH di una soluzione " + slot_text(1) +
+        " M di KCN [K@db@(CN@u-@) = " + slot_text(5) + "] prima e dopo che a " + slot_text(2) +
+        " mL di soluzione siano stati aggiunti " + slot_text(3) + " mL di AgNO@d3@ " + slot_text(4) + " M";
     set_slot_digits(6, mixture_ph(1e-10f, slot_value(1), 1e-10f, slot_value(5)), 3);
     const float free_cyanide =
         (slot_value(2) * slot_value(1) - 2.0f * slot_value(3) * slot_value(4)) / (slot_value(2) + slot_value(3));

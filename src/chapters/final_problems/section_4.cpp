@@ -31,7 +31,14 @@ struct Salt {
     std::int32_t ions;
 };
 constexpr std::array<Salt, 8> salts{{
-    {101, 2}, {102, 2}, {121, 2}, {122, 2}, {103, 3}, {104, 3}, {108, 3}, {109, 3},
+    {101, 2},
+    {102, 2},
+    {121, 2},
+    {122, 2},
+    {103, 3},
+    {104, 3},
+    {108, 3},
+    {109, 3},
 }};
 
 // Pairs of list entries (either order) that a problem must not mix.
@@ -56,7 +63,14 @@ struct Range {
     std::int32_t lo, hi;
 };
 constexpr std::array<Range, 8> reaction_temperatures{{
-    {20, 160}, {80, 160}, {120, 180}, {80, 160}, {20, 160}, {20, 80}, {20, 160}, {20, 160},
+    {20, 160},
+    {80, 160},
+    {120, 180},
+    {80, 160},
+    {20, 160},
+    {20, 80},
+    {20, 160},
+    {20, 160},
 }};
 
 struct Buffer {
@@ -103,7 +117,16 @@ struct DepositedMetal {
     std::int32_t charge;
 };
 constexpr std::array<DepositedMetal, 10> deposited_metals{{
-    {3, 1}, {11, 1}, {19, 1}, {47, 1}, {12, 2}, {20, 2}, {56, 2}, {29, 2}, {30, 2}, {13, 3},
+    {3, 1},
+    {11, 1},
+    {19, 1},
+    {47, 1},
+    {12, 2},
+    {20, 2},
+    {56, 2},
+    {29, 2},
+    {30, 2},
+    {13, 3},
 }};
 
 }  // namespace
@@ -134,12 +157,10 @@ void generate_problem_25()
     set_slot_digits(2, pressure, 3);
     set_slot_digits(3, random_real(15.0f, 80.0f), 2);
     const float w = slot_value(1);
-    set_slot_digits(4,
-                    100.0f / (((100.0f - w) / m2 + w / m1) * kelvin(slot_value(3)) / slot_value(2) * 0.082057f), 3);
-    problem_texts.problem_text = "Calcolare la percentuale in peso di " + compound_name(asked) +
-                                 " in una miscela di " + compound_name(first) + " e " + compound_name(second) +
-                                 " di densità " + slot_text(4) + " g/L  a " + slot_text(3) + "@uo@C e " +
-                                 slot_text(2) + " atm";
+    set_slot_digits(4, 100.0f / (((100.0f - w) / m2 + w / m1) * kelvin(slot_value(3)) / slot_value(2) * 0.082057f), 3);
+    problem_texts.problem_text = "Calcolare la percentuale in peso di " + compound_name(asked) + " in una miscela di " +
+                                 compound_name(first) + " e " + compound_name(second) + " di densità " + slot_text(4) +
+                                 " g/L  a " + slot_text(3) + "@uo@C e " + slot_text(2) + " atm";
     set_slot_digits(5,
                     100.0f * (slot_value(2) / (slot_value(4) * 0.082057f * kelvin(slot_value(3))) - 1.0f / mb) /
                         (1.0f / ma - 1.0f / mb),
@@ -195,8 +216,8 @@ void generate_problem_27()
                                  " sapendo che la soluzione ottenuta sciogliendo " + slot_text(1) +
                                  " g di miscela in " + slot_text(2) + " g di acqua gela a -" + slot_text(3) +
                                  "@uo@C (@ik@@df@(H@d2@O) = 1.855 kg•K/mol) ";
-    const float first_mass = (slot_value(3) * 0.53908354f * slot_value(2) * 0.001f - slot_value(1) * i2 / m2) /
-                             (i1 / m1 - i2 / m2);
+    const float first_mass =
+        (slot_value(3) * 0.53908354f * slot_value(2) * 0.001f - slot_value(1) * i2 / m2) / (i1 / m1 - i2 / m2);
     const float second_mass = slot_value(1) - first_mass;
     const bool first_larger = first_mass >= second_mass;
     const std::int32_t slot = first_larger ? 4 : 5;
@@ -277,8 +298,12 @@ void generate_problem_29()
     float product = random_real(1.0f, 9.9f) * power_of_ten(-e);
     if (product > 0.5f) product *= 0.5f;
     set_slot_digits(3, product, 3);
-    const SpeciesValues nu{static_cast<float>(terms.coefficient[1]), static_cast<float>(terms.coefficient[2]), 0.0f,
-                           static_cast<float>(terms.coefficient[3]), 0.0f, 0.0f};
+    const SpeciesValues nu{static_cast<float>(terms.coefficient[1]),
+                           static_cast<float>(terms.coefficient[2]),
+                           0.0f,
+                           static_cast<float>(terms.coefficient[3]),
+                           0.0f,
+                           0.0f};
     const SpeciesValues initial{0.0f, 0.0f, 0.0f, slot_value(3), 0.0f, 0.0f};
     SpeciesValues c{};
     (void)solve_equilibrium_extent(nu, initial, c, kc);
@@ -325,8 +350,8 @@ void generate_problem_30()
     });
     final_problems_state.last_choice[30] = v;
     const Buffer& buffer = buffers[v - 1];
-    const float ratio = std::pow(10.0f, v == ammonium_buffer ? slot_value(3) - slot_value(4)
-                                                             : slot_value(4) - slot_value(3));
+    const float ratio =
+        std::pow(10.0f, v == ammonium_buffer ? slot_value(3) - slot_value(4) : slot_value(4) - slot_value(3));
     set_slot_digits(5, slot_value(2) * ratio * slot_value(1) * buffer.salt_molar_mass * 0.001f, 2);
     set_slot_digits(7, std::pow(10.0f, -slot_value(3)), 2);
     problem_texts.problem_text = "Calcolare il pH della soluzione ottenuta aggiungendo " + slot_text(5) + " g di " +
@@ -372,7 +397,8 @@ void generate_problem_31()
 void generate_problem_32()
 {
     skip_random_draws(2);
-    const DepositedMetal& metal = deposited_metals[pick_problem_variant(10, final_problems_state.last_choice[32], 2) - 1];
+    const DepositedMetal& metal =
+        deposited_metals[pick_problem_variant(10, final_problems_state.last_choice[32], 2) - 1];
     set_slot_digits(1, random_real(1.0f, 15.0f), 3);
     const std::int32_t e = random_int(0, 1);
     float hours = random_real(1.0f, 9.0f) * power_of_ten(-e);

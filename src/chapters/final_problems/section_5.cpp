@@ -125,13 +125,13 @@ void generate_problem_34()
     const bool swapped = random_int(1, 2) == 2;
     const std::string element = element_name(z);
     problem_texts.problem_text = "Un campione di una miscela di " + compound_name(swapped ? c2 : c1) + " e " +
-                                 compound_name(swapped ? c1 : c2) + " al " + slot_text(1) + "% in massa di " +
-                                 element + " contiene " + slot_text(2) + " g di " + compound_formula(c1) +
+                                 compound_name(swapped ? c1 : c2) + " al " + slot_text(1) + "% in massa di " + element +
+                                 " contiene " + slot_text(2) + " g di " + compound_formula(c1) +
                                  ". Calcolare la quantità di " + element + " presente nel campione";
     const float f1 = m1 / big_m1, f2 = m2 / big_m2;
     const float answer = slot_value(2) * (f1 - f2) / (1.0f - 100.0f * f2 / slot_value(1));
-    set_slot_uncertainty(
-        3, answer, (slot_uncertainty(2) / slot_value(2) + slot_uncertainty(1) / slot_value(1)) * answer);
+    set_slot_uncertainty(3, answer,
+                         (slot_uncertainty(2) / slot_value(2) + slot_uncertainty(1) / slot_value(1)) * answer);
     problem_texts.answer_text = "@C1@@T1@" + slot_text(3) + " g";
     pose_problem({180, 500, 60}, {180, 150, 380});
 }
@@ -238,9 +238,9 @@ void generate_problem_37()
         return !((k2 > k1 && k2 / k1 < 2.0f) || (k2 < k1 && k1 / k2 < 2.0f));
     });
     problem_texts.problem_text = "@T1@@C1@I valori di @ik@@dc@ a " + slot_text(3) + " K e a " + slot_text(4) +
-                                 " K per la reazione bimolecolare " + std::string(reaction.reaction) +
-                                 " sono pari a " + slot_text(5) + " e " + slot_text(6) +
-                                 " L/(mol• s). Calcolare @ik@@dc@ a " + slot_text(7) + " K";
+                                 " K per la reazione bimolecolare " + std::string(reaction.reaction) + " sono pari a " +
+                                 slot_text(5) + " e " + slot_text(6) + " L/(mol• s). Calcolare @ik@@dc@ a " +
+                                 slot_text(7) + " K";
     set_slot_digits(8, rate_constant(slot_value(7)), 2);
     problem_texts.answer_text = slot_text(8) + " L/(mol• s)";
     pose_problem({240, 580, 50}, {170, 140, 280});
@@ -277,20 +277,17 @@ void generate_problem_39()
     set_slot_digits(2, random_real(3.0f * slot_value(1), 99.0f), 3);
     set_slot_digits(3, random_real(0.001f, 0.0055f), 3);
     set_slot_digits(4, random_real(0.5f * slot_value(3), 0.0095f), 3);
-    const std::string ion = std::string(hydroxide.formula.substr(0, 2)) + "@u" +
-                            std::to_string(hydroxide.hydroxide_groups) + "+@";
+    const std::string ion =
+        std::string(hydroxide.formula.substr(0, 2)) + "@u" + std::to_string(hydroxide.hydroxide_groups) + "+@";
     problem_texts.problem_text = slot_text(1) + " mL di NaOH " + slot_text(3) + " M vengono aggiunti a " +
-                                 slot_text(2) + " mL di " + ion + " " + slot_text(4) +
-                                 " M. Calcolare la quantità di " + std::string(hydroxide.formula) +
-                                 " precipitato [@iK@@dps@ = " + slot_text(9) + "] e la concentrazione di " + ion +
-                                 " nella soluzione finale";
+                                 slot_text(2) + " mL di " + ion + " " + slot_text(4) + " M. Calcolare la quantità di " +
+                                 std::string(hydroxide.formula) + " precipitato [@iK@@dps@ = " + slot_text(9) +
+                                 "] e la concentrazione di " + ion + " nella soluzione finale";
     // All the hydroxide added precipitates; the solubility product is only shown.
     const float n = static_cast<float>(hydroxide.hydroxide_groups);
     set_slot_digits(5, slot_value(3) / n * slot_value(1) * 0.001f * hydroxide_molar_mass(hydroxide), 3);
-    set_slot_digits(6,
-                    (slot_value(2) * slot_value(4) - slot_value(1) * slot_value(3) / n) /
-                        (slot_value(2) + slot_value(1)),
-                    3);
+    set_slot_digits(
+        6, (slot_value(2) * slot_value(4) - slot_value(1) * slot_value(3) / n) / (slot_value(2) + slot_value(1)), 3);
     problem_texts.answer_text = slot_text(5) + " g; " + slot_text(6) + " M";
     pose_problem({170, 520, 50}, {280, 150, 280});
 }

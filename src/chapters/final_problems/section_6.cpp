@@ -130,8 +130,8 @@ void generate_problem_41()
     value_slots[3].value = static_cast<float>(x) / molar_mass * dioxide_molar_mass * slot_value(1);
     set_slot_digits(4, static_cast<float>(random_int(20, 90)), 2);
     set_slot_digits(5, random_real(600.0f, 920.0f), 3);
-    const float volume = slot_value(3) * kelvin(slot_value(4)) / (dioxide_molar_mass * slot_value(5) * 0.0013157895f) *
-                         0.08206f;
+    const float volume =
+        slot_value(3) * kelvin(slot_value(4)) / (dioxide_molar_mass * slot_value(5) * 0.0013157895f) * 0.08206f;
     set_slot_uncertainty(2, slot_value(2), slot_value(2) / slot_value(1) * slot_uncertainty(1));
     set_slot_uncertainty(6, volume, volume / slot_value(1) * slot_uncertainty(1));
     problem_texts.problem_text =
@@ -250,14 +250,13 @@ void generate_problem_45()
     const std::int32_t r = random_int(1, 2);
     set_slot_digits(3, random_real(0.2f, 0.9f) * power_of_ten(r), 3);
     const std::string element = element_name(z);
-    problem_texts.problem_text = "Da un campione di " + slot_text(6) + " mg di una miscela" +
-                                 (v == krypton ? " gassosa" : "") + " radioattiva si hanno " + slot_text(3) +
-                                 " decadimenti per secondo dovuti alla presenza di @u" +
-                                 std::string(isotope.mass_number) + "@" +
-                                 std::string(strip_trailing_blanks(isotope.symbol)) + " (@it@@d1/2@ = " +
-                                 slot_text(2) + " anni). Calcolare la frazione di atomi di " + element +
-                                 " radioattivi sapendo che il contenuto totale di " + element + " nella miscela è " +
-                                 slot_text(1) + "% in massa";
+    problem_texts.problem_text =
+        "Da un campione di " + slot_text(6) + " mg di una miscela" + (v == krypton ? " gassosa" : "") +
+        " radioattiva si hanno " + slot_text(3) + " decadimenti per secondo dovuti alla presenza di @u" +
+        std::string(isotope.mass_number) + "@" + std::string(strip_trailing_blanks(isotope.symbol)) +
+        " (@it@@d1/2@ = " + slot_text(2) + " anni). Calcolare la frazione di atomi di " + element +
+        " radioattivi sapendo che il contenuto totale di " + element + " nella miscela è " + slot_text(1) +
+        "% in massa";
     const float radioactive = slot_value(2) / std::log(2.0f) * slot_value(3);
     // Avogadro's number as this problem has always written it.
     const float atoms = slot_value(1) * 0.01f * slot_value(6) * 0.001f / molar_mass * 6.0206e23f;
@@ -283,10 +282,9 @@ void generate_problem_46()
     set_slot_text(9, acid.acid_constant);
     const bool acid_first = random_int(1, 2) == 1;
     set_slot_digits(5, 1.79e-5f, 3);
-    const std::string acid_part = slot_text(3) + " mL di " + std::string(acid.formula) + " " + slot_text(1) +
-                                  " M [K@da@ = " + slot_text(9) + "]";
-    const std::string base_part =
-        slot_text(4) + " mL di NH@d3@ " + slot_text(2) + " M [K@db@ = " + slot_text(5) + "]";
+    const std::string acid_part =
+        slot_text(3) + " mL di " + std::string(acid.formula) + " " + slot_text(1) + " M [K@da@ = " + slot_text(9) + "]";
+    const std::string base_part = slot_text(4) + " mL di NH@d3@ " + slot_text(2) + " M [K@db@ = " + slot_text(5) + "]";
     problem_texts.problem_text = "Calcolare il pH della soluzione ottenuta mescolando " +
                                  (acid_first ? acid_part + " e " + base_part : base_part + " e " + acid_part);
     for (std::int32_t slot = 1; slot <= 4; ++slot) convert_data_slot(slot, 0);
@@ -332,10 +330,9 @@ void generate_problem_47()
     const float anion = one_anion ? slot_value(10) / slot_value(2) : std::sqrt(slot_value(10) / slot_value(2));
     set_slot_digits(4, one_anion ? slot_value(9) / anion : slot_value(9) / (anion * anion), 3);
     const float anions_per_cation = one_anion ? 1.0f : 2.0f;
-    set_slot_digits(5,
-                    ((slot_value(1) - slot_value(4)) * anions_per_cation + anion) * slot_value(3) * 0.001f *
-                        reagent.molar_mass,
-                    3);
+    set_slot_digits(
+        5, ((slot_value(1) - slot_value(4)) * anions_per_cation + anion) * slot_value(3) * 0.001f * reagent.molar_mass,
+        3);
     problem_texts.answer_text = slot_text(5) + " g; " + slot_text(4) + " M";
     pose_problem({170, 520, 40}, {280, 150, 280});
 }
@@ -381,13 +378,11 @@ void generate_problem_48()
                                  reaction + " (@bD@@iG@@u0@ = " + slot_text(1) + " kJ/mol) è pari a " + slot_text(4) +
                                  " V. Calcolare la concentrazione di " + std::string(cell.asked_ion);
     if (hydrogen_electrode)
-        problem_texts.problem_text +=
-            " se all'elettrodo a idrogeno il pH è " + slot_text(3) + " e @iP@(H@d2@) = 1 atm";
+        problem_texts.problem_text += " se all'elettrodo a idrogeno il pH è " + slot_text(3) + " e @iP@(H@d2@) = 1 atm";
     else
-        problem_texts.problem_text += " se quella di " + std::string(cell.other_ion) + " all'altro elettrodo è " +
-                                      slot_text(3) + " M";
-    const float q =
-        std::pow(10.0f, (slot_value(4) + std::fabs(slot_value(1)) * -0.0051821526f) * -33.783783f);
+        problem_texts.problem_text +=
+            " se quella di " + std::string(cell.other_ion) + " all'altro elettrodo è " + slot_text(3) + " M";
+    const float q = std::pow(10.0f, (slot_value(4) + std::fabs(slot_value(1)) * -0.0051821526f) * -33.783783f);
     const float hydrogen_term = std::pow(10.0f, -2.0f * slot_value(3));
     float result = 0.0f;
     switch (v) {

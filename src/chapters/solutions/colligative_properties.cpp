@@ -101,8 +101,7 @@ void generate_problem_20()
     const std::int32_t v = draw_solution_over_solvent(20, 2);
     set_slot_digits(6, solution_vapour_pressure(v), 3);
     std::string& text = problem_texts.problem_text;
-    text = "Una soluzione di " + slot_text(3) + " g di un composto organico poco volatile in " + slot_text(4) +
-           " g di";
+    text = "Una soluzione di " + slot_text(3) + " g di un composto organico poco volatile in " + slot_text(4) + " g di";
     append_piece(text, solvent_vapours.at(v - 1).statement_piece);
     append_piece(text, " ha tensione di vapore pari a " + slot_text(6) + " torr a " + slot_text(1) +
                            "@uo@C, mentre quella del solvente puro è pari a " + slot_text(5) +
@@ -121,16 +120,15 @@ void generate_problem_21()
     value_slots[13].value = static_cast<float>(random_int(60, 99));
     value_slots[11].value = 1.09e11f;
     value_slots[12].value = 43086.1f;
-    value_slots[14].value = slot_value(11) * 0.007500617f *
-                            std::exp(-slot_value(12) / (8.314f * (slot_value(13) + 273.15f)));
+    value_slots[14].value =
+        slot_value(11) * 0.007500617f * std::exp(-slot_value(12) / (8.314f * (slot_value(13) + 273.15f)));
     convert_data_slot(13, 3);
     convert_data_slot(14, 4);
-    problem_texts.problem_text = "La tensione di vapore dell'acqua a " + slot_text(13) + "@uo@C è pari a " +
-                                 slot_text(14) +
-                                 " torr. Calcolare la tensione di vapore alla stessa temperatura della soluzione "
-                                 "ottenuta sciogliendo " +
-                                 slot_text(4) + " g di " + compound_formula(salt_ion(v).compound) + " in " +
-                                 slot_text(2) + " g di acqua";
+    problem_texts.problem_text =
+        "La tensione di vapore dell'acqua a " + slot_text(13) + "@uo@C è pari a " + slot_text(14) +
+        " torr. Calcolare la tensione di vapore alla stessa temperatura della soluzione "
+        "ottenuta sciogliendo " +
+        slot_text(4) + " g di " + compound_formula(salt_ion(v).compound) + " in " + slot_text(2) + " g di acqua";
     const float moles = slot_value(4) / molar_mass;
     value_slots[6].value = first_count(salt_ion(v).compound) * moles / slot_value(5);
     value_slots[7].value = salt_ion(v).anions * moles / slot_value(5);
@@ -274,12 +272,12 @@ void generate_problem_26()
         value_slots[8].display_text = "88";
     }
     const std::string name = short_compound_name(c);
-    problem_texts.problem_text = "Un composto molecolare A si dissocia parzialmente in " + name +
-                                 " secondo la reazione A = 2B. La soluzione ottenuta sciogliendo " + slot_text(3) +
-                                 " g di composto in " + slot_text(4) + " g di " + name + " (@iT@@db@ = " +
-                                 slot_text(1) + "@uo@C; @ik@@db@ = " + slot_text(2) + " kg•K/mol) bolle a " +
-                                 slot_text(7) + "@uo@C. Sapendo che la massa molare di A è pari a " + slot_text(9) +
-                                 " g, calcolare la percentuale di molecole di A dissociate";
+    problem_texts.problem_text =
+        "Un composto molecolare A si dissocia parzialmente in " + name +
+        " secondo la reazione A = 2B. La soluzione ottenuta sciogliendo " + slot_text(3) + " g di composto in " +
+        slot_text(4) + " g di " + name + " (@iT@@db@ = " + slot_text(1) + "@uo@C; @ik@@db@ = " + slot_text(2) +
+        " kg•K/mol) bolle a " + slot_text(7) + "@uo@C. Sapendo che la massa molare di A è pari a " + slot_text(9) +
+        " g, calcolare la percentuale di molecole di A dissociate";
     // The drawn percentage answers, not one worked back from the rounded data.
     problem_texts.answer_text = slot_text(8) + "%";
     draw_problem_text(180, 560, 40);

@@ -125,9 +125,9 @@ void generate_problem_10()
     draw_stock(3);
     set_slot_digits(4, 50.0f * random_int(6, 16), 3);
     const std::int32_t k = random_int(1, 2);
-    problem_texts.problem_text = question_head(k, v) + " nella soluzione ottenuta diluendo con acqua " +
-                                 slot_text(2) + " mL di " + compound_formula(c) + " " + slot_text(3) +
-                                 " F fino al volume di " + slot_text(4) + " mL";
+    problem_texts.problem_text = question_head(k, v) + " nella soluzione ottenuta diluendo con acqua " + slot_text(2) +
+                                 " mL di " + compound_formula(c) + " " + slot_text(3) + " F fino al volume di " +
+                                 slot_text(4) + " mL";
     set_ion_concentrations(v, slot_value(2) / slot_value(4) * slot_value(3),
                            relative_uncertainty(3) + relative_uncertainty(4) + relative_uncertainty(2));
     problem_texts.answer_text = ion_answer(k);
@@ -160,13 +160,13 @@ void generate_problem_12()
     const CommonIonPick pick = draw_common_ion_mixture(10, false);
     problem_texts.problem_text = "Calcolare la concentrazione di ioni" + std::string(pick.list->ion) +
                                  " nella soluzione ottenuta mescolando " + slot_text(2) + " mL di " +
-                                 compound_formula(pick.first.compound) + " " + slot_text(3) + " F con " +
-                                 slot_text(4) + " mL di " + compound_formula(pick.second.compound) + " " +
-                                 slot_text(5) + " F";
+                                 compound_formula(pick.first.compound) + " " + slot_text(3) + " F con " + slot_text(4) +
+                                 " mL di " + compound_formula(pick.second.compound) + " " + slot_text(5) + " F";
     value_slots[6].value = slot_value(2) + slot_value(4);
     value_slots[6].uncertainty = slot_uncertainty(2) + slot_uncertainty(4);
-    const float c = (pick.first.ions * slot_value(2) * slot_value(3) + pick.second.ions * slot_value(4) * slot_value(5)) /
-                    slot_value(6);
+    const float c =
+        (pick.first.ions * slot_value(2) * slot_value(3) + pick.second.ions * slot_value(4) * slot_value(5)) /
+        slot_value(6);
     set_slot_uncertainty(7, c, (relative_uncertainty(3) + relative_uncertainty(6) + relative_uncertainty(5)) * c);
     problem_texts.answer_text = slot_text(7) + " M";
     draw_problem_text(180, 500, 50);
@@ -203,10 +203,9 @@ void generate_problem_13()
                                  " F perchè la concentrazione di ioni" +
                                  (k == 1 ? " " + cation_phrase(v) : anion_phrase(v)) +
                                  " nella soluzione risultante sia pari a " + slot_text(wanted) + " M";
-    const float rel = k == 1 ? relative_uncertainty(3) + relative_uncertainty(6) + relative_uncertainty(4) +
-                                   relative_uncertainty(5)
-                             : relative_uncertainty(7) + relative_uncertainty(3) + relative_uncertainty(4) +
-                                   relative_uncertainty(5);
+    const float rel =
+        k == 1 ? relative_uncertainty(3) + relative_uncertainty(6) + relative_uncertainty(4) + relative_uncertainty(5)
+               : relative_uncertainty(7) + relative_uncertainty(3) + relative_uncertainty(4) + relative_uncertainty(5);
     set_slot_uncertainty(2, slot_value(2), rel * slot_value(2));
     if (r == 7)
         problem_texts.answer_text = "Impossibile; la concentrazione da ottenere è troppo bassa ";
@@ -233,12 +232,11 @@ void generate_problem_14()
     const std::int32_t w = random_int(1, 2);
     const std::int32_t enlarged = w == 1 ? 2 : 4;
     set_slot_digits(enlarged, random_real(1.1f, 1.2f) * slot_value(enlarged), 3);
-    problem_texts.problem_text = "Calcolare il volume massimo di soluzione " + slot_text(7) + " M in ioni" +
-                                 std::string(pick.list->ion) +
-                                 " che si può preparare per mescolamento diretto avendo a disposizione unicamente " +
-                                 slot_text(2) + " mL di " + compound_formula(pick.first.compound) + " " +
-                                 slot_text(3) + " F e " + slot_text(4) + " mL di " +
-                                 compound_formula(pick.second.compound) + " " + slot_text(5) + " F";
+    problem_texts.problem_text =
+        "Calcolare il volume massimo di soluzione " + slot_text(7) + " M in ioni" + std::string(pick.list->ion) +
+        " che si può preparare per mescolamento diretto avendo a disposizione unicamente " + slot_text(2) + " mL di " +
+        compound_formula(pick.first.compound) + " " + slot_text(3) + " F e " + slot_text(4) + " mL di " +
+        compound_formula(pick.second.compound) + " " + slot_text(5) + " F";
     problem_texts.answer_text =
         slot_text(6) + " mL, usando tutta" + (w == 1 ? " la seconda soluzione" : " la prima soluzione");
     draw_problem_text(170, 575, 45);

@@ -48,15 +48,15 @@ void generate_problem_15()
     set_slot_digits(5, 10.0f * random_int(10, 98), 3);
     const float saturation = slot_value(4) * slot_value(5) * molar_mass * 0.001f;
     const std::int32_t r = random_int(1, 4);
-    set_slot_digits(6, r <= 3 ? random_real(1.05f * saturation, 1.5f * saturation)
-                              : random_real(0.7f * saturation, 0.95f * saturation),
+    set_slot_digits(6,
+                    r <= 3 ? random_real(1.05f * saturation, 1.5f * saturation)
+                           : random_real(0.7f * saturation, 0.95f * saturation),
                     3);
     const std::string formula = compound_formula(c);
-    problem_texts.problem_text = "La soluzione acquosa satura di " + formula + " è " + slot_text(4) + " F a " +
-                                 slot_text(3) + "@uo@C. Calcolare quanto sale resta indisciolto se un campione di " +
-                                 slot_text(6) + " g di " + formula +
-                                 " viene dibattuto a questa temperatura con tanta acqua da formare " + slot_text(5) +
-                                 " mL di soluzione";
+    problem_texts.problem_text =
+        "La soluzione acquosa satura di " + formula + " è " + slot_text(4) + " F a " + slot_text(3) +
+        "@uo@C. Calcolare quanto sale resta indisciolto se un campione di " + slot_text(6) + " g di " + formula +
+        " viene dibattuto a questa temperatura con tanta acqua da formare " + slot_text(5) + " mL di soluzione";
     if (r == 4) {
         problem_texts.answer_text = "Il campione si scioglie totalmente";
     } else {

@@ -160,7 +160,8 @@ void generate_problem_29()
     show_chemistry_fact(200, 145, 300);
     EquationTerms terms;
     parse_equation_terms(reaction_record(r), terms);
-    problem_texts.answer_text = species_text(r, terms, a) + "; " + species_text(r, terms, b) + "; " + balanced_equation(r);
+    problem_texts.answer_text =
+        species_text(r, terms, a) + "; " + species_text(r, terms, b) + "; " + balanced_equation(r);
 }
 
 void generate_problem_30()
@@ -263,8 +264,8 @@ namespace {
 // The amount of a reactant given in problem 34: grams (slot `amount`) of a
 // neutral one, or millilitres (slot `amount`) of a solution of molarity
 // (slot `molarity`) of an ion; `excess` enlarges it by 10 to 100 per cent.
-void set_reactant_amount(std::string& text, std::string_view lead, std::string_view species, float moles,
-                         bool excess, std::int32_t amount, std::int32_t molarity)
+void set_reactant_amount(std::string& text, std::string_view lead, std::string_view species, float moles, bool excess,
+                         std::int32_t amount, std::int32_t molarity)
 {
     if (is_ionic(species)) {
         value_slots[molarity].value = draw_scaled(-3, -2);
@@ -329,9 +330,8 @@ void generate_problem_35()
 {
     skip_random_draws(2);
     std::int32_t& last = last_pick(35);
-    const std::int32_t record = draw_unrepeated(last, [] {
-        return random_int(1, 2) == 1 ? random_int(1, 8) : random_int(11, 16);
-    });
+    const std::int32_t record =
+        draw_unrepeated(last, [] { return random_int(1, 2) == 1 ? random_int(1, 8) : random_int(11, 16); });
     last = record;
     const EquivalentChange& change = equivalent_change(record);
     value_slots[1].value = random_real(10.0f, 70.0f);
@@ -357,12 +357,11 @@ void generate_problem_36()
     set_slot_digits(2, random_real(10.0f, 50.0f), 4);
     set_slot_digits(3, random_real(0.01f, 0.08f), 4);
     problem_texts.problem_text = "Calcolare la normalità di una soluzione di una base sapendo che " + slot_text(1) +
-                                 " mL di essa  reagiscono completamente con " + slot_text(2) +
-                                 " mL di una soluzione " + slot_text(3) + " N di un acido";
+                                 " mL di essa  reagiscono completamente con " + slot_text(2) + " mL di una soluzione " +
+                                 slot_text(3) + " N di un acido";
     const float normality = slot_value(2) / slot_value(1) * slot_value(3);
-    set_slot_uncertainty(
-        4, normality,
-        (relative_uncertainty(3) + relative_uncertainty(2) + relative_uncertainty(1)) * normality);
+    set_slot_uncertainty(4, normality,
+                         (relative_uncertainty(3) + relative_uncertainty(2) + relative_uncertainty(1)) * normality);
     problem_texts.answer_text = slot_text(4) + " N";
     draw_problem_text(180, 540, 55);
     show_chemistry_fact(260, 150, 280);

@@ -75,8 +75,8 @@ void draw_total_pressure()
 void generate_problem_15()
 {
     const GasPair pair = draw_gas_pair(15, 1);
-    problem_texts.problem_text = "Calcolare la frazione molare d" + articulated_gas_name(pair.q) + pair.mixture() +
-                                 pair.weight_share();
+    problem_texts.problem_text =
+        "Calcolare la frazione molare d" + articulated_gas_name(pair.q) + pair.mixture() + pair.weight_share();
     set_mole_fraction(pair);
     problem_texts.answer_text = slot_text(3);
     draw_problem_text(200, 520, 50);
@@ -89,9 +89,8 @@ void generate_problem_16()
     set_mole_fraction(pair);
     // The number shown is Q's fraction, which the text gives as W's: the
     // answer follows the text, from the fraction as shown.
-    problem_texts.problem_text = "Calcolare la percentuale in peso d" + articulated_gas_name(pair.q) +
-                                 pair.mixture() + " in cui la frazione molare di " + gas_name(pair.w) +
-                                 " è pari a " + slot_text(3);
+    problem_texts.problem_text = "Calcolare la percentuale in peso d" + articulated_gas_name(pair.q) + pair.mixture() +
+                                 " in cui la frazione molare di " + gas_name(pair.w) + " è pari a " + slot_text(3);
     const float shown = read_f(value_slots[3].input_text, 0).value_or(slot_value(3));
     const float xq = pair.q == pair.w ? shown : 1.0f - shown;
     float unused = 0.0f;
@@ -130,9 +129,9 @@ void generate_problem_18()
     convert_data_slot(6, random_int(3, 4));
     set_slot_digits(7, random_real(25.0f, 99.0f), 2);
     problem_texts.problem_text = "Calcolare la pressione parziale d" + articulated_gas_name(pair.q) +
-                                 " e la pressione totale in un recipiente da " + slot_text(5) +
-                                 " L contenente " + slot_text(6) + " g di una miscela di " + gas_name(pair.a) +
-                                 " e " + gas_name(pair.b) + pair.weight_share() + " a " + slot_text(7) + "@uo@C";
+                                 " e la pressione totale in un recipiente da " + slot_text(5) + " L contenente " +
+                                 slot_text(6) + " g di una miscela di " + gas_name(pair.a) + " e " + gas_name(pair.b) +
+                                 pair.weight_share() + " a " + slot_text(7) + "@uo@C";
 
     const float v1 = slot_value(1);
     const float mass = slot_value(6);
@@ -286,22 +285,19 @@ void generate_problem_20()
     }
     append_piece(text, " a " + slot_text(4) + " K e alle pressioni parziali di ");
     for (std::int32_t i = 1; i <= nr; ++i)
-        append_piece(text, std::string(list_separator(i, nr)) + slot_text(i) +
-                               (i == nr ? " atm." : " atm"));
+        append_piece(text, std::string(list_separator(i, nr)) + slot_text(i) + (i == nr ? " atm." : " atm"));
     const ReactionRecord& record = reaction_record(reaction.record);
     append_piece(text, " Calcolare le pressioni parziali delle specie presenti e la pressione totale "
                        "dopo che sia avvenuta la reazione " +
-                           format_equation_text(0, record) + " se la temperatura finale è " + slot_text(5) +
-                           " K");
+                           format_equation_text(0, record) + " se la temperatura finale è " + slot_text(5) + " K");
 
     name_limiting_reactant(reaction);
     std::string& answer = problem_texts.answer_text;
     answer = format_equation_text(1, record) + ";";
     float total = 0.0f;
     float total_uncertainty = 0.0f;
-    react(reaction, slot_value(5), slot_value(4), total, total_uncertainty, [&](std::int32_t i) {
-        append_piece(answer, " " + reaction.formula(i) + ": " + slot_text(i + 5) + " atm;");
-    });
+    react(reaction, slot_value(5), slot_value(4), total, total_uncertainty,
+          [&](std::int32_t i) { append_piece(answer, " " + reaction.formula(i) + ": " + slot_text(i + 5) + " atm;"); });
     set_slot_uncertainty(10, total, total_uncertainty);
     append_piece(answer, " totale: " + slot_text(10) + " atm");
     draw_problem_text(185, 525, 45);

@@ -96,8 +96,8 @@ void generate_problem_1()
     set_slot_uncertainty(6, v, v * (relative(2) + relative(4) + relative(1)));
 
     std::string& text = problem_texts.problem_text;
-    text = "Un campione di gas si trova in un recipiente di volume pari a " + slot_text(1) +
-           " L alla pressione di " + slot_text(2) + " " + std::string(pressure_unit(u)) + ".";
+    text = "Un campione di gas si trova in un recipiente di volume pari a " + slot_text(1) + " L alla pressione di " +
+           slot_text(2) + " " + std::string(pressure_unit(u)) + ".";
     if (variant == 1) {
         append_piece(text, " Quale sarebbe la pressione se il campione venisse "
                            "portato alla stessa temperatura in un recipiente di volume " +
@@ -131,8 +131,8 @@ void generate_problem_2()
     convert_data_slot(3, random_int(2, 3));
 
     problem_texts.problem_text = "Il volume di un campione di " + gas_name(list_gas(gas_list_1, i)) +
-                                 " viene portato a temperatura costante da " + slot_text(1) + " L a " +
-                                 slot_text(2) + " L. Se la pressione finale è pari a " + slot_text(3) +
+                                 " viene portato a temperatura costante da " + slot_text(1) + " L a " + slot_text(2) +
+                                 " L. Se la pressione finale è pari a " + slot_text(3) +
                                  " atm, quale era quella iniziale?";
     const float p = slot_value(2) / slot_value(1) * slot_value(3);
     set_slot_uncertainty(4, p, p * (relative(3) + relative(2) + relative(1)));
@@ -151,8 +151,7 @@ void generate_problem_3()
             value_slots[2].value = random_real(10.0f, 150.0f);
             value_slots[3].value = draw_magnitude(9.99f, -1, 1);
             value_slots[4].value = random_real(10.0f, 150.0f);
-            return differ_by_a_tenth(slot_value(1), slot_value(3)) &&
-                   std::fabs(slot_value(2) - slot_value(4)) >= 10.0f;
+            return differ_by_a_tenth(slot_value(1), slot_value(3)) && std::fabs(slot_value(2) - slot_value(4)) >= 10.0f;
         });
         convert_data_slot(1, random_int(3, 4));
         convert_data_slot(2, 3);
@@ -164,22 +163,19 @@ void generate_problem_3()
         // The uncertainty of a temperature answer is taken on kelvin, as in
         // problem 5: on Celsius it would turn negative below 0 °C.
         const float kelvin = (t1 + 273.15f) / slot_value(1) * slot_value(3);
-        set_slot_uncertainty(
-            6, kelvin - 273.15f,
-            kelvin * (relative(3) + slot_uncertainty(2) / (t1 + 273.0f) + relative(1)));
+        set_slot_uncertainty(6, kelvin - 273.15f,
+                             kelvin * (relative(3) + slot_uncertainty(2) / (t1 + 273.0f) + relative(1)));
         return slot_value(6) >= -50.0f && slot_value(6) <= 500.0f;
     });
 
     if (variant == 1) {
-        problem_texts.problem_text =
-            "A una data pressione costante, un campione di gas che occupa un volume pari a " + slot_text(1) +
-            " L a " + slot_text(2) + "@uo@C viene portato a " + slot_text(4) + "@uo@C." +
-            " Calcolare il volume occupato dopo la trasformazione";
+        problem_texts.problem_text = "A una data pressione costante, un campione di gas che occupa un volume pari a " +
+                                     slot_text(1) + " L a " + slot_text(2) + "@uo@C viene portato a " + slot_text(4) +
+                                     "@uo@C." + " Calcolare il volume occupato dopo la trasformazione";
         problem_texts.answer_text = slot_text(5) + " L";
     } else {
         problem_texts.problem_text =
-            "Un campione di gas occupa un volume pari a " + slot_text(1) + " L alla temperatura di " +
-            slot_text(2) +
+            "Un campione di gas occupa un volume pari a " + slot_text(1) + " L alla temperatura di " + slot_text(2) +
             "@uo@C. Sulla base della legge di Charles, a che temperatura deve essere portato il gas "
             "a pressione costante perché il volume occupato sia pari a " +
             slot_text(3) + " L?";
@@ -204,8 +200,7 @@ std::int32_t draw_closed_vessel(std::int32_t skipped)
             value_slots[2].value = draw_magnitude(9.99f, -1, 0);
             value_slots[3].value = random_real(10.0f, 150.0f);
             value_slots[4].value = draw_magnitude(9.99f, -1, 0);
-            return std::fabs(slot_value(1) - slot_value(3)) >= 10.0f &&
-                   differ_by_a_tenth(slot_value(2), slot_value(4));
+            return std::fabs(slot_value(1) - slot_value(3)) >= 10.0f && differ_by_a_tenth(slot_value(2), slot_value(4));
         });
         if (u != 1) value_slots[2].value = slot_value(2) * 100.0f;
         convert_data_slot(1, 3);
@@ -215,8 +210,8 @@ std::int32_t draw_closed_vessel(std::int32_t skipped)
         const float t1 = slot_value(1);
         const float t2 = slot_value(3);
         const float p = (t2 + 273.15f) / (t1 + 273.15f) * slot_value(2) * to_atmospheres(u);
-        set_slot_uncertainty(5, p, p * (slot_uncertainty(3) / (t2 + 273.0f) +
-                                        slot_uncertainty(1) / (t1 + 273.0f) + relative(2)));
+        set_slot_uncertainty(
+            5, p, p * (slot_uncertainty(3) / (t2 + 273.0f) + slot_uncertainty(1) / (t1 + 273.0f) + relative(2)));
         const float kelvin = (t1 + 273.15f) / slot_value(2) * slot_value(4) * from_atmospheres(u);
         set_slot_uncertainty(6, kelvin - 273.15f,
                              kelvin * (slot_uncertainty(1) / (t1 + 273.0f) + relative(2) + relative(4)));
@@ -231,8 +226,8 @@ void generate_problem_4()
 {
     const std::int32_t u = draw_closed_vessel(5);
     problem_texts.problem_text = "Un recipiente contenente gas alla pressione di " + slot_text(2) + " " +
-                                 std::string(pressure_unit(u)) + " viene portato da " + slot_text(1) +
-                                 "@uo@C a " + slot_text(3) + "@uo@C. " + " Calcolare la pressione finale nel recipiente";
+                                 std::string(pressure_unit(u)) + " viene portato da " + slot_text(1) + "@uo@C a " +
+                                 slot_text(3) + "@uo@C. " + " Calcolare la pressione finale nel recipiente";
     problem_texts.answer_text = slot_text(5) + " atm";
     draw_problem_text(160, 500, 50);
     show_chemistry_fact(240, 160, 300);
@@ -300,9 +295,8 @@ void generate_problem_8()
     const GasSample sample = draw_gas_sample(8);
     float um = 0.0f;
     const float m = draw_gas_sample_data(sample, false, um);
-    problem_texts.problem_text = "Calcolare la pressione in un recipiente da " + slot_text(2) +
-                                 " L contenente " + slot_text(5) + " g di " + gas_name(sample.gas, 40) + " a " +
-                                 slot_text(4) + " K";
+    problem_texts.problem_text = "Calcolare la pressione in un recipiente da " + slot_text(2) + " L contenente " +
+                                 slot_text(5) + " g di " + gas_name(sample.gas, 40) + " a " + slot_text(4) + " K";
     const float p = slot_value(5) / m / slot_value(2) * slot_value(4) * 0.082057f * from_atmospheres(sample.unit);
     set_slot_uncertainty(6, p, p * (um / m + relative(2) + relative(5) + relative(4)));
     problem_texts.answer_text = slot_text(6) + " " + std::string(pressure_unit(sample.unit));
@@ -332,9 +326,8 @@ void generate_problem_10()
     float um = 0.0f;
     const float m = draw_gas_sample_data(sample, false, um);
     problem_texts.problem_text = "Calcolare la massa di " + gas_name(sample.gas, 40) +
-                                 " presente in un recipiente da " + slot_text(2) +
-                                 " L in cui la pressione è pari a " + pressure_in_unit(sample) + " a " +
-                                 slot_text(4) + " K";
+                                 " presente in un recipiente da " + slot_text(2) + " L in cui la pressione è pari a " +
+                                 pressure_in_unit(sample) + " a " + slot_text(4) + " K";
     set_gas_mass(m, um);
     problem_texts.answer_text = slot_text(6) + " g";
     draw_problem_text(180, 500, 50);
@@ -386,9 +379,8 @@ void generate_problem_13()
     convert_data_slot(1, random_int(3, 4));
     convert_data_slot(2, 3);
     convert_data_slot(4, random_int(3, 4));
-    problem_texts.problem_text = "Calcolare la massa molare di una sostanza gassosa la cui densità a " +
-                                 slot_text(2) + "@uo@C e " + slot_text(1) + " torr è pari a " + slot_text(4) +
-                                 " g/L";
+    problem_texts.problem_text = "Calcolare la massa molare di una sostanza gassosa la cui densità a " + slot_text(2) +
+                                 "@uo@C e " + slot_text(1) + " torr è pari a " + slot_text(4) + " g/L";
     const float answer = (slot_value(2) + 273.15f) / slot_value(1) * slot_value(4) * 62.36332f;
     set_slot_uncertainty(6, answer, answer * (relative(2) + relative(4) + relative(1)));
     problem_texts.answer_text = slot_text(6) + " g/mol";

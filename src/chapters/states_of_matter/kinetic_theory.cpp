@@ -34,8 +34,8 @@ KineticGas pick_kinetic_gas(std::int32_t problem)
 void set_speed_square(const KineticGas& gas, float factor)
 {
     const PhysicalConstants& constants = physical_constants();
-    const float v = (slot_value(7) + 273.15f) / gas.molar_mass * constants.boltzmann_constant *
-                    constants.avogadro_number * factor;
+    const float v =
+        (slot_value(7) + 273.15f) / gas.molar_mass * constants.boltzmann_constant * constants.avogadro_number * factor;
     value_slots[1].value = v;
     value_slots[1].uncertainty = (gas.uncertainty / gas.molar_mass + relative(7)) * v;
 }
@@ -47,8 +47,8 @@ void generate_problem_22()
     skip_random_draws(3);
     set_slot_digits(7, random_real(25.0f, 99.0f), 3);
     set_slot_digits(8, random_real(1.2f * slot_value(7), 2.0f * slot_value(7)), 3);
-    problem_texts.problem_text = "Calcolare l'energia cinetica media delle molecole di gas ideale a " +
-                                 slot_text(7) + "@uo@C e a " + slot_text(8) + "@uo@C";
+    problem_texts.problem_text = "Calcolare l'energia cinetica media delle molecole di gas ideale a " + slot_text(7) +
+                                 "@uo@C e a " + slot_text(8) + "@uo@C";
     const float k = physical_constants().boltzmann_constant;
     const float e1 = (slot_value(7) + 273.15f) * k * 1.5f;
     const float e2 = (slot_value(8) + 273.15f) * k * 1.5f;
@@ -119,8 +119,8 @@ void generate_problem_25()
     }
     set_slot_digits(7, random_real(20.0f, 99.0f), 3);
     problem_texts.problem_text = "Calcolare a quale temperatura la velocità quadratica media delle molecole di " +
-                                 gas_name(a, 40) + " è uguale a quella delle molecole di " + gas_name(b, 40) +
-                                 " a " + slot_text(7) + "@uo@C";
+                                 gas_name(a, 40) + " è uguale a quella delle molecole di " + gas_name(b, 40) + " a " +
+                                 slot_text(7) + "@uo@C";
     const float t = ma / mb * (slot_value(7) + 273.15f) - 273.15f;
     set_slot_uncertainty(1, t, (ua / ma + relative(7) + ub / mb) * t);
     problem_texts.answer_text = slot_text(1) + "@uo@C";

@@ -58,8 +58,7 @@ constexpr std::int32_t blue = 16711680;
 constexpr std::int32_t green = 43520;
 constexpr std::string_view plot_area = "200400120270l  ";
 
-constexpr std::string_view diagram_intro =
-    "La figura in basso mostra una porzione di un semplice diagramma di stato.";
+constexpr std::string_view diagram_intro = "La figura in basso mostra una porzione di un semplice diagramma di stato.";
 
 std::int32_t pixel(float x)
 {
@@ -90,8 +89,8 @@ void draw_phase_diagram(std::string_view question)
     d.fusion_p = {d.p3, 1.0f};
     problem_texts.problem_text = std::string(diagram_intro) + std::string(question);
 
-    set_up_graph(d.sublimation_t, d.sublimation_p, 10, 200.0f, 500.0f, 30.0f, " ", 0.0f, 1.0f, 0.1f, " ",
-                 plot_area, red, 0);
+    set_up_graph(d.sublimation_t, d.sublimation_p, 10, 200.0f, 500.0f, 30.0f, " ", 0.0f, 1.0f, 0.1f, " ", plot_area,
+                 red, 0);
     plot_graph_series(d.vaporisation_t, d.vaporisation_p, 21, plot_area, blue, 0);
     plot_graph_series(d.fusion_t, d.fusion_p, 2, plot_area, 0, 0);
     constexpr float third = 0.3333333f;
@@ -302,8 +301,7 @@ void generate_problem_39()
             t = random_real(d.t3 + 3.0f, d.tf - 3.0f);
             p1 = random_real(d.vaporisation_pressure(t) + 0.05f, d.melting_pressure(t) - 0.02f);
             p2 = random_real(d.melting_pressure(t) + 0.02f, 0.95f);
-            return !(p2 > 0.95f ||
-                     d.melting_pressure(t) - 0.02f < d.vaporisation_pressure(t) + 0.05f);
+            return !(p2 > 0.95f || d.melting_pressure(t) - 0.02f < d.vaporisation_pressure(t) + 0.05f);
         });
         transition = {"Solidificazione", "Fusione"};
         break;
@@ -341,8 +339,7 @@ constexpr std::array<TriplePointRow, 8> substances{{
     {" cripto si trova a -157@uo@C e 548 torr", " -64@uo@C e 54 atm.", -157.0f, 548.0f, -64.0f, 54.0f},
     {"lo xeno si trova a -112@uo@C e 612 torr", " 16.6@uo@C e 57.6 atm.", -112.0f, 612.0f, 16.6f, 57.6f},
     // The statement quotes 5.11 atm; the questions draw in torr.
-    {" biossido di carbonio si trova a -56.6@uo@C e 5.11 atm", " 31@uo@C e 72.9 atm.", -56.6f, 3880.0f, 31.0f,
-     72.9f},
+    {" biossido di carbonio si trova a -56.6@uo@C e 5.11 atm", " 31@uo@C e 72.9 atm.", -56.6f, 3880.0f, 31.0f, 72.9f},
     {"l'idrogeno si trova a -259@uo@C e 54 torr", " -240@uo@C e 13 atm.", -259.0f, 54.0f, -240.0f, 13.0f},
 }};
 

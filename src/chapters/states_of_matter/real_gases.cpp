@@ -17,16 +17,16 @@ namespace {
 StatesOfMatterState& state = states_of_matter_state;
 
 constexpr VanDerWaalsTable van_der_waals_constants{{
-    {1.36f, 0.03183f, 2.0f},      // ossigeno
-    {1.485f, 0.03985f, 23.0f},    // monossido di carbonio
-    {1.345f, 0.03219f, 459.0f},   // argo
-    {2.318f, 0.03978f, 466.0f},   // cripto
-    {4.194f, 0.05105f, 462.0f},   // xeno
-    {2.253f, 0.04278f, 303.0f},   // metano
-    {5.489f, 0.0638f, 304.0f},    // etano
-    {3.592f, 0.04267f, 24.0f},    // biossido di carbonio
-    {4.17f, 0.03707f, 12.0f},     // ammoniaca
-    {6.493f, 0.05622f, 4.0f},     // cloro
+    {1.36f, 0.03183f, 2.0f},     // ossigeno
+    {1.485f, 0.03985f, 23.0f},   // monossido di carbonio
+    {1.345f, 0.03219f, 459.0f},  // argo
+    {2.318f, 0.03978f, 466.0f},  // cripto
+    {4.194f, 0.05105f, 462.0f},  // xeno
+    {2.253f, 0.04278f, 303.0f},  // metano
+    {5.489f, 0.0638f, 304.0f},   // etano
+    {3.592f, 0.04267f, 24.0f},   // biossido di carbonio
+    {4.17f, 0.03707f, 12.0f},    // ammoniaca
+    {6.493f, 0.05622f, 4.0f},    // cloro
 }};
 
 // The gas of a real-gas problem, its a and b in slots 8 and 9.
@@ -151,8 +151,7 @@ void generate_problem_28()
     convert_data_slot(2, 3);
     draw_pressure_and_ideal_volume();
     problem_texts.problem_text = "Calcolare il fattore di compressibilità d" + articulated_gas_name(gas.compound) +
-                                 constants_in_brackets() + "  a " + slot_text(2) + "@uo@C e " + slot_text(3) +
-                                 " atm ";
+                                 constants_in_brackets() + "  a " + slot_text(2) + "@uo@C e " + slot_text(3) + " atm ";
     const float z = slot_value(3) / ((slot_value(2) + 273.15f) * 0.082057f) * real_molar_volume();
     set_slot_uncertainty(1, z, z * relative(5));
     problem_texts.answer_text = slot_text(1);

@@ -46,13 +46,14 @@ std::string cell_parameters(std::int32_t variant)
         return " @ia@ = " + a + ", @ib@ = " + slot_text(2) + " nm, @ic@ = " + slot_text(3) +
                " nm; @ba@ = @bg@ = 90@uo@, @bb@ = " + slot_text(5) + "@uo@?";
     default:
-        return " @ia@ = " + a + ", @ib@ = " + slot_text(2) + " nm, @ic@ = " + slot_text(3) + " nm; @ba@ = " +
-               slot_text(4) + "@uo@, @bb@ = " + slot_text(5) + "@uo@, @bg@ = " + slot_text(6) + "@uo@?";
+        return " @ia@ = " + a + ", @ib@ = " + slot_text(2) + " nm, @ic@ = " + slot_text(3) +
+               " nm; @ba@ = " + slot_text(4) + "@uo@, @bb@ = " + slot_text(5) + "@uo@, @bg@ = " + slot_text(6) +
+               "@uo@?";
     }
 }
 
-constexpr std::array<std::string_view, 7> crystal_systems = {
-    "Cubico", "Tetragonale", "Rombico", "Esagonale", "Romboedrico", "Monoclino", "Triclino"};
+constexpr std::array<std::string_view, 7> crystal_systems = {"Cubico",      "Tetragonale", "Rombico", "Esagonale",
+                                                             "Romboedrico", "Monoclino",   "Triclino"};
 
 // Cubic metals: body-centred (list 1, positions 1 to 25) and face-centred
 // (list 2, positions 51 to 69), a two-character symbol at each odd position.
@@ -94,8 +95,7 @@ std::string_view lattice_name(const CubicMetal& metal)
 float cubic_cell_edge(const CubicMetal& metal)
 {
     const float atoms = static_cast<float>(2 * metal.lattice);
-    return std::pow(atoms * slot_value(2) / (slot_value(1) * physical_constants().avogadro_number), 0.333333f) *
-           1.0e7f;
+    return std::pow(atoms * slot_value(2) / (slot_value(1) * physical_constants().avogadro_number), 0.333333f) * 1.0e7f;
 }
 
 // Problem 33's ionic crystals: compound, formula units per cell and density
@@ -107,9 +107,20 @@ struct IonicCrystal {
     std::string_view density;
 };
 constexpr std::array<IonicCrystal, 14> ionic_crystals{{
-    {101, '4', "2.165"}, {111, '4', "5.56"},  {122, '4', "2.75"},  {125, '4', "6.47"}, {275, '4', "3.58"},
-    {276, '4', "6.67"},  {104, '4', "3.917"}, {118, '4', "3.180"}, {21, '4', "2.27"},  {41, '4', "2.32"},
-    {131, '4', "1.856"}, {132, '4', "1.805"}, {274, '1', "3.988"}, {143, '4', "2.5"},
+    {101, '4', "2.165"},
+    {111, '4', "5.56"},
+    {122, '4', "2.75"},
+    {125, '4', "6.47"},
+    {275, '4', "3.58"},
+    {276, '4', "6.67"},
+    {104, '4', "3.917"},
+    {118, '4', "3.180"},
+    {21, '4', "2.27"},
+    {41, '4', "2.32"},
+    {131, '4', "1.856"},
+    {132, '4', "1.805"},
+    {274, '1', "3.988"},
+    {143, '4', "2.5"},
 }};
 
 }  // namespace
@@ -155,11 +166,10 @@ void generate_problem_31()
     std::string_view article = "Il ";
     if (metal.position == 53) article = "Lo ";
     if (metal.position == 57 || metal.position == 67 || metal.position == 69) article = "L'";
-    problem_texts.problem_text = std::string(article) + name + " cristallizza nel reticolo cubico a" +
-                                 std::string(lattice_name(metal)) + " e la sua densità è pari a " +
-                                 element_field(metal.z, 34, 40) +
-                                 " g/cm@u3@. Calcolare il lato della cella elementare e la distanza tra atomi di " +
-                                 name + " a contatto";
+    problem_texts.problem_text =
+        std::string(article) + name + " cristallizza nel reticolo cubico a" + std::string(lattice_name(metal)) +
+        " e la sua densità è pari a " + element_field(metal.z, 34, 40) +
+        " g/cm@u3@. Calcolare il lato della cella elementare e la distanza tra atomi di " + name + " a contatto";
     const float edge = cubic_cell_edge(metal);
     set_slot_uncertainty(3, edge, (relative(2) + relative(1)) * edge);
     const float contact = metal.lattice == 1 ? edge * 1.7320508f * 0.5f : edge * 1.4142135f * 0.5f;
@@ -193,11 +203,10 @@ void generate_problem_33()
     set_slot_text(1, crystal.density);
     const std::int32_t c = crystal.compound;
     const bool vowel = c == 21 || c == 41 || c == 275 || c == 276;
-    problem_texts.problem_text = std::string(vowel ? "L'" : "Il ") + compound_name(c) +
-                                 " cristallizza in una cella cubica con" +
-                                 (crystal.units == '1' ? " una" : " quattro") +
-                                 " unità di formula per cella e la sua densità è pari a " + slot_text(1) +
-                                 " g/cm@u3@. Calcolare il lato della cella";
+    problem_texts.problem_text =
+        std::string(vowel ? "L'" : "Il ") + compound_name(c) + " cristallizza in una cella cubica con" +
+        (crystal.units == '1' ? " una" : " quattro") + " unità di formula per cella e la sua densità è pari a " +
+        slot_text(1) + " g/cm@u3@. Calcolare il lato della cella";
     float um = 0.0f;
     const float m = molar_mass_of(c, um);
     float volume = m / slot_value(1) * physical_constants().atomic_mass_unit * 1.0e24f;

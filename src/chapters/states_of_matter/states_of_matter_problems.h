@@ -58,7 +58,10 @@ namespace states_of_matter {
 
 // --- Draws --------------------------------------------------------------
 
-inline bool no_version_in_use() { return app_state.version_number == no_version; }
+inline bool no_version_in_use()
+{
+    return app_state.version_number == no_version;
+}
 
 // random_real (1.0, top) · 10^k, the exponent k drawn first in [lo, hi].
 float draw_magnitude(float top, std::int32_t lo, std::int32_t hi);
@@ -87,8 +90,7 @@ TwoPositions draw_two_positions(std::int32_t problem, std::int32_t count);
 // The gas lists: compound numbers of three characters each.
 inline constexpr std::string_view gas_list_1 = "457458459  1  2  3  4 12 23 24 25 27 91 92 95303304";
 inline constexpr std::string_view gas_list_2 = "457458459  1  2  3  4 12 23 24 25 27 15 92 95303304";
-inline constexpr std::string_view gas_list_3 =
-    "457458459  1  2  3  4 12 23 24 25 27 15 92 95303304462466";
+inline constexpr std::string_view gas_list_3 = "457458459  1  2  3  4 12 23 24 25 27 15 92 95303304462466";
 inline constexpr std::string_view gas_list_4 = "457458459  1  2 12 23 24 25 27303304462";
 
 std::int32_t list_gas(std::string_view list, std::int32_t i);

@@ -24,9 +24,8 @@ StatesOfMatterState& state = states_of_matter_state;
 // "E" and its exponent (8-10), B in J/mol (11-20) and the normal boiling
 // point in °C (21-25).
 constexpr std::array<std::string_view, 8> liquids = {
-    "3748.06E 9  32820.15 76.7", "3738.18E 9  31416.14 61.3", "3611.19E10  31990.23 56.5",
-    "4017.31E 9  28621.70 34.6", "3121.97E11  42327.16 78.4", " 111.09E11  43086.10100.0",
-    " 753.61E11  75655.20330.0", "3322.75E10  40700.35118.1",
+    "3748.06E 9  32820.15 76.7", "3738.18E 9  31416.14 61.3", "3611.19E10  31990.23 56.5", "4017.31E 9  28621.70 34.6",
+    "3121.97E11  42327.16 78.4", " 111.09E11  43086.10100.0", " 753.61E11  75655.20330.0", "3322.75E10  40700.35118.1",
 };
 
 std::string_view pick_liquid(std::int32_t problem)
@@ -121,10 +120,9 @@ void generate_problem_36()
     set_slot_uncertainty(7, p2, p2 * (relative(5) + slot_uncertainty(4) / t2));
     set_slot_digits(8, random_real(600.0f, 950.0f), 3);
     problem_texts.problem_text = "La tensione di vapore d" + articulated_gas_name(c) + " è pari a " + slot_text(6) +
-                                 " torr a " + slot_text(3) + "@uo@C e a " + slot_text(7) + " torr a " +
-                                 slot_text(4) +
-                                 "@uo@C. Quale è la sua temperatura di ebollizione alla pressione di " +
-                                 slot_text(8) + " torr?";
+                                 " torr a " + slot_text(3) + "@uo@C e a " + slot_text(7) + " torr a " + slot_text(4) +
+                                 "@uo@C. Quale è la sua temperatura di ebollizione alla pressione di " + slot_text(8) +
+                                 " torr?";
 
     const float inverse_t2 = 1.0f / (t2 + 273.15f);
     const float inverse_t1 = 1.0f / (t1 + 273.15f);

@@ -72,8 +72,8 @@ std::string sample_of_mixture(const Mixture& m, std::int32_t sample_slot)
 // Problems 16 and 21, up to the percentage's salt.
 std::string element_mass_statement(const Mixture& m)
 {
-    return "Calcolare quanto " + element_name(m.element) + " è contenuto in " + slot_text(8) +
-           " g di una miscela di " + named_mixture(m) + " al " + slot_text(9);
+    return "Calcolare quanto " + element_name(m.element) + " è contenuto in " + slot_text(8) + " g di una miscela di " +
+           named_mixture(m) + " al " + slot_text(9);
 }
 
 // Problems 19 and 22.
@@ -139,8 +139,8 @@ std::string percentages_answer(const Mixture& m, const Target& t, const std::str
 {
     set_slot_digits(9, m.first_masses.percentage, t.digits);
     set_slot_digits(10, m.second_masses.percentage, t.digits);
-    return "@C1@@T1@Impossibile; " + element_symbol_of(m) + " in " + compound_formula(m.first) + verb +
-           slot_text(9) + "% e in " + compound_formula(m.second) + verb + slot_text(10) + "%";
+    return "@C1@@T1@Impossibile; " + element_symbol_of(m) + " in " + compound_formula(m.first) + verb + slot_text(9) +
+           "% e in " + compound_formula(m.second) + verb + slot_text(10) + "%";
 }
 
 }  // namespace
@@ -157,8 +157,8 @@ void generate_problem_16()
     const bool of_first = percentage_of_first(text);
     const SaltMasses& s = m.first_masses;
     const float f = mass_fraction(s);
-    const float grams = of_first ? f * slot_value(8) * slot_value(9) * 0.01f
-                                 : (100.0f - slot_value(9)) * slot_value(8) * f * 0.01f;
+    const float grams =
+        of_first ? f * slot_value(8) * slot_value(9) * 0.01f : (100.0f - slot_value(9)) * slot_value(8) * f * 0.01f;
     set_slot_uncertainty(10, grams, (relative(8) + relative(9) + relative_molar(s)) * grams);
     problem_texts.answer_text = "@C1@@T1@" + slot_text(10) + " g";
     draw_problem_text(180, 500, 60);
@@ -325,8 +325,8 @@ void generate_problem_23()
         d = random_int(3, 4);
         set_slot_digits(11, slot_value(10) + slot_value(9), d);
         set_slot_digits(12, element, d);
-        value_slots[9].value = (slot_value(12) - slot_value(11) * s2.element / s2.molar) /
-                               (s1.element / s1.molar - s2.element / s2.molar);
+        value_slots[9].value =
+            (slot_value(12) - slot_value(11) * s2.element / s2.molar) / (s1.element / s1.molar - s2.element / s2.molar);
         return slot_value(9) > 0.0f && slot_value(9) < slot_value(11);
     });
     value_slots[10].value = slot_value(11) - slot_value(9);

@@ -20,9 +20,9 @@ namespace stoichiometry {
 namespace {
 
 // Problem 11's second source: compounds in which no element counts 1.
-constexpr std::array<std::int32_t, 25> formulas_without_ones = {
-    30, 31, 37, 39, 40, 42, 137, 138, 173, 176, 177, 178, 251,
-    252, 254, 255, 263, 266, 273, 287, 294, 302, 305, 308, 333};
+constexpr std::array<std::int32_t, 25> formulas_without_ones = {30,  31,  37,  39,  40,  42,  137, 138, 173,
+                                                                176, 177, 178, 251, 252, 254, 255, 263, 266,
+                                                                273, 287, 294, 302, 305, 308, 333};
 
 // Calcium hydroxide, the textbook's compound.
 constexpr std::int32_t textbook_compound_11 = 56;
@@ -92,8 +92,8 @@ struct Halogen {
     std::string_view name;         // " cloro"
     std::string_view silver_salt;  // composition of its silver halide
     std::string_view atom;
-    std::string_view salt_word;    // " cloruro"
-    std::string_view symbol;       // two characters
+    std::string_view salt_word;  // " cloruro"
+    std::string_view symbol;     // two characters
 };
 
 constexpr std::array<Halogen, 3> halogens{{
@@ -134,8 +134,7 @@ constexpr std::array<std::string_view, 4> sulfide_counts = {"02S 01", "01S 01", 
 void generate_problem_11()
 {
     skip_random_draws(1);
-    const std::int32_t k =
-        app_state.version_number == text_version ? textbook_compound_11 : draw_compound_11();
+    const std::int32_t k = app_state.version_number == text_version ? textbook_compound_11 : draw_compound_11();
     const std::int32_t groups = composition_groups(k);
     const std::int32_t rest = random_int(1, groups);
     const float mass = molar_mass(compound_composition(k));
@@ -159,8 +158,8 @@ void generate_problem_11()
 void generate_problem_12()
 {
     skip_random_draws(1);
-    const Halogen& halogen = halogens[static_cast<std::size_t>(
-        pick_problem_variant(3, stoichiometry_state.last_draw[12], 0) - 1)];
+    const Halogen& halogen =
+        halogens[static_cast<std::size_t>(pick_problem_variant(3, stoichiometry_state.last_draw[12], 0) - 1)];
     draw_sample_mass(3);
     const float salt = molar_mass(halogen.silver_salt);
     const float atom = molar_mass(halogen.atom);
@@ -171,8 +170,8 @@ void generate_problem_12()
     std::string& text = problem_texts.problem_text;
     text = "Calcolare la percentuale di";
     text += std::string(halogen.name) + " in un materiale sapendo che da un campione di " + slot_text(1) +
-            " g di materiale possono essere precipitati " + slot_text(3) + " g di" +
-            std::string(halogen.salt_word) + " di argento";
+            " g di materiale possono essere precipitati " + slot_text(3) + " g di" + std::string(halogen.salt_word) +
+            " di argento";
     problem_texts.answer_text = slot_text(2) + " %";
     draw_problem_text(160, 580, 60);
     show_chemistry_fact(270, 160, 280);
@@ -193,16 +192,15 @@ void generate_problem_13()
     draw_sample_mass(3);
     // A hydroxide loses one water per two hydrogens, a carbonate one carbon
     // dioxide per carbon.
-    const float lost = hydroxide ? static_cast<float>(group_count(k, 3)) / (2.0f * mass) * slot_value(1) *
-                                       molar_mass("H 02O 01")
-                                 : static_cast<float>(group_count(k, 2)) / mass * slot_value(1) *
-                                       molar_mass("C 01O 02");
+    const float lost =
+        hydroxide ? static_cast<float>(group_count(k, 3)) / (2.0f * mass) * slot_value(1) * molar_mass("H 02O 01")
+                  : static_cast<float>(group_count(k, 2)) / mass * slot_value(1) * molar_mass("C 01O 02");
     set_slot_uncertainty(2, lost, lost / slot_value(1) * slot_uncertainty(1));
     const std::string kind = hydroxide ? " idrossido" : " carbonato";
     problem_texts.problem_text = "Un campione di " + slot_text(1) + " g di un" + kind + " di formula " +
                                  hidden_metal_formula(k) +
-                                 " subisce per decomposizione termica una perdita in peso pari a " +
-                                 slot_text(2) + " g. Di quale" + kind + " si tratta?";
+                                 " subisce per decomposizione termica una perdita in peso pari a " + slot_text(2) +
+                                 " g. Di quale" + kind + " si tratta?";
     problem_texts.answer_text = compound_formula(k);
     draw_problem_text(160, 580, 50);
     show_chemistry_fact(180, 160, 360);
@@ -221,12 +219,15 @@ void generate_problem_14()
         if (repeats_last_draw(14, salt_class)) return false;
         halogen = random_int(1, 3);
         if (app_state.version_number == no_version && halogen == stoichiometry_state.last_halogen) return false;
-        if (salt_class == 1) row = random_int(1, 3);
-        else if (salt_class == 2) row = random_int(4, 6);
-        else row = salt_class + 4;
+        if (salt_class == 1)
+            row = random_int(1, 3);
+        else if (salt_class == 2)
+            row = random_int(4, 6);
+        else
+            row = salt_class + 4;
         const std::int32_t e = random_int(1, 5);
-        const std::string_view entry = record_columns(salt_rows[static_cast<std::size_t>(row - 1)].entries,
-                                                      4 * e - 3, 4 * e);
+        const std::string_view entry =
+            record_columns(salt_rows[static_cast<std::size_t>(row - 1)].entries, 4 * e - 3, 4 * e);
         if (entry.size() < 4 || entry[3] == ' ') return false;
         k = read_i(entry.substr(0, 3)).value_or(0);
         valence = entry[3] - '0';
@@ -236,8 +237,8 @@ void generate_problem_14()
     stoichiometry_state.last_halogen = halogen;
 
     const std::string metal(record_columns(compound_record(k), 81, 82));
-    std::string target = metal + "01" + std::string(halogens[static_cast<std::size_t>(halogen - 1)].symbol) +
-                         " " + std::to_string(valence);
+    std::string target = metal + "01" + std::string(halogens[static_cast<std::size_t>(halogen - 1)].symbol) + " " +
+                         std::to_string(valence);
     std::string_view target_word = halogens[static_cast<std::size_t>(halogen - 1)].salt_word;
     if (!is_sulfide_row(row) && random_int(1, 3) == 1) {
         target = metal + std::string(sulfide_counts[static_cast<std::size_t>(valence - 1)]);
@@ -252,9 +253,9 @@ void generate_problem_14()
     set_slot_uncertainty(2, converted, converted / slot_value(1) * slot_uncertainty(1));
     const std::string class_word(salt_rows[static_cast<std::size_t>(row - 1)].class_word);
     problem_texts.problem_text = "Un campione di " + slot_text(1) + " g di un" + class_word + " di formula " +
-                                 hidden_metal_formula(k) + " viene trasformato quantitativamente in " +
-                                 slot_text(2) + " g del corrispondente" + std::string(target_word) +
-                                 ". Di quale" + class_word + " si tratta?";
+                                 hidden_metal_formula(k) + " viene trasformato quantitativamente in " + slot_text(2) +
+                                 " g del corrispondente" + std::string(target_word) + ". Di quale" + class_word +
+                                 " si tratta?";
     problem_texts.answer_text = compound_formula(k);
     draw_problem_text(160, 580, 60);
     show_chemistry_fact(180, 160, 280);
@@ -287,18 +288,18 @@ void generate_problem_15()
         return !repeats_last_draw(15, o);
     });
     stoichiometry_state.last_draw[15] = o;
-    const float mass = 12.01115f * static_cast<float>(c) + 1.00797f * static_cast<float>(h) +
-                       15.9994f * static_cast<float>(o);
+    const float mass =
+        12.01115f * static_cast<float>(c) + 1.00797f * static_cast<float>(h) + 15.9994f * static_cast<float>(o);
     draw_sample_mass(3);
     const float water = static_cast<float>(h) / (2.0f * mass) * slot_value(1) * molar_mass("H 02O 01");
     set_slot_uncertainty(2, water, water / slot_value(1) * slot_uncertainty(1));
     const float dioxide = static_cast<float>(c) / mass * slot_value(1) * molar_mass("C 01O 02");
     set_slot_uncertainty(3, dioxide, dioxide / slot_value(1) * slot_uncertainty(1));
-    problem_texts.problem_text =
-        slot_text(1) + " g di un composto organico bruciano totalmente in presenza di un eccesso di ossigeno "
-                       "producendo " +
-        slot_text(3) + " g di CO@d2@ e " + slot_text(2) +
-        " g di H@d2@O. Quale è la formula minima del composto?";
+    problem_texts.problem_text = slot_text(1) +
+                                 " g di un composto organico bruciano totalmente in presenza di un eccesso di ossigeno "
+                                 "producendo " +
+                                 slot_text(3) + " g di CO@d2@ e " + slot_text(2) +
+                                 " g di H@d2@O. Quale è la formula minima del composto?";
     // A count of 1 is not written, which leaves an empty subscript.
     const auto count = [](std::int32_t n) { return n == 1 ? std::string() : std::to_string(n); };
     std::string& formula = problem_texts.answer_text;

@@ -26,9 +26,9 @@ struct SaltMasses {
 
 struct Mixture {
     std::int32_t set = 0;
-    std::int32_t first = 0;   // compound numbers of the two salts, in set order
+    std::int32_t first = 0;  // compound numbers of the two salts, in set order
     std::int32_t second = 0;
-    std::int32_t group = 0;   // of the compositions, naming the element
+    std::int32_t group = 0;  // of the compositions, naming the element
     std::int32_t element = 0;
     SaltMasses first_masses;
     SaltMasses second_masses;  // filled for the sets of the second loader only

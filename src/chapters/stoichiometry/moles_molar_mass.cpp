@@ -178,9 +178,8 @@ void generate_problem_2()
         return !repeats_last_draw(2, z);
     });
     stoichiometry_state.last_draw[2] = z;
-    problem_texts.problem_text = "Quante moli di atomi e quanti atomi di " + element_name(z) +
-                                 " sono contenuti in " + slot_text(2) + " " + std::string(unit.name) +
-                                 " di questo elemento?";
+    problem_texts.problem_text = "Quante moli di atomi e quanti atomi di " + element_name(z) + " sono contenuti in " +
+                                 slot_text(2) + " " + std::string(unit.name) + " di questo elemento?";
     const float moles = unit.grams / slot_value(1) * slot_value(2);
     set_slot_uncertainty(3, moles, (std::fabs(relative(2)) + std::fabs(relative(1))) * std::fabs(moles));
     const float avogadro = physical_constants().avogadro_number;
@@ -251,8 +250,8 @@ void generate_problem_5()
     skip_random_draws(1);
     const std::int32_t k = draw_compound(1);
     draw_quantity(0.1f, 9.99f, 0.0001f, 0.1f);
-    problem_texts.problem_text = "Calcolare quante moli di " + name_and_formula(k) + ", sono contenute in " +
-                                 slot_text(1) + " g di composto.";
+    problem_texts.problem_text =
+        "Calcolare quante moli di " + name_and_formula(k) + ", sono contenute in " + slot_text(1) + " g di composto.";
     float s = 0.0f;
     const float m = compute_molar_mass(compound_composition(k), s);
     const float moles = slot_value(1) / m;
@@ -291,8 +290,7 @@ void generate_problem_7()
     problem_texts.problem_text = "Calcolare quante moli di atomi di " + element_name(e.element) +
                                  " sono contenute in " + slot_text(1) + " g di " + name_and_formula(k);
     float s = 0.0f;
-    const float per_gram = static_cast<float>(group_count(k, e.group)) /
-                           compute_molar_mass(compound_composition(k), s);
+    const float per_gram = static_cast<float>(group_count(k, e.group)) / compute_molar_mass(compound_composition(k), s);
     // The molar mass's uncertainty does not enter.
     set_slot_uncertainty(2, per_gram * slot_value(1), per_gram * slot_uncertainty(1));
     problem_texts.answer_text = "@C1@@T1@" + slot_text(2) + " mol";
@@ -306,13 +304,12 @@ void generate_problem_8()
     const std::int32_t k = draw_compound(11);
     const CompoundElement e = draw_compound_element(k);
     draw_quantity(1.0f, 200.0f, 0.01f, 1.0f);
-    problem_texts.problem_text = "Calcolare quanto " + element_name(e.element) + " è contenuto in " +
-                                 slot_text(1) + " g di " + name_and_formula(k);
+    problem_texts.problem_text = "Calcolare quanto " + element_name(e.element) + " è contenuto in " + slot_text(1) +
+                                 " g di " + name_and_formula(k);
     const MolarMasses m = molar_masses(k, e.group);
     const float mass = m.element / m.compound * slot_value(1);
-    set_slot_uncertainty(2, mass,
-                         (relative(1) + m.element_uncertainty / m.element +
-                          m.compound_uncertainty / m.compound) * mass);
+    set_slot_uncertainty(
+        2, mass, (relative(1) + m.element_uncertainty / m.element + m.compound_uncertainty / m.compound) * mass);
     problem_texts.answer_text = "@C1@@T1@" + slot_text(2) + " g";
     draw_problem_text(180, 500, 50);
     show_chemistry_fact(180, 160, 360);
@@ -327,8 +324,8 @@ void generate_problem_9()
     set_slot_digits(2, draw_scaled_exponent_first(-2, 2), random_int(3, 4));
     const float sample = slot_value(2) / slot_value(1) * 100.0f;
     set_slot_uncertainty(3, sample, (relative(2) + relative(1)) * sample);
-    problem_texts.problem_text = "Calcolare la massa di un campione di " + name_and_formula(k) +
-                                 ", contenente " + slot_text(2) + " g di " + element_name(e.element);
+    problem_texts.problem_text = "Calcolare la massa di un campione di " + name_and_formula(k) + ", contenente " +
+                                 slot_text(2) + " g di " + element_name(e.element);
     problem_texts.answer_text = "@C1@@T1@" + slot_text(3) + " g";
     draw_problem_text(210, 500, 50);
     show_chemistry_fact(270, 160, 280);

@@ -29,10 +29,7 @@ constexpr std::int32_t textbook_reaction_33 = 86;
 struct Reaction {
     std::int32_t number = 0;
     EquationTerms terms;
-    std::string species(std::int32_t s) const
-    {
-        return std::string(terms.species_text(reaction_record(number), s));
-    }
+    std::string species(std::int32_t s) const { return std::string(terms.species_text(reaction_record(number), s)); }
     std::int32_t reactants() const { return terms.reactant_count; }
     std::int32_t products() const { return terms.product_count; }
 };
@@ -243,8 +240,8 @@ void generate_problem_33()
     // The products follow from the masses as shown: rounding may have left
     // the drawn reactant a little above or below what f moles consume.
     const std::int32_t defect = reactant_in_defect(r, d.defect);
-    const float moles = slot_value(defect) /
-                        (static_cast<float>(r.terms.coefficient[defect]) * species_mass(r, defect).molar);
+    const float moles =
+        slot_value(defect) / (static_cast<float>(r.terms.coefficient[defect]) * species_mass(r, defect).molar);
     std::string& answer = problem_texts.answer_text;
     answer = balanced_equation();
     for (std::int32_t s = first_product; s <= last_product; ++s) {

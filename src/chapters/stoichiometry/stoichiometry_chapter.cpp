@@ -13,11 +13,8 @@ using namespace stoichiometry;
 
 // Band 1 is 15 pixels high, the others 20 and touching.
 constexpr ChapterSection sections[] = {
-    {"Mole e massa molare", 1, 40, 55},
-    {"Analisi elementare", 11, 60, 80},
-    {"Miscele di composti", 16, 80, 100},
-    {"Reazioni chimiche", 25, 100, 120},
-    {"Rapporti di reazione", 30, 120, 140},
+    {"Mole e massa molare", 1, 40, 55},  {"Analisi elementare", 11, 60, 80},     {"Miscele di composti", 16, 80, 100},
+    {"Reazioni chimiche", 25, 100, 120}, {"Rapporti di reazione", 30, 120, 140},
 };
 
 // Problems 1 to 4 draw their answer as built; the others left-adjusted.

@@ -70,7 +70,8 @@ std::vector<std::string> equation_lines(std::string_view equation, std::int32_t 
     std::int32_t best_width = 0;
     for (std::size_t i = 1; i + 1 < e.size(); ++i) {
         if (e[i] != ' ' || (e[i + 1] != '+' && e[i + 1] != '=')) continue;
-        std::vector<std::string> split{std::string(strip_trailing_blanks(e.substr(0, i))), std::string(e.substr(i + 1))};
+        std::vector<std::string> split{std::string(strip_trailing_blanks(e.substr(0, i))),
+                                       std::string(e.substr(i + 1))};
         const std::int32_t width = std::max(width_of(split[0]), width_of(split[1]));
         if (width <= room && (best_width == 0 || width < best_width)) {
             best = std::move(split);

@@ -73,7 +73,6 @@ void set_slot_atomic_mass(std::int32_t slot, std::int32_t z);
 // one with a single blank between them.
 void append_after_one_blank(std::string& text, std::string_view piece);
 
-
 // --- Request 1 of each block --------------------------------------------
 
 void generate_problem_1();

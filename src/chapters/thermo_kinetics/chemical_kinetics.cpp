@@ -41,11 +41,23 @@ struct Isotope {
 };
 // Half-lives in years, hours and seconds.
 constexpr std::array<std::array<Isotope, 6>, 3> half_lives{{
-    {{{"3", "H", "12.33"}, {"14", "C", "5715"}, {"22", "Na", "2.605"}, {"39", "Ar", "268"}, {"42", "Ar", "33"},
+    {{{"3", "H", "12.33"},
+      {"14", "C", "5715"},
+      {"22", "Na", "2.605"},
+      {"39", "Ar", "268"},
+      {"42", "Ar", "33"},
       {"55", "Fe", "2.73"}}},
-    {{{"24", "Na", "14.96"}, {"28", "Mg", "20.9"}, {"31", "Si", "2.62"}, {"38", "S", "2.84"}, {"41", "Ar", "1.83"},
+    {{{"24", "Na", "14.96"},
+      {"28", "Mg", "20.9"},
+      {"31", "Si", "2.62"},
+      {"38", "S", "2.84"},
+      {"41", "Ar", "1.83"},
       {"43", "Sc", "3.89"}}},
-    {{{"16", "N", "7.13"}, {"14", "O", "70.60"}, {"17", "F", "64.5"}, {"19", "Ne", "17.22"}, {"21", "Na", "22.48"},
+    {{{"16", "N", "7.13"},
+      {"14", "O", "70.60"},
+      {"17", "F", "64.5"},
+      {"19", "Ne", "17.22"},
+      {"21", "Na", "22.48"},
       {"54", "V", "49.8"}}},
 }};
 constexpr std::array<std::string_view, 3> time_units = {" anni", " ore", " s"};
@@ -137,10 +149,10 @@ void generate_problem_32()
     value_slots[2].value = random_real(0.1f * c0, 0.9f * c0);
     value_slots[3].value = draw_scaled(-4, -1, 1.0f, 9.8f);
     for (std::int32_t slot = 1; slot <= 3; ++slot) convert_data_slot(slot, 3);
-    problem_texts.problem_text = "@T1@@C1@Il valore di @ik@@dc@ per una reazione del primo ordine A = prodotti è pari a " +
-                                 slot_text(3) +
-                                 " s@u-1@. Calcolare il tempo necessario perché la concentrazione di A si riduca da " +
-                                 slot_text(1) + " mol/L a " + slot_text(2) + " mol/L";
+    problem_texts.problem_text =
+        "@T1@@C1@Il valore di @ik@@dc@ per una reazione del primo ordine A = prodotti è pari a " + slot_text(3) +
+        " s@u-1@. Calcolare il tempo necessario perché la concentrazione di A si riduca da " + slot_text(1) +
+        " mol/L a " + slot_text(2) + " mol/L";
     set_slot_digits(4, -std::log(slot_value(2) / slot_value(1)) / slot_value(3), 3);
     problem_texts.answer_text = slot_text(4) + " s";
     draw_problem_text(170, 530, 50);
@@ -172,8 +184,8 @@ void generate_problem_33()
     if (n < 0.6f) append_piece(text, " L@u1/2@/(mol@u1/2@•s)");
     append_piece(text, ", calcolare la concentrazione di A dopo " + slot_text(5) + " s dall'inizio della reazione");
 
-    set_slot_digits(6, std::exp(std::log(slot_value(1)) - a * slot_value(3) * std::pow(slot_value(2), n) * slot_value(5)),
-                    3);
+    set_slot_digits(
+        6, std::exp(std::log(slot_value(1)) - a * slot_value(3) * std::pow(slot_value(2), n) * slot_value(5)), 3);
     problem_texts.answer_text = slot_text(6) + " mol/L";
     draw_problem_text(200, 560, 45);
     show_chemistry_fact(170, 150, 300);
@@ -248,8 +260,8 @@ void generate_problem_37()
     convert_data_slot(3, 3);
     problem_texts.problem_text = "@T1@@C1@Calcolare l'energia di attivazione di una reazione la cui costante cinetica "
                                  "diviene " +
-                                 slot_text(1) + " volte maggiore passando da " + slot_text(2) + " K a " +
-                                 slot_text(3) + " K";
+                                 slot_text(1) + " volte maggiore passando da " + slot_text(2) + " K a " + slot_text(3) +
+                                 " K";
     // Arrhenius: ln(k2/k1) = Ea/R (1/T1 - 1/T2), R in kJ/(K mol).
     set_slot_digits(4, std::log(slot_value(1)) / (1.0f / slot_value(2) - 1.0f / slot_value(3)) * 0.008314f, 3);
     problem_texts.answer_text = slot_text(4) + " kJ/mol";

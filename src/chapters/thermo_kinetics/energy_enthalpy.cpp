@@ -6,9 +6,9 @@
 #include <string_view>
 
 #include "chapters/thermo_kinetics/thermo_kinetics_problems.h"
-#include "frame/app_state.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/table_fields.h"
+#include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
 #include "numbers/fixed_width.h"
@@ -82,7 +82,7 @@ void set_whole_degrees(std::int32_t slot, float celsius)
 // the phase named for warming and for cooling.
 struct WaterStretch {
     float t1_low, t1_high;
-    bool t2_from_t1;          // t2 from t1 + 5 up to t2_high
+    bool t2_from_t1;  // t2 from t1 + 5 up to t2_high
     float t2_low, t2_high;
     std::string_view warmed;  // the phase at the start of warming
     std::string_view cooled;  // the phase at the start of cooling
@@ -114,8 +114,8 @@ float water_enthalpy(std::int32_t v, float t1, float t2)
 // Liquids of problem 9: enthalpy of vaporisation and normal boiling point.
 struct VaporisationRow {
     std::int32_t compound;
-    float enthalpy;                // J/mol
-    std::string_view boiling;      // °C as written
+    float enthalpy;            // J/mol
+    std::string_view boiling;  // °C as written
 };
 constexpr std::array<VaporisationRow, 8> vaporisation_table{{
     {374, 32820.15f, " 76.7"},
@@ -153,12 +153,11 @@ void generate_problem_2()
 {
     skip_random_draws(7);
     draw_signed_pair();
-    problem_texts.problem_text = "@T1@@C1@Un sistema passa dallo stato A a quello B con @bD@@iE@@dAB@ = " +
-                                 slot_text(1) +
-                                 " kJ. Lo stesso sistema passa dallo stato A a quello C con @bD@@iE@@dAC@ = " +
-                                 slot_text(2) +
-                                 " kJ. Calcolare la variazione di energia nel passaggio del sistema dallo "
-                                 "stato B allo stato C";
+    problem_texts.problem_text =
+        "@T1@@C1@Un sistema passa dallo stato A a quello B con @bD@@iE@@dAB@ = " + slot_text(1) +
+        " kJ. Lo stesso sistema passa dallo stato A a quello C con @bD@@iE@@dAC@ = " + slot_text(2) +
+        " kJ. Calcolare la variazione di energia nel passaggio del sistema dallo "
+        "stato B allo stato C";
     answer_difference(3, slot_value(2) - slot_value(1), slot_uncertainty(1) + slot_uncertainty(2));
     draw_problem_text(170, 550, 50);
     show_chemistry_fact(180, 165, 300);
@@ -175,10 +174,10 @@ void generate_problem_3()
     text = "@T1@@C1@Due sistemi S@d1@ e S@d2@ interagiscono tra loro e con l'ambiente. Sapendo che "
            "@bD@@iE@@d1@ = " +
            slot_text(1) + " kJ e @bD@@iE@@d2@ = " + slot_text(2) + " kJ e che i due sistemi";
-    append_piece(text, slot_value(3) >= 0.0f ? " assorbono in totale dall'ambiente"
-                                             : " cedono in totale all'ambiente");
-    append_piece(text, " calore pari a " + slot_text(4) + " kJ, calcolare il lavoro complessivamente fatto "
-                                                          "sull'ambiente");
+    append_piece(text, slot_value(3) >= 0.0f ? " assorbono in totale dall'ambiente" : " cedono in totale all'ambiente");
+    append_piece(text, " calore pari a " + slot_text(4) +
+                           " kJ, calcolare il lavoro complessivamente fatto "
+                           "sull'ambiente");
     answer_difference(5, (slot_value(3) - slot_value(2)) - slot_value(1),
                       slot_uncertainty(3) + slot_uncertainty(1) + slot_uncertainty(2));
     draw_problem_text(210, 570, 45);
@@ -203,11 +202,11 @@ void generate_problem_4()
     set_slot_digits(3, exchanged ? ta : tb, 3);
 
     const bool warmed = slot_value(2) < slot_value(3);
-    problem_texts.problem_text =
-        std::string(warmed ? "@T1@@C1@Confrontare le quantità di calore assorbite da "
-                           : "@T1@@C1@Confrontare le quantità di calore cedute da ") +
-        slot_text(1) + " g di " + name + (warmed ? " che vengono riscaldati da " : " che si raffreddano da ") +
-        slot_text(2) + "@uo@C a " + slot_text(3) + "@uo@C a volume costante e a pressione costante ";
+    problem_texts.problem_text = std::string(warmed ? "@T1@@C1@Confrontare le quantità di calore assorbite da "
+                                                    : "@T1@@C1@Confrontare le quantità di calore cedute da ") +
+                                 slot_text(1) + " g di " + name +
+                                 (warmed ? " che vengono riscaldati da " : " che si raffreddano da ") + slot_text(2) +
+                                 "@uo@C a " + slot_text(3) + "@uo@C a volume costante e a pressione costante ";
 
     value_slots[4].value = std::abs(slot_value(3) - slot_value(2));
     value_slots[4].uncertainty = slot_uncertainty(3) + slot_uncertainty(2);
@@ -261,8 +260,8 @@ void generate_problem_5()
     append_piece(text, " per @it@ = " + slot_text(12) + "@uo@C. Calcolare il valore di @bD@@iH@ per il");
     const bool warming = random_int(1, 2) == 1;
     if (warming)
-        append_piece(text, " riscaldamento di " + slot_text(6) + " g di " + name + " da " + slot_text(11) +
-                               "@uo@C a " + slot_text(12) + "@uo@C");
+        append_piece(text, " riscaldamento di " + slot_text(6) + " g di " + name + " da " + slot_text(11) + "@uo@C a " +
+                               slot_text(12) + "@uo@C");
     else
         append_piece(text, " raffreddamento di " + slot_text(6) + " g di " + name + " da " + slot_text(12) +
                                "@uo@C a " + slot_text(11) + "@uo@C");

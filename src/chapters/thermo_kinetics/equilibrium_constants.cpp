@@ -8,11 +8,11 @@
 #include <string_view>
 
 #include "chapters/thermo_kinetics/thermo_kinetics_problems.h"
-#include "frame/app_state.h"
 #include "chemistry/equation_text.h"
 #include "chemistry/gas_reactions.h"
 #include "chemistry/reaction_thermo.h"
 #include "chemistry/table_fields.h"
+#include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
 #include "numbers/fixed_width.h"
@@ -57,7 +57,10 @@ GasEquilibrium draw_gas_equilibrium(std::int32_t problem, std::int32_t textbook_
 }
 
 // The temperature shows as many digits as its whole part has.
-void show_temperature(float t) { set_slot_uncertainty(19, t, 3.0f); }
+void show_temperature(float t)
+{
+    set_slot_uncertainty(19, t, 3.0f);
+}
 
 // ΔG°(T) ≈ ΔH°(298 K) − TΔS°(298 K) and its K, with t as drawn.
 std::string estimated_constant(const GasEquilibrium& g, bool reversed)

@@ -4,10 +4,10 @@
 #include <string_view>
 
 #include "chapters/thermo_kinetics/thermo_kinetics_problems.h"
-#include "frame/app_state.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/equation_text.h"
 #include "chemistry/reaction_thermo.h"
+#include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
 #include "numbers/fixed_width.h"
@@ -17,8 +17,7 @@
 namespace thermo_kinetics {
 namespace {
 
-constexpr std::string_view free_energy_reactions =
-    "  1  2  3  4  6  9 14 15 16 18 21 22 23 33 38 46 47 57 73 74 75 76";
+constexpr std::string_view free_energy_reactions = "  1  2  3  4  6  9 14 15 16 18 21 22 23 33 38 46 47 57 73 74 75 76";
 
 }  // namespace
 
@@ -27,12 +26,10 @@ void generate_problem_26()
     skip_random_draws(2);
     const std::int32_t n = pick_reaction(26, free_energy_reactions, 19);
     const std::int32_t w = random_int(1, 2);
-    problem_texts.problem_text =
-        formation_sum_statement(reaction_species(n), w,
-                                {"@T1@@C1@Il valore di @bD@@df@@iG@@u0@ a 298 K per ",
-                                 "@T1@@C1@I valori di @bD@@df@@iG@@u0@ a 298 K per ", " è pari a", " sono pari a",
-                                 139, 146, -228.6f,
-                                 " kJ/mol. Calcolare @bD@@iG@@u0@ a 298 K per la reazione"});
+    problem_texts.problem_text = formation_sum_statement(
+        reaction_species(n), w,
+        {"@T1@@C1@Il valore di @bD@@df@@iG@@u0@ a 298 K per ", "@T1@@C1@I valori di @bD@@df@@iG@@u0@ a 298 K per ",
+         " è pari a", " sono pari a", 139, 146, -228.6f, " kJ/mol. Calcolare @bD@@iG@@u0@ a 298 K per la reazione"});
     const std::int32_t direction = draw_statement_and_reaction(n, w, 582, 50, 90, 90);
     show_chemistry_fact(280, 150, 300);
     if (direction == right_to_left) value_slots[1].value = -slot_value(1);

@@ -7,10 +7,10 @@
 #include <string_view>
 
 #include "chapters/thermo_kinetics/thermo_kinetics_problems.h"
-#include "frame/app_state.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/equation_text.h"
 #include "chemistry/table_fields.h"
+#include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
 #include "numbers/fixed_width.h"
@@ -34,7 +34,10 @@ void set_slot_count(std::int32_t slot, std::int32_t n)
     value_slots[slot].input_text = std::to_string(n);
 }
 
-std::string count_text(std::int32_t slot) { return value_slots[slot].input_text; }
+std::string count_text(std::int32_t slot)
+{
+    return value_slots[slot].input_text;
+}
 
 // "Dato un sistema di N enti ... (c, b, a) e (c2, b2, a2) ...", with the
 // numbers of slots 1-3 and 11-16 as shown(slot) gives them.
@@ -43,8 +46,8 @@ std::string microstate_statement(Shown shown)
 {
     return "Dato un sistema di " + shown(1) + " enti con energie possibili 0, @iE@@d0@ e " + shown(2) +
            "@iE@@d0@ e con energia totale pari a " + shown(3) +
-           "@iE@@d0@, confrontare il numero di modi di realizzare le distribuzioni (" + shown(11) + ", " +
-           shown(12) + ", " + shown(13) + ") e (" + shown(14) + ", " + shown(15) + ", " + shown(16) +
+           "@iE@@d0@, confrontare il numero di modi di realizzare le distribuzioni (" + shown(11) + ", " + shown(12) +
+           ", " + shown(13) + ") e (" + shown(14) + ", " + shown(15) + ", " + shown(16) +
            ") e determinarne la probabilità relativa";
 }
 
@@ -69,14 +72,20 @@ std::int32_t digits_of_count(float w)
 float log_ways(std::int32_t first_population)
 {
     const auto x_ln_x = [](float x) { return x * std::log(x); };
-    return x_ln_x(slot_value(1)) - x_ln_x(slot_value(first_population)) -
-           x_ln_x(slot_value(first_population + 1)) - x_ln_x(slot_value(first_population + 2));
+    return x_ln_x(slot_value(1)) - x_ln_x(slot_value(first_population)) - x_ln_x(slot_value(first_population + 1)) -
+           x_ln_x(slot_value(first_population + 2));
 }
 
-std::int32_t decimal_exponent(float ln_value) { return static_cast<std::int32_t>(ln_value / std::log(10.0f)); }
+std::int32_t decimal_exponent(float ln_value)
+{
+    return static_cast<std::int32_t>(ln_value / std::log(10.0f));
+}
 
 // nint: halves away from zero.
-std::int32_t nearest(float x) { return static_cast<std::int32_t>(x >= 0.0f ? x + 0.5f : x - 0.5f); }
+std::int32_t nearest(float x)
+{
+    return static_cast<std::int32_t>(x >= 0.0f ? x + 0.5f : x - 0.5f);
+}
 
 // The Boltzmann populations of N entities at kT = t E0.
 Distribution boltzmann(std::int32_t n, std::int32_t m, std::int32_t t)
@@ -95,7 +104,10 @@ constexpr std::string_view metal_samples = "453454460461463464465467";
 constexpr std::string_view gases = "457458459462466  1  2  8 23 25 27";
 constexpr std::string_view noble_gases = "457458459462466";
 
-std::int32_t candidate(std::string_view list, std::int32_t i) { return read_i(record_at(list, 3, i)).value_or(0); }
+std::int32_t candidate(std::string_view list, std::int32_t i)
+{
+    return read_i(record_at(list, 3, i)).value_or(0);
+}
 
 constexpr std::string_view entropy_reactions = "  1  2  3  4  6  9 15 16 18 21 22 23 46 47 57 73 74 75 76";
 
@@ -114,7 +126,10 @@ EntropyReaction pick_entropy_reaction(std::int32_t problem, std::int32_t textboo
     return r;
 }
 
-bool water_as_gas(const ReactionSpecies& s, std::int32_t w) { return s.compound == liquid_water && w == water_as_vapour; }
+bool water_as_gas(const ReactionSpecies& s, std::int32_t w)
+{
+    return s.compound == liquid_water && w == water_as_vapour;
+}
 
 // Standard entropy (slot 19) and heat capacity (slot 20) as the table writes them.
 void convert_entropy_and_heat_capacity(const ReactionSpecies& s)
@@ -175,8 +190,8 @@ void generate_problem_16()
     set_slot_digits(8, w1, digits_of_count(w1));
     set_slot_digits(7, w2, digits_of_count(w2));
     set_slot_digits(9, w1 / w2, 2);
-    problem_texts.answer_text = "@T1@@C1@@iW@@d1@ = " + slot_text(8) + "; @iW@@d2@ = " + slot_text(7) +
-                                "; @iP@@d1@/@iP@@d2@ = " + slot_text(9);
+    problem_texts.answer_text =
+        "@T1@@C1@@iW@@d1@ = " + slot_text(8) + "; @iW@@d2@ = " + slot_text(7) + "; @iP@@d1@/@iP@@d2@ = " + slot_text(9);
     draw_problem_text(170, 490, 50);
     show_chemistry_fact(270, 150, 300);
 }
@@ -245,8 +260,8 @@ void generate_problem_18()
     problem_texts.answer_text = "@T1@@C1@Per @iT@ = @iE@@d0@/@ik@: " + distribution(11) + " @iW@ = 10@u" +
                                 std::to_string(decimal_exponent(log_ways(11))) + "@ @iE@ = " + energy(low) +
                                 "@iE@@d0@; Per @iT@ = " + count_text(3) + "@iE@@d0@/@ik@: " + distribution(14) +
-                                " @iW@ = 10@u" + std::to_string(decimal_exponent(log_ways(14))) + "@ @iE@ = " +
-                                energy(high) + "@iE@@d0@";
+                                " @iW@ = 10@u" + std::to_string(decimal_exponent(log_ways(14))) +
+                                "@ @iE@ = " + energy(high) + "@iE@@d0@";
     draw_problem_text(170, 570, 40);
     show_chemistry_fact(170, 130, 300);
 }
@@ -315,19 +330,19 @@ void generate_problem_21()
 {
     skip_random_draws(10);
     const ContactSamples samples = draw_contact_samples(21);
-    problem_texts.problem_text = contact_statement_head(samples) + "Sapendo che i valori di @iC@@dp@ sono pari "
-                                                                   "rispettivamente a " +
+    problem_texts.problem_text = contact_statement_head(samples) +
+                                 "Sapendo che i valori di @iC@@dp@ sono pari "
+                                 "rispettivamente a " +
                                  slot_text(1) + " e " + slot_text(2) +
                                  " J/(K•mol), calcolare la variazione di entropia dei due campioni e quella "
                                  "complessiva";
     const float final_kelvin = contact_temperature(samples);
     value_slots[7].value = final_kelvin - 273.15f;
     set_slot_digits(8, slot_value(1) * samples.moles_first * std::log(final_kelvin / (slot_value(5) + 273.15f)), 3);
-    set_slot_digits(9, slot_value(2) * samples.moles_second * std::log(final_kelvin / (slot_value(6) + 273.15f)),
-                    3);
+    set_slot_digits(9, slot_value(2) * samples.moles_second * std::log(final_kelvin / (slot_value(6) + 273.15f)), 3);
     set_slot_uncertainty(10, slot_value(8) + slot_value(9), slot_uncertainty(8) + slot_uncertainty(9));
-    problem_texts.answer_text = slot_text(8) + " J/K; " + slot_text(9) + " J/K; @bD@@iS@@dcompl@= " +
-                                slot_text(10) + " J/K";
+    problem_texts.answer_text =
+        slot_text(8) + " J/K; " + slot_text(9) + " J/K; @bD@@iS@@dcompl@= " + slot_text(10) + " J/K";
     draw_problem_text(170, 520, 50);
     show_chemistry_fact(300, 160, 280);
 }
@@ -430,9 +445,8 @@ void generate_problem_24()
                              slot_uncertainty(19));
         // Liquid to 100 °C, boiling (70.0 + 40660/373.15), then vapour.
         if (water_as_gas(s, r.w))
-            set_slot_uncertainty(19, 75.5f * std::log(1.2515513f) + 36.0f * std::log(kelvin * 0.0026798875f) +
-                                         178.96423f,
-                                 0.3f);
+            set_slot_uncertainty(
+                19, 75.5f * std::log(1.2515513f) + 36.0f * std::log(kelvin * 0.0026798875f) + 178.96423f, 0.3f);
         append_piece(text, std::string(separator(j)) + slot_text(19));
         add_to_reaction_entropy(s);
     }
@@ -455,8 +469,7 @@ void generate_problem_25()
         const bool vapour = water_as_gas(s, r.w);
         if (vapour) {
             // The vapour at 25 °C: liquid to 100 °C, boiling, vapour back to 25 °C.
-            set_slot_uncertainty(19, 75.5f * std::log(1.2515513f) + 36.0f * std::log(0.7990084f) + 178.96423f,
-                                 0.3f);
+            set_slot_uncertainty(19, 75.5f * std::log(1.2515513f) + 36.0f * std::log(0.7990084f) + 178.96423f, 0.3f);
             set_slot_uncertainty(20, 33.6f, 0.3f);
         }
         value_slots[19].value = slot_value(19) + slot_value(20) * std::log(kelvin * 0.0033540165f);

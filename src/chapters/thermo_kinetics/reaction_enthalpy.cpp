@@ -6,10 +6,10 @@
 #include <string_view>
 
 #include "chapters/thermo_kinetics/thermo_kinetics_problems.h"
-#include "frame/app_state.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/equation_text.h"
 #include "chemistry/table_fields.h"
+#include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
 #include "numbers/fixed_width.h"
@@ -67,9 +67,9 @@ void generate_problem_10()
     const char state = record[8];
 
     problem_texts.problem_text = "@T1@@C1@Per la reazione di combustione " + named + " (" + compound_formula(k) + ")" +
-                                 std::string(state_word(state)) + " a 25@uo@C e pressione atmosferica, @bD@@iE@ = " +
-                                 slot_text(3) + " kJ per mole di composto. Calcolare l'entalpia di combustione " +
-                                 named;
+                                 std::string(state_word(state)) +
+                                 " a 25@uo@C e pressione atmosferica, @bD@@iE@ = " + slot_text(3) +
+                                 " kJ per mole di composto. Calcolare l'entalpia di combustione " + named;
     set_slot_digits(2, slot_value(3) + gas_moles * rt_at_25, slot_digits(3));
     problem_texts.answer_text = slot_text(2) + " kJ/mol";
     draw_problem_text(170, 530, 50);
@@ -128,16 +128,17 @@ void generate_problem_12()
     set_slot_digits(12, (t - 27.0f) * 0.006f + 29.4f, 3);
     set_slot_digits(13, (t - 25.0f) * 0.04805195f + 33.6f, 3);
     problem_texts.problem_text =
-        "@T1@@C1@A " + slot_text(1) + "@uo@C e 1 atm, l'entalpia della reazione 2H@d2@ + O@d2@ = 2H@d2@O@d(l)@ è pari a " +
-        slot_text(2) + " kJ, e l'entalpia di evaporazione dell'acqua è " + slot_text(3) +
+        "@T1@@C1@A " + slot_text(1) +
+        "@uo@C e 1 atm, l'entalpia della reazione 2H@d2@ + O@d2@ = 2H@d2@O@d(l)@ è pari a " + slot_text(2) +
+        " kJ, e l'entalpia di evaporazione dell'acqua è " + slot_text(3) +
         " kJ/mol. Calcolare @bD@@iH@ per la reazione 2H@d2@ + O@d2@ = 2H@d2@O@d(g)@ a " + slot_text(4) +
         "@uo@C, sapendo che i valori medi di @iC@@dp@ per H@d2@, O@d2@ e H@d2@O@d(g)@ in questo intervallo sono "
         "rispettivamente pari a " +
         slot_text(11) + ", " + slot_text(12) + " e " + slot_text(13) + " J/(K•mol)";
     // dH(T1) + 2 dHvap(T1) + dCp (T2 - T1), dCp = 2 Cp(H2O) - 2 Cp(H2) - Cp(O2).
-    const float enthalpy = ((slot_value(11) - slot_value(13)) * 2.0f + slot_value(12)) *
-                               (slot_value(1) - slot_value(4)) * 0.001f +
-                           slot_value(3) * 2.0f + slot_value(2);
+    const float enthalpy =
+        ((slot_value(11) - slot_value(13)) * 2.0f + slot_value(12)) * (slot_value(1) - slot_value(4)) * 0.001f +
+        slot_value(3) * 2.0f + slot_value(2);
     set_slot_uncertainty(5, enthalpy, slot_uncertainty(3) + slot_uncertainty(2));
     problem_texts.answer_text = slot_text(5) + " kJ";
     draw_problem_text(160, 560, 40);
@@ -223,7 +224,8 @@ void generate_problem_14()
     problem_texts.problem_text = formation_sum_statement(
         reaction_species(n), w,
         {"@T1@@C1@L'entalpia standard di formazione di ", "@T1@@C1@Le entalpie standard di formazione di ",
-         " a 298 K è pari a", " a 298 K sono pari a", 131, 138, -241.8f, " kJ/mol. Calcolare la variazione di entalpia standard a 298 K nella reazione"});
+         " a 298 K è pari a", " a 298 K sono pari a", 131, 138, -241.8f,
+         " kJ/mol. Calcolare la variazione di entalpia standard a 298 K nella reazione"});
     const std::int32_t direction = draw_statement_and_reaction(n, w, 582, 50, 100, 100);
     show_chemistry_fact(200, 160, 360);
     if (direction == right_to_left) value_slots[1].value = -slot_value(1);
@@ -268,10 +270,10 @@ void generate_problem_15()
     const float molar_mass = compound_molar_mass(first.compound);
     const float heat = slot_value(2) / (static_cast<float>(first.coefficient) * molar_mass) * slot_value(18);
     // Relative uncertainties add as magnitudes, whatever the sign of the enthalpy.
-    set_slot_uncertainty(3, heat,
-                         (std::abs(slot_uncertainty(2) / slot_value(2)) +
-                          std::abs(slot_uncertainty(18) / slot_value(18))) *
-                             std::abs(heat));
+    set_slot_uncertainty(
+        3, heat,
+        (std::abs(slot_uncertainty(2) / slot_value(2)) + std::abs(slot_uncertainty(18) / slot_value(18))) *
+            std::abs(heat));
     problem_texts.problem_text = "@T1@@C1@Calcolare @bD@@iH@@u0@ per la reazione a " + slot_text(1) + "@uo@C di " +
                                  slot_text(2) + " g di " + first.text + " secondo l'equazione";
     problem_texts.answer_text = slot_text(3) + " kJ";

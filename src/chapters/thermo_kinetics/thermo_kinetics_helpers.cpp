@@ -3,11 +3,11 @@
 #include <string>
 
 #include "chapters/thermo_kinetics/thermo_kinetics_problems.h"
-#include "frame/app_state.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/equation_text.h"
 #include "chemistry/molar_mass.h"
 #include "chemistry/table_fields.h"
+#include "frame/app_state.h"
 #include "frame/generator_kit.h"
 #include "frame/statement_equation.h"
 #include "numbers/fixed_width.h"
@@ -133,8 +133,8 @@ ContactSamples draw_contact_samples(std::int32_t problem)
 std::string contact_statement_head(const ContactSamples& s)
 {
     return "Un campione di " + slot_text(3) + " g di " + compound_name(s.first) + " a " + slot_text(5) +
-           "@uo@C è posto in contatto con un campione di " + slot_text(4) + " g di " + compound_name(s.second) +
-           " a " + slot_text(6) + "@uo@C. ";
+           "@uo@C è posto in contatto con un campione di " + slot_text(4) + " g di " + compound_name(s.second) + " a " +
+           slot_text(6) + "@uo@C. ";
 }
 
 float contact_temperature(const ContactSamples& s)
@@ -168,8 +168,8 @@ std::vector<ReactionSpecies> reaction_species(std::int32_t n)
     std::vector<ReactionSpecies> species;
     for (std::int32_t j = 1; j <= terms.species_count(); ++j) {
         const std::string_view text = terms.species_text(record, j);
-        species.push_back({find_compound_by_formula(text).value_or(0), terms.coefficient[j],
-                           j <= terms.reactant_count, std::string(text)});
+        species.push_back({find_compound_by_formula(text).value_or(0), terms.coefficient[j], j <= terms.reactant_count,
+                           std::string(text)});
     }
     return species;
 }

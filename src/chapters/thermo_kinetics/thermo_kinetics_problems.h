@@ -109,14 +109,14 @@ std::vector<ReactionSpecies> reaction_species(std::int32_t n);
 // with the coefficients into slot 1 (an uncertainty per species). Species
 // whose value is 0 (elements) take no part. Returns the statement.
 struct FormationStatement {
-    std::string_view head_one;    // for one species named
-    std::string_view head_many;   // for several
-    std::string_view verb_one;    // after the formulas
+    std::string_view head_one;   // for one species named
+    std::string_view head_many;  // for several
+    std::string_view verb_one;   // after the formulas
     std::string_view verb_many;
-    int first = 0;                // columns of the value
+    int first = 0;  // columns of the value
     int last = 0;
     float vapour_value = 0.0f;
-    std::string_view tail;        // after the values
+    std::string_view tail;  // after the values
 };
 std::string formation_sum_statement(const std::vector<ReactionSpecies>& species, std::int32_t w,
                                     const FormationStatement& kind);

@@ -23,10 +23,12 @@ void quiet(const char*, int, const char*, int, const char*, ...) {}
 // The device stays open after the first beep; null when none could be opened.
 class ToneDevice {
 public:
-    ~ToneDevice() {
+    ~ToneDevice()
+    {
         if (pcm_ != nullptr) snd_pcm_close(pcm_);
     }
-    snd_pcm_t* get() {
+    snd_pcm_t* get()
+    {
         if (!tried_) {
             tried_ = true;
             snd_lib_error_set_handler(quiet);
@@ -48,14 +50,16 @@ private:
     bool tried_ = false;
 };
 
-ToneDevice& device() {
+ToneDevice& device()
+{
     static ToneDevice instance;
     return instance;
 }
 
 }  // namespace
 
-void play_tone(std::int32_t frequency_hz, std::int32_t duration_ms) {
+void play_tone(std::int32_t frequency_hz, std::int32_t duration_ms)
+{
     using Clock = std::chrono::steady_clock;
     const auto end = Clock::now() + std::chrono::milliseconds(duration_ms);
     {

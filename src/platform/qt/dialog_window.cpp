@@ -13,13 +13,15 @@
 namespace platform::qt {
 namespace {
 
-QString qtext(const std::string& text) {
+QString qtext(const std::string& text)
+{
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace
 
-DialogWindow::DialogWindow(Dialog& dialog, QWidget* parent) : QDialog(parent), dialog_(dialog) {
+DialogWindow::DialogWindow(Dialog& dialog, QWidget* parent) : QDialog(parent), dialog_(dialog)
+{
     const DialogResource& resource = dialog.resource;
     setWindowTitle(qtext(resource.title));
     setFixedSize(std::max(resource.width, 1), std::max(resource.height, 1));
@@ -28,38 +30,36 @@ DialogWindow::DialogWindow(Dialog& dialog, QWidget* parent) : QDialog(parent), d
         QWidget* widget = nullptr;
         const std::int32_t id = control.id;
         switch (control.kind) {
-            case DialogControlKind::button: {
-                auto* button = new QPushButton(this);
-                // Enter and Esc are handled here, not by Qt's default buttons.
-                button->setAutoDefault(false);
-                button->setDefault(false);
-                connect(button, &QPushButton::clicked, this, [this, id] { press(id); });
-                widget = button;
-                break;
-            }
-            case DialogControlKind::edit: {
-                auto* edit = new QLineEdit(this);
-                connect(edit, &QLineEdit::textEdited, this,
-                        [this, id](const QString& text) { dialog_.texts[id] = text.toStdString(); });
-                widget = edit;
-                break;
-            }
-            case DialogControlKind::check_box: {
-                auto* box = new QCheckBox(this);
-                connect(box, &QCheckBox::clicked, this, [this, id] { press(id); });
-                widget = box;
-                break;
-            }
-            case DialogControlKind::group_box:
-                widget = new QGroupBox(this);
-                break;
-            case DialogControlKind::static_text: {
-                auto* label = new QLabel(this);
-                label->setTextFormat(Qt::PlainText);
-                label->setWordWrap(true);
-                widget = label;
-                break;
-            }
+        case DialogControlKind::button: {
+            auto* button = new QPushButton(this);
+            // Enter and Esc are handled here, not by Qt's default buttons.
+            button->setAutoDefault(false);
+            button->setDefault(false);
+            connect(button, &QPushButton::clicked, this, [this, id] { press(id); });
+            widget = button;
+            break;
+        }
+        case DialogControlKind::edit: {
+            auto* edit = new QLineEdit(this);
+            connect(edit, &QLineEdit::textEdited, this,
+                    [this, id](const QString& text) { dialog_.texts[id] = text.toStdString(); });
+            widget = edit;
+            break;
+        }
+        case DialogControlKind::check_box: {
+            auto* box = new QCheckBox(this);
+            connect(box, &QCheckBox::clicked, this, [this, id] { press(id); });
+            widget = box;
+            break;
+        }
+        case DialogControlKind::group_box: widget = new QGroupBox(this); break;
+        case DialogControlKind::static_text: {
+            auto* label = new QLabel(this);
+            label->setTextFormat(Qt::PlainText);
+            label->setWordWrap(true);
+            widget = label;
+            break;
+        }
         }
         widget->setGeometry(control.x, control.y, std::max(control.width, 1), std::max(control.height, 1));
         widget->setVisible(control.visible);
@@ -69,17 +69,20 @@ DialogWindow::DialogWindow(Dialog& dialog, QWidget* parent) : QDialog(parent), d
     refresh_all();
 }
 
-QWidget* DialogWindow::control(std::int32_t control_id) const {
+QWidget* DialogWindow::control(std::int32_t control_id) const
+{
     const auto it = widgets_.find(control_id);
     return it == widgets_.end() ? nullptr : it->second;
 }
 
-std::int32_t DialogWindow::run() {
+std::int32_t DialogWindow::run()
+{
     exec();
     return dialog_.closing_id != 0 ? dialog_.closing_id : kDialogCancel;
 }
 
-void DialogWindow::refresh(std::int32_t control_id) {
+void DialogWindow::refresh(std::int32_t control_id)
+{
     QWidget* widget = control(control_id);
     if (widget == nullptr) return;
     const QSignalBlocker block(widget);
@@ -98,37 +101,37 @@ void DialogWindow::refresh(std::int32_t control_id) {
     }
 }
 
-void DialogWindow::refresh_all() {
+void DialogWindow::refresh_all()
+{
     for (const auto& [id, widget] : widgets_) refresh(id);
 }
 
-void DialogWindow::finish() {
+void DialogWindow::finish()
+{
     if (dialog_.closing_id == 0) dialog_.closing_id = kDialogCancel;
     QDialog::done(dialog_.closing_id);
 }
 
-void DialogWindow::press(std::int32_t control_id) {
+void DialogWindow::press(std::int32_t control_id)
+{
     const bool close = dlg_press(dialog_, control_id);
     refresh_all();
     if (close || rt_stop_requested()) finish();
 }
 
-void DialogWindow::keyPressEvent(QKeyEvent* event) {
+void DialogWindow::keyPressEvent(QKeyEvent* event)
+{
     switch (event->key()) {
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            press(kDialogOk);
-            break;
-        case Qt::Key_Escape:
-            press(kDialogCancel);
-            break;
-        default:
-            QDialog::keyPressEvent(event);
+    case Qt::Key_Return:
+    case Qt::Key_Enter: press(kDialogOk); break;
+    case Qt::Key_Escape: press(kDialogCancel); break;
+    default: QDialog::keyPressEvent(event);
     }
 }
 
 // The window's close control.
-void DialogWindow::reject() {
+void DialogWindow::reject()
+{
     dialog_.closing_id = kDialogCancel;
     finish();
 }

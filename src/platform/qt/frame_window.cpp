@@ -25,7 +25,8 @@ constexpr std::int32_t kFrameExtraWidth = 8;
 constexpr std::int32_t kFrameExtraHeight = 47;
 constexpr int kRepaintIntervalMs = 15;
 
-std::int32_t key_state(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers) {
+std::int32_t key_state(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers)
+{
     std::int32_t state = 0;
     if (buttons & Qt::LeftButton) state |= kMouseStateLeftButton;
     if (buttons & Qt::RightButton) state |= kMouseStateRightButton;
@@ -36,15 +37,15 @@ std::int32_t key_state(Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers
 
 // Windows virtual-key codes of the Qt keys the program may ask about.
 constexpr std::pair<int, std::int32_t> kVirtualKeys[] = {
-    {Qt::Key_Backspace, 8}, {Qt::Key_Tab, 9},     {Qt::Key_Return, 13}, {Qt::Key_Enter, 13},
-    {Qt::Key_Shift, 16},    {Qt::Key_Control, 17}, {Qt::Key_Escape, 27}, {Qt::Key_Space, 32},
-    {Qt::Key_End, 35},      {Qt::Key_Home, 36},    {Qt::Key_Left, 37},   {Qt::Key_Up, 38},
-    {Qt::Key_Right, 39},    {Qt::Key_Down, 40},    {Qt::Key_Delete, 46},
+    {Qt::Key_Backspace, 8}, {Qt::Key_Tab, 9},     {Qt::Key_Return, 13}, {Qt::Key_Enter, 13}, {Qt::Key_Shift, 16},
+    {Qt::Key_Control, 17},  {Qt::Key_Escape, 27}, {Qt::Key_Space, 32},  {Qt::Key_End, 35},   {Qt::Key_Home, 36},
+    {Qt::Key_Left, 37},     {Qt::Key_Up, 38},     {Qt::Key_Right, 39},  {Qt::Key_Down, 40},  {Qt::Key_Delete, 46},
 };
 
 }  // namespace
 
-std::int32_t virtual_key(int key) {
+std::int32_t virtual_key(int key)
+{
     if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9)) return key;  // same codes
     for (const auto& [known, code] : kVirtualKeys) {
         if (known == key) return code;
@@ -52,7 +53,8 @@ std::int32_t virtual_key(int key) {
     return 0;
 }
 
-int qt_key(std::int32_t virtual_key_code) {
+int qt_key(std::int32_t virtual_key_code)
+{
     if ((virtual_key_code >= 'A' && virtual_key_code <= 'Z') || (virtual_key_code >= '0' && virtual_key_code <= '9')) {
         return virtual_key_code;
     }
@@ -62,18 +64,21 @@ int qt_key(std::int32_t virtual_key_code) {
     return 0;
 }
 
-CanvasWidget::CanvasWidget(CanvasStore& store, QWidget* parent) : QWidget(parent), store_(store) {
+CanvasWidget::CanvasWidget(CanvasStore& store, QWidget* parent) : QWidget(parent), store_(store)
+{
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
     startTimer(kRepaintIntervalMs);
 }
 
-void CanvasWidget::timerEvent(QTimerEvent*) {
+void CanvasWidget::timerEvent(QTimerEvent*)
+{
     if (store_.dirty.exchange(false)) update();
 }
 
-void CanvasWidget::paintEvent(QPaintEvent* event) {
+void CanvasWidget::paintEvent(QPaintEvent* event)
+{
     QPainter painter(this);
     std::lock_guard lock(store_.mutex);
     painter.drawImage(event->rect(), store_.image, event->rect());
@@ -82,7 +87,8 @@ void CanvasWidget::paintEvent(QPaintEvent* event) {
 #endif
 }
 
-void CanvasWidget::deliver(QMouseEvent* event, std::int32_t left_event, std::int32_t right_event) {
+void CanvasWidget::deliver(QMouseEvent* event, std::int32_t left_event, std::int32_t right_event)
+{
     const std::int32_t bit = event->button() == Qt::LeftButton    ? left_event
                              : event->button() == Qt::RightButton ? right_event
                                                                   : 0;
@@ -91,19 +97,28 @@ void CanvasWidget::deliver(QMouseEvent* event, std::int32_t left_event, std::int
     deliver_mouse_event({bit, key_state(event->buttons(), event->modifiers()), p.x(), p.y()});
 }
 
-void CanvasWidget::mousePressEvent(QMouseEvent* event) { deliver(event, kMouseLeftDown, kMouseRightDown); }
-void CanvasWidget::mouseReleaseEvent(QMouseEvent* event) { deliver(event, kMouseLeftUp, kMouseRightUp); }
+void CanvasWidget::mousePressEvent(QMouseEvent* event)
+{
+    deliver(event, kMouseLeftDown, kMouseRightDown);
+}
+void CanvasWidget::mouseReleaseEvent(QMouseEvent* event)
+{
+    deliver(event, kMouseLeftUp, kMouseRightUp);
+}
 
-void CanvasWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+void CanvasWidget::mouseDoubleClickEvent(QMouseEvent* event)
+{
     deliver(event, kMouseLeftDoubleClick, kMouseRightDoubleClick);
 }
 
-void CanvasWidget::mouseMoveEvent(QMouseEvent* event) {
+void CanvasWidget::mouseMoveEvent(QMouseEvent* event)
+{
     const QPoint p = event->position().toPoint();
     deliver_mouse_event({kMouseMove, key_state(event->buttons(), event->modifiers()), p.x(), p.y()});
 }
 
-void CanvasWidget::keyPressEvent(QKeyEvent* event) {
+void CanvasWidget::keyPressEvent(QKeyEvent* event)
+{
     if (const std::int32_t code = virtual_key(event->key()); code != 0) deliver_key_event({kKeyDown, code});
     const QString text = event->text();
     if (!text.isEmpty() && text.at(0).unicode() < 256) {
@@ -111,12 +126,14 @@ void CanvasWidget::keyPressEvent(QKeyEvent* event) {
     }
 }
 
-void CanvasWidget::keyReleaseEvent(QKeyEvent* event) {
+void CanvasWidget::keyReleaseEvent(QKeyEvent* event)
+{
     if (event->isAutoRepeat()) return;
     if (const std::int32_t code = virtual_key(event->key()); code != 0) deliver_key_event({kKeyUp, code});
 }
 
-FrameWindow::FrameWindow(CanvasStore& store, std::function<void()> on_close) : on_close_(std::move(on_close)) {
+FrameWindow::FrameWindow(CanvasStore& store, std::function<void()> on_close) : on_close_(std::move(on_close))
+{
     client_ = new QWidget(this);
     setCentralWidget(client_);
     canvas_ = new CanvasWidget(store, client_);
@@ -130,30 +147,35 @@ FrameWindow::FrameWindow(CanvasStore& store, std::function<void()> on_close) : o
 
 FrameWindow::~FrameWindow() = default;
 
-void FrameWindow::place(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) {
+void FrameWindow::place(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height)
+{
     move(x, y);
     // A client area larger than the canvas would show nothing more.
     client_->setFixedSize(std::clamp(width - kFrameExtraWidth, 1, kCanvasWidth),
                           std::clamp(height - kFrameExtraHeight, 1, kCanvasHeight));
 }
 
-void FrameWindow::place_canvas(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) {
+void FrameWindow::place_canvas(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height)
+{
     canvas_->setGeometry(x, y, std::clamp(width, 1, kCanvasWidth), std::clamp(height, 1, kCanvasHeight));
 }
 
-void FrameWindow::forbid_maximise() {
+void FrameWindow::forbid_maximise()
+{
     const bool shown = isVisible();
     setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     if (shown) show();
 }
 
-void FrameWindow::closeEvent(QCloseEvent* event) {
+void FrameWindow::closeEvent(QCloseEvent* event)
+{
     event->accept();
     if (on_close_) on_close_();
 }
 
 FrameWindow::Entry FrameWindow::make_entry(QObject* parent, std::int32_t flags, const QString& text,
-                                           MenuCallback callback) {
+                                           MenuCallback callback)
+{
     Entry entry;
     entry.action = new QAction(text, parent);
     QAction* action = entry.action;
@@ -166,7 +188,8 @@ FrameWindow::Entry FrameWindow::make_entry(QObject* parent, std::int32_t flags, 
     return entry;
 }
 
-void FrameWindow::apply(Entry& entry, std::int32_t flags) {
+void FrameWindow::apply(Entry& entry, std::int32_t flags)
+{
     entry.flags = flags;
     entry.action->setEnabled((flags & kQwMenuGreyed) == 0);
     // Only a ticked item shows a check indicator, as on the original frame.
@@ -174,7 +197,8 @@ void FrameWindow::apply(Entry& entry, std::int32_t flags) {
     entry.action->setChecked((flags & kQwMenuTicked) != 0);
 }
 
-QMenu* FrameWindow::menu_of(TopMenu& top) {
+QMenu* FrameWindow::menu_of(TopMenu& top)
+{
     if (top.menu == nullptr) {
         top.menu = new QMenu(top.entry.action->text(), this);
         top.menu->menuAction()->setEnabled(top.entry.action->isEnabled());
@@ -182,7 +206,8 @@ QMenu* FrameWindow::menu_of(TopMenu& top) {
     return top.menu;
 }
 
-void FrameWindow::rebuild_menu_bar() {
+void FrameWindow::rebuild_menu_bar()
+{
     menuBar()->clear();
     for (TopMenu& top : menus_) {
         if (top.items.empty()) {
@@ -193,8 +218,8 @@ void FrameWindow::rebuild_menu_bar() {
     }
 }
 
-bool FrameWindow::append_menu_item(std::int32_t menu, std::int32_t flags, const QString& text,
-                                   MenuCallback callback) {
+bool FrameWindow::append_menu_item(std::int32_t menu, std::int32_t flags, const QString& text, MenuCallback callback)
+{
     const auto count = static_cast<std::int32_t>(menus_.size());
     if (menu == count + 1) {
         menus_.push_back({make_entry(this, flags, text, std::move(callback)), nullptr, {}});
@@ -211,12 +236,12 @@ bool FrameWindow::append_menu_item(std::int32_t menu, std::int32_t flags, const 
 }
 
 bool FrameWindow::insert_menu_item(std::int32_t menu, std::int32_t item, std::int32_t flags, const QString& text,
-                                   MenuCallback callback) {
+                                   MenuCallback callback)
+{
     const auto count = static_cast<std::int32_t>(menus_.size());
     if (item == 0) {
         if (menu < 1 || menu > count + 1) return false;
-        menus_.insert(menus_.begin() + (menu - 1),
-                      {make_entry(this, flags, text, std::move(callback)), nullptr, {}});
+        menus_.insert(menus_.begin() + (menu - 1), {make_entry(this, flags, text, std::move(callback)), nullptr, {}});
         rebuild_menu_bar();
         return true;
     }
@@ -226,14 +251,14 @@ bool FrameWindow::insert_menu_item(std::int32_t menu, std::int32_t item, std::in
     if (item < 1 || item > items + 1) return false;
     QMenu* qmenu = menu_of(top);
     Entry entry = make_entry(qmenu, flags, text, std::move(callback));
-    qmenu->insertAction(item <= items ? top.items[static_cast<std::size_t>(item - 1)].action : nullptr,
-                        entry.action);
+    qmenu->insertAction(item <= items ? top.items[static_cast<std::size_t>(item - 1)].action : nullptr, entry.action);
     top.items.insert(top.items.begin() + (item - 1), entry);
     if (items == 0) rebuild_menu_bar();
     return true;
 }
 
-bool FrameWindow::modify_menu_flags(std::int32_t menu, std::int32_t item, std::int32_t flags) {
+bool FrameWindow::modify_menu_flags(std::int32_t menu, std::int32_t item, std::int32_t flags)
+{
     if (menu < 1 || menu > static_cast<std::int32_t>(menus_.size())) return false;
     TopMenu& top = menus_[static_cast<std::size_t>(menu - 1)];
     if (item == 0) {
@@ -247,7 +272,8 @@ bool FrameWindow::modify_menu_flags(std::int32_t menu, std::int32_t item, std::i
     return true;
 }
 
-QAction* FrameWindow::menu_action(std::int32_t menu, std::int32_t item) const {
+QAction* FrameWindow::menu_action(std::int32_t menu, std::int32_t item) const
+{
     if (menu < 1 || menu > static_cast<std::int32_t>(menus_.size())) return nullptr;
     const TopMenu& top = menus_[static_cast<std::size_t>(menu - 1)];
     if (item == 0) return top.menu != nullptr && !top.items.empty() ? top.menu->menuAction() : top.entry.action;
@@ -255,7 +281,8 @@ QAction* FrameWindow::menu_action(std::int32_t menu, std::int32_t item) const {
     return top.items[static_cast<std::size_t>(item - 1)].action;
 }
 
-std::int32_t FrameWindow::menu_flags(std::int32_t menu, std::int32_t item) const {
+std::int32_t FrameWindow::menu_flags(std::int32_t menu, std::int32_t item) const
+{
     if (menu < 1 || menu > static_cast<std::int32_t>(menus_.size())) return 0;
     const TopMenu& top = menus_[static_cast<std::size_t>(menu - 1)];
     if (item == 0) return top.entry.flags;

@@ -72,7 +72,7 @@ private:
         std::int32_t flags = kQwMenuEnabled;
     };
     struct TopMenu {
-        Entry entry;         // shown in the bar while the menu has no items
+        Entry entry;  // shown in the bar while the menu has no items
         QMenu* menu = nullptr;
         std::vector<Entry> items;
     };

@@ -19,7 +19,8 @@
 namespace platform::qt {
 namespace {
 
-void choose_offscreen_without_display() {
+void choose_offscreen_without_display()
+{
     if (std::getenv("QT_QPA_PLATFORM") == nullptr && std::getenv("DISPLAY") == nullptr &&
         std::getenv("WAYLAND_DISPLAY") == nullptr) {
         setenv("QT_QPA_PLATFORM", "offscreen", 0);
@@ -28,7 +29,8 @@ void choose_offscreen_without_display() {
 
 }  // namespace
 
-int run_application(int argc, char** argv, const std::vector<std::function<void()>>& startup) {
+int run_application(int argc, char** argv, const std::vector<std::function<void()>>& startup)
+{
     QApplication app(argc, argv);
     int exit_code = 0;
     {
@@ -57,46 +59,75 @@ struct Session::Impl {
     QtBackend backend{false};
 };
 
-Session::Session() : impl_(std::make_unique<Impl>()) {
+Session::Session() : impl_(std::make_unique<Impl>())
+{
     install_backend(&impl_->backend);
     impl_->backend.frame().show();
 }
 
-Session::~Session() { install_backend(nullptr); }
+Session::~Session()
+{
+    install_backend(nullptr);
+}
 
-Backend& Session::backend() { return impl_->backend; }
+Backend& Session::backend()
+{
+    return impl_->backend;
+}
 
-void Session::process_events(std::int32_t milliseconds) {
+void Session::process_events(std::int32_t milliseconds)
+{
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
     do {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
     } while (std::chrono::steady_clock::now() < end);
 }
 
-std::int32_t Session::canvas_pixel(std::int32_t x, std::int32_t y) const {
+std::int32_t Session::canvas_pixel(std::int32_t x, std::int32_t y) const
+{
     CanvasStore& store = impl_->backend.store();
     std::lock_guard lock(store.mutex);
     return store.canvas.pixel(x, y);
 }
 
-bool Session::save_png(const std::string& path, std::int32_t width, std::int32_t height) const {
+bool Session::save_png(const std::string& path, std::int32_t width, std::int32_t height) const
+{
     CanvasStore& store = impl_->backend.store();
     std::lock_guard lock(store.mutex);
     const QRect area = QRect(0, 0, width, height).intersected(store.image.rect());
     return store.image.copy(area).save(QString::fromStdString(path), "PNG");
 }
 
-void Session::mouse(std::int32_t event, std::int32_t x, std::int32_t y, std::int32_t key_state) {
+void Session::mouse(std::int32_t event, std::int32_t x, std::int32_t y, std::int32_t key_state)
+{
     QEvent::Type type = QEvent::MouseMove;
     Qt::MouseButton button = Qt::NoButton;
     switch (event) {
-        case kMouseLeftDown: type = QEvent::MouseButtonPress; button = Qt::LeftButton; break;
-        case kMouseLeftUp: type = QEvent::MouseButtonRelease; button = Qt::LeftButton; break;
-        case kMouseLeftDoubleClick: type = QEvent::MouseButtonDblClick; button = Qt::LeftButton; break;
-        case kMouseRightDown: type = QEvent::MouseButtonPress; button = Qt::RightButton; break;
-        case kMouseRightUp: type = QEvent::MouseButtonRelease; button = Qt::RightButton; break;
-        case kMouseRightDoubleClick: type = QEvent::MouseButtonDblClick; button = Qt::RightButton; break;
-        default: break;
+    case kMouseLeftDown:
+        type = QEvent::MouseButtonPress;
+        button = Qt::LeftButton;
+        break;
+    case kMouseLeftUp:
+        type = QEvent::MouseButtonRelease;
+        button = Qt::LeftButton;
+        break;
+    case kMouseLeftDoubleClick:
+        type = QEvent::MouseButtonDblClick;
+        button = Qt::LeftButton;
+        break;
+    case kMouseRightDown:
+        type = QEvent::MouseButtonPress;
+        button = Qt::RightButton;
+        break;
+    case kMouseRightUp:
+        type = QEvent::MouseButtonRelease;
+        button = Qt::RightButton;
+        break;
+    case kMouseRightDoubleClick:
+        type = QEvent::MouseButtonDblClick;
+        button = Qt::RightButton;
+        break;
+    default: break;
     }
     Qt::MouseButtons buttons;
     if (key_state & kMouseStateLeftButton) buttons |= Qt::LeftButton;
@@ -110,7 +141,8 @@ void Session::mouse(std::int32_t event, std::int32_t x, std::int32_t y, std::int
     QCoreApplication::sendEvent(canvas, &qevent);
 }
 
-void Session::key(std::int32_t kind, std::int32_t code) {
+void Session::key(std::int32_t kind, std::int32_t code)
+{
     CanvasWidget* canvas = impl_->backend.frame().canvas();
     if (kind == kKeyCharacter) {
         QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(QChar(code)));
@@ -121,25 +153,32 @@ void Session::key(std::int32_t kind, std::int32_t code) {
     }
 }
 
-bool Session::trigger_menu(std::int32_t menu, std::int32_t item) {
+bool Session::trigger_menu(std::int32_t menu, std::int32_t item)
+{
     QAction* action = impl_->backend.frame().menu_action(menu, item);
     if (action == nullptr || !action->isEnabled()) return false;
     action->trigger();
     return true;
 }
 
-std::string Session::menu_text(std::int32_t menu, std::int32_t item) const {
+std::string Session::menu_text(std::int32_t menu, std::int32_t item) const
+{
     QAction* action = impl_->backend.frame().menu_action(menu, item);
     return action == nullptr ? std::string() : action->text().toStdString();
 }
 
-std::int32_t Session::menu_flags(std::int32_t menu, std::int32_t item) const {
+std::int32_t Session::menu_flags(std::int32_t menu, std::int32_t item) const
+{
     return impl_->backend.frame().menu_flags(menu, item);
 }
 
-bool Session::dialog_open() const { return impl_->backend.top_dialog() != nullptr; }
+bool Session::dialog_open() const
+{
+    return impl_->backend.top_dialog() != nullptr;
+}
 
-bool Session::dialog_key(std::int32_t virtual_key) {
+bool Session::dialog_key(std::int32_t virtual_key)
+{
     DialogWindow* window = impl_->backend.top_dialog();
     if (window == nullptr) return false;
     const int key = qt_key(virtual_key);
@@ -151,7 +190,8 @@ bool Session::dialog_key(std::int32_t virtual_key) {
     return true;
 }
 
-bool Session::dialog_click(std::int32_t control_id) {
+bool Session::dialog_click(std::int32_t control_id)
+{
     DialogWindow* window = impl_->backend.top_dialog();
     QWidget* widget = window == nullptr ? nullptr : window->control(control_id);
     if (auto* button = qobject_cast<QAbstractButton*>(widget)) {
@@ -161,7 +201,8 @@ bool Session::dialog_click(std::int32_t control_id) {
     return false;
 }
 
-bool Session::dialog_type(std::int32_t control_id, const std::string& text) {
+bool Session::dialog_type(std::int32_t control_id, const std::string& text)
+{
     DialogWindow* window = impl_->backend.top_dialog();
     auto* edit = qobject_cast<QLineEdit*>(window == nullptr ? nullptr : window->control(control_id));
     if (edit == nullptr) return false;

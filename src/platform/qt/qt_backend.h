@@ -53,8 +53,7 @@ public:
     void set_frame_title(std::string_view title) override;
     void fix_frame_size() override;
     void place_graphics_window(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height) override;
-    bool append_menu_item(std::int32_t menu, std::int32_t flags, std::string_view text,
-                          MenuCallback callback) override;
+    bool append_menu_item(std::int32_t menu, std::int32_t flags, std::string_view text, MenuCallback callback) override;
     bool insert_menu_item(std::int32_t menu, std::int32_t item, std::int32_t flags, std::string_view text,
                           MenuCallback callback) override;
     bool modify_menu_flags(std::int32_t menu, std::int32_t item, std::int32_t flags) override;

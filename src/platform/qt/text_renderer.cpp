@@ -15,7 +15,8 @@ constexpr const char* kDefaultFace = "Arial";
 constexpr std::size_t kRememberedWidths = 4096;
 
 // Built in place: fonts are chosen for nearly every piece of text.
-void write_key(const FontRequest& r, std::string& key) {
+void write_key(const FontRequest& r, std::string& key)
+{
     key.assign(r.face);
     key.push_back('|');
     char digits[12];
@@ -24,7 +25,8 @@ void write_key(const FontRequest& r, std::string& key) {
     if (r.italic) key.push_back('i');
 }
 
-QFont make_font(const QString& family, std::int32_t pixel_size, bool bold, bool italic) {
+QFont make_font(const QString& family, std::int32_t pixel_size, bool bold, bool italic)
+{
     QFont font(family);
     font.setPixelSize(std::max(pixel_size, 1));
     font.setBold(bold);
@@ -35,13 +37,15 @@ QFont make_font(const QString& family, std::int32_t pixel_size, bool bold, bool 
     return font;
 }
 
-QRgb rgb_of(std::int32_t colour) {
+QRgb rgb_of(std::int32_t colour)
+{
     return 0xFF000000u | ((colour & 0xFF) << 16) | (colour & 0xFF00) | ((colour >> 16) & 0xFF);
 }
 
 }  // namespace
 
-std::int32_t TextRenderer::select(const FontRequest& request) {
+std::int32_t TextRenderer::select(const FontRequest& request)
+{
     write_key(request, key_);
     if (const auto it = handles_.find(key_); it != handles_.end()) return it->second;
     const std::string family = font_family_for_face(request.face);
@@ -58,14 +62,15 @@ std::int32_t TextRenderer::select(const FontRequest& request) {
         if (metrics.ascent() + metrics.descent() <= request.cell_height || size == 1) break;
     }
     const QFontMetrics metrics(font);
-    entries_.push_back(Entry{font, metrics, is_symbol_face(request.face), metrics.ascent(),
-                             metrics.ascent() + metrics.descent(), {}});
+    entries_.push_back(
+        Entry{font, metrics, is_symbol_face(request.face), metrics.ascent(), metrics.ascent() + metrics.descent(), {}});
     const auto handle = static_cast<std::int32_t>(entries_.size());
     handles_.emplace(key_, handle);
     return handle;
 }
 
-std::int32_t TextRenderer::resolve(std::int32_t font) {
+std::int32_t TextRenderer::resolve(std::int32_t font)
+{
     if (font >= 1 && font <= static_cast<std::int32_t>(entries_.size())) return font;
     FontRequest fallback;
     fallback.face = kDefaultFace;
@@ -73,7 +78,8 @@ std::int32_t TextRenderer::resolve(std::int32_t font) {
     return std::max(select(fallback), 0);
 }
 
-TextRenderer::Entry& TextRenderer::entry(std::int32_t handle) {
+TextRenderer::Entry& TextRenderer::entry(std::int32_t handle)
+{
     if (handle >= 1) return entries_[static_cast<std::size_t>(handle - 1)];
     if (!plain_) {
         const QFont font = make_font(QString(), kDefaultCellHeight, false, false);
@@ -82,7 +88,8 @@ TextRenderer::Entry& TextRenderer::entry(std::int32_t handle) {
     return *plain_;
 }
 
-QString TextRenderer::prepare(const Entry& e, std::string_view text) const {
+QString TextRenderer::prepare(const Entry& e, std::string_view text) const
+{
     if (e.symbol) {
         const std::string greek = symbol_to_greek(text);
         return QString::fromUtf8(greek.data(), static_cast<qsizetype>(greek.size()));
@@ -90,7 +97,8 @@ QString TextRenderer::prepare(const Entry& e, std::string_view text) const {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::int32_t TextRenderer::width_of(Entry& e, std::string_view text) {
+std::int32_t TextRenderer::width_of(Entry& e, std::string_view text)
+{
     if (const auto known = e.widths.find(text); known != e.widths.end()) return known->second;
     const std::int32_t width = std::max(0, e.metrics.horizontalAdvance(prepare(e, text)));
     if (e.widths.size() >= kRememberedWidths) e.widths.clear();
@@ -98,11 +106,13 @@ std::int32_t TextRenderer::width_of(Entry& e, std::string_view text) {
     return width;
 }
 
-std::int32_t TextRenderer::extent(std::int32_t font, std::string_view text) {
+std::int32_t TextRenderer::extent(std::int32_t font, std::string_view text)
+{
     return width_of(entry(resolve(font)), text);
 }
 
-QPainter& TextRenderer::painter_on(QImage& image) {
+QPainter& TextRenderer::painter_on(QImage& image)
+{
     const std::thread::id thread = std::this_thread::get_id();
     if (painter_.isActive() && painted_image_ == &image && painting_thread_ == thread) return painter_;
     if (painter_.isActive()) painter_.end();
@@ -116,7 +126,8 @@ QPainter& TextRenderer::painter_on(QImage& image) {
     return painter_;
 }
 
-void TextRenderer::draw(QImage& image, const DrawState& state, std::string_view text) {
+void TextRenderer::draw(QImage& image, const DrawState& state, std::string_view text)
+{
     const std::int32_t handle = resolve(state.font);
     Entry& e = entry(handle);
     if (text.empty()) return;
@@ -124,12 +135,10 @@ void TextRenderer::draw(QImage& image, const DrawState& state, std::string_view 
     // Skip what cannot show: the text's box misses the canvas or the clip region.
     const std::int64_t left = std::max<std::int64_t>({state.position.x, state.clip.x1, 0});
     const std::int64_t right =
-        std::min<std::int64_t>({static_cast<std::int64_t>(state.position.x) + width, state.clip.x2,
-                                image.width() - 1});
+        std::min<std::int64_t>({static_cast<std::int64_t>(state.position.x) + width, state.clip.x2, image.width() - 1});
     const std::int64_t top = std::max<std::int64_t>({state.position.y, state.clip.y1, 0});
-    const std::int64_t bottom =
-        std::min<std::int64_t>({static_cast<std::int64_t>(state.position.y) + e.cell_height, state.clip.y2,
-                                image.height() - 1});
+    const std::int64_t bottom = std::min<std::int64_t>(
+        {static_cast<std::int64_t>(state.position.y) + e.cell_height, state.clip.y2, image.height() - 1});
     if (left > right || top > bottom) return;
     const QString qtext = prepare(e, text);
     if (qtext.isEmpty()) return;
@@ -148,7 +157,8 @@ void TextRenderer::draw(QImage& image, const DrawState& state, std::string_view 
     painter.drawText(QPoint(state.position.x, state.position.y + e.ascent), qtext);
 }
 
-std::int32_t TextRenderer::available_faces() {
+std::int32_t TextRenderer::available_faces()
+{
     std::int32_t count = 0;
     for (const char* face : {"Arial", "Times New Roman", "Courier New", "Symbol"}) {
         FontRequest request;

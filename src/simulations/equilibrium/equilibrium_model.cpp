@@ -31,7 +31,10 @@ bool any_within_reach(const EquilibriumModel& m, std::int32_t first, float xi, f
     return (near[0] | near[1] | near[2] | near[3]) != 0;
 }
 
-float kelvin(float celsius) { return celsius + kelvin_offset; }
+float kelvin(float celsius)
+{
+    return celsius + kelvin_offset;
+}
 
 float sum_of_squared_speeds(const EquilibriumModel& m)
 {

@@ -22,7 +22,10 @@ constexpr SimulationButton temperature_ok{520, 200, 30, 20, "OK"};
 constexpr SimulationButton concentrations_ok{510, 230, 40, 20, "OK"};
 constexpr SimulationButton cancel_button{510, 200, 40, 20, "Cancella"};
 
-bool in_panel_exit(const MouseEvent& e) { return inside_zone(e.x, e.y, 535, 575, 260, 280); }
+bool in_panel_exit(const MouseEvent& e)
+{
+    return inside_zone(e.x, e.y, 535, 575, 260, 280);
+}
 
 std::string slot_label(float value, std::int32_t digits)
 {
@@ -39,7 +42,10 @@ void draw_panel_frame(std::int32_t bottom, std::string_view title)
     fill_box(panel_body, 306, 62, 574, bottom - 5);
 }
 
-void marker(std::int32_t x1, std::int32_t y1) { fill_ellipse(marker_colour, x1, y1, x1 + 5, y1 + 5); }
+void marker(std::int32_t x1, std::int32_t y1)
+{
+    fill_ellipse(marker_colour, x1, y1, x1 + 5, y1 + 5);
+}
 
 // Rows 1-9 in the first column, 10-18 in the second.
 void temperature_marker(std::int32_t row)

@@ -11,8 +11,14 @@
 
 namespace {
 
-bool in_exit_zone(std::int32_t x, std::int32_t y) { return inside_zone(x, y, 515, 575, 265, 285); }
-bool in_equilibrate_zone(std::int32_t x, std::int32_t y) { return inside_zone(x, y, 195, 355, 265, 285); }
+bool in_exit_zone(std::int32_t x, std::int32_t y)
+{
+    return inside_zone(x, y, 515, 575, 265, 285);
+}
+bool in_equilibrate_zone(std::int32_t x, std::int32_t y)
+{
+    return inside_zone(x, y, 195, 355, 265, 285);
+}
 bool in_side_zone(std::int32_t x, std::int32_t y, const SimulationButton& button)
 {
     return inside_zone(x, y, 415, 575, button.y - 10, button.y + 10);

@@ -31,7 +31,8 @@ MixtureAnswer mixture_partial_pressure(float volume, float temperature, float pr
     const float kelvin = temperature + kelvin_offset;
     MixtureAnswer answer;
     answer.added_moles = volume * (final_pressure - pressure) / (gas_constant_torr * kelvin);
-    answer.first_gas_moles = (mass / second_molar_mass - answer.added_moles) / (first_molar_mass / second_molar_mass - 1.0f);
+    answer.first_gas_moles =
+        (mass / second_molar_mass - answer.added_moles) / (first_molar_mass / second_molar_mass - 1.0f);
     answer.partial_pressure = kelvin * gas_constant_atm / volume * answer.first_gas_moles;
     if (first_gas_in_flask) answer.partial_pressure += pressure * torr_to_atm;
     return answer;

@@ -69,7 +69,10 @@ void draw_results(const GasState& gas, const ExerciseCourse& course)
 
 }  // namespace
 
-void clear_exercise_text(const GasState& gas) { fill_box(gas.panel_colour, 380, 40, 580, 286); }
+void clear_exercise_text(const GasState& gas)
+{
+    fill_box(gas.panel_colour, 380, 40, 580, 286);
+}
 
 std::string slot_text(std::int32_t slot, float value, std::int32_t mode, float uncertainty)
 {
@@ -79,7 +82,10 @@ std::string slot_text(std::int32_t slot, float value, std::int32_t mode, float u
     return std::string(strip_trailing_blanks(value_slots[slot].display_text));
 }
 
-std::string pressure_text(float value) { return slot_text(1, value, value < 1.0f ? 2 : 3); }
+std::string pressure_text(float value)
+{
+    return slot_text(1, value, value < 1.0f ? 2 : 3);
+}
 
 void run_exercise_course(GasState& gas, const ExerciseCourse& course)
 {

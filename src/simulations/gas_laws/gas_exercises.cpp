@@ -94,24 +94,23 @@ void run_gas_exercise_mixture(GasState& gas)
     const Gas second = chosen_gas(choice.second_record);
     const float pf = choice.final_pressure;
     clear_exercise_text(gas);
-    const float mass = mixture_mass(amount_change(v, t, p, pf), first.molar_mass, second.molar_mass,
-                                    choice.first_fraction);
+    const float mass =
+        mixture_mass(amount_change(v, t, p, pf), first.molar_mass, second.molar_mass, choice.first_fraction);
     const std::string shown_mass = slot_text(2, mass, 3);
 
     ExerciseCourse course;
     course.final_pressure = pf;
-    course.first_statement = "Il gas inizialmente nel pallone è " +
-                             (choice.first_in_flask ? first : second).formula + "; vengono ora aggiunti " +
-                             shown_mass + " g di una miscela di " + first.formula + " e " + second.formula;
-    course.second_statement = "L'aggiunta di " + shown_mass + " g di miscela " + first.formula + "/" +
-                              second.formula +
+    course.first_statement = "Il gas inizialmente nel pallone è " + (choice.first_in_flask ? first : second).formula +
+                             "; vengono ora aggiunti " + shown_mass + " g di una miscela di " + first.formula + " e " +
+                             second.formula;
+    course.second_statement = "L'aggiunta di " + shown_mass + " g di miscela " + first.formula + "/" + second.formula +
                               " è terminata; comparando le condizioni iniziali e finali, valutare la pressione "
                               "parziale di " +
                               first.formula + " nel sistema finale";
     // From the exact mass, not from the three digits the statement shows.
     course.results = [=, in_flask = choice.first_in_flask] {
-        const MixtureAnswer a = mixture_partial_pressure(v, t, p, pf, mass, first.molar_mass, second.molar_mass,
-                                                         in_flask);
+        const MixtureAnswer a =
+            mixture_partial_pressure(v, t, p, pf, mass, first.molar_mass, second.molar_mass, in_flask);
         ExerciseResults results;
         results.answer = pressure_text(a.partial_pressure) + " atm";
         results.third_line = "@T1@Gas aggiunto : " + slot_text(1, a.added_moles, 3) + " mol";

@@ -12,7 +12,10 @@
 namespace {
 
 // Pixel positions computed from the neck's half width are truncated reals.
-std::int32_t px(float value) { return static_cast<std::int32_t>(value); }
+std::int32_t px(float value)
+{
+    return static_cast<std::int32_t>(value);
+}
 
 // The upper half of the outline inscribed in the box, down to the row of
 // its end points: the arc from the right end anticlockwise to the left.
@@ -97,8 +100,7 @@ void draw_gas_flask(GasState& gas, std::int32_t x0, std::int32_t y0, float volum
     stroke(highlight_colour, left, neck_foot + 1, right, neck_foot + 1);
 
     qw_set_color_rgb(outline_colour);
-    draw_markup_text(x0 - 15, cy - 7,
-                     "@T1@" + std::string(strip_blanks(format_f(volume, 5, 1))) + " L");
+    draw_markup_text(x0 - 15, cy - 7, "@T1@" + std::string(strip_blanks(format_f(volume, 5, 1))) + " L");
 
     // The clamp that holds the neck.
     const std::int32_t clamp_y = cy - r - a / 2;

@@ -23,11 +23,14 @@ struct ExerciseButton {
     void (*run)(GasState&);
 };
 constexpr std::array<ExerciseButton, 3> exercise_buttons{{
-    {"d2345678400180150020DD9988BB8888@T4@@cFFFFFF@@y-18@Esercitazione 1", {410, 170, 540, 190},
+    {"d2345678400180150020DD9988BB8888@T4@@cFFFFFF@@y-18@Esercitazione 1",
+     {410, 170, 540, 190},
      run_gas_exercise_temperature},
-    {"d2345678400210150020DD9988BB8888@T4@@cFFFFFF@@y-18@Esercitazione 2", {410, 200, 540, 220},
+    {"d2345678400210150020DD9988BB8888@T4@@cFFFFFF@@y-18@Esercitazione 2",
+     {410, 200, 540, 220},
      run_gas_exercise_amount},
-    {"d2345678400240150020DD9988BB8888@T4@@cFFFFFF@@y-18@Esercitazione 3", {410, 230, 540, 250},
+    {"d2345678400240150020DD9988BB8888@T4@@cFFFFFF@@y-18@Esercitazione 3",
+     {410, 230, 540, 250},
      run_gas_exercise_mixture},
 }};
 constexpr std::string_view exit_button = "d2345678520275050020DD9988BB8888@T4@@cFFFFFF@@y-18@Esci";

@@ -26,15 +26,25 @@ void draw_manometer_tube(std::int32_t x0, std::int32_t y0, std::int32_t width)
 {
     const std::int32_t hw = width / 2;
     const std::int32_t left_limb = x0 - hw + 100, right_limb = x0 - hw + 120;
-    polyline(outline_colour, {{x0 - hw, y0}, {x0 - hw, 60}, {left_limb, 60}, {left_limb, 260},
-                              {right_limb, 260}, {right_limb, 60}});
-    polyline(outline_colour, {{x0 + hw, y0}, {x0 + hw, 60 + width}, {left_limb - width, 60 + width},
-                              {left_limb - width, 260 + width}, {right_limb + width, 260 + width},
+    polyline(outline_colour,
+             {{x0 - hw, y0}, {x0 - hw, 60}, {left_limb, 60}, {left_limb, 260}, {right_limb, 260}, {right_limb, 60}});
+    polyline(outline_colour, {{x0 + hw, y0},
+                              {x0 + hw, 60 + width},
+                              {left_limb - width, 60 + width},
+                              {left_limb - width, 260 + width},
+                              {right_limb + width, 260 + width},
                               {right_limb + width, 60}});
-    polyline(highlight_colour, {{x0 - hw + 1, y0}, {x0 - hw + 1, 61}, {left_limb - 1, 61}, {left_limb - 1, 261},
-                                {right_limb + 1, 261}, {right_limb + 1, 60}});
-    polyline(highlight_colour, {{x0 + hw - 1, y0}, {x0 + hw - 1, 59 + width}, {left_limb - width + 1, 59 + width},
-                                {left_limb - width + 1, 259 + width}, {right_limb + width - 1, 259 + width},
+    polyline(highlight_colour, {{x0 - hw + 1, y0},
+                                {x0 - hw + 1, 61},
+                                {left_limb - 1, 61},
+                                {left_limb - 1, 261},
+                                {right_limb + 1, 261},
+                                {right_limb + 1, 60}});
+    polyline(highlight_colour, {{x0 + hw - 1, y0},
+                                {x0 + hw - 1, 59 + width},
+                                {left_limb - width + 1, 59 + width},
+                                {left_limb - width + 1, 259 + width},
+                                {right_limb + width - 1, 259 + width},
                                 {right_limb + width - 1, 60}});
     fill_box(gas_colour, x0 - hw + 2, 62, x0 + hw - 2, y0 - 1);
     fill_box(gas_colour, x0 - hw + 2, 62, left_limb - 2, 58 + width);

@@ -42,4 +42,7 @@ inline constexpr std::int32_t tube_width = 6;
 // the excess over the atmosphere, left limb down, right limb up.
 inline constexpr float atmospheric_pressure = 760.0f;
 inline constexpr std::int32_t mercury_rest_y = 162;
-inline std::int32_t mercury_shift(float excess) { return static_cast<std::int32_t>(0.125f * excess); }
+inline std::int32_t mercury_shift(float excess)
+{
+    return static_cast<std::int32_t>(0.125f * excess);
+}

@@ -211,8 +211,8 @@ void draw_burette_lens()
     qw_ellipse(QwControl::outline, 253, ym - 10, 287, ym);
     qw_set_clip_region(0, 0, 1600, 1600);
 
-    for (const auto& [colour, left, right] : {std::array{glass_colour, 250, 290},
-                                              std::array{inner_glass_colour, 251, 289}}) {
+    for (const auto& [colour, left, right] :
+         {std::array{glass_colour, 250, 290}, std::array{inner_glass_colour, 251, 289}}) {
         qw_set_color_rgb(colour);
         qw_ellipse(QwControl::outline, 220, 50, 320, 150);
         draw_line(left, 55, left, 145);

@@ -183,8 +183,9 @@ void draw_titration_summary()
         analyte += std::string(analyte_rows[k - 1].name) + ", " + slot_digits_text(20, s.analyte_volume, 4) + " mL";
     }
     draw_justified_text(240, 550, 240, analyte);
-    const std::string titrant = std::string(analyte_is_acid(k) ? "@T1@@c1@Titolante:  NaOH, " : "@T1@@c1@Titolante:  HCl, ") +
-                                slot_digits_text(20, s.titrant_concentration, 4) + " M";
+    const std::string titrant =
+        std::string(analyte_is_acid(k) ? "@T1@@c1@Titolante:  NaOH, " : "@T1@@c1@Titolante:  HCl, ") +
+        slot_digits_text(20, s.titrant_concentration, 4) + " M";
     draw_justified_text(240, 550, 256, titrant);
     draw_justified_text(240, 550, 272,
                         "@T1@@c1@Indicatore: " + std::string(indicator_rows[s.indicator_choice - 1].name));

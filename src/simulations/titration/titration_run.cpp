@@ -25,8 +25,7 @@ constexpr std::int32_t step_pause_ms = 20;
 constexpr std::int32_t titrant_colour = 0xFFCCCC;
 constexpr std::int32_t drop_colour = 0xFF8888;
 
-constexpr std::string_view repeat_button =
-    "d2345678360080180020DD9988BB8888@T4@@cFFFFFF@@y-18@Ripetere la titolazione";
+constexpr std::string_view repeat_button = "d2345678360080180020DD9988BB8888@T4@@cFFFFFF@@y-18@Ripetere la titolazione";
 constexpr std::string_view reveal_button =
     "d2345678360110180020DD9988BB8888@T4@@cFFFFFF@@y-18@Concentrazione incognita";
 constexpr std::string_view revealed_value_head = "d2345678360110180020AAAAAABB8888@T4@@cFFFFFF@@y-18@";

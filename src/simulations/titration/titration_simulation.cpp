@@ -27,11 +27,9 @@ struct MenuButton {
 };
 constexpr std::array<MenuButton, 4> menu_buttons{{
     {"d2345678340070200020DD9988BB8888@T4@@cFFFFFF@@y-18@Eseguire la titolazione", 60, 80, MenuChoice::titrate},
-    {"d2345678340100200020DD9988BB8888@T4@@cFFFFFF@@y-18@Cambiare conc. di titolante", 90, 110,
-     MenuChoice::titrant},
+    {"d2345678340100200020DD9988BB8888@T4@@cFFFFFF@@y-18@Cambiare conc. di titolante", 90, 110, MenuChoice::titrant},
     {"d2345678340130200020DD9988BB8888@T4@@cFFFFFF@@y-18@Cambiare indicatore", 120, 140, MenuChoice::indicator},
-    {"d2345678340160200020DD9988BB8888@T4@@cFFFFFF@@y-18@Nuova titolazione", 150, 170,
-     MenuChoice::new_titration},
+    {"d2345678340160200020DD9988BB8888@T4@@cFFFFFF@@y-18@Nuova titolazione", 150, 170, MenuChoice::new_titration},
 }};
 
 void set_up_titration_screen()
@@ -109,7 +107,6 @@ bool hits_exit_button(std::int32_t x, std::int32_t y)
 void run_titration_simulation()
 {
     start_titration_state();
-    while (run_titration_pass()) {
-    }
+    while (run_titration_pass()) {}
     hand_back_page();
 }

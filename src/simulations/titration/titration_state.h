@@ -37,7 +37,10 @@ inline constexpr std::array<AnalyteRow, analyte_count> analyte_rows{{
 }};
 inline constexpr std::int32_t generic_acid = 5;
 inline constexpr std::int32_t generic_base = 9;
-inline constexpr bool analyte_is_acid(std::int32_t k) { return k <= 5; }
+inline constexpr bool analyte_is_acid(std::int32_t k)
+{
+    return k <= 5;
+}
 
 struct IndicatorRow {
     std::string_view name;  // markup
@@ -60,15 +63,15 @@ struct TitrationState {
     // The table's constants, but for the generic acid and base, drawn on
     // every click in the analyte list.
     std::array<float, analyte_count> dissociation_constants{};
-    std::int32_t analyte_choice = 1;    // 1..9
-    std::int32_t titrant_choice = 1;    // 1..9
-    std::int32_t indicator_choice = 3;  // 1..5
-    float analyte_volume = 0.0f;        // mL in the flask before any addition
-    float analyte_concentration = 0.0f; // mol/L, hidden until revealed
+    std::int32_t analyte_choice = 1;     // 1..9
+    std::int32_t titrant_choice = 1;     // 1..9
+    std::int32_t indicator_choice = 3;   // 1..5
+    float analyte_volume = 0.0f;         // mL in the flask before any addition
+    float analyte_concentration = 0.0f;  // mol/L, hidden until revealed
     float first_equivalence_volume = 0.0f;
-    float titrant_concentration = 0.0f; // mol/L
+    float titrant_concentration = 0.0f;  // mol/L
     float current_ph = 7.0f;
-    float added_volume = 0.0f;          // mL, float sums of the burette steps
+    float added_volume = 0.0f;  // mL, float sums of the burette steps
     // Fill fraction of the flask as the liquid was last drawn: a lower new
     // surface erases the old liquid above it.
     float drawn_fill_fraction = 0.0f;

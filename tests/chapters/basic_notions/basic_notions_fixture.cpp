@@ -9,7 +9,6 @@ ChapterOne::ChapterOne()
                    .run_chapter = run_basic_notions_chapter,
                    .fresh_log = testing_support::FreshLog::for_problem,
                    .sweep_versions = testing_support::counting_versions})
-{
-}
+{}
 
 }  // namespace basic_notions_test

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <string>
 
-#include "frame/app_state.h"
 #include "basic_notions_fixture.h"
+#include "frame/app_state.h"
 #include "numbers/random_stream.h"
 
 namespace basic_notions_test {

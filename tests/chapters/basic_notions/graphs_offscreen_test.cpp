@@ -5,9 +5,9 @@
 #include <cmath>
 #include <string>
 
+#include "basic_notions_fixture.h"
 #include "chapters/basic_notions/basic_notions_chapter.h"
 #include "frame/app_state.h"
-#include "basic_notions_fixture.h"
 #include "numbers/random_stream.h"
 #include "platform/qt/qt_application.h"
 #include "text/fonts_colours.h"

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "frame/app_state.h"
 #include "basic_notions_fixture.h"
+#include "frame/app_state.h"
 #include "numbers/value_slots.h"
 #include "platform/graphics.h"
 
@@ -120,7 +120,8 @@ TEST_F(ChapterOne, ProblemThirtyThreeDrawsLinesOfOppositeSlopeThroughOnePoint)
 {
     const Plot plot{200, 400, 120, 270, -5, 5, -5, 5};
     for_versions(33, 300, [&](std::int32_t) {
-        const auto q = match(statement(), "@C3@@if@\\(@ix@\\)=NUM@ix@ ?\\+?NUM@C1@ e @cFF0000@@if@\\(@ix@\\)=NUM@ix@ ?\\+?NUM@C1@");
+        const auto q = match(statement(),
+                             "@C3@@if@\\(@ix@\\)=NUM@ix@ ?\\+?NUM@C1@ e @cFF0000@@if@\\(@ix@\\)=NUM@ix@ ?\\+?NUM@C1@");
         const double s1 = shown(q[0]).value, b1 = shown(q[1]).value, s2 = shown(q[2]).value, b2 = shown(q[3]).value;
         EXPECT_EQ(s1, -s2);
         EXPECT_EQ(answer_text(), "Rette con pendenza opposta (@C3@" + q[0] + "@C1@ e @cFF0000@" + q[2] + "@C1@)");
@@ -129,8 +130,10 @@ TEST_F(ChapterOne, ProblemThirtyThreeDrawsLinesOfOppositeSlopeThroughOnePoint)
         forget_slots();
         answer();
         EXPECT_EQ(problem_texts.problem_printable, 1);
-        EXPECT_TRUE(line_drawn(backend, plot.column(-5), plot.row(-5 * s1 + b1), plot.column(5), plot.row(5 * s1 + b1), red));
-        EXPECT_TRUE(line_drawn(backend, plot.column(-5), plot.row(-5 * s2 + b2), plot.column(5), plot.row(5 * s2 + b2), blue));
+        EXPECT_TRUE(
+            line_drawn(backend, plot.column(-5), plot.row(-5 * s1 + b1), plot.column(5), plot.row(5 * s1 + b1), red));
+        EXPECT_TRUE(
+            line_drawn(backend, plot.column(-5), plot.row(-5 * s2 + b2), plot.column(5), plot.row(5 * s2 + b2), blue));
     });
 }
 
@@ -176,8 +179,14 @@ TEST_F(ChapterOne, ProblemThirtyFiveTabulatesAPressureProportionalToTemperature)
         const double step = pressure[5].value > 1.0 ? 1.0 : 0.1;
         const double top = step * 10.0;
         const double y_from = std::floor(pressure[1].value / step + 1e-6) * step;
-        const Plot plot{350, 550, 120, 270, 10.0 * std::floor(temperature[1].value / 10.0),
-                        10.0 * std::floor(temperature[5].value / 10.0) + 10.0, y_from, top};
+        const Plot plot{350,
+                        550,
+                        120,
+                        270,
+                        10.0 * std::floor(temperature[1].value / 10.0),
+                        10.0 * std::floor(temperature[5].value / 10.0) + 10.0,
+                        y_from,
+                        top};
         const double first_pressure = pressure[1].value;
         backend.clear_log();
         forget_slots();
@@ -205,7 +214,10 @@ TEST_F(ChapterOne, ProblemThirtySixAnswersWhichCoefficientsVanish)
         const float a = value_slots[1].value, b = value_slots[2].value, c = value_slots[3].value;
         const bool no_b = std::fabs(b) < 0.01f, no_c = std::fabs(c) < 0.01f;
         if (no_b || no_c) ++zeros;
-        EXPECT_EQ(answer_text(), no_b && no_c ? "B = 0; C = 0" : no_b ? "B = 0" : no_c ? "C = 0" : "B e C diversi da 0");
+        EXPECT_EQ(answer_text(), no_b && no_c ? "B = 0; C = 0"
+                                 : no_b       ? "B = 0"
+                                 : no_c       ? "C = 0"
+                                              : "B e C diversi da 0");
         const auto drawn = markers(backend);
         for (std::int32_t k = 0; k < 20; k += 3) {
             const double x = -1.0 + 0.1 * k;

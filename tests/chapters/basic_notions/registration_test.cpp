@@ -4,11 +4,11 @@
 
 #include <string>
 
+#include "basic_notions_fixture.h"
 #include "chapters/basic_notions/basic_notions_chapter.h"
 #include "chapters/basic_notions/basic_notions_problems.h"
 #include "frame/app_state.h"
 #include "frame/generator_protocol.h"
-#include "basic_notions_fixture.h"
 
 namespace basic_notions_test {
 namespace {

@@ -5,8 +5,8 @@
 #include <cmath>
 #include <string>
 
-#include "frame/app_state.h"
 #include "basic_notions_fixture.h"
+#include "frame/app_state.h"
 #include "numbers/value_slots.h"
 #include "text/justified_text.h"
 
@@ -16,8 +16,9 @@ namespace {
 TEST_F(ChapterOne, ProblemTwentySixUsesTheLineOfAnIdealGas)
 {
     for_versions(26, 500, [&](std::int32_t) {
-        const auto q = match(statement(), "da NUM g di azoto .* @iV@ = NUM@it@ \\+ NUM\\. Calcolare il volume occupato a "
-                                          "NUM@uo@C, .* sia pari a NUM L$");
+        const auto q =
+            match(statement(), "da NUM g di azoto .* @iV@ = NUM@it@ \\+ NUM\\. Calcolare il volume occupato a "
+                               "NUM@uo@C, .* sia pari a NUM L$");
         const auto a = match(answer_text(), "^NUM L; NUM@uo@C$");
         const double mass = shown(q[0]).value;
         const double slope = shown(q[1]).value;
@@ -112,8 +113,9 @@ TEST_F(ChapterOne, ProblemTwentyEightDrawsItsTableUnderTheStatement)
 TEST_F(ChapterOne, ProblemTwentyNineSolvesTheDissociationOfIodine)
 {
     for_versions(29, 500, [&](std::int32_t) {
-        const auto q = match(statement(), "l'equazione NUM@ba@@u2@/@iV@ \\+ @ba@ - 1 = 0\\. Quale deve essere @iV@ perché "
-                                          "@ba@ sia eguale a NUM\\? Quanto vale @ba@ se @iV@ =NUM L\\?$");
+        const auto q =
+            match(statement(), "l'equazione NUM@ba@@u2@/@iV@ \\+ @ba@ - 1 = 0\\. Quale deve essere @iV@ perché "
+                               "@ba@ sia eguale a NUM\\? Quanto vale @ba@ se @iV@ =NUM L\\?$");
         const auto a = match(answer_text(), "^NUM L; NUM$");
         const double k = shown(q[0]).value;
         const double alpha = shown(q[1]).value;
@@ -130,8 +132,9 @@ TEST_F(ChapterOne, ProblemThirtyFollowsAnExponentialDecay)
 {
     for_versions(30, 500, [&](std::int32_t) {
         EXPECT_EQ(statement().substr(statement().size() - 3), "  g");
-        const auto q = match(statement(), "^Quando NUM g .* = NUMexp\\(-NUM@it@\\)\\. Calcolare .* quando @it@ = NUM s, "
-                                          ".* si riduca da NUM g a NUM  g$");
+        const auto q =
+            match(statement(), "^Quando NUM g .* = NUMexp\\(-NUM@it@\\)\\. Calcolare .* quando @it@ = NUM s, "
+                               ".* si riduca da NUM g a NUM  g$");
         const auto a = match(answer_text(), "^NUM g; NUM s$");
         const double m0 = shown(q[0]).value;
         const double k = shown(q[2]).value;
@@ -154,8 +157,8 @@ TEST_F(ChapterOne, ProblemThirtyOneFindsTheTemperatureOrSaysNever)
         const double t = -b / std::log(ratio);
         if (t < 0) {
             ++never;
-            EXPECT_EQ(answer_text(), b > 0 ? "Mai; @iQ@ è sempre minore di @iQ@@d0@"
-                                           : "Mai; @iQ@ è sempre maggiore di @iQ@@d0@");
+            EXPECT_EQ(answer_text(),
+                      b > 0 ? "Mai; @iQ@ è sempre minore di @iQ@@d0@" : "Mai; @iQ@ è sempre maggiore di @iQ@@d0@");
             return;
         }
         const auto a = match(answer_text(), "^NUM K$");

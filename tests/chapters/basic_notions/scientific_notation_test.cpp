@@ -4,8 +4,8 @@
 #include <cmath>
 #include <string>
 
-#include "frame/app_state.h"
 #include "basic_notions_fixture.h"
+#include "frame/app_state.h"
 
 namespace basic_notions_test {
 namespace {

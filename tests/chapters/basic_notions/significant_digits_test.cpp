@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <string>
 
-#include "frame/app_state.h"
 #include "basic_notions_fixture.h"
+#include "frame/app_state.h"
 #include "numbers/random_stream.h"
 #include "platform/graphics.h"
 
@@ -106,8 +106,8 @@ TEST_F(ChapterOne, ProblemEightNeverOverflowsWhereTheExponentsAreFarApart)
         const auto q = match(statement(), "dell'espressione NUM (×|/) NUM$");
         const Shown x1 = shown(q[0]);
         const Shown x2 = shown(q[2]);
-        const double magnitude = q[1] == "×" ? std::log10(std::fabs(x1.value * x2.value))
-                                            : std::log10(std::fabs(x1.value / x2.value));
+        const double magnitude =
+            q[1] == "×" ? std::log10(std::fabs(x1.value * x2.value)) : std::log10(std::fabs(x1.value / x2.value));
         if (std::fabs(magnitude) > 30.0) ++far;
         EXPECT_LT(magnitude, 38.5);
         EXPECT_GT(magnitude, -37.9);
@@ -185,7 +185,9 @@ TEST_F(ChapterOne, ProblemsEightAndElevenShowTheirNoteInPlaceOfTheFactBox)
         std::int32_t top = 0, bottom = 0, last_row = 0;
         for (const std::string& line : backend.log_lines("rect filled (165,")) {
             std::int32_t x2 = 0;
-            if (std::sscanf(line.c_str(), "rect filled (165,%d)-(%d,%d) 0xDDDDE8", &top, &x2, &bottom) == 3 && x2 == right) break;
+            if (std::sscanf(line.c_str(), "rect filled (165,%d)-(%d,%d) 0xDDDDE8", &top, &x2, &bottom) == 3 &&
+                x2 == right)
+                break;
             bottom = 0;
         }
         for (const std::string& line : backend.log_lines("text (170,")) {

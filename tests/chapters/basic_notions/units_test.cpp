@@ -5,9 +5,9 @@
 #include <map>
 #include <string>
 
+#include "basic_notions_fixture.h"
 #include "chemistry/data_tables.h"
 #include "frame/app_state.h"
-#include "basic_notions_fixture.h"
 #include "numbers/fixed_width.h"
 
 namespace basic_notions_test {
@@ -18,11 +18,11 @@ const std::map<std::string, double> lengths = {{"pm", 1e-12}, {"nm", 1e-9}, {"µ
                                                {"cm", 1e-2},  {"dm", 0.1},  {"m", 1.0},   {"Å", 1e-10}};
 const std::map<std::string, double> masses = {{"pg", 1e-12}, {"ng", 1e-9}, {"µg", 1e-6},
                                               {"mg", 1e-3},  {"g", 1.0},   {"kg", 1e3}};
-const std::map<std::string, double> times = {{"ps", 1e-12}, {"ns", 1e-9}, {"µs", 1e-6}, {"ms", 1e-3},
+const std::map<std::string, double> times = {{"ps", 1e-12}, {"ns", 1e-9},  {"µs", 1e-6},   {"ms", 1e-3},
                                              {"s", 1.0},    {"min", 60.0}, {"ore", 3600.0}};
 const std::map<std::string, double> volumes = {{"mm@u3@", 1e-9}, {"cm@u3@", 1e-6}, {"dm@u3@", 1e-3},
-                                               {"m@u3@", 1.0},    {"mL", 1e-6},     {"L", 1e-3}};
-const std::map<std::string, double> energies = {{"J", 1.0},      {"kJ", 1e3},          {"cal", 4.184},
+                                               {"m@u3@", 1.0},   {"mL", 1e-6},     {"L", 1e-3}};
+const std::map<std::string, double> energies = {{"J", 1.0},       {"kJ", 1e3},          {"cal", 4.184},
                                                 {"kcal", 4184.0}, {"eV", 1.602177e-19}, {"keV", 1.602177e-16}};
 const std::map<std::string, double> pressures = {
     {"Pa", 1.0}, {"kPa", 1e3}, {"atm", 101325.0}, {"torr", 101325.0 / 760.0}, {"bar", 1e5}};
@@ -67,16 +67,15 @@ TEST_P(Conversions, KeepTheDigitsOfTheDatumBetweenTwoDifferentUnits)
     });
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ChapterOne, Conversions,
-    ::testing::Values(Conversion{12, "Convertire una lunghezza pari a ", &lengths},
-                      Conversion{13, "Convertire una massa pari a ", &masses},
-                      Conversion{14, "Convertire un intervallo di tempo pari a ", &times},
-                      Conversion{15, " Convertire una lunghezza pari a ", &lengths},
-                      Conversion{17, "Convertire un volume pari a ", &volumes},
-                      Conversion{19, "Convertire un'energia pari a ", &energies},
-                      Conversion{20, "Convertire una pressione pari a ", &pressures}),
-    [](const auto& info) { return "Problem" + std::to_string(info.param.problem); });
+INSTANTIATE_TEST_SUITE_P(ChapterOne, Conversions,
+                         ::testing::Values(Conversion{12, "Convertire una lunghezza pari a ", &lengths},
+                                           Conversion{13, "Convertire una massa pari a ", &masses},
+                                           Conversion{14, "Convertire un intervallo di tempo pari a ", &times},
+                                           Conversion{15, " Convertire una lunghezza pari a ", &lengths},
+                                           Conversion{17, "Convertire un volume pari a ", &volumes},
+                                           Conversion{19, "Convertire un'energia pari a ", &energies},
+                                           Conversion{20, "Convertire una pressione pari a ", &pressures}),
+                         [](const auto& info) { return "Problem" + std::to_string(info.param.problem); });
 
 TEST_F(ChapterOne, TheTextVersionPosesItsTextbookConversions)
 {
@@ -100,7 +99,8 @@ TEST_F(ChapterOne, TheTextVersionPosesItsTextbookConversions)
 TEST_F(ChapterOne, ProblemSixteenConvertsTemperaturesBothWays)
 {
     for_versions(16, 500, [&](std::int32_t) {
-        const auto q = match(statement(), "pari a NUM gradi centigradi, e in gradi centigradi una temperatura pari a NUM K$");
+        const auto q =
+            match(statement(), "pari a NUM gradi centigradi, e in gradi centigradi una temperatura pari a NUM K$");
         const auto a = match(answer_text(), "^NUM K; NUM@uo@C$");
         const Shown celsius = shown(q[0]);
         const Shown kelvin = shown(q[1]);
@@ -164,7 +164,8 @@ TEST_F(ChapterOne, ProblemTwentyTwoGivesTheEnergyOfAQuantum)
 {
     const std::map<std::string, double> joules = {{"J", 1.0}, {"kJ", 1e3}, {"cal", 4.184}, {"kcal", 4184.0}};
     for_versions(22, 500, [&](std::int32_t) {
-        const auto q = match(statement(), "pari a NUM (J|kJ|cal|kcal)•s\\.  Valutare .* pari a NUM s@u-1@, esprimendola in (\\S+)$");
+        const auto q = match(statement(),
+                             "pari a NUM (J|kJ|cal|kcal)•s\\.  Valutare .* pari a NUM s@u-1@, esprimendola in (\\S+)$");
         const auto a = match(answer_text(), "^NUM (\\S+)$");
         EXPECT_NE(q[1], q[3]);
         EXPECT_EQ(a[1], q[3]);
@@ -180,7 +181,8 @@ TEST_F(ChapterOne, ProblemTwentyThreeConvertsMassIntoEnergy)
 {
     const std::map<std::string, double> joules = {{"J", 1.0}, {"kJ", 1e3}, {"cal", 4.184}, {"kcal", 4184.0}};
     for_versions(23, 500, [&](std::int32_t) {
-        const auto q = match(statement(), "Esprimere in (\\S+) l'energia liberata dalla trasformazione di NUM (g|ng|pg) di materia$");
+        const auto q = match(
+            statement(), "Esprimere in (\\S+) l'energia liberata dalla trasformazione di NUM (g|ng|pg) di materia$");
         const auto a = match(answer_text(), "^NUM (\\S+)$");
         EXPECT_EQ(a[1], q[0]);
         const double kilograms = shown(q[1]).value * masses.at(q[2]) * 1e-3;
@@ -207,8 +209,9 @@ TEST_F(ChapterOne, ProblemTwentyFourAnswersInKilometresForLongTimes)
 TEST_F(ChapterOne, ProblemTwentyFiveCountsAtomsOrMolecules)
 {
     for_versions(25, 500, [&](std::int32_t) {
-        const auto q = match(statement(), "^La massa di (un atomo|una molecola) di (.+) è pari a NUM g\\. Calcolare "
-                                          "quant[ie] (atomi sono contenuti|molecole sono contenute) in NUM (\\S+) di (.+)$");
+        const auto q =
+            match(statement(), "^La massa di (un atomo|una molecola) di (.+) è pari a NUM g\\. Calcolare "
+                               "quant[ie] (atomi sono contenuti|molecole sono contenute) in NUM (\\S+) di (.+)$");
         EXPECT_EQ(q[1], q[6]);
         EXPECT_EQ(q[0] == "un atomo", q[3] == "atomi sono contenuti");
         const Shown sample = shown(q[4]);

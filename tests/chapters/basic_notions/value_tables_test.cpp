@@ -6,10 +6,10 @@
 #include <regex>
 #include <string>
 
-#include "chapters/basic_notions/graph_functions.h"
-#include "chapters/basic_notions/basic_notions_problems.h"
-#include "frame/generator_kit.h"
 #include "basic_notions_fixture.h"
+#include "chapters/basic_notions/basic_notions_problems.h"
+#include "chapters/basic_notions/graph_functions.h"
+#include "frame/generator_kit.h"
 
 namespace basic_notions_test {
 namespace {
@@ -104,7 +104,8 @@ TEST(GraphFormula, LeavesTextAndPredictionAloneForAnUnknownKind)
     EXPECT_EQ(y[4], 5.0f);
 }
 
-void check_value_table(const std::string& statement, const std::string& answer, const basic_notions::BasicNotionsState& state)
+void check_value_table(const std::string& statement, const std::string& answer,
+                       const basic_notions::BasicNotionsState& state)
 {
     const auto x_asked = shown(match(statement, "per @ix@ = NUM\\.$")[0]);
     const auto parts = match(answer, "^(.*) ; NUM$");

@@ -29,7 +29,6 @@ ChapterEight::ChapterEight()
                        return testing_support::text_and_spread_versions(
                            count - 1, {.square = 104729, .linear = 7919, .modulus = 10000000});
                    }})
-{
-}
+{}
 
 }  // namespace electrochemistry_test

@@ -33,8 +33,8 @@ TEST_F(ChapterEight, ElectronsCarriedByACurrent)
 {
     const std::map<std::string, double> seconds = {{"s", 1.0}, {"min", 60.0}, {"ore", 3600.0}};
     for_versions(1, versions_per_problem, [&] {
-        const auto g = match(statement(), "trasferite in " + number_group + " (s|min|ore) da una corrente di intensità " +
-                                                 number_group + " A$");
+        const auto g = match(statement(), "trasferite in " + number_group +
+                                              " (s|min|ore) da una corrente di intensità " + number_group + " A$");
         const auto a = match(answer_text(), "^" + number_group + " mol$");
         const double moles = shown_value(g[2]) * shown_value(g[0]) * seconds.at(g[1]) / faraday;
         EXPECT_TRUE(shows(a[0], moles));
@@ -50,16 +50,17 @@ TEST_F(ChapterEight, CurrentThroughAWire)
 {
     std::map<std::string, std::string> resistivities;
     for_versions(2, versions_per_problem, [&] {
-        const auto g = match(statement(), "La resistività d(el |ell'|ello )(\\w+) a @iT@ ambiente è pari a " + number_group +
-                                                 " ohm•m\\. Calcolare l'intensità della corrente in un filo di (\\w+) di "
-                                                 "sezione " +
-                                                 number_group + " mm@u2@ e lungo " + number_group +
-                                                 " cm i cui capi si trovano alla differenza di potenziale di " + number_group +
-                                                 " V$");
+        const auto g = match(statement(),
+                             "La resistività d(el |ell'|ello )(\\w+) a @iT@ ambiente è pari a " + number_group +
+                                 " ohm•m\\. Calcolare l'intensità della corrente in un filo di (\\w+) di "
+                                 "sezione " +
+                                 number_group + " mm@u2@ e lungo " + number_group +
+                                 " cm i cui capi si trovano alla differenza di potenziale di " + number_group + " V$");
         EXPECT_EQ(g[1], g[3]);
         resistivities[g[1]] = g[2];
         // I = V·A/(ρ·L), the section in m² and the length in m.
-        const double current = shown_value(g[6]) * shown_value(g[4]) * 1e-6 / (shown_value(g[2]) * shown_value(g[5]) * 0.01);
+        const double current =
+            shown_value(g[6]) * shown_value(g[4]) * 1e-6 / (shown_value(g[2]) * shown_value(g[5]) * 0.01);
         EXPECT_TRUE(shows(match(answer_text(), "^" + number_group + " A$")[0], current));
     });
     // The resistivity keeps the digits of its table text.
@@ -71,14 +72,14 @@ TEST_F(ChapterEight, CurrentThroughAWire)
 
 TEST_F(ChapterEight, MetalDepositedAtTheCathode)
 {
-    const std::map<std::string, double> charge = {{"litio", 1},  {"sodio", 1}, {"potassio", 1}, {"argento", 1},
-                                                  {"magnesio", 2}, {"calcio", 2}, {"bario", 2},    {"rame", 2},
-                                                  {"zinco", 2},  {"alluminio", 3}};
+    const std::map<std::string, double> charge = {{"litio", 1},    {"sodio", 1},    {"potassio", 1}, {"argento", 1},
+                                                  {"magnesio", 2}, {"calcio", 2},   {"bario", 2},    {"rame", 2},
+                                                  {"zinco", 2},    {"alluminio", 3}};
     std::map<std::string, int> seen;
     for_versions(3, versions_per_problem, [&] {
         const auto g = match(statement(), "^@T1@@C1@Calcolare quanto (\\w+) viene depositato al catodo in una "
-                                             "elettrolisi con una corrente di " +
-                                                 number_group + " A per " + number_group + " ore$");
+                                          "elettrolisi con una corrente di " +
+                                              number_group + " A per " + number_group + " ore$");
         ++seen[g[0]];
         const double grams =
             shown_value(g[1]) * shown_value(g[2]) * 3600.0 / faraday / charge.at(g[0]) * atomic_mass_named(g[0]);
@@ -91,11 +92,11 @@ TEST_F(ChapterEight, TimeToEvolveHydrogenOrOxygen)
 {
     const std::map<std::string, double> per_second = {{"s", 1.0}, {"min", 1.0 / 60.0}, {"ore", 1.0 / 3600.0}};
     for_versions(4, versions_per_problem, [&] {
-        const auto g = match(statement(), "per sviluppare " + number_group + " (L|mL) di (idrogeno|ossigeno) misurati a " +
-                                                 number_group +
-                                                 "@uo@C e pressione atmosferica nella elettrolisi dell'acqua da una "
-                                                 "corrente di " +
-                                                 number_group + " A$");
+        const auto g = match(statement(), "per sviluppare " + number_group +
+                                              " (L|mL) di (idrogeno|ossigeno) misurati a " + number_group +
+                                              "@uo@C e pressione atmosferica nella elettrolisi dell'acqua da una "
+                                              "corrente di " +
+                                              number_group + " A$");
         const double litres = shown_value(g[0]) * (g[1] == "mL" ? 0.001 : 1.0);
         EXPECT_EQ(g[1] == "mL", shown_value(g[0]) >= 10.0 && litres < 1.0);
         // Moles of gas at 1 atm, two electrons per H2 and four per O2.

@@ -56,7 +56,7 @@ Cell cell_of(const std::string& text, const std::string& reaction_pattern)
         cell.concentration[g[2]] = shown_value(g[3]);
     } else {
         const auto g = match(text, "pH (?:è )?" + number_group + ",? (?:se )?\\[([^\\]]+)\\] = " + number_group +
-                                          " M e @iP@\\(H@d2@\\) = 1 atm");
+                                       " M e @iP@\\(H@d2@\\) = 1 atm");
         cell.concentration["H@u+@"] = std::pow(10.0, -shown_value(g[0]));
         cell.concentration[g[1]] = shown_value(g[2]);
     }
@@ -83,10 +83,12 @@ TEST_F(ChapterEight, StandardPotentialAndFreeEnergiesFromAMeasuredPotential)
         EXPECT_GT(shown_value(shown_potential), 0.0);
         // The clause tells that the reaction runs backwards: the potential
         // of the reaction as written is negative.
-        const bool backwards = statement().ends_with(" sapendo che la reazione procede in senso inverso a quello scritto");
+        const bool backwards =
+            statement().ends_with(" sapendo che la reazione procede in senso inverso a quello scritto");
         EXPECT_TRUE(backwards || statement().ends_with(" e @bD@@iG@"));
         const double potential = (backwards ? -1.0 : 1.0) * shown_value(shown_potential);
-        const auto a = match(answer_text(), "^" + number_group + " V; " + number_group + " kJ/mol; " + number_group + " kJ/mol$");
+        const auto a =
+            match(answer_text(), "^" + number_group + " V; " + number_group + " kJ/mol; " + number_group + " kJ/mol$");
         // E° from the Nernst equation, within the rounding of the potential shown.
         const double standard = potential + 0.0592 / electrons * log_quotient(cell.reaction, cell.concentration);
         EXPECT_TRUE(shows(a[0], standard, 0.5 * last_digit(shown_potential)));

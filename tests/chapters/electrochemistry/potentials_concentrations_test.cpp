@@ -24,13 +24,13 @@ double first_concentration(double second, std::int32_t electrons, double differe
 TEST_F(ChapterEight, PhOfAHydrogenElectrode)
 {
     for_versions(11, versions_per_problem, [&] {
-        const auto g = match(statement(), "a pH incognito è di " + number_group + " V (maggiore|minore) di quello di uno a pH " +
-                                                 number_group + "\\. Calcolare il pH del primo elettrodo$");
+        const auto g =
+            match(statement(), "a pH incognito è di " + number_group + " V (maggiore|minore) di quello di uno a pH " +
+                                   number_group + "\\. Calcolare il pH del primo elettrodo$");
         const std::string shown = match(answer_text(), "^" + number_group + "$")[0];
         // Two decimals, so a pH of 10 or more shows four digits; a pH just
         // below 10 rounds up to "10.0".
-        for (const std::string& ph : {shown, g[2]})
-            EXPECT_TRUE(last_digit(ph) == 0.01 || ph == "10.0") << ph;
+        for (const std::string& ph : {shown, g[2]}) EXPECT_TRUE(last_digit(ph) == 0.01 || ph == "10.0") << ph;
         // E = -0.0592·pH: the higher potential has the lower pH.
         const double difference = (g[1] == "maggiore" ? 1.0 : -1.0) * shown_value(g[0]);
         EXPECT_TRUE(shows(shown, shown_value(g[2]) - difference / slope,
@@ -41,9 +41,11 @@ TEST_F(ChapterEight, PhOfAHydrogenElectrode)
 TEST_F(ChapterEight, IonConcentrationOfAnElectrode)
 {
     for_versions(12, versions_per_problem, [&] {
-        const auto g = match(statement(), "del tipo (\\S+) \\+ ([0-9]*)e = X è di " + number_group +
-                                                 " V (maggiore|minore) di quello di un elettrodo simile in cui \\[([^\\]]+)\\] = " +
-                                                 number_group + " M\\. Calcolare la concentrazione di ioni (\\S+) nel primo elettrodo$");
+        const auto g =
+            match(statement(),
+                  "del tipo (\\S+) \\+ ([0-9]*)e = X è di " + number_group +
+                      " V (maggiore|minore) di quello di un elettrodo simile in cui \\[([^\\]]+)\\] = " + number_group +
+                      " M\\. Calcolare la concentrazione di ioni (\\S+) nel primo elettrodo$");
         const std::int32_t electrons = g[1].empty() ? 1 : std::stoi(g[1]);
         EXPECT_EQ(g[4], g[0]);
         EXPECT_EQ(g[6], g[0]);
@@ -58,11 +60,11 @@ TEST_F(ChapterEight, SolubilityProductFromACell)
 {
     std::int32_t lead_iodide = 0;
     for_versions(13, versions_per_problem, [&] {
-        const auto g = match(statement(), "^La differenza di potenziale tra un elettrodo a(d argento| piombo| mercurio) "
-                                             "con \\[([^\\]]+)\\] = " +
-                                                 number_group +
-                                                 " M ed uno contenente una soluzione satura di (\\S+) è pari a " + number_group +
-                                                 " V\\. Calcolare il prodotto di solubilità di (\\S+)$");
+        const auto g =
+            match(statement(), "^La differenza di potenziale tra un elettrodo a(d argento| piombo| mercurio) "
+                               "con \\[([^\\]]+)\\] = " +
+                                   number_group + " M ed uno contenente una soluzione satura di (\\S+) è pari a " +
+                                   number_group + " V\\. Calcolare il prodotto di solubilità di (\\S+)$");
         EXPECT_EQ(g[5], g[3]);
         const std::int32_t electrons = ion_charge(g[1]);
         // One cation per formula unit; two anions where the formula ends in a 2.
@@ -84,13 +86,14 @@ TEST_F(ChapterEight, SolubilityProductFromACell)
 TEST_F(ChapterEight, ChlorocomplexFormationConstant)
 {
     for_versions(14, versions_per_problem, [&] {
-        const auto g = match(statement(), "^@T1@@C1@(\\S+) e Cl@u-@ formano lo ione complesso (\\S+)\\. Mescolando " +
-                                                 number_group + " mL di \\S+ " + number_group + " M con " + number_group +
-                                                 " mL di Cl@u-@ " + number_group +
-                                                 " M, un elettrodo contenente X metallico immerso nella soluzione "
-                                                 "risultante ha potenziale " +
-                                                 number_group + " V inferiore a uno simile in cui \\[\\S+\\] = " + number_group +
-                                                 " M\\. Calcolare la costante di equilibrio della reazione (.+)\\.$");
+        const auto g =
+            match(statement(), "^@T1@@C1@(\\S+) e Cl@u-@ formano lo ione complesso (\\S+)\\. Mescolando " +
+                                   number_group + " mL di \\S+ " + number_group + " M con " + number_group +
+                                   " mL di Cl@u-@ " + number_group +
+                                   " M, un elettrodo contenente X metallico immerso nella soluzione "
+                                   "risultante ha potenziale " +
+                                   number_group + " V inferiore a uno simile in cui \\[\\S+\\] = " + number_group +
+                                   " M\\. Calcolare la costante di equilibrio della reazione (.+)\\.$");
         const std::string ion = g[0];
         const std::string complex = g[1];
         const double chlorides = std::stod(match(complex, "^XCl@d([0-9])@")[0]);

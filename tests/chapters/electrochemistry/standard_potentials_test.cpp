@@ -99,7 +99,7 @@ std::vector<Couple> couples_stated(const std::string& text)
         couples.push_back(couple_of(g[0], shown_value(g[1])));
     } else {
         const auto g = match(text, "semireazioni " + half + " e " + half + " .* ugual[ei] a " + number_group + " V e " +
-                                          number_group + " V\\.");
+                                       number_group + " V\\.");
         couples.push_back(couple_of(g[0], shown_value(g[2])));
         couples.push_back(couple_of(g[1], shown_value(g[3])));
     }
@@ -110,9 +110,10 @@ TEST_F(ChapterEight, StandardPotentialOfAHalfReaction)
 {
     for_versions(7, versions_per_problem, [&] {
         const auto g = match(statement(), "semireazione (.+) sapendo che a 25@uo@C il potenziale di un elettrodo "
-                                             "basato su di essa con \\[([^\\]]+)\\] = " +
-                                                 number_group + " M(?: e \\[([^\\]]+)\\] = " + number_group + " M)? è di " + number_group +
-                                                 " V (maggiore|minore) di quello dell'elettrodo standard ad idrogeno$");
+                                          "basato su di essa con \\[([^\\]]+)\\] = " +
+                                              number_group + " M(?: e \\[([^\\]]+)\\] = " + number_group +
+                                              " M)? è di " + number_group +
+                                              " V (maggiore|minore) di quello dell'elettrodo standard ad idrogeno$");
         const Couple couple = couple_of(g[0], 0.0);
         EXPECT_EQ(g[1], couple.oxidised);
         // E = E° + (0.0592/n)·log([ox]/[red]), a metal at unit activity.
@@ -132,8 +133,8 @@ TEST_F(ChapterEight, DirectionOfAReactionAtTwoQuotients)
     std::int32_t lead_tin_reversals = 0;
     for_versions(8, versions_per_problem, [&] {
         const auto g = match(statement(), "direzione avviene la reazione (.+) in un sistema in cui @iQ@@dr@ = 1 e in "
-                                             "uno in cui @iQ@@dr@ = " +
-                                                 number_group + "$");
+                                          "uno in cui @iQ@@dr@ = " +
+                                              number_group + "$");
         const std::vector<Couple> couples = couples_stated(statement());
         const Redox redox = redox_of(g[0], couples);
         const double log_q = std::log10(shown_value(g[1]));
@@ -156,8 +157,7 @@ TEST_F(ChapterEight, DirectionOfAReactionAtTwoQuotients)
 TEST_F(ChapterEight, EquilibriumConstantFromStandardPotentials)
 {
     for_versions(9, versions_per_problem, [&] {
-        const std::string reaction =
-            match(statement(), " Calcolare la costante di equilibrio della reazione (.+)$")[0];
+        const std::string reaction = match(statement(), " Calcolare la costante di equilibrio della reazione (.+)$")[0];
         const Redox redox = redox_of(reaction, couples_stated(statement()));
         const double log_k = redox.electrons * redox.standard / 0.0592;
         EXPECT_GE(log_k, -40.0);
@@ -186,8 +186,8 @@ TEST_F(ChapterEight, ConcentrationCell)
 {
     std::set<std::string> electrodes;
     for_versions(10, versions_per_problem, [&] {
-        const auto g = match(statement(), "da due elettrodi (a|ad) (\\w+) in cui \\[([^\\]]+)\\] è pari a " + number_group +
-                                                 " M e " + number_group + " M$");
+        const auto g = match(statement(), "da due elettrodi (a|ad) (\\w+) in cui \\[([^\\]]+)\\] è pari a " +
+                                              number_group + " M e " + number_group + " M$");
         EXPECT_EQ(g[0] == "ad", std::string("aeiou").find(g[1][0]) != std::string::npos);
         electrodes.insert(g[1]);
         // Each ion takes as many electrons as its charge: one per H+.

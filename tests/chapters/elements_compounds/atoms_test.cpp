@@ -111,10 +111,10 @@ TEST_F(ChapterTwo, IsotopeMassesAndAbundancesAreReal)
 {
     std::map<std::string, std::map<std::string, double>> abundances;
     for_versions(4, 400, [&](std::int32_t) {
-        const auto data = match(statement(), std::string(R"(^(?:L'|Il )(\w+) naturale .* isotopi @u(\d+)@\w+ e )") +
-                                                 R"(@u(\d+)@\w+, di massa rispettivamente pari a )" + shown_number +
-                                                 " kg e " + shown_number +
-                                                 R"( kg\..* (primo|secondo) isotopo è pari a ([0-9.]+)%$)");
+        const auto data =
+            match(statement(), std::string(R"(^(?:L'|Il )(\w+) naturale .* isotopi @u(\d+)@\w+ e )") +
+                                   R"(@u(\d+)@\w+, di massa rispettivamente pari a )" + shown_number + " kg e " +
+                                   shown_number + R"( kg\..* (primo|secondo) isotopo è pari a ([0-9.]+)%$)");
         const double amu = physical_constants().atomic_mass_unit;
         for (int k : {0, 1}) {
             const double mass_number = std::stod(data[1 + k]);

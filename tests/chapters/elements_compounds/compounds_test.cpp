@@ -20,10 +20,9 @@ namespace {
 
 // Charges of the monatomic ions in their stable compounds.
 const std::map<std::string, std::int32_t> ion_charge = {
-    {"Li", 1}, {"Na", 1}, {"K", 1},  {"Rb", 1}, {"Cs", 1}, {"Mg", 2}, {"Ca", 2}, {"Sr", 2}, {"Ba", 2},
-    {"Al", 3}, {"Sc", 3}, {"Cr", 3}, {"Mn", 2}, {"Fe", 3}, {"Ni", 2}, {"Zn", 2}, {"Ga", 3}, {"In", 3},
-    {"Tl", 1}, {"Sn", 2}, {"Pb", 2}, {"Bi", 3}, {"O", -2}, {"F", -1}, {"S", -2}, {"Cl", -1}, {"Br", -1},
-    {"I", -1}};
+    {"Li", 1}, {"Na", 1}, {"K", 1},  {"Rb", 1}, {"Cs", 1}, {"Mg", 2},  {"Ca", 2},  {"Sr", 2}, {"Ba", 2}, {"Al", 3},
+    {"Sc", 3}, {"Cr", 3}, {"Mn", 2}, {"Fe", 3}, {"Ni", 2}, {"Zn", 2},  {"Ga", 3},  {"In", 3}, {"Tl", 1}, {"Sn", 2},
+    {"Pb", 2}, {"Bi", 3}, {"O", -2}, {"F", -1}, {"S", -2}, {"Cl", -1}, {"Br", -1}, {"I", -1}};
 
 TEST_F(ChapterTwo, IonicFormulasOfTwoElements)
 {
@@ -64,9 +63,11 @@ TEST_F(ChapterTwo, OnlyTheUsualChargeMakesAStableCompound)
 TEST_F(ChapterTwo, SaltsOfPolyatomicAnions)
 {
     // The anion's charge and the element that counts its units.
-    const std::map<std::string, std::pair<std::int32_t, std::string>> anions = {
-        {"idrossido", {1, "O"}}, {"carbonato", {2, "C"}}, {"nitrato", {1, "N"}},
-        {"solfato", {2, "S"}},   {"ortofosfato", {3, "P"}}};
+    const std::map<std::string, std::pair<std::int32_t, std::string>> anions = {{"idrossido", {1, "O"}},
+                                                                                {"carbonato", {2, "C"}},
+                                                                                {"nitrato", {1, "N"}},
+                                                                                {"solfato", {2, "S"}},
+                                                                                {"ortofosfato", {3, "P"}}};
     std::set<std::string> formulas;
     for_versions(19, 2000, [&](std::int32_t) {
         const auto asked = match(statement(), R"(da ioni (.+) e ioni (\w+)\?$)");
@@ -181,17 +182,26 @@ TEST_F(ChapterTwo, ShapesHybridsAndPolarityOfEveryListedSpecies)
 {
     std::map<std::string, std::string> shapes;
     for_versions(24, 600, [&](std::int32_t) { shapes[match(statement(), R"(forma di (.+)\?$)")[0]] = answer_text(); });
-    const std::map<std::string, std::string> expected_shapes = {
-        {"CO@d2@", "lineare"},         {"CH@d4@", "tetraedrica"},
-        {"HCN", "lineare"},            {"SF@d6@", "ottaedrica"},
-        {"PF@d5@", "bipiramidale trigonale"}, {"BF@d3@", "triangolare equilatera"},
-        {"NH@d3@", "piramidale"},      {"H@d2@S", "angolata"},
-        {"OF@d2@", "angolata"},        {"NF@d3@", "piramidale"},
-        {"PH@d3@", "piramidale"},      {"SF@d4@", "a sella"},
-        {"XeF@d2@", "lineare"},        {"XeF@d4@", "planare quadrata"},
-        {"ClF@d3@", "a T"},            {"SO@d2@", "angolata"},
-        {"I@d3@@u+@", "angolata"},     {"ClO@d2@@u-@", "angolata"},
-        {"I@d3@@u-@", "lineare"},      {"ICl@d4@@u-@", "planare quadrata"}};
+    const std::map<std::string, std::string> expected_shapes = {{"CO@d2@", "lineare"},
+                                                                {"CH@d4@", "tetraedrica"},
+                                                                {"HCN", "lineare"},
+                                                                {"SF@d6@", "ottaedrica"},
+                                                                {"PF@d5@", "bipiramidale trigonale"},
+                                                                {"BF@d3@", "triangolare equilatera"},
+                                                                {"NH@d3@", "piramidale"},
+                                                                {"H@d2@S", "angolata"},
+                                                                {"OF@d2@", "angolata"},
+                                                                {"NF@d3@", "piramidale"},
+                                                                {"PH@d3@", "piramidale"},
+                                                                {"SF@d4@", "a sella"},
+                                                                {"XeF@d2@", "lineare"},
+                                                                {"XeF@d4@", "planare quadrata"},
+                                                                {"ClF@d3@", "a T"},
+                                                                {"SO@d2@", "angolata"},
+                                                                {"I@d3@@u+@", "angolata"},
+                                                                {"ClO@d2@@u-@", "angolata"},
+                                                                {"I@d3@@u-@", "lineare"},
+                                                                {"ICl@d4@@u-@", "planare quadrata"}};
     EXPECT_EQ(shapes, expected_shapes);
 
     std::map<std::string, std::string> hybrids;
@@ -202,16 +212,17 @@ TEST_F(ChapterTwo, ShapesHybridsAndPolarityOfEveryListedSpecies)
         hybrids[asked[1]] = answer_text().substr(0, answer_text().find("@x"));
     });
     const std::map<std::string, std::string> expected_hybrids = {
-        {"CO@d2@", "sp"},          {"CH@d4@", "sp@u3@"},      {"HCN", "sp"},
-        {"PH@d3@", "sp@u3@"},      {"SF@d2@", "sp@u3@"},      {"SF@d4@", "sp@u3@d"},
-        {"SF@d6@", "sp@u3@d@u2@"}, {"PF@d5@", "sp@u3@d"},     {"XeF@d2@", "sp@u3@d"},
-        {"XeF@d4@", "sp@u3@d@u2@"}, {"BF@d3@", "sp@u2@"},     {"C@d2@H@d2@", "sp"},
-        {"CH@d2@O", "sp@u2@"},     {"C@d2@H@d4@", "sp@u2@"}};
+        {"CO@d2@", "sp"},           {"CH@d4@", "sp@u3@"},    {"HCN", "sp"},
+        {"PH@d3@", "sp@u3@"},       {"SF@d2@", "sp@u3@"},    {"SF@d4@", "sp@u3@d"},
+        {"SF@d6@", "sp@u3@d@u2@"},  {"PF@d5@", "sp@u3@d"},   {"XeF@d2@", "sp@u3@d"},
+        {"XeF@d4@", "sp@u3@d@u2@"}, {"BF@d3@", "sp@u2@"},    {"C@d2@H@d2@", "sp"},
+        {"CH@d2@O", "sp@u2@"},      {"C@d2@H@d4@", "sp@u2@"}};
     EXPECT_EQ(hybrids, expected_hybrids);
 
     std::map<std::string, std::string> polarity;
-    for_versions(28, 600,
-        [&](std::int32_t) { polarity[match(statement(), R"(molecola di (.+) sia polare\?$)")[0]] = answer_text(); });
+    for_versions(28, 600, [&](std::int32_t) {
+        polarity[match(statement(), R"(molecola di (.+) sia polare\?$)")[0]] = answer_text();
+    });
     EXPECT_EQ(polarity.size(), 11u);
     for (const char* polar : {"H@d2@O", "CO", "NH@d3@", "O@d3@", "SF@d4@", "CHCl@d3@"})
         EXPECT_EQ(polarity[polar], "Polare");
@@ -223,14 +234,15 @@ TEST_F(ChapterTwo, ResonanceShapesAndCharges)
 {
     std::map<std::string, std::string> answers;
     for_versions(27, 300, [&](std::int32_t) {
-        answers[match(statement(),
+        answers[match(
+            statement(),
             R"(stabili per (.+)\. Quale è la forma della molecola\? Quale è la carica sui vari atomi\?$)")[0]] =
             answer_text();
     });
     EXPECT_EQ(answers["NO@d2@@u-@"], "angolata; carica -1/2 su ogni ossigeno@x-1000@@y75@.");
     EXPECT_EQ(answers["CO@d3@@u2-@"], "triangolare equilatera; carica -2/3 su ogni ossigeno@x-1000@@y75@.");
-    EXPECT_EQ(
-        answers["NO@d3@@u-@"], "triangolare equilatera; carica -2/3 su ogni ossigeno e +1 sull'azoto@x-1000@@y75@.");
+    EXPECT_EQ(answers["NO@d3@@u-@"],
+              "triangolare equilatera; carica -2/3 su ogni ossigeno e +1 sull'azoto@x-1000@@y75@.");
     EXPECT_EQ(answers["O@d3@"], "angolata; carica -1/2 su ciascun ossigeno laterale e +1 sul centrale@x-1000@@y75@.");
     EXPECT_EQ(answers["SO@d3@@u2-@"], "piramidale; carica -2/3 su ogni ossigeno@x-1000@@y75@.");
 }

@@ -36,8 +36,8 @@ Occupation diagonal_scheme(std::int32_t electrons)
 
 Occupation read_configuration(const std::string& markup)
 {
-    static const std::map<std::string, std::int32_t> cores = {
-        {"[He]", 2}, {"[Ne]", 10}, {"[Ar]", 18}, {"[Kr]", 36}, {"[Xe]", 54}, {"[Rn]", 86}};
+    static const std::map<std::string, std::int32_t> cores = {{"[He]", 2},  {"[Ne]", 10}, {"[Ar]", 18},
+                                                              {"[Kr]", 36}, {"[Xe]", 54}, {"[Rn]", 86}};
     Occupation filled;
     std::string rest = markup;
     if (rest.starts_with("[")) {

@@ -8,7 +8,6 @@ ChapterTwo::ChapterTwo()
     : ChapterTest({.chapter = 2,
                    .run_chapter = run_elements_compounds_chapter,
                    .fresh_log = testing_support::FreshLog::for_answer})
-{
-}
+{}
 
 }  // namespace elements_compounds_test

@@ -5,9 +5,9 @@
 
 double oxidation_number(const ReadFormula& formula, const std::string& element)
 {
-    static const std::map<std::string, std::int32_t> usual = {
-        {"H", 1},  {"Li", 1}, {"Na", 1}, {"K", 1},  {"Rb", 1}, {"Cs", 1},
-        {"Mg", 2}, {"Ca", 2}, {"Sr", 2}, {"Ba", 2}, {"O", -2}};
+    static const std::map<std::string, std::int32_t> usual = {{"H", 1},  {"Li", 1}, {"Na", 1}, {"K", 1},
+                                                              {"Rb", 1}, {"Cs", 1}, {"Mg", 2}, {"Ca", 2},
+                                                              {"Sr", 2}, {"Ba", 2}, {"O", -2}};
     double rest = formula.charge;
     for (const auto& [symbol, count] : formula.atoms)
         if (symbol != element) rest -= usual.count(symbol) ? usual.at(symbol) * count : 1000.0;

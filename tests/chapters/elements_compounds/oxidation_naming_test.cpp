@@ -128,8 +128,8 @@ TEST_F(ChapterTwo, TheNamingExamples)
 
 TEST_F(ChapterTwo, OsoAndIcoNamesOfTwoCompoundsOfAMetal)
 {
-    std::map<std::string, std::string> named;      // problem 33: formulas => names
-    std::map<std::string, std::string> written;    // problem 34: names and numbers => formulas
+    std::map<std::string, std::string> named;    // problem 33: formulas => names
+    std::map<std::string, std::string> written;  // problem 34: names and numbers => formulas
     for_versions(33, 400, [&](std::int32_t) {
         named[match(statement(), R"(di formula (.+ e .+)\. Quali)")[0]] = answer_text();
     });

@@ -129,8 +129,8 @@ TEST_F(ChapterTwo, AffinitiesAndElectronegativitiesOfEveryListedPair)
         int first, last;
         std::string unit;
     };
-    for (const Case& c : {Case{14, "l'affinità elettronica", 46, 50, " kJ/mol"},
-                          Case{15, "l'elettronegatività", 71, 73, ""}}) {
+    for (const Case& c :
+         {Case{14, "l'affinità elettronica", 46, 50, " kJ/mol"}, Case{15, "l'elettronegatività", 71, 73, ""}}) {
         std::set<std::pair<std::int32_t, std::int32_t>> pairs;
         for_versions(c.problem, 1500, [&](std::int32_t) {
             const auto names = match(statement(), "^Ci si attende che " + c.property + compared_elements);
@@ -177,8 +177,10 @@ TEST_F(ChapterTwo, OddOneOutAmongFourElementsOfFourGroups)
             const std::int32_t z = element_named(names[i]);
             const std::int32_t g = group_of(z);
             EXPECT_TRUE(seen_groups.insert(g).second) << names[i];
-            if (g == asked) odd = z;
-            else EXPECT_LE(g, 6);
+            if (g == asked)
+                odd = z;
+            else
+                EXPECT_LE(g, 6);
         }
         ASSERT_NE(odd, 0);
         answer();

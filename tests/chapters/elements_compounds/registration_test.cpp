@@ -13,9 +13,9 @@ namespace {
 TEST_F(ChapterTwo, RegistersSevenSectionsAndFortyLevels)
 {
     constexpr testing_support::RegisteredSection sections[] = {
-        {"Atomi e massa atomica", 1, 40, 55},   {"Config. elettroniche", 6, 60, 80},
-        {"Proprietà periodiche", 10, 80, 100},  {"Composti ionici", 17, 100, 120},
-        {"Composti molecolari", 20, 120, 140},  {"Numero di ossidazione", 29, 140, 160},
+        {"Atomi e massa atomica", 1, 40, 55},  {"Config. elettroniche", 6, 60, 80},
+        {"Proprietà periodiche", 10, 80, 100}, {"Composti ionici", 17, 100, 120},
+        {"Composti molecolari", 20, 120, 140}, {"Numero di ossidazione", 29, 140, 160},
         {"Nomenclatura", 32, 160, 180}};
     constexpr std::int32_t levels[] = {1, 2, 2, 3, 2, 2, 2, 2, 3, 2, 3, 3, 3, 3, 3, 3, 3, 3, 3, 4,
                                        3, 3, 3, 3, 3, 3, 3, 3, 2, 2, 3, 2, 2, 2, 2, 2, 3, 3, 3, 3};

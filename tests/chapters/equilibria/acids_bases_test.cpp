@@ -36,8 +36,8 @@ const SweepCase acid_base_cases[] = {
      [](const std::string& statement, const std::string& answer) {
          const double given = numbers(statement, "= " + number_group + "$")[0];
          if (statement.find("con pOH") != std::string::npos || statement.find("con pH") != std::string::npos)
-             EXPECT_TRUE(near_shown(match(answer, "^" + number_group + " mol/L$")[0],
-                                    std::pow(10.0, given - 14.0), 1e-5));
+             EXPECT_TRUE(
+                 near_shown(match(answer, "^" + number_group + " mol/L$")[0], std::pow(10.0, given - 14.0), 1e-5));
          else
              EXPECT_TRUE(near_shown(answer, 14.0 + std::log10(given), 1e-6));
      }},
@@ -54,9 +54,9 @@ const SweepCase acid_base_cases[] = {
      }},
     {28,
      [](const std::string& statement, const std::string& answer) {
-         const auto d = numbers(statement, "mescolando " + number_group + " mL di un acido debole HA " +
-                                                number_group + R"( M \[@iK@@da@ = )" + number_group + R"(\] e )" +
-                                                number_group + " mL di NaA " + number_group + " F$");
+         const auto d = numbers(statement, "mescolando " + number_group + " mL di un acido debole HA " + number_group +
+                                               R"( M \[@iK@@da@ = )" + number_group + R"(\] e )" + number_group +
+                                               " mL di NaA " + number_group + " F$");
          const double volume = d[0] + d[3];
          const double acid = d[1] * d[0] / volume;
          const double salt = d[4] * d[3] / volume;
@@ -79,9 +79,8 @@ const SweepCase acid_base_cases[] = {
      }},
     {29,
      [](const std::string& statement, const std::string& answer) {
-         const auto parts = match(statement, "quantità di (.*) solido da aggiungere a " + number_group +
-                                                 " mL di .* " + number_group + " M per avere .* pH = " +
-                                                 number_group + " ");
+         const auto parts = match(statement, "quantità di (.*) solido da aggiungere a " + number_group + " mL di .* " +
+                                                 number_group + " M per avere .* pH = " + number_group + " ");
          const Pair& p = pair_of(parts[0]);
          const double moles = shown_value(parts[1]) * 0.001 * shown_value(parts[2]);
          const double ph = shown_value(parts[3]);
@@ -91,9 +90,8 @@ const SweepCase acid_base_cases[] = {
      }},
     {30,
      [](const std::string& statement, const std::string& answer) {
-         const auto parts = match(statement, "contenente .* " + number_group + R"( M \[.*\] e (.*) )" +
-                                                 number_group + " F prima e dopo l'aggiunta di " + number_group +
-                                                 " mol/L di (.*)$");
+         const auto parts = match(statement, "contenente .* " + number_group + R"( M \[.*\] e (.*) )" + number_group +
+                                                 " F prima e dopo l'aggiunta di " + number_group + " mol/L di (.*)$");
          const Pair& p = pair_of(parts[1]);
          const double partner = shown_value(parts[0]);
          const double salt = shown_value(parts[2]);

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <map>
 #include <cmath>
+#include <map>
 #include <regex>
 #include <string>
 
@@ -78,8 +78,8 @@ double moles_change(const std::map<std::string, double>& equation)
 // The forward equilibrium of the three gases (reactants 1, 2, product 3 as
 // the statement lists them) for the constant of the equation as shown.
 std::array<double, 6> gas_equilibrium(const std::map<std::string, double>& equation,
-                                      const std::array<std::string, 3>& formulas,
-                                      const std::array<double, 3>& c0, double shown_k)
+                                      const std::array<std::string, 3>& formulas, const std::array<double, 3>& c0,
+                                      double shown_k)
 {
     const bool reversed = equation.at(formulas[2]) < 0.0;
     std::array<double, 6> nu{}, start{};
@@ -100,8 +100,9 @@ const SweepCase calculation_cases[] = {
          const auto equation = gas_equation(d[0]);
          const double dn = moles_change(equation);
          const bool concentrations = statement.find("concentrazioni") != std::string::npos;
-         const std::string unit = !concentrations || dn == 0 ? "" : dn == 1 ? " mol/L"
-                                                  : " (mol/L)@u" + std::to_string(int(dn)) + "@";
+         const std::string unit = !concentrations || dn == 0 ? ""
+                                  : dn == 1                  ? " mol/L"
+                                                             : " (mol/L)@u" + std::to_string(int(dn)) + "@";
          EXPECT_EQ(d[3], unit);
          double q = 1.0;
          for (int i = 0; i < 3; ++i) q *= std::pow(shown_value(d[7 + i]), equation.at(d[4 + i]));
@@ -124,8 +125,8 @@ const SweepCase calculation_cases[] = {
          std::array<double, 3> c0{};
          static const std::regex named(R"((?:@iP@\(|\[)(.*?)(?:\)|\]) = )");
          int i = 0;
-         for (auto it = std::sregex_iterator(answer.begin(), answer.end(), named); it != std::sregex_iterator() && i < 3;
-              ++it)
+         for (auto it = std::sregex_iterator(answer.begin(), answer.end(), named);
+              it != std::sregex_iterator() && i < 3; ++it)
              formulas[i++] = (*it)[1].str();
          for (int s = 0; s < 3; ++s) {
              static const std::regex special(R"([()\[\]])");
@@ -140,8 +141,8 @@ const SweepCase calculation_cases[] = {
          if (!shown_kc) k /= std::pow(rt, dn);
          const auto c = gas_equilibrium(equation, formulas, c0, k);
          const bool pressures = answer.ends_with(" atm");
-         const auto shown = match(answer, "= " + number_group + "; .* = " + number_group + "; .* = " +
-                                              number_group + " (atm|mol/L)$");
+         const auto shown =
+             match(answer, "= " + number_group + "; .* = " + number_group + "; .* = " + number_group + " (atm|mol/L)$");
          const double factor = pressures ? rt : 1.0;
          EXPECT_TRUE(near_shown(shown[0], c[0] * factor, 1e-2));
          EXPECT_TRUE(near_shown(shown[1], c[1] * factor, 1e-2));
@@ -149,9 +150,9 @@ const SweepCase calculation_cases[] = {
      }},
     {8,
      [](const std::string& statement, const std::string& answer) {
-         const auto d = match(statement, "percentuale di (.*) dissociato a " + number_group + "@uo@C e " +
-                                             number_group + " atm secondo la reazione (.*), per la quale .*@iK@(@dc@)? = " +
-                                             number_group);
+         const auto d =
+             match(statement, "percentuale di (.*) dissociato a " + number_group + "@uo@C e " + number_group +
+                                  " atm secondo la reazione (.*), per la quale .*@iK@(@dc@)? = " + number_group);
          const double rt = 0.08205 * (shown_value(d[1]) + 273.15);
          const auto equation = gas_equation(d[3]);
          std::array<std::string, 3> formulas;
@@ -178,9 +179,10 @@ const SweepCase calculation_cases[] = {
      }},
     {9,
      [](const std::string& statement, const std::string& answer) {
-         const auto d = match(statement, "rispettivamente (.*) alla pressione di " + number_group + " atm e (.*) alla pressione di " +
-                                             number_group + " atm,  vengono .* riscaldati a " + number_group +
-                                             "@uo@C\\. .* reazione (.*) a questa temperatura @iK@(@dc@)? = " + number_group);
+         const auto d = match(
+             statement, "rispettivamente (.*) alla pressione di " + number_group + " atm e (.*) alla pressione di " +
+                            number_group + " atm,  vengono .* riscaldati a " + number_group +
+                            "@uo@C\\. .* reazione (.*) a questa temperatura @iK@(@dc@)? = " + number_group);
          const double rt = 0.08205 * (shown_value(d[4]) + 273.15);
          const auto equation = gas_equation(d[5]);
          std::string product;
@@ -195,9 +197,11 @@ const SweepCase calculation_cases[] = {
      }},
     {12,
      [](const std::string& statement, const std::string& answer) {
-         const auto d = match(statement, "contiene " + number_group + " mol di (.*), " + number_group +
-                                             " mol di (.*) e " + number_group + " mol di (.*),  in equilibrio rispetto alla reazione (.*) Calcolare .* aggiungono " +
-                                             number_group + " mol di (.*)$");
+         const auto d =
+             match(statement, "contiene " + number_group + " mol di (.*), " + number_group + " mol di (.*) e " +
+                                  number_group +
+                                  " mol di (.*),  in equilibrio rispetto alla reazione (.*) Calcolare .* aggiungono " +
+                                  number_group + " mol di (.*)$");
          const auto equation = gas_equation(d[6]);
          const std::array<std::string, 3> formulas = {d[1], d[3], d[5]};
          std::array<double, 3> n = {shown_value(d[0]), shown_value(d[2]), shown_value(d[4])};
@@ -216,8 +220,8 @@ const SweepCase calculation_cases[] = {
     {13,
      [](const std::string& statement, const std::string& answer) {
          const auto d = match(statement, "reazione (.*) contiene " + number_group + " mol di (.*), " + number_group +
-                                             " mol di (.*) e " + number_group + " mol di (.*)\\. Calcolare .* da @iV@ a " +
-                                             number_group + "@iV@$");
+                                             " mol di (.*) e " + number_group +
+                                             " mol di (.*)\\. Calcolare .* da @iV@ a " + number_group + "@iV@$");
          const auto equation = gas_equation(d[0]);
          const std::array<std::string, 3> formulas = {d[2], d[4], d[6]};
          const std::array<double, 3> n = {shown_value(d[1]), shown_value(d[3]), shown_value(d[5])};
@@ -225,7 +229,7 @@ const SweepCase calculation_cases[] = {
          for (int i = 0; i < 3; ++i) k *= std::pow(n[i], std::abs(equation.at(formulas[i])) * (i == 2 ? 1 : -1));
          // In moles at the volume x V: Kn x^(c - a - b).
          k *= std::pow(shown_value(d[7]), std::abs(equation.at(formulas[2])) - std::abs(equation.at(formulas[0])) -
-                                               std::abs(equation.at(formulas[1])));
+                                              std::abs(equation.at(formulas[1])));
          const bool reversed = equation.at(formulas[2]) < 0.0;
          const auto c = gas_equilibrium(equation, formulas, n, reversed ? 1.0 / k : k);
          const auto shown = match(answer, "^" + number_group + " mol di .*, " + number_group + " mol di .* e " +
@@ -245,14 +249,15 @@ const SweepCase calculation_cases[] = {
          const double v = shown_value(d[3]);
          const double b0 = d[6].empty() ? 0.0 : shown_value(d[6]) / v;
          const auto c = generic_equilibrium(l, 'g', shown_value(d[4]) / v, b0, shown_value(d[2]));
-         const auto shown = match(answer, "^@iP@\\((.)\\) = " + number_group + "; @iP@\\((.)\\) = " +
-                                              number_group + "(?:; @iP@\\(C\\) = " + number_group +
-                                              "; @iP@\\(D\\) = " + number_group + ")? atm$");
+         const auto shown =
+             match(answer, "^@iP@\\((.)\\) = " + number_group + "; @iP@\\((.)\\) = " + number_group +
+                               "(?:; @iP@\\(C\\) = " + number_group + "; @iP@\\(D\\) = " + number_group + ")? atm$");
          if (shown[4].empty()) {
              EXPECT_TRUE(near_shown(shown[1], rt * (l.state[0] == 'g' ? c[0] : c[1]), 2e-4));
              EXPECT_TRUE(near_shown(shown[3], rt * c[4], 2e-4));
          } else {
-             for (int i = 0; i < 4; ++i) EXPECT_TRUE(near_shown(shown[i == 0 ? 1 : i == 1 ? 3 : i + 2], rt * c[i < 2 ? i : i + 1], 2e-4)) << i;
+             for (int i = 0; i < 4; ++i)
+                 EXPECT_TRUE(near_shown(shown[i == 0 ? 1 : i == 1 ? 3 : i + 2], rt * c[i < 2 ? i : i + 1], 2e-4)) << i;
          }
      }},
     {11,
@@ -268,8 +273,8 @@ const SweepCase calculation_cases[] = {
          else if (change == "diminuzione di temperatura")
              expected = endothermic ? "Diminuiscono i prodotti" : "Aumentano i prodotti";
          else if (change.ends_with("pressione") && dn != 0.0)
-             expected = (dn < 0.0) == (change == "aumento di pressione") ? "Aumentano i prodotti"
-                                                                        : "Diminuiscono i prodotti";
+             expected =
+                 (dn < 0.0) == (change == "aumento di pressione") ? "Aumentano i prodotti" : "Diminuiscono i prodotti";
          else if (change.starts_with("aggiunta di ")) {
              const int s = change.back() - 'A';
              if (l.state[s] == 'g') expected = s < 2 ? "Aumentano i prodotti" : "Aumentano i reagenti";
@@ -286,15 +291,15 @@ const SweepCase calculation_cases[] = {
              const double c0 = numbers(statement, "mL di soluzione di (?:A|B) " + number_group + " M$")[0];
              c = generic_equilibrium(l, 'a', c0, 0.0, k);
          } else {
-             const auto v = numbers(statement, "aggiungendo " + number_group + " mL di soluzione di A " +
-                                                   number_group + " M a " + number_group +
-                                                   " mL di soluzione di B " + number_group + " M$");
+             const auto v =
+                 numbers(statement, "aggiungendo " + number_group + " mL di soluzione di A " + number_group + " M a " +
+                                        number_group + " mL di soluzione di B " + number_group + " M$");
              const double total = v[0] + v[2];
              c = generic_equilibrium(l, 'a', v[1] * v[0] / total, v[3] * v[2] / total, k);
          }
-         const auto shown = match(answer, "^\\[(.)\\] = " + number_group + "; \\[(.)\\] = " + number_group +
-                                              " M(?:; \\[C\\] = " + number_group + "; \\[D\\] = " + number_group +
-                                              " M)?$");
+         const auto shown =
+             match(answer, "^\\[(.)\\] = " + number_group + "; \\[(.)\\] = " + number_group +
+                               " M(?:; \\[C\\] = " + number_group + "; \\[D\\] = " + number_group + " M)?$");
          if (shown[4].empty()) {
              EXPECT_TRUE(near_shown(shown[1], l.state[0] == 'a' ? c[0] : c[1], 2e-4));
              EXPECT_TRUE(near_shown(shown[3], c[4], 2e-4));
@@ -306,9 +311,10 @@ const SweepCase calculation_cases[] = {
      }},
     {15,
      [](const std::string& statement, const std::string& answer) {
-         const auto d = match(statement, "= (2?)[A-Za-z]+@u\\d?\\+@@d\\(aq\\)@ \\+ (2?)[A-Za-z@0-9]+-@@d\\(aq\\)@ è pari a " +
-                                             number_group + " a .* aggiungendo " + number_group + " mL di .*  " +
-                                             number_group + " F a " + number_group + " mL della precedente$");
+         const auto d =
+             match(statement, "= (2?)[A-Za-z]+@u\\d?\\+@@d\\(aq\\)@ \\+ (2?)[A-Za-z@0-9]+-@@d\\(aq\\)@ è pari a " +
+                                  number_group + " a .* aggiungendo " + number_group + " mL di .*  " + number_group +
+                                  " F a " + number_group + " mL della precedente$");
          const double nu_cation = d[0].empty() ? 1.0 : 2.0;
          const double nu_anion = d[1].empty() ? 1.0 : 2.0;
          const double k = shown_value(d[2]);

@@ -47,9 +47,10 @@ double gas_moles_change(const std::map<std::string, ShownSpecies>& species)
 const SweepCase constant_cases[] = {
     {1,
      [](const std::string& statement, const std::string& answer) {
-         const auto d = match(statement, "reazione (.*) a " + number_group + "@uo@C sapendo .* parziali di (.*), (.*) e (.*) "
-                                         "sono risultate pari a " + number_group + ", " + number_group + " e " +
-                                             number_group + " atm$");
+         const auto d = match(statement, "reazione (.*) a " + number_group +
+                                             "@uo@C sapendo .* parziali di (.*), (.*) e (.*) "
+                                             "sono risultate pari a " +
+                                             number_group + ", " + number_group + " e " + number_group + " atm$");
          const auto species = shown_species(d[0]);
          double k = 1.0;
          for (int i = 0; i < 3; ++i) {
@@ -67,7 +68,8 @@ const SweepCase constant_cases[] = {
          double k = 1.0;
          for (const auto& [letter, s] : species) {
              if (s.state == 's') continue;
-             const std::string given = s.state == 'g' ? R"(@iP@\()" + letter + R"(\) = )" : R"(\[)" + letter + R"(\] = )";
+             const std::string given =
+                 s.state == 'g' ? R"(@iP@\()" + letter + R"(\) = )" : R"(\[)" + letter + R"(\] = )";
              k *= std::pow(numbers(statement, given + number_group)[0], s.side * s.coefficient);
          }
          EXPECT_TRUE(near_shown(answer, k, 1e-4));
@@ -98,15 +100,14 @@ const SweepCase constant_cases[] = {
      }},
     {5,
      [](const std::string& statement, const std::string& answer) {
-         const auto parts = match(statement, "reazione (.*) a " + number_group + "@uo@C è uguale a " +
-                                                 number_group + ".* espresse in (torr|kPa|MPa) .*@iP@ = " +
-                                                 number_group + " atm$");
+         const auto parts = match(statement, "reazione (.*) a " + number_group + "@uo@C è uguale a " + number_group +
+                                                 ".* espresse in (torr|kPa|MPa) .*@iP@ = " + number_group + " atm$");
          const double dn = gas_moles_change(shown_species(parts[0]));
          const double kc = shown_value(parts[2]);
          const double pressure = shown_value(parts[4]);
          const double per_atm = parts[3] == "torr" ? 760.0 : parts[3] == "kPa" ? 101.325 : 0.101325;
          const auto shown = match(answer, "^@iK@ = " + number_group + "; @iK@@dp@ = " + number_group +
-                                               ".*; @iK@@dx@ = " + number_group + "$");
+                                              ".*; @iK@@dx@ = " + number_group + "$");
          const double k = kc * std::pow(0.08205 * (shown_value(parts[1]) + 273.15), dn);
          // Kp and Kx are worked from K as shown.
          const double k_shown = shown_value(shown[0]);
@@ -117,8 +118,7 @@ const SweepCase constant_cases[] = {
          if (std::abs(dn) > 1e-9) {
              const std::string exponent = equilibria::delta_n_text(static_cast<float>(dn));
              EXPECT_NE(statement.find(dn == 1.0 ? " mol/L." : "(mol/L)@u" + exponent + "@."), std::string::npos);
-             EXPECT_NE(answer.find(dn == 1.0 ? parts[3] + ";" : parts[3] + "@u" + exponent + "@"),
-                       std::string::npos);
+             EXPECT_NE(answer.find(dn == 1.0 ? parts[3] + ";" : parts[3] + "@u" + exponent + "@"), std::string::npos);
          }
      }},
 };

@@ -76,11 +76,11 @@ double coefficient_value(const std::string& cell)
 }
 
 ChapterSeven::ChapterSeven()
-    : ChapterTest({.chapter = 7,
-                   .run_chapter = run_equilibria_chapter,
-                   .fresh_log = testing_support::FreshLog::for_answer,
-                   .sweep_versions = [](std::int32_t count) { return testing_support::text_and_spread_versions(count); }})
-{
-}
+    : ChapterTest(
+          {.chapter = 7,
+           .run_chapter = run_equilibria_chapter,
+           .fresh_log = testing_support::FreshLog::for_answer,
+           .sweep_versions = [](std::int32_t count) { return testing_support::text_and_spread_versions(count); }})
+{}
 
 }  // namespace equilibria_test

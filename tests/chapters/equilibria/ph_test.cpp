@@ -93,8 +93,8 @@ const SweepCase ph_cases[] = {
      }},
     {26,
      [](const std::string& statement, const std::string& answer) {
-         const auto k = match(statement, "sono pari a " + number_group + "(?:, | e )" + number_group +
-                                             "(?: e " + number_group + R"()?\. Calcolare)");
+         const auto k = match(statement, "sono pari a " + number_group + "(?:, | e )" + number_group + "(?: e " +
+                                             number_group + R"()?\. Calcolare)");
          const double c = numbers(statement, "soluzione " + number_group + " M di")[0];
          const bool acid = statement.find("@iK@@da@") != std::string::npos;
          const double k1 = shown_value(k[0]);
@@ -110,10 +110,10 @@ const SweepCase ph_cases[] = {
      }},
     {27,
      [](const std::string& statement, const std::string& answer) {
-         const auto k = numbers(statement, "sono pari a " + number_group + "(?:, | e )" + number_group +
-                                               "(?: e " + number_group + R"()?\. Calcolare)");
-         const auto asked = match(statement, R"(Calcolare \[H@u\+@\] e \[(.*)\] in una soluzione )" + number_group +
-                                                 " F di (.*)$");
+         const auto k = numbers(statement, "sono pari a " + number_group + "(?:, | e )" + number_group + "(?: e " +
+                                               number_group + R"()?\. Calcolare)");
+         const auto asked =
+             match(statement, R"(Calcolare \[H@u\+@\] e \[(.*)\] in una soluzione )" + number_group + " F di (.*)$");
          const double c = shown_value(asked[1]);
          const bool second_salt = asked[2] == "Na@d2@HPO@d4@";
          const double ka = second_salt ? k[1] : k[0];

@@ -2,8 +2,8 @@
 // outside the chapter, and every problem posed and answered.
 #include <gtest/gtest.h>
 
-#include "chapters/equilibria/equilibria_problems.h"
 #include "chapters/equilibria/equilibria_chapter.h"
+#include "chapters/equilibria/equilibria_problems.h"
 #include "equilibria_fixture.h"
 #include "frame/app_state.h"
 #include "frame/generator_protocol.h"
@@ -11,11 +11,13 @@
 namespace equilibria_test {
 namespace {
 
-constexpr testing_support::RegisteredSection sections[] = {
-    {"Costanti di equilibrio", 1, 40, 55}, {"Calcoli di equilibrio", 6, 60, 75},
-    {"Acidi e Basi", 16, 80, 95},          {"Calcolo del pH", 20, 100, 115},
-    {"Soluzioni tampone", 28, 120, 135},   {"Titolazioni acido-base", 31, 140, 155},
-    {"Prodotto di solubilità", 39, 160, 175}};
+constexpr testing_support::RegisteredSection sections[] = {{"Costanti di equilibrio", 1, 40, 55},
+                                                           {"Calcoli di equilibrio", 6, 60, 75},
+                                                           {"Acidi e Basi", 16, 80, 95},
+                                                           {"Calcolo del pH", 20, 100, 115},
+                                                           {"Soluzioni tampone", 28, 120, 135},
+                                                           {"Titolazioni acido-base", 31, 140, 155},
+                                                           {"Prodotto di solubilità", 39, 160, 175}};
 constexpr std::int32_t levels[] = {2, 2, 3, 3, 3, 2, 3, 4, 3, 3, 2, 3, 3, 3, 3, 2, 2, 2, 2, 3, 3, 3,
                                    3, 3, 3, 4, 4, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 4, 3, 4, 4, 4, 5};
 

@@ -53,8 +53,8 @@ const SweepCase solubility_cases[] = {
     {40,
      [](const std::string& statement, const std::string& answer) {
          const auto d = match(statement, "solubilità di (.*) è pari a " + number_group + " a .* mescolando " +
-                                             number_group + " mL di .* " + number_group + " M con " +
-                                             number_group + " mL di .* " + number_group + " M$");
+                                             number_group + " mL di .* " + number_group + " M con " + number_group +
+                                             " mL di .* " + number_group + " M$");
          const int m = anions_of(d[0]);
          const double k = shown_value(d[1]);
          const double v1 = shown_value(d[2]);
@@ -97,19 +97,21 @@ const SweepCase solubility_cases[] = {
      }},
     {43,
      [](const std::string& statement, const std::string& answer) {
-         const auto d = match(statement, R"(\[@iK@@dps@ = )" + number_group + "; @iK@@db@\\(CO@d3@@u2-@\\) = " +
-                                             number_group + "; @iK@@db@\\(HCO@d3@@u-@\\) = " + number_group +
-                                             "\\] $");
+         const auto d =
+             match(statement, R"(\[@iK@@dps@ = )" + number_group + "; @iK@@db@\\(CO@d3@@u2-@\\) = " + number_group +
+                                  "; @iK@@db@\\(HCO@d3@@u-@\\) = " + number_group + "\\] $");
          EXPECT_EQ(d[1], "2.13•10@u-4@");
          EXPECT_EQ(d[2], "2.22•10@u-8@");
          const double k = shown_value(d[0]);
          const double kb = shown_value(d[1]);
          // Charge balance with [M2+] = [CO3 2-] + [HCO3-], [HCO3-] = x - Kw/x and
          // [CO3 2-] = (x^2 - Kw)/Kb, x being [OH-]: the solubility product fixes x.
-         const double x = log_root([&](double x) {
-             const double carbonate = (x * x - kw) / kb;
-             return (carbonate + x - kw / x) * carbonate - k;
-         }, -6.9, 0.0);
+         const double x = log_root(
+             [&](double x) {
+                 const double carbonate = (x * x - kw) / kb;
+                 return (carbonate + x - kw / x) * carbonate - k;
+             },
+             -6.9, 0.0);
          const double carbonate = (x * x - kw) / kb;
          const auto shown = match(answer, "^" + number_group + " mol/L; " + number_group + " mol/L$");
          EXPECT_TRUE(near_shown(shown[0], carbonate + x - kw / x, 2e-3));

@@ -50,7 +50,8 @@ void expect_around_equivalence(const std::string& answer, double titrated_eq, do
         const double total = added + volume;
         const double titrated = titrated_eq * volume / total;
         const double titrant = titrant_eq * added / total;
-        const double h = base_is_titrant ? hydrogen_ion(titrated, titrant, ka, kb) : hydrogen_ion(titrant, titrated, ka, kb);
+        const double h =
+            base_is_titrant ? hydrogen_ion(titrated, titrant, ka, kb) : hydrogen_ion(titrant, titrated, ka, kb);
         EXPECT_TRUE(near_shown(shown[i], ph(h), 1e-2)) << i;
     }
 }
@@ -61,8 +62,7 @@ const SweepCase titration_cases[] = {
          const auto d = match(statement, "volume di (.*) " + number_group + " F necessario per neutralizzare " +
                                              number_group + " (mL|L) di (.*) " + number_group + " F$");
          const double volume = shown_value(d[2]) * (d[3] == "L" ? 1000.0 : 1.0);
-         const double expected =
-             count_of(d[4]) * shown_value(d[5]) * volume / (count_of(d[0]) * shown_value(d[1]));
+         const double expected = count_of(d[4]) * shown_value(d[5]) * volume / (count_of(d[0]) * shown_value(d[1]));
          EXPECT_NE(is_base(d[0]), is_base(d[4]));
          EXPECT_TRUE(near_shown(match(answer, "^@T1@@C1@" + number_group + " mL$")[0], expected, 1.6e-2));
      }},
@@ -87,10 +87,10 @@ const SweepCase titration_cases[] = {
     {33,
      [](const std::string& statement, const std::string& answer) {
          const auto d = match(statement, "soluzione di (.*) sapendo che " + number_group +
-                                             " mL di essa vengono neutralizzati da " + number_group +
-                                             " mL di (.*) " + number_group + " (M|F)$");
-         const double expected = count_of(d[3]) * shown_value(d[4]) * shown_value(d[2]) /
-                                 (count_of(d[0]) * shown_value(d[1]));
+                                             " mL di essa vengono neutralizzati da " + number_group + " mL di (.*) " +
+                                             number_group + " (M|F)$");
+         const double expected =
+             count_of(d[3]) * shown_value(d[4]) * shown_value(d[2]) / (count_of(d[0]) * shown_value(d[1]));
          // worked from the two volumes before they are rounded to two decimals
          EXPECT_TRUE(near_shown(match(answer, "^@T1@@C1@" + number_group + " (M|F)$")[0], expected, 5e-4));
          EXPECT_GE(shown_value(d[2]), 10.0);
@@ -136,8 +136,8 @@ const SweepCase titration_cases[] = {
      }},
     {37,
      [](const std::string& statement, const std::string& answer) {
-         const auto d = match(statement, "titolazione di (.*) " + number_group + R"( M \[K@d(a|b)@ = )" +
-                                             number_group + R"(\] con (.*) )" + number_group + " M$");
+         const auto d = match(statement, "titolazione di (.*) " + number_group + R"( M \[K@d(a|b)@ = )" + number_group +
+                                             R"(\] con (.*) )" + number_group + " M$");
          const double weak = count_of(d[0]) * shown_value(d[1]);
          const double titrant = count_of(d[4]) * shown_value(d[5]);
          const double c = weak / (1.0 + weak / titrant);

@@ -49,7 +49,8 @@ constexpr TextVersion text_versions[] = {
     {15, "g di Zn(OH)@d2@ [@iK@@dps@ = 3.2•10@u-17@]"},
     {17, "di una miscela di alluminio e "},
     {19, "La tensione di vapore del mercurio è pari a"},
-    {20, "g di toluene (C@d6@H@d5@CH@d3@), sapendo che le entalpie standard di formazione a 25@uo@C del toluene liquido,"},
+    {20,
+     "g di toluene (C@d6@H@d5@CH@d3@), sapendo che le entalpie standard di formazione a 25@uo@C del toluene liquido,"},
     {27, "miscela di cloruro di potassio e "},
     {29, "Un recipiente contenente NO@d2@ viene portato a "},
     {30, "g di KCN a "},
@@ -84,7 +85,8 @@ TEST_F(FinalProblemBehaviour, TheEquationOfTheHessProblemStandsCentredUnderItsTe
     generate(28, 31);
     const std::string equation = statement().substr(statement().rfind("reazione ") + 9);
     EXPECT_NE(equation.find(" = "), std::string::npos);
-    const std::vector<std::string> lines = backend.log_lines("text (" + std::to_string(centred_line_x(equation)) + ",100)");
+    const std::vector<std::string> lines =
+        backend.log_lines("text (" + std::to_string(centred_line_x(equation)) + ",100)");
     ASSERT_EQ(lines.size(), 1u) << backend.log_text();
     EXPECT_EQ(lines[0].substr(lines[0].find('"')), "\"" + equation.substr(0, equation.find('@')) + "\"");
 }

@@ -60,10 +60,9 @@ double ph_of(std::initializer_list<AcidPair> pairs)
 }
 
 ChapterNine::ChapterNine()
-    : ChapterTest({.chapter = 9,
-                   .run_chapter = run_final_problems_chapter,
-                   .sweep_versions = [](std::int32_t count) { return testing_support::spread_versions(count, final_spread); }})
-{
-}
+    : ChapterTest({.chapter = 9, .run_chapter = run_final_problems_chapter, .sweep_versions = [](std::int32_t count) {
+                       return testing_support::spread_versions(count, final_spread);
+                   }})
+{}
 
 }  // namespace final_problems_test

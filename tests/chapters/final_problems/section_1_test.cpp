@@ -64,8 +64,7 @@ const AnswerCheck rows[] = {
          const double pressure = 760.0 * std::exp(-a.value(1) / 8.314e-3 * (1.0 / t3 - 1.0 / t1));
          EXPECT_TRUE(agrees(a.number(2), pressure));
          // 3 digits below 100 °C, 4 from 100 on.
-         for (const std::size_t i : {3u, 5u})
-             EXPECT_EQ(shown(s[i]).digits, s.value(i) < 100.0 ? 3 : 4) << s[i];
+         for (const std::size_t i : {3u, 5u}) EXPECT_EQ(shown(s[i]).digits, s.value(i) < 100.0 ? 3 : 4) << s[i];
      }},
     {5,
      "sono pari a NUM e a NUM kJ/mol\\. Calcolare la percentuale in volume di (.+) in una miscela gassosa di (.+) e "

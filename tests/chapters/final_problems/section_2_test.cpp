@@ -29,7 +29,8 @@ const AnswerCheck rows[] = {
      "^NUM atm $",
      [](const Groups& s, const Groups& a) {
          double c = 0, h = 0, o = 0;
-         for (const auto& [symbol, count] : read_formula(s[2]).atoms) (symbol == "C" ? c : symbol == "H" ? h : o) = count;
+         for (const auto& [symbol, count] : read_formula(s[2]).atoms)
+             (symbol == "C" ? c : symbol == "H" ? h : o) = count;
          const double compound = s.value(1) / formula_mass(s[2]);
          const double oxygen = s.value(4) * s.value(3) / (gas_constant * kelvin(s.value(5)));
          // CcHhOo + (c + h/4 - o/2) O2 = c CO2 + h/2 H2O, the water a gas only above 100 °C.
@@ -58,8 +59,8 @@ const AnswerCheck rows[] = {
          EXPECT_TRUE(agrees(a.number(2), entropy, 0.5, 2e-3));
          // The enthalpy shown follows from the entropy as rounded.
          const double t_high = std::max(t_from, t_to);
-         EXPECT_TRUE(agrees(a.number(1), enthalpy * 1e-3, 0.5 + 0.5 * a.number(2).unit() * t_high * 1e-3 / a.number(1).unit(),
-                            2e-3));
+         EXPECT_TRUE(agrees(a.number(1), enthalpy * 1e-3,
+                            0.5 + 0.5 * a.number(2).unit() * t_high * 1e-3 / a.number(1).unit(), 2e-3));
      }},
     {14, "A NUM K la costante di dissociazione in atomi del(?: |lo )([a-z]+) è pari a NUM\\. .* pressione di NUM atm$",
      "^NUM %$",
@@ -74,9 +75,7 @@ const AnswerCheck rows[] = {
          const double hydroxide = std::pow(s.value(5) / metal, 1.0 / std::stod(s[4]));
          EXPECT_TRUE(agrees(a.number(1), 14.0 + std::log10(hydroxide)));
      }},
-    {16,
-     "@iK@ = NUM\\. .* pila: Ag / Ag@u\\+@ NUM M, NH@d3@ \\? M // Ag@u\\+@ NUM M / Ag è pari a NUM V$",
-     "^NUM M$",
+    {16, "@iK@ = NUM\\. .* pila: Ag / Ag@u\\+@ NUM M, NH@d3@ \\? M // Ag@u\\+@ NUM M / Ag è pari a NUM V$", "^NUM M$",
      [](const Groups& s, const Groups& a) {
          // Nernst on the silver ions left free by the complex.
          const double free_silver = s.value(3) / std::pow(10.0, s.value(4) / nernst_slope);
@@ -108,7 +107,10 @@ TEST_F(SectionTwo, TheRateTableGivesTheOrderAndConstantAnswered)
             std::string text = m[3].str();
             // A power of ten's exponent is drawn next, as a superscript.
             if (text.ends_with("•10") && i + 1 < lines.size())
-                text += "@u" + lines[i + 1].substr(lines[i + 1].rfind(' ') + 2, lines[i + 1].size() - lines[i + 1].rfind(' ') - 3) + "@";
+                text += "@u" +
+                        lines[i + 1].substr(lines[i + 1].rfind(' ') + 2,
+                                            lines[i + 1].size() - lines[i + 1].rfind(' ') - 3) +
+                        "@";
             (m[1] == "170" ? times : concentrations).push_back(shown(text));
         }
         ASSERT_EQ(times.size(), 5u);
@@ -119,8 +121,9 @@ TEST_F(SectionTwo, TheRateTableGivesTheOrderAndConstantAnswered)
         const auto misfit = [&](double (*f)(double)) {
             double worst = 0.0;
             for (std::size_t j = 1; j < 4; ++j) {
-                const double line = f(concentrations[0].value) + (f(concentrations[4].value) - f(concentrations[0].value)) *
-                                                                    times[j].value / times[4].value;
+                const double line =
+                    f(concentrations[0].value) +
+                    (f(concentrations[4].value) - f(concentrations[0].value)) * times[j].value / times[4].value;
                 worst = std::max(worst, std::fabs(f(concentrations[j].value) - line) / std::fabs(line));
             }
             return worst;

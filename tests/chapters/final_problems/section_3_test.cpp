@@ -18,10 +18,14 @@ double hydrogen_per_mole(const std::string& metal)
 
 double liquid_molar_mass(const std::string& name)
 {
-    static const std::map<std::string, std::string> formulas = {
-        {"pentano", "C@d5@H@d12@"}, {"benzene", "C@d6@H@d6@"},  {"mercurio", "Hg"},
-        {"bromo", "Br@d2@"},        {"cloroformio", "CHCl@d3@"}, {"idrazina", "N@d2@H@d4@"},
-        {"etere etilico", "C@d4@H@d10@O"}, {"acqua", "H@d2@O"}};
+    static const std::map<std::string, std::string> formulas = {{"pentano", "C@d5@H@d12@"},
+                                                                {"benzene", "C@d6@H@d6@"},
+                                                                {"mercurio", "Hg"},
+                                                                {"bromo", "Br@d2@"},
+                                                                {"cloroformio", "CHCl@d3@"},
+                                                                {"idrazina", "N@d2@H@d4@"},
+                                                                {"etere etilico", "C@d4@H@d10@O"},
+                                                                {"acqua", "H@d2@O"}};
     return formula_mass(formulas.at(name));
 }
 
@@ -72,7 +76,8 @@ const AnswerCheck rows[] = {
          EXPECT_GT(a.value(1), 0.0);
      }},
     {20,
-     "combustione completa a 25@uo@C di NUM g di (.+?) \\((.+?)\\), sapendo .* sono pari rispettivamente a NUM, -285\\.8 "
+     "combustione completa a 25@uo@C di NUM g di (.+?) \\((.+?)\\), sapendo .* sono pari rispettivamente a NUM, "
+     "-285\\.8 "
      "e -393\\.5 kJ/mol$",
      "^NUM kJ$",
      [](const Groups& s, const Groups& a) {
@@ -89,8 +94,7 @@ const AnswerCheck rows[] = {
          const double age = 5730.0 * std::log(1.0 / s.value(1)) / std::log(2.0);
          EXPECT_EQ(a.value(1), 100.0 * std::floor(age / 100.0));
      }},
-    {22,
-     "CO@d2@ a NUM@uo@C sono pari a NUM e NUM kJ/mol, .* sono pari a NUM, NUM e NUM J/\\(K•mol\\), calcolare",
+    {22, "CO@d2@ a NUM@uo@C sono pari a NUM e NUM kJ/mol, .* sono pari a NUM, NUM e NUM J/\\(K•mol\\), calcolare",
      "^NUM atm$",
      [](const Groups& s, const Groups& a) {
          const double t = kelvin(s.value(1));

@@ -18,8 +18,7 @@ double ions(const std::string& formula)
 }
 
 const AnswerCheck rows[] = {
-    {25,
-     "percentuale in peso di (.+?) in una miscela di (.+?) e (.+?) di densità NUM g/L  a NUM@uo@C e NUM atm$",
+    {25, "percentuale in peso di (.+?) in una miscela di (.+?) e (.+?) di densità NUM g/L  a NUM@uo@C e NUM atm$",
      "^NUM %$",
      [](const Groups& s, const Groups& a) {
          EXPECT_NE(s[2], s[3]);
@@ -60,13 +59,15 @@ const AnswerCheck rows[] = {
          EXPECT_EQ(shown(a[2]).digits, a.value(2) < 1.0 ? 2 : 3) << a[2];
      }},
     {28,
-     "combustione di (C@d[0-9]+@H@d[0-9]+@O@d[23]@) a 1 atm e NUM@uo@C è pari a NUM kJ/mol, .* 2CO@d2@ è pari a NUM kJ\\. "
+     "combustione di (C@d[0-9]+@H@d[0-9]+@O@d[23]@) a 1 atm e NUM@uo@C è pari a NUM kJ/mol, .* 2CO@d2@ è pari a NUM "
+     "kJ\\. "
      "Calcolare il valore di  @bD@@iH@  nelle stesse condizioni per la reazione ([0-9]*)C@d.* \\+ ([0-9]+)O@d2@ = "
      "([0-9]+)CO \\+ ([0-9]+)H@d2@O$",
      "^NUM kJ$",
      [](const Groups& s, const Groups& a) {
          double c = 0, h = 0, o = 0;
-         for (const auto& [symbol, count] : read_formula(s[1]).atoms) (symbol == "C" ? c : symbol == "H" ? h : o) = count;
+         for (const auto& [symbol, count] : read_formula(s[1]).atoms)
+             (symbol == "C" ? c : symbol == "H" ? h : o) = count;
          const double k = s[5].empty() ? 1.0 : std::stod(s[5]);
          const double o2 = std::stod(s[6]), co = std::stod(s[7]), water = std::stod(s[8]);
          // The equation balances in whole numbers.
@@ -100,9 +101,9 @@ const AnswerCheck rows[] = {
              const double kc = s[3].empty() ? x[0] / std::pow(rt, dn) : x[0];
              const double alpha = x[1] / 100.0;
              // Kc = (a alpha/c)^a (b alpha/c)^b x0^dn / (1 - alpha)^c for X at x0 before dissociating.
-             const double x0 = std::pow(kc * std::pow(1.0 - alpha, c) /
-                                            (std::pow(pa * alpha / c, pa) * std::pow(pb * alpha / c, pb)),
-                                        1.0 / dn);
+             const double x0 =
+                 std::pow(kc * std::pow(1.0 - alpha, c) / (std::pow(pa * alpha / c, pa) * std::pow(pb * alpha / c, pb)),
+                          1.0 / dn);
              return x0 * (1.0 - alpha + (pa + pb) / c * alpha) * rt;
          };
          EXPECT_NEAR(a.value(1), pressure({s.value(5), s.value(7)}),
@@ -111,14 +112,13 @@ const AnswerCheck rows[] = {
      }},
     {30, "aggiungendo NUM g di (.+?) a NUM mL di (.+?) NUM M \\[@iK@@da@\\(.+\\) = NUM\\]$", "^NUM$",
      [](const Groups& s, const Groups& a) {
-         static const std::map<std::string, double> salt_mass = {{"CH@d3@COONa", 82.035}, {"NH@d4@Cl", 53.492},
-                                                                  {"NaHS", 56.062},        {"Na@d2@CO@d3@", 105.99},
-                                                                  {"KCN", 65.12}};
+         static const std::map<std::string, double> salt_mass = {
+             {"CH@d3@COONa", 82.035}, {"NH@d4@Cl", 53.492}, {"NaHS", 56.062}, {"Na@d2@CO@d3@", 105.99}, {"KCN", 65.12}};
          const double salt = s.value(1) / salt_mass.at(s[2]) / (s.value(3) * 1e-3);
          // The ammonium salt is the acid of its pair; the other salts are bases.
          const bool salt_is_acid = s[2] == "NH@d4@Cl";
-         const double ph = salt_is_acid ? ph_of({{salt, s.value(5), s.value(6)}})
-                                        : ph_of({{s.value(5), salt, s.value(6)}});
+         const double ph =
+             salt_is_acid ? ph_of({{salt, s.value(5), s.value(6)}}) : ph_of({{s.value(5), salt, s.value(6)}});
          EXPECT_TRUE(agrees(a.number(1), ph));
      }},
     {31,
@@ -127,10 +127,9 @@ const AnswerCheck rows[] = {
      "^NUM (mg|g)$",
      [](const Groups& s, const Groups& a) {
          const std::string precipitate = s[4];
-         const double anions = precipitate.find("@d3@)@d3@") != std::string::npos ? 3.0
-                               : precipitate.find(")@d2@") != std::string::npos || precipitate.ends_with("@d2@")
-                                   ? 2.0
-                                   : 1.0;
+         const double anions = precipitate.find("@d3@)@d3@") != std::string::npos                                ? 3.0
+                               : precipitate.find(")@d2@") != std::string::npos || precipitate.ends_with("@d2@") ? 2.0
+                                                                                                                 : 1.0;
          const double anion = std::pow(s.value(5) / s.value(3), 1.0 / anions);
          const double grams = anion * s.value(2) * 1e-3 * formula_mass(s[1]);
          EXPECT_EQ(a[2] == "mg", grams < 0.1);
@@ -139,8 +138,8 @@ const AnswerCheck rows[] = {
     {32, "quanto ([a-z]+) è stato depositato .* sviluppati NUM L di O@d2@ misurati a NUM@uo@C e NUM torr$", "^NUM g$",
      [](const Groups& s, const Groups& a) {
          static const std::map<std::string, double> charge = {
-             {"litio", 1}, {"sodio", 1}, {"potassio", 1}, {"argento", 1}, {"magnesio", 2},
-             {"calcio", 2}, {"bario", 2}, {"rame", 2},    {"zinco", 2},   {"alluminio", 3}};
+             {"litio", 1},  {"sodio", 1}, {"potassio", 1}, {"argento", 1}, {"magnesio", 2},
+             {"calcio", 2}, {"bario", 2}, {"rame", 2},     {"zinco", 2},   {"alluminio", 3}};
          const double mass_per_litre = 4.0 * atomic_mass_named(s[1]) / charge.at(s[1]);
          // 2 H2O = O2 + 4 H+ + 4 e-: four electrons per O2.
          const auto metal = [&](const std::vector<double>& x) {

@@ -49,8 +49,7 @@ const AnswerCheck rows[] = {
          EXPECT_GT(a.value(1), 0.0);
          EXPECT_GT(a.value(2), 0.0);
      }},
-    {43,
-     "a NUM@uo@C dell'acqua e del (tetracloruro di carbonio|benzene|toluene), .* sono pari a NUM e NUM torr\\. ",
+    {43, "a NUM@uo@C dell'acqua e del (tetracloruro di carbonio|benzene|toluene), .* sono pari a NUM e NUM torr\\. ",
      "^NUM %$",
      [](const Groups& s, const Groups& a) {
          const std::string formula = s[2] == "benzene" ? "C@d6@H@d6@" : s[2] == "toluene" ? "C@d7@H@d8@" : "CCl@d4@";
@@ -60,7 +59,8 @@ const AnswerCheck rows[] = {
          EXPECT_LE(s.value(4), 999.0);
          if (s[2] == "benzene") EXPECT_LE(s.value(1), 65.0);
      }},
-    {44, "costante di equilibrio (aumenta|diminuisce) del NUM% (riscaldando|raffreddando) il sistema da NUM a NUM@uo@C$",
+    {44,
+     "costante di equilibrio (aumenta|diminuisce) del NUM% (riscaldando|raffreddando) il sistema da NUM a NUM@uo@C$",
      "^NUM kJ$",
      [](const Groups& s, const Groups& a) {
          const double ratio = s[1] == "aumenta" ? 1.0 + s.value(2) / 100.0 : 1.0 - s.value(2) / 100.0;
@@ -123,8 +123,8 @@ const AnswerCheck rows[] = {
          const auto known_log_q = [&](double other) {
              double log_q = 0.0;
              const std::size_t equals = reaction.find(" = ");
-             for (const auto& [side, sign] : {std::pair{reaction.substr(0, equals), -1.0},
-                                              std::pair{reaction.substr(equals + 3), 1.0}}) {
+             for (const auto& [side, sign] :
+                  {std::pair{reaction.substr(0, equals), -1.0}, std::pair{reaction.substr(equals + 3), 1.0}}) {
                  std::size_t start = 0;
                  while (start <= side.size()) {
                      const std::size_t end = std::min(side.find(" + ", start), side.size());

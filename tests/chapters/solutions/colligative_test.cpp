@@ -19,8 +19,8 @@ const std::string formula = R"((\S+))";
 
 // The solvents as the statements name them.
 const std::map<std::string, std::string> solvent_formulas = {
-    {"cloroformio", "CHCl@d3@"}, {"tetracloruro di carbonio", "CCl@d4@"}, {"benzene", "C@d6@H@d6@"},
-    {"toluene", "C@d7@H@d8@"},   {"etere etilico", "C@d4@H@d10@O"},     {"alcool etilico", "C@d2@H@d6@O"},
+    {"cloroformio", "CHCl@d3@"},     {"tetracloruro di carbonio", "CCl@d4@"}, {"benzene", "C@d6@H@d6@"},
+    {"toluene", "C@d7@H@d8@"},       {"etere etilico", "C@d4@H@d10@O"},       {"alcool etilico", "C@d2@H@d6@O"},
     {"bromobenzene", "C@d6@H@d5@Br"}};
 const std::string solvent = R"( (cloroformio|tetracloruro di carbonio|benzene|toluene) \()";
 
@@ -28,12 +28,13 @@ const std::string solvent = R"( (cloroformio|tetracloruro di carbonio|benzene|to
 // anions that balance their charge.
 int ions_of_salt(const std::string& salt)
 {
-    const std::map<std::string, int> cation_charge = {{"Li", 1}, {"K", 1},  {"Na", 1},  {"Ag", 1}, {"Ba", 2},
-                                                      {"Ca", 2}, {"Cu", 2}, {"Zn", 2},  {"Al", 3}};
+    const std::map<std::string, int> cation_charge = {{"Li", 1}, {"K", 1},  {"Na", 1}, {"Ag", 1}, {"Ba", 2},
+                                                      {"Ca", 2}, {"Cu", 2}, {"Zn", 2}, {"Al", 3}};
     const std::map<std::string, int> anion_charge = {{"O", 1}, {"Cl", 1}, {"F", 1}, {"Br", 1},
                                                      {"S", 2}, {"N", 1},  {"Cr", 2}};
     const ReadFormula read = read_formula(salt);
-    const std::string cation = salt.substr(0, salt.size() > 1 && std::islower(static_cast<unsigned char>(salt[1])) ? 2 : 1);
+    const std::string cation =
+        salt.substr(0, salt.size() > 1 && std::islower(static_cast<unsigned char>(salt[1])) ? 2 : 1);
     const int cations = read.atoms.at(cation);
     for (const auto& [element, charge] : anion_charge)
         if (element != "O" && read.atoms.count(element)) return cations + cations * cation_charge.at(cation) / charge;
@@ -43,36 +44,42 @@ int ions_of_salt(const std::string& salt)
 TEST_F(ChapterFive, VapourPressureOfSolutionsOfAnInvolatileSolute)
 {
     for_versions(19, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "^" + number_group + " g di un composto organico poco volatile di massa molecolare " +
-                                              number_group + R"( u\.m\.a\. vengono sciolti in )" + number_group + " g di" + solvent +
-                                              ".*a " + number_group + "@uo@C, sapendo che quella del solvente puro è pari a " +
-                                              number_group + " torr$");
+        const auto g =
+            match(statement(), "^" + number_group + " g di un composto organico poco volatile di massa molecolare " +
+                                   number_group + R"( u\.m\.a\. vengono sciolti in )" + number_group + " g di" +
+                                   solvent + ".*a " + number_group +
+                                   "@uo@C, sapendo che quella del solvente puro è pari a " + number_group + " torr$");
         const double solvent_moles = shown_value(g[2]) / formula_mass(solvent_formulas.at(g[3]));
         const double x = solvent_moles / (solvent_moles + shown_value(g[0]) / shown_value(g[1]));
         EXPECT_LE(shown_value(g[5]), 999);
         expect_shown_near(match(answer_text(), "^" + number_group + " torr$")[0], x * shown_value(g[5]), 1e-4);
     });
     for_versions(20, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "^Una soluzione di " + number_group + " g di un composto organico poco volatile in " +
-                                              number_group + " g di" + solvent + ".* ha tensione di vapore pari a " + number_group +
-                                              " torr a " + number_group + "@uo@C, mentre quella del solvente puro è pari a " +
-                                              number_group + " torr");
+        const auto g =
+            match(statement(), "^Una soluzione di " + number_group + " g di un composto organico poco volatile in " +
+                                   number_group + " g di" + solvent + ".* ha tensione di vapore pari a " +
+                                   number_group + " torr a " + number_group +
+                                   "@uo@C, mentre quella del solvente puro è pari a " + number_group + " torr");
         // The answer is the molar mass drawn; the pressures shown, 3 digits
         // each, pin it only that far.
         const Shown p = shown(g[3]);
         const Shown p0 = shown(g[5]);
         EXPECT_LE(p0.value, 999);
         const double solvent_moles = shown_value(g[1]) / formula_mass(solvent_formulas.at(g[2]));
-        const auto molar_mass = [&](double pp, double pp0) { return shown_value(g[0]) / (solvent_moles * (pp0 / pp - 1)); };
+        const auto molar_mass = [&](double pp, double pp0) {
+            return shown_value(g[0]) / (solvent_moles * (pp0 / pp - 1));
+        };
         const double a = molar_mass(p.value + p.half_unit(), p0.value - p0.half_unit());
         const double b = molar_mass(p.value - p.half_unit(), p0.value + p0.half_unit());
-        expect_shown_within(match(answer_text(), "^" + number_group + R"( u\.m\.a\.$)")[0], std::min(a, b), std::max(a, b));
+        expect_shown_within(match(answer_text(), "^" + number_group + R"( u\.m\.a\.$)")[0], std::min(a, b),
+                            std::max(a, b));
     });
     for_versions(21, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "^La tensione di vapore dell'acqua a " + number_group + "@uo@C è pari a " + number_group +
-                                              " torr. Calcolare la tensione di vapore alla stessa temperatura della "
-                                              "soluzione ottenuta sciogliendo " +
-                                              number_group + " g di " + formula + " in " + number_group + " g di acqua$");
+        const auto g = match(statement(),
+                             "^La tensione di vapore dell'acqua a " + number_group + "@uo@C è pari a " + number_group +
+                                 " torr. Calcolare la tensione di vapore alla stessa temperatura della "
+                                 "soluzione ottenuta sciogliendo " +
+                                 number_group + " g di " + formula + " in " + number_group + " g di acqua$");
         const double t = shown_value(g[0]);
         expect_shown_near(g[1], 1.09e11 * 0.007500617 * std::exp(-43086.1 / (8.314 * (t + 273.15))), 1e-4);
         const double ions = ions_of_salt(g[3]) * shown_value(g[2]) / formula_mass(g[3]) / (shown_value(g[4]) * 0.001);
@@ -84,20 +91,25 @@ TEST_F(ChapterFive, VapourPressureOfSolutionsOfAnInvolatileSolute)
 TEST_F(ChapterFive, BoilingAndFreezingPoints)
 {
     for_versions(22, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "^Una soluzione di " + number_group + " g di un composto organico poco volatile in " +
-                                              number_group + " g di (.+) \\(@iT@@db@ = " + number_group + "@uo@C; @ik@@db@ = " +
-                                              number_group + " kg•K/mol\\) bolle a " + number_group + "@uo@C");
+        const auto g =
+            match(statement(), "^Una soluzione di " + number_group + " g di un composto organico poco volatile in " +
+                                   number_group + " g di (.+) \\(@iT@@db@ = " + number_group + "@uo@C; @ik@@db@ = " +
+                                   number_group + " kg•K/mol\\) bolle a " + number_group + "@uo@C");
         const Shown t = shown(g[5]);
-        const auto molar_mass = [&](double rise) { return shown_value(g[4]) * shown_value(g[0]) * 1000 / (rise * shown_value(g[1])); };
+        const auto molar_mass = [&](double rise) {
+            return shown_value(g[4]) * shown_value(g[0]) * 1000 / (rise * shown_value(g[1]));
+        };
         expect_shown_within(match(answer_text(), "^" + number_group + R"( u\.m\.a\.$)")[0],
-                            molar_mass(t.value + t.half_unit() - shown_value(g[3])), molar_mass(t.value - t.half_unit() - shown_value(g[3])));
+                            molar_mass(t.value + t.half_unit() - shown_value(g[3])),
+                            molar_mass(t.value - t.half_unit() - shown_value(g[3])));
     });
     for_versions(23, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "^" + number_group + " g di un composto organico contenente C, H e O, .* producono " +
-                                              number_group + " g di CO@d2@ e " + number_group + " g di acqua. La soluzione di " +
-                                              number_group + " g di composto in " + number_group + " g di (\\S+) \\(@iT@@df@ = " +
-                                              number_group + "@uo@C; @ik@@df@ = " + number_group + " kg•K/mol\\) gela a " + number_group +
-                                              "@uo@C");
+        const auto g =
+            match(statement(), "^" + number_group + " g di un composto organico contenente C, H e O, .* producono " +
+                                   number_group + " g di CO@d2@ e " + number_group + " g di acqua. La soluzione di " +
+                                   number_group + " g di composto in " + number_group +
+                                   " g di (\\S+) \\(@iT@@df@ = " + number_group + "@uo@C; @ik@@df@ = " + number_group +
+                                   " kg•K/mol\\) gela a " + number_group + "@uo@C");
         const auto a = match(answer_text(), R"(^C@d(\d+)@H@d(\d+)@O@d(\d+)@$)");
         const int c = std::stoi(a[0]);
         const int h = std::stoi(a[1]);
@@ -127,9 +139,9 @@ TEST_F(ChapterFive, BoilingAndFreezingPoints)
         expect_shown_near(match(answer_text(), "^" + number_group + "%$")[0], grams / (grams + 1000) * 100, 1e-4);
     });
     for_versions(25, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "^Calcolare quanta acqua si deve aggiungere a " + number_group + " g  di " + formula +
-                                              " perchè la soluzione ottenuta abbia punto di gelo pari a " + number_group +
-                                              "@uo@C");
+        const auto g = match(statement(), "^Calcolare quanta acqua si deve aggiungere a " + number_group + " g  di " +
+                                              formula + " perchè la soluzione ottenuta abbia punto di gelo pari a " +
+                                              number_group + "@uo@C");
         const double fp = shown_value(g[2]);
         // 3 digits from -1.0 down, 2 above (a value just above that rounds to -1.0).
         std::string digits;
@@ -141,11 +153,13 @@ TEST_F(ChapterFive, BoilingAndFreezingPoints)
                           shown_value(g[0]) * 1000 / (molality * formula_mass(g[1])), 1e-4);
     });
     for_versions(26, sweep, [&](std::int32_t version) {
-        const auto g = match(statement(), "si dissocia parzialmente in (.+) secondo la reazione A = 2B. La soluzione "
-                                          "ottenuta sciogliendo " +
-                                              number_group + " g di composto in " + number_group + " g di .* \\(@iT@@db@ = " + number_group +
-                                              "@uo@C; @ik@@db@ = " + number_group + " kg•K/mol\\) bolle a " + number_group +
-                                              "@uo@C. Sapendo che la massa molare di A è pari a " + number_group + " g");
+        const auto g =
+            match(statement(), "si dissocia parzialmente in (.+) secondo la reazione A = 2B. La soluzione "
+                               "ottenuta sciogliendo " +
+                                   number_group + " g di composto in " + number_group +
+                                   " g di .* \\(@iT@@db@ = " + number_group + "@uo@C; @ik@@db@ = " + number_group +
+                                   " kg•K/mol\\) bolle a " + number_group +
+                                   "@uo@C. Sapendo che la massa molare di A è pari a " + number_group + " g");
         if (version == text_version) return;
         // Particles per A from the boiling-point rise; the rise is known to
         // half a unit of the boiling point's last digit.
@@ -161,10 +175,11 @@ TEST_F(ChapterFive, BoilingAndFreezingPoints)
 TEST_F(ChapterFive, OsmoticPressures)
 {
     for_versions(27, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "osmotica a " + number_group + "@uo@C della soluzione ottenuta sciogliendo " + number_group +
-                                              " g di un composto organico poco volatile di massa molecolare " + number_group +
-                                              R"( u\.m\.a\. in )" + number_group + " g di" + solvent + ".* pari a " + number_group +
-                                              " torr e a " + number_group + " g/mL alla stessa temperatura$");
+        const auto g = match(statement(),
+                             "osmotica a " + number_group + "@uo@C della soluzione ottenuta sciogliendo " +
+                                 number_group + " g di un composto organico poco volatile di massa molecolare " +
+                                 number_group + R"( u\.m\.a\. in )" + number_group + " g di" + solvent + ".* pari a " +
+                                 number_group + " torr e a " + number_group + " g/mL alla stessa temperatura$");
         const double t = shown_value(g[0]);
         EXPECT_LE(shown_value(g[5]), 999);
         const double solute = shown_value(g[1]) / shown_value(g[2]);
@@ -176,8 +191,8 @@ TEST_F(ChapterFive, OsmoticPressures)
     });
     for_versions(28, sweep, [&](std::int32_t) {
         const auto g = match(statement(), "^Una soluzione contenente " + number_group +
-                                              " g/L di un soluto molecolare ha pressione osmotica pari a " + number_group +
-                                              " atm a " + number_group + "@uo@C");
+                                              " g/L di un soluto molecolare ha pressione osmotica pari a " +
+                                              number_group + " atm a " + number_group + "@uo@C");
         expect_shown_near(match(answer_text(), "^" + number_group + R"( u\.m\.a\.$)")[0],
                           shown_value(g[0]) * 0.08206 * (shown_value(g[2]) + 273.15) / shown_value(g[1]), 1e-4);
     });
@@ -186,10 +201,11 @@ TEST_F(ChapterFive, OsmoticPressures)
 TEST_F(ChapterFive, TextbookVersionOfTheDissociationProblem)
 {
     generate(26, text_version);
-    EXPECT_NE(statement().find("in alcool etilico secondo la reazione A = 2B. La soluzione ottenuta sciogliendo 21.02 g "
-                               "di composto in 77.56 g di alcool etilico (@iT@@db@ = 78.3@uo@C; @ik@@db@ = 1.22 "
-                               "kg•K/mol) bolle a 80.0@uo@C. Sapendo che la massa molare di A è pari a 365.4 g"),
-              std::string::npos)
+    EXPECT_NE(
+        statement().find("in alcool etilico secondo la reazione A = 2B. La soluzione ottenuta sciogliendo 21.02 g "
+                         "di composto in 77.56 g di alcool etilico (@iT@@db@ = 78.3@uo@C; @ik@@db@ = 1.22 "
+                         "kg•K/mol) bolle a 80.0@uo@C. Sapendo che la massa molare di A è pari a 365.4 g"),
+        std::string::npos)
         << statement();
     EXPECT_EQ(answer_text(), "88%");
     // The textbook's numbers agree: 21.02 g of A at 88 % raise the point by 1.7 degrees.

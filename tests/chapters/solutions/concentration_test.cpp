@@ -34,7 +34,8 @@ double mass_of_name(const std::string& name)
 int ions_in(const std::string& ion, const std::string& f)
 {
     const ReadFormula read = read_formula(f);
-    const std::string element = ion.substr(0, ion.size() > 1 && std::islower(static_cast<unsigned char>(ion[1])) ? 2 : 1);
+    const std::string element =
+        ion.substr(0, ion.size() > 1 && std::islower(static_cast<unsigned char>(ion[1])) ? 2 : 1);
     return read.atoms.count(element) ? read.atoms.at(element) : 0;
 }
 
@@ -88,16 +89,18 @@ TEST_F(ChapterFive, IonMolarityOfADissolvedSalt)
 TEST_F(ChapterFive, WeightPercents)
 {
     for_versions(4, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "sciogliendo " + number_group + " g di composto in " + number_group + " g di acqua$");
+        const auto g =
+            match(statement(), "sciogliendo " + number_group + " g di composto in " + number_group + " g di acqua$");
         expect_shown_near(match(answer_text(), "^" + number_group + "%$")[0],
                           shown_value(g[0]) / (shown_value(g[0]) + shown_value(g[1])) * 100, 1e-4);
     });
     for_versions(5, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "quanto " + formula + " devono essere mescolati per ottenere " + number_group +
-                                              " g di soluzione con una percentuale in peso del secondo pari a " +
-                                              number_group + " %$");
+        const auto g = match(
+            statement(), "quanto " + formula + " devono essere mescolati per ottenere " + number_group +
+                             " g di soluzione con una percentuale in peso del secondo pari a " + number_group + " %$");
         const double solute = shown_value(g[1]) * shown_value(g[2]) / 100;
-        const auto a = match(answer_text(), "^" + number_group + " g di " + formula + " e " + number_group + " g di acqua$");
+        const auto a =
+            match(answer_text(), "^" + number_group + " g di " + formula + " e " + number_group + " g di acqua$");
         EXPECT_EQ(a[1], g[0]);
         expect_shown_near(a[0], solute, 1e-4);
         expect_shown_near(a[2], shown_value(g[1]) - solute, 1e-4);
@@ -108,15 +111,16 @@ TEST_F(ChapterFive, FormalityAndPercentFromDensity)
 {
     const std::string unit = "(kg/L|g/mL|g/cm@u3@)";
     for_versions(6, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "^La densità di una soluzione al " + number_group + "% in peso di " + formula +
-                                              " in acqua è pari a " + number_group + " " + unit +
+        const auto g = match(statement(), "^La densità di una soluzione al " + number_group + "% in peso di " +
+                                              formula + " in acqua è pari a " + number_group + " " + unit +
                                               R"(\. Calcolare la sua formalità$)");
         expect_shown_near(match(answer_text(), "^" + number_group + " F$")[0],
                           shown_value(g[0]) * 10 * shown_value(g[2]) / mass_of_formula(g[1]), 1e-4);
     });
     for_versions(7, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "^Calcolare la percentuale in peso di (.+) in una soluzione acquosa " + number_group +
-                                              " F, la cui densità è pari a " + number_group + " " + unit + "$");
+        const auto g =
+            match(statement(), "^Calcolare la percentuale in peso di (.+) in una soluzione acquosa " + number_group +
+                                   " F, la cui densità è pari a " + number_group + " " + unit + "$");
         expect_shown_near(match(answer_text(), "^" + number_group + "%$")[0],
                           shown_value(g[1]) * mass_of_name(g[0]) / (10 * shown_value(g[2])), 1e-4);
     });
@@ -126,8 +130,9 @@ TEST_F(ChapterFive, MolalityMolarityAndMoleFractionsOfAnIon)
 {
     for (std::int32_t k : {8, 9}) {
         for_versions(k, sweep, [&](std::int32_t) {
-            const auto g = match(statement(), R"(degli ioni ?(\S+)@u\d?[+-]@ nella soluzione (?:diluita )?ottenuta sciogliendo )" +
-                                                  number_group + " g di " + formula + " in " + number_group + " g di acqua$");
+            const auto g =
+                match(statement(), R"(degli ioni ?(\S+)@u\d?[+-]@ nella soluzione (?:diluita )?ottenuta sciogliendo )" +
+                                       number_group + " g di " + formula + " in " + number_group + " g di acqua$");
             const std::string salt = g[2];
             const double formula_units = shown_value(g[1]) / mass_of_formula(salt) / (shown_value(g[3]) * 0.001);
             // The cation is the formula's first element, the anion's own
@@ -136,10 +141,10 @@ TEST_F(ChapterFive, MolalityMolarityAndMoleFractionsOfAnIon)
             const std::vector<std::string> symbols = element_symbols(salt);
             const double cations = read.atoms.at(symbols[0]) * formula_units;
             const double anions = read.atoms.at(symbols[1]) * formula_units;
-            const double asked = ions_in(g[0], salt) == read.atoms.at(symbols[0]) && g[0].starts_with(symbols[0])
-                                     ? cations
-                                     : anions;
-            const auto a = match(answer_text(), "^" + number_group + (k == 8 ? " mol/kg; " : " M; ") + number_group + "$");
+            const double asked =
+                ions_in(g[0], salt) == read.atoms.at(symbols[0]) && g[0].starts_with(symbols[0]) ? cations : anions;
+            const auto a =
+                match(answer_text(), "^" + number_group + (k == 8 ? " mol/kg; " : " M; ") + number_group + "$");
             expect_shown_near(a[0], asked, 1e-4);
             expect_shown_near(a[1], asked / (55.506214 + cations + anions), 1e-4);
             if (k == 9) EXPECT_LT(shown_value(a[1]), 0.0006);

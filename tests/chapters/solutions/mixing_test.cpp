@@ -28,21 +28,23 @@ const std::string ion = R"(ioni ?(\S+?)(?:@d\d@)?@u\d?[+-]@)";
 TEST_F(ChapterFive, DilutionsAndMixturesOfOneSalt)
 {
     for_versions(10, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), ion + " nella soluzione ottenuta diluendo con acqua " + number_group + " mL di " +
-                                              formula + " " + number_group + " F fino al volume di " + number_group + " mL$");
+        const auto g =
+            match(statement(), ion + " nella soluzione ottenuta diluendo con acqua " + number_group + " mL di " +
+                                   formula + " " + number_group + " F fino al volume di " + number_group + " mL$");
         const int n = ions_in(g[0], g[2]);
         ASSERT_GT(n, 0);
-        expect_shown_near(match(answer_text(), "^" + number_group + " M$")[0], n * shown_value(g[1]) * shown_value(g[3]) / shown_value(g[4]),
-                          1e-4);
+        expect_shown_near(match(answer_text(), "^" + number_group + " M$")[0],
+                          n * shown_value(g[1]) * shown_value(g[3]) / shown_value(g[4]), 1e-4);
     });
     for_versions(11, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), ion + " nella soluzione ottenuta mescolando " + number_group + " mL di " + formula +
-                                              " " + number_group + " F con " + number_group + " mL di " + formula + " " + number_group +
-                                              " F$");
+        const auto g = match(statement(), ion + " nella soluzione ottenuta mescolando " + number_group + " mL di " +
+                                              formula + " " + number_group + " F con " + number_group + " mL di " +
+                                              formula + " " + number_group + " F$");
         EXPECT_EQ(g[2], g[5]);
         const int n = ions_in(g[0], g[2]);
         ASSERT_GT(n, 0);
-        const double c = (shown_value(g[1]) * shown_value(g[3]) + shown_value(g[4]) * shown_value(g[6])) / (shown_value(g[1]) + shown_value(g[4]));
+        const double c = (shown_value(g[1]) * shown_value(g[3]) + shown_value(g[4]) * shown_value(g[6])) /
+                         (shown_value(g[1]) + shown_value(g[4]));
         expect_shown_near(match(answer_text(), "^" + number_group + " M$")[0], n * c, 1e-4);
     });
 }
@@ -50,22 +52,23 @@ TEST_F(ChapterFive, DilutionsAndMixturesOfOneSalt)
 TEST_F(ChapterFive, MixturesOfTwoSaltsWithACommonIon)
 {
     for_versions(12, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "concentrazione di " + ion + " nella soluzione ottenuta mescolando " + number_group +
-                                              " mL di " + formula + " " + number_group + " F con " + number_group + " mL di " +
-                                              formula + " " + number_group + " F$");
+        const auto g = match(statement(), "concentrazione di " + ion + " nella soluzione ottenuta mescolando " +
+                                              number_group + " mL di " + formula + " " + number_group + " F con " +
+                                              number_group + " mL di " + formula + " " + number_group + " F$");
         EXPECT_NE(g[2], g[5]);
         const int n1 = ions_in(g[0], g[2]);
         const int n2 = ions_in(g[0], g[5]);
         ASSERT_GT(n1 * n2, 0);
-        const double c = (n1 * shown_value(g[1]) * shown_value(g[3]) + n2 * shown_value(g[4]) * shown_value(g[6])) / (shown_value(g[1]) + shown_value(g[4]));
+        const double c = (n1 * shown_value(g[1]) * shown_value(g[3]) + n2 * shown_value(g[4]) * shown_value(g[6])) /
+                         (shown_value(g[1]) + shown_value(g[4]));
         expect_shown_near(match(answer_text(), "^" + number_group + " M$")[0], c, 1e-4);
     });
     for_versions(14, sweep, [&](std::int32_t) {
         const auto g = match(statement(), "soluzione " + number_group + " M in " + ion +
                                               " che si può preparare per mescolamento diretto avendo a disposizione "
                                               "unicamente " +
-                                              number_group + " mL di " + formula + " " + number_group + " F e " + number_group + " mL di " +
-                                              formula + " " + number_group + " F$");
+                                              number_group + " mL di " + formula + " " + number_group + " F e " +
+                                              number_group + " mL di " + formula + " " + number_group + " F$");
         EXPECT_NE(g[3], g[6]);
         const Shown c = shown(g[0]);
         const double c1 = ions_in(g[1], g[3]) * shown_value(g[4]);
@@ -101,9 +104,9 @@ TEST_F(ChapterFive, VolumeToAddForAWantedConcentration)
 {
     std::int32_t impossible = 0;
     for_versions(13, 2 * sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "^Calcolare il volume di " + formula + " " + number_group + " F da aggiungere a " +
-                                              number_group + " mL di " + formula + " " + number_group +
-                                              " F perchè la concentrazione di " + ion +
+        const auto g = match(statement(), "^Calcolare il volume di " + formula + " " + number_group +
+                                              " F da aggiungere a " + number_group + " mL di " + formula + " " +
+                                              number_group + " F perchè la concentrazione di " + ion +
                                               " nella soluzione risultante sia pari a " + number_group + " M$");
         EXPECT_EQ(g[0], g[3]);
         const int n = ions_in(g[5], g[0]);

@@ -60,8 +60,9 @@ int coefficient_of(const std::vector<Term>& terms, const std::string& species)
 TEST_F(ChapterFive, RedoxEquationsToBalance)
 {
     for_versions(29, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "^@T1@@C1@Identificare la specie che si (riduce e l'agente riducente|ossida e "
-                                          "l'agente ossidante) nella equazione seguente e bilanciarla  (.+)$");
+        const auto g =
+            match(statement(), "^@T1@@C1@Identificare la specie che si (riduce e l'agente riducente|ossida e "
+                               "l'agente ossidante) nella equazione seguente e bilanciarla  (.+)$");
         const auto a = match(answer_text(), "^(\\S+); (\\S+); (.+)$");
         const std::vector<Term> terms = read_equation(a[2]);
         EXPECT_TRUE(balanced(terms)) << a[2];
@@ -90,7 +91,8 @@ TEST_F(ChapterFive, RedoxEquationsToBalance)
             EXPECT_EQ(g[0], medium);
             const std::string shown_equation = g[1];
             for (const Term& term : terms)
-                if (!is_medium(term.species)) EXPECT_NE(shown_equation.find(term.species), std::string::npos) << term.species;
+                if (!is_medium(term.species))
+                    EXPECT_NE(shown_equation.find(term.species), std::string::npos) << term.species;
         });
     }
     for_versions(31, sweep, [&](std::int32_t) {
@@ -144,10 +146,11 @@ TEST_F(ChapterFive, TextbookReactionsAndTheHalfReactionWithHydroxideFirst)
 TEST_F(ChapterFive, ReactantNeededForAnother)
 {
     for_versions(33, sweep, [&](std::int32_t version) {
-        const auto g = match(statement(), "^@T1@@C1@Calcolare (?:il volume di soluzione " + number_group +
-                                              " M di (\\S+) necessario|la quantità di (\\S+) necessaria) per reagire con (?:" +
-                                              number_group + " mL di (\\S+) " + number_group + " M|" + number_group +
-                                              " g di (\\S+)) nella reazione (.+)$");
+        const auto g =
+            match(statement(),
+                  "^@T1@@C1@Calcolare (?:il volume di soluzione " + number_group +
+                      " M di (\\S+) necessario|la quantità di (\\S+) necessaria) per reagire con (?:" + number_group +
+                      " mL di (\\S+) " + number_group + " M|" + number_group + " g di (\\S+)) nella reazione (.+)$");
         const std::int32_t r = reaction_shown(g[8]);
         if (version == text_version) EXPECT_EQ(r, 128);
         EquationTerms parsed;
@@ -162,7 +165,8 @@ TEST_F(ChapterFive, ReactantNeededForAnother)
         const std::string s2 = ionic2 ? g[4] : g[7];
         EXPECT_FALSE(is_medium(s1) || is_medium(s2));
         EXPECT_NE(s1, s2);
-        const double moles2 = ionic2 ? shown_value(g[3]) * shown_value(g[5]) * 0.001 : shown_value(g[6]) / formula_mass(s2);
+        const double moles2 =
+            ionic2 ? shown_value(g[3]) * shown_value(g[5]) * 0.001 : shown_value(g[6]) / formula_mass(s2);
         const double moles1 = moles2 * coefficient_of(terms, s1) / coefficient_of(terms, s2);
         const auto a = match(answer_text(), "^" + number_group + " (mL|g)$");
         EXPECT_EQ(a[1], ionic1 ? "mL" : "g");
@@ -174,7 +178,8 @@ TEST_F(ChapterFive, ProductConcentrationAfterMixing)
 {
     // The amount of a reactant: grams of a neutral one, or a volume and
     // molarity of an ion's solution.
-    const std::string amount = "(?:" + number_group + " g di (\\S+)|" + number_group + " mL di (\\S+) " + number_group + " M)";
+    const std::string amount =
+        "(?:" + number_group + " g di (\\S+)|" + number_group + " mL di (\\S+) " + number_group + " M)";
     for_versions(34, sweep, [&](std::int32_t version) {
         const auto g = match(statement(), "^@T1@@C1@Calcolare la concentrazione di (\\S+) nella soluzione ottenuta "
                                           "ponendo a reagire " +
@@ -190,13 +195,15 @@ TEST_F(ChapterFive, ProductConcentrationAfterMixing)
         };
         const auto reactant = [&](std::size_t at) {
             if (!g[at + 1].empty()) return Reactant{g[at + 1], shown_value(g[at]) / formula_mass(g[at + 1]), 0.0};
-            return Reactant{g[at + 3], shown_value(g[at + 2]) * shown_value(g[at + 4]) * 0.001, shown_value(g[at + 2]) * 0.001};
+            return Reactant{g[at + 3], shown_value(g[at + 2]) * shown_value(g[at + 4]) * 0.001,
+                            shown_value(g[at + 2]) * 0.001};
         };
         const Reactant ra = reactant(1);
         const Reactant rb = reactant(6);
         ASSERT_GT(ra.litres + rb.litres, 0.0);
         // The reactant that runs out decides the product.
-        const double extent = std::min(ra.moles / coefficient_of(terms, ra.species), rb.moles / coefficient_of(terms, rb.species));
+        const double extent =
+            std::min(ra.moles / coefficient_of(terms, ra.species), rb.moles / coefficient_of(terms, rb.species));
         // Amounts shown with 3 digits each.
         expect_shown_near(a[0], extent * coefficient_of(terms, g[0]) / (ra.litres + rb.litres), 0.01);
     });
@@ -206,7 +213,8 @@ TEST_F(ChapterFive, ProductConcentrationAfterMixing)
 // alkali and alkaline-earth metals and ammonium nitrogen -3.
 double oxidation_number(const std::string& formula, const std::string& element)
 {
-    const std::map<std::string, int> known = {{"O", -2}, {"H", 1}, {"Na", 1}, {"K", 1}, {"Ca", 2}, {"Ba", 2}, {"N", -3}};
+    const std::map<std::string, int> known = {{"O", -2}, {"H", 1},  {"Na", 1}, {"K", 1},
+                                              {"Ca", 2}, {"Ba", 2}, {"N", -3}};
     const ReadFormula read = read_formula(formula);
     int others = 0;
     for (const auto& [symbol, n] : read.atoms)
@@ -216,9 +224,9 @@ double oxidation_number(const std::string& formula, const std::string& element)
 
 TEST_F(ChapterFive, EquivalentsNormalityAndTitrations)
 {
-    const std::map<std::string, std::string> elements = {{"l'azoto", "N"},   {"il manganese", "Mn"}, {"il cromo", "Cr"},
-                                                         {"lo iodio", "I"},   {"lo zolfo", "S"},      {"il carbonio", "C"},
-                                                         {"l'oro", "Au"}};
+    const std::map<std::string, std::string> elements = {
+        {"l'azoto", "N"},  {"il manganese", "Mn"}, {"il cromo", "Cr"}, {"lo iodio", "I"},
+        {"lo zolfo", "S"}, {"il carbonio", "C"},   {"l'oro", "Au"}};
     for_versions(35, sweep, [&](std::int32_t) {
         const auto g = match(statement(), "^Calcolare a quanti equivalenti corrispondono " + number_group +
                                               " g di (\\S+) in una reazione in cui (.+) si (riduce|ossida) allo stato "
@@ -231,16 +239,20 @@ TEST_F(ChapterFive, EquivalentsNormalityAndTitrations)
         expect_shown_near(answer_text(), electrons * shown_value(g[0]) / formula_mass(g[1]), 1e-4);
     });
     for_versions(36, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "sapendo che " + number_group + " mL di essa  reagiscono completamente con " +
-                                              number_group + " mL di una soluzione " + number_group + " N di un acido$");
-        expect_shown_near(match(answer_text(), "^" + number_group + " N$")[0], shown_value(g[1]) * shown_value(g[2]) / shown_value(g[0]), 1e-4);
+        const auto g =
+            match(statement(), "sapendo che " + number_group + " mL di essa  reagiscono completamente con " +
+                                   number_group + " mL di una soluzione " + number_group + " N di un acido$");
+        expect_shown_near(match(answer_text(), "^" + number_group + " N$")[0],
+                          shown_value(g[1]) * shown_value(g[2]) / shown_value(g[0]), 1e-4);
     });
-    const std::map<std::string, double> equivalent_masses = {
-        {"Na@d2@C@d2@O@d4@", formula_mass("Na@d2@C@d2@O@d4@") / 2}, {"Zn", formula_mass("Zn") / 2},
-        {"I@d2@", formula_mass("I@d2@") / 2}, {"FeSO@d4@", formula_mass("FeSO@d4@")}, {"NaHSO@d3@", formula_mass("NaHSO@d3@") / 2}};
+    const std::map<std::string, double> equivalent_masses = {{"Na@d2@C@d2@O@d4@", formula_mass("Na@d2@C@d2@O@d4@") / 2},
+                                                             {"Zn", formula_mass("Zn") / 2},
+                                                             {"I@d2@", formula_mass("I@d2@") / 2},
+                                                             {"FeSO@d4@", formula_mass("FeSO@d4@")},
+                                                             {"NaHSO@d3@", formula_mass("NaHSO@d3@") / 2}};
     for_versions(37, sweep, [&](std::int32_t version) {
-        const auto g = match(statement(), " " + number_group + " N necessario per (?:ossidare|ridurre) " + number_group +
-                                              R"( g di ([^.]+)\.?$)");
+        const auto g = match(statement(), " " + number_group + " N necessario per (?:ossidare|ridurre) " +
+                                              number_group + R"( g di ([^.]+)\.?$)");
         if (version == text_version) EXPECT_EQ(g[2], "I@d2@");
         expect_shown_near(answer_text().substr(0, answer_text().size() - 3),
                           shown_value(g[1]) / (shown_value(g[0]) * equivalent_masses.at(g[2])) * 1000, 2e-4);

@@ -14,10 +14,12 @@ namespace {
 
 TEST_F(ChapterFive, RegistersSixSectionsAndThirtySevenLevels)
 {
-    constexpr testing_support::RegisteredSection sections[] = {
-        {"Concentrazione", 1, 40, 55},           {"Mescolamento", 10, 60, 75},
-        {"Solubilità", 15, 80, 95},              {"Tensione di vapore", 17, 100, 115},
-        {"Proprietà colligative", 19, 120, 135}, {"Reazioni in soluzione", 29, 140, 155}};
+    constexpr testing_support::RegisteredSection sections[] = {{"Concentrazione", 1, 40, 55},
+                                                               {"Mescolamento", 10, 60, 75},
+                                                               {"Solubilità", 15, 80, 95},
+                                                               {"Tensione di vapore", 17, 100, 115},
+                                                               {"Proprietà colligative", 19, 120, 135},
+                                                               {"Reazioni in soluzione", 29, 140, 155}};
     constexpr std::int32_t levels[] = {2, 2, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 4, 3, 3, 3, 4, 3,
                                        3, 3, 3, 3, 3, 3, 4, 3, 3, 3, 3, 3, 3, 3, 3, 3, 3, 4};
     expect_registration(sections, levels);

@@ -31,11 +31,11 @@ TEST_F(ChapterFive, SaturatedSolutions)
 {
     std::int32_t dissolved = 0;
     for_versions(15, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "^La soluzione acquosa satura di " + formula + " è " + number_group + " F a " + number_group +
-                                              "@uo@C. Calcolare quanto sale resta indisciolto se un campione di " +
-                                              number_group + " g di " + formula +
-                                              " viene dibattuto a questa temperatura con tanta acqua da formare " +
-                                              number_group + " mL di soluzione$");
+        const auto g = match(
+            statement(), "^La soluzione acquosa satura di " + formula + " è " + number_group + " F a " + number_group +
+                             "@uo@C. Calcolare quanto sale resta indisciolto se un campione di " + number_group +
+                             " g di " + formula + " viene dibattuto a questa temperatura con tanta acqua da formare " +
+                             number_group + " mL di soluzione$");
         EXPECT_EQ(g[0], g[4]);
         const double saturation = shown_value(g[1]) * shown_value(g[5]) * 0.001 * formula_mass(g[0]);
         const double sample = shown_value(g[3]);
@@ -54,10 +54,10 @@ TEST_F(ChapterFive, SaturatedSolutions)
     });
     EXPECT_GT(dissolved, 0);
     for_versions(16, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "^Le solubilità in acqua di " + formula + " a 25@uo@C e a 100@uo@C sono pari a " +
-                                              number_group + " e " + number_group +
-                                              R"( g/L\. Calcolare la formalità della soluzione satura a )" + number_group +
-                                              "@uo@C$");
+        const auto g = match(
+            statement(), "^Le solubilità in acqua di " + formula + " a 25@uo@C e a 100@uo@C sono pari a " +
+                             number_group + " e " + number_group +
+                             R"( g/L\. Calcolare la formalità della soluzione satura a )" + number_group + "@uo@C$");
         const double grams = solubility_at(shown_value(g[1]), shown_value(g[2]), shown_value(g[3]));
         EXPECT_GE(grams, shown_value(g[1]) * (1 - 1e-6));
         expect_shown_near(match(answer_text(), "^" + number_group + " F$")[0], grams / formula_mass(g[0]), 1e-4);
@@ -69,10 +69,11 @@ TEST_F(ChapterFive, IdealSolutionsOfTwoLiquids)
     const double benzene = formula_mass("C@d6@H@d6@");
     const double toluene = formula_mass("C@d7@H@d8@");
     for_versions(17, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "tensione di vapore a " + number_group + "@uo@C di una soluzione al " + number_group +
-                                              "% in peso di benzene, sapendo che le tensioni di vapore di benzene e "
-                                              "toluene alla stessa temperatura sono pari a " +
-                                              number_group + " e " + number_group + " torr$");
+        const auto g =
+            match(statement(), "tensione di vapore a " + number_group + "@uo@C di una soluzione al " + number_group +
+                                   "% in peso di benzene, sapendo che le tensioni di vapore di benzene e "
+                                   "toluene alla stessa temperatura sono pari a " +
+                                   number_group + " e " + number_group + " torr$");
         const double t = shown_value(g[0]);
         const double pb = shown_value(g[2]);
         const double pt = shown_value(g[3]);
@@ -92,7 +93,8 @@ TEST_F(ChapterFive, IdealSolutionsOfTwoLiquids)
     for_versions(18, sweep, [&](std::int32_t) {
         const auto g = match(statement(), "di (CHCl@d3@|CCl@d4@) nel vapore in equilibrio a " + number_group +
                                               "@uo@C con una soluzione  \\(ideale\\) al " + number_group +
-                                              "% in peso di cloroformio .* pari a " + number_group + " e " + number_group + " torr$");
+                                              "% in peso di cloroformio .* pari a " + number_group + " e " +
+                                              number_group + " torr$");
         const double t = shown_value(g[1]);
         expect_shown_near(g[3], vapour_pressure(solutions::chloroform, t), 1e-4);
         expect_shown_near(g[4], vapour_pressure(solutions::carbon_tetrachloride, t), 1e-4);

@@ -69,7 +69,6 @@ ChapterFive::ChapterFive()
                    .run_chapter = run_solutions_chapter,
                    .fresh_log = testing_support::FreshLog::for_answer,
                    .seed_for_no_version = 4242})
-{
-}
+{}
 
 }  // namespace solutions_test

@@ -43,18 +43,17 @@ TEST(SolutionTables, SoluteListsAndDensitiesAreTheWrittenTexts)
     for (const DensityRow& row : density_rows)
         density += joined(std::array{row.compound}, 3, [](auto c) { return c; }) +
                    joined(row.excess, 4, [](auto k) { return k; });
-    EXPECT_EQ(density,
-              "332 121 250 369172 57411541721103 83517752816107 85318162416331 224 467 700 92 494 9201492"
-              "207 90920173349 72 54311501801 88 53111351804122 74016012593152 90418982979"
-              "280 80317202763205 88219423204121 80317452842 53108921923277201 81914292256 75 66113982191");
+    EXPECT_EQ(density, "332 121 250 369172 57411541721103 83517752816107 85318162416331 224 467 700 92 494 9201492"
+                       "207 90920173349 72 54311501801 88 53111351804122 74016012593152 90418982979"
+                       "280 80317202763205 88219423204121 80317452842 53108921923277201 81914292256 75 66113982191");
 }
 
 TEST(SolutionTables, SaltsSolubilitiesAndSolventsAreTheWrittenTexts)
 {
     std::string salts;
     for (const SaltIon& salt : salt_ions)
-        salts += joined(std::array{salt.compound}, 3, [](auto c) { return c; }) + salt.cation_charge +
-                 salt.anion_charge;
+        salts +=
+            joined(std::array{salt.compound}, 3, [](auto c) { return c; }) + salt.cation_charge + salt.anion_charge;
     for (auto& c : salts) c = c == ' ' ? '0' : c;
     EXPECT_EQ(salts, "0511105211053110572110111102111171112111122111032110421108211092118122171121801217332"
                      "2011120211205112042120621207212801228112");
@@ -96,12 +95,14 @@ TEST(SolutionTables, ReactionListsAreTheWrittenTexts)
     std::string roles;
     for (const RedoxRoles& r : redox_roles)
         roles += std::to_string(r.reaction) + std::to_string(r.reduced) + std::to_string(r.oxidised);
-    EXPECT_EQ(roles,
-              "101211022110312104211051210612107211081210921110121111211221113121142111512116121172111812119211201212"
-              "121122121232112421125121262112712128211291213021131121322113321134121351213621137121381213921140211411214212");
+    EXPECT_EQ(
+        roles,
+        "101211022110312104211051210612107211081210921110121111211221113121142111512116121172111812119211201212"
+        "121122121232112421125121262112712128211291213021131121322113321134121351213621137121381213921140211411214212");
     std::string products;
     for (const RedoxProduct& r : redox_products)
-        products += std::to_string(r.reaction) + std::to_string(r.a) + std::to_string(r.b) + std::to_string(r.product) + " ";
+        products +=
+            std::to_string(r.reaction) + std::to_string(r.a) + std::to_string(r.b) + std::to_string(r.product) + " ";
     EXPECT_EQ(products,
               "102121 103122 104121 105122 106121 107121 108121 109121 110121 111121 112121 113122 114122 115121 "
               "117121 146122 122121 123121 124121 125122 126121 127122 128122 135122 131122 132121 133121 134122 "
@@ -120,7 +121,8 @@ TEST(SolutionTables, ReactionListsAreTheWrittenTexts)
 TEST(SolutionTables, CommonIonListsCountTheirIon)
 {
     // The ion's first element, counted in each compound's formula.
-    const std::map<std::int32_t, std::string> key = {{11, "Cl"}, {12, "N"}, {13, "S"}, {16, "Na"}, {17, "K"}, {18, "Cu"}};
+    const std::map<std::int32_t, std::string> key = {{11, "Cl"}, {12, "N"}, {13, "S"},
+                                                     {16, "Na"}, {17, "K"}, {18, "Cu"}};
     for (const CommonIonList& list : common_ion_lists) {
         ASSERT_EQ(list.salt_count, list.number == 18 ? 3 : 5);
         for (std::int32_t i = 0; i < list.salt_count; ++i) {
@@ -156,7 +158,8 @@ TEST(SolutionTables, EveryCompoundAndSpeciesTheProblemsUseHasAMolarMass)
         ASSERT_TRUE(parse_equation_terms(reaction_record(r), terms));
         for (std::int32_t j = 1; j <= terms.reactant_count; ++j) {
             const std::string species(strip_trailing_blanks(terms.species_text(reaction_record(r), j)));
-            if (species == "H@u+@" || species == "OH@u-@" || species == "H@d2@O" || species.find("@u") != std::string::npos)
+            if (species == "H@u+@" || species == "OH@u-@" || species == "H@d2@O" ||
+                species.find("@u") != std::string::npos)
                 continue;
             EXPECT_GT(species_molar_mass(species), 0.0f) << r << " " << species;
         }
@@ -189,8 +192,7 @@ TEST(SolutionTables, DensitiesFollowTheBrokenLine)
     EXPECT_NEAR(solution_density(15, 1, 10.0f), solution_density(15, 2, 10.0f), 1e-6);
     EXPECT_NEAR(solution_density(15, 2, 20.0f), solution_density(15, 3, 20.0f), 1e-6);
     EXPECT_NEAR(solution_density(15, 3, 30.0f), 1.3277, 1e-6);
-    for (std::int32_t v = 1; v <= 17; ++v)
-        EXPECT_GT(solution_density(v, 3, 25.0f), solution_density(v, 2, 15.0f)) << v;
+    for (std::int32_t v = 1; v <= 17; ++v) EXPECT_GT(solution_density(v, 3, 25.0f), solution_density(v, 2, 15.0f)) << v;
 }
 
 TEST(SolutionTables, SolventsPassNineHundredNinetyNineTorrWhereTheyShould)

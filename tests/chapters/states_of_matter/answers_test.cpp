@@ -85,17 +85,14 @@ const std::map<std::string, Reaction>& reactions()
 {
     static const std::map<std::string, Reaction> table = {
         {"H@d2@ + O@d2@ = H@d2@O", {{{"H@d2@", 2}, {"O@d2@", 1}}, {{"H@d2@O", 2}}}},
-        {"C@d2@H@d6@ + O@d2@ = CO@d2@ + H@d2@O",
-         {{{"C@d2@H@d6@", 2}, {"O@d2@", 7}}, {{"CO@d2@", 4}, {"H@d2@O", 6}}}},
+        {"C@d2@H@d6@ + O@d2@ = CO@d2@ + H@d2@O", {{{"C@d2@H@d6@", 2}, {"O@d2@", 7}}, {{"CO@d2@", 4}, {"H@d2@O", 6}}}},
         {"H@d2@S + O@d2@ = SO@d2@ + H@d2@O", {{{"H@d2@S", 2}, {"O@d2@", 3}}, {{"SO@d2@", 2}, {"H@d2@O", 2}}}},
-        {"CH@d3@OH + O@d2@ = CO@d2@ + H@d2@O",
-         {{{"CH@d3@OH", 2}, {"O@d2@", 3}}, {{"CO@d2@", 2}, {"H@d2@O", 4}}}},
+        {"CH@d3@OH + O@d2@ = CO@d2@ + H@d2@O", {{{"CH@d3@OH", 2}, {"O@d2@", 3}}, {{"CO@d2@", 2}, {"H@d2@O", 4}}}},
         {"C@d4@H@d10@ + O@d2@ = CO@d2@ + H@d2@O",
          {{{"C@d4@H@d10@", 2}, {"O@d2@", 13}}, {{"CO@d2@", 8}, {"H@d2@O", 10}}}},
         {"NO + H@d2@ = NH@d3@ + H@d2@O", {{{"NO", 2}, {"H@d2@", 5}}, {{"NH@d3@", 2}, {"H@d2@O", 2}}}},
         {"N@d2@H@d4@ + Cl@d2@ = N@d2@ + HCl", {{{"N@d2@H@d4@", 1}, {"Cl@d2@", 2}}, {{"N@d2@", 1}, {"HCl", 4}}}},
-        {"C@d3@H@d8@ + O@d2@ = CO@d2@ + H@d2@O",
-         {{{"C@d3@H@d8@", 1}, {"O@d2@", 5}}, {{"CO@d2@", 3}, {"H@d2@O", 4}}}},
+        {"C@d3@H@d8@ + O@d2@ = CO@d2@ + H@d2@O", {{{"C@d3@H@d8@", 1}, {"O@d2@", 5}}, {{"CO@d2@", 3}, {"H@d2@O", 4}}}},
         {"N@d2@ + O@d2@ = N@d2@O", {{{"N@d2@", 2}, {"O@d2@", 1}}, {{"N@d2@O", 2}}}},
         {"NH@d3@ + O@d2@ = NO@d2@ + H@d2@O", {{{"NH@d3@", 4}, {"O@d2@", 7}}, {{"NO@d2@", 4}, {"H@d2@O", 6}}}},
     };
@@ -106,8 +103,8 @@ const std::map<std::string, Reaction>& reactions()
 // order): the reactant in excess with its remainder, then the products.
 std::map<std::string, double> after_reaction(const Reaction& reaction, const std::vector<double>& amounts)
 {
-    const double extent = std::min(amounts[0] / reaction.reactants[0].coefficient,
-                                   amounts[1] / reaction.reactants[1].coefficient);
+    const double extent =
+        std::min(amounts[0] / reaction.reactants[0].coefficient, amounts[1] / reaction.reactants[1].coefficient);
     std::map<std::string, double> left;
     for (std::size_t i = 0; i < 2; ++i) {
         const double remainder = amounts[i] - extent * reaction.reactants[i].coefficient;
@@ -120,12 +117,11 @@ std::map<std::string, double> after_reaction(const Reaction& reaction, const std
 double metal_mass(const std::string& name)
 {
     static const std::map<std::string, double, std::less<>> masses = {
-        {"litio", 6.94},       {"sodio", 22.990},   {"potassio", 39.098}, {"rubidio", 85.468},
-        {"cesio", 132.905},    {"bario", 137.327},  {"vanadio", 50.942},  {"niobio", 92.906},
-        {"tantalio", 180.948}, {"cromo", 51.996},   {"molibdeno", 95.95}, {"tungsteno", 183.84},
-        {"ferro", 55.845},     {"calcio", 40.078},  {"stronzio", 87.62},  {"rodio", 102.906},
-        {"iridio", 192.217},   {"nichel", 58.693},  {"palladio", 106.42}, {"platino", 195.084},
-        {"rame", 63.546},      {"argento", 107.868}, {"oro", 196.967},
+        {"litio", 6.94},      {"sodio", 22.990},     {"potassio", 39.098}, {"rubidio", 85.468},   {"cesio", 132.905},
+        {"bario", 137.327},   {"vanadio", 50.942},   {"niobio", 92.906},   {"tantalio", 180.948}, {"cromo", 51.996},
+        {"molibdeno", 95.95}, {"tungsteno", 183.84}, {"ferro", 55.845},    {"calcio", 40.078},    {"stronzio", 87.62},
+        {"rodio", 102.906},   {"iridio", 192.217},   {"nichel", 58.693},   {"palladio", 106.42},  {"platino", 195.084},
+        {"rame", 63.546},     {"argento", 107.868},  {"oro", 196.967},
     };
     const auto it = masses.find(name);
     if (it == masses.end()) ADD_FAILURE() << "no atomic mass for " << name;
@@ -133,7 +129,7 @@ double metal_mass(const std::string& name)
 }
 
 using Check = std::function<void(const std::string& text, const std::vector<Shown>& shown,
-                                  const std::vector<Shown>& answer, const std::string& answer_text)>;
+                                 const std::vector<Shown>& answer, const std::string& answer_text)>;
 
 // What the statement poses and what the answer must be, problem by problem.
 const std::map<std::int32_t, Check>& recomputations()

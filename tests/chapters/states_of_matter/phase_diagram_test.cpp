@@ -159,8 +159,8 @@ TEST_F(PhaseDiagramCanvas, CurvesMarkersAndPathLandWhereTheModelPutsThem)
             EXPECT_TRUE(colour_near(d.marked_t[0], d.marked_p[0], red));
             if (problem == 37) continue;
             EXPECT_TRUE(colour_near(d.marked_t[1], d.marked_p[1], blue));
-            EXPECT_TRUE(colour_near(0.5 * (d.marked_t[0] + d.marked_t[1]), 0.5 * (d.marked_p[0] + d.marked_p[1]),
-                                    green, 1));
+            EXPECT_TRUE(
+                colour_near(0.5 * (d.marked_t[0] + d.marked_t[1]), 0.5 * (d.marked_p[0] + d.marked_p[1]), green, 1));
         }
     }
     EXPECT_EQ(seen.size(), 7u + 8u + 8u);

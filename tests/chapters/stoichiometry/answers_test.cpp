@@ -51,8 +51,8 @@ void check_2(const std::string& s, const std::string& a)
     const auto r = match(a, "^NUM; NUM$");
     const double per_mole = mass_of(q[0]) / grams_per(q[2]);
     EXPECT_TRUE(within_data_rounding(shown(r[0]), [&](const Values& v) { return v[0] / per_mole; }, {shown(q[1])}));
-    EXPECT_TRUE(within_data_rounding(shown(r[1]), [&](const Values& v) { return v[0] / per_mole * avogadro; },
-                                     {shown(q[1])}));
+    EXPECT_TRUE(
+        within_data_rounding(shown(r[1]), [&](const Values& v) { return v[0] / per_mole * avogadro; }, {shown(q[1])}));
 }
 
 void check_3(const std::string& s, const std::string& a)
@@ -79,8 +79,8 @@ void check_5(const std::string& s, const std::string& a)
 {
     const auto q = match(s, "^Calcolare quante moli di .+, ([^ ]+), sono contenute in NUM g di composto\\.$");
     const double m = formula_mass(q[0]);
-    EXPECT_TRUE(within_data_rounding(shown(match(a, "^@C1@@T1@NUM mol$")[0]),
-                                     [&](const Values& v) { return v[0] / m; }, {shown(q[1])}));
+    EXPECT_TRUE(within_data_rounding(shown(match(a, "^@C1@@T1@NUM mol$")[0]), [&](const Values& v) { return v[0] / m; },
+                                     {shown(q[1])}));
 }
 
 void check_10(const std::string& s, const std::string& a)
@@ -112,17 +112,18 @@ std::string metal_of(const std::string& composition)
 
 void check_13(const std::string& s, const std::string& a)
 {
-    const auto q = match(s, "^Un campione di NUM g di un (idrossido|carbonato) di formula (\\S+) subisce per "
-                            "decomposizione termica una perdita in peso pari a NUM g\\. Di quale (?:idrossido|carbonato) "
-                            "si tratta\\?$");
+    const auto q =
+        match(s, "^Un campione di NUM g di un (idrossido|carbonato) di formula (\\S+) subisce per "
+                 "decomposizione termica una perdita in peso pari a NUM g\\. Di quale (?:idrossido|carbonato) "
+                 "si tratta\\?$");
     const std::int32_t k = compound_with_formula(a);
     ASSERT_NE(k, 0) << a;
     const std::string composition = composition_of(k);
     const auto atoms = atoms_of(composition);
     EXPECT_EQ(q[2], "X" + a.substr(metal_of(composition).size()));
     // Two hydroxides give one water; a carbonate gives one carbon dioxide per carbon.
-    const double lost = q[1] == "idrossido" ? atoms.at("H") / 2.0 * formula_mass("H@d2@O")
-                                            : atoms.at("C") * formula_mass("CO@d2@");
+    const double lost =
+        q[1] == "idrossido" ? atoms.at("H") / 2.0 * formula_mass("H@d2@O") : atoms.at("C") * formula_mass("CO@d2@");
     const double m = composition_mass(composition);
     EXPECT_TRUE(within_data_rounding(shown(q[3]), [&](const Values& v) { return v[0] / m * lost; }, {shown(q[0])}));
 }
@@ -141,20 +142,22 @@ void check_14(const std::string& s, const std::string& a)
     const std::string metal = metal_of(composition);
     EXPECT_EQ(q[2], "X" + a.substr(metal.size()));
     // The metal's valence balances the anions' charges.
-    const std::map<std::string, std::pair<std::string, std::int32_t>> anions = {
-        {"solfato", {"S", 2}}, {"solfuro", {"S", 2}}, {"carbonato", {"C", 2}},
-        {"bicarbonato", {"H", 1}}, {"ossido", {"O", 2}}};
+    const std::map<std::string, std::pair<std::string, std::int32_t>> anions = {{"solfato", {"S", 2}},
+                                                                                {"solfuro", {"S", 2}},
+                                                                                {"carbonato", {"C", 2}},
+                                                                                {"bicarbonato", {"H", 1}},
+                                                                                {"ossido", {"O", 2}}};
     const auto& [counted, charge] = anions.at(q[1]);
     const double valence = static_cast<double>(atoms.at(counted) * charge) / atoms.at(metal);
-    const std::map<std::string, std::pair<std::string, double>> partners = {
-        {"cloruro", {"cloro", valence}}, {"bromuro", {"bromo", valence}}, {"ioduro", {"iodio", valence}},
-        {"solfuro", {"zolfo", valence / 2.0}}};
+    const std::map<std::string, std::pair<std::string, double>> partners = {{"cloruro", {"cloro", valence}},
+                                                                            {"bromuro", {"bromo", valence}},
+                                                                            {"ioduro", {"iodio", valence}},
+                                                                            {"solfuro", {"zolfo", valence / 2.0}}};
     const auto& [partner, per_metal] = partners.at(q[4]);
     const double product_per_metal = atomic_mass(element_with_symbol(metal)) + per_metal * mass_of(partner);
     const double metal_per_gram = atoms.at(metal) / composition_mass(composition);
-    EXPECT_TRUE(within_data_rounding(shown(q[3]),
-                                     [&](const Values& v) { return v[0] * metal_per_gram * product_per_metal; },
-                                     {shown(q[0])}));
+    EXPECT_TRUE(within_data_rounding(
+        shown(q[3]), [&](const Values& v) { return v[0] * metal_per_gram * product_per_metal; }, {shown(q[0])}));
 }
 
 void check_15(const std::string& s, const std::string& a)
@@ -180,8 +183,9 @@ void check_15(const std::string& s, const std::string& a)
         return (v[0] - nc * carbon - nh * hydrogen) / mass_of("ossigeno") / nc;
     };
     const Values data = {shown(q[0]).value, shown(q[1]).value, shown(q[2]).value};
-    const double unit = 0.5 * (std::pow(10.0, shown(q[0]).last_place) + std::pow(10.0, shown(q[1]).last_place) +
-                               std::pow(10.0, shown(q[2]).last_place)) /
+    const double unit = 0.5 *
+                        (std::pow(10.0, shown(q[0]).last_place) + std::pow(10.0, shown(q[1]).last_place) +
+                         std::pow(10.0, shown(q[2]).last_place)) /
                         shown(q[0]).value;
     EXPECT_NEAR(hydrogen_per_carbon(data), static_cast<double>(h) / c, (5.0 * unit + 1e-3) * h / c);
     EXPECT_NEAR(oxygen_per_carbon(data), static_cast<double>(o) / c, 20.0 * unit + 5e-3);
@@ -208,13 +212,12 @@ void check_element_mass(const std::string& s, const std::string& a)
     const Pair p = percentages(q[2], q[3], q[0]);
     EXPECT_GT(p.first, 0.0);
     const bool of_first = q[5] == "primo";
-    EXPECT_TRUE(within_data_rounding(
-        shown(match(a, "^@C1@@T1@NUM g$")[0]),
-        [&](const Values& v) {
-            const double share = of_first ? v[1] : 100.0 - v[1];
-            return v[0] * (share * p.first + (100.0 - share) * p.second) * 1e-4;
-        },
-        {shown(q[1]), shown(q[4])}));
+    EXPECT_TRUE(within_data_rounding(shown(match(a, "^@C1@@T1@NUM g$")[0]),
+                                     [&](const Values& v) {
+                                         const double share = of_first ? v[1] : 100.0 - v[1];
+                                         return v[0] * (share * p.first + (100.0 - share) * p.second) * 1e-4;
+                                     },
+                                     {shown(q[1]), shown(q[4])}));
 }
 
 void check_17(const std::string& s, const std::string& a)
@@ -224,9 +227,9 @@ void check_17(const std::string& s, const std::string& a)
     const Pair p = percentages(q[1], q[2], q[0]);
     EXPECT_EQ(p.second, 0.0);
     const bool of_first = q[4] == "primo";
-    EXPECT_TRUE(within_data_rounding(
-        shown(match(a, "^@C1@@T1@NUM%$")[0]),
-        [&](const Values& v) { return (of_first ? v[0] : 100.0 - v[0]) * p.first * 0.01; }, {shown(q[3])}));
+    EXPECT_TRUE(within_data_rounding(shown(match(a, "^@C1@@T1@NUM%$")[0]),
+                                     [&](const Values& v) { return (of_first ? v[0] : 100.0 - v[0]) * p.first * 0.01; },
+                                     {shown(q[3])}));
 }
 
 // 18 and 23: the sample's two salts from its mass and its element's mass.
@@ -243,7 +246,8 @@ void check_salt_amounts(const std::string& s, const std::string& a)
     EXPECT_GT(shown(r[0]).value, 0.0);
     EXPECT_GT(shown(r[2]).value, 0.0);
     EXPECT_TRUE(within_data_rounding(shown(r[0]), first, data));
-    EXPECT_TRUE(within_data_rounding(shown(r[2]), [&](const Values& v) { return v[0] - first(v); }, data));
+    EXPECT_TRUE(within_data_rounding(
+        shown(r[2]), [&](const Values& v) { return v[0] - first(v); }, data));
 }
 
 // 19 and 22: the grams of the second salt that bring the first to a target.
@@ -282,13 +286,13 @@ void check_largest_mixture(const std::string& s, const std::string& a)
     }
     // Each stock allows a mixture of its mass times the spread of the
     // percentages over the target's distance from the other salt's.
-    EXPECT_TRUE(within_data_rounding(
-        shown(match(a, "^(?:@C1@@T1@)?NUM g$")[0]),
-        [&](const Values& v) {
-            const double spread = p.first - p.second;
-            return std::min(v[1] * spread / (v[0] - p.second), v[2] * spread / (p.first - v[0]));
-        },
-        {shown(q[2]), shown(q[4]), shown(q[6])}));
+    EXPECT_TRUE(within_data_rounding(shown(match(a, "^(?:@C1@@T1@)?NUM g$")[0]),
+                                     [&](const Values& v) {
+                                         const double spread = p.first - p.second;
+                                         return std::min(v[1] * spread / (v[0] - p.second),
+                                                         v[2] * spread / (p.first - v[0]));
+                                     },
+                                     {shown(q[2]), shown(q[4]), shown(q[6])}));
 }
 
 // The coefficient and molar mass of each formula of the balanced equation.
@@ -382,8 +386,8 @@ void check_32(const std::string& s, const std::string& a)
     Values v;
     for (const ReactantMass& m : masses) v.push_back(m.mass.value);
     const Species& named = species.at(r[1]);
-    const auto named_mass = std::find_if(masses.begin(), masses.end(),
-                                         [&](const ReactantMass& m) { return m.formula == r[1]; });
+    const auto named_mass =
+        std::find_if(masses.begin(), masses.end(), [&](const ReactantMass& m) { return m.formula == r[1]; });
     ASSERT_NE(named_mass, masses.end());
     EXPECT_EQ(named_mass->mass.value / (named.coefficient * named.molar_mass),
               least_moles_of_reaction(masses, species, v));
@@ -391,7 +395,8 @@ void check_32(const std::string& s, const std::string& a)
 
 void check_33(const std::string& s, const std::string& a)
 {
-    const auto q = match(s, "^@T1@@C1@Calcolare (?:la|le) quantità di .* ottenibil[ei] da (.+) secondo l'equazione (.+)$");
+    const auto q =
+        match(s, "^@T1@@C1@Calcolare (?:la|le) quantità di .* ottenibil[ei] da (.+) secondo l'equazione (.+)$");
     const auto r = match(a, "^(.+?); (.+)$");
     expect_same_reaction(q[1], r[0]);
     const auto species = species_of(r[0]);
@@ -418,11 +423,28 @@ struct AnswerCheck {
 };
 
 constexpr AnswerCheck answer_checks[] = {
-    {1, check_1},   {2, check_2},   {3, check_3},   {4, check_4},   {5, check_5},
-    {10, check_10}, {12, check_12}, {13, check_13}, {14, check_14}, {15, check_15},
-    {16, check_element_mass}, {17, check_17}, {18, check_salt_amounts}, {19, check_salt_to_add},
-    {20, check_largest_mixture}, {21, check_element_mass}, {22, check_salt_to_add}, {23, check_salt_amounts},
-    {24, check_largest_mixture}, {30, check_related_mass}, {31, check_related_mass}, {32, check_32},
+    {1, check_1},
+    {2, check_2},
+    {3, check_3},
+    {4, check_4},
+    {5, check_5},
+    {10, check_10},
+    {12, check_12},
+    {13, check_13},
+    {14, check_14},
+    {15, check_15},
+    {16, check_element_mass},
+    {17, check_17},
+    {18, check_salt_amounts},
+    {19, check_salt_to_add},
+    {20, check_largest_mixture},
+    {21, check_element_mass},
+    {22, check_salt_to_add},
+    {23, check_salt_amounts},
+    {24, check_largest_mixture},
+    {30, check_related_mass},
+    {31, check_related_mass},
+    {32, check_32},
     {33, check_33},
 };
 

@@ -10,8 +10,8 @@
 #include "chapters/stoichiometry/stoichiometry_problems.h"
 #include "frame/app_state.h"
 #include "numbers/fixed_width.h"
-#include "text/markup_text.h"
 #include "stoichiometry_fixture.h"
+#include "text/markup_text.h"
 
 namespace stoichiometry_test {
 namespace {

@@ -12,7 +12,10 @@ namespace {
 
 constexpr std::int32_t sweep = 120;
 
-double signed_if(bool positive, const Shown& s) { return positive ? s.value : -s.value; }
+double signed_if(bool positive, const Shown& s)
+{
+    return positive ? s.value : -s.value;
+}
 
 TEST_F(ChapterSix, FirstLawAnswersFollowTheSignsOfHeatAndWork)
 {
@@ -27,15 +30,16 @@ TEST_F(ChapterSix, FirstLawAnswersFollowTheSignsOfHeatAndWork)
     });
     for_versions(2, sweep, [&](std::int32_t) {
         const auto g = match(statement(), "@dAB@ = NUM kJ\\. .*@dAC@ = NUM kJ\\. Calcolare");
-        EXPECT_TRUE(within_last_digit(at(match(answer_text(), "^@T1@@C1@NUM kJ$"), 0), at(g, 1).value - at(g, 0).value));
+        EXPECT_TRUE(
+            within_last_digit(at(match(answer_text(), "^@T1@@C1@NUM kJ$"), 0), at(g, 1).value - at(g, 0).value));
     });
     for_versions(3, sweep, [&](std::int32_t) {
         const auto g = match(statement(), "@d1@ = NUM kJ e @bD@@iE@@d2@ = NUM kJ e che i due sistemi (assorbono in "
                                           "totale dall'ambiente|cedono in totale all'ambiente) calore pari a NUM kJ, ");
         const double q = signed_if(g[2][0] == 'a', at(g, 3));
         // q = dE1 + dE2 + w.
-        EXPECT_TRUE(within_last_digit(at(match(answer_text(), "^@T1@@C1@NUM kJ$"), 0),
-                                      q - at(g, 0).value - at(g, 1).value));
+        EXPECT_TRUE(
+            within_last_digit(at(match(answer_text(), "^@T1@@C1@NUM kJ$"), 0), q - at(g, 0).value - at(g, 1).value));
     });
 }
 
@@ -61,18 +65,19 @@ struct HeatCapacityLaw {
     double a, b, c;
 };
 constexpr HeatCapacityLaw heat_capacity_laws[] = {
-    {"alluminio", "660", 20.67, 12.38, 0.0}, {"rame", "1080", 22.64, 6.28, 0.0},
-    {"piombo", "328", 22.13, 11.72, 0.96},   {"iodio", "114", 40.12, 49.79, 0.0},
+    {"alluminio", "660", 20.67, 12.38, 0.0},        {"rame", "1080", 22.64, 6.28, 0.0},
+    {"piombo", "328", 22.13, 11.72, 0.96},          {"iodio", "114", 40.12, 49.79, 0.0},
     {"cloruro di sodio", "801", 45.94, 16.32, 0.0},
 };
 
 TEST_F(ChapterSix, HeatWithAHeatCapacityThatGrowsWithTemperature)
 {
     for_versions(5, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "d(?:ell'|el |ello )(.+?), che fonde a pressione atmosferica a NUM@uo@C, varia "
-                                          "linearmente da NUM (J|cal)/\\(K•mol\\) per @it@ = NUM@uo@C a NUM "
-                                          "(?:J|cal)/\\(K•mol\\) per @it@ = NUM@uo@C\\. Calcolare il valore di @bD@@iH@ "
-                                          "per il (riscaldamento|raffreddamento) di NUM g di (.+?) da NUM@uo@C a NUM@uo@C$");
+        const auto g =
+            match(statement(), "d(?:ell'|el |ello )(.+?), che fonde a pressione atmosferica a NUM@uo@C, varia "
+                               "linearmente da NUM (J|cal)/\\(K•mol\\) per @it@ = NUM@uo@C a NUM "
+                               "(?:J|cal)/\\(K•mol\\) per @it@ = NUM@uo@C\\. Calcolare il valore di @bD@@iH@ "
+                               "per il (riscaldamento|raffreddamento) di NUM g di (.+?) da NUM@uo@C a NUM@uo@C$");
         const HeatCapacityLaw* law = nullptr;
         for (const HeatCapacityLaw& l : heat_capacity_laws)
             if (g[0] == l.name) law = &l;
@@ -116,9 +121,10 @@ TEST_F(ChapterSix, NoRiseInTemperatureShowsNoHeat)
 TEST_F(ChapterSix, SamplesInContactReachOneTemperature)
 {
     for_versions(6, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "^Un campione di NUM g di (.+?) a NUM@uo@C è posto in contatto con un campione "
-                                          "di NUM g di (.+?) a NUM@uo@C\\. Calcolare .* rispettivamente a NUM e NUM "
-                                          "J/\\(K•mol\\)$");
+        const auto g =
+            match(statement(), "^Un campione di NUM g di (.+?) a NUM@uo@C è posto in contatto con un campione "
+                               "di NUM g di (.+?) a NUM@uo@C\\. Calcolare .* rispettivamente a NUM e NUM "
+                               "J/\\(K•mol\\)$");
         const std::int32_t k1 = compound_named(g[1]), k2 = compound_named(g[4]);
         EXPECT_NE(k1, k2);
         EXPECT_GE(std::abs(at(g, 2).value - at(g, 5).value), 9.5);
@@ -130,7 +136,9 @@ TEST_F(ChapterSix, SamplesInContactReachOneTemperature)
         const auto a = match(answer_text(), "^NUM@uo@C; NUM (k?J)$");
         EXPECT_TRUE(within_rounding(at(a, 0), tf, {at(g, 6), at(g, 7)}));
         const double heat = std::abs((at(g, 2).value - at(a, 0).value) * c1);
-        if (std::abs(heat - 500.0) > 2.0) { EXPECT_EQ(a[2], heat < 500.0 ? "J" : "kJ"); }
+        if (std::abs(heat - 500.0) > 2.0) {
+            EXPECT_EQ(a[2], heat < 500.0 ? "J" : "kJ");
+        }
         EXPECT_TRUE(within_rounding(at(a, 1), a[2] == "J" ? heat : heat * 1e-3, {at(g, 6)}));
     });
 }
@@ -160,7 +168,9 @@ TEST_F(ChapterSix, WaterThroughItsChangesOfState)
         EXPECT_EQ(g[0] == "riscaldamento", to > from);
         const double heat = (water_enthalpy(to) - water_enthalpy(from)) * at(g, 1).value / 18.016;
         const auto a = match(answer_text(), "^NUM (k?J)$");
-        if (std::abs(std::abs(heat) - 1000.0) > 2.0) { EXPECT_EQ(a[1], std::abs(heat) < 1000.0 ? "J" : "kJ"); }
+        if (std::abs(std::abs(heat) - 1000.0) > 2.0) {
+            EXPECT_EQ(a[1], std::abs(heat) < 1000.0 ? "J" : "kJ");
+        }
         EXPECT_TRUE(within_last_digit(at(a, 0), a[1] == "J" ? heat : heat * 1e-3));
     });
 }
@@ -175,8 +185,9 @@ TEST_F(ChapterSix, MeltingAndBoilingPointsUnderPressure)
         EXPECT_LT(t, 0.0);
     });
     for_versions(9, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "è NUM@uo@C e la sua entalpia di evaporazione è pari a NUM (kJ|kcal|cal)/mol\\. "
-                                          "Calcolarne la temperatura di ebollizione alla pressione di NUM atm$");
+        const auto g =
+            match(statement(), "è NUM@uo@C e la sua entalpia di evaporazione è pari a NUM (kJ|kcal|cal)/mol\\. "
+                               "Calcolarne la temperatura di ebollizione alla pressione di NUM atm$");
         const double per_unit = g[2] == "kJ" ? 1.0 : g[2] == "kcal" ? 4.184 : 0.004184;
         const double dh = at(g, 1).value * per_unit;
         const double p = at(g, 3).value;

@@ -16,9 +16,9 @@ namespace {
 constexpr std::int32_t sweep = 120;
 
 struct Thermo {
-    double dh = 0.0;  // kJ
-    double ds = 0.0;  // J/K
-    double dcp = 0.0; // J/K
+    double dh = 0.0;   // kJ
+    double ds = 0.0;   // J/K
+    double dcp = 0.0;  // J/K
 };
 
 // dH, dS and dCp at 25 °C of the equation as shown, water vapour from its own record.
@@ -51,7 +51,8 @@ TEST_F(ChapterSix, FreeEnergyOfReactionFromFreeEnergiesOfFormation)
     EXPECT_TRUE(seen.contains("NH@d3@@d(g)@: -32.8 kJ") || seen.contains("NH@d3@@d(g)@: 32.8 kJ"));
     EXPECT_TRUE(seen.contains("H@d2@O@d(g)@: -457.2 kJ") || seen.contains("H@d2@O@d(g)@: 457.2 kJ"));
     // N2H4 has "149,2": read up to the comma.
-    EXPECT_TRUE(std::any_of(seen.begin(), seen.end(), [](const std::string& s) { return s.starts_with("N@d2@H@d4@"); }));
+    EXPECT_TRUE(
+        std::any_of(seen.begin(), seen.end(), [](const std::string& s) { return s.starts_with("N@d2@H@d4@"); }));
 }
 
 TEST_F(ChapterSix, TemperaturesOfSpontaneity)
@@ -102,8 +103,12 @@ double constant_at(const Thermo& r, double t, bool corrected)
 // A temperature above 100 °C is cut to tens, above 1000 °C to hundreds.
 void expect_cut(const Shown& t)
 {
-    if (t.value > 1000.0) { EXPECT_EQ(std::fmod(t.value, 100.0), 0.0); }
-    if (t.value > 100.0) { EXPECT_EQ(std::fmod(t.value, 10.0), 0.0); }
+    if (t.value > 1000.0) {
+        EXPECT_EQ(std::fmod(t.value, 100.0), 0.0);
+    }
+    if (t.value > 100.0) {
+        EXPECT_EQ(std::fmod(t.value, 10.0), 0.0);
+    }
     EXPECT_EQ(t.last_place, 0);
 }
 
@@ -135,15 +140,16 @@ struct Solubility {
     const char* formula;
     double at_25, at_100;
 };
-constexpr Solubility solubilities[] = {{"PbCl@d2@", 1.09, 3.34},   {"PbI@d2@", 0.088, 0.41},
-                                       {"HgBr@d2@", 0.61, 4.00},   {"Ag@d2@SO@d4@", 0.76, 1.41},
-                                       {"SnI@d2@", 1.09, 4.03},    {"AgClO@d3@", 0.55, 2.11}};
+constexpr Solubility solubilities[] = {{"PbCl@d2@", 1.09, 3.34}, {"PbI@d2@", 0.088, 0.41},
+                                       {"HgBr@d2@", 0.61, 4.00}, {"Ag@d2@SO@d4@", 0.76, 1.41},
+                                       {"SnI@d2@", 1.09, 4.03},  {"AgClO@d3@", 0.55, 2.11}};
 
 TEST_F(ChapterSix, DissolutionEnthalpyAndEntropyFromTwoSolubilities)
 {
     for_versions(30, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "satura di (.+?) è NUM F a NUM@uo@C e NUM F a NUM@uo@C\\. Calcolare .* per la "
-                                          "reazione (.+)$");
+        const auto g =
+            match(statement(), "satura di (.+?) è NUM F a NUM@uo@C e NUM F a NUM@uo@C\\. Calcolare .* per la "
+                               "reazione (.+)$");
         const Solubility* salt = nullptr;
         for (const Solubility& s : solubilities)
             if (g[0] == s.formula) salt = &s;
@@ -191,7 +197,8 @@ TEST_F(ChapterSix, ConstantsBeyondSinglePrecisionShowFromTheFreeEnergy)
         {0.1523f, 7.874, 503.15, true, "6.6"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(thermo_kinetics::equilibrium_constant_text(c.k, c.dg, c.kelvin, c.reversed), c.shown) << c.dg << " " << c.reversed;
+        EXPECT_EQ(thermo_kinetics::equilibrium_constant_text(c.k, c.dg, c.kelvin, c.reversed), c.shown)
+            << c.dg << " " << c.reversed;
 }
 
 TEST_F(ChapterSix, TextVersionOfTheEquilibriumConstants)

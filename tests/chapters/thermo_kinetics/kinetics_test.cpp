@@ -22,7 +22,10 @@ double nearest_order(double x)
     return best;
 }
 
-std::string order_name(double o) { return o == 0.5 ? "1/2" : o == 1.0 ? "1" : "2"; }
+std::string order_name(double o)
+{
+    return o == 0.5 ? "1/2" : o == 1.0 ? "1" : "2";
+}
 
 // ln v = ln k + m ln[A] + n ln[B] fitted by least squares over the rows.
 std::array<double, 3> fit_rate_law(const std::array<std::array<double, 3>, 5>& rows)
@@ -91,17 +94,19 @@ TEST_F(ChapterSix, FirstOrderDecay)
                                       std::log(at(g, 1).value / at(g, 2).value) / at(g, 0).value));
     });
     for_versions(33, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "^@T1@@C1@Una reazione (\\(1/2\\))?A \\+ (?:\\(1/2\\))?B = prodotti è del primo "
-                                          "ordine rispetto ad A e (rispetto a B|di ordine 1/2 rispetto a B)\\. Se "
-                                          "\\[A\\]@d0@ e \\[B\\]@d0@ sono uguali a NUM e NUM mol/L e @ik@@dc@ = NUM "
-                                          "(L/\\(mol•s\\)|L@u1/2@/\\(mol@u1/2@•s\\)), calcolare la concentrazione di A "
-                                          "dopo NUM s dall'inizio della reazione$");
+        const auto g =
+            match(statement(), "^@T1@@C1@Una reazione (\\(1/2\\))?A \\+ (?:\\(1/2\\))?B = prodotti è del primo "
+                               "ordine rispetto ad A e (rispetto a B|di ordine 1/2 rispetto a B)\\. Se "
+                               "\\[A\\]@d0@ e \\[B\\]@d0@ sono uguali a NUM e NUM mol/L e @ik@@dc@ = NUM "
+                               "(L/\\(mol•s\\)|L@u1/2@/\\(mol@u1/2@•s\\)), calcolare la concentrazione di A "
+                               "dopo NUM s dall'inizio della reazione$");
         const double a = g[0].empty() ? 1.0 : 0.5;
         const double n = g[1] == "rispetto a B" ? 1.0 : 0.5;
         // The unit of k follows the overall order 1 + n.
         EXPECT_EQ(g[5], n == 1.0 ? "L/(mol•s)" : "L@u1/2@/(mol@u1/2@•s)");
         // -(1/a) d[A]/dt = k [A] [B]0^n.
-        const double left = at(g, 2).value * std::exp(-a * at(g, 4).value * std::pow(at(g, 3).value, n) * at(g, 6).value);
+        const double left =
+            at(g, 2).value * std::exp(-a * at(g, 4).value * std::pow(at(g, 3).value, n) * at(g, 6).value);
         EXPECT_TRUE(within_last_digit(at(match(answer_text(), "^NUM mol/L$"), 0), left));
     });
 }
@@ -113,18 +118,19 @@ struct HalfLife {
 };
 // Isotope, half-life and its unit; silicon-31 2.62 h and argon-41 1.83 h.
 constexpr HalfLife half_lives[] = {
-    {"@u3@H", 12.33, "anni"},  {"@u14@C", 5715, "anni"}, {"@u22@Na", 2.605, "anni"}, {"@u39@Ar", 268, "anni"},
-    {"@u42@Ar", 33, "anni"},   {"@u55@Fe", 2.73, "anni"}, {"@u24@Na", 14.96, "ore"},  {"@u28@Mg", 20.9, "ore"},
-    {"@u31@Si", 2.62, "ore"},  {"@u38@S", 2.84, "ore"},   {"@u41@Ar", 1.83, "ore"},   {"@u43@Sc", 3.89, "ore"},
-    {"@u16@N", 7.13, "s"},     {"@u14@O", 70.60, "s"},    {"@u17@F", 64.5, "s"},      {"@u19@Ne", 17.22, "s"},
-    {"@u21@Na", 22.48, "s"},   {"@u54@V", 49.8, "s"},
+    {"@u3@H", 12.33, "anni"}, {"@u14@C", 5715, "anni"},  {"@u22@Na", 2.605, "anni"}, {"@u39@Ar", 268, "anni"},
+    {"@u42@Ar", 33, "anni"},  {"@u55@Fe", 2.73, "anni"}, {"@u24@Na", 14.96, "ore"},  {"@u28@Mg", 20.9, "ore"},
+    {"@u31@Si", 2.62, "ore"}, {"@u38@S", 2.84, "ore"},   {"@u41@Ar", 1.83, "ore"},   {"@u43@Sc", 3.89, "ore"},
+    {"@u16@N", 7.13, "s"},    {"@u14@O", 70.60, "s"},    {"@u17@F", 64.5, "s"},      {"@u19@Ne", 17.22, "s"},
+    {"@u21@Na", 22.48, "s"},  {"@u54@V", 49.8, "s"},
 };
 
 TEST_F(ChapterSix, RadioactiveDecayToAPercentage)
 {
     for_versions(34, 2 * sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "radioattivo (@u[0-9]+@[A-Z][a-z]?) è pari a NUM (anni|ore|s)\\. Calcolare .* "
-                                          "si riduca a NUM% dell'iniziale$");
+        const auto g =
+            match(statement(), "radioattivo (@u[0-9]+@[A-Z][a-z]?) è pari a NUM (anni|ore|s)\\. Calcolare .* "
+                               "si riduca a NUM% dell'iniziale$");
         const HalfLife* entry = nullptr;
         for (const HalfLife& h : half_lives)
             if (g[0] == h.isotope && g[2] == h.unit) entry = &h;
@@ -146,8 +152,9 @@ TEST_F(ChapterSix, SecondOrderReactions)
     });
     bool at_800 = false;
     for_versions(36, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "è pari a NUM L/\\(mol•s\\) a NUM K\\. .* \\[HI\\] diminuisca da NUM mol/L a NUM "
-                                          "mol/L$");
+        const auto g =
+            match(statement(), "è pari a NUM L/\\(mol•s\\) a NUM K\\. .* \\[HI\\] diminuisca da NUM mol/L a NUM "
+                               "mol/L$");
         const double t = at(g, 1).value;
         EXPECT_TRUE(within_last_digit(at(g, 0), 2.04e9 * std::sqrt(t) * std::exp(-176000.0 / (gas_constant * t))));
         if (t == 800.0) {
@@ -164,23 +171,28 @@ TEST_F(ChapterSix, ArrheniusActivationEnergiesAndRatios)
 {
     for_versions(37, sweep, [&](std::int32_t) {
         const auto g = match(statement(), "diviene NUM volte maggiore passando da NUM K a NUM K$");
-        const double ea = gas_constant * 1e-3 * std::log(at(g, 0).value) / (1.0 / at(g, 1).value - 1.0 / at(g, 2).value);
+        const double ea =
+            gas_constant * 1e-3 * std::log(at(g, 0).value) / (1.0 / at(g, 1).value - 1.0 / at(g, 2).value);
         EXPECT_TRUE(within_last_digit(at(match(answer_text(), "^NUM kJ/mol$"), 0), ea));
     });
-    const std::pair<const char*, double> activation[] = {
-        {"H@d2@ + I@d2@ = 2HI", 165}, {"2NOCl = 2NO + Cl@d2@", 100}, {"2HI = H@d2@ + I@d2@", 176},
-        {"2NO@d2@ = 2NO + O@d2@", 111}, {"N@d2@O@d5@ = 2NO@d2@ + (1/2)O@d2@", 103},
-        {"C@d2@H@d5@I = C@d2@H@d4@ + HI", 209}, {"2N@d2@O = 2N@d2@ + O@d2@", 200}};
+    const std::pair<const char*, double> activation[] = {{"H@d2@ + I@d2@ = 2HI", 165},
+                                                         {"2NOCl = 2NO + Cl@d2@", 100},
+                                                         {"2HI = H@d2@ + I@d2@", 176},
+                                                         {"2NO@d2@ = 2NO + O@d2@", 111},
+                                                         {"N@d2@O@d5@ = 2NO@d2@ + (1/2)O@d2@", 103},
+                                                         {"C@d2@H@d5@I = C@d2@H@d4@ + HI", 209},
+                                                         {"2N@d2@O = 2N@d2@ + O@d2@", 200}};
     for_versions(38, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "in fase gas (.+) è pari a NUM kJ/mol\\. Calcolare il rapporto tra i valori di "
-                                          "@ik@@dc@ a NUM K e a NUM K$");
+        const auto g =
+            match(statement(), "in fase gas (.+) è pari a NUM kJ/mol\\. Calcolare il rapporto tra i valori di "
+                               "@ik@@dc@ a NUM K e a NUM K$");
         double ea = 0.0;
         for (const auto& [equation, energy] : activation)
             if (g[0] == equation) ea = energy;
         EXPECT_EQ(at(g, 1).value, ea);
         const double t1 = at(g, 2).value, t2 = at(g, 3).value;
         const double ratio = std::exp(-ea * 1000.0 / gas_constant * (1.0 / t1 - 1.0 / t2));
-        EXPECT_EQ(ratio < 1.0, t2 > t1);
+        EXPECT_EQ(ratio<1.0, t2> t1);
         EXPECT_TRUE(within_last_digit(at(match(answer_text(), "^NUM$"), 0), ratio));
     });
     generate(38, text_version);

@@ -13,7 +13,10 @@ namespace {
 
 constexpr std::int32_t sweep = 120;
 
-double factorial(std::int32_t n) { return n <= 1 ? 1.0 : n * factorial(n - 1); }
+double factorial(std::int32_t n)
+{
+    return n <= 1 ? 1.0 : n * factorial(n - 1);
+}
 
 // Stirling's ln W of N entities over populations (c, b, a).
 double stirling(double n, double c, double b, double a)
@@ -31,9 +34,10 @@ std::int32_t decades(double ln_w)
     return static_cast<std::int32_t>(q);
 }
 
-constexpr const char* distributions = "sistema di NUM enti con energie possibili 0, @iE@@d0@ e NUM@iE@@d0@ e con energia "
-                                      "totale pari a NUM@iE@@d0@, confrontare il numero di modi di realizzare le "
-                                      "distribuzioni \\(NUM, NUM, NUM\\) e \\(NUM, NUM, NUM\\) e determinarne";
+constexpr const char* distributions =
+    "sistema di NUM enti con energie possibili 0, @iE@@d0@ e NUM@iE@@d0@ e con energia "
+    "totale pari a NUM@iE@@d0@, confrontare il numero di modi di realizzare le "
+    "distribuzioni \\(NUM, NUM, NUM\\) e \\(NUM, NUM, NUM\\) e determinarne";
 
 TEST_F(ChapterSix, WaysOfRealisingTwoDistributionsOfEqualEnergy)
 {
@@ -120,8 +124,9 @@ TEST_F(ChapterSix, TemperatureOfAPopulationOfAnExcitedLevelOfHydrogen)
 TEST_F(ChapterSix, EntropyOfHeatingAndOfThermalContact)
 {
     for_versions(20, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "^Calcolare la variazione di entropia nel (raffreddamento|riscaldamento) di NUM "
-                                          "g di (.+?) \\(@iC@@dp@ = NUM J/\\(K•mol\\)\\) da NUM@uo@C a NUM@uo@C$");
+        const auto g =
+            match(statement(), "^Calcolare la variazione di entropia nel (raffreddamento|riscaldamento) di NUM "
+                               "g di (.+?) \\(@iC@@dp@ = NUM J/\\(K•mol\\)\\) da NUM@uo@C a NUM@uo@C$");
         const double t1 = at(g, 4).value + 273.15, t2 = at(g, 5).value + 273.15;
         EXPECT_EQ(g[0] == "riscaldamento", t2 > t1);
         EXPECT_GE(std::abs(t2 - t1), 9.5);
@@ -131,9 +136,10 @@ TEST_F(ChapterSix, EntropyOfHeatingAndOfThermalContact)
         EXPECT_TRUE(within_last_digit(at(match(answer_text(), "^NUM J/K$"), 0), ds));
     });
     for_versions(21, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "^Un campione di NUM g di (.+?) a NUM@uo@C è posto in contatto con un campione "
-                                          "di NUM g di (.+?) a NUM@uo@C\\. Sapendo che .* rispettivamente a NUM e NUM "
-                                          "J/\\(K•mol\\), calcolare");
+        const auto g =
+            match(statement(), "^Un campione di NUM g di (.+?) a NUM@uo@C è posto in contatto con un campione "
+                               "di NUM g di (.+?) a NUM@uo@C\\. Sapendo che .* rispettivamente a NUM e NUM "
+                               "J/\\(K•mol\\), calcolare");
         const double c1 = at(g, 0).value / molar_mass(compound_named(g[1])) * at(g, 6).value;
         const double c2 = at(g, 3).value / molar_mass(compound_named(g[4])) * at(g, 7).value;
         const double t1 = at(g, 2).value + 273.15, t2 = at(g, 5).value + 273.15;
@@ -160,7 +166,8 @@ TEST_F(ChapterSix, EntropyOfIdealGases)
         EXPECT_TRUE(within_last_digit(at(match(answer_text(), "^NUM J/K$"), 0), ds));
     });
     for_versions(23, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "in cui NUM g di (.+?) sono portati da 25@uo@C e 1.00 atm a NUM@uo@C e NUM atm$");
+        const auto g =
+            match(statement(), "in cui NUM g di (.+?) sono portati da 25@uo@C e 1.00 atm a NUM@uo@C e NUM atm$");
         const double moles = at(g, 0).value / molar_mass(compound_named(g[1]));
         const double t = at(g, 2).value;
         EXPECT_GE(std::abs(t - 25.0), 9.5);
@@ -191,9 +198,10 @@ double entropy_at(const Term& term, double kelvin, double p, double steam)
 TEST_F(ChapterSix, EntropiesOfTheSpeciesAndOfTheReaction)
 {
     for_versions(24, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "^@T1@@C1@A pressione atmosferica e NUM@uo@C l(?:'entropia|e entropie) di una "
-                                          "mole di (.+) (?:è|sono) pari a (.+) J/K\\. Calcolare la variazione di "
-                                          "entropia nelle stesse condizioni per la  reazione (.+)$");
+        const auto g =
+            match(statement(), "^@T1@@C1@A pressione atmosferica e NUM@uo@C l(?:'entropia|e entropie) di una "
+                               "mole di (.+) (?:è|sono) pari a (.+) J/K\\. Calcolare la variazione di "
+                               "entropia nelle stesse condizioni per la  reazione (.+)$");
         const std::vector<std::string> species = listed(g[1]), values = listed(g[2]);
         ASSERT_EQ(species.size(), values.size());
         const std::vector<Term> terms = equation_terms(g[3]);

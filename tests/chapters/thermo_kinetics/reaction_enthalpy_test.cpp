@@ -33,9 +33,10 @@ TEST_F(ChapterSix, CombustionEnthalpyFromTheEnergyAndTheMolesOfGas)
 {
     std::set<std::string> seen;
     for_versions(10, 2 * sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "combustione d(?:ell'|el |ello |ella )(.+?) \\((.+?)\\) (solido|liquido|gassoso) a "
-                                          "25@uo@C e pressione atmosferica, @bD@@iE@ = NUM kJ per mole di composto\\. "
-                                          "Calcolare l'entalpia di combustione d(?:ell'|el |ello |ella )(.+)$");
+        const auto g =
+            match(statement(), "combustione d(?:ell'|el |ello |ella )(.+?) \\((.+?)\\) (solido|liquido|gassoso) a "
+                               "25@uo@C e pressione atmosferica, @bD@@iE@ = NUM kJ per mole di composto\\. "
+                               "Calcolare l'entalpia di combustione d(?:ell'|el |ello |ella )(.+)$");
         const std::int32_t k = compound_named(g[0]);
         EXPECT_EQ(g[4], g[0]);
         EXPECT_EQ(compound_with_formula(g[1]), k);
@@ -55,8 +56,9 @@ TEST_F(ChapterSix, CombustionEnthalpyFromTheEnergyAndTheMolesOfGas)
 TEST_F(ChapterSix, CombustionOfAnOrganicSolidAtTemperature)
 {
     for_versions(11, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "di formula C@d([0-9]+)@H@d([0-9]+)@O@d([0-9])@ a 1 atm e NUM@uo@C è pari a NUM "
-                                          "kJ/mol\\. .* per la combustione di NUM g di composto");
+        const auto g =
+            match(statement(), "di formula C@d([0-9]+)@H@d([0-9]+)@O@d([0-9])@ a 1 atm e NUM@uo@C è pari a NUM "
+                               "kJ/mol\\. .* per la combustione di NUM g di composto");
         const double c = std::stoi(g[0]), h = std::stoi(g[1]), o = std::stoi(g[2]);
         EXPECT_EQ(std::stoi(g[1]) % 2, 0);
         const Shown t = at(g, 3), q = at(g, 4), m = at(g, 5);
@@ -106,7 +108,9 @@ TEST_F(ChapterSix, HessLawOverABalancedReactionOfInventedCompounds)
             if (t.formula == g[0]) combustion = -at(g, 3).value;
             if (t.formula == g[1]) combustion = -at(g, 4).value;
             if (t.formula == "CO") combustion = at(g, 5).value * 0.5;
-            if (t.formula == g[0] || t.formula == g[1]) { EXPECT_NE(combustion, 0.0); }
+            if (t.formula == g[0] || t.formula == g[1]) {
+                EXPECT_NE(combustion, 0.0);
+            }
             dh += (t.reactant ? 1 : -1) * t.coefficient * combustion;
         }
         EXPECT_TRUE(within_last_digit(at(match(answer_text(), "^NUM kJ$"), 0), dh));
@@ -117,9 +121,10 @@ TEST_F(ChapterSix, ReactionEnthalpyFromEnthalpiesOfFormation)
 {
     std::set<std::string> seen;
     for_versions(14, 2 * sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "^@T1@@C1@L(?:'entalpia standard|e entalpie standard) di formazione di (.+) a "
-                                          "298 K (?:è|sono) pari a (.+) kJ/mol\\. Calcolare la variazione di entalpia "
-                                          "standard a 298 K nella reazione (.+)$");
+        const auto g =
+            match(statement(), "^@T1@@C1@L(?:'entalpia standard|e entalpie standard) di formazione di (.+) a "
+                               "298 K (?:è|sono) pari a (.+) kJ/mol\\. Calcolare la variazione di entalpia "
+                               "standard a 298 K nella reazione (.+)$");
         EXPECT_TRUE(atom_imbalance(equation_terms(g[2])).empty()) << g[2];
         const double dh = formation_sum(g[0], g[1], g[2], 131, 138, -241.8);
         EXPECT_TRUE(within_last_digit(at(match(answer_text(), "^NUM kJ$"), 0), dh));
@@ -157,8 +162,9 @@ TEST_F(ChapterSix, ReactionEnthalpyOfAMassAtAnotherTemperature)
 {
     std::set<std::string> first_species;
     for_versions(15, 2 * sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "^@T1@@C1@Calcolare @bD@@iH@@u0@ per la reazione a NUM@uo@C di NUM g di (.+?) "
-                                          "secondo l'equazione (.+)$");
+        const auto g =
+            match(statement(), "^@T1@@C1@Calcolare @bD@@iH@@u0@ per la reazione a NUM@uo@C di NUM g di (.+?) "
+                               "secondo l'equazione (.+)$");
         const std::vector<Term> shown_terms = equation_terms(g[3]);
         const std::vector<Term> terms = equation_terms(reaction_with_coefficients(shown_terms));
         ASSERT_EQ(terms.size(), shown_terms.size());
@@ -183,7 +189,9 @@ TEST_F(ChapterSix, ReactionEnthalpyOfAMassAtAnotherTemperature)
         const Shown shown_heat = at(match(answer_text(), "^NUM kJ$"), 0);
         EXPECT_TRUE(within_rounding(shown_heat, heat, {mass}));
         const double spread = (datum_uncertainty(mass) / mass.value + uncertainty / std::abs(dh)) * std::abs(heat);
-        if (const auto d = digits_for(heat, spread); d != 0) { EXPECT_EQ(shown_heat.digits, d); }
+        if (const auto d = digits_for(heat, spread); d != 0) {
+            EXPECT_EQ(shown_heat.digits, d);
+        }
         first_species.insert(g[2]);
     });
     // Reaction 23 burns P4 to P4O10, whose heat capacity is blank.

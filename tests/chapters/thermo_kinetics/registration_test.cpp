@@ -17,8 +17,8 @@ namespace {
 TEST_F(ChapterSix, RegistersSixSectionsAndThirtyEightLevels)
 {
     constexpr testing_support::RegisteredSection sections[] = {
-        {"Energia ed Entalpia", 1, 40, 55},      {"Entalpia di reazione", 10, 60, 75},
-        {"Probabilità ed Entropia", 16, 80, 95}, {"Energia libera", 26, 100, 115},
+        {"Energia ed Entalpia", 1, 40, 55},       {"Entalpia di reazione", 10, 60, 75},
+        {"Probabilità ed Entropia", 16, 80, 95},  {"Energia libera", 26, 100, 115},
         {"Costanti di equilibrio", 28, 120, 135}, {"Cinetica chimica", 31, 140, 155}};
     constexpr std::int32_t levels[] = {2, 2, 2, 3, 3, 4, 4, 4, 3, 3, 3, 4, 3, 3, 4, 3, 4, 5, 5,
                                        3, 4, 3, 4, 3, 4, 3, 3, 3, 4, 4, 3, 3, 3, 3, 3, 3, 3, 3};
@@ -39,7 +39,9 @@ TEST_F(ChapterSix, EveryProblemDrawsItsStatementAndItsAnswer)
             const std::string drawn = backend.log_text();
             EXPECT_NE(drawn.find("Problema 6." + std::to_string(k)), std::string::npos) << k;
             // The frame leaves a fact box out where it would cover the page; 31 never asks for one.
-            if (k == 31) { EXPECT_EQ(drawn.find("Fatti della Chimica"), std::string::npos); }
+            if (k == 31) {
+                EXPECT_EQ(drawn.find("Fatti della Chimica"), std::string::npos);
+            }
             EXPECT_EQ(problem_texts.problem_printable, k == 31 ? 0 : 1) << k;
             EXPECT_FALSE(answer_text().empty()) << k;
             EXPECT_EQ(answer_text().find_first_of("?*"), std::string::npos) << k << " " << answer_text();

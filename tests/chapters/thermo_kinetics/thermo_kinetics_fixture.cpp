@@ -76,13 +76,16 @@ std::map<std::string, std::int32_t> atom_imbalance(const std::vector<Term>& term
 
 std::int32_t digits_for(double value, double uncertainty)
 {
-    const double gap = std::log10(std::abs(value)) , spread = std::log10(uncertainty);
+    const double gap = std::log10(std::abs(value)), spread = std::log10(uncertainty);
     const auto near_whole = [](double x) { return std::abs(x - std::round(x)) < 1e-3; };
     if (near_whole(gap) || near_whole(spread)) return 0;
     return std::max(1, static_cast<std::int32_t>(std::floor(gap) - std::floor(spread)) + 1);
 }
 
-double datum_uncertainty(const Shown& s) { return 3.0 * std::pow(10.0, s.last_place); }
+double datum_uncertainty(const Shown& s)
+{
+    return 3.0 * std::pow(10.0, s.last_place);
+}
 
 // A formation value listed for formula@d(state)@, checked against the table
 // (water vapour -241.8 kJ/mol); 0 for a species not listed, an element.

@@ -4,9 +4,9 @@
 #pragma once
 
 #include <cstdint>
+#include <map>
 #include <string>
 #include <string_view>
-#include <map>
 #include <vector>
 
 #include "support/chapter_fixture.h"
@@ -27,7 +27,10 @@ using testing_support::within_last_digit;
 using testing_support::within_rounding;
 
 // The shown number of the i-th group of a match.
-inline Shown at(const std::vector<std::string>& groups, std::size_t i) { return shown(groups.at(i)); }
+inline Shown at(const std::vector<std::string>& groups, std::size_t i)
+{
+    return shown(groups.at(i));
+}
 
 // Compound k's field of columns first..last read as a number (0 when blank).
 double compound_number(std::int32_t k, int first, int last);

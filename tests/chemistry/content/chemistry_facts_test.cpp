@@ -8,13 +8,15 @@
 
 namespace {
 
-std::size_t characters(std::string_view text) {
+std::size_t characters(std::string_view text)
+{
     return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
 }  // namespace
 
-TEST(ChemistryFacts, CatalogueHoldsFiftyFourFactsGroupedByTens) {
+TEST(ChemistryFacts, CatalogueHoldsFiftyFourFactsGroupedByTens)
+{
     const std::set<int> gaps_end{6, 19, 27, 35, 55, 65, 77, 85, 95};  // last number of each subject
     const std::set<int> firsts{1, 11, 21, 31, 51, 61, 71, 81, 91};
     int count = 0;
@@ -39,7 +41,8 @@ TEST(ChemistryFacts, CatalogueHoldsFiftyFourFactsGroupedByTens) {
 class FactBox : public ContentTest {
 protected:
     // Draws the box and returns the number of lines of its body.
-    int show(std::int32_t seconds, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t& h) {
+    int show(std::int32_t seconds, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t& h)
+    {
         backend.set_unix_seconds(seconds);
         mark();
         h = 12345;
@@ -53,7 +56,8 @@ protected:
     }
 };
 
-TEST_F(FactBox, HeightGrowsSixteenPixelsPerLineBelowTheTitleBand) {
+TEST_F(FactBox, HeightGrowsSixteenPixelsPerLineBelowTheTitleBand)
+{
     std::set<int> heights;
     for (std::int32_t s = 0; s < 40; ++s) {
         std::int32_t h = 0;
@@ -73,15 +77,17 @@ TEST_F(FactBox, HeightGrowsSixteenPixelsPerLineBelowTheTitleBand) {
         EXPECT_EQ(std::make_tuple(rects[1].x1, rects[1].y1, rects[1].x2, rects[1].y2),
                   std::make_tuple(200, 180, 560, 200));
         const std::vector<Drawn> texts = drawn("text");
-        const auto title = std::find_if(texts.begin(), texts.end(),
-                                        [](const Drawn& t) { return t.text.find("Fatti") != std::string::npos && t.y1 < 1000; });
+        const auto title = std::find_if(texts.begin(), texts.end(), [](const Drawn& t) {
+            return t.text.find("Fatti") != std::string::npos && t.y1 < 1000;
+        });
         ASSERT_NE(title, texts.end());
         EXPECT_EQ(title->x1, 310);  // 110 right of x for a width of 360
     }
     EXPECT_GE(heights.size(), 3u);  // facts of several lengths were drawn
 }
 
-TEST_F(FactBox, TheSameClockShowsTheSameFactAndAWideBoxFitsItOnOneLine) {
+TEST_F(FactBox, TheSameClockShowsTheSameFactAndAWideBoxFitsItOnOneLine)
+{
     std::int32_t narrow = 0, wide = 0, again = 0;
     set_random_seed(77);
     const int lines = show(1300000000, 10, 10, 240, narrow);

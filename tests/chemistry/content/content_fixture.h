@@ -11,7 +11,7 @@
 #include "support/drawing_fixture.h"
 
 struct Drawn {
-    std::string kind;  // "text", "line", "rect filled", ...
+    std::string kind;                             // "text", "line", "rect filled", ...
     std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // a text's place is (x1, y1)
     std::int32_t colour = 0;
     std::string text;

@@ -15,13 +15,15 @@ namespace {
 
 class ContentPixels : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         ASSERT_EQ(init_fonts_and_colours(), 0.0f);
         qw_set_color_rgb(0xFFFFFF);
         qw_rectangle(QwControl::filled, 0, 0, 1999, 999);
     }
     // Set BRUNATEL_GALLERY_DIR to keep the pictures for a look.
-    void keep(const char* name) {
+    void keep(const char* name)
+    {
         session.process_events();
         if (const char* dir = std::getenv("BRUNATEL_GALLERY_DIR")) {
             EXPECT_TRUE(session.save_png(std::string(dir) + "/" + name, 1200, 400));
@@ -32,24 +34,26 @@ protected:
 
 }  // namespace
 
-TEST_F(ContentPixels, PeriodicTableCellsAndHighlight) {
+TEST_F(ContentPixels, PeriodicTableCellsAndHighlight)
+{
     draw_periodic_table(1, 26);
     keep("periodic_table.png");
-    EXPECT_EQ(session.canvas_pixel(196, 116), 0x404040);       // background
-    EXPECT_EQ(session.canvas_pixel(341, 181), 0x00FFFF);       // iron, highlighted
-    EXPECT_EQ(session.canvas_pixel(201, 121), 0xDE8463);       // hydrogen
-    EXPECT_EQ(session.canvas_pixel(547, 287), 0xDE8463);       // lawrencium's far corner
+    EXPECT_EQ(session.canvas_pixel(196, 116), 0x404040);  // background
+    EXPECT_EQ(session.canvas_pixel(341, 181), 0x00FFFF);  // iron, highlighted
+    EXPECT_EQ(session.canvas_pixel(201, 121), 0xDE8463);  // hydrogen
+    EXPECT_EQ(session.canvas_pixel(547, 287), 0xDE8463);  // lawrencium's far corner
     EXPECT_EQ(session.canvas_pixel(548, 288), 0x404040);
     int white = 0;  // the title, in the empty top row
     for (int x = 260; x < 500; ++x) white += session.canvas_pixel(x, 128) == 0xFFFFFF;
     EXPECT_GT(white, 10);
 }
 
-TEST_F(ContentPixels, LewisBondsAreRedAndAtomsBlack) {
+TEST_F(ContentPixels, LewisBondsAreRedAndAtomsBlack)
+{
     draw_lewis_structure("NH@d3@;", 60, 60);
-    EXPECT_EQ(session.canvas_pixel(75, 68), 0x0000DD);   // N-H to the right
-    EXPECT_EQ(session.canvas_pixel(64, 60), 0x0000DD);   // lone pair above N
-    EXPECT_EQ(session.canvas_pixel(64, 79), 0x0000DD);   // N-H downwards
+    EXPECT_EQ(session.canvas_pixel(75, 68), 0x0000DD);  // N-H to the right
+    EXPECT_EQ(session.canvas_pixel(64, 60), 0x0000DD);  // lone pair above N
+    EXPECT_EQ(session.canvas_pixel(64, 79), 0x0000DD);  // N-H downwards
     int black = 0;
     for (int y = 60; y < 76; ++y) {
         for (int x = 60; x < 70; ++x) black += session.canvas_pixel(x, y) == 0;

@@ -13,7 +13,8 @@ struct Formula {
     int charge = 0;
 };
 
-Formula parse_formula(std::string_view f) {
+Formula parse_formula(std::string_view f)
+{
     Formula result;
     char last = 0;
     for (std::size_t i = 0; i < f.size();) {
@@ -35,7 +36,8 @@ Formula parse_formula(std::string_view f) {
     return result;
 }
 
-int valence_electrons(char first_letter, const Formula& f) {
+int valence_electrons(char first_letter, const Formula& f)
+{
     // Cl and Xe are the only two-letter symbols; no entry holds C with Cl.
     static const std::map<char, int> valence{{'H', 1}, {'B', 3}, {'C', 4}, {'N', 5}, {'O', 6},
                                              {'F', 7}, {'P', 5}, {'S', 6}, {'X', 8}};
@@ -48,12 +50,14 @@ constexpr std::string_view negative_charge = "(@y-5@_@y5@)";
 }  // namespace
 
 // Every formula that chapter 2 asks a Lewis structure for, as its problems build the key.
-TEST(LewisStructures, EveryKeyOfChapterTwoFindsItsOwnEntry) {
-    const char* formulas[] = {
-        "N@d2@", "O@d2@", "HCN", "CO@d2@", "XeF@d2@", "C@d2@H@d2@", "NH@d3@", "H@d2@S", "OF@d2@", "NF@d3@",
-        "PH@d3@", "H@d2@O@d2@", "SF@d2@", "BF@d3@", "CH@d2@O", "C@d2@H@d4@", "CH@d4@", "SF@d4@", "SF@d6@",
-        "PF@d5@", "XeF@d4@", "ClF@d3@", "CO", "NO@u+@", "NH@d4@@u+@", "HO@d2@@u-@", "CN@u-@", "OH@u-@",
-        "BF@d4@@u-@", "PF@d6@@u-@", "NO@d2@@u-@", "CO@d3@@u2-@", "NO@d3@@u-@", "O@d3@", "SO@d3@@u2-@"};
+TEST(LewisStructures, EveryKeyOfChapterTwoFindsItsOwnEntry)
+{
+    const char* formulas[] = {"N@d2@",      "O@d2@",       "HCN",        "CO@d2@",     "XeF@d2@",    "C@d2@H@d2@",
+                              "NH@d3@",     "H@d2@S",      "OF@d2@",     "NF@d3@",     "PH@d3@",     "H@d2@O@d2@",
+                              "SF@d2@",     "BF@d3@",      "CH@d2@O",    "C@d2@H@d4@", "CH@d4@",     "SF@d4@",
+                              "SF@d6@",     "PF@d5@",      "XeF@d4@",    "ClF@d3@",    "CO",         "NO@u+@",
+                              "NH@d4@@u+@", "HO@d2@@u-@",  "CN@u-@",     "OH@u-@",     "BF@d4@@u-@", "PF@d6@@u-@",
+                              "NO@d2@@u-@", "CO@d3@@u2-@", "NO@d3@@u-@", "O@d3@",      "SO@d3@@u2-@"};
     for (const char* formula : formulas) {
         const std::string key = std::string(formula) + ";";
         const LewisEntry* entry = find_lewis_entry(key);
@@ -63,7 +67,8 @@ TEST(LewisStructures, EveryKeyOfChapterTwoFindsItsOwnEntry) {
     EXPECT_EQ(lewis_entries().size(), 37u);
 }
 
-TEST(LewisStructures, KeysCompareOverTheirWholeLengthWithTheSemicolon) {
+TEST(LewisStructures, KeysCompareOverTheirWholeLengthWithTheSemicolon)
+{
     EXPECT_EQ(find_lewis_entry("CO;")->key, "CO;");
     EXPECT_EQ(find_lewis_entry("HCN;   ")->key, "HCN;");
     EXPECT_EQ(find_lewis_entry("NH@d3@"), nullptr);
@@ -75,7 +80,8 @@ TEST(LewisStructures, KeysCompareOverTheirWholeLengthWithTheSemicolon) {
 // lone-pair bar and diagonal stroke) are the valence electrons less the
 // charge, the atoms drawn are the formula's and the formal charges add up
 // to the charge.
-TEST(LewisStructures, EveryStructureAccountsForAtomsElectronsAndCharge) {
+TEST(LewisStructures, EveryStructureAccountsForAtomsElectronsAndCharge)
+{
     for (const LewisEntry& entry : lewis_entries()) {
         const Formula formula = parse_formula(entry.key.substr(0, entry.key.size() - 1));
         int forms = 1, electrons = 0, charges = 0;
@@ -85,7 +91,8 @@ TEST(LewisStructures, EveryStructureAccountsForAtomsElectronsAndCharge) {
                 if (step.text.find("<@y-7@") != std::string_view::npos) ++forms;
                 if (step.text == "(+)") ++charges;
                 if (step.text.find(negative_charge) != std::string_view::npos) --charges;
-                for (std::size_t p = step.text.find("@L1"); p != std::string_view::npos; p = step.text.find("@L1", p + 1))
+                for (std::size_t p = step.text.find("@L1"); p != std::string_view::npos;
+                     p = step.text.find("@L1", p + 1))
                     electrons += 2;
                 continue;
             }
@@ -113,7 +120,8 @@ TEST(LewisStructures, EveryStructureAccountsForAtomsElectronsAndCharge) {
 
 class LewisDrawing : public ContentTest {};
 
-TEST_F(LewisDrawing, BondsOfEachOrderAndLonePairsLieWhereTheCodeSays) {
+TEST_F(LewisDrawing, BondsOfEachOrderAndLonePairsLieWhereTheCodeSays)
+{
     // No centre atom, a double bond to the right and down, a triple bond up
     // to a nitrogen with a lone pair on its left.
     draw_lewis_code(100, 100, "Z2322ZaaaaNaadaZaaaaZaaaa");
@@ -124,11 +132,11 @@ TEST_F(LewisDrawing, BondsOfEachOrderAndLonePairsLieWhereTheCodeSays) {
         got.emplace_back(d.x1, d.y1, d.x2, d.y2);
     }
     const std::vector<std::tuple<int, int, int, int>> expected{
-        {110, 106, 120, 106}, {110, 110, 120, 110},                    // right, order 2
-        {107, 100, 107, 90},  {104, 100, 104, 90}, {101, 100, 101, 90}, // up, order 3
-        {98, 106, 88, 106},   {98, 110, 88, 110},                       // left, order 2
-        {102, 114, 102, 124}, {106, 114, 106, 124},                     // down, order 2
-        {98, 81, 98, 91},                                               // lone pair left of N
+        {110, 106, 120, 106}, {110, 110, 120, 110},                       // right, order 2
+        {107, 100, 107, 90},  {104, 100, 104, 90},  {101, 100, 101, 90},  // up, order 3
+        {98, 106, 88, 106},   {98, 110, 88, 110},                         // left, order 2
+        {102, 114, 102, 124}, {106, 114, 106, 124},                       // down, order 2
+        {98, 81, 98, 91},                                                 // lone pair left of N
     };
     EXPECT_EQ(got, expected);
     std::vector<Drawn> texts = drawn("text");
@@ -137,7 +145,8 @@ TEST_F(LewisDrawing, BondsOfEachOrderAndLonePairsLieWhereTheCodeSays) {
     EXPECT_EQ(std::make_pair(texts[0].x1, texts[0].y1), std::make_pair(100, 78));
 }
 
-TEST_F(LewisDrawing, HydrogenPeroxideHasTwoOxygensApartWithAHydrogenBelowEach) {
+TEST_F(LewisDrawing, HydrogenPeroxideHasTwoOxygensApartWithAHydrogenBelowEach)
+{
     draw_lewis_structure("H@d2@O@d2@;", 200, 150);
     std::map<std::string, std::vector<std::pair<int, int>>> atoms;
     for (const Drawn& d : drawn("text")) atoms[d.text].emplace_back(d.x1, d.y1);
@@ -146,16 +155,21 @@ TEST_F(LewisDrawing, HydrogenPeroxideHasTwoOxygensApartWithAHydrogenBelowEach) {
     EXPECT_EQ(drawn("line").size(), 7u);  // O-O, two O-H and four lone pairs
 }
 
-TEST_F(LewisDrawing, HexafluorophosphateDrawsAllSixFluorines) {
+TEST_F(LewisDrawing, HexafluorophosphateDrawsAllSixFluorines)
+{
     draw_lewis_structure("PF@d6@@u-@;", 300, 100);
     int fluorines = 0;
     for (const Drawn& d : drawn("text")) fluorines += d.text == "F";
     EXPECT_EQ(fluorines, 6);
 }
 
-TEST_F(LewisDrawing, ResonanceFormsSpreadToTheRight) {
-    for (const auto& [key, span] : {std::pair{"CO@d3@@u2-@;", 242}, {"NO@d3@@u-@;", 242},
-                                    {"SO@d3@@u2-@;", 242}, {"NO@d2@@u-@;", 150}, {"O@d3@;", 150}}) {
+TEST_F(LewisDrawing, ResonanceFormsSpreadToTheRight)
+{
+    for (const auto& [key, span] : {std::pair{"CO@d3@@u2-@;", 242},
+                                    {"NO@d3@@u-@;", 242},
+                                    {"SO@d3@@u2-@;", 242},
+                                    {"NO@d2@@u-@;", 150},
+                                    {"O@d3@;", 150}}) {
         mark();
         draw_lewis_structure(key, 0, 200);
         int right = 0;
@@ -164,7 +178,8 @@ TEST_F(LewisDrawing, ResonanceFormsSpreadToTheRight) {
     }
 }
 
-TEST_F(LewisDrawing, AnUnknownKeyDrawsNothingVisible) {
+TEST_F(LewisDrawing, AnUnknownKeyDrawsNothingVisible)
+{
     draw_lewis_structure("CCl@d4@;", 100, 100);
     draw_lewis_structure("NH@d3@", 100, 100);
     EXPECT_TRUE(drawn("text").empty());

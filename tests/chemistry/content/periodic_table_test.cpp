@@ -15,7 +15,8 @@ struct Placed {
 }  // namespace
 
 // Period and group as a chemist reads them off the table.
-TEST(PeriodicTable, MainTableCellsStandInTheirPeriodAndGroup) {
+TEST(PeriodicTable, MainTableCellsStandInTheirPeriodAndGroup)
+{
     const Placed known[] = {{1, 1, 1},   {2, 1, 18},  {3, 2, 1},   {4, 2, 2},   {5, 2, 13},  {10, 2, 18},
                             {11, 3, 1},  {13, 3, 13}, {18, 3, 18}, {19, 4, 1},  {21, 4, 3},  {26, 4, 8},
                             {30, 4, 12}, {36, 4, 18}, {37, 5, 1},  {47, 5, 11}, {54, 5, 18}, {55, 6, 1},
@@ -27,7 +28,8 @@ TEST(PeriodicTable, MainTableCellsStandInTheirPeriodAndGroup) {
     }
 }
 
-TEST(PeriodicTable, LanthanidesAndActinidesRunInTwoRowsBelow) {
+TEST(PeriodicTable, LanthanidesAndActinidesRunInTwoRowsBelow)
+{
     for (std::int32_t i = 0; i < 14; ++i) {
         EXPECT_EQ(periodic_table_cell(58 + i).x, 270 + 20 * i);
         EXPECT_EQ(periodic_table_cell(58 + i).y, 250);
@@ -41,7 +43,8 @@ TEST(PeriodicTable, LanthanidesAndActinidesRunInTwoRowsBelow) {
 
 class PeriodicTableDrawing : public ContentTest {};
 
-TEST_F(PeriodicTableDrawing, OnlyTheHighlightedCellIsYellowAndModeZeroWritesNoSymbol) {
+TEST_F(PeriodicTableDrawing, OnlyTheHighlightedCellIsYellowAndModeZeroWritesNoSymbol)
+{
     draw_periodic_table(0, 26);
     const std::vector<Drawn> rects = drawn("rect filled");
     ASSERT_EQ(rects.size(), 104u);  // the background, then one cell per element
@@ -62,7 +65,8 @@ TEST_F(PeriodicTableDrawing, OnlyTheHighlightedCellIsYellowAndModeZeroWritesNoSy
     for (const Drawn& t : texts) EXPECT_NE(t.text.size(), 2u) << t.text;
 }
 
-TEST_F(PeriodicTableDrawing, HighlightOutsideTheElementsHighlightsNothing) {
+TEST_F(PeriodicTableDrawing, HighlightOutsideTheElementsHighlightsNothing)
+{
     for (std::int32_t highlight : {0, -1, 104}) {
         mark();
         draw_periodic_table(0, highlight);
@@ -70,7 +74,8 @@ TEST_F(PeriodicTableDrawing, HighlightOutsideTheElementsHighlightsNothing) {
     }
 }
 
-TEST_F(PeriodicTableDrawing, SymbolsAreCentredInTheirCellsUnderTheTitle) {
+TEST_F(PeriodicTableDrawing, SymbolsAreCentredInTheirCellsUnderTheTitle)
+{
     draw_periodic_table(1, 0);
     std::map<std::string, Drawn> by_text;
     for (const Drawn& t : drawn("text")) by_text[t.text] = t;

@@ -12,7 +12,8 @@ class Statements : public ::testing::Test {
 protected:
 };
 
-std::size_t characters(const std::string& text) {
+std::size_t characters(const std::string& text)
+{
     std::size_t n = 0;
     for (char c : text) n += (c & 0xC0) != 0x80;
     return n;
@@ -22,11 +23,13 @@ struct Sweep {
     int group, type;
 };
 
-std::string type_name(const ::testing::TestParamInfo<Sweep>& info) {
+std::string type_name(const ::testing::TestParamInfo<Sweep>& info)
+{
     return "group" + std::to_string(info.param.group) + "_type" + std::to_string(info.param.type);
 }
 
-std::vector<Sweep> every_type() {
+std::vector<Sweep> every_type()
+{
     std::vector<Sweep> all;
     for (int type = 1; type <= true_false_group_1_types; ++type) all.push_back({1, type});
     for (int type = 1; type <= true_false_group_2_types; ++type) all.push_back({2, type});
@@ -40,7 +43,8 @@ class EveryType : public Statements, public ::testing::WithParamInterface<Sweep>
 // Over many seeds each type ends, fits a game's 200 characters, shows clean
 // numbers, is true about as often as false, and says true exactly when an
 // independent reading of its words finds it true.
-TEST_P(EveryType, IsTrueExactlyWhenItsWordsAre) {
+TEST_P(EveryType, IsTrueExactlyWhenItsWordsAre)
+{
     const Sweep sweep = GetParam();
     int trues = 0, undecided = 0;
     constexpr int seeds = 1000;
@@ -73,13 +77,14 @@ TEST_P(EveryType, IsTrueExactlyWhenItsWordsAre) {
 INSTANTIATE_TEST_SUITE_P(TrueFalse, EveryType, ::testing::ValuesIn(every_type()), type_name);
 
 // The draws a statement takes decide every later draw of a problem.
-TEST_F(Statements, TakeTheirFixedNumberOfDraws) {
+TEST_F(Statements, TakeTheirFixedNumberOfDraws)
+{
     struct Draws {
         int group, type, if_true, if_false;
     };
-    const Draws table[] = {{1, 4, 2, 2},     {1, 5, 4, 4},  {1, 6, 2, 2},  {1, 7, 2, 2},  {1, 12, 2, 2},
-                           {1, 13, 3, 3},    {1, 14, 2, 2}, {2, 4, 202, 202}, {2, 5, 2, 2}, {2, 10, 5, 5},
-                           {2, 13, 3, 3},    {2, 16, 5, 7}, {2, 17, 4, 6}};
+    const Draws table[] = {{1, 4, 2, 2},  {1, 5, 4, 4},  {1, 6, 2, 2},     {1, 7, 2, 2}, {1, 12, 2, 2},
+                           {1, 13, 3, 3}, {1, 14, 2, 2}, {2, 4, 202, 202}, {2, 5, 2, 2}, {2, 10, 5, 5},
+                           {2, 13, 3, 3}, {2, 16, 5, 7}, {2, 17, 4, 6}};
     for (const Draws& d : table) {
         for (int seed = 1; seed <= 20; ++seed) {
             set_random_seed(seed);
@@ -94,7 +99,8 @@ TEST_F(Statements, TakeTheirFixedNumberOfDraws) {
     }
 }
 
-TEST_F(Statements, SameSeedGivesTheSameStatement) {
+TEST_F(Statements, SameSeedGivesTheSameStatement)
+{
     for (int type = 1; type <= true_false_group_2_types; ++type) {
         std::string first, second;
         std::int32_t t1 = 0, t2 = 0;
@@ -107,7 +113,8 @@ TEST_F(Statements, SameSeedGivesTheSameStatement) {
     }
 }
 
-TEST_F(Statements, UnknownGroupOrTypeChangesNothingAndLongTextsAreCut) {
+TEST_F(Statements, UnknownGroupOrTypeChangesNothingAndLongTextsAreCut)
+{
     std::string text = "kept";
     std::int32_t truth = 7;
     for (const auto& [group, type] : {std::pair{1, 0}, {1, 15}, {2, 18}, {3, 1}, {0, 1}}) {
@@ -120,7 +127,8 @@ TEST_F(Statements, UnknownGroupOrTypeChangesNothingAndLongTextsAreCut) {
     EXPECT_EQ(characters(text), 20u) << text;
 }
 
-TEST_F(Statements, PickerStaysWithinTheCurrentChapter) {
+TEST_F(Statements, PickerStaysWithinTheCurrentChapter)
+{
     for (int chapter = 1; chapter <= 9; ++chapter) {
         for (int group = 1; group <= 2; ++group) {
             std::set<std::int32_t> types;

@@ -37,7 +37,10 @@ private:
     std::deque<std::pair<int, std::function<void()>>> actions_;
 };
 
-void press(std::int32_t x, std::int32_t y) { platform::deliver_mouse_event({kMouseLeftDown, 1, x, y}); }
+void press(std::int32_t x, std::int32_t y)
+{
+    platform::deliver_mouse_event({kMouseLeftDown, 1, x, y});
+}
 
 class EquilibriumSession : public ::testing::Test {
 protected:
@@ -88,10 +91,19 @@ TEST_F(EquilibriumSession, CardTemperatureConcentrationsRunStopResultsAndExit)
     const std::string problem = problem_texts.problem_text;
     const std::int32_t first_problem = app_state.selected_problem;
     script({continue_press,
-            {490, 80}, {450, 199}, {535, 200},                           // "Temperatura ": 450 C, "OK"
-            {490, 110}, {330, 90}, {400, 90}, {530, 230},                // no A and no B: "OK" refused
-            {400, 171}, {460, 235}, {530, 230},                          // B 0.05, C 0.09 mol/L: accepted
-            equilibrate_press, {490, 140}, exit_press});
+            {490, 80},
+            {450, 199},
+            {535, 200},  // "Temperatura ": 450 C, "OK"
+            {490, 110},
+            {330, 90},
+            {400, 90},
+            {530, 230},  // no A and no B: "OK" refused
+            {400, 171},
+            {460, 235},
+            {530, 230},  // B 0.05, C 0.09 mol/L: accepted
+            equilibrate_press,
+            {490, 140},
+            exit_press});
     backend.in_pause(3, [] { press(275, 275); });
     run_equilibrium_simulation();
 

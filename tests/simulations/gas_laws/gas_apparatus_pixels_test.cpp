@@ -42,8 +42,8 @@ protected:
 TEST_F(GasApparatusPixels, SmallCoolFlaskBelowTheAtmosphere)
 {
     draw(2.0f, 25.5f, 200.0f, "gas_apparatus_low.png");
-    EXPECT_EQ(pixel(151, 13), 0xDD0000);  // frame
-    EXPECT_EQ(pixel(160, 20), 0xDDBBAA);  // title band
+    EXPECT_EQ(pixel(151, 13), 0xDD0000);               // frame
+    EXPECT_EQ(pixel(160, 20), 0xDDBBAA);               // title band
     EXPECT_GT(count(300, 16, 420, 30, 0xDD0000), 20);  // "Leggi dei gas"
     // Mercury: left limb up at row 92 (gas above), right limb down at 232.
     EXPECT_EQ(pixel(304, 92), mercury_colour);

@@ -60,8 +60,8 @@ TEST_F(GasApparatus, ThermometerColumnEndsFortyPixelsADegreeAboveTheWholeDegree)
         const char* below;
         const char* above;
     };
-    for (const Case c : {Case{25.0f, 120, "   25", "   26"}, Case{25.5f, 100, "   25", "   26"},
-                         Case{9.99f, 80, "    9", "   10"}}) {
+    for (const Case c :
+         {Case{25.0f, 120, "   25", "   26"}, Case{25.5f, 100, "   25", "   26"}, Case{9.99f, 80, "    9", "   10"}}) {
         SCOPED_TRACE(c.temperature);
         backend.clear_log();
         drawn(10.0f, c.temperature, 760.0f);
@@ -79,8 +79,8 @@ TEST_F(GasApparatus, FlaskGrowsWithTheCubeRootOfTheVolume)
         std::int32_t radius, neck, centre_y;
         const char* label;
     };
-    for (const Case c : {Case{10.0f, 50, 25, 235, "10.0 L"}, Case{2.0f, 29, 14, 198, "2.0 L"},
-                         Case{2.5f, 31, 15, 202, "2.5 L"}}) {
+    for (const Case c :
+         {Case{10.0f, 50, 25, 235, "10.0 L"}, Case{2.0f, 29, 14, 198, "2.0 L"}, Case{2.5f, 31, 15, 202, "2.5 L"}}) {
         SCOPED_TRACE(c.volume);
         backend.clear_log();
         const FlaskGeometry g = flask_geometry(dome_top_y, c.volume);
@@ -101,7 +101,7 @@ TEST_F(GasApparatus, MovingTheMercuryRepaintsOnlyTheBandsBetweenTheLevels)
 {
     drawn(10.0f, 25.0f, 760.0f);
     move_mercury_column(flask_axis_x, tube_width, 0.0f, 80.0f, apparatus_panel_colour);
-    expect_mercury_top(330, 152, apparatus_panel_colour);  // right limb up by 10
+    expect_mercury_top(330, 152, apparatus_panel_colour);   // right limb up by 10
     EXPECT_EQ(qw_get_pixel_rgb(304, 172), gas_colour);      // left limb down to row 172 ...
     EXPECT_EQ(qw_get_pixel_rgb(304, 173), mercury_colour);  // ... the band's ends included
     move_mercury_column(flask_axis_x, tube_width, 0.0f, -80.0f, apparatus_panel_colour);

@@ -18,15 +18,18 @@ namespace {
 constexpr double r_torr = 62.32;  // litre torr / (mol K), as the program states it
 constexpr double r_atm = 0.082;
 
-double kelvin(double celsius) { return celsius + 273.15; }
+double kelvin(double celsius)
+{
+    return celsius + 273.15;
+}
 
 TEST(GasExerciseAnswers, FinalTemperatureKeepsPOverTAtConstantVolumeAndAmount)
 {
     struct Case {
         float v, t, p, pf;
     };
-    for (const Case c : {Case{10, 25, 760, 900}, Case{2, 10, 200, 290}, Case{7.5f, 95, 1250, 950},
-                         Case{2.5f, 40, 500, 260}}) {
+    for (const Case c :
+         {Case{10, 25, 760, 900}, Case{2, 10, 200, 290}, Case{7.5f, 95, 1250, 950}, Case{2.5f, 40, 500, 260}}) {
         const double want = kelvin(c.t) * c.pf / c.p - 273.15;
         EXPECT_NEAR(final_temperature(c.v, c.t, c.p, c.pf), want, 2e-3) << c.p << " -> " << c.pf;
     }
@@ -45,10 +48,10 @@ TEST(GasExerciseAnswers, MassAddedOrTakenOutIsMTimesVDeltaPOverRT)
         float v, t, p, pf;
     };
     const Case cases[] = {
-        {8, "H@d2@", 2.016, 10, 25, 760, 1400},     {2, "O@d2@", 31.998, 2, 60, 1200, 300},
-        {1, "N@d2@", 28.014, 5, 30, 500, 1100},     {304, "C@d2@H@d6@", 30.069, 7.5f, 80, 1000, 150},
-        {457, "He", 4.0026, 3, 45, 440, 900},        {458, "Ne", 20.180, 9, 90, 1290, 700},
-        {459, "Ar", 39.948, 4, 15, 300, 1450},       {303, "CH@d4@", 16.043, 6, 20, 800, 1300},
+        {8, "H@d2@", 2.016, 10, 25, 760, 1400}, {2, "O@d2@", 31.998, 2, 60, 1200, 300},
+        {1, "N@d2@", 28.014, 5, 30, 500, 1100}, {304, "C@d2@H@d6@", 30.069, 7.5f, 80, 1000, 150},
+        {457, "He", 4.0026, 3, 45, 440, 900},   {458, "Ne", 20.180, 9, 90, 1290, 700},
+        {459, "Ar", 39.948, 4, 15, 300, 1450},  {303, "CH@d4@", 16.043, 6, 20, 800, 1300},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.formula);
@@ -104,8 +107,8 @@ TEST(GasExerciseDraws, StatesAndChoicesStayInTheirRanges)
         GasState gas;
         draw_gas_state(gas);
         const float v = gas.volume, t = gas.temperature, p = gas.pressure;
-        SCOPED_TRACE("seed " + std::to_string(seed) + " V " + std::to_string(v) + " T " + std::to_string(t) +
-                     " P " + std::to_string(p));
+        SCOPED_TRACE("seed " + std::to_string(seed) + " V " + std::to_string(v) + " T " + std::to_string(t) + " P " +
+                     std::to_string(p));
         volumes.insert(v);
         ASSERT_TRUE(p >= 200 && p <= 1300);
         ASSERT_TRUE(t >= (p > 1100 ? 50 : 10) && t <= (p < 440 ? 50 : 95));

@@ -35,13 +35,19 @@ public:
     }
 };
 
-constexpr MouseEvent click(std::int32_t x, std::int32_t y) { return {kMouseLeftDown, kMouseStateLeftButton, x, y}; }
+constexpr MouseEvent click(std::int32_t x, std::int32_t y)
+{
+    return {kMouseLeftDown, kMouseStateLeftButton, x, y};
+}
 constexpr MouseEvent exercise_1 = click(450, 180), result = click(450, 150), close = click(540, 275);
 constexpr MouseEvent exit_button = close;  // "Esci" lies where "Chiudi" does
 constexpr MouseEvent next_problem = click(518, 325);
 
 std::atomic<std::int32_t> launches{0};
-void count_launch() { ++launches; }
+void count_launch()
+{
+    ++launches;
+}
 
 class GasSession : public ::testing::Test {
 protected:
@@ -69,8 +75,7 @@ protected:
     std::int32_t count_text(const std::string& fragment) const
     {
         std::int32_t n = 0;
-        for (const std::string& line : backend.log_lines("text"))
-            n += line.find(fragment) != std::string::npos;
+        for (const std::string& line : backend.log_lines("text")) n += line.find(fragment) != std::string::npos;
         return n;
     }
     // The texts of the problem's statement, where the simulation draws,
@@ -95,8 +100,7 @@ protected:
         const std::int32_t before = launches;
         backend.click_menu_item(6, 1);
         const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-        while (launches == before && std::chrono::steady_clock::now() < give_up)
-            std::this_thread::yield();
+        while (launches == before && std::chrono::steady_clock::now() < give_up) std::this_thread::yield();
         ASSERT_EQ(launches, before + 1);
         ASSERT_TRUE(menus_greyed());
     }

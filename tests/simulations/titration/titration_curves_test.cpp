@@ -28,9 +28,11 @@ const Curve curves[] = {
     {"CH3COOH with NaOH", {.analyte = 3, .analyte_volume = 100, .analyte_concentration = 0.03f}, -std::log10(1.8e-5)},
     {"NH4Cl with NaOH", {.analyte = 4, .analyte_volume = 100, .analyte_concentration = 0.03f}, -std::log10(5.5e-10)},
     {"NaOH with HCl",
-     {.analyte = 6, .analyte_volume = 120, .analyte_concentration = 0.025f, .titrant_concentration = 0.12f}, 0.0},
+     {.analyte = 6, .analyte_volume = 120, .analyte_concentration = 0.025f, .titrant_concentration = 0.12f},
+     0.0},
     {"Ba(OH)2 with HCl",
-     {.analyte = 7, .analyte_volume = 120, .analyte_concentration = 0.0125f, .titrant_concentration = 0.12f}, 0.0},
+     {.analyte = 7, .analyte_volume = 120, .analyte_concentration = 0.0125f, .titrant_concentration = 0.12f},
+     0.0},
     {"NH3 with HCl",
      {.analyte = 8, .analyte_volume = 120, .analyte_concentration = 0.025f, .titrant_concentration = 0.12f},
      -std::log10(1.8e-5)},
@@ -106,8 +108,8 @@ TEST(TitrationCurves, EquivalenceAndHalfEquivalence)
         }
         // The conjugate's hydrolysis: pH = 7 + (pKa + log C) / 2 for an acid,
         // 7 - (pKb + log C) / 2 for a base, C the salt's concentration.
-        const double salt = static_cast<double>(s.analyte_concentration) * s.analyte_volume /
-                            (s.analyte_volume + equivalence);
+        const double salt =
+            static_cast<double>(s.analyte_concentration) * s.analyte_volume / (s.analyte_volume + equivalence);
         const double hydrolysis = 7.0 + (acid ? 0.5 : -0.5) * (c.pk + std::log10(salt));
         EXPECT_NEAR(at_equivalence, hydrolysis, 0.02);
         EXPECT_NEAR(shown_ph(c, equivalence / 2.0), acid ? c.pk : 14.0 - c.pk, 0.01);

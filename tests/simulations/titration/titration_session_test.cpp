@@ -55,7 +55,10 @@ protected:
         backend.run_posted_tasks();
     }
 
-    std::int32_t count(const std::string& prefix) const { return static_cast<std::int32_t>(backend.log_lines(prefix).size()); }
+    std::int32_t count(const std::string& prefix) const
+    {
+        return static_cast<std::int32_t>(backend.log_lines(prefix).size());
+    }
     bool drew_text(const std::string& text) const
     {
         const auto lines = backend.log_lines("text (");
@@ -133,8 +136,8 @@ TEST_F(TitrationSession, ASecondOpeningGoesOnFromTheFirst)
     EXPECT_TRUE(menus_enabled());
 
     // A new analyte keeps 1.5 to 5.25 mmol of equivalents whatever the row.
-    click(400, 75);   // HCl
-    click(400, 91);   // H2SO4
+    click(400, 75);  // HCl
+    click(400, 91);  // H2SO4
     click(ok_x, ok_y);
     click(exit_x, exit_y);
     run_simulation();
