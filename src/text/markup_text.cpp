@@ -24,7 +24,7 @@ struct Run {
     MarkupPass pass;
     ExtentMemo* memo;
     bool moved = false;
-    QwPoint end;
+    QwPoint end{};
 
     bool drawing() const { return pass == MarkupPass::draw; }
     std::int32_t extent(std::string_view text) const

@@ -93,7 +93,9 @@ TEST_F(MathToolDialogs, CalculatorResultsAsShown)
         {"x", "a><b", "Valore di x non leggibile"},
         {"x", "nan", "Valore di x non leggibile"},
     };
-    for (const auto& c : cases) EXPECT_EQ(solve(c.expression, c.x), c.shown) << c.expression << " at " << c.x;
+    for (const auto& c : cases) {
+        EXPECT_EQ(solve(c.expression, c.x), c.shown) << c.expression << " at " << c.x;
+    }
     // The last result is shown again, not the message.
     solve("x", "abc");
     recorder().push_dialog_script([&](Dialog& dialog) {
@@ -147,7 +149,9 @@ TEST_F(MathToolDialogs, PlotterMessages)
         EXPECT_EQ(message, c.message);
         EXPECT_EQ(log.find("0xFF0000") != std::string::npos, c.drawn) << message;
         EXPECT_EQ(plotter_state.range_texts[0], c.drawn && *c.message == '\0' ? c.typed.at(1107) : "-1");
-        if (c.typed.contains(1108)) EXPECT_EQ(plotter_state.function_texts[0], c.typed.at(1108));
+        if (c.typed.contains(1108)) {
+            EXPECT_EQ(plotter_state.function_texts[0], c.typed.at(1108));
+        }
     }
 }
 

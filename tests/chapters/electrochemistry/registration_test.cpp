@@ -71,8 +71,12 @@ TEST_F(ChapterEight, EveryPageHasItsStatementAnswerAndBalloons)
             // "Dic. 05" in a balloon by the statement of problems 8 and 9.
             const bool balloon = k == 8 || k == 9;
             EXPECT_EQ(log.find("\"Dic.") != std::string::npos, balloon);
-            if (k == 8) EXPECT_NE(log.find("ellipse filled (180,140)-(235,170)"), std::string::npos);
-            if (k == 9) EXPECT_NE(log.find("ellipse filled (520,130)-(575,160)"), std::string::npos);
+            if (k == 8) {
+                EXPECT_NE(log.find("ellipse filled (180,140)-(235,170)"), std::string::npos);
+            }
+            if (k == 9) {
+                EXPECT_NE(log.find("ellipse filled (520,130)-(575,160)"), std::string::npos);
+            }
             answer();
             EXPECT_FALSE(backend.log_lines("rect").empty());
             EXPECT_EQ(problem_texts.problem_printable, 1);

@@ -120,7 +120,9 @@ TEST_F(ChapterTwo, IsotopeMassesAndAbundancesAreReal)
             const double mass_number = std::stod(data[1 + k]);
             const double mass = number(data[3 + k]) / amu;
             EXPECT_NEAR(mass, mass_number, 0.1) << data[0];
-            if (mass_number > 16) EXPECT_LT(mass, mass_number) << data[0];
+            if (mass_number > 16) {
+                EXPECT_LT(mass, mass_number) << data[0];
+            }
         }
         abundances[data[0]][data[5]] = std::stod(data[6]);
     });

@@ -51,9 +51,15 @@ TEST_F(ChapterTwo, OxidationNumbersFollowFromTheFormula)
             ASSERT_TRUE(f.readable) << asked[1];
             const double expected = oxidation_number(f, symbol_named(asked[0]));
             EXPECT_DOUBLE_EQ(answered_number(answer_text()), expected);
-            if (k == 30 && expected < -0.5) EXPECT_EQ(answer_text(), "-1 (perossido)");
-            if (k == 30 && expected == -0.5) EXPECT_EQ(answer_text(), "-1/2 (superossido)");
-            if (k == 31) EXPECT_EQ(answer_text().front(), '+');
+            if (k == 30 && expected < -0.5) {
+                EXPECT_EQ(answer_text(), "-1 (perossido)");
+            }
+            if (k == 30 && expected == -0.5) {
+                EXPECT_EQ(answer_text(), "-1/2 (superossido)");
+            }
+            if (k == 31) {
+                EXPECT_EQ(answer_text().front(), '+');
+            }
         });
         const std::size_t forms[] = {6 * 10 + 9 + 8, 60, 27 * 3 + 27};
         EXPECT_EQ(formulas.size(), forms[k - 29]) << "problem " << k;

@@ -55,7 +55,9 @@ TEST_F(ChapterTwo, EveryProblemPosesAQuestionAndAnswersIt)
             // The periodic table itself answers problems 10 and 16.
             EXPECT_EQ(answer_text().empty(), k == 10 || k == 16) << answer_text();
             // Pieces join with single blanks; problem 7 alone has two between its questions.
-            if (k != 7) EXPECT_EQ(statement().find("  "), std::string::npos) << statement();
+            if (k != 7) {
+                EXPECT_EQ(statement().find("  "), std::string::npos) << statement();
+            }
             answer();
             EXPECT_FALSE(backend.log_lines("rect").empty());
         }

@@ -100,7 +100,9 @@ TEST_F(FinalProblemBehaviour, NoVersionNeverPosesTheSameTwiceInARow)
         EXPECT_NE(answer_text(), element) << n;
         element = answer_text();
         generate(24, no_version, 1000 + n);
-        if (!ph.empty()) EXPECT_GE(std::fabs(std::stod(answer_text()) - std::stod(ph)), 0.5 - 1e-6) << n;
+        if (!ph.empty()) {
+            EXPECT_GE(std::fabs(std::stod(answer_text()) - std::stod(ph)), 0.5 - 1e-6) << n;
+        }
         ph = answer_text();
     }
 }

@@ -45,7 +45,9 @@ const AnswerCheck rows[] = {
          const double hcl = std::pow(10.0, -s.value(2)) * s.value(1) * formula_mass("HCl");
          EXPECT_TRUE(agrees(a.number(1), hcl / (0.37 * 1.23), 0.5, 2e-3));
          // Litres are rounded to tens from 100 on.
-         if (s.value(1) >= 100.0) EXPECT_EQ(std::fmod(s.value(1), 10.0), 0.0);
+         if (s.value(1) >= 100.0) {
+             EXPECT_EQ(std::fmod(s.value(1), 10.0), 0.0);
+         }
      }},
     {12, "varia da NUM a NUM (riscaldando|raffreddando) il sistema da NUM@uo@C a NUM@uo@C\\. ",
      "^@T1@@C1@NUM kJ; NUM J/K$",

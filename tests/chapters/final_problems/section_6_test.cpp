@@ -57,7 +57,9 @@ const AnswerCheck rows[] = {
          const double organic = s.value(4) * formula_mass(formula);
          EXPECT_TRUE(agrees(a.number(1), 100.0 * water / (water + organic)));
          EXPECT_LE(s.value(4), 999.0);
-         if (s[2] == "benzene") EXPECT_LE(s.value(1), 65.0);
+         if (s[2] == "benzene") {
+             EXPECT_LE(s.value(1), 65.0);
+         }
      }},
     {44,
      "costante di equilibrio (aumenta|diminuisce) del NUM% (riscaldando|raffreddando) il sistema da NUM a NUM@uo@C$",

@@ -67,7 +67,9 @@ TEST_F(ChapterFive, FormalityAndMassOfSolute)
         const double grams = shown_value(g[3]) * litres * mass_of_formula(g[0]);
         const auto a = match(answer_text(), "^@T1@@C1@" + number_group + " (m?g)$");
         expect_shown_near(a[0], a[1] == "mg" ? grams * 1000 : grams, 1e-4);
-        if (a[1] == "mg") EXPECT_LT(grams, 1.0);
+        if (a[1] == "mg") {
+            EXPECT_LT(grams, 1.0);
+        }
     });
 }
 
@@ -147,7 +149,9 @@ TEST_F(ChapterFive, MolalityMolarityAndMoleFractionsOfAnIon)
                 match(answer_text(), "^" + number_group + (k == 8 ? " mol/kg; " : " M; ") + number_group + "$");
             expect_shown_near(a[0], asked, 1e-4);
             expect_shown_near(a[1], asked / (55.506214 + cations + anions), 1e-4);
-            if (k == 9) EXPECT_LT(shown_value(a[1]), 0.0006);
+            if (k == 9) {
+                EXPECT_LT(shown_value(a[1]), 0.0006);
+            }
         });
     }
 }

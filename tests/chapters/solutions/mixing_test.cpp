@@ -95,7 +95,9 @@ TEST_F(ChapterFive, MixturesOfTwoSaltsWithACommonIon)
             (c.value - c.half_unit() - c2) * (c.value + c.half_unit() - c2) > 0) {
             expect_shown_within(a[0], std::min(low, high), std::max(low, high));
             // Near the balance of the two the shown concentration cannot tell which runs out.
-            if (std::abs(v1 - ratio * v2) > 0.05 * v1) EXPECT_EQ(a[1], first_left_over ? "seconda" : "prima");
+            if (std::abs(v1 - ratio * v2) > 0.05 * v1) {
+                EXPECT_EQ(a[1], first_left_over ? "seconda" : "prima");
+            }
         }
     });
 }

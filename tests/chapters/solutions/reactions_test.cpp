@@ -90,9 +90,11 @@ TEST_F(ChapterFive, RedoxEquationsToBalance)
             }
             EXPECT_EQ(g[0], medium);
             const std::string shown_equation = g[1];
-            for (const Term& term : terms)
-                if (!is_medium(term.species))
+            for (const Term& term : terms) {
+                if (!is_medium(term.species)) {
                     EXPECT_NE(shown_equation.find(term.species), std::string::npos) << term.species;
+                }
+            }
         });
     }
     for_versions(31, sweep, [&](std::int32_t) {
@@ -152,7 +154,9 @@ TEST_F(ChapterFive, ReactantNeededForAnother)
                       " M di (\\S+) necessario|la quantità di (\\S+) necessaria) per reagire con (?:" + number_group +
                       " mL di (\\S+) " + number_group + " M|" + number_group + " g di (\\S+)) nella reazione (.+)$");
         const std::int32_t r = reaction_shown(g[8]);
-        if (version == text_version) EXPECT_EQ(r, 128);
+        if (version == text_version) {
+            EXPECT_EQ(r, 128);
+        }
         EquationTerms parsed;
         parse_equation_terms(reaction_record(r), parsed);
         std::vector<Term> terms;
@@ -187,7 +191,9 @@ TEST_F(ChapterFive, ProductConcentrationAfterMixing)
         const auto a = match(answer_text(), "^" + number_group + " M; (.+)$");
         const std::vector<Term> terms = read_equation(a[1]);
         EXPECT_TRUE(balanced(terms));
-        if (version == text_version) EXPECT_EQ(g[0], "Zn(OH)@d4@@u2-@");
+        if (version == text_version) {
+            EXPECT_EQ(g[0], "Zn(OH)@d4@@u2-@");
+        }
         struct Reactant {
             std::string species;
             double moles;
@@ -253,7 +259,9 @@ TEST_F(ChapterFive, EquivalentsNormalityAndTitrations)
     for_versions(37, sweep, [&](std::int32_t version) {
         const auto g = match(statement(), " " + number_group + " N necessario per (?:ossidare|ridurre) " +
                                               number_group + R"( g di ([^.]+)\.?$)");
-        if (version == text_version) EXPECT_EQ(g[2], "I@d2@");
+        if (version == text_version) {
+            EXPECT_EQ(g[2], "I@d2@");
+        }
         expect_shown_near(answer_text().substr(0, answer_text().size() - 3),
                           shown_value(g[1]) / (shown_value(g[0]) * equivalent_masses.at(g[2])) * 1000, 2e-4);
     });

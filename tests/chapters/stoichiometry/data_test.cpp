@@ -60,7 +60,9 @@ TEST_F(ChapterThree, EveryCompoundItCanPoseHasKnownElementsAndAMolarMass)
     }
     EXPECT_GT(drawable, 250);
     for (std::int32_t k = 51; k <= 160; ++k)
-        if (stoichiometry::is_filled_compound(k)) EXPECT_TRUE(well_formed(k));
+        if (stoichiometry::is_filled_compound(k)) {
+            EXPECT_TRUE(well_formed(k));
+        }
 }
 
 TEST_F(ChapterThree, EverySpeciesOfTheMolecularReactionsIsACompound)
@@ -102,7 +104,9 @@ TEST_F(ChapterThree, MixtureSetsHoldTheElementAsTheirProblemsNeed)
             EXPECT_TRUE(well_formed(salt));
             const std::int32_t z = element_with_symbol(group_symbol(salt, group));
             for (std::int32_t other : salts)
-                if (other != salt) EXPECT_EQ(element_fraction(other, z), 0.0) << set << ": " << salt << ", " << other;
+                if (other != salt) {
+                    EXPECT_EQ(element_fraction(other, z), 0.0) << set << ": " << salt << ", " << other;
+                }
         }
     }
     stoichiometry::load_mixture_sets_2();

@@ -153,7 +153,9 @@ TEST_F(GasSession, ExerciseResultsAndExitHandThePageBack)
             const bool starts_line = texts[j].find("\"Pressione") != std::string::npos ||
                                      texts[j].find("\"Aggiunte") != std::string::npos ||
                                      texts[j].find("\"Sottratte") != std::string::npos;
-            if (starts_line) EXPECT_GT(y_of(texts[j]), lowest) << texts[j];
+            if (starts_line) {
+                EXPECT_GT(y_of(texts[j]), lowest) << texts[j];
+            }
             lowest = std::max(lowest, y_of(texts[j]));
         }
     }
