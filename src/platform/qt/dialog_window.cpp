@@ -67,6 +67,20 @@ DialogWindow::DialogWindow(Dialog& dialog, QWidget* parent) : QDialog(parent), d
         widgets_[id] = widget;
     }
     refresh_all();
+    select_first_field(resource);
+}
+
+// The first field has the focus with its text selected, so that typing
+// replaces what was left there last time rather than adding to it.
+void DialogWindow::select_first_field(const DialogResource& resource)
+{
+    for (const DialogControl& c : resource.controls) {
+        if (c.kind != DialogControlKind::edit || !c.visible) continue;
+        auto* edit = qobject_cast<QLineEdit*>(control(c.id));
+        edit->setFocus();
+        edit->selectAll();
+        return;
+    }
 }
 
 QWidget* DialogWindow::control(std::int32_t control_id) const
