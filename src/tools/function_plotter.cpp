@@ -71,7 +71,7 @@ struct Samples {
 };
 
 // The prepared function at 51 points; those outside y1..y2 or where it is
-// not defined are put above the area, where the plot clips them away.
+// not defined or overflows are put above the area, where the plot clips them away.
 Samples sample(float x1, float x2, float y1, float y2)
 {
     Samples s;
@@ -84,6 +84,8 @@ Samples sample(float x1, float x2, float y1, float y2)
         double error = 0.0;
         if (!evaluate_coded_expression(1, s.x[i], 0.0, 0.0, 0.0, 0.0, {}, value, error)) continue;
         const auto v = static_cast<float>(value);
+        // Beyond single precision is an overflow, left out like the others.
+        if (!std::isfinite(v)) continue;
         s.high = std::max(s.high, v);
         s.low = std::min(s.low, v);
         if (y1 <= v && v <= y2) s.y[i] = v;
