@@ -59,7 +59,7 @@ TEST_F(ElementDialog, FindsAnElementByNumberSymbolOrTheStartOfItsName)
             EXPECT_EQ(element_viewer_state.current_element, c.element == 0 ? 50 : c.element);
             EXPECT_EQ(dlg_get_char(dialog, name_field), c.field);
             // The card of the element found, and none when nothing is.
-            EXPECT_EQ(backend.log_lines("rect filled (350,240)-(580,290)").size(), c.element == 0 ? 0u : 1u);
+            EXPECT_EQ(backend.log_lines("rect filled (320,240)-(580,290)").size(), c.element == 0 ? 0u : 1u);
             if (c.element != 0) EXPECT_NE(drawn_text().find(std::to_string(c.element)), std::string::npos);
         }
     });
