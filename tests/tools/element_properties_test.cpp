@@ -129,11 +129,11 @@ TEST_F(ElementDialog, TheCardShowsWhatTheTableHolds)
         const auto lines = backend.log_lines(at);
         return lines.size() == 1 && lines[0].ends_with(colour_and_text);
     };
-    EXPECT_TRUE(drawn_at("text (365,256)", "0x808080 \"C\""));
-    EXPECT_TRUE(drawn_at("text (363,254)", "0xAA0000 \"C\""));
+    EXPECT_TRUE(drawn_at("text (335,256)", "0x808080 \"C\""));
+    EXPECT_TRUE(drawn_at("text (333,254)", "0xAA0000 \"C\""));
     backend.clear_log();
     draw_element_properties(8);
-    EXPECT_TRUE(drawn_at("text (363,254)", "0x0000DD \"O\""));
+    EXPECT_TRUE(drawn_at("text (333,254)", "0x0000DD \"O\""));
     // Lawrencium has no density, ionisation energy or affinity: no lines for them.
     backend.clear_log();
     draw_element_properties(103);
