@@ -1,0 +1,94 @@
+// The screens outside the problem pages, drawn with the fonts the student
+// sees, in their states: the viewers and tools, the simulations' screens and
+// the games' screens. Nothing on them is written over another text, across
+// a border or out of its box. Set BRUNATEL_GALLERY_DIR to keep the pictures.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "frame/page_mouse.h"
+#include "platform/dialogs.h"
+#include "platform/graphics.h"
+#include "platform/qt/qt_application.h"
+#include "support/layout_check.h"
+#include "support/program_start.h"
+#include "tools/element_properties.h"
+#include "tools/function_plotter.h"
+#include "tools/molecule_viewer.h"
+#include "tools/reference_panels.h"
+
+namespace {
+
+using testing_support::LayoutRecorder;
+using testing_support::LayoutRect;
+
+class ScreensSweep : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        platform::install_backend(&recorder);
+        testing_support::start_program_with_its_parts();
+        session.process_events(50);
+        recorder.clear();
+    }
+    void TearDown() override
+    {
+        platform::install_backend(nullptr);
+        std::string shown;
+        for (std::size_t k = 0; k < report.size() && k < 100; ++k) shown += report[k] + "\n";
+        EXPECT_TRUE(report.empty()) << report.size() << " difetti:\n" << shown;
+    }
+
+    // What was drawn since the last look, inside area, under the screen's name.
+    void look(const std::string& name, const LayoutRect& area)
+    {
+        for (const std::string& fault : recorder.faults(area)) report.push_back(name + ": " + fault);
+        recorder.clear();
+        if (const char* dir = std::getenv("BRUNATEL_GALLERY_DIR")) {
+            session.process_events();
+            EXPECT_TRUE(session.save_png(std::string(dir) + "/" + name + ".png", 605, 388));
+        }
+    }
+
+    platform::qt::Session session;
+    LayoutRecorder recorder{session.backend()};
+    std::vector<std::string> report;
+};
+
+TEST_F(ScreensSweep, ReferencePanels)
+{
+    show_units_panel();
+    look("unita", {170, 50, 580, 290});
+    show_constants_panel();
+    look("costanti", {200, 115, 550, 290});
+    show_periodic_table();
+    look("tavola", {0, 0, 605, 388});
+    for (std::int32_t z = 1; z <= 103; ++z) {
+        draw_element_properties(z);
+        look("elemento" + std::to_string(z), {325, 244, 575, 286});
+    }
+}
+
+TEST_F(ScreensSweep, Plotter)
+{
+    const struct {
+        const char* name;
+        std::array<std::string, 4> ranges;
+        std::array<std::string, 2> functions;
+    } plots[] = {
+        {"grafici", {"-1", "1", "-1", "1"}, {"x^2-1/5", "exp(-x)"}},
+        {"grafici_esteso", {"-1", "1", "-1", "1"}, {"exp(x*1000)", "-exp(x*1000)"}},
+        {"grafici_ampio", {"-1e30", "1e30", "-3e37", "3e37"}, {"x^9", "-x*1e7"}},
+    };
+    for (const auto& p : plots) {
+        plotter_state = {true, p.ranges, p.functions};
+        qw_post_to_ui_thread([this] { session.dialog_key(27); });
+        open_plot_dialog();
+        look(p.name, {190, 0, 605, 300});
+    }
+}
+
+}  // namespace
