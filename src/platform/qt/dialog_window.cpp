@@ -1,6 +1,7 @@
 #include "platform/qt/dialog_window.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,6 +17,26 @@ namespace {
 QString qtext(const std::string& text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A word wider than the label (a long balanced equation) may break after any
+// of its characters, so that the label shows it whole on more lines.
+QString breakable(const QString& text, const QLabel& label)
+{
+    const QFontMetrics metrics(label.font());
+    QString shown;
+    for (const QString& word : text.split(QLatin1Char(' '))) {
+        if (!shown.isEmpty()) shown += QLatin1Char(' ');
+        if (metrics.horizontalAdvance(word) <= label.width()) {
+            shown += word;
+            continue;
+        }
+        for (const QChar c : word) {
+            shown += c;
+            if (!c.isHighSurrogate()) shown += QChar(0x200B);
+        }
+    }
+    return shown;
 }
 
 }  // namespace
@@ -111,7 +132,7 @@ void DialogWindow::refresh(std::int32_t control_id)
     } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
         group->setTitle(text);
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-        label->setText(text);
+        label->setText(breakable(text, *label));
     }
 }
 
