@@ -6,12 +6,15 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "frame/page_mouse.h"
 #include "platform/dialogs.h"
+#include "platform/events.h"
 #include "platform/graphics.h"
+#include "platform/mouse.h"
 #include "platform/qt/qt_application.h"
 #include "support/layout_check.h"
 #include "support/program_start.h"
@@ -19,6 +22,7 @@
 #include "tools/function_plotter.h"
 #include "tools/molecule_viewer.h"
 #include "tools/reference_panels.h"
+#include "tools/thermo_data_viewer.h"
 
 namespace {
 
@@ -70,6 +74,22 @@ TEST_F(ScreensSweep, ReferencePanels)
         draw_element_properties(z);
         look("elemento" + std::to_string(z), {325, 244, 575, 286});
     }
+}
+
+TEST_F(ScreensSweep, ThermoDataPages)
+{
+    // Each page looked at, then ">" clicked, and "OK" after the eleventh.
+    std::int32_t page = 1;
+    std::function<void()> turn = [&] {
+        look("termo" + std::to_string(page), {160, 145, 550, 290});
+        const bool last = page == 11;
+        ++page;
+        if (!last) qw_post_to_ui_thread(turn);
+        session.mouse(kMouseLeftDown, 530, last ? 217 : 262, kMouseStateLeftButton);
+    };
+    qw_post_to_ui_thread(turn);
+    show_thermo_data();
+    EXPECT_EQ(page, 12);
 }
 
 TEST_F(ScreensSweep, Plotter)

@@ -100,6 +100,20 @@ bool shadow_of(const LayoutItem& a, const LayoutItem& b)
     return a.text == b.text && std::abs(a.rect.x1 - b.rect.x1) <= 2 && std::abs(a.rect.y1 - b.rect.y1) <= 2;
 }
 
+// A box with the fills of its colour that touch it: a capsule is a
+// rectangle and two discs.
+LayoutRect joined_fills(const std::vector<LayoutItem>& items, std::size_t box)
+{
+    LayoutRect joined = items[box].rect;
+    for (const LayoutItem& item : items) {
+        if (item.kind != Kind::fill || item.colour != items[box].colour || !overlap(item.rect, items[box].rect, 1))
+            continue;
+        joined = {std::min(joined.x1, item.rect.x1), std::min(joined.y1, item.rect.y1),
+                  std::max(joined.x2, item.rect.x2), std::max(joined.y2, item.rect.y2)};
+    }
+    return joined;
+}
+
 }  // namespace
 
 void LayoutRecorder::add_shape(Kind kind, const platform::DrawState& state, LayoutRect rect)
@@ -209,7 +223,8 @@ std::vector<std::string> LayoutRecorder::faults(const LayoutRect& area) const
                 if (box.kind != Kind::fill || box.rect.x2 - box.rect.x1 < 20 || box.rect.y2 - box.rect.y1 < 10)
                     continue;
                 if (!contains_point(box.rect, a.rect.x1 + 1, a.rect.y1)) continue;
-                if (!inside(a.rect, box.rect, 2)) found.push_back(describe(a) + " esce dal suo " + describe(box));
+                if (!inside(a.rect, joined_fills(it, k), 2))
+                    found.push_back(describe(a) + " esce dal suo " + describe(box));
                 break;
             }
         }
