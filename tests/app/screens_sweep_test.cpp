@@ -20,6 +20,7 @@
 #include "support/program_start.h"
 #include "tools/element_properties.h"
 #include "tools/function_plotter.h"
+#include "tools/molecule_records.h"
 #include "tools/molecule_viewer.h"
 #include "tools/reference_panels.h"
 #include "tools/thermo_data_viewer.h"
@@ -90,6 +91,18 @@ TEST_F(ScreensSweep, ThermoDataPages)
     qw_post_to_ui_thread(turn);
     show_thermo_data();
     EXPECT_EQ(page, 12);
+}
+
+TEST_F(ScreensSweep, MoleculeViewer)
+{
+    run_molecule_viewer();
+    look("visualizzatore", {170, 22, 580, 280});
+    // Every entry of the list chosen in turn, then "Esci".
+    for (std::int32_t k = 1; k <= molecule_record_count; ++k) {
+        on_viewer_mouse(0, kMouseLeftDown, 0, k <= 10 ? 460 : 520, 60 + 20 * ((k - 1) % 10));
+        look("visualizzatore" + std::to_string(k), {170, 22, 580, 280});
+    }
+    on_viewer_mouse(0, kMouseLeftDown, 0, 500, 260);
 }
 
 TEST_F(ScreensSweep, Plotter)
