@@ -42,12 +42,10 @@ PeriodicCell periodic_table_cell(std::int32_t z)
 
 void draw_periodic_table(std::int32_t mode, std::int32_t highlight)
 {
-    qw_set_font(symbol_font);
     const std::int32_t cell_colour = qw_rgb(99, 132, 222);
-    qw_set_color_rgb(qw_rgb(64, 64, 64));
-    qw_rectangle(QwControl::filled, 195, 115, 565, 292);
     // The cells, row by row, and the title are what nothing may cover; the
-    // dark ground between them may be.
+    // dark ground between them may be. Claimed before the ground is laid,
+    // as a fact box they displace is wiped with the page's own ground.
     for (const Run& run : runs) {
         const PeriodicCell first = periodic_table_cell(run.first);
         const PeriodicCell last = periodic_table_cell(run.last);
@@ -57,6 +55,11 @@ void draw_periodic_table(std::int32_t mode, std::int32_t highlight)
         const PeriodicCell cell = periodic_table_cell(first);
         occupy_page_region(PageElement::figure, {cell.x, cell.y, cell.x + 13 * pitch + cell_size, cell.y + cell_size});
     }
+    const std::string title = "@T1@@C5@Tavola Periodica degli Elementi";
+    occupy_page_region(PageElement::figure, {x0 + 60, y0, measure_markup_text(x0 + 60, 2000, title).x, y0 + 16});
+    qw_set_color_rgb(qw_rgb(64, 64, 64));
+    qw_rectangle(QwControl::filled, 195, 115, 565, 292);
+    qw_set_font(symbol_font);
     for (std::int32_t z = 1; z <= element_count; ++z) {
         const PeriodicCell cell = periodic_table_cell(z);
         qw_set_color_rgb(z == highlight ? qw_rgb(255, 255, 0) : cell_colour);
@@ -74,7 +77,5 @@ void draw_periodic_table(std::int32_t mode, std::int32_t highlight)
         if (mode == 1) qw_out_text(symbol);
         if (narrowed) qw_set_font(symbol_font);
     }
-    const std::string title = "@T1@@C5@Tavola Periodica degli Elementi";
-    occupy_page_region(PageElement::figure, {x0 + 60, y0, measure_markup_text(x0 + 60, 2000, title).x, y0 + 16});
     draw_markup_text(x0 + 60, y0, title);
 }
