@@ -205,7 +205,10 @@ std::vector<std::string> LayoutRecorder::faults(const LayoutRect& area) const
     std::vector<LayoutItem> it;
     std::int32_t ground = -1;
     for (const LayoutItem& item : items_) {
-        if (item.kind == Kind::fill && ground < 0 && inside(area, item.rect, 0)) ground = item.colour;
+        if (item.kind == Kind::text) break;
+        if (item.kind == Kind::fill && inside(area, item.rect, 0)) ground = item.colour;
+    }
+    for (const LayoutItem& item : items_) {
         if (item.kind == Kind::fill && item.colour == ground) {
             std::erase_if(it, [&item](const LayoutItem& old) { return inside(old.rect, item.rect, 0); });
             continue;
@@ -232,6 +235,8 @@ std::vector<std::string> LayoutRecorder::faults(const LayoutRect& area) const
             const LayoutItem& b = it[j];
             if (a.kind == Kind::text && b.kind == Kind::fill && overlap(a.rect, b.rect) && !redrawn_after(it, i, j)) {
                 found.push_back(describe(a) + " coperto dal " + describe(b));
+            } else if (a.kind == Kind::text && b.kind == Kind::fill && inside(a.rect, b.rect, 0)) {
+                break;  // wiped out: nothing drawn later touches it
             } else if (a.kind == Kind::text && b.kind == Kind::text && overlap(a.rect, b.rect) && !shadow_of(a, b)) {
                 found.push_back(describe(b) + " scritto sul " + describe(a));
             } else if (a.kind == Kind::text && b.kind == Kind::stroke &&
