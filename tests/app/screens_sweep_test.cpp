@@ -16,6 +16,7 @@
 #include "platform/graphics.h"
 #include "platform/mouse.h"
 #include "platform/qt/qt_application.h"
+#include "simulations/equilibrium/equilibrium_simulation.h"
 #include "simulations/titration/titration_chemistry.h"
 #include "simulations/titration/titration_screens.h"
 #include "simulations/titration/titration_simulation.h"
@@ -73,9 +74,11 @@ protected:
         EXPECT_EQ(next, steps.size());
     }
 
-    // What was drawn since the last look, inside area, under the screen's name.
+    // What was drawn since the last look, inside area, under the screen's
+    // name; a step without a name only forgets it.
     void look(const std::string& name, const LayoutRect& area)
     {
+        if (name.empty()) return recorder.clear();
         // A stroke under a fill is the picture's own (a burette's marks
         // under its liquid): the texts are what is looked at.
         for (const std::string& fault : recorder.faults(area))
@@ -148,6 +151,24 @@ TEST_F(ScreensSweep, Titration)
                                        {"titolazione_gocce", screen, 555, 270},
                                        {"titolazione_menu2", screen, 555, 270},
                                    });
+}
+
+TEST_F(ScreensSweep, EquilibriumSystems)
+{
+    constexpr LayoutRect screen{152, 14, 590, 290};
+    play(run_equilibrium_simulation, {
+                                         // The opening card over the screen, which is looked at once it is gone.
+                                         {"", screen, 425, 225},
+                                         {"equilibrio_fermo", screen, 495, 110},
+                                         {"equilibrio_concentrazioni", screen, 330, 94},  // [A] = 0
+                                         {"equilibrio_a_nulla", screen, 400, 94},         // [B] = 0
+                                         {"equilibrio_b_nulla", screen, 530, 230},        // "OK" refused
+                                         {"equilibrio_rifiuto", screen, 530, 200},        // "Cancella"
+                                         {"equilibrio_annullato", screen, 495, 80},
+                                         {"equilibrio_temperatura", screen, 535, 200},
+                                         {"equilibrio_ripreso", screen, 495, 140},
+                                         {"equilibrio_risultati", screen, 545, 275},
+                                     });
 }
 
 TEST_F(ScreensSweep, TitrationSummaryAfterAShorterAnalyteIsAsDrawnAfresh)
