@@ -17,6 +17,8 @@
 #include "platform/mouse.h"
 #include "platform/qt/qt_application.h"
 #include "simulations/equilibrium/equilibrium_simulation.h"
+#include "simulations/gas_laws/gas_apparatus.h"
+#include "simulations/gas_laws/gas_exercise_course.h"
 #include "simulations/titration/titration_chemistry.h"
 #include "simulations/titration/titration_screens.h"
 #include "simulations/titration/titration_simulation.h"
@@ -169,6 +171,23 @@ TEST_F(ScreensSweep, EquilibriumSystems)
                                          {"equilibrio_ripreso", screen, 495, 140},
                                          {"equilibrio_risultati", screen, 545, 275},
                                      });
+}
+
+TEST_F(ScreensSweep, GasLawsResultsPastAThousandTorr)
+{
+    // The mixture exercise's lines, each pressure shown with a power of ten.
+    GasState gas{5.0f, 1005.0f, 25.0f};
+    draw_gas_apparatus(gas);
+    const ExerciseCourse course{1015.0f, "Il gas inizialmente nel pallone è CO@d2@", "Valutare la pressione parziale",
+                                [] {
+                                    return ExerciseResults{"1.33 atm", "@T1@Gas aggiunto : 2.69•10@u-3@ mol",
+                                                           "@T1@CO@d2@ aggiunto : 1.35•10@u-3@ mol"};
+                                }};
+    constexpr LayoutRect screen{152, 14, 590, 290};
+    play([&] { run_exercise_course(gas, course); }, {
+                                                        {"gas", screen, 475, 150},
+                                                        {"gas_risultati", screen, 545, 275},
+                                                    });
 }
 
 TEST_F(ScreensSweep, TitrationSummaryAfterAShorterAnalyteIsAsDrawnAfresh)

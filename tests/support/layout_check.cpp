@@ -100,7 +100,7 @@ bool shadow_of(const LayoutItem& a, const LayoutItem& b)
     return a.text == b.text && std::abs(a.rect.x1 - b.rect.x1) <= 2 && std::abs(a.rect.y1 - b.rect.y1) <= 2;
 }
 
-// A box with the fills of its colour that touch it, and those that touch
+// A box with the fills of its colour that touch or adjoin it, and those that touch
 // them: a capsule is a rectangle and two discs.
 LayoutRect joined_fills(const std::vector<LayoutItem>& items, std::size_t box)
 {
@@ -108,7 +108,7 @@ LayoutRect joined_fills(const std::vector<LayoutItem>& items, std::size_t box)
     for (bool grown = true; grown;) {
         grown = false;
         for (const LayoutItem& item : items) {
-            if (item.kind != Kind::fill || item.colour != items[box].colour || !overlap(item.rect, joined, 1) ||
+            if (item.kind != Kind::fill || item.colour != items[box].colour || !overlap(item.rect, joined, 0) ||
                 inside(item.rect, joined, 0))
                 continue;
             joined = {std::min(joined.x1, item.rect.x1), std::min(joined.y1, item.rect.y1),
