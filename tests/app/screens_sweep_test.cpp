@@ -4,6 +4,7 @@
 // a border or out of its box. Set BRUNATEL_GALLERY_DIR to keep the pictures.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <functional>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "frame/page_mouse.h"
+#include "games/poker_cards.h"
 #include "platform/dialogs.h"
 #include "platform/events.h"
 #include "platform/graphics.h"
@@ -25,6 +27,7 @@
 #include "simulations/titration/titration_state.h"
 #include "support/layout_check.h"
 #include "support/program_start.h"
+#include "text/paint.h"
 #include "tools/element_properties.h"
 #include "tools/function_plotter.h"
 #include "tools/molecule_records.h"
@@ -188,6 +191,22 @@ TEST_F(ScreensSweep, GasLawsResultsPastAThousandTorr)
                                                         {"gas", screen, 475, 150},
                                                         {"gas_risultati", screen, 545, 275},
                                                     });
+}
+
+TEST_F(ScreensSweep, PokerCards)
+{
+    // Every rank and suit, and the joker, turned over on the table twice.
+    fill_box(poker_table_green, 160, 40, 575, 285);
+    const SuitImages suits = make_suit_images();
+    for (std::int32_t first = 1; first <= 14; first += 5) {
+        PokerHand hand;
+        for (std::int32_t k = 0; k < 5; ++k) {
+            const std::int32_t n = std::min(first + k, 14);
+            hand[static_cast<std::size_t>(k)] = {n == 14 ? joker_rank : n, 1 + (n - 1) % 4};
+        }
+        for (int twice = 0; twice < 2; ++twice) draw_poker_card(hand, {1, 1, 1, 1, 1}, suits);
+        look("carte" + std::to_string(first), {160, 40, 575, 285});
+    }
 }
 
 TEST_F(ScreensSweep, TitrationSummaryAfterAShorterAnalyteIsAsDrawnAfresh)
