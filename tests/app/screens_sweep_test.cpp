@@ -13,6 +13,7 @@
 
 #include "frame/page_mouse.h"
 #include "games/poker_cards.h"
+#include "games/slot_reels.h"
 #include "platform/dialogs.h"
 #include "platform/events.h"
 #include "platform/graphics.h"
@@ -206,6 +207,18 @@ TEST_F(ScreensSweep, PokerCards)
         }
         for (int twice = 0; twice < 2; ++twice) draw_poker_card(hand, {1, 1, 1, 1, 1}, suits);
         look("carte" + std::to_string(first), {160, 40, 575, 285});
+    }
+}
+
+TEST_F(ScreensSweep, SlotReels)
+{
+    // Every symbol in every reel, at rest.
+    for (std::int32_t first = 1; first <= 10; first += 4) {
+        qw_set_clip_region(reel_window_x1, reel_window_y1, reel_window_x2, reel_window_y2);
+        for (std::int32_t k = 1; k <= 3; ++k) draw_slot_reel(k, first + k - 1, reel_rest_offset);
+        draw_slot_pay_line();
+        qw_set_clip_region(0, 0, 1600, 1600);
+        look("rulli" + std::to_string(first), {reel_window_x1, reel_window_y1, reel_window_x2, reel_window_y2});
     }
 }
 

@@ -228,7 +228,9 @@ std::vector<std::string> LayoutRecorder::faults(const LayoutRect& area) const
             // The box it starts in: the last large enough fill under its top left corner.
             for (std::size_t k = i; k-- > 0;) {
                 const LayoutItem& box = it[k];
-                if (box.kind != Kind::fill || box.rect.x2 - box.rect.x1 < 20 || box.rect.y2 - box.rect.y1 < 10)
+                // A fill lower than the text is a bar it is written across, not its box.
+                if (box.kind != Kind::fill || box.rect.x2 - box.rect.x1 < 20 || box.rect.y2 - box.rect.y1 < 10 ||
+                    box.rect.y2 - box.rect.y1 < a.rect.y2 - a.rect.y1)
                     continue;
                 if (!contains_point(box.rect, a.rect.x1 + 1, a.rect.y1)) continue;
                 if (!inside(a.rect, joined_fills(it, k), 2))
