@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "frame/page_mouse.h"
+#include "games/chem_buster_drawing.h"
+#include "games/chem_buster_play.h"
 #include "games/poker_cards.h"
 #include "games/slot_reels.h"
 #include "platform/dialogs.h"
@@ -220,6 +222,18 @@ TEST_F(ScreensSweep, SlotReels)
         qw_set_clip_region(0, 0, 1600, 1600);
         look("rulli" + std::to_string(first), {reel_window_x1, reel_window_y1, reel_window_x2, reel_window_y2});
     }
+}
+
+TEST_F(ScreensSweep, ChemBusterMessages)
+{
+    BusterColours colours;
+    calibrate_buster_colours(colours);
+    flash_buster_message(colours, 220, 400, "You are bust!", 250);
+    look("buster_bust", {210, 155, 410, 230});
+    flash_buster_message(colours, 220, 400, "Very Good!", 250);
+    look("buster_bene", {210, 155, 410, 230});
+    flash_buster_message(colours, 250, 390, "Wrong!", 350);
+    look("buster_errore", {210, 155, 410, 230});
 }
 
 TEST_F(ScreensSweep, TitrationSummaryAfterAShorterAnalyteIsAsDrawnAfresh)
