@@ -14,6 +14,8 @@
 #include "frame/page_mouse.h"
 #include "games/chem_buster_drawing.h"
 #include "games/chem_buster_play.h"
+#include "games/chem_poker.h"
+#include "games/chem_slot.h"
 #include "games/poker_cards.h"
 #include "games/slot_reels.h"
 #include "platform/dialogs.h"
@@ -210,6 +212,26 @@ TEST_F(ScreensSweep, PokerCards)
         for (int twice = 0; twice < 2; ++twice) draw_poker_card(hand, {1, 1, 1, 1, 1}, suits);
         look("carte" + std::to_string(first), {160, 40, 575, 285});
     }
+}
+
+TEST_F(ScreensSweep, DuvoVizaz)
+{
+    // Every card held, drawn, and "Exit".
+    constexpr LayoutRect table{157, 37, 578, 288};
+    play(run_chem_poker, {
+                             {"poker", table, 182, 210},
+                             {"poker_tenuta", table, 262, 210},
+                             {"", table, 342, 210},
+                             {"", table, 422, 210},
+                             {"", table, 502, 210},
+                             {"poker_tenute", table, 310, 250},  // "Draw"
+                             {"poker_pagato", table, 502, 60},   // "Exit"
+                         });
+}
+
+TEST_F(ScreensSweep, VadaViva)
+{
+    play(run_chem_slot, {{"vada_viva", {150, 12, 592, 292}, 480, 220}});
 }
 
 TEST_F(ScreensSweep, SlotReels)
