@@ -15,6 +15,8 @@ constexpr std::int32_t x0 = 200;
 constexpr std::int32_t y0 = 120;
 constexpr std::int32_t pitch = 20;
 constexpr std::int32_t cell_size = pitch - 3;
+constexpr std::string_view symbol_font = "t'Arial'h14b";
+constexpr std::string_view narrow_symbol_font = "t'Arial'h12b";
 
 // The main table, as runs of consecutive elements in one row.
 struct Run {
@@ -40,12 +42,10 @@ PeriodicCell periodic_table_cell(std::int32_t z)
 
 void draw_periodic_table(std::int32_t mode, std::int32_t highlight)
 {
-    qw_set_font("t'Arial'h14b");
     const std::int32_t cell_colour = qw_rgb(99, 132, 222);
-    qw_set_color_rgb(qw_rgb(64, 64, 64));
-    qw_rectangle(QwControl::filled, 195, 115, 565, 292);
     // The cells, row by row, and the title are what nothing may cover; the
-    // dark ground between them may be.
+    // dark ground between them may be. Claimed before the ground is laid,
+    // as a fact box they displace is wiped with the page's own ground.
     for (const Run& run : runs) {
         const PeriodicCell first = periodic_table_cell(run.first);
         const PeriodicCell last = periodic_table_cell(run.last);
@@ -55,17 +55,27 @@ void draw_periodic_table(std::int32_t mode, std::int32_t highlight)
         const PeriodicCell cell = periodic_table_cell(first);
         occupy_page_region(PageElement::figure, {cell.x, cell.y, cell.x + 13 * pitch + cell_size, cell.y + cell_size});
     }
+    const std::string title = "@T1@@C5@Tavola Periodica degli Elementi";
+    occupy_page_region(PageElement::figure, {x0 + 60, y0, measure_markup_text(x0 + 60, 2000, title).x, y0 + 16});
+    qw_set_color_rgb(qw_rgb(64, 64, 64));
+    qw_rectangle(QwControl::filled, 195, 115, 565, 292);
+    qw_set_font(symbol_font);
     for (std::int32_t z = 1; z <= element_count; ++z) {
         const PeriodicCell cell = periodic_table_cell(z);
         qw_set_color_rgb(z == highlight ? qw_rgb(255, 255, 0) : cell_colour);
         qw_rectangle(QwControl::filled, cell.x, cell.y, cell.x + cell_size, cell.y + cell_size);
         const std::string_view symbol = record_columns(element_record(z), 16, 17);
-        const std::int32_t width = qw_get_text_extent(symbol);
-        qw_move_to(cell.x + (pitch - width) / 2, cell.y + 2);
+        // The widest symbols (Pm, Sm, Am, Cm) a size smaller, inside their cell.
+        std::int32_t width = qw_get_text_extent(symbol);
+        const bool narrowed = width > cell_size - 1;
+        if (narrowed) {
+            qw_set_font(narrow_symbol_font);
+            width = qw_get_text_extent(symbol);
+        }
+        qw_move_to(cell.x + (pitch - width) / 2, cell.y + (narrowed ? 3 : 2));
         qw_set_color_rgb(0);
         if (mode == 1) qw_out_text(symbol);
+        if (narrowed) qw_set_font(symbol_font);
     }
-    const std::string title = "@T1@@C5@Tavola Periodica degli Elementi";
-    occupy_page_region(PageElement::figure, {x0 + 60, y0, measure_markup_text(x0 + 60, 2000, title).x, y0 + 16});
     draw_markup_text(x0 + 60, y0, title);
 }

@@ -54,7 +54,8 @@ Statement significant_digits()
     const std::int32_t digits = random_int(2, 5);
     set_slot_digits(1, value, digits);
     const std::int32_t shown = shown_number(s.truth, digits, 1, 6);
-    s.text = "Il numero " + slot_text(1) + " è espresso con " + whole_number_text(shown) + " cifre significative";
+    s.text = "Il numero " + slot_text(1) + " è espresso con " + whole_number_text(shown) +
+             (shown == 1 ? " cifra significativa" : " cifre significative");
     return s;
 }
 

@@ -136,7 +136,7 @@ Statement unit_conversion()
         {"atm", "Pa", 101325.0f},
         {"torr", "Pa", 133.32237f},
         {"cal", "J", 4.184f},
-        {"Kcal", "J", 4184.0f},
+        {"kcal", "J", 4184.0f},
     }};
     Statement s{{}, draw_truth()};
     const Conversion& c = conversions[random_int(1, 5) - 1];

@@ -9,6 +9,7 @@
 #include "numbers/random_stream.h"
 #include "platform/runtime.h"
 #include "text/justified_text.h"
+#include "text/markup_text.h"
 
 namespace {
 
@@ -71,7 +72,10 @@ void flash_buster_message(const BusterColours& colours, std::int32_t x_left, std
     clear_buster_message_box(colours);
     rt_beep(100, 100);
     rt_sleep_ms(100);
-    draw_justified_text(x_left, x_right, 170, "@T11@@C7@" + std::string(text));
+    // A message wider than its room a size smaller, so that it keeps to one line.
+    std::string message = "@T11@@C7@" + std::string(text);
+    if (measure_markup_text(x_left, 2000, message).x > x_right) message = "@t'Arial'h28bei@@C7@" + std::string(text);
+    draw_justified_text(x_left, x_right, 170, message);
     rt_beep(closing_beep_hz, 100);
 }
 

@@ -26,11 +26,13 @@ constexpr std::int32_t deal_cost = 5;
 std::string hold_button(std::int32_t k, bool held)
 {
     const std::string x = std::to_string(182 + 80 * (k - 1));
-    return "da345678" + x + "21005002000FF00999999@T4@@" + (held ? "c00FFFF@@y-18@Held" : "C1@@y-18@Hold");
+    // "Held" in dark red: it reads on the lime button as "Hold" in black does.
+    return "da345678" + x + "21005002000FF00999999@T4@@" + (held ? "c0000B0@@y-18@Held" : "C1@@y-18@Hold");
 }
 
 constexpr std::string_view draw_button = "da34567831025010002000FFEE999999@T4@@C1@@y-18@Draw";
 constexpr std::string_view exit_button = "da34567850206005002000FFEE999999@T4@@C1@@y-18@Exit";
+constexpr std::string_view grey_exit_button = "d234567850206005002000FFEE999999@T4@@c999999@@y-18@Exit";
 constexpr std::string_view true_button = "da34567818223505002000FF00999999@T4@@C1@@y-18@True";
 constexpr std::string_view false_button = "da34567818226505002000FF00999999@T4@@C1@@y-18@False";
 constexpr std::string_view ok_button = "da34567818223505002000FF00999999@T4@@C1@@y-18@OK";
@@ -163,7 +165,9 @@ bool ask_joker_question()
         draw_justified_text(290, 477, 203, message);
         rt_beep(350, 100);
     }
+    // Only "OK" answers now: "Exit" shows so.
     draw_game_buttons({ok_button});
+    handle_button_descriptor(grey_exit_button);
     wait_for_game_button(page_mouse_modes.poker_button_hit);
     fill_box(green, 250, 200, 487, 275);
     return true;

@@ -52,11 +52,17 @@ void draw_suit_shape(std::int32_t suit)
         fill_ellipse(dark_suit, 174, 110, 180, 116);
         fill_box(dark_suit, 172, 112, 174, 119);
         break;
-    default:  // spade, drawn point down and read back upside down
-        fill_ellipse(dark_suit, 167, 107, 178, 116);
-        fill_ellipse(dark_suit, 168, 110, 177, 119);
-        fill_box(dark_suit, 172, 106, 174, 112);
+    default: {  // spade: a point over two lobes, on a stem with a foot
+        const std::array<QwPoint, 3> point{{{173, 106}, {166, 114}, {180, 114}}};
+        const std::array<QwPoint, 3> foot{{{169, 120}, {173, 115}, {177, 120}}};
+        qw_set_color_rgb(dark_suit);
+        qw_polygon(QwControl::filled, point);
+        fill_ellipse(dark_suit, 166, 110, 173, 117);
+        fill_ellipse(dark_suit, 173, 110, 180, 117);
+        qw_set_color_rgb(dark_suit);
+        qw_polygon(QwControl::filled, foot);
         break;
+    }
     }
 }
 
@@ -80,7 +86,9 @@ void draw_card_face(const PokerCard& card, std::int32_t x, const SuitImages& sui
     if (card.rank == joker_rank) {
         qw_set_color_rgb(poker_table_green);
         draw_markup_text(x + 5, 80, "@t'Arial'h18bei@JOKER");
-        draw_markup_text(x + 5, 118, "@t'Arial'h32bei@Wild");
+        // A size under the corners' and centred, inside the card.
+        const std::string wild = "@t'Arial'h28bei@Wild";
+        draw_markup_text(x + (66 - (measure_markup_text(x, 2000, wild).x - x)) / 2, 120, wild);
         draw_markup_text(x + 5, 170, "@t'Arial'h18bei@JOKER");
         return;
     }
@@ -92,14 +100,16 @@ void draw_card_face(const PokerCard& card, std::int32_t x, const SuitImages& sui
     draw_suit_image(image, x + 4, 84);
     draw_suit_image(image, x + 48, 173);
     qw_set_color_rgb(suit_colour(card.suit));
+    // The lower corner high enough for the tail of a "Q" to end on the card.
+    constexpr std::int32_t lower_corner_y = 165;
     if (card.rank == 10) {
         draw_markup_text(x + 42, 80, "@t'Arial'h24be@10");
-        draw_markup_text(x + 3, 170, "@t'Arial'h24be@10");
+        draw_markup_text(x + 3, lower_corner_y, "@t'Arial'h24be@10");
     } else {
         const std::string letter =
             "@t'Arial'h24be@" + std::string(rank_letters.substr(static_cast<std::size_t>(card.rank - 1), 1));
         draw_markup_text(x + 50, 80, letter);
-        draw_markup_text(x + 3, 170, letter);
+        draw_markup_text(x + 3, lower_corner_y, letter);
     }
 }
 
@@ -117,11 +127,9 @@ SuitImages make_suit_images()
         fill_box(white, 165, 105, 180, 120);
         draw_suit_shape(suit);
         SuitImage& image = suits[static_cast<std::size_t>(suit)];
-        for (std::int32_t row = 0; row < 15; ++row) {
-            const std::int32_t y = suit == 4 ? 119 - row : 106 + row;
+        for (std::int32_t row = 0; row < 15; ++row)
             for (std::int32_t col = 0; col < 15; ++col)
-                image[static_cast<std::size_t>(15 * row + col)] = qw_get_pixel_rgb(166 + col, y);
-        }
+                image[static_cast<std::size_t>(15 * row + col)] = qw_get_pixel_rgb(166 + col, 106 + row);
     }
     fill_box(poker_table_green, 165, 105, 180, 120);
     return suits;

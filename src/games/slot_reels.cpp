@@ -17,22 +17,25 @@ struct SlotSymbol {
     SymbolShape shape;
     std::int32_t fill;         // 0xBBGGRR
     std::int32_t text_colour;  // 0xBBGGRR
-    std::int32_t name_dx;
 };
 
 constexpr std::array<SlotSymbol, 11> slot_symbols = {{
     {},
-    {"Idrogeno", SymbolShape::one_bar, 0x00FF00, 0xFF0000, 2},
-    {"Elio", SymbolShape::ellipse, 0x00EEFF, 0xFF0000, 30},
-    {"Litio", SymbolShape::one_bar, 0x00EEFF, 0x0000FF, 23},
-    {"Berillio", SymbolShape::two_bars, 0xFF00FF, 0xFF0000, 10},
-    {"Boro", SymbolShape::three_bars, 0xFF00AA, 0x000000, 27},
-    {"Carbonio", SymbolShape::jackpot, 0x404040, 0xAAAAAA, 0},
-    {"Azoto", SymbolShape::three_bars, 0xAA00CC, 0x101010, 20},
-    {"Ossigeno", SymbolShape::two_bars, 0x0000FF, 0xFF0000, -3},
-    {"Fluoro", SymbolShape::one_bar, 0xFFFF00, 0xFF0000, 19},
-    {"Neo", SymbolShape::ellipse, 0x00EEFF, 0xFF0000, 30},
+    {"Idrogeno", SymbolShape::one_bar, 0x00FF00, 0xFF0000},
+    {"Elio", SymbolShape::ellipse, 0x00EEFF, 0xFF0000},
+    {"Litio", SymbolShape::one_bar, 0x00EEFF, 0x0000FF},
+    {"Berillio", SymbolShape::two_bars, 0xFF00FF, 0xFF0000},
+    {"Boro", SymbolShape::three_bars, 0xFF00AA, 0x000000},
+    {"Carbonio", SymbolShape::jackpot, 0x404040, 0xFFFFFF},
+    {"Azoto", SymbolShape::three_bars, 0xAA00CC, 0x101010},
+    {"Ossigeno", SymbolShape::two_bars, 0x0000FF, 0xFF0000},
+    {"Fluoro", SymbolShape::one_bar, 0xFFFF00, 0xFF0000},
+    {"Neo", SymbolShape::ellipse, 0x00EEFF, 0xFF0000},
 }};
+
+// A name is centred on its symbol, a size smaller when it would be wider
+// than the symbol's shape, so that the reels' separators never cut it.
+constexpr std::int32_t shape_width = 100;
 
 void draw_bar(std::int32_t colour, std::int32_t x, std::int32_t y)
 {
@@ -64,8 +67,14 @@ void draw_slot_symbol(const SlotSymbol& symbol, std::int32_t x, std::int32_t y)
         name_y = y + 8;
         break;
     }
+    std::string name = "@T10@" + std::string(symbol.name);
+    std::int32_t width = measure_markup_text(x, 2000, name).x - x;
+    if (width > shape_width) {
+        name = "@t'Arial'h24be@" + std::string(symbol.name);
+        width = measure_markup_text(x, 2000, name).x - x;
+    }
     qw_set_color_rgb(symbol.text_colour);
-    draw_markup_text(x + 10 + symbol.name_dx, name_y, "@T10@" + std::string(symbol.name));
+    draw_markup_text(x + 60 - width / 2, name_y, name);
 }
 
 }  // namespace

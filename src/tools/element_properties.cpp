@@ -21,6 +21,8 @@ constexpr std::int32_t status_field = 1076;
 constexpr std::int32_t previous_button = 1082;
 constexpr std::int32_t next_button = 1083;
 constexpr std::size_t field_length = 50;
+// Wide enough for the longest density beside the energies.
+constexpr std::int32_t card_left = 320;
 
 // Enter searches and Esc closes: the two push buttons are not shown.
 const DialogResource element_dialog{
@@ -118,31 +120,37 @@ void show_element_properties()
 void draw_element_properties(std::int32_t k)
 {
     qw_set_color_rgb(0xE9E9E9);
-    qw_rectangle(QwControl::filled, 350, 240, 580, 290);
+    qw_rectangle(QwControl::filled, card_left, 240, 580, 290);
     qw_set_color_rgb(0x808080);
-    qw_rectangle(QwControl::outline, 355, 244, 575, 286);
+    qw_rectangle(QwControl::outline, card_left + 5, 244, 575, 286);
     const std::string symbol(element_columns(k, 16, 17));
-    const std::int32_t x = symbol.size() == 1 ? 365 : 360;
+    const std::int32_t x = symbol.size() == 1 ? card_left + 15 : card_left + 10;
     draw_markup_text(x, 256, "@c808080@@T9@" + symbol);
     // Coloured by physical state: gas, solid, liquid; no state, no colour.
     const std::string_view state = record_columns(element_record(k), 31, 31);
     if (state == "g") draw_markup_text(x - 2, 254, "@C3@@T9@" + symbol);
     if (state == "s") draw_markup_text(x - 2, 254, "@C2@@T9@" + symbol);
     if (state == "l") draw_markup_text(x - 2, 254, "@c00AA00@@T9@" + symbol);
-    draw_markup_text(360, 245, "@C1@@T2@" + std::to_string(k));
-    draw_markup_text(390, 245, std::string(element_columns(k, 21, 30)) + " u.m.a.");
+    draw_markup_text(card_left + 10, 245, "@C1@@T2@" + std::to_string(k));
+    draw_markup_text(card_left + 40, 245, std::string(element_columns(k, 21, 30)) + " u.m.a.");
+    // The widest symbols (Pm, Sm) end 48 pixels after their start.
+    constexpr std::int32_t beside_symbol = card_left + 62;
     if (const std::string_view density = element_columns(k, 34, 40); !strip_blanks(density).empty())
-        draw_markup_text(405, 258, "@C1@@T2@d = " + std::string(density) + " g/cm@y-2@3");
+        draw_markup_text(beside_symbol, 258, "@C1@@T2@d = " + std::string(density) + " g/cm@y-2@3");
+    // The energies end at the right border, whatever their digits.
+    const auto right_aligned = [](std::int32_t y, const std::string& text) {
+        draw_markup_text(571 - (measure_markup_text(1000, 1000, text).x - 1000), y, text);
+    };
     if (const std::string_view energy = element_columns(k, 41, 45); !strip_blanks(energy).empty())
-        draw_markup_text(488, 245, "@C1@@T2@E@di@@T2@ = " + std::string(energy) + " kJ/mol");
+        right_aligned(245, "@C1@@T2@E@di@@T2@ = " + std::string(energy) + " kJ/mol");
     if (const std::string_view affinity = element_columns(k, 46, 50); !strip_blanks(affinity).empty())
-        draw_markup_text(488, 258, "@C1@@T2@A@de@@T2@ = " + std::string(affinity) + " kJ/mol");
+        right_aligned(258, "@C1@@T2@A@de@@T2@ = " + std::string(affinity) + " kJ/mol");
     // Each subshell's electrons raised by 2 pixels after its label.
     std::string configuration = "@T2@" + std::string(element_columns(k, 51, 54));
     const std::string_view shells = element_columns(k, 55, 70);
     for (std::size_t g = 0; g + 4 <= shells.size(); g += 4)
         configuration +=
             std::string(shells.substr(g, 2)) + "@y-2@" + std::string(strip_blanks(shells.substr(g + 2, 2))) + "@y2@";
-    draw_markup_text(410, 273, configuration);
+    draw_markup_text(beside_symbol + 3, 273, configuration);
     draw_markup_text(555, 273, "@C3@" + std::string(record_columns(element_record(k), 71, 73)));
 }

@@ -14,5 +14,5 @@ extern ElementViewerState element_viewer_state;
 // The "&Dati" item: opens the dialog on hydrogen and returns when it closes.
 void show_element_properties();
 
-// The card of element k (1 to 103) at (350, 240)-(580, 290).
+// The card of element k (1 to 103) at (320, 240)-(580, 290).
 void draw_element_properties(std::int32_t k);

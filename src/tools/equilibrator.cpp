@@ -53,16 +53,18 @@ DialogControl edit(std::int32_t id, std::int32_t x, std::int32_t y, std::int32_t
 
 DialogResource equilibrator_resource()
 {
-    DialogResource resource{147, "Equilibratore", 440, 250, {}};
+    // A group's frame runs from 14 pixels below its top, under its title, to 6
+    // above its bottom: the fields stand inside it.
+    DialogResource resource{147, "Equilibratore", 440, 290, {}};
     auto& c = resource.controls;
     c.push_back(label(3001, "Costante:", 268, 12, 70));
     c.push_back(edit(constant_field, 340, 8, 94));
-    c.push_back(group(3002, "Coefficienti e concentrazioni iniziali", 6, 36, 222, 206));
-    c.push_back(group(3003, "Reagenti", 14, 56, 206, 88));
-    c.push_back(group(3004, "Prodotti", 14, 148, 206, 88));
-    c.push_back(group(3005, "Concentrazioni all'equilibrio", 234, 36, 200, 206));
+    c.push_back(group(3002, "Coefficienti e concentrazioni iniziali", 6, 36, 222, 246));
+    c.push_back(group(3003, "Reagenti", 14, 56, 206, 106));
+    c.push_back(group(3004, "Prodotti", 14, 166, 206, 106));
+    c.push_back(group(3005, "Concentrazioni all'equilibrio", 234, 36, 200, 246));
     for (std::size_t s = 0; s < species_fields.size(); ++s) {
-        const auto y = static_cast<std::int32_t>(74 + 26 * (s % 3) + (s < 3 ? 0 : 92));
+        const auto y = static_cast<std::int32_t>(78 + 26 * (s % 3) + (s < 3 ? 0 : 110));
         c.push_back(edit(species_fields[s].coefficient, 24, y, 34));
         c.push_back(edit(species_fields[s].concentration, 66, y, 144));
         c.push_back(label(species_fields[s].equilibrium, "", 250, y + 2, 176));

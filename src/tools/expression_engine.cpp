@@ -20,9 +20,19 @@ constexpr double relative_input_error = 1e-16;
 
 // One character per slot: X, A to D, then characters that cannot stand in
 // a token text otherwise (no digit, ".", "n", "p", "m", operator,
-// parenthesis or capital).
-constexpr std::string_view slot_tokens = "XABCDabcdefghijkloqrstuvwxyz#$%&!?@:;<>~|{}_`";
-static_assert(slot_tokens.size() == ParsedExpression::slot_total);
+// parenthesis or capital), then bytes the syntax check never lets through.
+constexpr std::string_view printable_tokens = "XABCDabcdefghijkloqrstuvwxyz#$%&!?@:;<>~|{}_`";
+constexpr auto slot_tokens = [] {
+    std::array<char, ParsedExpression::slot_total> tokens{};
+    std::size_t k = 0;
+    for (const char c : printable_tokens) tokens[k++] = c;
+    for (unsigned char byte = 0x80; k < tokens.size(); ++byte) tokens[k++] = static_cast<char>(byte);
+    return tokens;
+}();
+static_assert(printable_tokens.size() < slot_tokens.size());
+// Numbers and results stand at least an operator apart, so a text under the
+// length limit never holds more live values than there are slots.
+static_assert(ParsedExpression::slot_total >= variable_slots + max_expression_length / 2);
 
 constexpr std::string_view number_characters = "0123456789mnp.";
 
@@ -49,9 +59,9 @@ char token_of(std::int32_t slot)
 
 std::optional<std::int32_t> slot_of(char token)
 {
-    const auto at = slot_tokens.find(token);
-    if (at == std::string_view::npos) return std::nullopt;
-    return static_cast<std::int32_t>(at) + 1;
+    const auto at = std::find(slot_tokens.begin(), slot_tokens.end(), token);
+    if (at == slot_tokens.end()) return std::nullopt;
+    return static_cast<std::int32_t>(at - slot_tokens.begin()) + 1;
 }
 
 bool is_operator(char c)

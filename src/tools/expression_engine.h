@@ -20,10 +20,10 @@ struct ExpressionSlot {
 };
 
 // The parsed form of the last expression prepared: slots 1 to 5 are x, a,
-// b, c and d, slots 6 to 45 the numbers of the expression and the
+// b, c and d, the others the numbers of the expression and the
 // intermediate results.
 struct ParsedExpression {
-    static constexpr std::int32_t slot_total = 45;
+    static constexpr std::int32_t slot_total = 100;
     std::array<ExpressionSlot, slot_total + 1> slots{};  // from 1
     std::int32_t slot_count = 5;
     std::string token_text;
@@ -31,7 +31,7 @@ struct ParsedExpression {
 extern ParsedExpression saved_parse;
 
 // False for a syntax error (the callers' "Sintassi errata"): a broken rule,
-// a malformed "mf[...]", 190 characters or more, more than 40 numbers.
+// a malformed "mf[...]", 190 characters or more.
 bool prepare_expression(std::string_view text);
 
 // Mode 1 evaluates the prepared expression at x (a to d fill slots 2 to 5);

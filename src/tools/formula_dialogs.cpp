@@ -39,7 +39,7 @@ FormulaDialog balancer()
 {
     return {balance_mode, 1084, 1085, balancer_texts,
             formula_resource(140, "Bilanciatore", 470, "Equazione o semiequazione da bilanciare", 1084,
-                             "Equazione o semiequazione bilanciata", 1085, 40, "Bilancia")};
+                             "Equazione o semiequazione bilanciata", 1085, 56, "Bilancia")};
 }
 
 FormulaDialog molar_masses()

@@ -25,6 +25,8 @@ constexpr std::int32_t plot_points = plot_intervals + 1;
 constexpr std::string_view plot_layout = "200580030270 p ";
 constexpr std::int32_t plot_width = 380;
 constexpr std::int32_t plot_height = 240;
+// Below the ends of the tick marks under the frame.
+constexpr std::int32_t labels_y = 277;
 
 DialogControl label(std::int32_t id, const char* text, std::int32_t x, std::int32_t y)
 {
@@ -71,7 +73,7 @@ struct Samples {
 };
 
 // The prepared function at 51 points; those outside y1..y2 or where it is
-// not defined are put above the area, where the plot clips them away.
+// not defined or overflows are put above the area, where the plot clips them away.
 Samples sample(float x1, float x2, float y1, float y2)
 {
     Samples s;
@@ -84,6 +86,8 @@ Samples sample(float x1, float x2, float y1, float y2)
         double error = 0.0;
         if (!evaluate_coded_expression(1, s.x[i], 0.0, 0.0, 0.0, 0.0, {}, value, error)) continue;
         const auto v = static_cast<float>(value);
+        // Beyond single precision is an overflow, left out like the others.
+        if (!std::isfinite(v)) continue;
         s.high = std::max(s.high, v);
         s.low = std::min(s.low, v);
         if (y1 <= v && v <= y2) s.y[i] = v;
@@ -144,10 +148,11 @@ void plot_functions(Dialog& dialog, std::int32_t, std::int32_t)
     const Samples first = sample(x1, x2, y1, y2);
     set_up_graph(first.x, first.y, plot_points, x1, x2, 0.1f * (x2 - x1), "", y1, y2, 0.1f * (y2 - y1), "", plot_layout,
                  0xFF0000, 0xFF0000);
-    draw_markup_text(200, 275, "@T2@@C2@" + range_text(first));
+    draw_markup_text(200, labels_y, "@T2@@C2@" + range_text(first));
     const std::string centre(strip_blanks(format_g((x1 + x2) * 0.5f, 20, 6)));
-    draw_markup_text(430 - text_width("@T2@@C1@x2=" + centre), 275, "@T2@@C1@" + centre);
-    draw_markup_text(470, 274, "@T1@@C1@@ix@");
+    draw_markup_text(430 - text_width("@T2@@C1@x2=" + centre), labels_y, "@T2@@C1@" + centre);
+    // Right of the frame's corner, where no range text reaches.
+    draw_markup_text(584, 258, "@T1@@C1@@ix@");
     draw_markup_text(192, 20, "@T1@@C1@@iy@");
 
     if (!strip_blanks(plotter_state.function_texts[1]).empty()) {
@@ -156,7 +161,7 @@ void plot_functions(Dialog& dialog, std::int32_t, std::int32_t)
         const Samples second = sample(x1, x2, y1, y2);
         plot_graph_series(second.x, second.y, plot_points, plot_layout, 0x0000FF, 0x0000FF);
         const std::string text = "@T2@@C3@" + range_text(second);
-        draw_markup_text(580 - text_width(text), 275, text);
+        draw_markup_text(580 - text_width(text), labels_y, text);
     }
     plotter_state.range_texts = range_texts;
 }

@@ -139,7 +139,8 @@ void load_molecule(std::int32_t k, std::int32_t mode)
         s.bond_matrix[static_cast<std::size_t>(p - 1)][static_cast<std::size_t>(i - 1)] = 1;
         s.bond_matrix[static_cast<std::size_t>(i - 1)][static_cast<std::size_t>(p - 1)] = 1;
     }
-    const std::int32_t x = k <= 10 ? 450 : 510;
+    // The second column clear of the list's right border, "HCOOH" included.
+    const std::int32_t x = k <= 10 ? 450 : 505;
     const std::int32_t y = k <= 10 ? 30 + 20 * k : 30 + 20 * (k - 10);
     const std::size_t label_start = std::min<std::size_t>(15 * static_cast<std::size_t>(n) + 2, text.size());
     const std::string_view rest = text.substr(label_start);
@@ -170,7 +171,8 @@ void run_molecule_viewer()
     draw_markup_text(283, 258, "@T1@@C1@0.6 nm");
     filled(0xAA0000, 202, 266, 250, 266);
     qw_rectangle(QwControl::filled, 350, 266, 398, 266);
-    draw_markup_text(225, 28, "@T4@@c00FFFF@Visualizzatore:");
+    // Its colon left of the name's box at 320.
+    draw_markup_text(210, 28, "@T4@@c00FFFF@Visualizzatore:");
     for (std::int32_t k = 1; k <= molecule_record_count; ++k) load_molecule(k, 1);
     s.current_molecule = random_int(1, 11);
     load_molecule(s.current_molecule, 2);

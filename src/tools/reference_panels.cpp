@@ -24,23 +24,23 @@ struct PlacedText {
 constexpr std::array<PlacedText, 13> units_texts{{
     {320, 60, "@C4@@T4@Unità di misura"},
     {190, 80, "@C2@@T2@Sistema Internazionale: grandezze fondamentali e loro unità"},
-    {190, 94, "@C1@@T2@Lunghezza:@X270@metro (m)@X390@Intensità di corrente:@X500@ampère (A)"},
-    {190, 108, "Massa: @X270@chilogrammo (kg)@X390@Intensità luminosa:@X500@candela (cd)"},
-    {190, 122, "Tempo:@X270@secondo (s)@X390@Quantità di sostanza:@X500@mole (mol)"},
-    {190, 136, "Temperatura:@X270@kelvin (K)"},
+    {190, 94, "@C1@@T2@Lunghezza:@X272@metro (m)@X378@Intensità di corrente:@X500@ampère (A)"},
+    {190, 108, "Massa: @X272@chilogrammo (kg)@X378@Intensità luminosa:@X500@candela (cd)"},
+    {190, 122, "Tempo:@X272@secondo (s)@X378@Quantità di sostanza:@X500@mole (mol)"},
+    {190, 136, "Temperatura:@X272@kelvin (K)"},
     {190, 164, "@C2@@T2@Alcune grandezze derivate, unità SI e altre unità di uso corrente@C1@"},
-    {190, 178, "Energia:@X270@joule (J)@X390@caloria (cal) = 4.184 J"},
-    {190, 192, "Pressione:@X270@pascal (Pa)@X390@atmosfera (atm) = 101325 Pa"},
+    {190, 178, "Energia:@X272@joule (J)@X378@caloria (cal) = 4.184 J"},
+    {190, 192, "Pressione:@X272@pascal (Pa)@X378@atmosfera (atm) = 101325 Pa"},
     {190, 219, "@C2@@T2@Multipli, sottomultipli e fattori di conversione@C1@"},
     {190, 234,
-     "pico (p) @X235@10@y-4@-12@y4@@T2@@X290@nano (n) @X340@10@y-4@-9@y4@@T2@@X390@micro (µ) "
-     "@X440@10@y-4@-6@y4@@X500@milli (m) @X540@10@y-4@-3@y4@"},
+     "pico (p) @X245@10@y-4@-12@y4@@T2@@X285@nano (n) @X340@10@y-4@-9@y4@@T2@@X380@micro (µ) "
+     "@X435@10@y-4@-6@y4@@X475@milli (m) @X530@10@y-4@-3@y4@"},
     {190, 248,
-     "centi (c) @X235@10@y-4@-2@y4@@T2@@X290@deci (d) @X340@10@y-4@-1@y4@@T2@@X390@deca (da) "
-     "@X440@10@y-4@1@y4@@X500@etto (h) @X540@10@y-4@2@y4@"},
+     "centi (c) @X245@10@y-4@-2@y4@@T2@@X285@deci (d) @X340@10@y-4@-1@y4@@T2@@X380@deca (da) "
+     "@X435@10@y-4@1@y4@@X475@etto (h) @X530@10@y-4@2@y4@"},
     {190, 262,
-     "chilo (k) @X235@10@y-4@3@y4@@T2@@X290@mega (M) @X340@10@y-4@6@y4@@T2@@X390@giga (G) "
-     "@X440@10@y-4@9@y4@@X500@tera (T) @X540@10@y-4@12@y4@"},
+     "chilo (k) @X245@10@y-4@3@y4@@T2@@X285@mega (M) @X340@10@y-4@6@y4@@T2@@X380@giga (G) "
+     "@X435@10@y-4@9@y4@@X475@tera (T) @X530@10@y-4@12@y4@"},
 }};
 
 struct ConstantRow {

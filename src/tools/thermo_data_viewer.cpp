@@ -46,16 +46,17 @@ std::string compound_columns(std::int32_t k, int first, int last)
 void draw_thermo_page(std::int32_t first)
 {
     draw_panel(160, 145, 550, 290);
-    draw_markup_text(260, 152, "@T4@@C4@Dati Termodinamici a 298 K@T1@@C1@");
-    draw_markup_text(265, 172, "@bD@@df@@iH@@u0@          @bD@@df@@iG@@u0@           @iS@@u0@            @iC@@dp@@u0@");
-    draw_markup_text(295, 180, "@T2@kJ / mol                                J / (K•mol)@T1@");
-    draw_markup_text(260, 193, "@r000000105000@");
-    draw_markup_text(405, 193, "@r000000100000@");
-    std::int32_t y = 179;
+    draw_markup_text(260, 149, "@T4@@C4@Dati Termodinamici a 298 K@T1@@C1@");
+    draw_markup_text(265, 168, "@bD@@df@@iH@@u0@          @bD@@df@@iG@@u0@           @iS@@u0@            @iC@@dp@@u0@");
+    draw_markup_text(295, 184, "@T2@kJ / mol                                J / (K•mol)@T1@");
+    draw_markup_text(260, 198, "@r000000105000@");
+    draw_markup_text(405, 198, "@r000000100000@");
+    // The units on a line of their own under the headings, the rows closer.
+    std::int32_t y = 184;
     for (std::int32_t p = first; p < first + rows_per_page && p <= static_cast<std::int32_t>(thermo_code_list.size());
          ++p) {
         const std::int32_t k = thermo_code_list[p - 1];
-        y += 17;
+        y += 16;
         draw_markup_text(175, y, compound_columns(k, 41, 70) + "@d(" + compound_columns(k, 159, 159) + ")@");
         draw_markup_text(250, y, compound_columns(k, 131, 138));
         draw_markup_text(320, y, compound_columns(k, 139, 146));

@@ -57,7 +57,7 @@ protected:
     }
 };
 
-TEST_F(PokerTest, SuitPicturesAreReadBackAsDrawnTheSpadeUpsideDown)
+TEST_F(PokerTest, SuitPicturesAreReadBackAsDrawnTheSpadeUpright)
 {
     const SuitImages suits = make_suit_images();
     auto colours_of = [](const SuitImage& image) {
@@ -70,13 +70,20 @@ TEST_F(PokerTest, SuitPicturesAreReadBackAsDrawnTheSpadeUpsideDown)
     EXPECT_EQ(colours_of(suits[2]), (std::vector<std::int32_t>{0x0000D0, 0xFFFFFF}));
     EXPECT_EQ(colours_of(suits[3]), (std::vector<std::int32_t>{0x444444, 0xFFFFFF}));
     EXPECT_EQ(colours_of(suits[4]), (std::vector<std::int32_t>{0x444444, 0xFFFFFF}));
-    // The heart's notch leaves its top row white; the spade's stem, drawn
-    // at the top, ends up alone in the row before last (columns 6 to 8).
-    for (std::int32_t col = 0; col < 15; ++col) {
-        EXPECT_EQ(suits[1][static_cast<std::size_t>(col)], 0xFFFFFF) << col;
-        EXPECT_EQ(suits[4][static_cast<std::size_t>(13 * 15 + col)] != 0xFFFFFF, col >= 6 && col <= 8) << col;
-        EXPECT_EQ(suits[4][static_cast<std::size_t>(14 * 15 + col)], 0xFFFFFF) << col;
-    }
+    // The heart's notch leaves its top row white. The spade stands upright:
+    // its point alone in the top row's middle, its lobes the full width,
+    // its foot in the last row wider than the stem above it.
+    const auto inked = [&suits](std::size_t suit, std::int32_t row) {
+        std::int32_t n = 0;
+        for (std::int32_t col = 0; col < 15; ++col)
+            n += suits[suit][static_cast<std::size_t>(15 * row + col)] != 0xFFFFFF;
+        return n;
+    };
+    EXPECT_EQ(inked(1, 0), 0);
+    EXPECT_EQ(inked(4, 0), 1);
+    EXPECT_NE(suits[4][7], 0xFFFFFF);
+    EXPECT_EQ(inked(4, 8), 15);
+    EXPECT_GT(inked(4, 14), inked(4, 12));
     // The scratch box is the table's green again.
     EXPECT_EQ(qw_get_pixel_rgb(165, 105), poker_table_green);
     EXPECT_EQ(qw_get_pixel_rgb(180, 120), poker_table_green);

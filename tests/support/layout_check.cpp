@@ -100,6 +100,25 @@ bool shadow_of(const LayoutItem& a, const LayoutItem& b)
     return a.text == b.text && std::abs(a.rect.x1 - b.rect.x1) <= 2 && std::abs(a.rect.y1 - b.rect.y1) <= 2;
 }
 
+// A box with the fills of its colour that touch or adjoin it, and those that touch
+// them: a capsule is a rectangle and two discs.
+LayoutRect joined_fills(const std::vector<LayoutItem>& items, std::size_t box)
+{
+    LayoutRect joined = items[box].rect;
+    for (bool grown = true; grown;) {
+        grown = false;
+        for (const LayoutItem& item : items) {
+            if (item.kind != Kind::fill || item.colour != items[box].colour || !overlap(item.rect, joined, 0) ||
+                inside(item.rect, joined, 0))
+                continue;
+            joined = {std::min(joined.x1, item.rect.x1), std::min(joined.y1, item.rect.y1),
+                      std::max(joined.x2, item.rect.x2), std::max(joined.y2, item.rect.y2)};
+            grown = true;
+        }
+    }
+    return joined;
+}
+
 }  // namespace
 
 void LayoutRecorder::add_shape(Kind kind, const platform::DrawState& state, LayoutRect rect)
@@ -191,7 +210,10 @@ std::vector<std::string> LayoutRecorder::faults(const LayoutRect& area) const
     std::vector<LayoutItem> it;
     std::int32_t ground = -1;
     for (const LayoutItem& item : items_) {
-        if (item.kind == Kind::fill && ground < 0 && inside(area, item.rect, 0)) ground = item.colour;
+        if (item.kind == Kind::text) break;
+        if (item.kind == Kind::fill && inside(area, item.rect, 0)) ground = item.colour;
+    }
+    for (const LayoutItem& item : items_) {
         if (item.kind == Kind::fill && item.colour == ground) {
             std::erase_if(it, [&item](const LayoutItem& old) { return inside(old.rect, item.rect, 0); });
             continue;
@@ -206,10 +228,13 @@ std::vector<std::string> LayoutRecorder::faults(const LayoutRect& area) const
             // The box it starts in: the last large enough fill under its top left corner.
             for (std::size_t k = i; k-- > 0;) {
                 const LayoutItem& box = it[k];
-                if (box.kind != Kind::fill || box.rect.x2 - box.rect.x1 < 20 || box.rect.y2 - box.rect.y1 < 10)
+                // A fill lower than the text is a bar it is written across, not its box.
+                if (box.kind != Kind::fill || box.rect.x2 - box.rect.x1 < 20 || box.rect.y2 - box.rect.y1 < 10 ||
+                    box.rect.y2 - box.rect.y1 < a.rect.y2 - a.rect.y1)
                     continue;
                 if (!contains_point(box.rect, a.rect.x1 + 1, a.rect.y1)) continue;
-                if (!inside(a.rect, box.rect, 2)) found.push_back(describe(a) + " esce dal suo " + describe(box));
+                if (!inside(a.rect, joined_fills(it, k), 2))
+                    found.push_back(describe(a) + " esce dal suo " + describe(box));
                 break;
             }
         }
@@ -217,6 +242,8 @@ std::vector<std::string> LayoutRecorder::faults(const LayoutRect& area) const
             const LayoutItem& b = it[j];
             if (a.kind == Kind::text && b.kind == Kind::fill && overlap(a.rect, b.rect) && !redrawn_after(it, i, j)) {
                 found.push_back(describe(a) + " coperto dal " + describe(b));
+            } else if (a.kind == Kind::text && b.kind == Kind::fill && inside(a.rect, b.rect, 0)) {
+                break;  // wiped out: nothing drawn later touches it
             } else if (a.kind == Kind::text && b.kind == Kind::text && overlap(a.rect, b.rect) && !shadow_of(a, b)) {
                 found.push_back(describe(b) + " scritto sul " + describe(a));
             } else if (a.kind == Kind::text && b.kind == Kind::stroke &&

@@ -40,8 +40,9 @@ public:
     const std::vector<LayoutItem>& items() const { return items_; }
 
     // What is wrong with the page drawn since clear(), one line each; texts
-    // must stay inside area. A fill in the colour of the first fill that
-    // covers the whole area is the page's ground: it erases what it covers.
+    // must stay inside area. A fill in the colour of the last fill that
+    // covers the whole area before the first text is the page's ground: it
+    // erases what it covers.
     std::vector<std::string> faults(const LayoutRect& area) const;
 
     void rectangle(const platform::DrawState&, QwControl, std::int32_t, std::int32_t, std::int32_t,

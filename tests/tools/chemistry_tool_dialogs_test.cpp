@@ -160,6 +160,18 @@ TEST_F(ChemistryToolWindows, TypingEnterAndEscInTheRealDialogs)
     EXPECT_EQ(answer, "Fe[2+]=Fe[3+]+e");
     EXPECT_EQ(balancer_texts.typed, "Fe[2+] = Fe[3+] e");
 
+    bool whole = false;
+    when_dialog_open([&] {
+        session().dialog_type(1084, "K4Fe(CN)6 + KMnO4 + H2SO4 = KHSO4 + Fe2(SO4)3 + MnSO4 + HNO3 + CO2 + H2O");
+        session().dialog_key(13);
+        answer = balancer_texts.answer;
+        whole = session().dialog_text_fits(1085);
+        session().dialog_key(27);
+    });
+    run_balancer_dialog();
+    EXPECT_EQ(answer, "10K4Fe(CN)6+122KMnO4+299H2SO4=162KHSO4+5Fe2(SO4)3+122MnSO4+60HNO3+60CO2+188H2O");
+    EXPECT_TRUE(whole);  // the longest answer on as many lines as it needs
+
     equilibrator_record = {};
     when_dialog_open([&] {
         session().dialog_type(1115, "abc");  // after "  1.00E+00"

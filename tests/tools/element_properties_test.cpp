@@ -59,7 +59,7 @@ TEST_F(ElementDialog, FindsAnElementByNumberSymbolOrTheStartOfItsName)
             EXPECT_EQ(element_viewer_state.current_element, c.element == 0 ? 50 : c.element);
             EXPECT_EQ(dlg_get_char(dialog, name_field), c.field);
             // The card of the element found, and none when nothing is.
-            EXPECT_EQ(backend.log_lines("rect filled (350,240)-(580,290)").size(), c.element == 0 ? 0u : 1u);
+            EXPECT_EQ(backend.log_lines("rect filled (320,240)-(580,290)").size(), c.element == 0 ? 0u : 1u);
             if (c.element != 0) {
                 EXPECT_NE(drawn_text().find(std::to_string(c.element)), std::string::npos);
             }
@@ -131,11 +131,11 @@ TEST_F(ElementDialog, TheCardShowsWhatTheTableHolds)
         const auto lines = backend.log_lines(at);
         return lines.size() == 1 && lines[0].ends_with(colour_and_text);
     };
-    EXPECT_TRUE(drawn_at("text (365,256)", "0x808080 \"C\""));
-    EXPECT_TRUE(drawn_at("text (363,254)", "0xAA0000 \"C\""));
+    EXPECT_TRUE(drawn_at("text (335,256)", "0x808080 \"C\""));
+    EXPECT_TRUE(drawn_at("text (333,254)", "0xAA0000 \"C\""));
     backend.clear_log();
     draw_element_properties(8);
-    EXPECT_TRUE(drawn_at("text (363,254)", "0x0000DD \"O\""));
+    EXPECT_TRUE(drawn_at("text (333,254)", "0x0000DD \"O\""));
     // Lawrencium has no density, ionisation energy or affinity: no lines for them.
     backend.clear_log();
     draw_element_properties(103);

@@ -74,6 +74,8 @@ TEST_F(MathToolDialogs, CalculatorResultsAsShown)
         const char* shown;
     } cases[] = {
         {"1+1", "0", "        2.00000000000000"},
+        {"1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1+1", "0",
+         "        41.0000000000000"},
         {"x*1e6", "3", "3.00000000000000E+6"},
         {"-x*1e6", "3", "-3.00000000000000E+6"},
         {"0*x", "3", "0.000000000000000"},
@@ -124,6 +126,8 @@ TEST_F(MathToolDialogs, PlotterDrawsBothFunctionsWithTheirRanges)
 
     EXPECT_NE(plot({{1108, "ln(-1-x^2)"}, {1109, ""}}, message).find("\"ND : ND\""), std::string::npos);
     EXPECT_EQ(plotter_state.function_texts[0], "ln(-1-x^2)");
+    // Past single precision from x = 0.12 on: e^80 at x = 0.08 is the highest shown.
+    EXPECT_NE(plot({{1108, "exp(x*1000)"}}, message).find("\"0.00 : 0.554E+35\""), std::string::npos);
 }
 
 TEST_F(MathToolDialogs, PlotterMessages)

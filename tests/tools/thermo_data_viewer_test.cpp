@@ -48,9 +48,9 @@ TEST_F(ThermoViewer, PagesThroughTheListAndGivesTheProblemPageBack)
             break;
         else if (line.starts_with("text (175,"))
             last_page += line;
-    EXPECT_NE(last_page.find("text (175,196)"), std::string::npos) << last_page;
+    EXPECT_NE(last_page.find("text (175,200)"), std::string::npos) << last_page;
     EXPECT_NE(last_page.find("\"PbS\""), std::string::npos) << last_page;
-    EXPECT_EQ(last_page.find("(175,213)"), std::string::npos) << last_page;
+    EXPECT_EQ(last_page.find("(175,216)"), std::string::npos) << last_page;
     // Menus greyed while it ran, enabled and the page back afterwards.
     EXPECT_FALSE(backend.log_lines("menu flags 1 0 1").empty());
     EXPECT_EQ(page_mouse_modes.thermo_view_active, 0);

@@ -1,6 +1,7 @@
 #include "platform/qt/dialog_window.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -16,6 +17,26 @@ namespace {
 QString qtext(const std::string& text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A word wider than the label (a long balanced equation) may break after any
+// of its characters, so that the label shows it whole on more lines.
+QString breakable(const QString& text, const QLabel& label)
+{
+    const QFontMetrics metrics(label.font());
+    QString shown;
+    for (const QString& word : text.split(QLatin1Char(' '))) {
+        if (!shown.isEmpty()) shown += QLatin1Char(' ');
+        if (metrics.horizontalAdvance(word) <= label.width()) {
+            shown += word;
+            continue;
+        }
+        for (const QChar c : word) {
+            shown += c;
+            if (!c.isHighSurrogate()) shown += QChar(0x200B);
+        }
+    }
+    return shown;
 }
 
 }  // namespace
@@ -67,6 +88,20 @@ DialogWindow::DialogWindow(Dialog& dialog, QWidget* parent) : QDialog(parent), d
         widgets_[id] = widget;
     }
     refresh_all();
+    select_first_field(resource);
+}
+
+// The first field has the focus with its text selected, so that typing
+// replaces what was left there last time rather than adding to it.
+void DialogWindow::select_first_field(const DialogResource& resource)
+{
+    for (const DialogControl& c : resource.controls) {
+        if (c.kind != DialogControlKind::edit || !c.visible) continue;
+        auto* edit = qobject_cast<QLineEdit*>(control(c.id));
+        edit->setFocus();
+        edit->selectAll();
+        return;
+    }
 }
 
 QWidget* DialogWindow::control(std::int32_t control_id) const
@@ -97,7 +132,7 @@ void DialogWindow::refresh(std::int32_t control_id)
     } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
         group->setTitle(text);
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
-        label->setText(text);
+        label->setText(breakable(text, *label));
     }
 }
 

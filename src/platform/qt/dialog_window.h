@@ -30,6 +30,7 @@ protected:
 private:
     void press(std::int32_t control_id);
     void refresh_all();
+    void select_first_field(const DialogResource& resource);
 
     Dialog& dialog_;
     std::map<std::int32_t, QWidget*> widgets_;

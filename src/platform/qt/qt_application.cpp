@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -199,6 +200,16 @@ bool Session::dialog_click(std::int32_t control_id)
         return true;
     }
     return false;
+}
+
+bool Session::dialog_text_fits(std::int32_t control_id) const
+{
+    DialogWindow* window = impl_->backend.top_dialog();
+    auto* label = qobject_cast<QLabel*>(window == nullptr ? nullptr : window->control(control_id));
+    if (label == nullptr) return false;
+    const QRect needed =
+        label->fontMetrics().boundingRect(QRect(0, 0, label->width(), 10000), Qt::TextWordWrap, label->text());
+    return needed.width() <= label->width() && needed.height() <= label->height();
 }
 
 bool Session::dialog_type(std::int32_t control_id, const std::string& text)

@@ -63,6 +63,8 @@ public:
     bool dialog_key(std::int32_t virtual_key);
     bool dialog_click(std::int32_t control_id);
     bool dialog_type(std::int32_t control_id, const std::string& text);
+    // Whether a static text of the open dialog shows its whole text inside its box.
+    bool dialog_text_fits(std::int32_t control_id) const;
 
 private:
     struct Impl;

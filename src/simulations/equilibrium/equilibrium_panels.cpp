@@ -21,6 +21,8 @@ constexpr std::int32_t marker_colour = 0x0000D0;
 constexpr SimulationButton temperature_ok{520, 200, 30, 20, "OK"};
 constexpr SimulationButton concentrations_ok{510, 230, 40, 20, "OK"};
 constexpr SimulationButton cancel_button{510, 200, 40, 20, "Cancella"};
+constexpr std::int32_t message_x1 = 480;
+constexpr std::int32_t message_x2 = 572;
 
 bool in_panel_exit(const MouseEvent& e)
 {
@@ -76,10 +78,11 @@ void close_panel(const EquilibriumModel& m, std::int32_t bottom)
 
 }  // namespace
 
-bool concentrations_acceptable(std::int32_t a, std::int32_t b, std::int32_t c)
+std::string_view refusal_of_concentrations(std::int32_t a, std::int32_t b, std::int32_t c)
 {
-    if (a == 1 && (b == 1 || c == 1)) return false;  // no reaction could start
-    return a + b + c >= 11;                          // at least 0.08 mol/L in all
+    if (a == 1 && (b == 1 || c == 1)) return "Con [A] = 0 servono [B] e [C] diverse da 0.";
+    if (a + b + c < 11) return "Servono in tutto almeno 0.08 mol/L.";
+    return {};
 }
 
 void choose_equilibrium_temperature(EquilibriumModel& m)
@@ -149,13 +152,18 @@ void choose_initial_concentrations(EquilibriumModel& m)
                 break;
             }
         }
-        if (inside_zone(e.x, e.y, 505, 555, 220, 240) && concentrations_acceptable(rows[0], rows[1], rows[2])) {
-            m.concentration_rows = rows;
-            place_particles(m, 8 * (rows[0] - 1), 8 * (rows[1] - 1), 8 * (rows[2] - 1), true);
-            relax_particles(m);
-            draw_concentration_bars(m, bars_redraw);
-            close_panel(m, 240);
-            return;
+        // The message of a refused "OK" stands right of the columns until the next click.
+        fill_box(panel_body, message_x1, 86, message_x2, 195);
+        if (!inside_zone(e.x, e.y, 505, 555, 220, 240)) continue;
+        if (const std::string_view refusal = refusal_of_concentrations(rows[0], rows[1], rows[2]); !refusal.empty()) {
+            draw_justified_text(message_x1, message_x2, 90, "@T2@@c0000D0@" + std::string(refusal));
+            continue;
         }
+        m.concentration_rows = rows;
+        place_particles(m, 8 * (rows[0] - 1), 8 * (rows[1] - 1), 8 * (rows[2] - 1), true);
+        relax_particles(m);
+        draw_concentration_bars(m, bars_redraw);
+        close_panel(m, 240);
+        return;
     }
 }

@@ -50,16 +50,17 @@ void animate_mercury(const GasState& gas, float final_pressure)
 }
 
 // A line that wraps (a pressure from 1000 torr up shows a power of ten)
-// pushes the lines below it down instead of running into them; four lines
-// that all wrap once still end above "Chiudi".
+// pushes the lines below it down instead of running into them; the lines
+// stand right of the right manometer's lens, and four lines of which two
+// wrap still end above "Chiudi".
 void draw_results(const GasState& gas, const ExerciseCourse& course)
 {
     const ExerciseResults results = course.results();
     handle_button_descriptor(std::string(answer_panel) + results.answer);
-    std::int32_t next_y = 170;
+    std::int32_t next_y = 166;
     const auto draw_line = [&next_y](const std::string& line) {
         if (line.empty()) return;
-        next_y = draw_justified_text(380, 570, next_y, line).y + 16;
+        next_y = draw_justified_text(right_lens_x + 32, 588, next_y, line).y + 16;
     };
     draw_line("@T1@Pressione iniziale: " + pressure_text(gas.pressure) + " torr");
     draw_line("@T1@Pressione finale: " + pressure_text(course.final_pressure) + " torr");

@@ -173,7 +173,10 @@ void draw_titration_summary()
 {
     const TitrationState& s = titration_state;
     const std::int32_t k = s.analyte_choice;
-    fill_box(s.panel_colour, 250, 240, 520, 290);
+    // Everything a longer line drew before: the analyte's line may reach the
+    // panel's edge above the "Esci" button, the others end short of it.
+    fill_box(s.panel_colour, 240, 240, 580, 256);
+    fill_box(s.panel_colour, 240, 256, 528, 290);
     std::string analyte = "@T1@@c1@Titolando: ";
     if (k == generic_acid || k == generic_base) {
         analyte += k == generic_acid ? "Acido HA (@iK@@da@ = " : "Base B (@iK@@db@ = ";

@@ -30,20 +30,20 @@ constexpr std::string_view reveal_button =
     "d2345678360110180020DD9988BB8888@T4@@cFFFFFF@@y-18@Concentrazione incognita";
 constexpr std::string_view revealed_value_head = "d2345678360110180020AAAAAABB8888@T4@@cFFFFFF@@y-18@";
 
-// A cell of the addition panel: its label, its click zone (strict) and the
-// addition it makes.
+// A cell of the addition panel: its label's row, its click zone (strict)
+// and the addition it makes.
 struct AdditionCell {
-    std::int32_t label_x, label_y;
+    std::int32_t label_y;
     std::int32_t x1, x2, y1, y2;
     std::size_t addition;  // index in burette_additions
 };
 constexpr std::array<AdditionCell, 6> addition_cells{{
-    {247, 182, 235, 283, 180, 197, 2},  // 1 mL
-    {240, 199, 235, 283, 197, 215, 1},  // 5 gocce
-    {240, 216, 235, 283, 216, 230, 0},  // 1 goccia
-    {292, 182, 283, 330, 180, 197, 5},  // 20 mL
-    {292, 199, 283, 330, 197, 215, 4},  // 10 mL
-    {295, 216, 283, 330, 216, 230, 3},  // 5 mL
+    {182, 235, 288, 180, 197, 2},  // 1 mL
+    {199, 235, 288, 197, 215, 1},  // 5 gocce
+    {216, 235, 288, 216, 230, 0},  // 1 goccia
+    {182, 288, 330, 180, 197, 5},  // 20 mL
+    {199, 288, 330, 197, 215, 4},  // 10 mL
+    {216, 288, 330, 216, 230, 3},  // 5 mL
 }};
 constexpr std::size_t one_drop = 0;
 
@@ -78,10 +78,15 @@ void draw_addition_panel()
     fill_box(0xFFAAAA, 235, 180, 330, 230);
     qw_set_color_rgb(0xFFFFFF);
     draw_markup_text(251, 161, "@T2@Aggiungere:");
-    for (const AdditionCell& cell : addition_cells)
-        draw_markup_text(cell.label_x, cell.label_y, "@T2@" + std::string(burette_additions[cell.addition].label));
+    // Each label centred in its cell, clear of the grid lines.
+    for (const AdditionCell& cell : addition_cells) {
+        const std::string label = "@T2@" + std::string(burette_additions[cell.addition].label);
+        const std::int32_t width = measure_markup_text(cell.x1, 2000, label).x - cell.x1;
+        draw_markup_text((cell.x1 + cell.x2 + 1 - width) / 2, cell.label_y, label);
+    }
     outline_box(0xFFFFFF, 235, 180, 330, 231);
-    outline_box(0xFFFFFF, 235, 180, 283, 231);
+    // The drops' column wider than the millilitres': "1 goccia" is the longest label.
+    outline_box(0xFFFFFF, 235, 180, 288, 231);
     outline_box(0xFFFFFF, 235, 197, 330, 215);
 }
 

@@ -153,7 +153,8 @@ Verdict judge_group_1(int type, const std::string& text)
         m = parse(text, R"(Il nucleo d(.+) contiene (\d+) protoni)");
         return element_named(without_article(m[1])) == std::stoi(m[2]);
     case 2:
-        m = parse(text, R"(Il numero (\S+) è espresso con (\d+) cifre significative)");
+        m = parse(text, R"(Il numero (\S+) è espresso con (\d+) (cifra significativa|cifre significative))");
+        EXPECT_EQ(m[3] == "cifra significativa", m[2] == "1") << text;  // the noun agrees with the number
         return significant_digits(m[1]) == std::stoi(m[2]);
     case 3:
         m = parse(text, R"(Il simbolo d(.+) è (\w+))");

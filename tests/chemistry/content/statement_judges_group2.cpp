@@ -96,7 +96,7 @@ double si_factor(const std::string& unit)
 {
     static const std::map<std::string, double> factors{{"L", 1e-3},       {"m@u3@", 1.0}, {"atm", 101325.0},
                                                        {"torr", 133.322}, {"Pa", 1.0},    {"cal", 4.184},
-                                                       {"Kcal", 4184.0},  {"J", 1.0}};
+                                                       {"kcal", 4184.0},  {"J", 1.0}};
     return factors.at(unit);
 }
 

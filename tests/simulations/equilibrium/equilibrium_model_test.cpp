@@ -212,7 +212,7 @@ TEST(EquilibriumPanels, ValidityOfTheStartingConcentrations)
     };
     for (const Rows& r : {Rows{1, 1, 10, false}, Rows{1, 10, 1, false}, Rows{1, 2, 9, true}, Rows{5, 5, 1, true},
                           Rows{4, 5, 1, false}, Rows{10, 10, 10, true}, Rows{10, 1, 1, true}, Rows{2, 1, 1, false}})
-        EXPECT_EQ(concentrations_acceptable(r.a, r.b, r.c), r.accepted) << r.a << r.b << r.c;
+        EXPECT_EQ(refusal_of_concentrations(r.a, r.b, r.c).empty(), r.accepted) << r.a << r.b << r.c;
 }
 
 }  // namespace

@@ -1,0 +1,303 @@
+// The screens outside the problem pages, drawn with the fonts the student
+// sees, in their states: the viewers and tools, the simulations' screens and
+// the games' screens. Nothing on them is written over another text, across
+// a border or out of its box. Set BRUNATEL_GALLERY_DIR to keep the pictures.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "frame/page_mouse.h"
+#include "games/chem_buster_drawing.h"
+#include "games/chem_buster_play.h"
+#include "games/chem_poker.h"
+#include "games/chem_slot.h"
+#include "games/poker_cards.h"
+#include "games/slot_reels.h"
+#include "platform/dialogs.h"
+#include "platform/events.h"
+#include "platform/graphics.h"
+#include "platform/mouse.h"
+#include "platform/qt/qt_application.h"
+#include "simulations/equilibrium/equilibrium_simulation.h"
+#include "simulations/gas_laws/gas_apparatus.h"
+#include "simulations/gas_laws/gas_exercise_course.h"
+#include "simulations/titration/titration_chemistry.h"
+#include "simulations/titration/titration_screens.h"
+#include "simulations/titration/titration_simulation.h"
+#include "simulations/titration/titration_state.h"
+#include "support/layout_check.h"
+#include "support/program_start.h"
+#include "text/paint.h"
+#include "tools/element_properties.h"
+#include "tools/function_plotter.h"
+#include "tools/molecule_records.h"
+#include "tools/molecule_viewer.h"
+#include "tools/reference_panels.h"
+#include "tools/thermo_data_viewer.h"
+
+namespace {
+
+using testing_support::LayoutRecorder;
+using testing_support::LayoutRect;
+
+class ScreensSweep : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        platform::install_backend(&recorder);
+        testing_support::start_program_with_its_parts();
+        session.process_events(50);
+        recorder.clear();
+    }
+    void TearDown() override
+    {
+        platform::install_backend(nullptr);
+        std::string shown;
+        for (std::size_t k = 0; k < report.size() && k < 100; ++k) shown += report[k] + "\n";
+        EXPECT_TRUE(report.empty()) << report.size() << " difetti:\n" << shown;
+    }
+
+    struct Step {
+        std::string name;
+        LayoutRect area;
+        std::int32_t x, y;  // the click that ends the step
+    };
+    // Runs a screen that waits for clicks on this thread: at each wait, what
+    // it drew since the last one is looked at, then the step's click given.
+    void play(const std::function<void()>& screen, const std::vector<Step>& steps)
+    {
+        std::size_t next = 0;
+        std::function<void()> step = [&] {
+            const Step& s = steps[next++];
+            look(s.name, s.area);
+            if (next < steps.size()) qw_post_to_ui_thread(step);
+            session.mouse(kMouseLeftDown, s.x, s.y, kMouseStateLeftButton);
+        };
+        qw_post_to_ui_thread(step);
+        screen();
+        session.process_events(20);
+        EXPECT_EQ(next, steps.size());
+    }
+
+    // What was drawn since the last look, inside area, under the screen's
+    // name; a step without a name only forgets it.
+    void look(const std::string& name, const LayoutRect& area)
+    {
+        if (name.empty()) return recorder.clear();
+        // A stroke under a fill is the picture's own (a burette's marks
+        // under its liquid): the texts are what is looked at.
+        for (const std::string& fault : recorder.faults(area))
+            if (!fault.starts_with("tratto")) report.push_back(name + ": " + fault);
+        recorder.clear();
+        if (const char* dir = std::getenv("BRUNATEL_GALLERY_DIR")) {
+            session.process_events();
+            EXPECT_TRUE(session.save_png(std::string(dir) + "/" + name + ".png", 605, 388));
+        }
+    }
+
+    platform::qt::Session session;
+    LayoutRecorder recorder{session.backend()};
+    std::vector<std::string> report;
+};
+
+TEST_F(ScreensSweep, ReferencePanels)
+{
+    show_units_panel();
+    look("unita", {170, 50, 580, 290});
+    show_constants_panel();
+    look("costanti", {200, 115, 550, 290});
+    show_periodic_table();
+    look("tavola", {0, 0, 605, 388});
+    for (std::int32_t z = 1; z <= 103; ++z) {
+        draw_element_properties(z);
+        look("elemento" + std::to_string(z), {325, 244, 575, 286});
+    }
+}
+
+TEST_F(ScreensSweep, ThermoDataPages)
+{
+    // Each page looked at, then ">" clicked, and "OK" after the eleventh.
+    std::int32_t page = 1;
+    std::function<void()> turn = [&] {
+        look("termo" + std::to_string(page), {160, 145, 550, 290});
+        const bool last = page == 11;
+        ++page;
+        if (!last) qw_post_to_ui_thread(turn);
+        session.mouse(kMouseLeftDown, 530, last ? 217 : 262, kMouseStateLeftButton);
+    };
+    qw_post_to_ui_thread(turn);
+    show_thermo_data();
+    EXPECT_EQ(page, 12);
+}
+
+TEST_F(ScreensSweep, MoleculeViewer)
+{
+    run_molecule_viewer();
+    look("visualizzatore", {170, 22, 580, 280});
+    // Every entry of the list chosen in turn, then "Esci".
+    for (std::int32_t k = 1; k <= molecule_record_count; ++k) {
+        on_viewer_mouse(0, kMouseLeftDown, 0, k <= 10 ? 460 : 520, 60 + 20 * ((k - 1) % 10));
+        look("visualizzatore" + std::to_string(k), {170, 22, 580, 280});
+    }
+    on_viewer_mouse(0, kMouseLeftDown, 0, 500, 260);
+}
+
+TEST_F(ScreensSweep, Titration)
+{
+    constexpr LayoutRect screen{152, 14, 590, 290};
+    play(run_titration_simulation, {
+                                       {"titolazione", screen, 400, 138},       // the generic acid
+                                       {"titolazione_lungo", screen, 400, 74},  // then HCl, a shorter line
+                                       {"titolazione_breve", screen, 535, 200},
+                                       {"titolazione_titolante", screen, 535, 200},
+                                       {"titolazione_indicatore", screen, 535, 200},
+                                       {"titolazione_menu", screen, 440, 70},
+                                       {"titolazione_buretta", screen, 259, 206},  // 5 drops
+                                       {"titolazione_gocce", screen, 555, 270},
+                                       {"titolazione_menu2", screen, 555, 270},
+                                   });
+}
+
+TEST_F(ScreensSweep, EquilibriumSystems)
+{
+    constexpr LayoutRect screen{152, 14, 590, 290};
+    play(run_equilibrium_simulation, {
+                                         // The opening card over the screen, which is looked at once it is gone.
+                                         {"", screen, 425, 225},
+                                         {"equilibrio_fermo", screen, 495, 110},
+                                         {"equilibrio_concentrazioni", screen, 330, 94},  // [A] = 0
+                                         {"equilibrio_a_nulla", screen, 400, 94},         // [B] = 0
+                                         {"equilibrio_b_nulla", screen, 530, 230},        // "OK" refused
+                                         {"equilibrio_rifiuto", screen, 530, 200},        // "Cancella"
+                                         {"equilibrio_annullato", screen, 495, 80},
+                                         {"equilibrio_temperatura", screen, 535, 200},
+                                         {"equilibrio_ripreso", screen, 495, 140},
+                                         {"equilibrio_risultati", screen, 545, 275},
+                                     });
+}
+
+TEST_F(ScreensSweep, GasLawsResultsPastAThousandTorr)
+{
+    // The mixture exercise's lines, each pressure shown with a power of ten.
+    GasState gas;
+    gas.volume = 5.0f;
+    gas.pressure = 1005.0f;
+    gas.temperature = 25.0f;
+    draw_gas_apparatus(gas);
+    const ExerciseCourse course{1015.0f, "Il gas inizialmente nel pallone è CO@d2@", "Valutare la pressione parziale",
+                                [] {
+                                    return ExerciseResults{"1.33 atm", "@T1@Gas aggiunto : 2.69•10@u-3@ mol",
+                                                           "@T1@CO@d2@ aggiunto : 1.35•10@u-3@ mol"};
+                                }};
+    constexpr LayoutRect screen{152, 14, 590, 290};
+    play([&] { run_exercise_course(gas, course); }, {
+                                                        {"gas", screen, 475, 150},
+                                                        {"gas_risultati", screen, 545, 275},
+                                                    });
+}
+
+TEST_F(ScreensSweep, PokerCards)
+{
+    // Every rank and suit, and the joker, turned over on the table twice.
+    fill_box(poker_table_green, 160, 40, 575, 285);
+    const SuitImages suits = make_suit_images();
+    for (std::int32_t first = 1; first <= 14; first += 5) {
+        PokerHand hand;
+        for (std::int32_t k = 0; k < 5; ++k) {
+            const std::int32_t n = std::min(first + k, 14);
+            hand[static_cast<std::size_t>(k)] = {n == 14 ? joker_rank : n, 1 + (n - 1) % 4};
+        }
+        for (int twice = 0; twice < 2; ++twice) draw_poker_card(hand, {1, 1, 1, 1, 1}, suits);
+        look("carte" + std::to_string(first), {160, 40, 575, 285});
+    }
+}
+
+TEST_F(ScreensSweep, DuvoVizaz)
+{
+    // Every card held, drawn, and "Exit".
+    constexpr LayoutRect table{157, 37, 578, 288};
+    play(run_chem_poker, {
+                             {"poker", table, 182, 210},
+                             {"poker_tenuta", table, 262, 210},
+                             {"", table, 342, 210},
+                             {"", table, 422, 210},
+                             {"", table, 502, 210},
+                             {"poker_tenute", table, 310, 250},  // "Draw"
+                             {"poker_pagato", table, 502, 60},   // "Exit"
+                         });
+}
+
+TEST_F(ScreensSweep, VadaViva)
+{
+    play(run_chem_slot, {{"vada_viva", {150, 12, 592, 292}, 480, 220}});
+}
+
+TEST_F(ScreensSweep, SlotReels)
+{
+    // Every symbol on the pay line of some reel, at rest.
+    for (std::int32_t first = 1; first <= 10; first += 3) {
+        qw_set_clip_region(reel_window_x1, reel_window_y1, reel_window_x2, reel_window_y2);
+        for (std::int32_t k = 1; k <= 3; ++k) draw_slot_reel(k, next_slot_symbol(first + k - 2), reel_rest_offset);
+        draw_slot_pay_line();
+        qw_set_clip_region(0, 0, 1600, 1600);
+        look("rulli" + std::to_string(first), {reel_window_x1, reel_window_y1, reel_window_x2, reel_window_y2});
+    }
+}
+
+TEST_F(ScreensSweep, ChemBusterMessages)
+{
+    BusterColours colours;
+    calibrate_buster_colours(colours);
+    flash_buster_message(colours, 220, 400, "You are bust!", 250);
+    look("buster_bust", {210, 155, 410, 230});
+    flash_buster_message(colours, 220, 400, "Very Good!", 250);
+    look("buster_bene", {210, 155, 410, 230});
+    flash_buster_message(colours, 250, 390, "Wrong!", 350);
+    look("buster_errore", {210, 155, 410, 230});
+}
+
+TEST_F(ScreensSweep, TitrationSummaryAfterAShorterAnalyteIsAsDrawnAfresh)
+{
+    start_titration_state();
+    const auto summary = [this] {
+        session.process_events();
+        std::vector<std::int32_t> pixels;
+        for (std::int32_t y = 240; y <= 290; ++y)
+            for (std::int32_t x = 240; x <= 580; ++x) pixels.push_back(session.canvas_pixel(x, y));
+        return pixels;
+    };
+    titration_state.analyte_choice = 1;  // HCl
+    draw_titration_summary();
+    const std::vector<std::int32_t> fresh = summary();
+    titration_state.analyte_choice = generic_acid;  // its line the longest
+    draw_titration_summary();
+    titration_state.analyte_choice = 1;
+    draw_titration_summary();
+    EXPECT_TRUE(summary() == fresh);
+}
+
+TEST_F(ScreensSweep, Plotter)
+{
+    const struct {
+        const char* name;
+        std::array<std::string, 4> ranges;
+        std::array<std::string, 2> functions;
+    } plots[] = {
+        {"grafici", {"-1", "1", "-1", "1"}, {"x^2-1/5", "exp(-x)"}},
+        {"grafici_esteso", {"-1", "1", "-1", "1"}, {"exp(x*1000)", "-exp(x*1000)"}},
+        {"grafici_ampio", {"-1e30", "1e30", "-3e37", "3e37"}, {"x^9", "-x*1e7"}},
+    };
+    for (const auto& p : plots) {
+        plotter_state = {true, p.ranges, p.functions};
+        qw_post_to_ui_thread([this] { session.dialog_key(27); });
+        open_plot_dialog();
+        look(p.name, {190, 0, 605, 300});
+    }
+}
+
+}  // namespace
