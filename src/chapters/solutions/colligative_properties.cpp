@@ -277,7 +277,7 @@ void generate_problem_26()
         " secondo la reazione A = 2B. La soluzione ottenuta sciogliendo " + slot_text(3) + " g di composto in " +
         slot_text(4) + " g di " + name + " (@iT@@db@ = " + slot_text(1) + "@uo@C; @ik@@db@ = " + slot_text(2) +
         " kg•K/mol) bolle a " + slot_text(7) + "@uo@C. Sapendo che la massa molare di A è pari a " + slot_text(9) +
-        " g, calcolare la percentuale di molecole di A dissociate";
+        " g/mol, calcolare la percentuale di molecole di A dissociate";
     // The drawn percentage answers, not one worked back from the rounded data.
     problem_texts.answer_text = slot_text(8) + "%";
     draw_problem_text(180, 560, 40);

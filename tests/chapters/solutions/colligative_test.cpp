@@ -159,7 +159,7 @@ TEST_F(ChapterFive, BoilingAndFreezingPoints)
                                    number_group + " g di composto in " + number_group +
                                    " g di .* \\(@iT@@db@ = " + number_group + "@uo@C; @ik@@db@ = " + number_group +
                                    " kg•K/mol\\) bolle a " + number_group +
-                                   "@uo@C. Sapendo che la massa molare di A è pari a " + number_group + " g");
+                                   "@uo@C. Sapendo che la massa molare di A è pari a " + number_group + " g/mol, ");
         if (version == text_version) return;
         // Particles per A from the boiling-point rise; the rise is known to
         // half a unit of the boiling point's last digit.
@@ -204,7 +204,7 @@ TEST_F(ChapterFive, TextbookVersionOfTheDissociationProblem)
     EXPECT_NE(
         statement().find("in alcool etilico secondo la reazione A = 2B. La soluzione ottenuta sciogliendo 21.02 g "
                          "di composto in 77.56 g di alcool etilico (@iT@@db@ = 78.3@uo@C; @ik@@db@ = 1.22 "
-                         "kg•K/mol) bolle a 80.0@uo@C. Sapendo che la massa molare di A è pari a 365.4 g"),
+                         "kg•K/mol) bolle a 80.0@uo@C. Sapendo che la massa molare di A è pari a 365.4 g/mol, "),
         std::string::npos)
         << statement();
     EXPECT_EQ(answer_text(), "88%");
