@@ -238,7 +238,7 @@ void generate_problem_25()
     set_slot_digits(8, random_real(1.0f, 5.0f), 3);
     problem_texts.problem_text = "Calcolare quanta acqua si deve aggiungere a " + slot_text(8) + " g  di " +
                                  compound_formula(salt_ion(v).compound) +
-                                 " perchè la soluzione ottenuta abbia punto di gelo pari a " + slot_text(5) +
+                                 " perché la soluzione ottenuta abbia punto di gelo pari a " + slot_text(5) +
                                  "@uo@C. Per l'acqua, @ik@@df@ = 1.855 kg•K/mol";
     // Worked back from the freezing point as shown.
     const float molality = -slot_value(5) / (ions * 1.855f);

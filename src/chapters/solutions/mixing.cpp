@@ -237,7 +237,7 @@ void generate_problem_13()
     }
     problem_texts.problem_text = "Calcolare il volume di " + formula + " " + slot_text(3) + " F da aggiungere a " +
                                  slot_text(4) + " mL di " + formula + " " + slot_text(5) +
-                                 " F perchè la concentrazione di ioni" +
+                                 " F perché la concentrazione di ioni" +
                                  (k == 1 ? " " + cation_phrase(v) : anion_phrase(v)) +
                                  " nella soluzione risultante sia pari a " + slot_text(wanted) + " M";
     const float rel =

@@ -140,7 +140,7 @@ TEST_F(ChapterFive, BoilingAndFreezingPoints)
     });
     for_versions(25, sweep, [&](std::int32_t) {
         const auto g = match(statement(), "^Calcolare quanta acqua si deve aggiungere a " + number_group + " g  di " +
-                                              formula + " perchè la soluzione ottenuta abbia punto di gelo pari a " +
+                                              formula + " perché la soluzione ottenuta abbia punto di gelo pari a " +
                                               number_group + "@uo@C");
         const double fp = shown_value(g[2]);
         // 3 digits from -1.0 down, 2 above (a value just above that rounds to -1.0).

@@ -106,7 +106,7 @@ TEST_F(ChapterFive, VolumeToAddForAWantedConcentration)
     for_versions(13, 2 * sweep, [&](std::int32_t) {
         const auto g = match(statement(), "^Calcolare il volume di " + formula + " " + number_group +
                                               " F da aggiungere a " + number_group + " mL di " + formula + " " +
-                                              number_group + " F perchè la concentrazione di " + ion +
+                                              number_group + " F perché la concentrazione di " + ion +
                                               " nella soluzione risultante sia pari a " + number_group + " M$");
         EXPECT_EQ(g[0], g[3]);
         const int n = ions_in(g[5], g[0]);
