@@ -8,8 +8,7 @@
 #include "chemistry/chemistry_facts.h"
 #include "frame/app_state.h"
 #include "frame/page_choice.h"
-#include "platform/backend.h"
-#include "platform/recording_backend.h"
+#include "support/platform_fixtures.h"
 #include "support/program_start.h"
 
 namespace {
@@ -47,16 +46,9 @@ const Wording wordings[] = {
     {5, 29, 1, false, "l'agente ossidante nell'equazione seguente"},
 };
 
-class ProblemWording : public ::testing::Test {
+class ProblemWording : public testing_support::RecordingTest {
 protected:
-    void SetUp() override
-    {
-        platform::install_backend(&backend);
-        testing_support::start_program_with_its_parts();
-    }
-    void TearDown() override { platform::install_backend(nullptr); }
-
-    platform::RecordingBackend backend;
+    void SetUp() override { testing_support::start_program_with_its_parts(); }
 };
 
 TEST_F(ProblemWording, EachStandsOnThePageOfItsVersion)
