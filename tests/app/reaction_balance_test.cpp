@@ -125,9 +125,10 @@ TEST_F(ChapterReactions, EveryEquationOfTheChapterTablesBalances)
                 show_chosen_page({.chapter = t.chapter, .problem = t.problem, .version = version, .answer = true}), "");
             for (const std::string* text : {&problem_texts.problem_text, &problem_texts.answer_text})
                 for (std::sregex_iterator m(text->begin(), text->end(), shown_equation), end; m != end; ++m) {
-                    std::string equation = std::regex_replace(m->str(), std::regex(R"(\s+)"), " ");
-                    if (seen.insert(equation).second)
+                    const std::string equation = std::regex_replace(m->str(), std::regex(R"(\s+)"), " ");
+                    if (seen.insert(equation).second) {
                         EXPECT_TRUE(balances(equation)) << t.chapter << "." << t.problem << " versione " << version;
+                    }
                 }
         }
         EXPECT_GE(seen.size(), static_cast<std::size_t>(t.rows)) << t.chapter << "." << t.problem;
