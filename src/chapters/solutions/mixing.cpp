@@ -80,8 +80,8 @@ void draw_second_stock(Accepted accepted)
 }
 
 // Slot 6 := the two volumes' total, slot 7 := the ion concentration of their
-// mixture, 3 digits each. The mixture is worked on the total before it is
-// rounded.
+// mixture, 3 digits each; the concentration is worked on the total before
+// it is rounded, as every version has shown it.
 void mix_stocks(const CommonIonPick& pick)
 {
     const float total = slot_value(2) + slot_value(4);
