@@ -86,7 +86,7 @@ constexpr std::array<Fact, 54> facts{{
     {81, "La tensione di vapore (@iP@@dv@) aumenta con la temperatura in modo esponenziale: "
          "@iP@@dv@=@iP@@d0@exp(-@bD@@iH@@dv@/@iRT@)"},
     {82, "Una sostanza può sublimare solo a pressioni inferiori a quella del suo punto triplo"},
-    {83, "Per il principio di LeChatelier, un sistema in equilibrio che venga perturbato evolve in modo da opporsi "
+    {83, "Per il principio di Le Châtelier, un sistema in equilibrio che venga perturbato evolve in modo da opporsi "
          "alla perturbazione"},
     {84, "La densità dell'acqua è massima alla temperatura di 4@uo@C, dove è pari a 1.00 g/cm@u3@"},
     {85, "Un liquido bolle alla temperatura per cui la sua tensione di vapore è eguale alla pressione esterna"},

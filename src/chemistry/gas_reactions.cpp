@@ -14,7 +14,7 @@ constexpr std::array<std::string_view, gas_reaction_count> gas_reactions{{
     "$ 2SO@d2@ & O@d2@ = $ 2SO@d3@",
     "NO@d2@ & N@d2@O = $ 3NO",
     "I@d2@ & H@d2@ = $ 2HI",
-    "$ 2N@d2@O & O@d2@ = $ 2NO@d2@",
+    "$ 2N@d2@O & $ 3O@d2@ = $ 4NO@d2@",
     "CO & Cl@d2@ = COCl@d2@",
     "Br@d2@ & $ 2NO = $ 2NOBr",
 }};

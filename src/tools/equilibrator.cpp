@@ -1,5 +1,6 @@
 #include "tools/equilibrator.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <optional>
@@ -103,11 +104,16 @@ std::string constant_text(double K)
     return K > 0.0 ? format_es(K, 10, 2) : " 0";
 }
 
-std::optional<float> read_value(const Dialog& dialog, std::int32_t field)
+std::optional<float> read_value(const std::string& text)
 {
-    const auto value = read_list_real(dlg_get_char(dialog, field));
+    const auto value = read_list_real(text);
     if (!value || !std::isfinite(*value)) return std::nullopt;
     return value;
+}
+
+bool digits_only(const std::string& text)
+{
+    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 void write_fields(Dialog& dialog)
@@ -127,32 +133,24 @@ void write_results(Dialog& dialog)
             dlg_set_char(dialog, species_fields[s].equilibrium, format_es(equilibrator_record.equilibrium[s], 10, 2));
 }
 
-// False when some field cannot be read; the fields read before it are kept.
-bool read_species_fields(const Dialog& dialog)
+// Stops at the first field that is refused or cannot be read; the fields
+// read before it are kept.
+EquilibratorStatus read_species_fields(const Dialog& dialog)
 {
     EquilibratorRecord& r = equilibrator_record;
     for (std::size_t s = 0; s < species_fields.size(); ++s) {
-        const auto value = read_value(dialog, species_fields[s].coefficient);
-        if (!value) return false;
+        const std::string text = dlg_get_char(dialog, species_fields[s].coefficient);
+        if (!digits_only(text)) return EquilibratorStatus::coefficient_not_digits;
+        const auto value = read_value(text);
+        if (!value) return EquilibratorStatus::input_not_read;
         r.coefficients[s] = *value;
     }
     for (std::size_t s = 0; s < species_fields.size(); ++s) {
-        const auto value = read_value(dialog, species_fields[s].concentration);
-        if (!value) return false;
+        const auto value = read_value(dlg_get_char(dialog, species_fields[s].concentration));
+        if (!value) return EquilibratorStatus::input_not_read;
         r.initial[s] = *value;
     }
-    return true;
-}
-
-// A coefficient rounded to one decimal through "(f3.1)"; empty when that
-// field cannot hold it (10 or more, and from 9.95 up, where it would
-// round to "10.0").
-std::optional<float> coefficient_to_one_decimal(float coefficient)
-{
-    if (!(coefficient > 0.0f)) return 0.0f;
-    const auto value = read_list_real(format_f(coefficient, 3, 1));
-    if (!value) return std::nullopt;
-    return value;
+    return EquilibratorStatus::valid;
 }
 
 float concentration_to_three_digits(float concentration)
@@ -166,7 +164,7 @@ float concentration_to_three_digits(float concentration)
 EquilibratorStatus equilibrate(const Dialog& dialog)
 {
     EquilibratorRecord& r = equilibrator_record;
-    if (!read_species_fields(dialog)) return EquilibratorStatus::input_not_read;
+    if (const EquilibratorStatus read = read_species_fields(dialog); read != EquilibratorStatus::valid) return read;
     const auto K = read_list_double(dlg_get_char(dialog, constant_field));
     if (!K || std::isnan(*K)) return EquilibratorStatus::cannot_equilibrate;
     r.K = *K;
@@ -175,11 +173,9 @@ EquilibratorStatus equilibrate(const Dialog& dialog)
         return EquilibratorStatus::cannot_equilibrate;
     }
     if (r.K > 1e38) r.K = 1e38;
-    for (float& coefficient : r.coefficients) {
-        const auto rounded = coefficient_to_one_decimal(coefficient);
-        if (!rounded) return EquilibratorStatus::cannot_equilibrate;
-        coefficient = *rounded;
-    }
+    // Its one-digit field cannot show a coefficient of 10 or more.
+    for (const float coefficient : r.coefficients)
+        if (!(coefficient < 10.0f)) return EquilibratorStatus::cannot_equilibrate;
     for (float& concentration : r.initial) concentration = concentration_to_three_digits(concentration);
 
     bool any = false;
@@ -217,6 +213,10 @@ void equilibrator_dialog_callback(Dialog& dialog, std::int32_t, std::int32_t)
     case EquilibratorStatus::input_not_read:
         dlg_set_char(dialog, first_message_field, "Input errato; dati");
         dlg_set_char(dialog, second_message_field, "letti solo in parte");
+        break;
+    case EquilibratorStatus::coefficient_not_digits:
+        dlg_set_char(dialog, first_message_field, "Coefficienti errati;");
+        dlg_set_char(dialog, second_message_field, "usare solo cifre");
         break;
     case EquilibratorStatus::valid: write_results(dialog); break;
     }

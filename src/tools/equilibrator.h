@@ -8,7 +8,9 @@
 #include "chemistry/equilibrium_extent.h"
 #include "platform/dialogs.h"
 
-enum class EquilibratorStatus { valid = 0, cannot_equilibrate = 1, input_not_read = 2 };
+// A coefficient holding anything but digits is refused: a whole number is
+// what its field shows.
+enum class EquilibratorStatus { valid = 0, cannot_equilibrate = 1, input_not_read = 2, coefficient_not_digits = 3 };
 
 // What the user typed and the last results, kept for the whole run.
 struct EquilibratorRecord {

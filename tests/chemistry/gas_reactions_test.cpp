@@ -16,9 +16,10 @@ TEST(GasReactions, EightEquationsInFiftyCharacterFieldsOfTheWholeText)
         const char* equation;
     };
     const Entry table[] = {
-        {1, "N@d2@ & $ 3H@d2@ = $ 2NH@d3@"}, {51, "$ 2NO & O@d2@ = $ 2NO@d2@"}, {101, "$ 2SO@d2@ & O@d2@ = $ 2SO@d3@"},
-        {151, "NO@d2@ & N@d2@O = $ 3NO"},    {201, "I@d2@ & H@d2@ = $ 2HI"},    {251, "$ 2N@d2@O & O@d2@ = $ 2NO@d2@"},
-        {301, "CO & Cl@d2@ = COCl@d2@"},     {351, "Br@d2@ & $ 2NO = $ 2NOBr"},
+        {1, "N@d2@ & $ 3H@d2@ = $ 2NH@d3@"},    {51, "$ 2NO & O@d2@ = $ 2NO@d2@"},
+        {101, "$ 2SO@d2@ & O@d2@ = $ 2SO@d3@"}, {151, "NO@d2@ & N@d2@O = $ 3NO"},
+        {201, "I@d2@ & H@d2@ = $ 2HI"},         {251, "$ 2N@d2@O & $ 3O@d2@ = $ 4NO@d2@"},
+        {301, "CO & Cl@d2@ = COCl@d2@"},        {351, "Br@d2@ & $ 2NO = $ 2NOBr"},
     };
     std::string text(500, 'x');
     load_gas_reactions(text);

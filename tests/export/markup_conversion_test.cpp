@@ -47,6 +47,7 @@ INSTANTIATE_TEST_SUITE_P(Escapes, Conversion,
 INSTANTIATE_TEST_SUITE_P(CodePage, Conversion,
                          ::testing::Values(Case{"5.0•10@u-3@", "5.0\\'9510\\super -3\\nosupersub "},
                                            Case{"è à ò ù ì É", "\\'e8 \\'e0 \\'f2 \\'f9 \\'ec \\'c9"},
+                                           Case{"Sì, perché Le Châtelier", "S\\'ec, perch\\'e9 Le Ch\\'e2telier"},
                                            Case{"µm Å × ° ±", "\\'b5m \\'c5 \\'d7 \\'b0 \\'b1"},
                                            Case{"€ – — “x” ‰", "\\'80 \\'96 \\'97 \\'93x\\'94 \\'89"},
                                            Case{"\xC2\xA0", "\\'a0"}));  // first byte the code page maps to itself

@@ -99,7 +99,10 @@ TEST_F(ChemistryToolDialogs, EquilibratorMessages)
         const char* message_1111;
     } cases[] = {
         {{{1097, "12"}}, 1097, "*", "", "Impossibile equilibrare"},
-        {{{1097, "9.96"}}, 1097, "9", "", "Impossibile equilibrare"},
+        // A coefficient holds digits only: what is refused keeps the stored one.
+        {{{1097, "9.96"}}, 1097, "1", "Coefficienti errati;", "usare solo cifre"},
+        {{{1097, "1.5"}}, 1097, "1", "Coefficienti errati;", "usare solo cifre"},
+        {{{1104, "-1"}, {1106, "2"}}, 1106, "1", "Coefficienti errati;", "usare solo cifre"},
         {{{1115, "0"}}, 1115, " 0", "", "Impossibile equilibrare"},
         {{{1115, "-5"}}, 1115, " 0", "", "Impossibile equilibrare"},
         {{{1115, "abc"}}, 1115, "  1.00E+00", "", "Impossibile equilibrare"},

@@ -53,7 +53,7 @@ void generate_problem_26()
         " g di azoto è funzione della temperatura @it@ in gradi centigradi secondo la semplice equazione di "
         "primo grado @iV@ = " +
         slot_text(2) + "@it@ + " + slot_text(3) + ". Calcolare il volume occupato a " + slot_text(4) +
-        "@uo@C, ed a quale temperatura deve essere portato il campione perchè il volume occupato sia pari a " +
+        "@uo@C, ed a quale temperatura deve essere portato il campione perché il volume occupato sia pari a " +
         slot_text(7) + " L";
     problem_texts.answer_text = slot_text(5) + " L; " + slot_text(8) + "@uo@C";
     draw_problem_text(160, 580, 45);
@@ -135,7 +135,7 @@ void generate_problem_28()
                                      std::fabs(slot_value(13) * slot_value(5)) +
                                  slot_uncertainty(10));
         std::string& answer = problem_texts.answer_text;
-        answer = "Si; @iy@ = " + slot_text(13) + "@ix@";
+        answer = "Sì; @iy@ = " + slot_text(13) + "@ix@";
         if (b > 0.0f) answer += " +";
         if (b < 0.0f) answer += " -";
         answer += " " + slot_text(14);
@@ -178,7 +178,7 @@ void generate_problem_29()
 
     problem_texts.problem_text =
         "Ad alte temperature lo iodio, I@d2@, è parzialmente dissociato in atomi. Se " + slot_text(1) +
-        " g di iodio sono riscaldati a 1000@uo@C in un recipente di volume pari a @iV@ litri, la frazione @ba@ "
+        " g di iodio sono riscaldati a 1000@uo@C in un recipiente di volume pari a @iV@ litri, la frazione @ba@ "
         "di molecole dissociate dipende da @iV@ secondo l'equazione " +
         slot_text(3) + "@ba@@u2@/@iV@ + @ba@ - 1 = 0. Quale deve essere @iV@ perché @ba@ sia eguale a " + slot_text(4) +
         "? Quanto vale @ba@ se @iV@ =" + slot_text(6) + " L?";

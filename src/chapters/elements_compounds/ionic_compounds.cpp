@@ -113,7 +113,7 @@ void generate_problem_18()
     problem_texts.problem_text = "Ci si aspetta che " + ion_name(cation) + " e " + ion_name(anion) +
                                  " formino un composto ionico stabile di formula " + binary_formula(cation, anion) +
                                  "?";
-    problem_texts.answer_text = usual ? "Si" : "No";
+    problem_texts.answer_text = usual ? "Sì" : "No";
     draw_problem_text(180, 530, 50);
     show_chemistry_fact(240, 160, 300);
 }

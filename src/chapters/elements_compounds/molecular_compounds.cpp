@@ -178,7 +178,7 @@ void generate_problem_21()
     problem_texts.problem_text = "Secondo la teoria del legame di valenza, " + element_name(first) + " e " +
                                  element_name(second) + " possono formare una molecola neutra stabile di formula " +
                                  std::string(formula) + "?";
-    problem_texts.answer_text = v <= 16 ? "Si" : "No";
+    problem_texts.answer_text = v <= 16 ? "Sì" : "No";
     draw_problem_text(260, 560, 50);
     show_chemistry_fact(180, 160, 280);
 }

@@ -327,7 +327,7 @@ void generate_problem_12()
     text = "@T1@@C1@Un recipiente di volume dato contiene ";
     join_amounts(text, r);
     join_piece(text, " " + r.formula[3] + ",  in equilibrio rispetto alla reazione " + g.equation);
-    join_piece(text, " Calcolare come variano queste quantità se si aggiungono " + slot_text(4) + " mol di");
+    join_piece(text, ". Calcolare come variano queste quantità se si aggiungono " + slot_text(4) + " mol di");
     join_piece(text, " " + r.formula[j]);
     solve_amounts(r, moles_constant(r), j, slot_value(4));
     draw_problem_text(160, 540, 40);

@@ -33,7 +33,7 @@ constexpr ThermoReaction problem_4_reactions[] = {
     {"N@d2@O & H@d2@O = $ 2NO & H@d2@", 1, 10, 60, 98, 3},
     {"$ 2KClO@d3@ & $ 3N@d2@ = $ 2KCl & $ 6NO", 3, 5, 80, 140, 4},
     {"Zn & H@d2@O = ZnO & H@d2@", 0, 5, 80, 160, 3},
-    {"$ 2N@d2@O & O@d2@ = $ 2NO@d2@", -1, 5, 20, 80, 3},
+    {"$ 2N@d2@O & $ 3O@d2@ = $ 4NO@d2@", -1, 5, 20, 80, 3},
     {"CO@d2@ & $ 2HCl = COCl@d2@ & H@d2@O", -1, 10, 50, 98, 3},
     {"CH@d4@ & $ 3CO@d2@ = $ 4CO & $ 2H@d2@O", 2, 5, 80, 180, 3},
 };

@@ -68,6 +68,44 @@ void solubility_in_water(std::int32_t m)
     set_slot_uncertainty(2, s, scaled_uncertainty(s, slot_uncertainty(9), K));
 }
 
+// The acid h left in a strong acid at c saturated with M(OH)m: it fixes
+// [OH-] = Kw / h, so the solubility s = a h^m with a = K / Kw^m, and
+// c = h + m s. Newton on h + m a h^m - c from h = c: that function rises and
+// is convex, so the steps fall towards the root without passing it.
+double acid_left(std::int32_t m, double a, double c)
+{
+    double h = c;
+    for (std::int32_t step = 0; step < 200; ++step) {
+        const double slope = a * std::pow(h, m - 1);
+        const double next = h - (h + m * slope * h - c) / (1.0 + m * m * slope);
+        if (!(next < h)) break;
+        h = next;
+    }
+    return h;
+}
+
+// Slot 3 := the solubility of the hydroxide in the strong acid of slot 1.
+// Where the acid is used up (the root within 0.01 % of c/m) the answer is
+// c/m exactly, with the acid's uncertainty.
+void solubility_in_acid(std::int32_t m)
+{
+    const float c = slot_value(1);
+    const double k = slot_value(9);
+    const double a = k / std::pow(1e-14, m);
+    const double h = acid_left(m, a, c);
+    const double s = a * std::pow(h, m);
+    const double used_up = static_cast<double>(c) / m;
+    if (s >= (1.0 - 1e-4) * used_up) {
+        set_slot_uncertainty(3, c / static_cast<float>(m), slot_uncertainty(1) / static_cast<float>(m));
+        return;
+    }
+    // ds = (m s/h dc + s dK/K) / (1 + m^2 s/h), from the derivatives of s = a h^m.
+    const double ratio = m * s / h;
+    const double relative_k = static_cast<double>(slot_uncertainty(9)) / k;
+    const double u = (ratio * slot_uncertainty(1) + s * relative_k) / (1.0 + m * ratio);
+    set_slot_uncertainty(3, static_cast<float>(s), static_cast<float>(u));
+}
+
 }  // namespace
 
 void generate_problem_39()
@@ -158,11 +196,11 @@ void generate_problem_41()
                                  (w == 1 ? " un acido forte HX" : " una base forte YOH");
     const std::int32_t m = hydroxide.anions;
     solubility_in_water(m);
-    const float K = slot_value(9);
-    const float c = slot_value(1);
     if (w == 1) {
-        set_slot_uncertainty(3, c / static_cast<float>(m), slot_uncertainty(1) / static_cast<float>(m));
+        solubility_in_acid(m);
     } else {
+        const float K = slot_value(9);
+        const float c = slot_value(1);
         const float s = K / whole_power(c, m);
         set_slot_uncertainty(3, s, (slot_uncertainty(9) / K + slot_uncertainty(1) / c) * s);
     }

@@ -248,7 +248,8 @@ void generate_problem_6()
     const float b = 1.0f / slot_value(5) + cooled;
     set_slot_digits(3, (b - std::sqrt(b * b - cooled * cooled)) * 0.5f, 2);
     set_slot_digits(4, std::sqrt(slot_value(3) / slot_value(5)), 2);
-    problem_texts.answer_text = "@iP@(COCl@d2@) = " + slot_text(3) + " atm; @iP@(CO) = @iP@(Cl@d2@) = " + slot_text(4);
+    problem_texts.answer_text =
+        "@iP@(COCl@d2@) = " + slot_text(3) + " atm; @iP@(CO) = @iP@(Cl@d2@) = " + slot_text(4) + " atm";
     pose_problem({170, 550, 50}, {280, 160, 300});
 }
 

@@ -324,7 +324,7 @@ void generate_problem_29()
         else
             append_piece(text, " (mol/L)@u" + whole_number_text(-mole_change) + "@");
     }
-    append_piece(text, ". Calcolare quale deve essere la pressione totale perchè il grado di dissociazione di " + gas +
+    append_piece(text, ". Calcolare quale deve essere la pressione totale perché il grado di dissociazione di " + gas +
                            " sia pari a " + slot_text(8) + "%");
     problem_texts.answer_text = slot_text(6) + " atm";
     pose_problem({170, 550, 50}, {280, 150, 280});

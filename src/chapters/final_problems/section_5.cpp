@@ -94,7 +94,7 @@ void generate_problem_33()
     set_slot_digits(3, molar_mass * slot_value(2) * slot_value(1), 3);
     problem_texts.problem_text =
         slot_text(2) +
-        " mL di una soluzione contente solfati vengono trattati con Ba@u2+@ fino a completa precipitazione dei "
+        " mL di una soluzione contenente solfati vengono trattati con Ba@u2+@ fino a completa precipitazione dei "
         "solfati come BaSO@d4@. Dopo filtrazione ed essiccamento, si ottengono " +
         slot_text(3) + " mg di precipitato. Calcolare la concentrazione di SO@d4@@u2-@ nella soluzione iniziale";
     set_slot_digits(4, slot_value(3) / (slot_value(2) * molar_mass), 3);

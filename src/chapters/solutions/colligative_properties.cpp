@@ -238,7 +238,7 @@ void generate_problem_25()
     set_slot_digits(8, random_real(1.0f, 5.0f), 3);
     problem_texts.problem_text = "Calcolare quanta acqua si deve aggiungere a " + slot_text(8) + " g  di " +
                                  compound_formula(salt_ion(v).compound) +
-                                 " perchè la soluzione ottenuta abbia punto di gelo pari a " + slot_text(5) +
+                                 " perché la soluzione ottenuta abbia punto di gelo pari a " + slot_text(5) +
                                  "@uo@C. Per l'acqua, @ik@@df@ = 1.855 kg•K/mol";
     // Worked back from the freezing point as shown.
     const float molality = -slot_value(5) / (ions * 1.855f);
@@ -277,7 +277,7 @@ void generate_problem_26()
         " secondo la reazione A = 2B. La soluzione ottenuta sciogliendo " + slot_text(3) + " g di composto in " +
         slot_text(4) + " g di " + name + " (@iT@@db@ = " + slot_text(1) + "@uo@C; @ik@@db@ = " + slot_text(2) +
         " kg•K/mol) bolle a " + slot_text(7) + "@uo@C. Sapendo che la massa molare di A è pari a " + slot_text(9) +
-        " g, calcolare la percentuale di molecole di A dissociate";
+        " g/mol, calcolare la percentuale di molecole di A dissociate";
     // The drawn percentage answers, not one worked back from the rounded data.
     problem_texts.answer_text = slot_text(8) + "%";
     draw_problem_text(180, 560, 40);

@@ -53,30 +53,63 @@ void draw_stock(std::int32_t slot)
     set_slot_digits(slot, draw_stock_concentration(), 3);
 }
 
-// The second stock drawn again while its ion concentration equals the
-// first's: equal stocks cannot make any other concentration.
-void draw_second_stock(float first_ions, float ions)
+// The ion concentrations of the two stocks as shown: slot 3 with first_ions
+// ions per unit, slot 5 with ions.
+struct StockIons {
+    double first, second;
+};
+StockIons stock_ions(std::int32_t first_ions, std::int32_t ions)
+{
+    return {first_ions * static_cast<double>(slot_value(3)), ions * static_cast<double>(slot_value(5))};
+}
+
+// Shown numbers of at most four digits that differ, differ by far more than this.
+bool shown_below(double a, double b)
+{
+    return a < b - 1e-6 * std::abs(b);
+}
+
+// The second stock (slot 5) drawn again, up to redraw_cap times, until accepted() holds.
+template <typename Accepted>
+void draw_second_stock(Accepted accepted)
 {
     for (std::int32_t round = 1; round <= redraw_cap; ++round) {
         draw_stock(5);
-        const double a = first_ions * static_cast<double>(slot_value(3));
-        const double b = ions * static_cast<double>(slot_value(5));
-        if (std::abs(a - b) > 1e-6 * std::max(a, b)) return;
+        if (accepted()) return;
     }
+}
+
+// Slot 6 := the two volumes' total, slot 7 := the ion concentration of their
+// mixture, 3 digits each; the concentration is worked on the total before
+// it is rounded, as every version has shown it.
+void mix_stocks(const CommonIonPick& pick)
+{
+    const float total = slot_value(2) + slot_value(4);
+    set_slot_digits(6, total, 3);
+    set_slot_digits(
+        7, (pick.first.ions * slot_value(2) * slot_value(3) + pick.second.ions * slot_value(4) * slot_value(5)) / total,
+        3);
 }
 
 // Problems 12 and 14: two salts of one ion list, the volumes (slots 2, 4)
 // and stocks (slots 3, 5) of their solutions. Problem 14 asks for a mixture
-// between the two stocks, which must then differ in the ion.
-CommonIonPick draw_common_ion_mixture(std::int32_t discarded, bool distinct_stocks)
+// (slots 6 and 7) whose concentration, as shown, lies strictly between the
+// stocks', as shown: the second stock is drawn again until it does.
+CommonIonPick draw_common_ion_mixture(std::int32_t discarded, bool mixture_between_stocks)
 {
     const CommonIonPick pick = pick_common_ion_salts();
     skip_random_draws(discarded);
     draw_volume(2);
     draw_volume(4);
     draw_stock(3);
-    if (distinct_stocks)
-        draw_second_stock(static_cast<float>(pick.first.ions), static_cast<float>(pick.second.ions));
+    if (mixture_between_stocks)
+        draw_second_stock([&] {
+            mix_stocks(pick);
+            const StockIons stocks = stock_ions(pick.first.ions, pick.second.ions);
+            const double wanted = slot_value(7);
+            return shown_below(std::min(stocks.first, stocks.second), wanted) &&
+                   shown_below(wanted, std::max(stocks.first, stocks.second));
+        });
     else
         draw_stock(5);
     random_int(1, 2);  // drawn and not used: the data of every version depend on it
@@ -182,7 +215,11 @@ void generate_problem_13()
     draw_volume(2);
     draw_volume(4);
     draw_stock(3);
-    draw_second_stock(1.0f, 1.0f);
+    // Equal stocks cannot make any other concentration.
+    draw_second_stock([] {
+        const StockIons stocks = stock_ions(1, 1);
+        return shown_below(stocks.first, stocks.second) || shown_below(stocks.second, stocks.first);
+    });
     const std::int32_t k = random_int(1, 2);
     set_ion_concentrations(v, mixed_formality(), four_relative_uncertainties());
 
@@ -200,7 +237,7 @@ void generate_problem_13()
     }
     problem_texts.problem_text = "Calcolare il volume di " + formula + " " + slot_text(3) + " F da aggiungere a " +
                                  slot_text(4) + " mL di " + formula + " " + slot_text(5) +
-                                 " F perchè la concentrazione di ioni" +
+                                 " F perché la concentrazione di ioni" +
                                  (k == 1 ? " " + cation_phrase(v) : anion_phrase(v)) +
                                  " nella soluzione risultante sia pari a " + slot_text(wanted) + " M";
     const float rel =
@@ -221,14 +258,6 @@ void generate_problem_14()
 {
     skip_random_draws(1);
     const CommonIonPick pick = draw_common_ion_mixture(15, true);
-    // The mixture's concentration is worked on the total volume before it is
-    // rounded: near one stock's concentration the rounded total would move it
-    // enough to change which stock runs out.
-    const float total = slot_value(2) + slot_value(4);
-    set_slot_digits(6, total, 3);
-    set_slot_digits(
-        7, (pick.first.ions * slot_value(2) * slot_value(3) + pick.second.ions * slot_value(4) * slot_value(5)) / total,
-        3);
     const std::int32_t w = random_int(1, 2);
     const std::int32_t enlarged = w == 1 ? 2 : 4;
     set_slot_digits(enlarged, random_real(1.1f, 1.2f) * slot_value(enlarged), 3);
@@ -237,8 +266,21 @@ void generate_problem_14()
         " che si può preparare per mescolamento diretto avendo a disposizione unicamente " + slot_text(2) + " mL di " +
         compound_formula(pick.first.compound) + " " + slot_text(3) + " F e " + slot_text(4) + " mL di " +
         compound_formula(pick.second.compound) + " " + slot_text(5) + " F";
+    // From the numbers as shown: the wanted concentration takes this much of
+    // the second solution per volume of the first, and the one that runs out
+    // first is used whole.
+    const StockIons stocks = stock_ions(pick.first.ions, pick.second.ions);
+    const double wanted = slot_value(7);
+    const double second_per_first = (stocks.first - wanted) / (wanted - stocks.second);
+    const double first = slot_value(2);
+    const double second = slot_value(4);
+    const bool first_used_up = first * second_per_first <= second;
+    set_slot_digits(
+        6,
+        static_cast<float>(first_used_up ? first * (1.0 + second_per_first) : second * (1.0 + 1.0 / second_per_first)),
+        3);
     problem_texts.answer_text =
-        slot_text(6) + " mL, usando tutta" + (w == 1 ? " la seconda soluzione" : " la prima soluzione");
+        slot_text(6) + " mL, usando tutta" + (first_used_up ? " la prima soluzione" : " la seconda soluzione");
     draw_problem_text(170, 575, 45);
     show_chemistry_fact(240, 150, 300);
 }

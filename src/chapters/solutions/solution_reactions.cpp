@@ -152,8 +152,8 @@ void generate_problem_29()
     const std::int32_t b = q == 1 ? roles.oxidised : roles.reduced;
     const std::string equation = format_equation_text(0, reaction_record(r));
     problem_texts.problem_text =
-        q == 1 ? "@T1@@C1@Identificare la specie che si riduce e l'agente riducente nella equazione seguente"
-               : "@T1@@C1@Identificare la specie che si ossida e l'agente ossidante nella equazione seguente";
+        q == 1 ? "@T1@@C1@Identificare la specie che si riduce e l'agente riducente nell'equazione seguente"
+               : "@T1@@C1@Identificare la specie che si ossida e l'agente ossidante nell'equazione seguente";
     append_piece(problem_texts.problem_text, " e bilanciarla");
     draw_problem_text_in_box(160, 582, 50, 85);
     draw_centred_equation(equation, 85);

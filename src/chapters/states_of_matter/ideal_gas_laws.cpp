@@ -239,7 +239,7 @@ void generate_problem_5()
     problem_texts.problem_text = "Un recipiente contiene gas alla pressione di " + slot_text(2) + " " +
                                  std::string(pressure_unit(u)) + " e alla temperatura di " + slot_text(1) +
                                  "@uo@C. A quale temperatura deve essere portato il recipiente " +
-                                 " perchè la pressione divenga " + slot_text(4) + " atm?";
+                                 " perché la pressione divenga " + slot_text(4) + " atm?";
     problem_texts.answer_text = slot_text(6) + " @uo@C";
     draw_problem_text(200, 560, 60);
     show_chemistry_fact(170, 160, 280);
@@ -281,7 +281,7 @@ void generate_problem_7()
     problem_texts.problem_text = "La densità d" + articulated_gas_name(c) + " a " + slot_text(5) +
                                  "@uo@C e pressione atmosferica è pari a " + slot_text(2) + " g/L." +
                                  " Calcolare la massa molecolare di un gas la cui densità nelle " +
-                                 "stesse condizioni è pari a " + slot_text(3) + " g/L?";
+                                 "stesse condizioni è pari a " + slot_text(3) + " g/L.";
     const float answer = slot_value(3) / slot_value(2) * m;
     set_slot_uncertainty(4, answer, answer * (relative(3) + relative(2)));
     problem_texts.answer_text = slot_text(4) + " u.m.a.";

@@ -1,4 +1,4 @@
-// Section "Principio di LeChatelier", problem 41: how a two-phase system of
+// Section "Principio di Le Châtelier", problem 41: how a two-phase system of
 // carbon dioxide or water answers a change of pressure or temperature.
 #include <string>
 #include <string_view>
@@ -37,7 +37,7 @@ void generate_problem_41()
     skip_random_draws(4);
     const std::int32_t v = pick_problem_variant(3, states_of_matter_state.last_draw[41], 0);
     std::string& text = problem_texts.problem_text;
-    text = "Sulla base del principio di LeChatelier, quale trasformazione avviene se un sistema contenente ";
+    text = "Sulla base del principio di Le Châtelier, quale trasformazione avviene se un sistema contenente ";
     const std::int32_t c = random_int(1, 2);
     append_piece(text, substances[c - 1]);
     append_piece(text, phase_pairs[v - 1]);

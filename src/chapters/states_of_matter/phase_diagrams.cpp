@@ -380,7 +380,7 @@ void generate_problem_40()
     constexpr std::array<std::string_view, 4> units = {" torr?", " atm?", " K?", " K?"};
     const std::int32_t kind = (question - 1) / 2;
     append_piece(text, std::string(asked[kind]) + slot_text(5) + std::string(units[kind]));
-    problem_texts.answer_text = question % 2 == 1 ? "Si" : "No";
+    problem_texts.answer_text = question % 2 == 1 ? "Sì" : "No";
     draw_problem_text(170, 570, 50);
     show_chemistry_fact(180, 160, 300);
 }

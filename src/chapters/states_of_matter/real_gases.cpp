@@ -109,12 +109,12 @@ void generate_problem_26()
     convert_data_slot(3, random_int(3, 4));
 
     const std::string name = gas_name(gas.compound);
-    problem_texts.problem_text = "Le costanti di van der Waals @ia@ e @ib@ d" + articulated_gas_name(gas.compound) +
-                                 " sono pari rispettivamente a " + slot_text(8) + " atm•L@u2@/mol@u2@ e " +
-                                 slot_text(9) + " L/mol. Confrontare la pressione in una" +
-                                 (slot_value(1) < 30.0f ? " autoclave" : " bombola") + " da " + slot_text(1) +
-                                 " L contenente " + slot_text(3) + " kg di " + name + " a " + slot_text(2) +
-                                 "@uo@C con quella che si avrebbe se il gas si comportasse in modo ideale";
+    problem_texts.problem_text =
+        "Le costanti di van der Waals @ia@ e @ib@ d" + articulated_gas_name(gas.compound) +
+        " sono pari rispettivamente a " + slot_text(8) + " atm•L@u2@/mol@u2@ e " + slot_text(9) +
+        " L/mol. Confrontare la pressione " + (slot_value(1) < 30.0f ? "in un'autoclave" : "in una bombola") + " da " +
+        slot_text(1) + " L contenente " + slot_text(3) + " kg di " + name + " a " + slot_text(2) +
+        "@uo@C con quella che si avrebbe se il gas si comportasse in modo ideale";
     const float n = slot_value(3) / gas.molar_mass * 1000.0f;
     const float t = slot_value(2) + 273.15f;
     const float v = slot_value(1);

@@ -15,7 +15,7 @@ constexpr ChapterSection sections[] = {
     {"Leggi del gas ideale", 1, 40, 55},  {"Miscele di gas ideali", 15, 60, 75},
     {"Teoria cinetica", 22, 80, 95},      {"Gas reali", 26, 100, 115},
     {"Solidi e liquidi", 29, 120, 135},   {"Tensione di vapore", 35, 140, 155},
-    {"Diagrammi di stato", 37, 160, 175}, {"Principio di LeChatelier", 41, 180, 195},
+    {"Diagrammi di stato", 37, 160, 175}, {"Principio di Le Châtelier", 41, 180, 195},
 };
 
 constexpr ProblemBlock blocks[] = {

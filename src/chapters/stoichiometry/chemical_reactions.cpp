@@ -30,7 +30,7 @@ struct BalancingProblem {
 // Reaction 82, the longest, does not fit the lines of 25 and 26.
 constexpr std::array<BalancingProblem, 5> balancing_problems{{
     {1, 100, 82, "@T1@@C1@Controllare se la seguente equazione è bilanciata@y20@@X100@"},
-    {1, 100, 82, "@T1@@C1@Determinare il coefficente mancante nell'equazione@y20@@X100@"},
+    {1, 100, 82, "@T1@@C1@Determinare il coefficiente mancante nell'equazione@y20@@X100@"},
     {1, 80, 0, "@T1@@C1@Determinare i due coefficienti mancanti nell'equazione@y20@@X100@"},
     {1, 80, 0, "@T1@@C1@Bilanciare l'equazione seguente @y20@@X100@"},
     {81, 100, 0, "@T1@@C1@Bilanciare l'equazione seguente @y20@@X100@"},

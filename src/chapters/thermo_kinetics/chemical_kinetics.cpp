@@ -201,7 +201,7 @@ void generate_problem_34()
     text = "@T1@@C1@Il tempo di dimezzamento dell'isotopo radioattivo @u" + std::string(isotope.mass_number) + "@" +
            std::string(isotope.symbol) + " è pari a " + std::string(isotope.half_life);
     append_piece(text, std::string(time_units[v - 1]) + ".");
-    append_piece(text, " Calcolare il tempo necessario perchè la radioattività presente in un dato campione si "
+    append_piece(text, " Calcolare il tempo necessario perché la radioattività presente in un dato campione si "
                        "riduca a " +
                            slot_text(1) + "% dell'iniziale");
     value_slots[2].input_text = std::string(isotope.half_life);
@@ -241,7 +241,7 @@ void generate_problem_36()
     problem_texts.problem_text =
         "@T1@@C1@Il valore di @ik@@dc@ per la reazione del secondo ordine in fase gas 2HI = H@d2@ + I@d2@ è pari a " +
         slot_text(2) + " L/(mol•s) a " + slot_text(1) +
-        " K. Calcolare il tempo necessario perchè a questa temperatura [HI] diminuisca da " + slot_text(3) +
+        " K. Calcolare il tempo necessario perché a questa temperatura [HI] diminuisca da " + slot_text(3) +
         " mol/L a " + slot_text(4) + " mol/L";
     set_slot_digits(5, (1.0f / slot_value(4) - 1.0f / slot_value(3)) / (2.0f * slot_value(2)), 2);
     problem_texts.answer_text = slot_text(5) + " s";

@@ -143,7 +143,7 @@ void generate_problem_29()
     // The constant with dH and dS carried to t by the heat capacities.
     const ReactionThermo at_t =
         compute_reaction_thermo(problem_texts.table_buffer, water_as_vapour, g.t).value_or(ReactionThermo{});
-    answer += ": " + equilibrium_constant_text(at_t.equilibrium_constant, at_t.dG, g.t + 273.15f, reversed);
+    answer += "; " + equilibrium_constant_text(at_t.equilibrium_constant, at_t.dG, g.t + 273.15f, reversed);
     problem_texts.answer_text = answer;
 }
 

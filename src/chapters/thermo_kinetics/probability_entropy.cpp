@@ -278,7 +278,7 @@ void generate_problem_19()
                                                         " quarto livello sia"};
     std::string& text = problem_texts.problem_text;
     text = "Le energie elettroniche dell'atomo di idrogeno sono date da @iE@@dk@ = @iE@@d1@/k@u2@, dove  "
-           "@iE@@d1@ = -2.17987•10@u-18@ J. Ricordando che nel livello k-mo vi sono k@u2@ orbitali "
+           "@iE@@d1@ = -2.17987•10@u-18@ J. Ricordando che nel livello k-esimo vi sono k@u2@ orbitali "
            "isoenergetici, calcolare quale deve essere la temperatura perché la popolazione del";
     append_piece(text, levels[k - 2]);
     append_piece(text, "  " + slot_text(1) + "%  di quella del primo");

@@ -63,7 +63,7 @@ TEST_F(ChapterOne, ProblemTwentyEightFindsTheLineOfALinearTable)
         }
         if (answer_text() == "No") return;
         ++linear;
-        const auto a = match(answer_text(), "^Si; @iy@ = NUM@ix@( \\+| -)? NUM$");
+        const auto a = match(answer_text(), "^Sì; @iy@ = NUM@ix@( \\+| -)? NUM$");
         const double slope = (y[5].value - y[1].value) / (x[5].value - x[1].value);
         const Shown shown_slope = shown(a[0]);
         EXPECT_TRUE(within_last_digit(shown_slope, slope));

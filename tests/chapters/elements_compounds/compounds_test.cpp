@@ -54,7 +54,7 @@ TEST_F(ChapterTwo, OnlyTheUsualChargeMakesAStableCompound)
         ASSERT_TRUE(f.readable) << asked[2];
         EXPECT_EQ(std::gcd(f.atoms.at(cation), f.atoms.at(anion)), 1);
         const std::int32_t charge = -f.atoms.at(anion) * ion_charge.at(anion) / f.atoms.at(cation);
-        EXPECT_EQ(answer_text(), charge == ion_charge.at(cation) ? "Si" : "No");
+        EXPECT_EQ(answer_text(), charge == ion_charge.at(cation) ? "Sì" : "No");
         answers.insert(answer_text());
     });
     EXPECT_EQ(answers.size(), 2u);
@@ -152,7 +152,7 @@ TEST_F(ChapterTwo, ValenceBondMoleculesThatExistAndThatDoNot)
     });
     ASSERT_EQ(answers.size(), 32u);
     for (const char* stable : {"BF@d3@", "SF@d6@", "ClF", "ClF@d5@", "SiF@d4@", "PF@d5@"})
-        EXPECT_EQ(answers[stable], "Si");
+        EXPECT_EQ(answers[stable], "Sì");
     for (const char* unstable : {"BF@d2@", "SF", "SiF", "ClF@d2@", "CH@d5@", "PF@d6@"})
         EXPECT_EQ(answers[unstable], "No");
 }

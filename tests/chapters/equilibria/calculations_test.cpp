@@ -198,10 +198,10 @@ const SweepCase calculation_cases[] = {
     {12,
      [](const std::string& statement, const std::string& answer) {
          const auto d =
-             match(statement, "contiene " + number_group + " mol di (.*), " + number_group + " mol di (.*) e " +
-                                  number_group +
-                                  " mol di (.*),  in equilibrio rispetto alla reazione (.*) Calcolare .* aggiungono " +
-                                  number_group + " mol di (.*)$");
+             match(statement,
+                   "contiene " + number_group + " mol di (.*), " + number_group + " mol di (.*) e " + number_group +
+                       " mol di (.*),  in equilibrio rispetto alla reazione (.*)\\. Calcolare .* aggiungono " +
+                       number_group + " mol di (.*)$");
          const auto equation = gas_equation(d[6]);
          const std::array<std::string, 3> formulas = {d[1], d[3], d[5]};
          std::array<double, 3> n = {shown_value(d[0]), shown_value(d[2]), shown_value(d[4])};

@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <functional>
+#include <set>
 #include <string>
 
 #include "equilibria_fixture.h"
@@ -35,6 +36,18 @@ double log_root(const std::function<double(double)>& f, double lo = -20.0, doubl
 double saturated_hydroxide(int m, double k)
 {
     return log_root([&](double x) { return std::pow(x, m - 1) * (x * x - kw) - m * k; });
+}
+
+// Solubility s of M(OH)m in a strong acid at c, by bisection on (0, c/m) of
+// s = (k / Kw^m)(c - m s)^m; c/m itself where the root is within 0.01 % of it.
+double solubility_in_acid(int m, double k, double c)
+{
+    double lo = 0.0, hi = c / m;
+    for (int i = 0; i < 200; ++i) {
+        const double mid = 0.5 * (lo + hi);
+        (mid - k / std::pow(kw, m) * std::pow(c - m * mid, m) > 0.0 ? hi : lo) = mid;
+    }
+    return lo < 0.9999 * c / m ? lo : c / m;
 }
 
 const SweepCase solubility_cases[] = {
@@ -76,7 +89,7 @@ const SweepCase solubility_cases[] = {
          const double c = shown_value(d[2]);
          const auto shown = match(answer, "^" + number_group + " mol/L; " + number_group + " mol/L$");
          EXPECT_TRUE(near_shown(shown[0], k / std::pow(saturated_hydroxide(m, k), m), 2e-3));
-         EXPECT_TRUE(near_shown(shown[1], d[3] == "un acido" ? c / m : k / std::pow(c, m), 1e-4));
+         EXPECT_TRUE(near_shown(shown[1], d[3] == "un acido" ? solubility_in_acid(m, k, c) : k / std::pow(c, m), 1e-5));
      }},
     {42,
      [](const std::string& statement, const std::string& answer) {
@@ -126,6 +139,18 @@ TEST_F(ChapterSeven, SolubilitiesFollowFromTheShownData)
             answer();
             c.check(statement(), answer_text());
         });
+}
+
+TEST_F(ChapterSeven, EveryHydroxideInAStrongAcidSolvesItsEquation)
+{
+    const SweepCase& hydroxides = solubility_cases[2];
+    ASSERT_EQ(hydroxides.problem, 41);
+    std::set<std::string> seen;
+    for_versions(41, 2000, [&](const std::string& statement, const std::string& answer) {
+        hydroxides.check(statement, answer);
+        if (statement.ends_with("acido forte HX")) seen.insert(match(statement, "solubilità di (.*) \\[")[0]);
+    });
+    EXPECT_EQ(seen.size(), 9u);
 }
 
 TEST_F(ChapterSeven, TheSmallestSolubilityProductKeepsItsDigits)

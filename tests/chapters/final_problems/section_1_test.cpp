@@ -83,7 +83,7 @@ const AnswerCheck rows[] = {
     {6,
      "equimolare di CO e Cl@d2@ a NUM@uo@C e NUM atm viene raffreddato a NUM@uo@C\\. .* per la reazione  "
      "CO@d\\(g\\)@ \\+ Cl@d2@@d\\(g\\)@ = COCl@d2@@d\\(g\\)@ a NUM@uo@C @iK@ = NUM$",
-     "^@iP@\\(COCl@d2@\\) = NUM atm; @iP@\\(CO\\) = @iP@\\(Cl@d2@\\) = NUM$",
+     "^@iP@\\(COCl@d2@\\) = NUM atm; @iP@\\(CO\\) = @iP@\\(Cl@d2@\\) = NUM atm$",
      [](const Groups& s, const Groups& a) {
          const double k = s.value(5);
          // Each gas at p0/2 after cooling; K = y / (p0/2 - y)^2 for y of phosgene.

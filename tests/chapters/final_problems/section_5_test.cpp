@@ -25,7 +25,7 @@ double electrons(const std::string& electrode)
 }
 
 const AnswerCheck rows[] = {
-    {33, "^NUM mL di una soluzione contente solfati .* si ottengono NUM mg di precipitato\\.", "^NUM M $",
+    {33, "^NUM mL di una soluzione contenente solfati .* si ottengono NUM mg di precipitato\\.", "^NUM M $",
      [](const Groups& s, const Groups& a) {
          EXPECT_TRUE(agrees(a.number(1), s.value(2) / formula_mass("BaSO@d4@") / s.value(1), 0.5, 2e-3));
      }},

@@ -140,7 +140,7 @@ TEST_F(ChapterFive, BoilingAndFreezingPoints)
     });
     for_versions(25, sweep, [&](std::int32_t) {
         const auto g = match(statement(), "^Calcolare quanta acqua si deve aggiungere a " + number_group + " g  di " +
-                                              formula + " perchè la soluzione ottenuta abbia punto di gelo pari a " +
+                                              formula + " perché la soluzione ottenuta abbia punto di gelo pari a " +
                                               number_group + "@uo@C");
         const double fp = shown_value(g[2]);
         // 3 digits from -1.0 down, 2 above (a value just above that rounds to -1.0).
@@ -159,7 +159,7 @@ TEST_F(ChapterFive, BoilingAndFreezingPoints)
                                    number_group + " g di composto in " + number_group +
                                    " g di .* \\(@iT@@db@ = " + number_group + "@uo@C; @ik@@db@ = " + number_group +
                                    " kg•K/mol\\) bolle a " + number_group +
-                                   "@uo@C. Sapendo che la massa molare di A è pari a " + number_group + " g");
+                                   "@uo@C. Sapendo che la massa molare di A è pari a " + number_group + " g/mol, ");
         if (version == text_version) return;
         // Particles per A from the boiling-point rise; the rise is known to
         // half a unit of the boiling point's last digit.
@@ -204,7 +204,7 @@ TEST_F(ChapterFive, TextbookVersionOfTheDissociationProblem)
     EXPECT_NE(
         statement().find("in alcool etilico secondo la reazione A = 2B. La soluzione ottenuta sciogliendo 21.02 g "
                          "di composto in 77.56 g di alcool etilico (@iT@@db@ = 78.3@uo@C; @ik@@db@ = 1.22 "
-                         "kg•K/mol) bolle a 80.0@uo@C. Sapendo che la massa molare di A è pari a 365.4 g"),
+                         "kg•K/mol) bolle a 80.0@uo@C. Sapendo che la massa molare di A è pari a 365.4 g/mol, "),
         std::string::npos)
         << statement();
     EXPECT_EQ(answer_text(), "88%");

@@ -63,43 +63,41 @@ TEST_F(ChapterFive, MixturesOfTwoSaltsWithACommonIon)
                          (shown_value(g[1]) + shown_value(g[4]));
         expect_shown_near(match(answer_text(), "^" + number_group + " M$")[0], c, 1e-4);
     });
-    for_versions(14, sweep, [&](std::int32_t) {
+}
+
+TEST_F(ChapterFive, LargestMixtureWorkedFromTheShownNumbers)
+{
+    const auto check = [&] {
         const auto g = match(statement(), "soluzione " + number_group + " M in " + ion +
                                               " che si può preparare per mescolamento diretto avendo a disposizione "
                                               "unicamente " +
                                               number_group + " mL di " + formula + " " + number_group + " F e " +
                                               number_group + " mL di " + formula + " " + number_group + " F$");
         EXPECT_NE(g[3], g[6]);
-        const Shown c = shown(g[0]);
+        const double c = shown_value(g[0]);
         const double c1 = ions_in(g[1], g[3]) * shown_value(g[4]);
         const double c2 = ions_in(g[1], g[6]) * shown_value(g[7]);
-        ASSERT_NE(c1, c2);
-        // Stocks a unit of their last digit apart leave no 3-digit value
-        // between them (left as drawn, and rare).
-        if (std::abs(c1 - c2) < 0.011 * std::max(c1, c2)) return;
-        ASSERT_GT((c.value - c1) * (c2 - c.value), 0.0) << "the wanted concentration lies between the stocks";
+        ASSERT_GT((c - c1) * (c2 - c), 1e-12 * c * c) << "the wanted concentration lies strictly between the stocks";
+        // The second solution per volume of the first that c asks; the one
+        // that runs out first is used whole.
+        const double ratio = (c1 - c) / (c - c2);
         const double v1 = shown_value(g[2]);
         const double v2 = shown_value(g[5]);
+        const bool first_used_up = v1 * ratio <= v2;
         const auto a = match(answer_text(), "^" + number_group + " mL, usando tutta la (prima|seconda) soluzione$");
-        // With the first stock's volume per volume of the second that the
-        // wanted concentration asks, the one that runs out is used whole.
-        const auto total = [&](double cc) {
-            const double ratio = (c2 - cc) / (cc - c1);
-            return a[1] == "seconda" ? v2 * (1 + ratio) : v1 * (1 + 1 / ratio);
-        };
-        const double ratio = (c2 - c.value) / (c.value - c1);
-        const bool first_left_over = v1 > ratio * v2;
-        const double low = total(c.value - c.half_unit());
-        const double high = total(c.value + c.half_unit());
-        if ((c.value - c.half_unit() - c1) * (c.value + c.half_unit() - c1) > 0 &&
-            (c.value - c.half_unit() - c2) * (c.value + c.half_unit() - c2) > 0) {
-            expect_shown_within(a[0], std::min(low, high), std::max(low, high));
-            // Near the balance of the two the shown concentration cannot tell which runs out.
-            if (std::abs(v1 - ratio * v2) > 0.05 * v1) {
-                EXPECT_EQ(a[1], first_left_over ? "seconda" : "prima");
-            }
-        }
-    });
+        EXPECT_EQ(a[1], first_used_up ? "prima" : "seconda");
+        expect_shown_near(a[0], first_used_up ? v1 * (1 + ratio) : v2 * (1 + 1 / ratio));
+    };
+    for_versions(14, 4000, check);
+    // A wanted concentration shown equal to a stock's (0.155 M from 0.0770 F
+    // Cu(NO3)2 and 0.155 F KNO3), and stocks close enough that the rounded
+    // data change which solution runs out.
+    for (const std::int32_t version : {10, 16}) {
+        generate(14, version);
+        SCOPED_TRACE(statement());
+        check();
+    }
+    EXPECT_EQ(answer_text(), "124 mL, usando tutta la seconda soluzione");
 }
 
 TEST_F(ChapterFive, VolumeToAddForAWantedConcentration)
@@ -108,7 +106,7 @@ TEST_F(ChapterFive, VolumeToAddForAWantedConcentration)
     for_versions(13, 2 * sweep, [&](std::int32_t) {
         const auto g = match(statement(), "^Calcolare il volume di " + formula + " " + number_group +
                                               " F da aggiungere a " + number_group + " mL di " + formula + " " +
-                                              number_group + " F perchè la concentrazione di " + ion +
+                                              number_group + " F perché la concentrazione di " + ion +
                                               " nella soluzione risultante sia pari a " + number_group + " M$");
         EXPECT_EQ(g[0], g[3]);
         const int n = ions_in(g[5], g[0]);

@@ -62,7 +62,7 @@ TEST_F(ChapterFive, RedoxEquationsToBalance)
     for_versions(29, sweep, [&](std::int32_t) {
         const auto g =
             match(statement(), "^@T1@@C1@Identificare la specie che si (riduce e l'agente riducente|ossida e "
-                               "l'agente ossidante) nella equazione seguente e bilanciarla  (.+)$");
+                               "l'agente ossidante) nell'equazione seguente e bilanciarla  (.+)$");
         const auto a = match(answer_text(), "^(\\S+); (\\S+); (.+)$");
         const std::vector<Term> terms = read_equation(a[2]);
         EXPECT_TRUE(balanced(terms)) << a[2];

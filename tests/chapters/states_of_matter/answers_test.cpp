@@ -410,7 +410,7 @@ const std::map<std::int32_t, Check>& recomputations()
              if (m[1] == "ebollizione" && m[2] == "pressione") possible = x > point->p3_torr / 760.0 && x < point->pc_atm;
              if (m[1] == "la sublimazione" && m[2] == "temperatura") possible = x < point->t3 + kelvin;
              if (m[1] == "ebollizione" && m[2] == "temperatura") possible = x > point->t3 + kelvin && x < point->tc + kelvin;
-             EXPECT_EQ(at, possible ? "Si" : "No");
+             EXPECT_EQ(at, possible ? "Sì" : "No");
          }},
         {41,
          [](const std::string& t, const auto&, const auto&, const std::string& at) {

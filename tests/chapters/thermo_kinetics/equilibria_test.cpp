@@ -127,7 +127,7 @@ TEST_F(ChapterSix, EquilibriumConstantsOfGasReactions)
         const auto g = match(statement(), "^@T1@@C1@Per la reazione (.+) a NUM@uo@C, confrontare");
         const Thermo r = table_thermo(g[0]);
         expect_cut(at(g, 1));
-        const auto a = match(answer_text(), "^NUM: NUM$");
+        const auto a = match(answer_text(), "^NUM; NUM$");
         for (const bool corrected : {false, true}) {
             EXPECT_GT(at(a, corrected).value, 0.0);
             EXPECT_TRUE(shown_constant(at(a, corrected), r, at(g, 1), corrected));
