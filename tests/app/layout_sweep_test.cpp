@@ -122,6 +122,22 @@ TEST_F(PagePixels, ChangingChapterLeavesNoTitleOfThePreviousOneBesideTheSidePane
     EXPECT_TRUE(left_column() == first);
 }
 
+TEST_F(PagePixels, AShortStatusLineAfterALongOneLeavesNothingRightOfItsText)
+{
+    // The header's field, and the gap between it and the small buttons.
+    const auto field = [this] { return pixels(0, 318, 487, 337); };
+    const auto gap = [this] { return pixels(488, 318, 490, 337); };
+    ASSERT_EQ(show_chosen_page({.chapter = 1, .problem = 1, .version = 7}), "");
+    const std::vector<std::int32_t> short_line = field();
+    const std::vector<std::int32_t> clear_gap = gap();
+    // Chapter 6's longest section, with an 8-digit version.
+    ASSERT_EQ(show_chosen_page({.chapter = 6, .problem = 20, .version = 10000000}), "");
+    EXPECT_TRUE(gap() == clear_gap);
+    ASSERT_EQ(show_chosen_page({.chapter = 1, .problem = 1, .version = 7}), "");
+    EXPECT_TRUE(field() == short_line);
+    EXPECT_TRUE(gap() == clear_gap);
+}
+
 TEST_F(PagePixels, TheLastLineOfProblem11sNoteLiesInsideItsBox)
 {
     constexpr std::int32_t note_colour = 0xDDDDE8;
