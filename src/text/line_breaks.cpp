@@ -66,15 +66,6 @@ std::string_view unclosed(std::string_view shown)
     return shown.substr(0, shown.find_last_not_of(".,;:?!)]") + 1);
 }
 
-// "1.35", "-0.5", "2.08•10-3;" (the exponent raised).
-bool is_number(const std::string& shown)
-{
-    const std::string s = replaced(unclosed(shown), "•", "");
-    const std::size_t first = s.find_first_not_of("+-");
-    return first != std::string::npos && first <= 1 && s[first] >= '0' && s[first] <= '9' &&
-           s.find_first_not_of("0123456789.,+-") == std::string::npos;
-}
-
 // Symbols of units, as they stand between the "/", "•", brackets and
 // exponents of a compound unit.
 constexpr std::array<std::string_view, 60> unit_symbols = {
@@ -83,9 +74,25 @@ constexpr std::array<std::string_view, 60> unit_symbols = {
     "cal", "kcal", "eV",  "keV", "K",   "oC",   "°C",     "C",    "V",   "mV",  "A",   "mA",  "s",    "ms", "µs",
     "ns",  "ps",   "min", "h",   "ore", "anni", "giorni", "ohm",  "Ω",   "W",   "kW",  "Hz",  "%"};
 
+bool is_operator(const std::string& shown)
+{
+    return shown == "+" || shown == "=";
+}
+
+}  // namespace
+
+// "1.35", "-0.5", "2.08•10-3;" (the exponent raised).
+bool is_number_word(std::string_view shown)
+{
+    const std::string s = replaced(unclosed(shown), "•", "");
+    const std::size_t first = s.find_first_not_of("+-");
+    return first != std::string::npos && first <= 1 && s[first] >= '0' && s[first] <= '9' &&
+           s.find_first_not_of("0123456789.,+-") == std::string::npos;
+}
+
 // "mol/L", "J/(K•mol)", "(mol/L)-1", "kPa;", "oC" (the degree raised); not
 // "[Cu2+]".
-bool is_unit(const std::string& shown)
+bool is_unit_word(std::string_view shown)
 {
     const std::string_view s = unclosed(shown);
     if (s == "u.m.a") return true;
@@ -103,13 +110,6 @@ bool is_unit(const std::string& shown)
     return symbols > 0 && spaced.find('[') == std::string::npos;
 }
 
-bool is_operator(const std::string& shown)
-{
-    return shown == "+" || shown == "=";
-}
-
-}  // namespace
-
 std::vector<std::size_t> line_breaks(std::string_view text, std::int32_t room,
                                      const std::function<std::int32_t(std::size_t, std::size_t)>& width)
 {
@@ -121,8 +121,8 @@ std::vector<std::size_t> line_breaks(std::string_view text, std::int32_t room,
     std::vector<bool> bound(n, false);
     for (std::size_t k = 0; k + 1 < n; ++k) {
         const bool label = !shown[k].empty() && shown[k].back() == ':';
-        if (is_number(shown[k + 1]) && label) bound[k] = true;
-        if (is_number(shown[k]) && is_unit(shown[k + 1])) bound[k] = true;
+        if (is_number_word(shown[k + 1]) && label) bound[k] = true;
+        if (is_number_word(shown[k]) && is_unit_word(shown[k + 1])) bound[k] = true;
     }
     // Equations: species joined by "+" and "=", with at least one "=" and no
     // number among them (that is an equality, "K = 1.8•10@u-5@", which may part).
@@ -138,7 +138,7 @@ std::vector<std::size_t> line_breaks(std::string_view text, std::int32_t room,
         bool numbers = false;
         for (std::size_t j = first; j <= last; ++j) {
             equation = equation || shown[j] == "=";
-            numbers = numbers || is_number(shown[j]);
+            numbers = numbers || is_number_word(shown[j]);
         }
         if (equation && !numbers) {
             const bool fits = width(words[first].begin, words[last].end) <= room;

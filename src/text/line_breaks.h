@@ -17,3 +17,8 @@
 // line.
 std::vector<std::size_t> line_breaks(std::string_view text, std::int32_t room,
                                      const std::function<std::int32_t(std::size_t, std::size_t)>& width);
+
+// What a word shows (its codes dropped) read as a number, "2.08•10-3;", or
+// as a unit, "mol/L", "J/(K•mol)", "oC" (trailing punctuation allowed).
+bool is_number_word(std::string_view shown);
+bool is_unit_word(std::string_view shown);

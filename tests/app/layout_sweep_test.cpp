@@ -13,6 +13,7 @@
 #include "frame/page_choice.h"
 #include "frame/page_mouse.h"
 #include "frame/problem_page.h"
+#include "frame/status_header.h"
 #include "platform/backend.h"
 #include "platform/qt/qt_application.h"
 #include "support/layout_check.h"
@@ -69,6 +70,17 @@ TEST(LayoutSweep, NothingCoversCutsOrGarblesAPage)
     for (std::int32_t chapter = 1; chapter <= 9; ++chapter) {
         if (!chapter_available(chapter)) continue;
         ASSERT_EQ(show_chosen_page({.chapter = chapter}), "");
+        // The status line of every section, with the longest version number,
+        // stays in its field left of the small buttons.
+        for (std::int32_t s = 1; s <= chapter_index.section_count && s <= max_sections; ++s) {
+            const std::int32_t first = chapter_index.side_panel[s].first_problem;
+            ASSERT_EQ(show_chosen_page({.chapter = chapter, .problem = first, .version = 10000000}), "");
+            recorder.clear();
+            forget_status_header();
+            draw_status_header();
+            for (const std::string& fault : recorder.texts_out_of({0, 318, 487, 337}))
+                report.push_back(std::to_string(chapter) + "." + std::to_string(first) + ": " + fault);
+        }
         for (std::int32_t problem = 1; problem <= app_state.problem_count; ++problem) {
             for (std::int32_t version = 1; version <= 13; ++version) {
                 const std::int32_t v = version == 13 ? text_version : version;
