@@ -128,12 +128,16 @@ QwPoint draw_answer_box(std::int32_t x_left, std::int32_t x_right, std::int32_t 
     AnswerLayout layout = lay_out_answer(left, x_right, y, body, memo);
     std::int32_t right_limit = x_right;
     PageRect box = layout.box;
+    // The place sought keeps a gap under the box, so that a box at the foot
+    // of the problem area does not sit on the tab bar below it.
+    constexpr std::int32_t gap_below = 3;
     for (std::int32_t limit = x_right; limit >= left + std::max(100, least); limit -= 20) {
         const AnswerLayout narrower = limit == x_right ? layout : lay_out_answer(left, limit, y, body, memo);
-        if (const auto place = nearest_free_place(narrower.box)) {
+        const PageRect& b = narrower.box;
+        if (const auto place = nearest_free_place({b.x1, b.y1, b.x2, b.y2 + gap_below})) {
             layout = narrower;
             right_limit = limit;
-            box = *place;
+            box = {place->x1, place->y1, place->x2, place->y2 - gap_below};
             break;
         }
     }
