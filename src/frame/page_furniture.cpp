@@ -69,10 +69,16 @@ void draw_entry_title(std::int32_t top, std::string_view colour, std::string_vie
 {
     constexpr std::int32_t left = 16;
     constexpr std::int32_t panel_right = 130;
-    std::string font = "@T2@";
-    for (std::int32_t h = 13; h >= 9 && measure_markup_text(left, 2000, font + std::string(title)).x > panel_right; --h)
-        font = "@t'Arial'h" + std::to_string(h) + "b@";
+    const std::string font = font_to_fit("@T2@", 14, title, left, panel_right);
     draw_markup_text(left, top, font + std::string(colour) + std::string(title));
+}
+
+std::string font_to_fit(std::string font, std::int32_t height, std::string_view text, std::int32_t x,
+                        std::int32_t x_right)
+{
+    for (std::int32_t h = height - 1; h >= 9 && measure_markup_text(x, 2000, font + std::string(text)).x > x_right; --h)
+        font = "@t'Arial'h" + std::to_string(h) + "b@";
+    return font;
 }
 
 void draw_page_button(std::int32_t n)

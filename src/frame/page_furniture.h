@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 // 1: the chapter panel's title band; 2: the navigation panel's.
@@ -16,6 +17,11 @@ void draw_page_button(std::int32_t n);
 // a title wider than the panel is drawn a size smaller, or smaller still,
 // so that it never runs past the panel.
 void draw_entry_title(std::int32_t top, std::string_view colour, std::string_view title);
+
+// The font in which text drawn from x ends by x_right: font (whose cell is
+// height pixels), else bold Arial a size smaller, down to 9 pixels.
+std::string font_to_fit(std::string font, std::int32_t height, std::string_view text, std::int32_t x,
+                        std::int32_t x_right);
 
 // Every entry's label in its normal look, then entry `state` highlighted
 // when it is not 0.

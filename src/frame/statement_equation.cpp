@@ -1,5 +1,6 @@
 #include "frame/statement_equation.h"
 
+#include <algorithm>
 #include <string>
 
 #include "frame/app_state.h"
@@ -37,6 +38,18 @@ void draw_centred_equation(std::string_view equation, std::int32_t y)
     draw_markup_text(centred_line_x(equation), y, equation);
     append_piece(problem_texts.problem_text, " ");
     problem_texts.problem_text += strip_trailing_blanks(equation);
+}
+
+void draw_problem_text_and_equation(std::int32_t x_left, std::int32_t x_right, std::int32_t y_top,
+                                    std::int32_t y_bottom, std::string_view equation, std::int32_t equation_y)
+{
+    // The equation's sub- and superscripts keep two pixels from the last line.
+    constexpr std::int32_t below_last_line = 18;
+    const std::int32_t last_line =
+        measure_justified_text(x_left, x_right, y_top, strip_trailing_blanks(problem_texts.problem_text)).y;
+    const std::int32_t y = std::max(equation_y, last_line + below_last_line);
+    draw_problem_text_in_box(x_left, x_right, y_top, y_bottom + y - equation_y);
+    draw_centred_equation(equation, y);
 }
 
 void draw_left_adjusted_answer(std::int32_t x_left, std::int32_t x_right, std::int32_t y)

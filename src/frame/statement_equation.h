@@ -23,6 +23,12 @@ void draw_problem_text_in_box(std::int32_t x_left, std::int32_t x_right, std::in
 // after one blank, so that an export of the problem carries it.
 void draw_centred_equation(std::string_view equation, std::int32_t y);
 
+// draw_problem_text_in_box, then the equation centred on a line of its own
+// under the text: at equation_y, or lower where the text reaches that far,
+// the box's foot lowered as much.
+void draw_problem_text_and_equation(std::int32_t x_left, std::int32_t x_right, std::int32_t y_top,
+                                    std::int32_t y_bottom, std::string_view equation, std::int32_t equation_y);
+
 // answer_text with its leading blanks dropped, in the answer box.
 void draw_left_adjusted_answer(std::int32_t x_left, std::int32_t x_right, std::int32_t y);
 

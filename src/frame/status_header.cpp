@@ -40,18 +40,24 @@ std::int32_t find_current_section(std::int32_t previous)
     return s;
 }
 
+// The header's field, left of the small buttons.
+constexpr std::int32_t field_right = 487;
+
 // A radial gradient from the frame colour at the left end of the band to
-// nearly white at its right.
+// nearly white at its right. The outermost ring's colour first fills the
+// field's corners, which no ring reaches, so no earlier header shows there.
 void draw_header_ground()
 {
-    qw_set_clip_region(0, 318, 487, 337);
+    qw_set_clip_region(0, 318, field_right, 337);
     const QwRgb c = qw_split_rgb(scheme_frame_colour());
-    for (std::int32_t r = 487; r >= 107; r -= 10) {
+    for (std::int32_t r = field_right; r >= 107; r -= 10) {
         const std::int32_t k = (r - 100) / 10;
         const auto lighten = [k](std::int32_t v) {
             return static_cast<std::int32_t>(static_cast<float>(v) + static_cast<float>((255 - v) * k) * 0.022222223f);
         };
-        fill_ellipse(qw_rgb(lighten(c.red), lighten(c.green), lighten(c.blue)), -r, 320 - r, r, 320 + r);
+        const std::int32_t ring = qw_rgb(lighten(c.red), lighten(c.green), lighten(c.blue));
+        if (r == field_right) fill_box(ring, 0, 318, field_right, 337);
+        fill_ellipse(ring, -r, 320 - r, r, 320 + r);
     }
     qw_set_clip_region(0, 0, 1600, 1600);
 }
@@ -70,14 +76,6 @@ std::string version_label(std::int32_t version)
     if (version == no_version) return "Nessuna Versione";
     if (version == text_version) return "Versione Testo";
     return "Versione " + std::to_string(version);
-}
-
-// Draws markup at (x, y) and returns its width.
-std::int32_t draw_measured(std::int32_t x, std::int32_t y, const std::string& text)
-{
-    qw_move_to(x, y);
-    draw_markup_text(x, y, text);
-    return qw_get_current_position().x - x;
 }
 
 }  // namespace
@@ -112,8 +110,10 @@ void draw_status_header()
     const std::int32_t chapter = app_state.current_chapter;
     const std::string name = chapter >= 1 && chapter <= 9 ? chapter_names[chapter] : "";
     const std::string section = s >= 1 && s <= max_sections ? chapter_index.side_panel[s].title : "";
-    std::int32_t w = draw_measured(10, 320, "@T1@@C1@" + name + ": " + section + " -");
-    w += draw_measured(w + 15, 320, "@T1@@C1@Livello " + std::to_string(app_state.current_level) + " -");
-    draw_markup_text(w + 20, 320, "@T1@@C1@" + version_label(app_state.version_number));
+    const std::string text = name + ": " + section + " -@x5@Livello " + std::to_string(app_state.current_level) +
+                             " -@x5@" + version_label(app_state.version_number);
+    // Ends short of the buttons, a size smaller where it would run under them.
+    constexpr std::int32_t x = 10;
+    draw_markup_text(x, 320, font_to_fit("@T1@", 16, text, x, field_right - 2) + "@C1@" + text);
     enable_page_mouse();
 }

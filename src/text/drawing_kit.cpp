@@ -122,15 +122,22 @@ QwPoint draw_answer_box(std::int32_t x_left, std::int32_t x_right, std::int32_t 
     // holds: at its own place when free, else at the nearest free place, else
     // narrower (wrapping) where that finds one; else at its own place.
     std::erase_if(page_regions.regions, [](const PageRegion& r) { return r.element == PageElement::answer; });
-    AnswerLayout layout = lay_out_answer(x_left, x_right, y, body, memo);
+    // A box narrower than a piece that cannot be broken grows to the left.
+    const std::int32_t least = widest_unbreakable_piece(body, memo);
+    const std::int32_t left = std::min(x_left, x_right - least);
+    AnswerLayout layout = lay_out_answer(left, x_right, y, body, memo);
     std::int32_t right_limit = x_right;
     PageRect box = layout.box;
-    for (std::int32_t limit = x_right; limit >= x_left + 100; limit -= 20) {
-        const AnswerLayout narrower = limit == x_right ? layout : lay_out_answer(x_left, limit, y, body, memo);
-        if (const auto place = nearest_free_place(narrower.box)) {
+    // The place sought keeps a gap under the box, so that a box at the foot
+    // of the problem area does not sit on the tab bar below it.
+    constexpr std::int32_t gap_below = 3;
+    for (std::int32_t limit = x_right; limit >= left + std::max(100, least); limit -= 20) {
+        const AnswerLayout narrower = limit == x_right ? layout : lay_out_answer(left, limit, y, body, memo);
+        const PageRect& b = narrower.box;
+        if (const auto place = nearest_free_place({b.x1, b.y1, b.x2, b.y2 + gap_below})) {
             layout = narrower;
             right_limit = limit;
-            box = *place;
+            box = {place->x1, place->y1, place->x2, place->y2 - gap_below};
             break;
         }
     }
@@ -141,7 +148,7 @@ QwPoint draw_answer_box(std::int32_t x_left, std::int32_t x_right, std::int32_t 
     outline_box(0x000000, box.x1, box.y1, box.x2, box.y2);
     const std::int32_t text_right =
         right_limit == x_right ? layout.text_right : std::min(layout.text_right, right_limit);
-    lay_out_paragraph(x_left + dx, text_right + dx, y + dy, body, MarkupPass::draw, memo);
+    lay_out_paragraph(left + dx, text_right + dx, y + dy, body, MarkupPass::draw, memo);
     return {dx, dy};
 }
 

@@ -8,6 +8,7 @@
 #include "numbers/formatted_conversions.h"
 #include "platform/graphics.h"
 #include "text/fonts_colours.h"
+#include "text/line_breaks.h"
 #include "text/markup_renderer.h"
 #include "text/markup_text.h"
 
@@ -15,22 +16,6 @@ namespace {
 
 inline constexpr std::size_t paragraph_limit = 2000;
 inline constexpr std::int32_t line_height = 16;
-
-// Blanks outside codes: a blank preceded by an odd number of at signs lies
-// inside a code's argument. The end of the text closes the list.
-std::vector<std::size_t> break_positions(std::string_view work)
-{
-    std::vector<std::size_t> breaks;
-    bool inside_code = false;
-    for (std::size_t i = 0; i < work.size(); ++i) {
-        if (work[i] == '@')
-            inside_code = !inside_code;
-        else if (work[i] == ' ' && !inside_code)
-            breaks.push_back(i);
-    }
-    breaks.push_back(work.size());
-    return breaks;
-}
 
 // "(i2)" where it fits; wider gaps are written in full.
 std::string gap_text(std::int32_t pixels)
@@ -44,6 +29,32 @@ void select_line_font(std::int32_t n, ExtentMemo& memo)
     if (select_font(n)) memo.font_selected(font_table.option[n]);
 }
 
+// A piece of text's width as one line started in font n.
+std::int32_t piece_width(std::string_view piece, std::int32_t n, ExtentMemo& memo)
+{
+    select_line_font(n, memo);
+    qw_move_to(0, 2000);
+    render_markup(0, 2000, piece, MarkupPass::measure, &memo);
+    return qw_get_current_position().x;
+}
+
+// The width of work[begin, end) in the font that work drawn from its start
+// in font n has there.
+std::int32_t width_within(std::string_view work, std::size_t begin, std::size_t end, std::int32_t n, ExtentMemo& memo)
+{
+    piece_width(work.substr(0, begin), n, memo);
+    return piece_width(work.substr(begin, end - begin), renderer_state.current_font_number, memo);
+}
+
+// The text as laid out: a blank before it, none after it.
+std::string paragraph_work(std::string_view text)
+{
+    std::string padded = " ";
+    padded.append(text);
+    padded.push_back(' ');
+    return std::string(strip_trailing_blanks(first_characters(padded, paragraph_limit)));
+}
+
 }  // namespace
 
 QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view text,
@@ -52,11 +63,13 @@ QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_
     qw_move_to(x_left, y);
     std::int32_t saved_font = renderer_state.current_font_number;
     std::int32_t saved_colour = renderer_state.current_colour_number;
-    std::string padded = " ";
-    padded.append(text);
-    padded.push_back(' ');
-    const std::string_view work = strip_trailing_blanks(first_characters(padded, paragraph_limit));
-    const std::vector<std::size_t> breaks = break_positions(work);
+    const std::string padded = paragraph_work(text);
+    const std::string_view work = padded;
+    const std::int32_t first_font = saved_font;
+    const std::vector<std::size_t> breaks =
+        line_breaks(work, x_right - x_left, [&memo, work, first_font](std::size_t begin, std::size_t end) {
+            return width_within(work, begin, end, first_font, memo);
+        });
     // The text between two breaks, both excluded.
     const auto span = [&](std::size_t from, std::size_t to) {
         return work.substr(breaks[from] + 1, breaks[to] - breaks[from] - 1);
@@ -66,20 +79,19 @@ QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_
     std::int32_t y_line = y;
     std::int32_t fitting_width = 0;
     for (std::size_t j = first + 1; j < breaks.size();) {
-        select_line_font(saved_font, memo);
-        qw_move_to(0, 2000);
-        render_markup(0, 2000, span(first, j), MarkupPass::measure, &memo);
-        const std::int32_t width = qw_get_current_position().x;
-        if (x_right - x_left >= width) {
-            fitting_width = width;
+        const std::int32_t line_width = piece_width(span(first, j), saved_font, memo);
+        if (x_right - x_left >= line_width) {
+            fitting_width = line_width;
             ++j;
             continue;
         }
         // Breaks first and j - 1 bound the line that fits.
         const auto gaps = static_cast<std::int32_t>(j - first) - 2;
-        if (gaps <= 0) break;  // a single word: the rest goes on one line
-        const std::int32_t spare = x_right - fitting_width - x_left;
-        const std::int32_t per_gap = spare / gaps;
+        // A first word wider than the line: the rest goes on one line.
+        if (gaps < 0) break;
+        // A word alone on its line is not spread.
+        const std::int32_t spare = gaps > 0 ? x_right - fitting_width - x_left : 0;
+        const std::int32_t per_gap = gaps > 0 ? spare / gaps : 0;
         const std::int32_t extra = spare - per_gap * gaps;
         std::string line(span(first, first + 1));
         for (std::int32_t g = 1; g <= gaps; ++g) {
@@ -115,4 +127,20 @@ QwPoint measure_justified_text(std::int32_t x_left, std::int32_t x_right, std::i
 {
     ExtentMemo memo;
     return lay_out_paragraph(x_left, x_right, y, text, MarkupPass::measure, memo);
+}
+
+std::int32_t widest_unbreakable_piece(std::string_view text, ExtentMemo& memo)
+{
+    const std::string padded = paragraph_work(text);
+    const std::string_view work = padded;
+    const std::int32_t font = renderer_state.current_font_number;
+    const auto width = [&memo, work, font](std::size_t begin, std::size_t end) {
+        return width_within(work, begin, end, font, memo);
+    };
+    // Every equation breaks where it can.
+    const std::vector<std::size_t> breaks = line_breaks(work, 0, width);
+    std::int32_t widest = 0;
+    for (std::size_t k = 0; k + 1 < breaks.size(); ++k) widest = std::max(widest, width(breaks[k] + 1, breaks[k + 1]));
+    select_line_font(font, memo);
+    return widest;
 }

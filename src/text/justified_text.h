@@ -1,5 +1,7 @@
-// Paragraphs of markup text, wrapped at blanks between two x limits and
-// fully justified, 16 pixels per line, the last line ragged.
+// Paragraphs of markup text, wrapped between two x limits where line_breaks
+// allows and fully justified, 16 pixels per line; the last line, and a line
+// holding a single piece, are ragged. A first piece wider than the limits
+// takes the rest of the paragraph on its line.
 #pragma once
 
 #include <cstdint>

@@ -36,3 +36,7 @@ float render_markup(std::int32_t x, std::int32_t y, std::string_view text, Marku
 // text can share one memo.
 QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view text,
                           MarkupPass pass, ExtentMemo& memo);
+
+// The width of the widest piece of a paragraph that no line break parts
+// (equations taken as breakable): a narrower box makes a piece overflow.
+std::int32_t widest_unbreakable_piece(std::string_view text, ExtentMemo& memo);

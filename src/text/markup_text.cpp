@@ -174,9 +174,11 @@ std::optional<std::string> expansion(char letter, std::string_view argument)
     switch (letter) {
     case 'd': return "@T2@@x1@@y4@" + arg + "@T1@@y-4@";
     case 'u':
-        // A lone minus is drawn as a raised underscore, which sits where a
-        // superscript minus should.
-        if (arg == "-") return std::string("@T2@@y-8@_@T1@@y8@");
+        // The minus of a charge ("-", "2-") is drawn as a raised underscore,
+        // which sits where a superscript minus should; a hyphen in the small
+        // font would show as a dot.
+        if (!arg.empty() && arg.back() == '-' && arg.find_first_not_of("0123456789") == arg.size() - 1)
+            return "@T2@@y-1@" + arg.substr(0, arg.size() - 1) + "@y-7@_@T1@@y8@";
         return "@T2@@y-1@" + arg + "@T1@@y1@";
     case 'i': return "@T5@" + arg + "@T1@";
     case 'b': return "@T6@@y-3@" + arg + "@T1@@y3@";

@@ -18,5 +18,7 @@ struct RuledTableColumn {
 // y0 + 15) and the rules at x0 + 60 and x0 + 140 down to y0 + 100; row r
 // (from 1) at y0 + 16 r + 4. cells holds the rows one after the other, one
 // cell per column; a last row short of cells leaves its columns empty.
+// A column's texts keep 4 pixels from the rule at their right: where they
+// would not, the rule and what lies beyond it move right.
 void draw_ruled_table(std::int32_t x0, std::int32_t y0, std::span<const RuledTableColumn> columns,
                       std::span<const std::string> cells);

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "frame/page_choice.h"
 #include "frame/page_mouse.h"
 #include "frame/problem_page.h"
+#include "frame/status_header.h"
 #include "platform/backend.h"
 #include "platform/qt/qt_application.h"
 #include "support/layout_check.h"
@@ -57,6 +59,30 @@ std::vector<std::string> overlapping_elements()
     return found;
 }
 
+// Shows the chosen page with its results and adds what is wrong with it to
+// report, each fault headed "chapter.problem vversion: ".
+std::string check_page(LayoutRecorder& recorder, const PageChoice& choice, std::vector<std::string>& report)
+{
+    if (std::string refused = show_chosen_page(choice); !refused.empty()) return refused;
+    recorder.clear();
+    show_problem_page(page_as_version);
+    show_results();
+    std::vector<std::string> faults =
+        recorder.faults({problem_area.x1, problem_area.y1, problem_area.x2, problem_area.y2});
+    for (const std::string& overlap : overlapping_elements()) faults.push_back(overlap);
+    const std::string name = std::to_string(choice.chapter) + "." + std::to_string(choice.problem) + " v" +
+                             std::to_string(choice.version) + ": ";
+    for (const std::string& fault : faults) report.push_back(name + fault);
+    return "";
+}
+
+std::string first_faults(const std::vector<std::string>& report)
+{
+    std::string shown;
+    for (std::size_t k = 0; k < report.size() && k < 200; ++k) shown += report[k] + "\n";
+    return shown;
+}
+
 TEST(LayoutSweep, NothingCoversCutsOrGarblesAPage)
 {
     platform::qt::Session session;
@@ -69,28 +95,68 @@ TEST(LayoutSweep, NothingCoversCutsOrGarblesAPage)
     for (std::int32_t chapter = 1; chapter <= 9; ++chapter) {
         if (!chapter_available(chapter)) continue;
         ASSERT_EQ(show_chosen_page({.chapter = chapter}), "");
+        // The status line of every section, with the longest version number,
+        // stays in its field left of the small buttons.
+        for (std::int32_t s = 1; s <= chapter_index.section_count && s <= max_sections; ++s) {
+            const std::int32_t first = chapter_index.side_panel[s].first_problem;
+            ASSERT_EQ(show_chosen_page({.chapter = chapter, .problem = first, .version = 10000000}), "");
+            recorder.clear();
+            forget_status_header();
+            draw_status_header();
+            for (const std::string& fault : recorder.texts_out_of({0, 318, 487, 337}))
+                report.push_back(std::to_string(chapter) + "." + std::to_string(first) + ": " + fault);
+        }
         for (std::int32_t problem = 1; problem <= app_state.problem_count; ++problem) {
             for (std::int32_t version = 1; version <= 13; ++version) {
-                const std::int32_t v = version == 13 ? text_version : version;
-                ASSERT_EQ(show_chosen_page({.chapter = chapter, .problem = problem, .version = v}), "");
-                recorder.clear();
-                show_problem_page(page_as_version);
-                show_results();
+                ASSERT_EQ(
+                    check_page(
+                        recorder,
+                        {.chapter = chapter, .problem = problem, .version = version == 13 ? text_version : version},
+                        report),
+                    "");
                 ++pages;
-                std::vector<std::string> faults =
-                    recorder.faults({problem_area.x1, problem_area.y1, problem_area.x2, problem_area.y2});
-                for (const std::string& overlap : overlapping_elements()) faults.push_back(overlap);
-                const std::string name = std::to_string(chapter) + "." + std::to_string(problem);
-                for (const std::string& fault : faults)
-                    report.push_back(name + " v" + std::to_string(v) + ": " + fault);
             }
         }
     }
     platform::install_backend(nullptr);
     EXPECT_GT(pages, 0);
-    std::string shown;
-    for (std::size_t k = 0; k < report.size() && k < 200; ++k) shown += report[k] + "\n";
-    EXPECT_TRUE(report.empty()) << report.size() << " difetti di impaginazione:\n" << shown;
+    EXPECT_TRUE(report.empty()) << report.size() << " difetti di impaginazione:\n" << first_faults(report);
+}
+
+// Versions where a student found a number parted from its unit, an equation
+// parted or laid over its statement's text, a rule on a table's text, a point
+// on a region's label, a three-line answer on the tab bar.
+TEST(LayoutSweep, PagesThatOnceStumbledReadCleanly)
+{
+    platform::qt::Session session;
+    LayoutRecorder recorder(session.backend());
+    platform::install_backend(&recorder);
+    testing_support::start_program_with_its_parts(testing_support::Decoration::initial);
+    constexpr std::array<std::array<std::int32_t, 3>, 18> pages = {{
+        {7, 40, 3192899},
+        {7, 43, 1319166},
+        {7, 43, 4242},
+        {7, 25, 6056627},
+        {5, 12, 5711520},
+        {5, 34, 2005774},
+        {5, 36, 7142646},
+        {6, 36, 2973409},
+        {4, 20, 8708164},
+        {8, 9, 2000883},
+        {6, 25, 348952},
+        {6, 26, 4048627},
+        {6, 28, 7938868},
+        {6, 24, 9146973},
+        {9, 13, 5154389},
+        {5, 3, 423345},
+        {4, 38, 7854706},
+        {3, 33, 2071213},
+    }};
+    std::vector<std::string> report;
+    for (const auto& [chapter, problem, version] : pages)
+        ASSERT_EQ(check_page(recorder, {.chapter = chapter, .problem = problem, .version = version}, report), "");
+    platform::install_backend(nullptr);
+    EXPECT_TRUE(report.empty()) << report.size() << " difetti di impaginazione:\n" << first_faults(report);
 }
 
 // The page as the canvas shows it, pixel by pixel.
@@ -120,6 +186,22 @@ TEST_F(PagePixels, ChangingChapterLeavesNoTitleOfThePreviousOneBesideTheSidePane
     ASSERT_NE(left_column(), first);
     ASSERT_EQ(show_chosen_page({.chapter = 1}), "");
     EXPECT_TRUE(left_column() == first);
+}
+
+TEST_F(PagePixels, AShortStatusLineAfterALongOneLeavesNothingRightOfItsText)
+{
+    // The header's field, and the gap between it and the small buttons.
+    const auto field = [this] { return pixels(0, 318, 487, 337); };
+    const auto gap = [this] { return pixels(488, 318, 490, 337); };
+    ASSERT_EQ(show_chosen_page({.chapter = 1, .problem = 1, .version = 7}), "");
+    const std::vector<std::int32_t> short_line = field();
+    const std::vector<std::int32_t> clear_gap = gap();
+    // Chapter 6's longest section, with an 8-digit version.
+    ASSERT_EQ(show_chosen_page({.chapter = 6, .problem = 20, .version = 10000000}), "");
+    EXPECT_TRUE(gap() == clear_gap);
+    ASSERT_EQ(show_chosen_page({.chapter = 1, .problem = 1, .version = 7}), "");
+    EXPECT_TRUE(field() == short_line);
+    EXPECT_TRUE(gap() == clear_gap);
 }
 
 TEST_F(PagePixels, TheLastLineOfProblem11sNoteLiesInsideItsBox)

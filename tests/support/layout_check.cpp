@@ -4,6 +4,8 @@
 #include <cmath>
 #include <sstream>
 
+#include "text/line_breaks.h"
+
 namespace testing_support {
 
 namespace {
@@ -119,6 +121,60 @@ LayoutRect joined_fills(const std::vector<LayoutItem>& items, std::size_t box)
     return joined;
 }
 
+// A rule: a straight stroke across or down the page, 30 pixels or longer
+// (a structure's bonds meet their atoms' letters by design).
+bool rule(const LayoutItem& item)
+{
+    return item.kind == Kind::stroke && ((item.from.x == item.to.x && std::abs(item.to.y - item.from.y) >= 30) ||
+                                         (item.from.y == item.to.y && std::abs(item.to.x - item.from.x) >= 30));
+}
+
+// A point marked on a graph: a small filled ellipse.
+bool marker(const LayoutItem& item)
+{
+    return item.kind == Kind::fill && item.round && item.rect.x2 - item.rect.x1 <= 8 &&
+           item.rect.y2 - item.rect.y1 <= 8;
+}
+
+// A word of a paragraph's line and the columns it covers.
+struct LineWord {
+    std::string text;
+    std::int32_t x1 = 0, x2 = 0;
+};
+
+bool is_operator(const LineWord& w)
+{
+    return w.text == "+" || w.text == "=";
+}
+
+// The equation (terms joined by "+" and "=", one "=" at least, no number)
+// that the end of one line and the start of the next part, as the width it
+// would take on one line; 0 when the lines part no equation.
+std::int32_t parted_equation_width(const std::vector<LineWord>& upper, const std::vector<LineWord>& lower)
+{
+    if (upper.empty() || lower.empty() || is_operator(upper.back()) == is_operator(lower.front())) return 0;
+    std::vector<LineWord> words = upper;
+    words.insert(words.end(), lower.begin(), lower.end());
+    const std::size_t parting = upper.size();
+    // Terms and operators alternate from the parting both ways; the equation
+    // starts and ends with a term.
+    std::size_t first = parting - 1;
+    while (first > 0 && is_operator(words[first - 1]) != is_operator(words[first])) --first;
+    std::size_t last = parting;
+    while (last + 1 < words.size() && is_operator(words[last + 1]) != is_operator(words[last])) ++last;
+    if (is_operator(words[first])) ++first;
+    if (is_operator(words[last])) --last;
+    if (first >= parting || last < parting) return 0;
+    bool equality = false;
+    for (std::size_t k = first; k <= last; ++k) {
+        if (is_number_word(words[k].text)) return 0;
+        equality = equality || words[k].text == "=";
+    }
+    if (!equality) return 0;
+    constexpr std::int32_t blank = 4;
+    return upper.back().x2 - words[first].x1 + 1 + blank + words[last].x2 - lower.front().x1 + 1;
+}
+
 }  // namespace
 
 void LayoutRecorder::add_shape(Kind kind, const platform::DrawState& state, LayoutRect rect)
@@ -147,7 +203,10 @@ void LayoutRecorder::ellipse(const platform::DrawState& s, QwControl control, st
                              std::int32_t x2, std::int32_t y2)
 {
     inner_.ellipse(s, control, x1, y1, x2, y2);
-    if (control == QwControl::filled) add_shape(Kind::fill, s, {x1, y1, x2, y2});
+    if (control != QwControl::filled) return;
+    const std::size_t before = items_.size();
+    add_shape(Kind::fill, s, {x1, y1, x2, y2});
+    if (items_.size() > before) items_.back().round = true;
 }
 
 void LayoutRecorder::polygon(const platform::DrawState& s, QwControl control, std::span<const QwPoint> points)
@@ -200,7 +259,10 @@ void LayoutRecorder::out_text(const platform::DrawState& s, std::string_view tex
     // a student reads the text.
     const std::int32_t top = s.position.y + h / 4;
     add_shape(Kind::text, s, {x, top, x + width - 1, s.position.y + h - 1 - h / 4});
-    if (items_.size() > before) items_.back().text = kept;
+    if (items_.size() > before) {
+        items_.back().text = kept;
+        items_.back().font = s.font;
+    }
 }
 
 std::vector<std::string> LayoutRecorder::faults(const LayoutRect& area) const
@@ -255,6 +317,92 @@ std::vector<std::string> LayoutRecorder::faults(const LayoutRect& area) const
             }
         }
     }
+    // Whatever their order: a rule along a text's edge, a point marked
+    // within 3 pixels of a label.
+    for (const LayoutItem& a : it) {
+        if (a.kind != Kind::text) continue;
+        for (const LayoutItem& b : it) {
+            if (rule(b) && length_inside(b, intersection(shrunk(a.rect, -1), b.clip)) >= min_overlap &&
+                length_inside(b, intersection(shrunk(a.rect, 2), b.clip)) < min_overlap)
+                found.push_back(describe(a) + " toccato dal " + describe(b));
+            if (marker(b) && overlap(a.rect, shrunk(b.rect, -4), 1))
+                found.push_back(describe(a) + " con un punto segnato sopra, " + describe(b));
+        }
+    }
+    for (std::string& fault : paragraph_faults(it)) found.push_back(std::move(fault));
+    return found;
+}
+
+std::vector<std::string> LayoutRecorder::texts_out_of(const LayoutRect& field) const
+{
+    std::vector<std::string> found;
+    for (const LayoutItem& item : items_) {
+        if (item.kind == Kind::text && contains_point(field, item.rect.x1, item.rect.y1) &&
+            !inside(item.rect, field, 0))
+            found.push_back(describe(item) + " esce dal suo campo");
+    }
+    return found;
+}
+
+std::vector<std::string> LayoutRecorder::paragraph_faults(const std::vector<LayoutItem>& items) const
+{
+    constexpr std::int32_t line_height = 16;
+    // A piece continues a line when its middle row is within 4 pixels of the
+    // line's (sub- and superscripts included) and it lies to the right.
+    const auto middle = [](const LayoutItem& t) { return (t.rect.y1 + t.rect.y2) / 2; };
+    std::vector<std::string> found;
+    std::vector<std::vector<LineWord>> lines;  // the paragraph so far
+    std::int32_t line_middle = 0, line_left = 0, line_right = 0;
+    const auto end_paragraph = [&] {
+        for (std::size_t k = 0; k + 1 < lines.size(); ++k) {
+            const std::vector<LineWord>& upper = lines[k];
+            const std::vector<LineWord>& lower = lines[k + 1];
+            if (upper.empty() || lower.empty()) continue;
+            if (is_number_word(upper.back().text) && is_unit_word(lower.front().text))
+                found.push_back("\"" + upper.back().text + "\" a fine riga, la sua unità \"" + lower.front().text +
+                                "\" sotto");
+            const std::int32_t width = parted_equation_width(upper, lower);
+            if (width > 0 && width <= upper.back().x2 - upper.front().x1 + 1)
+                found.push_back("equazione spezzata tra \"" + upper.back().text + "\" e \"" + lower.front().text +
+                                "\" benché la riga la contenga");
+        }
+        lines.clear();
+    };
+    for (const LayoutItem& t : items) {
+        if (t.kind != Kind::text) {
+            end_paragraph();
+            continue;
+        }
+        const bool continues = !lines.empty() && std::abs(middle(t) - line_middle) <= 4 && t.rect.x1 >= line_right - 1;
+        const bool next_line = !lines.empty() && std::abs(middle(t) - line_middle - line_height) <= 3 &&
+                               std::abs(t.rect.x1 - line_left) <= 3;
+        if (!continues) {
+            if (!next_line) end_paragraph();
+            lines.emplace_back();
+            line_middle = middle(t);
+            line_left = t.rect.x1;
+        }
+        // The piece's words; one that touches the previous piece goes on it.
+        std::vector<LineWord>& words = lines.back();
+        bool joined = continues && !words.empty() && t.rect.x1 - line_right <= 2;
+        for (std::size_t at = 0; at < t.text.size();) {
+            const std::size_t end = std::min(t.text.find(' ', at), t.text.size());
+            if (end > at) {
+                const std::int32_t x1 = t.rect.x1 + inner_.text_extent(t.font, t.text.substr(0, at));
+                const std::int32_t x2 = t.rect.x1 + inner_.text_extent(t.font, t.text.substr(0, end)) - 1;
+                if (joined) {
+                    words.back().text += t.text.substr(at, end - at);
+                    words.back().x2 = x2;
+                } else {
+                    words.push_back({t.text.substr(at, end - at), x1, x2});
+                }
+            }
+            joined = false;
+            at = end + 1;
+        }
+        line_right = t.rect.x2;
+    }
+    end_paragraph();
     return found;
 }
 

@@ -4,7 +4,9 @@
 // and the strokes of the page. From them it tells what a student would find
 // wrong: a text line covered by something drawn after it, texts drawn over
 // each other, a figure covered by a box, a text outside the problem area or
-// running out of the box it starts in.
+// running out of the box it starts in, a text touching a stroke, a point
+// marked on a label; and in a paragraph, a number whose unit starts the next
+// line, or an equation parted that its line could have held whole.
 #pragma once
 
 #include <cstdint>
@@ -29,6 +31,8 @@ struct LayoutItem {
     QwPoint from, to;
     LayoutRect clip;
     std::int32_t colour = 0;
+    bool round = false;     // fills: an ellipse
+    std::int32_t font = 0;  // texts: the platform font they are drawn in
 };
 
 class LayoutRecorder : public platform::Backend {
@@ -44,6 +48,9 @@ public:
     // covers the whole area before the first text is the page's ground: it
     // erases what it covers.
     std::vector<std::string> faults(const LayoutRect& area) const;
+
+    // Texts drawn since clear() that start inside field and run out of it.
+    std::vector<std::string> texts_out_of(const LayoutRect& field) const;
 
     void rectangle(const platform::DrawState&, QwControl, std::int32_t, std::int32_t, std::int32_t,
                    std::int32_t) override;
@@ -109,6 +116,9 @@ public:
     DateAndTime date_and_time() override { return inner_.date_and_time(); }
 
 private:
+    // The faults of the paragraphs among items: runs of texts drawn one
+    // after another, line under line from one left edge.
+    std::vector<std::string> paragraph_faults(const std::vector<LayoutItem>& items) const;
     void add_shape(LayoutItem::Kind kind, const platform::DrawState& state, LayoutRect rect);
 
     platform::Backend& inner_;

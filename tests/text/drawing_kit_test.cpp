@@ -7,6 +7,7 @@
 #include "recorded_drawing.h"
 #include "text/drawing_kit.h"
 #include "text/message_dialog.h"
+#include "text/page_regions.h"
 
 // Body text is 8 pixels a character on the recording backend.
 class DrawingKit : public RecordedDrawing {};
@@ -97,6 +98,19 @@ TEST_F(DrawingKit, LongAnswerFillsTheLimits)
     EXPECT_EQ(box.x1, 165);
     EXPECT_EQ(box.x2, 345);
     EXPECT_GT(box.y2, 220 + 20);
+}
+
+TEST_F(DrawingKit, AnAnswerAtTheFootOfTheAreaKeepsClearOfTheTabBar)
+{
+    clear_page_regions();
+    // Three lines from 250 would end at 302: the box moves up, ending 3
+    // pixels above the area's foot, where the tab bar starts.
+    std::string answer(12, 'a');
+    for (int k = 0; k < 12; ++k) answer += " bbbbbbbbb";
+    draw_answer_box(160, 580, 250, answer);
+    const DrawnShape box = shapes("rect")[0];
+    EXPECT_EQ(box.y2, problem_area.y2 - 3);
+    EXPECT_GT(box.y2 - box.y1, 50);
 }
 
 TEST_F(DrawingKit, PanelAndHintBalloon)

@@ -57,3 +57,21 @@ TEST_F(RuledTable, AShortLastRowAndNoColumnsDrawNoStrayCells)
     EXPECT_TRUE(texts().empty());
     EXPECT_EQ(shapes().size(), 3u);
 }
+
+TEST_F(RuledTable, ARuleMovesRightToKeepClearOfTheTextsAtItsLeftAndTakesTheRestAlong)
+{
+    // "t (s)" from 180 ends at 220, on the first rule: it moves to 224 and the
+    // second column 4 pixels right; "[A] (mol/L)" from 244 ends at 332, on the
+    // second rule, which moves to 336, and the header rule's end with it.
+    const RuledTableColumn columns[] = {{20, "@T1@@C1@@it@ (s)", 10}, {80, "@T1@[A] (mol/L)", 80}};
+    const std::vector<std::string> cells = {"0", "5.11•10@u-3@"};
+    draw_ruled_table(160, 122, columns, cells);
+    const std::vector<DrawnShape> lines = shapes("line");
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].x2, 396);
+    EXPECT_EQ(lines[1].x1, 224);
+    EXPECT_EQ(lines[2].x1, 336);
+    const auto t = texts();
+    ASSERT_FALSE(t.empty());
+    EXPECT_EQ(t.back().x, 244 + 8 * 7);  // the exponent, after "5.11•10"
+}

@@ -266,9 +266,8 @@ void generate_problem_28()
     set_slot_uncertainty(5, kf * (slot_value(2) - half_carbon * slot_value(6)),
                          kf * (half_carbon * slot_uncertainty(6) + slot_uncertainty(2)));
     problem_texts.answer_text = slot_text(5) + " kJ";
-    draw_problem_text_in_box(160, 582, 45, 100);
     // The export carries the equation that the page centres below the text.
-    draw_centred_equation(equation, 100);
+    draw_problem_text_and_equation(160, 582, 45, 100, equation, 100);
     show_chemistry_fact(160, 160, 280);
 }
 

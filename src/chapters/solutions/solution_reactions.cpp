@@ -90,8 +90,7 @@ void pose_ionic_balancing(std::int32_t problem, std::int32_t textbook_record, st
     const std::int32_t medium = strip_medium(equation);
     problem_texts.problem_text = statement;
     append_piece(problem_texts.problem_text, medium_phrase(medium));
-    draw_problem_text_in_box(160, 582, 50, 85);
-    draw_centred_equation(equation, 85);
+    draw_problem_text_and_equation(160, 582, 50, 85, equation, 85);
     problem_texts.answer_text = format_equation_text(1, reaction_record(r));
 }
 
@@ -155,8 +154,7 @@ void generate_problem_29()
         q == 1 ? "@T1@@C1@Identificare la specie che si riduce e l'agente riducente nell'equazione seguente"
                : "@T1@@C1@Identificare la specie che si ossida e l'agente ossidante nell'equazione seguente";
     append_piece(problem_texts.problem_text, " e bilanciarla");
-    draw_problem_text_in_box(160, 582, 50, 85);
-    draw_centred_equation(equation, 85);
+    draw_problem_text_and_equation(160, 582, 50, 85, equation, 85);
     show_chemistry_fact(200, 145, 300);
     EquationTerms terms;
     parse_equation_terms(reaction_record(r), terms);
@@ -253,8 +251,7 @@ void generate_problem_33()
     const float moles = ionic2 ? c1 * slot_value(4) * slot_value(5) / (c2 * 1000.0f)
                                : c1 * slot_value(1) / (c2 * species_molar_mass(s2));
     set_slot_digits(6, ionic1 ? moles / slot_value(3) * 1000.0f : species_molar_mass(s1) * moles, 3);
-    draw_problem_text_in_box(160, 582, 50, 90);
-    draw_centred_equation(skeleton_without_water(r), 90);
+    draw_problem_text_and_equation(160, 582, 50, 90, skeleton_without_water(r), 90);
     show_chemistry_fact(180, 150, 300);
     problem_texts.answer_text = slot_text(6) + (ionic1 ? " mL" : " g");
 }
@@ -320,8 +317,7 @@ void generate_problem_34()
     // Only the solutions of ions bring a volume.
     const float volume = (is_ionic(sa) ? slot_value(1) : 0.0f) + (is_ionic(sb) ? slot_value(3) : 0.0f);
     set_slot_digits(5, q == 1 ? x / volume * 1000.0f / ca * cc : nb / volume * 1000.0f / cb * cc, 3);
-    draw_problem_text_in_box(160, 582, 45, 95);
-    draw_centred_equation(skeleton_without_water(r), 95);
+    draw_problem_text_and_equation(160, 582, 45, 95, skeleton_without_water(r), 95);
     show_chemistry_fact(270, 145, 300);
     problem_texts.answer_text = slot_text(5) + " M; " + balanced_equation(r);
 }

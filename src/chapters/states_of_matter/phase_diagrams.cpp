@@ -1,11 +1,13 @@
 // Section "Diagrammi di stato", problems 37 to 40: phases and transitions on
 // the phase diagram of a made-up substance, and the triple and critical
 // points of real ones.
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "chapters/states_of_matter/states_of_matter_problems.h"
 #include "frame/app_state.h"
@@ -66,7 +68,8 @@ std::int32_t pixel(float x)
 }
 
 // Draws the substance and its diagram: the sublimation curve (red), the
-// vaporisation curve (blue), the fusion line (black) and the region labels.
+// vaporisation curve (blue), the fusion line (black) and the axes' names;
+// the region labels come once the points are marked (label_regions).
 void draw_phase_diagram(std::string_view question)
 {
     PhaseDiagram& d = diagram;
@@ -93,12 +96,69 @@ void draw_phase_diagram(std::string_view question)
                  red, 0);
     plot_graph_series(d.vaporisation_t, d.vaporisation_p, 21, plot_area, blue, 0);
     plot_graph_series(d.fusion_t, d.fusion_p, 2, plot_area, 0, 0);
-    constexpr float third = 0.3333333f;
     draw_markup_text(192, 110, "@T1@@C1@@iP@");
     draw_markup_text(390, 271, "@T1@@C1@@iT@");
-    draw_markup_text(pixel(200.0f + (d.t3 - 200.0f) * third), 180, "@T1@@C1@S");
-    draw_markup_text(pixel(400.0f - (500.0f - d.t3) * third), pixel(270.0f - 200.0f * d.p3), "G");
-    draw_markup_text(pixel(200.0f + d.t3 * third), pixel(120.0f + 50.0f * (1.0f - d.p3)), "L");
+}
+
+// The pixel of a point of the diagram, as the plot maps it.
+QwPoint diagram_pixel(float t, float p)
+{
+    return {pixel(200.0f + (t - 200.0f) * (200.0f / 300.0f)), pixel(270.0f - 150.0f * p)};
+}
+
+// The labels of the solid, gas and liquid regions, each at its place or,
+// where a marked point or the path between two lies on it, moved up or down
+// (the gas's down first, toward the open part of its region) by whole lines.
+void label_regions(std::int32_t marks)
+{
+    const PhaseDiagram& d = diagram;
+    constexpr float third = 0.3333333f;
+    struct Label {
+        std::string_view text;
+        QwPoint at;
+        std::int32_t first_move;
+    };
+    const std::array<Label, 3> labels = {{
+        {"S", {pixel(200.0f + (d.t3 - 200.0f) * third), 180}, -1},
+        {"G", {pixel(400.0f - (500.0f - d.t3) * third), pixel(270.0f - 200.0f * d.p3)}, 1},
+        {"L", {pixel(200.0f + d.t3 * third), pixel(120.0f + 50.0f * (1.0f - d.p3))}, -1},
+    }};
+    // The marks as a box each (a dot's radius and a clear gap of 3 pixels
+    // around it), and the path's box.
+    std::vector<std::array<QwPoint, 2>> taken;
+    for (std::int32_t k = 0; k < marks; ++k) {
+        const QwPoint m = diagram_pixel(d.marked_t[k], d.marked_p[k]);
+        taken.push_back({{{m.x - 5, m.y - 5}, {m.x + 5, m.y + 5}}});
+    }
+    if (marks == 2) {
+        const QwPoint a = diagram_pixel(d.marked_t[0], d.marked_p[0]);
+        const QwPoint b = diagram_pixel(d.marked_t[1], d.marked_p[1]);
+        taken.push_back(
+            {{{std::min(a.x, b.x) - 1, std::min(a.y, b.y) - 1}, {std::max(a.x, b.x) + 1, std::max(a.y, b.y) + 1}}});
+    }
+    for (const Label& label : labels) {
+        const std::string text = "@T1@@C1@" + std::string(label.text);
+        const std::int32_t width = measure_markup_text(0, 2000, text).x;
+        const auto clear_at = [&](std::int32_t y) {
+            return std::none_of(taken.begin(), taken.end(), [&](const std::array<QwPoint, 2>& r) {
+                return r[0].x <= label.at.x + width && label.at.x <= r[1].x && r[0].y <= y + 14 && y + 2 <= r[1].y;
+            });
+        };
+        std::int32_t y = label.at.y;
+        for (const std::int32_t step : {0, 18, 36}) {
+            const std::int32_t up = label.at.y + label.first_move * step;
+            const std::int32_t down = label.at.y - label.first_move * step;
+            if (clear_at(up) && up >= 120 && up + 16 <= 270) {
+                y = up;
+                break;
+            }
+            if (clear_at(down) && down >= 120 && down + 16 <= 270) {
+                y = down;
+                break;
+            }
+        }
+        draw_markup_text(label.at.x, y, text);
+    }
 }
 
 void mark_point(float t, float p, std::int32_t colour)
@@ -199,6 +259,7 @@ void generate_problem_37()
     default: break;
     }
     mark_point(t, p, red);
+    label_regions(1);
     problem_texts.answer_text = std::string(answer);
     draw_problem_text(180, 580, 50);
 }
@@ -261,6 +322,7 @@ void generate_problem_38()
     }
     pose_transition(t1, t2, transition);
     mark_path(t1, p, t2, p);
+    label_regions(2);
     // Four lines: higher than problem 37's three, clear of the plot's label.
     draw_problem_text(170, 570, 36);
 }
@@ -317,6 +379,7 @@ void generate_problem_39()
     }
     pose_transition(p1, p2, transition);
     mark_path(t, p1, t, p2);
+    label_regions(2);
     draw_problem_text(180, 580, 36);
 }
 

@@ -111,11 +111,10 @@ void generate_problem_28()
         "@T1@@C1@Utilizzando la relazione @bD@@iG@@u0@(@iT@) = @bD@@iH@@u0@(298 K) - @iT@@bD@@iS@@u0@(298 K), "
         "stimare in modo approssimato la costante di equilibrio a " +
         slot_text(19) + "@uo@C per la reazione ";
-    draw_problem_text_in_box(160, 582, 50, 85);
     const std::int32_t direction = random_int(1, 2);
     problem_texts.answer_text =
         add_state_subscripts(problem_texts.table_buffer, 1, water_as_vapour, direction).value_or(std::string());
-    draw_centred_equation(problem_texts.answer_text, 85);
+    draw_problem_text_and_equation(160, 582, 50, 85, problem_texts.answer_text, 85);
     show_chemistry_fact(260, 160, 300);
     problem_texts.answer_text = estimated_constant(g, direction == right_to_left);
 }
@@ -175,8 +174,7 @@ void generate_problem_30()
                                  slot_text(5) +
                                  "@uo@C. Calcolare il valore medio di @bD@@iH@@u0@ e di @bD@@iS@@u0@ in questo "
                                  "intervallo di temperature per la reazione";
-    draw_problem_text_in_box(160, 582, 50, 100);
-    draw_centred_equation(std::string(salt.dissolution), 99);
+    draw_problem_text_and_equation(160, 582, 50, 100, salt.dissolution, 99);
     show_chemistry_fact(170, 150, 300);
 
     // Solubility products: 4 s^3 for the 1:2 and 2:1 salts, s^2 for the 1:1 salt.

@@ -211,8 +211,7 @@ void generate_problem_13()
     set_slot_uncertainty(5, enthalpy,
                          static_cast<float>(a1) * slot_uncertainty(2) + static_cast<float>(a2) * slot_uncertainty(4));
     problem_texts.answer_text = slot_text(5) + " kJ";
-    draw_problem_text_in_box(160, 582, 45, 110);
-    draw_centred_equation(equation, 110);
+    draw_problem_text_and_equation(160, 582, 45, 110, equation, 110);
     show_chemistry_fact(160, 160, 280);
 }
 
@@ -277,9 +276,8 @@ void generate_problem_15()
     problem_texts.problem_text = "@T1@@C1@Calcolare @bD@@iH@@u0@ per la reazione a " + slot_text(1) + "@uo@C di " +
                                  slot_text(2) + " g di " + first.text + " secondo l'equazione";
     problem_texts.answer_text = slot_text(3) + " kJ";
-    draw_problem_text_in_box(160, 582, 45, 85);
     problem_texts.table_buffer = reaction_with_states(n, 0, w, 1);
-    draw_centred_equation(problem_texts.table_buffer, 85);
+    draw_problem_text_and_equation(160, 582, 45, 85, problem_texts.table_buffer, 85);
     show_chemistry_fact(170, 145, 280);
 }
 

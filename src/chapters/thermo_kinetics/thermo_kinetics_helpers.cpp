@@ -232,10 +232,9 @@ std::string reaction_with_states(std::int32_t n, std::int32_t mode, std::int32_t
 std::int32_t draw_statement_and_reaction(std::int32_t n, std::int32_t w, std::int32_t x_right, std::int32_t y_top,
                                          std::int32_t y_bottom, std::int32_t equation_y)
 {
-    draw_problem_text_in_box(160, x_right, y_top, y_bottom);
     const std::int32_t direction = random_int(1, 2);
     problem_texts.table_buffer = reaction_with_states(n, 1, w, direction);
-    draw_centred_equation(problem_texts.table_buffer, equation_y);
+    draw_problem_text_and_equation(160, x_right, y_top, y_bottom, problem_texts.table_buffer, equation_y);
     return direction;
 }
 

@@ -85,10 +85,15 @@ TEST_F(FinalProblemBehaviour, TheEquationOfTheHessProblemStandsCentredUnderItsTe
     generate(28, 31);
     const std::string equation = statement().substr(statement().rfind("reazione ") + 9);
     EXPECT_NE(equation.find(" = "), std::string::npos);
-    const std::vector<std::string> lines =
-        backend.log_lines("text (" + std::to_string(centred_line_x(equation)) + ",100)");
+    const std::string centred = "text (" + std::to_string(centred_line_x(equation)) + ",";
+    const std::vector<std::string> lines = backend.log_lines(centred);
     ASSERT_EQ(lines.size(), 1u) << backend.log_text();
     EXPECT_EQ(lines[0].substr(lines[0].find('"')), "\"" + equation.substr(0, equation.find('@')) + "\"");
+    // At its row, or lower on a line of its own below the text's last line.
+    const std::int32_t row = std::stoi(lines[0].substr(centred.size()));
+    EXPECT_GE(row, 100);
+    for (const std::string& line : backend.log_lines("text (160,"))
+        EXPECT_LE(std::stoi(line.substr(10)) + 16, row) << line;
 }
 
 TEST_F(FinalProblemBehaviour, NoVersionNeverPosesTheSameTwiceInARow)

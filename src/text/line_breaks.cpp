@@ -1,0 +1,164 @@
+#include "text/line_breaks.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+
+namespace {
+
+struct Word {
+    std::size_t begin = 0, end = 0;  // in the text; end excluded
+};
+
+// Words: runs of characters between blanks outside codes (a blank preceded
+// by an odd number of at signs lies inside a code's argument).
+std::vector<Word> words_of(std::string_view text)
+{
+    std::vector<Word> words;
+    bool inside_code = false;
+    std::size_t start = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i) {
+        const bool blank = i == text.size() || (text[i] == ' ' && !inside_code);
+        if (i < text.size() && text[i] == '@') inside_code = !inside_code;
+        if (!blank) continue;
+        if (i > start) words.push_back({start, i});
+        start = i + 1;
+    }
+    return words;
+}
+
+// What a word shows: codes dropped, the argument of a sub- or superscript,
+// italic or Greek code kept.
+std::string visible(std::string_view word)
+{
+    std::string shown;
+    for (std::size_t i = 0; i < word.size();) {
+        const std::size_t close = word[i] == '@' ? word.find('@', i + 1) : std::string_view::npos;
+        if (close == std::string_view::npos) {
+            shown.push_back(word[i++]);
+            continue;
+        }
+        if (close > i + 1 && std::string_view("duib").find(word[i + 1]) != std::string_view::npos)
+            shown.append(word.substr(i + 2, close - i - 2));
+        i = close + 1;
+    }
+    return shown;
+}
+
+// The text with every `from` written as `to`.
+std::string replaced(std::string_view text, std::string_view from, std::string_view to)
+{
+    std::string out;
+    for (std::size_t at = 0; at < text.size();) {
+        if (text.substr(at, from.size()) == from) {
+            out.append(to);
+            at += from.size();
+        } else {
+            out.push_back(text[at++]);
+        }
+    }
+    return out;
+}
+
+// The word without the punctuation and brackets that may close it.
+std::string_view unclosed(std::string_view shown)
+{
+    return shown.substr(0, shown.find_last_not_of(".,;:?!)]") + 1);
+}
+
+// Symbols of units, as they stand between the "/", "•", brackets and
+// exponents of a compound unit.
+constexpr std::array<std::string_view, 60> unit_symbols = {
+    "g",   "kg",   "mg",  "µg",  "ng",  "pg",   "M",      "F",    "N",   "mol", "L",   "mL",  "dm",   "cm", "mm",
+    "m",   "km",   "nm",  "pm",  "µm",  "Å",    "atm",    "torr", "bar", "Pa",  "kPa", "MPa", "mmHg", "J",  "kJ",
+    "cal", "kcal", "eV",  "keV", "K",   "oC",   "°C",     "C",    "V",   "mV",  "A",   "mA",  "s",    "ms", "µs",
+    "ns",  "ps",   "min", "h",   "ore", "anni", "giorni", "ohm",  "Ω",   "W",   "kW",  "Hz",  "%"};
+
+bool is_operator(const std::string& shown)
+{
+    return shown == "+" || shown == "=";
+}
+
+}  // namespace
+
+// "1.35", "-0.5", "2.08•10-3;" (the exponent raised).
+bool is_number_word(std::string_view shown)
+{
+    const std::string s = replaced(unclosed(shown), "•", "");
+    const std::size_t first = s.find_first_not_of("+-");
+    return first != std::string::npos && first <= 1 && s[first] >= '0' && s[first] <= '9' &&
+           s.find_first_not_of("0123456789.,+-") == std::string::npos;
+}
+
+// "mol/L", "J/(K•mol)", "(mol/L)-1", "kPa;", "oC" (the degree raised); not
+// "[Cu2+]".
+bool is_unit_word(std::string_view shown)
+{
+    const std::string_view s = unclosed(shown);
+    if (s == "u.m.a") return true;
+    const std::string spaced = replaced(s, "•", "/");
+    std::size_t symbols = 0;
+    for (std::size_t i = 0; i < spaced.size();) {
+        const std::size_t j = std::min(spaced.find_first_of("/()[]-+^.0123456789", i), spaced.size());
+        if (j > i) {
+            const std::string_view symbol(spaced.data() + i, j - i);
+            if (std::find(unit_symbols.begin(), unit_symbols.end(), symbol) == unit_symbols.end()) return false;
+            ++symbols;
+        }
+        i = j + 1;
+    }
+    return symbols > 0 && spaced.find('[') == std::string::npos;
+}
+
+std::vector<std::size_t> line_breaks(std::string_view text, std::int32_t room,
+                                     const std::function<std::int32_t(std::size_t, std::size_t)>& width)
+{
+    const std::vector<Word> words = words_of(text);
+    std::vector<std::string> shown;
+    for (const Word& w : words) shown.push_back(visible(text.substr(w.begin, w.end - w.begin)));
+    const std::size_t n = words.size();
+    // bound[k]: no break between words k and k + 1.
+    std::vector<bool> bound(n, false);
+    for (std::size_t k = 0; k + 1 < n; ++k) {
+        const bool label = !shown[k].empty() && shown[k].back() == ':';
+        if (is_number_word(shown[k + 1]) && label) bound[k] = true;
+        if (is_number_word(shown[k]) && is_unit_word(shown[k + 1])) bound[k] = true;
+    }
+    // Equations: species joined by "+" and "=", with at least one "=" and no
+    // number among them (that is an equality, "K = 1.8•10@u-5@", which may part).
+    for (std::size_t k = 1; k + 1 < n;) {
+        if (!is_operator(shown[k]) || is_operator(shown[k - 1]) || is_operator(shown[k + 1])) {
+            ++k;
+            continue;
+        }
+        const std::size_t first = k - 1;
+        std::size_t last = k + 1;
+        while (last + 2 < n && is_operator(shown[last + 1]) && !is_operator(shown[last + 2])) last += 2;
+        bool equation = false;
+        bool numbers = false;
+        for (std::size_t j = first; j <= last; ++j) {
+            equation = equation || shown[j] == "=";
+            numbers = numbers || is_number_word(shown[j]);
+        }
+        if (equation && !numbers) {
+            const bool fits = width(words[first].begin, words[last].end) <= room;
+            for (std::size_t j = first; j < last; ++j)
+                if (fits || !is_operator(shown[j + 1])) bound[j] = true;
+        }
+        k = last + 1;
+    }
+    std::vector<std::size_t> breaks;
+    std::size_t w = 0;
+    bool inside_code = false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '@') inside_code = !inside_code;
+        if (text[i] != ' ' || inside_code) continue;
+        while (w < n && words[w].end <= i) ++w;
+        // A run of blanks is one break, at its end, so that a line gains one
+        // gap there; blanks before the first word stay part of it.
+        const bool run_goes_on = i + 1 < text.size() && text[i + 1] == ' ';
+        if (i == 0 || (w > 0 && w < n && !bound[w - 1] && !run_goes_on)) breaks.push_back(i);
+    }
+    breaks.push_back(text.size());
+    return breaks;
+}
