@@ -30,8 +30,13 @@ float apply_random_sign(float value, std::int32_t negating_draw = 1);
 void set_slot_digits(std::int32_t slot, float value, std::int32_t digits);
 // value and uncertainty, then convert_data_slot (slot, -1).
 void set_slot_uncertainty(std::int32_t slot, float value, float uncertainty);
+// input_text, then convert_data_slot (slot, 0): a datum read from a table
+// text, with the digits the text writes.
+void set_slot_text(std::int32_t slot, std::string_view text);
 float slot_value(std::int32_t slot);
 float slot_uncertainty(std::int32_t slot);
+// uncertainty / value, with the value's sign.
+float relative_uncertainty(std::int32_t slot);
 std::int32_t slot_digits(std::int32_t slot);
 // The slot's display text, left-adjusted and without trailing blanks.
 std::string slot_text(std::int32_t slot);

@@ -82,7 +82,7 @@ void generate_problem_2()
     const std::int32_t found = symbol_search(metal.symbol);
     const std::int32_t z = found <= 100 ? found : 0;
     const std::string name = element_name(z);
-    set_slot_from_text(1, metal.resistivity);
+    set_slot_text(1, metal.resistivity);
     value_slots[1].value *= 1e-8f;
     value_slots[1].uncertainty *= 1e-8f;
     convert_data_slot(1, -1);
@@ -120,7 +120,7 @@ void generate_problem_3()
     problem_texts.problem_text = "@T1@@C1@Calcolare quanto " + element_name(z) +
                                  " viene depositato al catodo in una elettrolisi con una corrente di " + slot_text(1) +
                                  " A per " + slot_text(2) + " ore";
-    set_slot_from_text(3, element_field(z, 21, 29));
+    set_slot_text(3, element_field(z, 21, 29));
     // The atomic mass is known far better than the current and the time.
     const float grams = slot_value(2) * slot_value(3) * slot_value(1) * moles_per_ampere_hour * ion_charge_factor(v);
     set_slot_from_data(4, grams, {2, 1});
@@ -152,7 +152,7 @@ void generate_problem_4()
     float seconds = slot_value(1) / (slot_value(6) * slot_value(2) * gas_constant) * two_faraday;
     if (millilitres) seconds *= 0.001f;
     if (oxygen) seconds *= 2.0f;
-    const float uncertainty = std::abs(seconds) * relative_uncertainty({2, 1});
+    const float uncertainty = std::abs(seconds) * summed_relative_uncertainty({2, 1});
     float per_second = 1.0f;
     std::string_view unit = " s";
     if (seconds >= 3600.0f) {

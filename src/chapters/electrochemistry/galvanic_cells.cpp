@@ -50,7 +50,7 @@ float pose_cell(std::int32_t v)
     std::int32_t direction = random_int(1, 2);
     if (app_state.version_number == text_version) direction = 2;
     problem_texts.problem_text = std::string(cell.reaction);
-    set_slot_from_text(1, cell.free_energy);
+    set_slot_text(1, cell.free_energy);
     if (direction == 2) {
         problem_texts.problem_text = reverse_reaction_text(problem_texts.problem_text);
         value_slots[1].value = -value_slots[1].value;

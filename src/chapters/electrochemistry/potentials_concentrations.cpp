@@ -134,7 +134,7 @@ void generate_problem_13()
     const SolubleSalt& salt = soluble_salt_table[pick_variant(13, 8, 2) - 1];
     value_slots[11].input_text = std::string(salt.cation);
     value_slots[12].input_text = std::string(salt.electrode);
-    set_slot_from_text(9, salt.solubility_product);
+    set_slot_text(9, salt.solubility_product);
     const std::int32_t a = salt.cations;
     const std::int32_t b = salt.anions;
     const std::int32_t e = random_int(2, 3);

@@ -27,12 +27,6 @@ std::int32_t draw_new_record(std::int32_t problem, std::int32_t lo, std::int32_t
     return n;
 }
 
-void read_slot_text(std::int32_t slot, std::string_view text)
-{
-    value_slots[slot].input_text = std::string(text);
-    convert_data_slot(slot, 0);
-}
-
 void reread_slot(std::int32_t slot)
 {
     convert_data_slot(slot, 0);

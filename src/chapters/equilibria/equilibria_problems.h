@@ -58,8 +58,6 @@ void draw_until_accepted(Attempt attempt)
 
 // --- Value slots ------------------------------------------------------------
 
-// The slot read from a number written as text: its digits are those written.
-void read_slot_text(std::int32_t slot, std::string_view text);
 // mode 0 right after another conversion: the value becomes what is shown.
 void reread_slot(std::int32_t slot);
 // The slot's value rounded to the digits it shows; the slot is left as it is.

@@ -497,8 +497,8 @@ void generate_problem_15()
     skip_random_draws(2);
     const std::int32_t v = pick_problem_variant(6, equilibria_state.last_draw[15], 4);
     const SolubleSalt& salt = soluble_salts[v - 1];
-    read_slot_text(1, salt.solubility_25);
-    read_slot_text(2, salt.solubility_100);
+    set_slot_text(1, salt.solubility_25);
+    set_slot_text(2, salt.solubility_100);
     // Grams per litre.
     set_slot_uncertainty(8, 10.0f * slot_value(1), 10.0f * slot_uncertainty(1));
     set_slot_uncertainty(9, 10.0f * slot_value(2), 10.0f * slot_uncertainty(2));

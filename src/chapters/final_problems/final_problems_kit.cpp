@@ -43,12 +43,6 @@ bool repeats_last_choice(std::int32_t problem, std::int32_t choice)
     return repeats_last_pick(choice, final_problems_state.last_choice[problem]);
 }
 
-void set_slot_text(std::int32_t slot, std::string_view text)
-{
-    value_slots[slot].input_text = std::string(text);
-    convert_data_slot(slot, 0);
-}
-
 void set_slot_digits_from(std::int32_t slot, float value, float limit, std::int32_t digits)
 {
     value_slots[slot].value = value;

@@ -46,10 +46,6 @@ bool repeats_last_choice(std::int32_t problem, std::int32_t choice);
 
 // --- Value slots --------------------------------------------------------
 
-// The text into the slot's input_text, read back with mode 0 (its digits
-// are the digits written).
-void set_slot_text(std::int32_t slot, std::string_view text);
-
 // value with `digits` digits, and with one digit more when it is, or its
 // rounding makes it, `limit` or more (99.96 with limit 100 shows "100.0").
 void set_slot_digits_from(std::int32_t slot, float value, float limit, std::int32_t digits);

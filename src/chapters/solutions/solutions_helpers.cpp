@@ -62,21 +62,10 @@ float shown_value(std::int32_t slot)
     return read_list_real(value_slots[slot].input_text).value_or(slot_value(slot));
 }
 
-float relative_uncertainty(std::int32_t slot)
-{
-    return slot_uncertainty(slot) / slot_value(slot);
-}
-
 void set_two_or_three_digits(std::int32_t slot)
 {
     if (slot_value(slot) < 100.0f) convert_data_slot(slot, 2);
     if (slot_value(slot) >= 100.0f) convert_data_slot(slot, 3);
-}
-
-void set_slot_text(std::int32_t slot, std::string_view text)
-{
-    value_slots[slot].input_text = text;
-    convert_data_slot(slot, 0);
 }
 
 }  // namespace solutions

@@ -61,10 +61,6 @@ float draw_stock_concentration();
 // Slot n's value with the digits it shows (a slot formatted from its
 // uncertainty keeps more).
 float shown_value(std::int32_t slot);
-// Slot n's uncertainty over its value.
-float relative_uncertainty(std::int32_t slot);
-// A slot read from a table text: its digits are the digits written.
-void set_slot_text(std::int32_t slot, std::string_view text);
 
 // --- Equations --------------------------------------------------------------
 

@@ -37,7 +37,7 @@ void set_speed_square(const KineticGas& gas, float factor)
     const float v =
         (slot_value(7) + 273.15f) / gas.molar_mass * constants.boltzmann_constant * constants.avogadro_number * factor;
     value_slots[1].value = v;
-    value_slots[1].uncertainty = (gas.uncertainty / gas.molar_mass + relative(7)) * v;
+    value_slots[1].uncertainty = (gas.uncertainty / gas.molar_mass + relative_uncertainty(7)) * v;
 }
 
 }  // namespace
@@ -52,7 +52,7 @@ void generate_problem_22()
     const float k = physical_constants().boltzmann_constant;
     const float e1 = (slot_value(7) + 273.15f) * k * 1.5f;
     const float e2 = (slot_value(8) + 273.15f) * k * 1.5f;
-    set_slot_uncertainty(1, e1, relative(7) * e1);
+    set_slot_uncertainty(1, e1, relative_uncertainty(7) * e1);
     set_slot_uncertainty(2, e2, e2 / slot_value(8) * slot_uncertainty(8));
     problem_texts.answer_text = slot_text(1) + " J; " + slot_text(2) + " J";
     draw_problem_text(240, 520, 50);
@@ -122,7 +122,7 @@ void generate_problem_25()
                                  gas_name(a, 40) + " è uguale a quella delle molecole di " + gas_name(b, 40) + " a " +
                                  slot_text(7) + "@uo@C";
     const float t = ma / mb * (slot_value(7) + 273.15f) - 273.15f;
-    set_slot_uncertainty(1, t, (ua / ma + relative(7) + ub / mb) * t);
+    set_slot_uncertainty(1, t, (ua / ma + relative_uncertainty(7) + ub / mb) * t);
     problem_texts.answer_text = slot_text(1) + "@uo@C";
     draw_problem_text(200, 520, 50);
     show_chemistry_fact(280, 160, 300);

@@ -76,9 +76,4 @@ float from_atmospheres(std::int32_t u)
     return 1.0f;
 }
 
-float relative(std::int32_t slot)
-{
-    return slot_uncertainty(slot) / slot_value(slot);
-}
-
 }  // namespace states_of_matter

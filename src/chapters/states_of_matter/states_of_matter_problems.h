@@ -108,9 +108,6 @@ std::string_view pressure_unit(std::int32_t u);
 float to_atmospheres(std::int32_t u);
 float from_atmospheres(std::int32_t u);
 
-// Relative uncertainty of a slot.
-float relative(std::int32_t slot);
-
 // --- Request 1 of each block ------------------------------------------
 
 void generate_problem_1();

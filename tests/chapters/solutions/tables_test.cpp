@@ -11,6 +11,7 @@
 #include "chemistry/equation_text.h"
 #include "chemistry/table_fields.h"
 #include "numbers/fixed_width.h"
+#include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 #include "solutions_fixture.h"
 
