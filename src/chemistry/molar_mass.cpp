@@ -3,6 +3,7 @@
 #include <string>
 
 #include "chemistry/data_tables.h"
+#include "chemistry/table_fields.h"
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
 #include "numbers/value_slots.h"
@@ -28,4 +29,20 @@ float compute_molar_mass(std::string_view composition, float& mass_uncertainty)
         mass_uncertainty += static_cast<float>(*count) * scratch.uncertainty;
     }
     return mass;
+}
+
+float composition_molar_mass(std::string_view composition)
+{
+    float unused_uncertainty = 0.0f;
+    return compute_molar_mass(composition, unused_uncertainty);
+}
+
+float compound_molar_mass(std::int32_t k, float& mass_uncertainty)
+{
+    return compute_molar_mass(compound_composition(k), mass_uncertainty);
+}
+
+float compound_molar_mass(std::int32_t k)
+{
+    return composition_molar_mass(compound_composition(k));
 }

@@ -6,6 +6,7 @@
 #include "chapters/basic_notions/basic_notions_problems.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/element_draws.h"
+#include "chemistry/molar_mass.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
@@ -224,7 +225,7 @@ void generate_problem_25()
             if (!empty && record_columns(record, 71, 71) == "m") break;
         }
         float mass_uncertainty = 0.0f;
-        const float molar_mass = compound_molar_mass(c, &mass_uncertainty);
+        const float molar_mass = compound_molar_mass(c, mass_uncertainty);
         set_slot_uncertainty(1, molar_mass * grams_per_mass_unit, mass_uncertainty * grams_per_mass_unit);
         float x2 = random_real(1.0f, 100.0f);
         if (random_int(1, 2) == 1) x2 = random_real(0.001f, 1.0f);

@@ -10,7 +10,6 @@
 #include "chemistry/molar_mass.h"
 #include "chemistry/ph_solvers.h"
 #include "chemistry/reaction_thermo.h"
-#include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
@@ -65,20 +64,9 @@ float gas_equilibrium_constant(std::string_view equation, float t)
     return thermo ? thermo->equilibrium_constant : std::numeric_limits<float>::quiet_NaN();
 }
 
-float compound_molar_mass(std::int32_t k)
-{
-    return composition_molar_mass(compound_composition(k));
-}
-
 float element_molar_mass(std::int32_t z)
 {
     return composition_molar_mass(std::string(record_columns(element_record(z), 16, 17)) + "01");
-}
-
-float composition_molar_mass(std::string_view composition)
-{
-    float uncertainty = 0.0f;
-    return compute_molar_mass(composition, uncertainty);
 }
 
 float mixture_ph(float ca, float cb, float ka, float kb)

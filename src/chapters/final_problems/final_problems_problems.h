@@ -72,11 +72,8 @@ struct OrganicFormula {
 };
 OrganicFormula draw_organic_formula(std::int32_t kind);
 
-float compound_molar_mass(std::int32_t k);
 // Molar mass of element z's atoms.
 float element_molar_mass(std::int32_t z);
-// Molar mass of a composition string ("Zn01O 02H 02").
-float composition_molar_mass(std::string_view composition);
 
 // pH (-log10 [H+]) of a weak acid and a weak base in water.
 float mixture_ph(float ca, float cb, float ka, float kb);

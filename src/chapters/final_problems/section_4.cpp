@@ -10,6 +10,7 @@
 #include "chapters/final_problems/final_problems_problems.h"
 #include "chemistry/equation_text.h"
 #include "chemistry/equilibrium_extent.h"
+#include "chemistry/molar_mass.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"

@@ -8,6 +8,7 @@
 #include "chapters/solutions/solutions_problems.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/equation_text.h"
+#include "chemistry/molar_mass.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"

@@ -1,7 +1,6 @@
 #include <cmath>
 
 #include "chapters/solutions/solutions_problems.h"
-#include "chemistry/molar_mass.h"
 #include "chemistry/table_fields.h"
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
@@ -21,12 +20,6 @@ std::int32_t& last_pick(std::int32_t k)
     case 14: return solutions_state.last_pick[12];
     default: return solutions_state.last_pick.at(k);
     }
-}
-
-float compound_molar_mass(std::int32_t k)
-{
-    float unused_uncertainty = 0.0f;
-    return compute_molar_mass(compound_composition(k), unused_uncertainty);
 }
 
 std::string first_symbol(std::int32_t k)

@@ -26,8 +26,6 @@ std::int32_t& last_pick(std::int32_t k);
 
 // --- Compounds --------------------------------------------------------------
 
-// Molar mass of compound k from its composition string.
-float compound_molar_mass(std::int32_t k);
 // The first element of compound k's composition: its symbol (trimmed) and
 // count; the symbol of the second element.
 std::string first_symbol(std::int32_t k);

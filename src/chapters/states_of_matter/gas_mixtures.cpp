@@ -7,6 +7,7 @@
 #include "chapters/states_of_matter/states_of_matter_problems.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/equation_text.h"
+#include "chemistry/molar_mass.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
@@ -48,9 +49,8 @@ GasPair draw_gas_pair(std::int32_t problem, std::int32_t skipped)
     const bool q_is_a = random_int(1, 2) == 1;
     pair.q = q_is_a ? pair.a : pair.b;
     pair.r = q_is_a ? pair.b : pair.a;
-    float unused = 0.0f;
-    pair.mw = molar_mass_of(pair.w, unused);
-    pair.mo = molar_mass_of(pair.o, unused);
+    pair.mw = compound_molar_mass(pair.w);
+    pair.mo = compound_molar_mass(pair.o);
     return pair;
 }
 
@@ -93,9 +93,8 @@ void generate_problem_16()
                                  " in cui la frazione molare di " + gas_name(pair.w) + " è pari a " + slot_text(3);
     const float shown = read_f(value_slots[3].input_text, 0).value_or(slot_value(3));
     const float xq = pair.q == pair.w ? shown : 1.0f - shown;
-    float unused = 0.0f;
-    const float mq = molar_mass_of(pair.q, unused);
-    const float mr = molar_mass_of(pair.r, unused);
+    const float mq = compound_molar_mass(pair.q);
+    const float mr = compound_molar_mass(pair.r);
     set_slot_digits(4, xq / (xq * mq + (1.0f - xq) * mr) * mq * 100.0f, 3);
     problem_texts.answer_text = slot_text(4) + "%";
     draw_problem_text(165, 560, 50);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "chapters/states_of_matter/states_of_matter_problems.h"
+#include "chemistry/molar_mass.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
@@ -47,7 +48,7 @@ float draw_gas_sample_data(const GasSample& sample, bool unit_volume, float& mol
     const float v = unit_volume ? 1.0f : draw_scaled_exponent_first(-1, 1);
     const float t = random_real(273.0f, 450.0f);
     const float moles = v / (t * 0.082057f) * p;
-    const float m = molar_mass_of(sample.gas, molar_mass_uncertainty);
+    const float m = compound_molar_mass(sample.gas, molar_mass_uncertainty);
     value_slots[1].value = p;
     value_slots[2].value = v;
     value_slots[4].value = t;
@@ -257,8 +258,8 @@ void generate_problem_6()
     const std::int32_t c2 = list_gas(gas_list_1, j);
     float u1 = 0.0f;
     float u2 = 0.0f;
-    const float m1 = molar_mass_of(c1, u1);
-    const float m2 = molar_mass_of(c2, u2);
+    const float m1 = compound_molar_mass(c1, u1);
+    const float m2 = compound_molar_mass(c2, u2);
     problem_texts.problem_text = "Calcolare il rapporto tra le densità d" + articulated_gas_name(c1) + " e d" +
                                  articulated_gas_name(c2) + " gassosi a parità di temperatura e pressione";
     const float ratio = m1 / m2;
@@ -273,7 +274,7 @@ void generate_problem_7()
     skip_random_draws(3);
     const std::int32_t c = list_gas(gas_list_1, pick_problem_variant(17, state.last_draw[7], 0));
     float um = 0.0f;
-    const float m = molar_mass_of(c, um);
+    const float m = compound_molar_mass(c, um);
     set_slot_uncertainty(1, m, um);
     set_slot_digits(5, random_real(25.0f, 150.0f), 3);
     const float rt = (slot_value(5) + 273.15f) * 0.082057f;
@@ -345,7 +346,7 @@ void generate_problem_11()
     skip_random_draws(11);
     const std::int32_t c = list_gas(gas_list_2, pick_problem_variant(17, state.last_draw[11], 0));
     float um = 0.0f;
-    const float m = molar_mass_of(c, um);
+    const float m = compound_molar_mass(c, um);
     value_slots[5].value = draw_scaled_exponent_first(-1, 0) * m;
     convert_data_slot(5, random_int(3, 4));
     problem_texts.problem_text = "Calcolare il volume occupato da " + slot_text(5) + " g di " + gas_name(c, 40) +

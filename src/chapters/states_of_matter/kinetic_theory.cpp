@@ -5,6 +5,7 @@
 
 #include "chapters/states_of_matter/states_of_matter_problems.h"
 #include "chemistry/data_tables.h"
+#include "chemistry/molar_mass.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
@@ -26,7 +27,7 @@ struct KineticGas {
 KineticGas pick_kinetic_gas(std::int32_t problem)
 {
     KineticGas gas{list_gas(gas_list_3, pick_problem_variant(19, state.last_draw[problem], 0)), 0.0f, 0.0f};
-    gas.molar_mass = molar_mass_of(gas.compound, gas.uncertainty);
+    gas.molar_mass = compound_molar_mass(gas.compound, gas.uncertainty);
     return gas;
 }
 
@@ -110,12 +111,12 @@ void generate_problem_25()
     std::int32_t b = list_gas(gas_list_3, j);
     float ua = 0.0f;
     float ub = 0.0f;
-    float ma = molar_mass_of(a, ua);
-    float mb = molar_mass_of(b, ub);
+    float ma = compound_molar_mass(a, ua);
+    float mb = compound_molar_mass(b, ub);
     if (mb > ma) {
         std::swap(a, b);
-        ma = molar_mass_of(a, ua);
-        mb = molar_mass_of(b, ub);
+        ma = compound_molar_mass(a, ua);
+        mb = compound_molar_mass(b, ub);
     }
     set_slot_digits(7, random_real(20.0f, 99.0f), 3);
     problem_texts.problem_text = "Calcolare a quale temperatura la velocità quadratica media delle molecole di " +

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "chapters/states_of_matter/states_of_matter_problems.h"
+#include "chemistry/molar_mass.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
@@ -46,8 +47,7 @@ RealGas pick_real_gas(std::int32_t problem, std::int32_t skipped)
     const std::int32_t v = pick_problem_variant(10, state.last_draw[problem], 0);
     const VanDerWaalsRecord& record = state.van_der_waals[v - 1];
     RealGas gas{static_cast<std::int32_t>(std::lround(record.compound_code)), v, 0.0f};
-    float unused = 0.0f;
-    gas.molar_mass = molar_mass_of(gas.compound, unused);
+    gas.molar_mass = compound_molar_mass(gas.compound);
     set_slot_digits(8, record.a, 4);
     set_slot_digits(9, record.b, 4);
     return gas;

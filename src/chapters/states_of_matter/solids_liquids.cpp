@@ -7,6 +7,7 @@
 
 #include "chapters/states_of_matter/states_of_matter_problems.h"
 #include "chemistry/data_tables.h"
+#include "chemistry/molar_mass.h"
 #include "chemistry/table_fields.h"
 #include "chemistry/true_false_statements.h"
 #include "frame/app_state.h"
@@ -202,7 +203,7 @@ void generate_problem_33()
         (crystal.units == '1' ? " una" : " quattro") + " unità di formula per cella e la sua densità è pari a " +
         slot_text(1) + " g/cm@u3@. Calcolare il lato della cella";
     float um = 0.0f;
-    const float m = molar_mass_of(c, um);
+    const float m = compound_molar_mass(c, um);
     float volume = m / slot_value(1) * physical_constants().atomic_mass_unit * 1.0e24f;
     if (crystal.units == '4') volume = volume * 4.0f;
     const float volume_uncertainty = (um / m + relative_uncertainty(1)) * volume;

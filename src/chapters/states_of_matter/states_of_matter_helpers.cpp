@@ -2,7 +2,6 @@
 
 #include "chapters/states_of_matter/states_of_matter_problems.h"
 #include "chemistry/data_tables.h"
-#include "chemistry/molar_mass.h"
 #include "chemistry/table_fields.h"
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
@@ -50,11 +49,6 @@ std::string gas_name(std::int32_t c, int width)
 std::string articulated_gas_name(std::int32_t c)
 {
     return join_article_to_name(gas_name(c));
-}
-
-float molar_mass_of(std::int32_t c, float& uncertainty)
-{
-    return compute_molar_mass(compound_composition(c), uncertainty);
 }
 
 std::string_view pressure_unit(std::int32_t u)

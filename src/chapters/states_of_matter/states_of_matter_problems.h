@@ -100,7 +100,6 @@ std::int32_t gas_count(std::string_view list);
 std::string gas_name(std::int32_t c, int width = 30);
 // "d" + this gives the name with its articulated preposition.
 std::string articulated_gas_name(std::int32_t c);
-float molar_mass_of(std::int32_t c, float& uncertainty);
 
 // Pressure unit 1 "atm", 2 "torr", 3 "kPa".
 std::string_view pressure_unit(std::int32_t u);

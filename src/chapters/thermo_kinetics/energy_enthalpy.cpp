@@ -7,6 +7,7 @@
 
 #include "chapters/thermo_kinetics/thermo_kinetics_problems.h"
 #include "chemistry/data_tables.h"
+#include "chemistry/molar_mass.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"

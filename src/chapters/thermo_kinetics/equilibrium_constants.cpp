@@ -10,6 +10,7 @@
 #include "chapters/thermo_kinetics/thermo_kinetics_problems.h"
 #include "chemistry/equation_text.h"
 #include "chemistry/gas_reactions.h"
+#include "chemistry/molar_mass.h"
 #include "chemistry/reaction_thermo.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"

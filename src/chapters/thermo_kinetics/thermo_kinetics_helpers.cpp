@@ -36,12 +36,6 @@ float draw_scaled(std::int32_t lo, std::int32_t hi, float a, float b)
     return random_real(a, b) * power_of_ten(e);
 }
 
-float compound_molar_mass(std::int32_t k)
-{
-    float uncertainty = 0.0f;
-    return compute_molar_mass(compound_composition(k), uncertainty);
-}
-
 void convert_compound_field(std::int32_t slot, std::int32_t k, int first, int last)
 {
     value_slots[slot].input_text = std::string(record_columns(compound_record(k), first, last));
