@@ -35,11 +35,6 @@ std::string reverse_reaction_text(std::string_view reaction)
     return std::string(right) + " = " + std::string(left);
 }
 
-std::int32_t pick_variant(std::int32_t problem, std::int32_t nmax, std::int32_t textbook)
-{
-    return pick_problem_variant(nmax, electrochemistry_state.last_variant.at(problem), textbook);
-}
-
 float summed_relative_uncertainty(std::initializer_list<std::int32_t> data)
 {
     float sum = 0.0f;

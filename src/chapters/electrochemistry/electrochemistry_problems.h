@@ -41,9 +41,6 @@ float ten_to(float x);
 // "=" stays as it is.
 std::string reverse_reaction_text(std::string_view reaction);
 
-// pick_problem_variant with the problem's own last variant.
-std::int32_t pick_variant(std::int32_t problem, std::int32_t nmax, std::int32_t textbook);
-
 // The summed magnitudes of the data slots' relative uncertainties, as each
 // slot's own conversion left them.
 float summed_relative_uncertainty(std::initializer_list<std::int32_t> data);

@@ -162,7 +162,8 @@ void generate_problem_32()
 void generate_problem_33()
 {
     skip_random_draws(1);
-    const std::string_view code = coefficient_order_codes[pick_variant(33, 8) - 1];
+    const std::string_view code =
+        coefficient_order_codes[pick_problem_variant(8, thermo_kinetics_state.last_draw[33], 0) - 1];
     const float a = code[0] == '1' ? 1.0f : 0.5f;
     const float n = code[2] == '1' ? 1.0f : 0.5f;
     set_slot_digits(1, draw_scaled(-4, -2, 1.0f, 9.0f), 3);
@@ -194,7 +195,7 @@ void generate_problem_33()
 void generate_problem_34()
 {
     skip_random_draws(3);
-    const std::int32_t v = pick_variant(34, 3);
+    const std::int32_t v = pick_problem_variant(3, thermo_kinetics_state.last_draw[34], 0);
     const Isotope& isotope = half_lives[v - 1][random_int(1, 6) - 1];
     set_slot_digits(1, random_real(10.0f, 90.0f), 3);
     std::string& text = problem_texts.problem_text;
@@ -272,7 +273,8 @@ void generate_problem_37()
 void generate_problem_38()
 {
     skip_random_draws(9);
-    const ActivationRecord& record = activation_energies[pick_variant(38, 7, 4) - 1];
+    const ActivationRecord& record =
+        activation_energies[pick_problem_variant(7, thermo_kinetics_state.last_draw[38], 4) - 1];
     value_slots[1].input_text = std::string(record.energy);
     convert_data_slot(1, 0);
     set_slot_digits(3, 10.0f * random_real(40.0f, 70.0f), 3);

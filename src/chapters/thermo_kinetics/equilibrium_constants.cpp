@@ -42,7 +42,7 @@ struct GasEquilibrium {
 GasEquilibrium draw_gas_equilibrium(std::int32_t problem, std::int32_t textbook_choice)
 {
     load_gas_reactions(problem_texts.answer_text);
-    const std::int32_t v = pick_variant(problem, 8, textbook_choice);
+    const std::int32_t v = pick_problem_variant(8, thermo_kinetics_state.last_draw[problem], textbook_choice);
     problem_texts.table_buffer =
         "s         " + std::string(strip_trailing_blanks(record_at(problem_texts.answer_text, gas_reaction_field, v)));
     GasEquilibrium g;
@@ -151,7 +151,7 @@ void generate_problem_29()
 void generate_problem_30()
 {
     skip_random_draws(2);
-    const std::int32_t v = pick_variant(30, 6, 4);
+    const std::int32_t v = pick_problem_variant(6, thermo_kinetics_state.last_draw[30], 4);
     const SaltSolubility& salt = salt_solubilities[v - 1];
     value_slots[1].input_text = std::string(salt.at_25);
     convert_data_slot(1, 0);

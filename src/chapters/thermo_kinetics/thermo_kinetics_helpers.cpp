@@ -17,11 +17,6 @@
 
 namespace thermo_kinetics {
 
-std::int32_t pick_variant(std::int32_t problem, std::int32_t nmax, std::int32_t textbook_choice)
-{
-    return pick_problem_variant(nmax, thermo_kinetics_state.last_draw[problem], textbook_choice);
-}
-
 std::int32_t draw_unrepeated(std::int32_t problem, std::int32_t lo, std::int32_t hi)
 {
     std::int32_t draw = 0;

@@ -36,9 +36,6 @@ std::int32_t draw_unrepeated(std::int32_t problem, std::int32_t lo, std::int32_t
 // the same draws, and passing data come long before this many rounds.
 inline constexpr std::int32_t redraw_cap = 1000000;
 
-// pick_problem_variant with the problem's own memory.
-std::int32_t pick_variant(std::int32_t problem, std::int32_t nmax, std::int32_t textbook_choice = 0);
-
 // random_real (a, b) · 10^e with e drawn first in [lo, hi].
 float draw_scaled(std::int32_t lo, std::int32_t hi, float a, float b);
 
