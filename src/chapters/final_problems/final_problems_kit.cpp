@@ -76,11 +76,6 @@ float mixture_ph(float ca, float cb, float ka, float kb)
     return -std::log10(h);
 }
 
-std::string organic_formula(std::int32_t c, std::int32_t h, std::int32_t o)
-{
-    return "C@d" + whole_number_text(c) + "@H@d" + whole_number_text(h) + "@O@d" + whole_number_text(o) + "@";
-}
-
 void draw_boiling_at_pressure(std::string_view boiling_point, std::string_view enthalpy)
 {
     set_slot_text(1, boiling_point);
@@ -107,17 +102,17 @@ void set_vaporisation_results()
         3);
 }
 
-OrganicFormula draw_organic_formula(std::int32_t kind)
+OrganicCounts draw_organic_formula(std::int32_t kind)
 {
-    OrganicFormula f{0, 0, 2};
+    OrganicCounts f{0, 0, 2};
     if (kind == 1) {
         const std::int32_t n = random_int(3, 8);
-        f.carbon = 2 * n;
-        f.hydrogen = 2 * random_int(n - 1, 2 * n);
-        f.oxygen = random_int(2, 3);
+        f.c = 2 * n;
+        f.h = 2 * random_int(n - 1, 2 * n);
+        f.o = random_int(2, 3);
     } else {
-        f.carbon = random_int(6, 15);
-        f.hydrogen = random_int(f.carbon - 1, 2 * f.carbon);
+        f.c = random_int(6, 15);
+        f.h = random_int(f.c - 1, 2 * f.c);
     }
     return f;
 }

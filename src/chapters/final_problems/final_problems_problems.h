@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "chemistry/organic_formula.h"
+
 // What the chapter keeps from one call to the next.
 struct FinalProblemsState {
     // Per problem, the variant, entry or choice of its previous visit, which
@@ -66,20 +68,15 @@ void draw_boiling_at_pressure(std::string_view boiling_point, std::string_view e
 void set_vaporisation_results();
 
 // A formula CcHhOo drawn as problems 10 and 28 draw it: kind 1 an even
-// carbon count with 2 or 3 oxygens, kind 2 a longer chain with 2.
-struct OrganicFormula {
-    std::int32_t carbon, hydrogen, oxygen;
-};
-OrganicFormula draw_organic_formula(std::int32_t kind);
+// carbon count with 2 or 3 oxygens, kind 2 a longer chain with 2 and a
+// hydrogen count that may be odd.
+OrganicCounts draw_organic_formula(std::int32_t kind);
 
 // Molar mass of element z's atoms.
 float element_molar_mass(std::int32_t z);
 
 // pH (-log10 [H+]) of a weak acid and a weak base in water.
 float mixture_ph(float ca, float cb, float ka, float kb);
-
-// "C@d6@H@d12@O@d2@": the counts of a formula with carbon, hydrogen and oxygen.
-std::string organic_formula(std::int32_t c, std::int32_t h, std::int32_t o);
 
 // One of the gas reactions (1 to 8) as an EquationText with its
 // 10-character prefix.

@@ -57,11 +57,6 @@ OrganicCounts draw_organic_counts(std::int32_t kind)
     return n;
 }
 
-std::string organic_formula(const OrganicCounts& n)
-{
-    return "C@d" + std::to_string(n.c) + "@H@d" + std::to_string(n.h) + "@O@d" + std::to_string(n.o) + "@";
-}
-
 float draw_combustion_heat(const OrganicCounts& n, float celsius)
 {
     float heat = random_real(450.0f, 550.0f) * static_cast<float>(n.c);

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "chemistry/organic_formula.h"
 #include "frame/statement_equation.h"
 
 // What the chapter keeps from one call to the next: per problem, the variant,
@@ -52,15 +53,8 @@ inline constexpr std::int32_t liquid_water = 11;
 
 // --- Invented organic compounds CcHhOo -------------------------------------
 
-struct OrganicCounts {
-    std::int32_t c = 0;
-    std::int32_t h = 0;
-    std::int32_t o = 0;
-};
 // Kind 1: c = 2r, h = 2s, o 2 or 3; kind 2: c 6 to 15, h c-1 to 2c, o = 2.
 OrganicCounts draw_organic_counts(std::int32_t kind);
-// "C@d8@H@d14@O@d2@".
-std::string organic_formula(const OrganicCounts& n);
 // Heat of combustion (kJ/mol, positive) drawn for c carbons, less 20.33 kJ
 // per hydrogen when the water formed is a gas (at 100 °C or more).
 float draw_combustion_heat(const OrganicCounts& n, float celsius);
