@@ -15,7 +15,6 @@
 
 // What the chapter keeps from one call to the next.
 struct EquilibriaState {
-    std::int32_t problem_counter = 0;  // the block the walk is at, shared by both routines
     // Per problem, the variant, record or reaction of its previous visit,
     // which "Nessuna Versione" never repeats.
     std::array<std::int32_t, 44> last_draw{};  // [0] unused
