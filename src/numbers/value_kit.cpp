@@ -15,13 +15,13 @@ float power_of_ten(std::int32_t e)
 
 float draw_mantissa()
 {
-    return random_real(1.0f, 9.99f);
+    return random_real(1.0f, mantissa_top);
 }
 
-float draw_scaled_exponent_first(std::int32_t lo, std::int32_t hi)
+float draw_scaled_exponent_first(std::int32_t lo, std::int32_t hi, float top)
 {
     const std::int32_t e = random_int(lo, hi);
-    return draw_mantissa() * power_of_ten(e);
+    return random_real(1.0f, top) * power_of_ten(e);
 }
 
 float draw_scaled_mantissa_first(std::int32_t lo, std::int32_t hi)

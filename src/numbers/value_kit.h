@@ -13,10 +13,12 @@
 float power_of_ten(std::int32_t e);
 
 // random_real (1.0, 9.99): the mantissa of a number in scientific notation.
+inline constexpr float mantissa_top = 9.99f;
 float draw_mantissa();
 
-// m · 10^e with e drawn in [lo, hi] before the mantissa m.
-float draw_scaled_exponent_first(std::int32_t lo, std::int32_t hi);
+// m · 10^e with e drawn in [lo, hi] before the mantissa m = random_real
+// (1.0, top); some problems draw shorter mantissas than draw_mantissa's.
+float draw_scaled_exponent_first(std::int32_t lo, std::int32_t hi, float top = mantissa_top);
 // m · 10^e with the mantissa m drawn before e in [lo, hi].
 float draw_scaled_mantissa_first(std::int32_t lo, std::int32_t hi);
 

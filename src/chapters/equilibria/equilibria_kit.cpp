@@ -13,12 +13,6 @@
 
 namespace equilibria {
 
-float draw_datum(std::int32_t lo, std::int32_t hi)
-{
-    const std::int32_t e = random_int(lo, hi);
-    return random_real(1.0f, 9.9f) * power_of_ten(e);
-}
-
 std::int32_t draw_new_record(std::int32_t problem, std::int32_t lo, std::int32_t hi)
 {
     std::int32_t n = 0;

@@ -32,10 +32,6 @@ inline constexpr float Kw = 1e-14f;
 
 // --- Draws ------------------------------------------------------------------
 
-// m · 10^e with the exponent e drawn in [lo, hi] before the mantissa m =
-// random_real (1.0, 9.9): the chapter's data in scientific notation.
-float draw_datum(std::int32_t lo, std::int32_t hi);
-
 inline bool repeats_last_draw(std::int32_t problem, std::int32_t draw)
 {
     return repeats_last_pick(draw, equilibria_state.last_draw[problem]);

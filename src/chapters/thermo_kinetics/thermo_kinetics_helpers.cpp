@@ -25,12 +25,6 @@ std::int32_t draw_unrepeated(std::int32_t problem, std::int32_t lo, std::int32_t
     return draw;
 }
 
-float draw_scaled(std::int32_t lo, std::int32_t hi, float a, float b)
-{
-    const std::int32_t e = random_int(lo, hi);
-    return random_real(a, b) * power_of_ten(e);
-}
-
 void convert_compound_field(std::int32_t slot, std::int32_t k, int first, int last)
 {
     value_slots[slot].input_text = std::string(record_columns(compound_record(k), first, last));

@@ -37,9 +37,6 @@ std::int32_t draw_unrepeated(std::int32_t problem, std::int32_t lo, std::int32_t
 // the same draws, and passing data come long before this many rounds.
 inline constexpr std::int32_t redraw_cap = 1000000;
 
-// random_real (a, b) · 10^e with e drawn first in [lo, hi].
-float draw_scaled(std::int32_t lo, std::int32_t hi, float a, float b);
-
 // --- Compounds --------------------------------------------------------------
 
 // Columns first..last of compound k's record into the slot's input_text,
