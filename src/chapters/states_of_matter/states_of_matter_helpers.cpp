@@ -1,7 +1,6 @@
 #include <string>
 
 #include "chapters/states_of_matter/states_of_matter_problems.h"
-#include "chemistry/data_tables.h"
 #include "chemistry/table_fields.h"
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
@@ -43,7 +42,7 @@ std::int32_t gas_count(std::string_view list)
 
 std::string gas_name(std::int32_t c, int width)
 {
-    return std::string(strip_trailing_blanks(record_columns(compound_record(c), 1, width)));
+    return compound_columns(c, 1, width);
 }
 
 std::string articulated_gas_name(std::int32_t c)
