@@ -14,6 +14,9 @@
 // Returned in mass_uncertainty when a symbol is not an element of the table.
 inline constexpr float unknown_element_uncertainty = -1.0f;
 
+// Element z's atomic mass into the slot, its digits those of the table.
+void set_slot_atomic_mass(std::int32_t slot, std::int32_t z);
+
 // Molar mass in g/mol: the sum over the groups of count x atomic mass, each
 // atomic-mass text read through value slot 20 (which is overwritten), so
 // that mass_uncertainty receives the linear sum of count x three units of the
