@@ -153,10 +153,8 @@ void generate_problem_30()
     skip_random_draws(2);
     const std::int32_t v = pick_problem_variant(6, thermo_kinetics_state.last_draw[30], 4);
     const SaltSolubility& salt = salt_solubilities[v - 1];
-    value_slots[1].input_text = std::string(salt.at_25);
-    convert_data_slot(1, 0);
-    value_slots[2].input_text = std::string(salt.at_100);
-    convert_data_slot(2, 0);
+    set_slot_text(1, salt.at_25);
+    set_slot_text(2, salt.at_100);
     // Grams per litre.
     set_slot_uncertainty(8, 10.0f * slot_value(1), 10.0f * slot_uncertainty(1));
     set_slot_uncertainty(9, 10.0f * slot_value(2), 10.0f * slot_uncertainty(2));

@@ -27,8 +27,7 @@ std::int32_t draw_unrepeated(std::int32_t problem, std::int32_t lo, std::int32_t
 
 void convert_compound_field(std::int32_t slot, std::int32_t k, int first, int last)
 {
-    value_slots[slot].input_text = std::string(record_columns(compound_record(k), first, last));
-    convert_data_slot(slot, 0);
+    set_slot_text(slot, record_columns(compound_record(k), first, last));
 }
 
 // --- Invented organic compounds ---------------------------------------------
