@@ -122,7 +122,7 @@ struct MolarMasses {
 MolarMasses molar_masses(std::int32_t k, std::int32_t g)
 {
     MolarMasses m;
-    m.compound = compute_molar_mass(compound_composition(k), m.compound_uncertainty);
+    m.compound = compound_molar_mass(k, m.compound_uncertainty);
     m.element = compute_molar_mass(composition_group(k, g), m.element_uncertainty);
     return m;
 }
@@ -250,7 +250,7 @@ void generate_problem_5()
     problem_texts.problem_text =
         "Calcolare quante moli di " + name_and_formula(k) + ", sono contenute in " + slot_text(1) + " g di composto.";
     float s = 0.0f;
-    const float m = compute_molar_mass(compound_composition(k), s);
+    const float m = compound_molar_mass(k, s);
     const float moles = slot_value(1) / m;
     set_slot_uncertainty(2, moles, (relative_uncertainty(1) + s / m) * moles);
     problem_texts.answer_text = "@C1@@T1@" + slot_text(2) + " mol";
@@ -268,7 +268,7 @@ void generate_problem_6()
                                  ", e quante moli di atomi di " + element_name(e.element) +
                                  " sono contenute in questo campione.";
     float s = 0.0f;
-    const float m = compute_molar_mass(compound_composition(k), s);
+    const float m = compound_molar_mass(k, s);
     const float mass = m * slot_value(1);
     set_slot_uncertainty(2, mass, (relative_uncertainty(1) + s / m) * mass);
     const auto count = static_cast<float>(group_count(k, e.group));
@@ -286,8 +286,7 @@ void generate_problem_7()
     draw_quantity(1.0f, 200.0f, 0.01f, 1.0f);
     problem_texts.problem_text = "Calcolare quante moli di atomi di " + element_name(e.element) +
                                  " sono contenute in " + slot_text(1) + " g di " + name_and_formula(k);
-    float s = 0.0f;
-    const float per_gram = static_cast<float>(group_count(k, e.group)) / compute_molar_mass(compound_composition(k), s);
+    const float per_gram = static_cast<float>(group_count(k, e.group)) / compound_molar_mass(k);
     // The molar mass's uncertainty does not enter.
     set_slot_uncertainty(2, per_gram * slot_value(1), per_gram * slot_uncertainty(1));
     problem_texts.answer_text = "@C1@@T1@" + slot_text(2) + " mol";
