@@ -3,9 +3,15 @@
 #include <string>
 
 #include "chemistry/data_tables.h"
+#include "chemistry/table_fields.h"
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
-#include "numbers/value_slots.h"
+#include "numbers/value_kit.h"
+
+void set_slot_atomic_mass(std::int32_t slot, std::int32_t z)
+{
+    set_slot_text(slot, record_columns(element_record(z), 21, 30));
+}
 
 float compute_molar_mass(std::string_view composition, float& mass_uncertainty)
 {
@@ -21,11 +27,25 @@ float compute_molar_mass(std::string_view composition, float& mass_uncertainty)
         }
         // Through the slot, so that the mass carries the uncertainty of the
         // digits written in the table.
-        ValueSlot& scratch = value_slots[20];
-        scratch.input_text = std::string(record_columns(element_record(*z), 21, 30));
-        convert_data_slot(20, 0);
-        mass += static_cast<float>(*count) * scratch.value;
-        mass_uncertainty += static_cast<float>(*count) * scratch.uncertainty;
+        set_slot_atomic_mass(20, *z);
+        mass += static_cast<float>(*count) * slot_value(20);
+        mass_uncertainty += static_cast<float>(*count) * slot_uncertainty(20);
     }
     return mass;
+}
+
+float composition_molar_mass(std::string_view composition)
+{
+    float unused_uncertainty = 0.0f;
+    return compute_molar_mass(composition, unused_uncertainty);
+}
+
+float compound_molar_mass(std::int32_t k, float& mass_uncertainty)
+{
+    return compute_molar_mass(compound_composition(k), mass_uncertainty);
+}
+
+float compound_molar_mass(std::int32_t k)
+{
+    return composition_molar_mass(compound_composition(k));
 }

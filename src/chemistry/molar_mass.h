@@ -8,10 +8,14 @@
 // ("Fe02S 03O 12").
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 // Returned in mass_uncertainty when a symbol is not an element of the table.
 inline constexpr float unknown_element_uncertainty = -1.0f;
+
+// Element z's atomic mass into the slot, its digits those of the table.
+void set_slot_atomic_mass(std::int32_t slot, std::int32_t z);
 
 // Molar mass in g/mol: the sum over the groups of count x atomic mass, each
 // atomic-mass text read through value slot 20 (which is overwritten), so
@@ -19,3 +23,10 @@ inline constexpr float unknown_element_uncertainty = -1.0f;
 // last written digit of each mass. A symbol that matches no element stops
 // at once with result 0.0 and mass_uncertainty -1.0: callers test it first.
 float compute_molar_mass(std::string_view composition, float& mass_uncertainty);
+// The molar mass alone.
+float composition_molar_mass(std::string_view composition);
+
+// compute_molar_mass of compound k's composition, with and without its
+// uncertainty.
+float compound_molar_mass(std::int32_t k, float& mass_uncertainty);
+float compound_molar_mass(std::int32_t k);

@@ -7,7 +7,7 @@
 #include "chemistry/data_tables.h"
 #include "chemistry/equation_text.h"
 #include "numbers/fixed_width.h"
-#include "numbers/value_slots.h"
+#include "numbers/value_kit.h"
 
 namespace {
 
@@ -25,9 +25,8 @@ float read_field(const CompoundRecord& record, int first, int last)
 {
     const std::string_view field = record_columns(record, first, last);
     if (strip_blanks(field).empty()) return 0.0f;
-    value_slots[20].input_text = std::string(field);
-    convert_data_slot(20, 0);
-    return value_slots[20].value;
+    set_slot_text(20, field);
+    return slot_value(20);
 }
 
 bool has_thermo_data(const CompoundRecord& record)

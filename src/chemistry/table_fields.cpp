@@ -11,11 +11,6 @@ std::string element_columns(std::int32_t z, int first, int last)
     return std::string(strip_trailing_blanks(record_columns(element_record(z), first, last)));
 }
 
-std::string compound_columns(std::int32_t k, int first, int last)
-{
-    return std::string(strip_trailing_blanks(record_columns(compound_record(k), first, last)));
-}
-
 }  // namespace
 
 std::string element_name(std::int32_t z)
@@ -36,6 +31,11 @@ std::string articulated_element_name(std::int32_t z)
 std::string element_field(std::int32_t z, int first, int last)
 {
     return std::string(strip_blanks(record_columns(element_record(z), first, last)));
+}
+
+std::string compound_columns(std::int32_t k, int first, int last)
+{
+    return std::string(strip_trailing_blanks(record_columns(compound_record(k), first, last)));
 }
 
 std::int32_t symbol_search(std::string_view symbol)

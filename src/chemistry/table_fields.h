@@ -29,3 +29,5 @@ std::string compound_formula(std::int32_t k);
 std::string compound_alternative_name(std::int32_t k);
 char compound_class(std::int32_t k);
 std::string compound_composition(std::int32_t k);
+// Columns first..last of compound k's record, without trailing blanks.
+std::string compound_columns(std::int32_t k, int first, int last);

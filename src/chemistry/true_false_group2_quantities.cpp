@@ -48,9 +48,8 @@ Statement density_of_gas()
     static constexpr std::array<std::int32_t, 14> gases{1, 2, 3, 4, 12, 14, 23, 25, 27, 457, 458, 459, 462, 466};
     Statement s{{}, draw_truth()};
     const std::int32_t k = gases[random_int(1, 14) - 1];
-    float uncertainty = 0.0f;
     // 0.0446428582 is 1 / 22.4, the moles in a litre at standard conditions.
-    float density = compute_molar_mass(compound_composition(k), uncertainty) * 0.0446428582f;
+    float density = compound_molar_mass(k) * 0.0446428582f;
     if (s.truth == 0) density *= wrong_factor();
     set_slot_digits(1, density, 3);
     s.text =

@@ -4,6 +4,8 @@
 
 ChapterGenerators chapter_generators;
 
+namespace {
+
 void clear_chapter_sections()
 {
     ChapterIndex& index = chapter_index;
@@ -16,13 +18,16 @@ void clear_chapter_sections()
     }
 }
 
-bool walk_problem_block_share(std::int32_t request, std::span<const ChapterSection> sections,
-                              std::span<const ProblemBlock> blocks, std::int32_t& counter)
+}  // namespace
+
+void walk_problem_blocks(std::int32_t request, std::span<const ChapterSection> sections,
+                         std::span<const ProblemBlock> blocks)
 {
     ChapterIndex& index = chapter_index;
     const bool registering = request == register_request;
+    if (registering) clear_chapter_sections();
     std::size_t next_section = 0;
-    std::int32_t& k = counter;
+    std::int32_t k = 0;
     for (const ProblemBlock& block : blocks) {
         if (k >= max_problems) break;
         if (registering) {
@@ -41,22 +46,14 @@ bool walk_problem_block_share(std::int32_t request, std::span<const ChapterSecti
         if (app_state.selected_problem != k) continue;
         if (request == generate_request) {
             if (block.generate) block.generate();
-            return true;
+            return;
         }
         if (request == answer_request) {
             if (block.answer) block.answer();
-            return true;
+            return;
         }
     }
-    return false;
-}
-
-void walk_problem_blocks(std::int32_t request, std::span<const ChapterSection> sections,
-                         std::span<const ProblemBlock> blocks)
-{
-    if (request == register_request) clear_chapter_sections();
-    std::int32_t counter = 0;
-    if (!walk_problem_block_share(request, sections, blocks, counter)) app_state.problem_count = counter;
+    app_state.problem_count = k;
 }
 
 void register_chapter_generator(std::int32_t chapter, ChapterGenerator generator)

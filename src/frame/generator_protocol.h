@@ -50,16 +50,6 @@ struct ProblemBlock {
 void walk_problem_blocks(std::int32_t request, std::span<const ChapterSection> sections,
                          std::span<const ProblemBlock> blocks);
 
-// The same walk for a chapter whose blocks lie in more than one routine:
-// the first routine clears the side panel on request 1000
-// (clear_chapter_sections), then each routine walks its share with the one
-// counter, which holds the blocks already passed and is raised per block.
-// Returns true when a block served the request; the routine that ends a
-// walk no block served stores problem_count := counter.
-void clear_chapter_sections();
-bool walk_problem_block_share(std::int32_t request, std::span<const ChapterSection> sections,
-                              std::span<const ProblemBlock> blocks, std::int32_t& counter);
-
 // The generators of the chapters that exist, indexed 1 to 9.
 struct ChapterGenerators {
     std::array<ChapterGenerator, 10> by_chapter{};

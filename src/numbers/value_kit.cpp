@@ -15,13 +15,13 @@ float power_of_ten(std::int32_t e)
 
 float draw_mantissa()
 {
-    return random_real(1.0f, 9.99f);
+    return random_real(1.0f, mantissa_top);
 }
 
-float draw_scaled_exponent_first(std::int32_t lo, std::int32_t hi)
+float draw_scaled_exponent_first(std::int32_t lo, std::int32_t hi, float top)
 {
     const std::int32_t e = random_int(lo, hi);
-    return draw_mantissa() * power_of_ten(e);
+    return random_real(1.0f, top) * power_of_ten(e);
 }
 
 float draw_scaled_mantissa_first(std::int32_t lo, std::int32_t hi)
@@ -48,6 +48,12 @@ void set_slot_uncertainty(std::int32_t slot, float value, float uncertainty)
     convert_data_slot(slot, -1);
 }
 
+void set_slot_text(std::int32_t slot, std::string_view text)
+{
+    value_slots[slot].input_text = std::string(text);
+    convert_data_slot(slot, 0);
+}
+
 float slot_value(std::int32_t slot)
 {
     return value_slots[slot].value;
@@ -56,6 +62,11 @@ float slot_value(std::int32_t slot)
 float slot_uncertainty(std::int32_t slot)
 {
     return value_slots[slot].uncertainty;
+}
+
+float relative_uncertainty(std::int32_t slot)
+{
+    return slot_uncertainty(slot) / slot_value(slot);
 }
 
 std::int32_t slot_digits(std::int32_t slot)

@@ -13,10 +13,12 @@
 float power_of_ten(std::int32_t e);
 
 // random_real (1.0, 9.99): the mantissa of a number in scientific notation.
+inline constexpr float mantissa_top = 9.99f;
 float draw_mantissa();
 
-// m · 10^e with e drawn in [lo, hi] before the mantissa m.
-float draw_scaled_exponent_first(std::int32_t lo, std::int32_t hi);
+// m · 10^e with e drawn in [lo, hi] before the mantissa m = random_real
+// (1.0, top); some problems draw shorter mantissas than draw_mantissa's.
+float draw_scaled_exponent_first(std::int32_t lo, std::int32_t hi, float top = mantissa_top);
 // m · 10^e with the mantissa m drawn before e in [lo, hi].
 float draw_scaled_mantissa_first(std::int32_t lo, std::int32_t hi);
 
@@ -30,8 +32,13 @@ float apply_random_sign(float value, std::int32_t negating_draw = 1);
 void set_slot_digits(std::int32_t slot, float value, std::int32_t digits);
 // value and uncertainty, then convert_data_slot (slot, -1).
 void set_slot_uncertainty(std::int32_t slot, float value, float uncertainty);
+// input_text, then convert_data_slot (slot, 0): a datum read from a table
+// text, with the digits the text writes.
+void set_slot_text(std::int32_t slot, std::string_view text);
 float slot_value(std::int32_t slot);
 float slot_uncertainty(std::int32_t slot);
+// uncertainty / value, with the value's sign.
+float relative_uncertainty(std::int32_t slot);
 std::int32_t slot_digits(std::int32_t slot);
 // The slot's display text, left-adjusted and without trailing blanks.
 std::string slot_text(std::int32_t slot);

@@ -139,11 +139,15 @@ DateAndTime local_date_and_time()
     const auto millis = std::chrono::duration_cast<std::chrono::milliseconds>(now.time_since_epoch()).count() % 1000;
     std::tm local{};
     localtime_r(&seconds, &local);
+    return date_and_time_stamp(local, static_cast<int>(millis));
+}
+
+DateAndTime date_and_time_stamp(const std::tm& moment, int millis)
+{
     char date[32];
     char time[32];
-    std::snprintf(date, sizeof date, "%04d%02d%02d", local.tm_year + 1900, local.tm_mon + 1, local.tm_mday);
-    std::snprintf(time, sizeof time, "%02d%02d%02d.%03d", local.tm_hour, local.tm_min, local.tm_sec,
-                  static_cast<int>(millis));
+    std::snprintf(date, sizeof date, "%04d%02d%02d", moment.tm_year + 1900, moment.tm_mon + 1, moment.tm_mday);
+    std::snprintf(time, sizeof time, "%02d%02d%02d.%03d", moment.tm_hour, moment.tm_min, moment.tm_sec, millis);
     return {date, time};
 }
 

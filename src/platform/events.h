@@ -3,6 +3,7 @@
 // calls of program code to the platform.
 
 #include <cstdint>
+#include <ctime>
 #include <functional>
 
 #include "platform/mouse.h"
@@ -40,5 +41,7 @@ bool sleep_unless_stopping(std::int32_t milliseconds);
 
 // The local date and time from the system clock.
 DateAndTime local_date_and_time();
+// A calendar moment and its milliseconds as the stamp writes them.
+DateAndTime date_and_time_stamp(const std::tm& moment, int millis);
 
 }  // namespace platform

@@ -471,11 +471,7 @@ DateAndTime RecordingBackend::date_and_time()
     const int millis = static_cast<int>((seconds - static_cast<double>(static_cast<std::int64_t>(seconds))) * 1000.0);
     std::tm utc{};
     gmtime_r(&whole, &utc);
-    char date[32];
-    char time[32];
-    std::snprintf(date, sizeof date, "%04d%02d%02d", utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday);
-    std::snprintf(time, sizeof time, "%02d%02d%02d.%03d", utc.tm_hour, utc.tm_min, utc.tm_sec, millis);
-    return {date, time};
+    return date_and_time_stamp(utc, millis);
 }
 
 void RecordingBackend::clip_changed(const ClipRect& clip)

@@ -5,11 +5,10 @@
 #include <string>
 #include <string_view>
 
-#include "chemistry/data_tables.h"
+#include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/menus.h"
 #include "frame/problem_page.h"
-#include "numbers/fixed_width.h"
 #include "platform/mouse.h"
 #include "text/button_widgets.h"
 #include "text/drawing_kit.h"
@@ -36,11 +35,6 @@ constexpr std::array<std::string_view, 3> buttons{
     "da345678530207020021BB8888FFFFFF@T12@@cFFFFFF@@x-18@@y-6@OK",
     "da345678530252020021BB8888FFFFFF@T4@@cFFFFFF@@x-16@@y-7@>",
 };
-
-std::string compound_columns(std::int32_t k, int first, int last)
-{
-    return std::string(strip_trailing_blanks(record_columns(compound_record(k), first, last)));
-}
 
 // The page whose first row is list position `first` (from 1).
 void draw_thermo_page(std::int32_t first)

@@ -3,8 +3,6 @@
 #include <string>
 
 #include "chapters/basic_notions/basic_notions_problems.h"
-#include "chemistry/molar_mass.h"
-#include "chemistry/table_fields.h"
 #include "frame/generator_kit.h"
 #include "numbers/random_stream.h"
 #include "platform/graphics.h"
@@ -44,14 +42,6 @@ void draw_axis_case()
 bool beyond_axis(float value)
 {
     return value > (basic_notions_state.graph_case == 1 ? 0.8f : 8.0f);
-}
-
-float compound_molar_mass(std::int32_t k, float* uncertainty)
-{
-    float mass_uncertainty = 0.0f;
-    const float mass = compute_molar_mass(compound_composition(k), mass_uncertainty);
-    if (uncertainty) *uncertainty = mass_uncertainty;
-    return mass;
 }
 
 std::span<const float> graph_x_from(std::int32_t first, std::int32_t count)

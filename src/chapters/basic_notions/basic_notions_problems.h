@@ -125,9 +125,6 @@ std::int32_t draw_gas_compound();
 void draw_axis_case();
 // Whether a first value lies above 0.8 of that axis: the data are drawn again.
 bool beyond_axis(float value);
-// Molar mass of compound k from its composition; the uncertainty goes to
-// *uncertainty when given.
-float compound_molar_mass(std::int32_t k, float* uncertainty = nullptr);
 
 // Points 1..count of the series held in graph_x and graph_y from `first`.
 std::span<const float> graph_x_from(std::int32_t first, std::int32_t count);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "chapters/basic_notions/basic_notions_problems.h"
+#include "chemistry/molar_mass.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"

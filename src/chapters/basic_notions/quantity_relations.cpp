@@ -14,13 +14,6 @@ namespace basic_notions {
 
 namespace {
 
-// random_real (1.0, 9.9) · 10^e with e drawn first in [lo, hi].
-float draw_short_mantissa_number(std::int32_t lo, std::int32_t hi)
-{
-    const std::int32_t e = random_int(lo, hi);
-    return random_real(1.0f, 9.9f) * power_of_ten(e);
-}
-
 // Slots 1 to 5 hold the x values of problem 28, slots 6 to 10 the y values.
 void set_linear_column(std::int32_t first_slot, float start, float step, std::int32_t digits)
 {
@@ -33,7 +26,7 @@ void set_linear_column(std::int32_t first_slot, float start, float step, std::in
 void generate_problem_26()
 {
     skip_random_draws(1);
-    set_slot_digits(1, draw_short_mantissa_number(-2, 1), 3);
+    set_slot_digits(1, draw_scaled_exponent_first(-2, 1, 9.9f), 3);
     const float m = slot_value(1);
     set_slot_digits(2, m * 0.0029285715f, 3);
     set_slot_digits(3, m * 0.79993927f, 3);
@@ -63,8 +56,8 @@ void generate_problem_26()
 void generate_problem_27()
 {
     skip_random_draws(2);
-    set_slot_digits(1, draw_short_mantissa_number(-1, 2), 4);
-    set_slot_digits(2, draw_short_mantissa_number(1, 2), 3);
+    set_slot_digits(1, draw_scaled_exponent_first(-1, 2, 9.9f), 4);
+    set_slot_digits(2, draw_scaled_exponent_first(1, 2, 9.9f), 3);
     const float m1 = slot_value(1);
     float m2 = random_real(0.1f, 0.8f) * m1;
     if (random_int(1, 2) == 1) m2 = random_real(1.2f, 2.0f) * m1;
@@ -166,7 +159,7 @@ void answer_problem_28()
 void generate_problem_29()
 {
     skip_random_draws(1);
-    set_slot_digits(1, draw_short_mantissa_number(-2, 1), 3);
+    set_slot_digits(1, draw_scaled_exponent_first(-2, 1, 9.9f), 3);
     set_slot_digits(2, 1761.4641f * std::exp(-14.289081f), 3);
     set_slot_digits(3, slot_value(1) / (slot_value(2) * 254.0f) * 4.0f, 3);
     set_slot_digits(4, random_real(0.1f, 0.5f), 2);

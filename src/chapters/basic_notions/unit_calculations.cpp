@@ -6,13 +6,13 @@
 #include "chapters/basic_notions/basic_notions_problems.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/element_draws.h"
+#include "chemistry/molar_mass.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
 #include "numbers/fixed_width.h"
 #include "numbers/random_stream.h"
-#include "numbers/value_slots.h"
 
 namespace basic_notions {
 
@@ -51,13 +51,6 @@ std::string volume_code(std::int32_t unit)
     return std::string(density_units[unit].code) + (unit <= 5 ? "@u3@" : "");
 }
 
-// Reads a number written in a table into the slot, with the digits as written.
-void set_slot_from_table_text(std::int32_t slot, std::string_view text)
-{
-    value_slots[slot].input_text = std::string(text);
-    convert_data_slot(slot, 0);
-}
-
 }  // namespace
 
 void generate_problem_21()
@@ -90,7 +83,7 @@ void generate_problem_21()
         z = random_int(1, 92);
         if (z == 3 || z == 77) continue;
         if (record_columns(element_record(z), 31, 33) != "smd") continue;
-        set_slot_from_table_text(1, element_field(z, 34, 40));
+        set_slot_text(1, element_field(z, 34, 40));
         const float density = slot_value(1) * density_units[v].factor / (density_units[a].factor * 1e-6f) * 1e-3f;
         set_slot_digits(1, density, slot_digits(1));
         const float sample = random_real(0.1f, 9.99f);
@@ -206,7 +199,7 @@ void generate_problem_25()
     std::string name;
     if (kind == 1) {
         const std::int32_t z = draw_element_of_known_mass();
-        set_slot_from_table_text(1, element_field(z, 21, 30));
+        set_slot_text(1, element_field(z, 21, 30));
         set_slot_uncertainty(1, slot_value(1) * grams_per_mass_unit, slot_uncertainty(1) * grams_per_mass_unit);
         float x2 = random_real(1.0f, 100.0f);
         // Lanthanide samples stay below one unit.
@@ -224,7 +217,7 @@ void generate_problem_25()
             if (!empty && record_columns(record, 71, 71) == "m") break;
         }
         float mass_uncertainty = 0.0f;
-        const float molar_mass = compound_molar_mass(c, &mass_uncertainty);
+        const float molar_mass = compound_molar_mass(c, mass_uncertainty);
         set_slot_uncertainty(1, molar_mass * grams_per_mass_unit, mass_uncertainty * grams_per_mass_unit);
         float x2 = random_real(1.0f, 100.0f);
         if (random_int(1, 2) == 1) x2 = random_real(0.001f, 1.0f);

@@ -8,7 +8,6 @@
 #include "frame/generator_kit.h"
 #include "numbers/fixed_width.h"
 #include "numbers/random_stream.h"
-#include "numbers/value_slots.h"
 
 namespace electrochemistry {
 
@@ -36,27 +35,16 @@ std::string reverse_reaction_text(std::string_view reaction)
     return std::string(right) + " = " + std::string(left);
 }
 
-std::int32_t pick_variant(std::int32_t problem, std::int32_t nmax, std::int32_t textbook)
-{
-    return pick_problem_variant(nmax, electrochemistry_state.last_variant.at(problem), textbook);
-}
-
-void set_slot_from_text(std::int32_t slot, std::string_view text)
-{
-    value_slots[slot].input_text = std::string(text);
-    convert_data_slot(slot, 0);
-}
-
-float relative_uncertainty(std::initializer_list<std::int32_t> data)
+float summed_relative_uncertainty(std::initializer_list<std::int32_t> data)
 {
     float sum = 0.0f;
-    for (const std::int32_t slot : data) sum += std::abs(slot_uncertainty(slot) / slot_value(slot));
+    for (const std::int32_t slot : data) sum += std::abs(relative_uncertainty(slot));
     return sum;
 }
 
 void set_slot_from_data(std::int32_t slot, float value, std::initializer_list<std::int32_t> data)
 {
-    set_slot_uncertainty(slot, value, std::abs(value) * relative_uncertainty(data));
+    set_slot_uncertainty(slot, value, std::abs(value) * summed_relative_uncertainty(data));
 }
 
 void draw_concentration_pair(std::int32_t first_exponent)

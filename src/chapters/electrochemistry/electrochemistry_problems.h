@@ -41,16 +41,9 @@ float ten_to(float x);
 // "=" stays as it is.
 std::string reverse_reaction_text(std::string_view reaction);
 
-// pick_problem_variant with the problem's own last variant.
-std::int32_t pick_variant(std::int32_t problem, std::int32_t nmax, std::int32_t textbook);
-
-// input_text, then convert_data_slot (slot, 0): a datum with the digits of
-// its text.
-void set_slot_from_text(std::int32_t slot, std::string_view text);
-
-// The summed relative uncertainties of the data slots, as each slot's own
-// conversion left them.
-float relative_uncertainty(std::initializer_list<std::int32_t> data);
+// The summed magnitudes of the data slots' relative uncertainties, as each
+// slot's own conversion left them.
+float summed_relative_uncertainty(std::initializer_list<std::int32_t> data);
 // The computed answer in slot, with an uncertainty of |value| times the
 // relative uncertainty of the data slots; its digits follow from it.
 void set_slot_from_data(std::int32_t slot, float value, std::initializer_list<std::int32_t> data);

@@ -56,7 +56,7 @@ float ion_charge_factor(std::int32_t v)
 void generate_problem_1()
 {
     skip_random_draws(8);
-    const std::int32_t unit = pick_variant(1, 3, 3);
+    const std::int32_t unit = pick_problem_variant(3, electrochemistry_state.last_variant[1], 3);
     value_slots[1].value = random_real(1.0f, 9.99f);
     const std::int32_t e = random_int(-2, 0);
     value_slots[2].value = random_real(1.0f, 9.0f) * power_of_ten(e);
@@ -77,12 +77,13 @@ void generate_problem_1()
 void generate_problem_2()
 {
     skip_random_draws(6);
-    const Resistivity& metal = resistivity_table[pick_variant(2, 14, 12) - 1];
+    const Resistivity& metal =
+        resistivity_table[pick_problem_variant(14, electrochemistry_state.last_variant[2], 12) - 1];
     // The chapter's lists were written for a search of elements 1 to 100.
     const std::int32_t found = symbol_search(metal.symbol);
     const std::int32_t z = found <= 100 ? found : 0;
     const std::string name = element_name(z);
-    set_slot_from_text(1, metal.resistivity);
+    set_slot_text(1, metal.resistivity);
     value_slots[1].value *= 1e-8f;
     value_slots[1].uncertainty *= 1e-8f;
     convert_data_slot(1, -1);
@@ -109,7 +110,7 @@ void generate_problem_2()
 void generate_problem_3()
 {
     skip_random_draws(2);
-    const std::int32_t v = pick_variant(3, 10, 2);
+    const std::int32_t v = pick_problem_variant(10, electrochemistry_state.last_variant[3], 2);
     const std::int32_t z = deposition_metal_table[v - 1];
     const float current = random_real(1.0f, 15.0f);
     const std::int32_t e = random_int(0, 1);
@@ -120,7 +121,7 @@ void generate_problem_3()
     problem_texts.problem_text = "@T1@@C1@Calcolare quanto " + element_name(z) +
                                  " viene depositato al catodo in una elettrolisi con una corrente di " + slot_text(1) +
                                  " A per " + slot_text(2) + " ore";
-    set_slot_from_text(3, element_field(z, 21, 29));
+    set_slot_text(3, element_field(z, 21, 29));
     // The atomic mass is known far better than the current and the time.
     const float grams = slot_value(2) * slot_value(3) * slot_value(1) * moles_per_ampere_hour * ion_charge_factor(v);
     set_slot_from_data(4, grams, {2, 1});
@@ -132,7 +133,7 @@ void generate_problem_3()
 void generate_problem_4()
 {
     skip_random_draws(8);
-    const bool oxygen = pick_variant(4, 2, 2) == 2;
+    const bool oxygen = pick_problem_variant(2, electrochemistry_state.last_variant[4], 2) == 2;
     const std::int32_t e = random_int(0, 2);
     float volume = random_real(1.0f, 15.0f) * power_of_ten(-e);
     const bool millilitres = volume < 1.0f;
@@ -152,7 +153,7 @@ void generate_problem_4()
     float seconds = slot_value(1) / (slot_value(6) * slot_value(2) * gas_constant) * two_faraday;
     if (millilitres) seconds *= 0.001f;
     if (oxygen) seconds *= 2.0f;
-    const float uncertainty = std::abs(seconds) * relative_uncertainty({2, 1});
+    const float uncertainty = std::abs(seconds) * summed_relative_uncertainty({2, 1});
     float per_second = 1.0f;
     std::string_view unit = " s";
     if (seconds >= 3600.0f) {

@@ -50,7 +50,7 @@ float pose_cell(std::int32_t v)
     std::int32_t direction = random_int(1, 2);
     if (app_state.version_number == text_version) direction = 2;
     problem_texts.problem_text = std::string(cell.reaction);
-    set_slot_from_text(1, cell.free_energy);
+    set_slot_text(1, cell.free_energy);
     if (direction == 2) {
         problem_texts.problem_text = reverse_reaction_text(problem_texts.problem_text);
         value_slots[1].value = -value_slots[1].value;
@@ -98,7 +98,7 @@ std::string concentrations_clause(std::int32_t v, std::string_view ph_lead, std:
 void generate_problem_5()
 {
     skip_random_draws(8);
-    const std::int32_t v = pick_variant(5, 7, 3);
+    const std::int32_t v = pick_problem_variant(7, electrochemistry_state.last_variant[5], 3);
     const float potential = pose_cell(v);
     problem_texts.problem_text =
         "@T1@@C1@Calcolare la differenza di potenziale a 25@uo@C di una pila basata sulla reazione " +
@@ -113,7 +113,7 @@ void generate_problem_5()
 void generate_problem_6()
 {
     skip_random_draws(3);
-    const std::int32_t v = pick_variant(6, 7, 7);
+    const std::int32_t v = pick_problem_variant(7, electrochemistry_state.last_variant[6], 7);
     const float potential = pose_cell(v);
     set_slot_digits(4, potential, 3);
     set_slot_uncertainty(11, std::abs(slot_value(4)), slot_uncertainty(4));

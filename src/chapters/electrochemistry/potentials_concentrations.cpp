@@ -110,7 +110,8 @@ void generate_problem_11()
 void generate_problem_12()
 {
     skip_random_draws(2);
-    const GenericHalfReaction& half = generic_half_reaction_table[pick_variant(12, 3, 3) - 1];
+    const GenericHalfReaction& half =
+        generic_half_reaction_table[pick_problem_variant(3, electrochemistry_state.last_variant[12], 3) - 1];
     draw_concentration_pair(4);
     set_slot_digits(
         3, nernst_slope / static_cast<float>(half.electrons) * std::abs(decimal_log(slot_value(1) / slot_value(2))), 3);
@@ -131,10 +132,11 @@ void generate_problem_12()
 void generate_problem_13()
 {
     skip_random_draws(3);
-    const SolubleSalt& salt = soluble_salt_table[pick_variant(13, 8, 2) - 1];
+    const SolubleSalt& salt =
+        soluble_salt_table[pick_problem_variant(8, electrochemistry_state.last_variant[13], 2) - 1];
     value_slots[11].input_text = std::string(salt.cation);
     value_slots[12].input_text = std::string(salt.electrode);
-    set_slot_from_text(9, salt.solubility_product);
+    set_slot_text(9, salt.solubility_product);
     const std::int32_t a = salt.cations;
     const std::int32_t b = salt.anions;
     const std::int32_t e = random_int(2, 3);
@@ -161,7 +163,8 @@ void generate_problem_13()
 void generate_problem_14()
 {
     skip_random_draws(2);
-    const Chlorocomplex& complex = chlorocomplex_table[pick_variant(14, 3, 1) - 1];
+    const Chlorocomplex& complex =
+        chlorocomplex_table[pick_problem_variant(3, electrochemistry_state.last_variant[14], 1) - 1];
     const std::int32_t m = complex.chlorides;
     value_slots[1].value = random_real(1.0f, 9.9f) * 0.01f;
     const std::int32_t e = random_int(4, 8);

@@ -113,8 +113,8 @@ constexpr std::array<ConcentrationElectrode, 8> concentration_cell_table{{
 // potentials in slots 1 (reduced) and 2 (oxidised).
 void set_couple_potentials(const CellReaction& cell)
 {
-    set_slot_from_text(1, standard_half_reaction_table[cell.reduced - 1].potential);
-    set_slot_from_text(2, standard_half_reaction_table[cell.oxidised - 1].potential);
+    set_slot_text(1, standard_half_reaction_table[cell.reduced - 1].potential);
+    set_slot_text(2, standard_half_reaction_table[cell.oxidised - 1].potential);
 }
 
 // "... semireazione H = E V" for a hydrogen row, which never states the
@@ -192,9 +192,9 @@ ShowableReaction draw_reaction_with_showable_constant()
 void generate_problem_7()
 {
     skip_random_draws(3);
-    const std::int32_t v = pick_variant(7, 8, 7);
+    const std::int32_t v = pick_problem_variant(8, electrochemistry_state.last_variant[7], 7);
     const Electrode& electrode = electrode_potential_table[v - 1];
-    set_slot_from_text(1, electrode.potential);
+    set_slot_text(1, electrode.potential);
     std::int32_t e = random_int(-4, -3);
     set_slot_digits(2, random_real(1.0f, 9.9f) * power_of_ten(e), 3);
     // The reduced ion of rows 7 and 8, drawn for every row.
@@ -225,7 +225,7 @@ void generate_problem_7()
 void generate_problem_8()
 {
     skip_random_draws(3);
-    const std::int32_t v = pick_variant(8, 18, 15);
+    const std::int32_t v = pick_problem_variant(18, electrochemistry_state.last_variant[8], 15);
     const CellReaction& cell = cell_reaction_table[v - 1];
     set_couple_potentials(cell);
     std::int32_t e = random_int(2, 4);
@@ -283,7 +283,7 @@ void generate_problem_9()
 void generate_problem_10()
 {
     skip_random_draws(1);
-    const std::int32_t v = pick_variant(10, 8, 1);
+    const std::int32_t v = pick_problem_variant(8, electrochemistry_state.last_variant[10], 1);
     const ConcentrationElectrode& electrode = concentration_cell_table[v - 1];
     draw_concentration_pair(5);
     const float n = static_cast<float>(electrode.electrons);

@@ -12,7 +12,6 @@
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
 #include "numbers/random_stream.h"
-#include "numbers/value_slots.h"
 
 namespace elements_compounds {
 namespace {
@@ -114,12 +113,6 @@ std::int32_t draw_common_element()
     std::int32_t z = random_int(1, 103);
     if (random_int(1, 2) == 1) z = random_int(1, 50);
     return z;
-}
-
-void set_slot_text(std::int32_t slot, std::string_view text)
-{
-    value_slots[slot].input_text = std::string(text);
-    convert_data_slot(slot, 0);
 }
 
 // The mass in kg of slot `from`, which holds it in atomic mass units.

@@ -17,6 +17,11 @@ std::int32_t element_of_symbol(std::string_view symbol)
     return z <= 100 ? z : 0;
 }
 
+std::string count_subscript(char count)
+{
+    return count == '1' ? std::string() : "@d" + std::string(1, count) + "@";
+}
+
 void discard_coin_tosses(std::int32_t n)
 {
     for (std::int32_t k = 0; k < n; ++k) random_int(1, 2);

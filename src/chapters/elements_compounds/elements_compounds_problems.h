@@ -32,6 +32,8 @@ namespace elements_compounds {
 // The first element among 1 to 100 whose symbol is the two-character text
 // (a one-letter symbol with or without its blank); 0 when none is.
 std::int32_t element_of_symbol(std::string_view symbol);
+// A formula's count digit as a subscript; none for 1.
+std::string count_subscript(char count);
 
 // --- Draws --------------------------------------------------------------
 

@@ -64,16 +64,11 @@ Subscripts crossed_charges(char cation_charge, char anion_charge)
     return {anion_charge, cation_charge};
 }
 
-std::string subscript(char count)
-{
-    return count == '1' ? std::string() : "@d" + std::string(1, count) + "@";
-}
-
 std::string binary_formula(const Ion& cation, const Ion& anion)
 {
     const Subscripts s = crossed_charges(cation.charge, anion.charge);
-    return std::string(strip_trailing_blanks(cation.symbol)) + subscript(s.cation) +
-           std::string(strip_trailing_blanks(anion.symbol)) + subscript(s.anion);
+    return std::string(strip_trailing_blanks(cation.symbol)) + count_subscript(s.cation) +
+           std::string(strip_trailing_blanks(anion.symbol)) + count_subscript(s.anion);
 }
 
 // A cation record and a second draw, both drawn again while "Nessuna
@@ -128,11 +123,11 @@ void generate_problem_19()
                                  " e ioni" + std::string(anion.name);
     const Subscripts s = crossed_charges(cation.charge, anion.charge);
     std::string& formula = problem_texts.answer_text;
-    formula = std::string(strip_trailing_blanks(cation.symbol)) + subscript(s.cation);
+    formula = std::string(strip_trailing_blanks(cation.symbol)) + count_subscript(s.cation);
     if (s.anion == '1')
         formula += anion.formula;
     else
-        formula += "(" + std::string(anion.formula) + ")" + subscript(s.anion);
+        formula += "(" + std::string(anion.formula) + ")" + count_subscript(s.anion);
     draw_problem_text(250, 560, 60);
     show_chemistry_fact(200, 160, 360);
 }

@@ -115,11 +115,6 @@ constexpr std::array<std::string_view, 11> polarity_list = {
     "H@d2@O", "CO", "NH@d3@", "O@d3@", "SF@d4@", "CHCl@d3@", "CCl@d4@", "CO@d2@", "BF@d3@", "SF@d6@", "PF@d5@",
 };
 
-std::int32_t pick_variant(std::int32_t problem, std::int32_t count)
-{
-    return pick_problem_variant(count, elements_compounds_state.last_draw[problem], 0);
-}
-
 // The structure that request 2 draws below the answer.
 void keep_lewis_structure(std::string_view formula, std::int32_t x, std::int32_t y)
 {
@@ -142,7 +137,7 @@ std::string charge_markup(std::string_view record)
 void generate_problem_20()
 {
     skip_random_draws(2);
-    const std::string_view record = mo_species[pick_variant(20, 12) - 1];
+    const std::string_view record = mo_species[pick_problem_variant(12, elements_compounds_state.last_draw[20], 0) - 1];
     problem_texts.problem_text = "Quali sono la configurazione elettronica e l'ordine di legame nella specie " +
                                  std::string(strip_trailing_blanks(record.substr(0, 5))) + charge_markup(record) +
                                  "? Quanti sono gli elettroni spaiati?";
@@ -169,7 +164,7 @@ void generate_problem_20()
 void generate_problem_21()
 {
     skip_random_draws(4);
-    const std::int32_t v = pick_variant(21, 32);
+    const std::int32_t v = pick_problem_variant(32, elements_compounds_state.last_draw[21], 0);
     const std::string_view formula = valence_bond_formulas[v - 1];
     const bool two_letter_first = (v - 1) % 16 >= 12;
     const std::size_t split = two_letter_first ? 2 : 1;
@@ -186,7 +181,7 @@ void generate_problem_21()
 void generate_problem_22()
 {
     skip_random_draws(2);
-    const std::int32_t v = pick_variant(22, 22);
+    const std::int32_t v = pick_problem_variant(22, elements_compounds_state.last_draw[22], 0);
     const std::string_view formula = lewis_molecules[v - 1];
     problem_texts.problem_text = "Scrivere la formula di Lewis di " + std::string(formula);
     // The pen goes down before the "." so that the box holds the structure.
@@ -207,7 +202,7 @@ void generate_problem_22()
 void generate_problem_23()
 {
     skip_random_draws(3);
-    const std::string_view formula = lewis_ions[pick_variant(23, 8) - 1];
+    const std::string_view formula = lewis_ions[pick_problem_variant(8, elements_compounds_state.last_draw[23], 0) - 1];
     problem_texts.problem_text = "Scrivere la formula di Lewis di " + std::string(formula) +
                                  ", esplicitando le cariche formali eventualmente presenti";
     problem_texts.answer_text = "@x-100@@y50@.";
@@ -219,7 +214,8 @@ void generate_problem_23()
 void generate_problem_24()
 {
     skip_random_draws(7);
-    const ShapedSpecies& species = molecular_shapes[pick_variant(24, 20) - 1];
+    const ShapedSpecies& species =
+        molecular_shapes[pick_problem_variant(20, elements_compounds_state.last_draw[24], 0) - 1];
     problem_texts.problem_text = "Quale è la forma di " + std::string(species.formula) + "?";
     problem_texts.answer_text = species.shape;
     draw_problem_text(220, 560, 50);
@@ -230,7 +226,8 @@ void generate_problem_25()
 {
     skip_random_draws(1);
     discard_coin_tosses(5);
-    const HybridisedSpecies& species = hybridisation_list[pick_variant(25, 14) - 1];
+    const HybridisedSpecies& species =
+        hybridisation_list[pick_problem_variant(14, elements_compounds_state.last_draw[25], 0) - 1];
     problem_texts.problem_text = std::string("Quali orbitali ibridi sono utilizzati ") +
                                  (species.two_centres ? "dagli atomi centrali" : "dall'atomo centrale") + " in " +
                                  std::string(species.formula) + "?";
@@ -244,7 +241,7 @@ void generate_problem_26()
 {
     skip_random_draws(2);
     // Variant 1 asks about hybrids, variant 2 about a shape.
-    pose_true_false_statement(pick_variant(26, 2) + 2);
+    pose_true_false_statement(pick_problem_variant(2, elements_compounds_state.last_draw[26], 0) + 2);
     draw_problem_text(180, 560, 50);
     show_chemistry_fact(180, 160, 360);
 }
@@ -253,7 +250,8 @@ void generate_problem_27()
 {
     skip_random_draws(4);
     discard_coin_tosses(5);
-    const ResonantSpecies& species = resonance_list[pick_variant(27, 5) - 1];
+    const ResonantSpecies& species =
+        resonance_list[pick_problem_variant(5, elements_compounds_state.last_draw[27], 0) - 1];
     problem_texts.problem_text = "Scrivere le formule limiti più stabili per " + std::string(species.formula) +
                                  ". Quale è la forma della molecola? Quale è la carica sui vari atomi?";
     problem_texts.answer_text = std::string(species.answer) + "@x-1000@@y75@.";
@@ -266,7 +264,7 @@ void generate_problem_28()
 {
     skip_random_draws(1);
     discard_coin_tosses(5);
-    const std::int32_t v = pick_variant(28, 11);
+    const std::int32_t v = pick_problem_variant(11, elements_compounds_state.last_draw[28], 0);
     problem_texts.problem_text =
         "Sulla base della formula di Lewis, della geometria molecolare e delle elettronegatività, si prevede che la "
         "molecola di " +

@@ -85,11 +85,6 @@ struct OsoIcoPair {
     std::array<char, 2> oxidation_numbers;
 };
 
-std::string subscript(char count)
-{
-    return count == '1' ? std::string() : "@d" + std::string(1, count) + "@";
-}
-
 // The two compounds of the record, the higher first when the draw says so.
 OsoIcoPair draw_oso_ico_pair(std::int32_t problem)
 {
@@ -105,8 +100,8 @@ OsoIcoPair draw_oso_ico_pair(std::int32_t problem)
     for (std::size_t k = 0; k < 2; ++k) {
         const bool higher = (k == 0) == higher_first;
         const std::size_t column = higher ? 6 : 4;
-        pair.formulas[k] = element_symbol(pair.metal) + subscript(record[column]) + element_symbol(pair.non_metal) +
-                           subscript(record[column + 1]);
+        pair.formulas[k] = element_symbol(pair.metal) + count_subscript(record[column]) +
+                           element_symbol(pair.non_metal) + count_subscript(record[column + 1]);
         pair.names[k] = stem + (higher ? ico : "oso");
         pair.oxidation_numbers[k] = record[higher ? 29 : 28];
     }

@@ -41,11 +41,6 @@ std::string symbol_of(std::string_view field)
     return std::string(strip_trailing_blanks(field));
 }
 
-std::string count_subscript(char count)
-{
-    return count == '1' ? std::string() : "@d" + std::string(1, count) + "@";
-}
-
 std::string oxidation_question(std::string_view element_symbol, const std::string& formula)
 {
     return "Valutare il numero di ossidazione d" + articulated_element_name(element_of_symbol(element_symbol)) +

@@ -1,7 +1,6 @@
 #include "chapters/equilibria/equilibria_chapter.h"
 
 #include "chapters/equilibria/equilibria_problems.h"
-#include "frame/app_state.h"
 #include "frame/generator_kit.h"
 #include "frame/generator_protocol.h"
 
@@ -11,17 +10,17 @@ namespace {
 
 using namespace equilibria;
 
-constexpr ChapterSection first_sections[] = {
-    {"Costanti di equilibrio", 1, 40, 55}, {"Calcoli di equilibrio", 6, 60, 75}, {"Acidi e Basi", 16, 80, 95},
-    {"Calcolo del pH", 20, 100, 115},      {"Soluzioni tampone", 28, 120, 135},
-};
-
-constexpr ChapterSection cont_sections[] = {
+constexpr ChapterSection sections[] = {
+    {"Costanti di equilibrio", 1, 40, 55},
+    {"Calcoli di equilibrio", 6, 60, 75},
+    {"Acidi e Basi", 16, 80, 95},
+    {"Calcolo del pH", 20, 100, 115},
+    {"Soluzioni tampone", 28, 120, 135},
     {"Titolazioni acido-base", 31, 140, 155},
     {"Prodotto di solubilità", 39, 160, 175},
 };
 
-constexpr ProblemBlock first_blocks[] = {
+constexpr ProblemBlock blocks[] = {
     {2, generate_problem_1, left_adjusted_answer_at<170, 580, 200>},
     {2, generate_problem_2, left_adjusted_answer_at<420, 560, 270>},
     {3, generate_problem_3, left_adjusted_answer_at<180, 560, 270>},
@@ -53,9 +52,6 @@ constexpr ProblemBlock first_blocks[] = {
     {3, generate_problem_28, left_adjusted_answer_at<400, 580, 270>},
     {3, generate_problem_29, left_adjusted_answer_at<170, 560, 200>},
     {3, generate_problem_30, left_adjusted_answer_at<440, 580, 270>},
-};
-
-constexpr ProblemBlock cont_blocks[] = {
     {3, generate_problem_31, left_adjusted_answer_at<180, 560, 200>},
     {3, generate_problem_32, left_adjusted_answer_at<180, 560, 120>},
     {3, generate_problem_33, left_adjusted_answer_at<460, 580, 125>},
@@ -75,15 +71,5 @@ constexpr ProblemBlock cont_blocks[] = {
 
 void run_equilibria_chapter(std::int32_t request)
 {
-    std::int32_t& counter = equilibria_state.problem_counter;
-    counter = 0;
-    if (request == register_request) clear_chapter_sections();
-    if (walk_problem_block_share(request, first_sections, first_blocks, counter)) return;
-    run_equilibria_chapter_cont(counter, request);
-}
-
-void run_equilibria_chapter_cont(std::int32_t& counter, std::int32_t request)
-{
-    if (walk_problem_block_share(request, cont_sections, cont_blocks, counter)) return;
-    app_state.problem_count = counter;
+    walk_problem_blocks(request, sections, blocks);
 }

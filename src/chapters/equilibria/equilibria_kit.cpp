@@ -13,24 +13,12 @@
 
 namespace equilibria {
 
-float draw_datum(std::int32_t lo, std::int32_t hi)
-{
-    const std::int32_t e = random_int(lo, hi);
-    return random_real(1.0f, 9.9f) * power_of_ten(e);
-}
-
 std::int32_t draw_new_record(std::int32_t problem, std::int32_t lo, std::int32_t hi)
 {
     std::int32_t n = 0;
     do n = random_int(lo, hi);
     while (repeats_last_draw(problem, n));
     return n;
-}
-
-void read_slot_text(std::int32_t slot, std::string_view text)
-{
-    value_slots[slot].input_text = std::string(text);
-    convert_data_slot(slot, 0);
 }
 
 void reread_slot(std::int32_t slot)

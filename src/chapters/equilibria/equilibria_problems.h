@@ -15,7 +15,6 @@
 
 // What the chapter keeps from one call to the next.
 struct EquilibriaState {
-    std::int32_t problem_counter = 0;  // the block the walk is at, shared by both routines
     // Per problem, the variant, record or reaction of its previous visit,
     // which "Nessuna Versione" never repeats.
     std::array<std::int32_t, 44> last_draw{};  // [0] unused
@@ -32,10 +31,6 @@ inline constexpr std::int32_t max_attempts = 10000;
 inline constexpr float Kw = 1e-14f;
 
 // --- Draws ------------------------------------------------------------------
-
-// m · 10^e with the exponent e drawn in [lo, hi] before the mantissa m =
-// random_real (1.0, 9.9): the chapter's data in scientific notation.
-float draw_datum(std::int32_t lo, std::int32_t hi);
 
 inline bool repeats_last_draw(std::int32_t problem, std::int32_t draw)
 {
@@ -58,8 +53,6 @@ void draw_until_accepted(Attempt attempt)
 
 // --- Value slots ------------------------------------------------------------
 
-// The slot read from a number written as text: its digits are those written.
-void read_slot_text(std::int32_t slot, std::string_view text);
 // mode 0 right after another conversion: the value becomes what is shown.
 void reread_slot(std::int32_t slot);
 // The slot's value rounded to the digits it shows; the slot is left as it is.

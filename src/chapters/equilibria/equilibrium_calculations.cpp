@@ -78,8 +78,8 @@ GasAmounts draw_gas_amounts(std::int32_t problem, std::int32_t text_reaction)
         std::int32_t v = draw_new_record(problem, 1, 8);
         if (app_state.version_number == text_version) v = text_reaction;
         r = set_up_gas_reaction(v);
-        set_slot_digits(1, draw_datum(-2, 0), 3);
-        set_slot_digits(3, draw_datum(-2, 0), 3);
+        set_slot_digits(1, draw_scaled_exponent_first(-2, 0, 9.9f), 3);
+        set_slot_digits(3, draw_scaled_exponent_first(-2, 0, 9.9f), 3);
         set_slot_digits(2,
                         std::pow(std::pow(slot_value(3), r.coefficient[3]) /
                                      (slot_value(5) * std::pow(slot_value(1), r.coefficient[1])),
@@ -150,8 +150,8 @@ void generate_problem_6()
         d = random_int(1, 2);
         if (q == 2) set_slot_digits(5, r.concentration_constant(slot_value(5)), 3);
         const float scale = q == 2 ? 0.01f : 1.0f;
-        set_slot_digits(1, draw_datum(-2, 0) * scale, 3);
-        set_slot_digits(3, draw_datum(-2, 0) * scale, 3);
+        set_slot_digits(1, draw_scaled_exponent_first(-2, 0, 9.9f) * scale, 3);
+        set_slot_digits(3, draw_scaled_exponent_first(-2, 0, 9.9f) * scale, 3);
         set_slot_digits(2,
                         std::pow(std::pow(slot_value(3), r.coefficient[3]) /
                                      (slot_value(5) * std::pow(slot_value(1), r.coefficient[1])),
@@ -497,8 +497,8 @@ void generate_problem_15()
     skip_random_draws(2);
     const std::int32_t v = pick_problem_variant(6, equilibria_state.last_draw[15], 4);
     const SolubleSalt& salt = soluble_salts[v - 1];
-    read_slot_text(1, salt.solubility_25);
-    read_slot_text(2, salt.solubility_100);
+    set_slot_text(1, salt.solubility_25);
+    set_slot_text(2, salt.solubility_100);
     // Grams per litre.
     set_slot_uncertainty(8, 10.0f * slot_value(1), 10.0f * slot_uncertainty(1));
     set_slot_uncertainty(9, 10.0f * slot_value(2), 10.0f * slot_uncertainty(2));

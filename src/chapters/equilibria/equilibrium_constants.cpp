@@ -75,8 +75,8 @@ void generate_problem_1()
         std::int32_t n = draw_new_record(1, 1, 8);
         if (app_state.version_number == text_version) n = 8;
         r = set_up_gas_reaction(n);
-        set_slot_digits(1, draw_datum(-2, 0), 3);
-        set_slot_digits(3, draw_datum(-2, 0), 3);
+        set_slot_digits(1, draw_scaled_exponent_first(-2, 0, 9.9f), 3);
+        set_slot_digits(3, draw_scaled_exponent_first(-2, 0, 9.9f), 3);
         const float p2 = std::pow(std::pow(slot_value(3), r.coefficient[3]) /
                                       (slot_value(5) * std::pow(slot_value(1), r.coefficient[1])),
                                   1.0f / r.coefficient[2]);
@@ -141,10 +141,10 @@ void generate_problem_2()
         value_slots[s + 1].value = 1.0f;
         const std::string letter(1, letters[s]);
         if (states[s] == 'g') {
-            set_slot_digits(s + 1, draw_datum(-2, 0), 3);
+            set_slot_digits(s + 1, draw_scaled_exponent_first(-2, 0, 9.9f), 3);
             text += " @iP@(" + letter + ") = " + slot_text(s + 1) + " atm";
         } else if (states[s] == 'a') {
-            set_slot_digits(s + 1, draw_datum(-3, -1), 3);
+            set_slot_digits(s + 1, draw_scaled_exponent_first(-3, -1, 9.9f), 3);
             text += " [" + letter + "] = " + slot_text(s + 1) + " mol/L";
         } else {
             continue;
@@ -180,7 +180,7 @@ void generate_problem_3()
     std::int32_t form = random_int(1, 2);
     if (app_state.version_number == text_version) form = 2;
 
-    const float base = draw_datum(-4, 4);
+    const float base = draw_scaled_exponent_first(-4, 4, 9.9f);
     value_slots[1].value = base;
     set_slot_digits(2, std::pow(base, column_scale(column)), 4);
     problem_texts.problem_text = "A una data temperatura, la costante di equilibrio per la reazione " +
@@ -228,11 +228,11 @@ void generate_problem_5()
     std::int32_t unit = 0;
     draw_until_accepted([&] {
         reaction = set_up_generic_reaction(5, "sgsggssggggg", 0, 2, '\0', 'g');
-        set_slot_digits(1, draw_datum(-7, 7), 3);
+        set_slot_digits(1, draw_scaled_exponent_first(-7, 7, 9.9f), 3);
         const float t = static_cast<float>(5 * random_int(20, 150));
         set_slot_digits(2, t, 3);
         unit = random_int(1, 3);
-        set_slot_digits(5, draw_datum(-2, 3), 3);
+        set_slot_digits(5, draw_scaled_exponent_first(-2, 3, 9.9f), 3);
         constexpr float per_atm[] = {760.0f, 101.325f, 0.101325f};
         const float dn = reaction.delta_n;
         set_slot_digits(3, slot_value(1) * std::pow(0.08205f * (t + 273.15f), dn), 3);

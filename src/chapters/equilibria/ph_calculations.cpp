@@ -144,7 +144,7 @@ void generate_problem_21()
     const WeakElectrolyte& acid = weak_acids[pick_problem_variant(9, equilibria_state.last_draw[21], 7) - 1];
     const float c = draw_concentration(0.1f, 0.3f, 0.01f, 0.03f);
     set_slot_digits(1, c, random_int(3, 4));
-    read_slot_text(9, acid.constant);
+    set_slot_text(9, acid.constant);
     hydrogen_and_hydroxide(solved_or_nan(solve_ph_mixture(acid.units * slot_value(1), 0.0f, slot_value(9), strong)), 1);
     const std::int32_t q = random_int(1, 4);
     constexpr std::string_view asked[] = {" [H@u+@] in", " [OH@u-@] in", " il pH di", " il pOH di"};
@@ -161,7 +161,7 @@ void generate_problem_22()
     const WeakElectrolyte& acid = weak_acids[pick_problem_variant(9, equilibria_state.last_draw[22], 3) - 1];
     const float c = draw_concentration(0.001f, 0.009f, 0.0001f, 0.0009f);
     set_slot_digits(1, c, random_int(3, 4));
-    read_slot_text(9, acid.constant);
+    set_slot_text(9, acid.constant);
     const float formal = acid.units * slot_value(1);
     hydrogen_and_hydroxide(solved_or_nan(solve_ph_mixture(formal, 0.0f, slot_value(9), strong)), 1);
     std::int32_t q = random_int(1, 2);
@@ -180,7 +180,7 @@ void generate_problem_23()
 {
     skip_random_draws(7);
     const WeakElectrolyte& acid = dissociating_acids[pick_problem_variant(7, equilibria_state.last_draw[23], 2) - 1];
-    read_slot_text(9, acid.constant);
+    set_slot_text(9, acid.constant);
     const float c1 = random_real(0.001f, 0.009f);
     const float c2 = random_real(3.0f * c1, 0.09f);
     const bool exchanged = random_int(1, 2) == 1;
@@ -231,7 +231,7 @@ void generate_problem_25()
     const WeakBase& pair = weak_bases[pick_problem_variant(7, equilibria_state.last_draw[25], 6) - 1];
     const float c = draw_concentration(0.01f, 0.03f, 0.001f, 0.003f);
     set_slot_digits(2, pair.base.units * c, random_int(3, 4));
-    read_slot_text(9, pair.base.constant);
+    set_slot_text(9, pair.base.constant);
     hydrogen_and_hydroxide(solved_or_nan(solve_ph_mixture(0.0f, slot_value(2), strong, slot_value(9))), 2);
     const std::int32_t q = random_int(1, 4);
     constexpr std::string_view asked[] = {" [H@u+@]", " [OH@u-@]", " il pH", " il pOH"};
@@ -254,9 +254,9 @@ void generate_problem_26()
     set_slot_digits(1, c, random_int(3, 4));
     const std::int32_t q = random_int(1, 2);
     const bool triprotic = row == 4;
-    read_slot_text(6, acid.k1);
-    read_slot_text(7, acid.k2);
-    if (triprotic) read_slot_text(8, acid.k3);
+    set_slot_text(6, acid.k1);
+    set_slot_text(7, acid.k2);
+    if (triprotic) set_slot_text(8, acid.k3);
     if (q == 2) {
         // The base constants of the anion, in the order of its protonations.
         const std::int32_t last = triprotic ? 8 : 7;
@@ -306,9 +306,9 @@ void generate_problem_27()
     set_slot_digits(1, draw_concentration(0.01f, 0.09f, 0.001f, 0.009f), 3);
     const std::int32_t q = random_int(1, 2);
     const bool phosphoric = row >= 4;
-    read_slot_text(6, acid.k1);
-    read_slot_text(7, acid.k2);
-    if (phosphoric) read_slot_text(8, acid.k3);
+    set_slot_text(6, acid.k1);
+    set_slot_text(7, acid.k2);
+    if (phosphoric) set_slot_text(8, acid.k3);
     std::string& text = problem_texts.problem_text;
     text = "I valori di @iK@@da@ per " + std::string(acid.acid) + " sono pari a " + slot_text(6);
     if (phosphoric)

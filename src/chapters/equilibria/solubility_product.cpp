@@ -117,7 +117,7 @@ void generate_problem_39()
     float c = random_real(0.001f, 0.0099f);
     if (n == lead_iodide) c *= 10.0f;
     set_slot_digits(1, c, 3);
-    read_slot_text(2, salt.salt.ksp);
+    set_slot_text(2, salt.salt.ksp);
     problem_texts.problem_text = "Calcolare la solubilità di " + std::string(salt.salt.formula) +
                                  " a 25@uo@C [@iK@@dps@ = " + slot_text(2) + "] in" + " acqua e in una soluzione " +
                                  slot_text(1) + " M di " + " " + std::string(w == 1 ? salt.cation : salt.anion) + ".";
@@ -146,7 +146,7 @@ void generate_problem_40()
     equilibria_state.last_draw[40] = w;
     const Salt& salt = salts[n - 1];
     const std::int32_t m = salt.salt.anions;
-    read_slot_text(9, salt.salt.ksp);
+    set_slot_text(9, salt.salt.ksp);
     const float v1 = random_real(10.0f, 90.0f);
     const float v2 = random_real(10.0f, 90.0f);
     const float c1 = random_real(0.001f, 0.009f);
@@ -187,7 +187,7 @@ void generate_problem_41()
     const SparinglySoluble& hydroxide = hydroxides[pick_problem_variant(9, equilibria_state.last_draw[41], 9) - 1];
     std::int32_t w = random_int(1, 2);
     if (app_state.version_number == text_version) w = 1;
-    read_slot_text(9, hydroxide.ksp);
+    set_slot_text(9, hydroxide.ksp);
     set_slot_digits(1, random_real(0.001f, 0.0095f), 3);
     reread_slot(1);
     problem_texts.problem_text = "Calcolare la solubilità di " + std::string(hydroxide.formula) +
@@ -218,7 +218,7 @@ void generate_problem_42()
         n = draw_new_record(42, 1, 9);
         if (app_state.version_number == text_version) n = 7;
         const SparinglySoluble& h = hydroxides[n - 1];
-        read_slot_text(9, h.ksp);
+        set_slot_text(9, h.ksp);
         // The pH at which the solubility is 0.001 mol/L.
         lowest_ph = minus_log10(Kw / std::pow(1000.0f * slot_value(9), 1.0f / static_cast<float>(h.anions)));
         return lowest_ph <= 11.0f;
@@ -248,7 +248,7 @@ void generate_problem_43()
     if (app_state.version_number == text_version) n = 1;
     equilibria_state.last_draw[43] = n;
     const SparinglySoluble& carbonate = carbonates[n - 1];
-    read_slot_text(9, carbonate.ksp);
+    set_slot_text(9, carbonate.ksp);
     // A pH shown nowhere, drawn to keep the stream in step.
     set_slot_uncertainty(1, random_real(7.0f, 11.0f), 0.03f);
     reread_slot(1);

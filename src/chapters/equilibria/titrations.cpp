@@ -302,7 +302,7 @@ void generate_problem_35()
         const float cb = random_real(0.8f * x, 1.66f * x);
         const float vb = random_real(0.8f * va, 1.5f * va);
         set_slots_4_digits(ca, cb, va, vb);
-        read_slot_text(9, base->constant);
+        set_slot_text(9, base->constant);
         mixture_ph();
         return !(acid->compound == sulfuric_acid && slot_value(10) <= 6.0f);
     });
@@ -333,7 +333,7 @@ void generate_problem_36()
     const float cb = random_real(0.3f * x, 1.2f * x);
     const float vb = random_real(0.5f * va, 1.2f * va);
     set_slots_4_digits(ca, cb, va, vb);
-    read_slot_text(9, acid.constant);
+    set_slot_text(9, acid.constant);
     const std::int32_t o = random_int(1, 2);
     const std::string head = "Calcolare il pH della soluzione ottenuta mescolando ";
     const std::string acid_piece = slot_text(3) + " mL di " + std::string(acid.formula) + " " + slot_text(1) + " M " +
@@ -368,7 +368,7 @@ void generate_problem_37()
     const float ct = random_real(1.2f * cw, 0.08f);
     const float v = random_real(0.5f * vw, 1.2f * vw);
     set_slots_4_digits(cw, ct, vw, v);
-    read_slot_text(9, weak.constant);
+    set_slot_text(9, weak.constant);
     problem_texts.problem_text = "Calcolare il pH al punto equivalente nella titolazione di " +
                                  std::string(weak.formula) + " " + slot_text(1) + " M " +
                                  (weak_acid ? "[K@da@ = " : "[K@db@ = ") + slot_text(9) + "] con " + formula(titrant) +

@@ -10,7 +10,6 @@
 #include "chemistry/molar_mass.h"
 #include "chemistry/ph_solvers.h"
 #include "chemistry/reaction_thermo.h"
-#include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
@@ -43,12 +42,6 @@ bool repeats_last_choice(std::int32_t problem, std::int32_t choice)
     return repeats_last_pick(choice, final_problems_state.last_choice[problem]);
 }
 
-void set_slot_text(std::int32_t slot, std::string_view text)
-{
-    value_slots[slot].input_text = std::string(text);
-    convert_data_slot(slot, 0);
-}
-
 void set_slot_digits_from(std::int32_t slot, float value, float limit, std::int32_t digits)
 {
     value_slots[slot].value = value;
@@ -71,20 +64,9 @@ float gas_equilibrium_constant(std::string_view equation, float t)
     return thermo ? thermo->equilibrium_constant : std::numeric_limits<float>::quiet_NaN();
 }
 
-float compound_molar_mass(std::int32_t k)
-{
-    return composition_molar_mass(compound_composition(k));
-}
-
 float element_molar_mass(std::int32_t z)
 {
     return composition_molar_mass(std::string(record_columns(element_record(z), 16, 17)) + "01");
-}
-
-float composition_molar_mass(std::string_view composition)
-{
-    float uncertainty = 0.0f;
-    return compute_molar_mass(composition, uncertainty);
 }
 
 float mixture_ph(float ca, float cb, float ka, float kb)
@@ -92,11 +74,6 @@ float mixture_ph(float ca, float cb, float ka, float kb)
     // A balance without a root shows as "?" rather than as a number.
     const float h = solve_ph_mixture(ca, cb, ka, kb).value_or(std::numeric_limits<float>::quiet_NaN());
     return -std::log10(h);
-}
-
-std::string organic_formula(std::int32_t c, std::int32_t h, std::int32_t o)
-{
-    return "C@d" + whole_number_text(c) + "@H@d" + whole_number_text(h) + "@O@d" + whole_number_text(o) + "@";
 }
 
 void draw_boiling_at_pressure(std::string_view boiling_point, std::string_view enthalpy)
@@ -125,17 +102,17 @@ void set_vaporisation_results()
         3);
 }
 
-OrganicFormula draw_organic_formula(std::int32_t kind)
+OrganicCounts draw_organic_formula(std::int32_t kind)
 {
-    OrganicFormula f{0, 0, 2};
+    OrganicCounts f{0, 0, 2};
     if (kind == 1) {
         const std::int32_t n = random_int(3, 8);
-        f.carbon = 2 * n;
-        f.hydrogen = 2 * random_int(n - 1, 2 * n);
-        f.oxygen = random_int(2, 3);
+        f.c = 2 * n;
+        f.h = 2 * random_int(n - 1, 2 * n);
+        f.o = random_int(2, 3);
     } else {
-        f.carbon = random_int(6, 15);
-        f.hydrogen = random_int(f.carbon - 1, 2 * f.carbon);
+        f.c = random_int(6, 15);
+        f.h = random_int(f.c - 1, 2 * f.c);
     }
     return f;
 }

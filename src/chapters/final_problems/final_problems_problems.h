@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "chemistry/organic_formula.h"
+
 // What the chapter keeps from one call to the next.
 struct FinalProblemsState {
     // Per problem, the variant, entry or choice of its previous visit, which
@@ -46,10 +48,6 @@ bool repeats_last_choice(std::int32_t problem, std::int32_t choice);
 
 // --- Value slots --------------------------------------------------------
 
-// The text into the slot's input_text, read back with mode 0 (its digits
-// are the digits written).
-void set_slot_text(std::int32_t slot, std::string_view text);
-
 // value with `digits` digits, and with one digit more when it is, or its
 // rounding makes it, `limit` or more (99.96 with limit 100 shows "100.0").
 void set_slot_digits_from(std::int32_t slot, float value, float limit, std::int32_t digits);
@@ -70,23 +68,15 @@ void draw_boiling_at_pressure(std::string_view boiling_point, std::string_view e
 void set_vaporisation_results();
 
 // A formula CcHhOo drawn as problems 10 and 28 draw it: kind 1 an even
-// carbon count with 2 or 3 oxygens, kind 2 a longer chain with 2.
-struct OrganicFormula {
-    std::int32_t carbon, hydrogen, oxygen;
-};
-OrganicFormula draw_organic_formula(std::int32_t kind);
+// carbon count with 2 or 3 oxygens, kind 2 a longer chain with 2 and a
+// hydrogen count that may be odd.
+OrganicCounts draw_organic_formula(std::int32_t kind);
 
-float compound_molar_mass(std::int32_t k);
 // Molar mass of element z's atoms.
 float element_molar_mass(std::int32_t z);
-// Molar mass of a composition string ("Zn01O 02H 02").
-float composition_molar_mass(std::string_view composition);
 
 // pH (-log10 [H+]) of a weak acid and a weak base in water.
 float mixture_ph(float ca, float cb, float ka, float kb);
-
-// "C@d6@H@d12@O@d2@": the counts of a formula with carbon, hydrogen and oxygen.
-std::string organic_formula(std::int32_t c, std::int32_t h, std::int32_t o);
 
 // One of the gas reactions (1 to 8) as an EquationText with its
 // 10-character prefix.

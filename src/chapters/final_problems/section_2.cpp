@@ -81,7 +81,7 @@ void generate_problem_10()
     set_slot_digits(5, final_t, 3);
     set_slot_digits(6, initial_t, 3);
     problem_texts.problem_text =
-        "@T1@@C1@" + slot_text(3) + " g di " + organic_formula(carbon, hydrogen, oxygen) +
+        "@T1@@C1@" + slot_text(3) + " g di " + organic_formula({carbon, hydrogen, oxygen}) +
         " vengono introdotti in un recipiente da " + slot_text(2) + " L contenente O@d2@ alla pressione di " +
         slot_text(1) + " atm a " + slot_text(6) +
         "@uo@C.  Viene quindi innescata e completata la reazione di combustione. Calcolare la pressione finale se la "

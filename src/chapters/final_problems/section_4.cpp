@@ -10,6 +10,7 @@
 #include "chapters/final_problems/final_problems_problems.h"
 #include "chemistry/equation_text.h"
 #include "chemistry/equilibrium_extent.h"
+#include "chemistry/molar_mass.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
@@ -233,7 +234,7 @@ void generate_problem_28()
     std::int32_t kind = random_int(1, 2);
     if (app_state.version_number == text_version) kind = 1;
     const auto [carbon, hydrogen, oxygen] = draw_organic_formula(kind);
-    const std::string formula = organic_formula(carbon, hydrogen, oxygen);
+    const std::string formula = organic_formula({carbon, hydrogen, oxygen});
     set_slot_digits(3, random_real(20.0f, 140.0f), 3);
     float combustion = -(random_real(450.0f, 550.0f) * static_cast<float>(carbon));
     // Above the boiling point the water formed stays a gas.

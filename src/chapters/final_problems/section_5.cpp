@@ -7,6 +7,7 @@
 
 #include "chapters/final_problems/final_problems_problems.h"
 #include "chemistry/data_tables.h"
+#include "chemistry/molar_mass.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "chapters/final_problems/final_problems_problems.h"
+#include "chemistry/molar_mass.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"

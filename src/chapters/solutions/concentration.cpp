@@ -4,6 +4,7 @@
 #include <string>
 
 #include "chapters/solutions/solutions_problems.h"
+#include "chemistry/molar_mass.h"
 #include "chemistry/table_fields.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"

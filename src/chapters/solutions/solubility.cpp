@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "chapters/solutions/solutions_problems.h"
+#include "chemistry/molar_mass.h"
 #include "chemistry/table_fields.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"

@@ -8,6 +8,7 @@
 #include "chapters/solutions/solutions_problems.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/equation_text.h"
+#include "chemistry/molar_mass.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
@@ -92,13 +93,6 @@ void pose_ionic_balancing(std::int32_t problem, std::int32_t textbook_record, st
     append_piece(problem_texts.problem_text, medium_phrase(medium));
     draw_problem_text_and_equation(160, 582, 50, 85, equation, 85);
     problem_texts.answer_text = format_equation_text(1, reaction_record(r));
-}
-
-// m 10^e: the exponent drawn first, then the mantissa from 1.0 to 9.9.
-float draw_scaled(std::int32_t lo, std::int32_t hi)
-{
-    const std::int32_t e = random_int(lo, hi);
-    return random_real(1.0f, 9.9f) * power_of_ten(e);
 }
 
 // The skeleton of reaction r with its first water cut out.
@@ -235,11 +229,11 @@ void generate_problem_33()
     const std::string s2 = species_text(r, terms, i2);
     const bool ionic1 = is_ionic(s1);
     const bool ionic2 = is_ionic(s2);
-    set_slot_digits(3, draw_scaled(-3, -2), 3);
+    set_slot_digits(3, draw_scaled_exponent_first(-3, -2, 9.9f), 3);
     std::string& text = problem_texts.problem_text;
     text = ionic1 ? "@T1@@C1@Calcolare il volume di soluzione " + slot_text(3) + " M di " + s1 + " necessario"
                   : "@T1@@C1@Calcolare la quantità di " + s1 + " necessaria";
-    value_slots[1].value = draw_scaled(-2, 1);
+    value_slots[1].value = draw_scaled_exponent_first(-2, 1, 9.9f);
     convert_data_slot(1, random_int(3, 5));
     set_slot_digits(4, random_real(20.0f, 200.0f), 3);
     set_slot_digits(5, random_real(0.1f, 2.0f) * slot_value(3), 3);
@@ -265,7 +259,7 @@ void set_reactant_amount(std::string& text, std::string_view lead, std::string_v
                          std::int32_t amount, std::int32_t molarity)
 {
     if (is_ionic(species)) {
-        value_slots[molarity].value = draw_scaled(-3, -2);
+        value_slots[molarity].value = draw_scaled_exponent_first(-3, -2, 9.9f);
         value_slots[amount].value = moles / slot_value(molarity) * 1000.0f;
         if (excess) value_slots[amount].value *= random_real(1.1f, 2.0f);
         convert_data_slot(amount, 3);
@@ -304,7 +298,7 @@ void generate_problem_34()
     const float cb = static_cast<float>(terms.coefficient[record.b]);
     const float cc = static_cast<float>(terms.coefficient[product]);
     const std::int32_t q = random_int(1, 2);
-    const float x = draw_scaled(-4, -3);
+    const float x = draw_scaled_exponent_first(-4, -3, 9.9f);
     const float nb = x * cb / ca;
 
     std::string& text = problem_texts.problem_text;

@@ -1,7 +1,6 @@
 #include <cmath>
 
 #include "chapters/solutions/solutions_problems.h"
-#include "chemistry/molar_mass.h"
 #include "chemistry/table_fields.h"
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
@@ -21,12 +20,6 @@ std::int32_t& last_pick(std::int32_t k)
     case 14: return solutions_state.last_pick[12];
     default: return solutions_state.last_pick.at(k);
     }
-}
-
-float compound_molar_mass(std::int32_t k)
-{
-    float unused_uncertainty = 0.0f;
-    return compute_molar_mass(compound_composition(k), unused_uncertainty);
 }
 
 std::string first_symbol(std::int32_t k)
@@ -62,21 +55,10 @@ float shown_value(std::int32_t slot)
     return read_list_real(value_slots[slot].input_text).value_or(slot_value(slot));
 }
 
-float relative_uncertainty(std::int32_t slot)
-{
-    return slot_uncertainty(slot) / slot_value(slot);
-}
-
 void set_two_or_three_digits(std::int32_t slot)
 {
     if (slot_value(slot) < 100.0f) convert_data_slot(slot, 2);
     if (slot_value(slot) >= 100.0f) convert_data_slot(slot, 3);
-}
-
-void set_slot_text(std::int32_t slot, std::string_view text)
-{
-    value_slots[slot].input_text = text;
-    convert_data_slot(slot, 0);
 }
 
 }  // namespace solutions

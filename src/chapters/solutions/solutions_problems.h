@@ -26,8 +26,6 @@ std::int32_t& last_pick(std::int32_t k);
 
 // --- Compounds --------------------------------------------------------------
 
-// Molar mass of compound k from its composition string.
-float compound_molar_mass(std::int32_t k);
 // The first element of compound k's composition: its symbol (trimmed) and
 // count; the symbol of the second element.
 std::string first_symbol(std::int32_t k);
@@ -61,10 +59,6 @@ float draw_stock_concentration();
 // Slot n's value with the digits it shows (a slot formatted from its
 // uncertainty keeps more).
 float shown_value(std::int32_t slot);
-// Slot n's uncertainty over its value.
-float relative_uncertainty(std::int32_t slot);
-// A slot read from a table text: its digits are the digits written.
-void set_slot_text(std::int32_t slot, std::string_view text);
 
 // --- Equations --------------------------------------------------------------
 

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "chapters/solutions/solutions_problems.h"
+#include "chemistry/molar_mass.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
 #include "frame/statement_equation.h"

@@ -7,6 +7,7 @@
 #include "chapters/states_of_matter/states_of_matter_problems.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/equation_text.h"
+#include "chemistry/molar_mass.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
@@ -48,9 +49,8 @@ GasPair draw_gas_pair(std::int32_t problem, std::int32_t skipped)
     const bool q_is_a = random_int(1, 2) == 1;
     pair.q = q_is_a ? pair.a : pair.b;
     pair.r = q_is_a ? pair.b : pair.a;
-    float unused = 0.0f;
-    pair.mw = molar_mass_of(pair.w, unused);
-    pair.mo = molar_mass_of(pair.o, unused);
+    pair.mw = compound_molar_mass(pair.w);
+    pair.mo = compound_molar_mass(pair.o);
     return pair;
 }
 
@@ -93,9 +93,8 @@ void generate_problem_16()
                                  " in cui la frazione molare di " + gas_name(pair.w) + " è pari a " + slot_text(3);
     const float shown = read_f(value_slots[3].input_text, 0).value_or(slot_value(3));
     const float xq = pair.q == pair.w ? shown : 1.0f - shown;
-    float unused = 0.0f;
-    const float mq = molar_mass_of(pair.q, unused);
-    const float mr = molar_mass_of(pair.r, unused);
+    const float mq = compound_molar_mass(pair.q);
+    const float mr = compound_molar_mass(pair.r);
     set_slot_digits(4, xq / (xq * mq + (1.0f - xq) * mr) * mq * 100.0f, 3);
     problem_texts.answer_text = slot_text(4) + "%";
     draw_problem_text(165, 560, 50);
@@ -112,7 +111,7 @@ void generate_problem_17()
                                  " che si trovi alla pressione totale di " + slot_text(2) + " atm";
     set_mole_fraction(pair);
     const float p = slot_value(2) * slot_value(3);
-    set_slot_uncertainty(4, p, (relative(3) + relative(2)) * p);
+    set_slot_uncertainty(4, p, (relative_uncertainty(3) + relative_uncertainty(2)) * p);
     problem_texts.answer_text = slot_text(3) + "; " + slot_text(4) + " atm";
     draw_problem_text(200, 520, 45);
     show_chemistry_fact(260, 160, 300);
@@ -135,16 +134,16 @@ void generate_problem_18()
 
     const float v1 = slot_value(1);
     const float mass = slot_value(6);
-    const float rel = relative(6) + relative(1);
+    const float rel = relative_uncertainty(6) + relative_uncertainty(1);
     const float nw = mass / (pair.mw * 100.0f) * v1;
     const float no = (100.0f - v1) / (pair.mo * 100.0f) * mass;
     set_slot_uncertainty(3, nw, nw * rel);
     set_slot_uncertainty(4, no, no * rel);
     const float t = slot_value(7) + 273.15f;
     const float pw = t / slot_value(5) * slot_value(3) * 0.082057f;
-    set_slot_uncertainty(8, pw, (relative(7) + relative(3) + relative(5)) * pw);
+    set_slot_uncertainty(8, pw, (relative_uncertainty(7) + relative_uncertainty(3) + relative_uncertainty(5)) * pw);
     const float po = t / slot_value(5) * slot_value(4) * 0.082057f;
-    set_slot_uncertainty(9, po, (relative(7) + relative(5) + relative(4)) * po);
+    set_slot_uncertainty(9, po, (relative_uncertainty(7) + relative_uncertainty(5) + relative_uncertainty(4)) * po);
     set_slot_uncertainty(10, pw + po, slot_uncertainty(8) + slot_uncertainty(9));
     problem_texts.answer_text = slot_text(pair.q == pair.w ? 8 : 9) + " atm; " + slot_text(10) + " atm";
     draw_problem_text(220, 560, 50);
@@ -171,9 +170,9 @@ void generate_problem_19()
                                  "le pressioni parziali dei due gas";
     set_slot_uncertainty(5, slot_value(2) + slot_value(1), slot_uncertainty(2) + slot_uncertainty(1));
     const float p1 = slot_value(3) / slot_value(5) * slot_value(1);
-    set_slot_uncertainty(6, p1, (relative(3) + relative(5) + relative(1)) * p1);
+    set_slot_uncertainty(6, p1, (relative_uncertainty(3) + relative_uncertainty(5) + relative_uncertainty(1)) * p1);
     const float p2 = slot_value(2) / slot_value(5) * slot_value(4);
-    set_slot_uncertainty(7, p2, (relative(2) + relative(5) + relative(4)) * p2);
+    set_slot_uncertainty(7, p2, (relative_uncertainty(2) + relative_uncertainty(5) + relative_uncertainty(4)) * p2);
     set_slot_uncertainty(8, p1 + p2, slot_uncertainty(7) + slot_uncertainty(6));
     problem_texts.answer_text = slot_text(8) + " atm; " + slot_text(6) + " atm e " + slot_text(7) + " atm";
     draw_problem_text(200, 540, 50);
@@ -338,7 +337,7 @@ void generate_problem_21()
     float uncertainty = 0.0f;
     react(reaction, 1.0f, 1.0f, moles_after, uncertainty, [](std::int32_t) {});
     const float volume = slot_value(16) / moles_before * moles_after;
-    set_slot_uncertainty(10, volume, (uncertainty / moles_after + relative(16)) * volume);
+    set_slot_uncertainty(10, volume, (uncertainty / moles_after + relative_uncertainty(16)) * volume);
     problem_texts.answer_text = format_equation_text(1, record) + "; " + slot_text(10) + " L";
     draw_problem_text(170, 570, 50);
     show_chemistry_fact(220, 150, 360);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "chapters/states_of_matter/states_of_matter_problems.h"
+#include "chemistry/molar_mass.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
@@ -47,7 +48,7 @@ float draw_gas_sample_data(const GasSample& sample, bool unit_volume, float& mol
     const float v = unit_volume ? 1.0f : draw_scaled_exponent_first(-1, 1);
     const float t = random_real(273.0f, 450.0f);
     const float moles = v / (t * 0.082057f) * p;
-    const float m = molar_mass_of(sample.gas, molar_mass_uncertainty);
+    const float m = compound_molar_mass(sample.gas, molar_mass_uncertainty);
     value_slots[1].value = p;
     value_slots[2].value = v;
     value_slots[4].value = t;
@@ -70,7 +71,8 @@ std::string pressure_in_unit(const GasSample& sample)
 void set_gas_mass(float m, float um)
 {
     const float v6 = slot_value(2) / (slot_value(4) * 0.082057f) * slot_value(1) * m;
-    set_slot_uncertainty(6, v6, v6 * (um / m + relative(2) + relative(4) + relative(1)));
+    set_slot_uncertainty(6, v6,
+                         v6 * (um / m + relative_uncertainty(2) + relative_uncertainty(4) + relative_uncertainty(1)));
 }
 
 }  // namespace
@@ -91,9 +93,9 @@ void generate_problem_1()
     convert_data_slot(3, random_int(3, 4));
     convert_data_slot(4, random_int(2, 3));
     const float p = slot_value(2) / slot_value(3) * slot_value(1) * to_atmospheres(u);
-    set_slot_uncertainty(5, p, p * (relative(3) + relative(2) + relative(1)));
+    set_slot_uncertainty(5, p, p * (relative_uncertainty(3) + relative_uncertainty(2) + relative_uncertainty(1)));
     const float v = slot_value(2) / slot_value(4) * slot_value(1) * to_atmospheres(u);
-    set_slot_uncertainty(6, v, v * (relative(2) + relative(4) + relative(1)));
+    set_slot_uncertainty(6, v, v * (relative_uncertainty(2) + relative_uncertainty(4) + relative_uncertainty(1)));
 
     std::string& text = problem_texts.problem_text;
     text = "Un campione di gas si trova in un recipiente di volume pari a " + slot_text(1) + " L alla pressione di " +
@@ -135,7 +137,7 @@ void generate_problem_2()
                                  " L. Se la pressione finale è pari a " + slot_text(3) +
                                  " atm, quale era quella iniziale?";
     const float p = slot_value(2) / slot_value(1) * slot_value(3);
-    set_slot_uncertainty(4, p, p * (relative(3) + relative(2) + relative(1)));
+    set_slot_uncertainty(4, p, p * (relative_uncertainty(3) + relative_uncertainty(2) + relative_uncertainty(1)));
     problem_texts.answer_text = slot_text(4) + " atm";
     draw_problem_text(220, 560, 50);
     show_chemistry_fact(270, 160, 280);
@@ -159,12 +161,13 @@ void generate_problem_3()
         convert_data_slot(4, 3);
         const float t1 = slot_value(2);
         const float v2 = (slot_value(4) + 273.15f) / (t1 + 273.15f) * slot_value(1);
-        set_slot_uncertainty(5, v2, v2 * (relative(2) + relative(4) + relative(1)));
+        set_slot_uncertainty(5, v2, v2 * (relative_uncertainty(2) + relative_uncertainty(4) + relative_uncertainty(1)));
         // The uncertainty of a temperature answer is taken on kelvin, as in
         // problem 5: on Celsius it would turn negative below 0 °C.
         const float kelvin = (t1 + 273.15f) / slot_value(1) * slot_value(3);
-        set_slot_uncertainty(6, kelvin - 273.15f,
-                             kelvin * (relative(3) + slot_uncertainty(2) / (t1 + 273.0f) + relative(1)));
+        set_slot_uncertainty(
+            6, kelvin - 273.15f,
+            kelvin * (relative_uncertainty(3) + slot_uncertainty(2) / (t1 + 273.0f) + relative_uncertainty(1)));
         return slot_value(6) >= -50.0f && slot_value(6) <= 500.0f;
     });
 
@@ -211,10 +214,12 @@ std::int32_t draw_closed_vessel(std::int32_t skipped)
         const float t2 = slot_value(3);
         const float p = (t2 + 273.15f) / (t1 + 273.15f) * slot_value(2) * to_atmospheres(u);
         set_slot_uncertainty(
-            5, p, p * (slot_uncertainty(3) / (t2 + 273.0f) + slot_uncertainty(1) / (t1 + 273.0f) + relative(2)));
+            5, p,
+            p * (slot_uncertainty(3) / (t2 + 273.0f) + slot_uncertainty(1) / (t1 + 273.0f) + relative_uncertainty(2)));
         const float kelvin = (t1 + 273.15f) / slot_value(2) * slot_value(4) * from_atmospheres(u);
-        set_slot_uncertainty(6, kelvin - 273.15f,
-                             kelvin * (slot_uncertainty(1) / (t1 + 273.0f) + relative(2) + relative(4)));
+        set_slot_uncertainty(
+            6, kelvin - 273.15f,
+            kelvin * (slot_uncertainty(1) / (t1 + 273.0f) + relative_uncertainty(2) + relative_uncertainty(4)));
         return slot_value(6) >= -50.0f && slot_value(6) <= 500.0f;
     });
     return u;
@@ -253,8 +258,8 @@ void generate_problem_6()
     const std::int32_t c2 = list_gas(gas_list_1, j);
     float u1 = 0.0f;
     float u2 = 0.0f;
-    const float m1 = molar_mass_of(c1, u1);
-    const float m2 = molar_mass_of(c2, u2);
+    const float m1 = compound_molar_mass(c1, u1);
+    const float m2 = compound_molar_mass(c2, u2);
     problem_texts.problem_text = "Calcolare il rapporto tra le densità d" + articulated_gas_name(c1) + " e d" +
                                  articulated_gas_name(c2) + " gassosi a parità di temperatura e pressione";
     const float ratio = m1 / m2;
@@ -269,7 +274,7 @@ void generate_problem_7()
     skip_random_draws(3);
     const std::int32_t c = list_gas(gas_list_1, pick_problem_variant(17, state.last_draw[7], 0));
     float um = 0.0f;
-    const float m = molar_mass_of(c, um);
+    const float m = compound_molar_mass(c, um);
     set_slot_uncertainty(1, m, um);
     set_slot_digits(5, random_real(25.0f, 150.0f), 3);
     const float rt = (slot_value(5) + 273.15f) * 0.082057f;
@@ -283,7 +288,7 @@ void generate_problem_7()
                                  " Calcolare la massa molecolare di un gas la cui densità nelle " +
                                  "stesse condizioni è pari a " + slot_text(3) + " g/L.";
     const float answer = slot_value(3) / slot_value(2) * m;
-    set_slot_uncertainty(4, answer, answer * (relative(3) + relative(2)));
+    set_slot_uncertainty(4, answer, answer * (relative_uncertainty(3) + relative_uncertainty(2)));
     problem_texts.answer_text = slot_text(4) + " u.m.a.";
     draw_problem_text(180, 540, 50);
     show_chemistry_fact(170, 160, 300);
@@ -298,7 +303,8 @@ void generate_problem_8()
     problem_texts.problem_text = "Calcolare la pressione in un recipiente da " + slot_text(2) + " L contenente " +
                                  slot_text(5) + " g di " + gas_name(sample.gas, 40) + " a " + slot_text(4) + " K";
     const float p = slot_value(5) / m / slot_value(2) * slot_value(4) * 0.082057f * from_atmospheres(sample.unit);
-    set_slot_uncertainty(6, p, p * (um / m + relative(2) + relative(5) + relative(4)));
+    set_slot_uncertainty(6, p,
+                         p * (um / m + relative_uncertainty(2) + relative_uncertainty(5) + relative_uncertainty(4)));
     problem_texts.answer_text = slot_text(6) + " " + std::string(pressure_unit(sample.unit));
     draw_problem_text(240, 560, 55);
     show_chemistry_fact(260, 160, 300);
@@ -313,7 +319,8 @@ void generate_problem_9()
     problem_texts.problem_text = "Calcolare il volume occupato da " + slot_text(5) + " g di " +
                                  gas_name(sample.gas, 40) + " a " + slot_text(4) + " K e " + pressure_in_unit(sample);
     const float v = slot_value(5) / m / slot_value(1) * slot_value(4) * 0.082057f;
-    set_slot_uncertainty(6, v, v * (um / m + relative(5) + relative(4) + relative(1)));
+    set_slot_uncertainty(6, v,
+                         v * (um / m + relative_uncertainty(5) + relative_uncertainty(4) + relative_uncertainty(1)));
     problem_texts.answer_text = slot_text(6) + " L";
     draw_problem_text(200, 520, 50);
     show_chemistry_fact(180, 140, 300);
@@ -339,15 +346,15 @@ void generate_problem_11()
     skip_random_draws(11);
     const std::int32_t c = list_gas(gas_list_2, pick_problem_variant(17, state.last_draw[11], 0));
     float um = 0.0f;
-    const float m = molar_mass_of(c, um);
+    const float m = compound_molar_mass(c, um);
     value_slots[5].value = draw_scaled_exponent_first(-1, 0) * m;
     convert_data_slot(5, random_int(3, 4));
     problem_texts.problem_text = "Calcolare il volume occupato da " + slot_text(5) + " g di " + gas_name(c, 40) +
                                  " in condizioni standard e in condizioni ambiente";
     const float standard = slot_value(5) / m * 22.413868f;
-    set_slot_uncertainty(6, standard, standard * relative(5));
+    set_slot_uncertainty(6, standard, standard * relative_uncertainty(5));
     const float ambient = slot_value(5) / m * 24.465294f;
-    set_slot_uncertainty(7, ambient, ambient * relative(5));
+    set_slot_uncertainty(7, ambient, ambient * relative_uncertainty(5));
     problem_texts.answer_text = slot_text(6) + " L; " + slot_text(7) + " L";
     draw_problem_text(240, 520, 50);
     show_chemistry_fact(170, 140, 280);
@@ -382,7 +389,8 @@ void generate_problem_13()
     problem_texts.problem_text = "Calcolare la massa molare di una sostanza gassosa la cui densità a " + slot_text(2) +
                                  "@uo@C e " + slot_text(1) + " torr è pari a " + slot_text(4) + " g/L";
     const float answer = (slot_value(2) + 273.15f) / slot_value(1) * slot_value(4) * 62.36332f;
-    set_slot_uncertainty(6, answer, answer * (relative(2) + relative(4) + relative(1)));
+    set_slot_uncertainty(6, answer,
+                         answer * (relative_uncertainty(2) + relative_uncertainty(4) + relative_uncertainty(1)));
     problem_texts.answer_text = slot_text(6) + " g/mol";
     draw_problem_text(240, 520, 50);
     show_chemistry_fact(260, 160, 300);
@@ -433,7 +441,7 @@ void generate_problem_14()
     set_slot_digits(4, random_real(50.0f, 200.0f), 3);
     set_slot_digits(5, random_real(20.0f, 99.0f), 3);
     const float density = slot_value(5) * 0.0013157895f / ((slot_value(4) + 273.15f) * 0.082057f) * m;
-    set_slot_uncertainty(6, density, density * (relative(5) + relative(4)));
+    set_slot_uncertainty(6, density, density * (relative_uncertainty(5) + relative_uncertainty(4)));
     append_piece(text, " Calcolare la formula molecolare del composto sapendo che la sua densità allo "
                        "stato di gas è pari a " +
                            slot_text(6) + " g/L a " + slot_text(4) + "@uo@C e " + slot_text(5) + " torr");

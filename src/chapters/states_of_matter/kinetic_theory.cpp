@@ -5,6 +5,7 @@
 
 #include "chapters/states_of_matter/states_of_matter_problems.h"
 #include "chemistry/data_tables.h"
+#include "chemistry/molar_mass.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
@@ -26,7 +27,7 @@ struct KineticGas {
 KineticGas pick_kinetic_gas(std::int32_t problem)
 {
     KineticGas gas{list_gas(gas_list_3, pick_problem_variant(19, state.last_draw[problem], 0)), 0.0f, 0.0f};
-    gas.molar_mass = molar_mass_of(gas.compound, gas.uncertainty);
+    gas.molar_mass = compound_molar_mass(gas.compound, gas.uncertainty);
     return gas;
 }
 
@@ -37,7 +38,7 @@ void set_speed_square(const KineticGas& gas, float factor)
     const float v =
         (slot_value(7) + 273.15f) / gas.molar_mass * constants.boltzmann_constant * constants.avogadro_number * factor;
     value_slots[1].value = v;
-    value_slots[1].uncertainty = (gas.uncertainty / gas.molar_mass + relative(7)) * v;
+    value_slots[1].uncertainty = (gas.uncertainty / gas.molar_mass + relative_uncertainty(7)) * v;
 }
 
 }  // namespace
@@ -52,7 +53,7 @@ void generate_problem_22()
     const float k = physical_constants().boltzmann_constant;
     const float e1 = (slot_value(7) + 273.15f) * k * 1.5f;
     const float e2 = (slot_value(8) + 273.15f) * k * 1.5f;
-    set_slot_uncertainty(1, e1, relative(7) * e1);
+    set_slot_uncertainty(1, e1, relative_uncertainty(7) * e1);
     set_slot_uncertainty(2, e2, e2 / slot_value(8) * slot_uncertainty(8));
     problem_texts.answer_text = slot_text(1) + " J; " + slot_text(2) + " J";
     draw_problem_text(240, 520, 50);
@@ -110,19 +111,19 @@ void generate_problem_25()
     std::int32_t b = list_gas(gas_list_3, j);
     float ua = 0.0f;
     float ub = 0.0f;
-    float ma = molar_mass_of(a, ua);
-    float mb = molar_mass_of(b, ub);
+    float ma = compound_molar_mass(a, ua);
+    float mb = compound_molar_mass(b, ub);
     if (mb > ma) {
         std::swap(a, b);
-        ma = molar_mass_of(a, ua);
-        mb = molar_mass_of(b, ub);
+        ma = compound_molar_mass(a, ua);
+        mb = compound_molar_mass(b, ub);
     }
     set_slot_digits(7, random_real(20.0f, 99.0f), 3);
     problem_texts.problem_text = "Calcolare a quale temperatura la velocità quadratica media delle molecole di " +
                                  gas_name(a, 40) + " è uguale a quella delle molecole di " + gas_name(b, 40) + " a " +
                                  slot_text(7) + "@uo@C";
     const float t = ma / mb * (slot_value(7) + 273.15f) - 273.15f;
-    set_slot_uncertainty(1, t, (ua / ma + relative(7) + ub / mb) * t);
+    set_slot_uncertainty(1, t, (ua / ma + relative_uncertainty(7) + ub / mb) * t);
     problem_texts.answer_text = slot_text(1) + "@uo@C";
     draw_problem_text(200, 520, 50);
     show_chemistry_fact(280, 160, 300);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "chapters/states_of_matter/states_of_matter_problems.h"
+#include "chemistry/molar_mass.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
@@ -46,8 +47,7 @@ RealGas pick_real_gas(std::int32_t problem, std::int32_t skipped)
     const std::int32_t v = pick_problem_variant(10, state.last_draw[problem], 0);
     const VanDerWaalsRecord& record = state.van_der_waals[v - 1];
     RealGas gas{static_cast<std::int32_t>(std::lround(record.compound_code)), v, 0.0f};
-    float unused = 0.0f;
-    gas.molar_mass = molar_mass_of(gas.compound, unused);
+    gas.molar_mass = compound_molar_mass(gas.compound);
     set_slot_digits(8, record.a, 4);
     set_slot_digits(9, record.b, 4);
     return gas;
@@ -65,7 +65,7 @@ void draw_pressure_and_ideal_volume()
     value_slots[3].value = random_real(20.0f, 50.0f);
     convert_data_slot(3, random_int(3, 4));
     const float v = (slot_value(2) + 273.15f) / slot_value(3) * 0.082057f;
-    set_slot_uncertainty(5, v, v * (relative(3) + relative(2)));
+    set_slot_uncertainty(5, v, v * (relative_uncertainty(3) + relative_uncertainty(2)));
 }
 
 // The real molar volume at slots 2 (°C) and 3 (atm), from the ideal one in slot 5.
@@ -137,7 +137,7 @@ void generate_problem_27()
                                  constants_in_brackets() + " a " + slot_text(2) + "@uo@C e " + slot_text(3) +
                                  " atm con quello del gas ideale nelle stesse condizioni";
     const float v = real_molar_volume();
-    set_slot_uncertainty(1, v, v * relative(5));
+    set_slot_uncertainty(1, v, v * relative_uncertainty(5));
     problem_texts.answer_text = slot_text(1) + " L; ideale: " + slot_text(5) + " L";
     draw_problem_text(170, 570, 50);
     show_chemistry_fact(170, 170, 360);
@@ -153,7 +153,7 @@ void generate_problem_28()
     problem_texts.problem_text = "Calcolare il fattore di compressibilità d" + articulated_gas_name(gas.compound) +
                                  constants_in_brackets() + "  a " + slot_text(2) + "@uo@C e " + slot_text(3) + " atm ";
     const float z = slot_value(3) / ((slot_value(2) + 273.15f) * 0.082057f) * real_molar_volume();
-    set_slot_uncertainty(1, z, z * relative(5));
+    set_slot_uncertainty(1, z, z * relative_uncertainty(5));
     problem_texts.answer_text = slot_text(1);
     draw_problem_text(180, 500, 50);
     show_chemistry_fact(260, 160, 300);

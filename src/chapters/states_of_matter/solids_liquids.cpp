@@ -7,6 +7,7 @@
 
 #include "chapters/states_of_matter/states_of_matter_problems.h"
 #include "chemistry/data_tables.h"
+#include "chemistry/molar_mass.h"
 #include "chemistry/table_fields.h"
 #include "chemistry/true_false_statements.h"
 #include "frame/app_state.h"
@@ -22,12 +23,6 @@ namespace states_of_matter {
 namespace {
 
 StatesOfMatterState& state = states_of_matter_state;
-
-void set_slot_text(std::int32_t slot, std::string_view text)
-{
-    value_slots[slot].input_text = std::string(text);
-    convert_data_slot(slot, 0);
-}
 
 // Problem 30's cell parameters for each system, from slots 1 to 6 (a, b,
 // c, alpha, beta, gamma).
@@ -171,7 +166,7 @@ void generate_problem_31()
         " e la sua densità è pari a " + element_field(metal.z, 34, 40) +
         " g/cm@u3@. Calcolare il lato della cella elementare e la distanza tra atomi di " + name + " a contatto";
     const float edge = cubic_cell_edge(metal);
-    set_slot_uncertainty(3, edge, (relative(2) + relative(1)) * edge);
+    set_slot_uncertainty(3, edge, (relative_uncertainty(2) + relative_uncertainty(1)) * edge);
     const float contact = metal.lattice == 1 ? edge * 1.7320508f * 0.5f : edge * 1.4142135f * 0.5f;
     set_slot_uncertainty(4, contact, slot_uncertainty(3) / edge * contact);
     problem_texts.answer_text = slot_text(3) + " nm; " + slot_text(4) + " nm";
@@ -190,7 +185,7 @@ void generate_problem_32()
     const float edge = slot_value(3);
     float density = slot_value(2) / (edge * edge * edge) * physical_constants().atomic_mass_unit * 2.0f * 1.0e27f;
     if (metal.lattice == 2) density = density * 2.0f;
-    set_slot_uncertainty(5, density, (3.0f * slot_uncertainty(3) / edge + relative(2)) * density);
+    set_slot_uncertainty(5, density, (3.0f * slot_uncertainty(3) / edge + relative_uncertainty(2)) * density);
     problem_texts.answer_text = slot_text(5) + " kg/m@u3@";
     draw_problem_text(160, 480, 50);
     show_chemistry_fact(200, 160, 300);
@@ -208,10 +203,10 @@ void generate_problem_33()
         (crystal.units == '1' ? " una" : " quattro") + " unità di formula per cella e la sua densità è pari a " +
         slot_text(1) + " g/cm@u3@. Calcolare il lato della cella";
     float um = 0.0f;
-    const float m = molar_mass_of(c, um);
+    const float m = compound_molar_mass(c, um);
     float volume = m / slot_value(1) * physical_constants().atomic_mass_unit * 1.0e24f;
     if (crystal.units == '4') volume = volume * 4.0f;
-    const float volume_uncertainty = (um / m + relative(1)) * volume;
+    const float volume_uncertainty = (um / m + relative_uncertainty(1)) * volume;
     const float edge = std::pow(volume, 0.3333f);
     set_slot_uncertainty(3, edge, edge / volume * volume_uncertainty * 0.3333f);
     problem_texts.answer_text = slot_text(3) + " nm";
@@ -255,7 +250,7 @@ void generate_problem_34()
             "a " +
             slot_text(7) + " g/cm@u3@?";
     value_slots[8].uncertainty = slot_value(8) / slot_value(1) * slot_uncertainty(1) * 3.0f;
-    value_slots[9].uncertainty = (relative(7) + slot_uncertainty(8) / slot_value(8)) * slot_value(9);
+    value_slots[9].uncertainty = (relative_uncertainty(7) + slot_uncertainty(8) / slot_value(8)) * slot_value(9);
     convert_data_slot(9, -1);
     problem_texts.answer_text = slot_text(9) + " u.m.a.";
     draw_problem_text(170, 530, 50);

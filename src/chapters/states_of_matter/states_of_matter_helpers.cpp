@@ -1,8 +1,6 @@
 #include <string>
 
 #include "chapters/states_of_matter/states_of_matter_problems.h"
-#include "chemistry/data_tables.h"
-#include "chemistry/molar_mass.h"
 #include "chemistry/table_fields.h"
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
@@ -44,17 +42,12 @@ std::int32_t gas_count(std::string_view list)
 
 std::string gas_name(std::int32_t c, int width)
 {
-    return std::string(strip_trailing_blanks(record_columns(compound_record(c), 1, width)));
+    return compound_columns(c, 1, width);
 }
 
 std::string articulated_gas_name(std::int32_t c)
 {
     return join_article_to_name(gas_name(c));
-}
-
-float molar_mass_of(std::int32_t c, float& uncertainty)
-{
-    return compute_molar_mass(compound_composition(c), uncertainty);
 }
 
 std::string_view pressure_unit(std::int32_t u)
@@ -74,11 +67,6 @@ float from_atmospheres(std::int32_t u)
     if (u == 2) return 760.0f;
     if (u == 3) return 101.325f;
     return 1.0f;
-}
-
-float relative(std::int32_t slot)
-{
-    return slot_uncertainty(slot) / slot_value(slot);
 }
 
 }  // namespace states_of_matter

@@ -100,16 +100,12 @@ std::int32_t gas_count(std::string_view list);
 std::string gas_name(std::int32_t c, int width = 30);
 // "d" + this gives the name with its articulated preposition.
 std::string articulated_gas_name(std::int32_t c);
-float molar_mass_of(std::int32_t c, float& uncertainty);
 
 // Pressure unit 1 "atm", 2 "torr", 3 "kPa".
 std::string_view pressure_unit(std::int32_t u);
 // The factor from the unit into atmospheres and back.
 float to_atmospheres(std::int32_t u);
 float from_atmospheres(std::int32_t u);
-
-// Relative uncertainty of a slot.
-float relative(std::int32_t slot);
 
 // --- Request 1 of each block ------------------------------------------
 

@@ -38,12 +38,6 @@ std::int32_t liquid_compound(std::string_view liquid)
     return read_i(record_columns(liquid, 1, 3)).value_or(0);
 }
 
-void set_slot_text(std::int32_t slot, std::string_view text)
-{
-    value_slots[slot].input_text = std::string(text);
-    convert_data_slot(slot, 0);
-}
-
 // Multiplies a slot's value and uncertainty and converts it by its uncertainty.
 void scale_slot(std::int32_t slot, float factor)
 {
@@ -86,7 +80,7 @@ void generate_problem_35()
     set_slot_uncertainty(5, inverse_tb, inverse_tb * slot_uncertainty(2) / tb);
     set_slot_uncertainty(6, slot_value(4) - slot_value(5), slot_uncertainty(4) + slot_uncertainty(5));
     const float exponent = slot_value(1) * -120.27904f * slot_value(6);
-    set_slot_uncertainty(7, exponent, std::fabs(exponent) * (relative(1) + relative(6)));
+    set_slot_uncertainty(7, exponent, std::fabs(exponent) * (relative_uncertainty(1) + relative_uncertainty(6)));
     const float p = std::exp(slot_value(7));
     set_slot_uncertainty(8, p, p * slot_uncertainty(7));
     const std::int32_t w = random_int(1, 3);
@@ -115,9 +109,9 @@ void generate_problem_36()
     const float t1 = slot_value(3);
     const float t2 = slot_value(4);
     const float p1 = slot_value(5) * 0.007500617f * std::exp(-b / ((t1 + 273.15f) * 8.314f));
-    set_slot_uncertainty(6, p1, p1 * (slot_uncertainty(3) / t1 + relative(5)));
+    set_slot_uncertainty(6, p1, p1 * (slot_uncertainty(3) / t1 + relative_uncertainty(5)));
     const float p2 = slot_value(5) * 0.007500617f * std::exp(-b / ((t2 + 273.15f) * 8.314f));
-    set_slot_uncertainty(7, p2, p2 * (relative(5) + slot_uncertainty(4) / t2));
+    set_slot_uncertainty(7, p2, p2 * (relative_uncertainty(5) + slot_uncertainty(4) / t2));
     set_slot_digits(8, random_real(600.0f, 950.0f), 3);
     problem_texts.problem_text = "La tensione di vapore d" + articulated_gas_name(c) + " è pari a " + slot_text(6) +
                                  " torr a " + slot_text(3) + "@uo@C e a " + slot_text(7) + " torr a " + slot_text(4) +

@@ -19,11 +19,6 @@ namespace {
 
 constexpr std::int32_t first_symbol_slot = 7;
 
-float relative(std::int32_t slot)
-{
-    return slot_uncertainty(slot) / slot_value(slot);
-}
-
 // Grams from 0.01 to 999 into the slot, with 3 or 4 digits.
 void draw_grams(std::int32_t slot)
 {
@@ -159,7 +154,7 @@ void generate_problem_16()
     const float f = mass_fraction(s);
     const float grams =
         of_first ? f * slot_value(8) * slot_value(9) * 0.01f : (100.0f - slot_value(9)) * slot_value(8) * f * 0.01f;
-    set_slot_uncertainty(10, grams, (relative(8) + relative(9) + relative_molar(s)) * grams);
+    set_slot_uncertainty(10, grams, (relative_uncertainty(8) + relative_uncertainty(9) + relative_molar(s)) * grams);
     problem_texts.answer_text = "@C1@@T1@" + slot_text(10) + " g";
     draw_problem_text(180, 500, 60);
     show_chemistry_fact(200, 160, 360);
@@ -178,7 +173,7 @@ void generate_problem_17()
     const SaltMasses& s = m.first_masses;
     set_slot_uncertainty(9, mass_fraction(s), relative_molar(s) * mass_fraction(s));
     const float percentage = (of_first ? slot_value(8) : 100.0f - slot_value(8)) * slot_value(9);
-    set_slot_uncertainty(10, percentage, (relative(8) + relative(9)) * percentage);
+    set_slot_uncertainty(10, percentage, (relative_uncertainty(8) + relative_uncertainty(9)) * percentage);
     problem_texts.answer_text = "@C1@@T1@" + slot_text(10) + "%";
     draw_problem_text(180, 500, 60);
     show_chemistry_fact(180, 160, 280);
@@ -223,7 +218,7 @@ void generate_problem_19()
     } else {
         // The first salt's own uncertainty does not enter.
         const float added = (p1 / slot_value(11) - 1.0f) * slot_value(8);
-        set_slot_uncertainty(9, added, (relative(8) + relative(11)) * added);
+        set_slot_uncertainty(9, added, (relative_uncertainty(8) + relative_uncertainty(11)) * added);
         problem_texts.answer_text = "@C1@@T1@" + slot_text(9) + " g";
     }
     draw_problem_text(220, 540, 60);
@@ -277,8 +272,8 @@ void generate_problem_21()
                                  : (p * f2 + f1 * (100.0f - p)) * slot_value(8) * 0.01f;
     // The sample's and the percentage's uncertainties count once per salt.
     set_slot_uncertainty(10, grams,
-                         grams * (2.0f * (relative(8) + relative(9)) + relative_molar(m.first_masses) +
-                                  relative_molar(m.second_masses)));
+                         grams * (2.0f * (relative_uncertainty(8) + relative_uncertainty(9)) +
+                                  relative_molar(m.first_masses) + relative_molar(m.second_masses)));
     problem_texts.answer_text = "@C1@@T1@" + slot_text(10) + " g";
     draw_problem_text(180, 500, 50);
     show_chemistry_fact(180, 160, 300);
@@ -299,7 +294,7 @@ void generate_problem_22()
         problem_texts.answer_text = percentages_answer(m, t, " è il ");
     } else {
         const float added = slot_value(8) * (m.first_masses.percentage - p) / (p - m.second_masses.percentage);
-        set_slot_uncertainty(9, added, (relative(8) + relative(11)) * added);
+        set_slot_uncertainty(9, added, (relative_uncertainty(8) + relative_uncertainty(11)) * added);
         problem_texts.answer_text = "@C1@@T1@" + slot_text(9) + " g";
     }
     draw_problem_text(230, 550, 60);
@@ -379,10 +374,10 @@ void generate_problem_24()
         const float b_needed = b_test ? ma * (p - a.percentage) / (b.percentage - p) : 0.0f;
         const float a_needed = a_test ? mb * (p - b.percentage) / (a.percentage - p) : 0.0f;
         const auto with_all_of_a = [&] {
-            set_slot_uncertainty(12, ma + b_needed, (ua / ma + relative(11)) * b_needed + ua);
+            set_slot_uncertainty(12, ma + b_needed, (ua / ma + relative_uncertainty(11)) * b_needed + ua);
         };
         const auto with_all_of_b = [&] {
-            set_slot_uncertainty(12, mb + a_needed, (ub / mb + relative(11)) * a_needed + ub);
+            set_slot_uncertainty(12, mb + a_needed, (ub / mb + relative_uncertainty(11)) * a_needed + ub);
         };
         if (a_test && a_needed <= ma)
             with_all_of_b();

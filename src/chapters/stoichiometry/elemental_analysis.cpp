@@ -27,12 +27,6 @@ constexpr std::array<std::int32_t, 25> formulas_without_ones = {30,  31,  37,  3
 // Calcium hydroxide, the textbook's compound.
 constexpr std::int32_t textbook_compound_11 = 56;
 
-float molar_mass(std::string_view composition)
-{
-    float uncertainty = 0.0f;
-    return compute_molar_mass(composition, uncertainty);
-}
-
 // A sample of 0.01 to 99.9 g into slot 1, the mantissa drawn first.
 void draw_sample_mass(std::int32_t digits)
 {
@@ -137,12 +131,12 @@ void generate_problem_11()
     const std::int32_t k = app_state.version_number == text_version ? textbook_compound_11 : draw_compound_11();
     const std::int32_t groups = composition_groups(k);
     const std::int32_t rest = random_int(1, groups);
-    const float mass = molar_mass(compound_composition(k));
+    const float mass = composition_molar_mass(compound_composition(k));
     std::string& text = problem_texts.problem_text;
     text = "Calcolare la formula minima di un composto contenente";
     for (std::int32_t g = 1; g <= groups; ++g) {
         if (g == rest) continue;
-        const float share = 100.0f * molar_mass(composition_group(k, g)) / mass;
+        const float share = 100.0f * composition_molar_mass(composition_group(k, g)) / mass;
         const std::int32_t d = random_int(2, 4);
         // d + 1 significant digits.
         set_slot_uncertainty(1, share, share / power_of_ten(d));
@@ -161,8 +155,8 @@ void generate_problem_12()
     const Halogen& halogen =
         halogens[static_cast<std::size_t>(pick_problem_variant(3, stoichiometry_state.last_draw[12], 0) - 1)];
     draw_sample_mass(3);
-    const float salt = molar_mass(halogen.silver_salt);
-    const float atom = molar_mass(halogen.atom);
+    const float salt = composition_molar_mass(halogen.silver_salt);
+    const float atom = composition_molar_mass(halogen.atom);
     set_slot_digits(2, random_real(20.0f, 80.0f), 3);
     const float precipitate = slot_value(2) / (100.0f * atom) * slot_value(1) * salt;
     set_slot_uncertainty(3, precipitate,
@@ -188,13 +182,14 @@ void generate_problem_13()
         return is_filled_compound(k) && !repeats_last_draw(13, k);
     });
     stoichiometry_state.last_draw[13] = k;
-    const float mass = molar_mass(compound_composition(k));
+    const float mass = composition_molar_mass(compound_composition(k));
     draw_sample_mass(3);
     // A hydroxide loses one water per two hydrogens, a carbonate one carbon
     // dioxide per carbon.
     const float lost =
-        hydroxide ? static_cast<float>(group_count(k, 3)) / (2.0f * mass) * slot_value(1) * molar_mass("H 02O 01")
-                  : static_cast<float>(group_count(k, 2)) / mass * slot_value(1) * molar_mass("C 01O 02");
+        hydroxide
+            ? static_cast<float>(group_count(k, 3)) / (2.0f * mass) * slot_value(1) * composition_molar_mass("H 02O 01")
+            : static_cast<float>(group_count(k, 2)) / mass * slot_value(1) * composition_molar_mass("C 01O 02");
     set_slot_uncertainty(2, lost, lost / slot_value(1) * slot_uncertainty(1));
     const std::string kind = hydroxide ? " idrossido" : " carbonato";
     problem_texts.problem_text = "Un campione di " + slot_text(1) + " g di un" + kind + " di formula " +
@@ -245,10 +240,10 @@ void generate_problem_14()
         target_word = " solfuro";
     }
     draw_sample_mass(4);
-    const float source = molar_mass(compound_composition(k));
-    const float source_metal = molar_mass(composition_group(k, 1));
-    const float product = molar_mass(target);
-    const float product_metal = molar_mass(std::string_view(target).substr(0, 4));
+    const float source = composition_molar_mass(compound_composition(k));
+    const float source_metal = composition_molar_mass(composition_group(k, 1));
+    const float product = composition_molar_mass(target);
+    const float product_metal = composition_molar_mass(std::string_view(target).substr(0, 4));
     const float converted = (source_metal / source) * (product / product_metal) * slot_value(1);
     set_slot_uncertainty(2, converted, converted / slot_value(1) * slot_uncertainty(1));
     const std::string class_word(salt_rows[static_cast<std::size_t>(row - 1)].class_word);
@@ -291,9 +286,9 @@ void generate_problem_15()
     const float mass =
         12.01115f * static_cast<float>(c) + 1.00797f * static_cast<float>(h) + 15.9994f * static_cast<float>(o);
     draw_sample_mass(3);
-    const float water = static_cast<float>(h) / (2.0f * mass) * slot_value(1) * molar_mass("H 02O 01");
+    const float water = static_cast<float>(h) / (2.0f * mass) * slot_value(1) * composition_molar_mass("H 02O 01");
     set_slot_uncertainty(2, water, water / slot_value(1) * slot_uncertainty(1));
-    const float dioxide = static_cast<float>(c) / mass * slot_value(1) * molar_mass("C 01O 02");
+    const float dioxide = static_cast<float>(c) / mass * slot_value(1) * composition_molar_mass("C 01O 02");
     set_slot_uncertainty(3, dioxide, dioxide / slot_value(1) * slot_uncertainty(1));
     problem_texts.problem_text = slot_text(1) +
                                  " g di un composto organico bruciano totalmente in presenza di un eccesso di ossigeno "

@@ -40,7 +40,7 @@ void load_sets(std::int32_t first_record, std::int32_t count)
 SaltMasses salt_masses(std::int32_t k, std::int32_t group)
 {
     SaltMasses m;
-    m.molar = compute_molar_mass(compound_composition(k), m.molar_uncertainty);
+    m.molar = compound_molar_mass(k, m.molar_uncertainty);
     m.element =
         compute_molar_mass(strip_trailing_blanks(record_columns(compound_record(k), 77 + 4 * group, 80 + 4 * group)),
                            m.element_uncertainty);

@@ -74,11 +74,6 @@ std::int32_t draw_element_and_sample(std::int32_t u, bool discard_draw)
     return z;
 }
 
-float relative(std::int32_t slot)
-{
-    return slot_uncertainty(slot) / slot_value(slot);
-}
-
 // --- Compounds (problems 5 to 10) ----------------------------------------
 
 std::int32_t draw_compound(std::int32_t first)
@@ -127,7 +122,7 @@ struct MolarMasses {
 MolarMasses molar_masses(std::int32_t k, std::int32_t g)
 {
     MolarMasses m;
-    m.compound = compute_molar_mass(compound_composition(k), m.compound_uncertainty);
+    m.compound = compound_molar_mass(k, m.compound_uncertainty);
     m.element = compute_molar_mass(composition_group(k, g), m.element_uncertainty);
     return m;
 }
@@ -158,7 +153,7 @@ void generate_problem_1()
     set_slot_uncertainty(2, slot_value(1) / avogadro, slot_uncertainty(1) / avogadro);
     set_slot_atomic_mass(3, z);
     const float mass = slot_value(2) * slot_value(3);
-    set_slot_uncertainty(4, mass, (relative(3) + relative(2)) * mass);
+    set_slot_uncertainty(4, mass, (relative_uncertainty(3) + relative_uncertainty(2)) * mass);
     problem_texts.problem_text = "A quante moli di atomi di " + element_name(z) +
                                  " corrisponde un insieme costituito da " + slot_text(1) +
                                  " atomi di questo elemento? Quale è la sua massa?";
@@ -181,7 +176,8 @@ void generate_problem_2()
     problem_texts.problem_text = "Quante moli di atomi e quanti atomi di " + element_name(z) + " sono contenuti in " +
                                  slot_text(2) + " " + std::string(unit.name) + " di questo elemento?";
     const float moles = unit.grams / slot_value(1) * slot_value(2);
-    set_slot_uncertainty(3, moles, (std::fabs(relative(2)) + std::fabs(relative(1))) * std::fabs(moles));
+    set_slot_uncertainty(3, moles,
+                         (std::fabs(relative_uncertainty(2)) + std::fabs(relative_uncertainty(1))) * std::fabs(moles));
     const float avogadro = physical_constants().avogadro_number;
     set_slot_uncertainty(4, slot_value(3) * avogadro, slot_uncertainty(3) * avogadro);
     problem_texts.answer_text = slot_text(3) + "; " + slot_text(4);
@@ -210,7 +206,8 @@ void generate_problem_3()
                                  element_name(z1) + " contenente " + slot_text(2) + " atomi";
     set_slot_atomic_mass(4, z2);
     const float atoms = slot_value(2) / slot_value(4) * slot_value(1);
-    set_slot_uncertainty(5, atoms, (relative(2) + relative(4) + relative(1)) * atoms);
+    set_slot_uncertainty(5, atoms,
+                         (relative_uncertainty(2) + relative_uncertainty(4) + relative_uncertainty(1)) * atoms);
     problem_texts.answer_text = slot_text(5);
     draw_problem_text(200, 520, 45);
     show_chemistry_fact(270, 140, 280);
@@ -236,10 +233,10 @@ void generate_problem_4()
     // The moles stay unconverted, with the mass still in the given unit.
     ValueSlot& moles = value_slots[3];
     moles.value = slot_value(2) / slot_value(1);
-    moles.uncertainty = (relative(2) + relative(1)) * moles.value;
+    moles.uncertainty = (relative_uncertainty(2) + relative_uncertainty(1)) * moles.value;
     set_slot_atomic_mass(4, z2);
     const float mass = slot_value(3) * slot_value(4);
-    set_slot_uncertainty(5, mass, (relative(3) + relative(4)) * mass);
+    set_slot_uncertainty(5, mass, (relative_uncertainty(3) + relative_uncertainty(4)) * mass);
     problem_texts.answer_text = slot_text(5) + " " + std::string(unit.name);
     draw_problem_text(200, 540, 55);
     show_chemistry_fact(180, 160, 360);
@@ -253,9 +250,9 @@ void generate_problem_5()
     problem_texts.problem_text =
         "Calcolare quante moli di " + name_and_formula(k) + ", sono contenute in " + slot_text(1) + " g di composto.";
     float s = 0.0f;
-    const float m = compute_molar_mass(compound_composition(k), s);
+    const float m = compound_molar_mass(k, s);
     const float moles = slot_value(1) / m;
-    set_slot_uncertainty(2, moles, (relative(1) + s / m) * moles);
+    set_slot_uncertainty(2, moles, (relative_uncertainty(1) + s / m) * moles);
     problem_texts.answer_text = "@C1@@T1@" + slot_text(2) + " mol";
     draw_problem_text(180, 500, 60);
     show_chemistry_fact(280, 150, 300);
@@ -271,9 +268,9 @@ void generate_problem_6()
                                  ", e quante moli di atomi di " + element_name(e.element) +
                                  " sono contenute in questo campione.";
     float s = 0.0f;
-    const float m = compute_molar_mass(compound_composition(k), s);
+    const float m = compound_molar_mass(k, s);
     const float mass = m * slot_value(1);
-    set_slot_uncertainty(2, mass, (relative(1) + s / m) * mass);
+    set_slot_uncertainty(2, mass, (relative_uncertainty(1) + s / m) * mass);
     const auto count = static_cast<float>(group_count(k, e.group));
     set_slot_uncertainty(3, count * slot_value(1), count * slot_uncertainty(1));
     problem_texts.answer_text = "@C1@@T1@" + slot_text(2) + " g; " + slot_text(3) + " mol";
@@ -289,8 +286,7 @@ void generate_problem_7()
     draw_quantity(1.0f, 200.0f, 0.01f, 1.0f);
     problem_texts.problem_text = "Calcolare quante moli di atomi di " + element_name(e.element) +
                                  " sono contenute in " + slot_text(1) + " g di " + name_and_formula(k);
-    float s = 0.0f;
-    const float per_gram = static_cast<float>(group_count(k, e.group)) / compute_molar_mass(compound_composition(k), s);
+    const float per_gram = static_cast<float>(group_count(k, e.group)) / compound_molar_mass(k);
     // The molar mass's uncertainty does not enter.
     set_slot_uncertainty(2, per_gram * slot_value(1), per_gram * slot_uncertainty(1));
     problem_texts.answer_text = "@C1@@T1@" + slot_text(2) + " mol";
@@ -309,7 +305,8 @@ void generate_problem_8()
     const MolarMasses m = molar_masses(k, e.group);
     const float mass = m.element / m.compound * slot_value(1);
     set_slot_uncertainty(
-        2, mass, (relative(1) + m.element_uncertainty / m.element + m.compound_uncertainty / m.compound) * mass);
+        2, mass,
+        (relative_uncertainty(1) + m.element_uncertainty / m.element + m.compound_uncertainty / m.compound) * mass);
     problem_texts.answer_text = "@C1@@T1@" + slot_text(2) + " g";
     draw_problem_text(180, 500, 50);
     show_chemistry_fact(180, 160, 360);
@@ -323,7 +320,7 @@ void generate_problem_9()
     set_mass_percentage(1, molar_masses(k, e.group));
     set_slot_digits(2, draw_scaled_exponent_first(-2, 2), random_int(3, 4));
     const float sample = slot_value(2) / slot_value(1) * 100.0f;
-    set_slot_uncertainty(3, sample, (relative(2) + relative(1)) * sample);
+    set_slot_uncertainty(3, sample, (relative_uncertainty(2) + relative_uncertainty(1)) * sample);
     problem_texts.problem_text = "Calcolare la massa di un campione di " + name_and_formula(k) + ", contenente " +
                                  slot_text(2) + " g di " + element_name(e.element);
     problem_texts.answer_text = "@C1@@T1@" + slot_text(3) + " g";

@@ -8,7 +8,6 @@
 #include "chemistry/data_tables.h"
 #include "chemistry/equation_text.h"
 #include "chemistry/molar_mass.h"
-#include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
@@ -44,7 +43,7 @@ SpeciesMass species_mass(const Reaction& r, std::int32_t s)
 {
     SpeciesMass m;
     const std::int32_t k = find_compound_by_formula(r.species(s)).value_or(0);
-    m.molar = compute_molar_mass(compound_composition(k), m.uncertainty);
+    m.molar = compound_molar_mass(k, m.uncertainty);
     return m;
 }
 

@@ -7,7 +7,6 @@
 #include "frame/statement_equation.h"
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
-#include "numbers/value_slots.h"
 #include "text/markup_text.h"
 
 namespace stoichiometry {
@@ -41,12 +40,6 @@ std::int32_t group_count(std::int32_t k, std::int32_t g)
 std::int32_t group_element(std::int32_t k, std::int32_t g)
 {
     return symbol_search(record_columns(compound_record(k), 77 + 4 * g, 78 + 4 * g));
-}
-
-void set_slot_atomic_mass(std::int32_t slot, std::int32_t z)
-{
-    value_slots[slot].input_text = std::string(record_columns(element_record(z), 21, 30));
-    convert_data_slot(slot, 0);
 }
 
 void append_after_one_blank(std::string& text, std::string_view piece)

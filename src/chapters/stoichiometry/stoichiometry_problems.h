@@ -65,9 +65,6 @@ std::int32_t group_element(std::int32_t k, std::int32_t g);
 
 // --- Texts --------------------------------------------------------------
 
-// An element's atomic mass into the slot, its digits those of the table.
-void set_slot_atomic_mass(std::int32_t slot, std::int32_t z);
-
 // text without trailing blanks, one blank, then piece without the blanks
 // around it: an equation that begins with blanks follows a text ending in
 // one with a single blank between them.

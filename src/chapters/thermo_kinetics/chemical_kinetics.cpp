@@ -89,11 +89,11 @@ void generate_problem_31()
         "La tabella seguente riporta le velocità in mol/(L•s) misurate per una reazione del tipo aA + bB = "
         "prodotti  per vari valori di [A] e di [B] in mol/L. Determinare gli ordini di reazione m e n rispetto ai "
         "due reagenti e il valore della velocità specifica @ik@@dc@";
-    const float a0 = draw_scaled(-3, -1, 1.0f, 9.0f);
+    const float a0 = draw_scaled_exponent_first(-3, -1, 9.0f);
     const float a_max = random_real(3.0f, 5.0f) * a0;
-    const float b0 = draw_scaled(-3, -1, 1.0f, 9.0f);
+    const float b0 = draw_scaled_exponent_first(-3, -1, 9.0f);
     const float b_max = random_real(3.0f, 5.0f) * b0;
-    const float k = draw_scaled(-3, -1, 1.0f, 9.0f);
+    const float k = draw_scaled_exponent_first(-3, -1, 9.0f);
     float m = 0.5f * static_cast<float>(random_int(1, 4));
     float n = 0.5f * static_cast<float>(random_int(1, 4));
     if (m == 1.5f) m = static_cast<float>(random_int(1, 2));
@@ -144,10 +144,10 @@ void generate_problem_31()
 void generate_problem_32()
 {
     skip_random_draws(1);
-    const float c0 = draw_scaled(-3, -1, 1.0f, 9.0f);
+    const float c0 = draw_scaled_exponent_first(-3, -1, 9.0f);
     value_slots[1].value = c0;
     value_slots[2].value = random_real(0.1f * c0, 0.9f * c0);
-    value_slots[3].value = draw_scaled(-4, -1, 1.0f, 9.8f);
+    value_slots[3].value = draw_scaled_exponent_first(-4, -1, 9.8f);
     for (std::int32_t slot = 1; slot <= 3; ++slot) convert_data_slot(slot, 3);
     problem_texts.problem_text =
         "@T1@@C1@Il valore di @ik@@dc@ per una reazione del primo ordine A = prodotti è pari a " + slot_text(3) +
@@ -162,12 +162,13 @@ void generate_problem_32()
 void generate_problem_33()
 {
     skip_random_draws(1);
-    const std::string_view code = coefficient_order_codes[pick_variant(33, 8) - 1];
+    const std::string_view code =
+        coefficient_order_codes[pick_problem_variant(8, thermo_kinetics_state.last_draw[33], 0) - 1];
     const float a = code[0] == '1' ? 1.0f : 0.5f;
     const float n = code[2] == '1' ? 1.0f : 0.5f;
-    set_slot_digits(1, draw_scaled(-4, -2, 1.0f, 9.0f), 3);
+    set_slot_digits(1, draw_scaled_exponent_first(-4, -2, 9.0f), 3);
     set_slot_digits(2, random_real(1.0f, 3.0f), 3);
-    set_slot_digits(3, draw_scaled(-5, -2, 1.0f, 9.0f), 3);
+    set_slot_digits(3, draw_scaled_exponent_first(-5, -2, 9.0f), 3);
     // The time at which a fraction r of A is left.
     const float r = random_real(0.1f, 0.95f);
     set_slot_digits(5, -std::log(r) / (a * slot_value(3) * std::pow(slot_value(2), n)), 3);
@@ -194,7 +195,7 @@ void generate_problem_33()
 void generate_problem_34()
 {
     skip_random_draws(3);
-    const std::int32_t v = pick_variant(34, 3);
+    const std::int32_t v = pick_problem_variant(3, thermo_kinetics_state.last_draw[34], 0);
     const Isotope& isotope = half_lives[v - 1][random_int(1, 6) - 1];
     set_slot_digits(1, random_real(10.0f, 90.0f), 3);
     std::string& text = problem_texts.problem_text;
@@ -204,8 +205,7 @@ void generate_problem_34()
     append_piece(text, " Calcolare il tempo necessario perché la radioattività presente in un dato campione si "
                        "riduca a " +
                            slot_text(1) + "% dell'iniziale");
-    value_slots[2].input_text = std::string(isotope.half_life);
-    convert_data_slot(2, 0);
+    set_slot_text(2, isotope.half_life);
     const float decay_constant = std::log(2.0f) / slot_value(2);
     value_slots[3].value = decay_constant;
     set_slot_digits(4, -std::log(0.01f * slot_value(1)) / decay_constant, 3);
@@ -217,9 +217,9 @@ void generate_problem_34()
 void generate_problem_35()
 {
     skip_random_draws(13);
-    set_slot_digits(1, draw_scaled(-4, -2, 1.0f, 9.0f), 3);
+    set_slot_digits(1, draw_scaled_exponent_first(-4, -2, 9.0f), 3);
     set_slot_digits(2, random_real(0.1f * slot_value(1), 0.9f * slot_value(1)), 3);
-    set_slot_digits(3, draw_scaled(-1, 1, 1.0f, 9.0f), 3);
+    set_slot_digits(3, draw_scaled_exponent_first(-1, 1, 9.0f), 3);
     problem_texts.problem_text = "@T1@@C1@Calcolare il valore della costante cinetica per una reazione del secondo "
                                  "ordine 2A = prodotti in cui [A] diminuisce da " +
                                  slot_text(1) + " mol/L a " + slot_text(2) + " mol/L in " + slot_text(3) + " s";
@@ -236,7 +236,7 @@ void generate_problem_36()
     set_slot_digits(1, 10.0f * static_cast<float>(random_int(75, 90)), 3);
     // k(T) = 2.04·10^9 √T exp(-176 kJ/mol / RT) for 2HI = H2 + I2.
     set_slot_digits(2, 2040000000.0f * std::sqrt(slot_value(1)) * std::exp(-176000.0f / (8.314f * slot_value(1))), 2);
-    set_slot_digits(3, draw_scaled(-3, -1, 1.0f, 9.0f), 3);
+    set_slot_digits(3, draw_scaled_exponent_first(-3, -1, 9.0f), 3);
     set_slot_digits(4, random_real(0.8f * slot_value(3), 0.9f * slot_value(3)), 3);
     problem_texts.problem_text =
         "@T1@@C1@Il valore di @ik@@dc@ per la reazione del secondo ordine in fase gas 2HI = H@d2@ + I@d2@ è pari a " +
@@ -272,9 +272,9 @@ void generate_problem_37()
 void generate_problem_38()
 {
     skip_random_draws(9);
-    const ActivationRecord& record = activation_energies[pick_variant(38, 7, 4) - 1];
-    value_slots[1].input_text = std::string(record.energy);
-    convert_data_slot(1, 0);
+    const ActivationRecord& record =
+        activation_energies[pick_problem_variant(7, thermo_kinetics_state.last_draw[38], 4) - 1];
+    set_slot_text(1, record.energy);
     set_slot_digits(3, 10.0f * random_real(40.0f, 70.0f), 3);
     if (random_int(1, 2) == 1)
         set_slot_digits(4, random_real(350.0f, slot_value(3) - 10.0f), 3);

@@ -7,6 +7,7 @@
 
 #include "chapters/thermo_kinetics/thermo_kinetics_problems.h"
 #include "chemistry/data_tables.h"
+#include "chemistry/molar_mass.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
@@ -187,7 +188,7 @@ void generate_problem_3()
 void generate_problem_4()
 {
     skip_random_draws(12);
-    const std::int32_t v = pick_variant(4, 5);
+    const std::int32_t v = pick_problem_variant(5, thermo_kinetics_state.last_draw[4], 0);
     float m = random_real(1.0f, 20.0f);
     if (random_int(1, 2) == 1) m *= 0.1f;
     const float ta = random_real(10.0f, 50.0f);
@@ -224,7 +225,8 @@ void generate_problem_4()
 void generate_problem_5()
 {
     skip_random_draws(12);
-    const HeatCapacityRow& row = heat_capacity_table[pick_variant(5, 5) - 1];
+    const HeatCapacityRow& row =
+        heat_capacity_table[pick_problem_variant(5, thermo_kinetics_state.last_draw[5], 0) - 1];
     const auto melting = static_cast<float>(row.melting_point);
     float t1 = random_real(25.0f, 0.1f * melting);
     if (t1 <= 25.0f) t1 = random_real(25.0f, 50.0f);
@@ -301,7 +303,7 @@ void generate_problem_6()
 void generate_problem_7()
 {
     skip_random_draws(13);
-    const std::int32_t v = pick_variant(7, 6);
+    const std::int32_t v = pick_problem_variant(6, thermo_kinetics_state.last_draw[7], 0);
     const WaterStretch& stretch = water_stretches[v - 1];
     const float t1 = random_real(stretch.t1_low, stretch.t1_high);
     const float t2 = random_real(stretch.t2_from_t1 ? t1 + 5.0f : stretch.t2_low, stretch.t2_high);
@@ -347,7 +349,8 @@ void generate_problem_7()
 void generate_problem_8()
 {
     skip_random_draws(12);
-    pick_variant(8, 4);  // a choice the problem does not use, kept for its draws
+    pick_problem_variant(4, thermo_kinetics_state.last_draw[8],
+                         0);  // a choice the problem does not use, kept for its draws
     value_slots[1].value = random_real(20.0f, 140.0f);
     if (slot_value(1) < 100.0f) convert_data_slot(1, 2);
     if (slot_value(1) >= 100.0f) convert_data_slot(1, 3);
@@ -366,7 +369,7 @@ void generate_problem_8()
 void generate_problem_9()
 {
     skip_random_draws(3);
-    const VaporisationRow& row = vaporisation_table[pick_variant(9, 8) - 1];
+    const VaporisationRow& row = vaporisation_table[pick_problem_variant(8, thermo_kinetics_state.last_draw[9], 0) - 1];
     const std::int32_t digits = random_int(3, 5);
     const std::int32_t unit = random_int(1, 3);
     float p = random_real(0.3f, 0.9f);
@@ -374,8 +377,7 @@ void generate_problem_9()
 
     set_slot_digits(1, row.enthalpy * 0.001f, digits);
     set_slot_digits(9, slot_value(1), slot_digits(1));
-    value_slots[2].input_text = std::string(row.boiling);
-    convert_data_slot(2, 0);
+    set_slot_text(2, row.boiling);
     constexpr std::array<float, 3> per_kilojoule = {1.0f, 0.23900573f, 239.00574f};
     constexpr std::array<std::string_view, 3> units = {" kJ/mol", " kcal/mol", " cal/mol"};
     if (unit > 1)

@@ -10,6 +10,7 @@
 #include "chapters/thermo_kinetics/thermo_kinetics_problems.h"
 #include "chemistry/equation_text.h"
 #include "chemistry/gas_reactions.h"
+#include "chemistry/molar_mass.h"
 #include "chemistry/reaction_thermo.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
@@ -41,7 +42,7 @@ struct GasEquilibrium {
 GasEquilibrium draw_gas_equilibrium(std::int32_t problem, std::int32_t textbook_choice)
 {
     load_gas_reactions(problem_texts.answer_text);
-    const std::int32_t v = pick_variant(problem, 8, textbook_choice);
+    const std::int32_t v = pick_problem_variant(8, thermo_kinetics_state.last_draw[problem], textbook_choice);
     problem_texts.table_buffer =
         "s         " + std::string(strip_trailing_blanks(record_at(problem_texts.answer_text, gas_reaction_field, v)));
     GasEquilibrium g;
@@ -149,12 +150,10 @@ void generate_problem_29()
 void generate_problem_30()
 {
     skip_random_draws(2);
-    const std::int32_t v = pick_variant(30, 6, 4);
+    const std::int32_t v = pick_problem_variant(6, thermo_kinetics_state.last_draw[30], 4);
     const SaltSolubility& salt = salt_solubilities[v - 1];
-    value_slots[1].input_text = std::string(salt.at_25);
-    convert_data_slot(1, 0);
-    value_slots[2].input_text = std::string(salt.at_100);
-    convert_data_slot(2, 0);
+    set_slot_text(1, salt.at_25);
+    set_slot_text(2, salt.at_100);
     // Grams per litre.
     set_slot_uncertainty(8, 10.0f * slot_value(1), 10.0f * slot_uncertainty(1));
     set_slot_uncertainty(9, 10.0f * slot_value(2), 10.0f * slot_uncertainty(2));

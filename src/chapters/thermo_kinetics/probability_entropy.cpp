@@ -9,6 +9,7 @@
 #include "chapters/thermo_kinetics/thermo_kinetics_problems.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/equation_text.h"
+#include "chemistry/molar_mass.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
@@ -350,7 +351,7 @@ void generate_problem_21()
 void generate_problem_22()
 {
     skip_random_draws(12);
-    const std::int32_t c = candidate(gases, pick_variant(22, 11));
+    const std::int32_t c = candidate(gases, pick_problem_variant(11, thermo_kinetics_state.last_draw[22], 0));
     const float molar_mass = compound_molar_mass(c);
     value_slots[1].value = random_real(0.1f, 0.9f) * molar_mass;
     const float v1 = random_real(5.0f, 15.0f);

@@ -8,6 +8,7 @@
 #include "chapters/thermo_kinetics/thermo_kinetics_problems.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/equation_text.h"
+#include "chemistry/molar_mass.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
@@ -57,7 +58,7 @@ std::string with_amount(std::int32_t amount, std::string_view formula)
 void generate_problem_10()
 {
     skip_random_draws(12);
-    const std::int32_t v = pick_variant(10, 16);
+    const std::int32_t v = pick_problem_variant(16, thermo_kinetics_state.last_draw[10], 0);
     const std::string_view record = record_at(combustion_table, 20, v);
     const std::int32_t k = read_i(record.substr(0, 3)).value_or(0);
     const std::string named = "d" + join_article_to_name(compound_name(k));
@@ -79,7 +80,7 @@ void generate_problem_10()
 void generate_problem_11()
 {
     skip_random_draws(2);
-    const OrganicCounts n = draw_organic_counts(pick_variant(11, 2));
+    const OrganicCounts n = draw_organic_counts(pick_problem_variant(2, thermo_kinetics_state.last_draw[11], 0));
     const std::string formula = organic_formula(n);
     const auto c = static_cast<float>(n.c);
     const auto h = static_cast<float>(n.h);
@@ -117,7 +118,8 @@ void generate_problem_11()
 void generate_problem_12()
 {
     skip_random_draws(2);
-    pick_variant(12, 2);  // a choice the problem does not use, kept for its draws
+    pick_problem_variant(2, thermo_kinetics_state.last_draw[12],
+                         0);  // a choice the problem does not use, kept for its draws
     set_slot_digits(1, random_real(10.0f, 70.0f), 3);
     set_slot_digits(4, random_real(10.0f, 70.0f), 3);
     set_slot_digits(2, (slot_value(1) - 25.0f) * 0.0608f - 571.6f, 4);

@@ -17,11 +17,6 @@
 
 namespace thermo_kinetics {
 
-std::int32_t pick_variant(std::int32_t problem, std::int32_t nmax, std::int32_t textbook_choice)
-{
-    return pick_problem_variant(nmax, thermo_kinetics_state.last_draw[problem], textbook_choice);
-}
-
 std::int32_t draw_unrepeated(std::int32_t problem, std::int32_t lo, std::int32_t hi)
 {
     std::int32_t draw = 0;
@@ -30,22 +25,9 @@ std::int32_t draw_unrepeated(std::int32_t problem, std::int32_t lo, std::int32_t
     return draw;
 }
 
-float draw_scaled(std::int32_t lo, std::int32_t hi, float a, float b)
-{
-    const std::int32_t e = random_int(lo, hi);
-    return random_real(a, b) * power_of_ten(e);
-}
-
-float compound_molar_mass(std::int32_t k)
-{
-    float uncertainty = 0.0f;
-    return compute_molar_mass(compound_composition(k), uncertainty);
-}
-
 void convert_compound_field(std::int32_t slot, std::int32_t k, int first, int last)
 {
-    value_slots[slot].input_text = std::string(record_columns(compound_record(k), first, last));
-    convert_data_slot(slot, 0);
+    set_slot_text(slot, record_columns(compound_record(k), first, last));
 }
 
 // --- Invented organic compounds ---------------------------------------------
@@ -66,11 +48,6 @@ OrganicCounts draw_organic_counts(std::int32_t kind)
         n.o = 2;
     }
     return n;
-}
-
-std::string organic_formula(const OrganicCounts& n)
-{
-    return "C@d" + std::to_string(n.c) + "@H@d" + std::to_string(n.h) + "@O@d" + std::to_string(n.o) + "@";
 }
 
 float draw_combustion_heat(const OrganicCounts& n, float celsius)

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "chemistry/organic_formula.h"
 #include "frame/statement_equation.h"
 
 // What the chapter keeps from one call to the next: per problem, the variant,
@@ -36,15 +37,8 @@ std::int32_t draw_unrepeated(std::int32_t problem, std::int32_t lo, std::int32_t
 // the same draws, and passing data come long before this many rounds.
 inline constexpr std::int32_t redraw_cap = 1000000;
 
-// pick_problem_variant with the problem's own memory.
-std::int32_t pick_variant(std::int32_t problem, std::int32_t nmax, std::int32_t textbook_choice = 0);
-
-// random_real (a, b) · 10^e with e drawn first in [lo, hi].
-float draw_scaled(std::int32_t lo, std::int32_t hi, float a, float b);
-
 // --- Compounds --------------------------------------------------------------
 
-float compound_molar_mass(std::int32_t k);
 // Columns first..last of compound k's record into the slot's input_text,
 // converted as typed (mode 0): a blank field reads as 0.
 void convert_compound_field(std::int32_t slot, std::int32_t k, int first, int last);
@@ -56,15 +50,8 @@ inline constexpr std::int32_t liquid_water = 11;
 
 // --- Invented organic compounds CcHhOo -------------------------------------
 
-struct OrganicCounts {
-    std::int32_t c = 0;
-    std::int32_t h = 0;
-    std::int32_t o = 0;
-};
 // Kind 1: c = 2r, h = 2s, o 2 or 3; kind 2: c 6 to 15, h c-1 to 2c, o = 2.
 OrganicCounts draw_organic_counts(std::int32_t kind);
-// "C@d8@H@d14@O@d2@".
-std::string organic_formula(const OrganicCounts& n);
 // Heat of combustion (kJ/mol, positive) drawn for c carbons, less 20.33 kJ
 // per hydrogen when the water formed is a gas (at 100 °C or more).
 float draw_combustion_heat(const OrganicCounts& n, float celsius);

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "numbers/fixed_width.h"
+#include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 #include "simulations/equilibrium/equilibrium_drawing.h"
 #include "text/button_widgets.h"
@@ -17,11 +17,6 @@ namespace {
 void species_disc(std::int32_t species, std::int32_t x1)
 {
     fill_ellipse(species_colour[species], x1, 18, x1 + 10, 28);
-}
-
-std::string slot_text(std::int32_t slot)
-{
-    return std::string(strip_blanks(value_slots[slot].display_text));
 }
 
 }  // namespace

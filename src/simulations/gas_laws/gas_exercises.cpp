@@ -18,8 +18,7 @@ struct Gas {
 };
 Gas chosen_gas(std::int32_t record)
 {
-    float uncertainty = 0.0f;
-    return {compound_formula(record), compute_molar_mass(compound_composition(record), uncertainty)};
+    return {compound_formula(record), compound_molar_mass(record)};
 }
 
 // The column of the flask's thermometer that the thermometer lens covered.

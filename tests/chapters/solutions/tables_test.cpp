@@ -9,8 +9,10 @@
 #include "chapters/solutions/solutions_tables.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/equation_text.h"
+#include "chemistry/molar_mass.h"
 #include "chemistry/table_fields.h"
 #include "numbers/fixed_width.h"
+#include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 #include "solutions_fixture.h"
 
