@@ -23,7 +23,7 @@ float compute_molar_mass(std::string_view composition, float& mass_uncertainty)
         // digits written in the table.
         ValueSlot& scratch = value_slots[20];
         scratch.input_text = std::string(record_columns(element_record(*z), 21, 30));
-        convert_data_slot(20, 0);
+        convert_data_slot(20, slot_digits_from_text);
         mass += static_cast<float>(*count) * scratch.value;
         mass_uncertainty += static_cast<float>(*count) * scratch.uncertainty;
     }

@@ -26,7 +26,7 @@ float read_field(const CompoundRecord& record, int first, int last)
     const std::string_view field = record_columns(record, first, last);
     if (strip_blanks(field).empty()) return 0.0f;
     value_slots[20].input_text = std::string(field);
-    convert_data_slot(20, 0);
+    convert_data_slot(20, slot_digits_from_text);
     return value_slots[20].value;
 }
 

@@ -150,7 +150,7 @@ Statement density_of_metal()
         z = random_int(1, 92);
     } while (record_columns(element_record(z), 32, 33) != "md");
     value_slots[1].input_text = std::string(record_columns(element_record(z), 34, 39));
-    convert_data_slot(1, 0);
+    convert_data_slot(1, slot_digits_from_text);
     const std::int32_t u = random_int(1, 3);
     if (u == 3) set_slot_uncertainty(1, slot_value(1) * 1000.0f, slot_uncertainty(1) * 1000.0f);
     static constexpr std::array<std::string_view, 3> true_units{" g/cm@u3@", " kg/L", " kg/m@u3@"};

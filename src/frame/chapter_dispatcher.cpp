@@ -12,7 +12,7 @@
 #include "platform/window.h"
 #include "text/paint.h"
 
-void run_chapter_generator(std::int32_t request)
+void run_chapter_generator(GeneratorMode request)
 {
     problem_texts.problem_printable = 1;
     if (!chapter_available(app_state.current_chapter)) return;
@@ -21,12 +21,12 @@ void run_chapter_generator(std::int32_t request)
 
 void select_chapter()
 {
-    run_chapter_generator(register_request);
+    run_chapter_generator(GeneratorMode::register_chapter);
     app_state.selected_problem = opening_problem();
     draw_side_panel(1);
     app_state.index_page_first = index_group_start(app_state.selected_problem);
     draw_problem_index();
-    show_problem_page(page_as_version);
+    show_problem_page(PageMode::as_version);
     fill_box(panel_ground_colour, 10, 31, 132, 199);
     // A long section title of the chapter before may reach over the left
     // column and the rule beside it: give them back their own colours.

@@ -16,11 +16,11 @@ void clear_chapter_sections()
     }
 }
 
-bool walk_problem_block_share(std::int32_t request, std::span<const ChapterSection> sections,
+bool walk_problem_block_share(GeneratorMode request, std::span<const ChapterSection> sections,
                               std::span<const ProblemBlock> blocks, std::int32_t& counter)
 {
     ChapterIndex& index = chapter_index;
-    const bool registering = request == register_request;
+    const bool registering = request == GeneratorMode::register_chapter;
     std::size_t next_section = 0;
     std::int32_t& k = counter;
     for (const ProblemBlock& block : blocks) {
@@ -39,11 +39,11 @@ bool walk_problem_block_share(std::int32_t request, std::span<const ChapterSecti
         ++k;
         index.problem_level[k] = block.level;
         if (app_state.selected_problem != k) continue;
-        if (request == generate_request) {
+        if (request == GeneratorMode::generate) {
             if (block.generate) block.generate();
             return true;
         }
-        if (request == answer_request) {
+        if (request == GeneratorMode::answer) {
             if (block.answer) block.answer();
             return true;
         }
@@ -51,10 +51,10 @@ bool walk_problem_block_share(std::int32_t request, std::span<const ChapterSecti
     return false;
 }
 
-void walk_problem_blocks(std::int32_t request, std::span<const ChapterSection> sections,
+void walk_problem_blocks(GeneratorMode request, std::span<const ChapterSection> sections,
                          std::span<const ProblemBlock> blocks)
 {
-    if (request == register_request) clear_chapter_sections();
+    if (request == GeneratorMode::register_chapter) clear_chapter_sections();
     std::int32_t counter = 0;
     if (!walk_problem_block_share(request, sections, blocks, counter)) app_state.problem_count = counter;
 }

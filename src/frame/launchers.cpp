@@ -41,7 +41,7 @@ void hand_back_page(std::atomic<std::int32_t>* running_flag)
     qw_post_to_ui_thread([running_flag] {
         if (running_flag) *running_flag = 0;
         enable_page_mouse();
-        show_problem_page(page_repeat);
+        show_problem_page(PageMode::repeat);
         set_top_menus_enabled(1);
     });
 }

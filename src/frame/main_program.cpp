@@ -36,7 +36,7 @@ void main_program()
     build_menus();
     app_state = AppState{};
     init_data_tables();
-    run_chapter_generator(register_request);
+    run_chapter_generator(GeneratorMode::register_chapter);
     screen_settings.print_mode = 0;
     screen_settings.background_scheme = 1;
     if (qw_initialize_fonts() < 0) rt_stop();
@@ -45,7 +45,7 @@ void main_program()
     draw_problem_index();
     draw_status_header();
     draw_button_bar(0);
-    show_problem_page(page_as_version);
+    show_problem_page(PageMode::as_version);
     enable_page_mouse();
     clear_input_fields();
 }

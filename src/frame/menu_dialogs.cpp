@@ -133,7 +133,7 @@ void apply_background_scheme(std::int32_t scheme)
     draw_problem_index();
     draw_status_header();
     draw_button_bar(0);
-    show_problem_page(page_repeat);
+    show_problem_page(PageMode::repeat);
 }
 
 void choose_background()

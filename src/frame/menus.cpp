@@ -68,14 +68,14 @@ void on_menu_version(std::int32_t item, std::int32_t version)
 {
     tick_only(2, 8, item);
     app_state.version_number = version;
-    show_problem_page(page_as_version);
+    show_problem_page(PageMode::as_version);
     draw_status_header();
 }
 
 void on_menu_level(std::int32_t level)
 {
     app_state.current_level = level;
-    show_problem_page(page_repeat);
+    show_problem_page(PageMode::repeat);
     draw_status_header();
     draw_problem_index();
     tick_only(3, 5, level);

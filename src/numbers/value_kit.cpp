@@ -45,7 +45,7 @@ void set_slot_uncertainty(std::int32_t slot, float value, float uncertainty)
 {
     value_slots[slot].value = value;
     value_slots[slot].uncertainty = uncertainty;
-    convert_data_slot(slot, -1);
+    convert_data_slot(slot, slot_digits_from_uncertainty);
 }
 
 float slot_value(std::int32_t slot)

@@ -197,6 +197,6 @@ void on_viewer_mouse(std::int32_t /*unit*/, std::int32_t event, std::int32_t key
         choose_molecule((y - 50) / 20 + 1 + (x > 500 ? 10 : 0));
     } else if (inside_exit(x, y)) {
         set_top_menus_enabled(1);
-        show_problem_page(2);
+        show_problem_page(PageMode::repeat);
     }
 }

@@ -88,7 +88,7 @@ void show_thermo_data()
         } else if (hit == back_to_problem) {
             page_mouse_modes.thermo_view_active = 0;
             set_top_menus_enabled(1);
-            show_problem_page(page_repeat);
+            show_problem_page(PageMode::repeat);
             return;
         }
     }

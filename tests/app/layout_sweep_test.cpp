@@ -74,7 +74,7 @@ TEST(LayoutSweep, NothingCoversCutsOrGarblesAPage)
                 const std::int32_t v = version == 13 ? text_version : version;
                 ASSERT_EQ(show_chosen_page({.chapter = chapter, .problem = problem, .version = v}), "");
                 recorder.clear();
-                show_problem_page(page_as_version);
+                show_problem_page(PageMode::as_version);
                 show_results();
                 ++pages;
                 std::vector<std::string> faults =

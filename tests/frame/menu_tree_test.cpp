@@ -202,7 +202,7 @@ TEST_F(MenuTreeTest, ClosingTheOptionDialogsKeepsTheLastChoice)
     EXPECT_EQ(screen_settings.print_mode, 0);
 }
 
-void one_section_chapter(std::int32_t request)
+void one_section_chapter(GeneratorMode request)
 {
     static constexpr ChapterSection sections[] = {{"Sola", 1, 40, 55}};
     static constexpr ProblemBlock blocks[] = {{1, nullptr, nullptr}, {1, nullptr, nullptr}};

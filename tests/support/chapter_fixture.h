@@ -46,7 +46,7 @@ struct RegisteredSection {
 
 struct ChapterSetup {
     std::int32_t chapter = 0;
-    void (*run_chapter)(std::int32_t request) = nullptr;
+    void (*run_chapter)(GeneratorMode request) = nullptr;
     FreshLog fresh_log = FreshLog::for_both;
     // The seed of "Nessuna Versione" (version 0) where a test names none.
     std::int32_t seed_for_no_version = 12345;

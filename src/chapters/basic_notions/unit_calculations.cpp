@@ -55,7 +55,7 @@ std::string volume_code(std::int32_t unit)
 void set_slot_from_table_text(std::int32_t slot, std::string_view text)
 {
     value_slots[slot].input_text = std::string(text);
-    convert_data_slot(slot, 0);
+    convert_data_slot(slot, slot_digits_from_text);
 }
 
 }  // namespace

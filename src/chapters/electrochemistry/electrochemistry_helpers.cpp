@@ -44,7 +44,7 @@ std::int32_t pick_variant(std::int32_t problem, std::int32_t nmax, std::int32_t 
 void set_slot_from_text(std::int32_t slot, std::string_view text)
 {
     value_slots[slot].input_text = std::string(text);
-    convert_data_slot(slot, 0);
+    convert_data_slot(slot, slot_digits_from_text);
 }
 
 float relative_uncertainty(std::initializer_list<std::int32_t> data)

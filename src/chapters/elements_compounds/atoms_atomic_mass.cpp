@@ -119,7 +119,7 @@ std::int32_t draw_common_element()
 void set_slot_text(std::int32_t slot, std::string_view text)
 {
     value_slots[slot].input_text = std::string(text);
-    convert_data_slot(slot, 0);
+    convert_data_slot(slot, slot_digits_from_text);
 }
 
 // The mass in kg of slot `from`, which holds it in atomic mass units.

@@ -70,7 +70,7 @@ constexpr std::array<std::int32_t, 5> unprintable_problems = {10, 16, 22, 23, 27
 
 }  // namespace
 
-void run_elements_compounds_chapter(std::int32_t request)
+void run_elements_compounds_chapter(GeneratorMode request)
 {
     // Every walk passes the selected block when it lies in the chapter, so
     // the flag is cleared exactly when that block is reached.

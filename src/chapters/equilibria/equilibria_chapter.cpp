@@ -73,16 +73,16 @@ constexpr ProblemBlock cont_blocks[] = {
 
 }  // namespace
 
-void run_equilibria_chapter(std::int32_t request)
+void run_equilibria_chapter(GeneratorMode request)
 {
     std::int32_t& counter = equilibria_state.problem_counter;
     counter = 0;
-    if (request == register_request) clear_chapter_sections();
+    if (request == GeneratorMode::register_chapter) clear_chapter_sections();
     if (walk_problem_block_share(request, first_sections, first_blocks, counter)) return;
     run_equilibria_chapter_cont(counter, request);
 }
 
-void run_equilibria_chapter_cont(std::int32_t& counter, std::int32_t request)
+void run_equilibria_chapter_cont(std::int32_t& counter, GeneratorMode request)
 {
     if (walk_problem_block_share(request, cont_sections, cont_blocks, counter)) return;
     app_state.problem_count = counter;

@@ -46,7 +46,7 @@ bool repeats_last_choice(std::int32_t problem, std::int32_t choice)
 void set_slot_text(std::int32_t slot, std::string_view text)
 {
     value_slots[slot].input_text = std::string(text);
-    convert_data_slot(slot, 0);
+    convert_data_slot(slot, slot_digits_from_text);
 }
 
 void set_slot_digits_from(std::int32_t slot, float value, float limit, std::int32_t digits)

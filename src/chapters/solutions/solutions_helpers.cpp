@@ -76,7 +76,7 @@ void set_two_or_three_digits(std::int32_t slot)
 void set_slot_text(std::int32_t slot, std::string_view text)
 {
     value_slots[slot].input_text = text;
-    convert_data_slot(slot, 0);
+    convert_data_slot(slot, slot_digits_from_text);
 }
 
 }  // namespace solutions

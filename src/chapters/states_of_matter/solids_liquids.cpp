@@ -26,7 +26,7 @@ StatesOfMatterState& state = states_of_matter_state;
 void set_slot_text(std::int32_t slot, std::string_view text)
 {
     value_slots[slot].input_text = std::string(text);
-    convert_data_slot(slot, 0);
+    convert_data_slot(slot, slot_digits_from_text);
 }
 
 // Problem 30's cell parameters for each system, from slots 1 to 6 (a, b,
@@ -256,7 +256,7 @@ void generate_problem_34()
             slot_text(7) + " g/cm@u3@?";
     value_slots[8].uncertainty = slot_value(8) / slot_value(1) * slot_uncertainty(1) * 3.0f;
     value_slots[9].uncertainty = (relative(7) + slot_uncertainty(8) / slot_value(8)) * slot_value(9);
-    convert_data_slot(9, -1);
+    convert_data_slot(9, slot_digits_from_uncertainty);
     problem_texts.answer_text = slot_text(9) + " u.m.a.";
     draw_problem_text(170, 530, 50);
     show_chemistry_fact(180, 170, 360);

@@ -44,7 +44,7 @@ constexpr ProblemBlock blocks[] = {
 
 }  // namespace
 
-void run_states_of_matter_chapter(std::int32_t request)
+void run_states_of_matter_chapter(GeneratorMode request)
 {
     // The phase diagrams cannot be exported, whatever the request; every
     // walk passes the selected block, so the flag is cleared exactly then.

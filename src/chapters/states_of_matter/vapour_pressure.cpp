@@ -41,7 +41,7 @@ std::int32_t liquid_compound(std::string_view liquid)
 void set_slot_text(std::int32_t slot, std::string_view text)
 {
     value_slots[slot].input_text = std::string(text);
-    convert_data_slot(slot, 0);
+    convert_data_slot(slot, slot_digits_from_text);
 }
 
 // Multiplies a slot's value and uncertainty and converts it by its uncertainty.
@@ -49,7 +49,7 @@ void scale_slot(std::int32_t slot, float factor)
 {
     value_slots[slot].value = slot_value(slot) * factor;
     value_slots[slot].uncertainty = slot_uncertainty(slot) * factor;
-    convert_data_slot(slot, -1);
+    convert_data_slot(slot, slot_digits_from_uncertainty);
 }
 
 constexpr std::array<std::string_view, 3> energy_units = {" kJ/mol", " kcal/mol", " cal/mol"};

@@ -46,7 +46,7 @@ std::int32_t group_element(std::int32_t k, std::int32_t g)
 void set_slot_atomic_mass(std::int32_t slot, std::int32_t z)
 {
     value_slots[slot].input_text = std::string(record_columns(element_record(z), 21, 30));
-    convert_data_slot(slot, 0);
+    convert_data_slot(slot, slot_digits_from_text);
 }
 
 void append_after_one_blank(std::string& text, std::string_view piece)

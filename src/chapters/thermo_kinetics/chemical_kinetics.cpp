@@ -205,7 +205,7 @@ void generate_problem_34()
                        "riduca a " +
                            slot_text(1) + "% dell'iniziale");
     value_slots[2].input_text = std::string(isotope.half_life);
-    convert_data_slot(2, 0);
+    convert_data_slot(2, slot_digits_from_text);
     const float decay_constant = std::log(2.0f) / slot_value(2);
     value_slots[3].value = decay_constant;
     set_slot_digits(4, -std::log(0.01f * slot_value(1)) / decay_constant, 3);
@@ -274,7 +274,7 @@ void generate_problem_38()
     skip_random_draws(9);
     const ActivationRecord& record = activation_energies[pick_variant(38, 7, 4) - 1];
     value_slots[1].input_text = std::string(record.energy);
-    convert_data_slot(1, 0);
+    convert_data_slot(1, slot_digits_from_text);
     set_slot_digits(3, 10.0f * random_real(40.0f, 70.0f), 3);
     if (random_int(1, 2) == 1)
         set_slot_digits(4, random_real(350.0f, slot_value(3) - 10.0f), 3);

@@ -375,7 +375,7 @@ void generate_problem_9()
     set_slot_digits(1, row.enthalpy * 0.001f, digits);
     set_slot_digits(9, slot_value(1), slot_digits(1));
     value_slots[2].input_text = std::string(row.boiling);
-    convert_data_slot(2, 0);
+    convert_data_slot(2, slot_digits_from_text);
     constexpr std::array<float, 3> per_kilojoule = {1.0f, 0.23900573f, 239.00574f};
     constexpr std::array<std::string_view, 3> units = {" kJ/mol", " kcal/mol", " cal/mol"};
     if (unit > 1)

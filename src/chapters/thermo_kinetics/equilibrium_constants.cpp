@@ -153,9 +153,9 @@ void generate_problem_30()
     const std::int32_t v = pick_variant(30, 6, 4);
     const SaltSolubility& salt = salt_solubilities[v - 1];
     value_slots[1].input_text = std::string(salt.at_25);
-    convert_data_slot(1, 0);
+    convert_data_slot(1, slot_digits_from_text);
     value_slots[2].input_text = std::string(salt.at_100);
-    convert_data_slot(2, 0);
+    convert_data_slot(2, slot_digits_from_text);
     // Grams per litre.
     set_slot_uncertainty(8, 10.0f * slot_value(1), 10.0f * slot_uncertainty(1));
     set_slot_uncertainty(9, 10.0f * slot_value(2), 10.0f * slot_uncertainty(2));

@@ -45,7 +45,7 @@ float compound_molar_mass(std::int32_t k)
 void convert_compound_field(std::int32_t slot, std::int32_t k, int first, int last)
 {
     value_slots[slot].input_text = std::string(record_columns(compound_record(k), first, last));
-    convert_data_slot(slot, 0);
+    convert_data_slot(slot, slot_digits_from_text);
 }
 
 // --- Invented organic compounds ---------------------------------------------

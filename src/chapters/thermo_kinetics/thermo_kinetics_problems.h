@@ -46,7 +46,7 @@ float draw_scaled(std::int32_t lo, std::int32_t hi, float a, float b);
 
 float compound_molar_mass(std::int32_t k);
 // Columns first..last of compound k's record into the slot's input_text,
-// converted as typed (mode 0): a blank field reads as 0.
+// converted as typed (slot_digits_from_text): a blank field reads as 0.
 void convert_compound_field(std::int32_t slot, std::int32_t k, int first, int last);
 
 // Heat capacity (columns 153-158) and state (column 159) of the compound records.

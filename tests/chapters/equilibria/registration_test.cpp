@@ -37,7 +37,7 @@ TEST_F(ChapterSeven, TheSecondRoutineGoesOnFromTheFirstsCounter)
     chapter_index.side_panel[6] = {};
     app_state.problem_count = 0;
     std::int32_t counter = 30;
-    run_equilibria_chapter_cont(counter, register_request);
+    run_equilibria_chapter_cont(counter, GeneratorMode::register_chapter);
     EXPECT_EQ(counter, 43);
     EXPECT_EQ(app_state.problem_count, 43);
     EXPECT_EQ(chapter_index.section_count, 7);

@@ -42,7 +42,7 @@ TEST_F(FinalProblems, OnlyTheRateTableCannotBeExportedAndRequestsLeaveThePanelAl
     }
     app_state.selected_problem = 13;
     problem_texts.problem_printable = 1;
-    run_final_problems_chapter(register_request);
+    run_final_problems_chapter(GeneratorMode::register_chapter);
     EXPECT_EQ(problem_texts.problem_printable, 0);
     for (std::int32_t e = 1; e <= 15; ++e) {
         EXPECT_EQ(chapter_index.side_panel[e].title, registered.side_panel[e].title);

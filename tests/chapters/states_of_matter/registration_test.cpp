@@ -34,7 +34,7 @@ TEST_F(ChapterFour, OnlyThePhaseDiagramsRefuseTheExportWhateverTheRequest)
         EXPECT_EQ(problem_texts.problem_printable, refused ? 0 : 1) << "answer of problem " << k;
         app_state.selected_problem = k;
         problem_texts.problem_printable = 1;
-        run_states_of_matter_chapter(1000);
+        run_states_of_matter_chapter(GeneratorMode::register_chapter);
         EXPECT_EQ(problem_texts.problem_printable, refused ? 0 : 1) << "registration with problem " << k;
     }
 }

@@ -24,7 +24,7 @@ TEST_F(ChapterThree, RegistersFiveSectionsAndThirtyThreeLevels)
     // A chapter of more sections before leaves no trace of them.
     chapter_index.side_panel[7].top = 160;
     chapter_index.side_panel[7].title = "Nomenclatura";
-    run_stoichiometry_chapter(register_request);
+    run_stoichiometry_chapter(GeneratorMode::register_chapter);
     expect_registration(sections, levels);
 }
 
@@ -40,7 +40,7 @@ TEST_F(ChapterThree, TheNextChapterDrawsItsOwnBands)
     register_chapter_generators();
     const ChapterGenerator next = chapter_generators.by_chapter[4];
     if (next == nullptr) GTEST_SKIP() << "chapter 4 is not in the program yet";
-    next(register_request);
+    next(GeneratorMode::register_chapter);
     EXPECT_EQ(chapter_index.side_panel[2].top, 60);
     EXPECT_EQ(chapter_index.side_panel[2].bottom, 75);
 }
