@@ -14,7 +14,7 @@
 
 void run_chapter_generator(GeneratorMode request)
 {
-    problem_texts.problem_printable = 1;
+    problem_texts.problem_printable = true;
     if (!chapter_available(app_state.current_chapter)) return;
     chapter_generators.by_chapter[app_state.current_chapter](request);
 }
@@ -34,7 +34,7 @@ void select_chapter()
     fill_box(page_border_colour, 141, 31, 143, 199);
     draw_button_bar(0);
     draw_status_header();
-    set_version_menu_enabled(1);
-    for (std::int32_t item = 1; item <= 9; ++item) qw_modify_menu_flags(1, item, kQwMenuUnticked);
-    qw_modify_menu_flags(1, app_state.current_chapter, kQwMenuTicked);
+    set_version_menu_enabled(true);
+    for (std::int32_t item = 1; item <= 9; ++item) qw_modify_menu_flags(index_menu, item, kQwMenuUnticked);
+    qw_modify_menu_flags(index_menu, app_state.current_chapter, kQwMenuTicked);
 }

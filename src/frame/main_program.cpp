@@ -20,8 +20,8 @@
 
 void configure_main_window()
 {
-    qw_click_menu(1);
-    qw_set_exit_mode(2);
+    qw_click_menu(kQwToggleStatusBar);
+    qw_set_exit_mode(kQwExitClosesAtOnce);
     QwWindowConfig config;
     config.width_pixels = 605;
     config.height_pixels = 388;
@@ -37,7 +37,7 @@ void main_program()
     app_state = AppState{};
     init_data_tables();
     run_chapter_generator(GeneratorMode::register_chapter);
-    screen_settings.print_mode = 0;
+    screen_settings.print_mode = PrintMode::results_after_problem;
     screen_settings.background_scheme = 1;
     if (qw_initialize_fonts() < 0) rt_stop();
     if (init_fonts_and_colours() < 0.0f) rt_stop();

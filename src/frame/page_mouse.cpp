@@ -259,19 +259,19 @@ void show_results()
 void handle_mouse_event(std::int32_t, std::int32_t event, std::int32_t keystate, std::int32_t x, std::int32_t y)
 {
     PageMouseModes& modes = page_mouse_modes;
-    if (modes.thermo_view_active == 1) {
+    if (modes.thermo_view_active) {
         if (event == kMouseLeftDown) modes.thermo_view_hit = registry_hit(x, y);
         return;
     }
-    if (modes.slot_game_active == 1) {
+    if (modes.slot_game_active) {
         if (event == kMouseLeftDown) modes.slot_button_hit = registry_hit(x, y);
         return;
     }
-    if (modes.poker_game_active == 1) {
+    if (modes.poker_game_active) {
         if (event == kMouseLeftDown) modes.poker_button_hit = registry_hit(x, y);
         return;
     }
-    if (modes.buster_game_active == 1) {
+    if (modes.buster_game_active) {
         if (event == kMouseLeftDown) {
             modes.buster_button_hit = registry_hit(x, y);
             mouse_state.buster_drag_x = x;

@@ -105,7 +105,7 @@ TEST_F(WalkTest, OtherRequestsWalkWithoutRegistering)
 {
     chapter_index.section_count = 9;
     app_state.selected_problem = 3;
-    walk_problem_blocks(77, sections, blocks);
+    walk_problem_blocks(static_cast<GeneratorMode>(77), sections, blocks);
     EXPECT_TRUE(calls.empty());
     EXPECT_EQ(app_state.problem_count, 6);
     EXPECT_EQ(chapter_index.section_count, 9);
@@ -128,7 +128,7 @@ TEST_F(WalkTest, OversizedChaptersAreCutToTheTables)
 
 void fake_chapter(GeneratorMode request)
 {
-    calls.push_back("request " + std::to_string(request));
+    calls.push_back("request " + std::to_string(static_cast<std::int32_t>(request)));
 }
 
 TEST(Dispatcher, RoutesToTheCurrentChapterAndResetsPrintable)
@@ -144,9 +144,9 @@ TEST(Dispatcher, RoutesToTheCurrentChapterAndResetsPrintable)
     EXPECT_FALSE(chapter_available(10));
 
     app_state.current_chapter = 3;
-    problem_texts.problem_printable = 0;
+    problem_texts.problem_printable = false;
     run_chapter_generator(GeneratorMode::answer);
-    EXPECT_EQ(problem_texts.problem_printable, 1);
+    EXPECT_TRUE(problem_texts.problem_printable);
     app_state.current_chapter = 4;
     run_chapter_generator(GeneratorMode::generate);
     app_state.current_chapter = 12;

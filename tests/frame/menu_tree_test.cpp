@@ -129,7 +129,7 @@ TEST_F(MenuTreeTest, OnlyTheCurrentChapterVersionAndLevelAreTicked)
 
 TEST_F(MenuTreeTest, VersionItemsAreGreyedAndEnabledTogetherButTheTextVersion)
 {
-    set_version_menu_enabled(0);
+    set_version_menu_enabled(false);
     const auto flags = [this](std::size_t item) {
         const auto menus = backend.menus();
         return menus.at(1).items.at(item - 1).flags;
@@ -199,7 +199,7 @@ TEST_F(MenuTreeTest, ClosingTheOptionDialogsKeepsTheLastChoice)
         return 2;
     });
     backend.click_menu_item(8, 2);
-    EXPECT_EQ(screen_settings.print_mode, 0);
+    EXPECT_EQ(screen_settings.print_mode, PrintMode::results_after_problem);
 }
 
 void one_section_chapter(GeneratorMode request)

@@ -51,7 +51,7 @@ void ChapterTest::generate(std::int32_t k, std::int32_t version, std::int32_t se
     app_state.selected_problem = k;
     app_state.version_number = version;
     set_random_seed(version == no_version ? seed_for_no_version : version);
-    problem_texts.problem_printable = 1;
+    problem_texts.problem_printable = true;
     clear_page_regions();  // a new page, as the problem page starts one
     setup_.run_chapter(GeneratorMode::generate);
 }
@@ -59,7 +59,7 @@ void ChapterTest::generate(std::int32_t k, std::int32_t version, std::int32_t se
 void ChapterTest::answer()
 {
     if (setup_.fresh_log != FreshLog::for_problem) backend.clear_log();
-    problem_texts.problem_printable = 1;
+    problem_texts.problem_printable = true;
     setup_.run_chapter(GeneratorMode::answer);
 }
 

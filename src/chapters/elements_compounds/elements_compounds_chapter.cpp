@@ -75,6 +75,6 @@ void run_elements_compounds_chapter(GeneratorMode request)
     // Every walk passes the selected block when it lies in the chapter, so
     // the flag is cleared exactly when that block is reached.
     if (std::ranges::find(unprintable_problems, app_state.selected_problem) != unprintable_problems.end())
-        problem_texts.problem_printable = 0;
+        problem_texts.problem_printable = false;
     walk_problem_blocks(request, sections, blocks);
 }

@@ -120,7 +120,7 @@ std::int32_t pick_variant(std::int32_t problem, std::int32_t count)
     return pick_problem_variant(count, elements_compounds_state.last_draw[problem], 0);
 }
 
-// The structure that request 2 draws below the answer.
+// The structure that the answer request draws below the answer.
 void keep_lewis_structure(std::string_view formula, std::int32_t x, std::int32_t y)
 {
     ElementsCompoundsState& state = elements_compounds_state;

@@ -63,7 +63,7 @@ TEST_F(GraphsOffscreen, ProblemFortyDrawsItsLogarithmicLineFromTheKeptData)
     const auto a = match(problem_texts.answer_text, "^A = NUM; B = (-?)NUM$");
     const double ln_a = std::log(shown(a[0]).value);
     const double b = (a[1] == "-" ? -1.0 : 1.0) * shown(a[2]).value;
-    // The answer's graph is drawn from what request 1 kept, whatever the
+    // The answer's graph is drawn from what the generate request kept, whatever the
     // slots hold by then.
     run(3, 9, GeneratorMode::generate);
     run(40, 5, GeneratorMode::answer);

@@ -66,7 +66,7 @@ TEST_F(ChapterThree, EveryPageIsPrintableAndLaterAnswersAreLeftAdjusted)
 {
     for (std::int32_t k = 1; k <= 33; ++k) {
         generate(k, 77);
-        EXPECT_EQ(problem_texts.problem_printable, 1) << k;
+        EXPECT_TRUE(problem_texts.problem_printable) << k;
         problem_texts.answer_text = "   R" + std::to_string(k);
         answer();
         const std::string shown = k <= 4 ? ":    R" : ": R";
