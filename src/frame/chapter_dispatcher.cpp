@@ -23,7 +23,7 @@ void select_chapter()
 {
     run_chapter_generator(GeneratorMode::register_chapter);
     app_state.selected_problem = opening_problem();
-    draw_side_panel(1);
+    draw_side_panel(SidePanel::chapter);
     app_state.index_page_first = index_group_start(app_state.selected_problem);
     draw_problem_index();
     show_problem_page(PageMode::as_version);
