@@ -24,16 +24,14 @@ struct ValueSlotTable {
 };
 extern ValueSlotTable value_slots;
 
-// The modes of convert_data_slot that are not a count of digits.
+// The modes of convert_data_slot besides a count of digits n > 0, which
+// rounds value to n significant digits with an uncertainty of three units of
+// the last digit.
+// Value and digits from input_text as typed ("0.0120" has 3):
 inline constexpr std::int32_t slot_digits_from_text = 0;
+// Digits from uncertainty, value and uncertainty kept:
 inline constexpr std::int32_t slot_digits_from_uncertainty = -1;
 
-// mode n > 0: round value to n significant digits, uncertainty three units of
-//             the last digit;
-// slot_digits_from_text: value and digits from input_text as typed ("0.0120"
-//             has 3);
-// slot_digits_from_uncertainty: digits from uncertainty, value and
-//             uncertainty kept.
 // Every mode rewrites input_text and display_text.
 void convert_data_slot(std::int32_t slot, std::int32_t mode);
 
