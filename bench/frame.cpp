@@ -62,7 +62,7 @@ void BM_EveryProblemPage(benchmark::State& state)
                 for (std::int32_t problem = 1; problem <= app_state.problem_count; ++problem) {
                     app_state.selected_problem = problem;
                     const auto start = std::chrono::steady_clock::now();
-                    show_problem_page(page_as_version);
+                    show_problem_page(PageMode::as_version);
                     const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
                     pages.push_back(took.count());
                 }
@@ -92,7 +92,7 @@ void BM_SweepThousandVersions(benchmark::State& state)
                 app_state.selected_problem = problem;
                 for (std::int32_t version = 1; version <= 1000; ++version) {
                     app_state.version_number = version;
-                    show_problem_page(page_as_version);
+                    show_problem_page(PageMode::as_version);
                 }
             }
         }

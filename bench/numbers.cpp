@@ -39,7 +39,7 @@ void BM_convert_data_slot_typed(benchmark::State& state)
 {
     for (auto _ : state) {
         value_slots[2].input_text = "55.847";
-        convert_data_slot(2, 0);
+        convert_data_slot(2, slot_digits_from_text);
         benchmark::DoNotOptimize(value_slots[2].display_text.data());
     }
 }
@@ -50,7 +50,7 @@ void BM_convert_data_slot_uncertainty(benchmark::State& state)
     for (auto _ : state) {
         value_slots[3].value = -2.45e-5f;
         value_slots[3].uncertainty = 3e-7f;
-        convert_data_slot(3, -1);
+        convert_data_slot(3, slot_digits_from_uncertainty);
         benchmark::DoNotOptimize(value_slots[3].display_text.data());
     }
 }

@@ -85,6 +85,10 @@ int main(int argc, char** argv)
     bool chapter = false, problem = false, version = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view option = argv[i];
+        if (option == "--help" || option == "-h") {
+            std::cout << usage << "\n";
+            return 0;
+        }
         if (option == "--answer") {
             choice.answer = true;
             continue;
@@ -124,6 +128,7 @@ int main(int argc, char** argv)
         return refuse("Servono --chapter, --problem e una tra --version e --versions.");
     if (versions && !png.empty()) return refuse("--png vale solo con --version.");
 
+    platform::qt::silence_qt_notices();
     platform::qt::Application application(argc, argv);
     platform::qt::Session session;
     plug_in_program_parts();

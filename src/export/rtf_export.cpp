@@ -88,7 +88,7 @@ bool export_results_rtf(std::string_view problems_name, const DateAndTime& named
 void export_problem_rtf(std::int32_t /*unit*/)
 {
     const ProblemTexts& texts = problem_texts;
-    if (texts.problem_printable == 0) {
+    if (!texts.problem_printable) {
         show_message_dialog("Il problema e/o i risultati", "contengono parti grafiche o tabelle.",
                             "Il problema non è stampabile.");
         return;
@@ -106,7 +106,7 @@ void export_problem_rtf(std::int32_t /*unit*/)
     }
     if (show_message_dialog("Aggiungere il problema corrente", "al file " + name + ".doc?", "") < 0) return;
 
-    const bool results_apart = screen_settings.print_mode == 1;
+    const bool results_apart = screen_settings.print_mode == PrintMode::results_in_separate_file;
     const std::string answer = converted(texts.answer_text);
     std::vector<std::string> records = {std::string(paragraph_record), converted(texts.problem_text)};
     if (!results_apart) records.push_back(std::string(5, ' ') + " [Risultati: " + answer + "]");

@@ -53,15 +53,21 @@ struct ProblemTexts {
     std::string table_buffer;  // at most 800 characters
     // Set before every generator call; cleared by problems with graphics or
     // tables, which the export refuses.
-    std::int32_t problem_printable = 1;
+    bool problem_printable = true;
 };
 extern ProblemTexts problem_texts;
+
+// Where the export puts a problem's results.
+enum class PrintMode : std::int32_t {
+    results_after_problem = 0,
+    results_in_separate_file = 1,
+};
 
 // Colours are 0x00BBGGRR.
 struct ScreenSettings {
     std::int32_t background_scheme = 1;  // 1 to 5
-    std::int32_t print_mode = 0;         // 0 results after the problem, 1 separate file
-    std::int32_t last_seed = 0;          // seed of the last problem generated
+    PrintMode print_mode = PrintMode::results_after_problem;
+    std::int32_t last_seed = 0;  // seed of the last problem generated
     // Filled by draw_main_screen for the current scheme; indexed 1 to 5.
     std::array<std::int32_t, 6> scheme_page_colour{};
     std::array<std::int32_t, 6> scheme_panel_colour{};
@@ -70,19 +76,19 @@ struct ScreenSettings {
 };
 extern ScreenSettings screen_settings;
 
-// While a viewer or a game owns the screen, its flag (1 = active) turns the
+// While a viewer or a game owns the screen, its flag (true = active) turns the
 // page mouse handler into a button recorder: the hit button (1-based, 0 for
 // none) lands in the matching variable for the waiting thread to read. The
 // handler runs on the user-interface thread and the owner on its own, hence
 // the atomics.
 struct PageMouseModes {
-    std::atomic<std::int32_t> thermo_view_active = 0;
+    std::atomic<bool> thermo_view_active = false;
     std::atomic<std::int32_t> thermo_view_hit = 0;
-    std::atomic<std::int32_t> slot_game_active = 0;
+    std::atomic<bool> slot_game_active = false;
     std::atomic<std::int32_t> slot_button_hit = 0;
-    std::atomic<std::int32_t> poker_game_active = 0;
+    std::atomic<bool> poker_game_active = false;
     std::atomic<std::int32_t> poker_button_hit = 0;
-    std::atomic<std::int32_t> buster_game_active = 0;
+    std::atomic<bool> buster_game_active = false;
     std::atomic<std::int32_t> buster_button_hit = 0;
     std::atomic<std::int32_t> buster_paddle_x = 310;  // left edge of Chem Buster's paddle
     std::atomic<std::int32_t> buster_paddle_width = 0;

@@ -2,11 +2,11 @@
 // newly chosen chapter current.
 #pragma once
 
-#include <cstdint>
+#include "frame/generator_protocol.h"
 
 // Sets problem_printable, then calls the current chapter's generator; a
 // chapter without one gets nothing.
-void run_chapter_generator(std::int32_t request);
+void run_chapter_generator(GeneratorMode request);
 
 // Registers the current chapter, opens it on its first problem within the
 // level and redraws the page, index, panel, header and menu ticks.

@@ -20,11 +20,11 @@ void clear_chapter_sections()
 
 }  // namespace
 
-void walk_problem_blocks(std::int32_t request, std::span<const ChapterSection> sections,
+void walk_problem_blocks(GeneratorMode request, std::span<const ChapterSection> sections,
                          std::span<const ProblemBlock> blocks)
 {
     ChapterIndex& index = chapter_index;
-    const bool registering = request == register_request;
+    const bool registering = request == GeneratorMode::register_chapter;
     if (registering) clear_chapter_sections();
     std::size_t next_section = 0;
     std::int32_t k = 0;
@@ -44,11 +44,11 @@ void walk_problem_blocks(std::int32_t request, std::span<const ChapterSection> s
         ++k;
         index.problem_level[k] = block.level;
         if (app_state.selected_problem != k) continue;
-        if (request == generate_request) {
+        if (request == GeneratorMode::generate) {
             if (block.generate) block.generate();
             return;
         }
-        if (request == answer_request) {
+        if (request == GeneratorMode::answer) {
             if (block.answer) block.answer();
             return;
         }

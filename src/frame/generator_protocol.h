@@ -3,7 +3,7 @@
 // A chapter is a table of sections and a table of problem blocks handed to
 // walk_problem_blocks, which does the walk every chapter shares:
 //
-//   void run_basic_notions_chapter(std::int32_t request)
+//   void run_basic_notions_chapter(GeneratorMode request)
 //   {
 //       static constexpr ChapterSection sections[] = {
 //           {"Notazione scientifica", 1, 40, 55}, ...};
@@ -22,12 +22,14 @@
 #include <span>
 #include <string_view>
 
-// The requests a generator answers (GeneratorMode).
-inline constexpr std::int32_t register_request = 1000;  // sections, levels, count
-inline constexpr std::int32_t generate_request = 1;     // draw the selected problem
-inline constexpr std::int32_t answer_request = 2;       // draw its answer
+// The requests a generator answers.
+enum class GeneratorMode : std::int32_t {
+    register_chapter = 1000,  // sections, levels, count
+    generate = 1,             // draw the selected problem
+    answer = 2,               // draw its answer
+};
 
-using ChapterGenerator = void (*)(std::int32_t request);
+using ChapterGenerator = void (*)(GeneratorMode request);
 
 struct ChapterSection {
     std::string_view title;
@@ -38,16 +40,16 @@ struct ChapterSection {
 
 struct ProblemBlock {
     std::int32_t level;  // 1 to 5
-    void (*generate)();  // request 1: draws the statement, fills the texts
-    void (*answer)();    // request 2: draws the answer (nullptr: nothing)
+    void (*generate)();  // generate: draws the statement, fills the texts
+    void (*answer)();    // answer: draws the answer (nullptr: nothing)
 };
 
-// Walks the blocks in order: on request 1000 clears side-panel entries 1 to
+// Walks the blocks in order: on register_chapter clears side-panel entries 1 to
 // 15 and registers each section before its first block; every block stores
-// its level; the selected block handles request 1 or 2 and ends the walk;
+// its level; the selected block handles generate or answer and ends the walk;
 // a walk that passes every block sets problem_count. Sections beyond the 15
 // entries and blocks beyond the 80 levels of the tables are refused.
-void walk_problem_blocks(std::int32_t request, std::span<const ChapterSection> sections,
+void walk_problem_blocks(GeneratorMode request, std::span<const ChapterSection> sections,
                          std::span<const ProblemBlock> blocks);
 
 // The generators of the chapters that exist, indexed 1 to 9.

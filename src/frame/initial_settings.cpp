@@ -6,14 +6,14 @@
 bool initial_settings()
 {
     qw_set_window_size(kQwFrameUnit, 20, 20, 605, 388);
-    qw_append_menu_item(1, kQwMenuEnabled, "&Indice", qw_no_action);
-    qw_append_menu_item(1, kQwMenuEnabled, "E&sci", exit_program);
-    qw_append_menu_item(2, kQwMenuEnabled, "&Versione", qw_no_action);
-    qw_append_menu_item(3, kQwMenuEnabled, "&Livello", qw_no_action);
-    qw_append_menu_item(4, kQwMenuEnabled, "&Dati", qw_no_action);
-    qw_append_menu_item(5, kQwMenuEnabled, "&Strumenti", qw_no_action);
-    qw_append_menu_item(6, kQwMenuEnabled, "&Simulazioni", qw_no_action);
-    qw_append_menu_item(7, kQwMenuEnabled, "&Giochi", qw_no_action);
-    qw_append_menu_item(8, kQwMenuEnabled, "&Opzioni", qw_no_action);
+    qw_append_menu_item(index_menu, kQwMenuEnabled, "&Indice", qw_no_action);
+    qw_append_menu_item(index_menu, kQwMenuEnabled, "E&sci", exit_program);
+    qw_append_menu_item(version_menu, kQwMenuEnabled, "&Versione", qw_no_action);
+    qw_append_menu_item(level_menu, kQwMenuEnabled, "&Livello", qw_no_action);
+    qw_append_menu_item(data_menu, kQwMenuEnabled, "&Dati", qw_no_action);
+    qw_append_menu_item(tools_menu, kQwMenuEnabled, "&Strumenti", qw_no_action);
+    qw_append_menu_item(simulations_menu, kQwMenuEnabled, "&Simulazioni", qw_no_action);
+    qw_append_menu_item(games_menu, kQwMenuEnabled, "&Giochi", qw_no_action);
+    qw_append_menu_item(options_menu, kQwMenuEnabled, "&Opzioni", qw_no_action);
     return true;
 }

@@ -11,7 +11,7 @@ namespace {
 
 void start_screen_thread(void (*routine)())
 {
-    set_top_menus_enabled(0);
+    set_top_menus_enabled(false);
     disable_page_mouse();
     rt_start_thread(routine);
 }
@@ -36,12 +36,12 @@ void launch_game(std::size_t index)
     start_screen_thread(program_services.games[index]);
 }
 
-void hand_back_page(std::atomic<std::int32_t>* running_flag)
+void hand_back_page(std::atomic<bool>* running_flag)
 {
     qw_post_to_ui_thread([running_flag] {
-        if (running_flag) *running_flag = 0;
+        if (running_flag) *running_flag = false;
         enable_page_mouse();
-        show_problem_page(page_repeat);
-        set_top_menus_enabled(1);
+        show_problem_page(PageMode::repeat);
+        set_top_menus_enabled(true);
     });
 }

@@ -17,4 +17,4 @@ void launch_game(std::size_t index);
 // one task on the user-interface thread clears the owner's running flag (if
 // any), binds the page mouse, redraws the page as it was and enables the
 // menus last, so no click or menu choice runs page code beside the worker.
-void hand_back_page(std::atomic<std::int32_t>* running_flag = nullptr);
+void hand_back_page(std::atomic<bool>* running_flag = nullptr);

@@ -20,8 +20,8 @@
 
 void configure_main_window()
 {
-    qw_click_menu(1);
-    qw_set_exit_mode(2);
+    qw_click_menu(kQwToggleStatusBar);
+    qw_set_exit_mode(kQwExitClosesAtOnce);
     QwWindowConfig config;
     config.width_pixels = 605;
     config.height_pixels = 388;
@@ -36,8 +36,8 @@ void main_program()
     build_menus();
     app_state = AppState{};
     init_data_tables();
-    run_chapter_generator(register_request);
-    screen_settings.print_mode = 0;
+    run_chapter_generator(GeneratorMode::register_chapter);
+    screen_settings.print_mode = PrintMode::results_after_problem;
     screen_settings.background_scheme = 1;
     if (qw_initialize_fonts() < 0) rt_stop();
     if (init_fonts_and_colours() < 0.0f) rt_stop();
@@ -45,7 +45,7 @@ void main_program()
     draw_problem_index();
     draw_status_header();
     draw_button_bar(0);
-    show_problem_page(page_as_version);
+    show_problem_page(PageMode::as_version);
     enable_page_mouse();
     clear_input_fields();
 }

@@ -85,8 +85,8 @@ void draw_main_screen()
         entry.bottom = page_commands[i].bottom;
         entry.title = page_commands[i].title;
     }
-    draw_side_panel(1);
-    draw_side_panel(2);
+    draw_side_panel(SidePanel::chapter);
+    draw_side_panel(SidePanel::navigation);
     for (std::int32_t k = 1; k <= 5; ++k) draw_nav_buttons(k, frame);
     fill_box(qw_rgb(0, 0, 170), 489, 318, 489, 337);
     fill_box(qw_rgb(255, 255, 255), 488, 318, 488, 337);

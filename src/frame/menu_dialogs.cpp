@@ -20,7 +20,6 @@ constexpr std::int32_t version_hint = 1074;
 constexpr std::int32_t first_scheme_box = 1118;  // to 1122, schemes 1 to 5
 constexpr std::int32_t results_after_box = 1118;
 constexpr std::int32_t results_apart_box = 1119;
-constexpr std::int32_t other_version_item = 7;
 
 DialogControl button(std::int32_t id, const char* text, std::int32_t x, std::int32_t y, bool visible = true)
 {
@@ -97,7 +96,8 @@ void apply_print_mode(Dialog& dialog, std::int32_t control_id, std::int32_t)
 {
     dlg_set_logical(dialog, control_id, true);
     dlg_set_logical(dialog, control_id == results_after_box ? results_apart_box : results_after_box, false);
-    screen_settings.print_mode = control_id == results_after_box ? 0 : 1;
+    screen_settings.print_mode =
+        control_id == results_after_box ? PrintMode::results_after_problem : PrintMode::results_in_separate_file;
 }
 
 }  // namespace
@@ -133,7 +133,7 @@ void apply_background_scheme(std::int32_t scheme)
     draw_problem_index();
     draw_status_header();
     draw_button_bar(0);
-    show_problem_page(page_repeat);
+    show_problem_page(PageMode::repeat);
 }
 
 void choose_background()
@@ -152,8 +152,8 @@ void choose_print_mode()
 {
     Dialog dialog;
     dlg_init(print_dialog, dialog);
-    dlg_set_logical(dialog, results_after_box, screen_settings.print_mode == 0);
-    dlg_set_logical(dialog, results_apart_box, screen_settings.print_mode != 0);
+    dlg_set_logical(dialog, results_after_box, screen_settings.print_mode == PrintMode::results_after_problem);
+    dlg_set_logical(dialog, results_apart_box, screen_settings.print_mode == PrintMode::results_in_separate_file);
     dlg_set_callback(dialog, results_after_box, apply_print_mode);
     dlg_set_callback(dialog, results_apart_box, apply_print_mode);
     dlg_modal(dialog);

@@ -66,69 +66,73 @@ void on_menu_chapter(std::int32_t chapter)
 
 void on_menu_version(std::int32_t item, std::int32_t version)
 {
-    tick_only(2, 8, item);
+    tick_only(version_menu, no_version_item, item);
     app_state.version_number = version;
-    show_problem_page(page_as_version);
+    show_problem_page(PageMode::as_version);
     draw_status_header();
 }
 
 void on_menu_level(std::int32_t level)
 {
     app_state.current_level = level;
-    show_problem_page(page_repeat);
+    show_problem_page(PageMode::repeat);
     draw_status_header();
     draw_problem_index();
-    tick_only(3, 5, level);
+    tick_only(level_menu, static_cast<std::int32_t>(level_items.size()), level);
 }
 
 void build_menus()
 {
     for (std::int32_t k = 1; k <= 8; ++k)
-        qw_insert_menu_item(1, k, enabled_if(chapter_available(k)), chapter_items[k - 1], [k] { on_menu_chapter(k); });
-    qw_modify_menu_flags(1, 1, kQwMenuTicked);
+        qw_insert_menu_item(index_menu, k, enabled_if(chapter_available(k)), chapter_items[k - 1],
+                            [k] { on_menu_chapter(k); });
+    qw_modify_menu_flags(index_menu, 1, kQwMenuTicked);
 
-    qw_append_menu_item(2, kQwMenuEnabled, "Versione &Testo", [] { on_menu_version(1, text_version); });
+    qw_append_menu_item(version_menu, kQwMenuEnabled, "Versione &Testo",
+                        [] { on_menu_version(text_version_item, text_version); });
     for (std::int32_t v = 1; v <= 5; ++v)
-        qw_append_menu_item(2, kQwMenuEnabled, "Versione &" + std::to_string(v), [v] { on_menu_version(v + 1, v); });
-    qw_append_menu_item(2, kQwMenuEnabled, "&Altra Versione", ask_other_version);
-    qw_append_menu_item(2, kQwMenuEnabled, "&Nessuna Versione", [] { on_menu_version(8, no_version); });
-    qw_modify_menu_flags(2, 1, kQwMenuTicked);
+        qw_append_menu_item(version_menu, kQwMenuEnabled, "Versione &" + std::to_string(v),
+                            [v] { on_menu_version(v + 1, v); });
+    qw_append_menu_item(version_menu, kQwMenuEnabled, "&Altra Versione", ask_other_version);
+    qw_append_menu_item(version_menu, kQwMenuEnabled, "&Nessuna Versione",
+                        [] { on_menu_version(no_version_item, no_version); });
+    qw_modify_menu_flags(version_menu, text_version_item, kQwMenuTicked);
 
     for (std::int32_t level = 1; level <= 5; ++level)
-        qw_append_menu_item(3, kQwMenuEnabled, level_items[level - 1], [level] { on_menu_level(level); });
-    qw_modify_menu_flags(3, 5, kQwMenuTicked);
+        qw_append_menu_item(level_menu, kQwMenuEnabled, level_items[level - 1], [level] { on_menu_level(level); });
+    qw_modify_menu_flags(level_menu, static_cast<std::int32_t>(level_items.size()), kQwMenuTicked);
 
     for (std::size_t i = 0; i < data_items.size(); ++i) {
         void (*viewer)() = program_services.data_viewers[i];
-        qw_append_menu_item(4, enabled_if(viewer != nullptr), data_items[i], [viewer] {
+        qw_append_menu_item(data_menu, enabled_if(viewer != nullptr), data_items[i], [viewer] {
             if (viewer) viewer();
         });
     }
     for (std::size_t i = 0; i < tool_items.size(); ++i)
-        qw_append_menu_item(5, enabled_if(program_services.tools[i] != nullptr), tool_items[i],
+        qw_append_menu_item(tools_menu, enabled_if(program_services.tools[i] != nullptr), tool_items[i],
                             [i] { launch_tool(i); });
     for (std::size_t i = 0; i < simulation_items.size(); ++i)
-        qw_append_menu_item(6, enabled_if(program_services.simulations[i] != nullptr), simulation_items[i],
-                            [i] { launch_simulation(i); });
+        qw_append_menu_item(simulations_menu, enabled_if(program_services.simulations[i] != nullptr),
+                            simulation_items[i], [i] { launch_simulation(i); });
     for (std::size_t i = 0; i < game_items.size(); ++i)
-        qw_append_menu_item(7, enabled_if(program_services.games[i] != nullptr), game_items[i],
+        qw_append_menu_item(games_menu, enabled_if(program_services.games[i] != nullptr), game_items[i],
                             [i] { launch_game(i); });
-    qw_append_menu_item(8, kQwMenuEnabled, "&Sfondo", choose_background);
-    qw_append_menu_item(8, kQwMenuEnabled, "&Stampa", choose_print_mode);
-    qw_append_menu_item(9, kQwMenuEnabled, "&?", show_about_box);
-    qw_insert_menu_item(1, 9, enabled_if(chapter_available(9)), chapter_items[8], [] { on_menu_chapter(9); });
+    qw_append_menu_item(options_menu, kQwMenuEnabled, "&Sfondo", choose_background);
+    qw_append_menu_item(options_menu, kQwMenuEnabled, "&Stampa", choose_print_mode);
+    qw_append_menu_item(about_menu, kQwMenuEnabled, "&?", show_about_box);
+    qw_insert_menu_item(index_menu, 9, enabled_if(chapter_available(9)), chapter_items[8], [] { on_menu_chapter(9); });
 }
 
-void set_version_menu_enabled(std::int32_t flag)
+void set_version_menu_enabled(bool enabled)
 {
-    for (std::int32_t item = 2; item <= 8; ++item)
-        qw_modify_menu_flags(2, item, flag == 0 ? kQwMenuGreyed : kQwMenuEnabled);
+    for (std::int32_t item = text_version_item + 1; item <= no_version_item; ++item)
+        qw_modify_menu_flags(version_menu, item, enabled ? kQwMenuEnabled : kQwMenuGreyed);
 }
 
-void set_top_menus_enabled(std::int32_t flag)
+void set_top_menus_enabled(bool enabled)
 {
-    for (std::int32_t menu = 1; menu <= 9; ++menu)
-        qw_modify_menu_flags(menu, 0, flag == 0 ? kQwMenuGreyed : kQwMenuEnabled);
+    for (std::int32_t menu = index_menu; menu <= about_menu; ++menu)
+        qw_modify_menu_flags(menu, 0, enabled ? kQwMenuEnabled : kQwMenuGreyed);
 }
 
 void exit_program()

@@ -43,11 +43,11 @@ void draw_glyph_button(std::int32_t glyph_x, char glyph, std::int32_t shaft_x1, 
 
 }  // namespace
 
-void draw_side_panel(std::int32_t which)
+void draw_side_panel(SidePanel which)
 {
-    const std::int32_t top = which == 1 ? 10 : 200;
+    const std::int32_t top = which == SidePanel::chapter ? 10 : 200;
     fill_box(scheme_panel_colour(), 10, top, 132, top + 20);
-    if (which == 1) {
+    if (which == SidePanel::chapter) {
         for (std::int32_t t = 0; t <= 20; t += 2)
             fill_box(faded_panel_colour(10 - std::abs(t - 10)), 10, 10 + t, 132, 11 + t);
         qw_set_color_rgb(scheme_title_colour());

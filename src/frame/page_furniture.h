@@ -6,8 +6,9 @@
 #include <string>
 #include <string_view>
 
-// 1: the chapter panel's title band; 2: the navigation panel's.
-void draw_side_panel(std::int32_t which);
+// The title band of one of the two side panels.
+enum class SidePanel : std::int32_t { chapter = 1, navigation = 2 };
+void draw_side_panel(SidePanel which);
 
 // Returns the highlighted entry to its normal look and highlights entry n
 // (0: none).

@@ -81,7 +81,7 @@ void step_with_button(std::int32_t k, std::int32_t q)
     app_state.selected_problem = q;
     app_state.index_page_first = index_group_start(q);
     draw_problem_index();
-    show_problem_page(page_as_version);
+    show_problem_page(PageMode::as_version);
     draw_status_header();
     draw_nav_buttons(k, hover_colour);
     mouse_state.hovered[k] = true;
@@ -123,7 +123,7 @@ void click_side_panel(std::int32_t y)
         if (const std::int32_t q = next_available_problem(app_state.selected_problem)) go_to_problem(q);
         break;
     case 18: go_to_random_problem(); break;
-    case 19: show_problem_page(page_new_data); break;
+    case 19: show_problem_page(PageMode::new_data); break;
     case 20: show_results(); break;
     default: break;
     }
@@ -137,7 +137,7 @@ void turn_index_page(const IndexPageTarget& target, const char* arrow, std::int3
     draw_problem_index();
     draw_markup_text(arrow_x, 294, arrow);
     draw_status_header();
-    show_problem_page(page_as_version);
+    show_problem_page(PageMode::as_version);
 }
 
 void click_index_bar(std::int32_t x)
@@ -157,7 +157,7 @@ void click_index_bar(std::int32_t x)
     app_state.selected_problem = p;
     draw_problem_index();
     draw_status_header();
-    show_problem_page(page_as_version);
+    show_problem_page(PageMode::as_version);
 }
 
 void click_page(std::int32_t x, std::int32_t y)
@@ -174,9 +174,9 @@ void click_page(std::int32_t x, std::int32_t y)
         export_problem();
         return;
     }
-    if (x > 583 && x < 591 && y > 11 && y < 19) show_problem_page(page_repeat);
+    if (x > 583 && x < 591 && y > 11 && y < 19) show_problem_page(PageMode::repeat);
     if (clicks(2, x, y)) show_results();
-    if (clicks(3, x, y)) show_problem_page(page_new_data);
+    if (clicks(3, x, y)) show_problem_page(PageMode::new_data);
     if (clicks(4, x, y) && app_state.selected_problem != app_state.problem_count)
         step_with_button(4, next_available_problem(app_state.selected_problem));
     if (clicks(5, x, y) && app_state.selected_problem != 1)
@@ -247,31 +247,31 @@ void go_to_problem(std::int32_t q)
     app_state.index_page_first = index_group_start(q);
     draw_problem_index();
     draw_status_header();
-    show_problem_page(page_as_version);
+    show_problem_page(PageMode::as_version);
 }
 
 // There is no problem of its own under the level notice.
 void show_results()
 {
-    if (!level_notice_shown()) run_chapter_generator(answer_request);
+    if (!level_notice_shown()) run_chapter_generator(GeneratorMode::answer);
 }
 
 void handle_mouse_event(std::int32_t, std::int32_t event, std::int32_t keystate, std::int32_t x, std::int32_t y)
 {
     PageMouseModes& modes = page_mouse_modes;
-    if (modes.thermo_view_active == 1) {
+    if (modes.thermo_view_active) {
         if (event == kMouseLeftDown) modes.thermo_view_hit = registry_hit(x, y);
         return;
     }
-    if (modes.slot_game_active == 1) {
+    if (modes.slot_game_active) {
         if (event == kMouseLeftDown) modes.slot_button_hit = registry_hit(x, y);
         return;
     }
-    if (modes.poker_game_active == 1) {
+    if (modes.poker_game_active) {
         if (event == kMouseLeftDown) modes.poker_button_hit = registry_hit(x, y);
         return;
     }
-    if (modes.buster_game_active == 1) {
+    if (modes.buster_game_active) {
         if (event == kMouseLeftDown) {
             modes.buster_button_hit = registry_hit(x, y);
             mouse_state.buster_drag_x = x;

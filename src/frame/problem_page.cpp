@@ -87,16 +87,16 @@ void draw_level_notice(std::int32_t level)
     show_chemistry_fact(200, 180, 360);
 }
 
-// Repaints the labels of "Modifica i dati" (not in mode 2; colour 4 while
+// Repaints the labels of "Modifica i dati" (not on a repeat; colour 4 while
 // the page shows new data) and "Mostra i risultati" in the panel's ground.
-void redraw_data_labels(std::int32_t mode)
+void redraw_data_labels(PageMode mode)
 {
     const SidePanelEntry& change = chapter_index.side_panel[19];
     const SidePanelEntry& results = chapter_index.side_panel[20];
     const std::int32_t ground = qw_get_pixel_rgb(13, change.top + 1);
-    if (mode == page_as_version || mode == page_new_data) {
+    if (mode == PageMode::as_version || mode == PageMode::new_data) {
         fill_box(ground, 12, change.top, 130, change.top + 13);
-        draw_entry_title(change.top, mode == page_new_data ? "@C4@" : "@C2@", change.title);
+        draw_entry_title(change.top, mode == PageMode::new_data ? "@C4@" : "@C2@", change.title);
     }
     fill_box(ground, 12, results.top, 130, results.top + 13);
     draw_entry_title(results.top, "@C2@", results.title);
@@ -118,7 +118,7 @@ bool level_notice_shown()
     return page_state.level_notice;
 }
 
-void show_problem_page(std::int32_t mode)
+void show_problem_page(PageMode mode)
 {
     disable_page_mouse();
     clear_page_regions();
@@ -141,9 +141,9 @@ void show_problem_page(std::int32_t mode)
     }
     page_state.level_notice = false;
 
-    if (mode == page_repeat || mode == page_new_data) {
+    if (mode == PageMode::repeat || mode == PageMode::new_data) {
         app_state.saved_version = app_state.version_number;
-        app_state.version_number = mode == page_repeat ? screen_settings.last_seed : no_version;
+        app_state.version_number = mode == PageMode::repeat ? screen_settings.last_seed : no_version;
     }
     if (app_state.version_number != no_version) {
         set_random_seed(app_state.version_number);
@@ -152,8 +152,8 @@ void show_problem_page(std::int32_t mode)
         screen_settings.last_seed = draw_clock_seed();
         set_random_seed(screen_settings.last_seed);
     }
-    run_chapter_generator(generate_request);
-    if (mode > page_as_version) app_state.version_number = app_state.saved_version;
+    run_chapter_generator(GeneratorMode::generate);
+    if (mode != PageMode::as_version) app_state.version_number = app_state.saved_version;
 
     redraw_data_labels(mode);
     enable_page_mouse();

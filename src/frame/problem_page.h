@@ -5,12 +5,13 @@
 
 #include <cstdint>
 
-// Page modes.
-inline constexpr std::int32_t page_as_version = 0;  // the data of the current version
-inline constexpr std::int32_t page_new_data = 1;    // fresh clock-seeded data
-inline constexpr std::int32_t page_repeat = 2;      // the data of the last showing
+enum class PageMode : std::int32_t {
+    as_version = 0,  // the data of the current version
+    new_data = 1,    // fresh clock-seeded data
+    repeat = 2,      // the data of the last showing
+};
 
-void show_problem_page(std::int32_t mode);
+void show_problem_page(PageMode mode);
 
 // True while the page shows the level notice instead of a problem: the
 // results and the export then have nothing of their own to act on.

@@ -12,16 +12,16 @@
 #include "platform/runtime.h"
 #include "text/button_widgets.h"
 
-void run_game_thread(std::atomic<std::int32_t>& running_flag, void (*play)())
+void run_game_thread(std::atomic<bool>& running_flag, void (*play)())
 {
-    set_top_menus_enabled(0);
+    set_top_menus_enabled(false);
     disable_page_mouse();
-    running_flag = 1;
+    running_flag = true;
     set_random_seed(draw_clock_seed());
     try {
         play();
     } catch (const platform::ProgramStopping&) {
-        running_flag = 0;
+        running_flag = false;
         throw;
     }
     hand_back_page(&running_flag);

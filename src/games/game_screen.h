@@ -13,7 +13,7 @@
 // button hits for it), seeds the random stream from the clock so that games
 // never follow the "Versione", plays, and hands the page back. A quit during
 // play ends it at once; the flag then drops here, as no hand-back follows.
-void run_game_thread(std::atomic<std::int32_t>& running_flag, void (*play)());
+void run_game_thread(std::atomic<bool>& running_flag, void (*play)());
 
 // Empties the button registry and draws the descriptors in order: the
 // active ones become hits 1, 2, ... of the next wait.

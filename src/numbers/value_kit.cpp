@@ -45,13 +45,13 @@ void set_slot_uncertainty(std::int32_t slot, float value, float uncertainty)
 {
     value_slots[slot].value = value;
     value_slots[slot].uncertainty = uncertainty;
-    convert_data_slot(slot, -1);
+    convert_data_slot(slot, slot_digits_from_uncertainty);
 }
 
 void set_slot_text(std::int32_t slot, std::string_view text)
 {
     value_slots[slot].input_text = std::string(text);
-    convert_data_slot(slot, 0);
+    convert_data_slot(slot, slot_digits_from_text);
 }
 
 float slot_value(std::int32_t slot)

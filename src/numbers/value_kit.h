@@ -30,7 +30,7 @@ float apply_random_sign(float value, std::int32_t negating_draw = 1);
 
 // value, then convert_data_slot (slot, digits).
 void set_slot_digits(std::int32_t slot, float value, std::int32_t digits);
-// value and uncertainty, then convert_data_slot (slot, -1).
+// value and uncertainty, then convert_data_slot (slot, slot_digits_from_uncertainty).
 void set_slot_uncertainty(std::int32_t slot, float value, float uncertainty);
 // input_text, then convert_data_slot (slot, 0): a datum read from a table
 // text, with the digits the text writes.

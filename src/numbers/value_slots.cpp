@@ -143,11 +143,11 @@ std::string significant_markup(double value, std::int32_t digits)
 void convert_data_slot(std::int32_t slot, std::int32_t mode)
 {
     ValueSlot& s = value_slots[slot];
-    if (mode < 0) {
+    if (mode <= slot_digits_from_uncertainty) {
         digits_from_uncertainty(s);
         return;
     }
-    if (mode == 0) {
+    if (mode == slot_digits_from_text) {
         const auto value = read_list_real(s.input_text);
         const auto digits = typed_digit_count(s.input_text);
         // Not a number: shown as a plain 0 rather than stopping the program.

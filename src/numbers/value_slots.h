@@ -10,7 +10,7 @@ struct ValueSlot {
     float value = 0.0f;
     float uncertainty = 0.0f;
     std::int32_t digits = 1;
-    std::string input_text;    // read by mode 0; rewritten as "(e20.bb)" by every mode
+    std::string input_text;    // read by slot_digits_from_text; rewritten as "(e20.bb)" by every mode
     std::string display_text;  // markup, e.g. "1.23•10@u-3@"
 };
 
@@ -24,10 +24,14 @@ struct ValueSlotTable {
 };
 extern ValueSlotTable value_slots;
 
-// mode n > 0: round value to n significant digits, uncertainty three units of
-//             the last digit;
-// mode 0:     value and digits from input_text as typed ("0.0120" has 3);
-// mode -1:    digits from uncertainty, value and uncertainty kept.
+// The modes of convert_data_slot besides a count of digits n > 0, which
+// rounds value to n significant digits with an uncertainty of three units of
+// the last digit.
+// Value and digits from input_text as typed ("0.0120" has 3):
+inline constexpr std::int32_t slot_digits_from_text = 0;
+// Digits from uncertainty, value and uncertainty kept:
+inline constexpr std::int32_t slot_digits_from_uncertainty = -1;
+
 // Every mode rewrites input_text and display_text.
 void convert_data_slot(std::int32_t slot, std::int32_t mode);
 

@@ -29,10 +29,12 @@ struct QwWindowConfig {
 };
 bool qw_set_window_config(const QwWindowConfig& config);
 
-// Frame commands: 1 toggles the frame's status bar (the frame has none, so
-// it is accepted and has no effect).
+// Frame commands: kQwToggleStatusBar is accepted and has no effect, as the
+// frame has no status bar.
+inline constexpr std::int32_t kQwToggleStatusBar = 1;
 void qw_click_menu(std::int32_t command);
-// 2: at the end of the program the frame closes at once (the only mode used).
+// At the end of the program the frame closes at once (the only mode used).
+inline constexpr std::int32_t kQwExitClosesAtOnce = 2;
 void qw_set_exit_mode(std::int32_t mode);
 void qw_set_frame_title(std::string_view title);
 // The frame can no longer be resized or maximised.

@@ -120,7 +120,7 @@ std::string molar_mass_answer(std::string_view text, bool ionic)
     ValueSlot& slot = value_slots[molar_mass_slot];
     slot.value = mass;
     slot.uncertainty = uncertainty;
-    convert_data_slot(molar_mass_slot, -1);
+    convert_data_slot(molar_mass_slot, slot_digits_from_uncertainty);
     return std::string(strip_trailing_blanks(slot.display_text)) + " g";
 }
 

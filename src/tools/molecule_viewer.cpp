@@ -180,7 +180,7 @@ void run_molecule_viewer()
     filled(s.viewer_background, 200, 50, 401, 251);
     qw_register_mouse_event(0, kMouseLeftDown, on_viewer_mouse);
     qw_register_mouse_event(0, kMouseMove, on_viewer_mouse);
-    set_top_menus_enabled(0);
+    set_top_menus_enabled(false);
     render_molecule();
 }
 
@@ -198,7 +198,7 @@ void on_viewer_mouse(std::int32_t /*unit*/, std::int32_t event, std::int32_t key
     } else if (inside_list(x, y)) {
         choose_molecule((y - 50) / 20 + 1 + (x > 500 ? 10 : 0));
     } else if (inside_exit(x, y)) {
-        set_top_menus_enabled(1);
-        show_problem_page(2);
+        set_top_menus_enabled(true);
+        show_problem_page(PageMode::repeat);
     }
 }

@@ -66,8 +66,8 @@ void draw_thermo_page(std::int32_t first)
 void show_thermo_data()
 {
     const auto count = static_cast<std::int32_t>(thermo_code_list.size());
-    page_mouse_modes.thermo_view_active = 1;
-    set_top_menus_enabled(0);
+    page_mouse_modes.thermo_view_active = true;
+    set_top_menus_enabled(false);
     std::int32_t first = 1;
     draw_thermo_page(first);
     for (;;) {
@@ -81,9 +81,9 @@ void show_thermo_data()
             first += rows_per_page;
             draw_thermo_page(first);
         } else if (hit == back_to_problem) {
-            page_mouse_modes.thermo_view_active = 0;
-            set_top_menus_enabled(1);
-            show_problem_page(page_repeat);
+            page_mouse_modes.thermo_view_active = false;
+            set_top_menus_enabled(true);
+            show_problem_page(PageMode::repeat);
             return;
         }
     }

@@ -65,7 +65,7 @@ std::string check_page(LayoutRecorder& recorder, const PageChoice& choice, std::
 {
     if (std::string refused = show_chosen_page(choice); !refused.empty()) return refused;
     recorder.clear();
-    show_problem_page(page_as_version);
+    show_problem_page(PageMode::as_version);
     show_results();
     std::vector<std::string> faults =
         recorder.faults({problem_area.x1, problem_area.y1, problem_area.x2, problem_area.y2});

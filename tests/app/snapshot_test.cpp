@@ -69,10 +69,14 @@ TEST_F(SnapshotBatch, AVersionOnThePageShownGivesTheTextsOfTheSinglePage)
     EXPECT_NE(show_chosen_version(text_version + 1, false), "");
 }
 
-// Exit status and standard error of the tool run with the arguments.
-std::pair<int, std::string> run_snapshot(const std::string& arguments)
+enum class Stream { out, err };
+
+// Exit status and one stream of the tool run with the arguments, headless and
+// without a runtime directory, of which Qt would complain on start-up.
+std::pair<int, std::string> run_snapshot(const std::string& arguments, Stream read = Stream::err)
 {
-    const std::string command = std::string(BRUNATEL_SNAPSHOT) + " " + arguments + " 2>&1 >/dev/null";
+    const std::string command = "env -u XDG_RUNTIME_DIR QT_QPA_PLATFORM=offscreen " + std::string(BRUNATEL_SNAPSHOT) +
+                                " " + arguments + (read == Stream::err ? " 2>&1 >/dev/null" : " 2>/dev/null");
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return {-1, ""};
     std::string output;
@@ -101,6 +105,19 @@ TEST(SnapshotArguments, BadVersionRangesExitWithTwoAndAnItalianMessage)
     const auto [both, error] = run_snapshot("--chapter 1 --problem 1 --version 2 --versions 1-3");
     EXPECT_EQ(both, 2);
     EXPECT_NE(error.find("una tra --version e --versions"), std::string::npos) << error;
+}
+
+TEST(SnapshotArguments, HelpPrintsTheUsageAndAPageLeavesStandardErrorEmpty)
+{
+    for (const char* option : {"--help", "-h", "--chapter 1 --help"}) {
+        SCOPED_TRACE(option);
+        const auto [status, usage] = run_snapshot(option, Stream::out);
+        EXPECT_EQ(status, 0);
+        EXPECT_EQ(usage.rfind("uso: brunatel-snapshot --chapter C --problem P", 0), 0u) << usage;
+    }
+    const auto [status, error] = run_snapshot("--chapter 1 --problem 1 --version 3 --answer");
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(error, "");
 }
 
 }  // namespace

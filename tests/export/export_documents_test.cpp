@@ -74,7 +74,7 @@ TEST_F(ExportDocuments, TwoProblemsWithTheirResultsInOneDocument)
 
 TEST_F(ExportDocuments, ResultsApartGoToTheirOwnDocument)
 {
-    screen_settings.print_mode = 1;
+    screen_settings.print_mode = PrintMode::results_in_separate_file;
     first_problem();
     export_with();
     backend.set_unix_seconds(march_7_14_35 + 25 * 3600);  // another day: names and titles stay
@@ -92,10 +92,10 @@ TEST_F(ExportDocuments, PrintModeDecidesPerExport)
 {
     first_problem();
     export_with();
-    screen_settings.print_mode = 1;
+    screen_settings.print_mode = PrintMode::results_in_separate_file;
     second_problem();
     export_with();
-    screen_settings.print_mode = 0;
+    screen_settings.print_mode = PrintMode::results_after_problem;
     set_problem("Terzo", "tre");
     export_with();
 
@@ -114,7 +114,7 @@ TEST_F(ExportDocuments, PrintModeDecidesPerExport)
 
 TEST_F(ExportDocuments, UnprintableProblemIsRefusedAndCreatesNothing)
 {
-    set_problem("Il grafico", "la retta", 0);
+    set_problem("Il grafico", "la retta", false);
     export_with();
     EXPECT_EQ(dialogs, std::vector<std::string>{refusal});
     EXPECT_TRUE(directory_listing().empty());
@@ -122,7 +122,7 @@ TEST_F(ExportDocuments, UnprintableProblemIsRefusedAndCreatesNothing)
     first_problem();
     export_with();
     export_with();
-    set_problem("Il grafico", "la retta", 0);
+    set_problem("Il grafico", "la retta", false);
     const std::string before = read_file("bt071435.doc");
     export_with();
     EXPECT_EQ(dialogs.back(), refusal);
@@ -152,7 +152,7 @@ TEST_F(ExportDocuments, NeverOverwritesADocumentOfAnotherRun)
     std::filesystem::create_directory("bt071435_2.doc");
     write_file("re071435_3.doc", "results of another day\n");
     std::filesystem::create_symlink("nowhere", "re071435.doc");  // dangling, still a name taken
-    screen_settings.print_mode = 1;
+    screen_settings.print_mode = PrintMode::results_in_separate_file;
     first_problem();
     export_with();
     export_with();

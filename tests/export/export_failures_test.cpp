@@ -68,7 +68,7 @@ TEST_F(ExportFailures, FullDiskAtAnyByteLeavesTheDocumentAsItWas)
 
 TEST_F(ExportFailures, FullDiskWhileMakingTheDocumentsLeavesNoFile)
 {
-    screen_settings.print_mode = 1;
+    screen_settings.print_mode = PrintMode::results_in_separate_file;
     std::size_t total = 0;
     {
         export_with();
@@ -102,7 +102,7 @@ TEST_F(ExportFailures, FullDiskWhileMakingTheDocumentsLeavesNoFile)
 
 TEST_F(ExportFailures, FailedResultsTakeTheProblemBackOut)
 {
-    screen_settings.print_mode = 1;
+    screen_settings.print_mode = PrintMode::results_in_separate_file;
     // Long results make the results document the larger one, so a limit
     // between the two sizes fails the results after the problem was written.
     set_problem("Breve", std::string(400, 'r'));

@@ -52,7 +52,7 @@ void RtfExportTest::SetUp()
     directory = pattern;
     std::filesystem::current_path(directory);
     rtf_export_state = {};
-    screen_settings.print_mode = 0;
+    screen_settings.print_mode = PrintMode::results_after_problem;
 }
 
 void RtfExportTest::TearDown()
@@ -64,7 +64,7 @@ void RtfExportTest::TearDown()
     problem_texts = {};
 }
 
-void RtfExportTest::set_problem(std::string statement, std::string answer, std::int32_t printable)
+void RtfExportTest::set_problem(std::string statement, std::string answer, bool printable)
 {
     problem_texts.problem_text = std::move(statement);
     problem_texts.answer_text = std::move(answer);

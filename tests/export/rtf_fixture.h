@@ -32,7 +32,7 @@ protected:
     void TearDown() override;
 
     // Sets the current problem; print mode as given.
-    void set_problem(std::string statement, std::string answer, std::int32_t printable = 1);
+    void set_problem(std::string statement, std::string answer, bool printable = true);
     // One press of the export button; the answers are given to the dialogs
     // it shows, in order (OK when they run out).
     void export_with(std::vector<std::int32_t> answers = {});

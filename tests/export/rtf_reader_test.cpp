@@ -128,12 +128,12 @@ TEST_F(ReaderTest, ReadsBackFormulasAccentsAndSymbols)
         {"@T1@@C1@La velocità è 3.00•10@u8@ m/s; quanto vale @bD@@iH@@uo@ a 25 °C?", "@iE@ = 2.1•10@u-3@ J, Cl@u-@"},
         {"Insiemi {a, b} \\ c: µm, Å, α e ≤", "caffè"},
     };
-    screen_settings.print_mode = 1;
+    screen_settings.print_mode = PrintMode::results_in_separate_file;
     for (const auto& [statement, answer] : problems) {
         set_problem(statement, answer);
         export_with();
     }
-    screen_settings.print_mode = 0;
+    screen_settings.print_mode = PrintMode::results_after_problem;
     for (const auto& [statement, answer] : problems) {
         set_problem(statement, answer);
         export_with();
@@ -163,7 +163,7 @@ TEST_F(ReaderTest, ReadsBackProblemsOfTheChapters)
     struct Pick {
         std::int32_t chapter;
         std::int32_t problem;
-        void (*generator)(std::int32_t);
+        ChapterGenerator generator;
     };
     const std::vector<Pick> picks = {{1, 1, run_basic_notions_chapter},
                                      {1, 22, run_basic_notions_chapter},
@@ -173,14 +173,14 @@ TEST_F(ReaderTest, ReadsBackProblemsOfTheChapters)
     std::vector<std::pair<std::string, std::string>> exported;
     for (const Pick& pick : picks) {
         app_state.current_chapter = pick.chapter;
-        pick.generator(1000);
+        pick.generator(GeneratorMode::register_chapter);
         app_state.selected_problem = pick.problem;
         app_state.version_number = 1234;
         set_random_seed(1234);
-        problem_texts.problem_printable = 1;
-        pick.generator(1);
-        pick.generator(2);
-        ASSERT_EQ(problem_texts.problem_printable, 1) << pick.chapter << "." << pick.problem;
+        problem_texts.problem_printable = true;
+        pick.generator(GeneratorMode::generate);
+        pick.generator(GeneratorMode::answer);
+        ASSERT_TRUE(problem_texts.problem_printable) << pick.chapter << "." << pick.problem;
         exported.emplace_back(problem_texts.problem_text, problem_texts.answer_text);
         export_with();
     }

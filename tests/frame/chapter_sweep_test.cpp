@@ -45,7 +45,7 @@ protected:
         backend.clear_log();
         app_state.selected_problem = problem;
         app_state.version_number = version;
-        show_problem_page(page_as_version);
+        show_problem_page(PageMode::as_version);
         show_results();
         for (const std::string& line : backend.log_lines("text")) EXPECT_FALSE(shows_broken_number(line)) << line;
         return problem_texts.problem_text + "\n" + problem_texts.answer_text;

@@ -55,7 +55,7 @@ std::array<ProblemBlock, N> blocks_with_levels(const std::array<std::int32_t, N>
     return blocks;
 }
 
-void fake_chapter_1(std::int32_t request)
+void fake_chapter_1(GeneratorMode request)
 {
     static constexpr ChapterSection sections[] = {
         {"Prima", 1, 40, 55}, {"Seconda", 5, 60, 75}, {"Terza", 12, 80, 95}, {"Quarta", 21, 100, 115}};
@@ -67,14 +67,14 @@ void fake_chapter_1(std::int32_t request)
     walk_problem_blocks(request, sections, blocks);
 }
 
-void fake_chapter_3(std::int32_t request)
+void fake_chapter_3(GeneratorMode request)
 {
     static constexpr ChapterSection sections[] = {{"Uno", 1, 40, 55}, {"Due", 8, 60, 75}};
     static const auto blocks = blocks_with_levels<14>({2, 2, 2, 2, 2, 2, 2, 2, 2, 2, 1, 2, 2, 2});
     walk_problem_blocks(request, sections, blocks);
 }
 
-void fake_chapter_5(std::int32_t request)
+void fake_chapter_5(GeneratorMode request)
 {
     static constexpr ChapterSection sections[] = {{"Alta", 1, 40, 55}};
     static const auto blocks = blocks_with_levels<12>({4, 3, 5, 3, 4, 5, 3, 4, 5, 3, 4, 5});

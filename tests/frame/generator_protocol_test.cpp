@@ -48,7 +48,7 @@ TEST_F(WalkTest, RegistrationWritesSectionsLevelsAndCount)
         chapter_index.side_panel[e] = {7, 9, 100 + e, "vecchio"};
     }
     app_state.selected_problem = 2;
-    walk_problem_blocks(register_request, sections, blocks);
+    walk_problem_blocks(GeneratorMode::register_chapter, sections, blocks);
 
     EXPECT_TRUE(calls.empty());
     EXPECT_EQ(app_state.problem_count, 6);
@@ -72,8 +72,8 @@ TEST_F(WalkTest, RegistrationWritesSectionsLevelsAndCount)
 TEST_F(WalkTest, GenerateAndAnswerRunOnlyTheSelectedBlock)
 {
     app_state.selected_problem = 4;
-    walk_problem_blocks(generate_request, sections, blocks);
-    walk_problem_blocks(answer_request, sections, blocks);
+    walk_problem_blocks(GeneratorMode::generate, sections, blocks);
+    walk_problem_blocks(GeneratorMode::answer, sections, blocks);
     EXPECT_EQ(calls, (std::vector<std::string>{"generate 4", "answer 4"}));
     // The walk stopped at block 4: levels up to it are stored, the count is not.
     EXPECT_EQ(chapter_index.problem_level[4], 1);
@@ -85,7 +85,7 @@ TEST_F(WalkTest, GenerateAndAnswerRunOnlyTheSelectedBlock)
 TEST_F(WalkTest, BlockWithoutAnswerDrawsNothing)
 {
     app_state.selected_problem = 5;
-    walk_problem_blocks(answer_request, sections, blocks);
+    walk_problem_blocks(GeneratorMode::answer, sections, blocks);
     EXPECT_TRUE(calls.empty());
     EXPECT_EQ(app_state.problem_count, -1);
 }
@@ -94,8 +94,8 @@ TEST_F(WalkTest, SelectionOutsideTheChapterOnlyStoresTheCount)
 {
     for (std::int32_t selected : {0, 7, -3}) {
         app_state.selected_problem = selected;
-        walk_problem_blocks(generate_request, sections, blocks);
-        walk_problem_blocks(answer_request, sections, blocks);
+        walk_problem_blocks(GeneratorMode::generate, sections, blocks);
+        walk_problem_blocks(GeneratorMode::answer, sections, blocks);
         EXPECT_TRUE(calls.empty());
         EXPECT_EQ(app_state.problem_count, 6);
     }
@@ -105,7 +105,7 @@ TEST_F(WalkTest, OtherRequestsWalkWithoutRegistering)
 {
     chapter_index.section_count = 9;
     app_state.selected_problem = 3;
-    walk_problem_blocks(77, sections, blocks);
+    walk_problem_blocks(static_cast<GeneratorMode>(77), sections, blocks);
     EXPECT_TRUE(calls.empty());
     EXPECT_EQ(app_state.problem_count, 6);
     EXPECT_EQ(chapter_index.section_count, 9);
@@ -117,18 +117,18 @@ TEST_F(WalkTest, OversizedChaptersAreCutToTheTables)
     std::vector<ChapterSection> crowded;
     for (std::int32_t s = 1; s <= 20; ++s) crowded.push_back({"Sezione", s, 20 * s, 20 * s + 15});
     app_state.selected_problem = max_problems + 2;
-    walk_problem_blocks(register_request, crowded, many);
+    walk_problem_blocks(GeneratorMode::register_chapter, crowded, many);
     EXPECT_EQ(app_state.problem_count, max_problems);
     EXPECT_EQ(chapter_index.section_count, max_sections);
     // The page commands beyond the sections are untouched.
     EXPECT_EQ(chapter_index.side_panel[16].first_problem, 0);
-    walk_problem_blocks(generate_request, crowded, many);
+    walk_problem_blocks(GeneratorMode::generate, crowded, many);
     EXPECT_TRUE(calls.empty());
 }
 
-void fake_chapter(std::int32_t request)
+void fake_chapter(GeneratorMode request)
 {
-    calls.push_back("request " + std::to_string(request));
+    calls.push_back("request " + std::to_string(static_cast<std::int32_t>(request)));
 }
 
 TEST(Dispatcher, RoutesToTheCurrentChapterAndResetsPrintable)
@@ -144,13 +144,13 @@ TEST(Dispatcher, RoutesToTheCurrentChapterAndResetsPrintable)
     EXPECT_FALSE(chapter_available(10));
 
     app_state.current_chapter = 3;
-    problem_texts.problem_printable = 0;
-    run_chapter_generator(answer_request);
-    EXPECT_EQ(problem_texts.problem_printable, 1);
+    problem_texts.problem_printable = false;
+    run_chapter_generator(GeneratorMode::answer);
+    EXPECT_TRUE(problem_texts.problem_printable);
     app_state.current_chapter = 4;
-    run_chapter_generator(generate_request);
+    run_chapter_generator(GeneratorMode::generate);
     app_state.current_chapter = 12;
-    run_chapter_generator(generate_request);
+    run_chapter_generator(GeneratorMode::generate);
     EXPECT_EQ(calls, (std::vector<std::string>{"request 2"}));
     chapter_generators = saved;
 }

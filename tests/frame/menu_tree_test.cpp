@@ -129,7 +129,7 @@ TEST_F(MenuTreeTest, OnlyTheCurrentChapterVersionAndLevelAreTicked)
 
 TEST_F(MenuTreeTest, VersionItemsAreGreyedAndEnabledTogetherButTheTextVersion)
 {
-    set_version_menu_enabled(0);
+    set_version_menu_enabled(false);
     const auto flags = [this](std::size_t item) {
         const auto menus = backend.menus();
         return menus.at(1).items.at(item - 1).flags;
@@ -199,10 +199,10 @@ TEST_F(MenuTreeTest, ClosingTheOptionDialogsKeepsTheLastChoice)
         return 2;
     });
     backend.click_menu_item(8, 2);
-    EXPECT_EQ(screen_settings.print_mode, 0);
+    EXPECT_EQ(screen_settings.print_mode, PrintMode::results_after_problem);
 }
 
-void one_section_chapter(std::int32_t request)
+void one_section_chapter(GeneratorMode request)
 {
     static constexpr ChapterSection sections[] = {{"Sola", 1, 40, 55}};
     static constexpr ProblemBlock blocks[] = {{1, nullptr, nullptr}, {1, nullptr, nullptr}};

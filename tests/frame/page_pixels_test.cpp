@@ -130,7 +130,7 @@ TEST_F(PagePixels, LevelNoticeReplacesTheProblem)
 {
     app_state.current_level = 1;
     app_state.selected_problem = 5;
-    show_problem_page(page_as_version);
+    show_problem_page(PageMode::as_version);
     EXPECT_EQ(pixel(330, 130), qw_rgb(255, 0, 0));
     EXPECT_EQ(pixel(365, 22), qw_rgb(140, 165, 231));
 }

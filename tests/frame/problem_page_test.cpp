@@ -57,7 +57,7 @@ TEST_F(ProblemPageTest, EachDecorationUsesItsOwnNumberOfDraws)
 
         set_random_seed(4711);
         backend.clear_log();
-        show_problem_page(page_as_version);
+        show_problem_page(PageMode::as_version);
         EXPECT_EQ(screen_settings.last_seed, expected_seed);
 
         // The shapes lie between the clip to the problem area and its reset.
@@ -78,16 +78,16 @@ TEST_F(ProblemPageTest, ModesRelabelTheDataCommandsTheirOwnWay)
 {
     // Colour 2 is 0xAA0000 (dark blue), colour 4 0x2200CC (crimson).
     struct Case {
-        std::int32_t mode;
+        PageMode mode;
         const char* change_label;  // "" when the label is left alone
     };
     const Case cases[] = {
-        {page_as_version, "0xAA0000 \"Modifica i dati\""},
-        {page_new_data, "0x2200CC \"Modifica i dati\""},
-        {page_repeat, ""},
+        {PageMode::as_version, "0xAA0000 \"Modifica i dati\""},
+        {PageMode::new_data, "0x2200CC \"Modifica i dati\""},
+        {PageMode::repeat, ""},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.mode);
+        SCOPED_TRACE(static_cast<int>(c.mode));
         backend.clear_log();
         show_problem_page(c.mode);
         const auto change = texts_at("(16,281)");
@@ -106,13 +106,13 @@ TEST_F(ProblemPageTest, ModesRelabelTheDataCommandsTheirOwnWay)
 TEST_F(ProblemPageTest, LevelNoticeKeepsTheSeedAndTheLabels)
 {
     app_state.version_number = 3;
-    show_problem_page(page_as_version);
+    show_problem_page(PageMode::as_version);
     ASSERT_EQ(screen_settings.last_seed, 3);
 
     app_state.current_level = 1;
     app_state.selected_problem = 4;  // of level 4
-    for (std::int32_t mode : {page_as_version, page_new_data, page_repeat}) {
-        SCOPED_TRACE(mode);
+    for (PageMode mode : {PageMode::as_version, PageMode::new_data, PageMode::repeat}) {
+        SCOPED_TRACE(static_cast<int>(mode));
         backend.clear_log();
         show_problem_page(mode);
         EXPECT_EQ(screen_settings.last_seed, 3);
@@ -131,17 +131,17 @@ TEST_F(ProblemPageTest, LevelNoticeKeepsTheSeedAndTheLabels)
 TEST_F(ProblemPageTest, RepeatAfterANoticeUsesTheLastProblemGenerated)
 {
     app_state.version_number = 2;
-    show_problem_page(page_new_data);
+    show_problem_page(PageMode::new_data);
     const std::int32_t fresh = screen_settings.last_seed;
     const std::string shown = problem_texts.problem_text;
 
     app_state.current_level = 1;
     app_state.selected_problem = 2;  // above the level
-    show_problem_page(page_new_data);
+    show_problem_page(PageMode::new_data);
     EXPECT_EQ(screen_settings.last_seed, fresh);
 
     app_state.selected_problem = 1;
-    show_problem_page(page_repeat);
+    show_problem_page(PageMode::repeat);
     EXPECT_EQ(problem_texts.problem_text, shown);
     EXPECT_EQ(app_state.version_number, 2);
 }

@@ -455,14 +455,14 @@ TEST_F(SessionTest, PrintModeFollowsTheLastBoxClicked)
         return 2;
     });
     backend.click_menu_item(8, 2);
-    EXPECT_EQ(screen_settings.print_mode, 1);
+    EXPECT_EQ(screen_settings.print_mode, PrintMode::results_in_separate_file);
     backend.push_dialog_script([](Dialog& dialog) {
         EXPECT_TRUE(dlg_get_logical(dialog, 1119));
         dlg_press(dialog, 1118);
         return 2;
     });
     backend.click_menu_item(8, 2);
-    EXPECT_EQ(screen_settings.print_mode, 0);
+    EXPECT_EQ(screen_settings.print_mode, PrintMode::results_after_problem);
 }
 
 TEST_F(SessionTest, ResultsDrawTheAnswerOfTheProblemShown)
@@ -498,12 +498,12 @@ TEST_F(SessionTest, LaunchersGreyTheMenusAndDetachTheMouseBeforeReturning)
 
     // The hand-back waits for the user-interface thread, then leaves the
     // page as it was, its mouse bound, the owner's flag down, menus last.
-    page_mouse_modes.buster_game_active = 1;
+    page_mouse_modes.buster_game_active = true;
     hand_back_page(&page_mouse_modes.buster_game_active);
-    EXPECT_EQ(page_mouse_modes.buster_game_active, 1);
+    EXPECT_TRUE(page_mouse_modes.buster_game_active);
     backend.clear_log();
     backend.run_posted_tasks();
-    EXPECT_EQ(page_mouse_modes.buster_game_active, 0);
+    EXPECT_FALSE(page_mouse_modes.buster_game_active);
     for (std::size_t menu = 1; menu <= 9; ++menu) EXPECT_FALSE(greyed(menu, 0)) << menu;
     const auto log = backend.log();
     ASSERT_FALSE(log.empty());
@@ -514,15 +514,15 @@ TEST_F(SessionTest, LaunchersGreyTheMenusAndDetachTheMouseBeforeReturning)
 
 TEST_F(SessionTest, ScreenOwnersTakeTheClicks)
 {
-    page_mouse_modes.poker_game_active = 1;
+    page_mouse_modes.poker_game_active = true;
     handle_button_descriptor("C");
     const std::int32_t before = app_state.selected_problem;
     click(518, 325);
     EXPECT_EQ(page_mouse_modes.poker_button_hit, 0);
     EXPECT_EQ(app_state.selected_problem, before);
-    page_mouse_modes.poker_game_active = 0;
+    page_mouse_modes.poker_game_active = false;
 
-    page_mouse_modes.buster_game_active = 1;
+    page_mouse_modes.buster_game_active = true;
     page_mouse_modes.buster_paddle_width = 60;
     page_mouse_modes.buster_paddle_x = 310;
     click(300, 240);
@@ -532,7 +532,7 @@ TEST_F(SessionTest, ScreenOwnersTakeTheClicks)
     EXPECT_EQ(page_mouse_modes.buster_paddle_x, 170);
     platform::deliver_mouse_event({kMouseMove, 0, 400, 240});
     EXPECT_EQ(page_mouse_modes.buster_paddle_x, 170);
-    page_mouse_modes.buster_game_active = 0;
+    page_mouse_modes.buster_game_active = false;
 }
 
 }  // namespace

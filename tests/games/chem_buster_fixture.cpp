@@ -16,14 +16,14 @@ void BusterTest::TearDown()
 {
     // A game left on its own thread by a failed test must not outlive the backend.
     platform::stop_and_join_threads();
-    page_mouse_modes.buster_game_active = 0;
+    page_mouse_modes.buster_game_active = false;
     GameTest::TearDown();
 }
 
 void set_out_screen_one()
 {
     buster_state = BusterState{};
-    page_mouse_modes.buster_game_active = 1;
+    page_mouse_modes.buster_game_active = true;
     page_mouse_modes.buster_paddle_width = 35;
     page_mouse_modes.buster_paddle_x = 310;
     calibrate_buster_colours(buster_state.colours);

@@ -57,11 +57,11 @@ TEST_F(ChemBusterSessionTest, LostBallGoThenExitHandsThePageBackAsItWas)
     EXPECT_EQ(log_count("rect filled (310,245)-(341,250) 0x000000"), log_count("text (497,25)"))
         << "the paddle, 31 wide on screen 1, comes back with every redraw";
 
-    EXPECT_EQ(page_mouse_modes.buster_game_active, 1);
+    EXPECT_TRUE(page_mouse_modes.buster_game_active);
     EXPECT_FALSE(menus_enabled());
     backend.clear_log();
     backend.run_posted_tasks();
-    EXPECT_EQ(page_mouse_modes.buster_game_active, 0);
+    EXPECT_FALSE(page_mouse_modes.buster_game_active);
     EXPECT_TRUE(menus_enabled());
     EXPECT_EQ(problem_texts.problem_text, page);
     EXPECT_FALSE(drawn_text().empty()) << "the page is drawn again";
@@ -179,7 +179,7 @@ TEST_F(ChemBusterSessionTest, AThousandStartsAndQuitsEndAtOnceWithNoThreadLeft)
         std::this_thread::sleep_for(std::chrono::microseconds(40 * (cycle % 8)));
         platform::stop_and_join_threads();
         ASSERT_TRUE(no_thread_left()) << cycle;
-        ASSERT_EQ(page_mouse_modes.buster_game_active, 0) << cycle;
+        ASSERT_FALSE(page_mouse_modes.buster_game_active) << cycle;
         platform::install_backend(&backend);  // the next run of the program
         backend.clear_log();
     }

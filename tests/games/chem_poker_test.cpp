@@ -41,7 +41,7 @@ protected:
     {
         backend.push_dialog_script([](Dialog& dialog) { return dlg_press(dialog, 1) ? 0 : -1; });
         ASSERT_TRUE(backend.click_menu_item(7, 1));
-        ASSERT_TRUE(eventually([] { return page_mouse_modes.poker_game_active == 1; }));
+        ASSERT_TRUE(eventually([] { return page_mouse_modes.poker_game_active.load(); }));
     }
 
     // After "Draw": answers a joker question with "True" (and "OK" when

@@ -27,7 +27,7 @@ protected:
     {
         slot_state = {};
         slot_state.credits = credits;
-        page_mouse_modes.slot_game_active = 1;
+        page_mouse_modes.slot_game_active = true;
         set_random_seed(seed);
         try {
             play_slot_round();
@@ -166,7 +166,7 @@ TEST_F(SlotTest, AGameFromTheMenuSpinsUntilExitAndHandsThePageBack)
     const std::int32_t problem = app_state.selected_problem;
     backend.push_dialog_script([](Dialog& dialog) { return dlg_press(dialog, 1) ? 0 : -1; });
     ASSERT_TRUE(backend.click_menu_item(7, 2));  // "Chem &Slot"
-    EXPECT_TRUE(eventually([] { return page_mouse_modes.slot_game_active == 1; }));
+    EXPECT_TRUE(eventually([] { return page_mouse_modes.slot_game_active.load(); }));
     EXPECT_FALSE(menus_enabled());
 
     // A click beside the buttons, where the page's next-problem button is.
@@ -192,7 +192,7 @@ TEST_F(SlotTest, ACancelledNoticeStartsNoGame)
 {
     backend.push_dialog_script([](Dialog& dialog) { return dlg_press(dialog, 2) ? 0 : -1; });
     ASSERT_TRUE(backend.click_menu_item(7, 2));
-    EXPECT_EQ(page_mouse_modes.slot_game_active, 0);
+    EXPECT_FALSE(page_mouse_modes.slot_game_active);
     EXPECT_TRUE(menus_enabled());
     EXPECT_EQ(log_count("rect filled (167,17)"), 0u);
 }

@@ -31,9 +31,9 @@ void GameTest::SetUp()
 void GameTest::TearDown()
 {
     platform::install_backend(nullptr);
-    page_mouse_modes.slot_game_active = 0;
-    page_mouse_modes.poker_game_active = 0;
-    page_mouse_modes.buster_game_active = 0;
+    page_mouse_modes.slot_game_active = false;
+    page_mouse_modes.poker_game_active = false;
+    page_mouse_modes.buster_game_active = false;
 }
 
 void GameTest::script_click(std::int32_t x, std::int32_t y)
@@ -77,11 +77,11 @@ bool GameTest::click_button(std::int32_t k)
     return true;
 }
 
-bool GameTest::page_handed_back(const std::atomic<std::int32_t>& running_flag)
+bool GameTest::page_handed_back(const std::atomic<bool>& running_flag)
 {
     return eventually([&] {
         backend.run_posted_tasks();
-        return running_flag == 0;
+        return !running_flag;
     });
 }
 

@@ -47,7 +47,7 @@ protected:
     bool click_button(std::int32_t k);
     // Runs the tasks the game posted until its running flag drops; false
     // after a few seconds.
-    bool page_handed_back(const std::atomic<std::int32_t>& running_flag);
+    bool page_handed_back(const std::atomic<bool>& running_flag);
 
     bool menus_enabled() const;
     // The texts drawn since the log was last cleared, joined.

@@ -51,7 +51,7 @@ TEST_F(GameScreenTest, ChapterNoticeNamesTheChapterAndOnlyContinuaGoesOn)
     EXPECT_TRUE(backend.log_lines("dialog").empty());
 }
 
-std::atomic<std::int32_t> test_flag = 0;
+std::atomic<bool> test_flag = false;
 std::int32_t seed_seen = 0;
 bool menus_grey_while_playing = false;
 
@@ -66,14 +66,14 @@ TEST_F(GameScreenTest, GameThreadSeedsFromTheClockAndHandsThePageBack)
         set_random_seed(start);
         run_game_thread(test_flag, [] {
             seed_seen = random_stream.random_state;
-            menus_grey_while_playing = test_flag == 1;
+            menus_grey_while_playing = test_flag;
         });
         EXPECT_EQ(seed_seen, expected) << start;
         EXPECT_TRUE(menus_grey_while_playing);
-        EXPECT_EQ(test_flag, 1) << "dropped by the hand-back, on the interface thread";
+        EXPECT_TRUE(test_flag) << "dropped by the hand-back, on the interface thread";
         EXPECT_FALSE(menus_enabled());
         backend.run_posted_tasks();
-        EXPECT_EQ(test_flag, 0);
+        EXPECT_FALSE(test_flag);
         EXPECT_TRUE(menus_enabled());
         EXPECT_EQ(problem_texts.problem_text, page);
         EXPECT_EQ(screen_settings.last_seed, last_seed);
@@ -88,7 +88,7 @@ TEST_F(GameScreenTest, QuitDuringPlayDropsTheFlagWithoutHandBack)
                                      qw_wait_mouse_event(1);
                                  }),
                  platform::ProgramStopping);
-    EXPECT_EQ(test_flag, 0);
+    EXPECT_FALSE(test_flag);
     backend.clear_log();
     backend.run_posted_tasks();
     EXPECT_TRUE(backend.log().empty());
@@ -100,7 +100,7 @@ constexpr const char* grey_spin = "d2345678190220150020000099888888@T4@@c888888@
 
 TEST_F(GameScreenTest, WaitEndsOnlyOnAButtonOfItsOwnClickedDuringIt)
 {
-    page_mouse_modes.slot_game_active = 1;
+    page_mouse_modes.slot_game_active = true;
     draw_game_buttons({grey_spin, exit_button});
     // A hit left from an earlier wait and clicks beside the buttons (the
     // greyed one included) do not end it: with no click left the wait quits.
@@ -119,12 +119,12 @@ TEST_F(GameScreenTest, WaitEndsOnlyOnAButtonOfItsOwnClickedDuringIt)
     page_mouse_modes.slot_button_hit = 0;
     platform::deliver_mouse_event({kMouseLeftDown, kMouseStateLeftButton, 190, 210});
     EXPECT_EQ(page_mouse_modes.slot_button_hit, 0);
-    page_mouse_modes.slot_game_active = 0;
+    page_mouse_modes.slot_game_active = false;
 }
 
 TEST_F(GameScreenTest, WaitOnAGameThreadTakesOnlyClicksThatComeDuringIt)
 {
-    page_mouse_modes.poker_game_active = 1;
+    page_mouse_modes.poker_game_active = true;
     page_mouse_modes.poker_button_hit = 2;
     static std::atomic<std::int32_t> result = -1;
     result = -1;
@@ -137,7 +137,7 @@ TEST_F(GameScreenTest, WaitOnAGameThreadTakesOnlyClicksThatComeDuringIt)
     EXPECT_EQ(result, -1);
     ASSERT_TRUE(click_when_waiting(200, 215));
     EXPECT_TRUE(eventually([] { return result == 1; }));
-    page_mouse_modes.poker_game_active = 0;
+    page_mouse_modes.poker_game_active = false;
 }
 
 TEST_F(GameScreenTest, StatementsComeFromTheChapterAndAreJudgedByTheirTruth)

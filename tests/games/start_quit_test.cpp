@@ -20,7 +20,7 @@ TEST_F(StartQuitTest, AThousandStartsAndQuitsOfEachGameEndCleanly)
     app_state.current_chapter = 9;  // no chapter notice
     struct Game {
         std::size_t menu_item;
-        std::atomic<std::int32_t>* running;
+        std::atomic<bool>* running;
     };
     for (const Game game :
          {Game{0, &page_mouse_modes.poker_game_active}, Game{1, &page_mouse_modes.slot_game_active}}) {
@@ -34,7 +34,7 @@ TEST_F(StartQuitTest, AThousandStartsAndQuitsOfEachGameEndCleanly)
                 std::this_thread::sleep_for(std::chrono::microseconds(40 * (cycle % 8)));
             }
             platform::stop_and_join_threads();
-            ASSERT_EQ(*game.running, 0) << cycle;
+            ASSERT_FALSE(*game.running) << cycle;
             platform::install_backend(&backend);  // the next run of the program
             backend.clear_log();
         }

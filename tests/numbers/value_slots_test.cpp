@@ -34,7 +34,7 @@ ValueSlot& converted(std::int32_t slot, float value, std::int32_t mode, float un
 ValueSlot& typed(std::int32_t slot, const std::string& text)
 {
     value_slots[slot].input_text = text;
-    convert_data_slot(slot, 0);
+    convert_data_slot(slot, slot_digits_from_text);
     return value_slots[slot];
 }
 

@@ -37,7 +37,7 @@ void ChapterTest::SetUp()
     DrawingTest::SetUp();
     if (HasFatalFailure()) return;
     app_state.current_chapter = setup_.chapter;
-    setup_.run_chapter(register_request);
+    setup_.run_chapter(GeneratorMode::register_chapter);
 }
 
 void ChapterTest::generate(std::int32_t k, std::int32_t version)
@@ -51,16 +51,16 @@ void ChapterTest::generate(std::int32_t k, std::int32_t version, std::int32_t se
     app_state.selected_problem = k;
     app_state.version_number = version;
     set_random_seed(version == no_version ? seed_for_no_version : version);
-    problem_texts.problem_printable = 1;
+    problem_texts.problem_printable = true;
     clear_page_regions();  // a new page, as the problem page starts one
-    setup_.run_chapter(generate_request);
+    setup_.run_chapter(GeneratorMode::generate);
 }
 
 void ChapterTest::answer()
 {
     if (setup_.fresh_log != FreshLog::for_problem) backend.clear_log();
-    problem_texts.problem_printable = 1;
-    setup_.run_chapter(answer_request);
+    problem_texts.problem_printable = true;
+    setup_.run_chapter(GeneratorMode::answer);
 }
 
 std::int32_t ChapterTest::spread_version(std::int32_t n, const VersionSpread& spread)

@@ -1,6 +1,6 @@
 // A chapter on the recording backend, run as the page runs it: the stream
-// seeded with the version, then request 1 for the problem and request 2 for
-// its answer, and sweeps of a problem over many versions.
+// seeded with the version, then the generate request for the problem and the
+// answer request for its answer, and sweeps of a problem over many versions.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,6 +12,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "frame/generator_protocol.h"
 #include "support/drawing_fixture.h"
 
 namespace testing_support {
@@ -46,7 +47,7 @@ struct RegisteredSection {
 
 struct ChapterSetup {
     std::int32_t chapter = 0;
-    void (*run_chapter)(std::int32_t request) = nullptr;
+    void (*run_chapter)(GeneratorMode request) = nullptr;
     FreshLog fresh_log = FreshLog::for_both;
     // The seed of "Nessuna Versione" (version 0) where a test names none.
     std::int32_t seed_for_no_version = 12345;
@@ -79,7 +80,7 @@ protected:
     // Problem k under the version poses a statement and an answer within
     // the page's lengths, shows no broken number (as `broken` judges the
     // statement and the answer), leaves every value slot finite, draws the
-    // same answer on request 2 and poses the same problem again.
+    // same answer text on the answer request and poses the same problem again.
     using BrokenNumbers = bool (*)(const std::string& text, bool statement);
     void expect_sound_problem(std::int32_t k, std::int32_t version, BrokenNumbers broken);
     // The program runs this chapter for its chapter number.

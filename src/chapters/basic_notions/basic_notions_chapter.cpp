@@ -67,7 +67,7 @@ constexpr ProblemBlock blocks[] = {
 
 }  // namespace
 
-void run_basic_notions_chapter(std::int32_t request)
+void run_basic_notions_chapter(GeneratorMode request)
 {
     walk_problem_blocks(request, sections, blocks);
 }

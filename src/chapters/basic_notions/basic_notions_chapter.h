@@ -2,7 +2,7 @@
 // significant digits, units, relations between quantities and graphs.
 #pragma once
 
-#include <cstdint>
+#include "frame/generator_protocol.h"
 
-// The chapter generator (requests 1000, 1 and 2).
-void run_basic_notions_chapter(std::int32_t request);
+// The chapter generator.
+void run_basic_notions_chapter(GeneratorMode request);

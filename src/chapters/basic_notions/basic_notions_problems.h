@@ -13,7 +13,7 @@ namespace basic_notions {
 
 // What the chapter keeps from one call to the next: the previous variant of
 // each problem that picks one (so that "Nessuna Versione" never repeats it),
-// and what the graph problems draw again on request 2.
+// and what the graph problems draw again on the answer request.
 struct BasicNotionsState {
     std::int32_t last_variant_5 = 0;
     std::int32_t last_variant_38 = 0;
@@ -29,7 +29,7 @@ struct BasicNotionsState {
     std::int32_t graph_case = 0;
     float axis_top = 0.0f;  // problem 35's pressure axis
     float axis_step = 0.0f;
-    // Slot values that request 2 plots from, indexed by slot.
+    // Slot values that the answer request plots from, indexed by slot.
     std::array<float, 13> kept_value{};
 };
 extern BasicNotionsState basic_notions_state;

@@ -77,7 +77,7 @@ void draw_axis_labels(std::int32_t yx, std::int32_t yy, std::string_view y_label
 
 void generate_problem_36()
 {
-    problem_texts.problem_printable = 0;
+    problem_texts.problem_printable = false;
     skip_random_draws(5);
     draw_parabola();
     convert_parabola();
@@ -95,13 +95,13 @@ void generate_problem_36()
 
 void answer_problem_36()
 {
-    problem_texts.problem_printable = 0;
+    problem_texts.problem_printable = false;
     draw_answer_text(430, 570, 220);
 }
 
 void generate_problem_37()
 {
-    problem_texts.problem_printable = 0;
+    problem_texts.problem_printable = false;
     skip_random_draws(1);
     draw_parabola();
     convert_parabola();
@@ -144,13 +144,13 @@ void generate_problem_37()
 
 void answer_problem_37()
 {
-    problem_texts.problem_printable = 0;
+    problem_texts.problem_printable = false;
     draw_answer_text(170, 340, 220);
 }
 
 void generate_problem_38()
 {
-    problem_texts.problem_printable = 0;
+    problem_texts.problem_printable = false;
     skip_random_draws(5);
     // The first series is a line, a proportion or a parabola; the second
     // is always the hyperbola.
@@ -192,13 +192,13 @@ void generate_problem_38()
 
 void answer_problem_38()
 {
-    problem_texts.problem_printable = 0;
+    problem_texts.problem_printable = false;
     draw_answer_text(430, 560, 180);
 }
 
 void generate_problem_39()
 {
-    problem_texts.problem_printable = 0;
+    problem_texts.problem_printable = false;
     skip_random_draws(5);
     std::int32_t compound = 0;
     float pressure1 = 0.0f;
@@ -249,7 +249,7 @@ void generate_problem_39()
 
 void answer_problem_39()
 {
-    problem_texts.problem_printable = 0;
+    problem_texts.problem_printable = false;
     const float x_to = std::trunc(state.graph_x[10]) + 1.0f;
     const float y_from = state.graph_case == 1 ? -3.0f : 0.0f;
     const float y_to = state.graph_case == 1 ? 1.0f : 4.0f;
@@ -265,7 +265,7 @@ void answer_problem_39()
 
 void generate_problem_40()
 {
-    problem_texts.problem_printable = 0;
+    problem_texts.problem_printable = false;
     skip_random_draws(5);
     const std::int32_t law_case = pick_problem_variant(2, state.last_variant_40, 0);
     value_slots[2].value = random_real(3.0f, 5.0f);
@@ -309,7 +309,7 @@ void generate_problem_40()
 
 void answer_problem_40()
 {
-    problem_texts.problem_printable = 0;
+    problem_texts.problem_printable = false;
     draw_answer_text(250, 550, 95);
     set_up_graph(graph_x_from(31, 2), graph_y_from(31, 2), 2, 0.0f, 2.0f, 0.5f, "(f8.1)", -10.0f, 10.0f, 2.0f, "(f8.1)",
                  GraphOptions("400580130270l  "), red, red);

@@ -61,7 +61,7 @@ std::string signed_term(std::string_view plus, std::int32_t slot)
 
 void generate_problem_32()
 {
-    problem_texts.problem_printable = 0;
+    problem_texts.problem_printable = false;
     skip_random_draws(5);
     float a = random_real(1.0f, 3.0f);
     if (random_int(1, 2) == 1) a = random_real(3.0f, 18.0f);
@@ -95,7 +95,7 @@ void generate_problem_32()
 
 void answer_problem_32()
 {
-    problem_texts.problem_printable = 0;
+    problem_texts.problem_printable = false;
     draw_answer_text(430, 570, 170);
     const float slope = state.kept_value[1];
     const bool red_first = state.graph_case == 1;
@@ -133,7 +133,7 @@ void answer_problem_33()
 
 void generate_problem_34()
 {
-    problem_texts.problem_printable = 0;
+    problem_texts.problem_printable = false;
     skip_random_draws(5);
     // Two draws that decide nothing shown; under "Nessuna Versione" the
     // first never repeats the previous page's.
@@ -175,13 +175,13 @@ void generate_problem_34()
 
 void answer_problem_34()
 {
-    problem_texts.problem_printable = 0;
+    problem_texts.problem_printable = false;
     draw_answer_text(430, 570, 170);
 }
 
 void generate_problem_35()
 {
-    problem_texts.problem_printable = 0;
+    problem_texts.problem_printable = false;
     skip_random_draws(1);
     std::int32_t compound = 0;
     float temperature1 = 0.0f;
@@ -231,7 +231,7 @@ void generate_problem_35()
 
 void answer_problem_35()
 {
-    problem_texts.problem_printable = 0;
+    problem_texts.problem_printable = false;
     draw_answer_text(170, 550, 270);
     const float x_from = 10.0f * std::trunc(0.1f * state.kept_value[1]);
     const float x_to = 10.0f * std::trunc(0.1f * state.kept_value[5]) + 10.0f;

@@ -86,7 +86,7 @@ void generate_problem_27()
 
 void generate_problem_28()
 {
-    problem_texts.problem_printable = 0;
+    problem_texts.problem_printable = false;
     skip_random_draws(4);
     std::int32_t series_case = 1;
     if (random_real(0.0f, 1.0f) < 0.4f) series_case = 2;  // not linear
@@ -152,7 +152,7 @@ void generate_problem_28()
 
 void answer_problem_28()
 {
-    problem_texts.problem_printable = 0;
+    problem_texts.problem_printable = false;
     draw_answer_text(300, 550, 270);
 }
 

@@ -99,28 +99,28 @@ void pose_value_table_problem(GraphFunctionKind kind)
 
 void generate_problem_41()
 {
-    problem_texts.problem_printable = 0;
+    problem_texts.problem_printable = false;
     skip_random_draws(4);
     pose_value_table_problem(pick_problem_variant(5, state.last_variant_41, 0));
 }
 
 void generate_problem_42()
 {
-    problem_texts.problem_printable = 0;
+    problem_texts.problem_printable = false;
     skip_random_draws(1);
     pose_value_table_problem(pick_problem_variant(3, state.last_variant_42, 0) + 5);
 }
 
 void generate_problem_43()
 {
-    problem_texts.problem_printable = 0;
+    problem_texts.problem_printable = false;
     skip_random_draws(5);
     pose_value_table_problem(pick_problem_variant(8, state.last_variant_43, 0));
 }
 
 void answer_value_table_problem()
 {
-    problem_texts.problem_printable = 0;
+    problem_texts.problem_printable = false;
     draw_answer_text(170, 550, 270);
 }
 

@@ -28,7 +28,7 @@ constexpr ProblemBlock blocks[] = {
 
 }  // namespace
 
-void run_electrochemistry_chapter(std::int32_t request)
+void run_electrochemistry_chapter(GeneratorMode request)
 {
     walk_problem_blocks(request, sections, blocks);
 }

@@ -2,7 +2,7 @@
 // standard potentials and potentials at given concentrations.
 #pragma once
 
-#include <cstdint>
+#include "frame/generator_protocol.h"
 
-// The chapter generator (requests 1000, 1 and 2).
-void run_electrochemistry_chapter(std::int32_t request);
+// The chapter generator.
+void run_electrochemistry_chapter(GeneratorMode request);

@@ -86,7 +86,7 @@ void generate_problem_2()
     set_slot_text(1, metal.resistivity);
     value_slots[1].value *= 1e-8f;
     value_slots[1].uncertainty *= 1e-8f;
-    convert_data_slot(1, -1);
+    convert_data_slot(1, slot_digits_from_uncertainty);
     set_slot_digits(2, random_real(1.0f, 9.99f) * 0.01f, 3);
     float length = random_real(1.0f, 9.99f);
     if (random_int(1, 2) == 1) length *= 10.0f;

@@ -54,7 +54,7 @@ float pose_cell(std::int32_t v)
     if (direction == 2) {
         problem_texts.problem_text = reverse_reaction_text(problem_texts.problem_text);
         value_slots[1].value = -value_slots[1].value;
-        convert_data_slot(1, -1);
+        convert_data_slot(1, slot_digits_from_uncertainty);
     }
     std::int32_t e = random_int(-4, -2);
     value_slots[2].value = random_real(1.0f, 9.9f) * power_of_ten(e);

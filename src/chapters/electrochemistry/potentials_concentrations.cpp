@@ -180,7 +180,7 @@ void generate_problem_14()
     // the data of the statement.
     for (std::int32_t k = 5; k <= 6; ++k) {
         set_slot_uncertainty(k, slot_value(k), 0.03f);
-        convert_data_slot(k, 0);
+        convert_data_slot(k, slot_digits_from_text);
     }
     set_slot_digits(
         7, nernst_slope / static_cast<float>(complex.charge) * std::abs(decimal_log(slot_value(1) / slot_value(2))), 3);

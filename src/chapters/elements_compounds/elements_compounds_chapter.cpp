@@ -70,11 +70,11 @@ constexpr std::array<std::int32_t, 5> unprintable_problems = {10, 16, 22, 23, 27
 
 }  // namespace
 
-void run_elements_compounds_chapter(std::int32_t request)
+void run_elements_compounds_chapter(GeneratorMode request)
 {
     // Every walk passes the selected block when it lies in the chapter, so
     // the flag is cleared exactly when that block is reached.
     if (std::ranges::find(unprintable_problems, app_state.selected_problem) != unprintable_problems.end())
-        problem_texts.problem_printable = 0;
+        problem_texts.problem_printable = false;
     walk_problem_blocks(request, sections, blocks);
 }

@@ -3,7 +3,7 @@
 // oxidation numbers and nomenclature.
 #pragma once
 
-#include <cstdint>
+#include "frame/generator_protocol.h"
 
-// The chapter generator (requests 1000, 1 and 2).
-void run_elements_compounds_chapter(std::int32_t request);
+// The chapter generator.
+void run_elements_compounds_chapter(GeneratorMode request);

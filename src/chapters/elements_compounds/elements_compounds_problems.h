@@ -13,7 +13,7 @@
 
 // What the chapter keeps from one call to the next. last_draw holds, per
 // problem, the variant, element or record of its previous visit, which
-// "Nessuna Versione" never repeats; the rest is what request 2 draws again.
+// "Nessuna Versione" never repeats; the rest is what the answer request draws again.
 struct ElementsCompoundsState {
     std::array<std::int32_t, 41> last_draw{};  // indexed by problem, [0] unused
     std::int32_t located_element = 0;          // problem 10's element, highlighted by its answer
@@ -112,7 +112,7 @@ void generate_problem_40();
 // The periodic table with symbols and the answer element highlighted.
 void answer_problem_10();
 void answer_problem_16();
-// The answer box, then the Lewis structure that request 1 chose, moved
+// The answer box, then the Lewis structure that the generate request chose, moved
 // with the box where the box had to move.
 template <std::int32_t XLeft, std::int32_t XRight, std::int32_t Y>
 void answer_with_lewis_structure()

@@ -69,7 +69,7 @@ constexpr ProblemBlock blocks[] = {
 
 }  // namespace
 
-void run_equilibria_chapter(std::int32_t request)
+void run_equilibria_chapter(GeneratorMode request)
 {
     walk_problem_blocks(request, sections, blocks);
 }

@@ -3,7 +3,7 @@
 // products.
 #pragma once
 
-#include <cstdint>
+#include "frame/generator_protocol.h"
 
-// The chapter generator (requests 1000, 1 and 2).
-void run_equilibria_chapter(std::int32_t request);
+// The chapter generator (registration, problem and answer).
+void run_equilibria_chapter(GeneratorMode request);

@@ -23,13 +23,13 @@ std::int32_t draw_new_record(std::int32_t problem, std::int32_t lo, std::int32_t
 
 void reread_slot(std::int32_t slot)
 {
-    convert_data_slot(slot, 0);
+    convert_data_slot(slot, slot_digits_from_text);
 }
 
 float value_as_shown(std::int32_t slot)
 {
     const ValueSlot kept = value_slots[slot];
-    convert_data_slot(slot, 0);
+    convert_data_slot(slot, slot_digits_from_text);
     const float shown = value_slots[slot].value;
     value_slots[slot] = kept;
     return shown;

@@ -47,8 +47,8 @@ constexpr std::int32_t table_problem = 13;
 
 }  // namespace
 
-void run_final_problems_chapter(std::int32_t request)
+void run_final_problems_chapter(GeneratorMode request)
 {
-    if (app_state.selected_problem == table_problem) problem_texts.problem_printable = 0;
+    if (app_state.selected_problem == table_problem) problem_texts.problem_printable = false;
     walk_problem_blocks(request, sections, blocks);
 }

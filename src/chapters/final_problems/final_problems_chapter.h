@@ -3,7 +3,7 @@
 // electrochemistry.
 #pragma once
 
-#include <cstdint>
+#include "frame/generator_protocol.h"
 
-// The chapter generator (requests 1000, 1 and 2).
-void run_final_problems_chapter(std::int32_t request);
+// The chapter generator.
+void run_final_problems_chapter(GeneratorMode request);

@@ -195,9 +195,9 @@ void generate_problem_43()
     final_problems_state.last_choice[43] = liquid;
     const float t = kelvin(slot_value(1));
     set_slot_digits_from(2, std::exp(-43086.1f / (8.314f * t)) * 8.175673e8f, 100.0f, 2);
-    convert_data_slot(2, 0);
+    convert_data_slot(2, slot_digits_from_text);
     set_slot_digits_from(3, slot_value(3), 100.0f, 2);
-    convert_data_slot(3, 0);
+    convert_data_slot(3, slot_digits_from_text);
     value_slots[4].value = liquid == 1 ? 153.82f : liquid == 2 ? 78.115f : 92.142f;
     const char* name = liquid == 1 ? " tetracloruro di carbonio" : liquid == 2 ? " benzene" : " toluene";
     problem_texts.problem_text =
@@ -288,13 +288,13 @@ void generate_problem_46()
     const std::string base_part = slot_text(4) + " mL di NH@d3@ " + slot_text(2) + " M [K@db@ = " + slot_text(5) + "]";
     problem_texts.problem_text = "Calcolare il pH della soluzione ottenuta mescolando " +
                                  (acid_first ? acid_part + " e " + base_part : base_part + " e " + acid_part);
-    for (std::int32_t slot = 1; slot <= 4; ++slot) convert_data_slot(slot, 0);
+    for (std::int32_t slot = 1; slot <= 4; ++slot) convert_data_slot(slot, slot_digits_from_text);
     set_slot_uncertainty(5, slot_value(3) + slot_value(4), 0.03f);
-    convert_data_slot(5, 0);
+    convert_data_slot(5, slot_digits_from_text);
     set_slot_digits(6, slot_value(3) / slot_value(5) * slot_value(1), 4);
-    convert_data_slot(6, 0);
+    convert_data_slot(6, slot_digits_from_text);
     set_slot_digits(7, slot_value(2) / slot_value(5) * slot_value(4), 4);
-    convert_data_slot(7, 0);
+    convert_data_slot(7, slot_digits_from_text);
     set_slot_uncertainty(10, mixture_ph(slot_value(6), slot_value(7), slot_value(9), 1.79e-5f), 0.03f);
     problem_texts.answer_text = "@T1@@C1@" + slot_text(10);
     pose_problem({240, 560, 50}, {170, 160, 280});
@@ -316,7 +316,7 @@ void generate_problem_47()
     value_slots[1].value = concentration();
     value_slots[2].value = concentration();
     for (std::int32_t slot = 1; slot <= 2; ++slot) convert_data_slot(slot, 3);
-    for (std::int32_t slot = 1; slot <= 2; ++slot) convert_data_slot(slot, 0);
+    for (std::int32_t slot = 1; slot <= 2; ++slot) convert_data_slot(slot, slot_digits_from_text);
     set_slot_digits(3, static_cast<float>(random_int(20, 50)) * 10.0f, 3);
     problem_texts.problem_text =
         "Del " + std::string(reagent.formula) + " solido viene aggiunto lentamente a " + slot_text(3) +
@@ -360,7 +360,7 @@ void generate_problem_48()
     if (hydrogen_electrode) value_slots[3].value = random_real(3.0f, 6.0f);
     convert_data_slot(2, 3);
     convert_data_slot(3, 3);
-    convert_data_slot(3, 0);
+    convert_data_slot(3, slot_digits_from_text);
     const float asked = slot_value(2), other = slot_value(3);
     float ln_q = 0.0f;
     switch (v) {
@@ -373,7 +373,7 @@ void generate_problem_48()
     if (direction == 2) ln_q = -ln_q;
     // -dG/2F with dG in kJ: 1000 / (2 x 96485) = 0.0051821526.
     set_slot_digits(4, std::fabs(slot_value(1) * -0.0051821526f - 0.0592f / (2.0f * std::log(10.0f)) * ln_q), 4);
-    convert_data_slot(4, 0);
+    convert_data_slot(4, slot_digits_from_text);
     problem_texts.problem_text = "@T1@@C1@La differenza di potenziale a 25@uo@C di una data pila basata sulla "
                                  "reazione " +
                                  reaction + " (@bD@@iG@@u0@ = " + slot_text(1) + " kJ/mol) è pari a " + slot_text(4) +

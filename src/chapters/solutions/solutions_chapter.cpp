@@ -60,7 +60,7 @@ constexpr ProblemBlock blocks[] = {
 
 }  // namespace
 
-void run_solutions_chapter(std::int32_t request)
+void run_solutions_chapter(GeneratorMode request)
 {
     walk_problem_blocks(request, sections, blocks);
 }

@@ -2,6 +2,6 @@
 // pressure, colligative properties and reactions in solution.
 #pragma once
 
-#include <cstdint>
+#include "frame/generator_protocol.h"
 
-void run_solutions_chapter(std::int32_t request);
+void run_solutions_chapter(GeneratorMode request);

@@ -72,8 +72,8 @@ void generate_problem_23()
     const float root = std::sqrt(slot_value(1));
     value_slots[2].value = root;
     value_slots[2].uncertainty = root / (slot_value(1) * 2.0f) * slot_uncertainty(1);
-    convert_data_slot(1, -1);
-    convert_data_slot(2, -1);
+    convert_data_slot(1, slot_digits_from_uncertainty);
+    convert_data_slot(2, slot_digits_from_uncertainty);
     problem_texts.answer_text = slot_text(1) + " m@u2@/s@u2@; " + slot_text(2) + " m/s";
     draw_problem_text(180, 390, 50);
     show_chemistry_fact(280, 160, 300);
@@ -97,7 +97,7 @@ void generate_problem_24()
         value_slots[s].value = speed;
         value_slots[s].uncertainty = slot_uncertainty(1) * f / (2.0f * speed);
     }
-    for (std::int32_t s = 2; s <= 4; ++s) convert_data_slot(s, -1);
+    for (std::int32_t s = 2; s <= 4; ++s) convert_data_slot(s, slot_digits_from_uncertainty);
     problem_texts.answer_text = slot_text(2) + " m/s; " + slot_text(3) + " m/s; " + slot_text(4) + " m/s";
     draw_problem_text(240, 570, 45);
     show_chemistry_fact(170, 160, 300);

@@ -251,7 +251,7 @@ void generate_problem_34()
             slot_text(7) + " g/cm@u3@?";
     value_slots[8].uncertainty = slot_value(8) / slot_value(1) * slot_uncertainty(1) * 3.0f;
     value_slots[9].uncertainty = (relative_uncertainty(7) + slot_uncertainty(8) / slot_value(8)) * slot_value(9);
-    convert_data_slot(9, -1);
+    convert_data_slot(9, slot_digits_from_uncertainty);
     problem_texts.answer_text = slot_text(9) + " u.m.a.";
     draw_problem_text(170, 530, 50);
     show_chemistry_fact(180, 170, 360);

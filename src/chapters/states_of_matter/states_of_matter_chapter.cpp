@@ -44,11 +44,11 @@ constexpr ProblemBlock blocks[] = {
 
 }  // namespace
 
-void run_states_of_matter_chapter(std::int32_t request)
+void run_states_of_matter_chapter(GeneratorMode request)
 {
     // The phase diagrams cannot be exported, whatever the request; every
     // walk passes the selected block, so the flag is cleared exactly then.
     const std::int32_t k = app_state.selected_problem;
-    if (k >= 37 && k <= 39) problem_texts.problem_printable = 0;
+    if (k >= 37 && k <= 39) problem_texts.problem_printable = false;
     walk_problem_blocks(request, sections, blocks);
 }

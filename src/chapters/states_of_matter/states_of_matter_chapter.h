@@ -1,6 +1,6 @@
 // Chapter 4, "Stati di aggregazione": gases, solids, liquids and phase diagrams.
 #pragma once
 
-#include <cstdint>
+#include "frame/generator_protocol.h"
 
-void run_states_of_matter_chapter(std::int32_t request);
+void run_states_of_matter_chapter(GeneratorMode request);

@@ -43,7 +43,7 @@ void scale_slot(std::int32_t slot, float factor)
 {
     value_slots[slot].value = slot_value(slot) * factor;
     value_slots[slot].uncertainty = slot_uncertainty(slot) * factor;
-    convert_data_slot(slot, -1);
+    convert_data_slot(slot, slot_digits_from_uncertainty);
 }
 
 constexpr std::array<std::string_view, 3> energy_units = {" kJ/mol", " kcal/mol", " cal/mol"};

@@ -327,9 +327,9 @@ void generate_problem_23()
     value_slots[10].value = slot_value(11) - slot_value(9);
     convert_data_slot(9, d);
     value_slots[10].uncertainty = slot_uncertainty(9) + slot_uncertainty(11);
-    convert_data_slot(10, -1);
+    convert_data_slot(10, slot_digits_from_uncertainty);
     value_slots[9].uncertainty = slot_uncertainty(10);
-    convert_data_slot(9, -1);
+    convert_data_slot(9, slot_digits_from_uncertainty);
     problem_texts.problem_text = sample_of_mixture(m, 11) + " contiene " + slot_text(12) + " g di " +
                                  element_name(m.element) + ". Calcolare la composizione del campione";
     problem_texts.answer_text = salt_amounts_answer(m, 10);

@@ -56,7 +56,7 @@ constexpr ProblemBlock blocks[] = {
 
 }  // namespace
 
-void run_stoichiometry_chapter(std::int32_t request)
+void run_stoichiometry_chapter(GeneratorMode request)
 {
     walk_problem_blocks(request, sections, blocks);
 }

@@ -33,7 +33,7 @@ void generate_problem_26()
     const std::int32_t direction = draw_statement_and_reaction(n, w, 582, 50, 90, 90);
     show_chemistry_fact(280, 150, 300);
     if (direction == right_to_left) value_slots[1].value = -slot_value(1);
-    convert_data_slot(1, -1);
+    convert_data_slot(1, slot_digits_from_uncertainty);
     problem_texts.answer_text = slot_text(1) + " kJ";
 }
 

@@ -154,7 +154,7 @@ void draw_reaction_and_answer(const EntropyReaction& r, std::int32_t x_right, st
 {
     const std::int32_t direction = draw_statement_and_reaction(r.number, r.w, x_right, top, bottom, bottom);
     if (direction == right_to_left) value_slots[1].value = -slot_value(1);
-    convert_data_slot(1, -1);
+    convert_data_slot(1, slot_digits_from_uncertainty);
     problem_texts.answer_text = slot_text(1) + " J/K";
 }
 

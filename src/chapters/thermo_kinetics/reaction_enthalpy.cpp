@@ -230,7 +230,7 @@ void generate_problem_14()
     const std::int32_t direction = draw_statement_and_reaction(n, w, 582, 50, 100, 100);
     show_chemistry_fact(200, 160, 360);
     if (direction == right_to_left) value_slots[1].value = -slot_value(1);
-    convert_data_slot(1, -1);
+    convert_data_slot(1, slot_digits_from_uncertainty);
     problem_texts.answer_text = slot_text(1) + " kJ";
 }
 

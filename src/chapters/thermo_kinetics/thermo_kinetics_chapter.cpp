@@ -44,8 +44,8 @@ constexpr std::int32_t rate_table_problem = 31;
 
 }  // namespace
 
-void run_thermo_kinetics_chapter(std::int32_t request)
+void run_thermo_kinetics_chapter(GeneratorMode request)
 {
     walk_problem_blocks(request, sections, blocks);
-    if (app_state.selected_problem == rate_table_problem) problem_texts.problem_printable = 0;
+    if (app_state.selected_problem == rate_table_problem) problem_texts.problem_printable = false;
 }

@@ -40,7 +40,7 @@ inline constexpr std::int32_t redraw_cap = 1000000;
 // --- Compounds --------------------------------------------------------------
 
 // Columns first..last of compound k's record into the slot's input_text,
-// converted as typed (mode 0): a blank field reads as 0.
+// converted as typed (slot_digits_from_text): a blank field reads as 0.
 void convert_compound_field(std::int32_t slot, std::int32_t k, int first, int last);
 
 // Heat capacity (columns 153-158) and state (column 159) of the compound records.

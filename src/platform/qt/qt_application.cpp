@@ -8,7 +8,9 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QtGlobal>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 
 #include "platform/events.h"
@@ -28,7 +30,18 @@ void choose_offscreen_without_display()
     }
 }
 
+void print_serious_only(QtMsgType type, const QMessageLogContext& context, const QString& message)
+{
+    if (type != QtCriticalMsg && type != QtFatalMsg) return;
+    std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
+}
+
 }  // namespace
+
+void silence_qt_notices()
+{
+    qInstallMessageHandler(print_serious_only);
+}
 
 int run_application(int argc, char** argv, const std::vector<std::function<void()>>& startup)
 {

@@ -18,6 +18,12 @@ namespace platform::qt {
 // Returns the exit code (rt_exit / rt_stop / closing the frame).
 int run_application(int argc, char** argv, const std::vector<std::function<void()>>& startup);
 
+// Keeps Qt's own debug, info and warning messages (start-up notes on the
+// runtime directory or the platform plugin) off standard error; critical and
+// fatal messages still reach it. For tools whose output is read by scripts;
+// call before the Application is made.
+void silence_qt_notices();
+
 // The Qt application object for tools and test programs that open Sessions;
 // make one at the start of main. With no display and no QT_QPA_PLATFORM set,
 // it runs offscreen.

@@ -5,6 +5,7 @@
 
 #include "chemistry/molar_mass.h"
 #include "chemistry/table_fields.h"
+#include "numbers/value_slots.h"
 #include "simulations/gas_laws/gas_exercise_answers.h"
 #include "simulations/gas_laws/gas_exercise_course.h"
 #include "simulations/gas_laws/gas_exercise_draws.h"
@@ -49,7 +50,8 @@ void run_gas_exercise_temperature(GasState& gas)
                               "valutare la temperatura finale ";
     course.results = [v, t, p, pf = choice.final_pressure] {
         // Whole degrees: an uncertainty of one keeps the digits down to the units.
-        return ExerciseResults{slot_text(1, final_temperature(v, t, p, pf), -1, 1.0f) + " @uo@C", "", ""};
+        return ExerciseResults{
+            slot_text(1, final_temperature(v, t, p, pf), slot_digits_from_uncertainty, 1.0f) + " @uo@C", "", ""};
     };
     run_exercise_course(gas, course);
 }

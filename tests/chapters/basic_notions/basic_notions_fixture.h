@@ -1,6 +1,6 @@
 // Chapter 1 on the recording backend: a problem generated as the page does
-// (the stream seeded with the version, then request 1), its answer drawn
-// with request 2, and the numbers of its texts read back as a student
+// (the stream seeded with the version, then the generate request), its answer drawn
+// with the answer request, and the numbers of its texts read back as a student
 // reads them.
 #pragma once
 

@@ -24,14 +24,14 @@ protected:
     {
         ASSERT_EQ(init_fonts_and_colours(), 0.0f);
         app_state.current_chapter = 1;
-        run_basic_notions_chapter(1000);
+        run_basic_notions_chapter(GeneratorMode::register_chapter);
     }
 
-    void run(std::int32_t problem, std::int32_t version, std::int32_t request)
+    void run(std::int32_t problem, std::int32_t version, GeneratorMode request)
     {
         app_state.selected_problem = problem;
         app_state.version_number = version;
-        if (request == 1) set_random_seed(version);
+        if (request == GeneratorMode::generate) set_random_seed(version);
         run_basic_notions_chapter(request);
         session.process_events();
     }
@@ -42,7 +42,7 @@ protected:
 TEST_F(GraphsOffscreen, ProblemThirtyFourPaintsItsPointsOnTheLineOfItsAnswer)
 {
     for (const std::int32_t version : {2, 3, 11}) {
-        run(34, version, 1);
+        run(34, version, GeneratorMode::generate);
         const auto a = match(problem_texts.answer_text, "^@iy@=NUM@ix@(\\+?NUM)$");
         if (a[1].empty()) continue;  // no intercept written: the line is only near the origin
         const double slope = shown(a[0]).value;
@@ -59,14 +59,14 @@ TEST_F(GraphsOffscreen, ProblemThirtyFourPaintsItsPointsOnTheLineOfItsAnswer)
 
 TEST_F(GraphsOffscreen, ProblemFortyDrawsItsLogarithmicLineFromTheKeptData)
 {
-    run(40, 5, 1);
+    run(40, 5, GeneratorMode::generate);
     const auto a = match(problem_texts.answer_text, "^A = NUM; B = (-?)NUM$");
     const double ln_a = std::log(shown(a[0]).value);
     const double b = (a[1] == "-" ? -1.0 : 1.0) * shown(a[2]).value;
-    // The answer's graph is drawn from what request 1 kept, whatever the
+    // The answer's graph is drawn from what the generate request kept, whatever the
     // slots hold by then.
-    run(3, 9, 1);
-    run(40, 5, 2);
+    run(3, 9, GeneratorMode::generate);
+    run(40, 5, GeneratorMode::answer);
     // ln y = ln A - B u over u = 1/x from 0 to 2, rows for -10 to 10.
     const auto row_of = [](double v) { return static_cast<std::int32_t>(270 - (v + 10) * 140 / 20); };
     for (const double u : {0.25, 0.6, 1.95}) {  // clear of the points (u from 1 to 1.82)

@@ -1,6 +1,6 @@
 // Problems 32 to 40: what the statements and answers say against the
-// series drawn on the canvas, and the graphs of request 2 drawn again from
-// what request 1 kept.
+// series drawn on the canvas, and the graphs of the answer request drawn again from
+// what the generate request kept.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -125,11 +125,11 @@ TEST_F(ChapterOne, ProblemThirtyThreeDrawsLinesOfOppositeSlopeThroughOnePoint)
         const double s1 = shown(q[0]).value, b1 = shown(q[1]).value, s2 = shown(q[2]).value, b2 = shown(q[3]).value;
         EXPECT_EQ(s1, -s2);
         EXPECT_EQ(answer_text(), "Rette con pendenza opposta (@C3@" + q[0] + "@C1@ e @cFF0000@" + q[2] + "@C1@)");
-        EXPECT_EQ(problem_texts.problem_printable, 1);
+        EXPECT_TRUE(problem_texts.problem_printable);
         backend.clear_log();
         forget_slots();
         answer();
-        EXPECT_EQ(problem_texts.problem_printable, 1);
+        EXPECT_TRUE(problem_texts.problem_printable);
         EXPECT_TRUE(
             line_drawn(backend, plot.column(-5), plot.row(-5 * s1 + b1), plot.column(5), plot.row(5 * s1 + b1), red));
         EXPECT_TRUE(

@@ -67,7 +67,7 @@ TEST_F(ChapterEight, EveryPageHasItsStatementAnswerAndBalloons)
             EXPECT_FALSE(answer_text().empty());
             EXPECT_EQ(answer_text().front() == ' ', false);
             EXPECT_NE(log.find("Problema 8." + std::to_string(k)), std::string::npos);
-            EXPECT_EQ(problem_texts.problem_printable, 1);
+            EXPECT_TRUE(problem_texts.problem_printable);
             // "Dic. 05" in a balloon by the statement of problems 8 and 9.
             const bool balloon = k == 8 || k == 9;
             EXPECT_EQ(log.find("\"Dic.") != std::string::npos, balloon);
@@ -79,7 +79,7 @@ TEST_F(ChapterEight, EveryPageHasItsStatementAnswerAndBalloons)
             }
             answer();
             EXPECT_FALSE(backend.log_lines("rect").empty());
-            EXPECT_EQ(problem_texts.problem_printable, 1);
+            EXPECT_TRUE(problem_texts.problem_printable);
         }
     }
 }

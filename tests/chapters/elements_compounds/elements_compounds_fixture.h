@@ -1,6 +1,6 @@
 // Chapter 2 on the recording backend: a problem generated as the page does
-// (the stream seeded with the version, then request 1), its answer drawn
-// with request 2, and the chapter's element and compound names looked up
+// (the stream seeded with the version, then the generate request), its answer drawn
+// with the answer request, and the chapter's element and compound names looked up
 // as a student would look them up.
 #pragma once
 

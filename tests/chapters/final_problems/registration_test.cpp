@@ -36,14 +36,14 @@ TEST_F(FinalProblems, OnlyTheRateTableCannotBeExportedAndRequestsLeaveThePanelAl
     const ChapterIndex registered = chapter_index;
     for (std::int32_t k = 1; k <= 48; ++k) {
         generate(k, 77);
-        EXPECT_EQ(problem_texts.problem_printable, k == 13 ? 0 : 1) << k;
+        EXPECT_EQ(problem_texts.problem_printable, k != 13) << k;
         answer();
-        EXPECT_EQ(problem_texts.problem_printable, k == 13 ? 0 : 1) << k;
+        EXPECT_EQ(problem_texts.problem_printable, k != 13) << k;
     }
     app_state.selected_problem = 13;
-    problem_texts.problem_printable = 1;
-    run_final_problems_chapter(register_request);
-    EXPECT_EQ(problem_texts.problem_printable, 0);
+    problem_texts.problem_printable = true;
+    run_final_problems_chapter(GeneratorMode::register_chapter);
+    EXPECT_FALSE(problem_texts.problem_printable);
     for (std::int32_t e = 1; e <= 15; ++e) {
         EXPECT_EQ(chapter_index.side_panel[e].title, registered.side_panel[e].title);
         EXPECT_EQ(chapter_index.side_panel[e].top, registered.side_panel[e].top);

@@ -113,7 +113,7 @@ protected:
     {
         ASSERT_EQ(init_fonts_and_colours(), 0.0f);
         app_state.current_chapter = 4;
-        run_states_of_matter_chapter(1000);
+        run_states_of_matter_chapter(GeneratorMode::register_chapter);
     }
 
     void generate(std::int32_t problem, std::int32_t version)
@@ -121,7 +121,7 @@ protected:
         app_state.selected_problem = problem;
         app_state.version_number = version;
         set_random_seed(version);
-        run_states_of_matter_chapter(1);
+        run_states_of_matter_chapter(GeneratorMode::generate);
         session.process_events();
     }
 

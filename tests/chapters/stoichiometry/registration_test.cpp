@@ -24,7 +24,7 @@ TEST_F(ChapterThree, RegistersFiveSectionsAndThirtyThreeLevels)
     // A chapter of more sections before leaves no trace of them.
     chapter_index.side_panel[7].top = 160;
     chapter_index.side_panel[7].title = "Nomenclatura";
-    run_stoichiometry_chapter(register_request);
+    run_stoichiometry_chapter(GeneratorMode::register_chapter);
     expect_registration(sections, levels);
 }
 
@@ -40,7 +40,7 @@ TEST_F(ChapterThree, TheNextChapterDrawsItsOwnBands)
     register_chapter_generators();
     const ChapterGenerator next = chapter_generators.by_chapter[4];
     if (next == nullptr) GTEST_SKIP() << "chapter 4 is not in the program yet";
-    next(register_request);
+    next(GeneratorMode::register_chapter);
     EXPECT_EQ(chapter_index.side_panel[2].top, 60);
     EXPECT_EQ(chapter_index.side_panel[2].bottom, 75);
 }
@@ -66,7 +66,7 @@ TEST_F(ChapterThree, EveryPageIsPrintableAndLaterAnswersAreLeftAdjusted)
 {
     for (std::int32_t k = 1; k <= 33; ++k) {
         generate(k, 77);
-        EXPECT_EQ(problem_texts.problem_printable, 1) << k;
+        EXPECT_TRUE(problem_texts.problem_printable) << k;
         problem_texts.answer_text = "   R" + std::to_string(k);
         answer();
         const std::string shown = k <= 4 ? ":    R" : ": R";

@@ -50,7 +50,7 @@ std::array<double, 3> fit_rate_law(const std::array<std::array<double, 3>, 5>& r
 TEST_F(ChapterSix, OrdersAndRateConstantFromTheDrawnTable)
 {
     for_versions(31, sweep, [&](std::int32_t) {
-        EXPECT_EQ(problem_texts.problem_printable, 0);
+        EXPECT_FALSE(problem_texts.problem_printable);
         std::array<std::array<double, 3>, 5> rows{};
         bool shared = false;
         for (std::int32_t i = 1; i <= 5; ++i) {
@@ -81,7 +81,7 @@ TEST_F(ChapterSix, OrdersAndRateConstantFromTheDrawnTable)
                                              : std::to_string(static_cast<int>(power));
         EXPECT_EQ(a[3], power == 0.0 ? "s@u-1@" : "L@u" + e + "@/(mol@u" + e + "@•s)");
         answer();
-        EXPECT_EQ(problem_texts.problem_printable, 0);
+        EXPECT_FALSE(problem_texts.problem_printable);
     });
     EXPECT_EQ(backend.log_text().find("Fatti della Chimica"), std::string::npos);
 }

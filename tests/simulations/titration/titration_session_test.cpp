@@ -49,7 +49,7 @@ protected:
     // routine here, then the hand-back task on the interface thread.
     void run_simulation()
     {
-        set_top_menus_enabled(0);
+        set_top_menus_enabled(false);
         disable_page_mouse();
         run_titration_simulation();
         backend.run_posted_tasks();
@@ -160,7 +160,7 @@ TEST_F(TitrationSession, QuittingDuringARunEndsAtOnce)
     click(440, 70);
     click(twenty_ml_x, twenty_ml_y);
     backend.quit_at_pause = 50;
-    set_top_menus_enabled(0);
+    set_top_menus_enabled(false);
     disable_page_mouse();
     EXPECT_THROW(run_titration_simulation(), platform::ProgramStopping);
     EXPECT_EQ(backend.pauses, 50);
