@@ -2,6 +2,9 @@
 // interface thread, menus and dialogs driven from a worker, and quitting.
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QEvent>
+#include <QMainWindow>
 #include <atomic>
 #include <chrono>
 #include <functional>
@@ -304,6 +307,41 @@ TEST_F(QtEventsTest, AbsurdWindowRequestsDoNoHarm)
     EXPECT_TRUE(qw_set_window_config({605, 388, -1, -1, -1, -1, " "}));
     session().process_events(20);
     session().mouse(kMouseLeftDown, 10, 10);
+}
+
+class HideCounter : public QObject {
+public:
+    int hides = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Hide) ++hides;
+        return false;
+    }
+};
+
+// A window manager still mapping the frame may leave it unmapped if it is
+// hidden and shown again: the start-up's frame calls must never hide it.
+TEST_F(QtEventsTest, StartUpFrameCallsNeverHideTheShownFrame)
+{
+    QMainWindow* frame = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* window = qobject_cast<QMainWindow*>(widget); window != nullptr && window->isVisible()) frame = window;
+    }
+    ASSERT_NE(frame, nullptr);
+    HideCounter counter;
+    frame->installEventFilter(&counter);
+    qw_set_window_size(kQwFrameUnit, 20, 20, 605, 388);
+    qw_fix_frame_size();
+    qw_set_frame_title("Tarvisel - Brunatel 1.0");
+    qw_place_graphics_window(-1, -1, 2000, 1000);
+    session().process_events(20);
+    EXPECT_EQ(counter.hides, 0);
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_FALSE(frame->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_EQ(frame->minimumSize(), frame->maximumSize());
+    frame->removeEventFilter(&counter);
 }
 
 TEST_F(QtEventsTest, BeepLastsItsDuration)

@@ -139,8 +139,12 @@ FrameWindow::FrameWindow(CanvasStore& store, std::function<void()> on_close) : o
     canvas_ = new CanvasWidget(store, client_);
     place_canvas(-1, -1, kCanvasWidth, kCanvasHeight);
     menuBar()->setNativeMenuBar(false);
-    // The frame always fits its menu bar and client area exactly: no resizing.
+    // The frame always fits its menu bar and client area exactly: no resizing,
+    // no maximising. Set before the first show: changing the flags of a shown
+    // window unmaps it and maps it again, and a window manager still busy with
+    // the first map may then leave it unmapped.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
     place(20, 20, 605, 388);
     canvas_->setFocus();
 }
@@ -158,13 +162,6 @@ void FrameWindow::place(std::int32_t x, std::int32_t y, std::int32_t width, std:
 void FrameWindow::place_canvas(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height)
 {
     canvas_->setGeometry(x, y, std::clamp(width, 1, kCanvasWidth), std::clamp(height, 1, kCanvasHeight));
-}
-
-void FrameWindow::forbid_maximise()
-{
-    const bool shown = isVisible();
-    setWindowFlag(Qt::WindowMaximizeButtonHint, false);
-    if (shown) show();
 }
 
 void FrameWindow::closeEvent(QCloseEvent* event)

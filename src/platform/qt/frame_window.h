@@ -52,7 +52,6 @@ public:
     // area gets what that frame's client area showed.
     void place(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height);
     void place_canvas(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height);
-    void forbid_maximise();
     CanvasWidget* canvas() const { return canvas_; }
 
     bool append_menu_item(std::int32_t menu, std::int32_t flags, const QString& text, MenuCallback callback);

@@ -156,10 +156,8 @@ void QtBackend::set_frame_title(std::string_view title)
     run_on_ui([&] { frame_->setWindowTitle(text); });
 }
 
-void QtBackend::fix_frame_size()
-{
-    run_on_ui([&] { frame_->forbid_maximise(); });
-}
+// The frame is made fixed when it is built, before it is shown.
+void QtBackend::fix_frame_size() {}
 
 void QtBackend::place_graphics_window(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height)
 {
