@@ -19,10 +19,20 @@ namespace {
 
 constexpr std::int32_t first_symbol_slot = 7;
 
-// Grams from 0.01 to 999 into the slot, with 3 or 4 digits.
+// Grams from 0.01 to 999 into the slot, with 3 or 4 digits drawn after them.
 void draw_grams(std::int32_t slot)
 {
-    set_slot_digits(slot, draw_scaled_exponent_first(-2, 2), random_int(3, 4));
+    const float grams = draw_scaled_exponent_first(-2, 2);
+    const std::int32_t digits = random_int(3, 4);
+    set_slot_digits(slot, grams, digits);
+}
+
+// A percentage from 10 to 80 into the slot, with 3 or 4 digits drawn after it.
+void draw_percentage(std::int32_t slot)
+{
+    const float percentage = random_real(10.0f, 80.0f);
+    const std::int32_t digits = random_int(3, 4);
+    set_slot_digits(slot, percentage, digits);
 }
 
 // "% del primo" or "% del secondo": whose percentage the statement gives.
@@ -146,7 +156,7 @@ void generate_problem_16()
     load_mixture_sets_1();
     const Mixture m = pick_mixture(pick_problem_variant(6, stoichiometry_state.last_draw[16], 0), first_symbol_slot);
     draw_grams(8);
-    set_slot_digits(9, random_real(10.0f, 80.0f), random_int(3, 4));
+    draw_percentage(9);
     std::string& text = problem_texts.problem_text;
     text = element_mass_statement(m);
     const bool of_first = percentage_of_first(text);
@@ -165,7 +175,7 @@ void generate_problem_17()
     skip_random_draws(8);
     load_mixture_sets_1();
     const Mixture m = pick_mixture(pick_problem_variant(6, stoichiometry_state.last_draw[17], 0), first_symbol_slot);
-    set_slot_digits(8, random_real(10.0f, 80.0f), random_int(3, 4));
+    draw_percentage(8);
     std::string& text = problem_texts.problem_text;
     text = "Calcolare la percentuale di " + element_name(m.element) + " in una miscela di " + named_mixture(m) +
            " al " + slot_text(8);
@@ -261,7 +271,7 @@ void generate_problem_21()
     load_mixture_sets_2();
     const Mixture m = pick_mixture_of_two(pick_problem_variant(7, stoichiometry_state.last_draw[21], 0));
     draw_grams(8);
-    set_slot_digits(9, random_real(10.0f, 80.0f), random_int(3, 4));
+    draw_percentage(9);
     std::string& text = problem_texts.problem_text;
     text = element_mass_statement(m);
     const bool of_first = percentage_of_first(text);

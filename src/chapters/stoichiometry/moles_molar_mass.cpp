@@ -200,7 +200,9 @@ void generate_problem_3()
     });
     stoichiometry_state.last_draw[3] = z1;
     const float mantissa = random_real(1.0f, 9.8f);
-    set_slot_digits(2, mantissa * power_of_ten(random_int(18, 24)), random_int(3, 4));
+    const std::int32_t e = random_int(18, 24);
+    const std::int32_t digits = random_int(3, 4);
+    set_slot_digits(2, mantissa * power_of_ten(e), digits);
     problem_texts.problem_text = "Calcolare quanti atomi di " + element_name(z2) +
                                  " sono contenuti in un campione di massa uguale a quella di un campione di " +
                                  element_name(z1) + " contenente " + slot_text(2) + " atomi";
@@ -318,7 +320,9 @@ void generate_problem_9()
     const std::int32_t k = draw_compound(11);
     const CompoundElement e = draw_compound_element(k);
     set_mass_percentage(1, molar_masses(k, e.group));
-    set_slot_digits(2, draw_scaled_exponent_first(-2, 2), random_int(3, 4));
+    const float grams = draw_scaled_exponent_first(-2, 2);
+    const std::int32_t digits = random_int(3, 4);
+    set_slot_digits(2, grams, digits);
     const float sample = slot_value(2) / slot_value(1) * 100.0f;
     set_slot_uncertainty(3, sample, (relative_uncertainty(2) + relative_uncertainty(1)) * sample);
     problem_texts.problem_text = "Calcolare la massa di un campione di " + name_and_formula(k) + ", contenente " +

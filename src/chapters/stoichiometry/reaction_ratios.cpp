@@ -90,7 +90,9 @@ void set_related_mass(const Reaction& r, std::int32_t given, std::int32_t asked)
 void draw_given_mass()
 {
     const std::int32_t e = random_int(-2, 1);
-    set_slot_digits(1, random_real(1.0f, 9.9f) * power_of_ten(e), random_int(3, 5));
+    const float mass = random_real(1.0f, 9.9f) * power_of_ten(e);
+    const std::int32_t digits = random_int(3, 5);
+    set_slot_digits(1, mass, digits);
 }
 
 // Problems 32 and 33: every reactant's mass in its slot and listed in the
