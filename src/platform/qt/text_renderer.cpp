@@ -1,6 +1,9 @@
 #include "platform/qt/text_renderer.h"
 
+#include <QCoreApplication>
 #include <QFontInfo>
+#include <QTextLayout>
+#include <QThread>
 #include <algorithm>
 #include <charconv>
 
@@ -11,8 +14,8 @@ namespace {
 constexpr std::int32_t kDefaultCellHeight = 16;
 constexpr std::int32_t kPlainAscent = 13;
 constexpr const char* kDefaultFace = "Arial";
-// Enough for every word of many pages; past it the widths are measured anew.
-constexpr std::size_t kRememberedWidths = 4096;
+// Enough for every word of many pages; past it the texts are shaped anew.
+constexpr std::size_t kRememberedTexts = 4096;
 
 // Built in place: fonts are chosen for nearly every piece of text.
 void write_key(const FontRequest& r, std::string& key)
@@ -97,18 +100,40 @@ QString TextRenderer::prepare(const Entry& e, std::string_view text) const
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::int32_t TextRenderer::width_of(Entry& e, std::string_view text)
+TextRenderer::Shaped& TextRenderer::shaped(Entry& e, std::string_view text)
 {
-    if (const auto known = e.widths.find(text); known != e.widths.end()) return known->second;
-    const std::int32_t width = std::max(0, e.metrics.horizontalAdvance(prepare(e, text)));
-    if (e.widths.size() >= kRememberedWidths) e.widths.clear();
-    e.widths.emplace(text, width);
-    return width;
+    if (const auto known = e.shaped.find(text); known != e.shaped.end()) return known->second;
+    if (e.shaped.size() >= kRememberedTexts) e.shaped.clear();
+    Shaped& s = e.shaped.emplace(text, Shaped{}).first->second;
+    s.width = std::max(0, e.metrics.horizontalAdvance(prepare(e, text)));
+    return s;
+}
+
+// Shaped once into glyph runs, which a redraw of the same text and font draws
+// as they are; the painter would shape the text again on every drawText.
+void TextRenderer::lay_out(const Entry& e, std::string_view text, Shaped& s) const
+{
+    s.laid_out = true;
+    QTextLayout layout(prepare(e, text), e.font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::NoWrap);
+    layout.setTextOption(option);
+    layout.beginLayout();
+    const QTextLine line = layout.createLine();
+    layout.endLayout();
+    if (!line.isValid()) return;
+    s.runs = layout.glyphRuns();
+    const QPointF to_baseline(0.0, -line.ascent());
+    for (QGlyphRun& run : s.runs) {
+        QList<QPointF> positions = run.positions();
+        for (QPointF& p : positions) p += to_baseline;
+        run.setPositions(positions);
+    }
 }
 
 std::int32_t TextRenderer::extent(std::int32_t font, std::string_view text)
 {
-    return width_of(entry(resolve(font)), text);
+    return shaped(entry(resolve(font)), text).width;
 }
 
 QPainter& TextRenderer::painter_on(QImage& image)
@@ -131,7 +156,8 @@ void TextRenderer::draw(QImage& image, const DrawState& state, std::string_view 
     const std::int32_t handle = resolve(state.font);
     Entry& e = entry(handle);
     if (text.empty()) return;
-    const std::int64_t width = width_of(e, text);
+    Shaped& s = shaped(e, text);
+    const std::int64_t width = s.width;
     // Skip what cannot show: the text's box misses the canvas or the clip region.
     const std::int64_t left = std::max<std::int64_t>({state.position.x, state.clip.x1, 0});
     const std::int64_t right =
@@ -140,21 +166,36 @@ void TextRenderer::draw(QImage& image, const DrawState& state, std::string_view 
     const std::int64_t bottom = std::min<std::int64_t>(
         {static_cast<std::int64_t>(state.position.y) + e.cell_height, state.clip.y2, image.height() - 1});
     if (left > right || top > bottom) return;
-    const QString qtext = prepare(e, text);
-    if (qtext.isEmpty()) return;
+    // Glyph runs hold font engines of the thread that shaped them, and a game's
+    // or simulation's thread takes its engines with it when it ends: only the
+    // user-interface thread keeps its runs.
+    const bool keeps_runs = QThread::currentThread() == QCoreApplication::instance()->thread();
+    QString qtext;
+    if (keeps_runs) {
+        if (!s.laid_out) lay_out(e, text, s);
+        if (s.runs.isEmpty()) return;
+    } else {
+        qtext = prepare(e, text);
+        if (qtext.isEmpty()) return;
+    }
     QPainter& painter = painter_on(image);
     painter.setClipRect(QRect(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left + 1),
                               static_cast<int>(bottom - top + 1)));
-    if (painter_font_ != handle) {
-        painter.setFont(e.font);
-        painter_font_ = handle;
-    }
     const QRgb rgb = rgb_of(state.colour);
     if (painter_rgb_ != rgb) {
         painter.setPen(QColor::fromRgb(rgb));
         painter_rgb_ = rgb;
     }
-    painter.drawText(QPoint(state.position.x, state.position.y + e.ascent), qtext);
+    const QPointF baseline(state.position.x, state.position.y + e.ascent);
+    if (keeps_runs) {
+        for (const QGlyphRun& run : s.runs) painter.drawGlyphRun(baseline, run);
+        return;
+    }
+    if (painter_font_ != handle) {
+        painter.setFont(e.font);
+        painter_font_ = handle;
+    }
+    painter.drawText(baseline, qtext);
 }
 
 std::int32_t TextRenderer::available_faces()

@@ -4,7 +4,9 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QGlyphRun>
 #include <QImage>
+#include <QList>
 #include <QPainter>
 #include <cstdint>
 #include <functional>
@@ -38,20 +40,27 @@ private:
         using is_transparent = void;
         std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
     };
+    struct Shaped {
+        std::int32_t width = 0;
+        bool laid_out = false;
+        // Glyphs placed with the baseline at y 0, once the text is drawn.
+        QList<QGlyphRun> runs;
+    };
     struct Entry {
         QFont font;
         QFontMetrics metrics;
         bool symbol = false;
         std::int32_t ascent = 0;
         std::int32_t cell_height = 0;
-        // Widths measured so far; the same words come back on every redraw.
-        std::unordered_map<std::string, std::int32_t, TextHash, std::equal_to<>> widths;
+        // Texts measured or drawn so far; the same words come back on every redraw.
+        std::unordered_map<std::string, Shaped, TextHash, std::equal_to<>> shaped;
     };
     // A handle that names an entry: the font asked for, else the default
     // face, else 0 for the plain font.
     std::int32_t resolve(std::int32_t font);
     Entry& entry(std::int32_t handle);
-    std::int32_t width_of(Entry& entry, std::string_view text);
+    Shaped& shaped(Entry& entry, std::string_view text);
+    void lay_out(const Entry& entry, std::string_view text, Shaped& shaped) const;
     QString prepare(const Entry& entry, std::string_view text) const;
     // The painter open on the image, begun anew for another image or thread
     // (font engines belong to the thread that made them).
