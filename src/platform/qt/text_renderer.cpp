@@ -1,7 +1,7 @@
 #include "platform/qt/text_renderer.h"
 
 #include <QCoreApplication>
-#include <QFontInfo>
+#include <QFontDatabase>
 #include <QTextLayout>
 #include <QThread>
 #include <algorithm>
@@ -40,6 +40,14 @@ QFont make_font(const QString& family, std::int32_t pixel_size, bool bold, bool 
     return font;
 }
 
+// Empty when the face's font family is not installed. Asked of the font
+// database, which loads no font for it.
+QString installed_family(std::string_view face)
+{
+    const QString family = QString::fromStdString(font_family_for_face(face));
+    return !family.isEmpty() && QFontDatabase::hasFamily(family) ? family : QString();
+}
+
 QRgb rgb_of(std::int32_t colour)
 {
     return 0xFF000000u | ((colour & 0xFF) << 16) | (colour & 0xFF00) | ((colour >> 16) & 0xFF);
@@ -51,12 +59,8 @@ std::int32_t TextRenderer::select(const FontRequest& request)
 {
     write_key(request, key_);
     if (const auto it = handles_.find(key_); it != handles_.end()) return it->second;
-    const std::string family = font_family_for_face(request.face);
-    if (family.empty()) return -1;
-    const QString qfamily = QString::fromStdString(family);
-    if (QFontInfo(make_font(qfamily, 16, false, false)).family().compare(qfamily, Qt::CaseInsensitive) != 0) {
-        return -1;
-    }
+    const QString qfamily = installed_family(request.face);
+    if (qfamily.isEmpty()) return -1;
     // The largest pixel size whose cell (ascent + descent) fits the height asked.
     QFont font;
     for (std::int32_t size = request.cell_height; size >= 1; --size) {
@@ -202,10 +206,7 @@ std::int32_t TextRenderer::available_faces()
 {
     std::int32_t count = 0;
     for (const char* face : {"Arial", "Times New Roman", "Courier New", "Symbol"}) {
-        FontRequest request;
-        request.face = face;
-        request.cell_height = kDefaultCellHeight;
-        if (select(request) > 0) ++count;
+        if (!installed_family(face).isEmpty()) ++count;
     }
     return count;
 }

@@ -33,7 +33,7 @@ public:
     void draw(QImage& image, const DrawState& state, std::string_view text);
     // How many of the four faces (Arial, Times New Roman, Courier New,
     // Symbol) can be had.
-    std::int32_t available_faces();
+    static std::int32_t available_faces();
 
 private:
     struct TextHash {
