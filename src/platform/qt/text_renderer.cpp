@@ -1,9 +1,7 @@
 #include "platform/qt/text_renderer.h"
 
-#include <QCoreApplication>
 #include <QFontDatabase>
-#include <QTextLayout>
-#include <QThread>
+#include <QPainter>
 #include <algorithm>
 #include <charconv>
 
@@ -113,25 +111,37 @@ TextRenderer::Shaped& TextRenderer::shaped(Entry& e, std::string_view text)
     return s;
 }
 
-// Shaped once into glyph runs, which a redraw of the same text and font draws
-// as they are; the painter would shape the text again on every drawText.
-void TextRenderer::lay_out(const Entry& e, std::string_view text, Shaped& s) const
+// Drawn once, as the painter draws it, into an image of the text's box (the
+// canvas clips every text to its box); a redraw of the same text and font
+// sets the same pixels in the colour of the moment. Without antialiasing a
+// pixel is either set or left as it was, so nothing but the colour can differ.
+void TextRenderer::render(const Entry& e, std::string_view text, Shaped& s) const
 {
-    s.laid_out = true;
-    QTextLayout layout(prepare(e, text), e.font);
-    QTextOption option;
-    option.setWrapMode(QTextOption::NoWrap);
-    layout.setTextOption(option);
-    layout.beginLayout();
-    const QTextLine line = layout.createLine();
-    layout.endLayout();
-    if (!line.isValid()) return;
-    s.runs = layout.glyphRuns();
-    const QPointF to_baseline(0.0, -line.ascent());
-    for (QGlyphRun& run : s.runs) {
-        QList<QPointF> positions = run.positions();
-        for (QPointF& p : positions) p += to_baseline;
-        run.setPositions(positions);
+    s.rendered = true;
+    const QString qtext = prepare(e, text);
+    if (qtext.isEmpty()) return;
+    constexpr QRgb unset = 0xFFFFFFFF;
+    QImage box(s.width + 1, e.cell_height + 1, QImage::Format_RGB32);
+    box.fill(unset);
+    {
+        QPainter painter(&box);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setRenderHint(QPainter::TextAntialiasing, false);
+        painter.setFont(e.font);
+        painter.setPen(QColor(Qt::black));
+        painter.drawText(QPoint(0, e.ascent), qtext);
+    }
+    for (std::int32_t y = 0; y < box.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(box.constScanLine(y));
+        for (std::int32_t x = 0; x < box.width();) {
+            if (row[x] == unset) {
+                ++x;
+                continue;
+            }
+            const std::int32_t from = x;
+            while (x < box.width() && row[x] != unset) ++x;
+            s.spans.push_back({y, from, x - 1});
+        }
     }
 }
 
@@ -140,25 +150,9 @@ std::int32_t TextRenderer::extent(std::int32_t font, std::string_view text)
     return shaped(entry(resolve(font)), text).width;
 }
 
-QPainter& TextRenderer::painter_on(QImage& image)
-{
-    const std::thread::id thread = std::this_thread::get_id();
-    if (painter_.isActive() && painted_image_ == &image && painting_thread_ == thread) return painter_;
-    if (painter_.isActive()) painter_.end();
-    painter_.begin(&image);
-    painter_.setRenderHint(QPainter::Antialiasing, false);
-    painter_.setRenderHint(QPainter::TextAntialiasing, false);
-    painted_image_ = &image;
-    painting_thread_ = thread;
-    painter_font_ = -1;
-    painter_rgb_.reset();
-    return painter_;
-}
-
 void TextRenderer::draw(QImage& image, const DrawState& state, std::string_view text)
 {
-    const std::int32_t handle = resolve(state.font);
-    Entry& e = entry(handle);
+    Entry& e = entry(resolve(state.font));
     if (text.empty()) return;
     Shaped& s = shaped(e, text);
     const std::int64_t width = s.width;
@@ -170,36 +164,19 @@ void TextRenderer::draw(QImage& image, const DrawState& state, std::string_view 
     const std::int64_t bottom = std::min<std::int64_t>(
         {static_cast<std::int64_t>(state.position.y) + e.cell_height, state.clip.y2, image.height() - 1});
     if (left > right || top > bottom) return;
-    // Glyph runs hold font engines of the thread that shaped them, and a game's
-    // or simulation's thread takes its engines with it when it ends: only the
-    // user-interface thread keeps its runs.
-    const bool keeps_runs = QThread::currentThread() == QCoreApplication::instance()->thread();
-    QString qtext;
-    if (keeps_runs) {
-        if (!s.laid_out) lay_out(e, text, s);
-        if (s.runs.isEmpty()) return;
-    } else {
-        qtext = prepare(e, text);
-        if (qtext.isEmpty()) return;
-    }
-    QPainter& painter = painter_on(image);
-    painter.setClipRect(QRect(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left + 1),
-                              static_cast<int>(bottom - top + 1)));
+    if (!s.rendered) render(e, text, s);
     const QRgb rgb = rgb_of(state.colour);
-    if (painter_rgb_ != rgb) {
-        painter.setPen(QColor::fromRgb(rgb));
-        painter_rgb_ = rgb;
+    uchar* const pixels = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    for (const Span& span : s.spans) {
+        const std::int64_t y = static_cast<std::int64_t>(state.position.y) + span.y;
+        if (y < top || y > bottom) continue;
+        const std::int64_t from = std::max<std::int64_t>(static_cast<std::int64_t>(state.position.x) + span.x1, left);
+        const std::int64_t to = std::min<std::int64_t>(static_cast<std::int64_t>(state.position.x) + span.x2, right);
+        if (from > to) continue;
+        auto* row = reinterpret_cast<QRgb*>(pixels + y * stride);
+        std::fill(row + from, row + to + 1, rgb);
     }
-    const QPointF baseline(state.position.x, state.position.y + e.ascent);
-    if (keeps_runs) {
-        for (const QGlyphRun& run : s.runs) painter.drawGlyphRun(baseline, run);
-        return;
-    }
-    if (painter_font_ != handle) {
-        painter.setFont(e.font);
-        painter_font_ = handle;
-    }
-    painter.drawText(baseline, qtext);
 }
 
 std::int32_t TextRenderer::available_faces()
