@@ -131,15 +131,16 @@ void TextRenderer::render(const Entry& e, std::string_view text, Shaped& s) cons
         painter.setPen(QColor(Qt::black));
         painter.drawText(QPoint(0, e.ascent), qtext);
     }
+    const std::int32_t width = box.width();
     for (std::int32_t y = 0; y < box.height(); ++y) {
         const auto* row = reinterpret_cast<const QRgb*>(box.constScanLine(y));
-        for (std::int32_t x = 0; x < box.width();) {
+        for (std::int32_t x = 0; x < width;) {
             if (row[x] == unset) {
                 ++x;
                 continue;
             }
             const std::int32_t from = x;
-            while (x < box.width() && row[x] != unset) ++x;
+            while (x < width && row[x] != unset) ++x;
             s.spans.push_back({y, from, x - 1});
         }
     }
