@@ -16,7 +16,12 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "uso: %s PROGRAMMA [ARGOMENTI...]\n", argv[0]);
         return 2;
     }
+    // A server busy with the last run's ending clients may refuse for a moment.
     Display* display = XOpenDisplay(nullptr);
+    for (int attempt = 0; display == nullptr && attempt < 100; ++attempt) {
+        usleep(20000);
+        display = XOpenDisplay(nullptr);
+    }
     if (display == nullptr) {
         std::fprintf(stderr, "nessun display X\n");
         return 2;
