@@ -1,8 +1,8 @@
 // Start-up to the first page, the drawing of every problem page of the
 // chapters in the program under each background scheme, and the sweep of
 // every problem over 1,000 versions, on the offscreen Qt canvas (one core).
-// Goals: worst page 2 ms, median page 0.5 ms, the whole sweep of the 337
-// problems of the nine chapters 45 s.
+// Goals: worst page 2 ms, median page 0.3 ms, the whole sweep of the 337
+// problems of the nine chapters 60 s.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -98,7 +98,7 @@ void BM_SweepThousandVersions(benchmark::State& state)
         }
     }
     state.counters["problems"] = problems;
-    state.counters["goal_s_for_337"] = 45;
+    state.counters["goal_s_for_337"] = 60;
 }
 BENCHMARK(BM_SweepThousandVersions)->Unit(benchmark::kSecond)->Iterations(1);
 

@@ -6,8 +6,9 @@
 // touch, however large its coordinates.
 
 #include <cstdint>
+#include <cstdlib>
+#include <memory>
 #include <span>
-#include <vector>
 
 #include "platform/backend.h"
 #include "platform/graphics.h"
@@ -20,8 +21,8 @@ public:
 
     std::int32_t width() const { return width_; }
     std::int32_t height() const { return height_; }
-    std::uint32_t* data() { return pixels_.data(); }
-    const std::uint32_t* data() const { return pixels_.data(); }
+    std::uint32_t* data() { return pixels_.get(); }
+    const std::uint32_t* data() const { return pixels_.get(); }
 
     // -1 outside the canvas.
     std::int32_t pixel(std::int32_t x, std::int32_t y) const;
@@ -48,9 +49,14 @@ private:
     Bounds visible(const ClipRect& clip) const;
     void span(const Bounds& area, std::int32_t y, std::int64_t x1, std::int64_t x2, std::uint32_t native);
 
+    struct Release {
+        void operator()(std::uint32_t* pixels) const { std::free(pixels); }
+    };
+    static std::unique_ptr<std::uint32_t[], Release> allocate(std::size_t count);
+
     std::int32_t width_;
     std::int32_t height_;
-    std::vector<std::uint32_t> pixels_;
+    std::unique_ptr<std::uint32_t[], Release> pixels_;
 };
 
 }  // namespace platform

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QEvent>
 #include <QMainWindow>
+#include <QMenuBar>
 #include <atomic>
 #include <chrono>
 #include <functional>
@@ -177,6 +178,34 @@ TEST_F(QtEventsTest, MenusBuiltAndChangedFromAWorker)
     EXPECT_TRUE(session().trigger_menu(1, 1));
     EXPECT_EQ(session().menu_flags(1, 1), kQwMenuEnabled | kQwMenuTicked);  // a click keeps the tick
     EXPECT_EQ(clicks, 10);
+}
+
+// The bar as the student sees it: each top entry, and whether it opens a menu.
+std::string menu_bar_entries()
+{
+    std::string entries;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        const auto* window = qobject_cast<QMainWindow*>(widget);
+        if (window == nullptr || !window->isVisible()) continue;
+        for (const QAction* action : window->menuBar()->actions()) {
+            entries += action->text().toStdString() + (action->menu() != nullptr ? "> " : " ");
+        }
+    }
+    return entries;
+}
+
+TEST_F(QtEventsTest, TheMenuBarKeepsItsOrderAsMenusAreAddedAndFilled)
+{
+    qw_append_menu_item(1, kQwMenuEnabled, "&A", qw_no_action);
+    qw_append_menu_item(2, kQwMenuEnabled, "&C", qw_no_action);
+    qw_insert_menu_item(2, 0, kQwMenuEnabled, "&B", qw_no_action);  // a top entry between two
+    qw_insert_menu_item(1, 0, kQwMenuEnabled, "&0", qw_no_action);  // and before all
+    EXPECT_EQ(menu_bar_entries(), "&0 &A &B &C ");
+    qw_append_menu_item(3, kQwMenuEnabled, "b1", qw_no_action);     // the first item makes a menu of it
+    qw_insert_menu_item(1, 1, kQwMenuEnabled, "01", qw_no_action);  // also at the first place
+    qw_append_menu_item(3, kQwMenuEnabled, "b2", qw_no_action);
+    qw_append_menu_item(4, kQwMenuEnabled, "c1", qw_no_action);
+    EXPECT_EQ(menu_bar_entries(), "&0> &A &B> &C> ");
 }
 
 TEST_F(QtEventsTest, EnterAndEscPressInvisibleButtonsOfAWorkersDialog)

@@ -20,6 +20,14 @@ struct CanvasStore {
     QImage image{reinterpret_cast<uchar*>(canvas.data()), kCanvasWidth, kCanvasHeight,
                  static_cast<qsizetype>(kCanvasWidth) * 4, QImage::Format_RGB32};
     std::atomic<bool> dirty{true};
+
+    // Called under the lock after drawing. A page draws thousands of pieces
+    // between two repaints: only the first has to write the flag (a write
+    // would wait for all the pixels written before it).
+    void touched()
+    {
+        if (!dirty.load(std::memory_order_relaxed)) dirty.store(true);
+    }
 };
 
 }  // namespace platform::qt

@@ -203,16 +203,19 @@ QMenu* FrameWindow::menu_of(TopMenu& top)
     return top.menu;
 }
 
-void FrameWindow::rebuild_menu_bar()
+QAction* FrameWindow::bar_action(const TopMenu& top)
 {
-    menuBar()->clear();
-    for (TopMenu& top : menus_) {
-        if (top.items.empty()) {
-            menuBar()->addAction(top.entry.action);
-        } else {
-            menuBar()->addMenu(top.menu);
-        }
-    }
+    return top.items.empty() ? top.entry.action : top.menu->menuAction();
+}
+
+// Puts the top menu at its place in the bar, in place of what stood for it
+// there before. Only that one changes: the bar measures all of its entries
+// again on every change.
+void FrameWindow::show_in_bar(std::size_t index)
+{
+    TopMenu& top = menus_[index];
+    menuBar()->insertAction(index + 1 < menus_.size() ? bar_action(menus_[index + 1]) : nullptr, bar_action(top));
+    if (!top.items.empty()) menuBar()->removeAction(top.entry.action);
 }
 
 bool FrameWindow::append_menu_item(std::int32_t menu, std::int32_t flags, const QString& text, MenuCallback callback)
@@ -220,7 +223,7 @@ bool FrameWindow::append_menu_item(std::int32_t menu, std::int32_t flags, const 
     const auto count = static_cast<std::int32_t>(menus_.size());
     if (menu == count + 1) {
         menus_.push_back({make_entry(this, flags, text, std::move(callback)), nullptr, {}});
-        rebuild_menu_bar();
+        show_in_bar(menus_.size() - 1);
         return true;
     }
     if (menu < 1 || menu > count) return false;
@@ -228,7 +231,7 @@ bool FrameWindow::append_menu_item(std::int32_t menu, std::int32_t flags, const 
     QMenu* qmenu = menu_of(top);
     top.items.push_back(make_entry(qmenu, flags, text, std::move(callback)));
     qmenu->addAction(top.items.back().action);
-    if (top.items.size() == 1) rebuild_menu_bar();
+    if (top.items.size() == 1) show_in_bar(static_cast<std::size_t>(menu - 1));
     return true;
 }
 
@@ -239,7 +242,7 @@ bool FrameWindow::insert_menu_item(std::int32_t menu, std::int32_t item, std::in
     if (item == 0) {
         if (menu < 1 || menu > count + 1) return false;
         menus_.insert(menus_.begin() + (menu - 1), {make_entry(this, flags, text, std::move(callback)), nullptr, {}});
-        rebuild_menu_bar();
+        show_in_bar(static_cast<std::size_t>(menu - 1));
         return true;
     }
     if (menu < 1 || menu > count) return false;
@@ -250,7 +253,7 @@ bool FrameWindow::insert_menu_item(std::int32_t menu, std::int32_t item, std::in
     Entry entry = make_entry(qmenu, flags, text, std::move(callback));
     qmenu->insertAction(item <= items ? top.items[static_cast<std::size_t>(item - 1)].action : nullptr, entry.action);
     top.items.insert(top.items.begin() + (item - 1), entry);
-    if (items == 0) rebuild_menu_bar();
+    if (items == 0) show_in_bar(static_cast<std::size_t>(menu - 1));
     return true;
 }
 

@@ -77,7 +77,8 @@ private:
     };
     Entry make_entry(QObject* parent, std::int32_t flags, const QString& text, MenuCallback callback);
     void apply(Entry& entry, std::int32_t flags);
-    void rebuild_menu_bar();
+    static QAction* bar_action(const TopMenu& top);
+    void show_in_bar(std::size_t index);
     QMenu* menu_of(TopMenu& top);
 
     CanvasWidget* canvas_ = nullptr;

@@ -32,7 +32,7 @@ void QtBackend::draw(Draw&& draw)
 {
     std::lock_guard lock(store_.mutex);
     draw(store_.canvas);
-    store_.dirty = true;
+    store_.touched();
 }
 
 void QtBackend::rectangle(const DrawState& s, QwControl control, std::int32_t x1, std::int32_t y1, std::int32_t x2,
@@ -96,7 +96,7 @@ void QtBackend::out_text(const DrawState& state, std::string_view text)
 {
     std::lock_guard lock(store_.mutex);
     text_.draw(store_.image, state, text);
-    store_.dirty = true;
+    store_.touched();
 }
 
 bool QtBackend::run_on_ui(const std::function<void()>& task)

@@ -1,6 +1,7 @@
 #include "platform/qt/text_renderer.h"
 
-#include <QFontInfo>
+#include <QFontDatabase>
+#include <QPainter>
 #include <algorithm>
 #include <charconv>
 
@@ -11,8 +12,8 @@ namespace {
 constexpr std::int32_t kDefaultCellHeight = 16;
 constexpr std::int32_t kPlainAscent = 13;
 constexpr const char* kDefaultFace = "Arial";
-// Enough for every word of many pages; past it the widths are measured anew.
-constexpr std::size_t kRememberedWidths = 4096;
+// Enough for every word of many pages; past it the texts are shaped anew.
+constexpr std::size_t kRememberedTexts = 4096;
 
 // Built in place: fonts are chosen for nearly every piece of text.
 void write_key(const FontRequest& r, std::string& key)
@@ -37,6 +38,14 @@ QFont make_font(const QString& family, std::int32_t pixel_size, bool bold, bool 
     return font;
 }
 
+// Empty when the face's font family is not installed. Asked of the font
+// database, which loads no font for it.
+QString installed_family(std::string_view face)
+{
+    const QString family = QString::fromStdString(font_family_for_face(face));
+    return !family.isEmpty() && QFontDatabase::hasFamily(family) ? family : QString();
+}
+
 QRgb rgb_of(std::int32_t colour)
 {
     return 0xFF000000u | ((colour & 0xFF) << 16) | (colour & 0xFF00) | ((colour >> 16) & 0xFF);
@@ -48,12 +57,8 @@ std::int32_t TextRenderer::select(const FontRequest& request)
 {
     write_key(request, key_);
     if (const auto it = handles_.find(key_); it != handles_.end()) return it->second;
-    const std::string family = font_family_for_face(request.face);
-    if (family.empty()) return -1;
-    const QString qfamily = QString::fromStdString(family);
-    if (QFontInfo(make_font(qfamily, 16, false, false)).family().compare(qfamily, Qt::CaseInsensitive) != 0) {
-        return -1;
-    }
+    const QString qfamily = installed_family(request.face);
+    if (qfamily.isEmpty()) return -1;
     // The largest pixel size whose cell (ascent + descent) fits the height asked.
     QFont font;
     for (std::int32_t size = request.cell_height; size >= 1; --size) {
@@ -97,41 +102,61 @@ QString TextRenderer::prepare(const Entry& e, std::string_view text) const
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-std::int32_t TextRenderer::width_of(Entry& e, std::string_view text)
+TextRenderer::Shaped& TextRenderer::shaped(Entry& e, std::string_view text)
 {
-    if (const auto known = e.widths.find(text); known != e.widths.end()) return known->second;
-    const std::int32_t width = std::max(0, e.metrics.horizontalAdvance(prepare(e, text)));
-    if (e.widths.size() >= kRememberedWidths) e.widths.clear();
-    e.widths.emplace(text, width);
-    return width;
+    if (const auto known = e.shaped.find(text); known != e.shaped.end()) return known->second;
+    if (e.shaped.size() >= kRememberedTexts) e.shaped.clear();
+    Shaped& s = e.shaped.emplace(text, Shaped{}).first->second;
+    s.width = std::max(0, e.metrics.horizontalAdvance(prepare(e, text)));
+    return s;
+}
+
+// Drawn once, as the painter draws it, into an image of the text's box (the
+// canvas clips every text to its box); a redraw of the same text and font
+// sets the same pixels in the colour of the moment. Without antialiasing a
+// pixel is either set or left as it was, so nothing but the colour can differ.
+void TextRenderer::render(const Entry& e, std::string_view text, Shaped& s) const
+{
+    s.rendered = true;
+    const QString qtext = prepare(e, text);
+    if (qtext.isEmpty()) return;
+    constexpr QRgb unset = 0xFFFFFFFF;
+    QImage box(s.width + 1, e.cell_height + 1, QImage::Format_RGB32);
+    box.fill(unset);
+    {
+        QPainter painter(&box);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.setRenderHint(QPainter::TextAntialiasing, false);
+        painter.setFont(e.font);
+        painter.setPen(QColor(Qt::black));
+        painter.drawText(QPoint(0, e.ascent), qtext);
+    }
+    const std::int32_t width = box.width();
+    for (std::int32_t y = 0; y < box.height(); ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(box.constScanLine(y));
+        for (std::int32_t x = 0; x < width;) {
+            if (row[x] == unset) {
+                ++x;
+                continue;
+            }
+            const std::int32_t from = x;
+            while (x < width && row[x] != unset) ++x;
+            s.spans.push_back({y, from, x - 1});
+        }
+    }
 }
 
 std::int32_t TextRenderer::extent(std::int32_t font, std::string_view text)
 {
-    return width_of(entry(resolve(font)), text);
-}
-
-QPainter& TextRenderer::painter_on(QImage& image)
-{
-    const std::thread::id thread = std::this_thread::get_id();
-    if (painter_.isActive() && painted_image_ == &image && painting_thread_ == thread) return painter_;
-    if (painter_.isActive()) painter_.end();
-    painter_.begin(&image);
-    painter_.setRenderHint(QPainter::Antialiasing, false);
-    painter_.setRenderHint(QPainter::TextAntialiasing, false);
-    painted_image_ = &image;
-    painting_thread_ = thread;
-    painter_font_ = -1;
-    painter_rgb_.reset();
-    return painter_;
+    return shaped(entry(resolve(font)), text).width;
 }
 
 void TextRenderer::draw(QImage& image, const DrawState& state, std::string_view text)
 {
-    const std::int32_t handle = resolve(state.font);
-    Entry& e = entry(handle);
+    Entry& e = entry(resolve(state.font));
     if (text.empty()) return;
-    const std::int64_t width = width_of(e, text);
+    Shaped& s = shaped(e, text);
+    const std::int64_t width = s.width;
     // Skip what cannot show: the text's box misses the canvas or the clip region.
     const std::int64_t left = std::max<std::int64_t>({state.position.x, state.clip.x1, 0});
     const std::int64_t right =
@@ -140,31 +165,26 @@ void TextRenderer::draw(QImage& image, const DrawState& state, std::string_view 
     const std::int64_t bottom = std::min<std::int64_t>(
         {static_cast<std::int64_t>(state.position.y) + e.cell_height, state.clip.y2, image.height() - 1});
     if (left > right || top > bottom) return;
-    const QString qtext = prepare(e, text);
-    if (qtext.isEmpty()) return;
-    QPainter& painter = painter_on(image);
-    painter.setClipRect(QRect(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right - left + 1),
-                              static_cast<int>(bottom - top + 1)));
-    if (painter_font_ != handle) {
-        painter.setFont(e.font);
-        painter_font_ = handle;
-    }
+    if (!s.rendered) render(e, text, s);
     const QRgb rgb = rgb_of(state.colour);
-    if (painter_rgb_ != rgb) {
-        painter.setPen(QColor::fromRgb(rgb));
-        painter_rgb_ = rgb;
+    uchar* const pixels = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    for (const Span& span : s.spans) {
+        const std::int64_t y = static_cast<std::int64_t>(state.position.y) + span.y;
+        if (y < top || y > bottom) continue;
+        const std::int64_t from = std::max<std::int64_t>(static_cast<std::int64_t>(state.position.x) + span.x1, left);
+        const std::int64_t to = std::min<std::int64_t>(static_cast<std::int64_t>(state.position.x) + span.x2, right);
+        if (from > to) continue;
+        auto* row = reinterpret_cast<QRgb*>(pixels + y * stride);
+        std::fill(row + from, row + to + 1, rgb);
     }
-    painter.drawText(QPoint(state.position.x, state.position.y + e.ascent), qtext);
 }
 
 std::int32_t TextRenderer::available_faces()
 {
     std::int32_t count = 0;
     for (const char* face : {"Arial", "Times New Roman", "Courier New", "Symbol"}) {
-        FontRequest request;
-        request.face = face;
-        request.cell_height = kDefaultCellHeight;
-        if (select(request) > 0) ++count;
+        if (!installed_family(face).isEmpty()) ++count;
     }
     return count;
 }

@@ -5,14 +5,12 @@
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
-#include <QPainter>
 #include <cstdint>
 #include <functional>
 #include <map>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <thread>
 #include <unordered_map>
 #include <vector>
 
@@ -26,17 +24,24 @@ public:
     // Positive handle, or -1 when the face's font family is not installed.
     std::int32_t select(const FontRequest& request);
     std::int32_t extent(std::int32_t font, std::string_view text);
-    // The image must outlive the renderer: the painter stays open on it
-    // between calls.
     void draw(QImage& image, const DrawState& state, std::string_view text);
     // How many of the four faces (Arial, Times New Roman, Courier New,
     // Symbol) can be had.
-    std::int32_t available_faces();
+    static std::int32_t available_faces();
 
 private:
     struct TextHash {
         using is_transparent = void;
         std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+    };
+    // A row's run of the pixels that a text sets, from the top-left corner of its cell.
+    struct Span {
+        std::int32_t y, x1, x2;
+    };
+    struct Shaped {
+        std::int32_t width = 0;
+        bool rendered = false;
+        std::vector<Span> spans;  // once the text is drawn
     };
     struct Entry {
         QFont font;
@@ -44,29 +49,21 @@ private:
         bool symbol = false;
         std::int32_t ascent = 0;
         std::int32_t cell_height = 0;
-        // Widths measured so far; the same words come back on every redraw.
-        std::unordered_map<std::string, std::int32_t, TextHash, std::equal_to<>> widths;
+        // Texts measured or drawn so far; the same words come back on every redraw.
+        std::unordered_map<std::string, Shaped, TextHash, std::equal_to<>> shaped;
     };
     // A handle that names an entry: the font asked for, else the default
     // face, else 0 for the plain font.
     std::int32_t resolve(std::int32_t font);
     Entry& entry(std::int32_t handle);
-    std::int32_t width_of(Entry& entry, std::string_view text);
+    Shaped& shaped(Entry& entry, std::string_view text);
+    void render(const Entry& entry, std::string_view text, Shaped& shaped) const;
     QString prepare(const Entry& entry, std::string_view text) const;
-    // The painter open on the image, begun anew for another image or thread
-    // (font engines belong to the thread that made them).
-    QPainter& painter_on(QImage& image);
 
     std::vector<Entry> entries_;
     std::map<std::string, std::int32_t> handles_;  // by normalised option text
     std::string key_;                              // the option text being looked up
     std::optional<Entry> plain_;                   // when no face at all can be had
-
-    QPainter painter_;
-    QImage* painted_image_ = nullptr;
-    std::thread::id painting_thread_;
-    std::int32_t painter_font_ = -1;  // the handle whose font the painter holds
-    std::optional<QRgb> painter_rgb_;
 };
 
 }  // namespace platform::qt
