@@ -129,6 +129,13 @@ bool rule(const LayoutItem& item)
                                          (item.from.y == item.to.y && std::abs(item.to.x - item.from.x) >= 30));
 }
 
+// A scale's tick runs to its number: a level stroke with an end under it.
+bool tick_of(const LayoutItem& stroke, const LayoutItem& text)
+{
+    const auto under = [&text](std::int32_t x) { return x >= text.rect.x1 && x <= text.rect.x2; };
+    return stroke.from.y == stroke.to.y && is_number_word(text.text) && (under(stroke.from.x) || under(stroke.to.x));
+}
+
 // A point marked on a graph: a small filled ellipse.
 bool marker(const LayoutItem& item)
 {
@@ -145,6 +152,16 @@ struct LineWord {
 bool is_operator(const LineWord& w)
 {
     return w.text == "+" || w.text == "=";
+}
+
+// Rows of a table, not lines of a paragraph: three words or more, each
+// starting or ending in the column of the word above.
+bool table_rows(const std::vector<LineWord>& upper, const std::vector<LineWord>& lower)
+{
+    if (upper.size() < 3 || upper.size() != lower.size()) return false;
+    for (std::size_t k = 0; k < upper.size(); ++k)
+        if (std::abs(upper[k].x1 - lower[k].x1) > 1 && std::abs(upper[k].x2 - lower[k].x2) > 1) return false;
+    return true;
 }
 
 // The equation (terms joined by "+" and "=", one "=" at least, no number)
@@ -322,7 +339,8 @@ std::vector<std::string> LayoutRecorder::faults(const LayoutRect& area) const
     for (const LayoutItem& a : it) {
         if (a.kind != Kind::text) continue;
         for (const LayoutItem& b : it) {
-            if (rule(b) && length_inside(b, intersection(shrunk(a.rect, -1), b.clip)) >= min_overlap &&
+            if (rule(b) && !tick_of(b, a) &&
+                length_inside(b, intersection(shrunk(a.rect, -1), b.clip)) >= min_overlap &&
                 length_inside(b, intersection(shrunk(a.rect, 2), b.clip)) < min_overlap)
                 found.push_back(describe(a) + " toccato dal " + describe(b));
             if (marker(b) && overlap(a.rect, shrunk(b.rect, -4), 1))
@@ -357,7 +375,7 @@ std::vector<std::string> LayoutRecorder::paragraph_faults(const std::vector<Layo
         for (std::size_t k = 0; k + 1 < lines.size(); ++k) {
             const std::vector<LineWord>& upper = lines[k];
             const std::vector<LineWord>& lower = lines[k + 1];
-            if (upper.empty() || lower.empty()) continue;
+            if (upper.empty() || lower.empty() || table_rows(upper, lower)) continue;
             if (is_number_word(upper.back().text) && is_unit_word(lower.front().text))
                 found.push_back("\"" + upper.back().text + "\" a fine riga, la sua unità \"" + lower.front().text +
                                 "\" sotto");

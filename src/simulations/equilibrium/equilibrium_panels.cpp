@@ -58,16 +58,17 @@ void temperature_marker(std::int32_t row)
         marker(422, 54 + 16 * (row - 9));
 }
 
-// The concentration columns: marker x, repainted strip and click zone.
+// The concentration columns: marker x, repainted strip and click zone; each
+// label 4 pixels clear of its marker.
 struct ConcentrationColumn {
     std::int32_t marker_x, strip_x1, strip_x2, zone_x1, zone_x2, label_x, label_right;
     std::string_view header;
     std::int32_t header_x;
 };
 constexpr std::array<ConcentrationColumn, 3> concentration_columns{{
-    {307, 307, 312, 305, 370, 315, 500, "[A]", 320},
-    {372, 372, 377, 380, 435, 380, 500, "[B]", 385},
-    {437, 435, 442, 435, 500, 445, 550, "[C]", 450},
+    {307, 307, 312, 305, 370, 317, 500, "[A]", 320},
+    {372, 372, 377, 380, 435, 382, 500, "[B]", 385},
+    {437, 435, 442, 435, 500, 447, 550, "[C]", 450},
 }};
 
 void close_panel(const EquilibriumModel& m, std::int32_t bottom)
@@ -92,7 +93,8 @@ void choose_equilibrium_temperature(EquilibriumModel& m)
     for (std::int32_t k = 1; k <= 18; ++k) {
         const std::string label = "@T1@@c1@" + slot_label(25.0f * static_cast<float>(k), 3) + " @uo@C";
         const std::int32_t within = k <= 9 ? k : k - 9;
-        draw_justified_text(k <= 9 ? 315 : 430, 500, 50 + 16 * within, label);
+        // 4 pixels clear of the row's marker.
+        draw_justified_text(k <= 9 ? 317 : 432, 500, 50 + 16 * within, label);
     }
     draw_simulation_button(equilibrate_button, label_greyed);
     handle_button_descriptor("C");

@@ -31,12 +31,13 @@ void draw_thermometer_lens(float temperature, std::int32_t panel_colour)
     stroke(highlight_colour, 239, 75, 239, 145);
     stroke(highlight_colour, 277, 75, 277, 145);
 
-    // Fifths of a degree, then the two whole degrees and their labels.
+    // Fifths of a degree, then the two whole degrees and their labels, each
+    // at its tick's end, clear of the lens's border and of the column.
     for (std::int32_t y = 88; y <= 144; y += 8) stroke(highlight_colour, 243, y, 273, y);
     stroke(outline_colour, 243, 120, 273, 120);
-    draw_markup_text(251, 110, "@T1@" + format_i(whole, 5));
+    draw_markup_text(253, 110, "@T2@" + format_i(whole, 5));
     stroke(outline_colour, 244, 80, 273, 80);
-    draw_markup_text(251, 70, "@T1@" + format_i(whole + 1, 5));
+    draw_markup_text(253, 70, "@T2@" + format_i(whole + 1, 5));
     draw_markup_text(282, 100, "@T1@@uo@C");
 
     fill_box(0xDDDDFF, 256, 72, 259, 148);

@@ -70,6 +70,7 @@ std::string row_text(Chooser kind, std::int32_t k)
     return "@T1@@c1@" + std::string(indicator_rows[k - 1].name);
 }
 
+// Left of its row's text, with a clear gap of 4 pixels.
 void draw_choice_mark(std::int32_t s)
 {
     fill_ellipse(mark_colour, 307, 54 + 16 * s, 312, 59 + 16 * s);
@@ -129,7 +130,7 @@ std::int32_t run_chooser(Chooser kind)
     fill_box(title_band_colour, 306, 45, 574, 61);
     draw_justified_text(layout.title_left, layout.title_right, 45, band_title(layout));
     fill_box(list_colour, 306, 62, 574, 215);
-    for (std::int32_t k = 1; k <= layout.rows; ++k) draw_justified_text(315, 500, 50 + 16 * k, row_text(kind, k));
+    for (std::int32_t k = 1; k <= layout.rows; ++k) draw_justified_text(317, 500, 50 + 16 * k, row_text(kind, k));
     if (kind == Chooser::analyte) draw_titration_summary();
     handle_button_descriptor("C");
     handle_button_descriptor(ok_button);
