@@ -84,13 +84,16 @@ std::string describe(const LayoutItem& item)
     return out.str();
 }
 
-// The same text drawn again at the same place later: a highlight or a
-// redraw, which shows it whole again.
-bool redrawn_after(const std::vector<LayoutItem>& items, std::size_t text, std::size_t after)
+// A text written at the same place after the fill: the same text, a
+// highlight or a redraw, which shows it whole again; or, when the fill wiped
+// it out, any in its font, a value shown anew as a counter's digit.
+bool redrawn_after(const std::vector<LayoutItem>& items, std::size_t text, std::size_t fill)
 {
-    for (std::size_t k = after + 1; k < items.size(); ++k) {
-        if (items[k].kind == Kind::text && items[k].text == items[text].text &&
-            items[k].rect.x1 == items[text].rect.x1 && items[k].rect.y1 == items[text].rect.y1)
+    const bool wiped = inside(items[text].rect, items[fill].rect, 0);
+    for (std::size_t k = fill + 1; k < items.size(); ++k) {
+        if (items[k].kind == Kind::text && items[k].rect.x1 == items[text].rect.x1 &&
+            items[k].rect.y1 == items[text].rect.y1 &&
+            (items[k].text == items[text].text || (wiped && items[k].font == items[text].font)))
             return true;
     }
     return false;
