@@ -34,7 +34,7 @@ bool page_place_free(const PageRect& rect)
 std::optional<PageRect> nearest_free_place(const PageRect& rect)
 {
     const PageRect& area = problem_area;
-    const auto within = [&area](const PageRect& r) {
+    const auto within = [&](const PageRect& r) {
         return r.x1 >= area.x1 && r.y1 >= area.y1 && r.x2 <= area.x2 && r.y2 <= area.y2;
     };
     if (within(rect) && page_place_free(rect)) return rect;

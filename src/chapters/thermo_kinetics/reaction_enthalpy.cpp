@@ -191,7 +191,7 @@ void generate_problem_13()
     const std::string formula2 = organic_formula(f2);
     std::string& equation = problem_texts.table_buffer;
     equation = with_amount(a1, formula1);
-    const auto add_side = [&equation](std::int32_t co, std::int32_t water, std::int32_t o2) {
+    const auto add_side = [&](std::int32_t co, std::int32_t water, std::int32_t o2) {
         if (co > 0) equation += " + " + with_amount(co, "CO");
         if (water > 0) equation += " + " + with_amount(water, "H@d2@O");
         if (o2 > 0) equation += " + " + with_amount(o2, "O@d2@");
