@@ -262,18 +262,22 @@ QwPoint measure_markup_text(std::int32_t x, std::int32_t y, std::string_view tex
 
 void ExtentMemo::font_selected(std::string_view options)
 {
-    font_ = options;
+    if (options.empty()) {
+        font_ = nullptr;
+        return;
+    }
+    if (font_ != nullptr && font_->first == options) return;
+    auto known = fonts_.find(options);
+    if (known == fonts_.end()) known = fonts_.emplace(options, ByText<std::int32_t>{}).first;
+    font_ = &*known;
 }
 
 std::int32_t ExtentMemo::extent(std::string_view text)
 {
-    if (font_.empty()) return qw_get_text_extent(text);
-    key_.assign(font_);
-    key_.push_back('\n');
-    key_.append(text);
-    const auto known = widths_.find(key_);
-    if (known != widths_.end()) return known->second;
+    if (font_ == nullptr) return qw_get_text_extent(text);
+    ByText<std::int32_t>& widths = font_->second;
+    if (const auto known = widths.find(text); known != widths.end()) return known->second;
     const std::int32_t width = qw_get_text_extent(text);
-    widths_.emplace(key_, width);
+    widths.emplace(text, width);
     return width;
 }
