@@ -34,8 +34,9 @@ using platform::detail::host;
 
 std::int32_t qw_set_color_rgb(std::int32_t colour)
 {
-    const std::int32_t previous = state().colour;
-    state().colour = colour & 0xFFFFFF;
+    platform::DrawState& s = state();
+    const std::int32_t previous = s.colour;
+    s.colour = colour & 0xFFFFFF;
     return previous;
 }
 
