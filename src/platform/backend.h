@@ -62,8 +62,9 @@ public:
     // A positive font handle, or <= 0 when the face cannot be had.
     virtual std::int32_t select_font(const FontRequest& request) = 0;
     virtual std::int32_t text_extent(std::int32_t font, std::string_view text) = 0;
-    // Draws at state.position; the caller advances the position.
-    virtual void out_text(const DrawState& state, std::string_view text) = 0;
+    // Draws at state.position and gives the text's extent, by which the
+    // caller advances the position.
+    virtual std::int32_t out_text(const DrawState& state, std::string_view text) = 0;
 
     // Window, menus, keys: called from any thread.
     virtual bool set_window_size(std::int32_t unit, std::int32_t x, std::int32_t y, std::int32_t width,

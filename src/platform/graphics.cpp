@@ -34,8 +34,9 @@ using platform::detail::host;
 
 std::int32_t qw_set_color_rgb(std::int32_t colour)
 {
-    const std::int32_t previous = state().colour;
-    state().colour = colour & 0xFFFFFF;
+    platform::DrawState& s = state();
+    const std::int32_t previous = s.colour;
+    s.colour = colour & 0xFFFFFF;
     return previous;
 }
 
@@ -132,8 +133,7 @@ std::int32_t qw_set_font(std::string_view options)
 
 void qw_out_text(std::string_view text)
 {
-    const std::int32_t extent = host().text_extent(state().font, text);
-    host().out_text(state(), text);
+    const std::int32_t extent = host().out_text(state(), text);
     const std::int64_t x = static_cast<std::int64_t>(state().position.x) + extent;
     state().position.x = static_cast<std::int32_t>(std::clamp<std::int64_t>(x, std::numeric_limits<std::int32_t>::min(),
                                                                             std::numeric_limits<std::int32_t>::max()));

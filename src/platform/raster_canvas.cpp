@@ -111,8 +111,17 @@ void RasterCanvas::rectangle(const ClipRect& clip, QwControl control, std::int32
     const std::uint32_t native = to_native(colour);
     const std::int32_t top = std::max(y1, area.y1);
     const std::int32_t bottom = std::min(y2, area.y2);
+    if (control == QwControl::filled) {
+        // Most of a page: its ground, boxes, the small squares of a background.
+        const std::int32_t left = std::max(x1, area.x1);
+        const std::int32_t right = std::min(x2, area.x2);
+        if (left > right || top > bottom) return;
+        std::uint32_t* row = pixels_.get() + static_cast<std::size_t>(top) * static_cast<std::size_t>(width_);
+        for (std::int32_t y = top; y <= bottom; ++y, row += width_) std::fill(row + left, row + right + 1, native);
+        return;
+    }
     for (std::int32_t y = top; y <= bottom; ++y) {
-        if (control == QwControl::filled || y == y1 || y == y2) {
+        if (y == y1 || y == y2) {
             span(area, y, x1, x2, native);
         } else {
             span(area, y, x1, x1, native);

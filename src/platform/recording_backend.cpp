@@ -260,10 +260,11 @@ std::int32_t RecordingBackend::text_extent(std::int32_t font, std::string_view t
     return width * code_points(text);
 }
 
-void RecordingBackend::out_text(const DrawState& state, std::string_view text)
+std::int32_t RecordingBackend::out_text(const DrawState& state, std::string_view text)
 {
     add("text " + point_text(state.position) + " font " + std::to_string(state.font) + " " + colour_text(state.colour) +
         " \"" + std::string(text) + "\"");
+    return text_extent(state.font, text);
 }
 
 bool RecordingBackend::set_window_size(std::int32_t unit, std::int32_t x, std::int32_t y, std::int32_t width,

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -19,9 +20,17 @@ public:
     std::int32_t extent(std::string_view text);
 
 private:
-    std::string font_;                                      // empty: unknown
-    std::unordered_map<std::string, std::int32_t> widths_;  // by font, newline, text
-    std::string key_;
+    // Looked up by the piece itself: no key is built for a lookup.
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+    };
+    template <class Value>
+    using ByText = std::unordered_map<std::string, Value, TextHash, std::equal_to<>>;
+
+    ByText<ByText<std::int32_t>> fonts_;  // widths by font options, then by text
+    // The selected font's entry in fonts_ (whose entries never move); null: unknown.
+    ByText<ByText<std::int32_t>>::value_type* font_ = nullptr;
 };
 
 enum class MarkupPass {

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
@@ -198,7 +199,9 @@ std::string_view first_characters(std::string_view text, std::size_t count)
 float render_markup(std::int32_t x, std::int32_t y, std::string_view text, MarkupPass pass, ExtentMemo* memo)
 {
     Run run{pass, memo};
-    std::string work(first_characters(text, markup_text_limit));
+    // Read in place; only the text that an expanded code leaves is built.
+    std::string expanded_text;
+    std::string_view work = first_characters(text, markup_text_limit);
     Pen pen{x, y, 0};
     if (work.find('@') == std::string::npos) {
         const std::string_view plain = strip_trailing_blanks(work);
@@ -231,10 +234,11 @@ float render_markup(std::int32_t x, std::int32_t y, std::string_view text, Marku
             }
             const char letter = q > 1 ? rest[1] : '@';
             const std::string_view argument = q > 1 ? rest.substr(2, q - 2) : std::string_view{};
-            if (const auto expanded = expansion(letter, argument)) {
-                std::string next = *expanded;
+            if (auto expanded = expansion(letter, argument)) {
+                std::string next = std::move(*expanded);
                 next.append(rest.substr(q + 1));
-                work.assign(first_characters(next, markup_text_limit));
+                expanded_text.assign(first_characters(next, markup_text_limit));
+                work = expanded_text;
                 start = 0;
                 end = strip_trailing_blanks(work).size();
                 continue;
@@ -262,18 +266,22 @@ QwPoint measure_markup_text(std::int32_t x, std::int32_t y, std::string_view tex
 
 void ExtentMemo::font_selected(std::string_view options)
 {
-    font_ = options;
+    if (options.empty()) {
+        font_ = nullptr;
+        return;
+    }
+    if (font_ != nullptr && font_->first == options) return;
+    auto known = fonts_.find(options);
+    if (known == fonts_.end()) known = fonts_.emplace(options, ByText<std::int32_t>{}).first;
+    font_ = &*known;
 }
 
 std::int32_t ExtentMemo::extent(std::string_view text)
 {
-    if (font_.empty()) return qw_get_text_extent(text);
-    key_.assign(font_);
-    key_.push_back('\n');
-    key_.append(text);
-    const auto known = widths_.find(key_);
-    if (known != widths_.end()) return known->second;
+    if (font_ == nullptr) return qw_get_text_extent(text);
+    ByText<std::int32_t>& widths = font_->second;
+    if (const auto known = widths.find(text); known != widths.end()) return known->second;
     const std::int32_t width = qw_get_text_extent(text);
-    widths_.emplace(key_, width);
+    widths.emplace(text, width);
     return width;
 }

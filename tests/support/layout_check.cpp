@@ -257,22 +257,22 @@ std::int32_t LayoutRecorder::select_font(const platform::FontRequest& request)
     return handle;
 }
 
-void LayoutRecorder::out_text(const platform::DrawState& s, std::string_view text)
+std::int32_t LayoutRecorder::out_text(const platform::DrawState& s, std::string_view text)
 {
-    inner_.out_text(s, text);
+    const std::int32_t extent = inner_.out_text(s, text);
     // Blanks carry no ink: the rectangle is the inked part's.
     const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return;
+    if (first == std::string_view::npos) return extent;
     const std::string_view inked = text.substr(first, text.find_last_not_of(' ') - first + 1);
     const std::string kept(inked);
     // A raised "_" is the minus of a charge: a short bar at the foot of its
     // cell, which the cell's rectangle would overstate.
-    if (kept == "_") return;
+    if (kept == "_") return extent;
     const auto height = cell_heights_.find(s.font);
     const std::int32_t h = height == cell_heights_.end() ? 8 : height->second;
     const std::int32_t x = s.position.x + (first > 0 ? inner_.text_extent(s.font, text.substr(0, first)) : 0);
     const std::int32_t width = inner_.text_extent(s.font, inked);
-    if (width <= 0) return;
+    if (width <= 0) return extent;
     const std::size_t before = items_.size();
     // The cell's top and bottom quarters hold only accents, descenders and
     // the raised or lowered pieces of sub- and superscripts: the rest is where
@@ -283,6 +283,7 @@ void LayoutRecorder::out_text(const platform::DrawState& s, std::string_view tex
         items_.back().text = kept;
         items_.back().font = s.font;
     }
+    return extent;
 }
 
 std::vector<std::string> LayoutRecorder::faults(const LayoutRect& area) const

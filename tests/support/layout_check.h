@@ -74,7 +74,7 @@ public:
     {
         return inner_.text_extent(font, text);
     }
-    void out_text(const platform::DrawState& state, std::string_view text) override;
+    std::int32_t out_text(const platform::DrawState& state, std::string_view text) override;
     bool set_window_size(std::int32_t u, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h) override
     {
         return inner_.set_window_size(u, x, y, w, h);

@@ -92,11 +92,12 @@ std::int32_t QtBackend::text_extent(std::int32_t font, std::string_view text)
     return text_.extent(font, text);
 }
 
-void QtBackend::out_text(const DrawState& state, std::string_view text)
+std::int32_t QtBackend::out_text(const DrawState& state, std::string_view text)
 {
     std::lock_guard lock(store_.mutex);
-    text_.draw(store_.image, state, text);
+    const std::int32_t extent = text_.draw(store_.image, state, text);
     store_.touched();
+    return extent;
 }
 
 bool QtBackend::run_on_ui(const std::function<void()>& task)

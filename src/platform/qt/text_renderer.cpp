@@ -151,12 +151,13 @@ std::int32_t TextRenderer::extent(std::int32_t font, std::string_view text)
     return shaped(entry(resolve(font)), text).width;
 }
 
-void TextRenderer::draw(QImage& image, const DrawState& state, std::string_view text)
+std::int32_t TextRenderer::draw(QImage& image, const DrawState& state, std::string_view text)
 {
     Entry& e = entry(resolve(state.font));
-    if (text.empty()) return;
     Shaped& s = shaped(e, text);
-    const std::int64_t width = s.width;
+    const std::int32_t extent = s.width;
+    if (text.empty()) return extent;
+    const std::int64_t width = extent;
     // Skip what cannot show: the text's box misses the canvas or the clip region.
     const std::int64_t left = std::max<std::int64_t>({state.position.x, state.clip.x1, 0});
     const std::int64_t right =
@@ -164,7 +165,7 @@ void TextRenderer::draw(QImage& image, const DrawState& state, std::string_view 
     const std::int64_t top = std::max<std::int64_t>({state.position.y, state.clip.y1, 0});
     const std::int64_t bottom = std::min<std::int64_t>(
         {static_cast<std::int64_t>(state.position.y) + e.cell_height, state.clip.y2, image.height() - 1});
-    if (left > right || top > bottom) return;
+    if (left > right || top > bottom) return extent;
     if (!s.rendered) render(e, text, s);
     const QRgb rgb = rgb_of(state.colour);
     uchar* const pixels = image.bits();
@@ -178,6 +179,7 @@ void TextRenderer::draw(QImage& image, const DrawState& state, std::string_view 
         auto* row = reinterpret_cast<QRgb*>(pixels + y * stride);
         std::fill(row + from, row + to + 1, rgb);
     }
+    return extent;
 }
 
 std::int32_t TextRenderer::available_faces()

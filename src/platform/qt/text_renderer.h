@@ -24,7 +24,8 @@ public:
     // Positive handle, or -1 when the face's font family is not installed.
     std::int32_t select(const FontRequest& request);
     std::int32_t extent(std::int32_t font, std::string_view text);
-    void draw(QImage& image, const DrawState& state, std::string_view text);
+    // Gives the text's extent.
+    std::int32_t draw(QImage& image, const DrawState& state, std::string_view text);
     // How many of the four faces (Arial, Times New Roman, Courier New,
     // Symbol) can be had.
     static std::int32_t available_faces();
