@@ -19,14 +19,6 @@ namespace {
 
 constexpr std::int32_t first_symbol_slot = 7;
 
-// Grams from 0.01 to 999 into the slot, with 3 or 4 digits drawn after them.
-void draw_grams(std::int32_t slot)
-{
-    const float grams = draw_scaled_exponent_first(-2, 2);
-    const std::int32_t digits = random_int(3, 4);
-    set_slot_digits(slot, grams, digits);
-}
-
 // A percentage from 10 to 80 into the slot, with 3 or 4 digits drawn after it.
 void draw_percentage(std::int32_t slot)
 {

@@ -320,9 +320,7 @@ void generate_problem_9()
     const std::int32_t k = draw_compound(11);
     const CompoundElement e = draw_compound_element(k);
     set_mass_percentage(1, molar_masses(k, e.group));
-    const float grams = draw_scaled_exponent_first(-2, 2);
-    const std::int32_t digits = random_int(3, 4);
-    set_slot_digits(2, grams, digits);
+    draw_grams(2);
     const float sample = slot_value(2) / slot_value(1) * 100.0f;
     set_slot_uncertainty(3, sample, (relative_uncertainty(2) + relative_uncertainty(1)) * sample);
     problem_texts.problem_text = "Calcolare la massa di un campione di " + name_and_formula(k) + ", contenente " +

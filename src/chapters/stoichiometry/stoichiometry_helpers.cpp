@@ -7,6 +7,8 @@
 #include "frame/statement_equation.h"
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
+#include "numbers/random_stream.h"
+#include "numbers/value_kit.h"
 #include "text/markup_text.h"
 
 namespace stoichiometry {
@@ -82,6 +84,13 @@ void draw_equation_lines(const std::vector<std::string>& lines, std::int32_t x_r
         const std::int32_t x = std::min(centred_line_x(line), x_right - markup_line_width(line));
         draw_markup_text(std::max(column_left, x), y + 16 * static_cast<std::int32_t>(k), line);
     }
+}
+
+void draw_grams(std::int32_t slot)
+{
+    const float grams = draw_scaled_exponent_first(-2, 2);
+    const std::int32_t digits = random_int(3, 4);
+    set_slot_digits(slot, grams, digits);
 }
 
 }  // namespace stoichiometry

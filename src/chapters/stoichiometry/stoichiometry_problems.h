@@ -70,6 +70,11 @@ std::int32_t group_element(std::int32_t k, std::int32_t g);
 // one with a single blank between them.
 void append_after_one_blank(std::string& text, std::string_view piece);
 
+// --- Data ---------------------------------------------------------------
+
+// Grams from 0.01 to 999 into the slot, with 3 or 4 digits drawn after them.
+void draw_grams(std::int32_t slot);
+
 // --- Request 1 of each block --------------------------------------------
 
 void generate_problem_1();
