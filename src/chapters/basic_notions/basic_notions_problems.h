@@ -34,7 +34,7 @@ struct BasicNotionsState {
 };
 extern BasicNotionsState basic_notions_state;
 
-// Request 1 of each block: draws the data, composes problem_text and
+// Each block's generate step: draws the data, composes problem_text and
 // answer_text and draws the statement with what goes beside it.
 void generate_problem_1();
 void generate_problem_2();
@@ -80,7 +80,7 @@ void generate_problem_41();
 void generate_problem_42();
 void generate_problem_43();
 
-// Request 2 of the blocks that do more than draw their answer box.
+// The answer step of the blocks that do more than draw their answer box.
 void answer_problem_28();
 void answer_problem_32();
 void answer_problem_33();

@@ -66,7 +66,7 @@ struct ShowableReaction {
 };
 ShowableReaction draw_reaction_with_showable_constant();
 
-// Request 1 of each block: draws the data, composes problem_text and
+// Each block's generate step: draws the data, composes problem_text and
 // answer_text and draws the statement with what goes beside it.
 void generate_problem_1();
 void generate_problem_2();

@@ -64,7 +64,7 @@ void discard_coin_tosses(std::int32_t n);
 // group 2 of that type; keeps the verdict and answers "Vera" or "Falsa".
 void pose_true_false_statement(std::int32_t type);
 
-// --- Request 1 of each block ------------------------------------------
+// --- Each block's statement (generate) --------------------------------
 
 void generate_problem_1();
 void generate_problem_2();
@@ -107,7 +107,7 @@ void generate_problem_38();
 void generate_problem_39();
 void generate_problem_40();
 
-// --- Request 2 where it draws more than the answer box ------------------
+// --- Answers that draw more than the answer box -------------------------
 
 // The periodic table with symbols and the answer element highlighted.
 void answer_problem_10();

@@ -115,7 +115,7 @@ constexpr std::array<std::string_view, 11> polarity_list = {
     "H@d2@O", "CO", "NH@d3@", "O@d3@", "SF@d4@", "CHCl@d3@", "CCl@d4@", "CO@d2@", "BF@d3@", "SF@d6@", "PF@d5@",
 };
 
-// The structure that request 2 draws below the answer.
+// The structure that the answer step draws below the answer.
 void keep_lewis_structure(std::string_view formula, std::int32_t x, std::int32_t y)
 {
     ElementsCompoundsState& state = elements_compounds_state;

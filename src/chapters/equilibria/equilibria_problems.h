@@ -53,7 +53,8 @@ void draw_until_accepted(Attempt attempt)
 
 // --- Value slots ------------------------------------------------------------
 
-// mode 0 right after another conversion: the value becomes what is shown.
+// slot_digits_from_text right after another conversion: the value becomes
+// what is shown.
 void reread_slot(std::int32_t slot);
 // The slot's value rounded to the digits it shows; the slot is left as it is.
 float value_as_shown(std::int32_t slot);
@@ -162,7 +163,7 @@ void draw_generic_constant(const GenericReaction& reaction);
 // group and type; keeps the verdict and answers "Vera" or "Falsa".
 void pose_true_false_statement(std::int32_t group, std::int32_t type);
 
-// --- Request 1 of each block --------------------------------------------------
+// --- Each block's statement (generate) ----------------------------------------
 
 void generate_problem_1();
 void generate_problem_2();

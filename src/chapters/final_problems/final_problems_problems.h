@@ -143,7 +143,7 @@ float diluted_volume(float litres);
 // today's, in whole hundreds of years.
 float radiocarbon_age(float ratio);
 
-// --- Request 1 of each block -------------------------------------------
+// --- Each block's statement (generate) ---------------------------------
 
 void generate_problem_1();
 void generate_problem_2();

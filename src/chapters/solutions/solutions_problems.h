@@ -70,7 +70,7 @@ bool cut_species(std::string& equation, std::string_view species);
 // none.
 float species_molar_mass(std::string_view species);
 
-// --- Request 1 of each block ------------------------------------------------
+// --- Each block's statement (generate) --------------------------------------
 
 void generate_problem_1();
 void generate_problem_2();

@@ -107,7 +107,7 @@ std::string_view pressure_unit(std::int32_t u);
 float to_atmospheres(std::int32_t u);
 float from_atmospheres(std::int32_t u);
 
-// --- Request 1 of each block ------------------------------------------
+// --- Each block's statement (generate) --------------------------------
 
 void generate_problem_1();
 void generate_problem_2();

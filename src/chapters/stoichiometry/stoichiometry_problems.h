@@ -75,7 +75,7 @@ void append_after_one_blank(std::string& text, std::string_view piece);
 // Grams from 0.01 to 999 into the slot, with 3 or 4 digits drawn after them.
 void draw_grams(std::int32_t slot);
 
-// --- Request 1 of each block --------------------------------------------
+// --- Each block's statement (generate) ----------------------------------
 
 void generate_problem_1();
 void generate_problem_2();

@@ -129,7 +129,7 @@ std::int32_t draw_statement_and_reaction(std::int32_t n, std::int32_t w, std::in
 // constant out of range (k = -1) nor an overflow ever shows.
 std::string equilibrium_constant_text(float k, double dg, double kelvin, bool reversed);
 
-// --- Request 1 of each block ------------------------------------------------
+// --- Each block's statement (generate) --------------------------------------
 
 void generate_problem_1();
 void generate_problem_2();
