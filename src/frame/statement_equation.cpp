@@ -17,11 +17,6 @@ constexpr std::int32_t column_width = 420;
 
 }  // namespace
 
-std::int32_t markup_line_width(std::string_view text)
-{
-    return measure_markup_text(0, 2000, text).x;
-}
-
 std::int32_t centred_line_x(std::string_view text)
 {
     return column_left + (column_width - markup_line_width(text)) / 2;

@@ -7,10 +7,6 @@
 #include <cstdint>
 #include <string_view>
 
-// Width in pixels of a one-line markup text: drawn off the page at (0, 2000),
-// it is the x the platform's current position reaches.
-std::int32_t markup_line_width(std::string_view text);
-
 // The x from which a one-line markup text stands centred in the statement
 // column from 160 to 580 (halving truncates toward zero).
 std::int32_t centred_line_x(std::string_view text);

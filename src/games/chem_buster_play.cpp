@@ -74,7 +74,7 @@ void flash_buster_message(const BusterColours& colours, std::int32_t x_left, std
     rt_sleep_ms(100);
     // A message wider than its room a size smaller, so that it keeps to one line.
     std::string message = "@T11@@C7@" + std::string(text);
-    if (measure_markup_text(x_left, 2000, message).x > x_right) message = "@t'Arial'h28bei@@C7@" + std::string(text);
+    if (x_left + markup_line_width(message) > x_right) message = "@t'Arial'h28bei@@C7@" + std::string(text);
     draw_justified_text(x_left, x_right, 170, message);
     rt_beep(closing_beep_hz, 100);
 }

@@ -88,7 +88,7 @@ void draw_card_face(const PokerCard& card, std::int32_t x, const SuitImages& sui
         draw_markup_text(x + 5, 80, "@t'Arial'h18bei@JOKER");
         // A size under the corners' and centred, inside the card.
         const std::string wild = "@t'Arial'h28bei@Wild";
-        draw_markup_text(x + (66 - (measure_markup_text(x, 2000, wild).x - x)) / 2, 120, wild);
+        draw_markup_text(x + (66 - markup_line_width(wild)) / 2, 120, wild);
         draw_markup_text(x + 5, 170, "@t'Arial'h18bei@JOKER");
         return;
     }

@@ -68,10 +68,10 @@ void draw_slot_symbol(const SlotSymbol& symbol, std::int32_t x, std::int32_t y)
         break;
     }
     std::string name = "@T10@" + std::string(symbol.name);
-    std::int32_t width = measure_markup_text(x, 2000, name).x - x;
+    std::int32_t width = markup_line_width(name);
     if (width > shape_width) {
         name = "@t'Arial'h24be@" + std::string(symbol.name);
-        width = measure_markup_text(x, 2000, name).x - x;
+        width = markup_line_width(name);
     }
     qw_set_color_rgb(symbol.text_colour);
     draw_markup_text(x + 60 - width / 2, name_y, name);

@@ -264,6 +264,11 @@ QwPoint measure_markup_text(std::int32_t x, std::int32_t y, std::string_view tex
     return qw_get_current_position();
 }
 
+std::int32_t markup_line_width(std::string_view text)
+{
+    return measure_markup_text(0, 2000, text).x;
+}
+
 void ExtentMemo::font_selected(std::string_view options)
 {
     if (options.empty()) {

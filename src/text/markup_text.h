@@ -36,5 +36,8 @@ float draw_markup_text(std::int32_t x, std::int32_t y, std::string_view text);
 // A text that draws no character measures 0 wide.
 QwPoint measure_markup_text(std::int32_t x, std::int32_t y, std::string_view text);
 
+// The width of text drawn on one line, measured off the page.
+std::int32_t markup_line_width(std::string_view text);
+
 // The first `count` UTF-8 characters of text (all of it when shorter).
 std::string_view first_characters(std::string_view text, std::size_t count);

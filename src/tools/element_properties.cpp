@@ -139,7 +139,7 @@ void draw_element_properties(std::int32_t k)
         draw_markup_text(beside_symbol, 258, "@C1@@T2@d = " + std::string(density) + " g/cm@y-2@3");
     // The energies end at the right border, whatever their digits.
     const auto right_aligned = [](std::int32_t y, const std::string& text) {
-        draw_markup_text(571 - (measure_markup_text(1000, 1000, text).x - 1000), y, text);
+        draw_markup_text(571 - markup_line_width(text), y, text);
     };
     if (const std::string_view energy = element_columns(k, 41, 45); !strip_blanks(energy).empty())
         right_aligned(245, "@C1@@T2@E@di@@T2@ = " + std::string(energy) + " kJ/mol");

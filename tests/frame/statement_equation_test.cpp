@@ -7,6 +7,7 @@
 #include "frame/app_state.h"
 #include "frame/statement_equation.h"
 #include "support/drawing_fixture.h"
+#include "text/markup_text.h"
 
 namespace {
 

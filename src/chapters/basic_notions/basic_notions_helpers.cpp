@@ -81,7 +81,7 @@ void draw_statement_with_expression(std::int32_t x_left, std::int32_t x_right, s
     const std::string sentence = "@T1@@C1@" + std::string(opening);
     const std::string line = "@T1@@C1@" + std::string(expression);
     const QwPoint end = measure_justified_text(x_left, x_right, y, sentence);
-    const std::int32_t width = measure_markup_text(0, 2000, line).x;
+    const std::int32_t width = markup_line_width(line);
     const std::int32_t x = std::max(x_left, std::min(end.x + shift.x, x_right - width));
     const std::int32_t row = end.y + shift.y;
     draw_problem_statement_in_box(x_left, x_right, y, row, " ", selected_problem_level());

@@ -138,7 +138,7 @@ void label_regions(std::int32_t marks)
     }
     for (const Label& label : labels) {
         const std::string text = "@T1@@C1@" + std::string(label.text);
-        const std::int32_t width = measure_markup_text(0, 2000, text).x;
+        const std::int32_t width = markup_line_width(text);
         const auto clear_at = [&](std::int32_t y) {
             return std::none_of(taken.begin(), taken.end(), [&](const std::array<QwPoint, 2>& r) {
                 return r[0].x <= label.at.x + width && label.at.x <= r[1].x && r[0].y <= y + 14 && y + 2 <= r[1].y;

@@ -16,6 +16,7 @@
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
 #include "numbers/random_stream.h"
+#include "text/markup_text.h"
 
 namespace stoichiometry {
 namespace {

@@ -116,7 +116,7 @@ void take_row(Chooser kind, std::int32_t k)
 std::string band_title(const ChooserLayout& layout)
 {
     std::string title(layout.title);
-    if (measure_markup_text(layout.title_left, 2000, title).x > 574) title.replace(0, 4, "@T12@");
+    if (layout.title_left + markup_line_width(title) > 574) title.replace(0, 4, "@T12@");
     return title;
 }
 

@@ -81,7 +81,7 @@ void draw_addition_panel()
     // Each label centred in its cell, clear of the grid lines.
     for (const AdditionCell& cell : addition_cells) {
         const std::string label = "@T2@" + std::string(burette_additions[cell.addition].label);
-        const std::int32_t width = measure_markup_text(cell.x1, 2000, label).x - cell.x1;
+        const std::int32_t width = markup_line_width(label);
         draw_markup_text((cell.x1 + cell.x2 + 1 - width) / 2, cell.label_y, label);
     }
     outline_box(0xFFFFFF, 235, 180, 330, 231);
