@@ -12,8 +12,9 @@ namespace {
 constexpr std::int32_t kDefaultCellHeight = 16;
 constexpr std::int32_t kPlainAscent = 13;
 constexpr const char* kDefaultFace = "Arial";
-// Enough for every word of many pages; past it the texts are shaped anew.
-constexpr std::size_t kRememberedTexts = 4096;
+// Code points kept in a table of their own: all of Latin-1 and Latin
+// Extended-A, where nearly every character of the texts lies.
+constexpr char32_t kLatinGlyphs = 0x180;
 
 // Built in place: fonts are chosen for nearly every piece of text.
 void write_key(const FontRequest& r, std::string& key)
@@ -51,6 +52,24 @@ QRgb rgb_of(std::int32_t colour)
     return 0xFF000000u | ((colour & 0xFF) << 16) | (colour & 0xFF00) | ((colour >> 16) & 0xFF);
 }
 
+// The next character of UTF-8 text; a byte that starts no valid sequence
+// stands for the replacement character, as when the toolkit reads it.
+char32_t next_code_point(std::string_view text, std::size_t& at)
+{
+    const auto lead = static_cast<unsigned char>(text[at++]);
+    if (lead < 0x80) return lead;
+    const std::size_t length = lead >= 0xF0 ? 3 : lead >= 0xE0 ? 2 : lead >= 0xC0 ? 1 : 0;
+    if (length == 0 || lead > 0xF4 || at + length > text.size()) return 0xFFFD;
+    char32_t c = lead & (0x3F >> length);
+    for (std::size_t k = 0; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(text[at + k]);
+        if ((next & 0xC0) != 0x80) return 0xFFFD;
+        c = (c << 6) | (next & 0x3F);
+    }
+    at += length;
+    return c;
+}
+
 }  // namespace
 
 std::int32_t TextRenderer::select(const FontRequest& request)
@@ -67,8 +86,13 @@ std::int32_t TextRenderer::select(const FontRequest& request)
         if (metrics.ascent() + metrics.descent() <= request.cell_height || size == 1) break;
     }
     const QFontMetrics metrics(font);
-    entries_.push_back(
-        Entry{font, metrics, is_symbol_face(request.face), metrics.ascent(), metrics.ascent() + metrics.descent(), {}});
+    entries_.push_back(Entry{font,
+                             metrics,
+                             is_symbol_face(request.face),
+                             metrics.ascent(),
+                             metrics.ascent() + metrics.descent(),
+                             std::vector<Glyph>(kLatinGlyphs),
+                             {}});
     const auto handle = static_cast<std::int32_t>(entries_.size());
     handles_.emplace(key_, handle);
     return handle;
@@ -88,40 +112,44 @@ TextRenderer::Entry& TextRenderer::entry(std::int32_t handle)
     if (handle >= 1) return entries_[static_cast<std::size_t>(handle - 1)];
     if (!plain_) {
         const QFont font = make_font(QString(), kDefaultCellHeight, false, false);
-        plain_.emplace(Entry{font, QFontMetrics(font), false, kPlainAscent, kDefaultCellHeight, {}});
+        plain_.emplace(Entry{
+            font, QFontMetrics(font), false, kPlainAscent, kDefaultCellHeight, std::vector<Glyph>(kLatinGlyphs), {}});
     }
     return *plain_;
 }
 
-QString TextRenderer::prepare(const Entry& e, std::string_view text) const
+TextRenderer::Glyph& TextRenderer::glyph(Entry& e, char32_t c)
 {
-    if (e.symbol) {
-        const std::string greek = symbol_to_greek(text);
-        return QString::fromUtf8(greek.data(), static_cast<qsizetype>(greek.size()));
+    Glyph& g = c < kLatinGlyphs ? e.latin[c] : e.others[c];
+    if (!g.known) {
+        g.known = true;
+        g.advance = std::max(0, e.metrics.horizontalAdvance(QString::fromUcs4(&c, 1)));
     }
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    return g;
 }
 
-TextRenderer::Shaped& TextRenderer::shaped(Entry& e, std::string_view text)
+template <class F>
+void TextRenderer::for_each_glyph(Entry& e, std::string_view text, F f)
 {
-    if (const auto known = e.shaped.find(text); known != e.shaped.end()) return known->second;
-    if (e.shaped.size() >= kRememberedTexts) e.shaped.clear();
-    Shaped& s = e.shaped.emplace(text, Shaped{}).first->second;
-    s.width = std::max(0, e.metrics.horizontalAdvance(prepare(e, text)));
-    return s;
+    std::string greek;
+    if (e.symbol) {
+        greek = symbol_to_greek(text);
+        text = greek;
+    }
+    for (std::size_t at = 0; at < text.size();) {
+        const char32_t c = next_code_point(text, at);
+        f(c, glyph(e, c));
+    }
 }
 
-// Drawn once, as the painter draws it, into an image of the text's box (the
-// canvas clips every text to its box); a redraw of the same text and font
-// sets the same pixels in the colour of the moment. Without antialiasing a
-// pixel is either set or left as it was, so nothing but the colour can differ.
-void TextRenderer::render(const Entry& e, std::string_view text, Shaped& s) const
+// Drawn once, as the painter draws it alone, into an image with room on
+// every side for the parts of a glyph that reach outside its cell.
+void TextRenderer::render(const Entry& e, char32_t c, Glyph& g) const
 {
-    s.rendered = true;
-    const QString qtext = prepare(e, text);
-    if (qtext.isEmpty()) return;
+    g.rendered = true;
     constexpr QRgb unset = 0xFFFFFFFF;
-    QImage box(s.width + 1, e.cell_height + 1, QImage::Format_RGB32);
+    const std::int32_t margin = e.cell_height;
+    QImage box(g.advance + 2 * margin + 1, e.cell_height + 2 * margin + 1, QImage::Format_RGB32);
     box.fill(unset);
     {
         QPainter painter(&box);
@@ -129,7 +157,7 @@ void TextRenderer::render(const Entry& e, std::string_view text, Shaped& s) cons
         painter.setRenderHint(QPainter::TextAntialiasing, false);
         painter.setFont(e.font);
         painter.setPen(QColor(Qt::black));
-        painter.drawText(QPoint(0, e.ascent), qtext);
+        painter.drawText(QPoint(margin, margin + e.ascent), QString::fromUcs4(&c, 1));
     }
     const std::int32_t width = box.width();
     for (std::int32_t y = 0; y < box.height(); ++y) {
@@ -141,44 +169,58 @@ void TextRenderer::render(const Entry& e, std::string_view text, Shaped& s) cons
             }
             const std::int32_t from = x;
             while (x < width && row[x] != unset) ++x;
-            s.spans.push_back({y, from, x - 1});
+            g.spans.push_back({y - margin, from - margin, x - 1 - margin});
         }
     }
 }
 
-std::int32_t TextRenderer::extent(std::int32_t font, std::string_view text)
+std::int32_t TextRenderer::width(Entry& e, std::string_view text)
 {
-    return shaped(entry(resolve(font)), text).width;
+    std::int32_t width = 0;
+    for_each_glyph(e, text, [&width](char32_t, const Glyph& g) { width += g.advance; });
+    return width;
 }
 
+std::int32_t TextRenderer::extent(std::int32_t font, std::string_view text)
+{
+    return width(entry(resolve(font)), text);
+}
+
+// With kerning off and no antialiasing, the fonts here set the same pixels
+// for a text as for its characters drawn one by one at whole-pixel advances
+// (their faces join no characters), so a text is put together from glyphs
+// drawn once. Like the painter drawing into the text's own box, the glyphs
+// are clipped to the box: its width plus one, its cell height plus one.
 std::int32_t TextRenderer::draw(QImage& image, const DrawState& state, std::string_view text)
 {
     Entry& e = entry(resolve(state.font));
-    Shaped& s = shaped(e, text);
-    const std::int32_t extent = s.width;
+    const std::int32_t extent = width(e, text);
     if (text.empty()) return extent;
-    const std::int64_t width = extent;
     // Skip what cannot show: the text's box misses the canvas or the clip region.
     const std::int64_t left = std::max<std::int64_t>({state.position.x, state.clip.x1, 0});
-    const std::int64_t right =
-        std::min<std::int64_t>({static_cast<std::int64_t>(state.position.x) + width, state.clip.x2, image.width() - 1});
+    const std::int64_t right = std::min<std::int64_t>(
+        {static_cast<std::int64_t>(state.position.x) + extent, state.clip.x2, image.width() - 1});
     const std::int64_t top = std::max<std::int64_t>({state.position.y, state.clip.y1, 0});
     const std::int64_t bottom = std::min<std::int64_t>(
         {static_cast<std::int64_t>(state.position.y) + e.cell_height, state.clip.y2, image.height() - 1});
     if (left > right || top > bottom) return extent;
-    if (!s.rendered) render(e, text, s);
     const QRgb rgb = rgb_of(state.colour);
     uchar* const pixels = image.bits();
     const qsizetype stride = image.bytesPerLine();
-    for (const Span& span : s.spans) {
-        const std::int64_t y = static_cast<std::int64_t>(state.position.y) + span.y;
-        if (y < top || y > bottom) continue;
-        const std::int64_t from = std::max<std::int64_t>(static_cast<std::int64_t>(state.position.x) + span.x1, left);
-        const std::int64_t to = std::min<std::int64_t>(static_cast<std::int64_t>(state.position.x) + span.x2, right);
-        if (from > to) continue;
-        auto* row = reinterpret_cast<QRgb*>(pixels + y * stride);
-        std::fill(row + from, row + to + 1, rgb);
-    }
+    std::int64_t pen = state.position.x;
+    for_each_glyph(e, text, [&](char32_t c, Glyph& g) {
+        if (!g.rendered) render(e, c, g);
+        for (const Span& span : g.spans) {
+            const std::int64_t y = static_cast<std::int64_t>(state.position.y) + span.y;
+            if (y < top || y > bottom) continue;
+            const std::int64_t from = std::max<std::int64_t>(pen + span.x1, left);
+            const std::int64_t to = std::min<std::int64_t>(pen + span.x2, right);
+            if (from > to) continue;
+            auto* row = reinterpret_cast<QRgb*>(pixels + y * stride);
+            std::fill(row + from, row + to + 1, rgb);
+        }
+        pen += g.advance;
+    });
     return extent;
 }
 

@@ -1,12 +1,13 @@
 #pragma once
 // Fonts chosen by option texts and text drawn on the canvas image, without
-// antialiasing, by the top-left corner of the text's cell.
+// antialiasing, by the top-left corner of the text's cell. Each character's
+// glyph is measured and drawn by the toolkit once per font; texts are put
+// together from them.
 
 #include <QFont>
 #include <QFontMetrics>
 #include <QImage>
 #include <cstdint>
-#include <functional>
 #include <map>
 #include <optional>
 #include <string>
@@ -26,23 +27,23 @@ public:
     std::int32_t extent(std::int32_t font, std::string_view text);
     // Gives the text's extent.
     std::int32_t draw(QImage& image, const DrawState& state, std::string_view text);
+    // The font that a handle draws with.
+    const QFont& font(std::int32_t handle) { return entry(resolve(handle)).font; }
     // How many of the four faces (Arial, Times New Roman, Courier New,
     // Symbol) can be had.
     static std::int32_t available_faces();
 
 private:
-    struct TextHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
-    };
-    // A row's run of the pixels that a text sets, from the top-left corner of its cell.
+    // A row's run of the pixels that a glyph sets, from the top-left corner
+    // of its cell at the pen's position.
     struct Span {
         std::int32_t y, x1, x2;
     };
-    struct Shaped {
-        std::int32_t width = 0;
+    struct Glyph {
+        bool known = false;
         bool rendered = false;
-        std::vector<Span> spans;  // once the text is drawn
+        std::int32_t advance = 0;
+        std::vector<Span> spans;  // once the glyph is drawn
     };
     struct Entry {
         QFont font;
@@ -50,16 +51,19 @@ private:
         bool symbol = false;
         std::int32_t ascent = 0;
         std::int32_t cell_height = 0;
-        // Texts measured or drawn so far; the same words come back on every redraw.
-        std::unordered_map<std::string, Shaped, TextHash, std::equal_to<>> shaped;
+        std::vector<Glyph> latin;  // by code point, below kLatinGlyphs
+        std::unordered_map<char32_t, Glyph> others;
     };
     // A handle that names an entry: the font asked for, else the default
     // face, else 0 for the plain font.
     std::int32_t resolve(std::int32_t font);
     Entry& entry(std::int32_t handle);
-    Shaped& shaped(Entry& entry, std::string_view text);
-    void render(const Entry& entry, std::string_view text, Shaped& shaped) const;
-    QString prepare(const Entry& entry, std::string_view text) const;
+    Glyph& glyph(Entry& entry, char32_t c);
+    std::int32_t width(Entry& entry, std::string_view text);
+    void render(const Entry& entry, char32_t c, Glyph& glyph) const;
+    // Calls f with each character's glyph, in order.
+    template <class F>
+    void for_each_glyph(Entry& entry, std::string_view text, F f);
 
     std::vector<Entry> entries_;
     std::map<std::string, std::int32_t> handles_;  // by normalised option text
