@@ -21,7 +21,7 @@ inline constexpr std::string_view answer_prefix = "@T7@@C6@R@T1@@C1@: ";
 // Where the paragraph ends when laid out off the page: y is the top of its
 // last line, x the end of that line.
 QwPoint measure_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view text,
-                          ExtentMemo& memo)
+                          LineMemo& memo)
 {
     return lay_out_paragraph(x_left + measure_offset, x_right + measure_offset, y, text, MarkupPass::measure, memo);
 }
@@ -53,7 +53,7 @@ void draw_statement_box(std::int32_t x_left, std::int32_t x_right, std::int32_t 
                         std::string_view heading, std::int32_t level_dots)
 {
     const std::string body = std::string(body_prefix) + std::string(strip_trailing_blanks(text));
-    ExtentMemo memo;
+    LineMemo memo;
     const QwPoint end = measure_paragraph(x_left, x_right, y, body, memo);
     std::int32_t right = x_right;
     if (end.y < y + 10) right = end.x - measure_offset;  // one line: the box ends with it
@@ -98,7 +98,7 @@ struct AnswerLayout {
 
 // The box that the answer justified between x_left and x_right from y fills.
 AnswerLayout lay_out_answer(std::int32_t x_left, std::int32_t x_right, std::int32_t y, const std::string& body,
-                            ExtentMemo& memo)
+                            LineMemo& memo)
 {
     const QwPoint end = measure_paragraph(x_left, x_right, y, body, memo);
     std::int32_t right = x_right;
@@ -117,7 +117,7 @@ AnswerLayout lay_out_answer(std::int32_t x_left, std::int32_t x_right, std::int3
 QwPoint draw_answer_box(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view text)
 {
     const std::string body = std::string(answer_prefix) + std::string(strip_trailing_blanks(text));
-    ExtentMemo memo;
+    LineMemo memo;
     // A new answer replaces the one shown. It keeps clear of what the page
     // holds: at its own place when free, else at the nearest free place, else
     // narrower (wrapping) where that finds one; else at its own place.

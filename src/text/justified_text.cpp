@@ -23,24 +23,29 @@ std::string gap_text(std::int32_t pixels)
     return pixels < 100 ? format_i(pixels, 2) : std::to_string(pixels);
 }
 
-// Selects the font that a line starts in, keeping the memo's font in step.
-void select_line_font(std::int32_t n, ExtentMemo& memo)
+// A piece of text's width as one line started in font n. Measured again,
+// the piece leaves pen, fonts and colours as it did the first time; the
+// platform's font is left alone, since every caller selects the font of
+// the next text it measures or draws.
+std::int32_t piece_width(std::string_view piece, std::int32_t n, LineMemo& memo)
 {
-    if (select_font(n)) memo.font_selected(font_table.option[n]);
-}
-
-// A piece of text's width as one line started in font n.
-std::int32_t piece_width(std::string_view piece, std::int32_t n, ExtentMemo& memo)
-{
-    select_line_font(n, memo);
+    if (const LineEnd* known = memo.find(n, piece)) {
+        renderer_state = known->renderer;
+        qw_set_color_rgb(known->colour);
+        qw_move_to(known->position.x, known->position.y);
+        return known->position.x;
+    }
+    select_font(n);
     qw_move_to(0, 2000);
-    render_markup(0, 2000, piece, MarkupPass::measure, &memo);
-    return qw_get_current_position().x;
+    render_markup(0, 2000, piece, MarkupPass::measure);
+    const LineEnd end{qw_get_current_position(), renderer_state, qw_get_color_rgb()};
+    memo.remember(n, piece, end);
+    return end.position.x;
 }
 
 // The width of work[begin, end) in the font that work drawn from its start
 // in font n has there.
-std::int32_t width_within(std::string_view work, std::size_t begin, std::size_t end, std::int32_t n, ExtentMemo& memo)
+std::int32_t width_within(std::string_view work, std::size_t begin, std::size_t end, std::int32_t n, LineMemo& memo)
 {
     piece_width(work.substr(0, begin), n, memo);
     return piece_width(work.substr(begin, end - begin), renderer_state.current_font_number, memo);
@@ -58,7 +63,7 @@ std::string paragraph_work(std::string_view text)
 }  // namespace
 
 QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view text,
-                          MarkupPass pass, ExtentMemo& memo)
+                          MarkupPass pass, LineMemo& memo)
 {
     qw_move_to(x_left, y);
     std::int32_t saved_font = renderer_state.current_font_number;
@@ -99,9 +104,9 @@ QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_
             line += " @x" + gap_text(g <= extra ? per_gap + 1 : per_gap) + "@";
             line.append(span(first + g, first + g + 1));
         }
-        select_line_font(saved_font, memo);
+        select_font(saved_font);
         select_colour(saved_colour);
-        const float last_y = render_markup(x_left, y_line, strip_trailing_blanks(line), pass, &memo);
+        const float last_y = render_markup(x_left, y_line, strip_trailing_blanks(line), pass);
         y_line = static_cast<std::int32_t>(last_y + static_cast<float>(line_height));
         // Fonts and colours chosen by number inside a line carry over.
         saved_font = renderer_state.current_font_number;
@@ -109,27 +114,26 @@ QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_
         first = j - 1;
         j = first + 1;
     }
-    select_line_font(saved_font, memo);
+    select_font(saved_font);
     select_colour(saved_colour);
-    const float last_y =
-        render_markup(x_left, y_line, work.substr(std::min(breaks[first] + 1, work.size())), pass, &memo);
+    const float last_y = render_markup(x_left, y_line, work.substr(std::min(breaks[first] + 1, work.size())), pass);
     // The pen's line, not the raised or lowered piece a line may end with.
     return {qw_get_current_position().x, static_cast<std::int32_t>(last_y)};
 }
 
 QwPoint draw_justified_text(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view text)
 {
-    ExtentMemo memo;
+    LineMemo memo;
     return lay_out_paragraph(x_left, x_right, y, text, MarkupPass::draw, memo);
 }
 
 QwPoint measure_justified_text(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view text)
 {
-    ExtentMemo memo;
+    LineMemo memo;
     return lay_out_paragraph(x_left, x_right, y, text, MarkupPass::measure, memo);
 }
 
-std::int32_t widest_unbreakable_piece(std::string_view text, ExtentMemo& memo)
+std::int32_t widest_unbreakable_piece(std::string_view text, LineMemo& memo)
 {
     const std::string padded = paragraph_work(text);
     const std::string_view work = padded;
@@ -141,6 +145,6 @@ std::int32_t widest_unbreakable_piece(std::string_view text, ExtentMemo& memo)
     const std::vector<std::size_t> breaks = line_breaks(work, 0, width);
     std::int32_t widest = 0;
     for (std::size_t k = 0; k + 1 < breaks.size(); ++k) widest = std::max(widest, width(breaks[k] + 1, breaks[k + 1]));
-    select_line_font(font, memo);
+    select_font(font);
     return widest;
 }

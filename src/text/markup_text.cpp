@@ -19,23 +19,14 @@ struct Pen {
     std::int32_t fixed_pitch = 0;  // 0: proportional
 };
 
-// One call's drawing: the pass, the memo, and where the platform's current
-// position would stand after the last piece of text.
+// One call's drawing: the pass, and where the platform's current position
+// would stand after the last piece of text.
 struct Run {
     MarkupPass pass;
-    ExtentMemo* memo;
     bool moved = false;
     QwPoint end{};
 
     bool drawing() const { return pass == MarkupPass::draw; }
-    std::int32_t extent(std::string_view text) const
-    {
-        return memo != nullptr ? memo->extent(text) : qw_get_text_extent(text);
-    }
-    void font_selected(std::string_view options) const
-    {
-        if (memo != nullptr) memo->font_selected(options);
-    }
     // Text at (x, y): drawn, or only accounted for. A width below 0 is not
     // known yet.
     void text_at(std::int32_t x, std::int32_t y, std::string_view text, std::int32_t width = -1)
@@ -46,7 +37,7 @@ struct Run {
             return;
         }
         moved = true;
-        end = {x + (width >= 0 ? width : extent(text)), y};
+        end = {x + (width >= 0 ? width : qw_get_text_extent(text)), y};
     }
 };
 
@@ -71,7 +62,7 @@ std::optional<std::int32_t> whole_argument(std::string_view argument)
 void draw_segment(Run& run, Pen& pen, std::string_view segment)
 {
     if (pen.fixed_pitch == 0) {
-        const std::int32_t width = run.extent(segment);
+        const std::int32_t width = qw_get_text_extent(segment);
         run.text_at(pen.x, pen.y, segment, width);
         pen.x += width;
         return;
@@ -131,8 +122,7 @@ void apply_code(Run& run, char letter, std::string_view argument, Pen& pen)
 {
     switch (letter) {
     case 't': {
-        const std::string options = "t" + std::string(argument);
-        if (qw_set_font(options) > 0) run.font_selected(options);
+        qw_set_font("t" + std::string(argument));
         return;
     }
     case 'c':
@@ -155,9 +145,7 @@ void apply_code(Run& run, char letter, std::string_view argument, Pen& pen)
     const auto n = whole_argument(argument);
     if (!n) return;
     switch (letter) {
-    case 'T':
-        if (select_font(*n)) run.font_selected(font_table.option[*n]);
-        break;
+    case 'T': select_font(*n); break;
     case 'C': select_colour(*n); break;
     case 's': pen.fixed_pitch = *n; break;
     case 'X': pen.x = *n; break;
@@ -196,9 +184,9 @@ std::string_view first_characters(std::string_view text, std::size_t count)
     return text.substr(0, at);
 }
 
-float render_markup(std::int32_t x, std::int32_t y, std::string_view text, MarkupPass pass, ExtentMemo* memo)
+float render_markup(std::int32_t x, std::int32_t y, std::string_view text, MarkupPass pass)
 {
-    Run run{pass, memo};
+    Run run{pass};
     // Read in place; only the text that an expanded code leaves is built.
     std::string expanded_text;
     std::string_view work = first_characters(text, markup_text_limit);
@@ -254,13 +242,13 @@ float render_markup(std::int32_t x, std::int32_t y, std::string_view text, Marku
 
 float draw_markup_text(std::int32_t x, std::int32_t y, std::string_view text)
 {
-    return render_markup(x, y, text, MarkupPass::draw, nullptr);
+    return render_markup(x, y, text, MarkupPass::draw);
 }
 
 QwPoint measure_markup_text(std::int32_t x, std::int32_t y, std::string_view text)
 {
     qw_move_to(x, y);
-    render_markup(x, y, text, MarkupPass::measure, nullptr);
+    render_markup(x, y, text, MarkupPass::measure);
     return qw_get_current_position();
 }
 
@@ -269,24 +257,15 @@ std::int32_t markup_line_width(std::string_view text)
     return measure_markup_text(0, 2000, text).x;
 }
 
-void ExtentMemo::font_selected(std::string_view options)
+const LineEnd* LineMemo::find(std::int32_t font_number, std::string_view piece) const
 {
-    if (options.empty()) {
-        font_ = nullptr;
-        return;
-    }
-    if (font_ != nullptr && font_->first == options) return;
-    auto known = fonts_.find(options);
-    if (known == fonts_.end()) known = fonts_.emplace(options, ByText<std::int32_t>{}).first;
-    font_ = &*known;
+    const auto font = lines_.find(font_number);
+    if (font == lines_.end()) return nullptr;
+    const auto known = font->second.find(piece);
+    return known != font->second.end() ? &known->second : nullptr;
 }
 
-std::int32_t ExtentMemo::extent(std::string_view text)
+void LineMemo::remember(std::int32_t font_number, std::string_view piece, const LineEnd& end)
 {
-    if (font_ == nullptr) return qw_get_text_extent(text);
-    ByText<std::int32_t>& widths = font_->second;
-    if (const auto known = widths.find(text); known != widths.end()) return known->second;
-    const std::int32_t width = qw_get_text_extent(text);
-    widths.emplace(text, width);
-    return width;
+    lines_[font_number].emplace(piece, end);
 }
