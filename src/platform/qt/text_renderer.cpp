@@ -142,35 +142,45 @@ void TextRenderer::for_each_glyph(Entry& e, std::string_view text, F f)
     }
 }
 
-// Drawn once, as the painter draws it alone, into an image with room on
-// every side for the parts of a glyph that reach outside its cell.
-void TextRenderer::render(const Entry& e, char32_t c, Glyph& g) const
+// Drawn once, as the painter draws each alone: the glyphs a text is the
+// first to need are drawn side by side into one image, each with room on
+// every side for what reaches outside its cell.
+void TextRenderer::render(const Entry& e, std::span<const Fresh> fresh) const
 {
-    g.rendered = true;
     constexpr QRgb unset = 0xFFFFFFFF;
     const std::int32_t margin = e.cell_height;
-    QImage box(g.advance + 2 * margin + 1, e.cell_height + 2 * margin + 1, QImage::Format_RGB32);
-    box.fill(unset);
+    std::int32_t width = 0;
+    for (const Fresh& f : fresh) width += f.glyph->advance + 2 * margin + 1;
+    QImage strip(width, e.cell_height + 2 * margin + 1, QImage::Format_RGB32);
+    strip.fill(unset);
     {
-        QPainter painter(&box);
+        QPainter painter(&strip);
         painter.setRenderHint(QPainter::Antialiasing, false);
         painter.setRenderHint(QPainter::TextAntialiasing, false);
         painter.setFont(e.font);
         painter.setPen(QColor(Qt::black));
-        painter.drawText(QPoint(margin, margin + e.ascent), QString::fromUcs4(&c, 1));
-    }
-    const std::int32_t width = box.width();
-    for (std::int32_t y = 0; y < box.height(); ++y) {
-        const auto* row = reinterpret_cast<const QRgb*>(box.constScanLine(y));
-        for (std::int32_t x = 0; x < width;) {
-            if (row[x] == unset) {
-                ++x;
-                continue;
-            }
-            const std::int32_t from = x;
-            while (x < width && row[x] != unset) ++x;
-            g.spans.push_back({y - margin, from - margin, x - 1 - margin});
+        std::int32_t left = 0;
+        for (const Fresh& f : fresh) {
+            painter.drawText(QPoint(left + margin, margin + e.ascent), QString::fromUcs4(&f.c, 1));
+            left += f.glyph->advance + 2 * margin + 1;
         }
+    }
+    std::int32_t left = 0;
+    for (const Fresh& f : fresh) {
+        const std::int32_t right = left + f.glyph->advance + 2 * margin + 1;
+        for (std::int32_t y = 0; y < strip.height(); ++y) {
+            const auto* row = reinterpret_cast<const QRgb*>(strip.constScanLine(y));
+            for (std::int32_t x = left; x < right;) {
+                if (row[x] == unset) {
+                    ++x;
+                    continue;
+                }
+                const std::int32_t from = x;
+                while (x < right && row[x] != unset) ++x;
+                f.glyph->spans.push_back({y - margin, from - left - margin, x - 1 - left - margin});
+            }
+        }
+        left = right;
     }
 }
 
@@ -204,12 +214,18 @@ std::int32_t TextRenderer::draw(QImage& image, const DrawState& state, std::stri
     const std::int64_t bottom = std::min<std::int64_t>(
         {static_cast<std::int64_t>(state.position.y) + e.cell_height, state.clip.y2, image.height() - 1});
     if (left > right || top > bottom) return extent;
+    fresh_.clear();
+    for_each_glyph(e, text, [this](char32_t c, Glyph& g) {
+        if (g.rendered) return;
+        g.rendered = true;
+        fresh_.push_back({c, &g});
+    });
+    if (!fresh_.empty()) render(e, fresh_);
     const QRgb rgb = rgb_of(state.colour);
     uchar* const pixels = image.bits();
     const qsizetype stride = image.bytesPerLine();
     std::int64_t pen = state.position.x;
-    for_each_glyph(e, text, [&](char32_t c, Glyph& g) {
-        if (!g.rendered) render(e, c, g);
+    for_each_glyph(e, text, [&](char32_t, const Glyph& g) {
         for (const Span& span : g.spans) {
             const std::int64_t y = static_cast<std::int64_t>(state.position.y) + span.y;
             if (y < top || y > bottom) continue;

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -60,7 +61,11 @@ private:
     Entry& entry(std::int32_t handle);
     Glyph& glyph(Entry& entry, char32_t c);
     std::int32_t width(Entry& entry, std::string_view text);
-    void render(const Entry& entry, char32_t c, Glyph& glyph) const;
+    struct Fresh {
+        char32_t c;
+        Glyph* glyph;
+    };
+    void render(const Entry& entry, std::span<const Fresh> fresh) const;
     // Calls f with each character's glyph, in order.
     template <class F>
     void for_each_glyph(Entry& entry, std::string_view text, F f);
@@ -69,6 +74,7 @@ private:
     std::map<std::string, std::int32_t> handles_;  // by normalised option text
     std::string key_;                              // the option text being looked up
     std::optional<Entry> plain_;                   // when no face at all can be had
+    std::vector<Fresh> fresh_;                     // glyphs the text being drawn needs drawn
 };
 
 }  // namespace platform::qt
