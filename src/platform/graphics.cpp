@@ -2,6 +2,9 @@
 
 #include <algorithm>
 #include <limits>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/core_state.h"
 
@@ -11,19 +14,29 @@ namespace {
 struct ThreadDrawState {
     std::uint64_t generation = 0;
     DrawState state;
+    // Fonts had from the backend, by option text: one backend gives the same
+    // font for the same text, and texts switch fonts at nearly every code.
+    std::vector<std::pair<std::string, std::int32_t>> fonts;
 };
+constexpr std::size_t kKeptFonts = 32;
 
 // Each thread draws with its own colour, position, font and clip region;
 // a new backend starts every thread afresh.
-DrawState& state()
+ThreadDrawState& thread_state()
 {
     thread_local ThreadDrawState local;
     const std::uint64_t generation = detail::core().generation.load();
     if (local.generation != generation) {
         local.generation = generation;
         local.state = DrawState{};
+        local.fonts.clear();
     }
-    return local.state;
+    return local;
+}
+
+DrawState& state()
+{
+    return thread_state().state;
 }
 
 }  // namespace
@@ -124,10 +137,20 @@ std::int32_t qw_initialize_fonts()
 
 std::int32_t qw_set_font(std::string_view options)
 {
+    platform::ThreadDrawState& local = platform::thread_state();
+    for (const auto& [text, font] : local.fonts) {
+        if (text == options) {
+            local.state.font = font;
+            return font;
+        }
+    }
     const auto request = platform::parse_font_options(options);
     if (!request) return -1;
     const std::int32_t font = host().select_font(*request);
-    if (font > 0) state().font = font;
+    if (font > 0) {
+        local.state.font = font;
+        if (local.fonts.size() < platform::kKeptFonts) local.fonts.emplace_back(options, font);
+    }
     return font;
 }
 
