@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <cwchar>
 #include <new>
 #include <sys/mman.h>
 
@@ -38,6 +39,20 @@ bool ellipse_row(double cx, double cy, double rx, double ry, std::int64_t y, std
         right = static_cast<std::int64_t>(std::ceil(cx));
     }
     return true;
+}
+
+// Sets count pixels from row. Long runs (page grounds, boxes, ellipses) go
+// to the C library's wide-character fill, which picks the widest stores the
+// processor has; short ones are not worth the call.
+void fill_pixels(std::uint32_t* row, std::size_t count, std::uint32_t native)
+{
+    if constexpr (sizeof(wchar_t) == sizeof(std::uint32_t)) {
+        if (count >= 32) {
+            std::wmemset(reinterpret_cast<wchar_t*>(row), static_cast<wchar_t>(native), count);
+            return;
+        }
+    }
+    std::fill_n(row, count, native);
 }
 
 }  // namespace
@@ -86,7 +101,7 @@ void RasterCanvas::span(const Bounds& area, std::int32_t y, std::int64_t x1, std
     const std::int64_t to = std::min<std::int64_t>(x2, area.x2);
     if (from > to) return;
     std::uint32_t* row = pixels_.get() + static_cast<std::size_t>(y) * static_cast<std::size_t>(width_);
-    std::fill(row + from, row + to + 1, native);
+    fill_pixels(row + from, static_cast<std::size_t>(to - from + 1), native);
 }
 
 std::int32_t RasterCanvas::pixel(std::int32_t x, std::int32_t y) const
@@ -117,7 +132,8 @@ void RasterCanvas::rectangle(const ClipRect& clip, QwControl control, std::int32
         const std::int32_t right = std::min(x2, area.x2);
         if (left > right || top > bottom) return;
         std::uint32_t* row = pixels_.get() + static_cast<std::size_t>(top) * static_cast<std::size_t>(width_);
-        for (std::int32_t y = top; y <= bottom; ++y, row += width_) std::fill(row + left, row + right + 1, native);
+        for (std::int32_t y = top; y <= bottom; ++y, row += width_)
+            fill_pixels(row + left, static_cast<std::size_t>(right - left + 1), native);
         return;
     }
     for (std::int32_t y = top; y <= bottom; ++y) {
