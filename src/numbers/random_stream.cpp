@@ -66,8 +66,9 @@ std::int32_t random_int(std::int32_t lo, std::int32_t hi)
 {
     const double u = next_uniform(random_stream.random_state);
     const double span = static_cast<double>(static_cast<std::int64_t>(hi) - lo + 1);
-    // Toward zero, not toward minus infinity: 0 gets the draws just below it.
-    const auto drawn = static_cast<std::int64_t>(std::trunc(lo + u * span));
+    // Toward zero, as the conversion cuts, not toward minus infinity: 0 gets
+    // the draws just below it.
+    const auto drawn = static_cast<std::int64_t>(lo + u * span);
     return static_cast<std::int32_t>(std::min<std::int64_t>(hi, drawn));
 }
 

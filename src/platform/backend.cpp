@@ -53,12 +53,6 @@ public:
 
 }  // namespace
 
-PlatformCore& core()
-{
-    static PlatformCore instance;
-    return instance;
-}
-
 Backend& host()
 {
     static NullBackend none;

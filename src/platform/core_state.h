@@ -44,7 +44,12 @@ struct PlatformCore {
     std::optional<double> clock_origin;
 };
 
-PlatformCore& core();
+// Inline: every drawing call asks for it.
+inline PlatformCore& core()
+{
+    static PlatformCore instance;
+    return instance;
+}
 // The installed backend, or one that does nothing and reports failure.
 Backend& host();
 
