@@ -30,7 +30,8 @@ void show_chemistry_fact(std::int32_t x, std::int32_t y, std::int32_t width, std
     const std::string body = "@T1@@C1@" + std::string(draw_fact());
     disable_page_mouse();
     // Measured below the canvas: the pen stops at the top of the last line.
-    draw_justified_text(x + 10, x + width - 10, 2000, body);
+    LineMemo memo;
+    measure_justified_text(x + 10, x + width - 10, 2000, body, memo);
     height = qw_get_current_position().y - 1940;
     // A decoration: left out where it would cover anything on the page.
     const PageRect box{x, y, x + width, y + height};
@@ -44,7 +45,7 @@ void show_chemistry_fact(std::int32_t x, std::int32_t y, std::int32_t width, std
     qw_set_color_rgb(0xC0C0C8);
     qw_rectangle(QwControl::filled, x, y, x + width, y + 20);
     draw_justified_text(x + width / 2 - 70, x + width - 10, y + 2, "@T8@@C6@Fatti della Chimica");
-    draw_justified_text(x + 10, x + width - 10, y + 30, body);
+    draw_justified_text(x + 10, x + width - 10, y + 30, body, memo);
     enable_page_mouse();
 }
 

@@ -62,6 +62,19 @@ std::string paragraph_work(std::string_view text)
 
 }  // namespace
 
+const LineEnd* LineMemo::find(std::int32_t font_number, std::string_view piece) const
+{
+    const auto font = lines_.find(font_number);
+    if (font == lines_.end()) return nullptr;
+    const auto known = font->second.find(piece);
+    return known != font->second.end() ? &known->second : nullptr;
+}
+
+void LineMemo::remember(std::int32_t font_number, std::string_view piece, const LineEnd& end)
+{
+    lines_[font_number].emplace(piece, end);
+}
+
 QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view text,
                           MarkupPass pass, LineMemo& memo)
 {
@@ -124,12 +137,24 @@ QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_
 QwPoint draw_justified_text(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view text)
 {
     LineMemo memo;
-    return lay_out_paragraph(x_left, x_right, y, text, MarkupPass::draw, memo);
+    return draw_justified_text(x_left, x_right, y, text, memo);
 }
 
 QwPoint measure_justified_text(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view text)
 {
     LineMemo memo;
+    return measure_justified_text(x_left, x_right, y, text, memo);
+}
+
+QwPoint draw_justified_text(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view text,
+                            LineMemo& memo)
+{
+    return lay_out_paragraph(x_left, x_right, y, text, MarkupPass::draw, memo);
+}
+
+QwPoint measure_justified_text(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view text,
+                               LineMemo& memo)
+{
     return lay_out_paragraph(x_left, x_right, y, text, MarkupPass::measure, memo);
 }
 

@@ -5,9 +5,34 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "platform/graphics.h"
+#include "text/fonts_colours.h"
+
+// What measuring a piece of text as a line of its own, started in a
+// numbered font, left behind: the pen, and the fonts and colours it chose.
+struct LineEnd {
+    QwPoint position;
+    RendererState renderer;
+    std::int32_t colour = 0;
+};
+
+class LineMemo {
+public:
+    const LineEnd* find(std::int32_t font_number, std::string_view piece) const;
+    void remember(std::int32_t font_number, std::string_view piece, const LineEnd& end);
+
+private:
+    // Looked up by the piece itself: no key is built for a lookup.
+    struct TextHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+    };
+    std::unordered_map<std::int32_t, std::unordered_map<std::string, LineEnd, TextHash, std::equal_to<>>> lines_;
+};
 
 // Draws text with its first line at y and returns where the paragraph
 // ends: y the top of its last line, x the end of that line.
@@ -17,3 +42,10 @@ QwPoint draw_justified_text(std::int32_t x_left, std::int32_t x_right, std::int3
 // and returns where the platform's current position then stands (as after
 // drawing it): y the top of the last line, x the end of that line.
 QwPoint measure_justified_text(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view text);
+
+// As above, keeping in the memo what was measured: passes over the same
+// text that share one memo measure its lines once.
+QwPoint draw_justified_text(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view text,
+                            LineMemo& memo);
+QwPoint measure_justified_text(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view text,
+                               LineMemo& memo);

@@ -256,16 +256,3 @@ std::int32_t markup_line_width(std::string_view text)
 {
     return measure_markup_text(0, 2000, text).x;
 }
-
-const LineEnd* LineMemo::find(std::int32_t font_number, std::string_view piece) const
-{
-    const auto font = lines_.find(font_number);
-    if (font == lines_.end()) return nullptr;
-    const auto known = font->second.find(piece);
-    return known != font->second.end() ? &known->second : nullptr;
-}
-
-void LineMemo::remember(std::int32_t font_number, std::string_view piece, const LineEnd& end)
-{
-    lines_[font_number].emplace(piece, end);
-}
