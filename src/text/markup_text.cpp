@@ -27,17 +27,18 @@ struct Run {
     QwPoint end{};
 
     bool drawing() const { return pass == MarkupPass::draw; }
-    // Text at (x, y): drawn, or only accounted for. A width below 0 is not
-    // known yet.
-    void text_at(std::int32_t x, std::int32_t y, std::string_view text, std::int32_t width = -1)
+    // Text at (x, y): drawn, or only accounted for. Gives its width.
+    std::int32_t text_at(std::int32_t x, std::int32_t y, std::string_view text)
     {
         if (drawing()) {
             qw_move_to(x, y);
             qw_out_text(text);
-            return;
+            return qw_get_current_position().x - x;
         }
         moved = true;
-        end = {x + (width >= 0 ? width : qw_get_text_extent(text)), y};
+        const std::int32_t width = qw_get_text_extent(text);
+        end = {x + width, y};
+        return width;
     }
 };
 
@@ -62,9 +63,7 @@ std::optional<std::int32_t> whole_argument(std::string_view argument)
 void draw_segment(Run& run, Pen& pen, std::string_view segment)
 {
     if (pen.fixed_pitch == 0) {
-        const std::int32_t width = qw_get_text_extent(segment);
-        run.text_at(pen.x, pen.y, segment, width);
-        pen.x += width;
+        pen.x += run.text_at(pen.x, pen.y, segment);
         return;
     }
     for (std::size_t at = 0; at < segment.size();) {

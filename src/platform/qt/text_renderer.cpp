@@ -204,8 +204,15 @@ std::int32_t TextRenderer::extent(std::int32_t font, std::string_view text)
 std::int32_t TextRenderer::draw(QImage& image, const DrawState& state, std::string_view text)
 {
     Entry& e = entry(resolve(state.font));
-    const std::int32_t extent = width(e, text);
-    if (text.empty()) return extent;
+    std::int32_t extent = 0;
+    fresh_.clear();
+    for_each_glyph(e, text, [this, &extent](char32_t c, Glyph& g) {
+        extent += g.advance;
+        if (g.rendered) return;
+        g.rendered = true;
+        fresh_.push_back({c, &g});
+    });
+    if (!fresh_.empty()) render(e, fresh_);
     // Skip what cannot show: the text's box misses the canvas or the clip region.
     const std::int64_t left = std::max<std::int64_t>({state.position.x, state.clip.x1, 0});
     const std::int64_t right = std::min<std::int64_t>(
@@ -213,14 +220,7 @@ std::int32_t TextRenderer::draw(QImage& image, const DrawState& state, std::stri
     const std::int64_t top = std::max<std::int64_t>({state.position.y, state.clip.y1, 0});
     const std::int64_t bottom = std::min<std::int64_t>(
         {static_cast<std::int64_t>(state.position.y) + e.cell_height, state.clip.y2, image.height() - 1});
-    if (left > right || top > bottom) return extent;
-    fresh_.clear();
-    for_each_glyph(e, text, [this](char32_t c, Glyph& g) {
-        if (g.rendered) return;
-        g.rendered = true;
-        fresh_.push_back({c, &g});
-    });
-    if (!fresh_.empty()) render(e, fresh_);
+    if (text.empty() || left > right || top > bottom) return extent;
     const QRgb rgb = rgb_of(state.colour);
     uchar* const pixels = image.bits();
     const qsizetype stride = image.bytesPerLine();
