@@ -81,13 +81,29 @@ bool is_operator(const std::string& shown)
 
 }  // namespace
 
-// "1.35", "-0.5", "2.08•10-3;" (the exponent raised).
+// "1.35", "-0.5", "2.08•10-3;" (the exponent raised): signs, then a digit,
+// then digits, points, commas and signs, "•" anywhere. Read in place: it is
+// asked of every word of every paragraph.
 bool is_number_word(std::string_view shown)
 {
-    const std::string s = replaced(unclosed(shown), "•", "");
-    const std::size_t first = s.find_first_not_of("+-");
-    return first != std::string::npos && first <= 1 && s[first] >= '0' && s[first] <= '9' &&
-           s.find_first_not_of("0123456789.,+-") == std::string::npos;
+    constexpr std::string_view bullet = "•";
+    const std::string_view s = unclosed(shown);
+    std::size_t read = 0;  // characters read, "•" left out
+    bool digit_seen = false;
+    for (std::size_t i = 0; i < s.size();) {
+        if (s.substr(i, bullet.size()) == bullet) {
+            i += bullet.size();
+            continue;
+        }
+        const char c = s[i++];
+        if (std::string_view("0123456789.,+-").find(c) == std::string_view::npos) return false;
+        if (!digit_seen && c != '+' && c != '-') {
+            if (read > 1 || c < '0' || c > '9') return false;
+            digit_seen = true;
+        }
+        ++read;
+    }
+    return digit_seen;
 }
 
 // "mol/L", "J/(K•mol)", "(mol/L)-1", "kPa;", "oC" (the degree raised); not
