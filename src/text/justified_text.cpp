@@ -23,11 +23,23 @@ std::string gap_text(std::int32_t pixels)
     return pixels < 100 ? format_i(pixels, 2) : std::to_string(pixels);
 }
 
-// A piece of text's width as one line started in font n. Measured again,
-// the piece leaves pen, fonts and colours as it did the first time; the
-// platform's font is left alone, since every caller selects the font of
-// the next text it measures or draws.
-std::int32_t piece_width(std::string_view piece, std::int32_t n, LineMemo& memo)
+// Whether piece, a line one word longer than shorter, can be measured on
+// from where shorter left the pen: text widths add up, so only the new words
+// are measured. Not where a font chosen by name would have to be chosen again,
+// nor where expanded codes could reach the renderer's length limit.
+bool lengthens(std::string_view piece, std::string_view shorter, const LineEnd& known)
+{
+    constexpr std::size_t longest_expansion = 32;
+    return known.pen.fixed_pitch == 0 && piece.size() + longest_expansion < markup_text_limit &&
+           piece.substr(0, shorter.size()) == shorter && piece.find("@t") == std::string_view::npos;
+}
+
+// A piece of text's width as one line started in font n; shorter, when not
+// empty, is the same line one word shorter. Measured again, the piece leaves
+// pen, fonts and colours as it did the first time; the platform's font is
+// left alone, since every caller selects the font of the next text it
+// measures or draws.
+std::int32_t piece_width(std::string_view piece, std::int32_t n, LineMemo& memo, std::string_view shorter = {})
 {
     if (const LineEnd* known = memo.find(n, piece)) {
         renderer_state = known->renderer;
@@ -35,10 +47,21 @@ std::int32_t piece_width(std::string_view piece, std::int32_t n, LineMemo& memo)
         qw_move_to(known->position.x, known->position.y);
         return known->position.x;
     }
-    select_font(n);
-    qw_move_to(0, 2000);
-    render_markup(0, 2000, piece, MarkupPass::measure);
-    const LineEnd end{qw_get_current_position(), renderer_state, qw_get_color_rgb()};
+    MarkupPen pen{0, 2000, 0};
+    std::string_view rest = piece;
+    const LineEnd* base = shorter.empty() ? nullptr : memo.find(n, shorter);
+    if (base != nullptr && lengthens(piece, shorter, *base) && select_font(base->renderer.current_font_number)) {
+        renderer_state = base->renderer;
+        qw_set_color_rgb(base->colour);
+        qw_move_to(base->position.x, base->position.y);
+        pen = base->pen;
+        rest = piece.substr(strip_trailing_blanks(shorter).size());
+    } else {
+        select_font(n);
+        qw_move_to(0, 2000);
+    }
+    pen = render_markup(pen, rest, MarkupPass::measure);
+    const LineEnd end{qw_get_current_position(), pen, renderer_state, qw_get_color_rgb()};
     memo.remember(n, piece, end);
     return end.position.x;
 }
@@ -97,7 +120,8 @@ QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_
     std::int32_t y_line = y;
     std::int32_t fitting_width = 0;
     for (std::size_t j = first + 1; j < breaks.size();) {
-        const std::int32_t line_width = piece_width(span(first, j), saved_font, memo);
+        const std::int32_t line_width =
+            piece_width(span(first, j), saved_font, memo, j > first + 1 ? span(first, j - 1) : std::string_view{});
         if (x_right - x_left >= line_width) {
             fitting_width = line_width;
             ++j;
@@ -119,8 +143,8 @@ QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_
         }
         select_font(saved_font);
         select_colour(saved_colour);
-        const float last_y = render_markup(x_left, y_line, strip_trailing_blanks(line), pass);
-        y_line = static_cast<std::int32_t>(last_y + static_cast<float>(line_height));
+        const std::int32_t last_y = render_markup({x_left, y_line, 0}, strip_trailing_blanks(line), pass).y;
+        y_line = last_y + line_height;
         // Fonts and colours chosen by number inside a line carry over.
         saved_font = renderer_state.current_font_number;
         saved_colour = renderer_state.current_colour_number;
@@ -129,7 +153,8 @@ QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_
     }
     select_font(saved_font);
     select_colour(saved_colour);
-    const float last_y = render_markup(x_left, y_line, work.substr(std::min(breaks[first] + 1, work.size())), pass);
+    const std::int32_t last_y =
+        render_markup({x_left, y_line, 0}, work.substr(std::min(breaks[first] + 1, work.size())), pass).y;
     // The pen's line, not the raised or lowered piece a line may end with.
     return {qw_get_current_position().x, static_cast<std::int32_t>(last_y)};
 }

@@ -11,11 +11,14 @@
 
 #include "platform/graphics.h"
 #include "text/fonts_colours.h"
+#include "text/markup_text.h"
 
 // What measuring a piece of text as a line of its own, started in a
-// numbered font, left behind: the pen, and the fonts and colours it chose.
+// numbered font, left behind: the platform's position and the pen, and the
+// fonts and colours it chose.
 struct LineEnd {
     QwPoint position;
+    MarkupPen pen;
     RendererState renderer;
     std::int32_t colour = 0;
 };

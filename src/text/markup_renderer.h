@@ -13,7 +13,8 @@ enum class MarkupPass {
     measure,  // only move the current position to where drawing would leave it
 };
 
-float render_markup(std::int32_t x, std::int32_t y, std::string_view text, MarkupPass pass);
+// Renders text from the pen and gives the pen afterwards.
+MarkupPen render_markup(MarkupPen pen, std::string_view text, MarkupPass pass);
 
 // Draws or measures a justified paragraph (see draw_justified_text) and
 // returns the platform's current position afterwards. Passes over the same

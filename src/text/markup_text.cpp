@@ -13,11 +13,7 @@
 
 namespace {
 
-struct Pen {
-    std::int32_t x = 0;
-    std::int32_t y = 0;
-    std::int32_t fixed_pitch = 0;  // 0: proportional
-};
+using Pen = MarkupPen;
 
 // One call's drawing: the pass, and where the platform's current position
 // would stand after the last piece of text.
@@ -183,20 +179,19 @@ std::string_view first_characters(std::string_view text, std::size_t count)
     return text.substr(0, at);
 }
 
-float render_markup(std::int32_t x, std::int32_t y, std::string_view text, MarkupPass pass)
+MarkupPen render_markup(MarkupPen pen, std::string_view text, MarkupPass pass)
 {
     Run run{pass};
     // Read in place; only the text that an expanded code leaves is built.
     std::string expanded_text;
     std::string_view work = first_characters(text, markup_text_limit);
-    Pen pen{x, y, 0};
     if (work.find('@') == std::string::npos) {
         const std::string_view plain = strip_trailing_blanks(work);
         if (run.drawing()) {
             qw_move_to(pen.x, pen.y);
-            if (!plain.empty()) qw_out_text(plain);
+            if (!plain.empty()) pen.x += run.text_at(pen.x, pen.y, plain);
         } else {
-            run.text_at(pen.x, pen.y, plain);
+            pen.x += run.text_at(pen.x, pen.y, plain);
         }
     } else {
         std::size_t start = 0;
@@ -236,18 +231,18 @@ float render_markup(std::int32_t x, std::int32_t y, std::string_view text, Marku
         }
     }
     if (run.moved) qw_move_to(run.end.x, run.end.y);
-    return static_cast<float>(pen.y);
+    return pen;
 }
 
 float draw_markup_text(std::int32_t x, std::int32_t y, std::string_view text)
 {
-    return render_markup(x, y, text, MarkupPass::draw);
+    return static_cast<float>(render_markup({x, y, 0}, text, MarkupPass::draw).y);
 }
 
 QwPoint measure_markup_text(std::int32_t x, std::int32_t y, std::string_view text)
 {
     qw_move_to(x, y);
-    render_markup(x, y, text, MarkupPass::measure);
+    render_markup({x, y, 0}, text, MarkupPass::measure);
     return qw_get_current_position();
 }
 

@@ -26,6 +26,14 @@
 // b code has been expanded, is not drawn.
 inline constexpr std::size_t markup_text_limit = 1000;
 
+// The pen of a markup text: where its next piece goes, and the fixed pitch
+// (0: proportional) that an s code set.
+struct MarkupPen {
+    std::int32_t x = 0;
+    std::int32_t y = 0;
+    std::int32_t fixed_pitch = 0;
+};
+
 // Draws text with its first piece's top-left corner at (x, y) and returns
 // the final pen y. Afterwards the platform's current position stands at the
 // end of the last piece drawn, so drawing off-page measures a text.

@@ -6,6 +6,8 @@
 #include "recorded_drawing.h"
 #include "text/fonts_colours.h"
 #include "text/justified_text.h"
+#include "text/line_breaks.h"
+#include "text/markup_text.h"
 
 // Body text is 8 pixels a character on the recording backend.
 using JustifiedText = RecordedDrawing;
@@ -124,4 +126,73 @@ TEST_F(JustifiedText, AParagraphEndingInASuperscriptEndsOnItsLastLine)
     EXPECT_EQ(measure_justified_text(1000, 1126, 30, "aa bb cc dd ee ff OH@u-@").y, 46);
     EXPECT_EQ(measure_justified_text(1000, 1126, 30, "aa bb cc dd ee ff H@d2@").y, 46);
     EXPECT_EQ(measure_justified_text(1000, 1126, 30, "aa OH@u-@").y, 30);
+}
+
+// Lines are fitted by measuring each longer candidate on from the shorter
+// one. Worked out again here by measuring every candidate line whole, over
+// generated paragraphs of words with codes, at many widths.
+TEST_F(JustifiedText, LinesFitAsWhenEveryCandidateIsMeasuredWhole)
+{
+    const std::vector<std::string> words = {"H@d2@O",
+                                            "10@u-3@",
+                                            "@T5@K@T1@c",
+                                            "@C3@rosso@C1@",
+                                            "@s9@ABC@s0@",
+                                            "@s7@fisso",
+                                            "Δ",
+                                            "la",
+                                            "soluzione",
+                                            "@T4@grassa",
+                                            "@T1@",
+                                            "Ca@u2+@",
+                                            "(a)",
+                                            "@x3@x",
+                                            "@y2@y@y-2@",
+                                            "SO@d4@@u2-@",
+                                            "@T2@piccolo@T1@",
+                                            "e"};
+    const auto measured = [](std::int32_t font, std::string_view text) {
+        select_font(font);
+        return measure_markup_text(0, 2000, text).x;
+    };
+    std::uint32_t seed = 7;
+    const auto next = [&seed](std::uint32_t n) {
+        seed = seed * 1664525u + 1013904223u;
+        return (seed >> 8) % n;
+    };
+    for (int paragraph = 0; paragraph < 40; ++paragraph) {
+        std::string text = words[next(words.size())];
+        const std::uint32_t count = 4 + next(30);
+        for (std::uint32_t k = 0; k < count; ++k) text += (next(6) == 0 ? "  " : " ") + words[next(words.size())];
+        for (std::int32_t room = 30; room <= 400; room += 37) {
+            SCOPED_TRACE(text + " in " + std::to_string(room));
+            select_font(1);
+            select_colour(1);
+            const std::string work = " " + text;
+            const std::vector<std::size_t> breaks = line_breaks(work, room, [](std::size_t, std::size_t) { return 0; });
+            const auto span = [&](std::size_t from, std::size_t to) {
+                return std::string_view(work).substr(breaks[from] + 1, breaks[to] - breaks[from] - 1);
+            };
+            std::int32_t font = 1;
+            std::int32_t lines = 0;
+            std::size_t first = 0;
+            for (;;) {
+                std::size_t j = first + 1;
+                while (j < breaks.size() && measured(font, span(first, j)) <= room) ++j;
+                if (j == breaks.size() || j < first + 2) break;
+                measured(font, span(first, j - 1));
+                font = renderer_state.current_font_number;
+                ++lines;
+                first = j - 1;
+            }
+            select_font(font);
+            const std::int32_t last_x = measure_markup_text(1000, 2000, work.substr(breaks[first] + 1)).x;
+
+            select_font(1);
+            select_colour(1);
+            const QwPoint end = measure_justified_text(1000, 1000 + room, 30, text);
+            EXPECT_EQ(end.y, 30 + 16 * lines);
+            EXPECT_EQ(end.x, last_x);
+        }
+    }
 }
