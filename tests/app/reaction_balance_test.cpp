@@ -5,7 +5,7 @@
 
 #include <cstdint>
 #include <map>
-#include <regex>
+#include <optional>
 #include <set>
 #include <string>
 
@@ -17,24 +17,23 @@
 #include "support/formula_reading.h"
 #include "support/platform_fixtures.h"
 #include "support/program_start.h"
+#include "support/text_patterns.h"
 
 namespace {
 
+using testing_support::Found;
 using testing_support::read_formula;
 using testing_support::ReadFormula;
+using testing_support::replace_all;
 
 // Failure naming the equation unless its atoms and charge balance; "e" is
 // an electron, "(1/2)" a coefficient; states ("@d(aq)@", "@d2(s)@") are
 // dropped. The equation is written as pages show it: " + " and " = ".
 ::testing::AssertionResult balances(const std::string& equation)
 {
-    static const std::regex state(R"(\([a-z]+\))");
-    static const std::regex empty_subscript("@d@");
     // One table writes "Sn@u2+ @": the blank shows as nothing.
-    static const std::regex blank_in_code("(@[du][^@ ]*) +@");
-    std::string text = std::regex_replace(equation, blank_in_code, "$1@");
-    text = std::regex_replace(std::regex_replace(text, state, ""), empty_subscript, "");
-    static const std::regex term(R"(^\s*(?:\((\d+)/(\d+)\)|(\d+))?(\S+)\s*$)");
+    std::string text = replace_all(equation, "(@[du][^@ ]*) +@", "$1@");
+    text = replace_all(replace_all(text, R"(\([a-z]+\))", ""), "@d@", "");
     std::map<std::string, std::int64_t> balance;  // in sixths of a unit, for the fractions
     std::size_t at = 0;
     for (std::int32_t sign = -1; sign <= 1; sign += 2) {
@@ -43,18 +42,20 @@ using testing_support::ReadFormula;
         if (end == std::string::npos) return ::testing::AssertionFailure() << "no sides: " << equation;
         const std::string side = text.substr(at, end - at) + " + ";
         for (std::size_t from = 0, plus; (plus = side.find(" + ", from)) != std::string::npos; from = plus + 3) {
-            std::smatch m;
             const std::string piece = side.substr(from, plus - from);
-            if (!std::regex_match(piece, m, term)) return ::testing::AssertionFailure() << "term " << piece;
+            const std::optional<Found> term =
+                testing_support::match_whole(piece, R"(^\s*(?:\((\d+)/(\d+)\)|(\d+))?(\S+)\s*$)");
+            if (!term) return ::testing::AssertionFailure() << "term " << piece;
+            const Found& m = *term;
             std::int64_t sixths = 6;
-            if (m[1].matched) sixths = 6 * std::stoll(m[1]) / std::stoll(m[2]);
-            if (m[3].matched) sixths = 6 * std::stoll(m[3]);
+            if (m.matched(1)) sixths = 6 * std::stoll(m[1]) / std::stoll(m[2]);
+            if (m.matched(3)) sixths = 6 * std::stoll(m[3]);
             sixths *= sign;
             if (m[4] == "e") {
                 balance["charge"] -= sixths;
                 continue;
             }
-            const ReadFormula f = read_formula(m[4].str());
+            const ReadFormula f = read_formula(m[4]);
             if (!f.readable) return ::testing::AssertionFailure() << "formula " << m[4] << " in " << equation;
             for (const auto& [symbol, n] : f.atoms) balance[symbol] += sixths * n;
             balance["charge"] += sixths * f.charge;
@@ -69,8 +70,7 @@ using testing_support::ReadFormula;
 // An EquationText body ("$ 2H@d2@ & O@d2@ = $ 2H@d2@O") as a page writes it.
 std::string shown(std::string_view body)
 {
-    std::string text = std::regex_replace(std::string(body), std::regex(R"(\$ ?(\d+))"), "$1");
-    return std::regex_replace(text, std::regex(" & "), " + ");
+    return replace_all(replace_all(std::string(body), R"(\$ ?(\d+))", "$1"), " & ", " + ");
 }
 
 TEST(ReactionBalance, TheTableCheckItselfTellsWhatIsWrong)
@@ -106,7 +106,7 @@ protected:
 // electrons, fractions) joined by " + " and one " = ".
 const std::string formula_term = R"((?:\(\d/\d\))?\d*(?:[A-Z(][A-Za-z0-9().]*|e)(?:@[du][^@]*@[A-Za-z0-9().]*)*)";
 const std::string equation_side = formula_term + R"((?:\s+\+\s+)" + formula_term + ")*";
-const std::regex shown_equation(equation_side + R"(\s+=\s+)" + equation_side);
+const std::string shown_equation = equation_side + R"(\s+=\s+)" + equation_side;
 
 TEST_F(ChapterReactions, EveryEquationOfTheChapterTablesBalances)
 {
@@ -124,8 +124,8 @@ TEST_F(ChapterReactions, EveryEquationOfTheChapterTablesBalances)
         for (std::int32_t version = 1; version <= 80; ++version) {
             ASSERT_EQ(show_chosen_version(version, true), "");
             for (const std::string* text : {&problem_texts.problem_text, &problem_texts.answer_text})
-                for (std::sregex_iterator m(text->begin(), text->end(), shown_equation), end; m != end; ++m) {
-                    const std::string equation = std::regex_replace(m->str(), std::regex(R"(\s+)"), " ");
+                for (const Found& found : testing_support::find_all(*text, shown_equation)) {
+                    const std::string equation = replace_all(found[0], R"(\s+)", " ");
                     if (seen.insert(equation).second) {
                         EXPECT_TRUE(balances(equation)) << t.chapter << "." << t.problem << " versione " << version;
                     }

@@ -10,7 +10,7 @@
 
 namespace {
 
-const std::string water_synthesis = "s         $ 2H@d2@ & O@d2@ = $ 2H@d2@O";
+const std::string water_synthesis_record = "s         $ 2H@d2@ & O@d2@ = $ 2H@d2@O";
 
 struct Expected {
     double dH, dS, dG, lnK;
@@ -46,14 +46,14 @@ Expected hess(const std::string& equation, bool vapour, double t)
 
 TEST(ReactionThermo, WaterSynthesisAtRoomTemperature)
 {
-    const auto liquid = compute_reaction_thermo(water_synthesis, 1, 25.0f);
+    const auto liquid = compute_reaction_thermo(water_synthesis_record, 1, 25.0f);
     ASSERT_TRUE(liquid);
     EXPECT_NEAR(liquid->dH, -571.6f, 1e-3f);
     EXPECT_NEAR(liquid->dS, -326.6f, 1e-3f);
     EXPECT_NEAR(liquid->dG, -571.6f + 298.15f * 0.3266f, 1e-3f);
     EXPECT_EQ(liquid->equilibrium_constant, constant_overflow);  // -dG/RT is about 191
 
-    const auto vapour = compute_reaction_thermo(water_synthesis, water_as_vapour, 25.0f);
+    const auto vapour = compute_reaction_thermo(water_synthesis_record, water_as_vapour, 25.0f);
     ASSERT_TRUE(vapour);
     EXPECT_NEAR(vapour->dH, -483.6f, 1e-3f);
     EXPECT_NEAR(vapour->dS, 2 * 188.8f - 2 * 130.7f - 205.2f, 1e-3f);

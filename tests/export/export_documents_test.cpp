@@ -15,7 +15,6 @@
 namespace rtf_test {
 namespace {
 
-const std::string question = "Aggiungere il problema corrente|al file bt071435.doc?|";
 const std::string refusal =
     "Il problema e/o i risultati|contengono parti grafiche o tabelle.|Il problema non è stampabile.";
 

@@ -19,7 +19,6 @@ namespace {
 
 const std::string cannot_open = "Impossibile stampare!|Il file non può essere aperto|o il supporto non è scrivibile";
 const std::string cannot_write = "Impossibile stampare!|Controllare il supporto o cancellare|il file e riiniziare";
-const std::string question = "Aggiungere il problema corrente|al file bt071435.doc?|";
 
 bool ends_with_brace(const std::string& content)
 {

@@ -20,6 +20,9 @@ namespace rtf_test {
 // 7 March 2009, 14:35:12 on the virtual clock.
 inline constexpr std::int64_t march_7_14_35 = 1236436512;
 
+// What the export asks before adding the current problem to the file.
+inline const std::string question = "Aggiungere il problema corrente|al file bt071435.doc?|";
+
 std::string read_file(const std::string& path);
 void write_file(const std::string& path, const std::string& content);
 bool file_exists(const std::string& path);

@@ -15,15 +15,15 @@ namespace {
 
 using testing_support::QtSessionTest;
 
-constexpr std::int32_t kGround = 0xFFFFFF;
-constexpr std::int32_t kBlue = 0xAA0000;
-constexpr std::int32_t kRed = 0x0000DD;
+constexpr std::int32_t kPaper = 0xFFFFFF;
+constexpr std::int32_t kDarkBlue = 0xAA0000;
+constexpr std::int32_t kDarkRed = 0x0000DD;
 constexpr const char* kWord = "Hpgé";
 
 void clear_canvas()
 {
     qw_set_clip_region(0, 0, 1999, 999);
-    qw_set_color_rgb(kGround);
+    qw_set_color_rgb(kPaper);
     qw_rectangle(QwControl::filled, 0, 0, 1999, 999);
 }
 
@@ -43,7 +43,7 @@ std::string picture(platform::qt::Session& session, std::int32_t x, std::int32_t
     for (std::int32_t row = y; row < y + 30; ++row) {
         for (std::int32_t column = x; column < x + 60; ++column) {
             const std::int32_t p = session.canvas_pixel(column, row);
-            s += p == colour ? '#' : p == kGround ? '.' : '?';
+            s += p == colour ? '#' : p == kPaper ? '.' : '?';
         }
     }
     return s;
@@ -56,16 +56,16 @@ protected:
 
 TEST_F(QtTextReuseTest, FontAndColourOfTheLastTextDoNotLinger)
 {
-    draw_at(10, 10, "t'Arial'h16b", kBlue);
-    draw_at(110, 10, "t'Times New Roman'h20e", kRed);
-    draw_at(210, 10, "t'Arial'h16b", kBlue);
-    draw_at(310, 10, "t'Arial'h16b", kRed);
-    const std::string first = picture(session(), 10, 10, kBlue);
+    draw_at(10, 10, "t'Arial'h16b", kDarkBlue);
+    draw_at(110, 10, "t'Times New Roman'h20e", kDarkRed);
+    draw_at(210, 10, "t'Arial'h16b", kDarkBlue);
+    draw_at(310, 10, "t'Arial'h16b", kDarkRed);
+    const std::string first = picture(session(), 10, 10, kDarkBlue);
     EXPECT_NE(first.find('#'), std::string::npos);
     EXPECT_EQ(first.find('?'), std::string::npos);
-    EXPECT_EQ(picture(session(), 210, 10, kBlue), first);
-    EXPECT_EQ(picture(session(), 310, 10, kRed), first);
-    const std::string other = picture(session(), 110, 10, kRed);
+    EXPECT_EQ(picture(session(), 210, 10, kDarkBlue), first);
+    EXPECT_EQ(picture(session(), 310, 10, kDarkRed), first);
+    const std::string other = picture(session(), 110, 10, kDarkRed);
     EXPECT_EQ(other.find('?'), std::string::npos);
     EXPECT_NE(other, first);
 }
@@ -101,11 +101,11 @@ TEST_F(QtTextReuseTest, WidthsAreKeptApartByFont)
 TEST_F(QtTextReuseTest, EachTextHasItsOwnClip)
 {
     qw_set_clip_region(100, 100, 110, 200);
-    draw_at(90, 100, "t'Arial'h20e", kBlue, "MMMM");
+    draw_at(90, 100, "t'Arial'h20e", kDarkBlue, "MMMM");
     qw_set_clip_region(0, 0, 1999, 999);
-    draw_at(90, 300, "t'Arial'h20e", kBlue, "MMMM");
-    const std::string clipped = picture(session(), 90, 100, kBlue);
-    const std::string whole = picture(session(), 90, 300, kBlue);
+    draw_at(90, 300, "t'Arial'h20e", kDarkBlue, "MMMM");
+    const std::string clipped = picture(session(), 90, 100, kDarkBlue);
+    const std::string whole = picture(session(), 90, 300, kDarkBlue);
     for (std::size_t i = 0; i < clipped.size(); ++i) {
         const auto column = static_cast<std::int32_t>(90 + i % 60);
         if (column >= 100 && column <= 110) {
@@ -119,21 +119,21 @@ TEST_F(QtTextReuseTest, EachTextHasItsOwnClip)
 
 TEST_F(QtTextReuseTest, WorkerThreadsDrawLikeTheUserInterfaceThread)
 {
-    draw_at(10, 50, "t'Arial'h16bei", kRed);
-    const std::string here = picture(session(), 10, 50, kRed);
+    draw_at(10, 50, "t'Arial'h16bei", kDarkRed);
+    const std::string here = picture(session(), 10, 50, kDarkRed);
     ASSERT_NE(here.find('#'), std::string::npos);
     for (std::int32_t worker = 0; worker < 3; ++worker) {
         const std::int32_t x = 100 + 100 * worker;
         std::thread([x] {
-            draw_at(x, 50, "t'Arial'h16bei", kRed);
-            draw_at(x, 150, "t'Courier New'h12", kBlue);
+            draw_at(x, 50, "t'Arial'h16bei", kDarkRed);
+            draw_at(x, 150, "t'Courier New'h12", kDarkBlue);
         }).join();
         session().process_events();  // a repaint reads the canvas in between
-        EXPECT_EQ(picture(session(), x, 50, kRed), here) << "worker " << worker;
-        draw_at(x, 250, "t'Arial'h16bei", kRed);
-        EXPECT_EQ(picture(session(), x, 250, kRed), here) << "after worker " << worker;
+        EXPECT_EQ(picture(session(), x, 50, kDarkRed), here) << "worker " << worker;
+        draw_at(x, 250, "t'Arial'h16bei", kDarkRed);
+        EXPECT_EQ(picture(session(), x, 250, kDarkRed), here) << "after worker " << worker;
     }
-    EXPECT_EQ(picture(session(), 100, 150, kBlue), picture(session(), 300, 150, kBlue));
+    EXPECT_EQ(picture(session(), 100, 150, kDarkBlue), picture(session(), 300, 150, kDarkBlue));
 }
 
 // Every session installs a new backend with a new canvas and new font
@@ -145,10 +145,10 @@ TEST(QtTextSessions, ANewSessionDrawsTextAfresh)
     for (int round = 0; round < 2; ++round) {
         platform::qt::Session session;
         clear_canvas();
-        if (round == 0) draw_at(40, 100, "t'Arial'h28be", kRed);  // takes the first handle
-        draw_at(40, 40, "t'Arial'h16b", kBlue);
+        if (round == 0) draw_at(40, 100, "t'Arial'h28be", kDarkRed);  // takes the first handle
+        draw_at(40, 40, "t'Arial'h16b", kDarkBlue);
         width[round] = qw_get_text_extent(kWord);
-        drawn[round] = picture(session, 40, 40, kBlue);
+        drawn[round] = picture(session, 40, 40, kDarkBlue);
     }
     EXPECT_NE(drawn[1].find('#'), std::string::npos);
     EXPECT_EQ(drawn[1], drawn[0]);

@@ -10,14 +10,14 @@ namespace {
 
 using testing_support::QtSessionTest;
 
-constexpr std::int32_t kGround = 0xFFFFFF;
+constexpr std::int32_t kWhite = 0xFFFFFF;
 constexpr std::int32_t kInk = 0x0000AA;
 
 class QtTextTest : public QtSessionTest {
 protected:
     void SetUp() override
     {
-        qw_set_color_rgb(kGround);
+        qw_set_color_rgb(kWhite);
         qw_rectangle(QwControl::filled, 0, 0, 1999, 999);
         qw_set_color_rgb(kInk);
     }
@@ -37,7 +37,7 @@ protected:
                     b.y1 = std::min(b.y1, y);
                     b.x2 = std::max(b.x2, x);
                     b.y2 = std::max(b.y2, y);
-                } else if (p != kGround) {
+                } else if (p != kWhite) {
                     ++b.other;
                 }
             }

@@ -1,20 +1,10 @@
 #include "support/shown_numbers.h"
 
 #include <cmath>
-#include <map>
-#include <regex>
+
+#include "support/text_patterns.h"
 
 namespace testing_support {
-
-namespace {
-
-const std::regex& number_form()
-{
-    static const std::regex form(number_group.substr(1, number_group.size() - 2));
-    return form;
-}
-
-}  // namespace
 
 double Shown::unit() const
 {
@@ -25,7 +15,7 @@ Shown shown(std::string_view markup)
 {
     Shown s;
     std::string text(markup);
-    if (!std::regex_match(text, number_form())) {
+    if (!match_whole(text, "NUM")) {
         ADD_FAILURE() << "not a number: \"" << text << "\"";
         s.value = std::nan("");
         return s;
@@ -60,42 +50,22 @@ double shown_value(std::string_view markup)
 std::vector<Shown> shown_numbers(std::string_view markup)
 {
     // Powers of ten survive the blanking of the codes as "e" exponents.
-    static const std::regex power(R"(•10@u(-?[0-9]+)@)");
-    static const std::regex code(R"(@[^@]*@)");
-    static const std::regex number(R"((-?(?:[0-9]+\.?[0-9]*|\.[0-9]+))(?:e(-?[0-9]+))?)");
-    std::string text = std::regex_replace(std::string(markup), power, "e$1");
-    text = std::regex_replace(text, code, " ");
+    std::string text = replace_all(std::string(markup), R"(•10@u(-?[0-9]+)@)", "e$1");
+    text = replace_all(text, R"(@[^@]*@)", " ");
     std::vector<Shown> numbers;
-    for (auto it = std::sregex_iterator(text.begin(), text.end(), number); it != std::sregex_iterator(); ++it)
-        numbers.push_back(shown((*it)[1].str() + ((*it)[2].matched ? "•10@u" + (*it)[2].str() + "@" : "")));
+    for (const Found& n : find_all(text, R"((-?(?:[0-9]+\.?[0-9]*|\.[0-9]+))(?:e(-?[0-9]+))?)"))
+        numbers.push_back(shown(n[1] + (n.matched(2) ? "•10@u" + n[2] + "@" : "")));
     return numbers;
-}
-
-const std::regex& number_regex(const std::string& pattern)
-{
-    // Sweeps match each pattern against hundreds of texts.
-    static std::map<std::string, std::regex> compiled;
-    auto it = compiled.find(pattern);
-    if (it == compiled.end()) {
-        std::string expanded = pattern;
-        for (std::size_t at = expanded.find("NUM"); at != std::string::npos; at = expanded.find("NUM", at)) {
-            expanded.replace(at, 3, number_group);
-            at += number_group.size();
-        }
-        it = compiled.emplace(pattern, std::regex(expanded)).first;
-    }
-    return it->second;
 }
 
 std::vector<std::string> match(const std::string& text, const std::string& pattern)
 {
-    std::smatch groups;
-    if (!std::regex_search(text, groups, number_regex(pattern))) {
+    const std::optional<Found> found = find_first(text, pattern);
+    if (!found) {
         ADD_FAILURE() << "no match for " << pattern << " in " << text;
         return std::vector<std::string>(20);
     }
-    std::vector<std::string> result;
-    for (std::size_t i = 1; i < groups.size(); ++i) result.push_back(groups[i].str());
+    std::vector<std::string> result(found->groups.begin() + 1, found->groups.end());
     result.resize(20);
     return result;
 }

@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
-#include <regex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,11 +39,8 @@ double shown_value(std::string_view markup);
 // degree signs) are not numbers, "1.2•10@u-3@" is one.
 std::vector<Shown> shown_numbers(std::string_view markup);
 
-// The pattern compiled, with the token NUM standing for number_group.
-const std::regex& number_regex(const std::string& pattern);
-
-// The groups of the first match of pattern (with NUM) in text; a failed
-// match is a test failure and gives empty groups.
+// The groups of the first match of pattern (with NUM, see text_patterns.h)
+// in text; a failed match is a test failure and gives empty groups.
 std::vector<std::string> match(const std::string& text, const std::string& pattern);
 
 // |shown - exact| within `units` of the shown number's last digit, plus

@@ -17,7 +17,7 @@
 
 namespace {
 
-constexpr std::int32_t white = 0xFFFFFF;
+constexpr std::int32_t background = 0xFFFFFF;
 
 class WidgetGallery : public testing_support::QtSessionTest {
 protected:
@@ -25,7 +25,7 @@ protected:
     {
         ASSERT_EQ(init_fonts_and_colours(), 0.0f);
         qw_set_clip_region(0, 0, 1600, 1600);
-        qw_set_color_rgb(white);
+        qw_set_color_rgb(background);
         qw_rectangle(QwControl::filled, 0, 0, 604, 387);
     }
 
@@ -105,7 +105,7 @@ TEST_F(WidgetGallery, PanelsCountersButtonsStrokesAndCrowdedGraphs)
     set_up_graph(x, y, static_cast<std::int32_t>(x.size()), 0.0f, 1.0f, 0.1f, "", -1.0f, 1.0f, 0.5f, "",
                  "350580270370l  ", 0xFF0000, 0);
     EXPECT_EQ(pixel(340, 300), qw_rgb(239, 239, 255));  // no room for labels
-    EXPECT_EQ(pixel(339, 300), white);
+    EXPECT_EQ(pixel(339, 300), background);
     for (std::int32_t column = 352; column < 578; ++column)
         EXPECT_GT(count(0xFF0000, column, 270, column, 370), 0) << column;
     EXPECT_EQ(count(0xFF0000, 340, 260, 590, 269), 0);  // clipped at the frame

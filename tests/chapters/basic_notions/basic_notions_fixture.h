@@ -15,6 +15,10 @@ using testing_support::shown;
 using testing_support::within_last_digit;
 using testing_support::within_rounding;
 
+// The graphs' colours as the canvas keeps them (0xBBGGRR).
+inline constexpr std::int32_t red = 0x0000FF;
+inline constexpr std::int32_t blue = 0xFF0000;
+
 // Sweeps visit versions 1, 2, 3 ...; the log is fresh for each problem and
 // holds its answer after it.
 class ChapterOne : public testing_support::ChapterTest {

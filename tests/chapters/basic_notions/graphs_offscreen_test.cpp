@@ -15,9 +15,6 @@
 namespace basic_notions_test {
 namespace {
 
-constexpr std::int32_t red = 0x0000FF;
-constexpr std::int32_t blue = 0xFF0000;
-
 class GraphsOffscreen : public ::testing::Test {
 protected:
     void SetUp() override

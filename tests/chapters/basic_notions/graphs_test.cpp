@@ -16,9 +16,6 @@
 namespace basic_notions_test {
 namespace {
 
-constexpr std::int32_t red = 0x0000FF;
-constexpr std::int32_t blue = 0xFF0000;
-
 // A plot area in pixels and the ranges it shows.
 struct Plot {
     std::int32_t left, right, top, bottom;

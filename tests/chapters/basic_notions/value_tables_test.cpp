@@ -3,13 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <regex>
 #include <string>
 
 #include "basic_notions_fixture.h"
 #include "chapters/basic_notions/basic_notions_problems.h"
 #include "chapters/basic_notions/graph_functions.h"
 #include "frame/generator_kit.h"
+#include "support/text_patterns.h"
 
 namespace basic_notions_test {
 namespace {
@@ -35,25 +35,25 @@ struct Formula {
 
 Formula read_formula(const std::string& formula)
 {
-    static const std::regex number(R"([+-]?[0-9]+\.?[0-9]*(?:•10@u-?[0-9]+@)?)");
     Formula f;
     double* coefficient[] = {&f.a, &f.b, &f.c};
     std::size_t used = 0;
     std::string rest = formula.substr(std::string("@iy@ = ").size());
-    std::smatch m;
     // A coefficient follows the start, an "@" code's end or "(".
-    while (used < 3 && std::regex_search(rest, m, number)) {
-        const std::string before = m.prefix().str();
-        std::string text = m.str();
+    while (used < 3) {
+        const auto number = testing_support::find_first(rest, R"([+-]?[0-9]+\.?[0-9]*(?:•10@u-?[0-9]+@)?)");
+        if (!number) break;
+        const std::string& before = number->prefix;
+        std::string text = (*number)[0];
         if (!text.empty() && text[0] == '+') text.erase(0, 1);
         // Exponents of codes such as "@u2@" are not coefficients.
         if (!before.empty() && before.back() == 'u') {
-            f.shape += before + m.str();
+            f.shape += before + (*number)[0];
         } else {
             f.shape += before + std::string(1, static_cast<char>('A' + used));
             *coefficient[used++] = shown(text).value;
         }
-        rest = m.suffix().str();
+        rest = number->suffix;
     }
     f.shape += rest;
     return f;

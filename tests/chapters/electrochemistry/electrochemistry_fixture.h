@@ -18,6 +18,9 @@ using testing_support::match;
 using testing_support::number_group;
 using testing_support::shown_value;
 
+inline constexpr double faraday = 96485.0;  // C/mol
+inline constexpr std::int32_t versions_per_problem = 300;
+
 // One unit of the last digit shown: 1e-4 for "0.0315", 1e-5 for "1.4•10@u-4@".
 inline double last_digit(std::string_view text)
 {

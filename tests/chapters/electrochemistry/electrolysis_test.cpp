@@ -11,9 +11,6 @@
 namespace electrochemistry_test {
 namespace {
 
-constexpr double faraday = 96485.0;
-constexpr std::int32_t versions_per_problem = 300;
-
 // The relative uncertainty of a datum shown with d digits: 3 units of its
 // last digit.
 double relative_uncertainty(const std::string& shown)

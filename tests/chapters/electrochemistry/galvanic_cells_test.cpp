@@ -12,8 +12,6 @@
 namespace electrochemistry_test {
 namespace {
 
-constexpr double faraday = 96485.0;
-constexpr std::int32_t versions_per_problem = 300;
 // Every reaction of the section moves two electrons.
 constexpr double electrons = 2.0;
 

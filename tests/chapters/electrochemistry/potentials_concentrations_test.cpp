@@ -12,7 +12,6 @@
 namespace electrochemistry_test {
 namespace {
 
-constexpr std::int32_t versions_per_problem = 300;
 constexpr double slope = 0.0592;
 
 // c1 from c2 and the potential of electrode 1 over electrode 2.

@@ -17,8 +17,6 @@
 namespace electrochemistry_test {
 namespace {
 
-constexpr std::int32_t versions_per_problem = 300;
-
 // A half-reaction "ox + ne = red" as a statement writes it.
 struct Couple {
     std::string oxidised;

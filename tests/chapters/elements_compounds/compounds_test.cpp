@@ -5,7 +5,6 @@
 
 #include <map>
 #include <numeric>
-#include <regex>
 #include <set>
 #include <string>
 
@@ -14,6 +13,7 @@
 #include "chemistry/lewis_structures.h"
 #include "elements_compounds_fixture.h"
 #include "formula_reading.h"
+#include "support/text_patterns.h"
 
 namespace elements_compounds_test {
 namespace {
@@ -99,11 +99,10 @@ TEST_F(ChapterTwo, MolecularOrbitalsHoldTheValenceElectrons)
         std::int32_t electrons = -f.charge;
         for (const auto& [symbol, count] : f.atoms) electrons += count * (*find_element_by_symbol(symbol) - 2);
         std::int32_t bonding = 0, antibonding = 0, unpaired = 0;
-        static const std::regex orbital(R"(@b[sp]@(@x5@@u\*@)?\(2[sp](?:@d[xyz]@)?\)@u(\d)@)");
-        std::string rest = answer_text();
-        for (std::smatch m; std::regex_search(rest, m, orbital); rest = m.suffix()) {
-            const std::int32_t n = std::stoi(m[2]);
-            (m[1].matched ? antibonding : bonding) += n;
+        for (const auto& orbital :
+             testing_support::find_all(answer_text(), R"(@b[sp]@(@x5@@u\*@)?\(2[sp](?:@d[xyz]@)?\)@u(\d)@)")) {
+            const std::int32_t n = std::stoi(orbital[2]);
+            (orbital.matched(1) ? antibonding : bonding) += n;
             unpaired += n == 1 ? 1 : 0;
         }
         EXPECT_EQ(bonding + antibonding, electrons);
@@ -171,7 +170,7 @@ TEST_F(ChapterTwo, LewisStructuresBelowTheAnswers)
             EXPECT_TRUE(find_lewis_entry(key)->key == key) << key;
             answer();
             // The pen goes down before the answer's "." so the box makes room.
-            EXPECT_TRUE(std::regex_search(answer_text(), std::regex(R"(@x-100+@@y\d+@\.$)")));
+            EXPECT_TRUE(testing_support::contains_match(answer_text(), R"(@x-100+@@y\d+@\.$)"));
             EXPECT_GT(backend.log_lines("text").size(), 3u);
         });
         EXPECT_EQ(keys.size(), size) << "problem " << k;

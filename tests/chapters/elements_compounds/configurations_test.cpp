@@ -4,11 +4,11 @@
 
 #include <array>
 #include <map>
-#include <regex>
 #include <set>
 #include <string>
 
 #include "elements_compounds_fixture.h"
+#include "support/text_patterns.h"
 
 namespace elements_compounds_test {
 namespace {
@@ -44,11 +44,9 @@ Occupation read_configuration(const std::string& markup)
         filled = diagonal_scheme(cores.at(rest.substr(0, 4)));
         rest.erase(0, 4);
     }
-    static const std::regex group(R"(^(\d[spdf])@u(\d+)@)");
-    std::smatch m;
-    while (std::regex_search(rest, m, group)) {
-        filled[m[1]] += std::stoi(m[2]);
-        rest = m.suffix();
+    while (const auto group = testing_support::find_first(rest, R"(^(\d[spdf])@u(\d+)@)")) {
+        filled[(*group)[1]] += std::stoi((*group)[2]);
+        rest = group->suffix;
     }
     EXPECT_TRUE(rest.empty()) << markup;
     std::erase_if(filled, [](const auto& entry) { return entry.second == 0; });

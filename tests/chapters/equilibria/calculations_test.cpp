@@ -5,10 +5,10 @@
 #include <array>
 #include <cmath>
 #include <map>
-#include <regex>
 #include <string>
 
 #include "equilibria_fixture.h"
+#include "support/text_patterns.h"
 
 namespace equilibria_test {
 namespace {
@@ -21,13 +21,11 @@ struct Letters {
 };
 Letters letters_of(const std::string& equation)
 {
-    static const std::regex species(R"((\(\d/\d\)|\d)?([ABCD])(?:@d\((\w)\)@)?)");
     Letters l;
-    for (auto it = std::sregex_iterator(equation.begin(), equation.end(), species); it != std::sregex_iterator();
-         ++it) {
-        const int s = (*it)[2].str()[0] - 'A';
-        l.coefficient[s] = coefficient_value((*it)[1].str());
-        l.state[s] = (*it)[3].matched ? (*it)[3].str()[0] : 'a';
+    for (const auto& species : testing_support::find_all(equation, R"((\(\d/\d\)|\d)?([ABCD])(?:@d\((\w)\)@)?)")) {
+        const int s = species[2][0] - 'A';
+        l.coefficient[s] = coefficient_value(species[1]);
+        l.state[s] = species.matched(3) ? species[3][0] : 'a';
     }
     return l;
 }
@@ -56,14 +54,12 @@ std::array<double, 6> generic_equilibrium(const Letters& l, char mobile, double 
 // A gas equation as shown: coefficients by formula, reactants negative.
 std::map<std::string, double> gas_equation(const std::string& equation)
 {
-    static const std::regex species(R"(\s*(\d*)([A-Za-z0-9@]+?)@d\(g\)@( = | \+ |$))");
     std::map<std::string, double> result;
     double side = -1.0;
-    for (auto it = std::sregex_iterator(equation.begin(), equation.end(), species); it != std::sregex_iterator();
-         ++it) {
-        const std::string n = (*it)[1].str();
-        result[(*it)[2].str()] = side * (n.empty() ? 1.0 : std::stod(n));
-        if ((*it)[3].str() == " = ") side = 1.0;
+    for (const auto& species : testing_support::find_all(equation, R"(\s*(\d*)([A-Za-z0-9@]+?)@d\(g\)@( = | \+ |$))")) {
+        const std::string& n = species[1];
+        result[species[2]] = side * (n.empty() ? 1.0 : std::stod(n));
+        if (species[3] == " = ") side = 1.0;
     }
     return result;
 }
@@ -123,17 +119,15 @@ const SweepCase calculation_cases[] = {
          // The answer lists the species in the reaction's stored order.
          std::array<std::string, 3> formulas;
          std::array<double, 3> c0{};
-         static const std::regex named(R"((?:@iP@\(|\[)(.*?)(?:\)|\]) = )");
          int i = 0;
-         for (auto it = std::sregex_iterator(answer.begin(), answer.end(), named);
-              it != std::sregex_iterator() && i < 3; ++it)
-             formulas[i++] = (*it)[1].str();
+         for (const auto& named : testing_support::find_all(answer, R"((?:@iP@\(|\[)(.*?)(?:\)|\]) = )")) {
+             if (i == 3) break;
+             formulas[i++] = named[1];
+         }
          for (int s = 0; s < 3; ++s) {
-             static const std::regex special(R"([()\[\]])");
-             const std::regex amount(number_group + " mol di " + std::regex_replace(formulas[s], special, "\\$&") +
-                                     "(,| |$)");
-             std::smatch m;
-             if (std::regex_search(statement, m, amount)) c0[s] = shown_value(m[1].str()) / volume;
+             const std::string amount =
+                 "NUM mol di " + testing_support::replace_all(formulas[s], R"([()\[\]])", "\\$&") + "(,| |$)";
+             if (const auto m = testing_support::find_first(statement, amount)) c0[s] = shown_value((*m)[1]) / volume;
          }
          double k = shown_value(d[4]);
          const bool shown_kc = !d[2].empty();

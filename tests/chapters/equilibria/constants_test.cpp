@@ -5,12 +5,12 @@
 
 #include <cmath>
 #include <map>
-#include <regex>
 #include <string>
 
 #include "chapters/equilibria/equilibria_problems.h"
 #include "chemistry/reaction_thermo.h"
 #include "equilibria_fixture.h"
+#include "support/text_patterns.h"
 
 namespace equilibria_test {
 namespace {
@@ -24,14 +24,12 @@ struct ShownSpecies {
 };
 std::map<std::string, ShownSpecies> shown_species(const std::string& equation)
 {
-    static const std::regex species(R"((\(\d/\d\)|\d+)?([A-Za-z0-9@()]+?)(?:@d\((\w)\)@)?(?: \+ | = |$))");
     std::map<std::string, ShownSpecies> result;
     int side = -1;
-    for (auto it = std::sregex_iterator(equation.begin(), equation.end(), species); it != std::sregex_iterator();
-         ++it) {
-        const std::smatch& m = *it;
-        result[m[2].str()] = {coefficient_value(m[1].str()), m[3].matched ? m[3].str()[0] : '\0', side};
-        if (m.str().ends_with(" = ")) side = 1;
+    for (const auto& m :
+         testing_support::find_all(equation, R"((\(\d/\d\)|\d+)?([A-Za-z0-9@()]+?)(?:@d\((\w)\)@)?(?: \+ | = |$))")) {
+        result[m[2]] = {coefficient_value(m[1]), m.matched(3) ? m[3][0] : '\0', side};
+        if (m[0].ends_with(" = ")) side = 1;
     }
     return result;
 }

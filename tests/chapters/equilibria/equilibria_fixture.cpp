@@ -22,7 +22,6 @@ std::vector<double> numbers(const std::string& text, const std::string& pattern)
 
 double hydrogen_ion(double ca, double cb, double ka, double kb)
 {
-    constexpr double kw = 1e-14;
     auto balance = [&](double h) {
         const double oh = kw / h;
         return h + cb * kb / (kb + oh) - oh - ca * ka / (ka + h);

@@ -19,6 +19,8 @@ using testing_support::match;
 using testing_support::number_group;
 using testing_support::shown_value;
 
+inline constexpr double kw = 1e-14;  // water's ionic product at 25 °C
+
 // The numbers of the groups of the first match.
 std::vector<double> numbers(const std::string& text, const std::string& pattern);
 

@@ -11,8 +11,6 @@
 namespace equilibria_test {
 namespace {
 
-constexpr double kw = 1e-14;
-
 // Units of acid or base per formula unit of the compounds these problems name.
 double units_of(const std::string& formula)
 {

@@ -13,8 +13,6 @@
 namespace equilibria_test {
 namespace {
 
-constexpr double kw = 1e-14;
-
 // Anions or hydroxide groups per formula of the salts these problems name.
 int anions_of(const std::string& formula)
 {

@@ -1,20 +1,22 @@
 #include "final_problems_fixture.h"
 
 #include <cmath>
-#include <regex>
 
 #include "chapters/final_problems/final_problems_chapter.h"
 #include "chemistry/data_tables.h"
 #include "numbers/fixed_width.h"
+#include "support/text_patterns.h"
 
 namespace final_problems_test {
 
-Groups::Groups(const std::string& text, const std::regex& pattern)
+Groups::Groups(const std::string& text, const std::string& pattern)
 {
-    std::smatch match;
-    matched_ = std::regex_search(text, match, pattern);
-    if (!matched_) ADD_FAILURE() << "no match in " << text;
-    for (std::size_t i = 0; i < match.size(); ++i) groups_.push_back(match[i].str());
+    const std::optional<testing_support::Found> found = testing_support::find_first(text, pattern);
+    matched_ = found.has_value();
+    if (found)
+        groups_ = found->groups;
+    else
+        ADD_FAILURE() << "no match in " << text;
     groups_.resize(20, "0");
 }
 

@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <functional>
 #include <initializer_list>
-#include <regex>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -23,17 +22,16 @@ namespace final_problems_test {
 using testing_support::atomic_mass;
 using testing_support::atomic_mass_named;
 using testing_support::formula_mass;
-using testing_support::number_regex;
 using testing_support::read_formula;
 using testing_support::Shown;
 using testing_support::shown;
 using testing_support::symbol_named;
 
-// The groups of the first match of the pattern in text, group 0 the whole
-// match; a failed match fails the test.
+// The groups of the first match of the pattern (with NUM) in text, group 0
+// the whole match; a failed match fails the test.
 class Groups {
 public:
-    Groups(const std::string& text, const std::regex& pattern);
+    Groups(const std::string& text, const std::string& pattern);
     const std::string& operator[](std::size_t i) const { return groups_.at(i); }
     Shown number(std::size_t i) const { return shown(groups_.at(i)); }
     double value(std::size_t i) const { return number(i).value; }

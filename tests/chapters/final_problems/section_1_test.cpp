@@ -20,7 +20,7 @@ std::size_t symbol_position(const std::string& list, const std::string& symbol)
     return (" " + list + " ").find(" " + symbol + " ");
 }
 
-const AnswerCheck rows[] = {
+const AnswerCheck section_one_rows[] = {
     {1, "NUM g di un acciaio .* esattamente NUM mL di Fe@u2\\+@ NUM M", "^NUM % $",
      [](const Groups& s, const Groups& a) {
          // Cr2O7(2-) takes 6 electrons: one chromium per 3 Fe(II).
@@ -134,7 +134,7 @@ using SectionOne = AnswerSweep;
 
 TEST_F(SectionOne, AnswersFollowFromTheNumbersShown)
 {
-    run(rows);
+    run(section_one_rows);
 }
 
 }  // namespace

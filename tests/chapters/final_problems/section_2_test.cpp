@@ -3,16 +3,17 @@
 
 #include <algorithm>
 #include <cmath>
-#include <regex>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "answer_sweep.h"
+#include "support/text_patterns.h"
 
 namespace final_problems_test {
 namespace {
 
-const AnswerCheck rows[] = {
+const AnswerCheck section_two_rows[] = {
     {9, "roccia di NUM g .* dando luogo a NUM g di precipitato di BaCO@d3@", "^NUM % $",
      [](const Groups& s, const Groups& a) {
          const double carbonate = s.value(2) / formula_mass("BaCO@d3@");
@@ -92,7 +93,7 @@ using SectionTwo = AnswerSweep;
 
 TEST_F(SectionTwo, AnswersFollowFromTheNumbersShown)
 {
-    run(rows);
+    run(section_two_rows);
 }
 
 // Problem 13 shows its data as a drawn table of times and concentrations.
@@ -100,22 +101,22 @@ TEST_F(SectionTwo, TheRateTableGivesTheOrderAndConstantAnswered)
 {
     // Concentrations from 240, or a few pixels right where the rule before
     // them had to move clear of the times' header.
-    const std::regex cell(R"re(^text \((170|24[0-9]),(142|158|174|190|206)\) .*"(.*)"$)re");
-    const std::regex answer_pattern(number_regex(R"re(^ (Primo|Secondo) ordine; NUM (s@u-1@|L/\(mol• s\))$)re"));
+    const std::string cell = R"re(^text \((170|24[0-9]),(142|158|174|190|206)\) .*"(.*)"$)re";
+    const std::string answer_pattern = R"re(^ (Primo|Secondo) ordine; NUM (s@u-1@|L/\(mol• s\))$)re";
     for_versions(13, 200, [&](const std::string&, const std::string& answer_shown) {
         std::vector<Shown> times, concentrations;
         const std::vector<std::string> lines = backend.log_lines("text");
         for (std::size_t i = 0; i < lines.size(); ++i) {
-            std::smatch m;
-            if (!std::regex_match(lines[i], m, cell)) continue;
-            std::string text = m[3].str();
+            const std::optional<testing_support::Found> m = testing_support::match_whole(lines[i], cell);
+            if (!m) continue;
+            std::string text = (*m)[3];
             // A power of ten's exponent is drawn next, as a superscript.
             if (text.ends_with("•10") && i + 1 < lines.size())
                 text += "@u" +
                         lines[i + 1].substr(lines[i + 1].rfind(' ') + 2,
                                             lines[i + 1].size() - lines[i + 1].rfind(' ') - 3) +
                         "@";
-            (m[1] == "170" ? times : concentrations).push_back(shown(text));
+            ((*m)[1] == "170" ? times : concentrations).push_back(shown(text));
         }
         ASSERT_EQ(times.size(), 5u);
         ASSERT_EQ(concentrations.size(), 5u);

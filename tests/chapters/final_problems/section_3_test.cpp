@@ -29,7 +29,7 @@ double liquid_molar_mass(const std::string& name)
     return formula_mass(formulas.at(name));
 }
 
-const AnswerCheck rows[] = {
+const AnswerCheck section_three_rows[] = {
     {17,
      "^@T1@@C1@NUM g di una miscela di ([a-z]+) e ([a-z]+) liberano, sciogliendosi in acidi, NUM L di idrogeno "
      "misurati a NUM@uo@C e NUM torr\\.",
@@ -131,7 +131,7 @@ using SectionThree = AnswerSweep;
 
 TEST_F(SectionThree, AnswersFollowFromTheNumbersShown)
 {
-    run(rows);
+    run(section_three_rows);
 }
 
 }  // namespace

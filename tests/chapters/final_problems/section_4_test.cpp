@@ -17,7 +17,7 @@ double ions(const std::string& formula)
     return formula.find("@d2@") != std::string::npos ? 3.0 : 2.0;
 }
 
-const AnswerCheck rows[] = {
+const AnswerCheck section_four_rows[] = {
     {25, "percentuale in peso di (.+?) in una miscela di (.+?) e (.+?) di densità NUM g/L  a NUM@uo@C e NUM atm$",
      "^NUM %$",
      [](const Groups& s, const Groups& a) {
@@ -155,7 +155,7 @@ using SectionFour = AnswerSweep;
 
 TEST_F(SectionFour, AnswersFollowFromTheNumbersShown)
 {
-    run(rows);
+    run(section_four_rows);
 }
 
 }  // namespace

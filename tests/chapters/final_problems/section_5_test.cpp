@@ -24,7 +24,7 @@ double electrons(const std::string& electrode)
     return electrode == "argento" || electrode == "idrogeno" ? 1.0 : electrode == "oro" ? 3.0 : 2.0;
 }
 
-const AnswerCheck rows[] = {
+const AnswerCheck section_five_rows[] = {
     {33, "^NUM mL di una soluzione contenente solfati .* si ottengono NUM mg di precipitato\\.", "^NUM M $",
      [](const Groups& s, const Groups& a) {
          EXPECT_TRUE(agrees(a.number(1), s.value(2) / formula_mass("BaSO@d4@") / s.value(1), 0.5, 2e-3));
@@ -140,7 +140,7 @@ using SectionFive = AnswerSweep;
 
 TEST_F(SectionFive, AnswersFollowFromTheNumbersShown)
 {
-    run(rows);
+    run(section_five_rows);
 }
 
 }  // namespace

@@ -18,7 +18,7 @@ double reagent_mass(const std::string& cation_pair_formula)
                                                                    : formula_mass("K@d2@SO@d4@");
 }
 
-const AnswerCheck rows[] = {
+const AnswerCheck section_six_rows[] = {
     {41,
      "combustione completa di NUM g di composto si producono unicamente NUM g di H@d2@O e NUM L di CO@d2@ misurati a "
      "NUM@uo@C e NUM torr$",
@@ -165,7 +165,7 @@ using SectionSix = AnswerSweep;
 
 TEST_F(SectionSix, AnswersFollowFromTheNumbersShown)
 {
-    run(rows);
+    run(section_six_rows);
 }
 
 }  // namespace

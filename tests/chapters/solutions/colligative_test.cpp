@@ -14,8 +14,7 @@
 namespace solutions_test {
 namespace {
 
-constexpr std::int32_t sweep = 120;
-const std::string formula = R"((\S+))";
+constexpr std::int32_t colligative_sweep = 120;
 
 // The solvents as the statements name them.
 const std::map<std::string, std::string> solvent_formulas = {
@@ -43,7 +42,7 @@ int ions_of_salt(const std::string& salt)
 
 TEST_F(ChapterFive, VapourPressureOfSolutionsOfAnInvolatileSolute)
 {
-    for_versions(19, sweep, [&](std::int32_t) {
+    for_versions(19, colligative_sweep, [&](std::int32_t) {
         const auto g =
             match(statement(), "^" + number_group + " g di un composto organico poco volatile di massa molecolare " +
                                    number_group + R"( u\.m\.a\. vengono sciolti in )" + number_group + " g di" +
@@ -54,7 +53,7 @@ TEST_F(ChapterFive, VapourPressureOfSolutionsOfAnInvolatileSolute)
         EXPECT_LE(shown_value(g[5]), 999);
         expect_shown_near(match(answer_text(), "^" + number_group + " torr$")[0], x * shown_value(g[5]), 1e-4);
     });
-    for_versions(20, sweep, [&](std::int32_t) {
+    for_versions(20, colligative_sweep, [&](std::int32_t) {
         const auto g =
             match(statement(), "^Una soluzione di " + number_group + " g di un composto organico poco volatile in " +
                                    number_group + " g di" + solvent + ".* ha tensione di vapore pari a " +
@@ -74,7 +73,7 @@ TEST_F(ChapterFive, VapourPressureOfSolutionsOfAnInvolatileSolute)
         expect_shown_within(match(answer_text(), "^" + number_group + R"( u\.m\.a\.$)")[0], std::min(a, b),
                             std::max(a, b));
     });
-    for_versions(21, sweep, [&](std::int32_t) {
+    for_versions(21, colligative_sweep, [&](std::int32_t) {
         const auto g = match(statement(),
                              "^La tensione di vapore dell'acqua a " + number_group + "@uo@C è pari a " + number_group +
                                  " torr. Calcolare la tensione di vapore alla stessa temperatura della "
@@ -90,7 +89,7 @@ TEST_F(ChapterFive, VapourPressureOfSolutionsOfAnInvolatileSolute)
 
 TEST_F(ChapterFive, BoilingAndFreezingPoints)
 {
-    for_versions(22, sweep, [&](std::int32_t) {
+    for_versions(22, colligative_sweep, [&](std::int32_t) {
         const auto g =
             match(statement(), "^Una soluzione di " + number_group + " g di un composto organico poco volatile in " +
                                    number_group + " g di (.+) \\(@iT@@db@ = " + number_group + "@uo@C; @ik@@db@ = " +
@@ -103,7 +102,7 @@ TEST_F(ChapterFive, BoilingAndFreezingPoints)
                             molar_mass(t.value + t.half_unit() - shown_value(g[3])),
                             molar_mass(t.value - t.half_unit() - shown_value(g[3])));
     });
-    for_versions(23, sweep, [&](std::int32_t) {
+    for_versions(23, colligative_sweep, [&](std::int32_t) {
         const auto g =
             match(statement(), "^" + number_group + " g di un composto organico contenente C, H e O, .* producono " +
                                    number_group + " g di CO@d2@ e " + number_group + " g di acqua. La soluzione di " +
@@ -131,14 +130,14 @@ TEST_F(ChapterFive, BoilingAndFreezingPoints)
         EXPECT_GE(mass, (constant.value - constant.half_unit()) * grams_per_kg / (depression + spread) * 0.995);
         EXPECT_LE(mass, (constant.value + constant.half_unit()) * grams_per_kg / (depression - spread) * 1.005);
     });
-    for_versions(24, sweep, [&](std::int32_t) {
+    for_versions(24, colligative_sweep, [&](std::int32_t) {
         const auto g = match(statement(), "^Calcolare la percentuale in peso di " + formula +
                                               " in una soluzione acquosa che bolle a " + number_group + "@uo@C");
         const double molality = (shown_value(g[1]) - 100) / (0.514 * ions_of_salt(g[0]));
         const double grams = molality * formula_mass(g[0]);
         expect_shown_near(match(answer_text(), "^" + number_group + "%$")[0], grams / (grams + 1000) * 100, 1e-4);
     });
-    for_versions(25, sweep, [&](std::int32_t) {
+    for_versions(25, colligative_sweep, [&](std::int32_t) {
         const auto g = match(statement(), "^Calcolare quanta acqua si deve aggiungere a " + number_group + " g  di " +
                                               formula + " perché la soluzione ottenuta abbia punto di gelo pari a " +
                                               number_group + "@uo@C");
@@ -152,7 +151,7 @@ TEST_F(ChapterFive, BoilingAndFreezingPoints)
         expect_shown_near(match(answer_text(), "^" + number_group + " g$")[0],
                           shown_value(g[0]) * 1000 / (molality * formula_mass(g[1])), 1e-4);
     });
-    for_versions(26, sweep, [&](std::int32_t version) {
+    for_versions(26, colligative_sweep, [&](std::int32_t version) {
         const auto g =
             match(statement(), "si dissocia parzialmente in (.+) secondo la reazione A = 2B. La soluzione "
                                "ottenuta sciogliendo " +
@@ -174,7 +173,7 @@ TEST_F(ChapterFive, BoilingAndFreezingPoints)
 
 TEST_F(ChapterFive, OsmoticPressures)
 {
-    for_versions(27, sweep, [&](std::int32_t) {
+    for_versions(27, colligative_sweep, [&](std::int32_t) {
         const auto g = match(statement(),
                              "osmotica a " + number_group + "@uo@C della soluzione ottenuta sciogliendo " +
                                  number_group + " g di un composto organico poco volatile di massa molecolare " +
@@ -189,7 +188,7 @@ TEST_F(ChapterFive, OsmoticPressures)
         expect_shown_near(a[0], x * shown_value(g[5]), 1e-4);
         expect_shown_near(a[1], solute / volume * 0.08206 * (t + 273.15), 1e-4);
     });
-    for_versions(28, sweep, [&](std::int32_t) {
+    for_versions(28, colligative_sweep, [&](std::int32_t) {
         const auto g = match(statement(), "^Una soluzione contenente " + number_group +
                                               " g/L di un soluto molecolare ha pressione osmotica pari a " +
                                               number_group + " atm a " + number_group + "@uo@C");

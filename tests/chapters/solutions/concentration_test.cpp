@@ -4,17 +4,16 @@
 
 #include <algorithm>
 #include <cmath>
-#include <regex>
 
 #include "chemistry/data_tables.h"
 #include "chemistry/table_fields.h"
 #include "solutions_fixture.h"
+#include "support/text_patterns.h"
 
 namespace solutions_test {
 namespace {
 
-constexpr std::int32_t sweep = 150;
-const std::string formula = R"((\S+))";
+constexpr std::int32_t concentration_sweep = 150;
 
 // Molar mass of the compound of that formula or name, from the element masses.
 double mass_of_formula(const std::string& f)
@@ -29,29 +28,18 @@ double mass_of_name(const std::string& name)
     return 1.0;
 }
 
-// Ions of the symbol per formula unit: the element's atoms, or for the
-// oxoanions the atoms of their central element.
-int ions_in(const std::string& ion, const std::string& f)
-{
-    const ReadFormula read = read_formula(f);
-    const std::string element =
-        ion.substr(0, ion.size() > 1 && std::islower(static_cast<unsigned char>(ion[1])) ? 2 : 1);
-    return read.atoms.count(element) ? read.atoms.at(element) : 0;
-}
-
 // The element symbols of a formula in the order written.
 std::vector<std::string> element_symbols(const std::string& f)
 {
     std::vector<std::string> symbols;
-    const std::regex symbol("[A-Z][a-z]?");
-    for (auto it = std::sregex_iterator(f.begin(), f.end(), symbol); it != std::sregex_iterator(); ++it)
-        if (std::find(symbols.begin(), symbols.end(), it->str()) == symbols.end()) symbols.push_back(it->str());
+    for (const auto& symbol : testing_support::find_all(f, "[A-Z][a-z]?"))
+        if (std::find(symbols.begin(), symbols.end(), symbol[0]) == symbols.end()) symbols.push_back(symbol[0]);
     return symbols;
 }
 
 TEST_F(ChapterFive, FormalityAndMassOfSolute)
 {
-    for_versions(1, sweep, [&](std::int32_t) {
+    for_versions(1, concentration_sweep, [&](std::int32_t) {
         const auto g = match(statement(), "contiene " + number_group + " (mg|g) di " + formula + " in " + number_group +
                                               " (L|dm@u3@|mL|cm@u3@) di soluzione$");
         const double grams = shown_value(g[0]) * (g[1] == "mg" ? 0.001 : 1.0);
@@ -60,7 +48,7 @@ TEST_F(ChapterFive, FormalityAndMassOfSolute)
                           grams / mass_of_formula(g[2]) / litres, 1e-4);
         EXPECT_EQ(g[1] == "mg", grams < 5.0 && g[1] == "mg");
     });
-    for_versions(2, sweep, [&](std::int32_t) {
+    for_versions(2, concentration_sweep, [&](std::int32_t) {
         const auto g = match(statement(), "massa di " + formula + " contenuta in " + number_group +
                                               " (L|dm@u3@|mL|cm@u3@) di soluzione " + number_group + " F$");
         const double litres = shown_value(g[1]) * (g[2] == "mL" || g[2] == "cm@u3@" ? 0.001 : 1.0);
@@ -75,7 +63,7 @@ TEST_F(ChapterFive, FormalityAndMassOfSolute)
 
 TEST_F(ChapterFive, IonMolarityOfADissolvedSalt)
 {
-    for_versions(3, sweep, [&](std::int32_t) {
+    for_versions(3, concentration_sweep, [&](std::int32_t) {
         const auto g = match(statement(), R"(degli ioni ?(\S+)@u(\d?)([+-])@ nella soluzione ottenuta sciogliendo )" +
                                               number_group + " g di " + formula + " in acqua e portando il volume a " +
                                               number_group + " mL$");
@@ -90,13 +78,13 @@ TEST_F(ChapterFive, IonMolarityOfADissolvedSalt)
 
 TEST_F(ChapterFive, WeightPercents)
 {
-    for_versions(4, sweep, [&](std::int32_t) {
+    for_versions(4, concentration_sweep, [&](std::int32_t) {
         const auto g =
             match(statement(), "sciogliendo " + number_group + " g di composto in " + number_group + " g di acqua$");
         expect_shown_near(match(answer_text(), "^" + number_group + "%$")[0],
                           shown_value(g[0]) / (shown_value(g[0]) + shown_value(g[1])) * 100, 1e-4);
     });
-    for_versions(5, sweep, [&](std::int32_t) {
+    for_versions(5, concentration_sweep, [&](std::int32_t) {
         const auto g = match(
             statement(), "quanto " + formula + " devono essere mescolati per ottenere " + number_group +
                              " g di soluzione con una percentuale in peso del secondo pari a " + number_group + " %$");
@@ -112,14 +100,14 @@ TEST_F(ChapterFive, WeightPercents)
 TEST_F(ChapterFive, FormalityAndPercentFromDensity)
 {
     const std::string unit = "(kg/L|g/mL|g/cm@u3@)";
-    for_versions(6, sweep, [&](std::int32_t) {
+    for_versions(6, concentration_sweep, [&](std::int32_t) {
         const auto g = match(statement(), "^La densità di una soluzione al " + number_group + "% in peso di " +
                                               formula + " in acqua è pari a " + number_group + " " + unit +
                                               R"(\. Calcolare la sua formalità$)");
         expect_shown_near(match(answer_text(), "^" + number_group + " F$")[0],
                           shown_value(g[0]) * 10 * shown_value(g[2]) / mass_of_formula(g[1]), 1e-4);
     });
-    for_versions(7, sweep, [&](std::int32_t) {
+    for_versions(7, concentration_sweep, [&](std::int32_t) {
         const auto g =
             match(statement(), "^Calcolare la percentuale in peso di (.+) in una soluzione acquosa " + number_group +
                                    " F, la cui densità è pari a " + number_group + " " + unit + "$");
@@ -131,7 +119,7 @@ TEST_F(ChapterFive, FormalityAndPercentFromDensity)
 TEST_F(ChapterFive, MolalityMolarityAndMoleFractionsOfAnIon)
 {
     for (std::int32_t k : {8, 9}) {
-        for_versions(k, sweep, [&](std::int32_t) {
+        for_versions(k, concentration_sweep, [&](std::int32_t) {
             const auto g =
                 match(statement(), R"(degli ioni ?(\S+)@u\d?[+-]@ nella soluzione (?:diluita )?ottenuta sciogliendo )" +
                                        number_group + " g di " + formula + " in " + number_group + " g di acqua$");

@@ -10,24 +10,13 @@
 namespace solutions_test {
 namespace {
 
-constexpr std::int32_t sweep = 150;
-const std::string formula = R"((\S+))";
-
-// Ions per formula unit: the ion's element (for an oxoanion or hydroxide its
-// first element) counted in the formula.
-int ions_in(const std::string& ion, const std::string& f)
-{
-    const ReadFormula read = read_formula(f);
-    const std::string element =
-        ion.substr(0, ion.size() > 1 && std::islower(static_cast<unsigned char>(ion[1])) ? 2 : 1);
-    return read.atoms.count(element) ? read.atoms.at(element) : 0;
-}
+constexpr std::int32_t mixing_sweep = 150;
 
 const std::string ion = R"(ioni ?(\S+?)(?:@d\d@)?@u\d?[+-]@)";
 
 TEST_F(ChapterFive, DilutionsAndMixturesOfOneSalt)
 {
-    for_versions(10, sweep, [&](std::int32_t) {
+    for_versions(10, mixing_sweep, [&](std::int32_t) {
         const auto g =
             match(statement(), ion + " nella soluzione ottenuta diluendo con acqua " + number_group + " mL di " +
                                    formula + " " + number_group + " F fino al volume di " + number_group + " mL$");
@@ -36,7 +25,7 @@ TEST_F(ChapterFive, DilutionsAndMixturesOfOneSalt)
         expect_shown_near(match(answer_text(), "^" + number_group + " M$")[0],
                           n * shown_value(g[1]) * shown_value(g[3]) / shown_value(g[4]), 1e-4);
     });
-    for_versions(11, sweep, [&](std::int32_t) {
+    for_versions(11, mixing_sweep, [&](std::int32_t) {
         const auto g = match(statement(), ion + " nella soluzione ottenuta mescolando " + number_group + " mL di " +
                                               formula + " " + number_group + " F con " + number_group + " mL di " +
                                               formula + " " + number_group + " F$");
@@ -51,7 +40,7 @@ TEST_F(ChapterFive, DilutionsAndMixturesOfOneSalt)
 
 TEST_F(ChapterFive, MixturesOfTwoSaltsWithACommonIon)
 {
-    for_versions(12, sweep, [&](std::int32_t) {
+    for_versions(12, mixing_sweep, [&](std::int32_t) {
         const auto g = match(statement(), "concentrazione di " + ion + " nella soluzione ottenuta mescolando " +
                                               number_group + " mL di " + formula + " " + number_group + " F con " +
                                               number_group + " mL di " + formula + " " + number_group + " F$");
@@ -103,7 +92,7 @@ TEST_F(ChapterFive, LargestMixtureWorkedFromTheShownNumbers)
 TEST_F(ChapterFive, VolumeToAddForAWantedConcentration)
 {
     std::int32_t impossible = 0;
-    for_versions(13, 2 * sweep, [&](std::int32_t) {
+    for_versions(13, 2 * mixing_sweep, [&](std::int32_t) {
         const auto g = match(statement(), "^Calcolare il volume di " + formula + " " + number_group +
                                               " F da aggiungere a " + number_group + " mL di " + formula + " " +
                                               number_group + " F perché la concentrazione di " + ion +

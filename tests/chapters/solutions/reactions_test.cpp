@@ -15,7 +15,7 @@
 namespace solutions_test {
 namespace {
 
-constexpr std::int32_t sweep = 120;
+constexpr std::int32_t reaction_sweep = 120;
 
 bool is_medium(const std::string& species)
 {
@@ -59,7 +59,7 @@ int coefficient_of(const std::vector<Term>& terms, const std::string& species)
 
 TEST_F(ChapterFive, RedoxEquationsToBalance)
 {
-    for_versions(29, sweep, [&](std::int32_t) {
+    for_versions(29, reaction_sweep, [&](std::int32_t) {
         const auto g =
             match(statement(), "^@T1@@C1@Identificare la specie che si (riduce e l'agente riducente|ossida e "
                                "l'agente ossidante) nell'equazione seguente e bilanciarla  (.+)$");
@@ -76,7 +76,7 @@ TEST_F(ChapterFive, RedoxEquationsToBalance)
         }
     });
     for (std::int32_t k : {30, 32}) {
-        for_versions(k, sweep, [&](std::int32_t) {
+        for_versions(k, reaction_sweep, [&](std::int32_t) {
             const auto g = match(statement(), "l'equazione seguente( in soluzione acida| in soluzione basica)? (.+)$");
             const std::vector<Term> terms = read_equation(answer_text());
             EXPECT_TRUE(balanced(terms)) << answer_text();
@@ -97,7 +97,7 @@ TEST_F(ChapterFive, RedoxEquationsToBalance)
             }
         });
     }
-    for_versions(31, sweep, [&](std::int32_t) {
+    for_versions(31, reaction_sweep, [&](std::int32_t) {
         const auto g = match(statement(), "^@T1@@C1@Bilanciare la semiequazione seguente( in soluzione acida| in "
                                           "soluzione basica)? ?@y20@@X([ 0-9]{3})@(.+)$");
         EXPECT_EQ(std::stoi(g[1]), centred_line_x(g[2]));
@@ -147,7 +147,7 @@ TEST_F(ChapterFive, TextbookReactionsAndTheHalfReactionWithHydroxideFirst)
 
 TEST_F(ChapterFive, ReactantNeededForAnother)
 {
-    for_versions(33, sweep, [&](std::int32_t version) {
+    for_versions(33, reaction_sweep, [&](std::int32_t version) {
         const auto g =
             match(statement(),
                   "^@T1@@C1@Calcolare (?:il volume di soluzione " + number_group +
@@ -184,7 +184,7 @@ TEST_F(ChapterFive, ProductConcentrationAfterMixing)
     // molarity of an ion's solution.
     const std::string amount =
         "(?:" + number_group + " g di (\\S+)|" + number_group + " mL di (\\S+) " + number_group + " M)";
-    for_versions(34, sweep, [&](std::int32_t version) {
+    for_versions(34, reaction_sweep, [&](std::int32_t version) {
         const auto g = match(statement(), "^@T1@@C1@Calcolare la concentrazione di (\\S+) nella soluzione ottenuta "
                                           "ponendo a reagire " +
                                               amount + " con " + amount + " secondo l'equazione (.+)$");
@@ -233,7 +233,7 @@ TEST_F(ChapterFive, EquivalentsNormalityAndTitrations)
     const std::map<std::string, std::string> elements = {
         {"l'azoto", "N"},  {"il manganese", "Mn"}, {"il cromo", "Cr"}, {"lo iodio", "I"},
         {"lo zolfo", "S"}, {"il carbonio", "C"},   {"l'oro", "Au"}};
-    for_versions(35, sweep, [&](std::int32_t) {
+    for_versions(35, reaction_sweep, [&](std::int32_t) {
         const auto g = match(statement(), "^Calcolare a quanti equivalenti corrispondono " + number_group +
                                               " g di (\\S+) in una reazione in cui (.+) si (riduce|ossida) allo stato "
                                               "(elementare|[-+][0-9])$");
@@ -244,7 +244,7 @@ TEST_F(ChapterFive, EquivalentsNormalityAndTitrations)
         const double electrons = std::abs(from - to) * read_formula(g[1]).atoms.at(element);
         expect_shown_near(answer_text(), electrons * shown_value(g[0]) / formula_mass(g[1]), 1e-4);
     });
-    for_versions(36, sweep, [&](std::int32_t) {
+    for_versions(36, reaction_sweep, [&](std::int32_t) {
         const auto g =
             match(statement(), "sapendo che " + number_group + " mL di essa  reagiscono completamente con " +
                                    number_group + " mL di una soluzione " + number_group + " N di un acido$");
@@ -256,7 +256,7 @@ TEST_F(ChapterFive, EquivalentsNormalityAndTitrations)
                                                              {"I@d2@", formula_mass("I@d2@") / 2},
                                                              {"FeSO@d4@", formula_mass("FeSO@d4@")},
                                                              {"NaHSO@d3@", formula_mass("NaHSO@d3@") / 2}};
-    for_versions(37, sweep, [&](std::int32_t version) {
+    for_versions(37, reaction_sweep, [&](std::int32_t version) {
         const auto g = match(statement(), " " + number_group + " N necessario per (?:ossidare|ridurre) " +
                                               number_group + R"( g di ([^.]+)\.?$)");
         if (version == text_version) {

@@ -10,8 +10,7 @@
 namespace solutions_test {
 namespace {
 
-constexpr std::int32_t sweep = 150;
-const std::string formula = R"((\S+))";
+constexpr std::int32_t solubility_sweep = 150;
 
 // The solubility at t from the two at 25 and 100 degrees, on ln s linear in 1/T.
 double solubility_at(double s25, double s100, double t)
@@ -30,7 +29,7 @@ double vapour_pressure(std::int32_t v, double t)
 TEST_F(ChapterFive, SaturatedSolutions)
 {
     std::int32_t dissolved = 0;
-    for_versions(15, sweep, [&](std::int32_t) {
+    for_versions(15, solubility_sweep, [&](std::int32_t) {
         const auto g = match(
             statement(), "^La soluzione acquosa satura di " + formula + " è " + number_group + " F a " + number_group +
                              "@uo@C. Calcolare quanto sale resta indisciolto se un campione di " + number_group +
@@ -53,7 +52,7 @@ TEST_F(ChapterFive, SaturatedSolutions)
                             sample - saturation + spread);
     });
     EXPECT_GT(dissolved, 0);
-    for_versions(16, sweep, [&](std::int32_t) {
+    for_versions(16, solubility_sweep, [&](std::int32_t) {
         const auto g = match(
             statement(), "^Le solubilità in acqua di " + formula + " a 25@uo@C e a 100@uo@C sono pari a " +
                              number_group + " e " + number_group +
@@ -68,7 +67,7 @@ TEST_F(ChapterFive, IdealSolutionsOfTwoLiquids)
 {
     const double benzene = formula_mass("C@d6@H@d6@");
     const double toluene = formula_mass("C@d7@H@d8@");
-    for_versions(17, sweep, [&](std::int32_t) {
+    for_versions(17, solubility_sweep, [&](std::int32_t) {
         const auto g =
             match(statement(), "tensione di vapore a " + number_group + "@uo@C di una soluzione al " + number_group +
                                    "% in peso di benzene, sapendo che le tensioni di vapore di benzene e "
@@ -90,7 +89,7 @@ TEST_F(ChapterFive, IdealSolutionsOfTwoLiquids)
     });
     const double chloroform = formula_mass("CHCl@d3@");
     const double tetrachloride = formula_mass("CCl@d4@");
-    for_versions(18, sweep, [&](std::int32_t) {
+    for_versions(18, solubility_sweep, [&](std::int32_t) {
         const auto g = match(statement(), "di (CHCl@d3@|CCl@d4@) nel vapore in equilibrio a " + number_group +
                                               "@uo@C con una soluzione  \\(ideale\\) al " + number_group +
                                               "% in peso di cloroformio .* pari a " + number_group + " e " +

@@ -51,6 +51,14 @@ bool balanced(const std::vector<Term>& terms)
     return charge == 0;
 }
 
+int ions_in(const std::string& ion, const std::string& f)
+{
+    const ReadFormula read = read_formula(f);
+    const std::string element =
+        ion.substr(0, ion.size() > 1 && std::islower(static_cast<unsigned char>(ion[1])) ? 2 : 1);
+    return read.atoms.count(element) ? read.atoms.at(element) : 0;
+}
+
 void expect_shown_near(const std::string& answer, double expected, double relative_slack)
 {
     EXPECT_TRUE(testing_support::within_last_digit(shown(answer), expected, 0.5 * (1 + 1e-6), relative_slack))

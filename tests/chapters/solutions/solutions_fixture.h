@@ -24,6 +24,9 @@ using testing_support::Shown;
 using testing_support::shown;
 using testing_support::shown_value;
 
+// A formula as one pattern group.
+inline const std::string formula = R"((\S+))";
+
 // An equation as shown with its coefficients ("  2H@u+@ + Zn = ..."):
 // species with their coefficients, reactants negative. "e" is an electron.
 struct Term {
@@ -33,6 +36,10 @@ struct Term {
 std::vector<Term> read_equation(std::string_view shown_equation);
 // Whether every element and the charge balance over the terms.
 bool balanced(const std::vector<Term>& terms);
+
+// Ions per formula unit of f: the ion's element (for an oxoanion or a
+// hydroxide its first, central element) counted in the formula.
+int ions_in(const std::string& ion, const std::string& f);
 
 // |answer - expected| within half a unit of the answer's last digit and a
 // relative slack for the single-precision arithmetic (and any more that a

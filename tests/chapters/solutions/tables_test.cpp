@@ -17,6 +17,9 @@
 #include "solutions_fixture.h"
 
 namespace solutions_test {
+// The chapter's names are brought in for this file only (the folder compiles
+// as one file).
+namespace tables {
 namespace {
 
 using namespace solutions;
@@ -222,4 +225,5 @@ TEST(SolutionTables, SolubilityTextsGiveTheirOwnDigits)
 }
 
 }  // namespace
+}  // namespace tables
 }  // namespace solutions_test

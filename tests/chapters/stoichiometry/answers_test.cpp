@@ -5,12 +5,12 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
-#include <regex>
 #include <string>
 #include <vector>
 
 #include "numbers/fixed_width.h"
 #include "stoichiometry_fixture.h"
+#include "support/text_patterns.h"
 
 namespace stoichiometry_test {
 namespace {
@@ -348,10 +348,9 @@ struct ReactantMass {
 
 std::vector<ReactantMass> listed_masses(const std::string& list)
 {
-    static const std::regex entry(R"(([-0-9.]+(?:•10@u-?[0-9]+@)?) g di (\S+?)(?:,| e |$))");
     std::vector<ReactantMass> masses;
-    for (auto it = std::sregex_iterator(list.begin(), list.end(), entry); it != std::sregex_iterator(); ++it)
-        masses.push_back({(*it)[2].str(), shown((*it)[1].str())});
+    for (const auto& entry : testing_support::find_all(list, R"(([-0-9.]+(?:•10@u-?[0-9]+@)?) g di (\S+?)(?:,| e |$))"))
+        masses.push_back({entry[2], shown(entry[1])});
     return masses;
 }
 

@@ -10,8 +10,6 @@
 namespace thermo_kinetics_test {
 namespace {
 
-constexpr std::int32_t sweep = 120;
-
 double signed_if(bool positive, const Shown& s)
 {
     return positive ? s.value : -s.value;

@@ -13,8 +13,6 @@
 namespace thermo_kinetics_test {
 namespace {
 
-constexpr std::int32_t sweep = 120;
-
 struct Thermo {
     double dh = 0.0;   // kJ
     double ds = 0.0;   // J/K

@@ -11,8 +11,6 @@
 namespace thermo_kinetics_test {
 namespace {
 
-constexpr std::int32_t sweep = 120;
-
 // The order among 1/2, 1 and 2 nearest to x.
 double nearest_order(double x)
 {

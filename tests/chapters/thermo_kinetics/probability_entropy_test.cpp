@@ -11,8 +11,6 @@
 namespace thermo_kinetics_test {
 namespace {
 
-constexpr std::int32_t sweep = 120;
-
 double factorial(std::int32_t n)
 {
     return n <= 1 ? 1.0 : n * factorial(n - 1);

@@ -12,7 +12,6 @@
 namespace thermo_kinetics_test {
 namespace {
 
-constexpr std::int32_t sweep = 120;
 constexpr double rt_at_25 = gas_constant * 298.15 * 1e-3;  // kJ/mol
 
 // Moles of gas gained by burning one mole of CcHhOo to CO2 and liquid water.

@@ -2,13 +2,13 @@
 // that keeps "Nessuna Versione" from repeating a pick, and the sweep over
 // every problem.
 #include <cmath>
-#include <regex>
 #include <string>
 
 #include "chapters/chapter_registry.h"
 #include "chapters/thermo_kinetics/thermo_kinetics_chapter.h"
 #include "frame/app_state.h"
 #include "frame/generator_protocol.h"
+#include "support/text_patterns.h"
 #include "thermo_kinetics_fixture.h"
 
 namespace thermo_kinetics_test {
@@ -83,10 +83,10 @@ TEST_F(ChapterSix, NessunaVersioneNeverRepeatsThePreviousPick)
         std::string previous;
         for (std::int32_t seed = 1; seed <= 25; ++seed) {
             generate(p.problem, no_version, 1000 + seed);
-            std::smatch m;
-            ASSERT_TRUE(std::regex_search(statement(), m, std::regex(p.pattern))) << p.problem << ": " << statement();
-            EXPECT_NE(m[1].str(), previous) << p.problem;
-            previous = m[1].str();
+            const auto m = testing_support::find_first(statement(), p.pattern);
+            ASSERT_TRUE(m.has_value()) << p.problem << ": " << statement();
+            EXPECT_NE((*m)[1], previous) << p.problem;
+            previous = (*m)[1];
         }
     }
 }

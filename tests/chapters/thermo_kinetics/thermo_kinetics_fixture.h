@@ -63,6 +63,8 @@ std::int32_t digits_for(double value, double uncertainty);
 double datum_uncertainty(const Shown& s);
 
 inline constexpr double gas_constant = 8.314;  // J/(K mol), as the problems take it
+// The versions a problem's sweep visits.
+inline constexpr std::int32_t sweep = 120;
 
 // Sweeps visit spread versions; each request starts on a fresh log.
 class ChapterSix : public testing_support::ChapterTest {

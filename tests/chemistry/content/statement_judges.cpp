@@ -7,7 +7,6 @@
 
 #include <cmath>
 #include <map>
-#include <regex>
 #include <set>
 
 #include "chemistry/data_tables.h"
@@ -105,9 +104,8 @@ int electrons(const std::string& configuration)
                                                   {"[Kr]", 36}, {"[Xe]", 54}, {"[Rn]", 86}};
     int count = 0;
     if (configuration.starts_with("[")) count = cores.at(configuration.substr(0, 4));
-    static const std::regex shell(R"(\d[spdf]@u(\d+)@)");
-    for (std::sregex_iterator it(configuration.begin(), configuration.end(), shell), end; it != end; ++it)
-        count += std::stoi((*it)[1]);
+    for (const testing_support::Found& shell : testing_support::find_all(configuration, R"(\d[spdf]@u(\d+)@)"))
+        count += std::stoi(shell[1]);
     return count;
 }
 
@@ -116,15 +114,14 @@ std::pair<int, int> hydrogens_and_charge(const std::string& species, std::string
 {
     int hydrogens = 0, charge = 0;
     rest.clear();
-    static const std::regex token(R"(([A-Z][a-z]?)(?:@d(\d+)@)?|@u(\d?)([+-])@)");
-    for (std::sregex_iterator it(species.begin(), species.end(), token), end; it != end; ++it) {
-        const std::smatch& m = *it;
-        if (m[4].matched) {
+    for (const testing_support::Found& m :
+         testing_support::find_all(species, R"(([A-Z][a-z]?)(?:@d(\d+)@)?|@u(\d?)([+-])@)")) {
+        if (m.matched(4)) {
             charge = (m[3].length() ? std::stoi(m[3]) : 1) * (m[4] == "-" ? -1 : 1);
         } else if (m[1] == "H") {
-            hydrogens += m[2].matched ? std::stoi(m[2]) : 1;
+            hydrogens += m.matched(2) ? std::stoi(m[2]) : 1;
         } else {
-            rest += m[0].str();
+            rest += m[0];
         }
     }
     return {hydrogens, charge};
@@ -138,16 +135,16 @@ bool conjugate_acid(const std::string& acid, const std::string& base)
     return acid_rest == base_rest && ha == hb + 1 && ca == cb + 1;
 }
 
-std::smatch parse(const std::string& text, const char* pattern)
+testing_support::Found parse(const std::string& text, const char* pattern)
 {
-    std::smatch m;
-    if (!std::regex_match(text, m, std::regex(pattern))) ADD_FAILURE() << "unexpected statement: " << text;
-    return m;
+    if (std::optional<testing_support::Found> m = testing_support::match_whole(text, pattern)) return *m;
+    ADD_FAILURE() << "unexpected statement: " << text;
+    return {std::vector<std::string>(20), std::vector<bool>(20), "", ""};
 }
 
 Verdict judge_group_1(int type, const std::string& text)
 {
-    std::smatch m;
+    testing_support::Found m;
     switch (type) {
     case 1:
         m = parse(text, R"(Il nucleo d(.+) contiene (\d+) protoni)");
@@ -158,12 +155,12 @@ Verdict judge_group_1(int type, const std::string& text)
         return significant_digits(m[1]) == std::stoi(m[2]);
     case 3:
         m = parse(text, R"(Il simbolo d(.+) è (\w+))");
-        return field(element_record(element_named(without_article(m[1]))), 16, 17) == m[2].str();
+        return field(element_record(element_named(without_article(m[1]))), 16, 17) == m[2];
     case 4: {
         static const std::map<std::string, std::string> curve{
             {"y=Ax+B", "retta"}, {"y=Ax@u2@", "parabola"}, {"y=A/x", "iperbole"}};
         m = parse(text, R"(La funzione (\S+) corrisponde a una (\w+))");
-        return curve.at(m[1]) == m[2].str();
+        return curve.at(m[1]) == m[2];
     }
     case 5: {
         m = parse(text, R"(L'elettronegatività d(.+) è (minore|maggiore) di quella d(.+))");
@@ -177,7 +174,7 @@ Verdict judge_group_1(int type, const std::string& text)
         return (field(element_record(element_named(m[1])), 32, 32) == "m") == (m[2] == "metallo");
     case 8: {
         m = parse(text, R"(Una mole di (.+) contiene (\d+) mol di atomi di (\w+))");
-        const auto k = find_compound_by_formula(m[1].str());
+        const auto k = find_compound_by_formula(m[1]);
         const std::string symbol = field(element_record(element_named(m[3])), 16, 17);
         return k && composition(*k)[symbol] == std::stoi(m[2]);
     }
@@ -196,7 +193,7 @@ Verdict judge_group_1(int type, const std::string& text)
         const bool exactly_neutral = m[2] == "7.00" || m[2] == "1.00•10@u-7@";
         if (!exactly_neutral && std::abs(ph - 7.0) < 0.016) return std::nullopt;  // rounded onto a limit
         const std::string acidity = exactly_neutral ? "neutra" : ph < 7.0 ? "acida" : "basica";
-        return acidity == m[3].str();
+        return acidity == m[3];
     }
     case 11:
         m = parse(text, R"(La configurazione elettronica d(.+) è (\S+))");

@@ -4,8 +4,9 @@
 
 #include <map>
 #include <optional>
-#include <regex>
 #include <string>
+
+#include "support/text_patterns.h"
 
 // nullopt when the words cannot decide (a value rounded onto a limit).
 using Verdict = std::optional<bool>;
@@ -25,7 +26,9 @@ double half_unit(const std::string& shown);
 int significant_digits(const std::string& shown);
 int electrons(const std::string& configuration);
 bool conjugate_acid(const std::string& acid, const std::string& base);
-std::smatch parse(const std::string& text, const char* pattern);
+// The groups of pattern matching the whole text; a statement of another
+// form fails the test and gives empty groups.
+testing_support::Found parse(const std::string& text, const char* pattern);
 
 Verdict judge_group_1(int type, const std::string& text);
 Verdict judge_group_2(int type, const std::string& text);

@@ -104,13 +104,13 @@ double si_factor(const std::string& unit)
 
 Verdict judge_group_2(int type, const std::string& text)
 {
-    std::smatch m;
+    testing_support::Found m;
     switch (type) {
     case 1: {
         m = parse(text, R"(Un nucleo di @u(\d+)@(\w+)(?: \(@iZ@ = (\d+)\))? contiene (\d+) neutroni)");
-        const int z = *find_element_by_symbol(m[2].str());
-        EXPECT_EQ(m[3].matched, z > 36) << text;
-        if (m[3].matched) {
+        const int z = *find_element_by_symbol(m[2]);
+        EXPECT_EQ(m.matched(3), z > 36) << text;
+        if (m.matched(3)) {
             EXPECT_EQ(std::stoi(m[3]), z);
         }
         return std::stoi(m[4]) == std::stoi(m[1]) - z;
@@ -121,8 +121,8 @@ Verdict judge_group_2(int type, const std::string& text)
         return electrons(m[3]) == std::stoi(m[2]);
     case 3:
         m = parse(text, R"((?:L'atomo centrale|Gli atomi centrali) in (\S+) (?:ha|hanno) ibridazione (\S+))");
-        return molecules.at(m[1]).first == m[2].str();
-    case 4: m = parse(text, R"(La molecola di (\S+) ha forma (.+))"); return molecules.at(m[1]).second == m[2].str();
+        return molecules.at(m[1]).first == m[2];
+    case 4: m = parse(text, R"(La molecola di (\S+) ha forma (.+))"); return molecules.at(m[1]).second == m[2];
     case 5:
         m = parse(text, R"(([+-]\d) è un numero di ossidazione comune d(.+))");
         return oxidation_numbers.at(without_article(m[2])).count(std::stoi(m[1])) == 1;
@@ -133,8 +133,7 @@ Verdict judge_group_2(int type, const std::string& text)
         m = parse(text, R"(La formula d(.+) è (\S+))");
         const std::string name = without_article(m[1]);
         for (int k = 1; k <= compound_slots; ++k) {
-            if (field(compound_record(k), 1, 40) == name && field(compound_record(k), 41, 70) == m[2].str())
-                return true;
+            if (field(compound_record(k), 1, 40) == name && field(compound_record(k), 41, 70) == m[2]) return true;
         }
         return false;
     }
@@ -153,7 +152,7 @@ Verdict judge_group_2(int type, const std::string& text)
     }
     case 11: {
         m = parse(text, R"(La percentuale di (\w+) in (\S+) è pari a (\S+)%)");
-        const int k = *find_compound_by_formula(m[2].str());
+        const int k = *find_compound_by_formula(m[2]);
         const std::string symbol = field(element_record(element_named(m[1])), 16, 17);
         return close(number(m[3]), 100.0 * composition(k)[symbol] * atomic_mass(symbol) / molar_mass(k), 0.01);
     }
