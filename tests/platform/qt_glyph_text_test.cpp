@@ -11,6 +11,7 @@
 #include "platform/qt/text_renderer.h"
 #include "support/platform_fixtures.h"
 
+namespace glyph_text_test {
 namespace {
 
 using testing_support::QtSessionTest;
@@ -86,3 +87,4 @@ TEST_F(QtGlyphTextTest, TextsMeasureAndDrawAsThePainterDrawsThemWhole)
 }
 
 }  // namespace
+}  // namespace glyph_text_test
