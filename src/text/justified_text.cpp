@@ -34,6 +34,14 @@ bool lengthens(std::string_view piece, std::string_view shorter, const LineEnd& 
            piece.substr(0, shorter.size()) == shorter && piece.find("@t") == std::string_view::npos;
 }
 
+// Leaves pen, fonts and colours as measuring a piece left them.
+void restore(const LineEnd& end)
+{
+    renderer_state = end.renderer;
+    qw_set_color_rgb(end.colour);
+    qw_move_to(end.position.x, end.position.y);
+}
+
 // A piece of text's width as one line started in font n; shorter, when not
 // empty, is the same line one word shorter. Measured again, the piece leaves
 // pen, fonts and colours as it did the first time; the platform's font is
@@ -42,18 +50,14 @@ bool lengthens(std::string_view piece, std::string_view shorter, const LineEnd& 
 std::int32_t piece_width(std::string_view piece, std::int32_t n, LineMemo& memo, std::string_view shorter = {})
 {
     if (const LineEnd* known = memo.find(n, piece)) {
-        renderer_state = known->renderer;
-        qw_set_color_rgb(known->colour);
-        qw_move_to(known->position.x, known->position.y);
+        restore(*known);
         return known->position.x;
     }
     MarkupPen pen{0, 2000, 0};
     std::string_view rest = piece;
     const LineEnd* base = shorter.empty() ? nullptr : memo.find(n, shorter);
     if (base != nullptr && lengthens(piece, shorter, *base) && select_font(base->renderer.current_font_number)) {
-        renderer_state = base->renderer;
-        qw_set_color_rgb(base->colour);
-        qw_move_to(base->position.x, base->position.y);
+        restore(*base);
         pen = base->pen;
         rest = piece.substr(strip_trailing_blanks(shorter).size());
     } else {

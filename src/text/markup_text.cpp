@@ -13,8 +13,6 @@
 
 namespace {
 
-using Pen = MarkupPen;
-
 // One call's drawing: the pass, and where the platform's current position
 // would stand after the last piece of text.
 struct Run {
@@ -56,7 +54,7 @@ std::optional<std::int32_t> whole_argument(std::string_view argument)
     return read_i(argument.substr(0, 5));
 }
 
-void draw_segment(Run& run, Pen& pen, std::string_view segment)
+void draw_segment(Run& run, MarkupPen& pen, std::string_view segment)
 {
     if (pen.fixed_pitch == 0) {
         pen.x += run.text_at(pen.x, pen.y, segment);
@@ -72,7 +70,7 @@ void draw_segment(Run& run, Pen& pen, std::string_view segment)
 
 // Red strokes of a hand-drawn mark: k lines of the given length at the given
 // angle (clockwise on screen), each next one shifted by 3 pixels.
-void draw_strokes(Run& run, const Pen& pen, std::string_view argument)
+void draw_strokes(Run& run, const MarkupPen& pen, std::string_view argument)
 {
     const auto count = read_i(record_columns(argument, 1, 1));
     const auto length = read_i(record_columns(argument, 2, 3));
@@ -101,7 +99,7 @@ void draw_strokes(Run& run, const Pen& pen, std::string_view argument)
     qw_set_color_rgb(renderer_state.last_direct_colour);
 }
 
-void fill_bar(const Run& run, const Pen& pen, std::string_view argument)
+void fill_bar(const Run& run, const MarkupPen& pen, std::string_view argument)
 {
     const auto colour = read_z(record_columns(argument, 1, 6));
     const auto width = read_i(record_columns(argument, 7, 9));
@@ -113,7 +111,7 @@ void fill_bar(const Run& run, const Pen& pen, std::string_view argument)
 }
 
 // Codes that act at once; unreadable arguments and unknown letters do nothing.
-void apply_code(Run& run, char letter, std::string_view argument, Pen& pen)
+void apply_code(Run& run, char letter, std::string_view argument, MarkupPen& pen)
 {
     switch (letter) {
     case 't': {

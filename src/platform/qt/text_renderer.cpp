@@ -149,8 +149,9 @@ void TextRenderer::render(const Entry& e, std::span<const Fresh> fresh) const
 {
     constexpr QRgb unset = 0xFFFFFFFF;
     const std::int32_t margin = e.cell_height;
+    const auto slot = [margin](const Fresh& f) { return f.glyph->advance + 2 * margin + 1; };
     std::int32_t width = 0;
-    for (const Fresh& f : fresh) width += f.glyph->advance + 2 * margin + 1;
+    for (const Fresh& f : fresh) width += slot(f);
     QImage strip(width, e.cell_height + 2 * margin + 1, QImage::Format_RGB32);
     strip.fill(unset);
     {
@@ -162,12 +163,12 @@ void TextRenderer::render(const Entry& e, std::span<const Fresh> fresh) const
         std::int32_t left = 0;
         for (const Fresh& f : fresh) {
             painter.drawText(QPoint(left + margin, margin + e.ascent), QString::fromUcs4(&f.c, 1));
-            left += f.glyph->advance + 2 * margin + 1;
+            left += slot(f);
         }
     }
     std::int32_t left = 0;
     for (const Fresh& f : fresh) {
-        const std::int32_t right = left + f.glyph->advance + 2 * margin + 1;
+        const std::int32_t right = left + slot(f);
         for (std::int32_t y = 0; y < strip.height(); ++y) {
             const auto* row = reinterpret_cast<const QRgb*>(strip.constScanLine(y));
             for (std::int32_t x = left; x < right;) {
