@@ -1,5 +1,6 @@
 #include "frame/problem_page.h"
 
+#include <array>
 #include <string>
 
 #include "frame/app_state.h"
@@ -26,14 +27,17 @@ PageState page_state;
 void draw_decoration(std::int32_t scheme)
 {
     switch (scheme) {
-    case 1:
-        for (int i = 0; i < 2000; ++i) {
+    case 1: {
+        std::array<QwColourBox, 2000> squares;
+        for (QwColourBox& square : squares) {
             const std::int32_t x = random_int(150, 591);
             const std::int32_t y = random_int(9, 291);
             const std::int32_t g = random_int(50, 250);
-            fill_box(qw_rgb(g, g, g), x, y, x + 2, y + 2);
+            square = {qw_rgb(g, g, g), x, y, x + 2, y + 2};
         }
+        qw_fill_rectangles(squares);
         break;
+    }
     case 2:
         for (int i = 0; i < 5; ++i) {
             const std::int32_t x = random_int(149, 594);

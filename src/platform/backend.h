@@ -49,6 +49,15 @@ public:
     virtual void ellipse(const DrawState& state, QwControl control, std::int32_t x1, std::int32_t y1, std::int32_t x2,
                          std::int32_t y2) = 0;
     virtual void polygon(const DrawState& state, QwControl control, std::span<const QwPoint> points) = 0;
+    // Filled rectangles, each in its own colour, in order; a backend that can
+    // fill them in one go does so.
+    virtual void fill_rectangles(DrawState state, std::span<const QwColourBox> boxes)
+    {
+        for (const QwColourBox& box : boxes) {
+            state.colour = box.colour & 0xFFFFFF;
+            rectangle(state, QwControl::filled, box.x1, box.y1, box.x2, box.y2);
+        }
+    }
     virtual void line(const DrawState& state, QwPoint from, QwPoint to) = 0;
     // Pixel inside the clip region; -1 outside the canvas.
     virtual std::int32_t get_pixel(std::int32_t x, std::int32_t y) = 0;

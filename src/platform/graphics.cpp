@@ -79,6 +79,14 @@ std::int32_t qw_polygon(QwControl control, std::span<const QwPoint> points)
     return 1;
 }
 
+std::int32_t qw_fill_rectangles(std::span<const QwColourBox> boxes)
+{
+    if (boxes.empty()) return 1;
+    host().fill_rectangles(state(), boxes);
+    state().colour = boxes.back().colour & 0xFFFFFF;
+    return 1;
+}
+
 QwPoint qw_move_to(std::int32_t x, std::int32_t y)
 {
     const QwPoint previous = state().position;

@@ -4,6 +4,7 @@
 #include <array>
 #include <limits>
 #include <thread>
+#include <vector>
 
 #include "platform/graphics.h"
 #include "support/platform_fixtures.h"
@@ -248,6 +249,57 @@ TEST_F(DrawingTest, DrawingStateBelongsToEachThread)
     EXPECT_EQ(worker_colour, 0);
     EXPECT_EQ(worker_pixel, kGround);
     EXPECT_EQ(qw_get_current_position(), (QwPoint{7, 8}));
+}
+
+// Boxes filled in one call land as the same boxes filled one by one: order,
+// corners in any order, the clip region, the canvas edge, colours taken
+// modulo 2^24, and the current colour left as the last box's.
+void expect_batch_fills_as_single_fills()
+{
+    const std::array<QwColourBox, 6> boxes{{{kRed, 10, 10, 60, 60},
+                                            {kBlue, 50, 50, 20, 20},
+                                            {0x7F00FF00, 100, 0, 120, 300},
+                                            {0x445566, -40, -40, 35, 45},
+                                            {kRed, 150, 150, 150, 150},
+                                            {0x0A0B0C, 45, 45, 46, 46}}};
+    const auto picture = [&](bool batched) {
+        qw_set_clip_region(0, 0, 1600, 1600);
+        qw_set_color_rgb(kGround);
+        qw_rectangle(QwControl::filled, 0, 0, 199, 199);
+        qw_set_clip_region(5, 5, 160, 180);
+        if (batched) {
+            EXPECT_EQ(qw_fill_rectangles(boxes), 1);
+        } else {
+            for (const QwColourBox& b : boxes) {
+                qw_set_color_rgb(b.colour);
+                qw_rectangle(QwControl::filled, b.x1, b.y1, b.x2, b.y2);
+            }
+        }
+        const std::int32_t colour = qw_get_color_rgb();
+        qw_set_clip_region(0, 0, 1600, 1600);
+        std::vector<std::int32_t> pixels{colour};
+        for (int y = 0; y < 200; ++y)
+            for (int x = 0; x < 200; ++x) pixels.push_back(qw_get_pixel_rgb(x, y));
+        return pixels;
+    };
+    const std::vector<std::int32_t> one_by_one = picture(false);
+    EXPECT_EQ(picture(true), one_by_one);
+    EXPECT_EQ(one_by_one.front(), 0x0A0B0C);
+    qw_set_color_rgb(kBlue);
+    EXPECT_EQ(qw_fill_rectangles({}), 1);
+    EXPECT_EQ(qw_get_color_rgb(), kBlue);
+}
+
+TEST_F(DrawingTest, ManyBoxesInOneCallAsOneByOne)
+{
+    expect_batch_fills_as_single_fills();
+}
+
+class QtDrawingTest : public testing_support::QtSessionTest {};
+
+TEST_F(QtDrawingTest, ManyBoxesInOneCallAsOneByOne)
+{
+    expect_batch_fills_as_single_fills();
 }
 
 TEST_F(DrawingTest, BadControlDrawsNothing)

@@ -35,6 +35,7 @@ public:
     DialogWindow* top_dialog() const { return dialog_stack_.empty() ? nullptr : dialog_stack_.back(); }
 
     void rectangle(const DrawState&, QwControl, std::int32_t, std::int32_t, std::int32_t, std::int32_t) override;
+    void fill_rectangles(DrawState, std::span<const QwColourBox>) override;
     void ellipse(const DrawState&, QwControl, std::int32_t, std::int32_t, std::int32_t, std::int32_t) override;
     void polygon(const DrawState&, QwControl, std::span<const QwPoint>) override;
     void line(const DrawState&, QwPoint, QwPoint) override;
