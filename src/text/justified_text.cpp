@@ -23,15 +23,15 @@ std::string gap_text(std::int32_t pixels)
     return pixels < 100 ? format_i(pixels, 2) : std::to_string(pixels);
 }
 
-// Whether piece, a line one word longer than shorter, can be measured on
-// from where shorter left the pen: text widths add up, so only the new words
-// are measured. Not where a font chosen by name would have to be chosen again,
-// nor where expanded codes could reach the renderer's length limit.
-bool lengthens(std::string_view piece, std::string_view shorter, const LineEnd& known)
+// Whether piece, a line one word longer than a line that ended as shorter
+// did, can be measured on from there: text widths add up, so only the new
+// words are measured. Not where a font chosen by name would have to be chosen
+// again, nor where expanded codes could reach the renderer's length limit.
+bool lengthens(std::string_view piece, const LineEnd& shorter)
 {
     constexpr std::size_t longest_expansion = 32;
-    return known.pen.fixed_pitch == 0 && piece.size() + longest_expansion < markup_text_limit &&
-           piece.substr(0, shorter.size()) == shorter && piece.find("@t") == std::string_view::npos;
+    return shorter.pen.fixed_pitch == 0 && piece.size() + longest_expansion < markup_text_limit &&
+           piece.find("@t") == std::string_view::npos;
 }
 
 // Leaves pen, fonts and colours as measuring a piece left them.
@@ -42,40 +42,44 @@ void restore(const LineEnd& end)
     qw_move_to(end.position.x, end.position.y);
 }
 
-// A piece of text's width as one line started in font n; shorter, when not
-// empty, is the same line one word shorter. Measured again, the piece leaves
-// pen, fonts and colours as it did the first time; the platform's font is
-// left alone, since every caller selects the font of the next text it
-// measures or draws.
-std::int32_t piece_width(std::string_view piece, std::int32_t n, LineMemo& memo, std::string_view shorter = {})
+constexpr std::size_t no_shorter = std::string_view::npos;
+
+// The width of work[begin, end) as one line started in font n; when
+// shorter_end is given, work[begin, shorter_end) is the same line one word
+// shorter. Measured again, the piece leaves pen, fonts and colours as it did
+// the first time; the platform's font is left alone, since every caller
+// selects the font of the next text it measures or draws.
+std::int32_t piece_width(std::string_view work, std::size_t begin, std::size_t end, std::int32_t n, LineMemo& memo,
+                         std::size_t shorter_end = no_shorter)
 {
-    if (const LineEnd* known = memo.find(n, piece)) {
+    if (const LineEnd* known = memo.find(n, begin, end)) {
         restore(*known);
         return known->position.x;
     }
+    const std::string_view piece = work.substr(begin, end - begin);
     MarkupPen pen{0, 2000, 0};
     std::string_view rest = piece;
-    const LineEnd* base = shorter.empty() ? nullptr : memo.find(n, shorter);
-    if (base != nullptr && lengthens(piece, shorter, *base) && select_font(base->renderer.current_font_number)) {
+    const LineEnd* base = shorter_end == no_shorter ? nullptr : memo.find(n, begin, shorter_end);
+    if (base != nullptr && lengthens(piece, *base) && select_font(base->renderer.current_font_number)) {
         restore(*base);
         pen = base->pen;
-        rest = piece.substr(strip_trailing_blanks(shorter).size());
+        rest = piece.substr(strip_trailing_blanks(work.substr(begin, shorter_end - begin)).size());
     } else {
         select_font(n);
         qw_move_to(0, 2000);
     }
     pen = render_markup(pen, rest, MarkupPass::measure);
-    const LineEnd end{qw_get_current_position(), pen, renderer_state, qw_get_color_rgb()};
-    memo.remember(n, piece, end);
-    return end.position.x;
+    const LineEnd line_end{qw_get_current_position(), pen, renderer_state, qw_get_color_rgb()};
+    memo.remember(n, begin, end, line_end);
+    return line_end.position.x;
 }
 
 // The width of work[begin, end) in the font that work drawn from its start
 // in font n has there.
 std::int32_t width_within(std::string_view work, std::size_t begin, std::size_t end, std::int32_t n, LineMemo& memo)
 {
-    piece_width(work.substr(0, begin), n, memo);
-    return piece_width(work.substr(begin, end - begin), renderer_state.current_font_number, memo);
+    piece_width(work, 0, begin, n, memo);
+    return piece_width(work, begin, end, renderer_state.current_font_number, memo);
 }
 
 // The text as laid out: a blank before it, none after it.
@@ -89,17 +93,30 @@ std::string paragraph_work(std::string_view text)
 
 }  // namespace
 
-const LineEnd* LineMemo::find(std::int32_t font_number, std::string_view piece) const
+void LineMemo::serve(std::string_view paragraph)
 {
-    const auto font = lines_.find(font_number);
-    if (font == lines_.end()) return nullptr;
-    const auto known = font->second.find(piece);
-    return known != font->second.end() ? &known->second : nullptr;
+    if (paragraph == paragraph_) return;
+    paragraph_.assign(paragraph);
+    lines_.clear();
 }
 
-void LineMemo::remember(std::int32_t font_number, std::string_view piece, const LineEnd& end)
+// A paragraph as laid out has at most paragraph_limit characters of at most
+// four bytes: a place in it fits 16 bits.
+std::uint64_t LineMemo::key(std::int32_t font_number, std::size_t begin, std::size_t end)
 {
-    lines_[font_number].emplace(piece, end);
+    static_assert(4 * paragraph_limit < (1u << 16));
+    return static_cast<std::uint64_t>(static_cast<std::uint32_t>(font_number)) << 32 | begin << 16 | end;
+}
+
+const LineEnd* LineMemo::find(std::int32_t font_number, std::size_t begin, std::size_t end) const
+{
+    const auto known = lines_.find(key(font_number, begin, end));
+    return known != lines_.end() ? &known->second : nullptr;
+}
+
+void LineMemo::remember(std::int32_t font_number, std::size_t begin, std::size_t end, const LineEnd& line_end)
+{
+    lines_.emplace(key(font_number, begin, end), line_end);
 }
 
 QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view text,
@@ -110,6 +127,7 @@ QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_
     std::int32_t saved_colour = renderer_state.current_colour_number;
     const std::string padded = paragraph_work(text);
     const std::string_view work = padded;
+    memo.serve(work);
     const std::int32_t first_font = saved_font;
     const std::vector<std::size_t> breaks =
         line_breaks(work, x_right - x_left, [&memo, work, first_font](std::size_t begin, std::size_t end) {
@@ -125,7 +143,7 @@ QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_
     std::int32_t fitting_width = 0;
     for (std::size_t j = first + 1; j < breaks.size();) {
         const std::int32_t line_width =
-            piece_width(span(first, j), saved_font, memo, j > first + 1 ? span(first, j - 1) : std::string_view{});
+            piece_width(work, breaks[first] + 1, breaks[j], saved_font, memo, j > first + 1 ? breaks[j - 1] : no_shorter);
         if (x_right - x_left >= line_width) {
             fitting_width = line_width;
             ++j;
@@ -191,6 +209,7 @@ std::int32_t widest_unbreakable_piece(std::string_view text, LineMemo& memo)
 {
     const std::string padded = paragraph_work(text);
     const std::string_view work = padded;
+    memo.serve(work);
     const std::int32_t font = renderer_state.current_font_number;
     const auto width = [&memo, work, font](std::size_t begin, std::size_t end) {
         return width_within(work, begin, end, font, memo);

@@ -23,18 +23,20 @@ struct LineEnd {
     std::int32_t colour = 0;
 };
 
+// The pieces of one paragraph measured so far, by font and place: a piece
+// is [begin, end) of the paragraph as laid out. Given another paragraph, the
+// memo forgets the last one.
 class LineMemo {
 public:
-    const LineEnd* find(std::int32_t font_number, std::string_view piece) const;
-    void remember(std::int32_t font_number, std::string_view piece, const LineEnd& end);
+    void serve(std::string_view paragraph);
+    const LineEnd* find(std::int32_t font_number, std::size_t begin, std::size_t end) const;
+    void remember(std::int32_t font_number, std::size_t begin, std::size_t end, const LineEnd& line_end);
 
 private:
-    // Looked up by the piece itself: no key is built for a lookup.
-    struct TextHash {
-        using is_transparent = void;
-        std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
-    };
-    std::unordered_map<std::int32_t, std::unordered_map<std::string, LineEnd, TextHash, std::equal_to<>>> lines_;
+    static std::uint64_t key(std::int32_t font_number, std::size_t begin, std::size_t end);
+
+    std::string paragraph_;
+    std::unordered_map<std::uint64_t, LineEnd> lines_;
 };
 
 // Draws text with its first line at y and returns where the paragraph

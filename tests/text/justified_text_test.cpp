@@ -112,11 +112,13 @@ TEST_F(JustifiedText, MeasuringOffThePageGivesTheLastLine)
 
 TEST_F(JustifiedText, MeasuringAgreesWithDrawing)
 {
+    LineMemo shared;  // serves one paragraph after another
     for (const char* text : {"", "aa bb cc dd ee ff gg", "@T4@aa bb @T1@cc dd ee ff gg hh ii",
                              "H@d2@O H@d2@O H@d2@O H@d2@O", "abcdefghij klm nop", "aa @y20@bb cc dd ee ff gg"}) {
         draw_justified_text(1000, 1100, 30, text);
         const QwPoint drawn = qw_get_current_position();
         EXPECT_EQ(measure_justified_text(1000, 1100, 30, text), drawn) << text;
+        EXPECT_EQ(measure_justified_text(1000, 1100, 30, text, shared), drawn) << text;
     }
 }
 
