@@ -206,9 +206,11 @@ std::int32_t TextRenderer::draw(QImage& image, const DrawState& state, std::stri
 {
     Entry& e = entry(resolve(state.font));
     std::int32_t extent = 0;
+    line_.clear();
     fresh_.clear();
     for_each_glyph(e, text, [this, &extent](char32_t c, Glyph& g) {
         extent += g.advance;
+        line_.push_back(&g);
         if (g.rendered) return;
         g.rendered = true;
         fresh_.push_back({c, &g});
@@ -226,8 +228,8 @@ std::int32_t TextRenderer::draw(QImage& image, const DrawState& state, std::stri
     uchar* const pixels = image.bits();
     const qsizetype stride = image.bytesPerLine();
     std::int64_t pen = state.position.x;
-    for_each_glyph(e, text, [&](char32_t, const Glyph& g) {
-        for (const Span& span : g.spans) {
+    for (const Glyph* g : line_) {
+        for (const Span& span : g->spans) {
             const std::int64_t y = static_cast<std::int64_t>(state.position.y) + span.y;
             if (y < top || y > bottom) continue;
             const std::int64_t from = std::max<std::int64_t>(pen + span.x1, left);
@@ -236,8 +238,8 @@ std::int32_t TextRenderer::draw(QImage& image, const DrawState& state, std::stri
             auto* row = reinterpret_cast<QRgb*>(pixels + y * stride);
             std::fill(row + from, row + to + 1, rgb);
         }
-        pen += g.advance;
-    });
+        pen += g->advance;
+    }
     return extent;
 }
 

@@ -74,7 +74,8 @@ private:
     std::map<std::string, std::int32_t> handles_;  // by normalised option text
     std::string key_;                              // the option text being looked up
     std::optional<Entry> plain_;                   // when no face at all can be had
-    std::vector<Fresh> fresh_;                     // glyphs the text being drawn needs drawn
+    std::vector<const Glyph*> line_;               // the glyphs of the text being drawn
+    std::vector<Fresh> fresh_;                     // those of them to be drawn first
 };
 
 }  // namespace platform::qt
