@@ -124,18 +124,12 @@ void RasterCanvas::rectangle(const ClipRect& clip, QwControl control, std::int32
     const Bounds area = visible(clip);
     if (area.empty()) return;
     const std::uint32_t native = to_native(colour);
-    const std::int32_t top = std::max(y1, area.y1);
-    const std::int32_t bottom = std::min(y2, area.y2);
     if (control == QwControl::filled) {
-        // Most of a page: its ground, boxes, the small squares of a background.
-        const std::int32_t left = std::max(x1, area.x1);
-        const std::int32_t right = std::min(x2, area.x2);
-        if (left > right || top > bottom) return;
-        std::uint32_t* row = pixels_.get() + static_cast<std::size_t>(top) * static_cast<std::size_t>(width_);
-        for (std::int32_t y = top; y <= bottom; ++y, row += width_)
-            fill_pixels(row + left, static_cast<std::size_t>(right - left + 1), native);
+        fill(area, x1, y1, x2, y2, native);
         return;
     }
+    const std::int32_t top = std::max(y1, area.y1);
+    const std::int32_t bottom = std::min(y2, area.y2);
     for (std::int32_t y = top; y <= bottom; ++y) {
         if (y == y1 || y == y2) {
             span(area, y, x1, x2, native);
@@ -144,6 +138,29 @@ void RasterCanvas::rectangle(const ClipRect& clip, QwControl control, std::int32
             span(area, y, x2, x2, native);
         }
     }
+}
+
+// Most of a page: its ground, boxes, the small squares of a background.
+void RasterCanvas::fill(const Bounds& area, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
+                        std::uint32_t native)
+{
+    const std::int32_t left = std::max(x1, area.x1);
+    const std::int32_t right = std::min(x2, area.x2);
+    const std::int32_t top = std::max(y1, area.y1);
+    const std::int32_t bottom = std::min(y2, area.y2);
+    if (left > right || top > bottom) return;
+    std::uint32_t* row = pixels_.get() + static_cast<std::size_t>(top) * static_cast<std::size_t>(width_);
+    for (std::int32_t y = top; y <= bottom; ++y, row += width_)
+        fill_pixels(row + left, static_cast<std::size_t>(right - left + 1), native);
+}
+
+void RasterCanvas::fill_rectangles(const ClipRect& clip, std::span<const QwColourBox> boxes)
+{
+    const Bounds area = visible(clip);
+    if (area.empty()) return;
+    for (const QwColourBox& b : boxes)
+        fill(area, std::min(b.x1, b.x2), std::min(b.y1, b.y2), std::max(b.x1, b.x2), std::max(b.y1, b.y2),
+             to_native(b.colour));
 }
 
 void RasterCanvas::ellipse(const ClipRect& clip, QwControl control, std::int32_t x1, std::int32_t y1, std::int32_t x2,

@@ -29,6 +29,8 @@ public:
     void set_pixel(const ClipRect& clip, std::int32_t x, std::int32_t y, std::int32_t colour);
     void rectangle(const ClipRect& clip, QwControl control, std::int32_t x1, std::int32_t y1, std::int32_t x2,
                    std::int32_t y2, std::int32_t colour);
+    // Filled rectangles, each in its own colour, in order.
+    void fill_rectangles(const ClipRect& clip, std::span<const QwColourBox> boxes);
     void ellipse(const ClipRect& clip, QwControl control, std::int32_t x1, std::int32_t y1, std::int32_t x2,
                  std::int32_t y2, std::int32_t colour);
     // Filled: the pixels whose centres lie inside (even-odd rule) and the edges.
@@ -48,6 +50,9 @@ private:
     };
     Bounds visible(const ClipRect& clip) const;
     void span(const Bounds& area, std::int32_t y, std::int64_t x1, std::int64_t x2, std::uint32_t native);
+    // A filled rectangle with its corners in order.
+    void fill(const Bounds& area, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
+              std::uint32_t native);
 
     struct Release {
         void operator()(std::uint32_t* pixels) const { std::free(pixels); }

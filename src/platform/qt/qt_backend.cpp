@@ -44,10 +44,7 @@ void QtBackend::rectangle(const DrawState& s, QwControl control, std::int32_t x1
 // One lock for them all: a page background has thousands.
 void QtBackend::fill_rectangles(DrawState s, std::span<const QwColourBox> boxes)
 {
-    draw([&](RasterCanvas& c) {
-        for (const QwColourBox& box : boxes)
-            c.rectangle(s.clip, QwControl::filled, box.x1, box.y1, box.x2, box.y2, box.colour);
-    });
+    draw([&](RasterCanvas& c) { c.fill_rectangles(s.clip, boxes); });
 }
 
 void QtBackend::ellipse(const DrawState& s, QwControl control, std::int32_t x1, std::int32_t y1, std::int32_t x2,
