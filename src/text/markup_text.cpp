@@ -172,6 +172,8 @@ std::optional<std::string> expansion(char letter, std::string_view argument)
 
 std::string_view first_characters(std::string_view text, std::size_t count)
 {
+    // No more characters than bytes: nearly every text is whole.
+    if (text.size() <= count) return text;
     std::size_t at = 0;
     for (std::size_t n = 0; n < count && at < text.size(); ++n) at += character_length(text, at);
     return text.substr(0, at);
