@@ -82,22 +82,18 @@ std::int32_t width_within(std::string_view work, std::size_t begin, std::size_t 
     return piece_width(work, begin, end, renderer_state.current_font_number, memo);
 }
 
-// The text as laid out: a blank before it, none after it.
-std::string paragraph_work(std::string_view text)
-{
-    std::string padded = " ";
-    padded.append(text);
-    padded.push_back(' ');
-    return std::string(strip_trailing_blanks(first_characters(padded, paragraph_limit)));
-}
-
 }  // namespace
 
-void LineMemo::serve(std::string_view paragraph)
+std::string_view LineMemo::serve(std::string_view text)
 {
-    if (paragraph == paragraph_) return;
-    paragraph_.assign(paragraph);
+    if (text == text_) return work_;
+    text_.assign(text);
+    work_.assign(" ");
+    work_.append(text);
+    work_.push_back(' ');
+    work_.resize(strip_trailing_blanks(first_characters(work_, paragraph_limit)).size());
     lines_.clear();
+    return work_;
 }
 
 // A paragraph as laid out has at most paragraph_limit characters of at most
@@ -125,9 +121,7 @@ QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_
     qw_move_to(x_left, y);
     std::int32_t saved_font = renderer_state.current_font_number;
     std::int32_t saved_colour = renderer_state.current_colour_number;
-    const std::string padded = paragraph_work(text);
-    const std::string_view work = padded;
-    memo.serve(work);
+    const std::string_view work = memo.serve(text);
     const std::int32_t first_font = saved_font;
     const std::vector<std::size_t> breaks =
         line_breaks(work, x_right - x_left, [&memo, work, first_font](std::size_t begin, std::size_t end) {
@@ -207,9 +201,7 @@ QwPoint measure_justified_text(std::int32_t x_left, std::int32_t x_right, std::i
 
 std::int32_t widest_unbreakable_piece(std::string_view text, LineMemo& memo)
 {
-    const std::string padded = paragraph_work(text);
-    const std::string_view work = padded;
-    memo.serve(work);
+    const std::string_view work = memo.serve(text);
     const std::int32_t font = renderer_state.current_font_number;
     const auto width = [&memo, work, font](std::size_t begin, std::size_t end) {
         return width_within(work, begin, end, font, memo);

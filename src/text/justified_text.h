@@ -23,19 +23,21 @@ struct LineEnd {
     std::int32_t colour = 0;
 };
 
-// The pieces of one paragraph measured so far, by font and place: a piece
-// is [begin, end) of the paragraph as laid out. Given another paragraph, the
-// memo forgets the last one.
+// One paragraph as laid out, and its pieces measured so far by font and
+// place: a piece is [begin, end) of the paragraph as laid out. Given another
+// paragraph, the memo forgets the last one.
 class LineMemo {
 public:
-    void serve(std::string_view paragraph);
+    // The text as laid out: a blank before it, none after it.
+    std::string_view serve(std::string_view text);
     const LineEnd* find(std::int32_t font_number, std::size_t begin, std::size_t end) const;
     void remember(std::int32_t font_number, std::size_t begin, std::size_t end, const LineEnd& line_end);
 
 private:
     static std::uint64_t key(std::int32_t font_number, std::size_t begin, std::size_t end);
 
-    std::string paragraph_;
+    std::string text_;
+    std::string work_;
     std::unordered_map<std::uint64_t, LineEnd> lines_;
 };
 
