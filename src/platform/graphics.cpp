@@ -82,8 +82,9 @@ std::int32_t qw_polygon(QwControl control, std::span<const QwPoint> points)
 std::int32_t qw_fill_rectangles(std::span<const QwColourBox> boxes)
 {
     if (boxes.empty()) return 1;
-    host().fill_rectangles(state(), boxes);
-    state().colour = boxes.back().colour & 0xFFFFFF;
+    platform::DrawState& s = state();
+    host().fill_rectangles(s, boxes);
+    s.colour = boxes.back().colour & 0xFFFFFF;
     return 1;
 }
 

@@ -23,10 +23,11 @@ std::string gap_text(std::int32_t pixels)
     return pixels < 100 ? format_i(pixels, 2) : std::to_string(pixels);
 }
 
-// Whether piece, a line one word longer than a line that ended as shorter
-// did, can be measured on from there: text widths add up, so only the new
-// words are measured. Not where a font chosen by name would have to be chosen
-// again, nor where expanded codes could reach the renderer's length limit.
+// Whether piece, one word longer than the line measured before as shorter,
+// can be measured on from where that line ended: text widths add up, so only
+// the new word is measured. Not where a font chosen by name would have to be
+// chosen again, nor where expanded codes could reach the renderer's length
+// limit.
 bool lengthens(std::string_view piece, const LineEnd& shorter)
 {
     constexpr std::size_t longest_expansion = 32;

@@ -187,9 +187,9 @@ MarkupPen render_markup(MarkupPen pen, std::string_view text, MarkupPass pass)
     std::string_view work = first_characters(text, markup_text_limit);
     if (work.find('@') == std::string::npos) {
         const std::string_view plain = strip_trailing_blanks(work);
-        if (run.drawing()) {
+        // Nothing to draw still leaves the position at the pen.
+        if (run.drawing() && plain.empty()) {
             qw_move_to(pen.x, pen.y);
-            if (!plain.empty()) pen.x += run.text_at(pen.x, pen.y, plain);
         } else {
             pen.x += run.text_at(pen.x, pen.y, plain);
         }
