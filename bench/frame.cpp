@@ -14,7 +14,7 @@
 #include "frame/generator_protocol.h"
 #include "frame/initial_settings.h"
 #include "frame/main_program.h"
-#include "frame/menu_dialogs.h"
+#include "frame/page_commands.h"
 #include "frame/menus.h"
 #include "frame/problem_page.h"
 #include "platform/qt/qt_application.h"

@@ -4,4 +4,3 @@ AppState app_state;
 ChapterIndex chapter_index;
 ProblemTexts problem_texts;
 ScreenSettings screen_settings;
-PageMouseModes page_mouse_modes;

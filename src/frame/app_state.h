@@ -4,7 +4,6 @@
 #pragma once
 
 #include <array>
-#include <atomic>
 #include <cstdint>
 #include <string>
 
@@ -75,22 +74,3 @@ struct ScreenSettings {
     std::array<std::int32_t, 6> scheme_title_colour{};
 };
 extern ScreenSettings screen_settings;
-
-// While a viewer or a game owns the screen, its flag (true = active) turns the
-// page mouse handler into a button recorder: the hit button (1-based, 0 for
-// none) lands in the matching variable for the waiting thread to read. The
-// handler runs on the user-interface thread and the owner on its own, hence
-// the atomics.
-struct PageMouseModes {
-    std::atomic<bool> thermo_view_active = false;
-    std::atomic<std::int32_t> thermo_view_hit = 0;
-    std::atomic<bool> slot_game_active = false;
-    std::atomic<std::int32_t> slot_button_hit = 0;
-    std::atomic<bool> poker_game_active = false;
-    std::atomic<std::int32_t> poker_button_hit = 0;
-    std::atomic<bool> buster_game_active = false;
-    std::atomic<std::int32_t> buster_button_hit = 0;
-    std::atomic<std::int32_t> buster_paddle_x = 310;  // left edge of Chem Buster's paddle
-    std::atomic<std::int32_t> buster_paddle_width = 0;
-};
-extern PageMouseModes page_mouse_modes;

@@ -1,5 +1,4 @@
-// Routes page requests to the generator of the current chapter, and makes a
-// newly chosen chapter current.
+// Routes page requests to the generator of the current chapter.
 #pragma once
 
 #include "frame/generator_protocol.h"
@@ -7,7 +6,3 @@
 // Sets problem_printable, then calls the current chapter's generator; a
 // chapter without one gets nothing.
 void run_chapter_generator(GeneratorMode request);
-
-// Registers the current chapter, opens it on its first problem within the
-// level and redraws the page, index, panel, header and menu ticks.
-void select_chapter();

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "chemistry/chemistry_facts.h"
-#include "frame/page_mouse.h"
 #include "numbers/clock_seed.h"
 #include "numbers/random_stream.h"
 #include "platform/graphics.h"
@@ -28,17 +27,13 @@ void show_chemistry_fact(std::int32_t x, std::int32_t y, std::int32_t width, std
 {
     set_random_seed(draw_clock_seed());
     const std::string body = "@T1@@C1@" + std::string(draw_fact());
-    disable_page_mouse();
     // Measured below the canvas: the pen stops at the top of the last line.
     LineMemo memo;
     measure_justified_text(x + 10, x + width - 10, 2000, body, memo);
     height = qw_get_current_position().y - 1940;
     // A decoration: left out where it would cover anything on the page.
     const PageRect box{x, y, x + width, y + height};
-    if (!page_place_free(box)) {
-        enable_page_mouse();
-        return;
-    }
+    if (!page_place_free(box)) return;
     occupy_page_region(PageElement::fact, box);
     qw_set_color_rgb(0xD9D9E4);
     qw_rectangle(QwControl::filled, x, y, x + width, y + height);
@@ -46,7 +41,6 @@ void show_chemistry_fact(std::int32_t x, std::int32_t y, std::int32_t width, std
     qw_rectangle(QwControl::filled, x, y, x + width, y + 20);
     draw_justified_text(x + width / 2 - 70, x + width - 10, y + 2, "@T8@@C6@Fatti della Chimica");
     draw_justified_text(x + 10, x + width - 10, y + 30, body, memo);
-    enable_page_mouse();
 }
 
 void show_chemistry_fact(std::int32_t x, std::int32_t y, std::int32_t width)

@@ -1,5 +1,6 @@
 #include "frame/initial_settings.h"
 
+#include "frame/menu_flags.h"
 #include "frame/menus.h"
 #include "platform/window.h"
 

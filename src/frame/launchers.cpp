@@ -1,19 +1,20 @@
 #include "frame/launchers.h"
 
-#include "frame/menus.h"
-#include "frame/page_mouse.h"
-#include "frame/problem_page.h"
+#include <memory>
+
 #include "frame/program_services.h"
+#include "frame/screen_lease.h"
 #include "platform/runtime.h"
-#include "platform/window.h"
 
 namespace {
 
-void start_screen_thread(void (*routine)())
+void start_screen_thread(void (*routine)(ScreenLease&))
 {
-    set_top_menus_enabled(false);
-    disable_page_mouse();
-    rt_start_thread(routine);
+    auto lease = std::make_shared<ScreenLease>();
+    rt_start_thread([lease, routine]() mutable {
+        routine(*lease);
+        lease.reset();
+    });
 }
 
 }  // namespace
@@ -34,14 +35,4 @@ void launch_game(std::size_t index)
     if (index >= program_services.games.size() || !program_services.games[index]) return;
     if (program_services.confirm_games_chapter && program_services.confirm_games_chapter() < 0.0f) return;
     start_screen_thread(program_services.games[index]);
-}
-
-void hand_back_page(std::atomic<bool>* running_flag)
-{
-    qw_post_to_ui_thread([running_flag] {
-        if (running_flag) *running_flag = false;
-        enable_page_mouse();
-        show_problem_page(PageMode::repeat);
-        set_top_menus_enabled(true);
-    });
 }

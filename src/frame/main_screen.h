@@ -1,14 +1,6 @@
 // The fixed frame of the main screen in the current background scheme.
 #pragma once
 
-#include <cstdint>
-
-// The colours of the current scheme, from the tables draw_main_screen fills.
-std::int32_t scheme_page_colour();
-std::int32_t scheme_panel_colour();
-std::int32_t scheme_frame_colour();
-std::int32_t scheme_title_colour();
-
 // Fills the scheme tables and the five page-command entries of the side
 // panel, then paints the ground, the problem area, the left column, the
 // bottom band, both side panels and the small buttons. The index, header,

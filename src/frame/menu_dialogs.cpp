@@ -1,15 +1,11 @@
 #include "frame/menu_dialogs.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "frame/app_state.h"
-#include "frame/main_screen.h"
-#include "frame/menus.h"
-#include "frame/page_furniture.h"
-#include "frame/problem_index.h"
-#include "frame/problem_page.h"
-#include "frame/status_header.h"
+#include "frame/page_commands.h"
 #include "numbers/formatted_conversions.h"
 #include "platform/dialogs.h"
 
@@ -102,7 +98,7 @@ void apply_print_mode(Dialog& dialog, std::int32_t control_id, std::int32_t)
 
 }  // namespace
 
-void ask_other_version()
+std::optional<std::int32_t> ask_other_version()
 {
     std::string text = trimmed(format_i(app_state.version_number, 8));
     if (text == "10000001") text.clear();
@@ -112,7 +108,7 @@ void ask_other_version()
         dlg_init(other_version_dialog, dialog);
         dlg_set_char(dialog, version_field, text);
         dlg_set_char(dialog, version_hint, hint);
-        if (dlg_modal(dialog) == kDialogCancel) return;
+        if (dlg_modal(dialog) == kDialogCancel) return std::nullopt;
         text = trimmed(dlg_get_char(dialog, version_field));
         // Anything but a whole number in range asks again, showing what was
         // typed and what is accepted.
@@ -121,19 +117,8 @@ void ask_other_version()
             hint = "Inserire un numero intero da 6 a 10000000";
             continue;
         }
-        on_menu_version(other_version_item, *version);
-        return;
+        return *version;
     }
-}
-
-void apply_background_scheme(std::int32_t scheme)
-{
-    screen_settings.background_scheme = scheme;
-    draw_main_screen();
-    draw_problem_index();
-    draw_status_header();
-    draw_button_bar(0);
-    show_problem_page(PageMode::repeat);
 }
 
 void choose_background()

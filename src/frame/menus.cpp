@@ -4,14 +4,12 @@
 #include <string>
 
 #include "frame/app_state.h"
-#include "frame/chapter_dispatcher.h"
 #include "frame/generator_protocol.h"
 #include "frame/launchers.h"
 #include "frame/menu_dialogs.h"
-#include "frame/problem_index.h"
-#include "frame/problem_page.h"
+#include "frame/menu_flags.h"
+#include "frame/page_commands.h"
 #include "frame/program_services.h"
-#include "frame/status_header.h"
 #include "platform/runtime.h"
 #include "platform/window.h"
 
@@ -49,12 +47,6 @@ std::int32_t enabled_if(bool present)
     return present ? kQwMenuEnabled : kQwMenuGreyed;
 }
 
-void tick_only(std::int32_t menu, std::int32_t items, std::int32_t chosen)
-{
-    for (std::int32_t item = 1; item <= items; ++item) qw_modify_menu_flags(menu, item, kQwMenuUnticked);
-    qw_modify_menu_flags(menu, chosen, kQwMenuTicked);
-}
-
 }  // namespace
 
 void on_menu_chapter(std::int32_t chapter)
@@ -62,22 +54,19 @@ void on_menu_chapter(std::int32_t chapter)
     if (app_state.current_chapter == chapter) return;
     app_state.current_chapter = chapter;
     select_chapter();
+    set_version_menu_enabled(true);
+    tick_only(index_menu, 9, chapter);
 }
 
 void on_menu_version(std::int32_t item, std::int32_t version)
 {
     tick_only(version_menu, no_version_item, item);
-    app_state.version_number = version;
-    show_problem_page(PageMode::as_version);
-    draw_status_header();
+    show_version(version);
 }
 
 void on_menu_level(std::int32_t level)
 {
-    app_state.current_level = level;
-    show_problem_page(PageMode::repeat);
-    draw_status_header();
-    draw_problem_index();
+    set_level(level);
     tick_only(level_menu, static_cast<std::int32_t>(level_items.size()), level);
 }
 
@@ -93,7 +82,9 @@ void build_menus()
     for (std::int32_t v = 1; v <= 5; ++v)
         qw_append_menu_item(version_menu, kQwMenuEnabled, "Versione &" + std::to_string(v),
                             [v] { on_menu_version(v + 1, v); });
-    qw_append_menu_item(version_menu, kQwMenuEnabled, "&Altra Versione", ask_other_version);
+    qw_append_menu_item(version_menu, kQwMenuEnabled, "&Altra Versione", [] {
+        if (const auto version = ask_other_version()) on_menu_version(other_version_item, *version);
+    });
     qw_append_menu_item(version_menu, kQwMenuEnabled, "&Nessuna Versione",
                         [] { on_menu_version(no_version_item, no_version); });
     qw_modify_menu_flags(version_menu, text_version_item, kQwMenuTicked);
@@ -121,18 +112,6 @@ void build_menus()
     qw_append_menu_item(options_menu, kQwMenuEnabled, "&Stampa", choose_print_mode);
     qw_append_menu_item(about_menu, kQwMenuEnabled, "&?", show_about_box);
     qw_insert_menu_item(index_menu, 9, enabled_if(chapter_available(9)), chapter_items[8], [] { on_menu_chapter(9); });
-}
-
-void set_version_menu_enabled(bool enabled)
-{
-    for (std::int32_t item = text_version_item + 1; item <= no_version_item; ++item)
-        qw_modify_menu_flags(version_menu, item, enabled ? kQwMenuEnabled : kQwMenuGreyed);
-}
-
-void set_top_menus_enabled(bool enabled)
-{
-    for (std::int32_t menu = index_menu; menu <= about_menu; ++menu)
-        qw_modify_menu_flags(menu, 0, enabled ? kQwMenuEnabled : kQwMenuGreyed);
 }
 
 void exit_program()

@@ -2,20 +2,11 @@
 
 #include "frame/app_state.h"
 #include "frame/generator_protocol.h"
-#include "frame/menu_dialogs.h"
+#include "frame/menu_flags.h"
 #include "frame/menus.h"
-#include "frame/page_mouse.h"
+#include "frame/page_commands.h"
 
 namespace {
-
-// The "&Versione" item that ticks for a version.
-std::int32_t version_item(std::int32_t version)
-{
-    if (version == text_version) return 1;
-    if (version == no_version) return 8;
-    if (version <= 5) return version + 1;
-    return 7;
-}
 
 bool valid_version(std::int32_t version)
 {
@@ -41,7 +32,7 @@ std::string show_chosen_page(const PageChoice& choice)
     if (choice.problem < 1 || choice.problem > app_state.problem_count)
         return "Problema inesistente: il capitolo " + std::to_string(choice.chapter) + " ha i problemi da 1 a " +
                std::to_string(app_state.problem_count) + ".";
-    on_menu_version(version_item(choice.version), choice.version);
+    on_menu_version(version_menu_item(choice.version), choice.version);
     go_to_problem(choice.problem);
     if (choice.answer) show_results();
     return {};
@@ -50,7 +41,7 @@ std::string show_chosen_page(const PageChoice& choice)
 std::string show_chosen_version(std::int32_t version, bool answer)
 {
     if (!valid_version(version)) return version_refusal;
-    on_menu_version(version_item(version), version);
+    on_menu_version(version_menu_item(version), version);
     if (answer) show_results();
     return {};
 }

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "frame/app_state.h"
-#include "frame/main_screen.h"
+#include "frame/scheme_colours.h"
 #include "text/markup_text.h"
 #include "text/paint.h"
 

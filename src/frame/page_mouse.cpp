@@ -2,22 +2,18 @@
 
 #include <algorithm>
 #include <array>
+#include <atomic>
 
 #include "frame/app_state.h"
-#include "frame/chapter_dispatcher.h"
-#include "frame/generator_protocol.h"
-#include "frame/main_screen.h"
+#include "frame/page_commands.h"
 #include "frame/page_furniture.h"
 #include "frame/page_navigation.h"
 #include "frame/problem_index.h"
 #include "frame/problem_page.h"
-#include "frame/program_services.h"
+#include "frame/scheme_colours.h"
 #include "frame/status_header.h"
-#include "numbers/clock_seed.h"
-#include "numbers/random_stream.h"
 #include "platform/mouse.h"
 #include "platform/window.h"
-#include "text/button_widgets.h"
 #include "text/markup_text.h"
 #include "text/paint.h"
 
@@ -41,7 +37,9 @@ constexpr std::array<SmallButton, 6> small_buttons = {{
 
 struct MouseState {
     std::array<bool, 6> hovered{};
-    std::int32_t buster_drag_x = 0;
+    // Set on the thread of the screen that holds the page, read on the
+    // user-interface thread.
+    std::atomic<PageMouseOwner> owner = nullptr;
 };
 MouseState mouse_state;
 
@@ -58,11 +56,6 @@ bool hovers(std::int32_t k, std::int32_t x, std::int32_t y)
 bool clicks(std::int32_t k, std::int32_t x, std::int32_t y)
 {
     return in_bottom_band(y) && x > small_buttons[k].click_x1 && x < small_buttons[k].click_x2;
-}
-
-std::int32_t registry_hit(std::int32_t x, std::int32_t y)
-{
-    return handle_button_descriptor("?", x, y);
 }
 
 // Index cell under x, or 0.
@@ -85,19 +78,6 @@ void step_with_button(std::int32_t k, std::int32_t q)
     draw_status_header();
     draw_nav_buttons(k, hover_colour);
     mouse_state.hovered[k] = true;
-}
-
-void go_to_random_problem()
-{
-    if (app_state.problem_count < 1) return;
-    set_random_seed(draw_clock_seed());
-    const std::int32_t q = available_problem_from(random_int(1, app_state.problem_count));
-    if (q != 0) go_to_problem(q);
-}
-
-void export_problem()
-{
-    if (!level_notice_shown() && program_services.export_problem_rtf) program_services.export_problem_rtf(11);
 }
 
 void click_side_panel(std::int32_t y)
@@ -225,59 +205,12 @@ void hover_page(std::int32_t x, std::int32_t y)
     }
 }
 
-void drag_buster_paddle(std::int32_t x)
-{
-    PageMouseModes& modes = page_mouse_modes;
-    const std::int32_t width = modes.buster_paddle_width;
-    const std::int32_t left =
-        std::clamp(modes.buster_paddle_x + x - mouse_state.buster_drag_x, 170, std::max(170, 470 - width));
-    modes.buster_paddle_x = left;
-    mouse_state.buster_drag_x = x;
-    fill_box(qw_rgb(0, 0, 0), left, 245, left + width, 250);
-    qw_set_color_rgb(qw_rgb(255, 255, 255));
-    if (left > 170) qw_rectangle(QwControl::filled, 170, 245, left - 1, 250);
-    if (left + width < 470) qw_rectangle(QwControl::filled, left + width + 1, 245, 470, 250);
-}
-
 }  // namespace
-
-void go_to_problem(std::int32_t q)
-{
-    app_state.selected_problem = q;
-    app_state.index_page_first = index_group_start(q);
-    draw_problem_index();
-    draw_status_header();
-    show_problem_page(PageMode::as_version);
-}
-
-// There is no problem of its own under the level notice.
-void show_results()
-{
-    if (!level_notice_shown()) run_chapter_generator(GeneratorMode::answer);
-}
 
 void handle_mouse_event(std::int32_t, std::int32_t event, std::int32_t keystate, std::int32_t x, std::int32_t y)
 {
-    PageMouseModes& modes = page_mouse_modes;
-    if (modes.thermo_view_active) {
-        if (event == kMouseLeftDown) modes.thermo_view_hit = registry_hit(x, y);
-        return;
-    }
-    if (modes.slot_game_active) {
-        if (event == kMouseLeftDown) modes.slot_button_hit = registry_hit(x, y);
-        return;
-    }
-    if (modes.poker_game_active) {
-        if (event == kMouseLeftDown) modes.poker_button_hit = registry_hit(x, y);
-        return;
-    }
-    if (modes.buster_game_active) {
-        if (event == kMouseLeftDown) {
-            modes.buster_button_hit = registry_hit(x, y);
-            mouse_state.buster_drag_x = x;
-        } else if (event == kMouseMove && keystate == kMouseStateLeftButton) {
-            drag_buster_paddle(x);
-        }
+    if (const PageMouseOwner owner = mouse_state.owner) {
+        owner(MouseEvent{event, keystate, x, y});
         return;
     }
     if (event == kMouseMove) hover_page(x, y);
@@ -294,4 +227,9 @@ void disable_page_mouse()
 {
     qw_unregister_mouse_event(kQwGraphicsUnit, kMouseLeftDown);
     qw_unregister_mouse_event(kQwGraphicsUnit, kMouseMove);
+}
+
+void set_page_mouse_owner(PageMouseOwner owner)
+{
+    mouse_state.owner = owner;
 }

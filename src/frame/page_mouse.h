@@ -1,18 +1,19 @@
 // The one mouse callback of the main screen: navigation, page commands and
-// hover highlights on the problem page, or the button recorder of a viewer
-// or game that owns the screen.
+// hover highlights on the problem page, or, while a screen holds the page,
+// that screen's own mouse.
 #pragma once
 
 #include <cstdint>
 
-void handle_mouse_event(std::int32_t unit, std::int32_t event, std::int32_t keystate, std::int32_t x, std::int32_t y);
+#include "platform/mouse.h"
 
-// Page commands shared with the tools that drive the page: go to problem q
-// (index page, header and page follow), and show the results of the
-// problem shown.
-void go_to_problem(std::int32_t q);
-void show_results();
+void handle_mouse_event(std::int32_t unit, std::int32_t event, std::int32_t keystate, std::int32_t x, std::int32_t y);
 
 // Bind / unbind handle_mouse_event for the left button and pointer moves.
 void enable_page_mouse();
 void disable_page_mouse();
+
+// The events go to owner instead of the page while it is set; nullptr gives
+// them back to the page. The screen lease sets it.
+using PageMouseOwner = void (*)(const MouseEvent& event);
+void set_page_mouse_owner(PageMouseOwner owner);

@@ -3,8 +3,7 @@
 #include <string>
 
 #include "frame/app_state.h"
-#include "frame/main_screen.h"
-#include "frame/page_mouse.h"
+#include "frame/scheme_colours.h"
 #include "text/markup_text.h"
 #include "text/paint.h"
 
@@ -44,7 +43,6 @@ void repaint_hover_cell(std::int32_t i, std::int32_t ground, const char* colour_
 
 void draw_problem_index()
 {
-    disable_page_mouse();
     fill_box(scheme_frame_colour(), 149, 296, 594, 308);
     for (std::int32_t i = 1; i <= 10; ++i) {
         const std::int32_t p = app_state.index_page_first + i - 1;
@@ -71,7 +69,6 @@ void draw_problem_index()
         qw_line_to(x + 25, 296);
         draw_index_number(app_state.selected_problem, x);
     }
-    enable_page_mouse();
 }
 
 void highlight_index_entry(std::int32_t j)

@@ -7,9 +7,8 @@
 #include "frame/chapter_dispatcher.h"
 #include "frame/fact_box.h"
 #include "frame/generator_protocol.h"
-#include "frame/main_screen.h"
+#include "frame/scheme_colours.h"
 #include "frame/page_furniture.h"
-#include "frame/page_mouse.h"
 #include "frame/program_services.h"
 #include "numbers/clock_seed.h"
 #include "numbers/random_stream.h"
@@ -124,7 +123,6 @@ bool level_notice_shown()
 
 void show_problem_page(PageMode mode)
 {
-    disable_page_mouse();
     clear_page_regions();
     page_regions.repaint_ground = repaint_page_ground;
     fill_box(scheme_page_colour(), 149, 8, 594, 295);
@@ -140,7 +138,6 @@ void show_problem_page(PageMode mode)
     if (level > app_state.current_level) {
         page_state.level_notice = true;
         draw_level_notice(level);
-        enable_page_mouse();
         return;
     }
     page_state.level_notice = false;
@@ -160,5 +157,4 @@ void show_problem_page(PageMode mode)
     if (mode != PageMode::as_version) app_state.version_number = app_state.saved_version;
 
     redraw_data_labels(mode);
-    enable_page_mouse();
 }

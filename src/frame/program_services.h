@@ -7,6 +7,8 @@
 #include <array>
 #include <cstdint>
 
+class ScreenLease;
+
 struct ProgramServices {
     void (*export_problem_rtf)(std::int32_t unit) = nullptr;
 
@@ -16,9 +18,9 @@ struct ProgramServices {
     std::array<void (*)(), 6> tools{};
 
     // Items of "&Simulazioni" and "&Giochi", in menu order: routines run on
-    // a thread of their own.
-    std::array<void (*)(), 3> simulations{};
-    std::array<void (*)(), 3> games{};
+    // a thread of their own, holding the page through the lease they are given.
+    std::array<void (*)(ScreenLease&), 3> simulations{};
+    std::array<void (*)(ScreenLease&), 3> games{};
     // Dialog 116 about the chapter the games ask about; negative: cancelled.
     float (*confirm_games_chapter)() = nullptr;
 };

@@ -5,9 +5,8 @@
 #include <string>
 
 #include "frame/app_state.h"
-#include "frame/main_screen.h"
+#include "frame/scheme_colours.h"
 #include "frame/page_furniture.h"
-#include "frame/page_mouse.h"
 #include "platform/graphics.h"
 #include "text/markup_text.h"
 #include "text/paint.h"
@@ -95,7 +94,6 @@ void draw_status_header()
     header_cache.valid = true;
     header_cache.key = key;
 
-    disable_page_mouse();
     draw_header_ground();
     fill_box(panel_ground_colour, 11, 31, 130, 199);
     if (s >= 1 && s <= max_sections) {
@@ -115,5 +113,4 @@ void draw_status_header()
     // Ends short of the buttons, a size smaller where it would run under them.
     constexpr std::int32_t x = 10;
     draw_markup_text(x, 320, font_to_fit("@T1@", 16, text, x, field_right - 2) + "@C1@" + text);
-    enable_page_mouse();
 }

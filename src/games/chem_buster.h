@@ -2,5 +2,11 @@
 // the ball on a true-or-false chemistry statement.
 #pragma once
 
-// The whole game, on a thread of its own; it hands the page back at its end.
-void run_chem_buster();
+#include "frame/screen_lease.h"
+
+// The whole game, on a thread of its own, on the page it was lent.
+void run_chem_buster(ScreenLease& lease);
+
+// The game's mouse: a click records the button hit and where a drag of the
+// paddle starts; a drag with the left button moves the paddle.
+void on_buster_mouse(const MouseEvent& e);

@@ -49,7 +49,7 @@ BusterNext lose_ball(BusterState& state)
     }
     draw_game_buttons({"da34567850027505002000FFEE999999@T4@@C1@@y-18@Exit",
                        "da34567840027505002000009900FFFF@T4@@c00FFFF@@y-18@Go"});
-    const std::int32_t hit = wait_for_game_button(page_mouse_modes.buster_button_hit);
+    const std::int32_t hit = wait_for_game_button(game_mouse_modes.buster_button_hit);
     draw_greyed_exit();
     draw_greyed_go();
     if (hit == 1) return BusterNext::exit;
@@ -166,8 +166,8 @@ BusterNext run_ball_steps(BusterState& state)
             beep_bounce();
             continue;
         }
-        const std::int32_t paddle_x = page_mouse_modes.buster_paddle_x;
-        const std::int32_t paddle_width = page_mouse_modes.buster_paddle_width;
+        const std::int32_t paddle_x = game_mouse_modes.buster_paddle_x;
+        const std::int32_t paddle_width = game_mouse_modes.buster_paddle_width;
         if (static_cast<float>(paddle_x) <= ball.x && ball.x <= static_cast<float>(paddle_x + paddle_width) &&
             ball.y >= 242.0f) {
             bounce_off_paddle(state, paddle_x, paddle_width);

@@ -1,5 +1,6 @@
 #include "games/chem_buster_drawing.h"
 
+#include <algorithm>
 #include <string>
 
 #include "frame/app_state.h"
@@ -76,11 +77,30 @@ void draw_buster_field(const BusterState& state)
 {
     draw_buster_credits(state.credits);
     fill_box(buster_white, 170, 30, 470, 244);
-    const std::int32_t paddle_x = page_mouse_modes.buster_paddle_x;
-    fill_box(buster_black, paddle_x, 245, paddle_x + page_mouse_modes.buster_paddle_width, 250);
+    const std::int32_t paddle_x = game_mouse_modes.buster_paddle_x;
+    fill_box(buster_black, paddle_x, 245, paddle_x + game_mouse_modes.buster_paddle_width, 250);
     for (std::int32_t k = 1; k <= buster_brick_count; ++k)
         if (state.bricks[k].alive) draw_brick(state.bricks[k], state.bricks[k].colour);
     for (std::int32_t i = 1; i <= peg_count(state.screen); ++i) draw_peg(state.screen, i, state.colours.peg_grey);
+}
+
+void start_paddle_drag(std::int32_t x)
+{
+    game_mouse_modes.buster_drag_x = x;
+}
+
+void drag_paddle(std::int32_t x)
+{
+    GameMouseModes& modes = game_mouse_modes;
+    const std::int32_t width = modes.buster_paddle_width;
+    const std::int32_t left =
+        std::clamp(modes.buster_paddle_x + x - modes.buster_drag_x, 170, std::max(170, 470 - width));
+    modes.buster_paddle_x = left;
+    modes.buster_drag_x = x;
+    fill_box(buster_black, left, 245, left + width, 250);
+    qw_set_color_rgb(buster_white);
+    if (left > 170) qw_rectangle(QwControl::filled, 170, 245, left - 1, 250);
+    if (left + width < 470) qw_rectangle(QwControl::filled, left + width + 1, 245, 470, 250);
 }
 
 void draw_brick(const BusterBrick& brick, std::int32_t fill)

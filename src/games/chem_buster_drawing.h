@@ -28,6 +28,11 @@ void take_ball_cell(BusterBall& ball);
 void put_back_ball_block(const BusterBall& ball);
 void draw_ball(const BusterState& state);
 
+// A drag of the paddle: it starts where the button went down, and each move
+// shifts the paddle by as much, within the playfield, and draws it there.
+void start_paddle_drag(std::int32_t x);
+void drag_paddle(std::int32_t x);
+
 // The message box in the middle of the playfield, emptied.
 void clear_buster_message_box(const BusterColours& colours);
 

@@ -27,7 +27,7 @@ BusterNext start_new_screen(BusterState& state)
     ++state.screen;
     if (state.screen > buster_last_screen) return BusterNext::very_good;
     state.speed_squared += 1.0f;
-    page_mouse_modes.buster_paddle_width -= 4;
+    game_mouse_modes.buster_paddle_width -= 4;
     disable_page_mouse();
     draw_buster_screen_head(state);
     enable_page_mouse();
@@ -38,8 +38,8 @@ BusterNext launch_new_ball(BusterState& state)
 {
     BusterBall& ball = state.ball;
     ball.y = 242.0f;
-    ball.x = static_cast<float>(page_mouse_modes.buster_paddle_x) +
-             static_cast<float>(page_mouse_modes.buster_paddle_width) / 2.0f;
+    ball.x = static_cast<float>(game_mouse_modes.buster_paddle_x) +
+             static_cast<float>(game_mouse_modes.buster_paddle_width) / 2.0f;
     ball.vx = random_real(-1.5f, -0.5f);
     if (random_int(1, 2) == 1) ball.vx = -ball.vx;
     ball.vy = -std::sqrt(state.speed_squared - ball.vx * ball.vx);

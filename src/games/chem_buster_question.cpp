@@ -48,7 +48,7 @@ BusterNext ask_brick_question(BusterState& state, std::int32_t k)
                            "da34567850020005002000009900FFFF@T4@@c00FFFF@@y-18@True",
                            "da34567850023005002000009900FFFF@T4@@c00FFFF@@y-18@False"});
         rt_beep(250, 100);
-        const std::int32_t hit = wait_for_game_button(page_mouse_modes.buster_button_hit);
+        const std::int32_t hit = wait_for_game_button(game_mouse_modes.buster_button_hit);
         if (hit == exit_hit) return BusterNext::exit;
         fill_box(state.colours.blue, 490, 190, 560, 290);
         draw_greyed_exit();

@@ -1,6 +1,6 @@
 // Chem Buster's own block: credits, screen, ball, bricks and the colours
 // read back from the display, with the geometry and bounce rules that do not
-// draw. The paddle lives in page_mouse_modes, where the page mouse handler
+// draw. The paddle lives in game_mouse_modes, where the game's mouse
 // moves it.
 #pragma once
 

@@ -114,7 +114,7 @@ bool hold_cards()
                        hold_button(5, false), draw_button, exit_button});
     draw_poker_card(poker_state.hand, poker_state.held, poker_state.suits);
     for (;;) {
-        const std::int32_t hit = wait_for_game_button(page_mouse_modes.poker_button_hit);
+        const std::int32_t hit = wait_for_game_button(game_mouse_modes.poker_button_hit);
         if (hit == draw_hit) return true;
         if (hit == exit_hit_of_deal) return false;
         std::int32_t& held = poker_state.held[static_cast<std::size_t>(hit - 1)];
@@ -151,7 +151,7 @@ bool ask_joker_question()
     draw_justified_text(255, 482, 225, statement_markup(poker_state.statement));
     draw_game_buttons({true_button, false_button, exit_button});
     draw_credits_label();
-    const std::int32_t hit = wait_for_game_button(page_mouse_modes.poker_button_hit);
+    const std::int32_t hit = wait_for_game_button(game_mouse_modes.poker_button_hit);
     if (hit == exit_hit_of_question) return false;
     fill_box(green, 170, 220, 249, 280);
     if (answered_right(hit == true_hit, poker_state.statement)) return true;
@@ -168,7 +168,7 @@ bool ask_joker_question()
     // Only "OK" answers now: "Exit" shows so.
     draw_game_buttons({ok_button});
     handle_button_descriptor(grey_exit_button);
-    wait_for_game_button(page_mouse_modes.poker_button_hit);
+    wait_for_game_button(game_mouse_modes.poker_button_hit);
     fill_box(green, 250, 200, 487, 275);
     return true;
 }
@@ -216,13 +216,18 @@ void play()
         draw_credits_label();
         if (!pay_out()) continue;
         draw_credits();
-        if (wait_for_game_button(page_mouse_modes.poker_button_hit) != deal_hit) return;
+        if (wait_for_game_button(game_mouse_modes.poker_button_hit) != deal_hit) return;
     }
 }
 
 }  // namespace
 
-void run_chem_poker()
+void on_poker_mouse(const MouseEvent& e)
 {
-    run_game_thread(page_mouse_modes.poker_game_active, play);
+    if (e.event == kMouseLeftDown) game_mouse_modes.poker_button_hit = game_button_at(e.x, e.y);
+}
+
+void run_chem_poker(ScreenLease& lease)
+{
+    run_game_thread(lease, game_mouse_modes.poker_game_active, on_poker_mouse, play);
 }

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 
+#include "frame/screen_lease.h"
 #include "games/game_screen.h"
 #include "games/poker_cards.h"
 #include "games/poker_hands.h"
@@ -23,5 +24,9 @@ struct PokerState {
 };
 extern PokerState poker_state;
 
-// The thread routine of "Chem &Poker": deals at 205 credits until "Exit".
-void run_chem_poker();
+// The thread routine of "Chem &Poker", on the page it was lent: deals at
+// 205 credits until "Exit".
+void run_chem_poker(ScreenLease& lease);
+
+// The game's mouse: a click records the button hit.
+void on_poker_mouse(const MouseEvent& e);

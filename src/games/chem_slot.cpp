@@ -133,7 +133,7 @@ bool ask_stake_question()
     pick_game_statement(slot_state.payout == 2 ? 1 : 2, slot_state.statement);
     draw_justified_text(185, 375, 235, statement_markup(slot_state.statement));
     draw_game_buttons({true_button, false_button});
-    const bool said_true = wait_for_game_button(page_mouse_modes.slot_button_hit) == true_hit;
+    const bool said_true = wait_for_game_button(game_mouse_modes.slot_button_hit) == true_hit;
     fill_box(face_colour, 385, 205, 540, 240);
     if (answered_right(said_true, slot_state.statement)) {
         slot_state.payout *= 2;
@@ -142,7 +142,7 @@ bool ask_stake_question()
     flash_wrong_answer();
     slot_state.answered_wrong = 1;
     draw_game_buttons({ok_button});
-    wait_for_game_button(page_mouse_modes.slot_button_hit);
+    wait_for_game_button(game_mouse_modes.slot_button_hit);
     fill_box(face_colour, 385, 205, 540, 240);
     return slot_state.stake != double_or_nothing;
 }
@@ -180,7 +180,7 @@ void play()
         qw_set_clip_region(0, 0, 1600, 1600);
         draw_credits();
         draw_game_buttons({spin_button, exit_button});
-        if (wait_for_game_button(page_mouse_modes.slot_button_hit) != spin_hit) return;
+        if (wait_for_game_button(game_mouse_modes.slot_button_hit) != spin_hit) return;
         draw_game_buttons({grey_spin_button, grey_exit_button});
         play_slot_round();
     }
@@ -188,9 +188,14 @@ void play()
 
 }  // namespace
 
-void run_chem_slot()
+void on_slot_mouse(const MouseEvent& e)
 {
-    run_game_thread(page_mouse_modes.slot_game_active, play);
+    if (e.event == kMouseLeftDown) game_mouse_modes.slot_button_hit = game_button_at(e.x, e.y);
+}
+
+void run_chem_slot(ScreenLease& lease)
+{
+    run_game_thread(lease, game_mouse_modes.slot_game_active, on_slot_mouse, play);
 }
 
 void play_slot_round()

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 
+#include "frame/screen_lease.h"
 #include "games/game_screen.h"
 
 // The stakes offered on a win.
@@ -28,9 +29,12 @@ struct SlotState {
 };
 extern SlotState slot_state;
 
-// The thread routine of "Chem &Slot": a new machine at 100 credits, played
-// until "Exit".
-void run_chem_slot();
+// The thread routine of "Chem &Slot", on the page it was lent: a new
+// machine at 100 credits, played until "Exit".
+void run_chem_slot(ScreenLease& lease);
+
+// The game's mouse: a click records the button hit.
+void on_slot_mouse(const MouseEvent& e);
 
 // One spin: its cost (restarting a balance of -1 or above 1000 at 100), the
 // reels, the payout, the stake question and the paying out.

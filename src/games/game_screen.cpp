@@ -2,8 +2,6 @@
 
 #include "chemistry/true_false_statements.h"
 #include "frame/app_state.h"
-#include "frame/launchers.h"
-#include "frame/menus.h"
 #include "frame/page_mouse.h"
 #include "numbers/clock_seed.h"
 #include "numbers/fixed_width.h"
@@ -12,19 +10,20 @@
 #include "platform/runtime.h"
 #include "text/button_widgets.h"
 
-void run_game_thread(std::atomic<bool>& running_flag, void (*play)())
+GameMouseModes game_mouse_modes;
+
+void run_game_thread(ScreenLease& lease, std::atomic<bool>& running_flag, PageMouseOwner mouse, void (*play)())
 {
-    set_top_menus_enabled(false);
-    disable_page_mouse();
     running_flag = true;
+    lease.on_give_back([&running_flag] { running_flag = false; });
+    lease.own_mouse(mouse);
     set_random_seed(draw_clock_seed());
-    try {
-        play();
-    } catch (const platform::ProgramStopping&) {
-        running_flag = false;
-        throw;
-    }
-    hand_back_page(&running_flag);
+    play();
+}
+
+std::int32_t game_button_at(std::int32_t x, std::int32_t y)
+{
+    return handle_button_descriptor("?", x, y);
 }
 
 void draw_game_buttons(std::initializer_list<std::string_view> descriptors)
@@ -37,7 +36,7 @@ std::int32_t wait_for_game_button(std::atomic<std::int32_t>& hit_word)
 {
     hit_word = 0;
     enable_page_mouse();
-    // The handler stores the hit (0 for a miss) before the wait wakes.
+    // The game's mouse stores the hit (0 for a miss) before the wait wakes.
     std::int32_t hit = 0;
     while ((hit = hit_word) <= 0) qw_wait_mouse_event(kMouseLeftDown);
     disable_page_mouse();

@@ -8,12 +8,34 @@
 #include <string>
 #include <string_view>
 
-// A game's thread from start to end: greys the menus, detaches the page
-// mouse, raises the game's running flag (the page mouse handler then records
-// button hits for it), seeds the random stream from the clock so that games
-// never follow the "Versione", plays, and hands the page back. A quit during
-// play ends it at once; the flag then drops here, as no hand-back follows.
-void run_game_thread(std::atomic<bool>& running_flag, void (*play)());
+#include "frame/screen_lease.h"
+
+// While a game holds the page, its mouse records which of its buttons a
+// click hit (1-based, 0 for none) for the waiting game thread; Chem Buster's
+// also moves the paddle. The mouse runs on the user-interface thread and the
+// game on its own, hence the atomics.
+struct GameMouseModes {
+    std::atomic<bool> slot_game_active = false;
+    std::atomic<std::int32_t> slot_button_hit = 0;
+    std::atomic<bool> poker_game_active = false;
+    std::atomic<std::int32_t> poker_button_hit = 0;
+    std::atomic<bool> buster_game_active = false;
+    std::atomic<std::int32_t> buster_button_hit = 0;
+    std::atomic<std::int32_t> buster_paddle_x = 310;  // left edge of Chem Buster's paddle
+    std::atomic<std::int32_t> buster_paddle_width = 0;
+    std::int32_t buster_drag_x = 0;  // where the last drag step ended; user-interface thread only
+};
+extern GameMouseModes game_mouse_modes;
+
+// A game's thread from start to end on the page it was lent: raises the
+// game's running flag, gives the page's events to the game's mouse, seeds
+// the random stream from the clock so that games never follow the
+// "Versione", and plays. The flag drops as the page comes back, or at once
+// at quit.
+void run_game_thread(ScreenLease& lease, std::atomic<bool>& running_flag, PageMouseOwner mouse, void (*play)());
+
+// The game button under a click: 1, 2, ... in drawing order, 0 for none.
+std::int32_t game_button_at(std::int32_t x, std::int32_t y);
 
 // Empties the button registry and draws the descriptors in order: the
 // active ones become hits 1, 2, ... of the next wait.

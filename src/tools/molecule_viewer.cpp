@@ -5,9 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "frame/menus.h"
 #include "frame/page_mouse.h"
-#include "frame/problem_page.h"
 #include "numbers/formatted_conversions.h"
 #include "numbers/random_stream.h"
 #include "numerics/vector_geometry.h"
@@ -159,7 +157,7 @@ void run_molecule_viewer()
     MoleculeViewerState& s = molecule_viewer_state;
     s.viewer_scale = 0.03f;
     init_viewer_geometry();
-    disable_page_mouse();
+    s.lease.emplace(on_viewer_mouse);
     filled(0xAA8888, 170, 22, 580, 280);
     filled(0xAA0000, 438, 45, 562, 272);
     filled(0xAA9999, 440, 47, 560, 270);
@@ -178,15 +176,14 @@ void run_molecule_viewer()
     load_molecule(s.current_molecule, 2);
     filled(0xAA0000, 198, 48, 403, 253);
     filled(s.viewer_background, 200, 50, 401, 251);
-    qw_register_mouse_event(0, kMouseLeftDown, on_viewer_mouse);
-    qw_register_mouse_event(0, kMouseMove, on_viewer_mouse);
-    set_top_menus_enabled(false);
+    enable_page_mouse();
     render_molecule();
 }
 
-void on_viewer_mouse(std::int32_t /*unit*/, std::int32_t event, std::int32_t keystate, std::int32_t x, std::int32_t y)
+void on_viewer_mouse(const MouseEvent& e)
 {
     MoleculeViewerState& s = molecule_viewer_state;
+    const auto [event, keystate, x, y] = e;
     if (event == kMouseMove) {
         if ((keystate & kMouseStateLeftButton) != 0 && inside_viewport(x, y)) turn_by_drag(x, y);
         return;
@@ -198,7 +195,6 @@ void on_viewer_mouse(std::int32_t /*unit*/, std::int32_t event, std::int32_t key
     } else if (inside_list(x, y)) {
         choose_molecule((y - 50) / 20 + 1 + (x > 500 ? 10 : 0));
     } else if (inside_exit(x, y)) {
-        set_top_menus_enabled(true);
-        show_problem_page(PageMode::repeat);
+        s.lease.reset();
     }
 }

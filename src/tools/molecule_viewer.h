@@ -1,11 +1,15 @@
 // "&Visualizzatore": ball-and-stick pictures of the built-in molecules,
-// turned by dragging with the left button. The viewer draws its screen,
-// binds its own mouse callback in place of the page handler and returns;
-// its "Esci" gives the problem page and its handler back.
+// turned by dragging with the left button. The viewer leases the page, draws
+// its screen, gives the page's events to its own mouse and returns; its
+// "Esci" ends the lease.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <optional>
+
+#include "frame/screen_lease.h"
+#include "platform/mouse.h"
 
 inline constexpr std::int32_t viewer_max_atoms = 20;
 inline constexpr std::int32_t viewer_pixels = 200;
@@ -25,6 +29,7 @@ struct MoleculeViewerState {
     std::array<std::array<std::int32_t, viewer_pixels>, viewer_pixels> frame_buffer{};
     std::array<float, 3> light_position{4.5f, 3.0f, 5.0f};
     std::int32_t drag_x = 0, drag_y = 0;
+    std::optional<ScreenLease> lease;  // held from the start to "Esci"
 };
 extern MoleculeViewerState molecule_viewer_state;
 
@@ -38,4 +43,4 @@ void load_molecule(std::int32_t k, std::int32_t mode);
 void render_molecule();
 // order := 1..n sorted by ascending z of the n points in xyz.
 void sort_atoms_by_depth(const float* xyz, std::int32_t n, std::int32_t* order);
-void on_viewer_mouse(std::int32_t unit, std::int32_t event, std::int32_t keystate, std::int32_t x, std::int32_t y);
+void on_viewer_mouse(const MouseEvent& e);

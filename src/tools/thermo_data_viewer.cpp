@@ -6,9 +6,8 @@
 #include <string_view>
 
 #include "chemistry/table_fields.h"
-#include "frame/app_state.h"
-#include "frame/menus.h"
-#include "frame/problem_page.h"
+#include "frame/page_mouse.h"
+#include "frame/screen_lease.h"
 #include "platform/mouse.h"
 #include "text/button_widgets.h"
 #include "text/drawing_kit.h"
@@ -61,19 +60,26 @@ void draw_thermo_page(std::int32_t first)
     for (const std::string_view button : buttons) handle_button_descriptor(button);
 }
 
+void on_thermo_view_mouse(const MouseEvent& e)
+{
+    if (e.event == kMouseLeftDown) thermo_view_mouse.hit = handle_button_descriptor("?", e.x, e.y);
+}
+
 }  // namespace
+
+ThermoViewMouse thermo_view_mouse;
 
 void show_thermo_data()
 {
     const auto count = static_cast<std::int32_t>(thermo_code_list.size());
-    page_mouse_modes.thermo_view_active = true;
-    set_top_menus_enabled(false);
+    const ScreenLease lease(on_thermo_view_mouse);
+    enable_page_mouse();
     std::int32_t first = 1;
     draw_thermo_page(first);
     for (;;) {
-        // The page mouse handler has stored the button hit before the wait returns.
+        // The viewer's mouse has stored the button hit before the wait returns.
         qw_wait_mouse_event(kMouseLeftDown);
-        const std::int32_t hit = page_mouse_modes.thermo_view_hit;
+        const std::int32_t hit = thermo_view_mouse.hit;
         if (hit == previous_page && first > rows_per_page) {
             first -= rows_per_page;
             draw_thermo_page(first);
@@ -81,9 +87,6 @@ void show_thermo_data()
             first += rows_per_page;
             draw_thermo_page(first);
         } else if (hit == back_to_problem) {
-            page_mouse_modes.thermo_view_active = false;
-            set_top_menus_enabled(true);
-            show_problem_page(PageMode::repeat);
             return;
         }
     }

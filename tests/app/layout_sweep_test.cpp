@@ -12,7 +12,7 @@
 #include "frame/app_state.h"
 #include "frame/generator_protocol.h"
 #include "frame/page_choice.h"
-#include "frame/page_mouse.h"
+#include "frame/page_commands.h"
 #include "frame/problem_page.h"
 #include "frame/status_header.h"
 #include "platform/backend.h"

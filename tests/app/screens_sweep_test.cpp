@@ -14,6 +14,7 @@
 
 #include "frame/page_mouse.h"
 #include "games/chem_buster_drawing.h"
+#include "frame/screen_lease.h"
 #include "games/chem_buster_play.h"
 #include "games/chem_poker.h"
 #include "games/chem_slot.h"
@@ -95,6 +96,15 @@ protected:
         EXPECT_EQ(next, steps.size());
     }
 
+    // A screen's routine on a page leased for it, given back at its end.
+    static std::function<void()> on_a_lease(void (*routine)(ScreenLease&))
+    {
+        return [routine] {
+            ScreenLease lease;
+            routine(lease);
+        };
+    }
+
     // What was drawn since the last look, inside area, under the screen's
     // name; a step without a name only forgets it.
     void look(const std::string& name, const LayoutRect& area)
@@ -152,16 +162,16 @@ TEST_F(ScreensSweep, MoleculeViewer)
     look("visualizzatore", {170, 22, 580, 280});
     // Every entry of the list chosen in turn, then "Esci".
     for (std::int32_t k = 1; k <= molecule_record_count; ++k) {
-        on_viewer_mouse(0, kMouseLeftDown, 0, k <= 10 ? 460 : 520, 60 + 20 * ((k - 1) % 10));
+        on_viewer_mouse({kMouseLeftDown, 0, k <= 10 ? 460 : 520, 60 + 20 * ((k - 1) % 10)});
         look("visualizzatore" + std::to_string(k), {170, 22, 580, 280});
     }
-    on_viewer_mouse(0, kMouseLeftDown, 0, 500, 260);
+    on_viewer_mouse({kMouseLeftDown, 0, 500, 260});
 }
 
 TEST_F(ScreensSweep, Titration)
 {
     constexpr LayoutRect screen{152, 14, 590, 290};
-    play(run_titration_simulation, {
+    play(on_a_lease(run_titration_simulation), {
                                        {"titolazione", screen, 400, 138},       // the generic acid
                                        {"titolazione_lungo", screen, 400, 74},  // then HCl, a shorter line
                                        {"titolazione_breve", screen, 535, 200},
@@ -177,7 +187,7 @@ TEST_F(ScreensSweep, Titration)
 TEST_F(ScreensSweep, EquilibriumSystems)
 {
     constexpr LayoutRect screen{152, 14, 590, 290};
-    play(run_equilibrium_simulation, {
+    play(on_a_lease(run_equilibrium_simulation), {
                                          // The opening card over the screen, which is looked at once it is gone.
                                          {"", screen, 425, 225},
                                          {"equilibrio_fermo", screen, 495, 110},
@@ -235,7 +245,7 @@ TEST_F(ScreensSweep, DuvoVizaz)
     constexpr LayoutRect table{157, 37, 578, 288};
     set_random_seed(1);
     recorder.stopped_at = 1230000001;
-    play(run_chem_poker, {
+    play(on_a_lease(run_chem_poker), {
                              {"poker", table, 182, 210},
                              {"poker_tenuta", table, 262, 210},
                              {"", table, 342, 210},
@@ -249,7 +259,7 @@ TEST_F(ScreensSweep, DuvoVizaz)
 
 TEST_F(ScreensSweep, VadaViva)
 {
-    play(run_chem_slot, {{"vada_viva", {150, 12, 592, 292}, 480, 220}});
+    play(on_a_lease(run_chem_slot), {{"vada_viva", {150, 12, 592, 292}, 480, 220}});
 }
 
 TEST_F(ScreensSweep, SlotReels)

@@ -10,7 +10,7 @@
 #include "frame/generator_protocol.h"
 #include "frame/menu_dialogs.h"
 #include "frame/menus.h"
-#include "frame/page_mouse.h"
+#include "frame/page_commands.h"
 #include "frame/problem_page.h"
 #include "platform/recording_backend.h"
 #include "support/program_start.h"

@@ -9,6 +9,7 @@
 #include "frame/app_state.h"
 #include "frame/frame_harness.h"
 #include "frame/generator_protocol.h"
+#include "frame/menu_flags.h"
 #include "frame/menus.h"
 #include "platform/dialogs.h"
 #include "platform/recording_backend.h"

@@ -4,8 +4,8 @@
 
 #include "frame/app_state.h"
 #include "frame/frame_harness.h"
-#include "frame/main_screen.h"
-#include "frame/menu_dialogs.h"
+#include "frame/scheme_colours.h"
+#include "frame/page_commands.h"
 #include "frame/menus.h"
 #include "frame/problem_index.h"
 #include "frame/problem_page.h"

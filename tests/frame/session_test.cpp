@@ -3,15 +3,20 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <thread>
 #include <string>
 
 #include "frame/app_state.h"
 #include "frame/frame_harness.h"
 #include "frame/generator_protocol.h"
 #include "frame/launchers.h"
+#include "frame/page_mouse.h"
 #include "frame/page_furniture.h"
 #include "frame/problem_page.h"
 #include "frame/program_services.h"
+#include "frame/screen_lease.h"
 #include "frame/status_header.h"
 #include "frame/window_subclass.h"
 #include "numbers/clock_seed.h"
@@ -474,10 +479,16 @@ TEST_F(SessionTest, ResultsDrawTheAnswerOfTheProblemShown)
     EXPECT_TRUE(drew_text(answer));
 }
 
-void idle_screen_owner() {}
+std::atomic<int> pages_given_back = 0;
 
-TEST_F(SessionTest, LaunchersGreyTheMenusAndDetachTheMouseBeforeReturning)
+void idle_screen_owner(ScreenLease& lease)
 {
+    lease.on_give_back([] { ++pages_given_back; });
+}
+
+TEST_F(SessionTest, LaunchersLeaseThePageBeforeReturningAndTheThreadsEndGivesItBack)
+{
+    pages_given_back = 0;
     program_services.simulations[0] = idle_screen_owner;
     program_services.games[2] = idle_screen_owner;
     static float confirmation = -1.0f;
@@ -496,14 +507,14 @@ TEST_F(SessionTest, LaunchersGreyTheMenusAndDetachTheMouseBeforeReturning)
     backend.click_menu_item(6, 1);
     for (std::size_t menu = 1; menu <= 9; ++menu) EXPECT_TRUE(greyed(menu, 0)) << menu;
 
-    // The hand-back waits for the user-interface thread, then leaves the
-    // page as it was, its mouse bound, the owner's flag down, menus last.
-    page_mouse_modes.buster_game_active = true;
-    hand_back_page(&page_mouse_modes.buster_game_active);
-    EXPECT_TRUE(page_mouse_modes.buster_game_active);
-    backend.clear_log();
-    backend.run_posted_tasks();
-    EXPECT_FALSE(page_mouse_modes.buster_game_active);
+    // Each hand-back waits for the user-interface thread, then leaves the
+    // page as it was, its mouse bound, the owner's action run, menus last.
+    for (int k = 0; k < 500 && pages_given_back < 2; ++k) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        backend.clear_log();
+        backend.run_posted_tasks();
+    }
+    ASSERT_EQ(pages_given_back, 2);
     for (std::size_t menu = 1; menu <= 9; ++menu) EXPECT_FALSE(greyed(menu, 0)) << menu;
     const auto log = backend.log();
     ASSERT_FALSE(log.empty());
@@ -512,27 +523,32 @@ TEST_F(SessionTest, LaunchersGreyTheMenusAndDetachTheMouseBeforeReturning)
     EXPECT_NE(app_state.selected_problem, before);
 }
 
-TEST_F(SessionTest, ScreenOwnersTakeTheClicks)
-{
-    page_mouse_modes.poker_game_active = true;
-    handle_button_descriptor("C");
-    const std::int32_t before = app_state.selected_problem;
-    click(518, 325);
-    EXPECT_EQ(page_mouse_modes.poker_button_hit, 0);
-    EXPECT_EQ(app_state.selected_problem, before);
-    page_mouse_modes.poker_game_active = false;
+std::atomic<int> owner_clicks = 0;
 
-    page_mouse_modes.buster_game_active = true;
-    page_mouse_modes.buster_paddle_width = 60;
-    page_mouse_modes.buster_paddle_x = 310;
-    click(300, 240);
-    platform::deliver_mouse_event({kMouseMove, kMouseStateLeftButton, 900, 240});
-    EXPECT_EQ(page_mouse_modes.buster_paddle_x, 410);
-    platform::deliver_mouse_event({kMouseMove, kMouseStateLeftButton, -900, 240});
-    EXPECT_EQ(page_mouse_modes.buster_paddle_x, 170);
-    platform::deliver_mouse_event({kMouseMove, 0, 400, 240});
-    EXPECT_EQ(page_mouse_modes.buster_paddle_x, 170);
-    page_mouse_modes.buster_game_active = false;
+void count_owner_clicks(const MouseEvent& e)
+{
+    if (e.event == kMouseLeftDown) ++owner_clicks;
+}
+
+TEST_F(SessionTest, TheLeaseOwnersMouseTakesThePagesClicksOnlyWhileBound)
+{
+    owner_clicks = 0;
+    const std::int32_t before = app_state.selected_problem;
+    {
+        const ScreenLease lease(count_owner_clicks);
+        click(518, 325);
+        EXPECT_EQ(owner_clicks, 0);
+        enable_page_mouse();
+        click(518, 325);
+        EXPECT_EQ(owner_clicks, 1);
+        EXPECT_EQ(app_state.selected_problem, before);
+        for (std::size_t menu = 1; menu <= 9; ++menu) EXPECT_TRUE(greyed(menu, 0)) << menu;
+    }
+    // Ended on the user-interface thread: the page is back at once.
+    for (std::size_t menu = 1; menu <= 9; ++menu) EXPECT_FALSE(greyed(menu, 0)) << menu;
+    click(518, 325);
+    EXPECT_EQ(owner_clicks, 1);
+    EXPECT_NE(app_state.selected_problem, before);
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <mutex>
 
 #include "frame/app_state.h"
+#include "frame/page_mouse.h"
+#include "games/chem_buster.h"
 #include "games/chem_buster_drawing.h"
 #include "games/chem_buster_play.h"
 #include "platform/events.h"
@@ -16,16 +18,17 @@ void BusterTest::TearDown()
 {
     // A game left on its own thread by a failed test must not outlive the backend.
     platform::stop_and_join_threads();
-    page_mouse_modes.buster_game_active = false;
+    game_mouse_modes.buster_game_active = false;
     GameTest::TearDown();
 }
 
 void set_out_screen_one()
 {
     buster_state = BusterState{};
-    page_mouse_modes.buster_game_active = true;
-    page_mouse_modes.buster_paddle_width = 35;
-    page_mouse_modes.buster_paddle_x = 310;
+    game_mouse_modes.buster_game_active = true;
+    game_mouse_modes.buster_paddle_width = 35;
+    game_mouse_modes.buster_paddle_x = 310;
+    set_page_mouse_owner(on_buster_mouse);
     calibrate_buster_colours(buster_state.colours);
     draw_buster_frame(buster_state.colours);
     start_new_screen(buster_state);

@@ -37,7 +37,7 @@ TEST_F(ChemBusterRulesTest, EachScreenIsFasterWithANarrowerPaddleAndMorePegs)
         }
         const std::int32_t screen = static_cast<std::int32_t>(s) + 1;
         EXPECT_EQ(buster_state.screen, screen);
-        EXPECT_EQ(page_mouse_modes.buster_paddle_width, screens[s].paddle_width);
+        EXPECT_EQ(game_mouse_modes.buster_paddle_width, screens[s].paddle_width);
         EXPECT_EQ(buster_state.speed_squared, screens[s].speed_squared);
         ASSERT_EQ(peg_count(screen), static_cast<std::int32_t>(screens[s].pegs.size()));
         for (std::int32_t i = 1; i <= peg_count(screen); ++i)
@@ -45,7 +45,7 @@ TEST_F(ChemBusterRulesTest, EachScreenIsFasterWithANarrowerPaddleAndMorePegs)
     }
     // The fourth screen cleared wins the game; nothing narrows further.
     EXPECT_EQ(start_new_screen(buster_state), BusterNext::very_good);
-    EXPECT_EQ(page_mouse_modes.buster_paddle_width, 19);
+    EXPECT_EQ(game_mouse_modes.buster_paddle_width, 19);
 }
 
 TEST_F(ChemBusterRulesTest, BricksAreSetOutInThreeRowsWithFourGreyOnesNotNeeded)

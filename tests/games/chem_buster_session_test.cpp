@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -31,6 +32,13 @@ std::size_t occurrences(const std::string& text, const std::string& piece)
     return n;
 }
 
+// A game routine on this thread, on a page leased for it and given back at its end.
+void play_on_a_lease(void (*play)())
+{
+    ScreenLease lease;
+    run_game_thread(lease, game_mouse_modes.buster_game_active, on_buster_mouse, play);
+}
+
 bool no_thread_left()
 {
     auto& core = platform::detail::core();
@@ -48,7 +56,8 @@ TEST_F(ChemBusterSessionTest, LostBallGoThenExitHandsThePageBackAsItWas)
         if (wait.buttons == 3) return wait.statement.truth == 1 ? buster_true : buster_false;
         return ++lost == 1 ? buster_go : buster_exit;
     });
-    run_chem_buster();
+    std::optional<ScreenLease> lease(std::in_place);
+    run_chem_buster(*lease);
     EXPECT_EQ(lost, 2);
     const std::string shown = drawn_text();
     EXPECT_NE(shown.find("Screen 1"), std::string::npos);
@@ -57,11 +66,11 @@ TEST_F(ChemBusterSessionTest, LostBallGoThenExitHandsThePageBackAsItWas)
     EXPECT_EQ(log_count("rect filled (310,245)-(341,250) 0x000000"), log_count("text (497,25)"))
         << "the paddle, 31 wide on screen 1, comes back with every redraw";
 
-    EXPECT_TRUE(page_mouse_modes.buster_game_active);
+    EXPECT_TRUE(game_mouse_modes.buster_game_active);
     EXPECT_FALSE(menus_enabled());
     backend.clear_log();
-    backend.run_posted_tasks();
-    EXPECT_FALSE(page_mouse_modes.buster_game_active);
+    lease.reset();
+    EXPECT_FALSE(game_mouse_modes.buster_game_active);
     EXPECT_TRUE(menus_enabled());
     EXPECT_EQ(problem_texts.problem_text, page);
     EXPECT_FALSE(drawn_text().empty()) << "the page is drawn again";
@@ -96,8 +105,7 @@ TEST_F(ChemBusterSessionTest, GoCostsThreeCreditsAScreenAndCanBust)
             if (wait.buttons == 3) return wait.statement.truth == 1 ? buster_true : buster_false;
             return ++lost == 1 ? buster_go : buster_exit;
         });
-        run_game_thread(page_mouse_modes.buster_game_active, play_scenario);
-        backend.run_posted_tasks();
+        play_on_a_lease(play_scenario);
         ASSERT_FALSE(waits.empty());
         EXPECT_EQ(waits[0].credits, credits);
         const std::string shown = drawn_text();
@@ -132,7 +140,7 @@ TEST_F(ChemBusterSessionTest, QuestionBrickAsksUntilAnsweredRightThenLetsTheBall
             const bool say_true = (wait.statement.truth == 1) == (waits.size() > 1);
             return say_true ? buster_true : buster_false;
         });
-        run_game_thread(page_mouse_modes.buster_game_active, play_scenario);
+        play_on_a_lease(play_scenario);
         ASSERT_EQ(waits.size(), 3u) << c.brick;
         EXPECT_EQ(waits[0].buttons, 3);
         EXPECT_EQ(waits[1].buttons, 3);
@@ -163,7 +171,7 @@ TEST_F(ChemBusterSessionTest, StartedFromTheMenuItRunsOnItsOwnThreadUntilExit)
     backend.click_menu_item(7, 3);
     EXPECT_FALSE(menus_enabled());
     ASSERT_TRUE(click_when_waiting(buster_exit.x, buster_exit.y));
-    ASSERT_TRUE(page_handed_back(page_mouse_modes.buster_game_active));
+    ASSERT_TRUE(page_handed_back(game_mouse_modes.buster_game_active));
     EXPECT_TRUE(menus_enabled());
     platform::stop_and_join_threads();
     EXPECT_TRUE(no_thread_left());
@@ -179,7 +187,7 @@ TEST_F(ChemBusterSessionTest, AThousandStartsAndQuitsEndAtOnceWithNoThreadLeft)
         std::this_thread::sleep_for(std::chrono::microseconds(40 * (cycle % 8)));
         platform::stop_and_join_threads();
         ASSERT_TRUE(no_thread_left()) << cycle;
-        ASSERT_FALSE(page_mouse_modes.buster_game_active) << cycle;
+        ASSERT_FALSE(game_mouse_modes.buster_game_active) << cycle;
         platform::install_backend(&backend);  // the next run of the program
         backend.clear_log();
     }

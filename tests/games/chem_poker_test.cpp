@@ -32,7 +32,8 @@ protected:
         backend.set_unix_seconds(seconds);
         set_random_seed(stream_seed);
         try {
-            run_chem_poker();
+            ScreenLease lease;
+            run_chem_poker(lease);
         } catch (const platform::ProgramStopping&) {}
     }
 
@@ -41,7 +42,7 @@ protected:
     {
         backend.push_dialog_script([](Dialog& dialog) { return dlg_press(dialog, 1) ? 0 : -1; });
         ASSERT_TRUE(backend.click_menu_item(7, 1));
-        ASSERT_TRUE(eventually([] { return page_mouse_modes.poker_game_active.load(); }));
+        ASSERT_TRUE(eventually([] { return game_mouse_modes.poker_game_active.load(); }));
     }
 
     // After "Draw": answers a joker question with "True" (and "OK" when
@@ -164,7 +165,7 @@ TEST_F(PokerTest, DealHoldThirtyTimesDrawAndExitFromTheMenu)
     EXPECT_EQ(poker_state.credits, 200 + won);
 
     ASSERT_TRUE(click_button(2));  // Exit
-    ASSERT_TRUE(page_handed_back(page_mouse_modes.poker_game_active));
+    ASSERT_TRUE(page_handed_back(game_mouse_modes.poker_game_active));
     EXPECT_TRUE(menus_enabled());
     EXPECT_EQ(problem_texts.problem_text, page);
     platform::stop_and_join_threads();
@@ -206,7 +207,7 @@ TEST_F(PokerTest, BrokeAndExcellentRestartFromTwoHundred)
     EXPECT_EQ(poker_state.credits, 200);
     EXPECT_EQ(log_count("Excellent!"), 1u);
     ASSERT_TRUE(click_button(exit_hit));
-    ASSERT_TRUE(page_handed_back(page_mouse_modes.poker_game_active));
+    ASSERT_TRUE(page_handed_back(game_mouse_modes.poker_game_active));
     platform::stop_and_join_threads();
 }
 

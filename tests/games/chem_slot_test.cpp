@@ -5,6 +5,7 @@
 #include <string>
 
 #include "frame/app_state.h"
+#include "frame/page_mouse.h"
 #include "games/chem_slot.h"
 #include "games/game_harness.h"
 #include "games/slot_payout.h"
@@ -27,7 +28,7 @@ protected:
     {
         slot_state = {};
         slot_state.credits = credits;
-        page_mouse_modes.slot_game_active = true;
+        set_page_mouse_owner(on_slot_mouse);
         set_random_seed(seed);
         try {
             play_slot_round();
@@ -166,7 +167,7 @@ TEST_F(SlotTest, AGameFromTheMenuSpinsUntilExitAndHandsThePageBack)
     const std::int32_t problem = app_state.selected_problem;
     backend.push_dialog_script([](Dialog& dialog) { return dlg_press(dialog, 1) ? 0 : -1; });
     ASSERT_TRUE(backend.click_menu_item(7, 2));  // "Chem &Slot"
-    EXPECT_TRUE(eventually([] { return page_mouse_modes.slot_game_active.load(); }));
+    EXPECT_TRUE(eventually([] { return game_mouse_modes.slot_game_active.load(); }));
     EXPECT_FALSE(menus_enabled());
 
     // A click beside the buttons, where the page's next-problem button is.
@@ -180,7 +181,7 @@ TEST_F(SlotTest, AGameFromTheMenuSpinsUntilExitAndHandsThePageBack)
         while ((offered = offered_buttons()).size() != 2 || offered[0].x1 != 190) ASSERT_TRUE(click_button(1));
     }
     ASSERT_TRUE(click_button(2));  // Exit
-    ASSERT_TRUE(page_handed_back(page_mouse_modes.slot_game_active));
+    ASSERT_TRUE(page_handed_back(game_mouse_modes.slot_game_active));
     EXPECT_TRUE(menus_enabled());
     EXPECT_EQ(app_state.selected_problem, problem);
     EXPECT_EQ(problem_texts.problem_text, page);
@@ -192,7 +193,7 @@ TEST_F(SlotTest, ACancelledNoticeStartsNoGame)
 {
     backend.push_dialog_script([](Dialog& dialog) { return dlg_press(dialog, 2) ? 0 : -1; });
     ASSERT_TRUE(backend.click_menu_item(7, 2));
-    EXPECT_FALSE(page_mouse_modes.slot_game_active);
+    EXPECT_FALSE(game_mouse_modes.slot_game_active);
     EXPECT_TRUE(menus_enabled());
     EXPECT_EQ(log_count("rect filled (167,17)"), 0u);
 }

@@ -1,5 +1,7 @@
 #include "games/game_harness.h"
 
+#include "frame/page_mouse.h"
+
 #include <algorithm>
 #include <chrono>
 #include <thread>
@@ -31,9 +33,10 @@ void GameTest::SetUp()
 void GameTest::TearDown()
 {
     platform::install_backend(nullptr);
-    page_mouse_modes.slot_game_active = false;
-    page_mouse_modes.poker_game_active = false;
-    page_mouse_modes.buster_game_active = false;
+    set_page_mouse_owner(nullptr);
+    game_mouse_modes.slot_game_active = false;
+    game_mouse_modes.poker_game_active = false;
+    game_mouse_modes.buster_game_active = false;
 }
 
 void GameTest::script_click(std::int32_t x, std::int32_t y)

@@ -2,6 +2,8 @@
 // button, as every game uses them.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <memory>
 #include <string>
 
 #include "frame/app_state.h"
@@ -55,6 +57,24 @@ std::atomic<bool> test_flag = false;
 std::int32_t seed_seen = 0;
 bool menus_grey_while_playing = false;
 
+// A game played on a lease taken and ended on another thread, as the
+// launcher does: the page comes back through the user-interface thread.
+void play_on_a_game_thread(void (*play)())
+{
+    static void (*to_play)() = nullptr;
+    to_play = play;
+    static std::atomic<bool> ended = false;
+    ended = false;
+    auto lease = std::make_shared<ScreenLease>();
+    rt_start_thread([lease]() mutable {
+        run_game_thread(*lease, test_flag, nullptr, to_play);
+        lease.reset();
+        ended = true;
+    });
+    lease.reset();
+    ASSERT_TRUE(eventually([] { return ended.load(); }));
+}
+
 TEST_F(GameScreenTest, GameThreadSeedsFromTheClockAndHandsThePageBack)
 {
     const std::string page = problem_texts.problem_text;
@@ -64,7 +84,7 @@ TEST_F(GameScreenTest, GameThreadSeedsFromTheClockAndHandsThePageBack)
         set_random_seed(start);
         const std::int32_t expected = draw_clock_seed();
         set_random_seed(start);
-        run_game_thread(test_flag, [] {
+        play_on_a_game_thread([] {
             seed_seen = random_stream.random_state;
             menus_grey_while_playing = test_flag;
         });
@@ -82,12 +102,15 @@ TEST_F(GameScreenTest, GameThreadSeedsFromTheClockAndHandsThePageBack)
 
 TEST_F(GameScreenTest, QuitDuringPlayDropsTheFlagWithoutHandBack)
 {
-    EXPECT_THROW(run_game_thread(test_flag,
-                                 [] {
-                                     rt_sleep_ms(10);
-                                     qw_wait_mouse_event(1);
-                                 }),
-                 platform::ProgramStopping);
+    EXPECT_THROW(
+        {
+            ScreenLease lease;
+            run_game_thread(lease, test_flag, nullptr, [] {
+                rt_sleep_ms(10);
+                qw_wait_mouse_event(1);
+            });
+        },
+        platform::ProgramStopping);
     EXPECT_FALSE(test_flag);
     backend.clear_log();
     backend.run_posted_tasks();
@@ -98,46 +121,54 @@ constexpr const char* spin = "da34567819022015002000009900FFFF@T4@@c00FFFF@@y-18
 constexpr const char* exit_button = "da34567848022005002000009900FFFF@T4@@c00FFFF@@y-18@Exit";
 constexpr const char* grey_spin = "d2345678190220150020000099888888@T4@@c888888@@y-18@Spin";
 
+// The mouse of a game that only has buttons.
+void record_slot_hit(const MouseEvent& e)
+{
+    if (e.event == kMouseLeftDown) game_mouse_modes.slot_button_hit = game_button_at(e.x, e.y);
+}
+void record_poker_hit(const MouseEvent& e)
+{
+    if (e.event == kMouseLeftDown) game_mouse_modes.poker_button_hit = game_button_at(e.x, e.y);
+}
+
 TEST_F(GameScreenTest, WaitEndsOnlyOnAButtonOfItsOwnClickedDuringIt)
 {
-    page_mouse_modes.slot_game_active = true;
+    const ScreenLease lease(record_slot_hit);
     draw_game_buttons({grey_spin, exit_button});
     // A hit left from an earlier wait and clicks beside the buttons (the
     // greyed one included) do not end it: with no click left the wait quits.
-    page_mouse_modes.slot_button_hit = 1;
+    game_mouse_modes.slot_button_hit = 1;
     script_click(250, 220);
     script_click(600, 220);
-    EXPECT_THROW(wait_for_game_button(page_mouse_modes.slot_button_hit), platform::ProgramStopping);
+    EXPECT_THROW(wait_for_game_button(game_mouse_modes.slot_button_hit), platform::ProgramStopping);
 
     draw_game_buttons({spin, exit_button});
     script_click(170, 220);  // Spin's end cap is not part of it
     script_click(530, 230);
-    EXPECT_EQ(wait_for_game_button(page_mouse_modes.slot_button_hit), 2);
+    EXPECT_EQ(wait_for_game_button(game_mouse_modes.slot_button_hit), 2);
     script_click(190, 210);
-    EXPECT_EQ(wait_for_game_button(page_mouse_modes.slot_button_hit), 1);
-    // The page mouse is bound only while the game waits.
-    page_mouse_modes.slot_button_hit = 0;
+    EXPECT_EQ(wait_for_game_button(game_mouse_modes.slot_button_hit), 1);
+    // The game's mouse hears the page only while the game waits.
+    game_mouse_modes.slot_button_hit = 0;
     platform::deliver_mouse_event({kMouseLeftDown, kMouseStateLeftButton, 190, 210});
-    EXPECT_EQ(page_mouse_modes.slot_button_hit, 0);
-    page_mouse_modes.slot_game_active = false;
+    EXPECT_EQ(game_mouse_modes.slot_button_hit, 0);
 }
 
 TEST_F(GameScreenTest, WaitOnAGameThreadTakesOnlyClicksThatComeDuringIt)
 {
-    page_mouse_modes.poker_game_active = true;
-    page_mouse_modes.poker_button_hit = 2;
+    const ScreenLease lease(record_poker_hit);
+    game_mouse_modes.poker_button_hit = 2;
     static std::atomic<std::int32_t> result = -1;
     result = -1;
     rt_start_thread([] {
         draw_game_buttons({spin, exit_button});
-        result = wait_for_game_button(page_mouse_modes.poker_button_hit);
+        result = wait_for_game_button(game_mouse_modes.poker_button_hit);
     });
     ASSERT_TRUE(click_when_waiting(100, 100));
     ASSERT_TRUE(game_waits());
     EXPECT_EQ(result, -1);
     ASSERT_TRUE(click_when_waiting(200, 215));
     EXPECT_TRUE(eventually([] { return result == 1; }));
-    page_mouse_modes.poker_game_active = false;
 }
 
 TEST_F(GameScreenTest, StatementsComeFromTheChapterAndAreJudgedByTheirTruth)

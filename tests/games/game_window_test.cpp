@@ -41,10 +41,10 @@ TEST(GameWindow, QuittingDuringAGameSleepEndsTheGameAtOnce)
     // A spin at no credits shows its message for 9 seconds.
     EXPECT_LT(quit_time(2, 265, 220, [] { slot_state.credits = 0; }).count(), 2.0);
     EXPECT_EQ(slot_state.credits, -1) << "it quit inside the message";
-    EXPECT_FALSE(page_mouse_modes.slot_game_active);
+    EXPECT_FALSE(game_mouse_modes.slot_game_active);
     // "Draw" turns the cards over with 1.7 seconds of pauses.
     EXPECT_LT(quit_time(1, 360, 250, [] {}).count(), 1.0);
-    EXPECT_FALSE(page_mouse_modes.poker_game_active);
+    EXPECT_FALSE(game_mouse_modes.poker_game_active);
 }
 
 }  // namespace

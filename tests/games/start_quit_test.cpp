@@ -23,7 +23,7 @@ TEST_F(StartQuitTest, AThousandStartsAndQuitsOfEachGameEndCleanly)
         std::atomic<bool>* running;
     };
     for (const Game game :
-         {Game{0, &page_mouse_modes.poker_game_active}, Game{1, &page_mouse_modes.slot_game_active}}) {
+         {Game{0, &game_mouse_modes.poker_game_active}, Game{1, &game_mouse_modes.slot_game_active}}) {
         for (int cycle = 0; cycle < 1000; ++cycle) {
             launch_game(game.menu_item);
             // One cycle in eight quits in the first wait, the others at

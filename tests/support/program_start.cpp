@@ -3,7 +3,7 @@
 #include "app/program_parts.h"
 #include "frame/initial_settings.h"
 #include "frame/main_program.h"
-#include "frame/menu_dialogs.h"
+#include "frame/page_commands.h"
 #include "frame/program_services.h"
 
 namespace testing_support {

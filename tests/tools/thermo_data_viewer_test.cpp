@@ -53,7 +53,6 @@ TEST_F(ThermoViewer, PagesThroughTheListAndGivesTheProblemPageBack)
     EXPECT_EQ(last_page.find("(175,216)"), std::string::npos) << last_page;
     // Menus greyed while it ran, enabled and the page back afterwards.
     EXPECT_FALSE(backend.log_lines("menu flags 1 0 1").empty());
-    EXPECT_FALSE(page_mouse_modes.thermo_view_active);
     for (std::size_t menu = 0; menu < 9; ++menu) EXPECT_EQ(backend.menus()[menu].flags & kQwMenuGreyed, 0) << menu;
     EXPECT_EQ(problem_texts.problem_text, problem);
     EXPECT_NE(drawn_text().rfind("Problema 1.1"), std::string::npos);
@@ -81,7 +80,7 @@ TEST(ThermoViewerWindow, ItsWaitKeepsTheWindowAliveIgnoresEarlierClicksAndEndsAt
     platform::qt::Session session;
     start_program_with_its_parts();
     // A stale "OK" from before the viewer opened must not end its wait.
-    page_mouse_modes.thermo_view_hit = 2;
+    thermo_view_mouse.hit = 2;
     session.mouse(kMouseLeftDown, ok_click.x, ok_click.y, kMouseStateLeftButton);
     bool turned = false;
     qw_post_to_ui_thread([&] {
@@ -91,7 +90,6 @@ TEST(ThermoViewerWindow, ItsWaitKeepsTheWindowAliveIgnoresEarlierClicksAndEndsAt
     });
     show_thermo_data();
     EXPECT_TRUE(turned);
-    EXPECT_FALSE(page_mouse_modes.thermo_view_active);
     EXPECT_EQ(session.menu_flags(4, 0) & kQwMenuGreyed, 0);
     // Quitting while it waits ends the wait at once.
     qw_post_to_ui_thread([] { rt_exit(0); });

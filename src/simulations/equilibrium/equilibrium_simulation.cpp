@@ -1,6 +1,6 @@
 #include "simulations/equilibrium/equilibrium_simulation.h"
 
-#include "frame/launchers.h"
+#include "frame/page_mouse.h"
 #include "platform/mouse.h"
 #include "platform/runtime.h"
 #include "platform/window.h"
@@ -55,12 +55,12 @@ bool show_opening_card(EquilibriumModel& m)
     }
 }
 
-// The run's callback is bound for exactly as long as the run lasts, also
-// when a quit of the program unwinds it.
+// The simulation's mouse hears the page for exactly as long as the run
+// lasts, also when a quit of the program unwinds it.
 class RunCallbackBinding {
 public:
-    RunCallbackBinding() { qw_register_mouse_event(kQwGraphicsUnit, kMouseLeftDown, handle_equilibrium_mouse_event); }
-    ~RunCallbackBinding() { qw_unregister_mouse_event(kQwGraphicsUnit, kMouseLeftDown); }
+    RunCallbackBinding() { enable_page_mouse(); }
+    ~RunCallbackBinding() { disable_page_mouse(); }
     RunCallbackBinding(const RunCallbackBinding&) = delete;
     RunCallbackBinding& operator=(const RunCallbackBinding&) = delete;
 };
@@ -132,21 +132,21 @@ void run_idle_state(EquilibriumModel& m)
 
 }  // namespace
 
-void handle_equilibrium_mouse_event(std::int32_t, std::int32_t event, std::int32_t, std::int32_t x, std::int32_t y)
+void handle_equilibrium_mouse_event(const MouseEvent& e)
 {
-    if (event != kMouseLeftDown) return;
-    if (in_equilibrate_zone(x, y))
+    if (e.event != kMouseLeftDown) return;
+    if (in_equilibrate_zone(e.x, e.y))
         equilibrium_model.run_flag = run_stop;
-    else if (in_exit_zone(x, y))
+    else if (in_exit_zone(e.x, e.y))
         equilibrium_model.run_flag = run_leave;
 }
 
-void run_equilibrium_simulation()
+void run_equilibrium_simulation(ScreenLease& lease)
 {
+    lease.own_mouse(handle_equilibrium_mouse_event);
     EquilibriumModel& m = equilibrium_model;
     m.run_flag = run_going;
     if (m.model_built == 0) build_first_model(m);
     if (show_opening_card(m)) run_idle_state(m);
     update_reaction_flashes(m, flash_clear);
-    hand_back_page();
 }

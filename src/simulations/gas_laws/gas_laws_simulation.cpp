@@ -3,7 +3,6 @@
 #include <array>
 #include <string_view>
 
-#include "frame/launchers.h"
 #include "platform/mouse.h"
 #include "simulations/click_zone.h"
 #include "simulations/gas_laws/gas_apparatus.h"
@@ -47,7 +46,7 @@ void draw_simulation_menu(GasState& gas)
 
 }  // namespace
 
-void run_gas_laws_simulation()
+void run_gas_laws_simulation(ScreenLease&)
 {
     // An exercise's changes are never kept: after each one a new state.
     for (;;) {
@@ -58,7 +57,6 @@ void run_gas_laws_simulation()
             const MouseEvent click = qw_wait_mouse_event(kMouseLeftDown);
             gas_state.restart_flag = 0;
             if (exit_zone.holds(click)) {
-                hand_back_page();
                 return;
             }
             for (const ExerciseButton& button : exercise_buttons) {

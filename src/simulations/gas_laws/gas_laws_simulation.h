@@ -3,7 +3,9 @@
 // every opening, and three exercises on it.
 #pragma once
 
-// The simulation's thread routine (the launcher has greyed the menus and
-// detached the page mouse). It hands the page back after "Esci"; a quit
-// while it waits or animates ends it at once (platform::ProgramStopping).
-void run_gas_laws_simulation();
+#include "frame/screen_lease.h"
+
+// The simulation's thread routine, on the page it was lent, until "Esci"; a
+// quit while it waits or animates ends it at once
+// (platform::ProgramStopping).
+void run_gas_laws_simulation(ScreenLease& lease);

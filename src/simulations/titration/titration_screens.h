@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "simulations/click_zone.h"
+
 // Each draws its list over the right of the screen and runs it until "OK"
 // (1) or "Esci" (-1); a click on a row takes that choice at once.
 float choose_titration_analyte();
@@ -19,4 +21,7 @@ void draw_titration_summary();
 float run_titration();
 
 // The zone of the simulation's "Esci" button.
-bool hits_exit_button(std::int32_t x, std::int32_t y);
+inline bool hits_exit_button(std::int32_t x, std::int32_t y)
+{
+    return inside_zone(x, y, 535, 575, 260, 280);
+}

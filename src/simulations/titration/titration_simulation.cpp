@@ -4,7 +4,6 @@
 #include <cstdint>
 #include <string_view>
 
-#include "frame/launchers.h"
 #include "platform/mouse.h"
 #include "simulations/click_zone.h"
 #include "simulations/titration/titration_apparatus.h"
@@ -99,14 +98,8 @@ bool run_titration_pass()
 
 }  // namespace
 
-bool hits_exit_button(std::int32_t x, std::int32_t y)
-{
-    return inside_zone(x, y, 535, 575, 260, 280);
-}
-
-void run_titration_simulation()
+void run_titration_simulation(ScreenLease&)
 {
     start_titration_state();
     while (run_titration_pass()) {}
-    hand_back_page();
 }

@@ -3,7 +3,8 @@
 // work out the analyte's concentration, shown on request.
 #pragma once
 
-// The simulation's thread routine. The menus are already greyed and the
-// page mouse detached; its "Esci" hands the problem page back. What was
-// chosen and drawn stays for the next opening in the run.
-void run_titration_simulation();
+#include "frame/screen_lease.h"
+
+// The simulation's thread routine, on the page it was lent, until "Esci".
+// What was chosen and drawn stays for the next opening in the run.
+void run_titration_simulation(ScreenLease& lease);

@@ -3,6 +3,8 @@
 // presses during a run from a backend that acts in the run's pauses.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include <cmath>
 #include <cstdio>
 #include <deque>
@@ -12,6 +14,7 @@
 
 #include "frame/app_state.h"
 #include "frame/program_services.h"
+#include "frame/screen_lease.h"
 #include "platform/events.h"
 #include "platform/recording_backend.h"
 #include "simulations/equilibrium/equilibrium_model.h"
@@ -48,12 +51,11 @@ protected:
     {
         platform::install_backend(&backend);
         testing_support::start_program_with_its_parts();
-        // The menu item greys the menus and detaches the page mouse; the
-        // routine itself runs here, on the scripted thread.
+        // The page leased as the menu item leases it; the routine itself
+        // runs here, on the scripted thread.
         ASSERT_EQ(program_services.simulations[1], &run_equilibrium_simulation);
         ASSERT_EQ(backend.menus()[5].items.at(1).flags & kQwMenuGreyed, 0);
-        program_services.simulations[1] = [] {};
-        backend.click_menu_item(6, 2);
+        lease.emplace();
         backend.clear_log();
     }
     void TearDown() override { platform::install_backend(nullptr); }
@@ -80,6 +82,7 @@ protected:
     }
 
     PausingBackend backend;
+    std::optional<ScreenLease> lease;
 };
 
 constexpr std::pair<std::int32_t, std::int32_t> continue_press{425, 225}, exit_press{545, 275},
@@ -105,7 +108,7 @@ TEST_F(EquilibriumSession, CardTemperatureConcentrationsRunStopResultsAndExit)
             {490, 140},
             exit_press});
     backend.in_pause(3, [] { press(275, 275); });
-    run_equilibrium_simulation();
+    run_equilibrium_simulation(*lease);
 
     EXPECT_EQ(m.temperature, 450.0f);
     const double t = 723.15;
@@ -123,10 +126,10 @@ TEST_F(EquilibriumSession, CardTemperatureConcentrationsRunStopResultsAndExit)
     EXPECT_TRUE(drew(results)) << results;
     for (const ReactionFlash& flash : m.flashes) EXPECT_EQ(flash.frames_left, 0);
 
-    // Until the user-interface thread takes the page back nothing changes.
+    // Until the routine's end gives the page back nothing changes.
     EXPECT_TRUE(menus_greyed());
     EXPECT_FALSE(run_callback_bound());
-    backend.run_posted_tasks();
+    lease.reset();
     EXPECT_FALSE(menus_greyed());
     EXPECT_EQ(problem_texts.problem_text, problem);
     press(518, 325);  // the page's "next" button works again
@@ -134,9 +137,9 @@ TEST_F(EquilibriumSession, CardTemperatureConcentrationsRunStopResultsAndExit)
 
     // A new opening shows the card over the model as it was left.
     const float x1 = m.x[0];
-    backend.click_menu_item(6, 2);
+    lease.emplace();
     script({exit_press});
-    run_equilibrium_simulation();
+    run_equilibrium_simulation(*lease);
     EXPECT_EQ(m.temperature, 450.0f);
     EXPECT_EQ(m.x[0], x1);
     EXPECT_TRUE(drew("Continua"));
@@ -149,10 +152,10 @@ TEST_F(EquilibriumSession, ExitDuringARunEndsAfterTheFrameWithTheCallbackUnbound
         EXPECT_TRUE(run_callback_bound());
         press(545, 275);
     });
-    run_equilibrium_simulation();
+    run_equilibrium_simulation(*lease);
     EXPECT_EQ(backend.log_lines("sleep").size(), 2u);
     EXPECT_FALSE(run_callback_bound());
-    backend.run_posted_tasks();
+    lease.reset();
     EXPECT_FALSE(menus_greyed());
 }
 
@@ -160,7 +163,7 @@ TEST_F(EquilibriumSession, QuittingDuringARunUnwindsAtOnceWithTheCallbackUnbound
 {
     script({continue_press, equilibrate_press});
     backend.in_pause(1, [] { platform::request_stop(); });
-    EXPECT_THROW(run_equilibrium_simulation(), platform::ProgramStopping);
+    EXPECT_THROW(run_equilibrium_simulation(*lease), platform::ProgramStopping);
     EXPECT_EQ(backend.log_lines("sleep").size(), 1u);
     EXPECT_FALSE(run_callback_bound());
 }

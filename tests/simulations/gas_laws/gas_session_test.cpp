@@ -5,6 +5,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <optional>
 #include <cstdint>
 #include <cstdio>
 #include <functional>
@@ -14,6 +15,7 @@
 
 #include "frame/app_state.h"
 #include "frame/program_services.h"
+#include "frame/screen_lease.h"
 #include "platform/events.h"
 #include "platform/recording_backend.h"
 #include "simulations/gas_laws/gas_laws_simulation.h"
@@ -44,7 +46,7 @@ constexpr MouseEvent exit_button = close;  // "Esci" lies where "Chiudi" does
 constexpr MouseEvent next_problem = click(518, 325);
 
 std::atomic<std::int32_t> launches{0};
-void count_launch()
+void count_launch(ScreenLease&)
 {
     ++launches;
 }
@@ -91,7 +93,8 @@ protected:
         return texts;
     }
     // The menu item, as the launcher runs it, with a routine that ends at
-    // once: menus greyed and page mouse detached as the simulation finds them.
+    // once and gives its page back; then the page leased again for the
+    // simulation run here, as the launcher leases it.
     void launch_from_the_menu()
     {
         ASSERT_EQ(program_services.simulations[0], &run_gas_laws_simulation);
@@ -103,9 +106,14 @@ protected:
         while (launches == before && std::chrono::steady_clock::now() < give_up) std::this_thread::yield();
         ASSERT_EQ(launches, before + 1);
         ASSERT_TRUE(menus_greyed());
+        while (menus_greyed() && std::chrono::steady_clock::now() < give_up) backend.run_posted_tasks();
+        ASSERT_FALSE(menus_greyed());
+        lease.emplace();
+        ASSERT_TRUE(menus_greyed());
     }
 
     PausingBackend backend;
+    std::optional<ScreenLease> lease;
 };
 
 TEST_F(GasSession, ExerciseResultsAndExitHandThePageBack)
@@ -131,7 +139,7 @@ TEST_F(GasSession, ExerciseResultsAndExitHandThePageBack)
     backend.push_mouse_event(result);  // the same results again
     backend.push_mouse_event(close);
     backend.push_mouse_event(exit_button);
-    run_gas_laws_simulation();
+    run_gas_laws_simulation(*lease);
 
     // One torr every 10 ms from 60 to 300 torr away.
     EXPECT_GE(backend.pauses, 61);
@@ -164,10 +172,10 @@ TEST_F(GasSession, ExerciseResultsAndExitHandThePageBack)
     EXPECT_EQ(count_text("Leggi dei gas"), 2);
     EXPECT_NE(gas_state.pressure, during.pressure);  // with a new state
 
-    // "Esci": one task on the user-interface thread gives everything back.
+    // "Esci" ends the routine and its thread: the page comes back.
     EXPECT_TRUE(menus_greyed());
     backend.clear_log();
-    backend.run_posted_tasks();
+    lease.reset();
     EXPECT_TRUE(menus_enabled());
     EXPECT_EQ(statement_texts(), page);
     EXPECT_EQ(problem_texts.problem_text, statement);
@@ -183,8 +191,9 @@ TEST_F(GasSession, QuitDuringTheAnimationEndsAtOnce)
         if (pause == 5) platform::request_stop();
     };
     backend.push_mouse_event(exercise_1);
-    EXPECT_THROW(run_gas_laws_simulation(), platform::ProgramStopping);
+    EXPECT_THROW(run_gas_laws_simulation(*lease), platform::ProgramStopping);
     EXPECT_EQ(backend.pauses, 5);
+    lease.reset();
     backend.run_posted_tasks();
     EXPECT_TRUE(menus_greyed());  // no hand-back while quitting
 }

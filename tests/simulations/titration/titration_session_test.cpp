@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "frame/app_state.h"
-#include "frame/menus.h"
+#include "frame/screen_lease.h"
 #include "frame/page_mouse.h"
 #include "numbers/value_kit.h"
 #include "platform/events.h"
@@ -45,14 +45,12 @@ protected:
 
     void click(std::int32_t x, std::int32_t y) { backend.push_mouse_event({kMouseLeftDown, 1, x, y}); }
 
-    // What the launcher does before the thread starts, then the thread's
-    // routine here, then the hand-back task on the interface thread.
+    // The thread's routine here, on a page leased as the launcher leases it
+    // and given back at its end.
     void run_simulation()
     {
-        set_top_menus_enabled(false);
-        disable_page_mouse();
-        run_titration_simulation();
-        backend.run_posted_tasks();
+        ScreenLease lease;
+        run_titration_simulation(lease);
     }
 
     std::int32_t count(const std::string& prefix) const
@@ -160,9 +158,12 @@ TEST_F(TitrationSession, QuittingDuringARunEndsAtOnce)
     click(440, 70);
     click(twenty_ml_x, twenty_ml_y);
     backend.quit_at_pause = 50;
-    set_top_menus_enabled(false);
-    disable_page_mouse();
-    EXPECT_THROW(run_titration_simulation(), platform::ProgramStopping);
+    EXPECT_THROW(
+        {
+            ScreenLease lease;
+            run_titration_simulation(lease);
+        },
+        platform::ProgramStopping);
     EXPECT_EQ(backend.pauses, 50);
     backend.run_posted_tasks();  // nothing is handed back to a quitting program
     EXPECT_FALSE(menus_enabled());
