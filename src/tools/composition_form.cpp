@@ -3,21 +3,9 @@
 #include <cstdint>
 
 #include "numbers/formatted_conversions.h"
+#include "tools/character_classes.h"
 
 namespace {
-
-bool is_capital(char c)
-{
-    return c >= 'A' && c <= 'Z';
-}
-bool is_lower(char c)
-{
-    return c >= 'a' && c <= 'z';
-}
-bool is_digit(char c)
-{
-    return c >= '0' && c <= '9';
-}
 
 char at(const std::string& text, std::size_t i)
 {

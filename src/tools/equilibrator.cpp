@@ -7,6 +7,7 @@
 #include <string>
 
 #include "numbers/formatted_conversions.h"
+#include "tools/character_classes.h"
 #include "tools/tool_messages.h"
 
 EquilibratorRecord equilibrator_record;
@@ -113,7 +114,7 @@ std::optional<float> read_value(const std::string& text)
 
 bool digits_only(const std::string& text)
 {
-    return std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+    return std::all_of(text.begin(), text.end(), is_digit);
 }
 
 void write_fields(Dialog& dialog)

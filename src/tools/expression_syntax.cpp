@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <string_view>
 
+#include "tools/character_classes.h"
+
 namespace {
 
 struct Replacement {
@@ -24,17 +26,9 @@ constexpr Replacement function_codes[] = {
 constexpr std::string_view operators = "+-*/^";
 constexpr std::string_view code_characters = "&%!";
 
-bool is_in(char c, std::string_view set)
-{
-    return set.find(c) != std::string_view::npos;
-}
-bool is_digit(char c)
-{
-    return c >= '0' && c <= '9';
-}
 bool is_operator(char c)
 {
-    return is_in(c, operators);
+    return is_one_of(c, operators);
 }
 
 void replace_all(std::string& text, std::string_view from, std::string_view to)
@@ -46,7 +40,7 @@ void replace_all(std::string& text, std::string_view from, std::string_view to)
 bool function_codes_take_a_parenthesis(std::string_view s)
 {
     for (std::size_t i = 0; i < s.size(); ++i) {
-        if (!is_in(s[i], code_characters)) continue;
+        if (!is_one_of(s[i], code_characters)) continue;
         if (i + 2 >= s.size() || s[i + 2] != '(') return false;
         ++i;
     }
@@ -77,7 +71,7 @@ bool coded_text_allowed(std::string_view s)
 {
     if (s.find_first_not_of("-+*/^x()e.1234567890&%!") != std::string_view::npos) return false;
     if (!function_codes_take_a_parenthesis(s)) return false;
-    if (!s.empty() && (is_in(s.front(), "*/^)e") || is_in(s.back(), "+-*/e^(&%!"))) return false;
+    if (!s.empty() && (is_one_of(s.front(), "*/^)e") || is_one_of(s.back(), "+-*/e^(&%!"))) return false;
     if (std::count(s.begin(), s.end(), '(') != std::count(s.begin(), s.end(), ')')) return false;
     for (std::size_t i = 0; i < s.size(); ++i) {
         const char c = s[i];
@@ -88,14 +82,14 @@ bool coded_text_allowed(std::string_view s)
         switch (c) {
         case ')':
             if (!last && !is_operator(next) && next != ')') return false;
-            if (!first && !is_in(prev, "x).") && !is_digit(prev)) return false;
+            if (!first && !is_one_of(prev, "x).") && !is_digit(prev)) return false;
             break;
         case '(':
-            if (!first && !is_operator(prev) && prev != '(' && !is_in(prev, code_characters)) return false;
-            if (!last && !is_in(next, "x-+(.&%!") && !is_digit(next)) return false;
+            if (!first && !is_operator(prev) && prev != '(' && !is_one_of(prev, code_characters)) return false;
+            if (!last && !is_one_of(next, "x-+(.&%!") && !is_digit(next)) return false;
             break;
         case 'e':
-            if (!last && !is_in(next, "+-") && !is_digit(next)) return false;
+            if (!last && !is_one_of(next, "+-") && !is_digit(next)) return false;
             if (!first && prev != '.' && !is_digit(prev)) return false;
             if (!exponent_well_formed(s, i)) return false;
             break;

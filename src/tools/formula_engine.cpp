@@ -6,6 +6,7 @@
 #include "chemistry/molar_mass.h"
 #include "numbers/fixed_width.h"
 #include "numbers/value_slots.h"
+#include "tools/character_classes.h"
 #include "tools/composition_form.h"
 #include "tools/equation_balancer.h"
 #include "tools/tool_messages.h"
@@ -25,23 +26,6 @@ struct Tag {
 constexpr Tag tags[] = {
     {" ae", true, false}, {" be", true, true}, {" e", true, false}, {" a", false, false}, {" b", false, true},
 };
-
-bool is_capital(char c)
-{
-    return c >= 'A' && c <= 'Z';
-}
-bool is_lower(char c)
-{
-    return c >= 'a' && c <= 'z';
-}
-bool is_digit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-bool is_one_of(char c, std::string_view set)
-{
-    return set.find(c) != std::string_view::npos;
-}
 
 // Cuts a closing tag off text and sets the flags it stands for.
 void take_tag(std::string& text, FormulaRequest& request)
