@@ -7,6 +7,7 @@
 #include <string>
 
 #include "numbers/formatted_conversions.h"
+#include "numbers/typed_number.h"
 #include "tools/tool_messages.h"
 
 EquilibratorRecord equilibrator_record;
@@ -106,7 +107,7 @@ std::string constant_text(double K)
 
 std::optional<float> read_value(const std::string& text)
 {
-    const auto value = read_list_real(text);
+    const auto value = read_typed_real(text);
     if (!value || !std::isfinite(*value)) return std::nullopt;
     return value;
 }
@@ -165,7 +166,7 @@ EquilibratorStatus equilibrate(const Dialog& dialog)
 {
     EquilibratorRecord& r = equilibrator_record;
     if (const EquilibratorStatus read = read_species_fields(dialog); read != EquilibratorStatus::valid) return read;
-    const auto K = read_list_double(dlg_get_char(dialog, constant_field));
+    const auto K = read_typed_double(dlg_get_char(dialog, constant_field));
     if (!K || std::isnan(*K)) return EquilibratorStatus::cannot_equilibrate;
     r.K = *K;
     if (r.K < 1e-38) {

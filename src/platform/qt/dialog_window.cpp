@@ -19,8 +19,18 @@ QString qtext(const std::string& text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// A word wider than the label (a long balanced equation) may break after any
-// of its characters, so that the label shows it whole on more lines.
+// Where a word wider than the label (a long balanced equation) may break:
+// after a "+" or "=" that parts two terms, not after the "+" of a charge in
+// brackets ("Fe[3+]") nor inside a formula, so that no formula is cut.
+bool term_ends_after(const QString& word, qsizetype i)
+{
+    const QChar c = word[i];
+    if (c != QLatin1Char('+') && c != QLatin1Char('=')) return false;
+    return i + 1 < word.size() && word[i + 1] != QLatin1Char(']');
+}
+
+// A word wider than the label may break between its terms, so that the label
+// shows it whole on more lines; one with no terms may break anywhere.
 QString breakable(const QString& text, const QLabel& label)
 {
     const QFontMetrics metrics(label.font());
@@ -31,9 +41,12 @@ QString breakable(const QString& text, const QLabel& label)
             shown += word;
             continue;
         }
-        for (const QChar c : word) {
-            shown += c;
-            if (!c.isHighSurrogate()) shown += QChar(0x200B);
+        bool has_terms = false;
+        for (qsizetype i = 0; i < word.size(); ++i) has_terms = has_terms || term_ends_after(word, i);
+        for (qsizetype i = 0; i < word.size(); ++i) {
+            shown += word[i];
+            const bool break_here = has_terms ? term_ends_after(word, i) : !word[i].isHighSurrogate();
+            if (break_here) shown += QChar(0x200B);
         }
     }
     return shown;
