@@ -134,24 +134,44 @@ void write_results(Dialog& dialog)
             dlg_set_char(dialog, species_fields[s].equilibrium, format_es(equilibrator_record.equilibrium[s], 10, 2));
 }
 
-// Stops at the first field that is refused or cannot be read; the fields
-// read before it are kept.
+// Stops at the first field that is refused or cannot be read, noting it;
+// the fields read before it are kept.
 EquilibratorStatus read_species_fields(const Dialog& dialog)
 {
     EquilibratorRecord& r = equilibrator_record;
     for (std::size_t s = 0; s < species_fields.size(); ++s) {
-        const std::string text = dlg_get_char(dialog, species_fields[s].coefficient);
-        if (!digits_only(text)) return EquilibratorStatus::coefficient_not_digits;
+        r.refused_field = species_fields[s].coefficient;
+        const std::string text = dlg_get_char(dialog, r.refused_field);
+        if (!digits_only(text) || text.empty()) return EquilibratorStatus::coefficient_not_digits;
         const auto value = read_value(text);
         if (!value) return EquilibratorStatus::input_not_read;
         r.coefficients[s] = *value;
     }
     for (std::size_t s = 0; s < species_fields.size(); ++s) {
-        const auto value = read_value(dlg_get_char(dialog, species_fields[s].concentration));
+        r.refused_field = species_fields[s].concentration;
+        const auto value = read_value(dlg_get_char(dialog, r.refused_field));
         if (!value) return EquilibratorStatus::input_not_read;
         r.initial[s] = *value;
     }
+    r.refused_field = 0;
     return EquilibratorStatus::valid;
+}
+
+// The two message lines name the refused field, whose text stays as typed
+// for the student to mend, like every other field.
+void mark_refused_field(Dialog& dialog)
+{
+    const std::int32_t field = equilibrator_record.refused_field;
+    for (std::size_t s = 0; s < species_fields.size(); ++s) {
+        const bool coefficient = species_fields[s].coefficient == field;
+        if (!coefficient && species_fields[s].concentration != field) continue;
+        const std::string species = (s < 3 ? "reagente " : "prodotto ") + std::to_string(s % 3 + 1);
+        dlg_set_char(dialog, first_message_field, coefficient ? "Coefficiente errato:" : "Concentrazione errata:");
+        dlg_set_char(dialog, second_message_field, coefficient ? species + ", solo cifre" : species);
+        return;
+    }
+    dlg_set_char(dialog, first_message_field, "Costante errata:");
+    dlg_set_char(dialog, second_message_field, "scrivere un numero");
 }
 
 float concentration_to_three_digits(float concentration)
@@ -167,7 +187,10 @@ EquilibratorStatus equilibrate(const Dialog& dialog)
     EquilibratorRecord& r = equilibrator_record;
     if (const EquilibratorStatus read = read_species_fields(dialog); read != EquilibratorStatus::valid) return read;
     const auto K = read_typed_double(dlg_get_char(dialog, constant_field));
-    if (!K || std::isnan(*K)) return EquilibratorStatus::cannot_equilibrate;
+    if (!K || std::isnan(*K)) {
+        r.refused_field = constant_field;
+        return EquilibratorStatus::input_not_read;
+    }
     r.K = *K;
     if (r.K < 1e-38) {
         r.K = 0.0;
@@ -205,21 +228,18 @@ void equilibrator_dialog_callback(Dialog& dialog, std::int32_t, std::int32_t)
 {
     EquilibratorRecord& r = equilibrator_record;
     r.status = equilibrate(dialog);
-    write_fields(dialog);
     for (const SpeciesFields& fields : species_fields) dlg_set_char(dialog, fields.equilibrium, "");
     switch (r.status) {
     case EquilibratorStatus::cannot_equilibrate:
+        write_fields(dialog);
         dlg_set_char(dialog, second_message_field, cannot_equilibrate_text);
         break;
     case EquilibratorStatus::input_not_read:
-        dlg_set_char(dialog, first_message_field, "Input errato; dati");
-        dlg_set_char(dialog, second_message_field, "letti solo in parte");
+    case EquilibratorStatus::coefficient_not_digits: mark_refused_field(dialog); break;
+    case EquilibratorStatus::valid:
+        write_fields(dialog);
+        write_results(dialog);
         break;
-    case EquilibratorStatus::coefficient_not_digits:
-        dlg_set_char(dialog, first_message_field, "Coefficienti errati;");
-        dlg_set_char(dialog, second_message_field, "usare solo cifre");
-        break;
-    case EquilibratorStatus::valid: write_results(dialog); break;
     }
 }
 
