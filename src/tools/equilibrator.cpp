@@ -134,34 +134,32 @@ void write_results(Dialog& dialog)
             dlg_set_char(dialog, species_fields[s].equilibrium, format_es(equilibrator_record.equilibrium[s], 10, 2));
 }
 
-// Stops at the first field that is refused or cannot be read, noting it;
-// the fields read before it are kept.
-EquilibratorStatus read_species_fields(const Dialog& dialog)
+// Stops at the first field that is refused or cannot be read, noting it in
+// refused; the fields read before it are kept.
+EquilibratorStatus read_species_fields(const Dialog& dialog, std::int32_t& refused)
 {
     EquilibratorRecord& r = equilibrator_record;
     for (std::size_t s = 0; s < species_fields.size(); ++s) {
-        r.refused_field = species_fields[s].coefficient;
-        const std::string text = dlg_get_char(dialog, r.refused_field);
+        refused = species_fields[s].coefficient;
+        const std::string text = dlg_get_char(dialog, refused);
         if (!digits_only(text) || text.empty()) return EquilibratorStatus::coefficient_not_digits;
         const auto value = read_value(text);
         if (!value) return EquilibratorStatus::input_not_read;
         r.coefficients[s] = *value;
     }
     for (std::size_t s = 0; s < species_fields.size(); ++s) {
-        r.refused_field = species_fields[s].concentration;
-        const auto value = read_value(dlg_get_char(dialog, r.refused_field));
+        refused = species_fields[s].concentration;
+        const auto value = read_value(dlg_get_char(dialog, refused));
         if (!value) return EquilibratorStatus::input_not_read;
         r.initial[s] = *value;
     }
-    r.refused_field = 0;
     return EquilibratorStatus::valid;
 }
 
 // The two message lines name the refused field, whose text stays as typed
 // for the student to mend, like every other field.
-void mark_refused_field(Dialog& dialog)
+void mark_refused_field(Dialog& dialog, std::int32_t field)
 {
-    const std::int32_t field = equilibrator_record.refused_field;
     for (std::size_t s = 0; s < species_fields.size(); ++s) {
         const bool coefficient = species_fields[s].coefficient == field;
         if (!coefficient && species_fields[s].concentration != field) continue;
@@ -182,13 +180,14 @@ float concentration_to_three_digits(float concentration)
 
 // Reads the constant and the rounded values; solves when one side is
 // complete. The status says how far it got.
-EquilibratorStatus equilibrate(const Dialog& dialog)
+EquilibratorStatus equilibrate(const Dialog& dialog, std::int32_t& refused)
 {
     EquilibratorRecord& r = equilibrator_record;
-    if (const EquilibratorStatus read = read_species_fields(dialog); read != EquilibratorStatus::valid) return read;
+    if (const EquilibratorStatus read = read_species_fields(dialog, refused); read != EquilibratorStatus::valid)
+        return read;
     const auto K = read_typed_double(dlg_get_char(dialog, constant_field));
     if (!K || std::isnan(*K)) {
-        r.refused_field = constant_field;
+        refused = constant_field;
         return EquilibratorStatus::input_not_read;
     }
     r.K = *K;
@@ -227,7 +226,8 @@ EquilibratorStatus equilibrate(const Dialog& dialog)
 void equilibrator_dialog_callback(Dialog& dialog, std::int32_t, std::int32_t)
 {
     EquilibratorRecord& r = equilibrator_record;
-    r.status = equilibrate(dialog);
+    std::int32_t refused = 0;
+    r.status = equilibrate(dialog, refused);
     for (const SpeciesFields& fields : species_fields) dlg_set_char(dialog, fields.equilibrium, "");
     switch (r.status) {
     case EquilibratorStatus::cannot_equilibrate:
@@ -235,7 +235,7 @@ void equilibrator_dialog_callback(Dialog& dialog, std::int32_t, std::int32_t)
         dlg_set_char(dialog, second_message_field, cannot_equilibrate_text);
         break;
     case EquilibratorStatus::input_not_read:
-    case EquilibratorStatus::coefficient_not_digits: mark_refused_field(dialog); break;
+    case EquilibratorStatus::coefficient_not_digits: mark_refused_field(dialog, refused); break;
     case EquilibratorStatus::valid:
         write_fields(dialog);
         write_results(dialog);

@@ -20,8 +20,6 @@ struct EquilibratorRecord {
     SpeciesValues equilibrium{};
     double K = 0.0;
     EquilibratorStatus status = EquilibratorStatus::valid;
-    // The field that could not be read by the last "Equilibra", 0 when none.
-    std::int32_t refused_field = 0;
 };
 extern EquilibratorRecord equilibrator_record;
 

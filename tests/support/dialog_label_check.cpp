@@ -25,8 +25,8 @@ std::vector<std::string> labels_cut(const Dialog& dialog)
         for (const QString& word : text.split(QLatin1Char(' ')))
             word_cut = word_cut || metrics.horizontalAdvance(word) > box.width();
         if (word_cut || wrapped.height() > box.height()) {
-            faults.push_back(std::to_string(control.id) + " \"" + control.text + "\": " +
-                             std::to_string(metrics.horizontalAdvance(text)) + " x " +
+            faults.push_back(std::to_string(control.id) + " \"" + control.text +
+                             "\": " + std::to_string(metrics.horizontalAdvance(text)) + " x " +
                              std::to_string(metrics.height()) + " in " + std::to_string(box.width()) + " x " +
                              std::to_string(box.height()));
         }
