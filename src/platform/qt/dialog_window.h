@@ -31,6 +31,7 @@ private:
     void press(std::int32_t control_id);
     void refresh_all();
     void select_first_field(const DialogResource& resource);
+    void grow_labels(const DialogResource& resource);
 
     Dialog& dialog_;
     std::map<std::int32_t, QWidget*> widgets_;
