@@ -1,5 +1,6 @@
 #include "tools/element_properties.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <optional>
@@ -137,14 +138,19 @@ void draw_element_properties(std::int32_t k)
     constexpr std::int32_t beside_symbol = card_left + 62;
     if (const std::string_view density = element_columns(k, 34, 40); !strip_blanks(density).empty())
         draw_markup_text(beside_symbol, 258, "@C1@@T2@d = " + std::string(density) + " g/cm@y-2@3");
-    // The energies end at the right border, whatever their digits.
-    const auto right_aligned = [](std::int32_t y, const std::string& text) {
-        draw_markup_text(571 - markup_line_width(text), y, text);
-    };
+    // The energies, one under the other from one left edge, the wider ending
+    // at the right border: a subscript then hangs over its own letter's
+    // subscript below, never on a capital. The affinity sits two pixels
+    // high so that its subscript clears a long configuration's exponents.
+    std::string energies[2];
     if (const std::string_view energy = element_columns(k, 41, 45); !strip_blanks(energy).empty())
-        right_aligned(245, "@C1@@T2@E@di@@T2@ = " + std::string(energy) + " kJ/mol");
+        energies[0] = "@C1@@T2@E@di@@T2@ = " + std::string(energy) + " kJ/mol";
     if (const std::string_view affinity = element_columns(k, 46, 50); !strip_blanks(affinity).empty())
-        right_aligned(258, "@C1@@T2@A@de@@T2@ = " + std::string(affinity) + " kJ/mol");
+        energies[1] = "@C1@@T2@A@de@@T2@ = " + std::string(affinity) + " kJ/mol";
+    const std::int32_t energies_x =
+        571 - std::max(markup_line_width(energies[0]), markup_line_width(energies[1]));
+    if (!energies[0].empty()) draw_markup_text(energies_x, 245, energies[0]);
+    if (!energies[1].empty()) draw_markup_text(energies_x, 256, energies[1]);
     // Each subshell's electrons raised by 2 pixels after its label.
     std::string configuration = "@T2@" + std::string(element_columns(k, 51, 54));
     const std::string_view shells = element_columns(k, 55, 70);
