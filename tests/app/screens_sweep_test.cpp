@@ -133,6 +133,27 @@ TEST_F(ScreensSweep, ReferencePanels)
     }
 }
 
+TEST_F(ScreensSweep, UnitsPrefixesStandApartFromTheirPowers)
+{
+    // Row by row: a prefix, its power of ten ("10" and the raised exponent),
+    // the next column's prefix; a column is read by its gaps.
+    show_units_panel();
+    std::vector<const testing_support::LayoutItem*> row;
+    for (const testing_support::LayoutItem& item : recorder.items())
+        if (item.kind == testing_support::LayoutItem::Kind::text && item.rect.y1 > 230) row.push_back(&item);
+    std::int32_t powers = 0;
+    for (std::size_t k = 1; k + 1 < row.size(); ++k) {
+        if (row[k]->text != "10") continue;
+        ++powers;
+        EXPECT_GE(row[k]->rect.x1 - row[k - 1]->rect.x2, 9) << row[k - 1]->text;
+        if (k + 2 < row.size() && row[k + 2]->rect.y1 == row[k]->rect.y1) {
+            EXPECT_GE(row[k + 2]->rect.x1 - row[k + 1]->rect.x2, 9) << row[k + 2]->text;
+        }
+    }
+    EXPECT_EQ(powers, 12);
+    recorder.clear();
+}
+
 TEST_F(ScreensSweep, ThermoDataPages)
 {
     // Each page looked at, then ">" clicked, and "OK" after the eleventh.
