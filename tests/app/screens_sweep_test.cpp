@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/menu_dialogs.h"
 #include "frame/page_mouse.h"
 #include "games/chem_buster_drawing.h"
 #include "games/chem_buster_play.h"
@@ -151,6 +152,46 @@ TEST_F(ScreensSweep, UnitsPrefixesStandApartFromTheirPowers)
         }
     }
     EXPECT_EQ(powers, 12);
+    recorder.clear();
+}
+
+TEST_F(ScreensSweep, DialogsShowTheirTitlesAndMessagesWhole)
+{
+    // A title bar takes about 100 pixels for the window's icon and buttons.
+    const auto title_room = [this](const std::function<void()>& open) {
+        std::int32_t room = -1;
+        std::function<void()> measure = [&] {
+            if (!session.dialog_open()) return qw_post_to_ui_thread(measure);
+            room = session.dialog_title_room();
+            session.dialog_key(27);
+        };
+        qw_post_to_ui_thread(measure);
+        open();
+        return room;
+    };
+    EXPECT_GE(title_room(choose_background), 100);  // "Sfondo"
+    EXPECT_GE(title_room(open_plot_dialog), 100);   // "Grafici"
+    EXPECT_GE(title_room(ask_other_version), 100);
+    EXPECT_GE(title_room(show_element_properties), 100);
+
+    // A refused version: the refusal on as many lines as it takes.
+    bool whole = false;
+    std::int32_t opened = 0;
+    std::function<void()> answer = [&] {
+        if (!session.dialog_open()) return qw_post_to_ui_thread(answer);
+        if (++opened == 2) {
+            whole = session.dialog_text_fits(1074);
+            session.dialog_key(27);
+            return;
+        }
+        session.dialog_type(1073, "abc");
+        session.dialog_key(13);
+        qw_post_to_ui_thread(answer);
+    };
+    qw_post_to_ui_thread(answer);
+    ask_other_version();
+    EXPECT_EQ(opened, 2);
+    EXPECT_TRUE(whole);
     recorder.clear();
 }
 
