@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "frame/menu_dialogs.h"
+#include "frame/page_choice.h"
 #include "frame/page_mouse.h"
 #include "games/chem_buster_drawing.h"
 #include "games/chem_buster_play.h"
@@ -105,6 +106,7 @@ protected:
         // under its liquid): the texts are what is looked at.
         for (const std::string& fault : recorder.faults(area))
             if (!fault.starts_with("tratto")) report.push_back(name + ": " + fault);
+        for (const std::string& fault : recorder.texts_off_discs()) report.push_back(name + ": " + fault);
         if (letters_looked_at)
             for (const std::string& fault : recorder.touching_texts()) report.push_back(name + ": " + fault);
         recorder.clear();
@@ -192,6 +194,20 @@ TEST_F(ScreensSweep, DialogsShowTheirTitlesAndMessagesWhole)
     ask_other_version();
     EXPECT_EQ(opened, 2);
     EXPECT_TRUE(whole);
+    recorder.clear();
+}
+
+TEST_F(ScreensSweep, LevelNotice)
+{
+    // Problems above the level chosen: the notice of their level instead.
+    for (const PageChoice& page : {PageChoice{.chapter = 9, .problem = 40, .level = 1},
+                                   PageChoice{.chapter = 6, .problem = 31, .level = 1},
+                                   PageChoice{.chapter = 9, .problem = 40, .level = 2}}) {
+        recorder.clear();
+        ASSERT_EQ(show_chosen_page(page), "");
+        EXPECT_TRUE(std::ranges::any_of(recorder.items(), [](const auto& item) { return item.text == "Livello"; }));
+        for (const std::string& fault : recorder.texts_off_discs()) report.push_back(fault);
+    }
     recorder.clear();
 }
 

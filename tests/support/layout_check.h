@@ -57,6 +57,10 @@ public:
     // faults() leaves aside as accents and sub- and superscripts.
     std::vector<std::string> touching_texts() const;
 
+    // Texts that start on a disc (a filled ellipse) and run off its round
+    // edge, which the rectangle around the disc does not show.
+    std::vector<std::string> texts_off_discs() const;
+
     void rectangle(const platform::DrawState&, QwControl, std::int32_t, std::int32_t, std::int32_t,
                    std::int32_t) override;
     void ellipse(const platform::DrawState&, QwControl, std::int32_t, std::int32_t, std::int32_t,
