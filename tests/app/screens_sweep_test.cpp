@@ -330,6 +330,7 @@ TEST_F(ScreensSweep, DuvoVizaz)
 
 TEST_F(ScreensSweep, VadaViva)
 {
+    letters_looked_at = false;  // the jackpot symbol's letters, as in SlotReels
     play(run_chem_slot, {{"vada_viva", {150, 12, 592, 292}, 480, 220}});
 }
 
