@@ -138,19 +138,25 @@ void draw_element_properties(std::int32_t k)
     constexpr std::int32_t beside_symbol = card_left + 62;
     if (const std::string_view density = element_columns(k, 34, 40); !strip_blanks(density).empty())
         draw_markup_text(beside_symbol, 258, "@C1@@T2@d = " + std::string(density) + " g/cm@y-2@3");
-    // The energies, one under the other from one left edge, the wider ending
-    // at the right border: a subscript then hangs over its own letter's
-    // subscript below, never on a capital. The affinity sits two pixels
-    // high so that its subscript clears a long configuration's exponents.
-    std::string energies[2];
-    if (const std::string_view energy = element_columns(k, 41, 45); !strip_blanks(energy).empty())
-        energies[0] = "@C1@@T2@E@di@@T2@ = " + std::string(energy) + " kJ/mol";
-    if (const std::string_view affinity = element_columns(k, 46, 50); !strip_blanks(affinity).empty())
-        energies[1] = "@C1@@T2@A@de@@T2@ = " + std::string(affinity) + " kJ/mol";
-    const std::int32_t energies_x =
-        571 - std::max(markup_line_width(energies[0]), markup_line_width(energies[1]));
-    if (!energies[0].empty()) draw_markup_text(energies_x, 245, energies[0]);
-    if (!energies[1].empty()) draw_markup_text(energies_x, 256, energies[1]);
+    // The energies one under the other with their "=" in one column, the
+    // longer ending at the right border: the ionisation energy's subscript
+    // then hangs over the affinity's lowered one, clear of its capital. The
+    // affinity sits two pixels high so that its subscript clears a long
+    // configuration's exponents.
+    struct Energy {
+        std::string_view head;
+        std::string_view value;
+        std::int32_t y;
+    };
+    const Energy energies[] = {{"@C1@@T2@E@di@", element_columns(k, 41, 45), 245},
+                               {"@C1@@T2@A@de@", element_columns(k, 46, 50), 256}};
+    const auto tail = [](const Energy& e) { return "@T2@ = " + std::string(e.value) + " kJ/mol"; };
+    std::int32_t equals_x = 571;
+    for (const Energy& e : energies)
+        if (!strip_blanks(e.value).empty()) equals_x = std::min(equals_x, 571 - markup_line_width(tail(e)));
+    for (const Energy& e : energies)
+        if (!strip_blanks(e.value).empty())
+            draw_markup_text(equals_x - markup_line_width(e.head), e.y, std::string(e.head) + tail(e));
     // Each subshell's electrons raised by 2 pixels after its label.
     std::string configuration = "@T2@" + std::string(element_columns(k, 51, 54));
     const std::string_view shells = element_columns(k, 55, 70);
