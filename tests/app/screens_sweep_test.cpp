@@ -200,9 +200,9 @@ TEST_F(ScreensSweep, DialogsShowTheirTitlesAndMessagesWhole)
 TEST_F(ScreensSweep, LevelNotice)
 {
     // Problems above the level chosen: the notice of their level instead.
-    for (const PageChoice& page : {PageChoice{.chapter = 9, .problem = 40, .level = 1},
-                                   PageChoice{.chapter = 6, .problem = 31, .level = 1},
-                                   PageChoice{.chapter = 9, .problem = 40, .level = 2}}) {
+    for (const PageChoice& page :
+         {PageChoice{.chapter = 9, .problem = 40, .level = 1}, PageChoice{.chapter = 6, .problem = 31, .level = 1},
+          PageChoice{.chapter = 9, .problem = 40, .level = 2}}) {
         recorder.clear();
         ASSERT_EQ(show_chosen_page(page), "");
         EXPECT_TRUE(std::ranges::any_of(recorder.items(), [](const auto& item) { return item.text == "Livello"; }));

@@ -35,7 +35,8 @@ std::vector<std::string> LayoutRecorder::texts_off_discs() const
             const bool cut = disc.rect.x1 == disc.clip.x1 || disc.rect.y1 == disc.clip.y1 ||
                              disc.rect.x2 == disc.clip.x2 || disc.rect.y2 == disc.clip.y2;
             if (!disc.round || cut || r.x2 > disc.rect.x2 || r.y2 > disc.rect.y2) break;
-            if (!on_disc(disc.rect, r.x1, r.y1) || !on_disc(disc.rect, r.x2, r.y1) || !on_disc(disc.rect, r.x1, r.y2) || !on_disc(disc.rect, r.x2, r.y2)) {
+            if (!on_disc(disc.rect, r.x1, r.y1) || !on_disc(disc.rect, r.x2, r.y1) || !on_disc(disc.rect, r.x1, r.y2) ||
+                !on_disc(disc.rect, r.x2, r.y2)) {
                 std::ostringstream out;
                 out << "testo \"" << text.text << "\" (" << r.x1 << "," << r.y1 << ")-(" << r.x2 << "," << r.y2
                     << ") esce dal suo disco (" << disc.rect.x1 << "," << disc.rect.y1 << ")-(" << disc.rect.x2 << ","

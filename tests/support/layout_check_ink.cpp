@@ -4,7 +4,9 @@
 #include <algorithm>
 #include <cmath>
 #include <sstream>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "support/layout_check.h"
 
@@ -17,10 +19,18 @@ struct Ink {
     double x1, x2, top, bottom;
 };
 
+// Letters beyond ASCII (accented, Greek) are taken as tall.
 bool tall(char c)
 {
-    return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || std::string_view("bdfhiklt[]()/|!?'\"").find(c) !=
-                                                                     std::string_view::npos;
+    return static_cast<unsigned char>(c) >= 0x80 || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
+           std::string_view("bdfhiklt[]()/|!?'\"").find(c) != std::string_view::npos;
+}
+
+// The bytes of the UTF-8 letter that c starts.
+std::size_t letter_length(char c)
+{
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 0xF0 ? 4 : byte >= 0xE0 ? 3 : byte >= 0xC0 ? 2 : 1;
 }
 
 bool descending(char c)
@@ -72,11 +82,12 @@ std::vector<std::string> LayoutRecorder::touching_texts() const
         if (item.rect.y2 - item.rect.y1 != cell - 1 - 2 * (cell / 4)) continue;
         const double baseline = item.rect.y1 - cell / 4 + 0.81 * cell;
         std::vector<Ink> letters;
-        for (std::size_t k = 0; k < item.text.size(); ++k) {
-            const char c = item.text[k];
+        const std::string_view text = item.text;
+        for (std::size_t k = 0; k < text.size(); k += letter_length(text[k])) {
+            const char c = text[k];
             if (c == ' ') continue;
-            const double x = item.rect.x1 + inner_.text_extent(item.font, std::string_view(item.text).substr(0, k));
-            const double w = inner_.text_extent(item.font, std::string_view(item.text).substr(k, 1));
+            const double x = item.rect.x1 + inner_.text_extent(item.font, text.substr(0, k));
+            const double w = inner_.text_extent(item.font, text.substr(k, letter_length(c)));
             letters.push_back({x, x + w - 1.0, baseline - (tall(c) ? 0.64 : 0.47) * cell,
                                baseline + (descending(c) ? 0.19 * cell : 0.0)});
         }
