@@ -141,8 +141,8 @@ void draw_element_properties(std::int32_t k)
     // The energies one under the other with their "=" in one column, the
     // longer ending at the right border: the ionisation energy's subscript
     // then hangs over the affinity's lowered one, clear of its capital. The
-    // affinity sits two pixels high so that its subscript clears a long
-    // configuration's exponents.
+    // affinity's row is two pixels above the density's, so that its
+    // subscript clears a long configuration's exponents.
     struct Energy {
         std::string_view head;
         std::string_view value;
