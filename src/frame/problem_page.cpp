@@ -3,6 +3,7 @@
 #include <any>
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "frame/app_state.h"
 #include "frame/chapter_dispatcher.h"
@@ -99,7 +100,10 @@ void draw_level_notice(std::int32_t level)
 {
     fill_ellipse(qw_rgb(140, 165, 231), 300, 20, 430, 150);
     fill_ellipse(qw_rgb(255, 0, 0), 305, 25, 425, 145);
-    draw_markup_text(320, 45, "@t'Arial'h36be@@cFFFFFF@Livello");
+    // A size smaller than the digit's and centred, so that the word stays
+    // on the red where the disc narrows towards its top.
+    constexpr std::string_view word = "@t'Arial'h32be@@cFFFFFF@Livello";
+    draw_markup_text(365 - markup_line_width(word) / 2, 47, word);
     draw_markup_text(348, 75, "@t'Arial'h72be@@cFFFFFF@" + std::to_string(level));
     show_chemistry_fact(200, 180, 360);
 }

@@ -52,6 +52,15 @@ public:
     // Texts drawn since clear() that start inside field and run out of it.
     std::vector<std::string> texts_out_of(const LayoutRect& field) const;
 
+    // Texts of different lines whose letters touch: a subscript sitting on
+    // the capital of the line below. Measured on the letters' ink, which
+    // faults() leaves aside as accents and sub- and superscripts.
+    std::vector<std::string> touching_texts() const;
+
+    // Texts that start on a disc (a filled ellipse) and run off its round
+    // edge, which the rectangle around the disc does not show.
+    std::vector<std::string> texts_off_discs() const;
+
     void rectangle(const platform::DrawState&, QwControl, std::int32_t, std::int32_t, std::int32_t,
                    std::int32_t) override;
     void ellipse(const platform::DrawState&, QwControl, std::int32_t, std::int32_t, std::int32_t,

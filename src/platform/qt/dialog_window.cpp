@@ -69,11 +69,23 @@ QString breakable(const QString& text, const QLabel& label)
 
 }  // namespace
 
+std::int32_t title_text_width(const QString& title, const QFont& font)
+{
+    // Window managers write titles bold, often a size larger than the
+    // dialog's own text.
+    QFont bold = font;
+    bold.setBold(true);
+    return QFontMetrics(bold).horizontalAdvance(title) * 6 / 5;
+}
+
 DialogWindow::DialogWindow(Dialog& dialog, QWidget* parent) : QDialog(parent), dialog_(dialog)
 {
     const DialogResource& resource = dialog.resource;
     setWindowTitle(qtext(resource.title));
-    setFixedSize(std::max(resource.width, 1), std::max(resource.height, 1));
+    // A title bar narrower than its title shows it elided ("Sf...do"): the
+    // dialog is widened to hold it beside the window's icon and buttons.
+    const std::int32_t width = std::max(resource.width, title_text_width(windowTitle(), font()) + title_bar_room);
+    setFixedSize(std::max(width, 1), std::max(resource.height, 1));
     if (resource.placed && parent != nullptr) move(parent->mapToGlobal(QPoint(resource.left, resource.top)));
     for (const DialogControl& control : resource.controls) {
         QWidget* widget = nullptr;
