@@ -132,7 +132,17 @@ TEST(LayoutSweep, PagesThatOnceStumbledReadCleanly)
     LayoutRecorder recorder(session.backend());
     platform::install_backend(&recorder);
     testing_support::start_program_with_its_parts(testing_support::Decoration::initial);
-    constexpr std::array<std::array<std::int32_t, 3>, 18> pages = {{
+    constexpr std::array<std::array<std::int32_t, 3>, 28> pages = {{
+        {1, 41, 5},
+        {1, 41, 11},
+        {1, 41, 222},
+        {1, 41, 3333},
+        {1, 42, 5},
+        {1, 43, 5},
+        {1, 39, 1},
+        {1, 39, 1446374},
+        {2, 11, text_version},
+        {2, 12, text_version},
         {7, 40, 3192899},
         {7, 43, 1319166},
         {7, 43, 4242},

@@ -352,6 +352,8 @@ std::vector<std::string> LayoutRecorder::faults(const LayoutRect& area) const
         }
     }
     for (std::string& fault : paragraph_faults(it)) found.push_back(std::move(fault));
+    for (std::string& fault : text_onto_text_faults(it)) found.push_back(std::move(fault));
+    for (std::string& fault : cut_text_faults(it)) found.push_back(std::move(fault));
     return found;
 }
 

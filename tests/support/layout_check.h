@@ -120,6 +120,14 @@ private:
     // after another, line under line from one left edge.
     std::vector<std::string> paragraph_faults(const std::vector<LayoutItem>& items) const;
     void add_shape(LayoutItem::Kind kind, const platform::DrawState& state, LayoutRect rect);
+    // A text's whole cell, and the pixels it sets wherever it is drawn (its
+    // clip not applied), found by drawing it alone where nothing is shown.
+    LayoutRect cell_of(const LayoutItem& text) const;
+    std::vector<QwPoint> ink_of(const LayoutItem& text) const;
+    // Texts whose ink meets or touches another's.
+    std::vector<std::string> text_onto_text_faults(const std::vector<LayoutItem>& items) const;
+    // Texts whose ink their clip cuts, or that reaches the edge of their panel.
+    std::vector<std::string> cut_text_faults(const std::vector<LayoutItem>& items) const;
 
     platform::Backend& inner_;
     std::vector<LayoutItem> items_;
