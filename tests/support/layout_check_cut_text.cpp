@@ -33,19 +33,29 @@ std::vector<std::string> LayoutRecorder::cut_text_faults(const std::vector<Layou
         const LayoutItem& text = items[i];
         if (text.kind != Kind::text) continue;
         const LayoutRect cell = cell_of(text);
-        // Its panel: the last fill, large enough to hold a text, under the
-        // corner where its reading starts.
-        const LayoutItem* panel = nullptr;
-        for (std::size_t k = i; k-- > 0;) {
-            const LayoutRect& box = items[k].rect;
-            if (items[k].kind != Kind::fill || box.x2 - box.x1 < 20 || box.y2 - box.y1 < cell.y2 - cell.y1) continue;
-            if (within({text.rect.x1 + 1, text.rect.y1}, box.x1, box.y1, box.x2, box.y2)) {
-                panel = &items[k];
-                break;
-            }
-        }
         const LayoutRect& clip = text.clip;
         const std::vector<QwPoint> ink = ink_of(text);
+        // Its panel: the last fill, large enough to hold a text, under the
+        // corner where its reading starts; or, for a text that starts off
+        // any, under some of its ink (a piece hanging off a panel's edge).
+        const auto panel_under = [&](const auto& holds) -> const LayoutItem* {
+            for (std::size_t k = i; k-- > 0;) {
+                const LayoutRect& box = items[k].rect;
+                if (items[k].kind == Kind::fill && box.x2 - box.x1 >= 20 && box.y2 - box.y1 >= cell.y2 - cell.y1 &&
+                    holds(box))
+                    return &items[k];
+            }
+            return nullptr;
+        };
+        const LayoutItem* panel = panel_under([&text](const LayoutRect& box) {
+            return within({text.rect.x1 + 1, text.rect.y1}, box.x1, box.y1, box.x2, box.y2);
+        });
+        if (panel == nullptr) {
+            panel = panel_under([&ink](const LayoutRect& box) {
+                return std::any_of(ink.begin(), ink.end(),
+                                   [&box](const QwPoint& q) { return within(q, box.x1, box.y1, box.x2, box.y2); });
+            });
+        }
         if (std::any_of(ink.begin(), ink.end(), [&clip](const QwPoint& p) {
                 return !within(p, clip.x1, clip.y1, clip.x2, clip.y2);
             })) {
