@@ -126,7 +126,7 @@ private:
     std::vector<QwPoint> ink_of(const LayoutItem& text) const;
     // Texts whose ink meets or touches another's.
     std::vector<std::string> text_onto_text_faults(const std::vector<LayoutItem>& items) const;
-    // Texts whose ink their clip cuts, or that reaches the edge of their panel.
+    // Texts whose ink runs past the edge of their panel.
     std::vector<std::string> cut_text_faults(const std::vector<LayoutItem>& items) const;
 
     platform::Backend& inner_;

@@ -1,8 +1,10 @@
 // Texts cut by the edge of what they stand on, as a student sees them: ink
-// that its clip leaves out, or that reaches the border of its panel or runs
-// past it (a plot's label whose last letter hangs off the plot's panel).
+// that runs past the border of its panel (a plot's label whose last letter
+// hangs off the plot's panel onto the page).
 #include <algorithm>
+#include <set>
 #include <sstream>
+#include <utility>
 
 #include "support/layout_check.h"
 
@@ -56,17 +58,33 @@ std::vector<std::string> LayoutRecorder::cut_text_faults(const std::vector<Layou
                                    [&box](const QwPoint& q) { return within(q, box.x1, box.y1, box.x2, box.y2); });
             });
         }
-        if (std::any_of(ink.begin(), ink.end(), [&clip](const QwPoint& p) {
-                return !within(p, clip.x1, clip.y1, clip.x2, clip.y2);
-            })) {
-            found.push_back(cut_text(text, cell) + " tagliato dal suo ritaglio");
-            continue;
-        }
         if (panel == nullptr) continue;
-        // The panel's outermost pixels are its edge: ink on them reads as cut.
+        // Ink the clip lets show off every fill of the panel's colour drawn
+        // before the text (a capsule is a bar and two discs): the text runs
+        // past its panel's edge.
+        const auto on_panel = [&](const QwPoint& q) {
+            for (std::size_t k = 0; k < i; ++k) {
+                const LayoutRect& r = items[k].rect;
+                if (items[k].kind == Kind::fill && items[k].colour == panel->colour && within(q, r.x1, r.y1, r.x2, r.y2))
+                    return true;
+            }
+            return false;
+        };
+        // Where the panel goes on under the text (a fill drawn before the
+        // part of the page looked at), the page shows its colour beside the ink.
+        std::set<std::pair<std::int32_t, std::int32_t>> inked;
+        for (const QwPoint& q : ink) inked.insert({q.x, q.y});
+        const auto panel_beside = [&](const QwPoint& q) {
+            for (const QwPoint d : {QwPoint{1, 0}, QwPoint{-1, 0}, QwPoint{0, 1}, QwPoint{0, -1}}) {
+                const QwPoint n{q.x + d.x, q.y + d.y};
+                if (!inked.contains({n.x, n.y}) && inner_.get_pixel(n.x, n.y) == panel->colour) return true;
+            }
+            return false;
+        };
         const LayoutRect& p = panel->rect;
-        if (std::any_of(ink.begin(), ink.end(),
-                        [&p](const QwPoint& q) { return !within(q, p.x1 + 1, p.y1 + 1, p.x2 - 1, p.y2 - 1); }))
+        if (std::any_of(ink.begin(), ink.end(), [&](const QwPoint& q) {
+                return within(q, clip.x1, clip.y1, clip.x2, clip.y2) && !on_panel(q) && !panel_beside(q);
+            }))
             found.push_back(cut_text(text, cell) + " tagliato dal bordo del suo riquadro (" + std::to_string(p.x1) +
                             "," + std::to_string(p.y1) + ")-(" + std::to_string(p.x2) + "," + std::to_string(p.y2) +
                             ")");

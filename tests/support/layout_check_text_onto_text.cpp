@@ -93,9 +93,10 @@ std::vector<std::string> LayoutRecorder::text_onto_text_faults(const std::vector
             if (std::min(ca.x2, cb.x2) < std::max(ca.x1, cb.x1)) continue;
             if (a.text == b.text && std::abs(ca.x1 - cb.x1) <= 2 && std::abs(ca.y1 - cb.y1) <= 2) continue;
             if (std::min(ca.y2, cb.y2) + 1 < std::max(ca.y1, cb.y1)) continue;
-            // A raised or lowered piece that reaches the next or last line of
-            // its own paragraph (drawn in one run of texts) is the
-            // paragraph's line spacing, not one text written onto another.
+            // A piece in a face other than its line's (an index, a Greek
+            // letter) that reaches the next or last line of its own paragraph,
+            // drawn in one run of texts, is the paragraph's line spacing, not
+            // one text written onto another.
             bool one_run = true;
             std::int32_t line_cell = 0;
             for (std::size_t k = i; k <= j && one_run; ++k) {
