@@ -126,6 +126,32 @@ TEST(LayoutSweep, NothingCoversCutsOrGarblesAPage)
     EXPECT_TRUE(report.empty()) << report.size() << " difetti di impaginazione:\n" << first_faults(report);
 }
 
+// The problems whose statements, labels, structures and marked points vary
+// most with the version, over many more versions: no text written onto
+// another or cut by its panel. (Their other faults past the first versions
+// are counted apart, in the sweep of every page.)
+TEST(LayoutSweep, TheMostVariedPagesKeepTheirTextsWholeOverManyVersions)
+{
+    platform::qt::Session session;
+    LayoutRecorder recorder(session.backend());
+    platform::install_backend(&recorder);
+    testing_support::start_program_with_its_parts(testing_support::Decoration::initial);
+    constexpr std::array<std::array<std::int32_t, 2>, 14> problems = {{
+        {1, 28}, {1, 39}, {1, 40}, {1, 41}, {1, 42}, {1, 43}, {2, 22},
+        {2, 23}, {2, 25}, {2, 26}, {2, 27}, {4, 37}, {4, 38}, {4, 39},
+    }};
+    std::vector<std::string> report;
+    for (const auto& [chapter, problem] : problems)
+        for (std::int32_t version = 14; version <= 120; ++version)
+            ASSERT_EQ(check_page(recorder, {.chapter = chapter, .problem = problem, .version = version}, report), "");
+    platform::install_backend(nullptr);
+    std::erase_if(report, [](const std::string& fault) {
+        return fault.find(" scritto a contatto del ") == std::string::npos &&
+               fault.find(" tagliato dal bordo ") == std::string::npos;
+    });
+    EXPECT_TRUE(report.empty()) << report.size() << " difetti di impaginazione:\n" << first_faults(report);
+}
+
 // Versions where a student found a number parted from its unit, an equation
 // parted or laid over its statement's text, a rule on a table's text, a point
 // on a region's label, a three-line answer on the tab bar.
