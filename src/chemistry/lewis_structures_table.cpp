@@ -107,9 +107,9 @@ constexpr std::array e21{code(0, 0, "B1a11FddadZaaaaFadddFdadd")};
 constexpr std::array e22{code(0, 0, "N3adaOdaaaZaaaaZaaaaZaaaa"), markup(37, -5, plus)};
 constexpr std::array e23{code(0, 0, "N1111HaaaaHaaaaHaaaaHaaaa"), markup(25, -17, plus)};
 constexpr std::array e24{code(0, 0, "O1dd1OddadZaaaaZaaaaHaaaa"), markup(35, -8, minus)};
-constexpr std::array e25{code(0, 0, "C3adaNdaaaZaaaaZaaaaZaaaa"), markup(-18, -5, minus)};
-constexpr std::array e26{code(0, 0, "C3adaOdaaaZaaaaZaaaaZaaaa"), markup(35, -5, plus), markup(-18, -5, minus)};
-constexpr std::array e27{code(0, 0, "O1dddHaaaaZaaaaZaaaaZaaaa"), markup(-18, -5, minus)};
+constexpr std::array e25{code(0, 0, "C3adaNdaaaZaaaaZaaaaZaaaa"), markup(-21, -5, minus)};
+constexpr std::array e26{code(0, 0, "C3adaOdaaaZaaaaZaaaaZaaaa"), markup(35, -5, plus), markup(-21, -5, minus)};
+constexpr std::array e27{code(0, 0, "O1dddHaaaaZaaaaZaaaaZaaaa"), markup(-21, -5, minus)};
 constexpr std::array e28{code(0, 0, "B1111FddadFdddaFadddFdadd"), markup(25, -17, minus)};
 constexpr auto e29 = hexafluorophosphate();
 constexpr std::array e30{code(0, 0, "Ca11aZaaaaFdddaFadddZaaaa"), code(10, 0, "l1aaaFddadZaaaaZaaaaZaaaa"),
