@@ -137,8 +137,20 @@ TEST(LayoutSweep, TheMostVariedPagesKeepTheirTextsWholeOverManyVersions)
     platform::install_backend(&recorder);
     testing_support::start_program_with_its_parts(testing_support::Decoration::initial);
     constexpr std::array<std::array<std::int32_t, 2>, 14> problems = {{
-        {1, 28}, {1, 39}, {1, 40}, {1, 41}, {1, 42}, {1, 43}, {2, 22},
-        {2, 23}, {2, 25}, {2, 26}, {2, 27}, {4, 37}, {4, 38}, {4, 39},
+        {1, 28},
+        {1, 39},
+        {1, 40},
+        {1, 41},
+        {1, 42},
+        {1, 43},
+        {2, 22},
+        {2, 23},
+        {2, 25},
+        {2, 26},
+        {2, 27},
+        {4, 37},
+        {4, 38},
+        {4, 39},
     }};
     std::vector<std::string> report;
     for (const auto& [chapter, problem] : problems)
@@ -344,7 +356,8 @@ TEST_F(PagePixels, APathAlongTheFusionLineLeavesTheLineAndBothPointsInSight)
         // The fusion line shows black on every row it crosses.
         std::string hidden;
         for (std::int32_t y = static_cast<std::int32_t>(row(1.0f)) + 1; y < static_cast<std::int32_t>(row(d.p3)); ++y) {
-            const float x = column(d.t3 + (d.tf - d.t3) * (row(d.p3) - static_cast<float>(y)) / (row(d.p3) - row(1.0f)));
+            const float x =
+                column(d.t3 + (d.tf - d.t3) * (row(d.p3) - static_cast<float>(y)) / (row(d.p3) - row(1.0f)));
             const std::vector<std::int32_t> around =
                 pixels(static_cast<std::int32_t>(x) - 1, y, static_cast<std::int32_t>(x) + 2, y);
             if (std::find(around.begin(), around.end(), 0) == around.end()) hidden += " " + std::to_string(y);

@@ -3,7 +3,6 @@
 // hangs off the plot's panel onto the page).
 #include <algorithm>
 #include <set>
-#include <sstream>
 #include <utility>
 
 #include "support/layout_check.h"
@@ -13,18 +12,6 @@ namespace testing_support {
 namespace {
 
 using Kind = LayoutItem::Kind;
-
-std::string cut_text(const LayoutItem& text, const LayoutRect& cell)
-{
-    std::ostringstream out;
-    out << "testo \"" << text.text << "\" (" << cell.x1 << "," << cell.y1 << ")";
-    return out.str();
-}
-
-bool within(const QwPoint& p, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
-{
-    return p.x >= x1 && p.x <= x2 && p.y >= y1 && p.y <= y2;
-}
 
 }  // namespace
 
@@ -50,12 +37,11 @@ std::vector<std::string> LayoutRecorder::cut_text_faults(const std::vector<Layou
             return nullptr;
         };
         const LayoutItem* panel = panel_under([&text](const LayoutRect& box) {
-            return within({text.rect.x1 + 1, text.rect.y1}, box.x1, box.y1, box.x2, box.y2);
+            return holds(box, {text.rect.x1 + 1, text.rect.y1});
         });
         if (panel == nullptr) {
             panel = panel_under([&ink](const LayoutRect& box) {
-                return std::any_of(ink.begin(), ink.end(),
-                                   [&box](const QwPoint& q) { return within(q, box.x1, box.y1, box.x2, box.y2); });
+                return std::any_of(ink.begin(), ink.end(), [&box](const QwPoint& q) { return holds(box, q); });
             });
         }
         if (panel == nullptr) continue;
@@ -64,8 +50,7 @@ std::vector<std::string> LayoutRecorder::cut_text_faults(const std::vector<Layou
         // past its panel's edge.
         const auto on_panel = [&](const QwPoint& q) {
             for (std::size_t k = 0; k < i; ++k) {
-                const LayoutRect& r = items[k].rect;
-                if (items[k].kind == Kind::fill && items[k].colour == panel->colour && within(q, r.x1, r.y1, r.x2, r.y2))
+                if (items[k].kind == Kind::fill && items[k].colour == panel->colour && holds(items[k].rect, q))
                     return true;
             }
             return false;
@@ -82,10 +67,9 @@ std::vector<std::string> LayoutRecorder::cut_text_faults(const std::vector<Layou
             return false;
         };
         const LayoutRect& p = panel->rect;
-        if (std::any_of(ink.begin(), ink.end(), [&](const QwPoint& q) {
-                return within(q, clip.x1, clip.y1, clip.x2, clip.y2) && !on_panel(q) && !panel_beside(q);
-            }))
-            found.push_back(cut_text(text, cell) + " tagliato dal bordo del suo riquadro (" + std::to_string(p.x1) +
+        if (std::any_of(ink.begin(), ink.end(),
+                        [&](const QwPoint& q) { return holds(clip, q) && !on_panel(q) && !panel_beside(q); }))
+            found.push_back(text_at(text, cell) + " tagliato dal bordo del suo riquadro (" + std::to_string(p.x1) +
                             "," + std::to_string(p.y1) + ")-(" + std::to_string(p.x2) + "," + std::to_string(p.y2) +
                             ")");
     }

@@ -1,6 +1,6 @@
 // The ink of a text: the pixels it sets, found by drawing it again, alone,
 // in black on white on a part of the canvas that the screen never shows.
-#include <algorithm>
+#include <sstream>
 
 #include "support/layout_check.h"
 
@@ -15,6 +15,13 @@ constexpr std::int32_t scratch_y = 880;
 constexpr std::int32_t margin = 12;
 
 }  // namespace
+
+std::string LayoutRecorder::text_at(const LayoutItem& text, const LayoutRect& cell)
+{
+    std::ostringstream out;
+    out << "testo \"" << text.text << "\" (" << cell.x1 << "," << cell.y1 << ")";
+    return out.str();
+}
 
 LayoutRect LayoutRecorder::cell_of(const LayoutItem& text) const
 {

@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cstdlib>
 #include <map>
-#include <sstream>
 
 #include "support/layout_check.h"
 
@@ -13,18 +12,6 @@ namespace testing_support {
 namespace {
 
 using Kind = LayoutItem::Kind;
-
-std::string written_text(const LayoutItem& text, const LayoutRect& cell)
-{
-    std::ostringstream out;
-    out << "testo \"" << text.text << "\" (" << cell.x1 << "," << cell.y1 << ")";
-    return out.str();
-}
-
-bool visible_at(const LayoutItem& item, const QwPoint& p)
-{
-    return p.x >= item.clip.x1 && p.x <= item.clip.x2 && p.y >= item.clip.y1 && p.y <= item.clip.y2;
-}
 
 // The pixels of a set, looked up by place.
 class InkGrid {
@@ -72,7 +59,7 @@ std::vector<std::string> LayoutRecorder::text_onto_text_faults(const std::vector
         auto at = inks.find(k);
         if (at == inks.end()) {
             std::vector<QwPoint> shown = ink_of(items[k]);
-            std::erase_if(shown, [&](const QwPoint& p) { return !visible_at(items[k], p); });
+            std::erase_if(shown, [&](const QwPoint& p) { return !holds(items[k].clip, p); });
             at = inks.emplace(k, std::move(shown)).first;
         }
         return at->second;
@@ -109,14 +96,12 @@ std::vector<std::string> LayoutRecorder::text_onto_text_faults(const std::vector
             for (std::size_t k = i + 1; k < j; ++k) {
                 const LayoutRect& fill = items[k].rect;
                 if (items[k].kind != Kind::fill) continue;
-                std::erase_if(under, [&fill](const QwPoint& p) {
-                    return p.x >= fill.x1 && p.x <= fill.x2 && p.y >= fill.y1 && p.y <= fill.y2;
-                });
+                std::erase_if(under, [&fill](const QwPoint& p) { return holds(fill, p); });
             }
             const InkGrid grid(under);
             const std::vector<QwPoint>& over = ink(j);
             if (std::any_of(over.begin(), over.end(), [&grid](const QwPoint& p) { return grid.near(p); }))
-                found.push_back(written_text(b, cb) + " scritto a contatto del " + written_text(a, ca));
+                found.push_back(text_at(b, cb) + " scritto a contatto del " + text_at(a, ca));
         }
     }
     return found;
