@@ -338,6 +338,8 @@ std::vector<std::string> LayoutRecorder::faults(const LayoutRect& area) const
             }
         }
     }
+    for (std::string& fault : text_onto_text_faults(it)) found.push_back(std::move(fault));
+    for (std::string& fault : cut_text_faults(it)) found.push_back(std::move(fault));
     // Whatever their order: a rule along a text's edge, a point marked
     // within 3 pixels of a label.
     for (const LayoutItem& a : it) {

@@ -129,6 +129,20 @@ private:
     // after another, line under line from one left edge.
     std::vector<std::string> paragraph_faults(const std::vector<LayoutItem>& items) const;
     void add_shape(LayoutItem::Kind kind, const platform::DrawState& state, LayoutRect rect);
+    // A text's whole cell, and the pixels it sets wherever it is drawn (its
+    // clip not applied), found by drawing it alone where nothing is shown.
+    LayoutRect cell_of(const LayoutItem& text) const;
+    std::vector<QwPoint> ink_of(const LayoutItem& text) const;
+    // A text as the ink checks name it, by its cell's corner.
+    static std::string text_at(const LayoutItem& text, const LayoutRect& cell);
+    static bool holds(const LayoutRect& r, const QwPoint& p)
+    {
+        return p.x >= r.x1 && p.x <= r.x2 && p.y >= r.y1 && p.y <= r.y2;
+    }
+    // Texts whose ink meets or touches another's.
+    std::vector<std::string> text_onto_text_faults(const std::vector<LayoutItem>& items) const;
+    // Texts whose ink runs past the edge of their panel.
+    std::vector<std::string> cut_text_faults(const std::vector<LayoutItem>& items) const;
 
     platform::Backend& inner_;
     std::vector<LayoutItem> items_;

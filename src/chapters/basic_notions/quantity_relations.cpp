@@ -1,5 +1,4 @@
 // Section "Relazioni tra grandezze": problems 26 to 31.
-#include <algorithm>
 #include <cmath>
 
 #include "chapters/basic_notions/basic_notions_problems.h"
@@ -8,7 +7,6 @@
 #include "frame/generator_kit.h"
 #include "numbers/random_stream.h"
 #include "numbers/value_slots.h"
-#include "text/justified_text.h"
 
 namespace basic_notions {
 
@@ -140,8 +138,7 @@ void generate_problem_28()
         "primo grado? In caso affermativo, determinare la relazione tra le due grandezze";
     // A statement that wraps to a fifth line pushes the table, and the
     // frame's foot with it, down by a line.
-    const std::int32_t last_line = measure_justified_text(160, 580, 40, "@T1@@C1@" + problem_texts.problem_text).y;
-    const std::int32_t push = std::max(0, last_line + 17 - 105);
+    const std::int32_t push = table_push_below_statement(160, 580, 40, 105);
     draw_problem_text_framed(160, 580, 40, 190 + push);
     constexpr std::int32_t x0 = 160;
     const std::int32_t y0 = 105 + push;
