@@ -22,6 +22,24 @@ TEST(JoinArticleToName, ItalianTails)
     }
 }
 
+TEST(ArticleBeforeNumber, FollowsTheNumberAsItIsRead)
+{
+    struct Case {
+        const char* stem;
+        const char* number;
+        const char* article;
+    };
+    for (const Case c : {Case{"a", "82.9", "all'"},    Case{"a", "20.7", "al "},      Case{"", "8", "l'"},
+                         Case{"", "43", "il "},        Case{"de", "11", "dell'"},     Case{"de", "18", "del "},
+                         Case{"a", "1", "all'"},       Case{"a", "1.5", "all'"},      Case{"a", "10", "al "},
+                         Case{"", "0.023", "lo "},     Case{"a", "0.5", "allo "},     Case{"", "800", "l'"},
+                         Case{"", "180", "il "},       Case{"", "1000", "il "},       Case{"", "8000", "l'"},
+                         Case{"", "11500", "l'"},      Case{"", "1000000", "l'"},     Case{"", "110", "il "},
+                         Case{"ne", "-8", "nel "},     Case{"su", "88.1", "sull'"}}) {
+        EXPECT_EQ(article_before_number(c.stem, c.number), c.article) << c.stem << " " << c.number;
+    }
+}
+
 using FontsAndColours = RecordedDrawing;
 
 TEST_F(FontsAndColours, TablesAsSetUp)

@@ -417,7 +417,7 @@ void generate_problem_32()
                         kelvin(slot_value(6)) * 0.082057f,
                     3);
     problem_texts.problem_text = "@T1@@C1@Calcolare quanto " + element_name(metal.z) +
-                                 " è stato depositato al catodo in una elettrolisi se all'anodo sono stati "
+                                 " è stato depositato al catodo in un'elettrolisi se all'anodo sono stati "
                                  "sviluppati " +
                                  slot_text(5) + " L di O@d2@ misurati a " + slot_text(6) + "@uo@C e " + slot_text(7) +
                                  " torr";

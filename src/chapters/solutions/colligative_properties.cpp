@@ -337,7 +337,7 @@ void generate_problem_28()
     problem_texts.problem_text = "Una soluzione contenente " + slot_text(1) +
                                  " g/L di un soluto molecolare ha pressione osmotica pari a " + slot_text(2) +
                                  " atm a " + slot_text(3) +
-                                 "@uo@C. Calcolare la massa molecolare del soluto nella ipotesi che questo non sia "
+                                 "@uo@C. Calcolare la massa molecolare del soluto nell'ipotesi che questo non sia "
                                  "dissociato o associato in soluzione";
     set_slot_digits(4, (slot_value(3) + 273.15f) * 0.08206f / slot_value(2) * slot_value(1), 3);
     problem_texts.answer_text = slot_text(4) + " u.m.a.";

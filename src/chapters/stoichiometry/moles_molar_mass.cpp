@@ -156,7 +156,7 @@ void generate_problem_1()
     set_slot_uncertainty(4, mass, (relative_uncertainty(3) + relative_uncertainty(2)) * mass);
     problem_texts.problem_text = "A quante moli di atomi di " + element_name(z) +
                                  " corrisponde un insieme costituito da " + slot_text(1) +
-                                 " atomi di questo elemento? Quale è la sua massa?";
+                                 " atomi di questo elemento? Qual è la sua massa?";
     problem_texts.answer_text = slot_text(2) + " mol; " + slot_text(4) + " g";
     draw_problem_text(160, 540, 45);
     show_chemistry_fact(180, 160, 360);

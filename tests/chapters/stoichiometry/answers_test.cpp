@@ -163,7 +163,7 @@ void check_14(const std::string& s, const std::string& a)
 void check_15(const std::string& s, const std::string& a)
 {
     const auto q = match(s, "^NUM g di un composto organico bruciano totalmente in presenza di un eccesso di "
-                            "ossigeno producendo NUM g di CO@d2@ e NUM g di H@d2@O\\. Quale è la formula minima "
+                            "ossigeno producendo NUM g di CO@d2@ e NUM g di H@d2@O\\. Qual è la formula minima "
                             "del composto\\?$");
     const auto r = match(a, "^C@d([0-9]*)@H@d([0-9]*)@(O(?:@d([0-9]+)@)?)?$");
     const auto count = [](const std::string& n, std::int32_t absent) { return n.empty() ? absent : std::stoi(n); };
