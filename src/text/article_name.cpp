@@ -10,6 +10,10 @@ std::string join_article_to_name(std::string_view name)
         article = "ell'";
     }
     if (starts("z") || starts("x") || starts("io") || starts("sc") || starts("st")) article = "ello ";
+    // The feminine names among elements and compounds: "fosfina", "acqua",
+    // "formaldeide"; the others are masculine.
+    const std::string_view head = name.substr(0, name.find(' '));
+    if ((head.ends_with('a') || head.ends_with("aldeide")) && article != "ell'") article = "ella ";
     return std::string(article) + std::string(name);
 }
 
@@ -48,4 +52,9 @@ std::string article_before_number(std::string_view stem, std::string_view number
     }
     if (sound == NumberSound::vowel) return std::string(stem) + "ll'";
     return std::string(stem) + (sound == NumberSound::zero ? "llo " : "l ");
+}
+
+std::string and_before(std::string_view word)
+{
+    return word.starts_with('e') ? " ed " : " e ";
 }

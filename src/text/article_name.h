@@ -15,3 +15,6 @@ std::string join_article_to_name(std::string_view name);
 // "all'82.9%", "dell'11%", "allo 0.3%". Numbers read "otto...", "undici",
 // "ottanta...", "ottocento...", "uno" and "un milione" elide; "zero" takes "lo".
 std::string article_before_number(std::string_view stem, std::string_view number);
+
+// The conjunction "e" with its blanks, " ed " before a word beginning with "e".
+std::string and_before(std::string_view word);

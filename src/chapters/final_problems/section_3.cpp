@@ -142,8 +142,8 @@ void generate_problem_18()
     problem_texts.problem_text =
         "Il metodo di Volhard per la determinazione dei cloruri consiste nella precipitazione di AgCl con un "
         "eccesso di Ag@u+@ e nella titolazione dell'Ag@u+@ in eccesso con SCN@u-@ a dare AgSCN@d(s)@. Un "
-        "campione  di " +
-        slot_text(1) + " mL di soluzione di cloruri viene trattato con " + slot_text(3) + " mL di  Ag@u+@ " +
+        "campione di " +
+        slot_text(1) + " mL di soluzione di cloruri viene trattato con " + slot_text(3) + " mL di Ag@u+@ " +
         slot_text(4) + " M e filtrato; la titolazione dell'Ag@u+@ in eccesso richiede " + slot_text(5) +
         " mL di SCN@u-@ " + slot_text(6) + " M. Calcolare la concentrazione di Cl@u-@ nella soluzione iniziale";
     problem_texts.answer_text = slot_text(2) + " M ";

@@ -237,7 +237,7 @@ void generate_problem_25()
     if (slot_value(5) <= -1.0f) convert_data_slot(5, 3);
     if (slot_value(5) > -1.0f) convert_data_slot(5, 2);
     set_slot_digits(8, random_real(1.0f, 5.0f), 3);
-    problem_texts.problem_text = "Calcolare quanta acqua si deve aggiungere a " + slot_text(8) + " g  di " +
+    problem_texts.problem_text = "Calcolare quanta acqua si deve aggiungere a " + slot_text(8) + " g di " +
                                  compound_formula(salt_ion(v).compound) +
                                  " perché la soluzione ottenuta abbia punto di gelo pari a " + slot_text(5) +
                                  "@uo@C. Per l'acqua, @ik@@df@ = 1.855 kg•K/mol";

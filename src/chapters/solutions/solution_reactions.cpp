@@ -347,7 +347,7 @@ void generate_problem_36()
     set_slot_digits(2, random_real(10.0f, 50.0f), 4);
     set_slot_digits(3, random_real(0.01f, 0.08f), 4);
     problem_texts.problem_text = "Calcolare la normalità di una soluzione di una base sapendo che " + slot_text(1) +
-                                 " mL di essa  reagiscono completamente con " + slot_text(2) + " mL di una soluzione " +
+                                 " mL di essa reagiscono completamente con " + slot_text(2) + " mL di una soluzione " +
                                  slot_text(3) + " N di un acido";
     const float normality = slot_value(2) / slot_value(1) * slot_value(3);
     set_slot_uncertainty(4, normality,
