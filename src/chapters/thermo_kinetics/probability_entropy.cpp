@@ -452,7 +452,7 @@ void generate_problem_24()
         append_piece(text, std::string(separator(j)) + slot_text(19));
         add_to_reaction_entropy(s);
     }
-    append_piece(text, " J/K. Calcolare la variazione di entropia nelle stesse condizioni per la  reazione");
+    append_piece(text, " J/K. Calcolare la variazione di entropia nelle stesse condizioni per la reazione");
     draw_reaction_and_answer(r, 575, 45, 105);
     show_chemistry_fact(200, 160, 300);
 }
