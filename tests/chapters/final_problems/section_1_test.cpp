@@ -108,7 +108,7 @@ const AnswerCheck section_one_rows[] = {
      }},
     {8,
      "pila: ([A-Z][a-z]) / [A-Z][a-z]@u2\\+@ NUM M, NUM mL // ([A-Z][a-z])@u2\\+@ NUM M, NUM mL / [A-Z][a-z], .* "
-     "corrente di NUM mA \\[@iE@@u0@\\([^)]*\\) = NUM V; @iE@@u0@\\([^)]*\\) = NUM V \\]$",
+     "corrente di NUM mA \\[@iE@@u0@\\([^)]*\\) = NUM V; @iE@@u0@\\([^)]*\\) = NUM V\\]$",
      "^NUM V; NUM (s|min|h)$",
      [](const Groups& s, const Groups& a) {
          const double ca = s.value(2), va = s.value(3), cc = s.value(5), vc = s.value(6);
