@@ -123,8 +123,8 @@ void generate_problem_2()
     });
     set_slot_digits(7, slot_value(6) / slot_value(5) * slot_value(4), 4);
     problem_texts.problem_text =
-        slot_text(1) + " L di aria, misurati a 0@uo@C e 1 atm, vengono fatti gorgogliare lentamente in " + slot_text(2) + " mL di NaOH " +
-        slot_text(3) +
+        slot_text(1) + " L di aria, misurati a 0@uo@C e 1 atm, vengono fatti gorgogliare lentamente in " +
+        slot_text(2) + " mL di NaOH " + slot_text(3) +
         " M in modo che la CO@d2@ presente venga totalmente assorbita. Precipitati e filtrati i "
         "carbonati con un eccesso di Ba@u2+@, " +
         slot_text(4) + " mL della soluzione risultante vengono titolati da " + slot_text(5) + " mL di HCl " +

@@ -126,7 +126,8 @@ std::string swap_sides(std::string_view equation)
     const std::string_view text = strip_trailing_blanks(equation);
     const std::size_t equals = text.find('=');
     if (equals == std::string_view::npos) return std::string(text);
-    return std::string(strip_blanks(text.substr(equals + 1))) + " = " + std::string(strip_blanks(text.substr(0, equals)));
+    return std::string(strip_blanks(text.substr(equals + 1))) + " = " +
+           std::string(strip_blanks(text.substr(0, equals)));
 }
 
 }  // namespace

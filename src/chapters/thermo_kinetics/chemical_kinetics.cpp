@@ -183,7 +183,8 @@ void generate_problem_33()
     // Second order overall with B to the first power: k in L/(mol•s).
     if (n > 0.9f) append_piece(text, " L/(mol•s)");
     if (n < 0.6f) append_piece(text, " L@u1/2@/(mol@u1/2@•s)");
-    append_piece(text, ", calcolare la concentrazione di A dopo " + slot_text(5) + " s dall'inizio della reazione, con B in largo eccesso e quindi [B] costante");
+    append_piece(text, ", calcolare la concentrazione di A dopo " + slot_text(5) +
+                           " s dall'inizio della reazione, con B in largo eccesso e quindi [B] costante");
 
     set_slot_digits(
         6, std::exp(std::log(slot_value(1)) - a * slot_value(3) * std::pow(slot_value(2), n) * slot_value(5)), 3);

@@ -88,8 +88,9 @@ TEST_F(ChapterTwo, NamesAndFormulasOfTwoCompoundsOfAClass)
                          Case{38, 151, 250, 0}}) {
         std::set<std::int32_t> named;
         for_versions(c.problem, 500, [&](std::int32_t) {
-            const auto asked = match(
-                statement(), R"(^Qual è il nome del composto (.+)\? Qual è la formula d(?:el |ell'|ello |ella )(.+)\?$)");
+            const auto asked =
+                match(statement(),
+                      R"(^Qual è il nome del composto (.+)\? Qual è la formula d(?:el |ell'|ello |ella )(.+)\?$)");
             const auto given = match(answer_text(), R"(^(.+); (.+)$)");
             std::int32_t a = 0;
             for (std::int32_t k = c.first; k <= c.last && a == 0; ++k)

@@ -75,7 +75,8 @@ const SweepCase ph_cases[] = {
      }},
     {24,
      [](const std::string& statement, const std::string& answer) {
-         const auto d = numbers(statement, "per (?:il |l'|lo )" + number_group + "% .* soluzione " + number_group + " volte");
+         const auto d =
+             numbers(statement, "per (?:il |l'|lo )" + number_group + "% .* soluzione " + number_group + " volte");
          const bool diluted = statement.ends_with("diluita?");
          const double expected = diluted ? d[0] * std::sqrt(d[1]) : d[0] / std::sqrt(d[1]);
          // the degree given is itself rounded to the digits shown

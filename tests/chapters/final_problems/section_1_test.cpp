@@ -28,7 +28,8 @@ const AnswerCheck section_one_rows[] = {
          EXPECT_TRUE(agrees(a.number(1), 100.0 * chromium / s.value(1)));
      }},
     {2,
-     "^NUM L di aria, misurati a 0@uo@C e 1 atm, .* in NUM mL di NaOH NUM M .* Ba@u2\\+@, NUM mL della soluzione risultante vengono titolati da "
+     "^NUM L di aria, misurati a 0@uo@C e 1 atm, .* in NUM mL di NaOH NUM M .* Ba@u2\\+@, NUM mL della soluzione "
+     "risultante vengono titolati da "
      "NUM mL di HCl NUM M\\. ",
      "^NUM % in volume$",
      [](const Groups& s, const Groups& a) {

@@ -30,7 +30,8 @@ const AnswerCheck section_five_rows[] = {
          EXPECT_TRUE(agrees(a.number(1), s.value(2) / formula_mass("BaSO@d4@") / s.value(1), 0.5, 2e-3));
      }},
     {34,
-     "miscela di (.+?) e (.+?) a(?:l |ll'|llo )NUM% in massa di ([a-z]+) contiene NUM g di (.+?)\\. Calcolare la quantità di "
+     "miscela di (.+?) e (.+?) a(?:l |ll'|llo )NUM% in massa di ([a-z]+) contiene NUM g di (.+?)\\. Calcolare la "
+     "quantità di "
      "([a-z]+) "
      "presente",
      "^@C1@@T1@NUM g$",

@@ -2,7 +2,6 @@
 // walk for problems outside it, and the memories its problems share.
 #include <gtest/gtest.h>
 
-
 #include "chapters/solutions/solutions_chapter.h"
 #include "frame/app_state.h"
 #include "frame/generator_protocol.h"

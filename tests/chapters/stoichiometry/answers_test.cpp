@@ -207,8 +207,9 @@ Pair percentages(const std::string& first, const std::string& second, const std:
 // 16 and 21: the element in a sample of the mixture.
 void check_element_mass(const std::string& s, const std::string& a)
 {
-    const auto q = match(s, "^Calcolare quanto (\\S+) è contenuto in NUM g di una miscela di (.+) e (.+) a(?:l |ll'|llo )NUM% del "
-                            "(primo|secondo)$");
+    const auto q =
+        match(s, "^Calcolare quanto (\\S+) è contenuto in NUM g di una miscela di (.+) e (.+) a(?:l |ll'|llo )NUM% del "
+                 "(primo|secondo)$");
     const Pair p = percentages(q[2], q[3], q[0]);
     EXPECT_GT(p.first, 0.0);
     const bool of_first = q[5] == "primo";
@@ -222,8 +223,9 @@ void check_element_mass(const std::string& s, const std::string& a)
 
 void check_17(const std::string& s, const std::string& a)
 {
-    const auto q = match(s, "^Calcolare la percentuale di (\\S+) in una miscela di (.+) e (.+) a(?:l |ll'|llo )NUM% del "
-                            "(primo|secondo)$");
+    const auto q =
+        match(s, "^Calcolare la percentuale di (\\S+) in una miscela di (.+) e (.+) a(?:l |ll'|llo )NUM% del "
+                 "(primo|secondo)$");
     const Pair p = percentages(q[1], q[2], q[0]);
     EXPECT_EQ(p.second, 0.0);
     const bool of_first = q[4] == "primo";
@@ -274,8 +276,9 @@ void check_salt_to_add(const std::string& s, const std::string& a)
 // 20 and 24: the most mixture at a percentage that two stocks make.
 void check_largest_mixture(const std::string& s, const std::string& a)
 {
-    const auto q = match(s, "^Calcolare la massima quantità di miscela di (.+) e (?:di )?(.+) a(?:l |ll'|llo )NUM% di (\\S+) che si "
-                            "può preparare avendo a disposizione NUM g di (\\S+) e NUM g di (\\S+)$");
+    const auto q = match(
+        s, "^Calcolare la massima quantità di miscela di (.+) e (?:di )?(.+) a(?:l |ll'|llo )NUM% di (\\S+) che si "
+           "può preparare avendo a disposizione NUM g di (\\S+) e NUM g di (\\S+)$");
     const Pair p = percentages(q[0], q[1], q[3]);
     const double target = shown(q[2]).value;
     if (target < std::min(p.first, p.second) || target > std::max(p.first, p.second)) {

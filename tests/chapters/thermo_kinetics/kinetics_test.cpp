@@ -92,12 +92,12 @@ TEST_F(ChapterSix, FirstOrderDecay)
                                       std::log(at(g, 1).value / at(g, 2).value) / at(g, 0).value));
     });
     for_versions(33, sweep, [&](std::int32_t) {
-        const auto g =
-            match(statement(), "^@T1@@C1@Una reazione (\\(1/2\\))?A \\+ (?:\\(1/2\\))?B = prodotti è del primo "
-                               "ordine rispetto ad A e (rispetto a B|di ordine 1/2 rispetto a B)\\. Se "
-                               "\\[A\\]@d0@ e \\[B\\]@d0@ sono uguali a NUM e NUM mol/L e @ik@@dc@ = NUM "
-                               "(L/\\(mol•s\\)|L@u1/2@/\\(mol@u1/2@•s\\)), calcolare la concentrazione di A "
-                               "dopo NUM s dall'inizio della reazione, con B in largo eccesso e quindi \\[B\\] costante$");
+        const auto g = match(
+            statement(), "^@T1@@C1@Una reazione (\\(1/2\\))?A \\+ (?:\\(1/2\\))?B = prodotti è del primo "
+                         "ordine rispetto ad A e (rispetto a B|di ordine 1/2 rispetto a B)\\. Se "
+                         "\\[A\\]@d0@ e \\[B\\]@d0@ sono uguali a NUM e NUM mol/L e @ik@@dc@ = NUM "
+                         "(L/\\(mol•s\\)|L@u1/2@/\\(mol@u1/2@•s\\)), calcolare la concentrazione di A "
+                         "dopo NUM s dall'inizio della reazione, con B in largo eccesso e quindi \\[B\\] costante$");
         const double a = g[0].empty() ? 1.0 : 0.5;
         const double n = g[1] == "rispetto a B" ? 1.0 : 0.5;
         // The unit of k follows the overall order 1 + n.

@@ -109,7 +109,8 @@ TEST_F(ChapterSix, BoltzmannPopulationsAtTwoTemperatures)
 TEST_F(ChapterSix, TemperatureOfAPopulationOfAnExcitedLevelOfHydrogen)
 {
     for_versions(19, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "del (secondo|terzo|quarto) livello sia (?:il |l'|lo )NUM% di quella del primo$");
+        const auto g =
+            match(statement(), "del (secondo|terzo|quarto) livello sia (?:il |l'|lo )NUM% di quella del primo$");
         const double level = g[0] == "secondo" ? 2 : g[0] == "terzo" ? 3 : 4;
         const double orbitals = level * level;
         // P/100 = g exp(-dE/kT), dE = E1 (1/g - 1) with E1 = -2.17987e-18 J.
@@ -236,8 +237,7 @@ TEST_F(ChapterSix, EntropyOfReactionAtATemperatureAndAPressure)
         EXPECT_TRUE(within_rounding(at(match(answer_text(), "^NUM J/K$"), 0), ds, {at(g, 0)}));
     });
     generate(25, text_version);
-    EXPECT_NE(statement().find("2NO@d(g)@ + 5H@d2@@d(g)@ = 2NH@d3@@d(g)@ + 2H@d2@O"), std::string::npos)
-        << statement();
+    EXPECT_NE(statement().find("2NO@d(g)@ + 5H@d2@@d(g)@ = 2NH@d3@@d(g)@ + 2H@d2@O"), std::string::npos) << statement();
 }
 
 }  // namespace
