@@ -21,7 +21,7 @@ namespace {
 
 constexpr std::int32_t numbered_versions = 16;
 // Versions of each problem whose wording alone is looked at.
-constexpr std::int32_t wording_versions = 40;
+constexpr std::int32_t wording_versions = 100;
 // Versions whose page is shown twice to see it repeat.
 constexpr std::size_t repeated_versions = 4;
 
@@ -144,7 +144,7 @@ TEST_F(ChapterSweep, EveryProblemOverManyVersions)
     EXPECT_GE(chapters, 1);
 }
 
-TEST_F(ChapterSweep, EveryProblemReadsCleanlyOverThousandsOfVersions)
+TEST_F(ChapterSweep, EveryProblemReadsCleanlyOverAHundredVersions)
 {
     for (std::int32_t chapter = 1; chapter <= 9; ++chapter) {
         if (!chapter_available(chapter)) continue;
