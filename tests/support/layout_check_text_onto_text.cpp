@@ -3,6 +3,7 @@
 // statement's last line whose digits reach down into a table's header).
 #include <algorithm>
 #include <cstdlib>
+#include <iterator>
 #include <map>
 
 #include "support/layout_check.h"
@@ -100,7 +101,15 @@ std::vector<std::string> LayoutRecorder::text_onto_text_faults(const std::vector
             }
             const InkGrid grid(under);
             const std::vector<QwPoint>& over = ink(j);
-            if (std::any_of(over.begin(), over.end(), [&grid](const QwPoint& p) { return grid.near(p); }))
+            std::vector<QwPoint> contact;
+            std::copy_if(over.begin(), over.end(), std::back_inserter(contact),
+                         [&grid](const QwPoint& p) { return grid.near(p); });
+            // The accent of a capital ("È") meeting a descender of the line
+            // above, in one paragraph, is that paragraph's line spacing.
+            const bool accent_only =
+                one_run && cb.y1 > ca.y1 &&
+                std::all_of(contact.begin(), contact.end(), [&cb](const QwPoint& p) { return p.y <= cb.y1 + 1; });
+            if (!contact.empty() && !accent_only)
                 found.push_back(text_at(b, cb) + " scritto a contatto del " + text_at(a, ca));
         }
     }
