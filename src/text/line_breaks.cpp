@@ -76,7 +76,7 @@ constexpr std::array<std::string_view, 60> unit_symbols = {
 
 bool is_operator(const std::string& shown)
 {
-    return shown == "+" || shown == "=";
+    return shown == "+" || shown == "-" || shown == "=";
 }
 
 }  // namespace
@@ -140,8 +140,9 @@ std::vector<std::size_t> line_breaks(std::string_view text, std::int32_t room,
         if (is_number_word(shown[k + 1]) && label) bound[k] = true;
         if (is_number_word(shown[k]) && is_unit_word(shown[k + 1])) bound[k] = true;
     }
-    // Equations: species joined by "+" and "=", with at least one "=" and no
-    // number among them (that is an equality, "K = 1.8•10@u-5@", which may part).
+    // Equations and equalities: terms joined by "+", "-" and "=", with at
+    // least one "=" ("A + B = C", "K = 1.8•10@u-5@"): a reader takes a line
+    // ending in "=" for a finished one.
     for (std::size_t k = 1; k + 1 < n;) {
         if (!is_operator(shown[k]) || is_operator(shown[k - 1]) || is_operator(shown[k + 1])) {
             ++k;
@@ -151,12 +152,8 @@ std::vector<std::size_t> line_breaks(std::string_view text, std::int32_t room,
         std::size_t last = k + 1;
         while (last + 2 < n && is_operator(shown[last + 1]) && !is_operator(shown[last + 2])) last += 2;
         bool equation = false;
-        bool numbers = false;
-        for (std::size_t j = first; j <= last; ++j) {
-            equation = equation || shown[j] == "=";
-            numbers = numbers || is_number_word(shown[j]);
-        }
-        if (equation && !numbers) {
+        for (std::size_t j = first; j <= last; ++j) equation = equation || shown[j] == "=";
+        if (equation) {
             const bool fits = width(words[first].begin, words[last].end) <= room;
             for (std::size_t j = first; j < last; ++j)
                 if (fits || !is_operator(shown[j + 1])) bound[j] = true;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "chemistry/lewis_structures.h"
 #include "frame/app_state.h"
 #include "frame/generator_protocol.h"
 #include "frame/page_choice.h"
@@ -157,6 +158,23 @@ TEST(LayoutSweep, PagesThatOnceStumbledReadCleanly)
         ASSERT_EQ(check_page(recorder, {.chapter = chapter, .problem = problem, .version = version}, report), "");
     platform::install_backend(nullptr);
     EXPECT_TRUE(report.empty()) << report.size() << " difetti di impaginazione:\n" << first_faults(report);
+}
+
+TEST(LayoutSweep, EveryLewisStructureKeepsItsChargesOffItsBondsAndApart)
+{
+    platform::qt::Session session;
+    LayoutRecorder recorder(session.backend());
+    platform::install_backend(&recorder);
+    testing_support::start_program_with_its_parts(testing_support::Decoration::initial);
+    std::vector<std::string> report;
+    for (const LewisEntry& entry : lewis_entries()) {
+        recorder.clear();
+        draw_lewis_structure(entry.key, 200, 200);
+        for (const std::string& fault : testing_support::charge_faults(recorder.items()))
+            report.push_back(std::string(entry.key) + " " + fault);
+    }
+    platform::install_backend(nullptr);
+    EXPECT_TRUE(report.empty()) << first_faults(report);
 }
 
 // The page as the canvas shows it, pixel by pixel.

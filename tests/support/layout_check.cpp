@@ -146,22 +146,16 @@ bool marker(const LayoutItem& item)
            item.rect.y2 - item.rect.y1 <= 8;
 }
 
-// A word of a paragraph's line and the columns it covers.
-struct LineWord {
-    std::string text;
-    std::int32_t x1 = 0, x2 = 0;
-};
-
 bool is_operator(const LineWord& w)
 {
     return w.text == "+" || w.text == "=";
 }
 
-// Rows of a table, not lines of a paragraph: three words or more, each
+// Rows of a table, not lines of a paragraph: two words or more, each
 // starting or ending in the column of the word above.
 bool table_rows(const std::vector<LineWord>& upper, const std::vector<LineWord>& lower)
 {
-    if (upper.size() < 3 || upper.size() != lower.size()) return false;
+    if (upper.size() < 2 || upper.size() != lower.size()) return false;
     for (std::size_t k = 0; k < upper.size(); ++k)
         if (std::abs(upper[k].x1 - lower[k].x1) > 1 && std::abs(upper[k].x2 - lower[k].x2) > 1) return false;
     return true;
@@ -352,6 +346,7 @@ std::vector<std::string> LayoutRecorder::faults(const LayoutRect& area) const
         }
     }
     for (std::string& fault : paragraph_faults(it)) found.push_back(std::move(fault));
+    for (std::string& fault : charge_faults(it)) found.push_back(std::move(fault));
     return found;
 }
 
@@ -387,6 +382,8 @@ std::vector<std::string> LayoutRecorder::paragraph_faults(const std::vector<Layo
             if (width > 0 && width <= upper.back().x2 - upper.front().x1 + 1)
                 found.push_back("equazione spezzata tra \"" + upper.back().text + "\" e \"" + lower.front().text +
                                 "\" benché la riga la contenga");
+            for (std::string& fault : stretched_line(upper)) found.push_back(std::move(fault));
+            for (std::string& fault : equals_at_line_end(upper, lower)) found.push_back(std::move(fault));
         }
         lines.clear();
     };
@@ -416,7 +413,8 @@ std::vector<std::string> LayoutRecorder::paragraph_faults(const std::vector<Layo
                     words.back().text += t.text.substr(at, end - at);
                     words.back().x2 = x2;
                 } else {
-                    words.push_back({t.text.substr(at, end - at), x1, x2});
+                    words.push_back({t.text.substr(at, end - at), x1, x2, inner_.text_extent(t.font, " "),
+                                     inner_.text_extent(t.font, "n")});
                 }
             }
             joined = false;
