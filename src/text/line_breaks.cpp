@@ -81,13 +81,15 @@ bool is_operator(const std::string& shown)
 
 }  // namespace
 
-// "1.35", "-0.5", "2.08•10-3;" (the exponent raised): signs, then a digit,
-// then digits, points, commas and signs, "•" anywhere. Read in place: it is
-// asked of every word of every paragraph.
+// "1.35", "-0.5", "2.08•10-3;" (the exponent raised), "=21.8" (a value
+// written against its "="): signs, then a digit, then digits, points, commas
+// and signs, "•" anywhere. Read in place: it is asked of every word of every
+// paragraph.
 bool is_number_word(std::string_view shown)
 {
     constexpr std::string_view bullet = "•";
-    const std::string_view s = unclosed(shown);
+    std::string_view s = unclosed(shown);
+    if (s.starts_with('=')) s.remove_prefix(1);
     std::size_t read = 0;  // characters read, "•" left out
     bool digit_seen = false;
     for (std::size_t i = 0; i < s.size();) {
