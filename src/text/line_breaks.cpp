@@ -141,6 +141,8 @@ std::vector<std::size_t> line_breaks(std::string_view text, std::int32_t room,
         const bool label = !shown[k].empty() && shown[k].back() == ':';
         if (is_number_word(shown[k + 1]) && label) bound[k] = true;
         if (is_number_word(shown[k]) && is_unit_word(shown[k + 1])) bound[k] = true;
+        // "@iV@ =21.8": the value's "=" keeps the name it gives the value to.
+        if (shown[k + 1].size() > 1 && shown[k + 1].starts_with('=')) bound[k] = true;
     }
     // Equations and equalities: terms joined by "+", "-" and "=", with at
     // least one "=" ("A + B = C", "K = 1.8•10@u-5@"): a reader takes a line

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "chemistry/chemistry_facts.h"
 #include "chemistry/lewis_structures.h"
 #include "frame/app_state.h"
 #include "frame/generator_protocol.h"
@@ -20,6 +21,7 @@
 #include "platform/qt/qt_application.h"
 #include "support/layout_check.h"
 #include "support/program_start.h"
+#include "text/justified_text.h"
 #include "text/page_regions.h"
 
 namespace {
@@ -126,14 +128,14 @@ TEST(LayoutSweep, NothingCoversCutsOrGarblesAPage)
 
 // Versions where a student found a number parted from its unit, an equation
 // parted or laid over its statement's text, a rule on a table's text, a point
-// on a region's label, a three-line answer on the tab bar.
+// on a region's label, a three-line answer on the tab bar, a charge on a bond.
 TEST(LayoutSweep, PagesThatOnceStumbledReadCleanly)
 {
     platform::qt::Session session;
     LayoutRecorder recorder(session.backend());
     platform::install_backend(&recorder);
     testing_support::start_program_with_its_parts(testing_support::Decoration::initial);
-    constexpr std::array<std::array<std::int32_t, 3>, 18> pages = {{
+    constexpr std::array<std::array<std::int32_t, 3>, 23> pages = {{
         {7, 40, 3192899},
         {7, 43, 1319166},
         {7, 43, 4242},
@@ -152,12 +154,40 @@ TEST(LayoutSweep, PagesThatOnceStumbledReadCleanly)
         {5, 3, 423345},
         {4, 38, 7854706},
         {3, 33, 2071213},
+        {2, 23, 9626631},  // "(-)" over a fluorine's lone pair
+        {2, 27, 8082249},  // the charges of two forms side by side
+        {6, 33, 1},        // "k =" at a line's end
+        {1, 29, 1},        // "=21.8" at a line's end, "L?" below
+        {5, 29, 1},        // the answer's first line spread before its equation
     }};
     std::vector<std::string> report;
     for (const auto& [chapter, problem, version] : pages)
         ASSERT_EQ(check_page(recorder, {.chapter = chapter, .problem = problem, .version = version}, report), "");
     platform::install_backend(nullptr);
     EXPECT_TRUE(report.empty()) << report.size() << " difetti di impaginazione:\n" << first_faults(report);
+}
+
+// The page's fact is drawn at random from the clock: each fact is laid out
+// here in every width its box takes.
+TEST(LayoutSweep, EveryFactReadsCleanlyInBoxesOfEveryWidth)
+{
+    platform::qt::Session session;
+    LayoutRecorder recorder(session.backend());
+    platform::install_backend(&recorder);
+    testing_support::start_program_with_its_parts(testing_support::Decoration::initial);
+    std::vector<std::string> report;
+    for (std::int32_t n = 1; n <= chemistry_fact_numbers; ++n) {
+        const auto fact = chemistry_fact(n);
+        if (!fact) continue;
+        for (std::int32_t width = 250; width <= 400; width += 10) {
+            recorder.clear();
+            draw_justified_text(110, 90 + width, 100, "@T1@@C1@" + std::string(*fact));
+            for (const std::string& fault : recorder.faults({0, 0, 640, 420}))
+                report.push_back(std::to_string(n) + " in " + std::to_string(width) + ": " + fault);
+        }
+    }
+    platform::install_backend(nullptr);
+    EXPECT_TRUE(report.empty()) << report.size() << " difetti:\n" << first_faults(report);
 }
 
 TEST(LayoutSweep, EveryLewisStructureKeepsItsChargesOffItsBondsAndApart)

@@ -148,7 +148,7 @@ bool marker(const LayoutItem& item)
 
 bool is_operator(const LineWord& w)
 {
-    return w.text == "+" || w.text == "=";
+    return w.text == "+" || w.text == "-" || w.text == "=";
 }
 
 // Rows of a table, not lines of a paragraph: two words or more, each
@@ -161,7 +161,7 @@ bool table_rows(const std::vector<LineWord>& upper, const std::vector<LineWord>&
     return true;
 }
 
-// The equation (terms joined by "+" and "=", one "=" at least, no number)
+// The equation or equality (terms joined by "+", "-" and "=", one "=" at least)
 // that the end of one line and the start of the next part, as the width it
 // would take on one line; 0 when the lines part no equation.
 std::int32_t parted_equation_width(const std::vector<LineWord>& upper, const std::vector<LineWord>& lower)
@@ -180,10 +180,7 @@ std::int32_t parted_equation_width(const std::vector<LineWord>& upper, const std
     if (is_operator(words[last])) --last;
     if (first >= parting || last < parting) return 0;
     bool equality = false;
-    for (std::size_t k = first; k <= last; ++k) {
-        if (is_number_word(words[k].text)) return 0;
-        equality = equality || words[k].text == "=";
-    }
+    for (std::size_t k = first; k <= last; ++k) equality = equality || words[k].text == "=";
     if (!equality) return 0;
     constexpr std::int32_t blank = 4;
     return upper.back().x2 - words[first].x1 + 1 + blank + words[last].x2 - lower.front().x1 + 1;

@@ -60,6 +60,7 @@ TEST_F(LineBreaks, ANumberKeepsItsUnitALabelItsNumberAnEquationItsTerms)
         {72, "dove K = 1.8 M", {"dove", "K = 1.8 M"}},
         {96, "come G = H - TS", {"come", "G = H - TS"}},
         {56, "x = 1.25 = 2.5", {"x", "= 1.25", "= 2.5"}},
+        {88, "se V =21.8 L?", {"se", "V =21.8 L?"}},
         // A run of blanks is one gap.
         {200, "uno   due", {"uno   due"}},
     };
