@@ -86,12 +86,22 @@ std::string first_faults(const std::vector<std::string>& report)
     return shown;
 }
 
-TEST(LayoutSweep, NothingCoversCutsOrGarblesAPage)
-{
+// The program drawn through the layout check.
+class LayoutSweep : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        platform::install_backend(&recorder);
+        testing_support::start_program_with_its_parts(testing_support::Decoration::initial);
+    }
+    void TearDown() override { platform::install_backend(nullptr); }
+
     platform::qt::Session session;
-    LayoutRecorder recorder(session.backend());
-    platform::install_backend(&recorder);
-    testing_support::start_program_with_its_parts(testing_support::Decoration::initial);
+    LayoutRecorder recorder{session.backend()};
+};
+
+TEST_F(LayoutSweep, NothingCoversCutsOrGarblesAPage)
+{
 
     std::vector<std::string> report;
     std::int32_t pages = 0;
@@ -121,7 +131,6 @@ TEST(LayoutSweep, NothingCoversCutsOrGarblesAPage)
             }
         }
     }
-    platform::install_backend(nullptr);
     EXPECT_GT(pages, 0);
     EXPECT_TRUE(report.empty()) << report.size() << " difetti di impaginazione:\n" << first_faults(report);
 }
@@ -129,12 +138,8 @@ TEST(LayoutSweep, NothingCoversCutsOrGarblesAPage)
 // Versions where a student found a number parted from its unit, an equation
 // parted or laid over its statement's text, a rule on a table's text, a point
 // on a region's label, a three-line answer on the tab bar, a charge on a bond.
-TEST(LayoutSweep, PagesThatOnceStumbledReadCleanly)
+TEST_F(LayoutSweep, PagesThatOnceStumbledReadCleanly)
 {
-    platform::qt::Session session;
-    LayoutRecorder recorder(session.backend());
-    platform::install_backend(&recorder);
-    testing_support::start_program_with_its_parts(testing_support::Decoration::initial);
     constexpr std::array<std::array<std::int32_t, 3>, 23> pages = {{
         {7, 40, 3192899},
         {7, 43, 1319166},
@@ -163,18 +168,13 @@ TEST(LayoutSweep, PagesThatOnceStumbledReadCleanly)
     std::vector<std::string> report;
     for (const auto& [chapter, problem, version] : pages)
         ASSERT_EQ(check_page(recorder, {.chapter = chapter, .problem = problem, .version = version}, report), "");
-    platform::install_backend(nullptr);
     EXPECT_TRUE(report.empty()) << report.size() << " difetti di impaginazione:\n" << first_faults(report);
 }
 
 // The page's fact is drawn at random from the clock: each fact is laid out
 // here in every width its box takes.
-TEST(LayoutSweep, EveryFactReadsCleanlyInBoxesOfEveryWidth)
+TEST_F(LayoutSweep, EveryFactReadsCleanlyInBoxesOfEveryWidth)
 {
-    platform::qt::Session session;
-    LayoutRecorder recorder(session.backend());
-    platform::install_backend(&recorder);
-    testing_support::start_program_with_its_parts(testing_support::Decoration::initial);
     std::vector<std::string> report;
     for (std::int32_t n = 1; n <= chemistry_fact_numbers; ++n) {
         const auto fact = chemistry_fact(n);
@@ -186,16 +186,11 @@ TEST(LayoutSweep, EveryFactReadsCleanlyInBoxesOfEveryWidth)
                 report.push_back(std::to_string(n) + " in " + std::to_string(width) + ": " + fault);
         }
     }
-    platform::install_backend(nullptr);
     EXPECT_TRUE(report.empty()) << report.size() << " difetti:\n" << first_faults(report);
 }
 
-TEST(LayoutSweep, EveryLewisStructureKeepsItsChargesOffItsBondsAndApart)
+TEST_F(LayoutSweep, EveryLewisStructureKeepsItsChargesOffItsBondsAndApart)
 {
-    platform::qt::Session session;
-    LayoutRecorder recorder(session.backend());
-    platform::install_backend(&recorder);
-    testing_support::start_program_with_its_parts(testing_support::Decoration::initial);
     std::vector<std::string> report;
     for (const LewisEntry& entry : lewis_entries()) {
         recorder.clear();
@@ -203,7 +198,6 @@ TEST(LayoutSweep, EveryLewisStructureKeepsItsChargesOffItsBondsAndApart)
         for (const std::string& fault : testing_support::charge_faults(recorder.items()))
             report.push_back(std::string(entry.key) + " " + fault);
     }
-    platform::install_backend(nullptr);
     EXPECT_TRUE(report.empty()) << first_faults(report);
 }
 
