@@ -46,31 +46,6 @@ LayoutRect shrunk(const LayoutRect& r, std::int32_t by)
     return {r.x1 + by, r.y1 + by, r.x2 - by, r.y2 - by};
 }
 
-// Length of the part of the segment inside r (Liang-Barsky clipping).
-double length_inside(const LayoutItem& stroke, const LayoutRect& r)
-{
-    if (r.x1 > r.x2 || r.y1 > r.y2) return 0.0;
-    const double x0 = stroke.from.x;
-    const double y0 = stroke.from.y;
-    const double dx = stroke.to.x - x0;
-    const double dy = stroke.to.y - y0;
-    double t0 = 0.0, t1 = 1.0;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {x0 - r.x1, r.x2 - x0, y0 - r.y1, r.y2 - y0};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0.0) {
-            if (q[i] < 0.0) return 0.0;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0.0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-    }
-    return t1 > t0 ? (t1 - t0) * std::hypot(dx, dy) : 0.0;
-}
-
 std::string describe(const LayoutItem& item)
 {
     std::ostringstream out;
@@ -187,6 +162,31 @@ std::int32_t parted_equation_width(const std::vector<LineWord>& upper, const std
 }
 
 }  // namespace
+
+// Liang-Barsky clipping.
+double length_inside(const LayoutItem& stroke, const LayoutRect& r)
+{
+    if (r.x1 > r.x2 || r.y1 > r.y2) return 0.0;
+    const double x0 = stroke.from.x;
+    const double y0 = stroke.from.y;
+    const double dx = stroke.to.x - x0;
+    const double dy = stroke.to.y - y0;
+    double t0 = 0.0, t1 = 1.0;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x0 - r.x1, r.x2 - x0, y0 - r.y1, r.y2 - y0};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0.0) {
+            if (q[i] < 0.0) return 0.0;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0.0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+    }
+    return t1 > t0 ? (t1 - t0) * std::hypot(dx, dy) : 0.0;
+}
 
 void LayoutRecorder::add_shape(Kind kind, const platform::DrawState& state, LayoutRect rect)
 {

@@ -44,6 +44,9 @@ struct LineWord {
     std::int32_t blank = 0, letter = 0;
 };
 
+// Length of the part of a stroke's segment inside r.
+double length_inside(const LayoutItem& stroke, const LayoutRect& r);
+
 // Faults of two lines of a paragraph, the upper one not its last: gaps
 // spread wider than a few letters; an "=" ending the line, its value below.
 std::vector<std::string> stretched_line(const std::vector<LineWord>& upper);

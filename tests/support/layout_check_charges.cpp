@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <cmath>
 #include <string>
 
 #include "support/layout_check.h"
@@ -9,23 +8,6 @@ namespace testing_support {
 namespace {
 
 using Kind = LayoutItem::Kind;
-
-// Whether the segment passes through r for 3 pixels or more, sampled a
-// pixel at a time.
-bool crosses(const LayoutItem& stroke, const LayoutRect& r)
-{
-    const std::int32_t dx = stroke.to.x - stroke.from.x;
-    const std::int32_t dy = stroke.to.y - stroke.from.y;
-    const std::int32_t steps = std::max(std::abs(dx), std::abs(dy));
-    std::int32_t inside = 0;
-    for (std::int32_t s = 0; s <= steps; ++s) {
-        const std::int32_t x = stroke.from.x + (steps == 0 ? 0 : dx * s / steps);
-        const std::int32_t y = stroke.from.y + (steps == 0 ? 0 : dy * s / steps);
-        const bool clipped = x < stroke.clip.x1 || x > stroke.clip.x2 || y < stroke.clip.y1 || y > stroke.clip.y2;
-        if (!clipped && x >= r.x1 && x <= r.x2 && y >= r.y1 && y <= r.y2) ++inside;
-    }
-    return inside >= 3;
-}
 
 struct Charge {
     LayoutRect rect;
@@ -67,7 +49,9 @@ std::vector<std::string> charge_faults(const std::vector<LayoutItem>& items)
     for (std::size_t i = 0; i < charges.size(); ++i) {
         const Charge& c = charges[i];
         for (const LayoutItem& stroke : items)
-            if (stroke.kind == Kind::stroke && crosses(stroke, c.rect))
+            if (stroke.kind == Kind::stroke &&
+                length_inside(stroke, {std::max(c.rect.x1, stroke.clip.x1), std::max(c.rect.y1, stroke.clip.y1),
+                                       std::min(c.rect.x2, stroke.clip.x2), std::min(c.rect.y2, stroke.clip.y2)}) >= 3)
                 found.push_back("carica " + c.text + " " + where(c.rect) + " su un legame o un doppietto " +
                                 where(stroke.rect));
         for (std::size_t j = i + 1; j < charges.size(); ++j) {
