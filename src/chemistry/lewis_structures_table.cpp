@@ -51,9 +51,9 @@ constexpr std::array<LewisStep, 7> octahedron(std::string_view centre)
 // Three resonance forms of a trigonal ion with two negative oxygens each.
 constexpr std::array<LewisStep, 11> three_forms(std::string_view first, std::string_view second, std::string_view third)
 {
-    return {code(30, 0, first),   markup(63, -13, minus),  markup(12, 17, minus),  markup(65, 12, arrow),
-            code(120, 0, second), markup(82, -13, minus),  markup(102, 17, minus), markup(160, 12, arrow),
-            code(210, 0, third),  markup(172, -13, minus), markup(242, -13, minus)};
+    return {code(30, 0, first),   markup(63, -13, minus),  markup(8, 17, minus),   markup(72, 12, arrow),
+            code(134, 0, second), markup(96, -13, minus),  markup(112, 17, minus), markup(174, 12, arrow),
+            code(224, 0, third),  markup(186, -13, minus), markup(256, -13, minus)};
 }
 
 constexpr std::array<LewisStep, 14> nitrate_forms()
@@ -63,8 +63,8 @@ constexpr std::array<LewisStep, 14> nitrate_forms()
     std::array<LewisStep, 14> steps{};
     for (std::size_t i = 0; i < forms.size(); ++i) steps[i] = forms[i];
     steps[11] = markup(26, -15, plus);
-    steps[12] = markup(116, -15, plus);
-    steps[13] = markup(206, -15, plus);
+    steps[12] = markup(130, -15, plus);
+    steps[13] = markup(220, -15, plus);
     return steps;
 }
 

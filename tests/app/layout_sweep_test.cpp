@@ -11,6 +11,8 @@
 #include <vector>
 
 #include "chapters/states_of_matter/states_of_matter_problems.h"
+#include "chemistry/chemistry_facts.h"
+#include "chemistry/lewis_structures.h"
 #include "frame/app_state.h"
 #include "frame/generator_protocol.h"
 #include "frame/page_choice.h"
@@ -22,6 +24,7 @@
 #include "platform/qt/qt_application.h"
 #include "support/layout_check.h"
 #include "support/program_start.h"
+#include "text/justified_text.h"
 #include "text/page_regions.h"
 
 namespace {
@@ -86,12 +89,22 @@ std::string first_faults(const std::vector<std::string>& report)
     return shown;
 }
 
-TEST(LayoutSweep, NothingCoversCutsOrGarblesAPage)
-{
+// The program drawn through the layout check.
+class LayoutSweep : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        platform::install_backend(&recorder);
+        testing_support::start_program_with_its_parts(testing_support::Decoration::initial);
+    }
+    void TearDown() override { platform::install_backend(nullptr); }
+
     platform::qt::Session session;
-    LayoutRecorder recorder(session.backend());
-    platform::install_backend(&recorder);
-    testing_support::start_program_with_its_parts(testing_support::Decoration::initial);
+    LayoutRecorder recorder{session.backend()};
+};
+
+TEST_F(LayoutSweep, NothingCoversCutsOrGarblesAPage)
+{
 
     std::vector<std::string> report;
     std::int32_t pages = 0;
@@ -121,7 +134,6 @@ TEST(LayoutSweep, NothingCoversCutsOrGarblesAPage)
             }
         }
     }
-    platform::install_backend(nullptr);
     EXPECT_GT(pages, 0);
     EXPECT_TRUE(report.empty()) << report.size() << " difetti di impaginazione:\n" << first_faults(report);
 }
@@ -130,12 +142,8 @@ TEST(LayoutSweep, NothingCoversCutsOrGarblesAPage)
 // most with the version, over many more versions: no text written onto
 // another or cut by its panel. (Their other faults past the first versions
 // are counted apart, in the sweep of every page.)
-TEST(LayoutSweep, TheMostVariedPagesKeepTheirTextsWholeOverManyVersions)
+TEST_F(LayoutSweep, TheMostVariedPagesKeepTheirTextsWholeOverManyVersions)
 {
-    platform::qt::Session session;
-    LayoutRecorder recorder(session.backend());
-    platform::install_backend(&recorder);
-    testing_support::start_program_with_its_parts(testing_support::Decoration::initial);
     constexpr std::array<std::array<std::int32_t, 2>, 14> problems = {{
         {1, 28},
         {1, 39},
@@ -156,7 +164,6 @@ TEST(LayoutSweep, TheMostVariedPagesKeepTheirTextsWholeOverManyVersions)
     for (const auto& [chapter, problem] : problems)
         for (std::int32_t version = 14; version <= 120; ++version)
             ASSERT_EQ(check_page(recorder, {.chapter = chapter, .problem = problem, .version = version}, report), "");
-    platform::install_backend(nullptr);
     std::erase_if(report, [](const std::string& fault) {
         return fault.find(" scritto a contatto del ") == std::string::npos &&
                fault.find(" tagliato dal bordo ") == std::string::npos;
@@ -166,14 +173,10 @@ TEST(LayoutSweep, TheMostVariedPagesKeepTheirTextsWholeOverManyVersions)
 
 // Versions where a student found a number parted from its unit, an equation
 // parted or laid over its statement's text, a rule on a table's text, a point
-// on a region's label, a three-line answer on the tab bar.
-TEST(LayoutSweep, PagesThatOnceStumbledReadCleanly)
+// on a region's label, a three-line answer on the tab bar, a charge on a bond.
+TEST_F(LayoutSweep, PagesThatOnceStumbledReadCleanly)
 {
-    platform::qt::Session session;
-    LayoutRecorder recorder(session.backend());
-    platform::install_backend(&recorder);
-    testing_support::start_program_with_its_parts(testing_support::Decoration::initial);
-    constexpr std::array<std::array<std::int32_t, 3>, 36> pages = {{
+    constexpr std::array<std::array<std::int32_t, 3>, 41> pages = {{
         {1, 40, 1},
         {2, 22, 3},
         {2, 23, 1},
@@ -210,21 +213,22 @@ TEST(LayoutSweep, PagesThatOnceStumbledReadCleanly)
         {5, 3, 423345},
         {4, 38, 7854706},
         {3, 33, 2071213},
+        {2, 23, 9626631},  // "(-)" over a fluorine's lone pair
+        {2, 27, 8082249},  // the charges of two forms side by side
+        {6, 33, 1},        // "k =" at a line's end
+        {1, 29, 1},        // "=21.8" at a line's end, "L?" below
+        {5, 29, 1},        // the answer's first line spread before its equation
     }};
     std::vector<std::string> report;
     for (const auto& [chapter, problem, version] : pages)
         ASSERT_EQ(check_page(recorder, {.chapter = chapter, .problem = problem, .version = version}, report), "");
-    platform::install_backend(nullptr);
     EXPECT_TRUE(report.empty()) << report.size() << " difetti di impaginazione:\n" << first_faults(report);
 }
 
 // What the check reads is ink, not boxes: a line whose digits come within a
 // pixel of a header below it, a label hanging off its panel's edge.
-TEST(LayoutSweep, TheCheckSeesTextsOntoTextsAndCutByTheirPanel)
+TEST_F(LayoutSweep, TheCheckSeesTextsOntoTextsAndCutByTheirPanel)
 {
-    platform::qt::Session session;
-    LayoutRecorder recorder(session.backend());
-    platform::install_backend(&recorder);
     struct Case {
         const char* text;
         std::int32_t x, y;
@@ -258,7 +262,36 @@ TEST(LayoutSweep, TheCheckSeesTextsOntoTextsAndCutByTheirPanel)
         else
             EXPECT_NE(found.find(c.seen), std::string::npos) << c.text << " at " << c.x << "," << c.y << ": " << found;
     }
-    platform::install_backend(nullptr);
+}
+
+// The page's fact is drawn at random from the clock: each fact is laid out
+// here in every width its box takes.
+TEST_F(LayoutSweep, EveryFactReadsCleanlyInBoxesOfEveryWidth)
+{
+    std::vector<std::string> report;
+    for (std::int32_t n = 1; n <= chemistry_fact_numbers; ++n) {
+        const auto fact = chemistry_fact(n);
+        if (!fact) continue;
+        for (std::int32_t width = 250; width <= 400; width += 10) {
+            recorder.clear();
+            draw_justified_text(110, 90 + width, 100, "@T1@@C1@" + std::string(*fact));
+            for (const std::string& fault : recorder.faults({0, 0, 640, 420}))
+                report.push_back(std::to_string(n) + " in " + std::to_string(width) + ": " + fault);
+        }
+    }
+    EXPECT_TRUE(report.empty()) << report.size() << " difetti:\n" << first_faults(report);
+}
+
+TEST_F(LayoutSweep, EveryLewisStructureKeepsItsChargesOffItsBondsAndApart)
+{
+    std::vector<std::string> report;
+    for (const LewisEntry& entry : lewis_entries()) {
+        recorder.clear();
+        draw_lewis_structure(entry.key, 200, 200);
+        for (const std::string& fault : testing_support::charge_faults(recorder.items()))
+            report.push_back(std::string(entry.key) + " " + fault);
+    }
+    EXPECT_TRUE(report.empty()) << first_faults(report);
 }
 
 // The page as the canvas shows it, pixel by pixel.

@@ -5,8 +5,9 @@
 // wrong: a text line covered by something drawn after it, texts drawn over
 // each other, a figure covered by a box, a text outside the problem area or
 // running out of the box it starts in, a text touching a stroke, a point
-// marked on a label; and in a paragraph, a number whose unit starts the next
-// line, or an equation parted that its line could have held whole.
+// marked on a label, a charge on a bond; and in a paragraph, a number whose
+// unit starts the next line, an equation parted that its line could have
+// held whole, an "=" ending a line, a line spread too thin.
 #pragma once
 
 #include <cstdint>
@@ -34,6 +35,27 @@ struct LayoutItem {
     bool round = false;     // fills: an ellipse
     std::int32_t font = 0;  // texts: the platform font they are drawn in
 };
+
+// A word of a paragraph's line, the columns it covers, and the widths of a
+// blank and of a letter in its font.
+struct LineWord {
+    std::string text;
+    std::int32_t x1 = 0, x2 = 0;
+    std::int32_t blank = 0, letter = 0;
+};
+
+// Length of the part of a stroke's segment inside r.
+double length_inside(const LayoutItem& stroke, const LayoutRect& r);
+
+// Faults of two lines of a paragraph, the upper one not its last: gaps
+// spread wider than a few letters; an "=" ending the line, its value below.
+std::vector<std::string> stretched_line(const std::vector<LineWord>& upper);
+std::vector<std::string> equals_at_line_end(const std::vector<LineWord>& upper, const std::vector<LineWord>& lower);
+
+// Formal charges, "(+)" and "(" ")" around a raised minus, drawn over a
+// stroke (a bond or a lone pair) or so close to another that the two read
+// as one double charge.
+std::vector<std::string> charge_faults(const std::vector<LayoutItem>& items);
 
 class LayoutRecorder : public platform::Backend {
 public:
