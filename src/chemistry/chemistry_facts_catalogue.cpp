@@ -48,8 +48,8 @@ constexpr std::array<Fact, 54> facts{{
          "NH@d4@@u+@/NH@d3@, HSO@d3@@u-@/SO@d3@@u2-@)"},
     {25, "I componenti di una coppia acido/base coniugati differiscono per uno ione H@u+@ (es. H@d3@O@u+@/H@d2@O, "
          "H@d2@O/OH@u-@, OH@u-@/O@u2-@)"},
-    {26,
-     "Secondo Broensted, un acido è una specie che può donare uno ione H@u+@ e base è una specie che può accettarlo"},
+    {26, "Secondo Brønsted, un acido è una specie che può donare uno ione H@u+@ e una base è una specie che può "
+         "accettarlo"},
     {27,
      "Un acido è tanto più forte quanto più la sua base coniugata è debole, e viceversa (@iK@@da@@iK@@db@ = @iK@@dw@)"},
     {31, "Il potenziale standard di riduzione per la coppia H@u+@/H@d2@ è zero per definizione"},

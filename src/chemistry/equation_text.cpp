@@ -82,15 +82,18 @@ bool parse_equation_terms(std::string_view equation, EquationTerms& terms)
 
 std::string format_equation_text(std::int32_t mode, std::string_view equation)
 {
-    std::string text = " ";
-    if (equation.size() > prefix_length) text += equation.substr(prefix_length);
+    std::string text;
+    if (equation.size() > prefix_length) text = equation.substr(prefix_length);
     for (char& c : text) {
         if (c == '&') c = '+';
     }
-    const std::size_t field = mode == 1 ? 1 : 3;
-    for (std::size_t p = text.find('$'); p != std::string::npos; p = text.find('$', p)) text.erase(p, field);
-    text.resize(strip_trailing_blanks(text).size());
-    return text;
+    // A one-digit coefficient fills its two-column field with a blank,
+    // which a reader would see as a double blank.
+    for (std::size_t p = text.find('$'); p != std::string::npos; p = text.find('$', p)) {
+        const bool padded = p + 1 < text.size() && text[p + 1] == ' ';
+        text.erase(p, mode == 1 ? (padded ? 2 : 1) : 3);
+    }
+    return std::string(strip_blanks(text));
 }
 
 std::optional<std::string> add_state_subscripts(std::string_view equation, std::int32_t mode, std::int32_t water_state,
@@ -124,7 +127,7 @@ std::optional<std::string> add_state_subscripts(std::string_view equation, std::
         const std::size_t equals = text.find('=');
         const std::string products = equals + 2 <= text.size() ? text.substr(equals + 2) : std::string{};
         const std::string reactants = equals >= 1 ? text.substr(0, equals - 1) : std::string{};
-        text = products + " = " + reactants;
+        text = std::string(strip_blanks(products)) + " = " + std::string(strip_blanks(reactants));
     }
     return text;
 }

@@ -36,11 +36,12 @@ struct EquationTerms {
 // text without "=" or with more than 9 species.
 bool parse_equation_terms(std::string_view equation, EquationTerms& terms);
 
-// Display markup: " " followed by the text from character 11, every "&" as
-// "+"; mode 1 keeps the coefficients (dropping only "$"), any other mode
-// drops the whole coefficient field. Trailing blanks are removed.
-//   mode 0: " H@d2@ + O@d2@ = H@d2@O"
-//   mode 1: "  2H@d2@ + O@d2@ =  2H@d2@O"
+// Display markup: the text from character 11, every "&" as "+"; mode 1
+// keeps the coefficients (dropping "$" and a one-digit coefficient's pad),
+// any other mode drops the whole coefficient field. Blanks at either end
+// are removed.
+//   mode 0: "H@d2@ + O@d2@ = H@d2@O"
+//   mode 1: "2H@d2@ + O@d2@ = 2H@d2@O"
 std::string format_equation_text(std::int32_t mode, std::string_view equation);
 
 inline constexpr std::int32_t water_as_vapour = 2;

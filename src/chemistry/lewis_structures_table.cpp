@@ -51,9 +51,9 @@ constexpr std::array<LewisStep, 7> octahedron(std::string_view centre)
 // Three resonance forms of a trigonal ion with two negative oxygens each.
 constexpr std::array<LewisStep, 11> three_forms(std::string_view first, std::string_view second, std::string_view third)
 {
-    return {code(30, 0, first),   markup(63, -13, minus),  markup(12, 17, minus),  markup(65, 12, arrow),
-            code(120, 0, second), markup(82, -13, minus),  markup(102, 17, minus), markup(160, 12, arrow),
-            code(210, 0, third),  markup(172, -13, minus), markup(242, -13, minus)};
+    return {code(30, 0, first),   markup(63, -13, minus),  markup(8, 17, minus),   markup(72, 12, arrow),
+            code(134, 0, second), markup(96, -13, minus),  markup(112, 17, minus), markup(174, 12, arrow),
+            code(224, 0, third),  markup(186, -13, minus), markup(256, -13, minus)};
 }
 
 constexpr std::array<LewisStep, 14> nitrate_forms()
@@ -63,8 +63,8 @@ constexpr std::array<LewisStep, 14> nitrate_forms()
     std::array<LewisStep, 14> steps{};
     for (std::size_t i = 0; i < forms.size(); ++i) steps[i] = forms[i];
     steps[11] = markup(26, -15, plus);
-    steps[12] = markup(116, -15, plus);
-    steps[13] = markup(206, -15, plus);
+    steps[12] = markup(130, -15, plus);
+    steps[13] = markup(220, -15, plus);
     return steps;
 }
 
@@ -74,7 +74,7 @@ constexpr std::array<LewisStep, 8> hexafluorophosphate()
     const auto six = octahedron("P1a1aFddadZaaaaFadddZaaaa");
     std::array<LewisStep, 8> steps{};
     for (std::size_t i = 0; i < six.size(); ++i) steps[i] = six[i];
-    steps[7] = markup(8, -10, "@C1@(@y-5@_@y5@)");
+    steps[7] = markup(28, -18, "@C1@(@y-5@_@y5@)");
     return steps;
 }
 
@@ -96,22 +96,23 @@ constexpr std::array e15{code(0, 0, "O1dd1ZaaaaZaaaaZaaaaHaaaa"), code(21, 0, "O
 constexpr auto e16 = seesaw("S1d1aFddadZaaaaFadddZaaaa");
 constexpr auto e17 = octahedron("S1a1aFddadZaaaaFadddZaaaa");
 constexpr auto e18 = seesaw("P111aFddadFdddaFadddZaaaa");
-// Two-letter symbols are drawn as two codes 7 or 8 pixels apart.
-constexpr std::array e19{code(0, 0, "Xad1aZaaaaZaaaaFadddZaaaa"), code(7, 0, "e1aaaFddadZaaaaZaaaaZaaaa"),
+// Two-letter symbols are drawn as two codes, the second letter where the
+// first one ends.
+constexpr std::array e19{code(0, 0, "Xad1aZaaaaZaaaaFadddZaaaa"), code(9, 0, "e1aaaFddadZaaaaZaaaaZaaaa"),
                          markup(-3, 12, xenon_diagonals)};
-constexpr std::array e20{code(0, 0, "Xaa1aZaaaaZaaaaFadddZaaaa"), code(7, 0, "e1aaaFddadZaaaaZaaaaZaaaa"),
+constexpr std::array e20{code(0, 0, "Xaa1aZaaaaZaaaaFadddZaaaa"), code(9, 0, "e1aaaFddadZaaaaZaaaaZaaaa"),
                          code(-11, -23, upper_fluorine),          code(13, -23, upper_fluorine),
                          markup(-4, -8, upper_diagonals),         markup(-3, 12, xenon_diagonals)};
 constexpr std::array e21{code(0, 0, "B1a11FddadZaaaaFadddFdadd")};
 constexpr std::array e22{code(0, 0, "N3adaOdaaaZaaaaZaaaaZaaaa"), markup(37, -5, plus)};
-constexpr std::array e23{code(0, 0, "N1111HaaaaHaaaaHaaaaHaaaa"), markup(8, -10, plus)};
+constexpr std::array e23{code(0, 0, "N1111HaaaaHaaaaHaaaaHaaaa"), markup(25, -17, plus)};
 constexpr std::array e24{code(0, 0, "O1dd1OddadZaaaaZaaaaHaaaa"), markup(35, -8, minus)};
-constexpr std::array e25{code(0, 0, "C3adaNdaaaZaaaaZaaaaZaaaa"), markup(-18, -5, minus)};
-constexpr std::array e26{code(0, 0, "C3adaOdaaaZaaaaZaaaaZaaaa"), markup(35, -5, plus), markup(-18, -5, minus)};
-constexpr std::array e27{code(0, 0, "O1dddHaaaaZaaaaZaaaaZaaaa"), markup(-18, -5, minus)};
-constexpr std::array e28{code(0, 0, "B1111FddadFdddaFadddFdadd"), markup(8, -10, minus)};
+constexpr std::array e25{code(0, 0, "C3adaNdaaaZaaaaZaaaaZaaaa"), markup(-21, -5, minus)};
+constexpr std::array e26{code(0, 0, "C3adaOdaaaZaaaaZaaaaZaaaa"), markup(35, -5, plus), markup(-21, -5, minus)};
+constexpr std::array e27{code(0, 0, "O1dddHaaaaZaaaaZaaaaZaaaa"), markup(-21, -5, minus)};
+constexpr std::array e28{code(0, 0, "B1111FddadFdddaFadddFdadd"), markup(25, -17, minus)};
 constexpr auto e29 = hexafluorophosphate();
-constexpr std::array e30{code(0, 0, "Ca11aZaaaaFdddaFadddZaaaa"), code(8, 0, "l1aaaFddadZaaaaZaaaaZaaaa"),
+constexpr std::array e30{code(0, 0, "Ca11aZaaaaFdddaFadddZaaaa"), code(10, 0, "l1aaaFddadZaaaaZaaaaZaaaa"),
                          markup(-3, 12, xenon_diagonals)};
 constexpr std::array e31{code(0, 0, "C2a11ZaaaaZaaaaHaaaaHaaaa"), code(22, 0, "C1aa1HaaaaZaaaaZaaaaHaaaa")};
 constexpr std::array e32{code(0, 0, "C3a1aZaaaaZaaaaHaaaaZaaaa"), code(22, 0, "C1aaaHaaaaZaaaaZaaaaZaaaa")};

@@ -1,5 +1,7 @@
 #include "export/rtf_export.h"
 
+#include <filesystem>
+#include <system_error>
 #include <vector>
 
 #include "export/rtf_export_document.h"
@@ -55,6 +57,15 @@ RtfFileResult start_document(RtfDocumentAppend& document, const std::string& nam
     return result;
 }
 
+// The documents go to the current folder: the question names it in full,
+// so that the student can find them again.
+std::string folder_line()
+{
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::current_path(error);
+    return error ? "Cartella non determinabile" : "Cartella: " + folder.string();
+}
+
 }  // namespace
 
 std::string rtf_title_line(const DateAndTime& when)
@@ -104,7 +115,7 @@ void export_problem_rtf(std::int32_t /*unit*/)
             return;
         }
     }
-    if (show_message_dialog("Aggiungere il problema corrente", "al file " + name + ".doc?", "") < 0) return;
+    if (show_message_dialog("Aggiungere il problema corrente", "al file " + name + ".doc?", folder_line()) < 0) return;
 
     const bool results_apart = screen_settings.print_mode == PrintMode::results_in_separate_file;
     const std::string answer = converted(texts.answer_text);

@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "numbers/fixed_width.h"
+#include "platform/font_options.h"
 
 namespace {
 
@@ -65,9 +66,11 @@ char32_t next_code_point(std::string_view text, std::size_t& at)
     return c;
 }
 
-void append_unicode_unit(std::string& out, std::uint32_t unit)
+// "\uN" and what a reader without Unicode shows in its place.
+void append_unicode_unit(std::string& out, std::uint32_t unit, std::string_view fallback = "?")
 {
-    out += "\\u" + std::to_string(static_cast<std::int16_t>(static_cast<std::uint16_t>(unit))) + "?";
+    out += "\\u" + std::to_string(static_cast<std::int16_t>(static_cast<std::uint16_t>(unit)));
+    out += fallback;
 }
 
 void append_character(std::string& out, char32_t c)
@@ -94,17 +97,41 @@ void append_character(std::string& out, char32_t c)
     }
 }
 
+// A letter of the Symbol font as the Greek letter it stands for, followed
+// by the letter itself: readers that know Unicode show the Greek letter in
+// any font, older ones skip the escape and show the letter in Symbol.
+void append_symbol_character(std::string& out, char32_t c)
+{
+    const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    if (!letter) {
+        append_character(out, c);
+        return;
+    }
+    const std::string symbol(1, static_cast<char>(c));
+    const std::string greek = platform::symbol_to_greek(symbol);
+    std::size_t at = 0;
+    append_unicode_unit(out, next_code_point(greek, at), " " + symbol);
+}
+
+std::string rtf_symbol_text(std::string_view text)
+{
+    std::string out;
+    for (std::size_t at = 0; at < text.size();) append_symbol_character(out, next_code_point(text, at));
+    return out;
+}
+
 struct RtfCode {
     char letter;
     std::string_view before;
     std::string_view after;
+    std::string (*argument)(std::string_view);
 };
 
 constexpr std::array<RtfCode, 4> rtf_codes = {{
-    {'d', "\\sub ", "\\nosupersub "},
-    {'u', "\\super ", "\\nosupersub "},
-    {'b', "\\i\\f1 ", "\\i0\\f0 "},
-    {'i', "\\i ", "\\i0 "},
+    {'d', "\\sub ", "\\nosupersub ", rtf_text},
+    {'u', "\\super ", "\\nosupersub ", rtf_text},
+    {'b', "\\i\\f1 ", "\\i0\\f0 ", rtf_symbol_text},
+    {'i', "\\i ", "\\i0 ", rtf_text},
 }};
 
 }  // namespace
@@ -138,7 +165,7 @@ std::string convert_markup_to_rtf(std::string_view source)
         for (const RtfCode& code : rtf_codes) {
             if (code.letter != letter) continue;
             out += code.before;
-            out += rtf_text(source.substr(p + 2, q - p - 2));
+            out += code.argument(source.substr(p + 2, q - p - 2));
             out += code.after;
         }
         at = q + 1;

@@ -56,10 +56,11 @@ void walk_problem_blocks(GeneratorMode request, std::span<const ChapterSection> 
     app_state.problem_count = k;
 }
 
-void register_chapter_generator(std::int32_t chapter, ChapterGenerator generator)
+void register_chapter_generator(std::int32_t chapter, ChapterGenerator generator, ChapterMemory memory)
 {
     if (chapter < 1 || chapter > 9) return;
     chapter_generators.by_chapter[chapter] = generator;
+    chapter_generators.memory[chapter] = memory;
 }
 
 bool chapter_available(std::int32_t chapter)

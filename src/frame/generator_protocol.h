@@ -17,10 +17,12 @@
 // a generator has its "&Indice" item greyed.
 #pragma once
 
+#include <any>
 #include <array>
 #include <cstdint>
 #include <span>
 #include <string_view>
+#include <type_traits>
 
 // The requests a generator answers.
 enum class GeneratorMode : std::int32_t {
@@ -52,12 +54,31 @@ struct ProblemBlock {
 void walk_problem_blocks(GeneratorMode request, std::span<const ChapterSection> sections,
                          std::span<const ProblemBlock> blocks);
 
-// The generators of the chapters that exist, indexed 1 to 9.
+// What a chapter remembers from one showing of a problem to the next (the
+// picks "Nessuna Versione" must not pose again), as a copy the frame can keep
+// and put back: a repeated page has to start from the memory its first
+// showing started from, or its redraws come out otherwise.
+struct ChapterMemory {
+    std::any (*keep)() = nullptr;
+    void (*put_back)(const std::any& kept) = nullptr;
+};
+
+// The memory of a chapter that keeps it all in one object.
+template <auto& State>
+constexpr ChapterMemory memory_of()
+{
+    using Kept = std::remove_cvref_t<decltype(State)>;
+    return {[]() -> std::any { return State; }, [](const std::any& kept) { State = std::any_cast<const Kept&>(kept); }};
+}
+
+// The generators of the chapters that exist, indexed 1 to 9, and their
+// memories (empty for a chapter that remembers nothing).
 struct ChapterGenerators {
     std::array<ChapterGenerator, 10> by_chapter{};
+    std::array<ChapterMemory, 10> memory{};
 };
 extern ChapterGenerators chapter_generators;
 
 // Chapter numbers outside 1 to 9 are ignored.
-void register_chapter_generator(std::int32_t chapter, ChapterGenerator generator);
+void register_chapter_generator(std::int32_t chapter, ChapterGenerator generator, ChapterMemory memory = {});
 bool chapter_available(std::int32_t chapter);

@@ -35,7 +35,8 @@ const DialogResource other_version_dialog{
     {
         {0, DialogControlKind::static_text, "Digitare la Versione (6-10000000)", 12, 10, 206, 18, true},
         {version_field, DialogControlKind::edit, "", 12, 34, 110, 22, true},
-        {version_hint, DialogControlKind::static_text, "", 12, 96, 206, 18, true},
+        // Two lines: the refusal is wider than the dialog.
+        {version_hint, DialogControlKind::static_text, "", 12, 92, 206, 36, true},
         button(1, "OK", 148, 34),
         button(2, "Cancel", 148, 66),
     }};

@@ -1,7 +1,9 @@
 #include "frame/problem_page.h"
 
+#include <any>
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "frame/app_state.h"
 #include "frame/chapter_dispatcher.h"
@@ -18,8 +20,20 @@
 
 namespace {
 
+// The last problem generated: which it was, the version in force while it
+// was drawn and the chapter's memory just before, all that a repeat needs to
+// draw the same page again (a clock seed taken as a version would lift the
+// rule against posing the previous pick again).
+struct LastPage {
+    std::int32_t chapter = 0;  // 0: none yet
+    std::int32_t problem = 0;
+    std::int32_t version = no_version;
+    std::any memory;
+};
+
 struct PageState {
     bool level_notice = false;
+    LastPage last_page;
 };
 PageState page_state;
 
@@ -85,7 +99,10 @@ void draw_level_notice(std::int32_t level)
 {
     fill_ellipse(qw_rgb(140, 165, 231), 300, 20, 430, 150);
     fill_ellipse(qw_rgb(255, 0, 0), 305, 25, 425, 145);
-    draw_markup_text(320, 45, "@t'Arial'h36be@@cFFFFFF@Livello");
+    // A size smaller than the digit's and centred, so that the word stays
+    // on the red where the disc narrows towards its top.
+    constexpr std::string_view word = "@t'Arial'h32be@@cFFFFFF@Livello";
+    draw_markup_text(365 - markup_line_width(word) / 2, 47, word);
     draw_markup_text(348, 75, "@t'Arial'h72be@@cFFFFFF@" + std::to_string(level));
     show_chemistry_fact(200, 180, 360);
 }
@@ -142,16 +159,27 @@ void show_problem_page(PageMode mode)
     }
     page_state.level_notice = false;
 
+    LastPage& last = page_state.last_page;
+    const bool same_page = mode == PageMode::repeat && last.chapter == app_state.current_chapter &&
+                           last.problem == selected;
     if (mode == PageMode::repeat || mode == PageMode::new_data) {
         app_state.saved_version = app_state.version_number;
-        app_state.version_number = mode == PageMode::repeat ? screen_settings.last_seed : no_version;
+        app_state.version_number = mode == PageMode::new_data ? no_version
+                                   : same_page                ? last.version
+                                                              : screen_settings.last_seed;
     }
-    if (app_state.version_number != no_version) {
-        set_random_seed(app_state.version_number);
-        screen_settings.last_seed = app_state.version_number;
-    } else {
-        screen_settings.last_seed = draw_clock_seed();
+    if (same_page) {
+        put_back_chapter_memory(last.memory);
         set_random_seed(screen_settings.last_seed);
+    } else {
+        last = {app_state.current_chapter, selected, app_state.version_number, keep_chapter_memory()};
+        if (app_state.version_number != no_version) {
+            set_random_seed(app_state.version_number);
+            screen_settings.last_seed = app_state.version_number;
+        } else {
+            screen_settings.last_seed = draw_clock_seed();
+            set_random_seed(screen_settings.last_seed);
+        }
     }
     run_chapter_generator(GeneratorMode::generate);
     if (mode != PageMode::as_version) app_state.version_number = app_state.saved_version;

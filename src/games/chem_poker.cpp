@@ -48,7 +48,7 @@ constexpr std::int32_t deal_hit = 1;
 
 void draw_credits_label()
 {
-    draw_markup_text(500, 231, "@T8@@c00FFFF@Credits");
+    draw_markup_text(500, 228, "@T8@@c00FFFF@Credits");
 }
 void draw_credits()
 {
@@ -178,7 +178,7 @@ bool ask_joker_question()
 bool pay_out()
 {
     if (poker_state.payout <= 0 || poker_state.answered_wrong == 1) return true;
-    draw_markup_text(450, 231, "@T8@@c00FFFF@Win");
+    draw_markup_text(450, 228, "@T8@@c00FFFF@Win");
     draw_counter_panel(win_panel, poker_state.payout);
     rt_sleep_ms(200);
     for (std::int32_t count = 0; count < poker_state.payout; ++count) {

@@ -52,7 +52,8 @@ void draw_slot_symbol(const SlotSymbol& symbol, std::int32_t x, std::int32_t y)
         fill_box(symbol.fill, x + 10, y, x + 110, y + 40);
         qw_set_color_rgb(0x00FFFF);
         draw_markup_text(x + 30, y, "@T8@Jackpot");
-        draw_markup_text(x + 30, y + 25, "@T8@Jackpot");
+        // The lower one's descenders stay on the symbol.
+        draw_markup_text(x + 30, y + 22, "@T8@Jackpot");
         break;
     case SymbolShape::one_bar: fill_box(symbol.fill, x + 10, y + 16, x + 110, y + 26); break;
     case SymbolShape::two_bars:

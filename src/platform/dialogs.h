@@ -35,6 +35,9 @@ struct DialogControl {
     std::int32_t width = 0;
     std::int32_t height = 0;
     bool visible = true;
+    // A label that takes as many rows as its text needs when the dialog
+    // opens; what lies below it moves down and the dialog grows with it.
+    bool grows = false;
 };
 
 struct DialogResource {

@@ -16,6 +16,7 @@ namespace {
 
 inline constexpr std::size_t paragraph_limit = 2000;
 inline constexpr std::int32_t line_height = 16;
+inline constexpr std::int32_t widest_stretch_letters = 2;
 
 // "(i2)" where it fits; wider gaps are written in full.
 std::string gap_text(std::int32_t pixels)
@@ -148,18 +149,20 @@ QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_
         const auto gaps = static_cast<std::int32_t>(j - first) - 2;
         // A first word wider than the line: the rest goes on one line.
         if (gaps < 0) break;
-        // A word alone on its line is not spread.
         const std::int32_t spare = gaps > 0 ? x_right - fitting_width - x_left : 0;
         const std::int32_t per_gap = gaps > 0 ? spare / gaps : 0;
         const std::int32_t extra = spare - per_gap * gaps;
-        std::string line(span(first, first + 1));
-        for (std::int32_t g = 1; g <= gaps; ++g) {
+        select_font(saved_font);
+        select_colour(saved_colour);
+        // A word alone on its line is not spread, nor a line whose gaps would
+        // widen by more than a few letters: words that far apart read as parted.
+        const bool spread = gaps > 0 && per_gap < widest_stretch_letters * qw_get_text_extent("n");
+        std::string line(span(first, spread ? first + 1 : j - 1));
+        for (std::int32_t g = 1; spread && g <= gaps; ++g) {
             line.resize(strip_trailing_blanks(line).size());
             line += " @x" + gap_text(g <= extra ? per_gap + 1 : per_gap) + "@";
             line.append(span(first + g, first + g + 1));
         }
-        select_font(saved_font);
-        select_colour(saved_colour);
         const std::int32_t last_y = render_markup({x_left, y_line, 0}, strip_trailing_blanks(line), pass).y;
         y_line = last_y + line_height;
         // Fonts and colours chosen by number inside a line carry over.

@@ -76,18 +76,20 @@ constexpr std::array<std::string_view, 60> unit_symbols = {
 
 bool is_operator(const std::string& shown)
 {
-    return shown == "+" || shown == "=";
+    return shown == "+" || shown == "-" || shown == "=";
 }
 
 }  // namespace
 
-// "1.35", "-0.5", "2.08•10-3;" (the exponent raised): signs, then a digit,
-// then digits, points, commas and signs, "•" anywhere. Read in place: it is
-// asked of every word of every paragraph.
+// "1.35", "-0.5", "2.08•10-3;" (the exponent raised), "=21.8" (a value
+// written against its "="): signs, then a digit, then digits, points, commas
+// and signs, "•" anywhere. Read in place: it is asked of every word of every
+// paragraph.
 bool is_number_word(std::string_view shown)
 {
     constexpr std::string_view bullet = "•";
-    const std::string_view s = unclosed(shown);
+    std::string_view s = unclosed(shown);
+    if (s.starts_with('=')) s.remove_prefix(1);
     std::size_t read = 0;  // characters read, "•" left out
     bool digit_seen = false;
     for (std::size_t i = 0; i < s.size();) {
@@ -139,9 +141,12 @@ std::vector<std::size_t> line_breaks(std::string_view text, std::int32_t room,
         const bool label = !shown[k].empty() && shown[k].back() == ':';
         if (is_number_word(shown[k + 1]) && label) bound[k] = true;
         if (is_number_word(shown[k]) && is_unit_word(shown[k + 1])) bound[k] = true;
+        // "@iV@ =21.8": the value's "=" keeps the name it gives the value to.
+        if (shown[k + 1].size() > 1 && shown[k + 1].starts_with('=')) bound[k] = true;
     }
-    // Equations: species joined by "+" and "=", with at least one "=" and no
-    // number among them (that is an equality, "K = 1.8•10@u-5@", which may part).
+    // Equations and equalities: terms joined by "+", "-" and "=", with at
+    // least one "=" ("A + B = C", "K = 1.8•10@u-5@"): a reader takes a line
+    // ending in "=" for a finished one.
     for (std::size_t k = 1; k + 1 < n;) {
         if (!is_operator(shown[k]) || is_operator(shown[k - 1]) || is_operator(shown[k + 1])) {
             ++k;
@@ -151,12 +156,8 @@ std::vector<std::size_t> line_breaks(std::string_view text, std::int32_t room,
         std::size_t last = k + 1;
         while (last + 2 < n && is_operator(shown[last + 1]) && !is_operator(shown[last + 2])) last += 2;
         bool equation = false;
-        bool numbers = false;
-        for (std::size_t j = first; j <= last; ++j) {
-            equation = equation || shown[j] == "=";
-            numbers = numbers || is_number_word(shown[j]);
-        }
-        if (equation && !numbers) {
+        for (std::size_t j = first; j <= last; ++j) equation = equation || shown[j] == "=";
+        if (equation) {
             const bool fits = width(words[first].begin, words[last].end) <= room;
             for (std::size_t j = first; j < last; ++j)
                 if (fits || !is_operator(shown[j + 1])) bound[j] = true;

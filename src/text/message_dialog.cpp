@@ -20,9 +20,12 @@ constexpr std::int32_t line1_id = 1114;
 constexpr std::int32_t line2_id = 1115;
 constexpr std::int32_t line3_id = 1116;
 
+// A line too long for its row, such as a full path, takes more rows.
 DialogControl line(std::int32_t id, std::int32_t y)
 {
-    return {id, DialogControlKind::static_text, "", across(17), down(y), across(152), down(11)};
+    DialogControl text{id, DialogControlKind::static_text, "", across(17), down(y), across(152), down(11)};
+    text.grows = true;
+    return text;
 }
 
 DialogControl button(std::int32_t id, std::string text, std::int32_t x)

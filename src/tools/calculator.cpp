@@ -6,6 +6,7 @@
 
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
+#include "numbers/typed_number.h"
 #include "tools/expression_engine.h"
 #include "tools/root_search.h"
 #include "tools/tool_messages.h"
@@ -51,7 +52,7 @@ std::string_view status_message(CalculatorStatus status)
 
 std::optional<double> read_x(std::string_view text)
 {
-    const auto x = read_list_double(text);
+    const auto x = read_typed_double(text);
     if (!x || !std::isfinite(*x)) return std::nullopt;
     return x;
 }

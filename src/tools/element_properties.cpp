@@ -1,5 +1,6 @@
 #include "tools/element_properties.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <optional>
@@ -137,14 +138,25 @@ void draw_element_properties(std::int32_t k)
     constexpr std::int32_t beside_symbol = card_left + 62;
     if (const std::string_view density = element_columns(k, 34, 40); !strip_blanks(density).empty())
         draw_markup_text(beside_symbol, 258, "@C1@@T2@d = " + std::string(density) + " g/cm@y-2@3");
-    // The energies end at the right border, whatever their digits.
-    const auto right_aligned = [](std::int32_t y, const std::string& text) {
-        draw_markup_text(571 - markup_line_width(text), y, text);
+    // The energies one under the other with their "=" in one column, the
+    // longer ending at the right border: the ionisation energy's subscript
+    // then hangs over the affinity's lowered one, clear of its capital. The
+    // affinity's row is two pixels above the density's, so that its
+    // subscript clears a long configuration's exponents.
+    struct Energy {
+        std::string_view head;
+        std::string_view value;
+        std::int32_t y;
     };
-    if (const std::string_view energy = element_columns(k, 41, 45); !strip_blanks(energy).empty())
-        right_aligned(245, "@C1@@T2@E@di@@T2@ = " + std::string(energy) + " kJ/mol");
-    if (const std::string_view affinity = element_columns(k, 46, 50); !strip_blanks(affinity).empty())
-        right_aligned(258, "@C1@@T2@A@de@@T2@ = " + std::string(affinity) + " kJ/mol");
+    const Energy energies[] = {{"@C1@@T2@E@di@", element_columns(k, 41, 45), 245},
+                               {"@C1@@T2@A@de@", element_columns(k, 46, 50), 256}};
+    const auto tail = [](const Energy& e) { return "@T2@ = " + std::string(e.value) + " kJ/mol"; };
+    std::int32_t equals_x = 571;
+    for (const Energy& e : energies)
+        if (!strip_blanks(e.value).empty()) equals_x = std::min(equals_x, 571 - markup_line_width(tail(e)));
+    for (const Energy& e : energies)
+        if (!strip_blanks(e.value).empty())
+            draw_markup_text(equals_x - markup_line_width(e.head), e.y, std::string(e.head) + tail(e));
     // Each subshell's electrons raised by 2 pixels after its label.
     std::string configuration = "@T2@" + std::string(element_columns(k, 51, 54));
     const std::string_view shells = element_columns(k, 55, 70);

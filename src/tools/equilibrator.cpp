@@ -7,6 +7,7 @@
 #include <string>
 
 #include "numbers/formatted_conversions.h"
+#include "numbers/typed_number.h"
 #include "tools/character_classes.h"
 #include "tools/tool_messages.h"
 
@@ -107,7 +108,7 @@ std::string constant_text(double K)
 
 std::optional<float> read_value(const std::string& text)
 {
-    const auto value = read_list_real(text);
+    const auto value = read_typed_real(text);
     if (!value || !std::isfinite(*value)) return std::nullopt;
     return value;
 }
@@ -134,24 +135,42 @@ void write_results(Dialog& dialog)
             dlg_set_char(dialog, species_fields[s].equilibrium, format_es(equilibrator_record.equilibrium[s], 10, 2));
 }
 
-// Stops at the first field that is refused or cannot be read; the fields
-// read before it are kept.
-EquilibratorStatus read_species_fields(const Dialog& dialog)
+// Stops at the first field that is refused or cannot be read, noting it in
+// refused; the fields read before it are kept.
+EquilibratorStatus read_species_fields(const Dialog& dialog, std::int32_t& refused)
 {
     EquilibratorRecord& r = equilibrator_record;
     for (std::size_t s = 0; s < species_fields.size(); ++s) {
-        const std::string text = dlg_get_char(dialog, species_fields[s].coefficient);
-        if (!digits_only(text)) return EquilibratorStatus::coefficient_not_digits;
+        refused = species_fields[s].coefficient;
+        const std::string text = dlg_get_char(dialog, refused);
+        if (!digits_only(text) || text.empty()) return EquilibratorStatus::coefficient_not_digits;
         const auto value = read_value(text);
         if (!value) return EquilibratorStatus::input_not_read;
         r.coefficients[s] = *value;
     }
     for (std::size_t s = 0; s < species_fields.size(); ++s) {
-        const auto value = read_value(dlg_get_char(dialog, species_fields[s].concentration));
+        refused = species_fields[s].concentration;
+        const auto value = read_value(dlg_get_char(dialog, refused));
         if (!value) return EquilibratorStatus::input_not_read;
         r.initial[s] = *value;
     }
     return EquilibratorStatus::valid;
+}
+
+// The two message lines name the refused field, whose text stays as typed
+// for the student to mend, like every other field.
+void mark_refused_field(Dialog& dialog, std::int32_t field)
+{
+    for (std::size_t s = 0; s < species_fields.size(); ++s) {
+        const bool coefficient = species_fields[s].coefficient == field;
+        if (!coefficient && species_fields[s].concentration != field) continue;
+        const std::string species = (s < 3 ? "reagente " : "prodotto ") + std::to_string(s % 3 + 1);
+        dlg_set_char(dialog, first_message_field, coefficient ? "Coefficiente errato:" : "Concentrazione errata:");
+        dlg_set_char(dialog, second_message_field, coefficient ? species + ", solo cifre" : species);
+        return;
+    }
+    dlg_set_char(dialog, first_message_field, "Costante errata:");
+    dlg_set_char(dialog, second_message_field, "scrivere un numero");
 }
 
 float concentration_to_three_digits(float concentration)
@@ -162,12 +181,16 @@ float concentration_to_three_digits(float concentration)
 
 // Reads the constant and the rounded values; solves when one side is
 // complete. The status says how far it got.
-EquilibratorStatus equilibrate(const Dialog& dialog)
+EquilibratorStatus equilibrate(const Dialog& dialog, std::int32_t& refused)
 {
     EquilibratorRecord& r = equilibrator_record;
-    if (const EquilibratorStatus read = read_species_fields(dialog); read != EquilibratorStatus::valid) return read;
-    const auto K = read_list_double(dlg_get_char(dialog, constant_field));
-    if (!K || std::isnan(*K)) return EquilibratorStatus::cannot_equilibrate;
+    if (const EquilibratorStatus read = read_species_fields(dialog, refused); read != EquilibratorStatus::valid)
+        return read;
+    const auto K = read_typed_double(dlg_get_char(dialog, constant_field));
+    if (!K || std::isnan(*K)) {
+        refused = constant_field;
+        return EquilibratorStatus::input_not_read;
+    }
     r.K = *K;
     if (r.K < 1e-38) {
         r.K = 0.0;
@@ -204,22 +227,20 @@ EquilibratorStatus equilibrate(const Dialog& dialog)
 void equilibrator_dialog_callback(Dialog& dialog, std::int32_t, std::int32_t)
 {
     EquilibratorRecord& r = equilibrator_record;
-    r.status = equilibrate(dialog);
-    write_fields(dialog);
+    std::int32_t refused = 0;
+    r.status = equilibrate(dialog, refused);
     for (const SpeciesFields& fields : species_fields) dlg_set_char(dialog, fields.equilibrium, "");
     switch (r.status) {
     case EquilibratorStatus::cannot_equilibrate:
+        write_fields(dialog);
         dlg_set_char(dialog, second_message_field, cannot_equilibrate_text);
         break;
     case EquilibratorStatus::input_not_read:
-        dlg_set_char(dialog, first_message_field, "Input errato; dati");
-        dlg_set_char(dialog, second_message_field, "letti solo in parte");
+    case EquilibratorStatus::coefficient_not_digits: mark_refused_field(dialog, refused); break;
+    case EquilibratorStatus::valid:
+        write_fields(dialog);
+        write_results(dialog);
         break;
-    case EquilibratorStatus::coefficient_not_digits:
-        dlg_set_char(dialog, first_message_field, "Coefficienti errati;");
-        dlg_set_char(dialog, second_message_field, "usare solo cifre");
-        break;
-    case EquilibratorStatus::valid: write_results(dialog); break;
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
+#include "numbers/typed_number.h"
 #include "platform/graphics.h"
 #include "text/graph_plotter.h"
 #include "text/markup_text.h"
@@ -28,9 +29,10 @@ constexpr std::int32_t plot_height = 240;
 // Below the ends of the tick marks under the frame.
 constexpr std::int32_t labels_y = 277;
 
+// Up to its field, which "y2=" fills in the dialog's font.
 DialogControl label(std::int32_t id, const char* text, std::int32_t x, std::int32_t y)
 {
-    return {id, DialogControlKind::static_text, text, x, y, 24, 18, true};
+    return {id, DialogControlKind::static_text, text, x, y, 26, 18, true};
 }
 
 DialogControl field(std::int32_t id, std::int32_t x, std::int32_t y, std::int32_t width)
@@ -110,7 +112,7 @@ std::int32_t text_width(std::string_view text)
 
 std::optional<float> read_range(std::string_view text)
 {
-    const auto value = read_list_real(text);
+    const auto value = read_typed_real(text);
     if (!value || !std::isfinite(*value)) return std::nullopt;
     return value;
 }

@@ -32,15 +32,17 @@ constexpr std::array<PlacedText, 13> units_texts{{
     {190, 178, "Energia:@X272@joule (J)@X378@caloria (cal) = 4.184 J"},
     {190, 192, "Pressione:@X272@pascal (Pa)@X378@atmosfera (atm) = 101325 Pa"},
     {190, 219, "@C2@@T2@Multipli, sottomultipli e fattori di conversione@C1@"},
+    // Each power ten pixels or more after the widest prefix of its column
+    // ("mega (M)", "deca (da)"), each column as far from the power before.
     {190, 234,
-     "pico (p) @X245@10@y-4@-12@y4@@T2@@X285@nano (n) @X340@10@y-4@-9@y4@@T2@@X380@micro (µ) "
-     "@X435@10@y-4@-6@y4@@X475@milli (m) @X530@10@y-4@-3@y4@"},
+     "pico (p) @X243@10@y-4@-12@y4@@T2@@X286@nano (n) @X347@10@y-4@-9@y4@@T2@@X383@micro (µ) "
+     "@X444@10@y-4@-6@y4@@X480@milli (m) @X534@10@y-4@-3@y4@"},
     {190, 248,
-     "centi (c) @X245@10@y-4@-2@y4@@T2@@X285@deci (d) @X340@10@y-4@-1@y4@@T2@@X380@deca (da) "
-     "@X435@10@y-4@1@y4@@X475@etto (h) @X530@10@y-4@2@y4@"},
+     "centi (c) @X243@10@y-4@-2@y4@@T2@@X286@deci (d) @X347@10@y-4@-1@y4@@T2@@X383@deca (da) "
+     "@X444@10@y-4@1@y4@@X480@etto (h) @X534@10@y-4@2@y4@"},
     {190, 262,
-     "chilo (k) @X245@10@y-4@3@y4@@T2@@X285@mega (M) @X340@10@y-4@6@y4@@T2@@X380@giga (G) "
-     "@X435@10@y-4@9@y4@@X475@tera (T) @X530@10@y-4@12@y4@"},
+     "chilo (k) @X243@10@y-4@3@y4@@T2@@X286@mega (M) @X347@10@y-4@6@y4@@T2@@X383@giga (G) "
+     "@X444@10@y-4@9@y4@@X480@tera (T) @X534@10@y-4@12@y4@"},
 }};
 
 struct ConstantRow {

@@ -1,5 +1,8 @@
 #include "tools/root_search.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "tools/expression_engine.h"
 
 namespace {
@@ -17,12 +20,16 @@ bool value_at(double x, double& f)
     return evaluate_coded_expression(1, x, 0.0, 0.0, 0.0, 0.0, {}, f, error);
 }
 
-RootSearch secant(double p, double h, double& root)
+// A sign change where the function grows as the bracket shrinks is a pole
+// (1/x across 0), not a root: near a root it dwindles below where the
+// refinement started (start_size, the size of f at the first point).
+RootSearch secant(double p, double h, double start_size, double& root)
 {
     double f1 = 0.0;
     double f2 = 0.0;
     const double x2 = p + h;
     const bool defined = value_at(p, f1) && value_at(x2, f2);
+    if (defined && std::min(std::abs(f1), std::abs(f2)) > start_size) return RootSearch::not_evaluable;
     root = !defined || f1 == f2 || f1 == 0.0 || f2 == 0.0 ? p : p - f1 * (x2 - p) / (f2 - f1);
     return RootSearch::found;
 }
@@ -31,9 +38,11 @@ RootSearch refine(Refinement kind, double p, double h, double& root)
 {
     const bool towards_sign = kind == Refinement::sign_change;
     bool sign_change_seen = false;
+    double start_size = HUGE_VAL;
     for (int pass = 0; pass < refinement_passes; ++pass) {
         double fp = 0.0;
         if (!value_at(p, fp) && towards_sign) return RootSearch::not_evaluable;
+        if (pass == 0) start_size = std::abs(fp);
         h /= 10.0;
         const double start = p;
         const int steps = towards_sign ? 10 : 9;
@@ -58,7 +67,7 @@ RootSearch refine(Refinement kind, double p, double h, double& root)
     }
     if (!towards_sign && !sign_change_seen)
         return kind == Refinement::edge_forward ? RootSearch::not_evaluable : RootSearch::no_root;
-    return secant(p, h, root);
+    return secant(p, h, start_size, root);
 }
 
 }  // namespace

@@ -44,6 +44,51 @@ const Wording wordings[] = {
     {4, 26, 1, false, "Confrontare la pressione in un'autoclave da"},
     {4, 26, 3, false, "Confrontare la pressione in una bombola da"},
     {5, 29, 1, false, "l'agente ossidante nell'equazione seguente"},
+    // What the answer assumes, and the units of its values.
+    {9, 2, 1, false, "66.5 L di aria, misurati a 0@uo@C e 1 atm, vengono"},
+    {6, 33, 1, false, "dall'inizio della reazione, con B in largo eccesso e quindi [B] costante"},
+    {7, 26, 5, true, "7.5•10@u-5@ M; 7.1•10@u-13@ M"},
+    {3, 2, 1, true, "0.25 mol di atomi; 1.48•10@u23@ atomi"},
+    {9, 35, 1, true, "@T1@@C1@8.9 L/mol"},
+    // Italian.
+    {2, 19, 1, false, "Qual è la formula attesa"},
+    {2, 27, 1, false, "formule limite più stabili"},
+    {2, 27, 1, false, ". Qual è la forma della molecola? Qual è la carica"},
+    {1, 28, 1, false, "È ragionevole assumere che @iy@ e @ix@ siano collegate"},
+    {2, 40, 365, false, "La formula della fosfina è PH@d2@"},
+    {9, 18, 1, false, "nella titolazione dell'Ag@u+@ in eccesso"},
+    {5, 28, 1, false, "nell'ipotesi che"},
+    {4, 15, 33, false, "una miscela di elio ed etano all'80.0% in peso"},
+    {4, 17, 1, false, "di elio e neo all'81.4% in peso"},
+    {4, 17, 3, false, "di neo ed etano al 27.2% in peso"},
+    {6, 34, 3, false, "si riduca all'88.8% dell'iniziale"},
+    {6, 34, 7, false, "si riduca al 20.1% dell'iniziale"},
+    {6, 19, 2, false, "terzo livello sia lo 0.023% di quella"},
+    {6, 19, 17, false, "terzo livello sia l'87% di quella"},
+    {6, 19, 4, false, "secondo livello sia il 4.7% di quella"},
+    {7, 24, 1, false, "dissociato per l'11% in una data soluzione"},
+    {9, 44, 6, false, "diminuisce dell'80% riscaldando"},
+    {3, 19, 50, true, "è già l'11.3%"},
+    {8, 3, 1, false, "al catodo in un'elettrolisi"},
+    {8, 4, 1, false, "nell'elettrolisi dell'acqua"},
+    {9, 32, 1, false, "al catodo in un'elettrolisi"},
+    {3, 5, 1, false, " g di sostanza."},
+    // Blanks: each value parted from its unit and its neighbours.
+    {2, 5, 1, true, "2.2806•10@u-22@ g; 2.210•10@u9@"},
+    {9, 26, 1, true, "0.0887 M"},
+    {6, 31, 1, true, "m = 1; n = 1/2; @ik@@dc@"},
+    {6, 21, 1, true, "-19.6 J/K; @bD@@iS@@dcompl@ = 0.8 J/K"},
+    {9, 36, 1, true, "65.5@uo@C; @bD@@iS@@dcompl@ = 4.5 J/K"},
+    {9, 13, 1, true, "Primo ordine; 0.0975 s@u-1@"},
+    {9, 13, 2, true, "Secondo ordine; 1.42•10@u3@ L/(mol•s)"},
+    {9, 37, 1, false, "0.268 L/(mol•s). Calcolare"},
+    {9, 8, 1, false, "= -0.403 V]"},
+    {1, 29, 1, false, "se @iV@ = 21.8 L?"},
+    {6, 18, 1, true, "@iW@ = 10@u784@; @iE@ = 891@iE@@d0@; Per"},
+    {5, 31, 24, true, "4OH@u-@ = O@d2@ + 2H@d2@O + 4e@u-@"},
+    {9, 47, 1, false, "[@iK@@dps@ = 2.53•10@u-8@]"},
+    {7, 13, 2, false, "reazione 2SO@d3@@d(g)@ = 2SO@d2@@d(g)@ + O@d2@@d(g)@ contiene"},
+    {3, 25, 1, false, "@3Cu + 27HNO@d3@ = 3Cu(NO@d3@)@d2@ + 2NO + 4H@d2@O"},
 };
 
 class ProblemWording : public testing_support::RecordingTest {
@@ -61,6 +106,12 @@ TEST_F(ProblemWording, EachStandsOnThePageOfItsVersion)
                      std::to_string(w.version) + ": " + text);
         EXPECT_NE(text.find(w.text), std::string::npos);
     }
+}
+
+TEST_F(ProblemWording, BronstedNamedInFullInHisFact)
+{
+    EXPECT_TRUE(chemistry_fact(26).value_or("").starts_with("Secondo Brønsted, un acido è una specie"));
+    EXPECT_NE(chemistry_fact(26).value_or("").find(" e una base è una specie"), std::string::npos);
 }
 
 TEST_F(ProblemWording, LeChatelierInTheSectionOfChapterFourAndItsFact)

@@ -88,32 +88,32 @@ TEST(ParseEquationTerms, RefusesTextsWithoutSidesOrWithTooManySpecies)
 
 TEST(FormatEquationText, HidesOrShowsCoefficients)
 {
-    EXPECT_EQ(format_equation_text(0, water_synthesis), " H@d2@ + O@d2@ = H@d2@O");
-    EXPECT_EQ(format_equation_text(1, water_synthesis), "  2H@d2@ + O@d2@ =  2H@d2@O");
+    EXPECT_EQ(format_equation_text(0, water_synthesis), "H@d2@ + O@d2@ = H@d2@O");
+    EXPECT_EQ(format_equation_text(1, water_synthesis), "2H@d2@ + O@d2@ = 2H@d2@O");
     EXPECT_EQ(format_equation_text(0, reaction_record(17)),
-              " Ca@d3@(PO@d4@)@d2@ + SiO@d2@ + C = P@d4@ + CaSiO@d3@ + CO");
+              "Ca@d3@(PO@d4@)@d2@ + SiO@d2@ + C = P@d4@ + CaSiO@d3@ + CO");
     EXPECT_EQ(format_equation_text(1, reaction_record(17)),
-              "  2Ca@d3@(PO@d4@)@d2@ +  6SiO@d2@ + 10C = P@d4@ +  6CaSiO@d3@ + 10CO");
-    EXPECT_EQ(format_equation_text(0, reaction_record(101)), " Zn + H@u+@ = Zn@u2+@ + H@d2@");
+              "2Ca@d3@(PO@d4@)@d2@ + 6SiO@d2@ + 10C = P@d4@ + 6CaSiO@d3@ + 10CO");
+    EXPECT_EQ(format_equation_text(0, reaction_record(101)), "Zn + H@u+@ = Zn@u2+@ + H@d2@");
     EXPECT_EQ(format_equation_text(0, "s"), "");
 }
 
 TEST(AddStateSubscripts, MarksEachSpeciesWithItsState)
 {
-    EXPECT_EQ(add_state_subscripts(water_synthesis, 0, 1, 1), " H@d2@@d(g)@ + O@d2@@d(g)@ = H@d2@O@d(l)@");
-    EXPECT_EQ(add_state_subscripts(water_synthesis, 0, 2, 1), " H@d2@@d(g)@ + O@d2@@d(g)@ = H@d2@O@d(g)@");
-    EXPECT_EQ(add_state_subscripts(water_synthesis, 0, 2, 2), "H@d2@O@d(g)@ =  H@d2@@d(g)@ + O@d2@@d(g)@");
-    EXPECT_EQ(add_state_subscripts(water_synthesis, 1, 1, 2), " 2H@d2@O@d(l)@ =   2H@d2@@d(g)@ + O@d2@@d(g)@");
+    EXPECT_EQ(add_state_subscripts(water_synthesis, 0, 1, 1), "H@d2@@d(g)@ + O@d2@@d(g)@ = H@d2@O@d(l)@");
+    EXPECT_EQ(add_state_subscripts(water_synthesis, 0, 2, 1), "H@d2@@d(g)@ + O@d2@@d(g)@ = H@d2@O@d(g)@");
+    EXPECT_EQ(add_state_subscripts(water_synthesis, 0, 2, 2), "H@d2@O@d(g)@ = H@d2@@d(g)@ + O@d2@@d(g)@");
+    EXPECT_EQ(add_state_subscripts(water_synthesis, 1, 1, 2), "2H@d2@O@d(l)@ = 2H@d2@@d(g)@ + O@d2@@d(g)@");
 }
 
 TEST(AddStateSubscripts, FindsAFormulaThatEndsAnEarlierOne)
 {
     const std::string decomposition = with_prefix("$ 2H@d2@O@d2@ = O@d2@ & $ 2H@d2@O");
-    EXPECT_EQ(add_state_subscripts(decomposition, 1, 1, 1), "  2H@d2@O@d2@@d(l)@ = O@d2@@d(g)@ +  2H@d2@O@d(l)@");
+    EXPECT_EQ(add_state_subscripts(decomposition, 1, 1, 1), "2H@d2@O@d2@@d(l)@ = O@d2@@d(g)@ + 2H@d2@O@d(l)@");
     // Only the first liquid water turns to vapour.
     const std::string both = with_prefix("H@d2@O & CO = H@d2@ & CO@d2@ & H@d2@O");
     EXPECT_EQ(add_state_subscripts(both, 0, 2, 1),
-              " H@d2@O@d(g)@ + CO@d(g)@ = H@d2@@d(g)@ + CO@d2@@d(g)@ + H@d2@O@d(l)@");
+              "H@d2@O@d(g)@ + CO@d(g)@ = H@d2@@d(g)@ + CO@d2@@d(g)@ + H@d2@O@d(l)@");
 }
 
 TEST(AddStateSubscripts, RefusesSpeciesOutsideTheCompoundTable)

@@ -57,7 +57,7 @@ TEST_F(ExportDocuments, TwoProblemsWithTheirResultsInOneDocument)
     second_problem();
     export_with();
 
-    EXPECT_EQ(dialogs, (std::vector<std::string>{question, question}));
+    EXPECT_EQ(dialogs, (std::vector<std::string>{question(), question()}));
     EXPECT_EQ(directory_listing(), std::vector<std::string>{"bt071435.doc"});
     expect_golden("bt071435.doc", "two_problems_with_results.doc");
     const auto lines = records(read_file("bt071435.doc"));
@@ -80,7 +80,7 @@ TEST_F(ExportDocuments, ResultsApartGoToTheirOwnDocument)
     second_problem();
     export_with();
 
-    EXPECT_EQ(dialogs, (std::vector<std::string>{question, question}));  // the results file is not asked about
+    EXPECT_EQ(dialogs, (std::vector<std::string>{question(), question()}));  // the results file is not asked about
     EXPECT_EQ(directory_listing(), (std::vector<std::string>{"bt071435.doc", "re071435.doc"}));
     expect_golden("bt071435.doc", "two_problems_results_apart.doc");
     expect_golden("re071435.doc", "two_results.doc");
@@ -103,7 +103,7 @@ TEST_F(ExportDocuments, PrintModeDecidesPerExport)
     EXPECT_EQ(body, (std::vector<std::string>{" \\par", "Calcolare la massa di 2.00 mol di H\\sub 2\\nosupersub O.",
                                               "      [Risultati: 36.0 g]", " \\par", " \\par",
                                               "La velocit\\'e0 \\'e8 3.0\\'9510\\super 8\\nosupersub  m/s; il "
-                                              "\\i\\f1 D\\i0\\f0 \\i H\\i0  vale \\{-5\\}.",
+                                              "\\i\\f1 \\u916 D\\i0\\f0 \\i H\\i0  vale \\{-5\\}.",
                                               " \\par", " \\par", "Terzo", "      [Risultati: tre]", " \\par", "}"}));
     const auto results = records(read_file("re071435.doc"));
     const std::vector<std::string> answers(results.begin() + 6, results.end());
@@ -137,7 +137,7 @@ TEST_F(ExportDocuments, CancelWritesNothingAndANewMinuteGivesANewName)
 
     backend.set_unix_seconds(march_7_14_35 + 60);
     export_with();
-    EXPECT_EQ(dialogs.back(), "Aggiungere il problema corrente|al file bt071436.doc?|");
+    EXPECT_EQ(dialogs.back(), question("bt071436"));
     const std::string before = read_file("bt071436.doc");
 
     export_with({kDialogCancel});
@@ -156,7 +156,7 @@ TEST_F(ExportDocuments, NeverOverwritesADocumentOfAnotherRun)
     export_with();
     export_with();
 
-    EXPECT_EQ(dialogs, (std::vector<std::string>(2, "Aggiungere il problema corrente|al file bt071435_3.doc?|")));
+    EXPECT_EQ(dialogs, (std::vector<std::string>(2, question("bt071435_3"))));
     EXPECT_EQ(read_file("bt071435.doc"), "a document of another day\n");
     EXPECT_EQ(read_file("re071435_3.doc"), "results of another day\n");
     EXPECT_EQ(records(read_file("bt071435_3.doc")).size(), 7u + 2 * 3);

@@ -59,7 +59,7 @@ TEST_F(ExportFailures, FullDiskAtAnyByteLeavesTheDocumentAsItWas)
         appended = now == two;
         if (!appended) {
             ASSERT_EQ(now, one) << "room for " << room << " bytes";
-            EXPECT_EQ(last_dialogs(before), (std::vector<std::string>{question, cannot_write}));
+            EXPECT_EQ(last_dialogs(before), (std::vector<std::string>{question(), cannot_write}));
         }
     }
     EXPECT_EQ(rtf_export_state.problems_file_ready, 1);
@@ -84,7 +84,7 @@ TEST_F(ExportFailures, FullDiskWhileMakingTheDocumentsLeavesNoFile)
         }
         const auto files = directory_listing();
         if (files.empty()) {
-            EXPECT_EQ(last_dialogs(before), (std::vector<std::string>{question, cannot_write})) << room;
+            EXPECT_EQ(last_dialogs(before), (std::vector<std::string>{question(), cannot_write})) << room;
             EXPECT_EQ(rtf_export_state.problems_file_ready, 0);
             EXPECT_EQ(rtf_export_state.results_file_ready, 0);
             continue;
@@ -93,7 +93,7 @@ TEST_F(ExportFailures, FullDiskWhileMakingTheDocumentsLeavesNoFile)
         ASSERT_EQ(files, (std::vector<std::string>{"bt071435.doc", "re071435.doc"})) << room;
         EXPECT_TRUE(ends_with_brace(read_file("bt071435.doc")));
         EXPECT_NE(read_file("re071435.doc").find("132 g"), std::string::npos);
-        EXPECT_EQ(last_dialogs(before), std::vector<std::string>{question});
+        EXPECT_EQ(last_dialogs(before), std::vector<std::string>{question()});
         break;
     }
     EXPECT_EQ(directory_listing().size(), 2u) << "the export never succeeded";
@@ -129,7 +129,7 @@ TEST_F(ExportFailures, ReadOnlyDirectoryRefusesTheNewDocumentOnly)
     PermissionsEnforced as_a_user;
     std::filesystem::permissions(directory, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     export_with();
-    EXPECT_EQ(dialogs, (std::vector<std::string>{question, cannot_open}));
+    EXPECT_EQ(dialogs, (std::vector<std::string>{question(), cannot_open}));
     EXPECT_TRUE(directory_listing().empty());
     EXPECT_EQ(rtf_export_state.problems_file_ready, 0);
 
@@ -143,7 +143,7 @@ TEST_F(ExportFailures, ReadOnlyDirectoryRefusesTheNewDocumentOnly)
     std::filesystem::permissions(directory, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
     export_with();
     EXPECT_GT(read_file("bt071435.doc").size(), one.size());
-    EXPECT_EQ(dialogs.back(), question);
+    EXPECT_EQ(dialogs.back(), question());
 }
 
 TEST_F(ExportFailures, ReadOnlyDocumentIsLeftAloneAndANewOneStarted)
@@ -158,7 +158,7 @@ TEST_F(ExportFailures, ReadOnlyDocumentIsLeftAloneAndANewOneStarted)
     EXPECT_EQ(read_file("bt071435.doc"), one);
 
     export_with();
-    EXPECT_EQ(dialogs.back(), "Aggiungere il problema corrente|al file bt071437.doc?|");
+    EXPECT_EQ(dialogs.back(), question("bt071437"));
     EXPECT_EQ(read_file("bt071437.doc").size(), one.size());
     EXPECT_EQ(read_file("bt071435.doc"), one);
 }
@@ -183,7 +183,7 @@ TEST_F(ExportFailures, DocumentChangedElsewhereIsNotAppendedTo)
         EXPECT_EQ(rtf_export_state.problems_file_ready, 0);
     }
     export_with();
-    EXPECT_EQ(dialogs.back(), "Aggiungere il problema corrente|al file bt071435_2.doc?|");
+    EXPECT_EQ(dialogs.back(), question("bt071435_2"));
     EXPECT_EQ(read_file("bt071435_2.doc"), one);
 }
 

@@ -22,7 +22,11 @@ TEST_P(Conversion, WritesTheExpectedRtf)
 
 INSTANTIATE_TEST_SUITE_P(
     Codes, Conversion,
-    ::testing::Values(Case{"H@d2@O", "H\\sub 2\\nosupersub O"}, Case{"@bD@@iH@", "\\i\\f1 D\\i0\\f0 \\i H\\i0 "},
+    ::testing::Values(Case{"H@d2@O", "H\\sub 2\\nosupersub O"}, Case{"@bD@@iH@", "\\i\\f1 \\u916 D\\i0\\f0 \\i H\\i0 "},
+                      // Symbol letters as their Greek letters, each with the letter to fall back on
+                      Case{"@baApPwWJjVv@", "\\i\\f1 \\u945 a\\u913 A\\u960 p\\u928 P\\u969 w\\u937 W\\u977 J"
+                                            "\\u981 j\\u962 V\\u982 v\\i0\\f0 "},
+                      Case{"@b(D)-1@", "\\i\\f1 (\\u916 D)-1\\i0\\f0 "},  // signs stay in the Symbol font
                       Case{"CO@d2@", "CO\\sub 2\\nosupersub "},
                       Case{"Fe@u3+@ e Cl@u-@", "Fe\\super 3+\\nosupersub  e Cl\\super -\\nosupersub "},
                       Case{"@T1@@C1@Testo", "Testo"},

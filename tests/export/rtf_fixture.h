@@ -20,8 +20,6 @@ namespace rtf_test {
 // 7 March 2009, 14:35:12 on the virtual clock.
 inline constexpr std::int64_t march_7_14_35 = 1236436512;
 
-// What the export asks before adding the current problem to the file.
-inline const std::string question = "Aggiungere il problema corrente|al file bt071435.doc?|";
 
 std::string read_file(const std::string& path);
 void write_file(const std::string& path, const std::string& content);
@@ -39,6 +37,12 @@ protected:
     // One press of the export button; the answers are given to the dialogs
     // it shows, in order (OK when they run out).
     void export_with(std::vector<std::int32_t> answers = {});
+    // What the export asks before adding the current problem to the named
+    // document of the test's directory.
+    std::string question(const std::string& name = "bt071435") const
+    {
+        return "Aggiungere il problema corrente|al file " + name + ".doc?|Cartella: " + directory;
+    }
     // The dialogs shown so far, each as its three lines joined by "|".
     std::vector<std::string> dialogs;
 

@@ -11,6 +11,7 @@
 
 #include "chapters/basic_notions/basic_notions_chapter.h"
 #include "chapters/elements_compounds/elements_compounds_chapter.h"
+#include "chapters/thermo_kinetics/thermo_kinetics_chapter.h"
 #include "export/rtf_export.h"
 #include "frame/app_state.h"
 #include "numbers/random_stream.h"
@@ -119,6 +120,27 @@ std::string as_read(const std::string& markup)
     return single_spaced(text);
 }
 
+// Each Greek letter of the markup as the document must hold it: its Unicode
+// escape, then the Symbol letter for readers that know no Unicode.
+std::vector<std::string> greek_escapes(const std::string& markup)
+{
+    std::vector<std::string> escapes;
+    for (std::size_t p = markup.find("@b"); p != std::string::npos; p = markup.find("@b", p + 1)) {
+        const std::size_t q = markup.find('@', p + 2);
+        if (q == std::string::npos) break;
+        for (std::size_t i = p + 2; i < q; ++i) {
+            const std::string letter = markup.substr(i, 1);
+            const std::string greek = platform::symbol_to_greek(letter);
+            if (greek == letter) continue;
+            // Greek letters are two bytes of UTF-8.
+            const auto code = ((static_cast<unsigned>(greek[0]) & 0x1F) << 6) | (static_cast<unsigned>(greek[1]) & 0x3F);
+            escapes.push_back("\\u" + std::to_string(code) + " " + letter);
+        }
+        p = q;
+    }
+    return escapes;
+}
+
 class ReaderTest : public RtfExportTest {};
 
 TEST_F(ReaderTest, ReadsBackFormulasAccentsAndSymbols)
@@ -149,6 +171,7 @@ TEST_F(ReaderTest, ReadsBackFormulasAccentsAndSymbols)
               std::string::npos)
         << document;
     EXPECT_NE(document.find("Insiemi {a, b} \\ c: µm, Å, α e ≤"), std::string::npos) << document;
+    EXPECT_NE(read_file(directory + "/bt071435.doc").find("\\i\\f1 \\u916 D\\i0\\f0 \\i H"), std::string::npos);
     EXPECT_NE(document.find("[Risultati: E = 2.1•10<sup>-3</sup> J, Cl<sup>-</sup>]"), std::string::npos) << document;
     EXPECT_NE(results.find("196 g e 36.1 g"), std::string::npos) << results;
     EXPECT_NE(results.find("caffè"), std::string::npos) << results;
@@ -169,7 +192,9 @@ TEST_F(ReaderTest, ReadsBackProblemsOfTheChapters)
                                      {1, 22, run_basic_notions_chapter},
                                      {2, 3, run_elements_compounds_chapter},
                                      {2, 18, run_elements_compounds_chapter},
-                                     {2, 21, run_elements_compounds_chapter}};
+                                     {2, 21, run_elements_compounds_chapter},
+                                     {1, 29, run_basic_notions_chapter},
+                                     {6, 2, run_thermo_kinetics_chapter}};
     std::vector<std::pair<std::string, std::string>> exported;
     for (const Pick& pick : picks) {
         app_state.current_chapter = pick.chapter;
@@ -185,11 +210,18 @@ TEST_F(ReaderTest, ReadsBackProblemsOfTheChapters)
         export_with();
     }
     const std::string document = read_with_unrtf(directory + "/bt071435.doc");
+    const std::string raw = read_file(directory + "/bt071435.doc");
+    std::size_t greek_letters = 0;
     for (const auto& [statement, answer] : exported) {
+        for (const std::string& escape : greek_escapes(statement + answer)) {
+            ++greek_letters;
+            EXPECT_NE(raw.find(escape), std::string::npos) << escape;
+        }
         EXPECT_NE(document.find(as_read(statement)), std::string::npos) << as_read(statement) << "\n" << document;
         EXPECT_NE(document.find("[Risultati: " + as_read(answer) + "]"), std::string::npos) << as_read(answer) << "\n"
                                                                                             << document;
     }
+    EXPECT_GE(greek_letters, 2u);  // at least the alpha of 1.29 and the Delta of 6.2
 }
 
 }  // namespace

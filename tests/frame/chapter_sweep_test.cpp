@@ -1,6 +1,7 @@
 // Every problem of every chapter in the program, over many versions, "Versione
 // Testo" and "Nessuna Versione": it ends, writes no NaN, infinity or
-// overflowed field, and a version always gives the same texts.
+// overflowed field, its texts read cleanly, and a version always gives the
+// same texts.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -19,6 +20,8 @@
 namespace {
 
 constexpr std::int32_t numbered_versions = 16;
+// Versions of each problem whose wording alone is looked at.
+constexpr std::int32_t wording_versions = 100;
 // Versions whose page is shown twice to see it repeat.
 constexpr std::size_t repeated_versions = 4;
 
@@ -28,6 +31,51 @@ bool shows_broken_number(const std::string& text)
 {
     return testing_support::contains_match(text,
                                            R"((^|[^A-Za-z])(nan|NaN|NAN|inf|Inf|INF|Infinity)($|[^A-Za-z])|\*\*)");
+}
+
+// What a reader trips on in a statement or an answer, named; "" when it
+// reads cleanly: blanks doubled or leading, a number glued to its unit
+// (the symbols that can also be elements, as K and F, are left out, and a
+// lone digit before "g" is an orbital), "=" with a blank on one side only,
+// "•" beside a blank.
+std::string wording_fault(const std::string& text)
+{
+    static const char* const faults[][2] = {
+        {"  ", "spazio doppio"},
+        {"^ ", "spazio in testa"},
+        {"(?:^|[^A-Za-z0-9@.])(?![0-9]g)NUM(g|mg|kg|pg|ng|mL|L|M|mol|atm|torr|kJ|J|Pa|kPa|nm|pm|cm)(?![A-Za-z0-9@(])",
+         "numero attaccato all'unità"},
+        {" =[^ ]|[^ ]= ", "uguale con uno spazio solo"},
+        {"• | •", "spazio accanto a •"},
+    };
+    for (const auto& [pattern, name] : faults)
+        if (const auto found = testing_support::find_first(text, pattern))
+            return std::string(name) + " in \"" + (*found)[0] + "\"";
+    return "";
+}
+
+TEST(WordingFaults, AreRecognisedInMarkup)
+{
+    const struct {
+        const char* text;
+        bool fault;
+    } cases[] = {
+        {"2.2806•10@u-22@g; 2.210•10@u9@", true},
+        {"0.0331M", true},
+        {"Quanto vale se @iV@ =21.8 L?", true},
+        {"@bD@@iS@@dcompl@= 0.8 J/K", true},
+        {"L/(mol• s)", true},
+        {" Primo ordine", true},
+        {"per la reazione  2NO", true},
+        {"0.5 M e 3.2 g", false},
+        {"un orbitale 5g?", false},
+        {"2K + 2H@d2@O = 2KOH + H@d2@", false},
+        {"@iy@=3.1@ix@-2", false},
+        {"2.2806•10@u-22@ g", false},
+        {"5.0@uo@C; 2 mL", false},
+        {"2F@u-@ = F@d2@ + 2e@u-@", false},
+    };
+    for (const auto& c : cases) EXPECT_EQ(!wording_fault(c.text).empty(), c.fault) << c.text;
 }
 
 class ChapterSweep : public ::testing::Test {
@@ -48,7 +96,14 @@ protected:
         show_problem_page(PageMode::as_version);
         show_results();
         for (const std::string& line : backend.log_lines("text")) EXPECT_FALSE(shows_broken_number(line)) << line;
+        expect_clean_wording(version);
         return problem_texts.problem_text + "\n" + problem_texts.answer_text;
+    }
+
+    void expect_clean_wording(std::int32_t version)
+    {
+        for (const std::string* text : {&problem_texts.problem_text, &problem_texts.answer_text})
+            EXPECT_EQ(wording_fault(*text), "") << "versione " << version << ": " << *text;
     }
 
     platform::RecordingBackend backend;
@@ -87,6 +142,23 @@ TEST_F(ChapterSweep, EveryProblemOverManyVersions)
         }
     }
     EXPECT_GE(chapters, 1);
+}
+
+TEST_F(ChapterSweep, EveryProblemReadsCleanlyOverAHundredVersions)
+{
+    for (std::int32_t chapter = 1; chapter <= 9; ++chapter) {
+        if (!chapter_available(chapter)) continue;
+        on_menu_chapter(chapter);
+        for (std::int32_t problem = 1; problem <= app_state.problem_count; ++problem) {
+            SCOPED_TRACE("capitolo " + std::to_string(chapter) + ", problema " + std::to_string(problem));
+            for (std::int32_t v = 1; v <= wording_versions; ++v) {
+                app_state.selected_problem = problem;
+                app_state.version_number = v * 104729 % 10000000;
+                show_problem_page(PageMode::as_version);
+                expect_clean_wording(app_state.version_number);
+            }
+        }
+    }
 }
 
 }  // namespace

@@ -119,7 +119,8 @@ TEST_F(ProblemPageTest, LevelNoticeKeepsTheSeedAndTheLabels)
         EXPECT_EQ(app_state.version_number, 3);
         // The fact box of 360 pixels at (200, 180) centres its title 70 pixels left of its middle.
         EXPECT_EQ(texts_at("(310,182)").size(), 1u);
-        EXPECT_EQ(texts_at("(320,45)").size(), 1u);
+        // "Livello" centred on the disc's middle at 365: 7 letters of 16 pixels.
+        EXPECT_EQ(texts_at("(309,47)").size(), 1u);
         const auto digits = texts_at("(348,75)");
         ASSERT_EQ(digits.size(), 1u);
         EXPECT_NE(digits[0].find("\"4\""), std::string::npos) << digits[0];

@@ -23,6 +23,7 @@
 #include "numbers/random_stream.h"
 #include "platform/events.h"
 #include "platform/recording_backend.h"
+#include "platform/runtime.h"
 #include "text/button_widgets.h"
 
 namespace {
@@ -480,18 +481,23 @@ TEST_F(SessionTest, ResultsDrawTheAnswerOfTheProblemShown)
 }
 
 std::atomic<int> pages_given_back = 0;
+std::atomic<bool> screens_may_end = false;
 
-void idle_screen_owner(ScreenLease& lease)
+// A screen that holds the page until the test lets it go.
+void held_screen_owner(ScreenLease& lease)
 {
     lease.on_give_back([] { ++pages_given_back; });
+    while (!screens_may_end && !rt_stop_requested()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
 TEST_F(SessionTest, LaunchersLeaseThePageBeforeReturningAndTheThreadsEndGivesItBack)
 {
     pages_given_back = 0;
-    program_services.simulations[0] = idle_screen_owner;
-    program_services.games[2] = idle_screen_owner;
-    static float confirmation = -1.0f;
+    screens_may_end = false;
+    program_services.simulations[0] = held_screen_owner;
+    program_services.games[2] = held_screen_owner;
+    static float confirmation = 0.0f;
+    confirmation = -1.0f;
     program_services.confirm_games_chapter = [] { return confirmation; };
 
     backend.click_menu_item(7, 3);  // the chapter notice was cancelled
@@ -509,6 +515,7 @@ TEST_F(SessionTest, LaunchersLeaseThePageBeforeReturningAndTheThreadsEndGivesItB
 
     // Each hand-back waits for the user-interface thread, then leaves the
     // page as it was, its mouse bound, the owner's action run, menus last.
+    screens_may_end = true;
     for (int k = 0; k < 500 && pages_given_back < 2; ++k) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
         backend.clear_log();

@@ -7,6 +7,7 @@
 
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
+#include "numbers/typed_number.h"
 
 namespace {
 
@@ -113,6 +114,17 @@ TEST(FormattedRead, ListDirectedItems)
     EXPECT_FALSE(read_list_real("/"));
     EXPECT_FALSE(read_list_real("   "));
     EXPECT_EQ(read_list_real("7/"), 7.0f);
+}
+
+// A typed field is one number, with a decimal comma or point, or nothing.
+TEST(FormattedRead, TypedFieldsReadAsShown)
+{
+    EXPECT_EQ(read_typed_double(" 1,5 "), 1.5);
+    EXPECT_EQ(read_typed_double("-0,25e-3"), -0.25e-3);
+    EXPECT_EQ(read_typed_real("1.5"), 1.5f);
+    EXPECT_EQ(read_typed_real(",5"), 0.5f);
+    for (const char* text : {"1,5 2", "1.000,5", "1,000,5", "2*3", "7/", "1,5abc", "", "  ", ","})
+        EXPECT_FALSE(read_typed_double(text)) << text;
 }
 
 TEST(FixedWidth, ColumnsCountFromOneAndStopAtTheEnd)

@@ -3,9 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QEvent>
+#include <QLabel>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QPushButton>
 #include <atomic>
 #include <chrono>
 #include <functional>
@@ -250,6 +253,43 @@ TEST_F(QtEventsTest, ButtonWithACallbackKeepsTheDialogOpen)
     EXPECT_EQ(dlg_modal(dialog), 2);
     EXPECT_EQ(runs, 2);
     EXPECT_EQ(dlg_get_char(dialog, 1085), "balanced H2+O2");
+}
+
+// A path too long for its row takes more rows, broken after its slashes; the
+// button below moves down and the dialog grows. A short line keeps its row.
+TEST_F(QtEventsTest, AGrowingLabelShowsALongPathWhole)
+{
+    const std::string path = "/home/studente/Documenti/Chimica/esercizi_di_stechiometria/marzo_2009";
+    DialogControl short_line{1114, DialogControlKind::static_text, "Aggiungere il problema", 10, 10, 180, 17};
+    DialogControl long_line{1116, DialogControlKind::static_text, "Cartella: " + path, 10, 30, 180, 17};
+    short_line.grows = long_line.grows = true;
+    Dialog dialog;
+    dlg_init({149, "Attenzione!", 200, 90, {short_line, long_line, {1, DialogControlKind::button, "OK", 10, 60, 80, 24}}},
+             dialog);
+    when_dialog_open([&] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            const auto* shown = qobject_cast<QDialog*>(window);
+            if (shown == nullptr || !shown->isVisible()) continue;
+            EXPECT_GT(shown->height(), 90);
+            const QLabel* top = nullptr;
+            const QLabel* wrapped = nullptr;
+            for (const QLabel* label : shown->findChildren<QLabel*>()) (label->y() == 10 ? top : wrapped) = label;
+            ASSERT_NE(top, nullptr);
+            ASSERT_NE(wrapped, nullptr);
+            EXPECT_EQ(top->height(), 17);
+            EXPECT_GE(wrapped->height(), wrapped->heightForWidth(wrapped->width()));
+            EXPECT_GE(wrapped->height(), 3 * wrapped->fontMetrics().lineSpacing());
+            const QString text = wrapped->text();
+            EXPECT_EQ(QString(text).remove(QChar(0x200B)).toStdString(), "Cartella: " + path);
+            for (qsizetype at = text.indexOf(QChar(0x200B)); at >= 0; at = text.indexOf(QChar(0x200B), at + 1))
+                EXPECT_EQ(text[at - 1], QLatin1Char('/')) << text.toStdString();
+            const auto* ok = shown->findChild<QPushButton*>();
+            ASSERT_NE(ok, nullptr);
+            EXPECT_GE(ok->y(), wrapped->geometry().bottom());
+        }
+        session().dialog_key(27);
+    });
+    EXPECT_EQ(dlg_modal(dialog), 2);
 }
 
 TEST_F(QtEventsTest, CheckBoxCallbacksSeeTheNewState)

@@ -46,31 +46,6 @@ LayoutRect shrunk(const LayoutRect& r, std::int32_t by)
     return {r.x1 + by, r.y1 + by, r.x2 - by, r.y2 - by};
 }
 
-// Length of the part of the segment inside r (Liang-Barsky clipping).
-double length_inside(const LayoutItem& stroke, const LayoutRect& r)
-{
-    if (r.x1 > r.x2 || r.y1 > r.y2) return 0.0;
-    const double x0 = stroke.from.x;
-    const double y0 = stroke.from.y;
-    const double dx = stroke.to.x - x0;
-    const double dy = stroke.to.y - y0;
-    double t0 = 0.0, t1 = 1.0;
-    const double p[4] = {-dx, dx, -dy, dy};
-    const double q[4] = {x0 - r.x1, r.x2 - x0, y0 - r.y1, r.y2 - y0};
-    for (int i = 0; i < 4; ++i) {
-        if (p[i] == 0.0) {
-            if (q[i] < 0.0) return 0.0;
-            continue;
-        }
-        const double t = q[i] / p[i];
-        if (p[i] < 0.0)
-            t0 = std::max(t0, t);
-        else
-            t1 = std::min(t1, t);
-    }
-    return t1 > t0 ? (t1 - t0) * std::hypot(dx, dy) : 0.0;
-}
-
 std::string describe(const LayoutItem& item)
 {
     std::ostringstream out;
@@ -146,28 +121,22 @@ bool marker(const LayoutItem& item)
            item.rect.y2 - item.rect.y1 <= 8;
 }
 
-// A word of a paragraph's line and the columns it covers.
-struct LineWord {
-    std::string text;
-    std::int32_t x1 = 0, x2 = 0;
-};
-
 bool is_operator(const LineWord& w)
 {
-    return w.text == "+" || w.text == "=";
+    return w.text == "+" || w.text == "-" || w.text == "=";
 }
 
-// Rows of a table, not lines of a paragraph: three words or more, each
+// Rows of a table, not lines of a paragraph: two words or more, each
 // starting or ending in the column of the word above.
 bool table_rows(const std::vector<LineWord>& upper, const std::vector<LineWord>& lower)
 {
-    if (upper.size() < 3 || upper.size() != lower.size()) return false;
+    if (upper.size() < 2 || upper.size() != lower.size()) return false;
     for (std::size_t k = 0; k < upper.size(); ++k)
         if (std::abs(upper[k].x1 - lower[k].x1) > 1 && std::abs(upper[k].x2 - lower[k].x2) > 1) return false;
     return true;
 }
 
-// The equation (terms joined by "+" and "=", one "=" at least, no number)
+// The equation or equality (terms joined by "+", "-" and "=", one "=" at least)
 // that the end of one line and the start of the next part, as the width it
 // would take on one line; 0 when the lines part no equation.
 std::int32_t parted_equation_width(const std::vector<LineWord>& upper, const std::vector<LineWord>& lower)
@@ -186,16 +155,38 @@ std::int32_t parted_equation_width(const std::vector<LineWord>& upper, const std
     if (is_operator(words[last])) --last;
     if (first >= parting || last < parting) return 0;
     bool equality = false;
-    for (std::size_t k = first; k <= last; ++k) {
-        if (is_number_word(words[k].text)) return 0;
-        equality = equality || words[k].text == "=";
-    }
+    for (std::size_t k = first; k <= last; ++k) equality = equality || words[k].text == "=";
     if (!equality) return 0;
     constexpr std::int32_t blank = 4;
     return upper.back().x2 - words[first].x1 + 1 + blank + words[last].x2 - lower.front().x1 + 1;
 }
 
 }  // namespace
+
+// Liang-Barsky clipping.
+double length_inside(const LayoutItem& stroke, const LayoutRect& r)
+{
+    if (r.x1 > r.x2 || r.y1 > r.y2) return 0.0;
+    const double x0 = stroke.from.x;
+    const double y0 = stroke.from.y;
+    const double dx = stroke.to.x - x0;
+    const double dy = stroke.to.y - y0;
+    double t0 = 0.0, t1 = 1.0;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {x0 - r.x1, r.x2 - x0, y0 - r.y1, r.y2 - y0};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0.0) {
+            if (q[i] < 0.0) return 0.0;
+            continue;
+        }
+        const double t = q[i] / p[i];
+        if (p[i] < 0.0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+    }
+    return t1 > t0 ? (t1 - t0) * std::hypot(dx, dy) : 0.0;
+}
 
 void LayoutRecorder::add_shape(Kind kind, const platform::DrawState& state, LayoutRect rect)
 {
@@ -338,6 +329,8 @@ std::vector<std::string> LayoutRecorder::faults(const LayoutRect& area) const
             }
         }
     }
+    for (std::string& fault : text_onto_text_faults(it)) found.push_back(std::move(fault));
+    for (std::string& fault : cut_text_faults(it)) found.push_back(std::move(fault));
     // Whatever their order: a rule along a text's edge, a point marked
     // within 3 pixels of a label.
     for (const LayoutItem& a : it) {
@@ -352,6 +345,7 @@ std::vector<std::string> LayoutRecorder::faults(const LayoutRect& area) const
         }
     }
     for (std::string& fault : paragraph_faults(it)) found.push_back(std::move(fault));
+    for (std::string& fault : charge_faults(it)) found.push_back(std::move(fault));
     return found;
 }
 
@@ -387,6 +381,8 @@ std::vector<std::string> LayoutRecorder::paragraph_faults(const std::vector<Layo
             if (width > 0 && width <= upper.back().x2 - upper.front().x1 + 1)
                 found.push_back("equazione spezzata tra \"" + upper.back().text + "\" e \"" + lower.front().text +
                                 "\" benché la riga la contenga");
+            for (std::string& fault : stretched_line(upper)) found.push_back(std::move(fault));
+            for (std::string& fault : equals_at_line_end(upper, lower)) found.push_back(std::move(fault));
         }
         lines.clear();
     };
@@ -416,7 +412,8 @@ std::vector<std::string> LayoutRecorder::paragraph_faults(const std::vector<Layo
                     words.back().text += t.text.substr(at, end - at);
                     words.back().x2 = x2;
                 } else {
-                    words.push_back({t.text.substr(at, end - at), x1, x2});
+                    words.push_back({t.text.substr(at, end - at), x1, x2, inner_.text_extent(t.font, " "),
+                                     inner_.text_extent(t.font, "n")});
                 }
             }
             joined = false;

@@ -5,8 +5,9 @@
 // wrong: a text line covered by something drawn after it, texts drawn over
 // each other, a figure covered by a box, a text outside the problem area or
 // running out of the box it starts in, a text touching a stroke, a point
-// marked on a label; and in a paragraph, a number whose unit starts the next
-// line, or an equation parted that its line could have held whole.
+// marked on a label, a charge on a bond; and in a paragraph, a number whose
+// unit starts the next line, an equation parted that its line could have
+// held whole, an "=" ending a line, a line spread too thin.
 #pragma once
 
 #include <cstdint>
@@ -35,6 +36,27 @@ struct LayoutItem {
     std::int32_t font = 0;  // texts: the platform font they are drawn in
 };
 
+// A word of a paragraph's line, the columns it covers, and the widths of a
+// blank and of a letter in its font.
+struct LineWord {
+    std::string text;
+    std::int32_t x1 = 0, x2 = 0;
+    std::int32_t blank = 0, letter = 0;
+};
+
+// Length of the part of a stroke's segment inside r.
+double length_inside(const LayoutItem& stroke, const LayoutRect& r);
+
+// Faults of two lines of a paragraph, the upper one not its last: gaps
+// spread wider than a few letters; an "=" ending the line, its value below.
+std::vector<std::string> stretched_line(const std::vector<LineWord>& upper);
+std::vector<std::string> equals_at_line_end(const std::vector<LineWord>& upper, const std::vector<LineWord>& lower);
+
+// Formal charges, "(+)" and "(" ")" around a raised minus, drawn over a
+// stroke (a bond or a lone pair) or so close to another that the two read
+// as one double charge.
+std::vector<std::string> charge_faults(const std::vector<LayoutItem>& items);
+
 class LayoutRecorder : public platform::Backend {
 public:
     explicit LayoutRecorder(platform::Backend& inner) : inner_(inner) {}
@@ -51,6 +73,15 @@ public:
 
     // Texts drawn since clear() that start inside field and run out of it.
     std::vector<std::string> texts_out_of(const LayoutRect& field) const;
+
+    // Texts of different lines whose letters touch: a subscript sitting on
+    // the capital of the line below. Measured on the letters' ink, which
+    // faults() leaves aside as accents and sub- and superscripts.
+    std::vector<std::string> touching_texts() const;
+
+    // Texts that start on a disc (a filled ellipse) and run off its round
+    // edge, which the rectangle around the disc does not show.
+    std::vector<std::string> texts_off_discs() const;
 
     void rectangle(const platform::DrawState&, QwControl, std::int32_t, std::int32_t, std::int32_t,
                    std::int32_t) override;
@@ -120,6 +151,20 @@ private:
     // after another, line under line from one left edge.
     std::vector<std::string> paragraph_faults(const std::vector<LayoutItem>& items) const;
     void add_shape(LayoutItem::Kind kind, const platform::DrawState& state, LayoutRect rect);
+    // A text's whole cell, and the pixels it sets wherever it is drawn (its
+    // clip not applied), found by drawing it alone where nothing is shown.
+    LayoutRect cell_of(const LayoutItem& text) const;
+    std::vector<QwPoint> ink_of(const LayoutItem& text) const;
+    // A text as the ink checks name it, by its cell's corner.
+    static std::string text_at(const LayoutItem& text, const LayoutRect& cell);
+    static bool holds(const LayoutRect& r, const QwPoint& p)
+    {
+        return p.x >= r.x1 && p.x <= r.x2 && p.y >= r.y1 && p.y <= r.y2;
+    }
+    // Texts whose ink meets or touches another's.
+    std::vector<std::string> text_onto_text_faults(const std::vector<LayoutItem>& items) const;
+    // Texts whose ink runs past the edge of their panel.
+    std::vector<std::string> cut_text_faults(const std::vector<LayoutItem>& items) const;
 
     platform::Backend& inner_;
     std::vector<LayoutItem> items_;

@@ -17,9 +17,37 @@ TEST(JoinArticleToName, ItalianTails)
          {Case{"sodio", "el sodio"}, Case{"ossigeno", "ell'ossigeno"}, Case{"azoto", "ell'azoto"},
           Case{"uranio", "ell'uranio"}, Case{"iodio", "ello iodio"}, Case{"iridio", "ell'iridio"},
           Case{"stagno", "ello stagno"}, Case{"scandio", "ello scandio"}, Case{"zinco", "ello zinco"},
-          Case{"xeno", "ello xeno"}, Case{"silicio", "el silicio"}, Case{"Argon", "el Argon"}, Case{"", "el "}}) {
+          Case{"xeno", "ello xeno"}, Case{"silicio", "el silicio"}, Case{"Argon", "el Argon"}, Case{"", "el "},
+          Case{"fosfina", "ella fosfina"}, Case{"formaldeide", "ella formaldeide"}, Case{"acqua", "ell'acqua"},
+          Case{"acido solforico", "ell'acido solforico"}, Case{"ossido di sodio", "ell'ossido di sodio"}}) {
         EXPECT_EQ(join_article_to_name(c.name), c.joined) << c.name;
     }
+}
+
+TEST(ArticleBeforeNumber, FollowsTheNumberAsItIsRead)
+{
+    struct Case {
+        const char* stem;
+        const char* number;
+        const char* article;
+    };
+    for (const Case c : {Case{"a", "82.9", "all'"}, Case{"a", "20.7", "al "},   Case{"", "8", "l'"},
+                         Case{"", "43", "il "},     Case{"de", "11", "dell'"},  Case{"de", "18", "del "},
+                         Case{"a", "1", "all'"},    Case{"a", "1.5", "all'"},   Case{"a", "10", "al "},
+                         Case{"", "0.023", "lo "},  Case{"a", "0.5", "allo "},  Case{"", "800", "l'"},
+                         Case{"", "180", "il "},    Case{"", "1000", "il "},    Case{"", "8000", "l'"},
+                         Case{"", "11500", "l'"},   Case{"", "1000000", "l'"},  Case{"", "110", "il "},
+                         Case{"ne", "-8", "nel "},  Case{"su", "88.1", "sull'"}}) {
+        EXPECT_EQ(article_before_number(c.stem, c.number), c.article) << c.stem << " " << c.number;
+    }
+}
+
+TEST(AndBefore, TakesItsDBeforeAnE)
+{
+    EXPECT_EQ(and_before("etano"), " ed ");
+    EXPECT_EQ(and_before("elio"), " ed ");
+    EXPECT_EQ(and_before("azoto"), " e ");
+    EXPECT_EQ(and_before(""), " e ");
 }
 
 using FontsAndColours = RecordedDrawing;

@@ -30,14 +30,17 @@ TEST_F(JustifiedText, SpareSpaceGoesToTheFirstGapsOnePixelMore)
     EXPECT_EQ(t[5].text, "ff");  // the last line stays ragged
 }
 
-TEST_F(JustifiedText, WideGapsAreWrittenInFull)
+TEST_F(JustifiedText, ALineThatWouldSpreadByTwoLettersAGapOrMoreStaysRagged)
 {
-    draw_justified_text(0, 300, 0, "aa bb " + std::string(40, 'c'));
+    // 15 spare pixels over one gap (letters are 8) spread; 16 do not.
+    draw_justified_text(0, 55, 0, "aa bb " + std::string(40, 'c'));
+    draw_justified_text(0, 56, 100, "aa bb " + std::string(40, 'c'));
     const auto t = texts();
-    ASSERT_EQ(t.size(), 3u);
-    EXPECT_EQ(t[1].x, 24 + 260);
+    ASSERT_EQ(t.size(), 5u);
+    EXPECT_EQ(t[1].x, 24 + 15);
     EXPECT_EQ(t[1].text, "bb");
-    EXPECT_EQ(t[2].y, 16);
+    EXPECT_EQ(t[3].text, "aa bb");
+    EXPECT_EQ(t[4].y, 116);
 }
 
 TEST_F(JustifiedText, WordWiderThanTheLimitsLeavesTheRestOnOneLine)

@@ -56,8 +56,11 @@ TEST_F(LineBreaks, ANumberKeepsItsUnitALabelItsNumberAnEquationItsTerms)
         {120, "la reazione A + B = C se", {"la reazione", "A + B = C se"}},
         // Wider than the line: it parts only before a "+" or "=".
         {72, "A@d2@ + B@d2@ = 2AB + C", {"A 2 + B 2", "= 2AB + C"}},
-        // An equality with a number may part anywhere.
-        {72, "dove K = 1.8 M", {"dove K =", "1.8 M"}},
+        // An equality keeps its sides, a formula its "-"; no line ends in "=".
+        {72, "dove K = 1.8 M", {"dove", "K = 1.8 M"}},
+        {96, "come G = H - TS", {"come", "G = H - TS"}},
+        {56, "x = 1.25 = 2.5", {"x", "= 1.25", "= 2.5"}},
+        {88, "se V =21.8 L?", {"se", "V =21.8 L?"}},
         // A run of blanks is one gap.
         {200, "uno   due", {"uno   due"}},
     };

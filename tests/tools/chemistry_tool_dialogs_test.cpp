@@ -99,15 +99,17 @@ TEST_F(ChemistryToolDialogs, EquilibratorMessages)
         const char* message_1111;
     } cases[] = {
         {{{1097, "12"}}, 1097, "*", "", "Impossibile equilibrare"},
-        // A coefficient holds digits only: what is refused keeps the stored one.
-        {{{1097, "9.96"}}, 1097, "1", "Coefficienti errati;", "usare solo cifre"},
-        {{{1097, "1.5"}}, 1097, "1", "Coefficienti errati;", "usare solo cifre"},
-        {{{1104, "-1"}, {1106, "2"}}, 1106, "1", "Coefficienti errati;", "usare solo cifre"},
+        // A refused field keeps what was typed, as do the fields after it, and is named.
+        {{{1097, "9.96"}, {1108, "0.5"}}, 1097, "9.96", "Coefficiente errato:", "reagente 1, solo cifre"},
+        {{{1097, "1,5"}, {1115, "2"}}, 1115, "2", "Coefficiente errato:", "reagente 1, solo cifre"},
+        {{{1104, "-1"}, {1106, "2"}}, 1104, "-1", "Coefficiente errato:", "prodotto 1, solo cifre"},
+        {{{1100, ""}}, 1100, "", "Coefficiente errato:", "reagente 2, solo cifre"},
         {{{1115, "0"}}, 1115, " 0", "", "Impossibile equilibrare"},
         {{{1115, "-5"}}, 1115, " 0", "", "Impossibile equilibrare"},
-        {{{1115, "abc"}}, 1115, "  1.00E+00", "", "Impossibile equilibrare"},
-        {{{1098, "abc"}, {1105, "7"}}, 1105, " 0", "Input errato; dati", "letti solo in parte"},
-        {{{1100, ""}}, 1100, "0", "Input errato; dati", "letti solo in parte"},
+        {{{1115, "abc"}}, 1115, "abc", "Costante errata:", "scrivere un numero"},
+        {{{1115, "1.000,5"}}, 1115, "1.000,5", "Costante errata:", "scrivere un numero"},
+        {{{1098, "abc"}, {1105, "7"}}, 1105, "7", "Concentrazione errata:", "reagente 1"},
+        {{{1108, "0,5 0,7"}, {1115, "2"}}, 1115, "2", "Concentrazione errata:", "prodotto 2"},
         {{{1098, "0"}}, 1098, " 0", "", "Impossibile equilibrare"},
         {{{1097, "0"}, {1104, "0"}, {1106, "0"}}, 1097, "0", "", "Impossibile equilibrare"},
     };
@@ -134,6 +136,11 @@ TEST_F(ChemistryToolDialogs, EquilibratorKeepsWhatWasTypedAndShownForTheNextOpen
     EXPECT_EQ(opening.at(1099), "  2.97E-01");
     EXPECT_EQ(opening.at(1112), "  3.52E-01");
     EXPECT_EQ(opening.at(1113), "");
+
+    // A decimal comma is a decimal point: [A]0 = 1.5 and K = 0.5.
+    const Fields after = open_and_press(run_equilibrator_dialog, {{1098, "1,5"}, {1115, "0,5"}}).second;
+    EXPECT_EQ(after.at(1098), "  1.50E+00");
+    EXPECT_EQ(after.at(1115), "  5.00E-01");
 }
 
 class ChemistryToolWindows : public QtSessionTest {
@@ -182,7 +189,7 @@ TEST_F(ChemistryToolWindows, TypingEnterAndEscInTheRealDialogs)
         session().dialog_key(27);
     });
     run_equilibrator_dialog();
-    EXPECT_EQ(equilibrator_record.status, EquilibratorStatus::cannot_equilibrate);
+    EXPECT_EQ(equilibrator_record.status, EquilibratorStatus::input_not_read);
 }
 
 }  // namespace

@@ -94,6 +94,18 @@ TEST_F(MathToolDialogs, CalculatorResultsAsShown)
         {"x", "0><", "Valore di x non leggibile"},
         {"x", "a><b", "Valore di x non leggibile"},
         {"x", "nan", "Valore di x non leggibile"},
+        // A decimal comma is a decimal point; a field holding more than one number is refused.
+        {"x*2", "1,5", "        3.00000000000000"},
+        {"x-0.5", "0,2><1,5", "0.5"},
+        {"x", "1,5 2", "Valore di x non leggibile"},
+        {"x", "1.000,5", "Valore di x non leggibile"},
+        {"1,5*x", "1", "Sintassi errata"},  // in an expression a comma is refused
+        // A sign change across a pole is no root.
+        {"1/x", "-1><0.7", "Operazione non consentita"},
+        {"1/x", "-0.3><1", "Operazione non consentita"},
+        {"1/x", "-1><2", "Operazione non consentita"},
+        {"1/(x-0.5)+x", "0><2", "Operazione non consentita"},
+        {"x^3-x/100", "-1><0.7", "-0.1"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(solve(c.expression, c.x), c.shown) << c.expression << " at " << c.x;
@@ -105,7 +117,7 @@ TEST_F(MathToolDialogs, CalculatorResultsAsShown)
         return kDialogCancel;
     });
     run_calculator_dialog();
-    EXPECT_EQ(opening, "0.3678795");
+    EXPECT_EQ(opening, "-0.1");
 }
 
 TEST_F(MathToolDialogs, ResultDigitsFromTheErrorEstimate)
@@ -140,6 +152,8 @@ TEST_F(MathToolDialogs, PlotterMessages)
         {{{1107, "1"}, {1106, "1"}}, "Intervallo errato", false},
         {{{1105, "2"}, {1104, "1"}}, "Intervallo errato", false},
         {{{1107, "abc"}, {1108, "x"}}, "Intervallo errato", false},
+        {{{1107, "0,5"}, {1106, "0,25"}}, "Intervallo errato", false},  // 0.5 > 0.25, not 0 < 0
+        {{{1107, "-0,5"}, {1106, "0,5"}}, "", true},
         {{{1107, "-3e38"}, {1106, "3e38"}}, "Intervallo errato", false},
         {{{1107, "0"}, {1106, "1e-44"}}, "Intervallo errato", false},
         {{{1108, "2x"}}, "Sintassi errata", false},

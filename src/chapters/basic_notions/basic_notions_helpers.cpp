@@ -3,7 +3,9 @@
 #include <string>
 
 #include "chapters/basic_notions/basic_notions_problems.h"
+#include "frame/app_state.h"
 #include "frame/generator_kit.h"
+#include "numbers/fixed_width.h"
 #include "numbers/random_stream.h"
 #include "platform/graphics.h"
 #include "text/justified_text.h"
@@ -62,6 +64,14 @@ void draw_value_table_frame(std::int32_t x0, std::int32_t y0, const TableHeader&
     qw_line_to(x0 + 130, y0 + 15);
     qw_move_to(x0 + 60, y0 + 15);
     qw_line_to(x0 + 60, y0 + 100);
+}
+
+std::int32_t table_push_below_statement(std::int32_t x_left, std::int32_t x_right, std::int32_t y,
+                                        std::int32_t table_top)
+{
+    const std::string body = "@T1@@C1@" + std::string(strip_trailing_blanks(problem_texts.problem_text));
+    const std::int32_t last_line = measure_justified_text(x_left, x_right, y, body).y;
+    return std::max(0, last_line + 17 - table_top);
 }
 
 void draw_value_table_row(std::int32_t x0, std::int32_t y0, std::int32_t row, std::int32_t x_slot, std::int32_t y_slot)

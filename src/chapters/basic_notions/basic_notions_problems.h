@@ -139,6 +139,10 @@ struct TableHeader {
     std::string_view y_label;  // drawn at (x0 + y_label_dx, y0)
 };
 void draw_value_table_frame(std::int32_t x0, std::int32_t y0, const TableHeader& header);
+// How far a table meant to start at table_top moves down to start below the
+// last line of problem_text justified from (x_left, y) to x_right.
+std::int32_t table_push_below_statement(std::int32_t x_left, std::int32_t x_right, std::int32_t y,
+                                        std::int32_t table_top);
 void draw_value_table_row(std::int32_t x0, std::int32_t y0, std::int32_t row, std::int32_t x_slot, std::int32_t y_slot);
 
 // The expression (a1 op1 a2) ± (b1 op2 b2) of problems 4 and 11: draws its

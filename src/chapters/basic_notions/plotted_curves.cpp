@@ -10,6 +10,7 @@
 #include "numbers/random_stream.h"
 #include "numbers/value_slots.h"
 #include "text/graph_plotter.h"
+#include "text/justified_text.h"
 #include "text/markup_text.h"
 
 namespace basic_notions {
@@ -235,7 +236,11 @@ void generate_problem_39()
         state.graph_y[5 + i] = std::log(state.graph_y[i]);
     }
 
-    draw_problem_text(160, 500, 40);
+    // A statement of five lines starts higher, so that its box ends above
+    // the plot's label.
+    const std::int32_t lines =
+        (measure_justified_text(160, 500, 40, "@T1@@C1@" + problem_texts.problem_text).y - 40) / 16 + 1;
+    draw_problem_text(160, 500, lines >= 5 ? 30 : 40);
     const float x_from = std::trunc(slot_value(1));
     const float x_to = std::trunc(slot_value(5)) + 1.0f;
     const float x_step = x_to > 8.0f ? 2.0f : 1.0f;
@@ -253,13 +258,14 @@ void answer_problem_39()
     const float x_to = std::trunc(state.graph_x[10]) + 1.0f;
     const float y_from = state.graph_case == 1 ? -3.0f : 0.0f;
     const float y_to = state.graph_case == 1 ? 1.0f : 4.0f;
+    // The plot keeps room on its right for the whole of "ln(P)".
     set_up_graph(graph_x_from(6, 5), graph_y_from(6, 5), 5, 0.0f, x_to, 0.5f, "(f8.1)", y_from, y_to, 0.5f, "(f8.1)",
-                 GraphOptions("410580130270 p "), blue, blue);
+                 GraphOptions("405575130270 p "), blue, blue);
     // The line from the last point to the value at ln P = 0.
     state.graph_x[11] = 0.0f;
     state.graph_y[11] = std::log(state.kept_value[9]);
-    plot_graph_series(graph_x_from(10, 2), graph_y_from(10, 2), 2, GraphOptions("410580130270l  "), blue, blue);
-    draw_axis_labels(380, 122, "@T1@@C1@ln(@iV@)", 565, 272, "@T1@@C1@ln(@iP@)");
+    plot_graph_series(graph_x_from(10, 2), graph_y_from(10, 2), 2, GraphOptions("405575130270l  "), blue, blue);
+    draw_axis_labels(375, 122, "@T1@@C1@ln(@iV@)", 560, 271, "@T1@@C1@ln(@iP@)");
     draw_answer_text(480, 580, 135);
 }
 
@@ -314,7 +320,7 @@ void answer_problem_40()
     set_up_graph(graph_x_from(31, 2), graph_y_from(31, 2), 2, 0.0f, 2.0f, 0.5f, "(f8.1)", -10.0f, 10.0f, 2.0f, "(f8.1)",
                  GraphOptions("400580130270l  "), red, red);
     plot_graph_series(graph_x_from(21, 10), graph_y_from(21, 10), 10, GraphOptions("400580130270 p "), blue, blue);
-    draw_axis_labels(372, 122, "@C1@ln(@iy@)", 573, 274, "1/@ix@");
+    draw_axis_labels(372, 120, "@C1@ln(@iy@)", 566, 271, "1/@ix@");
 }
 
 }  // namespace basic_notions

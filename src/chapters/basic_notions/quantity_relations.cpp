@@ -1,5 +1,4 @@
 // Section "Relazioni tra grandezze": problems 26 to 31.
-#include <algorithm>
 #include <cmath>
 
 #include "chapters/basic_notions/basic_notions_problems.h"
@@ -8,7 +7,6 @@
 #include "frame/generator_kit.h"
 #include "numbers/random_stream.h"
 #include "numbers/value_slots.h"
-#include "text/justified_text.h"
 
 namespace basic_notions {
 
@@ -136,12 +134,11 @@ void generate_problem_28()
 
     problem_texts.problem_text =
         "La tabella seguente riporta i valori misurati per la grandezza @iy@ al variare della grandezza @ix@ "
-        "per un dato sistema. E' ragionevole assumere che @iy@ e @ix@ sono collegate da una equazione di "
+        "per un dato sistema. È ragionevole assumere che @iy@ e @ix@ siano collegate da una equazione di "
         "primo grado? In caso affermativo, determinare la relazione tra le due grandezze";
     // A statement that wraps to a fifth line pushes the table, and the
     // frame's foot with it, down by a line.
-    const std::int32_t last_line = measure_justified_text(160, 580, 40, "@T1@@C1@" + problem_texts.problem_text).y;
-    const std::int32_t push = std::max(0, last_line + 17 - 105);
+    const std::int32_t push = table_push_below_statement(160, 580, 40, 105);
     draw_problem_text_framed(160, 580, 40, 190 + push);
     constexpr std::int32_t x0 = 160;
     const std::int32_t y0 = 105 + push;
@@ -174,7 +171,7 @@ void generate_problem_29()
         " g di iodio sono riscaldati a 1000@uo@C in un recipiente di volume pari a @iV@ litri, la frazione @ba@ "
         "di molecole dissociate dipende da @iV@ secondo l'equazione " +
         slot_text(3) + "@ba@@u2@/@iV@ + @ba@ - 1 = 0. Quale deve essere @iV@ perché @ba@ sia eguale a " + slot_text(4) +
-        "? Quanto vale @ba@ se @iV@ =" + slot_text(6) + " L?";
+        "? Quanto vale @ba@ se @iV@ = " + slot_text(6) + " L?";
     problem_texts.answer_text = slot_text(5) + " L; " + slot_text(7);
     draw_problem_text(160, 580, 45);
     show_chemistry_fact(160, 160, 350);
@@ -202,7 +199,7 @@ void generate_problem_30()
         slot_text(1) + "exp(-" + slot_text(2) +
         "@it@). Calcolare la massa di R presente nel recipiente quando @it@ = " + slot_text(4) +
         " s, e quanto tempo deve trascorrere dall'inizio della reazione perché la massa di R si riduca da " +
-        slot_text(1) + " g a " + slot_text(3) + "  g";
+        slot_text(1) + " g a " + slot_text(3) + " g";
     problem_texts.answer_text = slot_text(5) + " g; " + slot_text(6) + " s";
     draw_problem_text(160, 560, 35);
     show_chemistry_fact(155, 170, 300);
@@ -228,7 +225,7 @@ void generate_problem_31()
 
     std::string& text = problem_texts.problem_text;
     text = "Alcune grandezze importanti nello studio della Chimica dipendono dalla temperatura assoluta secondo "
-           "una relazione del tipo  @iQ@ = @iQ@@d0@exp(-B/@iT@)  o, in forma logaritmica,  "
+           "una relazione del tipo @iQ@ = @iQ@@d0@exp(-B/@iT@) o, in forma logaritmica, "
            "ln(@iQ/Q@@d0@) = -B/@iT@. Se B è pari a " +
            slot_text(1) + " K, quale deve essere la temperatura perché";
     if (ratio_case == 1)

@@ -131,7 +131,7 @@ void generate_problem_22()
         "La frequenza (@bn@ ) di una radiazione elettromagnetica è legata alla energia dei suoi quanti "
         "(fotoni) dalla relazione @be@ = @ih@@bn@, ove @ih@ è la costante di Planck, pari a " +
         slot_text(2) + " " + std::string(energy_from_joules[u].code) +
-        "•s.  Valutare l'energia dei quanti di una radiazione di frequenza pari a " + slot_text(4) +
+        "•s. Valutare l'energia dei quanti di una radiazione di frequenza pari a " + slot_text(4) +
         " s@u-1@, esprimendola in " + to_code;
     problem_texts.answer_text = slot_text(3) + " " + to_code;
     draw_problem_text(160, 575, 45);

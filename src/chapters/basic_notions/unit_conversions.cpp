@@ -166,7 +166,7 @@ void generate_problem_15()
     } while (pair.from != 4 && pair.to != 4);
     const float x = draw_mantissa_maybe_whole(6);
     const float x1 = power_of_ten(random_int(-12, -6)) * x / angstrom_units[pair.from].factor;
-    pose_conversion(" Convertire una lunghezza pari a ", angstrom_units, pair, x1, random_int(1, 3));
+    pose_conversion("Convertire una lunghezza pari a ", angstrom_units, pair, x1, random_int(1, 3));
     draw_problem_text(160, 500, 60);
     show_chemistry_fact(230, 120, 280);
 }

@@ -82,9 +82,12 @@ void pose_value_table_problem(GraphFunctionKind kind)
         slot_text(9) + ".";
     evaluate_graph_function(kind, graph_x_from(1, 5), std::span<float>(state.graph_y).subspan(1, 5));
 
-    draw_problem_text_framed(160, 580, 40, 165);
+    // The table starts below the statement, however many lines it takes,
+    // and the frame's foot goes down with it.
+    const std::int32_t push = table_push_below_statement(160, 580, 40, 80);
+    draw_problem_text_framed(160, 580, 40, 165 + push);
     constexpr std::int32_t x0 = 160;
-    constexpr std::int32_t y0 = 80;
+    const std::int32_t y0 = 80 + push;
     draw_value_table_frame(x0, y0, {185, "@T1@@C1@@ix@", 90, "@T1@@iy@"});
     for (std::int32_t i = 1; i <= 5; ++i) {
         set_slot_digits(11, state.graph_x[i], 3);

@@ -119,7 +119,7 @@ void generate_problem_3()
     set_slot_digits(1, current, 3);
     set_slot_digits(2, hours, 3);
     problem_texts.problem_text = "@T1@@C1@Calcolare quanto " + element_name(z) +
-                                 " viene depositato al catodo in una elettrolisi con una corrente di " + slot_text(1) +
+                                 " viene depositato al catodo in un'elettrolisi con una corrente di " + slot_text(1) +
                                  " A per " + slot_text(2) + " ore";
     set_slot_text(3, element_field(z, 21, 29));
     // The atomic mass is known far better than the current and the time.
@@ -147,7 +147,7 @@ void generate_problem_4()
     problem_texts.problem_text =
         "@T1@@C1@Calcolare quanto tempo è necessario per sviluppare " + slot_text(1) +
         (millilitres ? " mL di" : " L di") + (oxygen ? " ossigeno" : " idrogeno") + " misurati a " + slot_text(5) +
-        "@uo@C e pressione atmosferica nella elettrolisi dell'acqua da una corrente di " + slot_text(2) + " A";
+        "@uo@C e pressione atmosferica nell'elettrolisi dell'acqua da una corrente di " + slot_text(2) + " A";
     // Moles of gas at 1 atm times 2F over the current; oxygen takes four
     // electrons a molecule.
     float seconds = slot_value(1) / (slot_value(6) * slot_value(2) * gas_constant) * two_faraday;

@@ -228,7 +228,7 @@ void generate_problem_5()
         (std::fabs(slot_uncertainty(2) / slot_value(2)) + std::fabs(slot_uncertainty(1) / slot_value(1))) *
         std::fabs(atoms);
     set_slot_uncertainty(3, atoms, uncertainty);
-    problem_texts.answer_text = slot_text(1) + "g; " + slot_text(3);
+    problem_texts.answer_text = slot_text(1) + " g; " + slot_text(3);
     draw_problem_text(160, 580, 45);
     show_chemistry_fact(270, 160, 280);
 }

@@ -115,7 +115,7 @@ void generate_problem_7()
     const std::int32_t nq = random_int(j, 5);
     const auto letter = [](std::int32_t k) { return std::string(1, subshell_letters[k - 1]); };
     problem_texts.problem_text = "Con quale simbolo viene indicato il sottolivello con n = " + std::to_string(n) +
-                                 ", l = " + std::to_string(l) + "?  Quali sono i valori di n e l per un orbitale " +
+                                 ", l = " + std::to_string(l) + "? Quali sono i valori di n e l per un orbitale " +
                                  std::to_string(nq) + letter(j) + "?";
     problem_texts.answer_text =
         std::to_string(n) + letter(l + 1) + "; n = " + std::to_string(nq) + " e l = " + std::to_string(j - 1);

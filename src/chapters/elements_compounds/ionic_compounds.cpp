@@ -91,7 +91,7 @@ void generate_problem_17()
     const Ion cation = ion(common_cations, draw_cation(17, 10, 6, b));
     const Ion anion = ion(common_anions, b);
     problem_texts.problem_text =
-        "Quale è la formula del composto ionico formato da " + ion_name(cation) + " e " + ion_name(anion) + "?";
+        "Qual è la formula del composto ionico formato da " + ion_name(cation) + " e " + ion_name(anion) + "?";
     problem_texts.answer_text = binary_formula(cation, anion);
     draw_problem_text(220, 560, 50);
     show_chemistry_fact(200, 160, 300);
@@ -119,7 +119,7 @@ void generate_problem_19()
     std::int32_t b = 0;
     const Ion cation = ion(salt_cations, draw_cation(19, 20, 5, b));
     const PolyatomicAnion& anion = polyatomic_anions[b - 1];
-    problem_texts.problem_text = "Qual'è la formula attesa per il composto ionico formato da ioni " + ion_name(cation) +
+    problem_texts.problem_text = "Qual è la formula attesa per il composto ionico formato da ioni " + ion_name(cation) +
                                  " e ioni" + std::string(anion.name);
     const Subscripts s = crossed_charges(cation.charge, anion.charge);
     std::string& formula = problem_texts.answer_text;

@@ -216,7 +216,7 @@ void generate_problem_24()
     skip_random_draws(7);
     const ShapedSpecies& species =
         molecular_shapes[pick_problem_variant(20, elements_compounds_state.last_draw[24], 0) - 1];
-    problem_texts.problem_text = "Quale è la forma di " + std::string(species.formula) + "?";
+    problem_texts.problem_text = "Qual è la forma di " + std::string(species.formula) + "?";
     problem_texts.answer_text = species.shape;
     draw_problem_text(220, 560, 50);
     show_chemistry_fact(200, 160, 300);
@@ -252,8 +252,8 @@ void generate_problem_27()
     discard_coin_tosses(5);
     const ResonantSpecies& species =
         resonance_list[pick_problem_variant(5, elements_compounds_state.last_draw[27], 0) - 1];
-    problem_texts.problem_text = "Scrivere le formule limiti più stabili per " + std::string(species.formula) +
-                                 ". Quale è la forma della molecola? Quale è la carica sui vari atomi?";
+    problem_texts.problem_text = "Scrivere le formule limite più stabili per " + std::string(species.formula) +
+                                 ". Qual è la forma della molecola? Qual è la carica sui vari atomi?";
     problem_texts.answer_text = std::string(species.answer) + "@x-1000@@y75@.";
     keep_lewis_structure(species.formula, 200, 150);
     draw_problem_text(170, 550, 50);

@@ -61,7 +61,7 @@ void pose_naming_problem(const NamingProblem& p)
     skip_random_draws(p.skipped_draws);
     const auto [a, b] = draw_compound_pair(p);
     const std::string alternative = compound_alternative_name(b);
-    problem_texts.problem_text = "Quale è il nome del composto " + compound_formula(a) + "? Quale è la formula d" +
+    problem_texts.problem_text = "Qual è il nome del composto " + compound_formula(a) + "? Qual è la formula d" +
                                  join_article_to_name(alternative.empty() ? compound_name(b) : alternative) + "?";
     problem_texts.answer_text = naming_answer(a, p.alternative_name_alone) + "; " + compound_formula(b);
 }

@@ -172,7 +172,7 @@ void generate_problem_6()
     join_piece(text, ". In che direzione evolve un sistema in cui le ");
     join_piece(text, q == 1 ? " pressioni parziali di" : " concentrazioni di");
     join_piece(text, " " + r.formula[1] + ", " + r.formula[2] + " e");
-    join_piece(text, " " + r.formula[3] + " sono pari a " + slot_text(1) + ", " + slot_text(2) + "  e " + slot_text(3) +
+    join_piece(text, " " + r.formula[3] + " sono pari a " + slot_text(1) + ", " + slot_text(2) + " e " + slot_text(3) +
                          (q == 1 ? " atm a questa temperatura?" : " mol/L a questa temperatura?"));
     std::string_view answer = "Il sistema è in equilibrio";
     if (w != 1) answer = (w == 2) == (d == 1) ? "Verso i reagenti" : "Verso i prodotti";
@@ -218,10 +218,10 @@ void generate_problem_7()
         join_piece(text, " e " + amount(8, 2));
     } else {
         join_piece(text, amount(11, 1) + ",");
-        join_piece(text, "  " + amount(8, 2) + "  e");
-        join_piece(text, "  " + amount(9, 3));
+        join_piece(text, " " + amount(8, 2) + " e");
+        join_piece(text, " " + amount(9, 3));
     }
-    join_piece(text, "  vengono portate  a " + slot_text(7) + "@uo@C in un recipiente da " + slot_text(6) +
+    join_piece(text, " vengono portate a " + slot_text(7) + "@uo@C in un recipiente da " + slot_text(6) +
                          " L. A questa temperatura");
     join_piece(text, q == 1 ? " @iK@ " : " @iK@@dc@");
     join_piece(text, " per la reazione " + equation + " è pari a " + slot_text(12) +
@@ -298,7 +298,7 @@ void generate_problem_9()
     text = "@T1@@C1@Due recipienti di ugual volume, contenenti a 25@uo@C rispettivamente";
     join_piece(text, " " + r.formula[1] + " alla pressione di " + slot_text(11) + " atm e ");
     join_piece(text, " " + r.formula[2] + " alla pressione di " + slot_text(12) + " atm," +
-                         "  vengono posti in comunicazione e riscaldati a " + slot_text(7) +
+                         " vengono posti in comunicazione e riscaldati a " + slot_text(7) +
                          "@uo@C. Calcolare la pressione finale, tenendo conto che per la reazione " + equation +
                          " a questa temperatura ");
     join_piece(text, k == 1 ? " @iK@ " : " @iK@@dc@");
@@ -326,7 +326,7 @@ void generate_problem_12()
     std::string& text = problem_texts.problem_text;
     text = "@T1@@C1@Un recipiente di volume dato contiene ";
     join_amounts(text, r);
-    join_piece(text, " " + r.formula[3] + ",  in equilibrio rispetto alla reazione " + g.equation);
+    join_piece(text, " " + r.formula[3] + ", in equilibrio rispetto alla reazione " + g.equation);
     join_piece(text, ". Calcolare come variano queste quantità se si aggiungono " + slot_text(4) + " mol di");
     join_piece(text, " " + r.formula[j]);
     solve_amounts(r, moles_constant(r), j, slot_value(4));
@@ -523,7 +523,7 @@ void generate_problem_15()
                                  " è pari a " + slot_text(5) + " a " + slot_text(3) + "@uo@C. Calcolare [" +
                                  std::string(salt.cation) + "] nella soluzione satura ottenuta sciogliendo " +
                                  std::string(salt.formula) + " in acqua e nella soluzione ottenuta aggiungendo " +
-                                 slot_text(11) + " mL di " + std::string(salt.added_salt) + "  " + slot_text(12) +
+                                 slot_text(11) + " mL di " + std::string(salt.added_salt) + " " + slot_text(12) +
                                  " F a " + slot_text(13) + " mL della precedente";
     SpeciesValues nu{};
     SpeciesValues c0{};

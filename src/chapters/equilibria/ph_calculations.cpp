@@ -11,6 +11,7 @@
 #include "frame/fact_box.h"
 #include "numbers/random_stream.h"
 #include "numbers/value_slots.h"
+#include "text/article_name.h"
 
 namespace equilibria {
 namespace {
@@ -123,7 +124,7 @@ void generate_problem_20()
     const std::int32_t exponent = random_int(2, 6);
     const std::int32_t m = random_int(10, 99);
     set_slot_digits(1, static_cast<float>(m) * 0.1f * power_of_ten(-exponent), 2);
-    problem_texts.problem_text = "@T1@@C1@Calcolare il pH  di una soluzione acquosa " + slot_text(1) + " F di " +
+    problem_texts.problem_text = "@T1@@C1@Calcolare il pH di una soluzione acquosa " + slot_text(1) + " F di " +
                                  compound_formula(e.compound) +
                                  " e quante moli di acqua sono dissociate per litro in questa soluzione";
     const float c = static_cast<float>(e.ions) * slot_value(1);
@@ -216,8 +217,8 @@ void generate_problem_24()
         set_slot_digits(3, slot_value(1), digits);
         set_slot_digits(1, given, digits);
     }
-    problem_texts.problem_text = "Un acido debole è dissociato per il " + slot_text(1) +
-                                 "% in una data soluzione. Quale sarà approssimativamente " +
+    problem_texts.problem_text = "Un acido debole è dissociato per " + article_before_number("", slot_text(1)) +
+                                 slot_text(1) + "% in una data soluzione. Quale sarà approssimativamente " +
                                  "il suo grado di dissociazione in una soluzione " + slot_text(2) + " volte più" +
                                  (q == 1 ? " diluita?" : " concentrata?");
     problem_texts.answer_text = slot_text(3) + "%";
@@ -293,7 +294,7 @@ void generate_problem_26()
                         std::min(slot_digits(2), slot_digits(8)));
     else
         set_slot_digits(3, slot_value(7) / slot_value(2) * y, std::min(slot_digits(2), slot_digits(7)));
-    problem_texts.answer_text = slot_text(2) + "; " + slot_text(3) + " M";
+    problem_texts.answer_text = slot_text(2) + " M; " + slot_text(3) + " M";
     draw_problem_text(180, 570, 50);
     show_chemistry_fact(170, 150, 300);
 }

@@ -120,7 +120,7 @@ void generate_problem_39()
     set_slot_text(2, salt.salt.ksp);
     problem_texts.problem_text = "Calcolare la solubilità di " + std::string(salt.salt.formula) +
                                  " a 25@uo@C [@iK@@dps@ = " + slot_text(2) + "] in" + " acqua e in una soluzione " +
-                                 slot_text(1) + " M di " + " " + std::string(w == 1 ? salt.cation : salt.anion) + ".";
+                                 slot_text(1) + " M di " + std::string(w == 1 ? salt.cation : salt.anion) + ".";
     const std::int32_t m = salt.salt.anions;
     const float K = slot_value(2);
     const float in_water = std::pow(K / whole_power(static_cast<float>(m), m), 1.0f / static_cast<float>(m + 1));
@@ -193,7 +193,7 @@ void generate_problem_41()
     problem_texts.problem_text = "Calcolare la solubilità di " + std::string(hydroxide.formula) +
                                  " [@iK@@dps@ = " + slot_text(9) + " a 25@uo@C] in " +
                                  "acqua pura e in una soluzione " + slot_text(1) + " F di " +
-                                 (w == 1 ? " un acido forte HX" : " una base forte YOH");
+                                 (w == 1 ? "un acido forte HX" : "una base forte YOH");
     const std::int32_t m = hydroxide.anions;
     solubility_in_water(m);
     if (w == 1) {

@@ -343,7 +343,7 @@ void generate_problem_36()
             head + acid_piece + " e " + slot_text(4) + " mL di " + formula(base) + " " + slot_text(2) + " M";
     else
         problem_texts.problem_text =
-            head + slot_text(4) + " mL di " + formula(base) + " " + slot_text(2) + " M  e " + acid_piece;
+            head + slot_text(4) + " mL di " + formula(base) + " " + slot_text(2) + " M e " + acid_piece;
     reread_data_slots();
     mix(acid.count * slot_value(3) * slot_value(1), base.count * slot_value(2) * slot_value(4));
     const float h = solved_or_nan(solve_ph_mixture(slot_value(6), slot_value(7), slot_value(9), strong));

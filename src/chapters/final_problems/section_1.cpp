@@ -123,8 +123,8 @@ void generate_problem_2()
     });
     set_slot_digits(7, slot_value(6) / slot_value(5) * slot_value(4), 4);
     problem_texts.problem_text =
-        slot_text(1) + " L di aria vengono fatti gorgogliare lentamente in " + slot_text(2) + " mL di NaOH " +
-        slot_text(3) +
+        slot_text(1) + " L di aria, misurati a 0@uo@C e 1 atm, vengono fatti gorgogliare lentamente in " +
+        slot_text(2) + " mL di NaOH " + slot_text(3) +
         " M in modo che la CO@d2@ presente venga totalmente assorbita. Precipitati e filtrati i "
         "carbonati con un eccesso di Ba@u2+@, " +
         slot_text(4) + " mL della soluzione risultante vengono titolati da " + slot_text(5) + " mL di HCl " +
@@ -187,7 +187,7 @@ void generate_problem_4()
                                  "@uo@C a pressione atmosferica e a " + slot_text(4) + "@uo@C alla pressione di " +
                                  slot_text(3) +
                                  " torr. Calcolare l'entalpia di vaporizzazione e il valore della pressione "
-                                 "per cui si ha ebollizione  a " +
+                                 "per cui si ha ebollizione a " +
                                  slot_text(5) + "@uo@C";
     set_vaporisation_results();
     problem_texts.answer_text = slot_text(7) + " kJ/mol; " + slot_text(8) + " torr";
@@ -219,7 +219,7 @@ void generate_problem_5()
         compound_formula(first.compound) + ") e d" + join_article_to_name(second_name) + " (" +
         compound_formula(second.compound) + ") sono pari a " + slot_text(1) + " e a " + slot_text(2) +
         " kJ/mol. Calcolare la percentuale in volume di " + (asked == 1 ? first_name : second_name) +
-        " in una miscela gassosa di " + first_name + " e " + second_name +
+        " in una miscela gassosa di " + first_name + and_before(second_name) + second_name +
         " sapendo che il calore sviluppato per combustione completa di " + slot_text(3) +
         " mL di miscela, misurati a " + slot_text(4) + "@uo@C e " + slot_text(5) + " torr, è pari a " + slot_text(6) +
         " kJ";
@@ -313,7 +313,7 @@ void generate_problem_8()
     problem_texts.problem_text = "@T1@@C1@Calcolare la differenza di potenziale della pila: " + cell +
                                  ", e per quanto tempo essa potrebbe teoricamente erogare una corrente di " +
                                  slot_text(8) + " mA [@iE@@u0@(" + anode + "@u2+@/" + anode + ") = " + slot_text(3) +
-                                 " V; @iE@@u0@(" + cathode + "@u2+@/" + cathode + ") = " + slot_text(4) + " V ]";
+                                 " V; @iE@@u0@(" + cathode + "@u2+@/" + cathode + ") = " + slot_text(4) + " V]";
     const float amperes = slot_value(8) * 0.001f;
     const float inverse_constant = std::pow(10.0f, (slot_value(3) - slot_value(4)) * 33.783783f);
     const float millimoles =

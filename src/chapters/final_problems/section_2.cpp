@@ -84,7 +84,7 @@ void generate_problem_10()
         "@T1@@C1@" + slot_text(3) + " g di " + organic_formula({carbon, hydrogen, oxygen}) +
         " vengono introdotti in un recipiente da " + slot_text(2) + " L contenente O@d2@ alla pressione di " +
         slot_text(1) + " atm a " + slot_text(6) +
-        "@uo@C.  Viene quindi innescata e completata la reazione di combustione. Calcolare la pressione finale se la "
+        "@uo@C. Viene quindi innescata e completata la reazione di combustione. Calcolare la pressione finale se la "
         "temperatura è pari a " +
         slot_text(5) + "@uo@C";
     const float compound_moles = slot_value(3) / molar_mass;
@@ -172,7 +172,7 @@ void generate_problem_13()
     }
     problem_texts.problem_text =
         "La tabella seguente riporta la concentrazione del reagente A osservata per una reazione del tipo A = "
-        "prodotti  al variare del tempo. Stabilire se la reazione è del primo o del secondo ordine e determinare il "
+        "prodotti al variare del tempo. Stabilire se la reazione è del primo o del secondo ordine e determinare il "
         "valore della velocità specifica";
     draw_problem_text_framed(160, 570, 40, 205);
     static constexpr RuledTableColumn columns[] = {{20, "@T1@@C1@@it@ (s)", 10}, {80, "@T1@[A] (mol/L)", 80}};
@@ -185,7 +185,7 @@ void generate_problem_13()
     }
     draw_ruled_table(160, 122, columns, cells);
     problem_texts.answer_text =
-        order == 1 ? " Primo ordine; " + slot_text(6) + " s@u-1@" : " Secondo ordine; " + slot_text(6) + " L/(mol• s)";
+        order == 1 ? "Primo ordine; " + slot_text(6) + " s@u-1@" : "Secondo ordine; " + slot_text(6) + " L/(mol•s)";
 }
 
 void generate_problem_14()

@@ -141,10 +141,10 @@ void generate_problem_18()
     set_slot_digits(6, (slot_value(3) * slot_value(4) - slot_value(2) * slot_value(1)) / slot_value(5), 3);
     problem_texts.problem_text =
         "Il metodo di Volhard per la determinazione dei cloruri consiste nella precipitazione di AgCl con un "
-        "eccesso di Ag@u+@ e nella titolazione dello Ag@u+@ in eccesso con SCN@u-@ a dare AgSCN@d(s)@. Un "
-        "campione  di " +
-        slot_text(1) + " mL di soluzione di cloruri viene trattato con " + slot_text(3) + " mL di  Ag@u+@ " +
-        slot_text(4) + " M e filtrato; la titolazione dello Ag@u+@ in eccesso richiede " + slot_text(5) +
+        "eccesso di Ag@u+@ e nella titolazione dell'Ag@u+@ in eccesso con SCN@u-@ a dare AgSCN@d(s)@. Un "
+        "campione di " +
+        slot_text(1) + " mL di soluzione di cloruri viene trattato con " + slot_text(3) + " mL di Ag@u+@ " +
+        slot_text(4) + " M e filtrato; la titolazione dell'Ag@u+@ in eccesso richiede " + slot_text(5) +
         " mL di SCN@u-@ " + slot_text(6) + " M. Calcolare la concentrazione di Cl@u-@ nella soluzione iniziale";
     problem_texts.answer_text = slot_text(2) + " M ";
     pose_problem({170, 560, 45}, {180, 180, 280});

@@ -19,6 +19,7 @@
 #include "numbers/fixed_width.h"
 #include "numbers/random_stream.h"
 #include "numbers/value_slots.h"
+#include "text/article_name.h"
 
 namespace final_problems {
 namespace {
@@ -160,8 +161,9 @@ void generate_problem_25()
     const float w = slot_value(1);
     set_slot_digits(4, 100.0f / (((100.0f - w) / m2 + w / m1) * kelvin(slot_value(3)) / slot_value(2) * 0.082057f), 3);
     problem_texts.problem_text = "Calcolare la percentuale in peso di " + compound_name(asked) + " in una miscela di " +
-                                 compound_name(first) + " e " + compound_name(second) + " di densità " + slot_text(4) +
-                                 " g/L  a " + slot_text(3) + "@uo@C e " + slot_text(2) + " atm";
+                                 compound_name(first) + and_before(compound_name(second)) + compound_name(second) +
+                                 " di densità " + slot_text(4) + " g/L a " + slot_text(3) + "@uo@C e " + slot_text(2) +
+                                 " atm";
     set_slot_digits(5,
                     100.0f * (slot_value(2) / (slot_value(4) * 0.082057f * kelvin(slot_value(3))) - 1.0f / mb) /
                         (1.0f / ma - 1.0f / mb),
@@ -186,7 +188,7 @@ void generate_problem_26()
         slot_text(3) + " mL di HCl " + slot_text(2) + " M, e l'eccesso di HCl viene titolato usando " + slot_text(4) +
         " mL di NaOH " + slot_text(5) + " M. Calcolare la concentrazione di nitrati nella soluzione iniziale";
     set_slot_digits(6, (slot_value(2) * slot_value(3) - slot_value(4) * slot_value(5)) / slot_value(1), 3);
-    problem_texts.answer_text = slot_text(6) + "M";
+    problem_texts.answer_text = slot_text(6) + " M";
     pose_problem({170, 560, 45}, {260, 160, 280});
 }
 
@@ -262,7 +264,7 @@ void generate_problem_28()
     problem_texts.problem_text =
         "@T1@@C1@L'entalpia di combustione di " + formula + " a 1 atm e " + slot_text(3) + "@uo@C è pari a " +
         slot_text(2) + " kJ/mol, mentre @bD@@iH@ per la reazione 2CO + O@d2@ = 2CO@d2@ è pari a " + slot_text(6) +
-        " kJ. Calcolare il valore di  @bD@@iH@  nelle stesse condizioni per la reazione ";
+        " kJ. Calcolare il valore di @bD@@iH@ nelle stesse condizioni per la reazione ";
     const float kf = static_cast<float>(k), half_carbon = 0.5f * static_cast<float>(carbon);
     set_slot_uncertainty(5, kf * (slot_value(2) - half_carbon * slot_value(6)),
                          kf * (half_carbon * slot_uncertainty(6) + slot_uncertainty(2)));
@@ -417,7 +419,7 @@ void generate_problem_32()
                         kelvin(slot_value(6)) * 0.082057f,
                     3);
     problem_texts.problem_text = "@T1@@C1@Calcolare quanto " + element_name(metal.z) +
-                                 " è stato depositato al catodo in una elettrolisi se all'anodo sono stati "
+                                 " è stato depositato al catodo in un'elettrolisi se all'anodo sono stati "
                                  "sviluppati " +
                                  slot_text(5) + " L di O@d2@ misurati a " + slot_text(6) + "@uo@C e " + slot_text(7) +
                                  " torr";

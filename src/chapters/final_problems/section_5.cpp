@@ -14,6 +14,7 @@
 #include "numbers/fixed_width.h"
 #include "numbers/random_stream.h"
 #include "numbers/value_slots.h"
+#include "text/article_name.h"
 
 namespace final_problems {
 namespace {
@@ -126,9 +127,10 @@ void generate_problem_34()
     const bool swapped = random_int(1, 2) == 2;
     const std::string element = element_name(z);
     problem_texts.problem_text = "Un campione di una miscela di " + compound_name(swapped ? c2 : c1) + " e " +
-                                 compound_name(swapped ? c1 : c2) + " al " + slot_text(1) + "% in massa di " + element +
-                                 " contiene " + slot_text(2) + " g di " + compound_formula(c1) +
-                                 ". Calcolare la quantità di " + element + " presente nel campione";
+                                 compound_name(swapped ? c1 : c2) + " " + article_before_number("a", slot_text(1)) +
+                                 slot_text(1) + "% in massa di " + element + " contiene " + slot_text(2) + " g di " +
+                                 compound_formula(c1) + ". Calcolare la quantità di " + element +
+                                 " presente nel campione";
     const float f1 = m1 / big_m1, f2 = m2 / big_m2;
     const float answer = slot_value(2) * (f1 - f2) / (1.0f - 100.0f * f2 / slot_value(1));
     set_slot_uncertainty(3, answer,
@@ -162,7 +164,7 @@ void generate_problem_35()
                                  "A@d2@ che ha luogo in queste condizioni";
     const float monomer = slot_value(6) - 2.0f * slot_value(7);
     set_slot_digits(8, slot_value(7) / (monomer * monomer), 2);
-    problem_texts.answer_text = "@T1@@C1@" + slot_text(8);
+    problem_texts.answer_text = "@T1@@C1@" + slot_text(8) + " L/mol";
     pose_problem({200, 560, 50}, {280, 145, 280});
 }
 
@@ -209,7 +211,7 @@ void generate_problem_36()
     set_slot_digits(9, n2 * std::log(final_t / t2) * cp2, 3);
     set_slot_uncertainty(10, slot_value(8) + slot_value(9), slot_uncertainty(8) + slot_uncertainty(9));
     convert_data_slot(7, 3);
-    problem_texts.answer_text = slot_text(7) + "@uo@C;  @bD@@iS@@dcompl@= " + slot_text(10) + " J/K";
+    problem_texts.answer_text = slot_text(7) + "@uo@C; @bD@@iS@@dcompl@ = " + slot_text(10) + " J/K";
     pose_problem({170, 520, 50}, {300, 160, 280});
 }
 
@@ -240,10 +242,10 @@ void generate_problem_37()
     });
     problem_texts.problem_text = "@T1@@C1@I valori di @ik@@dc@ a " + slot_text(3) + " K e a " + slot_text(4) +
                                  " K per la reazione bimolecolare " + std::string(reaction.reaction) + " sono pari a " +
-                                 slot_text(5) + " e " + slot_text(6) + " L/(mol• s). Calcolare @ik@@dc@ a " +
+                                 slot_text(5) + " e " + slot_text(6) + " L/(mol•s). Calcolare @ik@@dc@ a " +
                                  slot_text(7) + " K";
     set_slot_digits(8, rate_constant(slot_value(7)), 2);
-    problem_texts.answer_text = slot_text(8) + " L/(mol• s)";
+    problem_texts.answer_text = slot_text(8) + " L/(mol•s)";
     pose_problem({240, 580, 50}, {170, 140, 280});
 }
 
@@ -261,7 +263,7 @@ void generate_problem_38()
         return slot_value(1) >= 10.0f;
     });
     problem_texts.problem_text = "Calcolare il pH della soluzione ottenuta facendo assorbire " + slot_text(1) +
-                                 " mL di NH@d3@ gassosa,  misurati a  " + slot_text(2) +
+                                 " mL di NH@d3@ gassosa, misurati a " + slot_text(2) +
                                  "@uo@C e pressione atmosferica, in " + slot_text(3) + " mL di HCl " + slot_text(4) +
                                  " M [K@db@(NH@d3@) = " + slot_text(5) + "]";
     const float ammonia = slot_value(1) / (kelvin(slot_value(2)) * slot_value(3) * 0.082057f);

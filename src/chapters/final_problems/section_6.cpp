@@ -13,6 +13,7 @@
 #include "numbers/fixed_width.h"
 #include "numbers/random_stream.h"
 #include "numbers/value_slots.h"
+#include "text/article_name.h"
 
 namespace final_problems {
 namespace {
@@ -221,8 +222,8 @@ void generate_problem_44()
     set_slot_digits(1, random_real(50.0f, 95.0f), 2);
     std::string& text = problem_texts.problem_text;
     text = "Calcolare il valore di @bD@@iH@@u0@ per una reazione la cui costante di equilibrio";
-    append_piece(text, grows ? " aumenta del " : " diminuisce del ");
-    append_piece(text, " " + slot_text(1) + "%");
+    append_piece(text, grows ? " aumenta" : " diminuisce");
+    append_piece(text, " " + article_before_number("de", slot_text(1)) + slot_text(1) + "%");
     const bool heating = random_int(1, 2) == 1;
     if (heating)
         append_piece(text, " riscaldando il sistema da " + slot_text(2) + " a " + slot_text(3) + "@uo@C");
@@ -322,8 +323,8 @@ void generate_problem_47()
         "Del " + std::string(reagent.formula) + " solido viene aggiunto lentamente a " + slot_text(3) +
         " mL di una soluzione " + slot_text(1) + " M in " + std::string(first.cation) + " e " + slot_text(2) +
         " M in " + std::string(second.cation) + " in modo da precipitare la massima quantità di " +
-        std::string(first.formula) + " [@iK@@dps@ =" + slot_text(9) + "] senza che precipiti " +
-        std::string(second.formula) + " [@iK@@dps@ =" + slot_text(10) + "]. Calcolare la quantità di " +
+        std::string(first.formula) + " [@iK@@dps@ = " + slot_text(9) + "] senza che precipiti " +
+        std::string(second.formula) + " [@iK@@dps@ = " + slot_text(10) + "]. Calcolare la quantità di " +
         std::string(reagent.formula) + " richiesta e la concentrazione di " + std::string(first.cation) +
         " che resta in soluzione";
     // The anion concentration at which the second salt would start to precipitate.

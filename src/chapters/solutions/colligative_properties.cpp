@@ -237,7 +237,7 @@ void generate_problem_25()
     if (slot_value(5) <= -1.0f) convert_data_slot(5, 3);
     if (slot_value(5) > -1.0f) convert_data_slot(5, 2);
     set_slot_digits(8, random_real(1.0f, 5.0f), 3);
-    problem_texts.problem_text = "Calcolare quanta acqua si deve aggiungere a " + slot_text(8) + " g  di " +
+    problem_texts.problem_text = "Calcolare quanta acqua si deve aggiungere a " + slot_text(8) + " g di " +
                                  compound_formula(salt_ion(v).compound) +
                                  " perché la soluzione ottenuta abbia punto di gelo pari a " + slot_text(5) +
                                  "@uo@C. Per l'acqua, @ik@@df@ = 1.855 kg•K/mol";
@@ -337,7 +337,7 @@ void generate_problem_28()
     problem_texts.problem_text = "Una soluzione contenente " + slot_text(1) +
                                  " g/L di un soluto molecolare ha pressione osmotica pari a " + slot_text(2) +
                                  " atm a " + slot_text(3) +
-                                 "@uo@C. Calcolare la massa molecolare del soluto nella ipotesi che questo non sia "
+                                 "@uo@C. Calcolare la massa molecolare del soluto nell'ipotesi che questo non sia "
                                  "dissociato o associato in soluzione";
     set_slot_digits(4, (slot_value(3) + 273.15f) * 0.08206f / slot_value(2) * slot_value(1), 3);
     problem_texts.answer_text = slot_text(4) + " u.m.a.";

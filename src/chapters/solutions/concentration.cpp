@@ -10,6 +10,7 @@
 #include "frame/generator_kit.h"
 #include "numbers/random_stream.h"
 #include "numbers/value_kit.h"
+#include "text/article_name.h"
 
 namespace solutions {
 namespace {
@@ -252,8 +253,8 @@ void generate_problem_6()
     skip_random_draws(1);
     const DensityData data = draw_density_data(6);
     std::string& text = problem_texts.problem_text;
-    text = "La densità di una soluzione al " + slot_text(2) + "% in peso di " + compound_formula(data.compound) +
-           " in acqua è pari a " + slot_text(1);
+    text = "La densità di una soluzione " + article_before_number("a", slot_text(2)) + slot_text(2) + "% in peso di " +
+           compound_formula(data.compound) + " in acqua è pari a " + slot_text(1);
     append_piece(text, data.unit);
     append_piece(text, ". Calcolare la sua formalità");
     set_density_formality(data.molar_mass);

@@ -103,6 +103,22 @@ std::string skeleton_without_water(std::int32_t r)
     return equation;
 }
 
+// The electrons of a half-reaction ("e", "4e") written with their charge.
+std::string with_electron_charge(std::string_view equation)
+{
+    std::string text;
+    std::size_t start = 0;
+    while (start <= equation.size()) {
+        const std::size_t end = std::min(equation.find(' ', start), equation.size());
+        const std::string_view word = equation.substr(start, end - start);
+        text += word;
+        if (word.ends_with('e') && word.find_first_not_of("0123456789") == word.size() - 1) text += "@u-@";
+        if (end < equation.size()) text += ' ';
+        start = end + 1;
+    }
+    return text;
+}
+
 // The right side, " = ", then the left side of an equation text: an
 // oxidation written from its reduction.
 std::string swap_sides(std::string_view equation)
@@ -110,7 +126,8 @@ std::string swap_sides(std::string_view equation)
     const std::string_view text = strip_trailing_blanks(equation);
     const std::size_t equals = text.find('=');
     if (equals == std::string_view::npos) return std::string(text);
-    return std::string(strip_trailing_blanks(text.substr(equals + 1))) + " = " + std::string(text.substr(0, equals));
+    return std::string(strip_blanks(text.substr(equals + 1))) + " = " +
+           std::string(strip_blanks(text.substr(0, equals)));
 }
 
 }  // namespace
@@ -181,7 +198,7 @@ void generate_problem_31()
     const std::string shown = std::string(strip_trailing_blanks(equation));
     text.replace(text.size() - 4, 3, format_i(centred_line_x(shown), 3));
     text += shown;
-    const std::string answer = format_equation_text(1, reaction_record(r));
+    const std::string answer = with_electron_charge(format_equation_text(1, reaction_record(r)));
     problem_texts.answer_text = d == 2 ? swap_sides(answer) : answer;
     draw_problem_statement_in_box(160, 582, 60, 80, text, selected_problem_level());
     show_chemistry_fact(200, 150, 300);
@@ -347,7 +364,7 @@ void generate_problem_36()
     set_slot_digits(2, random_real(10.0f, 50.0f), 4);
     set_slot_digits(3, random_real(0.01f, 0.08f), 4);
     problem_texts.problem_text = "Calcolare la normalità di una soluzione di una base sapendo che " + slot_text(1) +
-                                 " mL di essa  reagiscono completamente con " + slot_text(2) + " mL di una soluzione " +
+                                 " mL di essa reagiscono completamente con " + slot_text(2) + " mL di una soluzione " +
                                  slot_text(3) + " N di un acido";
     const float normality = slot_value(2) / slot_value(1) * slot_value(3);
     set_slot_uncertainty(4, normality,

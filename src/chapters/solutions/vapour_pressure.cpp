@@ -10,6 +10,7 @@
 #include "numbers/random_stream.h"
 #include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
+#include "text/article_name.h"
 
 namespace solutions {
 
@@ -28,7 +29,7 @@ void generate_problem_17()
     problem_texts.problem_text =
         "Benzene (C@d6@H@d6@) e toluene (C@d6@H@d5@CH@d3@) formano soluzioni praticamente ideali. Calcolare la "
         "tensione di vapore a " +
-        slot_text(1) + "@uo@C di una soluzione al " + slot_text(2) +
+        slot_text(1) + "@uo@C di una soluzione " + article_before_number("a", slot_text(2)) + slot_text(2) +
         "% in peso di benzene, sapendo che le tensioni di vapore di benzene e toluene alla stessa temperatura sono "
         "pari a " +
         slot_text(3) + " e " + slot_text(4) + " torr";
@@ -62,7 +63,8 @@ void generate_problem_18()
     convert_data_slot(5, 3);
     problem_texts.problem_text =
         "Calcolare la percentuale in peso di" + std::string(k == 1 ? " CHCl@d3@" : " CCl@d4@") +
-        " nel vapore in equilibrio a " + slot_text(1) + "@uo@C con una soluzione  (ideale) al " + slot_text(2) +
+        " nel vapore in equilibrio a " + slot_text(1) + "@uo@C con una soluzione (ideale) " +
+        article_before_number("a", slot_text(2)) + slot_text(2) +
         "% in peso di cloroformio (CHCl@d3@) in tetracloruro di carbonio (CCl@d4@), sapendo che le tensioni di "
         "vapore di CHCl@d3@ e CCl@d4@ puri a questa temperatura sono pari a " +
         slot_text(4) + " e " + slot_text(5) + " torr";

@@ -16,6 +16,7 @@
 #include "numbers/random_stream.h"
 #include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
+#include "text/article_name.h"
 #include "text/drawing_kit.h"
 
 namespace states_of_matter {
@@ -31,8 +32,11 @@ struct GasPair {
     std::int32_t q = 0, r = 0;  // Q and the other gas
     float mw = 0.0f, mo = 0.0f;
 
-    std::string mixture() const { return " in una miscela di " + gas_name(a) + " e " + gas_name(b); }
-    std::string weight_share() const { return " al " + slot_text(1) + "% in peso di " + gas_name(w); }
+    std::string mixture() const { return " in una miscela di " + gas_name(a) + and_before(gas_name(b)) + gas_name(b); }
+    std::string weight_share() const
+    {
+        return " " + article_before_number("a", slot_text(1)) + slot_text(1) + "% in peso di " + gas_name(w);
+    }
 };
 
 GasPair draw_gas_pair(std::int32_t problem, std::int32_t skipped)
@@ -129,8 +133,9 @@ void generate_problem_18()
     set_slot_digits(7, random_real(25.0f, 99.0f), 2);
     problem_texts.problem_text = "Calcolare la pressione parziale d" + articulated_gas_name(pair.q) +
                                  " e la pressione totale in un recipiente da " + slot_text(5) + " L contenente " +
-                                 slot_text(6) + " g di una miscela di " + gas_name(pair.a) + " e " + gas_name(pair.b) +
-                                 pair.weight_share() + " a " + slot_text(7) + "@uo@C";
+                                 slot_text(6) + " g di una miscela di " + gas_name(pair.a) +
+                                 and_before(gas_name(pair.b)) + gas_name(pair.b) + pair.weight_share() + " a " +
+                                 slot_text(7) + "@uo@C";
 
     const float v1 = slot_value(1);
     const float mass = slot_value(6);

@@ -106,7 +106,7 @@ void generate_problem_1()
                                slot_text(3) + " L?");
         problem_texts.answer_text = slot_text(5) + " atm";
     } else {
-        append_piece(text, " Quale dovrebbe essere il volume del recipiente per avere "
+        append_piece(text, " Quale dovrebbe essere il volume del recipiente per avere"
                            " alla stessa temperatura una pressione pari a " +
                                slot_text(4) + " atm?");
         problem_texts.answer_text = slot_text(6) + " L";
@@ -232,7 +232,7 @@ void generate_problem_4()
     const std::int32_t u = draw_closed_vessel(5);
     problem_texts.problem_text = "Un recipiente contenente gas alla pressione di " + slot_text(2) + " " +
                                  std::string(pressure_unit(u)) + " viene portato da " + slot_text(1) + "@uo@C a " +
-                                 slot_text(3) + "@uo@C. " + " Calcolare la pressione finale nel recipiente";
+                                 slot_text(3) + "@uo@C. Calcolare la pressione finale nel recipiente";
     problem_texts.answer_text = slot_text(5) + " atm";
     draw_problem_text(160, 500, 50);
     show_chemistry_fact(240, 160, 300);
@@ -243,7 +243,7 @@ void generate_problem_5()
     const std::int32_t u = draw_closed_vessel(10);
     problem_texts.problem_text = "Un recipiente contiene gas alla pressione di " + slot_text(2) + " " +
                                  std::string(pressure_unit(u)) + " e alla temperatura di " + slot_text(1) +
-                                 "@uo@C. A quale temperatura deve essere portato il recipiente " +
+                                 "@uo@C. A quale temperatura deve essere portato il recipiente" +
                                  " perché la pressione divenga " + slot_text(4) + " atm?";
     problem_texts.answer_text = slot_text(6) + " @uo@C";
     draw_problem_text(200, 560, 60);

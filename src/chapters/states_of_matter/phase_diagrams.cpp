@@ -58,6 +58,7 @@ PhaseDiagram& diagram = states_of_matter_state.diagram;
 constexpr std::int32_t red = 255;
 constexpr std::int32_t blue = 16711680;
 constexpr std::int32_t green = 43520;
+constexpr std::int32_t black = 0;
 constexpr std::string_view plot_area = "200400120270l  ";
 
 constexpr std::string_view diagram_intro = "La figura in basso mostra una porzione di un semplice diagramma di stato.";
@@ -67,9 +68,18 @@ std::int32_t pixel(float x)
     return static_cast<std::int32_t>(x);
 }
 
-// Draws the substance and its diagram: the sublimation curve (red), the
-// vaporisation curve (blue), the fusion line (black) and the axes' names;
-// the region labels come once the points are marked (label_regions).
+// The sublimation curve, the vaporisation curve and the fusion line, all
+// black: red and blue are the marked points' colours.
+void draw_phase_boundaries()
+{
+    const PhaseDiagram& d = diagram;
+    plot_graph_series(d.sublimation_t, d.sublimation_p, 10, plot_area, black, 0);
+    plot_graph_series(d.vaporisation_t, d.vaporisation_p, 21, plot_area, black, 0);
+    plot_graph_series(d.fusion_t, d.fusion_p, 2, plot_area, black, 0);
+}
+
+// Draws the substance and its diagram: the phase boundaries and the axes'
+// names; the region labels come once the points are marked (label_regions).
 void draw_phase_diagram(std::string_view question)
 {
     PhaseDiagram& d = diagram;
@@ -92,10 +102,8 @@ void draw_phase_diagram(std::string_view question)
     d.fusion_p = {d.p3, 1.0f};
     problem_texts.problem_text = std::string(diagram_intro) + std::string(question);
 
-    set_up_graph(d.sublimation_t, d.sublimation_p, 10, 200.0f, 500.0f, 30.0f, " ", 0.0f, 1.0f, 0.1f, " ", plot_area,
-                 red, 0);
-    plot_graph_series(d.vaporisation_t, d.vaporisation_p, 21, plot_area, blue, 0);
-    plot_graph_series(d.fusion_t, d.fusion_p, 2, plot_area, 0, 0);
+    set_up_graph({}, {}, 0, 200.0f, 500.0f, 30.0f, " ", 0.0f, 1.0f, 0.1f, " ", plot_area, black, 0);
+    draw_phase_boundaries();
     draw_markup_text(192, 110, "@T1@@C1@@iP@");
     draw_markup_text(390, 271, "@T1@@C1@@iT@");
 }
@@ -171,14 +179,17 @@ void mark_point(float t, float p, std::int32_t colour)
     plot_graph_series(x, y, 1, "200400120270 p ", 0, colour);
 }
 
-// The red starting point, the blue end point and the green path between.
+// The red starting point, the blue end point and the green path between;
+// the boundaries go over them again, so that a path along the fusion line
+// does not hide it and a point beside it shows on which side it lies.
 void mark_path(float t1, float p1, float t2, float p2)
 {
-    mark_point(t1, p1, red);
-    mark_point(t2, p2, blue);
     const std::array<float, 2> x{t1, t2};
     const std::array<float, 2> y{p1, p2};
     plot_graph_series(x, y, 2, plot_area, green, blue);
+    mark_point(t1, p1, red);
+    mark_point(t2, p2, blue);
+    draw_phase_boundaries();
 }
 
 struct Transition {

@@ -133,7 +133,7 @@ void generate_problem_27()
     if (app_state.version_number == text_version) value_slots[2].value = 46.5f;
     convert_data_slot(2, 3);
     draw_pressure_and_ideal_volume();
-    problem_texts.problem_text = "Confrontare il volume occupato da una  mole di " + gas_name(gas.compound) +
+    problem_texts.problem_text = "Confrontare il volume occupato da una mole di " + gas_name(gas.compound) +
                                  constants_in_brackets() + " a " + slot_text(2) + "@uo@C e " + slot_text(3) +
                                  " atm con quello del gas ideale nelle stesse condizioni";
     const float v = real_molar_volume();
@@ -151,7 +151,7 @@ void generate_problem_28()
     convert_data_slot(2, 3);
     draw_pressure_and_ideal_volume();
     problem_texts.problem_text = "Calcolare il fattore di compressibilità d" + articulated_gas_name(gas.compound) +
-                                 constants_in_brackets() + "  a " + slot_text(2) + "@uo@C e " + slot_text(3) + " atm ";
+                                 constants_in_brackets() + " a " + slot_text(2) + "@uo@C e " + slot_text(3) + " atm";
     const float z = slot_value(3) / ((slot_value(2) + 273.15f) * 0.082057f) * real_molar_volume();
     set_slot_uncertainty(1, z, z * relative_uncertainty(5));
     problem_texts.answer_text = slot_text(1);

@@ -246,7 +246,7 @@ void generate_problem_34()
     if (variant == 3)
         text += " rombica di assi " + slot_text(1) + " nm, " + slot_text(2) + " nm e " + slot_text(3) + " nm";
     text += pair == 1 ? " con due" : " con quattro";
-    text += " molecole per cella. Quale è la massa molecolare della sostanza, se la densità dei cristalli è pari "
+    text += " molecole per cella. Qual è la massa molecolare della sostanza, se la densità dei cristalli è pari "
             "a " +
             slot_text(7) + " g/cm@u3@?";
     value_slots[8].uncertainty = slot_value(8) / slot_value(1) * slot_uncertainty(1) * 3.0f;

@@ -115,7 +115,7 @@ void generate_problem_36()
     set_slot_digits(8, random_real(600.0f, 950.0f), 3);
     problem_texts.problem_text = "La tensione di vapore d" + articulated_gas_name(c) + " è pari a " + slot_text(6) +
                                  " torr a " + slot_text(3) + "@uo@C e a " + slot_text(7) + " torr a " + slot_text(4) +
-                                 "@uo@C. Quale è la sua temperatura di ebollizione alla pressione di " + slot_text(8) +
+                                 "@uo@C. Qual è la sua temperatura di ebollizione alla pressione di " + slot_text(8) +
                                  " torr?";
 
     const float inverse_t2 = 1.0f / (t2 + 273.15f);

@@ -12,6 +12,7 @@
 #include "numbers/formatted_conversions.h"
 #include "numbers/random_stream.h"
 #include "numbers/value_slots.h"
+#include "text/article_name.h"
 #include "text/drawing_kit.h"
 
 namespace stoichiometry {
@@ -70,7 +71,7 @@ std::string sample_of_mixture(const Mixture& m, std::int32_t sample_slot)
 std::string element_mass_statement(const Mixture& m)
 {
     return "Calcolare quanto " + element_name(m.element) + " è contenuto in " + slot_text(8) + " g di una miscela di " +
-           named_mixture(m) + " al " + slot_text(9);
+           named_mixture(m) + " " + article_before_number("a", slot_text(9)) + slot_text(9);
 }
 
 // Problems 19 and 22.
@@ -91,8 +92,8 @@ struct Stock {
 std::string largest_mixture_statement(const Mixture& m, const Stock& a, std::string_view joint, const Stock& b)
 {
     return "Calcolare la massima quantità di miscela di " + compound_name(a.compound) + std::string(joint) +
-           compound_name(b.compound) + " al " + slot_text(11) + "% di " + element_name(m.element) +
-           " che si può preparare avendo a disposizione " + slot_text(a.slot) + " g di " +
+           compound_name(b.compound) + " " + article_before_number("a", slot_text(11)) + slot_text(11) + "% di " +
+           element_name(m.element) + " che si può preparare avendo a disposizione " + slot_text(a.slot) + " g di " +
            compound_formula(a.compound) + " e " + slot_text(b.slot) + " g di " + compound_formula(b.compound);
 }
 
@@ -169,8 +170,8 @@ void generate_problem_17()
     const Mixture m = pick_mixture(pick_problem_variant(6, stoichiometry_state.last_draw[17], 0), first_symbol_slot);
     draw_percentage(8);
     std::string& text = problem_texts.problem_text;
-    text = "Calcolare la percentuale di " + element_name(m.element) + " in una miscela di " + named_mixture(m) +
-           " al " + slot_text(8);
+    text = "Calcolare la percentuale di " + element_name(m.element) + " in una miscela di " + named_mixture(m) + " " +
+           article_before_number("a", slot_text(8)) + slot_text(8);
     const bool of_first = percentage_of_first(text);
     const SaltMasses& s = m.first_masses;
     set_slot_uncertainty(9, mass_fraction(s), relative_molar(s) * mass_fraction(s));
@@ -192,7 +193,7 @@ void generate_problem_18()
     const std::int32_t d = random_int(3, 4);
     set_slot_digits(11, element, d);
     convert_data_slot(10, d);
-    problem_texts.problem_text = sample_of_mixture(m, 10) + "  contiene " + slot_text(11) + " g di " +
+    problem_texts.problem_text = sample_of_mixture(m, 10) + " contiene " + slot_text(11) + " g di " +
                                  element_name(m.element) + ". Calcolare le quantità dei due composti nel campione";
     convert_data_slot(9, d);
     set_slot_uncertainty(12, slot_value(10) - slot_value(9), slot_uncertainty(9) + slot_uncertainty(10));
@@ -216,7 +217,8 @@ void generate_problem_19()
     if (slot_value(11) > p1) {
         set_slot_digits(9, p1, d);
         problem_texts.answer_text = "@C1@@T1@Impossibile; " + element_symbol_of(m) + " in " +
-                                    compound_formula(m.first) + " è già il " + slot_text(9) + "%";
+                                    compound_formula(m.first) + " è già " + article_before_number("", slot_text(9)) +
+                                    slot_text(9) + "%";
     } else {
         // The first salt's own uncertainty does not enter.
         const float added = (p1 / slot_value(11) - 1.0f) * slot_value(8);

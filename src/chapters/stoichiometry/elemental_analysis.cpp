@@ -294,7 +294,7 @@ void generate_problem_15()
                                  " g di un composto organico bruciano totalmente in presenza di un eccesso di ossigeno "
                                  "producendo " +
                                  slot_text(3) + " g di CO@d2@ e " + slot_text(2) +
-                                 " g di H@d2@O. Quale è la formula minima del composto?";
+                                 " g di H@d2@O. Qual è la formula minima del composto?";
     // A count of 1 is not written, which leaves an empty subscript.
     const auto count = [](std::int32_t n) { return n == 1 ? std::string() : std::to_string(n); };
     std::string& formula = problem_texts.answer_text;

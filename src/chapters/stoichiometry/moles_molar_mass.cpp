@@ -156,7 +156,7 @@ void generate_problem_1()
     set_slot_uncertainty(4, mass, (relative_uncertainty(3) + relative_uncertainty(2)) * mass);
     problem_texts.problem_text = "A quante moli di atomi di " + element_name(z) +
                                  " corrisponde un insieme costituito da " + slot_text(1) +
-                                 " atomi di questo elemento? Quale è la sua massa?";
+                                 " atomi di questo elemento? Qual è la sua massa?";
     problem_texts.answer_text = slot_text(2) + " mol; " + slot_text(4) + " g";
     draw_problem_text(160, 540, 45);
     show_chemistry_fact(180, 160, 360);
@@ -180,7 +180,7 @@ void generate_problem_2()
                          (std::fabs(relative_uncertainty(2)) + std::fabs(relative_uncertainty(1))) * std::fabs(moles));
     const float avogadro = physical_constants().avogadro_number;
     set_slot_uncertainty(4, slot_value(3) * avogadro, slot_uncertainty(3) * avogadro);
-    problem_texts.answer_text = slot_text(3) + "; " + slot_text(4);
+    problem_texts.answer_text = slot_text(3) + " mol di atomi; " + slot_text(4) + " atomi";
     draw_problem_text(160, 580, 55);
     show_chemistry_fact(180, 160, 280);
 }
@@ -250,7 +250,7 @@ void generate_problem_5()
     const std::int32_t k = draw_compound(1);
     draw_quantity(0.1f, 9.99f, 0.0001f, 0.1f);
     problem_texts.problem_text =
-        "Calcolare quante moli di " + name_and_formula(k) + ", sono contenute in " + slot_text(1) + " g di composto.";
+        "Calcolare quante moli di " + name_and_formula(k) + ", sono contenute in " + slot_text(1) + " g di sostanza.";
     float s = 0.0f;
     const float m = compound_molar_mass(k, s);
     const float moles = slot_value(1) / m;

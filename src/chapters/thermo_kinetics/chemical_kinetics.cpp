@@ -13,6 +13,7 @@
 #include "numbers/fixed_width.h"
 #include "numbers/random_stream.h"
 #include "numbers/value_slots.h"
+#include "text/article_name.h"
 #include "text/ruled_table.h"
 
 namespace thermo_kinetics {
@@ -87,7 +88,7 @@ void generate_problem_31()
     skip_random_draws(15);
     problem_texts.problem_text =
         "La tabella seguente riporta le velocità in mol/(L•s) misurate per una reazione del tipo aA + bB = "
-        "prodotti  per vari valori di [A] e di [B] in mol/L. Determinare gli ordini di reazione m e n rispetto ai "
+        "prodotti per vari valori di [A] e di [B] in mol/L. Determinare gli ordini di reazione m e n rispetto ai "
         "due reagenti e il valore della velocità specifica @ik@@dc@";
     const float a0 = draw_scaled_exponent_first(-3, -1, 9.0f);
     const float a_max = random_real(3.0f, 5.0f) * a0;
@@ -128,8 +129,7 @@ void generate_problem_31()
     draw_ruled_table(160, 110, columns, cells);
 
     std::string& answer = problem_texts.answer_text;
-    answer = "m = " + order_text(m) + "; ";
-    append_piece(answer, "n = " + order_text(n));
+    answer = "m = " + order_text(m) + "; n = " + order_text(n);
     set_slot_digits(19, k, 3);
     append_piece(answer, "; @ik@@dc@ = " + slot_text(19));
     const auto field = static_cast<std::int32_t>((m + n - 1.0f) * 2.0f + 0.1f);
@@ -183,7 +183,8 @@ void generate_problem_33()
     // Second order overall with B to the first power: k in L/(mol•s).
     if (n > 0.9f) append_piece(text, " L/(mol•s)");
     if (n < 0.6f) append_piece(text, " L@u1/2@/(mol@u1/2@•s)");
-    append_piece(text, ", calcolare la concentrazione di A dopo " + slot_text(5) + " s dall'inizio della reazione");
+    append_piece(text, ", calcolare la concentrazione di A dopo " + slot_text(5) +
+                           " s dall'inizio della reazione, con B in largo eccesso e quindi [B] costante");
 
     set_slot_digits(
         6, std::exp(std::log(slot_value(1)) - a * slot_value(3) * std::pow(slot_value(2), n) * slot_value(5)), 3);
@@ -203,8 +204,8 @@ void generate_problem_34()
            std::string(isotope.symbol) + " è pari a " + std::string(isotope.half_life);
     append_piece(text, std::string(time_units[v - 1]) + ".");
     append_piece(text, " Calcolare il tempo necessario perché la radioattività presente in un dato campione si "
-                       "riduca a " +
-                           slot_text(1) + "% dell'iniziale");
+                       "riduca " +
+                           article_before_number("a", slot_text(1)) + slot_text(1) + "% dell'iniziale");
     set_slot_text(2, isotope.half_life);
     const float decay_constant = std::log(2.0f) / slot_value(2);
     value_slots[3].value = decay_constant;

@@ -316,9 +316,9 @@ void generate_problem_7()
     std::string& text = problem_texts.problem_text;
     text = "L'entalpia di fusione del ghiaccio a 1 atm e 0@uo@C è pari a 6.064 kJ/mol, mentre l'entalpia di "
            "evaporazione dell'acqua a 1 atm e 100@uo@C è pari a 40.66 kJ/mol. Il valore di @iC@@dp@ per il "
-           "ghiaccio è dato tra -100@uo@C e 0@uo@C da 38.0 + 0.135@it@  J/(K•mol), mentre i valori medi per  "
+           "ghiaccio è dato tra -100@uo@C e 0@uo@C da 38.0 + 0.135@it@ J/(K•mol), mentre i valori medi per "
            "l'acqua tra 0@uo@C e 100@uo@C e per il vapor d'acqua tra 100@uo@C e 200@uo@C sono pari a 75.5 e "
-           "36.0  J/(K•mol). Calcolare il valore di @bD@@iH@ per il";
+           "36.0 J/(K•mol). Calcolare il valore di @bD@@iH@ per il";
     const bool warming = random_int(1, 2) == 1;
     append_piece(text, std::string(warming ? " riscaldamento" : " raffreddamento") + " a pressione atmosferica di " +
                            slot_text(3) + " g di");
@@ -356,7 +356,7 @@ void generate_problem_8()
     if (slot_value(1) >= 100.0f) convert_data_slot(1, 3);
     problem_texts.problem_text =
         "I volumi molari del ghiaccio e dell'acqua a 0@uo@C e 1 atm sono pari a 19.6 e 18.0 cm@u3@, e l'entalpia "
-        "di fusione del ghiaccio è pari a 6.064 kJ/mol. Calcolare la temperatura di fusione  del ghiaccio alla "
+        "di fusione del ghiaccio è pari a 6.064 kJ/mol. Calcolare la temperatura di fusione del ghiaccio alla "
         "pressione di " +
         slot_text(1) + " atm";
     // Clapeyron: ln(T/T0) = dV dp / dH, (18.0 - 19.6) cm3/mol · 101325 Pa/atm / 6064 J/mol.

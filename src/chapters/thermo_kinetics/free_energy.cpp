@@ -46,7 +46,7 @@ void generate_problem_27()
     // The temperature at which dG = dH - T dS changes sign.
     set_slot_digits(4, thermo.dH / thermo.dS * 1000.0f, 2);
     problem_texts.problem_text =
-        "@T1@@C1@Utilizzando la relazione @bD@@iG@@u0@(@iT@) = @bD@@iH@@u0@(298 K) - @iT@@bD@@iS@@u0@(298 K),  "
+        "@T1@@C1@Utilizzando la relazione @bD@@iG@@u0@(@iT@) = @bD@@iH@@u0@(298 K) - @iT@@bD@@iS@@u0@(298 K), "
         "prevedere approssimativamente a quali temperature avviene spontaneamente a pressione atmosferica la "
         "reazione";
     const std::int32_t direction = draw_statement_and_reaction(n, w, 582, 50, 105, 100);

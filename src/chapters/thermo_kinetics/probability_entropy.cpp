@@ -18,6 +18,7 @@
 #include "numbers/formatted_conversions.h"
 #include "numbers/random_stream.h"
 #include "numbers/value_slots.h"
+#include "text/article_name.h"
 
 namespace thermo_kinetics {
 namespace {
@@ -259,10 +260,10 @@ void generate_problem_18()
     };
     const auto energy = [m](const Distribution& d) { return std::to_string(d.a * m + d.b); };
     problem_texts.answer_text = "@T1@@C1@Per @iT@ = @iE@@d0@/@ik@: " + distribution(11) + " @iW@ = 10@u" +
-                                std::to_string(decimal_exponent(log_ways(11))) + "@ @iE@ = " + energy(low) +
+                                std::to_string(decimal_exponent(log_ways(11))) + "@; @iE@ = " + energy(low) +
                                 "@iE@@d0@; Per @iT@ = " + count_text(3) + "@iE@@d0@/@ik@: " + distribution(14) +
                                 " @iW@ = 10@u" + std::to_string(decimal_exponent(log_ways(14))) +
-                                "@ @iE@ = " + energy(high) + "@iE@@d0@";
+                                "@; @iE@ = " + energy(high) + "@iE@@d0@";
     draw_problem_text(170, 570, 40);
     show_chemistry_fact(170, 130, 300);
 }
@@ -278,11 +279,11 @@ void generate_problem_19()
     constexpr std::array<std::string_view, 3> levels = {" secondo livello sia ", " terzo livello sia",
                                                         " quarto livello sia"};
     std::string& text = problem_texts.problem_text;
-    text = "Le energie elettroniche dell'atomo di idrogeno sono date da @iE@@dk@ = @iE@@d1@/k@u2@, dove  "
+    text = "Le energie elettroniche dell'atomo di idrogeno sono date da @iE@@dk@ = @iE@@d1@/k@u2@, dove "
            "@iE@@d1@ = -2.17987•10@u-18@ J. Ricordando che nel livello k-esimo vi sono k@u2@ orbitali "
            "isoenergetici, calcolare quale deve essere la temperatura perché la popolazione del";
     append_piece(text, levels[k - 2]);
-    append_piece(text, "  " + slot_text(1) + "%  di quella del primo");
+    append_piece(text, " " + article_before_number("", slot_text(1)) + slot_text(1) + "% di quella del primo");
 
     // P/100 = g exp(-(E_k - E_1)/kT) with g = k^2 orbitals, E_k - E_1 = -E_1 (1 - 1/g).
     const auto g = static_cast<float>(k * k);
@@ -343,7 +344,7 @@ void generate_problem_21()
     set_slot_digits(9, slot_value(2) * samples.moles_second * std::log(final_kelvin / (slot_value(6) + 273.15f)), 3);
     set_slot_uncertainty(10, slot_value(8) + slot_value(9), slot_uncertainty(8) + slot_uncertainty(9));
     problem_texts.answer_text =
-        slot_text(8) + " J/K; " + slot_text(9) + " J/K; @bD@@iS@@dcompl@= " + slot_text(10) + " J/K";
+        slot_text(8) + " J/K; " + slot_text(9) + " J/K; @bD@@iS@@dcompl@ = " + slot_text(10) + " J/K";
     draw_problem_text(170, 520, 50);
     show_chemistry_fact(300, 160, 280);
 }
@@ -451,7 +452,7 @@ void generate_problem_24()
         append_piece(text, std::string(separator(j)) + slot_text(19));
         add_to_reaction_entropy(s);
     }
-    append_piece(text, " J/K. Calcolare la variazione di entropia nelle stesse condizioni per la  reazione");
+    append_piece(text, " J/K. Calcolare la variazione di entropia nelle stesse condizioni per la reazione");
     draw_reaction_and_answer(r, 575, 45, 105);
     show_chemistry_fact(200, 160, 300);
 }

@@ -108,7 +108,7 @@ void generate_problem_11()
 
     problem_texts.problem_text = "@T1@@C1@Il calore di combustione di un solido organico di formula " + formula +
                                  " a 1 atm e " + slot_text(3) + "@uo@C è pari a " + slot_text(2) +
-                                 " kJ/mol. Calcolare @bD@@iH@ e @bD@@iE@  per la combustione di " + slot_text(1) +
+                                 " kJ/mol. Calcolare @bD@@iH@ e @bD@@iE@ per la combustione di " + slot_text(1) +
                                  " g di composto nelle stesse condizioni";
     problem_texts.answer_text = slot_text(6) + " kJ; " + slot_text(7) + " kJ";
     draw_problem_text(200, 580, 50);
@@ -206,7 +206,7 @@ void generate_problem_13()
            (first_named_first ? formula2 : formula1) + " a 1 atm e " + slot_text(3) + "@uo@C sono pari a " +
            slot_text(first_named_first ? 2 : 4) + " e " + slot_text(first_named_first ? 4 : 2) + " kJ/mol";
     append_piece(text, ", mentre @bD@@iH@ per la reazione 2CO + O@d2@ = 2CO@d2@ è pari a " + slot_text(6) +
-                           " kJ. Calcolare il valore di  @bD@@iH@  nelle stesse condizioni per la reazione");
+                           " kJ. Calcolare il valore di @bD@@iH@ nelle stesse condizioni per la reazione");
 
     const float enthalpy = static_cast<float>(a2) * slot_value(4) - static_cast<float>(a1) * slot_value(2) +
                            static_cast<float>(xl - xr) * slot_value(6) * 0.5f;

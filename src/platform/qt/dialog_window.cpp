@@ -8,6 +8,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <algorithm>
+#include <vector>
 
 #include "platform/runtime.h"
 
@@ -19,21 +21,47 @@ QString qtext(const std::string& text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// A word wider than the label (a long balanced equation) may break after any
-// of its characters, so that the label shows it whole on more lines.
+// Where a piece wider than the label (a long balanced equation) may break:
+// after a "+" or "=" that parts two terms, not after the "+" of a charge in
+// brackets ("Fe[3+]") nor inside a formula, so that no formula is cut.
+bool term_ends_after(const QString& word, qsizetype i)
+{
+    const QChar c = word[i];
+    if (c != QLatin1Char('+') && c != QLatin1Char('=')) return false;
+    return i + 1 < word.size() && word[i + 1] != QLatin1Char(']');
+}
+
+// A word wider than the label may break so that the label shows it whole on
+// more lines: a path after its folders' slashes, and a piece that is still
+// too wide between its terms, or after any character when it has none.
 QString breakable(const QString& text, const QLabel& label)
 {
     const QFontMetrics metrics(label.font());
+    const auto fits = [&](const QString& piece) { return metrics.horizontalAdvance(piece) <= label.width(); };
+    const QChar break_here(0x200B);
     QString shown;
     for (const QString& word : text.split(QLatin1Char(' '))) {
         if (!shown.isEmpty()) shown += QLatin1Char(' ');
-        if (metrics.horizontalAdvance(word) <= label.width()) {
+        if (fits(word)) {
             shown += word;
             continue;
         }
-        for (const QChar c : word) {
-            shown += c;
-            if (!c.isHighSurrogate()) shown += QChar(0x200B);
+        for (qsizetype from = 0; from < word.size();) {
+            const qsizetype slash = word.indexOf(QLatin1Char('/'), from);
+            const qsizetype end = slash < 0 ? word.size() : slash + 1;
+            const QString piece = word.sliced(from, end - from);
+            from = end;
+            if (fits(piece)) {
+                shown += piece;
+                if (from < word.size()) shown += break_here;
+                continue;
+            }
+            bool has_terms = false;
+            for (qsizetype i = 0; i < piece.size(); ++i) has_terms = has_terms || term_ends_after(piece, i);
+            for (qsizetype i = 0; i < piece.size(); ++i) {
+                shown += piece[i];
+                if (has_terms ? term_ends_after(piece, i) : !piece[i].isHighSurrogate()) shown += break_here;
+            }
         }
     }
     return shown;
@@ -41,11 +69,23 @@ QString breakable(const QString& text, const QLabel& label)
 
 }  // namespace
 
+std::int32_t title_text_width(const QString& title, const QFont& font)
+{
+    // Window managers write titles bold, often a size larger than the
+    // dialog's own text.
+    QFont bold = font;
+    bold.setBold(true);
+    return QFontMetrics(bold).horizontalAdvance(title) * 6 / 5;
+}
+
 DialogWindow::DialogWindow(Dialog& dialog, QWidget* parent) : QDialog(parent), dialog_(dialog)
 {
     const DialogResource& resource = dialog.resource;
     setWindowTitle(qtext(resource.title));
-    setFixedSize(std::max(resource.width, 1), std::max(resource.height, 1));
+    // A title bar narrower than its title shows it elided ("Sf...do"): the
+    // dialog is widened to hold it beside the window's icon and buttons.
+    const std::int32_t width = std::max(resource.width, title_text_width(windowTitle(), font()) + title_bar_room);
+    setFixedSize(std::max(width, 1), std::max(resource.height, 1));
     if (resource.placed && parent != nullptr) move(parent->mapToGlobal(QPoint(resource.left, resource.top)));
     for (const DialogControl& control : resource.controls) {
         QWidget* widget = nullptr;
@@ -88,7 +128,39 @@ DialogWindow::DialogWindow(Dialog& dialog, QWidget* parent) : QDialog(parent), d
         widgets_[id] = widget;
     }
     refresh_all();
+    grow_labels(resource);
     select_first_field(resource);
+}
+
+void DialogWindow::grow_labels(const DialogResource& resource)
+{
+    struct Growth {
+        std::int32_t id, bottom, extra;
+    };
+    std::vector<Growth> growths;
+    for (const DialogControl& c : resource.controls) {
+        const auto* label = qobject_cast<QLabel*>(control(c.id));
+        if (!c.grows || label == nullptr) continue;
+        // Counted in rows, so that a line of a font a little taller than its
+        // label does not move the dialog about.
+        const int row = QFontMetrics(label->font()).lineSpacing();
+        const int rows_held = std::max(1, label->height() / row);
+        const int rows_needed = (label->heightForWidth(label->width()) + row / 2) / row;
+        if (rows_needed > rows_held) growths.push_back({c.id, c.y + c.height, (rows_needed - rows_held) * row});
+    }
+    std::int32_t total = 0;
+    for (const Growth& g : growths) total += g.extra;
+    if (total == 0) return;
+    for (const DialogControl& c : resource.controls) {
+        QWidget* widget = control(c.id);
+        QRect place = widget->geometry();
+        for (const Growth& g : growths) {
+            if (g.id == c.id) place.setHeight(place.height() + g.extra);
+            if (c.y >= g.bottom) place.translate(0, g.extra);
+        }
+        widget->setGeometry(place);
+    }
+    setFixedSize(width(), height() + total);
 }
 
 // The first field has the focus with its text selected, so that typing

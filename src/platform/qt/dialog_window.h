@@ -11,6 +11,13 @@
 
 namespace platform::qt {
 
+// What a title bar takes beside the title: the window's icon, three
+// buttons and their margins, as the common window managers draw them.
+constexpr std::int32_t title_bar_room = 120;
+
+// The width a window manager's title bar gives the title's text.
+std::int32_t title_text_width(const QString& title, const QFont& font);
+
 class DialogWindow : public QDialog {
     Q_OBJECT
 public:
@@ -31,6 +38,7 @@ private:
     void press(std::int32_t control_id);
     void refresh_all();
     void select_first_field(const DialogResource& resource);
+    void grow_labels(const DialogResource& resource);
 
     Dialog& dialog_;
     std::map<std::int32_t, QWidget*> widgets_;

@@ -225,6 +225,13 @@ bool Session::dialog_text_fits(std::int32_t control_id) const
     return needed.width() <= label->width() && needed.height() <= label->height();
 }
 
+std::int32_t Session::dialog_title_room() const
+{
+    const DialogWindow* window = impl_->backend.top_dialog();
+    if (window == nullptr) return -1;
+    return window->width() - title_text_width(window->windowTitle(), window->font());
+}
+
 bool Session::dialog_type(std::int32_t control_id, const std::string& text)
 {
     DialogWindow* window = impl_->backend.top_dialog();

@@ -71,6 +71,8 @@ public:
     bool dialog_type(std::int32_t control_id, const std::string& text);
     // Whether a static text of the open dialog shows its whole text inside its box.
     bool dialog_text_fits(std::int32_t control_id) const;
+    // The open dialog's width less its title's, as a title bar writes it; -1 with none open.
+    std::int32_t dialog_title_room() const;
 
 private:
     struct Impl;

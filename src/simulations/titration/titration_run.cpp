@@ -24,6 +24,7 @@ namespace {
 constexpr std::int32_t step_pause_ms = 20;
 constexpr std::int32_t titrant_colour = 0xFFCCCC;
 constexpr std::int32_t drop_colour = 0xFF8888;
+constexpr std::int32_t dimmed_label_colour = 0xDD9988;
 
 constexpr std::string_view repeat_button = "d2345678360080180020DD9988BB8888@T4@@cFFFFFF@@y-18@Ripetere la titolazione";
 constexpr std::string_view reveal_button =
@@ -72,12 +73,12 @@ void draw_ph_meter_case()
     }
 }
 
-void draw_addition_panel()
+// The cells, their labels white while a click adds, dimmed while an
+// addition runs and takes no clicks.
+void draw_addition_cells(bool taking_clicks)
 {
-    fill_box(0xDD9988, 230, 160, 335, 235);
     fill_box(0xFFAAAA, 235, 180, 330, 230);
-    qw_set_color_rgb(0xFFFFFF);
-    draw_markup_text(251, 161, "@T2@Aggiungere:");
+    qw_set_color_rgb(taking_clicks ? 0xFFFFFF : dimmed_label_colour);
     // Each label centred in its cell, clear of the grid lines.
     for (const AdditionCell& cell : addition_cells) {
         const std::string label = "@T2@" + std::string(burette_additions[cell.addition].label);
@@ -88,6 +89,14 @@ void draw_addition_panel()
     // The drops' column wider than the millilitres': "1 goccia" is the longest label.
     outline_box(0xFFFFFF, 235, 180, 288, 231);
     outline_box(0xFFFFFF, 235, 197, 330, 215);
+}
+
+void draw_addition_panel()
+{
+    fill_box(0xDD9988, 230, 160, 335, 235);
+    qw_set_color_rgb(0xFFFFFF);
+    draw_markup_text(251, 161, "@T2@Aggiungere:");
+    draw_addition_cells(true);
 }
 
 void draw_titration_screen()
@@ -134,8 +143,10 @@ void add_one_drop()
     fill_ellipse(titration_state.panel_colour, 198, 257, 201, 260);
 }
 
+// The cells stay dimmed when the burette empties: they add nothing more.
 void run_stream(const BuretteAddition& addition)
 {
+    draw_addition_cells(false);
     fill_box(titrant_colour, 199, 256, 200, flask_row_y(liquid_row(), 240));
     for (std::int32_t i = 0; i < addition.steps; ++i) {
         if (!add_burette_step(addition.step)) {
@@ -146,6 +157,7 @@ void run_stream(const BuretteAddition& addition)
         rt_sleep_ms(step_pause_ms);
     }
     fill_box(titration_state.panel_colour, 199, 256, 200, flask_row_y(liquid_row(), 239));
+    draw_addition_cells(true);
 }
 
 void reveal_concentration()

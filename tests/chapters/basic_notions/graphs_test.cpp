@@ -274,7 +274,7 @@ TEST_F(ChapterOne, ProblemThirtyEightNamesTheColourOfTheHyperbola)
 
 TEST_F(ChapterOne, ProblemThirtyNineFollowsBoylesLawAndItsLogarithms)
 {
-    const Plot log_plot_base{410, 580, 130, 270, 0, 0, 0, 0};
+    const Plot log_plot_base{405, 575, 130, 270, 0, 0, 0, 0};
     for_versions(39, 300, [&](std::int32_t) {
         const Shown constant = shown(match(answer_text(), "^@iV@ = NUM/@iP@$")[0]);
         for (std::int32_t i = 1; i <= 5; ++i) {

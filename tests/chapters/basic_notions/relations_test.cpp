@@ -115,7 +115,7 @@ TEST_F(ChapterOne, ProblemTwentyNineSolvesTheDissociationOfIodine)
     for_versions(29, 500, [&](std::int32_t) {
         const auto q =
             match(statement(), "l'equazione NUM@ba@@u2@/@iV@ \\+ @ba@ - 1 = 0\\. Quale deve essere @iV@ perché "
-                               "@ba@ sia eguale a NUM\\? Quanto vale @ba@ se @iV@ =NUM L\\?$");
+                               "@ba@ sia eguale a NUM\\? Quanto vale @ba@ se @iV@ = NUM L\\?$");
         const auto a = match(answer_text(), "^NUM L; NUM$");
         const double k = shown(q[0]).value;
         const double alpha = shown(q[1]).value;
@@ -131,10 +131,9 @@ TEST_F(ChapterOne, ProblemTwentyNineSolvesTheDissociationOfIodine)
 TEST_F(ChapterOne, ProblemThirtyFollowsAnExponentialDecay)
 {
     for_versions(30, 500, [&](std::int32_t) {
-        EXPECT_EQ(statement().substr(statement().size() - 3), "  g");
         const auto q =
             match(statement(), "^Quando NUM g .* = NUMexp\\(-NUM@it@\\)\\. Calcolare .* quando @it@ = NUM s, "
-                               ".* si riduca da NUM g a NUM  g$");
+                               ".* si riduca da NUM g a NUM g$");
         const auto a = match(answer_text(), "^NUM g; NUM s$");
         const double m0 = shown(q[0]).value;
         const double k = shown(q[2]).value;

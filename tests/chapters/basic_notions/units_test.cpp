@@ -71,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(ChapterOne, Conversions,
                          ::testing::Values(Conversion{12, "Convertire una lunghezza pari a ", &lengths},
                                            Conversion{13, "Convertire una massa pari a ", &masses},
                                            Conversion{14, "Convertire un intervallo di tempo pari a ", &times},
-                                           Conversion{15, " Convertire una lunghezza pari a ", &lengths},
+                                           Conversion{15, "Convertire una lunghezza pari a ", &lengths},
                                            Conversion{17, "Convertire un volume pari a ", &volumes},
                                            Conversion{19, "Convertire un'energia pari a ", &energies},
                                            Conversion{20, "Convertire una pressione pari a ", &pressures}),
@@ -165,7 +165,7 @@ TEST_F(ChapterOne, ProblemTwentyTwoGivesTheEnergyOfAQuantum)
     const std::map<std::string, double> joules = {{"J", 1.0}, {"kJ", 1e3}, {"cal", 4.184}, {"kcal", 4184.0}};
     for_versions(22, 500, [&](std::int32_t) {
         const auto q = match(statement(),
-                             "pari a NUM (J|kJ|cal|kcal)•s\\.  Valutare .* pari a NUM s@u-1@, esprimendola in (\\S+)$");
+                             "pari a NUM (J|kJ|cal|kcal)•s\\. Valutare .* pari a NUM s@u-1@, esprimendola in (\\S+)$");
         const auto a = match(answer_text(), "^NUM (\\S+)$");
         EXPECT_NE(q[1], q[3]);
         EXPECT_EQ(a[1], q[3]);

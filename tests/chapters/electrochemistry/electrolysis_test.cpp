@@ -74,7 +74,7 @@ TEST_F(ChapterEight, MetalDepositedAtTheCathode)
                                                   {"zinco", 2},    {"alluminio", 3}};
     std::map<std::string, int> seen;
     for_versions(3, versions_per_problem, [&] {
-        const auto g = match(statement(), "^@T1@@C1@Calcolare quanto (\\w+) viene depositato al catodo in una "
+        const auto g = match(statement(), "^@T1@@C1@Calcolare quanto (\\w+) viene depositato al catodo in un'"
                                           "elettrolisi con una corrente di " +
                                               number_group + " A per " + number_group + " ore$");
         ++seen[g[0]];
@@ -91,7 +91,7 @@ TEST_F(ChapterEight, TimeToEvolveHydrogenOrOxygen)
     for_versions(4, versions_per_problem, [&] {
         const auto g = match(statement(), "per sviluppare " + number_group +
                                               " (L|mL) di (idrogeno|ossigeno) misurati a " + number_group +
-                                              "@uo@C e pressione atmosferica nella elettrolisi dell'acqua da una "
+                                              "@uo@C e pressione atmosferica nell'elettrolisi dell'acqua da una "
                                               "corrente di " +
                                               number_group + " A$");
         const double litres = shown_value(g[0]) * (g[1] == "mL" ? 0.001 : 1.0);

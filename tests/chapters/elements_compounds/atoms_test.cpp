@@ -160,7 +160,7 @@ TEST_F(ChapterTwo, AtomsInASampleOfAnElement)
         }
         const double atomic_mass = std::stod(std::string(record_columns(element_record(z), 21, 30)));
         const double atom_grams = atomic_mass / 6.0221417e23;
-        const auto shown = match(answer_text(), std::string("^") + shown_number + "g; " + shown_number + "$");
+        const auto shown = match(answer_text(), std::string("^") + shown_number + " g; " + shown_number + "$");
         EXPECT_NEAR(number(shown[0]), atom_grams, half_last_digit(shown[0]) + atom_grams * 1e-4);
         const double atoms = grams.at(data[2]) * sample / atom_grams;
         EXPECT_NEAR(number(shown[1]), atoms, half_last_digit(shown[1]) + atoms * 1e-4);

@@ -233,9 +233,8 @@ TEST_F(ChapterTwo, ResonanceShapesAndCharges)
 {
     std::map<std::string, std::string> answers;
     for_versions(27, 300, [&](std::int32_t) {
-        answers[match(
-            statement(),
-            R"(stabili per (.+)\. Quale è la forma della molecola\? Quale è la carica sui vari atomi\?$)")[0]] =
+        answers[match(statement(),
+                      R"(stabili per (.+)\. Qual è la forma della molecola\? Qual è la carica sui vari atomi\?$)")[0]] =
             answer_text();
     });
     EXPECT_EQ(answers["NO@d2@@u-@"], "angolata; carica -1/2 su ogni ossigeno@x-1000@@y75@.");

@@ -85,7 +85,7 @@ TEST_F(ChapterTwo, SubshellSymbolsAndTheirQuantumNumbers)
 {
     bool four_d = false;
     for_versions(7, 300, [&](std::int32_t) {
-        const auto q = match(statement(), R"(n = (\d), l = (\d)\?  Quali .* orbitale (\d)([spdfg])\?$)");
+        const auto q = match(statement(), R"(n = (\d), l = (\d)\? Quali .* orbitale (\d)([spdfg])\?$)");
         const auto a = match(answer_text(), R"(^(\d)([spdfg]); n = (\d) e l = (\d)$)");
         EXPECT_EQ(a[0], q[0]);
         EXPECT_EQ(std::string("spdfg").find(a[1]), std::stoul(q[1]));

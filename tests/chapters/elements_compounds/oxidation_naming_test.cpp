@@ -88,8 +88,9 @@ TEST_F(ChapterTwo, NamesAndFormulasOfTwoCompoundsOfAClass)
                          Case{38, 151, 250, 0}}) {
         std::set<std::int32_t> named;
         for_versions(c.problem, 500, [&](std::int32_t) {
-            const auto asked = match(
-                statement(), R"(^Quale è il nome del composto (.+)\? Quale è la formula d(?:el |ell'|ello )(.+)\?$)");
+            const auto asked =
+                match(statement(),
+                      R"(^Qual è il nome del composto (.+)\? Qual è la formula d(?:el |ell'|ello |ella )(.+)\?$)");
             const auto given = match(answer_text(), R"(^(.+); (.+)$)");
             std::int32_t a = 0;
             for (std::int32_t k = c.first; k <= c.last && a == 0; ++k)
@@ -126,7 +127,7 @@ TEST_F(ChapterTwo, TheNamingExamples)
             if (text.find(piece) != std::string::npos) return true;
         return false;
     };
-    EXPECT_TRUE(seen("composto SnCl@d2@? Quale"));
+    EXPECT_TRUE(seen("composto SnCl@d2@? Qual è"));
     EXPECT_TRUE(seen("=> dicloruro di stagno;"));
     EXPECT_TRUE(seen("formula del dicloruro di ferro?"));
     EXPECT_TRUE(seen("=> biossido di carbonio (anidride carbonica);"));

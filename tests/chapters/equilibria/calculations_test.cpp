@@ -92,7 +92,7 @@ const SweepCase calculation_cases[] = {
      [](const std::string& statement, const std::string& answer) {
          const auto d = match(statement, "reazione (.*) a " + number_group + "@uo@C è pari a " + number_group +
                                              "(.*)\\. In che direzione .* di (.*), (.*) e (.*) sono pari a " +
-                                             number_group + ", " + number_group + "  e " + number_group);
+                                             number_group + ", " + number_group + " e " + number_group);
          const auto equation = gas_equation(d[0]);
          const double dn = moles_change(equation);
          const bool concentrations = statement.find("concentrazioni") != std::string::npos;
@@ -175,7 +175,7 @@ const SweepCase calculation_cases[] = {
      [](const std::string& statement, const std::string& answer) {
          const auto d = match(
              statement, "rispettivamente (.*) alla pressione di " + number_group + " atm e (.*) alla pressione di " +
-                            number_group + " atm,  vengono .* riscaldati a " + number_group +
+                            number_group + " atm, vengono .* riscaldati a " + number_group +
                             "@uo@C\\. .* reazione (.*) a questa temperatura @iK@(@dc@)? = " + number_group);
          const double rt = 0.08205 * (shown_value(d[4]) + 273.15);
          const auto equation = gas_equation(d[5]);
@@ -194,7 +194,7 @@ const SweepCase calculation_cases[] = {
          const auto d =
              match(statement,
                    "contiene " + number_group + " mol di (.*), " + number_group + " mol di (.*) e " + number_group +
-                       " mol di (.*),  in equilibrio rispetto alla reazione (.*)\\. Calcolare .* aggiungono " +
+                       " mol di (.*), in equilibrio rispetto alla reazione (.*)\\. Calcolare .* aggiungono " +
                        number_group + " mol di (.*)$");
          const auto equation = gas_equation(d[6]);
          const std::array<std::string, 3> formulas = {d[1], d[3], d[5]};
@@ -307,7 +307,7 @@ const SweepCase calculation_cases[] = {
      [](const std::string& statement, const std::string& answer) {
          const auto d =
              match(statement, "= (2?)[A-Za-z]+@u\\d?\\+@@d\\(aq\\)@ \\+ (2?)[A-Za-z@0-9]+-@@d\\(aq\\)@ è pari a " +
-                                  number_group + " a .* aggiungendo " + number_group + " mL di .*  " + number_group +
+                                  number_group + " a .* aggiungendo " + number_group + " mL di .* " + number_group +
                                   " F a " + number_group + " mL della precedente$");
          const double nu_cation = d[0].empty() ? 1.0 : 2.0;
          const double nu_anion = d[1].empty() ? 1.0 : 2.0;

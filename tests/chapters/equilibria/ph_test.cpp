@@ -75,7 +75,8 @@ const SweepCase ph_cases[] = {
      }},
     {24,
      [](const std::string& statement, const std::string& answer) {
-         const auto d = numbers(statement, "per il " + number_group + "% .* soluzione " + number_group + " volte");
+         const auto d =
+             numbers(statement, "per (?:il |l'|lo )" + number_group + "% .* soluzione " + number_group + " volte");
          const bool diluted = statement.ends_with("diluita?");
          const double expected = diluted ? d[0] * std::sqrt(d[1]) : d[0] / std::sqrt(d[1]);
          // the degree given is itself rounded to the digits shown
@@ -102,7 +103,7 @@ const SweepCase ph_cases[] = {
          const double major = acid ? hydrogen_ion(c, 0.0, k1, 1.0) : kw / hydrogen_ion(0.0, c, 1.0, k1);
          const double y = major - kw / major;
          const double last = triprotic ? k2 * shown_value(k[2]) / (major * major) * y : k2 / major * y;
-         const auto shown = match(answer, "^" + number_group + "; " + number_group + " M$");
+         const auto shown = match(answer, "^" + number_group + " M; " + number_group + " M$");
          EXPECT_TRUE(near_shown(shown[0], major, 1e-2));
          EXPECT_TRUE(near_shown(shown[1], last, 2e-2));
      }},

@@ -52,7 +52,7 @@ const SweepCase solubility_cases[] = {
     {39,
      [](const std::string& statement, const std::string& answer) {
          const auto d = match(statement, "solubilità di (.*) a 25@uo@C \\[@iK@@dps@ = " + number_group +
-                                             "\\] in acqua e in una soluzione " + number_group + " M di  (.*)\\.$");
+                                             "\\] in acqua e in una soluzione " + number_group + " M di (.*)\\.$");
          const int m = anions_of(d[0]);
          const double k = shown_value(d[1]);
          const double c = shown_value(d[2]);
@@ -81,7 +81,7 @@ const SweepCase solubility_cases[] = {
      [](const std::string& statement, const std::string& answer) {
          const auto d = match(statement, "solubilità di (.*) \\[@iK@@dps@ = " + number_group +
                                              " a 25@uo@C\\] in acqua pura e in una soluzione " + number_group +
-                                             " F di  (un acido|una base)");
+                                             " F di (un acido|una base)");
          const int m = anions_of(d[0]);
          const double k = shown_value(d[1]);
          const double c = shown_value(d[2]);

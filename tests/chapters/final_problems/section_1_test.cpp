@@ -28,7 +28,8 @@ const AnswerCheck section_one_rows[] = {
          EXPECT_TRUE(agrees(a.number(1), 100.0 * chromium / s.value(1)));
      }},
     {2,
-     "^NUM L di aria .* in NUM mL di NaOH NUM M .* Ba@u2\\+@, NUM mL della soluzione risultante vengono titolati da "
+     "^NUM L di aria, misurati a 0@uo@C e 1 atm, .* in NUM mL di NaOH NUM M .* Ba@u2\\+@, NUM mL della soluzione "
+     "risultante vengono titolati da "
      "NUM mL di HCl NUM M\\. ",
      "^NUM % in volume$",
      [](const Groups& s, const Groups& a) {
@@ -54,7 +55,7 @@ const AnswerCheck section_one_rows[] = {
      }},
     {4,
      "(Il |L').+? bolle a NUM@uo@C a pressione atmosferica e a NUM@uo@C alla pressione di NUM torr\\. "
-     "Calcolare .* ebollizione  a NUM@uo@C$",
+     "Calcolare .* ebollizione a NUM@uo@C$",
      "^NUM kJ/mol; NUM torr$",
      [](const Groups& s, const Groups& a) {
          const double t1 = kelvin(s.value(2)), t2 = kelvin(s.value(3)), t3 = kelvin(s.value(5));
@@ -67,7 +68,7 @@ const AnswerCheck section_one_rows[] = {
          for (const std::size_t i : {3u, 5u}) EXPECT_EQ(shown(s[i]).digits, s.value(i) < 100.0 ? 3 : 4) << s[i];
      }},
     {5,
-     "sono pari a NUM e a NUM kJ/mol\\. Calcolare la percentuale in volume di (.+) in una miscela gassosa di (.+) e "
+     "sono pari a NUM e a NUM kJ/mol\\. Calcolare la percentuale in volume di (.+) in una miscela gassosa di (.+) ed? "
      "(.+) sapendo .* di NUM mL di miscela, misurati a NUM@uo@C e NUM torr, è pari a NUM kJ$",
      "^NUM %$",
      [](const Groups& s, const Groups& a) {
@@ -81,7 +82,7 @@ const AnswerCheck section_one_rows[] = {
          EXPECT_LT(a.value(1), 100.0);
      }},
     {6,
-     "equimolare di CO e Cl@d2@ a NUM@uo@C e NUM atm viene raffreddato a NUM@uo@C\\. .* per la reazione  "
+     "equimolare di CO e Cl@d2@ a NUM@uo@C e NUM atm viene raffreddato a NUM@uo@C\\. .* per la reazione "
      "CO@d\\(g\\)@ \\+ Cl@d2@@d\\(g\\)@ = COCl@d2@@d\\(g\\)@ a NUM@uo@C @iK@ = NUM$",
      "^@iP@\\(COCl@d2@\\) = NUM atm; @iP@\\(CO\\) = @iP@\\(Cl@d2@\\) = NUM atm$",
      [](const Groups& s, const Groups& a) {
@@ -108,7 +109,7 @@ const AnswerCheck section_one_rows[] = {
      }},
     {8,
      "pila: ([A-Z][a-z]) / [A-Z][a-z]@u2\\+@ NUM M, NUM mL // ([A-Z][a-z])@u2\\+@ NUM M, NUM mL / [A-Z][a-z], .* "
-     "corrente di NUM mA \\[@iE@@u0@\\([^)]*\\) = NUM V; @iE@@u0@\\([^)]*\\) = NUM V \\]$",
+     "corrente di NUM mA \\[@iE@@u0@\\([^)]*\\) = NUM V; @iE@@u0@\\([^)]*\\) = NUM V\\]$",
      "^NUM V; NUM (s|min|h)$",
      [](const Groups& s, const Groups& a) {
          const double ca = s.value(2), va = s.value(3), cc = s.value(5), vc = s.value(6);

@@ -52,7 +52,7 @@ const AnswerCheck section_three_rows[] = {
          EXPECT_EQ(shown(a[2]).digits, a.value(2) < 10.0 ? 2 : 3) << a[2];
      }},
     {18,
-     "campione  di NUM mL di soluzione di cloruri viene trattato con NUM mL di  Ag@u\\+@ NUM M e filtrato; .* "
+     "campione di NUM mL di soluzione di cloruri viene trattato con NUM mL di Ag@u\\+@ NUM M e filtrato; .* "
      "richiede NUM mL di SCN@u-@ NUM M\\.",
      "^NUM M $",
      [](const Groups& s, const Groups& a) {

@@ -18,7 +18,7 @@ double ions(const std::string& formula)
 }
 
 const AnswerCheck section_four_rows[] = {
-    {25, "percentuale in peso di (.+?) in una miscela di (.+?) e (.+?) di densità NUM g/L  a NUM@uo@C e NUM atm$",
+    {25, "percentuale in peso di (.+?) in una miscela di (.+?) ed? (.+?) di densità NUM g/L a NUM@uo@C e NUM atm$",
      "^NUM %$",
      [](const Groups& s, const Groups& a) {
          EXPECT_NE(s[2], s[3]);
@@ -35,7 +35,7 @@ const AnswerCheck section_four_rows[] = {
     {26,
      "^NUM mL di una soluzione contenente nitrati .* assorbire in NUM mL di HCl NUM M, .* usando NUM mL di NaOH NUM "
      "M\\.",
-     "^NUMM$",
+     "^NUM M$",
      [](const Groups& s, const Groups& a) {
          EXPECT_TRUE(agrees(a.number(1), (s.value(2) * s.value(3) - s.value(4) * s.value(5)) / s.value(1), 0.5, 2e-3));
          EXPECT_GT(a.value(1), 0.0);
@@ -61,7 +61,7 @@ const AnswerCheck section_four_rows[] = {
     {28,
      "combustione di (C@d[0-9]+@H@d[0-9]+@O@d[23]@) a 1 atm e NUM@uo@C è pari a NUM kJ/mol, .* 2CO@d2@ è pari a NUM "
      "kJ\\. "
-     "Calcolare il valore di  @bD@@iH@  nelle stesse condizioni per la reazione ([0-9]*)C@d.* \\+ ([0-9]+)O@d2@ = "
+     "Calcolare il valore di @bD@@iH@ nelle stesse condizioni per la reazione ([0-9]*)C@d.* \\+ ([0-9]+)O@d2@ = "
      "([0-9]+)CO \\+ ([0-9]+)H@d2@O$",
      "^NUM kJ$",
      [](const Groups& s, const Groups& a) {

@@ -30,7 +30,8 @@ const AnswerCheck section_five_rows[] = {
          EXPECT_TRUE(agrees(a.number(1), s.value(2) / formula_mass("BaSO@d4@") / s.value(1), 0.5, 2e-3));
      }},
     {34,
-     "miscela di (.+?) e (.+?) al NUM% in massa di ([a-z]+) contiene NUM g di (.+?)\\. Calcolare la quantità di "
+     "miscela di (.+?) e (.+?) a(?:l |ll'|llo )NUM% in massa di ([a-z]+) contiene NUM g di (.+?)\\. Calcolare la "
+     "quantità di "
      "([a-z]+) "
      "presente",
      "^@C1@@T1@NUM g$",
@@ -49,7 +50,7 @@ const AnswerCheck section_five_rows[] = {
     {35,
      "contenente NUM g di un composto molecolare A di massa molare NUM g/mol nel volume di NUM mL mostra una "
      "pressione osmotica pari a NUM torr a NUM@uo@C\\.",
-     "^@T1@@C1@NUM$",
+     "^@T1@@C1@NUM L/mol$",
      [](const Groups& s, const Groups& a) {
          const double formal = s.value(1) / s.value(2) / (s.value(3) * 1e-3);
          // The program's gas constant, 62.32 L torr/(mol K), as the statement leaves it to the student.
@@ -63,7 +64,7 @@ const AnswerCheck section_five_rows[] = {
     {36,
      "Due campioni di ([a-z]+) di massa NUM g e NUM g, inizialmente a NUM@uo@C e a NUM@uo@C, .* @iC@@dp@ è pari a NUM "
      "J/\\(K•mol\\)",
-     "^NUM@uo@C;  @bD@@iS@@dcompl@= NUM J/K$",
+     "^NUM@uo@C; @bD@@iS@@dcompl@ = NUM J/K$",
      [](const Groups& s, const Groups& a) {
          EXPECT_GE(std::fabs(s.value(4) - s.value(5)), 29.9);
          const double m1 = s.value(2), m2 = s.value(3), t1 = kelvin(s.value(4)), t2 = kelvin(s.value(5));
@@ -76,9 +77,9 @@ const AnswerCheck section_five_rows[] = {
          EXPECT_TRUE(agrees(a.number(2), entropy, 1.5, 1e-2));
      }},
     {37,
-     "@ik@@dc@ a NUM K e a NUM K per la reazione bimolecolare .+ sono pari a NUM e NUM L/\\(mol• s\\)\\. Calcolare "
+     "@ik@@dc@ a NUM K e a NUM K per la reazione bimolecolare .+ sono pari a NUM e NUM L/\\(mol•s\\)\\. Calcolare "
      "@ik@@dc@ a NUM K$",
-     "^NUM L/\\(mol• s\\)$",
+     "^NUM L/\\(mol•s\\)$",
      [](const Groups& s, const Groups& a) {
          const double t1 = s.value(1), t2 = s.value(2), t3 = s.value(5);
          EXPECT_GE(std::min(std::fabs(t3 - t1), std::fabs(t3 - t2)), 30.0);
@@ -94,7 +95,7 @@ const AnswerCheck section_five_rows[] = {
          EXPECT_NEAR(a.value(1), k3, rounding_spread(at_t3, {s.number(3), s.number(4)}) + 0.5 * a.number(1).unit());
      }},
     {38,
-     "assorbire NUM mL di NH@d3@ gassosa,  misurati a  NUM@uo@C e pressione atmosferica, in NUM mL di HCl NUM M "
+     "assorbire NUM mL di NH@d3@ gassosa, misurati a NUM@uo@C e pressione atmosferica, in NUM mL di HCl NUM M "
      "\\[K@db@\\(NH@d3@\\) = NUM\\]$",
      "^@T1@@C1@NUM$",
      [](const Groups& s, const Groups& a) {

@@ -62,7 +62,8 @@ const AnswerCheck section_six_rows[] = {
          }
      }},
     {44,
-     "costante di equilibrio (aumenta|diminuisce) del NUM% (riscaldando|raffreddando) il sistema da NUM a NUM@uo@C$",
+     "costante di equilibrio (aumenta|diminuisce) de(?:l |ll'|llo )NUM% (riscaldando|raffreddando) il sistema da NUM a "
+     "NUM@uo@C$",
      "^NUM kJ$",
      [](const Groups& s, const Groups& a) {
          const double ratio = s[1] == "aumenta" ? 1.0 + s.value(2) / 100.0 : 1.0 - s.value(2) / 100.0;
@@ -100,7 +101,7 @@ const AnswerCheck section_six_rows[] = {
      }},
     {47,
      "a NUM mL di una soluzione NUM M in .+ e NUM M in .+ in modo da precipitare la massima quantità di (.+?) "
-     "\\[@iK@@dps@ =NUM\\] senza che precipiti .+ \\[@iK@@dps@ =NUM\\]\\.",
+     "\\[@iK@@dps@ = NUM\\] senza che precipiti .+ \\[@iK@@dps@ = NUM\\]\\.",
      "^NUM g; NUM M$",
      [](const Groups& s, const Groups& a) {
          const std::string first = s[4];

@@ -138,7 +138,7 @@ TEST_F(ChapterFive, BoilingAndFreezingPoints)
         expect_shown_near(match(answer_text(), "^" + number_group + "%$")[0], grams / (grams + 1000) * 100, 1e-4);
     });
     for_versions(25, colligative_sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "^Calcolare quanta acqua si deve aggiungere a " + number_group + " g  di " +
+        const auto g = match(statement(), "^Calcolare quanta acqua si deve aggiungere a " + number_group + " g di " +
                                               formula + " perché la soluzione ottenuta abbia punto di gelo pari a " +
                                               number_group + "@uo@C");
         const double fp = shown_value(g[2]);

@@ -101,9 +101,9 @@ TEST_F(ChapterFive, FormalityAndPercentFromDensity)
 {
     const std::string unit = "(kg/L|g/mL|g/cm@u3@)";
     for_versions(6, concentration_sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "^La densità di una soluzione al " + number_group + "% in peso di " +
-                                              formula + " in acqua è pari a " + number_group + " " + unit +
-                                              R"(\. Calcolare la sua formalità$)");
+        const auto g = match(statement(), "^La densità di una soluzione a(?:l |ll'|llo )" + number_group +
+                                              "% in peso di " + formula + " in acqua è pari a " + number_group + " " +
+                                              unit + R"(\. Calcolare la sua formalità$)");
         expect_shown_near(match(answer_text(), "^" + number_group + " F$")[0],
                           shown_value(g[0]) * 10 * shown_value(g[2]) / mass_of_formula(g[1]), 1e-4);
     });

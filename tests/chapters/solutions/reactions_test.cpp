@@ -29,7 +29,7 @@ std::string skeleton(const std::vector<Term>& terms, bool without_medium)
     std::string left;
     std::string right;
     for (const Term& term : terms) {
-        if (without_medium && (is_medium(term.species) || term.species == "e")) continue;
+        if (without_medium && (is_medium(term.species) || term.species == "e@u-@")) continue;
         std::string& side = term.coefficient < 0 ? left : right;
         side += (side.empty() ? "" : " + ") + term.species;
     }
@@ -62,7 +62,7 @@ TEST_F(ChapterFive, RedoxEquationsToBalance)
     for_versions(29, reaction_sweep, [&](std::int32_t) {
         const auto g =
             match(statement(), "^@T1@@C1@Identificare la specie che si (riduce e l'agente riducente|ossida e "
-                               "l'agente ossidante) nell'equazione seguente e bilanciarla  (.+)$");
+                               "l'agente ossidante) nell'equazione seguente e bilanciarla (.+)$");
         const auto a = match(answer_text(), "^(\\S+); (\\S+); (.+)$");
         const std::vector<Term> terms = read_equation(a[2]);
         EXPECT_TRUE(balanced(terms)) << a[2];
@@ -107,7 +107,7 @@ TEST_F(ChapterFive, RedoxEquationsToBalance)
         // the right; the half-reaction shown runs the same way.
         int electrons = 0;
         for (const Term& term : terms)
-            if (term.species == "e") electrons = term.coefficient;
+            if (term.species == "e@u-@") electrons = term.coefficient;
         ASSERT_NE(electrons, 0);
         const std::string first = read_equation(g[2]).front().species;
         bool first_on_left = false;
@@ -121,10 +121,10 @@ TEST_F(ChapterFive, TextbookReactionsAndTheHalfReactionWithHydroxideFirst)
     generate(30, text_version);
     EXPECT_EQ(statement(), "@T1@@C1@Bilanciare utilizzando i numeri di ossidazione l'equazione seguente in soluzione "
                            "basica PbO@d2@ + S@d2@O@d3@@u2-@ = PbO + SO@d3@@u2-@");
-    EXPECT_EQ(answer_text(), "  2PbO@d2@ + S@d2@O@d3@@u2-@ +  2OH@u-@ =  2PbO +  2SO@d3@@u2-@ + H@d2@O");
+    EXPECT_EQ(answer_text(), "2PbO@d2@ + S@d2@O@d3@@u2-@ + 2OH@u-@ = 2PbO + 2SO@d3@@u2-@ + H@d2@O");
     // Formic acid and bromate, zinc and nitrate, thiosulfate and iodine.
     generate(33, text_version);
-    EXPECT_TRUE(statement().ends_with("nella reazione  HCOOH + BrO@d3@@u-@ = CO@d2@ + Br@u-@")) << statement();
+    EXPECT_TRUE(statement().ends_with("nella reazione HCOOH + BrO@d3@@u-@ = CO@d2@ + Br@u-@")) << statement();
     generate(34, text_version);
     EXPECT_NE(statement().find("concentrazione di Zn(OH)@d4@@u2-@ nella soluzione ottenuta ponendo a reagire"),
               std::string::npos);
@@ -246,7 +246,7 @@ TEST_F(ChapterFive, EquivalentsNormalityAndTitrations)
     });
     for_versions(36, reaction_sweep, [&](std::int32_t) {
         const auto g =
-            match(statement(), "sapendo che " + number_group + " mL di essa  reagiscono completamente con " +
+            match(statement(), "sapendo che " + number_group + " mL di essa reagiscono completamente con " +
                                    number_group + " mL di una soluzione " + number_group + " N di un acido$");
         expect_shown_near(match(answer_text(), "^" + number_group + " N$")[0],
                           shown_value(g[1]) * shown_value(g[2]) / shown_value(g[0]), 1e-4);

@@ -68,11 +68,11 @@ TEST_F(ChapterFive, IdealSolutionsOfTwoLiquids)
     const double benzene = formula_mass("C@d6@H@d6@");
     const double toluene = formula_mass("C@d7@H@d8@");
     for_versions(17, solubility_sweep, [&](std::int32_t) {
-        const auto g =
-            match(statement(), "tensione di vapore a " + number_group + "@uo@C di una soluzione al " + number_group +
-                                   "% in peso di benzene, sapendo che le tensioni di vapore di benzene e "
-                                   "toluene alla stessa temperatura sono pari a " +
-                                   number_group + " e " + number_group + " torr$");
+        const auto g = match(statement(), "tensione di vapore a " + number_group +
+                                              "@uo@C di una soluzione a(?:l |ll'|llo )" + number_group +
+                                              "% in peso di benzene, sapendo che le tensioni di vapore di benzene e "
+                                              "toluene alla stessa temperatura sono pari a " +
+                                              number_group + " e " + number_group + " torr$");
         const double t = shown_value(g[0]);
         const double pb = shown_value(g[2]);
         const double pt = shown_value(g[3]);
@@ -91,7 +91,7 @@ TEST_F(ChapterFive, IdealSolutionsOfTwoLiquids)
     const double tetrachloride = formula_mass("CCl@d4@");
     for_versions(18, solubility_sweep, [&](std::int32_t) {
         const auto g = match(statement(), "di (CHCl@d3@|CCl@d4@) nel vapore in equilibrio a " + number_group +
-                                              "@uo@C con una soluzione  \\(ideale\\) al " + number_group +
+                                              "@uo@C con una soluzione \\(ideale\\) a(?:l |ll'|llo )" + number_group +
                                               "% in peso di cloroformio .* pari a " + number_group + " e " +
                                               number_group + " torr$");
         const double t = shown_value(g[1]);

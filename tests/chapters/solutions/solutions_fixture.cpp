@@ -38,7 +38,7 @@ bool balanced(const std::vector<Term>& terms)
     std::map<std::string, int> atoms;
     int charge = 0;
     for (const Term& term : terms) {
-        if (term.species == "e") {
+        if (term.species == "e@u-@") {
             charge -= term.coefficient;
             continue;
         }

@@ -241,12 +241,12 @@ const std::map<std::int32_t, Check>& recomputations()
          }},
         {15,
          [](const std::string& t, const auto&, const auto& a, const auto&) {
-             const auto m = match(t, R"(frazione molare d(.+) in una miscela di (.+) e (.+) al (\S+)% in peso di (.+)$)");
+             const auto m = match(t, R"(frazione molare d(.+) in una miscela di (.+) ed? (.+) a(?:l |ll'|llo )(\S+)% in peso di (.+)$)");
              EXPECT_TRUE(close_to(a.at(0), mole_fraction(without_article(m[0]), m[1], m[2], value(m[3]), m[4])));
          }},
         {16,
          [](const std::string& t, const auto&, const auto& a, const auto&) {
-             const auto m = match(t, R"(peso d(.+) in una miscela di (.+) e (.+) in cui la frazione molare di (.+) è )"
+             const auto m = match(t, R"(peso d(.+) in una miscela di (.+) ed? (.+) in cui la frazione molare di (.+) è )"
                  R"(pari a (\S+)$)");
              const std::string q = without_article(m[0]);
              const std::string r = q == m[1] ? m[2] : m[1];
@@ -255,7 +255,7 @@ const std::map<std::int32_t, Check>& recomputations()
          }},
         {17,
          [](const std::string& t, const auto&, const auto& a, const auto&) {
-             const auto m = match(t, R"(pressione parziale d(.+) in una miscela di (.+) e (.+) al (\S+)% in peso di )"
+             const auto m = match(t, R"(pressione parziale d(.+) in una miscela di (.+) ed? (.+) a(?:l |ll'|llo )(\S+)% in peso di )"
                  R"((.+) che si trovi alla pressione totale di (\S+) atm)");
              const double x = mole_fraction(without_article(m[0]), m[1], m[2], value(m[3]), m[4]);
              EXPECT_TRUE(close_to(a.at(0), x));
@@ -264,7 +264,7 @@ const std::map<std::int32_t, Check>& recomputations()
         {18,
          [](const std::string& t, const auto&, const auto& a, const auto&) {
              const auto m = match(t, R"(parziale d(.+) e la pressione totale in un recipiente da (\S+) L contenente )"
-                 R"((\S+) g di una miscela di (.+) e (.+) al (\S+)% in peso di (.+) a (\S+)@uo@C)");
+                 R"((\S+) g di una miscela di (.+) ed? (.+) a(?:l |ll'|llo )(\S+)% in peso di (.+) a (\S+)@uo@C)");
              const std::string q = without_article(m[0]), w = m[6], o = w == m[3] ? m[4] : m[3];
              const double share = value(m[5]), grams = value(m[2]);
              const double rt_v = gas_constant * (value(m[7]) + kelvin) / value(m[1]);
@@ -283,7 +283,7 @@ const std::map<std::int32_t, Check>& recomputations()
          }},
         {20,
          [](const std::string& t, const auto&, const auto&, const std::string& at) {
-             const auto m = match(t, R"(a (\S+) K e alle pressioni parziali di (\S+) atm e (\S+) atm\..*la reazione  )"
+             const auto m = match(t, R"(a (\S+) K e alle pressioni parziali di (\S+) atm e (\S+) atm\..*la reazione )"
                  R"((.+) se la temperatura finale è (\S+) K)");
              const Reaction& reaction = reactions().at(m[3]);
              const double heating = value(m[4]) / value(m[0]);
@@ -306,7 +306,7 @@ const std::map<std::int32_t, Check>& recomputations()
         {21,
          [](const std::string& t, const auto&, const auto&, const std::string& at) {
              const auto m = match(t, R"(miscela di (\S+) mol di \S+ e (\S+) mol di \S+ occupa un volume pari a (\S+) )"
-                 R"(L.*la reazione  (.+) se tutte)");
+                 R"(L.*la reazione (.+) se tutte)");
              const Reaction& reaction = reactions().at(m[3]);
              const double before = value(m[0]) + value(m[1]);
              double after = 0.0;
@@ -359,7 +359,7 @@ const std::map<std::int32_t, Check>& recomputations()
          }},
         {28,
          [](const std::string& t, const auto&, const auto& a, const auto&) {
-             const auto m = match(t, R"(@ia@ = (\S+) atm•L@u2@/mol@u2@; @ib@ = (\S+) L/mol\)  a (\S+)@uo@C e (\S+) atm)");
+             const auto m = match(t, R"(@ia@ = (\S+) atm•L@u2@/mol@u2@; @ib@ = (\S+) L/mol\) a (\S+)@uo@C e (\S+) atm)");
              const double temperature = value(m[2]) + kelvin, p = value(m[3]);
              const double v = van_der_waals_volume(value(m[0]), value(m[1]), temperature, p);
              EXPECT_TRUE(close_to(a.at(0), p * v / (gas_constant * temperature)));

@@ -57,8 +57,8 @@ TEST(VanDerWaals, CompressibilityRunsFromAHalfForColdEthaneToJustAboveOne)
 TEST_F(ChapterFour, TheTextbookVersionFixesReactionOneAndFortySixAndAHalfDegrees)
 {
     generate(20, text_version);
-    EXPECT_NE(statement().find("reazione  H@d2@ + O@d2@ = H@d2@O se"), std::string::npos) << statement();
-    EXPECT_TRUE(answer_text().starts_with("  2H@d2@ + O@d2@ =  2H@d2@O;")) << answer_text();
+    EXPECT_NE(statement().find("reazione H@d2@ + O@d2@ = H@d2@O se"), std::string::npos) << statement();
+    EXPECT_TRUE(answer_text().starts_with("2H@d2@ + O@d2@ = 2H@d2@O;")) << answer_text();
     generate(27, text_version);
     EXPECT_NE(statement().find(" a 46.5@uo@C e "), std::string::npos) << statement();
 }

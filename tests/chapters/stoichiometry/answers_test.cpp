@@ -48,7 +48,7 @@ void check_1(const std::string& s, const std::string& a)
 void check_2(const std::string& s, const std::string& a)
 {
     const auto q = match(s, "quanti atomi di (.+) sono contenuti in NUM (mg|g|kg) di questo elemento\\?$");
-    const auto r = match(a, "^NUM; NUM$");
+    const auto r = match(a, "^NUM mol di atomi; NUM atomi$");
     const double per_mole = mass_of(q[0]) / grams_per(q[2]);
     EXPECT_TRUE(within_data_rounding(shown(r[0]), [&](const Values& v) { return v[0] / per_mole; }, {shown(q[1])}));
     EXPECT_TRUE(
@@ -77,7 +77,7 @@ void check_4(const std::string& s, const std::string& a)
 
 void check_5(const std::string& s, const std::string& a)
 {
-    const auto q = match(s, "^Calcolare quante moli di .+, ([^ ]+), sono contenute in NUM g di composto\\.$");
+    const auto q = match(s, "^Calcolare quante moli di .+, ([^ ]+), sono contenute in NUM g di sostanza\\.$");
     const double m = formula_mass(q[0]);
     EXPECT_TRUE(within_data_rounding(shown(match(a, "^@C1@@T1@NUM mol$")[0]), [&](const Values& v) { return v[0] / m; },
                                      {shown(q[1])}));
@@ -163,7 +163,7 @@ void check_14(const std::string& s, const std::string& a)
 void check_15(const std::string& s, const std::string& a)
 {
     const auto q = match(s, "^NUM g di un composto organico bruciano totalmente in presenza di un eccesso di "
-                            "ossigeno producendo NUM g di CO@d2@ e NUM g di H@d2@O\\. Quale è la formula minima "
+                            "ossigeno producendo NUM g di CO@d2@ e NUM g di H@d2@O\\. Qual è la formula minima "
                             "del composto\\?$");
     const auto r = match(a, "^C@d([0-9]*)@H@d([0-9]*)@(O(?:@d([0-9]+)@)?)?$");
     const auto count = [](const std::string& n, std::int32_t absent) { return n.empty() ? absent : std::stoi(n); };
@@ -207,8 +207,9 @@ Pair percentages(const std::string& first, const std::string& second, const std:
 // 16 and 21: the element in a sample of the mixture.
 void check_element_mass(const std::string& s, const std::string& a)
 {
-    const auto q = match(s, "^Calcolare quanto (\\S+) è contenuto in NUM g di una miscela di (.+) e (.+) al NUM% del "
-                            "(primo|secondo)$");
+    const auto q =
+        match(s, "^Calcolare quanto (\\S+) è contenuto in NUM g di una miscela di (.+) e (.+) a(?:l |ll'|llo )NUM% del "
+                 "(primo|secondo)$");
     const Pair p = percentages(q[2], q[3], q[0]);
     EXPECT_GT(p.first, 0.0);
     const bool of_first = q[5] == "primo";
@@ -222,8 +223,9 @@ void check_element_mass(const std::string& s, const std::string& a)
 
 void check_17(const std::string& s, const std::string& a)
 {
-    const auto q = match(s, "^Calcolare la percentuale di (\\S+) in una miscela di (.+) e (.+) al NUM% del "
-                            "(primo|secondo)$");
+    const auto q =
+        match(s, "^Calcolare la percentuale di (\\S+) in una miscela di (.+) e (.+) a(?:l |ll'|llo )NUM% del "
+                 "(primo|secondo)$");
     const Pair p = percentages(q[1], q[2], q[0]);
     EXPECT_EQ(p.second, 0.0);
     const bool of_first = q[4] == "primo";
@@ -258,11 +260,11 @@ void check_salt_to_add(const std::string& s, const std::string& a)
     const Pair p = percentages(q[2], q[0], q[3]);
     const double target = shown(q[4]).value;
     if (target < std::min(p.first, p.second) || target > std::max(p.first, p.second)) {
-        const auto r = match(a, "^@C1@@T1@Impossibile; (\\S+) in (\\S+) è (?:già )?il NUM%");
+        const auto r = match(a, "^@C1@@T1@Impossibile; (\\S+) in (\\S+) è (?:già )?(?:il |l'|lo )NUM%");
         EXPECT_EQ(r[0], symbol_of(element_named(q[3])));
         EXPECT_TRUE(within_last_digit(shown(r[2]), p.first));
         if (p.second > 0.0) {
-            EXPECT_TRUE(within_last_digit(shown(match(a, " e in \\S+ è il NUM%$")[0]), p.second));
+            EXPECT_TRUE(within_last_digit(shown(match(a, " e in \\S+ è (?:il |l'|lo )NUM%$")[0]), p.second));
         }
         return;
     }
@@ -274,8 +276,9 @@ void check_salt_to_add(const std::string& s, const std::string& a)
 // 20 and 24: the most mixture at a percentage that two stocks make.
 void check_largest_mixture(const std::string& s, const std::string& a)
 {
-    const auto q = match(s, "^Calcolare la massima quantità di miscela di (.+) e (?:di )?(.+) al NUM% di (\\S+) che si "
-                            "può preparare avendo a disposizione NUM g di (\\S+) e NUM g di (\\S+)$");
+    const auto q = match(
+        s, "^Calcolare la massima quantità di miscela di (.+) e (?:di )?(.+) a(?:l |ll'|llo )NUM% di (\\S+) che si "
+           "può preparare avendo a disposizione NUM g di (\\S+) e NUM g di (\\S+)$");
     const Pair p = percentages(q[0], q[1], q[3]);
     const double target = shown(q[2]).value;
     if (target < std::min(p.first, p.second) || target > std::max(p.first, p.second)) {

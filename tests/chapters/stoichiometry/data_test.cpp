@@ -148,9 +148,9 @@ TEST_F(ChapterThree, ThePairLoopKeepsThePairsThatDifferByThreePoints)
     std::set<std::pair<std::string, std::string>> posed;
     for (std::int32_t n = 1; n <= 3000; ++n) {
         generate(n % 2 == 0 ? 22 : 24, spread_version(n));
-        const auto q =
-            match(statement(), n % 2 == 0 ? "^Calcolare quanto (.+) si deve aggiungere a NUM g di (.+) perché"
-                                          : "^Calcolare la massima quantità di miscela di (.+) e (.+) al NUM%");
+        const auto q = match(
+            statement(), n % 2 == 0 ? "^Calcolare quanto (.+) si deve aggiungere a NUM g di (.+) perché"
+                                    : "^Calcolare la massima quantità di miscela di (.+) e (.+) a(?:l |ll'|llo )NUM%");
         const std::string a = n % 2 == 0 ? q[2] : q[0];
         const std::string b = n % 2 == 0 ? q[0] : q[1];
         posed.emplace(std::min(a, b), std::max(a, b));

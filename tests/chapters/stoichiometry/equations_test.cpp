@@ -169,9 +169,9 @@ TEST_F(ChapterThree, TheTextbookVersionFixesFourProblems)
     EXPECT_EQ(named, (std::set<std::string>{"calcio", "ossigeno", "idrogeno"}));
 
     const std::pair<std::int32_t, std::string> reactions[] = {
-        {30, " Pb@d3@O@d4@ +  8HCl =  3PbCl@d2@ + Cl@d2@ +  4H@d2@O;"},
-        {31, "  3CuCl@d2@ +  2Al =  2AlCl@d3@ +  3Cu;"},
-        {33, "  3ZnS +  2HNO@d3@ +  6HCl =  3ZnCl@d2@ +  3S +  2NO +  4H@d2@O;"}};
+        {30, "Pb@d3@O@d4@ + 8HCl = 3PbCl@d2@ + Cl@d2@ + 4H@d2@O;"},
+        {31, "3CuCl@d2@ + 2Al = 2AlCl@d3@ + 3Cu;"},
+        {33, "3ZnS + 2HNO@d3@ + 6HCl = 3ZnCl@d2@ + 3S + 2NO + 4H@d2@O;"}};
     for (const auto& [k, equation] : reactions) {
         generate(k, text_version);
         EXPECT_TRUE(answer_text().starts_with(equation)) << answer_text();

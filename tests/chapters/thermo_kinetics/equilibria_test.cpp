@@ -205,11 +205,11 @@ TEST_F(ChapterSix, TextVersionOfTheEquilibriumConstants)
     generate(28, text_version);
     const std::string equation = match(statement(), "a 230@uo@C per la reazione (.+)$")[0];
     const bool reversed = equation.find("NH@d3@@d(g)@ =") != std::string::npos;
-    EXPECT_TRUE(reversed || equation.find("N@d2@@d(g)@ +  3H@d2@@d(g)@ =") != std::string::npos) << equation;
+    EXPECT_TRUE(reversed || equation.find("N@d2@@d(g)@ + 3H@d2@@d(g)@ =") != std::string::npos) << equation;
     EXPECT_EQ(answer_text(), reversed ? "6.6" : "0.15");
 
     generate(29, text_version);
-    EXPECT_TRUE(statement().starts_with("@T1@@C1@Per la reazione   2NO@d(g)@ + O@d2@@d(g)@ =  2NO@d2@@d(g)@ a "))
+    EXPECT_TRUE(statement().starts_with("@T1@@C1@Per la reazione 2NO@d(g)@ + O@d2@@d(g)@ = 2NO@d2@@d(g)@ a "))
         << statement();
 
     generate(30, text_version);

@@ -64,7 +64,7 @@ TEST_F(ChapterSix, OrdersAndRateConstantFromTheDrawnTable)
         EXPECT_TRUE(shared);
         const auto [ln_k, m_fit, n_fit] = fit_rate_law(rows);
         const double m = nearest_order(m_fit), n = nearest_order(n_fit);
-        const auto a = match(answer_text(), "^m = (1/2|1|2);n = (1/2|1|2); @ik@@dc@ = NUM (.+)$");
+        const auto a = match(answer_text(), "^m = (1/2|1|2); n = (1/2|1|2); @ik@@dc@ = NUM (.+)$");
         EXPECT_EQ(a[0], order_name(m));
         EXPECT_EQ(a[1], order_name(n));
         double k = 0.0;
@@ -92,12 +92,12 @@ TEST_F(ChapterSix, FirstOrderDecay)
                                       std::log(at(g, 1).value / at(g, 2).value) / at(g, 0).value));
     });
     for_versions(33, sweep, [&](std::int32_t) {
-        const auto g =
-            match(statement(), "^@T1@@C1@Una reazione (\\(1/2\\))?A \\+ (?:\\(1/2\\))?B = prodotti è del primo "
-                               "ordine rispetto ad A e (rispetto a B|di ordine 1/2 rispetto a B)\\. Se "
-                               "\\[A\\]@d0@ e \\[B\\]@d0@ sono uguali a NUM e NUM mol/L e @ik@@dc@ = NUM "
-                               "(L/\\(mol•s\\)|L@u1/2@/\\(mol@u1/2@•s\\)), calcolare la concentrazione di A "
-                               "dopo NUM s dall'inizio della reazione$");
+        const auto g = match(
+            statement(), "^@T1@@C1@Una reazione (\\(1/2\\))?A \\+ (?:\\(1/2\\))?B = prodotti è del primo "
+                         "ordine rispetto ad A e (rispetto a B|di ordine 1/2 rispetto a B)\\. Se "
+                         "\\[A\\]@d0@ e \\[B\\]@d0@ sono uguali a NUM e NUM mol/L e @ik@@dc@ = NUM "
+                         "(L/\\(mol•s\\)|L@u1/2@/\\(mol@u1/2@•s\\)), calcolare la concentrazione di A "
+                         "dopo NUM s dall'inizio della reazione, con B in largo eccesso e quindi \\[B\\] costante$");
         const double a = g[0].empty() ? 1.0 : 0.5;
         const double n = g[1] == "rispetto a B" ? 1.0 : 0.5;
         // The unit of k follows the overall order 1 + n.
@@ -128,7 +128,7 @@ TEST_F(ChapterSix, RadioactiveDecayToAPercentage)
     for_versions(34, 2 * sweep, [&](std::int32_t) {
         const auto g =
             match(statement(), "radioattivo (@u[0-9]+@[A-Z][a-z]?) è pari a NUM (anni|ore|s)\\. Calcolare .* "
-                               "si riduca a NUM% dell'iniziale$");
+                               "si riduca a(?:l |ll'|llo )NUM% dell'iniziale$");
         const HalfLife* entry = nullptr;
         for (const HalfLife& h : half_lives)
             if (g[0] == h.isotope && g[2] == h.unit) entry = &h;

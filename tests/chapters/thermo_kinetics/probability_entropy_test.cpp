@@ -100,7 +100,7 @@ TEST_F(ChapterSix, BoltzmannPopulationsAtTwoTemperatures)
             if (e < 0) return;
             expected += (t == 1.0 ? "Per @iT@ = @iE@@d0@/@ik@: (" : "; Per @iT@ = " + g[2] + "@iE@@d0@/@ik@: (") +
                         std::to_string(c) + ", " + std::to_string(b) + ", " + std::to_string(a) + ") @iW@ = 10@u" +
-                        std::to_string(e) + "@ @iE@ = " + std::to_string(b + std::lround(m) * a) + "@iE@@d0@";
+                        std::to_string(e) + "@; @iE@ = " + std::to_string(b + std::lround(m) * a) + "@iE@@d0@";
         }
         EXPECT_EQ(answer_text(), expected);
     });
@@ -109,7 +109,8 @@ TEST_F(ChapterSix, BoltzmannPopulationsAtTwoTemperatures)
 TEST_F(ChapterSix, TemperatureOfAPopulationOfAnExcitedLevelOfHydrogen)
 {
     for_versions(19, sweep, [&](std::int32_t) {
-        const auto g = match(statement(), "del (secondo|terzo|quarto) livello sia  NUM%  di quella del primo$");
+        const auto g =
+            match(statement(), "del (secondo|terzo|quarto) livello sia (?:il |l'|lo )NUM% di quella del primo$");
         const double level = g[0] == "secondo" ? 2 : g[0] == "terzo" ? 3 : 4;
         const double orbitals = level * level;
         // P/100 = g exp(-dE/kT), dE = E1 (1/g - 1) with E1 = -2.17987e-18 J.
@@ -142,7 +143,7 @@ TEST_F(ChapterSix, EntropyOfHeatingAndOfThermalContact)
         const double c2 = at(g, 3).value / molar_mass(compound_named(g[4])) * at(g, 7).value;
         const double t1 = at(g, 2).value + 273.15, t2 = at(g, 5).value + 273.15;
         const double tf = (c1 * t1 + c2 * t2) / (c1 + c2);
-        const auto a = match(answer_text(), "^NUM J/K; NUM J/K; @bD@@iS@@dcompl@= NUM J/K$");
+        const auto a = match(answer_text(), "^NUM J/K; NUM J/K; @bD@@iS@@dcompl@ = NUM J/K$");
         EXPECT_TRUE(within_last_digit(at(a, 0), c1 * std::log(tf / t1)));
         EXPECT_TRUE(within_last_digit(at(a, 1), c2 * std::log(tf / t2)));
         EXPECT_TRUE(within_last_digit(at(a, 2), at(a, 0).value + at(a, 1).value));
@@ -199,7 +200,7 @@ TEST_F(ChapterSix, EntropiesOfTheSpeciesAndOfTheReaction)
         const auto g =
             match(statement(), "^@T1@@C1@A pressione atmosferica e NUM@uo@C l(?:'entropia|e entropie) di una "
                                "mole di (.+) (?:è|sono) pari a (.+) J/K\\. Calcolare la variazione di "
-                               "entropia nelle stesse condizioni per la  reazione (.+)$");
+                               "entropia nelle stesse condizioni per la reazione (.+)$");
         const std::vector<std::string> species = listed(g[1]), values = listed(g[2]);
         ASSERT_EQ(species.size(), values.size());
         const std::vector<Term> terms = equation_terms(g[3]);
@@ -236,8 +237,7 @@ TEST_F(ChapterSix, EntropyOfReactionAtATemperatureAndAPressure)
         EXPECT_TRUE(within_rounding(at(match(answer_text(), "^NUM J/K$"), 0), ds, {at(g, 0)}));
     });
     generate(25, text_version);
-    EXPECT_NE(statement().find("2NO@d(g)@ +  5H@d2@@d(g)@ =  2NH@d3@@d(g)@ +  2H@d2@O"), std::string::npos)
-        << statement();
+    EXPECT_NE(statement().find("2NO@d(g)@ + 5H@d2@@d(g)@ = 2NH@d3@@d(g)@ + 2H@d2@O"), std::string::npos) << statement();
 }
 
 }  // namespace

@@ -133,7 +133,7 @@ TEST_F(ChapterSix, ReactionEnthalpyFromEnthalpiesOfFormation)
     EXPECT_TRUE(seen.contains("H@d2@O@d(g)@: -483.6 kJ") || seen.contains("H@d2@O@d(g)@: 483.6 kJ"));
 
     generate(14, text_version);
-    EXPECT_NE(statement().find("C@d2@H@d6@@d(g)@ +  7O@d2@@d(g)@"), std::string::npos) << statement();
+    EXPECT_NE(statement().find("C@d2@H@d6@@d(g)@ + 7O@d2@@d(g)@"), std::string::npos) << statement();
 }
 
 // The reaction of the problem 15 list whose species the equation shows, in order.
@@ -197,7 +197,7 @@ TEST_F(ChapterSix, ReactionEnthalpyOfAMassAtAnotherTemperature)
     EXPECT_TRUE(first_species.contains("KClO@d3@"));
 
     generate(15, text_version);
-    EXPECT_NE(statement().find("di NH@d3@ secondo l'equazione  NH@d3@@d(g)@ + O@d2@@d(g)@ = NO@d2@@d(g)@"),
+    EXPECT_NE(statement().find("di NH@d3@ secondo l'equazione NH@d3@@d(g)@ + O@d2@@d(g)@ = NO@d2@@d(g)@"),
               std::string::npos)
         << statement();
 }

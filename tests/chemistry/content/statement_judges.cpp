@@ -31,7 +31,7 @@ int element_named(const std::string& name)
 // "el sodio", "ell'ossigeno", "ello zinco" after the preposition's "d".
 std::string without_article(const std::string& articulated)
 {
-    for (const char* article : {"ello ", "ell'", "el "}) {
+    for (const char* article : {"ello ", "ella ", "ell'", "el "}) {
         if (articulated.starts_with(article)) return articulated.substr(std::string_view(article).size());
     }
     ADD_FAILURE() << "no article in " << articulated;

@@ -120,6 +120,27 @@ TEST_F(TitrationSession, TitratesToTheEmptyBuretteRepeatsRevealsAndGivesThePageB
     EXPECT_NE(app_state.selected_problem, problem);
 }
 
+TEST_F(TitrationSession, CellsShowDimmedWhileAnAdditionRuns)
+{
+    // Clicks during a run are not taken: the cells say so until it ends.
+    click(ok_x, ok_y);
+    click(ok_x, ok_y);
+    click(ok_x, ok_y);
+    click(440, 70);
+    click(250, 188);  // "1 mL": 20 steps
+    click(one_drop_x, one_drop_y);
+    click(exit_x, exit_y);
+    click(exit_x, exit_y);
+    run_simulation();
+    // The "1 mL" label drawn, and the pauses, in order.
+    std::string seen;
+    for (const std::string& line : backend.log_lines("")) {
+        if (line.starts_with("sleep 20")) seen += '.';
+        if (line.ends_with("\"1 mL\"")) seen += line.find("0xFFFFFF") != std::string::npos ? 'W' : 'd';
+    }
+    EXPECT_EQ(seen, "Wd" + std::string(20, '.') + "W.");  // then the drop, white
+}
+
 TEST_F(TitrationSession, ASecondOpeningGoesOnFromTheFirst)
 {
     click(exit_x, exit_y);  // Esci in the analyte chooser at the first start

@@ -1,0 +1,79 @@
+// Texts cut by the edge of what they stand on, as a student sees them: ink
+// that runs past the border of its panel (a plot's label whose last letter
+// hangs off the plot's panel onto the page).
+#include <algorithm>
+#include <set>
+#include <utility>
+
+#include "support/layout_check.h"
+
+namespace testing_support {
+
+namespace {
+
+using Kind = LayoutItem::Kind;
+
+}  // namespace
+
+std::vector<std::string> LayoutRecorder::cut_text_faults(const std::vector<LayoutItem>& items) const
+{
+    std::vector<std::string> found;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const LayoutItem& text = items[i];
+        if (text.kind != Kind::text) continue;
+        const LayoutRect cell = cell_of(text);
+        const LayoutRect& clip = text.clip;
+        const std::vector<QwPoint> ink = ink_of(text);
+        // Its panel: the last fill, large enough to hold a text, under the
+        // corner where its reading starts; or, for a text that starts off
+        // any, under some of its ink (a piece hanging off a panel's edge).
+        const auto panel_under = [&](const auto& holds) -> const LayoutItem* {
+            for (std::size_t k = i; k-- > 0;) {
+                const LayoutRect& box = items[k].rect;
+                if (items[k].kind == Kind::fill && box.x2 - box.x1 >= 20 && box.y2 - box.y1 >= cell.y2 - cell.y1 &&
+                    holds(box))
+                    return &items[k];
+            }
+            return nullptr;
+        };
+        const LayoutItem* panel = panel_under([&text](const LayoutRect& box) {
+            return holds(box, {text.rect.x1 + 1, text.rect.y1});
+        });
+        if (panel == nullptr) {
+            panel = panel_under([&ink](const LayoutRect& box) {
+                return std::any_of(ink.begin(), ink.end(), [&box](const QwPoint& q) { return holds(box, q); });
+            });
+        }
+        if (panel == nullptr) continue;
+        // Ink the clip lets show off every fill of the panel's colour drawn
+        // before the text (a capsule is a bar and two discs): the text runs
+        // past its panel's edge.
+        const auto on_panel = [&](const QwPoint& q) {
+            for (std::size_t k = 0; k < i; ++k) {
+                if (items[k].kind == Kind::fill && items[k].colour == panel->colour && holds(items[k].rect, q))
+                    return true;
+            }
+            return false;
+        };
+        // Where the panel goes on under the text (a fill drawn before the
+        // part of the page looked at), the page shows its colour beside the ink.
+        std::set<std::pair<std::int32_t, std::int32_t>> inked;
+        for (const QwPoint& q : ink) inked.insert({q.x, q.y});
+        const auto panel_beside = [&](const QwPoint& q) {
+            for (const QwPoint d : {QwPoint{1, 0}, QwPoint{-1, 0}, QwPoint{0, 1}, QwPoint{0, -1}}) {
+                const QwPoint n{q.x + d.x, q.y + d.y};
+                if (!inked.contains({n.x, n.y}) && inner_.get_pixel(n.x, n.y) == panel->colour) return true;
+            }
+            return false;
+        };
+        const LayoutRect& p = panel->rect;
+        if (std::any_of(ink.begin(), ink.end(),
+                        [&](const QwPoint& q) { return holds(clip, q) && !on_panel(q) && !panel_beside(q); }))
+            found.push_back(text_at(text, cell) + " tagliato dal bordo del suo riquadro (" + std::to_string(p.x1) +
+                            "," + std::to_string(p.y1) + ")-(" + std::to_string(p.x2) + "," + std::to_string(p.y2) +
+                            ")");
+    }
+    return found;
+}
+
+}  // namespace testing_support

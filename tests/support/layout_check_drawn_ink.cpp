@@ -1,0 +1,63 @@
+// The ink of a text: the pixels it sets, found by drawing it again, alone,
+// in black on white on a part of the canvas that the screen never shows.
+#include <sstream>
+
+#include "support/layout_check.h"
+
+namespace testing_support {
+
+namespace {
+
+// Below and right of everything shown; the canvas is 2000 x 1000.
+constexpr std::int32_t scratch_x = 1000;
+constexpr std::int32_t scratch_y = 880;
+// Room around the cell for italic overhangs, accents and descenders.
+constexpr std::int32_t margin = 12;
+
+}  // namespace
+
+std::string LayoutRecorder::text_at(const LayoutItem& text, const LayoutRect& cell)
+{
+    std::ostringstream out;
+    out << "testo \"" << text.text << "\" (" << cell.x1 << "," << cell.y1 << ")";
+    return out.str();
+}
+
+LayoutRect LayoutRecorder::cell_of(const LayoutItem& text) const
+{
+    const auto height = cell_heights_.find(text.font);
+    const std::int32_t h = height == cell_heights_.end() ? 8 : height->second;
+    const std::int32_t w = inner_.text_extent(text.font, text.text);
+    // The rectangle kept is the cell's middle half, cut to the clip: a side
+    // that the clip cut is found from the other.
+    const LayoutRect& r = text.rect;
+    const std::int32_t x = r.x2 - r.x1 + 1 < w && r.x1 == text.clip.x1 ? r.x2 - w + 1 : r.x1;
+    const std::int32_t middle = h - 2 * (h / 4);
+    const std::int32_t top = r.y2 - r.y1 + 1 < middle && r.y1 == text.clip.y1 ? r.y2 - (h - 1 - h / 4) : r.y1 - h / 4;
+    return {x, top, x + w - 1, top + h - 1};
+}
+
+std::vector<QwPoint> LayoutRecorder::ink_of(const LayoutItem& text) const
+{
+    const LayoutRect cell = cell_of(text);
+    const std::int32_t width = cell.x2 - cell.x1 + 1 + 2 * margin;
+    const std::int32_t height = cell.y2 - cell.y1 + 1 + 2 * margin;
+    platform::DrawState state;
+    state.colour = 0xFFFFFF;
+    state.clip = {scratch_x, scratch_y, scratch_x + width - 1, scratch_y + height - 1};
+    inner_.rectangle(state, QwControl::filled, state.clip.x1, state.clip.y1, state.clip.x2, state.clip.y2);
+    state.colour = 0;
+    state.font = text.font;
+    state.position = {scratch_x + margin, scratch_y + margin};
+    inner_.out_text(state, text.text);
+    std::vector<QwPoint> ink;
+    for (std::int32_t y = 0; y < height; ++y) {
+        for (std::int32_t x = 0; x < width; ++x) {
+            if (inner_.get_pixel(scratch_x + x, scratch_y + y) == 0xFFFFFF) continue;
+            ink.push_back({cell.x1 + x - margin, cell.y1 + y - margin});
+        }
+    }
+    return ink;
+}
+
+}  // namespace testing_support

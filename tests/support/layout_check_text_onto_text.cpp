@@ -1,0 +1,119 @@
+// Texts written onto each other, as a student sees them: the ink of one
+// meets or all but touches the ink of another, however little their boxes share (a
+// statement's last line whose digits reach down into a table's header).
+#include <algorithm>
+#include <cstdlib>
+#include <iterator>
+#include <map>
+
+#include "support/layout_check.h"
+
+namespace testing_support {
+
+namespace {
+
+using Kind = LayoutItem::Kind;
+
+// The pixels of a set, looked up by place.
+class InkGrid {
+public:
+    explicit InkGrid(const std::vector<QwPoint>& ink)
+    {
+        if (ink.empty()) return;
+        x0_ = x1_ = ink.front().x;
+        y0_ = y1_ = ink.front().y;
+        for (const QwPoint& p : ink) {
+            x0_ = std::min(x0_, p.x);
+            x1_ = std::max(x1_, p.x);
+            y0_ = std::min(y0_, p.y);
+            y1_ = std::max(y1_, p.y);
+        }
+        set_.assign(static_cast<std::size_t>((x1_ - x0_ + 1) * (y1_ - y0_ + 1)), false);
+        for (const QwPoint& p : ink) set_[index(p.x, p.y)] = true;
+    }
+    // A pixel of the set at p or with at most one pixel between (diagonals
+    // included): a one-pixel gap between two texts reads as touching.
+    bool near(const QwPoint& p) const
+    {
+        for (std::int32_t y = p.y - 2; y <= p.y + 2; ++y)
+            for (std::int32_t x = p.x - 2; x <= p.x + 2; ++x)
+                if (x >= x0_ && x <= x1_ && y >= y0_ && y <= y1_ && set_[index(x, y)]) return true;
+        return false;
+    }
+
+private:
+    std::size_t index(std::int32_t x, std::int32_t y) const
+    {
+        return static_cast<std::size_t>((y - y0_) * (x1_ - x0_ + 1) + (x - x0_));
+    }
+    std::int32_t x0_ = 0, x1_ = -1, y0_ = 0, y1_ = -1;
+    std::vector<bool> set_;
+};
+
+}  // namespace
+
+std::vector<std::string> LayoutRecorder::text_onto_text_faults(const std::vector<LayoutItem>& items) const
+{
+    std::vector<std::string> found;
+    std::map<std::size_t, std::vector<QwPoint>> inks;
+    const auto ink = [&](std::size_t k) -> const std::vector<QwPoint>& {
+        auto at = inks.find(k);
+        if (at == inks.end()) {
+            std::vector<QwPoint> shown = ink_of(items[k]);
+            std::erase_if(shown, [&](const QwPoint& p) { return !holds(items[k].clip, p); });
+            at = inks.emplace(k, std::move(shown)).first;
+        }
+        return at->second;
+    };
+    std::vector<LayoutRect> cells(items.size());
+    for (std::size_t k = 0; k < items.size(); ++k)
+        if (items[k].kind == Kind::text) cells[k] = cell_of(items[k]);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (items[i].kind != Kind::text) continue;
+        for (std::size_t j = i + 1; j < items.size(); ++j) {
+            const LayoutItem& a = items[i];
+            const LayoutItem& b = items[j];
+            if (b.kind != Kind::text) continue;
+            const LayoutRect& ca = cells[i];
+            const LayoutRect& cb = cells[j];
+            // The pieces of one line stand side by side; a text drawn again a
+            // pixel or two off is a shadow or a bold stroke.
+            if (std::min(ca.x2, cb.x2) < std::max(ca.x1, cb.x1)) continue;
+            if (a.text == b.text && std::abs(ca.x1 - cb.x1) <= 2 && std::abs(ca.y1 - cb.y1) <= 2) continue;
+            if (std::min(ca.y2, cb.y2) + 1 < std::max(ca.y1, cb.y1)) continue;
+            // A piece in a face other than its line's (an index, a Greek
+            // letter) that reaches the next or last line of its own paragraph,
+            // drawn in one run of texts, is the paragraph's line spacing, not
+            // one text written onto another.
+            bool one_run = true;
+            std::int32_t line_cell = 0;
+            for (std::size_t k = i; k <= j && one_run; ++k) {
+                one_run = items[k].kind == Kind::text;
+                line_cell = std::max(line_cell, cells[k].y2 - cells[k].y1);
+            }
+            if (one_run && std::min(ca.y2 - ca.y1, cb.y2 - cb.y1) < line_cell) continue;
+            // What of the first the fills drawn between them left showing.
+            std::vector<QwPoint> under = ink(i);
+            for (std::size_t k = i + 1; k < j; ++k) {
+                const LayoutRect& fill = items[k].rect;
+                if (items[k].kind != Kind::fill) continue;
+                std::erase_if(under, [&fill](const QwPoint& p) { return holds(fill, p); });
+            }
+            const InkGrid grid(under);
+            const std::vector<QwPoint>& over = ink(j);
+            std::vector<QwPoint> contact;
+            std::copy_if(over.begin(), over.end(), std::back_inserter(contact),
+                         [&grid](const QwPoint& p) { return grid.near(p); });
+            // The accent of a capital ("È") meeting a descender of the line
+            // above, in one paragraph, is that paragraph's line spacing.
+            const bool accent_only =
+                one_run && cb.y1 > ca.y1 &&
+                std::all_of(contact.begin(), contact.end(), [&cb](const QwPoint& p) { return p.y <= cb.y1 + 1; });
+            if (!contact.empty() && !accent_only)
+                found.push_back(text_at(b, cb) + " scritto a contatto del " + text_at(a, ca));
+        }
+    }
+    return found;
+}
+
+}  // namespace testing_support
