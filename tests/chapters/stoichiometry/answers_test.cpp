@@ -473,6 +473,7 @@ TEST_F(ChapterThree, AnswersAreThoseOfTheNumbersShown)
     };
     constexpr Case cases[] = {
         {12, 38, "56 %", "56.1 %"},
+        {16, 6, "@C1@@T1@19.64 g", "@C1@@T1@19.6 g"},
         {17, 1294038, "@C1@@T1@10.8%", "@C1@@T1@10.76%"},
     };
     for (const Case& c : cases) {
