@@ -38,20 +38,12 @@ TEST_F(FinalProblemBehaviour, WorkedExamples)
 // Answers once taken from a value drawn, or rounded, before the data shown.
 TEST_F(FinalProblemBehaviour, AnswersAreThoseOfTheDataShown)
 {
-    struct Case {
-        std::int32_t problem, version;
-        const char* answer;
-        const char* was;
-    };
-    constexpr Case cases[] = {
+    constexpr testing_support::VersionAnswer cases[] = {
         {6, 5569293, "@iP@(COCl@d2@) = 1.2 atm; @iP@(CO) = @iP@(Cl@d2@) = 0.91 atm", "0.89 atm"},
         {18, 27, "0.0248 M ", "0.0244 M"},
         {32, 17, "902 g", "905 g"},
     };
-    for (const Case& c : cases) {
-        generate(c.problem, c.version);
-        EXPECT_EQ(answer_text(), c.answer) << c.problem << " version " << c.version << " was " << c.was;
-    }
+    expect_answers(cases);
 }
 
 // What each problem poses under "Versione Testo".

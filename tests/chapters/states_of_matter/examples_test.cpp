@@ -135,15 +135,11 @@ TEST_F(ChapterFour, BoilingBelowTheFirstTemperatureWhenItsPressureIsAbove)
 // Three digits from 100 °C up, rounded once from the temperature itself.
 TEST_F(ChapterFour, BoilingTemperaturesAboveAHundredDegreesShowTheirUnits)
 {
-    struct Case {
-        std::int32_t version;
-        const char* answer;
-        const char* was;
+    constexpr testing_support::VersionAnswer cases[] = {
+        {36, 5680443, "334@uo@C", "330@uo@C"},
+        {36, 9883853, "115@uo@C", "110@uo@C"},
     };
-    for (const Case c : {Case{5680443, "334@uo@C", "330@uo@C"}, Case{9883853, "115@uo@C", "110@uo@C"}}) {
-        generate(36, c.version);
-        EXPECT_EQ(answer_text(), c.answer) << "version " << c.version << " was " << c.was;
-    }
+    expect_answers(cases);
 }
 
 TEST_F(ChapterFour, MolecularFormulasAreWrittenWithTheirSubscripts)

@@ -466,20 +466,14 @@ TEST_F(ChapterThree, AnswersFollowFromTheNumbersShown)
 
 TEST_F(ChapterThree, AnswersAreThoseOfTheNumbersShown)
 {
-    struct Case {
-        std::int32_t problem, version;
-        const char* answer;
-        const char* was;  // from a datum drawn but shown rounded, or digits from the wrong share
-    };
-    constexpr Case cases[] = {
+    // Once from a datum drawn but shown rounded, or with digits from the
+    // share of the wrong salt.
+    constexpr testing_support::VersionAnswer cases[] = {
         {12, 38, "56 %", "56.1 %"},
         {16, 6, "@C1@@T1@19.64 g", "@C1@@T1@19.6 g"},
         {17, 1294038, "@C1@@T1@10.8%", "@C1@@T1@10.76%"},
     };
-    for (const Case& c : cases) {
-        generate(c.problem, c.version);
-        EXPECT_EQ(answer_text(), c.answer) << c.problem << " version " << c.version << " was " << c.was;
-    }
+    expect_answers(cases);
 }
 
 }  // namespace

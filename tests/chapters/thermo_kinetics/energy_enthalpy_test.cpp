@@ -144,15 +144,11 @@ TEST_F(ChapterSix, SamplesInContactReachOneTemperature)
 
 TEST_F(ChapterSix, TheHeatBetweenSamplesIsNotThatOfTheFinalTemperatureRounded)
 {
-    struct Case {
-        std::int32_t version;
-        const char* answer;
-        const char* was;
+    constexpr testing_support::VersionAnswer cases[] = {
+        {6, 5938309, "55.2@uo@C; 240 J", "239 J"},
+        {6, 1579241, "73.1@uo@C; 439 J", "434 J"},
     };
-    for (const Case c : {Case{5938309, "55.2@uo@C; 240 J", "239 J"}, Case{1579241, "73.1@uo@C; 439 J", "434 J"}}) {
-        generate(6, c.version);
-        EXPECT_EQ(answer_text(), c.answer) << "version " << c.version << " was " << c.was;
-    }
+    expect_answers(cases);
 }
 
 // Enthalpy of water in J/mol from ice at 0 °C: ice 38.0 + 0.135 t, melting
