@@ -124,11 +124,12 @@ void generate_problem_36()
     const float shown_p2 = slot_value_as_shown(7);
     const float q = std::log(slot_value(8) / shown_p2) / std::log(shown_p1 / shown_p2);
     value_slots[9].value = (inverse_t1 - inverse_t2) * q + inverse_t2;
-    // Two digits, three from 100 °C up, each rounded from the temperature
-    // itself.
+    // Two digits, or whole degrees from 100 °C up: rounded once.
     const float boiling = 1.0f / slot_value(9) - 273.15f;
-    set_slot_digits(10, boiling, 2);
-    if (slot_value(10) >= 100.0f) set_slot_digits(10, boiling, 3);
+    if (boiling >= 99.5f)
+        set_slot_digits(10, std::round(boiling), 3);
+    else
+        set_slot_digits(10, boiling, 2);
     problem_texts.answer_text = slot_text(10) + "@uo@C";
     draw_problem_text(190, 560, 50);
     show_chemistry_fact(180, 160, 300);

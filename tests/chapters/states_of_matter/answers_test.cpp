@@ -486,6 +486,13 @@ const std::map<std::int32_t, Check>& recomputations()
              const double q = std::log(n.at(4).value / n.at(2).value) / std::log(n.at(0).value / n.at(2).value);
              const double t = 1.0 / ((inverse_t1 - inverse_t2) * q + inverse_t2) - kelvin;
              EXPECT_TRUE(testing_support::within_last_digit(a.at(0), t, 1.0));
+             // Whole degrees from 100 °C up, else two digits.
+             if (t > 99.55) {
+                 EXPECT_EQ(a.at(0).last_place, 0);
+             }
+             if (t < 99.45) {
+                 EXPECT_EQ(a.at(0).digits, 2);
+             }
          }},
     };
     return table;
