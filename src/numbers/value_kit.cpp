@@ -59,6 +59,11 @@ float slot_value(std::int32_t slot)
     return value_slots[slot].value;
 }
 
+float slot_value_as_shown(std::int32_t slot)
+{
+    return read_list_real(value_slots[slot].input_text).value_or(slot_value(slot));
+}
+
 float slot_uncertainty(std::int32_t slot)
 {
     return value_slots[slot].uncertainty;

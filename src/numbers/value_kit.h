@@ -36,6 +36,9 @@ void set_slot_uncertainty(std::int32_t slot, float value, float uncertainty);
 // text, with the digits the text writes.
 void set_slot_text(std::int32_t slot, std::string_view text);
 float slot_value(std::int32_t slot);
+// The value as the slot's text shows it, rounded to its digits: what a
+// student computes with (the value itself may hold more).
+float slot_value_as_shown(std::int32_t slot);
 float slot_uncertainty(std::int32_t slot);
 // uncertainty / value, with the value's sign.
 float relative_uncertainty(std::int32_t slot);

@@ -5,6 +5,7 @@
 
 #include "numbers/random_stream.h"
 #include "numbers/value_kit.h"
+#include "numbers/value_slots.h"
 
 namespace {
 
@@ -29,6 +30,27 @@ TEST(ValueKit, ScaledDrawsTakeTheExponentBeforeAMantissaUpToTheTop)
             ASSERT_GE(m, 1.0f);
             ASSERT_LE(m, c.top);
         }
+    }
+}
+
+// A slot shown by its uncertainty keeps its value; a student reads the
+// value its text shows, the slot left as it was.
+TEST(ValueKit, TheValueAsShownIsTheSlotsTextRead)
+{
+    struct Case {
+        float value, uncertainty;
+        const char* text;
+        float shown;
+    };
+    const Case cases[] = {{55.7559f, 1.36f, "56", 56.0f},
+                          {9.9963f, 0.03f, "10.0", 10.0f},
+                          {-0.0123456f, 3e-5f, "-0.01235", -0.01235f},
+                          {6.02214e23f, 3e20f, "6.022•10@u23@", 6.022e23f}};
+    for (const Case& c : cases) {
+        set_slot_uncertainty(4, c.value, c.uncertainty);
+        EXPECT_EQ(slot_text(4), c.text);
+        EXPECT_EQ(slot_value_as_shown(4), c.shown) << c.text;
+        EXPECT_EQ(slot_value(4), c.value) << c.text;
     }
 }
 

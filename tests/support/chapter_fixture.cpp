@@ -117,6 +117,14 @@ void ChapterTest::expect_sound_problem(std::int32_t k, std::int32_t version, Bro
     EXPECT_EQ(answer_text(), answer_shown);
 }
 
+void ChapterTest::expect_answers(std::span<const VersionAnswer> cases)
+{
+    for (const VersionAnswer& c : cases) {
+        generate(c.problem, c.version);
+        EXPECT_EQ(answer_text(), c.answer) << "problem " << c.problem << " version " << c.version << ", was " << c.was;
+    }
+}
+
 void ChapterTest::expect_registered_generator()
 {
     register_chapter_generators();

@@ -45,6 +45,14 @@ struct RegisteredSection {
     std::int32_t first_problem, top, bottom;
 };
 
+// What problem k answers under a version, and what it answered when it
+// went wrong (shown on a failure).
+struct VersionAnswer {
+    std::int32_t problem, version;
+    const char* answer;
+    const char* was;
+};
+
 struct ChapterSetup {
     std::int32_t chapter = 0;
     void (*run_chapter)(GeneratorMode request) = nullptr;
@@ -83,6 +91,8 @@ protected:
     // same answer text on the answer request and poses the same problem again.
     using BrokenNumbers = bool (*)(const std::string& text, bool statement);
     void expect_sound_problem(std::int32_t k, std::int32_t version, BrokenNumbers broken);
+    // Each problem under its version gives exactly its answer text.
+    void expect_answers(std::span<const VersionAnswer> cases);
     // The program runs this chapter for its chapter number.
     void expect_registered_generator();
     // Each problem outside the chapter draws nothing, on its page or its

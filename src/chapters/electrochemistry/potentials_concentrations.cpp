@@ -6,7 +6,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <utility>
 
 #include "chapters/electrochemistry/electrochemistry_problems.h"
 #include "frame/app_state.h"
@@ -91,17 +90,18 @@ float integer_power(float base, std::int32_t exponent)
 void generate_problem_11()
 {
     skip_random_draws(9);
-    float asked = random_real(2.0f, 6.0f);
-    float reference = random_real(asked + 1.0f, 13.0f);
+    const float low = random_real(2.0f, 6.0f);
+    const float high = random_real(low + 1.0f, 13.0f);
     // The potential difference comes from the pH values as drawn.
-    set_slot_digits(5, std::abs(asked - reference) * nernst_slope, 3);
+    set_slot_digits(5, std::abs(low - high) * nernst_slope, 3);
     const std::int32_t choice = random_int(1, 2);
-    if (choice == 2) std::swap(asked, reference);
-    set_slot_uncertainty(1, asked, 0.03f);
-    set_slot_uncertainty(2, reference, 0.03f);
+    set_slot_uncertainty(2, choice == 1 ? high : low, 0.03f);
     problem_texts.problem_text = "@T1@@C1@Il potenziale di un elettrodo ad idrogeno a pH incognito è di " +
                                  slot_text(5) + (choice == 1 ? " V maggiore" : " V minore") +
                                  " di quello di uno a pH " + slot_text(2) + ". Calcolare il pH del primo elettrodo";
+    // The pH drawn is not what the potential and the pH shown give.
+    const float shift = slot_value(5) * inverse_nernst_slope;
+    set_slot_uncertainty(1, slot_value_as_shown(2) + (choice == 1 ? -shift : shift), 0.03f);
     problem_texts.answer_text = slot_text(1);
     draw_problem_text(220, 570, 50);
     show_chemistry_fact(170, 150, 280);

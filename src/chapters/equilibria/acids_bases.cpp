@@ -49,7 +49,7 @@ void generate_problem_17()
     if (variant <= 2) {
         set_slot_uncertainty(1, random_real(1.0f, 13.0f), 0.03f);
         // The answer follows from the p-value as shown.
-        const float c = std::pow(10.0f, value_as_shown(1) - 14.0f);
+        const float c = std::pow(10.0f, slot_value_as_shown(1) - 14.0f);
         set_slot_uncertainty(2, c, c * slot_uncertainty(1) * ln10_rounded);
         text = variant == 1 ? "@T1@@C1@Calcolare [H@u+@] in una soluzione con pOH = "
                             : "@T1@@C1@Calcolare [OH@u-@] in una soluzione con pH = ";
@@ -88,7 +88,7 @@ void generate_problem_19()
     set_slot_uncertainty(2, conjugate, conjugate / slot_value(1) * slot_uncertainty(1));
     set_slot_uncertainty(3, minus_log10(slot_value(2)), slot_uncertainty(2) / (std::log(10.0f) * slot_value(2)));
     // The constant asked for follows from the p-value as shown.
-    const float back = std::pow(10.0f, value_as_shown(3) - 14.0f);
+    const float back = std::pow(10.0f, slot_value_as_shown(3) - 14.0f);
     set_slot_uncertainty(5, back, back * slot_uncertainty(3) * ln10_rounded);
     const ConjugateQuestion& question = conjugate_questions[variant - 1];
     problem_texts.problem_text = std::string(question.statement) + slot_text(question.datum_slot);

@@ -110,7 +110,7 @@ void generate_problem_29()
                                  slot_text(1) + " mL di " + std::string(p.partner) + " " + slot_text(2) +
                                  " M per avere una soluzione tampone a pH = " + slot_text(4) + std::string(p.pka_note);
     // The mass follows from the pH as shown.
-    const float d = slot_value(3) - value_as_shown(4);
+    const float d = slot_value(3) - slot_value_as_shown(4);
     const float ratio = pair == ammonium_pair ? std::pow(10.0f, d) : std::pow(0.1f, d);
     set_slot_digits(5, ratio * slot_value(2) * slot_value(1) * p.salt_molar_mass * 0.001f, 2);
     problem_texts.answer_text = slot_text(5) + " g";

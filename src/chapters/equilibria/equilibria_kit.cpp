@@ -26,15 +26,6 @@ void reread_slot(std::int32_t slot)
     convert_data_slot(slot, slot_digits_from_text);
 }
 
-float value_as_shown(std::int32_t slot)
-{
-    const ValueSlot kept = value_slots[slot];
-    convert_data_slot(slot, slot_digits_from_text);
-    const float shown = value_slots[slot].value;
-    value_slots[slot] = kept;
-    return shown;
-}
-
 float scaled_uncertainty(float v, float u, float K)
 {
     const float product = v * u;

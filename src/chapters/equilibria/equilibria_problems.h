@@ -56,8 +56,6 @@ void draw_until_accepted(Attempt attempt)
 // slot_digits_from_text right after another conversion: the value becomes
 // what is shown.
 void reread_slot(std::int32_t slot);
-// The slot's value rounded to the digits it shows; the slot is left as it is.
-float value_as_shown(std::int32_t slot);
 // Uncertainty from the relative uncertainty u/K times v, where v · u may
 // underflow the REAL range for the smallest solubility products.
 float scaled_uncertainty(float v, float u, float K);

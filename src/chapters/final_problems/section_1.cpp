@@ -246,8 +246,10 @@ void generate_problem_6()
                                  shown_equation + " a " + slot_text(2) + "@uo@C @iK@ = " + slot_text(5);
     const float cooled = slot_value(1) * kelvin(slot_value(2)) / kelvin(slot_value(6));
     const float b = 1.0f / slot_value(5) + cooled;
-    set_slot_digits(3, (b - std::sqrt(b * b - cooled * cooled)) * 0.5f, 2);
-    set_slot_digits(4, std::sqrt(slot_value(3) / slot_value(5)), 2);
+    const float compound = (b - std::sqrt(b * b - cooled * cooled)) * 0.5f;
+    set_slot_digits(3, compound, 2);
+    // Equimolar: each of CO and Cl2 keeps half the pressure less what combined.
+    set_slot_digits(4, 0.5f * cooled - compound, 2);
     problem_texts.answer_text =
         "@iP@(COCl@d2@) = " + slot_text(3) + " atm; @iP@(CO) = @iP@(Cl@d2@) = " + slot_text(4) + " atm";
     pose_problem({170, 550, 50}, {280, 160, 300});

@@ -146,7 +146,9 @@ void generate_problem_18()
         slot_text(1) + " mL di soluzione di cloruri viene trattato con " + slot_text(3) + " mL di Ag@u+@ " +
         slot_text(4) + " M e filtrato; la titolazione dell'Ag@u+@ in eccesso richiede " + slot_text(5) +
         " mL di SCN@u-@ " + slot_text(6) + " M. Calcolare la concentrazione di Cl@u-@ nella soluzione iniziale";
-    problem_texts.answer_text = slot_text(2) + " M ";
+    // The concentration drawn is not what the volumes and molarities shown give.
+    set_slot_digits(7, (slot_value(3) * slot_value(4) - slot_value(5) * slot_value(6)) / slot_value(1), 3);
+    problem_texts.answer_text = slot_text(7) + " M ";
     pose_problem({170, 560, 45}, {180, 180, 280});
 }
 

@@ -407,11 +407,8 @@ void generate_problem_32()
     if (random_int(1, 2) == 2) hours *= 10.0f;
     set_slot_digits(2, hours, 3);
     set_slot_text(3, element_field(metal.z, 21, 29));
-    // 3600 / 96485: grams per ampere-hour of a monovalent ion of unit molar mass.
-    float mass = slot_value(2) * slot_value(3) * slot_value(1) * 0.037311498f;
-    if (metal.charge == 2) mass *= 0.5f;
-    if (metal.charge == 3) mass *= 0.33333334f;
-    set_slot_uncertainty(4, mass, (slot_uncertainty(2) / slot_value(2) + slot_uncertainty(1) / slot_value(1)) * mass);
+    // The current and the time, never shown, still set how precise the answer is.
+    const float precision = slot_uncertainty(2) / slot_value(2) + slot_uncertainty(1) / slot_value(1);
     set_slot_digits(6, random_real(20.0f, 50.0f), 2);
     set_slot_digits(7, random_real(500.0f, 900.0f), 3);
     set_slot_digits(5,
@@ -423,6 +420,10 @@ void generate_problem_32()
                                  "sviluppati " +
                                  slot_text(5) + " L di O@d2@ misurati a " + slot_text(6) + "@uo@C e " + slot_text(7) +
                                  " torr";
+    // From the oxygen as shown: four electrons per O2, then the metal's charge.
+    const float oxygen = slot_value(5) * slot_value(7) * 0.0013157895f / (kelvin(slot_value(6)) * 0.082057f);
+    const float mass = 4.0f * oxygen / static_cast<float>(metal.charge) * slot_value(3);
+    set_slot_uncertainty(4, mass, precision * mass);
     problem_texts.answer_text = slot_text(4) + " g";
     pose_problem({220, 570, 50}, {280, 160, 300});
 }

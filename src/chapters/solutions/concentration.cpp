@@ -273,7 +273,7 @@ void generate_problem_7()
            slot_text(3) + " F, la cui densità è pari a " + slot_text(1);
     append_piece(text, data.unit);
     // Worked back from the formality as shown, not taken from the drawn percent.
-    const float percent = shown_value(3) / (slot_value(1) * 10.0f) * data.molar_mass;
+    const float percent = slot_value_as_shown(3) / (slot_value(1) * 10.0f) * data.molar_mass;
     set_slot_uncertainty(4, percent, (relative_uncertainty(3) + relative_uncertainty(1)) * percent);
     problem_texts.answer_text = slot_text(4) + "%";
     draw_problem_text(260, 580, 50);

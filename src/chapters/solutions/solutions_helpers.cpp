@@ -50,11 +50,6 @@ float draw_stock_concentration()
     return c;
 }
 
-float shown_value(std::int32_t slot)
-{
-    return read_list_real(value_slots[slot].input_text).value_or(slot_value(slot));
-}
-
 void set_two_or_three_digits(std::int32_t slot)
 {
     if (slot_value(slot) < 100.0f) convert_data_slot(slot, 2);

@@ -56,9 +56,6 @@ void set_two_or_three_digits(std::int32_t slot);
 
 // A stock concentration: 0.01 to 0.2, or half of the time 0.2 to 1.5.
 float draw_stock_concentration();
-// Slot n's value with the digits it shows (a slot formatted from its
-// uncertainty keeps more).
-float shown_value(std::int32_t slot);
 
 // --- Equations --------------------------------------------------------------
 

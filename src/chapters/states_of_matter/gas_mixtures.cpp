@@ -95,7 +95,7 @@ void generate_problem_16()
     // answer follows the text, from the fraction as shown.
     problem_texts.problem_text = "Calcolare la percentuale in peso d" + articulated_gas_name(pair.q) + pair.mixture() +
                                  " in cui la frazione molare di " + gas_name(pair.w) + " è pari a " + slot_text(3);
-    const float shown = read_f(value_slots[3].input_text, 0).value_or(slot_value(3));
+    const float shown = slot_value_as_shown(3);
     const float xq = pair.q == pair.w ? shown : 1.0f - shown;
     const float mq = compound_molar_mass(pair.q);
     const float mr = compound_molar_mass(pair.r);

@@ -120,11 +120,16 @@ void generate_problem_36()
 
     const float inverse_t2 = 1.0f / (t2 + 273.15f);
     const float inverse_t1 = 1.0f / (t1 + 273.15f);
-    const float q = std::log(slot_value(8) / p2) / std::log(p1 / p2);
+    const float shown_p1 = slot_value_as_shown(6);
+    const float shown_p2 = slot_value_as_shown(7);
+    const float q = std::log(slot_value(8) / shown_p2) / std::log(shown_p1 / shown_p2);
     value_slots[9].value = (inverse_t1 - inverse_t2) * q + inverse_t2;
-    // Two digits, a third from 100 °C up: the value was rounded to two first.
-    set_slot_digits(10, 1.0f / slot_value(9) - 273.15f, 2);
-    if (slot_value(10) >= 100.0f) convert_data_slot(10, 3);
+    // Two digits, or whole degrees from 100 °C up: rounded once.
+    const float boiling = 1.0f / slot_value(9) - 273.15f;
+    if (boiling >= 99.5f)
+        set_slot_digits(10, std::round(boiling), 3);
+    else
+        set_slot_digits(10, boiling, 2);
     problem_texts.answer_text = slot_text(10) + "@uo@C";
     draw_problem_text(190, 560, 50);
     show_chemistry_fact(180, 160, 300);

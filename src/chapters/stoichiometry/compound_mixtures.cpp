@@ -36,6 +36,13 @@ bool percentage_of_first(std::string& text)
     return first;
 }
 
+// The relative uncertainty of the share of the salt a percentage slot names:
+// for the other salt, 100 minus it, with the same absolute uncertainty.
+float share_relative_uncertainty(std::int32_t slot, bool of_first)
+{
+    return slot_uncertainty(slot) / (of_first ? slot_value(slot) : 100.0f - slot_value(slot));
+}
+
 std::string named_mixture(const Mixture& m)
 {
     return compound_name(m.first) + " e " + compound_name(m.second);
@@ -157,7 +164,8 @@ void generate_problem_16()
     const float f = mass_fraction(s);
     const float grams =
         of_first ? f * slot_value(8) * slot_value(9) * 0.01f : (100.0f - slot_value(9)) * slot_value(8) * f * 0.01f;
-    set_slot_uncertainty(10, grams, (relative_uncertainty(8) + relative_uncertainty(9) + relative_molar(s)) * grams);
+    set_slot_uncertainty(
+        10, grams, (relative_uncertainty(8) + share_relative_uncertainty(9, of_first) + relative_molar(s)) * grams);
     problem_texts.answer_text = "@C1@@T1@" + slot_text(10) + " g";
     draw_problem_text(180, 500, 60);
     show_chemistry_fact(200, 160, 360);
@@ -176,7 +184,8 @@ void generate_problem_17()
     const SaltMasses& s = m.first_masses;
     set_slot_uncertainty(9, mass_fraction(s), relative_molar(s) * mass_fraction(s));
     const float percentage = (of_first ? slot_value(8) : 100.0f - slot_value(8)) * slot_value(9);
-    set_slot_uncertainty(10, percentage, (relative_uncertainty(8) + relative_uncertainty(9)) * percentage);
+    set_slot_uncertainty(10, percentage,
+                         (share_relative_uncertainty(8, of_first) + relative_uncertainty(9)) * percentage);
     problem_texts.answer_text = "@C1@@T1@" + slot_text(10) + "%";
     draw_problem_text(180, 500, 60);
     show_chemistry_fact(180, 160, 280);

@@ -1,5 +1,6 @@
 // Section "Analisi elementare": problems 11 to 15, formulas worked back from
 // percentages, precipitates, losses on heating, conversions and combustion.
+#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
@@ -166,7 +167,11 @@ void generate_problem_12()
     text += std::string(halogen.name) + " in un materiale sapendo che da un campione di " + slot_text(1) +
             " g di materiale possono essere precipitati " + slot_text(3) + " g di" + std::string(halogen.salt_word) +
             " di argento";
-    problem_texts.answer_text = slot_text(2) + " %";
+    // The percentage drawn is not what the masses shown give; it has the
+    // digits of the less precise of them.
+    const float percentage = slot_value_as_shown(3) * atom / (salt * slot_value(1)) * 100.0f;
+    set_slot_digits(4, percentage, std::min(slot_digits(1), slot_digits(3)));
+    problem_texts.answer_text = slot_text(4) + " %";
     draw_problem_text(160, 580, 60);
     show_chemistry_fact(270, 160, 280);
 }

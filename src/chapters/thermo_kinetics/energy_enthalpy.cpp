@@ -290,7 +290,7 @@ void generate_problem_6()
                                  "@iC@@dp@ sono pari rispettivamente a " +
                                  slot_text(1) + " e " + slot_text(2) + std::string(per_kelvin_mole);
     set_slot_digits(7, contact_temperature(samples) - 273.15f, 3);
-    const float q = std::abs((slot_value(5) - slot_value(7)) * samples.moles_first * slot_value(1));
+    const float q = contact_heat(samples);
     const bool joules = q < 500.0f;
     set_slot_digits(8, joules ? q : q * 0.001f, 3);
     std::string& answer = problem_texts.answer_text;

@@ -121,6 +121,13 @@ float contact_temperature(const ContactSamples& s)
     return (c1 * (slot_value(5) + 273.15f) + c2 * (slot_value(6) + 273.15f)) / (c2 + c1);
 }
 
+float contact_heat(const ContactSamples& s)
+{
+    const float c1 = s.moles_first * slot_value(1);
+    const float c2 = s.moles_second * slot_value(2);
+    return std::abs(slot_value(5) - slot_value(6)) * c1 * c2 / (c1 + c2);
+}
+
 // --- Reactions -----------------------------------------------------------------
 
 std::int32_t pick_reaction(std::int32_t problem, std::string_view list, std::int32_t textbook_entry)

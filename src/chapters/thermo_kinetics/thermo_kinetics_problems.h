@@ -72,6 +72,9 @@ ContactSamples draw_contact_samples(std::int32_t problem);
 std::string contact_statement_head(const ContactSamples& s);
 // The common final temperature in kelvin.
 float contact_temperature(const ContactSamples& s);
+// The heat that passes between them, from the temperatures given (not from
+// the final one rounded).
+float contact_heat(const ContactSamples& s);
 
 // --- Reactions of the reaction table ---------------------------------------
 

@@ -22,7 +22,8 @@ double first_concentration(double second, std::int32_t electrons, double differe
 
 TEST_F(ChapterEight, PhOfAHydrogenElectrode)
 {
-    for_versions(11, versions_per_problem, [&] {
+    // Wide: the pH is the one the potential and the pH shown give.
+    for_versions(11, 3000, [&] {
         const auto g =
             match(statement(), "a pH incognito è di " + number_group + " V (maggiore|minore) di quello di uno a pH " +
                                    number_group + "\\. Calcolare il pH del primo elettrodo$");
@@ -32,9 +33,11 @@ TEST_F(ChapterEight, PhOfAHydrogenElectrode)
         for (const std::string& ph : {shown, g[2]}) EXPECT_TRUE(last_digit(ph) == 0.01 || ph == "10.0") << ph;
         // E = -0.0592·pH: the higher potential has the lower pH.
         const double difference = (g[1] == "maggiore" ? 1.0 : -1.0) * shown_value(g[0]);
-        EXPECT_TRUE(shows(shown, shown_value(g[2]) - difference / slope,
-                          0.5 * last_digit(g[2]) + 0.5 * last_digit(g[0]) / slope));
+        EXPECT_TRUE(shows(shown, shown_value(g[2]) - difference / slope, 0.5 * last_digit(shown)));
     });
+    // Once the pH drawn before the potential was rounded.
+    constexpr testing_support::VersionAnswer drawn_ph[] = {{11, 1, "4.67", "4.66"}};
+    expect_answers(drawn_ph);
 }
 
 TEST_F(ChapterEight, IonConcentrationOfAnElectrode)

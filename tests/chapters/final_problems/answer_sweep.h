@@ -14,6 +14,9 @@ struct AnswerCheck {
     const char* statement;  // patterns with NUM for each number read
     const char* answer;
     void (*check)(const Groups& statement, const Groups& answer);
+    // More than the section's sweep, for an answer rounded once from the
+    // data shown.
+    std::int32_t wide_sweep = 0;
 };
 
 // Gas constant (L atm / (mol K)), Faraday constant, Nernst slope at 25 °C.

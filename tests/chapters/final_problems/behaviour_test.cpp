@@ -35,6 +35,17 @@ TEST_F(FinalProblemBehaviour, WorkedExamples)
     EXPECT_EQ(final_problems::radiocarbon_age(0.55f), 4900.0f);
 }
 
+// Answers once taken from a value drawn, or rounded, before the data shown.
+TEST_F(FinalProblemBehaviour, AnswersAreThoseOfTheDataShown)
+{
+    constexpr testing_support::VersionAnswer cases[] = {
+        {6, 5569293, "@iP@(COCl@d2@) = 1.2 atm; @iP@(CO) = @iP@(Cl@d2@) = 0.91 atm", "0.89 atm"},
+        {18, 27, "0.0248 M ", "0.0244 M"},
+        {32, 17, "902 g", "905 g"},
+    };
+    expect_answers(cases);
+}
+
 // What each problem poses under "Versione Testo".
 struct TextVersion {
     std::int32_t problem;

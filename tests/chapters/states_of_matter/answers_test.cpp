@@ -485,9 +485,14 @@ const std::map<std::int32_t, Check>& recomputations()
              const double inverse_t1 = 1.0 / (n.at(1).value + kelvin), inverse_t2 = 1.0 / (n.at(3).value + kelvin);
              const double q = std::log(n.at(4).value / n.at(2).value) / std::log(n.at(0).value / n.at(2).value);
              const double t = 1.0 / ((inverse_t1 - inverse_t2) * q + inverse_t2) - kelvin;
-             // Two significant digits, a third zero from 100 °C up.
-             const double place = std::pow(10.0, std::floor(std::log10(std::fabs(t))) - 1.0);
-             EXPECT_NEAR(a.at(0).value, t, 0.51 * place + 1.0);
+             EXPECT_TRUE(testing_support::within_last_digit(a.at(0), t, 1.0));
+             // Whole degrees from 100 °C up, else two digits.
+             if (t > 99.55) {
+                 EXPECT_EQ(a.at(0).last_place, 0);
+             }
+             if (t < 99.45) {
+                 EXPECT_EQ(a.at(0).digits, 2);
+             }
          }},
     };
     return table;
@@ -496,7 +501,8 @@ const std::map<std::int32_t, Check>& recomputations()
 TEST_F(ChapterFour, EveryAnswerFollowsFromTheNumbersItsStatementShows)
 {
     for (const auto& [k, check] : recomputations()) {
-        for_versions(k, k >= 40 ? 300 : 150, [&] {
+        // 36 is swept wide: its answer is rounded once from the pressures shown.
+        for_versions(k, k == 36 ? 3000 : k >= 40 ? 300 : 150, [&] {
             check(statement(), shown_numbers(statement()), shown_numbers(answer_text()), answer_text());
         });
     }

@@ -132,6 +132,17 @@ TEST_F(ChapterFour, BoilingBelowTheFirstTemperatureWhenItsPressureIsAbove)
     EXPECT_TRUE(ether_near_31);
 }
 
+// Whole degrees from 100 °C up, rounded once from the temperature itself.
+TEST_F(ChapterFour, BoilingTemperaturesAboveAHundredDegreesShowTheirUnits)
+{
+    constexpr testing_support::VersionAnswer cases[] = {
+        {36, 5680443, "334@uo@C", "330@uo@C"},
+        {36, 9883853, "115@uo@C", "110@uo@C"},
+        {36, 189, "100@uo@C", "99.8@uo@C once rounded to two digits and then to three"},
+    };
+    expect_answers(cases);
+}
+
 TEST_F(ChapterFour, MolecularFormulasAreWrittenWithTheirSubscripts)
 {
     bool smallest = false, oxygenated = false;
