@@ -89,10 +89,10 @@ TEST(DataTables, MendedElementValuesReadAsTheAcceptedData)
         int last;
         const char* text;
     };
-    for (const Case& c : {Case{14, 21, 30, "28.086"},   // silicon, atomic mass
-                          Case{74, 21, 30, "183.85"},   // tungsten, atomic mass
-                          Case{28, 34, 40, "8.908"},    // nickel, density
-                          Case{41, 34, 40, "8.57"},     // niobium, density
+    for (const Case& c : {Case{14, 21, 30, "28.086"},       // silicon, atomic mass
+                          Case{74, 21, 30, "183.85"},       // tungsten, atomic mass
+                          Case{28, 34, 40, "8.908"},        // nickel, density
+                          Case{41, 34, 40, "8.57"},         // niobium, density
                           Case{43, 55, 62, "4d 55s 2"}}) {  // technetium, subshells
         EXPECT_EQ(trimmed(element_record(c.z), c.first, c.last), c.text) << c.z;
     }

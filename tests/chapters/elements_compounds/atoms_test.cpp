@@ -110,7 +110,8 @@ TEST_F(ChapterTwo, MeanMassOfTheNaturalElement)
 TEST_F(ChapterTwo, IsotopeMassesAndAbundancesAreReal)
 {
     // Masses in u that a slip of digits had made wrong.
-    const std::map<std::string, double> mended = {{"cloro 37", 36.966}, {"rubidio 87", 86.909}, {"tantalio 180", 179.947}};
+    const std::map<std::string, double> mended = {
+        {"cloro 37", 36.966}, {"rubidio 87", 86.909}, {"tantalio 180", 179.947}};
     std::set<std::string> mended_seen;
     std::map<std::string, std::map<std::string, double>> abundances;
     for_versions(4, 400, [&](std::int32_t) {

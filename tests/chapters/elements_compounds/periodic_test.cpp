@@ -207,7 +207,9 @@ TEST_F(ChapterTwo, OddOneOutAmongFourElementsOfFourGroups)
              return electrons == (last == "1s" ? 2 : last[1] == 'p' ? 6 : -1);
          }},
         {" ha elettronegatività compresa tra 1.5 e 2.5 e gli elettroni esterni in orbitali p:", {5, 13, 14, 15, 16},
-         [](const WrittenElement& e) { return electronegativity_within(e, 1.5, 2.5) && e.subshells.back().first[1] == 'p'; }},
+         [](const WrittenElement& e) {
+             return electronegativity_within(e, 1.5, 2.5) && e.subshells.back().first[1] == 'p';
+         }},
         {" ha un sottolivello f parzialmente occupato:", {58, 62, 63, 65, 67},
          [](const WrittenElement& e) { return has_subshell(e, 'f', 1, 13); }},
         {" ha elettronegatività non superiore a 1.5 e due elettroni più del gas nobile precedente:",
