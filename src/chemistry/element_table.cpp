@@ -53,7 +53,7 @@ constexpr std::array<ElementRow, 103> rows{{
     {"Zr", "zirconio",      "91.22",    's', true,  true,  "6.506",  "660",  "41",   "[Kr]", "4d 25s 2",         "1.4", "216"},
     {"Nb", "niobio",        "92.906",   's', true,  true,  "8.57",   "664",  "86",   "[Kr]", "4d 45s 1",         "1.6", "208"},  // the density of niobium is 8.57 g/cm3
     {"Mo", "molibdeno",     "95.94",    's', true,  true,  "10.22",  "685",  "72",   "[Kr]", "4d 55s 1",         "1.8", "201"},
-    {"Tc", "tecnezio",      "98.",      's', false, false, "11.5",   "702",  "53",   "[Kr]", "4d 65s 1",         "1.9", "195"},
+    {"Tc", "tecnezio",      "98.",      's', false, false, "11.5",   "702",  "53",   "[Kr]", "4d 55s 2",         "1.9", "195"},
     {"Ru", "rutenio",       "101.07",   's', true,  true,  "12.41",  "710",  "101",  "[Kr]", "4d 75s 1",         "2.2", "189"},
     {"Rh", "rodio",         "102.905",  's', true,  true,  "12.41",  "720",  "110",  "[Kr]", "4d 85s 1",         "2.2", "183"},
     {"Pd", "palladio",      "106.4",    's', true,  true,  "12.02",  "804",  "54",   "[Kr]", "4d105s 0",         "2.2", "179"},

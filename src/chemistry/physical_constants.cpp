@@ -10,7 +10,9 @@ PhysicalConstants tabulated_physical_constants()
     c.electron_mass = 9.1093825e-31f;
     c.elementary_charge = 1.6021766e-19f;
     c.planck_constant = 6.6260693e-34f;
-    c.speed_of_light = 2.99792458e8f;  // the nearest float is 299792448
+    // 299 792 458 m/s to the seven digits shown: the float nearest the exact
+    // value, 299 792 448, would round to 2.997924e8.
+    c.speed_of_light = 2.997925e8f;
     c.boltzmann_constant = 1.3806506e-23f;
     return c;
 }

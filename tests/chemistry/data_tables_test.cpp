@@ -89,10 +89,11 @@ TEST(DataTables, MendedElementValuesReadAsTheAcceptedData)
         int last;
         const char* text;
     };
-    for (const Case& c : {Case{14, 21, 30, "28.086"},   // silicon, atomic mass
-                          Case{74, 21, 30, "183.85"},   // tungsten, atomic mass
-                          Case{28, 34, 40, "8.908"},    // nickel, density
-                          Case{41, 34, 40, "8.57"}}) {  // niobium, density
+    for (const Case& c : {Case{14, 21, 30, "28.086"},       // silicon, atomic mass
+                          Case{74, 21, 30, "183.85"},       // tungsten, atomic mass
+                          Case{28, 34, 40, "8.908"},        // nickel, density
+                          Case{41, 34, 40, "8.57"},         // niobium, density
+                          Case{43, 55, 62, "4d 55s 2"}}) {  // technetium, subshells
         EXPECT_EQ(trimmed(element_record(c.z), c.first, c.last), c.text) << c.z;
     }
 }
@@ -155,6 +156,28 @@ TEST(DataTables, CompoundRecordsHoldTheirFieldsAndEmptySlotsStayBlank)
     EXPECT_EQ(filled, 282);
     for (std::int32_t k : {9, 10, 175, 290, 473, 500}) EXPECT_TRUE(is_blank(compound_record(k))) << k;
     EXPECT_TRUE(is_blank(compound_record(501)));
+}
+
+// The ortho acids of iodine(VII) and tellurium(VI) take the prefix; the
+// plain names belong to HIO4 and H2TeO4 wherever they appear.
+TEST(DataTables, OrthoAcidsAreNamedApartFromTheirPlainForms)
+{
+    const std::map<std::string, std::string> names = {{"H@d5@IO@d6@", "acido ortoperiodico"},
+                                                      {"H@d6@TeO@d6@", "acido ortotellurico"},
+                                                      {"HIO@d4@", "acido periodico"},
+                                                      {"H@d2@TeO@d4@", "acido tellurico"}};
+    std::set<std::string> found;
+    for (std::int32_t k = 1; k <= compound_slots; ++k) {
+        const std::string name = trimmed(compound_record(k), 1, 40);
+        const std::string formula = trimmed(compound_record(k), 41, 70);
+        for (const auto& [f, n] : names) {
+            if (formula == f || name == n) {
+                EXPECT_EQ(name + " " + formula, n + " " + f) << k;
+                found.insert(f);
+            }
+        }
+    }
+    EXPECT_TRUE(found.contains("H@d5@IO@d6@") && found.contains("H@d6@TeO@d6@"));
 }
 
 TEST(DataTables, ThermodynamicFieldsAreRightAlignedTextsOfFiftyOneRecords)

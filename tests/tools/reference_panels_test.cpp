@@ -27,7 +27,7 @@ TEST_F(ReferencePanels, ConstantsWithTheirPowersOfTenAndUnits)
         "Carica del protone1.602177•10-19 C",
         "Costante di Planck6.626069•10-34 J•s",
         "Costante di Boltzmann1.380651•10-23 J/K",
-        "Velocità della luce nel vuoto2.997924•108   m/s",
+        "Velocità della luce nel vuoto2.997925•108   m/s",
         "Unità di massa atomica1.660539•10-27 kg",
         "Numero di Avogadro6.022142•1023",
     };

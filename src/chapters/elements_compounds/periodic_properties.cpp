@@ -41,14 +41,14 @@ constexpr std::array<std::string_view, 10> electronegativity_pairs = {
 constexpr std::string_view odd_one_groups =
     " 311193755 7 8 917352122232425 210183654 5131415165862636567 4122038562627287778";
 constexpr std::array<std::string_view, 8> odd_one_properties = {
-    " ha elettronegatività minore di 1:",
+    " ha elettronegatività non superiore a 1:",
     " ha elettronegatività maggiore di 2.5:",
     " ha elettronegatività compresa tra 1.3 e 1.6 e meno di sei elettroni in un sottolivello d "
     "parzialmente occupato:",
     " è un gas nobile:",
     " ha elettronegatività compresa tra 1.5 e 2.5 e gli elettroni esterni in orbitali p:",
-    " ha elettronegatività minore di 1.5 e un sottolivello f parzialmente occupato:",
-    " ha elettronegatività minore di 1.5 e due elettroni più del gas nobile precedente:",
+    " ha un sottolivello f parzialmente occupato:",
+    " ha elettronegatività non superiore a 1.5 e due elettroni più del gas nobile precedente:",
     " ha elettronegatività compresa tra 1.8 e 2.2 e più di cinque elettroni in un sottolivello d "
     "parzialmente occupato:",
 };

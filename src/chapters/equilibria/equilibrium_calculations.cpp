@@ -37,8 +37,6 @@ constexpr SolubleSalt soluble_salts[] = {
     {"SnI@d2@", "SnI@d2(s)@ = Sn@u2+@@d(aq)@ + 2I@u-@@d(aq)@", "Sn@u2+@", "KI", 1, 2, 279, "1.09", "4.03"},
     {"AgClO@d3@", "AgClO@d3(s)@ = Ag@u+@@d(aq)@ + ClO@d3@@u-@@d(aq)@", "Ag@u+@", "KClO@d3@", 1, 1, 470, "0.55", "2.11"},
 };
-constexpr std::int32_t silver_chlorate = 6;
-
 // The species of a generic reaction that take part (gases, or dissolved
 // species), in the solver's places: reactants 0-1, products 3-4.
 struct GenericSystem {
@@ -511,9 +509,10 @@ void generate_problem_15()
     const float a = 1483.3956f * std::log(slot_value(9) / slot_value(8));
     const float b = slot_value(8) * std::exp(0.0033540164f * a);
     set_slot_digits(4, b / molar_mass * std::exp(-a / (slot_value(3) + 273.15f)), 3);
-    const float s = slot_value(4);
-    // The factors 12 and 1.6 are the book's, not 4 and 1.
-    set_slot_digits(5, v == silver_chlorate ? 1.6f * s * s : 12.0f * s * s * s, 3);
+    // The product of the ions' concentrations in the saturated solution.
+    const float cation = salt.cation_coefficient * slot_value(4);
+    const float anion = salt.anion_coefficient * slot_value(4);
+    set_slot_digits(5, std::pow(cation, salt.cation_coefficient) * std::pow(anion, salt.anion_coefficient), 3);
     value_slots[11].value = random_real(10.0f, 300.0f);
     value_slots[12].value = random_real(1.0f, 9.9f) * 0.01f;
     convert_data_slot(11, 3);
@@ -524,7 +523,7 @@ void generate_problem_15()
                                  std::string(salt.cation) + "] nella soluzione satura ottenuta sciogliendo " +
                                  std::string(salt.formula) + " in acqua e nella soluzione ottenuta aggiungendo " +
                                  slot_text(11) + " mL di " + std::string(salt.added_salt) + " " + slot_text(12) +
-                                 " F a " + slot_text(13) + " mL della precedente";
+                                 " F a " + slot_text(13) + " mL della precedente, in presenza di corpo di fondo";
     SpeciesValues nu{};
     SpeciesValues c0{};
     SpeciesValues c{};

@@ -113,6 +113,8 @@ OrganicCounts draw_organic_formula(std::int32_t kind)
     } else {
         f.c = random_int(6, 15);
         f.h = random_int(f.c - 1, 2 * f.c);
+        // A molecule of C, H and O has an even number of hydrogens.
+        if (f.h % 2 != 0) ++f.h;
     }
     return f;
 }

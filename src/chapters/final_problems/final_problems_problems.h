@@ -68,8 +68,8 @@ void draw_boiling_at_pressure(std::string_view boiling_point, std::string_view e
 void set_vaporisation_results();
 
 // A formula CcHhOo drawn as problems 10 and 28 draw it: kind 1 an even
-// carbon count with 2 or 3 oxygens, kind 2 a longer chain with 2 and a
-// hydrogen count that may be odd.
+// carbon count with 2 or 3 oxygens, kind 2 a longer chain with 2; the
+// hydrogens are always even.
 OrganicCounts draw_organic_formula(std::int32_t kind);
 
 // Molar mass of element z's atoms.

@@ -245,11 +245,6 @@ void generate_problem_28()
     set_slot_digits(6, (slot_value(3) - 25.0f) * -0.0134f - 566.0f, 4);
     // k compound + a O2 = b CO + c H2O in whole numbers.
     std::int32_t k = 1, b = carbon, c = hydrogen / 2;
-    if (hydrogen % 2 != 0) {
-        k = 2;
-        b = 2 * carbon;
-        c = hydrogen;
-    }
     std::int32_t a = c - k * oxygen + b;
     if (a % 2 != 0) {
         k *= 2;

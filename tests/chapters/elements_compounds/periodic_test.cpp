@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "chemistry/data_tables.h"
 #include "chemistry/periodic_table_drawing.h"
@@ -144,24 +147,89 @@ TEST_F(ChapterTwo, AffinitiesAndElectronegativitiesOfEveryListedPair)
     }
 }
 
+// An element as the table writes it: electronegativity (none for a blank),
+// electrons by subshell in the order written, and the electrons past the
+// noble-gas core.
+struct WrittenElement {
+    std::optional<double> electronegativity;
+    std::vector<std::pair<std::string, int>> subshells;  // "3d", 5
+    int past_core = 0;
+};
+
+WrittenElement written_element(std::int32_t z)
+{
+    WrittenElement e;
+    if (const std::string en = field(z, 71, 73); !en.empty()) e.electronegativity = std::stod(en);
+    const std::string shells = field(z, 55, 70);
+    for (std::size_t g = 0; g + 2 < shells.size(); g += 4) {
+        e.subshells.emplace_back(shells.substr(g, 2), std::stoi(shells.substr(g + 2, 2)));
+        e.past_core += e.subshells.back().second;
+    }
+    return e;
+}
+
+bool electronegativity_within(const WrittenElement& e, double low, double high)
+{
+    return e.electronegativity && *e.electronegativity >= low - 1e-9 && *e.electronegativity <= high + 1e-9;
+}
+
+// Whether a subshell of letter l holds from `least` to `most` electrons.
+bool has_subshell(const WrittenElement& e, char l, int least, int most)
+{
+    for (const auto& [name, electrons] : e.subshells)
+        if (name[1] == l && electrons >= least && electrons <= most) return true;
+    return false;
+}
+
 TEST_F(ChapterTwo, OddOneOutAmongFourElementsOfFourGroups)
 {
-    // The groups as the question describes them; the odd element is one of
-    // the group asked about, the others one each of three other groups
-    // among the first six.
-    const std::vector<std::pair<std::string, std::set<std::int32_t>>> groups = {
-        {"minore di 1:", {3, 11, 19, 37, 55}},
-        {"maggiore di 2.5:", {7, 8, 9, 17, 35}},
-        {"meno di sei elettroni", {21, 22, 23, 24, 25}},
-        {"gas nobile:", {2, 10, 18, 36, 54}},
-        {"orbitali p:", {5, 13, 14, 15, 16}},
-        {"sottolivello f", {58, 62, 63, 65, 67}},
-        {"due elettroni più", {4, 12, 20, 38, 56}},
-        {"più di cinque elettroni", {26, 27, 28, 77, 78}},
+    // The groups as the question describes them, with the property as a
+    // student reads it off the table; the odd element is one of the group
+    // asked about, the others one each of three other groups among the
+    // first six.
+    struct Group {
+        std::string property;
+        std::set<std::int32_t> members;
+        bool (*has)(const WrittenElement&);
     };
+    const std::vector<Group> groups = {
+        {" ha elettronegatività non superiore a 1:", {3, 11, 19, 37, 55},
+         [](const WrittenElement& e) { return electronegativity_within(e, 0.0, 1.0); }},
+        {" ha elettronegatività maggiore di 2.5:", {7, 8, 9, 17, 35},
+         [](const WrittenElement& e) { return e.electronegativity && *e.electronegativity > 2.5; }},
+        {" ha elettronegatività compresa tra 1.3 e 1.6 e meno di sei elettroni in un sottolivello d parzialmente "
+         "occupato:",
+         {21, 22, 23, 24, 25},
+         [](const WrittenElement& e) { return electronegativity_within(e, 1.3, 1.6) && has_subshell(e, 'd', 1, 5); }},
+        {" è un gas nobile:", {2, 10, 18, 36, 54},
+         [](const WrittenElement& e) {
+             const auto& [last, electrons] = e.subshells.back();
+             return electrons == (last == "1s" ? 2 : last[1] == 'p' ? 6 : -1);
+         }},
+        {" ha elettronegatività compresa tra 1.5 e 2.5 e gli elettroni esterni in orbitali p:", {5, 13, 14, 15, 16},
+         [](const WrittenElement& e) {
+             return electronegativity_within(e, 1.5, 2.5) && e.subshells.back().first[1] == 'p';
+         }},
+        {" ha un sottolivello f parzialmente occupato:", {58, 62, 63, 65, 67},
+         [](const WrittenElement& e) { return has_subshell(e, 'f', 1, 13); }},
+        {" ha elettronegatività non superiore a 1.5 e due elettroni più del gas nobile precedente:",
+         {4, 12, 20, 38, 56},
+         [](const WrittenElement& e) { return electronegativity_within(e, 0.0, 1.5) && e.past_core == 2; }},
+        {" ha elettronegatività compresa tra 1.8 e 2.2 e più di cinque elettroni in un sottolivello d parzialmente "
+         "occupato:",
+         {26, 27, 28, 77, 78},
+         [](const WrittenElement& e) { return electronegativity_within(e, 1.8, 2.2) && has_subshell(e, 'd', 6, 9); }},
+    };
+    // Every possible answer has its group's property and no element that
+    // may stand beside it has it.
+    for (std::size_t g = 0; g < groups.size(); ++g)
+        for (std::size_t other = 0; other < 6; ++other)
+            for (std::int32_t z : groups[other].members)
+                EXPECT_EQ(groups[g].has(written_element(z)), other == g) << groups[g].property << " " << z;
+
     const auto group_of = [&](std::int32_t z) {
         for (std::size_t g = 0; g < groups.size(); ++g)
-            if (groups[g].second.count(z)) return static_cast<std::int32_t>(g + 1);
+            if (groups[g].members.count(z)) return static_cast<std::int32_t>(g + 1);
         return 0;
     };
     std::set<std::int32_t> asked_groups;
@@ -169,7 +237,9 @@ TEST_F(ChapterTwo, OddOneOutAmongFourElementsOfFourGroups)
         const auto names = match(statement(), R"(: (.+), (.+), (.+), (.+)\?$)");
         std::int32_t asked = 0;
         for (std::size_t g = 0; g < groups.size(); ++g)
-            if (statement().find(groups[g].first) != std::string::npos) asked = static_cast<std::int32_t>(g + 1);
+            if (statement().starts_with("Quale dei seguenti elementi" + groups[g].property))
+                asked = static_cast<std::int32_t>(g + 1);
+        ASSERT_NE(asked, 0) << statement();
         asked_groups.insert(asked);
         std::set<std::int32_t> seen_groups;
         std::int32_t odd = 0;

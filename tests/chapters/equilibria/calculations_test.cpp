@@ -8,6 +8,7 @@
 #include <string>
 
 #include "equilibria_fixture.h"
+#include "support/formula_reading.h"
 #include "support/text_patterns.h"
 
 namespace equilibria_test {
@@ -308,7 +309,7 @@ const SweepCase calculation_cases[] = {
          const auto d =
              match(statement, "= (2?)[A-Za-z]+@u\\d?\\+@@d\\(aq\\)@ \\+ (2?)[A-Za-z@0-9]+-@@d\\(aq\\)@ è pari a " +
                                   number_group + " a .* aggiungendo " + number_group + " mL di .* " + number_group +
-                                  " F a " + number_group + " mL della precedente$");
+                                  " F a " + number_group + " mL della precedente, in presenza di corpo di fondo$");
          const double nu_cation = d[0].empty() ? 1.0 : 2.0;
          const double nu_anion = d[1].empty() ? 1.0 : 2.0;
          const double k = shown_value(d[2]);
@@ -330,6 +331,38 @@ TEST_F(ChapterSeven, EquilibriumCalculationsFollowFromTheShownData)
             answer();
             c.check(statement(), answer_text());
         });
+}
+
+// The constant of problem 15 is the product of the ions' concentrations at
+// the molar solubility that the two tabulated solubilities (g per 100 mL at
+// 25 and 100 °C) give by a van 't Hoff line at the temperature shown.
+TEST_F(ChapterSeven, SolubilityConstantIsTheIonProductAtTheTabulatedSolubility)
+{
+    struct Salt {
+        const char* formula;
+        double at_25, at_100;
+        double cation, anion;
+    };
+    constexpr Salt salts[] = {
+        {"PbCl@d2@", 1.09, 3.34, 1, 2},     {"PbI@d2@", 0.088, 0.41, 1, 2}, {"HgBr@d2@", 0.61, 4.00, 1, 2},
+        {"Ag@d2@SO@d4@", 0.76, 1.41, 2, 1}, {"SnI@d2@", 1.09, 4.03, 1, 2},  {"AgClO@d3@", 0.55, 2.11, 1, 1},
+    };
+    std::map<std::string, int> seen;
+    for_versions(15, 300, [&] {
+        const auto d = match(statement(), "è pari a " + number_group + " a " + number_group +
+                                              "@uo@C\\. .* sciogliendo (.+?) in acqua ");
+        for (const Salt& salt : salts) {
+            if (d[2] != salt.formula) continue;
+            ++seen[salt.formula];
+            const double t = 1.0 / (shown_value(d[1]) + 273.15);
+            const double fraction = (1.0 / 298.15 - t) / (1.0 / 298.15 - 1.0 / 373.15);
+            const double grams = 10.0 * salt.at_25 * std::pow(salt.at_100 / salt.at_25, fraction);
+            const double s = grams / testing_support::formula_mass(salt.formula);
+            const double k = std::pow(salt.cation * s, salt.cation) * std::pow(salt.anion * s, salt.anion);
+            EXPECT_NEAR(shown_value(d[0]) / k, 1.0, 0.01) << statement();
+        }
+    });
+    EXPECT_EQ(seen.size(), std::size(salts));
 }
 
 }  // namespace

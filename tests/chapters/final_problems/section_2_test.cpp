@@ -32,6 +32,7 @@ const AnswerCheck section_two_rows[] = {
          double c = 0, h = 0, o = 0;
          for (const auto& [symbol, count] : read_formula(s[2]).atoms)
              (symbol == "C" ? c : symbol == "H" ? h : o) = count;
+         EXPECT_EQ(std::fmod(h, 2.0), 0.0) << "no molecule " << s[2];
          const double compound = s.value(1) / formula_mass(s[2]);
          const double oxygen = s.value(4) * s.value(3) / (gas_constant * kelvin(s.value(5)));
          // CcHhOo + (c + h/4 - o/2) O2 = c CO2 + h/2 H2O, the water a gas only above 100 °C.
@@ -40,14 +41,17 @@ const AnswerCheck section_two_rows[] = {
          const double gas = oxygen - used + c * compound + (s.value(6) > 100.0 ? h / 2.0 * compound : 0.0);
          EXPECT_TRUE(agrees(a.number(1), gas * gas_constant * kelvin(s.value(6)) / s.value(3), 0.5, 2e-3));
      }},
-    {11, "preparare NUM L di una soluzione di HCl a pH NUM$", "^NUM mL$",
+    {11, "\\(NUM% in massa, densità NUM g/mL\\) da diluire per preparare NUM L di una soluzione di HCl a pH NUM$",
+     "^NUM mL$",
      [](const Groups& s, const Groups& a) {
-         // 37 % HCl of density 1.23 g/mL.
-         const double hcl = std::pow(10.0, -s.value(2)) * s.value(1) * formula_mass("HCl");
-         EXPECT_TRUE(agrees(a.number(1), hcl / (0.37 * 1.23), 0.5, 2e-3));
+         // Commercial 37 % acid is 1.18 g/mL.
+         EXPECT_EQ(s.value(1), 37.0);
+         EXPECT_EQ(s.value(2), 1.18);
+         const double hcl = std::pow(10.0, -s.value(4)) * s.value(3) * formula_mass("HCl");
+         EXPECT_TRUE(agrees(a.number(1), hcl / (0.01 * s.value(1) * s.value(2)), 0.5, 2e-3));
          // Litres are rounded to tens from 100 on.
-         if (s.value(1) >= 100.0) {
-             EXPECT_EQ(std::fmod(s.value(1), 10.0), 0.0);
+         if (s.value(3) >= 100.0) {
+             EXPECT_EQ(std::fmod(s.value(3), 10.0), 0.0);
          }
      }},
     {12, "varia da NUM a NUM (riscaldando|raffreddando) il sistema da NUM@uo@C a NUM@uo@C\\. ",

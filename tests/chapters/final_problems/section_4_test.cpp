@@ -68,6 +68,7 @@ const AnswerCheck section_four_rows[] = {
          double c = 0, h = 0, o = 0;
          for (const auto& [symbol, count] : read_formula(s[1]).atoms)
              (symbol == "C" ? c : symbol == "H" ? h : o) = count;
+         EXPECT_EQ(std::fmod(h, 2.0), 0.0) << "no molecule " << s[1];
          const double k = s[5].empty() ? 1.0 : std::stod(s[5]);
          const double o2 = std::stod(s[6]), co = std::stod(s[7]), water = std::stod(s[8]);
          // The equation balances in whole numbers.
