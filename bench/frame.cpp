@@ -14,8 +14,8 @@
 #include "frame/generator_protocol.h"
 #include "frame/initial_settings.h"
 #include "frame/main_program.h"
-#include "frame/page_commands.h"
 #include "frame/menus.h"
+#include "frame/page_commands.h"
 #include "frame/problem_page.h"
 #include "platform/qt/qt_application.h"
 

@@ -9,9 +9,9 @@
 #include "frame/chapter_dispatcher.h"
 #include "frame/fact_box.h"
 #include "frame/generator_protocol.h"
-#include "frame/scheme_colours.h"
 #include "frame/page_furniture.h"
 #include "frame/program_services.h"
+#include "frame/scheme_colours.h"
 #include "numbers/clock_seed.h"
 #include "numbers/random_stream.h"
 #include "text/markup_text.h"
@@ -160,8 +160,8 @@ void show_problem_page(PageMode mode)
     page_state.level_notice = false;
 
     LastPage& last = page_state.last_page;
-    const bool same_page = mode == PageMode::repeat && last.chapter == app_state.current_chapter &&
-                           last.problem == selected;
+    const bool same_page =
+        mode == PageMode::repeat && last.chapter == app_state.current_chapter && last.problem == selected;
     if (mode == PageMode::repeat || mode == PageMode::new_data) {
         app_state.saved_version = app_state.version_number;
         app_state.version_number = mode == PageMode::new_data ? no_version

@@ -5,8 +5,8 @@
 #include <string>
 
 #include "frame/app_state.h"
-#include "frame/scheme_colours.h"
 #include "frame/page_furniture.h"
+#include "frame/scheme_colours.h"
 #include "platform/graphics.h"
 #include "text/markup_text.h"
 #include "text/paint.h"

@@ -138,8 +138,8 @@ QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_
     std::int32_t y_line = y;
     std::int32_t fitting_width = 0;
     for (std::size_t j = first + 1; j < breaks.size();) {
-        const std::int32_t line_width =
-            piece_width(work, breaks[first] + 1, breaks[j], saved_font, memo, j > first + 1 ? breaks[j - 1] : no_shorter);
+        const std::int32_t line_width = piece_width(work, breaks[first] + 1, breaks[j], saved_font, memo,
+                                                    j > first + 1 ? breaks[j - 1] : no_shorter);
         if (x_right - x_left >= line_width) {
             fitting_width = line_width;
             ++j;

@@ -20,7 +20,6 @@ namespace rtf_test {
 // 7 March 2009, 14:35:12 on the virtual clock.
 inline constexpr std::int64_t march_7_14_35 = 1236436512;
 
-
 std::string read_file(const std::string& path);
 void write_file(const std::string& path, const std::string& content);
 bool file_exists(const std::string& path);

@@ -133,7 +133,8 @@ std::vector<std::string> greek_escapes(const std::string& markup)
             const std::string greek = platform::symbol_to_greek(letter);
             if (greek == letter) continue;
             // Greek letters are two bytes of UTF-8.
-            const auto code = ((static_cast<unsigned>(greek[0]) & 0x1F) << 6) | (static_cast<unsigned>(greek[1]) & 0x3F);
+            const auto code =
+                ((static_cast<unsigned>(greek[0]) & 0x1F) << 6) | (static_cast<unsigned>(greek[1]) & 0x3F);
             escapes.push_back("\\u" + std::to_string(code) + " " + letter);
         }
         p = q;
@@ -188,12 +189,9 @@ TEST_F(ReaderTest, ReadsBackProblemsOfTheChapters)
         std::int32_t problem;
         ChapterGenerator generator;
     };
-    const std::vector<Pick> picks = {{1, 1, run_basic_notions_chapter},
-                                     {1, 22, run_basic_notions_chapter},
-                                     {2, 3, run_elements_compounds_chapter},
-                                     {2, 18, run_elements_compounds_chapter},
-                                     {2, 21, run_elements_compounds_chapter},
-                                     {1, 29, run_basic_notions_chapter},
+    const std::vector<Pick> picks = {{1, 1, run_basic_notions_chapter},       {1, 22, run_basic_notions_chapter},
+                                     {2, 3, run_elements_compounds_chapter},  {2, 18, run_elements_compounds_chapter},
+                                     {2, 21, run_elements_compounds_chapter}, {1, 29, run_basic_notions_chapter},
                                      {6, 2, run_thermo_kinetics_chapter}};
     std::vector<std::pair<std::string, std::string>> exported;
     for (const Pick& pick : picks) {

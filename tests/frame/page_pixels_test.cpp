@@ -4,11 +4,11 @@
 
 #include "frame/app_state.h"
 #include "frame/frame_harness.h"
-#include "frame/scheme_colours.h"
-#include "frame/page_commands.h"
 #include "frame/menus.h"
+#include "frame/page_commands.h"
 #include "frame/problem_index.h"
 #include "frame/problem_page.h"
+#include "frame/scheme_colours.h"
 #include "platform/graphics.h"
 #include "platform/mouse.h"
 #include "platform/qt/qt_application.h"

@@ -5,15 +5,15 @@
 #include <algorithm>
 #include <atomic>
 #include <chrono>
-#include <thread>
 #include <string>
+#include <thread>
 
 #include "frame/app_state.h"
 #include "frame/frame_harness.h"
 #include "frame/generator_protocol.h"
 #include "frame/launchers.h"
-#include "frame/page_mouse.h"
 #include "frame/page_furniture.h"
+#include "frame/page_mouse.h"
 #include "frame/problem_page.h"
 #include "frame/program_services.h"
 #include "frame/screen_lease.h"

@@ -264,8 +264,9 @@ TEST_F(QtEventsTest, AGrowingLabelShowsALongPathWhole)
     DialogControl long_line{1116, DialogControlKind::static_text, "Cartella: " + path, 10, 30, 180, 17};
     short_line.grows = long_line.grows = true;
     Dialog dialog;
-    dlg_init({149, "Attenzione!", 200, 90, {short_line, long_line, {1, DialogControlKind::button, "OK", 10, 60, 80, 24}}},
-             dialog);
+    dlg_init(
+        {149, "Attenzione!", 200, 90, {short_line, long_line, {1, DialogControlKind::button, "OK", 10, 60, 80, 24}}},
+        dialog);
     when_dialog_open([&] {
         for (QWidget* window : QApplication::topLevelWidgets()) {
             const auto* shown = qobject_cast<QDialog*>(window);

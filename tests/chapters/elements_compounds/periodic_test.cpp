@@ -193,24 +193,29 @@ TEST_F(ChapterTwo, OddOneOutAmongFourElementsOfFourGroups)
         bool (*has)(const WrittenElement&);
     };
     const std::vector<Group> groups = {
-        {" ha elettronegatività non superiore a 1:", {3, 11, 19, 37, 55},
+        {" ha elettronegatività non superiore a 1:",
+         {3, 11, 19, 37, 55},
          [](const WrittenElement& e) { return electronegativity_within(e, 0.0, 1.0); }},
-        {" ha elettronegatività maggiore di 2.5:", {7, 8, 9, 17, 35},
+        {" ha elettronegatività maggiore di 2.5:",
+         {7, 8, 9, 17, 35},
          [](const WrittenElement& e) { return e.electronegativity && *e.electronegativity > 2.5; }},
         {" ha elettronegatività compresa tra 1.3 e 1.6 e meno di sei elettroni in un sottolivello d parzialmente "
          "occupato:",
          {21, 22, 23, 24, 25},
          [](const WrittenElement& e) { return electronegativity_within(e, 1.3, 1.6) && has_subshell(e, 'd', 1, 5); }},
-        {" è un gas nobile:", {2, 10, 18, 36, 54},
+        {" è un gas nobile:",
+         {2, 10, 18, 36, 54},
          [](const WrittenElement& e) {
              const auto& [last, electrons] = e.subshells.back();
              return electrons == (last == "1s" ? 2 : last[1] == 'p' ? 6 : -1);
          }},
-        {" ha elettronegatività compresa tra 1.5 e 2.5 e gli elettroni esterni in orbitali p:", {5, 13, 14, 15, 16},
+        {" ha elettronegatività compresa tra 1.5 e 2.5 e gli elettroni esterni in orbitali p:",
+         {5, 13, 14, 15, 16},
          [](const WrittenElement& e) {
              return electronegativity_within(e, 1.5, 2.5) && e.subshells.back().first[1] == 'p';
          }},
-        {" ha un sottolivello f parzialmente occupato:", {58, 62, 63, 65, 67},
+        {" ha un sottolivello f parzialmente occupato:",
+         {58, 62, 63, 65, 67},
          [](const WrittenElement& e) { return has_subshell(e, 'f', 1, 13); }},
         {" ha elettronegatività non superiore a 1.5 e due elettroni più del gas nobile precedente:",
          {4, 12, 20, 38, 56},

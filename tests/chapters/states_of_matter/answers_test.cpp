@@ -159,8 +159,8 @@ const std::map<std::int32_t, Check>& recomputations()
         {4,
          [](const std::string& t, const auto&, const auto& a, const auto&) {
              const auto m = match(t, R"(pressione di (\S+) (\w+) viene portato da (\S+)@uo@C a (\S+)@uo@C)");
-             EXPECT_TRUE(close_to(a.at(0), atmospheres(value(m[0]), m[1]) * (value(m[3]) + kelvin) /
-                                               (value(m[2]) + kelvin)));
+             EXPECT_TRUE(
+                 close_to(a.at(0), atmospheres(value(m[0]), m[1]) * (value(m[3]) + kelvin) / (value(m[2]) + kelvin)));
          }},
         {5,
          [](const std::string& t, const auto&, const auto& a, const auto&) {
@@ -176,7 +176,7 @@ const std::map<std::int32_t, Check>& recomputations()
         {7,
          [](const std::string& t, const auto&, const auto& a, const auto&) {
              const auto m = match(t, R"(densità d(.+) a \S+@uo@C e pressione atmosferica è pari a (\S+) g/L.*pari a )"
-                 R"((\S+) g/L)");
+                                     R"((\S+) g/L)");
              EXPECT_TRUE(close_to(a.at(0), mass(without_article(m[0])) * value(m[2]) / value(m[1])));
          }},
         {8,
@@ -189,17 +189,18 @@ const std::map<std::int32_t, Check>& recomputations()
         {9,
          [](const std::string& t, const auto&, const auto& a, const auto&) {
              const auto m = match(t, R"(da (\S+) g di (.+) a (\S+) K e (\S+) (\w+)$)");
-             EXPECT_TRUE(close_to(a.at(0),
-                                  value(m[0]) / mass(m[1]) * gas_constant * value(m[2]) / atmospheres(value(m[3]), m[4]),
-                                  pressure_rounded_apart));
+             EXPECT_TRUE(close_to(
+                 a.at(0), value(m[0]) / mass(m[1]) * gas_constant * value(m[2]) / atmospheres(value(m[3]), m[4]),
+                 pressure_rounded_apart));
          }},
         {10,
          [](const std::string& t, const auto&, const auto& a, const auto&) {
-             const auto m = match(t, R"(massa di (.+) presente in un recipiente da (\S+) L in cui la pressione è pari a )"
-                 R"((\S+) (\w+) a (\S+) K)");
-             EXPECT_TRUE(close_to(a.at(0),
-                                  atmospheres(value(m[2]), m[3]) * value(m[1]) / (gas_constant * value(m[4])) * mass(m[0]),
-                                  pressure_rounded_apart));
+             const auto m =
+                 match(t, R"(massa di (.+) presente in un recipiente da (\S+) L in cui la pressione è pari a )"
+                          R"((\S+) (\w+) a (\S+) K)");
+             EXPECT_TRUE(close_to(
+                 a.at(0), atmospheres(value(m[2]), m[3]) * value(m[1]) / (gas_constant * value(m[4])) * mass(m[0]),
+                 pressure_rounded_apart));
          }},
         {11,
          [](const std::string& t, const auto&, const auto& a, const auto&) {
@@ -211,14 +212,14 @@ const std::map<std::int32_t, Check>& recomputations()
         {12,
          [](const std::string& t, const auto&, const auto& a, const auto&) {
              const auto m = match(t, R"(densità d(.+) a (\S+) (\w+) e (\S+) K)");
-             EXPECT_TRUE(close_to(a.at(0),
-                                  atmospheres(value(m[1]), m[2]) * mass(without_article(m[0])) / (gas_constant * value(m[3])),
-                                  pressure_rounded_apart));
+             EXPECT_TRUE(close_to(
+                 a.at(0), atmospheres(value(m[1]), m[2]) * mass(without_article(m[0])) / (gas_constant * value(m[3])),
+                 pressure_rounded_apart));
          }},
         {13,
          [](const auto&, const auto& n, const auto& a, const auto&) {
-             EXPECT_TRUE(close_to(a.at(0), n.at(2).value * gas_constant * (n.at(0).value + kelvin) /
-                                               (n.at(1).value / 760.0)));
+             EXPECT_TRUE(
+                 close_to(a.at(0), n.at(2).value * gas_constant * (n.at(0).value + kelvin) / (n.at(1).value / 760.0)));
          }},
         {14,
          [](const std::string& t, const auto& n, const auto&, const std::string& at) {
@@ -235,19 +236,22 @@ const std::map<std::int32_t, Check>& recomputations()
                  EXPECT_TRUE(close_to(n.at(2), 1400.7 * nn / m));
              }
              const std::size_t k = oxygen ? 3 : 2;
-             EXPECT_TRUE(close_to(n.at(k), n.at(k + 2).value / 760.0 * m / (gas_constant * (n.at(k + 1).value + kelvin))));
+             EXPECT_TRUE(
+                 close_to(n.at(k), n.at(k + 2).value / 760.0 * m / (gas_constant * (n.at(k + 1).value + kelvin))));
              EXPECT_GE(c, 3);
              EXPECT_LE(h, 2 * c + 2 + nn);
          }},
         {15,
          [](const std::string& t, const auto&, const auto& a, const auto&) {
-             const auto m = match(t, R"(frazione molare d(.+) in una miscela di (.+) ed? (.+) a(?:l |ll'|llo )(\S+)% in peso di (.+)$)");
+             const auto m = match(
+                 t, R"(frazione molare d(.+) in una miscela di (.+) ed? (.+) a(?:l |ll'|llo )(\S+)% in peso di (.+)$)");
              EXPECT_TRUE(close_to(a.at(0), mole_fraction(without_article(m[0]), m[1], m[2], value(m[3]), m[4])));
          }},
         {16,
          [](const std::string& t, const auto&, const auto& a, const auto&) {
-             const auto m = match(t, R"(peso d(.+) in una miscela di (.+) ed? (.+) in cui la frazione molare di (.+) è )"
-                 R"(pari a (\S+)$)");
+             const auto m =
+                 match(t, R"(peso d(.+) in una miscela di (.+) ed? (.+) in cui la frazione molare di (.+) è )"
+                          R"(pari a (\S+)$)");
              const std::string q = without_article(m[0]);
              const std::string r = q == m[1] ? m[2] : m[1];
              const double xq = q == m[3] ? value(m[4]) : 1.0 - value(m[4]);
@@ -255,16 +259,18 @@ const std::map<std::int32_t, Check>& recomputations()
          }},
         {17,
          [](const std::string& t, const auto&, const auto& a, const auto&) {
-             const auto m = match(t, R"(pressione parziale d(.+) in una miscela di (.+) ed? (.+) a(?:l |ll'|llo )(\S+)% in peso di )"
-                 R"((.+) che si trovi alla pressione totale di (\S+) atm)");
+             const auto m = match(
+                 t, R"(pressione parziale d(.+) in una miscela di (.+) ed? (.+) a(?:l |ll'|llo )(\S+)% in peso di )"
+                    R"((.+) che si trovi alla pressione totale di (\S+) atm)");
              const double x = mole_fraction(without_article(m[0]), m[1], m[2], value(m[3]), m[4]);
              EXPECT_TRUE(close_to(a.at(0), x));
              EXPECT_TRUE(close_to(a.at(1), x * value(m[5])));
          }},
         {18,
          [](const std::string& t, const auto&, const auto& a, const auto&) {
-             const auto m = match(t, R"(parziale d(.+) e la pressione totale in un recipiente da (\S+) L contenente )"
-                 R"((\S+) g di una miscela di (.+) ed? (.+) a(?:l |ll'|llo )(\S+)% in peso di (.+) a (\S+)@uo@C)");
+             const auto m = match(
+                 t, R"(parziale d(.+) e la pressione totale in un recipiente da (\S+) L contenente )"
+                    R"((\S+) g di una miscela di (.+) ed? (.+) a(?:l |ll'|llo )(\S+)% in peso di (.+) a (\S+)@uo@C)");
              const std::string q = without_article(m[0]), w = m[6], o = w == m[3] ? m[4] : m[3];
              const double share = value(m[5]), grams = value(m[2]);
              const double rt_v = gas_constant * (value(m[7]) + kelvin) / value(m[1]);
@@ -284,7 +290,7 @@ const std::map<std::int32_t, Check>& recomputations()
         {20,
          [](const std::string& t, const auto&, const auto&, const std::string& at) {
              const auto m = match(t, R"(a (\S+) K e alle pressioni parziali di (\S+) atm e (\S+) atm\..*la reazione )"
-                 R"((.+) se la temperatura finale è (\S+) K)");
+                                     R"((.+) se la temperatura finale è (\S+) K)");
              const Reaction& reaction = reactions().at(m[3]);
              const double heating = value(m[4]) / value(m[0]);
              std::map<std::string, double> expected = after_reaction(reaction, {value(m[1]), value(m[2])});
@@ -306,7 +312,7 @@ const std::map<std::int32_t, Check>& recomputations()
         {21,
          [](const std::string& t, const auto&, const auto&, const std::string& at) {
              const auto m = match(t, R"(miscela di (\S+) mol di \S+ e (\S+) mol di \S+ occupa un volume pari a (\S+) )"
-                 R"(L.*la reazione (.+) se tutte)");
+                                     R"(L.*la reazione (.+) se tutte)");
              const Reaction& reaction = reactions().at(m[3]);
              const double before = value(m[0]) + value(m[1]);
              double after = 0.0;
@@ -343,7 +349,7 @@ const std::map<std::int32_t, Check>& recomputations()
         {26,
          [](const std::string& t, const auto&, const auto& a, const auto&) {
              const auto m = match(t, R"(pari rispettivamente a (\S+) atm•L@u2@/mol@u2@ e (\S+) L/mol\..* da (\S+) L )"
-                 R"(contenente (\S+) kg di (.+) a (\S+)@uo@C con)");
+                                     R"(contenente (\S+) kg di (.+) a (\S+)@uo@C con)");
              const double v = value(m[2]), n = value(m[3]) * 1000.0 / mass(m[4]);
              const double rt = gas_constant * (value(m[5]) + kelvin);
              EXPECT_TRUE(close_to(a.at(0), n * rt / (v - n * value(m[1])) - value(m[0]) * n * n / (v * v)));
@@ -352,14 +358,16 @@ const std::map<std::int32_t, Check>& recomputations()
          }},
         {27,
          [](const std::string& t, const auto&, const auto& a, const auto&) {
-             const auto m = match(t, R"(@ia@ = (\S+) atm•L@u2@/mol@u2@; @ib@ = (\S+) L/mol\) a (\S+)@uo@C e (\S+) atm)");
+             const auto m =
+                 match(t, R"(@ia@ = (\S+) atm•L@u2@/mol@u2@; @ib@ = (\S+) L/mol\) a (\S+)@uo@C e (\S+) atm)");
              const double temperature = value(m[2]) + kelvin, p = value(m[3]);
              EXPECT_TRUE(close_to(a.at(0), van_der_waals_volume(value(m[0]), value(m[1]), temperature, p)));
              EXPECT_TRUE(close_to(a.at(1), gas_constant * temperature / p));
          }},
         {28,
          [](const std::string& t, const auto&, const auto& a, const auto&) {
-             const auto m = match(t, R"(@ia@ = (\S+) atm•L@u2@/mol@u2@; @ib@ = (\S+) L/mol\) a (\S+)@uo@C e (\S+) atm)");
+             const auto m =
+                 match(t, R"(@ia@ = (\S+) atm•L@u2@/mol@u2@; @ib@ = (\S+) L/mol\) a (\S+)@uo@C e (\S+) atm)");
              const double temperature = value(m[2]) + kelvin, p = value(m[3]);
              const double v = van_der_waals_volume(value(m[0]), value(m[1]), temperature, p);
              EXPECT_TRUE(close_to(a.at(0), p * v / (gas_constant * temperature)));
@@ -393,13 +401,18 @@ const std::map<std::int32_t, Check>& recomputations()
              };
              // Triple and critical points (°C, torr, °C, atm).
              static const Point points[] = {
-                 {"azoto", -210.0, 94.0, -147.0, 33.5}, {"ammoniaca", -77.7, 45.6, 132.4, 111.3},
-                 {"acqua", 0.01, 4.58, 374.0, 217.7},   {"argo", -189.3, 516.0, -122.3, 48.0},
-                 {"cripto", -157.4, 548.0, -63.7, 54.3}, {"xeno", -111.8, 612.0, 16.6, 57.6},
-                 {"biossido di carbonio", -56.6, 3884.0, 31.0, 72.9}, {"idrogeno", -259.3, 54.0, -240.0, 12.8},
+                 {"azoto", -210.0, 94.0, -147.0, 33.5},
+                 {"ammoniaca", -77.7, 45.6, 132.4, 111.3},
+                 {"acqua", 0.01, 4.58, 374.0, 217.7},
+                 {"argo", -189.3, 516.0, -122.3, 48.0},
+                 {"cripto", -157.4, 548.0, -63.7, 54.3},
+                 {"xeno", -111.8, 612.0, 16.6, 57.6},
+                 {"biossido di carbonio", -56.6, 3884.0, 31.0, 72.9},
+                 {"idrogeno", -259.3, 54.0, -240.0, 12.8},
              };
-             const auto m = match(t, R"(^Il punto triplo del(?:l'| |lo )(.+?) si trova a .* Si può avere (la )"
-                 R"(sublimazione|ebollizione) alla (pressione|temperatura) di (\S+) (torr|atm|K)\?$)");
+             const auto m =
+                 match(t, R"(^Il punto triplo del(?:l'| |lo )(.+?) si trova a .* Si può avere (la )"
+                          R"(sublimazione|ebollizione) alla (pressione|temperatura) di (\S+) (torr|atm|K)\?$)");
              const Point* point = nullptr;
              for (const Point& p : points)
                  if (m[0] == p.name) point = &p;
@@ -407,36 +420,41 @@ const std::map<std::int32_t, Check>& recomputations()
              const double x = value(m[3]);
              bool possible = false;
              if (m[1] == "la sublimazione" && m[2] == "pressione") possible = x < point->p3_torr;
-             if (m[1] == "ebollizione" && m[2] == "pressione") possible = x > point->p3_torr / 760.0 && x < point->pc_atm;
+             if (m[1] == "ebollizione" && m[2] == "pressione")
+                 possible = x > point->p3_torr / 760.0 && x < point->pc_atm;
              if (m[1] == "la sublimazione" && m[2] == "temperatura") possible = x < point->t3 + kelvin;
-             if (m[1] == "ebollizione" && m[2] == "temperatura") possible = x > point->t3 + kelvin && x < point->tc + kelvin;
+             if (m[1] == "ebollizione" && m[2] == "temperatura")
+                 possible = x > point->t3 + kelvin && x < point->tc + kelvin;
              EXPECT_EQ(at, possible ? "Sì" : "No");
          }},
         {41,
          [](const std::string& t, const auto&, const auto&, const std::string& at) {
              const auto m = match(t, R"(contenente (CO@d2@|H@d2@O) allo stato (solido e liquido|solido e )"
-                 R"(gassoso|liquido e gassoso) in equilibrio è sottoposto a (un aumento|una )"
-                 R"(diminuzione) di (pressione|temperatura) a)");
+                                     R"(gassoso|liquido e gassoso) in equilibrio è sottoposto a (un aumento|una )"
+                                     R"(diminuzione) di (pressione|temperatura) a)");
              // Pressure favours the denser phase (liquid water, solid
              // carbon dioxide, any condensed phase over gas); heat the
              // phase that takes it up, the one of the higher temperature.
-             const std::string phases = m[1] == "solido e liquido" ? "solido liquido"
-                                        : m[1] == "solido e gassoso" ? "solido gas" : "liquido gas";
+             const std::string phases = m[1] == "solido e liquido"   ? "solido liquido"
+                                        : m[1] == "solido e gassoso" ? "solido gas"
+                                                                     : "liquido gas";
              const std::string low = phases.substr(0, phases.find(' ')), high = phases.substr(phases.find(' ') + 1);
              const bool increase = m[2] == "un aumento";
              std::string denser = low;
              if (m[0] == "H@d2@O" && high == "liquido") denser = high;
-             const std::string favoured = m[3] == "pressione" ? (increase ? denser : (denser == low ? high : low))
-                                                              : (increase ? high : low);
+             const std::string favoured =
+                 m[3] == "pressione" ? (increase ? denser : (denser == low ? high : low)) : (increase ? high : low);
              const std::string other = favoured == low ? high : low;
-             const std::string effect = m[3] == "pressione" ? (increase ? "diminuendo il volume" : "aumentando il volume")
-                                                            : (increase ? "assorbendo calore" : "cedendo calore");
+             const std::string effect = m[3] == "pressione"
+                                            ? (increase ? "diminuendo il volume" : "aumentando il volume")
+                                            : (increase ? "assorbendo calore" : "cedendo calore");
              EXPECT_EQ(at, "da " + other + " a " + favoured + ", " + effect);
          }},
         {31,
          [](const std::string& t, const auto&, const auto& a, const auto&) {
-             const auto m = match(t, R"(^(?:Il |Lo |L')(\w+) cristallizza nel reticolo cubico a (corpo|facce) \w+ e la )"
-                 R"(sua densità è pari a (\S+) g/cm)");
+             const auto m =
+                 match(t, R"(^(?:Il |Lo |L')(\w+) cristallizza nel reticolo cubico a (corpo|facce) \w+ e la )"
+                          R"(sua densità è pari a (\S+) g/cm)");
              const double atoms = m[1] == "corpo" ? 2.0 : 4.0;
              const double edge = std::cbrt(atoms * metal_mass(m[0]) / (value(m[2]) * avogadro)) * 1e7;
              EXPECT_TRUE(close_to(a.at(0), edge));
@@ -444,8 +462,9 @@ const std::map<std::int32_t, Check>& recomputations()
          }},
         {32,
          [](const std::string& t, const auto&, const auto& a, const auto&) {
-             const auto m = match(t, R"(densità d(.+), che cristallizza in una cella cubica a (corpo|facce) \w+ di lato )"
-                 R"(pari a (\S+) nm)");
+             const auto m =
+                 match(t, R"(densità d(.+), che cristallizza in una cella cubica a (corpo|facce) \w+ di lato )"
+                          R"(pari a (\S+) nm)");
              const double atoms = m[1] == "corpo" ? 2.0 : 4.0, edge = value(m[2]) * 1e-9;
              EXPECT_TRUE(close_to(a.at(0), atoms * metal_mass(without_article(m[0])) / 1000.0 /
                                                (avogadro * edge * edge * edge)));
@@ -453,7 +472,7 @@ const std::map<std::int32_t, Check>& recomputations()
         {33,
          [](const std::string& t, const auto&, const auto& a, const auto&) {
              const auto m = match(t, R"(^(?:Il |L')(.+) cristallizza in una cella cubica con (una|quattro) unità di )"
-                 R"(formula per cella e la sua densità è pari a (\S+) g/cm)");
+                                     R"(formula per cella e la sua densità è pari a (\S+) g/cm)");
              const double units = m[1] == "una" ? 1.0 : 4.0;
              EXPECT_TRUE(close_to(a.at(0), std::cbrt(units * mass(m[0]) / (value(m[2]) * avogadro)) * 1e7));
          }},
@@ -468,11 +487,11 @@ const std::map<std::int32_t, Check>& recomputations()
         {35,
          [](const std::string& t, const auto&, const auto& a, const std::string& at) {
              const auto m = match(t, R"(atmosferica è (\S+)@uo@C .* è pari a (\S+) (kJ|kcal|cal)/mol\. Calcolarne la )"
-                 R"(tensione di vapore a (\S+)@uo@C)");
+                                     R"(tensione di vapore a (\S+)@uo@C)");
              const Shown b = number(m[1]);
              const double joules = m[2] == "kJ" ? 1000.0 : m[2] == "kcal" ? 4184.0 : 4.184;
-             const double exponent = -b.value * joules / molar_gas_constant *
-                                     (1.0 / (value(m[3]) + kelvin) - 1.0 / (value(m[0]) + kelvin));
+             const double exponent =
+                 -b.value * joules / molar_gas_constant * (1.0 / (value(m[3]) + kelvin) - 1.0 / (value(m[0]) + kelvin));
              const std::string unit = at.substr(at.rfind(' ') + 1);
              // The energy is shown in its unit rounded apart from the one the
              // answer comes from: half a unit of its last digit, amplified.
@@ -502,9 +521,12 @@ TEST_F(ChapterFour, EveryAnswerFollowsFromTheNumbersItsStatementShows)
 {
     for (const auto& [k, check] : recomputations()) {
         // 36 is swept wide: its answer is rounded once from the pressures shown.
-        for_versions(k, k == 36 ? 3000 : k >= 40 ? 300 : 150, [&] {
-            check(statement(), shown_numbers(statement()), shown_numbers(answer_text()), answer_text());
-        });
+        for_versions(
+            k,
+            k == 36   ? 3000
+            : k >= 40 ? 300
+                      : 150,
+            [&] { check(statement(), shown_numbers(statement()), shown_numbers(answer_text()), answer_text()); });
     }
 }
 

@@ -5,10 +5,10 @@
 
 #include <atomic>
 #include <chrono>
-#include <optional>
 #include <cstdint>
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "frame/app_state.h"
-#include "frame/screen_lease.h"
 #include "frame/page_mouse.h"
+#include "frame/screen_lease.h"
 #include "numbers/value_kit.h"
 #include "platform/events.h"
 #include "platform/recording_backend.h"
