@@ -46,14 +46,18 @@ void draw_bar(std::int32_t colour, std::int32_t x, std::int32_t y)
 void draw_slot_symbol(const SlotSymbol& symbol, std::int32_t x, std::int32_t y)
 {
     std::int32_t name_y = y + 7;
+    std::string name = "@T10@" + std::string(symbol.name);
     switch (symbol.shape) {
     case SymbolShape::ellipse: fill_ellipse(symbol.fill, x + 10, y, x + 110, y + 40); break;
     case SymbolShape::jackpot:
+        // Three lines in a 40-pixel box: small captions above and below a
+        // smaller name, none touching the others or leaving the box.
         fill_box(symbol.fill, x + 10, y, x + 110, y + 40);
         qw_set_color_rgb(0x00FFFF);
-        draw_markup_text(x + 30, y, "@T8@Jackpot");
-        // The lower one's descenders stay on the symbol.
-        draw_markup_text(x + 30, y + 22, "@T8@Jackpot");
+        draw_markup_text(x + 38, y - 1, "@t'Arial'h13bei@Jackpot");
+        draw_markup_text(x + 38, y + 26, "@t'Arial'h13bei@Jackpot");
+        name = "@t'Arial'h20be@" + std::string(symbol.name);
+        name_y = y + 10;
         break;
     case SymbolShape::one_bar: fill_box(symbol.fill, x + 10, y + 16, x + 110, y + 26); break;
     case SymbolShape::two_bars:
@@ -68,7 +72,6 @@ void draw_slot_symbol(const SlotSymbol& symbol, std::int32_t x, std::int32_t y)
         name_y = y + 8;
         break;
     }
-    std::string name = "@T10@" + std::string(symbol.name);
     std::int32_t width = markup_line_width(name);
     if (width > shape_width) {
         name = "@t'Arial'h24be@" + std::string(symbol.name);
