@@ -402,8 +402,6 @@ void generate_problem_32()
     if (random_int(1, 2) == 2) hours *= 10.0f;
     set_slot_digits(2, hours, 3);
     set_slot_text(3, element_field(metal.z, 21, 29));
-    // The current and the time, never shown, still set how precise the answer is.
-    const float precision = slot_uncertainty(2) / slot_value(2) + slot_uncertainty(1) / slot_value(1);
     set_slot_digits(6, random_real(20.0f, 50.0f), 2);
     set_slot_digits(7, random_real(500.0f, 900.0f), 3);
     set_slot_digits(5,
@@ -417,8 +415,9 @@ void generate_problem_32()
                                  " torr";
     // From the oxygen as shown: four electrons per O2, then the metal's charge.
     const float oxygen = slot_value(5) * slot_value(7) * 0.0013157895f / (kelvin(slot_value(6)) * 0.082057f);
+    // Three digits, as the volume, the pressure and the kelvin temperature shown have.
     const float mass = 4.0f * oxygen / static_cast<float>(metal.charge) * slot_value(3);
-    set_slot_uncertainty(4, mass, precision * mass);
+    set_slot_digits(4, mass, 3);
     problem_texts.answer_text = slot_text(4) + " g";
     pose_problem({220, 570, 50}, {280, 160, 300});
 }
