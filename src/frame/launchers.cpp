@@ -8,10 +8,12 @@
 
 namespace {
 
+// The lease is taken here, before the thread starts, and ends on the thread
+// as its routine returns: the thread's copy is the only one, so the page is
+// always given back from there.
 void start_screen_thread(void (*routine)(ScreenLease&))
 {
-    auto lease = std::make_shared<ScreenLease>();
-    rt_start_thread([lease, routine]() mutable {
+    rt_start_thread([lease = std::make_shared<ScreenLease>(), routine]() mutable {
         routine(*lease);
         lease.reset();
     });

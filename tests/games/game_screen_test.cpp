@@ -65,13 +65,11 @@ void play_on_a_game_thread(void (*play)())
     to_play = play;
     static std::atomic<bool> ended = false;
     ended = false;
-    auto lease = std::make_shared<ScreenLease>();
-    rt_start_thread([lease]() mutable {
+    rt_start_thread([lease = std::make_shared<ScreenLease>()]() mutable {
         run_game_thread(*lease, test_flag, nullptr, to_play);
         lease.reset();
         ended = true;
     });
-    lease.reset();
     ASSERT_TRUE(eventually([] { return ended.load(); }));
 }
 
