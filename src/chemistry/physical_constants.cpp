@@ -6,7 +6,7 @@ PhysicalConstants tabulated_physical_constants()
     c.avogadro_number = 6.0221417e23f;
     c.atomic_mass_unit = 1.660539e-27f;
     c.proton_mass = 1.6726216e-27f;
-    c.neutron_mass = 1.6749287e-27f;
+    c.neutron_mass = 1.6749273e-27f;
     c.electron_mass = 9.1093825e-31f;
     c.elementary_charge = 1.6021766e-19f;
     c.planck_constant = 6.6260693e-34f;

@@ -22,7 +22,7 @@ TEST_F(ReferencePanels, ConstantsWithTheirPowersOfTenAndUnits)
     // Superscripts are drawn apart: "•10" then the exponent.
     const char* const rows[] = {
         "Massa del protone1.672622•10-27 kg",
-        "Massa del neutrone1.674929•10-27 kg",
+        "Massa del neutrone1.674927•10-27 kg",
         "Massa dell'elettrone9.109383•10-31 kg",
         "Carica del protone1.602177•10-19 C",
         "Costante di Planck6.626069•10-34 J•s",
