@@ -20,9 +20,10 @@ std::int32_t pick_problem_variant(std::int32_t nmax, std::int32_t& last_variant,
 
 // Every "draw until accepted" loop stops after this many draws even when
 // none was accepted: then the last draw is kept and the page shows it, so a
-// stream that the data keep from ever accepting cannot hang the page. The
-// loops need a few hundred draws at most, far below it in every version.
-inline constexpr std::int32_t redraw_cap = 100000;
+// stream that the data keep from ever accepting cannot hang the page. Most
+// loops accept within a hundred draws; the few whose chance of accepting
+// shrinks with a drawn limit have needed tens of thousands, never this many.
+inline constexpr std::int32_t redraw_cap = 1000000;
 
 // The most draws any loop has needed since it was last cleared: the tests
 // watch it stay far below redraw_cap.

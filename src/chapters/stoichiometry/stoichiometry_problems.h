@@ -2,7 +2,6 @@
 // helpers its sections share.
 #pragma once
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>

@@ -77,7 +77,7 @@ TEST_F(ChapterFour, EveryProblemOverManyVersions)
             }
         }
     }
-    EXPECT_LT(redraw_record.most_draws, redraw_cap / 100);
+    EXPECT_LT(redraw_record.most_draws, redraw_cap / 1000);
 }
 
 }  // namespace
