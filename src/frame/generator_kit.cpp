@@ -8,6 +8,8 @@
 #include "text/drawing_kit.h"
 #include "text/justified_text.h"
 
+RedrawRecord redraw_record;
+
 std::int32_t pick_problem_variant(std::int32_t nmax, std::int32_t& last_variant, std::int32_t textbook_variant)
 {
     std::int32_t v = random_int(1, nmax);

@@ -3,6 +3,7 @@
 // The numbers-only helpers come with it.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string_view>
 
@@ -14,6 +15,33 @@
 // textbook_variant replaces the draw (which still advances the stream).
 // Stores the result in last_variant and returns it.
 std::int32_t pick_problem_variant(std::int32_t nmax, std::int32_t& last_variant, std::int32_t textbook_variant);
+
+// --- Redraws ---------------------------------------------------------------
+
+// Every "draw until accepted" loop stops after this many draws even when
+// none was accepted: then the last draw is kept and the page shows it, so a
+// stream that the data keep from ever accepting cannot hang the page. Most
+// loops accept within a hundred draws; the few whose chance of accepting
+// shrinks with a drawn limit have needed tens of thousands, never this many.
+inline constexpr std::int32_t redraw_cap = 1000000;
+
+// The most draws any loop has needed since it was last cleared: the tests
+// watch it stay far below redraw_cap.
+struct RedrawRecord {
+    std::int32_t most_draws = 0;
+};
+extern RedrawRecord redraw_record;
+
+// Runs draw (true when it accepts what it drew) until it accepts, at most
+// redraw_cap times; returns the number of draws.
+template <typename Draw>
+std::int32_t draw_until_accepted(Draw draw)
+{
+    std::int32_t draws = 1;
+    while (!draw() && draws < redraw_cap) ++draws;
+    redraw_record.most_draws = std::max(redraw_record.most_draws, draws);
+    return draws;
+}
 
 // --- Frames -----------------------------------------------------------------
 

@@ -66,4 +66,21 @@ TEST_F(ProblemVariantTest, TextbookVersionForcesItsVariantButStillDraws)
     }
 }
 
+TEST(RedrawLoopTest, StopsAtTheFirstAcceptedDrawOrAtTheCapKeepingTheLast)
+{
+    redraw_record.most_draws = 0;
+    std::int32_t drawn = 0;
+    EXPECT_EQ(draw_until_accepted([&] { return ++drawn == 7; }), 7);
+    EXPECT_EQ(drawn, 7);
+    EXPECT_EQ(draw_until_accepted([&] { return ++drawn > 0; }), 1);
+    EXPECT_EQ(drawn, 8);
+    EXPECT_EQ(redraw_record.most_draws, 7);
+
+    drawn = 0;
+    EXPECT_EQ(draw_until_accepted([&] { return ++drawn < 0; }), redraw_cap);
+    EXPECT_EQ(drawn, redraw_cap);
+    EXPECT_EQ(redraw_record.most_draws, redraw_cap);
+    redraw_record.most_draws = 0;
+}
+
 }  // namespace

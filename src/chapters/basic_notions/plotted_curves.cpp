@@ -123,9 +123,10 @@ void generate_problem_37()
     store_parabola_points(1);
 
     // A second parabola whose vertex lies at least 0.1 away from the first.
-    do {
+    draw_until_accepted([&] {
         draw_parabola();
-    } while (std::fabs(slot_value(2) / slot_value(1) + vertex_measure) < 0.2f);
+        return std::fabs(slot_value(2) / slot_value(1) + vertex_measure) >= 0.2f;
+    });
     convert_parabola();
     std::int32_t c1 = red;
     std::int32_t c2 = blue;
@@ -206,7 +207,7 @@ void generate_problem_39()
     float pressure_step = 0.0f;
     float temperature = 0.0f;
     float moles = 0.0f;
-    for (;;) {
+    draw_until_accepted([&] {
         compound = draw_gas_compound();
         const float molar_mass = compound_molar_mass(compound);
         pressure1 = random_real(1.0f, 3.0f);
@@ -220,8 +221,8 @@ void generate_problem_39()
         convert_data_slot(1, 3);
         convert_data_slot(2, 3);
         const float volume5 = temperature / (4.0f * pressure_step + pressure1) * moles * 0.082057f;
-        if (!beyond_axis(volume5)) break;
-    }
+        return !beyond_axis(volume5);
+    });
     problem_texts.problem_text = "Il grafico seguente riporta il volume (in litri) occupato a " + slot_text(1) +
                                  " K da " + slot_text(2) + " g di " + compound_name(compound) +
                                  " a varie pressioni (in atmosfere). Riportare in grafico ln(@iV@) in funzione di "

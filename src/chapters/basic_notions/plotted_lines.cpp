@@ -188,7 +188,7 @@ void generate_problem_35()
     std::int32_t temperature_step = 0;
     float volume = 0.0f;
     float moles = 0.0f;
-    for (;;) {
+    draw_until_accepted([&] {
         compound = draw_gas_compound();
         const float molar_mass = compound_molar_mass(compound);
         temperature1 = random_real(280.0f, 320.0f);
@@ -202,8 +202,8 @@ void generate_problem_35()
         convert_data_slot(1, 3);
         convert_data_slot(2, 3);
         const float pressure1 = temperature1 / volume * moles * 0.082057f;
-        if (!beyond_axis(pressure1)) break;
-    }
+        return !beyond_axis(pressure1);
+    });
     problem_texts.problem_text = "La tabella seguente riporta la pressione misurata in un recipiente di volume "
                                  "pari a " +
                                  slot_text(1) + " L contenente " + slot_text(2) + " g di " + compound_name(compound) +

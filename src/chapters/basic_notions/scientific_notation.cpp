@@ -16,24 +16,24 @@ void generate_problem_1()
 {
     skip_random_draws(2);
     std::int32_t k = 0;
-    for (;;) {
+    draw_until_accepted([&] {
         const std::int32_t n = random_int(2, 5);
         // Two digits survive only half of their draws.
-        if (n < 3 && random_int(1, 2) == 1) continue;
+        if (n < 3 && random_int(1, 2) == 1) return false;
         const float m = draw_mantissa();
         const std::int32_t e = random_int(-24, 23);
         set_slot_digits(1, m * power_of_ten(e), n);
         std::int32_t d = 1;
         if (n > 2) {
             d = random_int(1 - n, n - 1);
-            if (std::abs(d) <= 1) continue;
+            if (std::abs(d) <= 1) return false;
         }
         if (random_int(1, 3) == 1) d = -d;
         k = e + d;
-        if (k == 0 || k == 1) continue;
+        if (k == 0 || k == 1) return false;
         set_slot_digits(2, m / power_of_ten(d), n);
-        if (!contains_power_of_ten(slot_text(2))) break;
-    }
+        return !contains_power_of_ten(slot_text(2));
+    });
     const std::string power = whole_number_text(k);
     problem_texts.problem_text = "@T1@@C1@Convertire " + slot_text(1) + " in multiplo di 10@u" + power + "@";
     problem_texts.answer_text = slot_text(2) + power_of_ten_markup(k);

@@ -144,7 +144,7 @@ void generate_problem_7()
 {
     skip_random_draws(7);
     std::int32_t op = 0;
-    for (;;) {
+    draw_until_accepted([&] {
         op = random_int(1, 2);
         const FirstOperand first = draw_first_operand();
         const float y = draw_mantissa();
@@ -153,9 +153,9 @@ void generate_problem_7()
         const std::int32_t d = random_int(-2, 2);
         // The last digit of x2 lies within two places of that of x1.
         const std::int32_t e2 = first.exponent - first.digits + d + p2;
-        if (first.digits == p2) continue;
+        if (first.digits == p2) return false;
         const float x2 = power_of_ten(e2) * y;
-        if (slot_value(1) == 0.0f || x2 == 0.0f) continue;
+        if (slot_value(1) == 0.0f || x2 == 0.0f) return false;
         set_slot_digits(2, x2, p2);
         // Draws of numbers this problem no longer shows.
         random_int(11, 99);
@@ -168,8 +168,8 @@ void generate_problem_7()
         if (t == 1) random_int(1, 9);
         random_int(static_cast<std::int32_t>(std::lround(std::pow(10.0, t + 1))),
                    static_cast<std::int32_t>(std::lround(std::pow(10.0, t + 2))));
-        if (pose_two_operands(op)) break;
-    }
+        return pose_two_operands(op);
+    });
     const float x3 = op == 1 ? slot_value(1) + slot_value(2) : slot_value(1) - slot_value(2);
     set_slot_uncertainty(3, x3, slot_uncertainty(2) + slot_uncertainty(1));
     problem_texts.answer_text = slot_text(3);
@@ -182,22 +182,22 @@ void generate_problem_8()
     skip_random_draws(1);
     std::int32_t op = 0;
     float x3 = 0.0f;
-    for (;;) {
+    draw_until_accepted([&] {
         op = random_int(3, 4);
         draw_first_operand();
         const float y = draw_mantissa();
         const std::int32_t e2 = draw_small_or_large_exponent();
         const std::int32_t p2 = random_int(2, 5);
         const float x2 = power_of_ten(e2) * y;
-        if (slot_value(1) == 0.0f || x2 == 0.0f) continue;
+        if (slot_value(1) == 0.0f || x2 == 0.0f) return false;
         set_slot_digits(2, x2, p2);
         set_slot_digits(3, 0.01f * static_cast<float>(random_int(10, 25)), 2);
         set_slot_digits(4, 0.01f * static_cast<float>(random_int(75, 99)), 2);
-        if (!pose_two_operands(op)) continue;
+        if (!pose_two_operands(op)) return false;
         x3 = op == 3 ? slot_value(1) * slot_value(2) : slot_value(1) / slot_value(2);
         // Exponents up to 23 apart can leave the range of a REAL: draw again.
-        if (std::isnormal(x3)) break;
-    }
+        return std::isnormal(x3);
+    });
     const float u3 = (std::fabs(slot_uncertainty(2) / slot_value(2)) + std::fabs(slot_uncertainty(1) / slot_value(1))) *
                      std::fabs(x3);
     set_slot_uncertainty(3, x3, u3);

@@ -72,18 +72,18 @@ void generate_problem_21()
         const float x3 = volume_in(unit);
         return x3 >= 0.01f && x3 <= 100.0f;
     };
-    for (;;) {
+    draw_until_accepted([&] {
         a = random_int(1, 2);
         if (a == 1) {
             v = 3;
         } else {
             v = random_int(4, 7);
-            if (v == 6) continue;
+            if (v == 6) return false;
         }
         b = random_int(1, 2);
         z = random_int(1, 92);
-        if (z == 3 || z == 77) continue;
-        if (record_columns(element_record(z), 31, 33) != "smd") continue;
+        if (z == 3 || z == 77) return false;
+        if (record_columns(element_record(z), 31, 33) != "smd") return false;
         set_slot_text(1, element_field(z, 34, 40));
         const float density = slot_value(1) * density_units[v].factor / (density_units[a].factor * 1e-6f) * 1e-3f;
         set_slot_digits(1, density, slot_digits(1));
@@ -92,12 +92,12 @@ void generate_problem_21()
         // A small sample of a dense metal fits no unit: new data then.
         bool any_unit_fits = false;
         for (std::int32_t unit = 3; unit <= 7; ++unit) any_unit_fits = any_unit_fits || fits(unit);
-        if (!any_unit_fits) continue;
+        if (!any_unit_fits) return false;
         do {
             m = random_int(3, 7);
         } while (!fits(m));
-        break;
-    }
+        return true;
+    });
     const float x3 = volume_in(m);
     set_slot_uncertainty(3, x3, (slot_uncertainty(2) / slot_value(2) + slot_uncertainty(1) / slot_value(1)) * x3);
 
@@ -211,12 +211,12 @@ void generate_problem_25()
                                      " g. Calcolare quanti atomi sono contenuti in ";
     } else {
         std::int32_t c = 0;
-        for (;;) {
+        draw_until_accepted([&] {
             c = random_int(1, 500);
             const CompoundRecord& record = compound_record(c);
             const bool empty = strip_blanks(record_columns(record, 81, 81)).empty();
-            if (!empty && record_columns(record, 71, 71) == "m") break;
-        }
+            return !empty && record_columns(record, 71, 71) == "m";
+        });
         float mass_uncertainty = 0.0f;
         const float molar_mass = compound_molar_mass(c, mass_uncertainty);
         set_slot_uncertainty(1, molar_mass * grams_per_mass_unit, mass_uncertainty * grams_per_mass_unit);

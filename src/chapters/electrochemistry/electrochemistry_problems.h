@@ -56,9 +56,7 @@ void draw_concentration_pair(std::int32_t first_exponent);
 // Problem 9's reaction, drawn with its direction until log K lies in
 // -40..30: the row of the cell reaction table, the direction (2 reversed)
 // and the rounds it took. Slots 1 and 2 hold the couples' standard
-// potentials, 4 the reaction's and 6 its log K. Past the limit, which no
-// version reaches, the row becomes silver and hydrogen.
-inline constexpr std::int32_t reaction_draw_limit = 100;
+// potentials, 4 the reaction's and 6 its log K.
 struct ShowableReaction {
     std::int32_t row = 0;
     std::int32_t choice = 0;

@@ -171,20 +171,14 @@ ShowableReaction draw_reaction_with_showable_constant()
 {
     std::int32_t& last = electrochemistry_state.last_variant[9];
     ShowableReaction drawn;
-    do {
-        ++drawn.attempts;
+    drawn.attempts = draw_until_accepted([&] {
         do drawn.row = random_int(1, 18);
         while (app_state.version_number == no_version && drawn.row == last);
         if (app_state.version_number == text_version) drawn.row = 7;
         set_couple_potentials(cell_reaction_table[drawn.row - 1]);
         drawn.choice = random_int(1, 2);
-    } while (!showable_constant(drawn) && drawn.attempts < reaction_draw_limit);
-    // Silver and hydrogen give log K = ±27 either way round.
-    if (!showable_constant(drawn)) {
-        drawn.row = 7;
-        set_couple_potentials(cell_reaction_table[drawn.row - 1]);
-        showable_constant(drawn);
-    }
+        return showable_constant(drawn);
+    });
     last = drawn.row;
     return drawn;
 }

@@ -35,18 +35,20 @@ struct CompoundPair {
 CompoundPair draw_compound_pair(const NamingProblem& p)
 {
     const auto draw = [&p] { return random_int(p.first_compound, p.last_compound); };
-    for (;;) {
-        const std::int32_t a = draw();
-        if (!compound_present(a)) continue;
-        if (repeats_last_draw(p.problem, a)) continue;
-        if (p.refused_before_second && a == p.never_asked) continue;
-        const std::int32_t b = draw();
-        if (!compound_present(b)) continue;
-        if (!p.refused_before_second && a == p.never_asked) continue;
-        if (b == p.never_asked || b == a) continue;
+    std::int32_t a = 0, b = 0;
+    draw_until_accepted([&] {
+        a = draw();
+        if (!compound_present(a)) return false;
+        if (repeats_last_draw(p.problem, a)) return false;
+        if (p.refused_before_second && a == p.never_asked) return false;
+        b = draw();
+        if (!compound_present(b)) return false;
+        if (!p.refused_before_second && a == p.never_asked) return false;
+        if (b == p.never_asked || b == a) return false;
         elements_compounds_state.last_draw[p.problem] = a;
-        return {a, b};
-    }
+        return true;
+    });
+    return {a, b};
 }
 
 std::string naming_answer(std::int32_t a, bool alternative_name_alone)

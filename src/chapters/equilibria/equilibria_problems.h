@@ -19,15 +19,11 @@ struct EquilibriaState {
     // which "Nessuna Versione" never repeats.
     std::array<std::int32_t, 44> last_draw{};  // [0] unused
     std::int32_t truth = 0;                    // verdict of the true-or-false problems
-    // Attempts the last redraw loop took; a loop gives up (keeping its last
-    // draw) at max_attempts, which the tests show is never reached.
-    std::int32_t attempts = 0;
 };
 extern EquilibriaState equilibria_state;
 
 namespace equilibria {
 
-inline constexpr std::int32_t max_attempts = 10000;
 inline constexpr float Kw = 1e-14f;
 
 // --- Draws ------------------------------------------------------------------
@@ -40,16 +36,6 @@ inline bool repeats_last_draw(std::int32_t problem, std::int32_t draw)
 // random_int (lo, hi), drawn again while "Nessuna Versione" would repeat the
 // problem's previous visit; the caller stores the draw once it is accepted.
 std::int32_t draw_new_record(std::int32_t problem, std::int32_t lo, std::int32_t hi);
-
-// Runs attempt (a lambda returning true when its draws are accepted) until
-// it accepts, at most max_attempts times; the count lands in
-// equilibria_state.attempts.
-template <typename Attempt>
-void draw_until_accepted(Attempt attempt)
-{
-    std::int32_t& n = equilibria_state.attempts;
-    for (n = 1; !attempt() && n < max_attempts; ++n) {}
-}
 
 // --- Value slots ------------------------------------------------------------
 

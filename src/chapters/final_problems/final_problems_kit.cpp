@@ -22,15 +22,10 @@ FinalProblemsState final_problems_state;
 
 namespace final_problems {
 
-void note_redraws(std::int32_t tries)
-{
-    final_problems_state.most_redraws = std::max(final_problems_state.most_redraws, tries);
-}
-
 std::int32_t random_int_except(std::int32_t lo, std::int32_t hi, std::int32_t unwanted)
 {
     std::int32_t n = 0;
-    draw_until([&] {
+    draw_until_accepted([&] {
         n = random_int(lo, hi);
         return n != unwanted;
     });

@@ -15,29 +15,12 @@ struct FinalProblemsState {
     // "Nessuna Versione" does not pose again; [0] unused.
     std::array<std::int32_t, 49> last_choice{};
     float last_ph = 0.0f;  // problem 24's previous pH
-    // The most tries a redraw loop has taken since this was last cleared:
-    // the tests watch it stay far below redraw_cap.
-    std::int32_t most_redraws = 0;
 };
 extern FinalProblemsState final_problems_state;
 
 namespace final_problems {
 
 // --- Draws --------------------------------------------------------------
-
-// A redraw loop gives up after this many tries and keeps its last draw.
-inline constexpr std::int32_t redraw_cap = 1000;
-
-void note_redraws(std::int32_t tries);
-
-// Runs draw until it returns true (at most redraw_cap times).
-template <typename Draw>
-void draw_until(Draw draw)
-{
-    std::int32_t tries = 1;
-    while (!draw() && tries < redraw_cap) ++tries;
-    note_redraws(tries);
-}
 
 // random_int (lo, hi), drawn again while it equals `unwanted`.
 std::int32_t random_int_except(std::int32_t lo, std::int32_t hi, std::int32_t unwanted);

@@ -110,7 +110,7 @@ void generate_problem_2()
     skip_random_draws(2);
     // Some draws leave no NaOH after the carbon dioxide, or a negative
     // amount once rounded: those are drawn again.
-    draw_until([] {
+    draw_until_accepted([] {
         set_slot_digits(1, random_real(20.0f, 90.0f), 3);
         set_slot_digits(2, 10.0f * static_cast<float>(random_int(20, 90)), 3);
         set_slot_digits(3, random_real(0.01f, 0.09f), 4);
@@ -143,7 +143,7 @@ void generate_problem_3()
     std::int32_t kind = 0;
     std::int32_t position = 0;
     std::string_view symbol;
-    draw_until([&] {
+    draw_until_accepted([&] {
         kind = random_int(1, 2);
         if (kind == 1) {
             const std::int32_t i = random_int(1, 13);
@@ -293,7 +293,7 @@ void generate_problem_8()
     float potential = 0.0f;
     // The anode ends as the metal lower in the table; the loop keeps that
     // metal for its next pair, as the pair is drawn again from b.
-    draw_until([&] {
+    draw_until_accepted([&] {
         b = random_int_except(1, 8, a);
         if (b > a) std::swap(a, b);
         if ((a == tin && b == lead) || (a == iron && b == cadmium)) return false;

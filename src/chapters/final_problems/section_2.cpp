@@ -241,7 +241,7 @@ void generate_problem_16()
 {
     skip_random_draws(2);
     const std::int32_t tens = pick_problem_variant(9, final_problems_state.last_choice[16], 0);
-    draw_until([&] {
+    draw_until_accepted([&] {
         set_slot_digits(1, 0.001f * static_cast<float>(random_int(11, 99)), 3);
         set_slot_digits(3, 0.001f * static_cast<float>(10 * tens + random_int(1, 9)), 3);
         set_slot_text(4, "1.67e7");

@@ -93,7 +93,7 @@ void generate_problem_17()
     const AcidMetal* first = nullptr;
     const AcidMetal* second = nullptr;
     float m1 = 0.0f, m2 = 0.0f;
-    draw_until([&] {
+    draw_until_accepted([&] {
         const std::int32_t e1 = pick_problem_variant(7, final_problems_state.last_choice[17], 3);
         std::int32_t last_second = e1;
         std::int32_t e2 = pick_problem_variant(7, last_second, 0);
@@ -281,7 +281,7 @@ void generate_problem_23()
 void generate_problem_24()
 {
     skip_random_draws(2);
-    draw_until([] {
+    draw_until_accepted([] {
         set_slot_digits(1, random_real(10.0f, 60.0f), 2);
         set_slot_digits(2, slot_value(1) * 7.6248f / static_cast<float>(random_int(10, 200)), 3);
         if (slot_value(2) < 2.0f) return false;

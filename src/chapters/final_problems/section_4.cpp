@@ -137,7 +137,7 @@ void generate_problem_25()
 {
     skip_random_draws(3);
     std::int32_t i1 = 0, i2 = 0;
-    draw_until([&] {
+    draw_until_accepted([&] {
         i1 = random_int(1, 13);
         if (repeats_last_choice(25, i1)) return false;
         i2 = random_int(1, 13);
@@ -199,7 +199,7 @@ void generate_problem_27()
     std::int32_t last_second = e1;
     std::int32_t e2 = pick_problem_variant(8, last_second, 0);
     // A salt too like the first is drawn again as a repeated one is.
-    draw_until([&] {
+    draw_until_accepted([&] {
         if (e2 != e1 && !among(alike_salts, e1, e2)) return true;
         e2 = random_int(1, 8);
         return false;
@@ -331,7 +331,7 @@ void generate_problem_30()
 {
     skip_random_draws(2);
     std::int32_t v = 0;
-    draw_until([&] {
+    draw_until_accepted([&] {
         v = random_int(1, 5);
         if (repeats_last_choice(30, v)) return false;
         if (app_state.version_number == text_version) v = 5;

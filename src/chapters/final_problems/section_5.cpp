@@ -143,7 +143,7 @@ void generate_problem_35()
 {
     skip_random_draws(4);
     // Rounded data can leave no dimer at all: such draws are made again.
-    draw_until([] {
+    draw_until_accepted([] {
         set_slot_digits(1, random_real(20.0f, 60.0f), 2);
         set_slot_digits(2, random_real(500.0f, 920.0f), 3);
         const float particles = slot_value(2) / (62.32f * kelvin(slot_value(1)));
@@ -172,9 +172,9 @@ void generate_problem_36()
 {
     skip_random_draws(10);
     std::int32_t j = 0;
-    draw_until([&] {
+    draw_until_accepted([&] {
         j = random_int(1, 8);
-        draw_until([&] {
+        draw_until_accepted([&] {
             if (!repeats_last_choice(36, j)) return true;
             j = random_int(1, 8);
             return false;
@@ -227,7 +227,7 @@ void generate_problem_37()
     const auto rate_constant = [](float t) {
         return std::exp(-1000.0f * slot_value(1) / (8.314f * t)) * std::exp(slot_value(2)) * std::sqrt(t);
     };
-    draw_until([&] {
+    draw_until_accepted([&] {
         const std::int32_t a = random_int(40, 70);
         set_slot_digits(3, 10.0f * static_cast<float>(a), 3);
         const std::int32_t b = random_int(1, 2) == 1 ? random_int(35, a - 3) : random_int(a + 3, 90);
@@ -252,7 +252,7 @@ void generate_problem_37()
 void generate_problem_38()
 {
     skip_random_draws(11);
-    draw_until([] {
+    draw_until_accepted([] {
         set_slot_digits(2, random_real(15.0f, 40.0f), 2);
         set_slot_digits(3, random_real(30.0f, 80.0f), 3);
         set_slot_digits(4, random_real(0.03f, 0.07f), 3);

@@ -94,7 +94,7 @@ void generate_problem_41()
 {
     skip_random_draws(8);
     std::int32_t x = 0, y = 0, z = 0;
-    draw_until([&] {
+    draw_until_accepted([&] {
         x = random_int(4, 12);
         y = random_int(x, 2 * x + 2);
         z = random_int(0, 3);
@@ -180,9 +180,9 @@ void generate_problem_43()
 {
     skip_random_draws(11);
     std::int32_t liquid = 0;
-    draw_until([&] {
+    draw_until_accepted([&] {
         liquid = random_int(1, 3);
-        draw_until([&] {
+        draw_until_accepted([&] {
             if (!repeats_last_choice(43, liquid)) return true;
             liquid = random_int(1, 3);
             return false;

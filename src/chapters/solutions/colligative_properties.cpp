@@ -27,7 +27,7 @@ std::int32_t draw_solution_over_solvent(std::int32_t problem, std::int32_t molar
 {
     std::int32_t& last = last_pick(problem);
     std::int32_t v = 0;
-    for (std::int32_t round = 1; round <= redraw_cap; ++round) {
+    draw_until_accepted([&] {
         v = draw_unrepeated(last, [] { return random_int(1, 4); });
         value_slots[1].value = random_real(20.0f, 112.0f);
         set_two_or_three_digits(1);
@@ -37,8 +37,8 @@ std::int32_t draw_solution_over_solvent(std::int32_t problem, std::int32_t molar
         convert_data_slot(3, 4);
         convert_data_slot(4, 4);
         value_slots[5].value = solvent_vapour_pressure(v, slot_value(1));
-        if (slot_value(5) <= 999.0f) break;
-    }
+        return slot_value(5) <= 999.0f;
+    });
     last = v;
     convert_data_slot(5, 3);
     return v;
@@ -290,7 +290,7 @@ void generate_problem_27()
     skip_random_draws(5);
     std::int32_t& last = last_pick(27);
     std::int32_t v = 0;
-    for (std::int32_t round = 1; round <= redraw_cap; ++round) {
+    draw_until_accepted([&] {
         v = draw_unrepeated(last, [] { return random_int(1, 4); });
         set_slot_digits(2, random_real(100.0f, 500.0f), 4);
         value_slots[3].value = random_real(2.0f, 9.0f);
@@ -301,8 +301,8 @@ void generate_problem_27()
         set_slot_digits(1, random_real(20.0f, density.highest_t), 2);
         value_slots[5].value = solvent_vapour_pressure(v, slot_value(1));
         set_slot_digits(8, density.at_20 / (1.0f + (slot_value(1) - 20.0f) * density.expansion), 3);
-        if (slot_value(5) <= 999.0f) break;
-    }
+        return slot_value(5) <= 999.0f;
+    });
     last = v;
     convert_data_slot(5, 3);
     std::string& text = problem_texts.problem_text;

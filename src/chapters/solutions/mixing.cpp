@@ -29,18 +29,20 @@ struct CommonIonPick {
 CommonIonPick pick_common_ion_salts()
 {
     std::int32_t& last = last_pick(12);
-    for (std::int32_t round = 1;; ++round) {
-        const std::int32_t t = random_int(1, 2);
-        const std::int32_t n = t == 1 ? random_int(11, 13) : random_int(16, 18);
-        if (repeats_last_pick(n, last) && round < redraw_cap) continue;
-        const CommonIonList& list = common_ion_list(n);
-        const std::int32_t count = list.salt_count;
-        const std::int32_t i1 = random_int(1, count);
-        const std::int32_t i2 = random_int(1, count);
-        if (i1 == i2 && round < redraw_cap) continue;
-        last = n;
-        return {&list, list.salts[i1 - 1], list.salts[i2 - 1]};
-    }
+    std::int32_t n = 0, i1 = 0, i2 = 0;
+    draw_until_accepted([&] {
+        n = draw_unrepeated(last, [] {
+            const std::int32_t t = random_int(1, 2);
+            return t == 1 ? random_int(11, 13) : random_int(16, 18);
+        });
+        const std::int32_t count = common_ion_list(n).salt_count;
+        i1 = random_int(1, count);
+        i2 = random_int(1, count);
+        return i1 != i2;
+    });
+    last = n;
+    const CommonIonList& list = common_ion_list(n);
+    return {&list, list.salts[i1 - 1], list.salts[i2 - 1]};
 }
 
 void draw_volume(std::int32_t slot)
@@ -69,14 +71,14 @@ bool shown_below(double a, double b)
     return a < b - 1e-6 * std::abs(b);
 }
 
-// The second stock (slot 5) drawn again, up to redraw_cap times, until accepted() holds.
+// The second stock (slot 5) drawn again until accepted() holds.
 template <typename Accepted>
 void draw_second_stock(Accepted accepted)
 {
-    for (std::int32_t round = 1; round <= redraw_cap; ++round) {
+    draw_until_accepted([&] {
         draw_stock(5);
-        if (accepted()) return;
-    }
+        return accepted();
+    });
 }
 
 // Slot 6 := the two volumes' total, slot 7 := the ion concentration of their

@@ -42,11 +42,11 @@ std::int32_t pick_reaction(std::int32_t problem, std::int32_t lo, std::int32_t h
 {
     std::int32_t& last = last_pick(problem);
     std::int32_t r = 0;
-    for (std::int32_t round = 1; round <= redraw_cap; ++round) {
+    draw_until_accepted([&] {
         r = draw_unrepeated(last, [&] { return random_int(lo, hi); });
         if (app_state.version_number == text_version && textbook_record != 0) r = textbook_record;
-        if (reaction_kind(r) == (lo <= 150 ? 'i' : 'm')) break;
-    }
+        return reaction_kind(r) == (lo <= 150 ? 'i' : 'm');
+    });
     last = r;
     return r;
 }
@@ -150,10 +150,10 @@ void generate_problem_29()
     skip_random_draws(3);
     std::int32_t& last = last_pick(29);
     std::int32_t i = 0;
-    for (std::int32_t round = 1; round <= redraw_cap; ++round) {
+    draw_until_accepted([&] {
         i = draw_unrepeated(last, [] { return random_int(1, static_cast<std::int32_t>(redox_roles.size())); });
-        if (reaction_kind(redox_roles[i - 1].reaction) == 'i') break;
-    }
+        return reaction_kind(redox_roles[i - 1].reaction) == 'i';
+    });
     last = i;
     const RedoxRoles& roles = redox_roles[i - 1];
     const std::int32_t r = roles.reaction;
@@ -227,20 +227,20 @@ void generate_problem_33()
     EquationTerms terms;
     std::int32_t i1 = 0;
     std::int32_t i2 = 0;
-    for (std::int32_t round = 1; round <= redraw_cap; ++round) {
+    draw_until_accepted([&] {
         r = draw_unrepeated(last, [] { return random_int(101, 150); });
         if (app_state.version_number == text_version) r = 128;
-        if (reaction_kind(r) != 'i' || !parse_equation_terms(reaction_record(r), terms)) continue;
-        if (terms.reactant_count < 2) continue;
+        if (reaction_kind(r) != 'i' || !parse_equation_terms(reaction_record(r), terms)) return false;
+        if (terms.reactant_count < 2) return false;
         i1 = random_int(1, terms.reactant_count);
         i2 = random_int(1, terms.reactant_count);
-        if (i1 == i2) continue;
+        if (i1 == i2) return false;
         const auto medium_species = [&](std::int32_t j) {
             return std::find(std::begin(no_medium_species), std::end(no_medium_species), species_text(r, terms, j)) !=
                    std::end(no_medium_species);
         };
-        if (!medium_species(i1) && !medium_species(i2)) break;
-    }
+        return !medium_species(i1) && !medium_species(i2);
+    });
     last = r;
     const std::string s1 = species_text(r, terms, i1);
     const std::string s2 = species_text(r, terms, i2);
@@ -297,11 +297,11 @@ void generate_problem_34()
     skip_random_draws(1);
     std::int32_t& last = last_pick(34);
     std::int32_t i = 0;
-    for (std::int32_t round = 1; round <= redraw_cap; ++round) {
+    draw_until_accepted([&] {
         i = draw_unrepeated(last, [] { return random_int(1, static_cast<std::int32_t>(redox_products.size())); });
         if (app_state.version_number == text_version) i = 1;
-        if (reaction_kind(redox_products[i - 1].reaction) == 'i') break;
-    }
+        return reaction_kind(redox_products[i - 1].reaction) == 'i';
+    });
     last = i;
     const RedoxProduct& record = redox_products[i - 1];
     const std::int32_t r = record.reaction;

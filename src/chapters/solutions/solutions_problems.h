@@ -9,6 +9,7 @@
 
 #include "chapters/solutions/solutions_tables.h"
 #include "frame/app_state.h"
+#include "frame/generator_kit.h"
 #include "frame/statement_equation.h"
 
 namespace solutions {
@@ -36,17 +37,15 @@ std::string short_compound_name(std::int32_t k);
 
 // --- Data ------------------------------------------------------------------
 
-// Loops that draw again until their data make sense end within a few rounds
-// in every version the tests try; the cap only keeps a page from hanging on
-// a stream no one has seen.
-inline constexpr std::int32_t redraw_cap = 1000;
-
 // draw() until its result does not repeat last_pick under "Nessuna Versione".
 template <typename Draw>
 std::int32_t draw_unrepeated(std::int32_t last_pick, Draw draw)
 {
-    std::int32_t pick = draw();
-    for (std::int32_t round = 1; round < redraw_cap && repeats_last_pick(pick, last_pick); ++round) pick = draw();
+    std::int32_t pick = 0;
+    draw_until_accepted([&] {
+        pick = draw();
+        return !repeats_last_pick(pick, last_pick);
+    });
     return pick;
 }
 

@@ -17,13 +17,13 @@ namespace solutions {
 void generate_problem_17()
 {
     skip_random_draws(1);
-    for (std::int32_t round = 1; round <= redraw_cap; ++round) {
+    draw_until_accepted([] {
         set_slot_digits(1, random_real(30.0f, 112.0f), 2);
         set_slot_digits(2, random_real(20.0f, 80.0f), 3);
         value_slots[3].value = solvent_vapour_pressure(benzene, slot_value(1));
         value_slots[4].value = solvent_vapour_pressure(toluene, slot_value(1));
-        if (slot_value(3) <= 999.0f && slot_value(4) <= 999.0f) break;
-    }
+        return slot_value(3) <= 999.0f && slot_value(4) <= 999.0f;
+    });
     convert_data_slot(3, 3);
     convert_data_slot(4, 3);
     problem_texts.problem_text =
@@ -49,15 +49,15 @@ void generate_problem_18()
     skip_random_draws(1);
     std::int32_t& last = last_pick(18);
     std::int32_t k = 0;
-    for (std::int32_t round = 1; round <= redraw_cap; ++round) {
+    draw_until_accepted([&] {
         k = draw_unrepeated(last, [] { return random_int(1, 2); });
         skip_random_draws(1);
         set_slot_digits(1, random_real(20.0f, 80.0f), 2);
         set_slot_digits(2, random_real(20.0f, 80.0f), 3);
         value_slots[4].value = solvent_vapour_pressure(chloroform, slot_value(1));
         value_slots[5].value = solvent_vapour_pressure(carbon_tetrachloride, slot_value(1));
-        if (slot_value(4) <= 999.0f && slot_value(5) <= 999.0f) break;
-    }
+        return slot_value(4) <= 999.0f && slot_value(5) <= 999.0f;
+    });
     last = k;
     convert_data_slot(4, 3);
     convert_data_slot(5, 3);

@@ -158,7 +158,7 @@ void generate_problem_18()
 void generate_problem_19()
 {
     skip_random_draws(1);
-    redraw_until([] {
+    draw_until_accepted([] {
         value_slots[1].value = draw_magnitude(9.9f, -1, 2);
         value_slots[2].value = random_real(0.2f * slot_value(1), 5.0f * slot_value(1));
         return std::fabs(slot_value(1) - slot_value(2)) / slot_value(1) >= 0.1f;
@@ -208,7 +208,7 @@ struct GasReaction {
 GasReaction draw_gas_reaction(std::int32_t problem, bool textbook_reaction)
 {
     GasReaction reaction;
-    redraw_until([&] {
+    draw_until_accepted([&] {
         reaction.entry_column = 2 * random_int(1, 10) - 1;
         if (textbook_reaction) reaction.entry_column = 1;
         const std::int32_t col = reaction.entry_column;

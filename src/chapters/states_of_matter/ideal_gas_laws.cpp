@@ -82,7 +82,7 @@ void generate_problem_1()
     skip_random_draws(1);
     const std::int32_t variant = random_int(1, 2);
     const std::int32_t u = random_int(1, 3);
-    redraw_until([] {
+    draw_until_accepted([] {
         for (std::int32_t slot = 1; slot <= 4; ++slot)
             value_slots[slot].value = draw_magnitude(9.99f, -1, slot % 2 == 1 ? 1 : 0);
         return differ_by_a_tenth(slot_value(1), slot_value(3)) && differ_by_a_tenth(slot_value(2), slot_value(4));
@@ -119,7 +119,7 @@ void generate_problem_2()
 {
     skip_random_draws(1);
     std::int32_t i = 0;
-    redraw_until([&] {
+    draw_until_accepted([&] {
         i = random_int(1, 17);
         if (no_version_in_use() && i == state.last_draw[2]) return false;
         value_slots[1].value = draw_magnitude(9.9f, -1, 2);
@@ -147,8 +147,8 @@ void generate_problem_3()
 {
     skip_random_draws(1);
     const std::int32_t variant = random_int(1, 2);
-    redraw_until([] {
-        redraw_until([] {
+    draw_until_accepted([] {
+        draw_until_accepted([] {
             value_slots[1].value = draw_magnitude(9.99f, -1, 1);
             value_slots[2].value = random_real(10.0f, 150.0f);
             value_slots[3].value = draw_magnitude(9.99f, -1, 1);
@@ -197,8 +197,8 @@ std::int32_t draw_closed_vessel(std::int32_t skipped)
 {
     skip_random_draws(skipped);
     const std::int32_t u = random_int(1, 3);
-    redraw_until([u] {
-        redraw_until([] {
+    draw_until_accepted([u] {
+        draw_until_accepted([] {
             value_slots[1].value = random_real(10.0f, 150.0f);
             value_slots[2].value = draw_magnitude(9.99f, -1, 0);
             value_slots[3].value = random_real(10.0f, 150.0f);
@@ -412,7 +412,7 @@ void generate_problem_14()
     std::int32_t h = 0;
     std::int32_t o = 0;
     std::int32_t n = 1;
-    redraw_until([&] {
+    draw_until_accepted([&] {
         c = random_int(3, 5);
         o = random_int(0, 1);
         h = random_int(c + n, 2 * c + n);

@@ -231,7 +231,7 @@ void generate_problem_37()
         answer = "Fase solida";
         break;
     case 2:
-        redraw_until([&] {
+        draw_until_accepted([&] {
             t = random_real(d.tf + 0.02f, 490.0f);
             p = random_real(d.vaporisation_pressure(t) + 0.05f, 0.95f);
             return p < 0.95f;
@@ -241,7 +241,7 @@ void generate_problem_37()
     case 3:
         // Below ps = 0.1 no pressure lies 0.05 under the curve and above
         // 0.05: such a temperature is drawn again.
-        redraw_until([&] {
+        draw_until_accepted([&] {
             t = random_real(220.0f, 490.0f);
             return d.sublimation_pressure(t) >= 0.1f;
         });
@@ -255,7 +255,7 @@ void generate_problem_37()
         answer = "Equilibrio solido-gas (sublimazione)";
         break;
     case 5:
-        redraw_until([&] {
+        draw_until_accepted([&] {
             t = random_real(d.tf + 0.02f, 490.0f);
             p = d.vaporisation_pressure(t);
             return p < 0.95f;
@@ -291,7 +291,7 @@ void generate_problem_38()
     Transition transition;
     switch (variant) {
     case 1:
-        redraw_until([&] {
+        draw_until_accepted([&] {
             t1 = random_real(210.0f, d.t3);
             p = random_real(d.p3 + 0.05f, 0.95f);
             t2 = random_real(d.melting_temperature(p) + 5.0f, d.boiling_temperature(p) - 5.0f);
@@ -301,7 +301,7 @@ void generate_problem_38()
         break;
     case 2: {
         float ts = 0.0f;
-        redraw_until([&] {
+        draw_until_accepted([&] {
             p = random_real(d.as * std::exp(d.bs * -0.0047619049f), d.sublimation_p[8]);
             ts = d.sublimation_temperature(p);
             t1 = random_real(210.0f, ts - 5.0f);
@@ -312,7 +312,7 @@ void generate_problem_38()
         break;
     }
     case 3:
-        redraw_until([&] {
+        draw_until_accepted([&] {
             t1 = random_real(210.0f, d.t3);
             p = random_real(d.p3 + 0.05f, 0.95f);
             t2 = random_real(d.boiling_temperature(p) + 5.0f, 490.0f);
@@ -321,7 +321,7 @@ void generate_problem_38()
         transition = {"Fusione ed ebollizione", "Condensazione e solidificazione"};
         break;
     default:
-        redraw_until([&] {
+        draw_until_accepted([&] {
             p = random_real(d.p3 + 0.05f, 0.95f);
             if (d.boiling_temperature(p) > 485.0f) return false;
             t1 = random_real(d.melting_temperature(p) + 5.0f, d.boiling_temperature(p) - 5.0f);
@@ -352,7 +352,7 @@ void generate_problem_39()
     switch (variant) {
     case 1:
         // As in problem 37: a gas side needs ps(T) of 0.1 at least.
-        redraw_until([&] {
+        draw_until_accepted([&] {
             t = random_real(210.0f, d.t3);
             return d.sublimation_pressure(t) >= 0.1f;
         });
@@ -361,7 +361,7 @@ void generate_problem_39()
         transition = {"Sublimazione", "Brinamento"};
         break;
     case 2:
-        redraw_until([&] {
+        draw_until_accepted([&] {
             t = random_real(d.tf + 0.02f, 490.0f);
             p1 = random_real(d.vaporisation_pressure(t) + 0.05f, 0.95f);
             return p1 < 0.95f;
@@ -370,7 +370,7 @@ void generate_problem_39()
         transition = {"Ebollizione", "Condensazione"};
         break;
     case 3:
-        redraw_until([&] {
+        draw_until_accepted([&] {
             t = random_real(d.t3 + 3.0f, d.tf - 3.0f);
             p1 = random_real(d.vaporisation_pressure(t) + 0.05f, d.melting_pressure(t) - 0.02f);
             p2 = random_real(d.melting_pressure(t) + 0.02f, 0.95f);
@@ -379,7 +379,7 @@ void generate_problem_39()
         transition = {"Solidificazione", "Fusione"};
         break;
     default:
-        redraw_until([&] {
+        draw_until_accepted([&] {
             t = random_real(d.t3 + 3.0f, d.tf - 3.0f);
             p1 = random_real(0.05f, d.vaporisation_pressure(t) - 0.05f);
             p2 = random_real(d.melting_pressure(t) + 0.02f, 0.95f);

@@ -64,7 +64,7 @@ struct CubicMetal {
 CubicMetal draw_cubic_metal(std::int32_t problem)
 {
     CubicMetal metal{0, 0, 0};
-    redraw_until([&] {
+    draw_until_accepted([&] {
         metal.lattice = random_int(1, 2);
         metal.position = metal.lattice == 1 ? 2 * random_int(1, 13) - 1 : 2 * random_int(1, 10) + 49;
         return !(no_version_in_use() && metal.position == state.last_draw[problem]);
@@ -219,7 +219,7 @@ void generate_problem_34()
     skip_random_draws(4);
     std::int32_t variant = 0;
     std::int32_t pair = 0;
-    redraw_until([&] {
+    draw_until_accepted([&] {
         variant = random_int(1, 3);
         if (no_version_in_use() && variant == state.last_draw[34]) return false;
         set_slot_digits(1, random_real(0.7f, 1.0f), 3);

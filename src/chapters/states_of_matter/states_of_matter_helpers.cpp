@@ -2,6 +2,7 @@
 
 #include "chapters/states_of_matter/states_of_matter_problems.h"
 #include "chemistry/table_fields.h"
+#include "frame/generator_kit.h"
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
 #include "numbers/random_stream.h"
@@ -20,7 +21,7 @@ TwoPositions draw_two_positions(std::int32_t problem, std::int32_t count)
 {
     StatesOfMatterState& state = states_of_matter_state;
     TwoPositions drawn{0, 0};
-    redraw_until([&] {
+    draw_until_accepted([&] {
         drawn.first = random_int(1, count);
         if (no_version_in_use() && drawn.first == state.last_draw[problem]) return false;
         drawn.second = random_int(1, count);

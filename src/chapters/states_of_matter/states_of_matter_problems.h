@@ -49,8 +49,6 @@ struct StatesOfMatterState {
     std::array<std::int32_t, 42> last_draw{};
     VanDerWaalsTable van_der_waals{};
     PhaseDiagram diagram;
-    // Redraw loops that gave up at their bound; the draws allow none.
-    std::int32_t exhausted_loops = 0;
 };
 extern StatesOfMatterState states_of_matter_state;
 
@@ -65,16 +63,6 @@ inline bool no_version_in_use()
 
 // random_real (1.0, top) · 10^k, the exponent k drawn first in [lo, hi].
 float draw_magnitude(float top, std::int32_t lo, std::int32_t hi);
-
-// Runs pass until it returns true: one pass of a redraw loop. The loops
-// end with probability one; the bound only keeps a page from hanging.
-template <typename Pass>
-void redraw_until(Pass pass)
-{
-    for (std::int32_t n = 0; n < 1000000; ++n)
-        if (pass()) return;
-    ++states_of_matter_state.exhausted_loops;
-}
 
 // Two different positions from 1 to count, drawn together again until they
 // differ; under "Nessuna Versione" the first never repeats the problem's

@@ -46,7 +46,7 @@ std::int32_t draw_reaction(std::int32_t problem)
 {
     const BalancingProblem& b = balancing_problem(problem);
     std::int32_t k = 0;
-    redraw_until_accepted([&] {
+    draw_until_accepted([&] {
         k = random_int(b.first_reaction, b.last_reaction);
         return k != b.excluded && !repeats_last_draw(problem, k) && record_columns(reaction_record(k), 1, 1) == "s";
     });
@@ -184,7 +184,7 @@ void generate_problem_27()
     mark_species(work, choose_species(work, trimmed_length(work)));
     const std::int32_t length = trimmed_length(work);
     std::int32_t s = 0;
-    redraw_until_accepted([&] {
+    draw_until_accepted([&] {
         s = choose_species(work, length);
         // A marked species shows the question mark 8 columns on.
         return record_columns(work, s + 8, s + 8) != "?";

@@ -322,7 +322,7 @@ void generate_problem_23()
     std::int32_t d = 0;
     // Near-equal salts can make the masses solved back from the rounded
     // data leave the sample: such data are drawn again.
-    redraw_until_accepted([&] {
+    draw_until_accepted([&] {
         m = pick_mixture_of_two(pick_problem_variant(7, stoichiometry_state.last_draw[23], 0));
         const SaltMasses& s1 = m.first_masses;
         const SaltMasses& s2 = m.second_masses;

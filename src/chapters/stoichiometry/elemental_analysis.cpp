@@ -44,7 +44,7 @@ bool has_count_one(std::int32_t k)
 std::int32_t draw_compound_11()
 {
     std::int32_t k = 0;
-    redraw_until_accepted([&] {
+    draw_until_accepted([&] {
         const bool from_list = random_real(0.0f, 1.0f) > 0.8f;
         if (from_list) {
             k = formulas_without_ones[static_cast<std::size_t>(random_int(1, 25) - 1)];
@@ -181,7 +181,7 @@ void generate_problem_13()
     skip_random_draws(3);
     bool hydroxide = true;
     std::int32_t k = 0;
-    redraw_until_accepted([&] {
+    draw_until_accepted([&] {
         hydroxide = random_int(1, 2) == 1;
         k = hydroxide ? random_int(51, 70) : random_int(151, 160);
         return is_filled_compound(k) && !repeats_last_draw(13, k);
@@ -214,7 +214,7 @@ void generate_problem_14()
     std::int32_t row = 0;
     std::int32_t valence = 0;
     std::int32_t k = 0;
-    redraw_until_accepted([&] {
+    draw_until_accepted([&] {
         salt_class = random_int(1, 5);
         if (repeats_last_draw(14, salt_class)) return false;
         halogen = random_int(1, 3);
@@ -267,7 +267,7 @@ void generate_problem_15()
     std::int32_t c = 0;
     std::int32_t h = 0;
     std::int32_t o = 0;
-    redraw_until_accepted([&] {
+    draw_until_accepted([&] {
         c = random_int(4, 12);
         h = random_int(c, 2 * c + 2);
         o = random_int(0, 3);

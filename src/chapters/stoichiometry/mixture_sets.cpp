@@ -91,9 +91,9 @@ Mixture pick_mixture_of_two(std::int32_t set)
 Mixture pick_distinct_mixture(std::int32_t memory)
 {
     Mixture m;
-    redraw_until_accepted([&] {
+    draw_until_accepted([&] {
         std::int32_t set = 0;
-        redraw_until_accepted([&] {
+        draw_until_accepted([&] {
             set = random_int(1, second_loader_sets);
             return !repeats_last_draw(memory, set);
         });

@@ -79,7 +79,7 @@ std::int32_t draw_element_and_sample(std::int32_t u, bool discard_draw)
 std::int32_t draw_compound(std::int32_t first)
 {
     std::int32_t k = 0;
-    redraw_until_accepted([&] {
+    draw_until_accepted([&] {
         k = random_int(first, compound_slots);
         return is_drawable_compound(k);
     });
@@ -141,7 +141,7 @@ void generate_problem_1()
 {
     skip_random_draws(1);
     std::int32_t z = 0;
-    redraw_until_accepted([&] {
+    draw_until_accepted([&] {
         z = random_int(1, 83);
         return z != 43;
     });
@@ -168,7 +168,7 @@ void generate_problem_2()
     std::int32_t u = 0;
     const MassUnit& unit = draw_mass_unit(u);
     std::int32_t z = 0;
-    redraw_until_accepted([&] {
+    draw_until_accepted([&] {
         z = draw_element_and_sample(u, true);
         return !repeats_last_draw(2, z);
     });
@@ -191,7 +191,7 @@ void generate_problem_3()
     const bool by_metal = random_int(4, 6) == 6;
     std::int32_t z1 = 0;
     std::int32_t z2 = 0;
-    redraw_until_accepted([&] {
+    draw_until_accepted([&] {
         z1 = by_metal ? draw_metal() : draw_element_of_known_mass();
         set_slot_atomic_mass(1, z1);
         if (repeats_last_draw(3, z1)) return false;
@@ -222,7 +222,7 @@ void generate_problem_4()
     const MassUnit& unit = draw_mass_unit(u);
     std::int32_t z1 = 0;
     std::int32_t z2 = 0;
-    redraw_until_accepted([&] {
+    draw_until_accepted([&] {
         z1 = draw_element_and_sample(u, false);
         if (repeats_last_draw(4, z1)) return false;
         z2 = draw_metal();

@@ -54,7 +54,7 @@ template <typename Accept>
 Reaction draw_reaction(std::int32_t memory, std::int32_t textbook, Accept accept)
 {
     Reaction r;
-    redraw_until_accepted([&] {
+    draw_until_accepted([&] {
         r.number = random_int(1, 100);
         if (repeats_last_draw(memory, r.number)) return false;
         if (app_state.version_number == text_version && textbook != 0) r.number = textbook;

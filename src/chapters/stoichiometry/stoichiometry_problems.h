@@ -2,7 +2,6 @@
 // helpers its sections share.
 #pragma once
 
-#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -19,29 +18,12 @@
 struct StoichiometryState {
     std::array<std::int32_t, 34> last_draw{};  // indexed by problem, [0] unused
     std::int32_t last_halogen = 0;             // problem 14 keeps its salt class in last_draw
-    // The most passes any redraw loop has needed so far: the tests show it
-    // stays far below redraw_cap.
-    std::int32_t longest_redraw = 0;
 };
 extern StoichiometryState stoichiometry_state;
 
 namespace stoichiometry {
 
 // --- Draws --------------------------------------------------------------
-
-// Every redraw loop ends after this many passes, keeping its last draw: a
-// loop that the data could keep from ever accepting must not hang the page.
-inline constexpr std::int32_t redraw_cap = 100000;
-
-// Runs draw (which returns true when it accepts what it drew) until it
-// accepts, at most redraw_cap times.
-template <typename Draw>
-void redraw_until_accepted(Draw draw)
-{
-    std::int32_t pass = 1;
-    while (!draw() && pass < redraw_cap) ++pass;
-    stoichiometry_state.longest_redraw = std::max(stoichiometry_state.longest_redraw, pass);
-}
 
 // Under "Nessuna Versione" a visit never poses what the previous visit that
 // kept this memory posed.

@@ -29,13 +29,13 @@ constexpr std::string_view per_kelvin_mole = " J/(K•mol)";
 void draw_signed_pair()
 {
     float a = 0.0f, b = 0.0f;
-    for (std::int32_t round = 0; round < redraw_cap; ++round) {
+    draw_until_accepted([&] {
         a = random_real(5.0f, 25.0f);
         b = random_real(5.0f, 25.0f);
         if (random_int(1, 2) == 1) a = -a;
         if (random_int(1, 2) == 1) b = -b;
-        if (std::abs(a - b) >= 1.0f) break;
-    }
+        return std::abs(a - b) >= 1.0f;
+    });
     set_slot_digits(1, a, 3);
     set_slot_digits(2, b, 3);
 }

@@ -166,7 +166,7 @@ void generate_problem_16()
     skip_random_draws(3);
     std::int32_t n = 0, m = 0, e = 0;
     Distribution d1, d2;
-    for (std::int32_t round = 0; round < redraw_cap; ++round) {
+    draw_until_accepted([&] {
         n = random_int(4, 9);
         d1.a = random_int(1, 2);
         d1.b = random_int(0, n - d1.a);
@@ -176,8 +176,8 @@ void generate_problem_16()
         d2.a = random_int(0, 2);
         d2.b = random_int(0, n - d2.a);
         d2.c = n - d2.a - d2.b;
-        if (!repeats_last_draw(16, m) && d2.a * m + d2.b == e && d2 != d1) break;
-    }
+        return !repeats_last_draw(16, m) && d2.a * m + d2.b == e && d2 != d1;
+    });
     thermo_kinetics_state.last_draw[16] = m;
 
     set_slot_digits(1, static_cast<float>(n), 1);
@@ -203,7 +203,7 @@ void generate_problem_17()
     skip_random_draws(6);
     std::int32_t n = 0, m = 0, e = 0;
     Distribution d1, d2;
-    for (std::int32_t round = 0; round < redraw_cap; ++round) {
+    draw_until_accepted([&] {
         n = 50 * random_int(10, 19);
         m = random_int(2, 5);
         d1.a = random_int(30, n / (3 * m));
@@ -213,8 +213,8 @@ void generate_problem_17()
         d2.a = random_int(30, n / (3 * m));
         d2.b = random_int(1, n - d2.a);
         d2.c = n - d2.b - d2.a;
-        if (d1.c > 0 && d2.c > 0 && !repeats_last_draw(17, m) && d2.a * m + d2.b == e && d2 != d1) break;
-    }
+        return d1.c > 0 && d2.c > 0 && !repeats_last_draw(17, m) && d2.a * m + d2.b == e && d2 != d1;
+    });
     thermo_kinetics_state.last_draw[17] = m;
 
     set_slot_count(1, n);
@@ -298,12 +298,12 @@ void generate_problem_20()
     skip_random_draws(1);
     std::int32_t i = 0;
     float t1 = 0.0f, t2 = 0.0f;
-    for (std::int32_t round = 0; round < redraw_cap; ++round) {
+    draw_until_accepted([&] {
         i = draw_unrepeated(20, 1, 8);
         t1 = random_real(20.0f, 90.0f);
         t2 = random_real(20.0f, 90.0f);
-        if (std::abs(t1 - t2) >= 10.0f) break;
-    }
+        return std::abs(t1 - t2) >= 10.0f;
+    });
     thermo_kinetics_state.last_draw[20] = i;
     set_slot_digits(5, t1, 3);
     set_slot_digits(6, t2, 3);
@@ -388,11 +388,11 @@ void generate_problem_23()
     skip_random_draws(3);
     std::int32_t i = 0;
     float t = 0.0f;
-    for (std::int32_t round = 0; round < redraw_cap; ++round) {
+    draw_until_accepted([&] {
         i = draw_unrepeated(23, 1, 5);
         t = random_real(5.0f, 90.0f);
-        if (std::abs(t - 25.0f) >= 10.0f) break;
-    }
+        return std::abs(t - 25.0f) >= 10.0f;
+    });
     thermo_kinetics_state.last_draw[23] = i;
     const std::int32_t c = candidate(noble_gases, i);
     const float molar_mass = compound_molar_mass(c);

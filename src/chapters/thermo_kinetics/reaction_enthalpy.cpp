@@ -153,7 +153,7 @@ void generate_problem_13()
     OrganicCounts f1, f2;
     std::int32_t a1 = 1, a2 = 1;
     std::int32_t carbon = 0;
-    for (std::int32_t round = 0; round < redraw_cap; ++round) {
+    draw_until_accepted([&] {
         const std::int32_t k1 = draw_unrepeated(13, 1, 2);
         f1 = draw_organic_counts(k1);
         f2 = draw_organic_counts(random_int(1, 2));
@@ -164,11 +164,10 @@ void generate_problem_13()
         a1 = random_int(1, 2);
         a2 = a1 == 1 && random_int(1, 2) == 1 ? 2 : 1;
         carbon = a2 * f2.c - a1 * f1.c;
-        if (carbon != 0) {
-            thermo_kinetics_state.last_draw[13] = k1;
-            break;
-        }
-    }
+        if (carbon == 0) return false;
+        thermo_kinetics_state.last_draw[13] = k1;
+        return true;
+    });
 
     // Carbon monoxide (x), water (y) and oxygen (z) on the left (L) or the right (R).
     std::int32_t xl = carbon > 0 ? carbon : 0, xr = carbon < 0 ? -carbon : 0;

@@ -20,8 +20,10 @@ namespace thermo_kinetics {
 std::int32_t draw_unrepeated(std::int32_t problem, std::int32_t lo, std::int32_t hi)
 {
     std::int32_t draw = 0;
-    do draw = random_int(lo, hi);
-    while (repeats_last_draw(problem, draw));
+    draw_until_accepted([&] {
+        draw = random_int(lo, hi);
+        return !repeats_last_draw(problem, draw);
+    });
     return draw;
 }
 
@@ -76,15 +78,15 @@ ContactSamples draw_contact_samples(std::int32_t problem)
     std::int32_t i1 = 0, i2 = 0;
     float t1 = 0.0f, t2 = 0.0f;
     // Any rejection starts the choice again from the first sample.
-    for (std::int32_t round = 0; round < redraw_cap; ++round) {
+    draw_until_accepted([&] {
         i1 = random_int(1, 8);
-        if (repeats_last_draw(problem, i1)) continue;
+        if (repeats_last_draw(problem, i1)) return false;
         i2 = random_int(1, 8);
-        if (i2 == i1) continue;
+        if (i2 == i1) return false;
         t1 = random_real(20.0f, 90.0f);
         t2 = random_real(20.0f, 90.0f);
-        if (std::abs(t1 - t2) >= 10.0f) break;
-    }
+        return std::abs(t1 - t2) >= 10.0f;
+    });
     thermo_kinetics_state.last_draw[problem] = i1;
     value_slots[5].value = t1;
     value_slots[6].value = t2;
@@ -134,12 +136,12 @@ std::int32_t pick_reaction(std::int32_t problem, std::string_view list, std::int
 {
     const auto entries = static_cast<std::int32_t>(list.size() / 3);
     std::int32_t j = 0, n = 0;
-    for (std::int32_t round = 0; round < redraw_cap; ++round) {
+    draw_until_accepted([&] {
         j = draw_unrepeated(problem, 1, entries);
         if (app_state.version_number == text_version) j = textbook_entry;
         n = read_i(record_at(list, 3, j)).value_or(0);
-        if (record_columns(reaction_record(n), 1, 1) == "s") break;
-    }
+        return record_columns(reaction_record(n), 1, 1) == "s";
+    });
     thermo_kinetics_state.last_draw[problem] = j;
     return n;
 }

@@ -33,10 +33,6 @@ inline bool repeats_last_draw(std::int32_t problem, std::int32_t draw)
 // random_int (lo, hi), drawn again while it repeats the previous visit's.
 std::int32_t draw_unrepeated(std::int32_t problem, std::int32_t lo, std::int32_t hi);
 
-// Acceptance loops draw again until their data pass; a version reproduces
-// the same draws, and passing data come long before this many rounds.
-inline constexpr std::int32_t redraw_cap = 1000000;
-
 // --- Compounds --------------------------------------------------------------
 
 // Columns first..last of compound k's record into the slot's input_text,
