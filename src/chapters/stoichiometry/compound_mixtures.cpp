@@ -9,7 +9,6 @@
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
-#include "numbers/formatted_conversions.h"
 #include "numbers/random_stream.h"
 #include "numbers/value_slots.h"
 #include "text/article_name.h"
@@ -373,8 +372,7 @@ void generate_problem_24()
         problem_texts.answer_text = percentages_answer(m, t, " è ");
     } else {
         // The stocks as converted, read back from their texts.
-        for (const Stock& s : {a, b})
-            value_slots[s.slot].value = read_list_real(value_slots[s.slot].input_text).value_or(slot_value(s.slot));
+        for (const Stock& s : {a, b}) value_slots[s.slot].value = slot_value_as_shown(s.slot);
         const float ma = slot_value(a.slot);
         const float mb = slot_value(b.slot);
         const float ua = slot_uncertainty(a.slot);
