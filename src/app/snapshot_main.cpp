@@ -2,6 +2,8 @@
 // it after choosing chapter, problem, version and level, and prints its
 // statement and answer markup. With --versions A-B it prints those of every
 // version from A to B instead, without a picture, for reviewers' sweeps.
+// With --clock S the program's clock stands at S seconds since 1970, so that
+// every run draws the same decoration and fact around the problem.
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
@@ -21,7 +23,7 @@ namespace {
 
 constexpr const char* usage =
     "uso: brunatel-snapshot --chapter C --problem P (--version V | --versions A-B) [--level L] [--scheme S] "
-    "[--answer] [--png FILE]";
+    "[--answer] [--png FILE] [--clock SECONDS]";
 
 std::optional<std::int32_t> whole_number(std::string_view text)
 {
@@ -82,6 +84,7 @@ int main(int argc, char** argv)
     PageChoice choice;
     std::string png;
     std::optional<VersionRange> versions;
+    std::optional<std::int32_t> clock;
     bool chapter = false, problem = false, version = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view option = argv[i];
@@ -120,6 +123,8 @@ int main(int argc, char** argv)
             choice.level = *number;
         } else if (option == "--scheme") {
             choice.scheme = *number;
+        } else if (option == "--clock") {
+            clock = *number;
         } else {
             return refuse("Opzione sconosciuta: " + std::string(option));
         }
@@ -130,7 +135,12 @@ int main(int argc, char** argv)
 
     platform::qt::silence_qt_notices();
     platform::qt::Application application(argc, argv);
+    if (!application.font_failure().empty()) {
+        std::cerr << application.font_failure() << "\n";
+        return 1;
+    }
     platform::qt::Session session;
+    if (clock) session.stop_clock(*clock);
     plug_in_program_parts();
     initial_settings();
     main_program();

@@ -65,10 +65,8 @@ std::optional<FontRequest> parse_font_options(std::string_view options)
 
 std::string font_family_for_face(std::string_view face)
 {
-    static const std::array<std::pair<const char*, const char*>, 4> kFaces{{
+    static const std::array<std::pair<const char*, const char*>, 2> kFaces{{
         {"arial", "Liberation Sans"},
-        {"times new roman", "Liberation Serif"},
-        {"courier new", "Liberation Mono"},
         {"symbol", "DejaVu Sans"},
     }};
     const std::string key = lower(face);

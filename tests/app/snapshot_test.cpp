@@ -14,6 +14,7 @@
 #include "platform/backend.h"
 #include "platform/recording_backend.h"
 #include "support/program_start.h"
+#include "support/tool_runs.h"
 
 namespace {
 
@@ -69,21 +70,12 @@ TEST_F(SnapshotBatch, AVersionOnThePageShownGivesTheTextsOfTheSinglePage)
     EXPECT_NE(show_chosen_version(text_version + 1, false), "");
 }
 
-enum class Stream { out, err };
+using testing_support::Stream;
 
-// Exit status and one stream of the tool run with the arguments, headless and
-// without a runtime directory, of which Qt would complain on start-up.
 std::pair<int, std::string> run_snapshot(const std::string& arguments, Stream read = Stream::err)
 {
-    const std::string command = "env -u XDG_RUNTIME_DIR QT_QPA_PLATFORM=offscreen " + std::string(BRUNATEL_SNAPSHOT) +
-                                " " + arguments + (read == Stream::err ? " 2>&1 >/dev/null" : " 2>/dev/null");
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return {-1, ""};
-    std::string output;
-    std::array<char, 256> buffer{};
-    while (const std::size_t n = std::fread(buffer.data(), 1, buffer.size(), pipe)) output.append(buffer.data(), n);
-    const int status = pclose(pipe);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, output};
+    const auto [status, output] = testing_support::run_tool(BRUNATEL_SNAPSHOT, arguments, read);
+    return {status, output};
 }
 
 TEST(SnapshotArguments, BadVersionRangesExitWithTwoAndAnItalianMessage)

@@ -53,8 +53,9 @@ TEST(FontOptions, FacesMapToInstalledFamilies)
 {
     EXPECT_EQ(platform::font_family_for_face("Arial"), "Liberation Sans");
     EXPECT_EQ(platform::font_family_for_face("arial"), "Liberation Sans");
-    EXPECT_EQ(platform::font_family_for_face("Times New Roman"), "Liberation Serif");
-    EXPECT_EQ(platform::font_family_for_face("Courier New"), "Liberation Mono");
+    // Faces the program never draws are not carried.
+    EXPECT_EQ(platform::font_family_for_face("Times New Roman"), "");
+    EXPECT_EQ(platform::font_family_for_face("Courier New"), "");
     EXPECT_FALSE(platform::font_family_for_face("Symbol").empty());
     EXPECT_EQ(platform::font_family_for_face("Wingdings"), "");
     EXPECT_TRUE(platform::is_symbol_face("SYMBOL"));

@@ -53,13 +53,15 @@ protected:
     }
 };
 
-TEST_F(QtTextTest, FontsOfTheFourFacesAreAvailable)
+TEST_F(QtTextTest, FontsOfTheTwoFacesTheProgramCarriesAreAvailable)
 {
-    EXPECT_EQ(qw_initialize_fonts(), 4);
-    for (const char* options :
-         {"t'Arial'h16b", "t'Arial'h16bei", "t'Symbol'h20bi", "t'Times New Roman'h14", "t'Courier New'h12"}) {
+    EXPECT_EQ(qw_initialize_fonts(), 2);
+    for (const char* options : {"t'Arial'h16b", "t'Arial'h16bei", "t'Arial'h12e", "t'Symbol'h20bi"}) {
         EXPECT_GT(qw_set_font(options), 0) << options;
     }
+    // Not carried, though a machine may have a font for them.
+    EXPECT_LE(qw_set_font("t'Times New Roman'h14"), 0);
+    EXPECT_LE(qw_set_font("t'Courier New'h12"), 0);
     EXPECT_LE(qw_set_font("t'No Such Face'h16"), 0);
     EXPECT_LE(qw_set_font("t'Arial'"), 0);
 }
@@ -120,8 +122,6 @@ TEST_F(QtTextTest, ClipRegionCutsText)
 
 TEST_F(QtTextTest, FacesKeepTheirCharacter)
 {
-    ASSERT_GT(qw_set_font("t'Courier New'h16"), 0);
-    EXPECT_EQ(qw_get_text_extent("iiii"), qw_get_text_extent("WWWW"));  // a fixed pitch
     ASSERT_GT(qw_set_font("t'Arial'h16"), 0);
     EXPECT_LT(qw_get_text_extent("iiii"), qw_get_text_extent("WWWW"));
     const std::int32_t plain = qw_get_text_extent("Bromo");

@@ -17,6 +17,7 @@
 #include "platform/mouse.h"
 #include "platform/qt/dialog_window.h"
 #include "platform/qt/frame_window.h"
+#include "platform/qt/own_fonts.h"
 #include "platform/qt/qt_backend.h"
 
 namespace platform::qt {
@@ -45,7 +46,12 @@ void silence_qt_notices()
 
 int run_application(int argc, char** argv, const std::vector<std::function<void()>>& startup)
 {
+    see_only_own_fonts();
     QApplication app(argc, argv);
+    if (const std::string failure = load_own_fonts(); !failure.empty()) {
+        report_font_failure(failure);
+        return 1;
+    }
     int exit_code = 0;
     {
         QtBackend backend(true);
@@ -62,12 +68,18 @@ int run_application(int argc, char** argv, const std::vector<std::function<void(
 }
 
 struct Application::Impl {
-    Impl(int& argc, char** argv) : app((choose_offscreen_without_display(), argc), argv) {}
+    Impl(int& argc, char** argv) : app((choose_offscreen_without_display(), see_only_own_fonts(), argc), argv) {}
     QApplication app;
+    std::string font_failure = load_own_fonts();
 };
 
 Application::Application(int& argc, char** argv) : impl_(std::make_unique<Impl>(argc, argv)) {}
 Application::~Application() = default;
+
+const std::string& Application::font_failure() const
+{
+    return impl_->font_failure;
+}
 
 struct Session::Impl {
     QtBackend backend{false};
@@ -87,6 +99,11 @@ Session::~Session()
 Backend& Session::backend()
 {
     return impl_->backend;
+}
+
+void Session::stop_clock(std::int64_t unix_seconds)
+{
+    impl_->backend.stop_clock(unix_seconds);
 }
 
 void Session::process_events(std::int32_t milliseconds)

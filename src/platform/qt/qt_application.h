@@ -15,7 +15,8 @@ namespace platform::qt {
 // Makes the application and its frame window, installs the Qt backend, runs
 // the start-up routines in order on the user-interface thread before any
 // input is dispatched, then dispatches events until the program ends.
-// Returns the exit code (rt_exit / rt_stop / closing the frame).
+// Returns the exit code (rt_exit / rt_stop / closing the frame), or 1 after
+// telling the user when the program's own fonts cannot be loaded.
 int run_application(int argc, char** argv, const std::vector<std::function<void()>>& startup);
 
 // Keeps Qt's own debug, info and warning messages (start-up notes on the
@@ -26,13 +27,17 @@ void silence_qt_notices();
 
 // The Qt application object for tools and test programs that open Sessions;
 // make one at the start of main. With no display and no QT_QPA_PLATFORM set,
-// it runs offscreen.
+// it runs offscreen. It draws only with the program's own fonts.
 class Application {
 public:
     Application(int& argc, char** argv);
     ~Application();
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
+
+    // An Italian message when the program's own fonts could not be loaded
+    // (nothing can then be drawn as it should); empty when they were.
+    const std::string& font_failure() const;
 
 private:
     struct Impl;
@@ -49,6 +54,9 @@ public:
     Session& operator=(const Session&) = delete;
 
     Backend& backend();
+    // Stops the clock the program reads, so that what it seeds from it (the
+    // page's decoration, the fact shown) is the same on every run.
+    void stop_clock(std::int64_t unix_seconds);
     // Dispatches pending events (posted tasks, repaints) for a moment.
     void process_events(std::int32_t milliseconds = 0);
     // The canvas colour at (x, y), unclipped; -1 outside the canvas.

@@ -308,4 +308,9 @@ void QtBackend::beep(std::int32_t frequency_hz, std::int32_t duration_ms)
     play_tone(frequency_hz, duration_ms);
 }
 
+std::int64_t QtBackend::unix_seconds()
+{
+    return stopped_clock_ ? *stopped_clock_ : Backend::unix_seconds();
+}
+
 }  // namespace platform::qt

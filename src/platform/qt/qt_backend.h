@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "platform/backend.h"
@@ -33,6 +34,7 @@ public:
     CanvasStore& store() { return store_; }
     std::int32_t exit_code() const { return exit_code_; }
     DialogWindow* top_dialog() const { return dialog_stack_.empty() ? nullptr : dialog_stack_.back(); }
+    void stop_clock(std::int64_t unix_seconds) { stopped_clock_ = unix_seconds; }
 
     void rectangle(const DrawState&, QwControl, std::int32_t, std::int32_t, std::int32_t, std::int32_t) override;
     void fill_rectangles(DrawState, std::span<const QwColourBox>) override;
@@ -68,6 +70,7 @@ public:
     void request_quit(std::int32_t code) override;
     void show_stop_message(std::string_view message) override;
     void beep(std::int32_t frequency_hz, std::int32_t duration_ms) override;
+    std::int64_t unix_seconds() override;
 
 private:
     struct UiWait {
@@ -90,6 +93,7 @@ private:
     std::vector<DialogWindow*> dialog_stack_;
     std::map<Dialog*, DialogWindow*> open_dialogs_;
     std::int32_t exit_code_ = 0;
+    std::optional<std::int64_t> stopped_clock_;
 };
 
 }  // namespace platform::qt

@@ -246,7 +246,7 @@ std::int32_t TextRenderer::draw(QImage& image, const DrawState& state, std::stri
 std::int32_t TextRenderer::available_faces()
 {
     std::int32_t count = 0;
-    for (const char* face : {"Arial", "Times New Roman", "Courier New", "Symbol"}) {
+    for (const char* face : {"Arial", "Symbol"}) {
         if (!installed_family(face).isEmpty()) ++count;
     }
     return count;

@@ -30,8 +30,8 @@ public:
     std::int32_t draw(QImage& image, const DrawState& state, std::string_view text);
     // The font that a handle draws with.
     const QFont& font(std::int32_t handle) { return entry(resolve(handle)).font; }
-    // How many of the four faces (Arial, Times New Roman, Courier New,
-    // Symbol) can be had.
+    // How many of the two faces the program draws with (Arial, Symbol) can
+    // be had.
     static std::int32_t available_faces();
 
 private:

@@ -1,0 +1,115 @@
+// The pages have the same pixels whatever fonts the machine has, and a
+// program whose own fonts are damaged says so in Italian and exits cleanly.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+#include "support/tool_runs.h"
+
+namespace font_independence_test {
+namespace {
+
+namespace fs = std::filesystem;
+using testing_support::run_tool;
+
+std::string contents(const fs::path& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+class FontIndependence : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        folder = fs::temp_directory_path() /
+                 ("brunatel-fonts-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+    }
+    void TearDown() override { fs::remove_all(folder); }
+
+    // A font configuration that sees only the given folders' fonts.
+    std::string configuration(const std::string& name, const std::vector<fs::path>& font_folders) const
+    {
+        const fs::path path = folder / (name + ".conf");
+        std::ofstream out(path);
+        out << "<?xml version=\"1.0\"?>\n<fontconfig>\n";
+        for (const fs::path& f : font_folders) out << "  <dir>" << f.string() << "</dir>\n";
+        out << "  <cachedir>" << (folder / "cache").string() << "</cachedir>\n</fontconfig>\n";
+        return "FONTCONFIG_FILE=" + path.string();
+    }
+
+    // The page as the snapshot tool draws it on a stopped clock.
+    std::string page(const std::string& page_options, const std::string& environment, const std::string& name) const
+    {
+        const fs::path png = folder / (name + ".png");
+        const auto run =
+            run_tool(BRUNATEL_SNAPSHOT, page_options + " --answer --clock 1700000000 --png " + png.string(),
+                     testing_support::Stream::err, environment);
+        EXPECT_EQ(run.status, 0) << name << ": " << run.output;
+        return contents(png);
+    }
+
+    fs::path folder;
+};
+
+TEST_F(FontIndependence, PagesHaveTheSamePixelsWhateverFontsTheMachineHas)
+{
+    // Other versions of the same families, where the machine has them.
+    std::vector<std::pair<std::string, std::string>> machines = {{"none", configuration("none", {})}};
+    std::vector<fs::path> all;
+    for (const char* name : {"liberation", "liberation2", "dejavu"}) {
+        const fs::path f = fs::path("/usr/share/fonts/truetype") / name;
+        if (!fs::is_directory(f)) continue;
+        all.push_back(f);
+        machines.emplace_back(name, configuration(name, {f}));
+    }
+    machines.emplace_back("all", configuration("all", all));
+    // Pages that draw every carried face: body, italics, bold, Greek, graphs.
+    for (const char* options :
+         {"--chapter 1 --problem 39 --version 2", "--chapter 2 --problem 20 --version 3",
+          "--chapter 6 --problem 33 --version 10000001", "--chapter 4 --problem 39 --version 1"}) {
+        SCOPED_TRACE(options);
+        const std::string usual = page(options, "", "usual");
+        ASSERT_FALSE(usual.empty());
+        for (const auto& [name, environment] : machines) {
+            EXPECT_TRUE(page(options, environment, name) == usual) << "fonts of the machine: " << name;
+        }
+    }
+}
+
+// The program with one byte of its bold face's table directory spoiled.
+fs::path with_a_damaged_face(const fs::path& program, const fs::path& copy)
+{
+    std::string bytes = contents(program);
+    const std::string face = contents(fs::path(BRUNATEL_OWN_FONTS_DIR) / "LiberationSans-Bold.ttf");
+    const std::size_t at = bytes.find(face.substr(0, 4096));
+    if (at == std::string::npos || bytes.find(face.substr(0, 4096), at + 1) != std::string::npos) return {};
+    bytes.replace(at, 64, std::string(64, '\0'));
+    std::ofstream(copy, std::ios::binary) << bytes;
+    fs::permissions(copy, fs::perms::owner_all);
+    return copy;
+}
+
+TEST_F(FontIndependence, ADamagedFaceIsNamedInItalianAndEndsTheProgramCleanly)
+{
+    for (const char* path : {BRUNATEL_SNAPSHOT, BRUNATEL_PROGRAM}) {
+        const fs::path program(path);
+        SCOPED_TRACE(program.filename().string());
+        const fs::path damaged = with_a_damaged_face(program, folder / program.filename());
+        ASSERT_FALSE(damaged.empty()) << "the face is not carried once, uncompressed";
+        const auto run = run_tool(damaged.string(), "--chapter 1 --problem 1 --version 1");
+        EXPECT_EQ(run.status, 1);
+        EXPECT_NE(run.output.find("Liberation Sans grassetto"), std::string::npos) << run.output;
+        EXPECT_NE(run.output.find("danneggiati"), std::string::npos) << run.output;
+        EXPECT_EQ(run.output.find("terminate"), std::string::npos) << run.output;
+    }
+}
+
+}  // namespace
+}  // namespace font_independence_test
