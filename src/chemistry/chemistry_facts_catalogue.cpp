@@ -58,7 +58,7 @@ constexpr std::array<Fact, 54> facts{{
     {33, "Se una reazione redox viene fatta avvenire in una pila, la differenza di potenziale è data da @bD@@iE@ = "
          "-@bD@@iG@/nF"},
     {34, "Per una reazione redox, ln@iK@ = -@bD@@iG@@u0@/@iRT@ = (nF/@iRT@)@bD@@iE@@u0@"},
-    {35, "Gli idruri reagiscono con acqua liberando idrogeno (H@u-@ + H@d2@O = H@d2@ + OH@u-@)"},
+    {35, "Gli idruri ionici reagiscono con acqua liberando idrogeno (H@u-@ + H@d2@O = H@d2@ + OH@u-@)"},
     {51, "Il diamante e la grafite sono solidi covalenti"},
     {52, "Una sostanza non può esistere in fase liquida a temperature maggiori della temperatura critica"},
     {53, "La relazione @iPV@=@inRT@ (gas ideale) è approssimativamente valida per i gas reali a basse pressioni e alte "

@@ -35,7 +35,7 @@ constexpr std::array<CompoundRow, 54> rows{{
     {270, 'i', "NaAsO@d2@", "metaarsenito di sodio", "", "Na01As01O 02"},
     {271, 'i', "AuCl@d3@", "tricloruro di oro", "", "Au01Cl03"},
     {272, 'i', "Hg@d2@Cl@d2@", "cloruro mercuroso", "", "Hg02Cl02"},
-    {273, 'm', "I@d2@O@d5@", "pentossido di iodio", "", "I 02O 05"},
+    {273, 'm', "I@d2@O@d5@", "pentossido di diiodio", "", "I 02O 05"},
     {274, 'i', "CsCl", "cloruro di cesio", "", "Cs01Cl01"},
     {275, 'i', "MgO", "ossido di magnesio", "", "Mg01O 01"},
     {276, 'i', "NiO", "ossido di nichel", "", "Ni01O 01"},

@@ -172,6 +172,7 @@ Statement kind_of_solid()
         {452, 't'}, {453, 't'}, {454, 't'}, {455, 't'}, {460, 't'}, {461, 't'}, {463, 't'}, {464, 't'}, {465, 't'},
         {701, 'c'}, {702, 'c'}, {701, 'c'}, {702, 'c'}, {701, 'c'}, {702, 'c'}, {701, 'c'}, {702, 'c'},
     }};
+    static constexpr std::int32_t mercury = 455;
     static constexpr std::string_view kinds = "imtc";
     static constexpr std::array<std::string_view, 4> kind_words{"ionico", "molecolare", "metallico", "covalente"};
     Statement s{{}, draw_truth()};
@@ -179,7 +180,8 @@ Statement kind_of_solid()
     if (solid.compound <= 500) {
         const std::string name = compound_name(solid.compound);
         s.text = (!name.empty() && is_one_of(name.front(), "aeiou") ? "L'" : "Il ") + name;
-        if (solid.kind == 'm') s.text += " allo stato solido";
+        // The molecular substances here and mercury are no solids at room conditions.
+        if (solid.kind == 'm' || solid.compound == mercury) s.text += " allo stato solido";
     } else {
         switch (solid.compound) {
         case 701: s.text = "Il diamante"; break;

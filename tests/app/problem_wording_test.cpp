@@ -84,11 +84,49 @@ const Wording wordings[] = {
     {9, 37, 1, false, "0.268 L/(mol•s). Calcolare"},
     {9, 8, 1, false, "= -0.403 V]"},
     {1, 29, 1, false, "se @iV@ = 21.8 L?"},
-    {6, 18, 1, true, "@iW@ = 10@u784@; @iE@ = 891@iE@@d0@; Per"},
+    {6, 18, 1, true, "@iW@ = 10@u784@; @iE@ = 891@iE@@d0@; per"},
     {5, 31, 24, true, "4OH@u-@ = O@d2@ + 2H@d2@O + 4e@u-@"},
     {9, 47, 1, false, "[@iK@@dps@ = 2.53•10@u-8@]"},
     {7, 13, 2, false, "reazione 2SO@d3@@d(g)@ = 2SO@d2@@d(g)@ + O@d2@@d(g)@ contiene"},
     {3, 25, 1, false, "@3Cu + 27HNO@d3@ = 3Cu(NO@d3@)@d2@ + 2NO + 4H@d2@O"},
+    // True data, one value for one quantity.
+    {9, 14, 2, false, "A 2040 K la costante di dissociazione in atomi del cloro è pari a 0.247."},
+    {4, 29, 99, false, "Il mercurio allo stato solido è un solido metallico"},
+    {2, 35, 4672706, true, "triossido di dialluminio; BaO"},
+    {7, 15, 2, false, "PbI@d2(s)@ = Pb@u2+@@d(aq)@ + 2I@u-@@d(aq)@ è pari a 2.07•10@u-8@ a 34@uo@C."},
+    {7, 15, 67, false, "2Br@u-@@d(aq)@ è pari a 4.50•10@u-18@ a 61@uo@C."},
+    {6, 9, 1, false,
+     "118.1@uo@C e il valore della sua costante @iB@ nell'equazione @iP@ = @iP@@d0@exp(-@iB/RT@) è pari"},
+    {8, 2, 5, false, "La resistività del cromo a temperatura ambiente è pari a 1.25•10@u-7@ ohm•m."},
+    {8, 2, 5, true, "0.50 A"},
+    {4, 40, 276, false, "il punto critico si trova a -122@uo@C e 48.0 atm."},
+    // What a statement assumes.
+    {8, 11, 1, false, "A 25@uo@C il potenziale di un elettrodo ad idrogeno"},
+    {8, 12, 1, false, "A 25@uo@C il potenziale di un elettrodo basato su una semireazione"},
+    {8, 14, 1, false, "M, a 25@uo@C un elettrodo contenente X metallico"},
+    {9, 16, 1, false, "la differenza di potenziale a 25@uo@C della pila:"},
+    {2, 16, 1, false, "compresa tra 1.5 e 2.5 (estremi inclusi) e gli elettroni"},
+    // Articles and elisions.
+    {3, 22, 12, true, "in AgBr è il 57.45% e in Ag@d2@S è l'87.06%"},
+    {3, 24, 1, true, "in ZnCO@d3@ è il 52.1% e in Zn(HCO@d3@)@d2@ è il 34.9%"},
+    {2, 39, 1, false, "; qual è la formula del metafosfato di calcio?"},
+    {1, 22, 1, false, "La frequenza (@bn@) di una radiazione elettromagnetica è legata all'energia"},
+    {1, 23, 1, false, "trasformata in un'energia pari a"},
+    {1, 28, 1, false, "collegate da un'equazione di primo grado?"},
+    {1, 11, 1, false, "il risultato dell'espressione: "},
+    {4, 33, 56, false, "con un'unità di formula per cella"},
+    {7, 11, 2, false, "da un'aggiunta di"},
+    {8, 2, 19, false, "in un filo d'oro di sezione"},
+    {9, 1, 1, false, "contengono tra l'11% e il 30% di cromo."},
+    {8, 9, 3, false, "+ 3e = Au, i valori di @iE@@u0@ sono rispettivamente uguali a 1.18 V e 1.498 V."},
+    {4, 35, 1, false, "76.7@uo@C e il valore della sua costante @iB@ nell'equazione"},
+    // Blanks and separators.
+    {1, 41, 1, true, "@iy@ = 16.2@ix@@u2@; 0.0405"},
+    {3, 12, 38, true, "56%"},
+    {4, 5, 1, true, "@uo@C"},
+    {5, 5, 1, false, "pari a 5.57%"},
+    {8, 7, 1, false, "= Sn@u2+@ sapendo che a 25@uo@C"},
+    {6, 18, 1, true, "(2020, 743, 37); @iW@ = 10@u"},
 };
 
 class ProblemWording : public testing_support::RecordingTest {
@@ -112,6 +150,11 @@ TEST_F(ProblemWording, BronstedNamedInFullInHisFact)
 {
     EXPECT_TRUE(chemistry_fact(26).value_or("").starts_with("Secondo Brønsted, un acido è una specie"));
     EXPECT_NE(chemistry_fact(26).value_or("").find(" e una base è una specie"), std::string::npos);
+}
+
+TEST_F(ProblemWording, OnlyTheIonicHydridesReactWithWaterInTheirFact)
+{
+    EXPECT_TRUE(chemistry_fact(35).value_or("").starts_with("Gli idruri ionici reagiscono con acqua"));
 }
 
 TEST_F(ProblemWording, LeChatelierInTheSectionOfChapterFourAndItsFact)

@@ -31,9 +31,7 @@ using testing_support::replace_all;
 // dropped. The equation is written as pages show it: " + " and " = ".
 ::testing::AssertionResult balances(const std::string& equation)
 {
-    // One table writes "Sn@u2+ @": the blank shows as nothing.
-    std::string text = replace_all(equation, "(@[du][^@ ]*) +@", "$1@");
-    text = replace_all(replace_all(text, R"(\([a-z]+\))", ""), "@d@", "");
+    const std::string text = replace_all(replace_all(equation, R"(\([a-z]+\))", ""), "@d@", "");
     std::map<std::string, std::int64_t> balance;  // in sixths of a unit, for the fractions
     std::size_t at = 0;
     for (std::int32_t sign = -1; sign <= 1; sign += 2) {

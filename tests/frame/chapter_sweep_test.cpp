@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "frame/app_state.h"
@@ -33,11 +34,33 @@ bool shows_broken_number(const std::string& text)
                                            R"((^|[^A-Za-z])(nan|NaN|NAN|inf|Inf|INF|Infinity)($|[^A-Za-z])|\*\*)");
 }
 
+// The text as a reader sees it: codes dropped, the arguments of subscripts,
+// superscripts, italics and Greek letters kept in line, "@uo@" the degree
+// sign. An at sign with no closing one is text.
+std::string as_read(const std::string& text)
+{
+    std::string read;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t close = text[i] == '@' ? text.find('@', i + 1) : std::string::npos;
+        if (close == std::string::npos) {
+            read += text[i++];
+            continue;
+        }
+        if (close > i + 1 && std::string_view("duib").find(text[i + 1]) != std::string_view::npos) {
+            const std::string argument = text.substr(i + 2, close - i - 2);
+            read += text[i + 1] == 'u' && argument == "o" ? "°" : argument;
+        }
+        i = close + 1;
+    }
+    return read;
+}
+
 // What a reader trips on in a statement or an answer, named; "" when it
 // reads cleanly: blanks doubled or leading, a number glued to its unit
 // (the symbols that can also be elements, as K and F, are left out, and a
 // lone digit before "g" is an orbital), "=" with a blank on one side only,
-// "•" beside a blank.
+// "•" beside a blank; and in the text as read, where a blank can hide in a
+// markup group, blanks doubled or before a punctuation mark, "%" or "°".
 std::string wording_fault(const std::string& text)
 {
     static const char* const faults[][2] = {
@@ -48,8 +71,16 @@ std::string wording_fault(const std::string& text)
         {" =[^ ]|[^ ]= ", "uguale con uno spazio solo"},
         {"• | •", "spazio accanto a •"},
     };
+    static const char* const read_faults[][2] = {
+        {"  ", "spazio doppio nel testo letto"},
+        {" [;,)%]| °", "spazio prima di un segno"},
+    };
     for (const auto& [pattern, name] : faults)
         if (const auto found = testing_support::find_first(text, pattern))
+            return std::string(name) + " in \"" + (*found)[0] + "\"";
+    const std::string read = as_read(text);
+    for (const auto& [pattern, name] : read_faults)
+        if (const auto found = testing_support::find_first(read, pattern))
             return std::string(name) + " in \"" + (*found)[0] + "\"";
     return "";
 }
@@ -67,6 +98,13 @@ TEST(WordingFaults, AreRecognisedInMarkup)
         {"L/(mol• s)", true},
         {" Primo ordine", true},
         {"per la reazione  2NO", true},
+        {"Sn@u4+@ + 2e = Sn@u2+ @ sapendo", true},
+        {"La frequenza (@bn@ ) di una", true},
+        {"@iy@ = 16.2@ix@@u2@ ; 0.0405", true},
+        {"pari a 5.57 %", true},
+        {"465 @uo@C", true},
+        {"Sn@u4+@ + 2e = Sn@u2+@ sapendo", false},
+        {"(@bn@) a 25@uo@C, il 5.57%; 0.0405", false},
         {"0.5 M e 3.2 g", false},
         {"un orbitale 5g?", false},
         {"2K + 2H@d2@O = 2KOH + H@d2@", false},

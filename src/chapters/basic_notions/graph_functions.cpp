@@ -60,7 +60,7 @@ void append_graph_formula(GraphFunctionKind kind, std::string& text)
     case 8: formula += "exp(" + slot_text(2) + "/@ix@)"; break;
     }
     set_slot_digits(10, *prediction, 3);
-    text = formula + " ; " + slot_text(10);
+    text = formula + "; " + slot_text(10);
 }
 
 }  // namespace basic_notions

@@ -134,7 +134,7 @@ void generate_problem_28()
 
     problem_texts.problem_text =
         "La tabella seguente riporta i valori misurati per la grandezza @iy@ al variare della grandezza @ix@ "
-        "per un dato sistema. È ragionevole assumere che @iy@ e @ix@ siano collegate da una equazione di "
+        "per un dato sistema. È ragionevole assumere che @iy@ e @ix@ siano collegate da un'equazione di "
         "primo grado? In caso affermativo, determinare la relazione tra le due grandezze";
     // A statement that wraps to a fifth line pushes the table, and the
     // frame's foot with it, down by a line.

@@ -27,7 +27,7 @@ constexpr const char* note_problem_8 =
 
 constexpr const char* note_problem_11 =
     "@C2@@T2@N.B. Il numero di cifre significative espresse nel risultato, valutato nel programma "
-    "secondo la teoria degli errori, può differire di una unità da quello ottenuto con i metodi "
+    "secondo la teoria degli errori, può differire di un'unità da quello ottenuto con i metodi "
     "approssimati esposti nel testo.";
 
 // The grey note that stands where other problems show a fact box. It grows
@@ -271,7 +271,7 @@ void generate_problem_11()
     set_slot_uncertainty(10, slot_value(8) + slot_value(9), slot_uncertainty(8) + slot_uncertainty(9));
 
     constexpr std::string_view opening =
-        "Esprimere con il numero di cifre significative appropriato il risultato della espressione: ";
+        "Esprimere con il numero di cifre significative appropriato il risultato dell'espressione: ";
     std::string shown = "(";
     append_two_term_expression(shown, expression);
     problem_texts.problem_text = std::string(opening) + "@y20@@x-160@" + shown;

@@ -129,7 +129,7 @@ void generate_problem_22()
 
     const std::string to_code(energy_from_joules[w].code);
     problem_texts.problem_text =
-        "La frequenza (@bn@ ) di una radiazione elettromagnetica è legata alla energia dei suoi quanti "
+        "La frequenza (@bn@) di una radiazione elettromagnetica è legata all'energia dei suoi quanti "
         "(fotoni) dalla relazione @be@ = @ih@@bn@, ove @ih@ è la costante di Planck, pari a " +
         slot_text(2) + " " + std::string(energy_from_joules[u].code) +
         "•s. Valutare l'energia dei quanti di una radiazione di frequenza pari a " + slot_text(4) +
@@ -156,7 +156,7 @@ void generate_problem_23()
 
     const std::string code(energy_from_joules[u].code);
     problem_texts.problem_text =
-        "Una quantità di materia di massa @im@ può essere trasformata in una energia pari a @iE@ = "
+        "Una quantità di materia di massa @im@ può essere trasformata in un'energia pari a @iE@ = "
         "@imc@@u2@, ove @ic@ = 2.997925•10@u8@ m/s è la velocità della luce nel vuoto. Esprimere in " +
         code + " l'energia liberata dalla trasformazione di " + slot_text(2) + shown_unit[g] + " di materia";
     problem_texts.answer_text = slot_text(4) + " " + code;

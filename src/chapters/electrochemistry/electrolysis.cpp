@@ -26,7 +26,7 @@ struct Resistivity {
 
 constexpr std::array<Resistivity, 14> resistivity_table{{
     {"Al", "2.709"},
-    {"Cr", "20.8"},
+    {"Cr", "12.5"},
     {"Cu", "1.712"},
     {"Au", "2.255"},
     {"Fe", "9.87"},
@@ -83,6 +83,8 @@ void generate_problem_2()
     const std::int32_t found = symbol_search(metal.symbol);
     const std::int32_t z = found <= 100 ? found : 0;
     const std::string name = element_name(z);
+    const bool vowel = !name.empty() && std::string_view("aeiou").find(name.front()) != std::string_view::npos;
+    const std::string of_metal = (vowel ? "d'" : "di ") + name;
     set_slot_text(1, metal.resistivity);
     value_slots[1].value *= 1e-8f;
     value_slots[1].uncertainty *= 1e-8f;
@@ -95,9 +97,9 @@ void generate_problem_2()
     set_slot_digits(3, length, 3);
     set_slot_digits(4, random_real(1.0f, 9.0f), 3);
     problem_texts.problem_text = "@T1@@C1@La resistività d" + join_article_to_name(name) +
-                                 " a @iT@ ambiente è pari a " + slot_text(1) +
-                                 " ohm•m. Calcolare l'intensità della corrente in un filo di " + name + " di sezione " +
-                                 slot_text(2) + " mm@u2@ e lungo " + slot_text(3) +
+                                 " a temperatura ambiente è pari a " + slot_text(1) +
+                                 " ohm•m. Calcolare l'intensità della corrente in un filo " + of_metal +
+                                 " di sezione " + slot_text(2) + " mm@u2@ e lungo " + slot_text(3) +
                                  " cm i cui capi si trovano alla differenza di potenziale di " + slot_text(4) + " V";
     // I = V·A/(ρ·L) with the section in m² and the length in m.
     const float current = slot_value(4) * slot_value(2) / (slot_value(3) * slot_value(1) * 0.01f) * 1e-6f;

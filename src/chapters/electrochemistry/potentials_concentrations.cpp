@@ -96,7 +96,7 @@ void generate_problem_11()
     set_slot_digits(5, std::abs(low - high) * nernst_slope, 3);
     const std::int32_t choice = random_int(1, 2);
     set_slot_uncertainty(2, choice == 1 ? high : low, 0.03f);
-    problem_texts.problem_text = "@T1@@C1@Il potenziale di un elettrodo ad idrogeno a pH incognito è di " +
+    problem_texts.problem_text = "@T1@@C1@A 25@uo@C il potenziale di un elettrodo ad idrogeno a pH incognito è di " +
                                  slot_text(5) + (choice == 1 ? " V maggiore" : " V minore") +
                                  " di quello di uno a pH " + slot_text(2) + ". Calcolare il pH del primo elettrodo";
     // The pH drawn is not what the potential and the pH shown give.
@@ -117,11 +117,11 @@ void generate_problem_12()
         3, nernst_slope / static_cast<float>(half.electrons) * std::abs(decimal_log(slot_value(1) / slot_value(2))), 3);
     const bool higher = slot_value(2) < slot_value(1);
     const std::string ion(half.ion);
-    problem_texts.problem_text = "@T1@@C1@Il potenziale di un elettrodo basato su una semireazione del tipo " +
-                                 std::string(half.half_reaction) + " è di " + slot_text(3) +
-                                 (higher ? " V maggiore" : " V minore") + " di quello di un elettrodo simile in cui [" +
-                                 ion + "] = " + slot_text(2) + " M. Calcolare la concentrazione di ioni " + ion +
-                                 " nel primo elettrodo";
+    problem_texts.problem_text =
+        "@T1@@C1@A 25@uo@C il potenziale di un elettrodo basato su una semireazione del tipo " +
+        std::string(half.half_reaction) + " è di " + slot_text(3) + (higher ? " V maggiore" : " V minore") +
+        " di quello di un elettrodo simile in cui [" + ion + "] = " + slot_text(2) +
+        " M. Calcolare la concentrazione di ioni " + ion + " nel primo elettrodo";
     set_slot_digits(
         4, concentration_from_potential(slot_value(2), higher ? 1.0f : -1.0f, half.electrons, slot_value(3)), 3);
     problem_texts.answer_text = slot_text(4) + " M";
@@ -191,8 +191,8 @@ void generate_problem_14()
     problem_texts.problem_text =
         "@T1@@C1@" + ion + " e Cl@u-@ formano lo ione complesso " + ion_complex + ". Mescolando " + slot_text(5) +
         " mL di " + ion + " " + slot_text(3) + " M con " + slot_text(6) + " mL di Cl@u-@ " + slot_text(4) +
-        " M, un elettrodo contenente X metallico immerso nella soluzione risultante ha potenziale " + slot_text(7) +
-        " V inferiore a uno simile in cui [" + ion + "] = " + slot_text(1) +
+        " M, a 25@uo@C un elettrodo contenente X metallico immerso nella soluzione risultante ha potenziale " +
+        slot_text(7) + " V inferiore a uno simile in cui [" + ion + "] = " + slot_text(1) +
         " M. Calcolare la costante di equilibrio della reazione" +
         (formation ? " " + ion + chlorides + "Cl@u-@ = " + ion_complex + "."
                    : " " + ion_complex + " = " + ion + chlorides + "Cl@u-@.");

@@ -29,7 +29,6 @@ struct Electrode {
     std::int32_t electrons;
 };
 
-// Row 8 keeps the blank inside the superscript code of Sn2+.
 constexpr std::array<Electrode, 8> electrode_potential_table{{
     {"Cu@u2+@ + 2e = Cu", "Cu@u2+@", "0.3419", 2},
     {"Pb@u2+@ + 2e = Pb", "Pb@u2+@", "-.1262", 2},
@@ -38,7 +37,7 @@ constexpr std::array<Electrode, 8> electrode_potential_table{{
     {"Au@u3+@ + 3e = Au", "Au@u3+@", "1.498", 3},
     {"Pt@u2+@ + 2e = Pt", "Pt@u2+@", "1.18", 2},
     {"Fe@u3+@ + e = Fe@u2+@", "Fe@u3+@", "0.771", 1},
-    {"Sn@u4+@ + 2e = Sn@u2+ @", "Sn@u4+@", ".151", 2},
+    {"Sn@u4+@ + 2e = Sn@u2+@", "Sn@u4+@", ".151", 2},
 }};
 
 struct HalfReaction {
@@ -263,7 +262,7 @@ void generate_problem_9()
                                           ", @iE@@u0@ = ",
                                           " V.",
                                           "@T1@@C1@Per le semireazioni ",
-                                          " @iE@@u0@ è rispettivamente uguale a ",
+                                          ", i valori di @iE@@u0@ sono rispettivamente uguali a ",
                                           " V."};
     problem_texts.problem_text = couples_statement(cell, words) +
                                  " Calcolare la costante di equilibrio della reazione " +

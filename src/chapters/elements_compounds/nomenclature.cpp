@@ -212,7 +212,7 @@ void generate_problem_39()
     const OxoSalt& known = oxosalt_pairs[given - 1];
     const OxoSalt& wanted = oxosalt_pairs[asked - 1];
     problem_texts.problem_text = "L'" + std::string(known.name) + " ha formula " + std::string(known.formula) +
-                                 "; quale è la formula del " + std::string(wanted.name) + "?";
+                                 "; qual è la formula del " + std::string(wanted.name) + "?";
     problem_texts.answer_text = wanted.formula;
     draw_problem_text(200, 570, 60);
     show_chemistry_fact(200, 160, 360);

@@ -43,13 +43,13 @@ constexpr std::string_view odd_one_groups =
 constexpr std::array<std::string_view, 8> odd_one_properties = {
     " ha elettronegatività non superiore a 1:",
     " ha elettronegatività maggiore di 2.5:",
-    " ha elettronegatività compresa tra 1.3 e 1.6 e meno di sei elettroni in un sottolivello d "
+    " ha elettronegatività compresa tra 1.3 e 1.6 (estremi inclusi) e meno di sei elettroni in un sottolivello d "
     "parzialmente occupato:",
     " è un gas nobile:",
-    " ha elettronegatività compresa tra 1.5 e 2.5 e gli elettroni esterni in orbitali p:",
+    " ha elettronegatività compresa tra 1.5 e 2.5 (estremi inclusi) e gli elettroni esterni in orbitali p:",
     " ha un sottolivello f parzialmente occupato:",
     " ha elettronegatività non superiore a 1.5 e due elettroni più del gas nobile precedente:",
-    " ha elettronegatività compresa tra 1.8 e 2.2 e più di cinque elettroni in un sottolivello d "
+    " ha elettronegatività compresa tra 1.8 e 2.2 (estremi inclusi) e più di cinque elettroni in un sottolivello d "
     "parzialmente occupato:",
 };
 

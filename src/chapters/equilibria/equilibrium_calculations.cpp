@@ -19,6 +19,11 @@ namespace {
 // Problem 15's salts: the solubility equilibrium, the cation, the salt that
 // adds the common anion, the coefficients of the two ions, the compound
 // record and the solubilities in g per 100 mL at 25 and 100 C as written.
+// For PbI2 and HgBr2 they are what the salt gives dissolving wholly into
+// ions with the solubility product at 25 C that problem 39 states (9.8e-9,
+// 6.2e-20) and its standard enthalpy of dissolution (63.4, 98.7 kJ/mol), so
+// that a salt has one constant: the measured solubilities are higher, the
+// saturated solutions holding PbI+ pairs and HgBr2 mostly as molecules.
 struct SolubleSalt {
     std::string_view formula;
     std::string_view reaction;
@@ -30,8 +35,8 @@ struct SolubleSalt {
 };
 constexpr SolubleSalt soluble_salts[] = {
     {"PbCl@d2@", "PbCl@d2(s)@ = Pb@u2+@@d(aq)@ + 2Cl@u-@@d(aq)@", "Pb@u2+@", "NaCl", 1, 2, 110, "1.09", "3.34"},
-    {"PbI@d2@", "PbI@d2(s)@ = Pb@u2+@@d(aq)@ + 2I@u-@@d(aq)@", "Pb@u2+@", "KI", 1, 2, 277, ".088", "0.41"},
-    {"HgBr@d2@", "HgBr@d2(s)@ = Hg@u2+@@d(aq)@ + 2Br@u-@@d(aq)@", "Hg@u2+@", "KBr", 1, 2, 278, "0.61", "4.00"},
+    {"PbI@d2@", "PbI@d2(s)@ = Pb@u2+@@d(aq)@ + 2I@u-@@d(aq)@", "Pb@u2+@", "KI", 1, 2, 277, "0.0621", "0.345"},
+    {"HgBr@d2@", "HgBr@d2(s)@ = Hg@u2+@@d(aq)@ + 2Br@u-@@d(aq)@", "Hg@u2+@", "KBr", 1, 2, 278, "8.99e-6", "1.29e-4"},
     {"Ag@d2@SO@d4@", "Ag@d2@SO@d4(s)@ = 2Ag@u+@@d(aq)@ + SO@d4@@u2-@@d(aq)@", "Ag@u+@", "Na@d2@SO@d4@", 2, 1, 184,
      "0.76", "1.41"},
     {"SnI@d2@", "SnI@d2(s)@ = Sn@u2+@@d(aq)@ + 2I@u-@@d(aq)@", "Sn@u2+@", "KI", 1, 2, 279, "1.09", "4.03"},
@@ -408,8 +413,8 @@ void generate_problem_11()
     const std::int32_t q = random_int(1, 8);
     constexpr std::string_view changes[] = {" da un aumento di temperatura?", " da una diminuzione di temperatura?",
                                             " da un aumento di pressione?",   " da una diminuzione di pressione?",
-                                            " da una aggiunta di A?",         " da una aggiunta di B?",
-                                            " da una aggiunta di C?",         " da una aggiunta di D?"};
+                                            " da un'aggiunta di A?",          " da un'aggiunta di B?",
+                                            " da un'aggiunta di C?",          " da un'aggiunta di D?"};
     std::string& text = problem_texts.problem_text;
     text = "@T1@@C1@Come vengono influenzate le quantità dei vari componenti in equilibrio secondo la reazione ";
     join_piece(text, h == 1 ? " endotermica" : " esotermica");
@@ -508,10 +513,11 @@ void generate_problem_15()
     // A van 't Hoff line through the two solubilities.
     const float a = 1483.3956f * std::log(slot_value(9) / slot_value(8));
     const float b = slot_value(8) * std::exp(0.0033540164f * a);
-    set_slot_digits(4, b / molar_mass * std::exp(-a / (slot_value(3) + 273.15f)), 3);
-    // The product of the ions' concentrations in the saturated solution.
-    const float cation = salt.cation_coefficient * slot_value(4);
-    const float anion = salt.anion_coefficient * slot_value(4);
+    const float solubility = b / molar_mass * std::exp(-a / (slot_value(3) + 273.15f));
+    // The product of the ions' concentrations in the saturated solution, from
+    // the solubility unrounded: its cube would triple a rounding.
+    const float cation = salt.cation_coefficient * solubility;
+    const float anion = salt.anion_coefficient * solubility;
     set_slot_digits(5, std::pow(cation, salt.cation_coefficient) * std::pow(anion, salt.anion_coefficient), 3);
     value_slots[11].value = random_real(10.0f, 300.0f);
     value_slots[12].value = random_real(1.0f, 9.9f) * 0.01f;

@@ -95,13 +95,14 @@ void generate_problem_1()
     value_slots[2].value = chromium_fraction;
     set_slot_digits(3, random_real(20.0f, 45.0f), 3);
     set_slot_digits(4, 3.0f * slot_value(1) * chromium_fraction / (0.051996f * slot_value(3)), 3);
-    problem_texts.problem_text = "@T1@@C1@Gli acciai inossidabili contengono tra 11% e 30% di cromo. " + slot_text(1) +
+    problem_texts.problem_text = "@T1@@C1@Gli acciai inossidabili contengono tra l'11% e il 30% di cromo. " +
+                                 slot_text(1) +
                                  " g di un acciaio inossidabile vengono trattati in modo da trasformare "
                                  "il cromo in Cr@d2@O@d7@@u2-@, e il dicromato ottenuto ossida esattamente " +
                                  slot_text(3) + " mL di Fe@u2+@ " + slot_text(4) +
                                  " M a Fe@u3+@, riducendosi a Cr@u3+@. Calcolare la percentuale di cromo nell'acciaio";
     set_slot_digits(5, slot_value(4) * slot_value(3) / (3.0f * slot_value(1)) * 5.1996f, 3);
-    problem_texts.answer_text = slot_text(5) + " % ";
+    problem_texts.answer_text = slot_text(5) + "%";
     pose_problem({170, 540, 50}, {270, 160, 300});
 }
 
@@ -133,7 +134,7 @@ void generate_problem_2()
                     (slot_value(3) - slot_value(7) * slot_value(5) / slot_value(4)) * 0.001f * slot_value(2) /
                         (2.0f * slot_value(1)) * 2240.0f,
                     2);
-    problem_texts.answer_text = slot_text(8) + " % in volume";
+    problem_texts.answer_text = slot_text(8) + "% in volume";
     pose_problem({190, 560, 40}, {260, 155, 280});
 }
 
@@ -225,7 +226,7 @@ void generate_problem_5()
         " kJ";
     set_slot_digits(7, (slot_value(6) / moles() + slot_value(2)) / (slot_value(2) - slot_value(1)) * 100.0f, 2);
     set_slot_digits(8, 100.0f - slot_value(7), 2);
-    problem_texts.answer_text = slot_text(asked == 1 ? 7 : 8) + " %";
+    problem_texts.answer_text = slot_text(asked == 1 ? 7 : 8) + "%";
     pose_problem({170, 530, 50}, {280, 160, 300});
 }
 

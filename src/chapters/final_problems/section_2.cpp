@@ -17,18 +17,20 @@
 namespace final_problems {
 namespace {
 
-// Diatomic halogens: compound record, dissociation enthalpy (kJ/mol) and
-// the factor A of the dissociation constant A e^(-H/RT).
+// Diatomic halogens: compound record, and the standard enthalpy (kJ/mol)
+// and entropy (J/(K mol)) of X2(g) = 2X(g) at 25 C, from the formation data
+// of the molecule and the atoms; the dissociation constant is
+// e^(-(H - TS)/RT).
 struct Halogen {
     std::int32_t compound;
     float enthalpy;
-    float factor;
+    float entropy;
 };
 constexpr std::array<Halogen, 4> halogens{{
-    {3, 164.4f, 3.87e6f},
-    {4, 256.2f, 2.42e8f},
-    {5, 195.1f, 5.29e5f},
-    {6, 162.8f, 8.30e7f},
+    {3, 158.8f, 114.7f},
+    {4, 242.6f, 107.3f},
+    {5, 192.8f, 104.6f},
+    {6, 151.1f, 100.9f},
 }};
 constexpr std::int32_t iodine = 4;
 
@@ -56,7 +58,7 @@ void generate_problem_9()
         slot_text(2) + " g di precipitato di BaCO@d3@. Calcolare la percentuale di MgCO@d3@ nel frammento";
     set_slot_digits(
         3, (-0.009991009f * slot_value(1) + 0.005067139f * slot_value(2)) * 535.20776f / slot_value(1) * 100.0f, 3);
-    problem_texts.answer_text = slot_text(3) + " % ";
+    problem_texts.answer_text = slot_text(3) + "%";
     pose_problem({170, 540, 50}, {270, 160, 300});
 }
 
@@ -198,12 +200,13 @@ void generate_problem_14()
     const std::int32_t v = pick_problem_variant(4, final_problems_state.last_choice[14], iodine);
     const Halogen& halogen = halogens[v - 1];
     // The temperatures at which the constant is 0.01 and 1.
-    float t_low = 1000.0f * halogen.enthalpy / (8.314f * std::log(100.0f * halogen.factor));
-    float t_high = 1000.0f * halogen.enthalpy / (8.314f * std::log(halogen.factor));
-    if (t_high < t_low) std::swap(t_low, t_high);
+    const float t_low = 1000.0f * halogen.enthalpy / (halogen.entropy + 8.314f * std::log(100.0f));
+    const float t_high = 1000.0f * halogen.enthalpy / halogen.entropy;
     const float t = 10.0f * std::trunc(0.1f * random_real(t_low, t_high));
-    set_slot_digits(1, t, t >= 1000.0f ? 4 : 3);
-    set_slot_digits(2, halogen.factor * std::exp(-1000.0f * halogen.enthalpy / (8.314f * slot_value(1))), 3);
+    // Every halogen's span lies above 1000 K.
+    set_slot_digits(1, t, 4);
+    set_slot_digits(
+        2, std::exp(-(1000.0f * halogen.enthalpy - slot_value(1) * halogen.entropy) / (8.314f * slot_value(1))), 3);
     set_slot_digits(3, random_real(1.0f, 9.0f), 2);
     set_slot_digits(3, slot_value(3) * (random_int(1, 2) == 1 ? 0.1f : 10.0f), 2);
     problem_texts.problem_text = "@C1@@T1@A " + slot_text(1) + " K la costante di dissociazione in atomi del" +
@@ -213,7 +216,7 @@ void generate_problem_14()
                                  "pressione di " +
                                  slot_text(3) + " atm";
     set_slot_digits(4, 100.0f * std::sqrt(slot_value(2) / (slot_value(2) + 4.0f * slot_value(3))), 2);
-    problem_texts.answer_text = slot_text(4) + " %";
+    problem_texts.answer_text = slot_text(4) + "%";
     pose_problem({170, 550, 50}, {280, 150, 280});
 }
 
@@ -255,8 +258,9 @@ void generate_problem_16()
     const std::string cell = "Ag / Ag@u+@ " + slot_text(1) + " M, NH@d3@ ? M // Ag@u+@ " + slot_text(3) + " M / Ag";
     problem_texts.problem_text =
         "@T1@@C1@Per la reazione Ag@u+@ + 2NH@d3@ = Ag(NH@d3@)@d2@@u+@, @iK@ = " + slot_text(4) +
-        ". Calcolare la concentrazione analitica di NH@d3@ per cui la differenza di potenziale della pila: " + cell +
-        " è pari a " + slot_text(2) + " V";
+        ". Calcolare la concentrazione analitica di NH@d3@ per cui la differenza di potenziale a 25@uo@C "
+        "della pila: " +
+        cell + " è pari a " + slot_text(2) + " V";
     const float free_silver = slot_value(3) / std::pow(10.0f, slot_value(2) * 16.891891f);
     const float complex = slot_value(1) - free_silver;
     const float free_ammonia = std::sqrt(complex / (slot_value(4) * free_silver));

@@ -126,7 +126,7 @@ void generate_problem_17()
         named = first;
     }
     set_slot_digits_from(5, second_percent, 10.0f, 2);
-    problem_texts.answer_text = element_symbol(named->z) + " " + slot_text(5) + " % ";
+    problem_texts.answer_text = element_symbol(named->z) + " " + slot_text(5) + "%";
     pose_problem({170, 540, 50}, {270, 160, 300});
 }
 

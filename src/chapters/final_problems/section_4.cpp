@@ -168,7 +168,7 @@ void generate_problem_25()
                     100.0f * (slot_value(2) / (slot_value(4) * 0.082057f * kelvin(slot_value(3))) - 1.0f / mb) /
                         (1.0f / ma - 1.0f / mb),
                     3);
-    problem_texts.answer_text = slot_text(5) + " %";
+    problem_texts.answer_text = slot_text(5) + "%";
     pose_problem({200, 520, 45}, {260, 160, 300});
 }
 

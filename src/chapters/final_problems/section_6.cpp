@@ -207,7 +207,7 @@ void generate_problem_43()
         " torr. Calcolare la percentuale in peso di acqua nel vapore in equilibrio a questa temperatura con una "
         "miscela dei due liquidi";
     set_slot_digits(5, 100.0f / (1.0f + slot_value(3) * slot_value(4) / (slot_value(2) * 18.015f)), 2);
-    problem_texts.answer_text = slot_text(5) + " %";
+    problem_texts.answer_text = slot_text(5) + "%";
     pose_problem({170, 560, 45}, {260, 150, 280});
 }
 

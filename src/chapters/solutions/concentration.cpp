@@ -237,9 +237,9 @@ void generate_problem_5()
     set_slot_digits(4, slot_value(2) + slot_value(1), 3);
     set_slot_digits(3, slot_value(1) / slot_value(4) * 100.0f, 3);
     const std::string formula = compound_formula(c);
-    problem_texts.problem_text =
-        "@T1@@C1@Calcolare quanta acqua e quanto " + formula + " devono essere mescolati per ottenere " + slot_text(4) +
-        " g di soluzione con una percentuale in peso del secondo pari a " + slot_text(3) + " %";
+    problem_texts.problem_text = "@T1@@C1@Calcolare quanta acqua e quanto " + formula +
+                                 " devono essere mescolati per ottenere " + slot_text(4) +
+                                 " g di soluzione con una percentuale in peso del secondo pari a " + slot_text(3) + "%";
     const float solute = slot_value(3) * slot_value(4) * 0.01f;
     set_slot_uncertainty(5, solute, (relative_uncertainty(3) + relative_uncertainty(4)) * solute);
     set_slot_uncertainty(6, slot_value(4) - slot_value(5), slot_uncertainty(4) + slot_uncertainty(5));

@@ -200,7 +200,7 @@ void generate_problem_33()
     const bool vowel = c == 21 || c == 41 || c == 275 || c == 276;
     problem_texts.problem_text =
         std::string(vowel ? "L'" : "Il ") + compound_name(c) + " cristallizza in una cella cubica con" +
-        (crystal.units == '1' ? " una" : " quattro") + " unità di formula per cella e la sua densità è pari a " +
+        (crystal.units == '1' ? " un'" : " quattro ") + "unità di formula per cella e la sua densità è pari a " +
         slot_text(1) + " g/cm@u3@. Calcolare il lato della cella";
     float um = 0.0f;
     const float m = compound_molar_mass(c, um);

@@ -66,7 +66,7 @@ void generate_problem_35()
     set_slot_digits(3, random_real(20.0f, 0.9f * slot_value(2)), 3);
     problem_texts.problem_text = "La temperatura di ebollizione d" + articulated_gas_name(c) +
                                  " a pressione atmosferica è " + slot_text(2) +
-                                 "@uo@C e il suo valore della costante @iB@ nell'equazione @iP@ = "
+                                 "@uo@C e il valore della sua costante @iB@ nell'equazione @iP@ = "
                                  "@iP@@d0@exp(-@iB/RT@) è pari a " +
                                  slot_text(9) + std::string(energy_units[u - 1]) +
                                  ". Calcolarne la tensione di vapore a " + slot_text(3) + "@uo@C";

@@ -139,12 +139,13 @@ bool outside(const Target& t)
 }
 
 // Both salts' percentages as the impossible answers of 22 and 24 give them.
-std::string percentages_answer(const Mixture& m, const Target& t, const std::string& verb)
+std::string percentages_answer(const Mixture& m, const Target& t)
 {
     set_slot_digits(9, m.first_masses.percentage, t.digits);
     set_slot_digits(10, m.second_masses.percentage, t.digits);
-    return "@C1@@T1@Impossibile; " + element_symbol_of(m) + " in " + compound_formula(m.first) + verb + slot_text(9) +
-           "% e in " + compound_formula(m.second) + verb + slot_text(10) + "%";
+    return "@C1@@T1@Impossibile; " + element_symbol_of(m) + " in " + compound_formula(m.first) + " è " +
+           article_before_number("", slot_text(9)) + slot_text(9) + "% e in " + compound_formula(m.second) + " è " +
+           article_before_number("", slot_text(10)) + slot_text(10) + "%";
 }
 
 }  // namespace
@@ -303,7 +304,7 @@ void generate_problem_22()
     // A target equal to the second salt's percentage cannot be reached
     // from the first salt's either.
     if (outside(t) || p == m.second_masses.percentage) {
-        problem_texts.answer_text = percentages_answer(m, t, " è il ");
+        problem_texts.answer_text = percentages_answer(m, t);
     } else {
         const float added = slot_value(8) * (m.first_masses.percentage - p) / (p - m.second_masses.percentage);
         set_slot_uncertainty(9, added, (relative_uncertainty(8) + relative_uncertainty(11)) * added);
@@ -369,7 +370,7 @@ void generate_problem_24()
     if (!first_named_first()) std::swap(a, b);
     problem_texts.problem_text = largest_mixture_statement(m, a, " e ", b);
     if (outside(t)) {
-        problem_texts.answer_text = percentages_answer(m, t, " è ");
+        problem_texts.answer_text = percentages_answer(m, t);
     } else {
         // The stocks as converted, read back from their texts.
         for (const Stock& s : {a, b}) value_slots[s.slot].value = slot_value_as_shown(s.slot);

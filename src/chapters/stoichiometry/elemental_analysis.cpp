@@ -171,7 +171,7 @@ void generate_problem_12()
     // digits of the less precise of them.
     const float percentage = slot_value_as_shown(3) * atom / (salt * slot_value(1)) * 100.0f;
     set_slot_digits(4, percentage, std::min(slot_digits(1), slot_digits(3)));
-    problem_texts.answer_text = slot_text(4) + " %";
+    problem_texts.answer_text = slot_text(4) + "%";
     draw_problem_text(160, 580, 60);
     show_chemistry_fact(270, 160, 280);
 }

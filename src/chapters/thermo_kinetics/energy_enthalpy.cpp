@@ -112,10 +112,12 @@ float water_enthalpy(std::int32_t v, float t1, float t2)
     }
 }
 
-// Liquids of problem 9: enthalpy of vaporisation and normal boiling point.
+// Liquids of problem 9: the constant B of P = P0 exp(-B/RT), fitted to the
+// vapour pressure over a range of temperatures and so not the enthalpy of
+// vaporisation at the boiling point, and the normal boiling point.
 struct VaporisationRow {
     std::int32_t compound;
-    float enthalpy;            // J/mol
+    float fit_constant;        // B, J/mol
     std::string_view boiling;  // °C as written
 };
 constexpr std::array<VaporisationRow, 8> vaporisation_table{{
@@ -375,7 +377,7 @@ void generate_problem_9()
     float p = random_real(0.3f, 0.9f);
     if (random_int(1, 2) == 1) p = random_real(1.1f, 5.0f);
 
-    set_slot_digits(1, row.enthalpy * 0.001f, digits);
+    set_slot_digits(1, row.fit_constant * 0.001f, digits);
     set_slot_digits(9, slot_value(1), slot_digits(1));
     set_slot_text(2, row.boiling);
     constexpr std::array<float, 3> per_kilojoule = {1.0f, 0.23900573f, 239.00574f};
@@ -387,7 +389,9 @@ void generate_problem_9()
     const std::string name(strip_trailing_blanks(compound_name(row.compound).substr(0, 30)));
     std::string& text = problem_texts.problem_text;
     text = "La temperatura di ebollizione d" + join_article_to_name(name) + " a pressione atmosferica è " +
-           slot_text(2) + "@uo@C e la sua entalpia di evaporazione è pari a " + slot_text(9);
+           slot_text(2) +
+           "@uo@C e il valore della sua costante @iB@ nell'equazione @iP@ = @iP@@d0@exp(-@iB/RT@) è pari a " +
+           slot_text(9);
     append_piece(text, units[unit - 1]);
     append_piece(text, ". Calcolarne la temperatura di ebollizione alla pressione di " + slot_text(3) + " atm");
 

@@ -259,10 +259,10 @@ void generate_problem_18()
         return "(" + count_text(first) + ", " + count_text(first + 1) + ", " + count_text(first + 2) + ")";
     };
     const auto energy = [m](const Distribution& d) { return std::to_string(d.a * m + d.b); };
-    problem_texts.answer_text = "@T1@@C1@Per @iT@ = @iE@@d0@/@ik@: " + distribution(11) + " @iW@ = 10@u" +
+    problem_texts.answer_text = "@T1@@C1@Per @iT@ = @iE@@d0@/@ik@: " + distribution(11) + "; @iW@ = 10@u" +
                                 std::to_string(decimal_exponent(log_ways(11))) + "@; @iE@ = " + energy(low) +
-                                "@iE@@d0@; Per @iT@ = " + count_text(3) + "@iE@@d0@/@ik@: " + distribution(14) +
-                                " @iW@ = 10@u" + std::to_string(decimal_exponent(log_ways(14))) +
+                                "@iE@@d0@; per @iT@ = " + count_text(3) + "@iE@@d0@/@ik@: " + distribution(14) +
+                                "; @iW@ = 10@u" + std::to_string(decimal_exponent(log_ways(14))) +
                                 "@; @iE@ = " + energy(high) + "@iE@@d0@";
     draw_problem_text(170, 570, 40);
     show_chemistry_fact(170, 130, 300);

@@ -85,9 +85,9 @@ TEST(GraphFormula, WritesEachKindWithItsSigns)
         set_slot_digits(9, 0.5f, 3);
         std::string text = "whatever was there before";
         basic_notions::append_graph_formula(c.kind, text);
-        EXPECT_TRUE(text.starts_with(std::string(c.formula) + " ; ")) << text;
-        const Formula f = read_formula(text.substr(0, text.find(" ; ")));
-        EXPECT_NEAR(shown(text.substr(text.find(" ; ") + 3)).value, f.at(0.5), 0.006 * std::fabs(f.at(0.5)));
+        EXPECT_TRUE(text.starts_with(std::string(c.formula) + "; ")) << text;
+        const Formula f = read_formula(text.substr(0, text.find("; ")));
+        EXPECT_NEAR(shown(text.substr(text.find("; ") + 2)).value, f.at(0.5), 0.006 * std::fabs(f.at(0.5)));
     }
 }
 
@@ -108,7 +108,7 @@ void check_value_table(const std::string& statement, const std::string& answer,
                        const basic_notions::BasicNotionsState& state)
 {
     const auto x_asked = shown(match(statement, "per @ix@ = NUM\\.$")[0]);
-    const auto parts = match(answer, "^(.*) ; NUM$");
+    const auto parts = match(answer, "^(.*); NUM$");
     const Formula f = read_formula(parts[0]);
     for (std::int32_t i = 1; i <= 5; ++i) {
         EXPECT_NEAR(state.graph_y[i], f.at(state.graph_x[i]), 1e-4 * (1.0 + std::fabs(f.at(state.graph_x[i]))))

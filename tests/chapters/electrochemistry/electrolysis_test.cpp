@@ -48,8 +48,8 @@ TEST_F(ChapterEight, CurrentThroughAWire)
     std::map<std::string, std::string> resistivities;
     for_versions(2, versions_per_problem, [&] {
         const auto g = match(statement(),
-                             "La resistività d(el |ell'|ello )(\\w+) a @iT@ ambiente è pari a " + number_group +
-                                 " ohm•m\\. Calcolare l'intensità della corrente in un filo di (\\w+) di "
+                             "La resistività d(el |ell'|ello )(\\w+) a temperatura ambiente è pari a " + number_group +
+                                 " ohm•m\\. Calcolare l'intensità della corrente in un filo d(?:i |')(\\w+) di "
                                  "sezione " +
                                  number_group + " mm@u2@ e lungo " + number_group +
                                  " cm i cui capi si trovano alla differenza di potenziale di " + number_group + " V$");

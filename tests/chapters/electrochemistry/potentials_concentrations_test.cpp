@@ -92,7 +92,7 @@ TEST_F(ChapterEight, ChlorocomplexFormationConstant)
             match(statement(), "^@T1@@C1@(\\S+) e Cl@u-@ formano lo ione complesso (\\S+)\\. Mescolando " +
                                    number_group + " mL di \\S+ " + number_group + " M con " + number_group +
                                    " mL di Cl@u-@ " + number_group +
-                                   " M, un elettrodo contenente X metallico immerso nella soluzione "
+                                   " M, a 25@uo@C un elettrodo contenente X metallico immerso nella soluzione "
                                    "risultante ha potenziale " +
                                    number_group + " V inferiore a uno simile in cui \\[\\S+\\] = " + number_group +
                                    " M\\. Calcolare la costante di equilibrio della reazione (.+)\\.$");

@@ -31,7 +31,7 @@ TEST_F(ChapterEight, VersioneTestoPosesTheTextbookVariants)
     // Problems 5 and 6 state their reaction reversed.
     const char* const pieces[] = {
         " ore da una corrente di intensità ",
-        "La resistività del tungsteno a @iT@ ambiente è pari a 5.39•10@u-8@ ohm•m. ",
+        "La resistività del tungsteno a temperatura ambiente è pari a 5.39•10@u-8@ ohm•m. ",
         "Calcolare quanto sodio viene depositato",
         " di ossigeno misurati a ",
         "reazione Sn@u2+@ + 2Ag = Sn + 2Ag@u+@ (@bD@@iG@@u0@ = 181.4 kJ/mol) se [Ag@u+@] = ",
@@ -40,7 +40,7 @@ TEST_F(ChapterEight, VersioneTestoPosesTheTextbookVariants)
         "semireazioni Pb@u2+@ + 2e = Pb e Sn@u2+@ + 2e = Sn sono",
         "Per la semireazione Ag@u+@ + e = Ag, @iE@@u0@ = 0.7996 V. Calcolare",
         "due elettrodi a rame in cui [Cu@u2+@]",
-        "Il potenziale di un elettrodo ad idrogeno a pH incognito",
+        "A 25@uo@C il potenziale di un elettrodo ad idrogeno a pH incognito",
         "semireazione del tipo X@u3+@ + 3e = X è di",
         "soluzione satura di Pb(IO@d3@)@d2@ è pari a",
         "@T1@@C1@X@u+@ e Cl@u-@ formano lo ione complesso XCl@d2@@u-@. Mescolando",

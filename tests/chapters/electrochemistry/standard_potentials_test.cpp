@@ -31,17 +31,10 @@ std::string without_coefficient(const std::string& species)
     return formula == std::string::npos ? std::string() : species.substr(formula);
 }
 
-// Sn2+ is stored once as "Sn@u2+ @", with a blank that shows as nothing.
-std::string without_blanks(std::string text)
-{
-    std::erase(text, ' ');
-    return text;
-}
-
 Couple couple_of(const std::string& half_reaction, double potential)
 {
     const auto g = match(half_reaction, "^(\\S+) \\+ ([0-9]*)e = (.+)$");
-    return {without_coefficient(g[0]), without_blanks(g[2]), g[1].empty() ? 1 : std::stoi(g[1]), potential};
+    return {without_coefficient(g[0]), g[2], g[1].empty() ? 1 : std::stoi(g[1]), potential};
 }
 
 std::vector<std::string> species_of(const std::string& side)
@@ -91,12 +84,12 @@ Redox redox_of(const std::string& reaction, const std::vector<Couple>& couples)
 std::vector<Couple> couples_stated(const std::string& text)
 {
     std::vector<Couple> couples = {{"H@u+@", "H@d2@", 2, 0.0}};
-    const std::string half = "(\\S+ \\+ [0-9]*e = \\S+)";
+    const std::string half = "(\\S+ \\+ [0-9]*e = [^\\s,]+)";
     if (text.find("semireazioni") == std::string::npos) {
         const auto g = match(text, "semireazione " + half + "(?: è uguale a |, @iE@@u0@ = )" + number_group + " V\\.");
         couples.push_back(couple_of(g[0], shown_value(g[1])));
     } else {
-        const auto g = match(text, "semireazioni " + half + " e " + half + " .* ugual[ei] a " + number_group + " V e " +
+        const auto g = match(text, "semireazioni " + half + " e " + half + ".* ugual[ei] a " + number_group + " V e " +
                                        number_group + " V\\.");
         couples.push_back(couple_of(g[0], shown_value(g[2])));
         couples.push_back(couple_of(g[1], shown_value(g[3])));

@@ -165,15 +165,15 @@ TEST_F(ChapterTwo, SaltsOfTheOrthoPyroAndMetaAcids)
     std::set<std::string> pairs;
     for_versions(39, 300, [&](std::int32_t) { pairs.insert(statement() + " => " + answer_text()); });
     EXPECT_EQ(pairs, (std::set<std::string>{
-                         "L'ortofosfato di calcio ha formula Ca@d3@(PO@d4@)@d2@; quale è la formula del pirofosfato di "
+                         "L'ortofosfato di calcio ha formula Ca@d3@(PO@d4@)@d2@; qual è la formula del pirofosfato di "
                          "sodio? => Na@d4@P@d2@O@d7@",
-                         "L'ortofosfato di calcio ha formula Ca@d3@(PO@d4@)@d2@; quale è la formula del metafosfato di "
+                         "L'ortofosfato di calcio ha formula Ca@d3@(PO@d4@)@d2@; qual è la formula del metafosfato di "
                          "calcio? => Ca(PO@d3@)@d2@",
-                         "L'ortosilicato di alluminio ha formula Al@d4@(SiO@d4@)@d3@; quale è la formula del "
+                         "L'ortosilicato di alluminio ha formula Al@d4@(SiO@d4@)@d3@; qual è la formula del "
                          "pirosilicato di potassio? => K@d6@Si@d2@O@d7@",
-                         "L'ortosilicato di alluminio ha formula Al@d4@(SiO@d4@)@d3@; quale è la formula del "
+                         "L'ortosilicato di alluminio ha formula Al@d4@(SiO@d4@)@d3@; qual è la formula del "
                          "metasilicato di sodio? => Na@d2@SiO@d3@",
-                         "L'ortoborato di potassio ha formula K@d3@BO@d3@; quale è la formula del metaborato di sodio? "
+                         "L'ortoborato di potassio ha formula K@d3@BO@d3@; qual è la formula del metaborato di sodio? "
                          "=> NaBO@d2@"}));
     // Every salt is neutral with its anion's usual charge.
     for (const char* formula : {"Ca@d3@(PO@d4@)@d2@", "Na@d4@P@d2@O@d7@", "Ca(PO@d3@)@d2@", "Al@d4@(SiO@d4@)@d3@",

@@ -199,7 +199,8 @@ TEST_F(ChapterTwo, OddOneOutAmongFourElementsOfFourGroups)
         {" ha elettronegatività maggiore di 2.5:",
          {7, 8, 9, 17, 35},
          [](const WrittenElement& e) { return e.electronegativity && *e.electronegativity > 2.5; }},
-        {" ha elettronegatività compresa tra 1.3 e 1.6 e meno di sei elettroni in un sottolivello d parzialmente "
+        {" ha elettronegatività compresa tra 1.3 e 1.6 (estremi inclusi) e meno di sei elettroni in un sottolivello d "
+         "parzialmente "
          "occupato:",
          {21, 22, 23, 24, 25},
          [](const WrittenElement& e) { return electronegativity_within(e, 1.3, 1.6) && has_subshell(e, 'd', 1, 5); }},
@@ -209,7 +210,7 @@ TEST_F(ChapterTwo, OddOneOutAmongFourElementsOfFourGroups)
              const auto& [last, electrons] = e.subshells.back();
              return electrons == (last == "1s" ? 2 : last[1] == 'p' ? 6 : -1);
          }},
-        {" ha elettronegatività compresa tra 1.5 e 2.5 e gli elettroni esterni in orbitali p:",
+        {" ha elettronegatività compresa tra 1.5 e 2.5 (estremi inclusi) e gli elettroni esterni in orbitali p:",
          {5, 13, 14, 15, 16},
          [](const WrittenElement& e) {
              return electronegativity_within(e, 1.5, 2.5) && e.subshells.back().first[1] == 'p';
@@ -220,7 +221,8 @@ TEST_F(ChapterTwo, OddOneOutAmongFourElementsOfFourGroups)
         {" ha elettronegatività non superiore a 1.5 e due elettroni più del gas nobile precedente:",
          {4, 12, 20, 38, 56},
          [](const WrittenElement& e) { return electronegativity_within(e, 0.0, 1.5) && e.past_core == 2; }},
-        {" ha elettronegatività compresa tra 1.8 e 2.2 e più di cinque elettroni in un sottolivello d parzialmente "
+        {" ha elettronegatività compresa tra 1.8 e 2.2 (estremi inclusi) e più di cinque elettroni in un sottolivello "
+         "d parzialmente "
          "occupato:",
          {26, 27, 28, 77, 78},
          [](const WrittenElement& e) { return electronegativity_within(e, 1.8, 2.2) && has_subshell(e, 'd', 6, 9); }},

@@ -21,7 +21,7 @@ std::size_t symbol_position(const std::string& list, const std::string& symbol)
 }
 
 const AnswerCheck section_one_rows[] = {
-    {1, "NUM g di un acciaio .* esattamente NUM mL di Fe@u2\\+@ NUM M", "^NUM % $",
+    {1, "NUM g di un acciaio .* esattamente NUM mL di Fe@u2\\+@ NUM M", "^NUM%$",
      [](const Groups& s, const Groups& a) {
          // Cr2O7(2-) takes 6 electrons: one chromium per 3 Fe(II).
          const double chromium = s.value(3) * s.value(2) * 1e-3 / 3.0 * atomic_mass("Cr");
@@ -31,7 +31,7 @@ const AnswerCheck section_one_rows[] = {
      "^NUM L di aria, misurati a 0@uo@C e 1 atm, .* in NUM mL di NaOH NUM M .* Ba@u2\\+@, NUM mL della soluzione "
      "risultante vengono titolati da "
      "NUM mL di HCl NUM M\\. ",
-     "^NUM % in volume$",
+     "^NUM% in volume$",
      [](const Groups& s, const Groups& a) {
          const double hydroxide_left = s.value(6) * s.value(5) / s.value(4);
          EXPECT_GT(hydroxide_left, 0.0);
@@ -70,7 +70,7 @@ const AnswerCheck section_one_rows[] = {
     {5,
      "sono pari a NUM e a NUM kJ/mol\\. Calcolare la percentuale in volume di (.+) in una miscela gassosa di (.+) ed? "
      "(.+) sapendo .* di NUM mL di miscela, misurati a NUM@uo@C e NUM torr, è pari a NUM kJ$",
-     "^NUM %$",
+     "^NUM%$",
      [](const Groups& s, const Groups& a) {
          const double moles = s.value(8) / 760.0 * s.value(6) * 1e-3 / (gas_constant * kelvin(s.value(7)));
          // q = -n (x h1 + (1 - x) h2)

@@ -14,7 +14,7 @@ namespace final_problems_test {
 namespace {
 
 const AnswerCheck section_two_rows[] = {
-    {9, "roccia di NUM g .* dando luogo a NUM g di precipitato di BaCO@d3@", "^NUM % $",
+    {9, "roccia di NUM g .* dando luogo a NUM g di precipitato di BaCO@d3@", "^NUM%$",
      [](const Groups& s, const Groups& a) {
          const double carbonate = s.value(2) / formula_mass("BaCO@d3@");
          const double calcite = formula_mass("CaCO@d3@"), magnesite = formula_mass("MgCO@d3@");
@@ -70,7 +70,7 @@ const AnswerCheck section_two_rows[] = {
                             0.5 + 0.5 * a.number(2).unit() * t_high * 1e-3 / a.number(1).unit(), 2e-3));
      }},
     {14, "A NUM K la costante di dissociazione in atomi del(?: |lo )([a-z]+) è pari a NUM\\. .* pressione di NUM atm$",
-     "^NUM %$",
+     "^NUM%$",
      [](const Groups& s, const Groups& a) {
          // X2 = 2X: K = 4 a^2 P / (1 - a^2).
          const double k = s.value(3), p = s.value(4);

@@ -33,7 +33,7 @@ const AnswerCheck section_three_rows[] = {
     {17,
      "^@T1@@C1@NUM g di una miscela di ([a-z]+) e ([a-z]+) liberano, sciogliendosi in acidi, NUM L di idrogeno "
      "misurati a NUM@uo@C e NUM torr\\.",
-     "^([A-Z][a-z]?) NUM % $",
+     "^([A-Z][a-z]?) NUM%$",
      [](const Groups& s, const Groups& a) {
          EXPECT_NE(s[2], s[3]);
          EXPECT_GE(s.value(4), 1.0);

@@ -19,7 +19,7 @@ double ions(const std::string& formula)
 
 const AnswerCheck section_four_rows[] = {
     {25, "percentuale in peso di (.+?) in una miscela di (.+?) ed? (.+?) di densità NUM g/L a NUM@uo@C e NUM atm$",
-     "^NUM %$",
+     "^NUM%$",
      [](const Groups& s, const Groups& a) {
          EXPECT_NE(s[2], s[3]);
          const double ma = formula_mass(formula_of_compound(s[1]));

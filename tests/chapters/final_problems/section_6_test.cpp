@@ -50,7 +50,7 @@ const AnswerCheck section_six_rows[] = {
          EXPECT_GT(a.value(2), 0.0);
      }},
     {43, "a NUM@uo@C dell'acqua e del (tetracloruro di carbonio|benzene|toluene), .* sono pari a NUM e NUM torr\\. ",
-     "^NUM %$",
+     "^NUM%$",
      [](const Groups& s, const Groups& a) {
          const std::string formula = s[2] == "benzene" ? "C@d6@H@d6@" : s[2] == "toluene" ? "C@d7@H@d8@" : "CCl@d4@";
          const double water = s.value(3) * formula_mass("H@d2@O");

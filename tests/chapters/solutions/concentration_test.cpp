@@ -87,7 +87,7 @@ TEST_F(ChapterFive, WeightPercents)
     for_versions(5, concentration_sweep, [&](std::int32_t) {
         const auto g = match(
             statement(), "quanto " + formula + " devono essere mescolati per ottenere " + number_group +
-                             " g di soluzione con una percentuale in peso del secondo pari a " + number_group + " %$");
+                             " g di soluzione con una percentuale in peso del secondo pari a " + number_group + "%$");
         const double solute = shown_value(g[1]) * shown_value(g[2]) / 100;
         const auto a =
             match(answer_text(), "^" + number_group + " g di " + formula + " e " + number_group + " g di acqua$");

@@ -471,9 +471,9 @@ const std::map<std::int32_t, Check>& recomputations()
          }},
         {33,
          [](const std::string& t, const auto&, const auto& a, const auto&) {
-             const auto m = match(t, R"(^(?:Il |L')(.+) cristallizza in una cella cubica con (una|quattro) unità di )"
+             const auto m = match(t, R"(^(?:Il |L')(.+) cristallizza in una cella cubica con (un'|quattro )unità di )"
                                      R"(formula per cella e la sua densità è pari a (\S+) g/cm)");
-             const double units = m[1] == "una" ? 1.0 : 4.0;
+             const double units = m[1] == "un'" ? 1.0 : 4.0;
              EXPECT_TRUE(close_to(a.at(0), std::cbrt(units * mass(m[0]) / (value(m[2]) * avogadro)) * 1e7));
          }},
         {34,

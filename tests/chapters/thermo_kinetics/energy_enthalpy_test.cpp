@@ -194,14 +194,16 @@ TEST_F(ChapterSix, MeltingAndBoilingPointsUnderPressure)
     });
     for_versions(9, sweep, [&](std::int32_t) {
         const auto g =
-            match(statement(), "è NUM@uo@C e la sua entalpia di evaporazione è pari a NUM (kJ|kcal|cal)/mol\\. "
-                               "Calcolarne la temperatura di ebollizione alla pressione di NUM atm$");
+            match(statement(),
+                  "è NUM@uo@C e il valore della sua costante @iB@ nell'equazione @iP@ = @iP@@d0@exp\\(-@iB/RT@\\) "
+                  "è pari a NUM (kJ|kcal|cal)/mol\\. "
+                  "Calcolarne la temperatura di ebollizione alla pressione di NUM atm$");
         const double per_unit = g[2] == "kJ" ? 1.0 : g[2] == "kcal" ? 4.184 : 0.004184;
-        const double dh = at(g, 1).value * per_unit;
+        const double b = at(g, 1).value * per_unit;
         const double p = at(g, 3).value;
         EXPECT_TRUE((p >= 0.3 && p <= 0.9) || (p >= 1.1 && p <= 5.0)) << p;
         // Clausius-Clapeyron through 1 atm at the normal boiling point.
-        const double t = 1.0 / (1.0 / (at(g, 0).value + 273.15) - 0.008314 * std::log(p) / dh) - 273.15;
+        const double t = 1.0 / (1.0 / (at(g, 0).value + 273.15) - 0.008314 * std::log(p) / b) - 273.15;
         EXPECT_TRUE(within_rounding(at(match(answer_text(), "^NUM@uo@C$"), 0), t, {at(g, 1)}));
     });
 }

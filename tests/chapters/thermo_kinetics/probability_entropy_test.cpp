@@ -98,8 +98,8 @@ TEST_F(ChapterSix, BoltzmannPopulationsAtTwoTemperatures)
             const auto c = std::lround(ground), a = std::lround(top), b = std::lround(n) - c - a;
             const std::int32_t e = decades(stirling(n, c, b, a));
             if (e < 0) return;
-            expected += (t == 1.0 ? "Per @iT@ = @iE@@d0@/@ik@: (" : "; Per @iT@ = " + g[2] + "@iE@@d0@/@ik@: (") +
-                        std::to_string(c) + ", " + std::to_string(b) + ", " + std::to_string(a) + ") @iW@ = 10@u" +
+            expected += (t == 1.0 ? "Per @iT@ = @iE@@d0@/@ik@: (" : "; per @iT@ = " + g[2] + "@iE@@d0@/@ik@: (") +
+                        std::to_string(c) + ", " + std::to_string(b) + ", " + std::to_string(a) + "); @iW@ = 10@u" +
                         std::to_string(e) + "@; @iE@ = " + std::to_string(b + std::lround(m) * a) + "@iE@@d0@";
         }
         EXPECT_EQ(answer_text(), expected);

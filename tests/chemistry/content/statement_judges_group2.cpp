@@ -71,12 +71,15 @@ Verdict solid_kind(const std::string& subject, const std::string& kind)
                                                                   {"La CO@d2@ solida", "molecolare"},
                                                                   {"Lo iodio", "molecolare"}};
     if (outside_table.count(subject)) return outside_table.at(subject) == kind;
-    const bool molecular = subject.ends_with(" allo stato solido");
-    std::string name = subject.substr(0, molecular ? subject.size() - 18 : subject.size());
+    // "allo stato solido" stands after every substance that is no solid at
+    // room conditions: the molecular compounds here, and the elements whose
+    // state is not "s".
+    const bool marked = subject.ends_with(" allo stato solido");
+    std::string name = subject.substr(0, marked ? subject.size() - 18 : subject.size());
     name = name.starts_with("L'") ? name.substr(2) : name.substr(3);
     const int k = compound_named(name);
     const char cls = field(compound_record(k), 71, 71)[0];
-    EXPECT_EQ(molecular, cls == 'm') << subject;
+    EXPECT_EQ(marked, cls == 'e' ? field(element_record(element_named(name)), 31, 31) != "s" : cls == 'm') << subject;
     if (cls == 'e') return (field(element_record(element_named(name)), 32, 32) == "m") == (kind == "metallico");
     return std::string(cls == 'i' ? "ionico" : cls == 'm' ? "molecolare" : "covalente") == kind;
 }
