@@ -54,6 +54,23 @@ void set_slot_text(std::int32_t slot, std::string_view text)
     convert_data_slot(slot, slot_digits_from_text);
 }
 
+void set_slot_from_data(std::int32_t slot, std::initializer_list<std::int32_t> data_slots,
+                        const std::function<double(const std::vector<double>&)>& value_of)
+{
+    std::vector<double> data;
+    for (const std::int32_t d : data_slots) data.push_back(slot_value_as_shown(d));
+    const double value = value_of(data);
+    double uncertainty = 0.0;
+    std::size_t i = 0;
+    for (const std::int32_t d : data_slots) {
+        std::vector<double> moved = data;
+        moved[i] -= std::copysign(static_cast<double>(slot_uncertainty(d)), moved[i]);
+        ++i;
+        uncertainty += std::abs(value_of(moved) - value);
+    }
+    set_slot_uncertainty(slot, static_cast<float>(value), static_cast<float>(uncertainty));
+}
+
 float slot_value(std::int32_t slot)
 {
     return value_slots[slot].value;

@@ -4,8 +4,11 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // --- Draws ------------------------------------------------------------------
 
@@ -35,6 +38,12 @@ void set_slot_uncertainty(std::int32_t slot, float value, float uncertainty);
 // input_text, then convert_data_slot (slot, 0): a datum read from a table
 // text, with the digits the text writes.
 void set_slot_text(std::int32_t slot, std::string_view text);
+// value_of (the values of data_slots as shown, in that order) into slot,
+// with the uncertainty that each datum, moved by its own towards zero (a
+// fraction never past 100 %), adds to it; the digits follow from that
+// uncertainty.
+void set_slot_from_data(std::int32_t slot, std::initializer_list<std::int32_t> data_slots,
+                        const std::function<double(const std::vector<double>&)>& value_of);
 float slot_value(std::int32_t slot);
 // The value as the slot's text shows it, rounded to its digits: what a
 // student computes with (the value itself may hold more).

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 #include "numbers/random_stream.h"
 #include "numbers/value_kit.h"
@@ -51,6 +52,29 @@ TEST(ValueKit, TheValueAsShownIsTheSlotsTextRead)
         EXPECT_EQ(slot_text(4), c.text);
         EXPECT_EQ(slot_value_as_shown(4), c.shown) << c.text;
         EXPECT_EQ(slot_value(4), c.value) << c.text;
+    }
+}
+
+// An answer from data takes the value of the data as shown and the digits
+// their uncertainties leave; each datum moves towards zero, so that a
+// percentage near 100 never passes it.
+TEST(ValueKit, AnAnswerFromDataTakesTheDigitsItsDataLeave)
+{
+    struct Case {
+        float first, second;
+        double (*value_of)(const std::vector<double>&);
+        const char* text;
+    };
+    const Case cases[] = {
+        {2.004f, 3.0f, [](const std::vector<double>& d) { return d[0] * d[1]; }, "6.0"},
+        {2.0f, 99.83f, [](const std::vector<double>& d) { return d[0] * std::sqrt(100.0 - d[1]); }, "0.9"},
+        {-1.99f, 3.0f, [](const std::vector<double>& d) { return std::sqrt(d[0] + 2.0) * d[1]; }, "0.3"},
+    };
+    for (const Case& c : cases) {
+        set_slot_digits(1, c.first, 3);
+        set_slot_digits(2, c.second, 3);
+        set_slot_from_data(3, {1, 2}, c.value_of);
+        EXPECT_EQ(slot_text(3), c.text);
     }
 }
 

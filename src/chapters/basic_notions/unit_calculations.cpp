@@ -30,21 +30,20 @@ constexpr std::array<UnitEntry, 8> density_units = {{
     {"L", 1e-3f},
 }};
 
-// Joules into each unit.
+// Joules into each unit, with the 4.184 J of a calorie that problem 19 and
+// the units panel give.
 constexpr std::array<UnitEntry, 5> energy_from_joules = {{
     {"", 0.0f},
     {"J", 1.0f},
     {"kJ", 0.001f},
-    {"cal", 0.23901f},
-    {"kcal", 2.3901e-4f},
+    {"cal", 1.0f / 4.184f},
+    {"kcal", 1.0f / 4184.0f},
 }};
 
 constexpr float planck_constant_js = 6.626076e-34f;
 constexpr float grams_per_mass_unit = 1.660539e-24f;  // as the constants panel shows the mass unit
-// Both statements print 2.997925•10^8 m/s, c to seven digits; the REALs the
-// answers are worked out with differ by problem in the last of them.
-constexpr float light_speed_problem_23 = 299792384.0f;
-constexpr float light_speed_problem_24 = 299792448.0f;
+// c as both statements print it, in m/s.
+constexpr float light_speed = 2.997925e8f;
 
 // Volume units 3 to 5 are cubic lengths.
 std::string volume_code(std::int32_t unit)
@@ -125,7 +124,8 @@ void generate_problem_22()
     const float frequency = draw_scaled_mantissa_first(12, 18);
     set_slot_digits(4, frequency, random_int(2, 5));
     const float energy = energy_from_joules[w].factor / energy_from_joules[u].factor * slot_value(2) * slot_value(4);
-    set_slot_digits(3, energy, 4);
+    // As many digits as the frequency's, which never has more than the constant's five.
+    set_slot_digits(3, energy, slot_digits(4));
 
     const std::string to_code(energy_from_joules[w].code);
     problem_texts.problem_text =
@@ -143,7 +143,7 @@ void generate_problem_23()
 {
     skip_random_draws(2);
     const std::int32_t g = random_int(1, 3);  // the mass shown in g, ng or pg
-    set_slot_digits(1, light_speed_problem_23, 7);
+    set_slot_digits(1, light_speed, 7);
     const std::int32_t e = random_int(3, 20);
     set_slot_digits(3, random_real(1.0f, 9.999f) * power_of_ten(-e), 4);
     static constexpr float shown_per_gram[] = {0.0f, 1.0f, 1e9f, 1e12f};
@@ -173,8 +173,8 @@ void generate_problem_24()
     const std::int32_t t = random_int(1, 7);
     set_slot_digits(1, time, 3);
     const float q = time_units[t].factor / static_cast<float>(k);
-    float distance = q * slot_value(1) * light_speed_problem_24;
-    float uncertainty = slot_uncertainty(1) * q * light_speed_problem_24;
+    float distance = q * slot_value(1) * light_speed;
+    float uncertainty = slot_uncertainty(1) * q * light_speed;
     const bool kilometres = t >= 4;
     if (kilometres) {
         distance = distance * 0.001f;

@@ -235,9 +235,11 @@ void generate_problem_5()
         set_slot_digits(5, draw_scaled_exponent_first(-2, 3, 9.9f), 3);
         constexpr float per_atm[] = {760.0f, 101.325f, 0.101325f};
         const float dn = reaction.delta_n;
-        set_slot_digits(3, slot_value(1) * std::pow(0.08205f * (t + 273.15f), dn), 3);
-        set_slot_digits(4, slot_value(3) * std::pow(per_atm[unit - 1], dn), 3);
-        set_slot_digits(6, slot_value(3) * std::pow(slot_value(5), -dn), 3);
+        // Kp and Kx from K before its rounding, as a student takes them from Kc.
+        const float k = slot_value(1) * std::pow(0.08205f * (t + 273.15f), dn);
+        set_slot_digits(3, k, 3);
+        set_slot_digits(4, k * std::pow(per_atm[unit - 1], dn), 3);
+        set_slot_digits(6, k * std::pow(slot_value(5), -dn), 3);
         return normal_float(slot_value(3)) && normal_float(slot_value(4)) && normal_float(slot_value(6));
     });
     constexpr std::string_view unit_names[] = {" torr", " kPa", " MPa"};

@@ -1,14 +1,17 @@
 // Section "Prodotto di solubilità": problems 39 to 43, solubilities in water,
 // with a common ion, after mixing, of hydroxides in acid, base or a buffer,
 // and of carbonates with the hydrolysis of the carbonate ion.
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "chapters/equilibria/equilibria_problems.h"
 #include "chemistry/ph_solvers.h"
 #include "frame/fact_box.h"
 #include "numbers/random_stream.h"
+#include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 
 namespace equilibria {
@@ -57,6 +60,28 @@ constexpr float hydrogen_carbonate_kb = 2.22e-8f;
 float whole_power(float x, std::int32_t m)
 {
     return std::pow(x, static_cast<float>(m));
+}
+
+// [M] once a volume d[0] of the cation at d[2] and a volume d[1] of the
+// anion at d[3] are mixed and MXm has come down to its solubility product
+// K = d[4]: y (m (y - y0))^m = K, where y0 is what the anion used up to the
+// last would leave; y lies between y0 (or 0) and the mixed cation a, and
+// the ion product rises with it.
+double cation_left(const std::vector<double>& d, std::int32_t m)
+{
+    const double total = d[0] + d[1];
+    const double a = d[2] * d[0] / total;
+    const double b = d[3] * d[1] / total;
+    const double K = d[4];
+    if (a * std::pow(b, m) <= K) return a;
+    const double y0 = a - b / m;
+    double lo = std::max(0.0, y0);
+    double hi = a;
+    for (std::int32_t step = 0; step < 200; ++step) {
+        const double y = 0.5 * (lo + hi);
+        (y * std::pow(m * (y - y0), m) > K ? hi : lo) = y;
+    }
+    return 0.5 * (lo + hi);
 }
 
 // Slot 2 := the solubility of the hydroxide in pure water, K / [OH-]^m.
@@ -162,20 +187,7 @@ void generate_problem_40()
                                  "] nella soluzione ottenuta mescolando " + slot_text(1) + " mL di " + cation + " " +
                                  slot_text(5) + " M con " + slot_text(2) + " mL di " + std::string(salt.anion) + " " +
                                  slot_text(6) + " M";
-    const float total = slot_value(1) + slot_value(2);
-    set_slot_digits(5, slot_value(5) * slot_value(1) / total, 4);
-    set_slot_digits(6, slot_value(6) * slot_value(2) / total, 4);
-    const float mixed_cation = slot_value(5);
-    const float K = slot_value(9);
-    value_slots[11].value = whole_power(slot_value(6), m) * slot_value(5);
-    if (slot_value(11) > K) {
-        const float anion_as_cation = slot_value(6) / static_cast<float>(m);
-        if (anion_as_cation < slot_value(5)) set_slot_digits(5, slot_value(5) - anion_as_cation, 4);
-        if (anion_as_cation >= mixed_cation) {
-            value_slots[6].value = slot_value(6) - static_cast<float>(m) * slot_value(5);
-            set_slot_digits(5, K / whole_power(slot_value(6), m), 3);
-        }
-    }
+    set_slot_from_data(5, {1, 2, 5, 6, 9}, [m](const std::vector<double>& d) { return cation_left(d, m); });
     problem_texts.answer_text = slot_text(5) + " mol/L";
     draw_problem_text(170, 530, 45);
     show_chemistry_fact(170, 150, 280);

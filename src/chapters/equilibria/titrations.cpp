@@ -122,13 +122,17 @@ void generate_problem_31()
     set_slot_digits(2, cb, random_int(3, 4));
     set_slot_digits(3, volume, 3);
     const std::int32_t o = random_int(1, 2);
-    const float titrant =
-        o == 1 ? acid.count * ca * volume / (base.count * cb) : base.count * cb * volume / (acid.count * ca);
+    set_slot_uncertainty(5, volume * 0.001f, slot_uncertainty(3) * 0.001f);
+    const std::int32_t w = random_int(1, 2);
+    // From the concentrations and the volume as shown, in mL or in L.
+    const float shown_volume = w == 1 ? slot_value(3) : 1000.0f * slot_value_as_shown(5);
+    const float shown_ca = slot_value(1);
+    const float shown_cb = slot_value(2);
+    const float titrant = o == 1 ? acid.count * shown_ca * shown_volume / (base.count * shown_cb)
+                                 : base.count * shown_cb * shown_volume / (acid.count * shown_ca);
     const float relative =
         slot_uncertainty(2) / slot_value(2) + slot_uncertainty(3) / slot_value(3) + slot_uncertainty(1) / slot_value(1);
     set_slot_uncertainty(4, titrant, relative * titrant);
-    set_slot_uncertainty(5, volume * 0.001f, slot_uncertainty(3) * 0.001f);
-    const std::int32_t w = random_int(1, 2);
     const std::string volume_piece = w == 1 ? " " + slot_text(3) + " mL di" : " " + slot_text(5) + " L di";
     const std::string acid_piece = formula(acid) + " " + slot_text(1) + " F";
     const std::string base_piece = formula(base) + " " + slot_text(2) + " F";

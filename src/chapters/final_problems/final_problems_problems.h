@@ -123,7 +123,7 @@ std::string running_time_text(float seconds);
 // Problem 11's volume of dilute acid: rounded to tens of litres from 100 L on.
 float diluted_volume(float litres);
 // Problem 21's age of wood whose carbon-14 activity is `ratio` times
-// today's, in whole hundreds of years.
+// today's, to the nearest hundred years.
 float radiocarbon_age(float ratio);
 
 // --- Each block's statement (generate) ---------------------------------

@@ -84,7 +84,7 @@ constexpr std::array<Fuel, 16> fuels{{
 float radiocarbon_age(float ratio)
 {
     const float years = -5730.0f * std::log(ratio) / std::log(2.0f);
-    return 100.0f * std::trunc(years * 0.01f);
+    return 100.0f * std::round(years * 0.01f);
 }
 
 void generate_problem_17()

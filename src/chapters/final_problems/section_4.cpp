@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "chapters/final_problems/final_problems_problems.h"
 #include "chemistry/equation_text.h"
@@ -18,6 +19,7 @@
 #include "frame/statement_equation.h"
 #include "numbers/fixed_width.h"
 #include "numbers/random_stream.h"
+#include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 #include "text/article_name.h"
 
@@ -130,6 +132,22 @@ constexpr std::array<DepositedMetal, 10> deposited_metals{{
     {30, 2},
     {13, 3},
 }};
+
+// The total pressure at which the gas C, dissociating as n3 C = n1 A + n2 B
+// (nu: n1, n2, -, n3) with the constant k in atm, or in mol/L when
+// per_litre, is dissociated by the fraction a at celsius degrees:
+// k = P^dn x_A^n1 x_B^n2 / x_C^n3, with the mole fractions of one mole of C.
+double dissociation_pressure(const SpeciesValues& nu, bool per_litre, double k, double a, double celsius)
+{
+    const double n1 = nu[0], n2 = nu[1], n3 = nu[3];
+    const double dn = n1 + n2 - n3;
+    const double total = 1.0 - a + a * (n1 + n2) / n3;
+    const double x_a = a * n1 / n3 / total;
+    const double x_b = a * n2 / n3 / total;
+    const double x_c = (1.0 - a) / total;
+    const double kp = per_litre ? k * std::pow(0.08205 * (celsius + 273.15), dn) : k;
+    return std::pow(kp * std::pow(x_c, n3) / (std::pow(x_a, n1) * std::pow(x_b, n2)), 1.0 / dn);
+}
 
 }  // namespace
 
@@ -304,8 +322,17 @@ void generate_problem_29()
     const SpeciesValues initial{0.0f, 0.0f, 0.0f, slot_value(3), 0.0f, 0.0f};
     SpeciesValues c{};
     (void)solve_equilibrium_extent(nu, initial, c, kc);
-    set_slot_digits(6, (c[0] + c[1] + c[3]) * t * 0.08205f, 3);
-    set_slot_digits(8, (slot_value(3) - c[3]) / slot_value(3) * 100.0f, 3);
+    // A degree of dissociation shown as 100 % would leave no pressure to find:
+    // it takes the digits that keep it below.
+    const float percent = (slot_value(3) - c[3]) / slot_value(3) * 100.0f;
+    std::int32_t percent_digits = 3;
+    set_slot_digits(8, percent, percent_digits);
+    while (slot_value(8) >= 100.0f && percent_digits < 7) set_slot_digits(8, percent, ++percent_digits);
+    // From the constant, the degree of dissociation and the temperature as
+    // shown, with the digits they leave.
+    set_slot_from_data(6, {12, 8, 7}, [&](const std::vector<double>& d) {
+        return dissociation_pressure(nu, kind == 2, d[0], 0.01 * d[1], d[2]);
+    });
     const std::string shown_equation = add_state_subscripts(equation, 1, water_as_vapour, right_to_left).value_or("");
     const std::string gas(terms.species_text(equation, 3));
     std::string& text = problem_texts.problem_text;

@@ -77,6 +77,13 @@ std::int32_t pick_boiling_solvent(std::int32_t problem, std::int32_t& row)
     return solvent.compound;
 }
 
+// The digits that show a solution's boiling point to tenths of a degree:
+// of the picked solvents only the fifth, bromobenzene, boils above 100 °C.
+std::int32_t boiling_point_digits(std::int32_t row)
+{
+    return row == 5 ? 4 : 3;
+}
+
 }  // namespace
 
 void generate_problem_19()
@@ -152,13 +159,13 @@ void generate_problem_22()
     value_slots[7].value = slot_value(6) + slot_value(1);
     convert_data_slot(3, 4);
     convert_data_slot(4, 4);
-    convert_data_slot(7, 3);
+    convert_data_slot(7, boiling_point_digits(row));
     problem_texts.problem_text = "Una soluzione di " + slot_text(3) + " g di un composto organico poco volatile in " +
                                  slot_text(4) + " g di " + short_compound_name(c) + " (@iT@@db@ = " + slot_text(1) +
                                  "@uo@C; @ik@@db@ = " + slot_text(2) + " kg•K/mol) bolle a " + slot_text(7) +
                                  "@uo@C. Calcolare la massa molecolare del composto";
-    // The drawn molar mass answers, not one worked back from the rounded data.
-    convert_data_slot(5, 2);
+    // Worked back from the data as shown.
+    set_slot_digits(5, slot_value(2) * slot_value(3) * 1000.0f / (slot_value(4) * (slot_value(7) - slot_value(1))), 2);
     problem_texts.answer_text = slot_text(5) + " u.m.a.";
     draw_problem_text(180, 560, 45);
     show_chemistry_fact(260, 160, 300);
@@ -256,7 +263,7 @@ void generate_problem_26()
     skip_random_draws(6);
     std::int32_t row = 0;
     const std::int32_t c = pick_boiling_solvent(26, row);
-    set_slot_digits(7, random_real(slot_value(1) + 1.0f, slot_value(1) + 2.0f), row == 5 ? 4 : 3);
+    set_slot_digits(7, random_real(slot_value(1) + 1.0f, slot_value(1) + 2.0f), boiling_point_digits(row));
     set_slot_digits(9, random_real(130.0f, 250.0f), 4);
     set_slot_digits(4, random_real(51.0f, 99.0f), 4);
     set_slot_digits(8, random_real(10.0f, 90.0f), 2);

@@ -71,17 +71,22 @@ std::int32_t digits_of_count(float w)
 }
 
 // Stirling's ln W = N ln N - sum n ln n, from the slots of N and of the populations.
-float log_ways(std::int32_t first_population)
+double log_ways(std::int32_t first_population)
 {
-    const auto x_ln_x = [](float x) { return x * std::log(x); };
+    const auto x_ln_x = [](double x) { return x * std::log(x); };
     return x_ln_x(slot_value(1)) - x_ln_x(slot_value(first_population)) - x_ln_x(slot_value(first_population + 1)) -
            x_ln_x(slot_value(first_population + 2));
 }
 
-std::int32_t decimal_exponent(float ln_value)
+// The whole power of ten nearest e^ln_value.
+std::int32_t decimal_exponent(double ln_value)
 {
-    return static_cast<std::int32_t>(ln_value / std::log(10.0f));
+    return static_cast<std::int32_t>(std::lround(ln_value / std::log(10.0)));
 }
+
+// What problems 17 and 18 count W with.
+constexpr std::string_view stirling_approximation =
+    ", calcolando @iW@ con l'approssimazione di Stirling ln @iW@ = @iN@ ln @iN@ - @bS@@in@@di@ ln @in@@di@";
 
 // nint: halves away from zero.
 std::int32_t nearest(float x)
@@ -133,11 +138,13 @@ bool water_as_gas(const ReactionSpecies& s, std::int32_t w)
     return s.compound == liquid_water && w == water_as_vapour;
 }
 
-// Standard entropy (slot 19) and heat capacity (slot 20) as the table writes them.
-void convert_entropy_and_heat_capacity(const ReactionSpecies& s)
+// Standard entropy (slot 19) and heat capacity (slot 20) as the table writes
+// them; water as vapour w takes the vapour's.
+void convert_entropy_and_heat_capacity(const ReactionSpecies& s, std::int32_t w)
 {
-    convert_compound_field(19, s.compound, 147, 152);
-    convert_compound_field(20, s.compound, heat_capacity_first, heat_capacity_last);
+    const std::int32_t k = water_as_gas(s, w) ? water_vapour : s.compound;
+    convert_compound_field(19, k, 147, 152);
+    convert_compound_field(20, k, heat_capacity_first, heat_capacity_last);
 }
 
 // Slot 1 := slot 1 -/+ coefficient · slot 19, the uncertainties added.
@@ -222,14 +229,15 @@ void generate_problem_17()
     set_slot_count(3, e);
     const std::int32_t populations[] = {d1.c, d1.b, d1.a, d2.c, d2.b, d2.a};
     for (std::int32_t i = 0; i < 6; ++i) set_slot_count(11 + i, populations[i]);
-    problem_texts.problem_text = microstate_statement(count_text);
+    problem_texts.problem_text = microstate_statement(count_text) + std::string(stirling_approximation);
 
     const std::int32_t e1 = decimal_exponent(log_ways(11));
     const std::int32_t e2 = decimal_exponent(log_ways(14));
+    const std::int32_t ratio = decimal_exponent(log_ways(11) - log_ways(14));
     std::string& answer = problem_texts.answer_text;
     answer = "@T1@@C1@@iW@@d1@ = 10@u" + std::to_string(e1) + "@; @iW@@d2@ = 10@u" + std::to_string(e2) +
              "@; @iP@@d1@/@iP@@d2@ =";
-    append_piece(answer, e1 != e2 ? " 10@u" + std::to_string(e1 - e2) + "@" : std::string(" 1"));
+    append_piece(answer, ratio != 0 ? " 10@u" + std::to_string(ratio) + "@" : std::string(" 1"));
     draw_problem_text(170, 570, 45);
     show_chemistry_fact(200, 150, 300);
 }
@@ -253,7 +261,8 @@ void generate_problem_18()
         "Confrontare la distribuzione di Boltzmann, il corrispondente valore di @iW@ e l'energia totale di un "
         "sistema di " +
         count_text(1) + " enti con energie possibili 0, @iE@@d0@ e " + count_text(2) +
-        "@iE@@d0@ alle temperature @iT@ = @iE@@d0@/@ik@ e @iT@ = " + count_text(3) + "@iE@@d0@/@ik@";
+        "@iE@@d0@ alle temperature @iT@ = @iE@@d0@/@ik@ e @iT@ = " + count_text(3) + "@iE@@d0@/@ik@" +
+        std::string(stirling_approximation);
 
     const auto distribution = [](std::int32_t first) {
         return "(" + count_text(first) + ", " + count_text(first + 1) + ", " + count_text(first + 2) + ")";
@@ -442,13 +451,9 @@ void generate_problem_24()
     value_slots[1].uncertainty = 0.0f;
     for (std::int32_t j = 1; j <= count; ++j) {
         const ReactionSpecies& s = r.species[j - 1];
-        convert_entropy_and_heat_capacity(s);
+        convert_entropy_and_heat_capacity(s, r.w);
         set_slot_uncertainty(19, slot_value(19) + slot_value(20) * std::log(kelvin * 0.0033540165f),
                              slot_uncertainty(19));
-        // Liquid to 100 °C, boiling (70.0 + 40660/373.15), then vapour.
-        if (water_as_gas(s, r.w))
-            set_slot_uncertainty(
-                19, 75.5f * std::log(1.2515513f) + 36.0f * std::log(kelvin * 0.0026798875f) + 178.96423f, 0.3f);
         append_piece(text, std::string(separator(j)) + slot_text(19));
         add_to_reaction_entropy(s);
     }
@@ -467,13 +472,8 @@ void generate_problem_25()
     value_slots[1].value = 0.0f;
     value_slots[1].uncertainty = 0.0f;
     for (const ReactionSpecies& s : r.species) {
-        convert_entropy_and_heat_capacity(s);
+        convert_entropy_and_heat_capacity(s, r.w);
         const bool vapour = water_as_gas(s, r.w);
-        if (vapour) {
-            // The vapour at 25 °C: liquid to 100 °C, boiling, vapour back to 25 °C.
-            set_slot_uncertainty(19, 75.5f * std::log(1.2515513f) + 36.0f * std::log(0.7990084f) + 178.96423f, 0.3f);
-            set_slot_uncertainty(20, 33.6f, 0.3f);
-        }
         value_slots[19].value = slot_value(19) + slot_value(20) * std::log(kelvin * 0.0033540165f);
         if (record_columns(compound_record(s.compound), 159, 159) == "g" || vapour)
             value_slots[19].value = slot_value(19) + 8.314f * std::log(1.0f / p);

@@ -43,6 +43,7 @@ void convert_compound_field(std::int32_t slot, std::int32_t k, int first, int la
 inline constexpr int heat_capacity_first = 153;
 inline constexpr int heat_capacity_last = 158;
 inline constexpr std::int32_t liquid_water = 11;
+inline constexpr std::int32_t water_vapour = 236;
 
 // --- Invented organic compounds CcHhOo -------------------------------------
 

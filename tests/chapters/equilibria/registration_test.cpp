@@ -75,5 +75,19 @@ TEST_F(ChapterSeven, EveryProblemPosesAQuestionAndAnswersItWithinItsRedrawCap)
     }
 }
 
+// Answers once worked from values rounded on the way or never shown, or
+// from a precipitation taken as complete.
+TEST_F(ChapterSeven, AnswersAreThoseOfTheDataShown)
+{
+    constexpr testing_support::VersionAnswer cases[] = {
+        {5, 86, "@iK@ = 1.03•10@u-5@; @iK@@dp@ = 1.79•10@u-11@ torr@u-2@; @iK@@dx@ = 987",
+         "@iK@@dp@ = 1.78•10@u-11@ torr@u-2@; @iK@@dx@ = 983"},
+        {31, 5, "@T1@@C1@174 mL", "173 mL"},
+        {40, 141, "6.6•10@u-4@ mol/L", "1.54•10@u-3@ mol/L"},
+        {40, 196, "3.47•10@u-4@ mol/L", "2.741•10@u-4@ mol/L"},
+    };
+    expect_answers(cases);
+}
+
 }  // namespace
 }  // namespace equilibria_test

@@ -72,10 +72,11 @@ const SweepCase solubility_cases[] = {
          const double v2 = shown_value(d[4]);
          const double cation = shown_value(d[3]) * v1 / (v1 + v2);
          const double anion = shown_value(d[5]) * v2 / (v1 + v2);
-         double expected = cation;
-         if (std::pow(anion, m) * cation > k)
-             expected = anion / m < cation ? cation - anion / m : k / std::pow(anion - m * cation, m);
-         EXPECT_TRUE(near_shown(match(answer, "^" + number_group + " mol/L$")[0], expected, 5e-3));
+         // Precipitation stops at the solubility product: the free anion x
+         // leaves [M] = cation - (anion - x) / m, and K / x^m is that [M].
+         const double free_anion = log_root([&](double x) { return (cation - (anion - x) / m) * std::pow(x, m) - k; });
+         const double expected = std::pow(anion, m) * cation > k ? k / std::pow(free_anion, m) : cation;
+         EXPECT_TRUE(near_shown(match(answer, "^" + number_group + " mol/L$")[0], expected, 1e-5));
      }},
     {41,
      [](const std::string& statement, const std::string& answer) {
@@ -149,6 +150,18 @@ TEST_F(ChapterSeven, EveryHydroxideInAStrongAcidSolvesItsEquation)
         if (statement.ends_with("acido forte HX")) seen.insert(match(statement, "solubilità di (.*) \\[")[0]);
     });
     EXPECT_EQ(seen.size(), 9u);
+}
+
+TEST_F(ChapterSeven, MixedSolutionsPrecipitateDownToTheSolubilityProduct)
+{
+    const SweepCase& mixed = solubility_cases[1];
+    ASSERT_EQ(mixed.problem, 40);
+    std::set<std::string> salts;
+    for_versions(40, 3000, [&](const std::string& statement, const std::string& answer) {
+        mixed.check(statement, answer);
+        salts.insert(match(statement, "solubilità di (.*) è pari")[0]);
+    });
+    EXPECT_EQ(salts.size(), 9u);
 }
 
 TEST_F(ChapterSeven, TheSmallestSolubilityProductKeepsItsDigits)

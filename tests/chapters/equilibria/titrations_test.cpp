@@ -64,7 +64,7 @@ const SweepCase titration_cases[] = {
          const double volume = shown_value(d[2]) * (d[3] == "L" ? 1000.0 : 1.0);
          const double expected = count_of(d[4]) * shown_value(d[5]) * volume / (count_of(d[0]) * shown_value(d[1]));
          EXPECT_NE(is_base(d[0]), is_base(d[4]));
-         EXPECT_TRUE(near_shown(match(answer, "^@T1@@C1@" + number_group + " mL$")[0], expected, 1.6e-2));
+         EXPECT_TRUE(near_shown(match(answer, "^@T1@@C1@" + number_group + " mL$")[0], expected, 1e-5));
      }},
     {32,
      [](const std::string& statement, const std::string& answer) {

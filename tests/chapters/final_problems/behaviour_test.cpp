@@ -42,6 +42,10 @@ TEST_F(FinalProblemBehaviour, AnswersAreThoseOfTheDataShown)
         {6, 5569293, "@iP@(COCl@d2@) = 1.2 atm; @iP@(CO) = @iP@(Cl@d2@) = 0.91 atm", "0.89 atm"},
         {18, 27, "0.0248 M ", "0.0244 M"},
         {32, 17, "902 g", "905 g"},
+        {21, 6, "4100 anni", "4000 anni"},
+        {29, 781683, "3 atm", "2.63 atm"},
+        {35, 29, "@T1@@C1@0.93 L/mol", "0.91 L/mol"},
+        {40, 288, "5.9•10@u-5@ M ", "5.99•10@u-5@ M"},
     };
     expect_answers(cases);
 }
