@@ -16,7 +16,6 @@ namespace {
 
 inline constexpr std::size_t paragraph_limit = 2000;
 inline constexpr std::int32_t line_height = 16;
-inline constexpr std::int32_t widest_stretch_letters = 2;
 
 // "(i2)" where it fits; wider gaps are written in full.
 std::string gap_text(std::int32_t pixels)
@@ -137,11 +136,13 @@ QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_
     std::size_t first = 0;
     std::int32_t y_line = y;
     std::int32_t fitting_width = 0;
+    std::int32_t fitting_font = saved_font;  // the font the line that fits ends in
     for (std::size_t j = first + 1; j < breaks.size();) {
         const std::int32_t line_width = piece_width(work, breaks[first] + 1, breaks[j], saved_font, memo,
                                                     j > first + 1 ? breaks[j - 1] : no_shorter);
         if (x_right - x_left >= line_width) {
             fitting_width = line_width;
+            fitting_font = renderer_state.current_font_number;
             ++j;
             continue;
         }
@@ -152,11 +153,13 @@ QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_
         const std::int32_t spare = gaps > 0 ? x_right - fitting_width - x_left : 0;
         const std::int32_t per_gap = gaps > 0 ? spare / gaps : 0;
         const std::int32_t extra = spare - per_gap * gaps;
+        // A word alone on its line is not spread, nor a line whose gaps would
+        // widen by more than a letter of its text (not of a heading's font the
+        // paragraph may start in): words that far apart read as parted.
+        select_font(fitting_font);
+        const bool spread = gaps > 0 && per_gap < qw_get_text_extent("n");
         select_font(saved_font);
         select_colour(saved_colour);
-        // A word alone on its line is not spread, nor a line whose gaps would
-        // widen by more than a few letters: words that far apart read as parted.
-        const bool spread = gaps > 0 && per_gap < widest_stretch_letters * qw_get_text_extent("n");
         std::string line(span(first, spread ? first + 1 : j - 1));
         for (std::int32_t g = 1; spread && g <= gaps; ++g) {
             line.resize(strip_trailing_blanks(line).size());
@@ -210,7 +213,7 @@ std::int32_t widest_unbreakable_piece(std::string_view text, LineMemo& memo)
     const auto width = [&memo, work, font](std::size_t begin, std::size_t end) {
         return width_within(work, begin, end, font, memo);
     };
-    // Every equation breaks where it can.
+    // Every formula breaks where it can.
     const std::vector<std::size_t> breaks = line_breaks(work, 0, width);
     std::int32_t widest = 0;
     for (std::size_t k = 0; k + 1 < breaks.size(); ++k) widest = std::max(widest, width(breaks[k] + 1, breaks[k + 1]));

@@ -76,7 +76,7 @@ constexpr std::array<std::string_view, 60> unit_symbols = {
 
 bool is_operator(const std::string& shown)
 {
-    return shown == "+" || shown == "-" || shown == "=";
+    return shown == "+" || shown == "-" || shown == "=" || shown == "×" || shown == "/";
 }
 
 }  // namespace
@@ -144,9 +144,10 @@ std::vector<std::size_t> line_breaks(std::string_view text, std::int32_t room,
         // "@iV@ =21.8": the value's "=" keeps the name it gives the value to.
         if (shown[k + 1].size() > 1 && shown[k + 1].starts_with('=')) bound[k] = true;
     }
-    // Equations and equalities: terms joined by "+", "-" and "=", with at
-    // least one "=" ("A + B = C", "K = 1.8•10@u-5@"): a reader takes a line
-    // ending in "=" for a finished one.
+    // Formulas: terms joined by operators ("A + B = C", "K = 1.8•10@u-5@",
+    // "-5.13•10@u19@ - 8.6•10@u18@", "2.7256 / 0.21"). A line ending in an
+    // operator leaves the formula half read (one ending in "=" reads as a
+    // finished one): a wider formula breaks only before its operators.
     for (std::size_t k = 1; k + 1 < n;) {
         if (!is_operator(shown[k]) || is_operator(shown[k - 1]) || is_operator(shown[k + 1])) {
             ++k;
@@ -155,13 +156,9 @@ std::vector<std::size_t> line_breaks(std::string_view text, std::int32_t room,
         const std::size_t first = k - 1;
         std::size_t last = k + 1;
         while (last + 2 < n && is_operator(shown[last + 1]) && !is_operator(shown[last + 2])) last += 2;
-        bool equation = false;
-        for (std::size_t j = first; j <= last; ++j) equation = equation || shown[j] == "=";
-        if (equation) {
-            const bool fits = width(words[first].begin, words[last].end) <= room;
-            for (std::size_t j = first; j < last; ++j)
-                if (fits || !is_operator(shown[j + 1])) bound[j] = true;
-        }
+        const bool fits = width(words[first].begin, words[last].end) <= room;
+        for (std::size_t j = first; j < last; ++j)
+            if (fits || !is_operator(shown[j + 1])) bound[j] = true;
         k = last + 1;
     }
     std::vector<std::size_t> breaks;

@@ -1,9 +1,9 @@
 // Where a paragraph of markup text may break: at blanks outside codes, but
 // never between a number and its unit ("1.35 F", "2.08•10@u-3@ mol/L"),
-// between a label and the number it introduces ("R: 2.08"), or inside an
-// equation or equality ("C@d3@H@d8@ + 5O@d2@ = 3CO@d2@ + 4H@d2@O",
-// "@iG@ = @iH@ - @iTS@", "K = 1.8") that fits the line; a wider one breaks
-// only before its "+", "-" and "=".
+// between a label and the number it introduces ("R: 2.08"), or inside a
+// formula ("C@d3@H@d8@ + 5O@d2@ = 3CO@d2@ + 4H@d2@O", "@iG@ = @iH@ - @iTS@",
+// "K = 1.8", "-4.017 × 3.0•10@u7@") that fits the line; a wider one breaks
+// only before its "+", "-", "=", "×" and "/".
 #pragma once
 
 #include <cstddef>

@@ -32,6 +32,8 @@ constexpr std::array<SpeciesFields, 6> species_fields{{
 constexpr std::int32_t constant_field = 1115;
 constexpr std::int32_t first_message_field = 1110;
 constexpr std::int32_t second_message_field = 1111;
+constexpr double smallest_constant = 1e-38;
+constexpr double largest_constant = 1e38;
 
 // A is 0.1 mol/L of A = B + C with K = 1, at equilibrium.
 constexpr SpeciesValues example_coefficients{1, 0, 0, 1, 1, 0};
@@ -101,11 +103,6 @@ std::string shown_concentration(float& concentration)
     return text;
 }
 
-std::string constant_text(double K)
-{
-    return K > 0.0 ? format_es(K, 10, 2) : " 0";
-}
-
 std::optional<float> read_value(const std::string& text)
 {
     const auto value = read_typed_real(text);
@@ -125,7 +122,7 @@ void write_fields(Dialog& dialog)
         dlg_set_char(dialog, species_fields[s].coefficient, coefficient_text(r.coefficients[s]));
         dlg_set_char(dialog, species_fields[s].concentration, shown_concentration(r.initial[s]));
     }
-    dlg_set_char(dialog, constant_field, constant_text(r.K));
+    dlg_set_char(dialog, constant_field, format_es(r.K, 10, 2));
 }
 
 void write_results(Dialog& dialog)
@@ -152,6 +149,7 @@ EquilibratorStatus read_species_fields(const Dialog& dialog, std::int32_t& refus
         refused = species_fields[s].concentration;
         const auto value = read_value(dlg_get_char(dialog, refused));
         if (!value) return EquilibratorStatus::input_not_read;
+        if (*value < 0.0f) return EquilibratorStatus::out_of_range;
         r.initial[s] = *value;
     }
     return EquilibratorStatus::valid;
@@ -159,18 +157,22 @@ EquilibratorStatus read_species_fields(const Dialog& dialog, std::int32_t& refus
 
 // The two message lines name the refused field, whose text stays as typed
 // for the student to mend, like every other field.
-void mark_refused_field(Dialog& dialog, std::int32_t field)
+void mark_refused_field(Dialog& dialog, std::int32_t field, EquilibratorStatus status)
 {
+    const bool out_of_range = status == EquilibratorStatus::out_of_range;
     for (std::size_t s = 0; s < species_fields.size(); ++s) {
         const bool coefficient = species_fields[s].coefficient == field;
         if (!coefficient && species_fields[s].concentration != field) continue;
         const std::string species = (s < 3 ? "reagente " : "prodotto ") + std::to_string(s % 3 + 1);
-        dlg_set_char(dialog, first_message_field, coefficient ? "Coefficiente errato:" : "Concentrazione errata:");
+        dlg_set_char(dialog, first_message_field,
+                     coefficient    ? "Coefficiente errato:"
+                     : out_of_range ? "Concentrazione negativa:"
+                                    : "Concentrazione errata:");
         dlg_set_char(dialog, second_message_field, coefficient ? species + ", solo cifre" : species);
         return;
     }
     dlg_set_char(dialog, first_message_field, "Costante errata:");
-    dlg_set_char(dialog, second_message_field, "scrivere un numero");
+    dlg_set_char(dialog, second_message_field, out_of_range ? "tra 1E-38 e 1E+38" : "scrivere un numero");
 }
 
 float concentration_to_three_digits(float concentration)
@@ -186,17 +188,11 @@ EquilibratorStatus equilibrate(const Dialog& dialog, std::int32_t& refused)
     EquilibratorRecord& r = equilibrator_record;
     if (const EquilibratorStatus read = read_species_fields(dialog, refused); read != EquilibratorStatus::valid)
         return read;
+    refused = constant_field;
     const auto K = read_typed_double(dlg_get_char(dialog, constant_field));
-    if (!K || std::isnan(*K)) {
-        refused = constant_field;
-        return EquilibratorStatus::input_not_read;
-    }
+    if (!K || std::isnan(*K)) return EquilibratorStatus::input_not_read;
+    if (!(*K >= smallest_constant && *K <= largest_constant)) return EquilibratorStatus::out_of_range;
     r.K = *K;
-    if (r.K < 1e-38) {
-        r.K = 0.0;
-        return EquilibratorStatus::cannot_equilibrate;
-    }
-    if (r.K > 1e38) r.K = 1e38;
     // Its one-digit field cannot show a coefficient of 10 or more.
     for (const float coefficient : r.coefficients)
         if (!(coefficient < 10.0f)) return EquilibratorStatus::cannot_equilibrate;
@@ -236,7 +232,8 @@ void equilibrator_dialog_callback(Dialog& dialog, std::int32_t, std::int32_t)
         dlg_set_char(dialog, second_message_field, cannot_equilibrate_text);
         break;
     case EquilibratorStatus::input_not_read:
-    case EquilibratorStatus::coefficient_not_digits: mark_refused_field(dialog, refused); break;
+    case EquilibratorStatus::coefficient_not_digits:
+    case EquilibratorStatus::out_of_range: mark_refused_field(dialog, refused, r.status); break;
     case EquilibratorStatus::valid:
         write_fields(dialog);
         write_results(dialog);

@@ -9,8 +9,16 @@
 #include "platform/dialogs.h"
 
 // A coefficient holding anything but digits is refused: a whole number is
-// what its field shows.
-enum class EquilibratorStatus { valid = 0, cannot_equilibrate = 1, input_not_read = 2, coefficient_not_digits = 3 };
+// what its field shows. A negative concentration, and a constant outside
+// 1E-38 to 1E+38 (what the solver can take), are refused as typed rather
+// than worked with as another value.
+enum class EquilibratorStatus {
+    valid = 0,
+    cannot_equilibrate = 1,
+    input_not_read = 2,
+    coefficient_not_digits = 3,
+    out_of_range = 4
+};
 
 // What the user typed and the last results, kept for the whole run.
 struct EquilibratorRecord {

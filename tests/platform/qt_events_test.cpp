@@ -12,7 +12,9 @@
 #include <atomic>
 #include <chrono>
 #include <functional>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "platform/dialogs.h"
 #include "platform/events.h"
@@ -20,6 +22,7 @@
 #include "platform/mouse.h"
 #include "platform/runtime.h"
 #include "platform/window.h"
+#include "support/dialog_label_check.h"
 #include "support/platform_fixtures.h"
 
 namespace {
@@ -291,6 +294,43 @@ TEST_F(QtEventsTest, AGrowingLabelShowsALongPathWhole)
         session().dialog_key(27);
     });
     EXPECT_EQ(dlg_modal(dialog), 2);
+}
+
+// A folder's name too long for the export question's row starts a row of its
+// own and is cut only where a row is full; the other rows end after a slash.
+TEST_F(QtEventsTest, ALongPathBreaksAfterItsSlashesBeforeInsideAName)
+{
+    const std::string long_name = "una_cartella_dal_nome_piuttosto_lungo_per_una_riga";
+    for (const std::string& path :
+         std::vector<std::string>{"/home/studente/Documenti/Chimica/esercizi_di_stechiometria/marzo_2009",
+                                  "/tmp/" + long_name + "/altra_cartella/dati", "/" + long_name}) {
+        SCOPED_TRACE(path);
+        DialogControl line{1116, DialogControlKind::static_text, "", 25, 68, 228, 17};
+        line.grows = true;
+        Dialog dialog;
+        dlg_init({149, "Attenzione!", 279, 131, {line}}, dialog);
+        dlg_set_char(dialog, 1116, "Cartella: " + path);
+        const std::vector<std::string> lines = testing_support::label_lines(dialog, 1116);
+        std::string joined;
+        for (const std::string& l : lines) joined += l;
+        ASSERT_EQ(joined, "Cartella: " + path);
+        // The name's place in the label's text, if the path holds it.
+        const std::size_t name_at = path.find(long_name);
+        const std::size_t name_from = name_at == std::string::npos ? 0 : name_at + 10;
+        const std::size_t name_to = name_at == std::string::npos ? 0 : name_from + long_name.size();
+        bool name_starts_a_line = name_at == std::string::npos;
+        std::size_t at = 0;  // where the next line starts in the text
+        for (std::size_t k = 0; k + 1 < lines.size(); ++k) {
+            at += lines[k].size();
+            name_starts_a_line = name_starts_a_line || at == name_from;
+            const bool inside_name = at > name_from && at < name_to;
+            EXPECT_TRUE(lines[k].ends_with('/') || inside_name) << lines[k] << " / " << lines[k + 1];
+            if (inside_name) {
+                EXPECT_GE(lines[k].size(), 30u) << lines[k];
+            }
+        }
+        EXPECT_TRUE(name_starts_a_line);
+    }
 }
 
 TEST_F(QtEventsTest, CheckBoxCallbacksSeeTheNewState)

@@ -30,17 +30,29 @@ TEST_F(JustifiedText, SpareSpaceGoesToTheFirstGapsOnePixelMore)
     EXPECT_EQ(t[5].text, "ff");  // the last line stays ragged
 }
 
-TEST_F(JustifiedText, ALineThatWouldSpreadByTwoLettersAGapOrMoreStaysRagged)
+TEST_F(JustifiedText, ALineWhoseGapsWouldWidenByMoreThanALetterStaysRagged)
 {
-    // 15 spare pixels over one gap (letters are 8) spread; 16 do not.
-    draw_justified_text(0, 55, 0, "aa bb " + std::string(40, 'c'));
-    draw_justified_text(0, 56, 100, "aa bb " + std::string(40, 'c'));
-    const auto t = texts();
-    ASSERT_EQ(t.size(), 5u);
-    EXPECT_EQ(t[1].x, 24 + 15);
-    EXPECT_EQ(t[1].text, "bb");
-    EXPECT_EQ(t[3].text, "aa bb");
-    EXPECT_EQ(t[4].y, 116);
+    // "aa bb" (40 pixels) before a word too long for the line: its one gap
+    // widens by 7 spare pixels (a letter is 8), not by 8; and a letter is the
+    // line's own, not one of the heading's font a paragraph may start in
+    // (font 9, 18 pixels).
+    const struct {
+        std::int32_t font_before, width;
+        bool spread;
+    } cases[] = {{1, 47, true}, {1, 48, false}, {9, 52, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.width);
+        mark();
+        select_font(c.font_before);
+        draw_justified_text(0, c.width, 0, "@T1@aa bb " + std::string(40, 'c'));
+        const auto t = texts();
+        ASSERT_EQ(t.size(), c.spread ? 3u : 2u);
+        EXPECT_EQ(t[0].text, c.spread ? "aa " : "aa bb");
+        if (c.spread) {
+            EXPECT_EQ(t[1].x, 24 + 7);
+        }
+        EXPECT_EQ(t.back().y, 16);
+    }
 }
 
 TEST_F(JustifiedText, WordWiderThanTheLimitsLeavesTheRestOnOneLine)

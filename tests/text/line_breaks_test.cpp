@@ -36,7 +36,7 @@ protected:
     }
 };
 
-TEST_F(LineBreaks, ANumberKeepsItsUnitALabelItsNumberAnEquationItsTerms)
+TEST_F(LineBreaks, ANumberKeepsItsUnitALabelItsNumberAFormulaItsTerms)
 {
     struct Case {
         std::int32_t width;
@@ -61,6 +61,10 @@ TEST_F(LineBreaks, ANumberKeepsItsUnitALabelItsNumberAnEquationItsTerms)
         {96, "come G = H - TS", {"come", "G = H - TS"}},
         {56, "x = 1.25 = 2.5", {"x", "= 1.25", "= 2.5"}},
         {88, "se V =21.8 L?", {"se", "V =21.8 L?"}},
+        // A formula without "=" as well: none ends a line on its operator.
+        {120, "somma di 1.5 - 2.25", {"somma di", "1.5 - 2.25"}},
+        {120, "il rapporto 7.1 / 6.98", {"il rapporto", "7.1 / 6.98"}},
+        {64, "1.25 + 2.5 × 3.75", {"1.25", "+ 2.5", "× 3.75"}},
         // A run of blanks is one gap.
         {200, "uno   due", {"uno   due"}},
     };

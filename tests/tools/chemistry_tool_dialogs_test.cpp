@@ -104,8 +104,11 @@ TEST_F(ChemistryToolDialogs, EquilibratorMessages)
         {{{1097, "1,5"}, {1115, "2"}}, 1115, "2", "Coefficiente errato:", "reagente 1, solo cifre"},
         {{{1104, "-1"}, {1106, "2"}}, 1104, "-1", "Coefficiente errato:", "prodotto 1, solo cifre"},
         {{{1100, ""}}, 1100, "", "Coefficiente errato:", "reagente 2, solo cifre"},
-        {{{1115, "0"}}, 1115, " 0", "", "Impossibile equilibrare"},
-        {{{1115, "-5"}}, 1115, " 0", "", "Impossibile equilibrare"},
+        // Values the solver cannot take are refused as typed, not altered.
+        {{{1115, "0"}}, 1115, "0", "Costante errata:", "tra 1E-38 e 1E+38"},
+        {{{1115, "-5"}}, 1115, "-5", "Costante errata:", "tra 1E-38 e 1E+38"},
+        {{{1115, "1e300"}}, 1115, "1e300", "Costante errata:", "tra 1E-38 e 1E+38"},
+        {{{1102, "-0.2"}, {1115, "-5"}}, 1102, "-0.2", "Concentrazione negativa:", "reagente 2"},
         {{{1115, "abc"}}, 1115, "abc", "Costante errata:", "scrivere un numero"},
         {{{1115, "1.000,5"}}, 1115, "1.000,5", "Costante errata:", "scrivere un numero"},
         {{{1098, "abc"}, {1105, "7"}}, 1105, "7", "Concentrazione errata:", "reagente 1"},
@@ -120,6 +123,8 @@ TEST_F(ChemistryToolDialogs, EquilibratorMessages)
         EXPECT_EQ(after.at(1110), c.message_1110);
         EXPECT_EQ(after.at(1111), c.message_1111);
         EXPECT_EQ(after.at(1099), "");
+        EXPECT_EQ(equilibrator_record.K, 1.0);  // the example's, kept
+        for (const float initial : equilibrator_record.initial) EXPECT_GE(initial, 0.0f);
     }
 }
 

@@ -31,9 +31,17 @@ bool term_ends_after(const QString& word, qsizetype i)
     return i + 1 < word.size() && word[i + 1] != QLatin1Char(']');
 }
 
+bool has_terms(const QString& word)
+{
+    for (qsizetype i = 0; i < word.size(); ++i)
+        if (term_ends_after(word, i)) return true;
+    return false;
+}
+
 // A word wider than the label may break so that the label shows it whole on
 // more lines: a path after its folders' slashes, and a piece that is still
-// too wide between its terms, or after any character when it has none.
+// too wide between its terms or, when it has none, where a line is full, so
+// that a folder's name wider than the label starts a line of its own.
 QString breakable(const QString& text, const QLabel& label)
 {
     const QFontMetrics metrics(label.font());
@@ -53,15 +61,26 @@ QString breakable(const QString& text, const QLabel& label)
             from = end;
             if (fits(piece)) {
                 shown += piece;
-                if (from < word.size()) shown += break_here;
-                continue;
+            } else if (has_terms(piece)) {
+                for (qsizetype i = 0; i < piece.size(); ++i) {
+                    shown += piece[i];
+                    if (term_ends_after(piece, i)) shown += break_here;
+                }
+            } else {
+                QString line;
+                for (qsizetype i = 0; i < piece.size();) {
+                    const qsizetype step = piece[i].isHighSurrogate() && i + 1 < piece.size() ? 2 : 1;
+                    const QString character = piece.sliced(i, step);
+                    i += step;
+                    if (!line.isEmpty() && !fits(line + character)) {
+                        shown += line + break_here;
+                        line.clear();
+                    }
+                    line += character;
+                }
+                shown += line;
             }
-            bool has_terms = false;
-            for (qsizetype i = 0; i < piece.size(); ++i) has_terms = has_terms || term_ends_after(piece, i);
-            for (qsizetype i = 0; i < piece.size(); ++i) {
-                shown += piece[i];
-                if (has_terms ? term_ends_after(piece, i) : !piece[i].isHighSurrogate()) shown += break_here;
-            }
+            if (from < word.size()) shown += break_here;
         }
     }
     return shown;

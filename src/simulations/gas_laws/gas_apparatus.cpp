@@ -31,14 +31,16 @@ void draw_thermometer_lens(float temperature, std::int32_t panel_colour)
     stroke(highlight_colour, 239, 75, 239, 145);
     stroke(highlight_colour, 277, 75, 277, 145);
 
-    // Fifths of a degree, then the two whole degrees and their labels, each
-    // at its tick's end, clear of the lens's border and of the column.
-    for (std::int32_t y = 88; y <= 144; y += 8) stroke(highlight_colour, 243, y, 273, y);
-    stroke(outline_colour, 243, 120, 273, 120);
-    draw_markup_text(253, 110, "@T2@" + format_i(whole, 5));
-    stroke(outline_colour, 244, 80, 273, 80);
-    draw_markup_text(253, 70, "@T2@" + format_i(whole + 1, 5));
-    draw_markup_text(282, 100, "@T1@@uo@C");
+    // Fifths of a degree, then the two whole degrees: a tick left of the
+    // column and, level with it right of the column, its label, two pixels
+    // clear of the lens's circle and of every line, as is the unit.
+    for (std::int32_t y = 88; y <= 144; y += 8)
+        if (y != 120) stroke(highlight_colour, 243, y, 273, y);
+    stroke(outline_colour, 243, 120, 255, 120);
+    draw_markup_text(253, 115, "@T2@" + format_i(whole, 5));
+    stroke(outline_colour, 244, 80, 255, 80);
+    draw_markup_text(253, 75, "@T2@" + format_i(whole + 1, 5));
+    draw_markup_text(280, 100, "@T1@@uo@C");
 
     fill_box(0xDDDDFF, 256, 72, 259, 148);
     fill_box(0x0000FF, 256, top + 10, 259, 148);

@@ -1,6 +1,7 @@
 #include "simulations/gas_laws/gas_apparatus.h"
 
 #include <string>
+#include <string_view>
 
 #include "numbers/formatted_conversions.h"
 #include "simulations/gas_laws/gas_strokes.h"
@@ -108,13 +109,16 @@ void draw_manometer_lens(float pressure, std::int32_t panel_colour, ManometerLen
     stroke(outline_colour, x + 8, y + 1, x + 8, y + 29);
     stroke(highlight_colour, x + 3, y + 1, x + 3, y + 29);
     stroke(highlight_colour, x + 7, y + 1, x + 7, y + 29);
+    // The digits beside the whole centimetres' ticks, small enough to stand
+    // two pixels clear of the ticks and of the square's border.
     for (std::int32_t t = y + 27; t >= y + 3; t -= 2) stroke(scale_colour, x + 8, t, x + 11, t);
-    stroke(scale_colour, x + 8, y + 25, x + 14, y + 25);
-    stroke(scale_colour, x + 8, y + 5, x + 14, y + 5);
-    stroke(scale_colour, x + 8, y + 15, x + 13, y + 15);
+    stroke(scale_colour, x + 8, y + 25, x + 13, y + 25);
+    stroke(scale_colour, x + 8, y + 5, x + 13, y + 5);
+    stroke(scale_colour, x + 8, y + 15, x + 12, y + 15);
     qw_set_color_rgb(scale_colour);
-    draw_markup_text(x + 7, y + 18, "@T2@" + format_i(whole, 5));
-    draw_markup_text(x + 7, y - 1, "@T2@" + format_i(whole + 1, 5));
+    constexpr std::string_view digits_font = "@t'Arial'h12b@";
+    draw_markup_text(x + 7, y + 18, std::string(digits_font) + format_i(whole, 5));
+    draw_markup_text(x + 7, y + 1, std::string(digits_font) + format_i(whole + 1, 5));
     fill_box(left ? gas_colour : panel_colour, x + 4, y + 1, x + 6, y + 29);
     fill_box(mercury_colour, x + 4, level, x + 6, y + 29);
 }

@@ -2,6 +2,7 @@
 // below the atmosphere, and a large flask, warm gas above it.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <string>
 
@@ -81,6 +82,36 @@ TEST_F(GasApparatusPixels, LargeWarmFlaskAboveTheAtmosphere)
     EXPECT_EQ(pixel(left_lens_x + 5, lens_y + 24), gas_colour);
     // The volume label "10.0 L" in grey inside the bulb.
     EXPECT_GT(count(195, 228, 240, 245, outline_colour), 10);
+}
+
+// The lenses' digits and the unit stand two pixels clear of the lens's
+// border and of the ticks, at every reading the simulation shows.
+TEST_F(GasApparatusPixels, LensLabelsStandClearOfTheirFramesAndTicks)
+{
+    for (std::int32_t k = 0; k <= 70; ++k) {
+        const float temperature = 10.0f + 1.25f * static_cast<float>(k);
+        const float pressure = 100.0f + 20.0f * static_cast<float>(k);
+        draw(5.0f, temperature, pressure, "gas_apparatus_lenses.png");
+        // Thermometer: no grey ink within 2.5 pixels inside the circle about
+        // (258, 110), its walls (x 238 and 278) aside.
+        std::int32_t near_circle = 0;
+        for (std::int32_t y = 70; y <= 150; ++y) {
+            for (std::int32_t x = 218; x <= 298; ++x) {
+                const double r = std::hypot(x - 258, y - 110);
+                near_circle += r >= 37.5 && r < 39.5 && x != 238 && x != 278 && pixel(x, y) == outline_colour;
+            }
+        }
+        EXPECT_EQ(near_circle, 0) << temperature;
+        // Manometer: the digits stand in columns 16 to 27 of the square,
+        // rows 3 to 27; the two pixels around them are the panel's.
+        for (const std::int32_t x : {left_lens_x, right_lens_x}) {
+            const std::int32_t clear = count(x + 14, lens_y + 1, x + 15, lens_y + 29, apparatus_panel_colour) +
+                                       count(x + 28, lens_y + 1, x + 29, lens_y + 29, apparatus_panel_colour) +
+                                       count(x + 16, lens_y + 1, x + 27, lens_y + 2, apparatus_panel_colour) +
+                                       count(x + 16, lens_y + 28, x + 27, lens_y + 29, apparatus_panel_colour);
+            EXPECT_EQ(clear, 2 * 2 * 29 + 2 * 2 * 12) << pressure << " " << x;
+        }
+    }
 }
 
 }  // namespace
