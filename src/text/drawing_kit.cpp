@@ -96,7 +96,7 @@ struct AnswerLayout {
     std::int32_t text_right = 0;
 };
 
-// True when text ends in an italic piece ("@iT@"), whose last letter leans
+// True when text ends in italics ("@iT@"), whose last letter leans
 // out past the width measured for it.
 bool ends_in_italic(std::string_view text)
 {
