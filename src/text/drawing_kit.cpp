@@ -96,6 +96,15 @@ struct AnswerLayout {
     std::int32_t text_right = 0;
 };
 
+// True when text ends in italics ("@iT@"), whose last letter leans
+// out past the width measured for it.
+bool ends_in_italic(std::string_view text)
+{
+    if (text.size() < 4 || text.back() != '@') return false;
+    const std::size_t code = text.rfind('@', text.size() - 2);
+    return code != std::string_view::npos && text[code + 1] == 'i';
+}
+
 // The box that the answer justified between x_left and x_right from y fills.
 AnswerLayout lay_out_answer(std::int32_t x_left, std::int32_t x_right, std::int32_t y, const std::string& body,
                             LineMemo& memo)
@@ -104,10 +113,11 @@ AnswerLayout lay_out_answer(std::int32_t x_left, std::int32_t x_right, std::int3
     std::int32_t right = x_right;
     std::int32_t text_right = x_right;
     if (end.y < y + 10) {
-        // A one-line answer's box ends 2 pixels after its text; the text
-        // keeps its measured width, or its last word would wrap below the box.
+        // A one-line answer's box ends 2 pixels after its text (and its
+        // italic last letter's lean); the text keeps its measured width, or
+        // its last word would wrap below the box.
         text_right = end.x - measure_offset;
-        right = text_right - 3;
+        right = text_right - 3 + (ends_in_italic(body) ? 2 : 0);
     }
     return {{x_left - 5, y - 2, right + 5, std::max(end.y + 20, y + 20)}, text_right};
 }

@@ -373,24 +373,27 @@ TEST_F(PagePixels, APathAlongTheFusionLineLeavesTheLineAndBothPointsInSight)
         SCOPED_TRACE(version);
         ASSERT_EQ(show_chosen_page({.chapter = 4, .problem = 39, .version = version}), "");
         const PhaseDiagram& d = states_of_matter_state.diagram;
-        const auto column = [](float t) { return 200.0f + (t - 200.0f) * (200.0f / 300.0f); };
-        const auto row = [](float p) { return 270.0f - 150.0f * p; };
+        const DiagramView& v = d.view;
+        const auto column = [&](float t) { return 200.0f + (t - v.t_lo) * (200.0f / (v.t_hi - v.t_lo)); };
+        const auto row = [&](float p) { return 270.0f - (p - v.p_lo) * (150.0f / (v.p_hi - v.p_lo)); };
         // Red and blue are the points' own: within their discs only.
         std::int32_t strays = 0;
         for (std::int32_t y = 121; y < 270; ++y) {
             for (std::int32_t x = 201; x < 400; ++x) {
                 const std::int32_t c = session.canvas_pixel(x, y);
                 const std::size_t k = c == 255 ? 0 : c == 16711680 ? 1 : 2;
-                if (k < 2 && (std::abs(x - column(d.marked_t[k])) > 3.5f || std::abs(y - row(d.marked_p[k])) > 3.5f))
+                if (k < 2 && (std::abs(x - column(d.shown_t[k])) > 3.5f || std::abs(y - row(d.shown_p[k])) > 3.5f))
                     ++strays;
             }
         }
         EXPECT_EQ(strays, 0);
-        // The fusion line shows black on every row it crosses.
+        // The fusion line shows black on every row it crosses inside the plot.
         std::string hidden;
-        for (std::int32_t y = static_cast<std::int32_t>(row(1.0f)) + 1; y < static_cast<std::int32_t>(row(d.p3)); ++y) {
+        for (std::int32_t y = std::max(121, static_cast<std::int32_t>(row(1.0f)) + 1);
+             y < std::min(270, static_cast<std::int32_t>(row(d.p3))); ++y) {
             const float x =
                 column(d.t3 + (d.tf - d.t3) * (row(d.p3) - static_cast<float>(y)) / (row(d.p3) - row(1.0f)));
+            if (x < 201.0f || x > 398.0f) continue;
             const std::vector<std::int32_t> around =
                 pixels(static_cast<std::int32_t>(x) - 1, y, static_cast<std::int32_t>(x) + 2, y);
             if (std::find(around.begin(), around.end(), 0) == around.end()) hidden += " " + std::to_string(y);

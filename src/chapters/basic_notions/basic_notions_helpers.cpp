@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -44,6 +45,28 @@ void draw_axis_case()
 bool beyond_axis(float value)
 {
     return value > (basic_notions_state.graph_case == 1 ? 0.8f : 8.0f);
+}
+
+AxisRange clear_axis_range(AxisRange range, std::span<const float> values, std::int32_t pixels, float below,
+                           float above, float step)
+{
+    constexpr float clearance = 6.5f;
+    const auto [lowest, highest] = std::minmax_element(values.begin(), values.end());
+    // A few moves settle it: each widens the span by a unit or less.
+    for (std::int32_t move = 0; move < 20; ++move) {
+        const float per_unit = static_cast<float>(pixels) / (range.to - range.from);
+        const bool low_close = (*lowest - range.from) * per_unit < clearance;
+        const bool high_close = (range.to - *highest) * per_unit < clearance;
+        const float steps = step > 0.0f ? (range.to - range.from) / step : 0.0f;
+        const bool part_step = std::fabs(steps - std::round(steps)) > 1e-3f;
+        if (low_close || (part_step && !high_close && *lowest - range.from < range.to - *highest))
+            range.from -= below;
+        else if (high_close || part_step)
+            range.to += above;
+        else
+            break;
+    }
+    return range;
 }
 
 std::span<const float> graph_x_from(std::int32_t first, std::int32_t count)

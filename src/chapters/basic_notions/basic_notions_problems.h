@@ -126,6 +126,18 @@ void draw_axis_case();
 // Whether a first value lies above 0.8 of that axis: the data are drawn again.
 bool beyond_axis(float value);
 
+// The range a plot's axis, `pixels` long, shows of its values: from and to
+// moved out, by `below` at the start and `above` at the end, until every
+// value stands 6.5 pixels or more inside the frame, its dot clear of it.
+// With a tick step, the span is then made a whole number of steps (the end
+// nearer its value moving out), so that the last tick stands a step short
+// of the axis' end and its label clear of the axis name written there.
+struct AxisRange {
+    float from, to;
+};
+AxisRange clear_axis_range(AxisRange range, std::span<const float> values, std::int32_t pixels, float below,
+                           float above, float step = 0.0f);
+
 // Points 1..count of the series held in graph_x and graph_y from `first`.
 std::span<const float> graph_x_from(std::int32_t first, std::int32_t count);
 std::span<const float> graph_y_from(std::int32_t first, std::int32_t count);

@@ -238,15 +238,21 @@ void generate_problem_39()
     }
 
     // A statement of five lines starts higher, so that its box ends above
-    // the plot's label.
+    // the plot's label. It stands 5 pixels left of the usual place, leaving
+    // the widest answer room beside it.
     const std::int32_t lines =
-        (measure_justified_text(160, 500, 40, "@T1@@C1@" + problem_texts.problem_text).y - 40) / 16 + 1;
-    draw_problem_text(160, 500, lines >= 5 ? 30 : 40);
-    const float x_from = std::trunc(slot_value(1));
-    const float x_to = std::trunc(slot_value(5)) + 1.0f;
-    const float x_step = x_to > 8.0f ? 2.0f : 1.0f;
-    set_up_graph(graph_x_from(1, 5), graph_y_from(1, 5), 5, x_from, x_to, x_step, "(f8.0)", 0.0f, state.axis_top,
-                 state.axis_step, "(f8.1)", GraphOptions("200350130270 p "), red, red);
+        (measure_justified_text(155, 495, 40, "@T1@@C1@" + problem_texts.problem_text).y - 40) / 16 + 1;
+    draw_problem_text(155, 495, lines >= 5 ? 30 : 40);
+    // Pressures in whole atmospheres, volumes up to the axis' top; a
+    // volume at the top raises it by just under half a step, adding no tick.
+    AxisRange pressures = clear_axis_range({std::trunc(slot_value(1)), std::trunc(slot_value(5)) + 1.0f},
+                                           graph_x_from(1, 5), 150, 1.0f, 1.0f);
+    const float x_step = pressures.to > 8.0f ? 2.0f : 1.0f;
+    pressures = clear_axis_range(pressures, graph_x_from(1, 5), 150, 1.0f, 1.0f, x_step);
+    const AxisRange volumes =
+        clear_axis_range({0.0f, state.axis_top}, graph_y_from(1, 5), 140, state.axis_step, 0.49f * state.axis_step);
+    set_up_graph(graph_x_from(1, 5), graph_y_from(1, 5), 5, pressures.from, pressures.to, x_step, "(f8.0)",
+                 volumes.from, volumes.to, state.axis_step, "(f8.1)", GraphOptions("200350130270 p "), red, red);
     draw_axis_labels(182, 122, "@T1@@C1@@iV@", 345, 272, "@T1@@C1@@iP@");
     set_slot_digits(9, temperature * moles * 0.082057f, 2);
     state.kept_value[9] = slot_value(9);
@@ -256,18 +262,25 @@ void generate_problem_39()
 void answer_problem_39()
 {
     problem_texts.problem_printable = false;
-    const float x_to = std::trunc(state.graph_x[10]) + 1.0f;
-    const float y_from = state.graph_case == 1 ? -3.0f : 0.0f;
-    const float y_to = state.graph_case == 1 ? 1.0f : 4.0f;
-    // The plot keeps room on its right for the whole of "ln(P)".
-    set_up_graph(graph_x_from(6, 5), graph_y_from(6, 5), 5, 0.0f, x_to, 0.5f, "(f8.1)", y_from, y_to, 0.5f, "(f8.1)",
-                 GraphOptions("405575130270 p "), blue, blue);
+    // Ticks every half unit, or every unit on a span of more than 2.5, so
+    // that the last tick's label stands clear of "ln(P)" at the axis' end.
+    AxisRange ln_p =
+        clear_axis_range({0.0f, std::trunc(state.graph_x[10]) + 1.0f}, graph_x_from(6, 5), 170, 0.5f, 0.5f);
+    const float x_step = ln_p.to - ln_p.from > 2.5f ? 1.0f : 0.5f;
+    ln_p = clear_axis_range(ln_p, graph_x_from(6, 5), 170, 0.5f, 0.5f, x_step);
+    const AxisRange ln_v = clear_axis_range({state.graph_case == 1 ? -3.0f : 0.0f, state.graph_case == 1 ? 1.0f : 4.0f},
+                                            graph_y_from(6, 5), 140, 0.5f, 0.5f);
+    set_up_graph(graph_x_from(6, 5), graph_y_from(6, 5), 5, ln_p.from, ln_p.to, x_step, "(f8.1)", ln_v.from, ln_v.to,
+                 0.5f, "(f8.1)", GraphOptions("405575130270 p "), blue, blue);
     // The line from the last point to the value at ln P = 0.
     state.graph_x[11] = 0.0f;
     state.graph_y[11] = std::log(state.kept_value[9]);
     plot_graph_series(graph_x_from(10, 2), graph_y_from(10, 2), 2, GraphOptions("405575130270l  "), blue, blue);
-    draw_axis_labels(375, 122, "@T1@@C1@ln(@iV@)", 560, 271, "@T1@@C1@ln(@iP@)");
-    draw_answer_text(480, 580, 135);
+    // "ln(P)" ends at the plot's panel, 10 pixels right of the plot.
+    const std::string ln_p_name = "@T1@@C1@ln(@iP@)";
+    draw_axis_labels(375, 122, "@T1@@C1@ln(@iV@)", 585 - markup_line_width(ln_p_name), 271, ln_p_name);
+    // Beside the statement, above the plots.
+    draw_answer_text(506, 592, 97);
 }
 
 void generate_problem_40()
@@ -309,19 +322,25 @@ void generate_problem_40()
     state.graph_y[32] = std::log(slot_value(1)) + 2.0f * slot_value(2);
 
     draw_problem_text(160, 520, 45);
-    set_up_graph(graph_x_from(1, 10), graph_y_from(1, 10), 10, 0.5f, 1.0f, 0.1f, "(f8.1)", 0.0f, 1.0f, 0.1f, "(f8.1)",
-                 GraphOptions("200340130270 p "), red, red);
+    // The series ends at x = 1, which the plot passes by a tenth, and falls
+    // toward y = 0, below which it reaches a tenth where a point would sit
+    // on its frame.
+    const AxisRange ys = clear_axis_range({0.0f, 1.0f}, graph_y_from(1, 10), 140, 0.1f, 0.1f);
+    set_up_graph(graph_x_from(1, 10), graph_y_from(1, 10), 10, 0.5f, 1.1f, 0.1f, "(f8.1)", ys.from, ys.to, 0.1f,
+                 "(f8.1)", GraphOptions("200340130270 p "), red, red);
     draw_axis_labels(180, 120, "@C1@y", 335, 272, "x");
 }
 
 void answer_problem_40()
 {
     problem_texts.problem_printable = false;
-    draw_answer_text(250, 550, 95);
+    // Between the statement and the plots, with a gap to each: the second
+    // plot starts lower than the first to leave the answer room.
+    draw_answer_text(360, 550, 102);
     set_up_graph(graph_x_from(31, 2), graph_y_from(31, 2), 2, 0.0f, 2.0f, 0.5f, "(f8.1)", -10.0f, 10.0f, 2.0f, "(f8.1)",
-                 GraphOptions("400580130270l  "), red, red);
-    plot_graph_series(graph_x_from(21, 10), graph_y_from(21, 10), 10, GraphOptions("400580130270 p "), blue, blue);
-    draw_axis_labels(372, 120, "@C1@ln(@iy@)", 566, 271, "1/@ix@");
+                 GraphOptions("400580136270l  "), red, red);
+    plot_graph_series(graph_x_from(21, 10), graph_y_from(21, 10), 10, GraphOptions("400580136270 p "), blue, blue);
+    draw_axis_labels(372, 126, "@C1@ln(@iy@)", 566, 271, "1/@ix@");
 }
 
 }  // namespace basic_notions

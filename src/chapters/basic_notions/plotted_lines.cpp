@@ -167,7 +167,9 @@ void generate_problem_34()
     if (std::fabs(intercept) > 0.1f) answer += (intercept > 0.0f ? "+" : "") + slot_text(2);
 
     draw_problem_text(160, 580, 45);
-    set_up_graph(graph_x_from(1, 10), graph_y_from(1, 10), 10, 0.0f, 1.0f, 0.2f, "(f8.1)", -4.0f, 4.0f, 1.0f, "(f8.0)",
+    // The series runs from x = 0 to 0.9 and y = -4 to 4: the plot shows a
+    // step more each way, so that no point sits on its frame.
+    set_up_graph(graph_x_from(1, 10), graph_y_from(1, 10), 10, -0.2f, 1.0f, 0.2f, "(f8.1)", -5.0f, 5.0f, 1.0f, "(f8.0)",
                  GraphOptions("200400120270 p "), red, red);
     draw_markup_text(182, 112, "@T1@@C1@@iy@");
     draw_markup_text(395, 272, "@T1@@C1@@ix@");
@@ -241,8 +243,12 @@ void answer_problem_35()
     for (std::int32_t added = 0; added < most_additions && !(state.graph_y[1] < y_from); ++added)
         y_from = y_from + state.axis_step;
     y_from = y_from - state.axis_step;
-    set_up_graph(graph_x_from(1, 5), graph_y_from(1, 5), 5, x_from, x_to, 20.0f, "(f8.0)", y_from, state.axis_top,
-                 state.axis_step, "(f8.1)", GraphOptions("350550120270 p "), red, red);
+    const AxisRange temperatures = clear_axis_range({x_from, x_to}, graph_x_from(1, 5), 200, 10.0f, 10.0f, 20.0f);
+    // A pressure at the axis' top raises it by just under half a step, adding no tick.
+    const AxisRange pressures =
+        clear_axis_range({y_from, state.axis_top}, graph_y_from(1, 5), 150, state.axis_step, 0.49f * state.axis_step);
+    set_up_graph(graph_x_from(1, 5), graph_y_from(1, 5), 5, temperatures.from, temperatures.to, 20.0f, "(f8.0)",
+                 pressures.from, pressures.to, state.axis_step, "(f8.1)", GraphOptions("350550120270 p "), red, red);
     draw_markup_text(332, 112, "@T1@@C1@@iP@");
     draw_markup_text(545, 272, "@T1@@C1@@iT@");
 }

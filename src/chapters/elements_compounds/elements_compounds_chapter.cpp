@@ -41,7 +41,7 @@ constexpr ProblemBlock blocks[] = {
     {3, generate_problem_17, answer_box_at<200, 580, 120>},
     {3, generate_problem_18, answer_box_at<450, 580, 110>},
     {3, generate_problem_19, answer_box_at<200, 580, 115>},
-    {4, generate_problem_20, answer_box_at<200, 550, 100>},
+    {4, generate_problem_20, answer_problem_20},
     {3, generate_problem_21, answer_box_at<180, 380, 110>},
     {3, generate_problem_22, answer_with_lewis_structure<260, 380, 85>},
     {3, generate_problem_23, answer_with_lewis_structure<400, 520, 80>},

@@ -112,6 +112,8 @@ void generate_problem_40();
 // The periodic table with symbols and the answer element highlighted.
 void answer_problem_10();
 void answer_problem_16();
+// The answer box, each antibonding star beside its Greek letter.
+void answer_problem_20();
 // The answer box, then the Lewis structure that the generate request chose, moved
 // with the box where the box had to move.
 template <std::int32_t XLeft, std::int32_t XRight, std::int32_t Y>

@@ -1,14 +1,13 @@
 // Section "Diagrammi di stato", problems 37 to 40: phases and transitions on
 // the phase diagram of a made-up substance, and the triple and critical
 // points of real ones.
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
 #include <string_view>
 #include <utility>
-#include <vector>
 
+#include "chapters/states_of_matter/phase_figure.h"
 #include "chapters/states_of_matter/states_of_matter_problems.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
@@ -63,24 +62,17 @@ constexpr std::string_view plot_area = "200400120270l  ";
 
 constexpr std::string_view diagram_intro = "La figura in basso mostra una porzione di un semplice diagramma di stato.";
 
-std::int32_t pixel(float x)
-{
-    return static_cast<std::int32_t>(x);
-}
-
-// The sublimation curve, the vaporisation curve and the fusion line, all
-// black: red and blue are the marked points' colours.
+// The sublimation curve, the vaporisation curve and the fusion line over the
+// part shown, all black: red and blue are the marked points' colours.
 void draw_phase_boundaries()
 {
-    const PhaseDiagram& d = diagram;
-    plot_graph_series(d.sublimation_t, d.sublimation_p, 10, plot_area, black, 0);
-    plot_graph_series(d.vaporisation_t, d.vaporisation_p, 21, plot_area, black, 0);
-    plot_graph_series(d.fusion_t, d.fusion_p, 2, plot_area, black, 0);
+    for (const BoundaryPoints& b : boundaries_in_view(diagram, diagram.view))
+        plot_graph_series(b.t, b.p, static_cast<std::int32_t>(b.t.size()), plot_area, black, 0);
 }
 
-// Draws the substance and its diagram: the phase boundaries and the axes'
-// names; the region labels come once the points are marked (label_regions).
-void draw_phase_diagram(std::string_view question)
+// Draws the substance: its triple point and curves, and the statement. The
+// figure comes once the points are marked (draw_figure).
+void draw_substance(std::string_view question)
 {
     PhaseDiagram& d = diagram;
     d.p3 = random_real(0.1f, 0.3f);
@@ -89,107 +81,31 @@ void draw_phase_diagram(std::string_view question)
     d.bv = random_real(0.8f * d.bs, 0.9f * d.bs);
     d.as = d.p3 / std::exp(-d.bs / d.t3);
     d.av = d.p3 / std::exp(-d.bv / d.t3);
-    for (std::int32_t i = 1; i <= 10; ++i) {
-        d.sublimation_t[i - 1] = 0.1f * static_cast<float>(i) * d.t3;
-        d.sublimation_p[i - 1] = d.sublimation_pressure(d.sublimation_t[i - 1]);
-    }
-    for (std::int32_t j = 0; j <= 20; ++j) {
-        d.vaporisation_t[j] = d.t3 + 0.05f * static_cast<float>(j) * (500.0f - d.t3);
-        d.vaporisation_p[j] = d.vaporisation_pressure(d.vaporisation_t[j]);
-    }
     d.tf = d.t3 + random_real(10.0f, 30.0f);
-    d.fusion_t = {d.t3, d.tf};
-    d.fusion_p = {d.p3, 1.0f};
     problem_texts.problem_text = std::string(diagram_intro) + std::string(question);
+}
 
-    set_up_graph({}, {}, 0, 200.0f, 500.0f, 30.0f, " ", 0.0f, 1.0f, 0.1f, " ", plot_area, black, 0);
+// The figure of the part framed for the marks: its boundaries, the axes'
+// names, the red mark (and the blue one, with the green path between) and
+// the regions' letters. The boundaries go over the path again, so that a
+// path along the fusion line does not hide it.
+void draw_figure(std::int32_t marks)
+{
+    const PhaseDiagram& d = diagram;
+    const DiagramView& v = d.view;
+    set_up_graph({}, {}, 0, v.t_lo, v.t_hi, (v.t_hi - v.t_lo) / 10.0f, " ", v.p_lo, v.p_hi, (v.p_hi - v.p_lo) / 10.0f,
+                 " ", plot_area, black, 0);
     draw_phase_boundaries();
     draw_markup_text(192, 110, "@T1@@C1@@iP@");
     draw_markup_text(390, 271, "@T1@@C1@@iT@");
-}
-
-// The pixel of a point of the diagram, as the plot maps it.
-QwPoint diagram_pixel(float t, float p)
-{
-    return {pixel(200.0f + (t - 200.0f) * (200.0f / 300.0f)), pixel(270.0f - 150.0f * p)};
-}
-
-// The labels of the solid, gas and liquid regions, each at its place or,
-// where a marked point or the path between two lies on it, moved up or down
-// (the gas's down first, toward the open part of its region) by whole lines.
-void label_regions(std::int32_t marks)
-{
-    const PhaseDiagram& d = diagram;
-    constexpr float third = 0.3333333f;
-    struct Label {
-        std::string_view text;
-        QwPoint at;
-        std::int32_t first_move;
-    };
-    const std::array<Label, 3> labels = {{
-        {"S", {pixel(200.0f + (d.t3 - 200.0f) * third), 180}, -1},
-        {"G", {pixel(400.0f - (500.0f - d.t3) * third), pixel(270.0f - 200.0f * d.p3)}, 1},
-        {"L", {pixel(200.0f + d.t3 * third), pixel(120.0f + 50.0f * (1.0f - d.p3))}, -1},
-    }};
-    // The marks as a box each (a dot's radius and a clear gap of 3 pixels
-    // around it), and the path's box.
-    std::vector<std::array<QwPoint, 2>> taken;
+    if (marks == 2) plot_graph_series(d.shown_t, d.shown_p, 2, plot_area, green, blue);
     for (std::int32_t k = 0; k < marks; ++k) {
-        const QwPoint m = diagram_pixel(d.marked_t[k], d.marked_p[k]);
-        taken.push_back({{{m.x - 5, m.y - 5}, {m.x + 5, m.y + 5}}});
+        const std::array<float, 1> x{d.shown_t[k]};
+        const std::array<float, 1> y{d.shown_p[k]};
+        plot_graph_series(x, y, 1, "200400120270 p ", 0, k == 0 ? red : blue);
     }
-    if (marks == 2) {
-        const QwPoint a = diagram_pixel(d.marked_t[0], d.marked_p[0]);
-        const QwPoint b = diagram_pixel(d.marked_t[1], d.marked_p[1]);
-        taken.push_back(
-            {{{std::min(a.x, b.x) - 1, std::min(a.y, b.y) - 1}, {std::max(a.x, b.x) + 1, std::max(a.y, b.y) + 1}}});
-    }
-    for (const Label& label : labels) {
-        const std::string text = "@T1@@C1@" + std::string(label.text);
-        const std::int32_t width = markup_line_width(text);
-        const auto clear_at = [&](std::int32_t y) {
-            return std::none_of(taken.begin(), taken.end(), [&](const std::array<QwPoint, 2>& r) {
-                return r[0].x <= label.at.x + width && label.at.x <= r[1].x && r[0].y <= y + 14 && y + 2 <= r[1].y;
-            });
-        };
-        std::int32_t y = label.at.y;
-        for (const std::int32_t step : {0, 18, 36}) {
-            const std::int32_t up = label.at.y + label.first_move * step;
-            const std::int32_t down = label.at.y - label.first_move * step;
-            if (clear_at(up) && up >= 120 && up + 16 <= 270) {
-                y = up;
-                break;
-            }
-            if (clear_at(down) && down >= 120 && down + 16 <= 270) {
-                y = down;
-                break;
-            }
-        }
-        draw_markup_text(label.at.x, y, text);
-    }
-}
-
-void mark_point(float t, float p, std::int32_t colour)
-{
-    const std::size_t k = colour == red ? 0 : 1;
-    diagram.marked_t[k] = t;
-    diagram.marked_p[k] = p;
-    const std::array<float, 1> x{t};
-    const std::array<float, 1> y{p};
-    plot_graph_series(x, y, 1, "200400120270 p ", 0, colour);
-}
-
-// The red starting point, the blue end point and the green path between;
-// the boundaries go over them again, so that a path along the fusion line
-// does not hide it and a point beside it shows on which side it lies.
-void mark_path(float t1, float p1, float t2, float p2)
-{
-    const std::array<float, 2> x{t1, t2};
-    const std::array<float, 2> y{p1, p2};
-    plot_graph_series(x, y, 2, plot_area, green, blue);
-    mark_point(t1, p1, red);
-    mark_point(t2, p2, blue);
-    draw_phase_boundaries();
+    if (marks == 2) draw_phase_boundaries();
+    for (const RegionLabel& label : region_labels(d, marks)) draw_markup_text(label.x, label.y, label.text);
 }
 
 struct Transition {
@@ -210,7 +126,7 @@ std::int32_t pose_phase_diagram(std::int32_t problem, std::int32_t variants, std
 {
     skip_random_draws(1);
     const std::int32_t variant = pick_problem_variant(variants, state.last_draw[problem], 0);
-    draw_phase_diagram(question);
+    draw_substance(question);
     return variant;
 }
 
@@ -269,8 +185,10 @@ void generate_problem_37()
         break;
     default: break;
     }
-    mark_point(t, p, red);
-    label_regions(1);
+    diagram.marked_t[0] = t;
+    diagram.marked_p[0] = p;
+    frame_marked_point(diagram);
+    draw_figure(1);
     problem_texts.answer_text = std::string(answer);
     draw_problem_text(180, 580, 50);
 }
@@ -302,7 +220,9 @@ void generate_problem_38()
     case 2: {
         float ts = 0.0f;
         draw_until_accepted([&] {
-            p = random_real(d.as * std::exp(d.bs * -0.0047619049f), d.sublimation_p[8]);
+            // Nine tenths of T3 as 0.1 x 9: the float 0.9f would move the
+            // bound, and every draw after it.
+            p = random_real(d.as * std::exp(d.bs * -0.0047619049f), d.sublimation_pressure(0.1f * 9.0f * d.t3));
             ts = d.sublimation_temperature(p);
             t1 = random_real(210.0f, ts - 5.0f);
             return ts - 5.0f > 210.0f;
@@ -332,8 +252,10 @@ void generate_problem_38()
         break;
     }
     pose_transition(t1, t2, transition);
-    mark_path(t1, p, t2, p);
-    label_regions(2);
+    diagram.marked_t = {t1, t2};
+    diagram.marked_p = {p, p};
+    frame_marked_path(diagram, Held::pressure);
+    draw_figure(2);
     // Four lines: higher than problem 37's three, clear of the plot's label.
     draw_problem_text(170, 570, 36);
 }
@@ -389,8 +311,10 @@ void generate_problem_39()
         break;
     }
     pose_transition(p1, p2, transition);
-    mark_path(t, p1, t, p2);
-    label_regions(2);
+    diagram.marked_t = {t, t};
+    diagram.marked_p = {p1, p2};
+    frame_marked_path(diagram, Held::temperature);
+    draw_figure(2);
     draw_problem_text(180, 580, 36);
 }
 

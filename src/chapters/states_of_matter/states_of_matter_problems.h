@@ -17,9 +17,15 @@ struct VanDerWaalsRecord {
 };
 using VanDerWaalsTable = std::array<VanDerWaalsRecord, 10>;
 
+// A part of a phase diagram: temperatures t_lo to t_hi, pressures p_lo to p_hi.
+struct DiagramView {
+    float t_lo = 200.0f, t_hi = 500.0f, p_lo = 0.0f, p_hi = 1.0f;
+};
+
 // The made-up substance of the phase-diagram problems: a sublimation and a
 // vaporisation curve through the triple point and a straight fusion line.
-// Pressures run from 0 to 1 and temperatures from 200 to 500 on the plot.
+// Its points are drawn within pressures 0 to 1 and temperatures 200 to 500,
+// the range the figure shows unless it takes a closer look.
 struct PhaseDiagram {
     float p3 = 0.0f;  // triple point
     float t3 = 0.0f;
@@ -27,12 +33,12 @@ struct PhaseDiagram {
     float bv = 0.0f;  // pv(T) = av exp(-bv / T)
     float as = 0.0f;
     float av = 0.0f;
-    float tf = 0.0f;  // the fusion line ends at (tf, 1.0)
-    std::array<float, 10> sublimation_t{}, sublimation_p{};
-    std::array<float, 21> vaporisation_t{}, vaporisation_p{};
-    std::array<float, 2> fusion_t{}, fusion_p{};
+    float tf = 0.0f;  // the fusion line reaches a pressure of 1 at tf
     // The marked points: [0] red, [1] blue (problems 38 and 39 only).
     std::array<float, 2> marked_t{}, marked_p{};
+    // What the figure shows of the diagram, and where it draws the marks.
+    DiagramView view;
+    std::array<float, 2> shown_t{}, shown_p{};
 
     float sublimation_pressure(float t) const;
     float vaporisation_pressure(float t) const;

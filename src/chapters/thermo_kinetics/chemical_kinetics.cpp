@@ -190,7 +190,8 @@ void generate_problem_33()
         6, std::exp(std::log(slot_value(1)) - a * slot_value(3) * std::pow(slot_value(2), n) * slot_value(5)), 3);
     problem_texts.answer_text = slot_text(6) + " mol/L";
     draw_problem_text(200, 560, 45);
-    show_chemistry_fact(170, 150, 300);
+    // Below the longest statement's shadow, with a gap.
+    show_chemistry_fact(170, 155, 300);
 }
 
 void generate_problem_34()

@@ -46,9 +46,9 @@ TEST_F(GraphsOffscreen, ProblemThirtyFourPaintsItsPointsOnTheLineOfItsAnswer)
         const double intercept = shown(a[1].substr(a[1][0] == '+' ? 1 : 0)).value;
         for (std::int32_t k = 0; k < 10; ++k) {
             const double x = 0.1 * k, y = slope * x + intercept;
-            if (y < -4 || y > 4) continue;
-            const auto column = static_cast<std::int32_t>(200 + x * 200);
-            const auto row = static_cast<std::int32_t>(270 - (y + 4) * 150 / 8);
+            // The plot shows x from -0.2 to 1 and y from -5 to 5.
+            const auto column = static_cast<std::int32_t>(200 + (x + 0.2) * 200 / 1.2);
+            const auto row = static_cast<std::int32_t>(270 - (y + 5) * 150 / 10);
             EXPECT_EQ(session.canvas_pixel(column, row), red) << "version " << version << " point " << k;
         }
     }
@@ -64,8 +64,8 @@ TEST_F(GraphsOffscreen, ProblemFortyDrawsItsLogarithmicLineFromTheKeptData)
     // slots hold by then.
     run(3, 9, GeneratorMode::generate);
     run(40, 5, GeneratorMode::answer);
-    // ln y = ln A - B u over u = 1/x from 0 to 2, rows for -10 to 10.
-    const auto row_of = [](double v) { return static_cast<std::int32_t>(270 - (v + 10) * 140 / 20); };
+    // ln y = ln A - B u over u = 1/x from 0 to 2, rows 136 to 270 for -10 to 10.
+    const auto row_of = [](double v) { return static_cast<std::int32_t>(270 - (v + 10) * 134 / 20); };
     for (const double u : {0.25, 0.6, 1.95}) {  // clear of the points (u from 1 to 1.82)
         const auto column = static_cast<std::int32_t>(400 + u * 90);
         const std::int32_t row = row_of(ln_a - b * u);

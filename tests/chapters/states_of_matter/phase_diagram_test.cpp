@@ -2,10 +2,14 @@
 // the answer says, and the figure lands on the canvas as the model draws it.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <map>
 #include <string>
+#include <vector>
 
+#include "chapters/states_of_matter/phase_figure.h"
 #include "chapters/states_of_matter/states_of_matter_chapter.h"
 #include "chapters/states_of_matter/states_of_matter_problems.h"
 #include "frame/app_state.h"
@@ -125,11 +129,15 @@ protected:
         session.process_events();
     }
 
-    // True when a pixel of the colour lies within `reach` of the plot point.
+    // True when a pixel of the colour lies within `reach` of the plot point,
+    // as the figure's view maps it; a point beyond the part shown, where
+    // nothing of it is drawn, passes.
     bool colour_near(double t, double p, std::int32_t colour, std::int32_t reach = 2) const
     {
-        const auto x = static_cast<std::int32_t>(std::lround(200.0 + (t - 200.0) * 200.0 / 300.0));
-        const auto y = static_cast<std::int32_t>(std::lround(270.0 - p * 150.0));
+        const DiagramView& v = states_of_matter_state.diagram.view;
+        const auto x = static_cast<std::int32_t>(std::lround(200.0 + (t - v.t_lo) * 200.0 / (v.t_hi - v.t_lo)));
+        const auto y = static_cast<std::int32_t>(std::lround(270.0 - (p - v.p_lo) * 150.0 / (v.p_hi - v.p_lo)));
+        if (x - reach <= 200 || x + reach >= 400 || y - reach <= 120 || y + reach >= 270) return true;
         for (std::int32_t dy = -reach; dy <= reach; ++dy)
             for (std::int32_t dx = -reach; dx <= reach; ++dx)
                 if (session.canvas_pixel(x + dx, y + dy) == colour) return true;
@@ -139,7 +147,7 @@ protected:
     platform::qt::Session session;
 };
 
-TEST_F(PhaseDiagramCanvas, CurvesMarkersAndPathLandWhereTheModelPutsThem)
+TEST_F(PhaseDiagramCanvas, CurvesMarkersAndPathLandWhereTheViewPutsThem)
 {
     constexpr std::int32_t red = 0x0000FF, blue = 0xFF0000, green = 0x00AA00, black = 0;
     const PhaseDiagram& d = states_of_matter_state.diagram;
@@ -150,25 +158,119 @@ TEST_F(PhaseDiagramCanvas, CurvesMarkersAndPathLandWhereTheModelPutsThem)
             generate(problem, version);
             if (!seen.emplace(std::make_pair(problem, problem_texts.answer_text), true).second) continue;
             SCOPED_TRACE("problem " + std::to_string(problem) + " version " + std::to_string(version));
-            const double t_vap = d.vaporisation_t[2], p_vap = d.vaporisation_p[2];
-            // The boundaries are black: red and blue belong to the points.
-            if (p_vap < 0.6) {
-                EXPECT_TRUE(colour_near(t_vap, p_vap, black));
+            // The boundaries are black across the part shown: red and blue
+            // belong to the points.
+            for (double f = 0.05; f < 1.0; f += 0.1) {
+                const double t = d.view.t_lo + f * (d.view.t_hi - d.view.t_lo);
+                const double p = t < d.t3 ? d.as * std::exp(-d.bs / t) : d.av * std::exp(-d.bv / t);
+                EXPECT_TRUE(colour_near(t, p, black)) << t << " " << p;
+                const double p_fusion = d.p3 + f * (1.0 - d.p3);
+                EXPECT_TRUE(colour_near(d.t3 + f * (d.tf - d.t3), p_fusion, black)) << p_fusion;
             }
-            EXPECT_TRUE(colour_near(d.t3 - 10.0, d.as * std::exp(-d.bs / (d.t3 - 10.0)), black));
-            EXPECT_TRUE(colour_near(0.5 * (d.t3 + d.tf), 0.5 * (d.p3 + 1.0), black));
-            EXPECT_TRUE(colour_near(d.marked_t[0], d.marked_p[0], red));
-            if (problem == 37) continue;
-            EXPECT_TRUE(colour_near(d.marked_t[1], d.marked_p[1], blue));
+            EXPECT_TRUE(colour_near(d.shown_t[0], d.shown_p[0], red));
+            if (problem == 37) {
+                EXPECT_EQ(d.shown_t[0], d.marked_t[0]);
+                EXPECT_EQ(d.shown_p[0], d.marked_p[0]);
+                continue;
+            }
+            EXPECT_TRUE(colour_near(d.shown_t[1], d.shown_p[1], blue));
             // The path shows green where the fusion line does not run over it.
             bool green_shown = false;
             for (double f = 0.2; f <= 0.8; f += 0.1)
-                green_shown = green_shown || colour_near(d.marked_t[0] + f * (d.marked_t[1] - d.marked_t[0]),
-                                                         d.marked_p[0] + f * (d.marked_p[1] - d.marked_p[0]), green, 1);
+                green_shown = green_shown || colour_near(d.shown_t[0] + f * (d.shown_t[1] - d.shown_t[0]),
+                                                         d.shown_p[0] + f * (d.shown_p[1] - d.shown_p[0]), green, 1);
             EXPECT_TRUE(green_shown);
         }
     }
     EXPECT_EQ(seen.size(), 7u + 8u + 8u);
+}
+
+// The plot area's pixels, row by row.
+constexpr std::int32_t plot_left = 200, plot_right = 400, plot_top = 120, plot_bottom = 270;
+constexpr std::int32_t plot_width = plot_right - plot_left + 1, plot_height = plot_bottom - plot_top + 1;
+
+std::size_t plot_index(std::int32_t x, std::int32_t y)
+{
+    return static_cast<std::size_t>(y - plot_top) * plot_width + static_cast<std::size_t>(x - plot_left);
+}
+
+// The regions of the plot as a student sees them: its unlit pixels, joined
+// side by side, each numbered by its first pixel (-1 on ink).
+std::vector<std::int32_t> unlit_regions(const std::vector<std::int32_t>& colour)
+{
+    std::vector<std::int32_t> region(colour.size(), -1);
+    for (std::size_t seed = 0; seed < colour.size(); ++seed) {
+        if (colour[seed] == 0 || region[seed] >= 0) continue;
+        std::vector<std::size_t> todo = {seed};
+        region[seed] = static_cast<std::int32_t>(seed);
+        while (!todo.empty()) {
+            const std::size_t i = todo.back();
+            todo.pop_back();
+            const auto x = static_cast<std::int32_t>(i % plot_width) + plot_left;
+            const auto y = static_cast<std::int32_t>(i / plot_width) + plot_top;
+            for (const auto& [nx, ny] : {std::pair{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}}) {
+                if (nx < plot_left || nx > plot_right || ny < plot_top || ny > plot_bottom) continue;
+                const std::size_t j = plot_index(nx, ny);
+                if (colour[j] == 0 || region[j] >= 0) continue;
+                region[j] = region[seed];
+                todo.push_back(j);
+            }
+        }
+    }
+    return region;
+}
+
+// What a student reads from the figure, pixel by pixel: each mark stands
+// three clear pixels off every line, the frame and the letters, inside the
+// region (as the lines and the frame close it) that bears the letter of the
+// phase its point is in.
+TEST_F(PhaseDiagramCanvas, EveryMarkStandsClearInTheRegionOfItsPhase)
+{
+    constexpr std::array<std::int32_t, 2> colours = {0x0000FF, 0xFF0000};
+    const PhaseDiagram& d = states_of_matter_state.diagram;
+    std::vector<std::int32_t> versions = testing_support::text_and_spread_versions(400);
+    for (std::int32_t v = 1; v <= 200; ++v) versions.push_back(v);
+    versions.push_back(7144812);
+    std::string faults;
+    for (const std::int32_t problem : {38, 39}) {
+        for (const std::int32_t version : versions) {
+            generate(problem, version);
+            const std::string page = std::to_string(problem) + " v" + std::to_string(version) + ": ";
+            std::vector<std::int32_t> colour(static_cast<std::size_t>(plot_width) * plot_height);
+            for (std::int32_t y = plot_top; y <= plot_bottom; ++y)
+                for (std::int32_t x = plot_left; x <= plot_right; ++x)
+                    colour[plot_index(x, y)] = session.canvas_pixel(x, y);
+            const std::vector<std::int32_t> region = unlit_regions(colour);
+            const std::vector<states_of_matter::RegionLabel> labels = states_of_matter::region_labels(d, 2);
+            for (std::size_t k = 0; k < 2; ++k) {
+                std::vector<std::size_t> disc;
+                for (std::size_t i = 0; i < colour.size(); ++i)
+                    if (colour[i] == colours[k]) disc.push_back(i);
+                if (disc.empty()) {
+                    faults += page + "no mark " + std::to_string(k) + "\n";
+                    continue;
+                }
+                bool touching = false;
+                for (const std::size_t i : disc) {
+                    const auto x = static_cast<std::int32_t>(i % plot_width) + plot_left;
+                    const auto y = static_cast<std::int32_t>(i / plot_width) + plot_top;
+                    for (std::int32_t dy = -3; dy <= 3; ++dy)
+                        for (std::int32_t dx = -3; dx <= 3; ++dx)
+                            touching = touching || x + dx < plot_left || x + dx > plot_right || y + dy < plot_top ||
+                                       y + dy > plot_bottom || colour[plot_index(x + dx, y + dy)] == 0;
+                }
+                if (touching) faults += page + "mark " + std::to_string(k) + " within 3 pixels of ink\n";
+                const Phase phase = phase_at(d, d.marked_t[k], d.marked_p[k]);
+                const char letter = phase == Phase::solid ? 'S' : phase == Phase::liquid ? 'L' : 'G';
+                const auto named = std::find_if(labels.begin(), labels.end(), [&](const auto& label) {
+                    return label.text.back() == letter && region[plot_index(label.x, label.y)] == region[disc.front()];
+                });
+                if (named == labels.end())
+                    faults += page + "mark " + std::to_string(k) + " not in the region " + letter + "\n";
+            }
+        }
+    }
+    EXPECT_EQ(faults, "");
 }
 
 }  // namespace

@@ -1,0 +1,47 @@
+// The figure of the phase-diagram problems: the part of the diagram it
+// shows, where its marks stand and where its regions are named. The part
+// shown is chosen from the drawn values: the plot's whole range when every
+// mark stands clear of the boundaries there, a closer look when one would
+// touch a boundary or a path would run along one.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "chapters/states_of_matter/states_of_matter_problems.h"
+
+namespace states_of_matter {
+
+enum class Phase { solid, liquid, gas };
+
+// The phase at (t, p); a point on a boundary counts to one side of it.
+Phase phase_at(const PhaseDiagram& d, float t, float p);
+
+// The quantity a path keeps between its two marked points.
+enum class Held { pressure, temperature };
+
+// The whole range, with the marked point where it was drawn.
+void frame_marked_point(PhaseDiagram& d);
+// The view and the marks' places for the path between the two marked
+// points: each mark at its point, or where its point would touch a line,
+// the nearest place along the path in the same region that stands clear.
+void frame_marked_path(PhaseDiagram& d, Held held);
+
+// The boundaries over the part shown: the sublimation curve, the
+// vaporisation curve and the fusion line, each as points to join.
+struct BoundaryPoints {
+    std::vector<float> t, p;
+};
+std::vector<BoundaryPoints> boundaries_in_view(const PhaseDiagram& d, const DiagramView& v);
+
+// Each region's letter and where it is written (its text's top left), in
+// the widest clear place of the region; a region with no room for it is
+// not named. `marks` marks are on the figure, with the path between two.
+struct RegionLabel {
+    std::string text;
+    std::int32_t x, y;
+};
+std::vector<RegionLabel> region_labels(const PhaseDiagram& d, std::int32_t marks);
+
+}  // namespace states_of_matter
