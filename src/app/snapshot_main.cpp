@@ -1,7 +1,10 @@
 // brunatel-snapshot: draws one problem page headless, as the program shows
 // it after choosing chapter, problem, version and level, and prints its
 // statement and answer markup. With --versions A-B it prints those of every
-// version from A to B instead, without a picture, for reviewers' sweeps.
+// version from A to B instead, without a picture, for reviewers' sweeps, and
+// with --spread N those of the first N versions of a fixed list spread over
+// the whole range. With --check-layout it prints, instead of the texts, what
+// the layout check finds wrong on each page, drawn with its results.
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
@@ -9,19 +12,22 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/program_parts.h"
 #include "frame/app_state.h"
 #include "frame/initial_settings.h"
 #include "frame/main_program.h"
 #include "frame/page_choice.h"
+#include "layout_check/page_check.h"
+#include "platform/backend.h"
 #include "platform/qt/qt_application.h"
 
 namespace {
 
 constexpr const char* usage =
-    "uso: brunatel-snapshot --chapter C --problem P (--version V | --versions A-B) [--level L] [--scheme S] "
-    "[--answer] [--png FILE]";
+    "uso: brunatel-snapshot --chapter C --problem P (--version V | --versions A-B | --spread N) [--level L] "
+    "[--scheme S] [--answer] [--png FILE] [--check-layout]";
 
 std::optional<std::int32_t> whole_number(std::string_view text)
 {
@@ -42,6 +48,9 @@ int refuse(const std::string& message)
     std::cerr << message << "\n" << usage << "\n";
     return 2;
 }
+
+// The longest list of spread versions: every version it holds differs.
+constexpr std::int32_t spread_limit = 9999999;
 
 struct VersionRange {
     std::int32_t first = 0;
@@ -69,6 +78,13 @@ std::optional<VersionRange> version_range(std::string_view text, std::string& er
     return VersionRange{*first, *last};
 }
 
+std::vector<std::int32_t> versions_of(const VersionRange& range)
+{
+    std::vector<std::int32_t> versions;
+    for (std::int32_t v = range.first; v <= range.last; ++v) versions.push_back(v);
+    return versions;
+}
+
 void print_texts()
 {
     std::cout << "problem_text: " << without_trailing_blanks(problem_texts.problem_text) << "\n"
@@ -81,8 +97,8 @@ int main(int argc, char** argv)
 {
     PageChoice choice;
     std::string png;
-    std::optional<VersionRange> versions;
-    bool chapter = false, problem = false, version = false;
+    std::vector<std::int32_t> versions;  // of --versions or --spread
+    bool chapter = false, problem = false, version = false, many = false, check = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view option = argv[i];
         if (option == "--help" || option == "-h") {
@@ -93,6 +109,10 @@ int main(int argc, char** argv)
             choice.answer = true;
             continue;
         }
+        if (option == "--check-layout") {
+            check = true;
+            continue;
+        }
         if (i + 1 >= argc) return refuse("Manca il valore di " + std::string(option) + ".");
         const std::string_view value = argv[++i];
         if (option == "--png") {
@@ -101,8 +121,10 @@ int main(int argc, char** argv)
         }
         if (option == "--versions") {
             std::string error;
-            versions = version_range(value, error);
-            if (!versions) return refuse(error);
+            const auto range = version_range(value, error);
+            if (!range) return refuse(error);
+            versions = versions_of(*range);
+            many = true;
             continue;
         }
         const auto number = whole_number(value);
@@ -116,6 +138,11 @@ int main(int argc, char** argv)
         } else if (option == "--version") {
             choice.version = *number;
             version = true;
+        } else if (option == "--spread") {
+            if (*number < 1 || *number > spread_limit)
+                return refuse("Valore di --spread fuori intervallo: scegliere da 1 a 9999999.");
+            versions = layout_check::spread_versions(*number);
+            many = true;
         } else if (option == "--level") {
             choice.level = *number;
         } else if (option == "--scheme") {
@@ -124,35 +151,51 @@ int main(int argc, char** argv)
             return refuse("Opzione sconosciuta: " + std::string(option));
         }
     }
-    if (!chapter || !problem || version == versions.has_value())
-        return refuse("Servono --chapter, --problem e una tra --version e --versions.");
-    if (versions && !png.empty()) return refuse("--png vale solo con --version.");
+    if (!chapter || !problem || version == many)
+        return refuse("Servono --chapter, --problem e una tra --version, --versions e --spread.");
+    if (many && !png.empty()) return refuse("--png vale solo con --version.");
 
     platform::qt::silence_qt_notices();
     platform::qt::Application application(argc, argv);
     platform::qt::Session session;
+    // Installed before the program starts, the check learns every font it selects.
+    std::optional<layout_check::LayoutRecorder> recorder;
+    if (check) {
+        recorder.emplace(session.backend());
+        platform::install_backend(&*recorder);
+    }
     plug_in_program_parts();
     initial_settings();
     main_program();
-    if (versions) {
-        choice.version = versions->first;
+    std::int32_t defects = 0;
+    const auto report = [&] {
+        if (!check) return print_texts();
+        for (const std::string& fault : layout_check::problem_page_faults(*recorder)) {
+            std::cout << fault << "\n";
+            ++defects;
+        }
+    };
+    if (many) {
+        choice.version = versions.front();
         if (const std::string error = show_chosen_page(choice); !error.empty()) return refuse(error);
-        for (std::int32_t v = versions->first; v <= versions->last; ++v) {
-            if (v != versions->first) {
+        for (const std::int32_t v : versions) {
+            if (v != versions.front()) {
                 if (const std::string error = show_chosen_version(v, choice.answer); !error.empty())
                     return refuse(error);
             }
-            std::cout << "version: " << v << "\n";
-            print_texts();
+            if (!check) std::cout << "version: " << v << "\n";
+            report();
         }
-        return 0;
+    } else {
+        if (const std::string error = show_chosen_page(choice); !error.empty()) return refuse(error);
+        session.process_events();
+        if (!png.empty() && !session.save_png(png, 605, 388)) {
+            std::cerr << "Impossibile scrivere " << png << "\n";
+            return 1;
+        }
+        report();
     }
-    if (const std::string error = show_chosen_page(choice); !error.empty()) return refuse(error);
-    session.process_events();
-    if (!png.empty() && !session.save_png(png, 605, 388)) {
-        std::cerr << "Impossibile scrivere " << png << "\n";
-        return 1;
-    }
-    print_texts();
-    return 0;
+    if (!check) return 0;
+    std::cout << "layout: " << defects << " defects\n";
+    return defects > 0 ? 1 : 0;
 }

@@ -104,7 +104,7 @@ TEST(SnapshotArguments, BadVersionRangesExitWithTwoAndAnItalianMessage)
     }
     const auto [both, error] = run_snapshot("--chapter 1 --problem 1 --version 2 --versions 1-3");
     EXPECT_EQ(both, 2);
-    EXPECT_NE(error.find("una tra --version e --versions"), std::string::npos) << error;
+    EXPECT_NE(error.find("una tra --version, --versions e --spread"), std::string::npos) << error;
 }
 
 TEST(SnapshotArguments, HelpPrintsTheUsageAndAPageLeavesStandardErrorEmpty)
