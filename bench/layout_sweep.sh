@@ -10,14 +10,19 @@ count=${1:-200}
 jobs=${2:-3}
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release -DBRUNATEL_SANITIZE=OFF >/dev/null
 cmake --build build-release --target brunatel-snapshot >/dev/null
-export QT_QPA_PLATFORM=offscreen count
+out=build-release/layout_sweep
+rm -rf "$out"
+mkdir -p "$out"
+export QT_QPA_PLATFORM=offscreen count out
 start=$(date +%s)
+# One file a problem: the tools' lines do not mix.
 script/problems | xargs -P "$jobs" -n 2 bash -c '
-  build-release/brunatel-snapshot --chapter "$0" --problem "$1" --spread "$count" --check-layout |
-    grep -v "^layout: " || true' | sort -s -t. -k1,1n -k2,2n > build-release/layout_sweep.txt
+  build-release/brunatel-snapshot --chapter "$0" --problem "$1" --spread "$count" --check-layout \
+    > "$out/$0.$1.txt" || [ $? -eq 1 ]'
 end=$(date +%s)
-cat build-release/layout_sweep.txt
-defects=$(wc -l < build-release/layout_sweep.txt)
+script/problems | while read -r c p; do grep -v "^layout: " "$out/$c.$p.txt" || true; done > "$out.txt"
+cat "$out.txt"
+defects=$(wc -l < "$out.txt")
 pages=$(( $(script/problems | wc -l) * count ))
 echo "layout: $defects defects on $pages pages ($count versions of every problem) in $((end - start)) s with $jobs jobs"
 [ "$defects" -eq 0 ]

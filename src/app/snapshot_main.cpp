@@ -4,7 +4,8 @@
 // version from A to B instead, without a picture, for reviewers' sweeps, and
 // with --spread N those of the first N versions of a fixed list spread over
 // the whole range. With --check-layout it prints, instead of the texts, what
-// the layout check finds wrong on each page, drawn with its results.
+// the layout check finds wrong on each page, drawn with its results, one
+// line a defect, then "layout: N defects", and exits with 1 when N > 0.
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
@@ -49,16 +50,8 @@ int refuse(const std::string& message)
     return 2;
 }
 
-// The longest list of spread versions: every version it holds differs.
-constexpr std::int32_t spread_limit = 9999999;
-
-struct VersionRange {
-    std::int32_t first = 0;
-    std::int32_t last = 0;
-};
-
-// "A-B" with 0 <= A <= B <= "Versione Testo".
-std::optional<VersionRange> version_range(std::string_view text, std::string& error)
+// "A-B" with 0 <= A <= B <= "Versione Testo": the versions from A to B.
+std::optional<std::vector<std::int32_t>> version_range(std::string_view text, std::string& error)
 {
     const auto dash = text.find('-');
     const auto first = whole_number(text.substr(0, dash));
@@ -75,13 +68,8 @@ std::optional<VersionRange> version_range(std::string_view text, std::string& er
         error = "Intervallo di versioni vuoto: B è minore di A.";
         return std::nullopt;
     }
-    return VersionRange{*first, *last};
-}
-
-std::vector<std::int32_t> versions_of(const VersionRange& range)
-{
     std::vector<std::int32_t> versions;
-    for (std::int32_t v = range.first; v <= range.last; ++v) versions.push_back(v);
+    for (std::int32_t v = *first; v <= *last; ++v) versions.push_back(v);
     return versions;
 }
 
@@ -98,7 +86,8 @@ int main(int argc, char** argv)
     PageChoice choice;
     std::string png;
     std::vector<std::int32_t> versions;  // of --versions or --spread
-    bool chapter = false, problem = false, version = false, many = false, check = false;
+    bool chapter = false, problem = false, check = false;
+    std::int32_t version_choices = 0;  // of --version, --versions and --spread
     for (int i = 1; i < argc; ++i) {
         const std::string_view option = argv[i];
         if (option == "--help" || option == "-h") {
@@ -123,8 +112,8 @@ int main(int argc, char** argv)
             std::string error;
             const auto range = version_range(value, error);
             if (!range) return refuse(error);
-            versions = versions_of(*range);
-            many = true;
+            versions = *range;
+            ++version_choices;
             continue;
         }
         const auto number = whole_number(value);
@@ -137,12 +126,12 @@ int main(int argc, char** argv)
             problem = true;
         } else if (option == "--version") {
             choice.version = *number;
-            version = true;
+            ++version_choices;
         } else if (option == "--spread") {
-            if (*number < 1 || *number > spread_limit)
+            if (*number < 1 || *number > layout_check::spread_version_count)
                 return refuse("Valore di --spread fuori intervallo: scegliere da 1 a 9999999.");
             versions = layout_check::spread_versions(*number);
-            many = true;
+            ++version_choices;
         } else if (option == "--level") {
             choice.level = *number;
         } else if (option == "--scheme") {
@@ -151,15 +140,17 @@ int main(int argc, char** argv)
             return refuse("Opzione sconosciuta: " + std::string(option));
         }
     }
-    if (!chapter || !problem || version == many)
+    if (!chapter || !problem || version_choices != 1)
         return refuse("Servono --chapter, --problem e una tra --version, --versions e --spread.");
-    if (many && !png.empty()) return refuse("--png vale solo con --version.");
+    if (!versions.empty() && !png.empty()) return refuse("--png vale solo con --version.");
 
     platform::qt::silence_qt_notices();
     platform::qt::Application application(argc, argv);
-    platform::qt::Session session;
-    // Installed before the program starts, the check learns every font it selects.
+    // Made before the session, the check outlives it: the session's end
+    // still reaches it. Put in before the program starts, it learns every
+    // font the program selects.
     std::optional<layout_check::LayoutRecorder> recorder;
+    platform::qt::Session session;
     if (check) {
         recorder.emplace(session.backend());
         platform::install_backend(&*recorder);
@@ -175,7 +166,7 @@ int main(int argc, char** argv)
             ++defects;
         }
     };
-    if (many) {
+    if (!versions.empty()) {
         choice.version = versions.front();
         if (const std::string error = show_chosen_page(choice); !error.empty()) return refuse(error);
         for (const std::int32_t v : versions) {

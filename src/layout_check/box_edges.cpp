@@ -7,7 +7,7 @@
 // keeps its edge.
 #include <algorithm>
 #include <optional>
-#include <sstream>
+#include <string>
 
 #include "layout_check/layout_check.h"
 
@@ -55,8 +55,7 @@ std::vector<Box> boxes_of(const std::vector<LayoutItem>& items)
     for (const LayoutItem& item : items) {
         if (item.kind == Kind::outline) {
             for (Box& box : boxes)
-                if (same_size(box.body, item.rect) && box.body.x1 == item.rect.x1 && box.body.y1 == item.rect.y1)
-                    box.border = true;
+                if (box.body == item.rect) box.border = true;
             continue;
         }
         const LayoutRect& r = item.rect;
@@ -78,13 +77,6 @@ std::vector<Box> boxes_of(const std::vector<LayoutItem>& items)
     return boxes;
 }
 
-std::string rect_text(const LayoutRect& r)
-{
-    std::ostringstream out;
-    out << "(" << r.x1 << "," << r.y1 << ")-(" << r.x2 << "," << r.y2 << ")";
-    return out.str();
-}
-
 }  // namespace
 
 std::vector<std::string> box_faults(const std::vector<LayoutItem>& items)
@@ -96,8 +88,8 @@ std::vector<std::string> box_faults(const std::vector<LayoutItem>& items)
         for (std::size_t j = i + 1; j < boxes.size(); ++j) {
             const Box& b = boxes[j];
             if (within(b.extent(), a.extent()) || within(a.extent(), b.extent())) continue;
-            const std::string box = "riquadro " + rect_text(b.body);
-            const std::string other = "riquadro " + rect_text(a.body);
+            const std::string box = "riquadro " + corners(b.body);
+            const std::string other = "riquadro " + corners(a.body);
             if (b.shadow && touching(*b.shadow, a.body))
                 found.push_back("l'ombra del " + box + " sul " + other);
             else if (!b.border && a.shadow && touching(b.body, *a.shadow))

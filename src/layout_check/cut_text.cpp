@@ -83,8 +83,7 @@ std::vector<std::string> LayoutRecorder::cut_text_faults(const std::vector<Layou
             return false;
         };
         const LayoutRect& p = panel->rect;
-        const std::string box = "(" + std::to_string(p.x1) + "," + std::to_string(p.y1) + ")-(" + std::to_string(p.x2) +
-                                "," + std::to_string(p.y2) + ")";
+        const std::string box = corners(p);
         if (std::any_of(ink.begin(), ink.end(),
                         [&](const QwPoint& q) { return holds(clip, q) && !on_panel(q) && !panel_beside(q); })) {
             found.push_back(text_at(text, cell) + " tagliato dal bordo del suo riquadro " + box);
@@ -93,8 +92,7 @@ std::vector<std::string> LayoutRecorder::cut_text_faults(const std::vector<Layou
         // A panel with a border of its own: ink on the border, or with one
         // pixel between, reads as touching the box.
         const bool bordered = std::any_of(items.begin(), items.end(), [&p](const LayoutItem& item) {
-            return item.kind == Kind::outline && item.rect.x1 == p.x1 && item.rect.y1 == p.y1 && item.rect.x2 == p.x2 &&
-                   item.rect.y2 == p.y2;
+            return item.kind == Kind::outline && item.rect == p;
         });
         if (bordered && std::any_of(ink.begin(), ink.end(), [&](const QwPoint& q) {
                 return holds(clip, q) && (q.x <= p.x1 + 2 || q.x >= p.x2 - 2 || q.y <= p.y1 + 2 || q.y >= p.y2 - 2);

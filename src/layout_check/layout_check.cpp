@@ -55,7 +55,7 @@ std::string describe(const LayoutItem& item)
         out << "riquadro ";
     else
         out << "tratto ";
-    out << "(" << item.rect.x1 << "," << item.rect.y1 << ")-(" << item.rect.x2 << "," << item.rect.y2 << ")";
+    out << corners(item.rect);
     return out.str();
 }
 
@@ -125,6 +125,12 @@ bool table_rows(const std::vector<LineWord>& upper, const std::vector<LineWord>&
 }
 
 }  // namespace
+
+std::string corners(const LayoutRect& r)
+{
+    return "(" + std::to_string(r.x1) + "," + std::to_string(r.y1) + ")-(" + std::to_string(r.x2) + "," +
+           std::to_string(r.y2) + ")";
+}
 
 // Liang-Barsky clipping.
 double length_inside(const LayoutItem& stroke, const LayoutRect& r)

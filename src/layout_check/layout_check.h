@@ -1,13 +1,15 @@
 // A layout check for whole pages: a backend that passes every call on to
 // another (the Qt backend, so that text wraps as the student sees it) and
-// keeps, in drawing order, the rectangles of the texts, the filled shapes
-// and the strokes of the page. From them it tells what a student would find
-// wrong: a text line covered by something drawn after it, texts drawn over
-// each other, a figure covered by a box, a text outside the problem area or
-// running out of the box it starts in, a text touching a stroke, a point
-// marked on a label, a charge on a bond; and in a paragraph, a number whose
-// unit starts the next line, an equation parted that its line could have
-// held whole, an "=" ending a line, a line spread too thin.
+// keeps, in drawing order, the rectangles of the texts, the filled shapes,
+// the outlines and the strokes of the page. From them it tells what a
+// student would find wrong: a text line covered by something drawn after
+// it, texts drawn over each other, a figure covered by a box, a text outside
+// the problem area, running out of the box it starts in or touching its
+// border, a text touching a stroke, a point marked on a label, on its plot's
+// frame or beside a line it does not lie on, a box against another's shadow
+// or border, a charge on a bond; and in a paragraph, a number whose unit
+// starts the next line, a formula parted at an operator that its line could
+// have held whole, an "=" ending a line, a line spread too thin.
 #pragma once
 
 #include <cstdint>
@@ -22,7 +24,11 @@ namespace layout_check {
 
 struct LayoutRect {
     std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // inclusive corners
+    bool operator==(const LayoutRect&) const = default;
 };
+
+// "(x1,y1)-(x2,y2)", as the faults name places.
+std::string corners(const LayoutRect& r);
 
 struct LayoutItem {
     // An outline is a rectangle's border, a box's or a plot's frame.

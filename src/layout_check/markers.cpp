@@ -3,7 +3,6 @@
 // on (a phase boundary it should stand clear of).
 #include <algorithm>
 #include <cmath>
-#include <sstream>
 #include <string>
 
 #include "layout_check/layout_check.h"
@@ -40,11 +39,6 @@ double distance_to_border(const Centre& c, const LayoutRect& r)
                      side({r.x1, r.y1}, {r.x1, r.y2}), side({r.x2, r.y1}, {r.x2, r.y2})});
 }
 
-bool same(const LayoutRect& a, const LayoutRect& b)
-{
-    return a.x1 == b.x1 && a.y1 == b.y1 && a.x2 == b.x2 && a.y2 == b.y2;
-}
-
 // An axis through zero runs across the plot from one side of its frame to
 // the other: points near it are values near zero, which its scale reads.
 bool axis_of(const LayoutItem& stroke, const LayoutRect& plot)
@@ -53,13 +47,6 @@ bool axis_of(const LayoutItem& stroke, const LayoutRect& plot)
     const QwPoint& b = stroke.to;
     return (a.y == b.y && std::min(a.x, b.x) <= plot.x1 && std::max(a.x, b.x) >= plot.x2) ||
            (a.x == b.x && std::min(a.y, b.y) <= plot.y1 && std::max(a.y, b.y) >= plot.y2);
-}
-
-std::string rect_text(const LayoutRect& r)
-{
-    std::ostringstream out;
-    out << "(" << r.x1 << "," << r.y1 << ")-(" << r.x2 << "," << r.y2 << ")";
-    return out.str();
 }
 
 }  // namespace
@@ -92,14 +79,14 @@ std::vector<std::string> marker_faults(const std::vector<LayoutItem>& items)
         if (!plotted(m)) continue;
         const Centre c = centre_of(m.drawn);
         const double r = (m.drawn.x2 - m.drawn.x1) / 2.0;
-        const std::string name = "punto segnato " + rect_text(m.drawn);
-        if (!same(m.rect, m.drawn)) {
-            found.push_back(name + " tagliato dal bordo del grafico " + rect_text(m.clip));
+        const std::string name = "punto segnato " + corners(m.drawn);
+        if (m.rect != m.drawn) {
+            found.push_back(name + " tagliato dal bordo del grafico " + corners(m.clip));
             continue;
         }
         const double to_frame = distance_to_border(c, m.clip);
         if (to_frame <= r + clear) {
-            found.push_back(name + " sul bordo del grafico " + rect_text(m.clip) + ": il suo centro a " +
+            found.push_back(name + " sul bordo del grafico " + corners(m.clip) + ": il suo centro a " +
                             std::to_string(std::lround(to_frame)) + " pixel");
             continue;
         }
@@ -122,7 +109,7 @@ std::vector<std::string> marker_faults(const std::vector<LayoutItem>& items)
             }
         }
         if (nearest != nullptr)
-            found.push_back(name + " sul tratto " + rect_text(nearest->rect) + ": il suo centro a " +
+            found.push_back(name + " sul tratto " + corners(nearest->rect) + ": il suo centro a " +
                             std::to_string(std::lround(nearest_distance)) + " pixel");
     }
     return found;

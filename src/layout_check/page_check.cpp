@@ -65,9 +65,10 @@ std::vector<std::string> problem_page_faults(LayoutRecorder& recorder)
 
 std::vector<std::int32_t> spread_versions(std::int32_t count)
 {
-    // Steps of the golden section of the range: each new version falls in
-    // the widest gap left by those before it.
-    constexpr std::int64_t range = 9999999;
+    // Steps of the golden section of the range, prime to it: the versions
+    // never repeat, and the first ones of the list, however many, lie evenly
+    // over the range.
+    constexpr std::int64_t range = spread_version_count;
     constexpr std::int64_t step = 6180340;
     std::vector<std::int32_t> versions;
     for (std::int64_t k = 1; k <= count; ++k) versions.push_back(static_cast<std::int32_t>(1 + k * step % range));

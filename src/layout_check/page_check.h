@@ -16,7 +16,9 @@ namespace layout_check {
 std::vector<std::string> problem_page_faults(LayoutRecorder& recorder);
 
 // The first count versions of a fixed list spread over 1 to 9999999, any
-// first part of it spread over the whole range: versions nobody chose.
+// first part of it spread over the whole range: versions nobody chose. The
+// list holds every one of those versions once.
+inline constexpr std::int32_t spread_version_count = 9999999;
 std::vector<std::int32_t> spread_versions(std::int32_t count);
 
 }  // namespace layout_check

@@ -17,13 +17,10 @@
 #include "frame/app_state.h"
 #include "frame/generator_protocol.h"
 #include "frame/page_choice.h"
-#include "frame/page_commands.h"
-#include "frame/problem_page.h"
 #include "frame/status_header.h"
 #include "layout_check/layout_check.h"
 #include "layout_check/page_check.h"
 #include "platform/backend.h"
-#include "platform/graphics.h"
 #include "platform/qt/qt_application.h"
 #include "support/program_start.h"
 #include "text/justified_text.h"
@@ -65,9 +62,9 @@ protected:
 // Every problem of a chapter at versions 1 to 12, "Versione Testo" and
 // versions nobody chose, spread over the whole range: one test a chapter,
 // which CI runs side by side.
-class ChapterSweep : public LayoutSweep, public ::testing::WithParamInterface<std::int32_t> {};
+class ChapterPages : public LayoutSweep, public ::testing::WithParamInterface<std::int32_t> {};
 
-TEST_P(ChapterSweep, NothingCoversCutsOrGarblesAPage)
+TEST_P(ChapterPages, NothingCoversCutsOrGarblesAPage)
 {
     const std::int32_t chapter = GetParam();
     ASSERT_TRUE(chapter_available(chapter));
@@ -101,7 +98,7 @@ TEST_P(ChapterSweep, NothingCoversCutsOrGarblesAPage)
     EXPECT_TRUE(report.empty()) << report.size() << " difetti di impaginazione:\n" << first_faults(report);
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryChapter, ChapterSweep, ::testing::Range(1, 10));
+INSTANTIATE_TEST_SUITE_P(EveryChapter, ChapterPages, ::testing::Range(1, 10));
 
 // The problems whose statements, labels, structures and marked points vary
 // most with the version, over many more versions: no text written onto
@@ -190,45 +187,6 @@ TEST_F(LayoutSweep, PagesThatOnceStumbledReadCleanly)
         ASSERT_EQ(check_page(recorder, {.chapter = chapter, .problem = problem, .version = version}, report), "");
     drop_known_open_defects(report);
     EXPECT_TRUE(report.empty()) << report.size() << " difetti di impaginazione:\n" << first_faults(report);
-}
-
-// What the check reads is ink, not boxes: a line whose digits come within a
-// pixel of a header below it, a label hanging off its panel's edge.
-TEST_F(LayoutSweep, TheCheckSeesTextsOntoTextsAndCutByTheirPanel)
-{
-    struct Case {
-        const char* text;
-        std::int32_t x, y;
-        const char* seen;  // the fault's words, or "" for none
-    };
-    // After "0.519." at (160, 72) on a panel from (150, 60) to (300, 200).
-    constexpr std::array<Case, 5> cases = {{
-        {"x", 185, 80, "scritto a contatto"},
-        {"x", 185, 89, ""},
-        {"x", 230, 72, ""},
-        {"ln(P)", 285, 150, "tagliato dal bordo"},
-        {"ln(P)", 265, 150, ""},
-    }};
-    const auto draws = [](const Case& c) {
-        qw_set_font("t'Arial'h16");
-        qw_set_color_rgb(0xEFEFFF);
-        qw_rectangle(QwControl::filled, 150, 60, 300, 200);
-        qw_set_color_rgb(0);
-        qw_move_to(160, 72);
-        qw_out_text("0.519.");
-        qw_move_to(c.x, c.y);
-        qw_out_text(c.text);
-    };
-    for (const Case& c : cases) {
-        recorder.clear();
-        draws(c);
-        std::string found;
-        for (const std::string& fault : recorder.faults({0, 0, 600, 400})) found += fault + "\n";
-        if (*c.seen == '\0')
-            EXPECT_EQ(found, "") << c.text << " at " << c.x << "," << c.y;
-        else
-            EXPECT_NE(found.find(c.seen), std::string::npos) << c.text << " at " << c.x << "," << c.y << ": " << found;
-    }
 }
 
 // The page's fact is drawn at random from the clock: each fact is laid out
