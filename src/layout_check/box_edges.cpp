@@ -30,11 +30,6 @@ struct Box {
     }
 };
 
-bool within(const LayoutRect& inner, const LayoutRect& outer)
-{
-    return inner.x1 >= outer.x1 && inner.y1 >= outer.y1 && inner.x2 <= outer.x2 && inner.y2 <= outer.y2;
-}
-
 // Overlapping, or side by side with no pixel between.
 bool touching(const LayoutRect& a, const LayoutRect& b)
 {
@@ -71,7 +66,7 @@ std::vector<Box> boxes_of(const std::vector<LayoutItem>& items)
                 continue;
             }
         }
-        if (std::none_of(boxes.begin(), boxes.end(), [&r](const Box& box) { return within(r, box.extent()); }))
+        if (std::none_of(boxes.begin(), boxes.end(), [&r](const Box& box) { return inside(r, box.extent()); }))
             boxes.push_back({r, std::nullopt, false});
     }
     return boxes;
@@ -87,7 +82,7 @@ std::vector<std::string> box_faults(const std::vector<LayoutItem>& items)
         const Box& a = boxes[i];
         for (std::size_t j = i + 1; j < boxes.size(); ++j) {
             const Box& b = boxes[j];
-            if (within(b.extent(), a.extent()) || within(a.extent(), b.extent())) continue;
+            if (inside(b.extent(), a.extent()) || inside(a.extent(), b.extent())) continue;
             const std::string box = "riquadro " + corners(b.body);
             const std::string other = "riquadro " + corners(a.body);
             if (b.shadow && touching(*b.shadow, a.body))

@@ -25,12 +25,6 @@ bool overlap(const LayoutRect& a, const LayoutRect& b, std::int32_t margin = min
            std::min(a.y2, b.y2) - std::max(a.y1, b.y1) + 1 >= margin;
 }
 
-bool inside(const LayoutRect& inner, const LayoutRect& outer, std::int32_t tolerance)
-{
-    return inner.x1 >= outer.x1 - tolerance && inner.y1 >= outer.y1 - tolerance && inner.x2 <= outer.x2 + tolerance &&
-           inner.y2 <= outer.y2 + tolerance;
-}
-
 bool contains_point(const LayoutRect& r, std::int32_t x, std::int32_t y)
 {
     return x >= r.x1 && x <= r.x2 && y >= r.y1 && y <= r.y2;
@@ -125,6 +119,12 @@ bool table_rows(const std::vector<LineWord>& upper, const std::vector<LineWord>&
 }
 
 }  // namespace
+
+bool inside(const LayoutRect& inner, const LayoutRect& outer, std::int32_t tolerance)
+{
+    return inner.x1 >= outer.x1 - tolerance && inner.y1 >= outer.y1 - tolerance && inner.x2 <= outer.x2 + tolerance &&
+           inner.y2 <= outer.y2 + tolerance;
+}
 
 std::string corners(const LayoutRect& r)
 {

@@ -30,6 +30,9 @@ struct LayoutRect {
 // "(x1,y1)-(x2,y2)", as the faults name places.
 std::string corners(const LayoutRect& r);
 
+// inner inside outer grown by tolerance on every side.
+bool inside(const LayoutRect& inner, const LayoutRect& outer, std::int32_t tolerance = 0);
+
 struct LayoutItem {
     // An outline is a rectangle's border, a box's or a plot's frame.
     enum class Kind { text, fill, stroke, outline } kind = Kind::text;
