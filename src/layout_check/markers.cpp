@@ -80,14 +80,18 @@ std::vector<std::string> marker_faults(const std::vector<LayoutItem>& items)
         const Centre c = centre_of(m.drawn);
         const double r = (m.drawn.x2 - m.drawn.x1) / 2.0;
         const std::string name = "punto segnato " + corners(m.drawn);
+        // The clear pixels between the point's edge and a line at d from its centre.
+        const auto apart = [&name, r](double d, const std::string& line) {
+            const long gap = std::lround(d - r - 1.0);
+            return gap <= 0 ? name + " sul " + line : name + " a " + std::to_string(gap) + " pixel dal " + line;
+        };
         if (m.rect != m.drawn) {
             found.push_back(name + " tagliato dal bordo del grafico " + corners(m.clip));
             continue;
         }
         const double to_frame = distance_to_border(c, m.clip);
         if (to_frame <= r + clear) {
-            found.push_back(name + " sul bordo del grafico " + corners(m.clip) + ": il suo centro a " +
-                            std::to_string(std::lround(to_frame)) + " pixel");
+            found.push_back(apart(to_frame, "bordo del grafico " + corners(m.clip)));
             continue;
         }
         const LayoutItem* nearest = nullptr;
@@ -108,9 +112,7 @@ std::vector<std::string> marker_faults(const std::vector<LayoutItem>& items)
                 nearest_distance = d;
             }
         }
-        if (nearest != nullptr)
-            found.push_back(name + " sul tratto " + corners(nearest->rect) + ": il suo centro a " +
-                            std::to_string(std::lround(nearest_distance)) + " pixel");
+        if (nearest != nullptr) found.push_back(apart(nearest_distance, "tratto " + corners(nearest->rect)));
     }
     return found;
 }

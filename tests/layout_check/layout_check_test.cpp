@@ -46,112 +46,45 @@ protected:
     layout_check::LayoutRecorder recorder{session.backend()};
 };
 
-void line(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
+// A graph's frame from (200, 120) to (400, 270) with lines, and points of
+// a radius clipped to the frame.
+Case plot(const char* name, std::vector<std::array<std::int32_t, 4>> lines, std::vector<QwPoint> points,
+          std::int32_t radius, const char* seen)
 {
-    qw_move_to(x1, y1);
-    qw_line_to(x2, y2);
-}
-
-// A graph's frame from (200, 120) to (400, 270), its points clipped to it.
-void plot_frame()
-{
-    qw_set_color_rgb(0xFFEFEF);
-    qw_rectangle(QwControl::filled, 160, 110, 410, 287);
-    qw_set_color_rgb(0);
-    qw_rectangle(QwControl::outline, 200, 120, 400, 270);
-}
-
-void point(std::int32_t x, std::int32_t y, std::int32_t radius = 2)
-{
-    qw_set_clip_region(200, 120, 400, 270);
-    qw_set_color_rgb(0xFF0000);
-    qw_ellipse(QwControl::filled, x - radius, y - radius, x + radius, y + radius);
-    qw_set_clip_region(0, 0, 1600, 1600);
-    qw_set_color_rgb(0);
+    return {name,
+            [lines, points, radius] {
+                qw_set_color_rgb(0xFFEFEF);
+                qw_rectangle(QwControl::filled, 160, 110, 410, 287);
+                qw_set_color_rgb(0);
+                qw_rectangle(QwControl::outline, 200, 120, 400, 270);
+                for (const auto& [x1, y1, x2, y2] : lines) {
+                    qw_move_to(x1, y1);
+                    qw_line_to(x2, y2);
+                }
+                qw_set_clip_region(200, 120, 400, 270);
+                qw_set_color_rgb(0xFF0000);
+                for (const QwPoint& p : points)
+                    qw_ellipse(QwControl::filled, p.x - radius, p.y - radius, p.x + radius, p.y + radius);
+                qw_set_clip_region(0, 0, 1600, 1600);
+            },
+            seen};
 }
 
 TEST_F(LayoutCheck, SeesAPointOnAFrameOrBesideALineItDoesNotLieOn)
 {
     // A boundary down x = 300 from y = 140; a dot's radius is 2.
+    constexpr std::array<std::int32_t, 4> boundary{300, 140, 300, 270};
     expect({
-        {"two clear pixels from a boundary",
-         [] {
-             plot_frame();
-             line(300, 140, 300, 270);
-             point(305, 200);
-         },
-         "sul tratto"},
-        {"three clear pixels from it",
-         [] {
-             plot_frame();
-             line(300, 140, 300, 270);
-             point(306, 200);
-         },
-         ""},
-        {"on a boundary with one other point",
-         [] {
-             plot_frame();
-             line(300, 140, 300, 270);
-             point(300, 150);
-             point(300, 200);
-         },
-         "sul tratto"},
-        {"on a line through the data",
-         [] {
-             plot_frame();
-             line(200, 250, 400, 150);
-             point(250, 225);
-             point(302, 200);
-             point(350, 174);
-         },
-         ""},
-        {"at the end of a path",
-         [] {
-             plot_frame();
-             line(250, 200, 350, 200);
-             point(250, 200);
-             point(350, 200);
-         },
-         ""},
-        {"beside the axis through zero",
-         [] {
-             plot_frame();
-             line(200, 195, 400, 195);
-             point(260, 197);
-         },
-         ""},
-        {"two clear pixels inside the frame",
-         [] {
-             plot_frame();
-             point(250, 125);
-         },
-         "sul bordo del grafico"},
-        {"half outside the frame",
-         [] {
-             plot_frame();
-             point(200, 200);
-         },
-         "tagliato dal bordo del grafico"},
-        {"a molecule, larger than a dot",
-         [] {
-             plot_frame();
-             line(300, 140, 300, 270);
-             point(304, 200, 4);
-         },
-         ""},
+        plot("two clear pixels from a boundary", {boundary}, {{305, 200}}, 2, "a 2 pixel dal tratto"),
+        plot("three clear pixels from it", {boundary}, {{306, 200}}, 2, ""),
+        plot("on a boundary with one other point", {boundary}, {{300, 150}, {300, 200}}, 2, "sul tratto"),
+        plot("on a line through the data", {{200, 250, 400, 150}}, {{250, 225}, {302, 200}, {350, 174}}, 2, ""),
+        plot("at the ends of a path", {{250, 200, 350, 200}}, {{250, 200}, {350, 200}}, 2, ""),
+        plot("beside the axis through zero", {{200, 195, 400, 195}}, {{260, 197}}, 2, ""),
+        plot("two clear pixels inside the frame", {}, {{250, 125}}, 2, "a 2 pixel dal bordo del grafico"),
+        plot("half outside the frame", {}, {{200, 200}}, 2, "tagliato dal bordo del grafico"),
+        plot("a molecule, larger than a dot", {boundary}, {{304, 200}}, 4, ""),
     });
-}
-
-// A statement's box as the page draws it: its shadow 4 pixels down and
-// right, the box, its border.
-void shadowed_box(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
-{
-    qw_set_color_rgb(0x555555);
-    qw_rectangle(QwControl::filled, x1 + 4, y1 + 4, x2 + 4, y2 + 4);
-    qw_set_color_rgb(0xFFF8F8);
-    qw_rectangle(QwControl::filled, x1, y1, x2, y2);
-    qw_set_color_rgb(0x009000);
-    qw_rectangle(QwControl::outline, x1, y1, x2, y2);
 }
 
 void box(std::int32_t colour, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, bool border)
@@ -162,46 +95,40 @@ void box(std::int32_t colour, std::int32_t x1, std::int32_t y1, std::int32_t x2,
     if (border) qw_rectangle(QwControl::outline, x1, y1, x2, y2);
 }
 
+struct Box {
+    bool shadow;  // 4 pixels down and right, drawn before the box
+    std::int32_t colour, x1, y1, x2, y2;
+    bool border;
+};
+
+Case boxes(const char* name, std::vector<Box> drawn, const char* seen)
+{
+    return {name,
+            [drawn] {
+                for (const Box& b : drawn) {
+                    if (b.shadow) box(0x555555, b.x1 + 4, b.y1 + 4, b.x2 + 4, b.y2 + 4, false);
+                    box(b.colour, b.x1, b.y1, b.x2, b.y2, b.border);
+                }
+            },
+            seen};
+}
+
 TEST_F(LayoutCheck, SeesABoxLeftWithoutAnEdgeAgainstAnother)
 {
-    // The statement's box from (160, 20) to (560, 100), its shadow to (564, 104).
+    // A statement's box from (160, 20) to (560, 100), its shadow to (564, 104).
+    constexpr Box statement{true, 0xFFF8F8, 160, 20, 560, 100, true};
     expect({
-        {"a fact box under the shadow",
-         [] {
-             shadowed_box(160, 20, 560, 100);
-             box(0xD9D9E4, 170, 105, 470, 200, false);
-         },
-         "attaccato all'ombra"},
-        {"a fact box a pixel below it",
-         [] {
-             shadowed_box(160, 20, 560, 100);
-             box(0xD9D9E4, 170, 106, 470, 200, false);
-         },
-         ""},
-        {"a bordered answer over the shadow",
-         [] {
-             shadowed_box(160, 20, 560, 100);
-             box(0x00FAFA, 355, 101, 515, 123, true);
-         },
-         ""},
-        {"a panel under the answer's border",
-         [] {
-             box(0x00FAFA, 355, 98, 515, 120, true);
-             box(0xFFEFEF, 360, 121, 590, 287, false);
-         },
-         "attaccato al bordo"},
-        {"a box whose shadow falls on a panel",
-         [] {
-             box(0xFFEFEF, 160, 105, 350, 280, false);
-             shadowed_box(200, 20, 560, 101);
-         },
-         "l'ombra del riquadro"},
-        {"a title bar inside its box",
-         [] {
-             shadowed_box(160, 20, 560, 100);
-             box(0xCCCCCC, 161, 21, 559, 37, false);
-         },
-         ""},
+        boxes("a fact box under the shadow", {statement, {false, 0xD9D9E4, 170, 105, 470, 200, false}},
+              "attaccato all'ombra"),
+        boxes("a fact box a pixel below it", {statement, {false, 0xD9D9E4, 170, 106, 470, 200, false}}, ""),
+        boxes("a bordered answer over the shadow", {statement, {false, 0x00FAFA, 355, 101, 515, 123, true}}, ""),
+        boxes("a panel under the answer's border",
+              {{false, 0x00FAFA, 355, 98, 515, 120, true}, {false, 0xFFEFEF, 360, 121, 590, 287, false}},
+              "attaccato al bordo"),
+        boxes("a box whose shadow falls on a panel",
+              {{false, 0xFFEFEF, 160, 105, 350, 280, false}, {true, 0xFFF8F8, 200, 20, 560, 101, true}},
+              "l'ombra del riquadro"),
+        boxes("a title bar inside its box", {statement, {false, 0xCCCCCC, 161, 21, 559, 37, false}}, ""),
     });
 }
 
