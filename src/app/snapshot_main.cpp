@@ -1,7 +1,11 @@
 // brunatel-snapshot: draws one problem page headless, as the program shows
 // it after choosing chapter, problem, version and level, and prints its
 // statement and answer markup. With --versions A-B it prints those of every
-// version from A to B instead, without a picture, for reviewers' sweeps.
+// version from A to B instead, without a picture, for reviewers' sweeps, and
+// with --spread N those of the first N versions of a fixed list spread over
+// the whole range. With --check-layout it prints, instead of the texts, what
+// the layout check finds wrong on each page, drawn with its results, one
+// line a defect, then "layout: N defects", and exits with 1 when N > 0.
 // With --clock S the program's clock stands at S seconds since 1970, so that
 // every run draws the same decoration and fact around the problem.
 #include <charconv>
@@ -11,19 +15,22 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/program_parts.h"
 #include "frame/app_state.h"
 #include "frame/initial_settings.h"
 #include "frame/main_program.h"
 #include "frame/page_choice.h"
+#include "layout_check/page_check.h"
+#include "platform/backend.h"
 #include "platform/qt/qt_application.h"
 
 namespace {
 
 constexpr const char* usage =
-    "uso: brunatel-snapshot --chapter C --problem P (--version V | --versions A-B) [--level L] [--scheme S] "
-    "[--answer] [--png FILE] [--clock SECONDS]";
+    "uso: brunatel-snapshot --chapter C --problem P (--version V | --versions A-B | --spread N) [--level L] "
+    "[--scheme S] [--answer] [--png FILE] [--clock SECONDS] [--check-layout]";
 
 std::optional<std::int32_t> whole_number(std::string_view text)
 {
@@ -45,13 +52,8 @@ int refuse(const std::string& message)
     return 2;
 }
 
-struct VersionRange {
-    std::int32_t first = 0;
-    std::int32_t last = 0;
-};
-
-// "A-B" with 0 <= A <= B <= "Versione Testo".
-std::optional<VersionRange> version_range(std::string_view text, std::string& error)
+// "A-B" with 0 <= A <= B <= "Versione Testo": the versions from A to B.
+std::optional<std::vector<std::int32_t>> version_range(std::string_view text, std::string& error)
 {
     const auto dash = text.find('-');
     const auto first = whole_number(text.substr(0, dash));
@@ -68,7 +70,9 @@ std::optional<VersionRange> version_range(std::string_view text, std::string& er
         error = "Intervallo di versioni vuoto: B è minore di A.";
         return std::nullopt;
     }
-    return VersionRange{*first, *last};
+    std::vector<std::int32_t> versions;
+    for (std::int32_t v = *first; v <= *last; ++v) versions.push_back(v);
+    return versions;
 }
 
 void print_texts()
@@ -83,9 +87,10 @@ int main(int argc, char** argv)
 {
     PageChoice choice;
     std::string png;
-    std::optional<VersionRange> versions;
+    std::vector<std::int32_t> versions;  // of --versions or --spread
+    bool chapter = false, problem = false, check = false;
+    std::int32_t version_choices = 0;  // of --version, --versions and --spread
     std::optional<std::int32_t> clock;
-    bool chapter = false, problem = false, version = false;
     for (int i = 1; i < argc; ++i) {
         const std::string_view option = argv[i];
         if (option == "--help" || option == "-h") {
@@ -96,6 +101,10 @@ int main(int argc, char** argv)
             choice.answer = true;
             continue;
         }
+        if (option == "--check-layout") {
+            check = true;
+            continue;
+        }
         if (i + 1 >= argc) return refuse("Manca il valore di " + std::string(option) + ".");
         const std::string_view value = argv[++i];
         if (option == "--png") {
@@ -104,8 +113,10 @@ int main(int argc, char** argv)
         }
         if (option == "--versions") {
             std::string error;
-            versions = version_range(value, error);
-            if (!versions) return refuse(error);
+            const auto range = version_range(value, error);
+            if (!range) return refuse(error);
+            versions = *range;
+            ++version_choices;
             continue;
         }
         const auto number = whole_number(value);
@@ -118,7 +129,12 @@ int main(int argc, char** argv)
             problem = true;
         } else if (option == "--version") {
             choice.version = *number;
-            version = true;
+            ++version_choices;
+        } else if (option == "--spread") {
+            if (*number < 1 || *number > layout_check::spread_version_count)
+                return refuse("Valore di --spread fuori intervallo: scegliere da 1 a 9999999.");
+            versions = layout_check::spread_versions(*number);
+            ++version_choices;
         } else if (option == "--level") {
             choice.level = *number;
         } else if (option == "--scheme") {
@@ -129,9 +145,9 @@ int main(int argc, char** argv)
             return refuse("Opzione sconosciuta: " + std::string(option));
         }
     }
-    if (!chapter || !problem || version == versions.has_value())
-        return refuse("Servono --chapter, --problem e una tra --version e --versions.");
-    if (versions && !png.empty()) return refuse("--png vale solo con --version.");
+    if (!chapter || !problem || version_choices != 1)
+        return refuse("Servono --chapter, --problem e una tra --version, --versions e --spread.");
+    if (!versions.empty() && !png.empty()) return refuse("--png vale solo con --version.");
 
     platform::qt::silence_qt_notices();
     platform::qt::Application application(argc, argv);
@@ -139,30 +155,48 @@ int main(int argc, char** argv)
         std::cerr << application.font_failure() << "\n";
         return 1;
     }
+    // Made before the session, the check outlives it: the session's end
+    // still reaches it. Put in before the program starts, it learns every
+    // font the program selects.
+    std::optional<layout_check::LayoutRecorder> recorder;
     platform::qt::Session session;
     if (clock) session.stop_clock(*clock);
+    if (check) {
+        recorder.emplace(session.backend());
+        platform::install_backend(&*recorder);
+    }
     plug_in_program_parts();
     initial_settings();
     main_program();
-    if (versions) {
-        choice.version = versions->first;
+    std::int32_t defects = 0;
+    const auto report = [&] {
+        if (!check) return print_texts();
+        for (const std::string& fault : layout_check::problem_page_faults(*recorder)) {
+            std::cout << fault << "\n";
+            ++defects;
+        }
+    };
+    if (!versions.empty()) {
+        choice.version = versions.front();
         if (const std::string error = show_chosen_page(choice); !error.empty()) return refuse(error);
-        for (std::int32_t v = versions->first; v <= versions->last; ++v) {
-            if (v != versions->first) {
+        for (const std::int32_t v : versions) {
+            if (v != versions.front()) {
                 if (const std::string error = show_chosen_version(v, choice.answer); !error.empty())
                     return refuse(error);
             }
-            std::cout << "version: " << v << "\n";
-            print_texts();
+            if (!check) std::cout << "version: " << v << "\n";
+            report();
         }
-        return 0;
+    } else {
+        if (const std::string error = show_chosen_page(choice); !error.empty()) return refuse(error);
+        session.process_events();
+        if (!png.empty() && !session.save_png(png, 605, 388)) {
+            std::cerr << "Impossibile scrivere " << png << "\n";
+            return 1;
+        }
+        report();
     }
-    if (const std::string error = show_chosen_page(choice); !error.empty()) return refuse(error);
-    session.process_events();
-    if (!png.empty() && !session.save_png(png, 605, 388)) {
-        std::cerr << "Impossibile scrivere " << png << "\n";
-        return 1;
-    }
-    print_texts();
-    return 0;
+    if (!check) return 0;
+    std::cout << "layout: " << defects << " defects\n";
+    return defects > 0 ? 1 : 0;
 }

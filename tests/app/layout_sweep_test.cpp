@@ -10,75 +10,31 @@
 #include <string>
 #include <vector>
 
+#include "app/known_open_defects.h"
 #include "chapters/states_of_matter/states_of_matter_problems.h"
 #include "chemistry/chemistry_facts.h"
 #include "chemistry/lewis_structures.h"
 #include "frame/app_state.h"
 #include "frame/generator_protocol.h"
 #include "frame/page_choice.h"
-#include "frame/page_commands.h"
-#include "frame/problem_page.h"
 #include "frame/status_header.h"
+#include "layout_check/layout_check.h"
+#include "layout_check/page_check.h"
 #include "platform/backend.h"
-#include "platform/graphics.h"
 #include "platform/qt/qt_application.h"
-#include "support/layout_check.h"
 #include "support/program_start.h"
 #include "text/justified_text.h"
 #include "text/page_regions.h"
 
 namespace {
 
-using testing_support::LayoutRecorder;
+using layout_check::LayoutRecorder;
 
-const char* element_name(PageElement e)
-{
-    switch (e) {
-    case PageElement::statement: return "testo";
-    case PageElement::figure: return "figura";
-    case PageElement::answer: return "risposta";
-    case PageElement::fact: return "fatto";
-    }
-    return "?";
-}
-
-// Elements of the page that overlap: a fact box under anything, or two
-// elements of which one is not a part of the other's statement.
-std::vector<std::string> overlapping_elements()
-{
-    std::vector<std::string> found;
-    const auto& regions = page_regions.regions;
-    for (std::size_t i = 0; i < regions.size(); ++i) {
-        for (std::size_t j = i + 1; j < regions.size(); ++j) {
-            const PageRegion& a = regions[i];
-            const PageRegion& b = regions[j];
-            if (!a.rect.overlaps(b.rect) || (a.element == b.element && a.element != PageElement::fact)) continue;
-            // A structure drawn inside the answer box belongs to the answer.
-            const std::int32_t cx = (b.rect.x1 + b.rect.x2) / 2, cy = (b.rect.y1 + b.rect.y2) / 2;
-            if (a.element == PageElement::answer && b.element == PageElement::figure && cx >= a.rect.x1 &&
-                cx <= a.rect.x2 && cy >= a.rect.y1 && cy <= a.rect.y2)
-                continue;
-            found.push_back(std::string(element_name(b.element)) + " sopra " + element_name(a.element) + " (" +
-                            std::to_string(b.rect.x1) + "," + std::to_string(b.rect.y1) + ")");
-        }
-    }
-    return found;
-}
-
-// Shows the chosen page with its results and adds what is wrong with it to
-// report, each fault headed "chapter.problem vversion: ".
+// Shows the chosen page and adds what is wrong with it, with its results, to report.
 std::string check_page(LayoutRecorder& recorder, const PageChoice& choice, std::vector<std::string>& report)
 {
     if (std::string refused = show_chosen_page(choice); !refused.empty()) return refused;
-    recorder.clear();
-    show_problem_page(PageMode::as_version);
-    show_results();
-    std::vector<std::string> faults =
-        recorder.faults({problem_area.x1, problem_area.y1, problem_area.x2, problem_area.y2});
-    for (const std::string& overlap : overlapping_elements()) faults.push_back(overlap);
-    const std::string name = std::to_string(choice.chapter) + "." + std::to_string(choice.problem) + " v" +
-                             std::to_string(choice.version) + ": ";
-    for (const std::string& fault : faults) report.push_back(name + fault);
+    for (std::string& fault : layout_check::problem_page_faults(recorder)) report.push_back(std::move(fault));
     return "";
 }
 
@@ -103,40 +59,46 @@ protected:
     LayoutRecorder recorder{session.backend()};
 };
 
-TEST_F(LayoutSweep, NothingCoversCutsOrGarblesAPage)
-{
+// Every problem of a chapter at versions 1 to 12, "Versione Testo" and
+// versions nobody chose, spread over the whole range: one test a chapter,
+// which CI runs side by side.
+class ChapterPages : public LayoutSweep, public ::testing::WithParamInterface<std::int32_t> {};
 
+TEST_P(ChapterPages, NothingCoversCutsOrGarblesAPage)
+{
+    const std::int32_t chapter = GetParam();
+    ASSERT_TRUE(chapter_available(chapter));
+    std::vector<std::int32_t> versions = layout_check::spread_versions(12);
+    for (std::int32_t version = 12; version >= 1; --version) versions.insert(versions.begin(), version);
+    versions.push_back(text_version);
     std::vector<std::string> report;
-    std::int32_t pages = 0;
-    for (std::int32_t chapter = 1; chapter <= 9; ++chapter) {
-        if (!chapter_available(chapter)) continue;
-        ASSERT_EQ(show_chosen_page({.chapter = chapter}), "");
-        // The status line of every section, with the longest version number,
-        // stays in its field left of the small buttons.
-        for (std::int32_t s = 1; s <= chapter_index.section_count && s <= max_sections; ++s) {
-            const std::int32_t first = chapter_index.side_panel[s].first_problem;
-            ASSERT_EQ(show_chosen_page({.chapter = chapter, .problem = first, .version = 10000000}), "");
-            recorder.clear();
-            forget_status_header();
-            draw_status_header();
-            for (const std::string& fault : recorder.texts_out_of({0, 318, 487, 337}))
-                report.push_back(std::to_string(chapter) + "." + std::to_string(first) + ": " + fault);
-        }
-        for (std::int32_t problem = 1; problem <= app_state.problem_count; ++problem) {
-            for (std::int32_t version = 1; version <= 13; ++version) {
-                ASSERT_EQ(
-                    check_page(
-                        recorder,
-                        {.chapter = chapter, .problem = problem, .version = version == 13 ? text_version : version},
-                        report),
-                    "");
-                ++pages;
+    ASSERT_EQ(show_chosen_page({.chapter = chapter}), "");
+    // The status line of every section, with the longest version number,
+    // stays in its field left of the small buttons.
+    for (std::int32_t s = 1; s <= chapter_index.section_count && s <= max_sections; ++s) {
+        const std::int32_t first = chapter_index.side_panel[s].first_problem;
+        ASSERT_EQ(show_chosen_page({.chapter = chapter, .problem = first, .version = 10000000}), "");
+        recorder.clear();
+        forget_status_header();
+        draw_status_header();
+        for (const std::string& fault : recorder.texts_out_of({0, 318, 487, 337}))
+            report.push_back(std::to_string(chapter) + "." + std::to_string(first) + ": " + fault);
+    }
+    ASSERT_GT(app_state.problem_count, 0);
+    for (std::int32_t problem = 1; problem <= app_state.problem_count; ++problem) {
+        ASSERT_EQ(show_chosen_page({.chapter = chapter, .problem = problem, .version = versions.front()}), "");
+        for (const std::int32_t version : versions) {
+            if (version != versions.front()) {
+                ASSERT_EQ(show_chosen_version(version, false), "");
             }
+            for (std::string& fault : layout_check::problem_page_faults(recorder)) report.push_back(std::move(fault));
         }
     }
-    EXPECT_GT(pages, 0);
+    drop_known_open_defects(report);
     EXPECT_TRUE(report.empty()) << report.size() << " difetti di impaginazione:\n" << first_faults(report);
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryChapter, ChapterPages, ::testing::Range(1, 10));
 
 // The problems whose statements, labels, structures and marked points vary
 // most with the version, over many more versions: no text written onto
@@ -168,6 +130,7 @@ TEST_F(LayoutSweep, TheMostVariedPagesKeepTheirTextsWholeOverManyVersions)
         return fault.find(" scritto a contatto del ") == std::string::npos &&
                fault.find(" tagliato dal bordo ") == std::string::npos;
     });
+    drop_known_open_defects(report);
     EXPECT_TRUE(report.empty()) << report.size() << " difetti di impaginazione:\n" << first_faults(report);
 }
 
@@ -222,46 +185,8 @@ TEST_F(LayoutSweep, PagesThatOnceStumbledReadCleanly)
     std::vector<std::string> report;
     for (const auto& [chapter, problem, version] : pages)
         ASSERT_EQ(check_page(recorder, {.chapter = chapter, .problem = problem, .version = version}, report), "");
+    drop_known_open_defects(report);
     EXPECT_TRUE(report.empty()) << report.size() << " difetti di impaginazione:\n" << first_faults(report);
-}
-
-// What the check reads is ink, not boxes: a line whose digits come within a
-// pixel of a header below it, a label hanging off its panel's edge.
-TEST_F(LayoutSweep, TheCheckSeesTextsOntoTextsAndCutByTheirPanel)
-{
-    struct Case {
-        const char* text;
-        std::int32_t x, y;
-        const char* seen;  // the fault's words, or "" for none
-    };
-    // After "0.519." at (160, 72) on a panel from (150, 60) to (300, 200).
-    constexpr std::array<Case, 5> cases = {{
-        {"x", 185, 80, "scritto a contatto"},
-        {"x", 185, 89, ""},
-        {"x", 230, 72, ""},
-        {"ln(P)", 285, 150, "tagliato dal bordo"},
-        {"ln(P)", 265, 150, ""},
-    }};
-    const auto draws = [](const Case& c) {
-        qw_set_font("t'Arial'h16");
-        qw_set_color_rgb(0xEFEFFF);
-        qw_rectangle(QwControl::filled, 150, 60, 300, 200);
-        qw_set_color_rgb(0);
-        qw_move_to(160, 72);
-        qw_out_text("0.519.");
-        qw_move_to(c.x, c.y);
-        qw_out_text(c.text);
-    };
-    for (const Case& c : cases) {
-        recorder.clear();
-        draws(c);
-        std::string found;
-        for (const std::string& fault : recorder.faults({0, 0, 600, 400})) found += fault + "\n";
-        if (*c.seen == '\0')
-            EXPECT_EQ(found, "") << c.text << " at " << c.x << "," << c.y;
-        else
-            EXPECT_NE(found.find(c.seen), std::string::npos) << c.text << " at " << c.x << "," << c.y << ": " << found;
-    }
 }
 
 // The page's fact is drawn at random from the clock: each fact is laid out
@@ -276,9 +201,10 @@ TEST_F(LayoutSweep, EveryFactReadsCleanlyInBoxesOfEveryWidth)
             recorder.clear();
             draw_justified_text(110, 90 + width, 100, "@T1@@C1@" + std::string(*fact));
             for (const std::string& fault : recorder.faults({0, 0, 640, 420}))
-                report.push_back(std::to_string(n) + " in " + std::to_string(width) + ": " + fault);
+                report.push_back("fatto " + std::to_string(n) + " in " + std::to_string(width) + ": " + fault);
         }
     }
+    drop_known_open_defects(report);
     EXPECT_TRUE(report.empty()) << report.size() << " difetti:\n" << first_faults(report);
 }
 
@@ -288,7 +214,7 @@ TEST_F(LayoutSweep, EveryLewisStructureKeepsItsChargesOffItsBondsAndApart)
     for (const LewisEntry& entry : lewis_entries()) {
         recorder.clear();
         draw_lewis_structure(entry.key, 200, 200);
-        for (const std::string& fault : testing_support::charge_faults(recorder.items()))
+        for (const std::string& fault : layout_check::charge_faults(recorder.items()))
             report.push_back(std::string(entry.key) + " " + fault);
     }
     EXPECT_TRUE(report.empty()) << first_faults(report);

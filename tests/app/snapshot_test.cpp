@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "frame/app_state.h"
 #include "frame/generator_protocol.h"
@@ -78,25 +79,52 @@ std::pair<int, std::string> run_snapshot(const std::string& arguments, Stream re
     return {status, output};
 }
 
-TEST(SnapshotArguments, BadVersionRangesExitWithTwoAndAnItalianMessage)
+TEST(SnapshotArguments, BadVersionRangesAndSpreadsExitWithTwoAndAnItalianMessage)
 {
-    const std::array<std::pair<const char*, const char*>, 6> cases = {{
-        {"5-3", "B è minore di A"},
-        {"1-10000002", "fuori intervallo"},
-        {"abc", "non leggibile"},
-        {"3", "non leggibile"},
-        {"2-x", "non leggibile"},
-        {"-1-4", "non leggibile"},
+    const std::array<std::pair<const char*, const char*>, 11> cases = {{
+        {"--versions 5-3", "B è minore di A"},
+        {"--versions 1-10000002", "fuori intervallo"},
+        {"--versions abc", "non leggibile"},
+        {"--versions 3", "non leggibile"},
+        {"--versions 2-x", "non leggibile"},
+        {"--versions -1-4", "non leggibile"},
+        {"--spread 0", "fuori intervallo"},
+        {"--spread 10000000", "fuori intervallo"},
+        {"--spread tre", "non intero"},
+        {"--version 2 --versions 1-3", "una tra --version, --versions e --spread"},
+        {"--versions 1-3 --spread 5", "una tra --version, --versions e --spread"},
     }};
-    for (const auto& [range, message] : cases) {
-        SCOPED_TRACE(range);
-        const auto [status, error] = run_snapshot(std::string("--chapter 1 --problem 1 --versions ") + range);
+    for (const auto& [versions, message] : cases) {
+        SCOPED_TRACE(versions);
+        const auto [status, error] = run_snapshot(std::string("--chapter 1 --problem 1 ") + versions);
         EXPECT_EQ(status, 2);
         EXPECT_NE(error.find(message), std::string::npos) << error;
     }
-    const auto [both, error] = run_snapshot("--chapter 1 --problem 1 --version 2 --versions 1-3");
-    EXPECT_EQ(both, 2);
-    EXPECT_NE(error.find("una tra --version e --versions"), std::string::npos) << error;
+}
+
+TEST(SnapshotLayoutCheck, PrintsOneLineADefectOfThePagesItDrawsAndCountsThem)
+{
+    // Pages that once had defects, whatever they have now: the count, the
+    // lines and the exit status agree.
+    const std::array<std::pair<const char*, const char*>, 2> cases = {{
+        {"--chapter 1 --problem 7 --spread 3", "1.7 v"},
+        {"--chapter 4 --problem 39 --versions 11-12", "4.39 v"},
+    }};
+    for (const auto& [pages, page] : cases) {
+        SCOPED_TRACE(pages);
+        const auto [status, output] = run_snapshot(std::string(pages) + " --check-layout", Stream::out);
+        std::vector<std::string> lines;
+        for (std::size_t at = 0; at < output.size();) {
+            const std::size_t end = output.find('\n', at);
+            lines.push_back(output.substr(at, end - at));
+            at = end == std::string::npos ? output.size() : end + 1;
+        }
+        ASSERT_FALSE(lines.empty());
+        const std::size_t defects = lines.size() - 1;
+        EXPECT_EQ(lines.back(), "layout: " + std::to_string(defects) + " defects");
+        EXPECT_EQ(status, defects > 0 ? 1 : 0);
+        for (std::size_t k = 0; k < defects; ++k) EXPECT_EQ(lines[k].rfind(page, 0), 0u) << lines[k];
+    }
 }
 
 TEST(SnapshotArguments, HelpPrintsTheUsageAndAPageLeavesStandardErrorEmpty)

@@ -2,9 +2,9 @@
 // in black on white on a part of the canvas that the screen never shows.
 #include <sstream>
 
-#include "support/layout_check.h"
+#include "layout_check/layout_check.h"
 
-namespace testing_support {
+namespace layout_check {
 
 namespace {
 
@@ -60,4 +60,4 @@ std::vector<QwPoint> LayoutRecorder::ink_of(const LayoutItem& text) const
     return ink;
 }
 
-}  // namespace testing_support
+}  // namespace layout_check

@@ -6,9 +6,9 @@
 #include <iterator>
 #include <map>
 
-#include "support/layout_check.h"
+#include "layout_check/layout_check.h"
 
-namespace testing_support {
+namespace layout_check {
 
 namespace {
 
@@ -116,4 +116,4 @@ std::vector<std::string> LayoutRecorder::text_onto_text_faults(const std::vector
     return found;
 }
 
-}  // namespace testing_support
+}  // namespace layout_check

@@ -2,22 +2,32 @@
 // that runs past the border of its panel (a plot's label whose last letter
 // hangs off the plot's panel onto the page).
 #include <algorithm>
+#include <cstdlib>
 #include <set>
 #include <utility>
 
-#include "support/layout_check.h"
+#include "layout_check/layout_check.h"
 
-namespace testing_support {
+namespace layout_check {
 
 namespace {
 
 using Kind = LayoutItem::Kind;
+
+// The next piece of a line: drawn where the one before it ends, its middle
+// row within a sub- or superscript's shift of that piece's.
+bool goes_on(const LayoutItem& before, const LayoutItem& piece)
+{
+    return before.kind == Kind::text && std::abs(piece.rect.x1 - before.rect.x2 - 1) <= 1 &&
+           std::abs(piece.rect.y1 + piece.rect.y2 - before.rect.y1 - before.rect.y2) <= 8;
+}
 
 }  // namespace
 
 std::vector<std::string> LayoutRecorder::cut_text_faults(const std::vector<LayoutItem>& items) const
 {
     std::vector<std::string> found;
+    std::vector<const LayoutItem*> panels(items.size(), nullptr);
     for (std::size_t i = 0; i < items.size(); ++i) {
         const LayoutItem& text = items[i];
         if (text.kind != Kind::text) continue;
@@ -27,6 +37,8 @@ std::vector<std::string> LayoutRecorder::cut_text_faults(const std::vector<Layou
         // Its panel: the last fill, large enough to hold a text, under the
         // corner where its reading starts; or, for a text that starts off
         // any, under some of its ink (a piece hanging off a panel's edge).
+        // A piece that goes on from the one before it on its line ("P" and
+        // ")" of "ln(P)") has that piece's panel.
         const auto panel_under = [&](const auto& holds) -> const LayoutItem* {
             for (std::size_t k = i; k-- > 0;) {
                 const LayoutRect& box = items[k].rect;
@@ -36,14 +48,18 @@ std::vector<std::string> LayoutRecorder::cut_text_faults(const std::vector<Layou
             }
             return nullptr;
         };
-        const LayoutItem* panel = panel_under([&text](const LayoutRect& box) {
-            return holds(box, {text.rect.x1 + 1, text.rect.y1});
-        });
+        const LayoutItem* panel = i > 0 && goes_on(items[i - 1], text) ? panels[i - 1] : nullptr;
+        if (panel == nullptr) {
+            panel = panel_under([&text](const LayoutRect& box) {
+                return holds(box, {text.rect.x1 + 1, text.rect.y1});
+            });
+        }
         if (panel == nullptr) {
             panel = panel_under([&ink](const LayoutRect& box) {
                 return std::any_of(ink.begin(), ink.end(), [&box](const QwPoint& q) { return holds(box, q); });
             });
         }
+        panels[i] = panel;
         if (panel == nullptr) continue;
         // Ink the clip lets show off every fill of the panel's colour drawn
         // before the text (a capsule is a bar and two discs): the text runs
@@ -67,13 +83,23 @@ std::vector<std::string> LayoutRecorder::cut_text_faults(const std::vector<Layou
             return false;
         };
         const LayoutRect& p = panel->rect;
+        const std::string box = corners(p);
         if (std::any_of(ink.begin(), ink.end(),
-                        [&](const QwPoint& q) { return holds(clip, q) && !on_panel(q) && !panel_beside(q); }))
-            found.push_back(text_at(text, cell) + " tagliato dal bordo del suo riquadro (" + std::to_string(p.x1) +
-                            "," + std::to_string(p.y1) + ")-(" + std::to_string(p.x2) + "," + std::to_string(p.y2) +
-                            ")");
+                        [&](const QwPoint& q) { return holds(clip, q) && !on_panel(q) && !panel_beside(q); })) {
+            found.push_back(text_at(text, cell) + " tagliato dal bordo del suo riquadro " + box);
+            continue;
+        }
+        // A panel with a border of its own: ink on the border, or with one
+        // pixel between, reads as touching the box.
+        const bool bordered = std::any_of(items.begin(), items.end(), [&p](const LayoutItem& item) {
+            return item.kind == Kind::outline && item.rect == p;
+        });
+        if (bordered && std::any_of(ink.begin(), ink.end(), [&](const QwPoint& q) {
+                return holds(clip, q) && (q.x <= p.x1 + 2 || q.x >= p.x2 - 2 || q.y <= p.y1 + 2 || q.y >= p.y2 - 2);
+            }))
+            found.push_back(text_at(text, cell) + " tocca il bordo del suo riquadro " + box);
     }
     return found;
 }
 
-}  // namespace testing_support
+}  // namespace layout_check

@@ -1,9 +1,9 @@
 #include <algorithm>
 #include <string>
 
-#include "support/layout_check.h"
+#include "layout_check/layout_check.h"
 
-namespace testing_support {
+namespace layout_check {
 
 namespace {
 
@@ -66,4 +66,4 @@ std::vector<std::string> charge_faults(const std::vector<LayoutItem>& items)
     return found;
 }
 
-}  // namespace testing_support
+}  // namespace layout_check

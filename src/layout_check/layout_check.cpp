@@ -1,4 +1,4 @@
-#include "support/layout_check.h"
+#include "layout_check/layout_check.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,7 +6,7 @@
 
 #include "text/line_breaks.h"
 
-namespace testing_support {
+namespace layout_check {
 
 namespace {
 
@@ -23,12 +23,6 @@ bool overlap(const LayoutRect& a, const LayoutRect& b, std::int32_t margin = min
 {
     return std::min(a.x2, b.x2) - std::max(a.x1, b.x1) + 1 >= margin &&
            std::min(a.y2, b.y2) - std::max(a.y1, b.y1) + 1 >= margin;
-}
-
-bool inside(const LayoutRect& inner, const LayoutRect& outer, std::int32_t tolerance)
-{
-    return inner.x1 >= outer.x1 - tolerance && inner.y1 >= outer.y1 - tolerance && inner.x2 <= outer.x2 + tolerance &&
-           inner.y2 <= outer.y2 + tolerance;
 }
 
 bool contains_point(const LayoutRect& r, std::int32_t x, std::int32_t y)
@@ -55,7 +49,7 @@ std::string describe(const LayoutItem& item)
         out << "riquadro ";
     else
         out << "tratto ";
-    out << "(" << item.rect.x1 << "," << item.rect.y1 << ")-(" << item.rect.x2 << "," << item.rect.y2 << ")";
+    out << corners(item.rect);
     return out.str();
 }
 
@@ -114,18 +108,6 @@ bool tick_of(const LayoutItem& stroke, const LayoutItem& text)
     return stroke.from.y == stroke.to.y && is_number_word(text.text) && (under(stroke.from.x) || under(stroke.to.x));
 }
 
-// A point marked on a graph: a small filled ellipse.
-bool marker(const LayoutItem& item)
-{
-    return item.kind == Kind::fill && item.round && item.rect.x2 - item.rect.x1 <= 8 &&
-           item.rect.y2 - item.rect.y1 <= 8;
-}
-
-bool is_operator(const LineWord& w)
-{
-    return w.text == "+" || w.text == "-" || w.text == "=";
-}
-
 // Rows of a table, not lines of a paragraph: two words or more, each
 // starting or ending in the column of the word above.
 bool table_rows(const std::vector<LineWord>& upper, const std::vector<LineWord>& lower)
@@ -136,32 +118,19 @@ bool table_rows(const std::vector<LineWord>& upper, const std::vector<LineWord>&
     return true;
 }
 
-// The equation or equality (terms joined by "+", "-" and "=", one "=" at least)
-// that the end of one line and the start of the next part, as the width it
-// would take on one line; 0 when the lines part no equation.
-std::int32_t parted_equation_width(const std::vector<LineWord>& upper, const std::vector<LineWord>& lower)
+}  // namespace
+
+bool inside(const LayoutRect& inner, const LayoutRect& outer, std::int32_t tolerance)
 {
-    if (upper.empty() || lower.empty() || is_operator(upper.back()) == is_operator(lower.front())) return 0;
-    std::vector<LineWord> words = upper;
-    words.insert(words.end(), lower.begin(), lower.end());
-    const std::size_t parting = upper.size();
-    // Terms and operators alternate from the parting both ways; the equation
-    // starts and ends with a term.
-    std::size_t first = parting - 1;
-    while (first > 0 && is_operator(words[first - 1]) != is_operator(words[first])) --first;
-    std::size_t last = parting;
-    while (last + 1 < words.size() && is_operator(words[last + 1]) != is_operator(words[last])) ++last;
-    if (is_operator(words[first])) ++first;
-    if (is_operator(words[last])) --last;
-    if (first >= parting || last < parting) return 0;
-    bool equality = false;
-    for (std::size_t k = first; k <= last; ++k) equality = equality || words[k].text == "=";
-    if (!equality) return 0;
-    constexpr std::int32_t blank = 4;
-    return upper.back().x2 - words[first].x1 + 1 + blank + words[last].x2 - lower.front().x1 + 1;
+    return inner.x1 >= outer.x1 - tolerance && inner.y1 >= outer.y1 - tolerance && inner.x2 <= outer.x2 + tolerance &&
+           inner.y2 <= outer.y2 + tolerance;
 }
 
-}  // namespace
+std::string corners(const LayoutRect& r)
+{
+    return "(" + std::to_string(r.x1) + "," + std::to_string(r.y1) + ")-(" + std::to_string(r.x2) + "," +
+           std::to_string(r.y2) + ")";
+}
 
 // Liang-Barsky clipping.
 double length_inside(const LayoutItem& stroke, const LayoutRect& r)
@@ -188,36 +157,34 @@ double length_inside(const LayoutItem& stroke, const LayoutRect& r)
     return t1 > t0 ? (t1 - t0) * std::hypot(dx, dy) : 0.0;
 }
 
-void LayoutRecorder::add_shape(Kind kind, const platform::DrawState& state, LayoutRect rect)
+void LayoutRecorder::add_shape(Kind kind, const platform::DrawState& state, LayoutRect drawn, bool round)
 {
     const platform::ClipRect& clip = state.clip;
-    if (rect.x1 > rect.x2) std::swap(rect.x1, rect.x2);
-    if (rect.y1 > rect.y2) std::swap(rect.y1, rect.y2);
-    rect = {std::max(rect.x1, clip.x1), std::max(rect.y1, clip.y1), std::min(rect.x2, clip.x2),
-            std::min(rect.y2, clip.y2)};
+    if (drawn.x1 > drawn.x2) std::swap(drawn.x1, drawn.x2);
+    if (drawn.y1 > drawn.y2) std::swap(drawn.y1, drawn.y2);
+    const LayoutRect rect{std::max(drawn.x1, clip.x1), std::max(drawn.y1, clip.y1), std::min(drawn.x2, clip.x2),
+                          std::min(drawn.y2, clip.y2)};
     if (rect.x1 > rect.x2 || rect.y1 > rect.y2 || !overlap(rect, screen, 1)) return;
-    // Specks of the page's ground pattern hide nothing.
-    if (kind == Kind::fill && (rect.x2 - rect.x1 + 1) * (rect.y2 - rect.y1 + 1) < 16) return;
+    // Specks of the page's ground pattern hide nothing; a point marked on a
+    // graph, however little of it shows, is looked at.
+    if (kind == Kind::fill && !round && (rect.x2 - rect.x1 + 1) * (rect.y2 - rect.y1 + 1) < 16) return;
     const LayoutRect visible{std::max(clip.x1, -1), std::max(clip.y1, -1), std::min(clip.x2, 5000),
                              std::min(clip.y2, 5000)};
-    items_.push_back({kind, rect, {}, {}, {}, visible, state.colour});
+    items_.push_back({kind, rect, {}, {}, {}, visible, state.colour, round, 0, drawn});
 }
 
 void LayoutRecorder::rectangle(const platform::DrawState& s, QwControl control, std::int32_t x1, std::int32_t y1,
                                std::int32_t x2, std::int32_t y2)
 {
     inner_.rectangle(s, control, x1, y1, x2, y2);
-    if (control == QwControl::filled) add_shape(Kind::fill, s, {x1, y1, x2, y2});
+    add_shape(control == QwControl::filled ? Kind::fill : Kind::outline, s, {x1, y1, x2, y2});
 }
 
 void LayoutRecorder::ellipse(const platform::DrawState& s, QwControl control, std::int32_t x1, std::int32_t y1,
                              std::int32_t x2, std::int32_t y2)
 {
     inner_.ellipse(s, control, x1, y1, x2, y2);
-    if (control != QwControl::filled) return;
-    const std::size_t before = items_.size();
-    add_shape(Kind::fill, s, {x1, y1, x2, y2});
-    if (items_.size() > before) items_.back().round = true;
+    if (control == QwControl::filled) add_shape(Kind::fill, s, {x1, y1, x2, y2}, true);
 }
 
 void LayoutRecorder::polygon(const platform::DrawState& s, QwControl control, std::span<const QwPoint> points)
@@ -281,7 +248,7 @@ std::vector<std::string> LayoutRecorder::faults(const LayoutRect& area) const
 {
     std::vector<std::string> found;
     // The ground's repaints erase what lies wholly under them.
-    std::vector<LayoutItem> it;
+    std::vector<LayoutItem> shown;
     std::int32_t ground = -1;
     for (const LayoutItem& item : items_) {
         if (item.kind == Kind::text) break;
@@ -289,11 +256,16 @@ std::vector<std::string> LayoutRecorder::faults(const LayoutRect& area) const
     }
     for (const LayoutItem& item : items_) {
         if (item.kind == Kind::fill && item.colour == ground) {
-            std::erase_if(it, [&item](const LayoutItem& old) { return inside(old.rect, item.rect, 0); });
+            std::erase_if(shown, [&item](const LayoutItem& old) { return inside(old.rect, item.rect, 0); });
             continue;
         }
-        it.push_back(item);
+        shown.push_back(item);
     }
+    for (std::string& fault : marker_faults(shown)) found.push_back(std::move(fault));
+    for (std::string& fault : box_faults(shown)) found.push_back(std::move(fault));
+    // The checks of texts and of what covers them read no outline.
+    std::vector<LayoutItem> it = shown;
+    std::erase_if(it, [](const LayoutItem& item) { return item.kind == Kind::outline; });
     for (std::size_t i = 0; i < it.size(); ++i) {
         const LayoutItem& a = it[i];
         if (a.kind == Kind::text && a.rect.x1 >= area.x1 && a.rect.x1 <= area.x2 && !inside(a.rect, area, 1))
@@ -330,7 +302,7 @@ std::vector<std::string> LayoutRecorder::faults(const LayoutRect& area) const
         }
     }
     for (std::string& fault : text_onto_text_faults(it)) found.push_back(std::move(fault));
-    for (std::string& fault : cut_text_faults(it)) found.push_back(std::move(fault));
+    for (std::string& fault : cut_text_faults(shown)) found.push_back(std::move(fault));
     // Whatever their order: a rule along a text's edge, a point marked
     // within 3 pixels of a label.
     for (const LayoutItem& a : it) {
@@ -340,7 +312,7 @@ std::vector<std::string> LayoutRecorder::faults(const LayoutRect& area) const
                 length_inside(b, intersection(shrunk(a.rect, -1), b.clip)) >= min_overlap &&
                 length_inside(b, intersection(shrunk(a.rect, 2), b.clip)) < min_overlap)
                 found.push_back(describe(a) + " toccato dal " + describe(b));
-            if (marker(b) && overlap(a.rect, shrunk(b.rect, -4), 1))
+            if (is_marker(b) && overlap(a.rect, shrunk(b.rect, -4), 1))
                 found.push_back(describe(a) + " con un punto segnato sopra, " + describe(b));
         }
     }
@@ -377,10 +349,7 @@ std::vector<std::string> LayoutRecorder::paragraph_faults(const std::vector<Layo
             if (is_number_word(upper.back().text) && is_unit_word(lower.front().text))
                 found.push_back("\"" + upper.back().text + "\" a fine riga, la sua unità \"" + lower.front().text +
                                 "\" sotto");
-            const std::int32_t width = parted_equation_width(upper, lower);
-            if (width > 0 && width <= upper.back().x2 - upper.front().x1 + 1)
-                found.push_back("equazione spezzata tra \"" + upper.back().text + "\" e \"" + lower.front().text +
-                                "\" benché la riga la contenga");
+            for (std::string& fault : parted_formula(upper, lower)) found.push_back(std::move(fault));
             for (std::string& fault : stretched_line(upper)) found.push_back(std::move(fault));
             for (std::string& fault : equals_at_line_end(upper, lower)) found.push_back(std::move(fault));
         }
@@ -412,8 +381,7 @@ std::vector<std::string> LayoutRecorder::paragraph_faults(const std::vector<Layo
                     words.back().text += t.text.substr(at, end - at);
                     words.back().x2 = x2;
                 } else {
-                    words.push_back({t.text.substr(at, end - at), x1, x2, inner_.text_extent(t.font, " "),
-                                     inner_.text_extent(t.font, "n")});
+                    words.push_back({t.text.substr(at, end - at), x1, x2, inner_.text_extent(t.font, " ")});
                 }
             }
             joined = false;
@@ -425,4 +393,4 @@ std::vector<std::string> LayoutRecorder::paragraph_faults(const std::vector<Layo
     return found;
 }
 
-}  // namespace testing_support
+}  // namespace layout_check

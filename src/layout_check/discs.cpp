@@ -1,8 +1,8 @@
 #include <sstream>
 
-#include "support/layout_check.h"
+#include "layout_check/layout_check.h"
 
-namespace testing_support {
+namespace layout_check {
 
 namespace {
 
@@ -49,4 +49,4 @@ std::vector<std::string> LayoutRecorder::texts_off_discs() const
     return found;
 }
 
-}  // namespace testing_support
+}  // namespace layout_check

@@ -1,61 +1,84 @@
 // A layout check for whole pages: a backend that passes every call on to
 // another (the Qt backend, so that text wraps as the student sees it) and
-// keeps, in drawing order, the rectangles of the texts, the filled shapes
-// and the strokes of the page. From them it tells what a student would find
-// wrong: a text line covered by something drawn after it, texts drawn over
-// each other, a figure covered by a box, a text outside the problem area or
-// running out of the box it starts in, a text touching a stroke, a point
-// marked on a label, a charge on a bond; and in a paragraph, a number whose
-// unit starts the next line, an equation parted that its line could have
-// held whole, an "=" ending a line, a line spread too thin.
+// keeps, in drawing order, the rectangles of the texts, the filled shapes,
+// the outlines and the strokes of the page. From them it tells what a
+// student would find wrong: a text line covered by something drawn after
+// it, texts drawn over each other, a figure covered by a box, a text outside
+// the problem area, running out of the box it starts in or touching its
+// border, a text touching a stroke, a point marked on a label, on its plot's
+// frame or beside a line it does not lie on, a box against another's shadow
+// or border, a charge on a bond; and in a paragraph, a number whose unit
+// starts the next line, a formula parted at an operator that its line could
+// have held whole, an "=" ending a line, a line spread too thin.
 #pragma once
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/backend.h"
 
-namespace testing_support {
+namespace layout_check {
 
 struct LayoutRect {
     std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // inclusive corners
+    bool operator==(const LayoutRect&) const = default;
 };
 
+// "(x1,y1)-(x2,y2)", as the faults name places.
+std::string corners(const LayoutRect& r);
+
+// inner inside outer grown by tolerance on every side.
+bool inside(const LayoutRect& inner, const LayoutRect& outer, std::int32_t tolerance = 0);
+
 struct LayoutItem {
-    enum class Kind { text, fill, stroke } kind = Kind::text;
+    // An outline is a rectangle's border, a box's or a plot's frame.
+    enum class Kind { text, fill, stroke, outline } kind = Kind::text;
     LayoutRect rect;
     std::string text;  // texts only
-    // Strokes: the segment's ends (a rectangle's outline is not a stroke),
-    // drawn only inside the clip.
+    // Strokes: the segment's ends, drawn only inside the clip.
     QwPoint from, to;
     LayoutRect clip;
     std::int32_t colour = 0;
     bool round = false;     // fills: an ellipse
     std::int32_t font = 0;  // texts: the platform font they are drawn in
+    LayoutRect drawn;       // fills and outlines: the whole shape, the clip not applied
 };
 
-// A word of a paragraph's line, the columns it covers, and the widths of a
-// blank and of a letter in its font.
+// A word of a paragraph's line, the columns it covers, and the width of a
+// blank in its font.
 struct LineWord {
     std::string text;
     std::int32_t x1 = 0, x2 = 0;
-    std::int32_t blank = 0, letter = 0;
+    std::int32_t blank = 0;
 };
 
 // Length of the part of a stroke's segment inside r.
 double length_inside(const LayoutItem& stroke, const LayoutRect& r);
 
 // Faults of two lines of a paragraph, the upper one not its last: gaps
-// spread wider than a few letters; an "=" ending the line, its value below.
+// spread wider than four blanks; an "=" ending the line, its value below; a
+// formula parted at an operator that the line could have held whole.
 std::vector<std::string> stretched_line(const std::vector<LineWord>& upper);
 std::vector<std::string> equals_at_line_end(const std::vector<LineWord>& upper, const std::vector<LineWord>& lower);
+std::vector<std::string> parted_formula(const std::vector<LineWord>& upper, const std::vector<LineWord>& lower);
 
 // Formal charges, "(+)" and "(" ")" around a raised minus, drawn over a
 // stroke (a bond or a lone pair) or so close to another that the two read
 // as one double charge.
 std::vector<std::string> charge_faults(const std::vector<LayoutItem>& items);
+
+// A point marked on a graph: a small filled ellipse.
+bool is_marker(const LayoutItem& item);
+
+// Points marked within 2 pixels of a line they do not lie on or of their
+// plot's frame, or cut by the frame.
+std::vector<std::string> marker_faults(const std::vector<LayoutItem>& items);
+
+// Boxes whose border or shadow lies on another box's edge.
+std::vector<std::string> box_faults(const std::vector<LayoutItem>& items);
 
 class LayoutRecorder : public platform::Backend {
 public:
@@ -143,14 +166,17 @@ public:
     void sleep_ms(std::int32_t ms) override { inner_.sleep_ms(ms); }
     void beep(std::int32_t hz, std::int32_t ms) override { inner_.beep(hz, ms); }
     double monotonic_seconds() override { return inner_.monotonic_seconds(); }
-    std::int64_t unix_seconds() override { return inner_.unix_seconds(); }
+    std::int64_t unix_seconds() override { return stopped_at_ ? *stopped_at_ : inner_.unix_seconds(); }
+    // Stops the clock the page's ground pattern and fact are drawn from (and
+    // the games deal from), so that what is drawn is the same on every run.
+    void stop_clock(std::int64_t seconds) { stopped_at_ = seconds; }
     DateAndTime date_and_time() override { return inner_.date_and_time(); }
 
 private:
     // The faults of the paragraphs among items: runs of texts drawn one
     // after another, line under line from one left edge.
     std::vector<std::string> paragraph_faults(const std::vector<LayoutItem>& items) const;
-    void add_shape(LayoutItem::Kind kind, const platform::DrawState& state, LayoutRect rect);
+    void add_shape(LayoutItem::Kind kind, const platform::DrawState& state, LayoutRect drawn, bool round = false);
     // A text's whole cell, and the pixels it sets wherever it is drawn (its
     // clip not applied), found by drawing it alone where nothing is shown.
     LayoutRect cell_of(const LayoutItem& text) const;
@@ -163,12 +189,13 @@ private:
     }
     // Texts whose ink meets or touches another's.
     std::vector<std::string> text_onto_text_faults(const std::vector<LayoutItem>& items) const;
-    // Texts whose ink runs past the edge of their panel.
+    // Texts whose ink runs past the edge of their panel or touches its border.
     std::vector<std::string> cut_text_faults(const std::vector<LayoutItem>& items) const;
 
     platform::Backend& inner_;
     std::vector<LayoutItem> items_;
     std::map<std::int32_t, std::int32_t> cell_heights_;  // font handle -> cell height
+    std::optional<std::int64_t> stopped_at_;
 };
 
-}  // namespace testing_support
+}  // namespace layout_check

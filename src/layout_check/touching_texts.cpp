@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "support/layout_check.h"
+#include "layout_check/layout_check.h"
 
-namespace testing_support {
+namespace layout_check {
 
 namespace {
 
@@ -101,4 +101,4 @@ std::vector<std::string> LayoutRecorder::touching_texts() const
     return found;
 }
 
-}  // namespace testing_support
+}  // namespace layout_check

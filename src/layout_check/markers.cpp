@@ -1,0 +1,120 @@
+// Points marked on a graph that a student cannot place: one cut by its
+// plot's frame, or within 2 pixels of the frame or of a line it does not lie
+// on (a phase boundary it should stand clear of).
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "layout_check/layout_check.h"
+
+namespace layout_check {
+
+namespace {
+
+using Kind = LayoutItem::Kind;
+
+struct Centre {
+    double x, y;
+};
+
+Centre centre_of(const LayoutRect& r)
+{
+    return {(r.x1 + r.x2) / 2.0, (r.y1 + r.y2) / 2.0};
+}
+
+double distance_to_segment(const Centre& c, const QwPoint& a, const QwPoint& b)
+{
+    const double dx = b.x - a.x;
+    const double dy = b.y - a.y;
+    const double length2 = dx * dx + dy * dy;
+    const double t = length2 == 0.0 ? 0.0 : std::clamp(((c.x - a.x) * dx + (c.y - a.y) * dy) / length2, 0.0, 1.0);
+    return std::hypot(c.x - a.x - t * dx, c.y - a.y - t * dy);
+}
+
+// From c to the nearest side of a rectangle's border, from inside or out.
+double distance_to_border(const Centre& c, const LayoutRect& r)
+{
+    const auto side = [&c](QwPoint a, QwPoint b) { return distance_to_segment(c, a, b); };
+    return std::min({side({r.x1, r.y1}, {r.x2, r.y1}), side({r.x1, r.y2}, {r.x2, r.y2}),
+                     side({r.x1, r.y1}, {r.x1, r.y2}), side({r.x2, r.y1}, {r.x2, r.y2})});
+}
+
+// An axis through zero runs across the plot from one side of its frame to
+// the other: points near it are values near zero, which its scale reads.
+bool axis_of(const LayoutItem& stroke, const LayoutRect& plot)
+{
+    const QwPoint& a = stroke.from;
+    const QwPoint& b = stroke.to;
+    return (a.y == b.y && std::min(a.x, b.x) <= plot.x1 && std::max(a.x, b.x) >= plot.x2) ||
+           (a.x == b.x && std::min(a.y, b.y) <= plot.y1 && std::max(a.y, b.y) >= plot.y2);
+}
+
+}  // namespace
+
+bool is_marker(const LayoutItem& item)
+{
+    return item.kind == Kind::fill && item.round && item.drawn.x2 - item.drawn.x1 <= 8 &&
+           item.drawn.y2 - item.drawn.y1 <= 8;
+}
+
+std::vector<std::string> marker_faults(const std::vector<LayoutItem>& items)
+{
+    // Near: at most two clear pixels between the point's edge and the line.
+    constexpr double clear = 3.0;
+    // A line through three points or more is drawn through the data (a
+    // fitted line): points beside it are the data's scatter.
+    constexpr double through = 1.5;
+    constexpr std::int32_t data_points = 3;
+    // A graph's points are dots of a few pixels (a simulation's molecules are
+    // larger), clipped to its frame, which the page holds.
+    const auto plotted = [](const LayoutItem& item) {
+        return is_marker(item) && item.drawn.x2 - item.drawn.x1 <= 6 && item.clip.x1 >= 0 && item.clip.y1 >= 0 &&
+               item.clip.x2 < 640 && item.clip.y2 < 420;
+    };
+    std::vector<Centre> centres;
+    for (const LayoutItem& item : items)
+        if (plotted(item)) centres.push_back(centre_of(item.drawn));
+    std::vector<std::string> found;
+    for (const LayoutItem& m : items) {
+        if (!plotted(m)) continue;
+        const Centre c = centre_of(m.drawn);
+        const double r = (m.drawn.x2 - m.drawn.x1) / 2.0;
+        const std::string name = "punto segnato " + corners(m.drawn);
+        // The clear pixels between the point's edge and a line at d from its centre.
+        const auto apart = [&name, r](double d, const std::string& line) {
+            const long gap = std::lround(d - r - 1.0);
+            return gap <= 0 ? name + " sul " + line : name + " a " + std::to_string(gap) + " pixel dal " + line;
+        };
+        if (m.rect != m.drawn) {
+            found.push_back(name + " tagliato dal bordo del grafico " + corners(m.clip));
+            continue;
+        }
+        const double to_frame = distance_to_border(c, m.clip);
+        if (to_frame <= r + clear) {
+            found.push_back(apart(to_frame, "bordo del grafico " + corners(m.clip)));
+            continue;
+        }
+        const LayoutItem* nearest = nullptr;
+        double nearest_distance = r + clear;
+        for (const LayoutItem& line : items) {
+            // Not a tick outside the plot, an axis, nor a line through the point.
+            if (line.kind != Kind::stroke || length_inside(line, m.clip) < 3.0 || axis_of(line, m.clip)) continue;
+            if (std::hypot(c.x - line.from.x, c.y - line.from.y) <= 1.0 ||
+                std::hypot(c.x - line.to.x, c.y - line.to.y) <= 1.0)
+                continue;
+            const auto on_line = std::count_if(centres.begin(), centres.end(), [&line](const Centre& o) {
+                return distance_to_segment(o, line.from, line.to) <= through;
+            });
+            if (on_line >= data_points) continue;
+            const double d = distance_to_segment(c, line.from, line.to);
+            if (d <= nearest_distance) {
+                nearest = &line;
+                nearest_distance = d;
+            }
+        }
+        if (nearest != nullptr) found.push_back(apart(nearest_distance, "tratto " + corners(nearest->rect)));
+    }
+    return found;
+}
+
+}  // namespace layout_check

@@ -1,0 +1,221 @@
+// The layout check on small drawings made for it: each kind of fault it
+// looks for, seen where a student would see it and not where the drawing is
+// as meant.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "layout_check/layout_check.h"
+#include "platform/backend.h"
+#include "platform/graphics.h"
+#include "platform/qt/qt_application.h"
+
+namespace {
+
+struct Case {
+    const char* name;
+    std::function<void()> draw;
+    const char* seen;  // words of the fault, or "" for none
+};
+
+class LayoutCheck : public ::testing::Test {
+protected:
+    void SetUp() override { platform::install_backend(&recorder); }
+    void TearDown() override { platform::install_backend(nullptr); }
+
+    void expect(const std::vector<Case>& cases)
+    {
+        for (const Case& c : cases) {
+            recorder.clear();
+            c.draw();
+            std::string found;
+            for (const std::string& fault : recorder.faults({0, 0, 600, 400})) found += fault + "\n";
+            if (*c.seen == '\0')
+                EXPECT_EQ(found, "") << c.name;
+            else
+                EXPECT_NE(found.find(c.seen), std::string::npos) << c.name << ": " << found;
+        }
+    }
+
+    platform::qt::Session session;
+    layout_check::LayoutRecorder recorder{session.backend()};
+};
+
+// A graph's frame from (200, 120) to (400, 270) with lines, and points of
+// a radius clipped to the frame.
+Case plot(const char* name, std::vector<std::array<std::int32_t, 4>> lines, std::vector<QwPoint> points,
+          std::int32_t radius, const char* seen)
+{
+    return {name,
+            [lines, points, radius] {
+                qw_set_color_rgb(0xFFEFEF);
+                qw_rectangle(QwControl::filled, 160, 110, 410, 287);
+                qw_set_color_rgb(0);
+                qw_rectangle(QwControl::outline, 200, 120, 400, 270);
+                for (const auto& [x1, y1, x2, y2] : lines) {
+                    qw_move_to(x1, y1);
+                    qw_line_to(x2, y2);
+                }
+                qw_set_clip_region(200, 120, 400, 270);
+                qw_set_color_rgb(0xFF0000);
+                for (const QwPoint& p : points)
+                    qw_ellipse(QwControl::filled, p.x - radius, p.y - radius, p.x + radius, p.y + radius);
+                qw_set_clip_region(0, 0, 1600, 1600);
+            },
+            seen};
+}
+
+TEST_F(LayoutCheck, SeesAPointOnAFrameOrBesideALineItDoesNotLieOn)
+{
+    // A boundary down x = 300 from y = 140; a dot's radius is 2.
+    constexpr std::array<std::int32_t, 4> boundary{300, 140, 300, 270};
+    expect({
+        plot("two clear pixels from a boundary", {boundary}, {{305, 200}}, 2, "a 2 pixel dal tratto"),
+        plot("three clear pixels from it", {boundary}, {{306, 200}}, 2, ""),
+        plot("on a boundary with one other point", {boundary}, {{300, 150}, {300, 200}}, 2, "sul tratto"),
+        plot("on a line through the data", {{200, 250, 400, 150}}, {{250, 225}, {302, 200}, {350, 174}}, 2, ""),
+        plot("at the ends of a path", {{250, 200, 350, 200}}, {{250, 200}, {350, 200}}, 2, ""),
+        plot("beside the axis through zero", {{200, 195, 400, 195}}, {{260, 197}}, 2, ""),
+        plot("two clear pixels inside the frame", {}, {{250, 125}}, 2, "a 2 pixel dal bordo del grafico"),
+        plot("half outside the frame", {}, {{200, 200}}, 2, "tagliato dal bordo del grafico"),
+        plot("a molecule, larger than a dot", {boundary}, {{304, 200}}, 4, ""),
+    });
+}
+
+void box(std::int32_t colour, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, bool border)
+{
+    qw_set_color_rgb(colour);
+    qw_rectangle(QwControl::filled, x1, y1, x2, y2);
+    qw_set_color_rgb(0);
+    if (border) qw_rectangle(QwControl::outline, x1, y1, x2, y2);
+}
+
+struct Box {
+    bool shadow;  // 4 pixels down and right, drawn before the box
+    std::int32_t colour, x1, y1, x2, y2;
+    bool border;
+};
+
+Case boxes(const char* name, std::vector<Box> drawn, const char* seen)
+{
+    return {name,
+            [drawn] {
+                for (const Box& b : drawn) {
+                    if (b.shadow) box(0x555555, b.x1 + 4, b.y1 + 4, b.x2 + 4, b.y2 + 4, false);
+                    box(b.colour, b.x1, b.y1, b.x2, b.y2, b.border);
+                }
+            },
+            seen};
+}
+
+TEST_F(LayoutCheck, SeesABoxLeftWithoutAnEdgeAgainstAnother)
+{
+    // A statement's box from (160, 20) to (560, 100), its shadow to (564, 104).
+    constexpr Box statement{true, 0xFFF8F8, 160, 20, 560, 100, true};
+    expect({
+        boxes("a fact box under the shadow", {statement, {false, 0xD9D9E4, 170, 105, 470, 200, false}},
+              "attaccato all'ombra"),
+        boxes("a fact box a pixel below it", {statement, {false, 0xD9D9E4, 170, 106, 470, 200, false}}, ""),
+        boxes("a bordered answer over the shadow", {statement, {false, 0x00FAFA, 355, 101, 515, 123, true}}, ""),
+        boxes("a panel under the answer's border",
+              {{false, 0x00FAFA, 355, 98, 515, 120, true}, {false, 0xFFEFEF, 360, 121, 590, 287, false}},
+              "attaccato al bordo"),
+        boxes("a box whose shadow falls on a panel",
+              {{false, 0xFFEFEF, 160, 105, 350, 280, false}, {true, 0xFFF8F8, 200, 20, 560, 101, true}},
+              "l'ombra del riquadro"),
+        boxes("a title bar inside its box", {statement, {false, 0xCCCCCC, 161, 21, 559, 37, false}}, ""),
+    });
+}
+
+// Words on one line, from x, with the given gaps between them.
+void words(std::int32_t x, std::int32_t y, const std::vector<std::string_view>& texts,
+           const std::vector<std::int32_t>& gaps)
+{
+    for (std::size_t k = 0; k < texts.size(); ++k) {
+        qw_move_to(x, y);
+        qw_out_text(texts[k]);
+        x += qw_get_text_extent(texts[k]) + (k < gaps.size() ? gaps[k] : 0);
+    }
+}
+
+TEST_F(LayoutCheck, SeesAFormulaPartedAtAnOperatorThatItsLineCouldHold)
+{
+    const auto paragraph = [](std::vector<std::string_view> upper, std::vector<std::string_view> lower) {
+        return [upper, lower] {
+            qw_set_font("t'Arial'h16");
+            const std::int32_t blank = qw_get_text_extent(" ");
+            words(160, 50, upper, std::vector<std::int32_t>(upper.size(), blank));
+            words(160, 66, lower, std::vector<std::int32_t>(lower.size(), blank));
+        };
+    };
+    expect({
+        {"after a minus", paragraph({"dell'espressione", "-5.13", "-"}, {"8.6", "e", "poi"}), "formula spezzata"},
+        {"before a plus", paragraph({"dell'espressione", "3.17"}, {"+", "7.6", "e", "poi"}), "formula spezzata"},
+        {"after a division", paragraph({"il", "rapporto", "2.7256", "/"}, {"0.0670"}), "formula spezzata"},
+        {"after a times", paragraph({"il", "prodotto", "5.910", "×"}, {"3.0"}), "formula spezzata"},
+        {"a formula longer than its line", paragraph({"2.7256", "/"}, {"0.0670"}), ""},
+        {"a dash in words", paragraph({"la", "coppia", "acido-base"}, {"coniugata"}), ""},
+    });
+}
+
+TEST_F(LayoutCheck, SeesAJustifiedLineStretchedPastFourBlanks)
+{
+    const auto lines = [](std::vector<std::int32_t> gaps, bool last) {
+        return [gaps, last] {
+            qw_set_font("t'Arial'h16");
+            words(160, 50, {"Calcolare", "il", "pH", "della", "soluzione"}, gaps);
+            if (!last) words(160, 66, {"ottenuta"}, {});
+        };
+    };
+    qw_set_font("t'Arial'h16");
+    ASSERT_EQ(qw_get_text_extent(" "), 4);
+    expect({
+        {"gaps of 20", lines({20, 20, 20, 20}, false), "riga stirata"},
+        {"gaps of 16 and 17", lines({16, 17, 16, 17}, false), "riga stirata"},
+        {"gaps of 16", lines({16, 16, 16, 16}, false), ""},
+        {"a piece kept whole", lines({4, 4, 20, 20}, false), "riga stirata"},
+        {"tab stops", lines({20, 35, 20, 50}, false), ""},
+        {"the last line", lines({20, 20, 20, 20}, true), ""},
+    });
+}
+
+TEST_F(LayoutCheck, SeesTextsOntoTextsAndOnOrPastTheirBoxsEdge)
+{
+    // After "0.519." at (160, 72) on a panel from (150, 60) to (300, 200).
+    // x < 0: the text ends |x| pixels left of the panel's right edge.
+    const auto panel = [](std::string_view text, std::int32_t x, std::int32_t y, bool border) {
+        return [text, x, y, border] {
+            qw_set_font("t'Arial'h16");
+            box(0xEFEFFF, 150, 60, 300, 200, border);
+            qw_move_to(160, 72);
+            qw_out_text("0.519.");
+            qw_move_to(x >= 0 ? x : 301 + x - qw_get_text_extent(text), y);
+            qw_out_text(text);
+        };
+    };
+    // "ln(P)" drawn in pieces, as markup draws it: "(P" ends at the panel's edge.
+    const auto pieces = [] {
+        qw_set_font("t'Arial'h16");
+        box(0xEFEFFF, 150, 60, 300, 200, false);
+        qw_move_to(300 - qw_get_text_extent("ln(P") + 1, 150);
+        qw_out_text("ln(P");
+        qw_out_text(")");
+    };
+    expect({
+        {"x on the digits' line", panel("x", 185, 80, false), "scritto a contatto"},
+        {"x below them", panel("x", 185, 89, false), ""},
+        {"x after them", panel("x", 230, 72, false), ""},
+        {"ln(P) past the edge", panel("ln(P)", 285, 150, false), "tagliato dal bordo"},
+        {"ln(P) inside", panel("ln(P)", 265, 150, false), ""},
+        {"its last piece past the edge", pieces, "tagliato dal bordo"},
+        {"T a pixel from the border", panel("T", -1, 150, true), "tocca il bordo"},
+        {"T inside the border", panel("T", 280, 150, true), ""},
+    });
+}
+
+}  // namespace
