@@ -15,36 +15,19 @@ struct KnownOpenDefect {
 };
 
 inline constexpr auto known_open_defects = std::to_array<KnownOpenDefect>({
-    // Justified lines stretched: facts and statements everywhere.
-    {"", "riga stirata"},
-    // Formulas parted at an operator.
-    {"1.2 v", "formula spezzata"},
-    {"1.7 v", "formula spezzata"},
-    {"1.8 v", "formula spezzata"},
-    // Points on or cut by their plot's frame, and on the phase boundaries.
-    {"1.34 v", "punto segnato"},
-    {"1.35 v", "punto segnato"},
+    // Points on or cut by their plot's frame, and on a phase boundary.
     {"1.36 v", "punto segnato"},
     {"1.37 v", "punto segnato"},
     {"1.38 v", "punto segnato"},
-    {"1.39 v", "punto segnato"},
-    {"1.40 v", "punto segnato"},
     {"4.37 v", "punto segnato"},
-    {"4.38 v", "punto segnato"},
-    {"4.39 v", "punto segnato"},
-    // A fact box or a plot's panel against a statement's shadow or the
-    // answer's border.
+    // A fact box or a plot's panel against a statement's shadow.
     {"1.30 v", "attaccato all'ombra"},
     {"1.35 v", "attaccato all'ombra"},
     {"3.32 v", "attaccato all'ombra"},
     {"5.26 v", "attaccato all'ombra"},
     {"6.33 v", "attaccato all'ombra"},
     {"7.10 v", "attaccato all'ombra"},
-    {"1.40 v", "attaccato al bordo"},
-    // Texts on or past their box's edge.
-    {"1.35 v", "\"T\""},
-    {"1.39 v", "\")\""},
-    {"4.39 v3262385", "testo \"G\""},
+    // A ruler's digit on its box's border.
     {"titolazione", "tocca il bordo"},
 });
 
