@@ -65,6 +65,8 @@ std::vector<std::string> marker_faults(const std::vector<LayoutItem>& items)
     // fitted line): points beside it are the data's scatter.
     constexpr double through = 1.5;
     constexpr std::int32_t data_points = 3;
+    // A point whose centre is this near a line is drawn on it.
+    constexpr double on_line = 1.0;
     // A graph's points are dots of a few pixels (a simulation's molecules are
     // larger), clipped to its frame, which the page holds.
     const auto plotted = [](const LayoutItem& item) {
@@ -102,11 +104,13 @@ std::vector<std::string> marker_faults(const std::vector<LayoutItem>& items)
             if (std::hypot(c.x - line.from.x, c.y - line.from.y) <= 1.0 ||
                 std::hypot(c.x - line.to.x, c.y - line.to.y) <= 1.0)
                 continue;
-            const auto on_line = std::count_if(centres.begin(), centres.end(), [&line](const Centre& o) {
+            // A point centred on a line lies on it: a state on a phase boundary.
+            const double d = distance_to_segment(c, line.from, line.to);
+            if (d <= on_line) continue;
+            const auto dots_on_line = std::count_if(centres.begin(), centres.end(), [&line](const Centre& o) {
                 return distance_to_segment(o, line.from, line.to) <= through;
             });
-            if (on_line >= data_points) continue;
-            const double d = distance_to_segment(c, line.from, line.to);
+            if (dots_on_line >= data_points) continue;
             if (d <= nearest_distance) {
                 nearest = &line;
                 nearest_distance = d;

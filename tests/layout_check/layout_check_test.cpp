@@ -70,14 +70,17 @@ Case plot(const char* name, std::vector<std::array<std::int32_t, 4>> lines, std:
             seen};
 }
 
-TEST_F(LayoutCheck, SeesAPointOnAFrameOrBesideALineItDoesNotLieOn)
+TEST_F(LayoutCheck, SeesAPointOnAFrameOrBesideALineItIsNotCentredOn)
 {
     // A boundary down x = 300 from y = 140; a dot's radius is 2.
     constexpr std::array<std::int32_t, 4> boundary{300, 140, 300, 270};
     expect({
         plot("two clear pixels from a boundary", {boundary}, {{305, 200}}, 2, "a 2 pixel dal tratto"),
         plot("three clear pixels from it", {boundary}, {{306, 200}}, 2, ""),
-        plot("on a boundary with one other point", {boundary}, {{300, 150}, {300, 200}}, 2, "sul tratto"),
+        plot("centred on a boundary with one other point", {boundary}, {{300, 150}, {300, 200}}, 2, ""),
+        plot("centred a pixel off a boundary", {boundary}, {{301, 200}}, 2, ""),
+        plot("centred on a slanting boundary", {{250, 140, 290, 260}}, {{270, 200}}, 2, ""),
+        plot("its edge on a boundary", {boundary}, {{302, 200}}, 2, "sul tratto"),
         plot("on a line through the data", {{200, 250, 400, 150}}, {{250, 225}, {302, 200}, {350, 174}}, 2, ""),
         plot("at the ends of a path", {{250, 200, 350, 200}}, {{250, 200}, {350, 200}}, 2, ""),
         plot("beside the axis through zero", {{200, 195, 400, 195}}, {{260, 197}}, 2, ""),

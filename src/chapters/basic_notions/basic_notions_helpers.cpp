@@ -51,15 +51,22 @@ AxisRange clear_axis_range(AxisRange range, std::span<const float> values, std::
                            float above, float step)
 {
     constexpr float clearance = 6.5f;
-    const auto [lowest, highest] = std::minmax_element(values.begin(), values.end());
     // A few moves settle it: each widens the span by a unit or less.
     for (std::int32_t move = 0; move < 20; ++move) {
         const float per_unit = static_cast<float>(pixels) / (range.to - range.from);
-        const bool low_close = (*lowest - range.from) * per_unit < clearance;
-        const bool high_close = (range.to - *highest) * per_unit < clearance;
+        // Values farther out than the clearance are clipped whole: not shown.
+        float lowest = range.to;
+        float highest = range.from;
+        for (const float v : values) {
+            if ((range.from - v) * per_unit > clearance || (v - range.to) * per_unit > clearance) continue;
+            lowest = std::min(lowest, v);
+            highest = std::max(highest, v);
+        }
+        const bool low_close = (lowest - range.from) * per_unit < clearance;
+        const bool high_close = (range.to - highest) * per_unit < clearance;
         const float steps = step > 0.0f ? (range.to - range.from) / step : 0.0f;
         const bool part_step = std::fabs(steps - std::round(steps)) > 1e-3f;
-        if (low_close || (part_step && !high_close && *lowest - range.from < range.to - *highest))
+        if (low_close || (part_step && !high_close && lowest - range.from < range.to - highest))
             range.from -= below;
         else if (high_close || part_step)
             range.to += above;

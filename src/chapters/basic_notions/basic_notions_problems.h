@@ -128,7 +128,9 @@ bool beyond_axis(float value);
 
 // The range a plot's axis, `pixels` long, shows of its values: from and to
 // moved out, by `below` at the start and `above` at the end, until every
-// value stands 6.5 pixels or more inside the frame, its dot clear of it.
+// value shown stands 6.5 pixels or more inside the frame, its dot clear of
+// it. A value more than 6.5 pixels beyond an end is not shown: the plot
+// clips its dot whole.
 // With a tick step, the span is then made a whole number of steps (the end
 // nearer its value moving out), so that the last tick stands a step short
 // of the axis' end and its label clear of the axis name written there.

@@ -1,6 +1,8 @@
 // Section "Grafici", problems 36 to 40: parabolas, a hyperbola, Boyle's law
 // and an exponential law, plotted as series of points.
 #include <cmath>
+#include <span>
+#include <vector>
 
 #include "chapters/basic_notions/basic_notions_problems.h"
 #include "chemistry/molar_mass.h"
@@ -65,6 +67,14 @@ void store_parabola_points(std::int32_t first)
         x = x + 0.1f;
         s = s + 0.1f * a;
     }
+}
+
+// The window of y = -1 to 1 the series are read in; where a point would
+// touch the frame, the plot shows a little more (the top rises by just
+// under half a step, adding no tick) and clips the points beyond whole.
+AxisRange window_ys(std::span<const float> ys)
+{
+    return clear_axis_range({-1.0f, 1.0f}, ys, 150, 0.5f, 0.245f);
 }
 
 void draw_axis_labels(std::int32_t yx, std::int32_t yy, std::string_view y_label, std::int32_t xx, std::int32_t xy,
@@ -186,8 +196,12 @@ void generate_problem_38()
         std::string("La serie in ") + (c2 == red ? "rosso" : "blu") + ", decrescente in valore assoluto per @ix@>0";
 
     draw_problem_text(200, 460, 45);
-    set_up_graph(graph_x_from(1, 19), graph_y_from(1, 19), 19, 0.0f, 1.0f, 0.2f, "(f8.1)", -1.0f, 1.0f, 0.5f, "(f8.1)",
-                 GraphOptions("200400120270 p "), c1, c1);
+    // Both series, the slot between them left out.
+    std::vector<float> both(graph_y_from(1, 19).begin(), graph_y_from(1, 19).end());
+    both.insert(both.end(), graph_y_from(21, 19).begin(), graph_y_from(21, 19).end());
+    const AxisRange ys = window_ys(both);
+    set_up_graph(graph_x_from(1, 19), graph_y_from(1, 19), 19, 0.0f, 1.0f, 0.2f, "(f8.1)", ys.from, ys.to, 0.5f,
+                 "(f8.1)", GraphOptions("200400120270 p "), c1, c1);
     plot_graph_series(graph_x_from(21, 19), graph_y_from(21, 19), 19, GraphOptions("200400120270 p "), c2, c2);
     draw_axis_labels(182, 112, "@T1@@C1@y", 395, 272, "@T1@@C1@x");
 }

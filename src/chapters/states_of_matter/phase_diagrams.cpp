@@ -187,7 +187,7 @@ void generate_problem_37()
     }
     diagram.marked_t[0] = t;
     diagram.marked_p[0] = p;
-    frame_marked_point(diagram);
+    frame_point_in_place(diagram, variant >= 4);
     draw_figure(1);
     problem_texts.answer_text = std::string(answer);
     draw_problem_text(180, 580, 50);

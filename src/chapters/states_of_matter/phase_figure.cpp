@@ -308,6 +308,36 @@ void frame_marked_point(PhaseDiagram& d)
     d.shown_p = d.marked_p;
 }
 
+void frame_point_in_place(PhaseDiagram& d, bool on_boundary)
+{
+    frame_marked_point(d);
+    const Mapping m{d.view};
+    const std::vector<std::int32_t> clear = boundary_ink(d, m).distances();
+    const Phase phase = phase_at(d, d.marked_t[0], d.marked_p[0]);
+    const auto fits = [&](std::int32_t x, std::int32_t y) {
+        const bool off_frame = std::min({x - left, right - x, y - top, bottom - y}) >= mark_clearance;
+        const std::int32_t to_ink = clear[InkMap::index(x, y)];
+        return off_frame &&
+               (on_boundary ? to_ink == 0 : to_ink >= mark_clearance && phase_at(d, m.t_at(x), m.p_at(y)) == phase);
+    };
+    const QwPoint at = m.at(d.marked_t[0], d.marked_p[0]);
+    if (inside_area(at) && fits(at.x, at.y)) return;
+    std::optional<QwPoint> found;
+    std::int64_t nearest = std::numeric_limits<std::int64_t>::max();
+    for (std::int32_t y = top; y <= bottom; ++y)
+        for (std::int32_t x = left; x <= right; ++x) {
+            const std::int64_t dx = x - at.x;
+            const std::int64_t dy = y - at.y;
+            if (dx * dx + dy * dy < nearest && fits(x, y)) {
+                nearest = dx * dx + dy * dy;
+                found = QwPoint{x, y};
+            }
+        }
+    if (!found) return;
+    d.shown_t[0] = m.t_at(found->x);
+    d.shown_p[0] = m.p_at(found->y);
+}
+
 void frame_marked_path(PhaseDiagram& d, Held held)
 {
     const bool along_t = held == Held::pressure;

@@ -23,6 +23,11 @@ enum class Held { pressure, temperature };
 
 // The whole range, with the marked point where it was drawn.
 void frame_marked_point(PhaseDiagram& d);
+// The whole range, with the marked point where it was drawn or, where it
+// would touch the frame or a line it is not on, at the nearest place that
+// stands clear: on a boundary when it marks an equilibrium, else in its
+// own region.
+void frame_point_in_place(PhaseDiagram& d, bool on_boundary);
 // The view and the marks' places for the path between the two marked
 // points: each mark at its point, or where its point would touch a line,
 // the nearest place along the path in the same region that stands clear.

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "basic_notions_fixture.h"
+#include "chapters/basic_notions/basic_notions_problems.h"
 #include "frame/app_state.h"
 #include "numbers/value_slots.h"
 #include "platform/graphics.h"
@@ -115,6 +116,29 @@ bool line_drawn(const platform::RecordingBackend& backend, std::int32_t x1, std:
 void forget_slots()
 {
     for (std::int32_t slot = 1; slot <= 19; ++slot) value_slots[slot].value = 0.0f;
+}
+
+TEST(ClearAxisRange, MovesAnEndPastThePointsNearItAndLeavesThoseFarBeyondClipped)
+{
+    // An axis of 150 pixels from -1 to 1: 75 pixels a unit, 6.5 pixels 0.087.
+    struct Row {
+        const char* name;
+        std::vector<float> values;
+        basic_notions::AxisRange expected;
+    };
+    const std::vector<Row> rows = {
+        {"all well inside", {-0.5f, 0.0f, 0.8f}, {-1.0f, 1.0f}},
+        {"one just inside the top", {0.0f, 0.95f}, {-1.0f, 1.25f}},
+        {"one just beyond the top", {0.0f, 1.05f}, {-1.0f, 1.25f}},
+        {"one far beyond the top", {0.0f, 1.2f}, {-1.0f, 1.0f}},
+        {"one on the bottom", {-1.0f, 0.0f}, {-1.5f, 1.0f}},
+        {"one far below", {-1.5f, 0.0f}, {-1.0f, 1.0f}},
+    };
+    for (const Row& row : rows) {
+        const basic_notions::AxisRange r = basic_notions::clear_axis_range({-1.0f, 1.0f}, row.values, 150, 0.5f, 0.25f);
+        EXPECT_FLOAT_EQ(r.from, row.expected.from) << row.name;
+        EXPECT_FLOAT_EQ(r.to, row.expected.to) << row.name;
+    }
 }
 
 TEST_F(ChapterOne, ProblemThirtyTwoDrawsTwoParallelLinesWithTheAnswer)
@@ -275,9 +299,24 @@ TEST_F(ChapterOne, ProblemThirtyEightNamesTheColourOfTheHyperbola)
         EXPECT_TRUE(in_red || answer_text().starts_with("La serie in blu"));
         // The hyperbola's points fall towards the axis as x grows; the
         // line, proportion or parabola never do.
+        // The axis y = 0 across the plot: the window the points are read in
+        // may reach past -1 or 1 to keep them clear of the frame.
+        std::int32_t zero = -1;
+        for (const std::string& line : backend.log_lines("line")) {
+            int x1, y1, x2, y2;
+            if (std::sscanf(line.c_str(), "line (%d,%d)-(%d,%d)", &x1, &y1, &x2, &y2) == 4 && x1 == plot.left &&
+                x2 == plot.right && y1 == y2)
+                zero = y1;
+        }
+        ASSERT_GT(zero, plot.top);
         std::vector<std::int32_t> hyperbola, other;
-        for (const Marker& m : markers(backend))
-            (m.colour == (in_red ? red : blue) ? hyperbola : other).push_back(std::abs(m.y - plot.row(0)));
+        for (const Marker& m : markers(backend)) {
+            if (m.x < plot.left || m.x > plot.right) continue;
+            (m.colour == (in_red ? red : blue) ? hyperbola : other).push_back(std::abs(m.y - zero));
+            // A dot more than its radius beyond the frame is clipped whole.
+            const bool seen = m.y >= plot.top - 2 && m.y <= plot.bottom + 2;
+            EXPECT_TRUE(!seen || (m.y >= plot.top + 6 && m.y <= plot.bottom - 6)) << "a point by the frame at " << m.y;
+        }
         ASSERT_EQ(hyperbola.size(), 19u);
         ASSERT_EQ(other.size(), 19u);
         EXPECT_GE(hyperbola[9], hyperbola[18]);
