@@ -16,8 +16,6 @@ struct KnownOpenDefect {
 
 inline constexpr auto known_open_defects = std::to_array<KnownOpenDefect>({
     // Points on or cut by their plot's frame.
-    {"1.36 v", "punto segnato"},
-    {"1.37 v", "punto segnato"},
     // A fact box or a plot's panel against a statement's shadow.
     {"1.30 v", "attaccato all'ombra"},
     {"1.35 v", "attaccato all'ombra"},

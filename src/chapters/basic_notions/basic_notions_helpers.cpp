@@ -47,10 +47,34 @@ bool beyond_axis(float value)
     return value > (basic_notions_state.graph_case == 1 ? 0.8f : 8.0f);
 }
 
+namespace {
+
+// A dot's centre this far inside the frame leaves its disc clear of it.
+constexpr float clearance = 6.5f;
+
+bool clear_inside(float value, AxisRange range, std::int32_t pixels)
+{
+    const float per_unit = static_cast<float>(pixels) / (range.to - range.from);
+    return (value - range.from) * per_unit >= clearance && (range.to - value) * per_unit >= clearance;
+}
+
+}  // namespace
+
+ClearPoints points_clear_of_frame(std::span<const float> x, std::span<const float> y, AxisRange xs, AxisRange ys,
+                                  std::int32_t width, std::int32_t height)
+{
+    ClearPoints clear;
+    for (std::size_t k = 0; k < x.size() && k < y.size(); ++k) {
+        if (!clear_inside(x[k], xs, width) || !clear_inside(y[k], ys, height)) continue;
+        clear.x.push_back(x[k]);
+        clear.y.push_back(y[k]);
+    }
+    return clear;
+}
+
 AxisRange clear_axis_range(AxisRange range, std::span<const float> values, std::int32_t pixels, float below,
                            float above, float step)
 {
-    constexpr float clearance = 6.5f;
     // A few moves settle it: each widens the span by a unit or less.
     for (std::int32_t move = 0; move < 20; ++move) {
         const float per_unit = static_cast<float>(pixels) / (range.to - range.from);

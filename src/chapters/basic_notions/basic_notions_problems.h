@@ -6,6 +6,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/graphics.h"
 
@@ -139,6 +140,16 @@ struct AxisRange {
 };
 AxisRange clear_axis_range(AxisRange range, std::span<const float> values, std::int32_t pixels, float below,
                            float above, float step = 0.0f);
+
+// The points of a series whose dots stand 6.5 pixels or more inside a
+// window of width x height pixels: a dot the frame would cut is left out,
+// as the plot leaves out those beyond it.
+struct ClearPoints {
+    std::vector<float> x, y;
+    std::int32_t count() const { return static_cast<std::int32_t>(x.size()); }
+};
+ClearPoints points_clear_of_frame(std::span<const float> x, std::span<const float> y, AxisRange xs, AxisRange ys,
+                                  std::int32_t width, std::int32_t height);
 
 // Points 1..count of the series held in graph_x and graph_y from `first`.
 std::span<const float> graph_x_from(std::int32_t first, std::int32_t count);

@@ -21,6 +21,8 @@ namespace {
 
 constexpr std::int32_t red = 255;
 constexpr std::int32_t blue = 16711680;
+// The part of the parabolas that 1.36 and 1.37 show, on both axes.
+constexpr AxisRange window{-1.0f, 1.0f};
 
 BasicNotionsState& state = basic_notions_state;
 
@@ -99,7 +101,8 @@ void generate_problem_36()
     const bool no_c = std::fabs(slot_value(3)) < 0.01f;
     problem_texts.answer_text = no_b && no_c ? "B = 0; C = 0" : no_c ? "C = 0" : no_b ? "B = 0" : "B e C diversi da 0";
     draw_problem_text(160, 530, 45);
-    set_up_graph(graph_x_from(1, 20), graph_y_from(1, 20), 20, -1.0f, 1.0f, 0.5f, "(f8.1)", -1.0f, 1.0f, 0.5f, "(f8.1)",
+    const ClearPoints shown = points_clear_of_frame(graph_x_from(1, 20), graph_y_from(1, 20), window, window, 200, 150);
+    set_up_graph(shown.x, shown.y, shown.count(), -1.0f, 1.0f, 0.5f, "(f8.1)", -1.0f, 1.0f, 0.5f, "(f8.1)",
                  GraphOptions("200400120270 p "), red, red);
     draw_axis_labels(182, 112, "@T1@@C1@y", 395, 272, "@T1@@C1@x");
 }
@@ -148,9 +151,12 @@ void generate_problem_37()
     problem_texts.answer_text = std::string("La serie in") + (c1 == red ? " @C4@rosso" : " @C2@blu");
 
     draw_problem_text(160, 520, 45);
-    set_up_graph(graph_x_from(1, 20), graph_y_from(1, 20), 20, -1.0f, 1.0f, 0.5f, "(f8.1)", -1.0f, 1.0f, 0.5f, "(f8.1)",
+    const ClearPoints first = points_clear_of_frame(graph_x_from(1, 20), graph_y_from(1, 20), window, window, 200, 150);
+    const ClearPoints second =
+        points_clear_of_frame(graph_x_from(21, 20), graph_y_from(21, 20), window, window, 200, 150);
+    set_up_graph(first.x, first.y, first.count(), -1.0f, 1.0f, 0.5f, "(f8.1)", -1.0f, 1.0f, 0.5f, "(f8.1)",
                  GraphOptions("350550120270 p "), c1, c1);
-    plot_graph_series(graph_x_from(21, 20), graph_y_from(21, 20), 20, GraphOptions("350550120270 p "), c2, c2);
+    plot_graph_series(second.x, second.y, second.count(), GraphOptions("350550120270 p "), c2, c2);
     draw_axis_labels(332, 112, "@T1@@C1@@iy@", 545, 272, "@T1@@C1@@ix@");
 }
 

@@ -32,6 +32,13 @@ struct Plot {
         return static_cast<std::int32_t>(bottom - (y - y_min) * (bottom - top) / (y_max - y_min));
     }
     bool inside(double x, double y) const { return x >= x_min && x <= x_max && y >= y_min && y <= y_max; }
+    // Whether a point's dot stands 6.5 pixels or more inside the frame.
+    bool clear_inside(double x, double y) const
+    {
+        const double across = (x - x_min) * (right - left) / (x_max - x_min);
+        const double up = (y - y_min) * (bottom - top) / (y_max - y_min);
+        return across >= 6.5 && right - left - across >= 6.5 && up >= 6.5 && bottom - top - up >= 6.5;
+    }
 };
 
 struct Marker {
@@ -257,9 +264,8 @@ TEST_F(ChapterOne, ProblemThirtySixAnswersWhichCoefficientsVanish)
         for (std::int32_t k = 0; k < 20; k += 3) {
             const double x = -1.0 + 0.1 * k;
             const double y = (a * x + b) * x + c;
-            if (plot.inside(x, y)) {
-                EXPECT_TRUE(marker_at(drawn, plot.column(x), plot.row(y), red)) << k;
-            }
+            // A dot the frame would cut is left out.
+            EXPECT_EQ(marker_at(drawn, plot.column(x), plot.row(y), red), plot.clear_inside(x, y)) << k;
         }
     });
     EXPECT_GT(zeros, 30);
@@ -283,8 +289,9 @@ TEST_F(ChapterOne, ProblemThirtySevenNamesTheColourOfTheStatedParabola)
         for (std::int32_t k = 0; k < 20; ++k) {
             const double x = -1.0 + 0.1 * k;
             const double y = (a * x + b) * x + c;
-            if (!plot.inside(x, y)) continue;
-            EXPECT_TRUE(marker_at(drawn, plot.column(x), plot.row(y), in_red ? red : blue)) << k;
+            const bool shown = marker_at(drawn, plot.column(x), plot.row(y), in_red ? red : blue);
+            EXPECT_EQ(shown, plot.clear_inside(x, y)) << k;
+            if (!shown) continue;
             ++checked;
         }
         EXPECT_GT(checked, 0);
