@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "layout_check/layout_check.h"
 
@@ -47,6 +48,34 @@ bool axis_of(const LayoutItem& stroke, const LayoutRect& plot)
     const QwPoint& b = stroke.to;
     return (a.y == b.y && std::min(a.x, b.x) <= plot.x1 && std::max(a.x, b.x) >= plot.x2) ||
            (a.x == b.x && std::min(a.y, b.y) <= plot.y1 && std::max(a.y, b.y) >= plot.y2);
+}
+
+// Whether two strokes join end to end, as the pieces of one curve do.
+bool joined(const LayoutItem& a, const LayoutItem& b)
+{
+    const auto touch = [](QwPoint p, QwPoint q) { return std::abs(p.x - q.x) <= 1 && std::abs(p.y - q.y) <= 1; };
+    return touch(a.from, b.from) || touch(a.from, b.to) || touch(a.to, b.from) || touch(a.to, b.to);
+}
+
+// Marks, among strokes near a point, those of a line drawn through it: a
+// stroke passing within on_line of its centre, and the strokes joined to it
+// end to end. A curve is drawn in pieces a pixel long, and the pieces beside
+// the one through the point are the same curve.
+std::vector<bool> through_point(const std::vector<const LayoutItem*>& near, const Centre& c, double on_line)
+{
+    std::vector<bool> through(near.size());
+    for (std::size_t i = 0; i < near.size(); ++i)
+        through[i] = distance_to_segment(c, near[i]->from, near[i]->to) <= on_line;
+    for (bool grew = true; grew;) {
+        grew = false;
+        for (std::size_t i = 0; i < near.size(); ++i) {
+            if (through[i]) continue;
+            for (std::size_t j = 0; j < near.size() && !through[i]; ++j)
+                through[i] = through[j] && joined(*near[i], *near[j]);
+            grew = grew || through[i];
+        }
+    }
+    return through;
 }
 
 }  // namespace
@@ -96,17 +125,25 @@ std::vector<std::string> marker_faults(const std::vector<LayoutItem>& items)
             found.push_back(apart(to_frame, "bordo del grafico " + corners(m.clip)));
             continue;
         }
+        // Not a tick outside the plot, nor an axis; near enough to join a
+        // line through the point to those within reach.
+        std::vector<const LayoutItem*> near;
+        for (const LayoutItem& line : items) {
+            if (line.kind == Kind::stroke && length_inside(line, m.clip) > 0.0 && !axis_of(line, m.clip) &&
+                distance_to_segment(c, line.from, line.to) <= r + clear + 2.0)
+                near.push_back(&line);
+        }
+        // A point centred on a line lies on it: a state on a phase boundary.
+        const std::vector<bool> on_it = through_point(near, c, on_line);
         const LayoutItem* nearest = nullptr;
         double nearest_distance = r + clear;
-        for (const LayoutItem& line : items) {
-            // Not a tick outside the plot, an axis, nor a line through the point.
-            if (line.kind != Kind::stroke || length_inside(line, m.clip) < 3.0 || axis_of(line, m.clip)) continue;
-            if (std::hypot(c.x - line.from.x, c.y - line.from.y) <= 1.0 ||
+        for (std::size_t k = 0; k < near.size(); ++k) {
+            const LayoutItem& line = *near[k];
+            // Nor a line ending at the point: the path between two points.
+            if (on_it[k] || std::hypot(c.x - line.from.x, c.y - line.from.y) <= 1.0 ||
                 std::hypot(c.x - line.to.x, c.y - line.to.y) <= 1.0)
                 continue;
-            // A point centred on a line lies on it: a state on a phase boundary.
             const double d = distance_to_segment(c, line.from, line.to);
-            if (d <= on_line) continue;
             const auto dots_on_line = std::count_if(centres.begin(), centres.end(), [&line](const Centre& o) {
                 return distance_to_segment(o, line.from, line.to) <= through;
             });

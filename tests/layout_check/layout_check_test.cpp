@@ -88,6 +88,13 @@ TEST_F(LayoutCheck, SeesAPointOnAFrameOrBesideALineItIsNotCentredOn)
         plot("half outside the frame", {}, {{200, 200}}, 2, "tagliato dal bordo del grafico"),
         plot("a molecule, larger than a dot", {boundary}, {{304, 200}}, 4, ""),
     });
+    // A curve drawn, as the plots draw them, in pieces a pixel long.
+    std::vector<std::array<std::int32_t, 4>> curve;
+    for (std::int32_t x = 250; x < 350; ++x) curve.push_back({x, 200 + (x >= 300), x + 1, 200 + (x + 1 >= 300)});
+    expect({
+        plot("centred on a curve of short pieces", curve, {{300, 200}}, 2, ""),
+        plot("two clear pixels from a curve of short pieces", curve, {{280, 195}}, 2, "a 2 pixel dal tratto"),
+    });
 }
 
 void box(std::int32_t colour, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, bool border)
