@@ -20,15 +20,6 @@ inline constexpr auto known_open_defects = std::to_array<KnownOpenDefect>({
     {"1.37 v", "punto segnato"},
     {"1.38 v", "punto segnato"},
     {"4.37 v", "punto segnato"},
-    // A fact box or a plot's panel against a statement's shadow.
-    {"1.30 v", "attaccato all'ombra"},
-    {"1.35 v", "attaccato all'ombra"},
-    {"3.32 v", "attaccato all'ombra"},
-    {"5.26 v", "attaccato all'ombra"},
-    {"6.33 v", "attaccato all'ombra"},
-    {"7.10 v", "attaccato all'ombra"},
-    // A ruler's digit on its box's border.
-    {"titolazione", "tocca il bordo"},
 });
 
 inline void drop_known_open_defects(std::vector<std::string>& report)
