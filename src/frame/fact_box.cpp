@@ -33,7 +33,7 @@ void show_chemistry_fact(std::int32_t x, std::int32_t y, std::int32_t width, std
     height = qw_get_current_position().y - 1940;
     // A decoration: left out where it would cover anything on the page.
     const PageRect box{x, y, x + width, y + height};
-    if (!page_place_free(box)) return;
+    if (!unbordered_place_free(box)) return;
     occupy_page_region(PageElement::fact, box);
     qw_set_color_rgb(0xD9D9E4);
     qw_rectangle(QwControl::filled, x, y, x + width, y + height);

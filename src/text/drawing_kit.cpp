@@ -30,7 +30,8 @@ QwPoint measure_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_
 void draw_statement_frame(std::int32_t x_left, std::int32_t right, std::int32_t y, std::int32_t bottom,
                           std::int32_t border_colour)
 {
-    fill_box(0x555555, x_left - 1, y - 17, right + 9, bottom + 24);
+    constexpr std::int32_t s = statement_shadow;
+    fill_box(0x555555, x_left - 5 + s, y - 21 + s, right + 5 + s, bottom + 20 + s);
     fill_box(0xFFF8F8, x_left - 5, y - 21, right + 5, bottom + 20);
     outline_box(border_colour, x_left - 5, y - 21, right + 5, bottom + 20);
     fill_box(0xCCCCCC, x_left - 4, y - 20, right + 4, y - 4);
@@ -80,7 +81,8 @@ void draw_statement_frame_with_foot(std::int32_t x_left, std::int32_t x_right, s
     draw_statement_frame(x_left, x_right, y, text_bottom, 0x000000);
     // The foot hangs from the box's lower edge, which stays open above it.
     const std::int32_t foot_top = text_bottom + 20;
-    fill_box(0x555555, x_left - 1, foot_top + 4, foot.x + 9, foot.y + 24);
+    constexpr std::int32_t s = statement_shadow;
+    fill_box(0x555555, x_left - 5 + s, foot_top + s, foot.x + 5 + s, foot.y + 20 + s);
     fill_box(ground, x_left - 5, foot_top, foot.x + 5, foot.y + 20);
     outline_box(0x000000, x_left - 5, foot_top, foot.x + 5, foot.y + 20);
     fill_box(ground, x_left - 4, foot_top, foot.x + 4, foot_top);

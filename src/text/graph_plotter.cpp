@@ -230,13 +230,15 @@ void set_up_graph(std::span<const float> x, std::span<const float> y, std::int32
             background_left -= 5 * (static_cast<std::int32_t>(strip_blanks(*sample).size()) + 2);
         }
     }
-    // The panel's margin above the plot gives way to a statement or an
-    // answer that reaches into it; the plot itself keeps its place and scale.
+    // The panel's margin above the plot gives way to a statement (with its
+    // shadow) or an answer that reaches into it; the plot itself keeps its
+    // place and scale.
     std::int32_t background_top = a.top - 10;
     for (const PageRegion& region : page_regions.regions) {
+        const PageRect clearance = unbordered_clearance(region);
         if ((region.element == PageElement::statement || region.element == PageElement::answer) &&
-            region.rect.overlaps({background_left, background_top, a.right + 10, a.top - 1}))
-            background_top = std::max(background_top, std::min(region.rect.y2 + 1, a.top - 2));
+            clearance.overlaps({background_left, background_top, a.right + 10, a.top - 1}))
+            background_top = std::max(background_top, std::min(clearance.y2 + 1, a.top - 2));
     }
     occupy_page_region(PageElement::figure, {background_left, background_top, a.right + 10, a.bottom + 17});
     qw_set_color_rgb(qw_rgb(239, 239, 255));

@@ -31,6 +31,20 @@ bool page_place_free(const PageRect& rect)
     });
 }
 
+PageRect unbordered_clearance(const PageRegion& region)
+{
+    if (region.element != PageElement::statement) return region.rect;
+    const PageRect& r = region.rect;
+    return {r.x1, r.y1, r.x2 + statement_shadow + 1, r.y2 + statement_shadow + 1};
+}
+
+bool unbordered_place_free(const PageRect& rect)
+{
+    return std::none_of(page_regions.regions.begin(), page_regions.regions.end(), [&rect](const PageRegion& r) {
+        return r.element != PageElement::fact && unbordered_clearance(r).overlaps(rect);
+    });
+}
+
 std::optional<PageRect> nearest_free_place(const PageRect& rect)
 {
     const PageRect& area = problem_area;

@@ -43,6 +43,17 @@ void occupy_page_region(PageElement element, const PageRect& rect);
 // True when rect overlaps no element but the fact box.
 bool page_place_free(const PageRect& rect);
 
+// How far a statement's shadow reaches past its right and lower edges.
+inline constexpr std::int32_t statement_shadow = 4;
+
+// What a box with no border of its own keeps clear of: the element, and a
+// statement's shadow with a pixel of page past it, lest the shadow read as
+// the box's edge.
+PageRect unbordered_clearance(const PageRegion& region);
+
+// page_place_free for a box with no border of its own.
+bool unbordered_place_free(const PageRect& rect);
+
 // The place for rect nearest to its own, inside the problem area and
 // overlapping no element but the fact box (its own place when that is
 // free); none when there is no such place.

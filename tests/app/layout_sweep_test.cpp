@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "app/known_open_defects.h"
 #include "chapters/states_of_matter/states_of_matter_problems.h"
 #include "chemistry/chemistry_facts.h"
 #include "chemistry/lewis_structures.h"
@@ -94,7 +93,6 @@ TEST_P(ChapterPages, NothingCoversCutsOrGarblesAPage)
             for (std::string& fault : layout_check::problem_page_faults(recorder)) report.push_back(std::move(fault));
         }
     }
-    drop_known_open_defects(report);
     EXPECT_TRUE(report.empty()) << report.size() << " difetti di impaginazione:\n" << first_faults(report);
 }
 
@@ -130,7 +128,6 @@ TEST_F(LayoutSweep, TheMostVariedPagesKeepTheirTextsWholeOverManyVersions)
         return fault.find(" scritto a contatto del ") == std::string::npos &&
                fault.find(" tagliato dal bordo ") == std::string::npos;
     });
-    drop_known_open_defects(report);
     EXPECT_TRUE(report.empty()) << report.size() << " difetti di impaginazione:\n" << first_faults(report);
 }
 
@@ -185,7 +182,6 @@ TEST_F(LayoutSweep, PagesThatOnceStumbledReadCleanly)
     std::vector<std::string> report;
     for (const auto& [chapter, problem, version] : pages)
         ASSERT_EQ(check_page(recorder, {.chapter = chapter, .problem = problem, .version = version}, report), "");
-    drop_known_open_defects(report);
     EXPECT_TRUE(report.empty()) << report.size() << " difetti di impaginazione:\n" << first_faults(report);
 }
 
@@ -204,7 +200,6 @@ TEST_F(LayoutSweep, EveryFactReadsCleanlyInBoxesOfEveryWidth)
                 report.push_back("fatto " + std::to_string(n) + " in " + std::to_string(width) + ": " + fault);
         }
     }
-    drop_known_open_defects(report);
     EXPECT_TRUE(report.empty()) << report.size() << " difetti:\n" << first_faults(report);
 }
 

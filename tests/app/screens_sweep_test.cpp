@@ -11,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "app/known_open_defects.h"
 #include "chemistry/true_false_statements.h"
 #include "frame/menu_dialogs.h"
 #include "frame/page_choice.h"
@@ -65,7 +64,6 @@ protected:
     void TearDown() override
     {
         platform::install_backend(nullptr);
-        drop_known_open_defects(report);
         std::string shown;
         for (std::size_t k = 0; k < report.size() && k < 100; ++k) shown += report[k] + "\n";
         EXPECT_TRUE(report.empty()) << report.size() << " difetti:\n" << shown;

@@ -66,4 +66,26 @@ TEST_F(PageRegionsTest, TheFactBoxGivesWayToWhatIsDrawnOverIt)
     EXPECT_EQ(page_regions.regions.size(), 2u);
 }
 
+TEST_F(PageRegionsTest, ABoxWithoutBorderKeepsAPixelOfPageBelowAndRightOfAStatementsShadow)
+{
+    // The statement ends at row 108 and column 400; its shadow at 112 and 404.
+    occupy_page_region(PageElement::statement, {155, 20, 400, 108});
+    occupy_page_region(PageElement::figure, {450, 150, 500, 200});
+    struct Case {
+        PageRect box;
+        bool bordered_free, unbordered_free;
+    };
+    for (const auto& [box, bordered_free, unbordered_free] : {
+             Case{{200, 108, 300, 150}, false, false},  // on the statement
+             Case{{200, 112, 300, 150}, true, false},   // on its shadow
+             Case{{200, 113, 300, 150}, true, false},   // against it
+             Case{{200, 114, 300, 150}, true, true},
+             Case{{405, 30, 440, 60}, true, false},  // against its shadow on the right
+             Case{{406, 30, 440, 60}, true, true}, Case{{300, 201, 449, 240}, true, true},  // a figure casts no shadow
+         }) {
+        EXPECT_EQ(page_place_free(box), bordered_free) << box.x1 << "," << box.y1;
+        EXPECT_EQ(unbordered_place_free(box), unbordered_free) << box.x1 << "," << box.y1;
+    }
+}
+
 }  // namespace

@@ -202,7 +202,7 @@ void generate_problem_30()
         slot_text(1) + " g a " + slot_text(3) + " g";
     problem_texts.answer_text = slot_text(5) + " g; " + slot_text(6) + " s";
     draw_problem_text(160, 560, 35);
-    show_chemistry_fact(155, 170, 300);
+    show_chemistry_fact(155, 173, 300);
 }
 
 void generate_problem_31()

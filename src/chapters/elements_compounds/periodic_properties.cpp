@@ -225,7 +225,9 @@ void generate_problem_16()
                                  element_name(places[0]) + ", " + element_name(places[1]) + ", " +
                                  element_name(places[2]) + ", " + element_name(places[3]) + "?";
     problem_texts.answer_text.clear();
-    draw_problem_text(180, 565, 50);
+    // Higher than its neighbours' statements: the longest, of four lines,
+    // ends with its shadow clear of the table.
+    draw_problem_text(180, 565, 40);
     draw_periodic_table(1, 0);
 }
 

@@ -401,7 +401,7 @@ void generate_problem_10()
         problem_texts.answer_text = "@iP@(A) = " + slot_text(11) + "; @iP@(B) = " + slot_text(12) +
                                     "; @iP@(C) = " + slot_text(13) + "; @iP@(D) = " + slot_text(14) + " atm";
     draw_problem_text(170, 560, 45);
-    show_chemistry_fact(280, 150, 280);
+    show_chemistry_fact(280, 151, 280);
 }
 
 void generate_problem_11()

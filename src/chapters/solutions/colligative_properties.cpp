@@ -289,7 +289,7 @@ void generate_problem_26()
     // The drawn percentage answers, not one worked back from the rounded data.
     problem_texts.answer_text = slot_text(8) + "%";
     draw_problem_text(180, 560, 40);
-    show_chemistry_fact(280, 160, 300);
+    show_chemistry_fact(280, 162, 300);
 }
 
 void generate_problem_27()

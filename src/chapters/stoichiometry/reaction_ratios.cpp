@@ -216,7 +216,7 @@ void generate_problem_32()
     problem_texts.problem_text = "@T1@@C1@Determinare il reagente in difetto se ";
     const ReactantMasses d = draw_reactant_masses(r);
     append_piece(problem_texts.problem_text, " vengono posti a reagire secondo l'equazione");
-    draw_reaction_statement(r, {582, 50, 100, 270, 140, 280});
+    draw_reaction_statement(r, {582, 50, 100, 270, 142, 280});
     problem_texts.answer_text = balanced_equation() + "; in difetto " + r.species(reactant_in_defect(r, d.defect));
 }
 

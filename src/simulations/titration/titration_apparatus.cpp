@@ -235,8 +235,10 @@ void draw_ph_meter()
     outline_box(glass_colour, 398, 178, 542, 204);
     fill_box(s.panel_colour, 400, 180, 540, 202);
     outline_box(glass_colour, 400, 180, 540, 202);
-    for (std::int32_t k = 1; k <= 13; ++k) draw_line(400 + 10 * k, 180, 400 + 10 * k, 190);
-    draw_markup_text(468, 190, "@T2@7");
+    // The "7" between its tick and the lower border, a clear row above it
+    // and two below.
+    for (std::int32_t k = 1; k <= 13; ++k) draw_line(400 + 10 * k, 180, 400 + 10 * k, 189);
+    draw_markup_text(468, 189, "@T2@7");
     const std::int32_t x = truncated(10.0 * drawn_ph(s.current_ph) + 400.0);
     qw_set_color_rgb(needle_colour);
     draw_line(x, 180, x, 202);
