@@ -4,6 +4,7 @@
 #include <string>
 
 #include "layout_check/layout_check.h"
+#include "text/line_breaks.h"
 
 namespace layout_check {
 
@@ -11,7 +12,7 @@ namespace {
 
 bool is_operator(const LineWord& w)
 {
-    return w.text == "+" || w.text == "-" || w.text == "=" || w.text == "/" || w.text == "×";
+    return is_operator_word(w.text);
 }
 
 // The formula (terms joined by operators) that the end of one line and the

@@ -74,11 +74,6 @@ constexpr std::array<std::string_view, 60> unit_symbols = {
     "cal", "kcal", "eV",  "keV", "K",   "oC",   "°C",     "C",    "V",   "mV",  "A",   "mA",  "s",    "ms", "µs",
     "ns",  "ps",   "min", "h",   "ore", "anni", "giorni", "ohm",  "Ω",   "W",   "kW",  "Hz",  "%"};
 
-bool is_operator(const std::string& shown)
-{
-    return shown == "+" || shown == "-" || shown == "=" || shown == "×" || shown == "/";
-}
-
 }  // namespace
 
 // "1.35", "-0.5", "2.08•10-3;" (the exponent raised), "=21.8" (a value
@@ -110,6 +105,11 @@ bool is_number_word(std::string_view shown)
 
 // "mol/L", "J/(K•mol)", "(mol/L)-1", "kPa;", "oC" (the degree raised); not
 // "[Cu2+]".
+bool is_operator_word(std::string_view shown)
+{
+    return shown == "+" || shown == "-" || shown == "=" || shown == "×" || shown == "/";
+}
+
 bool is_unit_word(std::string_view shown)
 {
     const std::string_view s = unclosed(shown);
@@ -149,16 +149,16 @@ std::vector<std::size_t> line_breaks(std::string_view text, std::int32_t room,
     // operator leaves the formula half read (one ending in "=" reads as a
     // finished one): a wider formula breaks only before its operators.
     for (std::size_t k = 1; k + 1 < n;) {
-        if (!is_operator(shown[k]) || is_operator(shown[k - 1]) || is_operator(shown[k + 1])) {
+        if (!is_operator_word(shown[k]) || is_operator_word(shown[k - 1]) || is_operator_word(shown[k + 1])) {
             ++k;
             continue;
         }
         const std::size_t first = k - 1;
         std::size_t last = k + 1;
-        while (last + 2 < n && is_operator(shown[last + 1]) && !is_operator(shown[last + 2])) last += 2;
+        while (last + 2 < n && is_operator_word(shown[last + 1]) && !is_operator_word(shown[last + 2])) last += 2;
         const bool fits = width(words[first].begin, words[last].end) <= room;
         for (std::size_t j = first; j < last; ++j)
-            if (fits || !is_operator(shown[j + 1])) bound[j] = true;
+            if (fits || !is_operator_word(shown[j + 1])) bound[j] = true;
         k = last + 1;
     }
     std::vector<std::size_t> breaks;

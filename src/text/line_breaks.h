@@ -23,3 +23,5 @@ std::vector<std::size_t> line_breaks(std::string_view text, std::int32_t room,
 // as a unit, "mol/L", "J/(K•mol)", "oC" (trailing punctuation allowed).
 bool is_number_word(std::string_view shown);
 bool is_unit_word(std::string_view shown);
+// An operator a formula's terms stand between: "+", "-", "=", "×", "/".
+bool is_operator_word(std::string_view shown);
