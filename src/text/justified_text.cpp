@@ -154,7 +154,7 @@ QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_
         const std::int32_t per_gap = gaps > 0 ? spare / gaps : 0;
         const std::int32_t extra = spare - per_gap * gaps;
         // A word alone on its line is not spread, nor a line whose gaps would
-        // widen by more than a letter of its text (not of a heading's font the
+        // widen by a letter of its text or more (not of a heading's font the
         // paragraph may start in): words that far apart read as parted.
         select_font(fitting_font);
         const bool spread = gaps > 0 && per_gap < qw_get_text_extent("n");

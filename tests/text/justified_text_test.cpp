@@ -30,7 +30,7 @@ TEST_F(JustifiedText, SpareSpaceGoesToTheFirstGapsOnePixelMore)
     EXPECT_EQ(t[5].text, "ff");  // the last line stays ragged
 }
 
-TEST_F(JustifiedText, ALineWhoseGapsWouldWidenByMoreThanALetterStaysRagged)
+TEST_F(JustifiedText, ALineWhoseGapsWouldWidenByALetterOrMoreStaysRagged)
 {
     // "aa bb" (40 pixels) before a word too long for the line: its one gap
     // widens by 7 spare pixels (a letter is 8), not by 8; and a letter is the
