@@ -162,14 +162,15 @@ void LayoutRecorder::add_shape(Kind kind, const platform::DrawState& state, Layo
     const platform::ClipRect& clip = state.clip;
     if (drawn.x1 > drawn.x2) std::swap(drawn.x1, drawn.x2);
     if (drawn.y1 > drawn.y2) std::swap(drawn.y1, drawn.y2);
-    const LayoutRect rect{std::max(drawn.x1, clip.x1), std::max(drawn.y1, clip.y1), std::min(drawn.x2, clip.x2),
-                          std::min(drawn.y2, clip.y2)};
+    // The clip, no farther than a measuring pass draws: what can show, in
+    // sizes whose products keep to 32 bits (the default clip spans 2^31).
+    const LayoutRect visible{std::max(clip.x1, -1), std::max(clip.y1, -1), std::min(clip.x2, 5000),
+                             std::min(clip.y2, 5000)};
+    const LayoutRect rect = intersection(drawn, visible);
     if (rect.x1 > rect.x2 || rect.y1 > rect.y2 || !overlap(rect, screen, 1)) return;
     // Specks of the page's ground pattern hide nothing; a point marked on a
     // graph, however little of it shows, is looked at.
     if (kind == Kind::fill && !round && (rect.x2 - rect.x1 + 1) * (rect.y2 - rect.y1 + 1) < 16) return;
-    const LayoutRect visible{std::max(clip.x1, -1), std::max(clip.y1, -1), std::min(clip.x2, 5000),
-                             std::min(clip.y2, 5000)};
     items_.push_back({kind, rect, {}, {}, {}, visible, state.colour, round, 0, drawn});
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cassert>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -366,10 +367,11 @@ void frame_marked_path(PhaseDiagram& d, Held held)
 
 std::vector<RegionLabel> region_labels(const PhaseDiagram& d, std::int32_t marks)
 {
+    assert(marks >= 0 && marks <= 2);
     const Mapping m{d.view};
     InkMap ink = boundary_ink(d, m);
     std::array<QwPoint, 2> shown{};
-    for (std::int32_t k = 0; k < marks; ++k) {
+    for (std::int32_t k = 0; k < std::min(marks, static_cast<std::int32_t>(shown.size())); ++k) {
         shown[k] = m.at(d.shown_t[k], d.shown_p[k]);
         ink.fill(shown[k].x - 2, shown[k].y - 2, shown[k].x + 2, shown[k].y + 2);
     }
