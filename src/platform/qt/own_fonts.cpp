@@ -32,11 +32,15 @@ constexpr OwnFace kOwnFaces[] = {
 // (9 points on a 96-dpi screen).
 constexpr int kWidgetPixelSize = 12;
 
-void make_current(FcConfig* config)
+// False when config is null or cannot be made current (its fonts cannot be
+// listed): the toolkit then goes on with the configuration it had.
+bool make_current(FcConfig* config)
 {
-    FcConfigSetCurrent(config);
+    if (config == nullptr) return false;
+    const bool made = FcConfigSetCurrent(config) == FcTrue;
     // The current configuration holds a reference of its own.
     FcConfigDestroy(config);
+    return made;
 }
 
 bool load(const OwnFace& face)
@@ -50,9 +54,11 @@ bool load(const OwnFace& face)
 
 }  // namespace
 
-void see_only_own_fonts()
+std::string see_only_own_fonts()
 {
-    make_current(FcConfigCreate());
+    if (make_current(FcConfigCreate())) return {};
+    return "Brunatel non può disegnare le pagine: non riesce a escludere i caratteri del sistema, che le "
+           "cambierebbero.";
 }
 
 std::string load_own_fonts()
@@ -78,7 +84,8 @@ void report_font_failure(const std::string& message)
     std::fprintf(stderr, "%s\n", message.c_str());
     const QString platform = QGuiApplication::platformName();
     if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")) return;
-    // The program's own faces failed: the dialog writes with the system's.
+    // The program's own faces failed: the dialog writes with the system's,
+    // or, when they cannot be listed, with what the toolkit still has.
     make_current(FcInitLoadConfigAndFonts());
     QFontDatabase::removeAllApplicationFonts();
     QMessageBox::critical(nullptr, QStringLiteral("Brunatel"), QString::fromStdString(message));

@@ -8,8 +8,9 @@
 namespace platform::qt {
 
 // Gives the toolkit a font configuration that holds no font of the system.
-// Before the application object is made.
-void see_only_own_fonts();
+// Before the application object is made. Returns an Italian message when it
+// cannot, empty when it did.
+std::string see_only_own_fonts();
 
 // Registers the carried faces and makes the widgets write with them; the
 // application object must exist. Returns an Italian message naming the faces

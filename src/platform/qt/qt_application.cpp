@@ -46,11 +46,11 @@ void silence_qt_notices()
 
 int run_application(int argc, char** argv, const std::vector<std::function<void()>>& startup)
 {
-    see_only_own_fonts();
+    const std::string hidden = see_only_own_fonts();
     QApplication app(argc, argv);
-    if (const std::string failure = load_own_fonts(); !failure.empty()) {
+    if (const std::string failure = hidden.empty() ? load_own_fonts() : hidden; !failure.empty()) {
         report_font_failure(failure);
-        return 1;
+        return cannot_draw_exit_code;
     }
     int exit_code = 0;
     {
@@ -68,9 +68,11 @@ int run_application(int argc, char** argv, const std::vector<std::function<void(
 }
 
 struct Application::Impl {
-    Impl(int& argc, char** argv) : app((choose_offscreen_without_display(), see_only_own_fonts(), argc), argv) {}
+    Impl(int& argc, char** argv) : hidden((choose_offscreen_without_display(), see_only_own_fonts())), app(argc, argv)
+    {}
+    std::string hidden;  // the failure to hide the system's fonts
     QApplication app;
-    std::string font_failure = load_own_fonts();
+    std::string font_failure = hidden.empty() ? load_own_fonts() : hidden;
 };
 
 Application::Application(int& argc, char** argv) : impl_(std::make_unique<Impl>(argc, argv)) {}

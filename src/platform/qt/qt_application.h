@@ -15,9 +15,11 @@ namespace platform::qt {
 // Makes the application and its frame window, installs the Qt backend, runs
 // the start-up routines in order on the user-interface thread before any
 // input is dispatched, then dispatches events until the program ends.
-// Returns the exit code (rt_exit / rt_stop / closing the frame), or 1 after
-// telling the user when the program's own fonts cannot be loaded.
+// Returns the exit code (rt_exit / rt_stop / closing the frame), or
+// cannot_draw_exit_code after telling the user when the program cannot draw
+// with its own fonts alone.
 int run_application(int argc, char** argv, const std::vector<std::function<void()>>& startup);
+inline constexpr int cannot_draw_exit_code = 3;
 
 // Keeps Qt's own debug, info and warning messages (start-up notes on the
 // runtime directory or the platform plugin) off standard error; critical and
@@ -35,8 +37,8 @@ public:
     Application(const Application&) = delete;
     Application& operator=(const Application&) = delete;
 
-    // An Italian message when the program's own fonts could not be loaded
-    // (nothing can then be drawn as it should); empty when they were.
+    // An Italian message when the program cannot draw with its own fonts
+    // alone (nothing can then be drawn as it should); empty when it can.
     const std::string& font_failure() const;
 
 private:
