@@ -28,7 +28,7 @@ protected:
     void SetUp() override
     {
         folder = fs::temp_directory_path() /
-                 ("brunatel-fonts-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+                 ("brunatel fonts " + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::remove_all(folder);
         fs::create_directories(folder);
     }
@@ -49,9 +49,10 @@ protected:
     std::string page(const std::string& page_options, const std::string& environment, const std::string& name) const
     {
         const fs::path png = folder / (name + ".png");
-        const auto run =
-            run_tool(BRUNATEL_SNAPSHOT, page_options + " --answer --clock 1700000000 --png " + png.string(),
-                     testing_support::Stream::err, environment);
+        std::vector<std::string> arguments = testing_support::words(page_options + " --answer --clock 1700000000");
+        arguments.insert(arguments.end(), {"--png", png.string()});
+        const auto run = run_tool(BRUNATEL_SNAPSHOT, arguments, testing_support::Stream::err,
+                                  environment.empty() ? std::vector<std::string>{} : std::vector{environment});
         EXPECT_EQ(run.status, 0) << name << ": " << run.output;
         return contents(png);
     }
@@ -104,7 +105,7 @@ TEST_F(FontIndependence, ADamagedFaceIsNamedInItalianAndEndsTheProgramCleanly)
         SCOPED_TRACE(program.filename().string());
         const fs::path damaged = with_a_damaged_face(program, folder / program.filename());
         ASSERT_FALSE(damaged.empty()) << "the face is not carried once, uncompressed";
-        const auto run = run_tool(damaged.string(), "--chapter 1 --problem 1 --version 1");
+        const auto run = run_tool(damaged.string(), testing_support::words("--chapter 1 --problem 1 --version 1"));
         EXPECT_EQ(run.status, platform::qt::cannot_draw_exit_code);
         EXPECT_NE(run.output.find("Liberation Sans grassetto"), std::string::npos) << run.output;
         EXPECT_NE(run.output.find("danneggiati"), std::string::npos) << run.output;

@@ -75,7 +75,7 @@ using testing_support::Stream;
 
 std::pair<int, std::string> run_snapshot(const std::string& arguments, Stream read = Stream::err)
 {
-    const auto [status, output] = testing_support::run_tool(BRUNATEL_SNAPSHOT, arguments, read);
+    const auto [status, output] = testing_support::run_tool(BRUNATEL_SNAPSHOT, testing_support::words(arguments), read);
     return {status, output};
 }
 

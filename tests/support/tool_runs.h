@@ -3,6 +3,8 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace testing_support {
 
@@ -13,8 +15,13 @@ struct ToolRun {
     std::string output;  // what it wrote on the stream read
 };
 
-// environment: assignments set for the run only, as "NAME=value NAME2=value".
-ToolRun run_tool(const std::string& program, const std::string& arguments, Stream read = Stream::err,
-                 const std::string& environment = "");
+// Runs program with the arguments as they are, blanks and all (no shell
+// reads them). environment: "NAME=value" entries set for the run only, over
+// the headless defaults.
+ToolRun run_tool(const std::string& program, const std::vector<std::string>& arguments, Stream read = Stream::err,
+                 const std::vector<std::string>& environment = {});
+
+// Options written as one line, "--chapter 1 --problem 2", parted at blanks.
+std::vector<std::string> words(std::string_view options);
 
 }  // namespace testing_support
