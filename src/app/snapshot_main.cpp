@@ -5,9 +5,11 @@
 // with --spread N those of the first N versions of a fixed list spread over
 // the whole range. With --check-layout it prints, instead of the texts, what
 // the layout check finds wrong on each page, drawn with its results, one
-// line a defect, then "layout: N defects", and exits with 1 when N > 0.
-// With --clock S the program's clock stands at S seconds since 1970, so that
-// every run draws the same decoration and fact around the problem.
+// line a defect, then "layout: N defects". With --clock S the program's
+// clock stands at S seconds since 1970, so that every run draws the same
+// decoration and fact around the problem; the check stops it at a second of
+// its own when none is given, and --png then saves the page checked. It
+// exits with 1 when N > 0.
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
@@ -15,7 +17,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "app/program_parts.h"
 #include "frame/app_state.h"
@@ -52,8 +53,15 @@ int refuse(const std::string& message)
     return 2;
 }
 
+// The versions the pages are drawn at, counted without a list of them.
+struct Versions {
+    std::int32_t first = 0, count = 0;
+    bool spread = false;  // the first count of the spread list instead of first, first + 1, ...
+    std::int32_t at(std::int32_t k) const { return spread ? layout_check::spread_version(k + 1) : first + k; }
+};
+
 // "A-B" with 0 <= A <= B <= "Versione Testo": the versions from A to B.
-std::optional<std::vector<std::int32_t>> version_range(std::string_view text, std::string& error)
+std::optional<Versions> version_range(std::string_view text, std::string& error)
 {
     const auto dash = text.find('-');
     const auto first = whole_number(text.substr(0, dash));
@@ -70,9 +78,7 @@ std::optional<std::vector<std::int32_t>> version_range(std::string_view text, st
         error = "Intervallo di versioni vuoto: B è minore di A.";
         return std::nullopt;
     }
-    std::vector<std::int32_t> versions;
-    for (std::int32_t v = *first; v <= *last; ++v) versions.push_back(v);
-    return versions;
+    return Versions{*first, *last - *first + 1};
 }
 
 void print_texts()
@@ -87,7 +93,7 @@ int main(int argc, char** argv)
 {
     PageChoice choice;
     std::string png;
-    std::vector<std::int32_t> versions;  // of --versions or --spread
+    Versions versions;  // of --versions or --spread
     bool chapter = false, problem = false, check = false;
     std::int32_t version_choices = 0;  // of --version, --versions and --spread
     std::optional<std::int32_t> clock;
@@ -133,7 +139,7 @@ int main(int argc, char** argv)
         } else if (option == "--spread") {
             if (*number < 1 || *number > layout_check::spread_version_count)
                 return refuse("Valore di --spread fuori intervallo: scegliere da 1 a 9999999.");
-            versions = layout_check::spread_versions(*number);
+            versions = {0, *number, true};
             ++version_choices;
         } else if (option == "--level") {
             choice.level = *number;
@@ -147,19 +153,21 @@ int main(int argc, char** argv)
     }
     if (!chapter || !problem || version_choices != 1)
         return refuse("Servono --chapter, --problem e una tra --version, --versions e --spread.");
-    if (!versions.empty() && !png.empty()) return refuse("--png vale solo con --version.");
+    if (versions.count > 0 && !png.empty()) return refuse("--png vale solo con --version.");
 
     platform::qt::silence_qt_notices();
     platform::qt::Application application(argc, argv);
     if (!application.font_failure().empty()) {
         std::cerr << application.font_failure() << "\n";
-        return 1;
+        return platform::qt::cannot_draw_exit_code;
     }
     // Made before the session, the check outlives it: the session's end
     // still reaches it. Put in before the program starts, it learns every
     // font the program selects.
     std::optional<layout_check::LayoutRecorder> recorder;
     platform::qt::Session session;
+    // One clock for the page drawn and the page checked.
+    if (check && !clock) clock = layout_check::check_clock;
     if (clock) session.stop_clock(*clock);
     if (check) {
         recorder.emplace(session.backend());
@@ -168,19 +176,20 @@ int main(int argc, char** argv)
     plug_in_program_parts();
     initial_settings();
     main_program();
-    std::int32_t defects = 0;
+    std::int32_t found = 0;
     const auto report = [&] {
         if (!check) return print_texts();
         for (const std::string& fault : layout_check::problem_page_faults(*recorder)) {
             std::cout << fault << "\n";
-            ++defects;
+            ++found;
         }
     };
-    if (!versions.empty()) {
-        choice.version = versions.front();
+    if (versions.count > 0) {
+        choice.version = versions.at(0);
         if (const std::string error = show_chosen_page(choice); !error.empty()) return refuse(error);
-        for (const std::int32_t v : versions) {
-            if (v != versions.front()) {
+        for (std::int32_t k = 0; k < versions.count; ++k) {
+            const std::int32_t v = versions.at(k);
+            if (k > 0) {
                 if (const std::string error = show_chosen_version(v, choice.answer); !error.empty())
                     return refuse(error);
             }
@@ -189,14 +198,14 @@ int main(int argc, char** argv)
         }
     } else {
         if (const std::string error = show_chosen_page(choice); !error.empty()) return refuse(error);
+        report();
         session.process_events();
         if (!png.empty() && !session.save_png(png, 605, 388)) {
             std::cerr << "Impossibile scrivere " << png << "\n";
             return 1;
         }
-        report();
     }
     if (!check) return 0;
-    std::cout << "layout: " << defects << " defects\n";
-    return defects > 0 ? 1 : 0;
+    std::cout << "layout: " << found << " defects\n";
+    return found > 0 ? 1 : 0;
 }

@@ -34,6 +34,7 @@ struct LastPage {
 struct PageState {
     bool level_notice = false;
     LastPage last_page;
+    RandomStream stream_before;  // as the last showing found it
 };
 PageState page_state;
 
@@ -140,6 +141,7 @@ bool level_notice_shown()
 
 void show_problem_page(PageMode mode)
 {
+    page_state.stream_before = random_stream;
     clear_page_regions();
     page_regions.repaint_ground = repaint_page_ground;
     fill_box(scheme_page_colour(), 149, 8, 594, 295);
@@ -185,4 +187,10 @@ void show_problem_page(PageMode mode)
     if (mode != PageMode::as_version) app_state.version_number = app_state.saved_version;
 
     redraw_data_labels(mode);
+}
+
+void redraw_problem_page()
+{
+    random_stream = page_state.stream_before;
+    show_problem_page(PageMode::as_version);
 }

@@ -13,6 +13,10 @@ enum class PageMode : std::int32_t {
 
 void show_problem_page(PageMode mode);
 
+// The page last shown as a version, drawn again as it was: its ground and
+// fact, drawn from the clock and the random stream, are those drawn then.
+void redraw_problem_page();
+
 // True while the page shows the level notice instead of a problem: the
 // results and the export then have nothing of their own to act on.
 bool level_notice_shown();

@@ -39,15 +39,14 @@ std::int32_t find_current_section(std::int32_t previous)
     return s;
 }
 
-// The header's field, left of the small buttons.
-constexpr std::int32_t field_right = 487;
+constexpr std::int32_t field_right = status_field.x2;
 
 // A radial gradient from the frame colour at the left end of the band to
 // nearly white at its right. The outermost ring's colour first fills the
 // field's corners, which no ring reaches, so no earlier header shows there.
 void draw_header_ground()
 {
-    qw_set_clip_region(0, 318, field_right, 337);
+    qw_set_clip_region(status_field.x1, status_field.y1, field_right, status_field.y2);
     const QwRgb c = qw_split_rgb(scheme_frame_colour());
     for (std::int32_t r = field_right; r >= 107; r -= 10) {
         const std::int32_t k = (r - 100) / 10;
@@ -55,7 +54,7 @@ void draw_header_ground()
             return static_cast<std::int32_t>(static_cast<float>(v) + static_cast<float>((255 - v) * k) * 0.022222223f);
         };
         const std::int32_t ring = qw_rgb(lighten(c.red), lighten(c.green), lighten(c.blue));
-        if (r == field_right) fill_box(ring, 0, 318, field_right, 337);
+        if (r == field_right) fill_box(ring, status_field.x1, status_field.y1, field_right, status_field.y2);
         fill_ellipse(ring, -r, 320 - r, r, 320 + r);
     }
     qw_set_clip_region(0, 0, 1600, 1600);

@@ -14,7 +14,6 @@
 
 #include <cstdint>
 #include <map>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -94,6 +93,10 @@ public:
     // erases what it covers.
     std::vector<std::string> faults(const LayoutRect& area) const;
 
+    // Every check of what was drawn since clear(), texts inside area, as the
+    // snapshot tool and the sweeps run them: faults() and the ink checks.
+    std::vector<std::string> every_fault(const LayoutRect& area) const;
+
     // Texts drawn since clear() that start inside field and run out of it.
     std::vector<std::string> texts_out_of(const LayoutRect& field) const;
 
@@ -166,10 +169,7 @@ public:
     void sleep_ms(std::int32_t ms) override { inner_.sleep_ms(ms); }
     void beep(std::int32_t hz, std::int32_t ms) override { inner_.beep(hz, ms); }
     double monotonic_seconds() override { return inner_.monotonic_seconds(); }
-    std::int64_t unix_seconds() override { return stopped_at_ ? *stopped_at_ : inner_.unix_seconds(); }
-    // Stops the clock the page's ground pattern and fact are drawn from (and
-    // the games deal from), so that what is drawn is the same on every run.
-    void stop_clock(std::int64_t seconds) { stopped_at_ = seconds; }
+    std::int64_t unix_seconds() override { return inner_.unix_seconds(); }
     DateAndTime date_and_time() override { return inner_.date_and_time(); }
 
 private:
@@ -195,7 +195,6 @@ private:
     platform::Backend& inner_;
     std::vector<LayoutItem> items_;
     std::map<std::int32_t, std::int32_t> cell_heights_;  // font handle -> cell height
-    std::optional<std::int64_t> stopped_at_;
 };
 
 }  // namespace layout_check

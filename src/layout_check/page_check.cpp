@@ -3,6 +3,7 @@
 #include "frame/app_state.h"
 #include "frame/page_commands.h"
 #include "frame/problem_page.h"
+#include "frame/status_header.h"
 #include "text/page_regions.h"
 
 namespace layout_check {
@@ -47,15 +48,18 @@ std::vector<std::string> overlapping_elements()
 
 std::vector<std::string> problem_page_faults(LayoutRecorder& recorder)
 {
-    // Any time of day: the page's fact is drawn from the clock.
-    constexpr std::int64_t check_time = 1230000001;
-    recorder.stop_clock(check_time);
     recorder.clear();
-    show_problem_page(PageMode::as_version);
+    redraw_problem_page();
     show_results();
     std::vector<std::string> faults =
-        recorder.faults({problem_area.x1, problem_area.y1, problem_area.x2, problem_area.y2});
+        recorder.every_fault({problem_area.x1, problem_area.y1, problem_area.x2, problem_area.y2});
     for (std::string& overlap : overlapping_elements()) faults.push_back(std::move(overlap));
+    recorder.clear();
+    forget_status_header();
+    draw_status_header();
+    for (std::string& fault :
+         recorder.texts_out_of({status_field.x1, status_field.y1, status_field.x2, status_field.y2}))
+        faults.push_back(std::move(fault));
     const std::string name = std::to_string(app_state.current_chapter) + "." +
                              std::to_string(app_state.selected_problem) + " v" +
                              std::to_string(app_state.version_number) + ": ";
@@ -63,16 +67,14 @@ std::vector<std::string> problem_page_faults(LayoutRecorder& recorder)
     return faults;
 }
 
-std::vector<std::int32_t> spread_versions(std::int32_t count)
+std::int32_t spread_version(std::int32_t k)
 {
     // Steps of the golden section of the range, prime to it: the versions
     // never repeat, and the first ones of the list, however many, lie evenly
     // over the range.
     constexpr std::int64_t range = spread_version_count;
     constexpr std::int64_t step = 6180340;
-    std::vector<std::int32_t> versions;
-    for (std::int64_t k = 1; k <= count; ++k) versions.push_back(static_cast<std::int32_t>(1 + k * step % range));
-    return versions;
+    return static_cast<std::int32_t>(1 + k * step % range);
 }
 
 }  // namespace layout_check

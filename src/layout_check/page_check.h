@@ -10,15 +10,18 @@
 
 namespace layout_check {
 
-// The problem page shown, drawn again through recorder with its results,
-// its clock stopped so that every run draws the same fact: what is wrong
-// with it, one line each, headed "chapter.problem vversion: ".
+// The problem page shown, drawn again as it was through recorder with its
+// results, and its status line: what is wrong with them, one line each,
+// headed "chapter.problem vversion: ". The page's ground and fact are drawn
+// from the session's clock, which the check stops at check_clock unless
+// asked for another second, so that every run checks the same page.
 std::vector<std::string> problem_page_faults(LayoutRecorder& recorder);
+inline constexpr std::int64_t check_clock = 1230000001;
 
-// The first count versions of a fixed list spread over 1 to 9999999, any
+// The k-th version (k from 1) of a fixed list spread over 1 to 9999999, any
 // first part of it spread over the whole range: versions nobody chose. The
 // list holds every one of those versions once.
 inline constexpr std::int32_t spread_version_count = 9999999;
-std::vector<std::int32_t> spread_versions(std::int32_t count);
+std::int32_t spread_version(std::int32_t k);
 
 }  // namespace layout_check

@@ -107,10 +107,8 @@ protected:
         if (name.empty()) return recorder.clear();
         // A stroke under a fill is the picture's own (a burette's marks
         // under its liquid): the texts are what is looked at.
-        for (const std::string& fault : recorder.faults(area))
+        for (const std::string& fault : recorder.every_fault(area))
             if (!fault.starts_with("tratto")) report.push_back(name + ": " + fault);
-        for (const std::string& fault : recorder.texts_off_discs()) report.push_back(name + ": " + fault);
-        for (const std::string& fault : recorder.touching_texts()) report.push_back(name + ": " + fault);
         recorder.clear();
         if (const char* dir = std::getenv("BRUNATEL_GALLERY_DIR")) {
             session.process_events();
@@ -317,7 +315,7 @@ TEST_F(ScreensSweep, DuvoVizaz)
     // credits are counted up digit by digit on the last screen.
     constexpr LayoutRect table{157, 37, 578, 288};
     set_random_seed(1);
-    recorder.stop_clock(1230000001);
+    session.stop_clock(1230000001);
     play(on_a_lease(run_chem_poker), {
                                          {"poker", table, 182, 210},
                                          {"poker_tenuta", table, 262, 210},

@@ -5,6 +5,9 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,6 +15,7 @@
 #include "frame/app_state.h"
 #include "frame/generator_protocol.h"
 #include "frame/page_choice.h"
+#include "layout_check/page_check.h"
 #include "platform/backend.h"
 #include "platform/recording_backend.h"
 #include "support/program_start.h"
@@ -125,6 +129,34 @@ TEST(SnapshotLayoutCheck, PrintsOneLineADefectOfThePagesItDrawsAndCountsThem)
         EXPECT_EQ(status, defects > 0 ? 1 : 0);
         for (std::size_t k = 0; k < defects; ++k) EXPECT_EQ(lines[k].rfind(page, 0), 0u) << lines[k];
     }
+}
+
+// The PNG saved with the check is the page checked: drawn on the clock asked
+// for, or on the check's own second, the page a plain run draws on it.
+TEST(SnapshotLayoutCheck, SavesThePageItChecks)
+{
+    namespace fs = std::filesystem;
+    const fs::path folder = fs::temp_directory_path() / "brunatel snapshot pages";
+    fs::create_directories(folder);
+    const auto png = [&folder](const std::string& options) {
+        const fs::path file = folder / "page.png";
+        fs::remove(file);
+        std::vector<std::string> arguments = testing_support::words(options + " --answer --png");
+        arguments.push_back(file.string());
+        const auto run = testing_support::run_tool(BRUNATEL_SNAPSHOT, arguments);
+        EXPECT_LE(run.status, 1) << options << ": " << run.output;
+        std::ifstream in(file, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    };
+    const std::string check_clock = " --clock " + std::to_string(layout_check::check_clock);
+    for (const char* page : {"--chapter 6 --problem 33 --version 10000001", "--chapter 4 --problem 39 --version 11"}) {
+        SCOPED_TRACE(page);
+        const std::string plain = png(std::string(page) + " --clock 1700000000");
+        ASSERT_FALSE(plain.empty());
+        EXPECT_TRUE(png(std::string(page) + " --clock 1700000000 --check-layout") == plain);
+        EXPECT_TRUE(png(std::string(page) + " --check-layout") == png(page + check_clock));
+    }
+    fs::remove_all(folder);
 }
 
 TEST(SnapshotArguments, HelpPrintsTheUsageAndAPageLeavesStandardErrorEmpty)
