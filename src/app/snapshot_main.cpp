@@ -8,8 +8,8 @@
 // line a defect, then "layout: N defects". With --clock S the program's
 // clock stands at S seconds since 1970, so that every run draws the same
 // decoration and fact around the problem; the check stops it at a second of
-// its own when none is given, and --png then saves the page checked. It
-// exits with 1 when N > 0.
+// its own when none is given, and --png then saves the page checked.
+// Scripts read the exit code: see exit_code below.
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
@@ -28,6 +28,15 @@
 #include "platform/qt/qt_application.h"
 
 namespace {
+
+// One meaning each; anything else (a crash) is a failure too.
+enum exit_code : int {
+    done = 0,     // every page drawn (and with --check-layout, clean)
+    defects = 1,  // the layout check found defects
+    bad_arguments = 2,
+    cannot_draw = platform::qt::cannot_draw_exit_code,  // not with its own fonts alone
+    cannot_write = 4,                                   // the PNG or standard output
+};
 
 constexpr const char* usage =
     "uso: brunatel-snapshot --chapter C --problem P (--version V | --versions A-B | --spread N) [--level L] "
@@ -50,7 +59,7 @@ std::string without_trailing_blanks(const std::string& text)
 int refuse(const std::string& message)
 {
     std::cerr << message << "\n" << usage << "\n";
-    return 2;
+    return bad_arguments;
 }
 
 // The versions the pages are drawn at, counted without a list of them.
@@ -101,7 +110,7 @@ int main(int argc, char** argv)
         const std::string_view option = argv[i];
         if (option == "--help" || option == "-h") {
             std::cout << usage << "\n";
-            return 0;
+            return done;
         }
         if (option == "--answer") {
             choice.answer = true;
@@ -159,7 +168,7 @@ int main(int argc, char** argv)
     platform::qt::Application application(argc, argv);
     if (!application.font_failure().empty()) {
         std::cerr << application.font_failure() << "\n";
-        return platform::qt::cannot_draw_exit_code;
+        return cannot_draw;
     }
     // Made before the session, the check outlives it: the session's end
     // still reaches it. Put in before the program starts, it learns every
@@ -202,10 +211,13 @@ int main(int argc, char** argv)
         session.process_events();
         if (!png.empty() && !session.save_png(png, 605, 388)) {
             std::cerr << "Impossibile scrivere " << png << "\n";
-            return 1;
+            return cannot_write;
         }
     }
-    if (!check) return 0;
-    std::cout << "layout: " << found << " defects\n";
-    return found > 0 ? 1 : 0;
+    if (check) std::cout << "layout: " << found << " defects\n";
+    if (!std::cout.flush()) {
+        std::cerr << "Impossibile scrivere sull'uscita standard.\n";
+        return cannot_write;
+    }
+    return found > 0 ? defects : done;
 }

@@ -113,5 +113,66 @@ TEST_F(FontIndependence, ADamagedFaceIsNamedInItalianAndEndsTheProgramCleanly)
     }
 }
 
+// A sweep's step fails when the tool does not check: a tool that cannot
+// draw, one that ends without its count, or with a count its exit code
+// denies. A clean page passes.
+TEST_F(FontIndependence, TheLayoutSweepsStepFailsWhenTheToolCouldNotCheck)
+{
+    const fs::path damaged = with_a_damaged_face(BRUNATEL_SNAPSHOT, folder / "snapshot");
+    ASSERT_FALSE(damaged.empty());
+    const auto fake = [this](const std::string& name, const std::string& body) {
+        const fs::path tool = folder / name;
+        std::ofstream(tool) << "#!/bin/sh\n" << body << "\n";
+        fs::permissions(tool, fs::perms::owner_all);
+        return tool.string();
+    };
+    const struct {
+        std::string tool;
+        bool checked;
+        const char* says;
+    } cases[] = {
+        {BRUNATEL_SNAPSHOT, true, ""},
+        {damaged.string(), false, "exited with 3"},
+        {fake("silent", "exit 0"), false, "no \"layout: N defects\" line"},
+        {fake("denying", "echo 'layout: 2 defects'"), false, "2 defects, exit code 0"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.tool);
+        const auto run = run_tool(fs::path(BRUNATEL_SCRIPT_DIR) / "check-layout",
+                                  {c.tool, "1", "1", "1", (folder / "page.txt").string()});
+        EXPECT_EQ(run.status == 0, c.checked) << run.output;
+        EXPECT_NE(run.output.find(c.says), std::string::npos) << run.output;
+    }
+}
+
+// On a screen, the program that cannot draw says so in a dialog too, written
+// with the machine's fonts, and exits cleanly once it is closed.
+TEST_F(FontIndependence, ADamagedFaceIsShownInADialogOnAScreen)
+{
+    for (const char* needed : {"/usr/bin/Xvfb", "/usr/bin/xdotool"})
+        if (!fs::exists(needed)) GTEST_SKIP() << needed << " is not installed (script/bootstrap installs it)";
+    const fs::path damaged = with_a_damaged_face(BRUNATEL_PROGRAM, folder / "brunatel");
+    ASSERT_FALSE(damaged.empty());
+    // A display of its own; the dialog, found by its title, is closed with Enter.
+    const std::string screen = R"sh(
+        Xvfb -displayfd 3 -nolisten tcp -screen 0 800x600x24 3>"$1/display" 2>/dev/null &
+        xvfb=$!
+        trap 'kill $xvfb' EXIT
+        for i in $(seq 100); do [ -s "$1/display" ] && break; sleep 0.1; done
+        export DISPLAY=":$(cat "$1/display")"
+        timeout 40 "$2" 2>&1 &
+        program=$!
+        dialog=$(timeout 20 xdotool search --sync --name '^Brunatel$' | head -n 1)
+        [ -n "$dialog" ] && xdotool windowfocus --sync "$dialog" && xdotool key Return && echo "dialog closed"
+        wait $program
+        echo "exit code $?")sh";
+    const auto run = run_tool("/bin/bash", {"-c", screen, "screen", folder.string(), damaged.string()},
+                              testing_support::Stream::out, {"QT_QPA_PLATFORM=xcb"});
+    EXPECT_NE(run.output.find("Liberation Sans grassetto"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("dialog closed"), std::string::npos) << run.output;
+    EXPECT_NE(run.output.find("exit code " + std::to_string(platform::qt::cannot_draw_exit_code)), std::string::npos)
+        << run.output;
+}
+
 }  // namespace
 }  // namespace font_independence_test

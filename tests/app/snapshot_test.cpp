@@ -159,6 +159,17 @@ TEST(SnapshotLayoutCheck, SavesThePageItChecks)
     fs::remove_all(folder);
 }
 
+TEST(SnapshotArguments, APictureThatCannotBeWrittenIsNotADefectNorABadArgument)
+{
+    for (const char* check : {"", " --check-layout"}) {
+        SCOPED_TRACE(check);
+        const auto [status, error] =
+            run_snapshot(std::string("--chapter 1 --problem 1 --version 3 --png /nessuna/cartella/p.png") + check);
+        EXPECT_EQ(status, 4);
+        EXPECT_NE(error.find("Impossibile scrivere /nessuna/cartella/p.png"), std::string::npos) << error;
+    }
+}
+
 TEST(SnapshotArguments, HelpPrintsTheUsageAndAPageLeavesStandardErrorEmpty)
 {
     for (const char* option : {"--help", "-h", "--chapter 1 --help"}) {
