@@ -13,8 +13,8 @@ namespace layout_check {
 // The problem page shown, drawn again as it was through recorder with its
 // results, and its status line: what is wrong with them, one line each,
 // headed "chapter.problem vversion: ". The page's ground and fact are drawn
-// from the session's clock, which the check stops at check_clock unless
-// asked for another second, so that every run checks the same page.
+// from the session's clock, which the snapshot tool and the sweeps stop at
+// check_clock unless asked for another second: every run checks one page.
 std::vector<std::string> problem_page_faults(LayoutRecorder& recorder);
 inline constexpr std::int64_t check_clock = 1230000001;
 
