@@ -368,10 +368,11 @@ void frame_marked_path(PhaseDiagram& d, Held held)
 std::vector<RegionLabel> region_labels(const PhaseDiagram& d, std::int32_t marks)
 {
     assert(marks >= 0 && marks <= 2);
+    marks = std::clamp(marks, 0, 2);  // the marks index two-element arrays
     const Mapping m{d.view};
     InkMap ink = boundary_ink(d, m);
     std::array<QwPoint, 2> shown{};
-    for (std::int32_t k = 0; k < std::min(marks, static_cast<std::int32_t>(shown.size())); ++k) {
+    for (std::int32_t k = 0; k < marks; ++k) {
         shown[k] = m.at(d.shown_t[k], d.shown_p[k]);
         ink.fill(shown[k].x - 2, shown[k].y - 2, shown[k].x + 2, shown[k].y + 2);
     }
