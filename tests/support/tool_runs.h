@@ -1,5 +1,5 @@
-// The project's programs run as from a shell: headless, and without a
-// runtime directory, of which Qt would complain on start-up.
+// The project's programs run as a script would run them: headless, and
+// without a runtime directory, of which Qt would complain on start-up.
 #pragma once
 
 #include <string>
