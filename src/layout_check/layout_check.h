@@ -106,6 +106,10 @@ public:
     // edge, which the rectangle around the disc does not show.
     std::vector<std::string> texts_off_discs() const;
 
+    // Labels of rounded buttons that leave fewer than two pixels of the
+    // button between their ink and its outline, round ends included.
+    std::vector<std::string> labels_off_buttons() const;
+
     void rectangle(const platform::DrawState&, QwControl, std::int32_t, std::int32_t, std::int32_t,
                    std::int32_t) override;
     void ellipse(const platform::DrawState&, QwControl, std::int32_t, std::int32_t, std::int32_t,

@@ -101,9 +101,12 @@ protected:
     }
 
     // What was drawn since the last look, inside area, under the screen's
-    // name; a step without a name only forgets it.
+    // name; a step without a name (a card over a screen) has only its
+    // buttons looked at.
     void look(const std::string& name, const LayoutRect& area)
     {
+        for (const std::string& fault : recorder.labels_off_buttons())
+            report.push_back((name.empty() ? "passaggio" : name) + ": " + fault);
         if (name.empty()) return recorder.clear();
         // A stroke under a fill is the picture's own (a burette's marks
         // under its liquid): the texts are what is looked at.

@@ -35,6 +35,7 @@ protected:
             c.draw();
             std::string found;
             for (const std::string& fault : recorder.faults({0, 0, 600, 400})) found += fault + "\n";
+            for (const std::string& fault : recorder.labels_off_buttons()) found += fault + "\n";
             if (*c.seen == '\0')
                 EXPECT_EQ(found, "") << c.name;
             else
@@ -225,6 +226,59 @@ TEST_F(LayoutCheck, SeesTextsOntoTextsAndOnOrPastTheirBoxsEdge)
         {"its last piece past the edge", pieces, "tagliato dal bordo"},
         {"T a pixel from the border", panel("T", -1, 150, true), "tocca il bordo"},
         {"T inside the border", panel("T", 280, 150, true), ""},
+    });
+}
+
+// A rounded button as the widgets draw it, its end circles of radius r
+// centred at (x, y) and (x + w, y), or (x, y + w) standing; the label's
+// cell from (label_x, label_y), and a text after it elsewhere when given.
+Case button(const char* name, bool standing, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t r,
+            std::int32_t label_x, std::int32_t label_y, std::string_view label, const char* seen,
+            std::string_view after = "")
+{
+    return {name,
+            [=] {
+                const QwPoint second = standing ? QwPoint{x, y + w} : QwPoint{x + w, y};
+                qw_set_color_rgb(0xDD9988);
+                for (const QwPoint c : {QwPoint{x, y}, second})
+                    qw_ellipse(QwControl::filled, c.x - r, c.y - r, c.x + r, c.y + r);
+                qw_set_color_rgb(0xBB8888);
+                if (standing)
+                    qw_rectangle(QwControl::outline, x - r, y, x + r, y + w);
+                else
+                    qw_rectangle(QwControl::outline, x, y - r, x + w, y + r);
+                qw_set_color_rgb(0xDD9988);
+                if (standing)
+                    qw_rectangle(QwControl::filled, x - r + 1, y, x + r - 1, y + w);
+                else
+                    qw_rectangle(QwControl::filled, x, y - r + 1, x + w, y + r - 1);
+                qw_set_font("t'Arial'h16be");
+                qw_set_color_rgb(0xFFFFFF);
+                qw_move_to(label_x, label_y);
+                qw_out_text(label);
+                if (after.empty()) return;
+                qw_set_color_rgb(0);
+                qw_move_to(x, y + 30);
+                qw_out_text(after);
+            },
+            seen};
+}
+
+TEST_F(LayoutCheck, SeesAButtonsLabelCrowdingItsOutline)
+{
+    // Bars of radius 10 across y = 200: the cell of a 16-pixel font drawn
+    // from y = 192 puts the top of its capitals 5 pixels above the middle.
+    expect({
+        button("a label with room on its bar", false, 300, 200, 100, 10, 320, 192, "Cancella", ""),
+        button("a label into both round ends", false, 300, 200, 40, 10, 292, 192, "Cancella",
+               "dal bordo del suo pulsante"),
+        button("a label a pixel from a long edge", false, 300, 200, 100, 10, 320, 189, "Cancella",
+               "dal bordo del suo pulsante"),
+        button("a label two pixels from a long edge", false, 300, 200, 100, 10, 320, 190, "Cancella", ""),
+        button("a text after the button, off it", false, 300, 200, 100, 10, 320, 192, "Cancella", "",
+               "Credits a sinistra del pulsante"),
+        button("a label edge to edge on a standing bar", true, 300, 200, 21, 10, 290, 202, "OK",
+               "dal bordo del suo pulsante"),
     });
 }
 
