@@ -229,6 +229,39 @@ TEST_F(LayoutCheck, SeesTextsOntoTextsAndOnOrPastTheirBoxsEdge)
     });
 }
 
+TEST_F(LayoutCheck, SeesATextOnItsBoxsBorderOrOnARuleDrawnBeforeIt)
+{
+    // A bar's border from (158, 54) to (177, 267), a text at x drawn after it
+    // (x < 0: ending |x| pixels left of the right side).
+    const auto bar = [](std::int32_t x) {
+        return [x] {
+            qw_set_color_rgb(0x8899AA);
+            qw_rectangle(QwControl::outline, 158, 54, 177, 267);
+            qw_set_font("t'Arial'h14b");
+            qw_move_to(x >= 0 ? x : 178 + x - qw_get_text_extent("pK"), 150);
+            qw_out_text("pK");
+        };
+    };
+    // A level rule from x 251 to 289 at y 100, drawn before its number.
+    const auto rule = [](std::int32_t rule_left, std::int32_t number_x) {
+        return [rule_left, number_x] {
+            qw_set_color_rgb(0x999999);
+            qw_move_to(rule_left, 100);
+            qw_line_to(rule_left + 38, 100);
+            qw_set_font("t'Arial'h16b");
+            qw_move_to(number_x, 92);
+            qw_out_text("40");
+        };
+    };
+    expect({
+        {"a text against the right side of its box", bar(-1), "toccato dal tratto (177,54)-(177,267)"},
+        {"a text two pixels inside", bar(160), ""},
+        {"a text outside, two pixels off its side", bar(180), ""},
+        {"a number on a rule drawn before it", rule(251, 263), "attraversato dal tratto (251,100)-(289,100)"},
+        {"a number beside its rule", rule(273, 254), ""},
+    });
+}
+
 // A rounded button as the widgets draw it, its end circles of radius r
 // centred at (x, y) and (x + w, y), or (x, y + w) standing; the label's
 // cell from (label_x, label_y), and a text after it elsewhere when given.
