@@ -53,12 +53,7 @@ std::optional<Bar> bar_of(const std::vector<LayoutItem>& items, std::size_t i)
 // How far inside the bar's outline a pixel lies: 0 on the outline.
 double depth(const Bar& bar, const QwPoint& p)
 {
-    const double dx = bar.second.x - bar.first.x;
-    const double dy = bar.second.y - bar.first.y;
-    const double length2 = dx * dx + dy * dy;
-    const double t =
-        length2 == 0.0 ? 0.0 : std::clamp(((p.x - bar.first.x) * dx + (p.y - bar.first.y) * dy) / length2, 0.0, 1.0);
-    return bar.r - std::hypot(p.x - bar.first.x - t * dx, p.y - bar.first.y - t * dy);
+    return bar.r - distance_to_segment({static_cast<double>(p.x), static_cast<double>(p.y)}, bar.first, bar.second);
 }
 
 }  // namespace

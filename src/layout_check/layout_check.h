@@ -58,6 +58,12 @@ struct LineWord {
 // Length of the part of a stroke's segment inside r.
 double length_inside(const LayoutItem& stroke, const LayoutRect& r);
 
+// A point between pixels, and its distance to the nearest point of a segment.
+struct Centre {
+    double x, y;
+};
+double distance_to_segment(const Centre& c, const QwPoint& a, const QwPoint& b);
+
 // Faults of two lines of a paragraph, the upper one not its last: gaps
 // spread wider than four blanks; an "=" ending the line, its value below; a
 // formula parted at an operator that the line could have held whole.
