@@ -93,8 +93,8 @@ void draw_pk_mark()
     const std::int32_t y = truncated(15.0 * indicator_rows[k - 1].pk) + 55;
     qw_set_color_rgb(scale_colour);
     draw_line(160, y, 175, y);
-    // Inside the bar, two pixels clear of its border, the ticks and their
-    // numbers, and of the mark above (below for indicator 2) it.
+    // Inside the bar, two pixels clear of its border, of the ticks and
+    // their numbers, and of its mark, above it (below it for indicator 2).
     draw_markup_text(160, k == 2 ? y + 1 : y - 14, "@T2@pK");
 }
 
