@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <sstream>
 
 #include "text/line_breaks.h"
@@ -99,6 +100,34 @@ bool rule(const LayoutItem& item)
 {
     return item.kind == Kind::stroke && ((item.from.x == item.to.x && std::abs(item.to.y - item.from.y) >= 30) ||
                                          (item.from.y == item.to.y && std::abs(item.to.x - item.from.x) >= 30));
+}
+
+// The four sides of an outline, as the strokes that draw them.
+std::vector<LayoutItem> sides_of(const LayoutItem& outline)
+{
+    const LayoutRect& r = outline.drawn;
+    std::vector<LayoutItem> sides;
+    for (const auto& [from, to] :
+         {std::pair{QwPoint{r.x1, r.y1}, QwPoint{r.x2, r.y1}}, std::pair{QwPoint{r.x1, r.y2}, QwPoint{r.x2, r.y2}},
+          std::pair{QwPoint{r.x1, r.y1}, QwPoint{r.x1, r.y2}}, std::pair{QwPoint{r.x2, r.y1}, QwPoint{r.x2, r.y2}}}) {
+        LayoutItem side = outline;
+        side.kind = Kind::stroke;
+        side.from = from;
+        side.to = to;
+        side.rect = {from.x, from.y, to.x, to.y};
+        sides.push_back(side);
+    }
+    return sides;
+}
+
+// Whether the stroke stroke, one of items, comes before items[text].
+bool drawn_before(const std::vector<LayoutItem>& items, const LayoutItem& stroke, std::size_t text)
+{
+    for (std::size_t k = 0; k < text; ++k)
+        if (items[k].kind == Kind::stroke && items[k].from == stroke.from && items[k].to == stroke.to &&
+            items[k].rect == stroke.rect)
+            return true;
+    return false;
 }
 
 // A scale's tick runs to its number: a level stroke with an end under it.
@@ -304,18 +333,34 @@ std::vector<std::string> LayoutRecorder::faults(const LayoutRect& area) const
     }
     for (std::string& fault : text_onto_text_faults(it)) found.push_back(std::move(fault));
     for (std::string& fault : cut_text_faults(shown)) found.push_back(std::move(fault));
-    // Whatever their order: a rule along a text's edge, a point marked
-    // within 3 pixels of a label.
-    for (const LayoutItem& a : it) {
+    // Whatever their order: a rule along a text's edge or through it (one
+    // drawn later is seen above), a point marked within 3 pixels of a label.
+    // A box's border is a rule along the texts that start in it.
+    struct Rule {
+        LayoutItem stroke;
+        std::optional<LayoutRect> box;  // the box whose side it is
+    };
+    std::vector<Rule> rules;
+    for (const LayoutItem& b : shown) {
+        if (rule(b)) rules.push_back({b, std::nullopt});
+        if (b.kind == Kind::outline)
+            for (LayoutItem& side : sides_of(b))
+                if (rule(side)) rules.push_back({std::move(side), b.drawn});
+    }
+    for (std::size_t i = 0; i < it.size(); ++i) {
+        const LayoutItem& a = it[i];
         if (a.kind != Kind::text) continue;
-        for (const LayoutItem& b : it) {
-            if (rule(b) && !tick_of(b, a) &&
-                length_inside(b, intersection(shrunk(a.rect, -1), b.clip)) >= min_overlap &&
-                length_inside(b, intersection(shrunk(a.rect, 2), b.clip)) < min_overlap)
+        for (const auto& [b, box] : rules) {
+            if (tick_of(b, a) || (box && !contains_point(*box, a.rect.x1, a.rect.y1))) continue;
+            const double through = length_inside(b, intersection(shrunk(a.rect, 2), b.clip));
+            if (length_inside(b, intersection(shrunk(a.rect, -1), b.clip)) >= min_overlap && through < min_overlap)
                 found.push_back(describe(a) + " toccato dal " + describe(b));
+            else if (through >= min_overlap && !box && drawn_before(it, b, i))
+                found.push_back(describe(a) + " attraversato dal " + describe(b) + ", disegnato prima");
+        }
+        for (const LayoutItem& b : it)
             if (is_marker(b) && overlap(a.rect, shrunk(b.rect, -4), 1))
                 found.push_back(describe(a) + " con un punto segnato sopra, " + describe(b));
-        }
     }
     for (std::string& fault : paragraph_faults(it)) found.push_back(std::move(fault));
     for (std::string& fault : charge_faults(it)) found.push_back(std::move(fault));

@@ -57,6 +57,12 @@ struct LineWord {
 // Length of the part of a stroke's segment inside r.
 double length_inside(const LayoutItem& stroke, const LayoutRect& r);
 
+// A point between pixels, and its distance to the nearest point of a segment.
+struct Centre {
+    double x, y;
+};
+double distance_to_segment(const Centre& c, const QwPoint& a, const QwPoint& b);
+
 // Faults of two lines of a paragraph, the upper one not its last: gaps
 // spread wider than four blanks; an "=" ending the line, its value below; a
 // formula parted at an operator that the line could have held whole.
@@ -108,6 +114,10 @@ public:
     // Texts that start on a disc (a filled ellipse) and run off its round
     // edge, which the rectangle around the disc does not show.
     std::vector<std::string> texts_off_discs() const;
+
+    // Labels of rounded buttons that leave fewer than two pixels of the
+    // button between their ink and its outline, round ends included.
+    std::vector<std::string> labels_off_buttons() const;
 
     void rectangle(const platform::DrawState&, QwControl, std::int32_t, std::int32_t, std::int32_t,
                    std::int32_t) override;

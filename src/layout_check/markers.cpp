@@ -10,19 +10,6 @@
 
 namespace layout_check {
 
-namespace {
-
-using Kind = LayoutItem::Kind;
-
-struct Centre {
-    double x, y;
-};
-
-Centre centre_of(const LayoutRect& r)
-{
-    return {(r.x1 + r.x2) / 2.0, (r.y1 + r.y2) / 2.0};
-}
-
 double distance_to_segment(const Centre& c, const QwPoint& a, const QwPoint& b)
 {
     const double dx = b.x - a.x;
@@ -30,6 +17,15 @@ double distance_to_segment(const Centre& c, const QwPoint& a, const QwPoint& b)
     const double length2 = dx * dx + dy * dy;
     const double t = length2 == 0.0 ? 0.0 : std::clamp(((c.x - a.x) * dx + (c.y - a.y) * dy) / length2, 0.0, 1.0);
     return std::hypot(c.x - a.x - t * dx, c.y - a.y - t * dy);
+}
+
+namespace {
+
+using Kind = LayoutItem::Kind;
+
+Centre centre_of(const LayoutRect& r)
+{
+    return {(r.x1 + r.x2) / 2.0, (r.y1 + r.y2) / 2.0};
 }
 
 // From c to the nearest side of a rectangle's border, from inside or out.

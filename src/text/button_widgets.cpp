@@ -1,12 +1,15 @@
 #include "text/button_widgets.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 #include <string>
 
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
+#include "platform/font_options.h"
 #include "platform/graphics.h"
+#include "text/fonts_colours.h"
 #include "text/markup_text.h"
 
 ButtonRegistry button_registry;
@@ -45,6 +48,85 @@ void circle(QwControl control, QwPoint centre, std::int32_t r)
     qw_ellipse(control, centre.x - r, centre.y - r, centre.x + r, centre.y + r);
 }
 
+// Where a label starts: centred on the body by its width, which counts the
+// pen moves of its codes.
+std::int32_t label_x(const ButtonDescriptor& d, std::string_view label)
+{
+    return d.x + (d.w - (measure_markup_text(measure_origin, measure_origin, label).x - measure_origin)) / 2;
+}
+
+// Whether a label drawn from x in a font of the given cell height keeps two
+// pixels of the bar's fill between its letters and the outline. The letters
+// are taken as a band of capital height across the bar's middle: it may
+// run into the round ends as far as the band stays clear of them.
+bool fits(const ButtonDescriptor& d, const Shape& s, std::string_view label, std::int32_t x, std::int32_t cell)
+{
+    constexpr std::int32_t clear = 3;  // from the outline to the nearest ink: two pixels between
+    const MarkupColumns c = markup_columns(label);
+    if (c.last < c.first) return true;
+    const std::int32_t first = x + c.first;
+    const std::int32_t last = x + c.last;
+    if (!s.horizontal) return first >= d.x - (s.r - clear) && last <= d.x + (s.r - clear);
+    const std::int32_t half_band = (32 * cell + 99) / 100;
+    const std::int32_t room = s.r - clear;
+    if (half_band > room) return false;
+    const auto into_end = static_cast<std::int32_t>(std::sqrt(room * room - half_band * half_band));
+    return first >= d.x - into_end && last <= d.x + d.w + into_end;
+}
+
+// The label's font code ("@T4@") and the font it selects.
+struct LabelFont {
+    std::size_t at = 0, length = 0;
+    std::int32_t number = 0;
+    platform::FontRequest request;
+};
+
+std::optional<LabelFont> label_font(std::string_view label)
+{
+    const std::size_t at = label.find("@T");
+    if (at == std::string_view::npos) return std::nullopt;
+    const std::size_t end = label.find('@', at + 2);
+    if (end == std::string_view::npos) return std::nullopt;
+    const auto n = read_i(label.substr(at + 2, end - at - 2));
+    if (!n || *n < 1 || *n > font_table_size) return std::nullopt;
+    const auto request = platform::parse_font_options(font_table.option[*n]);
+    if (!request) return std::nullopt;
+    return LabelFont{at, end + 1 - at, *n, *request};
+}
+
+// The label in its font at a smaller cell height, as a platform font code.
+std::string in_size(std::string_view label, const LabelFont& font, std::int32_t cell)
+{
+    const platform::FontRequest& f = font.request;
+    std::string code = "@t'" + f.face + "'h" + std::to_string(cell) + (f.best_fit ? "b" : "") + (f.bold ? "e" : "") +
+                       (f.italic ? "i" : "") + "@";
+    return std::string(label.substr(0, font.at)) + code + std::string(label.substr(font.at + font.length));
+}
+
+// A label too wide for its bar is drawn in the largest smaller size of its
+// font that fits, its middle kept on the bar's, and never cut: the smallest
+// size tried is drawn when none fits.
+void draw_label(const ButtonDescriptor& d, const Shape& s)
+{
+    constexpr std::int32_t smallest_cell = 9;
+    const std::int32_t top = d.y + d.h / 2;
+    const std::int32_t x = label_x(d, d.label);
+    const std::optional<LabelFont> font = label_font(d.label);
+    if (!font || fits(d, s, d.label, x, font->request.cell_height)) {
+        draw_markup_text(x, top, d.label);
+        return;
+    }
+    std::string smaller(d.label);
+    std::int32_t cell = font->request.cell_height;
+    while (cell > smallest_cell) {
+        smaller = in_size(d.label, *font, --cell);
+        if (fits(d, s, smaller, label_x(d, smaller), cell)) break;
+    }
+    draw_markup_text(label_x(d, smaller), top + (font->request.cell_height - cell) / 2, smaller);
+    // Texts drawn next find the label's font selected, as after any label.
+    select_font(font->number);
+}
+
 void draw_button(const ButtonDescriptor& d)
 {
     const Shape s = bar_shape(d);
@@ -64,8 +146,7 @@ void draw_button(const ButtonDescriptor& d)
     else
         qw_rectangle(QwControl::filled, s.body.x1 + 1, s.body.y1, s.body.x2 - 1, s.body.y2);
 
-    const std::int32_t label_width = measure_markup_text(measure_origin, measure_origin, d.label).x - measure_origin;
-    draw_markup_text(d.x + (d.w - label_width) / 2, d.y + d.h / 2, d.label);
+    draw_label(d, s);
 }
 
 void register_button(const ButtonDescriptor& d)

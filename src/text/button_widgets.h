@@ -41,7 +41,9 @@ extern ButtonRegistry button_registry;
 
 // "?" returns the number of the first registered button holding (x, y), or
 // 0; "C" empties the registry; "d" draws the button and, when active,
-// registers it (a registration beyond 20 is ignored). Other kinds do nothing.
+// registers it (a registration beyond 20 is ignored). A label that would
+// come within two pixels of the outline is drawn in a smaller size of its
+// font. Other kinds do nothing.
 // Every kind but "?" returns 0.
 std::int32_t handle_button_descriptor(std::string_view descriptor, std::int32_t x = 0, std::int32_t y = 0);
 

@@ -1,5 +1,6 @@
 #include "text/markup_text.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <string>
@@ -19,19 +20,27 @@ struct Run {
     MarkupPass pass;
     bool moved = false;
     QwPoint end{};
+    MarkupColumns columns{1, 0};
 
     bool drawing() const { return pass == MarkupPass::draw; }
     // Text at (x, y): drawn, or only accounted for. Gives its width.
     std::int32_t text_at(std::int32_t x, std::int32_t y, std::string_view text)
     {
+        std::int32_t width = 0;
         if (drawing()) {
             qw_move_to(x, y);
             qw_out_text(text);
-            return qw_get_current_position().x - x;
+            width = qw_get_current_position().x - x;
+        } else {
+            moved = true;
+            width = qw_get_text_extent(text);
+            end = {x + width, y};
         }
-        moved = true;
-        const std::int32_t width = qw_get_text_extent(text);
-        end = {x + width, y};
+        if (width > 0) {
+            const bool first = columns.last < columns.first;
+            columns = {first ? x : std::min(columns.first, x),
+                       first ? x + width - 1 : std::max(columns.last, x + width - 1)};
+        }
         return width;
     }
 };
@@ -179,9 +188,10 @@ std::string_view first_characters(std::string_view text, std::size_t count)
     return text.substr(0, at);
 }
 
-MarkupPen render_markup(MarkupPen pen, std::string_view text, MarkupPass pass)
+namespace {
+
+MarkupPen render(Run& run, MarkupPen pen, std::string_view text)
 {
-    Run run{pass};
     // Read in place; only the text that an expanded code leaves is built.
     std::string expanded_text;
     std::string_view work = first_characters(text, markup_text_limit);
@@ -234,6 +244,14 @@ MarkupPen render_markup(MarkupPen pen, std::string_view text, MarkupPass pass)
     return pen;
 }
 
+}  // namespace
+
+MarkupPen render_markup(MarkupPen pen, std::string_view text, MarkupPass pass)
+{
+    Run run{pass};
+    return render(run, pen, text);
+}
+
 float draw_markup_text(std::int32_t x, std::int32_t y, std::string_view text)
 {
     return static_cast<float>(render_markup({x, y, 0}, text, MarkupPass::draw).y);
@@ -249,4 +267,11 @@ QwPoint measure_markup_text(std::int32_t x, std::int32_t y, std::string_view tex
 std::int32_t markup_line_width(std::string_view text)
 {
     return measure_markup_text(0, 2000, text).x;
+}
+
+MarkupColumns markup_columns(std::string_view text)
+{
+    Run run{MarkupPass::measure};
+    render(run, {0, 2000, 0}, text);
+    return run.columns;
 }

@@ -47,5 +47,12 @@ QwPoint measure_markup_text(std::int32_t x, std::int32_t y, std::string_view tex
 // The width of text drawn on one line, measured off the page.
 std::int32_t markup_line_width(std::string_view text);
 
+// The columns from the left of a text's leftmost piece to the right of its
+// rightmost, drawn from x = 0; last < first when it draws no character.
+struct MarkupColumns {
+    std::int32_t first = 0, last = -1;
+};
+MarkupColumns markup_columns(std::string_view text);
+
 // The first `count` UTF-8 characters of text (all of it when shorter).
 std::string_view first_characters(std::string_view text, std::size_t count);

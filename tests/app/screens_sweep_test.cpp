@@ -101,9 +101,13 @@ protected:
     }
 
     // What was drawn since the last look, inside area, under the screen's
-    // name; a step without a name only forgets it.
+    // name; a step without a name (a card over a screen) has only its
+    // buttons looked at.
     void look(const std::string& name, const LayoutRect& area)
     {
+        if (inspect && !name.empty()) inspect(name);
+        for (const std::string& fault : recorder.labels_off_buttons())
+            report.push_back((name.empty() ? "passaggio" : name) + ": " + fault);
         if (name.empty()) return recorder.clear();
         // A stroke under a fill is the picture's own (a burette's marks
         // under its liquid): the texts are what is looked at.
@@ -119,6 +123,8 @@ protected:
     platform::qt::Session session;
     LayoutRecorder recorder{session.backend()};
     std::vector<std::string> report;
+    // Looks further at what a named step shows, before it is forgotten.
+    std::function<void(const std::string&)> inspect;
 };
 
 TEST_F(ScreensSweep, ReferencePanels)
@@ -252,6 +258,40 @@ TEST_F(ScreensSweep, Titration)
                                                    {"titolazione_gocce", screen, 555, 270},
                                                    {"titolazione_menu2", screen, 555, 270},
                                                });
+}
+
+TEST_F(ScreensSweep, TitrationChoiceTitlesShareTheirWeightAndMiddle)
+{
+    // The white letters on each chooser's title band (306, 45)-(574, 61):
+    // their middle on the band's, and nearly all with a white neighbour
+    // beside them, as the two-pixel strokes of a bold title have.
+    std::vector<std::string> seen;
+    inspect = [&](const std::string& name) {
+        session.process_events();
+        std::int32_t left = 574, right = 306, ink = 0, paired = 0;
+        const auto white = [&](std::int32_t x, std::int32_t y) { return session.canvas_pixel(x, y) == 0xFFFFFF; };
+        for (std::int32_t y = 45; y <= 61; ++y) {
+            for (std::int32_t x = 306; x <= 574; ++x) {
+                if (!white(x, y)) continue;
+                ++ink;
+                paired += white(x - 1, y) || white(x + 1, y) ? 1 : 0;
+                left = std::min(left, x);
+                right = std::max(right, x);
+            }
+        }
+        ASSERT_GT(ink, 0) << name;
+        EXPECT_LE(std::abs(left + right - (306 + 574)), 3) << name << ": " << left << "-" << right;
+        EXPECT_GE(paired * 100, ink * 95) << name << ": " << paired << " of " << ink;
+        seen.push_back(name);
+    };
+    constexpr LayoutRect screen{152, 14, 590, 290};
+    play(on_a_lease(run_titration_simulation), {
+                                                   {"sostanza", screen, 535, 200},  // "OK"
+                                                   {"titolante", screen, 535, 200},
+                                                   {"indicatore", screen, 535, 200},
+                                                   {"", screen, 555, 270},  // the menu, then "Esci"
+                                               });
+    EXPECT_EQ(seen, (std::vector<std::string>{"sostanza", "titolante", "indicatore"}));
 }
 
 TEST_F(ScreensSweep, EquilibriumSystems)

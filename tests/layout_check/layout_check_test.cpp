@@ -35,6 +35,7 @@ protected:
             c.draw();
             std::string found;
             for (const std::string& fault : recorder.faults({0, 0, 600, 400})) found += fault + "\n";
+            for (const std::string& fault : recorder.labels_off_buttons()) found += fault + "\n";
             if (*c.seen == '\0')
                 EXPECT_EQ(found, "") << c.name;
             else
@@ -225,6 +226,92 @@ TEST_F(LayoutCheck, SeesTextsOntoTextsAndOnOrPastTheirBoxsEdge)
         {"its last piece past the edge", pieces, "tagliato dal bordo"},
         {"T a pixel from the border", panel("T", -1, 150, true), "tocca il bordo"},
         {"T inside the border", panel("T", 280, 150, true), ""},
+    });
+}
+
+TEST_F(LayoutCheck, SeesATextOnItsBoxsBorderOrOnARuleDrawnBeforeIt)
+{
+    // A bar's border from (158, 54) to (177, 267), a text at x drawn after it
+    // (x < 0: ending |x| pixels left of the right side).
+    const auto bar = [](std::int32_t x) {
+        return [x] {
+            qw_set_color_rgb(0x8899AA);
+            qw_rectangle(QwControl::outline, 158, 54, 177, 267);
+            qw_set_font("t'Arial'h14b");
+            qw_move_to(x >= 0 ? x : 178 + x - qw_get_text_extent("pK"), 150);
+            qw_out_text("pK");
+        };
+    };
+    // A level rule from x 251 to 289 at y 100, drawn before its number.
+    const auto rule = [](std::int32_t rule_left, std::int32_t number_x) {
+        return [rule_left, number_x] {
+            qw_set_color_rgb(0x999999);
+            qw_move_to(rule_left, 100);
+            qw_line_to(rule_left + 38, 100);
+            qw_set_font("t'Arial'h16b");
+            qw_move_to(number_x, 92);
+            qw_out_text("40");
+        };
+    };
+    expect({
+        {"a text against the right side of its box", bar(-1), "toccato dal tratto (177,54)-(177,267)"},
+        {"a text two pixels inside", bar(160), ""},
+        {"a text outside, two pixels off its side", bar(180), ""},
+        {"a number on a rule drawn before it", rule(251, 263), "attraversato dal tratto (251,100)-(289,100)"},
+        {"a number beside its rule", rule(273, 254), ""},
+    });
+}
+
+// A rounded button as the widgets draw it, its end circles of radius r
+// centred at (x, y) and (x + w, y), or (x, y + w) standing; the label's
+// cell from (label_x, label_y), and a text after it elsewhere when given.
+Case button(const char* name, bool standing, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t r,
+            std::int32_t label_x, std::int32_t label_y, std::string_view label, const char* seen,
+            std::string_view after = "")
+{
+    return {name,
+            [=] {
+                const QwPoint second = standing ? QwPoint{x, y + w} : QwPoint{x + w, y};
+                qw_set_color_rgb(0xDD9988);
+                for (const QwPoint c : {QwPoint{x, y}, second})
+                    qw_ellipse(QwControl::filled, c.x - r, c.y - r, c.x + r, c.y + r);
+                qw_set_color_rgb(0xBB8888);
+                if (standing)
+                    qw_rectangle(QwControl::outline, x - r, y, x + r, y + w);
+                else
+                    qw_rectangle(QwControl::outline, x, y - r, x + w, y + r);
+                qw_set_color_rgb(0xDD9988);
+                if (standing)
+                    qw_rectangle(QwControl::filled, x - r + 1, y, x + r - 1, y + w);
+                else
+                    qw_rectangle(QwControl::filled, x, y - r + 1, x + w, y + r - 1);
+                qw_set_font("t'Arial'h16be");
+                qw_set_color_rgb(0xFFFFFF);
+                qw_move_to(label_x, label_y);
+                qw_out_text(label);
+                if (after.empty()) return;
+                qw_set_color_rgb(0);
+                qw_move_to(x, y + 30);
+                qw_out_text(after);
+            },
+            seen};
+}
+
+TEST_F(LayoutCheck, SeesAButtonsLabelCrowdingItsOutline)
+{
+    // Bars of radius 10 across y = 200: the cell of a 16-pixel font drawn
+    // from y = 192 puts the top of its capitals 5 pixels above the middle.
+    expect({
+        button("a label with room on its bar", false, 300, 200, 100, 10, 320, 192, "Cancella", ""),
+        button("a label into both round ends", false, 300, 200, 40, 10, 292, 192, "Cancella",
+               "dal bordo del suo pulsante"),
+        button("a label a pixel from a long edge", false, 300, 200, 100, 10, 320, 189, "Cancella",
+               "dal bordo del suo pulsante"),
+        button("a label two pixels from a long edge", false, 300, 200, 100, 10, 320, 190, "Cancella", ""),
+        button("a text after the button, off it", false, 300, 200, 100, 10, 320, 192, "Cancella", "",
+               "Credits a sinistra del pulsante"),
+        button("a label edge to edge on a standing bar", true, 300, 200, 21, 10, 290, 202, "OK",
+               "dal bordo del suo pulsante"),
     });
 }
 

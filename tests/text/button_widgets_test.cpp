@@ -141,3 +141,32 @@ TEST_F(ButtonWidgets, CounterWithoutCellsOrNotToDrawDrawsNothing)
     EXPECT_TRUE(shapes().empty());
     EXPECT_TRUE(texts().empty());
 }
+
+TEST_F(ButtonWidgets, ALabelTooWideForItsBarIsDrawnSmallerNeverCut)
+{
+    // Letters are half their cell wide here: "Cancella" is 64 pixels in the
+    // 16-pixel font, which a bar 40 long with ends of radius 10 cannot hold.
+    struct Case {
+        int w;
+        const char* label;
+        const char* font;
+        int x, y;
+    };
+    for (const Case c : {
+             Case{70, "Cancella", "t'Arial'h16be", 510 + (70 - 64) / 2, 200 - 8},
+             Case{40, "Cancella", "t'Arial'h13be", 510 + (40 - 48) / 2, 200 - 8 + 1},
+             // Too long for any size: the smallest, whole.
+             Case{40, "Concentrazione incognita", "t'Arial'h9be", 510 + (40 - 96) / 2, 200 - 8 + 3},
+         }) {
+        mark();
+        char head[40];
+        std::snprintf(head, sizeof head, "d2345678510200%03d020DD9988BB8888", c.w);
+        handle_button_descriptor(std::string(head) + "@T4@@cFFFFFF@@y-18@" + c.label);
+        const auto t = texts();
+        ASSERT_EQ(t.size(), 1u) << c.label;
+        EXPECT_EQ(t[0].text, c.label);
+        EXPECT_EQ(t[0].font, c.font) << c.w << " " << c.label;
+        EXPECT_EQ(t[0].x, c.x) << c.w << " " << c.label;
+        EXPECT_EQ(t[0].y, c.y) << c.w << " " << c.label;
+    }
+}

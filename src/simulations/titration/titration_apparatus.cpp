@@ -5,7 +5,6 @@
 #include <span>
 #include <string>
 
-#include "numbers/formatted_conversions.h"
 #include "platform/graphics.h"
 #include "simulations/titration/titration_chemistry.h"
 #include "simulations/titration/titration_state.h"
@@ -94,7 +93,9 @@ void draw_pk_mark()
     const std::int32_t y = truncated(15.0 * indicator_rows[k - 1].pk) + 55;
     qw_set_color_rgb(scale_colour);
     draw_line(160, y, 175, y);
-    draw_markup_text(163, k == 2 ? y : y - 13, "@T2@pK");
+    // Inside the bar, two pixels clear of its border, of the ticks and
+    // their numbers, and of its mark, above it (below it for indicator 2).
+    draw_markup_text(160, k == 2 ? y + 1 : y - 14, "@T2@pK");
 }
 
 void draw_flask_liquid()
@@ -111,12 +112,19 @@ void draw_flask_liquid()
     s.drawn_fill_fraction = f;
 }
 
-// A whole-mL line of the lens with its number to the left.
+// A whole-mL mark of the lens as on a ruler: its number on the left, its
+// middle on the mark's row, and the line from beside it to the right wall,
+// where the tenths are, so that no line crosses a number.
+constexpr std::int32_t lens_number_right = 269;
+constexpr std::int32_t lens_mark_left = 273;
+constexpr std::int32_t lens_tenth_left = 281;
+
 void draw_lens_mark(std::int32_t y, std::int32_t ml)
 {
     qw_set_color_rgb(glass_colour);
-    draw_line(251, y, 289, y);
-    draw_markup_text(251, y - 9, "@T1@" + format_i(ml, 5));
+    const std::string number = "@T1@" + std::to_string(ml);
+    draw_markup_text(lens_number_right + 1 - markup_line_width(number), y - 8, number);
+    draw_line(lens_mark_left, y, 289, y);
 }
 
 }  // namespace
@@ -221,9 +229,9 @@ void draw_burette_lens()
 
     qw_set_color_rgb(inner_glass_colour);
     if (n > 0)
-        for (std::int32_t y = 96; y >= 56; y -= 4) draw_line(260, y, 280, y);
+        for (std::int32_t y = 96; y >= 56; y -= 4) draw_line(lens_tenth_left, y, 289, y);
     if (n < 50)
-        for (std::int32_t y = 104; y <= 144; y += 4) draw_line(260, y, 280, y);
+        for (std::int32_t y = 104; y <= 144; y += 4) draw_line(lens_tenth_left, y, 289, y);
     draw_lens_mark(100, n);
     if (n > 0) draw_lens_mark(60, n - 1);
     if (n < 50) draw_lens_mark(140, n + 1);

@@ -26,16 +26,17 @@ constexpr std::string_view ok_button = "d2345678520200030020DD9988BB8888@T4@@cFF
 enum class Chooser { analyte, titrant, indicator };
 
 struct ChooserLayout {
-    std::string_view title;
-    std::int32_t title_left, title_right;
+    std::string_view title;  // without its font
     std::int32_t rows;
     std::int32_t list_bottom;  // clicks above it pick a row
 };
 constexpr std::array<ChooserLayout, 3> chooser_layouts{{
-    {"@T4@@cFFFFFF@Scegliere la sostanza da titolare", 340, 580, analyte_count, 210},
-    {"@T4@@cFFFFFF@Scegliere la concentrazione del titolante", 315, 600, titrant_count, 210},
-    {"@T4@@cFFFFFF@Scegliere un indicatore", 360, 600, indicator_count, 146},
+    {"@cFFFFFF@Scegliere la sostanza da titolare", analyte_count, 210},
+    {"@cFFFFFF@Scegliere la concentrazione del titolante", titrant_count, 210},
+    {"@cFFFFFF@Scegliere un indicatore", indicator_count, 146},
 }};
+constexpr std::int32_t band_left = 306;
+constexpr std::int32_t band_right = 574;
 
 std::int32_t& current_choice(Chooser kind)
 {
@@ -111,13 +112,21 @@ void take_row(Chooser kind, std::int32_t k)
     }
 }
 
-// A title wider than its band (our fonts measure the titrant's past the
-// panel, where nothing clears it) is drawn one size smaller.
-std::string band_title(const ChooserLayout& layout)
+// Every title bold and centred on its band. One too wide for the band (the
+// titrant's) is drawn a size smaller, and twice a pixel apart: that size of
+// the bold face draws its small letters with one-pixel strokes.
+void draw_band_title(const ChooserLayout& layout)
 {
-    std::string title(layout.title);
-    if (layout.title_left + markup_line_width(title) > 574) title.replace(0, 4, "@T12@");
-    return title;
+    constexpr std::int32_t margin = 4;
+    std::string title = "@T4@" + std::string(layout.title);
+    const bool smaller = markup_line_width(title) > band_right - band_left + 1 - 2 * margin;
+    if (smaller) title = "@T12@" + std::string(layout.title);
+    const std::int32_t width = markup_line_width(title) + (smaller ? 1 : 0);
+    const std::int32_t x = (band_left + band_right + 1 - width) / 2;
+    // The smaller cell's letters a pixel lower keep the band's middle.
+    const std::int32_t y = smaller ? 46 : 45;
+    draw_markup_text(x, y, title);
+    if (smaller) draw_markup_text(x + 1, y, title);
 }
 
 // 1 after "OK", -1 after "Esci".
@@ -127,9 +136,9 @@ std::int32_t run_chooser(Chooser kind)
     const std::int32_t panel_colour = titration_state.panel_colour;
     if (kind == Chooser::indicator) empty_the_flask_of_titrant();
     draw_panel(300, 40, 580, 220);
-    fill_box(title_band_colour, 306, 45, 574, 61);
-    draw_justified_text(layout.title_left, layout.title_right, 45, band_title(layout));
-    fill_box(list_colour, 306, 62, 574, 215);
+    fill_box(title_band_colour, band_left, 45, band_right, 61);
+    draw_band_title(layout);
+    fill_box(list_colour, band_left, 62, band_right, 215);
     for (std::int32_t k = 1; k <= layout.rows; ++k) draw_justified_text(317, 500, 50 + 16 * k, row_text(kind, k));
     if (kind == Chooser::analyte) draw_titration_summary();
     handle_button_descriptor("C");

@@ -62,14 +62,17 @@ TEST_F(TitrationPictures, BuretteLensAndColumn)
         mark();
         draw_burette_lens();
         EXPECT_TRUE(drew("rect filled (253," + std::to_string(c.meniscus) + ")-(287,148) 0xFFCCCC"));
-        // A mark's number in five columns, or nothing drawn there.
+        // A mark as on a ruler: its number ending at x 269 (8 pixels a
+        // digit here), its middle on the row; its line from x 273. Or no mark.
         const auto mark_at = [&](std::int32_t y, std::int32_t ml) {
-            if (ml < 0) return drawn("text (251," + std::to_string(y) + ")").empty();
-            return drew_text_at(251, y, std::string(5 - std::to_string(ml).size(), ' ') + std::to_string(ml));
+            const std::string line = "line (273," + std::to_string(y) + ")-(289," + std::to_string(y) + ") 0x999999";
+            if (ml < 0) return !drew(line);
+            const std::string number = std::to_string(ml);
+            return drew(line) && drew_text_at(270 - 8 * static_cast<std::int32_t>(number.size()), y - 8, number);
         };
-        EXPECT_TRUE(mark_at(91, c.centre));
-        EXPECT_TRUE(mark_at(51, c.above));
-        EXPECT_TRUE(mark_at(131, c.below));
+        EXPECT_TRUE(mark_at(100, c.centre));
+        EXPECT_TRUE(mark_at(60, c.above));
+        EXPECT_TRUE(mark_at(140, c.below));
     }
 
     // The column: 3 pixels per mL inside y 43 to 213, its top at 55 empty and 205 at 50 mL.
@@ -87,12 +90,12 @@ TEST_F(TitrationPictures, PkMarksAndNeedle)
     set_up_titration({.indicator = 2});
     draw_ph_axes(0);
     EXPECT_TRUE(drew("line (160,111)-(175,111) 0xAA9988"));
-    EXPECT_TRUE(drew_text_at(163, 111, "pK"));
+    EXPECT_TRUE(drew_text_at(160, 112, "pK"));  // below its mark
     set_up_titration({.indicator = 3});
     mark();
     draw_ph_axes(0);
     EXPECT_TRUE(drew("line (160,164)-(175,164) 0xAA9988"));
-    EXPECT_TRUE(drew_text_at(163, 151, "pK"));
+    EXPECT_TRUE(drew_text_at(160, 150, "pK"));
 
     // The needle, the drawn pH held to 0..14 whatever the pH.
     const float nan = std::numeric_limits<float>::quiet_NaN();
