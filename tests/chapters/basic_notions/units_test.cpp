@@ -222,7 +222,7 @@ TEST_F(ChapterOne, EnergiesAndDistancesFromTheDataAsPrinted)
 
 TEST_F(ChapterOne, ProblemTwentyFiveCountsAtomsOrMolecules)
 {
-    for_versions(25, 500, [&](std::int32_t) {
+    for_versions(25, 3000, [&](std::int32_t) {
         const auto q =
             match(statement(), "^La massa di (un atomo|una molecola) di (.+) è pari a NUM g\\. Calcolare "
                                "quant[ie] (atomi sono contenuti|molecole sono contenute) in NUM (\\S+) di (.+)$");
@@ -233,7 +233,7 @@ TEST_F(ChapterOne, ProblemTwentyFiveCountsAtomsOrMolecules)
             const std::int32_t z = element_number(q[1]);
             EXPECT_NE(z, 43);
             if (z >= 57 && z <= 73) {
-                EXPECT_LT(sample.value, 1.0) << "lanthanide sample";
+                EXPECT_LE(sample.value, 1.0) << "lanthanide sample, drawn below 1 and shown rounded";
             }
         } else {
             bool molecular = false;
@@ -245,9 +245,28 @@ TEST_F(ChapterOne, ProblemTwentyFiveCountsAtomsOrMolecules)
             EXPECT_TRUE(molecular) << q[1];
         }
         EXPECT_LT(masses.at(q[5]), 1.5);  // pg to g
-        const double count = sample.value * masses.at(q[5]) / shown(q[2]).value;
-        EXPECT_TRUE(within_rounding(shown(answer_text()), count, {sample, shown(q[2])}));
+        // From the particle's mass as printed, with no more digits than the
+        // data carry, each with three units of its last digit.
+        const Shown particle = shown(q[2]);
+        const Shown result = shown(answer_text());
+        const double count = sample.value * masses.at(q[5]) / particle.value;
+        EXPECT_TRUE(within_last_digit(result, count, 1.0));
+        const double uncertainty =
+            count * (3.0 * sample.unit() / sample.value + 3.0 * particle.unit() / particle.value);
+        EXPECT_GE(result.last_place, std::floor(std::log10(uncertainty)) - 1e-9);
     });
+}
+
+// Once worked from the particle's unrounded mass (once with six digits from
+// five-digit data), and with an electronvolt of 1.60208•10^-19 J.
+TEST_F(ChapterOne, AnswersFromTheElectronVoltAndTheParticleMassAsPrinted)
+{
+    constexpr testing_support::VersionAnswer cases[] = {
+        {25, 750, "6.925•10@u18@", "6.9250•10@u18@"},
+        {25, 209, "1.6546•10@u17@", "1.65461•10@u17@"},
+        {19, 20, "6.409•10@u-22@ kJ", "6.408•10@u-22@ kJ"},
+    };
+    expect_answers(cases);
 }
 
 }  // namespace
