@@ -116,8 +116,8 @@ void generate_problem_33()
     keep_slot_values(4);
 
     problem_texts.problem_text = std::string(two_functions_opening) + "@C3@@if@(@ix@)=" + slot_text(1) + "@ix@" +
-                                 signed_term(" +", 2) + "@C1@ e @cFF0000@@if@(@ix@)=" + slot_text(3) + "@ix@" +
-                                 signed_term(" +", 4) + "@C1@ e compararne l'andamento.";
+                                 signed_term("+", 2) + "@C1@ e @cFF0000@@if@(@ix@)=" + slot_text(3) + "@ix@" +
+                                 signed_term("+", 4) + "@C1@ e compararne l'andamento.";
     problem_texts.answer_text =
         "Rette con pendenza opposta (@C3@" + slot_text(1) + "@C1@ e @cFF0000@" + slot_text(3) + "@C1@)";
     draw_problem_text(160, 560, 45);

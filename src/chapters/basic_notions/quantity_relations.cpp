@@ -7,6 +7,7 @@
 #include "frame/generator_kit.h"
 #include "numbers/random_stream.h"
 #include "numbers/value_slots.h"
+#include "text/article_name.h"
 
 namespace basic_notions {
 
@@ -229,7 +230,7 @@ void generate_problem_31()
            "ln(@iQ/Q@@d0@) = -B/@iT@. Se B è pari a " +
            slot_text(1) + " K, quale deve essere la temperatura perché";
     if (ratio_case == 1)
-        text += " @iQ@ sia pari a " + slot_text(2) + "% di @iQ@@d0@?";
+        text += " @iQ@ sia pari " + article_before_number("a", slot_text(2)) + slot_text(2) + "% di @iQ@@d0@?";
     else
         text += " @iQ@ sia " + slot_text(2) + " volte maggiore di @iQ@@d0@?";
 

@@ -181,8 +181,9 @@ TEST_F(ChapterOne, ProblemThirtyThreeDrawsLinesOfOppositeSlopeThroughOnePoint)
 {
     const Plot plot{200, 400, 120, 270, -5, 5, -5, 5};
     for_versions(33, 300, [&](std::int32_t) {
-        const auto q = match(statement(),
-                             "@C3@@if@\\(@ix@\\)=NUM@ix@ ?\\+?NUM@C1@ e @cFF0000@@if@\\(@ix@\\)=NUM@ix@ ?\\+?NUM@C1@");
+        // No blank before the intercept's sign, as problem 32 writes it.
+        const auto q =
+            match(statement(), "@C3@@if@\\(@ix@\\)=NUM@ix@\\+?NUM@C1@ e @cFF0000@@if@\\(@ix@\\)=NUM@ix@\\+?NUM@C1@");
         const double s1 = shown(q[0]).value, b1 = shown(q[1]).value, s2 = shown(q[2]).value, b2 = shown(q[3]).value;
         EXPECT_EQ(s1, -s2);
         EXPECT_EQ(answer_text(), "Rette con pendenza opposta (@C3@" + q[0] + "@C1@ e @cFF0000@" + q[2] + "@C1@)");

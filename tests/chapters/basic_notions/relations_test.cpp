@@ -150,8 +150,13 @@ TEST_F(ChapterOne, ProblemThirtyOneFindsTheTemperatureOrSaysNever)
     std::int32_t never = 0;
     for_versions(31, 500, [&](std::int32_t) {
         const auto q = match(statement(), "Se B è pari a NUM K, quale deve essere la temperatura perché @iQ@ "
-                                          "sia (pari a |)NUM(% di| volte maggiore di) @iQ@@d0@\\?$");
+                                          "sia (pari al |pari all'|)NUM(% di| volte maggiore di) @iQ@@d0@\\?$");
         const double b = shown(q[0]).value;
+        if (q[3] == "% di") {
+            // "all'" before a number read with a vowel: undici, ottanta...
+            const auto whole = static_cast<std::int32_t>(shown(q[2]).value);
+            EXPECT_EQ(q[1] == "pari all'", whole == 11 || whole / 10 == 8) << q[1];
+        }
         const double ratio = q[3] == "% di" ? shown(q[2]).value / 100.0 : shown(q[2]).value;
         const double t = -b / std::log(ratio);
         if (t < 0) {
