@@ -197,14 +197,15 @@ void generate_problem_18()
     load_mixture_sets_1();
     const Mixture m = pick_mixture(pick_problem_variant(6, stoichiometry_state.last_draw[17], 0), first_symbol_slot);
     const float element = draw_scaled_exponent_first(-2, 1);
-    value_slots[9].value = element / m.first_masses.element * m.first_masses.molar;
-    value_slots[10].value = random_real(1.1f * slot_value(9), 3.0f * slot_value(9));
+    const float drawn_salt = element / m.first_masses.element * m.first_masses.molar;
+    value_slots[10].value = random_real(1.1f * drawn_salt, 3.0f * drawn_salt);
     const std::int32_t d = random_int(3, 4);
     set_slot_digits(11, element, d);
     convert_data_slot(10, d);
     problem_texts.problem_text = sample_of_mixture(m, 10) + " contiene " + slot_text(11) + " g di " +
                                  element_name(m.element) + ". Calcolare le quantità dei due composti nel campione";
-    convert_data_slot(9, d);
+    // From the element's grams as the statement gives them.
+    set_slot_digits(9, slot_value(11) / m.first_masses.element * m.first_masses.molar, d);
     set_slot_uncertainty(12, slot_value(10) - slot_value(9), slot_uncertainty(9) + slot_uncertainty(10));
     problem_texts.answer_text = salt_amounts_answer(m, 12);
     draw_problem_text(180, 500, 50);
