@@ -124,6 +124,15 @@ bool is_sulfide_row(std::int32_t row)
 // Metal and sulfur counts of the sulfide of a metal of valence v (1 to 4).
 constexpr std::array<std::string_view, 4> sulfide_counts = {"02S 01", "01S 01", "02S 03", "01S 02"};
 
+// Problem 13's compounds lose water or carbon dioxide on heating: the
+// hydroxides and carbonates of sodium, potassium and caesium melt unchanged,
+// and silver hydroxide is no solid to weigh.
+bool loses_weight_on_heating(std::int32_t k)
+{
+    const std::string_view metal = record_columns(compound_record(k), 81, 82);
+    return metal != "Na" && metal != "K " && metal != "Cs" && metal != "Ag";
+}
+
 }  // namespace
 
 void generate_problem_11()
@@ -184,7 +193,7 @@ void generate_problem_13()
     draw_until_accepted([&] {
         hydroxide = random_int(1, 2) == 1;
         k = hydroxide ? random_int(51, 70) : random_int(151, 160);
-        return is_filled_compound(k) && !repeats_last_draw(13, k);
+        return is_filled_compound(k) && loses_weight_on_heating(k) && !repeats_last_draw(13, k);
     });
     stoichiometry_state.last_draw[13] = k;
     const float mass = composition_molar_mass(compound_composition(k));

@@ -212,7 +212,8 @@ void generate_problem_31()
 void generate_problem_32()
 {
     skip_random_draws(27);
-    const Reaction r = draw_reaction(32, 0);
+    // A reactant in defect needs two reactants or more.
+    const Reaction r = draw_reaction(32, 0, [](const Reaction& drawn) { return drawn.reactants() >= 2; });
     problem_texts.problem_text = "@T1@@C1@Determinare il reagente in difetto se ";
     const ReactantMasses d = draw_reactant_masses(r);
     append_piece(problem_texts.problem_text, " vengono posti a reagire secondo l'equazione");
