@@ -124,9 +124,9 @@ void generate_problem_22()
     } while (w == u);
     const float frequency = draw_scaled_mantissa_first(12, 18);
     set_slot_digits(4, frequency, random_int(2, 5));
-    const float energy = energy_from_joules[w].factor / energy_from_joules[u].factor * slot_value(2) * slot_value(4);
-    // As many digits as the frequency's, which never has more than the constant's five.
-    set_slot_digits(3, energy, slot_digits(4));
+    const double ratio = static_cast<double>(energy_from_joules[w].factor) / energy_from_joules[u].factor;
+    // With the digits the constant and the frequency carry.
+    set_slot_from_data(3, {2, 4}, [ratio](const std::vector<double>& d) { return ratio * d[0] * d[1]; });
 
     const std::string to_code(energy_from_joules[w].code);
     problem_texts.problem_text =

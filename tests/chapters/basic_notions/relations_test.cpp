@@ -119,12 +119,19 @@ TEST_F(ChapterOne, ProblemTwentyNineSolvesTheDissociationOfIodine)
         const auto a = match(answer_text(), "^NUM L; NUM$");
         const double k = shown(q[0]).value;
         const double alpha = shown(q[1]).value;
-        EXPECT_TRUE(within_last_digit(shown(a[0]), k * alpha * alpha / (1.0 - alpha)));
+        const auto volume_of = [](const std::vector<double>& v) { return v[0] * v[1] * v[1] / (1.0 - v[1]); };
+        EXPECT_TRUE(within_last_digit(shown(a[0]), volume_of({k, alpha})));
+        EXPECT_TRUE(digits_of_data(shown(a[0]), volume_of, {shown(q[0]), shown(q[1])}));
         // The positive root of (k / V) a² + a - 1 = 0.
+        const auto alpha_of = [](const std::vector<double>& v) {
+            const double c = v[0] / v[1];
+            return (-1.0 + std::sqrt(1.0 + 4.0 * c)) / (2.0 * c);
+        };
         const double c = k / shown(q[2]).value;
-        const double root = (-1.0 + std::sqrt(1.0 + 4.0 * c)) / (2.0 * c);
+        const double root = alpha_of({k, shown(q[2]).value});
         EXPECT_NEAR(c * root * root + root - 1.0, 0.0, 1e-9);
         EXPECT_TRUE(within_last_digit(shown(a[1]), root));
+        EXPECT_TRUE(digits_of_data(shown(a[1]), alpha_of, {shown(q[0]), shown(q[2])}));
     });
 }
 
@@ -142,6 +149,13 @@ TEST_F(ChapterOne, ProblemThirtyFollowsAnExponentialDecay)
         EXPECT_LT(shown(q[5]).value, m0);
         EXPECT_TRUE(within_last_digit(shown(a[0]), m0 * std::exp(-k * shown(q[3]).value)));
         EXPECT_TRUE(within_last_digit(shown(a[1]), std::log(m0 / shown(q[5]).value) / k));
+        // The exponent weighs the data's errors: the answers carry the digits they leave.
+        EXPECT_TRUE(digits_of_data(shown(a[0]),
+                                   [](const std::vector<double>& v) { return v[0] * std::exp(-v[1] * v[2]); },
+                                   {shown(q[0]), shown(q[2]), shown(q[3])}));
+        EXPECT_TRUE(digits_of_data(shown(a[1]),
+                                   [](const std::vector<double>& v) { return std::log(v[0] / v[2]) / v[1]; },
+                                   {shown(q[0]), shown(q[2]), shown(q[5])}));
     });
 }
 

@@ -172,9 +172,11 @@ TEST_F(ChapterOne, ProblemTwentyTwoGivesTheEnergyOfAQuantum)
         const double planck = shown(q[0]).value * joules.at(q[1]);
         EXPECT_NEAR(planck / 6.626e-34, 1.0, 1e-3);
         const Shown result = shown(a[0]);
-        // The frequency's two to five digits, the constant's five.
-        EXPECT_EQ(result.digits, std::min(shown(q[0]).digits, shown(q[2]).digits));
+        const double ratio = joules.at(q[1]) / joules.at(q[3]);
         EXPECT_TRUE(within_last_digit(result, planck * shown(q[2]).value / joules.at(q[3]), 1.0));
+        // With the digits the constant and the frequency carry.
+        EXPECT_TRUE(digits_of_data(result, [&](const std::vector<double>& v) { return ratio * v[0] * v[1]; },
+                                   {shown(q[0]), shown(q[2])}));
     });
 }
 
@@ -245,15 +247,13 @@ TEST_F(ChapterOne, ProblemTwentyFiveCountsAtomsOrMolecules)
             EXPECT_TRUE(molecular) << q[1];
         }
         EXPECT_LT(masses.at(q[5]), 1.5);  // pg to g
-        // From the particle's mass as printed, with no more digits than the
-        // data carry, each with three units of its last digit.
+        // From the particle's mass as printed, with the digits the data carry.
         const Shown particle = shown(q[2]);
         const Shown result = shown(answer_text());
-        const double count = sample.value * masses.at(q[5]) / particle.value;
-        EXPECT_TRUE(within_last_digit(result, count, 1.0));
-        const double uncertainty =
-            count * (3.0 * sample.unit() / sample.value + 3.0 * particle.unit() / particle.value);
-        EXPECT_GE(result.last_place, std::floor(std::log10(uncertainty)) - 1e-9);
+        const double grams = masses.at(q[5]);
+        EXPECT_TRUE(within_last_digit(result, sample.value * grams / particle.value, 1.0));
+        EXPECT_TRUE(digits_of_data(result, [grams](const std::vector<double>& v) { return v[0] * grams / v[1]; },
+                                   {sample, particle}));
     });
 }
 
