@@ -1,9 +1,9 @@
 // Section "Analisi elementare": problems 11 to 15, formulas worked back from
 // percentages, precipitates, losses on heating, conversions and combustion.
-#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "chapters/stoichiometry/stoichiometry_problems.h"
 #include "chemistry/data_tables.h"
@@ -177,9 +177,11 @@ void generate_problem_12()
             " g di materiale possono essere precipitati " + slot_text(3) + " g di" + std::string(halogen.salt_word) +
             " di argento";
     // The percentage drawn is not what the masses shown give; it has the
-    // digits of the less precise of them.
-    const float percentage = slot_value_as_shown(3) * atom / (salt * slot_value(1)) * 100.0f;
-    set_slot_digits(4, percentage, std::min(slot_digits(1), slot_digits(3)));
+    // digits they carry, the precipitate's as printed three units of its
+    // last digit, as every datum's.
+    convert_data_slot(3, slot_digits(3));
+    const double share = 100.0 * atom / salt;
+    set_slot_from_data(4, {1, 3}, [share](const std::vector<double>& d) { return d[1] * share / d[0]; });
     problem_texts.answer_text = slot_text(4) + "%";
     draw_problem_text(160, 580, 60);
     show_chemistry_fact(270, 160, 280);
