@@ -159,6 +159,18 @@ TEST_F(ChapterOne, ProblemThirtyFollowsAnExponentialDecay)
     });
 }
 
+// Once with fixed counts of digits: one more than the data carry, or short.
+TEST_F(ChapterOne, RelationsCarryTheDigitsOfTheirData)
+{
+    constexpr testing_support::VersionAnswer cases[] = {
+        {29, 1, "4.7 L; 0.747", "4.7 L; 0.75"},
+        {30, 2, "0.263 g; 3.0 s", "0.263 g; 2.96 s"},
+        {35, 9, "@iP@ = 0.0251@iT@", "@iP@ = 0.0250@iT@"},
+        {39, 1, "@iV@ = 14.9/@iP@", "@iV@ = 15/@iP@"},
+    };
+    expect_answers(cases);
+}
+
 TEST_F(ChapterOne, ProblemThirtyOneFindsTheTemperatureOrSaysNever)
 {
     std::int32_t never = 0;

@@ -265,6 +265,8 @@ TEST_F(ChapterOne, AnswersFromTheElectronVoltAndTheParticleMassAsPrinted)
         {25, 750, "6.925•10@u18@", "6.9250•10@u18@"},
         {25, 209, "1.6546•10@u17@", "1.65461•10@u17@"},
         {19, 20, "6.409•10@u-22@ kJ", "6.408•10@u-22@ kJ"},
+        // The frequency's digits, one more than the data carry.
+        {22, 1, "1.558•10@u-18@ cal", "1.56•10@u-18@ cal"},
     };
     expect_answers(cases);
 }

@@ -43,6 +43,21 @@ TEST_F(ChapterTwo, IonicFormulasOfTwoElements)
         EXPECT_EQ(formulas.count(formula), 1u) << formula;
 }
 
+// Once with sigma(2p) below pi(2p) for N2, and chromium's hydroxide and
+// sulfate named without their state.
+TEST_F(ChapterTwo, NitrogenOrbitalsAndChromiumNames)
+{
+    constexpr testing_support::VersionAnswer cases[] = {
+        {20, 101,
+         "@bs@(2s)@u2@@bs@@x5@@u*@(2s)@u2@@bp@(2p@dy@)@u2@@bp@(2p@dz@)@u2@@bs@(2p@dx@)@u2@; ordine di legame: 3; "
+         "nessun elettrone spaiato",
+         "@bs@(2s)@u2@@bs@@x5@@u*@(2s)@u2@@bs@(2p@dx@)@u2@@bp@(2p@dy@)@u2@@bp@(2p@dz@)@u2@; ordine di legame: 3; "
+         "nessun elettrone spaiato"},
+        {36, 45, "idrossido di cromo(III); Ni(OH)@d2@", "idrossido di cromo; Ni(OH)@d2@"},
+    };
+    expect_answers(cases);
+}
+
 TEST_F(ChapterTwo, OnlyTheUsualChargeMakesAStableCompound)
 {
     std::set<std::string> answers;

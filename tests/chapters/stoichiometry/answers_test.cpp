@@ -493,6 +493,25 @@ TEST_F(ChapterThree, AnswersAreThoseOfTheNumbersShown)
     expect_answers(cases);
 }
 
+// Once with more digits than the data carry: a fixed count, or an error
+// that forgot how a target near a salt's percentage, or near-equal salts,
+// magnify the data's.
+TEST_F(ChapterThree, AnswersCarryTheDigitsOfTheirData)
+{
+    constexpr testing_support::VersionAnswer cases[] = {
+        {12, 1, "52%", "51.8%"},
+        {19, 9, "@C1@@T1@0.035 g", "@C1@@T1@0.0347 g"},
+        {20, 4, "9.79 g", "9.790 g"},
+        {22, 2, "@C1@@T1@10.1 g", "@C1@@T1@10.13 g"},
+        {23, 1, "@C1@@T1@24 g di ZnCO@d3@ e 2.1•10@u2@ g di Zn(HCO@d3@)@d2@",
+         "@C1@@T1@24 g di ZnCO@d3@ e 206 g di Zn(HCO@d3@)@d2@"},
+        {24, 6, "@C1@@T1@1.84•10@u3@ g", "@C1@@T1@1839 g"},
+        {33, 7, "2NaOH + H@d2@SO@d4@ = Na@d2@SO@d4@ + 2H@d2@O; 258 g di Na@d2@SO@d4@ e 65 g di H@d2@O",
+         "2NaOH + H@d2@SO@d4@ = Na@d2@SO@d4@ + 2H@d2@O; 258 g di Na@d2@SO@d4@ e 65.4 g di H@d2@O"},
+    };
+    expect_answers(cases);
+}
+
 // Once sodium carbonate and silver hydroxide losing weight on heating, and
 // a decomposition asked for its reactant in defect.
 TEST_F(ChapterThree, ChemistryThatHappens)
