@@ -145,7 +145,7 @@ void generate_problem_20()
                                  "? Quanti sono gli elettroni spaiati?";
     std::string& answer = problem_texts.answer_text;
     answer = full_2s_orbitals;
-    // With ten valence electrons or fewer (those of N@d2@), the 2s-2p mixing
+    // With ten valence electrons or fewer (those of N2), the 2s-2p mixing
     // puts the pi(2p) pair below sigma(2p).
     const bool like_nitrogen = record.substr(16, 3) == "000";
     answer += like_nitrogen ? std::string(full_pi_2p) + std::string(full_sigma_2p)
