@@ -50,6 +50,8 @@ float power_of_ten(std::int32_t n)
         if (m & 1u) result *= base;
         base *= base;
     }
+    // Past 10^38 the REAL overflows, but a smaller negative power still has one.
+    if (n < 0 && std::isinf(result)) return static_cast<float>(std::pow(10.0, static_cast<double>(n)));
     return n < 0 ? 1.0f / result : result;
 }
 

@@ -74,6 +74,8 @@ TEST(ValueSlots, ModeNRoundsShowsAndDerivesTheUncertainty)
         {2.5f, 1, 3.0f, 3.0f, "3"},
         {-2.5f, 1, -3.0f, 3.0f, "-3"},
         {1.0e-20f, 2, 1.0e-20f, 3e-21f, "1.0\u202210@u-20@"},
+        // Planck's constant in kcal s: 10^41 overflows a REAL, its inverse does not
+        {1.5837e-37f, 5, 1.5837e-37f, 3e-41f, "1.5837\u202210@u-37@"},
     };
     for (const DigitsCase& c : cases) {
         const ValueSlot& s = converted(7, c.given, c.n);

@@ -108,4 +108,26 @@ std::vector<std::string> match(const std::string& text, const std::string& patte
                                          << tolerance;
 }
 
+::testing::AssertionResult digits_of_data(const Shown& answer,
+                                          const std::function<double(const std::vector<double>&)>& exact_of,
+                                          const std::vector<Shown>& data)
+{
+    std::vector<double> values;
+    for (const Shown& d : data) values.push_back(d.value);
+    const double exact = exact_of(values);
+    double uncertainty = 0.0;
+    for (std::size_t i = 0; i < data.size(); ++i) {
+        std::vector<double> moved = values;
+        moved[i] -= std::copysign(3.0 * data[i].unit(), moved[i]);
+        uncertainty += std::fabs(exact_of(moved) - exact);
+    }
+    if (!(uncertainty > 0.0) || !std::isfinite(uncertainty)) return ::testing::AssertionFailure() << "no uncertainty";
+    const auto place = static_cast<std::int32_t>(std::floor(std::log10(uncertainty)));
+    if (answer.last_place == place || answer.last_place == place + 1) return ::testing::AssertionSuccess();
+    // An answer the data leave uncertain by more than itself still shows one digit.
+    if (answer.first_place < place && answer.digits == 1) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "last digit at 10^" << answer.last_place << ", the data carry 10^" << place
+                                         << " (uncertainty " << uncertainty << ")";
+}
+
 }  // namespace testing_support

@@ -59,4 +59,14 @@ std::vector<std::string> match(const std::string& text, const std::string& patte
                                                 const std::function<double(const std::vector<double>&)>& exact_of,
                                                 const std::vector<Shown>& data);
 
+// The answer carries the digits its data carry, by the program's rule:
+// each datum moved by three units of its last digit adds what it moves
+// the result, and the answer's last digit stands where that sum's first
+// does (one place coarser where rounding carries into a new digit, as
+// 9.96 to two digits shows 10); an answer uncertain by more than itself
+// shows one digit.
+::testing::AssertionResult digits_of_data(const Shown& answer,
+                                          const std::function<double(const std::vector<double>&)>& exact_of,
+                                          const std::vector<Shown>& data);
+
 }  // namespace testing_support

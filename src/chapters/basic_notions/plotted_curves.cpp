@@ -227,9 +227,10 @@ void generate_problem_39()
     float pressure_step = 0.0f;
     float temperature = 0.0f;
     float moles = 0.0f;
+    float molar_mass = 0.0f;
     draw_until_accepted([&] {
         compound = draw_gas_compound();
-        const float molar_mass = compound_molar_mass(compound);
+        molar_mass = compound_molar_mass(compound);
         pressure1 = random_real(1.0f, 3.0f);
         pressure_step = 0.5f * static_cast<float>(random_int(1, 4));
         draw_axis_case();
@@ -247,12 +248,16 @@ void generate_problem_39()
                                  " K da " + slot_text(2) + " g di " + compound_name(compound) +
                                  " a varie pressioni (in atmosfere). Riportare in grafico ln(@iV@) in funzione di "
                                  "ln(@iP@), e determinare approssimativamente la relazione tra le due grandezze";
+    // PV, and the volumes plotted, from the temperature and mass as printed,
+    // before the series takes their slots.
+    const double per_mole = 0.082057 / molar_mass;
+    set_slot_from_data(11, {1, 2}, [per_mole](const std::vector<double>& d) { return d[0] * d[1] * per_mole; });
     for (std::int32_t i = 1; i <= 5; ++i) {
         const float pressure = pressure1 + static_cast<float>(i - 1) * pressure_step;
         state.graph_x[i] = pressure;
         set_slot_digits(i, pressure, 3);
         state.graph_x[5 + i] = std::log(state.graph_x[i]);
-        set_slot_digits(5 + i, temperature / slot_value(i) * moles * 0.082057f, 3);
+        set_slot_digits(5 + i, slot_value(11) / slot_value(i), 3);
         state.graph_y[i] = slot_value(5 + i);
         state.graph_y[5 + i] = std::log(state.graph_y[i]);
     }
@@ -274,9 +279,8 @@ void generate_problem_39()
     set_up_graph(graph_x_from(1, 5), graph_y_from(1, 5), 5, pressures.from, pressures.to, x_step, "(f8.0)",
                  volumes.from, volumes.to, state.axis_step, "(f8.1)", GraphOptions("200350130270 p "), red, red);
     draw_axis_labels(182, 122, "@T1@@C1@@iV@", 345, 272, "@T1@@C1@@iP@");
-    set_slot_digits(9, temperature * moles * 0.082057f, 2);
-    state.kept_value[9] = slot_value(9);
-    problem_texts.answer_text = "@iV@ = " + slot_text(9) + "/@iP@";
+    state.kept_value[9] = slot_value_as_shown(11);
+    problem_texts.answer_text = "@iV@ = " + slot_text(11) + "/@iP@";
 }
 
 void answer_problem_39()

@@ -1,5 +1,6 @@
 // Section "Grafici", problems 32 to 35: straight lines and a linear series.
 #include <cmath>
+#include <vector>
 
 #include "chapters/basic_notions/basic_notions_problems.h"
 #include "chemistry/molar_mass.h"
@@ -116,8 +117,8 @@ void generate_problem_33()
     keep_slot_values(4);
 
     problem_texts.problem_text = std::string(two_functions_opening) + "@C3@@if@(@ix@)=" + slot_text(1) + "@ix@" +
-                                 signed_term(" +", 2) + "@C1@ e @cFF0000@@if@(@ix@)=" + slot_text(3) + "@ix@" +
-                                 signed_term(" +", 4) + "@C1@ e compararne l'andamento.";
+                                 signed_term("+", 2) + "@C1@ e @cFF0000@@if@(@ix@)=" + slot_text(3) + "@ix@" +
+                                 signed_term("+", 4) + "@C1@ e compararne l'andamento.";
     problem_texts.answer_text =
         "Rette con pendenza opposta (@C3@" + slot_text(1) + "@C1@ e @cFF0000@" + slot_text(3) + "@C1@)";
     draw_problem_text(160, 560, 45);
@@ -190,9 +191,10 @@ void generate_problem_35()
     std::int32_t temperature_step = 0;
     float volume = 0.0f;
     float moles = 0.0f;
+    float molar_mass = 0.0f;
     draw_until_accepted([&] {
         compound = draw_gas_compound();
-        const float molar_mass = compound_molar_mass(compound);
+        molar_mass = compound_molar_mass(compound);
         temperature1 = random_real(280.0f, 320.0f);
         temperature_step = 5 * random_int(2, 4);
         draw_axis_case();
@@ -211,11 +213,15 @@ void generate_problem_35()
                                  slot_text(1) + " L contenente " + slot_text(2) + " g di " + compound_name(compound) +
                                  " a varie temperature. Riportare in grafico i dati in scala opportuna e "
                                  "determinare la relazione tra le due grandezze";
+    // The slope, and the table's pressures, from the volume and mass as
+    // printed, before the table takes their slots.
+    const double per_mole = 0.082057 / molar_mass;
+    set_slot_from_data(11, {1, 2}, [per_mole](const std::vector<double>& d) { return d[1] * per_mole / d[0]; });
     for (std::int32_t i = 1; i <= 5; ++i) {
         const float temperature = temperature1 + static_cast<float>((i - 1) * temperature_step);
         state.graph_x[i] = temperature;
         set_slot_digits(i, temperature, 3);
-        set_slot_digits(5 + i, slot_value(i) / volume * moles * 0.082057f, 3);
+        set_slot_digits(5 + i, slot_value(i) * slot_value(11), 3);
         state.graph_y[i] = slot_value(5 + i);
     }
     state.kept_value[1] = slot_value(1);
@@ -227,8 +233,7 @@ void generate_problem_35()
     constexpr std::int32_t y0 = 110;
     draw_value_table_frame(x0, y0, {170, "@T1@@C1@@iT@(K)", 80, "@T1@@iP@(atm)"});
     for (std::int32_t i = 1; i <= 5; ++i) draw_value_table_row(x0, y0, i, i, 5 + i);
-    set_slot_digits(9, moles / volume * 0.082057f, 3);
-    problem_texts.answer_text = "@iP@ = " + slot_text(9) + "@iT@";
+    problem_texts.answer_text = "@iP@ = " + slot_text(11) + "@iT@";
 }
 
 void answer_problem_35()

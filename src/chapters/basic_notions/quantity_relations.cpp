@@ -1,5 +1,6 @@
 // Section "Relazioni tra grandezze": problems 26 to 31.
 #include <cmath>
+#include <vector>
 
 #include "chapters/basic_notions/basic_notions_problems.h"
 #include "frame/app_state.h"
@@ -7,6 +8,7 @@
 #include "frame/generator_kit.h"
 #include "numbers/random_stream.h"
 #include "numbers/value_slots.h"
+#include "text/article_name.h"
 
 namespace basic_notions {
 
@@ -160,11 +162,13 @@ void generate_problem_29()
     set_slot_digits(2, 1761.4641f * std::exp(-14.289081f), 3);
     set_slot_digits(3, slot_value(1) / (slot_value(2) * 254.0f) * 4.0f, 3);
     set_slot_digits(4, random_real(0.1f, 0.5f), 2);
-    const float alpha = slot_value(4);
-    set_slot_digits(5, alpha * alpha * slot_value(3) / (1.0f - alpha), 2);
+    // Both answers with the digits the coefficient, alpha and V carry.
+    set_slot_from_data(5, {3, 4}, [](const std::vector<double>& d) { return d[1] * d[1] * d[0] / (1.0 - d[1]); });
     set_slot_digits(6, random_real(1.0f, 40.0f), 3);
-    const float c = slot_value(3) / slot_value(6);
-    set_slot_digits(7, (std::sqrt(4.0f * c + 1.0f) - 1.0f) / (c * 2.0f), 2);
+    set_slot_from_data(7, {3, 6}, [](const std::vector<double>& d) {
+        const double c = d[0] / d[1];
+        return (std::sqrt(4.0 * c + 1.0) - 1.0) / (c * 2.0);
+    });
 
     problem_texts.problem_text =
         "Ad alte temperature lo iodio, I@d2@, è parzialmente dissociato in atomi. Se " + slot_text(1) +
@@ -188,8 +192,9 @@ void generate_problem_30()
     set_slot_digits(3, random_real(m0 * 0.1f, m0 * 0.9f), 3);
     const float k = slot_value(2);
     set_slot_digits(4, random_real(0.1f / k, 2.0f / k), 3);
-    set_slot_digits(5, m0 * std::exp(-k * slot_value(4)), 3);
-    set_slot_digits(6, std::log(m0 / slot_value(3)) / k, 3);
+    // With the digits the data carry: the exponent weighs their errors.
+    set_slot_from_data(5, {1, 2, 4}, [](const std::vector<double>& d) { return d[0] * std::exp(-d[1] * d[2]); });
+    set_slot_from_data(6, {1, 2, 3}, [](const std::vector<double>& d) { return std::log(d[0] / d[2]) / d[1]; });
 
     problem_texts.problem_text =
         "Quando " + slot_text(1) +
@@ -229,7 +234,7 @@ void generate_problem_31()
            "ln(@iQ/Q@@d0@) = -B/@iT@. Se B è pari a " +
            slot_text(1) + " K, quale deve essere la temperatura perché";
     if (ratio_case == 1)
-        text += " @iQ@ sia pari a " + slot_text(2) + "% di @iQ@@d0@?";
+        text += " @iQ@ sia pari " + article_before_number("a", slot_text(2)) + slot_text(2) + "% di @iQ@@d0@?";
     else
         text += " @iQ@ sia " + slot_text(2) + " volte maggiore di @iQ@@d0@?";
 

@@ -1,7 +1,7 @@
 // Section "Unità di misura", problems 21 to 25: calculations with units,
 // data of the element and compound tables and physical constants.
 #include <array>
-#include <cmath>
+#include <vector>
 
 #include "chapters/basic_notions/basic_notions_problems.h"
 #include "chemistry/data_tables.h"
@@ -13,6 +13,7 @@
 #include "frame/generator_kit.h"
 #include "numbers/fixed_width.h"
 #include "numbers/random_stream.h"
+#include "numbers/value_slots.h"
 
 namespace basic_notions {
 
@@ -123,9 +124,9 @@ void generate_problem_22()
     } while (w == u);
     const float frequency = draw_scaled_mantissa_first(12, 18);
     set_slot_digits(4, frequency, random_int(2, 5));
-    const float energy = energy_from_joules[w].factor / energy_from_joules[u].factor * slot_value(2) * slot_value(4);
-    // As many digits as the frequency's, which never has more than the constant's five.
-    set_slot_digits(3, energy, slot_digits(4));
+    const double ratio = static_cast<double>(energy_from_joules[w].factor) / energy_from_joules[u].factor;
+    // With the digits the constant and the frequency carry.
+    set_slot_from_data(3, {2, 4}, [ratio](const std::vector<double>& d) { return ratio * d[0] * d[1]; });
 
     const std::string to_code(energy_from_joules[w].code);
     problem_texts.problem_text =
@@ -229,11 +230,12 @@ void generate_problem_25()
     }
     problem_texts.problem_text += slot_text(2) + " " + std::string(mass_units[u].code) + " di " + name;
 
-    const float count = mass_units[u].factor / slot_value(1) * slot_value(2);
-    const float uncertainty =
-        (std::fabs(slot_uncertainty(2) / slot_value(2)) + std::fabs(slot_uncertainty(1) / slot_value(1))) *
-        std::fabs(count);
-    set_slot_uncertainty(3, count, uncertainty);
+    // The particle's mass as printed, a datum like the sample's: three units
+    // of its last digit, whatever the table's own uncertainty.
+    convert_data_slot(1, slot_digits(1));
+    const double grams_per_unit = mass_units[u].factor;
+    set_slot_from_data(3, {1, 2},
+                       [grams_per_unit](const std::vector<double>& d) { return grams_per_unit / d[0] * d[1]; });
     problem_texts.answer_text = slot_text(3);
     draw_problem_text(160, 540, 45);
     show_chemistry_fact(180, 140, 350);

@@ -3,6 +3,7 @@
 #include <span>
 
 #include "chapters/basic_notions/basic_notions_problems.h"
+#include "chemistry/data_tables.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
@@ -73,15 +74,20 @@ constexpr std::array<UnitEntry, 7> volume_units = {{
     {"L", 1e-3f},
 }};
 
-constexpr std::array<UnitEntry, 7> energy_units = {{
-    {"", 0.0f},
-    {"J", 1.0f},
-    {"kJ", 1000.0f},
-    {"cal", 4.184f},
-    {"kcal", 4184.0f},
-    {"eV", 1.60208e-19f},
-    {"keV", 1.60208e-16f},
-}};
+// The electronvolt from the elementary charge the constants panel shows.
+std::array<UnitEntry, 7> energy_units()
+{
+    const float electron_volt = physical_constants().elementary_charge;
+    return {{
+        {"", 0.0f},
+        {"J", 1.0f},
+        {"kJ", 1000.0f},
+        {"cal", 4.184f},
+        {"kcal", 4184.0f},
+        {"eV", electron_volt},
+        {"keV", 1000.0f * electron_volt},
+    }};
+}
 
 constexpr std::array<UnitEntry, 6> pressure_units = {{
     {"", 0.0f},
@@ -242,7 +248,7 @@ void generate_problem_19()
         pair = {1, 4};  // joules to kilocalories
     }
     random_int(-4, 4);  // not used, but part of every version's data
-    pose_conversion("Convertire un'energia pari a ", energy_units, pair, x, random_int(2, 4));
+    pose_conversion("Convertire un'energia pari a ", energy_units(), pair, x, random_int(2, 4));
     draw_problem_text(160, 500, 60);
     show_chemistry_fact(270, 130, 280);
 }

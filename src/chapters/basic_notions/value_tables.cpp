@@ -76,6 +76,11 @@ void pose_value_table_problem(GraphFunctionKind kind)
     draw_table_x_values();
     draw_coefficients(kind);
     draw_prediction_point(kind);
+    // Each y from its x as the table prints it, to three digits.
+    for (std::int32_t i = 1; i <= 5; ++i) {
+        set_slot_digits(11, state.graph_x[i], 3);
+        state.graph_x[i] = slot_value(11);
+    }
     problem_texts.problem_text =
         "Considerando i dati riportati nella seguente tabella, identificare la relazione tra le due grandezze e "
         "prevedere il valore di @iy@ per @ix@ = " +

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "chapters/elements_compounds/elements_compounds_problems.h"
 #include "chemistry/data_tables.h"
@@ -184,22 +185,18 @@ void generate_problem_4()
            std::string(pair.second.mass_number) + "@" + symbol + ", di massa rispettivamente pari a " + slot_text(2) +
            " kg e " + slot_text(4) + " kg. Calcolare la massa media degli atomi di " + name +
            ", sapendo che la percentuale in atomi del";
-    if (random_int(1, 2) == 1)
-        text += " primo isotopo è pari a " + std::string(pair.first.abundance) + "%";
-    else
-        text += " secondo isotopo è pari a " + std::string(pair.second.abundance) + "%";
+    const bool first_given = random_int(1, 2) == 1;
+    const NaturalIsotope& given = first_given ? pair.first : pair.second;
+    text +=
+        std::string(first_given ? " primo" : " secondo") + " isotopo è pari a " + std::string(given.abundance) + "%";
 
-    set_slot_text(1, pair.first.abundance);
-    set_slot_text(3, pair.second.abundance);
-    const float abundance1 = slot_value(1);
-    const float abundance2 = slot_value(3);
-    const float mass1 = slot_value(2);
-    const float mass2 = slot_value(4);
-    const float mean = (abundance2 * mass2 + mass1 * abundance1) * 0.01f;
-    const float uncertainty =
-        (slot_uncertainty(2) / mass1 + slot_uncertainty(1) / abundance1) * mass1 * abundance1 * 0.01f +
-        (slot_uncertainty(3) / abundance2 + slot_uncertainty(4) / mass2) * abundance2 * mass2 * 0.01f;
-    set_slot_uncertainty(5, mean, uncertainty);
+    // The other isotope makes up the rest: the mean moves with the given
+    // percentage only by its share of the mass difference.
+    set_slot_text(1, given.abundance);
+    set_slot_from_data(5, {1, 2, 4}, [first_given](const std::vector<double>& d) {
+        const double first_share = 0.01 * (first_given ? d[0] : 100.0 - d[0]);
+        return first_share * d[1] + (1.0 - first_share) * d[2];
+    });
     problem_texts.answer_text = slot_text(5) + " kg";
     draw_problem_text(170, 560, 50);
     show_chemistry_fact(200, 160, 360);

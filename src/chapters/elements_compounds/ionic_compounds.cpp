@@ -19,7 +19,8 @@ constexpr std::string_view common_cations = "Li1Na1Mg2K 1Ca2Rb1Sr2Cs1Ba2Al3";
 constexpr std::string_view common_anions = "O 2F 1S 2Cl1Br1I 1";
 constexpr std::string_view usual_cations = "Sc3Cr3Mn2Fe3Ni2Zn2Ga3In3Tl1Sn2Pb2Bi3";
 constexpr std::string_view binary_anions = "O 2F 1S 2Cl1Br1";
-// The same elements with a charge their stable compounds do not have.
+// The same elements with a charge their stable compounds do not have, but
+// for chromium(II), whose halides and sulfide are well known.
 constexpr std::string_view unusual_cations = "Sc2Cr2Mn1Fe1Ni3Zn1Ga2In2Tl2Sn1Pb3Bi2";
 constexpr std::string_view salt_cations = "Li1Na1Mg2K 1Ca2Rb1Sr2Cs1Ba2Al3Sc3Cr3Mn2Fe3Ni2Zn2In3Sn2Pb2Bi3";
 
@@ -108,7 +109,8 @@ void generate_problem_18()
     problem_texts.problem_text = "Ci si aspetta che " + ion_name(cation) + " e " + ion_name(anion) +
                                  " formino un composto ionico stabile di formula " + binary_formula(cation, anion) +
                                  "?";
-    problem_texts.answer_text = usual ? "Sì" : "No";
+    const bool chromium_2 = cation.symbol == "Cr" && anion.symbol != "O ";
+    problem_texts.answer_text = usual || chromium_2 ? "Sì" : "No";
     draw_problem_text(180, 530, 50);
     show_chemistry_fact(240, 160, 300);
 }

@@ -27,8 +27,9 @@ constexpr std::array<std::string_view, 12> mo_species = {
     "NO        a22222100", "CN   1-   322222000", "NO   1-   222222110", "NO   1+   322222000",
 };
 
-constexpr std::string_view full_lower_orbitals =
-    "@bs@(2s)@u2@@bs@@x5@@u*@(2s)@u2@@bs@(2p@dx@)@u2@@bp@(2p@dy@)@u2@@bp@(2p@dz@)@u2@";
+constexpr std::string_view full_2s_orbitals = "@bs@(2s)@u2@@bs@@x5@@u*@(2s)@u2@";
+constexpr std::string_view full_sigma_2p = "@bs@(2p@dx@)@u2@";
+constexpr std::string_view full_pi_2p = "@bp@(2p@dy@)@u2@@bp@(2p@dz@)@u2@";
 constexpr std::array<std::string_view, 3> antibonding_2p = {"@bp@@x5@@u*@(2p@dy@)@u", "@bp@@x5@@u*@(2p@dz@)@u",
                                                             "@bs@@x5@@u*@(2p@dx@)@u"};
 
@@ -143,10 +144,15 @@ void generate_problem_20()
                                  std::string(strip_trailing_blanks(record.substr(0, 5))) + charge_markup(record) +
                                  "? Quanti sono gli elettroni spaiati?";
     std::string& answer = problem_texts.answer_text;
-    answer = full_lower_orbitals;
+    answer = full_2s_orbitals;
+    // With ten valence electrons or fewer (those of N2), the 2s-2p mixing
+    // puts the pi(2p) pair below sigma(2p).
+    const bool like_nitrogen = record.substr(16, 3) == "000";
+    answer += like_nitrogen ? std::string(full_pi_2p) + std::string(full_sigma_2p)
+                            : std::string(full_sigma_2p) + std::string(full_pi_2p);
     // A blank lets the antibonding orbitals wrap to a line of their own:
     // the whole run is wider than the answer box.
-    if (record.substr(16, 3) != "000") answer += " ";
+    if (!like_nitrogen) answer += " ";
     for (std::size_t k = 0; k < antibonding_2p.size(); ++k) {
         const char electrons = record[16 + k];
         if (electrons != '0') answer += std::string(antibonding_2p[k]) + electrons + "@";

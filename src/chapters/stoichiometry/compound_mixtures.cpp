@@ -2,6 +2,7 @@
 // and the element that one of them (16 to 20) or both (21 to 24) contain.
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "chapters/stoichiometry/mixture_sets.h"
 #include "chapters/stoichiometry/stoichiometry_problems.h"
@@ -197,15 +198,18 @@ void generate_problem_18()
     load_mixture_sets_1();
     const Mixture m = pick_mixture(pick_problem_variant(6, stoichiometry_state.last_draw[17], 0), first_symbol_slot);
     const float element = draw_scaled_exponent_first(-2, 1);
-    value_slots[9].value = element / m.first_masses.element * m.first_masses.molar;
-    value_slots[10].value = random_real(1.1f * slot_value(9), 3.0f * slot_value(9));
+    const float drawn_salt = element / m.first_masses.element * m.first_masses.molar;
+    value_slots[10].value = random_real(1.1f * drawn_salt, 3.0f * drawn_salt);
     const std::int32_t d = random_int(3, 4);
     set_slot_digits(11, element, d);
     convert_data_slot(10, d);
     problem_texts.problem_text = sample_of_mixture(m, 10) + " contiene " + slot_text(11) + " g di " +
                                  element_name(m.element) + ". Calcolare le quantità dei due composti nel campione";
-    convert_data_slot(9, d);
-    set_slot_uncertainty(12, slot_value(10) - slot_value(9), slot_uncertainty(9) + slot_uncertainty(10));
+    // From the sample's and the element's grams as the statement gives them,
+    // with the digits they carry.
+    const double per_element = static_cast<double>(m.first_masses.molar) / m.first_masses.element;
+    set_slot_from_data(9, {11}, [per_element](const std::vector<double>& g) { return g[0] * per_element; });
+    set_slot_from_data(12, {10, 11}, [per_element](const std::vector<double>& g) { return g[0] - g[1] * per_element; });
     problem_texts.answer_text = salt_amounts_answer(m, 12);
     draw_problem_text(180, 500, 50);
     show_chemistry_fact(270, 160, 280);
@@ -229,9 +233,10 @@ void generate_problem_19()
                                     compound_formula(m.first) + " è già " + article_before_number("", slot_text(9)) +
                                     slot_text(9) + "%";
     } else {
-        // The first salt's own uncertainty does not enter.
-        const float added = (p1 / slot_value(11) - 1.0f) * slot_value(8);
-        set_slot_uncertainty(9, added, (relative_uncertainty(8) + relative_uncertainty(11)) * added);
+        // The first salt's own uncertainty does not enter; near its
+        // percentage the target's weighs most.
+        const double first = p1;
+        set_slot_from_data(9, {8, 11}, [first](const std::vector<double>& g) { return (first / g[1] - 1.0) * g[0]; });
         problem_texts.answer_text = "@C1@@T1@" + slot_text(9) + " g";
     }
     draw_problem_text(220, 540, 60);
@@ -252,16 +257,15 @@ void generate_problem_20()
     set_slot_digits(8, first_stock, d);
     set_slot_digits(9, random_real(0.1f * slot_value(8), 2.0f * slot_value(8)), d);
     problem_texts.problem_text = largest_mixture_statement(m, {m.first, 8, p1}, " e di ", {m.second, 9, 0.0f});
-    const float p = slot_value(11);
     // All of the first salt, with the second it needs; or all of the second,
     // with the first it needs. Whichever stock runs out first decides; where
     // rounding lets neither test hold, the first stands.
-    const float all_first = p1 / p * slot_value(8);
-    const float first_needed = slot_value(9) * p / (p1 - p);
-    value_slots[12].value = first_needed;  // the scratch value the slot was left with
-    float mixture = all_first;
-    if (first_needed <= slot_value(8)) mixture = first_needed + slot_value(9);
-    set_slot_digits(13, mixture, d);
+    const double first = p1;
+    const auto mixture = [first](const std::vector<double>& g) {
+        const double first_needed = g[1] * g[2] / (first - g[2]);
+        return first_needed <= g[0] ? first_needed + g[1] : first / g[2] * g[0];
+    };
+    set_slot_from_data(13, {8, 9, 11}, mixture);
     problem_texts.answer_text = slot_text(13) + " g";
     draw_problem_text(180, 500, 60);
     show_chemistry_fact(180, 160, 380);
@@ -306,8 +310,11 @@ void generate_problem_22()
     if (outside(t) || p == m.second_masses.percentage) {
         problem_texts.answer_text = percentages_answer(m, t);
     } else {
-        const float added = slot_value(8) * (m.first_masses.percentage - p) / (p - m.second_masses.percentage);
-        set_slot_uncertainty(9, added, (relative_uncertainty(8) + relative_uncertainty(11)) * added);
+        const double first = m.first_masses.percentage;
+        const double second = m.second_masses.percentage;
+        set_slot_from_data(9, {8, 11}, [first, second](const std::vector<double>& g) {
+            return g[0] * (first - g[1]) / (g[1] - second);
+        });
         problem_texts.answer_text = "@C1@@T1@" + slot_text(9) + " g";
     }
     draw_problem_text(230, 550, 60);
@@ -337,12 +344,13 @@ void generate_problem_23()
             (slot_value(12) - slot_value(11) * s2.element / s2.molar) / (s1.element / s1.molar - s2.element / s2.molar);
         return slot_value(9) > 0.0f && slot_value(9) < slot_value(11);
     });
-    value_slots[10].value = slot_value(11) - slot_value(9);
-    convert_data_slot(9, d);
-    value_slots[10].uncertainty = slot_uncertainty(9) + slot_uncertainty(11);
-    convert_data_slot(10, slot_digits_from_uncertainty);
-    value_slots[9].uncertainty = slot_uncertainty(10);
-    convert_data_slot(9, slot_digits_from_uncertainty);
+    // Both salts with the digits the sample and the element carry: near-equal
+    // salts leave few.
+    const double f1 = static_cast<double>(m.first_masses.element) / m.first_masses.molar;
+    const double f2 = static_cast<double>(m.second_masses.element) / m.second_masses.molar;
+    const auto first = [f1, f2](const std::vector<double>& g) { return (g[1] - g[0] * f2) / (f1 - f2); };
+    set_slot_from_data(9, {11, 12}, first);
+    set_slot_from_data(10, {11, 12}, [&first](const std::vector<double>& g) { return g[0] - first(g); });
     problem_texts.problem_text = sample_of_mixture(m, 11) + " contiene " + slot_text(12) + " g di " +
                                  element_name(m.element) + ". Calcolare la composizione del campione";
     problem_texts.answer_text = salt_amounts_answer(m, 10);
@@ -372,31 +380,23 @@ void generate_problem_24()
     if (outside(t)) {
         problem_texts.answer_text = percentages_answer(m, t);
     } else {
-        // The stocks as converted, read back from their texts.
-        for (const Stock& s : {a, b}) value_slots[s.slot].value = slot_value_as_shown(s.slot);
-        const float ma = slot_value(a.slot);
-        const float mb = slot_value(b.slot);
-        const float ua = slot_uncertainty(a.slot);
-        const float ub = slot_uncertainty(b.slot);
         // All of A with the B it needs, or all of B with the A it needs; a
         // test whose denominator is zero does not apply, and where rounding
-        // lets neither hold the first that applies stands.
-        const bool b_test = b.percentage != p;
-        const bool a_test = a.percentage != p;
-        const float b_needed = b_test ? ma * (p - a.percentage) / (b.percentage - p) : 0.0f;
-        const float a_needed = a_test ? mb * (p - b.percentage) / (a.percentage - p) : 0.0f;
-        const auto with_all_of_a = [&] {
-            set_slot_uncertainty(12, ma + b_needed, (ua / ma + relative_uncertainty(11)) * b_needed + ua);
+        // lets neither hold the first that applies stands. The digits are
+        // those the stocks and the target carry.
+        const double pa = a.percentage;
+        const double pb = b.percentage;
+        const auto mixture = [pa, pb](const std::vector<double>& g) {
+            const double ma = g[0], mb = g[1], target = g[2];
+            const bool b_test = pb != target;
+            const bool a_test = pa != target;
+            const double b_needed = b_test ? ma * (target - pa) / (pb - target) : 0.0;
+            const double a_needed = a_test ? mb * (target - pb) / (pa - target) : 0.0;
+            if (a_test && a_needed <= ma) return mb + a_needed;
+            if (b_test) return ma + b_needed;
+            return mb + a_needed;
         };
-        const auto with_all_of_b = [&] {
-            set_slot_uncertainty(12, mb + a_needed, (ub / mb + relative_uncertainty(11)) * a_needed + ub);
-        };
-        if (a_test && a_needed <= ma)
-            with_all_of_b();
-        else if (b_test)
-            with_all_of_a();
-        else
-            with_all_of_b();
+        set_slot_from_data(12, {a.slot, b.slot, 11}, mixture);
         problem_texts.answer_text = "@C1@@T1@" + slot_text(12) + " g";
     }
     draw_problem_text(230, 550, 60);

@@ -1,9 +1,9 @@
 // Section "Analisi elementare": problems 11 to 15, formulas worked back from
 // percentages, precipitates, losses on heating, conversions and combustion.
-#include <algorithm>
 #include <array>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "chapters/stoichiometry/stoichiometry_problems.h"
 #include "chemistry/data_tables.h"
@@ -124,6 +124,15 @@ bool is_sulfide_row(std::int32_t row)
 // Metal and sulfur counts of the sulfide of a metal of valence v (1 to 4).
 constexpr std::array<std::string_view, 4> sulfide_counts = {"02S 01", "01S 01", "02S 03", "01S 02"};
 
+// Problem 13's compounds lose water or carbon dioxide on heating: the
+// hydroxides and carbonates of sodium, potassium and caesium melt unchanged,
+// and silver hydroxide is no solid to weigh.
+bool loses_weight_on_heating(std::int32_t k)
+{
+    const std::string_view metal = record_columns(compound_record(k), 81, 82);
+    return metal != "Na" && metal != "K " && metal != "Cs" && metal != "Ag";
+}
+
 }  // namespace
 
 void generate_problem_11()
@@ -168,9 +177,11 @@ void generate_problem_12()
             " g di materiale possono essere precipitati " + slot_text(3) + " g di" + std::string(halogen.salt_word) +
             " di argento";
     // The percentage drawn is not what the masses shown give; it has the
-    // digits of the less precise of them.
-    const float percentage = slot_value_as_shown(3) * atom / (salt * slot_value(1)) * 100.0f;
-    set_slot_digits(4, percentage, std::min(slot_digits(1), slot_digits(3)));
+    // digits they carry, the precipitate's as printed three units of its
+    // last digit, as every datum's.
+    convert_data_slot(3, slot_digits(3));
+    const double share = 100.0 * atom / salt;
+    set_slot_from_data(4, {1, 3}, [share](const std::vector<double>& d) { return d[1] * share / d[0]; });
     problem_texts.answer_text = slot_text(4) + "%";
     draw_problem_text(160, 580, 60);
     show_chemistry_fact(270, 160, 280);
@@ -184,7 +195,7 @@ void generate_problem_13()
     draw_until_accepted([&] {
         hydroxide = random_int(1, 2) == 1;
         k = hydroxide ? random_int(51, 70) : random_int(151, 160);
-        return is_filled_compound(k) && !repeats_last_draw(13, k);
+        return is_filled_compound(k) && loses_weight_on_heating(k) && !repeats_last_draw(13, k);
     });
     stoichiometry_state.last_draw[13] = k;
     const float mass = composition_molar_mass(compound_composition(k));

@@ -100,8 +100,6 @@ void draw_given_mass()
 // consume, the others 1 to 2 times their share.
 struct ReactantMasses {
     std::int32_t defect = 0;
-    std::int32_t digits = 0;
-    float defect_relative_uncertainty = 0.0f;
 };
 
 ReactantMasses draw_reactant_masses(const Reaction& r)
@@ -109,17 +107,14 @@ ReactantMasses draw_reactant_masses(const Reaction& r)
     ReactantMasses d;
     const float f = random_real(0.1f, 2.0f);  // moles of reaction
     d.defect = random_int(1, r.reactants());
-    d.digits = random_int(3, 5);
+    const std::int32_t defect_digits = random_int(3, 5);
     std::string& text = problem_texts.problem_text;
     for (std::int32_t s = 1; s <= r.reactants(); ++s) {
         ValueSlot& slot = value_slots[s];
         slot.value = species_mass(r, s).molar * static_cast<float>(r.terms.coefficient[s]) * f;
         if (s != d.defect) slot.value *= random_real(1.0f, 2.0f);
         convert_data_slot(s, random_int(3, 5));
-        if (s == d.defect) {
-            convert_data_slot(s, d.digits);
-            d.defect_relative_uncertainty = slot.uncertainty / slot.value;
-        }
+        if (s == d.defect) convert_data_slot(s, defect_digits);
         const char* separator = s == 1 ? " " : s < r.reactants() ? ", " : " e ";
         append_piece(text, separator);
         text += slot_text(s) + " g di " + r.species(s);
@@ -212,7 +207,8 @@ void generate_problem_31()
 void generate_problem_32()
 {
     skip_random_draws(27);
-    const Reaction r = draw_reaction(32, 0);
+    // A reactant in defect needs two reactants or more.
+    const Reaction r = draw_reaction(32, 0, [](const Reaction& drawn) { return drawn.reactants() >= 2; });
     problem_texts.problem_text = "@T1@@C1@Determinare il reagente in difetto se ";
     const ReactantMasses d = draw_reactant_masses(r);
     append_piece(problem_texts.problem_text, " vengono posti a reagire secondo l'equazione");
@@ -239,28 +235,16 @@ void generate_problem_33()
     draw_reaction_statement(r, {582, 50, 100, 200, 150, 300});
 
     // The products follow from the masses as shown: rounding may have left
-    // the drawn reactant a little above or below what f moles consume.
+    // the drawn reactant a little above or below what f moles consume. They
+    // carry the digits of the reactant in defect.
     const std::int32_t defect = reactant_in_defect(r, d.defect);
-    const float moles =
-        slot_value(defect) / (static_cast<float>(r.terms.coefficient[defect]) * species_mass(r, defect).molar);
+    const double defect_per_mole = static_cast<double>(r.terms.coefficient[defect]) * species_mass(r, defect).molar;
     std::string& answer = problem_texts.answer_text;
     answer = balanced_equation();
     for (std::int32_t s = first_product; s <= last_product; ++s) {
-        ValueSlot& slot = value_slots[s];
-        const float mass = species_mass(r, s).molar * static_cast<float>(r.terms.coefficient[s]) * moles;
-        slot.value = mass;
-        convert_data_slot(s, d.digits);
-        // A product much more or much less precise than the reactant in
-        // defect shows a digit less or more, rounded from the mass itself
-        // (not from its rounding to d digits, which would show a zero).
-        if (slot.uncertainty / slot.value < 0.2f * d.defect_relative_uncertainty) {
-            slot.value = mass;
-            convert_data_slot(s, d.digits - 1);
-        }
-        if (slot.uncertainty / slot.value > 5.0f * d.defect_relative_uncertainty) {
-            slot.value = mass;
-            convert_data_slot(s, d.digits + 1);
-        }
+        const double per_mole = static_cast<double>(r.terms.coefficient[s]) * species_mass(r, s).molar;
+        set_slot_from_data(s, {defect},
+                           [&](const std::vector<double>& g) { return g[0] / defect_per_mole * per_mole; });
         const char* separator = s == first_product ? "; " : s < last_product ? ", " : " e ";
         append_piece(answer, separator);
         answer += slot_text(s) + " g di " + r.species(s);

@@ -9,6 +9,7 @@
 
 namespace basic_notions_test {
 
+using testing_support::digits_of_data;
 using testing_support::match;
 using testing_support::Shown;
 using testing_support::shown;

@@ -181,8 +181,9 @@ TEST_F(ChapterOne, ProblemThirtyThreeDrawsLinesOfOppositeSlopeThroughOnePoint)
 {
     const Plot plot{200, 400, 120, 270, -5, 5, -5, 5};
     for_versions(33, 300, [&](std::int32_t) {
-        const auto q = match(statement(),
-                             "@C3@@if@\\(@ix@\\)=NUM@ix@ ?\\+?NUM@C1@ e @cFF0000@@if@\\(@ix@\\)=NUM@ix@ ?\\+?NUM@C1@");
+        // No blank before the intercept's sign, as problem 32 writes it.
+        const auto q =
+            match(statement(), "@C3@@if@\\(@ix@\\)=NUM@ix@\\+?NUM@C1@ e @cFF0000@@if@\\(@ix@\\)=NUM@ix@\\+?NUM@C1@");
         const double s1 = shown(q[0]).value, b1 = shown(q[1]).value, s2 = shown(q[2]).value, b2 = shown(q[3]).value;
         EXPECT_EQ(s1, -s2);
         EXPECT_EQ(answer_text(), "Rette con pendenza opposta (@C3@" + q[0] + "@C1@ e @cFF0000@" + q[2] + "@C1@)");
@@ -227,13 +228,17 @@ TEST_F(ChapterOne, ProblemThirtyFiveTabulatesAPressureProportionalToTemperature)
 {
     for_versions(35, 300, [&](std::int32_t) {
         const Shown slope = shown(match(answer_text(), "^@iP@ = NUM@iT@$")[0]);
+        // The slope from the volume and mass printed, nR/V, with their digits.
+        const auto q = match(statement(), "volume pari a NUM L contenente NUM g di");
+        const Shown volume = shown(q[0]), mass = shown(q[1]);
+        const double per_gram = slope.value * volume.value / mass.value;
+        EXPECT_TRUE(digits_of_data(slope, [&](const std::vector<double>& v) { return per_gram * v[1] / v[0]; },
+                                   {volume, mass}));
         Shown temperature[6], pressure[6];
         for (std::int32_t i = 1; i <= 5; ++i) {
             temperature[i] = shown(value_slots[i].display_text);
             pressure[i] = shown(value_slots[5 + i].display_text);
-            if (i != 4) {
-                EXPECT_TRUE(within_rounding(pressure[i], slope.value * temperature[i].value, {temperature[i], slope}));
-            }
+            EXPECT_TRUE(within_rounding(pressure[i], slope.value * temperature[i].value, {temperature[i], slope}));
         }
         backend.clear_log();
         forget_slots();
@@ -241,9 +246,7 @@ TEST_F(ChapterOne, ProblemThirtyFiveTabulatesAPressureProportionalToTemperature)
         // The points stand at the temperatures before their rounding to
         // whole kelvin, on the line of the shown pressures within rounding.
         std::vector<std::pair<double, double>> points;
-        // The fourth pressure's cell now holds the answer's slope.
-        for (std::int32_t i = 1; i <= 5; ++i)
-            points.emplace_back(temperature[i].value, i == 4 ? std::nan("") : pressure[i].value);
+        for (std::int32_t i = 1; i <= 5; ++i) points.emplace_back(temperature[i].value, pressure[i].value);
         EXPECT_TRUE(plotted_clear_of_frame(markers(backend), red, points, {350, 550, 120, 270, 0, 0, 0, 0}));
     });
 }
@@ -336,16 +339,19 @@ TEST_F(ChapterOne, ProblemThirtyNineFollowsBoylesLawAndItsLogarithms)
 {
     for_versions(39, 300, [&](std::int32_t) {
         const Shown constant = shown(match(answer_text(), "^@iV@ = NUM/@iP@$")[0]);
+        // nRT from the temperature and mass printed, with their digits.
+        const auto q = match(statement(), "occupato a NUM K da NUM g di");
+        const Shown kelvin = shown(q[0]), mass = shown(q[1]);
+        const double per_kelvin_gram = constant.value / (kelvin.value * mass.value);
+        EXPECT_TRUE(digits_of_data(
+            constant, [&](const std::vector<double>& v) { return per_kelvin_gram * v[0] * v[1]; }, {kelvin, mass}));
         std::vector<std::pair<double, double>> points, logarithms;
         for (std::int32_t i = 1; i <= 5; ++i) {
             const Shown pressure = shown(value_slots[i].display_text);
             const Shown volume = shown(value_slots[5 + i].display_text);
-            if (i != 4) {  // its cell now holds the answer's constant
-                EXPECT_TRUE(within_rounding(constant, pressure.value * volume.value, {pressure, volume}));
-            }
-            const double v = i == 4 ? std::nan("") : volume.value;
-            points.emplace_back(pressure.value, v);
-            logarithms.emplace_back(std::log(pressure.value), std::log(v));
+            EXPECT_TRUE(within_rounding(constant, pressure.value * volume.value, {pressure, volume}));
+            points.emplace_back(pressure.value, volume.value);
+            logarithms.emplace_back(std::log(pressure.value), std::log(volume.value));
         }
         EXPECT_TRUE(plotted_clear_of_frame(markers(backend), red, points, {200, 350, 130, 270, 0, 0, 0, 0}));
         backend.clear_log();

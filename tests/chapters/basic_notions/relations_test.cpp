@@ -119,12 +119,19 @@ TEST_F(ChapterOne, ProblemTwentyNineSolvesTheDissociationOfIodine)
         const auto a = match(answer_text(), "^NUM L; NUM$");
         const double k = shown(q[0]).value;
         const double alpha = shown(q[1]).value;
-        EXPECT_TRUE(within_last_digit(shown(a[0]), k * alpha * alpha / (1.0 - alpha)));
+        const auto volume_of = [](const std::vector<double>& v) { return v[0] * v[1] * v[1] / (1.0 - v[1]); };
+        EXPECT_TRUE(within_last_digit(shown(a[0]), volume_of({k, alpha})));
+        EXPECT_TRUE(digits_of_data(shown(a[0]), volume_of, {shown(q[0]), shown(q[1])}));
         // The positive root of (k / V) a² + a - 1 = 0.
+        const auto alpha_of = [](const std::vector<double>& v) {
+            const double c = v[0] / v[1];
+            return (-1.0 + std::sqrt(1.0 + 4.0 * c)) / (2.0 * c);
+        };
         const double c = k / shown(q[2]).value;
-        const double root = (-1.0 + std::sqrt(1.0 + 4.0 * c)) / (2.0 * c);
+        const double root = alpha_of({k, shown(q[2]).value});
         EXPECT_NEAR(c * root * root + root - 1.0, 0.0, 1e-9);
         EXPECT_TRUE(within_last_digit(shown(a[1]), root));
+        EXPECT_TRUE(digits_of_data(shown(a[1]), alpha_of, {shown(q[0]), shown(q[2])}));
     });
 }
 
@@ -142,7 +149,26 @@ TEST_F(ChapterOne, ProblemThirtyFollowsAnExponentialDecay)
         EXPECT_LT(shown(q[5]).value, m0);
         EXPECT_TRUE(within_last_digit(shown(a[0]), m0 * std::exp(-k * shown(q[3]).value)));
         EXPECT_TRUE(within_last_digit(shown(a[1]), std::log(m0 / shown(q[5]).value) / k));
+        // The exponent weighs the data's errors: the answers carry the digits they leave.
+        EXPECT_TRUE(digits_of_data(shown(a[0]),
+                                   [](const std::vector<double>& v) { return v[0] * std::exp(-v[1] * v[2]); },
+                                   {shown(q[0]), shown(q[2]), shown(q[3])}));
+        EXPECT_TRUE(digits_of_data(shown(a[1]),
+                                   [](const std::vector<double>& v) { return std::log(v[0] / v[2]) / v[1]; },
+                                   {shown(q[0]), shown(q[2]), shown(q[5])}));
     });
+}
+
+// Once with fixed counts of digits: one more than the data carry, or short.
+TEST_F(ChapterOne, RelationsCarryTheDigitsOfTheirData)
+{
+    constexpr testing_support::VersionAnswer cases[] = {
+        {29, 1, "4.7 L; 0.747", "4.7 L; 0.75"},
+        {30, 2, "0.263 g; 3.0 s", "0.263 g; 2.96 s"},
+        {35, 9, "@iP@ = 0.0251@iT@", "@iP@ = 0.0250@iT@"},
+        {39, 1, "@iV@ = 14.9/@iP@", "@iV@ = 15/@iP@"},
+    };
+    expect_answers(cases);
 }
 
 TEST_F(ChapterOne, ProblemThirtyOneFindsTheTemperatureOrSaysNever)
@@ -150,8 +176,13 @@ TEST_F(ChapterOne, ProblemThirtyOneFindsTheTemperatureOrSaysNever)
     std::int32_t never = 0;
     for_versions(31, 500, [&](std::int32_t) {
         const auto q = match(statement(), "Se B è pari a NUM K, quale deve essere la temperatura perché @iQ@ "
-                                          "sia (pari a |)NUM(% di| volte maggiore di) @iQ@@d0@\\?$");
+                                          "sia (pari al |pari all'|)NUM(% di| volte maggiore di) @iQ@@d0@\\?$");
         const double b = shown(q[0]).value;
+        if (q[3] == "% di") {
+            // "all'" before a number read with a vowel: undici, ottanta...
+            const auto whole = static_cast<std::int32_t>(shown(q[2]).value);
+            EXPECT_EQ(q[1] == "pari all'", whole == 11 || whole / 10 == 8) << q[1];
+        }
         const double ratio = q[3] == "% di" ? shown(q[2]).value / 100.0 : shown(q[2]).value;
         const double t = -b / std::log(ratio);
         if (t < 0) {

@@ -172,9 +172,11 @@ TEST_F(ChapterOne, ProblemTwentyTwoGivesTheEnergyOfAQuantum)
         const double planck = shown(q[0]).value * joules.at(q[1]);
         EXPECT_NEAR(planck / 6.626e-34, 1.0, 1e-3);
         const Shown result = shown(a[0]);
-        // The frequency's two to five digits, the constant's five.
-        EXPECT_EQ(result.digits, std::min(shown(q[0]).digits, shown(q[2]).digits));
+        const double ratio = joules.at(q[1]) / joules.at(q[3]);
         EXPECT_TRUE(within_last_digit(result, planck * shown(q[2]).value / joules.at(q[3]), 1.0));
+        // With the digits the constant and the frequency carry.
+        EXPECT_TRUE(digits_of_data(result, [&](const std::vector<double>& v) { return ratio * v[0] * v[1]; },
+                                   {shown(q[0]), shown(q[2])}));
     });
 }
 
@@ -222,7 +224,7 @@ TEST_F(ChapterOne, EnergiesAndDistancesFromTheDataAsPrinted)
 
 TEST_F(ChapterOne, ProblemTwentyFiveCountsAtomsOrMolecules)
 {
-    for_versions(25, 500, [&](std::int32_t) {
+    for_versions(25, 3000, [&](std::int32_t) {
         const auto q =
             match(statement(), "^La massa di (un atomo|una molecola) di (.+) è pari a NUM g\\. Calcolare "
                                "quant[ie] (atomi sono contenuti|molecole sono contenute) in NUM (\\S+) di (.+)$");
@@ -233,7 +235,7 @@ TEST_F(ChapterOne, ProblemTwentyFiveCountsAtomsOrMolecules)
             const std::int32_t z = element_number(q[1]);
             EXPECT_NE(z, 43);
             if (z >= 57 && z <= 73) {
-                EXPECT_LT(sample.value, 1.0) << "lanthanide sample";
+                EXPECT_LE(sample.value, 1.0) << "lanthanide sample, drawn below 1 and shown rounded";
             }
         } else {
             bool molecular = false;
@@ -245,9 +247,28 @@ TEST_F(ChapterOne, ProblemTwentyFiveCountsAtomsOrMolecules)
             EXPECT_TRUE(molecular) << q[1];
         }
         EXPECT_LT(masses.at(q[5]), 1.5);  // pg to g
-        const double count = sample.value * masses.at(q[5]) / shown(q[2]).value;
-        EXPECT_TRUE(within_rounding(shown(answer_text()), count, {sample, shown(q[2])}));
+        // From the particle's mass as printed, with the digits the data carry.
+        const Shown particle = shown(q[2]);
+        const Shown result = shown(answer_text());
+        const double grams = masses.at(q[5]);
+        EXPECT_TRUE(within_last_digit(result, sample.value * grams / particle.value, 1.0));
+        EXPECT_TRUE(digits_of_data(result, [grams](const std::vector<double>& v) { return v[0] * grams / v[1]; },
+                                   {sample, particle}));
     });
+}
+
+// Once worked from the particle's unrounded mass (once with six digits from
+// five-digit data), and with an electronvolt of 1.60208•10^-19 J.
+TEST_F(ChapterOne, AnswersFromTheElectronVoltAndTheParticleMassAsPrinted)
+{
+    constexpr testing_support::VersionAnswer cases[] = {
+        {25, 750, "6.925•10@u18@", "6.9250•10@u18@"},
+        {25, 209, "1.6546•10@u17@", "1.65461•10@u17@"},
+        {19, 20, "6.409•10@u-22@ kJ", "6.408•10@u-22@ kJ"},
+        // The frequency's digits, one more than the data carry.
+        {22, 1, "1.558•10@u-18@ cal", "1.56•10@u-18@ cal"},
+    };
+    expect_answers(cases);
 }
 
 }  // namespace

@@ -111,8 +111,11 @@ void check_value_table(const std::string& statement, const std::string& answer,
     const auto parts = match(answer, "^(.*); NUM$");
     const Formula f = read_formula(parts[0]);
     for (std::int32_t i = 1; i <= 5; ++i) {
-        EXPECT_NEAR(state.graph_y[i], f.at(state.graph_x[i]), 1e-4 * (1.0 + std::fabs(f.at(state.graph_x[i]))))
-            << f.shape << " row " << i;
+        // Each y from its x as printed, to three digits.
+        const float x = state.graph_x[i];
+        const double place = std::pow(10.0, std::floor(std::log10(x)) - 2.0);
+        EXPECT_NEAR(x, std::round(x / place) * place, 1e-6 * x) << "row " << i;
+        EXPECT_NEAR(state.graph_y[i], f.at(x), 1e-4 * (1.0 + std::fabs(f.at(x)))) << f.shape << " row " << i;
         if (i > 1) {
             EXPECT_GT(state.graph_x[i], state.graph_x[i - 1]);
         }

@@ -100,8 +100,21 @@ TEST_F(ChapterTwo, MeanMassOfTheNaturalElement)
         const double mean = (first * m1 + (1.0 - first) * m2) * amu;
         const auto shown = match(answer_text(), std::string("^") + shown_number + " kg$");
         EXPECT_NEAR(number(shown[0]), mean, half_last_digit(shown[0]) + mean * 1e-6);
+        // The two percentages are complementary: the given one's three units
+        // move the mean by their share of the mass difference only.
+        const double uncertainty = 6.0 * half_last_digit(data[4]) / 100.0 * std::fabs(m2 - m1) * amu +
+                                   first * 6.0 * half_last_digit(data[1]) +
+                                   (1.0 - first) * 6.0 * half_last_digit(data[2]);
+        const int digits = static_cast<int>(std::floor(std::log10(mean)) - std::floor(std::log10(uncertainty))) + 1;
+        const int shown_digits =
+            static_cast<int>(std::floor(std::log10(mean)) - std::floor(std::log10(2.0 * half_last_digit(shown[0])))) +
+            1;
+        EXPECT_NEAR(shown_digits, digits, 1) << uncertainty;
     });
     EXPECT_EQ(elements.size(), 20u);
+    // Once three digits short, the percentages taken as independent.
+    constexpr testing_support::VersionAnswer antimony[] = {{4, 9437664, "2.02185•10@u-25@ kg", "2.022•10@u-25@ kg"}};
+    expect_answers(antimony);
 }
 
 // The isotope data are real: a nuclide weighs within 0.1 u of its mass

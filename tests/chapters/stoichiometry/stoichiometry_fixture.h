@@ -20,6 +20,7 @@ using testing_support::composition_mass;
 using testing_support::composition_of;
 using testing_support::compound_named;
 using testing_support::compound_with_formula;
+using testing_support::digits_of_data;
 using testing_support::element_named;
 using testing_support::element_with_symbol;
 using testing_support::match;
