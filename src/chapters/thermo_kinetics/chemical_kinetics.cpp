@@ -12,6 +12,7 @@
 #include "frame/generator_kit.h"
 #include "numbers/fixed_width.h"
 #include "numbers/random_stream.h"
+#include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 #include "text/article_name.h"
 #include "text/ruled_table.h"
@@ -43,7 +44,7 @@ struct Isotope {
 // Half-lives in years, hours and seconds.
 constexpr std::array<std::array<Isotope, 6>, 3> half_lives{{
     {{{"3", "H", "12.33"},
-      {"14", "C", "5715"},
+      {"14", "C", "5730"},
       {"22", "Na", "2.605"},
       {"39", "Ar", "268"},
       {"42", "Ar", "33"},
@@ -264,8 +265,11 @@ void generate_problem_37()
                                  "diviene " +
                                  slot_text(1) + " volte maggiore passando da " + slot_text(2) + " K a " + slot_text(3) +
                                  " K";
-    // Arrhenius: ln(k2/k1) = Ea/R (1/T1 - 1/T2), R in kJ/(K mol).
-    set_slot_digits(4, std::log(slot_value(1)) / (1.0f / slot_value(2) - 1.0f / slot_value(3)) * 0.008314f, 3);
+    // Arrhenius: ln(k2/k1) = Ea/R (1/T1 - 1/T2), R in kJ/(K mol); the digits
+    // those that the ratio and the two temperatures carry.
+    set_slot_from_data(4, {1, 2, 3}, [](const std::vector<double>& d) {
+        return std::log(d[0]) / (1.0 / d[1] - 1.0 / d[2]) * 0.008314;
+    });
     problem_texts.answer_text = slot_text(4) + " kJ/mol";
     draw_problem_text(180, 550, 50);
     show_chemistry_fact(200, 160, 300);

@@ -147,12 +147,13 @@ void convert_entropy_and_heat_capacity(const ReactionSpecies& s, std::int32_t w)
     convert_compound_field(20, k, heat_capacity_first, heat_capacity_last);
 }
 
-// Slot 1 := slot 1 -/+ coefficient · slot 19, the uncertainties added.
-void add_to_reaction_entropy(const ReactionSpecies& s)
+// Slot 1 := slot 1 -/+ coefficient · entropy, slot 19's uncertainty added
+// as many times.
+void add_to_reaction_entropy(const ReactionSpecies& s, float entropy)
 {
-    const float term = static_cast<float>(s.coefficient) * slot_value(19);
-    value_slots[1].value += s.reactant ? -term : term;
-    value_slots[1].uncertainty += slot_uncertainty(19);
+    const auto coefficient = static_cast<float>(s.coefficient);
+    value_slots[1].value += s.reactant ? -coefficient * entropy : coefficient * entropy;
+    value_slots[1].uncertainty += coefficient * slot_uncertainty(19);
 }
 
 // The reaction drawn under the statement of problems 24 and 25, at the foot
@@ -233,11 +234,16 @@ void generate_problem_17()
 
     const std::int32_t e1 = decimal_exponent(log_ways(11));
     const std::int32_t e2 = decimal_exponent(log_ways(14));
-    const std::int32_t ratio = decimal_exponent(log_ways(11) - log_ways(14));
+    const double log_ratio = log_ways(11) - log_ways(14);
     std::string& answer = problem_texts.answer_text;
     answer = "@T1@@C1@@iW@@d1@ = 10@u" + std::to_string(e1) + "@; @iW@@d2@ = 10@u" + std::to_string(e2) +
              "@; @iP@@d1@/@iP@@d2@ =";
-    append_piece(answer, ratio != 0 ? " 10@u" + std::to_string(ratio) + "@" : std::string(" 1"));
+    // A ratio within a hundredfold either way shows its two digits; a
+    // power of ten alone would round 2.7 to 1.
+    if (std::abs(log_ratio) < std::log(100.0))
+        append_piece(answer, " " + significant_markup(std::exp(log_ratio), 2));
+    else
+        append_piece(answer, " 10@u" + std::to_string(decimal_exponent(log_ratio)) + "@");
     draw_problem_text(170, 570, 45);
     show_chemistry_fact(200, 150, 300);
 }
@@ -455,7 +461,8 @@ void generate_problem_24()
         set_slot_uncertainty(19, slot_value(19) + slot_value(20) * std::log(kelvin * 0.0033540165f),
                              slot_uncertainty(19));
         append_piece(text, std::string(separator(j)) + slot_text(19));
-        add_to_reaction_entropy(s);
+        // The entropy as the statement shows it.
+        add_to_reaction_entropy(s, slot_value_as_shown(19));
     }
     append_piece(text, " J/K. Calcolare la variazione di entropia nelle stesse condizioni per la reazione");
     draw_reaction_and_answer(r, 575, 45, 105);
@@ -477,7 +484,7 @@ void generate_problem_25()
         value_slots[19].value = slot_value(19) + slot_value(20) * std::log(kelvin * 0.0033540165f);
         if (record_columns(compound_record(s.compound), 159, 159) == "g" || vapour)
             value_slots[19].value = slot_value(19) + 8.314f * std::log(1.0f / p);
-        add_to_reaction_entropy(s);
+        add_to_reaction_entropy(s, slot_value(19));
     }
     set_slot_digits(19, t, 3);
     set_slot_digits(20, p, 2);

@@ -195,7 +195,7 @@ std::string formation_sum_statement(const std::vector<ReactionSpecies>& species,
         shown.push_back(slot_text(19));
         const float term = static_cast<float>(s.coefficient) * slot_value(19);
         value_slots[1].value += s.reactant ? -term : term;
-        value_slots[1].uncertainty += slot_uncertainty(19);
+        value_slots[1].uncertainty += static_cast<float>(s.coefficient) * slot_uncertainty(19);
     }
 
     const bool one = named.size() == 1;
