@@ -155,5 +155,17 @@ TEST_F(ChapterSeven, PhAnswersFollowFromTheShownData)
         });
 }
 
+// sqrt(K1 K2) once stood for every amphiprotic salt: NaHS, NaHSO3 and
+// Na2HPO4 were off by a factor of two to four.
+TEST_F(ChapterSeven, AmphiproticSaltsFromTheirProtonBalance)
+{
+    constexpr testing_support::VersionAnswer cases[] = {
+        {27, 2, "3.8•10@u-10@ M; 6.45•10@u-3@ M", "9.•10@u-11@ M; 6.47•10@u-3@ M"},
+        {27, 4, "1.67•10@u-5@ M; 2.42•10@u-5@ M", "3.0•10@u-5@ M; 1.36•10@u-5@ M"},
+        {27, 5, "3.5•10@u-10@ M; 6.41•10@u-3@ M", "1.73•10@u-10@ M; 6.42•10@u-3@ M"},
+    };
+    expect_answers(cases);
+}
+
 }  // namespace
 }  // namespace equilibria_test
