@@ -1,6 +1,7 @@
 // Section "Calcoli di equilibrio": problems 6 to 15, equilibria of gas
 // reactions, of generic reactions with solids and gases or in solution, and
 // of a sparingly soluble salt with a common ion.
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <string_view>
@@ -220,10 +221,13 @@ void generate_problem_7()
     const std::int32_t asked = random_int(1, 2);
     join_piece(text, asked == 1 ? ". Calcolare le pressioni parziali dei componenti all'equilibrio"
                                 : ". Calcolare le concentrazioni dei componenti all'equilibrio");
+    // From the amounts, volume and constant as shown.
     const SpeciesValues nu = {r.coefficient[1], r.coefficient[2], 0.0f, r.coefficient[3], 0.0f, 0.0f};
-    const SpeciesValues c0 = {slot_value(1), slot_value(2), 0.0f, slot_value(3), 0.0f, 0.0f};
+    const SpeciesValues c0 = {
+        slot_value(11) / volume, slot_value(8) / volume, 0.0f, slot_value(9) / volume, 0.0f, 0.0f};
+    const float stated = d == 2 ? 1.0f / slot_value(12) : slot_value(12);
     SpeciesValues c{};
-    solve_extent(nu, c0, c, kc);
+    solve_extent(nu, c0, c, q == 1 ? r.concentration_constant(stated) : stated);
     const float factor = asked == 1 ? (r.t + 273.15f) * 0.08205f : 1.0f;
     set_slot_digits(11, c[0] * factor, 3);
     set_slot_digits(12, c[1] * factor, 3);
@@ -263,7 +267,20 @@ void generate_problem_8()
            slot_text(6) + " atm secondo la reazione " + equation + ", per la quale a " + slot_text(7) + "@uo@C";
     join_piece(text, q == 1 ? " @iK@ " : " @iK@@dc@");
     join_piece(text, " = " + slot_text(12) + constant_unit(q, -r.delta_n));
-    set_slot_digits(8, (slot_value(3) - c[3]) / slot_value(3) * 100.0f, 3);
+    // From the pressure and constant as shown: the product that, dissociating
+    // to equilibrium, exerts that pressure, the total gas rising with it.
+    const float formation = q == 1 ? r.concentration_constant(1.0f / slot_value(12)) : 1.0f / slot_value(12);
+    const float gas = slot_value(6) / r.rt();
+    const float spread = (r.coefficient[1] + r.coefficient[2]) / r.coefficient[3];
+    float lo = gas * std::min(1.0f, 1.0f / spread);
+    float hi = gas * std::max(1.0f, 1.0f / spread);
+    float product_at_start = gas;
+    for (std::int32_t step = 0; step < 60; ++step) {
+        product_at_start = 0.5f * (lo + hi);
+        solve_extent(nu, {0.0f, 0.0f, 0.0f, product_at_start, 0.0f, 0.0f}, c, formation);
+        (c[0] + c[1] + c[3] > gas ? hi : lo) = product_at_start;
+    }
+    set_slot_digits(8, (product_at_start - c[3]) / product_at_start * 100.0f, 3);
     problem_texts.answer_text = slot_text(8) + "%";
     draw_problem_text(170, 550, 50);
     show_chemistry_fact(280, 150, 280);
@@ -295,10 +312,11 @@ void generate_problem_9()
     join_piece(text, k == 1 ? " @iK@ " : " @iK@@dc@");
     join_piece(text, " = " + slot_text(15));
     if (k == 2) join_piece(text, concentration_unit(r.delta_n));
+    // From the pressures and constant as shown.
     const SpeciesValues nu = {r.coefficient[1], r.coefficient[2], 0.0f, r.coefficient[3], 0.0f, 0.0f};
-    const SpeciesValues c0 = {slot_value(1), c2, 0.0f, 0.0f, 0.0f, 0.0f};
+    const SpeciesValues c0 = {slot_value(11) / 48.9018f, slot_value(12) / 48.9018f, 0.0f, 0.0f, 0.0f, 0.0f};
     SpeciesValues c{};
-    solve_extent(nu, c0, c, kc);
+    solve_extent(nu, c0, c, k == 1 ? kc : slot_value(15));
     set_slot_digits(6, (c[0] + c[1] + c[3]) * (r.t + 273.15f) * 0.08205f, 3);
     problem_texts.answer_text = slot_text(6) + " atm";
     draw_problem_text(160, 570, 40);
@@ -340,7 +358,7 @@ void generate_problem_13()
     join_piece(text, " " + r.formula[3] + ".");
     join_piece(text, " Calcolare come variano queste quantità se il volume del sistema viene portato da @iV@ a " +
                          slot_text(4) + "@iV@");
-    const float k = moles_constant(r) * std::pow(x, r.coefficient[3] - r.coefficient[1] - r.coefficient[2]);
+    const float k = moles_constant(r) * std::pow(slot_value(4), r.coefficient[3] - r.coefficient[1] - r.coefficient[2]);
     solve_amounts(r, k, 0, 0.0f);
     draw_problem_text(200, 580, 50);
     show_chemistry_fact(170, 150, 300);
