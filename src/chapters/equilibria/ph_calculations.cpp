@@ -272,6 +272,8 @@ void generate_problem_26()
             const Constant& k = acid_constant[last + 6 - s];
             const float base = Kw / k.value;
             set_slot_uncertainty(s, base, base * k.uncertainty / k.value);
+            // The answers follow from the constant as shown.
+            value_slots[s].value = slot_value_as_shown(s);
         }
     }
     std::string constants = slot_text(6);

@@ -163,6 +163,8 @@ TEST_F(ChapterSeven, AmphiproticSaltsFromTheirProtonBalance)
         {27, 2, "3.8•10@u-10@ M; 6.45•10@u-3@ M", "9.•10@u-11@ M; 6.47•10@u-3@ M"},
         {27, 4, "1.67•10@u-5@ M; 2.42•10@u-5@ M", "3.0•10@u-5@ M; 1.36•10@u-5@ M"},
         {27, 5, "3.5•10@u-10@ M; 6.41•10@u-3@ M", "1.73•10@u-10@ M; 6.42•10@u-3@ M"},
+        // 7.26's base constants as shown (2.1•10@u-4@), not Kw/K2 unrounded.
+        {26, 3, "7.1•10@u-4@ M; 2.2•10@u-8@ M", "7.2•10@u-4@ M; 2.2•10@u-8@ M"},
     };
     expect_answers(cases);
 }
