@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "chapters/thermo_kinetics/thermo_kinetics_problems.h"
 #include "chemistry/data_tables.h"
@@ -17,6 +18,7 @@
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
 #include "numbers/random_stream.h"
+#include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 #include "text/article_name.h"
 
@@ -334,10 +336,10 @@ void generate_problem_20()
     if (slot_value(6) > slot_value(5)) append_piece(text, " riscaldamento");
     append_piece(text, " di " + slot_text(3) + " g di " + compound_name(c) + " (@iC@@dp@ = " + slot_text(1) +
                            " J/(K•mol)) da " + slot_text(5) + "@uo@C a " + slot_text(6) + "@uo@C");
-    set_slot_digits(8,
-                    std::log((slot_value(6) + 273.15f) / (slot_value(5) + 273.15f)) *
-                        (slot_value(3) / compound_molar_mass(c)) * slot_value(1),
-                    3);
+    const double molar_mass = compound_molar_mass(c);
+    set_slot_from_data(8, {1, 3, 5, 6}, [molar_mass](const std::vector<double>& d) {
+        return std::log((d[3] + 273.15) / (d[2] + 273.15)) * (d[1] / molar_mass) * d[0];
+    });
     problem_texts.answer_text = slot_text(8) + " J/K";
     draw_problem_text(180, 520, 50);
     show_chemistry_fact(165, 130, 280);
@@ -392,7 +394,9 @@ void generate_problem_22()
     else
         append_piece(text, " da " + slot_text(3) + " atm a " + slot_text(2) + " atm");
     // n R ln(V2/V1), which for pressures is n R ln(p1/p2).
-    set_slot_digits(5, std::log(slot_value(3) / slot_value(2)) * (slot_value(1) / molar_mass) * 8.314f, 3);
+    set_slot_from_data(5, {1, 2, 3}, [molar_mass](const std::vector<double>& d) {
+        return std::log(d[2] / d[1]) * (d[0] / molar_mass) * 8.314;
+    });
     problem_texts.answer_text = slot_text(5) + " J/K";
     draw_problem_text(220, 580, 60);
     show_chemistry_fact(170, 150, 280);
@@ -422,10 +426,9 @@ void generate_problem_23()
                                  compound_name(c) + " sono portati da 25@uo@C e 1.00 atm a " + slot_text(2) +
                                  "@uo@C e " + slot_text(3) + " atm";
     // n R (5/2 ln(T/298.15) + ln(1 atm / p)) for a monatomic gas.
-    set_slot_digits(5,
-                    slot_value(1) / molar_mass * 8.314f *
-                        (2.5f * std::log((slot_value(2) + 273.15f) * 0.0033540165f) + std::log(1.0f / slot_value(3))),
-                    3);
+    set_slot_from_data(5, {1, 2, 3}, [molar_mass](const std::vector<double>& d) {
+        return d[0] / molar_mass * 8.314 * (2.5 * std::log((d[1] + 273.15) / 298.15) - std::log(d[2]));
+    });
     problem_texts.answer_text = slot_text(5) + " J/K";
     draw_problem_text(180, 540, 50);
     show_chemistry_fact(290, 130, 280);
