@@ -294,9 +294,14 @@ void generate_problem_6()
                                  "@iC@@dp@ sono pari rispettivamente a " +
                                  slot_text(1) + " e " + slot_text(2) + std::string(per_kelvin_mole);
     set_slot_digits(7, contact_temperature(samples) - 273.15f, 3);
-    const float q = contact_heat(samples);
-    const bool joules = q < 500.0f;
-    set_slot_digits(8, joules ? q : q * 0.001f, 3);
+    // The heat from the temperatures given (not from the final one rounded),
+    // with the digits the data carry.
+    const auto heat_in = [&samples](double unit) {
+        return [&samples, unit](const std::vector<double>& d) { return contact_heat(samples, d) / unit; };
+    };
+    set_slot_from_data(8, {1, 2, 3, 4, 5, 6}, heat_in(1.0));
+    const bool joules = slot_value(8) < 500.0f;
+    if (!joules) set_slot_from_data(8, {1, 2, 3, 4, 5, 6}, heat_in(1000.0));
     std::string& answer = problem_texts.answer_text;
     answer = slot_text(7) + "@uo@C; ";
     append_piece(answer, " " + slot_text(8) + (joules ? " J" : " kJ"));

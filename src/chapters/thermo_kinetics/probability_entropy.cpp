@@ -355,11 +355,17 @@ void generate_problem_21()
                                  slot_text(1) + " e " + slot_text(2) +
                                  " J/(K•mol), calcolare la variazione di entropia dei due campioni e quella "
                                  "complessiva";
-    const float final_kelvin = contact_temperature(samples);
-    value_slots[7].value = final_kelvin - 273.15f;
-    set_slot_digits(8, slot_value(1) * samples.moles_first * std::log(final_kelvin / (slot_value(5) + 273.15f)), 3);
-    set_slot_digits(9, slot_value(2) * samples.moles_second * std::log(final_kelvin / (slot_value(6) + 273.15f)), 3);
-    set_slot_uncertainty(10, slot_value(8) + slot_value(9), slot_uncertainty(8) + slot_uncertainty(9));
+    value_slots[7].value = contact_temperature(samples) - 273.15f;
+    // Each with the digits the data carry; the total's uncertainty is not
+    // the sum of the parts', whose errors in a temperature offset each other.
+    const auto entropy = [&samples](bool first) {
+        return [&samples, first](const std::vector<double>& d) { return contact_entropy(samples, d, first); };
+    };
+    set_slot_from_data(8, {1, 2, 3, 4, 5, 6}, entropy(true));
+    set_slot_from_data(9, {1, 2, 3, 4, 5, 6}, entropy(false));
+    set_slot_from_data(10, {1, 2, 3, 4, 5, 6}, [&samples](const std::vector<double>& d) {
+        return contact_entropy(samples, d, true) + contact_entropy(samples, d, false);
+    });
     problem_texts.answer_text =
         slot_text(8) + " J/K; " + slot_text(9) + " J/K; @bD@@iS@@dcompl@ = " + slot_text(10) + " J/K";
     draw_problem_text(170, 520, 50);

@@ -146,8 +146,9 @@ TEST_F(ChapterSix, SamplesInContactReachOneTemperature)
 TEST_F(ChapterSix, TheHeatBetweenSamplesIsNotThatOfTheFinalTemperatureRounded)
 {
     constexpr testing_support::VersionAnswer cases[] = {
-        {6, 5938309, "55.2@uo@C; 240 J", "239 J"},
-        {6, 1579241, "73.1@uo@C; 439 J", "434 J"},
+        {6, 5938309, "55.2@uo@C; 2.4•10@u2@ J", "239 J, then 240 J"},
+        {6, 1579241, "73.1@uo@C; 4.4•10@u2@ J", "434 J, then 439 J"},
+        {6, 1, "62.2@uo@C; 6.6 kJ", "62.2@uo@C; 6.60 kJ"},
     };
     expect_answers(cases);
 }
