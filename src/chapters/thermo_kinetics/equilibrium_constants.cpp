@@ -58,10 +58,12 @@ GasEquilibrium draw_gas_equilibrium(std::int32_t problem, std::int32_t textbook_
     return g;
 }
 
-// The temperature shows as many digits as its whole part has.
-void show_temperature(float t)
+// The temperature shows as many digits as its whole part has; the constants
+// follow from it as shown.
+void show_temperature(float& t)
 {
     set_slot_uncertainty(19, t, 3.0f);
+    t = slot_value_as_shown(19);
 }
 
 // ΔG°(T) ≈ ΔH°(298 K) − TΔS°(298 K) and its K, with t as drawn.
@@ -111,7 +113,7 @@ void generate_problem_28()
 void generate_problem_29()
 {
     skip_random_draws(8);
-    const GasEquilibrium g = draw_gas_equilibrium(29, 2);
+    GasEquilibrium g = draw_gas_equilibrium(29, 2);
     show_temperature(g.t);
     std::int32_t direction = random_int(1, 2);
     if (app_state.version_number == text_version) direction = 1;
