@@ -507,8 +507,8 @@ void generate_problem_15()
     const std::int32_t v = pick_problem_variant(6, equilibria_state.last_draw[15], 4);
     const SolubleSalt& salt = soluble_salts[v - 1];
     const SaltSolubility& data = salt_solubility(salt.compound);
-    set_slot_text(1, data.at_25);
-    set_slot_text(2, data.at_100);
+    set_slot_text(1, data.as_ions_25);
+    set_slot_text(2, data.as_ions_100);
     // Grams per litre.
     set_slot_uncertainty(8, 10.0f * slot_value(1), 10.0f * slot_uncertainty(1));
     set_slot_uncertainty(9, 10.0f * slot_value(2), 10.0f * slot_uncertainty(2));

@@ -142,8 +142,8 @@ void generate_problem_30()
     skip_random_draws(2);
     const std::int32_t v = pick_problem_variant(6, thermo_kinetics_state.last_draw[30], 4);
     const SaltSolubility& salt = salt_solubility(dissolving_salts[v - 1]);
-    set_slot_text(1, salt.at_25);
-    set_slot_text(2, salt.at_100);
+    set_slot_text(1, salt.as_ions_25);
+    set_slot_text(2, salt.as_ions_100);
     // Grams per litre.
     set_slot_uncertainty(8, 10.0f * slot_value(1), 10.0f * slot_uncertainty(1));
     set_slot_uncertainty(9, 10.0f * slot_value(2), 10.0f * slot_uncertainty(2));
