@@ -1,6 +1,5 @@
 // Standard formation data at 25 C of the records that carry them: enthalpy
 // and free energy in kJ/mol, entropy and heat capacity in J/(mol K), state.
-// Record 33 has no heat capacity.
 #include "chemistry/table_rows.h"
 
 #include <array>
@@ -25,7 +24,7 @@ constexpr std::array<CompoundThermoRow, 51> rows{{
     { 26, "33.2",    "51.3",    "240.0",  "37.2",   'g'},  // NO@d2@
     { 27, "-296.8",  "-300.2",  "248.1",  "39.9",   'g'},  // SO@d2@
     { 28, "-395.6",  "-371.1",  "256.6",  "50.7",   'g'},  // SO@d3@
-    { 33, "-2984.",  "-2698.",  "228.9",  "",       's'},  // P@d4@O@d10@
+    { 33, "-2984.",  "-2698.",  "228.9",  "211.7",  's'},  // P@d4@O@d10@
     { 36, "-348.3",  "-318.3",  "43.6",   "40.3",   's'},  // ZnO
     { 38, "-548.0",  "-520.3",  "72.1",   "47.3",   's'},  // BaO
     { 39, "-1676.",  "-1582.",  "50.9",   "79.0",   's'},  // Al@d2@O@d3@

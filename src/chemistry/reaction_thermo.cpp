@@ -20,7 +20,7 @@ struct SpeciesData {
     float heat_capacity;
 };
 
-// A blank field (record 33 has no heat capacity) counts 0.
+// A blank field counts 0.
 float read_field(const CompoundRecord& record, int first, int last)
 {
     const std::string_view field = record_columns(record, first, last);

@@ -74,7 +74,8 @@ Statement acid_neutral_or_alkaline()
     }
     set_slot_digits(1, v, 3);
     if (s.truth == 0) acidity = wrong_acidity(acidity);
-    s.text = "Una soluzione con " + std::string(quantities[q - 1]) + " = " + slot_text(1) +
+    // Neutral at pH 7 with Kw = 1.0e-14, which holds at 25 °C.
+    s.text = "Una soluzione a 25@uo@C con " + std::string(quantities[q - 1]) + " = " + slot_text(1) +
              (concentration ? " mol/L" : "") + " è" + std::string(acidity_word(acidity));
     return s;
 }

@@ -77,7 +77,7 @@ const Wording wordings[] = {
     {2, 5, 1, true, "2.2806•10@u-22@ g; 2.210•10@u9@"},
     {9, 26, 1, true, "0.0887 M"},
     {6, 31, 1, true, "m = 1; n = 1/2; @ik@@dc@"},
-    {6, 21, 1, true, "-19.6 J/K; @bD@@iS@@dcompl@ = 0.8 J/K"},
+    {6, 21, 1, true, "-19.6 J/K; @bD@@iS@@dcompl@ = 0.85 J/K"},
     {9, 36, 1, true, "65.5@uo@C; @bD@@iS@@dcompl@ = 4.5 J/K"},
     {9, 13, 1, true, "Primo ordine; 0.0975 s@u-1@"},
     {9, 13, 2, true, "Secondo ordine; 1.42•10@u3@ L/(mol•s)"},

@@ -186,7 +186,8 @@ TEST(DataTables, ThermodynamicFieldsAreRightAlignedTextsOfFiftyOneRecords)
     EXPECT_EQ(columns(water, 131, 159), "  -285.8  -237.1  70.0  75.3l");
     EXPECT_EQ(columns(compound_record(236), 131, 159), "  -241.8  -228.6 188.8  33.6g");
     EXPECT_EQ(columns(compound_record(7), 147, 152), "  177.");
-    EXPECT_EQ(columns(compound_record(33), 131, 159), "  -2984.  -2698. 228.9      s");
+    // P4O10's heat capacity was once blank, read as 0.
+    EXPECT_EQ(columns(compound_record(33), 131, 159), "  -2984.  -2698. 228.9 211.7s");
 
     int with_data = 0;
     for (std::int32_t k = 1; k <= compound_slots; ++k) {

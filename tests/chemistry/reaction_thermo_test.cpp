@@ -103,13 +103,12 @@ TEST(ReactionThermo, NoCorrectionAtTwentyFiveDegrees)
     EXPECT_FLOAT_EQ(r->dH, 2 * -348.3f + 2 * -296.8f - (2 * -205.6f));
 }
 
-TEST(ReactionThermo, BlankHeatCapacityCountsZero)
+TEST(ReactionThermo, EveryHeatCapacityCounts)
 {
-    // P4O10 has no heat capacity; the correction then comes from water and
-    // phosphoric acid alone.
+    // P4O10's heat capacity, 211.7 J/(K mol), once read blank as 0.
     const auto r = compute_reaction_thermo(reaction_record(6), 1, 125.0f);
     ASSERT_TRUE(r);
-    const float dCp = 4 * 106.1f - 6 * 75.3f;
+    const float dCp = 4 * 106.1f - 211.7f - 6 * 75.3f;
     const float dH25 = 4 * -1281.f - (-2984.f + 6 * -285.8f);
     EXPECT_NEAR(r->dH, dH25 + dCp * 0.1f, 1e-2f);
 }

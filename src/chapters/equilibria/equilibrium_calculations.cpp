@@ -1,6 +1,7 @@
 // Section "Calcoli di equilibrio": problems 6 to 15, equilibria of gas
 // reactions, of generic reactions with solids and gases or in solution, and
 // of a sparingly soluble salt with a common ion.
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <string_view>
@@ -8,6 +9,7 @@
 #include "chapters/equilibria/equilibria_problems.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/molar_mass.h"
+#include "chemistry/salt_solubilities.h"
 #include "frame/fact_box.h"
 #include "numbers/fixed_width.h"
 #include "numbers/random_stream.h"
@@ -16,31 +18,18 @@
 namespace equilibria {
 namespace {
 
-// Problem 15's salts: the solubility equilibrium, the cation, the salt that
-// adds the common anion, the coefficients of the two ions, the compound
-// record and the solubilities in g per 100 mL at 25 and 100 C as written.
-// For PbI2 and HgBr2 they are what the salt gives dissolving wholly into
-// ions with the solubility product at 25 C that problem 39 states (9.8e-9,
-// 6.2e-20) and its standard enthalpy of dissolution (63.4, 98.7 kJ/mol), so
-// that a salt has one constant: the measured solubilities are higher, the
-// saturated solutions holding PbI+ pairs and HgBr2 mostly as molecules.
+// Problem 15's salts: the cation, the salt that adds the common anion and
+// the compound record.
 struct SolubleSalt {
     std::string_view formula;
-    std::string_view reaction;
     std::string_view cation;
     std::string_view added_salt;
-    float cation_coefficient, anion_coefficient;
     std::int32_t compound;
-    std::string_view solubility_25, solubility_100;
 };
 constexpr SolubleSalt soluble_salts[] = {
-    {"PbCl@d2@", "PbCl@d2(s)@ = Pb@u2+@@d(aq)@ + 2Cl@u-@@d(aq)@", "Pb@u2+@", "NaCl", 1, 2, 110, "1.09", "3.34"},
-    {"PbI@d2@", "PbI@d2(s)@ = Pb@u2+@@d(aq)@ + 2I@u-@@d(aq)@", "Pb@u2+@", "KI", 1, 2, 277, "0.0621", "0.345"},
-    {"HgBr@d2@", "HgBr@d2(s)@ = Hg@u2+@@d(aq)@ + 2Br@u-@@d(aq)@", "Hg@u2+@", "KBr", 1, 2, 278, "8.99e-6", "1.29e-4"},
-    {"Ag@d2@SO@d4@", "Ag@d2@SO@d4(s)@ = 2Ag@u+@@d(aq)@ + SO@d4@@u2-@@d(aq)@", "Ag@u+@", "Na@d2@SO@d4@", 2, 1, 184,
-     "0.76", "1.41"},
-    {"SnI@d2@", "SnI@d2(s)@ = Sn@u2+@@d(aq)@ + 2I@u-@@d(aq)@", "Sn@u2+@", "KI", 1, 2, 279, "1.09", "4.03"},
-    {"AgClO@d3@", "AgClO@d3(s)@ = Ag@u+@@d(aq)@ + ClO@d3@@u-@@d(aq)@", "Ag@u+@", "KClO@d3@", 1, 1, 470, "0.55", "2.11"},
+    {"PbCl@d2@", "Pb@u2+@", "NaCl", 110}, {"PbI@d2@", "Pb@u2+@", "KI", 277},
+    {"HgBr@d2@", "Hg@u2+@", "KBr", 278},  {"Ag@d2@SO@d4@", "Ag@u+@", "Na@d2@SO@d4@", 184},
+    {"SnI@d2@", "Sn@u2+@", "KI", 279},    {"AgCl", "Ag@u+@", "NaCl", 111},
 };
 // The species of a generic reaction that take part (gases, or dissolved
 // species), in the solver's places: reactants 0-1, products 3-4.
@@ -232,10 +221,13 @@ void generate_problem_7()
     const std::int32_t asked = random_int(1, 2);
     join_piece(text, asked == 1 ? ". Calcolare le pressioni parziali dei componenti all'equilibrio"
                                 : ". Calcolare le concentrazioni dei componenti all'equilibrio");
+    // From the amounts, volume and constant as shown.
     const SpeciesValues nu = {r.coefficient[1], r.coefficient[2], 0.0f, r.coefficient[3], 0.0f, 0.0f};
-    const SpeciesValues c0 = {slot_value(1), slot_value(2), 0.0f, slot_value(3), 0.0f, 0.0f};
+    const SpeciesValues c0 = {
+        slot_value(11) / volume, slot_value(8) / volume, 0.0f, slot_value(9) / volume, 0.0f, 0.0f};
+    const float stated = d == 2 ? 1.0f / slot_value(12) : slot_value(12);
     SpeciesValues c{};
-    solve_extent(nu, c0, c, kc);
+    solve_extent(nu, c0, c, q == 1 ? r.concentration_constant(stated) : stated);
     const float factor = asked == 1 ? (r.t + 273.15f) * 0.08205f : 1.0f;
     set_slot_digits(11, c[0] * factor, 3);
     set_slot_digits(12, c[1] * factor, 3);
@@ -275,7 +267,20 @@ void generate_problem_8()
            slot_text(6) + " atm secondo la reazione " + equation + ", per la quale a " + slot_text(7) + "@uo@C";
     join_piece(text, q == 1 ? " @iK@ " : " @iK@@dc@");
     join_piece(text, " = " + slot_text(12) + constant_unit(q, -r.delta_n));
-    set_slot_digits(8, (slot_value(3) - c[3]) / slot_value(3) * 100.0f, 3);
+    // From the pressure and constant as shown: the product that, dissociating
+    // to equilibrium, exerts that pressure, the total gas rising with it.
+    const float formation = q == 1 ? r.concentration_constant(1.0f / slot_value(12)) : 1.0f / slot_value(12);
+    const float gas = slot_value(6) / r.rt();
+    const float spread = (r.coefficient[1] + r.coefficient[2]) / r.coefficient[3];
+    float lo = gas * std::min(1.0f, 1.0f / spread);
+    float hi = gas * std::max(1.0f, 1.0f / spread);
+    float product_at_start = gas;
+    for (std::int32_t step = 0; step < 60; ++step) {
+        product_at_start = 0.5f * (lo + hi);
+        solve_extent(nu, {0.0f, 0.0f, 0.0f, product_at_start, 0.0f, 0.0f}, c, formation);
+        (c[0] + c[1] + c[3] > gas ? hi : lo) = product_at_start;
+    }
+    set_slot_digits(8, (product_at_start - c[3]) / product_at_start * 100.0f, 3);
     problem_texts.answer_text = slot_text(8) + "%";
     draw_problem_text(170, 550, 50);
     show_chemistry_fact(280, 150, 280);
@@ -307,10 +312,11 @@ void generate_problem_9()
     join_piece(text, k == 1 ? " @iK@ " : " @iK@@dc@");
     join_piece(text, " = " + slot_text(15));
     if (k == 2) join_piece(text, concentration_unit(r.delta_n));
+    // From the pressures and constant as shown.
     const SpeciesValues nu = {r.coefficient[1], r.coefficient[2], 0.0f, r.coefficient[3], 0.0f, 0.0f};
-    const SpeciesValues c0 = {slot_value(1), c2, 0.0f, 0.0f, 0.0f, 0.0f};
+    const SpeciesValues c0 = {slot_value(11) / 48.9018f, slot_value(12) / 48.9018f, 0.0f, 0.0f, 0.0f, 0.0f};
     SpeciesValues c{};
-    solve_extent(nu, c0, c, kc);
+    solve_extent(nu, c0, c, k == 1 ? kc : slot_value(15));
     set_slot_digits(6, (c[0] + c[1] + c[3]) * (r.t + 273.15f) * 0.08205f, 3);
     problem_texts.answer_text = slot_text(6) + " atm";
     draw_problem_text(160, 570, 40);
@@ -352,7 +358,7 @@ void generate_problem_13()
     join_piece(text, " " + r.formula[3] + ".");
     join_piece(text, " Calcolare come variano queste quantità se il volume del sistema viene portato da @iV@ a " +
                          slot_text(4) + "@iV@");
-    const float k = moles_constant(r) * std::pow(x, r.coefficient[3] - r.coefficient[1] - r.coefficient[2]);
+    const float k = moles_constant(r) * std::pow(slot_value(4), r.coefficient[3] - r.coefficient[1] - r.coefficient[2]);
     solve_amounts(r, k, 0, 0.0f);
     draw_problem_text(200, 580, 50);
     show_chemistry_fact(170, 150, 300);
@@ -500,8 +506,9 @@ void generate_problem_15()
     skip_random_draws(2);
     const std::int32_t v = pick_problem_variant(6, equilibria_state.last_draw[15], 4);
     const SolubleSalt& salt = soluble_salts[v - 1];
-    set_slot_text(1, salt.solubility_25);
-    set_slot_text(2, salt.solubility_100);
+    const SaltSolubility& data = salt_solubility(salt.compound);
+    set_slot_text(1, data.as_ions_25);
+    set_slot_text(2, data.as_ions_100);
     // Grams per litre.
     set_slot_uncertainty(8, 10.0f * slot_value(1), 10.0f * slot_uncertainty(1));
     set_slot_uncertainty(9, 10.0f * slot_value(2), 10.0f * slot_uncertainty(2));
@@ -516,15 +523,15 @@ void generate_problem_15()
     const float solubility = b / molar_mass * std::exp(-a / (slot_value(3) + 273.15f));
     // The product of the ions' concentrations in the saturated solution, from
     // the solubility unrounded: its cube would triple a rounding.
-    const float cation = salt.cation_coefficient * solubility;
-    const float anion = salt.anion_coefficient * solubility;
-    set_slot_digits(5, std::pow(cation, salt.cation_coefficient) * std::pow(anion, salt.anion_coefficient), 3);
+    const auto cations = static_cast<float>(data.cations);
+    const auto anions = static_cast<float>(data.anions);
+    set_slot_digits(5, std::pow(cations * solubility, cations) * std::pow(anions * solubility, anions), 3);
     value_slots[11].value = random_real(10.0f, 300.0f);
     value_slots[12].value = random_real(1.0f, 9.9f) * 0.01f;
     convert_data_slot(11, 3);
     convert_data_slot(12, 3);
     set_slot_digits(13, random_real(30.0f, 800.0f), 3);
-    problem_texts.problem_text = "@T1@@C1@La costante di equilibrio per la reazione " + std::string(salt.reaction) +
+    problem_texts.problem_text = "@T1@@C1@La costante di equilibrio per la reazione " + std::string(data.dissolution) +
                                  " è pari a " + slot_text(5) + " a " + slot_text(3) + "@uo@C. Calcolare [" +
                                  std::string(salt.cation) + "] nella soluzione satura ottenuta sciogliendo " +
                                  std::string(salt.formula) + " in acqua e nella soluzione ottenuta aggiungendo " +
@@ -533,8 +540,8 @@ void generate_problem_15()
     SpeciesValues nu{};
     SpeciesValues c0{};
     SpeciesValues c{};
-    nu[3] = salt.cation_coefficient;
-    nu[4] = salt.anion_coefficient;
+    nu[3] = cations;
+    nu[4] = anions;
     solve_extent(nu, c0, c, slot_value(5));
     set_slot_digits(14, c[3], 3);
     c0[4] = slot_value(12) * slot_value(11) / (slot_value(11) + slot_value(13));

@@ -157,7 +157,13 @@ void generate_problem_2()
 
     const float scale = column_scale(column);
     auto term = [&](std::int32_t s) { return std::pow(slot_value(s + 1), static_cast<float>(rows[s]) * scale); };
-    set_slot_digits(5, term(2) * term(3) / (term(0) * term(1)), 3);
+    // Each listed datum's relative uncertainty counts as many times as its power.
+    const float k = term(2) * term(3) / (term(0) * term(1));
+    float relative = 0.0f;
+    for (std::int32_t s = 0; s < 4; ++s)
+        if (states[s] == 'g' || states[s] == 'a')
+            relative += static_cast<float>(rows[s]) * scale * slot_uncertainty(s + 1) / slot_value(s + 1);
+    set_slot_uncertainty(5, k, relative * k);
     problem_texts.answer_text = slot_text(5);
     draw_problem_text(220, 560, 50);
     show_chemistry_fact(170, 150, 300);
@@ -186,9 +192,13 @@ void generate_problem_3()
     problem_texts.problem_text = "A una data temperatura, la costante di equilibrio per la reazione " +
                                  letters_equation(rows, column, false) + " è uguale a " + slot_text(2) + "." +
                                  " Calcolare il suo valore per la reazione " + letters_equation(rows, other, form == 2);
-    float asked = std::pow(base, column_scale(other));
+    // From the constant as shown; its relative uncertainty grows with the power.
+    const float power = column_scale(other) / column_scale(column);
+    float asked = std::pow(slot_value(2), power);
     if (form == 2) asked = 1.0f / asked;
-    set_slot_digits(3, asked, 3);
+    set_slot_uncertainty(3, asked, power * slot_uncertainty(2) / slot_value(2) * asked);
+    // Three digits at most, as the problem always gave.
+    if (slot_digits(3) > 3) convert_data_slot(3, 3);
     problem_texts.answer_text = slot_text(3);
     draw_problem_text(180, 540, 50);
     show_chemistry_fact(200, 145, 300);

@@ -4,12 +4,14 @@
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "chapters/equilibria/equilibria_problems.h"
 #include "chemistry/ph_solvers.h"
 #include "chemistry/table_fields.h"
 #include "frame/fact_box.h"
 #include "numbers/random_stream.h"
+#include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 #include "text/article_name.h"
 
@@ -150,7 +152,7 @@ void generate_problem_21()
     const std::int32_t q = random_int(1, 4);
     constexpr std::string_view asked[] = {" [H@u+@] in", " [OH@u-@] in", " il pH di", " il pOH di"};
     problem_texts.problem_text = "Calcolare" + std::string(asked[q - 1]) + " una soluzione " + slot_text(1) + " F di " +
-                                 std::string(acid.formula) + " [K@da@ = " + slot_text(9) + "]";
+                                 std::string(acid.formula) + " [@iK@@da@ = " + slot_text(9) + "]";
     problem_texts.answer_text = ion_or_p_value(q);
     draw_problem_text(280, 560, 50);
     show_chemistry_fact(170, 150, 280);
@@ -169,7 +171,7 @@ void generate_problem_22()
     if (app_state.version_number == text_version) q = 1;
     problem_texts.problem_text = std::string("Calcolare") + (q == 1 ? " [H@u+@]" : " [OH@u-@]") +
                                  " e la concentrazione di acido indissociato in una soluzione " + slot_text(1) +
-                                 " F di " + std::string(acid.formula) + " [K@da@ = " + slot_text(9) + "]";
+                                 " F di " + std::string(acid.formula) + " [@iK@@da@ = " + slot_text(9) + "]";
     const float dissociated = slot_value(8) - Kw / slot_value(8);
     set_slot_uncertainty(11, formal - dissociated, slot_uncertainty(8) + slot_uncertainty(1));
     problem_texts.answer_text = "@T1@@C1@" + slot_text(q == 1 ? 8 : 10) + " M" + "; " + slot_text(11) + " M";
@@ -190,7 +192,7 @@ void generate_problem_23()
     convert_data_slot(1, random_int(3, 4));
     convert_data_slot(2, random_int(3, 4));
     problem_texts.problem_text = "Confrontare il grado di dissociazione di " + std::string(acid.formula) +
-                                 " [K@da@ = " + slot_text(9) + "]" + " in soluzione " + slot_text(1) +
+                                 " [@iK@@da@ = " + slot_text(9) + "]" + " in soluzione " + slot_text(1) +
                                  " F e in soluzione " + slot_text(2) + " F";
     for (std::int32_t s : {1, 2}) {
         const float r = slot_value(9) / slot_value(s);
@@ -238,7 +240,7 @@ void generate_problem_25()
     constexpr std::string_view asked[] = {" [H@u+@]", " [OH@u-@]", " il pH", " il pOH"};
     problem_texts.problem_text = "Calcolare" + std::string(asked[q - 1]) + " e [" + std::string(pair.conjugate_acid) +
                                  "] in una soluzione " + slot_text(2) + " F di " + std::string(pair.base.formula) +
-                                 " [K@db@ = " + slot_text(9) + "]";
+                                 " [@iK@@db@ = " + slot_text(9) + "]";
     const std::string first = ion_or_p_value(q);
     set_slot_uncertainty(12, slot_value(10) - slot_value(8), slot_uncertainty(8) + slot_uncertainty(10));
     problem_texts.answer_text = first + "; " + slot_text(12) + " M";
@@ -270,6 +272,8 @@ void generate_problem_26()
             const Constant& k = acid_constant[last + 6 - s];
             const float base = Kw / k.value;
             set_slot_uncertainty(s, base, base * k.uncertainty / k.value);
+            // The answers follow from the constant as shown.
+            value_slots[s].value = slot_value_as_shown(s);
         }
     }
     std::string constants = slot_text(6);
@@ -326,15 +330,21 @@ void generate_problem_27()
         asked = salt.substr(6) + "@u2-@";  // without "Na@d2@"
     text += ". Calcolare [H@u+@] e [" + asked + "] in una soluzione " + slot_text(1) + " F di " + salt;
 
-    // The amphoteric ion sits between the two constants of its own steps.
+    // The amphiprotic ion HA between the constants ka and kb of its own
+    // steps: its proton balance [H2A] + [H+] = [A] + [OH-] with [HA] = c
+    // gives [H+] = √(ka (kb c + Kw) / (ka + c)), which is √(ka kb) only
+    // where kb c outweighs Kw and c outweighs ka; the species asked for
+    // then follows from [H+].
     const std::int32_t a = row == 5 ? 7 : 6;
     const std::int32_t b = a + 1;
-    const float h = std::pow(slot_value(a) * slot_value(b), 0.5f);
-    set_slot_uncertainty(2, h, (slot_uncertainty(a) / slot_value(a) + slot_uncertainty(b) / slot_value(b)) * h * 0.5f);
-    const float c = slot_value(1);
-    const float end_species = c * slot_value(2) / (2.0f * slot_value(2) + slot_value(a));
-    set_slot_uncertainty(3, end_species, end_species / slot_value(2) * slot_uncertainty(2));
-    if (q == 2) set_slot_uncertainty(3, c - 2.0f * slot_value(3), 2.0f * slot_uncertainty(3) + slot_uncertainty(1));
+    const auto hydrogen = [](double c, double ka, double kb) { return std::sqrt(ka * (kb * c + Kw) / (ka + c)); };
+    set_slot_from_data(2, {1, a, b}, [&](const std::vector<double>& d) { return hydrogen(d[0], d[1], d[2]); });
+    set_slot_from_data(3, {1, a, b}, [&](const std::vector<double>& d) {
+        const double h = hydrogen(d[0], d[1], d[2]);
+        const double ka = d[1], kb = d[2];
+        const double share = q == 1 ? ka * kb : ka * h;
+        return d[0] * share / (h * h + ka * h + ka * kb);
+    });
     problem_texts.answer_text = slot_text(2) + " M; " + slot_text(3) + " M";
     draw_problem_text(170, 560, 50);
     show_chemistry_fact(280, 150, 300);

@@ -314,7 +314,7 @@ void generate_problem_35()
     const std::string head = "Calcolare il pH della soluzione ottenuta mescolando ";
     const std::string acid_piece = slot_text(3) + " mL di " + formula(*acid) + " " + slot_text(1) + " M";
     const std::string base_piece = slot_text(4) + " mL di " + std::string(base->formula) + " " + slot_text(2) + " M";
-    const std::string constant = " [K@db@ = " + slot_text(9) + "]";
+    const std::string constant = " [@iK@@db@ = " + slot_text(9) + "]";
     problem_texts.problem_text =
         o == 1 ? head + acid_piece + " e " + base_piece + constant : head + base_piece + constant + " e " + acid_piece;
     reread_data_slots();
@@ -341,7 +341,7 @@ void generate_problem_36()
     const std::int32_t o = random_int(1, 2);
     const std::string head = "Calcolare il pH della soluzione ottenuta mescolando ";
     const std::string acid_piece = slot_text(3) + " mL di " + std::string(acid.formula) + " " + slot_text(1) + " M " +
-                                   "[K@da@ = " + slot_text(9) + "]";
+                                   "[@iK@@da@ = " + slot_text(9) + "]";
     if (o == 1)
         problem_texts.problem_text =
             head + acid_piece + " e " + slot_text(4) + " mL di " + formula(base) + " " + slot_text(2) + " M";
@@ -375,8 +375,8 @@ void generate_problem_37()
     set_slot_text(9, weak.constant);
     problem_texts.problem_text = "Calcolare il pH al punto equivalente nella titolazione di " +
                                  std::string(weak.formula) + " " + slot_text(1) + " M " +
-                                 (weak_acid ? "[K@da@ = " : "[K@db@ = ") + slot_text(9) + "] con " + formula(titrant) +
-                                 " " + slot_text(2) + " M";
+                                 (weak_acid ? "[@iK@@da@ = " : "[@iK@@db@ = ") + slot_text(9) + "] con " +
+                                 formula(titrant) + " " + slot_text(2) + " M";
     reread_data_slots();
     set_slot_uncertainty(5, 1.0f + weak.count * slot_value(1) / (titrant.count * slot_value(2)), 0.03f);
     reread_slot(5);

@@ -12,6 +12,7 @@
 #include "chemistry/equation_text.h"
 #include "chemistry/equilibrium_extent.h"
 #include "chemistry/molar_mass.h"
+#include "chemistry/solubility_products.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
@@ -94,25 +95,24 @@ constexpr std::array<Buffer, 5> buffers{{
 constexpr std::int32_t ammonium_buffer = 2;
 
 // A salt added to a cation that it precipitates: the salt's compound
-// record, the precipitate, the cation, its solubility product and the
-// anions per cation in the precipitate.
+// record, the precipitate, the cation and the anions per cation in the
+// precipitate, whose solubility product chapter 7's table gives.
 struct Precipitation {
     std::int32_t salt;
     std::string_view precipitate;
     std::string_view cation;
-    std::string_view solubility_product;
     std::int32_t anions;
 };
 constexpr std::array<Precipitation, 9> precipitations{{
-    {127, "PbI@d2@", "Pb@u2+@", "9.8e-9", 2},
-    {284, "Pb(IO@d3@)@d2@", "Pb@u2+@", "3.69e-13", 2},
-    {284, "Cu(IO@d3@)@d2@", "Cu@u2+@", "1.4e-7", 2},
-    {116, "MgF@d2@", "Mg@u2+@", "6.4e-9", 2},
-    {116, "BaF@d2@", "Ba@u2+@", "1.7e-6", 2},
-    {171, "PbSO@d4@", "Pb@u2+@", "2.53e-8", 1},
-    {171, "CaSO@d4@", "Ca@u2+@", "2.4e-5", 1},
-    {101, "CuCl", "Cu@u+@", "1.0e-6", 1},
-    {284, "Cr(IO@d3@)@d3@", "Cr@u3+@", "5.0e-6", 3},
+    {127, "PbI@d2@", "Pb@u2+@", 2},
+    {284, "Pb(IO@d3@)@d2@", "Pb@u2+@", 2},
+    {284, "Cu(IO@d3@)@d2@", "Cu@u2+@", 2},
+    {116, "MgF@d2@", "Mg@u2+@", 2},
+    {116, "BaF@d2@", "Ba@u2+@", 2},
+    {171, "PbSO@d4@", "Pb@u2+@", 1},
+    {171, "CaSO@d4@", "Ca@u2+@", 1},
+    {101, "CuCl", "Cu@u+@", 1},
+    {284, "Cr(IO@d3@)@d3@", "Cr@u3+@", 3},
 }};
 
 // Metals deposited by electrolysis: atomic number and ion charge.
@@ -397,7 +397,7 @@ void generate_problem_31()
     skip_random_draws(2);
     const std::int32_t v = pick_problem_variant(9, final_problems_state.last_choice[31], 3);
     const Precipitation& p = precipitations[v - 1];
-    set_slot_text(9, p.solubility_product);
+    set_slot_text(9, solubility_product(p.precipitate));
     set_slot_digits(1, 10.0f * static_cast<float>(random_int(20, 99)), 3);
     set_slot_digits(2, random_real(2.0f, 9.9f) * 0.001f, 3);
     problem_texts.problem_text = "Calcolare quanto " + compound_formula(p.salt) + " si può aggiungere a " +

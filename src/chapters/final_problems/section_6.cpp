@@ -7,6 +7,7 @@
 
 #include "chapters/final_problems/final_problems_problems.h"
 #include "chemistry/molar_mass.h"
+#include "chemistry/solubility_products.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
@@ -33,19 +34,19 @@ constexpr std::array<Isotope, 6> isotopes{{
 }};
 constexpr std::int32_t krypton = 5;
 
-// Salts in pairs with a common anion: formula, cation, solubility product.
+// Salts in pairs with a common anion: formula and cation; the solubility
+// product from chapter 7's table.
 struct SparinglySoluble {
     std::string_view formula;
     std::string_view cation;
-    std::string_view solubility_product;
 };
 constexpr std::array<SparinglySoluble, 6> selective_pairs{{
-    {"Pb(IO@d3@)@d2@", "Pb@u2+@", "3.69e-13"},
-    {"Cu(IO@d3@)@d2@", "Cu@u2+@", "1.4e-7"},
-    {"MgF@d2@", "Mg@u2+@", "6.4e-9"},
-    {"BaF@d2@", "Ba@u2+@", "1.7e-6"},
-    {"PbSO@d4@", "Pb@u2+@", "2.53e-8"},
-    {"CaSO@d4@", "Ca@u2+@", "2.4e-5"},
+    {"Pb(IO@d3@)@d2@", "Pb@u2+@"},
+    {"Cu(IO@d3@)@d2@", "Cu@u2+@"},
+    {"MgF@d2@", "Mg@u2+@"},
+    {"BaF@d2@", "Ba@u2+@"},
+    {"PbSO@d4@", "Pb@u2+@"},
+    {"CaSO@d4@", "Ca@u2+@"},
 }};
 // The potassium salt that brings each pair's anion, and its molar mass.
 struct Reagent {
@@ -308,8 +309,8 @@ void generate_problem_47()
     const SparinglySoluble& first = selective_pairs[2 * v - 2];
     const SparinglySoluble& second = selective_pairs[2 * v - 1];
     const Reagent& reagent = reagents[v - 1];
-    set_slot_text(9, first.solubility_product);
-    set_slot_text(10, second.solubility_product);
+    set_slot_text(9, solubility_product(first.formula));
+    set_slot_text(10, solubility_product(second.formula));
     const auto concentration = [] {
         const float m = static_cast<float>(random_int(10, 80));
         return m * std::pow(10.0f, -static_cast<float>(random_int(3, 4)));

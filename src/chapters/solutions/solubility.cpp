@@ -7,6 +7,7 @@
 
 #include "chapters/solutions/solutions_problems.h"
 #include "chemistry/molar_mass.h"
+#include "chemistry/salt_solubilities.h"
 #include "chemistry/table_fields.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
@@ -31,7 +32,8 @@ SolubilityCurve solubility_curve(float s25, float s100)
 // Slots 1 and 2 := the solubilities of a picked record; returns its compound.
 std::int32_t pick_solubility(std::int32_t problem)
 {
-    const Solubility& row = solubilities.at(pick_problem_variant(10, last_pick(problem), 0) - 1);
+    const SaltSolubility& row =
+        salt_solubility(solubility_salts.at(pick_problem_variant(10, last_pick(problem), 0) - 1));
     set_slot_text(1, row.at_25);
     set_slot_text(2, row.at_100);
     return row.compound;

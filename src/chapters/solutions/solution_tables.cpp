@@ -95,18 +95,7 @@ const CommonIonList& common_ion_list(std::int32_t number)
     return list == common_ion_lists.end() ? common_ion_lists.front() : *list;
 }
 
-const std::array<Solubility, 10> solubilities{{
-    {101, "36.7", "39.1"},
-    {110, "1.09", "3.34"},
-    {277, ".088", "0.41"},
-    {278, "0.61", "4.00"},
-    {112, "8.00", "48.0"},
-    {287, "12.7", "102."},
-    {284, "8.60", "32.3"},
-    {184, "0.76", "1.41"},
-    {286, "3.86", "6.33"},
-    {279, "1.09", "4.03"},
-}};
+const std::array<std::int32_t, 10> solubility_salts = {101, 110, 277, 278, 112, 287, 284, 184, 286, 279};
 
 const std::array<SolventVapour, 4> solvent_vapours{{
     {373, 61355044.0f, 31416.14f, " cloroformio (CHCl@d3@)"},

@@ -64,14 +64,8 @@ struct CommonIonList {
 extern const std::array<CommonIonList, 6> common_ion_lists;
 const CommonIonList& common_ion_list(std::int32_t number);
 
-// Solubilities in grams per 100 mL at 25 and 100 degrees Celsius, as
-// written: their digits are the digits shown.
-struct Solubility {
-    std::int32_t compound;
-    std::string_view at_25;
-    std::string_view at_100;
-};
-extern const std::array<Solubility, 10> solubilities;
+// The salts whose solubilities problems 15 and 16 draw, in their order.
+extern const std::array<std::int32_t, 10> solubility_salts;
 
 // --- Solvents ---------------------------------------------------------------
 

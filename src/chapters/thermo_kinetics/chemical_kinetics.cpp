@@ -12,6 +12,7 @@
 #include "frame/generator_kit.h"
 #include "numbers/fixed_width.h"
 #include "numbers/random_stream.h"
+#include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 #include "text/article_name.h"
 #include "text/ruled_table.h"
@@ -43,7 +44,7 @@ struct Isotope {
 // Half-lives in years, hours and seconds.
 constexpr std::array<std::array<Isotope, 6>, 3> half_lives{{
     {{{"3", "H", "12.33"},
-      {"14", "C", "5715"},
+      {"14", "C", "5730"},
       {"22", "Na", "2.605"},
       {"39", "Ar", "268"},
       {"42", "Ar", "33"},
@@ -130,7 +131,12 @@ void generate_problem_31()
 
     std::string& answer = problem_texts.answer_text;
     answer = "m = " + order_text(m) + "; n = " + order_text(n);
-    set_slot_digits(19, k, 3);
+    // k as the five rows shown give it, their mean, with the digits they carry.
+    set_slot_from_data(19, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15}, [m, n](const std::vector<double>& d) {
+        double sum = 0.0;
+        for (std::size_t i = 0; i < 5; ++i) sum += d[10 + i] / (std::pow(d[i], m) * std::pow(d[5 + i], n));
+        return 0.2 * sum;
+    });
     append_piece(answer, "; @ik@@dc@ = " + slot_text(19));
     const auto field = static_cast<std::int32_t>((m + n - 1.0f) * 2.0f + 0.1f);
     if (field == 0) {
@@ -153,7 +159,7 @@ void generate_problem_32()
         "@T1@@C1@Il valore di @ik@@dc@ per una reazione del primo ordine A = prodotti è pari a " + slot_text(3) +
         " s@u-1@. Calcolare il tempo necessario perché la concentrazione di A si riduca da " + slot_text(1) +
         " mol/L a " + slot_text(2) + " mol/L";
-    set_slot_digits(4, -std::log(slot_value(2) / slot_value(1)) / slot_value(3), 3);
+    set_slot_from_data(4, {1, 2, 3}, [](const std::vector<double>& d) { return -std::log(d[1] / d[0]) / d[2]; });
     problem_texts.answer_text = slot_text(4) + " s";
     draw_problem_text(170, 530, 50);
     show_chemistry_fact(270, 160, 300);
@@ -186,8 +192,9 @@ void generate_problem_33()
     append_piece(text, ", calcolare la concentrazione di A dopo " + slot_text(5) +
                            " s dall'inizio della reazione, con B in largo eccesso e quindi [B] costante");
 
-    set_slot_digits(
-        6, std::exp(std::log(slot_value(1)) - a * slot_value(3) * std::pow(slot_value(2), n) * slot_value(5)), 3);
+    set_slot_from_data(6, {1, 2, 3, 5}, [a, n](const std::vector<double>& d) {
+        return d[0] * std::exp(-a * d[2] * std::pow(d[1], n) * d[3]);
+    });
     problem_texts.answer_text = slot_text(6) + " mol/L";
     draw_problem_text(200, 560, 45);
     // Below the longest statement's shadow, with a gap.
@@ -226,7 +233,8 @@ void generate_problem_35()
                                  "ordine 2A = prodotti in cui [A] diminuisce da " +
                                  slot_text(1) + " mol/L a " + slot_text(2) + " mol/L in " + slot_text(3) + " s";
     // -d[A]/dt = 2k[A]^2 integrated.
-    set_slot_digits(4, (1.0f / slot_value(2) - 1.0f / slot_value(1)) / (2.0f * slot_value(3)), 3);
+    set_slot_from_data(4, {1, 2, 3},
+                       [](const std::vector<double>& d) { return (1.0 / d[1] - 1.0 / d[0]) / (2.0 * d[2]); });
     problem_texts.answer_text = slot_text(4) + " L/(mol•s)";
     draw_problem_text(220, 570, 50);
     show_chemistry_fact(170, 150, 280);
@@ -245,7 +253,8 @@ void generate_problem_36()
         slot_text(2) + " L/(mol•s) a " + slot_text(1) +
         " K. Calcolare il tempo necessario perché a questa temperatura [HI] diminuisca da " + slot_text(3) +
         " mol/L a " + slot_text(4) + " mol/L";
-    set_slot_digits(5, (1.0f / slot_value(4) - 1.0f / slot_value(3)) / (2.0f * slot_value(2)), 2);
+    set_slot_from_data(5, {2, 3, 4},
+                       [](const std::vector<double>& d) { return (1.0 / d[2] - 1.0 / d[1]) / (2.0 * d[0]); });
     problem_texts.answer_text = slot_text(5) + " s";
     draw_problem_text(180, 540, 50);
     show_chemistry_fact(260, 160, 300);
@@ -264,8 +273,11 @@ void generate_problem_37()
                                  "diviene " +
                                  slot_text(1) + " volte maggiore passando da " + slot_text(2) + " K a " + slot_text(3) +
                                  " K";
-    // Arrhenius: ln(k2/k1) = Ea/R (1/T1 - 1/T2), R in kJ/(K mol).
-    set_slot_digits(4, std::log(slot_value(1)) / (1.0f / slot_value(2) - 1.0f / slot_value(3)) * 0.008314f, 3);
+    // Arrhenius: ln(k2/k1) = Ea/R (1/T1 - 1/T2), R in kJ/(K mol); the digits
+    // those that the ratio and the two temperatures carry.
+    set_slot_from_data(4, {1, 2, 3}, [](const std::vector<double>& d) {
+        return std::log(d[0]) / (1.0 / d[1] - 1.0 / d[2]) * 0.008314;
+    });
     problem_texts.answer_text = slot_text(4) + " kJ/mol";
     draw_problem_text(180, 550, 50);
     show_chemistry_fact(200, 160, 300);
@@ -287,7 +299,9 @@ void generate_problem_38()
                                  " kJ/mol. Calcolare il rapporto tra i valori di @ik@@dc@ a " + slot_text(3) +
                                  " K e a " + slot_text(4) + " K";
     // k(T1)/k(T2) = exp(-Ea/R (1/T1 - 1/T2)).
-    set_slot_digits(5, std::exp(-(1.0f / slot_value(3) - 1.0f / slot_value(4)) * slot_value(1) * per_gas_constant), 2);
+    set_slot_from_data(5, {1, 3, 4}, [](const std::vector<double>& d) {
+        return std::exp(-(1.0 / d[1] - 1.0 / d[2]) * d[0] * per_gas_constant);
+    });
     problem_texts.answer_text = slot_text(5);
     draw_problem_text(170, 530, 50);
     show_chemistry_fact(260, 160, 300);

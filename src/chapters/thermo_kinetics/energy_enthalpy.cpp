@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "chapters/thermo_kinetics/thermo_kinetics_problems.h"
 #include "chemistry/data_tables.h"
@@ -15,6 +16,7 @@
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
 #include "numbers/random_stream.h"
+#include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 #include "text/article_name.h"
 
@@ -98,7 +100,7 @@ constexpr std::array<WaterStretch, 6> water_stretches{{
 }};
 
 // J/mol to warm water from t1 to t2 across the stretch of variant v: ice
-// 38.0 + 0.135 t, water 75.5, steam 36.0 J/(K mol), melting 6064 J/mol,
+// 38.0 + 0.135 t, water 75.5, steam 36.0 J/(K mol), melting 6010 J/mol,
 // boiling 40660 J/mol.
 float water_enthalpy(std::int32_t v, float t1, float t2)
 {
@@ -106,9 +108,9 @@ float water_enthalpy(std::int32_t v, float t1, float t2)
     case 1: return (t2 - t1) * (76.0f + 0.135f * (t1 + t2)) * 0.5f;
     case 2: return (t2 - t1) * 75.5f;
     case 3: return (t2 - t1) * 36.0f;
-    case 4: return -t1 * (76.0f + 0.135f * t1) * 0.5f + 75.5f * t2 + 6064.0f;
+    case 4: return -t1 * (76.0f + 0.135f * t1) * 0.5f + 75.5f * t2 + 6010.0f;
     case 5: return (100.0f - t1) * 75.5f + (t2 - 100.0f) * 36.0f + 40660.0f;
-    default: return -t1 * (76.0f + 0.135f * t1) * 0.5f + (t2 - 100.0f) * 36.0f + 54274.0f;
+    default: return -t1 * (76.0f + 0.135f * t1) * 0.5f + (t2 - 100.0f) * 36.0f + 54220.0f;
     }
 }
 
@@ -292,9 +294,14 @@ void generate_problem_6()
                                  "@iC@@dp@ sono pari rispettivamente a " +
                                  slot_text(1) + " e " + slot_text(2) + std::string(per_kelvin_mole);
     set_slot_digits(7, contact_temperature(samples) - 273.15f, 3);
-    const float q = contact_heat(samples);
-    const bool joules = q < 500.0f;
-    set_slot_digits(8, joules ? q : q * 0.001f, 3);
+    // The heat from the temperatures given (not from the final one rounded),
+    // with the digits the data carry.
+    const auto heat_in = [&samples](double unit) {
+        return [&samples, unit](const std::vector<double>& d) { return contact_heat(samples, d) / unit; };
+    };
+    set_slot_from_data(8, {1, 2, 3, 4, 5, 6}, heat_in(1.0));
+    const bool joules = slot_value(8) < 500.0f;
+    if (!joules) set_slot_from_data(8, {1, 2, 3, 4, 5, 6}, heat_in(1000.0));
     std::string& answer = problem_texts.answer_text;
     answer = slot_text(7) + "@uo@C; ";
     append_piece(answer, " " + slot_text(8) + (joules ? " J" : " kJ"));
@@ -316,7 +323,7 @@ void generate_problem_7()
     set_slot_digits(3, m, 3);
 
     std::string& text = problem_texts.problem_text;
-    text = "L'entalpia di fusione del ghiaccio a 1 atm e 0@uo@C è pari a 6.064 kJ/mol, mentre l'entalpia di "
+    text = "L'entalpia di fusione del ghiaccio a 1 atm e 0@uo@C è pari a 6.01 kJ/mol, mentre l'entalpia di "
            "evaporazione dell'acqua a 1 atm e 100@uo@C è pari a 40.66 kJ/mol. Il valore di @iC@@dp@ per il "
            "ghiaccio è dato tra -100@uo@C e 0@uo@C da 38.0 + 0.135@it@ J/(K•mol), mentre i valori medi per "
            "l'acqua tra 0@uo@C e 100@uo@C e per il vapor d'acqua tra 100@uo@C e 200@uo@C sono pari a 75.5 e "
@@ -330,18 +337,20 @@ void generate_problem_7()
     else
         append_piece(text, " da " + slot_text(2) + "@uo@C a " + slot_text(1) + "@uo@C");
 
-    // 1/18.016 mol per gram of water.
-    const float q = water_enthalpy(v, slot_value(1), slot_value(2)) * slot_value(3) * 0.055506214f;
-    if (q < 1000.0f) {
-        set_slot_digits(7, warming ? q : -q, 3);
+    // 1/18.016 mol per gram of water; the digits those of the temperatures
+    // and mass shown, in kJ from 1000 J on.
+    const auto heat_in = [v, warming](float unit) {
+        return [v, warming, unit](const std::vector<double>& d) {
+            const double q =
+                water_enthalpy(v, static_cast<float>(d[0]), static_cast<float>(d[1])) * d[2] * 0.055506214 / unit;
+            return warming ? q : -q;
+        };
+    };
+    set_slot_from_data(7, {1, 2, 3}, heat_in(1.0f));
+    if (std::abs(slot_value_as_shown(7)) < 1000.0f) {
         problem_texts.answer_text = slot_text(7) + " J";
     } else {
-        value_slots[7].value = q;
-    }
-    // A heat that rounds up to 1000 J is shown in kJ as well.
-    if (std::abs(slot_value(7)) >= 1000.0f) {
-        const float kilojoules = std::abs(slot_value(7)) * 0.001f;
-        set_slot_digits(7, warming ? kilojoules : -kilojoules, 4);
+        set_slot_from_data(7, {1, 2, 3}, heat_in(1000.0f));
         problem_texts.answer_text = slot_text(7) + " kJ";
     }
     draw_problem_text(160, 580, 45);
@@ -358,11 +367,11 @@ void generate_problem_8()
     if (slot_value(1) >= 100.0f) convert_data_slot(1, 3);
     problem_texts.problem_text =
         "I volumi molari del ghiaccio e dell'acqua a 0@uo@C e 1 atm sono pari a 19.6 e 18.0 cm@u3@, e l'entalpia "
-        "di fusione del ghiaccio è pari a 6.064 kJ/mol. Calcolare la temperatura di fusione del ghiaccio alla "
+        "di fusione del ghiaccio è pari a 6.01 kJ/mol. Calcolare la temperatura di fusione del ghiaccio alla "
         "pressione di " +
         slot_text(1) + " atm";
-    // Clapeyron: ln(T/T0) = dV dp / dH, (18.0 - 19.6) cm3/mol · 101325 Pa/atm / 6064 J/mol.
-    set_slot_digits(2, 273.15f * std::exp((slot_value(1) - 1.0f) * -2.673483e-5f) - 273.15f, 2);
+    // Clapeyron: ln(T/T0) = dV dp / dH, (18.0 - 19.6) cm3/mol · 101325 Pa/atm / 6010 J/mol.
+    set_slot_digits(2, 273.15f * std::exp((slot_value(1) - 1.0f) * -2.6975041e-5f) - 273.15f, 2);
     problem_texts.answer_text = slot_text(2) + "@uo@C";
     draw_problem_text(170, 530, 50);
     show_chemistry_fact(280, 160, 300);

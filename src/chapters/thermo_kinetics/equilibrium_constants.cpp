@@ -12,6 +12,7 @@
 #include "chemistry/gas_reactions.h"
 #include "chemistry/molar_mass.h"
 #include "chemistry/reaction_thermo.h"
+#include "chemistry/salt_solubilities.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
@@ -57,10 +58,12 @@ GasEquilibrium draw_gas_equilibrium(std::int32_t problem, std::int32_t textbook_
     return g;
 }
 
-// The temperature shows as many digits as its whole part has.
-void show_temperature(float t)
+// The temperature shows as many digits as its whole part has; the constants
+// follow from it as shown.
+void show_temperature(float& t)
 {
     set_slot_uncertainty(19, t, 3.0f);
+    t = slot_value_as_shown(19);
 }
 
 // ΔG°(T) ≈ ΔH°(298 K) − TΔS°(298 K) and its K, with t as drawn.
@@ -72,21 +75,8 @@ std::string estimated_constant(const GasEquilibrium& g, bool reversed)
     return equilibrium_constant_text(k, slot_value(3), kelvin, reversed);
 }
 
-// Salt, solubilities at 25 and 100 °C in g per 100 mL as written, and its dissolution.
-struct SaltSolubility {
-    std::int32_t compound;
-    std::string_view at_25, at_100;
-    std::string_view dissolution;
-};
-constexpr std::array<SaltSolubility, 6> salt_solubilities{{
-    {110, "1.09", "3.34", "PbCl@d2(s)@ = Pb@u2+@@d(aq)@ + 2Cl@u-@@d(aq)@"},
-    {277, ".088", "0.41", "PbI@d2(s)@ = Pb@u2+@@d(aq)@ + 2I@u-@@d(aq)@"},
-    {278, "0.61", "4.00", "HgBr@d2(s)@ = Hg@u2+@@d(aq)@ + 2Br@u-@@d(aq)@"},
-    {184, "0.76", "1.41", "Ag@d2@SO@d4(s)@ = 2Ag@u+@@d(aq)@ + SO@d4@@u2-@@d(aq)@"},
-    {279, "1.09", "4.03", "SnI@d2(s)@ = Sn@u2+@@d(aq)@ + 2I@u-@@d(aq)@"},
-    {470, "0.55", "2.11", "AgClO@d3(s)@ = Ag@u+@@d(aq)@ + ClO@d3@@u-@@d(aq)@"},
-}};
-constexpr std::int32_t one_to_one_salt = 6;
+// The salts of problem 30, in their order.
+constexpr std::array<std::int32_t, 6> dissolving_salts = {110, 277, 278, 184, 279, 111};
 
 }  // namespace
 
@@ -123,7 +113,7 @@ void generate_problem_28()
 void generate_problem_29()
 {
     skip_random_draws(8);
-    const GasEquilibrium g = draw_gas_equilibrium(29, 2);
+    GasEquilibrium g = draw_gas_equilibrium(29, 2);
     show_temperature(g.t);
     std::int32_t direction = random_int(1, 2);
     if (app_state.version_number == text_version) direction = 1;
@@ -151,9 +141,9 @@ void generate_problem_30()
 {
     skip_random_draws(2);
     const std::int32_t v = pick_problem_variant(6, thermo_kinetics_state.last_draw[30], 4);
-    const SaltSolubility& salt = salt_solubilities[v - 1];
-    set_slot_text(1, salt.at_25);
-    set_slot_text(2, salt.at_100);
+    const SaltSolubility& salt = salt_solubility(dissolving_salts[v - 1]);
+    set_slot_text(1, salt.as_ions_25);
+    set_slot_text(2, salt.as_ions_100);
     // Grams per litre.
     set_slot_uncertainty(8, 10.0f * slot_value(1), 10.0f * slot_uncertainty(1));
     set_slot_uncertainty(9, 10.0f * slot_value(2), 10.0f * slot_uncertainty(2));
@@ -177,7 +167,7 @@ void generate_problem_30()
     show_chemistry_fact(170, 150, 300);
 
     // Solubility products: 4 s^3 for the 1:2 and 2:1 salts, s^2 for the 1:1 salt.
-    const bool one_to_one = v == one_to_one_salt;
+    const bool one_to_one = salt.cations == 1 && salt.anions == 1;
     const auto product = [one_to_one](float s) { return one_to_one ? s * s : 4.0f * (s * s * s); };
     const float k1 = product(slot_value(4));
     const float k2 = product(slot_value(6));

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "chapters/thermo_kinetics/thermo_kinetics_problems.h"
 #include "chemistry/data_tables.h"
@@ -17,6 +18,7 @@
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
 #include "numbers/random_stream.h"
+#include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 #include "text/article_name.h"
 
@@ -147,12 +149,13 @@ void convert_entropy_and_heat_capacity(const ReactionSpecies& s, std::int32_t w)
     convert_compound_field(20, k, heat_capacity_first, heat_capacity_last);
 }
 
-// Slot 1 := slot 1 -/+ coefficient · slot 19, the uncertainties added.
-void add_to_reaction_entropy(const ReactionSpecies& s)
+// Slot 1 := slot 1 -/+ coefficient · entropy, slot 19's uncertainty added
+// as many times.
+void add_to_reaction_entropy(const ReactionSpecies& s, float entropy)
 {
-    const float term = static_cast<float>(s.coefficient) * slot_value(19);
-    value_slots[1].value += s.reactant ? -term : term;
-    value_slots[1].uncertainty += slot_uncertainty(19);
+    const auto coefficient = static_cast<float>(s.coefficient);
+    value_slots[1].value += s.reactant ? -coefficient * entropy : coefficient * entropy;
+    value_slots[1].uncertainty += coefficient * slot_uncertainty(19);
 }
 
 // The reaction drawn under the statement of problems 24 and 25, at the foot
@@ -233,11 +236,16 @@ void generate_problem_17()
 
     const std::int32_t e1 = decimal_exponent(log_ways(11));
     const std::int32_t e2 = decimal_exponent(log_ways(14));
-    const std::int32_t ratio = decimal_exponent(log_ways(11) - log_ways(14));
+    const double log_ratio = log_ways(11) - log_ways(14);
     std::string& answer = problem_texts.answer_text;
     answer = "@T1@@C1@@iW@@d1@ = 10@u" + std::to_string(e1) + "@; @iW@@d2@ = 10@u" + std::to_string(e2) +
              "@; @iP@@d1@/@iP@@d2@ =";
-    append_piece(answer, ratio != 0 ? " 10@u" + std::to_string(ratio) + "@" : std::string(" 1"));
+    // A ratio within a hundredfold either way shows its two digits; a
+    // power of ten alone would round 2.7 to 1.
+    if (std::abs(log_ratio) < std::log(100.0))
+        append_piece(answer, " " + significant_markup(std::exp(log_ratio), 2));
+    else
+        append_piece(answer, " 10@u" + std::to_string(decimal_exponent(log_ratio)) + "@");
     draw_problem_text(170, 570, 45);
     show_chemistry_fact(200, 150, 300);
 }
@@ -328,10 +336,10 @@ void generate_problem_20()
     if (slot_value(6) > slot_value(5)) append_piece(text, " riscaldamento");
     append_piece(text, " di " + slot_text(3) + " g di " + compound_name(c) + " (@iC@@dp@ = " + slot_text(1) +
                            " J/(K•mol)) da " + slot_text(5) + "@uo@C a " + slot_text(6) + "@uo@C");
-    set_slot_digits(8,
-                    std::log((slot_value(6) + 273.15f) / (slot_value(5) + 273.15f)) *
-                        (slot_value(3) / compound_molar_mass(c)) * slot_value(1),
-                    3);
+    const double molar_mass = compound_molar_mass(c);
+    set_slot_from_data(8, {1, 3, 5, 6}, [molar_mass](const std::vector<double>& d) {
+        return std::log((d[3] + 273.15) / (d[2] + 273.15)) * (d[1] / molar_mass) * d[0];
+    });
     problem_texts.answer_text = slot_text(8) + " J/K";
     draw_problem_text(180, 520, 50);
     show_chemistry_fact(165, 130, 280);
@@ -347,11 +355,17 @@ void generate_problem_21()
                                  slot_text(1) + " e " + slot_text(2) +
                                  " J/(K•mol), calcolare la variazione di entropia dei due campioni e quella "
                                  "complessiva";
-    const float final_kelvin = contact_temperature(samples);
-    value_slots[7].value = final_kelvin - 273.15f;
-    set_slot_digits(8, slot_value(1) * samples.moles_first * std::log(final_kelvin / (slot_value(5) + 273.15f)), 3);
-    set_slot_digits(9, slot_value(2) * samples.moles_second * std::log(final_kelvin / (slot_value(6) + 273.15f)), 3);
-    set_slot_uncertainty(10, slot_value(8) + slot_value(9), slot_uncertainty(8) + slot_uncertainty(9));
+    value_slots[7].value = contact_temperature(samples) - 273.15f;
+    // Each with the digits the data carry; the total's uncertainty is not
+    // the sum of the parts', whose errors in a temperature offset each other.
+    const auto entropy = [&samples](bool first) {
+        return [&samples, first](const std::vector<double>& d) { return contact_entropy(samples, d, first); };
+    };
+    set_slot_from_data(8, {1, 2, 3, 4, 5, 6}, entropy(true));
+    set_slot_from_data(9, {1, 2, 3, 4, 5, 6}, entropy(false));
+    set_slot_from_data(10, {1, 2, 3, 4, 5, 6}, [&samples](const std::vector<double>& d) {
+        return contact_entropy(samples, d, true) + contact_entropy(samples, d, false);
+    });
     problem_texts.answer_text =
         slot_text(8) + " J/K; " + slot_text(9) + " J/K; @bD@@iS@@dcompl@ = " + slot_text(10) + " J/K";
     draw_problem_text(170, 520, 50);
@@ -386,7 +400,9 @@ void generate_problem_22()
     else
         append_piece(text, " da " + slot_text(3) + " atm a " + slot_text(2) + " atm");
     // n R ln(V2/V1), which for pressures is n R ln(p1/p2).
-    set_slot_digits(5, std::log(slot_value(3) / slot_value(2)) * (slot_value(1) / molar_mass) * 8.314f, 3);
+    set_slot_from_data(5, {1, 2, 3}, [molar_mass](const std::vector<double>& d) {
+        return std::log(d[2] / d[1]) * (d[0] / molar_mass) * 8.314;
+    });
     problem_texts.answer_text = slot_text(5) + " J/K";
     draw_problem_text(220, 580, 60);
     show_chemistry_fact(170, 150, 280);
@@ -416,10 +432,9 @@ void generate_problem_23()
                                  compound_name(c) + " sono portati da 25@uo@C e 1.00 atm a " + slot_text(2) +
                                  "@uo@C e " + slot_text(3) + " atm";
     // n R (5/2 ln(T/298.15) + ln(1 atm / p)) for a monatomic gas.
-    set_slot_digits(5,
-                    slot_value(1) / molar_mass * 8.314f *
-                        (2.5f * std::log((slot_value(2) + 273.15f) * 0.0033540165f) + std::log(1.0f / slot_value(3))),
-                    3);
+    set_slot_from_data(5, {1, 2, 3}, [molar_mass](const std::vector<double>& d) {
+        return d[0] / molar_mass * 8.314 * (2.5 * std::log((d[1] + 273.15) / 298.15) - std::log(d[2]));
+    });
     problem_texts.answer_text = slot_text(5) + " J/K";
     draw_problem_text(180, 540, 50);
     show_chemistry_fact(290, 130, 280);
@@ -455,7 +470,8 @@ void generate_problem_24()
         set_slot_uncertainty(19, slot_value(19) + slot_value(20) * std::log(kelvin * 0.0033540165f),
                              slot_uncertainty(19));
         append_piece(text, std::string(separator(j)) + slot_text(19));
-        add_to_reaction_entropy(s);
+        // The entropy as the statement shows it.
+        add_to_reaction_entropy(s, slot_value_as_shown(19));
     }
     append_piece(text, " J/K. Calcolare la variazione di entropia nelle stesse condizioni per la reazione");
     draw_reaction_and_answer(r, 575, 45, 105);
@@ -477,7 +493,7 @@ void generate_problem_25()
         value_slots[19].value = slot_value(19) + slot_value(20) * std::log(kelvin * 0.0033540165f);
         if (record_columns(compound_record(s.compound), 159, 159) == "g" || vapour)
             value_slots[19].value = slot_value(19) + 8.314f * std::log(1.0f / p);
-        add_to_reaction_entropy(s);
+        add_to_reaction_entropy(s, slot_value(19));
     }
     set_slot_digits(19, t, 3);
     set_slot_digits(20, p, 2);

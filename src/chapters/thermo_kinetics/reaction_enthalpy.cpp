@@ -124,11 +124,12 @@ void generate_problem_12()
     set_slot_digits(4, random_real(10.0f, 70.0f), 3);
     set_slot_digits(2, (slot_value(1) - 25.0f) * 0.0608f - 571.6f, 4);
     set_slot_digits(3, (slot_value(1) - 25.0f) * -0.0417f + 44.0f, 3);
-    // Mean heat capacities of H2, O2 and water vapour over the interval.
+    // Mean heat capacities of H2, O2 and water vapour over the interval:
+    // 28.8, 29.4 and 33.6 J/(K mol) at 25 °C, rising slowly.
     const float t = (slot_value(4) + slot_value(1)) * 0.5f;
-    set_slot_digits(11, (t - 27.0f) * -0.009f + 30.2f, 3);
+    set_slot_digits(11, (t - 25.0f) * 0.0047f + 28.84f, 3);
     set_slot_digits(12, (t - 27.0f) * 0.006f + 29.4f, 3);
-    set_slot_digits(13, (t - 25.0f) * 0.04805195f + 33.6f, 3);
+    set_slot_digits(13, (t - 25.0f) * 0.0067f + 33.6f, 3);
     problem_texts.problem_text =
         "@T1@@C1@A " + slot_text(1) +
         "@uo@C e 1 atm, l'entalpia della reazione 2H@d2@ + O@d2@ = 2H@d2@O@d(l)@ è pari a " + slot_text(2) +
@@ -141,7 +142,7 @@ void generate_problem_12()
     const float enthalpy =
         ((slot_value(11) - slot_value(13)) * 2.0f + slot_value(12)) * (slot_value(1) - slot_value(4)) * 0.001f +
         slot_value(3) * 2.0f + slot_value(2);
-    set_slot_uncertainty(5, enthalpy, slot_uncertainty(3) + slot_uncertainty(2));
+    set_slot_uncertainty(5, enthalpy, 2.0f * slot_uncertainty(3) + slot_uncertainty(2));
     problem_texts.answer_text = slot_text(5) + " kJ";
     draw_problem_text(160, 560, 40);
     show_chemistry_fact(280, 160, 300);
@@ -210,7 +211,8 @@ void generate_problem_13()
     const float enthalpy = static_cast<float>(a2) * slot_value(4) - static_cast<float>(a1) * slot_value(2) +
                            static_cast<float>(xl - xr) * slot_value(6) * 0.5f;
     set_slot_uncertainty(5, enthalpy,
-                         static_cast<float>(a1) * slot_uncertainty(2) + static_cast<float>(a2) * slot_uncertainty(4));
+                         static_cast<float>(a1) * slot_uncertainty(2) + static_cast<float>(a2) * slot_uncertainty(4) +
+                             0.5f * static_cast<float>(std::abs(xl - xr)) * slot_uncertainty(6));
     problem_texts.answer_text = slot_text(5) + " kJ";
     draw_problem_text_and_equation(160, 582, 45, 110, equation, 110);
     show_chemistry_fact(160, 160, 280);
@@ -254,9 +256,9 @@ void generate_problem_15()
         if (slot_value(19) == 0.0f) continue;
         const float term = static_cast<float>(s.coefficient) * slot_value(19);
         sum.value += s.reactant ? -term : term;
-        sum.uncertainty += slot_uncertainty(19);
+        sum.uncertainty += static_cast<float>(s.coefficient) * slot_uncertainty(19);
     }
-    // Kirchhoff's correction from 25 °C; a blank heat capacity counts 0.
+    // Kirchhoff's correction from 25 °C.
     for (const ReactionSpecies& s : species) {
         if (s.compound == liquid_water && vapour)
             set_slot_uncertainty(19, 33.6f, 0.3f);

@@ -123,11 +123,23 @@ float contact_temperature(const ContactSamples& s)
     return (c1 * (slot_value(5) + 273.15f) + c2 * (slot_value(6) + 273.15f)) / (c2 + c1);
 }
 
-float contact_heat(const ContactSamples& s)
+ContactData contact_data(const ContactSamples& s, const std::vector<double>& d)
 {
-    const float c1 = s.moles_first * slot_value(1);
-    const float c2 = s.moles_second * slot_value(2);
-    return std::abs(slot_value(5) - slot_value(6)) * c1 * c2 / (c1 + c2);
+    return {d[2] / compound_molar_mass(s.first) * d[0], d[3] / compound_molar_mass(s.second) * d[1], d[4] + 273.15,
+            d[5] + 273.15};
+}
+
+double contact_heat(const ContactSamples& s, const std::vector<double>& d)
+{
+    const ContactData c = contact_data(s, d);
+    return std::abs(c.t1 - c.t2) * c.c1 * c.c2 / (c.c1 + c.c2);
+}
+
+double contact_entropy(const ContactSamples& s, const std::vector<double>& d, bool first)
+{
+    const ContactData c = contact_data(s, d);
+    const double final_t = (c.c1 * c.t1 + c.c2 * c.t2) / (c.c1 + c.c2);
+    return first ? c.c1 * std::log(final_t / c.t1) : c.c2 * std::log(final_t / c.t2);
 }
 
 // --- Reactions -----------------------------------------------------------------
@@ -195,7 +207,7 @@ std::string formation_sum_statement(const std::vector<ReactionSpecies>& species,
         shown.push_back(slot_text(19));
         const float term = static_cast<float>(s.coefficient) * slot_value(19);
         value_slots[1].value += s.reactant ? -term : term;
-        value_slots[1].uncertainty += slot_uncertainty(19);
+        value_slots[1].uncertainty += static_cast<float>(s.coefficient) * slot_uncertainty(19);
     }
 
     const bool one = named.size() == 1;

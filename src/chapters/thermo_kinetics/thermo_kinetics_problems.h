@@ -69,9 +69,17 @@ ContactSamples draw_contact_samples(std::int32_t problem);
 std::string contact_statement_head(const ContactSamples& s);
 // The common final temperature in kelvin.
 float contact_temperature(const ContactSamples& s);
-// The heat that passes between them, from the temperatures given (not from
-// the final one rounded).
-float contact_heat(const ContactSamples& s);
+// The two samples' heat capacities (J/K) and temperatures (K) from the
+// data d of slots 1 to 6 in turn (the heat capacities, masses and
+// temperatures in °C as shown).
+struct ContactData {
+    double c1, c2, t1, t2;
+};
+ContactData contact_data(const ContactSamples& s, const std::vector<double>& d);
+// The heat that passes between them and the entropy each gains (first or
+// not), from those data.
+double contact_heat(const ContactSamples& s, const std::vector<double>& d);
+double contact_entropy(const ContactSamples& s, const std::vector<double>& d, bool first);
 
 // --- Reactions of the reaction table ---------------------------------------
 

@@ -109,7 +109,7 @@ const SweepCase titration_cases[] = {
     {35,
      [](const std::string& statement, const std::string& answer) {
          const auto a = match(statement, number_group + " mL di (H[^ ]*) " + number_group + " M");
-         const auto b = match(statement, number_group + " mL di ([^ ]*) " + number_group + R"( M( e|) \[K@db@ = )" +
+         const auto b = match(statement, number_group + " mL di ([^ ]*) " + number_group + R"( M( e|) \[@iK@@db@ = )" +
                                              number_group + R"(\])");
          const double va = shown_value(a[0]);
          const double vb = shown_value(b[0]);
@@ -123,7 +123,7 @@ const SweepCase titration_cases[] = {
      }},
     {36,
      [](const std::string& statement, const std::string& answer) {
-         const auto a = match(statement, number_group + " mL di ([^ ]*) " + number_group + R"( M \[K@da@ = )" +
+         const auto a = match(statement, number_group + " mL di ([^ ]*) " + number_group + R"( M \[@iK@@da@ = )" +
                                              number_group + R"(\])");
          const auto b = match(statement, number_group + " mL di ([^ ]*OH[^ ]*) " + number_group + " M");
          const double va = shown_value(a[0]);
@@ -136,8 +136,8 @@ const SweepCase titration_cases[] = {
      }},
     {37,
      [](const std::string& statement, const std::string& answer) {
-         const auto d = match(statement, "titolazione di (.*) " + number_group + R"( M \[K@d(a|b)@ = )" + number_group +
-                                             R"(\] con (.*) )" + number_group + " M$");
+         const auto d = match(statement, "titolazione di (.*) " + number_group + R"( M \[@iK@@d(a|b)@ = )" +
+                                             number_group + R"(\] con (.*) )" + number_group + " M$");
          const double weak = count_of(d[0]) * shown_value(d[1]);
          const double titrant = count_of(d[4]) * shown_value(d[5]);
          const double c = weak / (1.0 + weak / titrant);

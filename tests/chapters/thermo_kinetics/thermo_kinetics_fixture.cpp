@@ -1,6 +1,7 @@
 #include "thermo_kinetics_fixture.h"
 
 #include <cmath>
+#include <functional>
 #include <string>
 
 #include "chapters/thermo_kinetics/thermo_kinetics_chapter.h"
@@ -85,6 +86,20 @@ std::int32_t digits_for(double value, double uncertainty)
 double datum_uncertainty(const Shown& s)
 {
     return 3.0 * std::pow(10.0, s.last_place);
+}
+
+double data_spread(const std::function<double(const std::vector<double>&)>& f, const std::vector<Shown>& data)
+{
+    std::vector<double> values;
+    for (const Shown& d : data) values.push_back(d.value);
+    const double at_data = f(values);
+    double spread = 0.0;
+    for (std::size_t i = 0; i < data.size(); ++i) {
+        std::vector<double> moved = values;
+        moved[i] -= std::copysign(datum_uncertainty(data[i]), moved[i]);
+        spread += std::abs(f(moved) - at_data);
+    }
+    return spread;
 }
 
 // A formation value listed for formula@d(state)@, checked against the table

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <string_view>
@@ -61,6 +62,9 @@ std::map<std::string, std::int32_t> atom_imbalance(const std::vector<Term>& term
 std::int32_t digits_for(double value, double uncertainty);
 // Three units of a shown number's last digit: the uncertainty of a datum.
 double datum_uncertainty(const Shown& s);
+// What f moves when each datum in turn moves by its uncertainty towards
+// zero, summed: the uncertainty of a result computed from shown data.
+double data_spread(const std::function<double(const std::vector<double>&)>& f, const std::vector<Shown>& data);
 
 inline constexpr double gas_constant = 8.314;  // J/(K mol), as the problems take it
 // The versions a problem's sweep visits.

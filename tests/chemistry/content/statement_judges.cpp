@@ -185,8 +185,9 @@ Verdict judge_group_1(int type, const std::string& text)
         return std::abs(number(m[2]) * to_g_per_cm3.at(m[3]) / table - 1.0) < 1e-3;
     }
     case 10: {
-        m = parse(text,
-                  R"(Una soluzione con (pH|pOH|\[H@u\+@\]|\[OH@u-@\]) = (\S+)(?: mol/L)? è (acida|neutra|basica))");
+        m = parse(
+            text,
+            R"(Una soluzione a 25@uo@C con (pH|pOH|\[H@u\+@\]|\[OH@u-@\]) = (\S+)(?: mol/L)? è (acida|neutra|basica))");
         const double v = number(m[2]);
         const std::string q = m[1];
         const double ph = q == "pH" ? v : q == "pOH" ? 14 - v : q == "[H@u+@]" ? -std::log10(v) : 14 + std::log10(v);
