@@ -268,7 +268,7 @@ void generate_problem_23()
         "Ag@u+@ forma con cianuri lo ione complesso Ag(CN)@d2@@u-@, molto stabile (per la reazione Ag@u+@ + 2CN@u-@ "
         "= Ag(CN)@d2@@u-@, @iK@ = " +
         slot_text(6) + "). Calcolare il pH di una soluzione " + slot_text(1) +
-        " M di KCN [K@db@(CN@u-@) = " + slot_text(5) + "] prima e dopo che a " + slot_text(2) +
+        " M di KCN [@iK@@db@(CN@u-@) = " + slot_text(5) + "] prima e dopo che a " + slot_text(2) +
         " mL di soluzione siano stati aggiunti " + slot_text(3) + " mL di AgNO@d3@ " + slot_text(4) + " M";
     set_slot_digits(6, mixture_ph(1e-10f, slot_value(1), 1e-10f, slot_value(5)), 3);
     const float free_cyanide =

@@ -269,7 +269,7 @@ void generate_problem_38()
     problem_texts.problem_text = "Calcolare il pH della soluzione ottenuta facendo assorbire " + slot_text(1) +
                                  " mL di NH@d3@ gassosa, misurati a " + slot_text(2) +
                                  "@uo@C e pressione atmosferica, in " + slot_text(3) + " mL di HCl " + slot_text(4) +
-                                 " M [K@db@(NH@d3@) = " + slot_text(5) + "]";
+                                 " M [@iK@@db@(NH@d3@) = " + slot_text(5) + "]";
     const float ammonia = slot_value(1) / (kelvin(slot_value(2)) * slot_value(3) * 0.082057f);
     set_slot_digits(9, ammonia, 3);
     set_slot_digits(10, mixture_ph(slot_value(4), ammonia, 10000.0f, 1.79e-5f), 3);

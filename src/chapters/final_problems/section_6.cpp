@@ -284,9 +284,10 @@ void generate_problem_46()
     set_slot_text(9, acid.acid_constant);
     const bool acid_first = random_int(1, 2) == 1;
     set_slot_digits(5, 1.79e-5f, 3);
-    const std::string acid_part =
-        slot_text(3) + " mL di " + std::string(acid.formula) + " " + slot_text(1) + " M [K@da@ = " + slot_text(9) + "]";
-    const std::string base_part = slot_text(4) + " mL di NH@d3@ " + slot_text(2) + " M [K@db@ = " + slot_text(5) + "]";
+    const std::string acid_part = slot_text(3) + " mL di " + std::string(acid.formula) + " " + slot_text(1) +
+                                  " M [@iK@@da@ = " + slot_text(9) + "]";
+    const std::string base_part =
+        slot_text(4) + " mL di NH@d3@ " + slot_text(2) + " M [@iK@@db@ = " + slot_text(5) + "]";
     problem_texts.problem_text = "Calcolare il pH della soluzione ottenuta mescolando " +
                                  (acid_first ? acid_part + " e " + base_part : base_part + " e " + acid_part);
     for (std::int32_t slot = 1; slot <= 4; ++slot) convert_data_slot(slot, slot_digits_from_text);

@@ -58,7 +58,7 @@ struct TextVersion {
 constexpr TextVersion text_versions[] = {
     {4, "Il disolfuro di carbonio (CS@d2@) bolle a 46.0@uo@C"},
     {5, "del metano (CH@d4@) e d"},
-    {7, "M in CH@d3@COOH [K@da@ = 1.75•10@u-5@]"},
+    {7, "M in CH@d3@COOH [@iK@@da@ = 1.75•10@u-5@]"},
     {8, "Cu@u2+@"},
     {14, "dello iodio è pari a"},
     {15, "g di Zn(OH)@d2@ [@iK@@dps@ = 3.2•10@u-17@]"},

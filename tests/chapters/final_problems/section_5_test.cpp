@@ -97,7 +97,7 @@ const AnswerCheck section_five_rows[] = {
      }},
     {38,
      "assorbire NUM mL di NH@d3@ gassosa, misurati a NUM@uo@C e pressione atmosferica, in NUM mL di HCl NUM M "
-     "\\[K@db@\\(NH@d3@\\) = NUM\\]$",
+     "\\[@iK@@db@\\(NH@d3@\\) = NUM\\]$",
      "^@T1@@C1@NUM$",
      [](const Groups& s, const Groups& a) {
          const double ammonia = s.value(1) * 1e-3 / (gas_constant * kelvin(s.value(2))) / (s.value(3) * 1e-3);

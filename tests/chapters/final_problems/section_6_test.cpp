@@ -86,9 +86,10 @@ const AnswerCheck section_six_rows[] = {
          EXPECT_TRUE(agrees(a.number(1), radioactive / atoms, 0.5, 1e-3));
      }},
     {46,
-     "mescolando (?:NUM mL di (?:HF|CH@d3@COOH|HClO|HCN|HCOOH) NUM M \\[K@da@ = NUM\\] e NUM mL di NH@d3@ NUM M "
-     "\\[K@db@ = NUM\\]|NUM mL di NH@d3@ NUM M \\[K@db@ = NUM\\] e NUM mL di (?:HF|CH@d3@COOH|HClO|HCN|HCOOH) NUM M "
-     "\\[K@da@ = NUM\\])$",
+     "mescolando (?:NUM mL di (?:HF|CH@d3@COOH|HClO|HCN|HCOOH) NUM M \\[@iK@@da@ = NUM\\] e NUM mL di NH@d3@ NUM M "
+     "\\[@iK@@db@ = NUM\\]|NUM mL di NH@d3@ NUM M \\[@iK@@db@ = NUM\\] e NUM mL di (?:HF|CH@d3@COOH|HClO|HCN|HCOOH) "
+     "NUM M "
+     "\\[@iK@@da@ = NUM\\])$",
      "^@T1@@C1@NUM$",
      [](const Groups& s, const Groups& a) {
          const bool acid_first = !s[1].empty();
