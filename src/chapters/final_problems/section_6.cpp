@@ -25,7 +25,7 @@ struct Isotope {
 };
 constexpr std::array<Isotope, 6> isotopes{{
     {"36", "Cl", "3.0e5"},
-    {"14", "C ", "5715"},
+    {"14", "C ", carbon_14_half_life},
     {"79", "Se", "2.9e5"},
     {"126", "Sn", "2.3e5"},
     {"81", "Kr", "2.1e5"},

@@ -50,6 +50,16 @@ TEST_F(FinalProblemBehaviour, AnswersAreThoseOfTheDataShown)
     expect_answers(cases);
 }
 
+// Answers with the digits their data leave, and true data.
+TEST_F(FinalProblemBehaviour, AnswersClaimNoMoreThanTheirData)
+{
+    constexpr testing_support::VersionAnswer cases[] = {
+        // Carbon-14's half-life of 5730 years, 5715 before.
+        {45, 142, "1.3•10@u-8@", "1.2•10@u-8@"},
+    };
+    expect_answers(cases);
+}
+
 // What each problem poses under "Versione Testo".
 struct TextVersion {
     std::int32_t problem;

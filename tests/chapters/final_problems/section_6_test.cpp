@@ -80,6 +80,10 @@ const AnswerCheck section_six_rows[] = {
      "\\(@it@@d1/2@ = NUM anni\\)\\..* nella miscela è NUM% in massa$",
      "^NUM$",
      [](const Groups& s, const Groups& a) {
+         // One half-life for carbon-14 in the book.
+         if (s[3] == "C") {
+             EXPECT_EQ(s.value(4), 5730.0);
+         }
          const double half_life = s.value(4) * 365.0 * 86400.0;
          const double radioactive = s.value(2) * half_life / std::log(2.0);
          const double atoms = s.value(5) / 100.0 * s.value(1) * 1e-3 / atomic_mass(s[3]) * 6.02214e23;
