@@ -75,7 +75,7 @@ const Wording wordings[] = {
     {3, 5, 1, false, " g di sostanza."},
     // Blanks: each value parted from its unit and its neighbours.
     {2, 5, 1, true, "2.2806•10@u-22@ g; 2.210•10@u9@"},
-    {9, 26, 1, true, "0.0887 M"},
+    {9, 26, 1, true, "0.089 M"},
     {6, 31, 1, true, "m = 1; n = 1/2; @ik@@dc@"},
     {6, 21, 1, true, "-19.6 J/K; @bD@@iS@@dcompl@ = 0.8 J/K"},
     {9, 36, 1, true, "65.5@uo@C; @bD@@iS@@dcompl@ = 4.5 J/K"},

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "chapters/final_problems/final_problems_problems.h"
 #include "chemistry/data_tables.h"
@@ -13,6 +14,7 @@
 #include "frame/generator_kit.h"
 #include "numbers/fixed_width.h"
 #include "numbers/random_stream.h"
+#include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 #include "text/article_name.h"
 
@@ -38,8 +40,8 @@ constexpr std::array<MixtureSet, 7> mixture_sets{{
 // Metals whose heat capacity the compound table holds.
 constexpr std::array<std::int32_t, 8> metal_samples{453, 454, 460, 461, 463, 464, 465, 467};
 
-// Bimolecular reactions: activation energy (kcal/mol), the exponent a of the
-// factor e^a, and the reaction.
+// Bimolecular reactions: activation energy (kcal/mol), the decimal logarithm
+// a of the collision factor 10^a L/(mol•s•K^1/2), and the reaction.
 struct Bimolecular {
     std::string_view activation_energy;
     std::string_view exponent;
@@ -227,9 +229,9 @@ void generate_problem_37()
     set_slot_text(1, reaction.activation_energy);
     set_slot_digits(1, slot_value(1) * 4.183f, 2);
     set_slot_text(2, reaction.exponent);
-    // Collision theory: k = e^a T^(1/2) e^(-Ea/RT).
+    // Collision theory: k = 10^a T^(1/2) e^(-Ea/RT).
     const auto rate_constant = [](float t) {
-        return std::exp(-1000.0f * slot_value(1) / (8.314f * t)) * std::exp(slot_value(2)) * std::sqrt(t);
+        return std::exp(-1000.0f * slot_value(1) / (8.314f * t)) * std::pow(10.0f, slot_value(2)) * std::sqrt(t);
     };
     draw_until_accepted([&] {
         const std::int32_t a = random_int(40, 70);
@@ -248,7 +250,13 @@ void generate_problem_37()
                                  " K per la reazione bimolecolare " + std::string(reaction.reaction) + " sono pari a " +
                                  slot_text(5) + " e " + slot_text(6) + " L/(mol•s). Calcolare @ik@@dc@ a " +
                                  slot_text(7) + " K";
-    set_slot_digits(8, rate_constant(slot_value(7)), 2);
+    // From the two constants shown, ln(k / T^(1/2)) being a line in 1/T, with
+    // the digits that they and the temperatures leave.
+    set_slot_from_data(8, {5, 6, 3, 4, 7}, [](const std::vector<double>& d) {
+        const double t1 = d[2], t2 = d[3], t3 = d[4];
+        const double y1 = std::log(d[0] / std::sqrt(t1)), y2 = std::log(d[1] / std::sqrt(t2));
+        return std::exp(y1 + (y2 - y1) * (1.0 / t3 - 1.0 / t1) / (1.0 / t2 - 1.0 / t1)) * std::sqrt(t3);
+    });
     problem_texts.answer_text = slot_text(8) + " L/(mol•s)";
     pose_problem({240, 580, 50}, {170, 140, 280});
 }
