@@ -49,7 +49,7 @@ const Wording wordings[] = {
     {6, 33, 1, false, "dall'inizio della reazione, con B in largo eccesso e quindi [B] costante"},
     {7, 26, 5, true, "7.5•10@u-5@ M; 7.1•10@u-13@ M"},
     {3, 2, 1, true, "0.25 mol di atomi; 1.48•10@u23@ atomi"},
-    {9, 35, 1, true, "@T1@@C1@9.0 L/mol"},
+    {9, 35, 1, true, "@T1@@C1@9 L/mol"},
     // Italian.
     {2, 19, 1, false, "Qual è la formula attesa"},
     {2, 27, 1, false, "formule limite più stabili"},

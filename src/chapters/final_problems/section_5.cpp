@@ -167,9 +167,14 @@ void generate_problem_35()
     // The particles with R = 0.08206 L•atm/(K•mol), 62.3656 L•torr/(K•mol).
     // The draws keep the rounder 62.32 that accepts each version's data; the
     // larger R only leaves more dimer.
-    const float dimer = slot_value(6) - slot_value(2) / (62.3656f * kelvin(slot_value(1)));
-    const float monomer = slot_value(6) - 2.0f * dimer;
-    set_slot_digits(8, dimer / (monomer * monomer), 2);
+    // The digits that the mass, the molar mass, the volume, the pressure and
+    // the temperature leave.
+    set_slot_from_data(8, {3, 5, 4, 2, 1}, [](const std::vector<double>& d) {
+        const double formal = d[0] / (d[1] * d[2]) * 1000.0;
+        const double dimer = formal - d[3] / (62.3656 * (d[4] + 273.15));
+        const double monomer = formal - 2.0 * dimer;
+        return dimer / (monomer * monomer);
+    });
     problem_texts.answer_text = "@T1@@C1@" + slot_text(8) + " L/mol";
     pose_problem({200, 560, 50}, {280, 145, 280});
 }

@@ -55,14 +55,22 @@ const AnswerCheck section_five_rows[] = {
      "pressione osmotica pari a NUM torr a NUM@uo@C\\.",
      "^@T1@@C1@NUM L/mol$",
      [](const Groups& s, const Groups& a) {
-         const double formal = s.value(1) / s.value(2) / (s.value(3) * 1e-3);
          // The statement leaves the gas constant to the student: 0.08206 L atm/(mol K), as elsewhere in the book.
-         const double particles = s.value(4) / (0.08206 * 760.0 * kelvin(s.value(5)));
-         const double dimer = formal - particles;
-         EXPECT_GT(dimer, 0.0);
-         const double monomer = formal - 2.0 * dimer;
-         EXPECT_TRUE(agrees(a.number(1), dimer / (monomer * monomer), 0.5, 1e-3));
+         const auto constant = [](const std::vector<double>& d) {
+             const double formal = d[0] / d[1] / (d[2] * 1e-3);
+             const double dimer = formal - d[3] / (0.08206 * 760.0 * kelvin(d[4]));
+             const double monomer = formal - 2.0 * dimer;
+             return dimer / (monomer * monomer);
+         };
+         const std::vector<Shown> data = {s.number(1), s.number(2), s.number(3), s.number(4), s.number(5)};
+         EXPECT_GT(s.value(1) / s.value(2) / (s.value(3) * 1e-3), s.value(4) / (0.08206 * 760.0 * kelvin(s.value(5))));
+         EXPECT_TRUE(
+             agrees(a.number(1), constant({s.value(1), s.value(2), s.value(3), s.value(4), s.value(5)}), 0.5, 1e-3));
          EXPECT_GT(a.value(1), 0.0);
+         // No digit that the rounding of the data leaves unsettled.
+         if (a.number(1).digits > 1) {
+             EXPECT_LT(rounding_spread(constant, data), 2.0 * a.number(1).unit());
+         }
      },
      3000},
     {36,
