@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "chapters/final_problems/final_problems_problems.h"
 #include "chemistry/molar_mass.h"
@@ -12,6 +13,7 @@
 #include "frame/generator_kit.h"
 #include "numbers/fixed_width.h"
 #include "numbers/random_stream.h"
+#include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 #include "text/article_name.h"
 
@@ -167,11 +169,15 @@ void generate_problem_42()
         " mL della soluzione iniziale, trattati con un eccesso di AgNO@d3@, danno " + slot_text(7) +
         " g di precipitato di alogenuri di argento. Calcolare le concentrazioni di HCl e HBr nella soluzione "
         "iniziale";
-    const float total = slot_value(4) / slot_value(3) * slot_value(5);
-    const float halides = slot_value(7) / (slot_value(6) * 0.001f);
-    const float bromide = (halides - 143.323f * total) / (187.779f - 143.323f);
-    set_slot_digits(9, bromide, 3);
-    set_slot_digits(8, total - bromide, 3);
+    // Each with the digits that the volumes, the molarity and the mass leave.
+    const auto bromide = [](const std::vector<double>& d) {
+        const double total = d[1] / d[0] * d[2];
+        const double halides = d[4] / (d[3] * 0.001);
+        return (halides - 143.323 * total) / (187.779 - 143.323);
+    };
+    set_slot_from_data(9, {3, 4, 5, 6, 7}, bromide);
+    set_slot_from_data(8, {3, 4, 5, 6, 7},
+                       [&](const std::vector<double>& d) { return d[1] / d[0] * d[2] - bromide(d); });
     problem_texts.answer_text = "HCl " + slot_text(8) + " M; HBr " + slot_text(9) + " M";
     pose_problem({170, 560, 45}, {260, 150, 280});
 }

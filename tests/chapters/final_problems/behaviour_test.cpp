@@ -55,6 +55,7 @@ TEST_F(FinalProblemBehaviour, AnswersClaimNoMoreThanTheirData)
 {
     constexpr testing_support::VersionAnswer cases[] = {
         {35, 49, "@T1@@C1@0.8 L/mol", "0.78 L/mol"},
+        {42, 1, "HCl 0.013 M; HBr 0.067 M", "HCl 0.0133 M; HBr 0.0666 M"},
         // NO + O3 at 430 K: 8.92e7 stated, 3.45e3 before (measured 5.5e7).
         {37, 187, "1.10•10@u8@ L/(mol•s)", "4.3•10@u3@ L/(mol•s)"},
         // Carbon-14's half-life of 5730 years, 5715 before.
