@@ -57,6 +57,9 @@ bool among(std::span<const Pair> pairs, std::int32_t x, std::int32_t y)
 // Gases of equal molar mass within a part in a thousand (compound records):
 // a density cannot tell their proportions.
 constexpr std::array<Pair, 2> alike_gases{{{1, 23}, {25, 304}}};
+// Gases that react on meeting: NO with O2 to NO2; ammonia with CO2 and with
+// SO2 to solids.
+constexpr std::array<Pair, 3> reacting_gases{{{25, 2}, {12, 24}, {12, 27}}};
 // Salts with ions per gram within 2 % (entries of the salt list).
 constexpr std::array<Pair, 2> alike_salts{{{2, 5}, {7, 8}}};
 
@@ -159,7 +162,8 @@ void generate_problem_25()
         i1 = random_int(1, 13);
         if (repeats_last_choice(25, i1)) return false;
         i2 = random_int(1, 13);
-        return i2 != i1 && !among(alike_gases, gases[i1 - 1], gases[i2 - 1]);
+        return i2 != i1 && !among(alike_gases, gases[i1 - 1], gases[i2 - 1]) &&
+               !among(reacting_gases, gases[i1 - 1], gases[i2 - 1]);
     });
     final_problems_state.last_choice[25] = i1;
     const std::int32_t first = gases[i1 - 1];
@@ -182,10 +186,11 @@ void generate_problem_25()
                                  compound_name(first) + and_before(compound_name(second)) + compound_name(second) +
                                  " di densità " + slot_text(4) + " g/L a " + slot_text(3) + "@uo@C e " + slot_text(2) +
                                  " atm";
-    set_slot_digits(5,
-                    100.0f * (slot_value(2) / (slot_value(4) * 0.082057f * kelvin(slot_value(3))) - 1.0f / mb) /
-                        (1.0f / ma - 1.0f / mb),
-                    3);
+    // With the digits that the density, the temperature and the pressure leave.
+    set_slot_from_data(5, {4, 3, 2}, [&](const std::vector<double>& d) {
+        const double mixture = d[0] * 0.082057 * (d[1] + 273.15) / d[2];
+        return 100.0 * (1.0 / mixture - 1.0 / mb) / (1.0 / ma - 1.0 / mb);
+    });
     problem_texts.answer_text = slot_text(5) + "%";
     pose_problem({200, 520, 45}, {260, 160, 300});
 }

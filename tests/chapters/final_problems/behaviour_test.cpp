@@ -54,6 +54,7 @@ TEST_F(FinalProblemBehaviour, AnswersAreThoseOfTheDataShown)
 TEST_F(FinalProblemBehaviour, AnswersClaimNoMoreThanTheirData)
 {
     constexpr testing_support::VersionAnswer cases[] = {
+        {25, 135, "6.•10@u1@%", "59.6%"},
         {35, 49, "@T1@@C1@0.8 L/mol", "0.78 L/mol"},
         {42, 1, "HCl 0.013 M; HBr 0.067 M", "HCl 0.0133 M; HBr 0.0666 M"},
         // NO + O3 at 430 K: 8.92e7 stated, 3.45e3 before (measured 5.5e7).
@@ -62,6 +63,15 @@ TEST_F(FinalProblemBehaviour, AnswersClaimNoMoreThanTheirData)
         {45, 142, "1.3•10@u-8@", "1.2•10@u-8@"},
     };
     expect_answers(cases);
+}
+
+TEST_F(FinalProblemBehaviour, OnlySubstancesThatExistAreMixed)
+{
+    // NO and O2 made NO2 at once (versions 25 and 100).
+    generate(25, 25);
+    EXPECT_EQ(statement().find("ossigeno"), std::string::npos) << statement();
+    generate(25, 100);
+    EXPECT_EQ(statement().find("monossido di azoto e ossigeno"), std::string::npos) << statement();
 }
 
 // What each problem poses under "Versione Testo".
