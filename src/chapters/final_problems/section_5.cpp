@@ -21,7 +21,7 @@
 namespace final_problems {
 namespace {
 
-// Six compounds that share one element: the first group of each
+// Six compounds, each a solid, that share one element: the first group of each
 // composition (type 1) or the second (type 2).
 struct MixtureSet {
     std::int32_t type;
@@ -32,8 +32,8 @@ constexpr std::array<MixtureSet, 7> mixture_sets{{
     {2, {101, 103, 105, 110, 111, 104}},
     {1, {102, 117, 122, 127, 152, 180}},
     {2, {131, 132, 135, 139, 141, 142}},
-    {1, {109, 140, 181, 206, 156, 166}},
-    {2, {151, 155, 154, 161, 163, 165}},
+    {1, {109, 140, 181, 206, 156, 36}},
+    {2, {151, 155, 154, 161, 152, 156}},
     {2, {171, 173, 174, 177, 181, 183}},
 }};
 

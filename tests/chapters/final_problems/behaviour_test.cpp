@@ -67,11 +67,16 @@ TEST_F(FinalProblemBehaviour, AnswersClaimNoMoreThanTheirData)
 
 TEST_F(FinalProblemBehaviour, OnlySubstancesThatExistAreMixed)
 {
-    // NO and O2 made NO2 at once (versions 25 and 100).
+    // NO and O2 made NO2 at once (versions 25 and 100); hydrogencarbonates
+    // of zinc, barium and magnesium exist only in solution (1 and 8).
     generate(25, 25);
     EXPECT_EQ(statement().find("ossigeno"), std::string::npos) << statement();
     generate(25, 100);
     EXPECT_EQ(statement().find("monossido di azoto e ossigeno"), std::string::npos) << statement();
+    for (const std::int32_t version : {1, 8}) {
+        generate(34, version);
+        EXPECT_EQ(statement().find("bicarbonato di"), std::string::npos) << statement();
+    }
 }
 
 // What each problem poses under "Versione Testo".
