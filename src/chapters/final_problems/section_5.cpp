@@ -133,10 +133,11 @@ void generate_problem_34()
                                  slot_text(1) + "% in massa di " + element + " contiene " + slot_text(2) + " g di " +
                                  compound_formula(c1) + ". Calcolare la quantità di " + element +
                                  " presente nel campione";
-    const float f1 = m1 / big_m1, f2 = m2 / big_m2;
-    const float answer = slot_value(2) * (f1 - f2) / (1.0f - 100.0f * f2 / slot_value(1));
-    set_slot_uncertainty(3, answer,
-                         (slot_uncertainty(2) / slot_value(2) + slot_uncertainty(1) / slot_value(1)) * answer);
+    const double f1 = m1 / big_m1, f2 = m2 / big_m2;
+    // A percentage near the second compound's leaves few digits: those that
+    // the data leave.
+    set_slot_from_data(3, {2, 1},
+                       [=](const std::vector<double>& d) { return d[0] * (f1 - f2) / (1.0 - 100.0 * f2 / d[1]); });
     problem_texts.answer_text = "@C1@@T1@" + slot_text(3) + " g";
     pose_problem({180, 500, 60}, {180, 150, 380});
 }

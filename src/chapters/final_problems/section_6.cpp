@@ -334,14 +334,18 @@ void generate_problem_47()
         std::string(second.formula) + " [@iK@@dps@ = " + slot_text(10) + "]. Calcolare la quantità di " +
         std::string(reagent.formula) + " richiesta e la concentrazione di " + std::string(first.cation) +
         " che resta in soluzione";
-    // The anion concentration at which the second salt would start to precipitate.
-    const bool one_anion = v == sulfates;
-    const float anion = one_anion ? slot_value(10) / slot_value(2) : std::sqrt(slot_value(10) / slot_value(2));
-    set_slot_digits(4, one_anion ? slot_value(9) / anion : slot_value(9) / (anion * anion), 3);
-    const float anions_per_cation = one_anion ? 1.0f : 2.0f;
-    set_slot_digits(
-        5, ((slot_value(1) - slot_value(4)) * anions_per_cation + anion) * slot_value(3) * 0.001f * reagent.molar_mass,
-        3);
+    // The anion concentration at which the second salt would start to
+    // precipitate, from its solubility product and cation (d[0], d[1]);
+    // each answer with the digits that its data leave.
+    const double anions_per_cation = v == sulfates ? 1.0 : 2.0;
+    const auto anion = [=](double ksp, double cation) { return std::pow(ksp / cation, 1.0 / anions_per_cation); };
+    const auto left = [=](const std::vector<double>& d) {
+        return d[2] / std::pow(anion(d[0], d[1]), anions_per_cation);
+    };
+    set_slot_from_data(4, {10, 2, 9}, left);
+    set_slot_from_data(5, {10, 2, 9, 1, 3}, [&](const std::vector<double>& d) {
+        return ((d[3] - left(d)) * anions_per_cation + anion(d[0], d[1])) * d[4] * 0.001 * reagent.molar_mass;
+    });
     problem_texts.answer_text = slot_text(5) + " g; " + slot_text(4) + " M";
     pose_problem({170, 520, 40}, {280, 150, 280});
 }
@@ -391,18 +395,21 @@ void generate_problem_48()
     else
         problem_texts.problem_text +=
             " se quella di " + std::string(cell.other_ion) + " all'altro elettrodo è " + slot_text(3) + " M";
-    const float q = std::pow(10.0f, (slot_value(4) + std::fabs(slot_value(1)) * -0.0051821526f) * -33.783783f);
-    const float hydrogen_term = std::pow(10.0f, -2.0f * slot_value(3));
-    float result = 0.0f;
-    switch (v) {
-    case 1: result = slot_value(3) / q; break;
-    case 2: result = q * slot_value(3); break;
-    case 3: result = std::sqrt(slot_value(3) / q); break;
-    case 4: result = hydrogen_term * q; break;
-    case 5: result = std::sqrt(hydrogen_term / q); break;
-    default: result = hydrogen_term / q; break;
-    }
-    set_slot_digits(6, result, 2);
+    // From the free energy, the voltage and the other electrode (d[0] to
+    // d[2]), with the digits that they leave: a concentration varies as a
+    // power of ten of the voltage.
+    set_slot_from_data(6, {1, 4, 3}, [v](const std::vector<double>& d) {
+        const double q = std::pow(10.0, (d[1] + std::fabs(d[0]) * -0.0051821526) * -33.783783);
+        const double hydrogen_term = std::pow(10.0, -2.0 * d[2]);
+        switch (v) {
+        case 1: return d[2] / q;
+        case 2: return q * d[2];
+        case 3: return std::sqrt(d[2] / q);
+        case 4: return hydrogen_term * q;
+        case 5: return std::sqrt(hydrogen_term / q);
+        default: return hydrogen_term / q;
+        }
+    });
     problem_texts.answer_text = slot_text(6) + " M ";
     pose_problem({220, 570, 50}, {170, 160, 280});
 }

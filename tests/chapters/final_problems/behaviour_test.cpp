@@ -57,6 +57,11 @@ TEST_F(FinalProblemBehaviour, AnswersClaimNoMoreThanTheirData)
         {25, 135, "6.•10@u1@%", "59.6%"},
         {35, 49, "@T1@@C1@0.8 L/mol", "0.78 L/mol"},
         {42, 1, "HCl 0.013 M; HBr 0.067 M", "HCl 0.0133 M; HBr 0.0666 M"},
+        {26, 1, "0.089 M", "0.0887 M"},
+        {27, 1, "CaCl@d2@: 2.7 g", "CaCl@d2@: 2.68 g"},
+        {31, 1, "0.57 mg", "0.568 mg"},
+        {34, 31, "@C1@@T1@17.5 g", "17.53 g"},
+        {48, 2, "0.05 M ", "0.054 M"},
         // NO + O3 at 430 K: 8.92e7 stated, 3.45e3 before (measured 5.5e7).
         {37, 187, "1.10•10@u8@ L/(mol•s)", "4.3•10@u3@ L/(mol•s)"},
         // Carbon-14's half-life of 5730 years, 5715 before.
