@@ -296,14 +296,13 @@ void generate_problem_46()
         slot_text(4) + " mL di NH@d3@ " + slot_text(2) + " M [@iK@@db@ = " + slot_text(5) + "]";
     problem_texts.problem_text = "Calcolare il pH della soluzione ottenuta mescolando " +
                                  (acid_first ? acid_part + " e " + base_part : base_part + " e " + acid_part);
-    for (std::int32_t slot = 1; slot <= 4; ++slot) convert_data_slot(slot, slot_digits_from_text);
-    set_slot_uncertainty(5, slot_value(3) + slot_value(4), 0.03f);
-    convert_data_slot(5, slot_digits_from_text);
-    set_slot_digits(6, slot_value(3) / slot_value(5) * slot_value(1), 4);
-    convert_data_slot(6, slot_digits_from_text);
-    set_slot_digits(7, slot_value(2) / slot_value(5) * slot_value(4), 4);
-    convert_data_slot(7, slot_digits_from_text);
-    set_slot_uncertainty(10, mixture_ph(slot_value(6), slot_value(7), slot_value(9), 1.79e-5f), 0.03f);
+    // From the volumes, molarities and constants shown, with the digits they
+    // leave: near equivalence the pH turns on the last digits of the data.
+    set_slot_from_data(10, {3, 1, 4, 2, 9, 5}, [](const std::vector<double>& d) {
+        const double total = d[0] + d[2];
+        return mixture_ph(static_cast<float>(d[0] * d[1] / total), static_cast<float>(d[2] * d[3] / total),
+                          static_cast<float>(d[4]), static_cast<float>(d[5]));
+    });
     problem_texts.answer_text = "@T1@@C1@" + slot_text(10);
     pose_problem({240, 560, 50}, {170, 160, 280});
 }

@@ -46,6 +46,8 @@ TEST_F(FinalProblemBehaviour, AnswersAreThoseOfTheDataShown)
         {29, 781683, "3 atm", "2.63 atm"},
         {35, 29, "@T1@@C1@0.9 L/mol", "0.93 L/mol"},
         {40, 288, "5.9•10@u-5@ M ", "5.99•10@u-5@ M"},
+        // From the volumes and molarities shown, not from those after mixing rounded.
+        {46, 16, "@T1@@C1@5.28", "5.29"},
     };
     expect_answers(cases);
 }
@@ -61,6 +63,8 @@ TEST_F(FinalProblemBehaviour, AnswersClaimNoMoreThanTheirData)
         {27, 1, "CaCl@d2@: 2.7 g", "CaCl@d2@: 2.68 g"},
         {31, 1, "0.57 mg", "0.568 mg"},
         {34, 31, "@C1@@T1@17.5 g", "17.53 g"},
+        // Near equivalence: the data leave the pH between about 6.1 and 6.6.
+        {46, 1439, "@T1@@C1@6", "6.24"},
         {48, 2, "0.05 M ", "0.054 M"},
         // NO + O3 at 430 K: 8.92e7 stated, 3.45e3 before (measured 5.5e7).
         {37, 187, "1.10•10@u8@ L/(mol•s)", "4.3•10@u3@ L/(mol•s)"},

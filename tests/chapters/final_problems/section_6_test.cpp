@@ -102,13 +102,18 @@ const AnswerCheck section_six_rows[] = {
      "^@T1@@C1@NUM$",
      [](const Groups& s, const Groups& a) {
          const bool acid_first = !s[1].empty();
-         const double va = s.value(acid_first ? 1 : 10), ca = s.value(acid_first ? 2 : 11);
-         const double ka = s.value(acid_first ? 3 : 12);
-         const double vb = s.value(acid_first ? 4 : 7), cb = s.value(acid_first ? 5 : 8);
-         const double kb = s.value(acid_first ? 6 : 9);
-         const double total = va + vb;
-         EXPECT_TRUE(agrees(a.number(1), ph_of({{ca * va / total, 0.0, ka}, {0.0, cb * vb / total, 1e-14 / kb}})));
-     }},
+         // d: the acid's volume, molarity and Ka, the base's volume, molarity and Kb. Near
+         // equivalence the pH turns on the data's last digits.
+         const auto ph = [](const std::vector<double>& d) {
+             const double total = d[0] + d[3];
+             return ph_of({{d[1] * d[0] / total, 0.0, d[2]}, {0.0, d[4] * d[3] / total, 1e-14 / d[5]}});
+         };
+         const std::size_t at = acid_first ? 1 : 10, base_at = acid_first ? 4 : 7;
+         EXPECT_TRUE(from_data(a.number(1), ph,
+                               {s.number(at), s.number(at + 1), s.number(at + 2), s.number(base_at),
+                                s.number(base_at + 1), s.number(base_at + 2)}));
+     },
+     3000},
     {47,
      "a NUM mL di una soluzione NUM M in .+ e NUM M in .+ in modo da precipitare la massima quantità di (.+?) "
      "\\[@iK@@dps@ = NUM\\] senza che precipiti .+ \\[@iK@@dps@ = NUM\\]\\.",
