@@ -122,6 +122,8 @@ void pose_problem(Place statement, FactBox fact);
 std::string running_time_text(float seconds);
 // Problem 11's volume of dilute acid: rounded to tens of litres from 100 L on.
 float diluted_volume(float litres);
+// The half-life of carbon-14 in years, as problems 21 and 45 write it.
+inline constexpr std::string_view carbon_14_half_life = "5730";
 // Problem 21's age of wood whose carbon-14 activity is `ratio` times
 // today's, to the nearest hundred years.
 float radiocarbon_age(float ratio);

@@ -275,7 +275,7 @@ void generate_problem_7()
     set_slot_digits(5, slot_value(4) * 0.001f, 3);
     problem_texts.problem_text =
         "Calcolare il pH di una soluzione " + slot_text(1) + " M in " + std::string(acid.formula) +
-        " [K@da@ = " + slot_text(9) + "] e " + slot_text(2) + " M nel suo sale sodico prima e dopo che a " +
+        " [@iK@@da@ = " + slot_text(9) + "] e " + slot_text(2) + " M nel suo sale sodico prima e dopo che a " +
         slot_text(3) + " mL di soluzione siano stati aggiunti" +
         (slot_value(5) < 1.0f ? " " + slot_text(4) + " mg di NaOH solido" : " " + slot_text(5) + " g di NaOH solido");
     const float kb = 1.0e-14f / slot_value(9);

@@ -83,7 +83,7 @@ constexpr std::array<Fuel, 16> fuels{{
 
 float radiocarbon_age(float ratio)
 {
-    const float years = -5730.0f * std::log(ratio) / std::log(2.0f);
+    const float years = -std::stof(std::string(carbon_14_half_life)) * std::log(ratio) / std::log(2.0f);
     return 100.0f * std::round(years * 0.01f);
 }
 
@@ -214,10 +214,10 @@ void generate_problem_21()
 {
     skip_random_draws(3);
     set_slot_digits(1, random_real(0.55f, 0.80f), 2);
-    problem_texts.problem_text =
-        "@T1@@C1@Il @u14@C decade per emissione @bb@ con tempo di dimezzamento pari a 5730 anni. Calcolare l'età "
-        "di un manufatto in legno la cui radioattività @bb@ è " +
-        slot_text(1) + " volte quella di un campione di legno odierno";
+    problem_texts.problem_text = "@T1@@C1@Il @u14@C decade per emissione @bb@ con tempo di dimezzamento pari a " +
+                                 std::string(carbon_14_half_life) +
+                                 " anni. Calcolare l'età di un manufatto in legno la cui radioattività @bb@ è " +
+                                 slot_text(1) + " volte quella di un campione di legno odierno";
     set_slot_digits(2, radiocarbon_age(slot_value(1)), 4);
     problem_texts.answer_text = slot_text(2) + " anni";
     pose_problem({180, 540, 50}, {290, 150, 280});
@@ -268,7 +268,7 @@ void generate_problem_23()
         "Ag@u+@ forma con cianuri lo ione complesso Ag(CN)@d2@@u-@, molto stabile (per la reazione Ag@u+@ + 2CN@u-@ "
         "= Ag(CN)@d2@@u-@, @iK@ = " +
         slot_text(6) + "). Calcolare il pH di una soluzione " + slot_text(1) +
-        " M di KCN [K@db@(CN@u-@) = " + slot_text(5) + "] prima e dopo che a " + slot_text(2) +
+        " M di KCN [@iK@@db@(CN@u-@) = " + slot_text(5) + "] prima e dopo che a " + slot_text(2) +
         " mL di soluzione siano stati aggiunti " + slot_text(3) + " mL di AgNO@d3@ " + slot_text(4) + " M";
     set_slot_digits(6, mixture_ph(1e-10f, slot_value(1), 1e-10f, slot_value(5)), 3);
     const float free_cyanide =

@@ -58,6 +58,9 @@ bool among(std::span<const Pair> pairs, std::int32_t x, std::int32_t y)
 // Gases of equal molar mass within a part in a thousand (compound records):
 // a density cannot tell their proportions.
 constexpr std::array<Pair, 2> alike_gases{{{1, 23}, {25, 304}}};
+// Gases that react on meeting: NO with O2 to NO2; ammonia with CO2 and with
+// SO2 to solids.
+constexpr std::array<Pair, 3> reacting_gases{{{25, 2}, {12, 24}, {12, 27}}};
 // Salts with ions per gram within 2 % (entries of the salt list).
 constexpr std::array<Pair, 2> alike_salts{{{2, 5}, {7, 8}}};
 
@@ -159,7 +162,8 @@ void generate_problem_25()
         i1 = random_int(1, 13);
         if (repeats_last_choice(25, i1)) return false;
         i2 = random_int(1, 13);
-        return i2 != i1 && !among(alike_gases, gases[i1 - 1], gases[i2 - 1]);
+        return i2 != i1 && !among(alike_gases, gases[i1 - 1], gases[i2 - 1]) &&
+               !among(reacting_gases, gases[i1 - 1], gases[i2 - 1]);
     });
     final_problems_state.last_choice[25] = i1;
     const std::int32_t first = gases[i1 - 1];
@@ -182,10 +186,11 @@ void generate_problem_25()
                                  compound_name(first) + and_before(compound_name(second)) + compound_name(second) +
                                  " di densità " + slot_text(4) + " g/L a " + slot_text(3) + "@uo@C e " + slot_text(2) +
                                  " atm";
-    set_slot_digits(5,
-                    100.0f * (slot_value(2) / (slot_value(4) * 0.082057f * kelvin(slot_value(3))) - 1.0f / mb) /
-                        (1.0f / ma - 1.0f / mb),
-                    3);
+    // With the digits that the density, the temperature and the pressure leave.
+    set_slot_from_data(5, {4, 3, 2}, [&](const std::vector<double>& d) {
+        const double mixture = d[0] * 0.082057 * (d[1] + 273.15) / d[2];
+        return 100.0 * (1.0 / mixture - 1.0 / mb) / (1.0 / ma - 1.0 / mb);
+    });
     problem_texts.answer_text = slot_text(5) + "%";
     pose_problem({200, 520, 45}, {260, 160, 300});
 }
@@ -205,7 +210,9 @@ void generate_problem_26()
         "NO@d3@@u-@ = Zn(OH)@d4@@u2-@ + NH@d3@); l'ammoniaca prodotta è fatta assorbire in " +
         slot_text(3) + " mL di HCl " + slot_text(2) + " M, e l'eccesso di HCl viene titolato usando " + slot_text(4) +
         " mL di NaOH " + slot_text(5) + " M. Calcolare la concentrazione di nitrati nella soluzione iniziale";
-    set_slot_digits(6, (slot_value(2) * slot_value(3) - slot_value(4) * slot_value(5)) / slot_value(1), 3);
+    // A difference of acid and base: the digits that the data leave.
+    set_slot_from_data(6, {2, 3, 4, 5, 1},
+                       [](const std::vector<double>& d) { return (d[0] * d[1] - d[2] * d[3]) / d[4]; });
     problem_texts.answer_text = slot_text(6) + " M";
     pose_problem({170, 560, 45}, {260, 160, 280});
 }
@@ -237,12 +244,18 @@ void generate_problem_27()
                                  " sapendo che la soluzione ottenuta sciogliendo " + slot_text(1) +
                                  " g di miscela in " + slot_text(2) + " g di acqua gela a -" + slot_text(3) +
                                  "@uo@C (@ik@@df@(H@d2@O) = 1.855 kg•K/mol) ";
-    const float first_mass =
-        (slot_value(3) * 0.53908354f * slot_value(2) * 0.001f - slot_value(1) * i2 / m2) / (i1 / m1 - i2 / m2);
-    const float second_mass = slot_value(1) - first_mass;
-    const bool first_larger = first_mass >= second_mass;
+    // The salts' masses from the freezing point, the water and the mixture
+    // shown (1 / 1.855 = 0.53908354).
+    const auto first_mass = [=](const std::vector<double>& d) {
+        return (d[0] * 0.53908354 * d[1] * 0.001 - d[2] * i2 / m2) / (i1 / m1 - i2 / m2);
+    };
+    const double first_grams = first_mass({slot_value(3), slot_value(2), slot_value(1)});
+    const bool first_larger = first_grams >= slot_value(1) - first_grams;
     const std::int32_t slot = first_larger ? 4 : 5;
-    set_slot_digits_from(slot, first_larger ? first_mass : second_mass, 1.0f, 2);
+    // A difference: the digits that the data leave.
+    set_slot_from_data(slot, {3, 2, 1}, [&](const std::vector<double>& d) {
+        return first_larger ? first_mass(d) : d[2] - first_mass(d);
+    });
     problem_texts.answer_text =
         compound_formula(first_larger ? first.compound : second.compound) + ": " + slot_text(slot) + " g";
     pose_problem({230, 560, 50}, {180, 150, 300});
@@ -404,17 +417,16 @@ void generate_problem_31()
                                  slot_text(1) + " mL di una soluzione " + slot_text(2) + " M in " +
                                  std::string(p.cation) + " senza iniziare la precipitazione di " +
                                  std::string(p.precipitate) + " [@iK@@dps@ = " + slot_text(9) + "]";
-    float anion = slot_value(9) / slot_value(2);
-    if (p.anions == 2) anion = std::sqrt(anion);
-    if (p.anions == 3) anion = std::pow(anion, 0.33333f);
-    const float grams = compound_molar_mass(p.salt) * anion * slot_value(1) * 0.001f;
-    if (grams < 0.1f) {
-        set_slot_digits(3, 1000.0f * grams, 3);
-        problem_texts.answer_text = slot_text(3) + " mg";
-    } else {
-        set_slot_digits(3, grams, 3);
-        problem_texts.answer_text = slot_text(3) + " g";
-    }
+    const double molar_mass = compound_molar_mass(p.salt);
+    const auto grams = [&](const std::vector<double>& d) {
+        return molar_mass * std::pow(d[0] / d[1], 1.0 / static_cast<double>(p.anions)) * d[2] * 0.001;
+    };
+    // With the digits that the solubility product, the molarity and the
+    // volume leave.
+    const bool milligrams = grams({slot_value(9), slot_value(2), slot_value(1)}) < 0.1;
+    const double unit = milligrams ? 1000.0 : 1.0;
+    set_slot_from_data(3, {9, 2, 1}, [&](const std::vector<double>& d) { return unit * grams(d); });
+    problem_texts.answer_text = slot_text(3) + (milligrams ? " mg" : " g");
     pose_problem({170, 520, 50}, {280, 150, 280});
 }
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "chapters/final_problems/final_problems_problems.h"
 #include "chemistry/data_tables.h"
@@ -13,13 +14,14 @@
 #include "frame/generator_kit.h"
 #include "numbers/fixed_width.h"
 #include "numbers/random_stream.h"
+#include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 #include "text/article_name.h"
 
 namespace final_problems {
 namespace {
 
-// Six compounds that share one element: the first group of each
+// Six compounds, each a solid, that share one element: the first group of each
 // composition (type 1) or the second (type 2).
 struct MixtureSet {
     std::int32_t type;
@@ -30,16 +32,16 @@ constexpr std::array<MixtureSet, 7> mixture_sets{{
     {2, {101, 103, 105, 110, 111, 104}},
     {1, {102, 117, 122, 127, 152, 180}},
     {2, {131, 132, 135, 139, 141, 142}},
-    {1, {109, 140, 181, 206, 156, 166}},
-    {2, {151, 155, 154, 161, 163, 165}},
+    {1, {109, 140, 181, 206, 156, 36}},
+    {2, {151, 155, 154, 161, 152, 156}},
     {2, {171, 173, 174, 177, 181, 183}},
 }};
 
 // Metals whose heat capacity the compound table holds.
 constexpr std::array<std::int32_t, 8> metal_samples{453, 454, 460, 461, 463, 464, 465, 467};
 
-// Bimolecular reactions: activation energy (kcal/mol), the exponent a of the
-// factor e^a, and the reaction.
+// Bimolecular reactions: activation energy (kcal/mol), the decimal logarithm
+// a of the collision factor 10^a L/(mol•s•K^1/2), and the reaction.
 struct Bimolecular {
     std::string_view activation_energy;
     std::string_view exponent;
@@ -131,10 +133,11 @@ void generate_problem_34()
                                  slot_text(1) + "% in massa di " + element + " contiene " + slot_text(2) + " g di " +
                                  compound_formula(c1) + ". Calcolare la quantità di " + element +
                                  " presente nel campione";
-    const float f1 = m1 / big_m1, f2 = m2 / big_m2;
-    const float answer = slot_value(2) * (f1 - f2) / (1.0f - 100.0f * f2 / slot_value(1));
-    set_slot_uncertainty(3, answer,
-                         (slot_uncertainty(2) / slot_value(2) + slot_uncertainty(1) / slot_value(1)) * answer);
+    const double f1 = m1 / big_m1, f2 = m2 / big_m2;
+    // A percentage near the second compound's leaves few digits: those that
+    // the data leave.
+    set_slot_from_data(3, {2, 1},
+                       [=](const std::vector<double>& d) { return d[0] * (f1 - f2) / (1.0 - 100.0 * f2 / d[1]); });
     problem_texts.answer_text = "@C1@@T1@" + slot_text(3) + " g";
     pose_problem({180, 500, 60}, {180, 150, 380});
 }
@@ -165,9 +168,14 @@ void generate_problem_35()
     // The particles with R = 0.08206 L•atm/(K•mol), 62.3656 L•torr/(K•mol).
     // The draws keep the rounder 62.32 that accepts each version's data; the
     // larger R only leaves more dimer.
-    const float dimer = slot_value(6) - slot_value(2) / (62.3656f * kelvin(slot_value(1)));
-    const float monomer = slot_value(6) - 2.0f * dimer;
-    set_slot_digits(8, dimer / (monomer * monomer), 2);
+    // The digits that the mass, the molar mass, the volume, the pressure and
+    // the temperature leave.
+    set_slot_from_data(8, {3, 5, 4, 2, 1}, [](const std::vector<double>& d) {
+        const double formal = d[0] / (d[1] * d[2]) * 1000.0;
+        const double dimer = formal - d[3] / (62.3656 * (d[4] + 273.15));
+        const double monomer = formal - 2.0 * dimer;
+        return dimer / (monomer * monomer);
+    });
     problem_texts.answer_text = "@T1@@C1@" + slot_text(8) + " L/mol";
     pose_problem({200, 560, 50}, {280, 145, 280});
 }
@@ -227,9 +235,9 @@ void generate_problem_37()
     set_slot_text(1, reaction.activation_energy);
     set_slot_digits(1, slot_value(1) * 4.183f, 2);
     set_slot_text(2, reaction.exponent);
-    // Collision theory: k = e^a T^(1/2) e^(-Ea/RT).
+    // Collision theory: k = 10^a T^(1/2) e^(-Ea/RT).
     const auto rate_constant = [](float t) {
-        return std::exp(-1000.0f * slot_value(1) / (8.314f * t)) * std::exp(slot_value(2)) * std::sqrt(t);
+        return std::exp(-1000.0f * slot_value(1) / (8.314f * t)) * std::pow(10.0f, slot_value(2)) * std::sqrt(t);
     };
     draw_until_accepted([&] {
         const std::int32_t a = random_int(40, 70);
@@ -248,7 +256,13 @@ void generate_problem_37()
                                  " K per la reazione bimolecolare " + std::string(reaction.reaction) + " sono pari a " +
                                  slot_text(5) + " e " + slot_text(6) + " L/(mol•s). Calcolare @ik@@dc@ a " +
                                  slot_text(7) + " K";
-    set_slot_digits(8, rate_constant(slot_value(7)), 2);
+    // From the two constants shown, ln(k / T^(1/2)) being a line in 1/T, with
+    // the digits that they and the temperatures leave.
+    set_slot_from_data(8, {5, 6, 3, 4, 7}, [](const std::vector<double>& d) {
+        const double t1 = d[2], t2 = d[3], t3 = d[4];
+        const double y1 = std::log(d[0] / std::sqrt(t1)), y2 = std::log(d[1] / std::sqrt(t2));
+        return std::exp(y1 + (y2 - y1) * (1.0 / t3 - 1.0 / t1) / (1.0 / t2 - 1.0 / t1)) * std::sqrt(t3);
+    });
     problem_texts.answer_text = slot_text(8) + " L/(mol•s)";
     pose_problem({240, 580, 50}, {170, 140, 280});
 }
@@ -269,7 +283,7 @@ void generate_problem_38()
     problem_texts.problem_text = "Calcolare il pH della soluzione ottenuta facendo assorbire " + slot_text(1) +
                                  " mL di NH@d3@ gassosa, misurati a " + slot_text(2) +
                                  "@uo@C e pressione atmosferica, in " + slot_text(3) + " mL di HCl " + slot_text(4) +
-                                 " M [K@db@(NH@d3@) = " + slot_text(5) + "]";
+                                 " M [@iK@@db@(NH@d3@) = " + slot_text(5) + "]";
     const float ammonia = slot_value(1) / (kelvin(slot_value(2)) * slot_value(3) * 0.082057f);
     set_slot_digits(9, ammonia, 3);
     set_slot_digits(10, mixture_ph(slot_value(4), ammonia, 10000.0f, 1.79e-5f), 3);

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "chapters/final_problems/final_problems_problems.h"
 #include "chemistry/molar_mass.h"
@@ -13,6 +14,7 @@
 #include "frame/generator_kit.h"
 #include "numbers/fixed_width.h"
 #include "numbers/random_stream.h"
+#include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 #include "text/article_name.h"
 
@@ -26,7 +28,7 @@ struct Isotope {
 };
 constexpr std::array<Isotope, 6> isotopes{{
     {"36", "Cl", "3.0e5"},
-    {"14", "C ", "5715"},
+    {"14", "C ", carbon_14_half_life},
     {"79", "Se", "2.9e5"},
     {"126", "Sn", "2.3e5"},
     {"81", "Kr", "2.1e5"},
@@ -168,11 +170,15 @@ void generate_problem_42()
         " mL della soluzione iniziale, trattati con un eccesso di AgNO@d3@, danno " + slot_text(7) +
         " g di precipitato di alogenuri di argento. Calcolare le concentrazioni di HCl e HBr nella soluzione "
         "iniziale";
-    const float total = slot_value(4) / slot_value(3) * slot_value(5);
-    const float halides = slot_value(7) / (slot_value(6) * 0.001f);
-    const float bromide = (halides - 143.323f * total) / (187.779f - 143.323f);
-    set_slot_digits(9, bromide, 3);
-    set_slot_digits(8, total - bromide, 3);
+    // Each with the digits that the volumes, the molarity and the mass leave.
+    const auto bromide = [](const std::vector<double>& d) {
+        const double total = d[1] / d[0] * d[2];
+        const double halides = d[4] / (d[3] * 0.001);
+        return (halides - 143.323 * total) / (187.779 - 143.323);
+    };
+    set_slot_from_data(9, {3, 4, 5, 6, 7}, bromide);
+    set_slot_from_data(8, {3, 4, 5, 6, 7},
+                       [&](const std::vector<double>& d) { return d[1] / d[0] * d[2] - bromide(d); });
     problem_texts.answer_text = "HCl " + slot_text(8) + " M; HBr " + slot_text(9) + " M";
     pose_problem({170, 560, 45}, {260, 150, 280});
 }
@@ -285,19 +291,19 @@ void generate_problem_46()
     set_slot_text(9, acid.acid_constant);
     const bool acid_first = random_int(1, 2) == 1;
     set_slot_digits(5, 1.79e-5f, 3);
-    const std::string acid_part =
-        slot_text(3) + " mL di " + std::string(acid.formula) + " " + slot_text(1) + " M [K@da@ = " + slot_text(9) + "]";
-    const std::string base_part = slot_text(4) + " mL di NH@d3@ " + slot_text(2) + " M [K@db@ = " + slot_text(5) + "]";
+    const std::string acid_part = slot_text(3) + " mL di " + std::string(acid.formula) + " " + slot_text(1) +
+                                  " M [@iK@@da@ = " + slot_text(9) + "]";
+    const std::string base_part =
+        slot_text(4) + " mL di NH@d3@ " + slot_text(2) + " M [@iK@@db@ = " + slot_text(5) + "]";
     problem_texts.problem_text = "Calcolare il pH della soluzione ottenuta mescolando " +
                                  (acid_first ? acid_part + " e " + base_part : base_part + " e " + acid_part);
-    for (std::int32_t slot = 1; slot <= 4; ++slot) convert_data_slot(slot, slot_digits_from_text);
-    set_slot_uncertainty(5, slot_value(3) + slot_value(4), 0.03f);
-    convert_data_slot(5, slot_digits_from_text);
-    set_slot_digits(6, slot_value(3) / slot_value(5) * slot_value(1), 4);
-    convert_data_slot(6, slot_digits_from_text);
-    set_slot_digits(7, slot_value(2) / slot_value(5) * slot_value(4), 4);
-    convert_data_slot(7, slot_digits_from_text);
-    set_slot_uncertainty(10, mixture_ph(slot_value(6), slot_value(7), slot_value(9), 1.79e-5f), 0.03f);
+    // From the volumes, molarities and constants shown, with the digits they
+    // leave: near equivalence the pH turns on the last digits of the data.
+    set_slot_from_data(10, {3, 1, 4, 2, 9, 5}, [](const std::vector<double>& d) {
+        const double total = d[0] + d[2];
+        return mixture_ph(static_cast<float>(d[0] * d[1] / total), static_cast<float>(d[2] * d[3] / total),
+                          static_cast<float>(d[4]), static_cast<float>(d[5]));
+    });
     problem_texts.answer_text = "@T1@@C1@" + slot_text(10);
     pose_problem({240, 560, 50}, {170, 160, 280});
 }
@@ -328,14 +334,18 @@ void generate_problem_47()
         std::string(second.formula) + " [@iK@@dps@ = " + slot_text(10) + "]. Calcolare la quantità di " +
         std::string(reagent.formula) + " richiesta e la concentrazione di " + std::string(first.cation) +
         " che resta in soluzione";
-    // The anion concentration at which the second salt would start to precipitate.
-    const bool one_anion = v == sulfates;
-    const float anion = one_anion ? slot_value(10) / slot_value(2) : std::sqrt(slot_value(10) / slot_value(2));
-    set_slot_digits(4, one_anion ? slot_value(9) / anion : slot_value(9) / (anion * anion), 3);
-    const float anions_per_cation = one_anion ? 1.0f : 2.0f;
-    set_slot_digits(
-        5, ((slot_value(1) - slot_value(4)) * anions_per_cation + anion) * slot_value(3) * 0.001f * reagent.molar_mass,
-        3);
+    // The anion concentration at which the second salt would start to
+    // precipitate, from its solubility product and cation (d[0], d[1]);
+    // each answer with the digits that its data leave.
+    const double anions_per_cation = v == sulfates ? 1.0 : 2.0;
+    const auto anion = [=](double ksp, double cation) { return std::pow(ksp / cation, 1.0 / anions_per_cation); };
+    const auto left = [=](const std::vector<double>& d) {
+        return d[2] / std::pow(anion(d[0], d[1]), anions_per_cation);
+    };
+    set_slot_from_data(4, {10, 2, 9}, left);
+    set_slot_from_data(5, {10, 2, 9, 1, 3}, [&](const std::vector<double>& d) {
+        return ((d[3] - left(d)) * anions_per_cation + anion(d[0], d[1])) * d[4] * 0.001 * reagent.molar_mass;
+    });
     problem_texts.answer_text = slot_text(5) + " g; " + slot_text(4) + " M";
     pose_problem({170, 520, 40}, {280, 150, 280});
 }
@@ -385,18 +395,21 @@ void generate_problem_48()
     else
         problem_texts.problem_text +=
             " se quella di " + std::string(cell.other_ion) + " all'altro elettrodo è " + slot_text(3) + " M";
-    const float q = std::pow(10.0f, (slot_value(4) + std::fabs(slot_value(1)) * -0.0051821526f) * -33.783783f);
-    const float hydrogen_term = std::pow(10.0f, -2.0f * slot_value(3));
-    float result = 0.0f;
-    switch (v) {
-    case 1: result = slot_value(3) / q; break;
-    case 2: result = q * slot_value(3); break;
-    case 3: result = std::sqrt(slot_value(3) / q); break;
-    case 4: result = hydrogen_term * q; break;
-    case 5: result = std::sqrt(hydrogen_term / q); break;
-    default: result = hydrogen_term / q; break;
-    }
-    set_slot_digits(6, result, 2);
+    // From the free energy, the voltage and the other electrode (d[0] to
+    // d[2]), with the digits that they leave: a concentration varies as a
+    // power of ten of the voltage.
+    set_slot_from_data(6, {1, 4, 3}, [v](const std::vector<double>& d) {
+        const double q = std::pow(10.0, (d[1] + std::fabs(d[0]) * -0.0051821526) * -33.783783);
+        const double hydrogen_term = std::pow(10.0, -2.0 * d[2]);
+        switch (v) {
+        case 1: return d[2] / q;
+        case 2: return q * d[2];
+        case 3: return std::sqrt(d[2] / q);
+        case 4: return hydrogen_term * q;
+        case 5: return std::sqrt(hydrogen_term / q);
+        default: return hydrogen_term / q;
+        }
+    });
     problem_texts.answer_text = slot_text(6) + " M ";
     pose_problem({220, 570, 50}, {170, 160, 280});
 }

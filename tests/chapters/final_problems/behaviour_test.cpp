@@ -44,10 +44,48 @@ TEST_F(FinalProblemBehaviour, AnswersAreThoseOfTheDataShown)
         {32, 17, "902 g", "905 g"},
         {21, 6, "4100 anni", "4000 anni"},
         {29, 781683, "3 atm", "2.63 atm"},
-        {35, 29, "@T1@@C1@0.93 L/mol", "0.91 L/mol"},
+        {35, 29, "@T1@@C1@0.9 L/mol", "0.93 L/mol"},
         {40, 288, "5.9•10@u-5@ M ", "5.99•10@u-5@ M"},
+        // From the volumes and molarities shown, not from those after mixing rounded.
+        {46, 16, "@T1@@C1@5.28", "5.29"},
     };
     expect_answers(cases);
+}
+
+// Answers with the digits their data leave, and true data.
+TEST_F(FinalProblemBehaviour, AnswersClaimNoMoreThanTheirData)
+{
+    constexpr testing_support::VersionAnswer cases[] = {
+        {25, 135, "6.•10@u1@%", "59.6%"},
+        {35, 49, "@T1@@C1@0.8 L/mol", "0.78 L/mol"},
+        {42, 1, "HCl 0.013 M; HBr 0.067 M", "HCl 0.0133 M; HBr 0.0666 M"},
+        {26, 1, "0.089 M", "0.0887 M"},
+        {27, 1, "CaCl@d2@: 2.7 g", "CaCl@d2@: 2.68 g"},
+        {31, 1, "0.57 mg", "0.568 mg"},
+        {34, 31, "@C1@@T1@17.5 g", "17.53 g"},
+        // Near equivalence: the data leave the pH between about 6.1 and 6.6.
+        {46, 1439, "@T1@@C1@6", "6.24"},
+        {48, 2, "0.05 M ", "0.054 M"},
+        // NO + O3 at 430 K: 8.92e7 stated, 3.45e3 before (measured 5.5e7).
+        {37, 187, "1.10•10@u8@ L/(mol•s)", "4.3•10@u3@ L/(mol•s)"},
+        // Carbon-14's half-life of 5730 years, 5715 before.
+        {45, 142, "1.3•10@u-8@", "1.2•10@u-8@"},
+    };
+    expect_answers(cases);
+}
+
+TEST_F(FinalProblemBehaviour, OnlySubstancesThatExistAreMixed)
+{
+    // NO and O2 made NO2 at once (versions 25 and 100); hydrogencarbonates
+    // of zinc, barium and magnesium exist only in solution (1 and 8).
+    generate(25, 25);
+    EXPECT_EQ(statement().find("ossigeno"), std::string::npos) << statement();
+    generate(25, 100);
+    EXPECT_EQ(statement().find("monossido di azoto e ossigeno"), std::string::npos) << statement();
+    for (const std::int32_t version : {1, 8}) {
+        generate(34, version);
+        EXPECT_EQ(statement().find("bicarbonato di"), std::string::npos) << statement();
+    }
 }
 
 // What each problem poses under "Versione Testo".
@@ -58,7 +96,7 @@ struct TextVersion {
 constexpr TextVersion text_versions[] = {
     {4, "Il disolfuro di carbonio (CS@d2@) bolle a 46.0@uo@C"},
     {5, "del metano (CH@d4@) e d"},
-    {7, "M in CH@d3@COOH [K@da@ = 1.75•10@u-5@]"},
+    {7, "M in CH@d3@COOH [@iK@@da@ = 1.75•10@u-5@]"},
     {8, "Cu@u2+@"},
     {14, "dello iodio è pari a"},
     {15, "g di Zn(OH)@d2@ [@iK@@dps@ = 3.2•10@u-17@]"},

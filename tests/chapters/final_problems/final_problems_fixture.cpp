@@ -38,6 +38,19 @@ double rounding_spread(const std::function<double(const std::vector<double>&)>& 
     return spread;
 }
 
+::testing::AssertionResult from_data(const Shown& answer, const std::function<double(const std::vector<double>&)>& f,
+                                     const std::vector<Shown>& data, double slack)
+{
+    std::vector<double> x;
+    for (const Shown& d : data) x.push_back(d.value);
+    if (::testing::AssertionResult agreement = agrees(answer, f(x), 0.5, slack); !agreement) return agreement;
+    const double spread = rounding_spread(f, data);
+    if (answer.digits > 1 && spread >= 2.0 * answer.unit())
+        return ::testing::AssertionFailure()
+               << answer.significand << " (" << answer.digits << " digits) with data spreading it by " << spread;
+    return ::testing::AssertionSuccess();
+}
+
 std::string formula_of_compound(std::string_view name)
 {
     const std::int32_t k = testing_support::compound_named(name);

@@ -53,6 +53,12 @@ inline ::testing::AssertionResult agrees(const Shown& answer, double exact, doub
 // tolerance of an answer that the program computed from unrounded data.
 double rounding_spread(const std::function<double(const std::vector<double>&)>& f, const std::vector<Shown>& data);
 
+// f from the data as shown agrees with the answer, and the answer shows no
+// digit that the rounding of the data leaves unsettled: their spread stays
+// below two units of its last digit (a one-digit answer shows the least).
+::testing::AssertionResult from_data(const Shown& answer, const std::function<double(const std::vector<double>&)>& f,
+                                     const std::vector<Shown>& data, double slack = 1e-4);
+
 // The formula (markup) of the compound of that name in the compound table.
 std::string formula_of_compound(std::string_view name);
 

@@ -96,7 +96,7 @@ const AnswerCheck section_one_rows[] = {
      },
      3000},
     {7,
-     "soluzione NUM M in [^ ]+ \\[K@da@ = NUM\\] e NUM M nel suo sale sodico prima e dopo che a NUM mL di soluzione "
+     "soluzione NUM M in [^ ]+ \\[@iK@@da@ = NUM\\] e NUM M nel suo sale sodico prima e dopo che a NUM mL di soluzione "
      "siano stati aggiunti NUM (mg|g) di NaOH solido$",
      "^@T1@@C1@NUM; NUM$",
      [](const Groups& s, const Groups& a) {

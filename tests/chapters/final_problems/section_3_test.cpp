@@ -106,7 +106,8 @@ const AnswerCheck section_three_rows[] = {
          EXPECT_TRUE(agrees(a.number(1), (-k + std::sqrt(k * k + 4.0 * k)) / 2.0, 0.5, 2e-3));
      }},
     {23,
-     "@iK@ = NUM\\)\\. Calcolare il pH di una soluzione NUM M di KCN \\[K@db@\\(CN@u-@\\) = NUM\\] prima e dopo che a "
+     "@iK@ = NUM\\)\\. Calcolare il pH di una soluzione NUM M di KCN \\[@iK@@db@\\(CN@u-@\\) = NUM\\] prima e dopo che "
+     "a "
      "NUM mL di soluzione siano stati aggiunti NUM mL di AgNO@d3@ NUM M$",
      "^@T1@@C1@NUM; NUM$",
      [](const Groups& s, const Groups& a) {

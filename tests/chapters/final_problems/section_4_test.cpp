@@ -5,6 +5,8 @@
 #include <cmath>
 #include <map>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "answer_sweep.h"
 
@@ -26,20 +28,34 @@ const AnswerCheck section_four_rows[] = {
          const double mb = formula_mass(formula_of_compound(s[1] == s[2] ? s[3] : s[2]));
          // Gases whose molar masses are within a part in a thousand are never mixed.
          EXPECT_GT(std::fabs(ma - mb) / ma, 1e-3);
-         const double mixture = s.value(4) * gas_constant * kelvin(s.value(5)) / s.value(6);
-         const double fraction = (1.0 / mixture - 1.0 / mb) / (1.0 / ma - 1.0 / mb);
-         EXPECT_TRUE(agrees(a.number(1), 100.0 * fraction, 0.5, 5e-3));
+         // Nor gases that react on meeting.
+         const std::string pair = " " + s[2] + " " + s[3] + " ";
+         for (const auto& [x, y] :
+              {std::pair{"monossido di azoto", "ossigeno"}, std::pair{"ammoniaca", "biossido di carbonio"},
+               std::pair{"ammoniaca", "biossido di zolfo"}})
+             EXPECT_FALSE(pair.find(" " + std::string(x) + " ") != std::string::npos &&
+                          pair.find(" " + std::string(y) + " ") != std::string::npos)
+                 << pair;
+         const auto percent = [&](const std::vector<double>& d) {
+             const double mixture = d[0] * gas_constant * kelvin(d[1]) / d[2];
+             return 100.0 * (1.0 / mixture - 1.0 / mb) / (1.0 / ma - 1.0 / mb);
+         };
+         EXPECT_TRUE(from_data(a.number(1), percent, {s.number(4), s.number(5), s.number(6)}, 5e-3));
          EXPECT_GT(a.value(1), 0.0);
          EXPECT_LT(a.value(1), 100.0);
-     }},
+     },
+     3000},
     {26,
      "^NUM mL di una soluzione contenente nitrati .* assorbire in NUM mL di HCl NUM M, .* usando NUM mL di NaOH NUM "
      "M\\.",
      "^NUM M$",
      [](const Groups& s, const Groups& a) {
-         EXPECT_TRUE(agrees(a.number(1), (s.value(2) * s.value(3) - s.value(4) * s.value(5)) / s.value(1), 0.5, 2e-3));
+         const auto nitrate = [](const std::vector<double>& d) { return (d[1] * d[2] - d[3] * d[4]) / d[0]; };
+         EXPECT_TRUE(
+             from_data(a.number(1), nitrate, {s.number(1), s.number(2), s.number(3), s.number(4), s.number(5)}));
          EXPECT_GT(a.value(1), 0.0);
-     }},
+     },
+     3000},
     {27,
      "miscela di (.+?) e (.+?) sapendo che .* sciogliendo NUM g di miscela in NUM g di acqua gela a -NUM@uo@C "
      "\\(@ik@@df@\\(H@d2@O\\) = 1\\.855 kg•K/mol\\) $",
@@ -50,14 +66,17 @@ const AnswerCheck section_four_rows[] = {
          const double y1 = ions(f1) / formula_mass(f1), y2 = ions(f2) / formula_mass(f2);
          // Salts too alike in ions per gram are never mixed.
          EXPECT_GT(std::fabs(y1 - y2) / y1, 0.02);
-         const double particles = s.value(5) / 1.855 * s.value(4) * 1e-3;
-         const double first = (particles - y2 * s.value(3)) / (y1 - y2);
-         const double larger = std::max(first, s.value(3) - first);
-         EXPECT_EQ(a[1], first >= s.value(3) - first ? f1 : f2);
-         EXPECT_TRUE(agrees(a.number(2), larger, 0.5, 2e-3));
+         // d: the mixture, the water and the freezing point.
+         const auto first = [&](const std::vector<double>& d) {
+             return (d[2] / 1.855 * d[1] * 1e-3 - y2 * d[0]) / (y1 - y2);
+         };
+         const bool first_larger = first({s.value(3), s.value(4), s.value(5)}) >= s.value(3) / 2.0;
+         EXPECT_EQ(a[1], first_larger ? f1 : f2);
+         const auto larger = [&](const std::vector<double>& d) { return first_larger ? first(d) : d[0] - first(d); };
+         EXPECT_TRUE(from_data(a.number(2), larger, {s.number(3), s.number(4), s.number(5)}, 2e-3));
          EXPECT_LE(a.value(2), s.value(3));
-         EXPECT_EQ(shown(a[2]).digits, a.value(2) < 1.0 ? 2 : 3) << a[2];
-     }},
+     },
+     3000},
     {28,
      "combustione di (C@d[0-9]+@H@d[0-9]+@O@d[23]@) a 1 atm e NUM@uo@C è pari a NUM kJ/mol, .* 2CO@d2@ è pari a NUM "
      "kJ\\. "
@@ -134,11 +153,16 @@ const AnswerCheck section_four_rows[] = {
          const double anions = precipitate.find("@d3@)@d3@") != std::string::npos                                ? 3.0
                                : precipitate.find(")@d2@") != std::string::npos || precipitate.ends_with("@d2@") ? 2.0
                                                                                                                  : 1.0;
-         const double anion = std::pow(s.value(5) / s.value(3), 1.0 / anions);
-         const double grams = anion * s.value(2) * 1e-3 * formula_mass(s[1]);
-         EXPECT_EQ(a[2] == "mg", grams < 0.1);
-         EXPECT_TRUE(agrees(a.number(1), a[2] == "mg" ? 1000.0 * grams : grams, 0.5, 2e-3));
-     }},
+         const auto grams = [&](const std::vector<double>& d) {
+             return std::pow(d[2] / d[1], 1.0 / anions) * d[0] * 1e-3 * formula_mass(s[1]);
+         };
+         const std::vector<Shown> data = {s.number(2), s.number(3), s.number(5)};
+         const bool milligrams = grams({s.value(2), s.value(3), s.value(5)}) < 0.1;
+         EXPECT_EQ(a[2] == "mg", milligrams);
+         const auto shown_unit = [&](const std::vector<double>& d) { return (milligrams ? 1000.0 : 1.0) * grams(d); };
+         EXPECT_TRUE(from_data(a.number(1), shown_unit, data, 2e-3));
+     },
+     3000},
     {32, "quanto ([a-z]+) è stato depositato .* sviluppati NUM L di O@d2@ misurati a NUM@uo@C e NUM torr$", "^NUM g$",
      [](const Groups& s, const Groups& a) {
          static const std::map<std::string, double> charge = {
