@@ -38,9 +38,9 @@ GasSample draw_gas_sample(std::int32_t problem)
     return {unit, list_gas(gas_list_1, i)};
 }
 
-// The draws of problems 8, 9, 10 and 12: pressure (slot 1 in atm, slot 7 in
-// the unit), volume (slot 2), temperature (slot 4) and mass (slot 5), in
-// this order, rounded; returns the molar mass.
+// The draws of problems 8, 9, 10 and 12: pressure (slot 7 in the unit, slot
+// 1 the same in atm), volume (slot 2), temperature (slot 4) and mass (slot
+// 5), in this order, rounded; returns the molar mass.
 float draw_gas_sample_data(const GasSample& sample, bool unit_volume, float& molar_mass_uncertainty)
 {
     const float p = draw_scaled_exponent_first(-1, 0);
@@ -59,6 +59,10 @@ float draw_gas_sample_data(const GasSample& sample, bool unit_volume, float& mol
     convert_data_slot(5, random_int(3, 4));
     convert_data_slot(4, 3);
     convert_data_slot(7, random_int(3, 4));
+    // What follows works from the pressure the page gives in its unit; the
+    // value in atmospheres rounded on its own is never shown.
+    value_slots[1].value = slot_value(7) * to_atmospheres(sample.unit);
+    value_slots[1].uncertainty = slot_uncertainty(7) * to_atmospheres(sample.unit);
     return m;
 }
 
