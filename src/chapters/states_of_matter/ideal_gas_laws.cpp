@@ -424,15 +424,18 @@ void generate_problem_14()
     });
     state.last_draw[14] = c;
     const std::int32_t k = random_int(1, 3);
+    // A closed-shell molecule has an even number of hydrogen and nitrogen
+    // atoms together.
+    if (k % 2 == 1 && (h + n) % 2 == 1) ++h;
     c *= k;
     h *= k;
     n *= k;
     o *= k;
     const float m = 12.01115f * static_cast<float>(c) + 1.00797f * static_cast<float>(h) +
-                    14.0f * static_cast<float>(n) + 15.9994f * static_cast<float>(o);
+                    14.0067f * static_cast<float>(n) + 15.9994f * static_cast<float>(o);
     set_slot_digits(1, static_cast<float>(c) / m * 1201.115f, 3);
     set_slot_digits(2, static_cast<float>(h) / m * 100.797f, 3);
-    set_slot_digits(3, static_cast<float>(n) / m * 1400.0f, 3);
+    set_slot_digits(3, static_cast<float>(n) / m * 1400.67f, 3);
 
     std::string& text = problem_texts.problem_text;
     text = "Un composto molecolare costituito da carbonio, idrogeno";
@@ -451,11 +454,10 @@ void generate_problem_14()
                            slot_text(6) + " g/L a " + slot_text(4) + "@uo@C e " + slot_text(5) + " torr");
 
     std::string& formula = problem_texts.answer_text;
-    formula = "C@d" + count_text(c) + "@H@d" + count_text(h) + "@";
+    formula = "C@d" + count_text(c) + "@H@d" + count_text(h) + "@N";
+    if (n >= 2) formula += "@d" + format_i(n, 1) + "@";
     if (o >= 1) formula += "O";
     if (o >= 2) formula += "@d" + format_i(o, 1) + "@";
-    formula += "N";
-    if (n >= 2) formula += "@d" + format_i(n, 1) + "@";
     draw_problem_text(160, 580, 50);
     show_chemistry_fact(180, 180, 380);
 }

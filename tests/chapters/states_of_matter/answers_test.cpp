@@ -216,10 +216,11 @@ const std::map<std::int32_t, Check>& recomputations()
          }},
         {14,
          [](const std::string& t, const auto& n, const auto&, const std::string& at) {
-             const auto f = match(at, R"(^C@d(\d+)@H@d(\d+)@(O(@d(\d)@)?)?N(@d(\d)@)?$)");
-             const double c = std::stod(f[0]), h = std::stod(f[1]);
-             const double o = f[2].empty() ? 0 : f[4].empty() ? 1 : std::stod(f[4]);
-             const double nn = f[6].empty() ? 1 : std::stod(f[6]);
+             // Written C, H, N, O.
+             const auto f = match(at, R"(^C@d(\d+)@H@d(\d+)@N(@d(\d)@)?(O(@d(\d)@)?)?$)");
+             const int c = std::stoi(f[0]), h = std::stoi(f[1]);
+             const int nn = f[3].empty() ? 1 : std::stoi(f[3]);
+             const int o = f[4].empty() ? 0 : f[6].empty() ? 1 : std::stoi(f[6]);
              const double m = 12.011 * c + 1.008 * h + 15.999 * o + 14.007 * nn;
              EXPECT_TRUE(close_to(n.at(0), 1201.1 * c / m));
              EXPECT_TRUE(close_to(n.at(1), 100.8 * h / m));
@@ -233,6 +234,8 @@ const std::map<std::int32_t, Check>& recomputations()
                  close_to(n.at(k), n.at(k + 2).value / 760.0 * m / (gas_constant * (n.at(k + 1).value + kelvin))));
              EXPECT_GE(c, 3);
              EXPECT_LE(h, 2 * c + 2 + nn);
+             // A closed-shell molecule: hydrogens and nitrogens even together.
+             EXPECT_EQ((h + nn) % 2, 0) << at;
          }},
         {15,
          [](const std::string& t, const auto&, const auto& a, const auto&) {

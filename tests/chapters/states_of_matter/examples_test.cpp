@@ -160,7 +160,7 @@ TEST_F(ChapterFour, MolecularFormulasAreWrittenWithTheirSubscripts)
             smallest = true;
             EXPECT_EQ(statement().find("ossigeno"), std::string::npos);
         }
-        if (answer_text() == "C@d8@H@d14@O@d2@N@d2@") oxygenated = true;
+        if (answer_text() == "C@d8@H@d14@N@d2@O@d2@") oxygenated = true;
     }
     EXPECT_TRUE(smallest);
     EXPECT_TRUE(oxygenated);
