@@ -101,6 +101,20 @@ std::string slot_text(std::int32_t slot)
     return std::string(strip_blanks(value_slots[slot].display_text));
 }
 
+std::string celsius_text(std::int32_t slot)
+{
+    const std::string text = slot_text(slot);
+    return text + (contains_power_of_ten(text) ? "@x2@@uo@C" : "@uo@C");
+}
+
+void show_whole_degrees(std::int32_t slot)
+{
+    const float value = slot_value(slot);
+    if (value < 100.0f || value >= 10000.0f || value != std::round(value)) return;
+    const std::int32_t whole_digits = value < 1000.0f ? 3 : 4;
+    if (slot_digits(slot) < whole_digits) convert_data_slot(slot, whole_digits);
+}
+
 void append_piece(std::string& text, std::string_view piece)
 {
     text.resize(strip_trailing_blanks(text).size());

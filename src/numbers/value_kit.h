@@ -54,6 +54,13 @@ float relative_uncertainty(std::int32_t slot);
 std::int32_t slot_digits(std::int32_t slot);
 // The slot's display text, left-adjusted and without trailing blanks.
 std::string slot_text(std::int32_t slot);
+// The slot's text and "°C": a power of ten stands a thin space from the
+// degree sign, which would otherwise read as part of its exponent.
+std::string celsius_text(std::int32_t slot);
+// A whole number of degrees from 100 to 9999 shown in fewer digits than
+// its whole part ("1.1•10@u2@"), written plainly ("110") as statements
+// give temperatures; the value stays.
+void show_whole_degrees(std::int32_t slot);
 
 // --- Texts ------------------------------------------------------------------
 

@@ -312,6 +312,7 @@ void generate_problem_27()
     });
     last = v;
     convert_data_slot(5, 3);
+    show_whole_degrees(1);
     std::string& text = problem_texts.problem_text;
     text = "Confrontare l'abbassamento della tensione di vapore e la pressione osmotica a " + slot_text(1) +
            "@uo@C della soluzione ottenuta sciogliendo " + slot_text(3) +

@@ -186,7 +186,7 @@ void generate_problem_3()
             "@uo@C. Sulla base della legge di Charles, a che temperatura deve essere portato il gas "
             "a pressione costante perché il volume occupato sia pari a " +
             slot_text(3) + " L?";
-        problem_texts.answer_text = slot_text(6) + "@uo@C";
+        problem_texts.answer_text = celsius_text(6);
     }
     draw_problem_text(180, 560, 50);
     show_chemistry_fact(180, 160, 300);
@@ -249,7 +249,7 @@ void generate_problem_5()
                                  std::string(pressure_unit(u)) + " e alla temperatura di " + slot_text(1) +
                                  "@uo@C. A quale temperatura deve essere portato il recipiente" +
                                  " perché la pressione divenga " + slot_text(4) + " atm?";
-    problem_texts.answer_text = slot_text(6) + "@uo@C";
+    problem_texts.answer_text = celsius_text(6);
     draw_problem_text(200, 560, 60);
     show_chemistry_fact(170, 160, 280);
 }

@@ -124,7 +124,7 @@ void generate_problem_25()
                                  slot_text(7) + "@uo@C";
     const float t = ma / mb * (slot_value(7) + 273.15f) - 273.15f;
     set_slot_uncertainty(1, t, (ua / ma + relative_uncertainty(7) + ub / mb) * t);
-    problem_texts.answer_text = slot_text(1) + "@uo@C";
+    problem_texts.answer_text = celsius_text(1);
     draw_problem_text(200, 520, 50);
     show_chemistry_fact(280, 160, 300);
 }

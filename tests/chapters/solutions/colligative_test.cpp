@@ -183,6 +183,12 @@ TEST_F(ChapterFive, TheMolarMassOfTheBoilingPointShown)
     EXPECT_EQ(answer_text(), "1.8•10@u2@ u.m.a.");
 }
 
+TEST_F(ChapterFive, AHundredDegreesAreWrittenWhole)
+{
+    generate(27, 45);
+    EXPECT_NE(statement().find(" a 100@uo@C della soluzione"), std::string::npos) << statement();
+}
+
 TEST_F(ChapterFive, OsmoticPressures)
 {
     for_versions(27, colligative_sweep, [&](std::int32_t) {

@@ -151,6 +151,26 @@ TEST_F(ChapterFour, BoilingTemperaturesAboveAHundredDegreesShowTheirUnits)
     expect_answers(cases);
 }
 
+// Answers worked from what the page prints, formulas of molecules that
+// exist, and temperatures that read as written.
+TEST_F(ChapterFour, AnswersOfThePrintedDataAndMoleculesThatExist)
+{
+    constexpr testing_support::VersionAnswer cases[] = {
+        {9, 234, "89 L", "88.7 L, from the pressure in atm rounded apart from the 1.92•10@u3@ torr shown"},
+        {9, 188, "98 L", "98.5 L"},
+        {35, 151, "5.•10@u-3@ atm", "4.•10@u-3@ atm, from the constant in kJ/mol, not the cal/mol shown"},
+        {33, 56, "0.4123 nm", "0.4124 nm, from pow(V, 0.3333)"},
+        {14, 11, "C@d4@H@d7@N", "C@d4@H@d6@N, hydrogens and nitrogens odd together"},
+        {14, 12, "C@d9@H@d15@N@d3@", "C@d9@H@d12@N@d3@"},
+        {14, 14, "C@d4@H@d9@NO", "C@d4@H@d8@ON, written C, H, O, N"},
+        {5, 1, "2.1•10@u2@@x2@@uo@C", "2.1•10@u2@@uo@C, read as 10 to the 2o"},
+    };
+    expect_answers(cases);
+    generate(23, 1);
+    EXPECT_TRUE(statement().starts_with("Calcolare la media dei quadrati delle velocità <@iv@@u2@> e il valore di"))
+        << statement();
+}
+
 TEST_F(ChapterFour, MolecularFormulasAreWrittenWithTheirSubscripts)
 {
     bool smallest = false, oxygenated = false;
