@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "chapters/solutions/solutions_problems.h"
 #include "chemistry/molar_mass.h"
@@ -114,8 +115,16 @@ void generate_problem_20()
     append_piece(text, " ha tensione di vapore pari a " + slot_text(6) + " torr a " + slot_text(1) +
                            "@uo@C, mentre quella del solvente puro è pari a " + slot_text(5) +
                            " torr. Calcolare la massa molecolare del soluto");
-    // The drawn molar mass answers, not one worked back from the rounded data.
-    problem_texts.answer_text = slot_text(2) + " u.m.a.";
+    // Worked back from the data as shown, with the digits they carry, two at
+    // most as problem 22 gives; pressures that differ by less than their
+    // uncertainty leave one.
+    const float solvent_molar_mass = compound_molar_mass(solvent_vapours.at(v - 1).compound);
+    set_slot_from_data(7, {3, 4, 5, 6}, [solvent_molar_mass](const std::vector<double>& d) {
+        return d[0] / (d[1] / solvent_molar_mass * (d[2] / d[3] - 1.0));
+    });
+    if (!std::isfinite(slot_uncertainty(7))) convert_data_slot(7, 1);
+    if (slot_digits(7) > 2) convert_data_slot(7, 2);
+    problem_texts.answer_text = slot_text(7) + " u.m.a.";
     draw_problem_text(180, 560, 50);
     show_chemistry_fact(260, 150, 300);
 }
