@@ -89,6 +89,10 @@ TEST_F(ChapterFive, RedoxEquationsToBalance)
                 if (terms[i].species == "H@u+@") medium = " in soluzione acida";
             }
             EXPECT_EQ(g[0], medium);
+            // Ammonia in acid is the ammonium ion.
+            if (medium == " in soluzione acida") {
+                for (const Term& term : terms) EXPECT_NE(term.species, "NH@d3@") << answer_text();
+            }
             const std::string shown_equation = g[1];
             for (const Term& term : terms) {
                 if (!is_medium(term.species)) {
