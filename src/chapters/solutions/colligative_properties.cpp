@@ -116,14 +116,11 @@ void generate_problem_20()
                            "@uo@C, mentre quella del solvente puro è pari a " + slot_text(5) +
                            " torr. Calcolare la massa molecolare del soluto");
     // Worked back from the data as shown, with the digits they carry, two at
-    // most as problem 22 gives; pressures that differ by less than their
-    // uncertainty leave one.
+    // most as problem 22 gives.
     const float solvent_molar_mass = compound_molar_mass(solvent_vapours.at(v - 1).compound);
-    set_slot_from_data(7, {3, 4, 5, 6}, [solvent_molar_mass](const std::vector<double>& d) {
+    set_worked_back(7, {3, 4, 5, 6}, [solvent_molar_mass](const std::vector<double>& d) {
         return d[0] / (d[1] / solvent_molar_mass * (d[2] / d[3] - 1.0));
     });
-    if (!std::isfinite(slot_uncertainty(7))) convert_data_slot(7, 1);
-    if (slot_digits(7) > 2) convert_data_slot(7, 2);
     problem_texts.answer_text = slot_text(7) + " u.m.a.";
     draw_problem_text(180, 560, 50);
     show_chemistry_fact(260, 150, 300);
@@ -282,11 +279,10 @@ void generate_problem_26()
                     4);
     if (app_state.version_number == text_version) {
         // The textbook's own numbers, which belong to the row its version draws.
-        value_slots[7].display_text = "80.0";
-        value_slots[9].display_text = "365.4";
-        value_slots[4].display_text = "77.56";
-        value_slots[3].display_text = "21.02";
-        value_slots[8].display_text = "88";
+        set_slot_text(7, "80.0");
+        set_slot_text(9, "365.4");
+        set_slot_text(4, "77.56");
+        set_slot_text(3, "21.02");
     }
     const std::string name = short_compound_name(c);
     problem_texts.problem_text =
@@ -295,8 +291,12 @@ void generate_problem_26()
         slot_text(4) + " g di " + name + " (@iT@@db@ = " + slot_text(1) + "@uo@C; @ik@@db@ = " + slot_text(2) +
         " kg•K/mol) bolle a " + slot_text(7) + "@uo@C. Sapendo che la massa molare di A è pari a " + slot_text(9) +
         " g/mol, calcolare la percentuale di molecole di A dissociate";
-    // The drawn percentage answers, not one worked back from the rounded data.
-    problem_texts.answer_text = slot_text(8) + "%";
+    // Worked back from the data as shown: the rise gives the particles per
+    // molecule of A, one more than the fraction dissociated.
+    set_worked_back(10, {7, 1, 2, 4, 9, 3}, [](const std::vector<double>& d) {
+        return ((d[0] - d[1]) / d[2] * d[3] * 0.001 * d[4] / d[5] - 1.0) * 100.0;
+    });
+    problem_texts.answer_text = slot_text(10) + "%";
     draw_problem_text(180, 560, 40);
     show_chemistry_fact(280, 162, 300);
 }
