@@ -166,6 +166,13 @@ TEST_F(ChapterFour, AnswersOfThePrintedDataAndMoleculesThatExist)
         {5, 1, "2.1•10@u2@@x2@@uo@C", "2.1•10@u2@@uo@C, read as 10 to the 2o"},
     };
     expect_answers(cases);
+    // Digits the data carry: a mole fraction of 0.86 gives two, and so do
+    // van der Waals pressures where attraction takes off much of the ideal.
+    constexpr testing_support::VersionAnswer digits[] = {
+        {16, 2, "12%", "12.5%"},
+        {26, 5, "75 atm; ideale: 81.8 atm", "74.7 atm"},
+    };
+    expect_answers(digits);
     generate(23, 1);
     EXPECT_TRUE(statement().starts_with("Calcolare la media dei quadrati delle velocità <@iv@@u2@> e il valore di"))
         << statement();
