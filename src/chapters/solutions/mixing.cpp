@@ -288,10 +288,15 @@ void generate_problem_14()
     const double first = slot_value(2);
     const double second = slot_value(4);
     const bool first_used_up = first * second_per_first <= second;
-    set_slot_digits(
-        6,
-        static_cast<float>(first_used_up ? first * (1.0 + second_per_first) : second * (1.0 + 1.0 / second_per_first)),
-        3);
+    // A wanted concentration close to a stock's leaves fewer digits.
+    const double first_ions = pick.first.ions;
+    const double second_ions = pick.second.ions;
+    set_slot_from_data(6, {2, 4, 3, 5, 7}, [first_ions, second_ions](const std::vector<double>& d) {
+        const double per_first = (first_ions * d[2] - d[4]) / (d[4] - second_ions * d[3]);
+        return std::min(d[0] * (1.0 + per_first), d[1] * (1.0 + 1.0 / per_first));
+    });
+    if (!std::isfinite(slot_uncertainty(6))) convert_data_slot(6, 1);
+    if (slot_digits(6) > 3) convert_data_slot(6, 3);
     problem_texts.answer_text =
         slot_text(6) + " mL, usando tutta" + (first_used_up ? " la prima soluzione" : " la seconda soluzione");
     draw_problem_text(170, 575, 45);
