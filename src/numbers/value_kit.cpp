@@ -71,6 +71,14 @@ void set_slot_from_data(std::int32_t slot, std::initializer_list<std::int32_t> d
     set_slot_uncertainty(slot, static_cast<float>(value), static_cast<float>(uncertainty));
 }
 
+void set_answer_from_data(std::int32_t slot, std::initializer_list<std::int32_t> data_slots,
+                          const std::function<double(const std::vector<double>&)>& value_of, std::int32_t most_digits)
+{
+    set_slot_from_data(slot, data_slots, value_of);
+    if (!std::isfinite(slot_uncertainty(slot))) convert_data_slot(slot, 1);
+    if (slot_digits(slot) > most_digits) convert_data_slot(slot, most_digits);
+}
+
 float slot_value(std::int32_t slot)
 {
     return value_slots[slot].value;

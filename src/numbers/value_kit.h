@@ -44,6 +44,11 @@ void set_slot_text(std::int32_t slot, std::string_view text);
 // uncertainty.
 void set_slot_from_data(std::int32_t slot, std::initializer_list<std::int32_t> data_slots,
                         const std::function<double(const std::vector<double>&)>& value_of);
+// set_slot_from_data for an answer of `most_digits` digits at most: one
+// where the data, each moved by its uncertainty, leave it open (two nearly
+// equal data whose difference would change sign).
+void set_answer_from_data(std::int32_t slot, std::initializer_list<std::int32_t> data_slots,
+                          const std::function<double(const std::vector<double>&)>& value_of, std::int32_t most_digits);
 float slot_value(std::int32_t slot);
 // The value as the slot's text shows it, rounded to its digits: what a
 // student computes with (the value itself may hold more).

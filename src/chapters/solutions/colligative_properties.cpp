@@ -118,9 +118,12 @@ void generate_problem_20()
     // Worked back from the data as shown, with the digits they carry, two at
     // most as problem 22 gives.
     const float solvent_molar_mass = compound_molar_mass(solvent_vapours.at(v - 1).compound);
-    set_worked_back(7, {3, 4, 5, 6}, [solvent_molar_mass](const std::vector<double>& d) {
-        return d[0] / (d[1] / solvent_molar_mass * (d[2] / d[3] - 1.0));
-    });
+    set_answer_from_data(
+        7, {3, 4, 5, 6},
+        [solvent_molar_mass](const std::vector<double>& d) {
+            return d[0] / (d[1] / solvent_molar_mass * (d[2] / d[3] - 1.0));
+        },
+        2);
     problem_texts.answer_text = slot_text(7) + " u.m.a.";
     draw_problem_text(180, 560, 50);
     show_chemistry_fact(260, 150, 300);
@@ -291,11 +294,13 @@ void generate_problem_26()
         slot_text(4) + " g di " + name + " (@iT@@db@ = " + slot_text(1) + "@uo@C; @ik@@db@ = " + slot_text(2) +
         " kg•K/mol) bolle a " + slot_text(7) + "@uo@C. Sapendo che la massa molare di A è pari a " + slot_text(9) +
         " g/mol, calcolare la percentuale di molecole di A dissociate";
-    // Worked back from the data as shown: the rise gives the particles per
-    // molecule of A, one more than the fraction dissociated.
-    set_worked_back(10, {7, 1, 2, 4, 9, 3}, [](const std::vector<double>& d) {
-        return ((d[0] - d[1]) / d[2] * d[3] * 0.001 * d[4] / d[5] - 1.0) * 100.0;
-    });
+    // Worked back from the data as shown, two digits at most as problem 22
+    // gives: the rise gives the particles per molecule of A, one more than
+    // the fraction dissociated.
+    set_answer_from_data(
+        10, {7, 1, 2, 4, 9, 3},
+        [](const std::vector<double>& d) { return ((d[0] - d[1]) / d[2] * d[3] * 0.001 * d[4] / d[5] - 1.0) * 100.0; },
+        2);
     problem_texts.answer_text = slot_text(10) + "%";
     draw_problem_text(180, 560, 40);
     show_chemistry_fact(280, 162, 300);

@@ -252,11 +252,10 @@ void generate_problem_13()
                                  " nella soluzione risultante sia pari a " + slot_text(wanted) + " M";
     // The volume from the concentration as shown, not the one drawn: V c1 +
     // V2 c2 = (V + V2) c.
-    set_slot_from_data(2, {4, 5, 3, wanted}, [per_unit](const std::vector<double>& d) {
-        return d[0] * (per_unit * d[1] - d[3]) / (d[3] - per_unit * d[2]);
-    });
-    // Data that moved by their uncertainty would cross: one digit.
-    if (!std::isfinite(slot_uncertainty(2))) convert_data_slot(2, 1);
+    set_answer_from_data(
+        2, {4, 5, 3, wanted},
+        [per_unit](const std::vector<double>& d) { return d[0] * (per_unit * d[1] - d[3]) / (d[3] - per_unit * d[2]); },
+        3);
     if (r == 7)
         problem_texts.answer_text = "Impossibile; la concentrazione da ottenere è troppo bassa ";
     else if (r == 8)
@@ -291,12 +290,13 @@ void generate_problem_14()
     // A wanted concentration close to a stock's leaves fewer digits.
     const double first_ions = pick.first.ions;
     const double second_ions = pick.second.ions;
-    set_slot_from_data(6, {2, 4, 3, 5, 7}, [first_ions, second_ions](const std::vector<double>& d) {
-        const double per_first = (first_ions * d[2] - d[4]) / (d[4] - second_ions * d[3]);
-        return std::min(d[0] * (1.0 + per_first), d[1] * (1.0 + 1.0 / per_first));
-    });
-    if (!std::isfinite(slot_uncertainty(6))) convert_data_slot(6, 1);
-    if (slot_digits(6) > 3) convert_data_slot(6, 3);
+    set_answer_from_data(
+        6, {2, 4, 3, 5, 7},
+        [first_ions, second_ions](const std::vector<double>& d) {
+            const double per_first = (first_ions * d[2] - d[4]) / (d[4] - second_ions * d[3]);
+            return std::min(d[0] * (1.0 + per_first), d[1] * (1.0 + 1.0 / per_first));
+        },
+        3);
     problem_texts.answer_text =
         slot_text(6) + " mL, usando tutta" + (first_used_up ? " la prima soluzione" : " la seconda soluzione");
     draw_problem_text(170, 575, 45);

@@ -50,14 +50,6 @@ float draw_stock_concentration()
     return c;
 }
 
-void set_worked_back(std::int32_t slot, std::initializer_list<std::int32_t> data_slots,
-                     const std::function<double(const std::vector<double>&)>& value_of)
-{
-    set_slot_from_data(slot, data_slots, value_of);
-    if (!std::isfinite(slot_uncertainty(slot))) convert_data_slot(slot, 1);
-    if (slot_digits(slot) > 2) convert_data_slot(slot, 2);
-}
-
 void set_two_or_three_digits(std::int32_t slot)
 {
     if (slot_value(slot) < 100.0f) convert_data_slot(slot, 2);

@@ -4,11 +4,8 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
-#include <initializer_list>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "chapters/solutions/solutions_tables.h"
 #include "frame/app_state.h"
@@ -55,11 +52,6 @@ std::int32_t draw_unrepeated(std::int32_t last_pick, Draw draw)
 // Formats slot n with 2 digits below 100 and with 3 from 100 on (a value
 // that rounds up to 100 with 2 digits gets 3).
 void set_two_or_three_digits(std::int32_t slot);
-
-// set_slot_from_data, with two digits at most and one where the data leave
-// the answer open: a difference of two nearly equal data.
-void set_worked_back(std::int32_t slot, std::initializer_list<std::int32_t> data_slots,
-                     const std::function<double(const std::vector<double>&)>& value_of);
 
 // A stock concentration: 0.01 to 0.2, or half of the time 0.2 to 1.5.
 float draw_stock_concentration();

@@ -100,11 +100,13 @@ void generate_problem_16()
     const bool q_given = pair.q == pair.w;
     const double mq = compound_molar_mass(pair.q);
     const double mr = compound_molar_mass(pair.r);
-    set_slot_from_data(4, {3}, [q_given, mq, mr](const std::vector<double>& d) {
-        const double xq = q_given ? d[0] : 1.0 - d[0];
-        return xq / (xq * mq + (1.0 - xq) * mr) * mq * 100.0;
-    });
-    if (slot_digits(4) > 3) convert_data_slot(4, 3);
+    set_answer_from_data(
+        4, {3},
+        [q_given, mq, mr](const std::vector<double>& d) {
+            const double xq = q_given ? d[0] : 1.0 - d[0];
+            return xq / (xq * mq + (1.0 - xq) * mr) * mq * 100.0;
+        },
+        3);
     problem_texts.answer_text = slot_text(4) + "%";
     draw_problem_text(165, 560, 50);
     show_chemistry_fact(200, 160, 300);

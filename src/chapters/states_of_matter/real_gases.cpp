@@ -122,11 +122,13 @@ void generate_problem_26()
     // The attraction takes off much of the pressure where the gas is dense:
     // the digits the data leave after the difference.
     const double molar_mass = gas.molar_mass;
-    set_slot_from_data(4, {3, 2, 1, 8, 9}, [molar_mass](const std::vector<double>& d) {
-        const double moles = d[0] / molar_mass * 1000.0;
-        return moles * ((d[1] + 273.15) / (d[2] - moles * d[4]) * 0.082057 - d[3] / (d[2] * d[2]) * moles);
-    });
-    if (slot_digits(4) > 3) convert_data_slot(4, 3);
+    set_answer_from_data(
+        4, {3, 2, 1, 8, 9},
+        [molar_mass](const std::vector<double>& d) {
+            const double moles = d[0] / molar_mass * 1000.0;
+            return moles * ((d[1] + 273.15) / (d[2] - moles * d[4]) * 0.082057 - d[3] / (d[2] * d[2]) * moles);
+        },
+        3);
     set_slot_digits(5, t / v * n * 0.082057f, 3);
     problem_texts.answer_text = slot_text(4) + " atm; ideale: " + slot_text(5) + " atm";
     draw_problem_text(180, 580, 50);
