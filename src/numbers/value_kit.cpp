@@ -71,6 +71,14 @@ void set_slot_from_data(std::int32_t slot, std::initializer_list<std::int32_t> d
     set_slot_uncertainty(slot, static_cast<float>(value), static_cast<float>(uncertainty));
 }
 
+void set_answer_from_data(std::int32_t slot, std::initializer_list<std::int32_t> data_slots,
+                          const std::function<double(const std::vector<double>&)>& value_of, std::int32_t most_digits)
+{
+    set_slot_from_data(slot, data_slots, value_of);
+    if (!std::isfinite(slot_uncertainty(slot))) convert_data_slot(slot, 1);
+    if (slot_digits(slot) > most_digits) convert_data_slot(slot, most_digits);
+}
+
 float slot_value(std::int32_t slot)
 {
     return value_slots[slot].value;
@@ -99,6 +107,20 @@ std::int32_t slot_digits(std::int32_t slot)
 std::string slot_text(std::int32_t slot)
 {
     return std::string(strip_blanks(value_slots[slot].display_text));
+}
+
+std::string celsius_text(std::int32_t slot)
+{
+    const std::string text = slot_text(slot);
+    return text + (contains_power_of_ten(text) ? "@x2@@uo@C" : "@uo@C");
+}
+
+void show_whole_degrees(std::int32_t slot)
+{
+    const float value = slot_value(slot);
+    if (value < 100.0f || value >= 10000.0f || value != std::round(value)) return;
+    const std::int32_t whole_digits = value < 1000.0f ? 3 : 4;
+    if (slot_digits(slot) < whole_digits) convert_data_slot(slot, whole_digits);
 }
 
 void append_piece(std::string& text, std::string_view piece)

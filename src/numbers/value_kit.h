@@ -44,6 +44,11 @@ void set_slot_text(std::int32_t slot, std::string_view text);
 // uncertainty.
 void set_slot_from_data(std::int32_t slot, std::initializer_list<std::int32_t> data_slots,
                         const std::function<double(const std::vector<double>&)>& value_of);
+// set_slot_from_data for an answer of `most_digits` digits at most: one
+// where the data, each moved by its uncertainty, leave it open (two nearly
+// equal data whose difference would change sign).
+void set_answer_from_data(std::int32_t slot, std::initializer_list<std::int32_t> data_slots,
+                          const std::function<double(const std::vector<double>&)>& value_of, std::int32_t most_digits);
 float slot_value(std::int32_t slot);
 // The value as the slot's text shows it, rounded to its digits: what a
 // student computes with (the value itself may hold more).
@@ -54,6 +59,13 @@ float relative_uncertainty(std::int32_t slot);
 std::int32_t slot_digits(std::int32_t slot);
 // The slot's display text, left-adjusted and without trailing blanks.
 std::string slot_text(std::int32_t slot);
+// The slot's text and "°C": a power of ten stands a thin space from the
+// degree sign, which would otherwise read as part of its exponent.
+std::string celsius_text(std::int32_t slot);
+// A whole number of degrees from 100 to 9999 shown in fewer digits than
+// its whole part ("1.1•10@u2@"), written plainly ("110") as statements
+// give temperatures; the value stays.
+void show_whole_degrees(std::int32_t slot);
 
 // --- Texts ------------------------------------------------------------------
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "chapters/solutions/solutions_problems.h"
 #include "chemistry/molar_mass.h"
@@ -114,8 +115,16 @@ void generate_problem_20()
     append_piece(text, " ha tensione di vapore pari a " + slot_text(6) + " torr a " + slot_text(1) +
                            "@uo@C, mentre quella del solvente puro è pari a " + slot_text(5) +
                            " torr. Calcolare la massa molecolare del soluto");
-    // The drawn molar mass answers, not one worked back from the rounded data.
-    problem_texts.answer_text = slot_text(2) + " u.m.a.";
+    // Worked back from the data as shown, with the digits they carry, two at
+    // most as problem 22 gives.
+    const float solvent_molar_mass = compound_molar_mass(solvent_vapours.at(v - 1).compound);
+    set_answer_from_data(
+        7, {3, 4, 5, 6},
+        [solvent_molar_mass](const std::vector<double>& d) {
+            return d[0] / (d[1] / solvent_molar_mass * (d[2] / d[3] - 1.0));
+        },
+        2);
+    problem_texts.answer_text = slot_text(7) + " u.m.a.";
     draw_problem_text(180, 560, 50);
     show_chemistry_fact(260, 150, 300);
 }
@@ -273,11 +282,10 @@ void generate_problem_26()
                     4);
     if (app_state.version_number == text_version) {
         // The textbook's own numbers, which belong to the row its version draws.
-        value_slots[7].display_text = "80.0";
-        value_slots[9].display_text = "365.4";
-        value_slots[4].display_text = "77.56";
-        value_slots[3].display_text = "21.02";
-        value_slots[8].display_text = "88";
+        set_slot_text(7, "80.0");
+        set_slot_text(9, "365.4");
+        set_slot_text(4, "77.56");
+        set_slot_text(3, "21.02");
     }
     const std::string name = short_compound_name(c);
     problem_texts.problem_text =
@@ -286,8 +294,14 @@ void generate_problem_26()
         slot_text(4) + " g di " + name + " (@iT@@db@ = " + slot_text(1) + "@uo@C; @ik@@db@ = " + slot_text(2) +
         " kg•K/mol) bolle a " + slot_text(7) + "@uo@C. Sapendo che la massa molare di A è pari a " + slot_text(9) +
         " g/mol, calcolare la percentuale di molecole di A dissociate";
-    // The drawn percentage answers, not one worked back from the rounded data.
-    problem_texts.answer_text = slot_text(8) + "%";
+    // Worked back from the data as shown, two digits at most as problem 22
+    // gives: the rise gives the particles per molecule of A, one more than
+    // the fraction dissociated.
+    set_answer_from_data(
+        10, {7, 1, 2, 4, 9, 3},
+        [](const std::vector<double>& d) { return ((d[0] - d[1]) / d[2] * d[3] * 0.001 * d[4] / d[5] - 1.0) * 100.0; },
+        2);
+    problem_texts.answer_text = slot_text(10) + "%";
     draw_problem_text(180, 560, 40);
     show_chemistry_fact(280, 162, 300);
 }
@@ -312,6 +326,7 @@ void generate_problem_27()
     });
     last = v;
     convert_data_slot(5, 3);
+    show_whole_degrees(1);
     std::string& text = problem_texts.problem_text;
     text = "Confrontare l'abbassamento della tensione di vapore e la pressione osmotica a " + slot_text(1) +
            "@uo@C della soluzione ottenuta sciogliendo " + slot_text(3) +

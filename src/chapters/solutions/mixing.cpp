@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "chapters/solutions/solutions_problems.h"
 #include "chemistry/table_fields.h"
@@ -233,19 +234,28 @@ void generate_problem_13()
     const std::int32_t r = random_int(1, 8);
     if (r == 7) value_slots[wanted].value = random_real(0.8f * low, 0.95f * low);
     if (r == 8) value_slots[wanted].value = random_real(1.05f * high, 1.2f * high);
-    if (r >= 7) {
-        convert_data_slot(6, 3);
-        convert_data_slot(7, 3);
-    }
+    // The wanted concentration is a datum like the stocks, of three digits;
+    // where the stocks are nearly alike, of those that set it strictly
+    // between them, as the volume asked for needs.
+    const float exact = slot_value(wanted);
+    set_slot_digits(wanted, exact, 3);
+    const auto between_stocks = [&] {
+        const double c = slot_value(wanted);
+        return shown_below(low, c) && shown_below(c, high);
+    };
+    while (r < 7 && slot_digits(wanted) < 6 && !between_stocks())
+        set_slot_digits(wanted, exact, slot_digits(wanted) + 1);
     problem_texts.problem_text = "Calcolare il volume di " + formula + " " + slot_text(3) + " F da aggiungere a " +
                                  slot_text(4) + " mL di " + formula + " " + slot_text(5) +
                                  " F perché la concentrazione di ioni" +
                                  (k == 1 ? " " + cation_phrase(v) : anion_phrase(v)) +
                                  " nella soluzione risultante sia pari a " + slot_text(wanted) + " M";
-    const float rel =
-        k == 1 ? relative_uncertainty(3) + relative_uncertainty(6) + relative_uncertainty(4) + relative_uncertainty(5)
-               : relative_uncertainty(7) + relative_uncertainty(3) + relative_uncertainty(4) + relative_uncertainty(5);
-    set_slot_uncertainty(2, slot_value(2), rel * slot_value(2));
+    // The volume from the concentration as shown, not the one drawn: V c1 +
+    // V2 c2 = (V + V2) c.
+    set_answer_from_data(
+        2, {4, 5, 3, wanted},
+        [per_unit](const std::vector<double>& d) { return d[0] * (per_unit * d[1] - d[3]) / (d[3] - per_unit * d[2]); },
+        3);
     if (r == 7)
         problem_texts.answer_text = "Impossibile; la concentrazione da ottenere è troppo bassa ";
     else if (r == 8)
@@ -277,9 +287,15 @@ void generate_problem_14()
     const double first = slot_value(2);
     const double second = slot_value(4);
     const bool first_used_up = first * second_per_first <= second;
-    set_slot_digits(
-        6,
-        static_cast<float>(first_used_up ? first * (1.0 + second_per_first) : second * (1.0 + 1.0 / second_per_first)),
+    // A wanted concentration close to a stock's leaves fewer digits.
+    const double first_ions = pick.first.ions;
+    const double second_ions = pick.second.ions;
+    set_answer_from_data(
+        6, {2, 4, 3, 5, 7},
+        [first_ions, second_ions](const std::vector<double>& d) {
+            const double per_first = (first_ions * d[2] - d[4]) / (d[4] - second_ions * d[3]);
+            return std::min(d[0] * (1.0 + per_first), d[1] * (1.0 + 1.0 / per_first));
+        },
         3);
     problem_texts.answer_text =
         slot_text(6) + " mL, usando tutta" + (first_used_up ? " la prima soluzione" : " la seconda soluzione");

@@ -82,7 +82,9 @@ void generate_problem_16()
     set_slot_digits(3, static_cast<float>(random_int(25, 99)), 2);
     problem_texts.problem_text = "Le solubilità in acqua di " + compound_formula(c) +
                                  " a 25@uo@C e a 100@uo@C sono pari a " + slot_text(8) + " e " + slot_text(9) +
-                                 " g/L. Calcolare la formalità della soluzione satura a " + slot_text(3) + "@uo@C";
+                                 " g/L. Ammettendo che la solubilità dipenda dalla temperatura secondo la legge "
+                                 "@iS@ = @iS@@d0@exp(-@ia@/@iT@), calcolare la formalità della soluzione satura a " +
+                                 slot_text(3) + "@uo@C";
     const SolubilityCurve curve = solubility_curve(slot_value(8), slot_value(9));
     set_slot_digits(4, std::exp(-curve.a / (slot_value(3) + 273.15f)) * (curve.b / molar_mass), 2);
     problem_texts.answer_text = slot_text(4) + " F";

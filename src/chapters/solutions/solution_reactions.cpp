@@ -290,6 +290,14 @@ void set_reactant_amount(std::string& text, std::string_view lead, std::string_v
     }
 }
 
+// The moles of a reactant of problem 34 as the page gives them: slots
+// `amount` and `molarity` as set_reactant_amount wrote them.
+float given_moles(std::string_view species, std::int32_t amount, std::int32_t molarity)
+{
+    if (is_ionic(species)) return slot_value(amount) * slot_value(molarity) * 0.001f;
+    return slot_value(amount) / species_molar_mass(species);
+}
+
 }  // namespace
 
 void generate_problem_34()
@@ -325,9 +333,11 @@ void generate_problem_34()
     set_reactant_amount(text, " con ", sb, nb, q == 1, 3, 4);
     append_piece(text, " di " + sb + (is_ionic(sb) ? " " + slot_text(4) + " M" : ""));
     append_piece(text, " secondo l'equazione");
-    // Only the solutions of ions bring a volume.
+    // Only the solutions of ions bring a volume. The product follows from
+    // the amounts as the page gives them, the one in excess left over.
     const float volume = (is_ionic(sa) ? slot_value(1) : 0.0f) + (is_ionic(sb) ? slot_value(3) : 0.0f);
-    set_slot_digits(5, q == 1 ? x / volume * 1000.0f / ca * cc : nb / volume * 1000.0f / cb * cc, 3);
+    const float extent = std::min(given_moles(sa, 1, 2) / ca, given_moles(sb, 3, 4) / cb);
+    set_slot_digits(5, extent * cc / volume * 1000.0f, 3);
     draw_problem_text_and_equation(160, 582, 45, 95, skeleton_without_water(r), 95);
     show_chemistry_fact(270, 145, 300);
     problem_texts.answer_text = slot_text(5) + " M; " + balanced_equation(r);

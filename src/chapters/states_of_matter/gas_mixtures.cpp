@@ -3,6 +3,7 @@
 // reactions in a closed container.
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "chapters/states_of_matter/states_of_matter_problems.h"
 #include "chemistry/data_tables.h"
@@ -92,14 +93,20 @@ void generate_problem_16()
     const GasPair pair = draw_gas_pair(16, 10);
     set_mole_fraction(pair);
     // The number shown is Q's fraction, which the text gives as W's: the
-    // answer follows the text, from the fraction as shown.
+    // answer follows the text, from the fraction as shown, with the digits
+    // it carries.
     problem_texts.problem_text = "Calcolare la percentuale in peso d" + articulated_gas_name(pair.q) + pair.mixture() +
                                  " in cui la frazione molare di " + gas_name(pair.w) + " è pari a " + slot_text(3);
-    const float shown = slot_value_as_shown(3);
-    const float xq = pair.q == pair.w ? shown : 1.0f - shown;
-    const float mq = compound_molar_mass(pair.q);
-    const float mr = compound_molar_mass(pair.r);
-    set_slot_digits(4, xq / (xq * mq + (1.0f - xq) * mr) * mq * 100.0f, 3);
+    const bool q_given = pair.q == pair.w;
+    const double mq = compound_molar_mass(pair.q);
+    const double mr = compound_molar_mass(pair.r);
+    set_answer_from_data(
+        4, {3},
+        [q_given, mq, mr](const std::vector<double>& d) {
+            const double xq = q_given ? d[0] : 1.0 - d[0];
+            return xq / (xq * mq + (1.0 - xq) * mr) * mq * 100.0;
+        },
+        3);
     problem_texts.answer_text = slot_text(4) + "%";
     draw_problem_text(165, 560, 50);
     show_chemistry_fact(200, 160, 300);

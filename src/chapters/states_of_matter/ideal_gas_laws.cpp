@@ -38,9 +38,9 @@ GasSample draw_gas_sample(std::int32_t problem)
     return {unit, list_gas(gas_list_1, i)};
 }
 
-// The draws of problems 8, 9, 10 and 12: pressure (slot 1 in atm, slot 7 in
-// the unit), volume (slot 2), temperature (slot 4) and mass (slot 5), in
-// this order, rounded; returns the molar mass.
+// The draws of problems 8, 9, 10 and 12: pressure (slot 7 in the unit, slot
+// 1 the same in atm), volume (slot 2), temperature (slot 4) and mass (slot
+// 5), in this order, rounded; returns the molar mass.
 float draw_gas_sample_data(const GasSample& sample, bool unit_volume, float& molar_mass_uncertainty)
 {
     const float p = draw_scaled_exponent_first(-1, 0);
@@ -59,6 +59,10 @@ float draw_gas_sample_data(const GasSample& sample, bool unit_volume, float& mol
     convert_data_slot(5, random_int(3, 4));
     convert_data_slot(4, 3);
     convert_data_slot(7, random_int(3, 4));
+    // What follows works from the pressure the page gives in its unit; the
+    // value in atmospheres rounded on its own is never shown.
+    value_slots[1].value = slot_value(7) * to_atmospheres(sample.unit);
+    value_slots[1].uncertainty = slot_uncertainty(7) * to_atmospheres(sample.unit);
     return m;
 }
 
@@ -182,7 +186,7 @@ void generate_problem_3()
             "@uo@C. Sulla base della legge di Charles, a che temperatura deve essere portato il gas "
             "a pressione costante perché il volume occupato sia pari a " +
             slot_text(3) + " L?";
-        problem_texts.answer_text = slot_text(6) + "@uo@C";
+        problem_texts.answer_text = celsius_text(6);
     }
     draw_problem_text(180, 560, 50);
     show_chemistry_fact(180, 160, 300);
@@ -245,7 +249,7 @@ void generate_problem_5()
                                  std::string(pressure_unit(u)) + " e alla temperatura di " + slot_text(1) +
                                  "@uo@C. A quale temperatura deve essere portato il recipiente" +
                                  " perché la pressione divenga " + slot_text(4) + " atm?";
-    problem_texts.answer_text = slot_text(6) + "@uo@C";
+    problem_texts.answer_text = celsius_text(6);
     draw_problem_text(200, 560, 60);
     show_chemistry_fact(170, 160, 280);
 }
@@ -420,15 +424,18 @@ void generate_problem_14()
     });
     state.last_draw[14] = c;
     const std::int32_t k = random_int(1, 3);
+    // A closed-shell molecule has an even number of hydrogen and nitrogen
+    // atoms together.
+    if (k % 2 == 1 && (h + n) % 2 == 1) ++h;
     c *= k;
     h *= k;
     n *= k;
     o *= k;
     const float m = 12.01115f * static_cast<float>(c) + 1.00797f * static_cast<float>(h) +
-                    14.0f * static_cast<float>(n) + 15.9994f * static_cast<float>(o);
+                    14.0067f * static_cast<float>(n) + 15.9994f * static_cast<float>(o);
     set_slot_digits(1, static_cast<float>(c) / m * 1201.115f, 3);
     set_slot_digits(2, static_cast<float>(h) / m * 100.797f, 3);
-    set_slot_digits(3, static_cast<float>(n) / m * 1400.0f, 3);
+    set_slot_digits(3, static_cast<float>(n) / m * 1400.67f, 3);
 
     std::string& text = problem_texts.problem_text;
     text = "Un composto molecolare costituito da carbonio, idrogeno";
@@ -447,11 +454,10 @@ void generate_problem_14()
                            slot_text(6) + " g/L a " + slot_text(4) + "@uo@C e " + slot_text(5) + " torr");
 
     std::string& formula = problem_texts.answer_text;
-    formula = "C@d" + count_text(c) + "@H@d" + count_text(h) + "@";
+    formula = "C@d" + count_text(c) + "@H@d" + count_text(h) + "@N";
+    if (n >= 2) formula += "@d" + format_i(n, 1) + "@";
     if (o >= 1) formula += "O";
     if (o >= 2) formula += "@d" + format_i(o, 1) + "@";
-    formula += "N";
-    if (n >= 2) formula += "@d" + format_i(n, 1) + "@";
     draw_problem_text(160, 580, 50);
     show_chemistry_fact(180, 180, 380);
 }

@@ -65,9 +65,9 @@ void generate_problem_23()
     skip_random_draws(11);
     const KineticGas gas = pick_kinetic_gas(23);
     set_slot_digits(7, random_real(25.0f, 99.0f), 3);
-    problem_texts.problem_text =
-        "Calcolare la velocità quadratica media <@iv@@u2@> e il valore di <@iv@@u2@>@u1/2@ per le molecole di " +
-        gas_name(gas.compound, 40) + " a " + slot_text(7) + "@uo@C";
+    problem_texts.problem_text = "Calcolare la media dei quadrati delle velocità <@iv@@u2@> e il valore di "
+                                 "<@iv@@u2@>@u1/2@ per le molecole di " +
+                                 gas_name(gas.compound, 40) + " a " + slot_text(7) + "@uo@C";
     set_speed_square(gas, 3000.0f);
     const float root = std::sqrt(slot_value(1));
     value_slots[2].value = root;
@@ -124,7 +124,7 @@ void generate_problem_25()
                                  slot_text(7) + "@uo@C";
     const float t = ma / mb * (slot_value(7) + 273.15f) - 273.15f;
     set_slot_uncertainty(1, t, (ua / ma + relative_uncertainty(7) + ub / mb) * t);
-    problem_texts.answer_text = slot_text(1) + "@uo@C";
+    problem_texts.answer_text = celsius_text(1);
     draw_problem_text(200, 520, 50);
     show_chemistry_fact(280, 160, 300);
 }

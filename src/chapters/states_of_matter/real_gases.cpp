@@ -2,6 +2,7 @@
 // the ideal gas.
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "chapters/states_of_matter/states_of_matter_problems.h"
 #include "chemistry/molar_mass.h"
@@ -118,7 +119,16 @@ void generate_problem_26()
     const float n = slot_value(3) / gas.molar_mass * 1000.0f;
     const float t = slot_value(2) + 273.15f;
     const float v = slot_value(1);
-    set_slot_digits(4, n * (t / (v - n * slot_value(9)) * 0.082057f - slot_value(8) / (v * v) * n), 3);
+    // The attraction takes off much of the pressure where the gas is dense:
+    // the digits the data leave after the difference.
+    const double molar_mass = gas.molar_mass;
+    set_answer_from_data(
+        4, {3, 2, 1, 8, 9},
+        [molar_mass](const std::vector<double>& d) {
+            const double moles = d[0] / molar_mass * 1000.0;
+            return moles * ((d[1] + 273.15) / (d[2] - moles * d[4]) * 0.082057 - d[3] / (d[2] * d[2]) * moles);
+        },
+        3);
     set_slot_digits(5, t / v * n * 0.082057f, 3);
     problem_texts.answer_text = slot_text(4) + " atm; ideale: " + slot_text(5) + " atm";
     draw_problem_text(180, 580, 50);

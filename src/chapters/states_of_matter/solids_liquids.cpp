@@ -90,7 +90,7 @@ std::string_view lattice_name(const CubicMetal& metal)
 float cubic_cell_edge(const CubicMetal& metal)
 {
     const float atoms = static_cast<float>(2 * metal.lattice);
-    return std::pow(atoms * slot_value(2) / (slot_value(1) * physical_constants().avogadro_number), 0.333333f) * 1.0e7f;
+    return std::cbrt(atoms * slot_value(2) / (slot_value(1) * physical_constants().avogadro_number)) * 1.0e7f;
 }
 
 // Problem 33's ionic crystals: compound, formula units per cell and density
@@ -207,8 +207,8 @@ void generate_problem_33()
     float volume = m / slot_value(1) * physical_constants().atomic_mass_unit * 1.0e24f;
     if (crystal.units == '4') volume = volume * 4.0f;
     const float volume_uncertainty = (um / m + relative_uncertainty(1)) * volume;
-    const float edge = std::pow(volume, 0.3333f);
-    set_slot_uncertainty(3, edge, edge / volume * volume_uncertainty * 0.3333f);
+    const float edge = std::cbrt(volume);
+    set_slot_uncertainty(3, edge, edge / volume * volume_uncertainty / 3.0f);
     problem_texts.answer_text = slot_text(3) + " nm";
     draw_problem_text(200, 550, 50);
     show_chemistry_fact(170, 160, 280);

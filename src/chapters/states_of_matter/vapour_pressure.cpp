@@ -79,8 +79,10 @@ void generate_problem_35()
     set_slot_uncertainty(4, inverse_t, inverse_t * slot_uncertainty(3) / t);
     set_slot_uncertainty(5, inverse_tb, inverse_tb * slot_uncertainty(2) / tb);
     set_slot_uncertainty(6, slot_value(4) - slot_value(5), slot_uncertainty(4) + slot_uncertainty(5));
-    const float exponent = slot_value(1) * -120.27904f * slot_value(6);
-    set_slot_uncertainty(7, exponent, std::fabs(exponent) * (relative_uncertainty(1) + relative_uncertainty(6)));
+    // The constant as the page shows it, in its unit, back in kJ/mol.
+    const float b = slot_value_as_shown(9) / energy_factors[u - 1];
+    const float exponent = b * -120.27904f * slot_value(6);
+    set_slot_uncertainty(7, exponent, std::fabs(exponent) * (relative_uncertainty(9) + relative_uncertainty(6)));
     const float p = std::exp(slot_value(7));
     set_slot_uncertainty(8, p, p * slot_uncertainty(7));
     const std::int32_t w = random_int(1, 3);

@@ -79,6 +79,7 @@ void set_whole_degrees(std::int32_t slot, float celsius)
 {
     set_slot_digits(slot, celsius, 3);
     if (slot_value(slot) < 100.0f) convert_data_slot(slot, 2);
+    show_whole_degrees(slot);
 }
 
 // Water from ice to steam (problem 7): the temperatures of each variant and

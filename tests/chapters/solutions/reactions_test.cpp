@@ -89,6 +89,10 @@ TEST_F(ChapterFive, RedoxEquationsToBalance)
                 if (terms[i].species == "H@u+@") medium = " in soluzione acida";
             }
             EXPECT_EQ(g[0], medium);
+            // Ammonia in acid is the ammonium ion.
+            if (medium == " in soluzione acida") {
+                for (const Term& term : terms) EXPECT_NE(term.species, "NH@d3@") << answer_text();
+            }
             const std::string shown_equation = g[1];
             for (const Term& term : terms) {
                 if (!is_medium(term.species)) {
@@ -184,7 +188,8 @@ TEST_F(ChapterFive, ProductConcentrationAfterMixing)
     // molarity of an ion's solution.
     const std::string amount =
         "(?:" + number_group + " g di (\\S+)|" + number_group + " mL di (\\S+) " + number_group + " M)";
-    for_versions(34, reaction_sweep, [&](std::int32_t version) {
+    // Swept wide: the answer follows from the amounts shown.
+    for_versions(34, 3000, [&](std::int32_t version) {
         const auto g = match(statement(), "^@T1@@C1@Calcolare la concentrazione di (\\S+) nella soluzione ottenuta "
                                           "ponendo a reagire " +
                                               amount + " con " + amount + " secondo l'equazione (.+)$");
@@ -210,9 +215,23 @@ TEST_F(ChapterFive, ProductConcentrationAfterMixing)
         // The reactant that runs out decides the product.
         const double extent =
             std::min(ra.moles / coefficient_of(terms, ra.species), rb.moles / coefficient_of(terms, rb.species));
-        // Amounts shown with 3 digits each.
-        expect_shown_near(a[0], extent * coefficient_of(terms, g[0]) / (ra.litres + rb.litres), 0.01);
+        expect_shown_near(a[0], extent * coefficient_of(terms, g[0]) / (ra.litres + rb.litres), 1e-4);
     });
+}
+
+// The amounts as shown decide the product: the ion given in a solution of
+// 0.0699 M and nowhere diluted stays 0.0699 M. Nitrate and aluminium in
+// acid give the ammonium ion.
+TEST_F(ChapterFive, ProductConcentrationsOfTheAmountsShownAndAmmoniumInAcid)
+{
+    constexpr testing_support::VersionAnswer cases[] = {
+        {34, 14, "8.24•10@u-3@ M; 3ClO@d2@@u-@ + 4MnO@d4@@u-@ + 2H@d2@O = 3ClO@d4@@u-@ + 4MnO@d2@ + 4OH@u-@",
+         "8.21•10@u-3@ M, from the moles drawn"},
+        {34, 19, "0.0699 M; 3Cl@d2@ + IO@u-@ + 6OH@u-@ = 6Cl@u-@ + IO@d4@@u-@ + 3H@d2@O", "0.0696 M"},
+        {30, 133, "3NO@d3@@u-@ + 8Al + 30H@u+@ = 3NH@d4@@u+@ + 8Al@u3+@ + 9H@d2@O",
+         "3NO@d3@@u-@ + 8Al + 27H@u+@ = 3NH@d3@ + 8Al@u3+@ + 9H@d2@O"},
+    };
+    expect_answers(cases);
 }
 
 // The oxidation number of an element in a formula, from O -2, H +1, the

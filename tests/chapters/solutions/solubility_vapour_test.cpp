@@ -56,7 +56,9 @@ TEST_F(ChapterFive, SaturatedSolutions)
         const auto g = match(
             statement(), "^Le solubilità in acqua di " + formula + " a 25@uo@C e a 100@uo@C sono pari a " +
                              number_group + " e " + number_group +
-                             R"( g/L\. Calcolare la formalità della soluzione satura a )" + number_group + "@uo@C$");
+                             R"( g/L\. Ammettendo che la solubilità dipenda dalla temperatura secondo la legge )"
+                             "@iS@ = @iS@@d0@exp\\(-@ia@/@iT@\\), calcolare la formalità della soluzione satura a " +
+                             number_group + "@uo@C$");
         const double grams = solubility_at(shown_value(g[1]), shown_value(g[2]), shown_value(g[3]));
         EXPECT_GE(grams, shown_value(g[1]) * (1 - 1e-6));
         expect_shown_near(match(answer_text(), "^" + number_group + " F$")[0], grams / formula_mass(g[0]), 1e-4);

@@ -117,6 +117,13 @@ TEST_F(ChapterSix, NoRiseInTemperatureShowsNoHeat)
     EXPECT_EQ(found, 1);
 }
 
+TEST_F(ChapterSix, AHundredDegreesAreWrittenWhole)
+{
+    generate(5, 49);
+    EXPECT_NE(statement().find("per @it@ = 100@uo@C. Calcolare"), std::string::npos) << statement();
+    EXPECT_EQ(statement().find("•10@u2@@uo@C"), std::string::npos) << statement();
+}
+
 TEST_F(ChapterSix, SamplesInContactReachOneTemperature)
 {
     // Wide: the heat is rounded once from the temperatures given.
