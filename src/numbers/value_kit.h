@@ -39,9 +39,9 @@ void set_slot_uncertainty(std::int32_t slot, float value, float uncertainty);
 // text, with the digits the text writes.
 void set_slot_text(std::int32_t slot, std::string_view text);
 // value_of (the values of data_slots as shown, in that order) into slot,
-// with the uncertainty that each datum, moved by its own towards zero (a
-// fraction never past 100 %), adds to it; the digits follow from that
-// uncertainty.
+// with the uncertainty that each datum, moved by its own towards zero and
+// never past it (a fraction never past 100 %), adds to it; the digits
+// follow from that uncertainty.
 void set_slot_from_data(std::int32_t slot, std::initializer_list<std::int32_t> data_slots,
                         const std::function<double(const std::vector<double>&)>& value_of);
 float slot_value(std::int32_t slot);
