@@ -6,12 +6,14 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "chapters/electrochemistry/electrochemistry_problems.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
 #include "numbers/random_stream.h"
+#include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 
 namespace electrochemistry {
@@ -122,8 +124,13 @@ void generate_problem_12()
         std::string(half.half_reaction) + " è di " + slot_text(3) + (higher ? " V maggiore" : " V minore") +
         " di quello di un elettrodo simile in cui [" + ion + "] = " + slot_text(2) +
         " M. Calcolare la concentrazione di ioni " + ion + " nel primo elettrodo";
-    set_slot_digits(
-        4, concentration_from_potential(slot_value(2), higher ? 1.0f : -1.0f, half.electrons, slot_value(3)), 3);
+    // From the potential and the concentration shown, with the digits they
+    // leave.
+    const double sign = higher ? 1.0 : -1.0;
+    const double n = half.electrons;
+    set_slot_from_data(4, {3, 2}, [sign, n](const std::vector<double>& d) {
+        return d[1] * std::pow(10.0, sign * n * d[0] / static_cast<double>(nernst_slope));
+    });
     problem_texts.answer_text = slot_text(4) + " M";
     draw_problem_text(170, 540, 50);
     show_chemistry_fact(280, 160, 300);

@@ -7,12 +7,14 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "chapters/electrochemistry/electrochemistry_problems.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
 #include "numbers/random_stream.h"
+#include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 #include "text/drawing_kit.h"
 
@@ -257,7 +259,14 @@ void generate_problem_9()
     skip_random_draws(3);
     const ShowableReaction drawn = draw_reaction_with_showable_constant();
     const CellReaction& cell = cell_reaction_table[drawn.row - 1];
-    set_slot_digits(5, ten_to(slot_value(6)), 3);
+    // K = 10^(n·E°/0.0592) from the potentials shown, with the digits they
+    // leave (a hundredth of a volt moves log K by 0.17 an electron); the
+    // hydrogen electrode, never stated, is exactly zero.
+    const double sign = drawn.choice == 2 ? -1.0 : 1.0;
+    const double n = cell.electrons;
+    set_slot_from_data(5, {1, 2}, [sign, n](const std::vector<double>& e) {
+        return std::pow(10.0, sign * n * (e[0] - e[1]) / static_cast<double>(nernst_slope));
+    });
     static constexpr CoupleWords words = {"@T1@@C1@Per la semireazione ",
                                           ", @iE@@u0@ = ",
                                           " V.",

@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "support/chapter_fixture.h"
 #include "support/shown_numbers.h"
@@ -31,6 +34,18 @@ inline std::int32_t shown_digits(std::string_view text)
 {
     return testing_support::shown(text).digits;
 }
+
+// The relative uncertainty of a datum shown with d digits: 3 units of its
+// last digit.
+double relative_uncertainty(std::string_view shown);
+// The digits of a result whose uncertainty is u: from its leading digit
+// down to the leading digit of u, one at least.
+std::int32_t digits_for(double value, double u);
+// The digits a result leaves from the data shown: each datum moved by 3
+// units of its last digit towards zero, never past it, adds what it moves
+// the result.
+std::int32_t digits_from_data(const std::function<double(const std::vector<double>&)>& result_of,
+                              const std::vector<std::string>& data);
 
 // The shown number is the computed one rounded to its last digit, within
 // `slack` more for what the rounding of the data shown carries into it.

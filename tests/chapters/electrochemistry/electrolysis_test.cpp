@@ -11,21 +11,6 @@
 namespace electrochemistry_test {
 namespace {
 
-// The relative uncertainty of a datum shown with d digits: 3 units of its
-// last digit.
-double relative_uncertainty(const std::string& shown)
-{
-    return 3.0 * last_digit(shown) / std::abs(shown_value(shown));
-}
-
-// The digits of a result whose uncertainty is u: from its leading digit
-// down to the leading digit of u.
-std::int32_t digits_for(double value, double u)
-{
-    const auto exponent = [](double x) { return static_cast<std::int32_t>(std::floor(std::log10(std::abs(x)))); };
-    return std::max(1, exponent(value) - exponent(u) + 1);
-}
-
 TEST_F(ChapterEight, ElectronsCarriedByACurrent)
 {
     const std::map<std::string, double> seconds = {{"s", 1.0}, {"min", 60.0}, {"ore", 3600.0}};

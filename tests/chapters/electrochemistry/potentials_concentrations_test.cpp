@@ -52,10 +52,19 @@ TEST_F(ChapterEight, IonConcentrationOfAnElectrode)
         EXPECT_EQ(g[4], g[0]);
         EXPECT_EQ(g[6], g[0]);
         EXPECT_EQ(ion_charge(g[0]), electrons);
-        const double difference = (g[3] == "maggiore" ? 1.0 : -1.0) * shown_value(g[2]);
-        EXPECT_TRUE(shows(match(answer_text(), "^" + number_group + " M$")[0],
-                          first_concentration(shown_value(g[5]), electrons, difference)));
+        const double sign = g[3] == "maggiore" ? 1.0 : -1.0;
+        const auto concentration_of = [&](const std::vector<double>& d) {
+            return first_concentration(d[1], electrons, sign * d[0]);
+        };
+        const std::string shown = match(answer_text(), "^" + number_group + " M$")[0];
+        EXPECT_TRUE(shows(shown, concentration_of({shown_value(g[2]), shown_value(g[5])})));
+        EXPECT_EQ(shown_digits(shown), digits_from_data(concentration_of, {g[2], g[5]})) << statement();
     });
+    // Once three digits whatever the data: 0.130 V over three electrons
+    // leaves the concentration within 40 %.
+    constexpr testing_support::VersionAnswer from_data[] = {{12, 3, "9.•10@u-9@ M", "8.68•10@u-9@ M"},
+                                                            {12, 1, "6.9•10@u-3@ M", "6.92•10@u-3@ M"}};
+    expect_answers(from_data);
 }
 
 TEST_F(ChapterEight, SolubilityProductFromACell)
