@@ -8,6 +8,7 @@
 #include "chapters/final_problems/final_problems_problems.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/equation_text.h"
+#include "chemistry/standard_potentials.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
@@ -54,21 +55,22 @@ constexpr std::array<Fuel, 7> fuels{{
     {423, "-2058"},
 }};
 
-// M2+/M couples in order of falling standard potential (V).
+// M2+/M couples in order of falling standard potential.
 struct Metal {
     std::string_view symbol;
-    std::string_view potential;
+    std::string_view half_reaction;
 };
 constexpr std::array<Metal, 8> metals{{
-    {"Hg", "0.851"},
-    {"Cu", "0.342"},
-    {"Pb", "-.126"},
-    {"Sn", "-.136"},
-    {"Ni", "-.230"},
-    {"Cd", "-.403"},
-    {"Fe", "-.409"},
-    {"Zn", "-.763"},
+    {"Hg", "Hg@u2+@ + 2e = Hg"},
+    {"Cu", "Cu@u2+@ + 2e = Cu"},
+    {"Pb", "Pb@u2+@ + 2e = Pb"},
+    {"Sn", "Sn@u2+@ + 2e = Sn"},
+    {"Ni", "Ni@u2+@ + 2e = Ni"},
+    {"Cd", "Cd@u2+@ + 2e = Cd"},
+    {"Fe", "Fe@u2+@ + 2e = Fe"},
+    {"Zn", "Zn@u2+@ + 2e = Zn"},
 }};
+static_assert(std::ranges::all_of(metals, [](const Metal& m) { return !standard_potential(m.half_reaction).empty(); }));
 constexpr std::int32_t lead = 3, tin = 4, cadmium = 6, iron = 7;
 
 }  // namespace
@@ -300,8 +302,8 @@ void generate_problem_8()
         if ((a == tin && b == lead) || (a == iron && b == cadmium)) return false;
         set_slot_digits(1, 0.001f * static_cast<float>(random_int(10, 90)), 2);
         set_slot_digits(2, 0.001f * static_cast<float>(random_int(10, 90)), 2);
-        set_slot_text(3, metals[a - 1].potential);
-        set_slot_text(4, metals[b - 1].potential);
+        set_slot_text(3, standard_potential(metals[a - 1].half_reaction));
+        set_slot_text(4, standard_potential(metals[b - 1].half_reaction));
         potential = slot_value(4) - slot_value(3) + 0.0296f * std::log10(slot_value(2) / slot_value(1));
         set_slot_digits(5, potential, 3);
         return slot_value(5) >= 0.1f;
@@ -313,7 +315,7 @@ void generate_problem_8()
     const std::string cell = anode + " / " + anode + "@u2+@ " + slot_text(1) + " M, " + slot_text(6) + " mL // " +
                              cathode + "@u2+@ " + slot_text(2) + " M, " + slot_text(7) + " mL / " + cathode;
     set_slot_digits(8, static_cast<float>(random_int(100, 250)), 3);
-    problem_texts.problem_text = "@T1@@C1@Calcolare la differenza di potenziale della pila: " + cell +
+    problem_texts.problem_text = "@T1@@C1@Calcolare la differenza di potenziale a 25@uo@C della pila: " + cell +
                                  ", e per quanto tempo essa potrebbe teoricamente erogare una corrente di " +
                                  slot_text(8) + " mA [@iE@@u0@(" + anode + "@u2+@/" + anode + ") = " + slot_text(3) +
                                  " V; @iE@@u0@(" + cathode + "@u2+@/" + cathode + ") = " + slot_text(4) + " V]";

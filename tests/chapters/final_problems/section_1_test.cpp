@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <string>
 
 #include "answer_sweep.h"
@@ -14,6 +15,10 @@ namespace {
 const std::string body_centred = "Li Na K Rb Cs Ba V Nb Ta Cr Mo W Fe";
 const std::string face_centred = "Ca Sr Rh Ir Ni Pd Pt Cu Ag Au";
 const std::string metal_order = "Hg Cu Pb Sn Ni Cd Fe Zn";  // falling potential
+// M2+/M at 25 °C, as chapter 8 states the couples it shares.
+const std::map<std::string, std::string> metal_potentials = {{"Hg", "0.851"},   {"Cu", "0.3419"}, {"Pb", "-0.1262"},
+                                                             {"Sn", "-0.1375"}, {"Ni", "-0.257"}, {"Cd", "-0.4030"},
+                                                             {"Fe", "-0.447"},  {"Zn", "-0.7618"}};
 
 std::size_t symbol_position(const std::string& list, const std::string& symbol)
 {
@@ -108,11 +113,14 @@ const AnswerCheck section_one_rows[] = {
          EXPECT_TRUE(agrees(a.number(2), ph_of({{acid - added, salt + added, ka}})));
      }},
     {8,
-     "pila: ([A-Z][a-z]) / [A-Z][a-z]@u2\\+@ NUM M, NUM mL // ([A-Z][a-z])@u2\\+@ NUM M, NUM mL / [A-Z][a-z], .* "
+     "potenziale a 25@uo@C della pila: ([A-Z][a-z]) / [A-Z][a-z]@u2\\+@ NUM M, NUM mL // ([A-Z][a-z])@u2\\+@ NUM M, "
+     "NUM mL / [A-Z][a-z], .* "
      "corrente di NUM mA \\[@iE@@u0@\\([^)]*\\) = NUM V; @iE@@u0@\\([^)]*\\) = NUM V\\]$",
      "^NUM V; NUM (s|min|h)$",
      [](const Groups& s, const Groups& a) {
          const double ca = s.value(2), va = s.value(3), cc = s.value(5), vc = s.value(6);
+         EXPECT_EQ(s[8], metal_potentials.at(s[1]));
+         EXPECT_EQ(s[9], metal_potentials.at(s[4]));
          const double standard = s.value(9) - s.value(8);
          EXPECT_TRUE(agrees(a.number(1), standard + nernst_slope / 2.0 * std::log10(cc / ca)));
          EXPECT_GE(a.value(1), 0.1);
