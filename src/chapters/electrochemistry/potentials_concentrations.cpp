@@ -155,13 +155,18 @@ void generate_problem_13()
     set_slot_digits(3, nernst_slope / static_cast<float>(salt.electrons) * decimal_log(slot_value(1) / slot_value(2)),
                     3);
     const std::string formula(salt.formula);
-    problem_texts.problem_text = "La differenza di potenziale tra un elettrodo a" + value_slots[12].input_text +
-                                 " con [" + value_slots[11].input_text + "] = " + slot_text(1) +
-                                 " M ed uno contenente una soluzione satura di " + formula + " è pari a " +
-                                 slot_text(3) + " V. Calcolare il prodotto di solubilità di " + formula;
-    // Back from the potential as shown.
-    value_slots[4].value = concentration_from_potential(slot_value(1), -1.0f, salt.electrons, slot_value(3));
-    set_slot_digits(5, bb * integer_power(slot_value(4), a + b), 2);
+    problem_texts.problem_text = "La differenza di potenziale a 25@uo@C tra un elettrodo a" +
+                                 value_slots[12].input_text + " con [" + value_slots[11].input_text +
+                                 "] = " + slot_text(1) + " M ed uno contenente una soluzione satura di " + formula +
+                                 " è pari a " + slot_text(3) + " V. Calcolare il prodotto di solubilità di " + formula;
+    // Back from the potential and the concentration as shown, with the
+    // digits they leave: the potential's last digit alone may move the
+    // product by half of it.
+    const double n = salt.electrons;
+    set_slot_from_data(5, {1, 3}, [n, bb, a, b](const std::vector<double>& d) {
+        const double saturated = d[0] * std::pow(10.0, -n * d[1] / static_cast<double>(nernst_slope));
+        return static_cast<double>(bb) * std::pow(saturated, a + b);
+    });
     problem_texts.answer_text = slot_text(5);
     draw_problem_text(180, 570, 45);
     show_chemistry_fact(170, 150, 280);

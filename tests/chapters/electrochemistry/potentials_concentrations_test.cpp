@@ -72,7 +72,7 @@ TEST_F(ChapterEight, SolubilityProductFromACell)
     std::int32_t lead_iodide = 0;
     for_versions(13, versions_per_problem, [&] {
         const auto g =
-            match(statement(), "^La differenza di potenziale tra un elettrodo a(d argento| piombo| mercurio) "
+            match(statement(), "^La differenza di potenziale a 25@uo@C tra un elettrodo a(d argento| piombo| mercurio) "
                                "con \\[([^\\]]+)\\] = " +
                                    number_group + " M ed uno contenente una soluzione satura di (\\S+) è pari a " +
                                    number_group + " V\\. Calcolare il prodotto di solubilità di (\\S+)$");
@@ -80,9 +80,13 @@ TEST_F(ChapterEight, SolubilityProductFromACell)
         const std::int32_t electrons = ion_charge(g[1]);
         // One cation per formula unit; two anions where the formula ends in a 2.
         const double anions = g[3].ends_with("@d2@") ? 2.0 : 1.0;
+        const auto product_of = [&](const std::vector<double>& d) {
+            return std::pow(anions, anions) * std::pow(first_concentration(d[0], electrons, -d[1]), 1.0 + anions);
+        };
         const double saturated = first_concentration(shown_value(g[2]), electrons, -shown_value(g[4]));
-        const double product = std::pow(anions, anions) * std::pow(saturated, 1.0 + anions);
-        EXPECT_TRUE(shows(match(answer_text(), "^" + number_group + "$")[0], product));
+        const std::string shown = match(answer_text(), "^" + number_group + "$")[0];
+        EXPECT_TRUE(shows(shown, product_of({shown_value(g[2]), shown_value(g[4])})));
+        EXPECT_EQ(shown_digits(shown), digits_from_data(product_of, {g[2], g[4]})) << statement();
         if (g[3] == "PbI@d2@") {
             // Ksp 9.8•10^-9: the saturated solution holds 1.35•10^-3 M of
             // lead, within the rounding of the potential shown.
