@@ -1,6 +1,5 @@
 #include "electrochemistry_fixture.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "chapters/electrochemistry/electrochemistry_chapter.h"
@@ -19,26 +18,12 @@ double relative_uncertainty(std::string_view shown)
     return 3.0 * last_digit(shown) / std::abs(shown_value(shown));
 }
 
-std::int32_t digits_for(double value, double u)
-{
-    const auto exponent = [](double x) { return static_cast<std::int32_t>(std::floor(std::log10(std::abs(x)))); };
-    return std::max(1, exponent(value) - exponent(u) + 1);
-}
-
 std::int32_t digits_from_data(const std::function<double(const std::vector<double>&)>& result_of,
                               const std::vector<std::string>& data)
 {
-    std::vector<double> values;
-    for (const std::string& d : data) values.push_back(shown_value(d));
-    const double result = result_of(values);
-    double u = 0.0;
-    for (std::size_t i = 0; i < data.size(); ++i) {
-        std::vector<double> moved = values;
-        const double step = 3.0 * last_digit(data[i]);
-        moved[i] = moved[i] > 0.0 ? std::max(moved[i] - step, 0.0) : std::min(moved[i] + step, 0.0);
-        u += std::abs(result_of(moved) - result);
-    }
-    return digits_for(result, u);
+    std::vector<testing_support::Shown> shown;
+    for (const std::string& d : data) shown.push_back(testing_support::shown(d));
+    return testing_support::digits_data_leave(result_of, shown);
 }
 
 std::int32_t ion_charge(std::string_view ion)

@@ -17,6 +17,7 @@
 namespace electrochemistry_test {
 
 using testing_support::atomic_mass_named;
+using testing_support::digits_for_uncertainty;
 using testing_support::match;
 using testing_support::number_group;
 using testing_support::shown_value;
@@ -38,12 +39,8 @@ inline std::int32_t shown_digits(std::string_view text)
 // The relative uncertainty of a datum shown with d digits: 3 units of its
 // last digit.
 double relative_uncertainty(std::string_view shown);
-// The digits of a result whose uncertainty is u: from its leading digit
-// down to the leading digit of u, one at least.
-std::int32_t digits_for(double value, double u);
-// The digits a result leaves from the data shown: each datum moved by 3
-// units of its last digit towards zero, never past it, adds what it moves
-// the result.
+// The digits a result leaves from the data shown, as the book's rule
+// gives them.
 std::int32_t digits_from_data(const std::function<double(const std::vector<double>&)>& result_of,
                               const std::vector<std::string>& data);
 

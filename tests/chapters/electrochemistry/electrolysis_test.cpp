@@ -24,7 +24,7 @@ TEST_F(ChapterEight, ElectronsCarriedByACurrent)
         EXPECT_EQ(shown_digits(g[0]), 2);
         EXPECT_EQ(shown_digits(g[2]), 3);
         const double u = moles * (relative_uncertainty(g[0]) + relative_uncertainty(g[2]));
-        EXPECT_EQ(shown_digits(a[0]), digits_for(moles, u));
+        EXPECT_EQ(shown_digits(a[0]), digits_for_uncertainty(moles, u));
     });
 }
 
