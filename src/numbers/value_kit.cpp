@@ -77,6 +77,13 @@ void set_slot_from_data(std::int32_t slot, std::initializer_list<std::int32_t> d
     set_slot_uncertainty(slot, static_cast<float>(value), static_cast<float>(uncertainty));
 }
 
+void set_slot_from_data(std::int32_t slot, std::initializer_list<std::int32_t> data_slots,
+                        const std::function<double(const std::vector<double>&)>& value_of, std::int32_t most)
+{
+    set_slot_from_data(slot, data_slots, value_of);
+    if (slot_digits(slot) > most) set_slot_digits(slot, slot_value(slot), most);
+}
+
 float slot_value(std::int32_t slot)
 {
     return value_slots[slot].value;

@@ -44,6 +44,10 @@ void set_slot_text(std::int32_t slot, std::string_view text);
 // follow from that uncertainty.
 void set_slot_from_data(std::int32_t slot, std::initializer_list<std::int32_t> data_slots,
                         const std::function<double(const std::vector<double>&)>& value_of);
+// The same with `most` digits at most, for an answer that the book shows
+// with fewer digits than its data would allow.
+void set_slot_from_data(std::int32_t slot, std::initializer_list<std::int32_t> data_slots,
+                        const std::function<double(const std::vector<double>&)>& value_of, std::int32_t most);
 float slot_value(std::int32_t slot);
 // The value as the slot's text shows it, rounded to its digits: what a
 // student computes with (the value itself may hold more).

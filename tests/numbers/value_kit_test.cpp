@@ -82,6 +82,14 @@ TEST(ValueKit, AnAnswerFromDataTakesTheDigitsItsDataLeave)
         set_slot_from_data(3, {1, 2}, c.value_of);
         EXPECT_EQ(slot_text(3), c.text) << c.first << ' ' << c.second;
     }
+    // An answer the book shows with fewer digits keeps them.
+    set_slot_digits(1, 2.004f, 4);
+    set_slot_digits(2, 3.0f, 4);
+    const auto product = [](const std::vector<double>& d) { return d[0] * d[1]; };
+    set_slot_from_data(3, {1, 2}, product);
+    EXPECT_EQ(slot_text(3), "6.01");
+    set_slot_from_data(3, {1, 2}, product, 2);
+    EXPECT_EQ(slot_text(3), "6.0");
 }
 
 }  // namespace
