@@ -159,14 +159,17 @@ void generate_problem_13()
                                  value_slots[12].input_text + " con [" + value_slots[11].input_text +
                                  "] = " + slot_text(1) + " M ed uno contenente una soluzione satura di " + formula +
                                  " è pari a " + slot_text(3) + " V. Calcolare il prodotto di solubilità di " + formula;
-    // Back from the potential and the concentration as shown, with the
-    // digits they leave: the potential's last digit alone may move the
-    // product by half of it.
+    // Back from the potential and the concentration as shown, two digits or
+    // fewer where they leave fewer: the potential's last digit alone may
+    // move the product by half of it.
     const double n = salt.electrons;
-    set_slot_from_data(5, {1, 3}, [n, bb, a, b](const std::vector<double>& d) {
-        const double saturated = d[0] * std::pow(10.0, -n * d[1] / static_cast<double>(nernst_slope));
-        return static_cast<double>(bb) * std::pow(saturated, a + b);
-    });
+    set_slot_from_data(
+        5, {1, 3},
+        [n, bb, a, b](const std::vector<double>& d) {
+            const double saturated = d[0] * std::pow(10.0, -n * d[1] / static_cast<double>(nernst_slope));
+            return static_cast<double>(bb) * std::pow(saturated, a + b);
+        },
+        2);
     problem_texts.answer_text = slot_text(5);
     draw_problem_text(180, 570, 45);
     show_chemistry_fact(170, 150, 280);
