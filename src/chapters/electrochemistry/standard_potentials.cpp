@@ -287,8 +287,14 @@ void generate_problem_10()
     const std::int32_t v = pick_problem_variant(8, electrochemistry_state.last_variant[10], 1);
     const ConcentrationElectrode& electrode = concentration_cell_table[v - 1];
     draw_concentration_pair(5);
-    const float n = static_cast<float>(electrode.electrons);
-    set_slot_digits(3, nernst_slope / n * std::abs(decimal_log(slot_value(1) / slot_value(2))), 3);
+    // Three digits, fewer where the two concentrations are close.
+    const double n = electrode.electrons;
+    set_slot_from_data(
+        3, {1, 2},
+        [n](const std::vector<double>& c) {
+            return static_cast<double>(nernst_slope) / n * std::abs(std::log10(c[0] / c[1]));
+        },
+        3);
     problem_texts.problem_text =
         "@T1@@C1@Calcolare la differenza di potenziale a 25@uo@C di una pila costituita da due elettrodi " +
         std::string(electrode.preposition) + " " + std::string(electrode.metal) + " in cui [" +

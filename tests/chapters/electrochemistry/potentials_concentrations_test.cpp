@@ -113,17 +113,29 @@ TEST_F(ChapterEight, ChlorocomplexFormationConstant)
         const std::string ion = g[0];
         const std::string complex = g[1];
         const double chlorides = std::stod(match(complex, "^XCl@d([0-9])@")[0]);
-        const double volume = shown_value(g[2]) + shown_value(g[4]);
-        const double free_ion = first_concentration(shown_value(g[7]), ion_charge(ion), -shown_value(g[6]));
-        const double bound = shown_value(g[3]) * shown_value(g[2]) / volume - free_ion;
-        const double chloride = shown_value(g[5]) * shown_value(g[4]) / volume - chlorides * bound;
-        EXPECT_GT(chloride, 0.0);
-        const double formation = bound / (std::pow(chloride, chlorides) * free_ion);
         const std::string ligands = " + " + std::to_string(static_cast<int>(chlorides)) + "Cl@u-@";
         const bool forms = g[8] == ion + ligands + " = " + complex;
         EXPECT_TRUE(forms || g[8] == complex + " = " + ion + ligands) << g[8];
-        EXPECT_TRUE(shows(match(answer_text(), "^" + number_group + "$")[0], forms ? formation : 1.0 / formation));
+        // d: the ion's and the chloride's volumes and molarities, the
+        // potential and the reference concentration.
+        const auto constant_of = [&](const std::vector<double>& d) {
+            const double volume = d[0] + d[2];
+            const double free_ion = first_concentration(d[5], ion_charge(ion), -d[4]);
+            const double bound = d[1] * d[0] / volume - free_ion;
+            const double chloride = d[3] * d[2] / volume - chlorides * bound;
+            EXPECT_GT(chloride, 0.0);
+            const double formation = bound / (std::pow(chloride, chlorides) * free_ion);
+            return forms ? formation : 1.0 / formation;
+        };
+        const std::vector<std::string> data = {g[2], g[3], g[4], g[5], g[6], g[7]};
+        std::vector<double> values;
+        for (const std::string& d : data) values.push_back(shown_value(d));
+        const std::string shown = match(answer_text(), "^" + number_group + "$")[0];
+        EXPECT_TRUE(shows(shown, constant_of(values)));
+        EXPECT_EQ(shown_digits(shown), std::min(2, digits_from_data(constant_of, data))) << statement();
     });
+    constexpr testing_support::VersionAnswer from_data[] = {{14, 3, "4.•10@u-11@", "3.8•10@u-11@"}};
+    expect_answers(from_data);
 }
 
 }  // namespace
