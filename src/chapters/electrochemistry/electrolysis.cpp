@@ -155,7 +155,9 @@ void generate_problem_4()
     float seconds = slot_value(1) / (slot_value(6) * slot_value(2) * gas_constant) * two_faraday;
     if (millilitres) seconds *= 0.001f;
     if (oxygen) seconds *= 2.0f;
-    const float uncertainty = std::abs(seconds) * summed_relative_uncertainty({2, 1});
+    // The temperature's two digits leave three kelvin, about a percent.
+    const float uncertainty =
+        std::abs(seconds) * (summed_relative_uncertainty({2, 1}) + slot_uncertainty(5) / slot_value(6));
     float per_second = 1.0f;
     std::string_view unit = " s";
     if (seconds >= 3600.0f) {

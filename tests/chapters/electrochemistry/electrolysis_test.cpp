@@ -87,7 +87,14 @@ TEST_F(ChapterEight, TimeToEvolveHydrogenOrOxygen)
         const auto a = match(answer_text(), "^" + number_group + " (s|min|ore)$");
         EXPECT_EQ(a[1], seconds < 60.0 ? "s" : seconds < 3600.0 ? "min" : "ore") << seconds;
         EXPECT_TRUE(shows(a[0], seconds * per_second.at(a[1])));
+        // The temperature's two digits leave three kelvin.
+        const double u = seconds * (relative_uncertainty(g[0]) + relative_uncertainty(g[4]) +
+                                    3.0 * last_digit(g[3]) / (shown_value(g[3]) + 273.15));
+        EXPECT_EQ(shown_digits(a[0]), digits_for_uncertainty(seconds * per_second.at(a[1]), u * per_second.at(a[1])))
+            << statement();
     });
+    constexpr testing_support::VersionAnswer with_temperature[] = {{4, 2, "54 ore", "53.6 ore"}};
+    expect_answers(with_temperature);
 }
 
 }  // namespace
