@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "chapters/final_problems/final_problems_problems.h"
 #include "chemistry/data_tables.h"
@@ -103,7 +104,9 @@ void generate_problem_1()
                                  "il cromo in Cr@d2@O@d7@@u2-@, e il dicromato ottenuto ossida esattamente " +
                                  slot_text(3) + " mL di Fe@u2+@ " + slot_text(4) +
                                  " M a Fe@u3+@, riducendosi a Cr@u3+@. Calcolare la percentuale di cromo nell'acciaio";
-    set_slot_digits(5, slot_value(4) * slot_value(3) / (3.0f * slot_value(1)) * 5.1996f, 3);
+    // Three digits, fewer where the data leave fewer.
+    set_slot_from_data(
+        5, {1, 3, 4}, [](const std::vector<double>& d) { return d[2] * d[1] / (3.0 * d[0]) * 5.1996; }, 3);
     problem_texts.answer_text = slot_text(5) + "%";
     pose_problem({170, 540, 50}, {270, 160, 300});
 }
@@ -132,10 +135,12 @@ void generate_problem_2()
         "carbonati con un eccesso di Ba@u2+@, " +
         slot_text(4) + " mL della soluzione risultante vengono titolati da " + slot_text(5) + " mL di HCl " +
         slot_text(7) + " M. Determinare la percentuale in volume di CO@d2@ nell'aria";
-    set_slot_digits(8,
-                    (slot_value(3) - slot_value(7) * slot_value(5) / slot_value(4)) * 0.001f * slot_value(2) /
-                        (2.0f * slot_value(1)) * 2240.0f,
-                    2);
+    // What the carbon dioxide took is a small difference of the NaOH put in
+    // and left: two digits, fewer where the data leave fewer.
+    set_slot_from_data(
+        8, {1, 2, 3, 4, 5, 7},
+        [](const std::vector<double>& d) { return (d[2] - d[5] * d[4] / d[3]) * 0.001 * d[1] / (2.0 * d[0]) * 2240.0; },
+        2);
     problem_texts.answer_text = slot_text(8) + "% in volume";
     pose_problem({190, 560, 40}, {260, 155, 280});
 }
@@ -192,7 +197,20 @@ void generate_problem_4()
                                  " torr. Calcolare l'entalpia di vaporizzazione e il valore della pressione "
                                  "per cui si ha ebollizione a " +
                                  slot_text(5) + "@uo@C";
-    set_vaporisation_results();
+    // From two boiling points a few degrees apart: three digits, fewer where
+    // the data leave fewer.
+    const auto enthalpy = [](const std::vector<double>& d) {
+        return static_cast<double>(
+            vaporisation_enthalpy(static_cast<float>(d[0]), static_cast<float>(d[1]), static_cast<float>(d[2])));
+    };
+    set_slot_from_data(7, {1, 3, 4}, enthalpy, 3);
+    set_slot_from_data(
+        8, {1, 3, 4, 5},
+        [&enthalpy](const std::vector<double>& d) {
+            return static_cast<double>(vapour_pressure_at(static_cast<float>(d[0]), static_cast<float>(enthalpy(d)),
+                                                          static_cast<float>(d[3])));
+        },
+        3);
     problem_texts.answer_text = slot_text(7) + " kJ/mol; " + slot_text(8) + " torr";
     pose_problem({160, 480, 50}, {200, 160, 300});
 }
@@ -247,12 +265,16 @@ void generate_problem_6()
                                  "@uo@C. Calcolare le pressioni parziali dei componenti la miscela di "
                                  "equilibrio a questa temperatura, sapendo che per la reazione " +
                                  shown_equation + " a " + slot_text(2) + "@uo@C @iK@ = " + slot_text(5);
-    const float cooled = slot_value(1) * kelvin(slot_value(2)) / kelvin(slot_value(6));
-    const float b = 1.0f / slot_value(5) + cooled;
-    const float compound = (b - std::sqrt(b * b - cooled * cooled)) * 0.5f;
-    set_slot_digits(3, compound, 2);
+    // d: the pressure, the two temperatures and K as shown.
+    const auto cooled = [](const std::vector<double>& d) { return d[0] * (d[1] + 273.15) / (d[2] + 273.15); };
+    const auto compound = [&cooled](const std::vector<double>& d) {
+        const double b = 1.0 / d[3] + cooled(d);
+        return (b - std::sqrt(b * b - cooled(d) * cooled(d))) * 0.5;
+    };
+    set_slot_from_data(3, {1, 2, 6, 5}, compound, 2);
     // Equimolar: each of CO and Cl2 keeps half the pressure less what combined.
-    set_slot_digits(4, 0.5f * cooled - compound, 2);
+    set_slot_from_data(
+        4, {1, 2, 6, 5}, [&](const std::vector<double>& d) { return 0.5 * cooled(d) - compound(d); }, 2);
     problem_texts.answer_text =
         "@iP@(COCl@d2@) = " + slot_text(3) + " atm; @iP@(CO) = @iP@(Cl@d2@) = " + slot_text(4) + " atm";
     pose_problem({170, 550, 50}, {280, 160, 300});

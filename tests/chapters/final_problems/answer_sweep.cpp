@@ -1,8 +1,18 @@
 #include "answer_sweep.h"
 
+#include <algorithm>
 #include <string>
 
 namespace final_problems_test {
+
+::testing::AssertionResult digits_from_data(const Shown& answer,
+                                            const std::function<double(const std::vector<double>&)>& result_of,
+                                            const std::vector<Shown>& data, std::int32_t most)
+{
+    const std::int32_t expected = std::min(most, testing_support::digits_data_leave(result_of, data));
+    if (answer.digits == expected) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << answer.digits << " digits shown, " << expected << " from the data";
+}
 
 void AnswerSweep::run(std::span<const AnswerCheck> rows, std::int32_t versions)
 {
