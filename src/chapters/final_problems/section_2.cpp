@@ -224,7 +224,9 @@ void generate_problem_14()
                                  ". Calcolare la percentuale di molecole dissociate a questa temperatura alla "
                                  "pressione di " +
                                  slot_text(3) + " atm";
-    set_slot_digits(4, 100.0f * std::sqrt(slot_value(2) / (slot_value(2) + 4.0f * slot_value(3))), 2);
+    // Two digits, fewer where the pressure's two leave fewer.
+    set_slot_from_data(
+        4, {2, 3}, [](const std::vector<double>& d) { return 100.0 * std::sqrt(d[0] / (d[0] + 4.0 * d[1])); }, 2);
     problem_texts.answer_text = slot_text(4) + "%";
     pose_problem({170, 550, 50}, {280, 150, 280});
 }
@@ -270,10 +272,17 @@ void generate_problem_16()
         ". Calcolare la concentrazione analitica di NH@d3@ per cui la differenza di potenziale a 25@uo@C "
         "della pila: " +
         cell + " è pari a " + slot_text(2) + " V";
-    const float free_silver = slot_value(3) / std::pow(10.0f, slot_value(2) * 16.891891f);
-    const float complex = slot_value(1) - free_silver;
-    const float free_ammonia = std::sqrt(complex / (slot_value(4) * free_silver));
-    set_slot_digits(5, 2.0f * complex + free_ammonia, 3);
+    // The silver bound is a difference of two near concentrations: three
+    // digits, fewer where the data leave fewer. d: the two silver
+    // concentrations, the potential and K.
+    set_slot_from_data(
+        5, {1, 3, 2, 4},
+        [](const std::vector<double>& d) {
+            const double free_silver = d[1] / std::pow(10.0, d[2] / 0.0592);
+            const double complex = d[0] - free_silver;
+            return 2.0 * complex + std::sqrt(complex / (d[3] * free_silver));
+        },
+        3);
     problem_texts.answer_text = slot_text(5) + " M";
     pose_problem({180, 570, 50}, {280, 160, 300});
 }
