@@ -126,7 +126,8 @@ std::int32_t digits_data_leave(const std::function<double(const std::vector<doub
         std::vector<double> moved = values;
         const double step = 3.0 * data[i].unit();
         moved[i] = moved[i] > 0.0 ? std::max(moved[i] - step, 0.0) : std::min(moved[i] + step, 0.0);
-        u += std::abs(result_of(moved) - result);
+        const double change = std::abs(result_of(moved) - result);
+        u += std::isfinite(change) ? change : std::abs(result);
     }
     return digits_for_uncertainty(result, u);
 }

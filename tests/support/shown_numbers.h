@@ -63,7 +63,8 @@ std::vector<std::string> match(const std::string& text, const std::string& patte
 // uncertainty u keeps the digits from its leading one down to u's leading
 // one, one at least; computed from data shown, u sums what each datum,
 // moved by three units of its last digit towards zero and never past it,
-// moves the result.
+// moves the result (a datum moved where the result has no value leaves it
+// one digit).
 std::int32_t digits_for_uncertainty(double value, double u);
 std::int32_t digits_data_leave(const std::function<double(const std::vector<double>&)>& result_of,
                                const std::vector<Shown>& data);

@@ -199,8 +199,17 @@ void generate_problem_13()
         cells.push_back(slot_text(row));
     }
     draw_ruled_table(160, 122, columns, cells);
+    // The constant from the first and last rows as shown (the times are
+    // exact): three digits, fewer where the concentrations leave fewer.
+    const float span = 4.0f * step;
+    set_slot_from_data(
+        7, {1, 5},
+        [order, span](const std::vector<double>& c) {
+            return order == 1 ? std::log(c[0] / c[1]) / span : (1.0 / c[1] - 1.0 / c[0]) / span;
+        },
+        3);
     problem_texts.answer_text =
-        order == 1 ? "Primo ordine; " + slot_text(6) + " s@u-1@" : "Secondo ordine; " + slot_text(6) + " L/(mol•s)";
+        order == 1 ? "Primo ordine; " + slot_text(7) + " s@u-1@" : "Secondo ordine; " + slot_text(7) + " L/(mol•s)";
 }
 
 void generate_problem_14()

@@ -2,6 +2,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -295,9 +296,18 @@ void generate_problem_23()
         " M di KCN [K@db@(CN@u-@) = " + slot_text(5) + "] prima e dopo che a " + slot_text(2) +
         " mL di soluzione siano stati aggiunti " + slot_text(3) + " mL di AgNO@d3@ " + slot_text(4) + " M";
     set_slot_digits(6, mixture_ph(1e-10f, slot_value(1), 1e-10f, slot_value(5)), 3);
-    const float free_cyanide =
-        (slot_value(2) * slot_value(1) - 2.0f * slot_value(3) * slot_value(4)) / (slot_value(2) + slot_value(3));
-    set_slot_digits(7, mixture_ph(1e-10f, free_cyanide, 1e-10f, slot_value(5)), 3);
+    // The cyanide left is a few hundredths of what was put in: the pH after
+    // keeps three digits, fewer where the data leave fewer (none past the
+    // first where they do not even tell that cyanide is left).
+    set_slot_from_data(
+        7, {1, 2, 3, 4, 5},
+        [](const std::vector<double>& d) {
+            const double free_cyanide = (d[1] * d[0] - 2.0 * d[2] * d[3]) / (d[1] + d[2]);
+            if (free_cyanide <= 0.0) return std::numeric_limits<double>::quiet_NaN();
+            return static_cast<double>(
+                mixture_ph(1e-10f, static_cast<float>(free_cyanide), 1e-10f, static_cast<float>(d[4])));
+        },
+        3);
     problem_texts.answer_text = "@T1@@C1@" + slot_text(6) + "; " + slot_text(7);
     pose_problem({180, 560, 50}, {170, 160, 280});
 }
