@@ -96,14 +96,17 @@ void generate_problem_10()
         slot_text(5) + "@uo@C";
     // The oxygen left and the carbon dioxide, and the water as vapour up to
     // its vapour pressure at the final temperature; from the data shown,
-    // with the digits they leave.
-    set_slot_from_data(4, {1, 2, 3, 5, 6}, [=](const std::vector<double>& d) {
-        const double compound_moles = d[2] / molar_mass;
-        const double dry_moles = d[0] * d[1] / (0.082057 * (d[4] + 273.15)) + (c - oxygen_demand) * compound_moles;
-        const double rt = 0.082057 * (d[3] + 273.15);
-        const double saturated = water_vapour_pressure(kelvin(static_cast<float>(d[3]))) / 760.0;
-        return dry_moles * rt / d[1] + std::min(0.5 * h * compound_moles * rt / d[1], saturated);
-    });
+    // three digits, fewer where they leave fewer.
+    set_slot_from_data(
+        4, {1, 2, 3, 5, 6},
+        [=](const std::vector<double>& d) {
+            const double compound_moles = d[2] / molar_mass;
+            const double dry_moles = d[0] * d[1] / (0.082057 * (d[4] + 273.15)) + (c - oxygen_demand) * compound_moles;
+            const double rt = 0.082057 * (d[3] + 273.15);
+            const double saturated = water_vapour_pressure(kelvin(static_cast<float>(d[3]))) / 760.0;
+            return dry_moles * rt / d[1] + std::min(0.5 * h * compound_moles * rt / d[1], saturated);
+        },
+        3);
     problem_texts.answer_text = slot_text(4) + " atm ";
     pose_problem({200, 580, 50}, {180, 150, 300});
 }
