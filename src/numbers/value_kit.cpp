@@ -1,5 +1,6 @@
 #include "numbers/value_kit.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "numbers/fixed_width.h"
@@ -64,19 +65,23 @@ void set_slot_from_data(std::int32_t slot, std::initializer_list<std::int32_t> d
     std::size_t i = 0;
     for (const std::int32_t d : data_slots) {
         std::vector<double> moved = data;
-        moved[i] -= std::copysign(static_cast<double>(slot_uncertainty(d)), moved[i]);
+        // Never past zero: a mass or a concentration does not turn negative.
+        const double magnitude = std::max(std::abs(moved[i]) - static_cast<double>(slot_uncertainty(d)), 0.0);
+        moved[i] = std::copysign(magnitude, moved[i]);
         ++i;
-        uncertainty += std::abs(value_of(moved) - value);
+        const double change = std::abs(value_of(moved) - value);
+        // A datum that may be zero where the answer has no value leaves it
+        // no digit beyond the first.
+        uncertainty += std::isfinite(change) ? change : std::abs(value);
     }
     set_slot_uncertainty(slot, static_cast<float>(value), static_cast<float>(uncertainty));
 }
 
-void set_answer_from_data(std::int32_t slot, std::initializer_list<std::int32_t> data_slots,
-                          const std::function<double(const std::vector<double>&)>& value_of, std::int32_t most_digits)
+void set_slot_from_data(std::int32_t slot, std::initializer_list<std::int32_t> data_slots,
+                        const std::function<double(const std::vector<double>&)>& value_of, std::int32_t most)
 {
     set_slot_from_data(slot, data_slots, value_of);
-    if (!std::isfinite(slot_uncertainty(slot))) convert_data_slot(slot, 1);
-    if (slot_digits(slot) > most_digits) convert_data_slot(slot, most_digits);
+    if (slot_digits(slot) > most) set_slot_digits(slot, slot_value(slot), most);
 }
 
 float slot_value(std::int32_t slot)

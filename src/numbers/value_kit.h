@@ -39,16 +39,15 @@ void set_slot_uncertainty(std::int32_t slot, float value, float uncertainty);
 // text, with the digits the text writes.
 void set_slot_text(std::int32_t slot, std::string_view text);
 // value_of (the values of data_slots as shown, in that order) into slot,
-// with the uncertainty that each datum, moved by its own towards zero (a
-// fraction never past 100 %), adds to it; the digits follow from that
-// uncertainty.
+// with the uncertainty that each datum, moved by its own towards zero and
+// never past it (a fraction never past 100 %), adds to it; the digits
+// follow from that uncertainty.
 void set_slot_from_data(std::int32_t slot, std::initializer_list<std::int32_t> data_slots,
                         const std::function<double(const std::vector<double>&)>& value_of);
-// set_slot_from_data for an answer of `most_digits` digits at most: one
-// where the data, each moved by its uncertainty, leave it open (two nearly
-// equal data whose difference would change sign).
-void set_answer_from_data(std::int32_t slot, std::initializer_list<std::int32_t> data_slots,
-                          const std::function<double(const std::vector<double>&)>& value_of, std::int32_t most_digits);
+// The same with `most` digits at most, for an answer that the book shows
+// with fewer digits than its data would allow.
+void set_slot_from_data(std::int32_t slot, std::initializer_list<std::int32_t> data_slots,
+                        const std::function<double(const std::vector<double>&)>& value_of, std::int32_t most);
 float slot_value(std::int32_t slot);
 // The value as the slot's text shows it, rounded to its digits: what a
 // student computes with (the value itself may hold more).

@@ -56,26 +56,40 @@ TEST(ValueKit, TheValueAsShownIsTheSlotsTextRead)
 }
 
 // An answer from data takes the value of the data as shown and the digits
-// their uncertainties leave; each datum moves towards zero, so that a
-// percentage near 100 never passes it.
+// their uncertainties leave; each datum moves towards zero and never past
+// it, so that a percentage near 100 never passes 100 and a one-digit "1"
+// (three units either side) stops at zero; a datum that reaches zero
+// where the answer has no value leaves it one digit.
 TEST(ValueKit, AnAnswerFromDataTakesTheDigitsItsDataLeave)
 {
     struct Case {
-        float first, second;
+        float first;
+        std::int32_t first_digits;
+        float second;
         double (*value_of)(const std::vector<double>&);
         const char* text;
     };
     const Case cases[] = {
-        {2.004f, 3.0f, [](const std::vector<double>& d) { return d[0] * d[1]; }, "6.0"},
-        {2.0f, 99.83f, [](const std::vector<double>& d) { return d[0] * std::sqrt(100.0 - d[1]); }, "0.9"},
-        {-1.99f, 3.0f, [](const std::vector<double>& d) { return std::sqrt(d[0] + 2.0) * d[1]; }, "0.3"},
+        {2.004f, 3, 3.0f, [](const std::vector<double>& d) { return d[0] * d[1]; }, "6.0"},
+        {2.0f, 3, 99.83f, [](const std::vector<double>& d) { return d[0] * std::sqrt(100.0 - d[1]); }, "0.9"},
+        {-1.99f, 3, 3.0f, [](const std::vector<double>& d) { return std::sqrt(d[0] + 2.0) * d[1]; }, "0.3"},
+        {1.0f, 1, 4.0f, [](const std::vector<double>& d) { return std::sqrt(d[0]) * d[1]; }, "4"},
+        {1.0f, 1, 4.0f, [](const std::vector<double>& d) { return d[1] / d[0]; }, "4"},
     };
     for (const Case& c : cases) {
-        set_slot_digits(1, c.first, 3);
+        set_slot_digits(1, c.first, c.first_digits);
         set_slot_digits(2, c.second, 3);
         set_slot_from_data(3, {1, 2}, c.value_of);
-        EXPECT_EQ(slot_text(3), c.text);
+        EXPECT_EQ(slot_text(3), c.text) << c.first << ' ' << c.second;
     }
+    // An answer the book shows with fewer digits keeps them.
+    set_slot_digits(1, 2.004f, 4);
+    set_slot_digits(2, 3.0f, 4);
+    const auto product = [](const std::vector<double>& d) { return d[0] * d[1]; };
+    set_slot_from_data(3, {1, 2}, product);
+    EXPECT_EQ(slot_text(3), "6.01");
+    set_slot_from_data(3, {1, 2}, product, 2);
+    EXPECT_EQ(slot_text(3), "6.0");
 }
 
 }  // namespace

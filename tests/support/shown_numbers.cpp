@@ -1,5 +1,6 @@
 #include "support/shown_numbers.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "support/text_patterns.h"
@@ -128,6 +129,29 @@ std::vector<std::string> match(const std::string& text, const std::string& patte
     if (answer.first_place < place && answer.digits == 1) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "last digit at 10^" << answer.last_place << ", the data carry 10^" << place
                                          << " (uncertainty " << uncertainty << ")";
+}
+
+std::int32_t digits_for_uncertainty(double value, double u)
+{
+    const auto exponent = [](double x) { return static_cast<std::int32_t>(std::floor(std::log10(std::abs(x)))); };
+    return std::max(1, exponent(value) - exponent(u) + 1);
+}
+
+std::int32_t digits_data_leave(const std::function<double(const std::vector<double>&)>& result_of,
+                               const std::vector<Shown>& data)
+{
+    std::vector<double> values;
+    for (const Shown& datum : data) values.push_back(datum.value);
+    const double result = result_of(values);
+    double u = 0.0;
+    for (std::size_t i = 0; i < data.size(); ++i) {
+        std::vector<double> moved = values;
+        const double step = 3.0 * data[i].unit();
+        moved[i] = moved[i] > 0.0 ? std::max(moved[i] - step, 0.0) : std::min(moved[i] + step, 0.0);
+        const double change = std::abs(result_of(moved) - result);
+        u += std::isfinite(change) ? change : std::abs(result);
+    }
+    return digits_for_uncertainty(result, u);
 }
 
 }  // namespace testing_support

@@ -69,4 +69,14 @@ std::vector<std::string> match(const std::string& text, const std::string& patte
                                           const std::function<double(const std::vector<double>&)>& exact_of,
                                           const std::vector<Shown>& data);
 
+// The book's digit rule, worked independently of the program: a result of
+// uncertainty u keeps the digits from its leading one down to u's leading
+// one, one at least; computed from data shown, u sums what each datum,
+// moved by three units of its last digit towards zero and never past it,
+// moves the result (a datum moved where the result has no value leaves it
+// one digit).
+std::int32_t digits_for_uncertainty(double value, double u);
+std::int32_t digits_data_leave(const std::function<double(const std::vector<double>&)>& result_of,
+                               const std::vector<Shown>& data);
+
 }  // namespace testing_support

@@ -42,7 +42,7 @@ float summed_relative_uncertainty(std::initializer_list<std::int32_t> data)
     return sum;
 }
 
-void set_slot_from_data(std::int32_t slot, float value, std::initializer_list<std::int32_t> data)
+void set_slot_from_relative_uncertainties(std::int32_t slot, float value, std::initializer_list<std::int32_t> data)
 {
     set_slot_uncertainty(slot, value, std::abs(value) * summed_relative_uncertainty(data));
 }

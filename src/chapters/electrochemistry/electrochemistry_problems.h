@@ -45,8 +45,9 @@ std::string reverse_reaction_text(std::string_view reaction);
 // slot's own conversion left them.
 float summed_relative_uncertainty(std::initializer_list<std::int32_t> data);
 // The computed answer in slot, with an uncertainty of |value| times the
-// relative uncertainty of the data slots; its digits follow from it.
-void set_slot_from_data(std::int32_t slot, float value, std::initializer_list<std::int32_t> data);
+// summed relative uncertainties of the data slots, as for a product or
+// quotient of them; its digits follow from it.
+void set_slot_from_relative_uncertainties(std::int32_t slot, float value, std::initializer_list<std::int32_t> data);
 
 // Two concentrations m·10^-e, the first with e in 2..first_exponent, the
 // second in 2..9; on a coin toss the first becomes the second and a new

@@ -68,7 +68,7 @@ void generate_problem_1()
                                  std::string(time_units[unit - 1]) + " da una corrente di intensità " + slot_text(2) +
                                  " A";
     const float moles = slot_value(2) * slot_value(1) * moles_per_coulomb * seconds[unit - 1];
-    set_slot_from_data(3, moles, {2, 1});
+    set_slot_from_relative_uncertainties(3, moles, {2, 1});
     problem_texts.answer_text = slot_text(3) + " mol";
     draw_problem_text(170, 470, 50);
     show_chemistry_fact(280, 160, 300);
@@ -103,7 +103,7 @@ void generate_problem_2()
                                  " cm i cui capi si trovano alla differenza di potenziale di " + slot_text(4) + " V";
     // I = V·A/(ρ·L) with the section in m² and the length in m.
     const float current = slot_value(4) * slot_value(2) / (slot_value(3) * slot_value(1) * 0.01f) * 1e-6f;
-    set_slot_from_data(5, current, {3, 2, 4, 1});
+    set_slot_from_relative_uncertainties(5, current, {3, 2, 4, 1});
     problem_texts.answer_text = slot_text(5) + " A";
     draw_problem_text(220, 570, 50);
     show_chemistry_fact(180, 160, 300);
@@ -126,7 +126,7 @@ void generate_problem_3()
     set_slot_text(3, element_field(z, 21, 29));
     // The atomic mass is known far better than the current and the time.
     const float grams = slot_value(2) * slot_value(3) * slot_value(1) * moles_per_ampere_hour * ion_charge_factor(v);
-    set_slot_from_data(4, grams, {2, 1});
+    set_slot_from_relative_uncertainties(4, grams, {2, 1});
     problem_texts.answer_text = slot_text(4) + " g";
     draw_problem_text(220, 570, 50);
     show_chemistry_fact(280, 160, 300);
@@ -155,7 +155,9 @@ void generate_problem_4()
     float seconds = slot_value(1) / (slot_value(6) * slot_value(2) * gas_constant) * two_faraday;
     if (millilitres) seconds *= 0.001f;
     if (oxygen) seconds *= 2.0f;
-    const float uncertainty = std::abs(seconds) * summed_relative_uncertainty({2, 1});
+    // The temperature's two digits leave three kelvin, about a percent.
+    const float uncertainty =
+        std::abs(seconds) * (summed_relative_uncertainty({2, 1}) + slot_uncertainty(5) / slot_value(6));
     float per_second = 1.0f;
     std::string_view unit = " s";
     if (seconds >= 3600.0f) {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "chapters/electrochemistry/electrochemistry_problems.h"
 #include "frame/app_state.h"
@@ -40,11 +41,36 @@ bool at_given_ph(std::int32_t v)
     return v >= 4;
 }
 
+// The natural logarithm of the quotient of row v's reaction from its two
+// data (the second a pH on the hydrogen rows, [H+] = 10^-pH), reversed on
+// direction 2.
+float log_quotient(std::int32_t v, std::int32_t direction, float c2, float c3)
+{
+    float quotient = 0.0f;
+    if (v <= 2)
+        quotient = c3 / c2;
+    else if (v == 3)
+        quotient = c3 / (c2 * c2);
+    else if (v == 5)
+        quotient = c2 * c2 * ten_to(2.0f * c3);
+    else
+        quotient = c2 * ten_to(2.0f * c3);
+    const auto log_q = static_cast<float>(std::log(static_cast<double>(quotient)));
+    return direction == 2 ? -log_q : log_q;
+}
+
+// The Nernst term of a two-electron reaction, E = E° - nernst_term, from
+// the quotient's natural logarithm.
+float nernst_term(float log_q)
+{
+    return nernst_slope / (2.0f * natural_log_of_ten()) * log_q;
+}
+
 // What problems 5 and 6 share: the reaction (reversed on direction 2) in
 // problem_text, the signed standard free energy in slot 1, the two data in
-// slots 2 and 3; returns the cell potential. Every reaction is worked with
-// two electrons.
-float pose_cell(std::int32_t v)
+// slots 2 and 3; returns the direction. Every reaction is worked with two
+// electrons.
+std::int32_t pose_cell(std::int32_t v)
 {
     const GalvanicCell& cell = galvanic_cell_table[v - 1];
     std::int32_t direction = random_int(1, 2);
@@ -63,21 +89,13 @@ float pose_cell(std::int32_t v)
     if (at_given_ph(v)) value_slots[3].value = random_real(3.0f, 6.0f);
     convert_data_slot(2, 3);
     convert_data_slot(3, 3);
-    const float c2 = slot_value(2);
-    const float c3 = slot_value(3);
-    // The quotient as a natural logarithm; [H+] = 10^-pH.
-    float quotient = 0.0f;
-    if (v <= 2)
-        quotient = c3 / c2;
-    else if (v == 3)
-        quotient = c3 / (c2 * c2);
-    else if (v == 5)
-        quotient = c2 * c2 * ten_to(2.0f * c3);
-    else
-        quotient = c2 * ten_to(2.0f * c3);
-    float log_quotient = static_cast<float>(std::log(static_cast<double>(quotient)));
-    if (direction == 2) log_quotient = -log_quotient;
-    return -volts_per_kilojoule * slot_value(1) - nernst_slope / (2.0f * natural_log_of_ten()) * log_quotient;
+    return direction;
+}
+
+// The cell potential from the standard free energy (kJ/mol) and the two data.
+float cell_potential(std::int32_t v, std::int32_t direction, float free_energy, float c2, float c3)
+{
+    return -volts_per_kilojoule * free_energy - nernst_term(log_quotient(v, direction, c2, c3));
 }
 
 // " se [ion] = c M e [ion] = c M", or the pH, the first ion and the
@@ -99,12 +117,19 @@ void generate_problem_5()
 {
     skip_random_draws(8);
     const std::int32_t v = pick_problem_variant(7, electrochemistry_state.last_variant[5], 3);
-    const float potential = pose_cell(v);
+    const std::int32_t direction = pose_cell(v);
     problem_texts.problem_text =
         "@T1@@C1@Calcolare la differenza di potenziale a 25@uo@C di una pila basata sulla reazione " +
         problem_texts.problem_text + " (@bD@@iG@@u0@ = " + slot_text(1) + " kJ/mol)" +
         concentrations_clause(v, " a pH ", " se [", "");
-    set_slot_digits(4, std::abs(potential), 3);
+    // Three digits, fewer where the data leave fewer (a potential near zero).
+    set_slot_from_data(
+        4, {1, 2, 3},
+        [v, direction](const std::vector<double>& d) {
+            return std::abs(static_cast<double>(cell_potential(v, direction, static_cast<float>(d[0]),
+                                                               static_cast<float>(d[1]), static_cast<float>(d[2]))));
+        },
+        3);
     problem_texts.answer_text = slot_text(4) + " V";
     draw_problem_text(220, 570, 50);
     show_chemistry_fact(170, 160, 280);
@@ -114,12 +139,25 @@ void generate_problem_6()
 {
     skip_random_draws(3);
     const std::int32_t v = pick_problem_variant(7, electrochemistry_state.last_variant[6], 7);
-    const float potential = pose_cell(v);
-    set_slot_digits(4, potential, 3);
+    const std::int32_t direction = pose_cell(v);
+    set_slot_digits(4, cell_potential(v, direction, slot_value(1), slot_value(2), slot_value(3)), 3);
     set_slot_uncertainty(11, std::abs(slot_value(4)), slot_uncertainty(4));
-    set_slot_digits(6, -volts_per_kilojoule * slot_value(1), 3);
-    convert_data_slot(1, 3);
-    // The free energy from the potential as shown.
+    // The standard potential and free energy from the potential and the data
+    // shown, three digits or fewer where they leave fewer; the free energy
+    // from the potential as shown.
+    const float sign = slot_value(4) < 0.0f ? -1.0f : 1.0f;
+    const auto standard_of = [v, direction, sign](const std::vector<double>& d) {
+        return static_cast<double>(
+            sign * static_cast<float>(d[0]) +
+            nernst_term(log_quotient(v, direction, static_cast<float>(d[1]), static_cast<float>(d[2]))));
+    };
+    set_slot_from_data(6, {11, 2, 3}, standard_of, 3);
+    set_slot_from_data(
+        1, {11, 2, 3},
+        [&standard_of](const std::vector<double>& d) {
+            return -static_cast<double>(two_faraday_kilojoules) * standard_of(d);
+        },
+        3);
     set_slot_digits(7, -two_faraday_kilojoules * slot_value(4), 3);
     std::string& text = problem_texts.problem_text;
     text = "@T1@@C1@A 25@uo@C la differenza di potenziale di una pila basata sulla reazione " + text + " è pari a " +

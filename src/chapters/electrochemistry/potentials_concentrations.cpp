@@ -6,12 +6,14 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "chapters/electrochemistry/electrochemistry_problems.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
 #include "numbers/random_stream.h"
+#include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 
 namespace electrochemistry {
@@ -70,11 +72,10 @@ constexpr std::array<Chlorocomplex, 3> chlorocomplex_table{{
 }};
 
 // The concentration of the first electrode from its potential difference to
-// one at the reference concentration: 10^(log c_ref ± n·ΔE/0.0592).
-float concentration_from_potential(float reference, float exponent_sign, std::int32_t electrons, float difference)
+// one at the reference concentration: c_ref·10^(±n·ΔE/0.0592).
+double concentration_from_potential(double reference, double exponent_sign, double electrons, double difference)
 {
-    return ten_to(decimal_log(reference) +
-                  exponent_sign * static_cast<float>(electrons) * difference * inverse_nernst_slope);
+    return reference * std::pow(10.0, exponent_sign * electrons * difference / static_cast<double>(nernst_slope));
 }
 
 // b^b as an integer power of a REAL.
@@ -122,8 +123,13 @@ void generate_problem_12()
         std::string(half.half_reaction) + " è di " + slot_text(3) + (higher ? " V maggiore" : " V minore") +
         " di quello di un elettrodo simile in cui [" + ion + "] = " + slot_text(2) +
         " M. Calcolare la concentrazione di ioni " + ion + " nel primo elettrodo";
-    set_slot_digits(
-        4, concentration_from_potential(slot_value(2), higher ? 1.0f : -1.0f, half.electrons, slot_value(3)), 3);
+    // From the potential and the concentration shown, with the digits they
+    // leave.
+    const double sign = higher ? 1.0 : -1.0;
+    const double n = half.electrons;
+    set_slot_from_data(4, {3, 2}, [sign, n](const std::vector<double>& d) {
+        return concentration_from_potential(d[1], sign, n, d[0]);
+    });
     problem_texts.answer_text = slot_text(4) + " M";
     draw_problem_text(170, 540, 50);
     show_chemistry_fact(280, 160, 300);
@@ -148,13 +154,21 @@ void generate_problem_13()
     set_slot_digits(3, nernst_slope / static_cast<float>(salt.electrons) * decimal_log(slot_value(1) / slot_value(2)),
                     3);
     const std::string formula(salt.formula);
-    problem_texts.problem_text = "La differenza di potenziale tra un elettrodo a" + value_slots[12].input_text +
-                                 " con [" + value_slots[11].input_text + "] = " + slot_text(1) +
-                                 " M ed uno contenente una soluzione satura di " + formula + " è pari a " +
-                                 slot_text(3) + " V. Calcolare il prodotto di solubilità di " + formula;
-    // Back from the potential as shown.
-    value_slots[4].value = concentration_from_potential(slot_value(1), -1.0f, salt.electrons, slot_value(3));
-    set_slot_digits(5, bb * integer_power(slot_value(4), a + b), 2);
+    problem_texts.problem_text = "La differenza di potenziale a 25@uo@C tra un elettrodo a" +
+                                 value_slots[12].input_text + " con [" + value_slots[11].input_text +
+                                 "] = " + slot_text(1) + " M ed uno contenente una soluzione satura di " + formula +
+                                 " è pari a " + slot_text(3) + " V. Calcolare il prodotto di solubilità di " + formula;
+    // Back from the potential and the concentration as shown, two digits or
+    // fewer where they leave fewer: the potential's last digit alone may
+    // move the product by half of it.
+    const double n = salt.electrons;
+    set_slot_from_data(
+        5, {1, 3},
+        [n, bb, a, b](const std::vector<double>& d) {
+            const double saturated = concentration_from_potential(d[0], -1.0, n, d[1]);
+            return static_cast<double>(bb) * std::pow(saturated, a + b);
+        },
+        2);
     problem_texts.answer_text = slot_text(5);
     draw_problem_text(180, 570, 45);
     show_chemistry_fact(170, 150, 280);
@@ -196,14 +210,20 @@ void generate_problem_14()
         " M. Calcolare la costante di equilibrio della reazione" +
         (formation ? " " + ion + chlorides + "Cl@u-@ = " + ion_complex + "."
                    : " " + ion_complex + " = " + ion + chlorides + "Cl@u-@.");
-    // From the data as shown: the free ion, the complex and the free chloride.
-    value_slots[8].value = concentration_from_potential(slot_value(1), -1.0f, complex.charge, slot_value(7));
-    const float volume = slot_value(6) + slot_value(5);
-    value_slots[10].value = slot_value(3) * slot_value(5) / volume - slot_value(8);
-    value_slots[9].value = slot_value(4) * slot_value(6) / volume - static_cast<float>(m) * slot_value(10);
-    float constant = slot_value(10) / (integer_power(slot_value(9), m) * slot_value(8));
-    if (!formation) constant = 1.0f / constant;
-    set_slot_digits(11, constant, 2);
+    // From the data as shown: the free ion, the complex and the free
+    // chloride; two digits, fewer where the data leave fewer.
+    const double charge = complex.charge;
+    set_slot_from_data(
+        11, {1, 3, 4, 5, 6, 7},
+        [charge, m, formation](const std::vector<double>& d) {
+            const double free_ion = concentration_from_potential(d[0], -1.0, charge, d[5]);
+            const double volume = d[3] + d[4];
+            const double bound = d[1] * d[3] / volume - free_ion;
+            const double chloride = d[2] * d[4] / volume - m * bound;
+            const double constant = bound / (std::pow(chloride, m) * free_ion);
+            return formation ? constant : 1.0 / constant;
+        },
+        2);
     problem_texts.answer_text = slot_text(11);
     draw_problem_text(170, 570, 45);
     show_chemistry_fact(280, 160, 300);

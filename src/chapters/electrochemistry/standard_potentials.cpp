@@ -1,61 +1,62 @@
 // Section "Potenziali standard", problems 7 to 10: a half-reaction's
 // standard potential, the direction and the equilibrium constant of a redox
 // reaction, and a concentration cell.
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "chapters/electrochemistry/electrochemistry_problems.h"
+#include "chemistry/standard_potentials.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
 #include "numbers/random_stream.h"
+#include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 #include "text/drawing_kit.h"
 
 namespace electrochemistry {
 namespace {
 
-// A reduction half-reaction ("e" is the electron), the ion whose
-// concentration the statement gives, the standard potential in V as text
-// and the electrons exchanged.
+// A reduction half-reaction, the ion whose concentration the statement
+// gives and the electrons exchanged.
 struct Electrode {
     std::string_view half_reaction;
     std::string_view ion;
-    std::string_view potential;
     std::int32_t electrons;
 };
 
 constexpr std::array<Electrode, 8> electrode_potential_table{{
-    {"Cu@u2+@ + 2e = Cu", "Cu@u2+@", "0.3419", 2},
-    {"Pb@u2+@ + 2e = Pb", "Pb@u2+@", "-.1262", 2},
-    {"Ag@u+@ + e = Ag", "Ag@u+@", "0.7996", 1},
-    {"Sn@u2+@ + 2e = Sn", "Sn@u2+@", "-.1375", 2},
-    {"Au@u3+@ + 3e = Au", "Au@u3+@", "1.498", 3},
-    {"Pt@u2+@ + 2e = Pt", "Pt@u2+@", "1.18", 2},
-    {"Fe@u3+@ + e = Fe@u2+@", "Fe@u3+@", "0.771", 1},
-    {"Sn@u4+@ + 2e = Sn@u2+@", "Sn@u4+@", ".151", 2},
+    {"Cu@u2+@ + 2e = Cu", "Cu@u2+@", 2},
+    {"Pb@u2+@ + 2e = Pb", "Pb@u2+@", 2},
+    {"Ag@u+@ + e = Ag", "Ag@u+@", 1},
+    {"Sn@u2+@ + 2e = Sn", "Sn@u2+@", 2},
+    {"Au@u3+@ + 3e = Au", "Au@u3+@", 3},
+    {"Pt@u2+@ + 2e = Pt", "Pt@u2+@", 2},
+    {"Fe@u3+@ + e = Fe@u2+@", "Fe@u3+@", 1},
+    {"Sn@u4+@ + 2e = Sn@u2+@", "Sn@u4+@", 2},
 }};
-
-struct HalfReaction {
-    std::string_view half_reaction;
-    std::string_view potential;  // V, as text
-};
+static_assert(std::ranges::all_of(electrode_potential_table,
+                                  [](const Electrode& e) { return !standard_potential(e.half_reaction).empty(); }));
 
 // Row 7 is the hydrogen electrode, the only one at zero.
-constexpr std::array<HalfReaction, 8> standard_half_reaction_table{{
-    {"Cu@u2+@ + 2e = Cu", "0.3419"},
-    {"Pb@u2+@ + 2e = Pb", "-.1262"},
-    {"Ag@u+@ + e = Ag", "0.7996"},
-    {"Sn@u2+@ + 2e = Sn", "-.1375"},
-    {"Au@u3+@ + 3e = Au", "1.498"},
-    {"Pt@u2+@ + 2e = Pt", "1.18"},
-    {"2H@u+@ + 2e = H@d2@", "0.000"},
-    {"Sn@u4+@ + 2e = Sn@u2+@", "0.151"},
+constexpr std::array<std::string_view, 8> standard_half_reaction_table{{
+    "Cu@u2+@ + 2e = Cu",
+    "Pb@u2+@ + 2e = Pb",
+    "Ag@u+@ + e = Ag",
+    "Sn@u2+@ + 2e = Sn",
+    "Au@u3+@ + 3e = Au",
+    "Pt@u2+@ + 2e = Pt",
+    "2H@u+@ + 2e = H@d2@",
+    "Sn@u4+@ + 2e = Sn@u2+@",
 }};
+static_assert(std::ranges::all_of(standard_half_reaction_table,
+                                  [](std::string_view h) { return !standard_potential(h).empty(); }));
 
 // A reaction as written with the rows of standard_half_reaction_table of
 // the couple reduced and of the couple oxidised, and the electrons it
@@ -112,8 +113,8 @@ constexpr std::array<ConcentrationElectrode, 8> concentration_cell_table{{
 // potentials in slots 1 (reduced) and 2 (oxidised).
 void set_couple_potentials(const CellReaction& cell)
 {
-    set_slot_text(1, standard_half_reaction_table[cell.reduced - 1].potential);
-    set_slot_text(2, standard_half_reaction_table[cell.oxidised - 1].potential);
+    set_slot_text(1, standard_potential(standard_half_reaction_table[cell.reduced - 1]));
+    set_slot_text(2, standard_potential(standard_half_reaction_table[cell.oxidised - 1]));
 }
 
 // "... semireazione H = E V" for a hydrogen row, which never states the
@@ -133,14 +134,14 @@ std::string couples_statement(const CellReaction& cell, const CoupleWords& words
     if (slot_value(1) * slot_value(2) == 0.0f) {
         const bool oxidised = slot_value(1) == 0.0f;
         const std::int32_t k = oxidised ? cell.oxidised : cell.reduced;
-        return std::string(words.one) + std::string(standard_half_reaction_table[k - 1].half_reaction) +
+        return std::string(words.one) + std::string(standard_half_reaction_table[k - 1]) +
                std::string(words.one_value) + slot_text(oxidised ? 2 : 1) + std::string(words.one_end);
     }
     std::int32_t first = 1;
     std::int32_t second = 2;
     if (random_int(1, 2) == 1) std::swap(first, second);
     const auto couple = [&cell](std::int32_t slot) {
-        return std::string(standard_half_reaction_table[(slot == 1 ? cell.reduced : cell.oxidised) - 1].half_reaction);
+        return std::string(standard_half_reaction_table[(slot == 1 ? cell.reduced : cell.oxidised) - 1]);
     };
     return std::string(words.two) + couple(first) + " e " + couple(second) + std::string(words.two_values) +
            slot_text(first) + " V e " + slot_text(second) + std::string(words.two_end);
@@ -187,7 +188,7 @@ void generate_problem_7()
     skip_random_draws(3);
     const std::int32_t v = pick_problem_variant(8, electrochemistry_state.last_variant[7], 7);
     const Electrode& electrode = electrode_potential_table[v - 1];
-    set_slot_text(1, electrode.potential);
+    set_slot_text(1, standard_potential(electrode.half_reaction));
     std::int32_t e = random_int(-4, -3);
     set_slot_digits(2, random_real(1.0f, 9.9f) * power_of_ten(e), 3);
     // The reduced ion of rows 7 and 8, drawn for every row.
@@ -257,7 +258,14 @@ void generate_problem_9()
     skip_random_draws(3);
     const ShowableReaction drawn = draw_reaction_with_showable_constant();
     const CellReaction& cell = cell_reaction_table[drawn.row - 1];
-    set_slot_digits(5, ten_to(slot_value(6)), 3);
+    // K = 10^(n·E°/0.0592) from the potentials shown, with the digits they
+    // leave (a hundredth of a volt moves log K by 0.17 an electron); the
+    // hydrogen electrode, never stated, is exactly zero.
+    const double sign = drawn.choice == 2 ? -1.0 : 1.0;
+    const double n = cell.electrons;
+    set_slot_from_data(5, {1, 2}, [sign, n](const std::vector<double>& e) {
+        return std::pow(10.0, sign * n * (e[0] - e[1]) / static_cast<double>(nernst_slope));
+    });
     static constexpr CoupleWords words = {"@T1@@C1@Per la semireazione ",
                                           ", @iE@@u0@ = ",
                                           " V.",
@@ -279,8 +287,14 @@ void generate_problem_10()
     const std::int32_t v = pick_problem_variant(8, electrochemistry_state.last_variant[10], 1);
     const ConcentrationElectrode& electrode = concentration_cell_table[v - 1];
     draw_concentration_pair(5);
-    const float n = static_cast<float>(electrode.electrons);
-    set_slot_digits(3, nernst_slope / n * std::abs(decimal_log(slot_value(1) / slot_value(2))), 3);
+    // Three digits, fewer where the two concentrations are close.
+    const double n = electrode.electrons;
+    set_slot_from_data(
+        3, {1, 2},
+        [n](const std::vector<double>& c) {
+            return static_cast<double>(nernst_slope) / n * std::abs(std::log10(c[0] / c[1]));
+        },
+        3);
     problem_texts.problem_text =
         "@T1@@C1@Calcolare la differenza di potenziale a 25@uo@C di una pila costituita da due elettrodi " +
         std::string(electrode.preposition) + " " + std::string(electrode.metal) + " in cui [" +

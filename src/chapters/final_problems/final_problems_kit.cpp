@@ -84,17 +84,21 @@ void draw_boiling_at_pressure(std::string_view boiling_point, std::string_view e
         100.0f, 3);
 }
 
+float vaporisation_enthalpy(float boiling, float pressure, float at_pressure)
+{
+    return -0.008314f * std::log(pressure / 760.0f) / (1.0f / kelvin(at_pressure) - 1.0f / kelvin(boiling));
+}
+
+float vapour_pressure_at(float boiling, float enthalpy, float t)
+{
+    // 120.27904 = 1000 / 8.314
+    return 760.0f * std::exp(-120.27904f * enthalpy * (1.0f / kelvin(t) - 1.0f / kelvin(boiling)));
+}
+
 void set_vaporisation_results()
 {
-    set_slot_digits(7,
-                    -0.008314f * std::log(slot_value(3) / 760.0f) /
-                        (1.0f / kelvin(slot_value(4)) - 1.0f / kelvin(slot_value(1))),
-                    3);
-    // 120.27904 = 1000 / 8.314
-    set_slot_digits(
-        8,
-        760.0f * std::exp(-120.27904f * slot_value(7) * (1.0f / kelvin(slot_value(5)) - 1.0f / kelvin(slot_value(1)))),
-        3);
+    set_slot_digits(7, vaporisation_enthalpy(slot_value(1), slot_value(3), slot_value(4)), 3);
+    set_slot_digits(8, vapour_pressure_at(slot_value(1), slot_value(7), slot_value(5)), 3);
 }
 
 OrganicCounts draw_organic_formula(std::int32_t kind)

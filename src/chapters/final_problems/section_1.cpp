@@ -4,10 +4,12 @@
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "chapters/final_problems/final_problems_problems.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/equation_text.h"
+#include "chemistry/standard_potentials.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
@@ -54,21 +56,22 @@ constexpr std::array<Fuel, 7> fuels{{
     {423, "-2058"},
 }};
 
-// M2+/M couples in order of falling standard potential (V).
+// M2+/M couples in order of falling standard potential.
 struct Metal {
     std::string_view symbol;
-    std::string_view potential;
+    std::string_view half_reaction;
 };
 constexpr std::array<Metal, 8> metals{{
-    {"Hg", "0.851"},
-    {"Cu", "0.342"},
-    {"Pb", "-.126"},
-    {"Sn", "-.136"},
-    {"Ni", "-.230"},
-    {"Cd", "-.403"},
-    {"Fe", "-.409"},
-    {"Zn", "-.763"},
+    {"Hg", "Hg@u2+@ + 2e = Hg"},
+    {"Cu", "Cu@u2+@ + 2e = Cu"},
+    {"Pb", "Pb@u2+@ + 2e = Pb"},
+    {"Sn", "Sn@u2+@ + 2e = Sn"},
+    {"Ni", "Ni@u2+@ + 2e = Ni"},
+    {"Cd", "Cd@u2+@ + 2e = Cd"},
+    {"Fe", "Fe@u2+@ + 2e = Fe"},
+    {"Zn", "Zn@u2+@ + 2e = Zn"},
 }};
+static_assert(std::ranges::all_of(metals, [](const Metal& m) { return !standard_potential(m.half_reaction).empty(); }));
 constexpr std::int32_t lead = 3, tin = 4, cadmium = 6, iron = 7;
 
 }  // namespace
@@ -101,7 +104,9 @@ void generate_problem_1()
                                  "il cromo in Cr@d2@O@d7@@u2-@, e il dicromato ottenuto ossida esattamente " +
                                  slot_text(3) + " mL di Fe@u2+@ " + slot_text(4) +
                                  " M a Fe@u3+@, riducendosi a Cr@u3+@. Calcolare la percentuale di cromo nell'acciaio";
-    set_slot_digits(5, slot_value(4) * slot_value(3) / (3.0f * slot_value(1)) * 5.1996f, 3);
+    // Three digits, fewer where the data leave fewer.
+    set_slot_from_data(
+        5, {1, 3, 4}, [](const std::vector<double>& d) { return d[2] * d[1] / (3.0 * d[0]) * 5.1996; }, 3);
     problem_texts.answer_text = slot_text(5) + "%";
     pose_problem({170, 540, 50}, {270, 160, 300});
 }
@@ -130,10 +135,12 @@ void generate_problem_2()
         "carbonati con un eccesso di Ba@u2+@, " +
         slot_text(4) + " mL della soluzione risultante vengono titolati da " + slot_text(5) + " mL di HCl " +
         slot_text(7) + " M. Determinare la percentuale in volume di CO@d2@ nell'aria";
-    set_slot_digits(8,
-                    (slot_value(3) - slot_value(7) * slot_value(5) / slot_value(4)) * 0.001f * slot_value(2) /
-                        (2.0f * slot_value(1)) * 2240.0f,
-                    2);
+    // What the carbon dioxide took is a small difference of the NaOH put in
+    // and left: two digits, fewer where the data leave fewer.
+    set_slot_from_data(
+        8, {1, 2, 3, 4, 5, 7},
+        [](const std::vector<double>& d) { return (d[2] - d[5] * d[4] / d[3]) * 0.001 * d[1] / (2.0 * d[0]) * 2240.0; },
+        2);
     problem_texts.answer_text = slot_text(8) + "% in volume";
     pose_problem({190, 560, 40}, {260, 155, 280});
 }
@@ -190,7 +197,20 @@ void generate_problem_4()
                                  " torr. Calcolare l'entalpia di vaporizzazione e il valore della pressione "
                                  "per cui si ha ebollizione a " +
                                  slot_text(5) + "@uo@C";
-    set_vaporisation_results();
+    // From two boiling points a few degrees apart: three digits, fewer where
+    // the data leave fewer.
+    const auto enthalpy = [](const std::vector<double>& d) {
+        return static_cast<double>(
+            vaporisation_enthalpy(static_cast<float>(d[0]), static_cast<float>(d[1]), static_cast<float>(d[2])));
+    };
+    set_slot_from_data(7, {1, 3, 4}, enthalpy, 3);
+    set_slot_from_data(
+        8, {1, 3, 4, 5},
+        [&enthalpy](const std::vector<double>& d) {
+            return static_cast<double>(vapour_pressure_at(static_cast<float>(d[0]), static_cast<float>(enthalpy(d)),
+                                                          static_cast<float>(d[3])));
+        },
+        3);
     problem_texts.answer_text = slot_text(7) + " kJ/mol; " + slot_text(8) + " torr";
     pose_problem({160, 480, 50}, {200, 160, 300});
 }
@@ -245,12 +265,16 @@ void generate_problem_6()
                                  "@uo@C. Calcolare le pressioni parziali dei componenti la miscela di "
                                  "equilibrio a questa temperatura, sapendo che per la reazione " +
                                  shown_equation + " a " + slot_text(2) + "@uo@C @iK@ = " + slot_text(5);
-    const float cooled = slot_value(1) * kelvin(slot_value(2)) / kelvin(slot_value(6));
-    const float b = 1.0f / slot_value(5) + cooled;
-    const float compound = (b - std::sqrt(b * b - cooled * cooled)) * 0.5f;
-    set_slot_digits(3, compound, 2);
+    // d: the pressure, the two temperatures and K as shown.
+    const auto cooled = [](const std::vector<double>& d) { return d[0] * (d[1] + 273.15) / (d[2] + 273.15); };
+    const auto compound = [&cooled](const std::vector<double>& d) {
+        const double b = 1.0 / d[3] + cooled(d);
+        return (b - std::sqrt(b * b - cooled(d) * cooled(d))) * 0.5;
+    };
+    set_slot_from_data(3, {1, 2, 6, 5}, compound, 2);
     // Equimolar: each of CO and Cl2 keeps half the pressure less what combined.
-    set_slot_digits(4, 0.5f * cooled - compound, 2);
+    set_slot_from_data(
+        4, {1, 2, 6, 5}, [&](const std::vector<double>& d) { return 0.5 * cooled(d) - compound(d); }, 2);
     problem_texts.answer_text =
         "@iP@(COCl@d2@) = " + slot_text(3) + " atm; @iP@(CO) = @iP@(Cl@d2@) = " + slot_text(4) + " atm";
     pose_problem({170, 550, 50}, {280, 160, 300});
@@ -300,8 +324,8 @@ void generate_problem_8()
         if ((a == tin && b == lead) || (a == iron && b == cadmium)) return false;
         set_slot_digits(1, 0.001f * static_cast<float>(random_int(10, 90)), 2);
         set_slot_digits(2, 0.001f * static_cast<float>(random_int(10, 90)), 2);
-        set_slot_text(3, metals[a - 1].potential);
-        set_slot_text(4, metals[b - 1].potential);
+        set_slot_text(3, standard_potential(metals[a - 1].half_reaction));
+        set_slot_text(4, standard_potential(metals[b - 1].half_reaction));
         potential = slot_value(4) - slot_value(3) + 0.0296f * std::log10(slot_value(2) / slot_value(1));
         set_slot_digits(5, potential, 3);
         return slot_value(5) >= 0.1f;
@@ -313,7 +337,7 @@ void generate_problem_8()
     const std::string cell = anode + " / " + anode + "@u2+@ " + slot_text(1) + " M, " + slot_text(6) + " mL // " +
                              cathode + "@u2+@ " + slot_text(2) + " M, " + slot_text(7) + " mL / " + cathode;
     set_slot_digits(8, static_cast<float>(random_int(100, 250)), 3);
-    problem_texts.problem_text = "@T1@@C1@Calcolare la differenza di potenziale della pila: " + cell +
+    problem_texts.problem_text = "@T1@@C1@Calcolare la differenza di potenziale a 25@uo@C della pila: " + cell +
                                  ", e per quanto tempo essa potrebbe teoricamente erogare una corrente di " +
                                  slot_text(8) + " mA [@iE@@u0@(" + anode + "@u2+@/" + anode + ") = " + slot_text(3) +
                                  " V; @iE@@u0@(" + cathode + "@u2+@/" + cathode + ") = " + slot_text(4) + " V]";

@@ -1,4 +1,5 @@
 // Section "Sezione 2": problems 9 to 16.
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -8,6 +9,7 @@
 
 #include "chapters/final_problems/final_problems_problems.h"
 #include "chemistry/table_fields.h"
+#include "chemistry/water_vapour.h"
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
 #include "numbers/random_stream.h"
@@ -56,8 +58,11 @@ void generate_problem_9()
         " g viene sciolto in acidi e la CO@d2@ liberata viene fatta gorgogliare in una soluzione di "
         "Ba(OH)@d2@, dando luogo a " +
         slot_text(2) + " g di precipitato di BaCO@d3@. Calcolare la percentuale di MgCO@d3@ nel frammento";
-    set_slot_digits(
-        3, (-0.009991009f * slot_value(1) + 0.005067139f * slot_value(2)) * 535.20776f / slot_value(1) * 100.0f, 3);
+    // From the two masses shown, with the digits they leave: the percentage
+    // is a small difference of two large terms.
+    set_slot_from_data(3, {1, 2}, [](const std::vector<double>& d) {
+        return (-0.009991009 * d[0] + 0.005067139 * d[1]) * 535.20776 / d[0] * 100.0;
+    });
     problem_texts.answer_text = slot_text(3) + "%";
     pose_problem({170, 540, 50}, {270, 160, 300});
 }
@@ -89,12 +94,19 @@ void generate_problem_10()
         "@uo@C. Viene quindi innescata e completata la reazione di combustione. Calcolare la pressione finale se la "
         "temperatura è pari a " +
         slot_text(5) + "@uo@C";
-    const float compound_moles = slot_value(3) / molar_mass;
-    // Oxygen left and carbon dioxide, with the water only above its boiling point.
-    float gas_moles = slot_value(1) * slot_value(2) / (0.082057f * kelvin(slot_value(6))) + c * compound_moles -
-                      compound_moles * oxygen_demand;
-    if (slot_value(5) > 100.0f) gas_moles += 0.5f * h * compound_moles;
-    set_slot_digits(4, kelvin(slot_value(5)) / slot_value(2) * gas_moles * 0.082057f, 3);
+    // The oxygen left and the carbon dioxide, and the water as vapour up to
+    // its vapour pressure at the final temperature; from the data shown,
+    // three digits, fewer where they leave fewer.
+    set_slot_from_data(
+        4, {1, 2, 3, 5, 6},
+        [=](const std::vector<double>& d) {
+            const double compound_moles = d[2] / molar_mass;
+            const double dry_moles = d[0] * d[1] / (0.082057 * (d[4] + 273.15)) + (c - oxygen_demand) * compound_moles;
+            const double rt = 0.082057 * (d[3] + 273.15);
+            const double saturated = water_vapour_pressure(kelvin(static_cast<float>(d[3]))) / 760.0;
+            return dry_moles * rt / d[1] + std::min(0.5 * h * compound_moles * rt / d[1], saturated);
+        },
+        3);
     problem_texts.answer_text = slot_text(4) + " atm ";
     pose_problem({200, 580, 50}, {180, 150, 300});
 }
@@ -190,8 +202,17 @@ void generate_problem_13()
         cells.push_back(slot_text(row));
     }
     draw_ruled_table(160, 122, columns, cells);
+    // The constant from the first and last rows as shown (the times are
+    // exact): three digits, fewer where the concentrations leave fewer.
+    const float span = 4.0f * step;
+    set_slot_from_data(
+        7, {1, 5},
+        [order, span](const std::vector<double>& c) {
+            return order == 1 ? std::log(c[0] / c[1]) / span : (1.0 / c[1] - 1.0 / c[0]) / span;
+        },
+        3);
     problem_texts.answer_text =
-        order == 1 ? "Primo ordine; " + slot_text(6) + " s@u-1@" : "Secondo ordine; " + slot_text(6) + " L/(mol•s)";
+        order == 1 ? "Primo ordine; " + slot_text(7) + " s@u-1@" : "Secondo ordine; " + slot_text(7) + " L/(mol•s)";
 }
 
 void generate_problem_14()
@@ -215,7 +236,9 @@ void generate_problem_14()
                                  ". Calcolare la percentuale di molecole dissociate a questa temperatura alla "
                                  "pressione di " +
                                  slot_text(3) + " atm";
-    set_slot_digits(4, 100.0f * std::sqrt(slot_value(2) / (slot_value(2) + 4.0f * slot_value(3))), 2);
+    // Two digits, fewer where the pressure's two leave fewer.
+    set_slot_from_data(
+        4, {2, 3}, [](const std::vector<double>& d) { return 100.0 * std::sqrt(d[0] / (d[0] + 4.0 * d[1])); }, 2);
     problem_texts.answer_text = slot_text(4) + "%";
     pose_problem({170, 550, 50}, {280, 150, 280});
 }
@@ -261,10 +284,17 @@ void generate_problem_16()
         ". Calcolare la concentrazione analitica di NH@d3@ per cui la differenza di potenziale a 25@uo@C "
         "della pila: " +
         cell + " è pari a " + slot_text(2) + " V";
-    const float free_silver = slot_value(3) / std::pow(10.0f, slot_value(2) * 16.891891f);
-    const float complex = slot_value(1) - free_silver;
-    const float free_ammonia = std::sqrt(complex / (slot_value(4) * free_silver));
-    set_slot_digits(5, 2.0f * complex + free_ammonia, 3);
+    // The silver bound is a difference of two near concentrations: three
+    // digits, fewer where the data leave fewer. d: the two silver
+    // concentrations, the potential and K.
+    set_slot_from_data(
+        5, {1, 3, 2, 4},
+        [](const std::vector<double>& d) {
+            const double free_silver = d[1] / std::pow(10.0, d[2] / 0.0592);
+            const double complex = d[0] - free_silver;
+            return 2.0 * complex + std::sqrt(complex / (d[3] * free_silver));
+        },
+        3);
     problem_texts.answer_text = slot_text(5) + " M";
     pose_problem({180, 570, 50}, {280, 160, 300});
 }

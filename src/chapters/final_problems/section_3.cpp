@@ -2,8 +2,10 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "chapters/final_problems/final_problems_problems.h"
 #include "chemistry/data_tables.h"
@@ -117,15 +119,21 @@ void generate_problem_17()
                                  element_name(second->z) + " liberano, sciogliendosi in acidi, " + slot_text(4) +
                                  " L di idrogeno misurati a " + slot_text(2) + "@uo@C e " + slot_text(3) +
                                  " torr. Determinare la composizione della miscela";
-    const float hydrogen_moles = (slot_value(3) * 0.0013157895f) * slot_value(4) / (0.082057f * kelvin(slot_value(2)));
-    float second_percent = 100.0f * (slot_value(1) - hydrogen_moles * m1 / first->hydrogen) /
-                           (1.0f - second->hydrogen * m1 / (first->hydrogen * m2)) / slot_value(1);
-    const AcidMetal* named = second;
-    if (random_int(1, 2) == 2) {
-        second_percent = 100.0f - second_percent;
-        named = first;
-    }
-    set_slot_digits_from(5, second_percent, 10.0f, 2);
+    const bool first_named = random_int(1, 2) == 2;
+    const AcidMetal* named = first_named ? first : second;
+    // d: the mass, the litres, the temperature and the pressure shown.
+    const double h1 = first->hydrogen, h2 = second->hydrogen;
+    const auto percent_of = [=](const std::vector<double>& d) {
+        const double hydrogen_moles = d[3] / 760.0 * d[1] / (0.082057 * (d[2] + 273.15));
+        const double second_percent = 100.0 * (d[0] - hydrogen_moles * m1 / h1) / (1.0 - h2 * m1 / (h1 * m2)) / d[0];
+        return first_named ? 100.0 - second_percent : second_percent;
+    };
+    // Tenths of a percent, fewer digits where the data leave fewer.
+    set_slot_from_data(5, {1, 4, 2, 3}, percent_of);
+    const std::int32_t data_digits = slot_digits(5);
+    const float percent = slot_value(5);
+    set_slot_digits_from(5, percent, 10.0f, 2);
+    if (slot_digits(5) > data_digits) set_slot_digits(5, percent, data_digits);
     problem_texts.answer_text = element_symbol(named->z) + " " + slot_text(5) + "%";
     pose_problem({170, 540, 50}, {270, 160, 300});
 }
@@ -146,8 +154,11 @@ void generate_problem_18()
         slot_text(1) + " mL di soluzione di cloruri viene trattato con " + slot_text(3) + " mL di Ag@u+@ " +
         slot_text(4) + " M e filtrato; la titolazione dell'Ag@u+@ in eccesso richiede " + slot_text(5) +
         " mL di SCN@u-@ " + slot_text(6) + " M. Calcolare la concentrazione di Cl@u-@ nella soluzione iniziale";
-    // The concentration drawn is not what the volumes and molarities shown give.
-    set_slot_digits(7, (slot_value(3) * slot_value(4) - slot_value(5) * slot_value(6)) / slot_value(1), 3);
+    // The concentration drawn is not what the volumes and molarities shown
+    // give; the silver left is a difference of two near amounts: three
+    // digits, fewer where the data leave fewer.
+    set_slot_from_data(
+        7, {1, 3, 4, 5, 6}, [](const std::vector<double>& d) { return (d[1] * d[2] - d[3] * d[4]) / d[0]; }, 3);
     problem_texts.answer_text = slot_text(7) + " M ";
     pose_problem({170, 560, 45}, {180, 180, 280});
 }
@@ -172,11 +183,15 @@ void generate_problem_19()
                                  "@uo@C. Calcolare la quantità che resta allo stato liquido se un recipiente di " +
                                  slot_text(9) + " L contenente " + slot_text(10) + " g di " + short_name +
                                  " viene portato a questa temperatura";
-    set_slot_digits(1,
-                    (slot_value(10) / slot_value(11) -
-                     slot_value(8) * slot_value(9) / 760.0f / (kelvin(slot_value(5)) * 0.082057f)) *
-                        slot_value(11),
-                    3);
+    // What stays liquid is the mass less the vapour's: three digits, fewer
+    // where the data leave fewer. d: pressure, temperature, litres, grams
+    // and molar mass.
+    set_slot_from_data(
+        1, {8, 5, 9, 10, 11},
+        [](const std::vector<double>& d) {
+            return (d[3] / d[4] - d[0] * d[2] / 760.0 / ((d[1] + 273.15) * 0.082057)) * d[4];
+        },
+        3);
     problem_texts.answer_text = slot_text(1) + " g ";
     pose_problem({200, 560, 50}, {200, 160, 300});
 }
@@ -200,11 +215,14 @@ void generate_problem_20()
         name + " (" + compound_formula(fuel.compound) +
         "), sapendo che le entalpie standard di formazione a 25@uo@C d" + join_article_to_name(name) + state +
         ", di H@d2@O@d(l)@ e di CO@d2(g)@ sono pari rispettivamente a " + slot_text(3) + ", -285.8 e -393.5 kJ/mol";
-    const float moles = slot_value(1) / compound_molar_mass(fuel.compound);
-    set_slot_digits(
-        4,
-        -(static_cast<float>(fuel.water) * -285.8f - static_cast<float>(fuel.carbon_dioxide) * 393.5f - slot_value(3)) *
-            moles,
+    // Three digits, two where a mass such as 1.02 g leaves two.
+    const double molar_mass = compound_molar_mass(fuel.compound);
+    const double water = fuel.water, carbon_dioxide = fuel.carbon_dioxide;
+    set_slot_from_data(
+        4, {1, 3},
+        [=](const std::vector<double>& d) {
+            return -(water * -285.8 - carbon_dioxide * 393.5 - d[1]) * d[0] / molar_mass;
+        },
         3);
     problem_texts.answer_text = slot_text(4) + " kJ";
     pose_problem({170, 530, 50}, {280, 160, 300});
@@ -241,10 +259,17 @@ void generate_problem_22()
         slot_text(4) + ", " + slot_text(5) + " e " + slot_text(6) +
         " J/(K•mol), calcolare la pressione parziale di equilibrio di CO in presenza di grafite e CO@d2@ a " +
         slot_text(1) + "@uo@C se la pressione totale è quella atmosferica";
-    const float enthalpy = (2.0f * slot_value(2) - slot_value(3)) * 1000.0f;
-    const float entropy = 2.0f * slot_value(4) - slot_value(5) - slot_value(6);
-    const float k = std::exp(-enthalpy / (8.314f * kelvin(slot_value(1)))) * std::exp(entropy * 0.12027904f);
-    set_slot_digits(7, 0.5f * (std::sqrt(k * (k + 4.0f)) - k), 2);
+    // Enthalpies known to a few kJ fix K only within a factor of a few:
+    // two digits, fewer where the data leave fewer.
+    set_slot_from_data(
+        7, {1, 2, 3, 4, 5, 6},
+        [](const std::vector<double>& d) {
+            const double enthalpy = (2.0 * d[1] - d[2]) * 1000.0;
+            const double entropy = 2.0 * d[3] - d[4] - d[5];
+            const double k = std::exp(-enthalpy / (8.314 * (d[0] + 273.15)) + entropy / 8.314);
+            return 0.5 * (std::sqrt(k * (k + 4.0)) - k);
+        },
+        2);
     problem_texts.answer_text = slot_text(7) + " atm";
     pose_problem({170, 520, 50}, {300, 160, 280});
 }
@@ -271,9 +296,18 @@ void generate_problem_23()
         " M di KCN [@iK@@db@(CN@u-@) = " + slot_text(5) + "] prima e dopo che a " + slot_text(2) +
         " mL di soluzione siano stati aggiunti " + slot_text(3) + " mL di AgNO@d3@ " + slot_text(4) + " M";
     set_slot_digits(6, mixture_ph(1e-10f, slot_value(1), 1e-10f, slot_value(5)), 3);
-    const float free_cyanide =
-        (slot_value(2) * slot_value(1) - 2.0f * slot_value(3) * slot_value(4)) / (slot_value(2) + slot_value(3));
-    set_slot_digits(7, mixture_ph(1e-10f, free_cyanide, 1e-10f, slot_value(5)), 3);
+    // The cyanide left is a few hundredths of what was put in: the pH after
+    // keeps three digits, fewer where the data leave fewer (none past the
+    // first where they do not even tell that cyanide is left).
+    set_slot_from_data(
+        7, {1, 2, 3, 4, 5},
+        [](const std::vector<double>& d) {
+            const double free_cyanide = (d[1] * d[0] - 2.0 * d[2] * d[3]) / (d[1] + d[2]);
+            if (free_cyanide <= 0.0) return std::numeric_limits<double>::quiet_NaN();
+            return static_cast<double>(
+                mixture_ph(1e-10f, static_cast<float>(free_cyanide), 1e-10f, static_cast<float>(d[4])));
+        },
+        3);
     problem_texts.answer_text = "@T1@@C1@" + slot_text(6) + "; " + slot_text(7);
     pose_problem({180, 560, 50}, {170, 160, 280});
 }
@@ -292,6 +326,9 @@ void generate_problem_24()
                std::fabs(slot_value(3) - final_problems_state.last_ph) >= 0.5f;
     });
     final_problems_state.last_ph = slot_value(3);
+    // The pH's decimals from the two-digit volume and the mass.
+    set_slot_from_data(
+        3, {1, 2}, [](const std::vector<double>& d) { return -std::log10(d[1] * 0.031476233 / d[0]); }, 3);
     problem_texts.answer_text = slot_text(3);
     problem_texts.problem_text = "@T1@@C1@" + slot_text(1) +
                                  " L di una soluzione acquosa di CuSO@d4@ vengono sottoposti ad elettrolisi "

@@ -10,6 +10,7 @@
 #include "chemistry/molar_mass.h"
 #include "chemistry/solubility_products.h"
 #include "chemistry/table_fields.h"
+#include "chemistry/water_vapour.h"
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
 #include "numbers/fixed_width.h"
@@ -202,7 +203,7 @@ void generate_problem_43()
     });
     final_problems_state.last_choice[43] = liquid;
     const float t = kelvin(slot_value(1));
-    set_slot_digits_from(2, std::exp(-43086.1f / (8.314f * t)) * 8.175673e8f, 100.0f, 2);
+    set_slot_digits_from(2, water_vapour_pressure(t), 100.0f, 2);
     convert_data_slot(2, slot_digits_from_text);
     set_slot_digits_from(3, slot_value(3), 100.0f, 2);
     convert_data_slot(3, slot_digits_from_text);

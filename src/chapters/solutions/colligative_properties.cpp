@@ -118,7 +118,7 @@ void generate_problem_20()
     // Worked back from the data as shown, with the digits they carry, two at
     // most as problem 22 gives.
     const float solvent_molar_mass = compound_molar_mass(solvent_vapours.at(v - 1).compound);
-    set_answer_from_data(
+    set_slot_from_data(
         7, {3, 4, 5, 6},
         [solvent_molar_mass](const std::vector<double>& d) {
             return d[0] / (d[1] / solvent_molar_mass * (d[2] / d[3] - 1.0));
@@ -297,7 +297,7 @@ void generate_problem_26()
     // Worked back from the data as shown, two digits at most as problem 22
     // gives: the rise gives the particles per molecule of A, one more than
     // the fraction dissociated.
-    set_answer_from_data(
+    set_slot_from_data(
         10, {7, 1, 2, 4, 9, 3},
         [](const std::vector<double>& d) { return ((d[0] - d[1]) / d[2] * d[3] * 0.001 * d[4] / d[5] - 1.0) * 100.0; },
         2);

@@ -252,7 +252,7 @@ void generate_problem_13()
                                  " nella soluzione risultante sia pari a " + slot_text(wanted) + " M";
     // The volume from the concentration as shown, not the one drawn: V c1 +
     // V2 c2 = (V + V2) c.
-    set_answer_from_data(
+    set_slot_from_data(
         2, {4, 5, 3, wanted},
         [per_unit](const std::vector<double>& d) { return d[0] * (per_unit * d[1] - d[3]) / (d[3] - per_unit * d[2]); },
         3);
@@ -290,7 +290,7 @@ void generate_problem_14()
     // A wanted concentration close to a stock's leaves fewer digits.
     const double first_ions = pick.first.ions;
     const double second_ions = pick.second.ions;
-    set_answer_from_data(
+    set_slot_from_data(
         6, {2, 4, 3, 5, 7},
         [first_ions, second_ions](const std::vector<double>& d) {
             const double per_first = (first_ions * d[2] - d[4]) / (d[4] - second_ions * d[3]);

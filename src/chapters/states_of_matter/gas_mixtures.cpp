@@ -100,7 +100,7 @@ void generate_problem_16()
     const bool q_given = pair.q == pair.w;
     const double mq = compound_molar_mass(pair.q);
     const double mr = compound_molar_mass(pair.r);
-    set_answer_from_data(
+    set_slot_from_data(
         4, {3},
         [q_given, mq, mr](const std::vector<double>& d) {
             const double xq = q_given ? d[0] : 1.0 - d[0];

@@ -122,7 +122,7 @@ void generate_problem_26()
     // The attraction takes off much of the pressure where the gas is dense:
     // the digits the data leave after the difference.
     const double molar_mass = gas.molar_mass;
-    set_answer_from_data(
+    set_slot_from_data(
         4, {3, 2, 1, 8, 9},
         [molar_mass](const std::vector<double>& d) {
             const double moles = d[0] / molar_mass * 1000.0;

@@ -1,5 +1,7 @@
 #include "electrochemistry_fixture.h"
 
+#include <cmath>
+
 #include "chapters/electrochemistry/electrochemistry_chapter.h"
 
 namespace electrochemistry_test {
@@ -9,6 +11,19 @@ namespace electrochemistry_test {
     // The program works in single precision: a result on the edge of a
     // rounding may fall either way.
     return testing_support::within_last_digit(testing_support::shown(shown), computed, 0.5, 1e-4, slack);
+}
+
+double relative_uncertainty(std::string_view shown)
+{
+    return 3.0 * last_digit(shown) / std::abs(shown_value(shown));
+}
+
+std::int32_t digits_from_data(const std::function<double(const std::vector<double>&)>& result_of,
+                              const std::vector<std::string>& data)
+{
+    std::vector<testing_support::Shown> shown;
+    for (const std::string& d : data) shown.push_back(testing_support::shown(d));
+    return testing_support::digits_data_leave(result_of, shown);
 }
 
 std::int32_t ion_charge(std::string_view ion)

@@ -5,7 +5,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "support/chapter_fixture.h"
 #include "support/shown_numbers.h"
@@ -14,6 +17,7 @@
 namespace electrochemistry_test {
 
 using testing_support::atomic_mass_named;
+using testing_support::digits_for_uncertainty;
 using testing_support::match;
 using testing_support::number_group;
 using testing_support::shown_value;
@@ -31,6 +35,14 @@ inline std::int32_t shown_digits(std::string_view text)
 {
     return testing_support::shown(text).digits;
 }
+
+// The relative uncertainty of a datum shown with d digits: 3 units of its
+// last digit.
+double relative_uncertainty(std::string_view shown);
+// The digits a result leaves from the data shown, as the book's rule
+// gives them.
+std::int32_t digits_from_data(const std::function<double(const std::vector<double>&)>& result_of,
+                              const std::vector<std::string>& data);
 
 // The shown number is the computed one rounded to its last digit, within
 // `slack` more for what the rounding of the data shown carries into it.

@@ -11,21 +11,6 @@
 namespace electrochemistry_test {
 namespace {
 
-// The relative uncertainty of a datum shown with d digits: 3 units of its
-// last digit.
-double relative_uncertainty(const std::string& shown)
-{
-    return 3.0 * last_digit(shown) / std::abs(shown_value(shown));
-}
-
-// The digits of a result whose uncertainty is u: from its leading digit
-// down to the leading digit of u.
-std::int32_t digits_for(double value, double u)
-{
-    const auto exponent = [](double x) { return static_cast<std::int32_t>(std::floor(std::log10(std::abs(x)))); };
-    return std::max(1, exponent(value) - exponent(u) + 1);
-}
-
 TEST_F(ChapterEight, ElectronsCarriedByACurrent)
 {
     const std::map<std::string, double> seconds = {{"s", 1.0}, {"min", 60.0}, {"ore", 3600.0}};
@@ -39,7 +24,7 @@ TEST_F(ChapterEight, ElectronsCarriedByACurrent)
         EXPECT_EQ(shown_digits(g[0]), 2);
         EXPECT_EQ(shown_digits(g[2]), 3);
         const double u = moles * (relative_uncertainty(g[0]) + relative_uncertainty(g[2]));
-        EXPECT_EQ(shown_digits(a[0]), digits_for(moles, u));
+        EXPECT_EQ(shown_digits(a[0]), digits_for_uncertainty(moles, u));
     });
 }
 
@@ -102,7 +87,14 @@ TEST_F(ChapterEight, TimeToEvolveHydrogenOrOxygen)
         const auto a = match(answer_text(), "^" + number_group + " (s|min|ore)$");
         EXPECT_EQ(a[1], seconds < 60.0 ? "s" : seconds < 3600.0 ? "min" : "ore") << seconds;
         EXPECT_TRUE(shows(a[0], seconds * per_second.at(a[1])));
+        // The temperature's two digits leave three kelvin.
+        const double u = seconds * (relative_uncertainty(g[0]) + relative_uncertainty(g[4]) +
+                                    3.0 * last_digit(g[3]) / (shown_value(g[3]) + 273.15));
+        EXPECT_EQ(shown_digits(a[0]), digits_for_uncertainty(seconds * per_second.at(a[1]), u * per_second.at(a[1])))
+            << statement();
     });
+    constexpr testing_support::VersionAnswer with_temperature[] = {{4, 2, "54 ore", "53.6 ore"}};
+    expect_answers(with_temperature);
 }
 
 }  // namespace

@@ -3,9 +3,11 @@
 // the reaction and the numbers each statement shows.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "electrochemistry_fixture.h"
 
@@ -37,10 +39,31 @@ double log_quotient(const std::string& reaction, const std::map<std::string, dou
     return log_q;
 }
 
-// The reaction and the concentrations of a statement; the pH gives H+.
+// The reaction and the data of a statement, as shown: two concentrations,
+// or a pH (species "pH") and a concentration.
 struct Cell {
     std::string reaction;
-    std::map<std::string, double> concentration;
+    std::vector<std::string> species;
+    std::vector<std::string> data;
+
+    // The concentrations for these values of the data; the pH gives H+.
+    std::map<std::string, double> concentration(const std::vector<double>& values) const
+    {
+        std::map<std::string, double> c;
+        for (std::size_t i = 0; i < species.size(); ++i) {
+            if (species[i] == "pH")
+                c["H@u+@"] = std::pow(10.0, -values[i]);
+            else
+                c[species[i]] = values[i];
+        }
+        return c;
+    }
+    std::vector<double> shown_values() const
+    {
+        std::vector<double> values;
+        for (const std::string& d : data) values.push_back(shown_value(d));
+        return values;
+    }
 };
 
 Cell cell_of(const std::string& text, const std::string& reaction_pattern)
@@ -50,13 +73,13 @@ Cell cell_of(const std::string& text, const std::string& reaction_pattern)
     const auto two_ions = "\\[([^\\]]+)\\] = " + number_group + " M e \\[([^\\]]+)\\] = " + number_group + " M";
     if (text.find("pH") == std::string::npos) {
         const auto g = match(text, two_ions);
-        cell.concentration[g[0]] = shown_value(g[1]);
-        cell.concentration[g[2]] = shown_value(g[3]);
+        cell.species = {g[0], g[2]};
+        cell.data = {g[1], g[3]};
     } else {
         const auto g = match(text, "pH (?:è )?" + number_group + ",? (?:se )?\\[([^\\]]+)\\] = " + number_group +
                                        " M e @iP@\\(H@d2@\\) = 1 atm");
-        cell.concentration["H@u+@"] = std::pow(10.0, -shown_value(g[0]));
-        cell.concentration[g[1]] = shown_value(g[2]);
+        cell.species = {"pH", g[1]};
+        cell.data = {g[0], g[2]};
     }
     return cell;
 }
@@ -65,12 +88,23 @@ TEST_F(ChapterEight, CellPotentialFromTheFreeEnergy)
 {
     for_versions(5, versions_per_problem, [&] {
         const Cell cell = cell_of(statement(), "sulla reazione (.+) \\(@bD@@iG@@u0@ = ");
-        const double free_energy = shown_value(match(statement(), "@u0@ = " + number_group + " kJ/mol\\)")[0]);
-        const double standard = -free_energy * 1000.0 / (electrons * faraday);
-        const double potential = standard - 0.0592 / electrons * log_quotient(cell.reaction, cell.concentration);
+        const std::string free_energy = match(statement(), "@u0@ = " + number_group + " kJ/mol\\)")[0];
         // The cell's potential difference, whichever way the reaction is written.
-        EXPECT_TRUE(shows(match(answer_text(), "^" + number_group + " V$")[0], std::abs(potential)));
+        const auto potential_of = [&](const std::vector<double>& d) {
+            const double standard = -d[0] * 1000.0 / (electrons * faraday);
+            return std::abs(standard -
+                            0.0592 / electrons * log_quotient(cell.reaction, cell.concentration({d[1], d[2]})));
+        };
+        const std::vector<double> values = cell.shown_values();
+        const std::string shown = match(answer_text(), "^" + number_group + " V$")[0];
+        EXPECT_TRUE(shows(shown, potential_of({shown_value(free_energy), values[0], values[1]})));
+        // Three digits, fewer near zero.
+        EXPECT_EQ(shown_digits(shown),
+                  std::min(3, digits_from_data(potential_of, {free_energy, cell.data[0], cell.data[1]})))
+            << statement();
     });
+    constexpr testing_support::VersionAnswer near_zero[] = {{5, 11, "0.013 V", "0.0131 V"}};
+    expect_answers(near_zero);
 }
 
 TEST_F(ChapterEight, StandardPotentialAndFreeEnergiesFromAMeasuredPotential)
@@ -84,17 +118,32 @@ TEST_F(ChapterEight, StandardPotentialAndFreeEnergiesFromAMeasuredPotential)
         const bool backwards =
             statement().ends_with(" sapendo che la reazione procede in senso inverso a quello scritto");
         EXPECT_TRUE(backwards || statement().ends_with(" e @bD@@iG@"));
-        const double potential = (backwards ? -1.0 : 1.0) * shown_value(shown_potential);
+        const double sign = backwards ? -1.0 : 1.0;
+        const double potential = sign * shown_value(shown_potential);
         const auto a =
             match(answer_text(), "^" + number_group + " V; " + number_group + " kJ/mol; " + number_group + " kJ/mol$");
-        // E° from the Nernst equation, within the rounding of the potential shown.
-        const double standard = potential + 0.0592 / electrons * log_quotient(cell.reaction, cell.concentration);
-        EXPECT_TRUE(shows(a[0], standard, 0.5 * last_digit(shown_potential)));
-        // ΔG° = -nFE°, within the rounding of E°; ΔG = -nFE from the potential as shown.
-        EXPECT_TRUE(shows(a[1], -electrons * faraday * shown_value(a[0]) / 1000.0,
-                          electrons * faraday * 0.5 * last_digit(a[0]) / 1000.0));
+        // E° from the Nernst equation and ΔG° = -nFE°, from the potential and
+        // data shown, three digits or fewer where they leave fewer.
+        const auto standard_of = [&](const std::vector<double>& d) {
+            return sign * d[0] + 0.0592 / electrons * log_quotient(cell.reaction, cell.concentration({d[1], d[2]}));
+        };
+        const auto free_energy_of = [&](const std::vector<double>& d) {
+            return -electrons * faraday * standard_of(d) / 1000.0;
+        };
+        const std::vector<double> values = cell.shown_values();
+        const std::vector<double> shown = {shown_value(shown_potential), values[0], values[1]};
+        const std::vector<std::string> data = {shown_potential, cell.data[0], cell.data[1]};
+        EXPECT_TRUE(shows(a[0], standard_of(shown)));
+        EXPECT_TRUE(shows(a[1], free_energy_of(shown)));
+        EXPECT_EQ(shown_digits(a[0]), std::min(3, digits_from_data(standard_of, data))) << statement();
+        EXPECT_EQ(shown_digits(a[1]), std::min(3, digits_from_data(free_energy_of, data))) << statement();
+        // ΔG = -nFE from the potential as shown.
         EXPECT_TRUE(shows(a[2], -electrons * faraday * potential / 1000.0));
     });
+    // Once from the table's free energy, which the page does not show.
+    constexpr testing_support::VersionAnswer from_the_page[] = {
+        {6, 8, "-0.763 V; 147 kJ/mol; 94.0 kJ/mol", "-0.762 V; 147 kJ/mol; 94.0 kJ/mol"}};
+    expect_answers(from_the_page);
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 // with ΔE = (0.0592/n)·log(c1/c2).
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -52,10 +53,19 @@ TEST_F(ChapterEight, IonConcentrationOfAnElectrode)
         EXPECT_EQ(g[4], g[0]);
         EXPECT_EQ(g[6], g[0]);
         EXPECT_EQ(ion_charge(g[0]), electrons);
-        const double difference = (g[3] == "maggiore" ? 1.0 : -1.0) * shown_value(g[2]);
-        EXPECT_TRUE(shows(match(answer_text(), "^" + number_group + " M$")[0],
-                          first_concentration(shown_value(g[5]), electrons, difference)));
+        const double sign = g[3] == "maggiore" ? 1.0 : -1.0;
+        const auto concentration_of = [&](const std::vector<double>& d) {
+            return first_concentration(d[1], electrons, sign * d[0]);
+        };
+        const std::string shown = match(answer_text(), "^" + number_group + " M$")[0];
+        EXPECT_TRUE(shows(shown, concentration_of({shown_value(g[2]), shown_value(g[5])})));
+        EXPECT_EQ(shown_digits(shown), digits_from_data(concentration_of, {g[2], g[5]})) << statement();
     });
+    // Once three digits whatever the data: 0.130 V over three electrons
+    // leaves the concentration within 40 %.
+    constexpr testing_support::VersionAnswer from_data[] = {{12, 3, "9.•10@u-9@ M", "8.68•10@u-9@ M"},
+                                                            {12, 1, "6.9•10@u-3@ M", "6.92•10@u-3@ M"}};
+    expect_answers(from_data);
 }
 
 TEST_F(ChapterEight, SolubilityProductFromACell)
@@ -63,7 +73,7 @@ TEST_F(ChapterEight, SolubilityProductFromACell)
     std::int32_t lead_iodide = 0;
     for_versions(13, versions_per_problem, [&] {
         const auto g =
-            match(statement(), "^La differenza di potenziale tra un elettrodo a(d argento| piombo| mercurio) "
+            match(statement(), "^La differenza di potenziale a 25@uo@C tra un elettrodo a(d argento| piombo| mercurio) "
                                "con \\[([^\\]]+)\\] = " +
                                    number_group + " M ed uno contenente una soluzione satura di (\\S+) è pari a " +
                                    number_group + " V\\. Calcolare il prodotto di solubilità di (\\S+)$");
@@ -71,9 +81,13 @@ TEST_F(ChapterEight, SolubilityProductFromACell)
         const std::int32_t electrons = ion_charge(g[1]);
         // One cation per formula unit; two anions where the formula ends in a 2.
         const double anions = g[3].ends_with("@d2@") ? 2.0 : 1.0;
+        const auto product_of = [&](const std::vector<double>& d) {
+            return std::pow(anions, anions) * std::pow(first_concentration(d[0], electrons, -d[1]), 1.0 + anions);
+        };
         const double saturated = first_concentration(shown_value(g[2]), electrons, -shown_value(g[4]));
-        const double product = std::pow(anions, anions) * std::pow(saturated, 1.0 + anions);
-        EXPECT_TRUE(shows(match(answer_text(), "^" + number_group + "$")[0], product));
+        const std::string shown = match(answer_text(), "^" + number_group + "$")[0];
+        EXPECT_TRUE(shows(shown, product_of({shown_value(g[2]), shown_value(g[4])})));
+        EXPECT_EQ(shown_digits(shown), std::min(2, digits_from_data(product_of, {g[2], g[4]}))) << statement();
         if (g[3] == "PbI@d2@") {
             // Ksp 9.8•10^-9: the saturated solution holds 1.35•10^-3 M of
             // lead, within the rounding of the potential shown.
@@ -99,17 +113,29 @@ TEST_F(ChapterEight, ChlorocomplexFormationConstant)
         const std::string ion = g[0];
         const std::string complex = g[1];
         const double chlorides = std::stod(match(complex, "^XCl@d([0-9])@")[0]);
-        const double volume = shown_value(g[2]) + shown_value(g[4]);
-        const double free_ion = first_concentration(shown_value(g[7]), ion_charge(ion), -shown_value(g[6]));
-        const double bound = shown_value(g[3]) * shown_value(g[2]) / volume - free_ion;
-        const double chloride = shown_value(g[5]) * shown_value(g[4]) / volume - chlorides * bound;
-        EXPECT_GT(chloride, 0.0);
-        const double formation = bound / (std::pow(chloride, chlorides) * free_ion);
         const std::string ligands = " + " + std::to_string(static_cast<int>(chlorides)) + "Cl@u-@";
         const bool forms = g[8] == ion + ligands + " = " + complex;
         EXPECT_TRUE(forms || g[8] == complex + " = " + ion + ligands) << g[8];
-        EXPECT_TRUE(shows(match(answer_text(), "^" + number_group + "$")[0], forms ? formation : 1.0 / formation));
+        // d: the ion's and the chloride's volumes and molarities, the
+        // potential and the reference concentration.
+        const auto constant_of = [&](const std::vector<double>& d) {
+            const double volume = d[0] + d[2];
+            const double free_ion = first_concentration(d[5], ion_charge(ion), -d[4]);
+            const double bound = d[1] * d[0] / volume - free_ion;
+            const double chloride = d[3] * d[2] / volume - chlorides * bound;
+            EXPECT_GT(chloride, 0.0);
+            const double formation = bound / (std::pow(chloride, chlorides) * free_ion);
+            return forms ? formation : 1.0 / formation;
+        };
+        const std::vector<std::string> data = {g[2], g[3], g[4], g[5], g[6], g[7]};
+        std::vector<double> values;
+        for (const std::string& d : data) values.push_back(shown_value(d));
+        const std::string shown = match(answer_text(), "^" + number_group + "$")[0];
+        EXPECT_TRUE(shows(shown, constant_of(values)));
+        EXPECT_EQ(shown_digits(shown), std::min(2, digits_from_data(constant_of, data))) << statement();
     });
+    constexpr testing_support::VersionAnswer from_data[] = {{14, 3, "4.•10@u-11@", "3.8•10@u-11@"}};
+    expect_answers(from_data);
 }
 
 }  // namespace

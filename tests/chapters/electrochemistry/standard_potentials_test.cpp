@@ -3,6 +3,7 @@
 // K = 10^(nE°/0.0592), and concentration cells.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <numeric>
 #include <set>
@@ -79,22 +80,34 @@ Redox redox_of(const std::string& reaction, const std::vector<Couple>& couples)
     return {reduced->potential - oxidised->potential, std::lcm(reduced->electrons, oxidised->electrons)};
 }
 
-// The couples a statement of problem 8 or 9 gives; the hydrogen electrode,
-// at 0 V, is never stated.
-std::vector<Couple> couples_stated(const std::string& text)
+// The couples a statement of problem 8 or 9 gives, after the hydrogen
+// electrode at 0 V, which is never stated; their potentials as shown.
+struct StatedCouples {
+    std::vector<Couple> couples;
+    std::vector<std::string> potentials;
+};
+
+StatedCouples couples_and_potentials(const std::string& text)
 {
-    std::vector<Couple> couples = {{"H@u+@", "H@d2@", 2, 0.0}};
+    StatedCouples stated{{{"H@u+@", "H@d2@", 2, 0.0}}, {}};
     const std::string half = "(\\S+ \\+ [0-9]*e = [^\\s,]+)";
     if (text.find("semireazioni") == std::string::npos) {
         const auto g = match(text, "semireazione " + half + "(?: è uguale a |, @iE@@u0@ = )" + number_group + " V\\.");
-        couples.push_back(couple_of(g[0], shown_value(g[1])));
+        stated.couples.push_back(couple_of(g[0], shown_value(g[1])));
+        stated.potentials = {g[1]};
     } else {
         const auto g = match(text, "semireazioni " + half + " e " + half + ".* ugual[ei] a " + number_group + " V e " +
                                        number_group + " V\\.");
-        couples.push_back(couple_of(g[0], shown_value(g[2])));
-        couples.push_back(couple_of(g[1], shown_value(g[3])));
+        stated.couples.push_back(couple_of(g[0], shown_value(g[2])));
+        stated.couples.push_back(couple_of(g[1], shown_value(g[3])));
+        stated.potentials = {g[2], g[3]};
     }
-    return couples;
+    return stated;
+}
+
+std::vector<Couple> couples_stated(const std::string& text)
+{
+    return couples_and_potentials(text).couples;
 }
 
 TEST_F(ChapterEight, StandardPotentialOfAHalfReaction)
@@ -149,13 +162,27 @@ TEST_F(ChapterEight, EquilibriumConstantFromStandardPotentials)
 {
     for_versions(9, versions_per_problem, [&] {
         const std::string reaction = match(statement(), " Calcolare la costante di equilibrio della reazione (.+)$")[0];
-        const Redox redox = redox_of(reaction, couples_stated(statement()));
-        const double log_k = redox.electrons * redox.standard / 0.0592;
+        const StatedCouples stated = couples_and_potentials(statement());
+        const auto constant_of = [&](const std::vector<double>& potentials) {
+            std::vector<Couple> couples = stated.couples;
+            for (std::size_t i = 0; i < potentials.size(); ++i) couples[i + 1].potential = potentials[i];
+            const Redox redox = redox_of(reaction, couples);
+            return std::pow(10.0, redox.electrons * redox.standard / 0.0592);
+        };
+        std::vector<double> potentials;
+        for (const std::string& e : stated.potentials) potentials.push_back(shown_value(e));
+        const double log_k = std::log10(constant_of(potentials));
         EXPECT_GE(log_k, -40.0);
         EXPECT_LE(log_k, 30.0);
         const std::string shown = match(answer_text(), "^" + number_group + "$")[0];
         EXPECT_TRUE(shows(shown, std::pow(10.0, log_k)));
+        // No more digits than the potentials carry: two at most from four.
+        EXPECT_EQ(shown_digits(shown), digits_from_data(constant_of, stated.potentials)) << statement();
     });
+    // Once three digits whatever the data: 1.18 V leaves K within a decade.
+    constexpr testing_support::VersionAnswer from_data[] = {{9, 1, "1.•10@u-40@", "1.37•10@u-40@"},
+                                                            {9, 2, "4.4•10@u4@", "4.42•10@u4@"}};
+    expect_answers(from_data);
 }
 
 TEST_F(ChapterEight, ProblemNineRedrawsAFewRoundsAtMost)
@@ -182,11 +209,17 @@ TEST_F(ChapterEight, ConcentrationCell)
         EXPECT_EQ(g[0] == "ad", std::string("aeiou").find(g[1][0]) != std::string::npos);
         electrodes.insert(g[1]);
         // Each ion takes as many electrons as its charge: one per H+.
-        const double difference =
-            0.0592 / ion_charge(g[2]) * std::abs(std::log10(shown_value(g[3]) / shown_value(g[4])));
-        EXPECT_TRUE(shows(match(answer_text(), "^" + number_group + " V $")[0], difference));
+        const auto difference_of = [&](const std::vector<double>& c) {
+            return 0.0592 / ion_charge(g[2]) * std::abs(std::log10(c[0] / c[1]));
+        };
+        const std::string shown = match(answer_text(), "^" + number_group + " V $")[0];
+        EXPECT_TRUE(shows(shown, difference_of({shown_value(g[3]), shown_value(g[4])})));
+        // Three digits, fewer where the concentrations are close.
+        EXPECT_EQ(shown_digits(shown), std::min(3, digits_from_data(difference_of, {g[3], g[4]}))) << statement();
     });
     EXPECT_EQ(electrodes.size(), 8u);
+    constexpr testing_support::VersionAnswer close[] = {{10, 11, "4.2•10@u-3@ V ", "4.24•10@u-3@ V"}};
+    expect_answers(close);
 }
 
 }  // namespace

@@ -40,7 +40,7 @@ TEST_F(FinalProblemBehaviour, AnswersAreThoseOfTheDataShown)
 {
     constexpr testing_support::VersionAnswer cases[] = {
         {6, 5569293, "@iP@(COCl@d2@) = 1.2 atm; @iP@(CO) = @iP@(Cl@d2@) = 0.91 atm", "0.89 atm"},
-        {18, 27, "0.0248 M ", "0.0244 M"},
+        {18, 27, "0.025 M ", "0.0244 M"},
         {32, 17, "902 g", "905 g"},
         {21, 6, "4100 anni", "4000 anni"},
         {29, 781683, "3 atm", "2.63 atm"},

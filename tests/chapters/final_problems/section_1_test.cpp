@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <string>
+#include <vector>
 
 #include "answer_sweep.h"
 
@@ -14,6 +16,10 @@ namespace {
 const std::string body_centred = "Li Na K Rb Cs Ba V Nb Ta Cr Mo W Fe";
 const std::string face_centred = "Ca Sr Rh Ir Ni Pd Pt Cu Ag Au";
 const std::string metal_order = "Hg Cu Pb Sn Ni Cd Fe Zn";  // falling potential
+// M2+/M at 25 °C, as chapter 8 states the couples it shares.
+const std::map<std::string, std::string> metal_potentials = {{"Hg", "0.851"},   {"Cu", "0.3419"}, {"Pb", "-0.1262"},
+                                                             {"Sn", "-0.1375"}, {"Ni", "-0.257"}, {"Cd", "-0.4030"},
+                                                             {"Fe", "-0.447"},  {"Zn", "-0.7618"}};
 
 std::size_t symbol_position(const std::string& list, const std::string& symbol)
 {
@@ -24,8 +30,11 @@ const AnswerCheck section_one_rows[] = {
     {1, "NUM g di un acciaio .* esattamente NUM mL di Fe@u2\\+@ NUM M", "^NUM%$",
      [](const Groups& s, const Groups& a) {
          // Cr2O7(2-) takes 6 electrons: one chromium per 3 Fe(II).
-         const double chromium = s.value(3) * s.value(2) * 1e-3 / 3.0 * atomic_mass("Cr");
-         EXPECT_TRUE(agrees(a.number(1), 100.0 * chromium / s.value(1)));
+         const auto percent_of = [](const std::vector<double>& d) {
+             return 100.0 * d[2] * d[1] * 1e-3 / 3.0 * atomic_mass("Cr") / d[0];
+         };
+         EXPECT_TRUE(agrees(a.number(1), percent_of({s.value(1), s.value(2), s.value(3)})));
+         EXPECT_TRUE(digits_from_data(a.number(1), percent_of, {s.number(1), s.number(2), s.number(3)}, 3));
      }},
     {2,
      "^NUM L di aria, misurati a 0@uo@C e 1 atm, .* in NUM mL di NaOH NUM M .* Ba@u2\\+@, NUM mL della soluzione "
@@ -33,11 +42,18 @@ const AnswerCheck section_one_rows[] = {
      "NUM mL di HCl NUM M\\. ",
      "^NUM% in volume$",
      [](const Groups& s, const Groups& a) {
-         const double hydroxide_left = s.value(6) * s.value(5) / s.value(4);
-         EXPECT_GT(hydroxide_left, 0.0);
-         const double dioxide = (s.value(3) - hydroxide_left) * s.value(2) * 1e-3 / 2.0;
-         const double percent = 100.0 * dioxide * 22.4 / s.value(1);
-         EXPECT_TRUE(agrees(a.number(1), percent));
+         EXPECT_GT(s.value(3) - s.value(6) * s.value(5) / s.value(4), 0.0);
+         // d: air, NaOH's volume and molarity, the aliquot, HCl's volume and molarity.
+         const auto percent_of = [](const std::vector<double>& d) {
+             const double dioxide = (d[2] - d[5] * d[4] / d[3]) * d[1] * 1e-3 / 2.0;
+             return 100.0 * dioxide * 22.4 / d[0];
+         };
+         const std::vector<Shown> data = {s.number(1), s.number(2), s.number(3), s.number(4), s.number(5), s.number(6)};
+         std::vector<double> values;
+         for (const Shown& d : data) values.push_back(d.value);
+         EXPECT_TRUE(agrees(a.number(1), percent_of(values)));
+         // The difference of two near amounts leaves a digit or two.
+         EXPECT_TRUE(digits_from_data(a.number(1), percent_of, data, 2));
          EXPECT_GT(a.value(1), 0.0);
          EXPECT_LT(a.value(1), 100.0);
      }},
@@ -58,12 +74,21 @@ const AnswerCheck section_one_rows[] = {
      "Calcolare .* ebollizione a NUM@uo@C$",
      "^NUM kJ/mol; NUM torr$",
      [](const Groups& s, const Groups& a) {
-         const double t1 = kelvin(s.value(2)), t2 = kelvin(s.value(3)), t3 = kelvin(s.value(5));
-         // Clausius-Clapeyron: ln(p2/p1) = -dH/R (1/T2 - 1/T1).
-         const double enthalpy = -8.314e-3 * std::log(s.value(4) / 760.0) / (1.0 / t2 - 1.0 / t1);
-         EXPECT_TRUE(agrees(a.number(1), enthalpy, 0.5, 2e-3));
-         const double pressure = 760.0 * std::exp(-a.value(1) / 8.314e-3 * (1.0 / t3 - 1.0 / t1));
-         EXPECT_TRUE(agrees(a.number(2), pressure));
+         // Clausius-Clapeyron: ln(p2/p1) = -dH/R (1/T2 - 1/T1); d: the two
+         // boiling points, the pressure of the second and the temperature asked.
+         const auto enthalpy_of = [](const std::vector<double>& d) {
+             return -8.314e-3 * std::log(d[2] / 760.0) / (1.0 / kelvin(d[1]) - 1.0 / kelvin(d[0]));
+         };
+         const auto pressure_of = [&](const std::vector<double>& d) {
+             return 760.0 * std::exp(-enthalpy_of(d) / 8.314e-3 * (1.0 / kelvin(d[3]) - 1.0 / kelvin(d[0])));
+         };
+         const std::vector<Shown> data = {s.number(2), s.number(3), s.number(4), s.number(5)};
+         const std::vector<double> values = {s.value(2), s.value(3), s.value(4), s.value(5)};
+         EXPECT_TRUE(agrees(a.number(1), enthalpy_of(values), 0.5, 2e-3));
+         EXPECT_TRUE(agrees(a.number(2), pressure_of(values), 0.5, 2e-3));
+         // Boiling points a few degrees apart leave two digits.
+         EXPECT_TRUE(digits_from_data(a.number(1), enthalpy_of, data, 3));
+         EXPECT_TRUE(digits_from_data(a.number(2), pressure_of, data, 3));
          // 3 digits below 100 °C, 4 from 100 on.
          for (const std::size_t i : {3u, 5u}) EXPECT_EQ(shown(s[i]).digits, s.value(i) < 100.0 ? 3 : 4) << s[i];
      }},
@@ -86,13 +111,21 @@ const AnswerCheck section_one_rows[] = {
      "CO@d\\(g\\)@ \\+ Cl@d2@@d\\(g\\)@ = COCl@d2@@d\\(g\\)@ a NUM@uo@C @iK@ = NUM$",
      "^@iP@\\(COCl@d2@\\) = NUM atm; @iP@\\(CO\\) = @iP@\\(Cl@d2@\\) = NUM atm$",
      [](const Groups& s, const Groups& a) {
-         const double k = s.value(5);
-         // Each gas at p0/2 after cooling; K = y / (p0/2 - y)^2 for y of phosgene.
-         const double half = 0.5 * s.value(2) * kelvin(s.value(3)) / kelvin(s.value(1));
-         const double b = 2.0 * half + 1.0 / k;
-         const double phosgene = (b - std::sqrt(b * b - 4.0 * half * half)) / 2.0;
-         EXPECT_TRUE(agrees(a.number(1), phosgene, 1.0));
-         EXPECT_TRUE(agrees(a.number(2), half - phosgene, 1.0));
+         // Each gas at p0/2 after cooling; K = y / (p0/2 - y)^2 for y of
+         // phosgene. d: the first temperature, p0, the second temperature, K.
+         const auto half_of = [](const std::vector<double>& d) { return 0.5 * d[1] * kelvin(d[2]) / kelvin(d[0]); };
+         const auto phosgene_of = [&](const std::vector<double>& d) {
+             const double half = half_of(d);
+             const double b = 2.0 * half + 1.0 / d[3];
+             return (b - std::sqrt(b * b - 4.0 * half * half)) / 2.0;
+         };
+         const auto left_of = [&](const std::vector<double>& d) { return half_of(d) - phosgene_of(d); };
+         const std::vector<Shown> data = {s.number(1), s.number(2), s.number(3), s.number(5)};
+         const std::vector<double> values = {s.value(1), s.value(2), s.value(3), s.value(5)};
+         EXPECT_TRUE(agrees(a.number(1), phosgene_of(values), 1.0));
+         EXPECT_TRUE(agrees(a.number(2), left_of(values), 1.0));
+         EXPECT_TRUE(digits_from_data(a.number(1), phosgene_of, data, 2));
+         EXPECT_TRUE(digits_from_data(a.number(2), left_of, data, 2));
      },
      3000},
     {7,
@@ -108,11 +141,14 @@ const AnswerCheck section_one_rows[] = {
          EXPECT_TRUE(agrees(a.number(2), ph_of({{acid - added, salt + added, ka}})));
      }},
     {8,
-     "pila: ([A-Z][a-z]) / [A-Z][a-z]@u2\\+@ NUM M, NUM mL // ([A-Z][a-z])@u2\\+@ NUM M, NUM mL / [A-Z][a-z], .* "
+     "potenziale a 25@uo@C della pila: ([A-Z][a-z]) / [A-Z][a-z]@u2\\+@ NUM M, NUM mL // ([A-Z][a-z])@u2\\+@ NUM M, "
+     "NUM mL / [A-Z][a-z], .* "
      "corrente di NUM mA \\[@iE@@u0@\\([^)]*\\) = NUM V; @iE@@u0@\\([^)]*\\) = NUM V\\]$",
      "^NUM V; NUM (s|min|h)$",
      [](const Groups& s, const Groups& a) {
          const double ca = s.value(2), va = s.value(3), cc = s.value(5), vc = s.value(6);
+         EXPECT_EQ(s[8], metal_potentials.at(s[1]));
+         EXPECT_EQ(s[9], metal_potentials.at(s[4]));
          const double standard = s.value(9) - s.value(8);
          EXPECT_TRUE(agrees(a.number(1), standard + nernst_slope / 2.0 * std::log10(cc / ca)));
          EXPECT_GE(a.value(1), 0.1);
@@ -136,6 +172,18 @@ using SectionOne = AnswerSweep;
 TEST_F(SectionOne, AnswersFollowFromTheNumbersShown)
 {
     run(section_one_rows);
+}
+
+// Once a fixed count of digits whatever the data.
+TEST_F(SectionOne, AnswersKeepTheDigitsTheirDataLeave)
+{
+    constexpr testing_support::VersionAnswer cases[] = {
+        {1, 53, "24%", "24.2%"},
+        {2, 1, "0.08% in volume", "0.080% in volume"},
+        {4, 1, "29 kJ/mol; 5.9•10@u2@ torr", "29.0 kJ/mol; 594 torr"},
+        {6, 17, "@iP@(COCl@d2@) = 0.08 atm; @iP@(CO) = @iP@(Cl@d2@) = 0.92 atm", "0.083 atm"},
+    };
+    expect_answers(cases);
 }
 
 }  // namespace
