@@ -2,10 +2,45 @@
 
 #include <algorithm>
 #include <cmath>
+#include <initializer_list>
+#include <string>
 
 #include "support/text_patterns.h"
 
 namespace testing_support {
+
+namespace {
+
+std::vector<double> values_of(const std::vector<Shown>& data)
+{
+    std::vector<double> values;
+    for (const Shown& datum : data) values.push_back(datum.value);
+    return values;
+}
+
+// What result_of moves at most when each datum alone moves by each of
+// `units` units of its last digit, away from zero (towards it for negative
+// units, never past it), summed over the data; a move that leaves the
+// result no value adds the whole result.
+double summed_moves(const ResultOf& result_of, const std::vector<Shown>& data, std::initializer_list<double> units)
+{
+    const std::vector<double> values = values_of(data);
+    const double result = result_of(values);
+    double sum = 0.0;
+    for (std::size_t i = 0; i < data.size(); ++i) {
+        double largest = 0.0;
+        for (const double u : units) {
+            std::vector<double> moved = values;
+            moved[i] = std::copysign(std::max(std::abs(values[i]) + u * data[i].unit(), 0.0), values[i]);
+            const double change = std::abs(result_of(moved) - result);
+            largest = std::max(largest, std::isfinite(change) ? change : std::abs(result));
+        }
+        sum += largest;
+    }
+    return sum;
+}
+
+}  // namespace
 
 double Shown::unit() const
 {
@@ -91,44 +126,25 @@ std::vector<std::string> match(const std::string& text, const std::string& patte
                                          << tolerance;
 }
 
-::testing::AssertionResult within_data_rounding(const Shown& answer,
-                                                const std::function<double(const std::vector<double>&)>& exact_of,
+::testing::AssertionResult within_data_rounding(const Shown& answer, const ResultOf& result_of,
                                                 const std::vector<Shown>& data)
 {
-    std::vector<double> values;
-    for (const Shown& datum : data) values.push_back(datum.value);
-    const double exact = exact_of(values);
-    double tolerance = 0.51 * std::pow(10.0, answer.last_place) + 1e-5 * std::fabs(exact);
-    for (std::size_t i = 0; i < data.size(); ++i) {
-        std::vector<double> moved = values;
-        moved[i] += 0.5 * std::pow(10.0, data[i].last_place);
-        tolerance += std::fabs(exact_of(moved) - exact);
-    }
+    const double exact = result_of(values_of(data));
+    const double tolerance =
+        0.51 * std::pow(10.0, answer.last_place) + 1e-5 * std::fabs(exact) + summed_moves(result_of, data, {0.5});
     if (std::fabs(answer.value - exact) <= tolerance) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "shown " << answer.value << ", exact " << exact << ", tolerance "
                                          << tolerance;
 }
 
-::testing::AssertionResult digits_of_data(const Shown& answer,
-                                          const std::function<double(const std::vector<double>&)>& exact_of,
-                                          const std::vector<Shown>& data)
+double rounding_spread(const ResultOf& result_of, const std::vector<Shown>& data)
 {
-    std::vector<double> values;
-    for (const Shown& d : data) values.push_back(d.value);
-    const double exact = exact_of(values);
-    double uncertainty = 0.0;
-    for (std::size_t i = 0; i < data.size(); ++i) {
-        std::vector<double> moved = values;
-        moved[i] -= std::copysign(3.0 * data[i].unit(), moved[i]);
-        uncertainty += std::fabs(exact_of(moved) - exact);
-    }
-    if (!(uncertainty > 0.0) || !std::isfinite(uncertainty)) return ::testing::AssertionFailure() << "no uncertainty";
-    const auto place = static_cast<std::int32_t>(std::floor(std::log10(uncertainty)));
-    if (answer.last_place == place || answer.last_place == place + 1) return ::testing::AssertionSuccess();
-    // An answer the data leave uncertain by more than itself still shows one digit.
-    if (answer.first_place < place && answer.digits == 1) return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "last digit at 10^" << answer.last_place << ", the data carry 10^" << place
-                                         << " (uncertainty " << uncertainty << ")";
+    return summed_moves(result_of, data, {-0.5, 0.5});
+}
+
+double data_uncertainty(const ResultOf& result_of, const std::vector<Shown>& data)
+{
+    return summed_moves(result_of, data, {-3.0});
 }
 
 std::int32_t digits_for_uncertainty(double value, double u)
@@ -137,21 +153,33 @@ std::int32_t digits_for_uncertainty(double value, double u)
     return std::max(1, exponent(value) - exponent(u) + 1);
 }
 
-std::int32_t digits_data_leave(const std::function<double(const std::vector<double>&)>& result_of,
-                               const std::vector<Shown>& data)
+std::int32_t digits_data_leave(const ResultOf& result_of, const std::vector<Shown>& data)
 {
-    std::vector<double> values;
-    for (const Shown& datum : data) values.push_back(datum.value);
-    const double result = result_of(values);
-    double u = 0.0;
-    for (std::size_t i = 0; i < data.size(); ++i) {
-        std::vector<double> moved = values;
-        const double step = 3.0 * data[i].unit();
-        moved[i] = moved[i] > 0.0 ? std::max(moved[i] - step, 0.0) : std::min(moved[i] + step, 0.0);
-        const double change = std::abs(result_of(moved) - result);
-        u += std::isfinite(change) ? change : std::abs(result);
-    }
-    return digits_for_uncertainty(result, u);
+    return digits_for_uncertainty(result_of(values_of(data)), data_uncertainty(result_of, data));
+}
+
+::testing::AssertionResult digits_for(const Shown& answer, double value, double u, std::int32_t most)
+{
+    if (!std::isfinite(value) || value == 0.0 || !std::isfinite(u) || !(u > 0.0))
+        return ::testing::AssertionFailure() << "no digits to count for " << value << " uncertain by " << u;
+    constexpr double reach = 1e-6;
+    std::int32_t fewest = most, most_found = 1;
+    for (const double v : {value * (1.0 - reach), value * (1.0 + reach)})
+        for (const double w : {u * (1.0 - reach), u * (1.0 + reach)}) {
+            const std::int32_t d = std::min(most, digits_for_uncertainty(v, w));
+            fewest = std::min(fewest, d);
+            most_found = std::max(most_found, d);
+        }
+    if (answer.digits >= fewest && answer.digits <= most_found) return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << answer.significand << " shows " << answer.digits << " digits, " << value
+                                         << " uncertain by " << u << " keeps " << fewest
+                                         << (fewest == most_found ? "" : " or " + std::to_string(most_found));
+}
+
+::testing::AssertionResult digits_of_data(const Shown& answer, const ResultOf& result_of,
+                                          const std::vector<Shown>& data, std::int32_t most)
+{
+    return digits_for(answer, result_of(values_of(data)), data_uncertainty(result_of, data), most);
 }
 
 }  // namespace testing_support

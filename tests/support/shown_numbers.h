@@ -25,7 +25,13 @@ struct Shown {
     // The place value of the last digit (1e-4 for "0.0315"), and its half.
     double unit() const;
     double half_unit() const { return 0.5 * unit(); }
+    // What the book takes a shown datum to be uncertain by: three units of
+    // its last digit.
+    double uncertainty() const { return 3.0 * unit(); }
 };
+
+// A result computed from the values of data, in their order.
+using ResultOf = std::function<double(const std::vector<double>&)>;
 
 // A shown number as one regex group: "-1.23•10@u-3@", "0.0120", ".5",
 // "5.•10@u2@" or "120".
@@ -53,30 +59,33 @@ std::vector<std::string> match(const std::string& text, const std::string& patte
 // their display: each datum adds half a unit of its last digit, relative.
 ::testing::AssertionResult within_rounding(const Shown& answer, double exact, std::initializer_list<Shown> data);
 
-// The same, where exact_of computes the answer from the data's values: each
-// datum moved by half a unit of its last digit adds what it moves the result.
-::testing::AssertionResult within_data_rounding(const Shown& answer,
-                                                const std::function<double(const std::vector<double>&)>& exact_of,
-                                                const std::vector<Shown>& data);
+// What result_of moves when each datum alone moves by half a unit of its
+// last digit either way, the larger side, summed over the data: how far
+// the rounding of the data shown can carry a result.
+double rounding_spread(const ResultOf& result_of, const std::vector<Shown>& data);
 
-// The answer carries the digits its data carry, by the program's rule:
-// each datum moved by three units of its last digit adds what it moves
-// the result, and the answer's last digit stands where that sum's first
-// does (one place coarser where rounding carries into a new digit, as
-// 9.96 to two digits shows 10); an answer uncertain by more than itself
-// shows one digit.
-::testing::AssertionResult digits_of_data(const Shown& answer,
-                                          const std::function<double(const std::vector<double>&)>& exact_of,
-                                          const std::vector<Shown>& data);
+// The same as within_rounding, where result_of computes the answer from the
+// data's values: each datum moved by half a unit of its last digit away from
+// zero adds what it moves the result.
+::testing::AssertionResult within_data_rounding(const Shown& answer, const ResultOf& result_of,
+                                                const std::vector<Shown>& data);
 
 // The book's digit rule, worked independently of the program: a result of
 // uncertainty u keeps the digits from its leading one down to u's leading
-// one, one at least; computed from data shown, u sums what each datum,
-// moved by three units of its last digit towards zero and never past it,
-// moves the result (a datum moved where the result has no value leaves it
-// one digit).
+// one, one at least. Computed from data shown, u sums what each datum, moved
+// by its uncertainty towards zero and never past it, moves the result; a
+// datum moved where the result has no value adds the whole result.
+double data_uncertainty(const ResultOf& result_of, const std::vector<Shown>& data);
 std::int32_t digits_for_uncertainty(double value, double u);
-std::int32_t digits_data_leave(const std::function<double(const std::vector<double>&)>& result_of,
-                               const std::vector<Shown>& data);
+std::int32_t digits_data_leave(const ResultOf& result_of, const std::vector<Shown>& data);
+
+// The answer shows the digits that u leaves value, `most` at most. The
+// program works in single precision: a value or an uncertainty within its
+// reach of a power of ten may count on either side of it. Rounding that
+// carries into a new digit (9.96 to two digits shows 10) keeps the count.
+::testing::AssertionResult digits_for(const Shown& answer, double value, double u, std::int32_t most = 12);
+// The same with value and u from data shown, as digits_data_leave has them.
+::testing::AssertionResult digits_of_data(const Shown& answer, const ResultOf& result_of,
+                                          const std::vector<Shown>& data, std::int32_t most = 12);
 
 }  // namespace testing_support

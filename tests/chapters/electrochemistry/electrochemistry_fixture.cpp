@@ -15,15 +15,17 @@ namespace electrochemistry_test {
 
 double relative_uncertainty(std::string_view shown)
 {
-    return 3.0 * last_digit(shown) / std::abs(shown_value(shown));
+    const testing_support::Shown datum = testing_support::shown(shown);
+    return datum.uncertainty() / std::abs(datum.value);
 }
 
-std::int32_t digits_from_data(const std::function<double(const std::vector<double>&)>& result_of,
-                              const std::vector<std::string>& data)
+::testing::AssertionResult digits_from_data(std::string_view answer,
+                                            const std::function<double(const std::vector<double>&)>& result_of,
+                                            const std::vector<std::string>& data, std::int32_t most)
 {
     std::vector<testing_support::Shown> shown;
     for (const std::string& d : data) shown.push_back(testing_support::shown(d));
-    return testing_support::digits_data_leave(result_of, shown);
+    return testing_support::digits_of_data(testing_support::shown(answer), result_of, shown, most);
 }
 
 std::int32_t ion_charge(std::string_view ion)

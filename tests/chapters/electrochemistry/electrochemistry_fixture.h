@@ -17,7 +17,7 @@
 namespace electrochemistry_test {
 
 using testing_support::atomic_mass_named;
-using testing_support::digits_for_uncertainty;
+using testing_support::digits_for;
 using testing_support::match;
 using testing_support::number_group;
 using testing_support::shown_value;
@@ -36,13 +36,13 @@ inline std::int32_t shown_digits(std::string_view text)
     return testing_support::shown(text).digits;
 }
 
-// The relative uncertainty of a datum shown with d digits: 3 units of its
-// last digit.
+// The relative uncertainty of a datum as shown: 3 units of its last digit.
 double relative_uncertainty(std::string_view shown);
-// The digits a result leaves from the data shown, as the book's rule
-// gives them.
-std::int32_t digits_from_data(const std::function<double(const std::vector<double>&)>& result_of,
-                              const std::vector<std::string>& data);
+// The answer shows the digits that the data shown leave the result, as the
+// book's rule gives them, `most` at most.
+::testing::AssertionResult digits_from_data(std::string_view answer,
+                                            const std::function<double(const std::vector<double>&)>& result_of,
+                                            const std::vector<std::string>& data, std::int32_t most = 12);
 
 // The shown number is the computed one rounded to its last digit, within
 // `slack` more for what the rounding of the data shown carries into it.

@@ -99,9 +99,7 @@ TEST_F(ChapterEight, CellPotentialFromTheFreeEnergy)
         const std::string shown = match(answer_text(), "^" + number_group + " V$")[0];
         EXPECT_TRUE(shows(shown, potential_of({shown_value(free_energy), values[0], values[1]})));
         // Three digits, fewer near zero.
-        EXPECT_EQ(shown_digits(shown),
-                  std::min(3, digits_from_data(potential_of, {free_energy, cell.data[0], cell.data[1]})))
-            << statement();
+        EXPECT_TRUE(digits_from_data(shown, potential_of, {free_energy, cell.data[0], cell.data[1]}, 3)) << statement();
     });
     constexpr testing_support::VersionAnswer near_zero[] = {{5, 11, "0.013 V", "0.0131 V"}};
     expect_answers(near_zero);
@@ -135,8 +133,8 @@ TEST_F(ChapterEight, StandardPotentialAndFreeEnergiesFromAMeasuredPotential)
         const std::vector<std::string> data = {shown_potential, cell.data[0], cell.data[1]};
         EXPECT_TRUE(shows(a[0], standard_of(shown)));
         EXPECT_TRUE(shows(a[1], free_energy_of(shown)));
-        EXPECT_EQ(shown_digits(a[0]), std::min(3, digits_from_data(standard_of, data))) << statement();
-        EXPECT_EQ(shown_digits(a[1]), std::min(3, digits_from_data(free_energy_of, data))) << statement();
+        EXPECT_TRUE(digits_from_data(a[0], standard_of, data, 3)) << statement();
+        EXPECT_TRUE(digits_from_data(a[1], free_energy_of, data, 3)) << statement();
         // ΔG = -nFE from the potential as shown.
         EXPECT_TRUE(shows(a[2], -electrons * faraday * potential / 1000.0));
     });

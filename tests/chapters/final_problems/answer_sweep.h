@@ -29,11 +29,6 @@ inline double kelvin(double celsius)
     return celsius + 273.15;
 }
 
-// The answer shows the digits its data leave, `most` at most.
-::testing::AssertionResult digits_from_data(const Shown& answer,
-                                            const std::function<double(const std::vector<double>&)>& result_of,
-                                            const std::vector<Shown>& data, std::int32_t most);
-
 class AnswerSweep : public ChapterNine {
 protected:
     // Every row over `versions` spread versions.

@@ -20,24 +20,6 @@ Groups::Groups(const std::string& text, const std::string& pattern)
     groups_.resize(20, "0");
 }
 
-double rounding_spread(const std::function<double(const std::vector<double>&)>& f, const std::vector<Shown>& data)
-{
-    std::vector<double> x;
-    for (const Shown& d : data) x.push_back(d.value);
-    const double centre = f(x);
-    double spread = 0.0;
-    for (std::size_t i = 0; i < x.size(); ++i) {
-        double worst = 0.0;
-        for (const double side : {-0.5, 0.5}) {
-            std::vector<double> moved = x;
-            moved[i] += side * data[i].unit();
-            worst = std::max(worst, std::fabs(f(moved) - centre));
-        }
-        spread += worst;
-    }
-    return spread;
-}
-
 ::testing::AssertionResult from_data(const Shown& answer, const std::function<double(const std::vector<double>&)>& f,
                                      const std::vector<Shown>& data, double slack)
 {

@@ -21,8 +21,10 @@ namespace final_problems_test {
 
 using testing_support::atomic_mass;
 using testing_support::atomic_mass_named;
+using testing_support::digits_of_data;
 using testing_support::formula_mass;
 using testing_support::read_formula;
+using testing_support::rounding_spread;
 using testing_support::Shown;
 using testing_support::shown;
 using testing_support::symbol_named;
@@ -48,10 +50,6 @@ inline ::testing::AssertionResult agrees(const Shown& answer, double exact, doub
 {
     return testing_support::within_last_digit(answer, exact, units, slack);
 }
-
-// How far f can move when each datum moves by half its last digit: the
-// tolerance of an answer that the program computed from unrounded data.
-double rounding_spread(const std::function<double(const std::vector<double>&)>& f, const std::vector<Shown>& data);
 
 // f from the data as shown agrees with the answer, and the answer shows no
 // digit that the rounding of the data leaves unsettled: their spread stays

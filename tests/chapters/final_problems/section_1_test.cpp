@@ -34,7 +34,7 @@ const AnswerCheck section_one_rows[] = {
              return 100.0 * d[2] * d[1] * 1e-3 / 3.0 * atomic_mass("Cr") / d[0];
          };
          EXPECT_TRUE(agrees(a.number(1), percent_of({s.value(1), s.value(2), s.value(3)})));
-         EXPECT_TRUE(digits_from_data(a.number(1), percent_of, {s.number(1), s.number(2), s.number(3)}, 3));
+         EXPECT_TRUE(digits_of_data(a.number(1), percent_of, {s.number(1), s.number(2), s.number(3)}, 3));
      }},
     {2,
      "^NUM L di aria, misurati a 0@uo@C e 1 atm, .* in NUM mL di NaOH NUM M .* Ba@u2\\+@, NUM mL della soluzione "
@@ -53,7 +53,7 @@ const AnswerCheck section_one_rows[] = {
          for (const Shown& d : data) values.push_back(d.value);
          EXPECT_TRUE(agrees(a.number(1), percent_of(values)));
          // The difference of two near amounts leaves a digit or two.
-         EXPECT_TRUE(digits_from_data(a.number(1), percent_of, data, 2));
+         EXPECT_TRUE(digits_of_data(a.number(1), percent_of, data, 2));
          EXPECT_GT(a.value(1), 0.0);
          EXPECT_LT(a.value(1), 100.0);
      }},
@@ -87,8 +87,8 @@ const AnswerCheck section_one_rows[] = {
          EXPECT_TRUE(agrees(a.number(1), enthalpy_of(values), 0.5, 2e-3));
          EXPECT_TRUE(agrees(a.number(2), pressure_of(values), 0.5, 2e-3));
          // Boiling points a few degrees apart leave two digits.
-         EXPECT_TRUE(digits_from_data(a.number(1), enthalpy_of, data, 3));
-         EXPECT_TRUE(digits_from_data(a.number(2), pressure_of, data, 3));
+         EXPECT_TRUE(digits_of_data(a.number(1), enthalpy_of, data, 3));
+         EXPECT_TRUE(digits_of_data(a.number(2), pressure_of, data, 3));
          // 3 digits below 100 °C, 4 from 100 on.
          for (const std::size_t i : {3u, 5u}) EXPECT_EQ(shown(s[i]).digits, s.value(i) < 100.0 ? 3 : 4) << s[i];
      }},
@@ -124,8 +124,8 @@ const AnswerCheck section_one_rows[] = {
          const std::vector<double> values = {s.value(1), s.value(2), s.value(3), s.value(5)};
          EXPECT_TRUE(agrees(a.number(1), phosgene_of(values), 1.0));
          EXPECT_TRUE(agrees(a.number(2), left_of(values), 1.0));
-         EXPECT_TRUE(digits_from_data(a.number(1), phosgene_of, data, 2));
-         EXPECT_TRUE(digits_from_data(a.number(2), left_of, data, 2));
+         EXPECT_TRUE(digits_of_data(a.number(1), phosgene_of, data, 2));
+         EXPECT_TRUE(digits_of_data(a.number(2), left_of, data, 2));
      },
      3000},
     {7,

@@ -24,7 +24,7 @@ const AnswerCheck section_two_rows[] = {
              return 100.0 * magnesium / d[0];
          };
          EXPECT_TRUE(agrees(a.number(1), percent_of({s.value(1), s.value(2)}), 0.5, 2e-3));
-         EXPECT_TRUE(digits_from_data(a.number(1), percent_of, {s.number(1), s.number(2)}, 3));
+         EXPECT_TRUE(digits_of_data(a.number(1), percent_of, {s.number(1), s.number(2)}, 3));
          EXPECT_GT(a.value(1), 0.0);
          EXPECT_LT(a.value(1), 100.0);
      }},
@@ -53,7 +53,7 @@ const AnswerCheck section_two_rows[] = {
          EXPECT_TRUE(agrees(a.number(1),
                             pressure_of({data[0].value, data[1].value, data[2].value, data[3].value, data[4].value}),
                             0.5, 2e-3));
-         EXPECT_TRUE(digits_from_data(a.number(1), pressure_of, data, 3));
+         EXPECT_TRUE(digits_of_data(a.number(1), pressure_of, data, 3));
      },
      3000},
     {11, "\\(NUM% in massa, densità NUM g/mL\\) da diluire per preparare NUM L di una soluzione di HCl a pH NUM$",
@@ -92,7 +92,7 @@ const AnswerCheck section_two_rows[] = {
              return 100.0 * std::sqrt(d[0] / (d[0] + 4.0 * d[1]));
          };
          EXPECT_TRUE(agrees(a.number(1), percent_of({s.value(3), s.value(4)})));
-         EXPECT_TRUE(digits_from_data(a.number(1), percent_of, {s.number(3), s.number(4)}, 2));
+         EXPECT_TRUE(digits_of_data(a.number(1), percent_of, {s.number(3), s.number(4)}, 2));
      }},
     {15, "fino a NUM g di (([A-Z][a-z])\\(OH\\)@d([23])@) \\[@iK@@dps@ = NUM\\] in NUM mL di soluzione$", "^NUM$",
      [](const Groups& s, const Groups& a) {
@@ -110,7 +110,7 @@ const AnswerCheck section_two_rows[] = {
          };
          const std::vector<Shown> data = {s.number(1), s.number(2), s.number(3), s.number(4)};
          EXPECT_TRUE(agrees(a.number(1), ammonia_of({s.value(1), s.value(2), s.value(3), s.value(4)}), 0.5, 2e-3));
-         EXPECT_TRUE(digits_from_data(a.number(1), ammonia_of, data, 3));
+         EXPECT_TRUE(digits_of_data(a.number(1), ammonia_of, data, 3));
          EXPECT_GT(s.value(4), 0.01);
      }},
 };
@@ -180,7 +180,7 @@ TEST_F(SectionTwo, TheRateTableGivesTheOrderAndConstantAnswered)
         const std::vector<Shown> ends = {concentrations[0], concentrations[4]};
         // From the first and last rows as shown, the times exact.
         EXPECT_TRUE(agrees(a.number(2), constant({ends[0].value, ends[1].value}), 0.5, 2e-3));
-        EXPECT_TRUE(digits_from_data(a.number(2), constant, ends, 3));
+        EXPECT_TRUE(digits_of_data(a.number(2), constant, ends, 3));
     });
     // Once the constant the table was made from, not the one it shows.
     constexpr testing_support::VersionAnswer from_the_table[] = {

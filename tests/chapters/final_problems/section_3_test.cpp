@@ -55,7 +55,7 @@ const AnswerCheck section_three_rows[] = {
          EXPECT_GT(a.value(2), 0.0);
          EXPECT_LT(a.value(2), 100.0);
          // Tenths of a percent where the data leave them.
-         EXPECT_TRUE(digits_from_data(a.number(2), percent_of, data, a.value(2) < 10.0 ? 2 : 3)) << a[2];
+         EXPECT_TRUE(digits_of_data(a.number(2), percent_of, data, a.value(2) < 10.0 ? 2 : 3)) << a[2];
      }},
     {18,
      "campione di NUM mL di soluzione di cloruri viene trattato con NUM mL di Ag@u\\+@ NUM M e filtrato; .* "
@@ -66,7 +66,7 @@ const AnswerCheck section_three_rows[] = {
          const std::vector<Shown> data = {s.number(1), s.number(2), s.number(3), s.number(4), s.number(5)};
          EXPECT_TRUE(
              agrees(a.number(1), chloride_of({s.value(1), s.value(2), s.value(3), s.value(4), s.value(5)}), 1.0));
-         EXPECT_TRUE(digits_from_data(a.number(1), chloride_of, data, 3));
+         EXPECT_TRUE(digits_of_data(a.number(1), chloride_of, data, 3));
      },
      3000},
     {19,
@@ -81,7 +81,7 @@ const AnswerCheck section_three_rows[] = {
          };
          const std::vector<Shown> data = {s.number(2), s.number(3), s.number(4), s.number(5)};
          EXPECT_TRUE(agrees(a.number(1), liquid_of({s.value(2), s.value(3), s.value(4), s.value(5)}), 0.5, 2e-3));
-         EXPECT_TRUE(digits_from_data(a.number(1), liquid_of, data, 3));
+         EXPECT_TRUE(digits_of_data(a.number(1), liquid_of, data, 3));
          EXPECT_GT(a.value(1), 0.0);
      }},
     {20,
@@ -100,7 +100,7 @@ const AnswerCheck section_three_rows[] = {
              return -(c * -393.5 + h / 2.0 * -285.8 - d[1]) * d[0] / molar_mass;
          };
          EXPECT_TRUE(agrees(a.number(1), heat_of({s.value(1), s.value(4)}), 0.5, 2e-3));
-         EXPECT_TRUE(digits_from_data(a.number(1), heat_of, {s.number(1), s.number(4)}, 3));
+         EXPECT_TRUE(digits_of_data(a.number(1), heat_of, {s.number(1), s.number(4)}, 3));
      }},
     {21, "radioattività @bb@ è NUM volte", "^NUM anni$",
      [](const Groups& s, const Groups& a) {
@@ -131,7 +131,7 @@ const AnswerCheck section_three_rows[] = {
          }
          EXPECT_TRUE(agrees(a.number(1), pressure_of(values), 0.5, 2e-3));
          // Enthalpies known to a few kJ leave one digit.
-         EXPECT_TRUE(digits_from_data(a.number(1), pressure_of, data, 2));
+         EXPECT_TRUE(digits_of_data(a.number(1), pressure_of, data, 2));
      }},
     {23,
      "@iK@ = NUM\\)\\. Calcolare il pH di una soluzione NUM M di KCN \\[@iK@@db@\\(CN@u-@\\) = NUM\\] prima e dopo che "
@@ -149,7 +149,7 @@ const AnswerCheck section_three_rows[] = {
          const std::vector<Shown> data = {s.number(2), s.number(3), s.number(4), s.number(5), s.number(6)};
          EXPECT_TRUE(agrees(a.number(2), after_of({s.value(2), s.value(3), s.value(4), s.value(5), s.value(6)})));
          // The cyanide left, a few hundredths of what was put in, leaves fewer digits.
-         EXPECT_TRUE(digits_from_data(a.number(2), after_of, data, 3));
+         EXPECT_TRUE(digits_of_data(a.number(2), after_of, data, 3));
          EXPECT_LT(a.value(2), a.value(1));
      }},
     {24, "^@T1@@C1@NUM L di una soluzione acquosa di CuSO@d4@ .* depositare NUM g di rame\\.", "^NUM$",
@@ -159,7 +159,7 @@ const AnswerCheck section_three_rows[] = {
              return -std::log10(2.0 * d[1] / atomic_mass("Cu") / d[0]);
          };
          EXPECT_TRUE(agrees(a.number(1), ph_of_data({s.value(1), s.value(2)})));
-         EXPECT_TRUE(digits_from_data(a.number(1), ph_of_data, {s.number(1), s.number(2)}, 3));
+         EXPECT_TRUE(digits_of_data(a.number(1), ph_of_data, {s.number(1), s.number(2)}, 3));
          EXPECT_GE(s.value(2), 2.0);
      }},
 };

@@ -1,7 +1,5 @@
 #include "thermo_kinetics_fixture.h"
 
-#include <cmath>
-#include <functional>
 #include <string>
 
 #include "chapters/thermo_kinetics/thermo_kinetics_chapter.h"
@@ -73,33 +71,6 @@ std::map<std::string, std::int32_t> atom_imbalance(const std::vector<Term>& term
             balance[symbol] += (t.reactant ? 1 : -1) * t.coefficient * count;
     std::erase_if(balance, [](const auto& entry) { return entry.second == 0; });
     return balance;
-}
-
-std::int32_t digits_for(double value, double uncertainty)
-{
-    const double gap = std::log10(std::abs(value)), spread = std::log10(uncertainty);
-    const auto near_whole = [](double x) { return std::abs(x - std::round(x)) < 1e-3; };
-    if (near_whole(gap) || near_whole(spread)) return 0;
-    return std::max(1, static_cast<std::int32_t>(std::floor(gap) - std::floor(spread)) + 1);
-}
-
-double datum_uncertainty(const Shown& s)
-{
-    return 3.0 * std::pow(10.0, s.last_place);
-}
-
-double data_spread(const std::function<double(const std::vector<double>&)>& f, const std::vector<Shown>& data)
-{
-    std::vector<double> values;
-    for (const Shown& d : data) values.push_back(d.value);
-    const double at_data = f(values);
-    double spread = 0.0;
-    for (std::size_t i = 0; i < data.size(); ++i) {
-        std::vector<double> moved = values;
-        moved[i] -= std::copysign(datum_uncertainty(data[i]), moved[i]);
-        spread += std::abs(f(moved) - at_data);
-    }
-    return spread;
 }
 
 // A formation value listed for formula@d(state)@, checked against the table

@@ -20,6 +20,8 @@ namespace thermo_kinetics_test {
 using testing_support::composition_of;
 using testing_support::compound_named;
 using testing_support::compound_with_formula;
+using testing_support::digits_for;
+using testing_support::digits_of_data;
 using testing_support::match;
 using testing_support::read_formula;
 using testing_support::Shown;
@@ -56,15 +58,6 @@ double formation_sum(const std::string& species, const std::string& values, cons
                      int last, double vapour);
 // Atoms of each element on the left less those on the right.
 std::map<std::string, std::int32_t> atom_imbalance(const std::vector<Term>& terms);
-
-// The number of digits an uncertainty leaves a value, as the slots count
-// them; 0 when the uncertainty sits too near a power of ten to tell.
-std::int32_t digits_for(double value, double uncertainty);
-// Three units of a shown number's last digit: the uncertainty of a datum.
-double datum_uncertainty(const Shown& s);
-// What f moves when each datum in turn moves by its uncertainty towards
-// zero, summed: the uncertainty of a result computed from shown data.
-double data_spread(const std::function<double(const std::vector<double>&)>& f, const std::vector<Shown>& data);
 
 inline constexpr double gas_constant = 8.314;  // J/(K mol), as the problems take it
 // The versions a problem's sweep visits.
