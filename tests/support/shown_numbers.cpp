@@ -40,6 +40,13 @@ double summed_moves(const ResultOf& result_of, const std::vector<Shown>& data, s
     return sum;
 }
 
+// The digits from value's leading one down to u's, one at least.
+std::int32_t digits_for_uncertainty(double value, double u)
+{
+    const auto exponent = [](double x) { return static_cast<std::int32_t>(std::floor(std::log10(std::abs(x)))); };
+    return std::max(1, exponent(value) - exponent(u) + 1);
+}
+
 }  // namespace
 
 double Shown::unit() const
@@ -130,8 +137,7 @@ std::vector<std::string> match(const std::string& text, const std::string& patte
                                                 const std::vector<Shown>& data)
 {
     const double exact = result_of(values_of(data));
-    const double tolerance =
-        0.51 * std::pow(10.0, answer.last_place) + 1e-5 * std::fabs(exact) + summed_moves(result_of, data, {0.5});
+    const double tolerance = 0.51 * answer.unit() + 1e-5 * std::fabs(exact) + summed_moves(result_of, data, {0.5});
     if (std::fabs(answer.value - exact) <= tolerance) return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure() << "shown " << answer.value << ", exact " << exact << ", tolerance "
                                          << tolerance;
@@ -140,22 +146,6 @@ std::vector<std::string> match(const std::string& text, const std::string& patte
 double rounding_spread(const ResultOf& result_of, const std::vector<Shown>& data)
 {
     return summed_moves(result_of, data, {-0.5, 0.5});
-}
-
-double data_uncertainty(const ResultOf& result_of, const std::vector<Shown>& data)
-{
-    return summed_moves(result_of, data, {-3.0});
-}
-
-std::int32_t digits_for_uncertainty(double value, double u)
-{
-    const auto exponent = [](double x) { return static_cast<std::int32_t>(std::floor(std::log10(std::abs(x)))); };
-    return std::max(1, exponent(value) - exponent(u) + 1);
-}
-
-std::int32_t digits_data_leave(const ResultOf& result_of, const std::vector<Shown>& data)
-{
-    return digits_for_uncertainty(result_of(values_of(data)), data_uncertainty(result_of, data));
 }
 
 ::testing::AssertionResult digits_for(const Shown& answer, double value, double u, std::int32_t most)
@@ -179,7 +169,7 @@ std::int32_t digits_data_leave(const ResultOf& result_of, const std::vector<Show
 ::testing::AssertionResult digits_of_data(const Shown& answer, const ResultOf& result_of,
                                           const std::vector<Shown>& data, std::int32_t most)
 {
-    return digits_for(answer, result_of(values_of(data)), data_uncertainty(result_of, data), most);
+    return digits_for(answer, result_of(values_of(data)), summed_moves(result_of, data, {-3.0}), most);
 }
 
 }  // namespace testing_support

@@ -70,21 +70,16 @@ double rounding_spread(const ResultOf& result_of, const std::vector<Shown>& data
 ::testing::AssertionResult within_data_rounding(const Shown& answer, const ResultOf& result_of,
                                                 const std::vector<Shown>& data);
 
-// The book's digit rule, worked independently of the program: a result of
-// uncertainty u keeps the digits from its leading one down to u's leading
-// one, one at least. Computed from data shown, u sums what each datum, moved
+// The book's digit rule, worked independently of the program: the answer
+// shows the digits of value from its leading one down to the leading one of
+// its uncertainty u, one at least and `most` at most. The program works in
+// single precision: a value or an uncertainty within its reach of a power of
+// ten may count on either side of it. Rounding that carries into a new digit
+// (9.96 to two digits shows 10) keeps the count.
+::testing::AssertionResult digits_for(const Shown& answer, double value, double u, std::int32_t most = 12);
+// The same with value and u from data shown: u sums what each datum, moved
 // by its uncertainty towards zero and never past it, moves the result; a
 // datum moved where the result has no value adds the whole result.
-double data_uncertainty(const ResultOf& result_of, const std::vector<Shown>& data);
-std::int32_t digits_for_uncertainty(double value, double u);
-std::int32_t digits_data_leave(const ResultOf& result_of, const std::vector<Shown>& data);
-
-// The answer shows the digits that u leaves value, `most` at most. The
-// program works in single precision: a value or an uncertainty within its
-// reach of a power of ten may count on either side of it. Rounding that
-// carries into a new digit (9.96 to two digits shows 10) keeps the count.
-::testing::AssertionResult digits_for(const Shown& answer, double value, double u, std::int32_t most = 12);
-// The same with value and u from data shown, as digits_data_leave has them.
 ::testing::AssertionResult digits_of_data(const Shown& answer, const ResultOf& result_of,
                                           const std::vector<Shown>& data, std::int32_t most = 12);
 

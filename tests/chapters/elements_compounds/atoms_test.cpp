@@ -105,11 +105,7 @@ TEST_F(ChapterTwo, MeanMassOfTheNaturalElement)
         const double uncertainty = 6.0 * half_last_digit(data[4]) / 100.0 * std::fabs(m2 - m1) * amu +
                                    first * 6.0 * half_last_digit(data[1]) +
                                    (1.0 - first) * 6.0 * half_last_digit(data[2]);
-        const int digits = static_cast<int>(std::floor(std::log10(mean)) - std::floor(std::log10(uncertainty))) + 1;
-        const int shown_digits =
-            static_cast<int>(std::floor(std::log10(mean)) - std::floor(std::log10(2.0 * half_last_digit(shown[0])))) +
-            1;
-        EXPECT_NEAR(shown_digits, digits, 1) << uncertainty;
+        EXPECT_TRUE(testing_support::digits_for(testing_support::shown(shown[0]), mean, uncertainty));
     });
     EXPECT_EQ(elements.size(), 20u);
     // Once three digits short, the percentages taken as independent.
