@@ -7,6 +7,7 @@
 #include "numbers/random_stream.h"
 #include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
+#include "support/shown_numbers.h"
 
 namespace {
 
@@ -59,7 +60,9 @@ TEST(ValueKit, TheValueAsShownIsTheSlotsTextRead)
 // their uncertainties leave; each datum moves towards zero and never past
 // it, so that a percentage near 100 never passes 100 and a one-digit "1"
 // (three units either side) stops at zero; a datum that reaches zero
-// where the answer has no value leaves it one digit.
+// where the answer has no value leaves it one digit. The chapters' tests
+// count those digits by their own rule: both agree on each edge, and on a
+// rounding that carries into a new digit.
 TEST(ValueKit, AnAnswerFromDataTakesTheDigitsItsDataLeave)
 {
     struct Case {
@@ -75,12 +78,18 @@ TEST(ValueKit, AnAnswerFromDataTakesTheDigitsItsDataLeave)
         {-1.99f, 3, 3.0f, [](const std::vector<double>& d) { return std::sqrt(d[0] + 2.0) * d[1]; }, "0.3"},
         {1.0f, 1, 4.0f, [](const std::vector<double>& d) { return std::sqrt(d[0]) * d[1]; }, "4"},
         {1.0f, 1, 4.0f, [](const std::vector<double>& d) { return d[1] / d[0]; }, "4"},
+        {1.0f, 1, 92.0f, [](const std::vector<double>& d) { return d[1] + 4.0 * d[0]; }, "96"},
+        {9.96f, 3, 1.0f, [](const std::vector<double>& d) { return d[0] * d[1]; }, "10"},
     };
     for (const Case& c : cases) {
         set_slot_digits(1, c.first, c.first_digits);
         set_slot_digits(2, c.second, 3);
         set_slot_from_data(3, {1, 2}, c.value_of);
         EXPECT_EQ(slot_text(3), c.text) << c.first << ' ' << c.second;
+        using testing_support::shown;
+        EXPECT_TRUE(testing_support::digits_of_data(shown(slot_text(3)), c.value_of,
+                                                    {shown(slot_text(1)), shown(slot_text(2))}))
+            << c.text;
     }
     // An answer the book shows with fewer digits keeps them.
     set_slot_digits(1, 2.004f, 4);
