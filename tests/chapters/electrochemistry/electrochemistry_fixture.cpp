@@ -19,8 +19,7 @@ double relative_uncertainty(std::string_view shown)
     return datum.uncertainty() / std::abs(datum.value);
 }
 
-::testing::AssertionResult digits_from_data(std::string_view answer,
-                                            const std::function<double(const std::vector<double>&)>& result_of,
+::testing::AssertionResult digits_from_data(std::string_view answer, const testing_support::ResultOf& result_of,
                                             const std::vector<std::string>& data, std::int32_t most)
 {
     std::vector<testing_support::Shown> shown;

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,8 +39,7 @@ inline std::int32_t shown_digits(std::string_view text)
 double relative_uncertainty(std::string_view shown);
 // The answer shows the digits that the data shown leave the result, as the
 // book's rule gives them, `most` at most.
-::testing::AssertionResult digits_from_data(std::string_view answer,
-                                            const std::function<double(const std::vector<double>&)>& result_of,
+::testing::AssertionResult digits_from_data(std::string_view answer, const testing_support::ResultOf& result_of,
                                             const std::vector<std::string>& data, std::int32_t most = 12);
 
 // The shown number is the computed one rounded to its last digit, within

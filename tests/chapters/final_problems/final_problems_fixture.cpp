@@ -20,7 +20,7 @@ Groups::Groups(const std::string& text, const std::string& pattern)
     groups_.resize(20, "0");
 }
 
-::testing::AssertionResult from_data(const Shown& answer, const std::function<double(const std::vector<double>&)>& f,
+::testing::AssertionResult from_data(const Shown& answer, const testing_support::ResultOf& f,
                                      const std::vector<Shown>& data, double slack)
 {
     std::vector<double> x;

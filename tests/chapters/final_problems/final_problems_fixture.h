@@ -6,7 +6,6 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <functional>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -54,7 +53,7 @@ inline ::testing::AssertionResult agrees(const Shown& answer, double exact, doub
 // f from the data as shown agrees with the answer, and the answer shows no
 // digit that the rounding of the data leaves unsettled: their spread stays
 // below two units of its last digit (a one-digit answer shows the least).
-::testing::AssertionResult from_data(const Shown& answer, const std::function<double(const std::vector<double>&)>& f,
+::testing::AssertionResult from_data(const Shown& answer, const testing_support::ResultOf& f,
                                      const std::vector<Shown>& data, double slack = 1e-4);
 
 // The formula (markup) of the compound of that name in the compound table.
