@@ -98,7 +98,9 @@ constexpr std::array<Halogen, 3> halogens{{
 }};
 
 // Problem 14's salts by row: entries of four characters, the compound
-// number in three and its metal's valence in the fourth.
+// number in three and its metal's valence in the fourth. Only the alkali
+// metals' hydrogencarbonates exist as solids: they fill the places of
+// magnesium's, calcium's and zinc's, so that the draws stay.
 struct SaltRow {
     std::string_view entries;
     std::string_view class_word;
@@ -112,7 +114,7 @@ constexpr std::array<SaltRow, 9> salt_rows{{
     {"13621373138313921402", " solfuro"},
     {"141214211432", " solfuro"},
     {"15111521153215421552", " carbonato"},
-    {"16111621163216421662", " bicarbonato"},
+    {"16111621161116211611", " bicarbonato"},
     {" 223 294 362 382 403", " ossido"},
 }};
 
