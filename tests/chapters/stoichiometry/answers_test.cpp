@@ -532,7 +532,9 @@ TEST_F(ChapterThree, ChemistryThatHappens)
 }
 
 // Salts that exist only in solution, or not at all, are never weighed: not
-// in the conversions of 14 nor in the mixtures of 16 to 24.
+// in the conversions of 14 nor in the mixtures of 16 to 24. Copper(II) and
+// iron(III) iodides and iron(III) sulfide do not exist either; 14 once made
+// them (versions 128 and 21), and now makes the bromide and the chloride.
 TEST_F(ChapterThree, OnlySolidsThatExistAreWeighed)
 {
     const std::regex no_solid(
@@ -542,8 +544,17 @@ TEST_F(ChapterThree, OnlySolidsThatExistAreWeighed)
         for_versions(k, 1000, [&] {
             EXPECT_FALSE(std::regex_search(statement(), no_solid)) << statement();
             EXPECT_FALSE(std::regex_search(answer_text(), no_solid)) << answer_text();
+            if (k != 14) return;
+            const std::string product = match(statement(), "corrispondente (\\S+)\\.")[0];
+            const bool iron_iii = answer_text().starts_with("Fe@d2@");
+            EXPECT_FALSE((iron_iii || answer_text().starts_with("Cu")) && product == "ioduro");
+            EXPECT_FALSE(iron_iii && product == "solfuro");
         });
     }
+    generate(14, 128);
+    EXPECT_NE(statement().find("8.941 g del corrispondente bromuro"), std::string::npos) << "was 12.704 g di ioduro";
+    generate(14, 21);
+    EXPECT_NE(statement().find("12.644 g del corrispondente cloruro"), std::string::npos) << "was 8.102 g di solfuro";
 }
 
 }  // namespace
