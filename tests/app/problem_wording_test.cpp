@@ -108,7 +108,7 @@ const Wording wordings[] = {
     {2, 16, 1, false, "compresa tra 1.5 e 2.5 (estremi inclusi) e gli elettroni"},
     // Articles and elisions.
     {3, 22, 12, true, "in AgBr è il 57.45% e in Ag@d2@S è l'87.06%"},
-    {3, 24, 1, true, "in ZnCO@d3@ è il 52.1% e in Zn(HCO@d3@)@d2@ è il 34.9%"},
+    {3, 24, 3, true, "in Al@d2@(SO@d4@)@d3@ è il 28.11% e in Cr@d2@(SO@d4@)@d3@ è il 24.53%"},
     {2, 39, 1, false, "; qual è la formula del metafosfato di calcio?"},
     {1, 22, 1, false, "La frequenza (@bn@) di una radiazione elettromagnetica è legata all'energia"},
     {1, 23, 1, false, "trasformata in un'energia pari a"},

@@ -1,13 +1,13 @@
 // Section "Proprietà colligative": problems 19 to 28, vapour-pressure
 // lowering, boiling and freezing points and osmotic pressure.
 #include <array>
-#include <cmath>
 #include <string>
 #include <vector>
 
 #include "chapters/solutions/solutions_problems.h"
 #include "chemistry/molar_mass.h"
 #include "chemistry/table_fields.h"
+#include "chemistry/water_vapour.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
@@ -135,10 +135,7 @@ void generate_problem_21()
     const std::int32_t v = pick_problem_variant(salt_count, last_pick(21), 0);
     const float molar_mass = draw_salt_in_water(v, 0.3f, 0.8f);
     value_slots[13].value = static_cast<float>(random_int(60, 99));
-    value_slots[11].value = 1.09e11f;
-    value_slots[12].value = 43086.1f;
-    value_slots[14].value =
-        slot_value(11) * 0.007500617f * std::exp(-slot_value(12) / (8.314f * (slot_value(13) + 273.15f)));
+    value_slots[14].value = water_vapour_pressure(slot_value(13) + 273.15f);
     convert_data_slot(13, 3);
     convert_data_slot(14, 4);
     problem_texts.problem_text =

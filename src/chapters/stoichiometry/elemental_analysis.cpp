@@ -98,7 +98,9 @@ constexpr std::array<Halogen, 3> halogens{{
 }};
 
 // Problem 14's salts by row: entries of four characters, the compound
-// number in three and its metal's valence in the fourth.
+// number in three and its metal's valence in the fourth. Only the alkali
+// metals' hydrogencarbonates exist as solids: they fill the places of
+// magnesium's, calcium's and zinc's, so that the draws stay.
 struct SaltRow {
     std::string_view entries;
     std::string_view class_word;
@@ -112,9 +114,19 @@ constexpr std::array<SaltRow, 9> salt_rows{{
     {"13621373138313921402", " solfuro"},
     {"141214211432", " solfuro"},
     {"15111521153215421552", " carbonato"},
-    {"16111621163216421662", " bicarbonato"},
+    {"16111621161116211611", " bicarbonato"},
     {" 223 294 362 382 403", " ossido"},
 }};
+
+// Copper(II) and iron(III) oxidise iodide: their salts become the bromide.
+std::int32_t halogen_shown(std::int32_t k, std::int32_t valence, std::int32_t halogen)
+{
+    constexpr std::int32_t bromine = 2;
+    constexpr std::int32_t iodine = 3;
+    const std::string_view metal = record_columns(compound_record(k), 81, 82);
+    const bool oxidising = (metal == "Cu" && valence == 2) || (metal == "Fe" && valence == 3);
+    return oxidising && halogen == iodine ? bromine : halogen;
+}
 
 bool is_sulfide_row(std::int32_t row)
 {
@@ -242,16 +254,21 @@ void generate_problem_14()
         if (entry.size() < 4 || entry[3] == ' ') return false;
         k = read_i(entry.substr(0, 3)).value_or(0);
         valence = entry[3] - '0';
-        return is_filled_compound(k);
+        if (!is_filled_compound(k)) return false;
+        return app_state.version_number != no_version ||
+               halogen_shown(k, valence, halogen) != stoichiometry_state.last_halogen;
     });
+    const std::int32_t shown = halogen_shown(k, valence, halogen);
     stoichiometry_state.last_draw[14] = salt_class;
-    stoichiometry_state.last_halogen = halogen;
+    stoichiometry_state.last_halogen = shown;
 
     const std::string metal(record_columns(compound_record(k), 81, 82));
-    std::string target = metal + "01" + std::string(halogens[static_cast<std::size_t>(halogen - 1)].symbol) + " " +
+    std::string target = metal + "01" + std::string(halogens[static_cast<std::size_t>(shown - 1)].symbol) + " " +
                          std::to_string(valence);
-    std::string_view target_word = halogens[static_cast<std::size_t>(halogen - 1)].salt_word;
-    if (!is_sulfide_row(row) && random_int(1, 3) == 1) {
+    std::string_view target_word = halogens[static_cast<std::size_t>(shown - 1)].salt_word;
+    // Iron(III) sulfide falls apart: its salts keep the halide.
+    const bool iron_iii = metal == "Fe" && valence == 3;
+    if (!is_sulfide_row(row) && random_int(1, 3) == 1 && !iron_iii) {
         target = metal + std::string(sulfide_counts[static_cast<std::size_t>(valence - 1)]);
         target_word = " solfuro";
     }

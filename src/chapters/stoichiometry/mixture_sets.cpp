@@ -17,11 +17,13 @@ namespace stoichiometry {
 namespace {
 
 // MixtureSet: the group of the first salt's composition that names the
-// element, a blank, and six compound numbers of three digits.
+// element, a blank, and six compound numbers of three digits. Every salt is
+// a solid that can be weighed: hydrogencarbonates other than the alkali
+// metals' exist only in solution.
 constexpr std::array<std::string_view, 13> mixture_sets = {
     "1 101102103109110111", "2 101123127135118154", "1 131132133137139140", "2 181154130125117111",
     "1 151152153174177181", "2 202171151118126121", "1 111125130142184205", "2 101103105110111104",
-    "1 102117122127152180", "2 131132135139141142", "1 109140181206156166", "2 151153154161163164",
+    "1 102117122127152180", "2 131132135139141142", "1 109140181206156036", "2 151153154161152156",
     "2 171173174177181183",
 };
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -503,8 +504,7 @@ TEST_F(ChapterThree, AnswersCarryTheDigitsOfTheirData)
         {19, 9, "@C1@@T1@0.035 g", "@C1@@T1@0.0347 g"},
         {20, 4, "9.79 g", "9.790 g"},
         {22, 2, "@C1@@T1@10.1 g", "@C1@@T1@10.13 g"},
-        {23, 1, "@C1@@T1@24 g di ZnCO@d3@ e 2.1•10@u2@ g di Zn(HCO@d3@)@d2@",
-         "@C1@@T1@24 g di ZnCO@d3@ e 206 g di Zn(HCO@d3@)@d2@"},
+        {23, 1, "@C1@@T1@25 g di ZnCO@d3@ e 89 g di ZnO", "@C1@@T1@24 g di ZnCO@d3@ e 206 g di Zn(HCO@d3@)@d2@"},
         {24, 6, "@C1@@T1@1.84•10@u3@ g", "@C1@@T1@1839 g"},
         {33, 7, "2NaOH + H@d2@SO@d4@ = Na@d2@SO@d4@ + 2H@d2@O; 258 g di Na@d2@SO@d4@ e 65 g di H@d2@O",
          "2NaOH + H@d2@SO@d4@ = Na@d2@SO@d4@ + 2H@d2@O; 258 g di Na@d2@SO@d4@ e 65.4 g di H@d2@O"},
@@ -512,17 +512,49 @@ TEST_F(ChapterThree, AnswersCarryTheDigitsOfTheirData)
     expect_answers(cases);
 }
 
-// Once sodium carbonate and silver hydroxide losing weight on heating, and
-// a decomposition asked for its reactant in defect.
+// Once sodium carbonate and silver hydroxide losing weight on heating, a
+// decomposition asked for its reactant in defect, and hydrogencarbonates of
+// magnesium, calcium and zinc weighed, which exist only in solution.
 TEST_F(ChapterThree, ChemistryThatHappens)
 {
     constexpr testing_support::VersionAnswer cases[] = {
         {13, 6, "Pb(OH)@d2@", "Na@d2@CO@d3@"},
         {13, 7, "CaCO@d3@", "AgOH"},
+        {14, 1, "NaHCO@d3@", "Mg(HCO@d3@)@d2@"},
+        {14, 7, "KHCO@d3@", "Ca(HCO@d3@)@d2@"},
+        {23, 1, "@C1@@T1@25 g di ZnCO@d3@ e 89 g di ZnO", "@C1@@T1@24 g di ZnCO@d3@ e 2.1•10@u2@ g di Zn(HCO@d3@)@d2@"},
+        {23, 18, "@C1@@T1@5.6•10@u2@ g di K@d2@CO@d3@ e 8.•10@u1@ g di ZnCO@d3@",
+         "@C1@@T1@3.0•10@u2@ g di Mg(HCO@d3@)@d2@ e 5.•10@u1@ g di Ca(HCO@d3@)@d2@"},
         {32, 40, "3CaS + 2Na@d3@PO@d4@ = Ca@d3@(PO@d4@)@d2@ + 3Na@d2@S; in difetto CaS",
          "2KClO@d3@ = 2KCl + 3O@d2@; in difetto KClO@d3@"},
     };
     expect_answers(cases);
+}
+
+// Salts that exist only in solution, or not at all, are never weighed: not
+// in the conversions of 14 nor in the mixtures of 16 to 24. Copper(II) and
+// iron(III) iodides and iron(III) sulfide do not exist either; 14 once made
+// them (versions 128 and 21), and now makes the bromide and the chloride.
+TEST_F(ChapterThree, OnlySolidsThatExistAreWeighed)
+{
+    const std::regex no_solid(
+        "[A-Z][a-z]?\\(HCO@d3@\\)|bicarbonato di (?!sodio|potassio|formula)|AgOH|idrossido di argento");
+    for (std::int32_t k = 14; k <= 24; ++k) {
+        if (k == 15) continue;
+        for_versions(k, 1000, [&] {
+            EXPECT_FALSE(std::regex_search(statement(), no_solid)) << statement();
+            EXPECT_FALSE(std::regex_search(answer_text(), no_solid)) << answer_text();
+            if (k != 14) return;
+            const std::string product = match(statement(), "corrispondente (\\S+)\\.")[0];
+            const bool iron_iii = answer_text().starts_with("Fe@d2@");
+            EXPECT_FALSE((iron_iii || answer_text().starts_with("Cu")) && product == "ioduro");
+            EXPECT_FALSE(iron_iii && product == "solfuro");
+        });
+    }
+    generate(14, 128);
+    EXPECT_NE(statement().find("8.941 g del corrispondente bromuro"), std::string::npos) << "was 12.704 g di ioduro";
+    generate(14, 21);
+    EXPECT_NE(statement().find("12.644 g del corrispondente cloruro"), std::string::npos) << "was 8.102 g di solfuro";
 }
 
 }  // namespace
