@@ -58,7 +58,7 @@ constexpr std::int32_t red = 255;
 constexpr std::int32_t blue = 16711680;
 constexpr std::int32_t green = 43520;
 constexpr std::int32_t black = 0;
-constexpr std::string_view plot_area = "200400120270l  ";
+constexpr GraphOptions plot_area(figure_frame, true, false);
 
 constexpr std::string_view diagram_intro = "La figura in basso mostra una porzione di un semplice diagramma di stato.";
 
@@ -102,7 +102,7 @@ void draw_figure(std::int32_t marks)
     for (std::int32_t k = 0; k < marks; ++k) {
         const std::array<float, 1> x{d.shown_t[k]};
         const std::array<float, 1> y{d.shown_p[k]};
-        plot_graph_series(x, y, 1, "200400120270 p ", 0, k == 0 ? red : blue);
+        plot_graph_series(x, y, 1, GraphOptions(figure_frame, false, true), 0, k == 0 ? red : blue);
     }
     if (marks == 2) draw_phase_boundaries();
     for (const RegionLabel& label : region_labels(d, marks)) draw_markup_text(label.x, label.y, label.text);

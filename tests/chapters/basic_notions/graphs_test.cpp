@@ -131,7 +131,7 @@ TEST(ClearAxisRange, MovesAnEndPastThePointsNearItAndLeavesThoseFarBeyondClipped
     struct Row {
         const char* name;
         std::vector<float> values;
-        basic_notions::AxisRange expected;
+        AxisRange expected;
     };
     const std::vector<Row> rows = {
         {"all well inside", {-0.5f, 0.0f, 0.8f}, {-1.0f, 1.0f}},
@@ -142,7 +142,7 @@ TEST(ClearAxisRange, MovesAnEndPastThePointsNearItAndLeavesThoseFarBeyondClipped
         {"one far below", {-1.5f, 0.0f}, {-1.0f, 1.0f}},
     };
     for (const Row& row : rows) {
-        const basic_notions::AxisRange r = basic_notions::clear_axis_range({-1.0f, 1.0f}, row.values, 150, 0.5f, 0.25f);
+        const AxisRange r = clear_axis_range({-1.0f, 1.0f}, row.values, 150, 0.5f, 0.25f);
         EXPECT_FLOAT_EQ(r.from, row.expected.from) << row.name;
         EXPECT_FLOAT_EQ(r.to, row.expected.to) << row.name;
     }
