@@ -72,10 +72,24 @@ std::vector<std::string> charge_faults(const std::vector<LayoutItem>& items);
 
 // A point marked on a graph: a small filled ellipse.
 bool is_marker(const LayoutItem& item);
+// A point a plot marks: a dot of a few pixels (a simulation's molecules are
+// larger) clipped to the plot's frame, which the page holds.
+bool is_plotted_point(const LayoutItem& item);
+
+// From a point to the nearest point of the segment from a to b.
+struct Centre {
+    double x, y;
+};
+double distance_to_segment(const Centre& c, const QwPoint& a, const QwPoint& b);
 
 // Points marked within 2 pixels of a line they do not lie on or of their
 // plot's frame, or cut by the frame.
 std::vector<std::string> marker_faults(const std::vector<LayoutItem>& items);
+
+// Paths between two marked points that pass within
+// plot_path_junction_clearance pixels of a point where three lines or more
+// meet.
+std::vector<std::string> junction_faults(const std::vector<LayoutItem>& items);
 
 // Boxes whose border or shadow lies on another box's edge.
 std::vector<std::string> box_faults(const std::vector<LayoutItem>& items);
