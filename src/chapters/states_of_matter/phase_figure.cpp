@@ -5,13 +5,16 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
 
 #include "platform/graphics.h"
+#include "platform/raster_canvas.h"
 #include "text/markup_text.h"
 #include "text/pixel_math.h"
+#include "text/plot_geometry.h"
 
 namespace states_of_matter {
 
@@ -25,12 +28,13 @@ Phase phase_at(const PhaseDiagram& d, float t, float p)
 namespace {
 
 // The plot area of the figure.
-constexpr std::int32_t left = 200, right = 400, top = 120, bottom = 270;
+constexpr std::int32_t left = figure_frame.left, right = figure_frame.right, top = figure_frame.top,
+                       bottom = figure_frame.bottom;
 constexpr std::int32_t columns = right - left + 1, rows = bottom - top + 1;
 
 // Whole pixels from a mark's centre to the nearest ink, along rows,
-// columns or diagonals: its disc's radius of 2 and a gap of 3 more.
-constexpr std::int32_t mark_clearance = 6;
+// columns or diagonals.
+constexpr std::int32_t mark_clearance = plot_dot_reach;
 // And from a region's letter's box: a gap of 2 pixels.
 constexpr std::int32_t label_clearance = 3;
 // A path crosses a boundary at 20 degrees at least.
@@ -57,47 +61,20 @@ bool inside_area(QwPoint q)
     return q.x >= left && q.x <= right && q.y >= top && q.y <= bottom;
 }
 
-// What is inked on the plot area, and how far each pixel lies from ink.
+// What is inked on the plot area, drawn by the canvas's own primitives, and
+// how much ink any rectangle of it holds.
 class InkMap {
 public:
-    void set(std::int32_t x, std::int32_t y)
-    {
-        if (inside_area({x, y})) inked_[index(x, y)] = true;
-    }
-
     void fill(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
     {
-        for (std::int32_t y = y1; y <= y2; ++y)
-            for (std::int32_t x = x1; x <= x2; ++x) set(x, y);
+        canvas_.rectangle({}, QwControl::filled, x1 - left, y1 - top, x2 - left, y2 - top, ink);
+        counts_.clear();
     }
 
-    // The pixels of a line as the canvas draws it: along its longer axis,
-    // the nearest pixel of the other at each step (halves away from 0).
     void line(QwPoint a, QwPoint b)
     {
-        const std::int64_t dx = static_cast<std::int64_t>(b.x) - a.x;
-        const std::int64_t dy = static_cast<std::int64_t>(b.y) - a.y;
-        const bool along_x = std::llabs(dx) >= std::llabs(dy);
-        const std::int64_t major = along_x ? dx : dy;
-        const std::int64_t minor = along_x ? dy : dx;
-        const std::int64_t from = along_x ? a.x : a.y;
-        const std::int64_t base = along_x ? a.y : a.x;
-        const std::int64_t lo = std::max<std::int64_t>(std::min(from, from + major), along_x ? left : top);
-        const std::int64_t hi = std::min<std::int64_t>(std::max(from, from + major), along_x ? right : bottom);
-        for (std::int64_t s = lo; s <= hi; ++s) {
-            std::int64_t num = (s - from) * minor;
-            std::int64_t den = major;
-            if (den < 0) {
-                num = -num;
-                den = -den;
-            }
-            const std::int64_t other =
-                den == 0 ? base : base + (num >= 0 ? (2 * num + den) / (2 * den) : -((-2 * num + den) / (2 * den)));
-            if (along_x)
-                set(static_cast<std::int32_t>(s), static_cast<std::int32_t>(other));
-            else
-                set(static_cast<std::int32_t>(other), static_cast<std::int32_t>(s));
-        }
+        canvas_.line({}, {a.x - left, a.y - top}, {b.x - left, b.y - top}, ink);
+        counts_.clear();
     }
 
     void polyline(const Mapping& m, const BoundaryPoints& b)
@@ -105,34 +82,47 @@ public:
         for (std::size_t i = 1; i < b.t.size(); ++i) line(m.at(b.t[i - 1], b.p[i - 1]), m.at(b.t[i], b.p[i]));
     }
 
-    // Each pixel's distance to the nearest ink (0 on ink), in two sweeps
-    // over the area and a border that stays far from everything.
-    std::vector<std::int32_t> distances() const
+    // The inked pixels of the rectangle (corners in order) that lie on the area.
+    std::int32_t ink_in(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) const
     {
-        constexpr std::int32_t far = std::numeric_limits<std::int16_t>::max();
-        std::vector<std::int32_t> d(inked_.size(), far);
-        for (std::int32_t y = top; y <= bottom; ++y)
-            for (std::int32_t x = left; x <= right; ++x)
-                if (inked_[index(x, y)]) d[index(x, y)] = 0;
-        constexpr std::size_t up = stride;
-        for (std::int32_t y = top; y <= bottom; ++y)
-            for (std::size_t i = index(left, y); i <= index(right, y); ++i)
-                d[i] = std::min({d[i], d[i - 1] + 1, d[i - up - 1] + 1, d[i - up] + 1, d[i - up + 1] + 1});
-        for (std::int32_t y = bottom; y >= top; --y)
-            for (std::size_t i = index(right, y); i >= index(left, y); --i)
-                d[i] = std::min({d[i], d[i + 1] + 1, d[i + up + 1] + 1, d[i + up] + 1, d[i + up - 1] + 1});
-        return d;
+        if (counts_.empty()) count();
+        x1 = std::max(x1, left) - left;
+        y1 = std::max(y1, top) - top;
+        x2 = std::min(x2, right) - left + 1;
+        y2 = std::min(y2, bottom) - top + 1;
+        if (x1 >= x2 || y1 >= y2) return 0;
+        return counts_[at(x2, y2)] - counts_[at(x1, y2)] - counts_[at(x2, y1)] + counts_[at(x1, y1)];
     }
 
-    // A pixel's place in the maps, the border around the area included.
-    static std::size_t index(std::int32_t x, std::int32_t y)
+    // Whether ink lies within `reach` whole pixels of (x, y) along rows,
+    // columns or diagonals.
+    bool ink_within(std::int32_t x, std::int32_t y, std::int32_t reach) const
     {
-        return static_cast<std::size_t>(y - top + 1) * stride + static_cast<std::size_t>(x - left + 1);
+        return ink_in(x - reach, y - reach, x + reach, y + reach) > 0;
     }
 
 private:
-    static constexpr std::size_t stride = columns + 2;
-    std::vector<bool> inked_ = std::vector<bool>(stride * (rows + 2), false);
+    static constexpr std::int32_t ink = 0xFFFFFF;
+    static std::size_t at(std::int32_t x, std::int32_t y)
+    {
+        return static_cast<std::size_t>(y) * (columns + 1) + static_cast<std::size_t>(x);
+    }
+
+    // The inked pixels above and left of each corner.
+    void count() const
+    {
+        counts_.assign(static_cast<std::size_t>(columns + 1) * (rows + 1), 0);
+        for (std::int32_t y = 0; y < rows; ++y) {
+            std::int32_t row = 0;
+            for (std::int32_t x = 0; x < columns; ++x) {
+                row += canvas_.pixel(x, y) == ink ? 1 : 0;
+                counts_[at(x + 1, y + 1)] = counts_[at(x + 1, y)] + row;
+            }
+        }
+    }
+
+    platform::RasterCanvas canvas_{columns, rows, 0};
+    mutable std::vector<std::int32_t> counts_;
 };
 
 // The frame and the boundaries of the view.
@@ -243,10 +233,22 @@ bool crossings_readable(const Mapping& m, Held held, const std::vector<Crossing>
     });
 }
 
+// Whether the path between its marks' places keeps its distance from the
+// triple point: a path passing where the boundaries meet leaves a student
+// unsure which of them it crosses.
+bool clear_of_junction(const PhaseDiagram& d, const Mapping& m, const std::array<QwPoint, 2>& ends)
+{
+    const QwPoint j = m.at(d.t3, d.p3);
+    // The path runs along a row or a column: its point nearest the junction.
+    const std::int32_t x = std::clamp(j.x, std::min(ends[0].x, ends[1].x), std::max(ends[0].x, ends[1].x));
+    const std::int32_t y = std::clamp(j.y, std::min(ends[0].y, ends[1].y), std::max(ends[0].y, ends[1].y));
+    return std::hypot(static_cast<double>(j.x - x), static_cast<double>(j.y - y)) >= plot_path_junction_clearance;
+}
+
 // The place of each mark on the view, or nothing when one finds none.
 std::optional<std::array<QwPoint, 2>> mark_places(const PhaseDiagram& d, const Path& path, const Mapping& m)
 {
-    const std::vector<std::int32_t> clear = boundary_ink(d, m).distances();
+    const InkMap ink = boundary_ink(d, m);
     const bool along_x = path.held == Held::pressure;
     std::array<QwPoint, 2> places{};
     for (std::size_t k = 0; k < 2; ++k) {
@@ -259,7 +261,7 @@ std::optional<std::array<QwPoint, 2>> mark_places(const PhaseDiagram& d, const P
         const std::int32_t start = std::clamp(along_x ? at.x : at.y, lo, hi);
         const auto fits = [&](std::int32_t s) {
             const QwPoint q = along_x ? QwPoint{s, across} : QwPoint{across, s};
-            return clear[InkMap::index(q.x, q.y)] >= mark_clearance && phase_at(d, m.t_at(q.x), m.p_at(q.y)) == phase;
+            return !ink.ink_within(q.x, q.y, mark_clearance - 1) && phase_at(d, m.t_at(q.x), m.p_at(q.y)) == phase;
         };
         std::optional<std::int32_t> found;
         for (std::int32_t step = 0; !found && (start - step >= lo || start + step <= hi); ++step) {
@@ -272,6 +274,57 @@ std::optional<std::array<QwPoint, 2>> mark_places(const PhaseDiagram& d, const P
         places[k] = along_x ? QwPoint{*found, across} : QwPoint{across, *found};
     }
     return places;
+}
+
+// Each region's letter and its place on the view, with the marks at their
+// places and the path between two.
+std::vector<std::pair<Phase, RegionLabel>> labels_on(const PhaseDiagram& d, const Mapping& m,
+                                                     std::span<const QwPoint> marks)
+{
+    InkMap ink = boundary_ink(d, m);
+    for (const QwPoint& q : marks)
+        ink.fill(q.x - plot_dot_radius, q.y - plot_dot_radius, q.x + plot_dot_radius, q.y + plot_dot_radius);
+    if (marks.size() == 2) ink.line(marks[0], marks[1]);
+    // A letter's ink lies in the rows 3 to 12 below the point it is written
+    // at; its box takes a row more each way.
+    constexpr std::int32_t ink_top = 2, ink_bottom = 13;
+    constexpr std::array<std::pair<Phase, std::string_view>, 3> letters = {
+        {{Phase::solid, "@T1@@C1@S"}, {Phase::gas, "@T1@@C1@G"}, {Phase::liquid, "@T1@@C1@L"}}};
+    std::vector<std::pair<Phase, RegionLabel>> labels;
+    for (const auto& [phase, letter] : letters) {
+        const std::string text(letter);
+        const std::int32_t width = markup_line_width(text);
+        // The letter written at every second pixel, its box's least
+        // distance to ink the widest yet: the first place of the widest.
+        const auto ink_around = [&](std::int32_t x, std::int32_t y, std::int32_t reach) {
+            return ink.ink_in(x - reach, y + ink_top - reach, x + width - 1 + reach, y + ink_bottom + reach) > 0;
+        };
+        std::int32_t best = label_clearance - 1;
+        std::optional<QwPoint> place;
+        for (std::int32_t y = top; y + ink_bottom <= bottom; y += 2)
+            for (std::int32_t x = left; x + width - 1 <= right; x += 2) {
+                if (ink_around(x, y, best)) continue;
+                if (phase_at(d, m.t_at(x + width / 2), m.p_at(y + (ink_top + ink_bottom) / 2)) != phase) continue;
+                // The frame is ink: the box meets ink at some distance.
+                while (!ink_around(x, y, best)) ++best;
+                place = QwPoint{x, y};
+            }
+        if (!place) continue;
+        ink.fill(place->x, place->y + ink_top, place->x + width - 1, place->y + ink_bottom);
+        labels.push_back({phase, {text, place->x, place->y}});
+    }
+    return labels;
+}
+
+// Whether the regions of both marked points bear their letters.
+bool marks_named(const PhaseDiagram& d, const std::vector<std::pair<Phase, RegionLabel>>& labels)
+{
+    for (std::size_t k = 0; k < 2; ++k) {
+        const Phase phase = phase_at(d, d.marked_t[k], d.marked_p[k]);
+        if (std::none_of(labels.begin(), labels.end(), [phase](const auto& label) { return label.first == phase; }))
+            return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -312,13 +365,13 @@ void frame_point_in_place(PhaseDiagram& d, bool on_boundary)
 {
     frame_marked_point(d);
     const Mapping m{d.view};
-    const std::vector<std::int32_t> clear = boundary_ink(d, m).distances();
+    const InkMap ink = boundary_ink(d, m);
     const Phase phase = phase_at(d, d.marked_t[0], d.marked_p[0]);
     const auto fits = [&](std::int32_t x, std::int32_t y) {
         const bool off_frame = std::min({x - left, right - x, y - top, bottom - y}) >= mark_clearance;
-        const std::int32_t to_ink = clear[InkMap::index(x, y)];
         return off_frame &&
-               (on_boundary ? to_ink == 0 : to_ink >= mark_clearance && phase_at(d, m.t_at(x), m.p_at(y)) == phase);
+               (on_boundary ? ink.ink_within(x, y, 0)
+                            : !ink.ink_within(x, y, mark_clearance - 1) && phase_at(d, m.t_at(x), m.p_at(y)) == phase);
     };
     const QwPoint at = m.at(d.marked_t[0], d.marked_p[0]);
     if (inside_area(at) && fits(at.x, at.y)) return;
@@ -352,7 +405,7 @@ void frame_marked_path(PhaseDiagram& d, Held held)
         const Mapping m{view_of(path, between, look)};
         if (!crossings_readable(m, held, between)) continue;
         const auto places = mark_places(d, path, m);
-        if (!places) continue;
+        if (!places || !clear_of_junction(d, m, *places) || !marks_named(d, labels_on(d, m, *places))) continue;
         d.view = m.v;
         for (std::size_t k = 0; k < 2; ++k) {
             if ((*places)[k] == m.at(d.marked_t[k], d.marked_p[k])) continue;
@@ -367,48 +420,10 @@ void frame_marked_path(PhaseDiagram& d, Held held)
 std::vector<RegionLabel> region_labels(const PhaseDiagram& d, std::int32_t marks)
 {
     const Mapping m{d.view};
-    InkMap ink = boundary_ink(d, m);
-    std::array<QwPoint, 2> shown{};
-    for (std::int32_t k = 0; k < marks; ++k) {
-        shown[k] = m.at(d.shown_t[k], d.shown_p[k]);
-        ink.fill(shown[k].x - 2, shown[k].y - 2, shown[k].x + 2, shown[k].y + 2);
-    }
-    if (marks == 2) ink.line(shown[0], shown[1]);
-    // A letter's ink lies in the rows 3 to 12 below the point it is written
-    // at; its box takes a row more each way.
-    constexpr std::int32_t ink_top = 2, ink_bottom = 13;
-    constexpr std::array<std::pair<Phase, std::string_view>, 3> letters = {
-        {{Phase::solid, "@T1@@C1@S"}, {Phase::gas, "@T1@@C1@G"}, {Phase::liquid, "@T1@@C1@L"}}};
+    std::vector<QwPoint> shown;
+    for (std::int32_t k = 0; k < marks; ++k) shown.push_back(m.at(d.shown_t[k], d.shown_p[k]));
     std::vector<RegionLabel> labels;
-    for (const auto& [phase, letter] : letters) {
-        const std::string text(letter);
-        const std::int32_t width = markup_line_width(text);
-        const std::vector<std::int32_t> clear = ink.distances();
-        // For the letter written at every second pixel, the least distance
-        // to ink over its box: along the rows, then down the columns.
-        std::vector<std::int32_t> row_least(clear.size(), 0);
-        for (std::int32_t y = top; y <= bottom; ++y)
-            for (std::int32_t x = left; x + width - 1 <= right; x += 2) {
-                std::int32_t least = clear[InkMap::index(x, y)];
-                for (std::int32_t i = 1; i < width; ++i) least = std::min(least, clear[InkMap::index(x + i, y)]);
-                row_least[InkMap::index(x, y)] = least;
-            }
-        std::int32_t best = label_clearance - 1;
-        std::optional<QwPoint> place;
-        for (std::int32_t y = top; y + ink_bottom <= bottom; y += 2)
-            for (std::int32_t x = left; x + width - 1 <= right; x += 2) {
-                std::int32_t least = row_least[InkMap::index(x, y + ink_top)];
-                for (std::int32_t r = ink_top + 1; r <= ink_bottom; ++r)
-                    least = std::min(least, row_least[InkMap::index(x, y + r)]);
-                if (least <= best) continue;
-                if (phase_at(d, m.t_at(x + width / 2), m.p_at(y + (ink_top + ink_bottom) / 2)) != phase) continue;
-                best = least;
-                place = QwPoint{x, y};
-            }
-        if (!place) continue;
-        ink.fill(place->x, place->y + ink_top, place->x + width - 1, place->y + ink_bottom);
-        labels.push_back({text, place->x, place->y});
-    }
+    for (const auto& [phase, label] : labels_on(d, m, shown)) labels.push_back(label);
     return labels;
 }
 
