@@ -62,7 +62,7 @@ bool inside_area(QwPoint q)
 }
 
 // What is inked on the plot area, drawn by the canvas's own primitives, and
-// how much ink any rectangle of it holds.
+// whether any rectangle of it holds ink.
 class InkMap {
 public:
     void fill(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
@@ -82,26 +82,38 @@ public:
         for (std::size_t i = 1; i < b.t.size(); ++i) line(m.at(b.t[i - 1], b.p[i - 1]), m.at(b.t[i], b.p[i]));
     }
 
-    // The inked pixels of the rectangle (corners in order) that lie on the area.
-    std::int32_t ink_in(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) const
+    // A filled box kept beside the canvas, which leaves the counts of what
+    // is drawn standing: the letters placed while the next is sought.
+    void add_box(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
     {
+        boxes_.push_back({x1, y1, x2, y2});
+    }
+
+    // Whether ink lies in the rectangle (corners in order).
+    bool inked(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) const
+    {
+        for (const Box& b : boxes_)
+            if (b.x1 <= x2 && x1 <= b.x2 && b.y1 <= y2 && y1 <= b.y2) return true;
         if (counts_.empty()) count();
         x1 = std::max(x1, left) - left;
         y1 = std::max(y1, top) - top;
         x2 = std::min(x2, right) - left + 1;
         y2 = std::min(y2, bottom) - top + 1;
-        if (x1 >= x2 || y1 >= y2) return 0;
-        return counts_[at(x2, y2)] - counts_[at(x1, y2)] - counts_[at(x2, y1)] + counts_[at(x1, y1)];
+        if (x1 >= x2 || y1 >= y2) return false;
+        return counts_[at(x2, y2)] - counts_[at(x1, y2)] - counts_[at(x2, y1)] + counts_[at(x1, y1)] > 0;
     }
 
     // Whether ink lies within `reach` whole pixels of (x, y) along rows,
     // columns or diagonals.
     bool ink_within(std::int32_t x, std::int32_t y, std::int32_t reach) const
     {
-        return ink_in(x - reach, y - reach, x + reach, y + reach) > 0;
+        return inked(x - reach, y - reach, x + reach, y + reach);
     }
 
 private:
+    struct Box {
+        std::int32_t x1, y1, x2, y2;
+    };
     static constexpr std::int32_t ink = 0xFFFFFF;
     static std::size_t at(std::int32_t x, std::int32_t y)
     {
@@ -112,16 +124,19 @@ private:
     void count() const
     {
         counts_.assign(static_cast<std::size_t>(columns + 1) * (rows + 1), 0);
+        const std::uint32_t inked_pixel = platform::RasterCanvas::to_native(ink);
+        const std::uint32_t* pixel = canvas_.data();
         for (std::int32_t y = 0; y < rows; ++y) {
             std::int32_t row = 0;
-            for (std::int32_t x = 0; x < columns; ++x) {
-                row += canvas_.pixel(x, y) == ink ? 1 : 0;
+            for (std::int32_t x = 0; x < columns; ++x, ++pixel) {
+                row += *pixel == inked_pixel ? 1 : 0;
                 counts_[at(x + 1, y + 1)] = counts_[at(x + 1, y)] + row;
             }
         }
     }
 
     platform::RasterCanvas canvas_{columns, rows, 0};
+    std::vector<Box> boxes_;
     mutable std::vector<std::int32_t> counts_;
 };
 
@@ -245,10 +260,23 @@ bool clear_of_junction(const PhaseDiagram& d, const Mapping& m, const std::array
     return std::hypot(static_cast<double>(j.x - x), static_cast<double>(j.y - y)) >= plot_path_junction_clearance;
 }
 
-// The place of each mark on the view, or nothing when one finds none.
-std::optional<std::array<QwPoint, 2>> mark_places(const PhaseDiagram& d, const Path& path, const Mapping& m)
+// Whether each crossing of the path's line stands clear of the triple
+// point: the path runs through them wherever its marks stand.
+bool crossings_clear_of_junction(const PhaseDiagram& d, const Mapping& m, const Path& path,
+                                 const std::vector<Crossing>& between)
 {
-    const InkMap ink = boundary_ink(d, m);
+    const QwPoint j = m.at(d.t3, d.p3);
+    return std::all_of(between.begin(), between.end(), [&](const Crossing& c) {
+        const QwPoint q = path.held == Held::pressure ? m.at(c.at, path.kept) : m.at(path.kept, c.at);
+        return std::hypot(static_cast<double>(j.x - q.x), static_cast<double>(j.y - q.y)) >=
+               plot_path_junction_clearance;
+    });
+}
+
+// The place of each mark on the view, or nothing when one finds none.
+std::optional<std::array<QwPoint, 2>> mark_places(const PhaseDiagram& d, const Path& path, const Mapping& m,
+                                                  const InkMap& ink)
+{
     const bool along_x = path.held == Held::pressure;
     std::array<QwPoint, 2> places{};
     for (std::size_t k = 0; k < 2; ++k) {
@@ -276,12 +304,11 @@ std::optional<std::array<QwPoint, 2>> mark_places(const PhaseDiagram& d, const P
     return places;
 }
 
-// Each region's letter and its place on the view, with the marks at their
-// places and the path between two.
+// Each region's letter and its place on the view, the marks at their
+// places and the path between two drawn on the view's ink.
 std::vector<std::pair<Phase, RegionLabel>> labels_on(const PhaseDiagram& d, const Mapping& m,
-                                                     std::span<const QwPoint> marks)
+                                                     std::span<const QwPoint> marks, InkMap& ink)
 {
-    InkMap ink = boundary_ink(d, m);
     for (const QwPoint& q : marks)
         ink.fill(q.x - plot_dot_radius, q.y - plot_dot_radius, q.x + plot_dot_radius, q.y + plot_dot_radius);
     if (marks.size() == 2) ink.line(marks[0], marks[1]);
@@ -297,7 +324,7 @@ std::vector<std::pair<Phase, RegionLabel>> labels_on(const PhaseDiagram& d, cons
         // The letter written at every second pixel, its box's least
         // distance to ink the widest yet: the first place of the widest.
         const auto ink_around = [&](std::int32_t x, std::int32_t y, std::int32_t reach) {
-            return ink.ink_in(x - reach, y + ink_top - reach, x + width - 1 + reach, y + ink_bottom + reach) > 0;
+            return ink.inked(x - reach, y + ink_top - reach, x + width - 1 + reach, y + ink_bottom + reach);
         };
         std::int32_t best = label_clearance - 1;
         std::optional<QwPoint> place;
@@ -310,7 +337,7 @@ std::vector<std::pair<Phase, RegionLabel>> labels_on(const PhaseDiagram& d, cons
                 place = QwPoint{x, y};
             }
         if (!place) continue;
-        ink.fill(place->x, place->y + ink_top, place->x + width - 1, place->y + ink_bottom);
+        ink.add_box(place->x, place->y + ink_top, place->x + width - 1, place->y + ink_bottom);
         labels.push_back({phase, {text, place->x, place->y}});
     }
     return labels;
@@ -325,6 +352,21 @@ bool marks_named(const PhaseDiagram& d, const std::vector<std::pair<Phase, Regio
             return false;
     }
     return true;
+}
+
+// The letters placed when a view was framed, and the diagram and number of
+// marks they were placed for: the search places them to accept the view,
+// and its figure draws them without placing them again.
+struct FramedLabels {
+    PhaseDiagram diagram;
+    std::int32_t marks = 0;
+    std::vector<RegionLabel> labels;
+};
+
+FramedLabels& framed_labels()
+{
+    static FramedLabels framed;
+    return framed;
 }
 
 }  // namespace
@@ -404,8 +446,12 @@ void frame_marked_path(PhaseDiagram& d, Held held)
     for (const Look& look : looks()) {
         const Mapping m{view_of(path, between, look)};
         if (!crossings_readable(m, held, between)) continue;
-        const auto places = mark_places(d, path, m);
-        if (!places || !clear_of_junction(d, m, *places) || !marks_named(d, labels_on(d, m, *places))) continue;
+        if (!crossings_clear_of_junction(d, m, path, between)) continue;
+        InkMap ink = boundary_ink(d, m);
+        const auto places = mark_places(d, path, m, ink);
+        if (!places || !clear_of_junction(d, m, *places)) continue;
+        std::vector<std::pair<Phase, RegionLabel>> labels = labels_on(d, m, *places, ink);
+        if (!marks_named(d, labels)) continue;
         d.view = m.v;
         for (std::size_t k = 0; k < 2; ++k) {
             if ((*places)[k] == m.at(d.marked_t[k], d.marked_p[k])) continue;
@@ -413,17 +459,27 @@ void frame_marked_path(PhaseDiagram& d, Held held)
             d.shown_p[k] = m.p_at((*places)[k].y);
             (along_t ? d.shown_p : d.shown_t)[k] = path.kept;
         }
+        // The figure draws the letters placed here, for as long as the
+        // diagram is the one framed and its marks land where they were placed.
+        if (m.at(d.shown_t[0], d.shown_p[0]) == (*places)[0] && m.at(d.shown_t[1], d.shown_p[1]) == (*places)[1]) {
+            std::vector<RegionLabel> placed;
+            for (auto& [phase, label] : labels) placed.push_back(std::move(label));
+            framed_labels() = {d, 2, std::move(placed)};
+        }
         return;
     }
 }
 
 std::vector<RegionLabel> region_labels(const PhaseDiagram& d, std::int32_t marks)
 {
+    const FramedLabels& framed = framed_labels();
+    if (framed.marks == marks && framed.diagram == d) return framed.labels;
     const Mapping m{d.view};
     std::vector<QwPoint> shown;
     for (std::int32_t k = 0; k < marks; ++k) shown.push_back(m.at(d.shown_t[k], d.shown_p[k]));
     std::vector<RegionLabel> labels;
-    for (const auto& [phase, label] : labels_on(d, m, shown)) labels.push_back(label);
+    InkMap ink = boundary_ink(d, m);
+    for (const auto& [phase, label] : labels_on(d, m, shown, ink)) labels.push_back(label);
     return labels;
 }
 
