@@ -18,11 +18,32 @@
 
 namespace states_of_matter {
 
+namespace {
+
+// The boundaries' pressures at one temperature, which tell the phase at
+// every pressure there.
+struct PressuresAt {
+    PressuresAt(const PhaseDiagram& d, float t)
+        : below_triple(t < d.t3), lower(below_triple ? d.sublimation_pressure(t) : d.vaporisation_pressure(t)),
+          melting(below_triple ? 0.0f : d.melting_pressure(t))
+    {}
+
+    Phase phase(float p) const
+    {
+        if (below_triple) return p > lower ? Phase::solid : Phase::gas;
+        if (p < lower) return Phase::gas;
+        return p > melting ? Phase::solid : Phase::liquid;
+    }
+
+    bool below_triple;
+    float lower, melting;
+};
+
+}  // namespace
+
 Phase phase_at(const PhaseDiagram& d, float t, float p)
 {
-    if (t < d.t3) return p > d.sublimation_pressure(t) ? Phase::solid : Phase::gas;
-    if (p < d.vaporisation_pressure(t)) return Phase::gas;
-    return p > d.melting_pressure(t) ? Phase::solid : Phase::liquid;
+    return PressuresAt(d, t).phase(p);
 }
 
 namespace {
@@ -83,10 +104,21 @@ public:
     }
 
     // A filled box kept beside the canvas, which leaves the counts of what
-    // is drawn standing: the letters placed while the next is sought.
+    // is drawn standing: the marks, and the letters placed while the next is
+    // sought.
     void add_box(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
     {
-        boxes_.push_back({x1, y1, x2, y2});
+        const Box b{std::max(x1, left), std::max(y1, top), std::min(x2, right), std::min(y2, bottom)};
+        if (b.x1 <= b.x2 && b.y1 <= b.y2) boxes_.push_back(b);
+    }
+
+    // A line, kept as a box when it runs along a row or a column.
+    void add_line(QwPoint a, QwPoint b)
+    {
+        if (a.x == b.x || a.y == b.y)
+            add_box(std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y));
+        else
+            line(a, b);
     }
 
     // Whether ink lies in the rectangle (corners in order).
@@ -310,8 +342,8 @@ std::vector<std::pair<Phase, RegionLabel>> labels_on(const PhaseDiagram& d, cons
                                                      std::span<const QwPoint> marks, InkMap& ink)
 {
     for (const QwPoint& q : marks)
-        ink.fill(q.x - plot_dot_radius, q.y - plot_dot_radius, q.x + plot_dot_radius, q.y + plot_dot_radius);
-    if (marks.size() == 2) ink.line(marks[0], marks[1]);
+        ink.add_box(q.x - plot_dot_radius, q.y - plot_dot_radius, q.x + plot_dot_radius, q.y + plot_dot_radius);
+    if (marks.size() == 2) ink.add_line(marks[0], marks[1]);
     // A letter's ink lies in the rows 3 to 12 below the point it is written
     // at; its box takes a row more each way.
     constexpr std::int32_t ink_top = 2, ink_bottom = 13;
@@ -326,16 +358,20 @@ std::vector<std::pair<Phase, RegionLabel>> labels_on(const PhaseDiagram& d, cons
         const auto ink_around = [&](std::int32_t x, std::int32_t y, std::int32_t reach) {
             return ink.inked(x - reach, y + ink_top - reach, x + width - 1 + reach, y + ink_bottom + reach);
         };
+        std::vector<PressuresAt> columns;
+        for (std::int32_t x = left; x + width - 1 <= right; x += 2) columns.emplace_back(d, m.t_at(x + width / 2));
         std::int32_t best = label_clearance - 1;
         std::optional<QwPoint> place;
-        for (std::int32_t y = top; y + ink_bottom <= bottom; y += 2)
+        for (std::int32_t y = top; y + ink_bottom <= bottom; y += 2) {
+            const float p = m.p_at(y + (ink_top + ink_bottom) / 2);
             for (std::int32_t x = left; x + width - 1 <= right; x += 2) {
-                if (ink_around(x, y, best)) continue;
-                if (phase_at(d, m.t_at(x + width / 2), m.p_at(y + (ink_top + ink_bottom) / 2)) != phase) continue;
+                if (columns[static_cast<std::size_t>((x - left) / 2)].phase(p) != phase || ink_around(x, y, best))
+                    continue;
                 // The frame is ink: the box meets ink at some distance.
                 while (!ink_around(x, y, best)) ++best;
                 place = QwPoint{x, y};
             }
+        }
         if (!place) continue;
         ink.add_box(place->x, place->y + ink_top, place->x + width - 1, place->y + ink_bottom);
         labels.push_back({phase, {text, place->x, place->y}});
@@ -367,6 +403,18 @@ FramedLabels& framed_labels()
 {
     static FramedLabels framed;
     return framed;
+}
+
+// Keeps the letters placed for the marks' places on the view framed, when
+// the marks as shown land there.
+void keep_labels(const PhaseDiagram& d, const Mapping& m, std::span<const QwPoint> places,
+                 std::vector<std::pair<Phase, RegionLabel>> labels)
+{
+    for (std::size_t k = 0; k < places.size(); ++k)
+        if (m.at(d.shown_t[k], d.shown_p[k]) != places[k]) return;
+    std::vector<RegionLabel> placed;
+    for (auto& [phase, label] : labels) placed.push_back(std::move(label));
+    framed_labels() = {d, static_cast<std::int32_t>(places.size()), std::move(placed)};
 }
 
 }  // namespace
@@ -407,7 +455,7 @@ void frame_point_in_place(PhaseDiagram& d, bool on_boundary)
 {
     frame_marked_point(d);
     const Mapping m{d.view};
-    const InkMap ink = boundary_ink(d, m);
+    InkMap ink = boundary_ink(d, m);
     const Phase phase = phase_at(d, d.marked_t[0], d.marked_p[0]);
     const auto fits = [&](std::int32_t x, std::int32_t y) {
         const bool off_frame = std::min({x - left, right - x, y - top, bottom - y}) >= mark_clearance;
@@ -416,7 +464,11 @@ void frame_point_in_place(PhaseDiagram& d, bool on_boundary)
                             : !ink.ink_within(x, y, mark_clearance - 1) && phase_at(d, m.t_at(x), m.p_at(y)) == phase);
     };
     const QwPoint at = m.at(d.marked_t[0], d.marked_p[0]);
-    if (inside_area(at) && fits(at.x, at.y)) return;
+    const std::array<QwPoint, 1> mark = {at};
+    if (inside_area(at) && fits(at.x, at.y)) {
+        keep_labels(d, m, mark, labels_on(d, m, mark, ink));
+        return;
+    }
     std::optional<QwPoint> found;
     std::int64_t nearest = std::numeric_limits<std::int64_t>::max();
     for (std::int32_t y = top; y <= bottom; ++y)
@@ -428,9 +480,12 @@ void frame_point_in_place(PhaseDiagram& d, bool on_boundary)
                 found = QwPoint{x, y};
             }
         }
-    if (!found) return;
-    d.shown_t[0] = m.t_at(found->x);
-    d.shown_p[0] = m.p_at(found->y);
+    if (found) {
+        d.shown_t[0] = m.t_at(found->x);
+        d.shown_p[0] = m.p_at(found->y);
+    }
+    const std::array<QwPoint, 1> shown = {found.value_or(at)};
+    keep_labels(d, m, shown, labels_on(d, m, shown, ink));
 }
 
 void frame_marked_path(PhaseDiagram& d, Held held)
@@ -459,13 +514,7 @@ void frame_marked_path(PhaseDiagram& d, Held held)
             d.shown_p[k] = m.p_at((*places)[k].y);
             (along_t ? d.shown_p : d.shown_t)[k] = path.kept;
         }
-        // The figure draws the letters placed here, for as long as the
-        // diagram is the one framed and its marks land where they were placed.
-        if (m.at(d.shown_t[0], d.shown_p[0]) == (*places)[0] && m.at(d.shown_t[1], d.shown_p[1]) == (*places)[1]) {
-            std::vector<RegionLabel> placed;
-            for (auto& [phase, label] : labels) placed.push_back(std::move(label));
-            framed_labels() = {d, 2, std::move(placed)};
-        }
+        keep_labels(d, m, *places, std::move(labels));
         return;
     }
 }
