@@ -364,9 +364,24 @@ std::vector<std::pair<Phase, RegionLabel>> labels_on(const PhaseDiagram& d, cons
         std::optional<QwPoint> place;
         for (std::int32_t y = top; y + ink_bottom <= bottom; y += 2) {
             const float p = m.p_at(y + (ink_top + ink_bottom) / 2);
-            for (std::int32_t x = left; x + width - 1 <= right; x += 2) {
-                if (columns[static_cast<std::size_t>((x - left) / 2)].phase(p) != phase || ink_around(x, y, best))
-                    continue;
+            // Along a row the phases come solid, liquid, gas from the left:
+            // the columns of the letter's phase lie between two searches.
+            const auto columns_before = [&](auto in_phase_or_after) {
+                std::size_t lo = 0, hi = columns.size();
+                while (lo < hi) {
+                    const std::size_t mid = (lo + hi) / 2;
+                    if (in_phase_or_after(columns[mid].phase(p)))
+                        hi = mid;
+                    else
+                        lo = mid + 1;
+                }
+                return lo;
+            };
+            const std::size_t first = columns_before([phase](Phase q) { return q >= phase; });
+            const std::size_t end = columns_before([phase](Phase q) { return q > phase; });
+            for (std::size_t i = first; i < end; ++i) {
+                const std::int32_t x = left + 2 * static_cast<std::int32_t>(i);
+                if (ink_around(x, y, best)) continue;
                 // The frame is ink: the box meets ink at some distance.
                 while (!ink_around(x, y, best)) ++best;
                 place = QwPoint{x, y};

@@ -13,6 +13,7 @@
 
 namespace states_of_matter {
 
+// In the order a row of the diagram meets them from low temperature up.
 enum class Phase { solid, liquid, gas };
 
 // The phase at (t, p); a point on a boundary counts to one side of it.
