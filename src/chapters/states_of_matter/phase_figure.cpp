@@ -124,15 +124,14 @@ public:
     // Whether ink lies in the rectangle (corners in order).
     bool inked(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) const
     {
-        for (const Box& b : boxes_)
-            if (b.x1 <= x2 && x1 <= b.x2 && b.y1 <= y2 && y1 <= b.y2) return true;
         if (counts_.empty()) count();
-        x1 = std::max(x1, left) - left;
-        y1 = std::max(y1, top) - top;
-        x2 = std::min(x2, right) - left + 1;
-        y2 = std::min(y2, bottom) - top + 1;
-        if (x1 >= x2 || y1 >= y2) return false;
-        return counts_[at(x2, y2)] - counts_[at(x1, y2)] - counts_[at(x2, y1)] + counts_[at(x1, y1)] > 0;
+        const std::int32_t cx1 = std::max(x1, left) - left, cy1 = std::max(y1, top) - top;
+        const std::int32_t cx2 = std::min(x2, right) - left + 1, cy2 = std::min(y2, bottom) - top + 1;
+        if (cx1 >= cx2 || cy1 >= cy2) return false;
+        if (counts_[at(cx2, cy2)] - counts_[at(cx1, cy2)] - counts_[at(cx2, cy1)] + counts_[at(cx1, cy1)] > 0)
+            return true;
+        return std::any_of(boxes_.begin(), boxes_.end(),
+                           [&](const Box& b) { return b.x1 <= x2 && x1 <= b.x2 && b.y1 <= y2 && y1 <= b.y2; });
     }
 
     // Whether ink lies within `reach` whole pixels of (x, y) along rows,
@@ -158,11 +157,13 @@ private:
         counts_.assign(static_cast<std::size_t>(columns + 1) * (rows + 1), 0);
         const std::uint32_t inked_pixel = platform::RasterCanvas::to_native(ink);
         const std::uint32_t* pixel = canvas_.data();
-        for (std::int32_t y = 0; y < rows; ++y) {
+        for (std::int32_t y = 0; y < rows; ++y, pixel += columns) {
+            const std::int32_t* above = &counts_[at(1, y)];
+            std::int32_t* here = &counts_[at(1, y + 1)];
             std::int32_t row = 0;
-            for (std::int32_t x = 0; x < columns; ++x, ++pixel) {
-                row += *pixel == inked_pixel ? 1 : 0;
-                counts_[at(x + 1, y + 1)] = counts_[at(x + 1, y)] + row;
+            for (std::int32_t x = 0; x < columns; ++x) {
+                row += pixel[x] == inked_pixel ? 1 : 0;
+                here[x] = above[x] + row;
             }
         }
     }
