@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "chapters/states_of_matter/phase_figure.h"
 #include "chapters/states_of_matter/states_of_matter_problems.h"
@@ -64,9 +65,9 @@ constexpr std::string_view diagram_intro = "La figura in basso mostra una porzio
 
 // The sublimation curve, the vaporisation curve and the fusion line over the
 // part shown, all black: red and blue are the marked points' colours.
-void draw_phase_boundaries()
+void draw_phase_boundaries(const std::vector<BoundaryPoints>& boundaries)
 {
-    for (const BoundaryPoints& b : boundaries_in_view(diagram, diagram.view))
+    for (const BoundaryPoints& b : boundaries)
         plot_graph_series(b.t, b.p, static_cast<std::int32_t>(b.t.size()), plot_area, black, 0);
 }
 
@@ -95,7 +96,8 @@ void draw_figure(std::int32_t marks)
     const DiagramView& v = d.view;
     set_up_graph({}, {}, 0, v.t_lo, v.t_hi, (v.t_hi - v.t_lo) / 10.0f, " ", v.p_lo, v.p_hi, (v.p_hi - v.p_lo) / 10.0f,
                  " ", plot_area, black, 0);
-    draw_phase_boundaries();
+    const std::vector<BoundaryPoints> boundaries = boundaries_in_view(d, v);
+    draw_phase_boundaries(boundaries);
     draw_markup_text(192, 110, "@T1@@C1@@iP@");
     draw_markup_text(390, 271, "@T1@@C1@@iT@");
     if (marks == 2) plot_graph_series(d.shown_t, d.shown_p, 2, plot_area, green, blue);
@@ -104,7 +106,7 @@ void draw_figure(std::int32_t marks)
         const std::array<float, 1> y{d.shown_p[k]};
         plot_graph_series(x, y, 1, GraphOptions(figure_frame, false, true), 0, k == 0 ? red : blue);
     }
-    if (marks == 2) draw_phase_boundaries();
+    if (marks == 2) draw_phase_boundaries(boundaries);
     for (const RegionLabel& label : region_labels(d, marks)) draw_markup_text(label.x, label.y, label.text);
 }
 

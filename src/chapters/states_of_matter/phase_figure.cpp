@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
@@ -89,13 +90,13 @@ public:
     void fill(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
     {
         canvas_.rectangle({}, QwControl::filled, x1 - left, y1 - top, x2 - left, y2 - top, ink);
-        counts_.clear();
+        counted_ = false;
     }
 
     void line(QwPoint a, QwPoint b)
     {
         canvas_.line({}, {a.x - left, a.y - top}, {b.x - left, b.y - top}, ink);
-        counts_.clear();
+        counted_ = false;
     }
 
     void polyline(const Mapping& m, const BoundaryPoints& b)
@@ -124,7 +125,7 @@ public:
     // Whether ink lies in the rectangle (corners in order).
     bool inked(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) const
     {
-        if (counts_.empty()) count();
+        if (!counted_) count();
         const std::int32_t cx1 = std::max(x1, left) - left, cy1 = std::max(y1, top) - top;
         const std::int32_t cx2 = std::min(x2, right) - left + 1, cy2 = std::min(y2, bottom) - top + 1;
         if (cx1 >= cx2 || cy1 >= cy2) return false;
@@ -154,23 +155,29 @@ private:
     // The inked pixels above and left of each corner.
     void count() const
     {
-        counts_.assign(static_cast<std::size_t>(columns + 1) * (rows + 1), 0);
+        std::fill_n(counts_.get(), columns + 1, 0);
         const std::uint32_t inked_pixel = platform::RasterCanvas::to_native(ink);
         const std::uint32_t* pixel = canvas_.data();
         for (std::int32_t y = 0; y < rows; ++y, pixel += columns) {
-            const std::int32_t* above = &counts_[at(1, y)];
-            std::int32_t* here = &counts_[at(1, y + 1)];
-            std::int32_t row = 0;
+            const std::int16_t* above = &counts_[at(1, y)];
+            std::int16_t* here = &counts_[at(1, y + 1)];
+            here[-1] = 0;
+            std::int16_t row = 0;
             for (std::int32_t x = 0; x < columns; ++x) {
-                row += pixel[x] == inked_pixel ? 1 : 0;
-                here[x] = above[x] + row;
+                row = static_cast<std::int16_t>(row + (pixel[x] == inked_pixel ? 1 : 0));
+                here[x] = static_cast<std::int16_t>(above[x] + row);
             }
         }
+        counted_ = true;
     }
 
     platform::RasterCanvas canvas_{columns, rows, 0};
     std::vector<Box> boxes_;
-    mutable std::vector<std::int32_t> counts_;
+    // The area holds fewer pixels than a 16-bit count reaches.
+    static_assert(columns * rows <= std::numeric_limits<std::int16_t>::max());
+    mutable std::unique_ptr<std::int16_t[]> counts_ =
+        std::make_unique_for_overwrite<std::int16_t[]>(static_cast<std::size_t>(columns + 1) * (rows + 1));
+    mutable bool counted_ = false;
 };
 
 // The frame and the boundaries of the view.
