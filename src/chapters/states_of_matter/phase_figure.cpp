@@ -136,10 +136,20 @@ public:
     }
 
     // Whether ink lies within `reach` whole pixels of (x, y) along rows,
-    // columns or diagonals.
+    // columns or diagonals. The first few are looked up on the canvas: a
+    // mark that stands clear where it was drawn needs no counts.
     bool ink_within(std::int32_t x, std::int32_t y, std::int32_t reach) const
     {
-        return inked(x - reach, y - reach, x + reach, y + reach);
+        constexpr std::int32_t looked_up = 32;
+        if (counted_ || !boxes_.empty() || ++looked_up_ > looked_up)
+            return inked(x - reach, y - reach, x + reach, y + reach);
+        const std::uint32_t inked_pixel = platform::RasterCanvas::to_native(ink);
+        for (std::int32_t row = std::max(y - reach, top); row <= std::min(y + reach, bottom); ++row) {
+            const std::uint32_t* pixels = canvas_.data() + static_cast<std::size_t>(row - top) * columns - left;
+            for (std::int32_t column = std::max(x - reach, left); column <= std::min(x + reach, right); ++column)
+                if (pixels[column] == inked_pixel) return true;
+        }
+        return false;
     }
 
 private:
@@ -178,6 +188,7 @@ private:
     mutable std::unique_ptr<std::int16_t[]> counts_ =
         std::make_unique_for_overwrite<std::int16_t[]>(static_cast<std::size_t>(columns + 1) * (rows + 1));
     mutable bool counted_ = false;
+    mutable std::int32_t looked_up_ = 0;
 };
 
 // The frame and the boundaries of the view.
