@@ -248,19 +248,23 @@ struct Look {
     enum class Centre { whole_range, path, crossings } centre;
 };
 
-std::vector<Look> looks()
+constexpr std::array<float, 13> zooms = {1.0f,  1.5f,  2.0f,  3.0f,  4.0f,  6.0f, 8.0f,
+                                         12.0f, 16.0f, 24.0f, 32.0f, 48.0f, 64.0f};
+
+const std::vector<Look>& looks()
 {
-    constexpr std::array<float, 13> zooms = {1.0f,  1.5f,  2.0f,  3.0f,  4.0f,  6.0f, 8.0f,
-                                             12.0f, 16.0f, 24.0f, 32.0f, 48.0f, 64.0f};
-    std::vector<Look> all;
-    for (const float a : zooms)
-        for (const float c : zooms)
-            for (const auto centre : {Look::Centre::whole_range, Look::Centre::path, Look::Centre::crossings})
-                if (centre != Look::Centre::whole_range || a == 1.0f) all.push_back({a, c, centre});
-    std::stable_sort(all.begin(), all.end(), [](const Look& x, const Look& y) {
-        return std::make_pair(x.along * x.across, std::max(x.along, x.across)) <
-               std::make_pair(y.along * y.across, std::max(y.along, y.across));
-    });
+    static const std::vector<Look> all = [] {
+        std::vector<Look> list;
+        for (const float a : zooms)
+            for (const float c : zooms)
+                for (const auto centre : {Look::Centre::whole_range, Look::Centre::path, Look::Centre::crossings})
+                    if (centre != Look::Centre::whole_range || a == 1.0f) list.push_back({a, c, centre});
+        std::stable_sort(list.begin(), list.end(), [](const Look& x, const Look& y) {
+            return std::make_pair(x.along * x.across, std::max(x.along, x.across)) <
+                   std::make_pair(y.along * y.across, std::max(y.along, y.across));
+        });
+        return list;
+    }();
     return all;
 }
 
@@ -269,6 +273,25 @@ struct Path {
     float kept;               // the pressure or temperature held
     std::array<float, 2> at;  // the ends' temperatures or pressures
 };
+
+// Where the list looks too little across a path that runs close to the
+// triple point: the zoom across that sets them apart, worked out from their
+// distance, and a few closer, each with every zoom along.
+std::vector<Look> looks_beside_junction(const PhaseDiagram& d, const Path& path)
+{
+    const float gap = path.held == Held::pressure
+                          ? std::fabs(path.kept - d.p3) * static_cast<float>(bottom - top)
+                          : std::fabs(path.kept - d.t3) * static_cast<float>(right - left) / 300.0f;
+    // A pixel more each way for the truncation of both places.
+    const float least = (static_cast<float>(plot_path_junction_clearance) + 2.0f) / gap;
+    std::vector<Look> out;
+    if (!(least > zooms.back()) || !std::isfinite(least)) return out;
+    for (const float closer : {1.0f, 1.5f, 2.0f, 4.0f})
+        for (const float a : zooms)
+            for (const auto centre : {Look::Centre::path, Look::Centre::crossings})
+                out.push_back({a, least * closer, centre});
+    return out;
+}
 
 DiagramView view_of(const Path& path, const std::vector<Crossing>& between, const Look& look)
 {
@@ -532,15 +555,14 @@ void frame_marked_path(PhaseDiagram& d, Held held)
     // Where no look serves, the whole range with the marks at their points.
     frame_marked_point(d);
     if (between.empty()) return;
-    for (const Look& look : looks()) {
+    const auto serves = [&](const Look& look) {
         const Mapping m{view_of(path, between, look)};
-        if (!crossings_readable(m, held, between)) continue;
-        if (!crossings_clear_of_junction(d, m, path, between)) continue;
+        if (!crossings_readable(m, held, between) || !crossings_clear_of_junction(d, m, path, between)) return false;
         InkMap ink = boundary_ink(d, m);
         const auto places = mark_places(d, path, m, ink);
-        if (!places || !clear_of_junction(d, m, *places)) continue;
+        if (!places || !clear_of_junction(d, m, *places)) return false;
         std::vector<std::pair<Phase, RegionLabel>> labels = labels_on(d, m, *places, ink);
-        if (!marks_named(d, labels)) continue;
+        if (!marks_named(d, labels)) return false;
         d.view = m.v;
         for (std::size_t k = 0; k < 2; ++k) {
             if ((*places)[k] == m.at(d.marked_t[k], d.marked_p[k])) continue;
@@ -549,8 +571,12 @@ void frame_marked_path(PhaseDiagram& d, Held held)
             (along_t ? d.shown_p : d.shown_t)[k] = path.kept;
         }
         keep_labels(d, m, *places, std::move(labels));
-        return;
-    }
+        return true;
+    };
+    for (const Look& look : looks())
+        if (serves(look)) return;
+    for (const Look& look : looks_beside_junction(d, path))
+        if (serves(look)) return;
 }
 
 std::vector<RegionLabel> region_labels(const PhaseDiagram& d, std::int32_t marks)
