@@ -135,6 +135,19 @@ public:
                            [&](const Box& b) { return b.x1 <= x2 && x1 <= b.x2 && b.y1 <= y2 && y1 <= b.y2; });
     }
 
+    // The last column of the rectangle that holds ink, which it must hold.
+    std::int32_t last_inked_column(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) const
+    {
+        while (x1 < x2) {
+            const std::int32_t mid = x1 + (x2 - x1 + 1) / 2;
+            if (inked(mid, y1, x2, y2))
+                x1 = mid;
+            else
+                x2 = mid - 1;
+        }
+        return x1;
+    }
+
     // Whether ink lies within `reach` whole pixels of (x, y) along rows,
     // columns or diagonals. The first few are looked up on the canvas: a
     // mark that stands clear where it was drawn needs no counts.
@@ -402,33 +415,57 @@ std::vector<std::pair<Phase, RegionLabel>> labels_on(const PhaseDiagram& d, cons
         };
         std::vector<PressuresAt> columns;
         for (std::int32_t x = left; x + width - 1 <= right; x += 2) columns.emplace_back(d, m.t_at(x + width / 2));
+        // Every `step`th place of every `step`th row, the columns of the
+        // letter's phase only; `best` the widest least distance yet, a place
+        // wider kept as the first of its width.
         std::int32_t best = label_clearance - 1;
         std::optional<QwPoint> place;
-        for (std::int32_t y = top; y + ink_bottom <= bottom; y += 2) {
-            const float p = m.p_at(y + (ink_top + ink_bottom) / 2);
-            // Along a row the phases come solid, liquid, gas from the left:
-            // the columns of the letter's phase lie between two searches.
-            const auto columns_before = [&](auto in_phase_or_after) {
-                std::size_t lo = 0, hi = columns.size();
-                while (lo < hi) {
-                    const std::size_t mid = (lo + hi) / 2;
-                    if (in_phase_or_after(columns[mid].phase(p)))
-                        hi = mid;
-                    else
-                        lo = mid + 1;
+        const auto scan = [&](std::size_t step) {
+            for (std::int32_t y = top; y + ink_bottom <= bottom; y += 2 * static_cast<std::int32_t>(step)) {
+                const float p = m.p_at(y + (ink_top + ink_bottom) / 2);
+                // Along a row the phases come solid, liquid, gas from the
+                // left: the columns of the letter's phase lie between two
+                // searches.
+                const auto columns_before = [&](auto in_phase_or_after) {
+                    std::size_t lo = 0, hi = columns.size();
+                    while (lo < hi) {
+                        const std::size_t mid = (lo + hi) / 2;
+                        if (in_phase_or_after(columns[mid].phase(p)))
+                            hi = mid;
+                        else
+                            lo = mid + 1;
+                    }
+                    return lo;
+                };
+                const std::size_t end = columns_before([phase](Phase q) { return q > phase; });
+                std::size_t i = columns_before([phase](Phase q) { return q >= phase; });
+                i = (i + step - 1) / step * step;
+                while (i < end) {
+                    const std::int32_t x = left + 2 * static_cast<std::int32_t>(i);
+                    if (ink_around(x, y, best)) {
+                        // Every place whose box, grown by best, reaches the
+                        // last inked column of this one's is inked too.
+                        const std::int32_t inked = ink.last_inked_column(x - best, y + ink_top - best,
+                                                                         x + width - 1 + best, y + ink_bottom + best);
+                        const auto next = static_cast<std::size_t>((inked + best + 1 - left + 1) / 2);
+                        i = std::max(i + step, (next + step - 1) / step * step);
+                        continue;
+                    }
+                    // The frame is ink: the box meets ink at some distance.
+                    while (!ink_around(x, y, best)) ++best;
+                    place = QwPoint{x, y};
+                    i += step;
                 }
-                return lo;
-            };
-            const std::size_t first = columns_before([phase](Phase q) { return q >= phase; });
-            const std::size_t end = columns_before([phase](Phase q) { return q > phase; });
-            for (std::size_t i = first; i < end; ++i) {
-                const std::int32_t x = left + 2 * static_cast<std::int32_t>(i);
-                if (ink_around(x, y, best)) continue;
-                // The frame is ink: the box meets ink at some distance.
-                while (!ink_around(x, y, best)) ++best;
-                place = QwPoint{x, y};
             }
+        };
+        // A sparse look first finds a width that the full one must pass: the
+        // place it keeps is the first of the widest all the same.
+        scan(4);
+        if (place) {
+            --best;
+            place.reset();
         }
+        scan(1);
         if (!place) continue;
         ink.add_box(place->x, place->y + ink_top, place->x + width - 1, place->y + ink_bottom);
         labels.push_back({phase, {text, place->x, place->y}});
