@@ -83,19 +83,22 @@ bool inside_area(QwPoint q)
     return q.x >= left && q.x <= right && q.y >= top && q.y <= bottom;
 }
 
-// What is inked on the plot area, drawn by the canvas's own primitives, and
-// whether any rectangle of it holds ink.
+// What is inked on the plot area, its lines drawn by the canvas's own
+// rasteriser, and whether any rectangle of it holds ink.
 class InkMap {
 public:
     void fill(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
     {
-        canvas_.rectangle({}, QwControl::filled, x1 - left, y1 - top, x2 - left, y2 - top, ink);
+        for (std::int32_t y = std::max(y1, top); y <= std::min(y2, bottom); ++y)
+            for (std::int32_t x = std::max(x1, left); x <= std::min(x2, right); ++x) inked_[pixel(x, y)] = 1;
         counted_ = false;
     }
 
     void line(QwPoint a, QwPoint b)
     {
-        canvas_.line({}, {a.x - left, a.y - top}, {b.x - left, b.y - top}, ink);
+        platform::line_pixels(a, b, left, top, right, bottom, [this](std::int64_t x, std::int64_t y) {
+            inked_[pixel(static_cast<std::int32_t>(x), static_cast<std::int32_t>(y))] = 1;
+        });
         counted_ = false;
     }
 
@@ -104,7 +107,7 @@ public:
         for (std::size_t i = 1; i < b.t.size(); ++i) line(m.at(b.t[i - 1], b.p[i - 1]), m.at(b.t[i], b.p[i]));
     }
 
-    // A filled box kept beside the canvas, which leaves the counts of what
+    // A filled box kept beside the drawn pixels, which leaves the counts of what
     // is drawn standing: the marks, and the letters placed while the next is
     // sought.
     void add_box(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
@@ -149,19 +152,16 @@ public:
     }
 
     // Whether ink lies within `reach` whole pixels of (x, y) along rows,
-    // columns or diagonals. The first few are looked up on the canvas: a
+    // columns or diagonals. The first few are looked up pixel by pixel: a
     // mark that stands clear where it was drawn needs no counts.
     bool ink_within(std::int32_t x, std::int32_t y, std::int32_t reach) const
     {
         constexpr std::int32_t looked_up = 32;
         if (counted_ || !boxes_.empty() || ++looked_up_ > looked_up)
             return inked(x - reach, y - reach, x + reach, y + reach);
-        const std::uint32_t inked_pixel = platform::RasterCanvas::to_native(ink);
-        for (std::int32_t row = std::max(y - reach, top); row <= std::min(y + reach, bottom); ++row) {
-            const std::uint32_t* pixels = canvas_.data() + static_cast<std::size_t>(row - top) * columns - left;
+        for (std::int32_t row = std::max(y - reach, top); row <= std::min(y + reach, bottom); ++row)
             for (std::int32_t column = std::max(x - reach, left); column <= std::min(x + reach, right); ++column)
-                if (pixels[column] == inked_pixel) return true;
-        }
+                if (inked_[pixel(column, row)] != 0) return true;
         return false;
     }
 
@@ -169,32 +169,34 @@ private:
     struct Box {
         std::int32_t x1, y1, x2, y2;
     };
-    static constexpr std::int32_t ink = 0xFFFFFF;
     static std::size_t at(std::int32_t x, std::int32_t y)
     {
         return static_cast<std::size_t>(y) * (columns + 1) + static_cast<std::size_t>(x);
+    }
+    static std::size_t pixel(std::int32_t x, std::int32_t y)
+    {
+        return static_cast<std::size_t>(y - top) * columns + static_cast<std::size_t>(x - left);
     }
 
     // The inked pixels above and left of each corner.
     void count() const
     {
         std::fill_n(counts_.get(), columns + 1, 0);
-        const std::uint32_t inked_pixel = platform::RasterCanvas::to_native(ink);
-        const std::uint32_t* pixel = canvas_.data();
-        for (std::int32_t y = 0; y < rows; ++y, pixel += columns) {
+        const std::uint8_t* row_ink = inked_.data();
+        for (std::int32_t y = 0; y < rows; ++y, row_ink += columns) {
             const std::int16_t* above = &counts_[at(1, y)];
             std::int16_t* here = &counts_[at(1, y + 1)];
             here[-1] = 0;
             std::int16_t row = 0;
             for (std::int32_t x = 0; x < columns; ++x) {
-                row = static_cast<std::int16_t>(row + (pixel[x] == inked_pixel ? 1 : 0));
+                row = static_cast<std::int16_t>(row + row_ink[x]);
                 here[x] = static_cast<std::int16_t>(above[x] + row);
             }
         }
         counted_ = true;
     }
 
-    platform::RasterCanvas canvas_{columns, rows, 0};
+    std::vector<std::uint8_t> inked_ = std::vector<std::uint8_t>(static_cast<std::size_t>(columns) * rows, 0);
     std::vector<Box> boxes_;
     // The area holds fewer pixels than a 16-bit count reaches.
     static_assert(columns * rows <= std::numeric_limits<std::int16_t>::max());
