@@ -88,8 +88,8 @@ void draw_substance(std::string_view question)
 
 // The figure of the part framed for the marks: its boundaries, the axes'
 // names, the red mark (and the blue one, with the green path between) and
-// the regions' letters. The boundaries go over the path again, so that a
-// path along the fusion line does not hide it.
+// the regions' letters. The boundaries' pieces over the path go over it again,
+// so that a path along the fusion line does not hide it.
 void draw_figure(std::int32_t marks)
 {
     const PhaseDiagram& d = diagram;
@@ -106,7 +106,7 @@ void draw_figure(std::int32_t marks)
         const std::array<float, 1> y{d.shown_p[k]};
         plot_graph_series(x, y, 1, GraphOptions(figure_frame, false, true), 0, k == 0 ? red : blue);
     }
-    if (marks == 2) draw_phase_boundaries(boundaries);
+    if (marks == 2) draw_phase_boundaries(boundaries_over_path(d, boundaries));
     for (const RegionLabel& label : region_labels(d, marks)) draw_markup_text(label.x, label.y, label.text);
 }
 

@@ -540,6 +540,23 @@ std::vector<BoundaryPoints> boundaries_in_view(const PhaseDiagram& d, const Diag
     return out;
 }
 
+std::vector<BoundaryPoints> boundaries_over_path(const PhaseDiagram& d, const std::vector<BoundaryPoints>& all)
+{
+    const Mapping m{d.view};
+    const QwPoint a = m.at(d.shown_t[0], d.shown_p[0]);
+    const QwPoint b = m.at(d.shown_t[1], d.shown_p[1]);
+    std::vector<BoundaryPoints> over;
+    for (const BoundaryPoints& boundary : all)
+        for (std::size_t i = 1; i < boundary.t.size(); ++i) {
+            const QwPoint p = m.at(boundary.t[i - 1], boundary.p[i - 1]);
+            const QwPoint q = m.at(boundary.t[i], boundary.p[i]);
+            if (std::max(p.x, q.x) >= std::min(a.x, b.x) && std::min(p.x, q.x) <= std::max(a.x, b.x) &&
+                std::max(p.y, q.y) >= std::min(a.y, b.y) && std::min(p.y, q.y) <= std::max(a.y, b.y))
+                over.push_back({{boundary.t[i - 1], boundary.t[i]}, {boundary.p[i - 1], boundary.p[i]}});
+        }
+    return over;
+}
+
 void frame_marked_point(PhaseDiagram& d)
 {
     d.view = DiagramView{};

@@ -40,6 +40,10 @@ struct BoundaryPoints {
     std::vector<float> t, p;
 };
 std::vector<BoundaryPoints> boundaries_in_view(const PhaseDiagram& d, const DiagramView& v);
+// Of those, the pieces whose pixels can meet the path between the two marks
+// as shown, each apart: drawn again over the path, they keep it from hiding
+// a boundary it runs along.
+std::vector<BoundaryPoints> boundaries_over_path(const PhaseDiagram& d, const std::vector<BoundaryPoints>& all);
 
 // Each region's letter and where it is written (its text's top left), in
 // the widest clear place of the region; a region with no room for it is
