@@ -15,6 +15,7 @@
 #include "frame/app_state.h"
 #include "numbers/value_slots.h"
 #include "platform/graphics.h"
+#include "text/plot_geometry.h"
 
 namespace basic_notions_test {
 namespace {
@@ -32,12 +33,13 @@ struct Plot {
         return static_cast<std::int32_t>(bottom - (y - y_min) * (bottom - top) / (y_max - y_min));
     }
     bool inside(double x, double y) const { return x >= x_min && x <= x_max && y >= y_min && y <= y_max; }
-    // Whether a point's dot stands 6.5 pixels or more inside the frame.
+    // Whether a point's dot stands clear inside the frame.
     bool clear_inside(double x, double y) const
     {
         const double across = (x - x_min) * (right - left) / (x_max - x_min);
         const double up = (y - y_min) * (bottom - top) / (y_max - y_min);
-        return across >= 6.5 && right - left - across >= 6.5 && up >= 6.5 && bottom - top - up >= 6.5;
+        const double clear = plot_dot_clearance;
+        return across >= clear && right - left - across >= clear && up >= clear && bottom - top - up >= clear;
     }
 };
 
@@ -127,7 +129,8 @@ void forget_slots()
 
 TEST(ClearAxisRange, MovesAnEndPastThePointsNearItAndLeavesThoseFarBeyondClipped)
 {
-    // An axis of 150 pixels from -1 to 1: 75 pixels a unit, 6.5 pixels 0.087.
+    // An axis of 150 pixels from -1 to 1: 75 pixels a unit, the dot's
+    // clearance of 6.5 pixels 0.087.
     struct Row {
         const char* name;
         std::vector<float> values;
