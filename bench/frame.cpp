@@ -48,6 +48,25 @@ void BM_StartUpToFirstPage(benchmark::State& state)
 }
 BENCHMARK(BM_StartUpToFirstPage)->Unit(benchmark::kMillisecond);
 
+// Shows the problem page chosen and keeps the milliseconds it took.
+void time_page(std::vector<double>& pages)
+{
+    const auto start = std::chrono::steady_clock::now();
+    show_problem_page(PageMode::as_version);
+    const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
+    pages.push_back(took.count());
+}
+
+// How many pages, and their median, 99th-percentile and worst times.
+void report_pages(benchmark::State& state, std::vector<double>& pages)
+{
+    std::sort(pages.begin(), pages.end());
+    state.counters["pages"] = static_cast<double>(pages.size());
+    state.counters["median_ms"] = pages.empty() ? 0.0 : pages[pages.size() / 2];
+    state.counters["p99_ms"] = pages.empty() ? 0.0 : pages[pages.size() * 99 / 100];
+    state.counters["worst_ms"] = pages.empty() ? 0.0 : pages.back();
+}
+
 void BM_EveryProblemPage(benchmark::State& state)
 {
     make_application();
@@ -62,18 +81,12 @@ void BM_EveryProblemPage(benchmark::State& state)
                 on_menu_chapter(chapter);
                 for (std::int32_t problem = 1; problem <= app_state.problem_count; ++problem) {
                     app_state.selected_problem = problem;
-                    const auto start = std::chrono::steady_clock::now();
-                    show_problem_page(PageMode::as_version);
-                    const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
-                    pages.push_back(took.count());
+                    time_page(pages);
                 }
             }
         }
     }
-    std::sort(pages.begin(), pages.end());
-    state.counters["pages"] = static_cast<double>(pages.size());
-    state.counters["median_ms"] = pages.empty() ? 0.0 : pages[pages.size() / 2];
-    state.counters["worst_ms"] = pages.empty() ? 0.0 : pages.back();
+    report_pages(state, pages);
 }
 BENCHMARK(BM_EveryProblemPage)->Unit(benchmark::kMillisecond)->Iterations(3);
 
@@ -91,18 +104,11 @@ void BM_ChapterFourPages(benchmark::State& state)
             app_state.selected_problem = problem;
             for (std::int32_t version = 1; version <= 400; ++version) {
                 app_state.version_number = version;
-                const auto start = std::chrono::steady_clock::now();
-                show_problem_page(PageMode::as_version);
-                const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
-                pages.push_back(took.count());
+                time_page(pages);
             }
         }
     }
-    std::sort(pages.begin(), pages.end());
-    state.counters["pages"] = static_cast<double>(pages.size());
-    state.counters["median_ms"] = pages.empty() ? 0.0 : pages[pages.size() / 2];
-    state.counters["p99_ms"] = pages.empty() ? 0.0 : pages[pages.size() * 99 / 100];
-    state.counters["worst_ms"] = pages.empty() ? 0.0 : pages.back();
+    report_pages(state, pages);
 }
 BENCHMARK(BM_ChapterFourPages)->Unit(benchmark::kSecond)->Iterations(1);
 
