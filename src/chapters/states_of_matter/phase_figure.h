@@ -2,7 +2,8 @@
 // shows, where its marks stand and where its regions are named. The part
 // shown is chosen from the drawn values: the plot's whole range when every
 // mark stands clear of the boundaries there, a closer look when one would
-// touch a boundary or a path would run along one.
+// touch a boundary, a path would run along one or pass by the triple point,
+// or a mark's region would have no room for its letter.
 #pragma once
 
 #include <cstdint>
@@ -31,7 +32,8 @@ void frame_marked_point(PhaseDiagram& d);
 void frame_point_in_place(PhaseDiagram& d, bool on_boundary);
 // The view and the marks' places for the path between the two marked
 // points: each mark at its point, or where its point would touch a line,
-// the nearest place along the path in the same region that stands clear.
+// the nearest place along the path in the same region that stands clear;
+// the path passes the triple point plot_path_junction_clearance pixels off.
 void frame_marked_path(PhaseDiagram& d, Held held);
 
 // The boundaries over the part shown: the sublimation curve, the
