@@ -462,7 +462,7 @@ std::vector<std::pair<Phase, RegionLabel>> labels_on(const PhaseDiagram& d, cons
         };
         // A sparse look first finds a width that the full one must pass: the
         // place it keeps is the first of the widest all the same.
-        scan(4);
+        scan(8);
         if (place) {
             --best;
             place.reset();
