@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <memory>
 #include <optional>
@@ -187,8 +188,22 @@ private:
             const std::int16_t* above = &counts_[at(1, y)];
             std::int16_t* here = &counts_[at(1, y + 1)];
             here[-1] = 0;
+            // Ink is sparse: a run of blank pixels adds the same to each.
             std::int16_t row = 0;
-            for (std::int32_t x = 0; x < columns; ++x) {
+            std::int32_t x = 0;
+            for (; x + 8 <= columns; x += 8) {
+                std::uint64_t eight = 0;
+                std::memcpy(&eight, row_ink + x, sizeof eight);
+                if (eight == 0) {
+                    for (std::int32_t k = 0; k < 8; ++k) here[x + k] = static_cast<std::int16_t>(above[x + k] + row);
+                    continue;
+                }
+                for (std::int32_t k = 0; k < 8; ++k) {
+                    row = static_cast<std::int16_t>(row + row_ink[x + k]);
+                    here[x + k] = static_cast<std::int16_t>(above[x + k] + row);
+                }
+            }
+            for (; x < columns; ++x) {
                 row = static_cast<std::int16_t>(row + row_ink[x]);
                 here[x] = static_cast<std::int16_t>(above[x] + row);
             }
