@@ -6,7 +6,8 @@
 // it, texts drawn over each other, a figure covered by a box, a text outside
 // the problem area, running out of the box it starts in or touching its
 // border, a text touching a stroke, a point marked on a label, on its plot's
-// frame or beside a line it does not lie on, a box against another's shadow
+// frame or beside a line it does not lie on, a path between two points
+// passing where lines meet, a box against another's shadow
 // or border, a charge on a bond; and in a paragraph, a number whose unit
 // starts the next line, a formula parted at an operator that its line could
 // have held whole, an "=" ending a line, a line spread too thin.
