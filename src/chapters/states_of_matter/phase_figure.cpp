@@ -422,8 +422,9 @@ std::vector<std::pair<Phase, RegionLabel>> labels_on(const PhaseDiagram& d, cons
     constexpr std::array<std::pair<Phase, std::string_view>, 3> letters = {
         {{Phase::solid, "@T1@@C1@S"}, {Phase::gas, "@T1@@C1@G"}, {Phase::liquid, "@T1@@C1@L"}}};
     std::vector<std::pair<Phase, RegionLabel>> labels;
-    for (const auto& [phase, letter] : letters) {
-        const std::string text(letter);
+    for (const auto& named : letters) {
+        const Phase phase = named.first;
+        const std::string text(named.second);
         const std::int32_t width = markup_line_width(text);
         // The letter written at every second pixel, its box's least
         // distance to ink the widest yet: the first place of the widest.
