@@ -292,6 +292,7 @@ std::vector<std::string> LayoutRecorder::faults(const LayoutRect& area) const
         shown.push_back(item);
     }
     for (std::string& fault : marker_faults(shown)) found.push_back(std::move(fault));
+    for (std::string& fault : junction_faults(shown)) found.push_back(std::move(fault));
     for (std::string& fault : box_faults(shown)) found.push_back(std::move(fault));
     // The checks of texts and of what covers them read no outline.
     std::vector<LayoutItem> it = shown;

@@ -6,7 +6,8 @@
 // it, texts drawn over each other, a figure covered by a box, a text outside
 // the problem area, running out of the box it starts in or touching its
 // border, a text touching a stroke, a point marked on a label, on its plot's
-// frame or beside a line it does not lie on, a box against another's shadow
+// frame or beside a line it does not lie on, a path between two points
+// passing where lines meet, a box against another's shadow
 // or border, a charge on a bond; and in a paragraph, a number whose unit
 // starts the next line, a formula parted at an operator that its line could
 // have held whole, an "=" ending a line, a line spread too thin.
@@ -77,10 +78,18 @@ std::vector<std::string> charge_faults(const std::vector<LayoutItem>& items);
 
 // A point marked on a graph: a small filled ellipse.
 bool is_marker(const LayoutItem& item);
+// A point a plot marks: a dot of a few pixels (a simulation's molecules are
+// larger) clipped to the plot's frame, which the page holds.
+bool is_plotted_point(const LayoutItem& item);
 
 // Points marked within 2 pixels of a line they do not lie on or of their
 // plot's frame, or cut by the frame.
 std::vector<std::string> marker_faults(const std::vector<LayoutItem>& items);
+
+// Paths between two marked points that pass within
+// plot_path_junction_clearance pixels of a point where three lines or more
+// meet.
+std::vector<std::string> junction_faults(const std::vector<LayoutItem>& items);
 
 // Boxes whose border or shadow lies on another box's edge.
 std::vector<std::string> box_faults(const std::vector<LayoutItem>& items);

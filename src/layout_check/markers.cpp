@@ -7,17 +7,9 @@
 #include <vector>
 
 #include "layout_check/layout_check.h"
+#include "text/plot_geometry.h"
 
 namespace layout_check {
-
-double distance_to_segment(const Centre& c, const QwPoint& a, const QwPoint& b)
-{
-    const double dx = b.x - a.x;
-    const double dy = b.y - a.y;
-    const double length2 = dx * dx + dy * dy;
-    const double t = length2 == 0.0 ? 0.0 : std::clamp(((c.x - a.x) * dx + (c.y - a.y) * dy) / length2, 0.0, 1.0);
-    return std::hypot(c.x - a.x - t * dx, c.y - a.y - t * dy);
-}
 
 namespace {
 
@@ -76,34 +68,44 @@ std::vector<bool> through_point(const std::vector<const LayoutItem*>& near, cons
 
 }  // namespace
 
+double distance_to_segment(const Centre& c, const QwPoint& a, const QwPoint& b)
+{
+    const double dx = b.x - a.x;
+    const double dy = b.y - a.y;
+    const double length2 = dx * dx + dy * dy;
+    const double t = length2 == 0.0 ? 0.0 : std::clamp(((c.x - a.x) * dx + (c.y - a.y) * dy) / length2, 0.0, 1.0);
+    return std::hypot(c.x - a.x - t * dx, c.y - a.y - t * dy);
+}
+
 bool is_marker(const LayoutItem& item)
 {
     return item.kind == Kind::fill && item.round && item.drawn.x2 - item.drawn.x1 <= 8 &&
            item.drawn.y2 - item.drawn.y1 <= 8;
 }
 
+bool is_plotted_point(const LayoutItem& item)
+{
+    return is_marker(item) && item.drawn.x2 - item.drawn.x1 <= 2 * (plot_dot_radius + 1) && item.clip.x1 >= 0 &&
+           item.clip.y1 >= 0 && item.clip.x2 < 640 && item.clip.y2 < 420;
+}
+
 std::vector<std::string> marker_faults(const std::vector<LayoutItem>& items)
 {
-    // Near: at most two clear pixels between the point's edge and the line.
-    constexpr double clear = 3.0;
+    // Near: fewer clear pixels between the point's edge and the line than a
+    // plotted dot keeps.
+    constexpr double clear = plot_dot_gap;
     // A line through three points or more is drawn through the data (a
     // fitted line): points beside it are the data's scatter.
     constexpr double through = 1.5;
     constexpr std::int32_t data_points = 3;
     // A point whose centre is this near a line is drawn on it.
     constexpr double on_line = 1.0;
-    // A graph's points are dots of a few pixels (a simulation's molecules are
-    // larger), clipped to its frame, which the page holds.
-    const auto plotted = [](const LayoutItem& item) {
-        return is_marker(item) && item.drawn.x2 - item.drawn.x1 <= 6 && item.clip.x1 >= 0 && item.clip.y1 >= 0 &&
-               item.clip.x2 < 640 && item.clip.y2 < 420;
-    };
     std::vector<Centre> centres;
     for (const LayoutItem& item : items)
-        if (plotted(item)) centres.push_back(centre_of(item.drawn));
+        if (is_plotted_point(item)) centres.push_back(centre_of(item.drawn));
     std::vector<std::string> found;
     for (const LayoutItem& m : items) {
-        if (!plotted(m)) continue;
+        if (!is_plotted_point(m)) continue;
         const Centre c = centre_of(m.drawn);
         const double r = (m.drawn.x2 - m.drawn.x1) / 2.0;
         const std::string name = "punto segnato " + corners(m.drawn);

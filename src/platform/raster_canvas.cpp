@@ -10,17 +10,16 @@
 namespace platform {
 namespace {
 
-// The nearest whole number to a + num / den (halves away from zero); the
-// product behind num can exceed 64 bits for lines between huge coordinates.
-std::int64_t offset_rounded(std::int64_t a, std::int64_t factor1, std::int64_t factor2, std::int64_t den)
+// The nearest whole number to a + num / d (halves away from zero), in an
+// integer type that holds 2 num + d.
+template <class Wide>
+std::int64_t offset_rounded_in(std::int64_t a, Wide num, Wide d)
 {
-    __int128 num = static_cast<__int128>(factor1) * factor2;
-    __int128 d = den;
     if (d < 0) {
         num = -num;
         d = -d;
     }
-    const __int128 q = num >= 0 ? (2 * num + d) / (2 * d) : -((-2 * num + d) / (2 * d));
+    const Wide q = num >= 0 ? (2 * num + d) / (2 * d) : -((-2 * num + d) / (2 * d));
     return static_cast<std::int64_t>(a + q);
 }
 
@@ -56,6 +55,17 @@ void fill_pixels(std::uint32_t* row, std::size_t count, std::uint32_t native)
 }
 
 }  // namespace
+
+// The nearest whole number to a + factor1 factor2 / den; the product can
+// exceed 64 bits for lines between huge coordinates, and a page's lines
+// take the quicker 64-bit division.
+std::int64_t offset_rounded(std::int64_t a, std::int64_t factor1, std::int64_t factor2, std::int64_t den)
+{
+    constexpr std::int64_t small = std::int64_t{1} << 30;
+    if (std::llabs(factor1) < small && std::llabs(factor2) < small && std::llabs(den) < small)
+        return offset_rounded_in<std::int64_t>(a, factor1 * factor2, den);
+    return offset_rounded_in<__int128>(a, static_cast<__int128>(factor1) * factor2, den);
+}
 
 RasterCanvas::RasterCanvas(std::int32_t width, std::int32_t height, std::int32_t colour)
     : width_(std::max(width, 1)), height_(std::max(height, 1)),
@@ -213,25 +223,8 @@ void RasterCanvas::line(const ClipRect& clip, QwPoint from, QwPoint to, std::int
     const Bounds area = visible(clip);
     if (area.empty()) return;
     const std::uint32_t native = to_native(colour);
-    const std::int64_t dx = static_cast<std::int64_t>(to.x) - from.x;
-    const std::int64_t dy = static_cast<std::int64_t>(to.y) - from.y;
-    // Each step of the major axis gets the nearest pixel of the minor one;
-    // only the steps inside the visible area are walked.
-    if (std::llabs(dx) >= std::llabs(dy)) {
-        const std::int64_t lo = std::max<std::int64_t>(std::min(from.x, to.x), area.x1);
-        const std::int64_t hi = std::min<std::int64_t>(std::max(from.x, to.x), area.x2);
-        for (std::int64_t x = lo; x <= hi; ++x) {
-            const std::int64_t y = dx == 0 ? from.y : offset_rounded(from.y, x - from.x, dy, dx);
-            if (y >= area.y1 && y <= area.y2) span(area, static_cast<std::int32_t>(y), x, x, native);
-        }
-    } else {
-        const std::int64_t lo = std::max<std::int64_t>(std::min(from.y, to.y), area.y1);
-        const std::int64_t hi = std::min<std::int64_t>(std::max(from.y, to.y), area.y2);
-        for (std::int64_t y = lo; y <= hi; ++y) {
-            const std::int64_t x = offset_rounded(from.x, y - from.y, dx, dy);
-            span(area, static_cast<std::int32_t>(y), x, x, native);
-        }
-    }
+    line_pixels(from, to, area.x1, area.y1, area.x2, area.y2,
+                [&](std::int64_t x, std::int64_t y) { span(area, static_cast<std::int32_t>(y), x, x, native); });
 }
 
 void RasterCanvas::polygon(const ClipRect& clip, QwControl control, std::span<const QwPoint> points,

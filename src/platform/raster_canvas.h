@@ -5,6 +5,7 @@
 // and to the given clip rectangle, and costs no more than the pixels it can
 // touch, however large its coordinates.
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
@@ -14,6 +15,37 @@
 #include "platform/graphics.h"
 
 namespace platform {
+
+// The nearest whole number to a + factor1 factor2 / den (halves away from
+// zero), for any 64-bit factors.
+std::int64_t offset_rounded(std::int64_t a, std::int64_t factor1, std::int64_t factor2, std::int64_t den);
+
+// The pixels of the line from `from` to `to` inside x1..x2 by y1..y2, as
+// the canvas draws every line: each step along its longer axis with the
+// nearest pixel across it; plot(x, y) for each, in order. Only the steps
+// inside the bounds are walked.
+template <class Plot>
+void line_pixels(QwPoint from, QwPoint to, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
+                 Plot&& plot)
+{
+    const std::int64_t dx = static_cast<std::int64_t>(to.x) - from.x;
+    const std::int64_t dy = static_cast<std::int64_t>(to.y) - from.y;
+    if (std::llabs(dx) >= std::llabs(dy)) {
+        const std::int64_t lo = std::max<std::int64_t>(std::min(from.x, to.x), x1);
+        const std::int64_t hi = std::min<std::int64_t>(std::max(from.x, to.x), x2);
+        for (std::int64_t x = lo; x <= hi; ++x) {
+            const std::int64_t y = dx == 0 ? from.y : offset_rounded(from.y, x - from.x, dy, dx);
+            if (y >= y1 && y <= y2) plot(x, y);
+        }
+    } else {
+        const std::int64_t lo = std::max<std::int64_t>(std::min(from.y, to.y), y1);
+        const std::int64_t hi = std::min<std::int64_t>(std::max(from.y, to.y), y2);
+        for (std::int64_t y = lo; y <= hi; ++y) {
+            const std::int64_t x = offset_rounded(from.x, y - from.y, dx, dy);
+            if (x >= x1 && x <= x2) plot(x, y);
+        }
+    }
+}
 
 class RasterCanvas {
 public:

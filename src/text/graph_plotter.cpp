@@ -196,7 +196,8 @@ void draw_series(const std::vector<Point>& points, const GraphOptions& options, 
             const std::int32_t px = a.column(p.x);
             const std::int32_t py = a.row(p.y);
             if (n <= max_dotted_points)
-                qw_ellipse(QwControl::filled, px - 2, py - 2, px + 2, py + 2);
+                qw_ellipse(QwControl::filled, px - plot_dot_radius, py - plot_dot_radius, px + plot_dot_radius,
+                           py + plot_dot_radius);
             else
                 qw_set_pixel(px, py);
         }

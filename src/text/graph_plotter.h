@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/plot_geometry.h"
+
 // The 15-column layout text, as "200400120270l  ": plot area left, right,
 // top and bottom as three digits each, then "l" for lines, "p" for point
 // markers and "a" for no tick labels. Built implicitly from the text.
@@ -16,6 +18,11 @@ struct GraphOptions {
     GraphOptions(std::string_view text);
     GraphOptions(const char* text) : GraphOptions(std::string_view(text)) {}
     GraphOptions(const std::string& text) : GraphOptions(std::string_view(text)) {}
+    // The frame's area with lines, point markers or both, and tick labels.
+    constexpr GraphOptions(const PlotFrame& frame, bool with_lines, bool with_points)
+        : left(frame.left), right(frame.right), top(frame.top), bottom(frame.bottom), lines(with_lines),
+          points(with_points)
+    {}
     std::int32_t left = 0, right = 0, top = 0, bottom = 0;
     bool lines = false;
     bool points = false;

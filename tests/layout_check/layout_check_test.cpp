@@ -98,6 +98,56 @@ TEST_F(LayoutCheck, SeesAPointOnAFrameOrBesideALineItIsNotCentredOn)
     });
 }
 
+// Three lines meeting at (300, 200) as a phase diagram's boundaries meet at
+// its triple point: from the left, up to the right and steeply up, each in
+// pieces a column long and drawn twice, as the figures draw them; and a
+// path between two points.
+Case junction(const char* name, QwPoint from, QwPoint to, const char* seen)
+{
+    return {name,
+            [from, to] {
+                qw_set_color_rgb(0xFFEFEF);
+                qw_rectangle(QwControl::filled, 160, 110, 410, 287);
+                qw_set_color_rgb(0);
+                qw_rectangle(QwControl::outline, 200, 120, 400, 270);
+                qw_set_clip_region(200, 120, 400, 270);
+                const auto curve = [](std::int32_t x1, std::int32_t x2, double slope) {
+                    for (std::int32_t x = x1; x < x2; ++x) {
+                        qw_move_to(x, 200 - static_cast<std::int32_t>(slope * (x - 300)));
+                        qw_line_to(x + 1, 200 - static_cast<std::int32_t>(slope * (x + 1 - 300)));
+                    }
+                };
+                for (std::int32_t pass = 0; pass < 2; ++pass) {
+                    curve(200, 300, 0.5);
+                    curve(300, 400, 0.6);
+                    curve(300, 330, 2.6);
+                    if (pass == 1) break;
+                    qw_set_color_rgb(0x00AA00);
+                    qw_move_to(from.x, from.y);
+                    qw_line_to(to.x, to.y);
+                    qw_set_color_rgb(0xFF0000);
+                    for (const QwPoint& p : {from, to})
+                        qw_ellipse(QwControl::filled, p.x - 2, p.y - 2, p.x + 2, p.y + 2);
+                    qw_set_color_rgb(0);
+                }
+                qw_set_clip_region(0, 0, 1600, 1600);
+            },
+            seen};
+}
+
+TEST_F(LayoutCheck, SeesAPathPassingWhereThreeLinesMeet)
+{
+    expect({
+        junction("through the meeting point", {300, 140}, {300, 260}, "a 0 pixel dall'incontro delle linee"),
+        junction("five pixels beside it", {295, 140}, {295, 260}, "a 5 pixel dall'incontro delle linee"),
+        junction("six pixels beside it", {294, 140}, {294, 260}, ""),
+        junction("across, five pixels above it", {230, 195}, {380, 195}, "a 5 pixel dall'incontro"),
+        junction("ending five pixels short of it", {300, 260}, {300, 205}, "a 5 pixel dall'incontro"),
+        junction("ending seven pixels short of it", {300, 260}, {300, 207}, ""),
+        junction("across one line where its pieces meet", {250, 160}, {250, 260}, ""),
+    });
+}
+
 void box(std::int32_t colour, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2, bool border)
 {
     qw_set_color_rgb(colour);

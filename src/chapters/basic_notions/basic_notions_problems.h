@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/graphics.h"
+#include "text/plot_geometry.h"
 
 namespace basic_notions {
 
@@ -126,30 +127,6 @@ std::int32_t draw_gas_compound();
 void draw_axis_case();
 // Whether a first value lies above 0.8 of that axis: the data are drawn again.
 bool beyond_axis(float value);
-
-// The range a plot's axis, `pixels` long, shows of its values: from and to
-// moved out, by `below` at the start and `above` at the end, until every
-// value shown stands 6.5 pixels or more inside the frame, its dot clear of
-// it. A value more than 6.5 pixels beyond an end is not shown: the plot
-// clips its dot whole.
-// With a tick step, the span is then made a whole number of steps (the end
-// nearer its value moving out), so that the last tick stands a step short
-// of the axis' end and its label clear of the axis name written there.
-struct AxisRange {
-    float from, to;
-};
-AxisRange clear_axis_range(AxisRange range, std::span<const float> values, std::int32_t pixels, float below,
-                           float above, float step = 0.0f);
-
-// The points of a series whose dots stand 6.5 pixels or more inside a
-// window of width x height pixels: a dot the frame would cut is left out,
-// as the plot leaves out those beyond it.
-struct ClearPoints {
-    std::vector<float> x, y;
-    std::int32_t count() const { return static_cast<std::int32_t>(x.size()); }
-};
-ClearPoints points_clear_of_frame(std::span<const float> x, std::span<const float> y, AxisRange xs, AxisRange ys,
-                                  std::int32_t width, std::int32_t height);
 
 // Points 1..count of the series held in graph_x and graph_y from `first`.
 std::span<const float> graph_x_from(std::int32_t first, std::int32_t count);

@@ -103,7 +103,7 @@ void generate_problem_36()
     draw_problem_text(160, 530, 45);
     const ClearPoints shown = points_clear_of_frame(graph_x_from(1, 20), graph_y_from(1, 20), window, window, 200, 150);
     set_up_graph(shown.x, shown.y, shown.count(), -1.0f, 1.0f, 0.5f, "(f8.1)", -1.0f, 1.0f, 0.5f, "(f8.1)",
-                 GraphOptions("200400120270 p "), red, red);
+                 GraphOptions(figure_frame, false, true), red, red);
     draw_axis_labels(182, 112, "@T1@@C1@y", 395, 272, "@T1@@C1@x");
 }
 
@@ -207,8 +207,8 @@ void generate_problem_38()
     both.insert(both.end(), graph_y_from(21, 19).begin(), graph_y_from(21, 19).end());
     const AxisRange ys = window_ys(both);
     set_up_graph(graph_x_from(1, 19), graph_y_from(1, 19), 19, 0.0f, 1.0f, 0.2f, "(f8.1)", ys.from, ys.to, 0.5f,
-                 "(f8.1)", GraphOptions("200400120270 p "), c1, c1);
-    plot_graph_series(graph_x_from(21, 19), graph_y_from(21, 19), 19, GraphOptions("200400120270 p "), c2, c2);
+                 "(f8.1)", GraphOptions(figure_frame, false, true), c1, c1);
+    plot_graph_series(graph_x_from(21, 19), graph_y_from(21, 19), 19, GraphOptions(figure_frame, false, true), c2, c2);
     draw_axis_labels(182, 112, "@T1@@C1@y", 395, 272, "@T1@@C1@x");
 }
 

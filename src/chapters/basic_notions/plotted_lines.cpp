@@ -45,8 +45,8 @@ void plot_two_lines(float slope1, float intercept1, float slope2, float intercep
     y[3] = -5.0f * slope2 + intercept2;
     y[4] = 5.0f * slope2 + intercept2;
     set_up_graph(graph_x_from(1, 2), graph_y_from(1, 2), 2, -5.0f, 5.0f, 1.0f, "(f8.0)", -5.0f, 5.0f, 1.0f, "(f8.0)",
-                 GraphOptions("200400120270l  "), colour1, 0);
-    plot_graph_series(graph_x_from(3, 2), graph_y_from(3, 2), 2, GraphOptions("200400120270l  "), colour2, 0);
+                 GraphOptions(figure_frame, true, false), colour1, 0);
+    plot_graph_series(graph_x_from(3, 2), graph_y_from(3, 2), 2, GraphOptions(figure_frame, true, false), colour2, 0);
     draw_markup_text(174, 112, "@T1@@C1@@if@(@ix@)");
     draw_markup_text(395, 272, "@T1@@C1@@ix@");
 }
@@ -171,7 +171,7 @@ void generate_problem_34()
     // The series runs from x = 0 to 0.9 and y = -4 to 4: the plot shows a
     // step more each way, so that no point sits on its frame.
     set_up_graph(graph_x_from(1, 10), graph_y_from(1, 10), 10, -0.2f, 1.0f, 0.2f, "(f8.1)", -5.0f, 5.0f, 1.0f, "(f8.0)",
-                 GraphOptions("200400120270 p "), red, red);
+                 GraphOptions(figure_frame, false, true), red, red);
     draw_markup_text(182, 112, "@T1@@C1@@iy@");
     draw_markup_text(395, 272, "@T1@@C1@@ix@");
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "chapters/states_of_matter/phase_figure.h"
 #include "chapters/states_of_matter/states_of_matter_problems.h"
@@ -58,15 +59,15 @@ constexpr std::int32_t red = 255;
 constexpr std::int32_t blue = 16711680;
 constexpr std::int32_t green = 43520;
 constexpr std::int32_t black = 0;
-constexpr std::string_view plot_area = "200400120270l  ";
+constexpr GraphOptions plot_area(figure_frame, true, false);
 
 constexpr std::string_view diagram_intro = "La figura in basso mostra una porzione di un semplice diagramma di stato.";
 
 // The sublimation curve, the vaporisation curve and the fusion line over the
 // part shown, all black: red and blue are the marked points' colours.
-void draw_phase_boundaries()
+void draw_phase_boundaries(const std::vector<BoundaryPoints>& boundaries)
 {
-    for (const BoundaryPoints& b : boundaries_in_view(diagram, diagram.view))
+    for (const BoundaryPoints& b : boundaries)
         plot_graph_series(b.t, b.p, static_cast<std::int32_t>(b.t.size()), plot_area, black, 0);
 }
 
@@ -87,24 +88,25 @@ void draw_substance(std::string_view question)
 
 // The figure of the part framed for the marks: its boundaries, the axes'
 // names, the red mark (and the blue one, with the green path between) and
-// the regions' letters. The boundaries go over the path again, so that a
-// path along the fusion line does not hide it.
+// the regions' letters. The boundaries' pieces over the path go over it again,
+// so that a path along the fusion line does not hide it.
 void draw_figure(std::int32_t marks)
 {
     const PhaseDiagram& d = diagram;
     const DiagramView& v = d.view;
     set_up_graph({}, {}, 0, v.t_lo, v.t_hi, (v.t_hi - v.t_lo) / 10.0f, " ", v.p_lo, v.p_hi, (v.p_hi - v.p_lo) / 10.0f,
                  " ", plot_area, black, 0);
-    draw_phase_boundaries();
+    const std::vector<BoundaryPoints> boundaries = boundaries_in_view(d, v);
+    draw_phase_boundaries(boundaries);
     draw_markup_text(192, 110, "@T1@@C1@@iP@");
     draw_markup_text(390, 271, "@T1@@C1@@iT@");
     if (marks == 2) plot_graph_series(d.shown_t, d.shown_p, 2, plot_area, green, blue);
     for (std::int32_t k = 0; k < marks; ++k) {
         const std::array<float, 1> x{d.shown_t[k]};
         const std::array<float, 1> y{d.shown_p[k]};
-        plot_graph_series(x, y, 1, "200400120270 p ", 0, k == 0 ? red : blue);
+        plot_graph_series(x, y, 1, GraphOptions(figure_frame, false, true), 0, k == 0 ? red : blue);
     }
-    if (marks == 2) draw_phase_boundaries();
+    if (marks == 2) draw_phase_boundaries(boundaries_over_path(d, boundaries));
     for (const RegionLabel& label : region_labels(d, marks)) draw_markup_text(label.x, label.y, label.text);
 }
 

@@ -4,34 +4,61 @@
 #include <array>
 #include <cassert>
 #include <cmath>
+#include <cstring>
 #include <limits>
+#include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
 
 #include "platform/graphics.h"
+#include "platform/raster_canvas.h"
 #include "text/markup_text.h"
 #include "text/pixel_math.h"
+#include "text/plot_geometry.h"
 
 namespace states_of_matter {
 
+namespace {
+
+// The boundaries' pressures at one temperature, which tell the phase at
+// every pressure there.
+struct PressuresAt {
+    PressuresAt(const PhaseDiagram& d, float t)
+        : below_triple(t < d.t3), lower(below_triple ? d.sublimation_pressure(t) : d.vaporisation_pressure(t)),
+          melting(below_triple ? 0.0f : d.melting_pressure(t))
+    {}
+
+    Phase phase(float p) const
+    {
+        if (below_triple) return p > lower ? Phase::solid : Phase::gas;
+        if (p < lower) return Phase::gas;
+        return p > melting ? Phase::solid : Phase::liquid;
+    }
+
+    bool below_triple;
+    float lower, melting;
+};
+
+}  // namespace
+
 Phase phase_at(const PhaseDiagram& d, float t, float p)
 {
-    if (t < d.t3) return p > d.sublimation_pressure(t) ? Phase::solid : Phase::gas;
-    if (p < d.vaporisation_pressure(t)) return Phase::gas;
-    return p > d.melting_pressure(t) ? Phase::solid : Phase::liquid;
+    return PressuresAt(d, t).phase(p);
 }
 
 namespace {
 
 // The plot area of the figure.
-constexpr std::int32_t left = 200, right = 400, top = 120, bottom = 270;
+constexpr std::int32_t left = figure_frame.left, right = figure_frame.right, top = figure_frame.top,
+                       bottom = figure_frame.bottom;
 constexpr std::int32_t columns = right - left + 1, rows = bottom - top + 1;
 
 // Whole pixels from a mark's centre to the nearest ink, along rows,
-// columns or diagonals: its disc's radius of 2 and a gap of 3 more.
-constexpr std::int32_t mark_clearance = 6;
+// columns or diagonals.
+constexpr std::int32_t mark_clearance = plot_dot_reach;
 // And from a region's letter's box: a gap of 2 pixels.
 constexpr std::int32_t label_clearance = 3;
 // A path crosses a boundary at 20 degrees at least.
@@ -58,47 +85,23 @@ bool inside_area(QwPoint q)
     return q.x >= left && q.x <= right && q.y >= top && q.y <= bottom;
 }
 
-// What is inked on the plot area, and how far each pixel lies from ink.
+// What is inked on the plot area, its lines drawn by the canvas's own
+// rasteriser, and whether any rectangle of it holds ink.
 class InkMap {
 public:
-    void set(std::int32_t x, std::int32_t y)
-    {
-        if (inside_area({x, y})) inked_[index(x, y)] = true;
-    }
-
     void fill(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
     {
-        for (std::int32_t y = y1; y <= y2; ++y)
-            for (std::int32_t x = x1; x <= x2; ++x) set(x, y);
+        for (std::int32_t y = std::max(y1, top); y <= std::min(y2, bottom); ++y)
+            for (std::int32_t x = std::max(x1, left); x <= std::min(x2, right); ++x) inked_[pixel(x, y)] = 1;
+        counted_ = false;
     }
 
-    // The pixels of a line as the canvas draws it: along its longer axis,
-    // the nearest pixel of the other at each step (halves away from 0).
     void line(QwPoint a, QwPoint b)
     {
-        const std::int64_t dx = static_cast<std::int64_t>(b.x) - a.x;
-        const std::int64_t dy = static_cast<std::int64_t>(b.y) - a.y;
-        const bool along_x = std::llabs(dx) >= std::llabs(dy);
-        const std::int64_t major = along_x ? dx : dy;
-        const std::int64_t minor = along_x ? dy : dx;
-        const std::int64_t from = along_x ? a.x : a.y;
-        const std::int64_t base = along_x ? a.y : a.x;
-        const std::int64_t lo = std::max<std::int64_t>(std::min(from, from + major), along_x ? left : top);
-        const std::int64_t hi = std::min<std::int64_t>(std::max(from, from + major), along_x ? right : bottom);
-        for (std::int64_t s = lo; s <= hi; ++s) {
-            std::int64_t num = (s - from) * minor;
-            std::int64_t den = major;
-            if (den < 0) {
-                num = -num;
-                den = -den;
-            }
-            const std::int64_t other =
-                den == 0 ? base : base + (num >= 0 ? (2 * num + den) / (2 * den) : -((-2 * num + den) / (2 * den)));
-            if (along_x)
-                set(static_cast<std::int32_t>(s), static_cast<std::int32_t>(other));
-            else
-                set(static_cast<std::int32_t>(other), static_cast<std::int32_t>(s));
-        }
+        platform::line_pixels(a, b, left, top, right, bottom, [this](std::int64_t x, std::int64_t y) {
+            inked_[pixel(static_cast<std::int32_t>(x), static_cast<std::int32_t>(y))] = 1;
+        });
+        counted_ = false;
     }
 
     void polyline(const Mapping& m, const BoundaryPoints& b)
@@ -106,34 +109,117 @@ public:
         for (std::size_t i = 1; i < b.t.size(); ++i) line(m.at(b.t[i - 1], b.p[i - 1]), m.at(b.t[i], b.p[i]));
     }
 
-    // Each pixel's distance to the nearest ink (0 on ink), in two sweeps
-    // over the area and a border that stays far from everything.
-    std::vector<std::int32_t> distances() const
+    // A filled box kept beside the drawn pixels, which leaves the counts of what
+    // is drawn standing: the marks, and the letters placed while the next is
+    // sought.
+    void add_box(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
     {
-        constexpr std::int32_t far = std::numeric_limits<std::int16_t>::max();
-        std::vector<std::int32_t> d(inked_.size(), far);
-        for (std::int32_t y = top; y <= bottom; ++y)
-            for (std::int32_t x = left; x <= right; ++x)
-                if (inked_[index(x, y)]) d[index(x, y)] = 0;
-        constexpr std::size_t up = stride;
-        for (std::int32_t y = top; y <= bottom; ++y)
-            for (std::size_t i = index(left, y); i <= index(right, y); ++i)
-                d[i] = std::min({d[i], d[i - 1] + 1, d[i - up - 1] + 1, d[i - up] + 1, d[i - up + 1] + 1});
-        for (std::int32_t y = bottom; y >= top; --y)
-            for (std::size_t i = index(right, y); i >= index(left, y); --i)
-                d[i] = std::min({d[i], d[i + 1] + 1, d[i + up + 1] + 1, d[i + up] + 1, d[i + up - 1] + 1});
-        return d;
+        const Box b{std::max(x1, left), std::max(y1, top), std::min(x2, right), std::min(y2, bottom)};
+        if (b.x1 <= b.x2 && b.y1 <= b.y2) boxes_.push_back(b);
     }
 
-    // A pixel's place in the maps, the border around the area included.
-    static std::size_t index(std::int32_t x, std::int32_t y)
+    // A line, kept as a box when it runs along a row or a column.
+    void add_line(QwPoint a, QwPoint b)
     {
-        return static_cast<std::size_t>(y - top + 1) * stride + static_cast<std::size_t>(x - left + 1);
+        if (a.x == b.x || a.y == b.y)
+            add_box(std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y));
+        else
+            line(a, b);
+    }
+
+    // Whether ink lies in the rectangle (corners in order).
+    bool inked(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) const
+    {
+        if (!counted_) count();
+        const std::int32_t cx1 = std::max(x1, left) - left, cy1 = std::max(y1, top) - top;
+        const std::int32_t cx2 = std::min(x2, right) - left + 1, cy2 = std::min(y2, bottom) - top + 1;
+        if (cx1 >= cx2 || cy1 >= cy2) return false;
+        if (counts_[at(cx2, cy2)] - counts_[at(cx1, cy2)] - counts_[at(cx2, cy1)] + counts_[at(cx1, cy1)] > 0)
+            return true;
+        return std::any_of(boxes_.begin(), boxes_.end(),
+                           [&](const Box& b) { return b.x1 <= x2 && x1 <= b.x2 && b.y1 <= y2 && y1 <= b.y2; });
+    }
+
+    // The last column of the rectangle that holds ink, which it must hold.
+    std::int32_t last_inked_column(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) const
+    {
+        while (x1 < x2) {
+            const std::int32_t mid = x1 + (x2 - x1 + 1) / 2;
+            if (inked(mid, y1, x2, y2))
+                x1 = mid;
+            else
+                x2 = mid - 1;
+        }
+        return x1;
+    }
+
+    // Whether ink lies within `reach` whole pixels of (x, y) along rows,
+    // columns or diagonals. The first few are looked up pixel by pixel: a
+    // mark that stands clear where it was drawn needs no counts.
+    bool ink_within(std::int32_t x, std::int32_t y, std::int32_t reach) const
+    {
+        constexpr std::int32_t looked_up = 32;
+        if (counted_ || !boxes_.empty() || ++looked_up_ > looked_up)
+            return inked(x - reach, y - reach, x + reach, y + reach);
+        for (std::int32_t row = std::max(y - reach, top); row <= std::min(y + reach, bottom); ++row)
+            for (std::int32_t column = std::max(x - reach, left); column <= std::min(x + reach, right); ++column)
+                if (inked_[pixel(column, row)] != 0) return true;
+        return false;
     }
 
 private:
-    static constexpr std::size_t stride = columns + 2;
-    std::vector<bool> inked_ = std::vector<bool>(stride * (rows + 2), false);
+    struct Box {
+        std::int32_t x1, y1, x2, y2;
+    };
+    static std::size_t at(std::int32_t x, std::int32_t y)
+    {
+        return static_cast<std::size_t>(y) * (columns + 1) + static_cast<std::size_t>(x);
+    }
+    static std::size_t pixel(std::int32_t x, std::int32_t y)
+    {
+        return static_cast<std::size_t>(y - top) * columns + static_cast<std::size_t>(x - left);
+    }
+
+    // The inked pixels above and left of each corner.
+    void count() const
+    {
+        std::fill_n(counts_.get(), columns + 1, 0);
+        const std::uint8_t* row_ink = inked_.data();
+        for (std::int32_t y = 0; y < rows; ++y, row_ink += columns) {
+            const std::int16_t* above = &counts_[at(1, y)];
+            std::int16_t* here = &counts_[at(1, y + 1)];
+            here[-1] = 0;
+            // Ink is sparse: a run of blank pixels adds the same to each.
+            std::int16_t row = 0;
+            std::int32_t x = 0;
+            for (; x + 8 <= columns; x += 8) {
+                std::uint64_t eight = 0;
+                std::memcpy(&eight, row_ink + x, sizeof eight);
+                if (eight == 0) {
+                    for (std::int32_t k = 0; k < 8; ++k) here[x + k] = static_cast<std::int16_t>(above[x + k] + row);
+                    continue;
+                }
+                for (std::int32_t k = 0; k < 8; ++k) {
+                    row = static_cast<std::int16_t>(row + row_ink[x + k]);
+                    here[x + k] = static_cast<std::int16_t>(above[x + k] + row);
+                }
+            }
+            for (; x < columns; ++x) {
+                row = static_cast<std::int16_t>(row + row_ink[x]);
+                here[x] = static_cast<std::int16_t>(above[x] + row);
+            }
+        }
+        counted_ = true;
+    }
+
+    std::vector<std::uint8_t> inked_ = std::vector<std::uint8_t>(static_cast<std::size_t>(columns) * rows, 0);
+    std::vector<Box> boxes_;
+    // The area holds fewer pixels than a 16-bit count reaches.
+    static_assert(columns * rows <= std::numeric_limits<std::int16_t>::max());
+    mutable std::unique_ptr<std::int16_t[]> counts_ =
+        std::make_unique_for_overwrite<std::int16_t[]>(static_cast<std::size_t>(columns + 1) * (rows + 1));
+    mutable bool counted_ = false;
+    mutable std::int32_t looked_up_ = 0;
 };
 
 // The frame and the boundaries of the view.
@@ -193,19 +279,23 @@ struct Look {
     enum class Centre { whole_range, path, crossings } centre;
 };
 
-std::vector<Look> looks()
+constexpr std::array<float, 13> zooms = {1.0f,  1.5f,  2.0f,  3.0f,  4.0f,  6.0f, 8.0f,
+                                         12.0f, 16.0f, 24.0f, 32.0f, 48.0f, 64.0f};
+
+const std::vector<Look>& looks()
 {
-    constexpr std::array<float, 13> zooms = {1.0f,  1.5f,  2.0f,  3.0f,  4.0f,  6.0f, 8.0f,
-                                             12.0f, 16.0f, 24.0f, 32.0f, 48.0f, 64.0f};
-    std::vector<Look> all;
-    for (const float a : zooms)
-        for (const float c : zooms)
-            for (const auto centre : {Look::Centre::whole_range, Look::Centre::path, Look::Centre::crossings})
-                if (centre != Look::Centre::whole_range || a == 1.0f) all.push_back({a, c, centre});
-    std::stable_sort(all.begin(), all.end(), [](const Look& x, const Look& y) {
-        return std::make_pair(x.along * x.across, std::max(x.along, x.across)) <
-               std::make_pair(y.along * y.across, std::max(y.along, y.across));
-    });
+    static const std::vector<Look> all = [] {
+        std::vector<Look> list;
+        for (const float a : zooms)
+            for (const float c : zooms)
+                for (const auto centre : {Look::Centre::whole_range, Look::Centre::path, Look::Centre::crossings})
+                    if (centre != Look::Centre::whole_range || a == 1.0f) list.push_back({a, c, centre});
+        std::stable_sort(list.begin(), list.end(), [](const Look& x, const Look& y) {
+            return std::make_pair(x.along * x.across, std::max(x.along, x.across)) <
+                   std::make_pair(y.along * y.across, std::max(y.along, y.across));
+        });
+        return list;
+    }();
     return all;
 }
 
@@ -214,6 +304,25 @@ struct Path {
     float kept;               // the pressure or temperature held
     std::array<float, 2> at;  // the ends' temperatures or pressures
 };
+
+// Where the list looks too little across a path that runs close to the
+// triple point: the zoom across that sets them apart, worked out from their
+// distance, and a few closer, each with every zoom along.
+std::vector<Look> looks_beside_junction(const PhaseDiagram& d, const Path& path)
+{
+    const float gap = path.held == Held::pressure
+                          ? std::fabs(path.kept - d.p3) * static_cast<float>(bottom - top)
+                          : std::fabs(path.kept - d.t3) * static_cast<float>(right - left) / 300.0f;
+    // A pixel more each way for the truncation of both places.
+    const float least = (static_cast<float>(plot_path_junction_clearance) + 2.0f) / gap;
+    std::vector<Look> out;
+    if (!(least > zooms.back()) || !std::isfinite(least)) return out;
+    for (const float closer : {1.0f, 1.5f, 2.0f, 4.0f})
+        for (const float a : zooms)
+            for (const auto centre : {Look::Centre::path, Look::Centre::crossings})
+                out.push_back({a, least * closer, centre});
+    return out;
+}
 
 DiagramView view_of(const Path& path, const std::vector<Crossing>& between, const Look& look)
 {
@@ -244,10 +353,35 @@ bool crossings_readable(const Mapping& m, Held held, const std::vector<Crossing>
     });
 }
 
-// The place of each mark on the view, or nothing when one finds none.
-std::optional<std::array<QwPoint, 2>> mark_places(const PhaseDiagram& d, const Path& path, const Mapping& m)
+// Whether the path between its marks' places keeps its distance from the
+// triple point: a path passing where the boundaries meet leaves a student
+// unsure which of them it crosses.
+bool clear_of_junction(const PhaseDiagram& d, const Mapping& m, const std::array<QwPoint, 2>& ends)
 {
-    const std::vector<std::int32_t> clear = boundary_ink(d, m).distances();
+    const QwPoint j = m.at(d.t3, d.p3);
+    // The path runs along a row or a column: its point nearest the junction.
+    const std::int32_t x = std::clamp(j.x, std::min(ends[0].x, ends[1].x), std::max(ends[0].x, ends[1].x));
+    const std::int32_t y = std::clamp(j.y, std::min(ends[0].y, ends[1].y), std::max(ends[0].y, ends[1].y));
+    return std::hypot(static_cast<double>(j.x - x), static_cast<double>(j.y - y)) >= plot_path_junction_clearance;
+}
+
+// Whether each crossing of the path's line stands clear of the triple
+// point: the path runs through them wherever its marks stand.
+bool crossings_clear_of_junction(const PhaseDiagram& d, const Mapping& m, const Path& path,
+                                 const std::vector<Crossing>& between)
+{
+    const QwPoint j = m.at(d.t3, d.p3);
+    return std::all_of(between.begin(), between.end(), [&](const Crossing& c) {
+        const QwPoint q = path.held == Held::pressure ? m.at(c.at, path.kept) : m.at(path.kept, c.at);
+        return std::hypot(static_cast<double>(j.x - q.x), static_cast<double>(j.y - q.y)) >=
+               plot_path_junction_clearance;
+    });
+}
+
+// The place of each mark on the view, or nothing when one finds none.
+std::optional<std::array<QwPoint, 2>> mark_places(const PhaseDiagram& d, const Path& path, const Mapping& m,
+                                                  const InkMap& ink)
+{
     const bool along_x = path.held == Held::pressure;
     std::array<QwPoint, 2> places{};
     for (std::size_t k = 0; k < 2; ++k) {
@@ -260,7 +394,7 @@ std::optional<std::array<QwPoint, 2>> mark_places(const PhaseDiagram& d, const P
         const std::int32_t start = std::clamp(along_x ? at.x : at.y, lo, hi);
         const auto fits = [&](std::int32_t s) {
             const QwPoint q = along_x ? QwPoint{s, across} : QwPoint{across, s};
-            return clear[InkMap::index(q.x, q.y)] >= mark_clearance && phase_at(d, m.t_at(q.x), m.p_at(q.y)) == phase;
+            return !ink.ink_within(q.x, q.y, mark_clearance - 1) && phase_at(d, m.t_at(q.x), m.p_at(q.y)) == phase;
         };
         std::optional<std::int32_t> found;
         for (std::int32_t step = 0; !found && (start - step >= lo || start + step <= hi); ++step) {
@@ -273,6 +407,127 @@ std::optional<std::array<QwPoint, 2>> mark_places(const PhaseDiagram& d, const P
         places[k] = along_x ? QwPoint{*found, across} : QwPoint{across, *found};
     }
     return places;
+}
+
+// Each region's letter and its place on the view, the marks at their
+// places and the path between two drawn on the view's ink.
+std::vector<std::pair<Phase, RegionLabel>> labels_on(const PhaseDiagram& d, const Mapping& m,
+                                                     std::span<const QwPoint> marks, InkMap& ink)
+{
+    for (const QwPoint& q : marks)
+        ink.add_box(q.x - plot_dot_radius, q.y - plot_dot_radius, q.x + plot_dot_radius, q.y + plot_dot_radius);
+    if (marks.size() == 2) ink.add_line(marks[0], marks[1]);
+    // A letter's ink lies in the rows 3 to 12 below the point it is written
+    // at; its box takes a row more each way.
+    constexpr std::int32_t ink_top = 2, ink_bottom = 13;
+    constexpr std::array<std::pair<Phase, std::string_view>, 3> letters = {
+        {{Phase::solid, "@T1@@C1@S"}, {Phase::gas, "@T1@@C1@G"}, {Phase::liquid, "@T1@@C1@L"}}};
+    std::vector<std::pair<Phase, RegionLabel>> labels;
+    for (const auto& named : letters) {
+        const Phase phase = named.first;
+        const std::string text(named.second);
+        const std::int32_t width = markup_line_width(text);
+        // The letter written at every second pixel, its box's least
+        // distance to ink the widest yet: the first place of the widest.
+        const auto ink_around = [&](std::int32_t x, std::int32_t y, std::int32_t reach) {
+            return ink.inked(x - reach, y + ink_top - reach, x + width - 1 + reach, y + ink_bottom + reach);
+        };
+        std::vector<PressuresAt> columns;
+        for (std::int32_t x = left; x + width - 1 <= right; x += 2) columns.emplace_back(d, m.t_at(x + width / 2));
+        // Every `step`th place of every `step`th row, the columns of the
+        // letter's phase only; `best` the widest least distance yet, a place
+        // wider kept as the first of its width.
+        std::int32_t best = label_clearance - 1;
+        std::optional<QwPoint> place;
+        const auto scan = [&](std::size_t step) {
+            for (std::int32_t y = top; y + ink_bottom <= bottom; y += 2 * static_cast<std::int32_t>(step)) {
+                const float p = m.p_at(y + (ink_top + ink_bottom) / 2);
+                // Along a row the phases come solid, liquid, gas from the
+                // left: the columns of the letter's phase lie between two
+                // searches.
+                const auto columns_before = [&](auto in_phase_or_after) {
+                    std::size_t lo = 0, hi = columns.size();
+                    while (lo < hi) {
+                        const std::size_t mid = (lo + hi) / 2;
+                        if (in_phase_or_after(columns[mid].phase(p)))
+                            hi = mid;
+                        else
+                            lo = mid + 1;
+                    }
+                    return lo;
+                };
+                const std::size_t end = columns_before([phase](Phase q) { return q > phase; });
+                std::size_t i = columns_before([phase](Phase q) { return q >= phase; });
+                i = (i + step - 1) / step * step;
+                while (i < end) {
+                    const std::int32_t x = left + 2 * static_cast<std::int32_t>(i);
+                    if (ink_around(x, y, best)) {
+                        // Every place whose box, grown by best, reaches the
+                        // last inked column of this one's is inked too.
+                        const std::int32_t inked = ink.last_inked_column(x - best, y + ink_top - best,
+                                                                         x + width - 1 + best, y + ink_bottom + best);
+                        const auto next = static_cast<std::size_t>((inked + best + 1 - left + 1) / 2);
+                        i = std::max(i + step, (next + step - 1) / step * step);
+                        continue;
+                    }
+                    // The frame is ink: the box meets ink at some distance.
+                    while (!ink_around(x, y, best)) ++best;
+                    place = QwPoint{x, y};
+                    i += step;
+                }
+            }
+        };
+        // A sparse look first finds a width that the full one must pass: the
+        // place it keeps is the first of the widest all the same.
+        scan(8);
+        if (place) {
+            --best;
+            place.reset();
+        }
+        scan(1);
+        if (!place) continue;
+        ink.add_box(place->x, place->y + ink_top, place->x + width - 1, place->y + ink_bottom);
+        labels.push_back({phase, {text, place->x, place->y}});
+    }
+    return labels;
+}
+
+// Whether the regions of both marked points bear their letters.
+bool marks_named(const PhaseDiagram& d, const std::vector<std::pair<Phase, RegionLabel>>& labels)
+{
+    for (std::size_t k = 0; k < 2; ++k) {
+        const Phase phase = phase_at(d, d.marked_t[k], d.marked_p[k]);
+        if (std::none_of(labels.begin(), labels.end(), [phase](const auto& label) { return label.first == phase; }))
+            return false;
+    }
+    return true;
+}
+
+// The letters placed when a view was framed, and the diagram and number of
+// marks they were placed for: the search places them to accept the view,
+// and its figure draws them without placing them again.
+struct FramedLabels {
+    PhaseDiagram diagram;
+    std::int32_t marks = 0;
+    std::vector<RegionLabel> labels;
+};
+
+FramedLabels& framed_labels()
+{
+    static FramedLabels framed;
+    return framed;
+}
+
+// Keeps the letters placed for the marks' places on the view framed, when
+// the marks as shown land there.
+void keep_labels(const PhaseDiagram& d, const Mapping& m, std::span<const QwPoint> places,
+                 std::vector<std::pair<Phase, RegionLabel>> labels)
+{
+    for (std::size_t k = 0; k < places.size(); ++k)
+        if (m.at(d.shown_t[k], d.shown_p[k]) != places[k]) return;
+    std::vector<RegionLabel> placed;
+    for (auto& [phase, label] : labels) placed.push_back(std::move(label));
+    framed_labels() = {d, static_cast<std::int32_t>(places.size()), std::move(placed)};
 }
 
 }  // namespace
@@ -302,6 +557,23 @@ std::vector<BoundaryPoints> boundaries_in_view(const PhaseDiagram& d, const Diag
     return out;
 }
 
+std::vector<BoundaryPoints> boundaries_over_path(const PhaseDiagram& d, const std::vector<BoundaryPoints>& all)
+{
+    const Mapping m{d.view};
+    const QwPoint a = m.at(d.shown_t[0], d.shown_p[0]);
+    const QwPoint b = m.at(d.shown_t[1], d.shown_p[1]);
+    std::vector<BoundaryPoints> over;
+    for (const BoundaryPoints& boundary : all)
+        for (std::size_t i = 1; i < boundary.t.size(); ++i) {
+            const QwPoint p = m.at(boundary.t[i - 1], boundary.p[i - 1]);
+            const QwPoint q = m.at(boundary.t[i], boundary.p[i]);
+            if (std::max(p.x, q.x) >= std::min(a.x, b.x) && std::min(p.x, q.x) <= std::max(a.x, b.x) &&
+                std::max(p.y, q.y) >= std::min(a.y, b.y) && std::min(p.y, q.y) <= std::max(a.y, b.y))
+                over.push_back({{boundary.t[i - 1], boundary.t[i]}, {boundary.p[i - 1], boundary.p[i]}});
+        }
+    return over;
+}
+
 void frame_marked_point(PhaseDiagram& d)
 {
     d.view = DiagramView{};
@@ -313,16 +585,20 @@ void frame_point_in_place(PhaseDiagram& d, bool on_boundary)
 {
     frame_marked_point(d);
     const Mapping m{d.view};
-    const std::vector<std::int32_t> clear = boundary_ink(d, m).distances();
+    InkMap ink = boundary_ink(d, m);
     const Phase phase = phase_at(d, d.marked_t[0], d.marked_p[0]);
     const auto fits = [&](std::int32_t x, std::int32_t y) {
         const bool off_frame = std::min({x - left, right - x, y - top, bottom - y}) >= mark_clearance;
-        const std::int32_t to_ink = clear[InkMap::index(x, y)];
         return off_frame &&
-               (on_boundary ? to_ink == 0 : to_ink >= mark_clearance && phase_at(d, m.t_at(x), m.p_at(y)) == phase);
+               (on_boundary ? ink.ink_within(x, y, 0)
+                            : !ink.ink_within(x, y, mark_clearance - 1) && phase_at(d, m.t_at(x), m.p_at(y)) == phase);
     };
     const QwPoint at = m.at(d.marked_t[0], d.marked_p[0]);
-    if (inside_area(at) && fits(at.x, at.y)) return;
+    const std::array<QwPoint, 1> mark = {at};
+    if (inside_area(at) && fits(at.x, at.y)) {
+        keep_labels(d, m, mark, labels_on(d, m, mark, ink));
+        return;
+    }
     std::optional<QwPoint> found;
     std::int64_t nearest = std::numeric_limits<std::int64_t>::max();
     for (std::int32_t y = top; y <= bottom; ++y)
@@ -334,9 +610,12 @@ void frame_point_in_place(PhaseDiagram& d, bool on_boundary)
                 found = QwPoint{x, y};
             }
         }
-    if (!found) return;
-    d.shown_t[0] = m.t_at(found->x);
-    d.shown_p[0] = m.p_at(found->y);
+    if (found) {
+        d.shown_t[0] = m.t_at(found->x);
+        d.shown_p[0] = m.p_at(found->y);
+    }
+    const std::array<QwPoint, 1> shown = {found.value_or(at)};
+    keep_labels(d, m, shown, labels_on(d, m, shown, ink));
 }
 
 void frame_marked_path(PhaseDiagram& d, Held held)
@@ -349,11 +628,14 @@ void frame_marked_path(PhaseDiagram& d, Held held)
     // Where no look serves, the whole range with the marks at their points.
     frame_marked_point(d);
     if (between.empty()) return;
-    for (const Look& look : looks()) {
+    const auto serves = [&](const Look& look) {
         const Mapping m{view_of(path, between, look)};
-        if (!crossings_readable(m, held, between)) continue;
-        const auto places = mark_places(d, path, m);
-        if (!places) continue;
+        if (!crossings_readable(m, held, between) || !crossings_clear_of_junction(d, m, path, between)) return false;
+        InkMap ink = boundary_ink(d, m);
+        const auto places = mark_places(d, path, m, ink);
+        if (!places || !clear_of_junction(d, m, *places)) return false;
+        std::vector<std::pair<Phase, RegionLabel>> labels = labels_on(d, m, *places, ink);
+        if (!marks_named(d, labels)) return false;
         d.view = m.v;
         for (std::size_t k = 0; k < 2; ++k) {
             if ((*places)[k] == m.at(d.marked_t[k], d.marked_p[k])) continue;
@@ -361,57 +643,27 @@ void frame_marked_path(PhaseDiagram& d, Held held)
             d.shown_p[k] = m.p_at((*places)[k].y);
             (along_t ? d.shown_p : d.shown_t)[k] = path.kept;
         }
-        return;
-    }
+        keep_labels(d, m, *places, std::move(labels));
+        return true;
+    };
+    for (const Look& look : looks())
+        if (serves(look)) return;
+    for (const Look& look : looks_beside_junction(d, path))
+        if (serves(look)) return;
 }
 
 std::vector<RegionLabel> region_labels(const PhaseDiagram& d, std::int32_t marks)
 {
     assert(marks >= 0 && marks <= 2);
     marks = std::clamp(marks, 0, 2);  // the marks index two-element arrays
+    const FramedLabels& framed = framed_labels();
+    if (framed.marks == marks && framed.diagram == d) return framed.labels;
     const Mapping m{d.view};
-    InkMap ink = boundary_ink(d, m);
-    std::array<QwPoint, 2> shown{};
-    for (std::int32_t k = 0; k < marks; ++k) {
-        shown[k] = m.at(d.shown_t[k], d.shown_p[k]);
-        ink.fill(shown[k].x - 2, shown[k].y - 2, shown[k].x + 2, shown[k].y + 2);
-    }
-    if (marks == 2) ink.line(shown[0], shown[1]);
-    // A letter's ink lies in the rows 3 to 12 below the point it is written
-    // at; its box takes a row more each way.
-    constexpr std::int32_t ink_top = 2, ink_bottom = 13;
-    constexpr std::array<std::pair<Phase, std::string_view>, 3> letters = {
-        {{Phase::solid, "@T1@@C1@S"}, {Phase::gas, "@T1@@C1@G"}, {Phase::liquid, "@T1@@C1@L"}}};
+    std::vector<QwPoint> shown;
+    for (std::int32_t k = 0; k < marks; ++k) shown.push_back(m.at(d.shown_t[k], d.shown_p[k]));
     std::vector<RegionLabel> labels;
-    for (const auto& [phase, letter] : letters) {
-        const std::string text(letter);
-        const std::int32_t width = markup_line_width(text);
-        const std::vector<std::int32_t> clear = ink.distances();
-        // For the letter written at every second pixel, the least distance
-        // to ink over its box: along the rows, then down the columns.
-        std::vector<std::int32_t> row_least(clear.size(), 0);
-        for (std::int32_t y = top; y <= bottom; ++y)
-            for (std::int32_t x = left; x + width - 1 <= right; x += 2) {
-                std::int32_t least = clear[InkMap::index(x, y)];
-                for (std::int32_t i = 1; i < width; ++i) least = std::min(least, clear[InkMap::index(x + i, y)]);
-                row_least[InkMap::index(x, y)] = least;
-            }
-        std::int32_t best = label_clearance - 1;
-        std::optional<QwPoint> place;
-        for (std::int32_t y = top; y + ink_bottom <= bottom; y += 2)
-            for (std::int32_t x = left; x + width - 1 <= right; x += 2) {
-                std::int32_t least = row_least[InkMap::index(x, y + ink_top)];
-                for (std::int32_t r = ink_top + 1; r <= ink_bottom; ++r)
-                    least = std::min(least, row_least[InkMap::index(x, y + r)]);
-                if (least <= best) continue;
-                if (phase_at(d, m.t_at(x + width / 2), m.p_at(y + (ink_top + ink_bottom) / 2)) != phase) continue;
-                best = least;
-                place = QwPoint{x, y};
-            }
-        if (!place) continue;
-        ink.fill(place->x, place->y + ink_top, place->x + width - 1, place->y + ink_bottom);
-        labels.push_back({text, place->x, place->y});
-    }
+    InkMap ink = boundary_ink(d, m);
+    for (const auto& [phase, label] : labels_on(d, m, shown, ink)) labels.push_back(label);
     return labels;
 }
 

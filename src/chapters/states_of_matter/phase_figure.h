@@ -2,7 +2,8 @@
 // shows, where its marks stand and where its regions are named. The part
 // shown is chosen from the drawn values: the plot's whole range when every
 // mark stands clear of the boundaries there, a closer look when one would
-// touch a boundary or a path would run along one.
+// touch a boundary, a path would run along one or pass by the triple point,
+// or a mark's region would have no room for its letter.
 #pragma once
 
 #include <cstdint>
@@ -13,6 +14,7 @@
 
 namespace states_of_matter {
 
+// In the order a row of the diagram meets them from low temperature up.
 enum class Phase { solid, liquid, gas };
 
 // The phase at (t, p); a point on a boundary counts to one side of it.
@@ -30,7 +32,8 @@ void frame_marked_point(PhaseDiagram& d);
 void frame_point_in_place(PhaseDiagram& d, bool on_boundary);
 // The view and the marks' places for the path between the two marked
 // points: each mark at its point, or where its point would touch a line,
-// the nearest place along the path in the same region that stands clear.
+// the nearest place along the path in the same region that stands clear;
+// the path passes the triple point plot_path_junction_clearance pixels off.
 void frame_marked_path(PhaseDiagram& d, Held held);
 
 // The boundaries over the part shown: the sublimation curve, the
@@ -39,6 +42,10 @@ struct BoundaryPoints {
     std::vector<float> t, p;
 };
 std::vector<BoundaryPoints> boundaries_in_view(const PhaseDiagram& d, const DiagramView& v);
+// Of those, the pieces whose pixels can meet the path between the two marks
+// as shown, each apart: drawn again over the path, they keep it from hiding
+// a boundary it runs along.
+std::vector<BoundaryPoints> boundaries_over_path(const PhaseDiagram& d, const std::vector<BoundaryPoints>& all);
 
 // Each region's letter and where it is written (its text's top left), in
 // the widest clear place of the region; a region with no room for it is

@@ -20,6 +20,7 @@ using VanDerWaalsTable = std::array<VanDerWaalsRecord, 10>;
 // A part of a phase diagram: temperatures t_lo to t_hi, pressures p_lo to p_hi.
 struct DiagramView {
     float t_lo = 200.0f, t_hi = 500.0f, p_lo = 0.0f, p_hi = 1.0f;
+    bool operator==(const DiagramView&) const = default;
 };
 
 // The made-up substance of the phase-diagram problems: a sublimation and a
@@ -46,6 +47,7 @@ struct PhaseDiagram {
     float boiling_temperature(float p) const;
     float melting_temperature(float p) const;
     float melting_pressure(float t) const;
+    bool operator==(const PhaseDiagram&) const = default;
 };
 
 // What the chapter keeps from one call to the next.

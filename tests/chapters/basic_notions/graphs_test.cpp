@@ -15,6 +15,7 @@
 #include "frame/app_state.h"
 #include "numbers/value_slots.h"
 #include "platform/graphics.h"
+#include "text/plot_geometry.h"
 
 namespace basic_notions_test {
 namespace {
@@ -32,12 +33,13 @@ struct Plot {
         return static_cast<std::int32_t>(bottom - (y - y_min) * (bottom - top) / (y_max - y_min));
     }
     bool inside(double x, double y) const { return x >= x_min && x <= x_max && y >= y_min && y <= y_max; }
-    // Whether a point's dot stands 6.5 pixels or more inside the frame.
+    // Whether a point's dot stands clear inside the frame.
     bool clear_inside(double x, double y) const
     {
         const double across = (x - x_min) * (right - left) / (x_max - x_min);
         const double up = (y - y_min) * (bottom - top) / (y_max - y_min);
-        return across >= 6.5 && right - left - across >= 6.5 && up >= 6.5 && bottom - top - up >= 6.5;
+        const double clear = plot_dot_clearance;
+        return across >= clear && right - left - across >= clear && up >= clear && bottom - top - up >= clear;
     }
 };
 
@@ -127,11 +129,12 @@ void forget_slots()
 
 TEST(ClearAxisRange, MovesAnEndPastThePointsNearItAndLeavesThoseFarBeyondClipped)
 {
-    // An axis of 150 pixels from -1 to 1: 75 pixels a unit, 6.5 pixels 0.087.
+    // An axis of 150 pixels from -1 to 1: 75 pixels a unit, the dot's
+    // clearance of 6.5 pixels 0.087.
     struct Row {
         const char* name;
         std::vector<float> values;
-        basic_notions::AxisRange expected;
+        AxisRange expected;
     };
     const std::vector<Row> rows = {
         {"all well inside", {-0.5f, 0.0f, 0.8f}, {-1.0f, 1.0f}},
@@ -142,7 +145,7 @@ TEST(ClearAxisRange, MovesAnEndPastThePointsNearItAndLeavesThoseFarBeyondClipped
         {"one far below", {-1.5f, 0.0f}, {-1.0f, 1.0f}},
     };
     for (const Row& row : rows) {
-        const basic_notions::AxisRange r = basic_notions::clear_axis_range({-1.0f, 1.0f}, row.values, 150, 0.5f, 0.25f);
+        const AxisRange r = clear_axis_range({-1.0f, 1.0f}, row.values, 150, 0.5f, 0.25f);
         EXPECT_FLOAT_EQ(r.from, row.expected.from) << row.name;
         EXPECT_FLOAT_EQ(r.to, row.expected.to) << row.name;
     }

@@ -17,6 +17,7 @@
 #include "platform/qt/qt_application.h"
 #include "states_of_matter_fixture.h"
 #include "text/fonts_colours.h"
+#include "text/plot_geometry.h"
 
 namespace states_of_matter_test {
 namespace {
@@ -135,9 +136,12 @@ protected:
     bool colour_near(double t, double p, std::int32_t colour, std::int32_t reach = 2) const
     {
         const DiagramView& v = states_of_matter_state.diagram.view;
-        const auto x = static_cast<std::int32_t>(std::lround(200.0 + (t - v.t_lo) * 200.0 / (v.t_hi - v.t_lo)));
-        const auto y = static_cast<std::int32_t>(std::lround(270.0 - (p - v.p_lo) * 150.0 / (v.p_hi - v.p_lo)));
-        if (x - reach <= 200 || x + reach >= 400 || y - reach <= 120 || y + reach >= 270) return true;
+        const PlotFrame& f = figure_frame;
+        const auto x =
+            static_cast<std::int32_t>(std::lround(f.left + (t - v.t_lo) * (f.right - f.left) / (v.t_hi - v.t_lo)));
+        const auto y =
+            static_cast<std::int32_t>(std::lround(f.bottom - (p - v.p_lo) * (f.bottom - f.top) / (v.p_hi - v.p_lo)));
+        if (x - reach <= f.left || x + reach >= f.right || y - reach <= f.top || y + reach >= f.bottom) return true;
         for (std::int32_t dy = -reach; dy <= reach; ++dy)
             for (std::int32_t dx = -reach; dx <= reach; ++dx)
                 if (session.canvas_pixel(x + dx, y + dy) == colour) return true;
@@ -186,7 +190,8 @@ TEST_F(PhaseDiagramCanvas, CurvesMarkersAndPathLandWhereTheViewPutsThem)
 }
 
 // The plot area's pixels, row by row.
-constexpr std::int32_t plot_left = 200, plot_right = 400, plot_top = 120, plot_bottom = 270;
+constexpr std::int32_t plot_left = figure_frame.left, plot_right = figure_frame.right, plot_top = figure_frame.top,
+                       plot_bottom = figure_frame.bottom;
 constexpr std::int32_t plot_width = plot_right - plot_left + 1, plot_height = plot_bottom - plot_top + 1;
 
 std::size_t plot_index(std::int32_t x, std::int32_t y)
@@ -220,10 +225,21 @@ std::vector<std::int32_t> unlit_regions(const std::vector<std::int32_t>& colour)
     return region;
 }
 
+// The triple point's pixel, mapped as the plotter maps a value.
+QwPoint junction_pixel(const PhaseDiagram& d)
+{
+    const DiagramView& v = d.view;
+    const float sx = static_cast<float>(plot_right - plot_left) / (v.t_hi - v.t_lo);
+    const float sy = static_cast<float>(plot_bottom - plot_top) / (v.p_hi - v.p_lo);
+    return {static_cast<std::int32_t>(static_cast<float>(plot_left) + (d.t3 - v.t_lo) * sx),
+            static_cast<std::int32_t>(static_cast<float>(plot_bottom) - (d.p3 - v.p_lo) * sy)};
+}
+
 // What a student reads from the figure, pixel by pixel: each mark stands
-// three clear pixels off every line, the frame and the letters, inside the
-// region (as the lines and the frame close it) that bears the letter of the
-// phase its point is in.
+// clear of every line, the frame and the letters, inside the region (as the
+// lines and the frame close it) that bears the letter of the phase its point
+// is in, and the path between them passes clear of the triple point, where
+// the lines meet.
 TEST_F(PhaseDiagramCanvas, EveryMarkStandsClearInTheRegionOfItsPhase)
 {
     constexpr std::array<std::int32_t, 2> colours = {0x0000FF, 0xFF0000};
@@ -242,6 +258,7 @@ TEST_F(PhaseDiagramCanvas, EveryMarkStandsClearInTheRegionOfItsPhase)
                     colour[plot_index(x, y)] = session.canvas_pixel(x, y);
             const std::vector<std::int32_t> region = unlit_regions(colour);
             const std::vector<states_of_matter::RegionLabel> labels = states_of_matter::region_labels(d, 2);
+            std::array<std::array<double, 2>, 2> centre{};
             for (std::size_t k = 0; k < 2; ++k) {
                 std::vector<std::size_t> disc;
                 for (std::size_t i = 0; i < colour.size(); ++i)
@@ -254,8 +271,10 @@ TEST_F(PhaseDiagramCanvas, EveryMarkStandsClearInTheRegionOfItsPhase)
                 for (const std::size_t i : disc) {
                     const auto x = static_cast<std::int32_t>(i % plot_width) + plot_left;
                     const auto y = static_cast<std::int32_t>(i / plot_width) + plot_top;
-                    for (std::int32_t dy = -3; dy <= 3; ++dy)
-                        for (std::int32_t dx = -3; dx <= 3; ++dx)
+                    centre[k][0] += static_cast<double>(x) / static_cast<double>(disc.size());
+                    centre[k][1] += static_cast<double>(y) / static_cast<double>(disc.size());
+                    for (std::int32_t dy = -plot_dot_gap; dy <= plot_dot_gap; ++dy)
+                        for (std::int32_t dx = -plot_dot_gap; dx <= plot_dot_gap; ++dx)
                             touching = touching || x + dx < plot_left || x + dx > plot_right || y + dy < plot_top ||
                                        y + dy > plot_bottom || colour[plot_index(x + dx, y + dy)] == 0;
                 }
@@ -268,6 +287,15 @@ TEST_F(PhaseDiagramCanvas, EveryMarkStandsClearInTheRegionOfItsPhase)
                 if (named == labels.end())
                     faults += page + "mark " + std::to_string(k) + " not in the region " + letter + "\n";
             }
+            // The path runs along a row or a column, from one disc's centre to the other's.
+            const QwPoint j = junction_pixel(d);
+            const auto nearest = [](double a, double b, double c) {
+                return std::clamp(a, std::min(b, c), std::max(b, c));
+            };
+            const double dx = j.x - nearest(j.x, centre[0][0], centre[1][0]);
+            const double dy = j.y - nearest(j.y, centre[0][1], centre[1][1]);
+            if (std::hypot(dx, dy) < plot_path_junction_clearance)
+                faults += page + "path " + std::to_string(std::hypot(dx, dy)) + " pixels from the triple point\n";
         }
     }
     EXPECT_EQ(faults, "");
