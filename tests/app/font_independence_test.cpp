@@ -27,10 +27,8 @@ class FontIndependence : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder = fs::temp_directory_path() /
-                 ("brunatel fonts " + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::remove_all(folder);
-        fs::create_directories(folder);
+        folder = testing_support::private_folder(
+            "brunatel fonts " + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
     }
     void TearDown() override { fs::remove_all(folder); }
 

@@ -136,8 +136,7 @@ TEST(SnapshotLayoutCheck, PrintsOneLineADefectOfThePagesItDrawsAndCountsThem)
 TEST(SnapshotLayoutCheck, SavesThePageItChecks)
 {
     namespace fs = std::filesystem;
-    const fs::path folder = fs::temp_directory_path() / "brunatel snapshot pages";
-    fs::create_directories(folder);
+    const fs::path folder = testing_support::private_folder("brunatel snapshot pages");
     const auto png = [&folder](const std::string& options) {
         const fs::path file = folder / "page.png";
         fs::remove(file);

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <string>
 
 extern char** environ;
 
@@ -95,6 +96,15 @@ std::vector<std::string> words(std::string_view options)
         at = end + 1;
     }
     return found;
+}
+
+std::filesystem::path private_folder(std::string_view name)
+{
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / (std::string(name) + " " + std::to_string(getpid()));
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    return folder;
 }
 
 }  // namespace testing_support

@@ -2,6 +2,7 @@
 // without a runtime directory, of which Qt would complain on start-up.
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,6 +21,10 @@ struct ToolRun {
 // the headless defaults.
 ToolRun run_tool(const std::string& program, const std::vector<std::string>& arguments, Stream read = Stream::err,
                  const std::vector<std::string>& environment = {});
+
+// A new empty folder of the system's temporary one, named for what it holds
+// and for this process, so that two test runs on one machine never share it.
+std::filesystem::path private_folder(std::string_view name);
 
 // Options written as one line, "--chapter 1 --problem 2", parted at blanks.
 std::vector<std::string> words(std::string_view options);
