@@ -20,7 +20,8 @@ void draw_page_button(std::int32_t n);
 void draw_entry_title(std::int32_t top, std::string_view colour, std::string_view title);
 
 // The font in which text drawn from x ends by x_right: font (whose cell is
-// height pixels), else bold Arial a size smaller, down to 9 pixels.
+// height pixels, regular Arial as @T1@ and @T2@ are), else that font a size
+// smaller, down to 9 pixels.
 std::string font_to_fit(std::string font, std::int32_t height, std::string_view text, std::int32_t x,
                         std::int32_t x_right);
 
