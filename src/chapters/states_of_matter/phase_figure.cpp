@@ -503,31 +503,16 @@ bool marks_named(const PhaseDiagram& d, const std::vector<std::pair<Phase, Regio
     return true;
 }
 
-// The letters placed when a view was framed, and the diagram and number of
-// marks they were placed for: the search places them to accept the view,
-// and its figure draws them without placing them again.
-struct FramedLabels {
-    PhaseDiagram diagram;
-    std::int32_t marks = 0;
-    std::vector<RegionLabel> labels;
-};
-
-FramedLabels& framed_labels()
-{
-    static FramedLabels framed;
-    return framed;
-}
-
 // Keeps the letters placed for the marks' places on the view framed, when
 // the marks as shown land there.
-void keep_labels(const PhaseDiagram& d, const Mapping& m, std::span<const QwPoint> places,
+void keep_labels(PhaseDiagram& d, const Mapping& m, std::span<const QwPoint> places,
                  std::vector<std::pair<Phase, RegionLabel>> labels)
 {
     for (std::size_t k = 0; k < places.size(); ++k)
         if (m.at(d.shown_t[k], d.shown_p[k]) != places[k]) return;
     std::vector<RegionLabel> placed;
     for (auto& [phase, label] : labels) placed.push_back(std::move(label));
-    framed_labels() = {d, static_cast<std::int32_t>(places.size()), std::move(placed)};
+    d.framed = {d.view, d.shown_t, d.shown_p, static_cast<std::int32_t>(places.size()), std::move(placed)};
 }
 
 }  // namespace
@@ -576,6 +561,7 @@ std::vector<BoundaryPoints> boundaries_over_path(const PhaseDiagram& d, const st
 
 void frame_marked_point(PhaseDiagram& d)
 {
+    d.framed = FramedLabels{};
     d.view = DiagramView{};
     d.shown_t = d.marked_t;
     d.shown_p = d.marked_p;
@@ -656,8 +642,9 @@ std::vector<RegionLabel> region_labels(const PhaseDiagram& d, std::int32_t marks
 {
     assert(marks >= 0 && marks <= 2);
     marks = std::clamp(marks, 0, 2);  // the marks index two-element arrays
-    const FramedLabels& framed = framed_labels();
-    if (framed.marks == marks && framed.diagram == d) return framed.labels;
+    const FramedLabels& framed = d.framed;
+    if (framed.marks == marks && framed.view == d.view && framed.shown_t == d.shown_t && framed.shown_p == d.shown_p)
+        return framed.labels;
     const Mapping m{d.view};
     std::vector<QwPoint> shown;
     for (std::int32_t k = 0; k < marks; ++k) shown.push_back(m.at(d.shown_t[k], d.shown_p[k]));

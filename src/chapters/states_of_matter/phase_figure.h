@@ -47,13 +47,9 @@ std::vector<BoundaryPoints> boundaries_in_view(const PhaseDiagram& d, const Diag
 // a boundary it runs along.
 std::vector<BoundaryPoints> boundaries_over_path(const PhaseDiagram& d, const std::vector<BoundaryPoints>& all);
 
-// Each region's letter and where it is written (its text's top left), in
-// the widest clear place of the region; a region with no room for it is
-// not named. `marks` marks are on the figure, with the path between two.
-struct RegionLabel {
-    std::string text;
-    std::int32_t x, y;
-};
+// Each region's letter and where it is written, in the widest clear place
+// of the region; a region with no room for it is not named. `marks` marks
+// are on the figure, with the path between two.
 std::vector<RegionLabel> region_labels(const PhaseDiagram& d, std::int32_t marks);
 
 }  // namespace states_of_matter

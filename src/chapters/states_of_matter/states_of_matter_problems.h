@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "frame/app_state.h"
 
@@ -21,6 +22,23 @@ using VanDerWaalsTable = std::array<VanDerWaalsRecord, 10>;
 struct DiagramView {
     float t_lo = 200.0f, t_hi = 500.0f, p_lo = 0.0f, p_hi = 1.0f;
     bool operator==(const DiagramView&) const = default;
+};
+
+// A region's letter on the phase figure and where it is written (its text's
+// top left).
+struct RegionLabel {
+    std::string text;
+    std::int32_t x, y;
+};
+
+// The letters placed while a figure's view was framed, and the view, marks
+// and number of marks they were placed for: the figure draws them without
+// placing them again (no marks: none placed).
+struct FramedLabels {
+    DiagramView view;
+    std::array<float, 2> shown_t{}, shown_p{};
+    std::int32_t marks = -1;
+    std::vector<RegionLabel> labels;
 };
 
 // The made-up substance of the phase-diagram problems: a sublimation and a
@@ -40,6 +58,7 @@ struct PhaseDiagram {
     // What the figure shows of the diagram, and where it draws the marks.
     DiagramView view;
     std::array<float, 2> shown_t{}, shown_p{};
+    FramedLabels framed;
 
     float sublimation_pressure(float t) const;
     float vaporisation_pressure(float t) const;
@@ -47,7 +66,6 @@ struct PhaseDiagram {
     float boiling_temperature(float p) const;
     float melting_temperature(float p) const;
     float melting_pressure(float t) const;
-    bool operator==(const PhaseDiagram&) const = default;
 };
 
 // What the chapter keeps from one call to the next.

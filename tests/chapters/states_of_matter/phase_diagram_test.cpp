@@ -257,7 +257,7 @@ TEST_F(PhaseDiagramCanvas, EveryMarkStandsClearInTheRegionOfItsPhase)
                 for (std::int32_t x = plot_left; x <= plot_right; ++x)
                     colour[plot_index(x, y)] = session.canvas_pixel(x, y);
             const std::vector<std::int32_t> region = unlit_regions(colour);
-            const std::vector<states_of_matter::RegionLabel> labels = states_of_matter::region_labels(d, 2);
+            const std::vector<RegionLabel> labels = states_of_matter::region_labels(d, 2);
             std::array<std::array<double, 2>, 2> centre{};
             for (std::size_t k = 0; k < 2; ++k) {
                 std::vector<std::size_t> disc;
