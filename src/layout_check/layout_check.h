@@ -13,6 +13,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -186,6 +187,12 @@ private:
     // clip not applied), found by drawing it alone where nothing is shown.
     LayoutRect cell_of(const LayoutItem& text) const;
     std::vector<QwPoint> ink_of(const LayoutItem& text) const;
+    // The pixels a stroke sets inside around.
+    std::vector<QwPoint> stroke_ink(const LayoutItem& stroke, const LayoutRect& around) const;
+    // The pixels that draw sets, given a state in black clipped to a scratch
+    // rectangle, brought back to at (drawn from the scratch's corner plus
+    // the margin).
+    std::vector<QwPoint> drawn_alone(const LayoutRect& at, const std::function<void(platform::DrawState&)>& draw) const;
     // A text as the ink checks name it, by its cell's corner.
     static std::string text_at(const LayoutItem& text, const LayoutRect& cell);
     static bool holds(const LayoutRect& r, const QwPoint& p)
@@ -195,6 +202,8 @@ private:
     // Texts whose ink, as far as the clip and the fills drawn later leave
     // it showing, meets or all but touches another's.
     std::vector<std::string> text_onto_text_faults(const std::vector<LayoutItem>& items) const;
+    // Charges whose ink meets a stroke's: a bracket on a lone pair's bar.
+    std::vector<std::string> charge_ink_faults(const std::vector<LayoutItem>& items) const;
     // Texts whose ink runs past the edge of their panel or touches its border.
     std::vector<std::string> cut_text_faults(const std::vector<LayoutItem>& items) const;
 

@@ -31,18 +31,20 @@ namespace {
 
 using layout_check::LayoutRecorder;
 
-// Letters of two lines whose ink touches on problem pages, as the chapter
-// sweep finds them over its versions, by page and kind, waiting for the
-// pages to be mended; the snapshot tool reports them. A kind: an accent
-// under a descender, a Greek letter (the symbol face's "D" or "b") or a
-// raised charge or exponent under the line above.
+// Letters of two lines whose ink touches on problem pages, and charges
+// whose ink touches a bond or a lone pair, as the chapter sweep finds them
+// over its versions, by page and kind, waiting for the pages to be mended;
+// the snapshot tool reports them. A kind: an accent under a descender, a
+// Greek letter (the symbol face's "D" or "b") or a raised charge or
+// exponent under the line above, a Lewis structure's charge on a stroke.
 struct KnownTouch {
     std::string_view page;  // "chapter.problem"
     std::string_view kind;
     std::int32_t count;
 };
-constexpr std::array<KnownTouch, 10> known_touches = {{
+constexpr std::array<KnownTouch, 11> known_touches = {{
     {"1.28", "accento", 25},  // "È" under the "g" of "grandezza"
+    {"2.27", "carica", 56},   // a "(-)" on its oxygen's lone pairs
     {"4.30", "greca", 8},     // "β" under the "p" of "parametri:"
     {"6.26", "greca", 1},     // "Δ" under the ")" of "(g)"
     {"6.26", "apice", 1},     // the "0" of "ΔG0" under the ")" of "(g)"
@@ -60,12 +62,14 @@ public:
     bool take(const std::string& fault)
     {
         const std::size_t at = fault.find(" tocca il testo ");
-        if (at == std::string::npos) return false;
+        const bool on_stroke = fault.find(" tocca un legame o un doppietto ") != std::string::npos;
+        if (at == std::string::npos && !on_stroke) return false;
         const std::string page = fault.substr(0, fault.find(" v"));
-        const std::string over = quoted(fault, 0), under = quoted(fault, at);
+        const std::string over = on_stroke ? "" : quoted(fault, 0), under = on_stroke ? "" : quoted(fault, at);
         const bool raised = over.find_first_not_of("0123456789+-/") == std::string::npos &&
                             (under == "(g)" || under == "(s)" || under == "(l)" || under == "(aq)");
-        const std::string_view kind = over == "È"                  ? "accento"
+        const std::string_view kind = on_stroke                    ? "carica"
+                                      : over == "È"                ? "accento"
                                       : over == "D" || over == "b" ? "greca"
                                       : raised                     ? "apice"
                                                                    : "";
@@ -82,8 +86,8 @@ public:
         std::vector<std::string> found;
         for (const auto& [known, count] : counts_)
             if (known->page.starts_with(std::to_string(chapter) + ".") && count > known->count)
-                found.push_back(std::string(known->page) + ": " + std::to_string(count) + " lettere che si toccano (" +
-                                std::string(known->kind) + "), note " + std::to_string(known->count));
+                found.push_back(std::string(known->page) + ": " + std::to_string(count) + " contatti (" +
+                                std::string(known->kind) + "), noti " + std::to_string(known->count));
         return found;
     }
 
