@@ -254,6 +254,26 @@ TEST_F(LayoutCheck, SeesLettersOfTwoLinesTouchWhereThePageShowsThem)
     });
 }
 
+TEST_F(LayoutCheck, SeesAChargesBracketOnALonePair)
+{
+    // "(+)" at (200, 100), a lone pair's bar from its right edge at row y:
+    // below the middle of the cell, where only the brackets' tails reach.
+    const auto charge = [](std::int32_t y) {
+        return [y] {
+            qw_set_font("t'Arial'h16");
+            qw_move_to(200, 100);
+            qw_out_text("(+)");
+            const std::int32_t x = 200 + qw_get_text_extent("(+");
+            qw_move_to(x, y);
+            qw_line_to(x + 12, y);
+        };
+    };
+    expect({
+        {"the bar at the bracket's tail", charge(116), "carica (+) (200,104) tocca un legame o un doppietto"},
+        {"a pixel below it", charge(117), ""},
+    });
+}
+
 TEST_F(LayoutCheck, SeesATextOnItsBoxsBorderOrOnARuleDrawnBeforeIt)
 {
     // A bar's border from (158, 54) to (177, 267), a text at x drawn after it
