@@ -39,6 +39,14 @@ std::string where(const LayoutRect& r)
     return "(" + std::to_string(r.x1) + "," + std::to_string(r.y1) + ")";
 }
 
+// A stroke drawn across a charge's middle, 3 pixels or more of it.
+bool across(const LayoutItem& stroke, const Charge& c)
+{
+    return stroke.kind == Kind::stroke &&
+           length_inside(stroke, {std::max(c.rect.x1, stroke.clip.x1), std::max(c.rect.y1, stroke.clip.y1),
+                                  std::min(c.rect.x2, stroke.clip.x2), std::min(c.rect.y2, stroke.clip.y2)}) >= 3;
+}
+
 }  // namespace
 
 std::vector<std::string> charge_faults(const std::vector<LayoutItem>& items)
@@ -51,9 +59,7 @@ std::vector<std::string> charge_faults(const std::vector<LayoutItem>& items)
     for (std::size_t i = 0; i < charges.size(); ++i) {
         const Charge& c = charges[i];
         for (const LayoutItem& stroke : items)
-            if (stroke.kind == Kind::stroke &&
-                length_inside(stroke, {std::max(c.rect.x1, stroke.clip.x1), std::max(c.rect.y1, stroke.clip.y1),
-                                       std::min(c.rect.x2, stroke.clip.x2), std::min(c.rect.y2, stroke.clip.y2)}) >= 3)
+            if (across(stroke, c))
                 found.push_back("carica " + c.text + " " + where(c.rect) + " su un legame o un doppietto " +
                                 where(stroke.rect));
         for (std::size_t j = i + 1; j < charges.size(); ++j) {
@@ -83,7 +89,8 @@ std::vector<std::string> LayoutRecorder::charge_ink_faults(const std::vector<Lay
         }
         around = {around.x1 - 1, around.y1 - 1, around.x2 + 1, around.y2 + 1};
         for (const LayoutItem& stroke : items) {
-            if (stroke.kind != Kind::stroke ||
+            // One across the charge is charge_faults' to tell.
+            if (stroke.kind != Kind::stroke || across(stroke, c) ||
                 std::min(stroke.rect.x2, around.x2) < std::max(stroke.rect.x1, around.x1) ||
                 std::min(stroke.rect.y2, around.y2) < std::max(stroke.rect.y1, around.y1))
                 continue;
