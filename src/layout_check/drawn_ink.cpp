@@ -1,5 +1,6 @@
-// The ink of a text: the pixels it sets, found by drawing it again, alone,
-// in black on white on a part of the canvas that the screen never shows.
+// The ink of a text or a stroke: the pixels it sets, found by drawing it
+// again, alone, in black on white on a part of the canvas that the screen
+// never shows.
 #include <sstream>
 
 #include "layout_check/layout_check.h"
@@ -40,21 +41,40 @@ LayoutRect LayoutRecorder::cell_of(const LayoutItem& text) const
 std::vector<QwPoint> LayoutRecorder::ink_of(const LayoutItem& text) const
 {
     const LayoutRect cell = cell_of(text);
-    const std::int32_t width = cell.x2 - cell.x1 + 1 + 2 * margin;
-    const std::int32_t height = cell.y2 - cell.y1 + 1 + 2 * margin;
+    return drawn_alone(cell, [&](platform::DrawState& state) {
+        state.font = text.font;
+        state.position = {scratch_x + margin, scratch_y + margin};
+        inner_.out_text(state, text.text);
+    });
+}
+
+std::vector<QwPoint> LayoutRecorder::stroke_ink(const LayoutItem& stroke, const LayoutRect& around) const
+{
+    std::vector<QwPoint> ink = drawn_alone(around, [&](platform::DrawState& state) {
+        const QwPoint shift{scratch_x + margin - around.x1, scratch_y + margin - around.y1};
+        inner_.line(state, {stroke.from.x + shift.x, stroke.from.y + shift.y},
+                    {stroke.to.x + shift.x, stroke.to.y + shift.y});
+    });
+    std::erase_if(ink, [&](const QwPoint& p) { return !holds(stroke.clip, p) || !holds(around, p); });
+    return ink;
+}
+
+std::vector<QwPoint> LayoutRecorder::drawn_alone(const LayoutRect& at,
+                                                 const std::function<void(platform::DrawState&)>& draw) const
+{
+    const std::int32_t width = at.x2 - at.x1 + 1 + 2 * margin;
+    const std::int32_t height = at.y2 - at.y1 + 1 + 2 * margin;
     platform::DrawState state;
     state.colour = 0xFFFFFF;
     state.clip = {scratch_x, scratch_y, scratch_x + width - 1, scratch_y + height - 1};
     inner_.rectangle(state, QwControl::filled, state.clip.x1, state.clip.y1, state.clip.x2, state.clip.y2);
     state.colour = 0;
-    state.font = text.font;
-    state.position = {scratch_x + margin, scratch_y + margin};
-    inner_.out_text(state, text.text);
+    draw(state);
     std::vector<QwPoint> ink;
     for (std::int32_t y = 0; y < height; ++y) {
         for (std::int32_t x = 0; x < width; ++x) {
             if (inner_.get_pixel(scratch_x + x, scratch_y + y) == 0xFFFFFF) continue;
-            ink.push_back({cell.x1 + x - margin, cell.y1 + y - margin});
+            ink.push_back({at.x1 + x - margin, at.y1 + y - margin});
         }
     }
     return ink;

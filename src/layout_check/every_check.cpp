@@ -10,7 +10,6 @@ std::vector<std::string> LayoutRecorder::every_fault(const LayoutRect& area) con
     };
     // One check a line.
     add(texts_off_discs());
-    add(touching_texts());
     return found;
 }
 

@@ -365,6 +365,7 @@ std::vector<std::string> LayoutRecorder::faults(const LayoutRect& area) const
     }
     for (std::string& fault : paragraph_faults(it)) found.push_back(std::move(fault));
     for (std::string& fault : charge_faults(it)) found.push_back(std::move(fault));
+    for (std::string& fault : charge_ink_faults(it)) found.push_back(std::move(fault));
     return found;
 }
 

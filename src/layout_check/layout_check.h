@@ -14,6 +14,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <string>
 #include <vector>
@@ -109,16 +110,11 @@ public:
     std::vector<std::string> faults(const LayoutRect& area) const;
 
     // Every check of what was drawn since clear(), texts inside area, as the
-    // snapshot tool and the sweeps run them: faults() and the ink checks.
+    // snapshot tool and the sweeps run them: faults() and the discs' check.
     std::vector<std::string> every_fault(const LayoutRect& area) const;
 
     // Texts drawn since clear() that start inside field and run out of it.
     std::vector<std::string> texts_out_of(const LayoutRect& field) const;
-
-    // Texts of different lines whose letters touch: a subscript sitting on
-    // the capital of the line below. Measured on the letters' ink, which
-    // faults() leaves aside as accents and sub- and superscripts.
-    std::vector<std::string> touching_texts() const;
 
     // Texts that start on a disc (a filled ellipse) and run off its round
     // edge, which the rectangle around the disc does not show.
@@ -200,14 +196,23 @@ private:
     // clip not applied), found by drawing it alone where nothing is shown.
     LayoutRect cell_of(const LayoutItem& text) const;
     std::vector<QwPoint> ink_of(const LayoutItem& text) const;
+    // The pixels a stroke sets inside around.
+    std::vector<QwPoint> stroke_ink(const LayoutItem& stroke, const LayoutRect& around) const;
+    // The pixels that draw sets, given a state in black clipped to a scratch
+    // rectangle, brought back to at (drawn from the scratch's corner plus
+    // the margin).
+    std::vector<QwPoint> drawn_alone(const LayoutRect& at, const std::function<void(platform::DrawState&)>& draw) const;
     // A text as the ink checks name it, by its cell's corner.
     static std::string text_at(const LayoutItem& text, const LayoutRect& cell);
     static bool holds(const LayoutRect& r, const QwPoint& p)
     {
         return p.x >= r.x1 && p.x <= r.x2 && p.y >= r.y1 && p.y <= r.y2;
     }
-    // Texts whose ink meets or touches another's.
+    // Texts whose ink, as far as the clip and the fills drawn later leave
+    // it showing, meets or all but touches another's.
     std::vector<std::string> text_onto_text_faults(const std::vector<LayoutItem>& items) const;
+    // Charges whose ink meets a stroke's: a bracket on a lone pair's bar.
+    std::vector<std::string> charge_ink_faults(const std::vector<LayoutItem>& items) const;
     // Texts whose ink runs past the edge of their panel or touches its border.
     std::vector<std::string> cut_text_faults(const std::vector<LayoutItem>& items) const;
 

@@ -1,6 +1,9 @@
 // Texts written onto each other, as a student sees them: the ink of one
 // meets or all but touches the ink of another, however little their boxes share (a
-// statement's last line whose digits reach down into a table's header).
+// statement's last line whose digits reach down into a table's header). A
+// line's index or Greek letter that reaches the next line of its paragraph
+// is that paragraph's line spacing, until its ink meets the other's: a
+// subscript sitting on the capital of the line below.
 #include <algorithm>
 #include <cstdlib>
 #include <iterator>
@@ -31,12 +34,13 @@ public:
         set_.assign(static_cast<std::size_t>((x1_ - x0_ + 1) * (y1_ - y0_ + 1)), false);
         for (const QwPoint& p : ink) set_[index(p.x, p.y)] = true;
     }
-    // A pixel of the set at p or with at most one pixel between (diagonals
-    // included): a one-pixel gap between two texts reads as touching.
-    bool near(const QwPoint& p) const
+    // A pixel of the set within reach of p, diagonals included: at reach 1
+    // the two touch, at reach 2 a one-pixel gap is left, which reads as
+    // touching.
+    bool near(const QwPoint& p, std::int32_t reach) const
     {
-        for (std::int32_t y = p.y - 2; y <= p.y + 2; ++y)
-            for (std::int32_t x = p.x - 2; x <= p.x + 2; ++x)
+        for (std::int32_t y = p.y - reach; y <= p.y + reach; ++y)
+            for (std::int32_t x = p.x - reach; x <= p.x + reach; ++x)
                 if (x >= x0_ && x <= x1_ && y >= y0_ && y <= y1_ && set_[index(x, y)]) return true;
         return false;
     }
@@ -55,12 +59,18 @@ private:
 std::vector<std::string> LayoutRecorder::text_onto_text_faults(const std::vector<LayoutItem>& items) const
 {
     std::vector<std::string> found;
+    // What of a text its clip and the fills drawn after it leave showing.
     std::map<std::size_t, std::vector<QwPoint>> inks;
     const auto ink = [&](std::size_t k) -> const std::vector<QwPoint>& {
         auto at = inks.find(k);
         if (at == inks.end()) {
             std::vector<QwPoint> shown = ink_of(items[k]);
-            std::erase_if(shown, [&](const QwPoint& p) { return !holds(items[k].clip, p); });
+            std::erase_if(shown, [&](const QwPoint& p) {
+                if (!holds(items[k].clip, p)) return true;
+                for (std::size_t later = k + 1; later < items.size(); ++later)
+                    if (items[later].kind == Kind::fill && holds(items[later].rect, p)) return true;
+                return false;
+            });
             at = inks.emplace(k, std::move(shown)).first;
         }
         return at->second;
@@ -83,34 +93,29 @@ std::vector<std::string> LayoutRecorder::text_onto_text_faults(const std::vector
             if (std::min(ca.y2, cb.y2) + 1 < std::max(ca.y1, cb.y1)) continue;
             // A piece in a face other than its line's (an index, a Greek
             // letter) that reaches the next or last line of its own paragraph,
-            // drawn in one run of texts, is the paragraph's line spacing, not
-            // one text written onto another.
+            // drawn in one run of texts, is the paragraph's line spacing.
             bool one_run = true;
             std::int32_t line_cell = 0;
             for (std::size_t k = i; k <= j && one_run; ++k) {
                 one_run = items[k].kind == Kind::text;
                 line_cell = std::max(line_cell, cells[k].y2 - cells[k].y1);
             }
-            if (one_run && std::min(ca.y2 - ca.y1, cb.y2 - cb.y1) < line_cell) continue;
-            // What of the first the fills drawn between them left showing.
-            std::vector<QwPoint> under = ink(i);
-            for (std::size_t k = i + 1; k < j; ++k) {
-                const LayoutRect& fill = items[k].rect;
-                if (items[k].kind != Kind::fill) continue;
-                std::erase_if(under, [&fill](const QwPoint& p) { return holds(fill, p); });
-            }
-            const InkGrid grid(under);
+            const bool spacing = one_run && std::min(ca.y2 - ca.y1, cb.y2 - cb.y1) < line_cell;
+            const InkGrid grid(ink(i));
             const std::vector<QwPoint>& over = ink(j);
             std::vector<QwPoint> contact;
             std::copy_if(over.begin(), over.end(), std::back_inserter(contact),
-                         [&grid](const QwPoint& p) { return grid.near(p); });
-            // The accent of a capital ("È") meeting a descender of the line
-            // above, in one paragraph, is that paragraph's line spacing.
+                         [&grid](const QwPoint& p) { return grid.near(p, 2); });
+            if (contact.empty()) continue;
+            // So is the accent of a capital ("È") meeting a descender of the
+            // line above, in one paragraph.
             const bool accent_only =
                 one_run && cb.y1 > ca.y1 &&
                 std::all_of(contact.begin(), contact.end(), [&cb](const QwPoint& p) { return p.y <= cb.y1 + 1; });
-            if (!contact.empty() && !accent_only)
+            if (!spacing && !accent_only)
                 found.push_back(text_at(b, cb) + " scritto a contatto del " + text_at(a, ca));
+            else if (std::ranges::any_of(contact, [&grid](const QwPoint& p) { return grid.near(p, 1); }))
+                found.push_back(text_at(b, cb) + " tocca il " + text_at(a, ca));
         }
     }
     return found;

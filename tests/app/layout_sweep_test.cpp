@@ -7,7 +7,9 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "chapters/states_of_matter/states_of_matter_problems.h"
@@ -29,22 +31,89 @@ namespace {
 
 using layout_check::LayoutRecorder;
 
-// What the snapshot tool's check finds on the page shown, but letters of
-// two lines that touch: on problem pages, where a Greek "Δ" or a raised
-// charge meets a descender or a bracket of the line above, they are many
-// (344 over these sweeps' versions, on 102 problems), and wait for the
-// pages to be mended. The tool reports them.
-void add_page_faults(LayoutRecorder& recorder, std::vector<std::string>& report)
+// Letters of two lines whose ink touches on problem pages, and charges
+// whose ink touches a bond or a lone pair, as the chapter sweep finds them
+// over its versions, by page and kind, waiting for the pages to be mended;
+// the snapshot tool reports them. A kind: an accent under a descender, a
+// Greek letter (the symbol face's "D" or "b") or a raised charge or
+// exponent under the line above, a Lewis structure's charge on a stroke.
+struct KnownTouch {
+    std::string_view page;  // "chapter.problem"
+    std::string_view kind;
+    std::int32_t count;
+};
+constexpr std::array<KnownTouch, 11> known_touches = {{
+    {"1.28", "accento", 25},  // "È" under the "g" of "grandezza"
+    {"2.27", "carica", 56},   // a "(-)" on its oxygen's lone pairs
+    {"4.30", "greca", 8},     // "β" under the "p" of "parametri:"
+    {"6.26", "greca", 1},     // "Δ" under the ")" of "(g)"
+    {"6.26", "apice", 1},     // the "0" of "ΔG0" under the ")" of "(g)"
+    {"7.4", "apice", 2},      // under the "(g)" or "(s)" of the equation above
+    {"7.5", "apice", 6},
+    {"7.9", "apice", 9},
+    {"7.10", "apice", 10},
+    {"7.14", "apice", 1},
+    {"7.15", "apice", 7},  // "2+" under the "(" of "(aq)"
+}};
+
+// The touches of known kinds on their pages, counted; the others are faults.
+class SetAsideTouches {
+public:
+    bool take(const std::string& fault)
+    {
+        const std::size_t at = fault.find(" tocca il testo ");
+        const bool on_stroke = fault.find(" tocca un legame o un doppietto ") != std::string::npos;
+        if (at == std::string::npos && !on_stroke) return false;
+        const std::string page = fault.substr(0, fault.find(" v"));
+        const std::string over = on_stroke ? "" : quoted(fault, 0), under = on_stroke ? "" : quoted(fault, at);
+        const bool raised = over.find_first_not_of("0123456789+-/") == std::string::npos &&
+                            (under == "(g)" || under == "(s)" || under == "(l)" || under == "(aq)");
+        const std::string_view kind = on_stroke                    ? "carica"
+                                      : over == "È"                ? "accento"
+                                      : over == "D" || over == "b" ? "greca"
+                                      : raised                     ? "apice"
+                                                                   : "";
+        for (const KnownTouch& known : known_touches) {
+            if (known.page != page || known.kind != kind) continue;
+            ++counts_[&known];
+            return true;
+        }
+        return false;
+    }
+    // Faults for the known touches of a chapter's pages that grew past their count.
+    std::vector<std::string> grown(std::int32_t chapter) const
+    {
+        std::vector<std::string> found;
+        for (const auto& [known, count] : counts_)
+            if (known->page.starts_with(std::to_string(chapter) + ".") && count > known->count)
+                found.push_back(std::string(known->page) + ": " + std::to_string(count) + " contatti (" +
+                                std::string(known->kind) + "), noti " + std::to_string(known->count));
+        return found;
+    }
+
+private:
+    static std::string quoted(const std::string& fault, std::size_t from)
+    {
+        const std::size_t open = fault.find('"', from) + 1;
+        return fault.substr(open, fault.find("\" (", open) - open);
+    }
+    std::map<const KnownTouch*, std::int32_t> counts_;
+};
+
+// What the snapshot tool's check finds on the page shown, but the known
+// touches.
+void add_page_faults(LayoutRecorder& recorder, std::vector<std::string>& report, SetAsideTouches& touches)
 {
     for (std::string& fault : layout_check::problem_page_faults(recorder))
-        if (fault.find(" tocca il testo ") == std::string::npos) report.push_back(std::move(fault));
+        if (!touches.take(fault)) report.push_back(std::move(fault));
 }
 
 // Shows the chosen page and adds what is wrong with it, with its results, to report.
-std::string check_page(LayoutRecorder& recorder, const PageChoice& choice, std::vector<std::string>& report)
+std::string check_page(LayoutRecorder& recorder, const PageChoice& choice, std::vector<std::string>& report,
+                       SetAsideTouches& touches)
 {
     if (std::string refused = show_chosen_page(choice); !refused.empty()) return refused;
-    add_page_faults(recorder, report);
+    add_page_faults(recorder, report, touches);
     return "";
 }
 
@@ -84,6 +153,7 @@ TEST_P(ChapterPages, NothingCoversCutsOrGarblesAPage)
     for (std::int32_t k = 1; k <= 12; ++k) versions.push_back(layout_check::spread_version(k));
     versions.push_back(text_version);
     std::vector<std::string> report;
+    SetAsideTouches touches;
     ASSERT_EQ(show_chosen_page({.chapter = chapter}), "");
     // The status line of every section, with the longest version number,
     // stays in its field left of the small buttons.
@@ -104,9 +174,10 @@ TEST_P(ChapterPages, NothingCoversCutsOrGarblesAPage)
             if (version != versions.front()) {
                 ASSERT_EQ(show_chosen_version(version, false), "");
             }
-            add_page_faults(recorder, report);
+            add_page_faults(recorder, report, touches);
         }
     }
+    for (std::string& fault : touches.grown(chapter)) report.push_back(std::move(fault));
     EXPECT_TRUE(report.empty()) << report.size() << " difetti di impaginazione:\n" << first_faults(report);
 }
 
@@ -135,9 +206,12 @@ TEST_F(LayoutSweep, TheMostVariedPagesKeepTheirTextsWholeOverManyVersions)
         {4, 39},
     }};
     std::vector<std::string> report;
+    SetAsideTouches touches;
     for (const auto& [chapter, problem] : problems)
         for (std::int32_t version = 14; version <= 120; ++version)
-            ASSERT_EQ(check_page(recorder, {.chapter = chapter, .problem = problem, .version = version}, report), "");
+            ASSERT_EQ(
+                check_page(recorder, {.chapter = chapter, .problem = problem, .version = version}, report, touches),
+                "");
     std::erase_if(report, [](const std::string& fault) {
         return fault.find(" scritto a contatto del ") == std::string::npos &&
                fault.find(" tagliato dal bordo ") == std::string::npos;
@@ -194,8 +268,10 @@ TEST_F(LayoutSweep, PagesThatOnceStumbledReadCleanly)
         {5, 29, 1},        // the answer's first line spread before its equation
     }};
     std::vector<std::string> report;
+    SetAsideTouches touches;
     for (const auto& [chapter, problem, version] : pages)
-        ASSERT_EQ(check_page(recorder, {.chapter = chapter, .problem = problem, .version = version}, report), "");
+        ASSERT_EQ(check_page(recorder, {.chapter = chapter, .problem = problem, .version = version}, report, touches),
+                  "");
     EXPECT_TRUE(report.empty()) << report.size() << " difetti di impaginazione:\n" << first_faults(report);
 }
 
@@ -219,14 +295,26 @@ TEST_F(LayoutSweep, EveryFactReadsCleanlyInBoxesOfEveryWidth)
 
 TEST_F(LayoutSweep, EveryLewisStructureKeepsItsChargesOffItsBondsAndApart)
 {
+    // The forms of these anions, which 2.27 shows, draw each "(-)" on the
+    // corner of its oxygen's lone pairs: four contacts each, known, waiting
+    // for the drawing to be mended.
+    constexpr std::array<std::string_view, 3> on_lone_pairs = {"CO@d3@@u2-@;", "NO@d3@@u-@;", "SO@d3@@u2-@;"};
+    std::int32_t known = 0;
     std::vector<std::string> report;
     for (const LewisEntry& entry : lewis_entries()) {
         recorder.clear();
         draw_lewis_structure(entry.key, 200, 200);
-        for (const std::string& fault : layout_check::charge_faults(recorder.items()))
-            report.push_back(std::string(entry.key) + " " + fault);
+        for (const std::string& fault : recorder.faults({0, 0, 640, 420})) {
+            if (!fault.starts_with("caric")) continue;
+            if (std::ranges::find(on_lone_pairs, entry.key) != on_lone_pairs.end() &&
+                fault.find(" tocca un legame o un doppietto ") != std::string::npos)
+                ++known;
+            else
+                report.push_back(std::string(entry.key) + " " + fault);
+        }
     }
     EXPECT_TRUE(report.empty()) << first_faults(report);
+    EXPECT_LE(known, 12);
 }
 
 // The page as the canvas shows it, pixel by pixel.

@@ -34,7 +34,7 @@ protected:
             recorder.clear();
             c.draw();
             std::string found;
-            for (const std::string& fault : recorder.faults({0, 0, 600, 400})) found += fault + "\n";
+            for (const std::string& fault : recorder.every_fault({0, 0, 600, 400})) found += fault + "\n";
             for (const std::string& fault : recorder.labels_off_buttons()) found += fault + "\n";
             if (*c.seen == '\0')
                 EXPECT_EQ(found, "") << c.name;
@@ -276,6 +276,51 @@ TEST_F(LayoutCheck, SeesTextsOntoTextsAndOnOrPastTheirBoxsEdge)
         {"its last piece past the edge", pieces, "tagliato dal bordo"},
         {"T a pixel from the border", panel("T", -1, 150, true), "tocca il bordo"},
         {"T inside the border", panel("T", 280, 150, true), ""},
+    });
+}
+
+TEST_F(LayoutCheck, SeesLettersOfTwoLinesTouchWhereThePageShowsThem)
+{
+    // A paragraph's "parametri" at (160, 50) on a box, a Greek "β" of the
+    // line below at (164, y); the ground, when given, is drawn first and
+    // again over the box, as a page takes back its fact.
+    const auto lines = [](std::int32_t y, bool ground_again) {
+        return [y, ground_again] {
+            box(0x6296E1, 0, 0, 600, 400, false);
+            box(0xD9D9E4, 150, 40, 300, 90, false);
+            qw_set_font("t'Arial'h16");
+            qw_move_to(160, 50);
+            qw_out_text("parametri");
+            qw_set_font("t'Symbol'h20bi");
+            qw_move_to(164, y);
+            qw_out_text("b");
+            if (ground_again) box(0x6296E1, 150, 40, 300, 90, false);
+        };
+    };
+    expect({
+        {"its ink meeting the p's descender", lines(60, false), "testo \"b\" (164,60) tocca il testo \"parametri\""},
+        {"a pixel lower", lines(61, false), ""},
+        {"meeting it, then covered by the ground", lines(60, true), ""},
+    });
+}
+
+TEST_F(LayoutCheck, SeesAChargesBracketOnALonePair)
+{
+    // "(+)" at (200, 100), a lone pair's bar from its right edge at row y:
+    // below the middle of the cell, where only the brackets' tails reach.
+    const auto charge = [](std::int32_t y) {
+        return [y] {
+            qw_set_font("t'Arial'h16");
+            qw_move_to(200, 100);
+            qw_out_text("(+)");
+            const std::int32_t x = 200 + qw_get_text_extent("(+");
+            qw_move_to(x, y);
+            qw_line_to(x + 12, y);
+        };
+    };
+    expect({
+        {"the bar at the bracket's tail", charge(116), "carica (+) (200,104) tocca un legame o un doppietto"},
+        {"a pixel below it", charge(117), ""},
     });
 }
 
