@@ -10,6 +10,7 @@ std::vector<std::string> LayoutRecorder::every_fault(const LayoutRect& area) con
     };
     // One check a line.
     add(texts_off_discs());
+    add(labels_off_buttons());
     return found;
 }
 

@@ -110,7 +110,8 @@ public:
     std::vector<std::string> faults(const LayoutRect& area) const;
 
     // Every check of what was drawn since clear(), texts inside area, as the
-    // snapshot tool and the sweeps run them: faults() and the discs' check.
+    // snapshot tool and the sweeps run them: faults(), the discs' check and
+    // the buttons' labels.
     std::vector<std::string> every_fault(const LayoutRect& area) const;
 
     // Texts drawn since clear() that start inside field and run out of it.

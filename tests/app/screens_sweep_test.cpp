@@ -106,9 +106,10 @@ protected:
     void look(const std::string& name, const LayoutRect& area)
     {
         if (inspect && !name.empty()) inspect(name);
-        for (const std::string& fault : recorder.labels_off_buttons())
-            report.push_back((name.empty() ? "passaggio" : name) + ": " + fault);
-        if (name.empty()) return recorder.clear();
+        if (name.empty()) {
+            for (const std::string& fault : recorder.labels_off_buttons()) report.push_back("passaggio: " + fault);
+            return recorder.clear();
+        }
         // A stroke under a fill is the picture's own (a burette's marks
         // under its liquid): the texts are what is looked at.
         for (const std::string& fault : recorder.every_fault(area))
