@@ -1,0 +1,287 @@
+#include "answer_table.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <map>
+#include <optional>
+#include <set>
+#include <sstream>
+
+#include "frame/app_state.h"
+#include "frame/menus.h"
+#include "frame/page_commands.h"
+#include "frame/problem_page.h"
+#include "platform/recording_backend.h"
+#include "support/chapter_fixture.h"
+#include "support/formula_reading.h"
+#include "support/program_start.h"
+#include "support/text_patterns.h"
+
+namespace answer_table {
+
+using testing_support::find_first;
+using testing_support::Found;
+
+namespace {
+
+std::optional<Found> first(const std::string& text, const std::string& pattern)
+{
+    return find_first(text, pattern);
+}
+
+Shown group_of(const std::string& text, const std::string& pattern, std::size_t group, const char* where)
+{
+    const std::optional<Found> found = first(text, pattern);
+    if (!found || !found->matched(group)) {
+        ADD_FAILURE() << "no " << where << " number for " << pattern << " in " << text;
+        Shown none;
+        none.value = std::nan("");
+        return none;
+    }
+    return testing_support::shown((*found)[group]);
+}
+
+std::int32_t env_number(const char* name, std::int32_t otherwise)
+{
+    const char* text = std::getenv(name);
+    return text != nullptr && *text != '\0' ? std::atoi(text) : otherwise;
+}
+
+// What the row's value moves when each datum alone moves by three units of
+// its last digit (towards zero and never past it; a signed difference both
+// ways), summed over the data; a move that leaves no value adds the whole.
+double uncertainty_of(const Page& page, const std::function<double(const Page&)>& formula, double value)
+{
+    const std::vector<Shown> data = page.reads();
+    const std::vector<bool> signed_data = page.signed_reads();
+    std::vector<double> values;
+    for (const Shown& datum : data) values.push_back(datum.value);
+    double sum = 0.0;
+    for (std::size_t i = 0; i < data.size(); ++i) {
+        std::vector<double> moves;
+        if (signed_data[i])
+            moves = {values[i] + 3.0 * data[i].unit(), values[i] - 3.0 * data[i].unit()};
+        else
+            moves = {std::copysign(std::max(std::abs(values[i]) - 3.0 * data[i].unit(), 0.0), values[i])};
+        double largest = 0.0;
+        for (const double moved_value : moves) {
+            std::vector<double> moved = values;
+            moved[i] = moved_value;
+            const double change = std::abs(page.run_with(formula, moved) - value);
+            largest = std::max(largest, std::isfinite(change) ? change : std::abs(value));
+        }
+        sum += largest;
+    }
+    return sum;
+}
+
+// The digit rule of the row, judged on the answer shown; "" when it holds.
+std::string digits_fault(const Row& row, const Page& page, const Shown& shown, double value)
+{
+    const std::vector<Shown>& data = page.reads();
+    std::ostringstream fault;
+    switch (row.digits) {
+    case Digits::exact: return "";
+    case Digits::from_data: {
+        const double u = uncertainty_of(page, row.value, value);
+        if (u == 0.0) return "";  // exact data: the count the book fixes stands
+        const ::testing::AssertionResult held = testing_support::digits_for(shown, value, u, row.most);
+        return held ? "" : held.message();
+    }
+    case Digits::product: {
+        std::int32_t fewest = 99;
+        for (const Shown& datum : data) fewest = std::min(fewest, datum.digits);
+        if (shown.digits <= fewest) return "";
+        fault << shown.significand << " shows " << shown.digits << " digits, the data " << fewest;
+        return fault.str();
+    }
+    case Digits::sum: {
+        std::int32_t place = -99;
+        for (const Shown& datum : data) place = std::max(place, datum.last_place);
+        if (shown.last_place >= place) return "";
+        fault << "the answer's last digit at 10^" << shown.last_place << ", the data's at 10^" << place;
+        return fault.str();
+    }
+    case Digits::logarithm:
+        if (data.empty() || -shown.last_place <= data.back().digits) return "";
+        fault << -shown.last_place << " decimals from a datum of " << data.back().digits << " digits";
+        return fault.str();
+    case Digits::power_of_ph:
+        if (data.empty() || shown.digits <= std::max(1, -data.back().last_place)) return "";
+        fault << shown.digits << " digits from a pH of " << -data.back().last_place << " decimals";
+        return fault.str();
+    }
+    return "";
+}
+
+// The row judged on one page; "" when it holds.
+std::string row_fault(const Row& row, const Page& page)
+{
+    const std::optional<Found> found = first(page.answer(), row.answer);
+    if (!found || !found->matched(1)) return std::string("no answer for \"") + row.answer + "\"";
+    const Shown shown = testing_support::shown((*found)[1]);
+    const double value = page.run(row.value);
+    const ::testing::AssertionResult near = testing_support::within_last_digit(shown, value, 1.0);
+    if (!near) return near.message();
+    return digits_fault(row, page, shown, value);
+}
+
+struct Show {
+    Show(std::int32_t chapter)
+    {
+        platform::install_backend(&backend);
+        testing_support::start_program_with_its_parts();
+        on_menu_chapter(chapter);
+    }
+    ~Show() { platform::install_backend(nullptr); }
+
+    Page page(std::int32_t problem, std::int32_t version)
+    {
+        backend.clear_log();
+        app_state.selected_problem = problem;
+        app_state.version_number = version;
+        show_problem_page(PageMode::as_version);
+        show_results();
+        return Page(problem_texts.problem_text, problem_texts.answer_text);
+    }
+
+    platform::RecordingBackend backend;
+};
+
+}  // namespace
+
+Page::Page(std::string statement, std::string answer)
+    : statement_(std::move(statement)), answer_(std::move(answer)), numbers_(testing_support::shown_numbers(statement_))
+{}
+
+double Page::read(const Shown& datum, bool is_signed) const
+{
+    if (replay_ != nullptr) return next_ < replay_->size() ? (*replay_)[next_++] : std::nan("");
+    reads_.push_back(datum);
+    signed_.push_back(is_signed);
+    return datum.value;
+}
+
+double Page::operator[](std::size_t i) const
+{
+    if (i >= numbers_.size()) {
+        ADD_FAILURE() << "no number " << i << " in " << statement_;
+        return std::nan("");
+    }
+    return read(numbers_[i], false);
+}
+
+double Page::datum(const std::string& pattern, std::size_t group) const
+{
+    return read(group_of(statement_, pattern, group, "statement"), false);
+}
+
+double Page::difference(const std::string& pattern, std::size_t group) const
+{
+    return read(group_of(statement_, pattern, group, "statement"), true);
+}
+
+double Page::exact(const std::string& pattern, std::size_t group) const
+{
+    return group_of(statement_, pattern, group, "statement").value;
+}
+
+std::string Page::text(const std::string& pattern, std::size_t group) const
+{
+    const std::optional<Found> found = first(statement_, pattern);
+    return found && found->matched(group) ? (*found)[group] : "";
+}
+
+bool Page::has(const std::string& pattern) const
+{
+    return first(statement_, pattern).has_value();
+}
+
+double Page::answer_datum(const std::string& pattern, std::size_t group) const
+{
+    return read(group_of(answer_, pattern, group, "answer"), false);
+}
+
+std::string Page::answer_text(const std::string& pattern, std::size_t group) const
+{
+    const std::optional<Found> found = first(answer_, pattern);
+    return found && found->matched(group) ? (*found)[group] : "";
+}
+
+double Page::run(const std::function<double(const Page&)>& formula) const
+{
+    reads_.clear();
+    signed_.clear();
+    replay_ = nullptr;
+    return formula(*this);
+}
+
+double Page::run_with(const std::function<double(const Page&)>& formula, const std::vector<double>& values) const
+{
+    replay_ = &values;
+    next_ = 0;
+    const double result = formula(*this);
+    replay_ = nullptr;
+    return result;
+}
+
+double mass(const std::string& formula_markup)
+{
+    return testing_support::formula_mass(formula_markup);
+}
+
+double atmospheres(double value, const std::string& unit)
+{
+    static const std::map<std::string, double> per_atm = {
+        {"atm", 1.0}, {"torr", 760.0}, {"mmHg", 760.0}, {"kPa", 101.325}, {"Pa", 101325.0}, {"bar", 1.01325},
+    };
+    const auto found = per_atm.find(unit);
+    if (found == per_atm.end()) {
+        ADD_FAILURE() << "no pressure unit " << unit;
+        return std::nan("");
+    }
+    return value / found->second;
+}
+
+void check_chapter(const ChapterRows& table)
+{
+    const std::int32_t count = env_number("BRUNATEL_ANSWER_VERSIONS", 300);
+    const bool report = std::getenv("BRUNATEL_ANSWER_REPORT") != nullptr;
+    Show show(table.chapter);
+
+    std::map<std::int32_t, std::vector<const Row*>> by_problem;
+    for (const Row& row : table.rows) by_problem[row.problem].push_back(&row);
+    std::set<std::int32_t> listed;
+    for (const auto& [problem, why] : table.without_numbers) {
+        listed.insert(problem);
+        EXPECT_FALSE(by_problem.contains(problem)) << "problem " << problem << " has rows and is listed: " << why;
+    }
+    for (std::int32_t problem = 1; problem <= app_state.problem_count; ++problem)
+        EXPECT_TRUE(by_problem.contains(problem) || listed.contains(problem))
+            << "problem " << table.chapter << "." << problem << " has no row and is not listed";
+
+    std::vector<std::int32_t> versions = {text_version};
+    for (const std::int32_t v : testing_support::spread_versions(count)) versions.push_back(v);
+    for (const auto& [problem, rows] : by_problem) {
+        std::vector<std::int32_t> failures(rows.size(), 0);
+        for (const std::int32_t version : versions) {
+            const Page page = show.page(problem, version);
+            for (std::size_t r = 0; r < rows.size(); ++r) {
+                const Row& row = *rows[r];
+                if ((failures[r] > 0 && !report) || (*row.when != '\0' && !page.has(row.when))) continue;
+                const std::string fault = row_fault(row, page);
+                if (fault.empty()) continue;
+                if (failures[r]++ == 0)
+                    ADD_FAILURE() << table.chapter << "." << problem << " \"" << row.answer << "\" versione " << version
+                                  << ": " << fault << "\n  " << page.statement() << "\n  => " << page.answer();
+            }
+        }
+        if (report)
+            for (std::size_t r = 0; r < rows.size(); ++r)
+                std::printf("%d.%d \"%s\": %d of %zu versions fail\n", table.chapter, problem, rows[r]->answer,
+                            failures[r], versions.size());
+    }
+}
+
+}  // namespace answer_table

@@ -1,0 +1,123 @@
+// Every numeric answer of the book worked again from its page: one row per
+// answer holds the answer's formula written from the statement as printed,
+// and the shown answer must lie within a unit of its last digit of the
+// row's value, with the digits the data carry.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "support/shown_numbers.h"
+
+namespace answer_table {
+
+using testing_support::Shown;
+
+// Patterns are regular expressions in which NUM stands for a shown number
+// and is itself a group: "a NUM@uo@C" reads the temperature as group 1.
+//
+// The statement as printed, and what a row's formula reads of it. Each datum
+// a formula reads counts towards the answer's digits; the reads are numbered
+// in order, so that the formula can run again with one of them moved.
+class Page {
+public:
+    Page(std::string statement, std::string answer);
+
+    const std::string& statement() const { return statement_; }
+    const std::string& answer() const { return answer_; }
+
+    // The i-th number of the statement, as a datum.
+    double operator[](std::size_t i) const;
+    // Group `group` of the first match of pattern (NUM: a number) in the
+    // statement, as a datum.
+    double datum(const std::string& pattern, std::size_t group = 1) const;
+    // The same, for a datum that is a signed difference: its uncertainty
+    // counts both ways, also at zero.
+    double difference(const std::string& pattern, std::size_t group = 1) const;
+    // A number of the statement that is exact (a count, a coefficient, a
+    // charge): never moved.
+    double exact(const std::string& pattern, std::size_t group = 1) const;
+    // A text group of the statement (a formula, a unit, a name); "" where the
+    // pattern does not match.
+    std::string text(const std::string& pattern, std::size_t group = 1) const;
+    bool has(const std::string& pattern) const;
+    // The same reads, of the answer: a second answer worked from a first one
+    // as printed (a number read here counts as a datum too).
+    double answer_datum(const std::string& pattern, std::size_t group = 1) const;
+    std::string answer_text(const std::string& pattern, std::size_t group = 1) const;
+
+    // The data read by the last run of a formula, in order.
+    const std::vector<Shown>& reads() const { return reads_; }
+    const std::vector<bool>& signed_reads() const { return signed_; }
+    // Runs the formula with the reads replaced, in order, by values.
+    double run_with(const std::function<double(const Page&)>& formula, const std::vector<double>& values) const;
+    double run(const std::function<double(const Page&)>& formula) const;
+
+private:
+    double read(const Shown& datum, bool is_signed) const;
+
+    std::string statement_, answer_;
+    std::vector<Shown> numbers_;
+    mutable std::vector<Shown> reads_;
+    mutable std::vector<bool> signed_;
+    mutable const std::vector<double>* replay_ = nullptr;
+    mutable std::size_t next_ = 0;
+};
+
+// How the answer's digits follow from the data.
+enum class Digits {
+    from_data,    // the program works them out: three units of each datum's last digit
+    product,      // a count fixed by the book, at most the fewest digits of the data
+    sum,          // a count fixed by the book, at most the fewest decimals of the data
+    logarithm,    // decimals at most the digits of its datum
+    power_of_ph,  // digits at most the decimals of its pH
+    exact,        // a count or a whole number: no digits to judge
+};
+
+struct Row {
+    std::int32_t problem;
+    // The answer's number: group 1 of the first match of this pattern in
+    // the answer text ("NUM atm").
+    const char* answer;
+    std::function<double(const Page&)> value;
+    Digits digits = Digits::from_data;
+    // For from_data, the ceiling a fixed count sets.
+    std::int32_t most = 12;
+    // Rows that hold for some statements only: the pattern they need ("" all).
+    const char* when = "";
+};
+
+struct ChapterRows {
+    std::int32_t chapter;
+    std::vector<Row> rows;
+    // The problems whose answers hold no number to work out (names,
+    // formulas, drawings, true or false), with why.
+    std::vector<std::pair<std::int32_t, const char*>> without_numbers;
+};
+
+// Checks every row of the chapter over the versions the table runs (300, or
+// BRUNATEL_ANSWER_VERSIONS), and that every problem of the chapter has a row
+// or is listed without numbers. With BRUNATEL_ANSWER_REPORT set, it goes on
+// past a row's first failing version and prints each row's count of
+// failing versions.
+void check_chapter(const ChapterRows& table);
+
+// The molar mass of a formula as printed, from the program's element table.
+double mass(const std::string& formula_markup);
+
+// A pressure in atm from its value and the unit printed ("atm", "torr",
+// "mmHg", "kPa", "Pa", "bar").
+double atmospheres(double value, const std::string& unit);
+
+inline constexpr double zero_celsius = 273.15;              // K
+inline constexpr double gas_constant_litre_atm = 0.082057;  // L atm/(mol K)
+inline constexpr double gas_constant = 8.314462;            // J/(mol K)
+inline constexpr double faraday = 96485.33;                 // C/mol
+inline constexpr double avogadro = 6.02214076e23;           // 1/mol
+
+}  // namespace answer_table
