@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "chapters/final_problems/final_problems_problems.h"
+#include "chemistry/cubic_cells.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/equation_text.h"
 #include "chemistry/standard_potentials.h"
@@ -19,11 +20,6 @@
 
 namespace final_problems {
 namespace {
-
-// Problem 3: elements that crystallise body-centred, then face-centred.
-constexpr std::array<std::string_view, 13> body_centred{"Li", "Na", "K ", "Rb", "Cs", "Ba", "V ",
-                                                        "Nb", "Ta", "Cr", "Mo", "W ", "Fe"};
-constexpr std::array<std::string_view, 10> face_centred{"Ca", "Sr", "Rh", "Ir", "Ni", "Pd", "Pt", "Cu", "Ag", "Au"};
 
 struct Solvent {
     std::string_view article;
@@ -156,11 +152,11 @@ void generate_problem_3()
         if (kind == 1) {
             const std::int32_t i = random_int(1, 13);
             position = 2 * i - 1;
-            symbol = body_centred[i - 1];
+            symbol = body_centred_metals[i - 1];
         } else {
             const std::int32_t i = random_int(1, 10);
             position = 2 * i + 49;
-            symbol = face_centred[i - 1];
+            symbol = face_centred_metals[i - 1];
         }
         return !repeats_last_choice(3, position);
     });
@@ -169,9 +165,7 @@ void generate_problem_3()
     set_slot_text(1, element_field(z, 34, 40));
     set_slot_text(2, element_field(z, 21, 30));
     const float atoms = 2.0f * static_cast<float>(kind);
-    set_slot_digits(
-        3, std::pow(atoms * slot_value(2) / (physical_constants().avogadro_number * slot_value(1)), 0.333333f) * 1.0e7f,
-        3);
+    set_slot_digits(3, cubic_cell_edge(2 * kind, slot_value(2), slot_value(1)), 3);
     const float density = atoms * slot_value(2) * physical_constants().atomic_mass_unit * 1.0e27f /
                           (slot_value(3) * slot_value(3) * slot_value(3));
     set_slot_uncertainty(5, density,

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "chapters/states_of_matter/states_of_matter_problems.h"
+#include "chemistry/cubic_cells.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/molar_mass.h"
 #include "chemistry/table_fields.h"
@@ -50,14 +51,11 @@ std::string cell_parameters(std::int32_t variant)
 constexpr std::array<std::string_view, 7> crystal_systems = {"Cubico",      "Tetragonale", "Rombico", "Esagonale",
                                                              "Romboedrico", "Monoclino",   "Triclino"};
 
-// Cubic metals: body-centred (list 1, positions 1 to 25) and face-centred
-// (list 2, positions 51 to 69), a two-character symbol at each odd position.
-constexpr std::string_view body_centred_metals = "LiNaK RbCsBaV NbTaCrMoW Fe";
-constexpr std::string_view face_centred_metals = "CaSrRhIrNiPdPtCuAgAu";
-
+// A cubic metal's position numbers the two lists as one: 1 to 25 body-centred,
+// 51 to 69 face-centred, odd only.
 struct CubicMetal {
-    std::int32_t lattice;   // 1 body-centred, 2 face-centred
-    std::int32_t position;  // in the two lists
+    std::int32_t lattice;  // 1 body-centred, 2 face-centred
+    std::int32_t position;
     std::int32_t z;
 };
 
@@ -70,8 +68,8 @@ CubicMetal draw_cubic_metal(std::int32_t problem)
         return !(no_version_in_use() && metal.position == state.last_draw[problem]);
     });
     state.last_draw[problem] = metal.position;
-    const std::string_view symbol = metal.lattice == 1 ? body_centred_metals.substr(metal.position - 1, 2)
-                                                       : face_centred_metals.substr(metal.position - 51, 2);
+    const std::string_view symbol = metal.lattice == 1 ? body_centred_metals[(metal.position - 1) / 2]
+                                                       : face_centred_metals[(metal.position - 51) / 2];
     const std::int32_t z = symbol_search(symbol);
     metal.z = z <= 100 ? z : 0;
     // Slot 1: the density (g/cm³), slot 2: the atomic mass, with the digits
@@ -87,10 +85,9 @@ std::string_view lattice_name(const CubicMetal& metal)
 }
 
 // The cell edge (nm) of a cubic metal with 2 or 4 atoms per cell.
-float cubic_cell_edge(const CubicMetal& metal)
+float cell_edge(const CubicMetal& metal)
 {
-    const float atoms = static_cast<float>(2 * metal.lattice);
-    return std::cbrt(atoms * slot_value(2) / (slot_value(1) * physical_constants().avogadro_number)) * 1.0e7f;
+    return cubic_cell_edge(2 * metal.lattice, slot_value(2), slot_value(1));
 }
 
 // Problem 33's ionic crystals: compound, formula units per cell and density
@@ -165,7 +162,7 @@ void generate_problem_31()
         std::string(article) + name + " cristallizza nel reticolo cubico a" + std::string(lattice_name(metal)) +
         " e la sua densità è pari a " + element_field(metal.z, 34, 40) +
         " g/cm@u3@. Calcolare il lato della cella elementare e la distanza tra atomi di " + name + " a contatto";
-    const float edge = cubic_cell_edge(metal);
+    const float edge = cell_edge(metal);
     set_slot_uncertainty(3, edge, (relative_uncertainty(2) + relative_uncertainty(1)) * edge);
     const float contact = metal.lattice == 1 ? edge * 1.7320508f * 0.5f : edge * 1.4142135f * 0.5f;
     set_slot_uncertainty(4, contact, slot_uncertainty(3) / edge * contact);
@@ -178,7 +175,7 @@ void generate_problem_32()
 {
     skip_random_draws(4);
     const CubicMetal metal = draw_cubic_metal(32);
-    set_slot_digits(3, cubic_cell_edge(metal), 3);
+    set_slot_digits(3, cell_edge(metal), 3);
     problem_texts.problem_text = "Calcolare la densità d" + join_article_to_name(element_name(metal.z)) +
                                  ", che cristallizza in una cella cubica a" + std::string(lattice_name(metal)) +
                                  " di lato pari a " + slot_text(3) + " nm";
