@@ -7,6 +7,7 @@
 #include "chemistry/cubic_cells.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/table_fields.h"
+#include "chemistry/vapour_pressure_fits.h"
 
 namespace {
 
@@ -38,6 +39,19 @@ TEST(CubicCells, EdgesOfTheTableMetals)
     for (const auto& list : {std::span<const std::string_view>(body_centred_metals),
                              std::span<const std::string_view>(face_centred_metals)})
         for (const std::string_view symbol : list) EXPECT_LE(symbol_search(symbol), 100) << symbol;
+}
+
+// Each fit boils at 760 torr where its boiling point is; benzene's and
+// toluene's boiling points are the handbook's.
+TEST(VapourPressureFits, GiveAnAtmosphereAtTheBoilingPoint)
+{
+    for (const VapourPressureFit& fit : vapour_pressure_fits) {
+        float boiling = fit.compound == 301 ? 80.1f : fit.compound == 302 ? 110.6f : 0.0f;
+        if (!fit.boiling.empty()) boiling = std::stof(std::string(fit.boiling));
+        EXPECT_NEAR(vapour_pressure_torr(fit, boiling + 273.15f), 760.0f, 10.0f) << fit.compound;
+    }
+    EXPECT_EQ(&vapour_pressure_fit(11), &vapour_pressure_fits[5]);
+    EXPECT_NEAR(water_vapour_pressure(298.15f), 23.8f, 1.0f);
 }
 
 }  // namespace

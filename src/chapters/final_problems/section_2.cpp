@@ -9,7 +9,7 @@
 
 #include "chapters/final_problems/final_problems_problems.h"
 #include "chemistry/table_fields.h"
-#include "chemistry/water_vapour.h"
+#include "chemistry/vapour_pressure_fits.h"
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
 #include "numbers/random_stream.h"

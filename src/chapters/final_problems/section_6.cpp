@@ -10,7 +10,7 @@
 #include "chemistry/molar_mass.h"
 #include "chemistry/solubility_products.h"
 #include "chemistry/table_fields.h"
-#include "chemistry/water_vapour.h"
+#include "chemistry/vapour_pressure_fits.h"
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
 #include "numbers/fixed_width.h"
@@ -82,15 +82,9 @@ std::string count_text(std::int32_t n)
     return n > 1 ? whole_number_text(n) : std::string();
 }
 
-// Vapour pressure (torr) of an organic liquid at t kelvin.
-float organic_vapour_pressure(std::int32_t liquid, float t)
-{
-    switch (liquid) {
-    case 1: return std::exp(-32820.15f / (8.314f * t)) * 60454972.0f;
-    case 2: return std::exp(-34076.8f / (8.314f * t)) * 8.318184e7f;
-    default: return std::exp(-35892.2f / (8.314f * t)) * 58414804.0f;
-    }
-}
+// Problem 43's liquids: carbon tetrachloride, benzene, toluene.
+constexpr std::array<const VapourPressureFit*, 3> organic_liquids{&vapour_pressure_fit(374), &vapour_pressure_fit(301),
+                                                                  &vapour_pressure_fit(302)};
 
 }  // namespace
 
@@ -198,7 +192,7 @@ void generate_problem_43()
         std::int32_t t = random_int(15, 99);
         if (liquid == 2) t = random_int(15, 65);
         set_slot_digits(1, static_cast<float>(t), 2);
-        value_slots[3].value = organic_vapour_pressure(liquid, kelvin(slot_value(1)));
+        value_slots[3].value = vapour_pressure_torr(*organic_liquids[liquid - 1], kelvin(slot_value(1)));
         return slot_value(3) <= 999.0f;
     });
     final_problems_state.last_choice[43] = liquid;

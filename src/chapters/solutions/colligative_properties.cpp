@@ -7,7 +7,7 @@
 #include "chapters/solutions/solutions_problems.h"
 #include "chemistry/molar_mass.h"
 #include "chemistry/table_fields.h"
-#include "chemistry/water_vapour.h"
+#include "chemistry/vapour_pressure_fits.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
@@ -48,7 +48,7 @@ std::int32_t draw_solution_over_solvent(std::int32_t problem, std::int32_t molar
 // The solvent's mole fraction times its vapour pressure (slot 5).
 float solution_vapour_pressure(std::int32_t v)
 {
-    const float solvent_moles = slot_value(4) / compound_molar_mass(solvent_vapours.at(v - 1).compound);
+    const float solvent_moles = slot_value(4) / compound_molar_mass(solvent_vapours.at(v - 1).fit.compound);
     const float x = solvent_moles / (slot_value(3) / slot_value(2) + solvent_moles);
     return x * slot_value(5);
 }
@@ -117,7 +117,7 @@ void generate_problem_20()
                            " torr. Calcolare la massa molecolare del soluto");
     // Worked back from the data as shown, with the digits they carry, two at
     // most as problem 22 gives.
-    const float solvent_molar_mass = compound_molar_mass(solvent_vapours.at(v - 1).compound);
+    const float solvent_molar_mass = compound_molar_mass(solvent_vapours.at(v - 1).fit.compound);
     set_slot_from_data(
         7, {3, 4, 5, 6},
         [solvent_molar_mass](const std::vector<double>& d) {
@@ -332,7 +332,7 @@ void generate_problem_27()
     append_piece(text, solvent_vapours.at(v - 1).statement_piece);
     append_piece(text, ". La tensione di vapore del solvente puro e la densità della soluzione sono pari a " +
                            slot_text(5) + " torr e a " + slot_text(8) + " g/mL alla stessa temperatura");
-    const float solvent_molar_mass = compound_molar_mass(solvent_vapours.at(v - 1).compound);
+    const float solvent_molar_mass = compound_molar_mass(solvent_vapours.at(v - 1).fit.compound);
     const float n = slot_value(3) / slot_value(2);
     const float x = n / (n + slot_value(4) / solvent_molar_mass);
     set_slot_digits(7, x * slot_value(5), 2);

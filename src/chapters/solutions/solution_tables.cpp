@@ -1,6 +1,5 @@
 // The solutes, salts and solvents of the chapter and the lookups on them.
 #include <algorithm>
-#include <cmath>
 
 #include "chapters/solutions/solutions_problems.h"
 #include "chapters/solutions/solutions_tables.h"
@@ -98,16 +97,15 @@ const CommonIonList& common_ion_list(std::int32_t number)
 const std::array<std::int32_t, 10> solubility_salts = {101, 110, 277, 278, 112, 287, 284, 184, 286, 279};
 
 const std::array<SolventVapour, 4> solvent_vapours{{
-    {373, 61355044.0f, 31416.14f, " cloroformio (CHCl@d3@)"},
-    {374, 60454972.0f, 32820.15f, " tetracloruro di carbonio (CCl@d4@)"},
-    {301, 83181840.0f, 34076.8f, " benzene (C@d6@H@d6@)"},
-    {302, 58414804.0f, 35892.2f, " toluene (C@d6@H@d5@CH@d3@)"},
+    {vapour_pressure_fit(373), " cloroformio (CHCl@d3@)"},
+    {vapour_pressure_fit(374), " tetracloruro di carbonio (CCl@d4@)"},
+    {vapour_pressure_fit(301), " benzene (C@d6@H@d6@)"},
+    {vapour_pressure_fit(302), " toluene (C@d6@H@d5@CH@d3@)"},
 }};
 
 float solvent_vapour_pressure(std::int32_t v, float t)
 {
-    const SolventVapour& solvent = solvent_vapours.at(v - 1);
-    return solvent.a * std::exp(-solvent.b / (8.314f * (t + 273.15f)));
+    return vapour_pressure_torr(solvent_vapours.at(v - 1).fit, t + 273.15f);
 }
 
 const std::array<SolventDensity, 4> solvent_densities{{

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "chemistry/vapour_pressure_fits.h"
+
 namespace solutions {
 
 // --- Solutes ----------------------------------------------------------------
@@ -69,11 +71,9 @@ extern const std::array<std::int32_t, 10> solubility_salts;
 
 // --- Solvents ---------------------------------------------------------------
 
-// Organic solvents whose vapour pressure is A exp(-B / (R T)) torr.
+// Organic solvents with a vapour-pressure fit.
 struct SolventVapour {
-    std::int32_t compound;
-    float a;  // torr
-    float b;  // J/mol
+    const VapourPressureFit& fit;
     std::string_view statement_piece;
 };
 inline constexpr std::int32_t chloroform = 1;

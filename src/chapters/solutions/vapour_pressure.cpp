@@ -33,8 +33,8 @@ void generate_problem_17()
         "% in peso di benzene, sapendo che le tensioni di vapore di benzene e toluene alla stessa temperatura sono "
         "pari a " +
         slot_text(3) + " e " + slot_text(4) + " torr";
-    const float n_benzene = slot_value(2) / compound_molar_mass(solvent_vapours[benzene - 1].compound);
-    const float n_toluene = (100.0f - slot_value(2)) / compound_molar_mass(solvent_vapours[toluene - 1].compound);
+    const float n_benzene = slot_value(2) / compound_molar_mass(solvent_vapours[benzene - 1].fit.compound);
+    const float n_toluene = (100.0f - slot_value(2)) / compound_molar_mass(solvent_vapours[toluene - 1].fit.compound);
     value_slots[5].value = n_benzene / (n_benzene + n_toluene);
     const float x = slot_value(5);
     value_slots[6].value = x * slot_value(3) + (1.0f - x) * slot_value(4);
@@ -68,8 +68,8 @@ void generate_problem_18()
         "% in peso di cloroformio (CHCl@d3@) in tetracloruro di carbonio (CCl@d4@), sapendo che le tensioni di "
         "vapore di CHCl@d3@ e CCl@d4@ puri a questa temperatura sono pari a " +
         slot_text(4) + " e " + slot_text(5) + " torr";
-    const float m1 = compound_molar_mass(solvent_vapours[chloroform - 1].compound);
-    const float m2 = compound_molar_mass(solvent_vapours[carbon_tetrachloride - 1].compound);
+    const float m1 = compound_molar_mass(solvent_vapours[chloroform - 1].fit.compound);
+    const float m2 = compound_molar_mass(solvent_vapours[carbon_tetrachloride - 1].fit.compound);
     const float n1 = slot_value(2) / m1;
     const float n2 = (100.0f - slot_value(2)) / m2;
     value_slots[6].value = n1 * slot_value(4) / (n1 * slot_value(4) + n2 * slot_value(5));

@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "chapters/states_of_matter/states_of_matter_problems.h"
+#include "chemistry/vapour_pressure_fits.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
@@ -20,22 +21,9 @@ namespace {
 
 StatesOfMatterState& state = states_of_matter_state;
 
-// Records of 25 columns: compound (1-3), the mantissa of P0 in Pa (4-7),
-// "E" and its exponent (8-10), B in J/mol (11-20) and the normal boiling
-// point in °C (21-25).
-constexpr std::array<std::string_view, 8> liquids = {
-    "3748.06E 9  32820.15 76.7", "3738.18E 9  31416.14 61.3", "3611.19E10  31990.23 56.5", "4017.31E 9  28621.70 34.6",
-    "3121.97E11  42327.16 78.4", " 111.09E11  43086.10100.0", " 753.61E11  75655.20330.0", "3322.75E10  40700.35118.1",
-};
-
-std::string_view pick_liquid(std::int32_t problem)
+const VapourPressureFit& pick_liquid(std::int32_t problem)
 {
-    return liquids[pick_problem_variant(8, state.last_draw[problem], 0) - 1];
-}
-
-std::int32_t liquid_compound(std::string_view liquid)
-{
-    return read_i(record_columns(liquid, 1, 3)).value_or(0);
+    return vapour_pressure_fits[pick_problem_variant(8, state.last_draw[problem], 0) - 1];
 }
 
 // Multiplies a slot's value and uncertainty and converts it by its uncertainty.
@@ -55,12 +43,12 @@ constexpr std::array<std::string_view, 3> pressure_units = {" atm", " torr", " k
 void generate_problem_35()
 {
     skip_random_draws(1);
-    const std::string_view liquid = pick_liquid(35);
-    const std::int32_t c = liquid_compound(liquid);
-    value_slots[1].value = read_f(record_columns(liquid, 11, 20), 2).value_or(0.0f) * 0.001f;
+    const VapourPressureFit& liquid = pick_liquid(35);
+    const std::int32_t c = liquid.compound;
+    value_slots[1].value = liquid.b * 0.001f;
     convert_data_slot(1, random_int(3, 5));
     set_slot_digits(9, slot_value(1), slot_digits(1));
-    set_slot_text(2, record_columns(liquid, 21, 25));
+    set_slot_text(2, liquid.boiling);
     const std::int32_t u = random_int(1, 3);
     if (u != 1) scale_slot(9, energy_factors[u - 1]);
     set_slot_digits(3, random_real(20.0f, 0.9f * slot_value(2)), 3);
@@ -95,24 +83,22 @@ void generate_problem_35()
 void generate_problem_36()
 {
     skip_random_draws(3);
-    const std::string_view liquid = pick_liquid(36);
-    const std::int32_t c = liquid_compound(liquid);
-    set_slot_text(1, record_columns(liquid, 11, 20));
-    set_slot_text(2, record_columns(liquid, 21, 25));
+    const VapourPressureFit& liquid = pick_liquid(36);
+    const std::int32_t c = liquid.compound;
+    set_slot_text(2, liquid.boiling);
     const float tb = slot_value(2);
     value_slots[3].value = random_real(0.7f * tb, 0.9f * tb);
     value_slots[4].value = random_real(1.2f * tb, 1.5f * tb);
     convert_data_slot(3, 3);
     convert_data_slot(4, 3);
-    const std::int32_t n = read_i(record_columns(liquid, 9, 10)).value_or(0);
-    set_slot_digits(5, read_f(record_columns(liquid, 4, 7), 2).value_or(0.0f) * power_of_ten(n), 3);
+    // P0 with three digits, for the uncertainty it brings.
+    set_slot_digits(5, liquid.p0, 3);
 
-    const float b = slot_value(1);
     const float t1 = slot_value(3);
     const float t2 = slot_value(4);
-    const float p1 = slot_value(5) * 0.007500617f * std::exp(-b / ((t1 + 273.15f) * 8.314f));
+    const float p1 = vapour_pressure_torr(liquid, t1 + 273.15f);
     set_slot_uncertainty(6, p1, p1 * (slot_uncertainty(3) / t1 + relative_uncertainty(5)));
-    const float p2 = slot_value(5) * 0.007500617f * std::exp(-b / ((t2 + 273.15f) * 8.314f));
+    const float p2 = vapour_pressure_torr(liquid, t2 + 273.15f);
     set_slot_uncertainty(7, p2, p2 * (relative_uncertainty(5) + slot_uncertainty(4) / t2));
     set_slot_digits(8, random_real(600.0f, 950.0f), 3);
     problem_texts.problem_text = "La tensione di vapore d" + articulated_gas_name(c) + " è pari a " + slot_text(6) +

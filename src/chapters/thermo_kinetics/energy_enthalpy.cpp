@@ -10,6 +10,7 @@
 #include "chemistry/data_tables.h"
 #include "chemistry/molar_mass.h"
 #include "chemistry/table_fields.h"
+#include "chemistry/vapour_pressure_fits.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
@@ -114,25 +115,6 @@ float water_enthalpy(std::int32_t v, float t1, float t2)
     default: return -t1 * (76.0f + 0.135f * t1) * 0.5f + (t2 - 100.0f) * 36.0f + 54220.0f;
     }
 }
-
-// Liquids of problem 9: the constant B of P = P0 exp(-B/RT), fitted to the
-// vapour pressure over a range of temperatures and so not the enthalpy of
-// vaporisation at the boiling point, and the normal boiling point.
-struct VaporisationRow {
-    std::int32_t compound;
-    float fit_constant;        // B, J/mol
-    std::string_view boiling;  // °C as written
-};
-constexpr std::array<VaporisationRow, 8> vaporisation_table{{
-    {374, 32820.15f, " 76.7"},
-    {373, 31416.14f, " 61.3"},
-    {361, 31990.23f, " 56.5"},
-    {401, 28621.70f, " 34.6"},
-    {312, 42327.16f, " 78.4"},
-    {11, 43086.10f, "100.0"},
-    {75, 75655.20f, "330.0"},
-    {332, 40700.35f, "118.1"},
-}};
 
 }  // namespace
 
@@ -381,13 +363,16 @@ void generate_problem_8()
 void generate_problem_9()
 {
     skip_random_draws(3);
-    const VaporisationRow& row = vaporisation_table[pick_problem_variant(8, thermo_kinetics_state.last_draw[9], 0) - 1];
+    // B, fitted over a range of temperatures, is not the enthalpy of
+    // vaporisation at the boiling point.
+    const VapourPressureFit& row =
+        vapour_pressure_fits[pick_problem_variant(8, thermo_kinetics_state.last_draw[9], 0) - 1];
     const std::int32_t digits = random_int(3, 5);
     const std::int32_t unit = random_int(1, 3);
     float p = random_real(0.3f, 0.9f);
     if (random_int(1, 2) == 1) p = random_real(1.1f, 5.0f);
 
-    set_slot_digits(1, row.fit_constant * 0.001f, digits);
+    set_slot_digits(1, row.b * 0.001f, digits);
     set_slot_digits(9, slot_value(1), slot_digits(1));
     set_slot_text(2, row.boiling);
     constexpr std::array<float, 3> per_kilojoule = {1.0f, 0.23900573f, 239.00574f};
