@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "support/shown_numbers.h"
@@ -46,6 +47,10 @@ public:
     // pattern does not match.
     std::string text(const std::string& pattern, std::size_t group = 1) const;
     bool has(const std::string& pattern) const;
+    // A value as a data table of the program writes it ("91.22", an atomic
+    // mass), read as a datum: where the page works from the table, its
+    // digits count as a printed datum's do.
+    double table_datum(std::string_view written) const;
     // The same reads, of the answer: a second answer worked from a first one
     // as printed (a number read here counts as a datum too).
     double answer_datum(const std::string& pattern, std::size_t group = 1) const;
@@ -71,12 +76,13 @@ private:
 
 // How the answer's digits follow from the data.
 enum class Digits {
-    from_data,    // the program works them out: three units of each datum's last digit
-    product,      // a count fixed by the book, at most the fewest digits of the data
-    sum,          // a count fixed by the book, at most the fewest decimals of the data
-    logarithm,    // decimals at most the digits of its datum
-    power_of_ph,  // digits at most the decimals of its pH
-    exact,        // a count or a whole number: no digits to judge
+    from_data,           // the program works them out: three units of each datum's last digit
+    from_data_or_fewer,  // the same as a ceiling, where fewer digits were judged and kept
+    product,             // a count fixed by the book, at most the fewest digits of the data
+    sum,                 // a count fixed by the book, at most the fewest decimals of the data
+    logarithm,           // decimals at most the digits of its datum
+    power_of_ph,         // digits at most the decimals of its pH
+    exact,               // a count or a whole number: no digits to judge
 };
 
 struct Row {
@@ -109,6 +115,10 @@ void check_chapter(const ChapterRows& table);
 
 // The molar mass of a formula as printed, from the program's element table.
 double mass(const std::string& formula_markup);
+// The same, each atomic mass read as a datum of the page (table_datum).
+double molar_mass(const Page& page, const std::string& formula_markup);
+// An element's atomic mass by symbol, read as a datum of the page.
+double atomic_mass(const Page& page, const std::string& symbol);
 
 // A pressure in atm from its value and the unit printed ("atm", "torr",
 // "mmHg", "kPa", "Pa", "bar").
