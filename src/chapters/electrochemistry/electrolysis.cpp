@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "chapters/electrochemistry/electrochemistry_problems.h"
 #include "chemistry/table_fields.h"
@@ -11,6 +12,7 @@
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
 #include "numbers/random_stream.h"
+#include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 #include "text/article_name.h"
 
@@ -102,8 +104,8 @@ void generate_problem_2()
                                  " di sezione " + slot_text(2) + " mm@u2@ e lungo " + slot_text(3) +
                                  " cm i cui capi si trovano alla differenza di potenziale di " + slot_text(4) + " V";
     // I = V·A/(ρ·L) with the section in m² and the length in m.
-    const float current = slot_value(4) * slot_value(2) / (slot_value(3) * slot_value(1) * 0.01f) * 1e-6f;
-    set_slot_from_relative_uncertainties(5, current, {3, 2, 4, 1});
+    set_slot_from_data(5, {4, 2, 3, 1},
+                       [](const std::vector<double>& d) { return d[0] * d[1] / (d[2] * d[3]) * 1e-4; });
     problem_texts.answer_text = slot_text(5) + " A";
     draw_problem_text(220, 570, 50);
     show_chemistry_fact(180, 160, 300);
@@ -151,13 +153,15 @@ void generate_problem_4()
         (millilitres ? " mL di" : " L di") + (oxygen ? " ossigeno" : " idrogeno") + " misurati a " + slot_text(5) +
         "@uo@C e pressione atmosferica nell'elettrolisi dell'acqua da una corrente di " + slot_text(2) + " A";
     // Moles of gas at 1 atm times 2F over the current; oxygen takes four
-    // electrons a molecule.
-    float seconds = slot_value(1) / (slot_value(6) * slot_value(2) * gas_constant) * two_faraday;
-    if (millilitres) seconds *= 0.001f;
-    if (oxygen) seconds *= 2.0f;
-    // The temperature's two digits leave three kelvin, about a percent.
-    const float uncertainty =
-        std::abs(seconds) * (summed_relative_uncertainty({2, 1}) + slot_uncertainty(5) / slot_value(6));
+    // electrons a molecule. The temperature's two digits leave three kelvin,
+    // about a percent.
+    const double litres_per_unit = millilitres ? 0.001 : 1.0;
+    const double per_molecule = oxygen ? 2.0 : 1.0;
+    set_slot_from_data(3, {1, 2, 5}, [litres_per_unit, per_molecule](const std::vector<double>& d) {
+        return d[0] * litres_per_unit / ((d[2] + celsius_zero) * d[1] * gas_constant) * two_faraday * per_molecule;
+    });
+    const float seconds = slot_value(3);
+    const float uncertainty = slot_uncertainty(3);
     float per_second = 1.0f;
     std::string_view unit = " s";
     if (seconds >= 3600.0f) {

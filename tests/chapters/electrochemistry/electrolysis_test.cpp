@@ -43,8 +43,13 @@ TEST_F(ChapterEight, CurrentThroughAWire)
         // I = V·A/(ρ·L), the section in m² and the length in m.
         const double current =
             shown_value(g[6]) * shown_value(g[4]) * 1e-6 / (shown_value(g[2]) * shown_value(g[5]) * 0.01);
-        EXPECT_TRUE(shows(match(answer_text(), "^" + number_group + " A$")[0], current));
+        const auto current_of = [](const std::vector<double>& d) { return d[0] * d[1] * 1e-4 / (d[2] * d[3]); };
+        const std::string shown = match(answer_text(), "^" + number_group + " A$")[0];
+        EXPECT_TRUE(shows(shown, current));
+        EXPECT_TRUE(digits_from_data(shown, current_of, {g[6], g[4], g[2], g[5]})) << statement();
     });
+    constexpr testing_support::VersionAnswer from_data[] = {{2, 1338715, "2.9 A", "2.85 A"}};
+    expect_answers(from_data);
     // The resistivity keeps the digits of its table text.
     EXPECT_EQ(resistivities["tungsteno"], "5.39•10@u-8@");
     EXPECT_EQ(resistivities["argento"], "1.617•10@u-8@");
@@ -88,12 +93,14 @@ TEST_F(ChapterEight, TimeToEvolveHydrogenOrOxygen)
         EXPECT_EQ(a[1], seconds < 60.0 ? "s" : seconds < 3600.0 ? "min" : "ore") << seconds;
         EXPECT_TRUE(shows(a[0], seconds * per_second.at(a[1])));
         // The temperature's two digits leave three kelvin.
-        const double u = seconds * (relative_uncertainty(g[0]) + relative_uncertainty(g[4]) +
-                                    testing_support::shown(g[3]).uncertainty() / (shown_value(g[3]) + 273.15));
-        EXPECT_TRUE(digits_for(testing_support::shown(a[0]), seconds * per_second.at(a[1]), u * per_second.at(a[1])))
-            << statement();
+        const double unit = per_second.at(a[1]) * (g[1] == "mL" ? 0.001 : 1.0) * (g[2] == "idrogeno" ? 2.0 : 4.0);
+        const auto time_of = [unit](const std::vector<double>& d) {
+            return d[0] / (0.08205 * (d[2] + 273.15)) * faraday / d[1] * unit;
+        };
+        EXPECT_TRUE(digits_from_data(a[0], time_of, {g[0], g[4], g[3]})) << statement();
     });
-    constexpr testing_support::VersionAnswer with_temperature[] = {{4, 2, "54 ore", "53.6 ore"}};
+    constexpr testing_support::VersionAnswer with_temperature[] = {{4, 2, "54 ore", "53.6 ore"},
+                                                                   {4, 8624815, "33 min", "32.9 min"}};
     expect_answers(with_temperature);
 }
 
