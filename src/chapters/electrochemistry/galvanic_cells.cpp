@@ -1,5 +1,6 @@
 // Section "Celle galvaniche": problems 5 and 6, on one table of cell
 // reactions with their standard free energies.
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -158,7 +159,8 @@ void generate_problem_6()
             return -static_cast<double>(two_faraday_kilojoules) * standard_of(d);
         },
         3);
-    set_slot_digits(7, -two_faraday_kilojoules * slot_value(4), 3);
+    // A product of the potential shown: no more digits than it has.
+    set_slot_digits(7, -two_faraday_kilojoules * slot_value(4), std::min(3, slot_digits(11)));
     std::string& text = problem_texts.problem_text;
     text = "@T1@@C1@A 25@uo@C la differenza di potenziale di una pila basata sulla reazione " + text + " è pari a " +
            slot_text(11) + " V" + concentrations_clause(v, " se il pH è ", ", [", ".") +

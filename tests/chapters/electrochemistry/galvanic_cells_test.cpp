@@ -137,10 +137,13 @@ TEST_F(ChapterEight, StandardPotentialAndFreeEnergiesFromAMeasuredPotential)
         EXPECT_TRUE(digits_from_data(a[1], free_energy_of, data, 3)) << statement();
         // ΔG = -nFE from the potential as shown.
         EXPECT_TRUE(shows(a[2], -electrons * faraday * potential / 1000.0));
+        EXPECT_LE(shown_digits(a[2]), shown_digits(shown_potential)) << statement();
     });
     // Once from the table's free energy, which the page does not show.
     constexpr testing_support::VersionAnswer from_the_page[] = {
-        {6, 8, "-0.763 V; 147 kJ/mol; 94.0 kJ/mol", "-0.762 V; 147 kJ/mol; 94.0 kJ/mol"}};
+        {6, 8, "-0.763 V; 147 kJ/mol; 94.0 kJ/mol", "-0.762 V; 147 kJ/mol; 94.0 kJ/mol"},
+        // ΔG from a potential of two digits: two digits.
+        {6, 4674056, "-0.141 V; 27.2 kJ/mol; 1.9 kJ/mol", "-0.141 V; 27.2 kJ/mol; 1.93 kJ/mol"}};
     expect_answers(from_the_page);
 }
 
