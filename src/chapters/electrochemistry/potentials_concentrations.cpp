@@ -1,6 +1,7 @@
 // Section "Potenziali standard", problems 11 to 14: a potential difference
 // between two similar electrodes turned into a pH, a concentration, a
 // solubility product or the constant of a chloro complex.
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -96,7 +97,9 @@ void generate_problem_11()
     // The potential difference comes from the pH values as drawn.
     set_slot_digits(5, std::abs(low - high) * nernst_slope, 3);
     const std::int32_t choice = random_int(1, 2);
-    set_slot_uncertainty(2, choice == 1 ? high : low, 0.03f);
+    // Two decimals, also where the pH rounds up to 10.00.
+    const double given = std::round(static_cast<double>(choice == 1 ? high : low) * 100.0) / 100.0;
+    set_slot_digits(2, static_cast<float>(given), given >= 10.0 ? 4 : 3);
     problem_texts.problem_text = "@T1@@C1@A 25@uo@C il potenziale di un elettrodo ad idrogeno a pH incognito è di " +
                                  slot_text(5) + (choice == 1 ? " V maggiore" : " V minore") +
                                  " di quello di uno a pH " + slot_text(2) + ". Calcolare il pH del primo elettrodo";
@@ -124,12 +127,21 @@ void generate_problem_12()
         " di quello di un elettrodo simile in cui [" + ion + "] = " + slot_text(2) +
         " M. Calcolare la concentrazione di ioni " + ion + " nel primo elettrodo";
     // From the potential and the concentration shown, with the digits they
-    // leave.
+    // leave. The potential is a signed difference: it moves both ways, also
+    // where it shows 0.00 V.
     const double sign = higher ? 1.0 : -1.0;
     const double n = half.electrons;
-    set_slot_from_data(4, {3, 2}, [sign, n](const std::vector<double>& d) {
-        return concentration_from_potential(d[1], sign, n, d[0]);
-    });
+    const double difference = slot_value_as_shown(3);
+    const double reference = slot_value_as_shown(2);
+    const double value = concentration_from_potential(reference, sign, n, difference);
+    const auto change = [&](double moved_difference, double moved_reference) {
+        return std::abs(concentration_from_potential(moved_reference, sign, n, moved_difference) - value);
+    };
+    // A zero shows as "0.00": three units of its last digit.
+    const double step = difference == 0.0 ? 0.03 : slot_uncertainty(3);
+    const double uncertainty = std::max(change(difference + step, reference), change(difference - step, reference)) +
+                               change(difference, std::max(reference - slot_uncertainty(2), 0.0));
+    set_slot_uncertainty(4, static_cast<float>(value), static_cast<float>(uncertainty));
     problem_texts.answer_text = slot_text(4) + " M";
     draw_problem_text(170, 540, 50);
     show_chemistry_fact(280, 160, 300);

@@ -29,9 +29,10 @@ TEST_F(ChapterEight, PhOfAHydrogenElectrode)
             match(statement(), "a pH incognito è di " + number_group + " V (maggiore|minore) di quello di uno a pH " +
                                    number_group + "\\. Calcolare il pH del primo elettrodo$");
         const std::string shown = match(answer_text(), "^" + number_group + "$")[0];
-        // Two decimals, so a pH of 10 or more shows four digits; a pH just
-        // below 10 rounds up to "10.0".
-        for (const std::string& ph : {shown, g[2]}) EXPECT_TRUE(last_digit(ph) == 0.01 || ph == "10.0") << ph;
+        // Two decimals, so a pH of 10 or more shows four digits; the answer's
+        // pH just below 10 rounds up to "10.0".
+        EXPECT_EQ(last_digit(g[2]), 0.01) << g[2];
+        EXPECT_TRUE(last_digit(shown) == 0.01 || shown == "10.0") << shown;
         // E = -0.0592·pH: the higher potential has the lower pH.
         const double difference = (g[1] == "maggiore" ? 1.0 : -1.0) * shown_value(g[0]);
         EXPECT_TRUE(shows(shown, shown_value(g[2]) - difference / slope, 0.5 * last_digit(shown)));
@@ -39,6 +40,9 @@ TEST_F(ChapterEight, PhOfAHydrogenElectrode)
     // Once the pH drawn before the potential was rounded.
     constexpr testing_support::VersionAnswer drawn_ph[] = {{11, 1, "4.67", "4.66"}};
     expect_answers(drawn_ph);
+    // Once "a pH 10.0" beside an answer of two decimals.
+    generate(11, 1627844);
+    EXPECT_TRUE(statement().ends_with("a pH 10.00. Calcolare il pH del primo elettrodo")) << statement();
 }
 
 TEST_F(ChapterEight, IonConcentrationOfAnElectrode)
@@ -59,12 +63,24 @@ TEST_F(ChapterEight, IonConcentrationOfAnElectrode)
         };
         const std::string shown = match(answer_text(), "^" + number_group + " M$")[0];
         EXPECT_TRUE(shows(shown, concentration_of({shown_value(g[2]), shown_value(g[5])})));
-        EXPECT_TRUE(digits_from_data(shown, concentration_of, {g[2], g[5]})) << statement();
+        // The potential is a signed difference: it moves both ways, also
+        // from "0.00".
+        const std::vector<double> data = {shown_value(g[2]), shown_value(g[5])};
+        const double value = concentration_of(data);
+        const double step = testing_support::shown(g[2]).uncertainty();
+        const auto moved = [&](double difference, double reference) {
+            return std::abs(concentration_of({difference, reference}) - value);
+        };
+        const double u = std::max(moved(data[0] + step, data[1]), moved(data[0] - step, data[1])) +
+                         moved(data[0], data[1] - testing_support::shown(g[5]).uncertainty());
+        EXPECT_TRUE(digits_for(testing_support::shown(shown), value, u)) << statement();
     });
     // Once three digits whatever the data: 0.130 V over three electrons
     // leaves the concentration within 40 %.
     constexpr testing_support::VersionAnswer from_data[] = {{12, 3, "9.•10@u-9@ M", "8.68•10@u-9@ M"},
-                                                            {12, 1, "6.9•10@u-3@ M", "6.92•10@u-3@ M"}};
+                                                            {12, 1, "6.9•10@u-3@ M", "6.92•10@u-3@ M"},
+                                                            {12, 5823320, "8.•10@u-4@ M", "8.1•10@u-4@ M"},
+                                                            {12, 9265555, "0.06 M", "0.0573 M"}};
     expect_answers(from_data);
 }
 
