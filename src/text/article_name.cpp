@@ -58,3 +58,8 @@ std::string and_before(std::string_view word)
 {
     return word.starts_with('e') ? " ed " : " e ";
 }
+
+std::string a_before(std::string_view word)
+{
+    return !word.empty() && std::string_view("aeiou").find(word.front()) != std::string_view::npos ? "ad" : "a";
+}

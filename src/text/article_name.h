@@ -18,3 +18,6 @@ std::string article_before_number(std::string_view stem, std::string_view number
 
 // The conjunction "e" with its blanks, " ed " before a word beginning with "e".
 std::string and_before(std::string_view word);
+// The preposition "a", "ad" before a word beginning with a vowel ("ad oro",
+// "a rame").
+std::string a_before(std::string_view word);

@@ -6,6 +6,7 @@
 
 #include "chemistry/cubic_cells.h"
 #include "chemistry/data_tables.h"
+#include "chemistry/standard_potentials.h"
 #include "chemistry/table_fields.h"
 #include "chemistry/vapour_pressure_fits.h"
 
@@ -52,6 +53,32 @@ TEST(VapourPressureFits, GiveAnAtmosphereAtTheBoilingPoint)
     }
     EXPECT_EQ(&vapour_pressure_fit(11), &vapour_pressure_fits[5]);
     EXPECT_NEAR(water_vapour_pressure(298.15f), 23.8f, 1.0f);
+}
+
+// Each couple's ion and electrons are those its half-reaction writes, and
+// its metal is the element table's name of the ion's element.
+TEST(StandardPotentials, IonElectronsAndMetalAgreeWithTheHalfReaction)
+{
+    for (const StandardPotential& row : standard_potentials) {
+        const std::string_view h = row.half_reaction;
+        const std::size_t plus = h.find(" + ");
+        std::string_view ion = h.substr(0, plus);
+        std::int32_t ions = 1;
+        if (ion.front() == '2') {
+            ions = 2;
+            ion.remove_prefix(1);
+        }
+        EXPECT_EQ(ion, row.ion) << h;
+        const std::string_view electrons = h.substr(plus + 3, h.find(" = ") - plus - 3);
+        EXPECT_EQ(electrons == "e" ? 1 : electrons.front() - '0', ions * row.electrons) << h;
+        const std::string_view symbol = ion.substr(0, ion.find('@'));
+        if (h.ends_with(symbol) || h.ends_with("H@d2@"))
+            EXPECT_EQ(element_name(symbol_search(symbol.size() == 1 ? std::string(symbol) + " " : std::string(symbol))),
+                      row.metal)
+                << h;
+        else
+            EXPECT_EQ(row.metal, "") << h;
+    }
 }
 
 }  // namespace

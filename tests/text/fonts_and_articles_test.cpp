@@ -50,6 +50,15 @@ TEST(AndBefore, TakesItsDBeforeAnE)
     EXPECT_EQ(and_before(""), " e ");
 }
 
+TEST(ABefore, TakesItsDBeforeAVowel)
+{
+    EXPECT_EQ(a_before("argento"), "ad");
+    EXPECT_EQ(a_before("idrogeno"), "ad");
+    EXPECT_EQ(a_before("oro"), "ad");
+    EXPECT_EQ(a_before("rame"), "a");
+    EXPECT_EQ(a_before(""), "a");
+}
+
 using FontsAndColours = RecordedDrawing;
 
 TEST_F(FontsAndColours, TablesAsSetUp)

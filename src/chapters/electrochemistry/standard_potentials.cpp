@@ -18,45 +18,26 @@
 #include "numbers/random_stream.h"
 #include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
+#include "text/article_name.h"
 #include "text/drawing_kit.h"
 
 namespace electrochemistry {
 namespace {
 
-// A reduction half-reaction, the ion whose concentration the statement
-// gives and the electrons exchanged.
-struct Electrode {
-    std::string_view half_reaction;
-    std::string_view ion;
-    std::int32_t electrons;
+// Problem 7's electrodes; on rows 7 and 8 the reduced ion is in solution too.
+constexpr std::array<const StandardPotential*, 8> electrode_potential_table{
+    potential_row("Cu@u2+@ + 2e = Cu"),     potential_row("Pb@u2+@ + 2e = Pb"),      potential_row("Ag@u+@ + e = Ag"),
+    potential_row("Sn@u2+@ + 2e = Sn"),     potential_row("Au@u3+@ + 3e = Au"),      potential_row("Pt@u2+@ + 2e = Pt"),
+    potential_row("Fe@u3+@ + e = Fe@u2+@"), potential_row("Sn@u4+@ + 2e = Sn@u2+@"),
 };
 
-constexpr std::array<Electrode, 8> electrode_potential_table{{
-    {"Cu@u2+@ + 2e = Cu", "Cu@u2+@", 2},
-    {"Pb@u2+@ + 2e = Pb", "Pb@u2+@", 2},
-    {"Ag@u+@ + e = Ag", "Ag@u+@", 1},
-    {"Sn@u2+@ + 2e = Sn", "Sn@u2+@", 2},
-    {"Au@u3+@ + 3e = Au", "Au@u3+@", 3},
-    {"Pt@u2+@ + 2e = Pt", "Pt@u2+@", 2},
-    {"Fe@u3+@ + e = Fe@u2+@", "Fe@u3+@", 1},
-    {"Sn@u4+@ + 2e = Sn@u2+@", "Sn@u4+@", 2},
-}};
-static_assert(std::ranges::all_of(electrode_potential_table,
-                                  [](const Electrode& e) { return !standard_potential(e.half_reaction).empty(); }));
-
-// Row 7 is the hydrogen electrode, the only one at zero.
-constexpr std::array<std::string_view, 8> standard_half_reaction_table{{
-    "Cu@u2+@ + 2e = Cu",
-    "Pb@u2+@ + 2e = Pb",
-    "Ag@u+@ + e = Ag",
-    "Sn@u2+@ + 2e = Sn",
-    "Au@u3+@ + 3e = Au",
-    "Pt@u2+@ + 2e = Pt",
-    "2H@u+@ + 2e = H@d2@",
-    "Sn@u4+@ + 2e = Sn@u2+@",
-}};
-static_assert(std::ranges::all_of(standard_half_reaction_table,
-                                  [](std::string_view h) { return !standard_potential(h).empty(); }));
+// The couples of the cell reactions; row 7 is the hydrogen electrode, the
+// only one at zero.
+constexpr std::array<const StandardPotential*, 8> standard_half_reaction_table{
+    potential_row("Cu@u2+@ + 2e = Cu"),   potential_row("Pb@u2+@ + 2e = Pb"),      potential_row("Ag@u+@ + e = Ag"),
+    potential_row("Sn@u2+@ + 2e = Sn"),   potential_row("Au@u3+@ + 3e = Au"),      potential_row("Pt@u2+@ + 2e = Pt"),
+    potential_row("2H@u+@ + 2e = H@d2@"), potential_row("Sn@u4+@ + 2e = Sn@u2+@"),
+};
 
 // A reaction as written with the rows of standard_half_reaction_table of
 // the couple reduced and of the couple oxidised, and the electrons it
@@ -89,32 +70,12 @@ constexpr std::array<CellReaction, 18> cell_reaction_table{{
     {"Sn@u2+@ + Pt = Sn + Pt@u2+@", 4, 6, 2},
 }};
 
-// The electrodes of the concentration cells: the hydrogen electrode
-// exchanges one electron per H+, so its potential is not halved.
-struct ConcentrationElectrode {
-    std::string_view preposition;
-    std::string_view metal;
-    std::string_view ion;
-    std::int32_t electrons;
-};
-
-constexpr std::array<ConcentrationElectrode, 8> concentration_cell_table{{
-    {"a", "rame", "Cu@u2+@", 2},
-    {"a", "piombo", "Pb@u2+@", 2},
-    {"ad", "argento", "Ag@u+@", 1},
-    {"a", "stagno", "Sn@u2+@", 2},
-    {"ad", "oro", "Au@u3+@", 3},
-    {"a", "mercurio", "Hg@u2+@", 2},
-    {"a", "platino", "Pt@u2+@", 2},
-    {"ad", "idrogeno", "H@u+@", 1},
-}};
-
 // The half-reactions of a cell reaction's two couples, with their standard
 // potentials in slots 1 (reduced) and 2 (oxidised).
 void set_couple_potentials(const CellReaction& cell)
 {
-    set_slot_text(1, standard_potential(standard_half_reaction_table[cell.reduced - 1]));
-    set_slot_text(2, standard_potential(standard_half_reaction_table[cell.oxidised - 1]));
+    set_slot_text(1, standard_half_reaction_table[cell.reduced - 1]->potential);
+    set_slot_text(2, standard_half_reaction_table[cell.oxidised - 1]->potential);
 }
 
 // "... semireazione H = E V" for a hydrogen row, which never states the
@@ -134,14 +95,14 @@ std::string couples_statement(const CellReaction& cell, const CoupleWords& words
     if (slot_value(1) * slot_value(2) == 0.0f) {
         const bool oxidised = slot_value(1) == 0.0f;
         const std::int32_t k = oxidised ? cell.oxidised : cell.reduced;
-        return std::string(words.one) + std::string(standard_half_reaction_table[k - 1]) +
+        return std::string(words.one) + std::string(standard_half_reaction_table[k - 1]->half_reaction) +
                std::string(words.one_value) + slot_text(oxidised ? 2 : 1) + std::string(words.one_end);
     }
     std::int32_t first = 1;
     std::int32_t second = 2;
     if (random_int(1, 2) == 1) std::swap(first, second);
     const auto couple = [&cell](std::int32_t slot) {
-        return std::string(standard_half_reaction_table[(slot == 1 ? cell.reduced : cell.oxidised) - 1]);
+        return std::string(standard_half_reaction_table[(slot == 1 ? cell.reduced : cell.oxidised) - 1]->half_reaction);
     };
     return std::string(words.two) + couple(first) + " e " + couple(second) + std::string(words.two_values) +
            slot_text(first) + " V e " + slot_text(second) + std::string(words.two_end);
@@ -187,8 +148,8 @@ void generate_problem_7()
 {
     skip_random_draws(3);
     const std::int32_t v = pick_problem_variant(8, electrochemistry_state.last_variant[7], 7);
-    const Electrode& electrode = electrode_potential_table[v - 1];
-    set_slot_text(1, standard_potential(electrode.half_reaction));
+    const StandardPotential& electrode = *electrode_potential_table[v - 1];
+    set_slot_text(1, electrode.potential);
     std::int32_t e = random_int(-4, -3);
     set_slot_digits(2, random_real(1.0f, 9.9f) * power_of_ten(e), 3);
     // The reduced ion of rows 7 and 8, drawn for every row.
@@ -285,7 +246,7 @@ void generate_problem_10()
 {
     skip_random_draws(1);
     const std::int32_t v = pick_problem_variant(8, electrochemistry_state.last_variant[10], 1);
-    const ConcentrationElectrode& electrode = concentration_cell_table[v - 1];
+    const StandardPotential& electrode = *concentration_cell_electrodes[v - 1];
     draw_concentration_pair(5);
     // Three digits, fewer where the two concentrations are close.
     const double n = electrode.electrons;
@@ -297,8 +258,8 @@ void generate_problem_10()
         3);
     problem_texts.problem_text =
         "@T1@@C1@Calcolare la differenza di potenziale a 25@uo@C di una pila costituita da due elettrodi " +
-        std::string(electrode.preposition) + " " + std::string(electrode.metal) + " in cui [" +
-        std::string(electrode.ion) + "] è pari a " + slot_text(1) + " M e " + slot_text(2) + " M";
+        a_before(electrode.metal) + " " + std::string(electrode.metal) + " in cui [" + std::string(electrode.ion) +
+        "] è pari a " + slot_text(1) + " M e " + slot_text(2) + " M";
     problem_texts.answer_text = slot_text(3) + " V ";
     draw_problem_text(170, 520, 50);
     show_chemistry_fact(280, 160, 300);

@@ -53,21 +53,11 @@ constexpr std::array<Fuel, 7> fuels{{
 }};
 
 // M2+/M couples in order of falling standard potential.
-struct Metal {
-    std::string_view symbol;
-    std::string_view half_reaction;
+constexpr std::array<const StandardPotential*, 8> metals{
+    potential_row("Hg@u2+@ + 2e = Hg"), potential_row("Cu@u2+@ + 2e = Cu"), potential_row("Pb@u2+@ + 2e = Pb"),
+    potential_row("Sn@u2+@ + 2e = Sn"), potential_row("Ni@u2+@ + 2e = Ni"), potential_row("Cd@u2+@ + 2e = Cd"),
+    potential_row("Fe@u2+@ + 2e = Fe"), potential_row("Zn@u2+@ + 2e = Zn"),
 };
-constexpr std::array<Metal, 8> metals{{
-    {"Hg", "Hg@u2+@ + 2e = Hg"},
-    {"Cu", "Cu@u2+@ + 2e = Cu"},
-    {"Pb", "Pb@u2+@ + 2e = Pb"},
-    {"Sn", "Sn@u2+@ + 2e = Sn"},
-    {"Ni", "Ni@u2+@ + 2e = Ni"},
-    {"Cd", "Cd@u2+@ + 2e = Cd"},
-    {"Fe", "Fe@u2+@ + 2e = Fe"},
-    {"Zn", "Zn@u2+@ + 2e = Zn"},
-}};
-static_assert(std::ranges::all_of(metals, [](const Metal& m) { return !standard_potential(m.half_reaction).empty(); }));
 constexpr std::int32_t lead = 3, tin = 4, cadmium = 6, iron = 7;
 
 }  // namespace
@@ -318,14 +308,16 @@ void generate_problem_8()
         if ((a == tin && b == lead) || (a == iron && b == cadmium)) return false;
         set_slot_digits(1, 0.001f * static_cast<float>(random_int(10, 90)), 2);
         set_slot_digits(2, 0.001f * static_cast<float>(random_int(10, 90)), 2);
-        set_slot_text(3, standard_potential(metals[a - 1].half_reaction));
-        set_slot_text(4, standard_potential(metals[b - 1].half_reaction));
+        set_slot_text(3, metals[a - 1]->potential);
+        set_slot_text(4, metals[b - 1]->potential);
         potential = slot_value(4) - slot_value(3) + 0.0296f * std::log10(slot_value(2) / slot_value(1));
         set_slot_digits(5, potential, 3);
         return slot_value(5) >= 0.1f;
     });
-    const std::string anode(metals[a - 1].symbol);
-    const std::string cathode(metals[b - 1].symbol);
+    // The metal's symbol, which its ion's formula starts with.
+    const auto symbol = [](const StandardPotential* m) { return std::string(m->ion.substr(0, m->ion.find('@'))); };
+    const std::string anode = symbol(metals[a - 1]);
+    const std::string cathode = symbol(metals[b - 1]);
     set_slot_digits(6, 10.0f * random_real(10.0f, 90.0f), 3);
     set_slot_digits(7, 10.0f * random_real(10.0f, 90.0f), 3);
     const std::string cell = anode + " / " + anode + "@u2+@ " + slot_text(1) + " M, " + slot_text(6) + " mL // " +

@@ -9,6 +9,7 @@
 #include "chapters/final_problems/final_problems_problems.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/molar_mass.h"
+#include "chemistry/standard_potentials.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
@@ -57,25 +58,6 @@ constexpr std::array<Bimolecular, 9> bimolecular_reactions{{
     {"2.3", "7.80", "NO + O@d3@ = NO@d2@ + O@d2@"},
     {"26.6", "8.42", "2NO@d2@ = 2NO + O@d2@"},
     {"25.8", "9.51", "2NOCl = 2NO + Cl@d2@"},
-}};
-
-// Electrodes of concentration cells: the ion and the electrode's name, with
-// the electrons its half-reaction exchanges per ion.
-struct Electrode {
-    std::string_view ion;
-    std::string_view name;
-    std::int32_t electrons;
-};
-constexpr std::array<Electrode, 8> electrodes{{
-    {"Cu@u2+@", "rame", 2},
-    {"Pb@u2+@", "piombo", 2},
-    {"Ag@u+@", "argento", 1},
-    {"Sn@u2+@", "stagno", 2},
-    {"Au@u3+@", "oro", 3},
-    {"Hg@u2+@", "mercurio", 2},
-    {"Pt@u2+@", "platino", 2},
-    // Two hydrogen ions take two electrons: 0.0592 V per decade of [H+].
-    {"H@u+@", "idrogeno", 1},
 }};
 
 // The element group (4 characters) at `column` of compound k's record.
@@ -317,7 +299,7 @@ void generate_problem_40()
 {
     skip_random_draws(1);
     const std::int32_t v = pick_problem_variant(8, final_problems_state.last_choice[40], 1);
-    const Electrode& electrode = electrodes[v - 1];
+    const StandardPotential& electrode = *concentration_cell_electrodes[v - 1];
     float cathode = random_real(0.1f, 0.5f);
     if (random_int(1, 2) == 1) cathode = random_real(0.01f, 0.099f);
     const std::int32_t r = random_int(1, 3);
@@ -337,8 +319,8 @@ void generate_problem_40()
         set_slot_digits(1, slot_value(2) * std::pow(10.0f, decades), 2);
     std::string& text = problem_texts.problem_text;
     text = "@T1@@C1@La differenza di potenziale misurata a 25@uo@C tra due elettrodi";
-    append_piece(text, v == 3 || v == 5 || v == 8 ? " ad" : " a");
-    append_piece(text, " " + std::string(electrode.name) + " è pari a " + slot_text(3) +
+    append_piece(text, " " + a_before(electrode.metal));
+    append_piece(text, " " + std::string(electrode.metal) + " è pari a " + slot_text(3) +
                            " mV. Calcolare la concentrazione di " + std::string(electrode.ion));
     if (asked == 1)
         append_piece(text, " all'anodo sapendo che quella al catodo è " + slot_text(1) + " M");
