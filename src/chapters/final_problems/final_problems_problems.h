@@ -127,8 +127,10 @@ void pose_problem(Place statement, FactBox fact);
 std::string running_time_text(float seconds);
 // Problem 11's volume of dilute acid: rounded to tens of litres from 100 L on.
 float diluted_volume(float litres);
-// The half-life of carbon-14 in years, as problems 21 and 45 write it.
+// The half-life of carbon-14 in years, as problems 21 and 45 write it and
+// as problem 21 computes with it.
 inline constexpr std::string_view carbon_14_half_life = "5730";
+inline constexpr float carbon_14_half_life_years = 5730.0f;
 // Problem 21's age of wood whose carbon-14 activity is `ratio` times
 // today's, to the nearest hundred years.
 float radiocarbon_age(float ratio);

@@ -85,7 +85,7 @@ constexpr std::array<Fuel, 16> fuels{{
 
 float radiocarbon_age(float ratio)
 {
-    const float years = -std::stof(std::string(carbon_14_half_life)) * std::log(ratio) / std::log(2.0f);
+    const float years = -carbon_14_half_life_years * std::log(ratio) / std::log(2.0f);
     return 100.0f * std::round(years * 0.01f);
 }
 
