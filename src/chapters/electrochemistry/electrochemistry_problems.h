@@ -47,6 +47,7 @@ float summed_relative_uncertainty(std::initializer_list<std::int32_t> data);
 // The computed answer in slot, with an uncertainty of |value| times the
 // summed relative uncertainties of the data slots, as for a product or
 // quotient of them; its digits follow from it.
+// Not set_slot_from_data, which computes from the data as shown: these answers come from the data as drawn.
 void set_slot_from_relative_uncertainties(std::int32_t slot, float value, std::initializer_list<std::int32_t> data);
 
 // Two concentrations m·10^-e, the first with e in 2..first_exponent, the
