@@ -1,6 +1,7 @@
 #include "numbers/value_kit.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 
 #include "numbers/fixed_width.h"
@@ -74,6 +75,7 @@ void set_slot_from_data(std::int32_t slot, std::initializer_list<std::int32_t> d
         // no digit beyond the first.
         uncertainty += std::isfinite(change) ? change : std::abs(value);
     }
+    assert(std::isfinite(value));
     set_slot_uncertainty(slot, static_cast<float>(value), static_cast<float>(uncertainty));
 }
 
