@@ -48,7 +48,8 @@ std::int32_t draw_reaction(std::int32_t problem)
     std::int32_t k = 0;
     draw_until_accepted([&] {
         k = random_int(b.first_reaction, b.last_reaction);
-        return k != b.excluded && !repeats_last_draw(problem, k) && record_columns(reaction_record(k), 1, 1) == "s";
+        return k != b.excluded && occurs_as_written(k) && !repeats_last_draw(problem, k) &&
+               record_columns(reaction_record(k), 1, 1) == "s";
     });
     stoichiometry_state.last_draw[problem] = k;
     return k;

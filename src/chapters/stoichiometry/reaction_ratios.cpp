@@ -58,7 +58,7 @@ Reaction draw_reaction(std::int32_t memory, std::int32_t textbook, Accept accept
         r.number = random_int(1, 100);
         if (repeats_last_draw(memory, r.number)) return false;
         if (app_state.version_number == text_version && textbook != 0) r.number = textbook;
-        if (record_columns(reaction_record(r.number), 1, 1) != "s") return false;
+        if (record_columns(reaction_record(r.number), 1, 1) != "s" || !occurs_as_written(r.number)) return false;
         parse_equation_terms(reaction_record(r.number), r.terms);
         return accept(r);
     });

@@ -32,6 +32,14 @@ inline bool repeats_last_draw(std::int32_t memory, std::int32_t draw)
     return repeats_last_pick(draw, stoichiometry_state.last_draw[memory]);
 }
 
+// Reaction 75 of the table, 2N2 + O2 = 2N2O, never takes place
+// (nitrous oxide lies far above its elements in free energy): the problems
+// that pose a reaction as taking place never draw it.
+inline bool occurs_as_written(std::int32_t reaction)
+{
+    return reaction != 75;
+}
+
 // --- Compounds ----------------------------------------------------------
 
 // A filled compound record (its composition column is not blank), and one
