@@ -288,9 +288,11 @@ void generate_problem_7()
     draw_quantity(1.0f, 200.0f, 0.01f, 1.0f);
     problem_texts.problem_text = "Calcolare quante moli di atomi di " + element_name(e.element) +
                                  " sono contenute in " + slot_text(1) + " g di " + name_and_formula(k);
-    const float per_gram = static_cast<float>(group_count(k, e.group)) / compound_molar_mass(k);
-    // The molar mass's uncertainty does not enter.
-    set_slot_uncertainty(2, per_gram * slot_value(1), per_gram * slot_uncertainty(1));
+    // The molar mass's digits count as the sample's do.
+    float molar_uncertainty = 0.0f;
+    const float molar = compound_molar_mass(k, molar_uncertainty);
+    const float moles = static_cast<float>(group_count(k, e.group)) / molar * slot_value(1);
+    set_slot_uncertainty(2, moles, moles * (relative_uncertainty(1) + molar_uncertainty / molar));
     problem_texts.answer_text = "@C1@@T1@" + slot_text(2) + " mol";
     draw_problem_text(180, 500, 60);
     show_chemistry_fact(180, 160, 280);

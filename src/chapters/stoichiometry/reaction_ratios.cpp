@@ -80,10 +80,10 @@ void set_related_mass(const Reaction& r, std::int32_t given, std::int32_t asked)
     const float g = static_cast<float>(r.terms.coefficient[given]) * mg.molar;
     const float a = static_cast<float>(r.terms.coefficient[asked]) * ma.molar;
     const float mass = a * slot_value(1) / g;
-    // The molar masses' uncertainties are divided by the coefficient times
-    // the molar mass, not multiplied by the coefficient.
-    set_slot_uncertainty(2, mass,
-                         mass * (slot_uncertainty(1) / slot_value(1) + mg.uncertainty / g + ma.uncertainty / a));
+    // A coefficient is exact: each molar mass adds its own relative
+    // uncertainty, whatever the coefficient.
+    set_slot_uncertainty(
+        2, mass, mass * (slot_uncertainty(1) / slot_value(1) + mg.uncertainty / mg.molar + ma.uncertainty / ma.molar));
 }
 
 // A mass of 0.01 to 99 g into slot 1, the exponent drawn first.
