@@ -136,6 +136,35 @@ std::int32_t reactant_in_defect(const Reaction& r, std::int32_t drawn)
     return defect;
 }
 
+// Whether the masses as shown decide the reactant in defect: every other
+// reactant allows more moles of reaction than it, even with each mass moved
+// by its uncertainty towards the other.
+bool defect_decided(const Reaction& r, std::int32_t defect)
+{
+    const auto moles_of_reaction = [&](std::int32_t s, float moved_by) {
+        return static_cast<double>(slot_value(s) + moved_by * slot_uncertainty(s)) /
+               (r.terms.coefficient[s] * static_cast<double>(species_mass(r, s).molar));
+    };
+    for (std::int32_t s = 1; s <= r.reactants(); ++s)
+        if (s != defect && moles_of_reaction(s, -1.0f) <= moles_of_reaction(defect, 1.0f)) return false;
+    return true;
+}
+
+// Problems 32 and 33: the reactants' masses, listed after the statement so
+// far, and the reactant they leave in defect. Masses too near each other's
+// share leave it undecided, and the products with it: they are drawn again.
+std::int32_t draw_masses_deciding_defect(const Reaction& r)
+{
+    const std::string asked = problem_texts.problem_text;
+    std::int32_t defect = 0;
+    draw_until_accepted([&] {
+        problem_texts.problem_text = asked;
+        defect = reactant_in_defect(r, draw_reactant_masses(r).defect);
+        return defect_decided(r, defect);
+    });
+    return defect;
+}
+
 // The statement's frame and text, the reaction without coefficients centred
 // below it, and the fact box; the balanced reaction goes into table_buffer.
 struct StatementPlace {
@@ -210,10 +239,10 @@ void generate_problem_32()
     // A reactant in defect needs two reactants or more.
     const Reaction r = draw_reaction(32, 0, [](const Reaction& drawn) { return drawn.reactants() >= 2; });
     problem_texts.problem_text = "@T1@@C1@Determinare il reagente in difetto se ";
-    const ReactantMasses d = draw_reactant_masses(r);
+    const std::int32_t defect = draw_masses_deciding_defect(r);
     append_piece(problem_texts.problem_text, " vengono posti a reagire secondo l'equazione");
     draw_reaction_statement(r, {582, 50, 100, 270, 142, 280});
-    problem_texts.answer_text = balanced_equation() + "; in difetto " + r.species(reactant_in_defect(r, d.defect));
+    problem_texts.answer_text = balanced_equation() + "; in difetto " + r.species(defect);
 }
 
 void generate_problem_33()
@@ -230,14 +259,13 @@ void generate_problem_33()
                r.species(first_product + 1) + " ottenibili da";
     else
         text = "@T1@@C1@Calcolare la quantità di ciascun prodotto ottenibile da";
-    const ReactantMasses d = draw_reactant_masses(r);
+    const std::int32_t defect = draw_masses_deciding_defect(r);
     append_piece(text, " secondo l'equazione");
     draw_reaction_statement(r, {582, 50, 100, 200, 150, 300});
 
     // The products follow from the masses as shown: rounding may have left
     // the drawn reactant a little above or below what f moles consume. They
     // carry the digits of the reactant in defect.
-    const std::int32_t defect = reactant_in_defect(r, d.defect);
     const double defect_per_mole = static_cast<double>(r.terms.coefficient[defect]) * species_mass(r, defect).molar;
     std::string& answer = problem_texts.answer_text;
     answer = balanced_equation();
