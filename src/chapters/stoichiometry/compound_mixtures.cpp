@@ -328,7 +328,9 @@ void generate_problem_23()
     Mixture m;
     std::int32_t d = 0;
     // Near-equal salts can make the masses solved back from the rounded
-    // data leave the sample: such data are drawn again.
+    // data leave the sample, or leave a mass below its own uncertainty, a
+    // problem with no answer: such data are drawn again. Both salts carry the
+    // digits the sample and the element carry.
     draw_until_accepted([&] {
         m = pick_mixture_of_two(pick_problem_variant(7, stoichiometry_state.last_draw[23], 0));
         const SaltMasses& s1 = m.first_masses;
@@ -342,15 +344,14 @@ void generate_problem_23()
         set_slot_digits(12, element, d);
         value_slots[9].value =
             (slot_value(12) - slot_value(11) * s2.element / s2.molar) / (s1.element / s1.molar - s2.element / s2.molar);
-        return slot_value(9) > 0.0f && slot_value(9) < slot_value(11);
+        if (slot_value(9) <= 0.0f || slot_value(9) >= slot_value(11)) return false;
+        const double f1 = static_cast<double>(s1.element) / s1.molar;
+        const double f2 = static_cast<double>(s2.element) / s2.molar;
+        const auto first = [f1, f2](const std::vector<double>& g) { return (g[1] - g[0] * f2) / (f1 - f2); };
+        set_slot_from_data(9, {11, 12}, first);
+        set_slot_from_data(10, {11, 12}, [&first](const std::vector<double>& g) { return g[0] - first(g); });
+        return slot_uncertainty(9) < slot_value(9) && slot_uncertainty(10) < slot_value(10);
     });
-    // Both salts with the digits the sample and the element carry: near-equal
-    // salts leave few.
-    const double f1 = static_cast<double>(m.first_masses.element) / m.first_masses.molar;
-    const double f2 = static_cast<double>(m.second_masses.element) / m.second_masses.molar;
-    const auto first = [f1, f2](const std::vector<double>& g) { return (g[1] - g[0] * f2) / (f1 - f2); };
-    set_slot_from_data(9, {11, 12}, first);
-    set_slot_from_data(10, {11, 12}, [&first](const std::vector<double>& g) { return g[0] - first(g); });
     problem_texts.problem_text = sample_of_mixture(m, 11) + " contiene " + slot_text(12) + " g di " +
                                  element_name(m.element) + ". Calcolare la composizione del campione";
     problem_texts.answer_text = salt_amounts_answer(m, 10);
