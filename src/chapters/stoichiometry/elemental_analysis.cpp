@@ -328,12 +328,12 @@ void generate_problem_15()
                                  "producendo " +
                                  slot_text(3) + " g di CO@d2@ e " + slot_text(2) +
                                  " g di H@d2@O. Qual è la formula minima del composto?";
-    // A count of 1 is not written, which leaves an empty subscript.
-    const auto count = [](std::int32_t n) { return n == 1 ? std::string() : std::to_string(n); };
-    std::string& formula = problem_texts.answer_text;
-    formula = "C@d" + count(c) + "@H@d" + count(h) + "@";
-    if (o > 0) formula += "O";
-    if (o > 1) formula += "@d" + count(o) + "@";
+    // A count of 1 is written as no subscript at all.
+    const auto atoms = [](std::string_view symbol, std::int32_t n) {
+        if (n == 0) return std::string();
+        return std::string(symbol) + (n == 1 ? std::string() : "@d" + std::to_string(n) + "@");
+    };
+    problem_texts.answer_text = atoms("C", c) + atoms("H", h) + atoms("O", o);
     draw_problem_text(160, 580, 50);
     show_chemistry_fact(180, 180, 380);
 }
