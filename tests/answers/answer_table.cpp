@@ -92,6 +92,14 @@ std::string digits_fault(const Row& row, const Page& page, const Shown& shown, d
         if (u == 0.0) return "";  // exact data: the count the book fixes stands
         const ::testing::AssertionResult held = testing_support::digits_for(shown, value, u, row.most);
         if (held) return "";
+        // The program sums each datum's relative move to first order; the
+        // moves made here differ from that by up to the largest of them, which
+        // decides a count only where u lies that near a power of ten.
+        double reach = 0.0;
+        for (const Shown& datum : data)
+            if (datum.value != 0.0) reach = std::max(reach, datum.uncertainty() / std::abs(datum.value));
+        for (const double scale : {1.0 - reach, 1.0 + reach})
+            if (testing_support::digits_for(shown, value, u * scale, row.most)) return "";
         // Fewer digits than the data allow hold for such a row: a count that
         // shows one more does not.
         if (row.digits == Digits::from_data_or_fewer &&
