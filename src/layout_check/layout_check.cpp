@@ -17,9 +17,6 @@ using Kind = LayoutItem::Kind;
 // something a student would notice.
 constexpr std::int32_t min_overlap = 3;
 
-// What the screen shows; measuring passes draw far to the right or below.
-constexpr LayoutRect screen{0, 0, 640, 420};
-
 bool overlap(const LayoutRect& a, const LayoutRect& b, std::int32_t margin = min_overlap)
 {
     return std::min(a.x2, b.x2) - std::max(a.x1, b.x1) + 1 >= margin &&
@@ -191,12 +188,11 @@ void LayoutRecorder::add_shape(Kind kind, const platform::DrawState& state, Layo
     const platform::ClipRect& clip = state.clip;
     if (drawn.x1 > drawn.x2) std::swap(drawn.x1, drawn.x2);
     if (drawn.y1 > drawn.y2) std::swap(drawn.y1, drawn.y2);
-    // The clip, no farther than a measuring pass draws: what can show, in
-    // sizes whose products keep to 32 bits (the default clip spans 2^31).
-    const LayoutRect visible{std::max(clip.x1, -1), std::max(clip.y1, -1), std::min(clip.x2, 5000),
-                             std::min(clip.y2, 5000)};
+    // The clip, no farther than a measuring pass draws.
+    const LayoutRect visible{std::max(clip.x1, -1), std::max(clip.y1, -1), std::min(clip.x2, clip_limit),
+                             std::min(clip.y2, clip_limit)};
     const LayoutRect rect = intersection(drawn, visible);
-    if (rect.x1 > rect.x2 || rect.y1 > rect.y2 || !overlap(rect, screen, 1)) return;
+    if (rect.x1 > rect.x2 || rect.y1 > rect.y2 || !overlap(rect, page_shown, 1)) return;
     // Specks of the page's ground pattern hide nothing; a point marked on a
     // graph, however little of it shows, is looked at.
     if (kind == Kind::fill && !round && (rect.x2 - rect.x1 + 1) * (rect.y2 - rect.y1 + 1) < 16) return;

@@ -28,6 +28,13 @@ struct LayoutRect {
     bool operator==(const LayoutRect&) const = default;
 };
 
+// The page as the screen shows it: what is drawn wholly outside it is a
+// measuring pass's, not the student's.
+inline constexpr LayoutRect page_shown{0, 0, 640, 420};
+// The farthest a measuring pass draws: clips are cut to it, so that sizes
+// multiplied keep to 32 bits (the default clip spans 2^31).
+inline constexpr std::int32_t clip_limit = 5000;
+
 // "(x1,y1)-(x2,y2)", as the faults name places.
 std::string corners(const LayoutRect& r);
 

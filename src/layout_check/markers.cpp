@@ -85,8 +85,9 @@ bool is_marker(const LayoutItem& item)
 
 bool is_plotted_point(const LayoutItem& item)
 {
-    return is_marker(item) && item.drawn.x2 - item.drawn.x1 <= 2 * (plot_dot_radius + 1) && item.clip.x1 >= 0 &&
-           item.clip.y1 >= 0 && item.clip.x2 < 640 && item.clip.y2 < 420;
+    return is_marker(item) && item.drawn.x2 - item.drawn.x1 <= 2 * (plot_dot_radius + 1) &&
+           item.clip.x1 >= page_shown.x1 && item.clip.y1 >= page_shown.y1 && item.clip.x2 < page_shown.x2 &&
+           item.clip.y2 < page_shown.y2;
 }
 
 std::vector<std::string> marker_faults(const std::vector<LayoutItem>& items)

@@ -286,7 +286,7 @@ TEST_F(LayoutSweep, EveryFactReadsCleanlyInBoxesOfEveryWidth)
         for (std::int32_t width = 250; width <= 400; width += 10) {
             recorder.clear();
             draw_justified_text(110, 90 + width, 100, "@T1@@C1@" + std::string(*fact));
-            for (const std::string& fault : recorder.faults({0, 0, 640, 420}))
+            for (const std::string& fault : recorder.faults(layout_check::page_shown))
                 report.push_back("fatto " + std::to_string(n) + " in " + std::to_string(width) + ": " + fault);
         }
     }
@@ -304,7 +304,7 @@ TEST_F(LayoutSweep, EveryLewisStructureKeepsItsChargesOffItsBondsAndApart)
     for (const LewisEntry& entry : lewis_entries()) {
         recorder.clear();
         draw_lewis_structure(entry.key, 200, 200);
-        for (const std::string& fault : recorder.faults({0, 0, 640, 420})) {
+        for (const std::string& fault : recorder.faults(layout_check::page_shown)) {
             if (!fault.starts_with("caric")) continue;
             if (std::ranges::find(on_lone_pairs, entry.key) != on_lone_pairs.end() &&
                 fault.find(" tocca un legame o un doppietto ") != std::string::npos)
