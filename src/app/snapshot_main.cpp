@@ -188,8 +188,8 @@ int main(int argc, char** argv)
     std::int32_t found = 0;
     const auto report = [&] {
         if (!check) return print_texts();
-        for (const std::string& fault : layout_check::problem_page_faults(*recorder)) {
-            std::cout << fault << "\n";
+        for (const layout_check::PageFault& fault : layout_check::problem_page_faults(*recorder)) {
+            std::cout << layout_check::sentence(fault) << "\n";
             ++found;
         }
     };

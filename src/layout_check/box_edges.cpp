@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "layout_check/layout_check.h"
+#include "layout_check/item_checks.h"
 
 namespace layout_check {
 
@@ -74,23 +74,21 @@ std::vector<Box> boxes_of(const std::vector<LayoutItem>& items)
 
 }  // namespace
 
-std::vector<std::string> box_faults(const std::vector<LayoutItem>& items)
+std::vector<Fault> box_faults(const std::vector<LayoutItem>& items)
 {
     const std::vector<Box> boxes = boxes_of(items);
-    std::vector<std::string> found;
+    std::vector<Fault> found;
     for (std::size_t i = 0; i < boxes.size(); ++i) {
         const Box& a = boxes[i];
         for (std::size_t j = i + 1; j < boxes.size(); ++j) {
             const Box& b = boxes[j];
             if (inside(b.extent(), a.extent()) || inside(a.extent(), b.extent())) continue;
-            const std::string box = "riquadro " + corners(b.body);
-            const std::string other = "riquadro " + corners(a.body);
             if (b.shadow && touching(*b.shadow, a.body))
-                found.push_back("l'ombra del " + box + " sul " + other);
+                found.push_back({FaultKind::shadow_on_box, b.body, a.body, {}});
             else if (!b.border && a.shadow && touching(b.body, *a.shadow))
-                found.push_back(box + " attaccato all'ombra del " + other);
+                found.push_back({FaultKind::box_on_shadow, b.body, a.body, {}});
             else if (!b.border && a.border && touching(b.body, a.body))
-                found.push_back(box + " attaccato al bordo del " + other);
+                found.push_back({FaultKind::box_on_border, b.body, a.body, {}});
         }
     }
     return found;

@@ -6,9 +6,8 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
-#include <sstream>
 
-#include "layout_check/layout_check.h"
+#include "layout_check/item_checks.h"
 
 namespace layout_check {
 
@@ -58,11 +57,11 @@ double depth(const Bar& bar, const QwPoint& p)
 
 }  // namespace
 
-std::vector<std::string> LayoutRecorder::labels_off_buttons() const
+std::vector<Fault> LayoutRecorder::labels_off_buttons() const
 {
     // Two pixels of fill between the ink and the outline.
     constexpr double least_depth = 3.0;
-    std::vector<std::string> found;
+    std::vector<Fault> found;
     for (std::size_t i = 0; i < items_.size(); ++i) {
         const std::optional<Bar> bar = bar_of(items_, i);
         if (!bar) continue;
@@ -74,10 +73,8 @@ std::vector<std::string> LayoutRecorder::labels_off_buttons() const
             for (const QwPoint& q : ink_of(text))
                 if (holds(text.clip, q)) least = std::min(least, depth(*bar, q));
             if (least >= least_depth) continue;
-            std::ostringstream out;
-            out << text_at(text, cell_of(text)) << " a " << std::max(0.0, std::floor(least) - 1.0)
-                << " pixel dal bordo del suo pulsante " << corners(bar->box);
-            found.push_back(out.str());
+            const auto clear = static_cast<std::int32_t>(std::max(0.0, std::floor(least) - 1.0));
+            found.push_back({FaultKind::label_off_button, cell_of(text), bar->box, {text.text}, clear});
         }
     }
     return found;

@@ -2,7 +2,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "layout_check/layout_check.h"
+#include "layout_check/item_checks.h"
 
 namespace layout_check {
 
@@ -34,11 +34,6 @@ std::vector<Charge> charges_of(const std::vector<LayoutItem>& items)
     return found;
 }
 
-std::string where(const LayoutRect& r)
-{
-    return "(" + std::to_string(r.x1) + "," + std::to_string(r.y1) + ")";
-}
-
 // A stroke drawn across a charge's middle, 3 pixels or more of it.
 bool across(const LayoutItem& stroke, const Charge& c)
 {
@@ -49,34 +44,31 @@ bool across(const LayoutItem& stroke, const Charge& c)
 
 }  // namespace
 
-std::vector<std::string> charge_faults(const std::vector<LayoutItem>& items)
+std::vector<Fault> charge_faults(const std::vector<LayoutItem>& items)
 {
     // Two charges on one row with less than a bracket's width between them
     // read as one charge of two.
     constexpr std::int32_t apart = 6;
-    std::vector<std::string> found;
+    std::vector<Fault> found;
     const std::vector<Charge> charges = charges_of(items);
     for (std::size_t i = 0; i < charges.size(); ++i) {
         const Charge& c = charges[i];
         for (const LayoutItem& stroke : items)
-            if (across(stroke, c))
-                found.push_back("carica " + c.text + " " + where(c.rect) + " su un legame o un doppietto " +
-                                where(stroke.rect));
+            if (across(stroke, c)) found.push_back({FaultKind::charge_on_stroke, c.rect, stroke.rect, {c.text}});
         for (std::size_t j = i + 1; j < charges.size(); ++j) {
             const LayoutRect& d = charges[j].rect;
             const bool same_row = std::min(c.rect.y2, d.y2) - std::max(c.rect.y1, d.y1) >= 2;
             const std::int32_t gap = std::max(d.x1 - c.rect.x2, c.rect.x1 - d.x2) - 1;
             if (same_row && gap < apart)
-                found.push_back("cariche " + c.text + " " + where(c.rect) + " e " + charges[j].text + " " + where(d) +
-                                " attaccate");
+                found.push_back({FaultKind::charges_joined, c.rect, d, {c.text, charges[j].text}});
         }
     }
     return found;
 }
 
-std::vector<std::string> LayoutRecorder::charge_ink_faults(const std::vector<LayoutItem>& items) const
+std::vector<Fault> LayoutRecorder::charge_ink_faults(const std::vector<LayoutItem>& items) const
 {
-    std::vector<std::string> found;
+    std::vector<Fault> found;
     for (const Charge& c : charges_of(items)) {
         std::vector<QwPoint> ink;
         LayoutRect around = cell_of(*c.pieces.front());
@@ -99,9 +91,7 @@ std::vector<std::string> LayoutRecorder::charge_ink_faults(const std::vector<Lay
                 return std::ranges::any_of(
                     bar, [&p](const QwPoint& q) { return std::abs(p.x - q.x) <= 1 && std::abs(p.y - q.y) <= 1; });
             });
-            if (touching)
-                found.push_back("carica " + c.text + " " + where(c.rect) + " tocca un legame o un doppietto " +
-                                where(stroke.rect));
+            if (touching) found.push_back({FaultKind::charge_touches_stroke, c.rect, stroke.rect, {c.text}});
         }
     }
     return found;

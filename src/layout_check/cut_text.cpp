@@ -6,7 +6,7 @@
 #include <set>
 #include <utility>
 
-#include "layout_check/layout_check.h"
+#include "layout_check/item_checks.h"
 
 namespace layout_check {
 
@@ -24,9 +24,9 @@ bool goes_on(const LayoutItem& before, const LayoutItem& piece)
 
 }  // namespace
 
-std::vector<std::string> LayoutRecorder::cut_text_faults(const std::vector<LayoutItem>& items) const
+std::vector<Fault> LayoutRecorder::cut_text_faults(const std::vector<LayoutItem>& items) const
 {
-    std::vector<std::string> found;
+    std::vector<Fault> found;
     std::vector<const LayoutItem*> panels(items.size(), nullptr);
     for (std::size_t i = 0; i < items.size(); ++i) {
         const LayoutItem& text = items[i];
@@ -83,10 +83,9 @@ std::vector<std::string> LayoutRecorder::cut_text_faults(const std::vector<Layou
             return false;
         };
         const LayoutRect& p = panel->rect;
-        const std::string box = corners(p);
         if (std::any_of(ink.begin(), ink.end(),
                         [&](const QwPoint& q) { return holds(clip, q) && !on_panel(q) && !panel_beside(q); })) {
-            found.push_back(text_at(text, cell) + " tagliato dal bordo del suo riquadro " + box);
+            found.push_back({FaultKind::text_cut_by_panel, cell, p, {text.text}});
             continue;
         }
         // A panel with a border of its own: ink on the border, or with one
@@ -97,7 +96,7 @@ std::vector<std::string> LayoutRecorder::cut_text_faults(const std::vector<Layou
         if (bordered && std::any_of(ink.begin(), ink.end(), [&](const QwPoint& q) {
                 return holds(clip, q) && (q.x <= p.x1 + 2 || q.x >= p.x2 - 2 || q.y <= p.y1 + 2 || q.y >= p.y2 - 2);
             }))
-            found.push_back(text_at(text, cell) + " tocca il bordo del suo riquadro " + box);
+            found.push_back({FaultKind::text_on_panel_edge, cell, p, {text.text}});
     }
     return found;
 }

@@ -1,5 +1,3 @@
-#include <sstream>
-
 #include "layout_check/layout_check.h"
 
 namespace layout_check {
@@ -17,9 +15,9 @@ bool on_disc(const LayoutRect& disc, std::int32_t x, std::int32_t y)
 
 }  // namespace
 
-std::vector<std::string> LayoutRecorder::texts_off_discs() const
+std::vector<Fault> LayoutRecorder::texts_off_discs() const
 {
-    std::vector<std::string> found;
+    std::vector<Fault> found;
     for (std::size_t i = 0; i < items_.size(); ++i) {
         const LayoutItem& text = items_[i];
         if (text.kind != LayoutItem::Kind::text) continue;
@@ -36,13 +34,8 @@ std::vector<std::string> LayoutRecorder::texts_off_discs() const
                              disc.rect.x2 == disc.clip.x2 || disc.rect.y2 == disc.clip.y2;
             if (!disc.round || cut || r.x2 > disc.rect.x2 || r.y2 > disc.rect.y2) break;
             if (!on_disc(disc.rect, r.x1, r.y1) || !on_disc(disc.rect, r.x2, r.y1) || !on_disc(disc.rect, r.x1, r.y2) ||
-                !on_disc(disc.rect, r.x2, r.y2)) {
-                std::ostringstream out;
-                out << "testo \"" << text.text << "\" (" << r.x1 << "," << r.y1 << ")-(" << r.x2 << "," << r.y2
-                    << ") esce dal suo disco (" << disc.rect.x1 << "," << disc.rect.y1 << ")-(" << disc.rect.x2 << ","
-                    << disc.rect.y2 << ")";
-                found.push_back(out.str());
-            }
+                !on_disc(disc.rect, r.x2, r.y2))
+                found.push_back({FaultKind::text_off_disc, r, disc.rect, {text.text}});
             break;
         }
     }

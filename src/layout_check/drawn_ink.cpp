@@ -1,8 +1,6 @@
 // The ink of a text or a stroke: the pixels it sets, found by drawing it
 // again, alone, in black on white on a part of the canvas that the screen
 // never shows.
-#include <sstream>
-
 #include "layout_check/layout_check.h"
 
 namespace layout_check {
@@ -16,13 +14,6 @@ constexpr std::int32_t scratch_y = 880;
 constexpr std::int32_t margin = 12;
 
 }  // namespace
-
-std::string LayoutRecorder::text_at(const LayoutItem& text, const LayoutRect& cell)
-{
-    std::ostringstream out;
-    out << "testo \"" << text.text << "\" (" << cell.x1 << "," << cell.y1 << ")";
-    return out.str();
-}
 
 LayoutRect LayoutRecorder::cell_of(const LayoutItem& text) const
 {

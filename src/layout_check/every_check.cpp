@@ -1,16 +1,13 @@
-#include "layout_check/layout_check.h"
+#include "layout_check/item_checks.h"
 
 namespace layout_check {
 
-std::vector<std::string> LayoutRecorder::every_fault(const LayoutRect& area) const
+std::vector<Fault> LayoutRecorder::every_fault(const LayoutRect& area) const
 {
-    std::vector<std::string> found = faults(area);
-    const auto add = [&found](std::vector<std::string> more) {
-        for (std::string& fault : more) found.push_back(std::move(fault));
-    };
+    std::vector<Fault> found = faults(area);
     // One check a line.
-    add(texts_off_discs());
-    add(labels_off_buttons());
+    append(found, texts_off_discs());
+    append(found, labels_off_buttons());
     return found;
 }
 

@@ -1,9 +1,10 @@
 // Formulas parted by a line's end where a student reads them as finished or
 // loses the term that follows: "x =" above its value, an operator ending
 // a line or starting the next, where the line could have held the formula.
+#include <algorithm>
 #include <string>
 
-#include "layout_check/layout_check.h"
+#include "layout_check/item_checks.h"
 #include "text/line_breaks.h"
 
 namespace layout_check {
@@ -39,18 +40,26 @@ std::int32_t parted_formula_width(const std::vector<LineWord>& upper, const std:
 
 }  // namespace
 
-std::vector<std::string> equals_at_line_end(const std::vector<LineWord>& upper, const std::vector<LineWord>& lower)
+LayoutRect covering(const LineWord& a, const LineWord& b)
 {
-    if (upper.empty() || lower.empty() || !upper.back().text.ends_with('=')) return {};
-    return {"\"" + upper.back().text + "\" a fine riga, il suo valore \"" + lower.front().text + "\" sotto"};
+    return {std::min(a.x1, b.x1), std::min(a.y1, b.y1), std::max(a.x2, b.x2), std::max(a.y2, b.y2)};
 }
 
-std::vector<std::string> parted_formula(const std::vector<LineWord>& upper, const std::vector<LineWord>& lower)
+std::vector<Fault> equals_at_line_end(const std::vector<LineWord>& upper, const std::vector<LineWord>& lower)
+{
+    if (upper.empty() || lower.empty() || !upper.back().text.ends_with('=')) return {};
+    return {
+        {FaultKind::equals_parted, covering(upper.back(), lower.front()), {}, {upper.back().text, lower.front().text}}};
+}
+
+std::vector<Fault> parted_formula(const std::vector<LineWord>& upper, const std::vector<LineWord>& lower)
 {
     const std::int32_t width = parted_formula_width(upper, lower);
     if (width == 0 || width > upper.back().x2 - upper.front().x1 + 1) return {};
-    return {"formula spezzata tra \"" + upper.back().text + "\" e \"" + lower.front().text +
-            "\" benché la riga la contenga"};
+    return {{FaultKind::formula_parted,
+             covering(upper.back(), lower.front()),
+             {},
+             {upper.back().text, lower.front().text}}};
 }
 
 }  // namespace layout_check

@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
-#include <sstream>
+
+#include "layout_check/item_checks.h"
 
 #include "text/line_breaks.h"
 
@@ -38,17 +39,14 @@ LayoutRect shrunk(const LayoutRect& r, std::int32_t by)
     return {r.x1 + by, r.y1 + by, r.x2 - by, r.y2 - by};
 }
 
-std::string describe(const LayoutItem& item)
+// A fault of a text, or of a stroke, and what meets it: their rectangles
+// and texts.
+Fault fault_of(FaultKind kind, const LayoutItem& item, const LayoutItem& other)
 {
-    std::ostringstream out;
-    if (item.kind == Kind::text)
-        out << "testo \"" << item.text << "\" ";
-    else if (item.kind == Kind::fill)
-        out << "riquadro ";
-    else
-        out << "tratto ";
-    out << corners(item.rect);
-    return out.str();
+    Fault fault{kind, item.rect, other.rect, {}};
+    for (const LayoutItem* involved : {&item, &other})
+        if (involved->kind == Kind::text) fault.texts.push_back(involved->text);
+    return fault;
 }
 
 // A text written at the same place after the fill: the same text, a
@@ -150,12 +148,6 @@ bool inside(const LayoutRect& inner, const LayoutRect& outer, std::int32_t toler
 {
     return inner.x1 >= outer.x1 - tolerance && inner.y1 >= outer.y1 - tolerance && inner.x2 <= outer.x2 + tolerance &&
            inner.y2 <= outer.y2 + tolerance;
-}
-
-std::string corners(const LayoutRect& r)
-{
-    return "(" + std::to_string(r.x1) + "," + std::to_string(r.y1) + ")-(" + std::to_string(r.x2) + "," +
-           std::to_string(r.y2) + ")";
 }
 
 // Liang-Barsky clipping.
@@ -270,9 +262,9 @@ std::int32_t LayoutRecorder::out_text(const platform::DrawState& s, std::string_
     return extent;
 }
 
-std::vector<std::string> LayoutRecorder::faults(const LayoutRect& area) const
+std::vector<Fault> LayoutRecorder::faults(const LayoutRect& area) const
 {
-    std::vector<std::string> found;
+    std::vector<Fault> found;
     // The ground's repaints erase what lies wholly under them.
     std::vector<LayoutItem> shown;
     std::int32_t ground = -1;
@@ -287,16 +279,16 @@ std::vector<std::string> LayoutRecorder::faults(const LayoutRect& area) const
         }
         shown.push_back(item);
     }
-    for (std::string& fault : marker_faults(shown)) found.push_back(std::move(fault));
-    for (std::string& fault : junction_faults(shown)) found.push_back(std::move(fault));
-    for (std::string& fault : box_faults(shown)) found.push_back(std::move(fault));
+    append(found, marker_faults(shown));
+    append(found, junction_faults(shown));
+    append(found, box_faults(shown));
     // The checks of texts and of what covers them read no outline.
     std::vector<LayoutItem> it = shown;
     std::erase_if(it, [](const LayoutItem& item) { return item.kind == Kind::outline; });
     for (std::size_t i = 0; i < it.size(); ++i) {
         const LayoutItem& a = it[i];
         if (a.kind == Kind::text && a.rect.x1 >= area.x1 && a.rect.x1 <= area.x2 && !inside(a.rect, area, 1))
-            found.push_back(describe(a) + " esce dall'area del problema");
+            found.push_back({FaultKind::text_out_of_area, a.rect, {}, {a.text}});
         if (a.kind == Kind::text) {
             // The box it starts in: the last large enough fill under its top left corner.
             for (std::size_t k = i; k-- > 0;) {
@@ -307,29 +299,29 @@ std::vector<std::string> LayoutRecorder::faults(const LayoutRect& area) const
                     continue;
                 if (!contains_point(box.rect, a.rect.x1 + 1, a.rect.y1)) continue;
                 if (!inside(a.rect, joined_fills(it, k), 2))
-                    found.push_back(describe(a) + " esce dal suo " + describe(box));
+                    found.push_back(fault_of(FaultKind::text_out_of_box, a, box));
                 break;
             }
         }
         for (std::size_t j = i + 1; j < it.size(); ++j) {
             const LayoutItem& b = it[j];
             if (a.kind == Kind::text && b.kind == Kind::fill && overlap(a.rect, b.rect) && !redrawn_after(it, i, j)) {
-                found.push_back(describe(a) + " coperto dal " + describe(b));
+                found.push_back(fault_of(FaultKind::text_covered, a, b));
             } else if (a.kind == Kind::text && b.kind == Kind::fill && inside(a.rect, b.rect, 0)) {
                 break;  // wiped out: nothing drawn later touches it
             } else if (a.kind == Kind::text && b.kind == Kind::text && overlap(a.rect, b.rect) && !shadow_of(a, b)) {
-                found.push_back(describe(b) + " scritto sul " + describe(a));
+                found.push_back(fault_of(FaultKind::text_on_text, b, a));
             } else if (a.kind == Kind::text && b.kind == Kind::stroke &&
                        length_inside(b, intersection(shrunk(a.rect, 2), b.clip)) >= min_overlap) {
-                found.push_back(describe(a) + " attraversato dal " + describe(b));
+                found.push_back(fault_of(FaultKind::text_crossed, a, b));
             } else if (a.kind == Kind::stroke && b.kind == Kind::fill &&
                        length_inside(a, intersection(shrunk(b.rect, 1), a.clip)) >= min_overlap) {
-                found.push_back(describe(a) + " coperto dal " + describe(b));
+                found.push_back(fault_of(FaultKind::stroke_covered, a, b));
             }
         }
     }
-    for (std::string& fault : text_onto_text_faults(it)) found.push_back(std::move(fault));
-    for (std::string& fault : cut_text_faults(shown)) found.push_back(std::move(fault));
+    append(found, text_onto_text_faults(it));
+    append(found, cut_text_faults(shown));
     // Whatever their order: a rule along a text's edge or through it (one
     // drawn later is seen above), a point marked within 3 pixels of a label.
     // A box's border is a rule along the texts that start in it.
@@ -351,38 +343,38 @@ std::vector<std::string> LayoutRecorder::faults(const LayoutRect& area) const
             if (tick_of(b, a) || (box && !contains_point(*box, a.rect.x1, a.rect.y1))) continue;
             const double through = length_inside(b, intersection(shrunk(a.rect, 2), b.clip));
             if (length_inside(b, intersection(shrunk(a.rect, -1), b.clip)) >= min_overlap && through < min_overlap)
-                found.push_back(describe(a) + " toccato dal " + describe(b));
+                found.push_back(fault_of(FaultKind::text_touched_by_rule, a, b));
             else if (through >= min_overlap && !box && drawn_before(it, b, i))
-                found.push_back(describe(a) + " attraversato dal " + describe(b) + ", disegnato prima");
+                found.push_back(fault_of(FaultKind::text_crossed_earlier, a, b));
         }
         for (const LayoutItem& b : it)
             if (is_marker(b) && overlap(a.rect, shrunk(b.rect, -4), 1))
-                found.push_back(describe(a) + " con un punto segnato sopra, " + describe(b));
+                found.push_back(fault_of(FaultKind::text_under_point, a, b));
     }
-    for (std::string& fault : paragraph_faults(it)) found.push_back(std::move(fault));
-    for (std::string& fault : charge_faults(it)) found.push_back(std::move(fault));
-    for (std::string& fault : charge_ink_faults(it)) found.push_back(std::move(fault));
+    append(found, paragraph_faults(it));
+    append(found, charge_faults(it));
+    append(found, charge_ink_faults(it));
     return found;
 }
 
-std::vector<std::string> LayoutRecorder::texts_out_of(const LayoutRect& field) const
+std::vector<Fault> texts_out_of(const std::vector<LayoutItem>& items, const LayoutRect& field)
 {
-    std::vector<std::string> found;
-    for (const LayoutItem& item : items_) {
+    std::vector<Fault> found;
+    for (const LayoutItem& item : items) {
         if (item.kind == Kind::text && contains_point(field, item.rect.x1, item.rect.y1) &&
             !inside(item.rect, field, 0))
-            found.push_back(describe(item) + " esce dal suo campo");
+            found.push_back({FaultKind::text_out_of_field, item.rect, {}, {item.text}});
     }
     return found;
 }
 
-std::vector<std::string> LayoutRecorder::paragraph_faults(const std::vector<LayoutItem>& items) const
+std::vector<Fault> LayoutRecorder::paragraph_faults(const std::vector<LayoutItem>& items) const
 {
     constexpr std::int32_t line_height = 16;
     // A piece continues a line when its middle row is within 4 pixels of the
     // line's (sub- and superscripts included) and it lies to the right.
     const auto middle = [](const LayoutItem& t) { return (t.rect.y1 + t.rect.y2) / 2; };
-    std::vector<std::string> found;
+    std::vector<Fault> found;
     std::vector<std::vector<LineWord>> lines;  // the paragraph so far
     std::int32_t line_middle = 0, line_left = 0, line_right = 0;
     const auto end_paragraph = [&] {
@@ -391,11 +383,13 @@ std::vector<std::string> LayoutRecorder::paragraph_faults(const std::vector<Layo
             const std::vector<LineWord>& lower = lines[k + 1];
             if (upper.empty() || lower.empty() || table_rows(upper, lower)) continue;
             if (is_number_word(upper.back().text) && is_unit_word(lower.front().text))
-                found.push_back("\"" + upper.back().text + "\" a fine riga, la sua unità \"" + lower.front().text +
-                                "\" sotto");
-            for (std::string& fault : parted_formula(upper, lower)) found.push_back(std::move(fault));
-            for (std::string& fault : stretched_line(upper)) found.push_back(std::move(fault));
-            for (std::string& fault : equals_at_line_end(upper, lower)) found.push_back(std::move(fault));
+                found.push_back({FaultKind::unit_parted,
+                                 covering(upper.back(), lower.front()),
+                                 {},
+                                 {upper.back().text, lower.front().text}});
+            append(found, parted_formula(upper, lower));
+            append(found, stretched_line(upper));
+            append(found, equals_at_line_end(upper, lower));
         }
         lines.clear();
     };
@@ -424,8 +418,11 @@ std::vector<std::string> LayoutRecorder::paragraph_faults(const std::vector<Layo
                 if (joined) {
                     words.back().text += t.text.substr(at, end - at);
                     words.back().x2 = x2;
+                    words.back().y1 = std::min(words.back().y1, t.rect.y1);
+                    words.back().y2 = std::max(words.back().y2, t.rect.y2);
                 } else {
-                    words.push_back({t.text.substr(at, end - at), x1, x2, inner_.text_extent(t.font, " ")});
+                    words.push_back(
+                        {t.text.substr(at, end - at), x1, x2, inner_.text_extent(t.font, " "), t.rect.y1, t.rect.y2});
                 }
             }
             joined = false;

@@ -19,14 +19,10 @@
 #include <string>
 #include <vector>
 
+#include "layout_check/fault.h"
 #include "platform/backend.h"
 
 namespace layout_check {
-
-struct LayoutRect {
-    std::int32_t x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // inclusive corners
-    bool operator==(const LayoutRect&) const = default;
-};
 
 // The page as the screen shows it: what is drawn wholly outside it is a
 // measuring pass's, not the student's.
@@ -34,12 +30,6 @@ inline constexpr LayoutRect page_shown{0, 0, 640, 420};
 // The farthest a measuring pass draws: clips are cut to it, so that sizes
 // multiplied keep to 32 bits (the default clip spans 2^31).
 inline constexpr std::int32_t clip_limit = 5000;
-
-// "(x1,y1)-(x2,y2)", as the faults name places.
-std::string corners(const LayoutRect& r);
-
-// inner inside outer grown by tolerance on every side.
-bool inside(const LayoutRect& inner, const LayoutRect& outer, std::int32_t tolerance = 0);
 
 struct LayoutItem {
     // An outline is a rectangle's border, a box's or a plot's frame.
@@ -55,53 +45,6 @@ struct LayoutItem {
     LayoutRect drawn;       // fills and outlines: the whole shape, the clip not applied
 };
 
-// A word of a paragraph's line, the columns it covers, and the width of a
-// blank in its font.
-struct LineWord {
-    std::string text;
-    std::int32_t x1 = 0, x2 = 0;
-    std::int32_t blank = 0;
-};
-
-// Length of the part of a stroke's segment inside r.
-double length_inside(const LayoutItem& stroke, const LayoutRect& r);
-
-// A point between pixels, and its distance to the nearest point of a segment.
-struct Centre {
-    double x, y;
-};
-double distance_to_segment(const Centre& c, const QwPoint& a, const QwPoint& b);
-
-// Faults of two lines of a paragraph, the upper one not its last: gaps
-// spread wider than four blanks; an "=" ending the line, its value below; a
-// formula parted at an operator that the line could have held whole.
-std::vector<std::string> stretched_line(const std::vector<LineWord>& upper);
-std::vector<std::string> equals_at_line_end(const std::vector<LineWord>& upper, const std::vector<LineWord>& lower);
-std::vector<std::string> parted_formula(const std::vector<LineWord>& upper, const std::vector<LineWord>& lower);
-
-// Formal charges, "(+)" and "(" ")" around a raised minus, drawn over a
-// stroke (a bond or a lone pair) or so close to another that the two read
-// as one double charge.
-std::vector<std::string> charge_faults(const std::vector<LayoutItem>& items);
-
-// A point marked on a graph: a small filled ellipse.
-bool is_marker(const LayoutItem& item);
-// A point a plot marks: a dot of a few pixels (a simulation's molecules are
-// larger) clipped to the plot's frame, which the page holds.
-bool is_plotted_point(const LayoutItem& item);
-
-// Points marked within 2 pixels of a line they do not lie on or of their
-// plot's frame, or cut by the frame.
-std::vector<std::string> marker_faults(const std::vector<LayoutItem>& items);
-
-// Paths between two marked points that pass within
-// plot_path_junction_clearance pixels of a point where three lines or more
-// meet.
-std::vector<std::string> junction_faults(const std::vector<LayoutItem>& items);
-
-// Boxes whose border or shadow lies on another box's edge.
-std::vector<std::string> box_faults(const std::vector<LayoutItem>& items);
-
 class LayoutRecorder : public platform::Backend {
 public:
     explicit LayoutRecorder(platform::Backend& inner) : inner_(inner) {}
@@ -110,27 +53,11 @@ public:
     void clear() { items_.clear(); }
     const std::vector<LayoutItem>& items() const { return items_; }
 
-    // What is wrong with the page drawn since clear(), one line each; texts
-    // must stay inside area. A fill in the colour of the last fill that
-    // covers the whole area before the first text is the page's ground: it
-    // erases what it covers.
-    std::vector<std::string> faults(const LayoutRect& area) const;
-
     // Every check of what was drawn since clear(), texts inside area, as the
-    // snapshot tool and the sweeps run them: faults(), the discs' check and
-    // the buttons' labels.
-    std::vector<std::string> every_fault(const LayoutRect& area) const;
-
-    // Texts drawn since clear() that start inside field and run out of it.
-    std::vector<std::string> texts_out_of(const LayoutRect& field) const;
-
-    // Texts that start on a disc (a filled ellipse) and run off its round
-    // edge, which the rectangle around the disc does not show.
-    std::vector<std::string> texts_off_discs() const;
-
-    // Labels of rounded buttons that leave fewer than two pixels of the
-    // button between their ink and its outline, round ends included.
-    std::vector<std::string> labels_off_buttons() const;
+    // snapshot tool and the sweeps run them. A fill in the colour of the
+    // last fill that covers the whole area before the first text is the
+    // page's ground: it erases what it covers.
+    std::vector<Fault> every_fault(const LayoutRect& area) const;
 
     void rectangle(const platform::DrawState&, QwControl, std::int32_t, std::int32_t, std::int32_t,
                    std::int32_t) override;
@@ -196,9 +123,17 @@ public:
     DateAndTime date_and_time() override { return inner_.date_and_time(); }
 
 private:
+    // The checks of every_fault but the discs' and the buttons'.
+    std::vector<Fault> faults(const LayoutRect& area) const;
+    // Texts that start on a disc (a filled ellipse) and run off its round
+    // edge, which the rectangle around the disc does not show.
+    std::vector<Fault> texts_off_discs() const;
+    // Labels of rounded buttons that leave fewer than two pixels of the
+    // button between their ink and its outline, round ends included.
+    std::vector<Fault> labels_off_buttons() const;
     // The faults of the paragraphs among items: runs of texts drawn one
     // after another, line under line from one left edge.
-    std::vector<std::string> paragraph_faults(const std::vector<LayoutItem>& items) const;
+    std::vector<Fault> paragraph_faults(const std::vector<LayoutItem>& items) const;
     void add_shape(LayoutItem::Kind kind, const platform::DrawState& state, LayoutRect drawn, bool round = false);
     // A text's whole cell, and the pixels it sets wherever it is drawn (its
     // clip not applied), found by drawing it alone where nothing is shown.
@@ -210,19 +145,17 @@ private:
     // rectangle, brought back to at (drawn from the scratch's corner plus
     // the margin).
     std::vector<QwPoint> drawn_alone(const LayoutRect& at, const std::function<void(platform::DrawState&)>& draw) const;
-    // A text as the ink checks name it, by its cell's corner.
-    static std::string text_at(const LayoutItem& text, const LayoutRect& cell);
     static bool holds(const LayoutRect& r, const QwPoint& p)
     {
         return p.x >= r.x1 && p.x <= r.x2 && p.y >= r.y1 && p.y <= r.y2;
     }
     // Texts whose ink, as far as the clip and the fills drawn later leave
     // it showing, meets or all but touches another's.
-    std::vector<std::string> text_onto_text_faults(const std::vector<LayoutItem>& items) const;
+    std::vector<Fault> text_onto_text_faults(const std::vector<LayoutItem>& items) const;
     // Charges whose ink meets a stroke's: a bracket on a lone pair's bar.
-    std::vector<std::string> charge_ink_faults(const std::vector<LayoutItem>& items) const;
+    std::vector<Fault> charge_ink_faults(const std::vector<LayoutItem>& items) const;
     // Texts whose ink runs past the edge of their panel or touches its border.
-    std::vector<std::string> cut_text_faults(const std::vector<LayoutItem>& items) const;
+    std::vector<Fault> cut_text_faults(const std::vector<LayoutItem>& items) const;
 
     platform::Backend& inner_;
     std::vector<LayoutItem> items_;

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "layout_check/layout_check.h"
+#include "layout_check/item_checks.h"
 #include "text/plot_geometry.h"
 
 namespace layout_check {
@@ -90,7 +90,7 @@ bool is_plotted_point(const LayoutItem& item)
            item.clip.y2 < page_shown.y2;
 }
 
-std::vector<std::string> marker_faults(const std::vector<LayoutItem>& items)
+std::vector<Fault> marker_faults(const std::vector<LayoutItem>& items)
 {
     // Near: fewer clear pixels between the point's edge and the line than a
     // plotted dot keeps.
@@ -104,24 +104,23 @@ std::vector<std::string> marker_faults(const std::vector<LayoutItem>& items)
     std::vector<Centre> centres;
     for (const LayoutItem& item : items)
         if (is_plotted_point(item)) centres.push_back(centre_of(item.drawn));
-    std::vector<std::string> found;
+    std::vector<Fault> found;
     for (const LayoutItem& m : items) {
         if (!is_plotted_point(m)) continue;
         const Centre c = centre_of(m.drawn);
         const double r = (m.drawn.x2 - m.drawn.x1) / 2.0;
-        const std::string name = "punto segnato " + corners(m.drawn);
         // The clear pixels between the point's edge and a line at d from its centre.
-        const auto apart = [&name, r](double d, const std::string& line) {
-            const long gap = std::lround(d - r - 1.0);
-            return gap <= 0 ? name + " sul " + line : name + " a " + std::to_string(gap) + " pixel dal " + line;
+        const auto apart = [&m, r](FaultKind kind, double d, const LayoutRect& line) {
+            const auto gap = static_cast<std::int32_t>(std::max(0L, std::lround(d - r - 1.0)));
+            return Fault{kind, m.drawn, line, {}, gap};
         };
         if (m.rect != m.drawn) {
-            found.push_back(name + " tagliato dal bordo del grafico " + corners(m.clip));
+            found.push_back({FaultKind::point_cut_by_frame, m.drawn, m.clip, {}});
             continue;
         }
         const double to_frame = distance_to_border(c, m.clip);
         if (to_frame <= r + clear) {
-            found.push_back(apart(to_frame, "bordo del grafico " + corners(m.clip)));
+            found.push_back(apart(FaultKind::point_near_frame, to_frame, m.clip));
             continue;
         }
         // Not a tick outside the plot, nor an axis; near enough to join a
@@ -152,7 +151,7 @@ std::vector<std::string> marker_faults(const std::vector<LayoutItem>& items)
                 nearest_distance = d;
             }
         }
-        if (nearest != nullptr) found.push_back(apart(nearest_distance, "tratto " + corners(nearest->rect)));
+        if (nearest != nullptr) found.push_back(apart(FaultKind::point_near_line, nearest_distance, nearest->rect));
     }
     return found;
 }

@@ -4,6 +4,7 @@
 #include "frame/page_commands.h"
 #include "frame/problem_page.h"
 #include "frame/status_header.h"
+#include "layout_check/item_checks.h"
 #include "text/page_regions.h"
 
 namespace layout_check {
@@ -23,9 +24,14 @@ const char* element_name(PageElement e)
 
 // Elements of the page that overlap: a fact box under anything, or two
 // elements of which one is not a part of the other's statement.
-std::vector<std::string> overlapping_elements()
+LayoutRect rect_of(const PageRect& r)
 {
-    std::vector<std::string> found;
+    return {r.x1, r.y1, r.x2, r.y2};
+}
+
+std::vector<Fault> overlapping_elements()
+{
+    std::vector<Fault> found;
     const auto& regions = page_regions.regions;
     for (std::size_t i = 0; i < regions.size(); ++i) {
         for (std::size_t j = i + 1; j < regions.size(); ++j) {
@@ -37,8 +43,10 @@ std::vector<std::string> overlapping_elements()
             if (a.element == PageElement::answer && b.element == PageElement::figure && cx >= a.rect.x1 &&
                 cx <= a.rect.x2 && cy >= a.rect.y1 && cy <= a.rect.y2)
                 continue;
-            found.push_back(std::string(element_name(b.element)) + " sopra " + element_name(a.element) + " (" +
-                            std::to_string(b.rect.x1) + "," + std::to_string(b.rect.y1) + ")");
+            found.push_back({FaultKind::elements_overlap,
+                             rect_of(b.rect),
+                             rect_of(a.rect),
+                             {element_name(b.element), element_name(a.element)}});
         }
     }
     return found;
@@ -46,25 +54,33 @@ std::vector<std::string> overlapping_elements()
 
 }  // namespace
 
-std::vector<std::string> problem_page_faults(LayoutRecorder& recorder)
+std::string sentence(const PageFault& fault)
+{
+    return std::to_string(fault.chapter) + "." + std::to_string(fault.problem) + " v" + std::to_string(fault.version) +
+           ": " + sentence(fault.fault);
+}
+
+std::vector<PageFault> problem_page_faults(LayoutRecorder& recorder)
 {
     recorder.clear();
     redraw_problem_page();
     show_results();
-    std::vector<std::string> faults =
-        recorder.every_fault({problem_area.x1, problem_area.y1, problem_area.x2, problem_area.y2});
-    for (std::string& overlap : overlapping_elements()) faults.push_back(std::move(overlap));
+    std::vector<Fault> faults = recorder.every_fault(rect_of(problem_area));
+    append(faults, overlapping_elements());
+    append(faults, status_line_faults(recorder));
+    std::vector<PageFault> found;
+    for (Fault& fault : faults)
+        found.push_back(
+            {app_state.current_chapter, app_state.selected_problem, app_state.version_number, std::move(fault)});
+    return found;
+}
+
+std::vector<Fault> status_line_faults(LayoutRecorder& recorder)
+{
     recorder.clear();
     forget_status_header();
     draw_status_header();
-    for (std::string& fault :
-         recorder.texts_out_of({status_field.x1, status_field.y1, status_field.x2, status_field.y2}))
-        faults.push_back(std::move(fault));
-    const std::string name = std::to_string(app_state.current_chapter) + "." +
-                             std::to_string(app_state.selected_problem) + " v" +
-                             std::to_string(app_state.version_number) + ": ";
-    for (std::string& fault : faults) fault.insert(0, name);
-    return faults;
+    return texts_out_of(recorder.items(), rect_of(status_field));
 }
 
 std::int32_t spread_version(std::int32_t k)

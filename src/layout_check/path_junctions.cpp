@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "layout_check/layout_check.h"
+#include "layout_check/item_checks.h"
 #include "text/plot_geometry.h"
 
 namespace layout_check {
@@ -47,7 +47,7 @@ std::vector<QwPoint> junctions(const std::vector<const LayoutItem*>& lines)
 
 }  // namespace
 
-std::vector<std::string> junction_faults(const std::vector<LayoutItem>& items)
+std::vector<Fault> junction_faults(const std::vector<LayoutItem>& items)
 {
     std::vector<const LayoutItem*> points;
     for (const LayoutItem& item : items)
@@ -58,7 +58,7 @@ std::vector<std::string> junction_faults(const std::vector<LayoutItem>& items)
             return near(p, {(m->drawn.x1 + m->drawn.x2) / 2, (m->drawn.y1 + m->drawn.y2) / 2});
         });
     };
-    std::vector<std::string> found;
+    std::vector<Fault> found;
     for (const LayoutItem& path : items) {
         if (path.kind != LayoutItem::Kind::stroke || path.from == path.to || !at_point(path.from) || !at_point(path.to))
             continue;
@@ -79,9 +79,11 @@ std::vector<std::string> junction_faults(const std::vector<LayoutItem>& items)
             }
         }
         if (nearest)
-            found.push_back("percorso " + corners(path.rect) + " a " + std::to_string(std::lround(least)) +
-                            " pixel dall'incontro delle linee in (" + std::to_string(nearest->x) + "," +
-                            std::to_string(nearest->y) + ")");
+            found.push_back({FaultKind::path_near_junction,
+                             path.rect,
+                             {nearest->x, nearest->y, nearest->x, nearest->y},
+                             {},
+                             static_cast<std::int32_t>(std::lround(least))});
     }
     return found;
 }

@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <string>
 
-#include "layout_check/layout_check.h"
+#include "layout_check/item_checks.h"
 
 namespace layout_check {
 
@@ -11,7 +11,7 @@ namespace layout_check {
 // other (a line set at tab stops has gaps of any widths). A student reads
 // words more than four blanks apart, "Per      una      reazione", as
 // parted, where ragged lines keep one blank between words.
-std::vector<std::string> stretched_line(const std::vector<LineWord>& upper)
+std::vector<Fault> stretched_line(const std::vector<LineWord>& upper)
 {
     std::vector<std::int32_t> wide;
     for (std::size_t k = 0; k + 1 < upper.size(); ++k) {
@@ -22,8 +22,12 @@ std::vector<std::string> stretched_line(const std::vector<LineWord>& upper)
     const auto [narrowest, widest] = std::minmax_element(wide.begin(), wide.end());
     const std::int32_t loose = 4 * upper.front().blank;
     if (*widest - *narrowest > 1 || *widest <= loose) return {};
-    return {"riga stirata: " + std::to_string(*widest) + " pixel tra le parole di \"" + upper.front().text + " ... " +
-            upper.back().text + "\", dove una riga non giustificata ne lascia " + std::to_string(upper.front().blank)};
+    return {{FaultKind::stretched_line,
+             covering(upper.front(), upper.back()),
+             {},
+             {upper.front().text, upper.back().text},
+             *widest,
+             upper.front().blank}};
 }
 
 }  // namespace layout_check

@@ -56,9 +56,9 @@ private:
 
 }  // namespace
 
-std::vector<std::string> LayoutRecorder::text_onto_text_faults(const std::vector<LayoutItem>& items) const
+std::vector<Fault> LayoutRecorder::text_onto_text_faults(const std::vector<LayoutItem>& items) const
 {
-    std::vector<std::string> found;
+    std::vector<Fault> found;
     // What of a text its clip and the fills drawn after it leave showing.
     std::map<std::size_t, std::vector<QwPoint>> inks;
     const auto ink = [&](std::size_t k) -> const std::vector<QwPoint>& {
@@ -113,9 +113,9 @@ std::vector<std::string> LayoutRecorder::text_onto_text_faults(const std::vector
                 one_run && cb.y1 > ca.y1 &&
                 std::all_of(contact.begin(), contact.end(), [&cb](const QwPoint& p) { return p.y <= cb.y1 + 1; });
             if (!spacing && !accent_only)
-                found.push_back(text_at(b, cb) + " scritto a contatto del " + text_at(a, ca));
+                found.push_back({FaultKind::text_against_text, cb, ca, {b.text, a.text}});
             else if (std::ranges::any_of(contact, [&grid](const QwPoint& p) { return grid.near(p, 1); }))
-                found.push_back(text_at(b, cb) + " tocca il " + text_at(a, ca));
+                found.push_back({FaultKind::text_touches_text, cb, ca, {b.text, a.text}});
         }
     }
     return found;

@@ -49,6 +49,8 @@
 
 namespace {
 
+using layout_check::Fault;
+using layout_check::FaultKind;
 using layout_check::LayoutRecorder;
 using layout_check::LayoutRect;
 
@@ -65,7 +67,8 @@ protected:
     {
         platform::install_backend(nullptr);
         std::string shown;
-        for (std::size_t k = 0; k < report.size() && k < 100; ++k) shown += report[k] + "\n";
+        for (std::size_t k = 0; k < report.size() && k < 100; ++k)
+            shown += report[k].where + ": " + layout_check::sentence(report[k].fault) + "\n";
         EXPECT_TRUE(report.empty()) << report.size() << " difetti:\n" << shown;
     }
 
@@ -107,13 +110,14 @@ protected:
     {
         if (inspect && !name.empty()) inspect(name);
         if (name.empty()) {
-            for (const std::string& fault : recorder.labels_off_buttons()) report.push_back("passaggio: " + fault);
+            for (Fault& fault : recorder.every_fault(area))
+                if (fault.kind == FaultKind::label_off_button) report.push_back({"passaggio", std::move(fault)});
             return recorder.clear();
         }
         // A stroke under a fill is the picture's own (a burette's marks
         // under its liquid): the texts are what is looked at.
-        for (const std::string& fault : recorder.every_fault(area))
-            if (!fault.starts_with("tratto")) report.push_back(name + ": " + fault);
+        for (const Fault& fault : recorder.every_fault(area))
+            if (fault.kind != FaultKind::stroke_covered) report.push_back({name, fault});
         recorder.clear();
         if (const char* dir = std::getenv("BRUNATEL_GALLERY_DIR")) {
             session.process_events();
@@ -123,7 +127,12 @@ protected:
 
     platform::qt::Session session;
     LayoutRecorder recorder{session.backend()};
-    std::vector<std::string> report;
+    // What was found wrong, under the name of the screen or step.
+    struct Found {
+        std::string where;
+        Fault fault;
+    };
+    std::vector<Found> report;
     // Looks further at what a named step shows, before it is forgotten.
     std::function<void(const std::string&)> inspect;
 };
@@ -212,7 +221,8 @@ TEST_F(ScreensSweep, LevelNotice)
         recorder.clear();
         ASSERT_EQ(show_chosen_page(page), "");
         EXPECT_TRUE(std::ranges::any_of(recorder.items(), [](const auto& item) { return item.text == "Livello"; }));
-        for (const std::string& fault : recorder.texts_off_discs()) report.push_back(fault);
+        for (const Fault& fault : recorder.every_fault(layout_check::page_shown))
+            if (fault.kind == FaultKind::text_off_disc) report.push_back({"livello", fault});
     }
     recorder.clear();
 }
@@ -456,7 +466,11 @@ TEST_F(ScreensSweep, Plotter)
     }
     // The plotter samples the user's function over the user's ranges: its
     // points at their ends lie on the frame by the user's choice.
-    std::erase_if(report, [](const std::string& fault) { return fault.find("punto segnato") != std::string::npos; });
+    std::erase_if(report, [](const Found& found) {
+        const FaultKind kind = found.fault.kind;
+        return kind == FaultKind::point_cut_by_frame || kind == FaultKind::point_near_frame ||
+               kind == FaultKind::point_near_line;
+    });
 }
 
 }  // namespace

@@ -3,9 +3,11 @@
 // as meant.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,10 +19,20 @@
 
 namespace {
 
+using K = layout_check::FaultKind;
+
+// A fault the check should find: its kind, and the pixels it counts where
+// its kind counts some; and, when given, the line the snapshot tool prints.
+struct Seen {
+    K kind;
+    std::int32_t pixels = 0;
+    const char* line = nullptr;
+};
+
 struct Case {
     const char* name;
     std::function<void()> draw;
-    const char* seen;  // words of the fault, or "" for none
+    std::optional<Seen> seen;  // none: the drawing is clean
 };
 
 class LayoutCheck : public ::testing::Test {
@@ -33,13 +45,18 @@ protected:
         for (const Case& c : cases) {
             recorder.clear();
             c.draw();
-            std::string found;
-            for (const std::string& fault : recorder.every_fault({0, 0, 600, 400})) found += fault + "\n";
-            for (const std::string& fault : recorder.labels_off_buttons()) found += fault + "\n";
-            if (*c.seen == '\0')
-                EXPECT_EQ(found, "") << c.name;
-            else
-                EXPECT_NE(found.find(c.seen), std::string::npos) << c.name << ": " << found;
+            const std::vector<layout_check::Fault> found = recorder.every_fault({0, 0, 600, 400});
+            std::string lines;
+            for (const layout_check::Fault& fault : found) lines += layout_check::sentence(fault) + "\n";
+            if (!c.seen) {
+                EXPECT_EQ(lines, "") << c.name;
+                continue;
+            }
+            const auto seen = std::ranges::find_if(found, [&c](const layout_check::Fault& fault) {
+                return fault.kind == c.seen->kind && fault.pixels == c.seen->pixels &&
+                       (c.seen->line == nullptr || layout_check::sentence(fault) == c.seen->line);
+            });
+            EXPECT_NE(seen, found.end()) << c.name << ": " << lines;
         }
     }
 
@@ -50,7 +67,7 @@ protected:
 // A graph's frame from (200, 120) to (400, 270) with lines, and points of
 // a radius clipped to the frame.
 Case plot(const char* name, std::vector<std::array<std::int32_t, 4>> lines, std::vector<QwPoint> points,
-          std::int32_t radius, const char* seen)
+          std::int32_t radius, std::optional<Seen> seen)
 {
     return {name,
             [lines, points, radius] {
@@ -76,25 +93,27 @@ TEST_F(LayoutCheck, SeesAPointOnAFrameOrBesideALineItIsNotCentredOn)
     // A boundary down x = 300 from y = 140; a dot's radius is 2.
     constexpr std::array<std::int32_t, 4> boundary{300, 140, 300, 270};
     expect({
-        plot("two clear pixels from a boundary", {boundary}, {{305, 200}}, 2, "a 2 pixel dal tratto"),
-        plot("three clear pixels from it", {boundary}, {{306, 200}}, 2, ""),
-        plot("centred on a boundary with one other point", {boundary}, {{300, 150}, {300, 200}}, 2, ""),
-        plot("centred a pixel off a boundary", {boundary}, {{301, 200}}, 2, ""),
-        plot("centred on a slanting boundary", {{250, 140, 290, 260}}, {{270, 200}}, 2, ""),
-        plot("its edge on a boundary", {boundary}, {{302, 200}}, 2, "sul tratto"),
-        plot("on a line through the data", {{200, 250, 400, 150}}, {{250, 225}, {302, 200}, {350, 174}}, 2, ""),
-        plot("at the ends of a path", {{250, 200, 350, 200}}, {{250, 200}, {350, 200}}, 2, ""),
-        plot("beside the axis through zero", {{200, 195, 400, 195}}, {{260, 197}}, 2, ""),
-        plot("two clear pixels inside the frame", {}, {{250, 125}}, 2, "a 2 pixel dal bordo del grafico"),
-        plot("half outside the frame", {}, {{200, 200}}, 2, "tagliato dal bordo del grafico"),
-        plot("a molecule, larger than a dot", {boundary}, {{304, 200}}, 4, ""),
+        plot("two clear pixels from a boundary", {boundary}, {{305, 200}}, 2,
+             Seen{K::point_near_line, 2, "punto segnato (303,198)-(307,202) a 2 pixel dal tratto (300,140)-(300,270)"}),
+        plot("three clear pixels from it", {boundary}, {{306, 200}}, 2, {}),
+        plot("centred on a boundary with one other point", {boundary}, {{300, 150}, {300, 200}}, 2, {}),
+        plot("centred a pixel off a boundary", {boundary}, {{301, 200}}, 2, {}),
+        plot("centred on a slanting boundary", {{250, 140, 290, 260}}, {{270, 200}}, 2, {}),
+        plot("its edge on a boundary", {boundary}, {{302, 200}}, 2,
+             Seen{K::point_near_line, 0, "punto segnato (300,198)-(304,202) sul tratto (300,140)-(300,270)"}),
+        plot("on a line through the data", {{200, 250, 400, 150}}, {{250, 225}, {302, 200}, {350, 174}}, 2, {}),
+        plot("at the ends of a path", {{250, 200, 350, 200}}, {{250, 200}, {350, 200}}, 2, {}),
+        plot("beside the axis through zero", {{200, 195, 400, 195}}, {{260, 197}}, 2, {}),
+        plot("two clear pixels inside the frame", {}, {{250, 125}}, 2, Seen{K::point_near_frame, 2}),
+        plot("half outside the frame", {}, {{200, 200}}, 2, Seen{K::point_cut_by_frame}),
+        plot("a molecule, larger than a dot", {boundary}, {{304, 200}}, 4, {}),
     });
     // A curve drawn, as the plots draw them, in pieces a pixel long.
     std::vector<std::array<std::int32_t, 4>> curve;
     for (std::int32_t x = 250; x < 350; ++x) curve.push_back({x, 200 + (x >= 300), x + 1, 200 + (x + 1 >= 300)});
     expect({
-        plot("centred on a curve of short pieces", curve, {{300, 200}}, 2, ""),
-        plot("two clear pixels from a curve of short pieces", curve, {{280, 195}}, 2, "a 2 pixel dal tratto"),
+        plot("centred on a curve of short pieces", curve, {{300, 200}}, 2, {}),
+        plot("two clear pixels from a curve of short pieces", curve, {{280, 195}}, 2, Seen{K::point_near_line, 2}),
     });
 }
 
@@ -102,7 +121,7 @@ TEST_F(LayoutCheck, SeesAPointOnAFrameOrBesideALineItIsNotCentredOn)
 // its triple point: from the left, up to the right and steeply up, each in
 // pieces a column long and drawn twice, as the figures draw them; and a
 // path between two points.
-Case junction(const char* name, QwPoint from, QwPoint to, const char* seen)
+Case junction(const char* name, QwPoint from, QwPoint to, std::optional<Seen> seen)
 {
     return {name,
             [from, to] {
@@ -138,13 +157,15 @@ Case junction(const char* name, QwPoint from, QwPoint to, const char* seen)
 TEST_F(LayoutCheck, SeesAPathPassingWhereThreeLinesMeet)
 {
     expect({
-        junction("through the meeting point", {300, 140}, {300, 260}, "a 0 pixel dall'incontro delle linee"),
-        junction("five pixels beside it", {295, 140}, {295, 260}, "a 5 pixel dall'incontro delle linee"),
-        junction("six pixels beside it", {294, 140}, {294, 260}, ""),
-        junction("across, five pixels above it", {230, 195}, {380, 195}, "a 5 pixel dall'incontro"),
-        junction("ending five pixels short of it", {300, 260}, {300, 205}, "a 5 pixel dall'incontro"),
-        junction("ending seven pixels short of it", {300, 260}, {300, 207}, ""),
-        junction("across one line where its pieces meet", {250, 160}, {250, 260}, ""),
+        junction("through the meeting point", {300, 140}, {300, 260}, Seen{K::path_near_junction, 0}),
+        junction("five pixels beside it", {295, 140}, {295, 260},
+                 Seen{K::path_near_junction, 5,
+                      "percorso (295,140)-(295,260) a 5 pixel dall'incontro delle linee in (300,200)"}),
+        junction("six pixels beside it", {294, 140}, {294, 260}, {}),
+        junction("across, five pixels above it", {230, 195}, {380, 195}, Seen{K::path_near_junction, 5}),
+        junction("ending five pixels short of it", {300, 260}, {300, 205}, Seen{K::path_near_junction, 5}),
+        junction("ending seven pixels short of it", {300, 260}, {300, 207}, {}),
+        junction("across one line where its pieces meet", {250, 160}, {250, 260}, {}),
     });
 }
 
@@ -162,7 +183,7 @@ struct Box {
     bool border;
 };
 
-Case boxes(const char* name, std::vector<Box> drawn, const char* seen)
+Case boxes(const char* name, std::vector<Box> drawn, std::optional<Seen> seen)
 {
     return {name,
             [drawn] {
@@ -180,16 +201,17 @@ TEST_F(LayoutCheck, SeesABoxLeftWithoutAnEdgeAgainstAnother)
     constexpr Box statement{true, 0xFFF8F8, 160, 20, 560, 100, true};
     expect({
         boxes("a fact box under the shadow", {statement, {false, 0xD9D9E4, 170, 105, 470, 200, false}},
-              "attaccato all'ombra"),
-        boxes("a fact box a pixel below it", {statement, {false, 0xD9D9E4, 170, 106, 470, 200, false}}, ""),
-        boxes("a bordered answer over the shadow", {statement, {false, 0x00FAFA, 355, 101, 515, 123, true}}, ""),
+              Seen{K::box_on_shadow, 0,
+                   "riquadro (170,105)-(470,200) attaccato all'ombra del riquadro (160,20)-(560,100)"}),
+        boxes("a fact box a pixel below it", {statement, {false, 0xD9D9E4, 170, 106, 470, 200, false}}, {}),
+        boxes("a bordered answer over the shadow", {statement, {false, 0x00FAFA, 355, 101, 515, 123, true}}, {}),
         boxes("a panel under the answer's border",
               {{false, 0x00FAFA, 355, 98, 515, 120, true}, {false, 0xFFEFEF, 360, 121, 590, 287, false}},
-              "attaccato al bordo"),
+              Seen{K::box_on_border}),
         boxes("a box whose shadow falls on a panel",
               {{false, 0xFFEFEF, 160, 105, 350, 280, false}, {true, 0xFFF8F8, 200, 20, 560, 101, true}},
-              "l'ombra del riquadro"),
-        boxes("a title bar inside its box", {statement, {false, 0xCCCCCC, 161, 21, 559, 37, false}}, ""),
+              Seen{K::shadow_on_box}),
+        boxes("a title bar inside its box", {statement, {false, 0xCCCCCC, 161, 21, 559, 37, false}}, {}),
     });
 }
 
@@ -215,12 +237,13 @@ TEST_F(LayoutCheck, SeesAFormulaPartedAtAnOperatorThatItsLineCouldHold)
         };
     };
     expect({
-        {"after a minus", paragraph({"dell'espressione", "-5.13", "-"}, {"8.6", "e", "poi"}), "formula spezzata"},
-        {"before a plus", paragraph({"dell'espressione", "3.17"}, {"+", "7.6", "e", "poi"}), "formula spezzata"},
-        {"after a division", paragraph({"il", "rapporto", "2.7256", "/"}, {"0.0670"}), "formula spezzata"},
-        {"after a times", paragraph({"il", "prodotto", "5.910", "×"}, {"3.0"}), "formula spezzata"},
-        {"a formula longer than its line", paragraph({"2.7256", "/"}, {"0.0670"}), ""},
-        {"a dash in words", paragraph({"la", "coppia", "acido-base"}, {"coniugata"}), ""},
+        {"after a minus", paragraph({"dell'espressione", "-5.13", "-"}, {"8.6", "e", "poi"}),
+         Seen{K::formula_parted, 0, "formula spezzata tra \"-\" e \"8.6\" benché la riga la contenga"}},
+        {"before a plus", paragraph({"dell'espressione", "3.17"}, {"+", "7.6", "e", "poi"}), Seen{K::formula_parted}},
+        {"after a division", paragraph({"il", "rapporto", "2.7256", "/"}, {"0.0670"}), Seen{K::formula_parted}},
+        {"after a times", paragraph({"il", "prodotto", "5.910", "×"}, {"3.0"}), Seen{K::formula_parted}},
+        {"a formula longer than its line", paragraph({"2.7256", "/"}, {"0.0670"}), {}},
+        {"a dash in words", paragraph({"la", "coppia", "acido-base"}, {"coniugata"}), {}},
     });
 }
 
@@ -236,12 +259,15 @@ TEST_F(LayoutCheck, SeesAJustifiedLineStretchedPastFourBlanks)
     qw_set_font("t'Arial'h16");
     ASSERT_EQ(qw_get_text_extent(" "), 4);
     expect({
-        {"gaps of 20", lines({20, 20, 20, 20}, false), "riga stirata"},
-        {"gaps of 16 and 17", lines({16, 17, 16, 17}, false), "riga stirata"},
-        {"gaps of 16", lines({16, 16, 16, 16}, false), ""},
-        {"a piece kept whole", lines({4, 4, 20, 20}, false), "riga stirata"},
-        {"tab stops", lines({20, 35, 20, 50}, false), ""},
-        {"the last line", lines({20, 20, 20, 20}, true), ""},
+        {"gaps of 20", lines({20, 20, 20, 20}, false),
+         Seen{K::stretched_line, 20,
+              "riga stirata: 20 pixel tra le parole di \"Calcolare ... soluzione\", dove una riga non "
+              "giustificata ne lascia 4"}},
+        {"gaps of 16 and 17", lines({16, 17, 16, 17}, false), Seen{K::stretched_line, 17}},
+        {"gaps of 16", lines({16, 16, 16, 16}, false), {}},
+        {"a piece kept whole", lines({4, 4, 20, 20}, false), Seen{K::stretched_line, 20}},
+        {"tab stops", lines({20, 35, 20, 50}, false), {}},
+        {"the last line", lines({20, 20, 20, 20}, true), {}},
     });
 }
 
@@ -268,14 +294,16 @@ TEST_F(LayoutCheck, SeesTextsOntoTextsAndOnOrPastTheirBoxsEdge)
         qw_out_text(")");
     };
     expect({
-        {"x on the digits' line", panel("x", 185, 80, false), "scritto a contatto"},
-        {"x below them", panel("x", 185, 89, false), ""},
-        {"x after them", panel("x", 230, 72, false), ""},
-        {"ln(P) past the edge", panel("ln(P)", 285, 150, false), "tagliato dal bordo"},
-        {"ln(P) inside", panel("ln(P)", 265, 150, false), ""},
-        {"its last piece past the edge", pieces, "tagliato dal bordo"},
-        {"T a pixel from the border", panel("T", -1, 150, true), "tocca il bordo"},
-        {"T inside the border", panel("T", 280, 150, true), ""},
+        {"x on the digits' line", panel("x", 185, 80, false),
+         Seen{K::text_against_text, 0, "testo \"x\" (185,80) scritto a contatto del testo \"0.519.\" (160,72)"}},
+        {"x below them", panel("x", 185, 89, false), {}},
+        {"x after them", panel("x", 230, 72, false), {}},
+        {"ln(P) past the edge", panel("ln(P)", 285, 150, false), Seen{K::text_cut_by_panel}},
+        {"ln(P) inside", panel("ln(P)", 265, 150, false), {}},
+        {"its last piece past the edge", pieces, Seen{K::text_cut_by_panel}},
+        {"T a pixel from the border", panel("T", -1, 150, true),
+         Seen{K::text_on_panel_edge, 0, "testo \"T\" (291,150) tocca il bordo del suo riquadro (150,60)-(300,200)"}},
+        {"T inside the border", panel("T", 280, 150, true), {}},
     });
 }
 
@@ -298,9 +326,10 @@ TEST_F(LayoutCheck, SeesLettersOfTwoLinesTouchWhereThePageShowsThem)
         };
     };
     expect({
-        {"its ink meeting the p's descender", lines(60, false), "testo \"b\" (164,60) tocca il testo \"parametri\""},
-        {"a pixel lower", lines(61, false), ""},
-        {"meeting it, then covered by the ground", lines(60, true), ""},
+        {"its ink meeting the p's descender", lines(60, false),
+         Seen{K::text_touches_text, 0, "testo \"b\" (164,60) tocca il testo \"parametri\" (160,50)"}},
+        {"a pixel lower", lines(61, false), {}},
+        {"meeting it, then covered by the ground", lines(60, true), {}},
     });
 }
 
@@ -319,8 +348,9 @@ TEST_F(LayoutCheck, SeesAChargesBracketOnALonePair)
         };
     };
     expect({
-        {"the bar at the bracket's tail", charge(116), "carica (+) (200,104) tocca un legame o un doppietto"},
-        {"a pixel below it", charge(117), ""},
+        {"the bar at the bracket's tail", charge(116),
+         Seen{K::charge_touches_stroke, 0, "carica (+) (200,104) tocca un legame o un doppietto (213,116)"}},
+        {"a pixel below it", charge(117), {}},
     });
 }
 
@@ -349,11 +379,14 @@ TEST_F(LayoutCheck, SeesATextOnItsBoxsBorderOrOnARuleDrawnBeforeIt)
         };
     };
     expect({
-        {"a text against the right side of its box", bar(-1), "toccato dal tratto (177,54)-(177,267)"},
-        {"a text two pixels inside", bar(160), ""},
-        {"a text outside, two pixels off its side", bar(180), ""},
-        {"a number on a rule drawn before it", rule(251, 263), "attraversato dal tratto (251,100)-(289,100)"},
-        {"a number beside its rule", rule(273, 254), ""},
+        {"a text against the right side of its box", bar(-1),
+         Seen{K::text_touched_by_rule, 0, "testo \"pK\" (162,153)-(176,160) toccato dal tratto (177,54)-(177,267)"}},
+        {"a text two pixels inside", bar(160), {}},
+        {"a text outside, two pixels off its side", bar(180), {}},
+        {"a number on a rule drawn before it", rule(251, 263),
+         Seen{K::text_crossed_earlier, 0,
+              "testo \"40\" (263,96)-(278,103) attraversato dal tratto (251,100)-(289,100), disegnato prima"}},
+        {"a number beside its rule", rule(273, 254), {}},
     });
 }
 
@@ -361,7 +394,7 @@ TEST_F(LayoutCheck, SeesATextOnItsBoxsBorderOrOnARuleDrawnBeforeIt)
 // centred at (x, y) and (x + w, y), or (x, y + w) standing; the label's
 // cell from (label_x, label_y), and a text after it elsewhere when given.
 Case button(const char* name, bool standing, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t r,
-            std::int32_t label_x, std::int32_t label_y, std::string_view label, const char* seen,
+            std::int32_t label_x, std::int32_t label_y, std::string_view label, std::optional<Seen> seen,
             std::string_view after = "")
 {
     return {name,
@@ -397,16 +430,17 @@ TEST_F(LayoutCheck, SeesAButtonsLabelCrowdingItsOutline)
     // Bars of radius 10 across y = 200: the cell of a 16-pixel font drawn
     // from y = 192 puts the top of its capitals 5 pixels above the middle.
     expect({
-        button("a label with room on its bar", false, 300, 200, 100, 10, 320, 192, "Cancella", ""),
+        button("a label with room on its bar", false, 300, 200, 100, 10, 320, 192, "Cancella", {}),
         button("a label into both round ends", false, 300, 200, 40, 10, 292, 192, "Cancella",
-               "dal bordo del suo pulsante"),
+               Seen{K::label_off_button}),
         button("a label a pixel from a long edge", false, 300, 200, 100, 10, 320, 189, "Cancella",
-               "dal bordo del suo pulsante"),
-        button("a label two pixels from a long edge", false, 300, 200, 100, 10, 320, 190, "Cancella", ""),
-        button("a text after the button, off it", false, 300, 200, 100, 10, 320, 192, "Cancella", "",
+               Seen{K::label_off_button, 1,
+                    "testo \"Cancella\" (320,189) a 1 pixel dal bordo del suo pulsante (290,190)-(410,210)"}),
+        button("a label two pixels from a long edge", false, 300, 200, 100, 10, 320, 190, "Cancella", {}),
+        button("a text after the button, off it", false, 300, 200, 100, 10, 320, 192, "Cancella", {},
                "Credits a sinistra del pulsante"),
         button("a label edge to edge on a standing bar", true, 300, 200, 21, 10, 290, 202, "OK",
-               "dal bordo del suo pulsante"),
+               Seen{K::label_off_button}),
     });
 }
 
