@@ -47,6 +47,13 @@ constexpr Salt salts[] = {
 };
 constexpr std::int32_t lead_iodide = 4;
 
+// HgBr2 and HgI2 dissolve in excess halide as HgX4(2-): a draw of them is
+// drawn again.
+bool mercury_halide(std::int32_t n)
+{
+    return n == 5 || n == 6;
+}
+
 constexpr SparinglySoluble hydroxides[] = {
     {"Cd(OH)@d2@", 2, "7.2e-15"},  {"Co(OH)@d2@", 2, "5.92e-15"}, {"Ga(OH)@d3@", 3, "7.28e-36"},
     {"Fe(OH)@d2@", 2, "4.87e-17"}, {"Pb(OH)@d2@", 2, "1.43e-20"}, {"Ni(OH)@d2@", 2, "5.48e-16"},
@@ -140,7 +147,9 @@ void solubility_in_acid(std::int32_t m)
 void generate_problem_39()
 {
     skip_random_draws(2);
-    const std::int32_t n = pick_problem_variant(9, equilibria_state.last_draw[39], lead_iodide);
+    std::int32_t n = 0;
+    do n = pick_problem_variant(9, equilibria_state.last_draw[39], lead_iodide);
+    while (mercury_halide(n));
     const Salt& salt = salts[n - 1];
     const std::int32_t w = random_int(1, 2);
     float c = random_real(0.001f, 0.0099f);
@@ -167,7 +176,9 @@ void generate_problem_40()
 {
     skip_random_draws(2);
     std::int32_t w = draw_new_record(40, 1, 2);
-    std::int32_t n = random_int(1, 9);
+    std::int32_t n = 0;
+    do n = random_int(1, 9);
+    while (mercury_halide(n));
     if (app_state.version_number == text_version) {
         n = 8;
         w = 2;
@@ -247,10 +258,11 @@ void generate_problem_42()
                                  "acqua pura e in una soluzione tampone a pH " + slot_text(1);
     const std::int32_t m = hydroxide.anions;
     solubility_in_water(m);
-    set_slot_digits(4, std::pow(10.0f, slot_value(1) - 14.0f), 3);
-    const float K = slot_value(9);
-    const float s = K / whole_power(slot_value(4), m);
-    set_slot_uncertainty(3, s, (slot_uncertainty(4) / slot_value(4) + slot_uncertainty(9) / K) * s);
+    // K/[OH-]^m with [OH-] from the pH as printed, never rounded first; the
+    // pH's two decimals count.
+    set_slot_from_data(3, {1, 9},
+                       [m](const std::vector<double>& d) { return d[1] / std::pow(std::pow(10.0, d[0] - 14.0), m); });
+    const float s = slot_value(3);
     problem_texts.answer_text = slot_text(2) + " mol/L; " + (s < 1.0f ? slot_text(3) + " mol/L" : "solubile");
     draw_problem_text(170, 520, 50);
     show_chemistry_fact(200, 150, 300);
