@@ -215,9 +215,9 @@ void generate_problem_24()
     std::int32_t q = random_int(1, 2);
     if (app_state.version_number == text_version) q = 1;
     if (q == 2) {
-        const float given = slot_value(3);
-        set_slot_digits(3, slot_value(1), digits);
-        set_slot_digits(1, given, digits);
+        // The more concentrated solution's percentage as printed, back.
+        set_slot_digits(1, slot_value(3), digits);
+        set_slot_digits(3, slot_value(1) / std::sqrt(slot_value_as_shown(2)), digits);
     }
     problem_texts.problem_text = "Un acido debole è dissociato per " + article_before_number("", slot_text(1)) +
                                  slot_text(1) + "% in una data soluzione. Quale sarà approssimativamente " +

@@ -165,6 +165,9 @@ TEST_F(ChapterSeven, AmphiproticSaltsFromTheirProtonBalance)
         {27, 5, "3.5•10@u-10@ M; 6.41•10@u-3@ M", "1.73•10@u-10@ M; 6.42•10@u-3@ M"},
         // 7.26's base constants as shown (2.1•10@u-4@), not Kw/K2 unrounded.
         {26, 3, "7.1•10@u-4@ M; 2.2•10@u-8@ M", "7.2•10@u-4@ M; 2.2•10@u-8@ M"},
+        // 7.24 backwards from the percentage printed, not from the one drawn.
+        {24, 1, "3.5%", "3.4%"},
+        {24, 725062, "3.8%", "3.9%"},
     };
     expect_answers(cases);
 }
