@@ -152,7 +152,13 @@ void generate_problem_32()
     bool equivalent = false;
     // Slots 5 to 8 from the data in slots 1 to 4 as they stand.
     auto mixture_ph = [&](float ca, float cb, float va, float vb) {
-        mix(acid->count * ca * va, base->count * cb * vb);
+        const float acid_moles = acid->count * ca * va;
+        const float base_moles = base->count * cb * vb;
+        mix(acid_moles, base_moles);
+        // The excess from the mixed concentrations unrounded: rounded first,
+        // their difference near the equivalence moves the pH past its digit.
+        value_slots[6].value = acid_moles / slot_value(5);
+        value_slots[7].value = base_moles / slot_value(5);
         if (equivalent) {
             set_slot_digits(8, 7.0f, 3);
             return;
@@ -219,18 +225,14 @@ void generate_problem_33()
     const std::string head = "@T1@@C1@Calcolare la concentrazione di una soluzione di ";
     const std::string middle =
         " sapendo che " + slot_text(3) + " mL di essa vengono neutralizzati da " + slot_text(4) + " mL di ";
-    float asked = 0.0f;
-    float relative = slot_uncertainty(4) / slot_value(4) + slot_uncertainty(3) / slot_value(3);
-    if (o == 1) {
+    // From the volumes and the concentration as printed.
+    const float ratio = o == 1 ? acid->count / base->count : base->count / acid->count;
+    if (o == 1)
         problem_texts.problem_text = head + base_formula + middle + acid_formula + " " + slot_text(2) + " M";
-        asked = acid->count * slot_value(2) * slot_value(4) / (base->count * slot_value(3));
-        relative += slot_uncertainty(2) / slot_value(2);
-    } else {
+    else
         problem_texts.problem_text = head + acid_formula + middle + base_formula + " " + slot_text(1) + " F";
-        asked = base->count * slot_value(1) * slot_value(4) / (acid->count * slot_value(3));
-        relative += slot_uncertainty(1) / slot_value(1);
-    }
-    set_slot_uncertainty(8, asked, relative * asked);
+    set_slot_from_data(8, {o == 1 ? 2 : 1, 4, 3},
+                       [ratio](const std::vector<double>& d) { return ratio * d[0] * d[1] / d[2]; });
     problem_texts.answer_text = "@T1@@C1@" + slot_text(8) + (o == 1 ? " F" : " M");
     draw_problem_text(180, 540, 50);
     show_chemistry_fact(200, 160, 300);

@@ -85,6 +85,14 @@ TEST_F(ChapterSeven, AnswersAreThoseOfTheDataShown)
         {31, 5, "@T1@@C1@174 mL", "173 mL"},
         {40, 141, "6.6•10@u-4@ mol/L", "1.54•10@u-3@ mol/L"},
         {40, 196, "3.47•10@u-4@ mol/L", "2.741•10@u-4@ mol/L"},
+        // 7.33 from the volumes printed.
+        {33, 108, "@T1@@C1@0.2225 F", "0.2226 F"},
+        {33, 229, "@T1@@C1@0.02062 F", "0.02063 F"},
+        // 7.42 from the pH printed, [OH-] unrounded, its two decimals counted.
+        {42, 20, "7.28•10@u-15@ mol/L; 1.1•10@u-12@ mol/L", "7.28•10@u-15@ mol/L; 1.04•10@u-12@ mol/L"},
+        {42, 5545438, "2.20•10@u-10@ mol/L; 1.3•10@u-6@ mol/L", "2.20•10@u-10@ mol/L; 1.33•10@u-6@ mol/L"},
+        // 7.32 from the mixed concentrations unrounded.
+        {32, 19, "10.2", "10.26"},
     };
     expect_answers(cases);
 }
