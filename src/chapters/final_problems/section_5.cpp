@@ -238,12 +238,13 @@ void generate_problem_37()
                                  " K per la reazione bimolecolare " + std::string(reaction.reaction) + " sono pari a " +
                                  slot_text(5) + " e " + slot_text(6) + " L/(mol•s). Calcolare @ik@@dc@ a " +
                                  slot_text(7) + " K";
-    // From the two constants shown, ln(k / T^(1/2)) being a line in 1/T, with
-    // the digits that they and the temperatures leave.
+    // From the two constants shown by the Arrhenius law, ln k a line in 1/T,
+    // as a student interpolates them, with the digits that they and the
+    // temperatures leave.
     set_slot_from_data(8, {5, 6, 3, 4, 7}, [](const std::vector<double>& d) {
         const double t1 = d[2], t2 = d[3], t3 = d[4];
-        const double y1 = std::log(d[0] / std::sqrt(t1)), y2 = std::log(d[1] / std::sqrt(t2));
-        return std::exp(y1 + (y2 - y1) * (1.0 / t3 - 1.0 / t1) / (1.0 / t2 - 1.0 / t1)) * std::sqrt(t3);
+        const double y1 = std::log(d[0]), y2 = std::log(d[1]);
+        return std::exp(y1 + (y2 - y1) * (1.0 / t3 - 1.0 / t1) / (1.0 / t2 - 1.0 / t1));
     });
     problem_texts.answer_text = slot_text(8) + " L/(mol•s)";
     pose_problem({240, 580, 50}, {170, 140, 280});

@@ -69,6 +69,10 @@ TEST_F(FinalProblemBehaviour, AnswersClaimNoMoreThanTheirData)
         {48, 2, "0.05 M ", "0.054 M"},
         // NO + O3 at 430 K: 8.92e7 stated, 3.45e3 before (measured 5.5e7).
         {37, 187, "1.10•10@u8@ L/(mol•s)", "4.3•10@u3@ L/(mol•s)"},
+        // From the two constants printed by the Arrhenius law, not the
+        // collision theory's T^(1/2) that the statement never names.
+        {37, 7, "5.3•10@u5@ L/(mol•s)", "5.2•10@u5@ L/(mol•s)"},
+        {37, 22, "8.1•10@u9@ L/(mol•s)", "7.9•10@u9@ L/(mol•s)"},
         // Carbon-14's half-life of 5730 years, 5715 before.
         {45, 142, "1.3•10@u-8@", "1.2•10@u-8@"},
     };

@@ -99,12 +99,13 @@ const AnswerCheck section_five_rows[] = {
          EXPECT_LT((t3 - t1) * (t3 - t2), 0.0);
          const double k1 = s.value(4), k2 = s.value(5);
          EXPECT_GE(std::max(k1, k2) / std::min(k1, k2), 2.0);
-         // Collision theory: k = A T^(1/2) exp(-Ea/RT), a line in ln(k / T^(1/2)) against 1/T;
-         // d holds k1, k2, T1, T2 and the temperature asked.
+         // The two-point Arrhenius law, a line in ln k against 1/T, as the
+         // statement leaves a student; d holds k1, k2, T1, T2 and the
+         // temperature asked.
          const auto interpolated = [](const std::vector<double>& d) {
-             const double y1 = std::log(d[0] / std::sqrt(d[2])), y2 = std::log(d[1] / std::sqrt(d[3]));
+             const double y1 = std::log(d[0]), y2 = std::log(d[1]);
              const double slope = (y2 - y1) / (1.0 / d[3] - 1.0 / d[2]);
-             return std::exp(y1 + slope * (1.0 / d[4] - 1.0 / d[2])) * std::sqrt(d[4]);
+             return std::exp(y1 + slope * (1.0 / d[4] - 1.0 / d[2]));
          };
          const auto at = [&](double t) { return interpolated({k1, k2, t1, t2, t}); };
          EXPECT_TRUE(
