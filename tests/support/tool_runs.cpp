@@ -56,16 +56,23 @@ ToolRun run_tool(const std::string& program, const std::vector<std::string>& arg
     std::array<int, 2> pipe_ends{};
     if (pipe(pipe_ends.data()) != 0) return {};
     posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
+    if (posix_spawn_file_actions_init(&actions) != 0) {
+        close(pipe_ends[0]);
+        close(pipe_ends[1]);
+        return {};
+    }
     const int read_fd = read == Stream::out ? STDOUT_FILENO : STDERR_FILENO;
     const int other_fd = read == Stream::out ? STDERR_FILENO : STDOUT_FILENO;
-    posix_spawn_file_actions_adddup2(&actions, pipe_ends[1], read_fd);
-    posix_spawn_file_actions_addopen(&actions, other_fd, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addclose(&actions, pipe_ends[0]);
-    posix_spawn_file_actions_addclose(&actions, pipe_ends[1]);
+    // A child whose streams are not where the run reads them is no run: its
+    // silence would read as an empty output.
+    const bool arranged = posix_spawn_file_actions_adddup2(&actions, pipe_ends[1], read_fd) == 0 &&
+                          posix_spawn_file_actions_addopen(&actions, other_fd, "/dev/null", O_WRONLY, 0) == 0 &&
+                          posix_spawn_file_actions_addclose(&actions, pipe_ends[0]) == 0 &&
+                          posix_spawn_file_actions_addclose(&actions, pipe_ends[1]) == 0;
     pid_t child = 0;
     const int spawned =
-        posix_spawn(&child, program.c_str(), &actions, nullptr, pointers(argv).data(), pointers(envp).data());
+        arranged ? posix_spawn(&child, program.c_str(), &actions, nullptr, pointers(argv).data(), pointers(envp).data())
+                 : -1;
     posix_spawn_file_actions_destroy(&actions);
     close(pipe_ends[1]);
     ToolRun run;

@@ -12,7 +12,7 @@ namespace testing_support {
 enum class Stream { out, err };
 
 struct ToolRun {
-    int status = -1;     // the exit status; -1 when the program did not exit by itself
+    int status = -1;     // the exit status; -1 when the program could not run or did not exit by itself
     std::string output;  // what it wrote on the stream read
 };
 
