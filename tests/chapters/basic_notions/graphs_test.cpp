@@ -15,7 +15,6 @@
 #include "frame/app_state.h"
 #include "numbers/value_slots.h"
 #include "platform/graphics.h"
-#include "text/plot_geometry.h"
 
 namespace basic_notions_test {
 namespace {
@@ -33,12 +32,14 @@ struct Plot {
         return static_cast<std::int32_t>(bottom - (y - y_min) * (bottom - top) / (y_max - y_min));
     }
     bool inside(double x, double y) const { return x >= x_min && x <= x_max && y >= y_min && y <= y_max; }
-    // Whether a point's dot stands clear inside the frame.
+    // Whether a point's dot stands clear inside the frame: a dot of radius 2
+    // keeps 3 clear pixels from it, its centre 6 pixels inside, and half a
+    // pixel more for its place truncated to a pixel.
     bool clear_inside(double x, double y) const
     {
         const double across = (x - x_min) * (right - left) / (x_max - x_min);
         const double up = (y - y_min) * (bottom - top) / (y_max - y_min);
-        const double clear = plot_dot_clearance;
+        constexpr double clear = 6.5;
         return across >= clear && right - left - across >= clear && up >= clear && bottom - top - up >= clear;
     }
 };
