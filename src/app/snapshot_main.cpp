@@ -9,7 +9,7 @@
 // clock stands at S seconds since 1970, so that every run draws the same
 // decoration and fact around the problem; the check stops it at a second of
 // its own when none is given, and --png then saves the page checked.
-// Scripts read the exit code: see exit_code below.
+// Scripts read the exit code: see ExitCode below.
 #include <charconv>
 #include <cstdint>
 #include <cstdio>
@@ -30,7 +30,7 @@
 namespace {
 
 // One meaning each; anything else (a crash) is a failure too.
-enum exit_code : int {
+enum class ExitCode : int {
     done = 0,     // every page drawn (and with --check-layout, clean)
     defects = 1,  // the layout check found defects
     bad_arguments = 2,
@@ -59,7 +59,7 @@ std::string without_trailing_blanks(const std::string& text)
 int refuse(const std::string& message)
 {
     std::cerr << message << "\n" << usage << "\n";
-    return bad_arguments;
+    return static_cast<int>(ExitCode::bad_arguments);
 }
 
 // The versions the pages are drawn at, counted without a list of them.
@@ -110,7 +110,7 @@ int main(int argc, char** argv)
         const std::string_view option = argv[i];
         if (option == "--help" || option == "-h") {
             std::cout << usage << "\n";
-            return done;
+            return static_cast<int>(ExitCode::done);
         }
         if (option == "--answer") {
             choice.answer = true;
@@ -168,7 +168,7 @@ int main(int argc, char** argv)
     platform::qt::Application application(argc, argv);
     if (!application.font_failure().empty()) {
         std::cerr << application.font_failure() << "\n";
-        return cannot_draw;
+        return static_cast<int>(ExitCode::cannot_draw);
     }
     // Made before the session, the check outlives it: the session's end
     // still reaches it. Put in before the program starts, it learns every
@@ -211,13 +211,13 @@ int main(int argc, char** argv)
         session.process_events();
         if (!png.empty() && !session.save_png(png, 605, 388)) {
             std::cerr << "Impossibile scrivere " << png << "\n";
-            return cannot_write;
+            return static_cast<int>(ExitCode::cannot_write);
         }
     }
     if (check) std::cout << "layout: " << found << " defects\n";
     if (!std::cout.flush()) {
         std::cerr << "Impossibile scrivere sull'uscita standard.\n";
-        return cannot_write;
+        return static_cast<int>(ExitCode::cannot_write);
     }
-    return found > 0 ? defects : done;
+    return static_cast<int>(found > 0 ? ExitCode::defects : ExitCode::done);
 }
