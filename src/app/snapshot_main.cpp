@@ -17,6 +17,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "app/program_parts.h"
 #include "frame/app_state.h"
@@ -56,10 +57,10 @@ std::string without_trailing_blanks(const std::string& text)
     return last == std::string::npos ? std::string() : text.substr(0, last + 1);
 }
 
-int refuse(const std::string& message)
+ExitCode refuse(const std::string& message)
 {
     std::cerr << message << "\n" << usage << "\n";
-    return static_cast<int>(ExitCode::bad_arguments);
+    return ExitCode::bad_arguments;
 }
 
 // The versions the pages are drawn at, counted without a list of them.
@@ -96,79 +97,96 @@ void print_texts()
               << "answer_text: " << without_trailing_blanks(problem_texts.answer_text) << "\n";
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
-{
+// What the command line asks for.
+struct Request {
     PageChoice choice;
     std::string png;
-    Versions versions;  // of --versions or --spread
-    bool chapter = false, problem = false, check = false;
-    std::int32_t version_choices = 0;  // of --version, --versions and --spread
+    Versions versions;  // of --versions or --spread; none for --version
+    bool check = false;
     std::optional<std::int32_t> clock;
+    bool help = false;  // the usage only
+};
+
+// The request of the command line, or none and the Italian message that
+// refuses it.
+std::optional<Request> read_request(int argc, char** argv, std::string& refusal)
+{
+    Request request;
+    bool chapter = false, problem = false;
+    std::int32_t version_choices = 0;  // of --version, --versions and --spread
+    const auto refused = [&refusal](std::string message) {
+        refusal = std::move(message);
+        return std::nullopt;
+    };
     for (int i = 1; i < argc; ++i) {
         const std::string_view option = argv[i];
         if (option == "--help" || option == "-h") {
-            std::cout << usage << "\n";
-            return static_cast<int>(ExitCode::done);
+            request.help = true;
+            return request;
         }
         if (option == "--answer") {
-            choice.answer = true;
+            request.choice.answer = true;
             continue;
         }
         if (option == "--check-layout") {
-            check = true;
+            request.check = true;
             continue;
         }
-        if (i + 1 >= argc) return refuse("Manca il valore di " + std::string(option) + ".");
+        if (i + 1 >= argc) return refused("Manca il valore di " + std::string(option) + ".");
         const std::string_view value = argv[++i];
         if (option == "--png") {
-            png = value;
+            request.png = value;
             continue;
         }
         if (option == "--versions") {
             std::string error;
             const auto range = version_range(value, error);
-            if (!range) return refuse(error);
-            versions = *range;
+            if (!range) return refused(error);
+            request.versions = *range;
             ++version_choices;
             continue;
         }
         const auto number = whole_number(value);
-        if (!number) return refuse("Valore non intero per " + std::string(option) + ": " + std::string(value));
+        if (!number) return refused("Valore non intero per " + std::string(option) + ": " + std::string(value));
         if (option == "--chapter") {
-            choice.chapter = *number;
+            request.choice.chapter = *number;
             chapter = true;
         } else if (option == "--problem") {
-            choice.problem = *number;
+            request.choice.problem = *number;
             problem = true;
         } else if (option == "--version") {
-            choice.version = *number;
+            request.choice.version = *number;
             ++version_choices;
         } else if (option == "--spread") {
             if (*number < 1 || *number > layout_check::spread_version_count)
-                return refuse("Valore di --spread fuori intervallo: scegliere da 1 a 9999999.");
-            versions = {0, *number, true};
+                return refused("Valore di --spread fuori intervallo: scegliere da 1 a 9999999.");
+            request.versions = {0, *number, true};
             ++version_choices;
         } else if (option == "--level") {
-            choice.level = *number;
+            request.choice.level = *number;
         } else if (option == "--scheme") {
-            choice.scheme = *number;
+            request.choice.scheme = *number;
         } else if (option == "--clock") {
-            clock = *number;
+            request.clock = *number;
         } else {
-            return refuse("Opzione sconosciuta: " + std::string(option));
+            return refused("Opzione sconosciuta: " + std::string(option));
         }
     }
     if (!chapter || !problem || version_choices != 1)
-        return refuse("Servono --chapter, --problem e una tra --version, --versions e --spread.");
-    if (versions.count > 0 && !png.empty()) return refuse("--png vale solo con --version.");
+        return refused("Servono --chapter, --problem e una tra --version, --versions e --spread.");
+    if (request.versions.count > 0 && !request.png.empty()) return refused("--png vale solo con --version.");
+    return request;
+}
 
+// Draws the pages asked for with the program started headless, and prints
+// their texts or, with the check, their defects and their count.
+ExitCode draw_pages(Request request, int argc, char** argv)
+{
     platform::qt::silence_qt_notices();
     platform::qt::Application application(argc, argv);
     if (!application.font_failure().empty()) {
         std::cerr << application.font_failure() << "\n";
-        return static_cast<int>(ExitCode::cannot_draw);
+        return ExitCode::cannot_draw;
     }
     // Made before the session, the check outlives it: the session's end
     // still reaches it. Put in before the program starts, it learns every
@@ -176,18 +194,20 @@ int main(int argc, char** argv)
     std::optional<layout_check::LayoutRecorder> recorder;
     platform::qt::Session session;
     // One clock for the page drawn and the page checked.
-    if (check && !clock) clock = layout_check::check_clock;
-    if (clock) session.stop_clock(*clock);
-    if (check) {
+    if (request.check && !request.clock) request.clock = layout_check::check_clock;
+    if (request.clock) session.stop_clock(*request.clock);
+    if (request.check) {
         recorder.emplace(session.backend());
         platform::install_backend(&*recorder);
     }
     plug_in_program_parts();
     initial_settings();
     main_program();
+    PageChoice& choice = request.choice;
+    const Versions& versions = request.versions;
     std::int32_t found = 0;
     const auto report = [&] {
-        if (!check) return print_texts();
+        if (!request.check) return print_texts();
         for (const layout_check::PageFault& fault : layout_check::problem_page_faults(*recorder)) {
             std::cout << layout_check::sentence(fault) << "\n";
             ++found;
@@ -202,22 +222,36 @@ int main(int argc, char** argv)
                 if (const std::string error = show_chosen_version(v, choice.answer); !error.empty())
                     return refuse(error);
             }
-            if (!check) std::cout << "version: " << v << "\n";
+            if (!request.check) std::cout << "version: " << v << "\n";
             report();
         }
     } else {
         if (const std::string error = show_chosen_page(choice); !error.empty()) return refuse(error);
         report();
         session.process_events();
-        if (!png.empty() && !session.save_png(png, 605, 388)) {
-            std::cerr << "Impossibile scrivere " << png << "\n";
-            return static_cast<int>(ExitCode::cannot_write);
+        if (!request.png.empty() && !session.save_png(request.png, 605, 388)) {
+            std::cerr << "Impossibile scrivere " << request.png << "\n";
+            return ExitCode::cannot_write;
         }
     }
-    if (check) std::cout << "layout: " << found << " defects\n";
+    if (request.check) std::cout << "layout: " << found << " defects\n";
     if (!std::cout.flush()) {
         std::cerr << "Impossibile scrivere sull'uscita standard.\n";
-        return static_cast<int>(ExitCode::cannot_write);
+        return ExitCode::cannot_write;
     }
-    return static_cast<int>(found > 0 ? ExitCode::defects : ExitCode::done);
+    return found > 0 ? ExitCode::defects : ExitCode::done;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    std::string refusal;
+    const std::optional<Request> request = read_request(argc, argv, refusal);
+    if (!request) return static_cast<int>(refuse(refusal));
+    if (request->help) {
+        std::cout << usage << "\n";
+        return static_cast<int>(ExitCode::done);
+    }
+    return static_cast<int>(draw_pages(*request, argc, argv));
 }
