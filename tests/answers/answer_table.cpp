@@ -33,9 +33,9 @@ std::optional<Found> first(const std::string& text, const std::string& pattern)
     return find_first(text, pattern);
 }
 
-Shown group_of(const std::string& text, const std::string& pattern, std::size_t group, const char* where)
+Shown group_of(const std::optional<Found>& found, const std::string& text, const std::string& pattern,
+               std::size_t group, const char* where)
 {
-    const std::optional<Found> found = first(text, pattern);
     if (!found || !found->matched(group)) {
         ADD_FAILURE() << "no " << where << " number for " << pattern << " in " << text;
         Shown none;
@@ -190,30 +190,44 @@ double Page::operator[](std::size_t i) const
     return read(numbers_[i], false);
 }
 
+const std::optional<Found>& Page::found(bool in_answer, const std::string& pattern) const
+{
+    // A formula runs again for each datum it reads: each pattern is matched once.
+    const auto key = std::make_pair(in_answer, pattern);
+    auto it = matches_.find(key);
+    if (it == matches_.end()) it = matches_.emplace(key, first(in_answer ? answer_ : statement_, pattern)).first;
+    return it->second;
+}
+
+Shown Page::statement_group(const std::string& pattern, std::size_t group) const
+{
+    return group_of(found(false, pattern), statement_, pattern, group, "statement");
+}
+
 double Page::datum(const std::string& pattern, std::size_t group) const
 {
-    return read(group_of(statement_, pattern, group, "statement"), false);
+    return read(statement_group(pattern, group), false);
 }
 
 double Page::difference(const std::string& pattern, std::size_t group) const
 {
-    return read(group_of(statement_, pattern, group, "statement"), true);
+    return read(statement_group(pattern, group), true);
 }
 
 double Page::exact(const std::string& pattern, std::size_t group) const
 {
-    return group_of(statement_, pattern, group, "statement").value;
+    return statement_group(pattern, group).value;
 }
 
 std::string Page::text(const std::string& pattern, std::size_t group) const
 {
-    const std::optional<Found> found = first(statement_, pattern);
-    return found && found->matched(group) ? (*found)[group] : "";
+    const std::optional<Found>& match = found(false, pattern);
+    return match && match->matched(group) ? (*match)[group] : "";
 }
 
 bool Page::has(const std::string& pattern) const
 {
-    return first(statement_, pattern).has_value();
+    return found(false, pattern).has_value();
 }
 
 double Page::table_datum(std::string_view written) const
@@ -223,13 +237,13 @@ double Page::table_datum(std::string_view written) const
 
 double Page::answer_datum(const std::string& pattern, std::size_t group) const
 {
-    return read(group_of(answer_, pattern, group, "answer"), false);
+    return read(group_of(found(true, pattern), answer_, pattern, group, "answer"), false);
 }
 
 std::string Page::answer_text(const std::string& pattern, std::size_t group) const
 {
-    const std::optional<Found> found = first(answer_, pattern);
-    return found && found->matched(group) ? (*found)[group] : "";
+    const std::optional<Found>& match = found(true, pattern);
+    return match && match->matched(group) ? (*match)[group] : "";
 }
 
 double Page::run(const std::function<double(const Page&)>& formula) const

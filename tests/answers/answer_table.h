@@ -9,11 +9,14 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "support/shown_numbers.h"
+#include "support/text_patterns.h"
 
 namespace answer_table {
 
@@ -65,6 +68,8 @@ public:
 
 private:
     double read(const Shown& datum, bool is_signed) const;
+    const std::optional<testing_support::Found>& found(bool in_answer, const std::string& pattern) const;
+    Shown statement_group(const std::string& pattern, std::size_t group) const;
 
     std::string statement_, answer_;
     std::vector<Shown> numbers_;
@@ -72,6 +77,7 @@ private:
     mutable std::vector<bool> signed_;
     mutable const std::vector<double>* replay_ = nullptr;
     mutable std::size_t next_ = 0;
+    mutable std::map<std::pair<bool, std::string>, std::optional<testing_support::Found>> matches_;
 };
 
 // How the answer's digits follow from the data.
