@@ -96,8 +96,9 @@ void generate_problem_30()
     const std::string formula =
         symbol_of(record.substr(0, 2)) + count_subscript(record[2]) + "O" + count_subscript(record[3]);
     problem_texts.problem_text = oxidation_question(r <= 53 ? record.substr(0, 2) : "O", formula);
+    // A positive oxidation number is written with its sign, as in 31.
     if (r <= 53)
-        problem_texts.answer_text = std::string(1, record[4]);
+        problem_texts.answer_text = "+" + std::string(1, record[4]);
     else if (r <= 58)
         problem_texts.answer_text = "-" + std::string(1, record[4]) + " (perossido)";
     else
