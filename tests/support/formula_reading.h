@@ -23,4 +23,8 @@ ReadFormula read_formula(std::string_view markup);
 // The molar mass of a formula, from the atomic masses the table writes.
 double formula_mass(std::string_view markup);
 
+// The oxidation number of `element` in the formula, from the usual numbers
+// of the others: H +1, O -2, alkali metals +1, alkaline earths +2.
+double oxidation_number(const ReadFormula& formula, const std::string& element);
+
 }  // namespace testing_support

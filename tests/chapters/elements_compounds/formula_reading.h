@@ -1,13 +1,11 @@
-// Oxidation numbers worked out from a formula as a student works them out.
+// Formulas and oxidation numbers read as a student reads them, by the
+// names the chapter's tests use.
 #pragma once
 
 #include <string>
 
 #include "support/formula_reading.h"
 
+using testing_support::oxidation_number;
 using testing_support::read_formula;
 using testing_support::ReadFormula;
-
-// The oxidation number of `element` in the formula, from the usual numbers
-// of the others: H +1, O -2, alkali metals +1, alkaline earths +2.
-double oxidation_number(const ReadFormula& formula, const std::string& element);
