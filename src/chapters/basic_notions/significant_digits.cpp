@@ -242,8 +242,10 @@ void generate_problem_10()
     text = "Esprimere con il numero di cifre significative appropriato il risultato";
     append_piece(text, " dell'espressione ");
     append_piece(text, " exp(" + slot_text(2) + ")");
+    // The larger side of the exponential's spread: x3 times the exponent's
+    // uncertainty understates it where that uncertainty is not small.
     const float x3 = std::exp(slot_value(2));
-    set_slot_uncertainty(3, x3, x3 * slot_uncertainty(2));
+    set_slot_uncertainty(3, x3, std::exp(slot_value(2) + slot_uncertainty(2)) - x3);
     problem_texts.answer_text = slot_text(3);
     draw_problem_text(160, 490, 60);
     show_chemistry_fact(270, 150, 280);

@@ -159,6 +159,11 @@ TEST_F(ChapterOne, ProblemTenExponentiatesANonZeroArgument)
         EXPECT_LE(std::fabs(x.value), 30.0);
         EXPECT_TRUE(within_last_digit(shown(answer_text()), std::exp(x.value)));
     });
+    // An exponent uncertain by 0.3 leaves a factor of 1.35 either way: one
+    // digit, where the first-order spread once left two.
+    constexpr testing_support::VersionAnswer cases[] = {{10, 10, "3.•10@u-13@", "3.1•10@u-13@"},
+                                                        {10, 8406829, "3.•10@u-10@", "3.1•10@u-10@"}};
+    expect_answers(cases);
 }
 
 TEST_F(ChapterOne, ProblemElevenPropagatesTheErrorsOfTheExpression)
