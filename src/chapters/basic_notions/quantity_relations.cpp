@@ -64,12 +64,11 @@ void generate_problem_27()
     value_slots[3].value = m2;
     set_slot_digits(4, std::fabs(m2 - m1), 4);
     const bool added = m2 > m1;
-    set_slot_uncertainty(5, added ? m1 + slot_value(4) : m1 - slot_value(4), slot_uncertainty(4) + slot_uncertainty(1));
-    const float pressure = slot_value(2) / slot_value(1) * slot_value(5);
-    set_slot_uncertainty(6, pressure,
-                         (slot_uncertainty(2) / slot_value(2) + slot_uncertainty(5) / slot_value(5) +
-                          slot_uncertainty(1) / slot_value(1)) *
-                             pressure);
+    // The first mass enters twice, once in each term of the ratio: its
+    // uncertainty counts as it moves the answer, not twice over.
+    set_slot_from_data(6, {1, 2, 4}, [added](const std::vector<double>& d) {
+        return d[1] * (added ? d[0] + d[2] : d[0] - d[2]) / d[0];
+    });
 
     std::string& text = problem_texts.problem_text;
     text = "La pressione in un dato recipiente contenente un gas a una data temperatura è direttamente "
