@@ -4,45 +4,19 @@
 #include <array>
 #include <cassert>
 #include <cmath>
-#include <cstring>
 #include <limits>
-#include <memory>
 #include <optional>
-#include <span>
-#include <string>
-#include <string_view>
 #include <utility>
 
+#include "chapters/states_of_matter/phase_figure_pixels.h"
+#include "chapters/states_of_matter/phase_ink_map.h"
+#include "chapters/states_of_matter/phase_labels.h"
 #include "platform/graphics.h"
-#include "platform/raster_canvas.h"
-#include "text/markup_text.h"
-#include "text/pixel_math.h"
 #include "text/plot_geometry.h"
 
 namespace states_of_matter {
 
-namespace {
-
-// The boundaries' pressures at one temperature, which tell the phase at
-// every pressure there.
-struct PressuresAt {
-    PressuresAt(const PhaseDiagram& d, float t)
-        : below_triple(t < d.t3), lower(below_triple ? d.sublimation_pressure(t) : d.vaporisation_pressure(t)),
-          melting(below_triple ? 0.0f : d.melting_pressure(t))
-    {}
-
-    Phase phase(float p) const
-    {
-        if (below_triple) return p > lower ? Phase::solid : Phase::gas;
-        if (p < lower) return Phase::gas;
-        return p > melting ? Phase::solid : Phase::liquid;
-    }
-
-    bool below_triple;
-    float lower, melting;
-};
-
-}  // namespace
+using namespace figure_area;
 
 Phase phase_at(const PhaseDiagram& d, float t, float p)
 {
@@ -51,176 +25,16 @@ Phase phase_at(const PhaseDiagram& d, float t, float p)
 
 namespace {
 
-// The plot area of the figure.
-constexpr std::int32_t left = figure_frame.left, right = figure_frame.right, top = figure_frame.top,
-                       bottom = figure_frame.bottom;
-constexpr std::int32_t columns = right - left + 1, rows = bottom - top + 1;
-
 // Whole pixels from a mark's centre to the nearest ink, along rows,
 // columns or diagonals.
 constexpr std::int32_t mark_clearance = plot_dot_reach;
-// And from a region's letter's box: a gap of 2 pixels.
-constexpr std::int32_t label_clearance = 3;
 // A path crosses a boundary at 20 degrees at least.
 constexpr float least_crossing_slope = 0.364f;
-
-// The view's pixels, mapped as the plotter maps them.
-struct Mapping {
-    DiagramView v;
-    float sx = static_cast<float>(right - left) / (v.t_hi - v.t_lo);
-    float sy = static_cast<float>(bottom - top) / (v.p_hi - v.p_lo);
-
-    QwPoint at(float t, float p) const
-    {
-        return {truncate_to_pixel(static_cast<float>(left) + (t - v.t_lo) * sx),
-                truncate_to_pixel(static_cast<float>(bottom) - (p - v.p_lo) * sy)};
-    }
-    // The temperature and pressure that land in the middle of a pixel.
-    float t_at(std::int32_t x) const { return v.t_lo + (static_cast<float>(x - left) + 0.5f) / sx; }
-    float p_at(std::int32_t y) const { return v.p_lo + (static_cast<float>(bottom - y) - 0.5f) / sy; }
-};
 
 bool inside_area(QwPoint q)
 {
     return q.x >= left && q.x <= right && q.y >= top && q.y <= bottom;
 }
-
-// What is inked on the plot area, its lines drawn by the canvas's own
-// rasteriser, and whether any rectangle of it holds ink.
-class InkMap {
-public:
-    void fill(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
-    {
-        for (std::int32_t y = std::max(y1, top); y <= std::min(y2, bottom); ++y)
-            for (std::int32_t x = std::max(x1, left); x <= std::min(x2, right); ++x) inked_[pixel(x, y)] = 1;
-        counted_ = false;
-    }
-
-    void line(QwPoint a, QwPoint b)
-    {
-        platform::line_pixels(a, b, left, top, right, bottom, [this](std::int64_t x, std::int64_t y) {
-            inked_[pixel(static_cast<std::int32_t>(x), static_cast<std::int32_t>(y))] = 1;
-        });
-        counted_ = false;
-    }
-
-    void polyline(const Mapping& m, const BoundaryPoints& b)
-    {
-        for (std::size_t i = 1; i < b.t.size(); ++i) line(m.at(b.t[i - 1], b.p[i - 1]), m.at(b.t[i], b.p[i]));
-    }
-
-    // A filled box kept beside the drawn pixels, which leaves the counts of what
-    // is drawn standing: the marks, and the letters placed while the next is
-    // sought.
-    void add_box(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2)
-    {
-        const Box b{std::max(x1, left), std::max(y1, top), std::min(x2, right), std::min(y2, bottom)};
-        if (b.x1 <= b.x2 && b.y1 <= b.y2) boxes_.push_back(b);
-    }
-
-    // A line, kept as a box when it runs along a row or a column.
-    void add_line(QwPoint a, QwPoint b)
-    {
-        if (a.x == b.x || a.y == b.y)
-            add_box(std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y));
-        else
-            line(a, b);
-    }
-
-    // Whether ink lies in the rectangle (corners in order).
-    bool inked(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) const
-    {
-        if (!counted_) count();
-        const std::int32_t cx1 = std::max(x1, left) - left, cy1 = std::max(y1, top) - top;
-        const std::int32_t cx2 = std::min(x2, right) - left + 1, cy2 = std::min(y2, bottom) - top + 1;
-        if (cx1 >= cx2 || cy1 >= cy2) return false;
-        if (counts_[at(cx2, cy2)] - counts_[at(cx1, cy2)] - counts_[at(cx2, cy1)] + counts_[at(cx1, cy1)] > 0)
-            return true;
-        return std::any_of(boxes_.begin(), boxes_.end(),
-                           [&](const Box& b) { return b.x1 <= x2 && x1 <= b.x2 && b.y1 <= y2 && y1 <= b.y2; });
-    }
-
-    // The last column of the rectangle that holds ink, which it must hold.
-    std::int32_t last_inked_column(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) const
-    {
-        while (x1 < x2) {
-            const std::int32_t mid = x1 + (x2 - x1 + 1) / 2;
-            if (inked(mid, y1, x2, y2))
-                x1 = mid;
-            else
-                x2 = mid - 1;
-        }
-        return x1;
-    }
-
-    // Whether ink lies within `reach` whole pixels of (x, y) along rows,
-    // columns or diagonals. The first few are looked up pixel by pixel: a
-    // mark that stands clear where it was drawn needs no counts.
-    bool ink_within(std::int32_t x, std::int32_t y, std::int32_t reach) const
-    {
-        constexpr std::int32_t looked_up = 32;
-        if (counted_ || !boxes_.empty() || ++looked_up_ > looked_up)
-            return inked(x - reach, y - reach, x + reach, y + reach);
-        for (std::int32_t row = std::max(y - reach, top); row <= std::min(y + reach, bottom); ++row)
-            for (std::int32_t column = std::max(x - reach, left); column <= std::min(x + reach, right); ++column)
-                if (inked_[pixel(column, row)] != 0) return true;
-        return false;
-    }
-
-private:
-    struct Box {
-        std::int32_t x1, y1, x2, y2;
-    };
-    static std::size_t at(std::int32_t x, std::int32_t y)
-    {
-        return static_cast<std::size_t>(y) * (columns + 1) + static_cast<std::size_t>(x);
-    }
-    static std::size_t pixel(std::int32_t x, std::int32_t y)
-    {
-        return static_cast<std::size_t>(y - top) * columns + static_cast<std::size_t>(x - left);
-    }
-
-    // The inked pixels above and left of each corner.
-    void count() const
-    {
-        std::fill_n(counts_.get(), columns + 1, 0);
-        const std::uint8_t* row_ink = inked_.data();
-        for (std::int32_t y = 0; y < rows; ++y, row_ink += columns) {
-            const std::int16_t* above = &counts_[at(1, y)];
-            std::int16_t* here = &counts_[at(1, y + 1)];
-            here[-1] = 0;
-            // Ink is sparse: a run of blank pixels adds the same to each.
-            std::int16_t row = 0;
-            std::int32_t x = 0;
-            for (; x + 8 <= columns; x += 8) {
-                std::uint64_t eight = 0;
-                std::memcpy(&eight, row_ink + x, sizeof eight);
-                if (eight == 0) {
-                    for (std::int32_t k = 0; k < 8; ++k) here[x + k] = static_cast<std::int16_t>(above[x + k] + row);
-                    continue;
-                }
-                for (std::int32_t k = 0; k < 8; ++k) {
-                    row = static_cast<std::int16_t>(row + row_ink[x + k]);
-                    here[x + k] = static_cast<std::int16_t>(above[x + k] + row);
-                }
-            }
-            for (; x < columns; ++x) {
-                row = static_cast<std::int16_t>(row + row_ink[x]);
-                here[x] = static_cast<std::int16_t>(above[x] + row);
-            }
-        }
-        counted_ = true;
-    }
-
-    std::vector<std::uint8_t> inked_ = std::vector<std::uint8_t>(static_cast<std::size_t>(columns) * rows, 0);
-    std::vector<Box> boxes_;
-    // The area holds fewer pixels than a 16-bit count reaches.
-    static_assert(columns * rows <= std::numeric_limits<std::int16_t>::max());
-    mutable std::unique_ptr<std::int16_t[]> counts_ =
-        std::make_unique_for_overwrite<std::int16_t[]>(static_cast<std::size_t>(columns + 1) * (rows + 1));
-    mutable bool counted_ = false;
-    mutable std::int32_t looked_up_ = 0;
-};
 
 // The frame and the boundaries of the view.
 InkMap boundary_ink(const PhaseDiagram& d, const Mapping& m)
@@ -230,7 +44,8 @@ InkMap boundary_ink(const PhaseDiagram& d, const Mapping& m)
     ink.fill(left, bottom, right, bottom);
     ink.fill(left, top, left, bottom);
     ink.fill(right, top, right, bottom);
-    for (const BoundaryPoints& b : boundaries_in_view(d, m.v)) ink.polyline(m, b);
+    for (const BoundaryPoints& b : boundaries_in_view(d, m.v))
+        for (std::size_t i = 1; i < b.t.size(); ++i) ink.line(m.at(b.t[i - 1], b.p[i - 1]), m.at(b.t[i], b.p[i]));
     return ink;
 }
 
@@ -407,112 +222,6 @@ std::optional<std::array<QwPoint, 2>> mark_places(const PhaseDiagram& d, const P
         places[k] = along_x ? QwPoint{*found, across} : QwPoint{across, *found};
     }
     return places;
-}
-
-// Each region's letter and its place on the view, the marks at their
-// places and the path between two drawn on the view's ink.
-std::vector<std::pair<Phase, RegionLabel>> labels_on(const PhaseDiagram& d, const Mapping& m,
-                                                     std::span<const QwPoint> marks, InkMap& ink)
-{
-    for (const QwPoint& q : marks)
-        ink.add_box(q.x - plot_dot_radius, q.y - plot_dot_radius, q.x + plot_dot_radius, q.y + plot_dot_radius);
-    if (marks.size() == 2) ink.add_line(marks[0], marks[1]);
-    // A letter's ink lies in the rows 3 to 12 below the point it is written
-    // at; its box takes a row more each way.
-    constexpr std::int32_t ink_top = 2, ink_bottom = 13;
-    constexpr std::array<std::pair<Phase, std::string_view>, 3> letters = {
-        {{Phase::solid, "@T1@@C1@S"}, {Phase::gas, "@T1@@C1@G"}, {Phase::liquid, "@T1@@C1@L"}}};
-    std::vector<std::pair<Phase, RegionLabel>> labels;
-    for (const auto& named : letters) {
-        const Phase phase = named.first;
-        const std::string text(named.second);
-        const std::int32_t width = markup_line_width(text);
-        // The letter written at every second pixel, its box's least
-        // distance to ink the widest yet: the first place of the widest.
-        const auto ink_around = [&](std::int32_t x, std::int32_t y, std::int32_t reach) {
-            return ink.inked(x - reach, y + ink_top - reach, x + width - 1 + reach, y + ink_bottom + reach);
-        };
-        std::vector<PressuresAt> columns;
-        for (std::int32_t x = left; x + width - 1 <= right; x += 2) columns.emplace_back(d, m.t_at(x + width / 2));
-        // Every `step`th place of every `step`th row, the columns of the
-        // letter's phase only; `best` the widest least distance yet, a place
-        // wider kept as the first of its width.
-        std::int32_t best = label_clearance - 1;
-        std::optional<QwPoint> place;
-        const auto scan = [&](std::size_t step) {
-            for (std::int32_t y = top; y + ink_bottom <= bottom; y += 2 * static_cast<std::int32_t>(step)) {
-                const float p = m.p_at(y + (ink_top + ink_bottom) / 2);
-                // Along a row the phases come solid, liquid, gas from the
-                // left: the columns of the letter's phase lie between two
-                // searches.
-                const auto columns_before = [&](auto in_phase_or_after) {
-                    std::size_t lo = 0, hi = columns.size();
-                    while (lo < hi) {
-                        const std::size_t mid = (lo + hi) / 2;
-                        if (in_phase_or_after(columns[mid].phase(p)))
-                            hi = mid;
-                        else
-                            lo = mid + 1;
-                    }
-                    return lo;
-                };
-                const std::size_t end = columns_before([phase](Phase q) { return q > phase; });
-                std::size_t i = columns_before([phase](Phase q) { return q >= phase; });
-                i = (i + step - 1) / step * step;
-                while (i < end) {
-                    const std::int32_t x = left + 2 * static_cast<std::int32_t>(i);
-                    if (ink_around(x, y, best)) {
-                        // Every place whose box, grown by best, reaches the
-                        // last inked column of this one's is inked too.
-                        const std::int32_t inked = ink.last_inked_column(x - best, y + ink_top - best,
-                                                                         x + width - 1 + best, y + ink_bottom + best);
-                        const auto next = static_cast<std::size_t>((inked + best + 1 - left + 1) / 2);
-                        i = std::max(i + step, (next + step - 1) / step * step);
-                        continue;
-                    }
-                    // The frame is ink: the box meets ink at some distance.
-                    while (!ink_around(x, y, best)) ++best;
-                    place = QwPoint{x, y};
-                    i += step;
-                }
-            }
-        };
-        // A sparse look first finds a width that the full one must pass: the
-        // place it keeps is the first of the widest all the same.
-        scan(8);
-        if (place) {
-            --best;
-            place.reset();
-        }
-        scan(1);
-        if (!place) continue;
-        ink.add_box(place->x, place->y + ink_top, place->x + width - 1, place->y + ink_bottom);
-        labels.push_back({phase, {text, place->x, place->y}});
-    }
-    return labels;
-}
-
-// Whether the regions of both marked points bear their letters.
-bool marks_named(const PhaseDiagram& d, const std::vector<std::pair<Phase, RegionLabel>>& labels)
-{
-    for (std::size_t k = 0; k < 2; ++k) {
-        const Phase phase = phase_at(d, d.marked_t[k], d.marked_p[k]);
-        if (std::none_of(labels.begin(), labels.end(), [phase](const auto& label) { return label.first == phase; }))
-            return false;
-    }
-    return true;
-}
-
-// Keeps the letters placed for the marks' places on the view framed, when
-// the marks as shown land there.
-void keep_labels(PhaseDiagram& d, const Mapping& m, std::span<const QwPoint> places,
-                 std::vector<std::pair<Phase, RegionLabel>> labels)
-{
-    for (std::size_t k = 0; k < places.size(); ++k)
-        if (m.at(d.shown_t[k], d.shown_p[k]) != places[k]) return;
-    std::vector<RegionLabel> placed;
-    for (auto& [phase, label] : labels) placed.push_back(std::move(label));
-    d.framed = {d.view, d.shown_t, d.shown_p, static_cast<std::int32_t>(places.size()), std::move(placed)};
 }
 
 }  // namespace

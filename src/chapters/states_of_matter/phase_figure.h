@@ -17,6 +17,25 @@ namespace states_of_matter {
 // In the order a row of the diagram meets them from low temperature up.
 enum class Phase { solid, liquid, gas };
 
+// The boundaries' pressures at one temperature, which tell the phase at
+// every pressure there.
+struct PressuresAt {
+    PressuresAt(const PhaseDiagram& d, float t)
+        : below_triple(t < d.t3), lower(below_triple ? d.sublimation_pressure(t) : d.vaporisation_pressure(t)),
+          melting(below_triple ? 0.0f : d.melting_pressure(t))
+    {}
+
+    Phase phase(float p) const
+    {
+        if (below_triple) return p > lower ? Phase::solid : Phase::gas;
+        if (p < lower) return Phase::gas;
+        return p > melting ? Phase::solid : Phase::liquid;
+    }
+
+    bool below_triple;
+    float lower, melting;
+};
+
 // The phase at (t, p); a point on a boundary counts to one side of it.
 Phase phase_at(const PhaseDiagram& d, float t, float p);
 
