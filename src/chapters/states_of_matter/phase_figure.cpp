@@ -31,6 +31,9 @@ constexpr std::int32_t mark_clearance = plot_dot_reach;
 // A path crosses a boundary at 20 degrees at least.
 constexpr float least_crossing_slope = 0.364f;
 
+// The range shown unless a closer look is taken.
+constexpr DiagramView whole_range{};
+
 bool inside_area(QwPoint q)
 {
     return q.x >= left && q.x <= right && q.y >= top && q.y <= bottom;
@@ -125,9 +128,9 @@ struct Path {
 // distance, and a few closer, each with every zoom along.
 std::vector<Look> looks_beside_junction(const PhaseDiagram& d, const Path& path)
 {
-    const float gap = path.held == Held::pressure
-                          ? std::fabs(path.kept - d.p3) * static_cast<float>(bottom - top)
-                          : std::fabs(path.kept - d.t3) * static_cast<float>(right - left) / 300.0f;
+    const float gap = path.held == Held::pressure ? std::fabs(path.kept - d.p3) * static_cast<float>(bottom - top)
+                                                  : std::fabs(path.kept - d.t3) * static_cast<float>(right - left) /
+                                                        (whole_range.t_hi - whole_range.t_lo);
     // A pixel more each way for the truncation of both places.
     const float least = (static_cast<float>(plot_path_junction_clearance) + 2.0f) / gap;
     std::vector<Look> out;
@@ -142,8 +145,10 @@ std::vector<Look> looks_beside_junction(const PhaseDiagram& d, const Path& path)
 DiagramView view_of(const Path& path, const std::vector<Crossing>& between, const Look& look)
 {
     const bool along_t = path.held == Held::pressure;
-    const Interval whole_along = along_t ? Interval{200.0f, 500.0f} : Interval{0.0f, 1.0f};
-    const Interval whole_across = along_t ? Interval{0.0f, 1.0f} : Interval{200.0f, 500.0f};
+    const Interval temperatures{whole_range.t_lo, whole_range.t_hi};
+    const Interval pressures{whole_range.p_lo, whole_range.p_hi};
+    const Interval whole_along = along_t ? temperatures : pressures;
+    const Interval whole_across = along_t ? pressures : temperatures;
     float lo = std::min(path.at[0], path.at[1]);
     float hi = std::max(path.at[0], path.at[1]);
     if (look.centre == Look::Centre::crossings) {
