@@ -41,8 +41,9 @@ std::vector<std::pair<Phase, RegionLabel>> labels_on(const PhaseDiagram& d, cons
         const auto ink_around = [&](std::int32_t x, std::int32_t y, std::int32_t reach) {
             return ink.inked(x - reach, y + ink_top - reach, x + width - 1 + reach, y + ink_bottom + reach);
         };
-        std::vector<PressuresAt> columns;
-        for (std::int32_t x = left; x + width - 1 <= right; x += 2) columns.emplace_back(d, m.t_at(x + width / 2));
+        std::vector<PressuresAt> placed_columns;
+        for (std::int32_t x = left; x + width - 1 <= right; x += 2)
+            placed_columns.emplace_back(d, m.t_at(x + width / 2));
         // Every `step`th place of every `step`th row, the columns of the
         // letter's phase only; `best` the widest least distance yet, a place
         // wider kept as the first of its width.
@@ -55,10 +56,10 @@ std::vector<std::pair<Phase, RegionLabel>> labels_on(const PhaseDiagram& d, cons
                 // left: the columns of the letter's phase lie between two
                 // searches.
                 const auto columns_before = [&](auto in_phase_or_after) {
-                    std::size_t lo = 0, hi = columns.size();
+                    std::size_t lo = 0, hi = placed_columns.size();
                     while (lo < hi) {
                         const std::size_t mid = (lo + hi) / 2;
-                        if (in_phase_or_after(columns[mid].phase(p)))
+                        if (in_phase_or_after(placed_columns[mid].phase(p)))
                             hi = mid;
                         else
                             lo = mid + 1;
