@@ -76,6 +76,8 @@ void draw_phase_boundaries(const std::vector<BoundaryPoints>& boundaries)
 void draw_substance(std::string_view question)
 {
     PhaseDiagram& d = diagram;
+    // The letters placed for the last diagram are not this one's.
+    d.framed = FramedLabels{};
     d.p3 = random_real(0.1f, 0.3f);
     d.t3 = random_real(250.0f, 350.0f);
     d.bs = random_real(800.0f, 1000.0f);
