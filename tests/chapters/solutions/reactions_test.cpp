@@ -4,6 +4,8 @@
 
 #include <cmath>
 #include <map>
+#include <string>
+#include <utility>
 
 #include "chapters/solutions/solutions_problems.h"
 #include "chemistry/data_tables.h"
@@ -147,6 +149,25 @@ TEST_F(ChapterFive, TextbookReactionsAndTheHalfReactionWithHydroxideFirst)
         return;
     }
     ADD_FAILURE() << "reaction 191 never drawn";
+}
+
+// Ionic rows that did not happen as written, replaced in their places:
+// versions of 32 that draw them, before -> after.
+TEST_F(ChapterFive, ReplacedIonicReactionsHappenAsWritten)
+{
+    const std::pair<std::int32_t, std::string> cases[] = {
+        // was 6ClO- + 4PH3 = 6Cl- + P4 + 6H2O: hypochlorite takes phosphine to phosphate
+        {14, "4ClO@u-@ + PH@d3@ + 3OH@u-@ = 4Cl@u-@ + PO@d4@@u3-@ + 3H@d2@O"},
+        // was 2NO2- + Ag2O + H2O = 2NO2 + 2Ag + 2OH-: NO2 cannot form in base
+        {8, "AsO@d2@@u-@ + Ag@d2@O + 2OH@u-@ = AsO@d4@@u3-@ + 2Ag + H@d2@O"},
+        // was 3Cl2 + 3H2O = ClO3- + 5Cl- + 6H+: in acid it runs backwards
+        {50, "3Cl@d2@ + 6OH@u-@ = ClO@d3@@u-@ + 5Cl@u-@ + 3H@d2@O"},
+    };
+    for (const auto& [version, equation] : cases) {
+        generate(32, version);
+        EXPECT_EQ(answer_text(), equation) << version;
+        EXPECT_TRUE(statement().find("in soluzione basica") != std::string::npos) << version;
+    }
 }
 
 TEST_F(ChapterFive, ReactantNeededForAnother)

@@ -6,6 +6,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "chapters/stoichiometry/stoichiometry_problems.h"
 #include "frame/app_state.h"
@@ -72,6 +73,34 @@ TEST_F(ChapterThree, EveryAnswerEquationBalances)
                 EXPECT_TRUE(balanced(balanced_part(answer_text())));
             }
         });
+}
+
+// Rows of the reaction table that did not happen as written, each replaced in
+// its place by one that does: versions of 26 that draw them, before -> after.
+TEST_F(ChapterThree, ReplacedReactionsHappenAsWritten)
+{
+    const std::pair<std::int32_t, std::string> cases[] = {
+        // was 2FeCl3 + 3K2SO4 = Fe2(SO4)3 + 6KCl: every salt soluble
+        {37, "2FeCl@d3@ + 3Ba(OH)@d2@ = 2Fe(OH)@d3@ + 3BaCl@d2@"},
+        // was 3ZnCl2 + Fe2(SO4)3 = 3ZnSO4 + 2FeCl3: every salt soluble
+        {45, "3BaCl@d2@ + Fe@d2@(SO@d4@)@d3@ = 3BaSO@d4@ + 2FeCl@d3@"},
+        // was Ca3(AsO4)2 + 3Na2SO4 = 2Na3AsO4 + 3CaSO4: Ksp 7e-19 against 4.9e-5
+        {42, "2Na@d3@AsO@d4@ + 3CaCl@d2@ = Ca@d3@(AsO@d4@)@d2@ + 6NaCl"},
+        // was HgCl2 + 2FeCl2 = Hg + 2FeCl3: 0.45 V against 0.771 V
+        {3, "2HgCl@d2@ + SnCl@d2@ = Hg@d2@Cl@d2@ + SnCl@d4@"},
+        // was Hg2Cl2 + Cu = CuCl2 + 2Hg: 0.268 V against 0.342 V
+        {11, "Hg@d2@Cl@d2@ + Zn = ZnCl@d2@ + 2Hg"},
+        // was 2CaCl2 + K2Cr2O7 + H2O = 2CaCrO4 + 2KCl + 2HCl: CaCrO4 dissolves
+        {47, "2AlCl@d3@ + 3Na@d2@CO@d3@ + 3H@d2@O = 2Al(OH)@d3@ + 6NaCl + 3CO@d2@"},
+        // was 6NaClO + 4PH3 = 6NaCl + P4 + 6H2O: hypochlorite takes phosphine to phosphate
+        {103, "4NaClO + PH@d3@ = 4NaCl + H@d3@PO@d4@"},
+        // was CuCl2 + H2SO3 + H2O = Cu + H2SO4 + 2HCl: sulfite stops at CuCl
+        {76, "2FeCl@d3@ + H@d2@SO@d3@ + H@d2@O = 2FeCl@d2@ + H@d2@SO@d4@ + 2HCl"},
+    };
+    for (const auto& [version, equation] : cases) {
+        generate(26, version);
+        EXPECT_EQ(answer_text(), equation) << version;
+    }
 }
 
 TEST_F(ChapterThree, EquationsAreCentredInTheStatementBox)
