@@ -75,7 +75,7 @@ void pose_naming_problem(const NamingProblem& p)
 constexpr std::array<std::string_view, 11> oso_ico_table = {
     "CuCl1112cloruro rame        12", "AsS 2325solfuro arseni      35", "HgCl2212cloruro mercur      12",
     "SnS 1112solfuro stann       24", "FeS 1123solfuro ferr        23", "SnCl1214cloruro stann       24",
-    "CuS 2111solfuro rame        12", "CoCl1213cloruro cobalt      23", "HgS 2111solfuro mercur      12",
+    "CuS 2111solfuro rame        12", "CoCl1213cloruro cobalt      23", "HgBr2212bromuro mercur      12",
     "FeCl1213cloruro ferr        23", "AsCl1315cloruro arseni      35",
 };
 
