@@ -3,16 +3,16 @@
 PhysicalConstants tabulated_physical_constants()
 {
     PhysicalConstants c;
-    c.avogadro_number = 6.0221417e23f;
+    c.avogadro_number = 6.02214076e23f;
     c.atomic_mass_unit = 1.660539e-27f;
     c.proton_mass = 1.6726216e-27f;
     c.neutron_mass = 1.6749273e-27f;
-    c.electron_mass = 9.1093825e-31f;
+    c.electron_mass = 9.109384e-31f;
     c.elementary_charge = 1.6021766e-19f;
-    c.planck_constant = 6.6260693e-34f;
+    c.planck_constant = 6.62607015e-34f;
     // 299 792 458 m/s to the seven digits shown: the float nearest the exact
     // value, 299 792 448, would round to 2.997924e8.
     c.speed_of_light = 2.997925e8f;
-    c.boltzmann_constant = 1.3806506e-23f;
+    c.boltzmann_constant = 1.380649e-23f;
     return c;
 }

@@ -63,8 +63,8 @@ struct Fuel {
     float formation_enthalpy;
 };
 constexpr std::array<Fuel, 16> fuels{{
-    {301, 6, 3, 'l', 82.9f},
-    {302, 7, 4, 'l', 50.5f},
+    {301, 6, 3, 'l', 49.1f},
+    {302, 7, 4, 'l', 12.4f},
     {303, 1, 2, 'g', -74.5f},
     {304, 2, 3, 'g', -84.0f},
     {305, 3, 4, 'g', -103.8f},

@@ -186,5 +186,18 @@ TEST_F(SectionThree, AnswersKeepTheDigitsTheirDataLeave)
     expect_answers(cases);
 }
 
+// Liquid benzene and toluene once carried the gases' enthalpies of
+// formation, 82.90 and 50.50 kJ/mol.
+TEST_F(SectionThree, LiquidFuelsTakeTheLiquidsEnthalpiesOfFormation)
+{
+    constexpr testing_support::VersionAnswer cases[] = {{20, 2, "197 kJ", "199 kJ"}};
+    expect_answers(cases);
+    generate(20, 2);
+    EXPECT_NE(
+        statement().find("del toluene liquido, di H@d2@O@d(l)@ e di CO@d2(g)@ sono pari rispettivamente a 12.40,"),
+        std::string::npos)
+        << statement();
+}
+
 }  // namespace
 }  // namespace final_problems_test
