@@ -18,8 +18,8 @@ constexpr std::array<Fact, 54> facts{{
         "extra-elettrone per dare lo ione A@u-@"},
     {3, "L'energia di ionizzazione aumenta nella Tavola Periodica da sinistra verso destra e diminuisce dall'alto in "
         "basso"},
-    {4, "L'affinità elettronica aumenta nella Tavola Periodica da sinistra verso destra (eccetto per i gas nobili, per "
-        "i quali è nulla) e diminuisce dall'alto in basso"},
+    {4, "L'affinità elettronica aumenta nella Tavola Periodica da sinistra a destra (eccetto i gas nobili) e tende a "
+        "diminuire dall'alto in basso, salvo tra secondo e terzo periodo"},
     {5,
      "Il volume degli atomi diminuisce nella Tavola Periodica da sinistra verso destra e aumenta dall'alto in basso"},
     {6, "L'elettronegatività misura in una scala arbitraria la tendenza relativa degli atomi ad attrarre gli elettroni "
@@ -29,8 +29,8 @@ constexpr std::array<Fact, 54> facts{{
     {13, "La molecola di acqua ha forma angolata ed è polare"},
     {14,
      "Una molecola è polare se il baricentro delle cariche positive non coincide con quello delle cariche negative"},
-    {15, "La forma di molecole semplici è determinata dal numero totale di legami @bs@ e coppie solitarie presenti "
-         "sull'atomo centrale"},
+    {15, "La forma di molecole semplici è determinata dal numero di legami @bs@ e da quello delle coppie solitarie "
+         "presenti sull'atomo centrale"},
     {16, "La molecola di BF@d3@ (3 legami @bs@ e nessuna coppia solitaria intorno al boro) ha forma di triangolo "
          "equilatero con il boro al centro"},
     {17, "Molecole come NH@d3@, NF@d3@, PH@d3@ e PCl@d3@ (3 legami @bs@ e una coppia solitaria intorno all'atomo "
@@ -63,7 +63,8 @@ constexpr std::array<Fact, 54> facts{{
     {52, "Una sostanza non può esistere in fase liquida a temperature maggiori della temperatura critica"},
     {53, "La relazione @iPV@=@inRT@ (gas ideale) è approssimativamente valida per i gas reali a basse pressioni e alte "
          "temperature"},
-    {54, "I gas reali seguono la legge di van der Waals, (@iP@+@ian@@u2@/@iV@@u2@)(@iV-nb@)=@inRT@"},
+    {54, "I gas reali sono descritti approssimativamente dalla legge di van der Waals, "
+         "(@iP@+@ian@@u2@/@iV@@u2@)(@iV-nb@)=@inRT@"},
     {55, "I solidi possono essere classificati in ionici, molecolari, covalenti e metallici"},
     {61, "Le costanti cinetiche aumentano con la temperatura secondo la legge di Arrhenius "
          "@ik@=@ik@@d0@exp(-@iE@@da@/@iRT@)"},
@@ -75,11 +76,12 @@ constexpr std::array<Fact, 54> facts{{
          "ordini di reazione, da determinare sperimentalmente"},
     {71, "La tensione di vapore del solvente nelle soluzioni di soluti poco volatili è data dalla legge di Raoult @iP@ "
          "= @iP@@d0@@ix@@d1@, da cui (@iP@@d0@ - @iP@)/@iP@@d0@ = @ix@@d2@"},
-    {72,
-     "L'abbassamento crioscopico è legato alla molalità (@im@) dalla semplice relazione @bD@@iT@@df@ = @ik@@df@@im@"},
-    {73, "L'innalzamento ebullioscopico è legato alla molalità (@im@) dalla semplice relazione @bD@@iT@@db@ = "
-         "@ik@@db@@im@"},
-    {74, "La pressione osmotica è legata alla concentrazione dalla relazione @bP@ = @icRT@"},
+    {72, "Per soluti non elettroliti, l'abbassamento crioscopico è legato alla molalità (@im@) dalla semplice "
+         "relazione @bD@@iT@@df@ = @ik@@df@@im@"},
+    {73, "Per soluti non elettroliti, l'innalzamento ebullioscopico è legato alla molalità (@im@) dalla semplice "
+         "relazione @bD@@iT@@db@ = @ik@@db@@im@"},
+    {74, "Per soluti non elettroliti, la pressione osmotica è legata alla concentrazione dalla relazione @bP@ = "
+         "@icRT@"},
     {75, "La solubilità di un gas è proporzionale alla sua pressione parziale (legge di Henry)"},
     {76, "Le soluzioni acquose di sostanze ioniche contengono ioni positivi e negativi idratati"},
     {77, "La solubilità varia con la temperatura secondo la relazione @iS@=@iS@@d0@exp(-@bD@@iH@@ds@/@iRT@)"},

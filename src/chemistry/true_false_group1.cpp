@@ -42,7 +42,8 @@ Statement protons_in_nucleus()
     Statement s{{}, draw_truth()};
     const std::int32_t z = random_int(1, 54);
     const std::int32_t shown = shown_number(s.truth, z, 1, 54);
-    s.text = "Il nucleo d" + articulated_element_name(z) + " contiene " + whole_number_text(shown) + " protoni";
+    s.text = "Il nucleo d" + articulated_element_name(z) + " contiene " + whole_number_text(shown) +
+             (shown == 1 ? " protone" : " protoni");
     return s;
 }
 
@@ -71,12 +72,12 @@ Statement element_symbol_of_name()
 Statement function_and_curve()
 {
     static constexpr std::array<std::string_view, 3> functions{"y=Ax+B", "y=Ax@u2@", "y=A/x"};
-    static constexpr std::array<std::string_view, 3> curves{"retta", "parabola", "iperbole"};
+    static constexpr std::array<std::string_view, 3> curves{"una retta", "una parabola", "un'iperbole"};
     Statement s;
     const std::int32_t i = random_int(1, 3);
     const std::int32_t j = random_int(1, 3);
     s.truth = i == j ? 1 : 0;
-    s.text = "La funzione " + std::string(functions[i - 1]) + " corrisponde a una " + std::string(curves[j - 1]);
+    s.text = "La funzione " + std::string(functions[i - 1]) + " corrisponde a " + std::string(curves[j - 1]);
     return s;
 }
 

@@ -47,7 +47,7 @@ Statement neutrons_in_nucleus()
     const std::int32_t shown = shown_number(s.truth, n, n / 2, 2 * n);
     s.text = "Un nucleo di @u" + whole_number_text(isotope.mass_number) + "@" + std::string(isotope.symbol);
     if (z > 36) s.text += " (@iZ@ = " + whole_number_text(z) + ")";
-    s.text += " contiene " + whole_number_text(shown) + " neutroni";
+    s.text += " contiene " + whole_number_text(shown) + (shown == 1 ? " neutrone" : " neutroni");
     return s;
 }
 

@@ -147,7 +147,8 @@ Verdict judge_group_1(int type, const std::string& text)
     testing_support::Found m;
     switch (type) {
     case 1:
-        m = parse(text, R"(Il nucleo d(.+) contiene (\d+) protoni)");
+        m = parse(text, R"(Il nucleo d(.+) contiene (\d+) (protone|protoni))");
+        EXPECT_EQ(m[3] == "protone", m[2] == "1") << text;  // once "1 protoni"
         return element_named(without_article(m[1])) == std::stoi(m[2]);
     case 2:
         m = parse(text, R"(Il numero (\S+) è espresso con (\d+) (cifra significativa|cifre significative))");
@@ -158,8 +159,8 @@ Verdict judge_group_1(int type, const std::string& text)
         return field(element_record(element_named(without_article(m[1]))), 16, 17) == m[2];
     case 4: {
         static const std::map<std::string, std::string> curve{
-            {"y=Ax+B", "retta"}, {"y=Ax@u2@", "parabola"}, {"y=A/x", "iperbole"}};
-        m = parse(text, R"(La funzione (\S+) corrisponde a una (\w+))");
+            {"y=Ax+B", "una retta"}, {"y=Ax@u2@", "una parabola"}, {"y=A/x", "un'iperbole"}};
+        m = parse(text, R"(La funzione (\S+) corrisponde a (una retta|una parabola|un'iperbole))");
         return curve.at(m[1]) == m[2];
     }
     case 5: {

@@ -110,7 +110,8 @@ Verdict judge_group_2(int type, const std::string& text)
     testing_support::Found m;
     switch (type) {
     case 1: {
-        m = parse(text, R"(Un nucleo di @u(\d+)@(\w+)(?: \(@iZ@ = (\d+)\))? contiene (\d+) neutroni)");
+        m = parse(text, R"(Un nucleo di @u(\d+)@(\w+)(?: \(@iZ@ = (\d+)\))? contiene (\d+) (neutrone|neutroni))");
+        EXPECT_EQ(m[5] == "neutrone", m[4] == "1") << text;  // once "1 neutroni"
         const int z = *find_element_by_symbol(m[2]);
         EXPECT_EQ(m.matched(3), z > 36) << text;
         if (m.matched(3)) {
