@@ -63,6 +63,15 @@ std::optional<FontRequest> parse_font_options(std::string_view options)
     return request;
 }
 
+std::string font_options_text(const FontRequest& request)
+{
+    std::string text = "t'" + request.face + "'h" + std::to_string(request.cell_height);
+    if (request.best_fit) text += 'b';
+    if (request.bold) text += 'e';
+    if (request.italic) text += 'i';
+    return text;
+}
+
 std::string font_family_for_face(std::string_view face)
 {
     static const std::array<std::pair<const char*, const char*>, 2> kFaces{{

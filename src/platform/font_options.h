@@ -21,6 +21,9 @@ struct FontRequest {
 // or an unknown option letter gives nullopt.
 std::optional<FontRequest> parse_font_options(std::string_view options);
 
+// The option text that parses back to request: "t'face'hN", then b, e, i.
+std::string font_options_text(const FontRequest& request);
+
 // The font family that draws a face ("Arial" -> "Liberation Sans", ...);
 // empty for a face that cannot be had. Case-insensitive.
 std::string font_family_for_face(std::string_view face);

@@ -4,6 +4,7 @@
 #include <ctime>
 
 #include "platform/events.h"
+#include "platform/font_options.h"
 
 namespace platform {
 namespace {
@@ -41,15 +42,6 @@ std::int32_t code_points(std::string_view text)
         if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++count;
     }
     return count;
-}
-
-std::string option_text(const FontRequest& request)
-{
-    std::string text = "t'" + request.face + "'h" + std::to_string(request.cell_height);
-    if (request.best_fit) text += 'b';
-    if (request.bold) text += 'e';
-    if (request.italic) text += 'i';
-    return text;
 }
 
 }  // namespace
@@ -244,7 +236,7 @@ std::int32_t RecordingBackend::select_font(const FontRequest& request)
         fonts_.push_back(request);
         handle = static_cast<std::int32_t>(fonts_.size());
     }
-    add("font " + option_text(request) + " -> " + std::to_string(handle));
+    add("font " + font_options_text(request) + " -> " + std::to_string(handle));
     return handle;
 }
 

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "platform/font_options.h"
 
@@ -37,7 +38,17 @@ TEST(FontOptions, ParsesTheProgramsOptionTexts)
         EXPECT_EQ(request->best_fit, c.best_fit) << c.text;
         EXPECT_EQ(request->bold, c.bold) << c.text;
         EXPECT_EQ(request->italic, c.italic) << c.text;
+        // Written back in the program's order of options, it reads the same.
+        const auto again = parse_font_options(platform::font_options_text(*request));
+        ASSERT_TRUE(again.has_value()) << c.text;
+        EXPECT_EQ(platform::font_options_text(*again), platform::font_options_text(*request)) << c.text;
+        EXPECT_EQ(again->face, c.face) << c.text;
+        EXPECT_EQ(again->cell_height, c.height) << c.text;
+        EXPECT_EQ(std::tuple(again->best_fit, again->bold, again->italic), std::tuple(c.best_fit, c.bold, c.italic))
+            << c.text;
     }
+    EXPECT_EQ(platform::font_options_text(*parse_font_options("t'Arial'h16bei")), "t'Arial'h16bei");
+    EXPECT_EQ(platform::font_options_text(*parse_font_options("ieh9t'Arial'")), "t'Arial'h9ei");
 }
 
 TEST(FontOptions, RejectsMalformedTexts)
