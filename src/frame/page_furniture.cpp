@@ -5,6 +5,7 @@
 
 #include "frame/app_state.h"
 #include "frame/scheme_colours.h"
+#include "text/fitting_font.h"
 #include "text/markup_text.h"
 #include "text/paint.h"
 
@@ -69,16 +70,17 @@ void draw_entry_title(std::int32_t top, std::string_view colour, std::string_vie
 {
     constexpr std::int32_t left = 16;
     constexpr std::int32_t panel_right = 130;
-    const std::string font = font_to_fit("@T2@", 14, title, left, panel_right);
+    const std::string font = font_to_fit(2, title, left, panel_right);
     draw_markup_text(left, top, font + std::string(colour) + std::string(title));
 }
 
-std::string font_to_fit(std::string font, std::int32_t height, std::string_view text, std::int32_t x,
-                        std::int32_t x_right)
+std::string font_to_fit(std::int32_t n, std::string_view text, std::int32_t x, std::int32_t x_right)
 {
-    for (std::int32_t h = height - 1; h >= 9 && measure_markup_text(x, 2000, font + std::string(text)).x > x_right; --h)
-        font = "@t'Arial'h" + std::to_string(h) + "b@";
-    return font;
+    return fitting_font(n,
+                        [&](const SizedFont& f) {
+                            return measure_markup_text(x, 2000, f.code + std::string(text)).x <= x_right;
+                        })
+        .code;
 }
 
 void draw_page_button(std::int32_t n)

@@ -19,11 +19,9 @@ void draw_page_button(std::int32_t n);
 // so that it never runs past the panel.
 void draw_entry_title(std::int32_t top, std::string_view colour, std::string_view title);
 
-// The font in which text drawn from x ends by x_right: font (whose cell is
-// height pixels, regular Arial as @T1@ and @T2@ are), else that font a size
-// smaller, down to 9 pixels.
-std::string font_to_fit(std::string font, std::int32_t height, std::string_view text, std::int32_t x,
-                        std::int32_t x_right);
+// The font code in which text drawn from x ends by x_right: font n of the
+// font table, else that font a size smaller, down to 9 pixels.
+std::string font_to_fit(std::int32_t n, std::string_view text, std::int32_t x, std::int32_t x_right);
 
 // Every entry's label in its normal look, then entry `state` highlighted
 // when it is not 0.

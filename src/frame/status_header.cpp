@@ -111,5 +111,5 @@ void draw_status_header()
                              " -@x5@" + version_label(app_state.version_number);
     // Ends short of the buttons, a size smaller where it would run under them.
     constexpr std::int32_t x = 10;
-    draw_markup_text(x, 320, font_to_fit("@T1@", 16, text, x, field_right - 2) + "@C1@" + text);
+    draw_markup_text(x, 320, font_to_fit(1, text, x, field_right - 2) + "@C1@" + text);
 }

@@ -7,8 +7,8 @@
 
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
-#include "platform/font_options.h"
 #include "platform/graphics.h"
+#include "text/fitting_font.h"
 #include "text/fonts_colours.h"
 #include "text/markup_text.h"
 
@@ -74,11 +74,10 @@ bool fits(const ButtonDescriptor& d, const Shape& s, std::string_view label, std
     return first >= d.x - into_end && last <= d.x + d.w + into_end;
 }
 
-// The label's font code ("@T4@") and the font it selects.
+// Where the label's font code ("@T4@") stands, and its font number.
 struct LabelFont {
     std::size_t at = 0, length = 0;
     std::int32_t number = 0;
-    platform::FontRequest request;
 };
 
 std::optional<LabelFont> label_font(std::string_view label)
@@ -88,19 +87,8 @@ std::optional<LabelFont> label_font(std::string_view label)
     const std::size_t end = label.find('@', at + 2);
     if (end == std::string_view::npos) return std::nullopt;
     const auto n = read_i(label.substr(at + 2, end - at - 2));
-    if (!n || *n < 1 || *n > font_table_size) return std::nullopt;
-    const auto request = platform::parse_font_options(font_table.option[*n]);
-    if (!request) return std::nullopt;
-    return LabelFont{at, end + 1 - at, *n, *request};
-}
-
-// The label in its font at a smaller cell height, as a platform font code.
-std::string in_size(std::string_view label, const LabelFont& font, std::int32_t cell)
-{
-    const platform::FontRequest& f = font.request;
-    std::string code = "@t'" + f.face + "'h" + std::to_string(cell) + (f.best_fit ? "b" : "") + (f.bold ? "e" : "") +
-                       (f.italic ? "i" : "") + "@";
-    return std::string(label.substr(0, font.at)) + code + std::string(label.substr(font.at + font.length));
+    if (!n) return std::nullopt;
+    return LabelFont{at, end + 1 - at, *n};
 }
 
 // A label too wide for its bar is drawn in the largest smaller size of its
@@ -108,23 +96,25 @@ std::string in_size(std::string_view label, const LabelFont& font, std::int32_t 
 // size tried is drawn when none fits.
 void draw_label(const ButtonDescriptor& d, const Shape& s)
 {
-    constexpr std::int32_t smallest_cell = 9;
     const std::int32_t top = d.y + d.h / 2;
-    const std::int32_t x = label_x(d, d.label);
     const std::optional<LabelFont> font = label_font(d.label);
-    if (!font || fits(d, s, d.label, x, font->request.cell_height)) {
-        draw_markup_text(x, top, d.label);
+    const auto in_font = [&](const SizedFont& f) {
+        return d.label.substr(0, font->at) + f.code + d.label.substr(font->at + font->length);
+    };
+    const SizedFont sized = font ? fitting_font(font->number,
+                                                [&](const SizedFont& f) {
+                                                    const std::string label = in_font(f);
+                                                    return fits(d, s, label, label_x(d, label), f.cell);
+                                                })
+                                 : SizedFont{};
+    if (sized.code.empty()) {
+        draw_markup_text(label_x(d, d.label), top, d.label);
         return;
     }
-    std::string smaller(d.label);
-    std::int32_t cell = font->request.cell_height;
-    while (cell > smallest_cell) {
-        smaller = in_size(d.label, *font, --cell);
-        if (fits(d, s, smaller, label_x(d, smaller), cell)) break;
-    }
-    draw_markup_text(label_x(d, smaller), top + (font->request.cell_height - cell) / 2, smaller);
+    const std::string label = in_font(sized);
+    draw_markup_text(label_x(d, label), top + sized.shrunk / 2, label);
     // Texts drawn next find the label's font selected, as after any label.
-    select_font(font->number);
+    if (sized.shrunk > 0) select_font(font->number);
 }
 
 void draw_button(const ButtonDescriptor& d)
