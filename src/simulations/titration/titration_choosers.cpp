@@ -12,6 +12,7 @@
 #include "simulations/titration/titration_state.h"
 #include "text/button_widgets.h"
 #include "text/drawing_kit.h"
+#include "text/fitting_font.h"
 #include "text/justified_text.h"
 #include "text/markup_text.h"
 #include "text/paint.h"
@@ -112,21 +113,17 @@ void take_row(Chooser kind, std::int32_t k)
     }
 }
 
-// Every title bold and centred on its band. One too wide for the band (the
-// titrant's) is drawn a size smaller, and twice a pixel apart: that size of
-// the bold face draws its small letters with one-pixel strokes.
+// Every title bold and centred on its band; one too wide for it (the
+// titrant's) a size smaller, or smaller still, its middle on the band's.
 void draw_band_title(const ChooserLayout& layout)
 {
     constexpr std::int32_t margin = 4;
-    std::string title = "@T4@" + std::string(layout.title);
-    const bool smaller = markup_line_width(title) > band_right - band_left + 1 - 2 * margin;
-    if (smaller) title = "@T12@" + std::string(layout.title);
-    const std::int32_t width = markup_line_width(title) + (smaller ? 1 : 0);
-    const std::int32_t x = (band_left + band_right + 1 - width) / 2;
-    // The smaller cell's letters a pixel lower keep the band's middle.
-    const std::int32_t y = smaller ? 46 : 45;
-    draw_markup_text(x, y, title);
-    if (smaller) draw_markup_text(x + 1, y, title);
+    const SizedFont font = fitting_font(4, [&](const SizedFont& f) {
+        return markup_line_width(f.code + std::string(layout.title)) <= band_right - band_left + 1 - 2 * margin;
+    });
+    const std::string title = font.code + std::string(layout.title);
+    const std::int32_t x = (band_left + band_right + 1 - markup_line_width(title)) / 2;
+    draw_markup_text(x, 45 + font.shrunk / 2, title);
 }
 
 // 1 after "OK", -1 after "Esci".
