@@ -21,8 +21,11 @@ constexpr std::int32_t marker_colour = 0x0000D0;
 constexpr SimulationButton temperature_ok{520, 200, 30, 20, "OK"};
 constexpr SimulationButton concentrations_ok{510, 230, 40, 20, "OK"};
 constexpr SimulationButton cancel_button{510, 200, 40, 20, "Cancella"};
+// The message of a refused "OK": right of the columns, above "Cancella".
 constexpr std::int32_t message_x1 = 480;
 constexpr std::int32_t message_x2 = 572;
+constexpr std::int32_t message_y1 = 86;
+constexpr std::int32_t message_y2 = cancel_button.y - cancel_button.h / 2 - 3;
 
 bool in_panel_exit(const MouseEvent& e)
 {
@@ -155,10 +158,10 @@ void choose_initial_concentrations(EquilibriumModel& m)
             }
         }
         // The message of a refused "OK" stands right of the columns until the next click.
-        fill_box(panel_body, message_x1, 86, message_x2, 195);
+        fill_box(panel_body, message_x1, message_y1, message_x2, message_y2);
         if (!inside_zone(e.x, e.y, 505, 555, 220, 240)) continue;
         if (const std::string_view refusal = refusal_of_concentrations(rows[0], rows[1], rows[2]); !refusal.empty()) {
-            draw_justified_text(message_x1, message_x2, 90, "@T2@@c0000D0@" + std::string(refusal));
+            draw_justified_text(message_x1, message_x2, message_y1 + 4, "@T2@@c0000D0@" + std::string(refusal));
             continue;
         }
         m.concentration_rows = rows;
