@@ -92,7 +92,7 @@ void draw_concentration_panel(const EquilibriumModel& m)
     fill_box(0x777777, 403, 158, 587, 262);
     fill_box(0xBBBBBB, 405, 160, 585, 260);
     fill_box(0xFFCCCC, 405, 160, 585, 180);
-    draw_markup_text(425, 162, "@T4@@c555555@Concentrazioni (mol/L)");
+    draw_side_box_title("@T4@@c555555@Concentrazioni (mol/L)");
     for (const std::int32_t top : bar_top) {
         outline_box(0x777777, 408, top - 2, 582, top + 7);
         // 15 intervals of 11.333333 px over the 170 px of a bar.
@@ -109,4 +109,11 @@ void draw_concentration_panel(const EquilibriumModel& m)
         draw_markup_text(461, 246, "@T2@@C1@0.1");
         draw_markup_text(518, 246, "@T2@@C1@0.2");
     }
+}
+
+void draw_side_box_title(std::string_view title)
+{
+    constexpr std::int32_t box_left = 405;
+    constexpr std::int32_t box_right = 585;
+    draw_markup_text((box_left + box_right + 1 - markup_line_width(title)) / 2, 162, title);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "simulations/equilibrium/equilibrium_model.h"
 
@@ -23,3 +24,6 @@ inline constexpr std::int32_t bars_update = 1;  // only the change since the las
 void draw_concentration_bars(EquilibriumModel& m, std::int32_t mode);
 // The grey panel, bar outlines, ticks and axis labels around the bars.
 void draw_concentration_panel(const EquilibriumModel& m);
+// The title of the box under the side buttons (the concentrations' or the
+// results'), centred on its band.
+void draw_side_box_title(std::string_view title);

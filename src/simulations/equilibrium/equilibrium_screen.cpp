@@ -81,7 +81,7 @@ void draw_equilibrium_results(const EquilibriumModel& m)
     fill_box(0x00EEEE, 405, 160, 585, 260);
     outline_box(0x997777, 405, 160, 585, 260);
     fill_box(0x997777, 405, 160, 585, 180);
-    draw_markup_text(470, 162, "@T4@@cDDDDDD@Risultati");
+    draw_side_box_title("@T4@@cDDDDDD@Risultati");
     draw_markup_text(445, 202, "@T1@@C1@@bD@@iH@@u0@ = " + slot_text(20) + " kJ");
     draw_markup_text(445, 222, "@T1@@C1@@bD@@iS@@u0@ = " + slot_text(19) + " J/K");
 }
