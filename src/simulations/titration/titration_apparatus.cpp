@@ -17,6 +17,8 @@ constexpr std::int32_t glass_colour = 0x999999;
 constexpr std::int32_t inner_glass_colour = 0xCCCCCC;
 constexpr std::int32_t titrant_colour = 0xFFCCCC;
 constexpr std::int32_t scale_colour = 0xAA9988;
+// Dark on every colour the indicator bar takes, its reds included.
+constexpr std::int32_t pk_label_colour = 0x000000;
 constexpr std::int32_t needle_colour = 0x0000DD;
 
 // The flask's bottom row; the liquid's rows run from it up to its surface.
@@ -95,6 +97,7 @@ void draw_pk_mark()
     draw_line(160, y, 175, y);
     // Inside the bar, two pixels clear of its border, of the ticks and
     // their numbers, and of its mark, above it (below it for indicator 2).
+    qw_set_color_rgb(pk_label_colour);
     draw_markup_text(160, k == 2 ? y + 1 : y - 14, "@T2@pK");
 }
 

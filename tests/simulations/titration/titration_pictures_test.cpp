@@ -3,10 +3,13 @@
 // not find or that lies off the scale.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <limits>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "platform/graphics.h"
 #include "simulations/titration/titration_apparatus.h"
@@ -106,6 +109,41 @@ TEST_F(TitrationPictures, PkMarksAndNeedle)
         draw_ph_meter();
         EXPECT_EQ(drawn("line (" + std::to_string(x) + ",180)-(" + std::to_string(x) + ",202) 0x0000DD").size(), 1u)
             << ph;
+    }
+}
+
+// The contrast of two colours 0xBBGGRR as the eye reads it, 1 to 21.
+double contrast(std::int32_t a, std::int32_t b)
+{
+    const auto luminance = [](std::int32_t colour) {
+        double sum = 0.0;
+        for (const auto& [shift, weight] : {std::pair{0, 0.2126}, std::pair{8, 0.7152}, std::pair{16, 0.0722}}) {
+            const double c = ((colour >> shift) & 0xFF) / 255.0;
+            sum += weight * (c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4));
+        }
+        return sum;
+    };
+    const double la = luminance(a), lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+TEST_F(TitrationPictures, PkLabelReadsOnEveryColourOfItsBar)
+{
+    // The bar's row 55 + n shows the colour at pH n / 15; the label's cell
+    // is 14 rows high.
+    for (std::int32_t k = 1; k <= indicator_count; ++k) {
+        set_up_titration({.indicator = k});
+        mark();
+        draw_ph_axes(0);
+        const std::vector<std::string> texts = drawn("text (160,");
+        ASSERT_EQ(texts.size(), 1u) << k;
+        std::int32_t y = 0;
+        unsigned colour = 0;
+        ASSERT_EQ(std::sscanf(texts[0].c_str(), "text (160,%d) font %*d 0x%X", &y, &colour), 2) << texts[0];
+        for (std::int32_t row = y; row < y + 14; ++row) {
+            const std::int32_t bar = indicator_colour(static_cast<float>(row - 55) / 15.0f);
+            EXPECT_GE(contrast(static_cast<std::int32_t>(colour), bar), 4.5) << k << " row " << row;
+        }
     }
 }
 
