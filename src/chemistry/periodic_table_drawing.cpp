@@ -15,8 +15,9 @@ constexpr std::int32_t x0 = 200;
 constexpr std::int32_t y0 = 120;
 constexpr std::int32_t pitch = 20;
 constexpr std::int32_t cell_size = pitch - 3;
-constexpr std::string_view symbol_font = "t'Arial'h14b";
-constexpr std::string_view narrow_symbol_font = "t'Arial'h12b";
+// One size for every symbol, that of the widest (Pm, Sm, Tm, Am, Cm) too:
+// each keeps a pixel or more of its cell on either side.
+constexpr std::string_view symbol_font = "t'Arial'h13b";
 
 // The main table, as runs of consecutive elements in one row.
 struct Run {
@@ -64,18 +65,11 @@ void draw_periodic_table(std::int32_t mode, std::int32_t highlight)
         const PeriodicCell cell = periodic_table_cell(z);
         qw_set_color_rgb(z == highlight ? qw_rgb(255, 255, 0) : cell_colour);
         qw_rectangle(QwControl::filled, cell.x, cell.y, cell.x + cell_size, cell.y + cell_size);
-        const std::string_view symbol = record_columns(element_record(z), 16, 17);
-        // The widest symbols (Pm, Sm, Am, Cm) a size smaller, inside their cell.
-        std::int32_t width = qw_get_text_extent(symbol);
-        const bool narrowed = width > cell_size - 1;
-        if (narrowed) {
-            qw_set_font(narrow_symbol_font);
-            width = qw_get_text_extent(symbol);
-        }
-        qw_move_to(cell.x + (pitch - width) / 2, cell.y + (narrowed ? 3 : 2));
+        const std::string_view symbol = strip_trailing_blanks(record_columns(element_record(z), 16, 17));
+        // Centred on the cell, its letters' rows as many from the top as from the bottom.
+        qw_move_to(cell.x + (cell_size + 1 - qw_get_text_extent(symbol)) / 2, cell.y + 3);
         qw_set_color_rgb(0);
         if (mode == 1) qw_out_text(symbol);
-        if (narrowed) qw_set_font(symbol_font);
     }
     draw_markup_text(x0 + 60, y0, title);
 }

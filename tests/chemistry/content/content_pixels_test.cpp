@@ -46,6 +46,27 @@ TEST_F(ContentPixels, PeriodicTableCellsAndHighlight)
     int white = 0;  // the title, in the empty top row
     for (int x = 260; x < 500; ++x) white += session.canvas_pixel(x, 128) == 0xFFFFFF;
     EXPECT_GT(white, 10);
+    // Each symbol's letters clear of both sides of its cell, as far from
+    // the one as from the other within two pixels; their capitals' tops on
+    // one row, as in one size (Pm, Am and Cm too).
+    std::int32_t first_top = -1;
+    for (std::int32_t z = 1; z <= 103; ++z) {
+        const PeriodicCell cell = periodic_table_cell(z);
+        std::int32_t left = cell.x + 17, right = cell.x, top = cell.y + 17;
+        for (std::int32_t y = cell.y; y <= cell.y + 17; ++y)
+            for (std::int32_t x = cell.x; x <= cell.x + 17; ++x)
+                if (session.canvas_pixel(x, y) == 0) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                    top = std::min(top, y);
+                }
+        ASSERT_LE(left, right) << z;
+        if (first_top < 0) first_top = top - cell.y;
+        EXPECT_EQ(top - cell.y, first_top) << z;
+        EXPECT_GE(left - cell.x, 1) << z;
+        EXPECT_GE(cell.x + 17 - right, 1) << z;
+        EXPECT_LE(std::abs((left - cell.x) - (cell.x + 17 - right)), 2) << z;
+    }
 }
 
 TEST_F(ContentPixels, LewisBondsAreRedAndAtomsBlack)

@@ -80,11 +80,13 @@ TEST_F(PeriodicTableDrawing, SymbolsAreCentredInTheirCellsUnderTheTitle)
     std::map<std::string, Drawn> by_text;
     for (const Drawn& t : drawn("text")) by_text[t.text] = t;
     ASSERT_TRUE(by_text.count("Lr"));
-    // The recording metric makes a 14-pixel font's characters 7 wide: "Lr" is 14.
+    // The recording metric makes a 13-pixel font's characters 6 wide: "Lr"
+    // is 12, "H" 6, in a cell 18 wide.
     EXPECT_EQ(by_text["Lr"].x1, 530 + 3);
-    EXPECT_EQ(by_text["Lr"].y1, 272);
+    EXPECT_EQ(by_text["Lr"].y1, 273);
     EXPECT_EQ(by_text["Lr"].colour, 0);
-    EXPECT_EQ(by_text["H "].x1, 203);
+    EXPECT_EQ(by_text["H"].x1, 200 + 6);
+
     ASSERT_TRUE(by_text.count("Tavola Periodica degli Elementi"));
     EXPECT_EQ(by_text["Tavola Periodica degli Elementi"].x1, 260);
     EXPECT_EQ(by_text["Tavola Periodica degli Elementi"].y1, 120);
