@@ -27,7 +27,7 @@ constexpr std::string_view plot_layout = "200580030270 p ";
 constexpr std::int32_t plot_width = 380;
 constexpr std::int32_t plot_height = 240;
 // Below the ends of the tick marks under the frame.
-constexpr std::int32_t labels_y = 277;
+constexpr std::int32_t labels_y = 275;
 
 // Up to its field, which "y2=" fills in the dialog's font.
 DialogControl label(std::int32_t id, const char* text, std::int32_t x, std::int32_t y)
