@@ -2,13 +2,19 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "tools/expression_engine.h"
 
 namespace {
 
 constexpr int grid_intervals = 1000;
+// The passes every search makes; more follow while the step is wider than
+// the tolerance, so that a wide interval is narrowed as far as a short one.
 constexpr int refinement_passes = 20;
+// The tolerance: a step within this fraction of the point reached, or,
+// about a root at 0, the least normal double.
+constexpr double relative_tolerance = 1e-12;
 
 // Towards a sign change, or towards the edge of the region where the
 // function is defined, forward or backward.
@@ -20,9 +26,22 @@ bool value_at(double x, double& f)
     return evaluate_coded_expression(1, x, 0.0, 0.0, 0.0, 0.0, {}, f, error);
 }
 
+// Signs compared, not multiplied: a product of two tiny values underflows
+// to 0 and would read as a sign change.
+bool opposite_signs(double a, double b)
+{
+    return (a <= 0.0 && b >= 0.0) || (a >= 0.0 && b <= 0.0);
+}
+
+bool within_tolerance(double p, double h)
+{
+    return std::abs(h) <= std::max(relative_tolerance * std::abs(p), std::numeric_limits<double>::min());
+}
+
 // A sign change where the function grows as the bracket shrinks is a pole
 // (1/x across 0), not a root: near a root it dwindles below where the
-// refinement started (start_size, the size of f at the first point).
+// refinement started (start_size, the size of f at the first point). The
+// secant runs from p towards the side the refinement walked.
 RootSearch secant(double p, double h, double start_size, double& root)
 {
     double f1 = 0.0;
@@ -37,9 +56,10 @@ RootSearch secant(double p, double h, double start_size, double& root)
 RootSearch refine(Refinement kind, double p, double h, double& root)
 {
     const bool towards_sign = kind == Refinement::sign_change;
+    const double direction = kind == Refinement::edge_backward ? -1.0 : 1.0;
     bool sign_change_seen = false;
     double start_size = HUGE_VAL;
-    for (int pass = 0; pass < refinement_passes; ++pass) {
+    for (int pass = 0; pass < refinement_passes || !within_tolerance(p, h); ++pass) {
         double fp = 0.0;
         if (!value_at(p, fp) && towards_sign) return RootSearch::not_evaluable;
         if (pass == 0) start_size = std::abs(fp);
@@ -47,7 +67,7 @@ RootSearch refine(Refinement kind, double p, double h, double& root)
         const double start = p;
         const int steps = towards_sign ? 10 : 9;
         for (int j = 1; j <= steps; ++j) {
-            const double q = kind == Refinement::edge_backward ? start - j * h : start + j * h;
+            const double q = start + direction * j * h;
             double fq = 0.0;
             if (!value_at(q, fq)) {
                 if (towards_sign) return RootSearch::not_evaluable;
@@ -57,7 +77,7 @@ RootSearch refine(Refinement kind, double p, double h, double& root)
                 root = q;
                 return RootSearch::found;
             }
-            if (fp * fq <= 0.0) {
+            if (opposite_signs(fp, fq)) {
                 sign_change_seen = true;
                 break;
             }
@@ -67,23 +87,30 @@ RootSearch refine(Refinement kind, double p, double h, double& root)
     }
     if (!towards_sign && !sign_change_seen)
         return kind == Refinement::edge_forward ? RootSearch::not_evaluable : RootSearch::no_root;
-    return secant(p, h, start_size, root);
+    return secant(p, direction * h, start_size, root);
 }
 
 }  // namespace
 
 RootSearch search_expression_root(double a, double b, double& root)
 {
-    const double h = (b - a) * 0.001;
+    // An interval wider than the largest double is stepped in thousandths
+    // taken of each end.
+    const double h = std::isfinite(b - a) ? (b - a) * 0.001 : b * 0.001 - a * 0.001;
     const auto grid = [&](int i) { return a + i * h; };
     int first = 0;
     double fp = 0.0;
     while (first < grid_intervals && !value_at(grid(first), fp)) ++first;
     if (first == grid_intervals) {
+        // Defined only beyond the last grid point but one: the region is
+        // looked for back from b.
         double fb = 0.0;
-        if (!value_at(b, fb) || fb != 0.0) return RootSearch::no_root;
-        root = b;
-        return RootSearch::found;
+        if (!value_at(b, fb)) return RootSearch::no_root;
+        if (fb == 0.0) {
+            root = b;
+            return RootSearch::found;
+        }
+        return refine(Refinement::edge_backward, b, h, root);
     }
     double p = grid(first);
     if (fp == 0.0) {
@@ -97,7 +124,7 @@ RootSearch search_expression_root(double a, double b, double& root)
             root = grid(i);
             return RootSearch::found;
         }
-        if (fp * f <= 0.0) return refine(Refinement::sign_change, p, h, root);
+        if (opposite_signs(fp, f)) return refine(Refinement::sign_change, p, h, root);
         p = grid(i);
         fp = f;
     }

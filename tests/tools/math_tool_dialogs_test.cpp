@@ -105,6 +105,21 @@ TEST_F(MathToolDialogs, CalculatorResultsAsShown)
         {"1/x", "-0.3><1", "Operazione non consentita"},
         {"1/x", "-1><2", "Operazione non consentita"},
         {"1/(x-0.5)+x", "0><2", "Operazione non consentita"},
+        // Intervals from 1 to 1e300 wide: the root inside found as closely
+        // as in a unit interval, or none shown.
+        {"exp(-x)-x", "0><1", "0.5671433"},
+        {"x-12345.678", "0><1e10", "12345.68"},
+        {"exp(-x)-x", "0><1e50", "0.5671433"},
+        {"exp(-x)-x", "0><1e100", "0.5671433"},
+        {"x^2-2", "0><1e100", "1.414214"},
+        {"exp(-x)-x", "-1e100><1", "0.5671433"},  // defined at b alone of the grid
+        {"x^2-2", "0><1e300", "1.414214"},        // past 1e150, x^2 is not evaluated
+        {"x^2-2", "-1e300><0", "-1.414214"},
+        {"exp(-x)-x", "-1e300><1e300", "0.5671433"},
+        {"x^2+1", "-1e100><1e100", "Soluzione non trovata"},
+        {"1/x", "-1e300><1e300", "Operazione non consentita"},
+        // From a down to b, the grid first defined at 0: on from there.
+        {"x^2-2", "1e300><-1e300", "-1.414214"},
         {"x^3-x/100", "-1><0.7", "-0.1"},
     };
     for (const auto& c : cases) {
