@@ -64,15 +64,17 @@ void reread_data_slots()
 }
 
 // Slot 5 := the mixed volume, slots 6 and 7 := the acid and base
-// equivalents after mixing, each as shown.
+// equivalents after mixing, with the uncertainty of four digits but their
+// values unrounded: rounded first, their difference near the equivalence
+// moves the pH past its last digit.
 void mix(float acid_moles, float base_moles)
 {
     set_slot_uncertainty(5, slot_value(3) + slot_value(4), 0.03f);
     reread_slot(5);
     set_slot_digits(6, acid_moles / slot_value(5), 4);
-    reread_slot(6);
+    value_slots[6].value = acid_moles / slot_value(5);
     set_slot_digits(7, base_moles / slot_value(5), 4);
-    reread_slot(7);
+    value_slots[7].value = base_moles / slot_value(5);
 }
 
 // [H+] into slot 8 with its relative spread, the pH into slot 10 with two
@@ -152,15 +154,19 @@ void generate_problem_32()
     bool equivalent = false;
     // Slots 5 to 8 from the data in slots 1 to 4 as they stand.
     auto mixture_ph = [&](float ca, float cb, float va, float vb) {
-        const float acid_moles = acid->count * ca * va;
-        const float base_moles = base->count * cb * vb;
-        mix(acid_moles, base_moles);
-        // The excess from the mixed concentrations unrounded: rounded first,
-        // their difference near the equivalence moves the pH past its digit.
-        value_slots[6].value = acid_moles / slot_value(5);
-        value_slots[7].value = base_moles / slot_value(5);
+        mix(acid->count * ca * va, base->count * cb * vb);
         if (equivalent) {
             set_slot_digits(8, 7.0f, 3);
+            return;
+        }
+        // Printed data that may be those of the equivalence (its excess
+        // within what half a unit of each datum's last digit moves, a sixth
+        // of the slots' three units) leave the mixture neutral, one digit.
+        const float spread = (acid->count * (slot_uncertainty(1) * va + ca * slot_uncertainty(3)) +
+                              base->count * (slot_uncertainty(2) * vb + cb * slot_uncertainty(4))) /
+                             6.0f;
+        if (std::abs(acid->count * ca * va - base->count * cb * vb) <= spread) {
+            set_slot_digits(8, 7.0f, 1);
             return;
         }
         const float h = solved_or_nan(solve_ph_mixture(slot_value(6), slot_value(7), strong, strong));
@@ -226,7 +232,8 @@ void generate_problem_33()
     const std::string middle =
         " sapendo che " + slot_text(3) + " mL di essa vengono neutralizzati da " + slot_text(4) + " mL di ";
     // From the volumes and the concentration as printed.
-    const float ratio = o == 1 ? acid->count / base->count : base->count / acid->count;
+    const float ratio =
+        static_cast<float>(o == 1 ? acid->count : base->count) / static_cast<float>(o == 1 ? base->count : acid->count);
     if (o == 1)
         problem_texts.problem_text = head + base_formula + middle + acid_formula + " " + slot_text(2) + " M";
     else
