@@ -1,6 +1,7 @@
 // Section "Acidi e Basi": problems 16 to 19, true-or-false statements on
 // acidity and conjugate pairs, pH and concentration conversions, and the
 // constants of a conjugate pair.
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <string_view>
@@ -51,6 +52,8 @@ void generate_problem_17()
         // The answer follows from the p-value as shown.
         const float c = std::pow(10.0f, slot_value_as_shown(1) - 14.0f);
         set_slot_uncertainty(2, c, c * slot_uncertainty(1) * ln10_rounded);
+        // A power of ten from a pH of two decimals: two digits at most.
+        if (slot_digits(2) > 2) set_slot_digits(2, c, 2);
         text = variant == 1 ? "@T1@@C1@Calcolare [H@u+@] in una soluzione con pOH = "
                             : "@T1@@C1@Calcolare [OH@u-@] in una soluzione con pH = ";
         text += slot_text(1);
@@ -90,6 +93,10 @@ void generate_problem_19()
     // The constant asked for follows from the p-value as shown.
     const float back = std::pow(10.0f, slot_value_as_shown(3) - 14.0f);
     set_slot_uncertainty(5, back, back * slot_uncertainty(3) * ln10_rounded);
+    // A power of ten from a p-value: as many digits as it has decimals.
+    const std::int32_t decimals =
+        slot_digits(3) - 1 - static_cast<std::int32_t>(std::floor(std::log10(slot_value_as_shown(3))));
+    if (slot_digits(5) > decimals) set_slot_digits(5, back, std::max(decimals, 1));
     const ConjugateQuestion& question = conjugate_questions[variant - 1];
     problem_texts.problem_text = std::string(question.statement) + slot_text(question.datum_slot);
     problem_texts.answer_text = slot_text(question.answer_slot);

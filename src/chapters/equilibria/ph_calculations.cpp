@@ -129,13 +129,14 @@ void generate_problem_20()
     problem_texts.problem_text = "@T1@@C1@Calcolare il pH di una soluzione acquosa " + slot_text(1) + " F di " +
                                  compound_formula(e.compound) +
                                  " e quante moli di acqua sono dissociate per litro in questa soluzione";
+    // The printed concentration's relative uncertainty, whatever the ions.
+    const float relative = slot_uncertainty(1) / slot_value(1);
     const float c = static_cast<float>(e.ions) * slot_value(1);
     value_slots[1].value = c;
     const float majority = c + (std::sqrt(c * c + 4e-14f) - c) * 0.5f;
-    const float u = slot_uncertainty(1);
-    set_slot_uncertainty(4, acid ? minus_log10(majority) : minus_log10(Kw / majority), u / (c * ln10_rounded));
+    set_slot_uncertainty(4, acid ? minus_log10(majority) : minus_log10(Kw / majority), relative / ln10_rounded);
     const float minority = Kw / majority;
-    set_slot_uncertainty(5, minority, minority * u / c);
+    set_slot_uncertainty(5, minority, minority * relative);
     problem_texts.answer_text = "@T1@@C1@" + slot_text(4) + "; " + slot_text(5) + " mol/L";
     draw_problem_text(170, 480, 50);
     show_chemistry_fact(280, 140, 300);
@@ -293,11 +294,13 @@ void generate_problem_26()
                                : Kw / solved_or_nan(solve_ph_mixture(0.0f, slot_value(1), strong, slot_value(6)));
     set_slot_uncertainty(2, first, (slot_uncertainty(6) / slot_value(6) + slot_uncertainty(1) / slot_value(1)) * first);
     const float y = slot_value(2) - Kw / slot_value(2);
+    // No more digits than the fewest of the data it comes from.
     if (triprotic)
         set_slot_digits(3, slot_value(7) * slot_value(8) / (slot_value(2) * slot_value(2)) * y,
-                        std::min(slot_digits(2), slot_digits(8)));
+                        std::min({slot_digits(2), slot_digits(6), slot_digits(7), slot_digits(8)}));
     else
-        set_slot_digits(3, slot_value(7) / slot_value(2) * y, std::min(slot_digits(2), slot_digits(7)));
+        set_slot_digits(3, slot_value(7) / slot_value(2) * y,
+                        std::min({slot_digits(2), slot_digits(6), slot_digits(7)}));
     problem_texts.answer_text = slot_text(2) + " M; " + slot_text(3) + " M";
     draw_problem_text(180, 570, 50);
     show_chemistry_fact(170, 150, 300);
