@@ -120,26 +120,17 @@ double acid_left(std::int32_t m, double a, double c)
     return h;
 }
 
-// Slot 3 := the solubility of the hydroxide in the strong acid of slot 1.
-// Where the acid is used up (the root within 0.01 % of c/m) the answer is
-// c/m exactly, with the acid's uncertainty.
+// Slot 3 := the solubility of the hydroxide in the strong acid of slot 1,
+// with the digits its two data leave. Where the acid is used up (the root
+// within 0.01 % of c/m) the answer is c/m exactly.
 void solubility_in_acid(std::int32_t m)
 {
-    const float c = slot_value(1);
-    const double k = slot_value(9);
-    const double a = k / std::pow(1e-14, m);
-    const double h = acid_left(m, a, c);
-    const double s = a * std::pow(h, m);
-    const double used_up = static_cast<double>(c) / m;
-    if (s >= (1.0 - 1e-4) * used_up) {
-        set_slot_uncertainty(3, c / static_cast<float>(m), slot_uncertainty(1) / static_cast<float>(m));
-        return;
-    }
-    // ds = (m s/h dc + s dK/K) / (1 + m^2 s/h), from the derivatives of s = a h^m.
-    const double ratio = m * s / h;
-    const double relative_k = static_cast<double>(slot_uncertainty(9)) / k;
-    const double u = (ratio * slot_uncertainty(1) + s * relative_k) / (1.0 + m * ratio);
-    set_slot_uncertainty(3, static_cast<float>(s), static_cast<float>(u));
+    set_slot_from_data(3, {1, 9}, [m](const std::vector<double>& d) {
+        const double c = d[0];
+        const double a = d[1] / std::pow(1e-14, m);
+        const double s = a * std::pow(acid_left(m, a, c), m);
+        return s >= (1.0 - 1e-4) * c / m ? c / m : s;
+    });
 }
 
 }  // namespace
@@ -166,7 +157,12 @@ void generate_problem_39()
     const float ion = slot_value(1);
     const float with_ion = w == 1 ? 1.0f / static_cast<float>(m) * std::pow(K / ion, 1.0f / static_cast<float>(m))
                                   : K / whole_power(ion, m);
-    set_slot_uncertainty(6, with_ion, (slot_uncertainty(2) / K + slot_uncertainty(1) / ion) * with_ion);
+    // Each datum moved by its uncertainty towards zero, through its power.
+    const float k_power = w == 1 ? 1.0f / static_cast<float>(m) : 1.0f;
+    const float ion_power = w == 1 ? -1.0f / static_cast<float>(m) : -static_cast<float>(m);
+    const float relative = 1.0f - std::pow(1.0f - slot_uncertainty(2) / K, k_power) +
+                           std::pow(1.0f - slot_uncertainty(1) / ion, ion_power) - 1.0f;
+    set_slot_uncertainty(6, with_ion, relative * with_ion);
     problem_texts.answer_text = slot_text(5) + " mol/L; " + slot_text(6) + " mol/L";
     draw_problem_text(170, 540, 50);
     show_chemistry_fact(200, 150, 360);
@@ -228,7 +224,10 @@ void generate_problem_41()
         const float K = slot_value(9);
         const float c = slot_value(1);
         const float s = K / whole_power(c, m);
-        set_slot_uncertainty(3, s, (slot_uncertainty(9) / K + slot_uncertainty(1) / c) * s);
+        // The base's uncertainty counts through its power.
+        const float relative =
+            slot_uncertainty(9) / K + std::pow(1.0f - slot_uncertainty(1) / c, -static_cast<float>(m)) - 1.0f;
+        set_slot_uncertainty(3, s, relative * s);
     }
     problem_texts.answer_text = slot_text(2) + " mol/L; " + slot_text(3) + " mol/L";
     draw_problem_text(170, 480, 50);

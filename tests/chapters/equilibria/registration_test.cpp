@@ -91,8 +91,18 @@ TEST_F(ChapterSeven, AnswersAreThoseOfTheDataShown)
         // 7.42 from the pH printed, [OH-] unrounded, its two decimals counted.
         {42, 20, "7.28•10@u-15@ mol/L; 1.1•10@u-12@ mol/L", "7.28•10@u-15@ mol/L; 1.04•10@u-12@ mol/L"},
         {42, 5545438, "2.20•10@u-10@ mol/L; 1.3•10@u-6@ mol/L", "2.20•10@u-10@ mol/L; 1.33•10@u-6@ mol/L"},
-        // 7.32 from the mixed concentrations unrounded.
+        // 7.32, 7.35 and 7.36 from the mixed concentrations unrounded.
         {32, 19, "10.2", "10.26"},
+        {32, 5, "11.93", "11.92"},
+        {35, 11, "@T1@@C1@2.79", "2.80"},
+        {36, 6, "@T1@@C1@9.22", "9.21"},
+        // 7.33 for a base of two hydroxides, Ba(OH)2.
+        {33, 4, "@T1@@C1@0.0590 F", "0.0591 F"},
+        {33, text_version, "@T1@@C1@0.0338 F", "0 F"},
+        // Digits through each datum's power: 7.39's [I-] squared, 7.41's
+        // base cubed; 7.41 in acid with the digits its two data leave.
+        {39, 7170764, "1.35•10@u-3@ mol/L; 2.6•10@u-6@ mol/L", "1.35•10@u-3@ mol/L; 2.57•10@u-6@ mol/L"},
+        {41, 2, "7.28•10@u-15@ mol/L; 8.6•10@u-29@ mol/L", "7.28•10@u-15@ mol/L; 8.60•10@u-29@ mol/L"},
     };
     expect_answers(cases);
 }
