@@ -87,23 +87,36 @@ std::string digits_fault(const Row& row, const Page& page, const Shown& shown, d
     switch (row.digits) {
     case Digits::exact: return "";
     case Digits::from_data:
-    case Digits::from_data_or_fewer: {
+    case Digits::from_data_or_fewer:
+    case Digits::celsius: {
         const double u = uncertainty_of(page, row.value, value);
-        if (u == 0.0) return "";  // exact data: the count the book fixes stands
-        const ::testing::AssertionResult held = testing_support::digits_for(shown, value, u, row.most);
-        if (held) return "";
+        if (u == 0.0 || value == 0.0) return "";  // exact data, or nothing left: no count to judge
         // The program sums each datum's relative move to first order; the
         // moves made here differ from that by up to the largest of them, which
         // decides a count only where u lies that near a power of ten.
         double reach = 0.0;
         for (const Shown& datum : data)
             if (datum.value != 0.0) reach = std::max(reach, datum.uncertainty() / std::abs(datum.value));
+        if (row.digits == Digits::celsius && std::abs(value) < u) {
+            // A temperature near 0 °C, under its uncertainty: its last digit
+            // stands at the uncertainty's first, where a plain 0 holds too.
+            const auto place = static_cast<std::int32_t>(std::floor(std::log10(u * (1.0 - reach))));
+            if (shown.value == 0.0 || shown.last_place >= place) return "";
+            fault << "the answer's last digit at 10^" << shown.last_place << ", " << value << " uncertain by " << u
+                  << " leaves 10^" << place;
+            return fault.str();
+        }
+        const ::testing::AssertionResult held = testing_support::digits_for(shown, value, u, row.most);
+        if (held) return "";
         for (const double scale : {1.0 - reach, 1.0 + reach})
             if (testing_support::digits_for(shown, value, u * scale, row.most)) return "";
         // Fewer digits than the data allow hold for such a row: a count that
         // shows one more does not.
-        if (row.digits == Digits::from_data_or_fewer &&
-            testing_support::digits_for(shown, value, u, std::min(row.most, shown.digits)))
+        // Judged on the value as rounded too: a rounding that carries into a
+        // new digit (95 to the tens shows 100) keeps its place.
+        if (row.digits != Digits::from_data &&
+            (testing_support::digits_for(shown, value, u, std::min(row.most, shown.digits)) ||
+             testing_support::digits_for(shown, shown.value, u, std::min(row.most, shown.digits))))
             return "";
         return held.message();
     }
@@ -141,7 +154,11 @@ std::string row_fault(const Row& row, const Page& page)
     const Shown shown = testing_support::shown((*found)[1]);
     const double value = page.run(row.value);
     const ::testing::AssertionResult near = testing_support::within_last_digit(shown, value, 1.0);
-    if (!near) return near.message();
+    // A plain 0 may stand at the place of the value's uncertainty (0 °C to
+    // the tens): it holds for any value that uncertainty reaches.
+    const bool zero_reached =
+        shown.value == 0.0 && row.digits != Digits::exact && std::abs(value) <= uncertainty_of(page, row.value, value);
+    if (!near && !zero_reached) return near.message();
     return digits_fault(row, page, shown, value);
 }
 

@@ -84,6 +84,7 @@ private:
 enum class Digits {
     from_data,           // the program works them out: three units of each datum's last digit
     from_data_or_fewer,  // the same as a ceiling, where fewer digits were judged and kept
+    celsius,             // from_data_or_fewer for °C from kelvin: near 0 °C, to the uncertainty's place
     product,             // a count fixed by the book, at most the fewest digits of the data
     sum,                 // a count fixed by the book, at most the fewest decimals of the data
     logarithm,           // decimals at most the digits of its datum
