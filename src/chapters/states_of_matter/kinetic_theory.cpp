@@ -85,8 +85,7 @@ void generate_problem_24()
     const KineticGas gas = pick_kinetic_gas(24);
     set_slot_digits(7, random_real(25.0f, 99.0f), 3);
     problem_texts.problem_text =
-        "Calcolare la velocità più probabile, la velocità media e la radice quadrata della velocità quadratica "
-        "media delle molecole di " +
+        "Calcolare la velocità più probabile, la velocità media e la velocità quadratica media delle molecole di " +
         gas_name(gas.compound, 40) + " a " + slot_text(7) + "@uo@C";
     set_speed_square(gas, 1000.0f);
     // 2.546481 stands for 8/pi as the program has always stored it.
