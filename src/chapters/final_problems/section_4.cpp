@@ -12,6 +12,7 @@
 #include "chemistry/equation_text.h"
 #include "chemistry/equilibrium_extent.h"
 #include "chemistry/molar_mass.h"
+#include "chemistry/reacting_gases.h"
 #include "chemistry/solubility_products.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
@@ -58,9 +59,6 @@ bool among(std::span<const Pair> pairs, std::int32_t x, std::int32_t y)
 // Gases of equal molar mass within a part in a thousand (compound records):
 // a density cannot tell their proportions.
 constexpr std::array<Pair, 2> alike_gases{{{1, 23}, {25, 304}}};
-// Gases that react on meeting: NO with O2 to NO2; ammonia with CO2 and with
-// SO2 to solids.
-constexpr std::array<Pair, 3> reacting_gases{{{25, 2}, {12, 24}, {12, 27}}};
 // Salts with ions per gram within 2 % (entries of the salt list).
 constexpr std::array<Pair, 2> alike_salts{{{2, 5}, {7, 8}}};
 
@@ -163,7 +161,7 @@ void generate_problem_25()
         if (repeats_last_choice(25, i1)) return false;
         i2 = random_int(1, 13);
         return i2 != i1 && !among(alike_gases, gases[i1 - 1], gases[i2 - 1]) &&
-               !among(reacting_gases, gases[i1 - 1], gases[i2 - 1]);
+               !gases_react(gases[i1 - 1], gases[i2 - 1]);
     });
     final_problems_state.last_choice[25] = i1;
     const std::int32_t first = gases[i1 - 1];

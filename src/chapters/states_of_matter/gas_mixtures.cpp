@@ -10,6 +10,7 @@
 #include "chemistry/equation_text.h"
 #include "chemistry/molar_mass.h"
 #include "frame/app_state.h"
+#include "chemistry/reacting_gases.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
 #include "numbers/fixed_width.h"
@@ -43,7 +44,9 @@ struct GasPair {
 GasPair draw_gas_pair(std::int32_t problem, std::int32_t skipped)
 {
     skip_random_draws(skipped);
-    const auto [g1, g2] = draw_two_positions(problem, 13);
+    const auto [g1, g2] = draw_two_positions(problem, 13, [](std::int32_t i, std::int32_t j) {
+        return !gases_react(list_gas(gas_list_4, i), list_gas(gas_list_4, j));
+    });
     GasPair pair;
     pair.a = list_gas(gas_list_4, g1);
     pair.b = list_gas(gas_list_4, g2);

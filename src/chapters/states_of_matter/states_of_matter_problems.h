@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -91,13 +92,15 @@ inline bool no_version_in_use()
 float draw_magnitude(float top, std::int32_t lo, std::int32_t hi);
 
 // Two different positions from 1 to count, drawn together again until they
-// differ; under "Nessuna Versione" the first never repeats the problem's
-// previous visit. The first is kept for the next visit.
+// differ (and `allowed` accepts them, when given); under "Nessuna Versione"
+// the first never repeats the problem's previous visit. The first is kept
+// for the next visit.
 struct TwoPositions {
     std::int32_t first;
     std::int32_t second;
 };
-TwoPositions draw_two_positions(std::int32_t problem, std::int32_t count);
+TwoPositions draw_two_positions(std::int32_t problem, std::int32_t count,
+                                const std::function<bool(std::int32_t, std::int32_t)>& allowed = {});
 
 // --- Gases and units ----------------------------------------------------
 
