@@ -238,6 +238,9 @@ std::string_view list_separator(std::int32_t i, std::int32_t n)
 {
     if (i == 1) return " ";
     return i < n ? ", " : " e ";
+        // 2N2 + O2 = 2N2O never happens (N2O's free energy of formation is
+        // +104 kJ/mol): a reaction to compute, not one that occurs.
+        if (reaction.record == 75) return false;
 }
 
 // The reactant used up: the smallest amount per coefficient among the
