@@ -169,10 +169,10 @@ void generate_problem_3()
         // The uncertainty of a temperature answer is taken on kelvin, as in
         // problem 5: on Celsius it would turn negative below 0 °C.
         const float kelvin = (t1 + 273.15f) / slot_value(1) * slot_value(3);
-        set_slot_uncertainty(
-            6, kelvin - 273.15f,
+        set_celsius_from_kelvin(
+            6, kelvin,
             kelvin * (relative_uncertainty(3) + slot_uncertainty(2) / (t1 + 273.0f) + relative_uncertainty(1)));
-        return slot_value(6) >= -50.0f && slot_value(6) <= 500.0f;
+        return kelvin - 273.15f >= -50.0f && kelvin - 273.15f <= 500.0f;
     });
 
     if (variant == 1) {
@@ -221,10 +221,10 @@ std::int32_t draw_closed_vessel(std::int32_t skipped)
             5, p,
             p * (slot_uncertainty(3) / (t2 + 273.0f) + slot_uncertainty(1) / (t1 + 273.0f) + relative_uncertainty(2)));
         const float kelvin = (t1 + 273.15f) / slot_value(2) * slot_value(4) * from_atmospheres(u);
-        set_slot_uncertainty(
-            6, kelvin - 273.15f,
+        set_celsius_from_kelvin(
+            6, kelvin,
             kelvin * (slot_uncertainty(1) / (t1 + 273.0f) + relative_uncertainty(2) + relative_uncertainty(4)));
-        return slot_value(6) >= -50.0f && slot_value(6) <= 500.0f;
+        return kelvin - 273.15f >= -50.0f && kelvin - 273.15f <= 500.0f;
     });
     return u;
 }

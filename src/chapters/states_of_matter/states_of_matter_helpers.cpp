@@ -1,3 +1,5 @@
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 #include "chapters/states_of_matter/states_of_matter_problems.h"

@@ -91,6 +91,13 @@ inline bool no_version_in_use()
 // random_real (1.0, top) · 10^k, the exponent k drawn first in [lo, hi].
 float draw_magnitude(float top, std::int32_t lo, std::int32_t hi);
 
+// Slot `slot`: a temperature in °C worked out in kelvin, shown down to the
+// place the kelvin value's uncertainty leaves, near 0 °C too.
+void set_celsius_from_kelvin(std::int32_t slot, float kelvin, float uncertainty);
+// A slot whose uncertainty exceeds its value (a remainder near zero) shown
+// down to the place of the uncertainty's first digit, not one digit below it.
+void show_to_uncertainty_place(std::int32_t slot);
+
 // Two different positions from 1 to count, drawn together again until they
 // differ (and `allowed` accepts them, when given); under "Nessuna Versione"
 // the first never repeats the problem's previous visit. The first is kept
