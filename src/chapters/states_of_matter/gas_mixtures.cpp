@@ -1,6 +1,7 @@
 // Section "Miscele di gas ideali", problems 15 to 21: mole fractions and
 // partial pressures of two-gas mixtures, two containers joined, and gas
 // reactions in a closed container.
+#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -9,8 +10,8 @@
 #include "chemistry/data_tables.h"
 #include "chemistry/equation_text.h"
 #include "chemistry/molar_mass.h"
-#include "frame/app_state.h"
 #include "chemistry/reacting_gases.h"
+#include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
 #include "numbers/fixed_width.h"
@@ -71,6 +72,13 @@ void set_mole_fraction(const GasPair& pair)
     set_slot_uncertainty(3, x, x / v1 * slot_uncertainty(1));
 }
 
+// No more digits than the percentage's three, or than the pressure's: the
+// school rule for a product.
+void cap_digits(std::int32_t slot, std::int32_t most)
+{
+    if (slot_digits(slot) > std::min(most, 3)) set_slot_digits(slot, slot_value(slot), std::min(most, 3));
+}
+
 // Slot 2: a total pressure in atmospheres.
 void draw_total_pressure()
 {
@@ -86,6 +94,7 @@ void generate_problem_15()
     problem_texts.problem_text =
         "Calcolare la frazione molare d" + articulated_gas_name(pair.q) + pair.mixture() + pair.weight_share();
     set_mole_fraction(pair);
+    cap_digits(3, 3);
     problem_texts.answer_text = slot_text(3);
     draw_problem_text(200, 520, 50);
     show_chemistry_fact(170, 150, 280);
@@ -100,6 +109,8 @@ void generate_problem_16()
     // it carries.
     problem_texts.problem_text = "Calcolare la percentuale in peso d" + articulated_gas_name(pair.q) + pair.mixture() +
                                  " in cui la frazione molare di " + gas_name(pair.w) + " è pari a " + slot_text(3);
+    // The fraction as printed is a datum: three units of its last digit.
+    convert_data_slot(3, slot_digits(3));
     const bool q_given = pair.q == pair.w;
     const double mq = compound_molar_mass(pair.q);
     const double mr = compound_molar_mass(pair.r);
@@ -110,6 +121,7 @@ void generate_problem_16()
             return xq / (xq * mq + (1.0 - xq) * mr) * mq * 100.0;
         },
         3);
+    show_to_uncertainty_place(4);
     problem_texts.answer_text = slot_text(4) + "%";
     draw_problem_text(165, 560, 50);
     show_chemistry_fact(200, 160, 300);
@@ -126,6 +138,8 @@ void generate_problem_17()
     set_mole_fraction(pair);
     const float p = slot_value(2) * slot_value(3);
     set_slot_uncertainty(4, p, (relative_uncertainty(3) + relative_uncertainty(2)) * p);
+    cap_digits(3, 3);
+    cap_digits(4, slot_digits(2));
     problem_texts.answer_text = slot_text(3) + "; " + slot_text(4) + " atm";
     draw_problem_text(200, 520, 45);
     show_chemistry_fact(260, 160, 300);
@@ -224,6 +238,9 @@ GasReaction draw_gas_reaction(std::int32_t problem, bool textbook_reaction)
         const std::int32_t col = reaction.entry_column;
         reaction.record = read_i(record_columns(reaction_list, col, col + 1)).value_or(1);
         if (no_version_in_use() && reaction.record == state.last_draw[problem]) return false;
+        // 2N2 + O2 = 2N2O never happens (N2O's free energy of formation is
+        // +104 kJ/mol): a reaction to compute, not one that occurs.
+        if (reaction.record == 75) return false;
         return reaction_record(reaction.record).starts_with('s');
     });
     state.last_draw[problem] = reaction.record;
@@ -238,9 +255,6 @@ std::string_view list_separator(std::int32_t i, std::int32_t n)
 {
     if (i == 1) return " ";
     return i < n ? ", " : " e ";
-        // 2N2 + O2 = 2N2O never happens (N2O's free energy of formation is
-        // +104 kJ/mol): a reaction to compute, not one that occurs.
-        if (reaction.record == 75) return false;
 }
 
 // The reactant used up: the smallest amount per coefficient among the
@@ -255,26 +269,37 @@ void name_limiting_reactant(GasReaction& reaction)
 
 // Slots i + 5 after the reaction: the other reactant's remainder and every
 // product, each times t2 / t1, with their sum (returned in total, its
-// uncertainty in total_uncertainty). `line` adds species i's answer.
+// uncertainty in total_uncertainty); t_share is what the temperatures add
+// to each relative uncertainty. `line` adds species i's answer.
 template <typename Line>
-void react(const GasReaction& reaction, float t2, float t1, float& total, float& total_uncertainty, Line line)
+void react(const GasReaction& reaction, float t2, float t1, float t_share, float& total, float& total_uncertainty,
+           Line line)
 {
     const std::int32_t j = reaction.limiting;
     const std::int32_t nr = reaction.terms.reactant_count;
+    // Where the other reactant's amount per coefficient lies within its
+    // uncertainty of the used-up one's, either may run out: both count.
+    float extent_uncertainty = slot_uncertainty(j) / reaction.coefficient(j);
+    for (std::int32_t k = 1; k <= nr; ++k) {
+        const float share = slot_uncertainty(k) / reaction.coefficient(k);
+        if (k != j && slot_value(k) / reaction.coefficient(k) - slot_value(j) / reaction.coefficient(j) < share)
+            extent_uncertainty += share;
+    }
     total = 0.0f;
     total_uncertainty = 0.0f;
     for (std::int32_t i = 1; i <= reaction.terms.species_count(); ++i) {
         if (i == j) continue;
         const float ratio = reaction.coefficient(i) / reaction.coefficient(j);
         float value = ratio * slot_value(j);
-        float uncertainty = ratio * slot_uncertainty(j);
+        float uncertainty = reaction.coefficient(i) * extent_uncertainty;
         if (i <= nr) {
             value = slot_value(i) - value;
             uncertainty = slot_uncertainty(i) + uncertainty;
         }
-        set_slot_uncertainty(i + 5, value * t2 / t1, uncertainty * t2 / t1);
+        set_slot_uncertainty(i + 5, value * t2 / t1, (uncertainty + value * t_share) * t2 / t1);
         total += slot_value(i + 5);
         total_uncertainty += slot_uncertainty(i + 5);
+        show_to_uncertainty_place(i + 5);
         line(i);
     }
 }
@@ -313,7 +338,8 @@ void generate_problem_20()
     answer = format_equation_text(1, record) + ";";
     float total = 0.0f;
     float total_uncertainty = 0.0f;
-    react(reaction, slot_value(5), slot_value(4), total, total_uncertainty,
+    react(reaction, slot_value(5), slot_value(4), relative_uncertainty(5) + relative_uncertainty(4), total,
+          total_uncertainty,
           [&](std::int32_t i) { append_piece(answer, " " + reaction.formula(i) + ": " + slot_text(i + 5) + " atm;"); });
     set_slot_uncertainty(10, total, total_uncertainty);
     append_piece(answer, " totale: " + slot_text(10) + " atm");
@@ -353,7 +379,7 @@ void generate_problem_21()
     name_limiting_reactant(reaction);
     float moles_after = 0.0f;
     float uncertainty = 0.0f;
-    react(reaction, 1.0f, 1.0f, moles_after, uncertainty, [](std::int32_t) {});
+    react(reaction, 1.0f, 1.0f, 0.0f, moles_after, uncertainty, [](std::int32_t) {});
     const float volume = slot_value(16) / moles_before * moles_after;
     set_slot_uncertainty(10, volume, (uncertainty / moles_after + relative_uncertainty(16)) * volume);
     problem_texts.answer_text = format_equation_text(1, record) + "; " + slot_text(10) + " L";
