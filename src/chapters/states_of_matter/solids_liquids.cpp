@@ -246,7 +246,12 @@ void generate_problem_34()
     text += " molecole per cella. Qual è la massa molecolare della sostanza, se la densità dei cristalli è pari "
             "a " +
             slot_text(7) + " g/cm@u3@?";
-    value_slots[8].uncertainty = slot_value(8) / slot_value(1) * slot_uncertainty(1) * 3.0f;
+    // Every axis the statement prints counts: a three times in a cube, twice
+    // beside c in the tetragonal cell.
+    float axes = 3.0f * relative_uncertainty(1);
+    if (variant == 2) axes = 2.0f * relative_uncertainty(1) + relative_uncertainty(3);
+    if (variant == 3) axes = relative_uncertainty(1) + relative_uncertainty(2) + relative_uncertainty(3);
+    value_slots[8].uncertainty = slot_value(8) * axes;
     value_slots[9].uncertainty = (relative_uncertainty(7) + slot_uncertainty(8) / slot_value(8)) * slot_value(9);
     convert_data_slot(9, slot_digits_from_uncertainty);
     problem_texts.answer_text = slot_text(9) + " u.m.a.";
