@@ -1,26 +1,69 @@
-// Salts whose solubility in water the problems take, one row of data a salt.
+// Salts whose solubility in water the problems take, one row of data a salt,
+// looked up by the salt's formula.
 #pragma once
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
+#include <stdexcept>
 #include <string_view>
+
+#include "chemistry/solubility_products.h"
 
 // Grams per 100 mL at 25 and 100 °C as written (their digits are the digits
 // shown): what a saturated solution holds, and what the salt would give
-// dissolving wholly into ions with its solubility product at 25 °C and its
-// standard enthalpy of dissolution (PbI2 9.8e-9 and 63.4 kJ/mol, HgBr2
-// 6.2e-20 and 98.7, AgCl 1.77e-10 and 65.5), which the problems on the
-// dissolution into ions take. The two differ where the saturated solution
-// holds more than free ions: PbI+ pairs for PbI2, molecules for HgBr2.
-// Then the ions per formula unit and, for the sparingly soluble salts, the
-// dissolution into ions.
+// dissolving wholly into ions, which the problems on the dissolution into
+// ions take. For a sparingly soluble salt the second pair follows from its
+// solubility product at 25 °C and its standard enthalpy of dissolution,
+// carried to 100 °C by van 't Hoff; the two pairs differ where the saturated
+// solution holds more than free ions (PbI+ pairs, HgBr2
+// molecules). Then the ions per formula unit and, for the sparingly soluble
+// salts, the dissolution into ions.
 struct SaltSolubility {
-    std::int32_t compound;
+    std::string_view formula;
     std::string_view at_25, at_100;
     std::string_view as_ions_25, as_ions_100;
     std::string_view dissolution;
+    std::string_view dissolution_enthalpy;  // kJ/mol, where the ions' figures come from it
     std::int32_t cations, anions;
 };
 
-// The salt of that compound record; the first salt for a compound not in
-// the table.
-const SaltSolubility& salt_solubility(std::int32_t compound);
+// PbCl2, Ag2SO4 and SnI2 take their saturated solutions' figures for the ions.
+inline constexpr std::array<SaltSolubility, 11> salt_solubilities{{
+    {"NaCl", "36.7", "39.1", "36.7", "39.1", "", "", 1, 1},
+    {"PbCl@d2@", "1.09", "3.34", "1.09", "3.34", "PbCl@d2(s)@ = Pb@u2+@@d(aq)@ + 2Cl@u-@@d(aq)@", "", 1, 2},
+    {"PbI@d2@", ".088", "0.41", "0.0621", "0.345", "PbI@d2(s)@ = Pb@u2+@@d(aq)@ + 2I@u-@@d(aq)@", "63.4", 1, 2},
+    {"HgBr@d2@", "0.61", "4.00", "8.99e-6", "1.29e-4", "HgBr@d2(s)@ = Hg@u2+@@d(aq)@ + 2Br@u-@@d(aq)@", "98.7", 1, 2},
+    {"HgCl@d2@", "8.00", "48.0", "8.00", "48.0", "", "", 1, 2},
+    {"K@d2@Cr@d2@O@d7@", "12.7", "102.", "12.7", "102.", "", "", 2, 1},
+    {"KIO@d3@", "8.60", "32.3", "8.60", "32.3", "", "", 1, 1},
+    {"Ag@d2@SO@d4@", "0.76", "1.41", "0.76", "1.41", "Ag@d2@SO@d4(s)@ = 2Ag@u+@@d(aq)@ + SO@d4@@u2-@@d(aq)@", "", 2, 1},
+    {"Na@d2@C@d2@O@d4@", "3.86", "6.33", "3.86", "6.33", "", "", 2, 1},
+    {"SnI@d2@", "1.09", "4.03", "1.09", "4.03", "SnI@d2(s)@ = Sn@u2+@@d(aq)@ + 2I@u-@@d(aq)@", "", 1, 2},
+    {"AgCl", "1.91e-4", "2.71e-3", "1.91e-4", "2.71e-3", "AgCl@d(s)@ = Ag@u+@@d(aq)@ + Cl@u-@@d(aq)@", "65.5", 1, 1},
+}};
+
+// A salt whose ions' figures come from an enthalpy has its solubility product.
+static_assert(std::ranges::all_of(salt_solubilities, [](const SaltSolubility& s) {
+    return s.dissolution_enthalpy.empty() || has_solubility_product(s.formula);
+}));
+
+// Whether the table holds the salt: every list of salts that a problem draws
+// from checks its formulas with it when it is compiled.
+constexpr bool has_salt_solubility(std::string_view formula)
+{
+    return std::ranges::find(salt_solubilities, formula, &SaltSolubility::formula) != salt_solubilities.end();
+}
+
+// The salt with that formula. A formula that the table lacks is an error,
+// never another salt's row: at compile time where it is checked, else an
+// exception that ends the program.
+constexpr const SaltSolubility& salt_solubility(std::string_view formula)
+{
+    const auto found = std::ranges::find(salt_solubilities, formula, &SaltSolubility::formula);
+    if (found == salt_solubilities.end()) throw std::out_of_range("sale senza dati di solubilità");
+    return *found;
+}
+
+// The compound record of the salt (its molar mass and composition).
+std::int32_t salt_compound(const SaltSolubility& salt);

@@ -1,8 +1,48 @@
-// Solubility products at 25 °C of the sparingly soluble salts, one value a salt.
+// Solubility products at 25 °C of the sparingly soluble salts, one value a
+// salt, looked up by the salt's formula.
 #pragma once
 
+#include <algorithm>
+#include <array>
+#include <stdexcept>
 #include <string_view>
 
-// The product of the salt with that formula as written (its digits are the
-// digits shown); empty for a salt not in the table.
-std::string_view solubility_product(std::string_view formula);
+struct SolubilityProduct {
+    std::string_view formula;
+    std::string_view value;  // as written: its digits are the digits shown
+};
+
+inline constexpr std::array<SolubilityProduct, 15> solubility_products{{
+    {"BaSO@d4@", "1.08e-10"},
+    {"Pb(IO@d3@)@d2@", "3.69e-13"},
+    {"PbSO@d4@", "2.53e-8"},
+    {"PbI@d2@", "9.8e-9"},
+    {"HgBr@d2@", "6.2e-20"},
+    {"HgI@d2@", "2.9e-29"},
+    {"AgBr", "5.35e-13"},
+    {"AgCl", "1.77e-10"},
+    {"AgI", "8.52e-17"},
+    {"Cu(IO@d3@)@d2@", "6.94e-8"},
+    {"MgF@d2@", "5.16e-11"},
+    {"BaF@d2@", "1.84e-7"},
+    {"CaSO@d4@", "4.93e-5"},
+    {"CuCl", "1.72e-7"},
+    {"Cr(IO@d3@)@d3@", "5.0e-6"},
+}};
+
+// Whether the table holds the salt: every table of salts that a problem
+// reads checks its formulas with it when it is compiled.
+constexpr bool has_solubility_product(std::string_view formula)
+{
+    return std::ranges::find(solubility_products, formula, &SolubilityProduct::formula) != solubility_products.end();
+}
+
+// The product of a salt of the table. A formula that the table lacks is an
+// error, never a blank datum: at compile time where it is checked, else an
+// exception that ends the program.
+constexpr std::string_view solubility_product(std::string_view formula)
+{
+    const auto found = std::ranges::find(solubility_products, formula, &SolubilityProduct::formula);
+    if (found == solubility_products.end()) throw std::out_of_range("sale senza prodotto di solubilità");
+    return found->value;
+}

@@ -1,10 +1,18 @@
-// One solubility product a salt, for chapter 7's problems and chapter 9's.
+// One solubility product a salt, for chapter 7's problems and chapter 9's,
+// and the salts' solubilities whose ions' figures follow from it.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <stdexcept>
+#include <string>
 #include <string_view>
 #include <utility>
 
+#include "chemistry/data_tables.h"
+#include "chemistry/molar_mass.h"
+#include "chemistry/salt_solubilities.h"
 #include "chemistry/solubility_products.h"
+#include "support/shown_numbers.h"
 
 namespace {
 
@@ -17,7 +25,65 @@ TEST(SolubilityProducts, OneValueASaltAt25Degrees)
         {"CaSO@d4@", "4.93e-5"}, {"Cu(IO@d3@)@d2@", "6.94e-8"}, {"PbI@d2@", "9.8e-9"},
     };
     for (const auto& [formula, value] : at_25) EXPECT_EQ(solubility_product(formula), value) << formula;
-    EXPECT_TRUE(solubility_product("NaCl").empty());
+    // A salt the table lacks is an error, never a blank datum.
+    EXPECT_FALSE(has_solubility_product("NaCl"));
+    EXPECT_THROW(solubility_product("NaCl"), std::out_of_range);
+}
+
+TEST(SaltSolubilities, ASaltIsFoundByItsFormulaOnly)
+{
+    EXPECT_EQ(salt_solubility("AgCl").at_25, "1.91e-4");
+    EXPECT_EQ(salt_compound(salt_solubility("AgCl")), 111);
+    // Once the first row (NaCl) for a salt the table lacks.
+    EXPECT_FALSE(has_salt_solubility("AgBr"));
+    EXPECT_THROW(salt_solubility("AgBr"), std::out_of_range);
+    for (const SaltSolubility& salt : salt_solubilities)
+        EXPECT_EQ(find_compound_by_formula(salt.formula), salt_compound(salt)) << salt.formula;
+}
+
+// A figure as written ("0.0621", "8.99e-6"): its value and one unit of its
+// last digit.
+struct Figure {
+    double value;
+    double unit;
+};
+Figure figure(std::string_view text)
+{
+    const std::string written(text);
+    const std::size_t e = written.find('e');
+    const std::string mantissa = written.substr(0, e);
+    const int exponent = e == std::string::npos ? 0 : std::stoi(written.substr(e + 1));
+    const std::size_t point = mantissa.find('.');
+    const auto decimals = point == std::string::npos ? 0 : static_cast<int>(mantissa.size() - point - 1);
+    return {std::stod(written), std::pow(10.0, exponent - decimals)};
+}
+
+// Grams per 100 mL of a salt dissolved wholly into free ions, from a
+// solubility product: s = (K / (a^a b^b))^(1/(a+b)) mol/L.
+double grams_as_ions(const SaltSolubility& salt, double product)
+{
+    const double a = salt.cations;
+    const double b = salt.anions;
+    const double moles = std::pow(product / (std::pow(a, a) * std::pow(b, b)), 1.0 / (a + b));
+    return moles * compound_molar_mass(salt_compound(salt)) / 10.0;
+}
+
+TEST(SaltSolubilities, TheIonsFiguresFollowFromTheSolubilityProductAndTheEnthalpy)
+{
+    int from_products = 0;
+    for (const SaltSolubility& salt : salt_solubilities) {
+        if (salt.dissolution_enthalpy.empty()) continue;
+        ++from_products;
+        const double k25 = std::stod(std::string(solubility_product(salt.formula)));
+        // van 't Hoff from 25 to 100 °C.
+        const double enthalpy = std::stod(std::string(salt.dissolution_enthalpy)) * 1000.0;
+        const double k100 = k25 * std::exp(enthalpy / 8.314 * (1.0 / 298.15 - 1.0 / 373.15));
+        for (const auto& [text, product] : {std::pair{salt.as_ions_25, k25}, std::pair{salt.as_ions_100, k100}}) {
+            const Figure written = figure(text);
+            EXPECT_NEAR(written.value, grams_as_ions(salt, product), written.unit) << salt.formula << " " << text;
+        }
+    }
+    EXPECT_EQ(from_products, 3);
 }
 
 }  // namespace

@@ -18,19 +18,18 @@
 namespace equilibria {
 namespace {
 
-// Problem 15's salts: the cation, the salt that adds the common anion and
-// the compound record.
+// Problem 15's salts: the cation and the salt that adds the common anion.
 struct SolubleSalt {
     std::string_view formula;
     std::string_view cation;
     std::string_view added_salt;
-    std::int32_t compound;
 };
 constexpr SolubleSalt soluble_salts[] = {
-    {"PbCl@d2@", "Pb@u2+@", "NaCl", 110}, {"PbI@d2@", "Pb@u2+@", "KI", 277},
-    {"HgBr@d2@", "Hg@u2+@", "KBr", 278},  {"Ag@d2@SO@d4@", "Ag@u+@", "Na@d2@SO@d4@", 184},
-    {"SnI@d2@", "Sn@u2+@", "KI", 279},    {"AgCl", "Ag@u+@", "NaCl", 111},
+    {"PbCl@d2@", "Pb@u2+@", "NaCl"}, {"PbI@d2@", "Pb@u2+@", "KI"},
+    {"HgBr@d2@", "Hg@u2+@", "KBr"},  {"Ag@d2@SO@d4@", "Ag@u+@", "Na@d2@SO@d4@"},
+    {"SnI@d2@", "Sn@u2+@", "KI"},    {"AgCl", "Ag@u+@", "NaCl"},
 };
+static_assert(std::ranges::all_of(soluble_salts, [](const SolubleSalt& s) { return has_salt_solubility(s.formula); }));
 // The species of a generic reaction that take part (gases, or dissolved
 // species), in the solver's places: reactants 0-1, products 3-4.
 struct GenericSystem {
@@ -506,13 +505,13 @@ void generate_problem_15()
     skip_random_draws(2);
     const std::int32_t v = pick_problem_variant(6, equilibria_state.last_draw[15], 4);
     const SolubleSalt& salt = soluble_salts[v - 1];
-    const SaltSolubility& data = salt_solubility(salt.compound);
+    const SaltSolubility& data = salt_solubility(salt.formula);
     set_slot_text(1, data.as_ions_25);
     set_slot_text(2, data.as_ions_100);
     // Grams per litre.
     set_slot_uncertainty(8, 10.0f * slot_value(1), 10.0f * slot_uncertainty(1));
     set_slot_uncertainty(9, 10.0f * slot_value(2), 10.0f * slot_uncertainty(2));
-    const std::string_view composition = record_columns(compound_record(salt.compound), 81, 99);
+    const std::string_view composition = record_columns(compound_record(salt_compound(data)), 81, 99);
     float mass_uncertainty = 0.0f;
     const float molar_mass = compute_molar_mass(composition, mass_uncertainty);
     skip_random_draws(3);

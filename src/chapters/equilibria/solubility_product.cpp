@@ -45,6 +45,7 @@ constexpr Salt salts[] = {
     {"AgCl", 1, "Ag@u+@", "Cl@u-@"},
     {"AgI", 1, "Ag@u+@", "I@u-@"},
 };
+static_assert(std::ranges::all_of(salts, [](const Salt& s) { return has_solubility_product(s.formula); }));
 constexpr std::int32_t lead_iodide = 4;
 
 // HgBr2 and HgI2 dissolve in excess halide as HgX4(2-): a draw of them is

@@ -115,6 +115,8 @@ constexpr std::array<Precipitation, 9> precipitations{{
     {101, "CuCl", "Cu@u+@", 1},
     {284, "Cr(IO@d3@)@d3@", "Cr@u3+@", 3},
 }};
+static_assert(std::ranges::all_of(precipitations,
+                                  [](const Precipitation& p) { return has_solubility_product(p.precipitate); }));
 
 // Metals deposited by electrolysis: atomic number and ion charge.
 struct DepositedMetal {

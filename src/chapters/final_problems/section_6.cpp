@@ -1,4 +1,5 @@
 // Section "Sezione 6": problems 41 to 48.
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -51,6 +52,8 @@ constexpr std::array<SparinglySoluble, 6> selective_pairs{{
     {"PbSO@d4@", "Pb@u2+@"},
     {"CaSO@d4@", "Ca@u2+@"},
 }};
+static_assert(std::ranges::all_of(selective_pairs,
+                                  [](const SparinglySoluble& s) { return has_solubility_product(s.formula); }));
 // The potassium salt that brings each pair's anion, and its molar mass.
 struct Reagent {
     std::string_view formula;

@@ -36,7 +36,7 @@ std::int32_t pick_solubility(std::int32_t problem)
         salt_solubility(solubility_salts.at(pick_problem_variant(10, last_pick(problem), 0) - 1));
     set_slot_text(1, row.at_25);
     set_slot_text(2, row.at_100);
-    return row.compound;
+    return salt_compound(row);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include "chapters/solutions/solutions_problems.h"
 #include "chapters/solutions/solutions_tables.h"
+#include "chemistry/salt_solubilities.h"
 
 namespace solutions {
 
@@ -94,7 +95,10 @@ const CommonIonList& common_ion_list(std::int32_t number)
     return list == common_ion_lists.end() ? common_ion_lists.front() : *list;
 }
 
-const std::array<std::int32_t, 10> solubility_salts = {101, 110, 277, 278, 112, 287, 284, 184, 286, 279};
+constexpr std::array<std::string_view, 10> solubility_salts = {
+    "NaCl",    "PbCl@d2@",     "PbI@d2@",          "HgBr@d2@", "HgCl@d2@", "K@d2@Cr@d2@O@d7@",
+    "KIO@d3@", "Ag@d2@SO@d4@", "Na@d2@C@d2@O@d4@", "SnI@d2@"};
+static_assert(std::ranges::all_of(solubility_salts, has_salt_solubility));
 
 const std::array<SolventVapour, 4> solvent_vapours{{
     {vapour_pressure_fit(373), " cloroformio (CHCl@d3@)"},

@@ -1,6 +1,7 @@
 // Section "Costanti di equilibrio": problems 28 to 30, equilibrium constants
 // from the free energy and the enthalpy and entropy of dissolution from two
 // solubilities.
+#include <algorithm>
 #include <array>
 #include <cfloat>
 #include <cmath>
@@ -76,7 +77,9 @@ std::string estimated_constant(const GasEquilibrium& g, bool reversed)
 }
 
 // The salts of problem 30, in their order.
-constexpr std::array<std::int32_t, 6> dissolving_salts = {110, 277, 278, 184, 279, 111};
+constexpr std::array<std::string_view, 6> dissolving_salts = {"PbCl@d2@",     "PbI@d2@", "HgBr@d2@",
+                                                              "Ag@d2@SO@d4@", "SnI@d2@", "AgCl"};
+static_assert(std::ranges::all_of(dissolving_salts, has_salt_solubility));
 
 }  // namespace
 
@@ -147,7 +150,7 @@ void generate_problem_30()
     // Grams per litre.
     set_slot_uncertainty(8, 10.0f * slot_value(1), 10.0f * slot_uncertainty(1));
     set_slot_uncertainty(9, 10.0f * slot_value(2), 10.0f * slot_uncertainty(2));
-    const float molar_mass = compound_molar_mass(salt.compound);
+    const float molar_mass = compound_molar_mass(salt_compound(salt));
     skip_random_draws(3);
 
     set_slot_digits(3, random_real(25.0f, 50.0f), 2);
@@ -158,7 +161,7 @@ void generate_problem_30()
     set_slot_digits(5, random_real(slot_value(3) + 10.0f, 99.0f), 2);
     set_slot_digits(6, a * std::exp(-b / (slot_value(5) + 273.15f)) / molar_mass, 3);
 
-    problem_texts.problem_text = "@T1@@C1@La soluzione acquosa satura di " + compound_formula(salt.compound) + " è " +
+    problem_texts.problem_text = "@T1@@C1@La soluzione acquosa satura di " + std::string(salt.formula) + " è " +
                                  slot_text(4) + " F a " + slot_text(3) + "@uo@C e " + slot_text(6) + " F a " +
                                  slot_text(5) +
                                  "@uo@C. Calcolare il valore medio di @bD@@iH@@u0@ e di @bD@@iS@@u0@ in questo "

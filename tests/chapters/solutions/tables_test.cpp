@@ -68,9 +68,9 @@ TEST(SolutionTables, SaltsSolubilitiesAndSolventsAreTheWrittenTexts)
     EXPECT_EQ(anions, "1112111112222111311122211");
 
     std::string solubility;
-    for (const std::int32_t c : solubility_salts) {
-        const SaltSolubility& row = salt_solubility(c);
-        solubility += std::to_string(row.compound) + std::string(row.at_25) + std::string(row.at_100);
+    for (const std::string_view formula : solubility_salts) {
+        const SaltSolubility& row = salt_solubility(formula);
+        solubility += std::to_string(salt_compound(row)) + std::string(row.at_25) + std::string(row.at_100);
     }
     EXPECT_EQ(solubility,
               "10136.739.11101.093.34277.0880.412780.614.001128.0048.028712.7102.2848.6032.31840.761.412863.866.33"
@@ -151,7 +151,8 @@ TEST(SolutionTables, EveryCompoundAndSpeciesTheProblemsUseHasAMolarMass)
     for (const SaltIon& salt : salt_ions) compounds.push_back(salt.compound);
     for (const CommonIonList& list : common_ion_lists)
         for (std::int32_t i = 0; i < list.salt_count; ++i) compounds.push_back(list.salts[i].compound);
-    compounds.insert(compounds.end(), solubility_salts.begin(), solubility_salts.end());
+    for (const std::string_view formula : solubility_salts)
+        compounds.push_back(salt_compound(salt_solubility(formula)));
     for (const SolventVapour& row : solvent_vapours) compounds.push_back(row.fit.compound);
     for (const BoilingSolvent& row : boiling_solvents) compounds.push_back(row.compound);
     for (const EquivalentChange& change : equivalent_changes) compounds.push_back(change.compound);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "chapters/thermo_kinetics/thermo_kinetics_problems.h"
+#include "chemistry/salt_solubilities.h"
 #include "frame/app_state.h"
 #include "thermo_kinetics_fixture.h"
 
@@ -131,32 +132,23 @@ TEST_F(ChapterSix, EquilibriumConstantsOfGasReactions)
     });
 }
 
-// Solubilities in g per 100 mL at 25 and 100 °C, by formula.
-struct Solubility {
-    const char* formula;
-    double at_25, at_100;
-};
-// The solubilities that chapter 7's problem 15 takes: one set of data a salt.
-constexpr Solubility solubilities[] = {{"PbCl@d2@", 1.09, 3.34},       {"PbI@d2@", 0.0621, 0.345},
-                                       {"HgBr@d2@", 8.99e-6, 1.29e-4}, {"Ag@d2@SO@d4@", 0.76, 1.41},
-                                       {"SnI@d2@", 1.09, 4.03},        {"AgCl", 1.91e-4, 2.71e-3}};
-
 TEST_F(ChapterSix, DissolutionEnthalpyAndEntropyFromTwoSolubilities)
 {
     for_versions(30, sweep, [&](std::int32_t) {
         const auto g =
             match(statement(), "satura di (.+?) è NUM F a NUM@uo@C e NUM F a NUM@uo@C\\. Calcolare .* per la "
                                "reazione (.+)$");
-        const Solubility* salt = nullptr;
-        for (const Solubility& s : solubilities)
-            if (g[0] == s.formula) salt = &s;
-        ASSERT_NE(salt, nullptr);
+        // The salt table's figures for the ions, which the chemistry tests
+        // check against the solubility products, in g per 100 mL.
+        const SaltSolubility& salt = salt_solubility(g[0]);
+        const double at_25 = std::stod(std::string(salt.as_ions_25));
+        const double at_100 = std::stod(std::string(salt.as_ions_100));
         EXPECT_TRUE(g[5].starts_with(g[0].substr(0, g[0].size() - 1)));
         // ln S linear in 1/T through both solubilities, in mol/L.
-        const double slope = std::log(salt->at_100 / salt->at_25) / (1.0 / 298.15 - 1.0 / 373.15);
+        const double slope = std::log(at_100 / at_25) / (1.0 / 298.15 - 1.0 / 373.15);
         const auto molar = [&](double t) {
-            return 10.0 * salt->at_25 * std::exp(slope * (1.0 / 298.15 - 1.0 / (t + 273.15))) /
-                   molar_mass(compound_with_formula(salt->formula));
+            return 10.0 * at_25 * std::exp(slope * (1.0 / 298.15 - 1.0 / (t + 273.15))) /
+                   molar_mass(compound_with_formula(g[0]));
         };
         const Shown s1 = at(g, 1), t1 = at(g, 2), s2 = at(g, 3), t2 = at(g, 4);
         EXPECT_GE(t2.value - t1.value, 9.0);
