@@ -16,7 +16,7 @@
 // ions take. For a sparingly soluble salt the second pair follows from its
 // solubility product at 25 °C and its standard enthalpy of dissolution,
 // carried to 100 °C by van 't Hoff; the two pairs differ where the saturated
-// solution holds more than free ions (PbI+ pairs, HgBr2
+// solution holds more than free ions (PbCl+ and PbI+ pairs, HgBr2
 // molecules). Then the ions per formula unit and, for the sparingly soluble
 // salts, the dissolution into ions.
 struct SaltSolubility {
@@ -28,16 +28,18 @@ struct SaltSolubility {
     std::int32_t cations, anions;
 };
 
-// PbCl2, Ag2SO4 and SnI2 take their saturated solutions' figures for the ions.
+// SnI2 has no tabulated solubility product: its ions' figures are those of
+// its saturated solution.
 inline constexpr std::array<SaltSolubility, 11> salt_solubilities{{
     {"NaCl", "36.7", "39.1", "36.7", "39.1", "", "", 1, 1},
-    {"PbCl@d2@", "1.09", "3.34", "1.09", "3.34", "PbCl@d2(s)@ = Pb@u2+@@d(aq)@ + 2Cl@u-@@d(aq)@", "", 1, 2},
+    {"PbCl@d2@", "1.09", "3.34", "0.450", "0.848", "PbCl@d2(s)@ = Pb@u2+@@d(aq)@ + 2Cl@u-@@d(aq)@", "23.4", 1, 2},
     {"PbI@d2@", ".088", "0.41", "0.0621", "0.345", "PbI@d2(s)@ = Pb@u2+@@d(aq)@ + 2I@u-@@d(aq)@", "63.4", 1, 2},
     {"HgBr@d2@", "0.61", "4.00", "8.99e-6", "1.29e-4", "HgBr@d2(s)@ = Hg@u2+@@d(aq)@ + 2Br@u-@@d(aq)@", "98.7", 1, 2},
     {"HgCl@d2@", "8.00", "48.0", "8.00", "48.0", "", "", 1, 2},
     {"K@d2@Cr@d2@O@d7@", "12.7", "102.", "12.7", "102.", "", "", 2, 1},
     {"KIO@d3@", "8.60", "32.3", "8.60", "32.3", "", "", 1, 1},
-    {"Ag@d2@SO@d4@", "0.76", "1.41", "0.76", "1.41", "Ag@d2@SO@d4(s)@ = 2Ag@u+@@d(aq)@ + SO@d4@@u2-@@d(aq)@", "", 2, 1},
+    {"Ag@d2@SO@d4@", "0.76", "1.41", "0.450", "0.728", "Ag@d2@SO@d4(s)@ = 2Ag@u+@@d(aq)@ + SO@d4@@u2-@@d(aq)@", "17.8",
+     2, 1},
     {"Na@d2@C@d2@O@d4@", "3.86", "6.33", "3.86", "6.33", "", "", 2, 1},
     {"SnI@d2@", "1.09", "4.03", "1.09", "4.03", "SnI@d2(s)@ = Sn@u2+@@d(aq)@ + 2I@u-@@d(aq)@", "", 1, 2},
     {"AgCl", "1.91e-4", "2.71e-3", "1.91e-4", "2.71e-3", "AgCl@d(s)@ = Ag@u+@@d(aq)@ + Cl@u-@@d(aq)@", "65.5", 1, 1},

@@ -12,7 +12,7 @@ struct SolubilityProduct {
     std::string_view value;  // as written: its digits are the digits shown
 };
 
-inline constexpr std::array<SolubilityProduct, 15> solubility_products{{
+inline constexpr std::array<SolubilityProduct, 17> solubility_products{{
     {"BaSO@d4@", "1.08e-10"},
     {"Pb(IO@d3@)@d2@", "3.69e-13"},
     {"PbSO@d4@", "2.53e-8"},
@@ -28,6 +28,8 @@ inline constexpr std::array<SolubilityProduct, 15> solubility_products{{
     {"CaSO@d4@", "4.93e-5"},
     {"CuCl", "1.72e-7"},
     {"Cr(IO@d3@)@d3@", "5.0e-6"},
+    {"PbCl@d2@", "1.70e-5"},
+    {"Ag@d2@SO@d4@", "1.20e-5"},
 }};
 
 // Whether the table holds the salt: every table of salts that a problem

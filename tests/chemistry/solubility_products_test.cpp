@@ -68,6 +68,8 @@ double grams_as_ions(const SaltSolubility& salt, double product)
     return moles * compound_molar_mass(salt_compound(salt)) / 10.0;
 }
 
+// PbCl2 and Ag2SO4 once took their saturated solutions' figures (1.09 and
+// 3.34, 0.76 and 1.41 g/100 mL): 6.30 v1 gave Ag2SO4 "23 kJ; -4.4 J/K".
 TEST(SaltSolubilities, TheIonsFiguresFollowFromTheSolubilityProductAndTheEnthalpy)
 {
     int from_products = 0;
@@ -83,7 +85,7 @@ TEST(SaltSolubilities, TheIonsFiguresFollowFromTheSolubilityProductAndTheEnthalp
             EXPECT_NEAR(written.value, grams_as_ions(salt, product), written.unit) << salt.formula << " " << text;
         }
     }
-    EXPECT_EQ(from_products, 3);
+    EXPECT_EQ(from_products, 5);  // all but SnI2, whose product no table gives
 }
 
 }  // namespace
