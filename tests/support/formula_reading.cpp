@@ -68,11 +68,17 @@ ReadFormula read_unit(std::string_view text)
 
 ReadFormula read_formula(std::string_view markup)
 {
-    // A hydrate: "CuSO@d4@.5H@d2@O".
-    const std::size_t dot = markup.find('.');
+    // A hydrate: "CuSO@d4@•5H@d2@O", or with the table's "CuSO@d4@.5H@d2@O".
+    const std::string_view multiplication_dot = "•";
+    std::size_t dot = markup.find(multiplication_dot);
+    std::size_t after = dot + multiplication_dot.size();
+    if (dot == std::string_view::npos) {
+        dot = markup.find('.');
+        after = dot + 1;
+    }
     ReadFormula result = read_unit(markup.substr(0, dot));
     if (dot != std::string_view::npos) {
-        std::size_t at = dot + 1;
+        std::size_t at = after;
         std::int32_t waters = 0;
         while (at < markup.size() && std::isdigit(static_cast<unsigned char>(markup[at])))
             waters = waters * 10 + (markup[at++] - '0');

@@ -17,7 +17,7 @@ struct ReadFormula {
     bool readable = true;  // false, and a test failure, when something is not a formula
 };
 
-// "Ca@d3@(PO@d4@)@d2@", "Cr@d2@O@d7@@u2-@", "NO@u+@", "CuSO@d4@.5H@d2@O".
+// "Ca@d3@(PO@d4@)@d2@", "Cr@d2@O@d7@@u2-@", "NO@u+@", "CuSO@d4@•5H@d2@O".
 ReadFormula read_formula(std::string_view markup);
 
 // The molar mass of a formula, from the atomic masses the table writes.

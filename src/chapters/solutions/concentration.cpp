@@ -19,6 +19,15 @@ constexpr std::array<std::string_view, 3> density_units{" kg/L", " g/mL", " g/cm
 
 // A formality from 0.01 to `upper`, or half of the time (where allowed)
 // from 0.6 to 2.0.
+// A solute's formula as printed: a hydrate's water joined by the
+// multiplication dot, "CaCl@d2@•2H@d2@O", not the table's full stop.
+std::string solute_formula(std::int32_t c)
+{
+    std::string formula = compound_formula(c);
+    if (const auto dot = formula.find('.'); dot != std::string::npos) formula.replace(dot, 1, "•");
+    return formula;
+}
+
 float draw_formality(float upper, bool may_be_concentrated)
 {
     float f = random_real(0.01f, upper);
@@ -138,7 +147,7 @@ void generate_problem_1()
         append_piece(text, " " + slot_text(4) + " mg di");
     else
         append_piece(text, " " + slot_text(1) + " g di ");
-    append_piece(text, " " + compound_formula(c) + " in");
+    append_piece(text, " " + solute_formula(c) + " in");
     append_volume(text, " L", " mL");
     append_piece(text, " di soluzione");
     problem_texts.answer_text = "@T1@@C1@" + slot_text(3) + " F";
@@ -158,7 +167,7 @@ void generate_problem_2()
     set_slot_digits(3, f, 3);
 
     std::string& text = problem_texts.problem_text;
-    text = "@T1@@C1@Calcolare la massa di " + compound_formula(c) + " contenuta in";
+    text = "@T1@@C1@Calcolare la massa di " + solute_formula(c) + " contenuta in";
     append_volume(text, " L", " mL");
     append_piece(text, " di soluzione " + slot_text(3) + " F");
 

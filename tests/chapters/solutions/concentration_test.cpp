@@ -59,6 +59,10 @@ TEST_F(ChapterFive, FormalityAndMassOfSolute)
             EXPECT_LT(grams, 1.0);
         }
     });
+    // A hydrate's water joins its salt with the multiplication dot.
+    generate(2, 3);
+    EXPECT_TRUE(statement().starts_with("@T1@@C1@Calcolare la massa di CaCl@d2@•2H@d2@O contenuta in"))
+        << statement() << ", was CaCl@d2@.2H@d2@O";
 }
 
 TEST_F(ChapterFive, IonMolarityOfADissolvedSalt)
