@@ -166,6 +166,8 @@ void generate_problem_13()
         a2 = a1 == 1 && random_int(1, 2) == 1 ? 2 : 1;
         carbon = a2 * f2.c - a1 * f1.c;
         if (carbon == 0) return false;
+        // One compound on both sides is no reaction between two compounds.
+        if (f1.c == f2.c && f1.h == f2.h && f1.o == f2.o) return false;
         thermo_kinetics_state.last_draw[13] = k1;
         return true;
     });

@@ -99,6 +99,7 @@ TEST_F(ChapterSix, HessLawOverABalancedReactionOfInventedCompounds)
         const auto g = match(statement(), "^@T1@@C1@I calori di combustione di (C@d[0-9]+@H@d[0-9]+@O@d[0-9]@) e di "
                                           "(C@d[0-9]+@H@d[0-9]+@O@d[0-9]@) a 1 atm e NUM@uo@C sono pari a NUM e NUM "
                                           "kJ/mol, mentre .* è pari a NUM kJ\\. Calcolare .* per la reazione (.+)$");
+        EXPECT_NE(g[0], g[1]) << "one compound on both sides";
         const std::vector<Term> terms = equation_terms(g[6]);
         ASSERT_GE(terms.size(), 3u);
         EXPECT_TRUE(atom_imbalance(terms).empty()) << g[6];
@@ -117,6 +118,12 @@ TEST_F(ChapterSix, HessLawOverABalancedReactionOfInventedCompounds)
         }
         EXPECT_TRUE(within_last_digit(at(match(answer_text(), "^NUM kJ$"), 0), dh));
     });
+    // Two different compounds: drawn again where both were one.
+    constexpr testing_support::VersionAnswer redrawn[] = {
+        {13, 103, "6.69•10@u3@ kJ", "5.87•10@u3@ kJ from C@d12@H@d14@O@d2@ on both sides"},
+        {13, 197, "-1.77•10@u3@ kJ", "2.78•10@u3@ kJ from C@d8@H@d12@O@d2@ with two heats of combustion"},
+    };
+    expect_answers(redrawn);
 }
 
 TEST_F(ChapterSix, ReactionEnthalpyFromEnthalpiesOfFormation)
