@@ -81,6 +81,10 @@ public:
     {
         return inner_.text_extent(font, text);
     }
+    std::vector<QwInkColumn> text_ink(std::int32_t font, std::string_view text) override
+    {
+        return inner_.text_ink(font, text);
+    }
     std::int32_t out_text(const platform::DrawState& state, std::string_view text) override;
     bool set_window_size(std::int32_t u, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h) override
     {

@@ -12,6 +12,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/dialogs.h"
 #include "platform/font_options.h"
@@ -71,6 +72,8 @@ public:
     // A positive font handle, or <= 0 when the face cannot be had.
     virtual std::int32_t select_font(const FontRequest& request) = 0;
     virtual std::int32_t text_extent(std::int32_t font, std::string_view text) = 0;
+    // The ink out_text would set (see qw_get_text_ink).
+    virtual std::vector<QwInkColumn> text_ink(std::int32_t font, std::string_view text) = 0;
     // Draws at state.position and gives the text's extent, by which the
     // caller advances the position.
     virtual std::int32_t out_text(const DrawState& state, std::string_view text) = 0;

@@ -175,3 +175,8 @@ std::int32_t qw_get_text_extent(std::string_view text)
 {
     return host().text_extent(state().font, text);
 }
+
+std::vector<QwInkColumn> qw_get_text_ink(std::string_view text)
+{
+    return host().text_ink(state().font, text);
+}

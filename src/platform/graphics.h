@@ -9,6 +9,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 struct QwPoint {
     std::int32_t x = 0;
@@ -95,3 +96,16 @@ std::int32_t qw_set_font(std::string_view options);
 void qw_out_text(std::string_view text);
 // Width in pixels of the text in the current font.
 std::int32_t qw_get_text_extent(std::string_view text);
+
+// One column of a text's ink: the topmost and bottommost row that the text
+// sets in it, counted from the top of its cell; top > bottom where it sets
+// none.
+struct QwInkColumn {
+    std::int32_t top = 1;
+    std::int32_t bottom = 0;
+    bool operator==(const QwInkColumn&) const = default;
+};
+// The ink that qw_out_text would set for the text in the current font,
+// column by column from the left of its cell, as far as the text's box
+// reaches (its extent plus one). Empty where the host draws no letters.
+std::vector<QwInkColumn> qw_get_text_ink(std::string_view text);

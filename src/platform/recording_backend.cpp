@@ -252,6 +252,12 @@ std::int32_t RecordingBackend::text_extent(std::int32_t font, std::string_view t
     return width * code_points(text);
 }
 
+// A recording draws no letters: it knows no ink.
+std::vector<QwInkColumn> RecordingBackend::text_ink(std::int32_t, std::string_view)
+{
+    return {};
+}
+
 std::int32_t RecordingBackend::out_text(const DrawState& state, std::string_view text)
 {
     add("text " + point_text(state.position) + " font " + std::to_string(state.font) + " " + colour_text(state.colour) +

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "numbers/fixed_width.h"
@@ -135,6 +136,22 @@ QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_
 
     std::size_t first = 0;
     std::int32_t y_line = y;
+    // A line goes lower than the one above by as much as their letters
+    // need to stay apart (an index over an exponent or an accent), and
+    // gives the pen's y after it. It starts in the font and colour saved.
+    LineInk above;
+    const auto lay_line = [&](std::string_view line) {
+        const RendererState before = renderer_state;
+        LineInk ink = markup_ink({x_left, y_line, 0}, line);
+        renderer_state = before;
+        select_font(saved_font);
+        select_colour(saved_colour);
+        const std::int32_t room = above.room_above(ink);
+        y_line += room;
+        ink.move_down(room);
+        above = std::move(ink);
+        return render_markup({x_left, y_line, 0}, line, pass).y;
+    };
     std::int32_t fitting_width = 0;
     std::int32_t fitting_font = saved_font;  // the font the line that fits ends in
     for (std::size_t j = first + 1; j < breaks.size();) {
@@ -166,8 +183,7 @@ QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_
             line += " @x" + gap_text(g <= extra ? per_gap + 1 : per_gap) + "@";
             line.append(span(first + g, first + g + 1));
         }
-        const std::int32_t last_y = render_markup({x_left, y_line, 0}, strip_trailing_blanks(line), pass).y;
-        y_line = last_y + line_height;
+        y_line = lay_line(strip_trailing_blanks(line)) + line_height;
         // Fonts and colours chosen by number inside a line carry over.
         saved_font = renderer_state.current_font_number;
         saved_colour = renderer_state.current_colour_number;
@@ -176,8 +192,7 @@ QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_
     }
     select_font(saved_font);
     select_colour(saved_colour);
-    const std::int32_t last_y =
-        render_markup({x_left, y_line, 0}, work.substr(std::min(breaks[first] + 1, work.size())), pass).y;
+    const std::int32_t last_y = lay_line(work.substr(std::min(breaks[first] + 1, work.size())));
     // The pen's line, not the raised or lowered piece a line may end with.
     return {qw_get_current_position().x, static_cast<std::int32_t>(last_y)};
 }

@@ -1,6 +1,7 @@
 // Paragraphs of markup text, wrapped between two x limits where line_breaks
-// allows and fully justified, 16 pixels per line; the last line, a line
-// holding a single piece and one whose gaps would widen by a letter or
+// allows and fully justified, 16 pixels per line (more where the letters of
+// two lines would meet, so that a blank pixel parts them); the last line, a
+// line holding a single piece and one whose gaps would widen by a letter or
 // more are ragged. A first piece wider than the limits takes the rest of
 // the paragraph on its line.
 #pragma once

@@ -7,6 +7,7 @@
 
 #include "platform/graphics.h"
 #include "text/justified_text.h"
+#include "text/line_ink.h"
 
 enum class MarkupPass {
     draw,     // draw the text
@@ -15,6 +16,11 @@ enum class MarkupPass {
 
 // Renders text from the pen and gives the pen afterwards.
 MarkupPen render_markup(MarkupPen pen, std::string_view text, MarkupPass pass);
+
+// The ink of the letters that text rendered from the pen would set, found
+// without drawing them; fonts, colours and position are left as a measure
+// pass leaves them.
+LineInk markup_ink(MarkupPen pen, std::string_view text);
 
 // Draws or measures a justified paragraph (see draw_justified_text) and
 // returns the platform's current position afterwards. Passes over the same

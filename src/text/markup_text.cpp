@@ -21,6 +21,7 @@ struct Run {
     bool moved = false;
     QwPoint end{};
     MarkupColumns columns{1, 0};
+    LineInk* ink = nullptr;  // gathers the letters' ink when given
 
     bool drawing() const { return pass == MarkupPass::draw; }
     // Text at (x, y): drawn, or only accounted for. Gives its width.
@@ -36,6 +37,7 @@ struct Run {
             width = qw_get_text_extent(text);
             end = {x + width, y};
         }
+        if (ink != nullptr) ink->add(x, y, qw_get_text_ink(text));
         if (width > 0) {
             const bool first = columns.last < columns.first;
             columns = {first ? x : std::min(columns.first, x),
@@ -250,6 +252,15 @@ MarkupPen render_markup(MarkupPen pen, std::string_view text, MarkupPass pass)
 {
     Run run{pass};
     return render(run, pen, text);
+}
+
+LineInk markup_ink(MarkupPen pen, std::string_view text)
+{
+    LineInk ink;
+    Run run{MarkupPass::measure};
+    run.ink = &ink;
+    render(run, pen, text);
+    return ink;
 }
 
 float draw_markup_text(std::int32_t x, std::int32_t y, std::string_view text)

@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <vector>
 
 #include "platform/font_options.h"
 #include "platform/qt/text_renderer.h"
@@ -83,6 +84,17 @@ TEST_F(QtGlyphTextTest, TextsMeasureAndDrawAsThePainterDrawsThemWhole)
             painter.drawImage(at, box);
         }
         EXPECT_EQ(drawn, expected);
+
+        // Its ink, column by column, is what was drawn.
+        std::vector<QwInkColumn> seen(static_cast<std::size_t>(width) + 1);
+        for (std::int32_t x = 0; x <= width; ++x) {
+            for (std::int32_t y = 0; y < box.height(); ++y) {
+                if (drawn.pixel(at.x() + x, at.y() + y) == kGround) continue;
+                QwInkColumn& column = seen[static_cast<std::size_t>(x)];
+                column = {column.top > column.bottom ? y : column.top, y};
+            }
+        }
+        EXPECT_EQ(renderer.ink(handle, c.text), seen);
     }
 }
 

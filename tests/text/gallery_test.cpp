@@ -160,4 +160,51 @@ TEST_F(Gallery, ChemistryLooksHandWritten)
     ASSERT_TRUE(session().save_png(::testing::TempDir() + "text_gallery.png", 605, 388));
 }
 
+TEST_F(Gallery, LinesOfAParagraphKeepABlankPixelBetweenTheirLetters)
+{
+    constexpr std::int32_t red = 0x0000DD;
+    // Whether a red pixel has a black one beside it, diagonals included.
+    const auto meet = [this] {
+        for (std::int32_t y = 80; y <= 160; ++y)
+            for (std::int32_t x = 20; x <= 300; ++x)
+                if (session().canvas_pixel(x, y) == red && !ink(0, x - 1, y - 1, x + 1, y + 1).empty()) return true;
+        return false;
+    };
+    const auto clear = [] {
+        qw_set_color_rgb(white);
+        qw_rectangle(QwControl::filled, 0, 60, 400, 200);
+    };
+    // Two lines 16 pixels apart whose letters meet (an accent under a
+    // descender, an exponent under a state's "(g)", a Greek letter under a
+    // "p"), and two that do not.
+    const struct {
+        const char* upper;
+        const char* lower;
+        bool meeting;
+    } pairs[] = {
+        {"grandezza", "È ragionevole", true},
+        {"3A@d(g)@", "•10@u6@", true},
+        {"parametri:", "@x-4@@bb@ = 90°", true},
+        {"grandezza", "E ragionevole", false},
+    };
+    for (const auto& p : pairs) {
+        SCOPED_TRACE(p.upper);
+        clear();
+        draw_markup_text(40, 100, std::string("@T1@@C1@") + p.upper);
+        draw_markup_text(40, 116, std::string("@T1@@C3@") + p.lower);
+        ASSERT_EQ(meet(), p.meeting);
+        const Box plain = ink(red, 20, 100, 300, 160);
+        clear();
+        select_font(1);
+        draw_justified_text(40, 40 + width_of(std::string("@T1@") + p.upper) + 4, 100,
+                            std::string("@C1@") + p.upper + " @C3@" + p.lower);
+        EXPECT_FALSE(meet());
+        // As low as the blank pixel needs, no lower.
+        const Box laid = ink(red, 20, 100, 300, 160);
+        EXPECT_EQ(laid.x1, plain.x1);
+        EXPECT_GE(laid.y1 - plain.y1, p.meeting ? 1 : 0);
+        EXPECT_LE(laid.y1 - plain.y1, p.meeting ? 2 : 0);
+    }
+}
+
 }  // namespace

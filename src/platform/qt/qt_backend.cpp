@@ -98,6 +98,12 @@ std::int32_t QtBackend::text_extent(std::int32_t font, std::string_view text)
     return text_.extent(font, text);
 }
 
+std::vector<QwInkColumn> QtBackend::text_ink(std::int32_t font, std::string_view text)
+{
+    std::lock_guard lock(store_.mutex);
+    return text_.ink(font, text);
+}
+
 std::int32_t QtBackend::out_text(const DrawState& state, std::string_view text)
 {
     std::lock_guard lock(store_.mutex);

@@ -202,9 +202,8 @@ std::int32_t TextRenderer::extent(std::int32_t font, std::string_view text)
 // (their faces join no characters), so a text is put together from glyphs
 // drawn once. Like the painter drawing into the text's own box, the glyphs
 // are clipped to the box: its width plus one, its cell height plus one.
-std::int32_t TextRenderer::draw(QImage& image, const DrawState& state, std::string_view text)
+std::int32_t TextRenderer::line_up(Entry& e, std::string_view text)
 {
-    Entry& e = entry(resolve(state.font));
     std::int32_t extent = 0;
     line_.clear();
     fresh_.clear();
@@ -216,6 +215,13 @@ std::int32_t TextRenderer::draw(QImage& image, const DrawState& state, std::stri
         fresh_.push_back({c, &g});
     });
     if (!fresh_.empty()) render(e, fresh_);
+    return extent;
+}
+
+std::int32_t TextRenderer::draw(QImage& image, const DrawState& state, std::string_view text)
+{
+    Entry& e = entry(resolve(state.font));
+    const std::int32_t extent = line_up(e, text);
     // Skip what cannot show: the text's box misses the canvas or the clip region.
     const std::int64_t left = std::max<std::int64_t>({state.position.x, state.clip.x1, 0});
     const std::int64_t right = std::min<std::int64_t>(
@@ -241,6 +247,27 @@ std::int32_t TextRenderer::draw(QImage& image, const DrawState& state, std::stri
         pen += g->advance;
     }
     return extent;
+}
+
+std::vector<QwInkColumn> TextRenderer::ink(std::int32_t font, std::string_view text)
+{
+    Entry& e = entry(resolve(font));
+    const std::int32_t extent = line_up(e, text);
+    std::vector<QwInkColumn> columns(static_cast<std::size_t>(extent) + 1);
+    std::int32_t pen = 0;
+    for (const Glyph* g : line_) {
+        for (const Span& span : g->spans) {
+            // The box that draw clips the glyphs to.
+            if (span.y < 0 || span.y > e.cell_height) continue;
+            for (std::int32_t x = std::max(pen + span.x1, 0); x <= std::min(pen + span.x2, extent); ++x) {
+                QwInkColumn& c = columns[static_cast<std::size_t>(x)];
+                const bool blank = c.top > c.bottom;
+                c = {blank ? span.y : std::min(c.top, span.y), blank ? span.y : std::max(c.bottom, span.y)};
+            }
+        }
+        pen += g->advance;
+    }
+    return columns;
 }
 
 std::int32_t TextRenderer::available_faces()

@@ -28,6 +28,8 @@ public:
     std::int32_t extent(std::int32_t font, std::string_view text);
     // Gives the text's extent.
     std::int32_t draw(QImage& image, const DrawState& state, std::string_view text);
+    // The pixels draw would set, column by column (see qw_get_text_ink).
+    std::vector<QwInkColumn> ink(std::int32_t font, std::string_view text);
     // The font that a handle draws with.
     const QFont& font(std::int32_t handle) { return entry(resolve(handle)).font; }
     // How many of the two faces the program draws with (Arial, Symbol) can
@@ -66,6 +68,8 @@ private:
         Glyph* glyph;
     };
     void render(const Entry& entry, std::span<const Fresh> fresh) const;
+    // Puts the text's glyphs, drawn, in line_ and gives its extent.
+    std::int32_t line_up(Entry& entry, std::string_view text);
     // Calls f with each character's glyph, in order.
     template <class F>
     void for_each_glyph(Entry& entry, std::string_view text, F f);
