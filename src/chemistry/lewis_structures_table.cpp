@@ -49,11 +49,13 @@ constexpr std::array<LewisStep, 7> octahedron(std::string_view centre)
 }
 
 // Three resonance forms of a trigonal ion with two negative oxygens each.
+// A charge left of an oxygen keeps its bracket two columns clear of the
+// lone pair above the oxygen, as one right of an oxygen does.
 constexpr std::array<LewisStep, 11> three_forms(std::string_view first, std::string_view second, std::string_view third)
 {
     return {code(30, 0, first),   markup(63, -13, minus),  markup(8, 17, minus),   markup(72, 12, arrow),
-            code(134, 0, second), markup(96, -13, minus),  markup(112, 17, minus), markup(174, 12, arrow),
-            code(224, 0, third),  markup(186, -13, minus), markup(256, -13, minus)};
+            code(134, 0, second), markup(93, -13, minus),  markup(112, 17, minus), markup(174, 12, arrow),
+            code(224, 0, third),  markup(183, -13, minus), markup(256, -13, minus)};
 }
 
 constexpr std::array<LewisStep, 14> nitrate_forms()
