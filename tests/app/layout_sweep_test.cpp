@@ -7,9 +7,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <map>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "chapters/states_of_matter/states_of_matter_problems.h"
@@ -31,88 +29,19 @@ namespace {
 using layout_check::Fault;
 using layout_check::FaultKind;
 using layout_check::LayoutRecorder;
-using layout_check::LayoutRect;
 using layout_check::PageFault;
 
-// Letters of two lines whose ink touches on problem pages, and charges
-// whose ink touches a bond or a lone pair, as the chapter sweep finds them
-// over its versions, by page and kind, waiting for the pages to be mended;
-// the snapshot tool reports them. A kind: an accent under a descender, a
-// Greek letter (the symbol face's "D" or "b") or a raised charge or
-// exponent under the line above, a Lewis structure's charge on a stroke.
-struct KnownTouch {
-    std::string_view page;  // "chapter.problem"
-    std::string_view kind;
-    std::int32_t count;
-};
-constexpr std::array<KnownTouch, 11> known_touches = {{
-    {"1.28", "accento", 25},  // "È" under the "g" of "grandezza"
-    {"2.27", "carica", 56},   // a "(-)" on its oxygen's lone pairs
-    {"4.30", "greca", 8},     // "β" under the "p" of "parametri:"
-    {"6.26", "greca", 1},     // "Δ" under the ")" of "(g)"
-    {"6.26", "apice", 1},     // the "0" of "ΔG0" under the ")" of "(g)"
-    {"7.4", "apice", 2},      // under the "(g)" or "(s)" of the equation above
-    {"7.5", "apice", 6},
-    {"7.9", "apice", 9},
-    {"7.10", "apice", 10},
-    {"7.14", "apice", 1},
-    {"7.15", "apice", 7},  // "2+" under the "(" of "(aq)"
-}};
-
-// The touches of known kinds on their pages, counted; the others are faults.
-class SetAsideTouches {
-public:
-    bool take(const PageFault& found)
-    {
-        const Fault& fault = found.fault;
-        const bool on_stroke = fault.kind == FaultKind::charge_touches_stroke;
-        if (fault.kind != FaultKind::text_touches_text && !on_stroke) return false;
-        const std::string page = std::to_string(found.chapter) + "." + std::to_string(found.problem);
-        // The text drawn later, over the line above, and the text it touches.
-        const std::string over = on_stroke ? "" : fault.texts[0], under = on_stroke ? "" : fault.texts[1];
-        const bool raised = over.find_first_not_of("0123456789+-/") == std::string::npos &&
-                            (under == "(g)" || under == "(s)" || under == "(l)" || under == "(aq)");
-        const std::string_view kind = on_stroke                    ? "carica"
-                                      : over == "È"                ? "accento"
-                                      : over == "D" || over == "b" ? "greca"
-                                      : raised                     ? "apice"
-                                                                   : "";
-        for (const KnownTouch& known : known_touches) {
-            if (known.page != page || known.kind != kind) continue;
-            ++counts_[&known];
-            return true;
-        }
-        return false;
-    }
-    // Faults for the known touches of a chapter's pages that grew past their count.
-    std::vector<std::string> grown(std::int32_t chapter) const
-    {
-        std::vector<std::string> found;
-        for (const auto& [known, count] : counts_)
-            if (known->page.starts_with(std::to_string(chapter) + ".") && count > known->count)
-                found.push_back(std::string(known->page) + ": " + std::to_string(count) + " contatti (" +
-                                std::string(known->kind) + "), noti " + std::to_string(known->count));
-        return found;
-    }
-
-private:
-    std::map<const KnownTouch*, std::int32_t> counts_;
-};
-
-// What the snapshot tool's check finds on the page shown, but the known
-// touches.
-void add_page_faults(LayoutRecorder& recorder, std::vector<PageFault>& report, SetAsideTouches& touches)
+// What the snapshot tool's check finds on the page shown.
+void add_page_faults(LayoutRecorder& recorder, std::vector<PageFault>& report)
 {
-    for (PageFault& fault : layout_check::problem_page_faults(recorder))
-        if (!touches.take(fault)) report.push_back(std::move(fault));
+    for (PageFault& fault : layout_check::problem_page_faults(recorder)) report.push_back(std::move(fault));
 }
 
 // Shows the chosen page and adds what is wrong with it, with its results, to report.
-std::string check_page(LayoutRecorder& recorder, const PageChoice& choice, std::vector<PageFault>& report,
-                       SetAsideTouches& touches)
+std::string check_page(LayoutRecorder& recorder, const PageChoice& choice, std::vector<PageFault>& report)
 {
     if (std::string refused = show_chosen_page(choice); !refused.empty()) return refused;
-    add_page_faults(recorder, report, touches);
+    add_page_faults(recorder, report);
     return "";
 }
 
@@ -159,7 +88,6 @@ TEST_P(ChapterPages, NothingCoversCutsOrGarblesAPage)
     for (std::int32_t k = 1; k <= 12; ++k) versions.push_back(layout_check::spread_version(k));
     versions.push_back(text_version);
     std::vector<PageFault> report;
-    SetAsideTouches touches;
     ASSERT_EQ(show_chosen_page({.chapter = chapter}), "");
     // The status line of every section, with the longest version number,
     // stays in its field left of the small buttons.
@@ -176,21 +104,17 @@ TEST_P(ChapterPages, NothingCoversCutsOrGarblesAPage)
             if (version != versions.front()) {
                 ASSERT_EQ(show_chosen_version(version, false), "");
             }
-            add_page_faults(recorder, report, touches);
+            add_page_faults(recorder, report);
         }
     }
     EXPECT_TRUE(report.empty()) << report.size() << " difetti di impaginazione:\n" << first_faults(report);
-    const std::vector<std::string> grown = touches.grown(chapter);
-    EXPECT_TRUE(grown.empty()) << first_faults(grown);
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryChapter, ChapterPages, ::testing::Range(1, 10));
 
 // The problems whose statements, labels, structures and marked points vary
-// most with the version, over many more versions: no text written onto
-// another or cut by its panel. (Their other faults past the first versions
-// are counted apart, in the sweep of every page.)
-TEST_F(LayoutSweep, TheMostVariedPagesKeepTheirTextsWholeOverManyVersions)
+// most with the version, over many more versions: no defect.
+TEST_F(LayoutSweep, TheMostVariedPagesReadCleanlyOverManyVersions)
 {
     constexpr std::array<std::array<std::int32_t, 2>, 14> problems = {{
         {1, 28},
@@ -209,15 +133,9 @@ TEST_F(LayoutSweep, TheMostVariedPagesKeepTheirTextsWholeOverManyVersions)
         {4, 39},
     }};
     std::vector<PageFault> report;
-    SetAsideTouches touches;
     for (const auto& [chapter, problem] : problems)
         for (std::int32_t version = 14; version <= 120; ++version)
-            ASSERT_EQ(
-                check_page(recorder, {.chapter = chapter, .problem = problem, .version = version}, report, touches),
-                "");
-    std::erase_if(report, [](const PageFault& found) {
-        return found.fault.kind != FaultKind::text_against_text && found.fault.kind != FaultKind::text_cut_by_panel;
-    });
+            ASSERT_EQ(check_page(recorder, {.chapter = chapter, .problem = problem, .version = version}, report), "");
     EXPECT_TRUE(report.empty()) << report.size() << " difetti di impaginazione:\n" << first_faults(report);
 }
 
@@ -270,10 +188,8 @@ TEST_F(LayoutSweep, PagesThatOnceStumbledReadCleanly)
         {5, 29, 1},        // the answer's first line spread before its equation
     }};
     std::vector<PageFault> report;
-    SetAsideTouches touches;
     for (const auto& [chapter, problem, version] : pages)
-        ASSERT_EQ(check_page(recorder, {.chapter = chapter, .problem = problem, .version = version}, report, touches),
-                  "");
+        ASSERT_EQ(check_page(recorder, {.chapter = chapter, .problem = problem, .version = version}, report), "");
     EXPECT_TRUE(report.empty()) << report.size() << " difetti di impaginazione:\n" << first_faults(report);
 }
 
@@ -298,29 +214,14 @@ TEST_F(LayoutSweep, EveryFactReadsCleanlyInBoxesOfEveryWidth)
 
 TEST_F(LayoutSweep, EveryLewisStructureKeepsItsChargesOffItsBondsAndApart)
 {
-    // The forms of these anions, which 2.27 shows, draw each "(-)" on the
-    // corner of its oxygen's lone pairs: contacts known, by the charge's and
-    // the lone pair's rectangles, waiting for the drawing to be mended.
-    constexpr std::array<std::string_view, 3> on_lone_pairs = {"CO@d3@@u2-@;", "NO@d3@@u-@;", "SO@d3@@u2-@;"};
-    constexpr std::array<std::array<LayoutRect, 2>, 4> known_contacts = {{
-        {{{296, 191, 313, 198}, {312, 200, 321, 200}}},
-        {{{296, 191, 313, 198}, {310, 203, 310, 213}}},
-        {{{386, 191, 403, 198}, {402, 200, 411, 200}}},
-        {{{386, 191, 403, 198}, {400, 203, 400, 213}}},
-    }};
     std::vector<std::string> report;
     for (const LewisEntry& entry : lewis_entries()) {
         recorder.clear();
         draw_lewis_structure(entry.key, 200, 200);
         for (const Fault& fault : recorder.every_fault(layout_check::page_shown)) {
-            if (fault.kind != FaultKind::charge_on_stroke && fault.kind != FaultKind::charge_touches_stroke &&
-                fault.kind != FaultKind::charges_joined)
-                continue;
-            const bool known =
-                fault.kind == FaultKind::charge_touches_stroke &&
-                std::ranges::find(on_lone_pairs, entry.key) != on_lone_pairs.end() &&
-                std::ranges::find(known_contacts, std::array{fault.rect, fault.other}) != known_contacts.end();
-            if (!known) report.push_back(std::string(entry.key) + " " + layout_check::sentence(fault));
+            if (fault.kind == FaultKind::charge_on_stroke || fault.kind == FaultKind::charge_touches_stroke ||
+                fault.kind == FaultKind::charges_joined)
+                report.push_back(std::string(entry.key) + " " + layout_check::sentence(fault));
         }
     }
     EXPECT_TRUE(report.empty()) << first_faults(report);
