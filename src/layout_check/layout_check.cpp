@@ -303,9 +303,24 @@ std::vector<Fault> LayoutRecorder::faults(const LayoutRect& area) const
                 break;
             }
         }
+        // Its ink, looked at only where a fill drawn later meets its cell's
+        // top or bottom quarter: the tops of its letters painted over. A
+        // fill thinner than min_overlap is a line (a slot's pay line).
+        std::optional<std::vector<QwPoint>> ink;
+        const auto ink_under = [&](const LayoutItem& fill) {
+            const std::int32_t quarter = (a.rect.y2 - a.rect.y1 + 1) / 2;
+            const LayoutRect cell{a.rect.x1, a.rect.y1 - quarter, a.rect.x2, a.rect.y2 + quarter};
+            const LayoutRect& f = fill.rect;
+            if (fill.round || f.x2 - f.x1 + 1 < min_overlap || f.y2 - f.y1 + 1 < min_overlap || !overlap(cell, f, 1) ||
+                inside(cell, f, 0))
+                return false;
+            if (!ink) ink = ink_of(a);
+            return std::ranges::any_of(*ink, [&](const QwPoint& q) { return holds(fill.rect, q) && holds(a.clip, q); });
+        };
         for (std::size_t j = i + 1; j < it.size(); ++j) {
             const LayoutItem& b = it[j];
-            if (a.kind == Kind::text && b.kind == Kind::fill && overlap(a.rect, b.rect) && !redrawn_after(it, i, j)) {
+            if (a.kind == Kind::text && b.kind == Kind::fill && (overlap(a.rect, b.rect) || ink_under(b)) &&
+                !redrawn_after(it, i, j)) {
                 found.push_back(fault_of(FaultKind::text_covered, a, b));
             } else if (a.kind == Kind::text && b.kind == Kind::fill && inside(a.rect, b.rect, 0)) {
                 break;  // wiped out: nothing drawn later touches it
