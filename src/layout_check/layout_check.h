@@ -51,6 +51,10 @@ public:
 
     // Forgets what was drawn: the page to check starts here.
     void clear() { items_.clear(); }
+    // Forgets only what a later fill hides whole: what is left is what the
+    // screen shows now, and a check after the next step of a screen sees it
+    // under what that step draws.
+    void forget_hidden();
     const std::vector<LayoutItem>& items() const { return items_; }
 
     // Every check of what was drawn since clear(), texts inside area, as the
