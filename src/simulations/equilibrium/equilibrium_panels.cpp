@@ -126,7 +126,9 @@ void choose_equilibrium_temperature(EquilibriumModel& m)
 void choose_initial_concentrations(EquilibriumModel& m)
 {
     std::array<std::int32_t, 3> rows = m.concentration_rows;
-    draw_panel_frame(250, "Scegliere le concentrazioni iniziali");
+    // Down past the concentration panel's scale labels, hidden whole, not
+    // cut through their tops.
+    draw_panel_frame(262, "Scegliere le concentrazioni iniziali");
     for (std::int32_t k = 1; k <= 10; ++k) {
         const std::string label = "@T1@@c1@" + slot_label(static_cast<float>(k - 1) * 0.01f, 1);
         for (const ConcentrationColumn& column : concentration_columns)
