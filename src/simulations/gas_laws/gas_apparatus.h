@@ -39,6 +39,7 @@ void draw_thermometer_lens(float temperature, std::int32_t panel_colour);
 
 enum class ManometerLens : std::int32_t { left = 1, right = 2, both_blank = 3 };
 inline constexpr std::int32_t left_lens_x = 268;
-inline constexpr std::int32_t right_lens_x = 354;
+// The right lens two pixels clear of the manometer scale's "0".
+inline constexpr std::int32_t right_lens_x = 356;
 inline constexpr std::int32_t lens_y = 257;
 void draw_manometer_lens(float pressure, std::int32_t panel_colour, ManometerLens which);
