@@ -10,6 +10,7 @@
 #include "frame/generator_kit.h"
 #include "numbers/random_stream.h"
 #include "numbers/value_kit.h"
+#include "numbers/value_slots.h"
 #include "text/article_name.h"
 
 namespace solutions {
@@ -281,7 +282,9 @@ void generate_problem_7()
     text = "Calcolare la percentuale in peso di " + compound_name(data.compound) + " in una soluzione acquosa " +
            slot_text(3) + " F, la cui densità è pari a " + slot_text(1);
     append_piece(text, data.unit);
-    // Worked back from the formality as shown, not taken from the drawn percent.
+    // Worked back from the formality as shown, not taken from the drawn
+    // percent, which moves by three units of its last digit.
+    convert_data_slot(3, slot_digits(3));
     const float percent = slot_value_as_shown(3) / (slot_value(1) * 10.0f) * data.molar_mass;
     set_slot_uncertainty(4, percent, (relative_uncertainty(3) + relative_uncertainty(1)) * percent);
     problem_texts.answer_text = slot_text(4) + "%";
