@@ -198,12 +198,13 @@ void generate_problem_12()
                                  " nella soluzione ottenuta mescolando " + slot_text(2) + " mL di " +
                                  compound_formula(pick.first.compound) + " " + slot_text(3) + " F con " + slot_text(4) +
                                  " mL di " + compound_formula(pick.second.compound) + " " + slot_text(5) + " F";
-    value_slots[6].value = slot_value(2) + slot_value(4);
-    value_slots[6].uncertainty = slot_uncertainty(2) + slot_uncertainty(4);
-    const float c =
-        (pick.first.ions * slot_value(2) * slot_value(3) + pick.second.ions * slot_value(4) * slot_value(5)) /
-        slot_value(6);
-    set_slot_uncertainty(7, c, (relative_uncertainty(3) + relative_uncertainty(6) + relative_uncertainty(5)) * c);
+    // Every volume and formality printed counts, at three units of its last
+    // digit: the second volume moves the sum and the total alike.
+    const double first_ions = pick.first.ions;
+    const double second_ions = pick.second.ions;
+    set_slot_from_data(7, {2, 3, 4, 5}, [first_ions, second_ions](const std::vector<double>& d) {
+        return (first_ions * d[0] * d[1] + second_ions * d[2] * d[3]) / (d[0] + d[2]);
+    });
     problem_texts.answer_text = slot_text(7) + " M";
     draw_problem_text(180, 500, 50);
     show_chemistry_fact(240, 160, 300);
