@@ -148,5 +148,18 @@ TEST_F(ChapterFive, MolalityMolarityAndMoleFractionsOfAnIon)
     }
 }
 
+// Every printed datum counts for the digits, at three units of its last
+// digit: the formality 5.7 prints, and both volumes of a mixture in 5.12.
+TEST_F(ChapterFive, AnswersKeepTheDigitsTheirPrintedDataCarry)
+{
+    constexpr testing_support::VersionAnswer cases[] = {
+        {7, 5, "20%", "20.0% from a formality of 6.0 F, moved by its hidden error"},
+        {7, 8, "16%", "15.9% from 4.7 F"},
+        {12, 2, "0.529 M", "0.53 M: the formality's error taken on the whole sum"},
+        {12, 361147, "0.65 M", "0.655 M: the second volume moves sum and total alike"},
+    };
+    expect_answers(cases);
+}
+
 }  // namespace
 }  // namespace solutions_test
