@@ -49,7 +49,9 @@ RootSearch secant(double p, double h, double start_size, double& root)
     const double x2 = p + h;
     const bool defined = value_at(p, f1) && value_at(x2, f2);
     if (defined && std::min(std::abs(f1), std::abs(f2)) > start_size) return RootSearch::not_evaluable;
-    root = !defined || f1 == f2 || f1 == 0.0 || f2 == 0.0 ? p : p - f1 * (x2 - p) / (f2 - f1);
+    // The step times a ratio, not f1 times the step: near 1e200 that
+    // product would overflow.
+    root = !defined || f1 == f2 || f1 == 0.0 || f2 == 0.0 ? p : p - (x2 - p) * (f1 / (f2 - f1));
     return RootSearch::found;
 }
 
