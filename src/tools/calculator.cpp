@@ -78,10 +78,13 @@ std::string exponent_form(double value, int digits)
 }
 
 // The root in single precision with seven significant digits, trailing
-// zeros of a fixed form dropped.
+// zeros of a fixed form dropped; one beyond what single precision holds
+// (1e200, 1e-200) in the exponent form of the calculator's results.
 std::string root_text(double root)
 {
-    std::string text(strip_blanks(format_g(static_cast<float>(root), 15, 7)));
+    const auto single = static_cast<float>(root);
+    if (!std::isfinite(single) || (root != 0.0 && !std::isnormal(single))) return exponent_form(root, 7);
+    std::string text(strip_blanks(format_g(single, 15, 7)));
     if (text.find('E') == std::string::npos && text.find('.') != std::string::npos) {
         text.erase(text.find_last_not_of('0') + 1);
         if (text.ends_with('.')) text.pop_back();

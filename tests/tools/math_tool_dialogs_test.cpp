@@ -120,6 +120,9 @@ TEST_F(MathToolDialogs, CalculatorResultsAsShown)
         {"1/x", "-1e300><1e300", "Operazione non consentita"},
         // From a down to b, the grid first defined at 0: on from there.
         {"x^2-2", "1e300><-1e300", "-1.414214"},
+        // Roots beyond single precision, shown in the results' exponent form.
+        {"x-1e200", "0><1e300", "1.000000E+200"},
+        {"x-1e-200", "-1><1", "1.000000E-200"},
         {"x^3-x/100", "-1><0.7", "-0.1"},
     };
     for (const auto& c : cases) {
