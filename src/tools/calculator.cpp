@@ -72,8 +72,10 @@ std::string exponent_form(double value, int digits)
                std::to_string(exponent);
     }
     if (negative) text.insert(0, 1, '-');
-    const std::string_view mantissa = std::string_view(text).substr(0, text.find('E'));
-    if (mantissa.find_first_of("123456789") == std::string_view::npos) text.erase(text.find('E'));
+    // A value without an exponent (not finite) is written as it is.
+    const std::size_t e = text.find('E');
+    if (e == std::string::npos) return text;
+    if (std::string_view(text).substr(0, e).find_first_of("123456789") == std::string_view::npos) text.erase(e);
     return text;
 }
 

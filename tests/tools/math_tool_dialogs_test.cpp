@@ -2,6 +2,7 @@
 // as shown, root searches, messages, and the graph on the page.
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <map>
 #include <string>
 
@@ -143,6 +144,8 @@ TEST_F(MathToolDialogs, ResultDigitsFromTheErrorEstimate)
     EXPECT_EQ(calculator_result_text(1234567.0, 2e6), "1.E+6");  // no digit is trustworthy
     EXPECT_EQ(calculator_result_text(2.0, 2e-16), "        2.00000000000000");
     EXPECT_EQ(calculator_result_text(0.5, 0.01), "                     0.5");
+    // A value that is not finite has no exponent to take apart.
+    EXPECT_FALSE(calculator_result_text(std::numeric_limits<double>::infinity(), 1.0).empty());
 }
 
 TEST_F(MathToolDialogs, PlotterDrawsBothFunctionsWithTheirRanges)
