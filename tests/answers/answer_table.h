@@ -115,9 +115,10 @@ struct ChapterRows {
 
 // Checks every row of the chapter over the versions the table runs (300, or
 // BRUNATEL_ANSWER_VERSIONS), and that every problem of the chapter has a row
-// or is listed without numbers. With BRUNATEL_ANSWER_REPORT set, it goes on
-// past a row's first failing version and prints each row's count of
-// failing versions.
+// or is listed without numbers. BRUNATEL_ANSWER_FIRST and _LAST restrict it
+// to those problems and leave the rest unlooked at. With
+// BRUNATEL_ANSWER_REPORT set, it goes on past a row's first failing version
+// and prints each row's count of failing versions.
 void check_chapter(const ChapterRows& table);
 
 // The molar mass of a formula as printed, from the program's element table.
