@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -270,34 +271,48 @@ void generate_problem_13()
 void generate_problem_14()
 {
     skip_random_draws(1);
-    const CommonIonPick pick = draw_common_ion_mixture(15, true);
-    const std::int32_t w = random_int(1, 2);
-    const std::int32_t enlarged = w == 1 ? 2 : 4;
-    set_slot_digits(enlarged, random_real(1.1f, 1.2f) * slot_value(enlarged), 3);
+    // A wanted concentration that nearly meets a stock's can leave a volume
+    // below its own uncertainty, a problem with no answer: such data are
+    // drawn again.
+    std::optional<CommonIonPick> pick;
+    bool first_used_up = false;
+    draw_until_accepted([&] {
+        pick = draw_common_ion_mixture(15, true);
+        const std::int32_t w = random_int(1, 2);
+        const std::int32_t enlarged = w == 1 ? 2 : 4;
+        set_slot_digits(enlarged, random_real(1.1f, 1.2f) * slot_value(enlarged), 3);
+        // From the numbers as shown: the wanted concentration takes this much
+        // of the second solution per volume of the first, and the one that
+        // runs out first is used whole.
+        const StockIons stocks = stock_ions(pick->first.ions, pick->second.ions);
+        const double wanted = slot_value(7);
+        const double second_per_first = (stocks.first - wanted) / (wanted - stocks.second);
+        first_used_up = slot_value(2) * second_per_first <= slot_value(4);
+        // A wanted concentration close to a stock's leaves fewer digits.
+        const double first_ions = pick->first.ions;
+        const double second_ions = pick->second.ions;
+        set_slot_from_data(
+            6, {2, 4, 3, 5, 7},
+            [first_ions, second_ions](const std::vector<double>& d) {
+                const double per_first = (first_ions * d[2] - d[4]) / (d[4] - second_ions * d[3]);
+                return std::min(d[0] * (1.0 + per_first), d[1] * (1.0 + 1.0 / per_first));
+            },
+            3);
+        // Within the data's uncertainty the wanted concentration may equal a
+        // stock's, where no volume or any volume answers.
+        const auto apart = [](double c, double u, double stock, double stock_u) {
+            return std::abs(c - stock) > u + stock_u;
+        };
+        const double u = slot_uncertainty(7);
+        return apart(wanted, u, stocks.first, first_ions * slot_uncertainty(3)) &&
+               apart(wanted, u, stocks.second, second_ions * slot_uncertainty(5)) &&
+               slot_uncertainty(6) < slot_value(6);
+    });
     problem_texts.problem_text =
-        "Calcolare il volume massimo di soluzione " + slot_text(7) + " M in ioni" + std::string(pick.list->ion) +
+        "Calcolare il volume massimo di soluzione " + slot_text(7) + " M in ioni" + std::string(pick->list->ion) +
         " che si può preparare per mescolamento diretto avendo a disposizione unicamente " + slot_text(2) + " mL di " +
-        compound_formula(pick.first.compound) + " " + slot_text(3) + " F e " + slot_text(4) + " mL di " +
-        compound_formula(pick.second.compound) + " " + slot_text(5) + " F";
-    // From the numbers as shown: the wanted concentration takes this much of
-    // the second solution per volume of the first, and the one that runs out
-    // first is used whole.
-    const StockIons stocks = stock_ions(pick.first.ions, pick.second.ions);
-    const double wanted = slot_value(7);
-    const double second_per_first = (stocks.first - wanted) / (wanted - stocks.second);
-    const double first = slot_value(2);
-    const double second = slot_value(4);
-    const bool first_used_up = first * second_per_first <= second;
-    // A wanted concentration close to a stock's leaves fewer digits.
-    const double first_ions = pick.first.ions;
-    const double second_ions = pick.second.ions;
-    set_slot_from_data(
-        6, {2, 4, 3, 5, 7},
-        [first_ions, second_ions](const std::vector<double>& d) {
-            const double per_first = (first_ions * d[2] - d[4]) / (d[4] - second_ions * d[3]);
-            return std::min(d[0] * (1.0 + per_first), d[1] * (1.0 + 1.0 / per_first));
-        },
-        3);
+        compound_formula(pick->first.compound) + " " + slot_text(3) + " F e " + slot_text(4) + " mL di " +
+        compound_formula(pick->second.compound) + " " + slot_text(5) + " F";
     problem_texts.answer_text =
         slot_text(6) + " mL, usando tutta" + (first_used_up ? " la prima soluzione" : " la seconda soluzione");
     draw_problem_text(170, 575, 45);
