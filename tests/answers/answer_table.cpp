@@ -283,6 +283,16 @@ double Page::run_with(const std::function<double(const Page&)>& formula, const s
     return result;
 }
 
+double monotonic_root(const std::function<double(double)>& f, double lo, double hi)
+{
+    const bool rising = f(lo) < f(hi);
+    for (int step = 0; step < 200; ++step) {
+        const double mid = 0.5 * (lo + hi);
+        ((f(mid) > 0.0) == rising ? hi : lo) = mid;
+    }
+    return 0.5 * (lo + hi);
+}
+
 double mass(const std::string& formula_markup)
 {
     return testing_support::formula_mass(formula_markup);

@@ -121,6 +121,9 @@ struct ChapterRows {
 // and prints each row's count of failing versions.
 void check_chapter(const ChapterRows& table);
 
+// The root of a monotonic function between lo and hi, by bisection.
+double monotonic_root(const std::function<double(double)>& f, double lo, double hi);
+
 // The molar mass of a formula as printed, from the program's element table.
 double mass(const std::string& formula_markup);
 // The same, each atomic mass read as a datum of the page (table_datum).

@@ -18,17 +18,6 @@ using testing_support::find_first;
 constexpr double book_gas_constant = 0.08205;
 constexpr double kw = 1e-14;
 
-// Bisection of a monotonic function between lo and hi, 200 halvings.
-double root(const std::function<double(double)>& f, double lo, double hi)
-{
-    const bool rising = f(lo) < f(hi);
-    for (int step = 0; step < 200; ++step) {
-        const double mid = 0.5 * (lo + hi);
-        ((f(mid) > 0.0) == rising ? hi : lo) = mid;
-    }
-    return 0.5 * (lo + hi);
-}
-
 // --- Reactions as printed ---------------------------------------------------
 
 struct Term {
@@ -97,7 +86,7 @@ std::vector<double> equilibrium(const std::vector<Term>& terms, const std::vecto
         for (std::size_t i = 0; i < terms.size(); ++i) n[i] += terms[i].nu * x;
         return n;
     };
-    const double x = root(
+    const double x = monotonic_root(
         [&](double x) {
             const std::vector<double> n = at(x);
             double log_q = extra ? extra(n) : 0.0;
@@ -220,8 +209,9 @@ double saturated_cation(const Page& p, bool mixed)
     const double v1 = p.datum("aggiungendo NUM mL"), v2 = p.datum("F a NUM mL");
     const double m0 = a * s * v2 / (v1 + v2);
     const double x0 = b * s * v2 / (v1 + v2) + p.datum("NUM F") * v1 / (v1 + v2);
-    const double y = root([&](double y) { return a * std::log(m0 + a * y) + b * std::log(x0 + b * y) - std::log(k); },
-                          -std::min(m0 / a, x0 / b), 1.0);
+    const double y =
+        monotonic_root([&](double y) { return a * std::log(m0 + a * y) + b * std::log(x0 + b * y) - std::log(k); },
+                       -std::min(m0 / a, x0 / b), 1.0);
     return m0 + a * y;
 }
 
@@ -248,7 +238,7 @@ double fraction(const Weak& w, std::size_t j, double h)
 // [H+] from the charge balance, with strong cations less strong anions.
 double hydrogen(double strong, const std::vector<Weak>& weak)
 {
-    const double log_h = root(
+    const double log_h = monotonic_root(
         [&](double log_h) {
             const double h = std::exp(log_h);
             double charge = h + strong - kw / h;
@@ -423,7 +413,7 @@ double hydroxide_in_water(const Page& p)
     const double m = std::stod(p.text("\\(OH\\)@d([0-9])@"));
     const double k = p.datum("@iK@@dps@ = NUM");
     // [OH-] = m s + [H+], s = K/[OH-]^m.
-    const double log_oh = root(
+    const double log_oh = monotonic_root(
         [&](double log_oh) {
             const double oh = std::exp(log_oh);
             return oh - m * k / std::pow(oh, m) - kw / oh;
@@ -438,7 +428,7 @@ double hydroxide_in_acid(const Page& p)
     const double k = p.datum("@iK@@dps@ = NUM");
     const double c = p.datum("soluzione NUM F");
     // h + m s = c, s = K h^m / Kw^m.
-    const double log_h = root(
+    const double log_h = monotonic_root(
         [&](double log_h) {
             const double h = std::exp(log_h);
             return h + m * k * std::pow(h / kw, m) - c;
@@ -455,7 +445,7 @@ std::pair<double, double> carbonate(const Page& p)
     const double kb1 = p.datum("@iK@@db@\\(CO@d3@@u2-@\\) = NUM");
     const double kb2 = p.datum("@iK@@db@\\(HCO@d3@@u-@\\) = NUM");
     double s = 0.0, co3 = 0.0;
-    root(
+    monotonic_root(
         [&](double log_oh) {
             const double oh = std::exp(log_oh);
             const double f1 = kb1 / oh, f2 = f1 * kb2 / oh;
@@ -785,8 +775,9 @@ const ChapterRows chapter_7 = {
              const double b = p.datum("con NUM mL di [^ ]+ NUM M", 2) * v2 / (v1 + v2);
              const double k = p.datum("pari a NUM");
              if (a * std::pow(b, m) <= k) return a;
-             const double y = root([&](double y) { return std::log(a - y) + m * std::log(b - m * y) - std::log(k); },
-                                   0.0, std::min(a, b / m));
+             const double y =
+                 monotonic_root([&](double y) { return std::log(a - y) + m * std::log(b - m * y) - std::log(k); }, 0.0,
+                                std::min(a, b / m));
              return a - y;
          },
          Digits::from_data},
