@@ -1,5 +1,6 @@
 // Section "Cinetica chimica": problems 31 to 38, rate laws, first- and
 // second-order kinetics, radioactive decay and the Arrhenius equation.
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <string>
@@ -217,7 +218,8 @@ void generate_problem_34()
     set_slot_text(2, isotope.half_life);
     const float decay_constant = std::log(2.0f) / slot_value(2);
     value_slots[3].value = decay_constant;
-    set_slot_digits(4, -std::log(0.01f * slot_value(1)) / decay_constant, 3);
+    // Three digits, or fewer where the half-life has fewer (42Ar's "33").
+    set_slot_digits(4, -std::log(0.01f * slot_value(1)) / decay_constant, std::min(3, slot_digits(2)));
     problem_texts.answer_text = slot_text(4) + std::string(time_units[v - 1]);
     draw_problem_text(180, 540, 50);
     show_chemistry_fact(290, 150, 280);

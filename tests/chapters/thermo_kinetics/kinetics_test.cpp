@@ -206,13 +206,15 @@ TEST_F(ChapterSix, ArrheniusActivationEnergiesAndRatios)
 
 // Fixed digit counts once claimed more than the data carry: a rate constant
 // from the rows, a logarithm of a near ratio, a difference of reciprocals,
-// an exponential of temperatures three units apart.
+// an exponential of temperatures three units apart, a decay from a half-life
+// of two digits.
 TEST_F(ChapterSix, KineticsAnswersWithTheDigitsOfTheirData)
 {
     constexpr testing_support::VersionAnswer cases[] = {
         {31, 1, "m = 1; n = 1/2; @ik@@dc@ = 0.44 L@u1/2@/(mol@u1/2@•s)", "... 0.443 ..."},
         {32, 1, "0.26 s", "0.261 s"},
         {33, 1, "0.060 mol/L", "0.0605 mol/L"},
+        {34, 15, "40 anni", "40.3 anni"},
         {35, 1, "8.4 L/(mol•s)", "8.39 L/(mol•s)"},
         {36, 3, "0.6 s", "0.64 s"},
         {37, 1, "6.•10@u1@ kJ/mol", "55.8 kJ/mol"},
