@@ -484,19 +484,27 @@ void generate_problem_25()
     const EntropyReaction r = pick_entropy_reaction(25, 13);
     const float t = random_real(30.0f, 90.0f);
     const float p = 0.1f * static_cast<float>(random_int(1, 20));
-    const float kelvin = t + 273.15f;
+    // Products less reactants of the table's S° (slot 1), of Cp and of the
+    // moles of gas.
     value_slots[1].value = 0.0f;
     value_slots[1].uncertainty = 0.0f;
+    double heat_capacity = 0.0, moles_of_gas = 0.0;
     for (const ReactionSpecies& s : r.species) {
         convert_entropy_and_heat_capacity(s, r.w);
-        const bool vapour = water_as_gas(s, r.w);
-        value_slots[19].value = slot_value(19) + slot_value(20) * std::log(kelvin * 0.0033540165f);
-        if (record_columns(compound_record(s.compound), 159, 159) == "g" || vapour)
-            value_slots[19].value = slot_value(19) + 8.314f * std::log(1.0f / p);
+        const double side = s.reactant ? -s.coefficient : s.coefficient;
+        heat_capacity += side * slot_value(20);
+        if (record_columns(compound_record(s.compound), 159, 159) == "g" || water_as_gas(s, r.w)) moles_of_gas += side;
         add_to_reaction_entropy(s, slot_value(19));
     }
+    const double standard = slot_value(1);
+    const float table_uncertainty = slot_uncertainty(1);
     set_slot_digits(19, t, 3);
     set_slot_digits(20, p, 2);
+    // The temperature and the pressure as printed, whose digits count too.
+    set_slot_from_data(1, {19, 20}, [=](const std::vector<double>& d) {
+        return standard + heat_capacity * std::log((d[0] + 273.15) / 298.15) - moles_of_gas * 8.314 * std::log(d[1]);
+    });
+    value_slots[1].uncertainty += table_uncertainty;
     problem_texts.problem_text = "@T1@@C1@Calcolare la variazione di entropia a " + slot_text(19) + "@uo@C e " +
                                  slot_text(20) + " atm per la reazione";
     draw_reaction_and_answer(r, 582, 60, 80);

@@ -273,7 +273,7 @@ TEST_F(ChapterSix, VapourEntropyOfTheTableAndPowersOfTenRounded)
     constexpr testing_support::VersionAnswer cases[] = {
         {17, 2, "@T1@@C1@@iW@@d1@ = 10@u199@; @iW@@d2@ = 10@u189@; @iP@@d1@/@iP@@d2@ = 10@u11@", "10@u188@"},
         {24, 5, "115 J/K", "120 J/K"},
-        {25, 239, "-913 J/K", "-881.0 J/K"},
+        {25, 239, "-9.1•10@u2@ J/K", "-881.0 J/K"},
     };
     expect_answers(cases);
     generate(24, 5);
@@ -287,6 +287,13 @@ TEST_F(ChapterSix, VapourEntropyOfTheTableAndPowersOfTenRounded)
         {25, 5, "-429 J/K", "-4.7•10@u2@ J/K"},
     };
     expect_answers(shown_entropies);
+    // The temperature and the pressure printed count too: R ln p of 1.7 atm
+    // (three units of 0.1) moves 7 moles of gas by 11 J/K.
+    constexpr testing_support::VersionAnswer printed_conditions[] = {
+        {25, 1, "-7.5•10@u2@ J/K", "-751 J/K"},     // 83.9 °C, 1.7 atm
+        {25, 7951, "-9.2•10@u2@ J/K", "-918 J/K"},  // 89.6 °C, 1.0 atm
+    };
+    expect_answers(printed_conditions);
     // The digits that logarithms of near ratios leave (once three always).
     constexpr testing_support::VersionAnswer near_ratios[] = {
         {20, 1, "33 J/K", "33.0 J/K"},
