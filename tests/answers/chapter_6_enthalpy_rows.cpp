@@ -146,8 +146,8 @@ double organic_energy(const Page& p)
     const auto atoms = testing_support::read_formula(p.text(organic)).atoms;
     const double c = atoms.at("C"), h = atoms.at("H"), o = atoms.at("O");
     const double t = p.datum(organic, 2);
-    // Water is a gas from 100 °C on.
-    const double gas = c + (t >= 100.0 ? h / 2.0 : 0.0) - (c + h / 4.0 - o / 2.0);
+    // Water is a gas from 100 °C on, as the temperature printed says.
+    const double gas = c + (std::stod(p.text(organic, 2)) >= 100.0 ? h / 2.0 : 0.0) - (c + h / 4.0 - o / 2.0);
     return organic_enthalpy(p) - gas * organic_moles(p) * gas_constant * 1e-3 * (t + zero_celsius);
 }
 
