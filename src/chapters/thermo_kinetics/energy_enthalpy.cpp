@@ -255,14 +255,19 @@ void generate_problem_5()
         append_piece(text, " raffreddamento di " + slot_text(6) + " g di " + name + " da " + slot_text(12) +
                                "@uo@C a " + slot_text(11) + "@uo@C");
 
-    // Moles times the mean heat capacity times the rise in temperature.
-    const float per_degree = (slot_value(3) + slot_value(4)) * 0.5f * slot_value(6) / compound_molar_mass(row.compound);
-    const float rise = slot_value(12) - slot_value(11);
-    const float heat = rise * per_degree;
-    const float reading = slot_uncertainty(11) + slot_uncertainty(12);
-    // Equal temperatures as shown give no heat; the readings still bound it.
-    const float uncertainty = rise != 0.0f ? reading / rise * heat : reading * per_degree;
-    set_slot_uncertainty(7, warming ? heat : -heat, uncertainty);
+    // Moles times the mean heat capacity times the rise in temperature, with
+    // the digits of every datum shown: the temperatures, the two heat
+    // capacities and the mass.
+    const double per_mole = joules ? 1.0 : 4.184;
+    const double molar_mass = compound_molar_mass(row.compound);
+    const auto heat = [warming, per_mole, molar_mass](const std::vector<double>& d) {
+        const double q = (d[1] - d[0]) * (d[2] + d[3]) * 0.5 * per_mole * d[4] / molar_mass;
+        return warming ? q : -q;
+    };
+    if (joules)
+        set_slot_from_data(7, {11, 12, 3, 4, 6}, heat);
+    else
+        set_slot_from_data(7, {11, 12, 8, 9, 6}, heat);
     problem_texts.answer_text = slot_text(7) + " J";
     draw_problem_text(170, 560, 45);
     show_chemistry_fact(165, 160, 280);

@@ -102,6 +102,9 @@ TEST_F(ChapterSix, HeatWithAHeatCapacityThatGrowsWithTemperature)
             EXPECT_TRUE(within_rounding(shown(shown_heat), warming ? heat : -heat, {cp1, cp2}));
         }
     });
+    // Every datum counts towards the digits: the mass of 1.99 g too.
+    constexpr testing_support::VersionAnswer cases[] = {{5, 958541, "-6.8•10@u2@ J", "-680 J"}};
+    expect_answers(cases);
 }
 
 TEST_F(ChapterSix, NoRiseInTemperatureShowsNoHeat)
