@@ -395,10 +395,12 @@ void generate_problem_9()
     append_piece(text, units[unit - 1]);
     append_piece(text, ". Calcolarne la temperatura di ebollizione alla pressione di " + slot_text(3) + " atm");
 
-    // Clausius-Clapeyron through 1 atm at the normal boiling point, R in kJ/(K mol).
+    // Clausius-Clapeyron through 1 atm at the normal boiling point, R in
+    // kJ/(K mol), from B as shown in its unit.
+    const float b = slot_value_as_shown(9) / per_kilojoule[unit - 1];
     const float boiling = slot_value(2) + 273.15f;
-    const float a = 1.0f / std::exp(-slot_value(1) / (0.008314f * boiling));
-    set_slot_digits(8, slot_value(1) * -120.27904f / std::log(slot_value(3) / a) - 273.15f, 3);
+    const float a = 1.0f / std::exp(-b / (0.008314f * boiling));
+    set_slot_digits(8, b * -120.27904f / std::log(slot_value(3) / a) - 273.15f, 3);
     problem_texts.answer_text = slot_text(8) + "@uo@C";
     draw_problem_text(170, 570, 50);
     show_chemistry_fact(170, 150, 280);

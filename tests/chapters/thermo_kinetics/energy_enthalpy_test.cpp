@@ -243,6 +243,11 @@ TEST_F(ChapterSix, MeltingAndBoilingPointsUnderPressure)
         const double t = 1.0 / (1.0 / (at(g, 0).value + 273.15) - 0.008314 * std::log(p) / b) - 273.15;
         EXPECT_TRUE(within_rounding(at(match(answer_text(), "^NUM@uo@C$"), 0), t, {at(g, 1)}));
     });
+    // From B as printed in calories, not from the kilojoules it was drawn in.
+    constexpr testing_support::VersionAnswer cases[] = {
+        {9, 325067, "8.84@uo@C", "8.83@uo@C"},
+    };
+    expect_answers(cases);
 }
 
 }  // namespace
