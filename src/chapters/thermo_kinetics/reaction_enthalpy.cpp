@@ -260,7 +260,9 @@ void generate_problem_15()
         sum.value += s.reactant ? -term : term;
         sum.uncertainty += static_cast<float>(s.coefficient) * slot_uncertainty(19);
     }
-    // Kirchhoff's correction from 25 °C.
+    // Kirchhoff's correction from 25 °C: the heat capacities and the
+    // temperature count towards the digits too.
+    float capacity_change = 0.0f;
     for (const ReactionSpecies& s : species) {
         if (s.compound == liquid_water && vapour)
             set_slot_uncertainty(19, 33.6f, 0.3f);
@@ -268,7 +270,10 @@ void generate_problem_15()
             convert_compound_field(19, s.compound, heat_capacity_first, heat_capacity_last);
         const float rise = s.reactant ? 25.0f - slot_value(1) : slot_value(1) - 25.0f;
         sum.value += rise * static_cast<float>(s.coefficient) * slot_value(19) * 0.001f;
+        sum.uncertainty += std::abs(rise) * static_cast<float>(s.coefficient) * slot_uncertainty(19) * 0.001f;
+        capacity_change += (s.reactant ? -1.0f : 1.0f) * static_cast<float>(s.coefficient) * slot_value(19) * 0.001f;
     }
+    sum.uncertainty += std::abs(capacity_change) * slot_uncertainty(1);
 
     const ReactionSpecies& first = species.front();
     const float molar_mass = compound_molar_mass(first.compound);

@@ -203,6 +203,11 @@ TEST_F(ChapterSix, ReactionEnthalpyOfAMassAtAnotherTemperature)
     });
     // Reaction 23 burns P4 to P4O10.
     EXPECT_TRUE(first_species.contains("KClO@d3@"));
+    // The heat capacities and the temperature count towards the digits too.
+    constexpr testing_support::VersionAnswer cases[] = {
+        {15, 382694, "-1.26•10@u3@ kJ", "-1262 kJ"},
+    };
+    expect_answers(cases);
 
     generate(15, text_version);
     EXPECT_NE(statement().find("di NH@d3@ secondo l'equazione NH@d3@@d(g)@ + O@d2@@d(g)@ = NO@d2@@d(g)@"),
