@@ -527,7 +527,7 @@ const ChapterRows chapter_9 = {
                  testing_support::compound_with_formula(p.answer_text("^(.+?):")) == testing_support::compound_named(a);
              return first ? ma : grams - ma;
          },
-         Digits::product},
+         Digits::from_data},
         {29, "NUM atm",
          [](const Page& p) {
              const std::string reaction = p.text("reazione (.+?) vale");

@@ -239,21 +239,23 @@ void generate_problem_27()
     const float ions = i1 / m1 * x * slot_value(1) + (1.0f - x) / m2 * i2 * slot_value(1);
     set_slot_digits(2, ions / random_real(0.1f, 0.5f) * 1000.0f, 3);
     set_slot_digits(3, ions / slot_value(2) * 1855.0f, 3);
+    // The cryoscopic constant is printed, so its digits count as a datum's.
+    set_slot_text(6, "1.855");
     problem_texts.problem_text = "Determinare la composizione di una miscela di " + compound_name(first.compound) +
                                  " e " + compound_name(second.compound) +
                                  " sapendo che la soluzione ottenuta sciogliendo " + slot_text(1) +
                                  " g di miscela in " + slot_text(2) + " g di acqua gela a -" + slot_text(3) +
-                                 "@uo@C (@ik@@df@(H@d2@O) = 1.855 kg•K/mol) ";
-    // The salts' masses from the freezing point, the water and the mixture
-    // shown (1 / 1.855 = 0.53908354).
+                                 "@uo@C (@ik@@df@(H@d2@O) = " + slot_text(6) + " kg•K/mol) ";
+    // The salts' masses from the freezing point, the water, the mixture and
+    // the constant shown.
     const auto first_mass = [=](const std::vector<double>& d) {
-        return (d[0] * 0.53908354 * d[1] * 0.001 - d[2] * i2 / m2) / (i1 / m1 - i2 / m2);
+        return (d[0] / d[3] * d[1] * 0.001 - d[2] * i2 / m2) / (i1 / m1 - i2 / m2);
     };
-    const double first_grams = first_mass({slot_value(3), slot_value(2), slot_value(1)});
+    const double first_grams = first_mass({slot_value(3), slot_value(2), slot_value(1), slot_value(6)});
     const bool first_larger = first_grams >= slot_value(1) - first_grams;
     const std::int32_t slot = first_larger ? 4 : 5;
     // A difference: the digits that the data leave.
-    set_slot_from_data(slot, {3, 2, 1}, [&](const std::vector<double>& d) {
+    set_slot_from_data(slot, {3, 2, 1, 6}, [&](const std::vector<double>& d) {
         return first_larger ? first_mass(d) : d[2] - first_mass(d);
     });
     problem_texts.answer_text =

@@ -62,6 +62,8 @@ TEST_F(FinalProblemBehaviour, AnswersClaimNoMoreThanTheirData)
         {42, 1, "HCl 0.013 M; HBr 0.067 M", "HCl 0.0133 M; HBr 0.0666 M"},
         {26, 1, "0.089 M", "0.0887 M"},
         {27, 1, "CaCl@d2@: 2.7 g", "CaCl@d2@: 2.68 g"},
+        // The printed 1.855 kg•K/mol counts as a datum.
+        {27, 7573450, "NaCl: 1.4 g", "NaCl: 1.44 g"},
         {31, 1, "0.57 mg", "0.568 mg"},
         {34, 31, "@C1@@T1@17.5 g", "17.53 g"},
         // Near equivalence: the data leave the pH between about 6.1 and 6.6.

@@ -58,7 +58,7 @@ const AnswerCheck section_four_rows[] = {
      3000},
     {27,
      "miscela di (.+?) e (.+?) sapendo che .* sciogliendo NUM g di miscela in NUM g di acqua gela a -NUM@uo@C "
-     "\\(@ik@@df@\\(H@d2@O\\) = 1\\.855 kg•K/mol\\) $",
+     "\\(@ik@@df@\\(H@d2@O\\) = NUM kg•K/mol\\) $",
      "^(.+): NUM g$",
      [](const Groups& s, const Groups& a) {
          const std::string f1 = formula_of_compound(s[1]), f2 = formula_of_compound(s[2]);
@@ -66,14 +66,16 @@ const AnswerCheck section_four_rows[] = {
          const double y1 = ions(f1) / formula_mass(f1), y2 = ions(f2) / formula_mass(f2);
          // Salts too alike in ions per gram are never mixed.
          EXPECT_GT(std::fabs(y1 - y2) / y1, 0.02);
-         // d: the mixture, the water and the freezing point.
+         // d: the mixture, the water, the freezing point and the constant,
+         // whose digits count as printed.
+         EXPECT_EQ(s[6], "1.855");
          const auto first = [&](const std::vector<double>& d) {
-             return (d[2] / 1.855 * d[1] * 1e-3 - y2 * d[0]) / (y1 - y2);
+             return (d[2] / d[3] * d[1] * 1e-3 - y2 * d[0]) / (y1 - y2);
          };
-         const bool first_larger = first({s.value(3), s.value(4), s.value(5)}) >= s.value(3) / 2.0;
+         const bool first_larger = first({s.value(3), s.value(4), s.value(5), s.value(6)}) >= s.value(3) / 2.0;
          EXPECT_EQ(a[1], first_larger ? f1 : f2);
          const auto larger = [&](const std::vector<double>& d) { return first_larger ? first(d) : d[0] - first(d); };
-         EXPECT_TRUE(from_data(a.number(2), larger, {s.number(3), s.number(4), s.number(5)}, 2e-3));
+         EXPECT_TRUE(from_data(a.number(2), larger, {s.number(3), s.number(4), s.number(5), s.number(6)}, 2e-3));
          EXPECT_LE(a.value(2), s.value(3));
      },
      3000},
