@@ -184,7 +184,7 @@ const ChapterRows chapter_9 = {
              const double x = (p.datum("è pari a NUM kJ") / moles - h2) / (h1 - h2);
              return 100.0 * (p.text("in volume di ([a-z]+) in") == first ? x : 1.0 - x);
          },
-         Digits::product},
+         Digits::from_data, 2},
         {6, "COCl@d2@\\) = NUM", [](const Page& p) { return phosgene(p, true); }, Digits::from_data_or_fewer},
         {6, "\\(Cl@d2@\\) = NUM", [](const Page& p) { return phosgene(p, false); }, Digits::from_data_or_fewer},
         {7, "@C1@NUM;",

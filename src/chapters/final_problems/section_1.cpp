@@ -208,14 +208,27 @@ void generate_problem_5()
     const Fuel& second = fuels[j - 1];
     set_slot_text(1, first.combustion_enthalpy);
     set_slot_text(2, second.combustion_enthalpy);
-    set_slot_digits(3, random_real(110.0f, 900.0f), 3);
-    const float first_fraction = random_real(0.3f, 0.8f);
     set_slot_digits(4, 25.0f, 2);
-    set_slot_digits(5, random_real(600.0f, 900.0f), 3);
-    const auto moles = [] {
-        return (slot_value(5) / 760.0f) / (0.082057f * kelvin(slot_value(4))) * slot_value(3) * 0.001f;
+    // d: the two enthalpies, the volume, the pressure and the heat as shown;
+    // 25 °C is the standard temperature the enthalpies are given at.
+    const auto first_share = [](const std::vector<double>& d) {
+        const double moles = d[3] / 760.0 / (0.082057 * kelvin(slot_value(4))) * d[2] * 0.001;
+        return (d[4] / moles + d[1]) / (d[1] - d[0]) * 100.0;
     };
-    set_slot_digits(6, -moles() * (first_fraction * slot_value(1) + (1.0f - first_fraction) * slot_value(2)), 4);
+    // Fuels whose enthalpies nearly coincide can leave a share that its own
+    // uncertainty exceeds, a problem with no answer: such data are drawn
+    // again. The shares carry the digits the data carry, two at most.
+    draw_until_accepted([&] {
+        set_slot_digits(3, random_real(110.0f, 900.0f), 3);
+        const float first_fraction = random_real(0.3f, 0.8f);
+        set_slot_digits(5, random_real(600.0f, 900.0f), 3);
+        const float moles = (slot_value(5) / 760.0f) / (0.082057f * kelvin(slot_value(4))) * slot_value(3) * 0.001f;
+        set_slot_digits(6, -moles * (first_fraction * slot_value(1) + (1.0f - first_fraction) * slot_value(2)), 4);
+        set_slot_from_data(7, {1, 2, 3, 5, 6}, first_share, 2);
+        set_slot_from_data(
+            8, {1, 2, 3, 5, 6}, [&first_share](const std::vector<double>& d) { return 100.0 - first_share(d); }, 2);
+        return slot_uncertainty(7) < slot_value(7) && slot_uncertainty(8) < slot_value(8);
+    });
     const std::int32_t asked = random_int(1, 2);
     const std::string first_name = compound_name(first.compound);
     const std::string second_name = compound_name(second.compound);
@@ -228,8 +241,6 @@ void generate_problem_5()
         " sapendo che il calore sviluppato per combustione completa di " + slot_text(3) +
         " mL di miscela, misurati a " + slot_text(4) + "@uo@C e " + slot_text(5) + " torr, è pari a " + slot_text(6) +
         " kJ";
-    set_slot_digits(7, (slot_value(6) / moles() + slot_value(2)) / (slot_value(2) - slot_value(1)) * 100.0f, 2);
-    set_slot_digits(8, 100.0f - slot_value(7), 2);
     problem_texts.answer_text = slot_text(asked == 1 ? 7 : 8) + "%";
     pose_problem({170, 530, 50}, {280, 160, 300});
 }

@@ -64,6 +64,10 @@ TEST_F(FinalProblemBehaviour, AnswersClaimNoMoreThanTheirData)
         {27, 1, "CaCl@d2@: 2.7 g", "CaCl@d2@: 2.68 g"},
         // The printed 1.855 kg•K/mol counts as a datum.
         {27, 7573450, "NaCl: 1.4 g", "NaCl: 1.44 g"},
+        // Propene and propane: 30 +- 13 %.
+        {5, 198131, "3.•10@u1@%", "30%"},
+        // 77 +- 38 % of propane, the propene's share exceeded: drawn again.
+        {5, 68, "6.•10@u1@%", "77%"},
         {31, 1, "0.57 mg", "0.568 mg"},
         {34, 31, "@C1@@T1@17.5 g", "17.53 g"},
         // Near equivalence: the data leave the pH between about 6.1 and 6.6.
