@@ -1,7 +1,9 @@
 #include "answer_table.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <optional>
@@ -165,6 +167,50 @@ std::string row_fault(const Row& row, const Page& page)
     return digits_fault(row, page, shown, value);
 }
 
+// The numbers of a table drawn on the page, row by row: the texts drawn
+// alone that read as a number, a power of ten joined with the exponent
+// drawn after it, raised, in a smaller face.
+std::vector<std::vector<Shown>> drawn_table(const std::vector<std::string>& texts)
+{
+    struct Item {
+        std::int32_t x, y, font;
+        std::string text;
+    };
+    // Read by hand, not by a regular expression: every page of the table
+    // passes here.
+    std::vector<Item> items;
+    for (const std::string& line : texts) {
+        Item item{};
+        const std::size_t open = line.find('"');
+        if (std::sscanf(line.c_str(), "text (%d,%d) font %d", &item.x, &item.y, &item.font) != 3 ||
+            open == std::string::npos || line.back() != '"')
+            continue;
+        item.text = line.substr(open + 1, line.size() - open - 2);
+        items.push_back(std::move(item));
+    }
+    std::map<std::int32_t, std::vector<std::pair<std::int32_t, Shown>>> rows;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const Item& item = items[i];
+        std::string number = item.text;
+        if (number.ends_with("•10") && i + 1 < items.size() && items[i + 1].font != item.font &&
+            items[i + 1].y < item.y)
+            number += "@u" + items[++i].text + "@";
+        const bool may_be_number =
+            !number.empty() && number.find(' ') == std::string::npos &&
+            (std::isdigit(static_cast<unsigned char>(number[0])) != 0 || number[0] == '-' || number[0] == '.');
+        if (may_be_number && testing_support::match_whole(number, "NUM"))
+            rows[item.y].push_back({item.x, testing_support::shown(number)});
+    }
+    std::vector<std::vector<Shown>> table;
+    for (auto& [y, row] : rows) {
+        if (row.size() < 2) continue;  // a number of the running text, not a table's row
+        std::ranges::sort(row, {}, &std::pair<std::int32_t, Shown>::first);
+        table.emplace_back();
+        for (const auto& cell : row) table.back().push_back(cell.second);
+    }
+    return table;
+}
+
 struct Show {
     Show(std::int32_t chapter)
     {
@@ -180,8 +226,10 @@ struct Show {
         app_state.selected_problem = problem;
         app_state.version_number = version;
         show_problem_page(PageMode::as_version);
+        // The statement's page alone: the results are drawn over it.
+        std::vector<std::vector<Shown>> table = drawn_table(backend.log_lines("text"));
         show_results();
-        return Page(problem_texts.problem_text, problem_texts.answer_text);
+        return Page(problem_texts.problem_text, problem_texts.answer_text, std::move(table));
     }
 
     platform::RecordingBackend backend;
@@ -189,9 +237,24 @@ struct Show {
 
 }  // namespace
 
-Page::Page(std::string statement, std::string answer)
-    : statement_(std::move(statement)), answer_(std::move(answer)), numbers_(testing_support::shown_numbers(statement_))
+Page::Page(std::string statement, std::string answer, std::vector<std::vector<Shown>> table)
+    : statement_(std::move(statement)), answer_(std::move(answer)),
+      numbers_(testing_support::shown_numbers(statement_)), table_(std::move(table))
 {}
+
+double Page::cell(std::size_t row, std::size_t column) const
+{
+    if (row >= table_.size() || column >= table_[row].size()) {
+        ADD_FAILURE() << "no cell " << row << ", " << column << " in the table drawn beside " << statement_;
+        return std::nan("");
+    }
+    return read(table_[row][column], false);
+}
+
+double Page::exact_cell(std::size_t row, std::size_t column) const
+{
+    return row < table_.size() && column < table_[row].size() ? table_[row][column].value : std::nan("");
+}
 
 double Page::read(const Shown& datum, bool is_signed) const
 {

