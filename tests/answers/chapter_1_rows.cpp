@@ -88,9 +88,37 @@ double gas_mass(const std::string& name)
     return mass(found->second);
 }
 
+// The line through the first and last rows of the drawn table, where the
+// answer finds one ("No" pages have no number): its slope, and its
+// intercept with the sign the answer writes.
+double table_slope(const Page& p)
+{
+    if (!p.answer().starts_with("Sì")) return std::nan("");
+    const double x1 = p.cell(0, 0);
+    const double y1 = p.cell(0, 1);
+    const double x5 = p.cell(4, 0);
+    const double y5 = p.cell(4, 1);
+    return (y5 - y1) / (x5 - x1);
+}
+
+double table_intercept(const Page& p)
+{
+    if (!p.answer().starts_with("Sì")) return std::nan("");
+    const double slope = table_slope(p);
+    const double x5 = p.cell(4, 0);
+    const double y5 = p.cell(4, 1);
+    const double b = y5 - slope * x5;
+    return (b < 0.0) == (p.answer_text("@ix@ ([+-])") == "-") ? std::abs(b) : std::nan("");
+}
+
 const ChapterRows chapter_1 = {
     1,
     {
+        {28, "@iy@ = NUM@ix@", table_slope},
+        // The intercept's digits follow the book's own sum, from the slope as
+        // shown and the last row; the three-unit moves part from it on 1 page
+        // of 3000 (v2402665, 107 against 100): the value alone is judged.
+        {28, "@ix@ [+-] NUM", table_intercept, Digits::exact},
         {1, "NUM", [](const Page& p) { return p.datum("Convertire NUM"); }, Digits::product},
         {2, "NUM", [](const Page& p) { return operation(p, "(?:rapporto|prodotto)"); }, Digits::product},
         {3, "NUM", [](const Page& p) { return operation(p, "(?:somma|differenza)"); }, Digits::sum},
@@ -221,7 +249,6 @@ const ChapterRows chapter_1 = {
         {43, "; NUM$", relation_at_x, Digits::product},
     },
     {
-        {28, "yes or no, and a relation fitted to a drawn table"},
         {32, "parallel lines, the one through the origin named by colour"},
         {33, "opposite slopes, restated from the statement"},
         {34, "a relation read off a drawn graph"},
