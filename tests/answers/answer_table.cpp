@@ -379,6 +379,11 @@ double molar_mass(const Page& page, const std::string& formula_markup)
     return sum;
 }
 
+std::string literal(const std::string& text)
+{
+    return testing_support::replace_all(text, R"([.*+?^${}()|\[\]\\])", R"(\$&)");
+}
+
 double atmospheres(double value, const std::string& unit)
 {
     static const std::map<std::string, double> per_atm = {

@@ -138,6 +138,9 @@ double molar_mass(const Page& page, const std::string& formula_markup);
 // An element's atomic mass by symbol, read as a datum of the page.
 double atomic_mass(const Page& page, const std::string& symbol);
 
+// A formula, an ion or a name as a pattern that matches it literally.
+std::string literal(const std::string& text);
+
 // A pressure in atm from its value and the unit printed ("atm", "torr",
 // "mmHg", "kPa", "Pa", "bar").
 double atmospheres(double value, const std::string& unit);

@@ -159,17 +159,6 @@ double related(const Page& p, const std::string& to, const std::string& from, do
     return given / (c.at(from) * molar_mass(p, from)) * c.at(to) * molar_mass(p, to);
 }
 
-// A text as a regular expression that matches it literally.
-std::string literal(const std::string& text)
-{
-    std::string escaped;
-    for (const char c : text) {
-        if (std::string_view("()[]{}.+*?^$|\\").find(c) != std::string_view::npos) escaped += '\\';
-        escaped += c;
-    }
-    return escaped;
-}
-
 // Moles of reaction that the reactants' printed masses allow.
 double reaction_moles(const Page& p)
 {

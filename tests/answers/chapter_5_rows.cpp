@@ -94,17 +94,6 @@ double mole_fraction(double w, double ma, double mb)
     return w / ma / (w / ma + (100.0 - w) / mb);
 }
 
-// A formula as a regular expression: its brackets and signs literal.
-std::string escaped(const std::string& formula)
-{
-    std::string out;
-    for (const char c : formula) {
-        if (std::string("()+.[]").find(c) != std::string::npos) out += '\\';
-        out += c;
-    }
-    return out;
-}
-
 // The species of an equation as printed, in order.
 std::vector<std::string> species_of(const std::string& equation)
 {
@@ -455,7 +444,7 @@ const ChapterRows chapter_5 = {
              // mass or as a volume of a solution.
              const std::string equation = p.answer_text("; (.+)$");
              const auto coefficient = [&](const std::string& formula) {
-                 const std::string pattern = "(?:^|\\+ |= )([0-9]*)" + escaped(formula) + "(?: |$)";
+                 const std::string pattern = "(?:^|\\+ |= )([0-9]*)" + literal(formula) + "(?: |$)";
                  const std::string n = testing_support::match(equation, pattern)[0];
                  return n.empty() ? 1.0 : std::stod(n);
              };
@@ -470,7 +459,7 @@ const ChapterRows chapter_5 = {
                      moles = p.datum(pattern, first) / mass(species);
                  } else {
                      const double volume = p.datum(pattern, first) / 1000.0;
-                     moles = volume * p.datum(escaped(species) + " NUM M");
+                     moles = volume * p.datum(literal(species) + " NUM M");
                      litres += volume;
                  }
                  extent = std::min(extent, moles / coefficient(species));

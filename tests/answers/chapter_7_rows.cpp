@@ -106,12 +106,6 @@ std::size_t index_of(const std::vector<Term>& terms, const std::string& name)
     return 0;
 }
 
-// A species as a regex matches it literally.
-std::string literal(const std::string& markup)
-{
-    return testing_support::replace_all(markup, R"([.*+?^${}()|\[\]\\])", R"(\$&)");
-}
-
 // The k-th name of an answer listing "name = value; ...", by the pattern
 // before its value.
 std::string answer_name(const Page& p, int k, const std::string& open, const std::string& close)

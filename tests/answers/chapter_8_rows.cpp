@@ -14,12 +14,6 @@ constexpr double nernst = 0.0592;
 // The gas constant the book's chapter works with, L atm/(mol K).
 constexpr double book_gas_constant = 0.08205;
 
-// A formula or an ion as a regex matches it literally.
-std::string literal(const std::string& markup)
-{
-    return testing_support::replace_all(markup, R"([.*+?^${}()|\[\]\\])", R"(\$&)");
-}
-
 double concentration(const Page& p, const std::string& ion)
 {
     return p.datum("\\[" + literal(ion) + "\\] = NUM");
