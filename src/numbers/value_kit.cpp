@@ -106,6 +106,16 @@ float relative_uncertainty(std::int32_t slot)
     return slot_uncertainty(slot) / slot_value(slot);
 }
 
+float kelvin_relative_uncertainty(std::int32_t celsius_slot)
+{
+    return slot_uncertainty(celsius_slot) / (slot_value(celsius_slot) + 273.15f);
+}
+
+bool uncertainty_exceeds_value(std::int32_t slot)
+{
+    return slot_uncertainty(slot) > std::fabs(slot_value(slot));
+}
+
 std::int32_t slot_digits(std::int32_t slot)
 {
     return value_slots[slot].digits;

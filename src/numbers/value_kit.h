@@ -55,6 +55,13 @@ float slot_value_as_shown(std::int32_t slot);
 float slot_uncertainty(std::int32_t slot);
 // uncertainty / value, with the value's sign.
 float relative_uncertainty(std::int32_t slot);
+// A temperature's uncertainty relative to its absolute value, the slot
+// holding it in °C: 62.4 °C is 335.55 ± 0.3 K, not 0.5 % uncertain.
+float kelvin_relative_uncertainty(std::int32_t celsius_slot);
+// True where the slot's own uncertainty exceeds its magnitude: such an
+// answer says nothing (not even its sign), and its data are drawn again.
+// An exact zero (no uncertainty) is an answer.
+bool uncertainty_exceeds_value(std::int32_t slot);
 std::int32_t slot_digits(std::int32_t slot);
 // The slot's display text, left-adjusted and without trailing blanks.
 std::string slot_text(std::int32_t slot);

@@ -101,4 +101,28 @@ TEST(ValueKit, AnAnswerFromDataTakesTheDigitsItsDataLeave)
     EXPECT_EQ(slot_text(3), "6.0");
 }
 
+// A temperature's uncertainty counts on its kelvin value, also near and
+// below 0 °C; an answer is no answer where its uncertainty passes its
+// magnitude, but an exact zero is one.
+TEST(ValueKit, UncertaintiesAgainstTheValueTheyQualify)
+{
+    struct Case {
+        float value, uncertainty;
+        float kelvin_relative;
+        bool exceeded;
+    };
+    const Case cases[] = {{62.4f, 0.3f, 0.3f / 335.55f, false},
+                          {0.0f, 0.5f, 0.5f / 273.15f, true},
+                          {-40.0f, 3.0f, 3.0f / 233.15f, false},
+                          {40.0f, 52.0f, 52.0f / 313.15f, true},
+                          {0.0f, 0.0f, 0.0f, false},
+                          {-2e-6f, 3e-6f, 3e-6f / 273.15f, true}};
+    for (const Case& c : cases) {
+        value_slots[4].value = c.value;
+        value_slots[4].uncertainty = c.uncertainty;
+        EXPECT_FLOAT_EQ(kelvin_relative_uncertainty(4), c.kelvin_relative) << c.value;
+        EXPECT_EQ(uncertainty_exceeds_value(4), c.exceeded) << c.value << " ± " << c.uncertainty;
+    }
+}
+
 }  // namespace
