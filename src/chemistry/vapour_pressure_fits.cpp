@@ -2,6 +2,39 @@
 
 #include <cmath>
 
+namespace {
+
+bool has_antoine(const VapourPressureFit& fit)
+{
+    return fit.antoine.low <= fit.antoine.high;
+}
+
+// How far t (°C) lies outside the row's range; 0 inside.
+double distance_from_range(const AntoineFit& fit, double t)
+{
+    if (t < fit.low) return fit.low - t;
+    if (t > fit.high) return t - fit.high;
+    return 0.0;
+}
+
+}  // namespace
+
+double antoine_vapour_pressure_torr(std::int32_t compound, double kelvin)
+{
+    const double t = kelvin - 273.15;
+    const VapourPressureFit* nearest = nullptr;
+    for (const VapourPressureFit& fit : vapour_pressure_fits) {
+        if (fit.compound != compound) continue;
+        if (kelvin >= fit.critical_kelvin) return std::numeric_limits<double>::infinity();
+        if (!has_antoine(fit)) continue;
+        if (nearest == nullptr || distance_from_range(fit.antoine, t) < distance_from_range(nearest->antoine, t))
+            nearest = &fit;
+    }
+    if (nearest == nullptr) return std::numeric_limits<double>::quiet_NaN();
+    const AntoineFit& a = nearest->antoine;
+    return std::pow(10.0, a.a - a.b / (a.c + t));
+}
+
 float vapour_pressure_torr(const VapourPressureFit& fit, float kelvin)
 {
     const float p0 = fit.p0 * 0.007500617f;

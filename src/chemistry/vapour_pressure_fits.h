@@ -1,30 +1,110 @@
-// Liquids whose vapour pressure the book fits as P = P0 exp(-B/RT).
+// The one table of vapour pressures: per liquid a three-constant (Antoine)
+// fit with its range and critical temperature, and for the liquids the book
+// fits as P = P0 exp(-B/RT) that one-constant model, kept for the pages that
+// name it.
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <string_view>
+
+// log10(P/torr) = a - b / (c + t/°C), from `low` to `high` °C.
+struct AntoineFit {
+    double a;
+    double b;
+    double c;
+    double low;
+    double high;
+};
 
 struct VapourPressureFit {
     std::int32_t compound;
-    float p0;                  // Pa
+    float p0;                  // Pa; 0 where the book gives no one-constant fit
     float b;                   // J/mol
     std::string_view boiling;  // normal boiling point, °C as written; blank where none is given
+    AntoineFit antoine;
+    double critical_kelvin;
 };
 
 // First the eight liquids that the vapour-pressure problems draw, in their
-// order, then two more solvents.
-inline constexpr std::array<VapourPressureFit, 10> vapour_pressure_fits{{
-    {374, 8.06e9f, 32820.15f, " 76.7"},
-    {373, 8.18e9f, 31416.14f, " 61.3"},
-    {361, 1.19e10f, 31990.23f, " 56.5"},
-    {401, 7.31e9f, 28621.70f, " 34.6"},
-    {312, 1.97e11f, 42327.16f, " 78.4"},
-    {11, 1.09e11f, 43086.10f, "100.0"},
-    {75, 3.61e11f, 75655.20f, "330.0"},
-    {332, 2.75e10f, 40700.35f, "118.1"},
-    {301, 1.109e10f, 34076.8f, ""},
-    {302, 7.788e9f, 35892.2f, ""},
+// order, then two more solvents; then the gases and liquids the pages put
+// at a temperature and pressure. A compound has one row per range; its
+// first row holds its one-constant fit. Sulfuric acid decomposes before it
+// boils: it has the one-constant fit only.
+//
+// Sources: "Antoine" rows are the handbook's constants (torr, °C, over the
+// range given); "IAPWS" is fitted to the IAPWS-IF97 saturation line; "LK"
+// is fitted to the Lee-Kesler curve through the handbook critical point and
+// normal boiling point (within 2 %); "points" passes through the three
+// handbook points named.
+inline constexpr double no_critical_point = std::numeric_limits<double>::infinity();
+inline constexpr AntoineFit no_antoine{0.0, 0.0, 0.0, 0.0, -1.0};
+inline constexpr std::array<VapourPressureFit, 42> vapour_pressure_fits{{
+    // Antoine, -20 to 101 °C; Tc 556.4 K.
+    {374, 8.06e9f, 32820.15f, " 76.7", {6.87926, 1212.021, 226.41, -20.0, 101.0}, 556.4},
+    // Antoine, -10 to 90 °C; Tc 536.4 K.
+    {373, 8.18e9f, 31416.14f, " 61.3", {6.95465, 1170.966, 226.232, -10.0, 90.0}, 536.4},
+    // Antoine, -13 to 55 °C; Tc 508.1 K.
+    {361, 1.19e10f, 31990.23f, " 56.5", {7.02447, 1161.0, 224.0, -13.0, 55.0}, 508.1},
+    // Antoine, -61 to 20 °C; Tc 466.7 K.
+    {401, 7.31e9f, 28621.70f, " 34.6", {6.92032, 1064.07, 228.8, -61.0, 20.0}, 466.7},
+    // Antoine, -57 to 80 °C; Tc 513.9 K.
+    {312, 1.97e11f, 42327.16f, " 78.4", {8.20417, 1642.89, 230.3, -57.0, 80.0}, 513.9},
+    // IAPWS, 0 to 100 °C (within 0.2 %); Tc 647.1 K.
+    {11, 1.09e11f, 43086.10f, "100.0", {8.08272, 1737.593, 234.103, 0.0, 100.0}, 647.1},
+    {75, 3.61e11f, 75655.20f, "330.0", no_antoine, no_critical_point},
+    // Antoine, 29.8 to 126.5 °C; Tc 591.9 K.
+    {332, 2.75e10f, 40700.35f, "118.1", {7.38782, 1533.313, 222.309, 29.8, 126.5}, 591.9},
+    // Antoine, 8 to 103 °C; Tc 562.0 K.
+    {301, 1.109e10f, 34076.8f, "", {6.90565, 1211.033, 220.790, 8.0, 103.0}, 562.0},
+    // Antoine, 6 to 137 °C; Tc 591.8 K.
+    {302, 7.788e9f, 35892.2f, "", {6.95464, 1344.8, 219.482, 6.0, 137.0}, 591.8},
+    // IAPWS, 100 to 374 °C (within 2 %).
+    {11, 0.0f, 0.0f, "", {8.14559, 1820.807, 246.232, 100.0, 374.0}, 647.1},
+    // Antoine, -7 to 59 °C; Tc 588 K.
+    {5, 0.0f, 0.0f, "", {6.87780, 1119.68, 221.38, -7.0, 59.0}, 588.0},
+    // Antoine, 2 to 114 °C; Tc 653 K.
+    {234, 0.0f, 0.0f, "", {7.80687, 1680.745, 227.74, 2.0, 114.0}, 653.0},
+    // Antoine, -101 to -9 °C; Tc 416.9 K.
+    {4, 0.0f, 0.0f, "", {6.93790, 861.34, 246.33, -101.0, -9.0}, 416.9},
+    // Antoine (from bar and K), -10 to 142 °C; Tc 430.8 K.
+    {27, 0.0f, 0.0f, "", {7.25308, 966.575, 231.079, -10.0, 142.0}, 430.8},
+    // Antoine (from bar and K), -34 to 98 °C; Tc 405.4 K.
+    {12, 0.0f, 0.0f, "", {7.74396, 1113.928, 262.741, -34.0, 98.0}, 405.4},
+    // Antoine for N2O4, -8 to 21 °C, NO2 condensing as it; Tc 431.4 K.
+    {26, 0.0f, 0.0f, "", {8.91018, 1798.54, 276.8, -8.0, 21.0}, 431.4},
+    // Antoine, 17 to 45 °C; Tc 490.9 K.
+    {28, 0.0f, 0.0f, "", {9.05085, 1735.31, 236.5, 17.0, 45.0}, 490.9},
+    // Points: 0 °C 364 torr, 19.5 °C 760 torr, Tc 461 K 64.8 bar.
+    {91, 0.0f, 0.0f, "", {8.69853, 2177.783, 354.836, 0.0, 188.0}, 461.0},
+    // Points: triple point 113.6 °C 90.5 torr, 184.4 °C 760 torr, Tc 819 K 116.5 bar.
+    {6, 0.0f, 0.0f, "", {7.25583, 1776.121, 221.569, 113.6, 546.0}, 819.0},
+    // LK from the triple point (5.18 atm at -56.6 °C); Tc 304.13 K 73.8 bar.
+    {24, 0.0f, 0.0f, "", {7.5908, 870.50, 274.26, -56.6, 31.0}, 304.13},
+    // LK for the rest: Tc and Pc of the handbook.
+    {462, 0.0f, 0.0f, "", {7.0174, 702.33, 278.09, -108.1, 16.6}, 289.73},   // 58.4 bar
+    {466, 0.0f, 0.0f, "", {6.9925, 509.44, 277.40, -153.3, -63.8}, 209.4},   // 55.0 bar
+    {304, 0.0f, 0.0f, "", {7.0555, 753.36, 269.21, -88.5, 32.2}, 305.3},     // 48.7 bar
+    {303, 0.0f, 0.0f, "", {6.9421, 469.04, 277.08, -161.4, -82.6}, 190.6},   // 46.0 bar
+    {15, 0.0f, 0.0f, "", {7.1286, 685.98, 263.41, -101.7, -2.0}, 271.2},     // 43.3 bar
+    {48, 0.0f, 0.0f, "", {7.2679, 755.21, 260.78, -88.4, 36.5}, 309.6},      // 72.4 bar
+    {421, 0.0f, 0.0f, "", {7.0551, 694.16, 270.23, -103.7, 9.2}, 282.3},     // 50.4 bar
+    {471, 0.0f, 0.0f, "", {7.2256, 1132.84, 253.16, 7.9, 181.9}, 455.0},     // 56.7 bar
+    {94, 0.0f, 0.0f, "", {7.1839, 1010.57, 270.68, -35.5, 150.9}, 424.0},    // 83.1 bar
+    {1, 0.0f, 0.0f, "", {6.8707, 317.85, 275.55, -195.8, -147.0}, 126.2},    // 33.9 bar
+    {2, 0.0f, 0.0f, "", {6.9845, 378.25, 275.23, -182.9, -118.6}, 154.6},    // 50.4 bar
+    {459, 0.0f, 0.0f, "", {6.9488, 369.52, 276.80, -185.8, -122.5}, 150.7},  // 48.6 bar
+    {3, 0.0f, 0.0f, "", {7.0258, 353.01, 273.41, -188.1, -128.8}, 144.4},    // 52.2 bar
+    {23, 0.0f, 0.0f, "", {6.8946, 334.11, 274.88, -191.5, -140.3}, 132.9},   // 35.0 bar
+    {25, 0.0f, 0.0f, "", {7.8049, 502.32, 253.86, -151.7, -93.2}, 180.0},    // 64.8 bar
+    {92, 0.0f, 0.0f, "", {7.2670, 780.91, 263.29, -85.0, 51.5}, 324.7},      // 83.1 bar
+    {95, 0.0f, 0.0f, "", {7.2812, 892.73, 262.65, -59.5, 99.9}, 373.1},      // 89.6 bar
+    {305, 0.0f, 0.0f, "", {7.0738, 928.93, 263.83, -42.0, 96.6}, 369.8},     // 42.5 bar
+    // He, Ne and H2 are gases at every temperature a page draws.
+    {457, 0.0f, 0.0f, "", no_antoine, 5.2},
+    {458, 0.0f, 0.0f, "", no_antoine, 44.4},
+    {8, 0.0f, 0.0f, "", no_antoine, 33.2},
 }};
 
 // The fit of a compound: one missing is an error when a table naming it
@@ -36,7 +116,12 @@ consteval const VapourPressureFit& vapour_pressure_fit(std::int32_t compound)
     throw "no vapour-pressure fit for this compound";
 }
 
-// The vapour pressure in torr at `kelvin`.
+// The vapour pressure in torr at `kelvin` by the compound's Antoine fit (of
+// the row whose range holds it, else the nearest); infinite at or above the
+// critical point, NaN for a compound without a fit.
+double antoine_vapour_pressure_torr(std::int32_t compound, double kelvin);
+
+// The vapour pressure in torr at `kelvin` by the one-constant model.
 float vapour_pressure_torr(const VapourPressureFit& fit, float kelvin);
 
 // Water's, 760 torr at 100 °C.
