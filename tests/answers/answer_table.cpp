@@ -1,25 +1,16 @@
 #include "answer_table.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <map>
 #include <optional>
 #include <set>
 #include <sstream>
 
 #include "chemistry/data_tables.h"
-#include "frame/app_state.h"
-#include "frame/menus.h"
-#include "frame/page_commands.h"
-#include "frame/problem_page.h"
 #include "numbers/fixed_width.h"
-#include "platform/recording_backend.h"
-#include "support/chapter_fixture.h"
 #include "support/formula_reading.h"
-#include "support/program_start.h"
 #include "support/table_lookups.h"
 #include "support/text_patterns.h"
 
@@ -47,22 +38,16 @@ Shown group_of(const std::optional<Found>& found, const std::string& text, const
     return testing_support::shown((*found)[group]);
 }
 
-std::int32_t env_number(const char* name, std::int32_t otherwise)
-{
-    const char* text = std::getenv(name);
-    return text != nullptr && *text != '\0' ? std::atoi(text) : otherwise;
-}
-
 // What the row's value moves when each datum alone moves by three units of
 // its last digit (towards zero and never past it; a signed difference both
-// ways), summed over the data; a move that leaves no value adds the whole.
-double uncertainty_of(const Page& page, const std::function<double(const Page&)>& formula, double value)
+// ways), each datum's move in order; a move that leaves no value adds the whole.
+std::vector<double> moves_of(const Page& page, const std::function<double(const Page&)>& formula, double value)
 {
     const std::vector<Shown> data = page.reads();
     const std::vector<bool> signed_data = page.signed_reads();
     std::vector<double> values;
     for (const Shown& datum : data) values.push_back(datum.value);
-    double sum = 0.0;
+    std::vector<double> sum;
     for (std::size_t i = 0; i < data.size(); ++i) {
         std::vector<double> moves;
         if (signed_data[i])
@@ -76,22 +61,39 @@ double uncertainty_of(const Page& page, const std::function<double(const Page&)>
             const double change = std::abs(page.run_with(formula, moved) - value);
             largest = std::max(largest, std::isfinite(change) ? change : std::abs(value));
         }
-        sum += largest;
+        sum.push_back(largest);
     }
     return sum;
 }
 
-// The digit rule of the row, judged on the answer shown; "" when it holds.
-std::string digits_fault(const Row& row, const Page& page, const Shown& shown, double value)
+// One row's answer on a page, as shown and as worked from the data.
+struct Answer {
+    const Row* row;
+    std::optional<Shown> shown;  // none where the page shows no number for the row
+    double value, u;
+    std::vector<Shown> data;    // the data the value read
+    std::vector<double> moves;  // what each datum moves the value by
+    // The value and uncertainty of the largest answer of the same relative
+    // uncertainty, whose count this one may show too.
+    double group_value, group_u;
+};
+
+// A digit rule, the row's own unless named, judged on the answer shown; ""
+// when it holds.
+std::string digits_fault(const Answer& a, std::optional<Digits> judged_by = std::nullopt)
 {
-    const std::vector<Shown>& data = page.reads();
+    const Digits rule = judged_by.value_or(a.row->digits.rule);
+    const Row& row = *a.row;
+    const Shown& shown = *a.shown;
+    const double value = a.value;
+    const std::vector<Shown>& data = a.data;
     std::ostringstream fault;
-    switch (row.digits) {
+    switch (rule) {
     case Digits::exact: return "";
     case Digits::from_data:
     case Digits::from_data_or_fewer:
     case Digits::celsius: {
-        const double u = uncertainty_of(page, row.value, value);
+        const double u = a.u;
         if (u == 0.0 || value == 0.0) return "";  // exact data, or nothing left: no count to judge
         // The program sums each datum's relative move to first order; the
         // moves made here differ from that by up to the largest of them, which
@@ -99,7 +101,7 @@ std::string digits_fault(const Row& row, const Page& page, const Shown& shown, d
         double reach = 0.0;
         for (const Shown& datum : data)
             if (datum.value != 0.0) reach = std::max(reach, datum.uncertainty() / std::abs(datum.value));
-        if (row.digits == Digits::celsius && std::abs(value) < u) {
+        if (rule == Digits::celsius && std::abs(value) < u) {
             // A temperature near 0 °C, under its uncertainty: its last digit
             // stands at the uncertainty's first, where a plain 0 holds too.
             const auto place = static_cast<std::int32_t>(std::floor(std::log10(u * (1.0 - reach))));
@@ -109,14 +111,15 @@ std::string digits_fault(const Row& row, const Page& page, const Shown& shown, d
             return fault.str();
         }
         const ::testing::AssertionResult held = testing_support::digits_for(shown, value, u, row.most);
-        if (held) return "";
+        if (held || (a.group_value != value && testing_support::digits_for(shown, a.group_value, a.group_u, row.most)))
+            return "";
         for (const double scale : {1.0 - reach, 1.0 + reach})
             if (testing_support::digits_for(shown, value, u * scale, row.most)) return "";
         // Fewer digits than the data allow hold for such a row: a count that
         // shows one more does not.
         // Judged on the value as rounded too: a rounding that carries into a
         // new digit (95 to the tens shows 100) keeps its place.
-        if (row.digits != Digits::from_data &&
+        if (rule != Digits::from_data &&
             (testing_support::digits_for(shown, value, u, std::min(row.most, shown.digits)) ||
              testing_support::digits_for(shown, shown.value, u, std::min(row.most, shown.digits))))
             return "";
@@ -148,92 +151,90 @@ std::string digits_fault(const Row& row, const Page& page, const Shown& shown, d
     return "";
 }
 
-// The row judged on one page; "" when it holds.
-std::string row_fault(const Row& row, const Page& page)
+// The row's value and digits judged on one page; "" when they hold.
+std::string row_fault(const Answer& a)
 {
-    const std::optional<Found> found = first(page.answer(), row.answer);
-    const double value = page.run(row.value);
-    // A page with no number where the row finds no answer either (a
-    // concentration out of reach) holds.
-    if ((!found || !found->matched(1)) && !std::isfinite(value)) return "";
-    if (!found || !found->matched(1)) return std::string("no answer for \"") + row.answer + "\"";
-    const Shown shown = testing_support::shown((*found)[1]);
-    const ::testing::AssertionResult near = testing_support::within_last_digit(shown, value, 1.0);
+    if (!a.shown) return std::string("no answer for \"") + a.row->answer + "\"";
+    const Shown& shown = *a.shown;
+    const ::testing::AssertionResult near = testing_support::within_last_digit(shown, a.value, 1.0);
     // A plain 0 may stand at the place of the value's uncertainty (0 °C to
     // the tens): it holds for any value that uncertainty reaches.
-    const bool zero_reached =
-        shown.value == 0.0 && row.digits != Digits::exact && std::abs(value) <= uncertainty_of(page, row.value, value);
+    const bool zero_reached = shown.value == 0.0 && a.row->digits.rule != Digits::exact && std::abs(a.value) <= a.u;
     if (!near && !zero_reached) return near.message();
-    return digits_fault(row, page, shown, value);
+    return digits_fault(a);
 }
 
-// The numbers of a table drawn on the page, row by row: the texts drawn
-// alone that read as a number, a power of ten joined with the exponent
-// drawn after it, raised, in a smaller face.
-std::vector<std::vector<Shown>> drawn_table(const std::vector<std::string>& texts)
+// An answer its uncertainty exceeds; "" where none does, or for an exact
+// zero shown "0".
+std::string under_fault(const Answer& a)
 {
-    struct Item {
-        std::int32_t x, y, font;
-        std::string text;
-    };
-    // Read by hand, not by a regular expression: every page of the table
-    // passes here.
-    std::vector<Item> items;
-    for (const std::string& line : texts) {
-        Item item{};
-        const std::size_t open = line.find('"');
-        if (std::sscanf(line.c_str(), "text (%d,%d) font %d", &item.x, &item.y, &item.font) != 3 ||
-            open == std::string::npos || line.back() != '"')
-            continue;
-        item.text = line.substr(open + 1, line.size() - open - 2);
-        items.push_back(std::move(item));
-    }
-    std::map<std::int32_t, std::vector<std::pair<std::int32_t, Shown>>> rows;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        const Item& item = items[i];
-        std::string number = item.text;
-        if (number.ends_with("•10") && i + 1 < items.size() && items[i + 1].font != item.font &&
-            items[i + 1].y < item.y)
-            number += "@u" + items[++i].text + "@";
-        const bool may_be_number =
-            !number.empty() && number.find(' ') == std::string::npos &&
-            (std::isdigit(static_cast<unsigned char>(number[0])) != 0 || number[0] == '-' || number[0] == '.');
-        if (may_be_number && testing_support::match_whole(number, "NUM"))
-            rows[item.y].push_back({item.x, testing_support::shown(number)});
-    }
-    std::vector<std::vector<Shown>> table;
-    for (auto& [y, row] : rows) {
-        if (row.size() < 2) continue;  // a number of the running text, not a table's row
-        std::ranges::sort(row, {}, &std::pair<std::int32_t, Shown>::first);
-        table.emplace_back();
-        for (const auto& cell : row) table.back().push_back(cell.second);
-    }
-    return table;
+    if (!a.shown || a.row->digits.rule == Digits::exact || !(a.u > std::abs(a.value))) return "";
+    double scale = 1.0;
+    for (const Shown& datum : a.data) scale = std::max(scale, std::abs(datum.value));
+    if (a.shown->value == 0.0 && std::abs(a.value) <= 1e-9 * scale) return "";
+    std::ostringstream fault;
+    fault << "\"" << a.row->answer << "\" shows " << a.shown->value << ", worked " << a.value << " uncertain by "
+          << a.u;
+    return fault.str();
 }
 
-struct Show {
-    Show(std::int32_t chapter)
-    {
-        platform::install_backend(&backend);
-        testing_support::start_program_with_its_parts();
-        on_menu_chapter(chapter);
-    }
-    ~Show() { platform::install_backend(nullptr); }
+bool counts_from_data(const Answer& a)
+{
+    const Digits rule = a.row->digits.rule;
+    return a.shown && (rule == Digits::from_data || rule == Digits::from_data_or_fewer || rule == Digits::celsius) &&
+           std::isfinite(a.value) && a.value != 0.0 && a.u > 0.0 && a.u <= std::abs(a.value);
+}
 
-    Page page(std::int32_t problem, std::int32_t version)
-    {
-        backend.clear_log();
-        app_state.selected_problem = problem;
-        app_state.version_number = version;
-        show_problem_page(PageMode::as_version);
-        // The statement's page alone: the results are drawn over it.
-        std::vector<std::vector<Shown>> table = drawn_table(backend.log_lines("text"));
-        show_results();
-        return Page(problem_texts.problem_text, problem_texts.answer_text, std::move(table));
-    }
+// Whether two answers are worked from one relative uncertainty: each datum
+// they read moves them by the same part of their value, within 1 % of the
+// larger relative uncertainty (a datum is known by its value and last place).
+bool one_uncertainty(const Answer& a, const Answer& b)
+{
+    std::map<std::pair<double, std::int32_t>, double> parts;
+    for (const auto& [answer, sign] : {std::pair{&a, 1.0}, std::pair{&b, -1.0}})
+        for (std::size_t i = 0; i < answer->data.size(); ++i)
+            parts[{answer->data[i].value, answer->data[i].last_place}] +=
+                sign * answer->moves[i] / std::abs(answer->value);
+    double apart = 0.0;
+    for (const auto& [datum, part] : parts) apart += std::abs(part);
+    return apart <= 0.01 * std::max(a.u / std::abs(a.value), b.u / std::abs(b.value));
+}
 
-    platform::RecordingBackend backend;
-};
+// Groups the answers of one relative uncertainty, sets each one's group value
+// to the member whose uncertainty leaves the fewest digits, and returns a
+// fault where a group shows two counts.
+std::string counts_fault(std::vector<Answer>& answers)
+{
+    std::vector<Answer*> judged;
+    for (Answer& a : answers)
+        if (counts_from_data(a)) judged.push_back(&a);
+    const auto count = [](const Answer* a) {
+        return std::floor(std::log10(std::abs(a->value))) - std::floor(std::log10(a->u));
+    };
+    std::ostringstream fault;
+    for (Answer* a : judged) {
+        const Answer* fewest = a;
+        for (const Answer* b : judged) {
+            if (b == a || !one_uncertainty(*a, *b)) continue;
+            if (count(b) < count(fewest)) fewest = b;
+            if (b->shown->digits != a->shown->digits && fault.tellp() == 0)
+                fault << "\"" << a->row->answer << "\" shows " << a->shown->digits << " digits, \"" << b->row->answer
+                      << "\" " << b->shown->digits << ", both uncertain by " << 100.0 * a->u / std::abs(a->value)
+                      << " %";
+        }
+        a->group_value = fewest->value;
+        a->group_u = fewest->u;
+    }
+    return fault.str();
+}
+
+// A row keeps a count other than the data's only with a reason.
+bool needs_why(const Row& row)
+{
+    const Digits rule = row.digits.rule;
+    return (rule == Digits::from_data_or_fewer || rule == Digits::celsius || rule == Digits::exact || row.most < 12) &&
+           *row.digits.why == '\0';
+}
 
 }  // namespace
 
@@ -399,9 +400,8 @@ double atmospheres(double value, const std::string& unit)
 
 void check_chapter(const ChapterRows& table)
 {
-    const std::int32_t count = env_number("BRUNATEL_ANSWER_VERSIONS", 300);
-    const bool report = std::getenv("BRUNATEL_ANSWER_REPORT") != nullptr;
-    Show show(table.chapter);
+    const testing_support::Sweep sweep("BRUNATEL_ANSWER");
+    testing_support::PageShow show(table.chapter);
 
     std::map<std::int32_t, std::vector<const Row*>> by_problem;
     for (const Row& row : table.rows) by_problem[row.problem].push_back(&row);
@@ -412,38 +412,66 @@ void check_chapter(const ChapterRows& table)
     }
     // BRUNATEL_ANSWER_FIRST and _LAST check those problems alone, while their
     // rows are being written: the whole chapter is not looked at then.
-    const std::int32_t first_problem = env_number("BRUNATEL_ANSWER_FIRST", 0);
-    const std::int32_t last_problem = env_number("BRUNATEL_ANSWER_LAST", 0);
-    const bool part = first_problem > 0;
-    if (part)
-        std::erase_if(by_problem, [&](const auto& entry) {
-            return entry.first < first_problem || (last_problem > 0 && entry.first > last_problem);
-        });
-    else
-        for (std::int32_t problem = 1; problem <= app_state.problem_count; ++problem)
-            EXPECT_TRUE(by_problem.contains(problem) || listed.contains(problem))
-                << "problem " << table.chapter << "." << problem << " has no row and is not listed";
+    std::erase_if(by_problem, [&](const auto& entry) { return !sweep.covers(entry.first); });
+    for (std::int32_t problem = 1; sweep.first == 0 && problem <= show.problem_count(); ++problem) {
+        EXPECT_TRUE(by_problem.contains(problem) || listed.contains(problem))
+            << "problem " << table.chapter << "." << problem << " has no row and is not listed";
+    }
 
-    std::vector<std::int32_t> versions = {text_version};
-    for (const std::int32_t v : testing_support::spread_versions(count)) versions.push_back(v);
+    testing_support::Tally tally(table.chapter, sweep, known_answer_faults());
     for (const auto& [problem, rows] : by_problem) {
-        std::vector<std::int32_t> failures(rows.size(), 0);
-        for (const std::int32_t version : versions) {
-            const Page page = show.page(problem, version);
+        // The report counts too where a row of fewer digits would fail as from_data.
+        std::vector<std::int32_t> failures(rows.size(), 0), strict(rows.size(), 0);
+        for (std::size_t r = 0; r < rows.size(); ++r)
+            if (needs_why(*rows[r]))
+                tally.fail(problem, "why", static_cast<std::int32_t>(r),
+                           std::string("\"") + rows[r]->answer + "\" keeps another count than its data's, and no why");
+        for (const std::int32_t version : sweep.versions) {
+            const testing_support::ShownPage shown_page = show.page(problem, version);
+            const Page page(shown_page.statement, shown_page.answer, shown_page.table);
+            const auto at = [&](const std::string& fault) {
+                return "versione " + std::to_string(version) + ": " + fault + "\n  " + page.statement() + "\n  => " +
+                       page.answer();
+            };
+            std::vector<Answer> answers;
+            std::vector<std::size_t> row_of;
             for (std::size_t r = 0; r < rows.size(); ++r) {
                 const Row& row = *rows[r];
-                if ((failures[r] > 0 && !report) || (*row.when != '\0' && !page.has(row.when))) continue;
-                const std::string fault = row_fault(row, page);
+                if (*row.when != '\0' && !page.has(row.when)) continue;
+                const std::optional<Found> found = first(page.answer(), row.answer);
+                Answer a{&row, std::nullopt, page.run(row.value), 0.0, page.reads(), {}, 0.0, 0.0};
+                const bool has_number = found && found->matched(1);
+                // A page with no number where the row finds no answer either (a
+                // concentration out of reach) holds.
+                if (!has_number && !std::isfinite(a.value)) continue;
+                if (has_number) a.shown = testing_support::shown((*found)[1]);
+                if (row.digits.rule != Digits::exact) a.moves = moves_of(page, row.value, a.value);
+                for (const double move : a.moves) a.u += move;
+                a.group_value = a.value;
+                a.group_u = a.u;
+                answers.push_back(std::move(a));
+                row_of.push_back(r);
+            }
+            if (const std::string fault = counts_fault(answers); !fault.empty())
+                tally.fail(problem, "counts", version, at(fault));
+            for (std::size_t i = 0; i < answers.size(); ++i) {
+                if (const std::string fault = under_fault(answers[i]); !fault.empty())
+                    tally.fail(problem, "under", version, at(fault));
+                const Digits rule = answers[i].row->digits.rule;
+                if (sweep.report && answers[i].shown &&
+                    (rule == Digits::from_data_or_fewer || rule == Digits::celsius) &&
+                    !digits_fault(answers[i], Digits::from_data).empty())
+                    ++strict[row_of[i]];
+                const std::string fault = row_fault(answers[i]);
                 if (fault.empty()) continue;
-                if (failures[r]++ == 0)
-                    ADD_FAILURE() << table.chapter << "." << problem << " \"" << row.answer << "\" versione " << version
-                                  << ": " << fault << "\n  " << page.statement() << "\n  => " << page.answer();
+                tally.fail(problem, "value", version, at("\"" + std::string(answers[i].row->answer) + "\": " + fault));
+                ++failures[row_of[i]];
             }
         }
-        if (report)
+        if (sweep.report)
             for (std::size_t r = 0; r < rows.size(); ++r)
-                std::printf("%d.%d \"%s\": %d of %zu versions fail\n", table.chapter, problem, rows[r]->answer,
-                            failures[r], versions.size());
+                std::printf("%d.%d \"%s\": %d of %zu versions fail, %d as from_data\n", table.chapter, problem,
+                            rows[r]->answer, failures[r], sweep.versions.size(), strict[r]);
     }
 }
 

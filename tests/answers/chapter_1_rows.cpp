@@ -118,22 +118,24 @@ const ChapterRows chapter_1 = {
         // The intercept's digits follow the book's own sum, from the slope as
         // shown and the last row; the three-unit moves part from it on 1 page
         // of 3000 (v2402665, 107 against 100): the value alone is judged.
-        {28, "@ix@ [+-] NUM", table_intercept, Digits::exact},
+        {28, "@ix@ [+-] NUM", table_intercept, {Digits::exact, "the book's own sum sets its digits"}},
         {1, "NUM", [](const Page& p) { return p.datum("Convertire NUM"); }, Digits::product},
         {2, "NUM", [](const Page& p) { return operation(p, "(?:rapporto|prodotto)"); }, Digits::product},
         {3, "NUM", [](const Page& p) { return operation(p, "(?:somma|differenza)"); }, Digits::sum},
         {4, "NUM", expression, Digits::product},
-        {5, "NUM",
+        {5,
+         "NUM",
          [](const Page& p) { return static_cast<double>(testing_support::shown(p.text("come (NUM)$")).digits); },
-         Digits::exact},
-        {6, "NUM",
+         {Digits::exact, "a count of digits"}},
+        {6,
+         "NUM",
          [](const Page& p) {
              // The number rounded, to the digits asked.
              const double digits = p.exact("a NUM cifre");
              const double x = p.datum("numero NUM");
              return testing_support::shown(p.answer_text("^(NUM)$")).digits == digits ? x : std::nan("");
          },
-         Digits::exact},
+         {Digits::exact, "rounded to the digits the page asks for"}},
         {7, "NUM", [](const Page& p) { return operation(p, "espressione"); }},
         {8, "NUM", [](const Page& p) { return operation(p, "espressione"); }},
         {9, "NUM",
@@ -143,7 +145,10 @@ const ChapterRows chapter_1 = {
          }},
         // The move towards zero alone understates an exponential's spread:
         // one digit fewer is what its datum allows.
-        {10, "NUM", [](const Page& p) { return std::exp(p.datum("exp\\(NUM\\)")); }, Digits::from_data_or_fewer},
+        {10,
+         "NUM",
+         [](const Page& p) { return std::exp(p.datum("exp\\(NUM\\)")); },
+         {Digits::from_data_or_fewer, "an exponential's first-order spread"}},
         {11, "NUM", expression},
         {12, "NUM", converted, Digits::product},
         {13, "NUM", converted, Digits::product},
@@ -225,14 +230,17 @@ const ChapterRows chapter_1 = {
              return std::log(p.datum("da NUM g a") / p.datum("a NUM g$")) / p.datum("exp\\(-NUM@it@");
          }},
         // Where B's sign allows such a temperature; elsewhere "Mai".
-        {31, "NUM K",
+        {31,
+         "NUM K",
          [](const Page& p) {
              const double ratio = p.has("volte maggiore") ? p.datum("sia NUM volte") : p.datum("NUM% di") / 100.0;
              return -p.datum("B è pari a NUM K") / std::log(ratio);
          },
          // The logarithm's first-order spread, which the page takes, may
          // reach a power of ten that the move towards zero does not.
-         Digits::from_data_or_fewer, 12, "B è pari a -[^,]*, .*volte maggiore|B è pari a [0-9][^,]*, .*pari all?"},
+         {Digits::from_data_or_fewer, "a logarithm's first-order spread"},
+         12,
+         "B è pari a -[^,]*, .*volte maggiore|B è pari a [0-9][^,]*, .*pari all?"},
         {35, "= NUM@iT@",
          [](const Page& p) {
              const std::string gas = p.text("g di ([a-z]+) a varie");

@@ -31,12 +31,13 @@ double property(const std::string& name, int first, int last)
 // or the second element named.
 Row compared(std::int32_t problem, bool first, int first_column, int last_column)
 {
-    return {problem, first ? "^\\S+: NUM" : "; \\S+: NUM",
+    return {problem,
+            first ? "^\\S+: NUM" : "; \\S+: NUM",
             [first, first_column, last_column](const Page& p) {
                 const std::string pattern = "che .+? " + named + " sia maggiore di quell[oa] " + named + ",";
                 return property(p.text(pattern, first ? 1 : 2), first_column, last_column);
             },
-            Digits::exact};
+            {Digits::exact, "a value of the table as printed"}};
 }
 
 // The bond order of a diatomic species of the second period: its valence
@@ -64,19 +65,33 @@ double oxidation(const Page& p)
                                              testing_support::symbol_named(p.text("ossidazione " + named)));
 }
 
+const Count oxidation_number{Digits::exact, "an oxidation number"};
+
 const ChapterRows chapter_2 = {
     2,
     {
-        {2, "^NUM;", [](const Page& p) { return atomic_number(p.text("atomo di ([a-z]+)\\?")); }, Digits::exact},
-        {2, "; NUM$", [](const Page& p) { return atomic_number(p.text("neutro di ([a-z]+)\\?")); }, Digits::exact},
-        {3, "NUM protoni",
+        {2,
+         "^NUM;",
+         [](const Page& p) { return atomic_number(p.text("atomo di ([a-z]+)\\?")); },
+         {Digits::exact, "an atomic number"}},
+        {2,
+         "; NUM$",
+         [](const Page& p) { return atomic_number(p.text("neutro di ([a-z]+)\\?")); },
+         {Digits::exact, "a count of electrons"}},
+        {3,
+         "NUM protoni",
          [](const Page& p) { return testing_support::element_with_symbol(p.text("@u[0-9]+@([A-Za-z]+)\\?")); },
-         Digits::exact, 12, "@u[0-9]+@(?!H\\?)"},
-        {3, "NUM neutroni",
+         {Digits::exact, "a count of protons"},
+         12,
+         "@u[0-9]+@(?!H\\?)"},
+        {3,
+         "NUM neutroni",
          [](const Page& p) {
              return p.exact("@uNUM@") - testing_support::element_with_symbol(p.text("@u[0-9]+@([A-Za-z]+)\\?"));
          },
-         Digits::exact, 12, "@u(?:[4-9]|[1-9][0-9]+)@"},
+         {Digits::exact, "a count of neutrons"},
+         12,
+         "@u(?:[4-9]|[1-9][0-9]+)@"},
         {4, "NUM kg",
          [](const Page& p) {
              double first = p.datum("isotopo è pari a NUM%") / 100.0;
@@ -101,15 +116,17 @@ const ChapterRows chapter_2 = {
         compared(14, false, 46, 49),
         compared(15, true, 71, 73),
         compared(15, false, 71, 73),
-        {20, "ordine di legame: NUM", [](const Page& p) { return bond_order(p.text("nella specie (.+?)\\?")); },
-         Digits::exact},
+        {20,
+         "ordine di legame: NUM",
+         [](const Page& p) { return bond_order(p.text("nella specie (.+?)\\?")); },
+         {Digits::exact, "a bond order"}},
         // A positive number carries its sign.
-        {29, "^(?:\\+(?=[1-9])|(?=-|0))NUM$", oxidation, Digits::exact},
-        {30, "^(?:\\+(?=[1-9])|(?=-|0))NUM(?: \\(perossido\\))?$", oxidation, Digits::exact, 12,
+        {29, "^(?:\\+(?=[1-9])|(?=-|0))NUM$", oxidation, oxidation_number},
+        {30, "^(?:\\+(?=[1-9])|(?=-|0))NUM(?: \\(perossido\\))?$", oxidation, oxidation_number, 12,
          "in (?!(?:K|Rb|Cs)O@d2@$)"},
-        {30, "^NUM/2 \\(superossido\\)$", [](const Page& p) { return 2.0 * oxidation(p); }, Digits::exact, 12,
+        {30, "^NUM/2 \\(superossido\\)$", [](const Page& p) { return 2.0 * oxidation(p); }, oxidation_number, 12,
          "in (?:K|Rb|Cs)O@d2@$"},
-        {31, "^(?:\\+(?=[1-9])|(?=-|0))NUM$", oxidation, Digits::exact},
+        {31, "^(?:\\+(?=[1-9])|(?=-|0))NUM$", oxidation, oxidation_number},
     },
     {
         {1, "a symbol and a name"},

@@ -262,7 +262,8 @@ const ChapterRows chapter_4 = {
          },
          Digits::from_data_or_fewer},
         {15, "^NUM$", [](const Page& p) { return mole_fraction_asked(p, mixture(p)); }, Digits::product},
-        {16, "NUM%",
+        {16,
+         "NUM%",
          [](const Page& p) {
              const std::string pattern = "miscela di (.+?) ed? (.+?) in cui la frazione molare di (.+) è pari a NUM";
              const std::string q = p.text(of + "(.+?) in una miscela");
@@ -272,7 +273,8 @@ const ChapterRows chapter_4 = {
              const double xq = q == w ? x : 1.0 - x;
              return 100.0 * xq * named_mass(q) / (xq * named_mass(q) + (1.0 - xq) * named_mass(r));
          },
-         Digits::from_data, 3},
+         {Digits::from_data, "three digits at most, the count the problem fixes"},
+         3},
         {17, "^NUM;", [](const Page& p) { return mole_fraction_asked(p, mixture(p)); }, Digits::product},
         {17, "; NUM atm",
          [](const Page& p) { return mole_fraction_asked(p, mixture(p)) * p.datum("pressione totale di NUM atm"); },
@@ -337,7 +339,8 @@ const ChapterRows chapter_4 = {
                     zero_celsius;
          },
          Digits::celsius},
-        {26, "^NUM atm",
+        {26,
+         "^NUM atm",
          [](const Page& p) {
              const VanDerWaals c = van_der_waals(p);
              const std::string pattern = "da NUM L contenente NUM kg di (.+) a NUM@uo@C";
@@ -345,14 +348,17 @@ const ChapterRows chapter_4 = {
              const double n = p.datum(pattern, 2) * 1000.0 / named_mass(p.text(pattern, 3));
              return n * gas_constant_litre_atm * kelvin(p.datum(pattern, 4)) / (v - n * c.b) - c.a * n * n / (v * v);
          },
-         Digits::from_data, 3},
-        {26, "ideale: NUM atm",
+         {Digits::from_data, "three digits at most, the count the problem fixes"},
+         3},
+        {26,
+         "ideale: NUM atm",
          [](const Page& p) {
              const std::string pattern = "da NUM L contenente NUM kg di (.+) a NUM@uo@C";
              const double n = p.datum(pattern, 2) * 1000.0 / named_mass(p.text(pattern, 3));
              return n * gas_constant_litre_atm * kelvin(p.datum(pattern, 4)) / p.datum(pattern);
          },
-         Digits::from_data, 3},
+         {Digits::from_data, "three digits at most, the count the problem fixes"},
+         3},
         {27, "^NUM L",
          [](const Page& p) {
              const VanDerWaals c = van_der_waals(p);
@@ -409,7 +415,8 @@ const ChapterRows chapter_4 = {
          },
          Digits::from_data_or_fewer},
         // Two digits, or whole degrees from 100 °C up: a count the book fixes.
-        {36, "NUM@uo@C",
+        {36,
+         "NUM@uo@C",
          [](const Page& p) {
              const std::string pattern = "pari a NUM torr a NUM@uo@C e a NUM torr a NUM@uo@C";
              const double p1 = p.datum(pattern), t1 = kelvin(p.datum(pattern, 2));
@@ -417,7 +424,7 @@ const ChapterRows chapter_4 = {
              const double q = std::log(p.datum("pressione di NUM torr") / p2) / std::log(p1 / p2);
              return 1.0 / ((1.0 / t1 - 1.0 / t2) * q + 1.0 / t2) - zero_celsius;
          },
-         Digits::exact},
+         {Digits::exact, "two digits, or whole degrees from 100 °C up"}},
     },
     {
         {14, "a molecular formula"},

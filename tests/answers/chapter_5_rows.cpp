@@ -274,7 +274,8 @@ const ChapterRows chapter_5 = {
              const double v = p.datum(pattern, 3) * (start - wanted) / (wanted - added);
              return v > 0.0 ? v : std::nan("");
          }},
-        {14, "^NUM mL",
+        {14,
+         "^NUM mL",
          [](const Page& p) {
              const std::string pattern =
                  "soluzione NUM M in ioni (\\S+) .* NUM mL di (\\S+) NUM F e NUM mL di (\\S+) NUM F";
@@ -288,7 +289,8 @@ const ChapterRows chapter_5 = {
              const double with_all_second = v2 + v2 * (c - c2) / (c1 - c);
              return std::min(with_all_first, with_all_second);
          },
-         Digits::from_data, 3},
+         {Digits::from_data, "three digits at most, the count the problem fixes"},
+         3},
         {15, "NUM g",
          [](const Page& p) {
              const std::string pattern = "di (\\S+) è NUM F .* campione di NUM g .* formare NUM mL";
@@ -332,7 +334,8 @@ const ChapterRows chapter_5 = {
              return p.datum("pari a NUM torr") * solvent / (solvent + solute);
          },
          Digits::from_data_or_fewer},
-        {20, "NUM u.m.a.",
+        {20,
+         "NUM u.m.a.",
          [](const Page& p) {
              const std::string pattern =
                  "di NUM g di .* in NUM g di [^(]+\\(([^)]+)\\) ha tensione di vapore pari a NUM "
@@ -341,7 +344,8 @@ const ChapterRows chapter_5 = {
              const double pressure = p.datum(pattern, 4), pure = p.datum(pattern, 5);
              return p.datum(pattern) / (solvent * (pure - pressure) / pressure);
          },
-         Digits::from_data, 2},
+         {Digits::from_data, "two digits at most, the count the problem fixes"},
+         2},
         {21, "NUM torr",
          [](const Page& p) {
              const std::string pattern = "NUM g di (\\S+) in NUM g di acqua";

@@ -207,6 +207,9 @@ double crossover(const Page& p)
     return kelvin > 0.0 ? kelvin : std::nan("");
 }
 
+// Ways, levels and powers of ten: whole numbers.
+const Count counted{Digits::exact, "a whole number"};
+
 }  // namespace answer_table::chapter_6::entropy
 
 namespace answer_table::chapter_6 {
@@ -215,39 +218,41 @@ std::vector<Row> entropy_rows()
 {
     using namespace entropy;
     return {
-        {16, "@iW@@d1@ = NUM;", [](const Page& p) { return std::exp(ln_ways(p, 4)); }, Digits::exact},
-        {16, "@iW@@d2@ = NUM;", [](const Page& p) { return std::exp(ln_ways(p, 7)); }, Digits::exact},
+        {16, "@iW@@d1@ = NUM;", [](const Page& p) { return std::exp(ln_ways(p, 4)); }, counted},
+        {16, "@iW@@d2@ = NUM;", [](const Page& p) { return std::exp(ln_ways(p, 7)); }, counted},
         {16, "@iP@@d1@/@iP@@d2@ = NUM", [](const Page& p) { return std::exp(ln_ways(p, 4) - ln_ways(p, 7)); },
          Digits::exact},
-        {17, "@iW@@d1@ = 10@uNUM@", [](const Page& p) { return decades(stirling_of(p, 4)); }, Digits::exact},
-        {17, "@iW@@d2@ = 10@uNUM@", [](const Page& p) { return decades(stirling_of(p, 7)); }, Digits::exact},
+        {17, "@iW@@d1@ = 10@uNUM@", [](const Page& p) { return decades(stirling_of(p, 4)); }, counted},
+        {17, "@iW@@d2@ = 10@uNUM@", [](const Page& p) { return decades(stirling_of(p, 7)); }, counted},
         // Within a hundredfold either way the ratio shows two digits, beyond
         // it its power of ten.
-        {17, "@iP@@d1@/@iP@@d2@ = NUM$",
+        {17,
+         "@iP@@d1@/@iP@@d2@ = NUM$",
          [](const Page& p) {
              const double ln_ratio = stirling_of(p, 4) - stirling_of(p, 7);
              return std::abs(ln_ratio) < std::log(100.0) ? std::exp(ln_ratio) : std::nan("");
          },
-         Digits::exact},
+         {Digits::exact, "two digits within a hundredfold, the count the problem fixes"}},
         {17, "@iP@@d1@/@iP@@d2@ = 10@uNUM@",
          [](const Page& p) {
              const double ln_ratio = stirling_of(p, 4) - stirling_of(p, 7);
              return std::abs(ln_ratio) < std::log(100.0) ? std::nan("") : decades(ln_ratio);
          },
-         Digits::exact},
-        {18, "Per @iT@ = @iE@@d0@/@ik@: \\(NUM,", figure(false, Asked::ground), Digits::exact},
-        {18, "Per @iT@ = @iE@@d0@/@ik@: \\(\\d+, NUM,", figure(false, Asked::middle), Digits::exact},
-        {18, "Per @iT@ = @iE@@d0@/@ik@: \\(\\d+, \\d+, NUM\\)", figure(false, Asked::top), Digits::exact},
-        {18, "^[^;]*; @iW@ = 10@uNUM@", figure(false, Asked::decades), Digits::exact},
-        {18, "^[^;]*;[^;]*; @iE@ = NUM@iE@", figure(false, Asked::energy), Digits::exact},
-        {18, "per @iT@ = \\d+@iE@@d0@/@ik@: \\(NUM,", figure(true, Asked::ground), Digits::exact},
-        {18, "per @iT@ = \\d+@iE@@d0@/@ik@: \\(\\d+, NUM,", figure(true, Asked::middle), Digits::exact},
-        {18, "per @iT@ = \\d+@iE@@d0@/@ik@: \\(\\d+, \\d+, NUM\\)", figure(true, Asked::top), Digits::exact},
-        {18, "per @iT@ =[^;]*; @iW@ = 10@uNUM@", figure(true, Asked::decades), Digits::exact},
-        {18, "@iE@ = NUM@iE@@d0@$", figure(true, Asked::energy), Digits::exact},
+         counted},
+        {18, "Per @iT@ = @iE@@d0@/@ik@: \\(NUM,", figure(false, Asked::ground), counted},
+        {18, "Per @iT@ = @iE@@d0@/@ik@: \\(\\d+, NUM,", figure(false, Asked::middle), counted},
+        {18, "Per @iT@ = @iE@@d0@/@ik@: \\(\\d+, \\d+, NUM\\)", figure(false, Asked::top), counted},
+        {18, "^[^;]*; @iW@ = 10@uNUM@", figure(false, Asked::decades), counted},
+        {18, "^[^;]*;[^;]*; @iE@ = NUM@iE@", figure(false, Asked::energy), counted},
+        {18, "per @iT@ = \\d+@iE@@d0@/@ik@: \\(NUM,", figure(true, Asked::ground), counted},
+        {18, "per @iT@ = \\d+@iE@@d0@/@ik@: \\(\\d+, NUM,", figure(true, Asked::middle), counted},
+        {18, "per @iT@ = \\d+@iE@@d0@/@ik@: \\(\\d+, \\d+, NUM\\)", figure(true, Asked::top), counted},
+        {18, "per @iT@ =[^;]*; @iW@ = 10@uNUM@", figure(true, Asked::decades), counted},
+        {18, "@iE@ = NUM@iE@@d0@$", figure(true, Asked::energy), counted},
         // P/100 = k^2 exp(-(E_k - E_1)/kT): the logarithm of a two-digit
         // percentage keeps two decimals, at least three digits, as shown.
-        {19, "NUM K",
+        {19,
+         "NUM K",
          [](const Page& p) {
              const std::string pattern = "dove @iE@@d1@ = NUM J\\..* del (secondo|terzo|quarto) livello sia "
                                          "(?:il |l'|lo )NUM% di quella";
@@ -255,7 +260,7 @@ std::vector<Row> entropy_rows()
              const double g = level == "secondo" ? 4.0 : level == "terzo" ? 9.0 : 16.0;
              return -p.datum(pattern) * (1.0 - 1.0 / g) / (1.380649e-23 * std::log(100.0 * g / p.datum(pattern, 3)));
          },
-         Digits::exact},
+         {Digits::exact, "two decimals of a two-digit percentage's logarithm"}},
         {20, "NUM J/K",
          [](const Page& p) {
              const std::string pattern = "di NUM g di (.+?) \\(@iC@@dp@ = NUM J/\\(K•mol\\)\\) da NUM@uo@C a NUM@uo@C$";
@@ -285,7 +290,7 @@ std::vector<Row> entropy_rows()
         {25, "NUM J/K", reaction_entropy_at},
         {26, "NUM kJ", [](const Page& p) { return listed_sum(p, "a 298 K per (.+) (?:è|sono) pari a", "kJ/mol"); }},
         // Two digits, "approssimativamente"; "Sempre" and "Mai" hold no number.
-        {27, "T [<>] NUM K", crossover, Digits::from_data_or_fewer, 2},
+        {27, "T [<>] NUM K", crossover, {Digits::from_data_or_fewer, "two digits, \"approssimativamente\""}, 2},
     };
 }
 

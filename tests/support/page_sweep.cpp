@@ -1,0 +1,152 @@
+#include "support/page_sweep.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+
+#include "frame/app_state.h"
+#include "frame/menus.h"
+#include "frame/page_commands.h"
+#include "frame/problem_page.h"
+#include "platform/recording_backend.h"
+#include "support/chapter_fixture.h"
+#include "support/program_start.h"
+#include "support/text_patterns.h"
+
+namespace testing_support {
+
+namespace {
+
+std::int32_t env_number(const std::string& name, std::int32_t otherwise)
+{
+    const char* text = std::getenv(name.c_str());
+    return text != nullptr && *text != '\0' ? std::atoi(text) : otherwise;
+}
+
+// The numbers of a table drawn on the page, row by row: the texts drawn
+// alone that read as a number, a power of ten joined with the exponent
+// drawn after it, raised, in a smaller face.
+std::vector<std::vector<Shown>> drawn_table(const std::vector<std::string>& texts)
+{
+    struct Item {
+        std::int32_t x, y, font;
+        std::string text;
+    };
+    // Read by hand, not by a regular expression: every page of the table
+    // passes here.
+    std::vector<Item> items;
+    for (const std::string& line : texts) {
+        Item item{};
+        const std::size_t open = line.find('"');
+        if (std::sscanf(line.c_str(), "text (%d,%d) font %d", &item.x, &item.y, &item.font) != 3 ||
+            open == std::string::npos || line.back() != '"')
+            continue;
+        item.text = line.substr(open + 1, line.size() - open - 2);
+        items.push_back(std::move(item));
+    }
+    std::map<std::int32_t, std::vector<std::pair<std::int32_t, Shown>>> rows;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        const Item& item = items[i];
+        std::string number = item.text;
+        if (number.ends_with("•10") && i + 1 < items.size() && items[i + 1].font != item.font &&
+            items[i + 1].y < item.y)
+            number += "@u" + items[++i].text + "@";
+        const bool may_be_number =
+            !number.empty() && number.find(' ') == std::string::npos &&
+            (std::isdigit(static_cast<unsigned char>(number[0])) != 0 || number[0] == '-' || number[0] == '.');
+        if (may_be_number && match_whole(number, "NUM")) rows[item.y].push_back({item.x, shown(number)});
+    }
+    std::vector<std::vector<Shown>> table;
+    for (auto& [y, row] : rows) {
+        if (row.size() < 2) continue;  // a number of the running text, not a table's row
+        std::ranges::sort(row, {}, &std::pair<std::int32_t, Shown>::first);
+        table.emplace_back();
+        for (const auto& cell : row) table.back().push_back(cell.second);
+    }
+    return table;
+}
+
+}  // namespace
+
+struct PageShow::Backend {
+    platform::RecordingBackend recording;
+};
+
+PageShow::PageShow(std::int32_t chapter) : backend_(std::make_unique<Backend>())
+{
+    platform::install_backend(&backend_->recording);
+    start_program_with_its_parts();
+    on_menu_chapter(chapter);
+}
+
+PageShow::~PageShow()
+{
+    platform::install_backend(nullptr);
+}
+
+ShownPage PageShow::page(std::int32_t problem, std::int32_t version)
+{
+    backend_->recording.clear_log();
+    app_state.selected_problem = problem;
+    app_state.version_number = version;
+    show_problem_page(PageMode::as_version);
+    // The statement's page alone: the results are drawn over it.
+    std::vector<std::vector<Shown>> table = drawn_table(backend_->recording.log_lines("text"));
+    show_results();
+    return {problem_texts.problem_text, problem_texts.answer_text, std::move(table)};
+}
+
+std::int32_t PageShow::problem_count() const
+{
+    return app_state.problem_count;
+}
+
+Sweep::Sweep(const std::string& prefix)
+    : report(std::getenv((prefix + "_REPORT").c_str()) != nullptr), first(env_number(prefix + "_FIRST", 0)),
+      last(env_number(prefix + "_LAST", 0))
+{
+    constexpr std::int32_t ci_count = 300;
+    const std::int32_t count = env_number(prefix + "_VERSIONS", ci_count);
+    const bool in_order = env_number(prefix + "_IN_ORDER", 0) != 0;
+    versions = in_order ? counting_versions(count) : spread_versions(count);
+    versions.insert(versions.begin(), text_version);
+    whole = count == ci_count && !in_order && first == 0;
+}
+
+bool Sweep::covers(std::int32_t problem) const
+{
+    return first == 0 || (problem >= first && (last == 0 || problem <= last));
+}
+
+Tally::Tally(std::int32_t chapter, const Sweep& sweep, const std::vector<KnownFault>& known)
+    : chapter_(chapter), sweep_(sweep)
+{
+    for (const KnownFault& fault : known)
+        if (fault.chapter == chapter) known_.insert({fault.problem, fault.judgment});
+}
+
+void Tally::fail(std::int32_t problem, const std::string& judgment, std::int32_t at, const std::string& detail)
+{
+    Count& count = counts_[{problem, judgment}];
+    if (count.last_at == at) return;
+    count.last_at = at;
+    if (count.failing++ == 0 && !known_.contains({problem, judgment}))
+        ADD_FAILURE() << chapter_ << "." << problem << " " << judgment << ": " << detail;
+}
+
+Tally::~Tally()
+{
+    if (sweep_.report)
+        for (const auto& [key, count] : counts_)
+            std::printf("%d.%d %s: %d of %zu%s\n", chapter_, key.first, key.second.c_str(), count.failing,
+                        sweep_.versions.size(), known_.contains(key) ? " (known)" : "");
+    if (!sweep_.whole) return;
+    for (const auto& key : known_)
+        EXPECT_TRUE(counts_.contains(key)) << chapter_ << "." << key.first << " " << key.second
+                                           << " is listed as a known fault and fails no page: take it off the list";
+}
+
+}  // namespace testing_support

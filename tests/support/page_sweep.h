@@ -1,0 +1,89 @@
+// A table's sweep of the program's pages: the pages as shown, the versions
+// its environment asks for, and its count of failing pages per problem and
+// judgment, held against the table's list of faults known to stand.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "support/shown_numbers.h"
+
+namespace testing_support {
+
+struct ShownPage {
+    std::string statement, answer;
+    // The numbers of a table drawn on the page, row by row.
+    std::vector<std::vector<Shown>> table;
+};
+
+// The program started with one chapter's pages, shown one at a time as the
+// user asks for them.
+class PageShow {
+public:
+    explicit PageShow(std::int32_t chapter);
+    ~PageShow();
+    PageShow(const PageShow&) = delete;
+    PageShow& operator=(const PageShow&) = delete;
+
+    ShownPage page(std::int32_t problem, std::int32_t version);
+    std::int32_t problem_count() const;
+
+private:
+    struct Backend;
+    std::unique_ptr<Backend> backend_;
+};
+
+// What the environment asks of a table named `prefix` (BRUNATEL_ANSWER):
+// _VERSIONS how many (300), _IN_ORDER versions 1 to that count rather than a
+// spread, _REPORT every failing page counted and printed, _FIRST and _LAST
+// those problems alone. "Versione Testo" comes first in any case.
+struct Sweep {
+    explicit Sweep(const std::string& prefix);
+    bool covers(std::int32_t problem) const;
+
+    std::vector<std::int32_t> versions;
+    bool report = false;
+    // The default versions over every problem: what CI runs, on which a
+    // known fault must still be seen.
+    bool whole = true;
+    std::int32_t first = 0, last = 0;
+};
+
+// A fault known to stand until a mend clears it, with the reason it is a fault.
+struct KnownFault {
+    std::int32_t chapter, problem;
+    const char* judgment;
+    const char* why;
+};
+
+// Counts each problem's failing pages per judgment. The first failing page of
+// a pair not known is a test failure, with its detail; at the end a known
+// pair the whole sweep no longer sees fail is one too, so that the list is
+// emptied as mends land.
+class Tally {
+public:
+    Tally(std::int32_t chapter, const Sweep& sweep, const std::vector<KnownFault>& known);
+    ~Tally();
+    Tally(const Tally&) = delete;
+    Tally& operator=(const Tally&) = delete;
+
+    // `at` is the failing page's version, or for a judgment of the table's
+    // own rows the row's index: each is counted once.
+    void fail(std::int32_t problem, const std::string& judgment, std::int32_t at, const std::string& detail);
+
+private:
+    struct Count {
+        std::int32_t failing = 0, last_at = -1;
+    };
+    std::int32_t chapter_;
+    const Sweep& sweep_;
+    std::set<std::pair<std::int32_t, std::string>> known_;
+    std::map<std::pair<std::int32_t, std::string>, Count> counts_;
+};
+
+}  // namespace testing_support
