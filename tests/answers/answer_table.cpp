@@ -385,19 +385,6 @@ std::string literal(const std::string& text)
     return testing_support::replace_all(text, R"([.*+?^${}()|\[\]\\])", R"(\$&)");
 }
 
-double atmospheres(double value, const std::string& unit)
-{
-    static const std::map<std::string, double> per_atm = {
-        {"atm", 1.0}, {"torr", 760.0}, {"mmHg", 760.0}, {"kPa", 101.325}, {"Pa", 101325.0}, {"bar", 1.01325},
-    };
-    const auto found = per_atm.find(unit);
-    if (found == per_atm.end()) {
-        ADD_FAILURE() << "no pressure unit " << unit;
-        return std::nan("");
-    }
-    return value / found->second;
-}
-
 void check_chapter(const ChapterRows& table)
 {
     const testing_support::Sweep sweep("BRUNATEL_ANSWER");

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "support/page_sweep.h"
+#include "support/pressure_units.h"
 #include "support/shown_numbers.h"
 #include "support/text_patterns.h"
 
@@ -163,9 +164,7 @@ double atomic_mass(const Page& page, const std::string& symbol);
 // A formula, an ion or a name as a pattern that matches it literally.
 std::string literal(const std::string& text);
 
-// A pressure in atm from its value and the unit printed ("atm", "torr",
-// "mmHg", "kPa", "Pa", "bar").
-double atmospheres(double value, const std::string& unit);
+using testing_support::atmospheres;
 
 inline constexpr double zero_celsius = 273.15;              // K
 inline constexpr double gas_constant_litre_atm = 0.082057;  // L atm/(mol K)

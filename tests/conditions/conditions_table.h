@@ -1,0 +1,67 @@
+// What each page states, checked against the chemistry: beside the answer
+// table, rows read from the printed page each gas at its temperature and
+// pressure, each dissolved species in its medium, each equation with its
+// states and temperature, each datum printed at a temperature and each
+// structure, and one rule per class judges them by the handbook:
+//  a  a gas at most at its saturation pressure (none above its critical
+//     temperature condenses);
+//  b  a redox equation whose two couples the handbook holds runs with
+//     ΔE° > 0 in its medium, and no equilibrium forms a product its
+//     reactants do not give;
+//  c  each dissolved species carries most of its element in its medium;
+//  d  (s) below the melting point, (l) between melting and boiling, (g) at
+//     most at its saturation pressure, unless the page names the standard
+//     state;
+//  e  a datum printed at a temperature within three units of its last
+//     digit, or the handbook's own accuracy where wider, of the handbook's;
+//  f  a stated structure is the substance's at room conditions.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "support/page_sweep.h"
+
+namespace conditions {
+
+enum class Reads { gas, species, equation, datum, structure };
+
+// One kind of statement of a problem, read from its page: the groups of the
+// statement's pattern, then those of each match of the answer's, take the
+// roles in order, one letter a group ("|" where the answer's begin):
+//   s a substance or species (formula or name)   t °C   T K
+//   P a pressure, u its unit   V litres   m grams   n moles
+//   e an equation   c the medium's words   w a structure's words
+//   v a vapour pressure (with u)   S an entropy   H a formation enthalpy
+//   x a group read by none
+// The i-th substance goes with the i-th pressure, amount or datum.
+struct Statement {
+    std::int32_t problem;
+    Reads reads;
+    std::string pattern;
+    const char* roles;
+    std::string answer = "";
+    // Pages the row reads ("" all): a pattern on the statement.
+    const char* when = "";
+};
+
+struct ChapterStatements {
+    std::int32_t chapter;
+    std::vector<Statement> rows;
+    // Problems whose pages state nothing a rule judges, with why.
+    std::vector<std::pair<std::int32_t, const char*>> without_conditions;
+};
+
+// An equation as pages print it, as one group.
+inline const std::string equation = R"((\S+(?: \+ \S+)* = \S+(?: \+ \S+)*))";
+
+// Checks the chapter's rows over the versions of BRUNATEL_CONDITIONS (see
+// Sweep): each rule's failing pages per problem are tallied against
+// known_condition_faults; a row that reads no page fails.
+void check_chapter(const ChapterStatements& table);
+
+const std::vector<testing_support::KnownFault>& known_condition_faults();
+
+}  // namespace conditions

@@ -1,0 +1,272 @@
+#include "handbook.h"
+
+#include <cmath>
+#include <limits>
+#include <map>
+#include <sstream>
+
+namespace conditions {
+
+namespace {
+
+// Melting, boiling and critical points: CRC Handbook of Chemistry and
+// Physics, "Critical constants" and "Physical constants of inorganic and
+// organic compounds". Antoine's constants: Lange's Handbook of Chemistry,
+// "Vapor pressures of organic compounds", and for water the NIST fit of the
+// steam tables; their accuracy as those tables give it against measurement.
+const std::vector<Substance> substances = {
+    {"H@d2@O", "acqua", 273.15, 373.12, 647.1, 217.7, 8.07131, 1730.63, 233.426, 1.0, 100.0, 0.003},
+    {"H@d2@O", "acqua", 273.15, 373.12, 647.1, 217.7, 8.14019, 1810.94, 244.485, 99.0, 374.0, 0.005},
+    {"C@d6@H@d6@", "benzene", 278.7, 353.2, 562.0, 48.3, 6.90565, 1211.033, 220.790, 8.0, 103.0, 0.005},
+    {"C@d6@H@d5@CH@d3@", "toluene", 178.0, 383.8, 591.8, 40.6, 6.95464, 1344.8, 219.482, 6.0, 137.0, 0.01},
+    {"CH@d3@OH", "metanolo|alcool metilico", 175.6, 337.8, 512.6, 79.9, 8.08097, 1582.271, 239.726, 15.0, 84.0, 0.005},
+    {"C@d2@H@d5@OH", "etanolo|alcool etilico", 159.0, 351.4, 514.0, 60.6, 8.20417, 1642.89, 230.300, -57.0, 80.0,
+     0.005},
+    {"CHCl@d3@", "cloroformio", 209.6, 334.3, 536.4, 53.8, 6.4934, 929.44, 196.03, -35.0, 61.0, 0.02},
+    {"CCl@d4@", "tetracloruro di carbonio", 250.3, 349.8, 556.6, 44.9, 6.84083, 1177.91, 220.576, -20.0, 77.0, 0.03},
+    {"N@d2@H@d4@", "idrazina", 275.0, 386.7, 653.0, 145.0},
+    {"SO@d2@", "biossido di zolfo|anidride solforosa", 197.7, 263.1, 430.6, 77.8},
+    {"SO@d3@", "triossido di zolfo|anidride solforica", 290.0, 318.0, 491.0, 81.0},
+    {"NH@d3@", "ammoniaca", 195.4, 239.8, 405.4, 111.3},
+    {"Cl@d2@", "cloro", 171.6, 239.1, 417.0, 76.1},
+    {"Br@d2@", "bromo", 265.9, 331.9, 588.0, 102.0},
+    {"I@d2@", "iodio", 386.9, 457.6, 819.0, 115.0},
+    {"HCl", "cloruro di idrogeno|acido cloridrico", 159.0, 188.1, 324.7, 82.0},
+    {"HBr", "bromuro di idrogeno", 186.3, 206.4, 363.2, 84.4},
+    {"HI", "ioduro di idrogeno", 222.4, 237.6, 424.0, 82.0},
+    {"HF", "fluoruro di idrogeno", 189.8, 292.7, 461.0, 64.0},
+    {"H@d2@S", "solfuro di idrogeno|acido solfidrico", 187.7, 213.6, 373.1, 88.2},
+    {"NO@d2@", "biossido di azoto", 261.9, 294.3, 431.0, 100.0},
+    {"N@d2@O@d4@", "tetrossido di diazoto", 261.9, 294.3, 431.0, 100.0},
+    {"N@d2@O", "ossido di diazoto|monossido di diazoto|protossido di azoto", 182.3, 184.7, 309.6, 71.5},
+    {"NO", "monossido di azoto|ossido di azoto", 109.5, 121.4, 180.0, 64.0},
+    {"NOBr", "bromuro di nitrosile", 217.0, 273.0, 500.0, 60.0},
+    {"NOCl", "cloruro di nitrosile", 213.5, 267.6, 440.0, 90.0},
+    {"CO@d2@", "biossido di carbonio|anidride carbonica", 216.6, 216.6, 304.2, 72.8, 0, 0, 0, 0, 0, 0, 5.11},
+    {"CO", "monossido di carbonio|ossido di carbonio", 68.1, 81.6, 132.9, 34.5},
+    {"COCl@d2@", "fosgene", 145.0, 281.0, 455.0, 56.0},
+    {"CH@d4@", "metano", 90.7, 111.7, 190.6, 45.4},
+    {"C@d2@H@d6@", "etano", 90.4, 184.6, 305.3, 48.1},
+    {"C@d2@H@d4@", "etilene|etene", 104.0, 169.4, 282.3, 49.7},
+    {"C@d2@H@d2@", "acetilene|etino", 192.4, 189.0, 308.3, 60.6},
+    {"C@d3@H@d8@", "propano", 85.5, 231.1, 369.8, 41.9},
+    {"C@d4@H@d10@", "butano", 134.9, 272.7, 425.1, 37.5},
+    {"PF@d3@", "trifluoruro di fosforo", 121.8, 171.4, 271.2, 42.7},
+    {"SF@d6@", "esafluoruro di zolfo", 222.4, 209.4, 318.7, 37.1},
+    {"N@d2@", "azoto", 63.2, 77.4, 126.2, 33.5},
+    {"O@d2@", "ossigeno", 54.4, 90.2, 154.6, 49.8},
+    {"H@d2@", "idrogeno", 14.0, 20.3, 33.2, 12.8},
+    {"F@d2@", "fluoro", 53.5, 85.0, 144.4, 51.5},
+    {"He", "elio", 0.95, 4.2, 5.2, 2.3},
+    {"Ne", "neo|neon", 24.6, 27.1, 44.4, 27.2},
+    {"Ar", "argo|argon", 83.8, 87.3, 150.7, 48.0},
+    {"Kr", "cripto|kripton", 115.8, 119.9, 209.4, 54.3},
+    {"Xe", "xeno|xenon", 161.4, 165.0, 289.7, 57.6},
+    // Solids of the equations read (melting points only matter for them).
+    {"P@d4@", "fosforo bianco", 317.3, 553.7, 994.0, 43.0},
+    {"H@d3@PO@d4@", "acido fosforico", 315.5, 680.0, 0.0, 0.0},
+    {"Zn", "zinco", 692.7, 1180.0, 0.0, 0.0},
+    {"S", "zolfo", 388.4, 717.8, 1314.0, 204.0},
+    {"C", "grafite|carbonio", 4000.0, 4000.0, 0.0, 0.0},
+    {"H@d2@O@d2@", "perossido di idrogeno", 272.7, 423.4, 728.0, 214.0},
+};
+
+// Entropies and formation enthalpies at temperature: NIST-JANAF
+// Thermochemical Tables, 4th edition (rows at 800 to 1100 K).
+struct Tabulation {
+    const char* formula;
+    const char* quantity;
+    double accuracy;  // absolute
+    std::vector<std::pair<double, double>> rows;
+};
+const std::vector<Tabulation> tabulations = {
+    {"CO", "S", 0.3, {{800, 227.3}, {900, 231.1}, {1000, 234.5}, {1100, 237.7}}},
+    {"CO@d2@", "S", 0.4, {{800, 257.4}, {900, 263.6}, {1000, 269.3}, {1100, 274.4}}},
+    {"C", "S", 0.3, {{800, 19.8}, {900, 22.2}, {1000, 24.5}, {1100, 26.5}}},
+    {"CO", "H", 0.2, {{800, -110.9}, {900, -111.4}, {1000, -112.0}, {1100, -112.6}}},
+    {"CO@d2@", "H", 0.2, {{800, -394.4}, {900, -394.6}, {1000, -394.6}, {1100, -394.7}}},
+};
+
+}  // namespace
+
+const Substance* substance(const std::string& formula_or_name)
+{
+    for (const Substance& s : substances) {
+        if (formula_or_name == s.formula) return &s;
+        std::istringstream names(s.names);
+        for (std::string name; std::getline(names, name, '|');)
+            if (name == formula_or_name) return &s;
+    }
+    return nullptr;
+}
+
+double saturation_atm(const Substance& s, double kelvin)
+{
+    if (s.critical > 0.0 && kelvin >= s.critical) return std::numeric_limits<double>::infinity();
+    const double celsius = kelvin - 273.15;
+    for (const Substance& fit : substances)
+        if (fit.formula == std::string(s.formula) && fit.a != 0.0 && celsius >= fit.from && celsius <= fit.to)
+            return std::pow(10.0, fit.a - fit.b / (fit.c + celsius)) / 760.0;
+    if (s.critical <= 0.0) return 0.0;  // no vapour kept: a solid or liquid at any page's temperature
+    const double ln_ratio = std::log(s.critical_atm / s.reference_atm);
+    return s.reference_atm *
+           std::exp(ln_ratio * (1.0 / s.boiling - 1.0 / kelvin) / (1.0 / s.boiling - 1.0 / s.critical));
+}
+
+double tabulated(const std::string& formula, const std::string& quantity, double kelvin, double& accuracy)
+{
+    for (const Tabulation& t : tabulations) {
+        if (formula != t.formula || quantity != t.quantity) continue;
+        accuracy = t.accuracy;
+        for (std::size_t i = 1; i < t.rows.size(); ++i)
+            if (kelvin <= t.rows[i].first || i + 1 == t.rows.size()) {
+                const auto [t0, v0] = t.rows[i - 1];
+                const auto [t1, v1] = t.rows[i];
+                return v0 + (v1 - v0) * (kelvin - t0) / (t1 - t0);
+            }
+    }
+    return std::nan("");
+}
+
+// Standard potentials at 25 °C: Bard, Parsons and Jordan, "Standard
+// Potentials in Aqueous Solution" (IUPAC, 1985).
+const std::vector<Couple>& couples()
+{
+    static const std::vector<Couple> table = {
+        {"CrO@d4@@u2-@", "Cr(OH)@d3@", "base", -0.13},
+        {"NO@d3@@u-@", "NO@d2@@u-@", "base", 0.01},
+        {"NO@d3@@u-@", "NH@d3@", "base", -0.12},
+        {"PbO@d2@", "PbO", "base", 0.25},
+        {"SO@d3@@u2-@", "S@d2@O@d3@@u2-@", "base", -0.57},
+        {"SO@d4@@u2-@", "SO@d3@@u2-@", "base", -0.93},
+        {"O@d2@", "OH@u-@", "base", 0.40},
+        {"MnO@d4@@u-@", "MnO@d2@", "base", 0.60},
+        {"Zn(OH)@d4@@u2-@", "Zn", "base", -1.20},
+        {"ClO@u-@", "Cl@u-@", "base", 0.89},
+        {"MnO@d4@@u-@", "Mn@u2+@", "acid", 1.51},
+        {"Cr@d2@O@d7@@u2-@", "Cr@u3+@", "acid", 1.33},
+        {"NO@d3@@u-@", "NO", "acid", 0.96},
+        {"NO@d3@@u-@", "NO@d2@", "acid", 0.80},
+        {"BrO@d3@@u-@", "Br@u-@", "acid", 1.42},
+        {"ClO@d3@@u-@", "Cl@u-@", "acid", 1.45},
+        {"IO@d3@@u-@", "I@d2@", "acid", 1.20},
+        {"O@d2@", "H@d2@O", "acid", 1.23},
+        {"H@d2@O@d2@", "H@d2@O", "acid", 1.78},
+        {"O@d2@", "H@d2@O@d2@", "acid", 0.70},
+        {"Cl@d2@", "Cl@u-@", "acid", 1.36},
+        {"Br@d2@", "Br@u-@", "acid", 1.07},
+        {"I@d2@", "I@u-@", "acid", 0.54},
+        {"Fe@u3+@", "Fe@u2+@", "acid", 0.77},
+        {"Ag@u+@", "Ag", "acid", 0.80},
+        {"Cu@u2+@", "Cu", "acid", 0.34},
+        {"Sn@u4+@", "Sn@u2+@", "acid", 0.15},
+        {"H@u+@", "H@d2@", "acid", 0.0},
+        {"Zn@u2+@", "Zn", "acid", -0.76},
+        {"Fe@u2+@", "Fe", "acid", -0.44},
+        {"PbO@d2@", "Pb@u2+@", "acid", 1.46},
+        {"SO@d4@@u2-@", "SO@d2@", "acid", 0.17},
+        {"S", "H@d2@S", "acid", 0.14},
+    };
+    return table;
+}
+
+// Greenwood and Earnshaw, "Chemistry of the Elements": heated NO2 gives NO
+// and O2, N2O and O2 do not give NO2, and N2O with water gives no NO and H2.
+// The chromate row runs backwards by the potentials above (-0.14 V).
+const std::vector<Unreal>& unreal_equilibria()
+{
+    static const std::vector<Unreal> table = {
+        {{"NO@d2@"}, {"N@d2@O", "O@d2@"}, "heated NO2 gives NO and O2, never N2O"},
+        {{"N@d2@O", "H@d2@O"}, {"NO", "H@d2@"}, "N2O, water, NO and H2 reach no such equilibrium"},
+    };
+    return table;
+}
+
+// Disproportionation and complexes: Greenwood and Earnshaw; the pH where an
+// amphoteric hydroxide's anion carries most of the metal at saturation:
+// Baes and Mesmer, "The Hydrolysis of Cations".
+const std::vector<FalseSpecies>& false_species()
+{
+    static const std::vector<FalseSpecies> table = {
+        {"^Cu@u\\+@$|^CuCl(?:$|@)|^CuBr(?:$|@)", "", "aqueous Cu+ disproportionates"},
+        {"^Hg(?:Cl|Br|I)@d2", "", "a mercury(II) halide dissolves as molecules, not ions"},
+        {"^Zn\\(OH\\)@d2", "base forte|pH>10", "zincate carries the zinc"},
+        {"^Sn\\(OH\\)@d2", "base forte|pH>6", "stannite carries the tin"},
+        {"^Pb\\(OH\\)@d2", "base forte|pH>9.5", "plumbite carries the lead"},
+        {"^Ga\\(OH\\)@d3", "base forte|pH>7", "gallate carries the gallium"},
+        {"^Al\\(OH\\)@d3", "base forte|pH>7.5", "aluminate carries the aluminium"},
+        {"^AgI(?:$|@)", "I@u-@", "AgI2- carries the silver in excess iodide"},
+        {"^AgBr(?:$|@)", "Br@u-@", "AgBr2- carries the silver in excess bromide"},
+    };
+    return table;
+}
+
+// Room-temperature structures: Wells, "Structural Inorganic Chemistry".
+const char* structure_of(const std::string& name)
+{
+    static const std::map<std::string, const char*> table = {
+        {"cloruro di sodio", "cubic"},
+        {"cloruro di potassio", "cubic"},
+        {"bromuro di potassio", "cubic"},
+        {"ioduro di potassio", "cubic"},
+        {"cloruro di cesio", "cubic"},
+        {"fluoruro di litio", "cubic"},
+        {"fluoruro di calcio", "cubic"},
+        {"fluoruro di stronzio", "cubic"},
+        {"fluoruro di bario", "cubic"},
+        {"ossido di magnesio", "cubic"},
+        {"ossido di calcio", "cubic"},
+        {"solfuro di zinco", "cubic"},
+        {"cloruro di argento", "cubic"},
+        {"bromuro di argento", "cubic"},
+        {"fluoruro di sodio", "cubic"},
+        {"bromuro di sodio", "cubic"},
+        {"ioduro di sodio", "cubic"},
+        {"cloruro di litio", "cubic"},
+        {"fluoruro di potassio", "cubic"},
+        {"cloruro di rubidio", "cubic"},
+        {"bromuro di cesio", "cubic"},
+        {"ioduro di cesio", "cubic"},
+        {"ossido di bario", "cubic"},
+        {"ossido di stronzio", "cubic"},
+        {"solfuro di piombo", "cubic"},
+        {"ossido di nichel", "cubic"},
+        {"ioduro di rubidio", "cubic"},
+        {"solfuro di sodio", "cubic"},
+        {"solfuro di potassio", "cubic"},
+        {"ossido di litio", "cubic"},
+        {"ossido di sodio", "cubic"},
+        {"ossido di potassio", "cubic"},
+        {"cloruro di bario", "orthorhombic"},
+        {"cloruro di calcio", "orthorhombic"},
+        {"litio", "bcc"},
+        {"sodio", "bcc"},
+        {"potassio", "bcc"},
+        {"rubidio", "bcc"},
+        {"cesio", "bcc"},
+        {"bario", "bcc"},
+        {"vanadio", "bcc"},
+        {"niobio", "bcc"},
+        {"tantalio", "bcc"},
+        {"cromo", "bcc"},
+        {"molibdeno", "bcc"},
+        {"tungsteno", "bcc"},
+        {"ferro", "bcc"},
+        {"calcio", "fcc"},
+        {"stronzio", "fcc"},
+        {"alluminio", "fcc"},
+        {"nichel", "fcc"},
+        {"rame", "fcc"},
+        {"argento", "fcc"},
+        {"oro", "fcc"},
+        {"platino", "fcc"},
+        {"palladio", "fcc"},
+        {"piombo", "fcc"},
+        {"rodio", "fcc"},
+        {"iridio", "fcc"},
+    };
+    const auto found = table.find(name);
+    return found == table.end() ? "" : found->second;
+}
+
+}  // namespace conditions

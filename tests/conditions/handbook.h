@@ -1,0 +1,65 @@
+// Handbook data the conditions table judges pages by, kept apart from the
+// program's own tables so that the check is independent: each entry names
+// its source.
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace conditions {
+
+// A substance as pages name it, with its phase limits.
+struct Substance {
+    const char* formula;  // in the program's markup
+    const char* names;    // its Italian names, "|" between them
+    double melting;       // K at 1 atm (0: none kept)
+    double boiling;       // K at 1 atm, or the reference point's temperature
+    double critical;      // K
+    double critical_atm;
+    // Antoine's fit log10(P/torr) = a - b/(c + t/°C) within [from, to] °C
+    // (a = 0: none kept) and its accuracy, relative.
+    double a = 0.0, b = 0.0, c = 0.0, from = 0.0, to = 0.0, accuracy = 0.0;
+    double reference_atm = 1.0;  // the pressure at `boiling` (its triple point for CO2)
+};
+
+const Substance* substance(const std::string& formula_or_name);
+
+// Saturation pressure in atm at T kelvin: Antoine's fit within its range,
+// elsewhere the Clausius line through the reference and critical points
+// (within about 10 %); infinite above the critical temperature.
+double saturation_atm(const Substance& s, double kelvin);
+
+// A value tabulated against temperature (K), read linearly between rows.
+double tabulated(const std::string& formula, const std::string& quantity, double kelvin, double& accuracy);
+
+// A standard potential of a couple in its medium ("acid", "base").
+struct Couple {
+    const char* oxidised;
+    const char* reduced;
+    const char* medium;
+    double volts;
+};
+const std::vector<Couple>& couples();
+
+// Equilibria whose products the reactants do not give (either way).
+struct Unreal {
+    std::vector<std::string> left, right;
+    const char* why;
+};
+const std::vector<Unreal>& unreal_equilibria();
+
+// A dissolved species that does not carry its element as the page states:
+// the species (a formula pattern), the medium that makes it false (a
+// pattern on the medium text, "" any, or "pH>x" for a pH above x) and why.
+struct FalseSpecies {
+    const char* species;
+    const char* medium;
+    const char* why;
+};
+const std::vector<FalseSpecies>& false_species();
+
+// The structure at room conditions: "bcc", "fcc", "cubic" or another system.
+const char* structure_of(const std::string& name);
+
+}  // namespace conditions

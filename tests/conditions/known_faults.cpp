@@ -1,0 +1,60 @@
+// The condition faults that stand until their problem is mended: each leaves
+// the list as its mend lands (the table fails while a listed fault is no
+// longer seen on the default sweep).
+#include "conditions_table.h"
+
+namespace conditions {
+
+const std::vector<testing_support::KnownFault>& known_condition_faults()
+{
+    static const std::vector<testing_support::KnownFault> known = {
+        {4, 8, "a", "a drawn pressure where the gas condenses"},
+        {4, 9, "a", "a drawn pressure where the gas condenses"},
+        {4, 10, "a", "a drawn pressure where the gas condenses"},
+        {4, 12, "a", "a drawn pressure where the gas condenses"},
+        {4, 18, "a", "a drawn pressure where the gas condenses"},
+        {4, 20, "a", "N2H4 above its vapour pressure, water after the reaction too"},
+        {4, 33, "f", "BaCl2 is orthorhombic, not cubic"},
+        {5, 17, "e", "vapour pressures from a one-constant fit"},
+        {5, 18, "e", "vapour pressures from a one-constant fit"},
+        {5, 19, "e", "vapour pressures from a one-constant fit"},
+        {5, 20, "e", "vapour pressures from a one-constant fit"},
+        {5, 21, "e", "vapour pressures from a one-constant fit"},
+        {5, 27, "e", "vapour pressures from a one-constant fit"},
+        {5, 29, "b", "row 134: chromate does not oxidise nitrite in base"},
+        {5, 30, "b", "row 134: chromate does not oxidise nitrite in base"},
+        {5, 32, "b", "row 134: chromate does not oxidise nitrite in base"},
+        {5, 33, "b", "row 134: chromate does not oxidise nitrite in base"},
+        {5, 34, "b", "row 134: chromate does not oxidise nitrite in base"},
+        {6, 15, "d", "white P4(s) above 44.1 °C"},
+        {6, 24, "d", "H2O(g) below 100 °C at 1 atm, P4 and H3PO4 solid above their melting points"},
+        {6, 25, "d", "H2O(g) and SO3(g) above saturation, H3PO4(s) above 42.35 °C"},
+        {6, 28, "b", "4NO2 = 2N2O + 3O2 or its reverse"},
+        {6, 29, "b", "4NO2 = 2N2O + 3O2 or its reverse"},
+        {6, 30, "c", "a mercury(II) halide as a fully ionised salt"},
+        {7, 1, "a", "Br2 above its vapour pressure"},
+        {7, 1, "b", "4NO2 = 2N2O + 3O2 or its reverse"},
+        {7, 4, "b", "N2O + H2O = 2NO + H2, or the NO2 row"},
+        {7, 4, "d", "Zn(s) above 419.5 °C"},
+        {7, 6, "a", "Br2 above its vapour pressure"},
+        {7, 6, "b", "4NO2 = 2N2O + 3O2 or its reverse"},
+        {7, 7, "b", "4NO2 = 2N2O + 3O2 or its reverse"},
+        {7, 8, "b", "4NO2 = 2N2O + 3O2 or its reverse"},
+        {7, 9, "a", "NO2 and SO2 at tens of atm at 25 °C"},
+        {7, 9, "c", "NO2 at 25 °C mostly N2O4"},
+        {7, 12, "b", "4NO2 = 2N2O + 3O2 or its reverse"},
+        {7, 13, "b", "4NO2 = 2N2O + 3O2 or its reverse"},
+        {7, 15, "c", "a mercury(II) halide as a fully ionised salt"},
+        {7, 39, "c", "AgI and AgBr in excess halide"},
+        {7, 41, "c", "an amphoteric hydroxide in strong base"},
+        {7, 42, "c", "an amphoteric hydroxide above the pH its anion takes over"},
+        {8, 13, "c", "a mercury(II) halide as a fully ionised salt"},
+        {9, 22, "e", "entropies and enthalpies from 298 K heat capacities"},
+        {9, 29, "b", "4NO2 = 2N2O + 3O2 or its reverse"},
+        {9, 31, "c", "aqueous Cu+ disproportionates"},
+        {9, 43, "e", "vapour pressures from a one-constant fit"},
+    };
+    return known;
+}
+
+}  // namespace conditions
