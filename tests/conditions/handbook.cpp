@@ -232,6 +232,7 @@ const char* structure_of(const std::string& name)
         {"solfuro di piombo", "cubic"},
         {"ossido di nichel", "cubic"},
         {"ioduro di rubidio", "cubic"},
+        {"solfuro di calcio", "cubic"},
         {"solfuro di sodio", "cubic"},
         {"solfuro di potassio", "cubic"},
         {"ossido di litio", "cubic"},
