@@ -19,14 +19,15 @@ namespace equilibria {
 namespace {
 
 // Problem 15's salts: the cation and the salt that adds the common anion.
+// The third of its six draws was HgBr2, which dissolves as molecules, not as
+// the ions of this equilibrium: that draw is drawn again.
 struct SolubleSalt {
     std::string_view formula;
     std::string_view cation;
     std::string_view added_salt;
 };
 constexpr SolubleSalt soluble_salts[] = {
-    {"PbCl@d2@", "Pb@u2+@", "NaCl"}, {"PbI@d2@", "Pb@u2+@", "KI"},
-    {"HgBr@d2@", "Hg@u2+@", "KBr"},  {"Ag@d2@SO@d4@", "Ag@u+@", "Na@d2@SO@d4@"},
+    {"PbCl@d2@", "Pb@u2+@", "NaCl"}, {"PbI@d2@", "Pb@u2+@", "KI"}, {"Ag@d2@SO@d4@", "Ag@u+@", "Na@d2@SO@d4@"},
     {"SnI@d2@", "Sn@u2+@", "KI"},    {"AgCl", "Ag@u+@", "NaCl"},
 };
 static_assert(std::ranges::all_of(soluble_salts, [](const SolubleSalt& s) { return has_salt_solubility(s.formula); }));
@@ -289,7 +290,13 @@ void generate_problem_9()
 {
     skip_random_draws(13);
     load_gas_reaction_list();
-    const GasReaction r = set_up_gas_reaction(pick_problem_variant(4, equilibria_state.last_draw[9], 1));
+    // NO2 at 25 °C is mostly N2O4: the fourth reaction, which starts from
+    // it, is drawn again.
+    constexpr std::int32_t from_nitrogen_dioxide = 4;
+    std::int32_t v = 0;
+    do v = pick_problem_variant(4, equilibria_state.last_draw[9], 1);
+    while (v == from_nitrogen_dioxide);
+    const GasReaction r = set_up_gas_reaction(v);
     const std::int32_t k = random_int(1, 2);
     const float kc = r.concentration_constant(slot_value(5));
     set_slot_digits(15, k == 1 ? slot_value(5) : kc, 3);
@@ -503,8 +510,11 @@ void generate_problem_14()
 void generate_problem_15()
 {
     skip_random_draws(2);
-    const std::int32_t v = pick_problem_variant(6, equilibria_state.last_draw[15], 4);
-    const SolubleSalt& salt = soluble_salts[v - 1];
+    constexpr std::int32_t left_out = 3;
+    std::int32_t v = 0;
+    do v = pick_problem_variant(6, equilibria_state.last_draw[15], 4);
+    while (v == left_out);
+    const SolubleSalt& salt = soluble_salts[v < left_out ? v - 1 : v - 2];
     const SaltSolubility& data = salt_solubility(salt.formula);
     set_slot_text(1, data.as_ions_25);
     set_slot_text(2, data.as_ions_100);

@@ -30,12 +30,31 @@ struct ThermoReaction {
 constexpr ThermoReaction problem_4_reactions[] = {
     {"N@d2@ & $ 3H@d2@ = $ 2NH@d3@", -2, 5, 20, 160, 3},
     {"CO & H@d2@O = CO@d2@ & H@d2@", 0, 5, 80, 160, 3},
-    {"N@d2@O & H@d2@O = $ 2NO & H@d2@", 1, 10, 60, 98, 3},
+    // Chlorine and steam at red heat, the reverse of the Deacon equilibrium
+    // (N2O and H2O, which stood here, never reach 2NO + H2).
+    {"$ 2Cl@d2@ & $ 2H@d2@O = $ 4HCl & O@d2@", 1, 10, 60, 98, 3},
     {"Zn & H@d2@O = ZnO & H@d2@", 0, 5, 80, 160, 3},
     {"$ 2N@d2@O & $ 3O@d2@ = $ 4NO@d2@", -1, 5, 20, 80, 3},
     {"CO@d2@ & $ 2HCl = COCl@d2@ & H@d2@O", -1, 10, 50, 98, 3},
     {"CH@d4@ & $ 3CO@d2@ = $ 4CO & $ 2H@d2@O", 2, 5, 80, 180, 3},
 };
+
+// Zinc melts at 419.53 °C taking 7.07 kJ/mol (CRC Handbook): above that its
+// row's zinc is liquid, and the constant is the solid's times
+// exp (dH_fus (1/T - 1/T_fus) / R) for the zinc on the left.
+constexpr std::int32_t zinc_row = 3;
+constexpr float zinc_melting_kelvin = 692.68f;
+constexpr float zinc_fusion_j = 7070.0f;
+
+bool zinc_molten(std::int32_t row, float t)
+{
+    return row == zinc_row && t + 273.15f > zinc_melting_kelvin;
+}
+
+float molten_zinc_factor(float t)
+{
+    return std::exp(zinc_fusion_j / 8.314f * (1.0f / (t + 273.15f) - 1.0f / zinc_melting_kelvin));
+}
 
 constexpr std::string_view letters = "ABCD";
 
@@ -215,15 +234,19 @@ void generate_problem_4()
     std::int32_t n = 0;
     do n = pick_problem_variant(8, equilibria_state.last_draw[4], 2);
     while (n == left_out);
-    const ThermoReaction& reaction = problem_4_reactions[n < left_out ? n - 1 : n - 2];
+    const std::int32_t row = n < left_out ? n - 1 : n - 2;
+    const ThermoReaction& reaction = problem_4_reactions[row];
     std::string& buffer = problem_texts.table_buffer;
     buffer = "s         " + std::string(reaction.equation);
     const float t = static_cast<float>(reaction.factor * random_int(reaction.lo, reaction.hi));
     set_slot_digits(7, t, reaction.digits);
     const std::optional<ReactionThermo> thermo = compute_reaction_thermo(buffer, water_as_vapour, t);
-    set_slot_digits(5, thermo ? thermo->equilibrium_constant : 0.0f, 3);
+    const bool molten = zinc_molten(row, t);
+    const float solid_k = thermo ? thermo->equilibrium_constant : 0.0f;
+    set_slot_digits(5, molten ? solid_k * molten_zinc_factor(t) : solid_k, 3);
     const std::int32_t direction = random_int(1, 2);
-    const std::string equation = shown_equation(buffer, direction);
+    std::string equation = shown_equation(buffer, direction);
+    if (molten) equation.replace(equation.find("Zn@d(s)@"), 8, "Zn@d(l)@");
     if (direction == 2) set_slot_digits(5, 1.0f / slot_value(5), 3);
     problem_texts.problem_text = "@T1@@C1@La costante di equilibrio per la reazione " + equation + " a " +
                                  slot_text(7) + "@uo@C è pari a " + slot_text(5) +

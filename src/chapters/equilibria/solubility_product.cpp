@@ -19,11 +19,16 @@ namespace equilibria {
 namespace {
 
 // One cation per formula; anions (or hydroxide groups) per formula; the
-// solubility product as written.
+// solubility product as written; for an amphoteric hydroxide, the pH above
+// which its hydroxo anion carries more of the metal than the cation, which
+// the solubility product alone counts (-log *beta_n / n of
+// M(m+) + n H2O = M(OH)n + n H+, Baes and Mesmer, The Hydrolysis of
+// Cations, 1976: Zn(OH)3- and Pb(OH)3- near 9.4, Sn(OH)3- 5.5, Ga(OH)4- 4.2).
 struct SparinglySoluble {
     std::string_view formula;
     std::int32_t anions;
     std::string_view ksp;
+    float anion_ph = 14.0f;
 };
 
 // A salt of problems 39 and 40, its anions per cation and its ions; its
@@ -55,11 +60,28 @@ bool mercury_halide(std::int32_t n)
     return n == 5 || n == 6;
 }
 
+// AgBr and AgI dissolve in excess of their own halide as AgX2-, which the
+// solubility product alone leaves out: their common ion is Ag+.
+bool complexed_by_own_anion(std::int32_t n)
+{
+    return n == 7 || n == 9;
+}
+
 constexpr SparinglySoluble hydroxides[] = {
-    {"Cd(OH)@d2@", 2, "7.2e-15"},  {"Co(OH)@d2@", 2, "5.92e-15"}, {"Ga(OH)@d3@", 3, "7.28e-36"},
-    {"Fe(OH)@d2@", 2, "4.87e-17"}, {"Pb(OH)@d2@", 2, "1.43e-20"}, {"Ni(OH)@d2@", 2, "5.48e-16"},
-    {"Sc(OH)@d3@", 3, "2.22e-31"}, {"Sn(OH)@d2@", 2, "5.45e-27"}, {"Zn(OH)@d2@", 2, "3.2e-17"},
+    {"Cd(OH)@d2@", 2, "7.2e-15"},  {"Co(OH)@d2@", 2, "5.92e-15"},        {"Ga(OH)@d3@", 3, "7.28e-36", 4.15f},
+    {"Fe(OH)@d2@", 2, "4.87e-17"}, {"Pb(OH)@d2@", 2, "1.43e-20", 9.35f}, {"Ni(OH)@d2@", 2, "5.48e-16"},
+    {"Sc(OH)@d3@", 3, "2.22e-31"}, {"Sn(OH)@d2@", 2, "5.45e-27", 5.54f}, {"Zn(OH)@d2@", 2, "3.2e-17", 9.47f},
 };
+
+// Where its anion takes over in the hydroxide's own saturated solution
+// (Sn(OH)2 and Ga(OH)3), the page's solubility in pure water from the
+// product alone would be false: such a draw is drawn again. The product
+// stands in slot 9.
+bool anion_in_water(const SparinglySoluble& h)
+{
+    const float oh = solved_or_nan(solve_ph_solubility(h.anions, slot_value(9)));
+    return 14.0f + std::log10(oh) > h.anion_ph;
+}
 
 constexpr SparinglySoluble carbonates[] = {
     {"BaCO@d3@", 1, "2.58e-9"}, {"CdCO@d3@", 1, "1.0e-12"}, {"PbCO@d3@", 1, "7.40e-14"},
@@ -143,7 +165,8 @@ void generate_problem_39()
     do n = pick_problem_variant(9, equilibria_state.last_draw[39], lead_iodide);
     while (mercury_halide(n));
     const Salt& salt = salts[n - 1];
-    const std::int32_t w = random_int(1, 2);
+    std::int32_t w = random_int(1, 2);
+    if (complexed_by_own_anion(n)) w = 1;
     float c = random_real(0.001f, 0.0099f);
     if (n == lead_iodide) c *= 10.0f;
     set_slot_digits(1, c, 3);
@@ -207,12 +230,19 @@ void generate_problem_40()
 void generate_problem_41()
 {
     skip_random_draws(2);
-    const SparinglySoluble& hydroxide = hydroxides[pick_problem_variant(9, equilibria_state.last_draw[41], 9) - 1];
+    const SparinglySoluble* chosen = nullptr;
+    do {
+        chosen = &hydroxides[pick_problem_variant(9, equilibria_state.last_draw[41], 9) - 1];
+        set_slot_text(9, chosen->ksp);
+    } while (anion_in_water(*chosen));
+    const SparinglySoluble& hydroxide = *chosen;
     std::int32_t w = random_int(1, 2);
     if (app_state.version_number == text_version) w = 1;
-    set_slot_text(9, hydroxide.ksp);
     set_slot_digits(1, random_real(0.001f, 0.0095f), 3);
     reread_slot(1);
+    // An amphoteric hydroxide dissolves in the strong base as its anion:
+    // it is posed in the acid instead.
+    if (14.0f + std::log10(slot_value(1)) > hydroxide.anion_ph) w = 1;
     problem_texts.problem_text = "Calcolare la solubilità di " + std::string(hydroxide.formula) +
                                  " [@iK@@dps@ = " + slot_text(9) + " a 25@uo@C] in " +
                                  "acqua pura e in una soluzione " + slot_text(1) + " F di " +
@@ -247,12 +277,17 @@ void generate_problem_42()
         set_slot_text(9, h.ksp);
         // The pH at which the solubility is 0.001 mol/L.
         lowest_ph = minus_log10(Kw / std::pow(1000.0f * slot_value(9), 1.0f / static_cast<float>(h.anions)));
-        return lowest_ph <= 11.0f;
+        return lowest_ph <= std::min(11.0f, h.anion_ph) && !anion_in_water(h);
     });
     equilibria_state.last_draw[42] = n;
     const SparinglySoluble& hydroxide = hydroxides[n - 1];
-    set_slot_uncertainty(1, random_real(lowest_ph, 11.0f), 0.03f);
-    reread_slot(1);
+    // A buffer where an amphoteric hydroxide's anion takes over is drawn
+    // again.
+    draw_until_accepted([&] {
+        set_slot_uncertainty(1, random_real(lowest_ph, 11.0f), 0.03f);
+        reread_slot(1);
+        return slot_value(1) <= hydroxide.anion_ph;
+    });
     problem_texts.problem_text = "Confrontare le solubilità di " + std::string(hydroxide.formula) +
                                  " [@iK@@dps@ = " + slot_text(9) + " a 25@uo@C] in " +
                                  "acqua pura e in una soluzione tampone a pH " + slot_text(1);

@@ -179,6 +179,8 @@ const SweepCase calculation_cases[] = {
              statement, "rispettivamente (.*) alla pressione di " + number_group + " atm e (.*) alla pressione di " +
                             number_group + " atm, vengono .* riscaldati a " + number_group +
                             "@uo@C\\. .* reazione (.*) a questa temperatura @iK@(@dc@)? = " + number_group);
+         // NO2 at 25 °C is mostly N2O4: never drawn.
+         EXPECT_NE(d[0], "NO@d2@") << statement;
          const double rt = 0.08205 * (shown_value(d[4]) + 273.15);
          const auto equation = gas_equation(d[5]);
          std::string product;
@@ -357,7 +359,9 @@ TEST_F(ChapterSeven, SolubilityConstantIsTheIonProductAtTheTabulatedSolubility)
         const double k = std::pow(salt.cations * s, salt.cations) * std::pow(salt.anions * s, salt.anions);
         EXPECT_NEAR(shown_value(d[0]) / k, 1.0, 0.005) << statement();
     });
-    EXPECT_EQ(seen.size(), 6u);
+    // HgBr2 dissolves as molecules: never drawn.
+    EXPECT_EQ(seen.size(), 5u);
+    EXPECT_FALSE(seen.contains("HgBr@d2@"));
     constexpr testing_support::VersionAnswer cases[] = {{15, 68, "0.0192 M; 0.0138 M", "0.0529 M; 0.0472 M"}};
     expect_answers(cases);
 }
