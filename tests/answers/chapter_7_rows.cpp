@@ -586,7 +586,7 @@ const ChapterRows chapter_7 = {
          Digits::logarithm},
         {20, "; NUM mol",
          [](const Page& p) { return kw / (equivalents(p.text("F di ([^ ]+) e")) * p.datum("acquosa NUM F")); },
-         Digits::exact},  // its three digits judged and kept
+         Digits::product},
         {21, "@C1@NUM", weak_acid_asked, Digits::from_data_or_fewer, 12, "Calcolare \\["},
         {21, "@C1@NUM", weak_acid_asked, Digits::logarithm, 12, "Calcolare il p"},
         {22, "@C1@NUM", weak_acid_asked, Digits::from_data_or_fewer, 12, "Calcolare \\["},
@@ -706,12 +706,12 @@ const ChapterRows chapter_7 = {
              const double va = p.datum("mescolando NUM mL"), vb = p.datum("M e NUM mL");
              const double ca = p.datum("mL di [^ ]+ NUM M"), cb = p.datum("NUM F");
              const double acid_moles = equivalents(acid) * ca * va, base_moles = equivalents(base) * cb * vb;
-             // Data that may be those of the equivalence, within half a unit
-             // of their last digits: neutral.
+             // Data that may be those of the equivalence, the excess within
+             // its uncertainty: neutral.
              const auto& d = p.reads();
-             const double rounding = equivalents(acid) * (d[2].half_unit() * va + ca * d[0].half_unit()) +
-                                     equivalents(base) * (d[3].half_unit() * vb + cb * d[1].half_unit());
-             if (std::abs(acid_moles - base_moles) <= rounding) return 7.0;
+             const double spread = equivalents(acid) * (d[2].uncertainty() * va + ca * d[0].uncertainty()) +
+                                   equivalents(base) * (d[3].uncertainty() * vb + cb * d[1].uncertainty());
+             if (std::abs(acid_moles - base_moles) <= spread) return 7.0;
              return ph(hydrogen((base_moles - acid_moles) / (va + vb), {}));
          },
          Digits::logarithm},

@@ -17,6 +17,22 @@ namespace {
 // 2.3 turns the uncertainty of a p-value into a relative one and back.
 constexpr float ln10_rounded = 2.3f;
 
+// The decimals of a p-value as shown.
+std::int32_t decimals_shown(std::int32_t slot)
+{
+    return slot_digits(slot) - 1 - static_cast<std::int32_t>(std::floor(std::log10(slot_value_as_shown(slot))));
+}
+
+// value into slot with the decimals a p-value takes from a concentration of
+// that many digits (at least one digit shown): 9.996 shows as "10.00".
+void show_decimals(std::int32_t slot, float value, std::int32_t decimals)
+{
+    const float scale = std::pow(10.0f, static_cast<float>(decimals));
+    const float rounded = std::round(value * scale) / scale;
+    const std::int32_t whole = rounded > 0.0f ? static_cast<std::int32_t>(std::floor(std::log10(rounded))) : 0;
+    set_slot_digits(slot, rounded, std::max(decimals + 1 + whole, 1));
+}
+
 struct ConjugateQuestion {
     std::string_view statement;
     std::int32_t datum_slot;
@@ -48,7 +64,8 @@ void generate_problem_17()
     equilibria_state.last_draw[17] = variant;
     std::string& text = problem_texts.problem_text;
     if (variant <= 2) {
-        set_slot_uncertainty(1, random_real(1.0f, 13.0f), 0.03f);
+        // Two decimals, also where the rounding reaches a power of ten.
+        show_decimals(1, random_real(1.0f, 13.0f), 2);
         // The answer follows from the p-value as shown.
         const float c = std::pow(10.0f, slot_value_as_shown(1) - 14.0f);
         set_slot_uncertainty(2, c, c * slot_uncertainty(1) * ln10_rounded);
@@ -61,7 +78,8 @@ void generate_problem_17()
     } else {
         const std::int32_t n = random_int(2, 14);
         set_slot_digits(1, random_real(1.0f, 9.9f) * power_of_ten(-n), 2);
-        set_slot_uncertainty(2, minus_log10(Kw / slot_value(1)), slot_uncertainty(1) / (slot_value(1) * ln10_rounded));
+        // As many decimals as the concentration has digits.
+        show_decimals(2, minus_log10(Kw / slot_value(1)), slot_digits(1));
         text = variant == 3 ? "@T1@@C1@Calcolare il pH di una soluzione con [OH@u-@] = "
                             : "@T1@@C1@Calcolare il pOH di una soluzione con [H@u+@] = ";
         text += slot_text(1);
@@ -94,8 +112,7 @@ void generate_problem_19()
     const float back = std::pow(10.0f, slot_value_as_shown(3) - 14.0f);
     set_slot_uncertainty(5, back, back * slot_uncertainty(3) * ln10_rounded);
     // A power of ten from a p-value: as many digits as it has decimals.
-    const std::int32_t decimals =
-        slot_digits(3) - 1 - static_cast<std::int32_t>(std::floor(std::log10(slot_value_as_shown(3))));
+    const std::int32_t decimals = decimals_shown(3);
     if (slot_digits(5) > decimals) set_slot_digits(5, back, std::max(decimals, 1));
     const ConjugateQuestion& question = conjugate_questions[variant - 1];
     problem_texts.problem_text = std::string(question.statement) + slot_text(question.datum_slot);

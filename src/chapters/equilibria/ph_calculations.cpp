@@ -136,7 +136,8 @@ void generate_problem_20()
     const float majority = c + (std::sqrt(c * c + 4e-14f) - c) * 0.5f;
     set_slot_uncertainty(4, acid ? minus_log10(majority) : minus_log10(Kw / majority), relative / ln10_rounded);
     const float minority = Kw / majority;
-    set_slot_uncertainty(5, minority, minority * relative);
+    // Two digits, as its concentration has.
+    set_slot_digits(5, minority, 2);
     problem_texts.answer_text = "@T1@@C1@" + slot_text(4) + "; " + slot_text(5) + " mol/L";
     draw_problem_text(170, 480, 50);
     show_chemistry_fact(280, 140, 300);

@@ -151,20 +151,14 @@ void generate_problem_32()
     skip_random_draws(1);
     const StrongReagent* acid = nullptr;
     const StrongReagent* base = nullptr;
-    bool equivalent = false;
     // Slots 5 to 8 from the data in slots 1 to 4 as they stand.
     auto mixture_ph = [&](float ca, float cb, float va, float vb) {
         mix(acid->count * ca * va, base->count * cb * vb);
-        if (equivalent) {
-            set_slot_digits(8, 7.0f, 3);
-            return;
-        }
-        // Printed data that may be those of the equivalence (its excess
-        // within what half a unit of each datum's last digit moves, a sixth
-        // of the slots' three units) leave the mixture neutral, one digit.
-        const float spread = (acid->count * (slot_uncertainty(1) * va + ca * slot_uncertainty(3)) +
-                              base->count * (slot_uncertainty(2) * vb + cb * slot_uncertainty(4))) /
-                             6.0f;
+        // Printed data that may be those of the equivalence (the excess
+        // within the uncertainty the data give it) leave the mixture
+        // neutral, one digit.
+        const float spread = acid->count * (slot_uncertainty(1) * va + ca * slot_uncertainty(3)) +
+                             base->count * (slot_uncertainty(2) * vb + cb * slot_uncertainty(4));
         if (std::abs(acid->count * ca * va - base->count * cb * vb) <= spread) {
             set_slot_digits(8, 7.0f, 1);
             return;
@@ -175,7 +169,7 @@ void generate_problem_32()
     draw_until_accepted([&] {
         acid = &acids_a[pick_problem_variant(4, equilibria_state.last_draw[32], 0) - 1];
         base = &bases[random_int(1, 3) - 1];
-        equivalent = random_int(1, 8) == 1;
+        const bool equivalent = random_int(1, 8) == 1;
         float ca = random_real(0.1f, 0.3f);
         if (random_int(1, 2) == 1) ca = random_real(0.01f, 0.09f);
         const float va = random_real(10.0f, 30.0f);

@@ -91,7 +91,6 @@ TEST_F(ChapterSeven, AnswersAreThoseOfTheDataShown)
         // 7.42 from the pH printed, [OH-] unrounded, its two decimals counted.
         {42, 5545438, "2.20•10@u-10@ mol/L; 1.3•10@u-6@ mol/L", "2.20•10@u-10@ mol/L; 1.33•10@u-6@ mol/L"},
         // 7.32, 7.35 and 7.36 from the mixed concentrations unrounded.
-        {32, 19, "10.2", "10.26"},
         {32, 5, "11.93", "11.92"},
         {35, 11, "@T1@@C1@2.79", "2.80"},
         {36, 6, "@T1@@C1@9.22", "9.21"},
@@ -104,8 +103,9 @@ TEST_F(ChapterSeven, AnswersAreThoseOfTheDataShown)
     expect_answers(cases);
 }
 
-// Pages once stated what cannot exist at their conditions: each page now,
-// and what it stated before.
+// Pages once stated what cannot exist at their conditions, or gave an
+// answer more or fewer digits than its data carry: each page now, and
+// what it stated or answered before.
 struct PageCase {
     std::int32_t problem, version;
     const char* statement;  // a part of the statement now
@@ -119,6 +119,8 @@ constexpr PageCase page_cases[] = {
     {9, 1, "rispettivamente N@d2@ alla pressione di 16.0 atm", "NO@d2@"},
     // HgBr2, a molecular solute, as ions.
     {15, 67, "PbCl@d2(s)@ = Pb@u2+@@d(aq)@ + 2Cl@u-@@d(aq)@", "HgBr@d2@"},
+    // A pH of one decimal before a two-digit concentration.
+    {17, 187, "con pH = 10.00", "pH = 10.0$"},
     // AgI in excess iodide, which dissolves it as AgI2-.
     {39, 1, "AgI a 25@uo@C [@iK@@dps@ = 8.52•10@u-17@] in acqua e in una soluzione 4.68•10@u-3@ M di Ag@u+@.",
      "I@u-@."},
@@ -143,6 +145,17 @@ TEST_F(ChapterSeven, PagesStateWhatExistsAtTheirConditions)
         EXPECT_FALSE(at_end ? statement().ends_with(part) : statement().find(part) != std::string::npos)
             << c.problem << " v" << c.version << statement();
     }
+    // Answers with the digits their data carry: 7.20's two, 7.17's decimals
+    // as its concentration's digits, 7.32's "7" wherever the excess lies
+    // within its uncertainty.
+    constexpr testing_support::VersionAnswer cases[] = {
+        {20, 1, "@T1@@C1@10.85; 1.4•10@u-11@ mol/L", "1.41•10@u-11@ mol/L"},
+        {17, 82, "3.11", "3.1"},
+        {17, 194, "2.04", "2.0"},
+        {32, 13, "7", "7.00"},
+        {32, 19, "7", "10.2"},
+    };
+    expect_answers(cases);
 }
 
 }  // namespace
