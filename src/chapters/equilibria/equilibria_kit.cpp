@@ -3,8 +3,10 @@
 #include <string>
 
 #include "chapters/equilibria/equilibria_problems.h"
+#include "chemistry/data_tables.h"
 #include "chemistry/equation_text.h"
 #include "chemistry/gas_reactions.h"
+#include "chemistry/phase_limits.h"
 #include "chemistry/reaction_thermo.h"
 #include "chemistry/true_false_statements.h"
 #include "numbers/fixed_width.h"
@@ -219,6 +221,19 @@ GasReaction set_up_gas_reaction(std::int32_t v)
 std::string shown_gas_equation(std::int32_t direction)
 {
     return shown_equation(problem_texts.table_buffer, direction);
+}
+
+bool gas_of_formula_condenses(std::string_view formula, float kelvin, float atm)
+{
+    const std::optional<std::int32_t> compound = find_compound_by_formula(formula);
+    return compound && has_phase_points(*compound) && gas_condenses(*compound, kelvin, atm);
+}
+
+bool reaction_gas_condenses(const GasReaction& r, const std::array<float, 3>& atm)
+{
+    for (std::int32_t j = 1; j <= 3; ++j)
+        if (gas_of_formula_condenses(r.formula[j], r.t + 273.15f, atm[j - 1])) return true;
+    return false;
 }
 
 }  // namespace equilibria

@@ -149,6 +149,9 @@ void generate_problem_6()
                                      (slot_value(5) * std::pow(slot_value(1), r.coefficient[1])),
                                  1.0f / r.coefficient[2]),
                         3);
+        // No gas above its saturation pressure.
+        const float atm = q == 2 ? r.rt() : 1.0f;
+        if (reaction_gas_condenses(r, {atm * slot_value(1), atm * slot_value(2), atm * slot_value(3)})) return false;
         return q == 1 ? slot_value(2) >= 0.01f && slot_value(2) <= 100.0f : slot_value(2) <= 1.0f;
     });
     equilibria_state.last_draw[6] = r.number;
@@ -300,13 +303,19 @@ void generate_problem_9()
     const std::int32_t k = random_int(1, 2);
     const float kc = r.concentration_constant(slot_value(5));
     set_slot_digits(15, k == 1 ? slot_value(5) : kc, 3);
-    const std::int32_t i = random_int(1, 2);
-    set_slot_digits(1, random_real(1.0f, 9.9f) * power_of_ten(-i), 3);
-    const float c2 = random_real(0.5f, 2.0f) * slot_value(1);
+    // 48.9018 atm L/mol is 2 R T at 25 C: each gas alone in its own vessel,
+    // drawn again where it would condense there.
+    float c2 = 0.0f;
+    draw_until_accepted([&] {
+        const std::int32_t i = random_int(1, 2);
+        set_slot_digits(1, random_real(1.0f, 9.9f) * power_of_ten(-i), 3);
+        c2 = random_real(0.5f, 2.0f) * slot_value(1);
+        set_slot_digits(11, slot_value(1) * 48.9018f, 3);
+        set_slot_digits(12, c2 * 48.9018f, 3);
+        return !gas_of_formula_condenses(r.formula[1], 298.15f, slot_value(11)) &&
+               !gas_of_formula_condenses(r.formula[2], 298.15f, slot_value(12));
+    });
     value_slots[2].value = c2;
-    // 48.9018 atm L/mol is 2 R T at 25 C: each gas alone in its own vessel.
-    set_slot_digits(11, slot_value(1) * 48.9018f, 3);
-    set_slot_digits(12, c2 * 48.9018f, 3);
     const std::string equation = shown_gas_equation(1);
     std::string& text = problem_texts.problem_text;
     text = "@T1@@C1@Due recipienti di ugual volume, contenenti a 25@uo@C rispettivamente";

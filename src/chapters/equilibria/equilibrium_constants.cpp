@@ -88,7 +88,7 @@ void generate_problem_1()
     load_gas_reaction_list();
     GasReaction r;
     // Pressures are drawn until the second reactant's, which puts the three
-    // at equilibrium, lies between 0.01 and 100 atm.
+    // at equilibrium, lies between 0.01 and 100 atm, and none condenses.
     draw_until_accepted([&] {
         std::int32_t n = draw_new_record(1, 1, 8);
         if (app_state.version_number == text_version) n = 8;
@@ -99,7 +99,8 @@ void generate_problem_1()
                                       (slot_value(5) * std::pow(slot_value(1), r.coefficient[1])),
                                   1.0f / r.coefficient[2]);
         set_slot_digits(2, p2, 3);
-        return slot_value(2) >= 0.01f && slot_value(2) <= 100.0f;
+        return slot_value(2) >= 0.01f && slot_value(2) <= 100.0f &&
+               !reaction_gas_condenses(r, {slot_value(1), slot_value(2), slot_value(3)});
     });
     equilibria_state.last_draw[1] = r.number;
     const std::int32_t direction = random_int(1, 2);
