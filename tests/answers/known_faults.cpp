@@ -101,7 +101,6 @@ const std::vector<testing_support::KnownFault>& known_answer_faults()
         {6, 30, "under", exceeded},
         {6, 37, "under", exceeded},
         {6, 38, "under", exceeded},
-        {7, 20, "why", "three digits from two-digit data"},
         {7, 21, "why", no_reason},
         {7, 22, "why", no_reason},
         {7, 23, "why", no_reason},

@@ -182,7 +182,9 @@ const SweepCase calculation_cases[] = {
          // NO2 at 25 °C is mostly N2O4: never drawn; SO2 condenses there
          // above about 3.9 atm.
          EXPECT_NE(d[0], "NO@d2@") << statement;
-         if (d[0] == "SO@d2@") EXPECT_LT(shown_value(d[1]), 4.0) << statement;
+         if (d[0] == "SO@d2@") {
+             EXPECT_LT(shown_value(d[1]), 4.0) << statement;
+         }
          const double rt = 0.08205 * (shown_value(d[4]) + 273.15);
          const auto equation = gas_equation(d[5]);
          std::string product;

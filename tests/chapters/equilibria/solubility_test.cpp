@@ -68,7 +68,9 @@ const SweepCase solubility_cases[] = {
          // HgBr2 and HgI2 dissolve in excess halide as HgX4(2-): never drawn;
          // AgBr and AgI as AgX2-: Ag+ is their common ion.
          EXPECT_FALSE(d[0].starts_with("Hg")) << statement;
-         if (d[0] == "AgBr" || d[0] == "AgI") EXPECT_EQ(d[3], "Ag@u+@") << statement;
+         if (d[0] == "AgBr" || d[0] == "AgI") {
+             EXPECT_EQ(d[3], "Ag@u+@") << statement;
+         }
          const int m = anions_of(d[0]);
          const double k = shown_value(d[1]);
          const double c = shown_value(d[2]);
@@ -107,7 +109,9 @@ const SweepCase solubility_cases[] = {
          EXPECT_TRUE(near_shown(shown[1], d[3] == "un acido" ? solubility_in_acid(m, k, c) : k / std::pow(c, m), 1e-5));
          // The cation carries the metal in water and in the base.
          EXPECT_LT(14.0 + std::log10(saturated_hydroxide(m, k)), anion_ph(d[0])) << statement;
-         if (d[3] == "una base") EXPECT_LT(14.0 + std::log10(c), anion_ph(d[0])) << statement;
+         if (d[3] == "una base") {
+             EXPECT_LT(14.0 + std::log10(c), anion_ph(d[0])) << statement;
+         }
      }},
     {42,
      [](const std::string& statement, const std::string& answer) {
