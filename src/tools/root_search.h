@@ -1,13 +1,21 @@
-// The first root of the prepared expression in an interval.
+// A root of the prepared expression in an interval.
 #pragma once
 
 enum class RootSearch { found, not_evaluable, no_root };
 
-// Scans 1001 points from a to b for the first sign change (or exact zero)
-// of the expression that prepare_expression has just accepted, then
-// narrows it in 20 passes, more while the step is wider than 1e-12 of the
-// point reached, and a secant. A function defined only beyond the last
-// grid point but one is looked for back from b. not_evaluable: the function
-// stops being defined before any sign change, or the sign change is a pole;
-// no_root: none was seen.
+// The grid scanned: 1001 points from the lower end of the interval to the
+// upper, in thousandths of its width, the last the upper end itself.
+constexpr int root_grid_intervals = 1000;
+double root_grid_point(double lower, double upper, int i);
+
+// Scans the grid from the lower end (an interval typed backwards is the
+// same interval) for a sign change of the expression that
+// prepare_expression has just accepted, or an exact zero, and narrows each
+// sign change down to two neighbouring doubles. Where the function is not
+// defined at a grid point, the defined region next to it is searched up to
+// its edge, and a sign change across the gap is narrowed around it. A
+// narrowing that ends on growing values (a pole) or inside a gap shows no
+// root; the scan goes on. found: root lies in the interval, with a sign
+// change across it or a zero at it; not_evaluable: none, and a sign change
+// met was a pole or in a gap; no_root: none seen.
 RootSearch search_expression_root(double a, double b, double& root);

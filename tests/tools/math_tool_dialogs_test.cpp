@@ -87,7 +87,7 @@ TEST_F(MathToolDialogs, CalculatorResultsAsShown)
         {"x^2-2", "0><2", "1.414214"},
         {"ln(x)+1", "-1><1", "0.3678795"},  // e^-1 in single precision
         {"x^2+1", "0><2", "Soluzione non trovata"},
-        {"ln(x)-5", "1><-1", "Operazione non consentita"},
+        {"ln(x)-5", "1><-1", "Soluzione non trovata"},  // no sign change where defined
         {"ln(x)", "-1", "Operazione non consentita"},
         {"2x", "abc", "Sintassi errata"},
         {"x", "abc", "Valore di x non leggibile"},
@@ -121,6 +121,23 @@ TEST_F(MathToolDialogs, CalculatorResultsAsShown)
         {"1/x", "-1e300><1e300", "Operazione non consentita"},
         // From a down to b, the grid first defined at 0: on from there.
         {"x^2-2", "1e300><-1e300", "-1.414214"},
+        // Neither a grid point with its sign turned nor a point outside the
+        // interval; typed backwards, the interval is the same.
+        {"x^2-2", "-1e30><0", "-1.414214"},
+        {"x^2-2", "-1e30><-1", "-1.414214"},
+        {"x^2-2", "-1e50><0", "-1.414214"},
+        {"x^2-2", "-1e100><0", "-1.414214"},
+        {"x^2-2", "1e100><0", "1.414214"},
+        {"x^2-2", "-1e100><1e100", "-1.414214"},
+        {"x^2-2", "1e100><-1e100", "-1.414214"},
+        {"x^2-2", "-1e30><-2", "Soluzione non trovata"},
+        {"2-x^2", "-1e30><0", "-1.414214"},
+        {"exp(x)-2", "-1e100><1", "0.6931472"},
+        {"exp(-x)-x", "1e50><0", "0.5671433"},
+        {"exp(-x)-x", "1e100><0", "0.5671433"},
+        {"x^2-2", "2><0", "1.414214"},
+        // Past a pole, on to the root.
+        {"1/x-1", "-1><2", "1"},
         // Roots beyond single precision, shown in the results' exponent form.
         {"x-1e200", "0><1e300", "1.000000E+200"},
         {"x-1e-200", "-1><1", "1.000000E-200"},
