@@ -362,6 +362,22 @@ TEST_F(ScreensSweep, TitrationChoiceTitlesShareTheirWeightAndMiddle)
 
 TEST_F(ScreensSweep, EquilibriumSystems)
 {
+    // After a value is clicked in a chooser: the title band's last row
+    // whole, and nothing of the gauge or the results box right of the panel.
+    const std::set<std::string> chooser_open{"equilibrio_a_003", "equilibrio_a_nulla", "equilibrio_b_nulla",
+                                             "equilibrio_rifiuto", "equilibrio_125"};
+    std::int32_t looked = 0;
+    inspect = [&](const std::string& name) {
+        if (!chooser_open.contains(name)) return;
+        ++looked;
+        session.process_events();
+        const std::int32_t band = session.canvas_pixel(306, 61);
+        for (std::int32_t x = 306; x <= 574; ++x) EXPECT_EQ(session.canvas_pixel(x, 61), band) << name << " x " << x;
+        const std::int32_t background = session.canvas_pixel(589, 100);
+        for (std::int32_t y = 40; y <= 220; ++y)
+            for (std::int32_t x = 581; x <= 587; ++x)
+                EXPECT_EQ(session.canvas_pixel(x, y), background) << name << " at " << x << ", " << y;
+    };
     constexpr LayoutRect screen{152, 14, 590, 290};
     play(on_a_lease(run_equilibrium_simulation),
          {
@@ -379,6 +395,7 @@ TEST_F(ScreensSweep, EquilibriumSystems)
              {"equilibrio_ripreso", screen, 495, 140},
              {"equilibrio_risultati", screen, 545, 275},
          });
+    EXPECT_EQ(looked, 5);
 }
 
 TEST_F(ScreensSweep, GasLaws)

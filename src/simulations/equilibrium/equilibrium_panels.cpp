@@ -39,8 +39,12 @@ std::string slot_label(float value, std::int32_t digits)
     return std::string(strip_trailing_blanks(value_slots[20].display_text));
 }
 
-void draw_panel_frame(std::int32_t bottom, std::string_view title)
+// The gauge and the "Risultati" box reach 7 pixels right of the panel:
+// that strip is hidden while the panel is open, and the screen is drawn
+// again whole when it closes.
+void draw_panel_frame(const EquilibriumModel& m, std::int32_t bottom, std::string_view title)
 {
+    fill_box(m.box_colour, 581, 40, 587, bottom);
     draw_panel(300, 40, 580, bottom);
     fill_box(0xDD9988, 306, 45, 574, 61);
     draw_justified_text(315, 600, 45, std::string("@T4@@cFFFFFF@") + std::string(title));
@@ -92,7 +96,7 @@ std::string_view refusal_of_concentrations(std::int32_t a, std::int32_t b, std::
 void choose_equilibrium_temperature(EquilibriumModel& m)
 {
     auto row = static_cast<std::int32_t>(m.temperature / 25.0f);
-    draw_panel_frame(220, "Scegliere la temperatura");
+    draw_panel_frame(m, 220, "Scegliere la temperatura");
     for (std::int32_t k = 1; k <= 18; ++k) {
         const std::string label = "@T1@@c1@" + slot_label(25.0f * static_cast<float>(k), 3) + " @uo@C";
         const std::int32_t within = k <= 9 ? k : k - 9;
@@ -111,8 +115,9 @@ void choose_equilibrium_temperature(EquilibriumModel& m)
         }
         if (inside_zone(e.x, e.y, 305, 470, 66, 210)) {
             row = (e.y - 66) / 16 + 1 + (e.x > 430 ? 9 : 0);
-            fill_box(panel_body, 307, 61, 312, 215);
-            fill_box(panel_body, 420, 61, 427, 215);
+            // Below the title band, whose last row is 61.
+            fill_box(panel_body, 307, 62, 312, 215);
+            fill_box(panel_body, 420, 62, 427, 215);
             temperature_marker(row);
             m.temperature = 25.0f * static_cast<float>(row);
             update_equilibrium_constant(m);
@@ -128,7 +133,7 @@ void choose_initial_concentrations(EquilibriumModel& m)
     std::array<std::int32_t, 3> rows = m.concentration_rows;
     // Down past the concentration panel's scale labels, hidden whole, not
     // cut through their tops.
-    draw_panel_frame(262, "Scegliere le concentrazioni iniziali");
+    draw_panel_frame(m, 262, "Scegliere le concentrazioni iniziali");
     for (std::int32_t k = 1; k <= 10; ++k) {
         const std::string label = "@T1@@c1@" + slot_label(static_cast<float>(k - 1) * 0.01f, 1);
         for (const ConcentrationColumn& column : concentration_columns)
@@ -154,7 +159,7 @@ void choose_initial_concentrations(EquilibriumModel& m)
                 const ConcentrationColumn& column = concentration_columns[s];
                 if (!inside_zone(e.x, e.y, column.zone_x1, column.zone_x2, 86, 240)) continue;
                 rows[s] = (e.y - 86) / 16 + 1;
-                fill_box(panel_body, column.strip_x1, 61, column.strip_x2, 240);
+                fill_box(panel_body, column.strip_x1, 62, column.strip_x2, 240);
                 marker(column.marker_x, 74 + 16 * rows[s]);
                 break;
             }
