@@ -16,7 +16,9 @@ namespace {
 
 constexpr std::string_view result_button = "d2345678400150150020DD9988BB8888@T4@@cFFFFFF@@y-18@Risultato";
 constexpr std::string_view close_button = "d2345678520275050020DD9988BB8888@T4@@cFFFFFF@@y-18@Chiudi";
-constexpr std::string_view answer_panel = "d2345678400150150020AAAAAABB8888@T4@@cFFFFFF@@y-18@";
+// White on a grey dark enough to read (5.7:1), not the light grey of a
+// button that cannot be pressed.
+constexpr std::string_view answer_panel = "d2345678400150150020666666BB8888@T4@@cFFFFFF@@y-18@";
 constexpr ClickZone result_zone{410, 140, 540, 160};
 constexpr ClickZone close_zone{515, 265, 575, 285};
 
