@@ -37,6 +37,11 @@ double antoine_vapour_pressure_torr(std::int32_t compound, double kelvin)
 
 float vapour_pressure_torr(const VapourPressureFit& fit, float kelvin)
 {
+    return static_cast<float>(antoine_vapour_pressure_torr(fit.compound, kelvin));
+}
+
+float one_constant_vapour_pressure_torr(const VapourPressureFit& fit, float kelvin)
+{
     const float p0 = fit.p0 * 0.007500617f;
     return p0 * std::exp(-fit.b / (8.314f * kelvin));
 }

@@ -121,8 +121,11 @@ consteval const VapourPressureFit& vapour_pressure_fit(std::int32_t compound)
 // critical point, NaN for a compound without a fit.
 double antoine_vapour_pressure_torr(std::int32_t compound, double kelvin);
 
-// The vapour pressure in torr at `kelvin` by the one-constant model.
+// The same, in single precision, for the liquid of a row.
 float vapour_pressure_torr(const VapourPressureFit& fit, float kelvin);
 
-// Water's, 760 torr at 100 °C.
+// By the one-constant model P0 exp(-B/RT), for the pages that name it.
+float one_constant_vapour_pressure_torr(const VapourPressureFit& fit, float kelvin);
+
+// Water's.
 float water_vapour_pressure(float kelvin);

@@ -96,9 +96,9 @@ void generate_problem_36()
 
     const float t1 = slot_value(3);
     const float t2 = slot_value(4);
-    const float p1 = vapour_pressure_torr(liquid, t1 + 273.15f);
+    const float p1 = one_constant_vapour_pressure_torr(liquid, t1 + 273.15f);
     set_slot_uncertainty(6, p1, p1 * (slot_uncertainty(3) / t1 + relative_uncertainty(5)));
-    const float p2 = vapour_pressure_torr(liquid, t2 + 273.15f);
+    const float p2 = one_constant_vapour_pressure_torr(liquid, t2 + 273.15f);
     set_slot_uncertainty(7, p2, p2 * (relative_uncertainty(5) + slot_uncertainty(4) / t2));
     set_slot_digits(8, random_real(600.0f, 950.0f), 3);
     problem_texts.problem_text = "La tensione di vapore d" + articulated_gas_name(c) + " è pari a " + slot_text(6) +

@@ -22,8 +22,8 @@ double solubility_at(double s25, double s100, double t)
 
 double vapour_pressure(std::int32_t v, double t)
 {
-    const VapourPressureFit& fit = solutions::solvent_vapours[v - 1].fit;
-    return fit.p0 / 133.322368 * std::exp(-fit.b / (8.314 * (t + 273.15)));
+    const AntoineFit& fit = solutions::solvent_vapours[v - 1].fit.antoine;
+    return std::pow(10.0, fit.a - fit.b / (fit.c + t));
 }
 
 TEST_F(ChapterFive, SaturatedSolutions)

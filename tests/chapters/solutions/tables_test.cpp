@@ -208,12 +208,12 @@ TEST(SolutionTables, DensitiesFollowTheBrokenLine)
 TEST(SolutionTables, SolventsPassNineHundredNinetyNineTorrWhereTheyShould)
 {
     // Last accepted and first refused temperature, in tenths of a degree.
-    const float limits[][2] = {{69.5f, 69.8f}, {85.3f, 85.6f}, {88.5f, 88.8f}};
+    const float limits[][2] = {{69.8f, 69.9f}, {85.9f, 86.0f}, {89.2f, 89.3f}};
     for (std::int32_t v = 1; v <= 3; ++v) {
         EXPECT_LE(solvent_vapour_pressure(v, limits[v - 1][0]), 999.0f) << v;
         EXPECT_GT(solvent_vapour_pressure(v, limits[v - 1][1]), 999.0f) << v;
     }
-    EXPECT_NEAR(solvent_vapour_pressure(toluene, 112.0f), 792.0, 1.0);
+    EXPECT_NEAR(solvent_vapour_pressure(toluene, 112.0f), 790.1, 1.0);
     // Problem 27 stays below the limits.
     for (std::int32_t v = 1; v <= 4; ++v)
         EXPECT_LE(solvent_vapour_pressure(v, solvent_densities[v - 1].highest_t), 999.0f) << v;
