@@ -142,7 +142,7 @@ constexpr std::array<ReactionRow, 200> rows{{
     {'i', "",       "$ 2CrO@d4@@u2-@ & $ 3SO@d3@@u2-@ & $ 5H@d2@O = $ 2Cr(OH)@d3@ & $ 3SO@d4@@u2-@ & $ 4OH@u-@"},  // 131
     {'i', "",       "$ 3HSnO@d2@@u-@ & $ 2CrO@d4@@u2-@ & $11H@d2@O = $ 3Sn(OH)@d6@@u2-@ & $ 2Cr(OH)@d3@ & OH@u-@"},  // 132
     {'i', "",       "$ 3AsO@d2@@u-@ & $ 2CrO@d4@@u2-@ & $ 2OH@u-@ & $ 2H@d2@O = $ 3AsO@d4@@u3-@ & $ 2Cr(OH)@d3@"},  // 133
-    {'i', "",       "$ 2CrO@d4@@u2-@ & $ 3NO@d2@@u-@ & $ 5H@d2@O = $ 2Cr(OH)@d3@ & $ 3NO@d3@@u-@ & $ 4OH@u-@"},  // 134
+    {'i', "",       "$ 2CrO@d4@@u2-@ & $ 3SbO@d2@@u-@ & $ 5H@d2@O = $ 2Cr(OH)@d3@ & $ 3SbO@d3@@u-@ & $ 4OH@u-@"},  // 134
     {'i', "",       "BrO@d3@@u-@ & $ 3Cu & $ 6H@u+@ = Br@u-@ & $ 3Cu@u2+@ & $ 3H@d2@O"},  // 135
     {'i', "",       "$ 3Cu & Cr@d2@O@d7@@u2-@ & $14H@u+@ = $ 3Cu@u2+@ & $ 2Cr@u3+@ & $ 7H@d2@O"},  // 136
     {'i', "",       "Cr@d2@O@d7@@u2-@ & $ 3Zn & $14H@u+@ = $ 2Cr@u3+@ & $ 3Zn@u2+@ & $ 7H@d2@O"},  // 137
@@ -166,7 +166,7 @@ constexpr std::array<ReactionRow, 200> rows{{
     {'m', "-.04",   "Ag@d2@S & $ 2H@u+@ & $ 2e = $ 2Ag & H@d2@S"},  // 155
     {'m', ".172",   "SO@d4@@u2-@ & $ 4H@u+@ & $ 2e = H@d2@SO@d3@ & H@d2@O"},  // 156
     {'m', ".212",   "SbO@u+@ & $ 2H@u+@ & $ 3e = Sb & H@d2@O"},  // 157
-    {'m', ".405",   "NO@d3@@u-@ & $ 2H@u+@ & e = NO@d2@ & H@d2@O"},  // 158
+    {'m', ".803",   "NO@d3@@u-@ & $ 2H@u+@ & e = NO@d2@ & H@d2@O"},  // 158
     {'m', ".449",   "H@d2@SO@d3@ & $ 4H@u+@ & $ 4e = S & $ 3H@d2@O"},  // 159
     {'m', ".56",    "H@d3@AsO@d4@ & $ 2H@u+@ & $ 2e = HAsO@d2@ & $ 2H@d2@O"},  // 160
     {'m', ".99",    "HNO@d2@ & H@u+@ & e = NO & H@d2@O"},  // 161
@@ -206,7 +206,7 @@ constexpr std::array<ReactionRow, 200> rows{{
     {'m', ".62",    "ClO@d3@@u-@ & $ 3H@d2@O & $ 6e = Cl@u-@ & $ 6OH@u-@"},  // 195
     {'m', ".66",    "ClO@d2@@u-@ & H@d2@O & $ 2e = ClO@u-@ & $ 2OH@u-@"},  // 196
     {'m', ".70",    "H@d3@IO@d6@@u2-@ & $ 2e = IO@d3@@u-@ & $ 3OH@u-@"},  // 197
-    {'m', ".739",   "Ag@d2@O & H@d2@O & $ 2e = $ 2Ag & $ 2OH@u-@"},  // 198
+    {'m', ".342",   "Ag@d2@O & H@d2@O & $ 2e = $ 2Ag & $ 2OH@u-@"},  // 198
     {'m', ".76",    "ClO@d2@@u-@ & $ 2H@d2@O & $ 4e = Cl@u-@ & $ 4OH@u-@"},  // 199
     {'m', ".81",    "ClO@u-@ & H@d2@O & $ 2e = Cl@u-@ & $ 2OH@u-@"},  // 200
 }};

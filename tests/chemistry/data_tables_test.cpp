@@ -3,6 +3,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <tuple>
 
 #include "chemistry/data_tables.h"
 #include "numbers/fixed_width.h"
@@ -245,6 +246,20 @@ TEST(DataTables, ReactionRecordsCarryKindPotentialAndEquation)
     }
     EXPECT_EQ(record_columns(reaction_record(37), 11, 130), record_columns(reaction_record(77), 11, 130));
     EXPECT_TRUE(is_blank(reaction_record(201)));
+}
+
+// Each chromate oxidation in base runs forward by the table's own couples
+// (reaction, chromate's couple, the reductant's couple); 134 once oxidised
+// nitrite, backwards by 0.14 V. 158 and 198 were .405 and .739.
+TEST(DataTables, ChromateOxidationsInBaseRunForward)
+{
+    const auto potential = [](std::int32_t k) { return std::stod(columns(reaction_record(k), 2, 10)); };
+    for (const auto& [reaction, oxidant, reductant] : {std::tuple{131, 183, 177}, {133, 183, 178}, {134, 183, 180}}) {
+        EXPECT_GT(potential(oxidant) - potential(reductant), 0.0) << reaction;
+        EXPECT_NE(columns(reaction_record(reaction), 11, 130).find("CrO@d4@@u2-@"), std::string::npos) << reaction;
+    }
+    EXPECT_DOUBLE_EQ(potential(158), 0.803);
+    EXPECT_DOUBLE_EQ(potential(198), 0.342);
 }
 
 }  // namespace
