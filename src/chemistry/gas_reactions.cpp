@@ -7,14 +7,15 @@
 
 namespace {
 
-// Every species is a gas of the compound table with formation data; none is water.
+// Every species is a gas of the compound table with formation data; none is
+// water. Each equilibrium happens as written, in either direction.
 constexpr std::array<std::string_view, gas_reaction_count> gas_reactions{{
     "N@d2@ & $ 3H@d2@ = $ 2NH@d3@",
     "$ 2NO & O@d2@ = $ 2NO@d2@",
     "$ 2SO@d2@ & O@d2@ = $ 2SO@d3@",
     "NO@d2@ & N@d2@O = $ 3NO",
     "I@d2@ & H@d2@ = $ 2HI",
-    "$ 2N@d2@O & $ 3O@d2@ = $ 4NO@d2@",
+    "C@d2@H@d4@ & H@d2@ = C@d2@H@d6@",
     "CO & Cl@d2@ = COCl@d2@",
     "Br@d2@ & $ 2NO = $ 2NOBr",
 }};

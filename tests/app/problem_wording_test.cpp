@@ -87,7 +87,7 @@ const Wording wordings[] = {
     {6, 18, 1, true, "@iW@ = 10@u784@; @iE@ = 891@iE@@d0@; per"},
     {5, 31, 24, true, "4OH@u-@ = O@d2@ + 2H@d2@O + 4e@u-@"},
     {9, 47, 1, false, "[@iK@@dps@ = 2.53•10@u-8@]"},
-    {7, 13, 2, false, "reazione 2SO@d3@@d(g)@ = 2SO@d2@@d(g)@ + O@d2@@d(g)@ contiene"},
+    {7, 13, 2, false, "reazione C@d2@H@d4@@d(g)@ + H@d2@@d(g)@ = C@d2@H@d6@@d(g)@ contiene"},
     {3, 25, 1, false, "@3Cu + 27HNO@d3@ = 3Cu(NO@d3@)@d2@ + 2NO + 4H@d2@O"},
     // True data, one value for one quantity.
     {9, 14, 2, false, "A 2040 K la costante di dissociazione in atomi del cloro è pari a 0.247."},

@@ -74,7 +74,7 @@ constexpr std::array<Range, 8> reaction_temperatures{{
     {120, 180},
     {80, 160},
     {20, 160},
-    {20, 80},
+    {100, 180},
     {20, 160},
     {20, 160},
 }};

@@ -81,6 +81,8 @@ TEST_F(FinalProblemBehaviour, AnswersClaimNoMoreThanTheirData)
         {37, 22, "8.1•10@u9@ L/(mol•s)", "7.9•10@u9@ L/(mol•s)"},
         // Carbon-14's half-life of 5730 years, 5715 before.
         {45, 142, "1.3•10@u-8@", "1.2•10@u-8@"},
+        // Gas entry 6 is ethane's dissociation, not 4NO2 = 2N2O + 3O2.
+        {29, 1276536, "38 atm", "20 atm, NO2 80 % turned into N2O"},
     };
     expect_answers(cases);
 }
