@@ -44,7 +44,7 @@ constexpr std::array<CompoundRow, 167> rows{{
     {40, 'i', "Fe@d2@O@d3@", "triossido di diferro", "", "Fe02O 03"},
     {41, 'i', "K@d2@O", "ossido di potassio", "", "K 02O 01"},
     {42, 'm', "As@d2@O@d3@", "triossido di diarsenico", "anidride arseniosa", "As02O 03"},
-    {43, 'i', "PbO", "ossido di piombo", "", "Pb01O 01"},
+    {43, 'i', "PbO", "monossido di piombo", "", "Pb01O 01"},
     {44, 'i', "Ag@d2@O", "ossido di argento", "", "Ag02O 01"},
     {45, 'i', "SnO@d2@", "biossido di stagno", "", "Sn01O 02"},
     {46, 'i', "MnO@d2@", "biossido di manganese", "", "Mn01O 02"},

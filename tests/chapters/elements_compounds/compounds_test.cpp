@@ -44,7 +44,7 @@ TEST_F(ChapterTwo, IonicFormulasOfTwoElements)
 }
 
 // Once with sigma(2p) below pi(2p) for N2, and chromium's hydroxide and
-// sulfate named without their state.
+// sulfate named without their state, and PbO without its prefix.
 TEST_F(ChapterTwo, NitrogenOrbitalsAndChromiumNames)
 {
     constexpr testing_support::VersionAnswer cases[] = {
@@ -54,6 +54,8 @@ TEST_F(ChapterTwo, NitrogenOrbitalsAndChromiumNames)
          "@bs@(2s)@u2@@bs@@x5@@u*@(2s)@u2@@bs@(2p@dx@)@u2@@bp@(2p@dy@)@u2@@bp@(2p@dz@)@u2@; ordine di legame: 3; "
          "nessun elettrone spaiato"},
         {36, 45, "idrossido di cromo(III); Ni(OH)@d2@", "idrossido di cromo; Ni(OH)@d2@"},
+        // PbO by the rule of "monossido di carbonio" beside "biossido di piombo".
+        {35, 4, "monossido di piombo; Fe@d2@O@d3@", "ossido di piombo; Fe@d2@O@d3@"},
     };
     expect_answers(cases);
 }
