@@ -162,6 +162,7 @@ TEST_F(ChapterFour, AnswersOfThePrintedDataAndMoleculesThatExist)
         {9, 188, "98 L", "98.5 L"},
         {35, 151, "5.•10@u-3@ atm", "4.•10@u-3@ atm, from the constant in kJ/mol, not the cal/mol shown"},
         {33, 56, "0.4123 nm", "0.4124 nm, from pow(V, 0.3333)"},
+        {33, 90, "0.620 nm", "0.7068 nm of a cubic BaCl@d2@, which is orthorhombic: BaF@d2@ now"},
         {14, 11, "C@d4@H@d7@N", "C@d4@H@d6@N, hydrogens and nitrogens odd together"},
         {14, 12, "C@d9@H@d15@N@d3@", "C@d9@H@d12@N@d3@"},
         {14, 14, "C@d4@H@d9@NO", "C@d4@H@d8@ON, written C, H, O, N"},

@@ -35,7 +35,7 @@ double molar_mass_named(std::string_view name)
         {"bromuro di argento", 187.77},
         {"ossido di magnesio", 40.304},
         {"ossido di nichel", 74.692},
-        {"cloruro di bario", 208.23},
+        {"fluoruro di bario", 175.32},
         {"fluoruro di calcio", 78.075},
         {"ossido di sodio", 61.979},
         {"ossido di potassio", 94.196},
