@@ -26,9 +26,9 @@ constexpr double litre_atm = 0.082057;  // L atm/(mol K)
 struct Read {
     std::vector<std::string> substances, equations, media, words;
     std::vector<double> pressures, volumes, masses, moles;
-    std::vector<std::pair<char, Shown>> data;  // v, S or H with the value as shown
+    std::vector<std::pair<char, Shown>> data;  // v, S, H, F or M with the value as shown
     std::vector<std::string> units;            // of the pressures, then of the vapour pressures
-    double kelvin = std::nan("");
+    double kelvin = std::nan(""), total = std::nan(""), density = std::nan("");
     std::string statement;
 };
 
@@ -47,9 +47,23 @@ void take(Read& read, char role, const std::string& group)
     case 'V': read.volumes.push_back(number()); break;
     case 'm': read.masses.push_back(number()); break;
     case 'n': read.moles.push_back(number()); break;
+    case 'p': read.total = number(); break;
+    case 'd': read.density = number(); break;
+    case 'k':
+        // Conditions named in words: each at one atmosphere.
+        read.pressures.push_back(1.0);
+        if (group.find("standard") != std::string::npos) read.kelvin = 273.15;
+        if (group.find("ambiente") != std::string::npos) read.kelvin = 298.15;
+        break;
+    case 'z':
+        // A state in words, of the formula read last: "liquido", "solido", "gassoso".
+        if (!read.equations.empty()) read.equations.back() += "@d(" + group.substr(0, 1) + ")@";
+        break;
     case 'v':
     case 'S':
-    case 'H': read.data.emplace_back(role, testing_support::shown(group)); break;
+    case 'H':
+    case 'F':
+    case 'M': read.data.emplace_back(role, testing_support::shown(group)); break;
     default: break;
     }
 }
@@ -83,6 +97,38 @@ const Substance* known(const std::string& name, std::ostringstream& faults)
     return s;
 }
 
+double molar_mass(const std::string& name)
+{
+    const Substance* s = substance(name);
+    return s == nullptr ? std::nan("") : testing_support::formula_mass(s->formula);
+}
+
+// The i-th gas's partial pressure in atm: its share of a mixture of two by
+// the mean molar mass its density gives, its own pressure, the total less
+// the others', or from n, V and T.
+double partial_atm(const Read& read, std::size_t i, const Substance& s)
+{
+    const auto atm = [&](double value, std::size_t unit) {
+        return testing_support::atmospheres(value, unit < read.units.size() ? read.units[unit] : "atm");
+    };
+    if (std::isfinite(read.density) && read.substances.size() == 2 && read.pressures.size() == 1) {
+        const double total = atm(read.pressures.front(), 0), mean = read.density * litre_atm * read.kelvin / total;
+        const double own = molar_mass(read.substances[i]), other = molar_mass(read.substances[1 - i]);
+        return total * std::clamp((mean - other) / (own - other), 0.0, 1.0);
+    }
+    if (i < read.pressures.size()) return atm(read.pressures[i], i);
+    if (std::isfinite(read.total) && i == read.pressures.size()) {
+        double rest = read.total;
+        for (const double p : read.pressures) rest -= p;
+        return atm(rest, 0);
+    }
+    if (read.volumes.empty()) return std::nan("");
+    const double n = i < read.moles.size()    ? read.moles[i]
+                     : i < read.masses.size() ? read.masses[i] / testing_support::formula_mass(s.formula)
+                                              : std::nan("");
+    return n * litre_atm * read.kelvin / read.volumes.front();
+}
+
 // Rule a: each gas at most at its saturation pressure; on pages near room
 // temperature NO2 carried mostly as N2O4 breaks rule c.
 void judge_gases(const Read& read, std::map<char, std::string>& faults)
@@ -91,15 +137,7 @@ void judge_gases(const Read& read, std::map<char, std::string>& faults)
     for (std::size_t i = 0; i < read.substances.size(); ++i) {
         const Substance* s = known(read.substances[i], a);
         if (s == nullptr) continue;
-        double atm = std::nan("");
-        if (i < read.pressures.size())
-            atm = testing_support::atmospheres(read.pressures[i], i < read.units.size() ? read.units[i] : "atm");
-        else if (!read.volumes.empty()) {
-            const double n = i < read.moles.size()    ? read.moles[i]
-                             : i < read.masses.size() ? read.masses[i] / testing_support::formula_mass(s->formula)
-                                                      : std::nan("");
-            atm = n * litre_atm * read.kelvin / read.volumes.front();
-        }
+        const double atm = partial_atm(read, i, *s);
         if (!std::isfinite(atm) || !std::isfinite(read.kelvin)) {
             a << "no pressure or temperature read for " << read.substances[i] << "; ";
             continue;
@@ -177,12 +215,11 @@ bool has(const std::vector<Term>& terms, const std::string& formula)
 void judge_equations(const Read& read, std::map<char, std::string>& faults)
 {
     for (const std::string& equation : read.equations) {
+        // A species alone with its state is read as one side without another.
         const std::size_t equals = equation.find(" = ");
-        if (equals == std::string::npos) {
-            faults['b'] += "no equation in " + equation + "; ";
-            continue;
-        }
-        const std::vector<Term> left = side(equation.substr(0, equals)), right = side(equation.substr(equals + 3));
+        const std::vector<Term> left = side(equation.substr(0, equals)),
+                                right = equals == std::string::npos ? std::vector<Term>{}
+                                                                    : side(equation.substr(equals + 3));
         for (const Unreal& unreal : unreal_equilibria())
             for (const auto& [from, to] : {std::pair{&left, &right}, std::pair{&right, &left}})
                 if (std::ranges::all_of(unreal.left, [&](const std::string& f) { return has(*from, f); }) &&
@@ -242,7 +279,10 @@ void judge_data(const Read& read, std::map<char, std::string>& faults)
             continue;
         }
         double handbook = std::nan(""), accuracy = 0.0;
-        if (kind == 'v') {
+        if (kind == 'M') {
+            handbook = s->melting - 273.15;
+            accuracy = 0.5;
+        } else if (kind == 'v') {
             handbook = saturation_atm(*s, read.kelvin) /
                        testing_support::atmospheres(1.0, read.units.at(std::min(unit++, read.units.size() - 1)));
             accuracy = s->accuracy * handbook;

@@ -32,9 +32,14 @@ enum class Reads { gas, species, equation, datum, structure };
 // statement's pattern, then those of each match of the answer's, take the
 // roles in order, one letter a group ("|" where the answer's begin):
 //   s a substance or species (formula or name)   t °C   T K
-//   P a pressure, u its unit   V litres   m grams   n moles
-//   e an equation   c the medium's words   w a structure's words
+//   P a pressure, u its unit   p the total of the pressures (the rest is
+//   the next gas's)   k conditions in words ("condizioni standard",
+//   "pressione atmosferica")   d a mixture's density, g/L, that shares
+//   its one pressure between its two gases   V litres   m grams   n moles
+//   e an equation, or a formula that z gives a state in words
+//   c the medium's words   w a structure's words
 //   v a vapour pressure (with u)   S an entropy   H a formation enthalpy
+//   F a saturated solution's formality   M a melting point, °C
 //   x a group read by none
 // The i-th substance goes with the i-th pressure, amount or datum.
 struct Statement {

@@ -12,7 +12,7 @@ namespace conditions {
 // A substance as pages name it, with its phase limits.
 struct Substance {
     const char* formula;  // in the program's markup
-    const char* names;    // its Italian names, "|" between them
+    const char* names;    // its Italian names and other formulas, "|" between them
     double melting;       // K at 1 atm (0: none kept)
     double boiling;       // K at 1 atm, or the reference point's temperature
     double critical;      // K
