@@ -204,17 +204,23 @@ TEST(ConditionsTable, EquilibriaAndBeyond)
          {40, "a Ksp at 25 °C and a mixing: the free ion follows from the Ksp whatever complexes form"},
          {43, "a carbonate in pure water with its anion's hydrolysis: each species the one water holds"}},
         43, "acids, bases and buffers at 25 °C: each species the one its medium holds"));
-    check_chapter(chapter(8,
-                          {{4, R::gas, "NUM L di (\\S+) misurati a NUM@uo@C e (pressione atmosferica)", "Vstk"},
-                           {13, R::species, "soluzione satura di (\\S+) è", "s"}},
-                          {{14, symbols}}, 14, "cells and electrolyses of true couples"));
+    check_chapter(
+        chapter(8,
+                {{4, R::gas, "NUM L di (\\S+) misurati a NUM@uo@C e (pressione atmosferica)", "Vstk"},
+                 {13, R::species, "soluzione satura di (\\S+) è", "s"}},
+                {{2, "resistivities at room temperature: the handbook's within the degrees that spans"}, {14, symbols}},
+                14, "cells and electrolyses of true couples"));
     check_chapter(chapter(
         9,
         {
+            {3, R::structure, "cristallizza in una (cella cubica .+?) con", "w|s", "^([a-z]+)$"},
             {4, R::datum,
              "(?:Il |L')(.+?)(?: \\([^)]*\\))? bolle a NUM@uo@C a pressione atmosferica e a NUM@uo@C alla "
              "pressione di NUM (torr)",
              "sxtvu"},
+            // Each gas of the mixture at most at its total pressure.
+            {5, R::gas, "miscela gassosa di (\\S+) ed? \\S+ .*misurati" + at + " e " + pressure, "stPu"},
+            {5, R::gas, "miscela gassosa di \\S+ ed? (\\S+) .*misurati" + at + " e " + pressure, "stPu"},
             {6, R::equation, "reazione " + equation + at, "et"},
             {14, R::gas, "A NUM K la costante di dissociazione in atomi del(?:l'|lo | )(\\S+) .*pressione di NUM atm",
              "TsP"},
@@ -228,6 +234,7 @@ TEST(ConditionsTable, EquilibriaAndBeyond)
                   "sono pari a NUM, NUM e NUM",
              "tsssSSS"},
             {25, R::gas, "miscela di (.+?) ed? (.+?) di densità NUM g/L" + at + " e " + pressure, "ssdtPu"},
+            {26, R::equation, "basico \\(" + equation + "\\);", "e"},
             {28, R::equation, "a NUM atm e NUM@uo@C .*stesse condizioni per la reazione " + equation, "Pte"},
             {29, R::equation, at + ", ove .*reazione " + equation + " vale", "te"},
             {31, R::species, "M in (\\S+) senza", "s"},

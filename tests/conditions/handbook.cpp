@@ -70,6 +70,7 @@ const std::vector<Substance> substances = {
     {"C@d2@H@d4@", "etilene|etene", 104.0, 169.4, 282.3, 49.7},
     {"C@d2@H@d2@", "acetilene|etino", 192.4, 189.0, 308.3, 60.6},
     {"C@d3@H@d8@", "propano", 85.5, 231.1, 369.8, 41.9},
+    {"C@d3@H@d6@", "propene|propilene", 87.9, 225.5, 364.9, 45.4},
     {"C@d4@H@d10@", "butano", 134.9, 272.7, 425.1, 37.5},
     {"PF@d3@", "trifluoruro di fosforo", 121.8, 171.4, 271.2, 42.7},
     {"SF@d6@", "esafluoruro di zolfo", 222.4, 209.4, 318.7, 37.1},
