@@ -89,6 +89,7 @@ public:
     {
         return inner_.text_ink(font, text);
     }
+    QwTextRows text_rows(std::int32_t font, std::string_view text) override { return inner_.text_rows(font, text); }
     std::int32_t out_text(const platform::DrawState& state, std::string_view text) override;
     bool set_window_size(std::int32_t u, std::int32_t x, std::int32_t y, std::int32_t w, std::int32_t h) override
     {

@@ -23,6 +23,7 @@ public:
     std::int32_t select_font(const FontRequest&) override { return -1; }
     std::int32_t text_extent(std::int32_t, std::string_view) override { return 0; }
     std::vector<QwInkColumn> text_ink(std::int32_t, std::string_view) override { return {}; }
+    QwTextRows text_rows(std::int32_t, std::string_view) override { return {}; }
     std::int32_t out_text(const DrawState&, std::string_view) override { return 0; }
     bool set_window_size(std::int32_t, std::int32_t, std::int32_t, std::int32_t, std::int32_t) override
     {

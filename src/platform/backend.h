@@ -74,6 +74,8 @@ public:
     virtual std::int32_t text_extent(std::int32_t font, std::string_view text) = 0;
     // The ink out_text would set (see qw_get_text_ink).
     virtual std::vector<QwInkColumn> text_ink(std::int32_t font, std::string_view text) = 0;
+    // Its extent and the rows of that ink (see qw_get_text_rows).
+    virtual QwTextRows text_rows(std::int32_t font, std::string_view text) = 0;
     // Draws at state.position and gives the text's extent, by which the
     // caller advances the position.
     virtual std::int32_t out_text(const DrawState& state, std::string_view text) = 0;

@@ -180,3 +180,8 @@ std::vector<QwInkColumn> qw_get_text_ink(std::string_view text)
 {
     return host().text_ink(state().font, text);
 }
+
+QwTextRows qw_get_text_rows(std::string_view text)
+{
+    return host().text_rows(state().font, text);
+}

@@ -109,3 +109,13 @@ struct QwInkColumn {
 // column by column from the left of its cell, as far as the text's box
 // reaches (its extent plus one). Empty where the host draws no letters.
 std::vector<QwInkColumn> qw_get_text_ink(std::string_view text);
+
+// A text's extent and the topmost and bottommost row of all its ink (blank
+// where the host draws no letters), found in one look at its glyphs: enough
+// to tell that two texts' letters stay apart without their columns.
+struct QwTextRows {
+    std::int32_t extent = 0;
+    QwInkColumn rows;
+    bool operator==(const QwTextRows&) const = default;
+};
+QwTextRows qw_get_text_rows(std::string_view text);

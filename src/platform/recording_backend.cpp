@@ -258,6 +258,11 @@ std::vector<QwInkColumn> RecordingBackend::text_ink(std::int32_t, std::string_vi
     return {};
 }
 
+QwTextRows RecordingBackend::text_rows(std::int32_t font, std::string_view text)
+{
+    return {text_extent(font, text), {}};
+}
+
 std::int32_t RecordingBackend::out_text(const DrawState& state, std::string_view text)
 {
     add("text " + point_text(state.position) + " font " + std::to_string(state.font) + " " + colour_text(state.colour) +

@@ -46,6 +46,48 @@ void restore(const LineEnd& end)
 
 constexpr std::size_t no_shorter = std::string_view::npos;
 
+// A line of a paragraph as laid: what measuring its ink again takes, the
+// room it was laid lower by, and the rows of its letters' ink.
+struct LaidLine {
+    std::string text;
+    std::int32_t y = 0;  // where it was measured
+    std::int32_t room = 0;
+    RendererState renderer;
+    std::int32_t font = 0;
+    std::int32_t colour = 0;
+    QwInkColumn rows;
+
+    void start(std::string_view line, std::int32_t line_y, std::int32_t saved_font, std::int32_t saved_colour)
+    {
+        text.assign(line);
+        y = line_y;
+        room = 0;
+        renderer = renderer_state;
+        font = saved_font;
+        colour = saved_colour;
+        rows = {};
+    }
+    // Fonts and colours as the line started in.
+    void restore() const
+    {
+        renderer_state = renderer;
+        select_font(font);
+        select_colour(colour);
+    }
+    // Whether a pixel of this line's letters can touch, diagonals included,
+    // one of the letters of the line below.
+    bool may_meet(const LaidLine& below) const
+    {
+        return rows.top <= rows.bottom && below.rows.top <= below.rows.bottom && rows.bottom + 2 > below.rows.top;
+    }
+    void move_down()
+    {
+        if (rows.top > rows.bottom) return;
+        rows.top += room;
+        rows.bottom += room;
+    }
+};
+
 // The width of work[begin, end) as one line started in font n; when
 // shorter_end is given, work[begin, shorter_end) is the same line one word
 // shorter. Measured again, the piece leaves pen, fonts and colours as it did
@@ -139,18 +181,28 @@ QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_
     // A line goes lower than the one above by as much as their letters
     // need to stay apart (an index over an exponent or an accent), and
     // gives the pen's y after it. It starts in the font and colour saved.
-    LineInk above;
+    // Their ink is found column by column only where the rows of the two
+    // lines' letters come within a pixel; a measure pass takes those rows.
+    LaidLine above;
+    LaidLine laid;
     const auto lay_line = [&](std::string_view line) {
-        const RendererState before = renderer_state;
-        LineInk ink = markup_ink({x_left, y_line, 0}, line);
-        renderer_state = before;
-        select_font(saved_font);
-        select_colour(saved_colour);
-        const std::int32_t room = above.room_above(ink);
-        y_line += room;
-        ink.move_down(room);
-        above = std::move(ink);
-        return render_markup({x_left, y_line, 0}, line, pass).y;
+        laid.start(line, y_line, saved_font, saved_colour);
+        MarkupPen end = measure_markup_rows({x_left, y_line, 0}, line, laid.rows);
+        if (above.may_meet(laid)) {
+            above.restore();
+            LineInk high = markup_ink({x_left, above.y, 0}, above.text);
+            high.move_down(above.room);
+            laid.restore();
+            laid.room = high.room_above(markup_ink({x_left, y_line, 0}, line));
+        }
+        if (pass == MarkupPass::draw || laid.room > 0) {
+            laid.restore();
+            end = render_markup({x_left, y_line + laid.room, 0}, line, pass);
+        }
+        y_line += laid.room;
+        laid.move_down();
+        std::swap(above, laid);
+        return end.y;
     };
     std::int32_t fitting_width = 0;
     std::int32_t fitting_font = saved_font;  // the font the line that fits ends in

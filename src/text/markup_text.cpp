@@ -14,6 +14,15 @@
 
 namespace {
 
+// Widens page rows by a text's rows, its cell's top at row y.
+void add_rows(QwInkColumn& rows, std::int32_t y, const QwInkColumn& text)
+{
+    if (text.top > text.bottom) return;
+    const bool blank = rows.top > rows.bottom;
+    rows = {blank ? y + text.top : std::min(rows.top, y + text.top),
+            blank ? y + text.bottom : std::max(rows.bottom, y + text.bottom)};
+}
+
 // One call's drawing: the pass, and where the platform's current position
 // would stand after the last piece of text.
 struct Run {
@@ -21,7 +30,8 @@ struct Run {
     bool moved = false;
     QwPoint end{};
     MarkupColumns columns{1, 0};
-    LineInk* ink = nullptr;  // gathers the letters' ink when given
+    LineInk* ink = nullptr;       // gathers the letters' ink when given
+    QwInkColumn* rows = nullptr;  // gathers the rows of that ink when given
 
     bool drawing() const { return pass == MarkupPass::draw; }
     // Text at (x, y): drawn, or only accounted for. Gives its width.
@@ -34,7 +44,13 @@ struct Run {
             width = qw_get_current_position().x - x;
         } else {
             moved = true;
-            width = qw_get_text_extent(text);
+            if (rows != nullptr) {
+                const QwTextRows measured = qw_get_text_rows(text);
+                width = measured.extent;
+                add_rows(*rows, y, measured.rows);
+            } else {
+                width = qw_get_text_extent(text);
+            }
             end = {x + width, y};
         }
         if (ink != nullptr) ink->add(x, y, qw_get_text_ink(text));
@@ -261,6 +277,13 @@ LineInk markup_ink(MarkupPen pen, std::string_view text)
     run.ink = &ink;
     render(run, pen, text);
     return ink;
+}
+
+MarkupPen measure_markup_rows(MarkupPen pen, std::string_view text, QwInkColumn& rows)
+{
+    Run run{MarkupPass::measure};
+    run.rows = &rows;
+    return render(run, pen, text);
 }
 
 float draw_markup_text(std::int32_t x, std::int32_t y, std::string_view text)

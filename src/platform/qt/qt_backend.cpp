@@ -104,6 +104,12 @@ std::vector<QwInkColumn> QtBackend::text_ink(std::int32_t font, std::string_view
     return text_.ink(font, text);
 }
 
+QwTextRows QtBackend::text_rows(std::int32_t font, std::string_view text)
+{
+    std::lock_guard lock(store_.mutex);
+    return text_.rows(font, text);
+}
+
 std::int32_t QtBackend::out_text(const DrawState& state, std::string_view text)
 {
     std::lock_guard lock(store_.mutex);

@@ -48,6 +48,7 @@ public:
     std::int32_t select_font(const FontRequest& request) override;
     std::int32_t text_extent(std::int32_t font, std::string_view text) override;
     std::vector<QwInkColumn> text_ink(std::int32_t font, std::string_view text) override;
+    QwTextRows text_rows(std::int32_t font, std::string_view text) override;
     std::int32_t out_text(const DrawState& state, std::string_view text) override;
     bool set_window_size(std::int32_t unit, std::int32_t x, std::int32_t y, std::int32_t width,
                          std::int32_t height) override;

@@ -70,6 +70,14 @@ char32_t next_code_point(std::string_view text, std::size_t& at)
     return c;
 }
 
+// Widens a column's ink by another's rows.
+void merge_ink(QwInkColumn& into, const QwInkColumn& ink)
+{
+    if (ink.top > ink.bottom) return;
+    const bool blank = into.top > into.bottom;
+    into = {blank ? ink.top : std::min(into.top, ink.top), blank ? ink.bottom : std::max(into.bottom, ink.bottom)};
+}
+
 }  // namespace
 
 std::int32_t TextRenderer::select(const FontRequest& request)
@@ -181,7 +189,31 @@ void TextRenderer::render(const Entry& e, std::span<const Fresh> fresh) const
                 f.glyph->spans.push_back({y - margin, from - left - margin, x - 1 - left - margin});
             }
         }
+        keep_ink(*f.glyph, e.cell_height);
         left = right;
+    }
+}
+
+// The rows that draw clips a text's glyphs to are those of its cell and one
+// more: a glyph's ink there is the same in every text.
+void TextRenderer::keep_ink(Glyph& g, std::int32_t cell_height)
+{
+    std::int32_t left = 0;
+    std::int32_t right = -1;
+    for (const Span& span : g.spans) {
+        if (span.y < 0 || span.y > cell_height) continue;
+        const bool first = left > right;
+        left = first ? span.x1 : std::min(left, span.x1);
+        right = first ? span.x2 : std::max(right, span.x2);
+    }
+    g.ink_left = left;
+    g.ink.assign(static_cast<std::size_t>(std::max(right - left + 1, 0)), QwInkColumn{});
+    g.rows = {};
+    for (const Span& span : g.spans) {
+        if (span.y < 0 || span.y > cell_height) continue;
+        const QwInkColumn row{span.y, span.y};
+        for (std::int32_t x = span.x1; x <= span.x2; ++x) merge_ink(g.ink[static_cast<std::size_t>(x - left)], row);
+        merge_ink(g.rows, row);
     }
 }
 
@@ -256,18 +288,36 @@ std::vector<QwInkColumn> TextRenderer::ink(std::int32_t font, std::string_view t
     std::vector<QwInkColumn> columns(static_cast<std::size_t>(extent) + 1);
     std::int32_t pen = 0;
     for (const Glyph* g : line_) {
-        for (const Span& span : g->spans) {
-            // The box that draw clips the glyphs to.
-            if (span.y < 0 || span.y > e.cell_height) continue;
-            for (std::int32_t x = std::max(pen + span.x1, 0); x <= std::min(pen + span.x2, extent); ++x) {
-                QwInkColumn& c = columns[static_cast<std::size_t>(x)];
-                const bool blank = c.top > c.bottom;
-                c = {blank ? span.y : std::min(c.top, span.y), blank ? span.y : std::max(c.bottom, span.y)};
-            }
-        }
+        // The columns of the text's box.
+        const std::int32_t left = pen + g->ink_left;
+        const auto from = static_cast<std::size_t>(std::max(-left, 0));
+        const auto to = static_cast<std::size_t>(
+            std::clamp<std::int64_t>(std::int64_t{extent} + 1 - left, 0, static_cast<std::int64_t>(g->ink.size())));
+        for (std::size_t k = from; k < to; ++k) merge_ink(columns[static_cast<std::size_t>(left) + k], g->ink[k]);
         pen += g->advance;
     }
     return columns;
+}
+
+QwTextRows TextRenderer::rows(std::int32_t font, std::string_view text)
+{
+    Entry& e = entry(resolve(font));
+    const std::int32_t extent = line_up(e, text);
+    QwTextRows rows{extent, {}};
+    std::int32_t pen = 0;
+    for (const Glyph* g : line_) {
+        const std::int32_t left = pen + g->ink_left;
+        const auto width = static_cast<std::int32_t>(g->ink.size());
+        if (left >= 0 && left + width - 1 <= extent) {
+            merge_ink(rows.rows, g->rows);
+        } else {
+            // A glyph reaching out of the text's box: its columns inside.
+            for (std::int32_t x = std::max(left, 0); x <= std::min(left + width - 1, extent); ++x)
+                merge_ink(rows.rows, g->ink[static_cast<std::size_t>(x - left)]);
+        }
+        pen += g->advance;
+    }
+    return rows;
 }
 
 std::int32_t TextRenderer::available_faces()

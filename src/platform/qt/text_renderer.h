@@ -30,6 +30,8 @@ public:
     std::int32_t draw(QImage& image, const DrawState& state, std::string_view text);
     // The pixels draw would set, column by column (see qw_get_text_ink).
     std::vector<QwInkColumn> ink(std::int32_t font, std::string_view text);
+    // Their extent and rows (see qw_get_text_rows).
+    QwTextRows rows(std::int32_t font, std::string_view text);
     // The font that a handle draws with.
     const QFont& font(std::int32_t handle) { return entry(resolve(handle)).font; }
     // How many of the two faces the program draws with (Arial, Symbol) can
@@ -47,6 +49,11 @@ private:
         bool rendered = false;
         std::int32_t advance = 0;
         std::vector<Span> spans;  // once the glyph is drawn
+        // Its ink inside the rows of the text's box, kept with the spans:
+        // the columns from ink_left on, and the rows of them all.
+        std::int32_t ink_left = 0;
+        std::vector<QwInkColumn> ink;
+        QwInkColumn rows;
     };
     struct Entry {
         QFont font;
@@ -68,6 +75,7 @@ private:
         Glyph* glyph;
     };
     void render(const Entry& entry, std::span<const Fresh> fresh) const;
+    static void keep_ink(Glyph& glyph, std::int32_t cell_height);
     // Puts the text's glyphs, drawn, in line_ and gives its extent.
     std::int32_t line_up(Entry& entry, std::string_view text);
     // Calls f with each character's glyph, in order.
