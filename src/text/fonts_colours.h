@@ -28,6 +28,7 @@ struct RendererState {
     std::int32_t current_font_number = 1;
     std::int32_t current_colour_number = 1;
     std::int32_t last_direct_colour = 0;
+    bool operator==(const RendererState&) const = default;
 };
 extern RendererState renderer_state;
 

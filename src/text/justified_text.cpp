@@ -46,45 +46,57 @@ void restore(const LineEnd& end)
 
 constexpr std::size_t no_shorter = std::string_view::npos;
 
-// A line of a paragraph as laid: what measuring its ink again takes, the
-// room it was laid lower by, and the rows of its letters' ink.
+// A line of a paragraph as laid: where it starts, the row it was measured
+// at, the room it was laid lower by, and the rows of its letters' ink from
+// that row, once known.
 struct LaidLine {
-    std::string text;
-    std::int32_t y = 0;  // where it was measured
+    LineStart start;
+    std::int32_t y = 0;
     std::int32_t room = 0;
-    RendererState renderer;
-    std::int32_t font = 0;
-    std::int32_t colour = 0;
+    bool known = false;
     QwInkColumn rows;
 
-    void start(std::string_view line, std::int32_t line_y, std::int32_t saved_font, std::int32_t saved_colour)
+    void begin(std::string_view line, std::int32_t line_y, std::int32_t saved_font, std::int32_t saved_colour)
     {
-        text.assign(line);
+        start.text.assign(line);
+        start.renderer = renderer_state;
+        start.font = saved_font;
+        start.colour = saved_colour;
         y = line_y;
         room = 0;
-        renderer = renderer_state;
-        font = saved_font;
-        colour = saved_colour;
-        rows = {};
+        known = false;
     }
     // Fonts and colours as the line started in.
     void restore() const
     {
-        renderer_state = renderer;
-        select_font(font);
-        select_colour(colour);
+        renderer_state = start.renderer;
+        select_font(start.font);
+        select_colour(start.colour);
+    }
+    // The rows, as a pass over the paragraph found them.
+    bool recall(const LineMemo& memo)
+    {
+        const QwInkColumn* kept = memo.find_rows(start);
+        if (kept != nullptr) rows = *kept;
+        known = kept != nullptr;
+        return known;
+    }
+    // Measures the line from its start, finding the rows.
+    MarkupPen measure(std::int32_t x, LineMemo& memo)
+    {
+        QwInkColumn page{};
+        const MarkupPen end = measure_markup_rows({x, y, 0}, start.text, page);
+        rows = page.top > page.bottom ? page : QwInkColumn{page.top - y, page.bottom - y};
+        known = true;
+        memo.remember_rows(start, rows);
+        return end;
     }
     // Whether a pixel of this line's letters can touch, diagonals included,
     // one of the letters of the line below.
     bool may_meet(const LaidLine& below) const
     {
-        return rows.top <= rows.bottom && below.rows.top <= below.rows.bottom && rows.bottom + 2 > below.rows.top;
-    }
-    void move_down()
-    {
-        if (rows.top > rows.bottom) return;
-        rows.top += room;
-        rows.bottom += room;
+        return rows.top <= rows.bottom && below.rows.top <= below.rows.bottom &&
+               y + room + rows.bottom + 2 > below.y + below.room + below.rows.top;
     }
 };
 
@@ -137,6 +149,7 @@ std::string_view LineMemo::serve(std::string_view text)
     work_.push_back(' ');
     work_.resize(strip_trailing_blanks(first_characters(work_, paragraph_limit)).size());
     lines_.clear();
+    rows_.clear();
     return work_;
 }
 
@@ -157,6 +170,17 @@ const LineEnd* LineMemo::find(std::int32_t font_number, std::size_t begin, std::
 void LineMemo::remember(std::int32_t font_number, std::size_t begin, std::size_t end, const LineEnd& line_end)
 {
     lines_.emplace(key(font_number, begin, end), line_end);
+}
+
+const QwInkColumn* LineMemo::find_rows(const LineStart& line) const
+{
+    const auto known = std::find_if(rows_.begin(), rows_.end(), [&line](const auto& r) { return r.first == line; });
+    return known != rows_.end() ? &known->second : nullptr;
+}
+
+void LineMemo::remember_rows(const LineStart& line, const QwInkColumn& rows)
+{
+    if (line.text.find("@Y") == std::string::npos) rows_.emplace_back(line, rows);
 }
 
 QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_t y, std::string_view text,
@@ -185,22 +209,34 @@ QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_
     // lines' letters come within a pixel; a measure pass takes those rows.
     LaidLine above;
     LaidLine laid;
+    bool first_line = true;
     const auto lay_line = [&](std::string_view line) {
-        laid.start(line, y_line, saved_font, saved_colour);
-        MarkupPen end = measure_markup_rows({x_left, y_line, 0}, line, laid.rows);
-        if (above.may_meet(laid)) {
+        // The first line's rows wait for a second: most paragraphs drawn
+        // alone are one line.
+        laid.begin(line, y_line, saved_font, saved_colour);
+        if (!first_line && !above.known && !above.recall(memo)) {
+            above.measure(x_left, memo);
+            laid.restore();
+        }
+        MarkupPen end{};
+        bool measured = false;
+        if (!laid.recall(memo) && (pass == MarkupPass::measure || !first_line)) {
+            end = laid.measure(x_left, memo);
+            measured = true;
+        }
+        if (!first_line && above.may_meet(laid)) {
             above.restore();
-            LineInk high = markup_ink({x_left, above.y, 0}, above.text);
+            LineInk high = markup_ink({x_left, above.y, 0}, above.start.text);
             high.move_down(above.room);
             laid.restore();
             laid.room = high.room_above(markup_ink({x_left, y_line, 0}, line));
         }
-        if (pass == MarkupPass::draw || laid.room > 0) {
+        if (pass == MarkupPass::draw || laid.room > 0 || !measured) {
             laid.restore();
             end = render_markup({x_left, y_line + laid.room, 0}, line, pass);
         }
         y_line += laid.room;
-        laid.move_down();
+        first_line = false;
         std::swap(above, laid);
         return end.y;
     };

@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
 #include "platform/graphics.h"
 #include "text/fonts_colours.h"
@@ -25,6 +27,16 @@ struct LineEnd {
     std::int32_t colour = 0;
 };
 
+// A line of a paragraph as it starts: its text, and the fonts and colours
+// in force.
+struct LineStart {
+    std::string text;
+    RendererState renderer;
+    std::int32_t font = 0;
+    std::int32_t colour = 0;
+    bool operator==(const LineStart&) const = default;
+};
+
 // One paragraph as laid out, and its pieces measured so far by font and
 // place: a piece is [begin, end) of the paragraph as laid out. Given another
 // paragraph, the memo forgets the last one.
@@ -34,6 +46,11 @@ public:
     std::string_view serve(std::string_view text);
     const LineEnd* find(std::int32_t font_number, std::size_t begin, std::size_t end) const;
     void remember(std::int32_t font_number, std::size_t begin, std::size_t end, const LineEnd& line_end);
+    // The rows of a line's letters' ink, from the row of its pen, as a
+    // pass over the paragraph found them; none for a line with a piece set
+    // at a row of its own ("@Y").
+    const QwInkColumn* find_rows(const LineStart& line) const;
+    void remember_rows(const LineStart& line, const QwInkColumn& rows);
 
 private:
     static std::uint64_t key(std::int32_t font_number, std::size_t begin, std::size_t end);
@@ -41,6 +58,7 @@ private:
     std::string text_;
     std::string work_;
     std::unordered_map<std::uint64_t, LineEnd> lines_;
+    std::vector<std::pair<LineStart, QwInkColumn>> rows_;  // a paragraph has few lines
 };
 
 // Draws text with its first line at y and returns where the paragraph

@@ -6,6 +6,7 @@
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
+#include <algorithm>
 #include <vector>
 
 #include "platform/font_options.h"
@@ -85,16 +86,21 @@ TEST_F(QtGlyphTextTest, TextsMeasureAndDrawAsThePainterDrawsThemWhole)
         }
         EXPECT_EQ(drawn, expected);
 
-        // Its ink, column by column, is what was drawn.
+        // Its ink, column by column, is what was drawn, and its rows those
+        // of all the columns (a glyph cut by the box's side included).
         std::vector<QwInkColumn> seen(static_cast<std::size_t>(width) + 1);
+        QwTextRows rows{width, {}};
         for (std::int32_t x = 0; x <= width; ++x) {
             for (std::int32_t y = 0; y < box.height(); ++y) {
                 if (drawn.pixel(at.x() + x, at.y() + y) == kGround) continue;
                 QwInkColumn& column = seen[static_cast<std::size_t>(x)];
                 column = {column.top > column.bottom ? y : column.top, y};
+                rows.rows = {rows.rows.top > rows.rows.bottom ? y : std::min(rows.rows.top, y),
+                             std::max(rows.rows.bottom, y)};
             }
         }
         EXPECT_EQ(renderer.ink(handle, c.text), seen);
+        EXPECT_EQ(renderer.rows(handle, c.text), rows);
     }
 }
 

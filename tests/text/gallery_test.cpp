@@ -23,6 +23,7 @@ constexpr std::int32_t white = 0xFFFFFF;
 struct Box {
     std::int32_t x1 = 1 << 30, y1 = 1 << 30, x2 = -1, y2 = -1;
     bool empty() const { return x2 < 0; }
+    bool operator==(const Box&) const = default;
 };
 
 class Gallery : public testing_support::QtSessionTest {
@@ -196,14 +197,24 @@ TEST_F(Gallery, LinesOfAParagraphKeepABlankPixelBetweenTheirLetters)
         const Box plain = ink(red, 20, 100, 300, 160);
         clear();
         select_font(1);
-        draw_justified_text(40, 40 + width_of(std::string("@T1@") + p.upper) + 4, 100,
-                            std::string("@C1@") + p.upper + " @C3@" + p.lower);
+        const std::int32_t right = 40 + width_of(std::string("@T1@") + p.upper) + 4;
+        const std::string paragraph = std::string("@C1@") + p.upper + " @C3@" + p.lower;
+        const QwPoint end = draw_justified_text(40, right, 100, paragraph);
         EXPECT_FALSE(meet());
         // As low as the blank pixel needs, no lower.
         const Box laid = ink(red, 20, 100, 300, 160);
         EXPECT_EQ(laid.x1, plain.x1);
         EXPECT_GE(laid.y1 - plain.y1, p.meeting ? 1 : 0);
         EXPECT_LE(laid.y1 - plain.y1, p.meeting ? 2 : 0);
+        // Measured first off the page, as a box measures its text, then drawn
+        // with what the measure kept: the same rows.
+        LineMemo memo;
+        select_font(1);
+        EXPECT_EQ(measure_justified_text(1040, right + 1000, 100, paragraph, memo).y, end.y);
+        clear();
+        select_font(1);
+        EXPECT_EQ(draw_justified_text(40, right, 100, paragraph, memo), end);
+        EXPECT_EQ(ink(red, 20, 100, 300, 160), laid);
     }
 }
 
