@@ -302,6 +302,17 @@ std::vector<QwInkColumn> TextRenderer::ink(std::int32_t font, std::string_view t
 QwTextRows TextRenderer::rows(std::int32_t font, std::string_view text)
 {
     Entry& e = entry(resolve(font));
+    // Most texts are of glyphs drawn before whose ink keeps within their
+    // advance: their rows are all of the text's.
+    QwTextRows simple{0, {}};
+    bool plain = true;
+    for_each_glyph(e, text, [&simple, &plain](char32_t, const Glyph& g) {
+        const auto width = static_cast<std::int32_t>(g.ink.size());
+        plain = plain && g.rendered && simple.extent + g.ink_left >= 0 && g.ink_left + width <= g.advance + 1;
+        merge_ink(simple.rows, g.rows);
+        simple.extent += g.advance;
+    });
+    if (plain) return simple;
     const std::int32_t extent = line_up(e, text);
     QwTextRows rows{extent, {}};
     std::int32_t pen = 0;
