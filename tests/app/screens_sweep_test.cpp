@@ -436,6 +436,44 @@ TEST_F(ScreensSweep, GasLawsResultsPastAThousandTorr)
                                                     });
 }
 
+TEST_F(ScreensSweep, GasLawsAnswerBelowZeroTakesADigitWideMinus)
+{
+    // The white ink on the answer's bar, (400, 142)-(550, 158): its first
+    // piece, the minus, a bar two pixels high and six long, not a short dash.
+    GasState gas;
+    gas.volume = 8.0f;
+    gas.pressure = 600.0f;
+    gas.temperature = 20.0f;
+    draw_gas_apparatus(gas);
+    const ExerciseCourse course{700.0f, "La temperatura del termostato viene diminuita",
+                                "Il sistema è ora in equilibrio termico", [] {
+                                    return ExerciseResults{"-25 @uo@C", "", ""};
+                                }};
+    bool looked = false;
+    inspect = [&](const std::string& name) {
+        if (name != "gas_meno") return;
+        looked = true;
+        session.process_events();
+        const auto white = [&](std::int32_t x, std::int32_t y) { return session.canvas_pixel(x, y) == 0xFFFFFF; };
+        std::int32_t left = 550;
+        for (std::int32_t y = 142; y <= 158; ++y)
+            for (std::int32_t x = 400; x < left; ++x)
+                if (white(x, y)) left = x;
+        std::int32_t right = left, top = 158, bottom = 142;
+        for (std::int32_t y = 142; y <= 158; ++y)
+            if (white(left, y)) top = std::min(top, y), bottom = std::max(bottom, y);
+        while (white(right + 1, top)) ++right;
+        EXPECT_EQ(bottom - top + 1, 2);
+        EXPECT_GE(right - left + 1, 6);
+    };
+    constexpr LayoutRect screen{152, 14, 590, 290};
+    play([&] { run_exercise_course(gas, course); }, {
+                                                        {"gas", screen, 475, 150},
+                                                        {"gas_meno", screen, 545, 275},
+                                                    });
+    EXPECT_TRUE(looked);
+}
+
 TEST_F(ScreensSweep, PokerCards)
 {
     // Every rank and suit, and the joker, turned over on the table twice.

@@ -51,6 +51,14 @@ void animate_mercury(const GasState& gas, float final_pressure)
     }
 }
 
+// A hyphen in the bold answer is a short dash: a value below zero takes
+// the typographic minus, as wide as a digit.
+std::string with_minus_sign(std::string answer)
+{
+    if (answer.starts_with('-')) answer.replace(0, 1, "−");
+    return answer;
+}
+
 // A line that wraps (a pressure from 1000 torr up shows a power of ten)
 // pushes the lines below it down instead of running into them; the lines
 // stand right of the right manometer's lens, and four lines of which two
@@ -58,7 +66,7 @@ void animate_mercury(const GasState& gas, float final_pressure)
 void draw_results(const GasState& gas, const ExerciseCourse& course)
 {
     const ExerciseResults results = course.results();
-    handle_button_descriptor(std::string(answer_panel) + results.answer);
+    handle_button_descriptor(std::string(answer_panel) + with_minus_sign(results.answer));
     std::int32_t next_y = 166;
     const auto draw_line = [&next_y](const std::string& line) {
         if (line.empty()) return;
