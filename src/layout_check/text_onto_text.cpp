@@ -89,6 +89,10 @@ std::vector<Fault> LayoutRecorder::text_onto_text_faults(const std::vector<Layou
             // The pieces of one line stand side by side; a text drawn again a
             // pixel or two off is a shadow or a bold stroke.
             if (std::min(ca.x2, cb.x2) < std::max(ca.x1, cb.x1)) continue;
+            // Letters of one font set a column nearer than their cells (a
+            // title condensed to fit its band) stand side by side too, as
+            // the face's own letters a pixel apart do, unless their ink meets.
+            const bool kerned = a.font == b.font && ca.y1 == cb.y1 && (ca.x2 == cb.x1 || cb.x2 == ca.x1);
             if (a.text == b.text && std::abs(ca.x1 - cb.x1) <= 2 && std::abs(ca.y1 - cb.y1) <= 2) continue;
             if (std::min(ca.y2, cb.y2) + 1 < std::max(ca.y1, cb.y1)) continue;
             // A piece in a face other than its line's (an index, a Greek
@@ -105,7 +109,7 @@ std::vector<Fault> LayoutRecorder::text_onto_text_faults(const std::vector<Layou
             const std::vector<QwPoint>& over = ink(j);
             std::vector<QwPoint> contact;
             std::copy_if(over.begin(), over.end(), std::back_inserter(contact),
-                         [&grid](const QwPoint& p) { return grid.near(p, 2); });
+                         [&grid, kerned](const QwPoint& p) { return grid.near(p, kerned ? 1 : 2); });
             if (contact.empty()) continue;
             // So is the accent of a capital ("È") meeting a descender of the
             // line above, in one paragraph.

@@ -293,7 +293,22 @@ TEST_F(LayoutCheck, SeesTextsOntoTextsAndOnOrPastTheirBoxsEdge)
         qw_out_text("ln(P");
         qw_out_text(")");
     };
+    // Two bold letters drawn one by one, the second pulled n columns left:
+    // "Sc" stand two columns apart, "ce" one.
+    const auto pulled = [](std::string_view pair, std::int32_t n) {
+        return [pair, n] {
+            qw_set_font("t'Arial'h16be");
+            box(0xEFEFFF, 150, 60, 300, 200, false);
+            qw_move_to(160, 100);
+            qw_out_text(pair.substr(0, 1));
+            qw_move_to(160 + qw_get_text_extent(pair.substr(0, 1)) - n, 100);
+            qw_out_text(pair.substr(1));
+        };
+    };
     expect({
+        {"c a column nearer S", pulled("Sc", 1), {}},
+        {"c two nearer S", pulled("Sc", 2), Seen{K::text_against_text}},
+        {"e a column nearer c", pulled("ce", 1), Seen{K::text_against_text}},
         {"x on the digits' line", panel("x", 185, 80, false),
          Seen{K::text_against_text, 0, "testo \"x\" (185,80) scritto a contatto del testo \"0.519.\" (160,72)"}},
         {"x below them", panel("x", 185, 89, false), {}},
