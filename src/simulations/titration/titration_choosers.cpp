@@ -1,9 +1,13 @@
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "numbers/value_kit.h"
+#include "platform/graphics.h"
 #include "platform/mouse.h"
 #include "simulations/click_zone.h"
 #include "simulations/titration/titration_apparatus.h"
@@ -12,7 +16,6 @@
 #include "simulations/titration/titration_state.h"
 #include "text/button_widgets.h"
 #include "text/drawing_kit.h"
-#include "text/fitting_font.h"
 #include "text/justified_text.h"
 #include "text/markup_text.h"
 #include "text/paint.h"
@@ -27,14 +30,14 @@ constexpr std::string_view ok_button = "d2345678520200030020DD9988BB8888@T4@@cFF
 enum class Chooser { analyte, titrant, indicator };
 
 struct ChooserLayout {
-    std::string_view title;  // without its font
+    std::string_view title;  // plain text, drawn white in font 4
     std::int32_t rows;
     std::int32_t list_bottom;  // clicks above it pick a row
 };
 constexpr std::array<ChooserLayout, 3> chooser_layouts{{
-    {"@cFFFFFF@Scegliere la sostanza da titolare", analyte_count, 210},
-    {"@cFFFFFF@Scegliere la concentrazione del titolante", titrant_count, 210},
-    {"@cFFFFFF@Scegliere un indicatore", indicator_count, 146},
+    {"Scegliere la sostanza da titolare", analyte_count, 210},
+    {"Scegliere la concentrazione del titolante", titrant_count, 210},
+    {"Scegliere un indicatore", indicator_count, 146},
 }};
 constexpr std::int32_t band_left = 306;
 constexpr std::int32_t band_right = 574;
@@ -113,17 +116,56 @@ void take_row(Chooser kind, std::int32_t k)
     }
 }
 
-// Every title bold and centred on its band; one too wide for it (the
-// titrant's) a size smaller, or smaller still, its middle on the band's.
+// Where each character of a text in the selected font starts, from 0, and
+// last where the text ends. Tight, each is pulled one column nearer the one
+// before unless its ink would come within one clear column of the ink
+// before it: letters two columns apart stand one apart, words two nearer.
+std::vector<std::int32_t> character_starts(std::string_view text, bool tight)
+{
+    const auto inked = [](const QwInkColumn& c) { return c.top <= c.bottom; };
+    std::vector<std::int32_t> starts{0};
+    std::int32_t last_ink = std::numeric_limits<std::int32_t>::min() / 2;
+    for (std::size_t at = 0; at < text.size();) {
+        const std::string_view c = first_characters(text.substr(at), 1);
+        at += c.size();
+        std::int32_t& start = starts.back();
+        const std::vector<QwInkColumn> ink = qw_get_text_ink(c);
+        const auto first = std::ranges::find_if(ink, inked);
+        if (first == ink.end()) {
+            start -= tight ? 1 : 0;
+        } else {
+            if (tight && start + static_cast<std::int32_t>(first - ink.begin()) - 1 >= last_ink + 2) --start;
+            last_ink = start +
+                       static_cast<std::int32_t>(ink.rend() - std::ranges::find_if(ink.rbegin(), ink.rend(), inked)) -
+                       1;
+        }
+        starts.push_back(start + qw_get_text_extent(c));
+    }
+    return starts;
+}
+
+// Every title in the bold of font 4, centred on its band. One too wide for
+// it (the titrant's) keeps that bold, its letters drawn a column closer: a
+// smaller size of the face has one-pixel stems and reads as another style.
 void draw_band_title(const ChooserLayout& layout)
 {
-    constexpr std::int32_t margin = 4;
-    const SizedFont font = fitting_font(4, [&](const SizedFont& f) {
-        return markup_line_width(f.code + std::string(layout.title)) <= band_right - band_left + 1 - 2 * margin;
-    });
-    const std::string title = font.code + std::string(layout.title);
-    const std::int32_t x = (band_left + band_right + 1 - markup_line_width(title)) / 2;
-    draw_markup_text(x, 45 + font.shrunk / 2, title);
+    constexpr std::int32_t room = band_right - band_left + 1 - 2 * 4;
+    constexpr std::string_view white_bold = "@T4@@cFFFFFF@";
+    select_font(4);
+    std::vector<std::int32_t> starts = character_starts(layout.title, false);
+    const bool tight = starts.back() > room;
+    if (tight) starts = character_starts(layout.title, true);
+    const std::int32_t x = (band_left + band_right + 1 - starts.back()) / 2;
+    if (!tight) {
+        draw_markup_text(x, 45, std::string(white_bold) + std::string(layout.title));
+        return;
+    }
+    std::size_t at = 0;
+    for (std::size_t k = 0; k + 1 < starts.size(); ++k) {
+        const std::string_view c = first_characters(layout.title.substr(at), 1);
+        at += c.size();
+        draw_markup_text(x + starts[k], 45, std::string(white_bold) + std::string(c));
+    }
 }
 
 // 1 after "OK", -1 after "Esci".
