@@ -26,8 +26,11 @@ constexpr std::int32_t plot_points = plot_intervals + 1;
 constexpr std::string_view plot_layout = "200580030270 p ";
 constexpr std::int32_t plot_width = 380;
 constexpr std::int32_t plot_height = 240;
-// Below the ends of the tick marks under the frame.
-constexpr std::int32_t labels_y = 275;
+// The body text's font, in which the zeros of "0.00000" stand apart (in the
+// smaller one they join), its digits one row below the ends of the tick
+// marks under the frame and one above the page's edge.
+constexpr std::string_view readout_font = "@T1@";
+constexpr std::int32_t labels_y = 274;
 
 // Up to its field, which "y2=" fills in the dialog's font.
 DialogControl label(std::int32_t id, const char* text, std::int32_t x, std::int32_t y)
@@ -150,9 +153,10 @@ void plot_functions(Dialog& dialog, std::int32_t, std::int32_t)
     const Samples first = sample(x1, x2, y1, y2);
     set_up_graph(first.x, first.y, plot_points, x1, x2, 0.1f * (x2 - x1), "", y1, y2, 0.1f * (y2 - y1), "", plot_layout,
                  0xFF0000, 0xFF0000);
-    draw_markup_text(200, labels_y, "@T2@@C2@" + range_text(first));
+    draw_markup_text(200, labels_y, std::string(readout_font) + "@C2@" + range_text(first));
     const std::string centre(strip_blanks(format_g((x1 + x2) * 0.5f, 20, 6)));
-    draw_markup_text(430 - text_width("@T2@@C1@x2=" + centre), labels_y, "@T2@@C1@" + centre);
+    const std::string centre_text = std::string(readout_font) + "@C1@" + centre;
+    draw_markup_text(430 - text_width(std::string(readout_font) + "@C1@x2=" + centre), labels_y, centre_text);
     // Right of the frame's corner, where no range text reaches.
     draw_markup_text(584, 258, "@T1@@C1@@ix@");
     draw_markup_text(192, 20, "@T1@@C1@@iy@");
@@ -162,7 +166,7 @@ void plot_functions(Dialog& dialog, std::int32_t, std::int32_t)
             return void(dlg_set_char(dialog, message_field, syntax_error_text));
         const Samples second = sample(x1, x2, y1, y2);
         plot_graph_series(second.x, second.y, plot_points, plot_layout, 0x0000FF, 0x0000FF);
-        const std::string text = "@T2@@C3@" + range_text(second);
+        const std::string text = std::string(readout_font) + "@C3@" + range_text(second);
         draw_markup_text(580 - text_width(text), labels_y, text);
     }
     plotter_state.range_texts = range_texts;

@@ -135,6 +135,25 @@ protected:
         return fault.kind == FaultKind::stroke_covered && fault.other.x1 == 196 && fault.other.x2 == 203;
     }
 
+    // How many pieces of ink a set of pixels makes, pixels that touch
+    // (diagonally too) in one piece.
+    static std::int32_t ink_pieces(std::set<std::pair<std::int32_t, std::int32_t>> left_over)
+    {
+        std::int32_t pieces = 0;
+        for (; !left_over.empty(); ++pieces) {
+            std::vector<std::pair<std::int32_t, std::int32_t>> piece{*left_over.begin()};
+            left_over.erase(left_over.begin());
+            while (!piece.empty()) {
+                const auto [x, y] = piece.back();
+                piece.pop_back();
+                for (std::int32_t dx = -1; dx <= 1; ++dx)
+                    for (std::int32_t dy = -1; dy <= 1; ++dy)
+                        if (left_over.erase({x + dx, y + dy}) > 0) piece.push_back({x + dx, y + dy});
+            }
+        }
+        return pieces;
+    }
+
     platform::qt::Session session;
     LayoutRecorder recorder{session.backend()};
     // What was found wrong, under the name of the screen or step.
@@ -334,18 +353,7 @@ TEST_F(ScreensSweep, TitrationChoiceTitlesShareTheirWeightAndMiddle)
         ASSERT_FALSE(ink.empty()) << name;
         EXPECT_LE(std::abs(left + right - (306 + 574)), 3) << name << ": " << left << "-" << right;
         EXPECT_GE(paired * 100, std::ssize(ink) * 97) << name << ": " << paired << " of " << ink.size();
-        std::int32_t pieces = 0;
-        for (std::set<std::pair<std::int32_t, std::int32_t>> left_over = ink; !left_over.empty(); ++pieces) {
-            std::vector<std::pair<std::int32_t, std::int32_t>> piece{*left_over.begin()};
-            left_over.erase(left_over.begin());
-            while (!piece.empty()) {
-                const auto [x, y] = piece.back();
-                piece.pop_back();
-                for (std::int32_t dx = -1; dx <= 1; ++dx)
-                    for (std::int32_t dy = -1; dy <= 1; ++dy)
-                        if (left_over.erase({x + dx, y + dy}) > 0) piece.push_back({x + dx, y + dy});
-            }
-        }
+        const std::int32_t pieces = ink_pieces(ink);
         const std::string& title = titles.at(name);
         const auto letters = std::ranges::count_if(title, [](char c) { return c != ' '; });
         EXPECT_GE(pieces * 10, letters * 9) << name << ": " << pieces << " pieces of ink";
@@ -594,6 +602,20 @@ TEST_F(ScreensSweep, Plotter)
         qw_post_to_ui_thread([this] { session.dialog_key(27); });
         open_plot_dialog();
         look(p.name, {190, 0, 605, 300});
+        // The middle readout, "0.00000" under the frame: its six zeros and
+        // its point stand apart, seven pieces of ink, not a chain.
+        session.process_events();
+        const auto readout = std::ranges::find_if(recorder.items(), [](const layout_check::LayoutItem& item) {
+            return item.kind == layout_check::LayoutItem::Kind::text && item.text == "0.00000";
+        });
+        ASSERT_NE(readout, recorder.items().end()) << p.name;
+        const std::int32_t ground = session.canvas_pixel(readout->rect.x1 - 1, 280);
+        std::set<std::pair<std::int32_t, std::int32_t>> ink;
+        for (std::int32_t y = 276; y <= 287; ++y)
+            for (std::int32_t x = readout->rect.x1; x <= readout->rect.x2; ++x)
+                if (session.canvas_pixel(x, y) != ground) ink.insert({x, y});
+        EXPECT_EQ(ink_pieces(ink), 7) << p.name;
+        recorder.clear();
     }
     // The plotter samples the user's function over the user's ranges: its
     // points at their ends lie on the frame by the user's choice.
