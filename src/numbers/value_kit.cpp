@@ -111,6 +111,24 @@ float kelvin_relative_uncertainty(std::int32_t celsius_slot)
     return slot_uncertainty(celsius_slot) / (slot_value(celsius_slot) + 273.15f);
 }
 
+std::int32_t exponent_of(float x)
+{
+    return static_cast<std::int32_t>(std::floor(std::log10(std::fabs(x))));
+}
+
+void set_slot_to_place(std::int32_t slot, float value, std::int32_t place)
+{
+    const float step = power_of_ten(place);
+    const float rounded = std::round(value / step) * step;
+    set_slot_digits(slot, rounded, rounded == 0.0f ? 1 : std::max(exponent_of(rounded) - place + 1, 1));
+}
+
+void set_celsius_from_kelvin(std::int32_t slot, float kelvin, float uncertainty)
+{
+    set_slot_uncertainty(slot, kelvin, uncertainty);
+    set_slot_to_place(slot, kelvin - 273.15f, exponent_of(slot_value_as_shown(slot)) - slot_digits(slot) + 1);
+}
+
 bool uncertainty_exceeds_value(std::int32_t slot)
 {
     return slot_uncertainty(slot) > std::fabs(slot_value(slot));

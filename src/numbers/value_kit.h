@@ -58,6 +58,13 @@ float relative_uncertainty(std::int32_t slot);
 // A temperature's uncertainty relative to its absolute value, the slot
 // holding it in °C: 62.4 °C is 335.55 ± 0.3 K, not 0.5 % uncertain.
 float kelvin_relative_uncertainty(std::int32_t celsius_slot);
+// The power of ten of x's first digit: 2 for 345, -3 for 0.00345.
+std::int32_t exponent_of(float x);
+// The value rounded at 10^place, with the digits down to it.
+void set_slot_to_place(std::int32_t slot, float value, std::int32_t place);
+// A temperature in °C worked out in kelvin, shown down to the place the
+// kelvin value's uncertainty leaves, near 0 °C too.
+void set_celsius_from_kelvin(std::int32_t slot, float kelvin, float uncertainty);
 // True where the slot's own uncertainty exceeds its magnitude: such an
 // answer says nothing (not even its sign), and its data are drawn again.
 // An exact zero (no uncertainty) is an answer.

@@ -19,29 +19,6 @@ float draw_magnitude(float top, std::int32_t lo, std::int32_t hi)
     return random_real(1.0f, top) * power_of_ten(k);
 }
 
-namespace {
-
-std::int32_t exponent_of(float x)
-{
-    return static_cast<std::int32_t>(std::floor(std::log10(std::fabs(x))));
-}
-
-// The value rounded at 10^place, with the digits down to it.
-void set_slot_to_place(std::int32_t slot, float value, std::int32_t place)
-{
-    const float step = power_of_ten(place);
-    const float rounded = std::round(value / step) * step;
-    set_slot_digits(slot, rounded, rounded == 0.0f ? 1 : std::max(exponent_of(rounded) - place + 1, 1));
-}
-
-}  // namespace
-
-void set_celsius_from_kelvin(std::int32_t slot, float kelvin, float uncertainty)
-{
-    set_slot_uncertainty(slot, kelvin, uncertainty);
-    set_slot_to_place(slot, kelvin - 273.15f, exponent_of(slot_value_as_shown(slot)) - slot_digits(slot) + 1);
-}
-
 void show_to_uncertainty_place(std::int32_t slot)
 {
     const float u = slot_uncertainty(slot);

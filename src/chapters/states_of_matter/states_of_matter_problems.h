@@ -91,9 +91,6 @@ inline bool no_version_in_use()
 // random_real (1.0, top) · 10^k, the exponent k drawn first in [lo, hi].
 float draw_magnitude(float top, std::int32_t lo, std::int32_t hi);
 
-// Slot `slot`: a temperature in °C worked out in kelvin, shown down to the
-// place the kelvin value's uncertainty leaves, near 0 °C too.
-void set_celsius_from_kelvin(std::int32_t slot, float kelvin, float uncertainty);
 // A slot whose uncertainty exceeds its value (a remainder near zero) shown
 // down to the place of the uncertainty's first digit, not one digit below it.
 void show_to_uncertainty_place(std::int32_t slot);
