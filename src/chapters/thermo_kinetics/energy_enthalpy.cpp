@@ -154,10 +154,19 @@ void generate_problem_2()
 void generate_problem_3()
 {
     skip_random_draws(11);
-    draw_signed_pair();
-    const float h = apply_random_sign(random_real(5.0f, 50.0f));
-    set_slot_digits(3, h, 3);
-    set_slot_digits(4, std::abs(h), 3);
+    // The work, drawn again where its uncertainty passes it; the data carry
+    // two decimals at most, so that less is the residue of an exact zero,
+    // which is an answer.
+    draw_until_accepted([] {
+        draw_signed_pair();
+        const float h = apply_random_sign(random_real(5.0f, 50.0f));
+        set_slot_digits(3, h, 3);
+        set_slot_digits(4, std::abs(h), 3);
+        float work = (slot_value(3) - slot_value(2)) - slot_value(1);
+        if (std::abs(work) < 0.005f) work = 0.0f;
+        answer_difference(5, work, slot_uncertainty(3) + slot_uncertainty(1) + slot_uncertainty(2));
+        return work == 0.0f || !uncertainty_exceeds_value(5);
+    });
     std::string& text = problem_texts.problem_text;
     text = "@T1@@C1@Due sistemi S@d1@ e S@d2@ interagiscono tra loro e con l'ambiente. Sapendo che "
            "@bD@@iE@@d1@ = " +
@@ -166,8 +175,6 @@ void generate_problem_3()
     append_piece(text, " calore pari a " + slot_text(4) +
                            " kJ, calcolare il lavoro complessivamente fatto "
                            "sull'ambiente");
-    answer_difference(5, (slot_value(3) - slot_value(2)) - slot_value(1),
-                      slot_uncertainty(3) + slot_uncertainty(1) + slot_uncertainty(2));
     draw_problem_text(210, 570, 45);
     show_chemistry_fact(200, 160, 300);
 }
