@@ -222,25 +222,43 @@ void generate_problem_5()
     const HeatCapacityRow& row =
         heat_capacity_table[pick_problem_variant(5, thermo_kinetics_state.last_draw[5], 0) - 1];
     const auto melting = static_cast<float>(row.melting_point);
-    float t1 = random_real(25.0f, 0.1f * melting);
-    if (t1 <= 25.0f) t1 = random_real(25.0f, 50.0f);
-    const float t2 = random_real(t1, 0.9f * melting);
-    float m = random_real(1.0f, 9.0f);
-    if (random_int(1, 2) == 1) m *= 10.0f;
-    const bool joules = random_int(1, 2) == 1;
+    const double molar_mass = compound_molar_mass(row.compound);
+    // Moles times the mean heat capacity times the rise in temperature
+    // (warming, or cooling when negated), with the digits of every datum
+    // shown: the temperatures, the two heat capacities and the mass.
+    const auto heat = [molar_mass](bool joules, bool warming) {
+        const double per_mole = joules ? 1.0 : 4.184;
+        set_slot_from_data(7, {11, 12, joules ? 3 : 8, joules ? 4 : 9, 6}, [=](const std::vector<double>& d) {
+            const double q = (d[1] - d[0]) * (d[2] + d[3]) * 0.5 * per_mole * d[4] / molar_mass;
+            return warming ? q : -q;
+        });
+    };
+    bool joules = true;
+    // Drawn again where the heat is lost in its uncertainty, as where both
+    // temperatures show the same whole degree.
+    draw_until_accepted([&] {
+        float t1 = random_real(25.0f, 0.1f * melting);
+        if (t1 <= 25.0f) t1 = random_real(25.0f, 50.0f);
+        const float t2 = random_real(t1, 0.9f * melting);
+        float m = random_real(1.0f, 9.0f);
+        if (random_int(1, 2) == 1) m *= 10.0f;
+        joules = random_int(1, 2) == 1;
 
-    set_whole_degrees(11, t1);
-    set_whole_degrees(12, t2);
-    value_slots[1].value = slot_value(11) + 273.15f;
-    value_slots[2].value = slot_value(12) + 273.15f;
-    set_slot_digits(3, heat_capacity(row, slot_value(1)), 4);
-    set_slot_digits(4, heat_capacity(row, slot_value(2)), 4);
-    set_slot_uncertainty(8, slot_value(3) * calories_per_joule, slot_uncertainty(3) * calories_per_joule);
-    set_slot_uncertainty(9, slot_value(4) * calories_per_joule, slot_uncertainty(4) * calories_per_joule);
+        set_whole_degrees(11, t1);
+        set_whole_degrees(12, t2);
+        value_slots[1].value = slot_value(11) + 273.15f;
+        value_slots[2].value = slot_value(12) + 273.15f;
+        set_slot_digits(3, heat_capacity(row, slot_value(1)), 4);
+        set_slot_digits(4, heat_capacity(row, slot_value(2)), 4);
+        set_slot_uncertainty(8, slot_value(3) * calories_per_joule, slot_uncertainty(3) * calories_per_joule);
+        set_slot_uncertainty(9, slot_value(4) * calories_per_joule, slot_uncertainty(4) * calories_per_joule);
+        set_slot_digits(6, m, 3);
+        heat(joules, true);
+        return !uncertainty_exceeds_value(7);
+    });
     // Four digits from 1000 °C on keep the melting point in fixed notation.
     set_slot_digits(5, melting, 3);
     if (slot_value(5) > 1000.0f) convert_data_slot(5, 4);
-    set_slot_digits(6, m, 3);
 
     const std::string name = compound_name(row.compound);
     const auto capacity = [joules](std::int32_t j_slot, std::int32_t cal_slot) {
@@ -262,19 +280,7 @@ void generate_problem_5()
         append_piece(text, " raffreddamento di " + slot_text(6) + " g di " + name + " da " + slot_text(12) +
                                "@uo@C a " + slot_text(11) + "@uo@C");
 
-    // Moles times the mean heat capacity times the rise in temperature, with
-    // the digits of every datum shown: the temperatures, the two heat
-    // capacities and the mass.
-    const double per_mole = joules ? 1.0 : 4.184;
-    const double molar_mass = compound_molar_mass(row.compound);
-    const auto heat = [warming, per_mole, molar_mass](const std::vector<double>& d) {
-        const double q = (d[1] - d[0]) * (d[2] + d[3]) * 0.5 * per_mole * d[4] / molar_mass;
-        return warming ? q : -q;
-    };
-    if (joules)
-        set_slot_from_data(7, {11, 12, 3, 4, 6}, heat);
-    else
-        set_slot_from_data(7, {11, 12, 8, 9, 6}, heat);
+    heat(joules, warming);
     problem_texts.answer_text = slot_text(7) + " J";
     draw_problem_text(170, 560, 45);
     show_chemistry_fact(165, 160, 280);
