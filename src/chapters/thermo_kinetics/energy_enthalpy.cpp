@@ -413,7 +413,15 @@ void generate_problem_9()
     const float b = slot_value_as_shown(9) / per_kilojoule[unit - 1];
     const float boiling = slot_value(2) + 273.15f;
     const float a = 1.0f / std::exp(-b / (0.008314f * boiling));
-    set_slot_digits(8, b * -120.27904f / std::log(slot_value(3) / a) - 273.15f, 3);
+    const float kelvin = b * -120.27904f / std::log(slot_value(3) / a);
+    // The digits those that B, the boiling point and the pressure leave the
+    // kelvin value, three at most.
+    const double per_unit = per_kilojoule[unit - 1];
+    set_slot_from_data(8, {9, 2, 3}, [per_unit](const std::vector<double>& d) {
+        return d[0] / per_unit / (d[0] / per_unit / (d[1] + 273.15) - 0.008314 * std::log(d[2]));
+    });
+    set_celsius_from_kelvin(8, kelvin, slot_uncertainty(8));
+    if (slot_digits(8) > 3) set_slot_digits(8, kelvin - 273.15f, 3);
     problem_texts.answer_text = slot_text(8) + "@uo@C";
     draw_problem_text(170, 570, 50);
     show_chemistry_fact(170, 150, 280);
