@@ -21,6 +21,7 @@
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
 #include "numbers/random_stream.h"
+#include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 #include "text/drawing_kit.h"
 
@@ -59,11 +60,13 @@ GasEquilibrium draw_gas_equilibrium(std::int32_t problem, std::int32_t textbook_
     return g;
 }
 
-// The temperature shows as many digits as its whole part has; the constants
-// follow from it as shown.
+// The temperature shows as many digits as its whole part has, whole degrees
+// below 100 °C (never a power of ten or a tenth); the constants follow from
+// it as shown.
 void show_temperature(float& t)
 {
     set_slot_uncertainty(19, t, 3.0f);
+    if (t < 100.0f) set_slot_to_place(19, t, 0);
     t = slot_value_as_shown(19);
 }
 
