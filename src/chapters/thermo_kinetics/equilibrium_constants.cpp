@@ -79,10 +79,12 @@ std::string estimated_constant(const GasEquilibrium& g, bool reversed)
     return equilibrium_constant_text(k, slot_value(3), kelvin, reversed);
 }
 
-// The salts of problem 30, in their order.
+// The salts of problem 30, in their order. HgBr2 keeps its place but is
+// drawn again: its saturated solution holds molecules, not its ions.
 constexpr std::array<std::string_view, 6> dissolving_salts = {"PbCl@d2@",     "PbI@d2@", "HgBr@d2@",
                                                               "Ag@d2@SO@d4@", "SnI@d2@", "AgCl"};
 static_assert(std::ranges::all_of(dissolving_salts, has_salt_solubility));
+constexpr std::string_view molecular_salt = "HgBr@d2@";
 
 }  // namespace
 
@@ -146,7 +148,15 @@ void generate_problem_29()
 void generate_problem_30()
 {
     skip_random_draws(2);
-    const std::int32_t v = pick_problem_variant(6, thermo_kinetics_state.last_draw[30], 4);
+    // Each pick, the first or one drawn again, avoids the previous visit's.
+    const std::int32_t previous = thermo_kinetics_state.last_draw[30];
+    std::int32_t v = 0;
+    draw_until_accepted([&v, previous] {
+        std::int32_t last = previous;
+        v = pick_problem_variant(6, last, 4);
+        return dissolving_salts[v - 1] != molecular_salt;
+    });
+    thermo_kinetics_state.last_draw[30] = v;
     const SaltSolubility& salt = salt_solubility(dissolving_salts[v - 1]);
     set_slot_text(1, salt.as_ions_25);
     set_slot_text(2, salt.as_ions_100);
