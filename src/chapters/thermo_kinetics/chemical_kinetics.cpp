@@ -265,21 +265,25 @@ void generate_problem_36()
 void generate_problem_37()
 {
     skip_random_draws(4);
-    set_slot_digits(1, random_real(1.5f, 8.0f), 2);
-    const float t1 = random_real(273.0f, 320.0f);
-    value_slots[2].value = t1;
-    value_slots[3].value = random_real(t1 + 7.0f, t1 + 7.0f + 7.0f * (slot_value(1) - 1.0f));
-    convert_data_slot(2, 3);
-    convert_data_slot(3, 3);
+    // Arrhenius: ln(k2/k1) = Ea/R (1/T1 - 1/T2), R in kJ/(K mol); the digits
+    // those that the ratio and the two temperatures carry, drawn again where
+    // they leave none.
+    draw_until_accepted([] {
+        set_slot_digits(1, random_real(1.5f, 8.0f), 2);
+        const float t1 = random_real(273.0f, 320.0f);
+        value_slots[2].value = t1;
+        value_slots[3].value = random_real(t1 + 7.0f, t1 + 7.0f + 7.0f * (slot_value(1) - 1.0f));
+        convert_data_slot(2, 3);
+        convert_data_slot(3, 3);
+        set_slot_from_data(4, {1, 2, 3}, [](const std::vector<double>& d) {
+            return std::log(d[0]) / (1.0 / d[1] - 1.0 / d[2]) * 0.008314;
+        });
+        return !uncertainty_exceeds_value(4);
+    });
     problem_texts.problem_text = "@T1@@C1@Calcolare l'energia di attivazione di una reazione la cui costante cinetica "
                                  "diviene " +
                                  slot_text(1) + " volte maggiore passando da " + slot_text(2) + " K a " + slot_text(3) +
                                  " K";
-    // Arrhenius: ln(k2/k1) = Ea/R (1/T1 - 1/T2), R in kJ/(K mol); the digits
-    // those that the ratio and the two temperatures carry.
-    set_slot_from_data(4, {1, 2, 3}, [](const std::vector<double>& d) {
-        return std::log(d[0]) / (1.0 / d[1] - 1.0 / d[2]) * 0.008314;
-    });
     problem_texts.answer_text = slot_text(4) + " kJ/mol";
     draw_problem_text(180, 550, 50);
     show_chemistry_fact(200, 160, 300);
@@ -291,19 +295,23 @@ void generate_problem_38()
     const ActivationRecord& record =
         activation_energies[pick_problem_variant(7, thermo_kinetics_state.last_draw[38], 4) - 1];
     set_slot_text(1, record.energy);
-    set_slot_digits(3, 10.0f * random_real(40.0f, 70.0f), 3);
-    if (random_int(1, 2) == 1)
-        set_slot_digits(4, random_real(350.0f, slot_value(3) - 10.0f), 3);
-    else
-        set_slot_digits(4, random_real(slot_value(3) + 10.0f, 900.0f), 3);
+    // k(T1)/k(T2) = exp(-Ea/R (1/T1 - 1/T2)), the temperatures drawn again
+    // where the data leave the ratio no digit.
+    draw_until_accepted([] {
+        set_slot_digits(3, 10.0f * random_real(40.0f, 70.0f), 3);
+        if (random_int(1, 2) == 1)
+            set_slot_digits(4, random_real(350.0f, slot_value(3) - 10.0f), 3);
+        else
+            set_slot_digits(4, random_real(slot_value(3) + 10.0f, 900.0f), 3);
+        set_slot_from_data(5, {1, 3, 4}, [](const std::vector<double>& d) {
+            return std::exp(-(1.0 / d[1] - 1.0 / d[2]) * d[0] * per_gas_constant);
+        });
+        return !uncertainty_exceeds_value(5);
+    });
     problem_texts.problem_text = "@T1@@C1@L'energia di attivazione per la reazione in fase gas " +
                                  std::string(record.equation) + " è pari a " + slot_text(1) +
                                  " kJ/mol. Calcolare il rapporto tra i valori di @ik@@dc@ a " + slot_text(3) +
                                  " K e a " + slot_text(4) + " K";
-    // k(T1)/k(T2) = exp(-Ea/R (1/T1 - 1/T2)).
-    set_slot_from_data(5, {1, 3, 4}, [](const std::vector<double>& d) {
-        return std::exp(-(1.0 / d[1] - 1.0 / d[2]) * d[0] * per_gas_constant);
-    });
     problem_texts.answer_text = slot_text(5);
     draw_problem_text(170, 530, 50);
     show_chemistry_fact(260, 160, 300);

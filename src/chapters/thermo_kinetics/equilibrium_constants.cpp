@@ -86,6 +86,26 @@ constexpr std::array<std::string_view, 6> dissolving_salts = {"PbCl@d2@",     "P
 static_assert(std::ranges::all_of(dissolving_salts, has_salt_solubility));
 constexpr std::string_view molecular_salt = "HgBr@d2@";
 
+// Solubility products: 4 s^3 for the 1:2 and 2:1 salts, s^2 for the 1:1 salt.
+template <typename Real>
+Real solubility_product(bool one_to_one, Real s)
+{
+    return one_to_one ? s * s : Real(4) * (s * s * s);
+}
+
+// ΔS° (J/K) and ΔH° (kJ) of dissolution from the solubilities s1 and s2
+// (mol/L) at t1 and t2 (°C), by van 't Hoff.
+template <typename Real>
+std::array<Real, 2> dissolution_change(bool one_to_one, Real t1, Real s1, Real t2, Real s2)
+{
+    const Real k1 = solubility_product(one_to_one, s1);
+    const Real k2 = solubility_product(one_to_one, s2);
+    const Real kelvin1 = t1 + Real(273.15);
+    const Real kelvin2 = t2 + Real(273.15);
+    const Real entropy = Real(8.314) * (kelvin2 * std::log(k2) - kelvin1 * std::log(k1)) / (t2 - t1);
+    return {entropy, (entropy - Real(8.314) * std::log(k2)) * kelvin2 * Real(0.001)};
+}
+
 }  // namespace
 
 // The constant of the reaction or of its reverse with two digits: through
@@ -158,6 +178,7 @@ void generate_problem_30()
     });
     thermo_kinetics_state.last_draw[30] = v;
     const SaltSolubility& salt = salt_solubility(dissolving_salts[v - 1]);
+    const bool one_to_one = salt.cations == 1 && salt.anions == 1;
     set_slot_text(1, salt.as_ions_25);
     set_slot_text(2, salt.as_ions_100);
     // Grams per litre.
@@ -166,13 +187,24 @@ void generate_problem_30()
     const float molar_mass = compound_molar_mass(salt_compound(salt));
     skip_random_draws(3);
 
-    set_slot_digits(3, random_real(25.0f, 50.0f), 2);
     // S(T) = A exp(-B/T) through both solubilities; 1483.3956 = 1/(1/298.15 - 1/373.15).
     const float b = 1483.3956f * std::log(slot_value(9) / slot_value(8));
     const float a = slot_value(8) / std::exp(-0.0033540164f * b);
-    set_slot_digits(4, a * std::exp(-b / (slot_value(3) + 273.15f)) / molar_mass, 3);
-    set_slot_digits(5, random_real(slot_value(3) + 10.0f, 99.0f), 2);
-    set_slot_digits(6, a * std::exp(-b / (slot_value(5) + 273.15f)) / molar_mass, 3);
+    // The temperatures drawn again where the uncertainty of either answer,
+    // from the data as printed, passes it.
+    draw_until_accepted([&] {
+        set_slot_digits(3, random_real(25.0f, 50.0f), 2);
+        set_slot_digits(4, a * std::exp(-b / (slot_value(3) + 273.15f)) / molar_mass, 3);
+        set_slot_digits(5, random_real(slot_value(3) + 10.0f, 99.0f), 2);
+        set_slot_digits(6, a * std::exp(-b / (slot_value(5) + 273.15f)) / molar_mass, 3);
+        for (const std::size_t answer : {0, 1}) {
+            set_slot_from_data(10, {3, 4, 5, 6}, [one_to_one, answer](const std::vector<double>& d) {
+                return dissolution_change(one_to_one, d[0], d[1], d[2], d[3])[answer];
+            });
+            if (uncertainty_exceeds_value(10)) return false;
+        }
+        return true;
+    });
 
     problem_texts.problem_text = "@T1@@C1@La soluzione acquosa satura di " + std::string(salt.formula) + " è " +
                                  slot_text(4) + " F a " + slot_text(3) + "@uo@C e " + slot_text(6) + " F a " +
@@ -182,15 +214,10 @@ void generate_problem_30()
     draw_problem_text_and_equation(160, 582, 50, 100, salt.dissolution, 99);
     show_chemistry_fact(170, 150, 300);
 
-    // Solubility products: 4 s^3 for the 1:2 and 2:1 salts, s^2 for the 1:1 salt.
-    const bool one_to_one = salt.cations == 1 && salt.anions == 1;
-    const auto product = [one_to_one](float s) { return one_to_one ? s * s : 4.0f * (s * s * s); };
-    const float k1 = product(slot_value(4));
-    const float k2 = product(slot_value(6));
-    const float t1 = slot_value(3) + 273.15f;
-    const float t2 = slot_value(5) + 273.15f;
-    value_slots[7].value = 8.314f * (t2 * std::log(k2) - t1 * std::log(k1)) / (slot_value(5) - slot_value(3));
-    value_slots[8].value = (slot_value(7) - 8.314f * std::log(k2)) * t2 * 0.001f;
+    const std::array<float, 2> change =
+        dissolution_change(one_to_one, slot_value(3), slot_value(4), slot_value(5), slot_value(6));
+    value_slots[7].value = change[0];
+    value_slots[8].value = change[1];
     convert_data_slot(8, 2);
     convert_data_slot(7, 2);
     problem_texts.answer_text = slot_text(8) + " kJ; " + slot_text(7) + " J/K";
