@@ -202,6 +202,8 @@ void generate_problem_16()
     set_slot_digits(8, w1, digits_of_count(w1));
     set_slot_digits(7, w2, digits_of_count(w2));
     set_slot_digits(9, w1 / w2, 2);
+    // A whole ratio is exact: written whole where two digits would round it.
+    if (std::fmod(w1, w2) == 0.0f && slot_value(9) != w1 / w2) set_slot_digits(9, w1 / w2, digits_of_count(w1 / w2));
     problem_texts.answer_text =
         "@T1@@C1@@iW@@d1@ = " + slot_text(8) + "; @iW@@d2@ = " + slot_text(7) + "; @iP@@d1@/@iP@@d2@ = " + slot_text(9);
     draw_problem_text(170, 490, 50);
