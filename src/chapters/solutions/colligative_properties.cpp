@@ -107,23 +107,31 @@ void generate_problem_19()
 void generate_problem_20()
 {
     skip_random_draws(1);
-    const std::int32_t v = draw_solution_over_solvent(20, 2);
-    set_slot_digits(6, solution_vapour_pressure(v), 3);
+    // Worked back from the data as shown, with the digits they carry, two at
+    // most as problem 22 gives; drawn again where they leave it none.
+    // Each solvent drawn, the first or one drawn again, avoids the previous
+    // visit's.
+    const std::int32_t previous = last_pick(20);
+    std::int32_t v = 0;
+    draw_until_accepted([&v, previous] {
+        last_pick(20) = previous;
+        v = draw_solution_over_solvent(20, 2);
+        set_slot_digits(6, solution_vapour_pressure(v), 3);
+        const float solvent_molar_mass = compound_molar_mass(solvent_vapours.at(v - 1).fit.compound);
+        set_slot_from_data(
+            7, {3, 4, 5, 6},
+            [solvent_molar_mass](const std::vector<double>& d) {
+                return d[0] / (d[1] / solvent_molar_mass * (d[2] / d[3] - 1.0));
+            },
+            2);
+        return !uncertainty_exceeds_value(7);
+    });
     std::string& text = problem_texts.problem_text;
     text = "Una soluzione di " + slot_text(3) + " g di un composto organico poco volatile in " + slot_text(4) + " g di";
     append_piece(text, solvent_vapours.at(v - 1).statement_piece);
     append_piece(text, " ha tensione di vapore pari a " + slot_text(6) + " torr a " + slot_text(1) +
                            "@uo@C, mentre quella del solvente puro è pari a " + slot_text(5) +
                            " torr. Calcolare la massa molecolare del soluto");
-    // Worked back from the data as shown, with the digits they carry, two at
-    // most as problem 22 gives.
-    const float solvent_molar_mass = compound_molar_mass(solvent_vapours.at(v - 1).fit.compound);
-    set_slot_from_data(
-        7, {3, 4, 5, 6},
-        [solvent_molar_mass](const std::vector<double>& d) {
-            return d[0] / (d[1] / solvent_molar_mass * (d[2] / d[3] - 1.0));
-        },
-        2);
     problem_texts.answer_text = slot_text(7) + " u.m.a.";
     draw_problem_text(180, 560, 50);
     show_chemistry_fact(260, 150, 300);

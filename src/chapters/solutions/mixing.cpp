@@ -217,47 +217,55 @@ void generate_problem_13()
     const std::int32_t v = pick_problem_variant(salt_count, last_pick(13), 0);
     const SaltIon& salt = salt_ion(v);
     const std::string formula = compound_formula(salt.compound);
-    draw_volume(2);
-    draw_volume(4);
-    draw_stock(3);
-    // Equal stocks cannot make any other concentration.
-    draw_second_stock([] {
-        const StockIons stocks = stock_ions(1, 1);
-        return shown_below(stocks.first, stocks.second) || shown_below(stocks.second, stocks.first);
-    });
-    const std::int32_t k = random_int(1, 2);
-    set_ion_concentrations(v, mixed_formality(), four_relative_uncertainties());
+    std::int32_t k = 0, r = 0, wanted = 0;
+    // Drawn again where the volume asked for is lost in its own uncertainty.
+    draw_until_accepted([&] {
+        draw_volume(2);
+        draw_volume(4);
+        draw_stock(3);
+        // Equal stocks cannot make any other concentration.
+        draw_second_stock([] {
+            const StockIons stocks = stock_ions(1, 1);
+            return shown_below(stocks.first, stocks.second) || shown_below(stocks.second, stocks.first);
+        });
+        k = random_int(1, 2);
+        set_ion_concentrations(v, mixed_formality(), four_relative_uncertainties());
 
-    // The asked ion's concentrations in the two stocks.
-    const float per_unit = k == 1 ? static_cast<float>(first_count(salt.compound)) : static_cast<float>(salt.anions);
-    const float low = std::min(per_unit * slot_value(3), per_unit * slot_value(5));
-    const float high = std::max(per_unit * slot_value(3), per_unit * slot_value(5));
-    const std::int32_t wanted = k == 1 ? 6 : 7;
-    const std::int32_t r = random_int(1, 8);
-    if (r == 7) value_slots[wanted].value = random_real(0.8f * low, 0.95f * low);
-    if (r == 8) value_slots[wanted].value = random_real(1.05f * high, 1.2f * high);
-    // The wanted concentration is a datum like the stocks, of three digits;
-    // where the stocks are nearly alike, of those that set it strictly
-    // between them, as the volume asked for needs.
-    const float exact = slot_value(wanted);
-    set_slot_digits(wanted, exact, 3);
-    const auto between_stocks = [&] {
-        const double c = slot_value(wanted);
-        return shown_below(low, c) && shown_below(c, high);
-    };
-    while (r < 7 && slot_digits(wanted) < 6 && !between_stocks())
-        set_slot_digits(wanted, exact, slot_digits(wanted) + 1);
+        // The asked ion's concentrations in the two stocks.
+        const float per_unit =
+            k == 1 ? static_cast<float>(first_count(salt.compound)) : static_cast<float>(salt.anions);
+        const float low = std::min(per_unit * slot_value(3), per_unit * slot_value(5));
+        const float high = std::max(per_unit * slot_value(3), per_unit * slot_value(5));
+        wanted = k == 1 ? 6 : 7;
+        r = random_int(1, 8);
+        if (r == 7) value_slots[wanted].value = random_real(0.8f * low, 0.95f * low);
+        if (r == 8) value_slots[wanted].value = random_real(1.05f * high, 1.2f * high);
+        // The wanted concentration is a datum like the stocks, of three digits;
+        // where the stocks are nearly alike, of those that set it strictly
+        // between them, as the volume asked for needs.
+        const float exact = slot_value(wanted);
+        set_slot_digits(wanted, exact, 3);
+        const auto between_stocks = [&] {
+            const double c = slot_value(wanted);
+            return shown_below(low, c) && shown_below(c, high);
+        };
+        while (r < 7 && slot_digits(wanted) < 6 && !between_stocks())
+            set_slot_digits(wanted, exact, slot_digits(wanted) + 1);
+        // The volume from the concentration as shown, not the one drawn: V c1 +
+        // V2 c2 = (V + V2) c.
+        set_slot_from_data(
+            2, {4, 5, 3, wanted},
+            [per_unit](const std::vector<double>& d) {
+                return d[0] * (per_unit * d[1] - d[3]) / (d[3] - per_unit * d[2]);
+            },
+            3);
+        return r >= 7 || !uncertainty_exceeds_value(2);
+    });
     problem_texts.problem_text = "Calcolare il volume di " + formula + " " + slot_text(3) + " F da aggiungere a " +
                                  slot_text(4) + " mL di " + formula + " " + slot_text(5) +
                                  " F perché la concentrazione di ioni" +
                                  (k == 1 ? " " + cation_phrase(v) : anion_phrase(v)) +
                                  " nella soluzione risultante sia pari a " + slot_text(wanted) + " M";
-    // The volume from the concentration as shown, not the one drawn: V c1 +
-    // V2 c2 = (V + V2) c.
-    set_slot_from_data(
-        2, {4, 5, 3, wanted},
-        [per_unit](const std::vector<double>& d) { return d[0] * (per_unit * d[1] - d[3]) / (d[3] - per_unit * d[2]); },
-        3);
     if (r == 7)
         problem_texts.answer_text = "Impossibile; la concentrazione da ottenere è troppo bassa ";
     else if (r == 8)
