@@ -277,20 +277,38 @@ void generate_problem_26()
     skip_random_draws(6);
     std::int32_t row = 0;
     const std::int32_t c = pick_boiling_solvent(26, row);
-    set_slot_digits(7, random_real(slot_value(1) + 1.0f, slot_value(1) + 2.0f), boiling_point_digits(row));
-    set_slot_digits(9, random_real(130.0f, 250.0f), 4);
-    set_slot_digits(4, random_real(51.0f, 99.0f), 4);
-    set_slot_digits(8, random_real(10.0f, 90.0f), 2);
-    set_slot_digits(3,
-                    (slot_value(7) - slot_value(1)) / ((slot_value(8) * 0.01f + 1.0f) * slot_value(2) * 1000.0f) *
-                        slot_value(4) * slot_value(9),
-                    4);
+    // Worked back from the data as shown, two digits at most as problem 22
+    // gives: the rise gives the particles per molecule of A, one more than
+    // the fraction dissociated. The solution's boiling point is read to the
+    // hundredth, as a rise of one or two degrees needs, and the data are
+    // drawn again where they still leave the fraction no digit.
+    const auto dissociated = [] {
+        set_slot_from_data(
+            10, {7, 1, 2, 4, 9, 3},
+            [](const std::vector<double>& d) {
+                return ((d[0] - d[1]) / d[2] * d[3] * 0.001 * d[4] / d[5] - 1.0) * 100.0;
+            },
+            2);
+    };
+    draw_until_accepted([&] {
+        set_slot_digits(7, random_real(slot_value(1) + 1.0f, slot_value(1) + 2.0f), boiling_point_digits(row) + 1);
+        set_slot_digits(9, random_real(130.0f, 250.0f), 4);
+        set_slot_digits(4, random_real(51.0f, 99.0f), 4);
+        set_slot_digits(8, random_real(10.0f, 90.0f), 2);
+        set_slot_digits(3,
+                        (slot_value(7) - slot_value(1)) / ((slot_value(8) * 0.01f + 1.0f) * slot_value(2) * 1000.0f) *
+                            slot_value(4) * slot_value(9),
+                        4);
+        dissociated();
+        return !uncertainty_exceeds_value(10);
+    });
     if (app_state.version_number == text_version) {
         // The textbook's own numbers, which belong to the row its version draws.
         set_slot_text(7, "80.0");
         set_slot_text(9, "365.4");
         set_slot_text(4, "77.56");
         set_slot_text(3, "21.02");
+        dissociated();
     }
     const std::string name = short_compound_name(c);
     problem_texts.problem_text =
@@ -299,13 +317,6 @@ void generate_problem_26()
         slot_text(4) + " g di " + name + " (@iT@@db@ = " + slot_text(1) + "@uo@C; @ik@@db@ = " + slot_text(2) +
         " kg•K/mol) bolle a " + slot_text(7) + "@uo@C. Sapendo che la massa molare di A è pari a " + slot_text(9) +
         " g/mol, calcolare la percentuale di molecole di A dissociate";
-    // Worked back from the data as shown, two digits at most as problem 22
-    // gives: the rise gives the particles per molecule of A, one more than
-    // the fraction dissociated.
-    set_slot_from_data(
-        10, {7, 1, 2, 4, 9, 3},
-        [](const std::vector<double>& d) { return ((d[0] - d[1]) / d[2] * d[3] * 0.001 * d[4] / d[5] - 1.0) * 100.0; },
-        2);
     problem_texts.answer_text = slot_text(10) + "%";
     draw_problem_text(180, 560, 40);
     show_chemistry_fact(280, 162, 300);
