@@ -120,7 +120,8 @@ std::int32_t candidate(std::string_view list, std::int32_t i)
 
 constexpr std::string_view entropy_reactions = "  1  2  3  4  6  9 15 16 18 21 22 23 46 47 57 73 74 75 76";
 
-// Reaction, water state and species of problems 24 and 25.
+// Reaction, water state and species of problems 24 and 25; the caller
+// draws the water state next.
 struct EntropyReaction {
     std::int32_t number = 0;
     std::int32_t w = 1;
@@ -130,7 +131,6 @@ EntropyReaction pick_entropy_reaction(std::int32_t problem, std::int32_t textboo
 {
     EntropyReaction r;
     r.number = pick_reaction(problem, entropy_reactions, textbook_entry);
-    r.w = random_int(1, 2);
     r.species = reaction_species(r.number);
     return r;
 }
@@ -445,12 +445,21 @@ void generate_problem_23()
 void generate_problem_24()
 {
     skip_random_draws(4);
-    const EntropyReaction r = pick_entropy_reaction(24, 9);
-    const float t = random_real(30.0f, 80.0f);
+    EntropyReaction r = pick_entropy_reaction(24, 9);
+    r.w = random_int(1, 2);
+    // A temperature drawn again where a solid would melt; where a gas would
+    // condense at 1 atm the entropies are those of the standard state.
+    float t = 0.0f;
+    draw_until_accepted([&] {
+        t = random_real(30.0f, 80.0f);
+        return printed_states_hold(r.species, r.w, t + 273.15, std::nan(""));
+    });
     set_slot_digits(1, t, 3);
+    const bool standard = !printed_states_hold(r.species, r.w, t + 273.15, 1.0);
     const auto count = static_cast<std::int32_t>(r.species.size());
     std::string& text = problem_texts.problem_text;
-    text = "@T1@@C1@A pressione atmosferica e " + slot_text(1) + "@uo@C";
+    text = standard ? "@T1@@C1@Nello stato standard a " + slot_text(1) + "@uo@C"
+                    : "@T1@@C1@A pressione atmosferica e " + slot_text(1) + "@uo@C";
     append_piece(text, count == 1 ? " l'entropia di una mole di" : " le entropie di una mole di");
     const auto separator = [count](std::int32_t j) -> std::string_view {
         if (j == 1) return " ";
@@ -483,9 +492,17 @@ void generate_problem_24()
 void generate_problem_25()
 {
     skip_random_draws(10);
-    const EntropyReaction r = pick_entropy_reaction(25, 13);
-    const float t = random_real(30.0f, 90.0f);
-    const float p = 0.1f * static_cast<float>(random_int(1, 20));
+    EntropyReaction r = pick_entropy_reaction(25, 13);
+    // Water's state, temperature and pressure drawn again where a species
+    // could not be in its printed state: a solid melted, a gas condensed
+    // (phosphoric acid solid and water vapour have no temperature in common).
+    float t = 0.0f, p = 0.0f;
+    draw_until_accepted([&] {
+        r.w = random_int(1, 2);
+        t = random_real(30.0f, 90.0f);
+        p = 0.1f * static_cast<float>(random_int(1, 20));
+        return printed_states_hold(r.species, r.w, t + 273.15, p);
+    });
     // Products less reactants of the table's S° (slot 1), of Cp and of the
     // moles of gas.
     value_slots[1].value = 0.0f;

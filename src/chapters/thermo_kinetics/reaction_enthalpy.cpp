@@ -243,7 +243,12 @@ void generate_problem_15()
     const std::int32_t n = pick_reaction(15, mass_reactions, 18);
     const std::int32_t w = random_int(1, 2);
     const std::vector<ReactionSpecies> species = reaction_species(n);
-    set_slot_digits(1, random_real(10.0f, 90.0f), 3);
+    // A temperature drawn again where a solid would melt (white phosphorus
+    // above 44.1 °C).
+    draw_until_accepted([&] {
+        set_slot_digits(1, random_real(10.0f, 90.0f), 3);
+        return printed_states_hold(species, w, slot_value(1) + 273.15, std::nan(""));
+    });
     set_slot_digits(2, random_real(10.0f, 90.0f), 3);
 
     const bool vapour = w == water_as_vapour;

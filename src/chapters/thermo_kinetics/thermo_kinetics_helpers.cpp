@@ -6,6 +6,7 @@
 #include "chemistry/data_tables.h"
 #include "chemistry/equation_text.h"
 #include "chemistry/molar_mass.h"
+#include "chemistry/phase_limits.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
@@ -176,6 +177,20 @@ std::string state_subscript(const ReactionSpecies& s, std::int32_t w)
 {
     if (s.compound == liquid_water && w == water_as_vapour) return "@d(g)@";
     return "@d(" + std::string(record_columns(compound_record(s.compound), 159, 159)) + ")@";
+}
+
+bool printed_states_hold(const std::vector<ReactionSpecies>& species, std::int32_t w, double kelvin, double atm)
+{
+    for (const ReactionSpecies& s : species) {
+        const bool vapour = s.compound == liquid_water && w == water_as_vapour;
+        const std::int32_t k = vapour ? water_vapour : s.compound;
+        if (!has_phase_points(k)) continue;
+        const char state = vapour ? 'g' : record_columns(compound_record(k), 159, 159).front();
+        if (state == 's' && kelvin >= melting_point_kelvin(k)) return false;
+        if (state == 'l' && (kelvin < melting_point_kelvin(k) || kelvin >= boiling_point_kelvin(k))) return false;
+        if (state == 'g' && !std::isnan(atm) && gas_condenses(k, kelvin, atm)) return false;
+    }
+    return true;
 }
 
 namespace {

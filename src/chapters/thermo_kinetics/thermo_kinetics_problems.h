@@ -120,6 +120,13 @@ std::string formation_sum_statement(const std::vector<ReactionSpecies>& species,
 // taken as vapour.
 std::string state_subscript(const ReactionSpecies& s, std::int32_t w);
 
+// Whether each species of a reaction can be in the state the page prints
+// for it at `kelvin`: a solid below its melting point, a liquid between its
+// melting and normal boiling points and, where atm is a number, a gas at
+// most at its saturation pressure at atm. Species without phase points
+// pass.
+bool printed_states_hold(const std::vector<ReactionSpecies>& species, std::int32_t w, double kelvin, double atm);
+
 // The reaction record n with states, as the statement shows it.
 std::string reaction_with_states(std::int32_t n, std::int32_t mode, std::int32_t w, std::int32_t direction);
 
