@@ -220,8 +220,10 @@ std::vector<Row> entropy_rows()
     return {
         {16, "@iW@@d1@ = NUM;", [](const Page& p) { return std::exp(ln_ways(p, 4)); }, counted},
         {16, "@iW@@d2@ = NUM;", [](const Page& p) { return std::exp(ln_ways(p, 7)); }, counted},
-        {16, "@iP@@d1@/@iP@@d2@ = NUM", [](const Page& p) { return std::exp(ln_ways(p, 4) - ln_ways(p, 7)); },
-         Digits::exact},
+        {16,
+         "@iP@@d1@/@iP@@d2@ = NUM",
+         [](const Page& p) { return std::exp(ln_ways(p, 4) - ln_ways(p, 7)); },
+         {Digits::exact, "a ratio of two counts: two digits, whole where they divide"}},
         {17, "@iW@@d1@ = 10@uNUM@", [](const Page& p) { return decades(stirling_of(p, 4)); }, counted},
         {17, "@iW@@d2@ = 10@uNUM@", [](const Page& p) { return decades(stirling_of(p, 7)); }, counted},
         // Within a hundredfold either way the ratio shows two digits, beyond

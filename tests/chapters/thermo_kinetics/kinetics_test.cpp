@@ -219,6 +219,9 @@ TEST_F(ChapterSix, KineticsAnswersWithTheDigitsOfTheirData)
         {36, 3, "0.6 s", "0.64 s"},
         {37, 1, "6.•10@u1@ kJ/mol", "55.8 kJ/mol"},
         {38, 2, "2.•10@u4@", "1.9•10@u4@"},
+        // Answers their uncertainty exceeded, drawn again.
+        {37, 11, "5.•10@u1@ kJ/mol", "1.•10@u2@ kJ/mol"},
+        {38, 25, "0.09", "1.•10@u13@"},
     };
     expect_answers(cases);
 }

@@ -67,6 +67,10 @@ TEST_F(ChapterSix, WaysOfRealisingTwoDistributionsOfEqualEnergy)
         EXPECT_TRUE(within_last_digit(at(a, 2), w1 / w2));
     });
     EXPECT_TRUE(four_digits);
+    // A whole ratio is exact.
+    constexpr testing_support::VersionAnswer cases[] = {
+        {16, 4616407, "@T1@@C1@@iW@@d1@ = 105; @iW@@d2@ = 1; @iP@@d1@/@iP@@d2@ = 105", "... = 1.1•10@u2@"}};
+    expect_answers(cases);
 }
 
 TEST_F(ChapterSix, WaysOfLargeSystemsAsPowersOfTen)
@@ -215,13 +219,20 @@ double entropy_at(const Term& term, double kelvin, double p)
     return gas ? carried - gas_constant * std::log(p) : carried;
 }
 
+// White phosphorus melts at 44.15 °C, phosphoric acid at 42.35 °C.
+void expect_possible_state(const Term& t, double kelvin)
+{
+    const double melting = t.formula == "P@d4@" ? 317.3 : t.formula == "H@d3@PO@d4@" ? 315.5 : INFINITY;
+    EXPECT_TRUE(t.state != "s" || kelvin < melting) << t.formula << " at " << kelvin << " K";
+}
+
 TEST_F(ChapterSix, EntropiesOfTheSpeciesAndOfTheReaction)
 {
     for_versions(24, 25 * sweep, [&](std::int32_t) {
         const auto g =
-            match(statement(), "^@T1@@C1@A pressione atmosferica e NUM@uo@C l(?:'entropia|e entropie) di una "
-                               "mole di (.+) (?:è|sono) pari a (.+) J/K\\. Calcolare la variazione di "
-                               "entropia nelle stesse condizioni per la reazione (.+)$");
+            match(statement(), "^@T1@@C1@(?:A pressione atmosferica e|Nello stato standard a) NUM@uo@C "
+                               "l(?:'entropia|e entropie) di una mole di (.+) (?:è|sono) pari a (.+) J/K\\. Calcolare "
+                               "la variazione di entropia nelle stesse condizioni per la reazione (.+)$");
         const std::vector<std::string> species = listed(g[1]), values = listed(g[2]);
         ASSERT_EQ(species.size(), values.size());
         const std::vector<Term> terms = equation_terms(g[3]);
@@ -236,6 +247,7 @@ TEST_F(ChapterSix, EntropiesOfTheSpeciesAndOfTheReaction)
             ASSERT_LT(i, std::ssize(species)) << key;
             const Shown entropy = shown(values[i]);
             EXPECT_TRUE(within_rounding(entropy, entropy_at(t, kelvin, 1.0), {at(g, 0)})) << key;
+            expect_possible_state(t, kelvin);
             ds += (t.reactant ? -1 : 1) * t.coefficient * entropy.value;
             spread += t.coefficient * entropy.uncertainty();
         }
@@ -246,6 +258,12 @@ TEST_F(ChapterSix, EntropiesOfTheSpeciesAndOfTheReaction)
     generate(24, text_version);
     EXPECT_NE(statement().find("di una mole di H@d2@S@d(g)@, O@d2@@d(g)@, SO@d2@@d(g)@ e H@d2@O"), std::string::npos)
         << statement();
+    // Water vapour below 100 °C is named in its standard state; white P4 is
+    // drawn again below its melting point (74.4 °C before).
+    generate(24, 5);
+    EXPECT_TRUE(statement().starts_with("@T1@@C1@Nello stato standard a 36.0@uo@C le entropie")) << statement();
+    generate(24, 23);
+    EXPECT_TRUE(statement().starts_with("@T1@@C1@A pressione atmosferica e 40.6@uo@C")) << statement();
 }
 
 TEST_F(ChapterSix, EntropyOfReactionAtATemperatureAndAPressure)
@@ -257,13 +275,18 @@ TEST_F(ChapterSix, EntropyOfReactionAtATemperatureAndAPressure)
         if (g[2].find("H@d2@O@d(g)@") != std::string::npos) ++vapour;
         const double kelvin = at(g, 0).value + 273.15;
         double ds = 0.0;
-        for (const Term& t : equation_terms(g[2]))
+        for (const Term& t : equation_terms(g[2])) {
             ds += (t.reactant ? -1 : 1) * t.coefficient * entropy_at(t, kelvin, at(g, 1).value);
+            expect_possible_state(t, kelvin);
+        }
         EXPECT_TRUE(within_last_digit(at(match(answer_text(), "^NUM J/K$"), 0), ds, 1.0));
     });
     EXPECT_GT(vapour, 100);
     generate(25, text_version);
     EXPECT_NE(statement().find("2NO@d(g)@ + 5H@d2@@d(g)@ = 2NH@d3@@d(g)@ + 2H@d2@O"), std::string::npos) << statement();
+    // Water vapour at 0.50 atm would condense at 35.9 °C: drawn again.
+    generate(25, 8);
+    EXPECT_NE(statement().find("a 46.9@uo@C e 0.10 atm per la reazione CO@d2@"), std::string::npos) << statement();
 }
 
 // Water vapour once took 187.8 J/(K mol) where the table gives 188.8, and
@@ -273,7 +296,8 @@ TEST_F(ChapterSix, VapourEntropyOfTheTableAndPowersOfTenRounded)
     constexpr testing_support::VersionAnswer cases[] = {
         {17, 2, "@T1@@C1@@iW@@d1@ = 10@u199@; @iW@@d2@ = 10@u189@; @iP@@d1@/@iP@@d2@ = 10@u11@", "10@u188@"},
         {24, 5, "115 J/K", "120 J/K"},
-        {25, 239, "-9.1•10@u2@ J/K", "-881.0 J/K"},
+        // Water vapour with solid H3PO4 at 74.1 °C (-9.1•10@u2@ J/K) is drawn again.
+        {25, 239, "213 J/K", "-881.0 J/K"},
     };
     expect_answers(cases);
     generate(24, 5);
@@ -284,14 +308,14 @@ TEST_F(ChapterSix, VapourEntropyOfTheTableAndPowersOfTenRounded)
     constexpr testing_support::VersionAnswer shown_entropies[] = {
         {24, 17, "-493 J/K", "-493.0 J/K"},
         {24, 8, "416 J/K", "4.5•10@u2@ J/K"},
-        {25, 5, "-429 J/K", "-4.7•10@u2@ J/K"},
+        {25, 5, "418 J/K", "-429 J/K with white P4 at 65.1 °C"},
     };
     expect_answers(shown_entropies);
     // The temperature and the pressure printed count too: R ln p of 1.7 atm
     // (three units of 0.1) moves 7 moles of gas by 11 J/K.
     constexpr testing_support::VersionAnswer printed_conditions[] = {
-        {25, 1, "-7.5•10@u2@ J/K", "-751 J/K"},     // 83.9 °C, 1.7 atm
-        {25, 7951, "-9.2•10@u2@ J/K", "-918 J/K"},  // 89.6 °C, 1.0 atm
+        {25, 1, "-7.5•10@u2@ J/K", "-751 J/K"},  // 83.9 °C, 1.7 atm
+        {25, 7951, "216 J/K", "-918 J/K"},       // 37.2 °C, 0.60 atm: H3PO4(s) and H2O(l)
     };
     expect_answers(printed_conditions);
     // The digits that logarithms of near ratios leave (once three always).
