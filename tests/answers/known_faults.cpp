@@ -83,7 +83,6 @@ const std::vector<testing_support::KnownFault>& known_answer_faults()
         {5, 19, "why", no_reason},
         {5, 36, "why", no_reason},
         {6, 4, "counts", two_counts},
-        {6, 7, "under", exceeded},
         {6, 7, "why", no_reason},
         {6, 11, "counts", two_counts},
         {6, 11, "why", no_reason},

@@ -315,13 +315,27 @@ void generate_problem_7()
     skip_random_draws(13);
     const std::int32_t v = pick_problem_variant(6, thermo_kinetics_state.last_draw[7], 0);
     const WaterStretch& stretch = water_stretches[v - 1];
-    const float t1 = random_real(stretch.t1_low, stretch.t1_high);
-    const float t2 = random_real(stretch.t2_from_t1 ? t1 + 5.0f : stretch.t2_low, stretch.t2_high);
-    float m = random_real(1.0f, 9.0f);
-    if (random_int(1, 2) == 1) m *= 10.0f;
-    set_slot_digits(1, t1, 3);
-    set_slot_digits(2, t2, 3);
-    set_slot_digits(3, m, 3);
+    // 1/18.016 mol per gram of water; the digits those of the temperatures
+    // and mass shown, in kJ from 1000 J on.
+    const auto heat_in = [v](float unit, bool warming) {
+        return [v, warming, unit](const std::vector<double>& d) {
+            const double q =
+                water_enthalpy(v, static_cast<float>(d[0]), static_cast<float>(d[1])) * d[2] * 0.055506214 / unit;
+            return warming ? q : -q;
+        };
+    };
+    // Drawn again where the heat is lost in its uncertainty.
+    draw_until_accepted([&] {
+        const float t1 = random_real(stretch.t1_low, stretch.t1_high);
+        const float t2 = random_real(stretch.t2_from_t1 ? t1 + 5.0f : stretch.t2_low, stretch.t2_high);
+        float m = random_real(1.0f, 9.0f);
+        if (random_int(1, 2) == 1) m *= 10.0f;
+        set_slot_digits(1, t1, 3);
+        set_slot_digits(2, t2, 3);
+        set_slot_digits(3, m, 3);
+        set_slot_from_data(7, {1, 2, 3}, heat_in(1.0f, true));
+        return !uncertainty_exceeds_value(7);
+    });
 
     std::string& text = problem_texts.problem_text;
     text = "L'entalpia di fusione del ghiaccio a 1 atm e 0@uo@C è pari a 6.01 kJ/mol, mentre l'entalpia di "
@@ -338,20 +352,11 @@ void generate_problem_7()
     else
         append_piece(text, " da " + slot_text(2) + "@uo@C a " + slot_text(1) + "@uo@C");
 
-    // 1/18.016 mol per gram of water; the digits those of the temperatures
-    // and mass shown, in kJ from 1000 J on.
-    const auto heat_in = [v, warming](float unit) {
-        return [v, warming, unit](const std::vector<double>& d) {
-            const double q =
-                water_enthalpy(v, static_cast<float>(d[0]), static_cast<float>(d[1])) * d[2] * 0.055506214 / unit;
-            return warming ? q : -q;
-        };
-    };
-    set_slot_from_data(7, {1, 2, 3}, heat_in(1.0f));
+    set_slot_from_data(7, {1, 2, 3}, heat_in(1.0f, warming));
     if (std::abs(slot_value_as_shown(7)) < 1000.0f) {
         problem_texts.answer_text = slot_text(7) + " J";
     } else {
-        set_slot_from_data(7, {1, 2, 3}, heat_in(1000.0f));
+        set_slot_from_data(7, {1, 2, 3}, heat_in(1000.0f, warming));
         problem_texts.answer_text = slot_text(7) + " kJ";
     }
     draw_problem_text(160, 580, 45);
