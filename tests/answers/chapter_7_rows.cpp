@@ -707,11 +707,14 @@ const ChapterRows chapter_7 = {
              const double ca = p.datum("mL di [^ ]+ NUM M"), cb = p.datum("NUM F");
              const double acid_moles = equivalents(acid) * ca * va, base_moles = equivalents(base) * cb * vb;
              // Data that may be those of the equivalence, the excess within
-             // its uncertainty: neutral.
+             // its uncertainty: neutral. The page decides it on its data as
+             // printed, so a datum moved for the uncertainty keeps the side.
              const auto& d = p.reads();
-             const double spread = equivalents(acid) * (d[2].uncertainty() * va + ca * d[0].uncertainty()) +
-                                   equivalents(base) * (d[3].uncertainty() * vb + cb * d[1].uncertainty());
-             if (std::abs(acid_moles - base_moles) <= spread) return 7.0;
+             const double pva = p.exact("mescolando NUM mL"), pvb = p.exact("M e NUM mL");
+             const double pca = p.exact("mL di [^ ]+ NUM M"), pcb = p.exact("NUM F");
+             const double spread = equivalents(acid) * (d[2].uncertainty() * pva + pca * d[0].uncertainty()) +
+                                   equivalents(base) * (d[3].uncertainty() * pvb + pcb * d[1].uncertainty());
+             if (std::abs(equivalents(acid) * pca * pva - equivalents(base) * pcb * pvb) <= spread) return 7.0;
              return ph(hydrogen((base_moles - acid_moles) / (va + vb), {}));
          },
          Digits::logarithm},
