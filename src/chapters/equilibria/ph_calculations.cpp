@@ -243,9 +243,16 @@ void generate_problem_25()
     problem_texts.problem_text = "Calcolare" + std::string(asked[q - 1]) + " e [" + std::string(pair.conjugate_acid) +
                                  "] in una soluzione " + slot_text(2) + " F di " + std::string(pair.base.formula) +
                                  " [@iK@@db@ = " + slot_text(9) + "]";
-    const std::string first = ion_or_p_value(q);
     set_slot_uncertainty(12, slot_value(10) - slot_value(8), slot_uncertainty(8) + slot_uncertainty(10));
-    problem_texts.answer_text = first + "; " + slot_text(12) + " M";
+    if (q <= 2) {
+        // The ion and the conjugate acid share one relative uncertainty:
+        // one count, the fewer either leaves.
+        const std::int32_t ion = q == 1 ? 8 : 10;
+        const std::int32_t digits = std::min(slot_digits(ion), slot_digits(12));
+        set_slot_digits(ion, slot_value(ion), digits);
+        set_slot_digits(12, slot_value(12), digits);
+    }
+    problem_texts.answer_text = ion_or_p_value(q) + "; " + slot_text(12) + " M";
     draw_problem_text(180, 460, 50);
     show_chemistry_fact(180, 160, 360);
 }
