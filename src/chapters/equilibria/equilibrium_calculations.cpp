@@ -186,18 +186,45 @@ void generate_problem_7()
     const float kc = r.concentration_constant(slot_value(5));
     const float shown = q == 1 ? slot_value(5) : kc;
     set_slot_digits(12, d == 2 ? 1.0f / shown : shown, 3);
-    for (std::int32_t s : {1, 3, 2}) set_slot_digits(s, random_real(1.0f, 9.9f) * 0.01f, 3);
-    const std::int32_t z = random_int(1, 5);
-    if (z == 1 || z == 3) value_slots[1].value = 0.0f;
-    if (z == 2 || z == 3) value_slots[2].value = 0.0f;
-    if (z == 4) value_slots[3].value = 0.0f;
-    for (std::int32_t s : {1, 2, 3}) convert_data_slot(s, 3);
+    const SpeciesValues nu = {r.coefficient[1], r.coefficient[2], 0.0f, r.coefficient[3], 0.0f, 0.0f};
+    // The concentrations at equilibrium from the amounts, volume and
+    // constant as shown, in that order.
+    const auto equilibrium_of = [&](const std::vector<double>& data) {
+        const auto volume = static_cast<float>(data[3]);
+        const SpeciesValues c0 = {static_cast<float>(data[0]) / volume,
+                                  static_cast<float>(data[1]) / volume,
+                                  0.0f,
+                                  static_cast<float>(data[2]) / volume,
+                                  0.0f,
+                                  0.0f};
+        const float stated = d == 2 ? 1.0f / static_cast<float>(data[4]) : static_cast<float>(data[4]);
+        SpeciesValues c{};
+        solve_extent(nu, c0, c, q == 1 ? r.concentration_constant(stated) : stated);
+        return c;
+    };
+    // Amounts near the reaction's own ratio leave one that their
+    // uncertainty exceeds: drawn again.
+    std::int32_t z = 0;
+    draw_until_accepted([&] {
+        for (std::int32_t s : {1, 3, 2}) set_slot_digits(s, random_real(1.0f, 9.9f) * 0.01f, 3);
+        z = random_int(1, 5);
+        if (z == 1 || z == 3) value_slots[1].value = 0.0f;
+        if (z == 2 || z == 3) value_slots[2].value = 0.0f;
+        if (z == 4) value_slots[3].value = 0.0f;
+        for (std::int32_t s : {1, 2, 3}) convert_data_slot(s, 3);
+        set_slot_digits(6, random_real(10.0f, 50.0f), 3);
+        set_slot_digits(11, slot_value(6) * slot_value(1), 3);
+        set_slot_digits(8, slot_value(6) * slot_value(2), 3);
+        set_slot_digits(9, slot_value(6) * slot_value(3), 3);
+        for (const std::size_t k : {0u, 1u, 3u}) {
+            set_slot_from_data(15, {11, 8, 9, 6, 12},
+                               [&](const std::vector<double>& data) { return equilibrium_of(data)[k]; });
+            if (uncertainty_exceeds_value(15)) return false;
+        }
+        return true;
+    });
     const std::string equation = shown_gas_equation(d);
-    set_slot_digits(6, random_real(10.0f, 50.0f), 3);
     const float volume = slot_value(6);
-    set_slot_digits(11, volume * slot_value(1), 3);
-    set_slot_digits(8, volume * slot_value(2), 3);
-    set_slot_digits(9, volume * slot_value(3), 3);
     auto amount = [&](std::int32_t slot, std::int32_t species) {
         return slot_text(slot) + " mol di " + r.formula[species];
     };
@@ -225,12 +252,7 @@ void generate_problem_7()
     join_piece(text, asked == 1 ? ". Calcolare le pressioni parziali dei componenti all'equilibrio"
                                 : ". Calcolare le concentrazioni dei componenti all'equilibrio");
     // From the amounts, volume and constant as shown.
-    const SpeciesValues nu = {r.coefficient[1], r.coefficient[2], 0.0f, r.coefficient[3], 0.0f, 0.0f};
-    const SpeciesValues c0 = {
-        slot_value(11) / volume, slot_value(8) / volume, 0.0f, slot_value(9) / volume, 0.0f, 0.0f};
-    const float stated = d == 2 ? 1.0f / slot_value(12) : slot_value(12);
-    SpeciesValues c{};
-    solve_extent(nu, c0, c, q == 1 ? r.concentration_constant(stated) : stated);
+    const SpeciesValues c = equilibrium_of({slot_value(11), slot_value(8), slot_value(9), volume, slot_value(12)});
     const float factor = asked == 1 ? (r.t + 273.15f) * 0.08205f : 1.0f;
     set_slot_digits(11, c[0] * factor, 3);
     set_slot_digits(12, c[1] * factor, 3);
@@ -480,12 +502,40 @@ void generate_problem_14()
     text = "@T1@@C1@Il valore di @iK@@dc@ per la reazione " + r.equation +
            " in un dato solvente a @iT@ data è uguale a " + slot_text(1);
     join_piece(text, concentration_unit_suffix(r.delta_n));
-    set_slot_digits(16, random_real(10.0f, 900.0f), 3);
-    set_slot_digits(15, random_real(0.5f, 2.0f) * slot_value(16), 3);
-    join_piece(text, " Calcolare le concentrazioni di equilibrio nella soluzione ottenuta aggiungendo");
-    set_slot_digits(6, random_real(1.0f, 9.9f) / slot_value(16), 3);
     const bool all_dissolved = r.states == "aaaa";
-    if (all_dissolved) set_slot_digits(7, random_real(1.0f, 9.9f) / slot_value(15), 3);
+    // The concentrations at equilibrium from the constant, the
+    // concentrations and the volumes as shown, in that order.
+    const auto equilibrium_of = [&](const std::vector<double>& d) {
+        const auto v1 = static_cast<float>(d[3]);
+        const auto v2 = static_cast<float>(d[4]);
+        const GenericSystem s = all_dissolved ? generic_system(r, static_cast<float>(d[1]) * v1 / (v2 + v1),
+                                                               static_cast<float>(d[2]) * v2 / (v2 + v1))
+                                              : generic_system(r, static_cast<float>(d[1]), 0.0f);
+        SpeciesValues c{};
+        solve_extent(s.nu, s.c0, c, static_cast<float>(d[0]));
+        return c;
+    };
+    // Solutions near the reaction's own ratio leave a concentration that
+    // its uncertainty exceeds: drawn again.
+    draw_until_accepted([&] {
+        set_slot_digits(16, random_real(10.0f, 900.0f), 3);
+        set_slot_digits(15, random_real(0.5f, 2.0f) * slot_value(16), 3);
+        set_slot_digits(6, random_real(1.0f, 9.9f) / slot_value(16), 3);
+        if (all_dissolved) set_slot_digits(7, random_real(1.0f, 9.9f) / slot_value(15), 3);
+        for (const std::size_t k :
+             all_dissolved ? std::vector<std::size_t>{0, 1, 3, 4} : std::vector<std::size_t>{0, 3}) {
+            if (all_dissolved)
+                set_slot_from_data(17, {1, 6, 7, 16, 15},
+                                   [&](const std::vector<double>& d) { return equilibrium_of(d)[k]; });
+            else
+                set_slot_from_data(17, {1, 6}, [&](const std::vector<double>& d) {
+                    return equilibrium_of({d[0], d[1], 0.0, 1.0, 1.0})[k];
+                });
+            if (uncertainty_exceeds_value(17)) return false;
+        }
+        return true;
+    });
+    join_piece(text, " Calcolare le concentrazioni di equilibrio nella soluzione ottenuta aggiungendo");
     if (r.states == "sasa")
         join_piece(text, " un eccesso di A a " + slot_text(16) + " mL di soluzione di B " + slot_text(6) + " M");
     else if (r.states == "assa")
@@ -494,13 +544,8 @@ void generate_problem_14()
         join_piece(text, " " + slot_text(16) + " mL di soluzione di A " + slot_text(6) + " M a " + slot_text(15) +
                              " mL di soluzione di B " + slot_text(7) + " M");
 
-    const float v1 = slot_value(16);
-    const float v2 = slot_value(15);
-    const GenericSystem s = all_dissolved
-                                ? generic_system(r, slot_value(6) * v1 / (v2 + v1), slot_value(7) * v2 / (v2 + v1))
-                                : generic_system(r, slot_value(6), 0.0f);
-    SpeciesValues c{};
-    solve_extent(s.nu, s.c0, c, slot_value(1));
+    const SpeciesValues c =
+        equilibrium_of({slot_value(1), slot_value(6), slot_value(7), slot_value(16), slot_value(15)});
     set_slot_digits(11, c[0], 3);
     set_slot_digits(12, c[1], 3);
     set_slot_digits(13, c[3], 3);

@@ -282,11 +282,12 @@ void generate_problem_42()
     equilibria_state.last_draw[42] = n;
     const SparinglySoluble& hydroxide = hydroxides[n - 1];
     // A buffer where an amphoteric hydroxide's anion takes over is drawn
-    // again.
+    // again, and so is a pH that rounds up to 10.0: its one decimal leaves
+    // the solubility less than its own uncertainty.
     draw_until_accepted([&] {
         set_slot_uncertainty(1, random_real(lowest_ph, 11.0f), 0.03f);
         reread_slot(1);
-        return slot_value(1) <= hydroxide.anion_ph;
+        return slot_value(1) <= hydroxide.anion_ph && slot_text(1) != "10.0";
     });
     problem_texts.problem_text = "Confrontare le solubilità di " + std::string(hydroxide.formula) +
                                  " [@iK@@dps@ = " + slot_text(9) + " a 25@uo@C] in " +
