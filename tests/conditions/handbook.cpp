@@ -45,7 +45,10 @@ const std::vector<Substance> substances = {
     {"C@d6@H@d5@COOH", "acido benzoico", 395.5, 522.4, 751.0, 44.1},
     {"CCl@d4@", "tetracloruro di carbonio", 250.3, 349.8, 556.6, 44.9, 6.84083, 1177.91, 220.576, -20.0, 77.0, 0.03},
     {"N@d2@H@d4@", "idrazina", 275.0, 386.7, 653.0, 145.0, 7.80687, 1680.745, 227.74, 0.0, 130.0, 0.01},
-    {"SO@d2@", "biossido di zolfo|anidride solforosa", 197.7, 263.1, 430.6, 77.8},
+    // Lee-Kesler through its critical and normal boiling points, within 1 %
+    // of the tabulated 3.30 bar at 20 °C and 4.62 bar at 30 °C.
+    {"SO@d2@", "biossido di zolfo|anidride solforosa", 197.7, 263.1, 430.6, 77.8, 7.37926, 1047.212, 242.814, -10.0,
+     142.0, 0.01},
     {"SO@d3@", "triossido di zolfo|anidride solforica", 290.0, 318.0, 491.0, 81.0},
     {"NH@d3@", "ammoniaca", 195.4, 239.8, 405.4, 111.3},
     {"Cl@d2@", "cloro", 171.6, 239.1, 417.0, 76.1},
