@@ -18,6 +18,12 @@ using testing_support::find_first;
 constexpr double book_gas_constant = 0.08205;
 constexpr double kw = 1e-14;
 
+// The counts the generators keep where the data would allow one digit more.
+// A root's uncertainty taken whole: the constant's and the concentration's
+// relative uncertainties summed, not halved (or thirded) by the root.
+const Count root_whole{Digits::from_data_or_fewer, "a root's uncertainty taken whole, not divided by its order"};
+const Count two_fixed{Digits::from_data_or_fewer, "two digits, the count the problem fixes"};
+
 // --- Reactions as printed ---------------------------------------------------
 
 struct Term {
@@ -587,49 +593,51 @@ const ChapterRows chapter_7 = {
         {20, "; NUM mol",
          [](const Page& p) { return kw / (equivalents(p.text("F di ([^ ]+) e")) * p.datum("acquosa NUM F")); },
          Digits::product},
-        {21, "@C1@NUM", weak_acid_asked, Digits::from_data_or_fewer, 12, "Calcolare \\["},
+        {21, "@C1@NUM", weak_acid_asked, root_whole, 12, "Calcolare \\["},
         {21, "@C1@NUM", weak_acid_asked, Digits::logarithm, 12, "Calcolare il p"},
-        {22, "@C1@NUM", weak_acid_asked, Digits::from_data_or_fewer, 12, "Calcolare \\["},
+        {22, "@C1@NUM", weak_acid_asked, root_whole, 12, "Calcolare \\["},
         {22, "@C1@NUM", weak_acid_asked, Digits::logarithm, 12, "Calcolare il p"},
-        {22, "; NUM M",
+        {22,
+         "; NUM M",
          [](const Page& p) {
              const auto [strong, weak] = weak_acid_solution(p);
              return weak.total * fraction(weak, 0, hydrogen(strong, {weak}));
          },
-         Digits::from_data_or_fewer},
+         {Digits::from_data_or_fewer, "c less [H+], with [H+]'s uncertainty taken whole"}},
         {23, "^NUM;",
          [](const Page& p) {
              const Weak w{p.datum("soluzione NUM F"), {p.datum("@iK@@da@ = NUM")}, 0};
              return fraction(w, 1, hydrogen(0.0, {w}));
          },
-         Digits::from_data_or_fewer},
+         two_fixed},
         {23, "; NUM$",
          [](const Page& p) {
              const Weak w{p.datum("e in soluzione NUM F"), {p.datum("@iK@@da@ = NUM")}, 0};
              return fraction(w, 1, hydrogen(0.0, {w}));
          },
-         Digits::from_data_or_fewer},
+         two_fixed},
         {24, "NUM%",
          [](const Page& p) {
              const double alpha = p.datum("per (?:il |l')NUM%"), times = p.datum("soluzione NUM volte");
              return p.has("diluita") ? alpha * std::sqrt(times) : alpha / std::sqrt(times);
          },
          Digits::product},
-        {25, "@C1@NUM", weak_base_asked, Digits::from_data_or_fewer, 12, "Calcolare \\["},
+        {25, "@C1@NUM", weak_base_asked, root_whole, 12, "Calcolare \\["},
         {25, "@C1@NUM", weak_base_asked, Digits::logarithm, 12, "Calcolare il p"},
-        {25, "; NUM M",
+        {25,
+         "; NUM M",
          [](const Page& p) {
              const auto [strong, weak] = weak_base_solution(p);
              return weak.total * fraction(weak, 0, hydrogen(strong, {weak}));
          },
-         Digits::from_data_or_fewer},
+         {Digits::from_data_or_fewer, "the count of the ion beside it, whose root's uncertainty is taken whole"}},
         {26, "^NUM M",
          [](const Page& p) {
              const auto [weak, strong] = polyprotic(p, "M");
              const double h = hydrogen(strong, {weak});
              return p.has("Calcolare \\[H") ? h : kw / h;
          },
-         Digits::from_data_or_fewer},
+         root_whole},
         {26, "; NUM M",
          [](const Page& p) {
              const auto [weak, strong] = polyprotic(p, "M");
@@ -652,7 +660,7 @@ const ChapterRows chapter_7 = {
              return species_fraction(weak, p.text(R"(e \[([^\]]+)\] in)"), hydrogen(strong, {weak}));
          },
          Digits::from_data},
-        {28, "^NUM M;", [](const Page& p) { return asked(p, mixed_hydrogen(p)); }, Digits::from_data_or_fewer},
+        {28, "^NUM M;", [](const Page& p) { return asked(p, mixed_hydrogen(p)); }, two_fixed},
         {28, "; NUM M",
          [](const Page& p) {
              const double h = mixed_hydrogen(p);
@@ -755,7 +763,7 @@ const ChapterRows chapter_7 = {
              const double m = p.text("di ([^ ]+) a 25").ends_with("@d2@") ? 2.0 : 1.0;
              return std::pow(p.datum("@iK@@dps@ = NUM") / std::pow(m, m), 1.0 / (m + 1.0));
          },
-         Digits::from_data_or_fewer},
+         root_whole},
         {39, "; NUM mol",
          [](const Page& p) {
              const double m = p.text("di ([^ ]+) a 25").ends_with("@d2@") ? 2.0 : 1.0;
@@ -763,7 +771,7 @@ const ChapterRows chapter_7 = {
              const bool cation = p.text("M di (.+)\\.$").find('+') != std::string::npos;
              return cation ? std::pow(k / c, 1.0 / m) / m : k / std::pow(c, m);
          },
-         Digits::from_data_or_fewer},
+         Digits::from_data},
         {40, "NUM mol",
          [](const Page& p) {
              const double m = p.text("solubilità di ([^ ]+) è").ends_with("@d2@") ? 2.0 : 1.0;
@@ -778,7 +786,7 @@ const ChapterRows chapter_7 = {
              return a - y;
          },
          Digits::from_data},
-        {41, "^NUM mol", hydroxide_in_water, Digits::from_data_or_fewer},
+        {41, "^NUM mol", hydroxide_in_water, root_whole},
         {41, "; NUM mol",
          [](const Page& p) {
              if (p.has("acido forte")) return hydroxide_in_acid(p);
@@ -786,15 +794,15 @@ const ChapterRows chapter_7 = {
              return p.datum("@iK@@dps@ = NUM") / std::pow(p.datum("soluzione NUM F"), m);
          },
          Digits::from_data},
-        {42, "^NUM mol", hydroxide_in_water, Digits::from_data_or_fewer},
+        {42, "^NUM mol", hydroxide_in_water, root_whole},
         {42, "; NUM mol",
          [](const Page& p) {
              const double m = std::stod(p.text("\\(OH\\)@d([0-9])@"));
              return p.datum("@iK@@dps@ = NUM") / std::pow(std::pow(10.0, p.datum("pH NUM") - 14.0), m);
          },
-         Digits::from_data, 3, ""},
-        {43, "^NUM mol", [](const Page& p) { return carbonate(p).first; }, Digits::from_data_or_fewer},
-        {43, "; NUM mol", [](const Page& p) { return carbonate(p).second; }, Digits::from_data_or_fewer},
+         Digits::from_data},
+        {43, "^NUM mol", [](const Page& p) { return carbonate(p).first; }, root_whole},
+        {43, "; NUM mol", [](const Page& p) { return carbonate(p).second; }, root_whole},
     },
     {
         {6, "the direction a system evolves"},
