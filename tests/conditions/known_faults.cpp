@@ -15,8 +15,6 @@ const std::vector<testing_support::KnownFault>& known_condition_faults()
         {4, 18, "a", "a drawn pressure where the gas condenses"},
         {4, 20, "a", "N2H4 above its vapour pressure, water after the reaction too"},
         {4, 27, "a", "chlorine drawn above its vapour pressure below its critical point, as in 4.28"},
-        {5, 15, "e", "saturated NaCl printed 6.3-6.7 F: per litre of water, the solution's is 5.4-5.65"},
-        {5, 16, "e", "saturated NaCl printed 6.3-6.7 F: per litre of water, the solution's is 5.4-5.65"},
         {5, 18, "e", "vapour pressures from a one-constant fit"},
         {5, 19, "e", "vapour pressures from a one-constant fit"},
         {5, 20, "e", "vapour pressures from a one-constant fit"},
