@@ -20,7 +20,6 @@ const std::vector<testing_support::KnownFault>& known_condition_faults()
         {5, 20, "e", "vapour pressures from a one-constant fit"},
         {5, 21, "e", "vapour pressures from a one-constant fit"},
         {5, 27, "e", "vapour pressures from a one-constant fit"},
-        {6, 5, "e", "copper's melting point printed 1080 °C, handbook 1084.6"},
         {6, 25, "d", "SO3's vapour fit past its range: 1.51 atm at 53 °C, the handbook's 1.37"},
         {7, 4, "b", "N2O + H2O = 2NO + H2, or the NO2 row"},
         {8, 13, "c", "a mercury(II) halide as a fully ionised salt"},

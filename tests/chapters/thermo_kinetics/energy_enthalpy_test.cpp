@@ -68,7 +68,7 @@ struct HeatCapacityLaw {
     double a, b, c;
 };
 constexpr HeatCapacityLaw heat_capacity_laws[] = {
-    {"alluminio", "660", 20.67, 12.38, 0.0},        {"rame", "1080", 22.64, 6.28, 0.0},
+    {"alluminio", "660", 20.67, 12.38, 0.0},        {"rame", "1085", 22.64, 6.28, 0.0},
     {"piombo", "328", 22.13, 11.72, 0.96},          {"iodio", "114", 40.12, 49.79, 0.0},
     {"cloruro di sodio", "801", 45.94, 16.32, 0.0},
 };
