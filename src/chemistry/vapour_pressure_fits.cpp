@@ -35,6 +35,21 @@ double antoine_vapour_pressure_torr(std::int32_t compound, double kelvin)
     return std::pow(10.0, a.a - a.b / (a.c + t));
 }
 
+double antoine_boiling_kelvin(std::int32_t compound, double torr)
+{
+    double best = std::numeric_limits<double>::quiet_NaN(), best_distance = 0.0;
+    for (const VapourPressureFit& fit : vapour_pressure_fits) {
+        if (fit.compound != compound || !has_antoine(fit)) continue;
+        const AntoineFit& a = fit.antoine;
+        const double t = a.b / (a.a - std::log10(torr)) - a.c;
+        if (std::isnan(best) || distance_from_range(a, t) < best_distance) {
+            best = t + 273.15;
+            best_distance = distance_from_range(a, t);
+        }
+    }
+    return best;
+}
+
 float vapour_pressure_torr(const VapourPressureFit& fit, float kelvin)
 {
     return static_cast<float>(antoine_vapour_pressure_torr(fit.compound, kelvin));

@@ -39,8 +39,12 @@ struct VapourPressureFit {
 // normal boiling point (within 2 %); "points" passes through the three
 // handbook points named.
 inline constexpr double no_critical_point = std::numeric_limits<double>::infinity();
+// Liquids the pages name that the compound table does not hold: codes past
+// its records.
+inline constexpr std::int32_t carbon_disulfide = 501;
+inline constexpr std::int32_t pentane = 502;
 inline constexpr AntoineFit no_antoine{0.0, 0.0, 0.0, 0.0, -1.0};
-inline constexpr std::array<VapourPressureFit, 42> vapour_pressure_fits{{
+inline constexpr std::array<VapourPressureFit, 49> vapour_pressure_fits{{
     // Antoine, -20 to 101 °C; Tc 556.4 K.
     {374, 8.06e9f, 32820.15f, " 76.7", {6.87926, 1212.021, 226.41, -20.0, 101.0}, 556.4},
     // Antoine, -10 to 90 °C; Tc 536.4 K.
@@ -51,8 +55,8 @@ inline constexpr std::array<VapourPressureFit, 42> vapour_pressure_fits{{
     {401, 7.31e9f, 28621.70f, " 34.6", {6.92032, 1064.07, 228.8, -61.0, 20.0}, 466.7},
     // Antoine, -57 to 80 °C; Tc 513.9 K.
     {312, 1.97e11f, 42327.16f, " 78.4", {8.20417, 1642.89, 230.3, -57.0, 80.0}, 513.9},
-    // IAPWS, 0 to 100 °C (within 0.2 %); Tc 647.1 K.
-    {11, 1.09e11f, 43086.10f, "100.0", {8.08272, 1737.593, 234.103, 0.0, 100.0}, 647.1},
+    // IAPWS, 0 to 90 °C (within 0.1 %); Tc 647.1 K.
+    {11, 1.09e11f, 43086.10f, "100.0", {8.08272, 1737.593, 234.103, 0.0, 90.0}, 647.1},
     {75, 3.61e11f, 75655.20f, "330.0", no_antoine, no_critical_point},
     // Antoine, 29.8 to 126.5 °C; Tc 591.9 K.
     {332, 2.75e10f, 40700.35f, "118.1", {7.38782, 1533.313, 222.309, 29.8, 126.5}, 591.9},
@@ -60,8 +64,8 @@ inline constexpr std::array<VapourPressureFit, 42> vapour_pressure_fits{{
     {301, 1.109e10f, 34076.8f, "", {6.90565, 1211.033, 220.790, 8.0, 103.0}, 562.0},
     // Antoine, 6 to 137 °C; Tc 591.8 K.
     {302, 7.788e9f, 35892.2f, "", {6.95464, 1344.8, 219.482, 6.0, 137.0}, 591.8},
-    // IAPWS, 100 to 374 °C (within 2 %).
-    {11, 0.0f, 0.0f, "", {8.14559, 1820.807, 246.232, 100.0, 374.0}, 647.1},
+    // IAPWS, 130 to 374 °C (within 2 %).
+    {11, 0.0f, 0.0f, "", {8.14559, 1820.807, 246.232, 130.0, 374.0}, 647.1},
     // Antoine, -7 to 59 °C; Tc 588 K.
     {5, 0.0f, 0.0f, "", {6.87780, 1119.68, 221.38, -7.0, 59.0}, 588.0},
     // Antoine, 2 to 114 °C; Tc 653 K.
@@ -101,6 +105,19 @@ inline constexpr std::array<VapourPressureFit, 42> vapour_pressure_fits{{
     {92, 0.0f, 0.0f, "", {7.2670, 780.91, 263.29, -85.0, 51.5}, 324.7},      // 83.1 bar
     {95, 0.0f, 0.0f, "", {7.2812, 892.73, 262.65, -59.5, 99.9}, 373.1},      // 89.6 bar
     {305, 0.0f, 0.0f, "", {7.0738, 928.93, 263.83, -42.0, 96.6}, 369.8},     // 42.5 bar
+    // IAPWS, 90 to 100 and 100 to 130 °C (within 0.001 %): the pages print
+    // water's pressure there to four digits.
+    {11, 0.0f, 0.0f, "", {7.93860, 1650.291, 226.313, 90.0, 100.0}, 647.1},
+    {11, 0.0f, 0.0f, "", {7.91965, 1637.860, 225.073, 100.0, 130.0}, 647.1},
+    // NIST Chemistry WebBook (from bar and K): carbon disulfide 4 to 80 °C,
+    // Tc 552 K; cyclohexane 20 to 82 °C, Tc 553.6 K; pentane -4 to 68 °C,
+    // Tc 469.7 K; mercury, within 0.2 % of the CRC table from 300 to
+    // 356.7 °C, Tc 1750 K. Antoine for aniline, 102 to 185 °C; Tc 699 K.
+    {carbon_disulfide, 0.0f, 0.0f, "", {6.94193, 1168.623, 241.534, 4.0, 80.0}, 552.0},
+    {309, 0.0f, 0.0f, "", {6.84498, 1203.526, 222.863, 20.0, 82.0}, 553.6},
+    {pentane, 0.0f, 0.0f, "", {6.86430, 1070.617, 232.696, -4.0, 68.0}, 469.7},
+    {455, 0.0f, 0.0f, "", {7.73277, 3007.129, 263.149, 250.0, 400.0}, 1750.0},
+    {382, 0.0f, 0.0f, "", {7.32010, 1731.515, 206.049, 102.0, 185.0}, 699.0},
     // He, Ne and H2 are gases at every temperature a page draws.
     {457, 0.0f, 0.0f, "", no_antoine, 5.2},
     {458, 0.0f, 0.0f, "", no_antoine, 44.4},
@@ -116,10 +133,23 @@ consteval const VapourPressureFit& vapour_pressure_fit(std::int32_t compound)
     throw "no vapour-pressure fit for this compound";
 }
 
+// Whether the compound has an Antoine fit: a table of liquids whose pressures
+// the pages print asserts it of each.
+constexpr bool has_vapour_fit(std::int32_t compound)
+{
+    for (const VapourPressureFit& fit : vapour_pressure_fits)
+        if (fit.compound == compound && fit.antoine.low <= fit.antoine.high) return true;
+    return false;
+}
+
 // The vapour pressure in torr at `kelvin` by the compound's Antoine fit (of
 // the row whose range holds it, else the nearest); infinite at or above the
 // critical point, NaN for a compound without a fit.
 double antoine_vapour_pressure_torr(std::int32_t compound, double kelvin);
+
+// The temperature in kelvin where the compound's vapour pressure is `torr`,
+// by the row whose range holds it, else the nearest; NaN without a fit.
+double antoine_boiling_kelvin(std::int32_t compound, double torr);
 
 // The same, in single precision, for the liquid of a row.
 float vapour_pressure_torr(const VapourPressureFit& fit, float kelvin);

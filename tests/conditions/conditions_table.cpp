@@ -286,7 +286,7 @@ void judge_data(const Read& read, std::map<char, std::string>& faults)
             handbook = saturation_atm(*s, read.kelvin) /
                        testing_support::atmospheres(1.0, read.units.at(std::min(unit++, read.units.size() - 1)));
             accuracy = s->accuracy * handbook;
-            if (s->a == 0.0) handbook = std::nan("");
+            if (s->accuracy == 0.0) handbook = std::nan("");
         } else {
             handbook = tabulated(s->formula, std::string(1, kind), read.kelvin, accuracy);
         }

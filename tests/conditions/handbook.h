@@ -18,14 +18,16 @@ struct Substance {
     double critical;      // K
     double critical_atm;
     // Antoine's fit log10(P/torr) = a - b/(c + t/°C) within [from, to] °C
-    // (a = 0: none kept) and its accuracy, relative.
+    // and its accuracy, relative (0: no vapour pressure kept; water's is
+    // its saturation line, with a = 0).
     double a = 0.0, b = 0.0, c = 0.0, from = 0.0, to = 0.0, accuracy = 0.0;
     double reference_atm = 1.0;  // the pressure at `boiling` (its triple point for CO2)
 };
 
 const Substance* substance(const std::string& formula_or_name);
 
-// Saturation pressure in atm at T kelvin: Antoine's fit within its range,
+// Saturation pressure in atm at T kelvin: water's IAPWS line, Antoine's fit
+// within its range,
 // elsewhere the Clausius line through the reference and critical points
 // (within about 10 %); infinite above the critical temperature.
 double saturation_atm(const Substance& s, double kelvin);

@@ -10,6 +10,7 @@
 #include "chemistry/molar_mass.h"
 #include "chemistry/ph_solvers.h"
 #include "chemistry/reaction_thermo.h"
+#include "chemistry/vapour_pressure_fits.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
@@ -71,17 +72,12 @@ float mixture_ph(float ca, float cb, float ka, float kb)
     return -std::log10(h);
 }
 
-void draw_boiling_at_pressure(std::string_view boiling_point, std::string_view enthalpy)
+void draw_boiling_at_pressure(std::string_view boiling_point, std::int32_t compound)
 {
     set_slot_text(1, boiling_point);
-    set_slot_text(2, enthalpy);
     const float shift = random_real(150.0f, 300.0f);
     set_slot_digits(3, random_int(1, 2) == 1 ? 760.0f + shift : 760.0f - shift, 3);
-    set_slot_digits_from(
-        4,
-        1.0f / (1.0f / kelvin(slot_value(1)) - 8.314f * std::log(slot_value(3) / 760.0f) / (1000.0f * slot_value(2))) -
-            273.15f,
-        100.0f, 3);
+    set_slot_digits_from(4, static_cast<float>(antoine_boiling_kelvin(compound, slot_value(3))) - 273.15f, 100.0f, 3);
 }
 
 float vaporisation_enthalpy(float boiling, float pressure, float at_pressure)
@@ -93,12 +89,6 @@ float vapour_pressure_at(float boiling, float enthalpy, float t)
 {
     // 120.27904 = 1000 / 8.314
     return 760.0f * std::exp(-120.27904f * enthalpy * (1.0f / kelvin(t) - 1.0f / kelvin(boiling)));
-}
-
-void set_vaporisation_results()
-{
-    set_slot_digits(7, vaporisation_enthalpy(slot_value(1), slot_value(3), slot_value(4)), 3);
-    set_slot_digits(8, vapour_pressure_at(slot_value(1), slot_value(7), slot_value(5)), 3);
 }
 
 OrganicCounts draw_organic_formula(std::int32_t kind)

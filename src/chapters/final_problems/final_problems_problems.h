@@ -42,18 +42,15 @@ inline float kelvin(float celsius)
     return celsius + 273.15f;
 }
 
-// Slots 1 and 2 from a liquid's normal boiling point (°C) and vaporisation
-// enthalpy (kJ/mol) as written; slot 3 a pressure 150 to 300 torr above or
-// below 760; slot 4 the boiling point at that pressure (Clausius-Clapeyron).
-void draw_boiling_at_pressure(std::string_view boiling_point, std::string_view enthalpy);
+// Slot 1 from a liquid's normal boiling point (°C) as written; slot 3 a
+// pressure 150 to 300 torr above or below 760; slot 4 the boiling point at
+// that pressure by the compound's vapour fit.
+void draw_boiling_at_pressure(std::string_view boiling_point, std::int32_t compound);
 // The vaporisation enthalpy (kJ/mol) of a liquid boiling at `boiling` °C
 // at 760 torr and at `at_pressure` °C at `pressure` torr; its vapour
 // pressure (torr) at t °C from that enthalpy.
 float vaporisation_enthalpy(float boiling, float pressure, float at_pressure);
 float vapour_pressure_at(float boiling, float enthalpy, float t);
-// From those slots as shown and a temperature in slot 5: slot 7 the
-// enthalpy and slot 8 the vapour pressure (torr) at slot 5, three digits.
-void set_vaporisation_results();
 
 // A formula CcHhOo drawn as problems 10 and 28 draw it: kind 1 an even
 // carbon count with 2 or 3 oxygens, kind 2 a longer chain with 2; the

@@ -12,6 +12,7 @@
 #include "chemistry/equation_text.h"
 #include "chemistry/standard_potentials.h"
 #include "chemistry/table_fields.h"
+#include "chemistry/vapour_pressure_fits.h"
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
 #include "numbers/random_stream.h"
@@ -21,22 +22,25 @@
 namespace final_problems {
 namespace {
 
+// Each with its row of the vapour table, which gives its boiling point at
+// the pressure drawn.
 struct Solvent {
     std::string_view article;
     std::string_view name;
     std::string_view boiling_point;  // °C at 760 torr
-    std::string_view enthalpy;       // of vaporisation, kJ/mol
+    std::int32_t compound;
 };
 constexpr std::array<Solvent, 8> solvents{{
-    {"Il ", "disolfuro di carbonio (CS@d2@)", "46.0", "26.74"},
-    {"Il ", "benzene (C@d6@H@d6@)", "80.1", "30.72"},
-    {"Il ", "toluene (C@d7@H@d8@)", "110.6", "33.18"},
-    {"Il ", "cicloesano (C@d6@H@d12@)", "80.7", "29.97"},
-    {"Il ", "cloroformio (CHCl@d3@)", "61.2", "29.24"},
-    {"L'", "acetone (C@d3@H@d6@O)", "56.1", "29.10"},
-    {"L'", "anilina (C@d6@H@d7@N)", "184.2", "42.44"},
-    {"L'", "etanolo (C@d2@H@d6@O)", "78.3", "38.56"},
+    {"Il ", "disolfuro di carbonio (CS@d2@)", "46.0", carbon_disulfide},
+    {"Il ", "benzene (C@d6@H@d6@)", "80.1", 301},
+    {"Il ", "toluene (C@d7@H@d8@)", "110.6", 302},
+    {"Il ", "cicloesano (C@d6@H@d12@)", "80.7", 309},
+    {"Il ", "cloroformio (CHCl@d3@)", "61.2", 373},
+    {"L'", "acetone (C@d3@H@d6@O)", "56.1", 361},
+    {"L'", "anilina (C@d6@H@d7@N)", "184.2", 382},
+    {"L'", "etanolo (C@d2@H@d6@O)", "78.3", 312},
 }};
+static_assert(std::ranges::all_of(solvents, [](const Solvent& s) { return has_vapour_fit(s.compound); }));
 
 struct Fuel {
     std::int32_t compound;
@@ -172,7 +176,7 @@ void generate_problem_4()
 {
     skip_random_draws(2);
     const Solvent& solvent = solvents[pick_problem_variant(8, final_problems_state.last_choice[4], 1) - 1];
-    draw_boiling_at_pressure(solvent.boiling_point, solvent.enthalpy);
+    draw_boiling_at_pressure(solvent.boiling_point, solvent.compound);
     const float span = slot_value(4) - slot_value(1);
     set_slot_digits_from(5, slot_value(1) + random_real(0.3f * span, 0.8f * span), 100.0f, 3);
     problem_texts.problem_text = std::string(solvent.article) + std::string(solvent.name) + " bolle a " + slot_text(1) +

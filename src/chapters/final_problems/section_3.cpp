@@ -1,4 +1,5 @@
 // Section "Sezione 3": problems 17 to 24.
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
@@ -11,6 +12,7 @@
 #include "chemistry/data_tables.h"
 #include "chemistry/molar_mass.h"
 #include "chemistry/table_fields.h"
+#include "chemistry/vapour_pressure_fits.h"
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
 #include "numbers/fixed_width.h"
@@ -36,22 +38,24 @@ constexpr std::array<AcidMetal, 7> acid_metals{{
     {3, 0.5f},
 }};
 
+// Each with its row of the vapour table, which gives its vapour pressure.
 struct Liquid {
     std::string_view name;
     std::string_view boiling_point;  // °C at 760 torr
-    std::string_view enthalpy;       // of vaporisation, kJ/mol
+    std::int32_t compound;
     std::string_view molar_mass;
 };
 constexpr std::array<Liquid, 8> liquids{{
-    {"pentano (C@d5@H@d12@)", "36.0", "25.79", "72.151"},
-    {"benzene (C@d6@H@d6@)", "80.1", "30.72", "78.115"},
-    {"mercurio", "356.7", "59.11", "200.59"},
-    {"bromo", "58.8", "29.96", "159.82"},
-    {"cloroformio (CHCl@d3@)", "61.2", "29.24", "119.38"},
-    {"idrazina (N@d2@H@d4@)", "113.6", "41.80", "32.045"},
-    {"etere etilico (C@d4@H@d10@O)", "34.5", "26.52", "74.124"},
-    {"acqua", "100.0", "40.65", "18.015"},
+    {"pentano (C@d5@H@d12@)", "36.0", pentane, "72.151"},
+    {"benzene (C@d6@H@d6@)", "80.1", 301, "78.115"},
+    {"mercurio", "356.7", 455, "200.59"},
+    {"bromo", "58.8", 5, "159.82"},
+    {"cloroformio (CHCl@d3@)", "61.2", 373, "119.38"},
+    {"idrazina (N@d2@H@d4@)", "113.6", 234, "32.045"},
+    {"etere etilico (C@d4@H@d10@O)", "34.5", 401, "74.124"},
+    {"acqua", "100.0", 11, "18.015"},
 }};
+static_assert(std::ranges::all_of(liquids, [](const Liquid& l) { return has_vapour_fit(l.compound); }));
 
 // Fuels: compound record, moles of CO2 and of water formed per mole, state
 // and standard enthalpy of formation (kJ/mol).
@@ -168,9 +172,9 @@ void generate_problem_19()
     skip_random_draws(2);
     const std::int32_t v = pick_problem_variant(8, final_problems_state.last_choice[19], 3);
     const Liquid& liquid = liquids[v - 1];
-    draw_boiling_at_pressure(liquid.boiling_point, liquid.enthalpy);
+    draw_boiling_at_pressure(liquid.boiling_point, liquid.compound);
     set_slot_digits_from(5, (slot_value(4) + slot_value(1)) * 0.5f, 100.0f, 3);
-    set_vaporisation_results();
+    set_slot_digits(8, static_cast<float>(antoine_vapour_pressure_torr(liquid.compound, kelvin(slot_value(5)))), 3);
     set_slot_digits(9, random_real(3.0f, 9.0f), 3);
     const float excess = random_real(2.0f, 5.0f);
     const float moles = excess / (kelvin(slot_value(5)) * 0.082057f) * slot_value(8) * slot_value(9) / 760.0f;
