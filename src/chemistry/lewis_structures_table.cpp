@@ -70,14 +70,17 @@ constexpr std::array<LewisStep, 14> nitrate_forms()
     return steps;
 }
 
-// Hexafluorophosphate: the six fluorines of SF6, then its charge.
-constexpr std::array<LewisStep, 8> hexafluorophosphate()
+// Hexafluorophosphate: four fluorines on the cross and two on the diagonal
+// from upper left to lower right, which leaves P's upper right free for its
+// charge, where BF4-'s stands.
+constexpr std::array<LewisStep, 6> hexafluorophosphate()
 {
-    const auto six = octahedron("P1a1aFddadZaaaaFadddZaaaa");
-    std::array<LewisStep, 8> steps{};
-    for (std::size_t i = 0; i < six.size(); ++i) steps[i] = six[i];
-    steps[7] = markup(28, -18, "@C1@(@y-5@_@y5@)");
-    return steps;
+    return {code(12, 0, "P1111FddadFdddaFadddFdadd"),
+            code(-10, -22, upper_fluorine),
+            code(34, 22, lower_fluorine),
+            markup(-2, -10, "@L114045@"),
+            markup(21, 13, "@L114045@"),
+            markup(37, -17, minus)};
 }
 
 constexpr std::array e1{code(0, 0, "N1d11HaaaaZaaaaHaaaaHaaaa")};

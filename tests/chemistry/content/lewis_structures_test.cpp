@@ -155,12 +155,31 @@ TEST_F(LewisDrawing, HydrogenPeroxideHasTwoOxygensApartWithAHydrogenBelowEach)
     EXPECT_EQ(drawn("line").size(), 7u);  // O-O, two O-H and four lone pairs
 }
 
-TEST_F(LewisDrawing, HexafluorophosphateDrawsAllSixFluorines)
+// An ion whose formal charge is on its centre draws the charge at the
+// centre's upper right, BF4-'s place: PF6- drew its "(−)" by a fluorine,
+// and now draws it by the P (2.23, all its versions).
+TEST_F(LewisDrawing, ChargesOnTheCentreAreDrawnByTheCentre)
 {
-    draw_lewis_structure("PF@d6@@u-@;", 300, 100);
-    int fluorines = 0;
-    for (const Drawn& d : drawn("text")) fluorines += d.text == "F";
-    EXPECT_EQ(fluorines, 6);
+    struct Case {
+        const char* key;
+        const char* centre;
+        int fluorines;
+    };
+    std::vector<std::pair<int, int>> offsets;
+    for (const Case& c : {Case{"BF@d4@@u-@;", "B", 4}, Case{"PF@d6@@u-@;", "P", 6}, Case{"NH@d4@@u+@;", "N", 0}}) {
+        mark();
+        draw_lewis_structure(c.key, 300, 100);
+        std::pair<int, int> centre{}, charge{};
+        int fluorines = 0;
+        for (const Drawn& d : drawn("text")) {
+            if (d.text.starts_with("(")) charge = {d.x1, d.y1};
+            if (d.text == c.centre) centre = {d.x1, d.y1};
+            fluorines += d.text == "F";
+        }
+        EXPECT_EQ(fluorines, c.fluorines) << c.key;
+        offsets.emplace_back(charge.first - centre.first, charge.second - centre.second);
+        EXPECT_EQ(offsets.back(), offsets.front()) << c.key;
+    }
 }
 
 TEST_F(LewisDrawing, ResonanceFormsSpreadToTheRight)
