@@ -1,5 +1,6 @@
 #include "frame/generator_kit.h"
 
+#include <algorithm>
 #include <string>
 
 #include "frame/app_state.h"
@@ -19,6 +20,17 @@ std::int32_t pick_problem_variant(std::int32_t nmax, std::int32_t& last_variant,
     if (app_state.version_number == text_version && textbook_variant != 0) v = textbook_variant;
     last_variant = v;
     return v;
+}
+
+std::int32_t pick_kept_variant(std::int32_t nmax, std::int32_t& last_variant, std::int32_t textbook_variant,
+                               std::span<const std::int32_t> left_out)
+{
+    std::int32_t v = 0;
+    draw_until_accepted([&] {
+        v = pick_problem_variant(nmax, last_variant, textbook_variant);
+        return std::ranges::find(left_out, v) == left_out.end();
+    });
+    return v - static_cast<std::int32_t>(std::ranges::count_if(left_out, [v](std::int32_t out) { return out < v; }));
 }
 
 namespace {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 #include "numbers/value_kit.h"
@@ -15,6 +16,12 @@
 // textbook_variant replaces the draw (which still advances the stream).
 // Stores the result in last_variant and returns it.
 std::int32_t pick_problem_variant(std::int32_t nmax, std::int32_t& last_variant, std::int32_t textbook_variant);
+// The same over a list from which the members left_out (ascending, never the
+// textbook's) were taken since: a draw that lands on one is drawn again, so
+// that every other page keeps its member. Returns the member's place among
+// those kept, 1 to nmax - left_out.size().
+std::int32_t pick_kept_variant(std::int32_t nmax, std::int32_t& last_variant, std::int32_t textbook_variant,
+                               std::span<const std::int32_t> left_out);
 
 // --- Redraws ---------------------------------------------------------------
 

@@ -66,6 +66,26 @@ TEST_F(ProblemVariantTest, TextbookVersionForcesItsVariantButStillDraws)
     }
 }
 
+TEST_F(ProblemVariantTest, KeptVariantsKeepTheirDrawAndSkipTheLeftOut)
+{
+    // Members 2 and 4 of 5 left out: 1, 3, 5 become places 1, 2, 3.
+    constexpr std::int32_t left_out[] = {2, 4};
+    constexpr std::int32_t place[] = {0, 1, 0, 2, 0, 3};
+    app_state.version_number = 123;
+    for (std::int32_t seed = 1; seed <= 200; ++seed) {
+        set_random_seed(seed);
+        std::int32_t last = 0;
+        const std::int32_t first = pick_problem_variant(5, last, 0);
+        set_random_seed(seed);
+        const std::int32_t kept = pick_kept_variant(5, last, 0, left_out);
+        if (place[first] != 0) {
+            EXPECT_EQ(kept, place[first]) << seed;
+        }
+        EXPECT_TRUE(kept >= 1 && kept <= 3) << seed;
+        EXPECT_EQ(place[last], kept) << seed;
+    }
+}
+
 TEST(RedrawLoopTest, StopsAtTheFirstAcceptedDrawOrAtTheCapKeepingTheLast)
 {
     redraw_record.most_draws = 0;

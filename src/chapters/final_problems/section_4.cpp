@@ -104,7 +104,7 @@ struct Precipitation {
     std::string_view cation;
     std::int32_t anions;
 };
-constexpr std::array<Precipitation, 9> precipitations{{
+constexpr std::array<Precipitation, 8> precipitations{{
     {127, "PbI@d2@", "Pb@u2+@", 2},
     {284, "Pb(IO@d3@)@d2@", "Pb@u2+@", 2},
     {284, "Cu(IO@d3@)@d2@", "Cu@u2+@", 2},
@@ -112,9 +112,11 @@ constexpr std::array<Precipitation, 9> precipitations{{
     {116, "BaF@d2@", "Ba@u2+@", 2},
     {171, "PbSO@d4@", "Pb@u2+@", 1},
     {171, "CaSO@d4@", "Ca@u2+@", 1},
-    {101, "CuCl", "Cu@u+@", 1},
     {284, "Cr(IO@d3@)@d3@", "Cr@u3+@", 3},
 }};
+// CuCl was member 8: aqueous Cu+ disproportionates, so no solution is
+// "M in Cu+"; it is left out of the draw.
+constexpr std::array<std::int32_t, 1> copper_i_chloride{8};
 static_assert(std::ranges::all_of(precipitations,
                                   [](const Precipitation& p) { return has_solubility_product(p.precipitate); }));
 
@@ -410,7 +412,7 @@ void generate_problem_30()
 void generate_problem_31()
 {
     skip_random_draws(2);
-    const std::int32_t v = pick_problem_variant(9, final_problems_state.last_choice[31], 3);
+    const std::int32_t v = pick_kept_variant(9, final_problems_state.last_choice[31], 3, copper_i_chloride);
     const Precipitation& p = precipitations[v - 1];
     set_slot_text(9, solubility_product(p.precipitate));
     set_slot_digits(1, 10.0f * static_cast<float>(random_int(20, 99)), 3);
