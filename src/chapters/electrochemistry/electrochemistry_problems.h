@@ -56,9 +56,10 @@ void set_slot_from_relative_uncertainties(std::int32_t slot, float value, std::i
 void draw_concentration_pair(std::int32_t first_exponent);
 
 // Problem 9's reaction, drawn with its direction until log K lies in
-// -40..30: the row of the cell reaction table, the direction (2 reversed)
-// and the rounds it took. Slots 1 and 2 hold the couples' standard
-// potentials, 4 the reaction's and 6 its log K.
+// -40..30 and the potentials shown leave K less uncertain than itself: the
+// row of the cell reaction table, the direction (2 reversed) and the rounds
+// it took. Slots 1 and 2 hold the couples' standard potentials, 4 the
+// reaction's, 6 its log K and 5 K with its digits.
 struct ShowableReaction {
     std::int32_t row = 0;
     std::int32_t choice = 0;

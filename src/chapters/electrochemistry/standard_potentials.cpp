@@ -108,16 +108,27 @@ std::string couples_statement(const CellReaction& cell, const CoupleWords& words
            slot_text(first) + " V e " + slot_text(second) + std::string(words.two_end);
 }
 
-// Slot 4 the standard potential of the reaction as stated, slot 6 its log K;
-// whether K is of a size that can be shown.
+// Slot 4 the standard potential of the reaction as stated, slot 6 its log K,
+// slot 5 K itself: whether K is of a size that can be shown, and known from
+// the potentials shown.
 bool showable_constant(const ShowableReaction& drawn)
 {
     float standard = slot_value(1) - slot_value(2);
     if (drawn.choice == 2) standard = -standard;
     value_slots[4].value = standard;
-    const auto n = static_cast<float>(cell_reaction_table[drawn.row - 1].electrons);
+    const CellReaction& cell = cell_reaction_table[drawn.row - 1];
+    const auto n = static_cast<float>(cell.electrons);
     value_slots[6].value = n * slot_value(4) * inverse_nernst_slope;
-    return slot_value(6) >= -40.0f && slot_value(6) <= 30.0f;
+    if (slot_value(6) < -40.0f || slot_value(6) > 30.0f) return false;
+    // K = 10^(n·E°/0.0592) from the potentials shown, with the digits they
+    // leave (a hundredth of a volt moves log K by 0.17 an electron); the
+    // hydrogen electrode, never stated, is exactly zero.
+    const double sign = drawn.choice == 2 ? -1.0 : 1.0;
+    const double electrons = cell.electrons;
+    set_slot_from_data(5, {1, 2}, [sign, electrons](const std::vector<double>& e) {
+        return std::pow(10.0, sign * electrons * (e[0] - e[1]) / static_cast<double>(nernst_slope));
+    });
+    return !uncertainty_exceeds_value(5);
 }
 
 // The reaction as written, or reversed on choice 2.
@@ -219,14 +230,6 @@ void generate_problem_9()
     skip_random_draws(3);
     const ShowableReaction drawn = draw_reaction_with_showable_constant();
     const CellReaction& cell = cell_reaction_table[drawn.row - 1];
-    // K = 10^(n·E°/0.0592) from the potentials shown, with the digits they
-    // leave (a hundredth of a volt moves log K by 0.17 an electron); the
-    // hydrogen electrode, never stated, is exactly zero.
-    const double sign = drawn.choice == 2 ? -1.0 : 1.0;
-    const double n = cell.electrons;
-    set_slot_from_data(5, {1, 2}, [sign, n](const std::vector<double>& e) {
-        return std::pow(10.0, sign * n * (e[0] - e[1]) / static_cast<double>(nernst_slope));
-    });
     static constexpr CoupleWords words = {"@T1@@C1@Per la semireazione ",
                                           ", @iE@@u0@ = ",
                                           " V.",
