@@ -153,12 +153,14 @@ void generate_problem_6()
             nernst_term(log_quotient(v, direction, static_cast<float>(d[1]), static_cast<float>(d[2]))));
     };
     set_slot_from_data(6, {11, 2, 3}, standard_of, 3);
+    // ΔG° = -2F·ΔE° carries ΔE°'s relative uncertainty: one count for both.
     set_slot_from_data(
         1, {11, 2, 3},
         [&standard_of](const std::vector<double>& d) {
             return -static_cast<double>(two_faraday_kilojoules) * standard_of(d);
         },
-        3);
+        slot_digits(6));
+    if (slot_digits(1) < slot_digits(6)) set_slot_digits(6, slot_value(6), slot_digits(1));
     // A product of the potential shown: no more digits than it has.
     set_slot_digits(7, -two_faraday_kilojoules * slot_value(4), std::min(3, slot_digits(11)));
     std::string& text = problem_texts.problem_text;
