@@ -85,6 +85,12 @@ constexpr std::array<Fuel, 16> fuels{{
     {401, 4, 5, 'l', -279.5f},
 }};
 
+// The formation data of CO and CO2 at 25 °C from the compound table, and
+// graphite's entropy (J/(K mol)) beside them.
+constexpr std::int32_t carbon_monoxide = 23;
+constexpr std::int32_t carbon_dioxide = 24;
+constexpr std::string_view graphite_entropy = "5.74";
+
 }  // namespace
 
 float radiocarbon_age(float ratio)
@@ -240,7 +246,8 @@ void generate_problem_21()
                                  std::string(carbon_14_half_life) +
                                  " anni. Calcolare l'età di un manufatto in legno la cui radioattività @bb@ è " +
                                  slot_text(1) + " volte quella di un campione di legno odierno";
-    set_slot_digits(2, radiocarbon_age(slot_value(1)), 4);
+    // Two digits, as the ratio has.
+    set_slot_digits(2, radiocarbon_age(slot_value(1)), 2);
     problem_texts.answer_text = slot_text(2) + " anni";
     pose_problem({180, 540, 50}, {290, 150, 280});
 }
@@ -250,30 +257,30 @@ void generate_problem_22()
     skip_random_draws(10);
     set_slot_digits(1, random_real(50.0f, 80.0f), 2);
     set_slot_digits(1, slot_value(1) * 10.0f, 3);
-    set_slot_digits(2, 0.0059f * (slot_value(1) - 25.0f) - 110.5f, 3);
-    set_slot_digits(3, -0.0008000012f * (slot_value(1) - 25.0f) - 393.5f, 3);
-    const float l = std::log(kelvin(slot_value(1)) * 0.003354016f);
-    set_slot_digits(4, 29.1f * l + 197.7f, 3);
-    set_slot_digits(5, 37.1f * l + 213.8f, 3);
-    set_slot_digits(6, 8.5f * l + 5.7f, 2);
+    // The data at 25 °C, with ΔH° and ΔS° taken as independent of the
+    // temperature, as the page says: the reaction's heat capacities nearly
+    // cancel, and the tables give no data at t.
+    set_slot_text(2, compound_columns(carbon_monoxide, 131, 138));
+    set_slot_text(3, compound_columns(carbon_dioxide, 131, 138));
+    set_slot_text(4, compound_columns(carbon_monoxide, 147, 152));
+    set_slot_text(5, compound_columns(carbon_dioxide, 147, 152));
+    set_slot_text(6, graphite_entropy);
     problem_texts.problem_text =
-        "@T1@@C1@Sapendo che i valori di @bD@@iH@@u0@@df@ per CO e CO@d2@ a " + slot_text(1) + "@uo@C sono pari a " +
-        slot_text(2) + " e " + slot_text(3) +
+        "@T1@@C1@Sapendo che i valori di @bD@@iH@@u0@@df@ per CO e CO@d2@ a 25@uo@C sono pari a " + slot_text(2) +
+        " e " + slot_text(3) +
         " kJ/mol, e che le entropie standard di CO, di CO@d2@ e della grafite alla stessa temperatura sono pari a " +
         slot_text(4) + ", " + slot_text(5) + " e " + slot_text(6) +
         " J/(K•mol), calcolare la pressione parziale di equilibrio di CO in presenza di grafite e CO@d2@ a " +
-        slot_text(1) + "@uo@C se la pressione totale è quella atmosferica";
-    // Enthalpies known to a few kJ fix K only within a factor of a few:
-    // two digits, fewer where the data leave fewer.
-    set_slot_from_data(
-        7, {1, 2, 3, 4, 5, 6},
-        [](const std::vector<double>& d) {
-            const double enthalpy = (2.0 * d[1] - d[2]) * 1000.0;
-            const double entropy = 2.0 * d[3] - d[4] - d[5];
-            const double k = std::exp(-enthalpy / (8.314 * (d[0] + 273.15)) + entropy / 8.314);
-            return 0.5 * (std::sqrt(k * (k + 4.0)) - k);
-        },
-        2);
+        slot_text(1) +
+        "@uo@C se la pressione totale è quella atmosferica, supponendo @bD@@iH@@u0@ e @bD@@iS@@u0@ indipendenti "
+        "dalla temperatura";
+    // With the digits the data leave.
+    set_slot_from_data(7, {1, 2, 3, 4, 5, 6}, [](const std::vector<double>& d) {
+        const double enthalpy = (2.0 * d[1] - d[2]) * 1000.0;
+        const double entropy = 2.0 * d[3] - d[4] - d[5];
+        const double k = std::exp(-enthalpy / (8.314 * (d[0] + 273.15)) + entropy / 8.314);
+        return 0.5 * (std::sqrt(k * (k + 4.0)) - k);
+    });
     problem_texts.answer_text = slot_text(7) + " atm";
     pose_problem({170, 520, 50}, {300, 160, 280});
 }
