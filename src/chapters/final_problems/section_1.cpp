@@ -164,6 +164,8 @@ void generate_problem_3()
                           (slot_value(3) * slot_value(3) * slot_value(3));
     set_slot_uncertainty(5, density,
                          (3.0f * slot_uncertainty(3) / slot_value(3) + slot_uncertainty(2) / slot_value(2)) * density);
+    // At least three digits: two leave neighbouring metals (Cr and Fe) alike.
+    if (slot_digits(5) < 3) set_slot_digits(5, density, 3);
     problem_texts.problem_text = "Un elemento cristallizza in una cella cubica a" +
                                  std::string(kind == 1 ? " corpo centrato" : " facce centrate") + " con lato pari a " +
                                  slot_text(3) + " nm e densità " + slot_text(5) +
