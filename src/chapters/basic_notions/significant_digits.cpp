@@ -168,10 +168,13 @@ void generate_problem_7()
         if (t == 1) random_int(1, 9);
         random_int(static_cast<std::int32_t>(std::lround(std::pow(10.0, t + 1))),
                    static_cast<std::int32_t>(std::lround(std::pow(10.0, t + 2))));
-        return pose_two_operands(op);
+        if (!pose_two_operands(op)) return false;
+        // A result its own uncertainty exceeds (a difference of equal
+        // numbers) says nothing: drawn again.
+        const float x3 = op == 1 ? slot_value(1) + slot_value(2) : slot_value(1) - slot_value(2);
+        set_slot_uncertainty(3, x3, slot_uncertainty(2) + slot_uncertainty(1));
+        return !uncertainty_exceeds_value(3);
     });
-    const float x3 = op == 1 ? slot_value(1) + slot_value(2) : slot_value(1) - slot_value(2);
-    set_slot_uncertainty(3, x3, slot_uncertainty(2) + slot_uncertainty(1));
     problem_texts.answer_text = slot_text(3);
     draw_problem_text(160, 490, 60);
     show_chemistry_fact(160, 150, 280);
@@ -232,20 +235,26 @@ void generate_problem_9()
 void generate_problem_10()
 {
     skip_random_draws(9);
-    float x = random_real(-30.0f, -1.0f);
-    if (random_int(1, 2) == 1) x = random_real(-1.0f, -0.001f);
-    x = apply_random_sign(x);
-    const std::int32_t n = random_int(2, 5);
-    set_slot_digits(2, x, n);
+    // An exponent whose last digit leaves the exponential unknown (as
+    // "exp(-30)" does) is drawn again.
+    draw_until_accepted([] {
+        float x = random_real(-30.0f, -1.0f);
+        if (random_int(1, 2) == 1) x = random_real(-1.0f, -0.001f);
+        x = apply_random_sign(x);
+        const std::int32_t n = random_int(2, 5);
+        set_slot_digits(2, x, n);
+        // The larger side of the exponential's spread: x3 times the
+        // exponent's uncertainty understates it where that uncertainty is
+        // not small.
+        const float x3 = std::exp(slot_value(2));
+        set_slot_uncertainty(3, x3, std::exp(slot_value(2) + slot_uncertainty(2)) - x3);
+        return !uncertainty_exceeds_value(3);
+    });
 
     std::string& text = problem_texts.problem_text;
     text = "Esprimere con il numero di cifre significative appropriato il risultato";
     append_piece(text, " dell'espressione ");
     append_piece(text, " exp(" + slot_text(2) + ")");
-    // The larger side of the exponential's spread: x3 times the exponent's
-    // uncertainty understates it where that uncertainty is not small.
-    const float x3 = std::exp(slot_value(2));
-    set_slot_uncertainty(3, x3, std::exp(slot_value(2) + slot_uncertainty(2)) - x3);
     problem_texts.answer_text = slot_text(3);
     draw_problem_text(160, 490, 60);
     show_chemistry_fact(270, 150, 280);

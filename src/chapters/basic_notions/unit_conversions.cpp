@@ -180,16 +180,21 @@ void generate_problem_15()
 void generate_problem_16()
 {
     skip_random_draws(3);
-    const float celsius = random_real(-273.0f, 1000.0f);
-    const float kelvin = random_real(0.1f, 1000.0f);
-    const std::int32_t d1 = random_int(3, 5);
-    const std::int32_t d3 = random_int(3, 5);
-    set_slot_digits(1, celsius, d1);
-    set_slot_digits(3, kelvin, d3);
-    // From the temperatures as shown: the unrounded ones could put the
-    // answer one unit away from what the student computes.
-    set_slot_uncertainty(2, slot_value(1) + 273.15f, slot_uncertainty(1) + 0.03f);
-    set_slot_uncertainty(4, slot_value(3) - 273.15f, slot_uncertainty(3) + 0.03f);
+    // A temperature whose conversion its last digit leaves unknown (273 K
+    // as "-0.1 °C") is drawn again.
+    draw_until_accepted([] {
+        const float celsius = random_real(-273.0f, 1000.0f);
+        const float kelvin = random_real(0.1f, 1000.0f);
+        const std::int32_t d1 = random_int(3, 5);
+        const std::int32_t d3 = random_int(3, 5);
+        set_slot_digits(1, celsius, d1);
+        set_slot_digits(3, kelvin, d3);
+        // From the temperatures as shown: the unrounded ones could put the
+        // answer one unit away from what the student computes.
+        set_slot_uncertainty(2, slot_value(1) + 273.15f, slot_uncertainty(1) + 0.03f);
+        set_slot_uncertainty(4, slot_value(3) - 273.15f, slot_uncertainty(3) + 0.03f);
+        return !uncertainty_exceeds_value(2) && !uncertainty_exceeds_value(4);
+    });
 
     problem_texts.problem_text = "Esprimere in kelvin una temperatura pari a " + slot_text(1) +
                                  " gradi centigradi, e in gradi centigradi una temperatura pari a " + slot_text(3) +

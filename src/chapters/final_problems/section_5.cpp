@@ -127,8 +127,20 @@ void generate_problem_34()
 void generate_problem_35()
 {
     skip_random_draws(4);
-    // Rounded data can leave no dimer at all: such draws are made again.
-    draw_until_accepted([] {
+    // The particles with R = 0.08206 L•atm/(K•mol), 62.3656 L•torr/(K•mol).
+    // The draws keep the rounder 62.32 that accepts each version's data; the
+    // larger R only leaves more dimer. The digits are those that the mass,
+    // the molar mass, the volume, the pressure and the temperature leave.
+    const auto constant = [](const std::vector<double>& d) {
+        const double formal = d[0] / (d[1] * d[2]) * 1000.0;
+        const double dimer = formal - d[3] / (62.3656 * (d[4] + 273.15));
+        const double monomer = formal - 2.0 * dimer;
+        return dimer / (monomer * monomer);
+    };
+    // Rounded data can leave no dimer at all, or leave it within their own
+    // spread (a digit finer would not tell it on most such pages): such
+    // draws are made again.
+    draw_until_accepted([&] {
         set_slot_digits(1, random_real(20.0f, 60.0f), 2);
         set_slot_digits(2, random_real(500.0f, 920.0f), 3);
         const float particles = slot_value(2) / (62.32f * kelvin(slot_value(1)));
@@ -139,7 +151,9 @@ void generate_problem_35()
         set_slot_digits(3, formal * slot_value(4) * slot_value(5) * 0.001f, 3);
         value_slots[6].value = slot_value(3) / (slot_value(4) * slot_value(5)) * 1000.0f;
         value_slots[7].value = slot_value(6) - slot_value(2) / (62.32f * kelvin(slot_value(1)));
-        return slot_value(7) > 0.0f;
+        if (slot_value(7) <= 0.0f) return false;
+        set_slot_from_data(8, {3, 5, 4, 2, 1}, constant);
+        return slot_value(8) > 0.0f && !uncertainty_exceeds_value(8);
     });
     problem_texts.problem_text = "La soluzione contenente " + slot_text(3) +
                                  " g di un composto molecolare A di massa molare " + slot_text(5) +
@@ -147,17 +161,6 @@ void generate_problem_35()
                                  slot_text(2) + " torr a " + slot_text(1) +
                                  "@uo@C. Calcolare la costante di equilibrio della reazione di associazione 2A = "
                                  "A@d2@ che ha luogo in queste condizioni";
-    // The particles with R = 0.08206 L•atm/(K•mol), 62.3656 L•torr/(K•mol).
-    // The draws keep the rounder 62.32 that accepts each version's data; the
-    // larger R only leaves more dimer.
-    // The digits that the mass, the molar mass, the volume, the pressure and
-    // the temperature leave.
-    set_slot_from_data(8, {3, 5, 4, 2, 1}, [](const std::vector<double>& d) {
-        const double formal = d[0] / (d[1] * d[2]) * 1000.0;
-        const double dimer = formal - d[3] / (62.3656 * (d[4] + 273.15));
-        const double monomer = formal - 2.0 * dimer;
-        return dimer / (monomer * monomer);
-    });
     problem_texts.answer_text = "@T1@@C1@" + slot_text(8) + " L/mol";
     pose_problem({200, 560, 50}, {280, 145, 280});
 }

@@ -152,31 +152,35 @@ void generate_problem_41()
 void generate_problem_42()
 {
     skip_random_draws(2);
-    float hcl = random_real(20.0f, 90.0f) * 0.001f;
-    const float factor = random_real(2.0f, 5.0f);
-    float hbr = random_int(1, 2) == 1 ? factor * hcl : hcl / factor;
-    if (random_int(1, 2) == 1) std::swap(hcl, hbr);
-    set_slot_digits(3, static_cast<float>(random_int(200, 450)) * 0.1f, 3);
-    set_slot_digits(4, static_cast<float>(random_int(200, 450)) * 0.1f, 3);
-    set_slot_digits(5, (hbr + hcl) / slot_value(4) * slot_value(3), 4);
-    set_slot_digits(6, static_cast<float>(random_int(500, 990)) * 0.1f, 3);
-    // Molar masses of silver bromide and silver chloride.
-    set_slot_digits(7, (hbr * 187.779f + hcl * 143.323f) * slot_value(6) * 0.001f, 3);
+    // Each with the digits that the volumes, the molarity and the mass
+    // leave; a concentration that they leave unknown is drawn again.
+    const auto bromide = [](const std::vector<double>& d) {
+        const double total = d[1] / d[0] * d[2];
+        const double halides = d[4] / (d[3] * 0.001);
+        return (halides - 143.323 * total) / (187.779 - 143.323);
+    };
+    draw_until_accepted([&] {
+        float hcl = random_real(20.0f, 90.0f) * 0.001f;
+        const float factor = random_real(2.0f, 5.0f);
+        float hbr = random_int(1, 2) == 1 ? factor * hcl : hcl / factor;
+        if (random_int(1, 2) == 1) std::swap(hcl, hbr);
+        set_slot_digits(3, static_cast<float>(random_int(200, 450)) * 0.1f, 3);
+        set_slot_digits(4, static_cast<float>(random_int(200, 450)) * 0.1f, 3);
+        set_slot_digits(5, (hbr + hcl) / slot_value(4) * slot_value(3), 4);
+        set_slot_digits(6, static_cast<float>(random_int(500, 990)) * 0.1f, 3);
+        // Molar masses of silver bromide and silver chloride.
+        set_slot_digits(7, (hbr * 187.779f + hcl * 143.323f) * slot_value(6) * 0.001f, 3);
+        set_slot_from_data(9, {3, 4, 5, 6, 7}, bromide);
+        set_slot_from_data(8, {3, 4, 5, 6, 7},
+                           [&](const std::vector<double>& d) { return d[1] / d[0] * d[2] - bromide(d); });
+        return !uncertainty_exceeds_value(8) && !uncertainty_exceeds_value(9);
+    });
     problem_texts.problem_text =
         slot_text(3) + " mL di una soluzione contenente HCl e HBr vengono titolati da " + slot_text(4) +
         " mL di NaOH " + slot_text(5) + " M. " + slot_text(6) +
         " mL della soluzione iniziale, trattati con un eccesso di AgNO@d3@, danno " + slot_text(7) +
         " g di precipitato di alogenuri di argento. Calcolare le concentrazioni di HCl e HBr nella soluzione "
         "iniziale";
-    // Each with the digits that the volumes, the molarity and the mass leave.
-    const auto bromide = [](const std::vector<double>& d) {
-        const double total = d[1] / d[0] * d[2];
-        const double halides = d[4] / (d[3] * 0.001);
-        return (halides - 143.323 * total) / (187.779 - 143.323);
-    };
-    set_slot_from_data(9, {3, 4, 5, 6, 7}, bromide);
-    set_slot_from_data(8, {3, 4, 5, 6, 7},
-                       [&](const std::vector<double>& d) { return d[1] / d[0] * d[2] - bromide(d); });
     problem_texts.answer_text = "HCl " + slot_text(8) + " M; HBr " + slot_text(9) + " M";
     pose_problem({170, 560, 45}, {260, 150, 280});
 }
