@@ -1,6 +1,8 @@
 // Section "Analisi elementare": problems 11 to 15, formulas worked back from
 // percentages, precipitates, losses on heating, conversions and combustion.
+#include <algorithm>
 #include <array>
+#include <cmath>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -145,6 +147,51 @@ bool loses_weight_on_heating(std::int32_t k)
     return metal != "Na" && metal != "K " && metal != "Cs" && metal != "Ag";
 }
 
+// The metals a student would name for each valence, 1 to 4, two
+// characters a symbol.
+constexpr std::array<std::string_view, 4> common_metals{
+    "LiNaK RbCsCuAgTl",
+    "BeMgCaSrBaCrMnFeCoNiCuZnCdSnHgPb",
+    "B AlScV CrFeCoGaAsY InSbLaAuBi",
+    "SiTiMnGeZrSnCePb",
+};
+
+double atomic_mass_of(std::string_view symbol)
+{
+    return composition_molar_mass(std::string(symbol) + "01");
+}
+
+// Whether the printed sample (slot 1) and product (slot 2) name compound k
+// alone: no other metal of its formula type in the compound table, nor a
+// common metal of its valence, has an atomic mass within the spread that
+// the data, each moved both ways by its uncertainty, leave to the metal's
+// mass_from (sample, product).
+template <typename MassFrom>
+bool data_name_the_metal(std::int32_t k, std::int32_t valence, MassFrom mass_from)
+{
+    const double sample = slot_value_as_shown(1);
+    const double product = slot_value_as_shown(2);
+    const double mass = mass_from(sample, product);
+    const auto moved = [&](double s, double p) { return std::abs(mass_from(s, p) - mass); };
+    const double u1 = slot_uncertainty(1);
+    const double u2 = slot_uncertainty(2);
+    const double spread = std::max(moved(sample + u1, product), moved(sample - u1, product)) +
+                          std::max(moved(sample, product + u2), moved(sample, product - u2));
+    const std::string_view metal = record_columns(compound_record(k), 81, 82);
+    const auto fits = [&](std::string_view other) {
+        return other != metal && std::abs(atomic_mass_of(other) - mass) <= spread;
+    };
+    const std::string_view common = common_metals[static_cast<std::size_t>(valence - 1)];
+    for (std::size_t i = 0; i + 2 <= common.size(); i += 2)
+        if (fits(common.substr(i, 2))) return false;
+    const std::string formula = hidden_metal_formula(k);
+    for (std::int32_t other = 1; other <= compound_slots; ++other)
+        if (is_filled_compound(other) && hidden_metal_formula(other) == formula &&
+            fits(record_columns(compound_record(other), 81, 82)))
+            return false;
+    return true;
+}
+
 }  // namespace
 
 void generate_problem_11()
@@ -204,21 +251,33 @@ void generate_problem_13()
     skip_random_draws(3);
     bool hydroxide = true;
     std::int32_t k = 0;
+    // Drawn again while the data leave a second metal as likely.
     draw_until_accepted([&] {
-        hydroxide = random_int(1, 2) == 1;
-        k = hydroxide ? random_int(51, 70) : random_int(151, 160);
-        return is_filled_compound(k) && loses_weight_on_heating(k) && !repeats_last_draw(13, k);
+        draw_until_accepted([&] {
+            hydroxide = random_int(1, 2) == 1;
+            k = hydroxide ? random_int(51, 70) : random_int(151, 160);
+            return is_filled_compound(k) && loses_weight_on_heating(k) && !repeats_last_draw(13, k);
+        });
+        const float mass = composition_molar_mass(compound_composition(k));
+        draw_sample_mass(3);
+        // A hydroxide loses one water per two hydrogens, a carbonate one
+        // carbon dioxide per carbon.
+        const float lost = hydroxide ? static_cast<float>(group_count(k, 3)) / (2.0f * mass) * slot_value(1) *
+                                           composition_molar_mass("H 02O 01")
+                                     : static_cast<float>(group_count(k, 2)) / mass * slot_value(1) *
+                                           composition_molar_mass("C 01O 02");
+        set_slot_uncertainty(2, lost, lost / slot_value(1) * slot_uncertainty(1));
+        // The metal's atomic mass from the formula mass that the loss gives.
+        const std::int32_t metals = group_count(k, 1);
+        const std::int32_t lost_groups = hydroxide ? group_count(k, 3) : 2 * group_count(k, 2);
+        const double lost_per_group =
+            hydroxide ? composition_molar_mass("H 02O 01") / 2.0 : composition_molar_mass("C 01O 02") / 2.0;
+        const double rest = mass - composition_molar_mass(composition_group(k, 1));
+        return data_name_the_metal(k, lost_groups / metals, [&](double sample, double loss) {
+            return (sample * lost_groups * lost_per_group / loss - rest) / metals;
+        });
     });
     stoichiometry_state.last_draw[13] = k;
-    const float mass = composition_molar_mass(compound_composition(k));
-    draw_sample_mass(3);
-    // A hydroxide loses one water per two hydrogens, a carbonate one carbon
-    // dioxide per carbon.
-    const float lost =
-        hydroxide
-            ? static_cast<float>(group_count(k, 3)) / (2.0f * mass) * slot_value(1) * composition_molar_mass("H 02O 01")
-            : static_cast<float>(group_count(k, 2)) / mass * slot_value(1) * composition_molar_mass("C 01O 02");
-    set_slot_uncertainty(2, lost, lost / slot_value(1) * slot_uncertainty(1));
     const std::string kind = hydroxide ? " idrossido" : " carbonato";
     problem_texts.problem_text = "Un campione di " + slot_text(1) + " g di un" + kind + " di formula " +
                                  hidden_metal_formula(k) +
@@ -237,48 +296,56 @@ void generate_problem_14()
     std::int32_t row = 0;
     std::int32_t valence = 0;
     std::int32_t k = 0;
+    std::string_view target_word;
+    // Drawn again while the data leave a second metal as likely.
     draw_until_accepted([&] {
-        salt_class = random_int(1, 5);
-        if (repeats_last_draw(14, salt_class)) return false;
-        halogen = random_int(1, 3);
-        if (app_state.version_number == no_version && halogen == stoichiometry_state.last_halogen) return false;
-        if (salt_class == 1)
-            row = random_int(1, 3);
-        else if (salt_class == 2)
-            row = random_int(4, 6);
-        else
-            row = salt_class + 4;
-        const std::int32_t e = random_int(1, 5);
-        const std::string_view entry =
-            record_columns(salt_rows[static_cast<std::size_t>(row - 1)].entries, 4 * e - 3, 4 * e);
-        if (entry.size() < 4 || entry[3] == ' ') return false;
-        k = read_i(entry.substr(0, 3)).value_or(0);
-        valence = entry[3] - '0';
-        if (!is_filled_compound(k)) return false;
-        return app_state.version_number != no_version ||
-               halogen_shown(k, valence, halogen) != stoichiometry_state.last_halogen;
+        draw_until_accepted([&] {
+            salt_class = random_int(1, 5);
+            if (repeats_last_draw(14, salt_class)) return false;
+            halogen = random_int(1, 3);
+            if (app_state.version_number == no_version && halogen == stoichiometry_state.last_halogen) return false;
+            if (salt_class == 1)
+                row = random_int(1, 3);
+            else if (salt_class == 2)
+                row = random_int(4, 6);
+            else
+                row = salt_class + 4;
+            const std::int32_t e = random_int(1, 5);
+            const std::string_view entry =
+                record_columns(salt_rows[static_cast<std::size_t>(row - 1)].entries, 4 * e - 3, 4 * e);
+            if (entry.size() < 4 || entry[3] == ' ') return false;
+            k = read_i(entry.substr(0, 3)).value_or(0);
+            valence = entry[3] - '0';
+            if (!is_filled_compound(k)) return false;
+            return app_state.version_number != no_version ||
+                   halogen_shown(k, valence, halogen) != stoichiometry_state.last_halogen;
+        });
+        const std::int32_t shown = halogen_shown(k, valence, halogen);
+        const std::string metal(record_columns(compound_record(k), 81, 82));
+        std::string target = metal + "01" + std::string(halogens[static_cast<std::size_t>(shown - 1)].symbol) + " " +
+                             std::to_string(valence);
+        target_word = halogens[static_cast<std::size_t>(shown - 1)].salt_word;
+        // Iron(III) sulfide falls apart: its salts keep the halide.
+        const bool iron_iii = metal == "Fe" && valence == 3;
+        if (!is_sulfide_row(row) && random_int(1, 3) == 1 && !iron_iii) {
+            target = metal + std::string(sulfide_counts[static_cast<std::size_t>(valence - 1)]);
+            target_word = " solfuro";
+        }
+        draw_sample_mass(4);
+        const float source = composition_molar_mass(compound_composition(k));
+        const float source_metal = composition_molar_mass(composition_group(k, 1));
+        const float product = composition_molar_mass(target);
+        const float product_metal = composition_molar_mass(std::string_view(target).substr(0, 4));
+        const float converted = (source_metal / source) * (product / product_metal) * slot_value(1);
+        set_slot_uncertainty(2, converted, converted / slot_value(1) * slot_uncertainty(1));
+        // Per atom of metal of atomic mass A the sample weighs A + rs and
+        // the product A + rp: A from their ratio.
+        const double rs = (source - source_metal) / group_count(k, 1);
+        const double rp = (product - product_metal) / (read_i(std::string_view(target).substr(2, 2)).value_or(1));
+        return data_name_the_metal(k, valence, [&](double m, double p) { return (m * rp - p * rs) / (p - m); });
     });
-    const std::int32_t shown = halogen_shown(k, valence, halogen);
     stoichiometry_state.last_draw[14] = salt_class;
-    stoichiometry_state.last_halogen = shown;
-
-    const std::string metal(record_columns(compound_record(k), 81, 82));
-    std::string target = metal + "01" + std::string(halogens[static_cast<std::size_t>(shown - 1)].symbol) + " " +
-                         std::to_string(valence);
-    std::string_view target_word = halogens[static_cast<std::size_t>(shown - 1)].salt_word;
-    // Iron(III) sulfide falls apart: its salts keep the halide.
-    const bool iron_iii = metal == "Fe" && valence == 3;
-    if (!is_sulfide_row(row) && random_int(1, 3) == 1 && !iron_iii) {
-        target = metal + std::string(sulfide_counts[static_cast<std::size_t>(valence - 1)]);
-        target_word = " solfuro";
-    }
-    draw_sample_mass(4);
-    const float source = composition_molar_mass(compound_composition(k));
-    const float source_metal = composition_molar_mass(composition_group(k, 1));
-    const float product = composition_molar_mass(target);
-    const float product_metal = composition_molar_mass(std::string_view(target).substr(0, 4));
-    const float converted = (source_metal / source) * (product / product_metal) * slot_value(1);
-    set_slot_uncertainty(2, converted, converted / slot_value(1) * slot_uncertainty(1));
+    stoichiometry_state.last_halogen = halogen_shown(k, valence, halogen);
     const std::string class_word(salt_rows[static_cast<std::size_t>(row - 1)].class_word);
     problem_texts.problem_text = "Un campione di " + slot_text(1) + " g di un" + class_word + " di formula " +
                                  hidden_metal_formula(k) + " viene trasformato quantitativamente in " + slot_text(2) +
