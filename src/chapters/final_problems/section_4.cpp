@@ -12,6 +12,7 @@
 #include "chemistry/equation_text.h"
 #include "chemistry/equilibrium_extent.h"
 #include "chemistry/molar_mass.h"
+#include "chemistry/phase_limits.h"
 #include "chemistry/reacting_gases.h"
 #include "chemistry/solubility_products.h"
 #include "chemistry/table_fields.h"
@@ -29,6 +30,7 @@ namespace final_problems {
 namespace {
 
 constexpr std::array<std::int32_t, 13> gases{457, 458, 459, 1, 2, 12, 23, 24, 25, 27, 303, 304, 462};
+static_assert(std::ranges::all_of(gases, has_phase_points));
 
 // Salts whose ions per gram differ enough for a freezing point to tell
 // them apart in a mixture: compound record and ions per formula unit.
@@ -172,27 +174,42 @@ void generate_problem_25()
     const std::int32_t second = gases[i2 - 1];
     const float m1 = compound_molar_mass(first);
     const float m2 = compound_molar_mass(second);
-    set_slot_digits(1, random_real(10.0f, 90.0f), 3);
-    const bool swapped = random_int(1, 2) == 2;
-    random_int(1, 2);  // drawn and never used: it keeps the later data of every version in place
-    const std::int32_t asked = swapped ? second : first;
-    const float ma = swapped ? m2 : m1;
-    const float mb = swapped ? m1 : m2;
-    float pressure = random_real(1.0f, 9.9f);
-    if (random_int(1, 2) == 1) pressure *= 0.1f;
-    set_slot_digits(2, pressure, 3);
-    set_slot_digits(3, random_real(15.0f, 80.0f), 2);
-    const float w = slot_value(1);
-    set_slot_digits(4, 100.0f / (((100.0f - w) / m2 + w / m1) * kelvin(slot_value(3)) / slot_value(2) * 0.082057f), 3);
+    bool swapped = false;
+    std::int32_t asked = 0;
+    double ma = 0.0;
+    double mb = 0.0;
+    // Drawn again where a gas would condense at its partial pressure, or
+    // where the data leave the percentage unknown.
+    draw_until_accepted([&] {
+        set_slot_digits(1, random_real(10.0f, 90.0f), 3);
+        swapped = random_int(1, 2) == 2;
+        random_int(1, 2);  // drawn and never used: it keeps the later data of every version in place
+        asked = swapped ? second : first;
+        ma = swapped ? m2 : m1;
+        mb = swapped ? m1 : m2;
+        float pressure = random_real(1.0f, 9.9f);
+        if (random_int(1, 2) == 1) pressure *= 0.1f;
+        set_slot_digits(2, pressure, 3);
+        set_slot_digits(3, random_real(15.0f, 80.0f), 2);
+        const float w = slot_value(1);
+        set_slot_digits(
+            4, 100.0f / (((100.0f - w) / m2 + w / m1) * kelvin(slot_value(3)) / slot_value(2) * 0.082057f), 3);
+        const double x1 = w / m1 / (w / m1 + (100.0f - w) / m2);
+        const double t = kelvin(slot_value_as_shown(3));
+        if (gas_condenses(first, t, x1 * slot_value_as_shown(2)) ||
+            gas_condenses(second, t, (1.0 - x1) * slot_value_as_shown(2)))
+            return false;
+        // With the digits that the density, the temperature and the pressure leave.
+        set_slot_from_data(5, {4, 3, 2}, [&](const std::vector<double>& d) {
+            const double mixture = d[0] * 0.082057 * (d[1] + 273.15) / d[2];
+            return 100.0 * (1.0 / mixture - 1.0 / mb) / (1.0 / ma - 1.0 / mb);
+        });
+        return !uncertainty_exceeds_value(5);
+    });
     problem_texts.problem_text = "Calcolare la percentuale in peso di " + compound_name(asked) + " in una miscela di " +
                                  compound_name(first) + and_before(compound_name(second)) + compound_name(second) +
                                  " di densità " + slot_text(4) + " g/L a " + slot_text(3) + "@uo@C e " + slot_text(2) +
                                  " atm";
-    // With the digits that the density, the temperature and the pressure leave.
-    set_slot_from_data(5, {4, 3, 2}, [&](const std::vector<double>& d) {
-        const double mixture = d[0] * 0.082057 * (d[1] + 273.15) / d[2];
-        return 100.0 * (1.0 / mixture - 1.0 / mb) / (1.0 / ma - 1.0 / mb);
-    });
     problem_texts.answer_text = slot_text(5) + "%";
     pose_problem({200, 520, 45}, {260, 160, 300});
 }
