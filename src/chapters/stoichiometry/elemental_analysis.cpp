@@ -164,8 +164,8 @@ double atomic_mass_of(std::string_view symbol)
 // Whether the printed sample (slot 1) and product (slot 2) name compound k
 // alone: no other metal of its formula type in the compound table, nor a
 // common metal of its valence, has an atomic mass within the spread that
-// the data, each moved both ways by its uncertainty, leave to the metal's
-// mass_from (sample, product).
+// the data, each moved both ways by three units of its last digit, leave
+// to the metal's mass_from (sample, product).
 template <typename MassFrom>
 bool data_name_the_metal(std::int32_t k, std::int32_t valence, MassFrom mass_from)
 {
@@ -173,8 +173,13 @@ bool data_name_the_metal(std::int32_t k, std::int32_t valence, MassFrom mass_fro
     const double product = slot_value_as_shown(2);
     const double mass = mass_from(sample, product);
     const auto moved = [&](double s, double p) { return std::abs(mass_from(s, p) - mass); };
-    const double u1 = slot_uncertainty(1);
-    const double u2 = slot_uncertainty(2);
+    // Three units of the last digit printed.
+    const auto printed_uncertainty = [](std::int32_t slot) {
+        return 3.0 *
+               std::pow(10.0, std::floor(std::log10(std::abs(slot_value_as_shown(slot)))) - slot_digits(slot) + 1);
+    };
+    const double u1 = printed_uncertainty(1);
+    const double u2 = printed_uncertainty(2);
     const double spread = std::max(moved(sample + u1, product), moved(sample - u1, product)) +
                           std::max(moved(sample, product + u2), moved(sample, product - u2));
     const std::string_view metal = record_columns(compound_record(k), 81, 82);

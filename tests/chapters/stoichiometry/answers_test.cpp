@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <numeric>
 #include <regex>
 #include <string>
@@ -116,6 +117,34 @@ std::string metal_of(const std::string& composition)
     return std::string(strip_trailing_blanks(composition.substr(0, 2)));
 }
 
+// The metals a student would name for each valence, 1 to 4.
+const std::vector<std::vector<std::string>> common_metals = {
+    {"Li", "Na", "K", "Rb", "Cs", "Cu", "Ag", "Tl"},
+    {"Be", "Mg", "Ca", "Sr", "Ba", "Cr", "Mn", "Fe", "Co", "Ni", "Cu", "Zn", "Cd", "Sn", "Hg", "Pb"},
+    {"B", "Al", "Sc", "V", "Cr", "Fe", "Co", "Ga", "As", "Y", "In", "Sb", "La", "Au", "Bi"},
+    {"Si", "Ti", "Mn", "Ge", "Zr", "Sn", "Ce", "Pb"}};
+
+// The data name the metal alone: no other common metal of its valence, nor
+// one whose compound of the formula (X the metal) the table holds, has an
+// atomic mass within the spread that the data, each moved both ways by its
+// uncertainty, leave to metal_mass (first datum, second).
+void expect_the_data_name(const std::string& metal, std::int32_t valence, const std::string& formula,
+                          const Shown& first, const Shown& second,
+                          const std::function<double(double, double)>& metal_mass)
+{
+    const double mass = metal_mass(first.value, second.value);
+    const auto moved = [&](double a, double b) { return std::abs(metal_mass(a, b) - mass); };
+    const double u1 = first.uncertainty(), u2 = second.uncertainty();
+    const double spread = std::max(moved(first.value + u1, second.value), moved(first.value - u1, second.value)) +
+                          std::max(moved(first.value, second.value + u2), moved(first.value, second.value - u2));
+    std::vector<std::string> candidates = common_metals.at(static_cast<std::size_t>(valence - 1));
+    for (std::int32_t z = 1; z <= 103; ++z)
+        if (compound_with_formula(std::regex_replace(formula, std::regex("^X"), symbol_of(z))) != 0)
+            candidates.push_back(symbol_of(z));
+    for (const std::string& other : candidates)
+        EXPECT_TRUE(other == metal || std::abs(atomic_mass(other) - mass) > spread) << other << " fits as " << metal;
+}
+
 void check_13(const std::string& s, const std::string& a)
 {
     const auto q =
@@ -134,6 +163,12 @@ void check_13(const std::string& s, const std::string& a)
         q[1] == "idrossido" ? atoms.at("H") / 2.0 * formula_mass("H@d2@O") : atoms.at("C") * formula_mass("CO@d2@");
     const double m = composition_mass(composition);
     EXPECT_TRUE(within_data_rounding(shown(q[3]), [&](const Values& v) { return v[0] / m * lost; }, {shown(q[0])}));
+    const std::string metal = metal_of(composition);
+    const double metals = atoms.at(metal);
+    const double rest = m - metals * atomic_mass(metal);
+    const double valence = q[1] == "idrossido" ? atoms.at("H") / metals : 2.0 * atoms.at("C") / metals;
+    expect_the_data_name(metal, static_cast<std::int32_t>(valence), q[2], shown(q[0]), shown(q[3]),
+                         [&](double sample, double loss) { return (sample * lost / loss - rest) / metals; });
 }
 
 void check_14(const std::string& s, const std::string& a)
@@ -166,6 +201,11 @@ void check_14(const std::string& s, const std::string& a)
     const double metal_per_gram = atoms.at(metal) / composition_mass(composition);
     EXPECT_TRUE(within_data_rounding(
         shown(q[3]), [&](const Values& v) { return v[0] * metal_per_gram * product_per_metal; }, {shown(q[0])}));
+    // Per atom of metal of mass A the sample weighs A + rs, the product A + rp.
+    const double rs = 1.0 / metal_per_gram - atomic_mass(metal);
+    const double rp = product_per_metal - atomic_mass(metal);
+    expect_the_data_name(metal, static_cast<std::int32_t>(valence), q[2], shown(q[0]), shown(q[3]),
+                         [&](double m, double p) { return (m * rp - p * rs) / (p - m); });
 }
 
 void check_15(const std::string& s, const std::string& a)
@@ -503,6 +543,9 @@ TEST_F(ChapterThree, AnswersAreThoseOfTheNumbersShown)
         {18, 1807, "@C1@@T1@74 g di KNO@d3@ e 64 g di Na@d2@SO@d4@",
          "@C1@@T1@74.0 g di KNO@d3@ e 64 g di Na@d2@SO@d4@"},
         {18, 166, "@C1@@T1@9.77 g di CaCO@d3@ e 8.27 g di KF", "@C1@@T1@9.769 g di CaCO@d3@ e 8.27 g di KF"},
+        // Drawn again: the data fitted Mn, Fe, Co and Ni; they pointed to Co.
+        {13, 49, "Zn(OH)@d2@", "0.106 g, 0.0213 g: Fe(OH)@d2@"},
+        {13, 548, "Al(OH)@d3@", "0.167 g, 0.0324 g: Ni(OH)@d2@"},
     };
     expect_answers(cases);
 }
