@@ -162,7 +162,10 @@ TEST_F(ChapterOne, ProblemTenExponentiatesANonZeroArgument)
     // An exponent uncertain by 0.3 leaves a factor of 1.35 either way: one
     // digit, where the first-order spread once left two.
     constexpr testing_support::VersionAnswer cases[] = {{10, 10, "3.•10@u-13@", "3.1•10@u-13@"},
-                                                        {10, 8406829, "3.•10@u-10@", "3.1•10@u-10@"}};
+                                                        {10, 8406829, "3.•10@u-10@", "3.1•10@u-10@"},
+                                                        // Drawn again: results their uncertainty exceeds.
+                                                        {10, 20, "5.6•10@u-4@", "exp(-30): 9.•10@u-14@"},
+                                                        {7, 1325, "8.890•10@u4@", "6.84•10@u22@ - 6.840•10@u22@: 0"}};
     expect_answers(cases);
 }
 

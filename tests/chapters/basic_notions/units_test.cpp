@@ -267,6 +267,8 @@ TEST_F(ChapterOne, AnswersFromTheElectronVoltAndTheParticleMassAsPrinted)
         {19, 20, "6.409•10@u-22@ kJ", "6.408•10@u-22@ kJ"},
         // The frequency's digits, one more than the data carry.
         {22, 1, "1.558•10@u-18@ cal", "1.56•10@u-18@ cal"},
+        // Drawn again: "273 K" leaves no Celsius digit.
+        {16, 791, "194.29 K; 31.61@uo@C", "969.64 K; -0.1@uo@C"},
     };
     expect_answers(cases);
 }

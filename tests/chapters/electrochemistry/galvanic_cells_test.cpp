@@ -133,8 +133,10 @@ TEST_F(ChapterEight, StandardPotentialAndFreeEnergiesFromAMeasuredPotential)
         const std::vector<std::string> data = {shown_potential, cell.data[0], cell.data[1]};
         EXPECT_TRUE(shows(a[0], standard_of(shown)));
         EXPECT_TRUE(shows(a[1], free_energy_of(shown)));
-        EXPECT_TRUE(digits_from_data(a[0], standard_of, data, 3)) << statement();
-        EXPECT_TRUE(digits_from_data(a[1], free_energy_of, data, 3)) << statement();
+        EXPECT_TRUE(digits_from_data(a[0], standard_of, data, std::min(3, shown_digits(a[1])))) << statement();
+        // One relative uncertainty, one count: ΔE°'s.
+        EXPECT_TRUE(digits_from_data(a[1], free_energy_of, data, shown_digits(a[0]))) << statement();
+        EXPECT_EQ(shown_digits(a[1]), shown_digits(a[0])) << statement();
         // ΔG = -nFE from the potential as shown.
         EXPECT_TRUE(shows(a[2], -electrons * faraday * potential / 1000.0));
         EXPECT_LE(shown_digits(a[2]), shown_digits(shown_potential)) << statement();
@@ -143,7 +145,9 @@ TEST_F(ChapterEight, StandardPotentialAndFreeEnergiesFromAMeasuredPotential)
     constexpr testing_support::VersionAnswer from_the_page[] = {
         {6, 8, "-0.763 V; 147 kJ/mol; 94.0 kJ/mol", "-0.762 V; 147 kJ/mol; 94.0 kJ/mol"},
         // ΔG from a potential of two digits: two digits.
-        {6, 4674056, "-0.141 V; 27.2 kJ/mol; 1.9 kJ/mol", "-0.141 V; 27.2 kJ/mol; 1.93 kJ/mol"}};
+        {6, 4674056, "-0.141 V; 27.2 kJ/mol; 1.9 kJ/mol", "-0.141 V; 27.2 kJ/mol; 1.93 kJ/mol"},
+        // ΔG° with ΔE°'s two digits.
+        {6, 25, "-0.80 V; 1.5•10@u2@ kJ/mol; 193 kJ/mol", "-0.80 V; 154 kJ/mol; 193 kJ/mol"}};
     expect_answers(from_the_page);
 }
 

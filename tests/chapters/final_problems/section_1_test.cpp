@@ -68,6 +68,8 @@ const AnswerCheck section_one_rows[] = {
          // The element crystallises in the lattice named.
          const std::string& lattice = atoms == 2.0 ? body_centred : face_centred;
          EXPECT_NE((" " + lattice + " ").find(" " + symbol_named(a[1]) + " "), std::string::npos) << a[1];
+         // Three digits at least: v3's "7.8•10^3" fitted Cr as well as Fe.
+         EXPECT_GE(s.number(3).digits, 3);
      }},
     {4,
      "(Il |L').+? bolle a NUM@uo@C a pressione atmosferica e a NUM@uo@C alla pressione di NUM torr\\. "
