@@ -123,6 +123,9 @@ double complex_constant(const Page& p)
     return p.has(R"(reazione X@u[0-9]?\+@ \+)") ? formation : 1.0 / formation;
 }
 
+const char* const three_at_most = "three digits at most, the count the problem fixes";
+const char* const two_at_most = "two digits at most, the count the problem fixes";
+
 const ChapterRows chapter_8 = {
     8,
     {
@@ -157,15 +160,20 @@ const ChapterRows chapter_8 = {
              const std::string unit = p.answer_text("NUM (s|min|ore)", 2);
              return seconds / (unit == "s" ? 1.0 : unit == "min" ? 60.0 : 3600.0);
          }},
-        {5, "NUM V",
+        {5,
+         "NUM V",
          [](const Page& p) {
              const double free_energy = p.datum("@bD@@iG@@u0@ = NUM kJ");
              return std::abs(-free_energy * 1000.0 / (2.0 * faraday) -
                              nernst / 2.0 * log_quotient(p, cell_reaction(p)));
          },
-         Digits::from_data, 3},
-        {6, "^NUM V", standard_of_cell, Digits::from_data, 3},
-        {6, "V; NUM kJ", [](const Page& p) { return -2.0 * faraday * standard_of_cell(p) / 1000.0; }, Digits::from_data,
+         {Digits::from_data, three_at_most},
+         3},
+        {6, "^NUM V", standard_of_cell, {Digits::from_data, three_at_most}, 3},
+        {6,
+         "V; NUM kJ",
+         [](const Page& p) { return -2.0 * faraday * standard_of_cell(p) / 1000.0; },
+         {Digits::from_data, three_at_most},
          3},
         {6, "mol; NUM kJ", [](const Page& p) { return -2.0 * faraday * cell_potential(p) / 1000.0; }, Digits::product},
         {7, "NUM V",
@@ -180,12 +188,14 @@ const ChapterRows chapter_8 = {
          },
          Digits::sum},
         {9, "^NUM", [](const Page& p) { return std::pow(10.0, log_constant(p)); }},
-        {10, "NUM V",
+        {10,
+         "NUM V",
          [](const Page& p) {
              const double n = charge(p.text(R"(\[([A-Za-z]+@u[0-9]?\+@)\])"));
              return nernst / n * std::abs(std::log10(p.datum("pari a NUM M") / p.datum("M e NUM M")));
          },
-         Digits::from_data, 3},
+         {Digits::from_data, three_at_most},
+         3},
         {11, "^NUM",
          [](const Page& p) {
              const double shift = p.datum("è di NUM V") / nernst;
@@ -194,8 +204,8 @@ const ChapterRows chapter_8 = {
          },
          Digits::sum},
         {12, "NUM M", first_concentration},
-        {13, "^NUM", solubility_product, Digits::from_data, 2},
-        {14, "^NUM", complex_constant, Digits::from_data, 2},
+        {13, "^NUM", solubility_product, {Digits::from_data, two_at_most}, 2},
+        {14, "^NUM", complex_constant, {Digits::from_data, two_at_most}, 2},
     },
     {{8, "directions of reaction"}},
 };

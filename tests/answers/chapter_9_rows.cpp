@@ -311,24 +311,24 @@ const ChapterRows chapter_9 = {
                                        "campione di NUM mL"});
          },
          Digits::from_data_or_fewer},
-        {21, "NUM anni",
+        {21,
+         "NUM anni",
          [](const Page& p) {
              // The book writes the age in whole hundreds of years.
              return 100.0 * std::round(p.datum("pari a NUM anni") * std::log(1.0 / p.datum("è NUM volte")) /
                                        std::log(2.0) / 100.0);
          },
-         Digits::exact},  // whole hundreds of years, two digits meant,
+         {Digits::exact, "two digits, as the printed ratio has: its three units would leave one"}},
         {22, "NUM atm",
          [](const Page& p) {
-             const double t = kelvin(p.datum("CO@d2@ a NUM@uo@C"));
+             const double t = kelvin(p.datum("grafite e CO@d2@ a NUM@uo@C"));
              const double dh = 2.0 * p.datum("pari a NUM e") - p.datum("pari a [^ ]+ e NUM kJ");
              const double ds =
                  2.0 * p.datum("pari a NUM,") - p.datum("pari a [^ ]+, NUM e") - p.datum("pari a [^ ]+, [^ ]+ e NUM J");
              const double k = std::exp(-(dh * 1000.0 - t * ds) / (gas_constant * t));
              // p^2 / (1 - p) = K at one atmosphere.
              return monotonic_root([&](double x) { return x * x - k * (1.0 - x); }, 0.0, 1.0);
-         },
-         Digits::from_data_or_fewer},
+         }},
         {23, "@C1@NUM;",
          [](const Page& p) {
              const double c = p.datum("soluzione NUM M di KCN");
@@ -385,7 +385,7 @@ const ChapterRows chapter_9 = {
              const double grams = anion * p.datum("aggiungere a NUM mL") / 1000.0 * mass(p.text("quanto ([^ ]+) si"));
              return p.answer_text("NUM (g|mg)", 2) == "mg" ? 1000.0 * grams : grams;
          },
-         Digits::from_data_or_fewer},
+         Digits::from_data},
         {32, "NUM g",
          [](const Page& p) {
              const std::string metal = p.text("quanto ([a-z]+) è");
@@ -408,7 +408,7 @@ const ChapterRows chapter_9 = {
              const double dimer = n0 - total;
              return (dimer / volume) / std::pow((n0 - 2.0 * dimer) / volume, 2.0);
          },
-         Digits::from_data_or_fewer},
+         Digits::from_data},
         {36, "^NUM@uo@C",
          [](const Page& p) {
              const double m1 = p.datum("massa NUM g"), m2 = p.datum("g e NUM g");
@@ -473,14 +473,14 @@ const ChapterRows chapter_9 = {
              // x AgCl + (acid - x) AgBr = salts per litre.
              return (acid * mass("AgBr") - salts) / (mass("AgBr") - mass("AgCl"));
          },
-         Digits::from_data_or_fewer},
+         Digits::from_data},
         {42, "HBr NUM M",
          [](const Page& p) {
              const double acid = p.datum("titolati da NUM mL") * p.datum("NaOH NUM M") / p.datum("^NUM mL");
              const double salts = p.datum("danno NUM g") / (p.datum("M\\. NUM mL") / 1000.0);
              return acid - (acid * mass("AgBr") - salts) / (mass("AgBr") - mass("AgCl"));
          },
-         Digits::from_data_or_fewer},
+         Digits::from_data},
         {44, "NUM kJ",
          [](const Page& p) {
              const double change = p.datum("(?:del |dell')NUM%") / 100.0;
@@ -524,7 +524,7 @@ const ChapterRows chapter_9 = {
              const double mx = molar_mass_named(asked), mo = molar_mass_named(other);
              return 100.0 * (average - mo) / (mx - mo) * mx / average;
          },
-         Digits::from_data_or_fewer},
+         Digits::from_data},
         {27, "NUM g",
          [](const Page& p) {
              const std::string a = p.text("miscela di (.+?) e (.+?) sapendo", 1),
