@@ -101,7 +101,7 @@ const std::vector<Substance> substances = {
 };
 
 // Entropies and formation enthalpies at temperature: NIST-JANAF
-// Thermochemical Tables, 4th edition (rows at 800 to 1100 K).
+// Thermochemical Tables, 4th edition (rows at 298.15 K and 800 to 1100 K).
 struct Tabulation {
     const char* formula;
     const char* quantity;
@@ -109,11 +109,11 @@ struct Tabulation {
     std::vector<std::pair<double, double>> rows;
 };
 const std::vector<Tabulation> tabulations = {
-    {"CO", "S", 0.3, {{800, 227.3}, {900, 231.1}, {1000, 234.5}, {1100, 237.7}}},
-    {"CO@d2@", "S", 0.4, {{800, 257.4}, {900, 263.6}, {1000, 269.3}, {1100, 274.4}}},
-    {"C", "S", 0.3, {{800, 19.8}, {900, 22.2}, {1000, 24.5}, {1100, 26.5}}},
-    {"CO", "H", 0.2, {{800, -110.9}, {900, -111.4}, {1000, -112.0}, {1100, -112.6}}},
-    {"CO@d2@", "H", 0.2, {{800, -394.4}, {900, -394.6}, {1000, -394.6}, {1100, -394.7}}},
+    {"CO", "S", 0.3, {{298.15, 197.66}, {800, 227.3}, {900, 231.1}, {1000, 234.5}, {1100, 237.7}}},
+    {"CO@d2@", "S", 0.4, {{298.15, 213.79}, {800, 257.4}, {900, 263.6}, {1000, 269.3}, {1100, 274.4}}},
+    {"C", "S", 0.3, {{298.15, 5.74}, {800, 19.8}, {900, 22.2}, {1000, 24.5}, {1100, 26.5}}},
+    {"CO", "H", 0.2, {{298.15, -110.53}, {800, -110.9}, {900, -111.4}, {1000, -112.0}, {1100, -112.6}}},
+    {"CO@d2@", "H", 0.2, {{298.15, -393.52}, {800, -394.4}, {900, -394.6}, {1000, -394.6}, {1100, -394.7}}},
     // Saturated NaCl, mol per litre of solution: the CRC Handbook's
     // solubilities at temperature ("Aqueous solubility of inorganic
     // compounds at various temperatures") with its densities of the brine

@@ -17,9 +17,6 @@ const std::vector<testing_support::KnownFault>& known_condition_faults()
         {4, 27, "a", "chlorine drawn above its vapour pressure below its critical point, as in 4.28"},
         {6, 25, "d", "SO3's vapour fit past its range: 1.51 atm at 53 °C, the handbook's 1.37"},
         {7, 4, "b", "N2O + H2O = 2NO + H2, or the NO2 row"},
-        {8, 13, "c", "a mercury(II) halide as a fully ionised salt"},
-        {9, 22, "e", "entropies and enthalpies from 298 K heat capacities"},
-        {9, 31, "c", "aqueous Cu+ disproportionates"},
     };
     return known;
 }
