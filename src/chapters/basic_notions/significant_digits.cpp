@@ -212,21 +212,27 @@ void generate_problem_8()
 void generate_problem_9()
 {
     skip_random_draws(4);
-    // "Versione Testo" asks for the natural logarithm without a draw.
-    const std::int32_t f = app_state.version_number == text_version ? 1 : random_int(1, 2);
-    const float m = draw_mantissa();
-    const std::int32_t e = random_int(-24, 23);
-    const std::int32_t n = random_int(2, 5);
-    set_slot_digits(1, power_of_ten(e) * m, n);
+    std::int32_t f = 0;
+    // A logarithm near zero that its argument's last digit leaves unknown
+    // (log(1.2)) is drawn again.
+    draw_until_accepted([&f] {
+        // "Versione Testo" asks for the natural logarithm without a draw.
+        f = app_state.version_number == text_version ? 1 : random_int(1, 2);
+        const float m = draw_mantissa();
+        const std::int32_t e = random_int(-24, 23);
+        const std::int32_t n = random_int(2, 5);
+        set_slot_digits(1, power_of_ten(e) * m, n);
+        const float x1 = slot_value(1);
+        const float u1 = slot_uncertainty(1);
+        const float ln10 = std::log(10.0f);
+        if (f == 1)
+            set_slot_uncertainty(3, std::log(x1), u1 / x1);
+        else
+            set_slot_uncertainty(3, std::log(x1) / ln10, u1 / (x1 * ln10));
+        return !uncertainty_exceeds_value(3);
+    });
 
     problem_texts.problem_text = std::string(expression_opening) + (f == 1 ? " ln" : " log") + "(" + slot_text(1) + ")";
-    const float x1 = slot_value(1);
-    const float u1 = slot_uncertainty(1);
-    const float ln10 = std::log(10.0f);
-    if (f == 1)
-        set_slot_uncertainty(3, std::log(x1), u1 / x1);
-    else
-        set_slot_uncertainty(3, std::log(x1) / ln10, u1 / (x1 * ln10));
     problem_texts.answer_text = slot_text(3);
     draw_problem_text(160, 490, 60);
     show_chemistry_fact(160, 150, 280);

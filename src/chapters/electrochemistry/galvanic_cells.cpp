@@ -118,19 +118,23 @@ void generate_problem_5()
 {
     skip_random_draws(8);
     const std::int32_t v = pick_problem_variant(7, electrochemistry_state.last_variant[5], 3);
-    const std::int32_t direction = pose_cell(v);
+    // Three digits, fewer where the data leave fewer (a potential near
+    // zero); a potential they leave unknown is drawn again.
+    draw_until_accepted([v] {
+        const std::int32_t direction = pose_cell(v);
+        set_slot_from_data(
+            4, {1, 2, 3},
+            [v, direction](const std::vector<double>& d) {
+                return std::abs(static_cast<double>(cell_potential(
+                    v, direction, static_cast<float>(d[0]), static_cast<float>(d[1]), static_cast<float>(d[2]))));
+            },
+            3);
+        return !uncertainty_exceeds_value(4);
+    });
     problem_texts.problem_text =
         "@T1@@C1@Calcolare la differenza di potenziale a 25@uo@C di una pila basata sulla reazione " +
         problem_texts.problem_text + " (@bD@@iG@@u0@ = " + slot_text(1) + " kJ/mol)" +
         concentrations_clause(v, " a pH ", " se [", "");
-    // Three digits, fewer where the data leave fewer (a potential near zero).
-    set_slot_from_data(
-        4, {1, 2, 3},
-        [v, direction](const std::vector<double>& d) {
-            return std::abs(static_cast<double>(cell_potential(v, direction, static_cast<float>(d[0]),
-                                                               static_cast<float>(d[1]), static_cast<float>(d[2]))));
-        },
-        3);
     problem_texts.answer_text = slot_text(4) + " V";
     draw_problem_text(220, 570, 50);
     show_chemistry_fact(170, 160, 280);

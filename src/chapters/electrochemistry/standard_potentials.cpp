@@ -250,15 +250,19 @@ void generate_problem_10()
     skip_random_draws(1);
     const std::int32_t v = pick_problem_variant(8, electrochemistry_state.last_variant[10], 1);
     const StandardPotential& electrode = *concentration_cell_electrodes[v - 1];
-    draw_concentration_pair(5);
-    // Three digits, fewer where the two concentrations are close.
+    // Three digits, fewer where the two concentrations are close; a
+    // potential they leave unknown is drawn again.
     const double n = electrode.electrons;
-    set_slot_from_data(
-        3, {1, 2},
-        [n](const std::vector<double>& c) {
-            return static_cast<double>(nernst_slope) / n * std::abs(std::log10(c[0] / c[1]));
-        },
-        3);
+    draw_until_accepted([n] {
+        draw_concentration_pair(5);
+        set_slot_from_data(
+            3, {1, 2},
+            [n](const std::vector<double>& c) {
+                return static_cast<double>(nernst_slope) / n * std::abs(std::log10(c[0] / c[1]));
+            },
+            3);
+        return !uncertainty_exceeds_value(3);
+    });
     problem_texts.problem_text =
         "@T1@@C1@Calcolare la differenza di potenziale a 25@uo@C di una pila costituita da due elettrodi " +
         a_before(electrode.metal) + " " + std::string(electrode.metal) + " in cui [" + std::string(electrode.ion) +
