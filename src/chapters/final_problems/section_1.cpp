@@ -105,7 +105,8 @@ void generate_problem_2()
 {
     skip_random_draws(2);
     // Some draws leave no NaOH after the carbon dioxide, or a negative
-    // amount once rounded: those are drawn again.
+    // amount once rounded, or a percentage the data leave unknown: those
+    // are drawn again.
     draw_until_accepted([] {
         set_slot_digits(1, random_real(20.0f, 90.0f), 3);
         set_slot_digits(2, 10.0f * static_cast<float>(random_int(20, 90)), 3);
@@ -115,9 +116,18 @@ void generate_problem_2()
         const float co2_fraction = 0.01f * random_real(0.035f, 0.1f);
         set_slot_digits(6, (slot_value(2) * slot_value(3) - 89.28571f * co2_fraction * slot_value(1)) / slot_value(2),
                         4);
-        return slot_value(6) > 0.0f;
+        if (slot_value(6) <= 0.0f) return false;
+        set_slot_digits(7, slot_value(6) / slot_value(5) * slot_value(4), 4);
+        // What the carbon dioxide took is a small difference of the NaOH put
+        // in and left: two digits, fewer where the data leave fewer.
+        set_slot_from_data(
+            8, {1, 2, 3, 4, 5, 7},
+            [](const std::vector<double>& d) {
+                return (d[2] - d[5] * d[4] / d[3]) * 0.001 * d[1] / (2.0 * d[0]) * 2240.0;
+            },
+            2);
+        return !uncertainty_exceeds_value(8);
     });
-    set_slot_digits(7, slot_value(6) / slot_value(5) * slot_value(4), 4);
     problem_texts.problem_text =
         slot_text(1) + " L di aria, misurati a 0@uo@C e 1 atm, vengono fatti gorgogliare lentamente in " +
         slot_text(2) + " mL di NaOH " + slot_text(3) +
@@ -125,12 +135,6 @@ void generate_problem_2()
         "carbonati con un eccesso di Ba@u2+@, " +
         slot_text(4) + " mL della soluzione risultante vengono titolati da " + slot_text(5) + " mL di HCl " +
         slot_text(7) + " M. Determinare la percentuale in volume di CO@d2@ nell'aria";
-    // What the carbon dioxide took is a small difference of the NaOH put in
-    // and left: two digits, fewer where the data leave fewer.
-    set_slot_from_data(
-        8, {1, 2, 3, 4, 5, 7},
-        [](const std::vector<double>& d) { return (d[2] - d[5] * d[4] / d[3]) * 0.001 * d[1] / (2.0 * d[0]) * 2240.0; },
-        2);
     problem_texts.answer_text = slot_text(8) + "% in volume";
     pose_problem({190, 560, 40}, {260, 155, 280});
 }

@@ -46,11 +46,21 @@ float diluted_volume(float litres)
 void generate_problem_9()
 {
     skip_random_draws(2);
-    set_slot_digits(1, random_real(1.1f, 8.0f), 3);
-    const float magnesium_fraction = random_real(0.15f, 0.45f);
-    set_slot_digits(
-        2, ((1.0f - magnesium_fraction) * 0.009991009f + magnesium_fraction * 0.011859442f) * slot_value(1) * 197.35f,
-        3);
+    // From the two masses shown, with the digits they leave: the percentage
+    // is a small difference of two large terms, drawn again where they
+    // leave it unknown.
+    draw_until_accepted([] {
+        set_slot_digits(1, random_real(1.1f, 8.0f), 3);
+        const float magnesium_fraction = random_real(0.15f, 0.45f);
+        set_slot_digits(2,
+                        ((1.0f - magnesium_fraction) * 0.009991009f + magnesium_fraction * 0.011859442f) *
+                            slot_value(1) * 197.35f,
+                        3);
+        set_slot_from_data(3, {1, 2}, [](const std::vector<double>& d) {
+            return (-0.009991009 * d[0] + 0.005067139 * d[1]) * 535.20776 / d[0] * 100.0;
+        });
+        return !uncertainty_exceeds_value(3);
+    });
     problem_texts.problem_text =
         "@T1@@C1@Le rocce dolomitiche sono costituite essenzialmente da carbonati di magnesio e calcio. Un frammento "
         "di roccia di " +
@@ -58,11 +68,6 @@ void generate_problem_9()
         " g viene sciolto in acidi e la CO@d2@ liberata viene fatta gorgogliare in una soluzione di "
         "Ba(OH)@d2@, dando luogo a " +
         slot_text(2) + " g di precipitato di BaCO@d3@. Calcolare la percentuale di MgCO@d3@ nel frammento";
-    // From the two masses shown, with the digits they leave: the percentage
-    // is a small difference of two large terms.
-    set_slot_from_data(3, {1, 2}, [](const std::vector<double>& d) {
-        return (-0.009991009 * d[0] + 0.005067139 * d[1]) * 535.20776 / d[0] * 100.0;
-    });
     problem_texts.answer_text = slot_text(3) + "%";
     pose_problem({170, 540, 50}, {270, 160, 300});
 }

@@ -105,6 +105,15 @@ void generate_problem_17()
     const AcidMetal* first = nullptr;
     const AcidMetal* second = nullptr;
     float m1 = 0.0f, m2 = 0.0f;
+    bool first_named = false;
+    // d: the mass, the litres, the temperature and the pressure shown.
+    const auto percent_of = [&](const std::vector<double>& d) {
+        const double h1 = first->hydrogen, h2 = second->hydrogen;
+        const double hydrogen_moles = d[3] / 760.0 * d[1] / (0.082057 * (d[2] + 273.15));
+        const double second_percent = 100.0 * (d[0] - hydrogen_moles * m1 / h1) / (1.0 - h2 * m1 / (h1 * m2)) / d[0];
+        return first_named ? 100.0 - second_percent : second_percent;
+    };
+    // A composition the data leave unknown is drawn again.
     draw_until_accepted([&] {
         const std::int32_t e1 = pick_problem_variant(7, final_problems_state.last_choice[17], 3);
         std::int32_t last_second = e1;
@@ -123,23 +132,17 @@ void generate_problem_17()
             (first->hydrogen * x * slot_value(1) / m1 + second->hydrogen * (1.0f - x) * slot_value(1) / m2) *
                 kelvin(slot_value(2)) * 0.082057f / (slot_value(3) * 0.0013157895f),
             3);
-        return slot_value(4) >= 1.0f && slot_value(4) <= 10.0f;
+        if (slot_value(4) < 1.0f || slot_value(4) > 10.0f) return false;
+        first_named = random_int(1, 2) == 2;
+        set_slot_from_data(5, {1, 4, 2, 3}, percent_of);
+        return !uncertainty_exceeds_value(5);
     });
     problem_texts.problem_text = "@T1@@C1@" + slot_text(1) + " g di una miscela di " + element_name(first->z) + " e " +
                                  element_name(second->z) + " liberano, sciogliendosi in acidi, " + slot_text(4) +
                                  " L di idrogeno misurati a " + slot_text(2) + "@uo@C e " + slot_text(3) +
                                  " torr. Determinare la composizione della miscela";
-    const bool first_named = random_int(1, 2) == 2;
     const AcidMetal* named = first_named ? first : second;
-    // d: the mass, the litres, the temperature and the pressure shown.
-    const double h1 = first->hydrogen, h2 = second->hydrogen;
-    const auto percent_of = [=](const std::vector<double>& d) {
-        const double hydrogen_moles = d[3] / 760.0 * d[1] / (0.082057 * (d[2] + 273.15));
-        const double second_percent = 100.0 * (d[0] - hydrogen_moles * m1 / h1) / (1.0 - h2 * m1 / (h1 * m2)) / d[0];
-        return first_named ? 100.0 - second_percent : second_percent;
-    };
     // Tenths of a percent, fewer digits where the data leave fewer.
-    set_slot_from_data(5, {1, 4, 2, 3}, percent_of);
     const std::int32_t data_digits = slot_digits(5);
     const float percent = slot_value(5);
     set_slot_digits_from(5, percent, 10.0f, 2);

@@ -192,8 +192,8 @@ void generate_problem_25()
         set_slot_digits(2, pressure, 3);
         set_slot_digits(3, random_real(15.0f, 80.0f), 2);
         const float w = slot_value(1);
-        set_slot_digits(
-            4, 100.0f / (((100.0f - w) / m2 + w / m1) * kelvin(slot_value(3)) / slot_value(2) * 0.082057f), 3);
+        set_slot_digits(4, 100.0f / (((100.0f - w) / m2 + w / m1) * kelvin(slot_value(3)) / slot_value(2) * 0.082057f),
+                        3);
         const double x1 = w / m1 / (w / m1 + (100.0f - w) / m2);
         const double t = kelvin(slot_value_as_shown(3));
         if (gas_condenses(first, t, x1 * slot_value_as_shown(2)) ||
