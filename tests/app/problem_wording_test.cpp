@@ -118,7 +118,7 @@ const Wording wordings[] = {
     {7, 11, 2, false, "da un'aggiunta di"},
     {8, 2, 19, false, "in un filo d'oro di sezione"},
     {9, 1, 1, false, "contengono tra l'11% e il 30% di cromo."},
-    {8, 9, 3, false, "+ 3e = Au, i valori di @iE@@u0@ sono rispettivamente uguali a 1.18 V e 1.498 V."},
+    {8, 9, 3, false, "+ 2e = Pb, i valori di @iE@@u0@ sono rispettivamente uguali a 0.151 V e -0.1262 V."},
     {4, 35, 1, false, "76.7@uo@C e il valore della sua costante @iB@ nell'equazione"},
     // Blanks and separators.
     {1, 41, 1, true, "@iy@ = 16.2@ix@@u2@; 0.0405"},
