@@ -161,20 +161,22 @@ void generate_problem_18()
                                  and_before(gas_name(pair.b)) + gas_name(pair.b) + pair.weight_share() + " a " +
                                  slot_text(7) + "@uo@C";
 
-    const float v1 = slot_value(1);
-    const float mass = slot_value(6);
-    const float rel = relative_uncertainty(6) + relative_uncertainty(1);
-    const float nw = mass / (pair.mw * 100.0f) * v1;
-    const float no = (100.0f - v1) / (pair.mo * 100.0f) * mass;
-    set_slot_uncertainty(3, nw, nw * rel);
-    set_slot_uncertainty(4, no, no * rel);
-    const float t = slot_value(7) + 273.15f;
-    const float pw = t / slot_value(5) * slot_value(3) * 0.082057f;
-    set_slot_uncertainty(8, pw, (relative_uncertainty(7) + relative_uncertainty(3) + relative_uncertainty(5)) * pw);
-    const float po = t / slot_value(5) * slot_value(4) * 0.082057f;
-    set_slot_uncertainty(9, po, (relative_uncertainty(7) + relative_uncertainty(5) + relative_uncertainty(4)) * po);
-    set_slot_uncertainty(10, pw + po, slot_uncertainty(8) + slot_uncertainty(9));
-    problem_texts.answer_text = slot_text(pair.q == pair.w ? 8 : 9) + " atm; " + slot_text(10) + " atm";
+    // Slot 8 the partial pressure asked, slot 10 the total, from the mass,
+    // share, volume and temperature as printed: the share moves the two
+    // gases' pressures opposite ways, so the total carries less of it.
+    const double mw = pair.mw;
+    const double mo = pair.mo;
+    const auto partial_pressures = [mw, mo](const std::vector<double>& d, bool of_w, bool of_other) {
+        const double rt_v = (d[3] + 273.15) * 0.082057 / d[2];
+        return ((of_w ? d[0] * d[1] / (100.0 * mw) : 0.0) + (of_other ? d[0] * (100.0 - d[1]) / (100.0 * mo) : 0.0)) *
+               rt_v;
+    };
+    const bool w_asked = pair.q == pair.w;
+    set_slot_from_data(8, {6, 1, 5, 7},
+                       [&](const std::vector<double>& d) { return partial_pressures(d, w_asked, !w_asked); });
+    set_slot_from_data(10, {6, 1, 5, 7},
+                       [&](const std::vector<double>& d) { return partial_pressures(d, true, true); });
+    problem_texts.answer_text = slot_text(8) + " atm; " + slot_text(10) + " atm";
     draw_problem_text(220, 560, 50);
     show_chemistry_fact(170, 160, 300);
 }

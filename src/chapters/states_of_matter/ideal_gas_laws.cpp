@@ -394,7 +394,7 @@ void generate_problem_13()
                                  "@uo@C e " + slot_text(1) + " torr è pari a " + slot_text(4) + " g/L";
     const float answer = (slot_value(2) + 273.15f) / slot_value(1) * slot_value(4) * 62.36332f;
     set_slot_uncertainty(6, answer,
-                         answer * (relative_uncertainty(2) + relative_uncertainty(4) + relative_uncertainty(1)));
+                         answer * (kelvin_relative_uncertainty(2) + relative_uncertainty(4) + relative_uncertainty(1)));
     problem_texts.answer_text = slot_text(6) + " g/mol";
     draw_problem_text(240, 520, 50);
     show_chemistry_fact(260, 160, 300);
@@ -448,7 +448,7 @@ void generate_problem_14()
     set_slot_digits(4, random_real(50.0f, 200.0f), 3);
     set_slot_digits(5, random_real(20.0f, 99.0f), 3);
     const float density = slot_value(5) * 0.0013157895f / ((slot_value(4) + 273.15f) * 0.082057f) * m;
-    set_slot_uncertainty(6, density, density * (relative_uncertainty(5) + relative_uncertainty(4)));
+    set_slot_uncertainty(6, density, density * (relative_uncertainty(5) + kelvin_relative_uncertainty(4)));
     append_piece(text, " Calcolare la formula molecolare del composto sapendo che la sua densità allo "
                        "stato di gas è pari a " +
                            slot_text(6) + " g/L a " + slot_text(4) + "@uo@C e " + slot_text(5) + " torr");

@@ -38,7 +38,7 @@ void set_speed_square(const KineticGas& gas, float factor)
     const float v =
         (slot_value(7) + 273.15f) / gas.molar_mass * constants.boltzmann_constant * constants.avogadro_number * factor;
     value_slots[1].value = v;
-    value_slots[1].uncertainty = (gas.uncertainty / gas.molar_mass + relative_uncertainty(7)) * v;
+    value_slots[1].uncertainty = (gas.uncertainty / gas.molar_mass + kelvin_relative_uncertainty(7)) * v;
 }
 
 }  // namespace
@@ -53,8 +53,8 @@ void generate_problem_22()
     const float k = physical_constants().boltzmann_constant;
     const float e1 = (slot_value(7) + 273.15f) * k * 1.5f;
     const float e2 = (slot_value(8) + 273.15f) * k * 1.5f;
-    set_slot_uncertainty(1, e1, relative_uncertainty(7) * e1);
-    set_slot_uncertainty(2, e2, e2 / slot_value(8) * slot_uncertainty(8));
+    set_slot_uncertainty(1, e1, kelvin_relative_uncertainty(7) * e1);
+    set_slot_uncertainty(2, e2, kelvin_relative_uncertainty(8) * e2);
     problem_texts.answer_text = slot_text(1) + " J; " + slot_text(2) + " J";
     draw_problem_text(240, 520, 50);
     show_chemistry_fact(200, 160, 300);
@@ -121,8 +121,8 @@ void generate_problem_25()
     problem_texts.problem_text = "Calcolare a quale temperatura la velocità quadratica media delle molecole di " +
                                  gas_name(a, 40) + " è uguale a quella delle molecole di " + gas_name(b, 40) + " a " +
                                  slot_text(7) + "@uo@C";
-    const float t = ma / mb * (slot_value(7) + 273.15f) - 273.15f;
-    set_slot_uncertainty(1, t, (ua / ma + relative_uncertainty(7) + ub / mb) * t);
+    const float kelvin = ma / mb * (slot_value(7) + 273.15f);
+    set_celsius_from_kelvin(1, kelvin, (ua / ma + kelvin_relative_uncertainty(7) + ub / mb) * kelvin);
     problem_texts.answer_text = celsius_text(1);
     draw_problem_text(200, 520, 50);
     show_chemistry_fact(280, 160, 300);

@@ -67,7 +67,7 @@ void draw_pressure_and_ideal_volume()
     value_slots[3].value = random_real(20.0f, 50.0f);
     convert_data_slot(3, random_int(3, 4));
     const float v = (slot_value(2) + 273.15f) / slot_value(3) * 0.082057f;
-    set_slot_uncertainty(5, v, v * (relative_uncertainty(3) + relative_uncertainty(2)));
+    set_slot_uncertainty(5, v, v * (relative_uncertainty(3) + kelvin_relative_uncertainty(2)));
 }
 
 // The real molar volume at slots 2 (°C) and 3 (atm), from the ideal one in slot 5.
@@ -75,6 +75,15 @@ float real_molar_volume()
 {
     return van_der_waals_molar_volume(slot_value(8), slot_value(9), slot_value(2) + 273.15f, slot_value(3),
                                       slot_value(5));
+}
+
+// The real molar volume from a, b, t (°C) and p (atm) as printed, from the
+// ideal one: what the data's moves are worked through.
+float printed_molar_volume(const std::vector<double>& d)
+{
+    const auto f = [](double x) { return static_cast<float>(x); };
+    const float t = f(d[2]) + 273.15f;
+    return van_der_waals_molar_volume(f(d[0]), f(d[1]), t, f(d[3]), t / f(d[3]) * 0.082057f);
 }
 
 }  // namespace
@@ -155,11 +164,7 @@ void generate_problem_27()
     const float v = real_molar_volume();
     // Near the critical point the real volume moves with the data far more
     // than the ideal one: the larger of the two uncertainties stands.
-    set_slot_from_data(6, {8, 9, 2, 3}, [](const std::vector<double>& d) {
-        const auto f = [](double x) { return static_cast<float>(x); };
-        const float t = f(d[2]) + 273.15f;
-        return van_der_waals_molar_volume(f(d[0]), f(d[1]), t, f(d[3]), t / f(d[3]) * 0.082057f);
-    });
+    set_slot_from_data(6, {8, 9, 2, 3}, printed_molar_volume);
     set_slot_uncertainty(1, v, std::max(v * relative_uncertainty(5), slot_uncertainty(6)));
     problem_texts.answer_text = slot_text(1) + " L; ideale: " + slot_text(5) + " L";
     draw_problem_text(170, 570, 50);
@@ -175,8 +180,11 @@ void generate_problem_28()
     draw_pressure_and_ideal_volume();
     problem_texts.problem_text = "Calcolare il fattore di compressibilità d" + articulated_gas_name(gas.compound) +
                                  constants_in_brackets() + " a " + slot_text(2) + "@uo@C e " + slot_text(3) + " atm";
-    const float z = slot_value(3) / ((slot_value(2) + 273.15f) * 0.082057f) * real_molar_volume();
-    set_slot_uncertainty(1, z, z * relative_uncertainty(5));
+    // z hardly moves with the temperature and pressure that move the ideal
+    // volume: its digits from each printed datum's own move.
+    set_slot_from_data(1, {8, 9, 2, 3}, [](const std::vector<double>& d) {
+        return d[3] * printed_molar_volume(d) / ((d[2] + 273.15) * 0.082057);
+    });
     problem_texts.answer_text = slot_text(1);
     draw_problem_text(180, 500, 50);
     show_chemistry_fact(260, 160, 300);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "chapters/states_of_matter/states_of_matter_problems.h"
 #include "chemistry/vapour_pressure_fits.h"
@@ -59,22 +60,16 @@ void generate_problem_35()
                                  slot_text(9) + std::string(energy_units[u - 1]) +
                                  ". Calcolarne la tensione di vapore a " + slot_text(3) + "@uo@C";
 
-    // At the boiling point the vapour pressure is 1 atm, so P0 is not needed.
-    const float t = slot_value(3);
-    const float tb = slot_value(2);
-    const float inverse_t = 1.0f / (t + 273.15f);
-    const float inverse_tb = 1.0f / (tb + 273.15f);
-    set_slot_uncertainty(4, inverse_t, inverse_t * slot_uncertainty(3) / t);
-    set_slot_uncertainty(5, inverse_tb, inverse_tb * slot_uncertainty(2) / tb);
-    set_slot_uncertainty(6, slot_value(4) - slot_value(5), slot_uncertainty(4) + slot_uncertainty(5));
-    // The constant as the page shows it, in its unit, back in kJ/mol.
-    const float b = slot_value_as_shown(9) / energy_factors[u - 1];
-    const float exponent = b * -120.27904f * slot_value(6);
-    set_slot_uncertainty(7, exponent, std::fabs(exponent) * (relative_uncertainty(9) + relative_uncertainty(6)));
-    const float p = std::exp(slot_value(7));
-    set_slot_uncertainty(8, p, p * slot_uncertainty(7));
+    // At the boiling point the vapour pressure is 1 atm, so P0 is not needed;
+    // the constant as the page shows it, in its unit, back in kJ/mol.
     const std::int32_t w = random_int(1, 3);
-    if (w != 1) scale_slot(8, from_atmospheres(w));
+    // The constant as printed is a datum: three units of its last digit.
+    convert_data_slot(9, slot_digits(9));
+    const float energy_factor = energy_factors[u - 1];
+    set_slot_from_data(8, {9, 2, 3}, [energy_factor, w](const std::vector<double>& d) {
+        const double b = d[0] / energy_factor;
+        return std::exp(b * -120.27904 * (1.0 / (d[2] + 273.15) - 1.0 / (d[1] + 273.15))) * from_atmospheres(w);
+    });
     problem_texts.answer_text = slot_text(8) + std::string(pressure_units[w - 1]);
     draw_problem_text(180, 560, 50);
     show_chemistry_fact(280, 160, 300);
@@ -97,9 +92,9 @@ void generate_problem_36()
     const float t1 = slot_value(3);
     const float t2 = slot_value(4);
     const float p1 = one_constant_vapour_pressure_torr(liquid, t1 + 273.15f);
-    set_slot_uncertainty(6, p1, p1 * (slot_uncertainty(3) / t1 + relative_uncertainty(5)));
+    set_slot_uncertainty(6, p1, p1 * (kelvin_relative_uncertainty(3) + relative_uncertainty(5)));
     const float p2 = one_constant_vapour_pressure_torr(liquid, t2 + 273.15f);
-    set_slot_uncertainty(7, p2, p2 * (relative_uncertainty(5) + slot_uncertainty(4) / t2));
+    set_slot_uncertainty(7, p2, p2 * (relative_uncertainty(5) + kelvin_relative_uncertainty(4)));
     set_slot_digits(8, random_real(600.0f, 950.0f), 3);
     problem_texts.problem_text = "La tensione di vapore d" + articulated_gas_name(c) + " è pari a " + slot_text(6) +
                                  " torr a " + slot_text(3) + "@uo@C e a " + slot_text(7) + " torr a " + slot_text(4) +
