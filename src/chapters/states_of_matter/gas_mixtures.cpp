@@ -243,6 +243,9 @@ GasReaction draw_gas_reaction(std::int32_t problem, bool textbook_reaction)
         // 2N2 + O2 = 2N2O never happens (N2O's free energy of formation is
         // +104 kJ/mol): a reaction to compute, not one that occurs.
         if (reaction.record == 75) return false;
+        // Hydrazine's vapour pressure at 320-370 K is a fraction of an
+        // atmosphere, below the partial pressures problem 20 draws.
+        if (problem == 20 && reaction.record == 47) return false;
         return reaction_record(reaction.record).starts_with('s');
     });
     state.last_draw[problem] = reaction.record;
