@@ -102,26 +102,31 @@ void generate_problem_15()
 
 void generate_problem_16()
 {
-    const GasPair pair = draw_gas_pair(16, 10);
-    set_mole_fraction(pair);
+    GasPair pair;
+    // Drawn again while the fraction as printed leaves the answer less than
+    // its uncertainty (a share near 0 %).
+    draw_until_accepted([&pair] {
+        pair = draw_gas_pair(16, 10);
+        set_mole_fraction(pair);
+        // The fraction as printed is a datum: three units of its last digit.
+        convert_data_slot(3, slot_digits(3));
+        const bool q_given = pair.q == pair.w;
+        const double mq = compound_molar_mass(pair.q);
+        const double mr = compound_molar_mass(pair.r);
+        set_slot_from_data(
+            4, {3},
+            [q_given, mq, mr](const std::vector<double>& d) {
+                const double xq = q_given ? d[0] : 1.0 - d[0];
+                return xq / (xq * mq + (1.0 - xq) * mr) * mq * 100.0;
+            },
+            3);
+        return !uncertainty_exceeds_value(4);
+    });
     // The number shown is Q's fraction, which the text gives as W's: the
     // answer follows the text, from the fraction as shown, with the digits
     // it carries.
     problem_texts.problem_text = "Calcolare la percentuale in peso d" + articulated_gas_name(pair.q) + pair.mixture() +
                                  " in cui la frazione molare di " + gas_name(pair.w) + " è pari a " + slot_text(3);
-    // The fraction as printed is a datum: three units of its last digit.
-    convert_data_slot(3, slot_digits(3));
-    const bool q_given = pair.q == pair.w;
-    const double mq = compound_molar_mass(pair.q);
-    const double mr = compound_molar_mass(pair.r);
-    set_slot_from_data(
-        4, {3},
-        [q_given, mq, mr](const std::vector<double>& d) {
-            const double xq = q_given ? d[0] : 1.0 - d[0];
-            return xq / (xq * mq + (1.0 - xq) * mr) * mq * 100.0;
-        },
-        3);
-    show_to_uncertainty_place(4);
     problem_texts.answer_text = slot_text(4) + "%";
     draw_problem_text(165, 560, 50);
     show_chemistry_fact(200, 160, 300);
@@ -250,9 +255,14 @@ GasReaction draw_gas_reaction(std::int32_t problem, bool textbook_reaction)
     });
     state.last_draw[problem] = reaction.record;
     parse_equation_terms(reaction_record(reaction.record), reaction.terms);
+    return reaction;
+}
+
+// The amounts' scale and the reactant the draws make the limiting one.
+void draw_reaction_amounts(GasReaction& reaction)
+{
     reaction.scale = random_real(0.1f, 2.0f);
     reaction.limiting = random_int(1, reaction.terms.reactant_count);
-    return reaction;
 }
 
 // The separator before item i of a list of n: " ", ", " or " e ".
@@ -304,7 +314,6 @@ void react(const GasReaction& reaction, float t2, float t1, float t_share, float
         set_slot_uncertainty(i + 5, value * t2 / t1, (uncertainty + value * t_share) * t2 / t1);
         total += slot_value(i + 5);
         total_uncertainty += slot_uncertainty(i + 5);
-        show_to_uncertainty_place(i + 5);
         line(i);
     }
 }
@@ -315,21 +324,33 @@ void generate_problem_20()
 {
     skip_random_draws(2);
     GasReaction reaction = draw_gas_reaction(20, app_state.version_number == text_version);
-    value_slots[4].value = random_real(320.0f, 370.0f);
-    if (reaction.entry_column == 7) value_slots[4].value = random_real(360.0f, 370.0f);
-    value_slots[5].value = random_real(380.0f, 500.0f);
-    convert_data_slot(4, 3);
-    convert_data_slot(5, 3);
-
     const std::int32_t nr = reaction.terms.reactant_count;
+    // Drawn again while a pressure after the reaction says less than its
+    // uncertainty (an excess drawn a hair above what reacts).
+    draw_until_accepted([&] {
+        draw_reaction_amounts(reaction);
+        value_slots[4].value = random_real(320.0f, 370.0f);
+        if (reaction.entry_column == 7) value_slots[4].value = random_real(360.0f, 370.0f);
+        value_slots[5].value = random_real(380.0f, 500.0f);
+        convert_data_slot(4, 3);
+        convert_data_slot(5, 3);
+        for (std::int32_t i = 1; i <= nr; ++i) {
+            value_slots[i].value = reaction.coefficient(i) * reaction.scale;
+            if (i != reaction.limiting) value_slots[i].value = random_real(1.0f, 2.0f) * slot_value(i);
+            convert_data_slot(i, 3);
+        }
+        name_limiting_reactant(reaction);
+        bool known = true;
+        float total = 0.0f;
+        float total_uncertainty = 0.0f;
+        react(reaction, slot_value(5), slot_value(4), relative_uncertainty(5) + relative_uncertainty(4), total,
+              total_uncertainty, [&](std::int32_t i) { known = known && !uncertainty_exceeds_value(i + 5); });
+        return known;
+    });
+
     std::string& text = problem_texts.problem_text;
     text = "@T1@@C1@Un recipiente contiene ";
-    for (std::int32_t i = 1; i <= nr; ++i) {
-        value_slots[i].value = reaction.coefficient(i) * reaction.scale;
-        if (i != reaction.limiting) value_slots[i].value = random_real(1.0f, 2.0f) * slot_value(i);
-        convert_data_slot(i, 3);
-        append_piece(text, std::string(list_separator(i, nr)) + reaction.formula(i));
-    }
+    for (std::int32_t i = 1; i <= nr; ++i) append_piece(text, std::string(list_separator(i, nr)) + reaction.formula(i));
     append_piece(text, " a " + slot_text(4) + " K e alle pressioni parziali di ");
     for (std::int32_t i = 1; i <= nr; ++i)
         append_piece(text, std::string(list_separator(i, nr)) + slot_text(i) + (i == nr ? " atm." : " atm"));
@@ -338,7 +359,6 @@ void generate_problem_20()
                        "dopo che sia avvenuta la reazione " +
                            format_equation_text(0, record) + " se la temperatura finale è " + slot_text(5) + " K");
 
-    name_limiting_reactant(reaction);
     std::string& answer = problem_texts.answer_text;
     answer = format_equation_text(1, record) + ";";
     float total = 0.0f;
@@ -346,7 +366,16 @@ void generate_problem_20()
     react(reaction, slot_value(5), slot_value(4), relative_uncertainty(5) + relative_uncertainty(4), total,
           total_uncertainty,
           [&](std::int32_t i) { append_piece(answer, " " + reaction.formula(i) + ": " + slot_text(i + 5) + " atm;"); });
-    set_slot_uncertainty(10, total, total_uncertainty);
+    // The total from the two pressures and temperatures as printed: a
+    // reactant's pressure moves its remainder and the products' against
+    // each other, which the sum of the lines' uncertainties would not see.
+    set_slot_from_data(10, {1, 2, 4, 5}, [&reaction](const std::vector<double>& d) {
+        const double c1 = reaction.coefficient(1);
+        const double c2 = reaction.coefficient(2);
+        double gained = -c1 - c2;
+        for (std::int32_t i = 3; i <= reaction.terms.species_count(); ++i) gained += reaction.coefficient(i);
+        return (d[0] + d[1] + std::min(d[0] / c1, d[1] / c2) * gained) * d[3] / d[2];
+    });
     append_piece(answer, " totale: " + slot_text(10) + " atm");
     draw_problem_text(185, 525, 45);
     show_chemistry_fact(155, 140, 360);
@@ -356,6 +385,7 @@ void generate_problem_21()
 {
     skip_random_draws(3);
     GasReaction reaction = draw_gas_reaction(21, false);
+    draw_reaction_amounts(reaction);
     value_slots[4].value = random_real(320.0f, 370.0f);
     // Drawn and never used: it keeps the later draws in place.
     value_slots[5].value = random_real(380.0f, 500.0f);

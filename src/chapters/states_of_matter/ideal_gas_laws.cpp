@@ -79,6 +79,16 @@ void set_gas_mass(float m, float um)
                          v6 * (um / m + relative_uncertainty(2) + relative_uncertainty(4) + relative_uncertainty(1)));
 }
 
+// Slot 6: a temperature (°C) worked out in kelvin; false where its
+// uncertainty passes it, which says nothing of the answer, not even its sign.
+bool set_temperature_answer(float kelvin, float uncertainty)
+{
+    set_slot_uncertainty(6, kelvin - 273.15f, uncertainty);
+    const bool known = !uncertainty_exceeds_value(6);
+    set_celsius_from_kelvin(6, kelvin, uncertainty);
+    return known;
+}
+
 }  // namespace
 
 void generate_problem_1()
@@ -151,7 +161,7 @@ void generate_problem_3()
 {
     skip_random_draws(1);
     const std::int32_t variant = random_int(1, 2);
-    draw_until_accepted([] {
+    draw_until_accepted([variant] {
         draw_until_accepted([] {
             value_slots[1].value = draw_magnitude(9.99f, -1, 1);
             value_slots[2].value = random_real(10.0f, 150.0f);
@@ -165,14 +175,12 @@ void generate_problem_3()
         convert_data_slot(4, 3);
         const float t1 = slot_value(2);
         const float v2 = (slot_value(4) + 273.15f) / (t1 + 273.15f) * slot_value(1);
-        set_slot_uncertainty(5, v2, v2 * (relative_uncertainty(2) + relative_uncertainty(4) + relative_uncertainty(1)));
-        // The uncertainty of a temperature answer is taken on kelvin, as in
-        // problem 5: on Celsius it would turn negative below 0 °C.
+        set_slot_uncertainty(
+            5, v2, v2 * (kelvin_relative_uncertainty(2) + kelvin_relative_uncertainty(4) + relative_uncertainty(1)));
         const float kelvin = (t1 + 273.15f) / slot_value(1) * slot_value(3);
-        set_celsius_from_kelvin(
-            6, kelvin,
-            kelvin * (relative_uncertainty(3) + slot_uncertainty(2) / (t1 + 273.0f) + relative_uncertainty(1)));
-        return kelvin - 273.15f >= -50.0f && kelvin - 273.15f <= 500.0f;
+        const bool known = set_temperature_answer(
+            kelvin, kelvin * (relative_uncertainty(3) + kelvin_relative_uncertainty(2) + relative_uncertainty(1)));
+        return kelvin - 273.15f >= -50.0f && kelvin - 273.15f <= 500.0f && (variant == 1 || known);
     });
 
     if (variant == 1) {
@@ -196,12 +204,13 @@ namespace {
 
 // Problems 4 and 5: a closed vessel heated from t1 (slot 1) to t2 (slot 3),
 // its pressure going from slot 2 (in unit u) to slot 5 (atm); slot 6 the
-// temperature (°C) at which it would reach slot 4 (atm). Returns u.
-std::int32_t draw_closed_vessel(std::int32_t skipped)
+// temperature (°C) at which it would reach slot 4 (atm), drawn again where
+// it is asked and its uncertainty passes it. Returns u.
+std::int32_t draw_closed_vessel(std::int32_t skipped, bool temperature_asked)
 {
     skip_random_draws(skipped);
     const std::int32_t u = random_int(1, 3);
-    draw_until_accepted([u] {
+    draw_until_accepted([u, temperature_asked] {
         draw_until_accepted([] {
             value_slots[1].value = random_real(10.0f, 150.0f);
             value_slots[2].value = draw_magnitude(9.99f, -1, 0);
@@ -218,13 +227,11 @@ std::int32_t draw_closed_vessel(std::int32_t skipped)
         const float t2 = slot_value(3);
         const float p = (t2 + 273.15f) / (t1 + 273.15f) * slot_value(2) * to_atmospheres(u);
         set_slot_uncertainty(
-            5, p,
-            p * (slot_uncertainty(3) / (t2 + 273.0f) + slot_uncertainty(1) / (t1 + 273.0f) + relative_uncertainty(2)));
+            5, p, p * (kelvin_relative_uncertainty(3) + kelvin_relative_uncertainty(1) + relative_uncertainty(2)));
         const float kelvin = (t1 + 273.15f) / slot_value(2) * slot_value(4) * from_atmospheres(u);
-        set_celsius_from_kelvin(
-            6, kelvin,
-            kelvin * (slot_uncertainty(1) / (t1 + 273.0f) + relative_uncertainty(2) + relative_uncertainty(4)));
-        return kelvin - 273.15f >= -50.0f && kelvin - 273.15f <= 500.0f;
+        const bool known = set_temperature_answer(
+            kelvin, kelvin * (kelvin_relative_uncertainty(1) + relative_uncertainty(2) + relative_uncertainty(4)));
+        return kelvin - 273.15f >= -50.0f && kelvin - 273.15f <= 500.0f && (!temperature_asked || known);
     });
     return u;
 }
@@ -233,7 +240,7 @@ std::int32_t draw_closed_vessel(std::int32_t skipped)
 
 void generate_problem_4()
 {
-    const std::int32_t u = draw_closed_vessel(5);
+    const std::int32_t u = draw_closed_vessel(5, false);
     problem_texts.problem_text = "Un recipiente contenente gas alla pressione di " + slot_text(2) + " " +
                                  std::string(pressure_unit(u)) + " viene portato da " + slot_text(1) + "@uo@C a " +
                                  slot_text(3) + "@uo@C. Calcolare la pressione finale nel recipiente";
@@ -244,7 +251,7 @@ void generate_problem_4()
 
 void generate_problem_5()
 {
-    const std::int32_t u = draw_closed_vessel(10);
+    const std::int32_t u = draw_closed_vessel(10, true);
     problem_texts.problem_text = "Un recipiente contiene gas alla pressione di " + slot_text(2) + " " +
                                  std::string(pressure_unit(u)) + " e alla temperatura di " + slot_text(1) +
                                  "@uo@C. A quale temperatura deve essere portato il recipiente" +

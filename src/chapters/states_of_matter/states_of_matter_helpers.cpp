@@ -9,6 +9,7 @@
 #include "numbers/formatted_conversions.h"
 #include "numbers/random_stream.h"
 #include "numbers/value_kit.h"
+#include "numbers/value_slots.h"
 #include "text/article_name.h"
 
 namespace states_of_matter {
@@ -19,11 +20,14 @@ float draw_magnitude(float top, std::int32_t lo, std::int32_t hi)
     return random_real(1.0f, top) * power_of_ten(k);
 }
 
-void show_to_uncertainty_place(std::int32_t slot)
+void show_with_one_count(std::initializer_list<std::int32_t> slots)
 {
-    const float u = slot_uncertainty(slot);
-    if (std::fabs(slot_value(slot)) < u && u > 0.0f && std::isfinite(u))
-        set_slot_to_place(slot, slot_value(slot), exponent_of(u));
+    const std::int32_t largest = *std::max_element(slots.begin(), slots.end(), [](std::int32_t a, std::int32_t b) {
+        return std::fabs(slot_value(a)) < std::fabs(slot_value(b));
+    });
+    convert_data_slot(largest, slot_digits_from_uncertainty);
+    for (const std::int32_t slot : slots)
+        if (slot != largest) convert_data_slot(slot, slot_digits(largest));
 }
 
 TwoPositions draw_two_positions(std::int32_t problem, std::int32_t count,

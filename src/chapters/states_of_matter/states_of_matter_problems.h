@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -91,9 +92,10 @@ inline bool no_version_in_use()
 // random_real (1.0, top) · 10^k, the exponent k drawn first in [lo, hi].
 float draw_magnitude(float top, std::int32_t lo, std::int32_t hi);
 
-// A slot whose uncertainty exceeds its value (a remainder near zero) shown
-// down to the place of the uncertainty's first digit, not one digit below it.
-void show_to_uncertainty_place(std::int32_t slot);
+// Slots whose values (set with their uncertainties, not yet shown) were
+// worked from one relative uncertainty, shown with one count of digits: the
+// count the largest one's uncertainty gives.
+void show_with_one_count(std::initializer_list<std::int32_t> slots);
 
 // Two different positions from 1 to count, drawn together again until they
 // differ (and `allowed` accepts them, when given); under "Nessuna Versione"
