@@ -363,9 +363,12 @@ void generate_problem_11()
     problem_texts.problem_text = "Calcolare il volume occupato da " + slot_text(5) + " g di " + gas_name(c, 40) +
                                  " in condizioni standard e in condizioni ambiente";
     const float standard = slot_value(5) / m * 22.413868f;
-    set_slot_uncertainty(6, standard, standard * relative_uncertainty(5));
+    value_slots[6].value = standard;
+    value_slots[6].uncertainty = standard * relative_uncertainty(5);
     const float ambient = slot_value(5) / m * 24.465294f;
-    set_slot_uncertainty(7, ambient, ambient * relative_uncertainty(5));
+    value_slots[7].value = ambient;
+    value_slots[7].uncertainty = ambient * relative_uncertainty(5);
+    show_with_one_count({6, 7});
     problem_texts.answer_text = slot_text(6) + " L; " + slot_text(7) + " L";
     draw_problem_text(240, 520, 50);
     show_chemistry_fact(170, 140, 280);

@@ -162,10 +162,15 @@ void generate_problem_31()
         std::string(article) + name + " cristallizza nel reticolo cubico a" + std::string(lattice_name(metal)) +
         " e la sua densità è pari a " + element_field(metal.z, 34, 40) +
         " g/cm@u3@. Calcolare il lato della cella elementare e la distanza tra atomi di " + name + " a contatto";
+    // A cube root: a third of the volume's relative uncertainty.
+    const float relative = (relative_uncertainty(2) + relative_uncertainty(1)) / 3.0f;
     const float edge = cell_edge(metal);
-    set_slot_uncertainty(3, edge, (relative_uncertainty(2) + relative_uncertainty(1)) * edge);
+    value_slots[3].value = edge;
+    value_slots[3].uncertainty = relative * edge;
     const float contact = metal.lattice == 1 ? edge * 1.7320508f * 0.5f : edge * 1.4142135f * 0.5f;
-    set_slot_uncertainty(4, contact, slot_uncertainty(3) / edge * contact);
+    value_slots[4].value = contact;
+    value_slots[4].uncertainty = relative * contact;
+    show_with_one_count({3, 4});
     problem_texts.answer_text = slot_text(3) + " nm; " + slot_text(4) + " nm";
     draw_problem_text(200, 535, 50);
     show_chemistry_fact(280, 160, 300);

@@ -22,12 +22,14 @@ float draw_magnitude(float top, std::int32_t lo, std::int32_t hi)
 
 void show_with_one_count(std::initializer_list<std::int32_t> slots)
 {
-    const std::int32_t largest = *std::max_element(slots.begin(), slots.end(), [](std::int32_t a, std::int32_t b) {
-        return std::fabs(slot_value(a)) < std::fabs(slot_value(b));
-    });
-    convert_data_slot(largest, slot_digits_from_uncertainty);
-    for (const std::int32_t slot : slots)
-        if (slot != largest) convert_data_slot(slot, slot_digits(largest));
+    std::int32_t fewest = 12;
+    for (const std::int32_t slot : slots) {
+        const float value = slot_value(slot);
+        convert_data_slot(slot, slot_digits_from_uncertainty);
+        fewest = std::min(fewest, slot_digits(slot));
+        value_slots[slot].value = value;
+    }
+    for (const std::int32_t slot : slots) convert_data_slot(slot, fewest);
 }
 
 TwoPositions draw_two_positions(std::int32_t problem, std::int32_t count,

@@ -94,7 +94,7 @@ float draw_magnitude(float top, std::int32_t lo, std::int32_t hi);
 
 // Slots whose values (set with their uncertainties, not yet shown) were
 // worked from one relative uncertainty, shown with one count of digits: the
-// count the largest one's uncertainty gives.
+// fewest any one's uncertainty leaves.
 void show_with_one_count(std::initializer_list<std::int32_t> slots);
 
 // Two different positions from 1 to count, drawn together again until they
