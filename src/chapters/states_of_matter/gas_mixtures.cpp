@@ -63,20 +63,28 @@ GasPair draw_gas_pair(std::int32_t problem, std::int32_t skipped)
     return pair;
 }
 
-// Slot 3: the mole fraction of Q from the mass percentage of W.
-void set_mole_fraction(const GasPair& pair)
+// The mole fraction of Q from the mass percentage of W.
+template <typename Real>
+Real mole_fraction(const GasPair& pair, Real w_percent)
 {
-    const float v1 = slot_value(1);
-    const float xw = v1 / pair.mw / (v1 / pair.mw + (100.0f - v1) / pair.mo);
-    const float x = pair.q == pair.w ? xw : 1.0f - xw;
-    set_slot_uncertainty(3, x, x / v1 * slot_uncertainty(1));
+    const Real xw = w_percent / pair.mw / (w_percent / pair.mw + (100 - w_percent) / pair.mo);
+    return pair.q == pair.w ? xw : 1 - xw;
 }
 
-// No more digits than the percentage's three, or than the pressure's: the
-// school rule for a product.
-void cap_digits(std::int32_t slot, std::int32_t most)
+// Slot 3: the mole fraction of Q, its uncertainty taken on the percentage's
+// relative one, as problem 16 prints it.
+void set_mole_fraction(const GasPair& pair)
 {
-    if (slot_digits(slot) > std::min(most, 3)) set_slot_digits(slot, slot_value(slot), std::min(most, 3));
+    const float x = mole_fraction(pair, slot_value(1));
+    set_slot_uncertainty(3, x, x / slot_value(1) * slot_uncertainty(1));
+}
+
+// Slot 3: the mole fraction of Q as an answer, with the digits the printed
+// percentage gives, three at most.
+void set_mole_fraction_answer(const GasPair& pair)
+{
+    set_slot_from_data(
+        3, {1}, [&pair](const std::vector<double>& d) { return mole_fraction(pair, d[0]); }, 3);
 }
 
 // Slot 2: a total pressure in atmospheres.
@@ -93,8 +101,7 @@ void generate_problem_15()
     const GasPair pair = draw_gas_pair(15, 1);
     problem_texts.problem_text =
         "Calcolare la frazione molare d" + articulated_gas_name(pair.q) + pair.mixture() + pair.weight_share();
-    set_mole_fraction(pair);
-    cap_digits(3, 3);
+    set_mole_fraction_answer(pair);
     problem_texts.answer_text = slot_text(3);
     draw_problem_text(200, 520, 50);
     show_chemistry_fact(170, 150, 280);
@@ -140,11 +147,12 @@ void generate_problem_17()
     problem_texts.problem_text = "Calcolare la frazione molare e la pressione parziale d" +
                                  articulated_gas_name(pair.q) + pair.mixture() + pair.weight_share() +
                                  " che si trovi alla pressione totale di " + slot_text(2) + " atm";
-    set_mole_fraction(pair);
-    const float p = slot_value(2) * slot_value(3);
-    set_slot_uncertainty(4, p, (relative_uncertainty(3) + relative_uncertainty(2)) * p);
-    cap_digits(3, 3);
-    cap_digits(4, slot_digits(2));
+    set_mole_fraction_answer(pair);
+    // No more digits than the pressure's, or than three: the school rule
+    // for a product.
+    set_slot_from_data(
+        4, {1, 2}, [&pair](const std::vector<double>& d) { return mole_fraction(pair, d[0]) * d[1]; },
+        std::min(slot_digits(2), 3));
     problem_texts.answer_text = slot_text(3) + "; " + slot_text(4) + " atm";
     draw_problem_text(200, 520, 45);
     show_chemistry_fact(260, 160, 300);
