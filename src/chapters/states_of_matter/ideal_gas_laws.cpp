@@ -56,6 +56,8 @@ float draw_gas_sample_data(const GasSample& sample, bool unit_volume, float& mol
     value_slots[7].value = p_unit;
     convert_data_slot(1, random_int(3, 4));
     convert_data_slot(2, random_int(3, 4));
+    // The litre of a density is exact: it is never printed.
+    if (unit_volume) value_slots[2].uncertainty = 0.0f;
     convert_data_slot(5, random_int(3, 4));
     convert_data_slot(4, 3);
     convert_data_slot(7, random_int(3, 4));
