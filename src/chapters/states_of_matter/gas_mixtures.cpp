@@ -3,6 +3,7 @@
 // reactions in a closed container.
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 #include "chemistry/data_tables.h"
 #include "chemistry/equation_text.h"
 #include "chemistry/molar_mass.h"
+#include "chemistry/phase_limits.h"
 #include "chemistry/reacting_gases.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
@@ -163,11 +165,26 @@ void generate_problem_18()
     const GasPair pair = draw_gas_pair(18, 18);
     // Drawn and never shown: it keeps the later draws in place.
     draw_total_pressure();
-    value_slots[5].value = random_real(1.0f, 20.0f);
-    convert_data_slot(5, random_int(2, 3));
-    value_slots[6].value = draw_magnitude(9.9f, -1, 1);
-    convert_data_slot(6, random_int(3, 4));
-    set_slot_digits(7, random_real(25.0f, 99.0f), 2);
+    const double mw = pair.mw;
+    const double mo = pair.mo;
+    const auto partial_pressures = [mw, mo](const std::vector<double>& d, bool of_w, bool of_other) {
+        const double rt_v = (d[3] + 273.15) * 0.082057 / d[2];
+        return ((of_w ? d[0] * d[1] / (100.0 * mw) : 0.0) + (of_other ? d[0] * (100.0 - d[1]) / (100.0 * mo) : 0.0)) *
+               rt_v;
+    };
+    // Drawn again where either gas would condense (ammonia above its
+    // saturation pressure at the temperature).
+    draw_until_accepted([&pair, &partial_pressures] {
+        value_slots[5].value = random_real(1.0f, 20.0f);
+        convert_data_slot(5, random_int(2, 3));
+        value_slots[6].value = draw_magnitude(9.9f, -1, 1);
+        convert_data_slot(6, random_int(3, 4));
+        set_slot_digits(7, random_real(25.0f, 99.0f), 2);
+        const std::vector<double> d = {slot_value(6), slot_value(1), slot_value(5), slot_value(7)};
+        const double t = d[3] + 273.15;
+        return !gas_condenses(pair.w, t, partial_pressures(d, true, false)) &&
+               !gas_condenses(pair.o, t, partial_pressures(d, false, true));
+    });
     problem_texts.problem_text = "Calcolare la pressione parziale d" + articulated_gas_name(pair.q) +
                                  " e la pressione totale in un recipiente da " + slot_text(5) + " L contenente " +
                                  slot_text(6) + " g di una miscela di " + gas_name(pair.a) +
@@ -177,13 +194,6 @@ void generate_problem_18()
     // Slot 8 the partial pressure asked, slot 10 the total, from the mass,
     // share, volume and temperature as printed: the share moves the two
     // gases' pressures opposite ways, so the total carries less of it.
-    const double mw = pair.mw;
-    const double mo = pair.mo;
-    const auto partial_pressures = [mw, mo](const std::vector<double>& d, bool of_w, bool of_other) {
-        const double rt_v = (d[3] + 273.15) * 0.082057 / d[2];
-        return ((of_w ? d[0] * d[1] / (100.0 * mw) : 0.0) + (of_other ? d[0] * (100.0 - d[1]) / (100.0 * mo) : 0.0)) *
-               rt_v;
-    };
     const bool w_asked = pair.q == pair.w;
     set_slot_from_data(8, {6, 1, 5, 7},
                        [&](const std::vector<double>& d) { return partial_pressures(d, w_asked, !w_asked); });
@@ -280,6 +290,14 @@ std::string_view list_separator(std::int32_t i, std::int32_t n)
     return i < n ? ", " : " e ";
 }
 
+// Whether species i would condense at that temperature and partial
+// pressure, where the phase table holds it (butane it does not).
+bool condenses(const GasReaction& reaction, std::int32_t i, float kelvin, float atm)
+{
+    const std::optional<std::int32_t> c = find_compound_by_formula(reaction.formula(i));
+    return c && has_phase_points(*c) && gas_condenses(*c, kelvin, atm);
+}
+
 // The reactant used up: the smallest amount per coefficient among the
 // amounts as shown (slots 1 to nr), the drawn one winning a tie, so that
 // no reactant is left below zero.
@@ -334,7 +352,8 @@ void generate_problem_20()
     GasReaction reaction = draw_gas_reaction(20, app_state.version_number == text_version);
     const std::int32_t nr = reaction.terms.reactant_count;
     // Drawn again while a pressure after the reaction says less than its
-    // uncertainty (an excess drawn a hair above what reacts).
+    // uncertainty (an excess drawn a hair above what reacts), or a species
+    // would condense before or after it (water above its saturation).
     draw_until_accepted([&] {
         draw_reaction_amounts(reaction);
         value_slots[4].value = random_real(320.0f, 370.0f);
@@ -349,10 +368,14 @@ void generate_problem_20()
         }
         name_limiting_reactant(reaction);
         bool known = true;
+        for (std::int32_t i = 1; i <= nr; ++i) known = known && !condenses(reaction, i, slot_value(4), slot_value(i));
         float total = 0.0f;
         float total_uncertainty = 0.0f;
         react(reaction, slot_value(5), slot_value(4), relative_uncertainty(5) + relative_uncertainty(4), total,
-              total_uncertainty, [&](std::int32_t i) { known = known && !uncertainty_exceeds_value(i + 5); });
+              total_uncertainty, [&](std::int32_t i) {
+                  known = known && !uncertainty_exceeds_value(i + 5) &&
+                          !condenses(reaction, i, slot_value(5), slot_value(i + 5));
+              });
         return known;
     });
 

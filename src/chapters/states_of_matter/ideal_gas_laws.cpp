@@ -1,11 +1,13 @@
 // Section "Leggi del gas ideale", problems 1 to 14: Boyle's and Charles's
 // laws, pressure and temperature at constant volume, densities and molar
 // masses of gases, and a molecular formula from a gas density.
+#include <algorithm>
 #include <cmath>
 #include <string>
 
 #include "chapters/states_of_matter/states_of_matter_problems.h"
 #include "chemistry/molar_mass.h"
+#include "chemistry/phase_limits.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
@@ -43,24 +45,31 @@ GasSample draw_gas_sample(std::int32_t problem)
 // 5), in this order, rounded; returns the molar mass.
 float draw_gas_sample_data(const GasSample& sample, bool unit_volume, float& molar_mass_uncertainty)
 {
-    const float p = draw_scaled_exponent_first(-1, 0);
-    const float p_unit = p * from_atmospheres(sample.unit);
-    const float v = unit_volume ? 1.0f : draw_scaled_exponent_first(-1, 1);
-    const float t = random_real(273.0f, 450.0f);
-    const float moles = v / (t * 0.082057f) * p;
     const float m = compound_molar_mass(sample.gas, molar_mass_uncertainty);
-    value_slots[1].value = p;
-    value_slots[2].value = v;
-    value_slots[4].value = t;
-    value_slots[5].value = m * moles;
-    value_slots[7].value = p_unit;
-    convert_data_slot(1, random_int(3, 4));
-    convert_data_slot(2, random_int(3, 4));
-    // The litre of a density is exact: it is never printed.
-    if (unit_volume) value_slots[2].uncertainty = 0.0f;
-    convert_data_slot(5, random_int(3, 4));
-    convert_data_slot(4, 3);
-    convert_data_slot(7, random_int(3, 4));
+    // Drawn again where the gas would condense at the data as printed, its
+    // pressure given or worked from its mass (sulfur dioxide above
+    // 1.16•10^3 torr at 273 K).
+    draw_until_accepted([&] {
+        const float p = draw_scaled_exponent_first(-1, 0);
+        const float v = unit_volume ? 1.0f : draw_scaled_exponent_first(-1, 1);
+        const float t = random_real(273.0f, 450.0f);
+        const float moles = v / (t * 0.082057f) * p;
+        value_slots[1].value = p;
+        value_slots[2].value = v;
+        value_slots[4].value = t;
+        value_slots[5].value = m * moles;
+        value_slots[7].value = p * from_atmospheres(sample.unit);
+        convert_data_slot(1, random_int(3, 4));
+        convert_data_slot(2, random_int(3, 4));
+        // The litre of a density is exact: it is never printed.
+        if (unit_volume) value_slots[2].uncertainty = 0.0f;
+        convert_data_slot(5, random_int(3, 4));
+        convert_data_slot(4, 3);
+        convert_data_slot(7, random_int(3, 4));
+        const float kelvin = slot_value(4);
+        const float from_mass = slot_value(5) / m * 0.082057f * kelvin / slot_value(2);
+        return !gas_condenses(sample.gas, kelvin, std::max(slot_value(7) * to_atmospheres(sample.unit), from_mass));
+    });
     // What follows works from the pressure the page gives in its unit; the
     // value in atmospheres rounded on its own is never shown.
     value_slots[1].value = slot_value(7) * to_atmospheres(sample.unit);
