@@ -13,7 +13,6 @@ const std::vector<testing_support::KnownFault>& known_condition_faults()
         {4, 20, "a", "methanol has no vapour fit in the program's table, which the guard reads"},
         {4, 27, "a", "chlorine drawn above its vapour pressure below its critical point, as in 4.28"},
         {6, 25, "d", "SO3's vapour fit past its range: 1.51 atm at 53 °C, the handbook's 1.37"},
-        {7, 4, "b", "N2O + H2O = 2NO + H2, or the NO2 row"},
     };
     return known;
 }
