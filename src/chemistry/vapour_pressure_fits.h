@@ -44,7 +44,7 @@ inline constexpr double no_critical_point = std::numeric_limits<double>::infinit
 inline constexpr std::int32_t carbon_disulfide = 501;
 inline constexpr std::int32_t pentane = 502;
 inline constexpr AntoineFit no_antoine{0.0, 0.0, 0.0, 0.0, -1.0};
-inline constexpr std::array<VapourPressureFit, 49> vapour_pressure_fits{{
+inline constexpr std::array<VapourPressureFit, 51> vapour_pressure_fits{{
     // Antoine, -20 to 101 °C; Tc 556.4 K.
     {374, 8.06e9f, 32820.15f, " 76.7", {6.87926, 1212.021, 226.41, -20.0, 101.0}, 556.4},
     // Antoine, -10 to 90 °C; Tc 536.4 K.
@@ -118,6 +118,10 @@ inline constexpr std::array<VapourPressureFit, 49> vapour_pressure_fits{{
     {pentane, 0.0f, 0.0f, "", {6.86430, 1070.617, 232.696, -4.0, 68.0}, 469.7},
     {455, 0.0f, 0.0f, "", {7.73277, 3007.129, 263.149, 250.0, 400.0}, 1750.0},
     {382, 0.0f, 0.0f, "", {7.32010, 1731.515, 206.049, 102.0, 185.0}, 699.0},
+    // Antoine (Lange's Handbook): methanol 15 to 84 °C, Tc 512.6 K; butane
+    // -77 to 19 °C, Tc 425.1 K.
+    {311, 0.0f, 0.0f, "", {8.08097, 1582.271, 239.726, 15.0, 84.0}, 512.6},
+    {306, 0.0f, 0.0f, "", {6.80896, 935.86, 238.73, -77.0, 19.0}, 425.1},
     // He, Ne and H2 are gases at every temperature a page draws.
     {457, 0.0f, 0.0f, "", no_antoine, 5.2},
     {458, 0.0f, 0.0f, "", no_antoine, 44.4},
