@@ -390,20 +390,8 @@ void check_chapter(const ChapterRows& table)
     const testing_support::Sweep sweep("BRUNATEL_ANSWER");
     testing_support::PageShow show(table.chapter);
 
-    std::map<std::int32_t, std::vector<const Row*>> by_problem;
-    for (const Row& row : table.rows) by_problem[row.problem].push_back(&row);
-    std::set<std::int32_t> listed;
-    for (const auto& [problem, why] : table.without_numbers) {
-        listed.insert(problem);
-        EXPECT_FALSE(by_problem.contains(problem)) << "problem " << problem << " has rows and is listed: " << why;
-    }
-    // BRUNATEL_ANSWER_FIRST and _LAST check those problems alone, while their
-    // rows are being written: the whole chapter is not looked at then.
-    std::erase_if(by_problem, [&](const auto& entry) { return !sweep.covers(entry.first); });
-    for (std::int32_t problem = 1; sweep.first == 0 && problem <= show.problem_count(); ++problem) {
-        EXPECT_TRUE(by_problem.contains(problem) || listed.contains(problem))
-            << "problem " << table.chapter << "." << problem << " has no row and is not listed";
-    }
+    const auto by_problem =
+        testing_support::rows_by_problem(table.chapter, table.rows, table.without_numbers, sweep, show.problem_count());
 
     testing_support::Tally tally(table.chapter, sweep, known_answer_faults());
     for (const auto& [problem, rows] : by_problem) {

@@ -320,18 +320,8 @@ void check_chapter(const ChapterStatements& table)
 {
     const testing_support::Sweep sweep("BRUNATEL_CONDITIONS");
     testing_support::PageShow show(table.chapter);
-    std::map<std::int32_t, std::vector<const Statement*>> by_problem;
-    for (const Statement& row : table.rows) by_problem[row.problem].push_back(&row);
-    std::set<std::int32_t> listed;
-    for (const auto& [problem, why] : table.without_conditions) {
-        listed.insert(problem);
-        EXPECT_FALSE(by_problem.contains(problem)) << "problem " << problem << " has rows and is listed: " << why;
-    }
-    std::erase_if(by_problem, [&](const auto& entry) { return !sweep.covers(entry.first); });
-    for (std::int32_t problem = 1; sweep.first == 0 && problem <= show.problem_count(); ++problem) {
-        EXPECT_TRUE(by_problem.contains(problem) || listed.contains(problem))
-            << "problem " << table.chapter << "." << problem << " has no row and is not listed";
-    }
+    const auto by_problem = testing_support::rows_by_problem(table.chapter, table.rows, table.without_conditions, sweep,
+                                                             show.problem_count());
     testing_support::Tally tally(table.chapter, sweep, known_condition_faults());
     for (const auto& [problem, rows] : by_problem) {
         std::vector<bool> read_any(rows.size(), false);

@@ -3,6 +3,9 @@
 // judgment, held against the table's list of faults known to stand.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
 #include <cstdint>
 #include <map>
 #include <memory>
@@ -85,5 +88,29 @@ private:
     std::set<std::pair<std::int32_t, std::string>> known_;
     std::map<std::pair<std::int32_t, std::string>, Count> counts_;
 };
+
+// A table's rows by problem, for the problems the sweep covers; every
+// problem of the chapter has rows or is listed with why, never both (with
+// a _FIRST/_LAST range, only those problems are looked at).
+template <class Row>
+std::map<std::int32_t, std::vector<const Row*>>
+rows_by_problem(std::int32_t chapter, const std::vector<Row>& rows,
+                const std::vector<std::pair<std::int32_t, const char*>>& listed_problems, const Sweep& sweep,
+                std::int32_t problem_count)
+{
+    std::map<std::int32_t, std::vector<const Row*>> by_problem;
+    for (const Row& row : rows) by_problem[row.problem].push_back(&row);
+    std::set<std::int32_t> listed;
+    for (const auto& [problem, why] : listed_problems) {
+        listed.insert(problem);
+        EXPECT_FALSE(by_problem.contains(problem)) << "problem " << problem << " has rows and is listed: " << why;
+    }
+    std::erase_if(by_problem, [&](const auto& entry) { return !sweep.covers(entry.first); });
+    for (std::int32_t problem = 1; sweep.first == 0 && problem <= problem_count; ++problem) {
+        EXPECT_TRUE(by_problem.contains(problem) || listed.contains(problem))
+            << "problem " << chapter << "." << problem << " has no row and is not listed";
+    }
+    return by_problem;
+}
 
 }  // namespace testing_support
