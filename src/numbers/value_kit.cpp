@@ -139,6 +139,18 @@ std::int32_t slot_digits(std::int32_t slot)
     return value_slots[slot].digits;
 }
 
+void show_with_one_count(std::initializer_list<std::int32_t> slots)
+{
+    std::int32_t fewest = 12;
+    for (const std::int32_t slot : slots) {
+        const float value = slot_value(slot);
+        convert_data_slot(slot, slot_digits_from_uncertainty);
+        fewest = std::min(fewest, slot_digits(slot));
+        value_slots[slot].value = value;
+    }
+    for (const std::int32_t slot : slots) convert_data_slot(slot, fewest);
+}
+
 std::string slot_text(std::int32_t slot)
 {
     return std::string(strip_blanks(value_slots[slot].display_text));

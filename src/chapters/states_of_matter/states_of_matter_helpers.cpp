@@ -20,18 +20,6 @@ float draw_magnitude(float top, std::int32_t lo, std::int32_t hi)
     return random_real(1.0f, top) * power_of_ten(k);
 }
 
-void show_with_one_count(std::initializer_list<std::int32_t> slots)
-{
-    std::int32_t fewest = 12;
-    for (const std::int32_t slot : slots) {
-        const float value = slot_value(slot);
-        convert_data_slot(slot, slot_digits_from_uncertainty);
-        fewest = std::min(fewest, slot_digits(slot));
-        value_slots[slot].value = value;
-    }
-    for (const std::int32_t slot : slots) convert_data_slot(slot, fewest);
-}
-
 TwoPositions draw_two_positions(std::int32_t problem, std::int32_t count,
                                 const std::function<bool(std::int32_t, std::int32_t)>& allowed)
 {

@@ -5,7 +5,6 @@
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -91,11 +90,6 @@ inline bool no_version_in_use()
 
 // random_real (1.0, top) · 10^k, the exponent k drawn first in [lo, hi].
 float draw_magnitude(float top, std::int32_t lo, std::int32_t hi);
-
-// Slots whose values (set with their uncertainties, not yet shown) were
-// worked from one relative uncertainty, shown with one count of digits: the
-// fewest any one's uncertainty leaves.
-void show_with_one_count(std::initializer_list<std::int32_t> slots);
 
 // Two different positions from 1 to count, drawn together again until they
 // differ (and `allowed` accepts them, when given); under "Nessuna Versione"
