@@ -95,12 +95,16 @@ std::string digits_fault(const Answer& a, std::optional<Digits> judged_by = std:
     case Digits::celsius: {
         const double u = a.u;
         if (u == 0.0 || value == 0.0) return "";  // exact data, or nothing left: no count to judge
-        // The program sums each datum's relative move to first order; the
-        // moves made here differ from that by up to the largest of them, which
-        // decides a count only where u lies that near a power of ten.
+        // The program sums each datum's relative move to first order from the
+        // data as it holds them; the moves made here are finite, from the data
+        // as printed. Two such estimates of one uncertainty part by up to the
+        // largest move, and by a tenth of u at least (by half the relative
+        // uncertainty more where the answer curves), which decides a count
+        // only where u lies that near a power of ten.
         double reach = 0.0;
         for (const Shown& datum : data)
             if (datum.value != 0.0) reach = std::max(reach, datum.uncertainty() / std::abs(datum.value));
+        const double slack = std::max(reach, 0.1) + 0.5 * u / std::abs(value);
         if (rule == Digits::celsius && std::abs(value) < u) {
             // A temperature near 0 °C, under its uncertainty: its last digit
             // stands at the uncertainty's first, where a plain 0 holds too.
@@ -113,12 +117,13 @@ std::string digits_fault(const Answer& a, std::optional<Digits> judged_by = std:
         const ::testing::AssertionResult held = testing_support::digits_for(shown, value, u, row.most);
         if (held || (a.group_value != value && testing_support::digits_for(shown, a.group_value, a.group_u, row.most)))
             return "";
-        for (const double scale : {1.0 - reach, 1.0 + reach})
+        for (const double scale : {1.0 - slack, 1.0 + slack})
             if (testing_support::digits_for(shown, value, u * scale, row.most)) return "";
-        // Fewer digits than the data allow hold for such a row: a count that
-        // shows one more does not.
         // Judged on the value as rounded too: a rounding that carries into a
         // new digit (95 to the tens shows 100) keeps its place.
+        if (testing_support::digits_for(shown, shown.value, u, row.most)) return "";
+        // Fewer digits than the data allow hold for such a row: a count that
+        // shows one more does not.
         if (rule != Digits::from_data &&
             (testing_support::digits_for(shown, value, u, std::min(row.most, shown.digits)) ||
              testing_support::digits_for(shown, shown.value, u, std::min(row.most, shown.digits))))
