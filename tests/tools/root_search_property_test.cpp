@@ -38,7 +38,7 @@ void PrintTo(const KnownRoots& known, std::ostream* out)
     *out << known.expression;
 }
 
-constexpr int intervals_per_function = 10000;
+constexpr int intervals_per_function = 2000;
 
 double unit_draw(std::mt19937_64& bits)
 {
