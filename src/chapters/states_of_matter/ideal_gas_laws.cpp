@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "chapters/states_of_matter/states_of_matter_problems.h"
 #include "chemistry/molar_mass.h"
@@ -240,8 +241,12 @@ std::int32_t draw_closed_vessel(std::int32_t skipped, bool temperature_asked)
         set_slot_uncertainty(
             5, p, p * (kelvin_relative_uncertainty(3) + kelvin_relative_uncertainty(1) + relative_uncertainty(2)));
         const float kelvin = (t1 + 273.15f) / slot_value(2) * slot_value(4) * from_atmospheres(u);
-        const bool known = set_temperature_answer(
-            kelvin, kelvin * (kelvin_relative_uncertainty(1) + relative_uncertainty(2) + relative_uncertainty(4)));
+        // Its uncertainty from the data moved, not summed to first order: a
+        // pressure of two digits under the fraction moves it by more.
+        set_slot_from_data(6, {1, 2, 4}, [u](const std::vector<double>& d) {
+            return (d[0] + 273.15) / d[1] * d[2] * from_atmospheres(u);
+        });
+        const bool known = set_temperature_answer(kelvin, slot_uncertainty(6));
         return kelvin - 273.15f >= -50.0f && kelvin - 273.15f <= 500.0f && (!temperature_asked || known);
     });
     return u;
