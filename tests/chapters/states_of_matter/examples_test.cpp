@@ -232,6 +232,9 @@ TEST_F(ChapterFour, DigitsByTheRuleForTemperaturesAndOneUncertainty)
          "2C@d4@H@d10@ + 13O@d2@ = 8CO@d2@ + 10H@d2@O; O@d2@: 2.8 atm; CO@d2@: 11.3 atm; H@d2@O: 14.1 atm; totale: "
          "28.2 atm",
          "hydrazine at 0.959 atm and 349 K"},
+        {20, 2576,
+         "4NH@d3@ + 7O@d2@ = 4NO@d2@ + 6H@d2@O; NH@d3@: 1.03 atm; NO@d2@: 1.43 atm; H@d2@O: 2.14 atm; totale: 4.6 atm",
+         "H@d2@O: 3.1 atm at 408 K, 3.060 rounded up past its saturation 3.078"},
     };
     expect_answers(condensing);
 }
