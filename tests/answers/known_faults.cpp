@@ -24,8 +24,6 @@ const std::vector<testing_support::KnownFault>& known_answer_faults()
         {3, 21, "why", no_reason},
         {3, 22, "under", exceeded},
         {3, 33, "counts", two_counts},
-        {4, 18, "counts", "a partial and a total pressure whose percentage part differs little, in two counts"},
-        {4, 20, "counts", "two pressures after the reaction of nearly one uncertainty, in two counts"},
         {5, 1, "why", no_reason},
         {5, 2, "why", no_reason},
         {5, 3, "why", no_reason},

@@ -199,6 +199,11 @@ void generate_problem_18()
                        [&](const std::vector<double>& d) { return partial_pressures(d, w_asked, !w_asked); });
     set_slot_from_data(10, {6, 1, 5, 7},
                        [&](const std::vector<double>& d) { return partial_pressures(d, true, true); });
+    // Where the share's part differs by less than 1 % of the whole, the two
+    // carry one relative uncertainty: one count.
+    const float r8 = relative_uncertainty(8);
+    const float r10 = relative_uncertainty(10);
+    if (std::fabs(r8 - r10) <= 0.01f * std::max(r8, r10)) show_with_one_count({8, 10});
     problem_texts.answer_text = slot_text(8) + " atm; " + slot_text(10) + " atm";
     draw_problem_text(220, 560, 50);
     show_chemistry_fact(170, 160, 300);
@@ -393,13 +398,14 @@ void generate_problem_20()
                        "dopo che sia avvenuta la reazione " +
                            format_equation_text(0, record) + " se la temperatura finale è " + slot_text(5) + " K");
 
+    // The draws accepted last left the pressures after the reaction in
+    // slots 6 to 9. Two products are the used-up reactant's times their
+    // coefficients: one relative uncertainty, one count.
+    if (reaction.terms.species_count() == 4) show_with_one_count({8, 9});
     std::string& answer = problem_texts.answer_text;
     answer = format_equation_text(1, record) + ";";
-    float total = 0.0f;
-    float total_uncertainty = 0.0f;
-    react(reaction, slot_value(5), slot_value(4), relative_uncertainty(5) + relative_uncertainty(4), total,
-          total_uncertainty,
-          [&](std::int32_t i) { append_piece(answer, " " + reaction.formula(i) + ": " + slot_text(i + 5) + " atm;"); });
+    for (std::int32_t i = 1; i <= reaction.terms.species_count(); ++i)
+        if (i != reaction.limiting) append_piece(answer, " " + reaction.formula(i) + ": " + slot_text(i + 5) + " atm;");
     // The total from the two pressures and temperatures as printed: a
     // reactant's pressure moves its remainder and the products' against
     // each other, which the sum of the lines' uncertainties would not see.

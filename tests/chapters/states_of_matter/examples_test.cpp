@@ -220,6 +220,10 @@ TEST_F(ChapterFour, DigitsByTheRuleForTemperaturesAndOneUncertainty)
         {16, 37, "56.4%", "0.3% from a fraction of 0.98"},
         {31, 2, "0.6177 nm; 0.5349 nm", "0.618 nm; 0.5349 nm, the cube root's uncertainty whole"},
         {11, 9, "195 L; 213 L", "195.4 L; 213 L"},
+        {18, 3, "8 atm; 6.•10@u1@ atm", "8 atm; 58 atm, both 15 % uncertain"},
+        {20, 2,
+         "2CH@d3@OH + 3O@d2@ = 2CO@d2@ + 4H@d2@O; O@d2@: 1.3 atm; CO@d2@: 1.4 atm; H@d2@O: 2.9 atm; totale: 5.6 atm",
+         "CO@d2@: 1.45 atm; H@d2@O: 2.9 atm"},
         {15, 9, "0.078", "0.0780"},
         {17, 12, "0.929; 8.62 atm", "0.93; 8.6 atm"},
         {12, 1, "7.52 g/L", "7.5 g/L, the litre never printed counted"},
@@ -246,7 +250,7 @@ TEST_F(ChapterFour, GasesThatMeetAndReactionsThatHappen)
     constexpr testing_support::VersionAnswer redrawn[] = {
         {15, 102, "0.987", "0.0482, for ammonia beside sulfur dioxide"},
         {20, 42,
-         "C@d3@H@d8@ + 5O@d2@ = 3CO@d2@ + 4H@d2@O; C@d3@H@d8@: 0.18 atm; CO@d2@: 0.95 atm; H@d2@O: 1.27 atm; totale: "
+         "C@d3@H@d8@ + 5O@d2@ = 3CO@d2@ + 4H@d2@O; C@d3@H@d8@: 0.18 atm; CO@d2@: 0.95 atm; H@d2@O: 1.3 atm; totale: "
          "2.39 atm",
          "2N@d2@ + O@d2@ = 2N@d2@O; O@d2@: 1.19 atm; N@d2@O: 3.64 atm; totale: 4.83 atm"},
     };
