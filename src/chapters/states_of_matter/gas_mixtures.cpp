@@ -378,12 +378,18 @@ void generate_problem_20()
         float total_uncertainty = 0.0f;
         react(reaction, slot_value(5), slot_value(4), relative_uncertainty(5) + relative_uncertainty(4), total,
               total_uncertainty, [&](std::int32_t i) {
-                  // The pressure as worked and as printed: a rounding up
-                  // may carry it past the saturation (water's 3.060 atm
-                  // shown "3.1" at 408 K, where it condenses at 3.078).
-                  const float atm = std::max(slot_value(i + 5), slot_value_as_shown(i + 5));
-                  known = known && !uncertainty_exceeds_value(i + 5) && !condenses(reaction, i, slot_value(5), atm);
+                  known = known && !uncertainty_exceeds_value(i + 5) &&
+                          !condenses(reaction, i, slot_value(5), slot_value(i + 5));
               });
+        // Two products are the used-up reactant's pressure times their
+        // coefficients: one relative uncertainty, one count.
+        if (reaction.terms.species_count() == 4) show_with_one_count({8, 9});
+        // The pressures as printed too: a rounding up may carry one past
+        // the saturation (water's 3.060 atm shown "3.1" at 408 K, where it
+        // condenses at 3.078).
+        for (std::int32_t i = 1; i <= reaction.terms.species_count(); ++i)
+            if (i != reaction.limiting)
+                known = known && !condenses(reaction, i, slot_value(5), slot_value_as_shown(i + 5));
         return known;
     });
 
@@ -398,10 +404,6 @@ void generate_problem_20()
                        "dopo che sia avvenuta la reazione " +
                            format_equation_text(0, record) + " se la temperatura finale è " + slot_text(5) + " K");
 
-    // The draws accepted last left the pressures after the reaction in
-    // slots 6 to 9. Two products are the used-up reactant's times their
-    // coefficients: one relative uncertainty, one count.
-    if (reaction.terms.species_count() == 4) show_with_one_count({8, 9});
     std::string& answer = problem_texts.answer_text;
     answer = format_equation_text(1, record) + ";";
     for (std::int32_t i = 1; i <= reaction.terms.species_count(); ++i)
