@@ -158,7 +158,7 @@ double constant_from_table(const Page& p)
 const ChapterRows chapter_9 = {
     9,
     {
-        {13, "ordine; NUM", constant_from_table, Digits::from_data, 3},
+        {13, "ordine; NUM", constant_from_table, Digits::from_data},
         {1, "NUM%",
          [](const Page& p) {
              return p.datum("ossida esattamente NUM mL") / 1000.0 * p.datum("Fe@u2\\+@ NUM M") / 3.0 * mass("Cr") /
@@ -169,23 +169,24 @@ const ChapterRows chapter_9 = {
              const double left =
                  p.datum("titolati da NUM mL") * p.datum("HCl NUM M") / p.datum("NUM mL della soluzione");
              const double used = (p.datum("NaOH NUM M") - left) * p.datum("in NUM mL di NaOH") / 1000.0;
-             const double air = p.datum("NUM L di aria") / (gas_constant_litre_atm * zero_celsius);
+             // The school's molar volume at 0 °C and 1 atm, 22.4 L.
+             const double air = p.datum("NUM L di aria") / 22.4;
              return used / 2.0 / air * 100.0;
          },
-         Digits::from_data_or_fewer},
+         Digits::from_data},
         {4, "^NUM kJ",
          [](const Page& p) {
              const double t1 = kelvin(p.datum("bolle a NUM@uo@C")), t2 = kelvin(p.datum("atmosferica e a NUM@uo@C"));
              return gas_constant * std::log(p.datum("pressione di NUM torr") / 760.0) / (1.0 / t1 - 1.0 / t2) / 1000.0;
          },
-         Digits::from_data_or_fewer},
+         Digits::from_data},
         {4, "; NUM torr",
          [](const Page& p) {
              const double t1 = kelvin(p.datum("bolle a NUM@uo@C")), t2 = kelvin(p.datum("atmosferica e a NUM@uo@C"));
              const double slope = std::log(p.datum("pressione di NUM torr") / 760.0) / (1.0 / t1 - 1.0 / t2);
              return 760.0 * std::exp(slope * (1.0 / t1 - 1.0 / kelvin(p.datum("ebollizione a NUM@uo@C"))));
          },
-         Digits::from_data_or_fewer},
+         Digits::from_data},
         {5, "NUM%",
          [](const Page& p) {
              const std::string first = p.text("a 25@uo@C d(?:el|ell'|ello) ?([a-z]+) ");
@@ -196,9 +197,17 @@ const ChapterRows chapter_9 = {
              const double x = (p.datum("è pari a NUM kJ") / moles - h2) / (h1 - h2);
              return 100.0 * (p.text("in volume di ([a-z]+) in") == first ? x : 1.0 - x);
          },
-         Digits::from_data, 2},
-        {6, "COCl@d2@\\) = NUM", [](const Page& p) { return phosgene(p, true); }, Digits::from_data_or_fewer},
-        {6, "\\(Cl@d2@\\) = NUM", [](const Page& p) { return phosgene(p, false); }, Digits::from_data_or_fewer},
+         Digits::from_data},
+        {6,
+         "COCl@d2@\\) = NUM",
+         [](const Page& p) { return phosgene(p, true); },
+         {Digits::from_data, "two digits, as the initial pressure has"},
+         2},
+        {6,
+         "\\(Cl@d2@\\) = NUM",
+         [](const Page& p) { return phosgene(p, false); },
+         {Digits::from_data, "two digits, as the initial pressure has"},
+         2},
         {7, "@C1@NUM;",
          [](const Page& p) {
              const double ka = p.datum("@iK@@da@ = NUM"), salt = p.datum("e NUM M nel");
@@ -235,7 +244,7 @@ const ChapterRows chapter_9 = {
                  (carbonate - sample / mass("CaCO@d3@")) / (1.0 / mass("MgCO@d3@") - 1.0 / mass("CaCO@d3@"));
              return 100.0 * mg / sample;
          },
-         Digits::from_data_or_fewer},
+         Digits::from_data},
         {10, "NUM atm",
          [](const Page& p) {
              const std::string f = p.text("g di ([^ ]+) vengono");
@@ -250,7 +259,7 @@ const ChapterRows chapter_9 = {
              const double saturated = vapour_pressure_torr(vapour_pressure_fit(11), static_cast<float>(t)) / 760.0;
              return (oxygen - n * (h / 4.0 - o / 2.0)) * rt + std::min(n * h / 2.0 * rt, saturated);
          },
-         Digits::from_data, 3},
+         Digits::from_data},
         {11, "NUM mL",
          [](const Page& p) {
              const double moles = p.datum("preparare NUM L") * std::pow(10.0, -p.datum("pH NUM"));
@@ -263,7 +272,7 @@ const ChapterRows chapter_9 = {
              const double t1 = kelvin(p.datum("sistema da NUM@uo@C")), t2 = kelvin(p.datum("C a NUM@uo@C"));
              return -gas_constant * std::log(k2 / k1) / (1.0 / t2 - 1.0 / t1) / 1000.0;
          },
-         Digits::exact},  // °C to the degree: kelvin of three digits, counts judged,
+         Digits::from_data},
         {12, "; NUM J",
          [](const Page& p) {
              const double k1 = p.datum("varia da NUM"), k2 = p.datum("varia da [^ ]+ a NUM");
@@ -271,13 +280,15 @@ const ChapterRows chapter_9 = {
              const double h = -gas_constant * std::log(k2 / k1) / (1.0 / t2 - 1.0 / t1);
              return gas_constant * std::log(k1) + h / t1;
          },
-         Digits::exact},  // °C to the degree: kelvin of three digits, counts judged,
-        {14, "NUM%",
+         Digits::from_data},
+        {14,
+         "NUM%",
          [](const Page& p) {
              const double k = p.datum("è pari a NUM"), pressure = p.datum("pressione di NUM atm");
              return 100.0 * std::sqrt(k / (k + 4.0 * pressure));
          },
-         Digits::from_data_or_fewer},
+         {Digits::from_data, "two digits, as the pressure has"},
+         2},
         {15, "^NUM",
          [](const Page& p) {
              const std::string f = p.text("g di ([^ ]+) \\[");
@@ -292,7 +303,7 @@ const ChapterRows chapter_9 = {
              const double complex = p.datum("Ag / Ag@u\\+@ NUM M") - free;
              return std::sqrt(complex / (p.datum("@iK@ = NUM") * free)) + 2.0 * complex;
          },
-         Digits::from_data_or_fewer},
+         Digits::from_data},
         {17, "NUM%",
          [](const Page& p) {
              const std::string a = p.text("miscela di ([a-z]+) e"), b = p.text("miscela di [a-z]+ e ([a-z]+) ");
@@ -304,13 +315,13 @@ const ChapterRows chapter_9 = {
              const bool first = p.answer_text("^([A-Z][a-z]?) ") == testing_support::symbol_named(a);
              return 100.0 * (first ? ma : grams - ma) / grams;
          },
-         Digits::from_data_or_fewer},
+         Digits::from_data},
         {18, "NUM M",
          [](const Page& p) {
              return back_titration(p, {"trattato con NUM mL", "Ag@u\\+@ NUM M", "richiede NUM mL", "SCN@u-@ NUM M",
                                        "campione di NUM mL"});
          },
-         Digits::from_data_or_fewer},
+         Digits::from_data},
         {21,
          "NUM anni",
          [](const Page& p) {
@@ -352,7 +363,7 @@ const ChapterRows chapter_9 = {
          [](const Page& p) {
              return back_titration(p, {"assorbire in NUM mL", "HCl NUM M", "usando NUM mL", "NaOH NUM M", "^NUM mL"});
          },
-         Digits::from_data_or_fewer},
+         Digits::from_data},
         {28, "NUM kJ",
          [](const Page& p) {
              const std::string reaction = p.text("stesse condizioni per la reazione (.+)$");
@@ -362,7 +373,7 @@ const ChapterRows chapter_9 = {
              return compound * p.datum("è pari a NUM kJ/mol") -
                     std::stod((*b)[1]) / 2.0 * p.datum("2CO@d2@ è pari a NUM kJ");
          },
-         Digits::from_data_or_fewer},
+         Digits::from_data},
         {30, "^NUM",
          [](const Page& p) {
              const std::string added = p.text("aggiungendo NUM g di ([^ ]+) a", 2);
@@ -386,14 +397,16 @@ const ChapterRows chapter_9 = {
              return p.answer_text("NUM (g|mg)", 2) == "mg" ? 1000.0 * grams : grams;
          },
          Digits::from_data},
-        {32, "NUM g",
+        {32,
+         "NUM g",
          [](const Page& p) {
              const std::string metal = p.text("quanto ([a-z]+) è");
              const double oxygen = atmospheres(p.datum("C e NUM torr"), "torr") * p.datum("sviluppati NUM L") /
                                    (gas_constant_litre_atm * kelvin(p.datum("misurati a NUM@uo@C")));
              return 4.0 * oxygen / valence_named(metal) * molar_mass_named(metal);
          },
-         Digits::exact},  // a fixed count judged and kept,
+         {Digits::exact,
+          "three digits, as the volume, the pressure and the kelvin temperature have: the school rule of a product"}},
         {33, "NUM M",
          [](const Page& p) {
              return p.datum("ottengono NUM mg") / 1000.0 / mass("BaSO@d4@") / (p.datum("^NUM mL") / 1000.0);
@@ -500,7 +513,7 @@ const ChapterRows chapter_9 = {
                                    (gas_constant_litre_atm * kelvin(p.datum("torr a NUM@uo@C")));
              return p.datum("contenente NUM g") - vapour * molar;
          },
-         Digits::from_data_or_fewer},
+         Digits::from_data},
         {20, "NUM kJ",
          [](const Page& p) {
              const std::string formula = p.text("g di [a-z ]+ \\(([^)]+)\\)");
@@ -559,7 +572,7 @@ const ChapterRows chapter_9 = {
              if (p.has("@iK@@dc@")) k *= std::pow(gas_constant_litre_atm * t, dn);
              return total * std::exp((std::log(k) - log_q) / dn);
          },
-         Digits::from_data_or_fewer},
+         Digits::from_data},
         {34, "@T1@NUM g",
          [](const Page& p) {
              const std::string a = p.text("miscela di (.+?) e (.+?) (?:al |all')[0-9]", 1),
@@ -573,7 +586,7 @@ const ChapterRows chapter_9 = {
              const double mo = mg * (fg - w) / (w - fo);
              return w * (mg + mo);
          },
-         Digits::from_data_or_fewer},
+         Digits::from_data},
         {43, "NUM%",
          [](const Page& p) {
              const double water = p.datum("pari a NUM e") * mass("H@d2@O");
@@ -631,7 +644,7 @@ const ChapterRows chapter_9 = {
              const double rest = (other_product ? 1.0 : -1.0) * log_other;
              return std::pow(10.0, (asked_product ? 1.0 : -1.0) * (log_q - rest) / n);
          },
-         Digits::from_data_or_fewer},
+         Digits::from_data},
     },
     {
         {3, "the element's name"},

@@ -119,13 +119,10 @@ void generate_problem_2()
         if (slot_value(6) <= 0.0f) return false;
         set_slot_digits(7, slot_value(6) / slot_value(5) * slot_value(4), 4);
         // What the carbon dioxide took is a small difference of the NaOH put
-        // in and left: two digits, fewer where the data leave fewer.
-        set_slot_from_data(
-            8, {1, 2, 3, 4, 5, 7},
-            [](const std::vector<double>& d) {
-                return (d[2] - d[5] * d[4] / d[3]) * 0.001 * d[1] / (2.0 * d[0]) * 2240.0;
-            },
-            2);
+        // in and left: the digits that the data leave.
+        set_slot_from_data(8, {1, 2, 3, 4, 5, 7}, [](const std::vector<double>& d) {
+            return (d[2] - d[5] * d[4] / d[3]) * 0.001 * d[1] / (2.0 * d[0]) * 2240.0;
+        });
         return !uncertainty_exceeds_value(8);
     });
     problem_texts.problem_text =
@@ -191,20 +188,17 @@ void generate_problem_4()
                                  " torr. Calcolare l'entalpia di vaporizzazione e il valore della pressione "
                                  "per cui si ha ebollizione a " +
                                  slot_text(5) + "@uo@C";
-    // From two boiling points a few degrees apart: three digits, fewer where
-    // the data leave fewer.
+    // From two boiling points a few degrees apart: the digits that the data
+    // leave.
     const auto enthalpy = [](const std::vector<double>& d) {
         return static_cast<double>(
             vaporisation_enthalpy(static_cast<float>(d[0]), static_cast<float>(d[1]), static_cast<float>(d[2])));
     };
-    set_slot_from_data(7, {1, 3, 4}, enthalpy, 3);
-    set_slot_from_data(
-        8, {1, 3, 4, 5},
-        [&enthalpy](const std::vector<double>& d) {
-            return static_cast<double>(vapour_pressure_at(static_cast<float>(d[0]), static_cast<float>(enthalpy(d)),
-                                                          static_cast<float>(d[3])));
-        },
-        3);
+    set_slot_from_data(7, {1, 3, 4}, enthalpy);
+    set_slot_from_data(8, {1, 3, 4, 5}, [&enthalpy](const std::vector<double>& d) {
+        return static_cast<double>(
+            vapour_pressure_at(static_cast<float>(d[0]), static_cast<float>(enthalpy(d)), static_cast<float>(d[3])));
+    });
     problem_texts.answer_text = slot_text(7) + " kJ/mol; " + slot_text(8) + " torr";
     pose_problem({160, 480, 50}, {200, 160, 300});
 }
@@ -227,16 +221,16 @@ void generate_problem_5()
     };
     // Fuels whose enthalpies nearly coincide can leave a share that its own
     // uncertainty exceeds, a problem with no answer: such data are drawn
-    // again. The shares carry the digits the data carry, two at most.
+    // again. The shares carry the digits the data carry.
     draw_until_accepted([&] {
         set_slot_digits(3, random_real(110.0f, 900.0f), 3);
         const float first_fraction = random_real(0.3f, 0.8f);
         set_slot_digits(5, random_real(600.0f, 900.0f), 3);
         const float moles = (slot_value(5) / 760.0f) / (0.082057f * kelvin(slot_value(4))) * slot_value(3) * 0.001f;
         set_slot_digits(6, -moles * (first_fraction * slot_value(1) + (1.0f - first_fraction) * slot_value(2)), 4);
-        set_slot_from_data(7, {1, 2, 3, 5, 6}, first_share, 2);
-        set_slot_from_data(
-            8, {1, 2, 3, 5, 6}, [&first_share](const std::vector<double>& d) { return 100.0 - first_share(d); }, 2);
+        set_slot_from_data(7, {1, 2, 3, 5, 6}, first_share);
+        set_slot_from_data(8, {1, 2, 3, 5, 6},
+                           [&first_share](const std::vector<double>& d) { return 100.0 - first_share(d); });
         return slot_uncertainty(7) < slot_value(7) && slot_uncertainty(8) < slot_value(8);
     });
     const std::int32_t asked = random_int(1, 2);

@@ -101,17 +101,14 @@ void generate_problem_10()
         slot_text(5) + "@uo@C";
     // The oxygen left and the carbon dioxide, and the water as vapour up to
     // its vapour pressure at the final temperature; from the data shown,
-    // three digits, fewer where they leave fewer.
-    set_slot_from_data(
-        4, {1, 2, 3, 5, 6},
-        [=](const std::vector<double>& d) {
-            const double compound_moles = d[2] / molar_mass;
-            const double dry_moles = d[0] * d[1] / (0.082057 * (d[4] + 273.15)) + (c - oxygen_demand) * compound_moles;
-            const double rt = 0.082057 * (d[3] + 273.15);
-            const double saturated = water_vapour_pressure(kelvin(static_cast<float>(d[3]))) / 760.0;
-            return dry_moles * rt / d[1] + std::min(0.5 * h * compound_moles * rt / d[1], saturated);
-        },
-        3);
+    // with the digits they leave.
+    set_slot_from_data(4, {1, 2, 3, 5, 6}, [=](const std::vector<double>& d) {
+        const double compound_moles = d[2] / molar_mass;
+        const double dry_moles = d[0] * d[1] / (0.082057 * (d[4] + 273.15)) + (c - oxygen_demand) * compound_moles;
+        const double rt = 0.082057 * (d[3] + 273.15);
+        const double saturated = water_vapour_pressure(kelvin(static_cast<float>(d[3]))) / 760.0;
+        return dry_moles * rt / d[1] + std::min(0.5 * h * compound_moles * rt / d[1], saturated);
+    });
     problem_texts.answer_text = slot_text(4) + " atm ";
     pose_problem({200, 580, 50}, {180, 150, 300});
 }
@@ -142,16 +139,29 @@ void generate_problem_11()
 void generate_problem_12()
 {
     skip_random_draws(1);
-    set_slot_digits(8, apply_random_sign(random_real(20.0f, 50.0f)), 3);
-    set_slot_digits(9, apply_random_sign(random_real(10.0f, 30.0f)), 3);
-    const float t1 = random_real(15.0f, 40.0f);
-    set_slot_digits(1, t1, 2);
-    set_slot_digits(2, random_real(t1 + 30.0f, 99.0f), 2);
     const auto constant = [](float celsius) {
         return std::exp(-1000.0f * slot_value(8) / (8.314f * kelvin(celsius))) * std::exp(0.12027904f * slot_value(9));
     };
-    set_slot_digits(3, constant(slot_value(1)), 3);
-    set_slot_digits(4, constant(slot_value(2)), 3);
+    // d: the two constants and the two temperatures (°C) as shown.
+    const auto entropy = [](const std::vector<double>& d) {
+        return (std::log(d[1]) * (d[3] + 273.15) - std::log(d[0]) * (d[2] + 273.15)) / (d[3] - d[2]) * 8.314;
+    };
+    // Temperatures to the degree leave ΔH° and ΔS° the digits of their
+    // difference; a ΔS° that its uncertainty exceeds is drawn again.
+    draw_until_accepted([&] {
+        set_slot_digits(8, apply_random_sign(random_real(20.0f, 50.0f)), 3);
+        set_slot_digits(9, apply_random_sign(random_real(10.0f, 30.0f)), 3);
+        const float t1 = random_real(15.0f, 40.0f);
+        set_slot_digits(1, t1, 2);
+        set_slot_digits(2, random_real(t1 + 30.0f, 99.0f), 2);
+        set_slot_digits(3, constant(slot_value(1)), 3);
+        set_slot_digits(4, constant(slot_value(2)), 3);
+        set_slot_from_data(6, {3, 4, 1, 2}, entropy);
+        set_slot_from_data(5, {3, 4, 1, 2}, [&entropy](const std::vector<double>& d) {
+            return (entropy(d) - 8.314 * std::log(d[1])) * (d[3] + 273.15) * 0.001;
+        });
+        return !uncertainty_exceeds_value(6) && !uncertainty_exceeds_value(5);
+    });
     problem_texts.problem_text = "La costante di equilibrio di una data reazione varia da";
     if (random_int(1, 2) == 1)
         problem_texts.problem_text += " " + slot_text(3) + " a " + slot_text(4) + " riscaldando il sistema da " +
@@ -161,12 +171,6 @@ void generate_problem_12()
                                       slot_text(2) + "@uo@C a " + slot_text(1) + "@uo@C";
     problem_texts.problem_text +=
         ". Calcolare i valori di @bD@@iH@@u0@ e di @bD@@iS@@u0@ per la reazione in questo intervallo di temperature";
-    set_slot_digits(
-        6,
-        (std::log(slot_value(4)) * kelvin(slot_value(2)) - std::log(slot_value(3)) * kelvin(slot_value(1))) /
-            (slot_value(2) - slot_value(1)) * 8.314f,
-        3);
-    set_slot_digits(5, (slot_value(6) - 8.314f * std::log(slot_value(4))) * kelvin(slot_value(2)) * 0.001f, 3);
     problem_texts.answer_text = "@T1@@C1@" + slot_text(5) + " kJ; " + slot_text(6) + " J/K";
     pose_problem({200, 560, 50}, {280, 140, 280});
 }
@@ -208,14 +212,11 @@ void generate_problem_13()
     }
     draw_ruled_table(160, 122, columns, cells);
     // The constant from the first and last rows as shown (the times are
-    // exact): three digits, fewer where the concentrations leave fewer.
+    // exact), with the digits the concentrations leave.
     const float span = 4.0f * step;
-    set_slot_from_data(
-        7, {1, 5},
-        [order, span](const std::vector<double>& c) {
-            return order == 1 ? std::log(c[0] / c[1]) / span : (1.0 / c[1] - 1.0 / c[0]) / span;
-        },
-        3);
+    set_slot_from_data(7, {1, 5}, [order, span](const std::vector<double>& c) {
+        return order == 1 ? std::log(c[0] / c[1]) / span : (1.0 / c[1] - 1.0 / c[0]) / span;
+    });
     problem_texts.answer_text =
         order == 1 ? "Primo ordine; " + slot_text(7) + " s@u-1@" : "Secondo ordine; " + slot_text(7) + " L/(mol•s)";
 }
@@ -289,17 +290,14 @@ void generate_problem_16()
         ". Calcolare la concentrazione analitica di NH@d3@ per cui la differenza di potenziale a 25@uo@C "
         "della pila: " +
         cell + " è pari a " + slot_text(2) + " V";
-    // The silver bound is a difference of two near concentrations: three
-    // digits, fewer where the data leave fewer. d: the two silver
-    // concentrations, the potential and K.
-    set_slot_from_data(
-        5, {1, 3, 2, 4},
-        [](const std::vector<double>& d) {
-            const double free_silver = d[1] / std::pow(10.0, d[2] / 0.0592);
-            const double complex = d[0] - free_silver;
-            return 2.0 * complex + std::sqrt(complex / (d[3] * free_silver));
-        },
-        3);
+    // The silver bound is a difference of two near concentrations, with the
+    // digits the data leave. d: the two silver concentrations, the potential
+    // and K.
+    set_slot_from_data(5, {1, 3, 2, 4}, [](const std::vector<double>& d) {
+        const double free_silver = d[1] / std::pow(10.0, d[2] / 0.0592);
+        const double complex = d[0] - free_silver;
+        return 2.0 * complex + std::sqrt(complex / (d[3] * free_silver));
+    });
     problem_texts.answer_text = slot_text(5) + " M";
     pose_problem({180, 570, 50}, {280, 160, 300});
 }

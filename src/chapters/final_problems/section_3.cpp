@@ -142,11 +142,6 @@ void generate_problem_17()
                                  " L di idrogeno misurati a " + slot_text(2) + "@uo@C e " + slot_text(3) +
                                  " torr. Determinare la composizione della miscela";
     const AcidMetal* named = first_named ? first : second;
-    // Tenths of a percent, fewer digits where the data leave fewer.
-    const std::int32_t data_digits = slot_digits(5);
-    const float percent = slot_value(5);
-    set_slot_digits_from(5, percent, 10.0f, 2);
-    if (slot_digits(5) > data_digits) set_slot_digits(5, percent, data_digits);
     problem_texts.answer_text = element_symbol(named->z) + " " + slot_text(5) + "%";
     pose_problem({170, 540, 50}, {270, 160, 300});
 }
@@ -168,10 +163,10 @@ void generate_problem_18()
         slot_text(4) + " M e filtrato; la titolazione dell'Ag@u+@ in eccesso richiede " + slot_text(5) +
         " mL di SCN@u-@ " + slot_text(6) + " M. Calcolare la concentrazione di Cl@u-@ nella soluzione iniziale";
     // The concentration drawn is not what the volumes and molarities shown
-    // give; the silver left is a difference of two near amounts: three
-    // digits, fewer where the data leave fewer.
-    set_slot_from_data(
-        7, {1, 3, 4, 5, 6}, [](const std::vector<double>& d) { return (d[1] * d[2] - d[3] * d[4]) / d[0]; }, 3);
+    // give; the silver left is a difference of two near amounts, with the
+    // digits that the data leave.
+    set_slot_from_data(7, {1, 3, 4, 5, 6},
+                       [](const std::vector<double>& d) { return (d[1] * d[2] - d[3] * d[4]) / d[0]; });
     problem_texts.answer_text = slot_text(7) + " M ";
     pose_problem({170, 560, 45}, {180, 180, 280});
 }
@@ -196,15 +191,11 @@ void generate_problem_19()
                                  "@uo@C. Calcolare la quantità che resta allo stato liquido se un recipiente di " +
                                  slot_text(9) + " L contenente " + slot_text(10) + " g di " + short_name +
                                  " viene portato a questa temperatura";
-    // What stays liquid is the mass less the vapour's: three digits, fewer
-    // where the data leave fewer. d: pressure, temperature, litres, grams
-    // and molar mass.
-    set_slot_from_data(
-        1, {8, 5, 9, 10, 11},
-        [](const std::vector<double>& d) {
-            return (d[3] / d[4] - d[0] * d[2] / 760.0 / ((d[1] + 273.15) * 0.082057)) * d[4];
-        },
-        3);
+    // What stays liquid is the mass less the vapour's, with the digits the
+    // data leave. d: pressure, temperature, litres, grams and molar mass.
+    set_slot_from_data(1, {8, 5, 9, 10, 11}, [](const std::vector<double>& d) {
+        return (d[3] / d[4] - d[0] * d[2] / 760.0 / ((d[1] + 273.15) * 0.082057)) * d[4];
+    });
     problem_texts.answer_text = slot_text(1) + " g ";
     pose_problem({200, 560, 50}, {200, 160, 300});
 }

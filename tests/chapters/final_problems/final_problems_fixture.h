@@ -56,6 +56,17 @@ inline ::testing::AssertionResult agrees(const Shown& answer, double exact, doub
 ::testing::AssertionResult from_data(const Shown& answer, const testing_support::ResultOf& f,
                                      const std::vector<Shown>& data, double slack = 1e-4);
 
+// f from the data as shown agrees with the answer within half a unit, and
+// the answer keeps the digits that the data leave.
+inline ::testing::AssertionResult worked_from(const Shown& answer, const testing_support::ResultOf& f,
+                                              const std::vector<Shown>& data)
+{
+    std::vector<double> values;
+    for (const Shown& datum : data) values.push_back(datum.value);
+    if (::testing::AssertionResult near = agrees(answer, f(values), 0.5, 2e-3); !near) return near;
+    return digits_of_data(answer, f, data);
+}
+
 // The formula (markup) of the compound of that name in the compound table.
 std::string formula_of_compound(std::string_view name);
 
