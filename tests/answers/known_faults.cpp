@@ -53,7 +53,6 @@ const std::vector<testing_support::KnownFault>& known_answer_faults()
         {6, 13, "why", no_reason},
         {6, 14, "why", no_reason},
         {6, 15, "why", no_reason},
-        {9, 29, "under", exceeded},
     };
     // clang-format on
     return known;

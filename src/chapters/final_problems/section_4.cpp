@@ -334,38 +334,43 @@ void generate_problem_29()
     EquationTerms terms;
     parse_equation_terms(equation, terms);
     const Range range = reaction_temperatures[v - 1];
-    set_slot_digits(7, 5.0f * static_cast<float>(random_int(range.lo, range.hi)), 3);
-    const float t = kelvin(slot_value(7));
-    set_slot_digits(5, gas_equilibrium_constant(equation, slot_value(7)), 3);
-    const std::int32_t kind = random_int(1, 2);
     const std::int32_t mole_change = gas_mole_change[v - 1];
-    const float kc = slot_value(5) / std::pow(0.08205f * t, static_cast<float>(mole_change));
-    set_slot_digits(12, 1.0f / (kind == 1 ? slot_value(5) : kc), 3);
-    set_slot_digits(1, 0.0f, 3);
-    set_slot_digits(2, 0.0f, 3);
-    const std::int32_t e = random_int(1, 2);
-    float product = random_real(1.0f, 9.9f) * power_of_ten(-e);
-    if (product > 0.5f) product *= 0.5f;
-    set_slot_digits(3, product, 3);
     const SpeciesValues nu{static_cast<float>(terms.coefficient[1]),
                            static_cast<float>(terms.coefficient[2]),
                            0.0f,
                            static_cast<float>(terms.coefficient[3]),
                            0.0f,
                            0.0f};
-    const SpeciesValues initial{0.0f, 0.0f, 0.0f, slot_value(3), 0.0f, 0.0f};
-    SpeciesValues c{};
-    (void)solve_equilibrium_extent(nu, initial, c, kc);
-    // A degree of dissociation shown as 100 % would leave no pressure to find:
-    // it takes the digits that keep it below.
-    const float percent = (slot_value(3) - c[3]) / slot_value(3) * 100.0f;
-    std::int32_t percent_digits = 3;
-    set_slot_digits(8, percent, percent_digits);
-    while (slot_value(8) >= 100.0f && percent_digits < 7) set_slot_digits(8, percent, ++percent_digits);
-    // From the constant, the degree of dissociation and the temperature as
-    // shown, with the digits they leave.
-    set_slot_from_data(6, {12, 8, 7}, [&](const std::vector<double>& d) {
-        return dissociation_pressure(nu, kind == 2, d[0], 0.01 * d[1], d[2]);
+    std::int32_t kind = 0;
+    // A pressure that its uncertainty exceeds answers nothing: drawn again.
+    draw_until_accepted([&] {
+        set_slot_digits(7, 5.0f * static_cast<float>(random_int(range.lo, range.hi)), 3);
+        const float t = kelvin(slot_value(7));
+        set_slot_digits(5, gas_equilibrium_constant(equation, slot_value(7)), 3);
+        kind = random_int(1, 2);
+        const float kc = slot_value(5) / std::pow(0.08205f * t, static_cast<float>(mole_change));
+        set_slot_digits(12, 1.0f / (kind == 1 ? slot_value(5) : kc), 3);
+        set_slot_digits(1, 0.0f, 3);
+        set_slot_digits(2, 0.0f, 3);
+        const std::int32_t e = random_int(1, 2);
+        float product = random_real(1.0f, 9.9f) * power_of_ten(-e);
+        if (product > 0.5f) product *= 0.5f;
+        set_slot_digits(3, product, 3);
+        const SpeciesValues initial{0.0f, 0.0f, 0.0f, slot_value(3), 0.0f, 0.0f};
+        SpeciesValues c{};
+        (void)solve_equilibrium_extent(nu, initial, c, kc);
+        // A degree of dissociation shown as 100 % would leave no pressure to
+        // find: it takes the digits that keep it below.
+        const float percent = (slot_value(3) - c[3]) / slot_value(3) * 100.0f;
+        std::int32_t percent_digits = 3;
+        set_slot_digits(8, percent, percent_digits);
+        while (slot_value(8) >= 100.0f && percent_digits < 7) set_slot_digits(8, percent, ++percent_digits);
+        // From the constant, the degree of dissociation and the temperature
+        // as shown, with the digits they leave.
+        set_slot_from_data(6, {12, 8, 7}, [&](const std::vector<double>& d) {
+            return dissociation_pressure(nu, kind == 2, d[0], 0.01 * d[1], d[2]);
+        });
+        return !uncertainty_exceeds_value(6);
     });
     const std::string shown_equation = add_state_subscripts(equation, 1, water_as_vapour, right_to_left).value_or("");
     const std::string gas(terms.species_text(equation, 3));

@@ -92,34 +92,39 @@ void generate_problem_34()
 {
     skip_random_draws(9);
     const MixtureSet& set = mixture_sets[pick_problem_variant(7, final_problems_state.last_choice[34], 6) - 1];
-    const std::int32_t i1 = random_int(1, 5);
-    const std::int32_t i2 = random_int(i1 + 1, 6);
-    const std::int32_t c1 = set.compounds[i1 - 1];
-    const std::int32_t c2 = set.compounds[i2 - 1];
     const int column = 4 * set.type + 77;
+    std::int32_t c1 = 0, c2 = 0;
+    bool swapped = false;
+    // A percentage near the second compound's leaves few digits: those that
+    // the data leave, drawn again where they leave none.
+    draw_until_accepted([&] {
+        const std::int32_t i1 = random_int(1, 5);
+        const std::int32_t i2 = random_int(i1 + 1, 6);
+        c1 = set.compounds[i1 - 1];
+        c2 = set.compounds[i2 - 1];
+        const float big_m1 = compound_molar_mass(c1);
+        const float m1 = composition_molar_mass(composition_group(c1, column));
+        const float big_m2 = compound_molar_mass(c2);
+        const float m2 = composition_molar_mass(composition_group(c2, column));
+        const float x = random_real(0.2f, 0.8f);
+        set_slot_digits(1, ((1.0f - x) / big_m2 * m2 + x / big_m1 * m1) * 100.0f, 4);
+        float mass = random_real(10.0f, 99.0f);
+        for (int toss = 0; toss < 2; ++toss)
+            if (random_int(1, 2) == 1) mass *= 0.1f;
+        set_slot_digits(2, mass, 3);
+        swapped = random_int(1, 2) == 2;
+        const double f1 = m1 / big_m1, f2 = m2 / big_m2;
+        set_slot_from_data(3, {2, 1},
+                           [=](const std::vector<double>& d) { return d[0] * (f1 - f2) / (1.0 - 100.0 * f2 / d[1]); });
+        return !uncertainty_exceeds_value(3);
+    });
     const std::int32_t z = symbol_search(record_columns(compound_record(c1), column, column + 1));
-    const float big_m1 = compound_molar_mass(c1);
-    const float m1 = composition_molar_mass(composition_group(c1, column));
-    const float big_m2 = compound_molar_mass(c2);
-    const float m2 = composition_molar_mass(composition_group(c2, column));
-    const float x = random_real(0.2f, 0.8f);
-    set_slot_digits(1, ((1.0f - x) / big_m2 * m2 + x / big_m1 * m1) * 100.0f, 4);
-    float mass = random_real(10.0f, 99.0f);
-    for (int toss = 0; toss < 2; ++toss)
-        if (random_int(1, 2) == 1) mass *= 0.1f;
-    set_slot_digits(2, mass, 3);
-    const bool swapped = random_int(1, 2) == 2;
     const std::string element = element_name(z);
     problem_texts.problem_text = "Un campione di una miscela di " + compound_name(swapped ? c2 : c1) + " e " +
                                  compound_name(swapped ? c1 : c2) + " " + article_before_number("a", slot_text(1)) +
                                  slot_text(1) + "% in massa di " + element + " contiene " + slot_text(2) + " g di " +
                                  compound_formula(c1) + ". Calcolare la quantità di " + element +
                                  " presente nel campione";
-    const double f1 = m1 / big_m1, f2 = m2 / big_m2;
-    // A percentage near the second compound's leaves few digits: those that
-    // the data leave.
-    set_slot_from_data(3, {2, 1},
-                       [=](const std::vector<double>& d) { return d[0] * (f1 - f2) / (1.0 - 100.0 * f2 / d[1]); });
     problem_texts.answer_text = "@C1@@T1@" + slot_text(3) + " g";
     pose_problem({180, 500, 60}, {180, 150, 380});
 }
@@ -235,20 +240,21 @@ void generate_problem_37()
         set_slot_digits(5, rate_constant(slot_value(3)), 3);
         set_slot_digits(6, rate_constant(slot_value(4)), 3);
         const float k1 = slot_value(5), k2 = slot_value(6);
-        return !((k2 > k1 && k2 / k1 < 2.0f) || (k2 < k1 && k1 / k2 < 2.0f));
+        if ((k2 > k1 && k2 / k1 < 2.0f) || (k2 < k1 && k1 / k2 < 2.0f)) return false;
+        // From the two constants shown by the Arrhenius law, ln k a line in
+        // 1/T, as a student interpolates them, with the digits that they and
+        // the temperatures leave; a constant they leave unknown is drawn again.
+        set_slot_from_data(8, {5, 6, 3, 4, 7}, [](const std::vector<double>& d) {
+            const double t1 = d[2], t2 = d[3], t3 = d[4];
+            const double y1 = std::log(d[0]), y2 = std::log(d[1]);
+            return std::exp(y1 + (y2 - y1) * (1.0 / t3 - 1.0 / t1) / (1.0 / t2 - 1.0 / t1));
+        });
+        return !uncertainty_exceeds_value(8);
     });
     problem_texts.problem_text = "@T1@@C1@I valori di @ik@@dc@ a " + slot_text(3) + " K e a " + slot_text(4) +
                                  " K per la reazione bimolecolare " + std::string(reaction.reaction) + " sono pari a " +
                                  slot_text(5) + " e " + slot_text(6) + " L/(mol•s). Calcolare @ik@@dc@ a " +
                                  slot_text(7) + " K";
-    // From the two constants shown by the Arrhenius law, ln k a line in 1/T,
-    // as a student interpolates them, with the digits that they and the
-    // temperatures leave.
-    set_slot_from_data(8, {5, 6, 3, 4, 7}, [](const std::vector<double>& d) {
-        const double t1 = d[2], t2 = d[3], t3 = d[4];
-        const double y1 = std::log(d[0]), y2 = std::log(d[1]);
-        return std::exp(y1 + (y2 - y1) * (1.0 / t3 - 1.0 / t1) / (1.0 / t2 - 1.0 / t1));
-    });
     problem_texts.answer_text = slot_text(8) + " L/(mol•s)";
     pose_problem({240, 580, 50}, {170, 140, 280});
 }

@@ -185,5 +185,12 @@ TEST_F(SectionFour, AnswersFollowFromTheNumbersShown)
     run(section_four_rows);
 }
 
+// Answers that their uncertainty exceeds, drawn again.
+TEST_F(SectionFour, AnswersTheirUncertaintyExceedsAreDrawnAgain)
+{
+    constexpr testing_support::VersionAnswer cases[] = {{29, 21, "40 atm", "5 atm"}};
+    expect_answers(cases);
+}
+
 }  // namespace
 }  // namespace final_problems_test

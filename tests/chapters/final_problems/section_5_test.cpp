@@ -174,5 +174,15 @@ TEST_F(SectionFive, AnswersFollowFromTheNumbersShown)
     run(section_five_rows);
 }
 
+// Answers that their uncertainty exceeds, drawn again.
+TEST_F(SectionFive, AnswersTheirUncertaintyExceedsAreDrawnAgain)
+{
+    constexpr testing_support::VersionAnswer cases[] = {
+        {34, 142, "@C1@@T1@4.1 g", "@C1@@T1@4.•10@u1@ g"},
+        {37, 282, "5.•10@u-5@ L/(mol•s)", "5.•10@u-19@ L/(mol•s)"},
+    };
+    expect_answers(cases);
+}
+
 }  // namespace
 }  // namespace final_problems_test
