@@ -121,6 +121,23 @@ const std::vector<Tabulation> tabulations = {
     {"NaCl", "F", 0.15, {{273, 5.41}, {298, 5.43}, {333, 5.48}, {373, 5.65}}},
 };
 
+// Vapour pressures over the whole liquid range where the handbook keeps no
+// Antoine fit for a page's temperature: ln(P/Pa) = c1 + c2/T + c3 ln T +
+// c4 T^c5, Perry's Chemical Engineers' Handbook, 8th edition, table 2-8
+// (DIPPR 801), within 1 % of the measured tables (ammonia's 857.5 kPa at
+// 20 °C, chlorine's 6.8 bar, methanol's 353 kPa at 100 °C, sulfur
+// trioxide's 82 bar at its critical point).
+struct WideRangeFit {
+    const char* formula;
+    double c1, c2, c3, c4, c5, from_kelvin, to_kelvin;
+};
+const std::vector<WideRangeFit> wide_range_fits = {
+    {"NH@d3@", 90.483, -4669.7, -11.607, 0.017194, 1.0, 195.41, 405.65},
+    {"Cl@d2@", 71.334, -3855.0, -8.5171, 0.012378, 1.0, 172.12, 417.15},
+    {"CH@d3@OH", 82.718, -6904.5, -8.8622, 7.4664e-6, 2.0, 175.47, 512.5},
+    {"SO@d3@", 180.99, -12060.0, -22.839, 7.235e-17, 6.0, 289.95, 490.85},
+};
+
 // Water's saturation pressure, atm: Wagner and Pruss, "International
 // equations for the saturation properties of ordinary water substance"
 // (IAPWS, 1993), within 0.025 % of the steam tables from 0 to 100 °C.
@@ -154,6 +171,10 @@ double saturation_atm(const Substance& s, double kelvin)
     for (const Substance& fit : substances)
         if (fit.formula == std::string(s.formula) && fit.a != 0.0 && celsius >= fit.from && celsius <= fit.to)
             return std::pow(10.0, fit.a - fit.b / (fit.c + celsius)) / 760.0;
+    for (const WideRangeFit& fit : wide_range_fits)
+        if (fit.formula == std::string(s.formula) && kelvin >= fit.from_kelvin && kelvin <= fit.to_kelvin)
+            return std::exp(fit.c1 + fit.c2 / kelvin + fit.c3 * std::log(kelvin) + fit.c4 * std::pow(kelvin, fit.c5)) /
+                   101325.0;
     if (s.critical <= 0.0) return 0.0;  // no vapour kept: a solid or liquid at any page's temperature
     const double ln_ratio = std::log(s.critical_atm / s.reference_atm);
     return s.reference_atm *

@@ -27,9 +27,9 @@ struct Substance {
 const Substance* substance(const std::string& formula_or_name);
 
 // Saturation pressure in atm at T kelvin: water's IAPWS line, Antoine's fit
-// within its range,
-// elsewhere the Clausius line through the reference and critical points
-// (within about 10 %); infinite above the critical temperature.
+// within its range, a wide-range fit where one is kept, elsewhere the
+// Clausius line through the reference and critical points (within about
+// 10 %); infinite above the critical temperature.
 double saturation_atm(const Substance& s, double kelvin);
 
 // A value tabulated against temperature (K), read linearly between rows.

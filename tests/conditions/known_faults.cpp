@@ -8,9 +8,6 @@ namespace conditions {
 const std::vector<testing_support::KnownFault>& known_condition_faults()
 {
     static const std::vector<testing_support::KnownFault> known = {
-        {4, 10, "a", "chlorine and ammonia under their tabulated saturation, over the handbook's two-point curve"},
-        {4, 12, "a", "ammonia under its tabulated saturation, over the handbook's two-point curve"},
-        {4, 20, "a", "methanol past 84 °C, where the handbook's two-point curve lies 3 % under the measured pressures"},
         {4, 27, "a", "chlorine drawn above its vapour pressure below its critical point, as in 4.28"},
         {6, 25, "d", "SO3's vapour fit past its range: 1.51 atm at 53 °C, the handbook's 1.37"},
     };
