@@ -50,11 +50,18 @@ void generate_problem_15()
     set_slot_digits(4, solubility_curve(slot_value(1), slot_value(2)).at(slot_value(3)) / molar_mass * 10.0f, 3);
     set_slot_digits(5, 10.0f * random_int(10, 98), 3);
     const float saturation = slot_value(4) * slot_value(5) * molar_mass * 0.001f;
-    const std::int32_t r = random_int(1, 4);
-    set_slot_digits(6,
-                    r <= 3 ? random_real(1.05f * saturation, 1.5f * saturation)
-                           : random_real(0.7f * saturation, 0.95f * saturation),
-                    3);
+    std::int32_t r = 0;
+    // A sample whose excess is lost in the data's uncertainty is drawn again.
+    draw_until_accepted([&] {
+        r = random_int(1, 4);
+        set_slot_digits(6,
+                        r <= 3 ? random_real(1.05f * saturation, 1.5f * saturation)
+                               : random_real(0.7f * saturation, 0.95f * saturation),
+                        3);
+        set_slot_uncertainty(7, slot_value(4) * slot_value(5) * molar_mass * -0.001f + slot_value(6),
+                             (relative_uncertainty(4) + relative_uncertainty(5)) * saturation + slot_uncertainty(6));
+        return r == 4 || !uncertainty_exceeds_value(7);
+    });
     const std::string formula = compound_formula(c);
     problem_texts.problem_text =
         "La soluzione acquosa satura di " + formula + " è " + slot_text(4) + " F a " + slot_text(3) +
@@ -63,8 +70,6 @@ void generate_problem_15()
     if (r == 4) {
         problem_texts.answer_text = "Il campione si scioglie totalmente";
     } else {
-        set_slot_uncertainty(7, slot_value(4) * slot_value(5) * molar_mass * -0.001f + slot_value(6),
-                             (relative_uncertainty(4) + relative_uncertainty(5)) * saturation + slot_uncertainty(6));
         problem_texts.answer_text = slot_text(7) + " g";
     }
     draw_problem_text(180, 560, 50);
