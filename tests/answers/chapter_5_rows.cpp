@@ -187,7 +187,7 @@ const ChapterRows chapter_5 = {
              const double grams = p.datum(pattern) * (p.text(pattern, 2) == "mg" ? 0.001 : 1.0);
              return grams / mass(p.text(pattern, 3)) / litres(p.datum(pattern, 4), p.text(pattern, 5));
          },
-         Digits::from_data_or_fewer},
+         Digits::from_data},
         {2, "NUM (m?g)$",
          [](const Page& p) {
              const std::string pattern = "massa di (\\S+) contenuta in NUM (L|dm@u3@|mL|cm@u3@) di soluzione NUM F";
@@ -195,7 +195,7 @@ const ChapterRows chapter_5 = {
                  p.datum(pattern, 4) * litres(p.datum(pattern, 2), p.text(pattern, 3)) * mass(p.text(pattern));
              return p.answer_text("(m?g)$") == "mg" ? grams * 1000.0 : grams;
          },
-         Digits::from_data_or_fewer},
+         Digits::from_data},
         {3, "NUM M",
          [](const Page& p) {
              const std::string pattern = "ioni (\\S+) nella .* NUM (m?g) di (\\S+) in acqua e portando il volume a NUM "
@@ -205,27 +205,27 @@ const ChapterRows chapter_5 = {
              return grams / mass(salt) * ions_per_formula(p.text(pattern), salt) /
                     litres(p.datum(pattern, 5), p.text(pattern, 6));
          },
-         Digits::from_data_or_fewer},
+         Digits::from_data},
         {4, "NUM%",
          [](const Page& p) {
              const double solute = p.datum("sciogliendo NUM g"), solvent = p.datum("in NUM g di acqua");
              return solute / (solute + solvent) * 100.0;
          },
-         Digits::from_data_or_fewer},
+         Digits::from_data},
         {5, "^NUM g", [](const Page& p) { return p.datum("ottenere NUM g") * p.datum("pari a NUM%") / 100.0; },
-         Digits::from_data_or_fewer},
+         Digits::from_data},
         {5, "e NUM g di acqua",
          [](const Page& p) {
              const double total = p.datum("ottenere NUM g");
              return total - total * p.datum("pari a NUM%") / 100.0;
          },
-         Digits::from_data_or_fewer},
+         Digits::from_data},
         {6, "NUM F",
          [](const Page& p) {
              return 10.0 * p.datum("al?l?'? ?NUM% in peso") * p.datum("è pari a NUM") /
                     mass(p.text("in peso di (\\S+) in acqua"));
          },
-         Digits::from_data_or_fewer},
+         Digits::from_data},
         {7, "NUM%",
          [](const Page& p) {
              const std::string name = p.text("percentuale in peso di (.+) in una soluzione");
@@ -233,11 +233,11 @@ const ChapterRows chapter_5 = {
                  testing_support::composition_of(testing_support::compound_named(name)));
              return p.datum("acquosa NUM F") * m / (10.0 * p.datum("densità è pari a NUM"));
          },
-         Digits::from_data_or_fewer},
-        {8, "^NUM mol/kg", ion_per_kilogram, Digits::from_data_or_fewer},
+         Digits::from_data},
+        {8, "^NUM mol/kg", ion_per_kilogram, Digits::from_data},
         {8, "; NUM$", ion_fraction, Digits::from_data_or_fewer},
         // Dilute: the solution's volume taken as the water's, a litre a kilogram.
-        {9, "^NUM M", ion_per_kilogram, Digits::from_data_or_fewer},
+        {9, "^NUM M", ion_per_kilogram, Digits::from_data},
         {9, "; NUM$", ion_fraction, Digits::from_data_or_fewer},
         {10, "NUM M",
          [](const Page& p) {
@@ -245,7 +245,7 @@ const ChapterRows chapter_5 = {
              return p.datum(pattern, 2) * p.datum(pattern, 4) / p.datum(pattern, 5) *
                     ions_per_formula(p.text(pattern), p.text(pattern, 3));
          },
-         Digits::from_data_or_fewer},
+         Digits::from_data},
         {11, "NUM M",
          [](const Page& p) {
              const std::string pattern = "ioni (\\S+) nella .* NUM mL di (\\S+) NUM F con NUM mL di \\S+ NUM F";
@@ -253,7 +253,7 @@ const ChapterRows chapter_5 = {
              return (v1 * p.datum(pattern, 4) + v2 * p.datum(pattern, 6)) / (v1 + v2) *
                     ions_per_formula(p.text(pattern), p.text(pattern, 3));
          },
-         Digits::from_data_or_fewer},
+         Digits::from_data},
         {12, "NUM M",
          [](const Page& p) {
              const std::string pattern = "ioni (\\S+) nella .* NUM mL di (\\S+) NUM F con NUM mL di (\\S+) NUM F";
@@ -298,7 +298,7 @@ const ChapterRows chapter_5 = {
                  p.datum(pattern, 3) - p.datum(pattern, 2) * p.datum(pattern, 4) / 1000.0 * mass(p.text(pattern));
              return left > 0.0 ? left : std::nan("");
          },
-         Digits::from_data_or_fewer},
+         Digits::from_data},
         {16, "NUM F",
          [](const Page& p) {
              const std::string pattern =
@@ -315,7 +315,7 @@ const ChapterRows chapter_5 = {
              const std::string pattern = "pari a NUM e NUM torr";
              return x * p.datum(pattern) + (1.0 - x) * p.datum(pattern, 2);
          },
-         Digits::from_data_or_fewer},
+         Digits::from_data},
         {18, "NUM%",
          [](const Page& p) {
              const double x = mole_fraction(p.datum("al(?:l'| )NUM% in peso"), mass("CHCl@d3@"), mass("CCl@d4@"));
@@ -325,7 +325,7 @@ const ChapterRows chapter_5 = {
              const double share = 100.0 * y * mass("CHCl@d3@") / (y * mass("CHCl@d3@") + (1.0 - y) * mass("CCl@d4@"));
              return p.has("in peso di CHCl@d3@ nel vapore") ? share : 100.0 - share;
          },
-         Digits::from_data_or_fewer},
+         Digits::from_data},
         {19, "NUM torr",
          [](const Page& p) {
              const std::string pattern = "^NUM g .* molecolare NUM u\\.m\\.a\\. .* in NUM g di [^(]+\\(([^)]+)\\)";
@@ -333,7 +333,7 @@ const ChapterRows chapter_5 = {
              const double solvent = p.datum(pattern, 3) / mass(p.text(pattern, 4));
              return p.datum("pari a NUM torr") * solvent / (solvent + solute);
          },
-         Digits::from_data_or_fewer},
+         Digits::from_data},
         {20,
          "NUM u.m.a.",
          [](const Page& p) {
@@ -496,7 +496,7 @@ const ChapterRows chapter_5 = {
          Digits::product},
         {36, "NUM N",
          [](const Page& p) { return p.datum("con NUM mL") * p.datum("soluzione NUM N") / p.datum("che NUM mL"); },
-         Digits::from_data_or_fewer},
+         Digits::from_data},
     },
     {
         {23, "a molecular formula"},

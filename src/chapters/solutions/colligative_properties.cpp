@@ -97,8 +97,11 @@ void generate_problem_19()
     append_piece(text, solvent_vapours.at(v - 1).statement_piece);
     append_piece(text, ". Calcolare la tensione di vapore della soluzione a " + slot_text(1) +
                            "@uo@C, sapendo che quella del solvente puro è pari a " + slot_text(5) + " torr");
-    value_slots[6].value = solution_vapour_pressure(v);
-    set_two_or_three_digits(6);
+    const double solvent_molar_mass = compound_molar_mass(solvent_vapours.at(v - 1).fit.compound);
+    set_slot_from_data(6, {2, 3, 4, 5}, [solvent_molar_mass](const std::vector<double>& d) {
+        const double solvent = d[2] / solvent_molar_mass;
+        return solvent / (d[1] / d[0] + solvent) * d[3];
+    });
     problem_texts.answer_text = slot_text(6) + " torr";
     draw_problem_text(180, 560, 50);
     show_chemistry_fact(200, 150, 300);

@@ -2,6 +2,7 @@
 // molality and mole fractions of solutions.
 #include <array>
 #include <string>
+#include <vector>
 
 #include "chapters/solutions/solutions_problems.h"
 #include "chemistry/molar_mass.h"
@@ -227,11 +228,9 @@ void generate_problem_4()
     problem_texts.problem_text = "@T1@@C1@Calcolare la percentuale in peso di " + compound_formula(c) +
                                  " nella soluzione ottenuta sciogliendo " + slot_text(1) + " g di composto in " +
                                  slot_text(2) + " g di acqua";
-    const float s1 = slot_value(1);
-    const float s2 = slot_value(2);
-    const float percent = s1 / (s2 + s1) * 100.0f;
-    set_slot_uncertainty(3, percent,
-                         ((slot_uncertainty(1) + slot_uncertainty(2)) / (s1 + s2) + relative_uncertainty(1)) * percent);
+    // The solute's mass stands above and below the line: its errors there
+    // partly cancel, which a sum of bounds would not see.
+    set_slot_from_data(3, {1, 2}, [](const std::vector<double>& d) { return d[0] / (d[1] + d[0]) * 100.0; });
     problem_texts.answer_text = slot_text(3) + "%";
     draw_problem_text(240, 560, 50);
     show_chemistry_fact(170, 160, 280);

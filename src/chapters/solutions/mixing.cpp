@@ -141,6 +141,16 @@ std::string ion_answer(std::int32_t k)
     return slot_text(k == 1 ? 6 : 7) + " M";
 }
 
+// Slot := the ion concentration of the mixture of volumes (slots 2, 4) of two
+// stocks (slots 3, 5). Every volume and formality printed counts, at three
+// units of its last digit: a volume moves the sum and the total alike.
+void set_mixture_ions(std::int32_t slot, double first_ions, double second_ions)
+{
+    set_slot_from_data(slot, {2, 3, 4, 5}, [first_ions, second_ions](const std::vector<double>& d) {
+        return (first_ions * d[0] * d[1] + second_ions * d[2] * d[3]) / (d[0] + d[2]);
+    });
+}
+
 float mixed_formality()
 {
     return (slot_value(2) * slot_value(3) + slot_value(4) * slot_value(5)) / (slot_value(2) + slot_value(4));
@@ -185,7 +195,8 @@ void generate_problem_11()
     problem_texts.problem_text = question_head(k, v) + " nella soluzione ottenuta mescolando " + slot_text(2) +
                                  " mL di " + formula + " " + slot_text(3) + " F con " + slot_text(4) + " mL di " +
                                  formula + " " + slot_text(5) + " F";
-    set_ion_concentrations(v, mixed_formality(), four_relative_uncertainties());
+    set_mixture_ions(6, first_count(salt_ion(v).compound), first_count(salt_ion(v).compound));
+    set_mixture_ions(7, salt_ion(v).anions, salt_ion(v).anions);
     problem_texts.answer_text = ion_answer(k);
     draw_problem_text(260, 580, 45);
     show_chemistry_fact(170, 160, 280);
@@ -199,13 +210,7 @@ void generate_problem_12()
                                  " nella soluzione ottenuta mescolando " + slot_text(2) + " mL di " +
                                  compound_formula(pick.first.compound) + " " + slot_text(3) + " F con " + slot_text(4) +
                                  " mL di " + compound_formula(pick.second.compound) + " " + slot_text(5) + " F";
-    // Every volume and formality printed counts, at three units of its last
-    // digit: the second volume moves the sum and the total alike.
-    const double first_ions = pick.first.ions;
-    const double second_ions = pick.second.ions;
-    set_slot_from_data(7, {2, 3, 4, 5}, [first_ions, second_ions](const std::vector<double>& d) {
-        return (first_ions * d[0] * d[1] + second_ions * d[2] * d[3]) / (d[0] + d[2]);
-    });
+    set_mixture_ions(7, pick.first.ions, pick.second.ions);
     problem_texts.answer_text = slot_text(7) + " M";
     draw_problem_text(180, 500, 50);
     show_chemistry_fact(240, 160, 300);

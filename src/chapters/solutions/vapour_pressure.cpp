@@ -1,6 +1,7 @@
 // Section "Tensione di vapore": problems 17 and 18, ideal solutions of two
 // volatile liquids.
 #include <string>
+#include <vector>
 
 #include "chapters/solutions/solutions_problems.h"
 #include "chemistry/molar_mass.h"
@@ -13,6 +14,18 @@
 #include "text/article_name.h"
 
 namespace solutions {
+
+namespace {
+
+// The mole fraction of the first of two liquids in a mixture of that
+// percent by mass of it, by their molar masses.
+double mole_fraction_of_first(double percent, double first_molar_mass, double second_molar_mass)
+{
+    const double first = percent / first_molar_mass;
+    return first / (first + (100.0 - percent) / second_molar_mass);
+}
+
+}  // namespace
 
 void generate_problem_17()
 {
@@ -33,12 +46,12 @@ void generate_problem_17()
         "% in peso di benzene, sapendo che le tensioni di vapore di benzene e toluene alla stessa temperatura sono "
         "pari a " +
         slot_text(3) + " e " + slot_text(4) + " torr";
-    const float n_benzene = slot_value(2) / compound_molar_mass(solvent_vapours[benzene - 1].fit.compound);
-    const float n_toluene = (100.0f - slot_value(2)) / compound_molar_mass(solvent_vapours[toluene - 1].fit.compound);
-    value_slots[5].value = n_benzene / (n_benzene + n_toluene);
-    const float x = slot_value(5);
-    value_slots[6].value = x * slot_value(3) + (1.0f - x) * slot_value(4);
-    set_two_or_three_digits(6);
+    const double m_benzene = compound_molar_mass(solvent_vapours[benzene - 1].fit.compound);
+    const double m_toluene = compound_molar_mass(solvent_vapours[toluene - 1].fit.compound);
+    set_slot_from_data(6, {2, 3, 4}, [m_benzene, m_toluene](const std::vector<double>& d) {
+        const double x = mole_fraction_of_first(d[0], m_benzene, m_toluene);
+        return x * d[1] + (1.0 - x) * d[2];
+    });
     problem_texts.answer_text = slot_text(6) + " torr";
     draw_problem_text(180, 560, 45);
     show_chemistry_fact(200, 160, 300);
@@ -68,15 +81,17 @@ void generate_problem_18()
         "% in peso di cloroformio (CHCl@d3@) in tetracloruro di carbonio (CCl@d4@), sapendo che le tensioni di "
         "vapore di CHCl@d3@ e CCl@d4@ puri a questa temperatura sono pari a " +
         slot_text(4) + " e " + slot_text(5) + " torr";
-    const float m1 = compound_molar_mass(solvent_vapours[chloroform - 1].fit.compound);
-    const float m2 = compound_molar_mass(solvent_vapours[carbon_tetrachloride - 1].fit.compound);
-    const float n1 = slot_value(2) / m1;
-    const float n2 = (100.0f - slot_value(2)) / m2;
-    value_slots[6].value = n1 * slot_value(4) / (n1 * slot_value(4) + n2 * slot_value(5));
-    const float y1 = slot_value(6);
-    set_slot_digits(7, 100.0f * y1 * m1 / (y1 * m1 + (1.0f - y1) * m2), 2);
-    set_slot_digits(8, 100.0f - slot_value(7), 2);
-    problem_texts.answer_text = slot_text(k == 1 ? 7 : 8) + "%";
+    const double m1 = compound_molar_mass(solvent_vapours[chloroform - 1].fit.compound);
+    const double m2 = compound_molar_mass(solvent_vapours[carbon_tetrachloride - 1].fit.compound);
+    // The vapour's percent by mass of the liquid asked for.
+    const auto vapour_percent = [m1, m2, k](const std::vector<double>& d) {
+        const double x1 = mole_fraction_of_first(d[0], m1, m2);
+        const double y1 = x1 * d[1] / (x1 * d[1] + (1.0 - x1) * d[2]);
+        const double chloroform_percent = 100.0 * y1 * m1 / (y1 * m1 + (1.0 - y1) * m2);
+        return k == 1 ? chloroform_percent : 100.0 - chloroform_percent;
+    };
+    set_slot_from_data(7, {2, 4, 5}, vapour_percent);
+    problem_texts.answer_text = slot_text(7) + "%";
     draw_problem_text(170, 550, 45);
     show_chemistry_fact(270, 160, 300);
 }

@@ -150,8 +150,9 @@ TEST_F(ChapterFive, MolalityMolarityAndMoleFractionsOfAnIon)
 
 // Every printed datum counts for the digits, at three units of its last
 // digit: the formality 5.7 prints, and both volumes of a mixture in 5.12.
-// An excess lost in its own uncertainty is drawn again (5.15, was 0.076 g
-// ± 0.079).
+// A datum above and below the line moves the answer less than a sum of
+// bounds says (5.4, 5.11), and no count is fixed (5.17-5.19). An excess
+// lost in its own uncertainty is drawn again (5.15, was 0.076 g ± 0.079).
 TEST_F(ChapterFive, AnswersKeepTheDigitsTheirPrintedDataCarry)
 {
     constexpr testing_support::VersionAnswer cases[] = {
@@ -160,6 +161,11 @@ TEST_F(ChapterFive, AnswersKeepTheDigitsTheirPrintedDataCarry)
         {12, 2, "0.529 M", "0.53 M: the formality's error taken on the whole sum"},
         {12, 361147, "0.65 M", "0.655 M: the second volume moves sum and total alike"},
         {15, 1159, "0.69 g", "0.08 g"},
+        {4, 2, "5.00%", "5.0%"},
+        {11, 4, "1.539 M", "1.54 M"},
+        {17, 315, "1.0•10@u2@ torr", "100 torr for 99.9 ± 1.7"},
+        {18, 1, "45.5%", "46%"},
+        {19, 4, "38.0 torr", "38 torr"},
     };
     expect_answers(cases);
 }
