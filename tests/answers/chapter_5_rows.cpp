@@ -235,10 +235,10 @@ const ChapterRows chapter_5 = {
          },
          Digits::from_data},
         {8, "^NUM mol/kg", ion_per_kilogram, Digits::from_data},
-        {8, "; NUM$", ion_fraction, Digits::from_data_or_fewer},
+        {8, "; NUM$", ion_fraction, Digits::from_data},
         // Dilute: the solution's volume taken as the water's, a litre a kilogram.
         {9, "^NUM M", ion_per_kilogram, Digits::from_data},
-        {9, "; NUM$", ion_fraction, Digits::from_data_or_fewer},
+        {9, "; NUM$", ion_fraction, Digits::from_data},
         {10, "NUM M",
          [](const Page& p) {
              const std::string pattern = "ioni (\\S+) nella .* NUM mL di (\\S+) NUM F fino al volume di NUM mL";

@@ -109,20 +109,30 @@ void pose_ion_in_water(std::int32_t problem, bool dilute, const IonTexts& texts)
     append_piece(text, std::string(texts.middle) + slot_text(4) + " g di " + compound_formula(c) + " in " +
                            slot_text(2) + " g di acqua");
 
-    const float x = slot_value(5) * molar_mass;
-    const float e = relative_uncertainty(4) + relative_uncertainty(5);
-    const float cations = first_count(c) / x * slot_value(4);
-    set_slot_uncertainty(6, cations, e * cations);
-    const float anions = salt_ion(v).anions / x * slot_value(4);
-    set_slot_uncertainty(7, anions, e * anions);
-    const float s6 = slot_value(6);
-    const float s7 = slot_value(7);
-    const float shared = (slot_uncertainty(6) + slot_uncertainty(7)) / (s6 + s7);
-    const float water = 55.506214f;
-    const float x6 = s6 / (water + s6 + s7);
-    set_slot_uncertainty(8, x6, (shared + relative_uncertainty(6)) * x6);
-    const float x7 = s7 / (water + s6 + s7);
-    set_slot_uncertainty(9, x7, (shared + relative_uncertainty(7)) * x7);
+    // Slot 4 the salt's grams, slot 5 the water's kilograms.
+    const double grams_per_mole = molar_mass;
+    const double all_ions = first_count(c) + salt_ion(v).anions;
+    constexpr double water_moles_per_kg = 55.506214;
+    const auto molality = [grams_per_mole](double ions) {
+        return [grams_per_mole, ions](const std::vector<double>& d) { return d[0] / (grams_per_mole * d[1]) * ions; };
+    };
+    const auto fraction = [grams_per_mole, all_ions](double ions) {
+        return [grams_per_mole, ions, all_ions](const std::vector<double>& d) {
+            const double salt = d[0] / (grams_per_mole * d[1]);
+            return salt * ions / (water_moles_per_kg + salt * all_ions);
+        };
+    };
+    set_slot_from_data(6, {4, 5}, molality(first_count(c)));
+    set_slot_from_data(7, {4, 5}, molality(salt_ion(v).anions));
+    set_slot_from_data(8, {4, 5}, fraction(first_count(c)));
+    set_slot_from_data(9, {4, 5}, fraction(salt_ion(v).anions));
+    // The ions' own moles in the whole take a part of the fraction's error:
+    // where that part is under a hundredth, molality and fraction are of one
+    // relative uncertainty, and show one count.
+    if (relative_uncertainty(8) >= 0.99f * relative_uncertainty(6)) {
+        show_with_one_count({6, 8});
+        show_with_one_count({7, 9});
+    }
     problem_texts.answer_text = form == 1 ? slot_text(6) + std::string(texts.unit) + slot_text(8)
                                           : slot_text(7) + std::string(texts.unit) + slot_text(9);
 }

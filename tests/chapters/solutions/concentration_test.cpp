@@ -151,8 +151,9 @@ TEST_F(ChapterFive, MolalityMolarityAndMoleFractionsOfAnIon)
 // Every printed datum counts for the digits, at three units of its last
 // digit: the formality 5.7 prints, and both volumes of a mixture in 5.12.
 // A datum above and below the line moves the answer less than a sum of
-// bounds says (5.4, 5.11), and no count is fixed (5.17-5.19). An excess
-// lost in its own uncertainty is drawn again (5.15, was 0.076 g ± 0.079).
+// bounds says (5.4, 5.11), and no count is fixed (5.17-5.19); molality and
+// fraction of a dilute salt show one count. An excess lost in its own
+// uncertainty is drawn again (5.15, was 0.076 g ± 0.079).
 TEST_F(ChapterFive, AnswersKeepTheDigitsTheirPrintedDataCarry)
 {
     constexpr testing_support::VersionAnswer cases[] = {
@@ -166,6 +167,9 @@ TEST_F(ChapterFive, AnswersKeepTheDigitsTheirPrintedDataCarry)
         {17, 315, "1.0•10@u2@ torr", "100 torr for 99.9 ± 1.7"},
         {18, 1, "45.5%", "46%"},
         {19, 4, "38.0 torr", "38 torr"},
+        {8, 7, "0.181 mol/kg; 3.23•10@u-3@", "0.181 mol/kg; 3.2•10@u-3@"},
+        {8, 10, "0.83 mol/kg; 0.0145", "kept: the ions take 3 % of the moles, the fraction's error is less"},
+        {9, 3, "6.8•10@u-3@ M; 1.2•10@u-4@", "6.8•10@u-3@ M; 1.23•10@u-4@"},
     };
     expect_answers(cases);
 }
