@@ -58,7 +58,11 @@ TEST_F(ChapterSix, NobleGasHeatsAtConstantVolumeAndPressure)
         const auto a = match(answer_text(), "^@T1@@C1@NUM J; NUM J$");
         EXPECT_TRUE(within_last_digit(at(a, 0), moles * 1.5 * gas_constant * std::abs(t2 - t1)));
         EXPECT_TRUE(within_last_digit(at(a, 1), moles * 2.5 * gas_constant * std::abs(t2 - t1)));
+        // Both heats are of one relative uncertainty: one count.
+        EXPECT_EQ(at(a, 0).digits, at(a, 1).digits) << answer_text();
     });
+    constexpr testing_support::VersionAnswer cases[] = {{4, 1, "@T1@@C1@20 J; 33 J", "@T1@@C1@19.6 J; 33 J"}};
+    expect_answers(cases);
 }
 
 // Cp = a + b·10^-3 T + c·10^5/T^2 of the substances of problem 5, by name.
