@@ -27,7 +27,6 @@ const std::vector<testing_support::KnownFault>& known_answer_faults()
         {3, 22, "under", exceeded},
         {3, 33, "counts", two_counts},
         {6, 7, "why", no_reason},
-        {6, 11, "counts", two_counts},
         {6, 11, "why", no_reason},
         {6, 12, "why", no_reason},
         {6, 13, "under", exceeded},

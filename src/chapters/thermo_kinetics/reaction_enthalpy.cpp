@@ -16,6 +16,7 @@
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
 #include "numbers/random_stream.h"
+#include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 #include "text/article_name.h"
 
@@ -96,15 +97,24 @@ void generate_problem_11()
 
     const float oxygen = ((h * 0.5f - o) + 2.0f * c) * 0.5f;
     const float enthalpy = -(slot_value(2) / molar_mass * slot_value(1));
-    set_slot_uncertainty(6, enthalpy,
-                         (slot_uncertainty(2) / slot_value(2) + slot_uncertainty(1) / slot_value(1)) * enthalpy);
+    value_slots[6].value = enthalpy;
+    value_slots[6].uncertainty =
+        (slot_uncertainty(2) / slot_value(2) + slot_uncertainty(1) / slot_value(1)) * std::abs(enthalpy);
     const float kelvin = slot_value(3) + 273.15f;
     value_slots[8].value = slot_value(1) / molar_mass * kelvin * 0.008314f;
     value_slots[8].uncertainty = (slot_uncertainty(1) / slot_value(1) + slot_uncertainty(3) / kelvin) * slot_value(8);
     const float gas_moles = vapour ? c + h * 0.5f - oxygen : c - oxygen;
     // Both terms count with their magnitudes: signed they would cancel.
-    set_slot_uncertainty(7, slot_value(6) - slot_value(8) * gas_moles,
-                         std::abs(gas_moles * slot_uncertainty(8)) + std::abs(slot_uncertainty(6)));
+    value_slots[7].value = slot_value(6) - slot_value(8) * gas_moles;
+    value_slots[7].uncertainty = std::abs(gas_moles * slot_uncertainty(8)) + slot_uncertainty(6);
+    // The work is a few thousandths of the heat: where it leaves both answers
+    // of one relative uncertainty (to a hundredth of it), they show one count.
+    if (std::abs(relative_uncertainty(7) / relative_uncertainty(6) - 1.0f) <= 0.01f) {
+        show_with_one_count({6, 7});
+    } else {
+        convert_data_slot(6, slot_digits_from_uncertainty);
+        convert_data_slot(7, slot_digits_from_uncertainty);
+    }
 
     problem_texts.problem_text = "@T1@@C1@Il calore di combustione di un solido organico di formula " + formula +
                                  " a 1 atm e " + slot_text(3) + "@uo@C è pari a " + slot_text(2) +
