@@ -29,7 +29,6 @@ const std::vector<testing_support::KnownFault>& known_answer_faults()
         {6, 7, "why", no_reason},
         {6, 11, "why", no_reason},
         {6, 12, "why", no_reason},
-        {6, 13, "under", exceeded},
         {6, 13, "why", no_reason},
         {6, 14, "why", no_reason},
         {6, 15, "why", no_reason},

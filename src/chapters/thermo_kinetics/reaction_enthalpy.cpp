@@ -164,6 +164,16 @@ void generate_problem_13()
     OrganicCounts f1, f2;
     std::int32_t a1 = 1, a2 = 1;
     std::int32_t carbon = 0;
+    // The enthalpy (slot 5) with `first` and `second` moles of the two
+    // compounds and `co` of carbon monoxide on the left.
+    const auto set_enthalpy = [](std::int32_t first, std::int32_t second, std::int32_t co) {
+        const float enthalpy = static_cast<float>(second) * slot_value(4) - static_cast<float>(first) * slot_value(2) +
+                               static_cast<float>(co) * slot_value(6) * 0.5f;
+        set_slot_uncertainty(5, enthalpy,
+                             static_cast<float>(first) * slot_uncertainty(2) +
+                                 static_cast<float>(second) * slot_uncertainty(4) +
+                                 0.5f * static_cast<float>(std::abs(co)) * slot_uncertainty(6));
+    };
     draw_until_accepted([&] {
         const std::int32_t k1 = draw_unrepeated(13, 1, 2);
         f1 = draw_organic_counts(k1);
@@ -178,6 +188,10 @@ void generate_problem_13()
         if (carbon == 0) return false;
         // One compound on both sides is no reaction between two compounds.
         if (f1.c == f2.c && f1.h == f2.h && f1.o == f2.o) return false;
+        // Drawn again where the enthalpy is lost in its uncertainty (the
+        // balancing below doubles every amount alike).
+        set_enthalpy(a1, a2, carbon);
+        if (uncertainty_exceeds_value(5)) return false;
         thermo_kinetics_state.last_draw[13] = k1;
         return true;
     });
@@ -220,11 +234,7 @@ void generate_problem_13()
     append_piece(text, ", mentre @bD@@iH@ per la reazione 2CO + O@d2@ = 2CO@d2@ è pari a " + slot_text(6) +
                            " kJ. Calcolare il valore di @bD@@iH@ nelle stesse condizioni per la reazione");
 
-    const float enthalpy = static_cast<float>(a2) * slot_value(4) - static_cast<float>(a1) * slot_value(2) +
-                           static_cast<float>(xl - xr) * slot_value(6) * 0.5f;
-    set_slot_uncertainty(5, enthalpy,
-                         static_cast<float>(a1) * slot_uncertainty(2) + static_cast<float>(a2) * slot_uncertainty(4) +
-                             0.5f * static_cast<float>(std::abs(xl - xr)) * slot_uncertainty(6));
+    set_enthalpy(a1, a2, xl - xr);
     problem_texts.answer_text = slot_text(5) + " kJ";
     draw_problem_text_and_equation(160, 582, 45, 110, equation, 110);
     show_chemistry_fact(160, 160, 280);

@@ -129,6 +129,8 @@ TEST_F(ChapterSix, HessLawOverABalancedReactionOfInventedCompounds)
     constexpr testing_support::VersionAnswer redrawn[] = {
         {13, 103, "6.69•10@u3@ kJ", "5.87•10@u3@ kJ from C@d12@H@d14@O@d2@ on both sides"},
         {13, 197, "-1.77•10@u3@ kJ", "2.78•10@u3@ kJ from C@d8@H@d12@O@d2@ with two heats of combustion"},
+        // An enthalpy its uncertainty exceeds (2 ± 10 kJ) is drawn again.
+        {13, 628, "124 kJ", "2 kJ"},
     };
     expect_answers(redrawn);
 }
