@@ -493,37 +493,46 @@ void generate_problem_25()
 {
     skip_random_draws(10);
     EntropyReaction r = pick_entropy_reaction(25, 13);
+    // Products less reactants of the table's S° (slot 1), of Cp and of the
+    // moles of gas, carried to the temperature and pressure as printed
+    // (slots 19 and 20), whose digits count too, as the table's Cp do.
+    const auto set_reaction_entropy = [&r](float t, float p) {
+        value_slots[1].value = 0.0f;
+        value_slots[1].uncertainty = 0.0f;
+        double heat_capacity = 0.0, moles_of_gas = 0.0, capacity_uncertainty = 0.0;
+        for (const ReactionSpecies& s : r.species) {
+            convert_entropy_and_heat_capacity(s, r.w);
+            const double side = s.reactant ? -s.coefficient : s.coefficient;
+            heat_capacity += side * slot_value(20);
+            capacity_uncertainty += s.coefficient * slot_uncertainty(20);
+            if (record_columns(compound_record(s.compound), 159, 159) == "g" || water_as_gas(s, r.w))
+                moles_of_gas += side;
+            add_to_reaction_entropy(s, slot_value(19));
+        }
+        const double standard = slot_value(1);
+        const float table_uncertainty = slot_uncertainty(1);
+        set_slot_digits(19, t, 3);
+        set_slot_digits(20, p, 2);
+        set_slot_from_data(1, {19, 20}, [=](const std::vector<double>& d) {
+            return standard + heat_capacity * std::log((d[0] + 273.15) / 298.15) -
+                   moles_of_gas * 8.314 * std::log(d[1]);
+        });
+        value_slots[1].uncertainty +=
+            table_uncertainty +
+            static_cast<float>(capacity_uncertainty * std::abs(std::log((slot_value(19) + 273.15) / 298.15)));
+    };
     // Water's state, temperature and pressure drawn again where a species
-    // could not be in its printed state: a solid melted, a gas condensed
-    // (phosphoric acid solid and water vapour have no temperature in common).
-    float t = 0.0f, p = 0.0f;
+    // could not be in its printed state (a solid melted, a gas condensed:
+    // phosphoric acid solid and water vapour have no temperature in common),
+    // or where the entropy is lost in its uncertainty.
     draw_until_accepted([&] {
         r.w = random_int(1, 2);
-        t = random_real(30.0f, 90.0f);
-        p = 0.1f * static_cast<float>(random_int(1, 20));
-        return printed_states_hold(r.species, r.w, t + 273.15, p);
+        const float t = random_real(30.0f, 90.0f);
+        const float p = 0.1f * static_cast<float>(random_int(1, 20));
+        if (!printed_states_hold(r.species, r.w, t + 273.15, p)) return false;
+        set_reaction_entropy(t, p);
+        return !uncertainty_exceeds_value(1);
     });
-    // Products less reactants of the table's S° (slot 1), of Cp and of the
-    // moles of gas.
-    value_slots[1].value = 0.0f;
-    value_slots[1].uncertainty = 0.0f;
-    double heat_capacity = 0.0, moles_of_gas = 0.0;
-    for (const ReactionSpecies& s : r.species) {
-        convert_entropy_and_heat_capacity(s, r.w);
-        const double side = s.reactant ? -s.coefficient : s.coefficient;
-        heat_capacity += side * slot_value(20);
-        if (record_columns(compound_record(s.compound), 159, 159) == "g" || water_as_gas(s, r.w)) moles_of_gas += side;
-        add_to_reaction_entropy(s, slot_value(19));
-    }
-    const double standard = slot_value(1);
-    const float table_uncertainty = slot_uncertainty(1);
-    set_slot_digits(19, t, 3);
-    set_slot_digits(20, p, 2);
-    // The temperature and the pressure as printed, whose digits count too.
-    set_slot_from_data(1, {19, 20}, [=](const std::vector<double>& d) {
-        return standard + heat_capacity * std::log((d[0] + 273.15) / 298.15) - moles_of_gas * 8.314 * std::log(d[1]);
-    });
-    value_slots[1].uncertainty += table_uncertainty;
     problem_texts.problem_text = "@T1@@C1@Calcolare la variazione di entropia a " + slot_text(19) + "@uo@C e " +
                                  slot_text(20) + " atm per la reazione";
     draw_reaction_and_answer(r, 582, 60, 80);

@@ -316,6 +316,10 @@ TEST_F(ChapterSix, VapourEntropyOfTheTableAndPowersOfTenRounded)
     constexpr testing_support::VersionAnswer printed_conditions[] = {
         {25, 1, "-7.5•10@u2@ J/K", "-751 J/K"},  // 83.9 °C, 1.7 atm
         {25, 7951, "216 J/K", "-918 J/K"},       // 37.2 °C, 0.60 atm: H3PO4(s) and H2O(l)
+        // The table's heat capacities count too: 10.1 J/K, 9.95 without.
+        {25, 56, "-3.8•10@u2@ J/K", "-382 J/K"},
+        // An entropy its uncertainty exceeds (-2.8 ± 4.3 J/K) is drawn again.
+        {25, 48, "-237 J/K", "-3 J/K"},
     };
     expect_answers(printed_conditions);
     // The digits that logarithms of near ratios leave (once three always).
