@@ -288,8 +288,7 @@ std::vector<Row> enthalpy_rows()
              return std::abs(c.t1 - c.t2) * c.c1 * c.c2 / (c.c1 + c.c2) / in_unit(p, "; NUM (k?J)");
          },
          Digits::from_data},
-        {7, "^NUM k?J", [](const Page& p) { return water_heat(p) / in_unit(p, "^NUM (k?J)"); },
-         Digits::from_data_or_fewer},
+        {7, "^NUM k?J", [](const Page& p) { return water_heat(p) / in_unit(p, "^NUM (k?J)"); }, Digits::from_data},
         {8, "^NUM@uo@C",
          [](const Page& p) {
              const std::string volumes = "sono pari a NUM e NUM cm@u3@";
@@ -319,8 +318,8 @@ std::vector<Row> enthalpy_rows()
              return p.datum(pattern, 4) + gas * gas_constant * 1e-3 * (p.exact(pattern, 3) + zero_celsius);
          },
          Digits::sum},
-        {11, "^NUM kJ;", organic_enthalpy, Digits::from_data_or_fewer},
-        {11, "; NUM kJ", organic_energy, Digits::from_data_or_fewer},
+        {11, "^NUM kJ;", organic_enthalpy, Digits::from_data},
+        {11, "; NUM kJ", organic_energy, Digits::from_data},
         {12, "^NUM kJ",
          [](const Page& p) {
              const double t1 = p.datum("^@T1@@C1@A NUM@uo@C"), t2 = p.datum("@d\\(g\\)@ a NUM@uo@C");
@@ -330,10 +329,10 @@ std::vector<Row> enthalpy_rows()
              const double change = 2.0 * p.datum(cp, 3) - 2.0 * p.datum(cp) - p.datum(cp, 2);
              return liquid + 2.0 * vapour + change * (t2 - t1) * 1e-3;
          },
-         Digits::from_data_or_fewer},
-        {13, "^NUM kJ", hess_enthalpy, Digits::from_data_or_fewer},
-        {14, "^NUM kJ", formation_enthalpy, Digits::from_data_or_fewer},
-        {15, "^NUM kJ", mass_enthalpy, Digits::from_data_or_fewer},
+         Digits::from_data},
+        {13, "^NUM kJ", hess_enthalpy, Digits::from_data},
+        {14, "^NUM kJ", formation_enthalpy, Digits::from_data},
+        {15, "^NUM kJ", mass_enthalpy, Digits::from_data},
     };
 }
 

@@ -26,12 +26,6 @@ const std::vector<testing_support::KnownFault>& known_answer_faults()
         {3, 21, "why", no_reason},
         {3, 22, "under", exceeded},
         {3, 33, "counts", two_counts},
-        {6, 7, "why", no_reason},
-        {6, 11, "why", no_reason},
-        {6, 12, "why", no_reason},
-        {6, 13, "why", no_reason},
-        {6, 14, "why", no_reason},
-        {6, 15, "why", no_reason},
     };
     // clang-format on
     return known;
