@@ -219,6 +219,14 @@ double entropy_at(const Term& term, double kelvin, double p)
     return gas ? carried - gas_constant * std::log(p) : carried;
 }
 
+// SO3's vapour pressure in atm: the DIPPR equation of Perry's Chemical
+// Engineers' Handbook, from its melting to its critical point.
+double sulfur_trioxide_saturation(double kelvin)
+{
+    return std::exp(180.99 - 12060.0 / kelvin - 22.839 * std::log(kelvin) + 7.235e-17 * std::pow(kelvin, 6.0)) /
+           101325.0;
+}
+
 // White phosphorus melts at 44.15 °C, phosphoric acid at 42.35 °C.
 void expect_possible_state(const Term& t, double kelvin)
 {
@@ -268,7 +276,7 @@ TEST_F(ChapterSix, EntropiesOfTheSpeciesAndOfTheReaction)
 
 TEST_F(ChapterSix, EntropyOfReactionAtATemperatureAndAPressure)
 {
-    std::int32_t vapour = 0;
+    std::int32_t vapour = 0, boiled_trioxide = 0;
     for_versions(25, 25 * sweep, [&](std::int32_t) {
         const auto g = match(statement(), "^@T1@@C1@Calcolare la variazione di entropia a NUM@uo@C e NUM atm per la "
                                           "reazione (.+)$");
@@ -278,10 +286,15 @@ TEST_F(ChapterSix, EntropyOfReactionAtATemperatureAndAPressure)
         for (const Term& t : equation_terms(g[2])) {
             ds += (t.reactant ? -1 : 1) * t.coefficient * entropy_at(t, kelvin, at(g, 1).value);
             expect_possible_state(t, kelvin);
+            if (t.formula != "SO@d3@" || t.state != "g") continue;
+            // A gas at most at its vapour pressure, past its boiling point too.
+            EXPECT_LE(at(g, 1).value, sulfur_trioxide_saturation(kelvin) * 1.005) << statement();
+            if (kelvin > 318.15) ++boiled_trioxide;
         }
         EXPECT_TRUE(within_last_digit(at(match(answer_text(), "^NUM J/K$"), 0), ds, 1.0));
     });
     EXPECT_GT(vapour, 100);
+    EXPECT_GT(boiled_trioxide, 10);
     generate(25, text_version);
     EXPECT_NE(statement().find("2NO@d(g)@ + 5H@d2@@d(g)@ = 2NH@d3@@d(g)@ + 2H@d2@O"), std::string::npos) << statement();
     // Water vapour at 0.50 atm would condense at 35.9 °C: drawn again.
@@ -320,6 +333,8 @@ TEST_F(ChapterSix, VapourEntropyOfTheTableAndPowersOfTenRounded)
         {25, 56, "-3.8•10@u2@ J/K", "-382 J/K"},
         // An entropy its uncertainty exceeds (-2.8 ± 4.3 J/K) is drawn again.
         {25, 48, "-237 J/K", "-3 J/K"},
+        // SO3(g) at 1.6 atm would condense at 54.5 °C (1.59 atm): drawn again.
+        {25, 1931998, "187 J/K", "185 J/K"},
     };
     expect_answers(printed_conditions);
     // The digits that logarithms of near ratios leave (once three always).
