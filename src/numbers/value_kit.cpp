@@ -139,7 +139,7 @@ std::int32_t slot_digits(std::int32_t slot)
     return value_slots[slot].digits;
 }
 
-void show_with_one_count(std::initializer_list<std::int32_t> slots)
+void show_with_one_count(const std::vector<std::int32_t>& slots)
 {
     std::int32_t fewest = 12;
     for (const std::int32_t slot : slots) {

@@ -73,7 +73,7 @@ std::int32_t slot_digits(std::int32_t slot);
 // Slots whose values (set with their uncertainties, not yet shown) were
 // worked from one relative uncertainty, shown with one count of digits: the
 // fewest any one's uncertainty leaves.
-void show_with_one_count(std::initializer_list<std::int32_t> slots);
+void show_with_one_count(const std::vector<std::int32_t>& slots);
 // The slot's display text, left-adjusted and without trailing blanks.
 std::string slot_text(std::int32_t slot);
 // The slot's text and "°C": a power of ten stands a thin space from the
