@@ -144,8 +144,14 @@ void show_with_one_count(const std::vector<std::int32_t>& slots)
     std::int32_t fewest = 12;
     for (const std::int32_t slot : slots) {
         const float value = slot_value(slot);
+        const float uncertainty = slot_uncertainty(slot);
         convert_data_slot(slot, slot_digits_from_uncertainty);
-        fewest = std::min(fewest, slot_digits(slot));
+        std::int32_t digits = slot_digits(slot);
+        // Counted on the powers of ten single precision means: 0.01 held as
+        // 0.0099999998 is a hundredth, and leaves no digit fewer.
+        if (std::isfinite(value) && value != 0.0f && std::isfinite(uncertainty) && uncertainty > 0.0f)
+            digits = std::clamp(exponent_of(value) - exponent_of(uncertainty) + 1, 1, 12);
+        fewest = std::min(fewest, digits);
         value_slots[slot].value = value;
     }
     for (const std::int32_t slot : slots) convert_data_slot(slot, fewest);
