@@ -564,6 +564,12 @@ TEST_F(ChapterThree, AnswersCarryTheDigitsOfTheirData)
         {24, 6, "@C1@@T1@1.84•10@u3@ g", "@C1@@T1@1839 g"},
         {33, 7, "2NaOH + H@d2@SO@d4@ = Na@d2@SO@d4@ + 2H@d2@O; 258 g di Na@d2@SO@d4@ e 65 g di H@d2@O",
          "2NaOH + H@d2@SO@d4@ = Na@d2@SO@d4@ + 2H@d2@O; 258 g di Na@d2@SO@d4@ e 65.4 g di H@d2@O"},
+        // Answers of one relative uncertainty in two counts; 0.010 mol once
+        // read as a digit short of a hundredth.
+        {1, 65, "4.2 mol; 97 g", "4.22 mol; 97 g"},
+        {2, 1, "0.25 mol di atomi; 1.5•10@u23@ atomi", "0.25 mol di atomi; 1.48•10@u23@ atomi"},
+        {6, 10, "@C1@@T1@403 g; 13.0 mol", "@C1@@T1@403 g; 13.00 mol"},
+        {6, 2353, "@C1@@T1@1.4 g; 0.010 mol", "@C1@@T1@1.4 g; 0.01 mol"},
         // The molar mass's digits left out, or divided by the coefficient.
         {7, 1, "@C1@@T1@0.010129 mol", "@C1@@T1@0.0101286 mol"},
         {30, 28, "2Cr(OH)@d3@ + 3H@d2@SO@d4@ = Cr@d2@(SO@d4@)@d3@ + 6H@d2@O; 8.173 g",
