@@ -269,6 +269,9 @@ const ChapterRows chapter_3 = {
          Digits::from_data, 12, "ciascun prodotto"},
         {33, " e NUM g di (\\S+)$", [](const Page& p) { return product_mass(p, " e NUM g di (\\S+)$"); },
          Digits::from_data, 12, "quantità di ciascun|le quantità di"},
+        // A third product between the commas of four.
+        {33, ", [^,]+, NUM g di ([^ ,]+)", [](const Page& p) { return product_mass(p, ", [^,]+, NUM g di ([^ ,]+)"); },
+         Digits::from_data, 12, "= \\S+ \\+ \\S+ \\+ \\S+ \\+ \\S+$"},
     },
     {
         {11, "a formula"},

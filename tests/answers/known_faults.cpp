@@ -22,7 +22,6 @@ const std::vector<testing_support::KnownFault>& known_answer_faults()
         {1, 43, "under", exceeded},
         {3, 21, "why", no_reason},
         {3, 22, "under", exceeded},
-        {3, 33, "counts", two_counts},
     };
     // clang-format on
     return known;

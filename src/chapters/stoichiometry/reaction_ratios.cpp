@@ -265,14 +265,19 @@ void generate_problem_33()
 
     // The products follow from the masses as shown: rounding may have left
     // the drawn reactant a little above or below what f moles consume. They
-    // carry the digits of the reactant in defect.
+    // carry the uncertainty of the reactant in defect, all with one count.
     const double defect_per_mole = static_cast<double>(r.terms.coefficient[defect]) * species_mass(r, defect).molar;
-    std::string& answer = problem_texts.answer_text;
-    answer = balanced_equation();
+    std::vector<std::int32_t> products;
     for (std::int32_t s = first_product; s <= last_product; ++s) {
         const double per_mole = static_cast<double>(r.terms.coefficient[s]) * species_mass(r, s).molar;
         set_slot_from_data(s, {defect},
                            [&](const std::vector<double>& g) { return g[0] / defect_per_mole * per_mole; });
+        products.push_back(s);
+    }
+    show_with_one_count(products);
+    std::string& answer = problem_texts.answer_text;
+    answer = balanced_equation();
+    for (const std::int32_t s : products) {
         const char* separator = s == first_product ? "; " : s < last_product ? ", " : " e ";
         append_piece(answer, separator);
         answer += slot_text(s) + " g di " + r.species(s);
