@@ -246,10 +246,8 @@ const ChapterRows chapter_3 = {
         {18, "e NUM g di", [](const Page& p) { return salt_of_sample(p, false); }},
         {19, grams_or_share, salt_to_add},
         {20, "NUM g", largest_mixture},
-        {21, "NUM g", [](const Page& p) { return p.datum("in NUM g") * mixture_share(p, p.text("quanto ([a-z]+) è")); },
-         // Its rule counts the sample and the percentage once per salt: a digit
-         // short, judged and kept.
-         Digits::from_data_or_fewer},
+        {21, "NUM g",
+         [](const Page& p) { return p.datum("in NUM g") * mixture_share(p, p.text("quanto ([a-z]+) è")); }},
         {22, grams_or_share, salt_to_add},
         {23, "NUM g di \\S+ e", [](const Page& p) { return salt_of_sample(p, true); }},
         {23, "e NUM g di", [](const Page& p) { return salt_of_sample(p, false); }},

@@ -287,10 +287,14 @@ void generate_problem_21()
     const float p = slot_value(9);
     const float grams = of_first ? (f1 * p + f2 * (100.0f - p)) * slot_value(8) * 0.01f
                                  : (p * f2 + f1 * (100.0f - p)) * slot_value(8) * 0.01f;
-    // The sample's and the percentage's uncertainties count once per salt.
+    // The percentage moves the element only by the difference of the two
+    // salts' shares; each salt's molar masses weigh by its part.
+    const float first_share = of_first ? p : 100.0f - p;
+    const float molar_part = f1 * first_share * relative_molar(m.first_masses) +
+                             f2 * (100.0f - first_share) * relative_molar(m.second_masses);
     set_slot_uncertainty(10, grams,
-                         grams * (2.0f * (relative_uncertainty(8) + relative_uncertainty(9)) +
-                                  relative_molar(m.first_masses) + relative_molar(m.second_masses)));
+                         grams * relative_uncertainty(8) +
+                             (std::fabs(f1 - f2) * slot_uncertainty(9) + molar_part) * slot_value(8) * 0.01f);
     problem_texts.answer_text = "@C1@@T1@" + slot_text(10) + " g";
     draw_problem_text(180, 500, 50);
     show_chemistry_fact(180, 160, 300);

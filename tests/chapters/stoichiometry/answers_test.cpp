@@ -578,6 +578,9 @@ TEST_F(ChapterThree, AnswersCarryTheDigitsOfTheirData)
         {6, 2353, "@C1@@T1@1.4 g; 0.010 mol", "@C1@@T1@1.4 g; 0.01 mol"},
         {33, 2, "2CH@d3@OH + 3O@d2@ = 2CO@d2@ + 4H@d2@O; 115 g di CO@d2@ e 94.3 g di H@d2@O",
          "2CH@d3@OH + 3O@d2@ = 2CO@d2@ + 4H@d2@O; 115.2 g di CO@d2@ e 94.3 g di H@d2@O"},
+        // The sample and the percentage once counted once per salt, where the
+        // percentage moves the element only by the salts' difference.
+        {21, 9, "@C1@@T1@18.97 g", "@C1@@T1@19 g"},
         // The molar mass's digits left out, or divided by the coefficient.
         {7, 1, "@C1@@T1@0.010129 mol", "@C1@@T1@0.0101286 mol"},
         {30, 28, "2Cr(OH)@d3@ + 3H@d2@SO@d4@ = Cr@d2@(SO@d4@)@d3@ + 6H@d2@O; 8.173 g",
