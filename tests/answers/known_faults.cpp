@@ -20,7 +20,6 @@ const std::vector<testing_support::KnownFault>& known_answer_faults()
     static const std::vector<testing_support::KnownFault> known = {
         {1, 41, "under", exceeded},
         {1, 43, "under", exceeded},
-        {3, 22, "under", exceeded},
     };
     // clang-format on
     return known;

@@ -305,22 +305,24 @@ void generate_problem_22()
     skip_random_draws(8);
     load_mixture_sets_2();
     const Mixture m = pick_distinct_mixture(22);
-    const Target t = draw_target(m);
-    draw_grams(8);
-    problem_texts.problem_text = salt_to_add_statement(m);
-    const float p = slot_value(11);
+    Target t;
     // A target equal to the second salt's percentage cannot be reached
-    // from the first salt's either.
-    if (outside(t) || p == m.second_masses.percentage) {
-        problem_texts.answer_text = percentages_answer(m, t);
-    } else {
+    // from the first salt's either. One so near the first salt's that the
+    // data leave the mass to add less than its uncertainty is drawn again.
+    const auto impossible = [&] { return outside(t) || slot_value(11) == m.second_masses.percentage; };
+    draw_until_accepted([&] {
+        t = draw_target(m);
+        draw_grams(8);
+        if (impossible()) return true;
         const double first = m.first_masses.percentage;
         const double second = m.second_masses.percentage;
         set_slot_from_data(9, {8, 11}, [first, second](const std::vector<double>& g) {
             return g[0] * (first - g[1]) / (g[1] - second);
         });
-        problem_texts.answer_text = "@C1@@T1@" + slot_text(9) + " g";
-    }
+        return !uncertainty_exceeds_value(9);
+    });
+    problem_texts.problem_text = salt_to_add_statement(m);
+    problem_texts.answer_text = impossible() ? percentages_answer(m, t) : "@C1@@T1@" + slot_text(9) + " g";
     draw_problem_text(230, 550, 60);
     show_chemistry_fact(160, 150, 280);
 }

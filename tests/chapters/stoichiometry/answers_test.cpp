@@ -581,6 +581,9 @@ TEST_F(ChapterThree, AnswersCarryTheDigitsOfTheirData)
         // The sample and the percentage once counted once per salt, where the
         // percentage moves the element only by the salts' difference.
         {21, 9, "@C1@@T1@18.97 g", "@C1@@T1@19 g"},
+        // A target at 32.9 % beside KBr's 32.86 %: 3•10^3 g, its uncertainty
+        // larger, drawn again.
+        {22, 817, "@C1@@T1@2.5 g", "@C1@@T1@3.•10@u3@ g"},
         // The molar mass's digits left out, or divided by the coefficient.
         {7, 1, "@C1@@T1@0.010129 mol", "@C1@@T1@0.0101286 mol"},
         {30, 28, "2Cr(OH)@d3@ + 3H@d2@SO@d4@ = Cr@d2@(SO@d4@)@d3@ + 6H@d2@O; 8.173 g",
