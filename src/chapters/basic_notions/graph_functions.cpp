@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <optional>
+#include <vector>
 
 #include "frame/generator_kit.h"
 
@@ -9,13 +10,11 @@ namespace basic_notions {
 
 namespace {
 
-// In single precision, with the order of operations the tables were
-// computed with.
-std::optional<float> graph_function_value(GraphFunctionKind kind, float x)
+// With the order of operations the tables were computed with (in single
+// precision for the tables themselves).
+template <typename Real>
+std::optional<Real> function_at(GraphFunctionKind kind, Real a, Real b, Real c, Real x)
 {
-    const float a = slot_value(1);
-    const float b = slot_value(2);
-    const float c = slot_value(3);
     switch (kind) {
     case 1: return x * a;
     case 2: return x * a + b;
@@ -27,6 +26,11 @@ std::optional<float> graph_function_value(GraphFunctionKind kind, float x)
     case 8: return std::exp(b / x) * a;
     default: return std::nullopt;
     }
+}
+
+std::optional<float> graph_function_value(GraphFunctionKind kind, float x)
+{
+    return function_at(kind, slot_value(1), slot_value(2), slot_value(3), x);
 }
 
 // A positive coefficient gets a "+"; a negative one brings its "-".
@@ -42,6 +46,15 @@ void evaluate_graph_function(GraphFunctionKind kind, std::span<const float> x, s
     for (std::size_t i = 0; i < 5 && i < x.size() && i < y.size(); ++i) {
         if (const auto value = graph_function_value(kind, x[i])) y[i] = *value;
     }
+}
+
+bool prediction_exceeded(GraphFunctionKind kind)
+{
+    // A coefficient the kind does not use moves nothing.
+    set_slot_from_data(10, {1, 2, 3, 9}, [kind](const std::vector<double>& d) {
+        return function_at(kind, d[0], d[1], d[2], d[3]).value_or(0.0);
+    });
+    return uncertainty_exceeds_value(10);
 }
 
 void append_graph_formula(GraphFunctionKind kind, std::string& text)

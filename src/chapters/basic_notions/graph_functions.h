@@ -16,6 +16,11 @@ using GraphFunctionKind = std::int32_t;
 // 1 to 8 leaves y as it was.
 void evaluate_graph_function(GraphFunctionKind kind, std::span<const float> x, std::span<float> y);
 
+// True where the function's value at the x of slot 9, worked from the
+// coefficients and x as shown, is smaller than the uncertainty they leave
+// it (slot 10 holds it meanwhile): such a prediction says nothing.
+bool prediction_exceeded(GraphFunctionKind kind);
+
 // Replaces text with the formula, " ; " and the function's value at the x
 // of slot 9, which goes to slot 10 with 3 digits. A kind outside 1 to 8
 // leaves text and slot 10 as they were.

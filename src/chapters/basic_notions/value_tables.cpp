@@ -75,7 +75,12 @@ void pose_value_table_problem(GraphFunctionKind kind)
     state.graph_case = kind;
     draw_table_x_values();
     draw_coefficients(kind);
-    draw_prediction_point(kind);
+    // A point where the data leave the prediction less than its own
+    // uncertainty is drawn again.
+    draw_until_accepted([kind] {
+        draw_prediction_point(kind);
+        return !prediction_exceeded(kind);
+    });
     // Each y from its x as the table prints it, to three digits.
     for (std::int32_t i = 1; i <= 5; ++i) {
         set_slot_digits(11, state.graph_x[i], 3);

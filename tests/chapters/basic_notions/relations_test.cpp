@@ -173,6 +173,19 @@ TEST_F(ChapterOne, RelationsCarryTheDigitsOfTheirData)
     expect_answers(cases);
 }
 
+// Once a slope or a prediction that its own data, each moved by its
+// uncertainty, left less than that uncertainty: such data are drawn again.
+TEST_F(ChapterOne, NoAnswerItsOwnUncertaintyExceeds)
+{
+    constexpr testing_support::VersionAnswer cases[] = {
+        {41, 178, "@iy@ = -55.2@ix@@u2@+37.8@ix@+6.08; -4.24", "@iy@ = -55.2@ix@@u2@+37.8@ix@+6.08; 0.274"},
+        // At x = 0.0122: 8.08•10^16 ± 1.4•10^17.
+        {42, 2870, "@iy@ = 7.73exp(0.450/@ix@); 13.2", "@iy@ = 7.73exp(0.450/@ix@); 8.08•10@u16@"},
+        {43, 5, "@iy@ = -56.7@ix@@u2@+39.3@ix@-5.03; -14.7", "@iy@ = -56.7@ix@@u2@+39.3@ix@-5.03; -0.170"},
+    };
+    expect_answers(cases);
+}
+
 TEST_F(ChapterOne, ProblemThirtyOneFindsTheTemperatureOrSaysNever)
 {
     std::int32_t never = 0;
