@@ -90,21 +90,32 @@ void generate_problem_28()
     std::int32_t series_case = 1;
     if (random_real(0.0f, 1.0f) < 0.4f) series_case = 2;  // not linear
 
-    std::int32_t e = random_int(-1, 1);
-    const float x1 = random_real(1.0f, 9.99f) * power_of_ten(e);
-    // Ten to the power e + 1 as whole numbers: e + 1 is never negative here.
-    const float xe = random_real(1.0f, 9.99f) * static_cast<float>(std::lround(std::pow(10.0, e + 1)));
-    const float x_step = (xe - x1) * 0.2f;
-    set_linear_column(1, x1, x_step, random_int(3, 4));
+    float y_step = 0.0f;
+    std::int32_t n = 0;
+    // A slope that the table's first and last rows, each moved by its
+    // uncertainty, leave less than that uncertainty says nothing: both
+    // columns are drawn again (slot 15 holds the slope meanwhile).
+    draw_until_accepted([&] {
+        std::int32_t e = random_int(-1, 1);
+        const float x1 = random_real(1.0f, 9.99f) * power_of_ten(e);
+        // Ten to the power e + 1 as whole numbers: e + 1 is never negative here.
+        const float xe = random_real(1.0f, 9.99f) * static_cast<float>(std::lround(std::pow(10.0, e + 1)));
+        const float x_step = (xe - x1) * 0.2f;
+        set_linear_column(1, x1, x_step, random_int(3, 4));
 
-    e = random_int(-1, 1);
-    const float y1 = random_real(1.0f, 9.99f) * power_of_ten(e);
-    const float ye = random_real(1.0f, 9.99f) * static_cast<float>(std::lround(std::pow(10.0, e + 1)));
-    float d = ye - y1;
-    if (random_int(1, 2) == 1) d = -d;
-    const float y_step = ((d + y1) - y1) * 0.2f;
-    const std::int32_t n = random_int(3, 4);
-    set_linear_column(6, y1, y_step, n);
+        e = random_int(-1, 1);
+        const float y1 = random_real(1.0f, 9.99f) * power_of_ten(e);
+        const float ye = random_real(1.0f, 9.99f) * static_cast<float>(std::lround(std::pow(10.0, e + 1)));
+        float d = ye - y1;
+        if (random_int(1, 2) == 1) d = -d;
+        y_step = ((d + y1) - y1) * 0.2f;
+        n = random_int(3, 4);
+        set_linear_column(6, y1, y_step, n);
+        if (series_case == 2) return true;
+        set_slot_from_data(15, {1, 5, 6, 10},
+                           [](const std::vector<double>& ends) { return (ends[3] - ends[2]) / (ends[1] - ends[0]); });
+        return !uncertainty_exceeds_value(15);
+    });
 
     if (series_case == 2) {
         const std::int32_t j = random_int(2, 3);

@@ -178,6 +178,8 @@ TEST_F(ChapterOne, RelationsCarryTheDigitsOfTheirData)
 TEST_F(ChapterOne, NoAnswerItsOwnUncertaintyExceeds)
 {
     constexpr testing_support::VersionAnswer cases[] = {
+        // x from 9.98 to 10.5: 65 ± 93.
+        {28, 2490, "Sì; @iy@ = -0.59@ix@ + 21", "Sì; @iy@ = 7.•10@u1@@ix@ - 6.•10@u2@"},
         {41, 178, "@iy@ = -55.2@ix@@u2@+37.8@ix@+6.08; -4.24", "@iy@ = -55.2@ix@@u2@+37.8@ix@+6.08; 0.274"},
         // At x = 0.0122: 8.08•10^16 ± 1.4•10^17.
         {42, 2870, "@iy@ = 7.73exp(0.450/@ix@); 13.2", "@iy@ = 7.73exp(0.450/@ix@); 8.08•10@u16@"},
