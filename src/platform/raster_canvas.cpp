@@ -159,9 +159,16 @@ void RasterCanvas::fill(const Bounds& area, std::int32_t x1, std::int32_t y1, st
     const std::int32_t top = std::max(y1, area.y1);
     const std::int32_t bottom = std::min(y2, area.y2);
     if (left > right || top > bottom) return;
-    std::uint32_t* row = pixels_.get() + static_cast<std::size_t>(top) * static_cast<std::size_t>(width_);
-    for (std::int32_t y = top; y <= bottom; ++y, row += width_)
-        fill_pixels(row + left, static_cast<std::size_t>(right - left + 1), native);
+    std::uint32_t* row = pixels_.get() + static_cast<std::size_t>(top) * static_cast<std::size_t>(width_) + left;
+    const auto count = static_cast<std::size_t>(right - left + 1);
+    if (count <= 4) {
+        // A page's ground is strewn with thousands of such specks: a plain
+        // store a pixel costs less than setting up a fill for each row.
+        for (std::int32_t y = top; y <= bottom; ++y, row += width_)
+            for (std::size_t x = 0; x < count; ++x) row[x] = native;
+        return;
+    }
+    for (std::int32_t y = top; y <= bottom; ++y, row += width_) fill_pixels(row, count, native);
 }
 
 void RasterCanvas::fill_rectangles(const ClipRect& clip, std::span<const QwColourBox> boxes)
