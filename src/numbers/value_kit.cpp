@@ -157,6 +157,13 @@ void show_with_one_count(const std::vector<std::int32_t>& slots)
     for (const std::int32_t slot : slots) convert_data_slot(slot, fewest);
 }
 
+bool of_one_relative_uncertainty(std::int32_t a, std::int32_t b)
+{
+    const float ra = std::fabs(relative_uncertainty(a));
+    const float rb = std::fabs(relative_uncertainty(b));
+    return std::fabs(ra - rb) <= 0.01f * std::max(ra, rb);
+}
+
 std::string slot_text(std::int32_t slot)
 {
     return std::string(strip_blanks(value_slots[slot].display_text));

@@ -74,6 +74,9 @@ std::int32_t slot_digits(std::int32_t slot);
 // worked from one relative uncertainty, shown with one count of digits: the
 // fewest any one's uncertainty leaves.
 void show_with_one_count(const std::vector<std::int32_t>& slots);
+// True where two slots' relative uncertainties part by no more than a
+// hundredth of the larger: answers worked from one relative uncertainty.
+bool of_one_relative_uncertainty(std::int32_t a, std::int32_t b);
 // The slot's display text, left-adjusted and without trailing blanks.
 std::string slot_text(std::int32_t slot);
 // The slot's text and "°C": a power of ten stands a thin space from the

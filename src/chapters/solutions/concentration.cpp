@@ -129,7 +129,7 @@ void pose_ion_in_water(std::int32_t problem, bool dilute, const IonTexts& texts)
     // The ions' own moles in the whole take a part of the fraction's error:
     // where that part is under a hundredth, molality and fraction are of one
     // relative uncertainty, and show one count.
-    if (relative_uncertainty(8) >= 0.99f * relative_uncertainty(6)) {
+    if (of_one_relative_uncertainty(6, 8)) {
         show_with_one_count({6, 8});
         show_with_one_count({7, 9});
     }

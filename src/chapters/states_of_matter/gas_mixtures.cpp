@@ -201,9 +201,7 @@ void generate_problem_18()
                        [&](const std::vector<double>& d) { return partial_pressures(d, true, true); });
     // Where the share's part differs by less than 1 % of the whole, the two
     // carry one relative uncertainty: one count.
-    const float r8 = relative_uncertainty(8);
-    const float r10 = relative_uncertainty(10);
-    if (std::fabs(r8 - r10) <= 0.01f * std::max(r8, r10)) show_with_one_count({8, 10});
+    if (of_one_relative_uncertainty(8, 10)) show_with_one_count({8, 10});
     problem_texts.answer_text = slot_text(8) + " atm; " + slot_text(10) + " atm";
     draw_problem_text(220, 560, 50);
     show_chemistry_fact(170, 160, 300);

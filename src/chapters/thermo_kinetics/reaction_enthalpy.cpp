@@ -109,7 +109,7 @@ void generate_problem_11()
     value_slots[7].uncertainty = std::abs(gas_moles * slot_uncertainty(8)) + slot_uncertainty(6);
     // The work is a few thousandths of the heat: where it leaves both answers
     // of one relative uncertainty (to a hundredth of it), they show one count.
-    if (std::abs(relative_uncertainty(7) / relative_uncertainty(6) - 1.0f) <= 0.01f) {
+    if (of_one_relative_uncertainty(6, 7)) {
         show_with_one_count({6, 7});
     } else {
         convert_data_slot(6, slot_digits_from_uncertainty);
