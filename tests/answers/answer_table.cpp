@@ -4,13 +4,16 @@
 #include <cmath>
 #include <cstdio>
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 #include <sstream>
 
 #include "chemistry/data_tables.h"
+#include "conditions_table.h"
 #include "numbers/fixed_width.h"
 #include "support/formula_reading.h"
+#include "support/page_faults.h"
 #include "support/table_lookups.h"
 #include "support/text_patterns.h"
 
@@ -390,69 +393,101 @@ std::string literal(const std::string& text)
     return testing_support::replace_all(text, R"([.*+?^${}()|\[\]\\])", R"(\$&)");
 }
 
+namespace {
+
+// The table's rows judged on each page of their problem.
+class AnswerJudge : public testing_support::Judge {
+public:
+    AnswerJudge(const ChapterRows& table, const testing_support::Sweep& sweep, std::int32_t problem_count)
+        : chapter_(table.chapter), sweep_(sweep),
+          by_problem_(
+              testing_support::rows_by_problem(table.chapter, table.rows, table.without_numbers, sweep, problem_count))
+    {}
+
+    void begin(std::int32_t problem, testing_support::Tally& tally) override
+    {
+        const auto found = by_problem_.find(problem);
+        rows_ = found == by_problem_.end() ? std::vector<const Row*>{} : found->second;
+        // The report counts too where a row of fewer digits would fail as from_data.
+        failures_.assign(rows_.size(), 0);
+        strict_.assign(rows_.size(), 0);
+        for (std::size_t r = 0; r < rows_.size(); ++r)
+            if (needs_why(*rows_[r]))
+                tally.fail(problem, "why", static_cast<std::int32_t>(r),
+                           std::string("\"") + rows_[r]->answer + "\" keeps another count than its data's, and no why");
+    }
+
+    void judge(std::int32_t problem, std::int32_t version, const testing_support::ShownPage& shown_page,
+               testing_support::Tally& tally) override
+    {
+        if (rows_.empty()) return;
+        const Page page(shown_page.statement, shown_page.answer, shown_page.table);
+        const auto at = [&](const std::string& fault) { return testing_support::on_page(version, shown_page, fault); };
+        std::vector<Answer> answers;
+        std::vector<std::size_t> row_of;
+        for (std::size_t r = 0; r < rows_.size(); ++r) {
+            const Row& row = *rows_[r];
+            if (*row.when != '\0' && !page.has(row.when)) continue;
+            const std::optional<Found> found = first(page.answer(), row.answer);
+            Answer a{&row, std::nullopt, page.run(row.value), 0.0, page.reads(), {}, 0.0, 0.0};
+            const bool has_number = found && found->matched(1);
+            // A page with no number where the row finds no answer either (a
+            // concentration out of reach) holds.
+            if (!has_number && !std::isfinite(a.value)) continue;
+            if (has_number) a.shown = testing_support::shown((*found)[1]);
+            if (row.digits.rule != Digits::exact) a.moves = moves_of(page, row.value, a.value);
+            for (const double move : a.moves) a.u += move;
+            a.group_value = a.value;
+            a.group_u = a.u;
+            answers.push_back(std::move(a));
+            row_of.push_back(r);
+        }
+        if (const std::string fault = counts_fault(answers); !fault.empty())
+            tally.fail(problem, "counts", version, at(fault));
+        for (std::size_t i = 0; i < answers.size(); ++i) {
+            if (const std::string fault = under_fault(answers[i]); !fault.empty())
+                tally.fail(problem, "under", version, at(fault));
+            const Digits rule = answers[i].row->digits.rule;
+            if (sweep_.report && answers[i].shown && (rule == Digits::from_data_or_fewer || rule == Digits::celsius) &&
+                !digits_fault(answers[i], Digits::from_data).empty())
+                ++strict_[row_of[i]];
+            const std::string fault = row_fault(answers[i]);
+            if (fault.empty()) continue;
+            tally.fail(problem, "value", version, at("\"" + std::string(answers[i].row->answer) + "\": " + fault));
+            ++failures_[row_of[i]];
+        }
+    }
+
+    void end(std::int32_t problem) override
+    {
+        if (sweep_.report)
+            for (std::size_t r = 0; r < rows_.size(); ++r)
+                std::printf("%d.%d \"%s\": %d of %zu versions fail, %d as from_data\n", chapter_, problem,
+                            rows_[r]->answer, failures_[r], sweep_.versions.size(), strict_[r]);
+    }
+
+private:
+    std::int32_t chapter_;
+    const testing_support::Sweep& sweep_;
+    std::map<std::int32_t, std::vector<const Row*>> by_problem_;
+    std::vector<const Row*> rows_;
+    std::vector<std::int32_t> failures_, strict_;
+};
+
+}  // namespace
+
 void check_chapter(const ChapterRows& table)
 {
     const testing_support::Sweep sweep("BRUNATEL_ANSWER");
     testing_support::PageShow show(table.chapter);
-
-    const auto by_problem =
-        testing_support::rows_by_problem(table.chapter, table.rows, table.without_numbers, sweep, show.problem_count());
-
-    testing_support::Tally tally(table.chapter, sweep, known_answer_faults());
-    for (const auto& [problem, rows] : by_problem) {
-        // The report counts too where a row of fewer digits would fail as from_data.
-        std::vector<std::int32_t> failures(rows.size(), 0), strict(rows.size(), 0);
-        for (std::size_t r = 0; r < rows.size(); ++r)
-            if (needs_why(*rows[r]))
-                tally.fail(problem, "why", static_cast<std::int32_t>(r),
-                           std::string("\"") + rows[r]->answer + "\" keeps another count than its data's, and no why");
-        for (const std::int32_t version : sweep.versions) {
-            const testing_support::ShownPage shown_page = show.page(problem, version);
-            const Page page(shown_page.statement, shown_page.answer, shown_page.table);
-            const auto at = [&](const std::string& fault) {
-                return "versione " + std::to_string(version) + ": " + fault + "\n  " + page.statement() + "\n  => " +
-                       page.answer();
-            };
-            std::vector<Answer> answers;
-            std::vector<std::size_t> row_of;
-            for (std::size_t r = 0; r < rows.size(); ++r) {
-                const Row& row = *rows[r];
-                if (*row.when != '\0' && !page.has(row.when)) continue;
-                const std::optional<Found> found = first(page.answer(), row.answer);
-                Answer a{&row, std::nullopt, page.run(row.value), 0.0, page.reads(), {}, 0.0, 0.0};
-                const bool has_number = found && found->matched(1);
-                // A page with no number where the row finds no answer either (a
-                // concentration out of reach) holds.
-                if (!has_number && !std::isfinite(a.value)) continue;
-                if (has_number) a.shown = testing_support::shown((*found)[1]);
-                if (row.digits.rule != Digits::exact) a.moves = moves_of(page, row.value, a.value);
-                for (const double move : a.moves) a.u += move;
-                a.group_value = a.value;
-                a.group_u = a.u;
-                answers.push_back(std::move(a));
-                row_of.push_back(r);
-            }
-            if (const std::string fault = counts_fault(answers); !fault.empty())
-                tally.fail(problem, "counts", version, at(fault));
-            for (std::size_t i = 0; i < answers.size(); ++i) {
-                if (const std::string fault = under_fault(answers[i]); !fault.empty())
-                    tally.fail(problem, "under", version, at(fault));
-                const Digits rule = answers[i].row->digits.rule;
-                if (sweep.report && answers[i].shown &&
-                    (rule == Digits::from_data_or_fewer || rule == Digits::celsius) &&
-                    !digits_fault(answers[i], Digits::from_data).empty())
-                    ++strict[row_of[i]];
-                const std::string fault = row_fault(answers[i]);
-                if (fault.empty()) continue;
-                tally.fail(problem, "value", version, at("\"" + std::string(answers[i].row->answer) + "\": " + fault));
-                ++failures[row_of[i]];
-            }
-        }
-        if (sweep.report)
-            for (std::size_t r = 0; r < rows.size(); ++r)
-                std::printf("%d.%d \"%s\": %d of %zu versions fail, %d as from_data\n", table.chapter, problem,
-                            rows[r]->answer, failures[r], sweep.versions.size(), strict[r]);
-    }
+    AnswerJudge answers(table, sweep, show.problem_count());
+    const std::unique_ptr<testing_support::Judge> conditions =
+        conditions::judge_of(conditions::chapter_statements(table.chapter), sweep, show.problem_count());
+    testing_support::PageRules page_rules;
+    std::vector<testing_support::KnownFault> known = known_answer_faults();
+    known.insert(known.end(), conditions::known_condition_faults().begin(), conditions::known_condition_faults().end());
+    testing_support::Tally tally(table.chapter, sweep, known);
+    testing_support::sweep_pages(show, sweep, tally, {&answers, conditions.get(), &page_rules});
 }
 
 }  // namespace answer_table

@@ -131,10 +131,13 @@ struct ChapterRows {
     std::vector<std::pair<std::int32_t, const char*>> without_numbers;
 };
 
-// Checks every row of the chapter over the versions the table runs (see
-// Sweep in page_sweep.h, named BRUNATEL_ANSWER), and that every problem of
-// the chapter has a row or is listed without numbers. Besides each row's
-// value and digits, a page fails
+// Shows every problem of the chapter once at each version the table runs
+// (see Sweep in page_sweep.h, named BRUNATEL_ANSWER) and judges each page by
+// every row of the chapter, by the conditions table's rows
+// (conditions_table.h, its faults tallied by rule letter) and by the rules
+// every page is held to (page_faults.h); every problem of the chapter has a
+// row or is listed without numbers. Besides each row's value and digits, a
+// page fails
 // - "under" where an answer's uncertainty, from the data's moves, exceeds
 //   its value (an exact zero shown "0" holds);
 // - "counts" where two answers worked from one relative uncertainty (each
@@ -143,9 +146,10 @@ struct ChapterRows {
 //   fewest any one's uncertainty leaves (which the digit rule of each accepts
 //   too);
 // - "why" where a row that keeps other digits than the data's names no reason.
-// Faults listed in known_answer_faults do not fail the test but must still
-// be seen on the default sweep. With BRUNATEL_ANSWER_REPORT set, every
-// failing page is counted and each row's and judgment's counts are printed.
+// Faults listed in known_answer_faults and known_condition_faults do not fail
+// the test but must still be seen on the default sweep. With
+// BRUNATEL_ANSWER_REPORT set, every failing page is counted and each row's
+// and judgment's counts are printed, the conditions' rules among them.
 void check_chapter(const ChapterRows& table);
 
 // The pages known to fail a judgment until their problem is mended.

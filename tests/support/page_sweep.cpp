@@ -96,7 +96,13 @@ ShownPage PageShow::page(std::int32_t problem, std::int32_t version)
     // The statement's page alone: the results are drawn over it.
     std::vector<std::vector<Shown>> table = drawn_table(backend_->recording.log_lines("text"));
     show_results();
-    return {problem_texts.problem_text, problem_texts.answer_text, std::move(table)};
+    return {problem_texts.problem_text, problem_texts.answer_text, std::move(table),
+            backend_->recording.log_lines("text")};
+}
+
+std::string on_page(std::int32_t version, const ShownPage& page, const std::string& fault)
+{
+    return "versione " + std::to_string(version) + ": " + fault + "\n  " + page.statement + "\n  => " + page.answer;
 }
 
 std::int32_t PageShow::problem_count() const
@@ -147,6 +153,19 @@ Tally::~Tally()
     for (const auto& key : known_)
         EXPECT_TRUE(counts_.contains(key)) << chapter_ << "." << key.first << " " << key.second
                                            << " is listed as a known fault and fails no page: take it off the list";
+}
+
+void sweep_pages(PageShow& show, const Sweep& sweep, Tally& tally, const std::vector<Judge*>& judges)
+{
+    for (std::int32_t problem = 1; problem <= show.problem_count(); ++problem) {
+        if (!sweep.covers(problem)) continue;
+        for (Judge* judge : judges) judge->begin(problem, tally);
+        for (const std::int32_t version : sweep.versions) {
+            const ShownPage page = show.page(problem, version);
+            for (Judge* judge : judges) judge->judge(problem, version, page, tally);
+        }
+        for (Judge* judge : judges) judge->end(problem);
+    }
 }
 
 }  // namespace testing_support

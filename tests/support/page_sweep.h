@@ -1,6 +1,7 @@
 // A table's sweep of the program's pages: the pages as shown, the versions
-// its environment asks for, and its count of failing pages per problem and
-// judgment, held against the table's list of faults known to stand.
+// its environment asks for, the judges that read each page, and its count
+// of failing pages per problem and judgment, held against the table's list
+// of faults known to stand.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -22,7 +23,12 @@ struct ShownPage {
     std::string statement, answer;
     // The numbers of a table drawn on the page, row by row.
     std::vector<std::vector<Shown>> table;
+    // Every text drawn, the statement's page and the results'.
+    std::vector<std::string> drawn;
 };
+
+// A fault found on a page, with the page's version and texts.
+std::string on_page(std::int32_t version, const ShownPage& page, const std::string& fault);
 
 // The program started with one chapter's pages, shown one at a time as the
 // user asks for them.
@@ -88,6 +94,20 @@ private:
     std::set<std::pair<std::int32_t, std::string>> known_;
     std::map<std::pair<std::int32_t, std::string>, Count> counts_;
 };
+
+// One judge of the pages a sweep shows: it begins each problem, reads each
+// of its pages and ends it.
+class Judge {
+public:
+    virtual ~Judge() = default;
+    virtual void begin(std::int32_t /*problem*/, Tally& /*tally*/) {}
+    virtual void judge(std::int32_t problem, std::int32_t version, const ShownPage& page, Tally& tally) = 0;
+    virtual void end(std::int32_t /*problem*/) {}
+};
+
+// Shows each problem of the chapter that the sweep covers at each of its
+// versions, once, and has every judge read the page.
+void sweep_pages(PageShow& show, const Sweep& sweep, Tally& tally, const std::vector<Judge*>& judges);
 
 // A table's rows by problem, for the problems the sweep covers; every
 // problem of the chapter has rows or is listed with why, never both (with

@@ -18,6 +18,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -62,10 +63,14 @@ struct ChapterStatements {
 // An equation as pages print it, as one group.
 inline const std::string equation = R"((\S+(?: \+ \S+)* = \S+(?: \+ \S+)*))";
 
-// Checks the chapter's rows over the versions of BRUNATEL_CONDITIONS (see
-// Sweep): each rule's failing pages per problem are tallied against
+// The chapter's rows, and the problems listed without.
+ChapterStatements chapter_statements(std::int32_t chapter);
+
+// The chapter's rows as a judge of the answer table's sweep: each rule's
+// failing pages per problem are tallied by its letter, against
 // known_condition_faults; a row that reads no page fails.
-void check_chapter(const ChapterStatements& table);
+std::unique_ptr<testing_support::Judge> judge_of(ChapterStatements table, const testing_support::Sweep& sweep,
+                                                 std::int32_t problem_count);
 
 const std::vector<testing_support::KnownFault>& known_condition_faults();
 

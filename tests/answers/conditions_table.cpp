@@ -8,6 +8,7 @@
 #include <set>
 #include <sstream>
 #include <string>
+#include <utility>
 
 #include "handbook.h"
 #include "support/formula_reading.h"
@@ -316,42 +317,65 @@ void judge_structures(const Read& read, std::map<char, std::string>& faults)
 
 }  // namespace
 
-void check_chapter(const ChapterStatements& table)
-{
-    const testing_support::Sweep sweep("BRUNATEL_CONDITIONS");
-    testing_support::PageShow show(table.chapter);
-    const auto by_problem = testing_support::rows_by_problem(table.chapter, table.rows, table.without_conditions, sweep,
-                                                             show.problem_count());
-    testing_support::Tally tally(table.chapter, sweep, known_condition_faults());
-    for (const auto& [problem, rows] : by_problem) {
-        std::vector<bool> read_any(rows.size(), false);
-        for (const std::int32_t version : sweep.versions) {
-            const testing_support::ShownPage page = show.page(problem, version);
-            for (std::size_t r = 0; r < rows.size(); ++r) {
-                const Statement& row = *rows[r];
-                if (*row.when != '\0' && !testing_support::contains_match(page.statement, row.when)) continue;
-                const std::optional<Read> read = read_page(row, page);
-                if (!read) continue;
-                read_any[r] = true;
-                std::map<char, std::string> faults;
-                switch (row.reads) {
-                case Reads::gas: judge_gases(*read, faults); break;
-                case Reads::species: judge_species(*read, faults); break;
-                case Reads::equation: judge_equations(*read, faults); break;
-                case Reads::datum: judge_data(*read, faults); break;
-                case Reads::structure: judge_structures(*read, faults); break;
-                }
-                for (const auto& [rule, fault] : faults)
-                    if (!fault.empty())
-                        tally.fail(problem, std::string(1, rule), version,
-                                   "versione " + std::to_string(version) + ": " + fault + "\n  " + page.statement +
-                                       "\n  => " + page.answer);
-            }
-        }
-        for (std::size_t r = 0; r < rows.size(); ++r)
-            EXPECT_TRUE(read_any[r]) << table.chapter << "." << problem << " \"" << rows[r]->pattern
-                                     << "\" reads no page";
+namespace {
+
+class ConditionJudge : public testing_support::Judge {
+public:
+    ConditionJudge(ChapterStatements table, const testing_support::Sweep& sweep, std::int32_t problem_count)
+        : table_(std::move(table)), by_problem_(testing_support::rows_by_problem(
+                                        table.chapter, table_.rows, table_.without_conditions, sweep, problem_count))
+    {}
+
+    void begin(std::int32_t problem, testing_support::Tally& /*tally*/) override
+    {
+        const auto found = by_problem_.find(problem);
+        rows_ = found == by_problem_.end() ? std::vector<const Statement*>{} : found->second;
+        read_any_.assign(rows_.size(), false);
     }
+
+    void judge(std::int32_t problem, std::int32_t version, const testing_support::ShownPage& page,
+               testing_support::Tally& tally) override
+    {
+        for (std::size_t r = 0; r < rows_.size(); ++r) {
+            const Statement& row = *rows_[r];
+            if (*row.when != '\0' && !testing_support::contains_match(page.statement, row.when)) continue;
+            const std::optional<Read> read = read_page(row, page);
+            if (!read) continue;
+            read_any_[r] = true;
+            std::map<char, std::string> faults;
+            switch (row.reads) {
+            case Reads::gas: judge_gases(*read, faults); break;
+            case Reads::species: judge_species(*read, faults); break;
+            case Reads::equation: judge_equations(*read, faults); break;
+            case Reads::datum: judge_data(*read, faults); break;
+            case Reads::structure: judge_structures(*read, faults); break;
+            }
+            for (const auto& [rule, fault] : faults)
+                if (!fault.empty())
+                    tally.fail(problem, std::string(1, rule), version, testing_support::on_page(version, page, fault));
+        }
+    }
+
+    void end(std::int32_t problem) override
+    {
+        for (std::size_t r = 0; r < rows_.size(); ++r)
+            EXPECT_TRUE(read_any_[r]) << table_.chapter << "." << problem << " \"" << rows_[r]->pattern
+                                      << "\" reads no page";
+    }
+
+private:
+    ChapterStatements table_;
+    std::map<std::int32_t, std::vector<const Statement*>> by_problem_;
+    std::vector<const Statement*> rows_;
+    std::vector<bool> read_any_;
+};
+
+}  // namespace
+
+std::unique_ptr<testing_support::Judge> judge_of(ChapterStatements table, const testing_support::Sweep& sweep,
+                                                 std::int32_t problem_count)
+{
+    return std::make_unique<ConditionJudge>(std::move(table), sweep, problem_count);
 }
 
 }  // namespace conditions
