@@ -32,11 +32,19 @@ LayoutRect LayoutRecorder::cell_of(const LayoutItem& text) const
 std::vector<QwPoint> LayoutRecorder::ink_of(const LayoutItem& text) const
 {
     const LayoutRect cell = cell_of(text);
-    return drawn_alone(cell, [&](platform::DrawState& state) {
-        state.font = text.font;
-        state.position = {scratch_x + margin, scratch_y + margin};
-        inner_.out_text(state, text.text);
-    });
+    // The cell's place moves the ink, its size (the font's height and the
+    // text's extent) bounds it: a text drawn once in a font serves again.
+    auto [at, fresh] = text_inks_.try_emplace({text.font, cell.y2 - cell.y1 + 1, text.text});
+    if (fresh) {
+        at->second = drawn_alone({0, 0, cell.x2 - cell.x1, cell.y2 - cell.y1}, [&](platform::DrawState& state) {
+            state.font = text.font;
+            state.position = {scratch_x + margin, scratch_y + margin};
+            inner_.out_text(state, text.text);
+        });
+    }
+    std::vector<QwPoint> ink = at->second;
+    for (QwPoint& p : ink) p = {p.x + cell.x1, p.y + cell.y1};
+    return ink;
 }
 
 std::vector<QwPoint> LayoutRecorder::stroke_ink(const LayoutItem& stroke, const LayoutRect& around) const

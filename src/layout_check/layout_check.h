@@ -17,6 +17,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "layout_check/fault.h"
@@ -169,6 +170,9 @@ private:
     platform::Backend& inner_;
     std::vector<LayoutItem> items_;
     std::map<std::int32_t, std::int32_t> cell_heights_;  // font handle -> cell height
+    // What ink_of drew, from the cell's corner, by font, cell height and
+    // text; kept from page to page, as the inner backend keeps its fonts.
+    mutable std::map<std::tuple<std::int32_t, std::int32_t, std::string>, std::vector<QwPoint>> text_inks_;
 };
 
 }  // namespace layout_check
