@@ -3,9 +3,8 @@
 // hangs off the plot's panel onto the page).
 #include <algorithm>
 #include <cstdlib>
-#include <set>
-#include <utility>
 
+#include "layout_check/ink_grid.h"
 #include "layout_check/item_checks.h"
 
 namespace layout_check {
@@ -64,27 +63,21 @@ std::vector<Fault> LayoutRecorder::cut_text_faults(const std::vector<LayoutItem>
         // Ink the clip lets show off every fill of the panel's colour drawn
         // before the text (a capsule is a bar and two discs): the text runs
         // past its panel's edge.
-        const auto on_panel = [&](const QwPoint& q) {
-            for (std::size_t k = 0; k < i; ++k) {
-                if (items[k].kind == Kind::fill && items[k].colour == panel->colour && holds(items[k].rect, q))
-                    return true;
-            }
-            return false;
-        };
+        const InkGrid inked(ink);
+        const std::vector<LayoutRect> panel_fills = fills_over(items, 0, i, inked.bounds(), panel->colour);
         // Where the panel goes on under the text (a fill drawn before the
         // part of the page looked at), the page shows its colour beside the ink.
-        std::set<std::pair<std::int32_t, std::int32_t>> inked;
-        for (const QwPoint& q : ink) inked.insert({q.x, q.y});
         const auto panel_beside = [&](const QwPoint& q) {
             for (const QwPoint d : {QwPoint{1, 0}, QwPoint{-1, 0}, QwPoint{0, 1}, QwPoint{0, -1}}) {
                 const QwPoint n{q.x + d.x, q.y + d.y};
-                if (!inked.contains({n.x, n.y}) && inner_.get_pixel(n.x, n.y) == panel->colour) return true;
+                if (!inked.near(n, 0) && inner_.get_pixel(n.x, n.y) == panel->colour) return true;
             }
             return false;
         };
         const LayoutRect& p = panel->rect;
-        if (std::any_of(ink.begin(), ink.end(),
-                        [&](const QwPoint& q) { return holds(clip, q) && !on_panel(q) && !panel_beside(q); })) {
+        if (std::any_of(ink.begin(), ink.end(), [&](const QwPoint& q) {
+                return holds(clip, q) && !any_holds(panel_fills, q) && !panel_beside(q);
+            })) {
             found.push_back({FaultKind::text_cut_by_panel, cell, p, {text.text}});
             continue;
         }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -31,6 +32,11 @@ struct LineWord {
 
 // Length of the part of a stroke's segment inside r.
 double length_inside(const LayoutItem& stroke, const LayoutRect& r);
+
+// The rectangles of the fills among items[from, to), in colour when one is
+// given, that reach into span: those that may cover a pixel of it.
+std::vector<LayoutRect> fills_over(const std::vector<LayoutItem>& items, std::size_t from, std::size_t to,
+                                   const LayoutRect& span, std::optional<std::int32_t> colour = std::nullopt);
 
 // A point between pixels, and its distance to the nearest point of a segment.
 struct Centre {

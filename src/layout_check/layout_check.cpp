@@ -4,6 +4,7 @@
 #include <cmath>
 #include <optional>
 
+#include "layout_check/ink_grid.h"
 #include "layout_check/item_checks.h"
 
 #include "text/line_breaks.h"
@@ -150,6 +151,16 @@ bool inside(const LayoutRect& inner, const LayoutRect& outer, std::int32_t toler
            inner.y2 <= outer.y2 + tolerance;
 }
 
+std::vector<LayoutRect> fills_over(const std::vector<LayoutItem>& items, std::size_t from, std::size_t to,
+                                   const LayoutRect& span, std::optional<std::int32_t> colour)
+{
+    std::vector<LayoutRect> fills;
+    for (std::size_t k = from; k < to; ++k)
+        if (items[k].kind == Kind::fill && (!colour || items[k].colour == *colour) && overlap(items[k].rect, span, 1))
+            fills.push_back(items[k].rect);
+    return fills;
+}
+
 // Liang-Barsky clipping.
 double length_inside(const LayoutItem& stroke, const LayoutRect& r)
 {
@@ -209,10 +220,7 @@ void LayoutRecorder::polygon(const platform::DrawState& s, QwControl control, st
 {
     inner_.polygon(s, control, points);
     if (control != QwControl::filled || points.empty()) return;
-    LayoutRect r{points[0].x, points[0].y, points[0].x, points[0].y};
-    for (const QwPoint& p : points)
-        r = {std::min(r.x1, p.x), std::min(r.y1, p.y), std::max(r.x2, p.x), std::max(r.y2, p.y)};
-    add_shape(Kind::fill, s, r);
+    add_shape(Kind::fill, s, bounds_of(points));
 }
 
 void LayoutRecorder::line(const platform::DrawState& s, QwPoint from, QwPoint to)

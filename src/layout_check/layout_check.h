@@ -13,6 +13,7 @@
 // have held whole, an "=" ending a line, a line spread too thin.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -158,6 +159,10 @@ private:
     static bool holds(const LayoutRect& r, const QwPoint& p)
     {
         return p.x >= r.x1 && p.x <= r.x2 && p.y >= r.y1 && p.y <= r.y2;
+    }
+    static bool any_holds(const std::vector<LayoutRect>& rects, const QwPoint& p)
+    {
+        return std::ranges::any_of(rects, [&p](const LayoutRect& r) { return holds(r, p); });
     }
     // Texts whose ink, as far as the clip and the fills drawn later leave
     // it showing, meets or all but touches another's.
