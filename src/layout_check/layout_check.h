@@ -70,6 +70,7 @@ public:
     void ellipse(const platform::DrawState&, QwControl, std::int32_t, std::int32_t, std::int32_t,
                  std::int32_t) override;
     void polygon(const platform::DrawState&, QwControl, std::span<const QwPoint>) override;
+    void fill_rectangles(platform::DrawState, std::span<const QwColourBox>) override;
     void line(const platform::DrawState&, QwPoint, QwPoint) override;
     std::int32_t get_pixel(std::int32_t x, std::int32_t y) override { return inner_.get_pixel(x, y); }
     void set_pixel(const platform::DrawState& s, std::int32_t x, std::int32_t y, std::int32_t c) override
