@@ -1,7 +1,10 @@
 #include "chemistry/equilibrium_extent.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 namespace {
 
@@ -48,6 +51,37 @@ struct Reaction {
     }
 };
 
+// The last few points whose deviation a search worked out. Once the step
+// falls below the spacing of doubles near the best extent, the grid lands
+// again and again on the same few doubles: their deviation is looked up, the
+// same bits as working it out again.
+class WeighedPoints {
+public:
+    // The deviation at extent x, infinite where a present species would not
+    // be positive (no point of either kind improves on the best).
+    double deviation_at(const Reaction& reaction, const Concentrations& start, double x)
+    {
+        const auto bits = std::bit_cast<std::uint64_t>(x);
+        for (const Point& p : points_)
+            if (p.bits == bits && p.weighed) return p.deviation;
+        Concentrations c;
+        const double d =
+            reaction.at_extent(start, x, c) ? reaction.deviation(c) : std::numeric_limits<double>::infinity();
+        points_[next_] = {bits, d, true};
+        next_ = (next_ + 1) % points_.size();
+        return d;
+    }
+
+private:
+    struct Point {
+        std::uint64_t bits = 0;
+        double deviation = 0.0;
+        bool weighed = false;
+    };
+    std::array<Point, 4> points_{};
+    std::size_t next_ = 0;
+};
+
 // One run of the narrowing grid search; false when no grid point of any
 // window was valid.
 bool search_extent(const Reaction& reaction, const Concentrations& start, double& xbest)
@@ -56,13 +90,12 @@ bool search_extent(const Reaction& reaction, const Concentrations& start, double
     double high = 1e6;
     double step = 1e5;
     bool found = false;
-    Concentrations c;
+    WeighedPoints weighed;
     for (int pass = 0; pass < max_passes; ++pass) {
         double best = 1e50;
         for (int i = 0; i < grid_points; ++i) {
             const double x = low + i * step;
-            if (!reaction.at_extent(start, x, c)) continue;
-            const double d = reaction.deviation(c);
+            const double d = weighed.deviation_at(reaction, start, x);
             if (d < best) {
                 best = d;
                 xbest = x;
