@@ -301,7 +301,11 @@ void generate_problem_8()
     float hi = gas * std::max(1.0f, 1.0f / spread);
     float product_at_start = gas;
     for (std::int32_t step = 0; step < 60; ++step) {
-        product_at_start = 0.5f * (lo + hi);
+        const float middle = 0.5f * (lo + hi);
+        // A middle met again (lo and hi next to each other) leaves lo, hi and
+        // c as they are, step after step.
+        if (step > 0 && middle == product_at_start) break;
+        product_at_start = middle;
         solve_extent(nu, {0.0f, 0.0f, 0.0f, product_at_start, 0.0f, 0.0f}, c, formation);
         (c[0] + c[1] + c[3] > gas ? hi : lo) = product_at_start;
     }
