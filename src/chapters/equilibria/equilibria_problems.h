@@ -4,9 +4,12 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "chemistry/equilibrium_extent.h"
 #include "frame/app_state.h"
@@ -85,6 +88,21 @@ std::string concentration_unit(std::int32_t e);
 // concentrations in c whether or not it met K within its window: the
 // answers show them, and the tests hold them to K.
 void solve_extent(const SpeciesValues& nu, const SpeciesValues& c0, SpeciesValues& c, float K);
+
+// The equilibria a problem works from sets of data, each set solved once:
+// every answer worked from the same data, and every datum moved for its
+// uncertainty, asks for the same solutions again.
+class SolvedEquilibria {
+public:
+    using Solve = std::function<SpeciesValues(const std::vector<double>&)>;
+    explicit SolvedEquilibria(Solve solve) : solve_(std::move(solve)) {}
+    // solve (data), worked out the first time these data (to the bit) come.
+    const SpeciesValues& of(const std::vector<double>& data);
+
+private:
+    Solve solve_;
+    std::vector<std::pair<std::vector<double>, SpeciesValues>> solved_;
+};
 
 // --- Gas reactions -------------------------------------------------------------
 

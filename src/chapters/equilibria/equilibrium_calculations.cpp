@@ -202,6 +202,7 @@ void generate_problem_7()
         solve_extent(nu, c0, c, q == 1 ? r.concentration_constant(stated) : stated);
         return c;
     };
+    SolvedEquilibria solved(equilibrium_of);
     // Amounts near the reaction's own ratio leave one that their
     // uncertainty exceeds: drawn again.
     std::int32_t z = 0;
@@ -218,7 +219,7 @@ void generate_problem_7()
         set_slot_digits(9, slot_value(6) * slot_value(3), 3);
         for (const std::size_t k : {0u, 1u, 3u}) {
             set_slot_from_data(15, {11, 8, 9, 6, 12},
-                               [&](const std::vector<double>& data) { return equilibrium_of(data)[k]; });
+                               [&](const std::vector<double>& data) { return solved.of(data)[k]; });
             if (uncertainty_exceeds_value(15)) return false;
         }
         return true;
@@ -252,7 +253,7 @@ void generate_problem_7()
     join_piece(text, asked == 1 ? ". Calcolare le pressioni parziali dei componenti all'equilibrio"
                                 : ". Calcolare le concentrazioni dei componenti all'equilibrio");
     // From the amounts, volume and constant as shown.
-    const SpeciesValues c = equilibrium_of({slot_value(11), slot_value(8), slot_value(9), volume, slot_value(12)});
+    const SpeciesValues c = solved.of({slot_value(11), slot_value(8), slot_value(9), volume, slot_value(12)});
     const float factor = asked == 1 ? (r.t + 273.15f) * 0.08205f : 1.0f;
     set_slot_digits(11, c[0] * factor, 3);
     set_slot_digits(12, c[1] * factor, 3);
@@ -519,6 +520,7 @@ void generate_problem_14()
         solve_extent(s.nu, s.c0, c, static_cast<float>(d[0]));
         return c;
     };
+    SolvedEquilibria solved(equilibrium_of);
     // Solutions near the reaction's own ratio leave a concentration that
     // its uncertainty exceeds: drawn again.
     draw_until_accepted([&] {
@@ -530,10 +532,10 @@ void generate_problem_14()
              all_dissolved ? std::vector<std::size_t>{0, 1, 3, 4} : std::vector<std::size_t>{0, 3}) {
             if (all_dissolved)
                 set_slot_from_data(17, {1, 6, 7, 16, 15},
-                                   [&](const std::vector<double>& d) { return equilibrium_of(d)[k]; });
+                                   [&](const std::vector<double>& d) { return solved.of(d)[k]; });
             else
                 set_slot_from_data(17, {1, 6}, [&](const std::vector<double>& d) {
-                    return equilibrium_of({d[0], d[1], 0.0, 1.0, 1.0})[k];
+                    return solved.of({d[0], d[1], 0.0, 1.0, 1.0})[k];
                 });
             if (uncertainty_exceeds_value(17)) return false;
         }
@@ -548,8 +550,7 @@ void generate_problem_14()
         join_piece(text, " " + slot_text(16) + " mL di soluzione di A " + slot_text(6) + " M a " + slot_text(15) +
                              " mL di soluzione di B " + slot_text(7) + " M");
 
-    const SpeciesValues c =
-        equilibrium_of({slot_value(1), slot_value(6), slot_value(7), slot_value(16), slot_value(15)});
+    const SpeciesValues c = solved.of({slot_value(1), slot_value(6), slot_value(7), slot_value(16), slot_value(15)});
     set_slot_digits(11, c[0], 3);
     set_slot_digits(12, c[1], 3);
     set_slot_digits(13, c[3], 3);
