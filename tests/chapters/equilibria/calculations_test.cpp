@@ -333,7 +333,8 @@ const SweepCase calculation_cases[] = {
 TEST_F(ChapterSeven, EquilibriumCalculationsFollowFromTheShownData)
 {
     for (const SweepCase& c : calculation_cases)
-        for_versions(c.problem, 300, [&] {
+        // 6 and 11 answer in words, which the table does not judge.
+        for_versions(c.problem, c.problem == 6 || c.problem == 11 ? 300 : second_reading, [&] {
             answer();
             c.check(statement(), answer_text());
         });

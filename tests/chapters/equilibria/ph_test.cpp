@@ -149,7 +149,10 @@ const SweepCase ph_cases[] = {
 TEST_F(ChapterSeven, PhAnswersFollowFromTheShownData)
 {
     for (const SweepCase& c : ph_cases)
-        for_versions(c.problem, c.problem == 27 ? 3000 : 300, [&] {
+        // Wide for 27: the table works it by the book's formula, this sweep
+        // by the full charge balance, which parts from it only in rare
+        // dilute solutions.
+        for_versions(c.problem, c.problem == 27 ? 3000 : second_reading, [&] {
             answer();
             c.check(statement(), answer_text());
         });

@@ -183,7 +183,7 @@ TEST_F(ChapterSeven, MixedSolutionsPrecipitateDownToTheSolubilityProduct)
     const SweepCase& mixed = solubility_cases[1];
     ASSERT_EQ(mixed.problem, 40);
     std::set<std::string> salts;
-    for_versions(40, 3000, [&](const std::string& statement, const std::string& answer) {
+    for_versions(40, second_reading, [&](const std::string& statement, const std::string& answer) {
         mixed.check(statement, answer);
         salts.insert(match(statement, "solubilità di (.*) è pari")[0]);
     });

@@ -166,7 +166,7 @@ const SweepCase titration_cases[] = {
 TEST_F(ChapterSeven, TitrationAnswersFollowFromTheShownData)
 {
     for (const SweepCase& c : titration_cases)
-        for_versions(c.problem, 300, [&] {
+        for_versions(c.problem, second_reading, [&] {
             answer();
             c.check(statement(), answer_text());
         });

@@ -141,8 +141,7 @@ const AnswerCheck section_one_rows[] = {
          EXPECT_TRUE(agrees(a.number(2), left_of(values), 1.0));
          EXPECT_TRUE(digits_of_data(a.number(1), phosgene_of, data, 2));
          EXPECT_TRUE(digits_of_data(a.number(2), left_of, data, 2));
-     },
-     3000},
+     }},
     {7,
      "soluzione NUM M in [^ ]+ \\[@iK@@da@ = NUM\\] e NUM M nel suo sale sodico prima e dopo che a NUM mL di soluzione "
      "siano stati aggiunti NUM (mg|g) di NaOH solido$",

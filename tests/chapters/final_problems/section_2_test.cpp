@@ -54,8 +54,7 @@ const AnswerCheck section_two_rows[] = {
                             pressure_of({data[0].value, data[1].value, data[2].value, data[3].value, data[4].value}),
                             0.5, 2e-3));
          EXPECT_TRUE(digits_of_data(a.number(1), pressure_of, data));
-     },
-     3000},
+     }},
     {11, "\\(NUM% in massa, densità NUM g/mL\\) da diluire per preparare NUM L di una soluzione di HCl a pH NUM$",
      "^NUM mL$",
      [](const Groups& s, const Groups& a) {

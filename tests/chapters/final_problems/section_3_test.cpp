@@ -67,8 +67,7 @@ const AnswerCheck section_three_rows[] = {
          EXPECT_TRUE(
              agrees(a.number(1), chloride_of({s.value(1), s.value(2), s.value(3), s.value(4), s.value(5)}), 1.0));
          EXPECT_TRUE(digits_of_data(a.number(1), chloride_of, data));
-     },
-     3000},
+     }},
     {19,
      "La tensione di vapore dell?'?(?: )?(.+?) è pari a NUM torr a NUM@uo@C\\. .* recipiente di NUM L contenente NUM "
      "g di ([a-z ]+) viene portato",
@@ -108,8 +107,7 @@ const AnswerCheck section_three_rows[] = {
          // Rounded to the hundred years, not cut down to it.
          EXPECT_EQ(std::fmod(a.value(1), 100.0), 0.0);
          EXPECT_NEAR(a.value(1), age, 50.0);
-     },
-     3000},
+     }},
     // The table's 25 °C data, ΔH° and ΔS° taken as independent of the
     // temperature, as the page says.
     {22,

@@ -43,8 +43,7 @@ const AnswerCheck section_four_rows[] = {
          EXPECT_TRUE(from_data(a.number(1), percent, {s.number(4), s.number(5), s.number(6)}, 5e-3));
          EXPECT_GT(a.value(1), 0.0);
          EXPECT_LT(a.value(1), 100.0);
-     },
-     3000},
+     }},
     {26,
      "^NUM mL di una soluzione contenente nitrati .* assorbire in NUM mL di HCl NUM M, .* usando NUM mL di NaOH NUM "
      "M\\.",
@@ -54,8 +53,7 @@ const AnswerCheck section_four_rows[] = {
          EXPECT_TRUE(
              from_data(a.number(1), nitrate, {s.number(1), s.number(2), s.number(3), s.number(4), s.number(5)}));
          EXPECT_GT(a.value(1), 0.0);
-     },
-     3000},
+     }},
     {27,
      "miscela di (.+?) e (.+?) sapendo che .* sciogliendo NUM g di miscela in NUM g di acqua gela a -NUM@uo@C "
      "\\(@ik@@df@\\(H@d2@O\\) = NUM kg•K/mol\\) $",
@@ -77,8 +75,7 @@ const AnswerCheck section_four_rows[] = {
          const auto larger = [&](const std::vector<double>& d) { return first_larger ? first(d) : d[0] - first(d); };
          EXPECT_TRUE(from_data(a.number(2), larger, {s.number(3), s.number(4), s.number(5), s.number(6)}, 2e-3));
          EXPECT_LE(a.value(2), s.value(3));
-     },
-     3000},
+     }},
     {28,
      "combustione di (C@d[0-9]+@H@d[0-9]+@O@d[23]@) a 1 atm e NUM@uo@C è pari a NUM kJ/mol, .* 2CO@d2@ è pari a NUM "
      "kJ\\. "
@@ -133,8 +130,7 @@ const AnswerCheck section_four_rows[] = {
          if (a.number(1).digits > 1) {
              EXPECT_LT(rounding_spread(pressure, {s.number(5), s.number(7)}), 2.0 * a.number(1).unit());
          }
-     },
-     3000},
+     }},
     {30, "aggiungendo NUM g di (.+?) a NUM mL di (.+?) NUM M \\[@iK@@da@\\(.+\\) = NUM\\]$", "^NUM$",
      [](const Groups& s, const Groups& a) {
          static const std::map<std::string, double> salt_mass = {
@@ -163,8 +159,7 @@ const AnswerCheck section_four_rows[] = {
          EXPECT_EQ(a[2] == "mg", milligrams);
          const auto shown_unit = [&](const std::vector<double>& d) { return (milligrams ? 1000.0 : 1.0) * grams(d); };
          EXPECT_TRUE(from_data(a.number(1), shown_unit, data, 2e-3));
-     },
-     3000},
+     }},
     {32, "quanto ([a-z]+) è stato depositato .* sviluppati NUM L di O@d2@ misurati a NUM@uo@C e NUM torr$", "^NUM g$",
      [](const Groups& s, const Groups& a) {
          static const std::map<std::string, double> charge = {
@@ -174,8 +169,7 @@ const AnswerCheck section_four_rows[] = {
          // 2 H2O = O2 + 4 H+ + 4 e-: four electrons per O2.
          const double oxygen = s.value(4) / 760.0 * s.value(2) / (gas_constant * kelvin(s.value(3)));
          EXPECT_TRUE(agrees(a.number(1), oxygen * mass_per_litre, 1.0));
-     },
-     3000},
+     }},
 };
 
 using SectionFour = AnswerSweep;

@@ -54,8 +54,7 @@ const AnswerCheck section_five_rows[] = {
              return d[0] / 100.0 * d[1] * (x1 - x2) / (d[0] / 100.0 - x2);
          };
          EXPECT_TRUE(from_data(a.number(1), element_mass, {s.number(3), s.number(5)}, 2e-3));
-     },
-     3000},
+     }},
     {35,
      "contenente NUM g di un composto molecolare A di massa molare NUM g/mol nel volume di NUM mL mostra una "
      "pressione osmotica pari a NUM torr a NUM@uo@C\\.",
@@ -72,8 +71,7 @@ const AnswerCheck section_five_rows[] = {
          EXPECT_TRUE(
              from_data(a.number(1), constant, {s.number(1), s.number(2), s.number(3), s.number(4), s.number(5)}, 1e-3));
          EXPECT_GT(a.value(1), 0.0);
-     },
-     3000},
+     }},
     {36,
      "Due campioni di ([a-z]+) di massa NUM g e NUM g, inizialmente a NUM@uo@C e a NUM@uo@C, .* @iC@@dp@ è pari a NUM "
      "J/\\(K•mol\\)",
@@ -121,8 +119,7 @@ const AnswerCheck section_five_rows[] = {
              const auto [t, k] = m->second;
              EXPECT_LT(std::fabs(std::log(at(t) / k)), std::log(3.0)) << s[3];
          }
-     },
-     3000},
+     }},
     {38,
      "assorbire NUM mL di NH@d3@ gassosa, misurati a NUM@uo@C e pressione atmosferica, in NUM mL di HCl NUM M "
      "\\[@iK@@db@\\(NH@d3@\\) = NUM\\]$",
@@ -163,8 +160,7 @@ const AnswerCheck section_five_rows[] = {
          // Two digits: the voltage's three leave no more.
          EXPECT_EQ(a.number(1).digits, 2);
          EXPECT_TRUE(agrees(a.number(1), unknown({s.value(2), s.value(4)}), 0.5, 1e-5));
-     },
-     3000},
+     }},
 };
 
 using SectionFive = AnswerSweep;

@@ -52,8 +52,7 @@ const AnswerCheck section_six_rows[] = {
          EXPECT_TRUE(from_data(a.number(1), chloride, data, 5e-3));
          EXPECT_GT(a.value(1), 0.0);
          EXPECT_GT(a.value(2), 0.0);
-     },
-     3000},
+     }},
     {43, "a NUM@uo@C dell'acqua e del (tetracloruro di carbonio|benzene|toluene), .* sono pari a NUM e NUM torr\\. ",
      "^NUM%$",
      [](const Groups& s, const Groups& a) {
@@ -112,8 +111,7 @@ const AnswerCheck section_six_rows[] = {
          EXPECT_TRUE(from_data(a.number(1), ph,
                                {s.number(at), s.number(at + 1), s.number(at + 2), s.number(base_at),
                                 s.number(base_at + 1), s.number(base_at + 2)}));
-     },
-     3000},
+     }},
     {47,
      "a NUM mL di una soluzione NUM M in .+ e NUM M in .+ in modo da precipitare la massima quantità di (.+?) "
      "\\[@iK@@dps@ = NUM\\] senza che precipiti .+ \\[@iK@@dps@ = NUM\\]\\.",
@@ -132,6 +130,8 @@ const AnswerCheck section_six_rows[] = {
          EXPECT_TRUE(from_data(a.number(2), left, data, 2e-3));
          EXPECT_TRUE(from_data(a.number(1), reagent, data, 2e-3));
      },
+     // The table counts these digits as a product's; this row alone judges
+     // them against how far the data's rounding carries the answers.
      3000},
     {48,
      "sulla reazione (.+?) \\(@bD@@iG@@u0@ = NUM kJ/mol\\) è pari a NUM V\\. Calcolare la concentrazione di (\\S+) "
@@ -177,8 +177,7 @@ const AnswerCheck section_six_rows[] = {
              return std::pow(10.0, (log_q - rest) / nu);
          };
          EXPECT_TRUE(from_data(a.number(1), unknown, {s.number(2), s.number(3), s.number(other_at)}));
-     },
-     3000},
+     }},
 };
 
 using SectionSix = AnswerSweep;

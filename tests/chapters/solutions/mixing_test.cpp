@@ -77,7 +77,7 @@ TEST_F(ChapterFive, LargestMixtureWorkedFromTheShownNumbers)
         EXPECT_EQ(a[1], first_used_up ? "prima" : "seconda");
         expect_shown_near(a[0], first_used_up ? v1 * (1 + ratio) : v2 * (1 + 1 / ratio));
     };
-    for_versions(14, 4000, check);
+    for_versions(14, second_reading, check);
     // A wanted concentration shown equal to a stock's (0.155 M from 0.0770 F
     // Cu(NO3)2 and 0.155 F KNO3).
     generate(14, 10);
@@ -95,8 +95,7 @@ TEST_F(ChapterFive, LargestMixtureWorkedFromTheShownNumbers)
 TEST_F(ChapterFive, VolumeToAddForAWantedConcentration)
 {
     std::int32_t impossible = 0;
-    // Swept wide: the answer is worked back from the concentration shown.
-    for_versions(13, 3000, [&](std::int32_t) {
+    for_versions(13, second_reading, [&](std::int32_t) {
         const auto g = match(statement(), "^Calcolare il volume di " + formula + " " + number_group +
                                               " F da aggiungere a " + number_group + " mL di " + formula + " " +
                                               number_group + " F perché la concentrazione di " + ion +

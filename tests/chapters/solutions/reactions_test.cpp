@@ -209,8 +209,7 @@ TEST_F(ChapterFive, ProductConcentrationAfterMixing)
     // molarity of an ion's solution.
     const std::string amount =
         "(?:" + number_group + " g di (\\S+)|" + number_group + " mL di (\\S+) " + number_group + " M)";
-    // Swept wide: the answer follows from the amounts shown.
-    for_versions(34, 3000, [&](std::int32_t version) {
+    for_versions(34, second_reading, [&](std::int32_t version) {
         const auto g = match(statement(), "^@T1@@C1@Calcolare la concentrazione di (\\S+) nella soluzione ottenuta "
                                           "ponendo a reagire " +
                                               amount + " con " + amount + " secondo l'equazione (.+)$");

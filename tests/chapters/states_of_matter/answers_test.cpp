@@ -517,14 +517,19 @@ const std::map<std::int32_t, Check>& recomputations()
 
 TEST_F(ChapterFour, EveryAnswerFollowsFromTheNumbersItsStatementShows)
 {
+    // The answer table works the numeric answers again from the same page,
+    // with their digits, over its own sweep: this is a second reading of
+    // them. It does not judge 14, 30, 40 and 41 (no number), nor 36's
+    // digits: two, or whole degrees from 100 °C up, which only the few
+    // versions whose answer lies within half a degree of 100 put to the test.
+    constexpr std::int32_t second_reading = 100;
     for (const auto& [k, check] : recomputations()) {
-        // 36 is swept wide: its answer is rounded once from the pressures
-        // shown; 9 and 35 too: they work from a datum shown in its unit.
         for_versions(
             k,
-            k == 36 || k == 9 || k == 35 ? 3000
-            : k >= 40                    ? 300
-                                         : 150,
+            k == 36              ? 3000
+            : k >= 40            ? 300
+            : k == 14 || k == 30 ? 150
+                                 : second_reading,
             [&] { check(statement(), shown_numbers(statement()), shown_numbers(answer_text()), answer_text()); });
     }
 }

@@ -18,9 +18,9 @@ namespace stoichiometry_test {
 namespace {
 
 constexpr std::int32_t versions_per_problem = 200;
-// Problems whose answers a student works out from the masses and
-// percentages shown alone, to within one unit of the answer's last digit.
-constexpr std::int32_t exact_sweep = 3000;
+// The answer table works the numeric answers again from the same page,
+// with their digits, over its own sweep: this is a second reading of them.
+constexpr std::int32_t second_reading = 100;
 constexpr double one_unit = 1.0;
 constexpr double avogadro = 6.022142e23;
 
@@ -531,11 +531,10 @@ constexpr AnswerCheck answer_checks[] = {
 
 TEST_F(ChapterThree, AnswersFollowFromTheNumbersShown)
 {
-    for (const AnswerCheck& c : answer_checks) {
-        const bool exact = c.problem == 12 || c.problem == 16 || c.problem == 17 || c.problem == 18 || c.problem == 23;
-        for_versions(c.problem, exact ? exact_sweep : versions_per_problem,
+    for (const AnswerCheck& c : answer_checks)
+        // 13 names a hydroxide, which the table does not judge.
+        for_versions(c.problem, c.problem == 13 ? versions_per_problem : second_reading,
                      [&] { c.check(statement(), answer_text()); });
-    }
 }
 
 TEST_F(ChapterThree, AnswersAreThoseOfTheNumbersShown)
@@ -639,6 +638,7 @@ TEST_F(ChapterThree, OnlySolidsThatExistAreWeighed)
         "[A-Z][a-z]?\\(HCO@d3@\\)|bicarbonato di (?!sodio|potassio|formula)|AgOH|idrossido di argento");
     for (std::int32_t k = 14; k <= 24; ++k) {
         if (k == 15) continue;
+        // Wide: a salt that does not exist is one pairing of many.
         for_versions(k, 1000, [&] {
             EXPECT_FALSE(std::regex_search(statement(), no_solid)) << statement();
             EXPECT_FALSE(std::regex_search(answer_text(), no_solid)) << answer_text();
