@@ -36,6 +36,11 @@ using SweepVersions = std::vector<std::int32_t> (*)(std::int32_t count);
 std::vector<std::int32_t> counting_versions(std::int32_t count);
 // The first `count` of a spread (the default one unless named).
 std::vector<std::int32_t> spread_versions(std::int32_t count, const VersionSpread& spread = {});
+
+// The answer table works every numeric answer again from its page, with its
+// digits, over its own sweep: a chapter's sweep of the same answers is a
+// second reading of them, and more versions find nothing the table does not.
+inline constexpr std::int32_t second_reading = 100;
 // "Versione Testo", then the first `count` of a spread.
 std::vector<std::int32_t> text_and_spread_versions(std::int32_t count, const VersionSpread& spread = {});
 

@@ -16,11 +16,7 @@ using testing_support::shown;
 using testing_support::within_last_digit;
 using testing_support::within_rounding;
 
-// The answer table works the chapter's numeric answers again from the same
-// pages, with their digits, over its own sweep: a sweep that works the same
-// answers is a second reading of them, and more versions find nothing the
-// table does not.
-inline constexpr std::int32_t second_reading = 100;
+using testing_support::second_reading;
 
 // The graphs' colours as the canvas keeps them (0xBBGGRR).
 inline constexpr std::int32_t red = 0x0000FF;

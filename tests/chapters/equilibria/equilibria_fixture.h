@@ -21,11 +21,7 @@ using testing_support::shown_value;
 
 inline constexpr double kw = 1e-14;  // water's ionic product at 25 °C
 
-// The answer table works the chapter's numeric answers again from the same
-// pages, with their digits, over its own sweep: a sweep that works the same
-// answers is a second reading of them, and more versions find nothing the
-// table does not.
-inline constexpr std::int32_t second_reading = 100;
+using testing_support::second_reading;
 
 // The numbers of the groups of the first match.
 std::vector<double> numbers(const std::string& text, const std::string& pattern);

@@ -48,11 +48,7 @@ void expect_shown_near(const std::string& answer, double expected, double relati
 // The answer lies within [low, high], widened by half a unit of its last digit.
 void expect_shown_within(const std::string& answer, double low, double high);
 
-// The answer table works the chapter's numeric answers again from the same
-// pages, with their digits, over its own sweep: a sweep that works the same
-// answers is a second reading of them, and more versions find nothing the
-// table does not.
-inline constexpr std::int32_t second_reading = 100;
+using testing_support::second_reading;
 
 // Sweeps visit spread versions; the log is fresh for each answer and holds
 // the problem's page before it.

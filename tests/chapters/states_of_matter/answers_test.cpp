@@ -517,12 +517,10 @@ const std::map<std::int32_t, Check>& recomputations()
 
 TEST_F(ChapterFour, EveryAnswerFollowsFromTheNumbersItsStatementShows)
 {
-    // The answer table works the numeric answers again from the same page,
-    // with their digits, over its own sweep: this is a second reading of
-    // them. It does not judge 14, 30, 40 and 41 (no number), nor 36's
+    // The table does not judge 14, 30, 40 and 41 (no number), nor 36's
     // digits: two, or whole degrees from 100 °C up, which only the few
     // versions whose answer lies within half a degree of 100 put to the test.
-    constexpr std::int32_t second_reading = 100;
+    using testing_support::second_reading;
     for (const auto& [k, check] : recomputations()) {
         for_versions(
             k,

@@ -18,9 +18,7 @@ namespace stoichiometry_test {
 namespace {
 
 constexpr std::int32_t versions_per_problem = 200;
-// The answer table works the numeric answers again from the same page,
-// with their digits, over its own sweep: this is a second reading of them.
-constexpr std::int32_t second_reading = 100;
+using testing_support::second_reading;
 constexpr double one_unit = 1.0;
 constexpr double avogadro = 6.022142e23;
 

@@ -61,11 +61,7 @@ std::map<std::string, std::int32_t> atom_imbalance(const std::vector<Term>& term
 inline constexpr double gas_constant = 8.314;  // J/(K mol), as the problems take it
 // The versions a problem's sweep visits.
 inline constexpr std::int32_t sweep = 120;
-// The answer table works the chapter's numeric answers again from the same
-// pages, with their digits, over its own sweep: a sweep that works the same
-// answers is a second reading of them, and more versions find nothing the
-// table does not.
-inline constexpr std::int32_t second_reading = 100;
+using testing_support::second_reading;
 
 // Sweeps visit spread versions; each request starts on a fresh log.
 class ChapterSix : public testing_support::ChapterTest {
