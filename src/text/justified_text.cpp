@@ -81,12 +81,13 @@ struct LaidLine {
         known = kept != nullptr;
         return known;
     }
-    // Measures the line from its start, finding the rows.
-    MarkupPen measure(std::int32_t x, LineMemo& memo)
+    // Measures or draws the line from its start, finding the rows.
+    MarkupPen render(std::int32_t x, MarkupPass pass, LineMemo& memo)
     {
         QwInkColumn page{};
-        const MarkupPen end = measure_markup_rows({x, y, 0}, start.text, page);
-        rows = page.top > page.bottom ? page : QwInkColumn{page.top - y, page.bottom - y};
+        const std::int32_t top = y + room;
+        const MarkupPen end = render_markup_rows({x, top, 0}, start.text, pass, page);
+        rows = page.top > page.bottom ? page : QwInkColumn{page.top - top, page.bottom - top};
         known = true;
         memo.remember_rows(start, rows);
         return end;
@@ -206,22 +207,17 @@ QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_
     // need to stay apart (an index over an exponent or an accent), and
     // gives the pen's y after it. It starts in the font and colour saved.
     // Their ink is found column by column only where the rows of the two
-    // lines' letters come within a pixel; a measure pass takes those rows.
+    // lines' letters come within a pixel; measuring or drawing a line
+    // takes those rows.
     LaidLine above;
     LaidLine laid;
     bool first_line = true;
-    const auto lay_line = [&](std::string_view line) {
-        // The first line's rows wait for a second: most paragraphs drawn
-        // alone are one line.
+    const auto lay_line = [&](std::string_view line, bool last) {
         laid.begin(line, y_line, saved_font, saved_colour);
-        if (!first_line && !above.known && !above.recall(memo)) {
-            above.measure(x_left, memo);
-            laid.restore();
-        }
         MarkupPen end{};
         bool measured = false;
         if (!laid.recall(memo) && (pass == MarkupPass::measure || !first_line)) {
-            end = laid.measure(x_left, memo);
+            end = laid.render(x_left, MarkupPass::measure, memo);
             measured = true;
         }
         if (!first_line && above.may_meet(laid)) {
@@ -233,7 +229,11 @@ QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_
         }
         if (pass == MarkupPass::draw || laid.room > 0 || !measured) {
             laid.restore();
-            end = render_markup({x_left, y_line + laid.room, 0}, line, pass);
+            // A first line drawn finds its rows as it is drawn, when a line
+            // follows that needs them: most paragraphs drawn alone are one
+            // line.
+            end = laid.known || last ? render_markup({x_left, y_line + laid.room, 0}, line, pass)
+                                     : laid.render(x_left, pass, memo);
         }
         y_line += laid.room;
         first_line = false;
@@ -271,7 +271,7 @@ QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_
             line += " @x" + gap_text(g <= extra ? per_gap + 1 : per_gap) + "@";
             line.append(span(first + g, first + g + 1));
         }
-        y_line = lay_line(strip_trailing_blanks(line)) + line_height;
+        y_line = lay_line(strip_trailing_blanks(line), false) + line_height;
         // Fonts and colours chosen by number inside a line carry over.
         saved_font = renderer_state.current_font_number;
         saved_colour = renderer_state.current_colour_number;
@@ -280,7 +280,7 @@ QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_
     }
     select_font(saved_font);
     select_colour(saved_colour);
-    const std::int32_t last_y = lay_line(work.substr(std::min(breaks[first] + 1, work.size())));
+    const std::int32_t last_y = lay_line(work.substr(std::min(breaks[first] + 1, work.size())), true);
     // The pen's line, not the raised or lowered piece a line may end with.
     return {qw_get_current_position().x, static_cast<std::int32_t>(last_y)};
 }

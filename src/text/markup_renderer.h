@@ -22,9 +22,9 @@ MarkupPen render_markup(MarkupPen pen, std::string_view text, MarkupPass pass);
 // pass leaves them.
 LineInk markup_ink(MarkupPen pen, std::string_view text);
 
-// A measure pass that also widens rows (page rows) to those of its letters'
-// ink: whether a line can meet another, for the cost of measuring it.
-MarkupPen measure_markup_rows(MarkupPen pen, std::string_view text, QwInkColumn& rows);
+// A pass that also widens rows (page rows) to those of its letters' ink:
+// whether a line can meet another, for the cost of measuring or drawing it.
+MarkupPen render_markup_rows(MarkupPen pen, std::string_view text, MarkupPass pass, QwInkColumn& rows);
 
 // Draws or measures a justified paragraph (see draw_justified_text) and
 // returns the platform's current position afterwards. Passes over the same

@@ -42,6 +42,7 @@ struct Run {
             qw_move_to(x, y);
             qw_out_text(text);
             width = qw_get_current_position().x - x;
+            if (rows != nullptr) add_rows(*rows, y, qw_get_text_rows(text).rows);
         } else {
             moved = true;
             if (rows != nullptr) {
@@ -279,9 +280,9 @@ LineInk markup_ink(MarkupPen pen, std::string_view text)
     return ink;
 }
 
-MarkupPen measure_markup_rows(MarkupPen pen, std::string_view text, QwInkColumn& rows)
+MarkupPen render_markup_rows(MarkupPen pen, std::string_view text, MarkupPass pass, QwInkColumn& rows)
 {
-    Run run{MarkupPass::measure};
+    Run run{pass};
     run.rows = &rows;
     return render(run, pen, text);
 }
