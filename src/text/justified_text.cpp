@@ -214,9 +214,11 @@ QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_
     bool first_line = true;
     const auto lay_line = [&](std::string_view line, bool last) {
         laid.begin(line, y_line, saved_font, saved_colour);
+        // A line alone meets no other: its rows are not needed.
+        const bool alone = first_line && last;
         MarkupPen end{};
         bool measured = false;
-        if (!laid.recall(memo) && (pass == MarkupPass::measure || !first_line)) {
+        if (!alone && !laid.recall(memo) && (pass == MarkupPass::measure || !first_line)) {
             end = laid.render(x_left, MarkupPass::measure, memo);
             measured = true;
         }
@@ -229,11 +231,9 @@ QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_
         }
         if (pass == MarkupPass::draw || laid.room > 0 || !measured) {
             laid.restore();
-            // A first line drawn finds its rows as it is drawn, when a line
-            // follows that needs them: most paragraphs drawn alone are one
-            // line.
-            end = laid.known || last ? render_markup({x_left, y_line + laid.room, 0}, line, pass)
-                                     : laid.render(x_left, pass, memo);
+            // A first line with a line after it finds its rows as it is drawn.
+            end = laid.known || alone ? render_markup({x_left, y_line + laid.room, 0}, line, pass)
+                                      : laid.render(x_left, pass, memo);
         }
         y_line += laid.room;
         first_line = false;
