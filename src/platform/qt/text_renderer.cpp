@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <algorithm>
 #include <charconv>
+#include <limits>
 
 namespace platform::qt {
 namespace {
@@ -215,6 +216,10 @@ void TextRenderer::keep_ink(Glyph& g, std::int32_t cell_height)
         for (std::int32_t x = span.x1; x <= span.x2; ++x) merge_ink(g.ink[static_cast<std::size_t>(x - left)], row);
         merge_ink(g.rows, row);
     }
+    const bool blank = g.rows.top > g.rows.bottom;
+    g.reach = blank ? QwInkColumn{std::numeric_limits<std::int32_t>::max(), std::numeric_limits<std::int32_t>::min()}
+                    : g.rows;
+    g.within = g.ink_left + static_cast<std::int32_t>(g.ink.size()) <= g.advance + 1;
 }
 
 std::int32_t TextRenderer::width(Entry& e, std::string_view text)
@@ -304,16 +309,16 @@ QwTextRows TextRenderer::rows(std::int32_t font, std::string_view text)
     Entry& e = entry(resolve(font));
     // Most texts are of glyphs drawn before whose ink keeps within their
     // advance: their rows are all of the text's.
-    QwTextRows simple{0, {}};
+    std::int32_t extent = 0;
+    QwInkColumn reach{std::numeric_limits<std::int32_t>::max(), std::numeric_limits<std::int32_t>::min()};
     bool plain = true;
-    for_each_glyph(e, text, [&simple, &plain](char32_t, const Glyph& g) {
-        const auto width = static_cast<std::int32_t>(g.ink.size());
-        plain = plain && g.rendered && simple.extent + g.ink_left >= 0 && g.ink_left + width <= g.advance + 1;
-        merge_ink(simple.rows, g.rows);
-        simple.extent += g.advance;
+    for_each_glyph(e, text, [&extent, &reach, &plain](char32_t, const Glyph& g) {
+        plain = plain && g.within && extent + g.ink_left >= 0;
+        reach = {std::min(reach.top, g.reach.top), std::max(reach.bottom, g.reach.bottom)};
+        extent += g.advance;
     });
-    if (plain) return simple;
-    const std::int32_t extent = line_up(e, text);
+    if (plain) return {extent, reach.top > reach.bottom ? QwInkColumn{} : reach};
+    extent = line_up(e, text);
     QwTextRows rows{extent, {}};
     std::int32_t pen = 0;
     for (const Glyph* g : line_) {

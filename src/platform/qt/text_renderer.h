@@ -54,6 +54,11 @@ private:
         std::int32_t ink_left = 0;
         std::vector<QwInkColumn> ink;
         QwInkColumn rows;
+        // The same rows for a text to widen its own by min and max alone:
+        // {max, min} when blank. And whether the ink keeps within the
+        // advance and one column more (only once it is drawn).
+        QwInkColumn reach;
+        bool within = false;
     };
     struct Entry {
         QFont font;
