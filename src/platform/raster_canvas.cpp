@@ -163,9 +163,15 @@ void RasterCanvas::fill(const Bounds& area, std::int32_t x1, std::int32_t y1, st
     const auto count = static_cast<std::size_t>(right - left + 1);
     if (count <= 4) {
         // A page's ground is strewn with thousands of such specks: a plain
-        // store a pixel costs less than setting up a fill for each row.
-        for (std::int32_t y = top; y <= bottom; ++y, row += width_)
-            for (std::size_t x = 0; x < count; ++x) row[x] = native;
+        // store a pixel, unrolled, costs less than a loop or a fill a row.
+        for (std::int32_t y = top; y <= bottom; ++y, row += width_) {
+            switch (count) {
+            case 4: row[3] = native; [[fallthrough]];
+            case 3: row[2] = native; [[fallthrough]];
+            case 2: row[1] = native; [[fallthrough]];
+            default: row[0] = native;
+            }
+        }
         return;
     }
     for (std::int32_t y = top; y <= bottom; ++y, row += width_) fill_pixels(row, count, native);
