@@ -54,6 +54,20 @@ void fill_pixels(std::uint32_t* row, std::size_t count, std::uint32_t native)
     std::fill_n(row, count, native);
 }
 
+// Count pixels of each of rows rows, stride apart.
+template <std::size_t Count>
+void fill_narrow(std::uint32_t* row, std::size_t stride, std::int32_t rows, std::uint32_t native)
+{
+    for (std::int32_t y = 0; y < rows; ++y, row += stride)
+        for (std::size_t k = 0; k < Count; ++k) row[k] = native;
+}
+
+// Count pixels of each of rows rows, stride apart, for wider boxes.
+void fill_wide(std::uint32_t* row, std::size_t stride, std::int32_t rows, std::size_t count, std::uint32_t native)
+{
+    for (std::int32_t y = 0; y < rows; ++y, row += stride) fill_pixels(row, count, native);
+}
+
 }  // namespace
 
 // The nearest whole number to a + factor1 factor2 / den; the product can
@@ -154,27 +168,25 @@ void RasterCanvas::rectangle(const ClipRect& clip, QwControl control, std::int32
 void RasterCanvas::fill(const Bounds& area, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
                         std::uint32_t native)
 {
-    const std::int32_t left = std::max(x1, area.x1);
-    const std::int32_t right = std::min(x2, area.x2);
-    const std::int32_t top = std::max(y1, area.y1);
-    const std::int32_t bottom = std::min(y2, area.y2);
-    if (left > right || top > bottom) return;
-    std::uint32_t* row = pixels_.get() + static_cast<std::size_t>(top) * static_cast<std::size_t>(width_) + left;
-    const auto count = static_cast<std::size_t>(right - left + 1);
-    if (count <= 4) {
-        // A page's ground is strewn with thousands of such specks: a plain
-        // store a pixel, unrolled, costs less than a loop or a fill a row.
-        for (std::int32_t y = top; y <= bottom; ++y, row += width_) {
-            switch (count) {
-            case 4: row[3] = native; [[fallthrough]];
-            case 3: row[2] = native; [[fallthrough]];
-            case 2: row[1] = native; [[fallthrough]];
-            default: row[0] = native;
-            }
-        }
-        return;
+    fill_within({std::max(x1, area.x1), std::max(y1, area.y1), std::min(x2, area.x2), std::min(y2, area.y2)}, native);
+}
+
+void RasterCanvas::fill_within(const Bounds& box, std::uint32_t native)
+{
+    if (box.empty()) return;
+    // Kept in a local: a pixel stored could otherwise be the width itself.
+    const auto stride = static_cast<std::size_t>(width_);
+    std::uint32_t* row = pixels_.get() + static_cast<std::size_t>(box.y1) * stride + static_cast<std::size_t>(box.x1);
+    const std::int32_t rows = box.y2 - box.y1 + 1;
+    // A page's ground is strewn with thousands of specks a few pixels wide:
+    // stores of a width the compiler knows cost less than a loop.
+    switch (box.x2 - box.x1 + 1) {
+    case 1: fill_narrow<1>(row, stride, rows, native); return;
+    case 2: fill_narrow<2>(row, stride, rows, native); return;
+    case 3: fill_narrow<3>(row, stride, rows, native); return;
+    case 4: fill_narrow<4>(row, stride, rows, native); return;
+    default: fill_wide(row, stride, rows, static_cast<std::size_t>(box.x2 - box.x1 + 1), native);
     }
-    for (std::int32_t y = top; y <= bottom; ++y, row += width_) fill_pixels(row, count, native);
 }
 
 void RasterCanvas::fill_rectangles(const ClipRect& clip, std::span<const QwColourBox> boxes)
@@ -182,8 +194,9 @@ void RasterCanvas::fill_rectangles(const ClipRect& clip, std::span<const QwColou
     const Bounds area = visible(clip);
     if (area.empty()) return;
     for (const QwColourBox& b : boxes)
-        fill(area, std::min(b.x1, b.x2), std::min(b.y1, b.y2), std::max(b.x1, b.x2), std::max(b.y1, b.y2),
-             to_native(b.colour));
+        fill_within({std::max(std::min(b.x1, b.x2), area.x1), std::max(std::min(b.y1, b.y2), area.y1),
+                     std::min(std::max(b.x1, b.x2), area.x2), std::min(std::max(b.y1, b.y2), area.y2)},
+                    to_native(b.colour));
 }
 
 void RasterCanvas::ellipse(const ClipRect& clip, QwControl control, std::int32_t x1, std::int32_t y1, std::int32_t x2,

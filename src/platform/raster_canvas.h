@@ -85,6 +85,8 @@ private:
     // A filled rectangle with its corners in order.
     void fill(const Bounds& area, std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2,
               std::uint32_t native);
+    // The same, the corners already clipped.
+    void fill_within(const Bounds& box, std::uint32_t native);
 
     struct Release {
         void operator()(std::uint32_t* pixels) const { std::free(pixels); }

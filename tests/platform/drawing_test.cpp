@@ -1,6 +1,7 @@
 // Drawing primitives on the raster canvas, through the qw_* calls.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <limits>
 #include <thread>
@@ -220,6 +221,43 @@ TEST_F(DrawingTest, ClipRegionLimitsEveryPrimitiveAndPixelReads)
     EXPECT_EQ(qw_get_pixel_rgb(20, 20), kRed);
     qw_set_clip_region(0, 0, 1600, 1600);
     EXPECT_EQ(count(kRed), 21 * 21);
+}
+
+// Narrow boxes (a background's specks) take their own path: each width,
+// whole or cut by the clip region, sets exactly its pixels.
+TEST_F(DrawingTest, NarrowBoxesSetExactlyTheirPixels)
+{
+    struct Row {
+        QwColourBox box;
+        std::array<std::int32_t, 4> clip;
+    };
+    constexpr std::array<std::int32_t, 4> open{0, 0, 1600, 1600};
+    const std::array<Row, 10> rows{{{{kRed, 10, 10, 10, 12}, open},
+                                    {{kRed, 10, 10, 11, 10}, open},
+                                    {{kRed, 12, 12, 10, 10}, open},
+                                    {{kRed, 10, 10, 13, 13}, open},
+                                    {{kRed, 10, 10, 14, 11}, open},
+                                    {{kRed, 10, 10, 15, 15}, open},
+                                    {{kRed, 8, 10, 12, 12}, {10, 11, 40, 40}},
+                                    {{kRed, 10, 10, 14, 12}, {0, 0, 12, 10}},
+                                    {{kRed, 10, 10, 12, 12}, {11, 11, 11, 11}},
+                                    {{kRed, 10, 10, 12, 12}, {13, 0, 40, 40}}}};
+    for (const Row& row : rows) {
+        SetUp();
+        const auto [cx1, cy1, cx2, cy2] = row.clip;
+        qw_set_clip_region(cx1, cy1, cx2, cy2);
+        EXPECT_EQ(qw_fill_rectangles(std::array<QwColourBox, 1>{row.box}), 1);
+        qw_set_clip_region(0, 0, 1600, 1600);
+        const QwColourBox& b = row.box;
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 30; ++x) {
+                const bool inside = x >= std::min(b.x1, b.x2) && x <= std::max(b.x1, b.x2) &&
+                                    y >= std::min(b.y1, b.y2) && y <= std::max(b.y1, b.y2) && x >= cx1 && x <= cx2 &&
+                                    y >= cy1 && y <= cy2;
+                EXPECT_EQ(qw_get_pixel_rgb(x, y), inside ? kRed : kGround)
+                    << b.x1 << "," << b.y1 << " " << x << "," << y;
+            }
+    }
 }
 
 TEST_F(DrawingTest, SetPixelGivesThePreviousColour)

@@ -1,6 +1,7 @@
 // Text and fonts on the offscreen Qt canvas.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <set>
 
 #include "platform/graphics.h"
@@ -110,14 +111,22 @@ TEST_F(QtTextTest, TextOffTheCanvasDrawsNothingButAdvances)
 TEST_F(QtTextTest, ClipRegionCutsText)
 {
     ASSERT_GT(qw_set_font("t'Arial'h20e"), 0);
-    qw_set_clip_region(100, 100, 110, 200);
-    qw_move_to(90, 100);
-    qw_out_text("MMMM");
-    qw_set_clip_region(0, 0, 1600, 1600);
-    const Box b = inked(0, 0, 300, 300);
-    EXPECT_GT(b.ink, 0);
-    EXPECT_GE(b.x1, 100);
-    EXPECT_LE(b.x2, 110);
+    // Cut at the sides, at the top of the letters, at their foot.
+    constexpr std::array<std::array<std::int32_t, 4>, 3> clips{
+        {{100, 100, 110, 200}, {0, 105, 300, 300}, {0, 0, 300, 112}}};
+    for (const auto& [x1, y1, x2, y2] : clips) {
+        SetUp();
+        qw_set_clip_region(x1, y1, x2, y2);
+        qw_move_to(90, 100);
+        qw_out_text("MMMM");
+        qw_set_clip_region(0, 0, 1600, 1600);
+        const Box b = inked(0, 0, 300, 300);
+        EXPECT_GT(b.ink, 0);
+        EXPECT_GE(b.x1, x1);
+        EXPECT_LE(b.x2, x2);
+        EXPECT_GE(b.y1, y1);
+        EXPECT_LE(b.y2, y2);
+    }
 }
 
 TEST_F(QtTextTest, FacesKeepTheirCharacter)

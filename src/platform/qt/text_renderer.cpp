@@ -190,6 +190,14 @@ void TextRenderer::render(const Entry& e, std::span<const Fresh> fresh) const
                 f.glyph->spans.push_back({y - margin, from - left - margin, x - 1 - left - margin});
             }
         }
+        Glyph& g = *f.glyph;
+        for (const Span& span : g.spans) {
+            const bool first = g.top > g.bottom;
+            g.top = first ? span.y : std::min(g.top, span.y);
+            g.bottom = std::max(g.bottom, span.y);
+            g.left = first ? span.x1 : std::min(g.left, span.x1);
+            g.right = first ? span.x2 : std::max(g.right, span.x2);
+        }
         keep_ink(*f.glyph, e.cell_height);
         left = right;
     }
@@ -270,16 +278,27 @@ std::int32_t TextRenderer::draw(QImage& image, const DrawState& state, std::stri
     const QRgb rgb = rgb_of(state.colour);
     uchar* const pixels = image.bits();
     const qsizetype stride = image.bytesPerLine();
+    const std::int64_t y0 = state.position.y;
     std::int64_t pen = state.position.x;
     for (const Glyph* g : line_) {
-        for (const Span& span : g->spans) {
-            const std::int64_t y = static_cast<std::int64_t>(state.position.y) + span.y;
-            if (y < top || y > bottom) continue;
-            const std::int64_t from = std::max<std::int64_t>(pen + span.x1, left);
-            const std::int64_t to = std::min<std::int64_t>(pen + span.x2, right);
-            if (from > to) continue;
-            auto* row = reinterpret_cast<QRgb*>(pixels + y * stride);
-            std::fill(row + from, row + to + 1, rgb);
+        if (g->top <= g->bottom && pen + g->left >= left && pen + g->right <= right && y0 + g->top >= top &&
+            y0 + g->bottom <= bottom) {
+            // Most glyphs lie wholly inside: their spans need no clipping.
+            QRgb* const corner = reinterpret_cast<QRgb*>(pixels + y0 * stride) + pen;
+            for (const Span& span : g->spans) {
+                QRgb* const row = corner + span.y * (stride / static_cast<qsizetype>(sizeof(QRgb)));
+                std::fill(row + span.x1, row + span.x2 + 1, rgb);
+            }
+        } else {
+            for (const Span& span : g->spans) {
+                const std::int64_t y = y0 + span.y;
+                if (y < top || y > bottom) continue;
+                const std::int64_t from = std::max<std::int64_t>(pen + span.x1, left);
+                const std::int64_t to = std::min<std::int64_t>(pen + span.x2, right);
+                if (from > to) continue;
+                auto* row = reinterpret_cast<QRgb*>(pixels + y * stride);
+                std::fill(row + from, row + to + 1, rgb);
+            }
         }
         pen += g->advance;
     }

@@ -49,6 +49,8 @@ private:
         bool rendered = false;
         std::int32_t advance = 0;
         std::vector<Span> spans;  // once the glyph is drawn
+        // The rows and columns the spans reach, from the cell's corner.
+        std::int32_t top = 0, bottom = -1, left = 0, right = -1;
         // Its ink inside the rows of the text's box, kept with the spans:
         // the columns from ink_left on, and the rows of them all.
         std::int32_t ink_left = 0;
