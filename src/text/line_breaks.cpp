@@ -93,9 +93,10 @@ bool is_number_word(std::string_view shown)
             continue;
         }
         const char c = s[i++];
-        if (std::string_view("0123456789.,+-").find(c) == std::string_view::npos) return false;
+        const bool digit = c >= '0' && c <= '9';
+        if (!digit && c != '.' && c != ',' && c != '+' && c != '-') return false;
         if (!digit_seen && c != '+' && c != '-') {
-            if (read > 1 || c < '0' || c > '9') return false;
+            if (read > 1 || !digit) return false;
             digit_seen = true;
         }
         ++read;
