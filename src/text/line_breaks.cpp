@@ -28,18 +28,20 @@ std::vector<Word> words_of(std::string_view text)
 }
 
 // What a word shows: codes dropped, the argument of a sub- or superscript,
-// italic or Greek code kept.
-std::string visible(std::string_view word)
+// italic or Greek code kept. A word without codes is itself; others are
+// written into shown.
+std::string_view visible(std::string_view word, std::string& shown)
 {
-    std::string shown;
+    if (word.find('@') == std::string_view::npos) return word;
+    shown.clear();
     for (std::size_t i = 0; i < word.size();) {
         const std::size_t close = word[i] == '@' ? word.find('@', i + 1) : std::string_view::npos;
         if (close == std::string_view::npos) {
             shown.push_back(word[i++]);
             continue;
         }
-        if (close > i + 1 && std::string_view("duib").find(word[i + 1]) != std::string_view::npos)
-            shown.append(word.substr(i + 2, close - i - 2));
+        const char code = close > i + 1 ? word[i + 1] : '@';
+        if (code == 'd' || code == 'u' || code == 'i' || code == 'b') shown.append(word.substr(i + 2, close - i - 2));
         i = close + 1;
     }
     return shown;
@@ -133,33 +135,39 @@ std::vector<std::size_t> line_breaks(std::string_view text, std::int32_t room,
                                      const std::function<std::int32_t(std::size_t, std::size_t)>& width)
 {
     const std::vector<Word> words = words_of(text);
-    std::vector<std::string> shown;
-    for (const Word& w : words) shown.push_back(visible(text.substr(w.begin, w.end - w.begin)));
     const std::size_t n = words.size();
+    // What each word shows, read once.
+    struct Reading {
+        bool number, unit, op, label, value;
+    };
+    std::vector<Reading> read(n);
+    std::string buffer;
+    for (std::size_t k = 0; k < n; ++k) {
+        const std::string_view shown = visible(text.substr(words[k].begin, words[k].end - words[k].begin), buffer);
+        const bool number = is_number_word(shown);
+        // "@iV@ =21.8": the value's "=" keeps the name it gives the value to.
+        read[k] = {number, k > 0 && read[k - 1].number && is_unit_word(shown), is_operator_word(shown),
+                   !shown.empty() && shown.back() == ':', shown.size() > 1 && shown.starts_with('=')};
+    }
     // bound[k]: no break between words k and k + 1.
     std::vector<bool> bound(n, false);
-    for (std::size_t k = 0; k + 1 < n; ++k) {
-        const bool label = !shown[k].empty() && shown[k].back() == ':';
-        if (is_number_word(shown[k + 1]) && label) bound[k] = true;
-        if (is_number_word(shown[k]) && is_unit_word(shown[k + 1])) bound[k] = true;
-        // "@iV@ =21.8": the value's "=" keeps the name it gives the value to.
-        if (shown[k + 1].size() > 1 && shown[k + 1].starts_with('=')) bound[k] = true;
-    }
+    for (std::size_t k = 0; k + 1 < n; ++k)
+        bound[k] = (read[k].label && read[k + 1].number) || read[k + 1].unit || read[k + 1].value;
     // Formulas: terms joined by operators ("A + B = C", "K = 1.8•10@u-5@",
     // "-5.13•10@u19@ - 8.6•10@u18@", "2.7256 / 0.21"). A line ending in an
     // operator leaves the formula half read (one ending in "=" reads as a
     // finished one): a wider formula breaks only before its operators.
     for (std::size_t k = 1; k + 1 < n;) {
-        if (!is_operator_word(shown[k]) || is_operator_word(shown[k - 1]) || is_operator_word(shown[k + 1])) {
+        if (!read[k].op || read[k - 1].op || read[k + 1].op) {
             ++k;
             continue;
         }
         const std::size_t first = k - 1;
         std::size_t last = k + 1;
-        while (last + 2 < n && is_operator_word(shown[last + 1]) && !is_operator_word(shown[last + 2])) last += 2;
+        while (last + 2 < n && read[last + 1].op && !read[last + 2].op) last += 2;
         const bool fits = width(words[first].begin, words[last].end) <= room;
         for (std::size_t j = first; j < last; ++j)
-            if (fits || !is_operator_word(shown[j + 1])) bound[j] = true;
+            if (fits || !read[j + 1].op) bound[j] = true;
         k = last + 1;
     }
     std::vector<std::size_t> breaks;
