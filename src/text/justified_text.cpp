@@ -1,6 +1,7 @@
 #include "text/justified_text.h"
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -45,6 +46,26 @@ void restore(const LineEnd& end)
 }
 
 constexpr std::size_t no_shorter = std::string_view::npos;
+
+// The font that the paragraph's codes select before its first letter
+// ("@C6@@T4@Problema"), if they select one: codes of colour may come first.
+std::optional<std::int32_t> opening_font(std::string_view work)
+{
+    std::string_view rest = work.substr(std::min(work.find_first_not_of(' '), work.size()));
+    while (rest.size() > 2 && rest[0] == '@' && (rest[1] == 'C' || rest[1] == 'c')) {
+        const std::size_t close = rest.find('@', 1);
+        if (close == std::string_view::npos) return std::nullopt;
+        rest.remove_prefix(close + 1);
+    }
+    if (!rest.starts_with("@T")) return std::nullopt;
+    const std::size_t close = rest.find('@', 1);
+    const std::string_view digits = rest.substr(2, close == std::string_view::npos ? 0 : close - 2);
+    if (digits.empty() || digits.size() > 2 || digits.find_first_not_of("0123456789") != std::string_view::npos)
+        return std::nullopt;
+    const std::int32_t n = digits.size() == 1 ? digits[0] - '0' : 10 * (digits[0] - '0') + (digits[1] - '0');
+    if (n < 1 || n > font_table_size) return std::nullopt;
+    return n;
+}
 
 // A line of a paragraph as laid: where it starts, the row it was measured
 // at, the room it was laid lower by, and the rows of its letters' ink from
@@ -151,7 +172,17 @@ std::string_view LineMemo::serve(std::string_view text)
     work_.resize(strip_trailing_blanks(first_characters(work_, paragraph_limit)).size());
     lines_.clear();
     rows_.clear();
+    breaks_.clear();
     return work_;
+}
+
+const std::vector<std::size_t>& LineMemo::breaks(std::int32_t room, std::int32_t font_number,
+                                                 const std::function<std::vector<std::size_t>()>& find)
+{
+    for (const Breaks& known : breaks_)
+        if (known.room == room && known.font_number == font_number) return known.at;
+    breaks_.push_back({room, font_number, find()});
+    return breaks_.back().at;
 }
 
 // A paragraph as laid out has at most paragraph_limit characters of at most
@@ -188,13 +219,21 @@ QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_
                           MarkupPass pass, LineMemo& memo)
 {
     qw_move_to(x_left, y);
-    std::int32_t saved_font = renderer_state.current_font_number;
     std::int32_t saved_colour = renderer_state.current_colour_number;
     const std::string_view work = memo.serve(text);
+    // A paragraph that opens with a font lays out the same whatever font
+    // was in force: it is laid out from that one, so that a pass that
+    // measures it and one that then draws it share what the memo knows.
+    std::int32_t saved_font = opening_font(work).value_or(renderer_state.current_font_number);
     const std::int32_t first_font = saved_font;
-    const std::vector<std::size_t> breaks =
-        line_breaks(work, x_right - x_left, [&memo, work, first_font](std::size_t begin, std::size_t end) {
-            return width_within(work, begin, end, first_font, memo);
+    // A pass after another at the same width finds the breaks known: the
+    // pieces they measured are known too, and the lines below restore what
+    // measuring them leaves.
+    const std::vector<std::size_t>& breaks =
+        memo.breaks(x_right - x_left, first_font, [&memo, work, x_left, x_right, first_font] {
+            return line_breaks(work, x_right - x_left, [&memo, work, first_font](std::size_t begin, std::size_t end) {
+                return width_within(work, begin, end, first_font, memo);
+            });
         });
     // The text between two breaks, both excluded.
     const auto span = [&](std::size_t from, std::size_t to) {

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -51,6 +52,10 @@ public:
     // at a row of its own ("@Y").
     const QwInkColumn* find_rows(const LineStart& line) const;
     void remember_rows(const LineStart& line, const QwInkColumn& rows);
+    // Where the text may break for a line room pixels wide started in a
+    // numbered font: found by find the first time.
+    const std::vector<std::size_t>& breaks(std::int32_t room, std::int32_t font_number,
+                                           const std::function<std::vector<std::size_t>()>& find);
 
 private:
     static std::uint64_t key(std::int32_t font_number, std::size_t begin, std::size_t end);
@@ -59,6 +64,11 @@ private:
     std::string work_;
     std::unordered_map<std::uint64_t, LineEnd> lines_;
     std::vector<std::pair<LineStart, QwInkColumn>> rows_;  // a paragraph has few lines
+    struct Breaks {
+        std::int32_t room, font_number;
+        std::vector<std::size_t> at;
+    };
+    std::vector<Breaks> breaks_;  // a paragraph is laid out at few widths
 };
 
 // Draws text with its first line at y and returns where the paragraph

@@ -137,6 +137,43 @@ TEST_F(JustifiedText, MeasuringAgreesWithDrawing)
     }
 }
 
+// A paragraph measured and then drawn with one memo, each pass started in
+// another font, draws as a fresh drawing does.
+TEST_F(JustifiedText, ADrawingAfterAMeasureFromAnotherFontDrawsAsAFreshOne)
+{
+    struct Row {
+        const char* text;
+        std::int32_t measured_from, drawn_from;
+    };
+    for (const Row& row : {Row{"@T1@@C1@aa bb cc dd ee ff gg hh ii jj H@d2@O kk", 2, 1},
+                           Row{"@C6@@T4@aa bb cc dd ee ff gg hh", 4, 8}, Row{"@T7@@C6@R@T1@@C1@: aa bb cc dd ee", 1, 2},
+                           Row{"aa @T4@bb cc dd ee ff gg hh ii", 2, 1}, Row{"@T99@aa bb cc dd ee ff gg", 2, 1}}) {
+        SCOPED_TRACE(row.text);
+        select_font(row.drawn_from);
+        select_colour(1);
+        draw_justified_text(0, 100, 0, row.text);
+        const std::vector<DrawnText> fresh = texts();
+        const QwPoint fresh_end = qw_get_current_position();
+        SetUp();
+        LineMemo memo;
+        select_font(row.measured_from);
+        measure_justified_text(0, 100, 0, row.text, memo);
+        select_font(row.drawn_from);
+        select_colour(1);
+        draw_justified_text(0, 100, 0, row.text, memo);
+        const std::vector<DrawnText> shared = texts();
+        ASSERT_EQ(shared.size(), fresh.size());
+        for (std::size_t k = 0; k < fresh.size(); ++k) {
+            EXPECT_EQ(shared[k].text, fresh[k].text);
+            EXPECT_EQ(shared[k].font, fresh[k].font);
+            EXPECT_EQ(shared[k].colour, fresh[k].colour);
+            EXPECT_EQ((QwPoint{shared[k].x, shared[k].y}), (QwPoint{fresh[k].x, fresh[k].y}));
+        }
+        EXPECT_EQ(qw_get_current_position(), fresh_end);
+        SetUp();
+    }
+}
+
 TEST_F(JustifiedText, AParagraphEndingInASuperscriptEndsOnItsLastLine)
 {
     // The raised minus is drawn above the line; the paragraph still ends on it.
