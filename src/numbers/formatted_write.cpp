@@ -89,7 +89,9 @@ std::string_view exponent_field(int exponent, int exponent_digits, ExponentText&
 std::string format_i(std::int32_t value, int width)
 {
     if (bad_width(width)) return asterisks(std::max(width, 0));
-    return right_aligned({std::to_string(value)}, width);
+    char digits[12];
+    const char* const end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    return right_aligned({std::string_view(digits, static_cast<std::size_t>(end - digits))}, width);
 }
 
 std::string format_z(std::int32_t value, int width)

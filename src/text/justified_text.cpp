@@ -307,7 +307,9 @@ QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_
         std::string line(span(first, spread ? first + 1 : j - 1));
         for (std::int32_t g = 1; spread && g <= gaps; ++g) {
             line.resize(strip_trailing_blanks(line).size());
-            line += " @x" + gap_text(g <= extra ? per_gap + 1 : per_gap) + "@";
+            line += " @x";
+            line += gap_text(g <= extra ? per_gap + 1 : per_gap);
+            line += '@';
             line.append(span(first + g, first + g + 1));
         }
         y_line = lay_line(strip_trailing_blanks(line), false) + line_height;
