@@ -69,14 +69,15 @@ void draw_problem_text_framed(std::int32_t x_left, std::int32_t x_right, std::in
                               std::int32_t foot_right)
 {
     const std::string body = "@T1@@C1@" + std::string(strip_trailing_blanks(problem_texts.problem_text));
+    LineMemo memo;  // the drawing reuses what measuring found
     if (foot_right > 0) {
-        const std::int32_t last_row = measure_justified_text(x_left, x_right, y, body).y;
+        const std::int32_t last_row = measure_justified_text(x_left, x_right, y, body, memo).y;
         draw_statement_frame_with_foot(x_left, x_right, y, last_row, {foot_right, y_bottom}, problem_heading(),
                                        selected_problem_level());
     } else {
         draw_problem_statement_in_box(x_left, x_right, y, y_bottom, " ", selected_problem_level());
     }
-    draw_justified_text(x_left, x_right, y, body);
+    draw_justified_text(x_left, x_right, y, body, memo);
 }
 
 QwPoint draw_answer_text(std::int32_t x_left, std::int32_t x_right, std::int32_t y)

@@ -22,10 +22,21 @@ std::int32_t centred_line_x(std::string_view text)
     return column_left + (column_width - markup_line_width(text)) / 2;
 }
 
-void draw_problem_text_in_box(std::int32_t x_left, std::int32_t x_right, std::int32_t y_top, std::int32_t y_bottom)
+namespace {
+
+void draw_problem_text_in_box(std::int32_t x_left, std::int32_t x_right, std::int32_t y_top, std::int32_t y_bottom,
+                              LineMemo& memo)
 {
     draw_problem_statement_in_box(x_left, x_right, y_top, y_bottom, "", selected_problem_level());
-    draw_justified_text(x_left, x_right, y_top, strip_trailing_blanks(problem_texts.problem_text));
+    draw_justified_text(x_left, x_right, y_top, strip_trailing_blanks(problem_texts.problem_text), memo);
+}
+
+}  // namespace
+
+void draw_problem_text_in_box(std::int32_t x_left, std::int32_t x_right, std::int32_t y_top, std::int32_t y_bottom)
+{
+    LineMemo memo;
+    draw_problem_text_in_box(x_left, x_right, y_top, y_bottom, memo);
 }
 
 void draw_centred_equation(std::string_view equation, std::int32_t y)
@@ -40,10 +51,11 @@ void draw_problem_text_and_equation(std::int32_t x_left, std::int32_t x_right, s
 {
     // The equation's sub- and superscripts keep two pixels from the last line.
     constexpr std::int32_t below_last_line = 18;
+    LineMemo memo;  // the drawing reuses what measuring found
     const std::int32_t last_line =
-        measure_justified_text(x_left, x_right, y_top, strip_trailing_blanks(problem_texts.problem_text)).y;
+        measure_justified_text(x_left, x_right, y_top, strip_trailing_blanks(problem_texts.problem_text), memo).y;
     const std::int32_t y = std::max(equation_y, last_line + below_last_line);
-    draw_problem_text_in_box(x_left, x_right, y_top, y_bottom + y - equation_y);
+    draw_problem_text_in_box(x_left, x_right, y_top, y_bottom + y - equation_y, memo);
     draw_centred_equation(equation, y);
 }
 
