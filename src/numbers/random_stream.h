@@ -73,6 +73,14 @@ float random_real(float a, float b);
 // u = 0.
 inline std::int32_t random_int(std::int32_t lo, std::int32_t hi)
 {
+    // Ranges of whole numbers from 0 to 2^21 (nearly every draw, the page
+    // background's thousands among them): lo + u (hi - lo + 1) is then exact
+    // in double, and its whole part that of this product of integers.
+    if (lo >= 0 && lo <= hi && hi < (std::int32_t{1} << 21)) {
+        std::int32_t& state = random_stream.random_state;
+        state = random_detail::next_state(state);
+        return lo + static_cast<std::int32_t>((static_cast<std::int64_t>(state) * (hi - lo + 1)) >> 31);
+    }
     const double u = next_uniform(random_stream.random_state);
     const double span = static_cast<double>(static_cast<std::int64_t>(hi) - lo + 1);
     // Toward zero, as the conversion cuts, not toward minus infinity: 0 gets

@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <limits>
 
 #include "numbers/random_stream.h"
 
@@ -12,13 +14,19 @@ constexpr std::uint32_t multiplier = 843314861u;
 constexpr std::uint32_t increment = 453816693u;
 constexpr std::uint32_t low31 = 0x7FFFFFFFu;
 
+// The inverse of an odd number modulo 2^32 (and so modulo 2^31).
+std::uint32_t inverse_of(std::uint32_t odd)
+{
+    std::uint32_t inverse = odd;  // Newton: each step doubles the good bits
+    for (int i = 0; i < 5; ++i) inverse *= 2u - odd * inverse;
+    return inverse;
+}
+
 // The seed whose next draw returns y / 2^31 (the multiplier is odd, hence
 // invertible modulo 2^31), so that a test can choose the u a routine sees.
 std::int32_t seed_for_next(std::uint32_t y)
 {
-    std::uint32_t inverse = multiplier;  // Newton: each step doubles the good bits
-    for (int i = 0; i < 5; ++i) inverse *= 2u - multiplier * inverse;
-    return static_cast<std::int32_t>(((y - increment) * inverse) & low31);
+    return static_cast<std::int32_t>(((y - increment) * inverse_of(multiplier)) & low31);
 }
 
 std::uint32_t y_for(double u)
@@ -105,6 +113,42 @@ TEST_F(RandomStreamTest, RandomIntStaysInItsRangeAndConsumesOneDraw)
     EXPECT_GT(random_int(INT32_MIN, INT32_MAX), 2147000000);
     set_random_seed(seed_for_next(0));
     EXPECT_EQ(random_int(INT32_MIN, INT32_MAX), INT32_MIN);
+}
+
+// Small ranges of whole numbers take an integer product: the same numbers as
+// min(hi, trunc(lo + u (hi - lo + 1))) computed in double, at the ends of
+// the draw and between, and either side of the limit of that product.
+TEST_F(RandomStreamTest, RandomIntGivesTheDoubleFormulasNumberOnEveryRange)
+{
+    struct Range {
+        std::int32_t lo, hi;
+    };
+    constexpr std::int32_t limit = std::int32_t{1} << 21;
+    const std::array<Range, 11> ranges{{{0, 0},
+                                        {0, 1},
+                                        {150, 591},
+                                        {50, 250},
+                                        {0, limit - 1},
+                                        {limit - 2, limit - 1},
+                                        {0, limit},
+                                        {0, std::int32_t{1} << 30},
+                                        {std::int32_t{1} << 30, std::numeric_limits<std::int32_t>::max() - 1},
+                                        {-3, 500},
+                                        {7, 5}}};
+    std::uint32_t y = 12345;
+    for (const Range r : ranges) {
+        for (int k = 0; k < 3000; ++k) {
+            // The draw that brings u (hi - lo + 1) nearest below a whole
+            // number, where rounding in double would reach it, is among them.
+            const auto span = static_cast<std::uint32_t>(r.hi - r.lo + 1);
+            const std::uint32_t nearest_below = span % 2 == 1 ? (0u - inverse_of(span)) & low31 : 1u;
+            y = k == 0 ? 0u : k == 1 ? low31 : k == 2 ? nearest_below : (y * 1103515245u + 12345u) & low31;
+            set_random_seed(seed_for_next(y));
+            const double u = y / 2147483648.0;
+            const auto drawn = static_cast<std::int64_t>(r.lo + u * (static_cast<double>(r.hi) - r.lo + 1.0));
+            EXPECT_EQ(random_int(r.lo, r.hi), std::min<std::int64_t>(r.hi, drawn)) << r.lo << " " << r.hi << " " << y;
+        }
+    }
 }
 
 TEST_F(RandomStreamTest, RandomRealIsAFloatFromADoubleComputation)
