@@ -58,25 +58,57 @@ bool shows_broken_number(const std::string& text)
     return may_show && contains_match(text, R"((^|[^A-Za-z])(nan|NaN|NAN|inf|Inf|INF|Infinity)($|[^A-Za-z])|\*\*)");
 }
 
+namespace {
+
+// Whether a character of first is followed by one of second somewhere in text.
+bool has_pair(std::string_view text, std::string_view first, std::string_view second)
+{
+    for (std::size_t i = 0; i + 1 < text.size(); ++i)
+        if (first.find(text[i]) != std::string_view::npos && second.find(text[i + 1]) != std::string_view::npos)
+            return true;
+    return false;
+}
+
+bool has(std::string_view text, std::string_view piece)
+{
+    return text.find(piece) != std::string_view::npos;
+}
+
+// A wording fault: its pattern, its name, and what every match needs (a
+// number's last character before a unit's first, say), which spares the
+// pattern nearly every text: every page's texts pass here.
+struct WordingRule {
+    const char* pattern;
+    const char* name;
+    bool (*may_match)(std::string_view text);
+};
+
+}  // namespace
+
 std::string wording_fault(const std::string& text)
 {
-    static const char* const faults[][2] = {
-        {"  ", "spazio doppio"},
-        {"^ ", "spazio in testa"},
+    static const WordingRule faults[] = {
+        {"  ", "spazio doppio", [](std::string_view t) { return has(t, "  "); }},
+        {"^ ", "spazio in testa", [](std::string_view t) { return t.starts_with(' '); }},
         {"(?:^|[^A-Za-z0-9@.])(?![0-9]g)NUM(g|mg|kg|pg|ng|mL|L|M|mol|atm|torr|kJ|J|Pa|kPa|nm|pm|cm)(?![A-Za-z0-9@(])",
-         "numero attaccato all'unità"},
-        {" =[^ ]|[^ ]= ", "uguale con uno spazio solo"},
-        {"• | •", "spazio accanto a •"},
+         "numero attaccato all'unità", [](std::string_view t) { return has_pair(t, "0123456789.@", "gmkpnLMatJPc"); }},
+        {" =[^ ]|[^ ]= ", "uguale con uno spazio solo", [](std::string_view t) { return has(t, "="); }},
+        {"• | •", "spazio accanto a •", [](std::string_view t) { return has(t, "• ") || has(t, " •"); }},
     };
-    static const char* const read_faults[][2] = {
-        {"  ", "spazio doppio nel testo letto"},
-        {" [;,)%]| °", "spazio prima di un segno"},
+    static const WordingRule read_faults[] = {
+        {"  ", "spazio doppio nel testo letto", [](std::string_view t) { return has(t, "  "); }},
+        {" [;,)%]| °", "spazio prima di un segno", [](std::string_view t) { return has_pair(t, " ", ";,)%\xC2"); }},
     };
-    for (const auto& [pattern, name] : faults)
-        if (const auto found = find_first(text, pattern)) return std::string(name) + " in \"" + (*found)[0] + "\"";
+    const auto fault = [](const std::string& checked, const WordingRule& rule) -> std::string {
+        if (!rule.may_match(checked)) return "";
+        const auto found = find_first(checked, rule.pattern);
+        return found ? std::string(rule.name) + " in \"" + (*found)[0] + "\"" : "";
+    };
+    for (const WordingRule& rule : faults)
+        if (std::string found = fault(text, rule); !found.empty()) return found;
     const std::string read = as_read(text);
-    for (const auto& [pattern, name] : read_faults)
-        if (const auto found = find_first(read, pattern)) return std::string(name) + " in \"" + (*found)[0] + "\"";
+    for (const WordingRule& rule : read_faults)
+        if (std::string found = fault(read, rule); !found.empty()) return found;
     return "";
 }
 
