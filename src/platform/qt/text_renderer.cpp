@@ -284,10 +284,10 @@ std::int32_t TextRenderer::draw(QImage& image, const DrawState& state, std::stri
         if (g->top <= g->bottom && pen + g->left >= left && pen + g->right <= right && y0 + g->top >= top &&
             y0 + g->bottom <= bottom) {
             // Most glyphs lie wholly inside: their spans need no clipping.
-            QRgb* const corner = reinterpret_cast<QRgb*>(pixels + y0 * stride) + pen;
+            uchar* const top_row = pixels + (y0 + g->top) * stride;
             for (const Span& span : g->spans) {
-                QRgb* const row = corner + span.y * (stride / static_cast<qsizetype>(sizeof(QRgb)));
-                std::fill(row + span.x1, row + span.x2 + 1, rgb);
+                auto* const row = reinterpret_cast<QRgb*>(top_row + (span.y - g->top) * stride);
+                std::fill(row + pen + span.x1, row + pen + span.x2 + 1, rgb);
             }
         } else {
             for (const Span& span : g->spans) {
