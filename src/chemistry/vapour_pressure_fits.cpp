@@ -9,6 +9,8 @@ bool has_antoine(const VapourPressureFit& fit)
     return fit.antoine.low <= fit.antoine.high;
 }
 
+constexpr double torr_per_mpa = 1e6 / 133.322368;
+
 // How far t (°C) lies outside the row's range; 0 inside.
 double distance_from_range(const AntoineFit& fit, double t)
 {
@@ -21,6 +23,10 @@ double distance_from_range(const AntoineFit& fit, double t)
 
 double antoine_vapour_pressure_torr(std::int32_t compound, double kelvin)
 {
+    if (compound == water) {
+        if (kelvin >= water_critical_kelvin) return std::numeric_limits<double>::infinity();
+        return water_saturation_pressure_mpa(kelvin) * torr_per_mpa;
+    }
     const double t = kelvin - 273.15;
     const VapourPressureFit* nearest = nullptr;
     for (const VapourPressureFit& fit : vapour_pressure_fits) {
@@ -37,6 +43,7 @@ double antoine_vapour_pressure_torr(std::int32_t compound, double kelvin)
 
 double antoine_boiling_kelvin(std::int32_t compound, double torr)
 {
+    if (compound == water) return water_saturation_kelvin(torr / torr_per_mpa);
     double best = std::numeric_limits<double>::quiet_NaN(), best_distance = 0.0;
     for (const VapourPressureFit& fit : vapour_pressure_fits) {
         if (fit.compound != compound || !has_antoine(fit)) continue;
@@ -55,13 +62,7 @@ float vapour_pressure_torr(const VapourPressureFit& fit, float kelvin)
     return static_cast<float>(antoine_vapour_pressure_torr(fit.compound, kelvin));
 }
 
-float one_constant_vapour_pressure_torr(const VapourPressureFit& fit, float kelvin)
-{
-    const float p0 = fit.p0 * 0.007500617f;
-    return p0 * std::exp(-fit.b / (8.314f * kelvin));
-}
-
 float water_vapour_pressure(float kelvin)
 {
-    return vapour_pressure_torr(vapour_pressure_fit(11), kelvin);
+    return static_cast<float>(antoine_vapour_pressure_torr(water, kelvin));
 }

@@ -1,13 +1,14 @@
 // The one table of vapour pressures: per liquid a three-constant (Antoine)
 // fit with its range and critical temperature, and for the liquids the book
-// fits as P = P0 exp(-B/RT) that one-constant model, kept for the pages that
-// name it.
+// fits as P = P0 exp(-B/RT) that model's B, kept for the pages that name it.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <limits>
 #include <string_view>
+
+#include "chemistry/water_saturation.h"
 
 // log10(P/torr) = a - b / (c + t/°C), from `low` to `high` °C.
 struct AntoineFit {
@@ -20,8 +21,7 @@ struct AntoineFit {
 
 struct VapourPressureFit {
     std::int32_t compound;
-    float p0;                  // Pa; 0 where the book gives no one-constant fit
-    float b;                   // J/mol
+    float b;                   // J/mol of P = P0 exp(-B/RT); 0 where the book gives no one-constant fit
     std::string_view boiling;  // normal boiling point, °C as written; blank where none is given
     AntoineFit antoine;
     double critical_kelvin;
@@ -34,7 +34,8 @@ struct VapourPressureFit {
 // boils: it has the one-constant fit only.
 //
 // Sources: "Antoine" rows are the handbook's constants (torr, °C, over the
-// range given); "IAPWS" is fitted to the IAPWS-IF97 saturation line; "LK"
+// range given); water's pressure is the IAPWS-IF97 saturation equation
+// itself, so its row holds no Antoine constants; "LK"
 // is fitted to the Lee-Kesler curve through the handbook critical point and
 // normal boiling point (within 2 %); "points" passes through the three
 // handbook points named.
@@ -44,90 +45,89 @@ inline constexpr double no_critical_point = std::numeric_limits<double>::infinit
 inline constexpr std::int32_t carbon_disulfide = 501;
 inline constexpr std::int32_t pentane = 502;
 inline constexpr AntoineFit no_antoine{0.0, 0.0, 0.0, 0.0, -1.0};
-inline constexpr std::array<VapourPressureFit, 52> vapour_pressure_fits{{
+inline constexpr std::int32_t water = 11;
+inline constexpr std::array<VapourPressureFit, 51> vapour_pressure_fits{{
     // Antoine, -20 to 101 °C; Tc 556.4 K.
-    {374, 8.06e9f, 32820.15f, " 76.7", {6.87926, 1212.021, 226.41, -20.0, 101.0}, 556.4},
+    {374, 32820.15f, " 76.7", {6.87926, 1212.021, 226.41, -20.0, 101.0}, 556.4},
     // Antoine, -10 to 90 °C; Tc 536.4 K.
-    {373, 8.18e9f, 31416.14f, " 61.3", {6.95465, 1170.966, 226.232, -10.0, 90.0}, 536.4},
+    {373, 31416.14f, " 61.3", {6.95465, 1170.966, 226.232, -10.0, 90.0}, 536.4},
     // Antoine, -13 to 55 °C; Tc 508.1 K.
-    {361, 1.19e10f, 31990.23f, " 56.5", {7.02447, 1161.0, 224.0, -13.0, 55.0}, 508.1},
+    {361, 31990.23f, " 56.5", {7.02447, 1161.0, 224.0, -13.0, 55.0}, 508.1},
     // Antoine, -61 to 20 °C; Tc 466.7 K.
-    {401, 7.31e9f, 28621.70f, " 34.6", {6.92032, 1064.07, 228.8, -61.0, 20.0}, 466.7},
+    {401, 28621.70f, " 34.6", {6.92032, 1064.07, 228.8, -61.0, 20.0}, 466.7},
     // Antoine, -57 to 80 °C; Tc 513.9 K.
-    {312, 1.97e11f, 42327.16f, " 78.4", {8.20417, 1642.89, 230.3, -57.0, 80.0}, 513.9},
-    // IAPWS, 0 to 90 °C (within 0.1 %); Tc 647.1 K.
-    {11, 1.09e11f, 43086.10f, "100.0", {8.08272, 1737.593, 234.103, 0.0, 90.0}, 647.1},
-    {75, 3.61e11f, 75655.20f, "330.0", no_antoine, no_critical_point},
+    {312, 42327.16f, " 78.4", {8.20417, 1642.89, 230.3, -57.0, 80.0}, 513.9},
+    {water, 43086.10f, "100.0", no_antoine, water_critical_kelvin},
+    {75, 75655.20f, "330.0", no_antoine, no_critical_point},
     // Antoine, 29.8 to 126.5 °C; Tc 591.9 K.
-    {332, 2.75e10f, 40700.35f, "118.1", {7.38782, 1533.313, 222.309, 29.8, 126.5}, 591.9},
+    {332, 40700.35f, "118.1", {7.38782, 1533.313, 222.309, 29.8, 126.5}, 591.9},
     // Antoine, 8 to 103 °C; Tc 562.0 K.
-    {301, 1.109e10f, 34076.8f, "", {6.90565, 1211.033, 220.790, 8.0, 103.0}, 562.0},
+    {301, 34076.8f, " 80.1", {6.90565, 1211.033, 220.790, 8.0, 103.0}, 562.0},
     // Antoine, 6 to 137 °C; Tc 591.8 K.
-    {302, 7.788e9f, 35892.2f, "", {6.95464, 1344.8, 219.482, 6.0, 137.0}, 591.8},
-    // IAPWS, 130 to 374 °C (within 2 %).
-    {11, 0.0f, 0.0f, "", {8.14559, 1820.807, 246.232, 130.0, 374.0}, 647.1},
+    {302, 35892.2f, "", {6.95464, 1344.8, 219.482, 6.0, 137.0}, 591.8},
     // Antoine, -7 to 59 °C; Tc 588 K.
-    {5, 0.0f, 0.0f, "", {6.87780, 1119.68, 221.38, -7.0, 59.0}, 588.0},
+    {5, 0.0f, "", {6.87780, 1119.68, 221.38, -7.0, 59.0}, 588.0},
     // Antoine, 2 to 114 °C; Tc 653 K.
-    {234, 0.0f, 0.0f, "", {7.80687, 1680.745, 227.74, 2.0, 114.0}, 653.0},
+    {234, 0.0f, "", {7.80687, 1680.745, 227.74, 2.0, 114.0}, 653.0},
     // Antoine, -101 to -9 °C; Tc 416.9 K.
-    {4, 0.0f, 0.0f, "", {6.93790, 861.34, 246.33, -101.0, -9.0}, 416.9},
+    {4, 0.0f, "", {6.93790, 861.34, 246.33, -101.0, -9.0}, 416.9},
     // Points: -10.0 °C 760 torr, 20 °C 3.30 bar, 30 °C 4.62 bar; Tc 430.8 K.
-    {27, 0.0f, 0.0f, "", {7.42161, 1070.032, 245.649, -10.0, 142.0}, 430.8},
+    {27, 0.0f, "", {7.42161, 1070.032, 245.649, -10.0, 142.0}, 430.8},
     // Antoine (from bar and K), -34 to 98 °C; Tc 405.4 K.
-    {12, 0.0f, 0.0f, "", {7.74396, 1113.928, 262.741, -34.0, 98.0}, 405.4},
+    {12, 0.0f, "", {7.74396, 1113.928, 262.741, -34.0, 98.0}, 405.4},
     // Antoine for N2O4, -8 to 21 °C, NO2 condensing as it; Tc 431.4 K.
-    {26, 0.0f, 0.0f, "", {8.91018, 1798.54, 276.8, -8.0, 21.0}, 431.4},
+    {26, 0.0f, "", {8.91018, 1798.54, 276.8, -8.0, 21.0}, 431.4},
     // Antoine, 17 to 45 °C; above, to 100 °C, fitted to the DIPPR equation of
     // Perry's Chemical Engineers' Handbook (within 0.2 %); Tc 490.9 K.
-    {28, 0.0f, 0.0f, "", {9.05085, 1735.31, 236.5, 17.0, 45.0}, 490.9},
-    {28, 0.0f, 0.0f, "", {6.71232, 684.424, 134.05, 45.0, 100.0}, 490.9},
+    {28, 0.0f, "", {9.05085, 1735.31, 236.5, 17.0, 45.0}, 490.9},
+    {28, 0.0f, "", {6.71232, 684.424, 134.05, 45.0, 100.0}, 490.9},
     // Points: 0 °C 364 torr, 19.5 °C 760 torr, Tc 461 K 64.8 bar.
-    {91, 0.0f, 0.0f, "", {8.69853, 2177.783, 354.836, 0.0, 188.0}, 461.0},
+    {91, 0.0f, "", {8.69853, 2177.783, 354.836, 0.0, 188.0}, 461.0},
     // Points: triple point 113.6 °C 90.5 torr, 184.4 °C 760 torr, Tc 819 K 116.5 bar.
-    {6, 0.0f, 0.0f, "", {7.25583, 1776.121, 221.569, 113.6, 546.0}, 819.0},
+    {6, 0.0f, "", {7.25583, 1776.121, 221.569, 113.6, 546.0}, 819.0},
     // LK from the triple point (5.18 atm at -56.6 °C); Tc 304.13 K 73.8 bar.
-    {24, 0.0f, 0.0f, "", {7.5908, 870.50, 274.26, -56.6, 31.0}, 304.13},
+    {24, 0.0f, "", {7.5908, 870.50, 274.26, -56.6, 31.0}, 304.13},
     // LK for the rest: Tc and Pc of the handbook.
-    {462, 0.0f, 0.0f, "", {7.0174, 702.33, 278.09, -108.1, 16.6}, 289.73},   // 58.4 bar
-    {466, 0.0f, 0.0f, "", {6.9925, 509.44, 277.40, -153.3, -63.8}, 209.4},   // 55.0 bar
-    {304, 0.0f, 0.0f, "", {7.0555, 753.36, 269.21, -88.5, 32.2}, 305.3},     // 48.7 bar
-    {303, 0.0f, 0.0f, "", {6.9421, 469.04, 277.08, -161.4, -82.6}, 190.6},   // 46.0 bar
-    {15, 0.0f, 0.0f, "", {7.1286, 685.98, 263.41, -101.7, -2.0}, 271.2},     // 43.3 bar
-    {48, 0.0f, 0.0f, "", {7.2679, 755.21, 260.78, -88.4, 36.5}, 309.6},      // 72.4 bar
-    {421, 0.0f, 0.0f, "", {7.0551, 694.16, 270.23, -103.7, 9.2}, 282.3},     // 50.4 bar
-    {471, 0.0f, 0.0f, "", {7.2256, 1132.84, 253.16, 7.9, 181.9}, 455.0},     // 56.7 bar
-    {94, 0.0f, 0.0f, "", {7.1839, 1010.57, 270.68, -35.5, 150.9}, 424.0},    // 83.1 bar
-    {1, 0.0f, 0.0f, "", {6.8707, 317.85, 275.55, -195.8, -147.0}, 126.2},    // 33.9 bar
-    {2, 0.0f, 0.0f, "", {6.9845, 378.25, 275.23, -182.9, -118.6}, 154.6},    // 50.4 bar
-    {459, 0.0f, 0.0f, "", {6.9488, 369.52, 276.80, -185.8, -122.5}, 150.7},  // 48.6 bar
-    {3, 0.0f, 0.0f, "", {7.0258, 353.01, 273.41, -188.1, -128.8}, 144.4},    // 52.2 bar
-    {23, 0.0f, 0.0f, "", {6.8946, 334.11, 274.88, -191.5, -140.3}, 132.9},   // 35.0 bar
-    {25, 0.0f, 0.0f, "", {7.8049, 502.32, 253.86, -151.7, -93.2}, 180.0},    // 64.8 bar
-    {92, 0.0f, 0.0f, "", {7.2670, 780.91, 263.29, -85.0, 51.5}, 324.7},      // 83.1 bar
-    {95, 0.0f, 0.0f, "", {7.2812, 892.73, 262.65, -59.5, 99.9}, 373.1},      // 89.6 bar
-    {305, 0.0f, 0.0f, "", {7.0738, 928.93, 263.83, -42.0, 96.6}, 369.8},     // 42.5 bar
-    // IAPWS, 90 to 100 and 100 to 130 °C (within 0.001 %): the pages print
-    // water's pressure there to four digits.
-    {11, 0.0f, 0.0f, "", {7.93860, 1650.291, 226.313, 90.0, 100.0}, 647.1},
-    {11, 0.0f, 0.0f, "", {7.91965, 1637.860, 225.073, 100.0, 130.0}, 647.1},
+    {462, 0.0f, "", {7.0174, 702.33, 278.09, -108.1, 16.6}, 289.73},   // 58.4 bar
+    {466, 0.0f, "", {6.9925, 509.44, 277.40, -153.3, -63.8}, 209.4},   // 55.0 bar
+    {304, 0.0f, "", {7.0555, 753.36, 269.21, -88.5, 32.2}, 305.3},     // 48.7 bar
+    {303, 0.0f, "", {6.9421, 469.04, 277.08, -161.4, -82.6}, 190.6},   // 46.0 bar
+    {15, 0.0f, "", {7.1286, 685.98, 263.41, -101.7, -2.0}, 271.2},     // 43.3 bar
+    {48, 0.0f, "", {7.2679, 755.21, 260.78, -88.4, 36.5}, 309.6},      // 72.4 bar
+    {421, 0.0f, "", {7.0551, 694.16, 270.23, -103.7, 9.2}, 282.3},     // 50.4 bar
+    {471, 0.0f, "", {7.2256, 1132.84, 253.16, 7.9, 181.9}, 455.0},     // 56.7 bar
+    {94, 0.0f, "", {7.1839, 1010.57, 270.68, -35.5, 150.9}, 424.0},    // 83.1 bar
+    {1, 0.0f, "", {6.8707, 317.85, 275.55, -195.8, -147.0}, 126.2},    // 33.9 bar
+    {2, 0.0f, "", {6.9845, 378.25, 275.23, -182.9, -118.6}, 154.6},    // 50.4 bar
+    {459, 0.0f, "", {6.9488, 369.52, 276.80, -185.8, -122.5}, 150.7},  // 48.6 bar
+    {3, 0.0f, "", {7.0258, 353.01, 273.41, -188.1, -128.8}, 144.4},    // 52.2 bar
+    {23, 0.0f, "", {6.8946, 334.11, 274.88, -191.5, -140.3}, 132.9},   // 35.0 bar
+    {25, 0.0f, "", {7.8049, 502.32, 253.86, -151.7, -93.2}, 180.0},    // 64.8 bar
+    {92, 0.0f, "", {7.2670, 780.91, 263.29, -85.0, 51.5}, 324.7},      // 83.1 bar
+    {95, 0.0f, "", {7.2812, 892.73, 262.65, -59.5, 99.9}, 373.1},      // 89.6 bar
+    {305, 0.0f, "", {7.0738, 928.93, 263.83, -42.0, 96.6}, 369.8},     // 42.5 bar
     // NIST Chemistry WebBook (from bar and K): carbon disulfide 4 to 80 °C,
     // Tc 552 K; cyclohexane 20 to 82 °C, Tc 553.6 K; pentane -4 to 68 °C,
     // Tc 469.7 K; mercury, within 0.2 % of the CRC table from 300 to
     // 356.7 °C, Tc 1750 K. Antoine for aniline, 102 to 185 °C; Tc 699 K.
-    {carbon_disulfide, 0.0f, 0.0f, "", {6.94193, 1168.623, 241.534, 4.0, 80.0}, 552.0},
-    {309, 0.0f, 0.0f, "", {6.84498, 1203.526, 222.863, 20.0, 82.0}, 553.6},
-    {pentane, 0.0f, 0.0f, "", {6.86430, 1070.617, 232.696, -4.0, 68.0}, 469.7},
-    {455, 0.0f, 0.0f, "", {7.73277, 3007.129, 263.149, 250.0, 400.0}, 1750.0},
-    {382, 0.0f, 0.0f, "", {7.32010, 1731.515, 206.049, 102.0, 185.0}, 699.0},
+    {carbon_disulfide, 0.0f, "", {6.94193, 1168.623, 241.534, 4.0, 80.0}, 552.0},
+    {309, 0.0f, "", {6.84498, 1203.526, 222.863, 20.0, 82.0}, 553.6},
+    {pentane, 0.0f, "", {6.86430, 1070.617, 232.696, -4.0, 68.0}, 469.7},
+    {455, 0.0f, "", {7.73277, 3007.129, 263.149, 250.0, 400.0}, 1750.0},
+    {382, 0.0f, "", {7.32010, 1731.515, 206.049, 102.0, 185.0}, 699.0},
     // Antoine (Lange's Handbook): methanol 15 to 84 °C, Tc 512.6 K; butane
     // -77 to 19 °C, Tc 425.1 K.
-    {311, 0.0f, 0.0f, "", {8.08097, 1582.271, 239.726, 15.0, 84.0}, 512.6},
-    {306, 0.0f, 0.0f, "", {6.80896, 935.86, 238.73, -77.0, 19.0}, 425.1},
+    {311, 0.0f, "", {8.08097, 1582.271, 239.726, 15.0, 84.0}, 512.6},
+    {306, 0.0f, "", {6.80896, 935.86, 238.73, -77.0, 19.0}, 425.1},
+    // Above their handbook ranges, to the temperatures the pages draw: fitted
+    // to the DIPPR equation of Perry's Chemical Engineers' Handbook (within
+    // 0.02 %), ethanol 80 to 120 °C, acetic acid 126.5 to 180 °C.
+    {312, 0.0f, "", {7.89943, 1472.593, 215.117, 80.0, 120.0}, 513.9},
+    {332, 0.0f, "", {7.59614, 1669.880, 236.139, 126.5, 180.0}, 591.9},
     // He, Ne and H2 are gases at every temperature a page draws.
-    {457, 0.0f, 0.0f, "", no_antoine, 5.2},
-    {458, 0.0f, 0.0f, "", no_antoine, 44.4},
-    {8, 0.0f, 0.0f, "", no_antoine, 33.2},
+    {457, 0.0f, "", no_antoine, 5.2},
+    {458, 0.0f, "", no_antoine, 44.4},
+    {8, 0.0f, "", no_antoine, 33.2},
 }};
 
 // The fit of a compound: one missing is an error when a table naming it
@@ -139,18 +139,21 @@ consteval const VapourPressureFit& vapour_pressure_fit(std::int32_t compound)
     throw "no vapour-pressure fit for this compound";
 }
 
-// Whether the compound has an Antoine fit: a table of liquids whose pressures
-// the pages print asserts it of each.
+// Whether the compound has a vapour-pressure curve (water's equation or an
+// Antoine fit): a table of liquids whose pressures the pages print asserts
+// it of each.
 constexpr bool has_vapour_fit(std::int32_t compound)
 {
+    if (compound == water) return true;
     for (const VapourPressureFit& fit : vapour_pressure_fits)
         if (fit.compound == compound && fit.antoine.low <= fit.antoine.high) return true;
     return false;
 }
 
-// The vapour pressure in torr at `kelvin` by the compound's Antoine fit (of
-// the row whose range holds it, else the nearest); infinite at or above the
-// critical point, NaN for a compound without a fit.
+// The vapour pressure in torr at `kelvin`: water's by its equation, any
+// other's by its Antoine fit (of the row whose range holds it, else the
+// nearest); infinite at or above the critical point, NaN for a compound
+// without a fit.
 double antoine_vapour_pressure_torr(std::int32_t compound, double kelvin);
 
 // The temperature in kelvin where the compound's vapour pressure is `torr`,
@@ -159,9 +162,6 @@ double antoine_boiling_kelvin(std::int32_t compound, double torr);
 
 // The same, in single precision, for the liquid of a row.
 float vapour_pressure_torr(const VapourPressureFit& fit, float kelvin);
-
-// By the one-constant model P0 exp(-B/RT), for the pages that name it.
-float one_constant_vapour_pressure_torr(const VapourPressureFit& fit, float kelvin);
 
 // Water's.
 float water_vapour_pressure(float kelvin);

@@ -42,18 +42,27 @@ TEST(CubicCells, EdgesOfTheTableMetals)
         for (const std::string_view symbol : list) EXPECT_LE(symbol_search(symbol), 100) << symbol;
 }
 
-// Each one-constant fit boils at 760 torr where its boiling point is;
-// benzene's and toluene's boiling points are the handbook's.
+// Each liquid boils at 760 torr, by its curve, where its boiling point is
+// written; water's curve is the IAPWS-IF97 equation, which gives back the
+// published check values of pressure and of temperature.
 TEST(VapourPressureFits, GiveAnAtmosphereAtTheBoilingPoint)
 {
     for (const VapourPressureFit& fit : vapour_pressure_fits) {
-        if (fit.p0 == 0.0f) continue;
-        float boiling = fit.compound == 301 ? 80.1f : fit.compound == 302 ? 110.6f : 0.0f;
-        if (!fit.boiling.empty()) boiling = std::stof(std::string(fit.boiling));
-        EXPECT_NEAR(one_constant_vapour_pressure_torr(fit, boiling + 273.15f), 760.0f, 10.0f) << fit.compound;
+        if (fit.boiling.empty() || !has_vapour_fit(fit.compound)) continue;
+        const double kelvin = std::stod(std::string(fit.boiling)) + 273.15;
+        EXPECT_NEAR(antoine_vapour_pressure_torr(fit.compound, kelvin), 760.0, 10.0) << fit.compound;
     }
     EXPECT_EQ(&vapour_pressure_fit(11), &vapour_pressure_fits[5]);
-    EXPECT_NEAR(water_vapour_pressure(298.15f), 23.8f, 1.0f);
+    struct Check {
+        double kelvin;
+        double mpa;
+    };
+    constexpr Check pressures[] = {{300.0, 3.53658941e-3}, {500.0, 2.63889776}, {600.0, 12.3443146}};
+    for (const Check& c : pressures) EXPECT_NEAR(water_saturation_pressure_mpa(c.kelvin) / c.mpa, 1.0, 1e-8);
+    constexpr Check temperatures[] = {{372.755919, 0.1}, {453.035632, 1.0}, {584.149488, 10.0}};
+    for (const Check& c : temperatures) EXPECT_NEAR(water_saturation_kelvin(c.mpa), c.kelvin, 1e-6);
+    EXPECT_NEAR(water_vapour_pressure(300.0f), 3.53658941e-3f * 1e6f / 133.322368f, 1e-4f);
+    EXPECT_TRUE(std::isinf(antoine_vapour_pressure_torr(11, water_critical_kelvin)));
 }
 
 // Each couple's ion and electrons are those its half-reaction writes, and

@@ -27,6 +27,13 @@ const VapourPressureFit& pick_liquid(std::int32_t problem)
     return vapour_pressure_fits[pick_problem_variant(8, state.last_draw[problem], 0) - 1];
 }
 
+// The liquids whose measured pressures problem 36 prints, in the order of
+// its pick: sulfuric acid decomposes before it boils, so benzene takes its
+// place.
+constexpr std::array<const VapourPressureFit*, 8> measured_liquids{
+    &vapour_pressure_fits[0], &vapour_pressure_fits[1], &vapour_pressure_fits[2],  &vapour_pressure_fits[3],
+    &vapour_pressure_fits[4], &vapour_pressure_fits[5], &vapour_pressure_fit(301), &vapour_pressure_fits[7]};
+
 // Multiplies a slot's value and uncertainty and converts it by its uncertainty.
 void scale_slot(std::int32_t slot, float factor)
 {
@@ -78,7 +85,7 @@ void generate_problem_35()
 void generate_problem_36()
 {
     skip_random_draws(3);
-    const VapourPressureFit& liquid = pick_liquid(36);
+    const VapourPressureFit& liquid = *measured_liquids[pick_problem_variant(8, state.last_draw[36], 0) - 1];
     const std::int32_t c = liquid.compound;
     set_slot_text(2, liquid.boiling);
     const float tb = slot_value(2);
@@ -86,15 +93,13 @@ void generate_problem_36()
     value_slots[4].value = random_real(1.2f * tb, 1.5f * tb);
     convert_data_slot(3, 3);
     convert_data_slot(4, 3);
-    // P0 with three digits, for the uncertainty it brings.
-    set_slot_digits(5, liquid.p0, 3);
 
+    // The pressures are printed as measured: the liquid's own curve at the
+    // temperatures as shown, with three digits.
     const float t1 = slot_value(3);
     const float t2 = slot_value(4);
-    const float p1 = one_constant_vapour_pressure_torr(liquid, t1 + 273.15f);
-    set_slot_uncertainty(6, p1, p1 * (kelvin_relative_uncertainty(3) + relative_uncertainty(5)));
-    const float p2 = one_constant_vapour_pressure_torr(liquid, t2 + 273.15f);
-    set_slot_uncertainty(7, p2, p2 * (relative_uncertainty(5) + kelvin_relative_uncertainty(4)));
+    set_slot_digits(6, vapour_pressure_torr(liquid, t1 + 273.15f), 3);
+    set_slot_digits(7, vapour_pressure_torr(liquid, t2 + 273.15f), 3);
     set_slot_digits(8, random_real(600.0f, 950.0f), 3);
     problem_texts.problem_text = "La tensione di vapore d" + articulated_gas_name(c) + " è pari a " + slot_text(6) +
                                  " torr a " + slot_text(3) + "@uo@C e a " + slot_text(7) + " torr a " + slot_text(4) +

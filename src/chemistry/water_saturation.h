@@ -1,0 +1,11 @@
+// Water's saturation line by the IAPWS-IF97 equation (its region 4), from
+// the triple point to the critical point, 273.15 to 647.096 K.
+#pragma once
+
+inline constexpr double water_critical_kelvin = 647.096;
+
+// The saturation pressure in MPa at `kelvin`.
+double water_saturation_pressure_mpa(double kelvin);
+
+// The saturation temperature in kelvin at `mpa`, the equation's own inverse.
+double water_saturation_kelvin(double mpa);
