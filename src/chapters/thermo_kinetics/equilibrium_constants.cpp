@@ -79,12 +79,13 @@ std::string estimated_constant(const GasEquilibrium& g, bool reversed)
     return equilibrium_constant_text(k, slot_value(3), kelvin, reversed);
 }
 
-// The salts of problem 30, in their order. HgBr2 keeps its place but is
-// drawn again: its saturated solution holds molecules, not its ions.
+// The salts of problem 30, in their order. Two keep their places but are
+// drawn again: HgBr2's saturated solution holds molecules, not its ions, and
+// from Ag2SO4's measured solubilities ΔS° is lost in its own uncertainty.
 constexpr std::array<std::string_view, 6> dissolving_salts = {"PbCl@d2@",     "PbI@d2@", "HgBr@d2@",
                                                               "Ag@d2@SO@d4@", "SnI@d2@", "AgCl"};
 static_assert(std::ranges::all_of(dissolving_salts, has_salt_solubility));
-constexpr std::string_view molecular_salt = "HgBr@d2@";
+constexpr std::array<std::string_view, 2> left_out_salts = {"HgBr@d2@", "Ag@d2@SO@d4@"};
 
 // Solubility products: 4 s^3 for the 1:2 and 2:1 salts, s^2 for the 1:1 salt.
 template <typename Real>
@@ -174,13 +175,14 @@ void generate_problem_30()
     draw_until_accepted([&v, previous] {
         std::int32_t last = previous;
         v = pick_problem_variant(6, last, 4);
-        return dissolving_salts[v - 1] != molecular_salt;
+        return std::ranges::find(left_out_salts, dissolving_salts[v - 1]) == left_out_salts.end();
     });
     thermo_kinetics_state.last_draw[30] = v;
     const SaltSolubility& salt = salt_solubility(dissolving_salts[v - 1]);
     const bool one_to_one = salt.cations == 1 && salt.anions == 1;
-    set_slot_text(1, salt.as_ions_25);
-    set_slot_text(2, salt.as_ions_100);
+    // The measured saturated solutions, as the page states them.
+    set_slot_text(1, salt.at_25);
+    set_slot_text(2, salt.at_100);
     // Grams per litre.
     set_slot_uncertainty(8, 10.0f * slot_value(1), 10.0f * slot_uncertainty(1));
     set_slot_uncertainty(9, 10.0f * slot_value(2), 10.0f * slot_uncertainty(2));
