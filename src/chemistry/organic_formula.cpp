@@ -1,6 +1,34 @@
 #include "chemistry/organic_formula.h"
 
+#include "numbers/random_stream.h"
+
 std::string organic_formula(const OrganicCounts& n)
 {
     return "C@d" + std::to_string(n.c) + "@H@d" + std::to_string(n.h) + "@O@d" + std::to_string(n.o) + "@";
+}
+
+OrganicCounts draw_organic_counts(std::int32_t kind)
+{
+    OrganicCounts n;
+    if (kind == 1) {
+        const std::int32_t r = random_int(3, 8);
+        n.c = 2 * r;
+        n.h = 2 * random_int(r - 1, 2 * r);
+        n.o = random_int(2, 3);
+    } else {
+        n.c = random_int(6, 15);
+        n.h = random_int(n.c - 1, 2 * n.c);
+        // A CcHhO2 molecule has an even number of hydrogens.
+        if (n.h % 2 != 0) ++n.h;
+        n.o = 2;
+    }
+    return n;
+}
+
+float draw_combustion_heat(const OrganicCounts& n, float celsius)
+{
+    const float oxygen = static_cast<float>(n.c) + 0.25f * static_cast<float>(n.h) - 0.5f * static_cast<float>(n.o);
+    float heat = random_real(400.0f, 460.0f) * oxygen;
+    if (celsius >= 100.0f) heat -= 20.33f * static_cast<float>(n.h);
+    return heat;
 }

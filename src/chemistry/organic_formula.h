@@ -13,3 +13,13 @@ struct OrganicCounts {
 
 // "C@d8@H@d14@O@d2@".
 std::string organic_formula(const OrganicCounts& n);
+
+// Kind 1: c = 2r (r 3 to 8), h = 2s, o 2 or 3; kind 2: c 6 to 15, h c-1 to
+// 2c made even, o = 2.
+OrganicCounts draw_organic_counts(std::int32_t kind);
+
+// Heat of combustion (kJ/mol, positive) drawn per mole of O2 consumed,
+// c + h/4 - o/2 of them, as any compound of C, H and O gives (400 to 460 kJ,
+// within 10 % of the 419 that they average); less 20.33 kJ per hydrogen when
+// the water formed is a gas (at 100 °C or more).
+float draw_combustion_heat(const OrganicCounts& n, float celsius);

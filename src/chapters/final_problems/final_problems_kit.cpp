@@ -91,23 +91,6 @@ float vapour_pressure_at(float boiling, float enthalpy, float t)
     return 760.0f * std::exp(-120.27904f * enthalpy * (1.0f / kelvin(t) - 1.0f / kelvin(boiling)));
 }
 
-OrganicCounts draw_organic_formula(std::int32_t kind)
-{
-    OrganicCounts f{0, 0, 2};
-    if (kind == 1) {
-        const std::int32_t n = random_int(3, 8);
-        f.c = 2 * n;
-        f.h = 2 * random_int(n - 1, 2 * n);
-        f.o = random_int(2, 3);
-    } else {
-        f.c = random_int(6, 15);
-        f.h = random_int(f.c - 1, 2 * f.c);
-        // A molecule of C, H and O has an even number of hydrogens.
-        if (f.h % 2 != 0) ++f.h;
-    }
-    return f;
-}
-
 const Hydroxide& draw_hydroxide(std::int32_t problem)
 {
     skip_random_draws(2);

@@ -52,11 +52,6 @@ void draw_boiling_at_pressure(std::string_view boiling_point, std::int32_t compo
 float vaporisation_enthalpy(float boiling, float pressure, float at_pressure);
 float vapour_pressure_at(float boiling, float enthalpy, float t);
 
-// A formula CcHhOo drawn as problems 10 and 28 draw it: kind 1 an even
-// carbon count with 2 or 3 oxygens, kind 2 a longer chain with 2; the
-// hydrogens are always even.
-OrganicCounts draw_organic_formula(std::int32_t kind);
-
 // Molar mass of element z's atoms.
 float element_molar_mass(std::int32_t z);
 

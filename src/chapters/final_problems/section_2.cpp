@@ -76,7 +76,7 @@ void generate_problem_10()
 {
     skip_random_draws(2);
     const auto [carbon, hydrogen, oxygen] =
-        draw_organic_formula(pick_problem_variant(2, final_problems_state.last_choice[10], 0));
+        draw_organic_counts(pick_problem_variant(2, final_problems_state.last_choice[10], 0));
     const float c = static_cast<float>(carbon), h = static_cast<float>(hydrogen), o = static_cast<float>(oxygen);
     const float molar_mass = 16.0f * o + 1.008f * h + 12.011f * c;
     const float oxygen_demand = c + 0.25f * h - 0.5f * o;  // mol O2 per mol

@@ -287,13 +287,10 @@ void generate_problem_28()
     skip_random_draws(10);
     std::int32_t kind = random_int(1, 2);
     if (app_state.version_number == text_version) kind = 1;
-    const auto [carbon, hydrogen, oxygen] = draw_organic_formula(kind);
+    const auto [carbon, hydrogen, oxygen] = draw_organic_counts(kind);
     const std::string formula = organic_formula({carbon, hydrogen, oxygen});
     set_slot_digits(3, random_real(20.0f, 140.0f), 3);
-    float combustion = -(random_real(450.0f, 550.0f) * static_cast<float>(carbon));
-    // Above the boiling point the water formed stays a gas.
-    if (slot_value(3) >= 100.0f) combustion += 20.33f * static_cast<float>(hydrogen);
-    set_slot_digits(2, combustion, 4);
+    set_slot_digits(2, -draw_combustion_heat({carbon, hydrogen, oxygen}, slot_value(3)), 4);
     set_slot_digits(6, (slot_value(3) - 25.0f) * -0.0134f - 566.0f, 4);
     // k compound + a O2 = b CO + c H2O in whole numbers.
     std::int32_t k = 1, b = carbon, c = hydrogen / 2;

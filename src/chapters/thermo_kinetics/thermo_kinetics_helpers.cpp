@@ -33,33 +33,6 @@ void convert_compound_field(std::int32_t slot, std::int32_t k, int first, int la
     set_slot_text(slot, record_columns(compound_record(k), first, last));
 }
 
-// --- Invented organic compounds ---------------------------------------------
-
-OrganicCounts draw_organic_counts(std::int32_t kind)
-{
-    OrganicCounts n;
-    if (kind == 1) {
-        const std::int32_t r = random_int(3, 8);
-        n.c = 2 * r;
-        n.h = 2 * random_int(r - 1, 2 * r);
-        n.o = random_int(2, 3);
-    } else {
-        n.c = random_int(6, 15);
-        n.h = random_int(n.c - 1, 2 * n.c);
-        // A CcHhO2 molecule has an even number of hydrogens.
-        if (n.h % 2 != 0) ++n.h;
-        n.o = 2;
-    }
-    return n;
-}
-
-float draw_combustion_heat(const OrganicCounts& n, float celsius)
-{
-    float heat = random_real(450.0f, 550.0f) * static_cast<float>(n.c);
-    if (celsius >= 100.0f) heat -= 20.33f * static_cast<float>(n.h);
-    return heat;
-}
-
 // --- Two samples in thermal contact --------------------------------------------
 
 namespace {

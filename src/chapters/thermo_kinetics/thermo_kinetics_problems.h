@@ -45,14 +45,6 @@ inline constexpr int heat_capacity_last = 158;
 inline constexpr std::int32_t liquid_water = 11;
 inline constexpr std::int32_t water_vapour = 236;
 
-// --- Invented organic compounds CcHhOo -------------------------------------
-
-// Kind 1: c = 2r, h = 2s, o 2 or 3; kind 2: c 6 to 15, h c-1 to 2c, o = 2.
-OrganicCounts draw_organic_counts(std::int32_t kind);
-// Heat of combustion (kJ/mol, positive) drawn for c carbons, less 20.33 kJ
-// per hydrogen when the water formed is a gas (at 100 °C or more).
-float draw_combustion_heat(const OrganicCounts& n, float celsius);
-
 // --- Two samples in thermal contact (problems 6 and 21) --------------------
 
 // Draws the pair of samples and their temperatures, water in place of the
