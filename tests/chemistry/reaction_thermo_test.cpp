@@ -100,7 +100,7 @@ TEST(ReactionThermo, NoCorrectionAtTwentyFiveDegrees)
     // dH at 25 C is the plain sum even where heat capacities are large.
     const auto r = compute_reaction_thermo(reaction_record(9), 1, 25.0f);
     ASSERT_TRUE(r);
-    EXPECT_FLOAT_EQ(r->dH, 2 * -348.3f + 2 * -296.8f - (2 * -205.6f));
+    EXPECT_FLOAT_EQ(r->dH, 2 * -350.5f + 2 * -296.8f - (2 * -205.6f));
 }
 
 TEST(ReactionThermo, EveryHeatCapacityCounts)

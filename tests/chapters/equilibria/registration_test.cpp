@@ -113,7 +113,9 @@ struct PageCase {
 };
 constexpr PageCase page_cases[] = {
     // Zinc at 505 °C, above its melting point; N2O + H2O never reach 2NO + H2.
-    {4, 2, "Zn@d(l)@ + H@d2@O@d(g)@ = ZnO@d(s)@ + H@d2@@d(g)@ a 505@uo@C è pari a 2.19•10@u4@", "Zn@d(s)@"},
+    // ZnO's ΔfH° is -350.5 kJ/mol (once -348.3, which gave 2.19•10@u4@).
+    {4, 2, "Zn@d(l)@ + H@d2@O@d(g)@ = ZnO@d(s)@ + H@d2@@d(g)@ a 505@uo@C è pari a 3.08•10@u4@", "Zn@d(s)@"},
+    {4, 2, "ZnO@d(s)@", "2.19•10@u4@"},
     {4, 4, "2Cl@d2@@d(g)@ + 2H@d2@O@d(g)@ = 4HCl@d(g)@ + O@d2@@d(g)@ a 770@uo@C è pari a 20.1", "N@d2@O"},
     // NO2 at 25 °C, mostly N2O4.
     {9, 1, "rispettivamente N@d2@ alla pressione di 16.0 atm", "NO@d2@"},
