@@ -174,7 +174,8 @@ void generate_problem_30()
     std::int32_t v = 0;
     draw_until_accepted([&v, previous] {
         std::int32_t last = previous;
-        v = pick_problem_variant(6, last, 4);
+        // Under "Versione Testo", PbCl2: the book's Ag2SO4 is left out.
+        v = pick_problem_variant(6, last, 1);
         return std::ranges::find(left_out_salts, dissolving_salts[v - 1]) == left_out_salts.end();
     });
     thermo_kinetics_state.last_draw[30] = v;
