@@ -8,6 +8,7 @@
 
 #include "chapters/equilibria/equilibria_problems.h"
 #include "chemistry/ph_solvers.h"
+#include "chemistry/saturated_solutions.h"
 #include "chemistry/table_fields.h"
 #include "frame/fact_box.h"
 #include "numbers/random_stream.h"
@@ -118,7 +119,7 @@ void generate_problem_31()
     const StrongReagent& acid = acids_a[pick_problem_variant(4, equilibria_state.last_draw[31], 1) - 1];
     const StrongReagent& base = bases[random_int(1, 3) - 1];
     const float ca = random_real(0.01f, 0.3f);
-    const float cb = random_real(0.3f * ca, 3.0f * ca);
+    const float cb = kept_under(random_real(0.3f * ca, 3.0f * ca), saturated_formality(base.compound), 3.0f * ca);
     const float volume = random_real(10.0f, 200.0f);
     set_slot_digits(1, ca, random_int(3, 4));
     set_slot_digits(2, cb, random_int(3, 4));
@@ -174,7 +175,7 @@ void generate_problem_32()
         if (random_int(1, 2) == 1) ca = random_real(0.01f, 0.09f);
         const float va = random_real(10.0f, 30.0f);
         const float x = acid->count * ca / base->count;
-        const float cb = random_real(0.3f * x, 1.66f * x);
+        const float cb = kept_under(random_real(0.3f * x, 1.66f * x), saturated_formality(base->compound), 1.66f * x);
         const float y = acid->count * ca * va / (base->count * cb);
         float vb = random_real(0.9f * y, 1.1f * y);
         if (equivalent) vb = y;
@@ -207,13 +208,17 @@ void generate_problem_33()
         if (app_state.version_number == text_version) j = 3;
         base = &bases[j - 1];
         const std::int32_t k = random_int(1, 2);
-        const float c1 = random_real(1.0f, 3.0f) * power_of_ten(-k);
-        const float c2 = random_real(0.3f * c1, 3.0f * c1);
+        const float drawn_c1 = random_real(1.0f, 3.0f) * power_of_ten(-k);
+        const float c2 = random_real(0.3f * drawn_c1, 3.0f * drawn_c1);
         const float volume = random_real(10.0f, 40.0f);
-        set_slot_digits(1, c1, random_int(3, 4));
+        set_slot_digits(1, drawn_c1, random_int(3, 4));
         set_slot_digits(2, c2, random_int(3, 4));
         set_slot_uncertainty(3, volume, 0.03f);
         o = random_int(1, 2);
+        // The base's formality c1 is printed where the acid's is asked;
+        // where the base's is asked it comes out no higher than c1.
+        const float c1 = o == 2 ? kept_under(drawn_c1, saturated_formality(base->compound), 0.3f) : drawn_c1;
+        if (c1 != drawn_c1) set_slot_digits(1, c1, slot_digits(1));
         const float titrant =
             o == 1 ? acid->count * c1 * volume / (base->count * c2) : base->count * c2 * volume / (acid->count * c1);
         set_slot_uncertainty(4, titrant, 0.03f);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "chapters/final_problems/final_problems_problems.h"
+#include "chemistry/saturated_solutions.h"
 #include "chemistry/table_fields.h"
 #include "chemistry/vapour_pressure_fits.h"
 #include "frame/app_state.h"
@@ -257,7 +258,11 @@ void generate_problem_15()
     set_slot_digits(1, volume, 3);
     const float molar_mass = hydroxide_molar_mass(hydroxide);
     const std::int32_t e = random_int(0, 2);
-    set_slot_digits(2, power_of_ten(-e) * random_real(1.0f, 9.0f), 3);
+    // No salt of these metals dissolves much beyond 1 M: the grams are kept
+    // under those of 1 mol/L.
+    const float top = 9.0f * power_of_ten(-e);
+    set_slot_digits(2, kept_under(power_of_ten(-e) * random_real(1.0f, 9.0f), molar_mass * slot_value(1) * 0.001f, top),
+                    3);
     problem_texts.problem_text = "Calcolare il pH di una soluzione tampone in grado di sciogliere fino a " +
                                  slot_text(2) + " g di " + std::string(hydroxide.formula) +
                                  " [@iK@@dps@ = " + slot_text(9) + "] in " + slot_text(1) + " mL di soluzione";

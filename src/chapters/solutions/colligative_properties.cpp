@@ -1,11 +1,13 @@
 // Section "Proprietà colligative": problems 19 to 28, vapour-pressure
 // lowering, boiling and freezing points and osmotic pressure.
 #include <array>
+#include <limits>
 #include <string>
 #include <vector>
 
 #include "chapters/solutions/solutions_problems.h"
 #include "chemistry/molar_mass.h"
+#include "chemistry/saturated_solutions.h"
 #include "chemistry/table_fields.h"
 #include "chemistry/vapour_pressure_fits.h"
 #include "frame/app_state.h"
@@ -54,15 +56,16 @@ float solution_vapour_pressure(std::int32_t v)
 }
 
 // Problems 21, 24 and 25: a salt of the list in a mass of water. Slot 2 the
-// water in grams, 5 in kilograms, 3 the molality, 4 the salt in grams.
-// Returns the molar mass.
-float draw_salt_in_water(std::int32_t v, float molality_low, float molality_high)
+// water in grams, 5 in kilograms, 3 the molality (kept under `highest`), 4
+// the salt in grams. Returns the molar mass.
+float draw_salt_in_water(std::int32_t v, float molality_low, float molality_high,
+                         float highest = std::numeric_limits<float>::infinity())
 {
     const float molar_mass = compound_molar_mass(salt_ion(v).compound);
     const float water = random_real(200.0f, 900.0f);
     set_slot_digits(2, water, 3);
     set_slot_digits(5, water * 0.001f, 3);
-    set_slot_digits(3, random_real(molality_low, molality_high), 3);
+    set_slot_digits(3, kept_under(random_real(molality_low, molality_high), highest, molality_high), 3);
     set_slot_digits(4, slot_value(3) * slot_value(5) * molar_mass, 4);
     return molar_mass;
 }
@@ -255,8 +258,11 @@ void generate_problem_25()
 {
     skip_random_draws(5);
     const std::int32_t v = pick_problem_variant(salt_count, last_pick(25), 0);
-    const float molar_mass = draw_salt_in_water(v, 0.1f, 0.5f);
     const float ions = static_cast<float>(ions_per_formula(v));
+    // No solution of the salt freezes below its eutectic: the molality
+    // whose freezing point lies there is the most drawn.
+    const float molar_mass =
+        draw_salt_in_water(v, 0.1f, 0.5f, -eutectic_celsius(salt_ion(v).compound) / (ions * 1.855f));
     value_slots[5].value = -(slot_value(4) / molar_mass) / slot_value(2) * ions * 1855.0f;
     if (slot_value(5) <= -1.0f) convert_data_slot(5, 3);
     if (slot_value(5) > -1.0f) convert_data_slot(5, 2);

@@ -6,6 +6,7 @@
 
 #include "chapters/solutions/solutions_problems.h"
 #include "chemistry/molar_mass.h"
+#include "chemistry/saturated_solutions.h"
 #include "chemistry/table_fields.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
@@ -19,8 +20,6 @@ namespace {
 
 constexpr std::array<std::string_view, 3> density_units{" kg/L", " g/mL", " g/cm@u3@"};
 
-// A formality from 0.01 to `upper`, or half of the time (where allowed)
-// from 0.6 to 2.0.
 // A solute's formula as printed: a hydrate's water joined by the
 // multiplication dot, "CaCl@d2@•2H@d2@O", not the table's full stop.
 std::string solute_formula(std::int32_t c)
@@ -30,11 +29,17 @@ std::string solute_formula(std::int32_t c)
     return formula;
 }
 
-float draw_formality(float upper, bool may_be_concentrated)
+// A formality of solute c from 0.01 to `upper`, or half of the time (for
+// the solutes drawn concentrated) from 0.6 to 2.0, kept under saturation.
+float draw_formality(std::int32_t c, float upper)
 {
     float f = random_real(0.01f, upper);
-    if (may_be_concentrated && random_int(1, 2) == 1) f = random_real(0.6f, 2.0f);
-    return f;
+    float top = upper;
+    if (c <= last_concentrated_solute && random_int(1, 2) == 1) {
+        f = random_real(0.6f, 2.0f);
+        top = 2.0f;
+    }
+    return kept_under(f, saturated_formality(c), top);
 }
 
 // " 0.250 L" or " 250 mL" and their synonyms, with the final word of each
@@ -48,6 +53,12 @@ void append_volume(std::string& text, std::string_view litres, std::string_view 
         append_piece(text, " " + slot_text(2));
         append_piece(text, random_int(1, 2) == 1 ? millilitres : " cm@u3@");
     }
+}
+
+// Problems 4 and 5: a molality of solute c up to 0.8 mol/kg, under saturation.
+float drawn_molality(std::int32_t c)
+{
+    return kept_under(random_real(0.01f, 0.8f), saturated_molality(c), 0.8f);
 }
 
 struct DensityData {
@@ -90,7 +101,7 @@ void pose_ion_in_water(std::int32_t problem, bool dilute, const IonTexts& texts)
     const std::int32_t v = pick_problem_variant(salt_count, last_pick(problem), 0);
     const std::int32_t c = salt_ion(v).compound;
     const float w = random_real(300.0f, 900.0f);
-    const float m = dilute ? random_real(0.001f, 0.01f) : draw_stock_concentration();
+    const float m = dilute ? random_real(0.001f, 0.01f) : draw_stock_concentration(saturated_molality(c));
     const std::int32_t d = random_int(3, 4);
     const std::int32_t form = random_int(1, 2);
     const float molar_mass = compound_molar_mass(c);
@@ -144,7 +155,7 @@ void generate_problem_1()
     skip_random_draws(6);
     const std::int32_t c = formality_solutes[pick_problem_variant(46, last_pick(1), 0) - 1];
     const float molar_mass = compound_molar_mass(c);
-    const float f = draw_formality(0.6f, c <= last_concentrated_solute);
+    const float f = draw_formality(c, 0.6f);
     const float v = random_real(10.0f, 600.0f);
     set_slot_digits(1, v * f * 0.001f * molar_mass, 4);
     set_slot_digits(2, v, 3);
@@ -173,7 +184,7 @@ void generate_problem_2()
     const std::int32_t c = formality_solutes[pick_problem_variant(46, last_pick(2), 0) - 1];
     const float molar_mass = compound_molar_mass(c);
     const float v = random_real(10.0f, 600.0f);
-    const float f = draw_formality(0.2f, c <= last_concentrated_solute);
+    const float f = draw_formality(c, 0.2f);
     set_slot_digits(2, v, 3);
     set_slot_digits(5, v * 0.001f, 3);
     set_slot_digits(3, f, 3);
@@ -200,7 +211,7 @@ void generate_problem_3()
     const std::int32_t c = salt_ion(v).compound;
     const float molar_mass = compound_molar_mass(c);
     const std::int32_t k = random_int(3, 9);
-    const float concentration = draw_stock_concentration();
+    const float concentration = draw_stock_concentration(saturated_formality(c));
     const std::int32_t d = random_int(3, 4);
     const std::int32_t form = random_int(1, 2);
     set_slot_digits(2, 100.0f * k, 3);
@@ -232,7 +243,7 @@ void generate_problem_4()
     skip_random_draws(2);
     const std::int32_t c = percent_solutes[pick_problem_variant(34, last_pick(4), 0) - 1];
     const float w = random_real(100.0f, 600.0f);
-    const float m = random_real(0.01f, 0.8f);
+    const float m = drawn_molality(c);
     set_slot_digits(2, w, 3);
     set_slot_digits(1, m * slot_value(2) * compound_molar_mass(c) * 0.001f, 3);
     problem_texts.problem_text = "@T1@@C1@Calcolare la percentuale in peso di " + compound_formula(c) +
@@ -250,7 +261,7 @@ void generate_problem_5()
 {
     const std::int32_t c = percent_solutes[pick_problem_variant(34, last_pick(5), 0) - 1];
     const float w = random_real(100.0f, 600.0f);
-    const float m = random_real(0.01f, 0.8f);
+    const float m = drawn_molality(c);
     set_slot_digits(2, w, 3);
     set_slot_digits(1, m * slot_value(2) * compound_molar_mass(c) * 0.001f, 3);
     set_slot_digits(4, slot_value(2) + slot_value(1), 3);

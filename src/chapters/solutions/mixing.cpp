@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "chapters/solutions/solutions_problems.h"
+#include "chemistry/saturated_solutions.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
@@ -52,9 +53,10 @@ void draw_volume(std::int32_t slot)
     set_slot_digits(slot, random_real(20.0f, 80.0f), 3);
 }
 
-void draw_stock(std::int32_t slot)
+// A stock of compound c, under its saturation.
+void draw_stock(std::int32_t slot, std::int32_t c)
 {
-    set_slot_digits(slot, draw_stock_concentration(), 3);
+    set_slot_digits(slot, draw_stock_concentration(saturated_formality(c)), 3);
 }
 
 // The ion concentrations of the two stocks as shown: slot 3 with first_ions
@@ -73,12 +75,12 @@ bool shown_below(double a, double b)
     return a < b - 1e-6 * std::abs(b);
 }
 
-// The second stock (slot 5) drawn again until accepted() holds.
+// The second stock (slot 5), of compound c, drawn again until accepted() holds.
 template <typename Accepted>
-void draw_second_stock(Accepted accepted)
+void draw_second_stock(std::int32_t c, Accepted accepted)
 {
     draw_until_accepted([&] {
-        draw_stock(5);
+        draw_stock(5, c);
         return accepted();
     });
 }
@@ -105,9 +107,9 @@ CommonIonPick draw_common_ion_mixture(std::int32_t discarded, bool mixture_betwe
     skip_random_draws(discarded);
     draw_volume(2);
     draw_volume(4);
-    draw_stock(3);
+    draw_stock(3, pick.first.compound);
     if (mixture_between_stocks)
-        draw_second_stock([&] {
+        draw_second_stock(pick.second.compound, [&] {
             mix_stocks(pick);
             const StockIons stocks = stock_ions(pick.first.ions, pick.second.ions);
             const double wanted = slot_value(7);
@@ -115,7 +117,7 @@ CommonIonPick draw_common_ion_mixture(std::int32_t discarded, bool mixture_betwe
                    shown_below(wanted, std::max(stocks.first, stocks.second));
         });
     else
-        draw_stock(5);
+        draw_stock(5, pick.second.compound);
     random_int(1, 2);  // drawn and not used: the data of every version depend on it
     return pick;
 }
@@ -169,7 +171,7 @@ void generate_problem_10()
     const std::int32_t v = pick_problem_variant(salt_count, last_pick(10), 0);
     const std::int32_t c = salt_ion(v).compound;
     draw_volume(2);
-    draw_stock(3);
+    draw_stock(3, c);
     set_slot_digits(4, 50.0f * random_int(6, 16), 3);
     const std::int32_t k = random_int(1, 2);
     problem_texts.problem_text = question_head(k, v) + " nella soluzione ottenuta diluendo con acqua " + slot_text(2) +
@@ -186,16 +188,17 @@ void generate_problem_11()
 {
     skip_random_draws(4);
     const std::int32_t v = pick_problem_variant(salt_count, last_pick(11), 0);
-    const std::string formula = compound_formula(salt_ion(v).compound);
+    const std::int32_t c = salt_ion(v).compound;
+    const std::string formula = compound_formula(c);
     draw_volume(2);
     draw_volume(4);
-    draw_stock(3);
-    draw_stock(5);
+    draw_stock(3, c);
+    draw_stock(5, c);
     const std::int32_t k = random_int(1, 2);
     problem_texts.problem_text = question_head(k, v) + " nella soluzione ottenuta mescolando " + slot_text(2) +
                                  " mL di " + formula + " " + slot_text(3) + " F con " + slot_text(4) + " mL di " +
                                  formula + " " + slot_text(5) + " F";
-    set_mixture_ions(6, first_count(salt_ion(v).compound), first_count(salt_ion(v).compound));
+    set_mixture_ions(6, first_count(c), first_count(c));
     set_mixture_ions(7, salt_ion(v).anions, salt_ion(v).anions);
     problem_texts.answer_text = ion_answer(k);
     draw_problem_text(260, 580, 45);
@@ -227,9 +230,9 @@ void generate_problem_13()
     draw_until_accepted([&] {
         draw_volume(2);
         draw_volume(4);
-        draw_stock(3);
+        draw_stock(3, salt.compound);
         // Equal stocks cannot make any other concentration.
-        draw_second_stock([] {
+        draw_second_stock(salt.compound, [] {
             const StockIons stocks = stock_ions(1, 1);
             return shown_below(stocks.first, stocks.second) || shown_below(stocks.second, stocks.first);
         });

@@ -1,6 +1,7 @@
 #include <cmath>
 
 #include "chapters/solutions/solutions_problems.h"
+#include "chemistry/saturated_solutions.h"
 #include "chemistry/table_fields.h"
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
@@ -43,11 +44,11 @@ std::string short_compound_name(std::int32_t k)
     return std::string(strip_trailing_blanks(record_columns(name, 1, 30)));
 }
 
-float draw_stock_concentration()
+float draw_stock_concentration(float saturated)
 {
     float c = random_real(0.01f, 0.2f);
     if (random_int(1, 2) == 1) c = random_real(0.2f, 1.5f);
-    return c;
+    return kept_under(c, saturated, 1.5f);
 }
 
 void set_two_or_three_digits(std::int32_t slot)

@@ -53,8 +53,9 @@ std::int32_t draw_unrepeated(std::int32_t last_pick, Draw draw)
 // that rounds up to 100 with 2 digits gets 3).
 void set_two_or_three_digits(std::int32_t slot);
 
-// A stock concentration: 0.01 to 0.2, or half of the time 0.2 to 1.5.
-float draw_stock_concentration();
+// A stock concentration: 0.01 to 0.2, or half of the time 0.2 to 1.5, kept
+// under the solute's saturated concentration, in the same unit.
+float draw_stock_concentration(float saturated);
 
 // --- Equations --------------------------------------------------------------
 

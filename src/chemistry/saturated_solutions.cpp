@@ -1,0 +1,42 @@
+#include "chemistry/saturated_solutions.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "chemistry/molar_mass.h"
+
+namespace {
+
+constexpr float unbounded = std::numeric_limits<float>::infinity();
+
+const SaturatedSolution* saturated_solution(std::int32_t compound)
+{
+    const auto found = std::ranges::find(saturated_solutions, compound, &SaturatedSolution::compound);
+    return found == saturated_solutions.end() ? nullptr : &*found;
+}
+
+}  // namespace
+
+float saturated_formality(std::int32_t compound)
+{
+    const SaturatedSolution* s = saturated_solution(compound);
+    return s ? s->formality : unbounded;
+}
+
+float saturated_molality(std::int32_t compound)
+{
+    const SaturatedSolution* s = saturated_solution(compound);
+    if (!s) return unbounded;
+    return s->mass_percent / (100.0f - s->mass_percent) * 1000.0f / compound_molar_mass(compound);
+}
+
+float eutectic_celsius(std::int32_t compound)
+{
+    const auto found = std::ranges::find(salt_eutectics, compound, &SaltEutectic::compound);
+    return found == salt_eutectics.end() ? -unbounded : found->celsius;
+}
+
+float kept_under(float drawn, float ceiling, float top)
+{
+    return drawn <= ceiling ? drawn : drawn * 0.95f * ceiling / top;
+}

@@ -1,0 +1,72 @@
+// How much of a solute water holds: the saturated solutions at 25 °C of the
+// solutes that a drawn concentration could take past saturation, and the
+// eutectics of the salts whose freezing points the pages ask for. A drawn
+// concentration above its solute's ceiling is scaled under it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+struct SaturatedSolution {
+    std::int32_t compound;
+    float formality;     // formula units per litre of saturated solution
+    float mass_percent;  // grams of solute per 100 g of saturated solution
+};
+
+// At 25 °C: the mass percent from the CRC Handbook's table of aqueous
+// solubilities, the formality from it with the saturated solution's density
+// (Ba(OH)2 4.68 %, 0.29 mol/kg; Ba(NO3)2 9.27 %, 0.39 mol/kg; K2SO4 10.7 %,
+// 0.69 mol/kg; Al2(SO4)3 27.8 %, 1.13 mol/kg). The hydrate's figures are
+// those of the CuSO4 it carries, weighed as the hydrate. Every other solute
+// the problems draw saturates above 2 F and above 1.5 mol/kg, the most that
+// any of them draws (LiOH 4.9 F, KNO3 3.2 F, KHCO3 3.1 F, K2CrO4 2.7 F,
+// NaHSO4 2.4 mol/kg; acids, hydroxides of the alkali metals, halides but
+// NaF and BaCl2, nitrates but Ba(NO3)2, and Fe2(SO4)3 and Cr2(SO4)3 as their
+// hydrates dissolve further still).
+inline constexpr std::array<SaturatedSolution, 13> saturated_solutions{{
+    {57, 0.28f, 4.68f},   // Ba(OH)2
+    {104, 1.67f, 27.0f},  // BaCl2
+    {116, 0.98f, 3.97f},  // NaF
+    {161, 1.18f, 9.3f},   // NaHCO3
+    {171, 1.85f, 21.9f},  // Na2SO4
+    {173, 1.08f, 27.8f},  // Al2(SO4)3
+    {174, 1.36f, 18.0f},  // CuSO4
+    {180, 0.66f, 10.7f},  // K2SO4
+    {204, 0.39f, 9.27f},  // Ba(NO3)2
+    {282, 1.36f, 28.2f},  // CuSO4.5H2O
+    {286, 0.27f, 3.6f},   // Na2C2O4
+    {287, 0.49f, 13.1f},  // K2Cr2O7
+    {289, 0.46f, 7.0f},   // KMnO4
+}};
+
+struct SaltEutectic {
+    std::int32_t compound;
+    float celsius;
+};
+
+// Where ice and the salt (or its hydrate) freeze out together, below which
+// no solution of the salt stays liquid. Na2SO4 -1.2 °C (4.1 %, with
+// Na2SO4•10H2O), K2SO4 -1.5 °C (6.5 %, measured -1.55), Ba(NO3)2 -0.7 °C
+// (4.5 %); Ba(OH)2 from its solubility at 0 °C, 1.67 g in 100 g of water
+// (0.098 mol/kg), whose freezing point lies near -0.4 °C: taken at -0.3 °C
+// to stay on the liquid side. The other salts of the freezing-point problem
+// freeze out below -2.8 °C (KNO3 -2.8, ZnSO4 -6.5, BaCl2 -7.8).
+inline constexpr std::array<SaltEutectic, 4> salt_eutectics{{
+    {57, -0.3f},
+    {171, -1.2f},
+    {180, -1.5f},
+    {204, -0.7f},
+}};
+
+// The solute's saturated formality and molality (moles per kilogram of
+// water) at 25 °C; +infinity where the table has no row.
+float saturated_formality(std::int32_t compound);
+float saturated_molality(std::int32_t compound);
+// The salt's eutectic in °C; -infinity where the table has no row.
+float eutectic_celsius(std::int32_t compound);
+
+// A concentration drawn up to `top`, or where it passes `ceiling` the same
+// draw scaled from [0, top] to [0, 0.95 ceiling]: no draw is added, so the
+// rest of the page stays as drawn, and the value shown keeps clear of the
+// ceiling after it is rounded.
+float kept_under(float drawn, float ceiling, float top);
