@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -11,6 +12,7 @@
 #include "chemistry/data_tables.h"
 #include "chemistry/molar_mass.h"
 #include "chemistry/salt_solubilities.h"
+#include "chemistry/saturated_solutions.h"
 #include "chemistry/solubility_products.h"
 #include "support/shown_numbers.h"
 
@@ -86,6 +88,24 @@ TEST(SaltSolubilities, TheIonsFiguresFollowFromTheSolubilityProductAndTheEnthalp
         }
     }
     EXPECT_EQ(from_products, 5);  // all but SnI2, whose product no table gives
+}
+
+// A saturated solution's formality and mass percent give its density, above
+// water's and under 1.4 g/mL. A draw past the ceiling lands under 95 % of
+// it; one at the ceiling, or a solute with none, stays as drawn.
+TEST(SaturatedSolutions, CeilingsAgreeAndHoldTheDrawsUnderThem)
+{
+    for (const SaturatedSolution& s : saturated_solutions) {
+        const double density = s.formality * compound_molar_mass(s.compound) / (10.0 * s.mass_percent);
+        EXPECT_GT(density, 1.0) << s.compound;
+        EXPECT_LT(density, 1.4) << s.compound;
+    }
+    EXPECT_NEAR(saturated_molality(57), 4.68 / 95.32 / 171.34 * 1000.0, 1e-4);    // Ba(OH)2
+    EXPECT_EQ(saturated_formality(101), std::numeric_limits<float>::infinity());  // NaCl, 5.4 F
+    EXPECT_EQ(eutectic_celsius(101), -std::numeric_limits<float>::infinity());
+    EXPECT_EQ(kept_under(0.28f, 0.28f, 1.5f), 0.28f);
+    EXPECT_FLOAT_EQ(kept_under(0.29f, 0.28f, 1.5f), 0.29f * 0.266f / 1.5f);
+    EXPECT_FLOAT_EQ(kept_under(1.5f, 0.28f, 1.5f), 0.266f);
 }
 
 }  // namespace

@@ -134,6 +134,8 @@ constexpr PageCase page_cases[] = {
     {41, 45, "Sc(OH)@d3@", "Sn(OH)@d2@"},
     {42, 20, "Fe(OH)@d2@", "Ga(OH)@d3@"},
     {42, 45, "Sc(OH)@d3@", "Sn(OH)@d2@"},
+    // Ba(OH)2 above its saturation at 25 °C, 0.28 F.
+    {31, 24, "Ba(OH)@d2@ 0.1386 F", "0.4686 F"},
     // SO2 at 25 °C above its saturation pressure, 3.87 atm.
     {9, 52, "SO@d2@ alla pressione di 2.20 atm", "3.93 atm"},
     // Answers their own uncertainty exceeded, drawn again: amounts near the

@@ -125,7 +125,8 @@ TEST_F(SectionTwo, AnswersFollowFromTheNumbersShown)
 // Once a fixed count of digits whatever the data (9.9, 9.14, 9.16), then a
 // ceiling of three (9.10, 9.16) or a fixed three from temperatures to the
 // degree (9.12), and the water left out at 100 °C or below, though it
-// stays a vapour up to its vapour pressure (9.10).
+// stays a vapour up to its vapour pressure (9.10). A buffer holds at most
+// 1 M of the metal (9.15).
 TEST_F(SectionTwo, AnswersWithTheDigitsAndTheWaterTheDataGive)
 {
     constexpr testing_support::VersionAnswer cases[] = {
@@ -138,6 +139,7 @@ TEST_F(SectionTwo, AnswersWithTheDigitsAndTheWaterTheDataGive)
         {10, 24, "1.423 atm ", "1.42 atm"},
         {12, 1, "@T1@@C1@20 kJ; 30 J/K", "20.2 kJ; 29.6 J/K"},
         {16, 4, "0.1813 M", "0.181 M"},
+        {15, 2917, "5.92", "5.43 from 6.75 g of Fe(OH)2 in 11.0 mL, 6.8 M Fe2+"},
     };
     expect_answers(cases);
 }

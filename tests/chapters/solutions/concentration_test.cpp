@@ -153,7 +153,9 @@ TEST_F(ChapterFive, MolalityMolarityAndMoleFractionsOfAnIon)
 // A datum above and below the line moves the answer less than a sum of
 // bounds says (5.4, 5.11), and no count is fixed (5.17-5.19); molality and
 // fraction of a dilute salt show one count. An excess lost in its own
-// uncertainty is drawn again (5.15, was 0.076 g ± 0.079).
+// uncertainty is drawn again (5.15, was 0.076 g ± 0.079). A solution drawn
+// above its solute's saturation at 25 °C is scaled under it (5.3, 5.5, 5.8,
+// 5.10), and a freezing point below the salt's eutectic above it (5.25).
 TEST_F(ChapterFive, AnswersKeepTheDigitsTheirPrintedDataCarry)
 {
     constexpr testing_support::VersionAnswer cases[] = {
@@ -163,13 +165,18 @@ TEST_F(ChapterFive, AnswersKeepTheDigitsTheirPrintedDataCarry)
         {12, 361147, "0.65 M", "0.655 M: the second volume moves sum and total alike"},
         {15, 1159, "0.69 g", "0.08 g"},
         {4, 2, "5.00%", "5.0%"},
-        {11, 4, "1.539 M", "1.54 M"},
+        {11, 9, "1.325 M", "1.33 M by a sum of bounds (v4 showed 1.539 M, until its Ba(OH)2 was kept unsaturated)"},
         {17, 315, "1.0•10@u2@ torr", "100 torr for 99.9 ± 1.7"},
         {18, 1, "45.5%", "46%"},
         {19, 4, "38.0 torr", "38 torr"},
         {8, 7, "0.181 mol/kg; 3.23•10@u-3@", "0.181 mol/kg; 3.2•10@u-3@"},
         {8, 10, "0.83 mol/kg; 0.0145", "kept: the ions take 3 % of the moles, the fraction's error is less"},
         {9, 3, "6.8•10@u-3@ M; 1.2•10@u-4@", "6.8•10@u-3@ M; 1.23•10@u-4@"},
+        {3, 45, "0.654 M", "1.57 M: 123 g of K2SO4 in 900 mL, 0.78 F where 0.66 F saturates"},
+        {8, 65, "0.40 mol/kg; 7.1•10@u-3@", "2.18 mol/kg: 75.3 g of Ba(OH)2 in 403 g of water, 15.7 % for 4.7 %"},
+        {5, 45, "12.6 g di Ba(NO@d3@)@d2@ e 146 g di acqua", "27.2 g: at 15.7 % of Ba(NO3)2, saturated at 9.3 %"},
+        {10, 24, "0.057 M", "0.229 M from Ba(NO3)2 0.824 F, saturated at 0.39 F"},
+        {25, 7, "3.6•10@u2@ g", "36 g: 2.30 g of Ba(OH)2 freezing at -2.07 °C, its eutectic near -0.4 °C"},
     };
     expect_answers(cases);
 }
