@@ -258,8 +258,9 @@ void generate_problem_15()
     set_slot_digits(1, volume, 3);
     const float molar_mass = hydroxide_molar_mass(hydroxide);
     const std::int32_t e = random_int(0, 2);
-    // No salt of these metals dissolves much beyond 1 M: the grams are kept
-    // under those of 1 mol/L.
+    // The buffer holds the metal it dissolves as a salt of its own acid: at
+    // most 1 M, within what the salts of these metals hold (iron(II) sulfate
+    // saturates near 1.7 M). The grams are kept under those of 1 mol/L.
     const float top = 9.0f * power_of_ten(-e);
     set_slot_digits(2, kept_under(power_of_ten(-e) * random_real(1.0f, 9.0f), molar_mass * slot_value(1) * 0.001f, top),
                     3);
