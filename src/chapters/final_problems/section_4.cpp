@@ -122,7 +122,11 @@ constexpr std::array<std::int32_t, 1> copper_i_chloride{8};
 static_assert(std::ranges::all_of(precipitations,
                                   [](const Precipitation& p) { return has_solubility_product(p.precipitate); }));
 
-// Metals deposited by electrolysis: atomic number and ion charge.
+// Metals deposited by electrolysis: atomic number and ion charge. Oxygen
+// at the anode means water or a molten hydroxide is split: the alkali
+// metals come from the hydroxide, the others from an aqueous salt, which
+// deposits no magnesium, calcium or barium (nickel, cobalt and cadmium
+// take their places).
 struct DepositedMetal {
     std::int32_t z;
     std::int32_t charge;
@@ -132,9 +136,9 @@ constexpr std::array<DepositedMetal, 10> deposited_metals{{
     {11, 1},
     {19, 1},
     {47, 1},
-    {12, 2},
-    {20, 2},
-    {56, 2},
+    {28, 2},
+    {27, 2},
+    {48, 2},
     {29, 2},
     {30, 2},
     {13, 3},
