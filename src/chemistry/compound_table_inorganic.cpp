@@ -77,7 +77,7 @@ constexpr std::array<CompoundRow, 167> rows{{
     {80, 'm', "HIO", "acido ipoiodoso", "", "H 01I 01O 01"},
     {81, 'm', "HIO@d3@", "acido iodico", "", "H 01I 01O 03"},
     {82, 'm', "H@d5@IO@d6@", "acido ortoperiodico", "", "H 05I 01O 06"},
-    {83, 'm', "H@d2@SeO@d3@", "acido selenoso", "", "H 02Se01O 03"},
+    {83, 'm', "H@d2@SeO@d3@", "acido selenioso", "", "H 02Se01O 03"},
     {84, 'm', "H@d2@SeO@d4@", "acido selenico", "", "H 02Se01O 04"},
     {85, 'm', "H@d2@TeO@d3@", "acido telluroso", "", "H 02Te01O 03"},
     {86, 'm', "H@d6@TeO@d6@", "acido ortotellurico", "", "H 06Te01O 06"},
