@@ -6,6 +6,7 @@
 
 #include "chapters/basic_notions/basic_notions_problems.h"
 #include "chemistry/molar_mass.h"
+#include "chemistry/phase_limits.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
@@ -242,6 +243,10 @@ void generate_problem_39()
         convert_data_slot(1, 3);
         convert_data_slot(2, 3);
         const float volume5 = temperature / (4.0f * pressure_step + pressure1) * moles * 0.082057f;
+        // No point of the graph above the gas's saturation pressure
+        // (chlorine at 8.17 atm and 284 K, where it condenses at 5.15).
+        for (std::int32_t i = 0; i < 5; ++i)
+            if (gas_condenses(compound, slot_value(1), pressure1 + static_cast<float>(i) * pressure_step)) return false;
         return !beyond_axis(volume5);
     });
     problem_texts.problem_text = "Il grafico seguente riporta il volume (in litri) occupato a " + slot_text(1) +

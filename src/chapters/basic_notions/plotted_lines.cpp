@@ -4,6 +4,7 @@
 
 #include "chapters/basic_notions/basic_notions_problems.h"
 #include "chemistry/molar_mass.h"
+#include "chemistry/phase_limits.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
@@ -206,6 +207,13 @@ void generate_problem_35()
         convert_data_slot(1, 3);
         convert_data_slot(2, 3);
         const float pressure1 = temperature1 / volume * moles * 0.082057f;
+        // No row of the table above the gas's saturation pressure (chlorine
+        // at 7.18 atm and 281 K, where it condenses at 4.7).
+        const double per_kelvin = slot_value(2) / molar_mass * 0.082057 / slot_value(1);
+        for (std::int32_t i = 0; i < 5; ++i) {
+            const double kelvin = temperature1 + static_cast<float>(i * temperature_step);
+            if (gas_condenses(compound, kelvin, kelvin * per_kelvin)) return false;
+        }
         return !beyond_axis(pressure1);
     });
     problem_texts.problem_text = "La tabella seguente riporta la pressione misurata in un recipiente di volume "

@@ -7,6 +7,7 @@
 
 #include "chapters/states_of_matter/states_of_matter_problems.h"
 #include "chemistry/molar_mass.h"
+#include "chemistry/phase_limits.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
@@ -40,6 +41,9 @@ struct RealGas {
 
     // Chlorine, ammonia and carbon dioxide are posed hotter.
     bool condenses_easily() const { return compound == 4 || compound == 12 || compound == 24; }
+    // At the temperature (slot 2, °C) and pressure (slot 3) as printed:
+    // chlorine at 102 °C condenses above 41.1 atm.
+    bool stays_gaseous() const { return !gas_condenses(compound, slot_value(2) + 273.15, slot_value(3)); }
 };
 
 RealGas pick_real_gas(std::int32_t problem, std::int32_t skipped)
@@ -153,11 +157,14 @@ void generate_problem_26()
 void generate_problem_27()
 {
     const RealGas gas = pick_real_gas(27, 2);
-    value_slots[2].value = random_real(40.0f, 90.0f);
-    if (gas.condenses_easily()) value_slots[2].value = random_real(100.0f, 150.0f);
-    if (app_state.version_number == text_version) value_slots[2].value = 46.5f;
-    convert_data_slot(2, 3);
-    draw_pressure_and_ideal_volume();
+    draw_until_accepted([&] {
+        value_slots[2].value = random_real(40.0f, 90.0f);
+        if (gas.condenses_easily()) value_slots[2].value = random_real(100.0f, 150.0f);
+        if (app_state.version_number == text_version) value_slots[2].value = 46.5f;
+        convert_data_slot(2, 3);
+        draw_pressure_and_ideal_volume();
+        return gas.stays_gaseous();
+    });
     problem_texts.problem_text = "Confrontare il volume occupato da una mole di " + gas_name(gas.compound) +
                                  constants_in_brackets() + " a " + slot_text(2) + "@uo@C e " + slot_text(3) +
                                  " atm con quello del gas ideale nelle stesse condizioni";
@@ -174,10 +181,13 @@ void generate_problem_27()
 void generate_problem_28()
 {
     const RealGas gas = pick_real_gas(28, 7);
-    value_slots[2].value = random_real(40.0f, 500.0f);
-    if (gas.condenses_easily()) value_slots[2].value = random_real(100.0f, 500.0f);
-    convert_data_slot(2, 3);
-    draw_pressure_and_ideal_volume();
+    draw_until_accepted([&] {
+        value_slots[2].value = random_real(40.0f, 500.0f);
+        if (gas.condenses_easily()) value_slots[2].value = random_real(100.0f, 500.0f);
+        convert_data_slot(2, 3);
+        draw_pressure_and_ideal_volume();
+        return gas.stays_gaseous();
+    });
     problem_texts.problem_text = "Calcolare il fattore di compressibilità d" + articulated_gas_name(gas.compound) +
                                  constants_in_brackets() + " a " + slot_text(2) + "@uo@C e " + slot_text(3) + " atm";
     // z hardly moves with the temperature and pressure that move the ideal

@@ -235,6 +235,8 @@ TEST_F(ChapterFour, DigitsByTheRuleForTemperaturesAndOneUncertainty)
     // Gases above their saturation pressure are drawn again.
     constexpr testing_support::VersionAnswer condensing[] = {
         {8, 220, "2.39•10@u3@ torr", "5.9•10@u3@ torr of sulfur dioxide at 273 K"},
+        {27, 1108, "1.54 L; ideale: 1.69 L",
+         "0.41 L; ideale: 0.636 L, chlorine at 102 °C and 48.4 atm (41.1 saturates)"},
         {20, 9082157,
          "2C@d4@H@d10@ + 13O@d2@ = 8CO@d2@ + 10H@d2@O; O@d2@: 2.8 atm; CO@d2@: 11.3 atm; H@d2@O: 14.1 atm; totale: "
          "28.2 atm",
