@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "chapters/equilibria/equilibria_problems.h"
+#include "chemistry/hydroxide_solubilities.h"
 #include "chemistry/ph_solvers.h"
 #include "chemistry/solubility_products.h"
 #include "frame/fact_box.h"
@@ -18,17 +19,10 @@
 namespace equilibria {
 namespace {
 
-// One cation per formula; anions (or hydroxide groups) per formula; the
-// solubility product as written; for an amphoteric hydroxide, the pH above
-// which its hydroxo anion carries more of the metal than the cation, which
-// the solubility product alone counts (-log *beta_n / n of
-// M(m+) + n H2O = M(OH)n + n H+, Baes and Mesmer, The Hydrolysis of
-// Cations, 1976: Zn(OH)3- and Pb(OH)3- near 9.4, Sn(OH)3- 5.5, Ga(OH)4- 4.2).
-struct SparinglySoluble {
+// A carbonate and its solubility product as written.
+struct Carbonate {
     std::string_view formula;
-    std::int32_t anions;
     std::string_view ksp;
-    float anion_ph = 14.0f;
 };
 
 // A salt of problems 39 and 40, its anions per cation and its ions; its
@@ -67,25 +61,19 @@ bool complexed_by_own_anion(std::int32_t n)
     return n == 7 || n == 9;
 }
 
-constexpr SparinglySoluble hydroxides[] = {
-    {"Cd(OH)@d2@", 2, "7.2e-15"},  {"Co(OH)@d2@", 2, "5.92e-15"},        {"Ga(OH)@d3@", 3, "7.28e-36", 4.15f},
-    {"Fe(OH)@d2@", 2, "4.87e-17"}, {"Pb(OH)@d2@", 2, "1.43e-20", 9.35f}, {"Ni(OH)@d2@", 2, "5.48e-16"},
-    {"Sc(OH)@d3@", 3, "2.22e-31"}, {"Sn(OH)@d2@", 2, "5.45e-27", 5.54f}, {"Zn(OH)@d2@", 2, "3.2e-17", 9.47f},
-};
-
 // Where its anion takes over in the hydroxide's own saturated solution
-// (Sn(OH)2 and Ga(OH)3), the page's solubility in pure water from the
+// (Sn(OH)2, Ga(OH)3 and Sc(OH)3), the page's solubility in pure water from the
 // product alone would be false: such a draw is drawn again. The product
 // stands in slot 9.
-bool anion_in_water(const SparinglySoluble& h)
+bool anion_in_water(const Hydroxide& h)
 {
-    const float oh = solved_or_nan(solve_ph_solubility(h.anions, slot_value(9)));
+    const float oh = solved_or_nan(solve_ph_solubility(h.hydroxide_groups, slot_value(9)));
     return 14.0f + std::log10(oh) > h.anion_ph;
 }
 
-constexpr SparinglySoluble carbonates[] = {
-    {"BaCO@d3@", 1, "2.58e-9"}, {"CdCO@d3@", 1, "1.0e-12"}, {"PbCO@d3@", 1, "7.40e-14"},
-    {"CaCO@d3@", 1, "3.36e-9"}, {"NiCO@d3@", 1, "1.42e-7"}, {"SrCO@d3@", 1, "5.60e-10"},
+constexpr Carbonate carbonates[] = {
+    {"BaCO@d3@", "2.58e-9"}, {"CdCO@d3@", "1.0e-12"}, {"PbCO@d3@", "7.40e-14"},
+    {"CaCO@d3@", "3.36e-9"}, {"NiCO@d3@", "1.42e-7"}, {"SrCO@d3@", "5.60e-10"},
 };
 // Base constants of the carbonate and hydrogen carbonate ions.
 constexpr float carbonate_kb = 0.00021276595f;
@@ -230,12 +218,12 @@ void generate_problem_40()
 void generate_problem_41()
 {
     skip_random_draws(2);
-    const SparinglySoluble* chosen = nullptr;
+    const Hydroxide* chosen = nullptr;
     do {
         chosen = &hydroxides[pick_problem_variant(9, equilibria_state.last_draw[41], 9) - 1];
-        set_slot_text(9, chosen->ksp);
+        set_slot_text(9, chosen->solubility_product);
     } while (anion_in_water(*chosen));
-    const SparinglySoluble& hydroxide = *chosen;
+    const Hydroxide& hydroxide = *chosen;
     std::int32_t w = random_int(1, 2);
     if (app_state.version_number == text_version) w = 1;
     set_slot_digits(1, random_real(0.001f, 0.0095f), 3);
@@ -247,7 +235,7 @@ void generate_problem_41()
                                  " [@iK@@dps@ = " + slot_text(9) + " a 25@uo@C] in " +
                                  "acqua pura e in una soluzione " + slot_text(1) + " F di " +
                                  (w == 1 ? "un acido forte HX" : "una base forte YOH");
-    const std::int32_t m = hydroxide.anions;
+    const std::int32_t m = hydroxide.hydroxide_groups;
     solubility_in_water(m);
     if (w == 1) {
         solubility_in_acid(m);
@@ -272,15 +260,16 @@ void generate_problem_42()
     float lowest_ph = 0.0f;
     draw_until_accepted([&] {
         n = draw_new_record(42, 1, 9);
-        if (app_state.version_number == text_version) n = 7;
-        const SparinglySoluble& h = hydroxides[n - 1];
-        set_slot_text(9, h.ksp);
+        // Sc(OH)3, the textbook's, dissolves as its anion at pH 7: zinc, as 7.41's.
+        if (app_state.version_number == text_version) n = 9;
+        const Hydroxide& h = hydroxides[n - 1];
+        set_slot_text(9, h.solubility_product);
         // The pH at which the solubility is 0.001 mol/L.
-        lowest_ph = minus_log10(Kw / std::pow(1000.0f * slot_value(9), 1.0f / static_cast<float>(h.anions)));
+        lowest_ph = minus_log10(Kw / std::pow(1000.0f * slot_value(9), 1.0f / static_cast<float>(h.hydroxide_groups)));
         return lowest_ph <= std::min(11.0f, h.anion_ph) && !anion_in_water(h);
     });
     equilibria_state.last_draw[42] = n;
-    const SparinglySoluble& hydroxide = hydroxides[n - 1];
+    const Hydroxide& hydroxide = hydroxides[n - 1];
     // A buffer where an amphoteric hydroxide's anion takes over is drawn
     // again, and so is a pH that rounds up to 10.0: its one decimal leaves
     // the solubility less than its own uncertainty.
@@ -292,7 +281,7 @@ void generate_problem_42()
     problem_texts.problem_text = "Confrontare le solubilità di " + std::string(hydroxide.formula) +
                                  " [@iK@@dps@ = " + slot_text(9) + " a 25@uo@C] in " +
                                  "acqua pura e in una soluzione tampone a pH " + slot_text(1);
-    const std::int32_t m = hydroxide.anions;
+    const std::int32_t m = hydroxide.hydroxide_groups;
     solubility_in_water(m);
     // K/[OH-]^m with [OH-] from the pH as printed, never rounded first; the
     // pH's two decimals count.
@@ -310,7 +299,7 @@ void generate_problem_43()
     std::int32_t n = draw_new_record(43, 1, 6);
     if (app_state.version_number == text_version) n = 1;
     equilibria_state.last_draw[43] = n;
-    const SparinglySoluble& carbonate = carbonates[n - 1];
+    const Carbonate& carbonate = carbonates[n - 1];
     set_slot_text(9, carbonate.ksp);
     // A pH shown nowhere, drawn to keep the stream in step.
     set_slot_uncertainty(1, random_real(7.0f, 11.0f), 0.03f);

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "chemistry/hydroxide_solubilities.h"
 #include "chemistry/organic_formula.h"
 
 // What the chapter keeps from one call to the next.
@@ -64,24 +65,6 @@ std::string gas_reaction_equation(std::int32_t reaction);
 // Its equilibrium constant at t °C from the thermodynamic tables.
 float gas_equilibrium_constant(std::string_view equation, float t);
 
-// Hydroxides of problems 15 and 39: hydroxide groups, solubility product
-// and formula, whose first two characters are the metal.
-struct Hydroxide {
-    std::int32_t hydroxide_groups;
-    std::string_view solubility_product;
-    std::string_view formula;
-};
-inline constexpr std::array<Hydroxide, 9> hydroxides{{
-    {2, "7.2e-15", "Cd(OH)@d2@"},
-    {2, "5.92e-15", "Co(OH)@d2@"},
-    {3, "7.28e-36", "Ga(OH)@d3@"},
-    {2, "4.87e-17", "Fe(OH)@d2@"},
-    {2, "1.43e-20", "Pb(OH)@d2@"},
-    {2, "5.48e-16", "Ni(OH)@d2@"},
-    {3, "2.22e-31", "Sc(OH)@d3@"},
-    {2, "5.45e-27", "Sn(OH)@d2@"},
-    {2, "3.2e-17", "Zn(OH)@d2@"},
-}};
 float hydroxide_molar_mass(const Hydroxide& hydroxide);
 // The start of problems 15 and 39: the hydroxide (zinc under "Versione
 // Testo"), whose solubility product goes to slot 9.
