@@ -166,8 +166,8 @@ const AnswerCheck section_four_rows[] = {
     {32, "quanto ([a-z]+) è stato depositato .* sviluppati NUM L di O@d2@ misurati a NUM@uo@C e NUM torr$", "^NUM g$",
      [](const Groups& s, const Groups& a) {
          static const std::map<std::string, double> charge = {
-             {"litio", 1},  {"sodio", 1}, {"potassio", 1}, {"argento", 1}, {"magnesio", 2},
-             {"calcio", 2}, {"bario", 2}, {"rame", 2},     {"zinco", 2},   {"alluminio", 3}};
+             {"litio", 1},   {"sodio", 1},  {"potassio", 1}, {"argento", 1}, {"nichel", 2},
+             {"cobalto", 2}, {"cadmio", 2}, {"rame", 2},     {"zinco", 2},   {"alluminio", 3}};
          const double mass_per_litre = 4.0 * atomic_mass_named(s[1]) / charge.at(s[1]);
          // 2 H2O = O2 + 4 H+ + 4 e-: four electrons per O2.
          const double oxygen = s.value(4) / 760.0 * s.value(2) / (gas_constant * kelvin(s.value(3)));
