@@ -13,7 +13,7 @@ constexpr std::array<std::string_view, gas_reaction_count> gas_reactions{{
     "N@d2@ & $ 3H@d2@ = $ 2NH@d3@",
     "$ 2NO & O@d2@ = $ 2NO@d2@",
     "$ 2SO@d2@ & O@d2@ = $ 2SO@d3@",
-    "NO@d2@ & N@d2@O = $ 3NO",
+    "C@d3@H@d6@ & H@d2@ = C@d3@H@d8@",
     "I@d2@ & H@d2@ = $ 2HI",
     "C@d2@H@d4@ & H@d2@ = C@d2@H@d6@",
     "CO & Cl@d2@ = COCl@d2@",

@@ -19,7 +19,7 @@ inline constexpr double decomposes = std::numeric_limits<double>::quiet_NaN();
 
 // Handbook melting and normal boiling points. Nitrogen dioxide's are those
 // of the dinitrogen tetroxide it condenses as.
-inline constexpr std::array<PhasePoints, 53> phase_points{{
+inline constexpr std::array<PhasePoints, 54> phase_points{{
     {1, 63.15, 77.35},         {2, 54.36, 90.19},       {3, 53.48, 85.03},
     {4, 171.6, 239.11},        {5, 265.9, 332.0},       {6, 386.85, 457.55},
     {7, 317.3, 553.7},         {8, 13.99, 20.27},       {11, 273.15, 373.15},
@@ -37,7 +37,7 @@ inline constexpr std::array<PhasePoints, 53> phase_points{{
     {467, 692.68, 1180.0},     {471, 145.4, 281.0},     {472, 217.0, 287.6},
     {236, 273.15, 373.15},     {311, 175.6, 337.8},     {309, 279.62, 353.87},
     {382, 267.0, 457.25},      {455, 234.32, 629.88},   {carbon_disulfide, 161.58, 319.37},
-    {pentane, 143.45, 309.21}, {306, 134.9, 272.65},
+    {pentane, 143.45, 309.21}, {306, 134.9, 272.65},    {423, 87.9, 225.45},
 }};
 
 // Whether the table above holds the compound: a table of gases the pages

@@ -17,7 +17,7 @@ TEST(GasReactions, EightEquationsInFiftyCharacterFieldsOfTheWholeText)
     };
     const Entry table[] = {
         {1, "N@d2@ & $ 3H@d2@ = $ 2NH@d3@"},    {51, "$ 2NO & O@d2@ = $ 2NO@d2@"},
-        {101, "$ 2SO@d2@ & O@d2@ = $ 2SO@d3@"}, {151, "NO@d2@ & N@d2@O = $ 3NO"},
+        {101, "$ 2SO@d2@ & O@d2@ = $ 2SO@d3@"}, {151, "C@d3@H@d6@ & H@d2@ = C@d3@H@d8@"},
         {201, "I@d2@ & H@d2@ = $ 2HI"},         {251, "C@d2@H@d4@ & H@d2@ = C@d2@H@d6@"},
         {301, "CO & Cl@d2@ = COCl@d2@"},        {351, "Br@d2@ & $ 2NO = $ 2NOBr"},
     };
@@ -55,15 +55,22 @@ TEST(GasReactions, TwoGasesGiveOneWithFormationDataAndNoWater)
     }
 }
 
-// Entry 6 was 2N2O + 3O2 = 4NO2, which never happens; ethylene's
-// hydrogenation takes its place, its constant from the heat capacities
-// 368 at 500 °C and 0.137 at 900 °C, the ends of its draws.
-TEST(GasReactions, EthyleneAndHydrogenGiveEthane)
+// Entries 6 and 4 were 2N2O + 3O2 = 4NO2 and NO2 + N2O = 3NO, which never
+// happen (N2O gives N2 and O2 first); ethylene's and propene's
+// hydrogenations take their places, their constants from the heat
+// capacities at the ends of their draws: 368 at 500 °C and 0.137 at
+// 900 °C, 25.0 at 500 °C and 0.068 at 800 °C.
+TEST(GasReactions, EthyleneAndPropeneWithHydrogenGiveTheirAlkanes)
 {
     std::string text;
     load_gas_reactions(text);
-    const std::string equation = "s         " + std::string(strip_trailing_blanks(record_at(text, 50, 6)));
-    EXPECT_NEAR(compute_reaction_thermo(equation, 1, 500.0f)->equilibrium_constant, 368.0, 4.0);
-    EXPECT_NEAR(compute_reaction_thermo(equation, 1, 900.0f)->equilibrium_constant, 0.137, 0.002);
+    const auto constant = [&](std::int32_t n, float t) {
+        const std::string equation = "s         " + std::string(strip_trailing_blanks(record_at(text, 50, n)));
+        return compute_reaction_thermo(equation, 1, t)->equilibrium_constant;
+    };
+    EXPECT_NEAR(constant(6, 500.0f), 368.0, 4.0);
+    EXPECT_NEAR(constant(6, 900.0f), 0.137, 0.002);
+    EXPECT_NEAR(constant(4, 500.0f), 25.0, 0.3);
+    EXPECT_NEAR(constant(4, 800.0f), 0.068, 0.001);
 }
 }  // namespace

@@ -195,7 +195,7 @@ namespace {
 struct GasRange {
     std::int32_t delta_n, lo, hi;
 };
-constexpr GasRange gas_ranges[] = {{-2, 20, 160}, {-1, 80, 160},  {-1, 120, 180}, {1, 80, 160},
+constexpr GasRange gas_ranges[] = {{-2, 20, 160}, {-1, 80, 160},  {-1, 120, 180}, {-1, 100, 160},
                                    {0, 80, 160},  {-1, 100, 180}, {-1, 20, 160},  {-1, 20, 160}};
 
 }  // namespace

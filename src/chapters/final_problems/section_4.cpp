@@ -65,7 +65,7 @@ constexpr std::array<Pair, 2> alike_gases{{{1, 23}, {25, 304}}};
 constexpr std::array<Pair, 2> alike_salts{{{2, 5}, {7, 8}}};
 
 // Change in moles of gas of each gas reaction.
-constexpr std::array<std::int32_t, 8> gas_mole_change{-2, -1, -1, 1, 0, -1, -1, -1};
+constexpr std::array<std::int32_t, 8> gas_mole_change{-2, -1, -1, -1, 0, -1, -1, -1};
 // The range of random_int (lo, hi) whose 5-fold is each reaction's temperature (°C).
 struct Range {
     std::int32_t lo, hi;
@@ -74,7 +74,7 @@ constexpr std::array<Range, 8> reaction_temperatures{{
     {20, 160},
     {80, 160},
     {120, 180},
-    {80, 160},
+    {100, 160},
     {20, 160},
     {100, 180},
     {20, 160},

@@ -118,6 +118,8 @@ constexpr PageCase page_cases[] = {
     {4, 2, "Zn@d(l)@ + H@d2@O@d(g)@ = ZnO@d(s)@ + H@d2@@d(g)@ a 505@uo@C è pari a 3.08•10@u4@", "Zn@d(s)@"},
     {4, 2, "ZnO@d(s)@", "2.19•10@u4@"},
     {4, 4, "2Cl@d2@@d(g)@ + 2H@d2@O@d(g)@ = 4HCl@d(g)@ + O@d2@@d(g)@ a 770@uo@C è pari a 20.1", "N@d2@O"},
+    // NO2 + N2O never reach 3NO: N2O gives N2 and O2 first.
+    {7, 4, "0.967 mol di C@d3@H@d6@ e 1.65 mol di H@d2@ vengono portate a 705@uo@C", "N@d2@O"},
     // NO2 at 25 °C, mostly N2O4.
     {9, 1, "rispettivamente N@d2@ alla pressione di 16.0 atm", "NO@d2@"},
     // HgBr2, a molecular solute, as ions.

@@ -91,6 +91,8 @@ TEST_F(FinalProblemBehaviour, AnswersClaimNoMoreThanTheirData)
         {45, 142, "1.3•10@u-8@", "1.2•10@u-8@"},
         // Gas entry 6 is ethane's dissociation, not 4NO2 = 2N2O + 3O2.
         {29, 1276536, "38 atm", "20 atm, NO2 80 % turned into N2O"},
+        // Gas entry 4 is propane's dissociation, not 3NO = NO2 + N2O.
+        {29, 66, "7.4 atm", "3.6 atm, NO 49.3 % turned into NO2 and N2O at 735 °C"},
         // Cadmium from its sulfate, not barium, which water never deposits.
         {32, 1, "134 g", "163 g of barium"},
     };
