@@ -2,6 +2,7 @@
 // a reaction and the temperatures at which it is spontaneous.
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "chapters/thermo_kinetics/thermo_kinetics_problems.h"
 #include "chemistry/data_tables.h"
@@ -18,6 +19,28 @@ namespace thermo_kinetics {
 namespace {
 
 constexpr std::string_view free_energy_reactions = "  1  2  3  4  6  9 14 15 16 18 21 22 23 33 38 46 47 57 73 74 75 76";
+
+// Above this no compound of the table stands undissociated.
+constexpr double hottest_molecules_kelvin = 3000.0;
+
+// The temperature at which dG = dH - T dS changes sign, and whether every
+// species exists there in its printed state at 1 atm (a solid below its
+// melting or decomposition point, a liquid below its boiling point, water
+// as vapour above 373 K).
+struct SpontaneityCrossover {
+    ReactionThermo thermo;
+    float kelvin = 0.0f;
+    bool holds = false;
+};
+
+SpontaneityCrossover spontaneity_crossover(std::int32_t n, const std::vector<ReactionSpecies>& species, std::int32_t w)
+{
+    SpontaneityCrossover c;
+    c.thermo = compute_reaction_thermo(reaction_record(n), w, 25.0f).value_or(ReactionThermo{});
+    c.kelvin = c.thermo.dH / c.thermo.dS * 1000.0f;
+    c.holds = c.kelvin > 0.0f && c.kelvin <= hottest_molecules_kelvin && printed_states_hold(species, w, c.kelvin, 1.0);
+    return c;
+}
 
 }  // namespace
 
@@ -41,10 +64,15 @@ void generate_problem_27()
 {
     skip_random_draws(2);
     const std::int32_t n = pick_reaction(27, free_energy_reactions, 22);
-    const std::int32_t w = random_int(1, 2);
-    const ReactionThermo thermo = compute_reaction_thermo(reaction_record(n), w, 25.0f).value_or(ReactionThermo{});
-    // The temperature at which dG = dH - T dS changes sign.
-    set_slot_digits(4, thermo.dH / thermo.dS * 1000.0f, 2);
+    // Drawn to keep the stream in step: water's state follows the crossover.
+    random_int(1, 2);
+    const std::vector<ReactionSpecies> species = reaction_species(n);
+    // Water as vapour where the equation so printed holds at its crossover
+    // (above 373 K at 1 atm), else liquid, as at 298 K.
+    const SpontaneityCrossover vapour = spontaneity_crossover(n, species, water_as_vapour);
+    const std::int32_t w = vapour.holds ? water_as_vapour : 1;
+    const SpontaneityCrossover crossover = vapour.holds ? vapour : spontaneity_crossover(n, species, w);
+    set_slot_digits(4, crossover.kelvin, 2);
     problem_texts.problem_text =
         "@T1@@C1@Utilizzando la relazione @bD@@iG@@u0@(@iT@) = @bD@@iH@@u0@(298 K) - @iT@@bD@@iS@@u0@(298 K), "
         "prevedere approssimativamente a quali temperature avviene spontaneamente a pressione atmosferica la "
@@ -52,9 +80,11 @@ void generate_problem_27()
     const std::int32_t direction = draw_statement_and_reaction(n, w, 582, 50, 105, 100);
     show_chemistry_fact(170, 155, 300);
     const float sign = direction == right_to_left ? -1.0f : 1.0f;
-    const float dh = sign * thermo.dH;
-    const float ds = sign * thermo.dS;
-    if (slot_value(4) < 0.0f)
+    const float dh = sign * crossover.thermo.dH;
+    const float ds = sign * crossover.thermo.dS;
+    // Without a crossover where the printed states exist, the sign of dG
+    // holds wherever they do: that of 298 K.
+    if (!crossover.holds)
         problem_texts.answer_text = dh - 0.29815f * ds < 0.0f ? "Sempre" : "Mai";
     else
         problem_texts.answer_text = (dh > 0.0f ? "T > " : "T < ") + slot_text(4) + " K";

@@ -113,10 +113,10 @@ std::string formation_sum_statement(const std::vector<ReactionSpecies>& species,
 std::string state_subscript(const ReactionSpecies& s, std::int32_t w);
 
 // Whether each species of a reaction can be in the state the page prints
-// for it at `kelvin`: a solid below its melting point, a liquid between its
-// melting and normal boiling points and, where atm is a number, a gas at
-// most at its saturation pressure at atm. Species without phase points
-// pass.
+// for it at `kelvin`: a solid below its melting or sublimation point, a
+// liquid between its melting and normal boiling points and, where atm is a
+// number, a gas at most at its saturation pressure at atm. Species without
+// phase points pass.
 bool printed_states_hold(const std::vector<ReactionSpecies>& species, std::int32_t w, double kelvin, double atm);
 
 // The reaction record n with states, as the statement shows it.

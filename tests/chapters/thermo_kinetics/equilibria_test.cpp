@@ -64,17 +64,33 @@ TEST_F(ChapterSix, TemperaturesOfSpontaneity)
         const std::string equation = match(statement(), "a pressione atmosferica la reazione (.+)$")[0];
         const Thermo r = table_thermo(equation);
         const double crossover = r.dh / r.ds * 1000.0;
-        if (crossover < 0.0) {
+        if (answer_text() == "Sempre" || answer_text() == "Mai") {
+            // No crossover, or one where the printed states are gone: the
+            // sign of 298 K, water liquid as there.
             EXPECT_EQ(answer_text(), r.dh - 0.29815 * r.ds < 0.0 ? "Sempre" : "Mai");
+            EXPECT_EQ(equation.find("H@d2@O@d(g)@"), std::string::npos) << equation;
         } else {
             const auto a = match(answer_text(), "^(T [<>]) NUM K$");
             EXPECT_EQ(a[0], r.dh > 0.0 ? "T >" : "T <");
             EXPECT_TRUE(within_last_digit(at(a, 1), crossover));
             EXPECT_EQ(at(a, 1).digits, 2);
+            // Molecules at the crossover, and water in its state there.
+            EXPECT_GT(crossover, 0.0);
+            EXPECT_LE(crossover, 3000.0);
+            if (equation.find("H@d2@O@d(g)@") != std::string::npos) EXPECT_GT(crossover, 373.15);
+            if (equation.find("H@d2@O@d(l)@") != std::string::npos) EXPECT_LT(crossover, 373.15);
         }
         verdicts.insert(answer_text().substr(0, 3));
     });
     EXPECT_EQ(verdicts, (std::set<std::string>{"Sem", "Mai", "T >", "T <"}));
+    // Crossovers where the printed states cannot be: water liquid at 1800 K,
+    // BaCl2 solid at 2700 K (it melts at 1235), 150000 K.
+    constexpr testing_support::VersionAnswer cases[] = {
+        {27, 116, "Sempre", "T < 1.8•10@u3@ K with 2H@d2@O@d(l)@"},
+        {27, 8, "Mai", "T > 2.7•10@u3@ K with BaCl@d2@@d(s)@ and H@d2@O@d(g)@"},
+        {27, 57, "Sempre", "T < 1.5•10@u5@ K with CH@d4@ and 2H@d2@O@d(g)@"},
+    };
+    expect_answers(cases);
 }
 
 // The constant at t °C of the equation shown: from dG = dH - T dS of 25 °C,
