@@ -105,9 +105,16 @@ constexpr auto e18 = seesaw("P111aFddadFdddaFadddZaaaa");
 // first one ends.
 constexpr std::array e19{code(0, 0, "Xad1aZaaaaZaaaaFadddZaaaa"), code(9, 0, "e1aaaFddadZaaaaZaaaaZaaaa"),
                          markup(-3, 12, xenon_diagonals)};
-constexpr std::array e20{code(0, 0, "Xaa1aZaaaaZaaaaFadddZaaaa"), code(9, 0, "e1aaaFddadZaaaaZaaaaZaaaa"),
-                         code(-11, -23, upper_fluorine),          code(13, -23, upper_fluorine),
-                         markup(-4, -8, upper_diagonals),         markup(-3, 12, xenon_diagonals)};
+// XeF4's two lone pairs stand opposite each other, left and right of the
+// xenon, its four fluorines on the diagonals: the square of the shape.
+constexpr std::array e20{code(0, 0, "XaadaZaaaaZaaaaZaaaaZaaaa"),
+                         code(9, 0, "edaaaZaaaaZaaaaZaaaaZaaaa"),
+                         code(-11, -23, upper_fluorine),
+                         code(13, -23, upper_fluorine),
+                         markup(-4, -8, upper_diagonals),
+                         code(-11, 20, lower_fluorine),
+                         code(13, 20, lower_fluorine),
+                         markup(0, 12, lower_diagonals)};
 constexpr std::array e21{code(0, 0, "B1a11FddadZaaaaFadddFdadd")};
 constexpr std::array e22{code(0, 0, "N3adaOdaaaZaaaaZaaaaZaaaa"), markup(37, -5, plus)};
 constexpr std::array e23{code(0, 0, "N1111HaaaaHaaaaHaaaaHaaaa"), markup(25, -17, plus)};

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cctype>
 #include <map>
 #include <string>
@@ -195,6 +196,28 @@ TEST_F(LewisDrawing, ResonanceFormsSpreadToTheRight)
         for (const Drawn& d : drawn()) right = std::max({right, d.x1, d.x2});
         EXPECT_GE(right, span) << key;
     }
+}
+
+// Square-planar XeF4: its two lone pairs opposite, left and right of the
+// xenon, the four fluorines two above and two below (they stood side by
+// side below it, 2.22 and 2.25).
+TEST_F(LewisDrawing, XenonTetrafluorideHasItsLonePairsOpposite)
+{
+    draw_lewis_structure("XeF@d4@;", 200, 150);
+    std::map<std::string, std::vector<std::pair<int, int>>> atoms;
+    for (const Drawn& d : drawn("text")) atoms[d.text].emplace_back(d.x1, d.y1);
+    ASSERT_EQ(atoms["X"].size(), 1u);
+    ASSERT_EQ(atoms["e"].size(), 1u);
+    std::vector<int> bars;  // vertical strokes beside the xenon
+    for (const Drawn& d : drawn("line"))
+        if (d.x1 == d.x2 && d.y1 >= 150 && d.y2 >= 150 && d.y1 <= 170 && d.y2 <= 170) bars.push_back(d.x1);
+    ASSERT_EQ(bars.size(), 2u);
+    EXPECT_LT(std::min(bars[0], bars[1]), atoms["X"][0].first);
+    EXPECT_GT(std::max(bars[0], bars[1]), atoms["e"][0].first);
+    int above = 0, below = 0;
+    for (const auto& [x, y] : atoms["F"]) (y < 150 ? above : below) += 1;
+    EXPECT_EQ(above, 2);
+    EXPECT_EQ(below, 2);
 }
 
 TEST_F(LewisDrawing, AnUnknownKeyDrawsNothingVisible)
