@@ -125,6 +125,9 @@ TEST_F(ChapterTwo, NamesAndFormulasOfTwoCompoundsOfAClass)
         });
         EXPECT_GT(named.size(), 10u) << "problem " << c.problem;
     }
+    constexpr testing_support::VersionAnswer renamed[] = {
+        {37, 27, "acido selenioso; H@d3@PO@d3@", "acido selenoso; H@d3@PO@d3@"}};
+    expect_answers(renamed);
 }
 
 TEST_F(ChapterTwo, TheNamingExamples)
