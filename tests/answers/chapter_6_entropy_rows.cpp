@@ -194,9 +194,11 @@ double reaction_entropy_at(const Page& p)
 }
 
 // Problem 27: where dH - T dS of the table at 25 °C changes sign; none where
-// it never does.
+// it never does, nor where the page answers "Sempre" or "Mai" because the
+// printed states are gone before it (the states' rule judges those).
 double crossover(const Page& p)
 {
+    if (p.answer() == "Sempre" || p.answer() == "Mai") return std::nan("");
     double dh = 0.0, ds = 0.0;
     for (const Term& t : terms_of(p.text("la reazione (.+)$"))) {
         const double w = (t.reactant ? -1.0 : 1.0) * t.coefficient;
