@@ -48,7 +48,7 @@ double valence_named(const std::string& name)
     static const std::map<std::string, double> valence = {
         {"litio", 1}, {"sodio", 1},  {"potassio", 1}, {"argento", 1}, {"magnesio", 2},  {"calcio", 2},
         {"bario", 2}, {"rame", 2},   {"zinco", 2},    {"cadmio", 2},  {"alluminio", 3}, {"stronzio", 2},
-        {"ferro", 2}, {"nichel", 2}, {"piombo", 2},   {"stagno", 2},
+        {"ferro", 2}, {"nichel", 2}, {"piombo", 2},   {"stagno", 2},  {"cobalto", 2},
     };
     return valence.at(name);
 }
