@@ -2,10 +2,12 @@
 
 #include <algorithm>
 #include <bit>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <utility>
 
 #include "tools/expression_engine.h"
 
@@ -34,7 +36,7 @@ bool opposite_signs(double a, double b)
 // The doubles in their order as whole numbers: halving the distance between
 // two keys halves the doubles between the points, so that a narrowing ends
 // within 64 halvings whether its ends are 1e300 or 1e-300 apart.
-std::int64_t order_key(double x)
+constexpr std::int64_t order_key(double x)
 {
     const auto bits = std::bit_cast<std::int64_t>(x);
     return bits < 0 ? -(bits & std::numeric_limits<std::int64_t>::max()) : bits;
@@ -44,6 +46,8 @@ double from_order_key(std::int64_t key)
 {
     return key < 0 ? -std::bit_cast<double>(-key) : std::bit_cast<double>(key);
 }
+
+constexpr std::int64_t largest_key = order_key(std::numeric_limits<double>::max());
 
 std::uint64_t key_distance(double a, double b)
 {
@@ -67,59 +71,232 @@ double tenths_between(double a, double b, int tenths)
     return from_order_key(static_cast<std::int64_t>(order_key(a) < order_key(b) ? ka + part : ka - part));
 }
 
+// The double n doubles above x (direction 1) or below it (-1), or the
+// largest finite one that way where the doubles end first.
+double doubles_past(double x, std::uint64_t n, int direction)
+{
+    const auto key = static_cast<std::uint64_t>(order_key(x));
+    const auto end = static_cast<std::uint64_t>(direction > 0 ? largest_key : -largest_key);
+    const std::uint64_t step = std::min(n, direction > 0 ? end - key : key - end);
+    return from_order_key(static_cast<std::int64_t>(direction > 0 ? key + step : key - step));
+}
+
 // Where the middle of a bracket is not defined, the points tried instead,
 // outwards from it.
 constexpr int split_tenths[] = {5, 4, 6, 3, 7, 2, 8, 1, 9};
 
+enum class Trend { grows, shrinks, level };
+
+// |f| from p on, away from the other double of a sign change: the
+// farthest of a few doubles where f is defined, against p.
+Trend trend_from(Point p, int direction)
+{
+    std::optional<Point> far;
+    for (const std::uint64_t n : {1, 2, 4, 8}) {
+        const auto q = point_at(doubles_past(p.x, n, direction));
+        if (!q) break;
+        far = q;
+    }
+    if (!far || std::abs(far->f) == std::abs(p.f)) return Trend::level;
+    return std::abs(far->f) > std::abs(p.f) ? Trend::grows : Trend::shrinks;
+}
+
+// The doubles about a zero of f where f stays 0, and the values of f just
+// past them: none where the run reaches the end of the doubles or a point
+// where f is not defined.
+struct ZeroRun {
+    double first = 0.0;
+    double last = 0.0;
+    std::optional<double> before, after;
+    bool holds(double x) const { return first <= x && x <= last; }
+};
+
+// From x, where f is 0, one way: the last double of its run of zeros, found
+// by steps doubling in length and then halving, and the value past it.
+std::pair<double, std::optional<double>> run_end(double x, int direction)
+{
+    double zero = x;
+    double past = x;
+    for (std::uint64_t n = 1;; n = n < std::uint64_t{1} << 62 ? 2 * n : std::numeric_limits<std::uint64_t>::max()) {
+        past = doubles_past(x, n, direction);
+        if (past == zero) return {zero, std::nullopt};
+        const auto p = point_at(past);
+        if (!p || p->f != 0.0) break;
+        zero = past;
+    }
+    while (!neighbours(zero, past)) {
+        const double m = tenths_between(zero, past, 5);
+        const auto p = point_at(m);
+        (p && p->f == 0.0 ? zero : past) = m;
+    }
+    const auto p = point_at(past);
+    return {zero, p ? std::optional(p->f) : std::nullopt};
+}
+
+ZeroRun zero_run(double x)
+{
+    const auto [first, before] = run_end(x, -1);
+    const auto [last, after] = run_end(x, 1);
+    return {first, last, before, after};
+}
+
+// f vanishes on a run, rather than falling below the smallest double there
+// (exp(x) far below 0), where it changes sign across it, where it meets
+// values of normal size, and where the run lies evenly about 0 (x^2).
+bool vanishes(const ZeroRun& run)
+{
+    if (run.before && run.after) {
+        if (opposite_signs(*run.before, *run.after)) return true;
+        if (run.first <= 0.0 && run.last >= 0.0 &&
+            std::max(-run.first, run.last) <= 2.0 * std::min(-run.first, run.last))
+            return true;
+    }
+    const auto normal = [](std::optional<double> v) {
+        return !v || std::abs(*v) >= std::numeric_limits<double>::min();
+    };
+    return normal(run.before) && normal(run.after);
+}
+
+// The number with the fewest significant digits from a to b (a <= b), the
+// one nearest their middle: 0 where they hold it.
+double fewest_digits_between(double a, double b)
+{
+    if (a <= 0.0 && b >= 0.0) return 0.0;
+    const double middle = a + (b - a) / 2.0;
+    for (int decimals = 0; decimals < 17; ++decimals) {
+        char text[32];
+        const char* end = std::to_chars(text, text + sizeof text, middle, std::chars_format::scientific, decimals).ptr;
+        double rounded = middle;
+        std::from_chars(text, end, rounded);
+        if (a <= rounded && rounded <= b) return rounded;
+    }
+    return middle;
+}
+
+class RootScan {
+public:
+    RootScan(double lower, double upper) : lower_(lower), upper_(upper) {}
+    RootSearch search(double& root);
+
+private:
+    std::optional<Point> sample(double x);
+    RootSearch narrow(Point l, Point r, double& root);
+    RootSearch towards_gap(Point p, double q, double& root, bool& blocked);
+
+    double lower_;
+    double upper_;
+    std::optional<ZeroRun> run_;  // the last run of zeros met
+    double zero_shown_ = 0.0;     // where f vanishes on it, the root shown
+};
+
+// f at x. A zero where f vanishes comes back as 0, with the root to show
+// in zero_shown_; one where it only falls below the smallest double comes
+// back with the value beside its run, of the sign f keeps about it. A run
+// about 0 between values vanishes at 0 alone: outside the interval, it
+// holds no root.
+std::optional<Point> RootScan::sample(double x)
+{
+    auto p = point_at(x);
+    if (!p || p->f != 0.0) return p;
+    if (!run_ || !run_->holds(x)) run_ = zero_run(x);
+    const double first = std::max(run_->first, lower_);
+    const double last = std::min(run_->last, upper_);
+    const bool about_zero = run_->before && run_->after && run_->holds(0.0);
+    if (vanishes(*run_) && (!about_zero || (first <= 0.0 && last >= 0.0))) {
+        zero_shown_ = fewest_digits_between(first, last);
+        return p;
+    }
+    const std::optional<double> beside = x > 0.0 ? run_->after : run_->before;
+    p->f = beside ? *beside : *(x > 0.0 ? run_->before : run_->after);
+    return p;
+}
+
 // Narrows a sign change between l and r down to two neighbouring doubles.
-// Near a root the values dwindle below those at the ends; across a pole
-// they grow, and across a gap the function is defined nowhere to split.
-RootSearch narrow(Point l, Point r, double& root)
+// About a root |f| grows away from them on both sides, about a pole it
+// grows towards them; otherwise, where the values fell below those at the
+// ends, the noise of a root is taken for one.
+RootSearch RootScan::narrow(Point l, Point r, double& root)
 {
     const double start = std::min(std::abs(l.f), std::abs(r.f));
     while (!neighbours(l.x, r.x)) {
         std::optional<Point> m;
         for (const int tenths : split_tenths) {
             const double x = tenths_between(l.x, r.x, tenths);
-            if (x != l.x && x != r.x && (m = point_at(x))) break;
+            if (x != l.x && x != r.x && (m = sample(x))) break;
         }
         if (!m) return RootSearch::not_evaluable;
         if (m->f == 0.0) {
-            root = m->x;
+            root = zero_shown_;
             return RootSearch::found;
         }
         (opposite_signs(l.f, m->f) ? r : l) = *m;
     }
+    const Trend below = trend_from(l.x < r.x ? l : r, -1);
+    const Trend above = trend_from(l.x < r.x ? r : l, 1);
+    if (below == Trend::shrinks && above == Trend::shrinks) return RootSearch::not_evaluable;
     const Point& nearer = std::abs(l.f) <= std::abs(r.f) ? l : r;
-    if (std::abs(nearer.f) >= start) return RootSearch::not_evaluable;
-    root = nearer.x;
-    return RootSearch::found;
+    if ((below == Trend::grows && above == Trend::grows) || std::abs(nearer.f) < start) {
+        root = nearer.x;
+        return RootSearch::found;
+    }
+    return RootSearch::no_root;
 }
 
 // From p, where the function is defined, towards q, where it is not: halves
 // the way to the edge of the defined region until a value of the other
 // sign than p's turns up, and narrows that sign change. A pole met is noted
 // in blocked and passed.
-RootSearch towards_gap(Point p, double q, double& root, bool& blocked)
+RootSearch RootScan::towards_gap(Point p, double q, double& root, bool& blocked)
 {
     while (!neighbours(p.x, q)) {
         const double x = tenths_between(p.x, q, 5);
-        const auto m = point_at(x);
+        const auto m = sample(x);
         if (!m) {
             q = x;
             continue;
         }
         if (m->f == 0.0) {
-            root = x;
+            root = zero_shown_;
             return RootSearch::found;
         }
         if (opposite_signs(p.f, m->f)) {
-            if (narrow(p, *m, root) == RootSearch::found) return RootSearch::found;
-            blocked = true;
+            const RootSearch outcome = narrow(p, *m, root);
+            if (outcome == RootSearch::found) return outcome;
+            blocked = blocked || outcome == RootSearch::not_evaluable;
         }
         p = *m;
     }
     return RootSearch::no_root;
+}
+
+RootSearch RootScan::search(double& root)
+{
+    bool blocked = false;
+    std::optional<Point> last;  // the last grid point where f is defined
+    bool last_is_previous = false;
+    double previous = lower_;
+    for (int i = 0; i <= root_grid_intervals; ++i) {
+        const double x = root_grid_point(lower_, upper_, i);
+        const auto p = sample(x);
+        RootSearch outcome = RootSearch::no_root;
+        if (!p) {
+            if (last_is_previous) outcome = towards_gap(*last, x, root, blocked);
+        } else if (p->f == 0.0) {
+            root = zero_shown_;
+            return RootSearch::found;
+        } else {
+            if (i > 0 && !last_is_previous) outcome = towards_gap(*p, previous, root, blocked);
+            if (outcome != RootSearch::found && last && opposite_signs(last->f, p->f)) {
+                outcome = narrow(*last, *p, root);
+                blocked = blocked || outcome == RootSearch::not_evaluable;
+            }
+            last = p;
+        }
+        if (outcome == RootSearch::found) return outcome;
+        last_is_previous = p.has_value();
+        previous = x;
+    }
+    return blocked ? RootSearch::not_evaluable : RootSearch::no_root;
 }
 
 }  // namespace
@@ -137,32 +314,5 @@ double root_grid_point(double lower, double upper, int i)
 
 RootSearch search_expression_root(double a, double b, double& root)
 {
-    const double lower = std::min(a, b);
-    const double upper = std::max(a, b);
-    bool blocked = false;
-    std::optional<Point> last;  // the last grid point where f is defined
-    bool last_is_previous = false;
-    double previous = lower;
-    for (int i = 0; i <= root_grid_intervals; ++i) {
-        const double x = root_grid_point(lower, upper, i);
-        const auto p = point_at(x);
-        RootSearch outcome = RootSearch::no_root;
-        if (!p) {
-            if (last_is_previous) outcome = towards_gap(*last, x, root, blocked);
-        } else if (p->f == 0.0) {
-            root = x;
-            return RootSearch::found;
-        } else {
-            if (i > 0 && !last_is_previous) outcome = towards_gap(*p, previous, root, blocked);
-            if (outcome != RootSearch::found && last && opposite_signs(last->f, p->f)) {
-                outcome = narrow(*last, *p, root);
-                blocked = blocked || outcome != RootSearch::found;
-            }
-            last = p;
-        }
-        if (outcome == RootSearch::found) return outcome;
-        last_is_previous = p.has_value();
-        previous = x;
-    }
-    return blocked ? RootSearch::not_evaluable : RootSearch::no_root;
+    return RootScan(std::min(a, b), std::max(a, b)).search(root);
 }

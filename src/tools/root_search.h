@@ -10,12 +10,14 @@ double root_grid_point(double lower, double upper, int i);
 
 // Scans the grid from the lower end (an interval typed backwards is the
 // same interval) for a sign change of the expression that
-// prepare_expression has just accepted, or an exact zero, and narrows each
-// sign change down to two neighbouring doubles. Where the function is not
+// prepare_expression has just accepted, or a zero, and narrows each sign
+// change down to two neighbouring doubles. Where the function is not
 // defined at a grid point, the defined region next to it is searched up to
 // its edge, and a sign change across the gap is narrowed around it. A
-// narrowing that ends on growing values (a pole) or inside a gap shows no
-// root; the scan goes on. found: root lies in the interval, with a sign
+// narrowing that ends at a pole or inside a gap shows no root; the scan
+// goes on. A zero where the function only falls below the smallest double
+// is no root; of a run of doubles where it vanishes, the one with the
+// fewest digits is shown. found: root lies in the interval, with a sign
 // change across it or a zero at it; not_evaluable: none, and a sign change
 // met was a pole or in a gap; no_root: none seen.
 RootSearch search_expression_root(double a, double b, double& root);

@@ -138,6 +138,20 @@ TEST_F(MathToolDialogs, CalculatorResultsAsShown)
         {"x^2-2", "2><0", "1.414214"},
         // Past a pole, on to the root.
         {"1/x-1", "-1><2", "1"},
+        // Narrow intervals: a grid point or an end next to the root, the
+        // doubles about a pole, a zero only by underflow, a run of zeros about 0.
+        {"x^2-2", "1.414213562373><1.414213562374", "1.414214"},
+        {"x^2-2", "0><1.4142135623730951", "1.414214"},
+        {"x^3-10", "2.1544346900318><2.1544346900319", "2.154435"},
+        {"1/(x^2-2)+1", "1.414213562373><1.414213562374", "Operazione non consentita"},
+        {"1/(x^2-2)+1", "1.4142135623730951><1.4142135623730949", "Operazione non consentita"},
+        {"exp(x)", "-1000><0", "Soluzione non trovata"},
+        {"exp(x)", "-1e300><1e300", "Soluzione non trovata"},
+        {"exp(-x)", "0><1e300", "Soluzione non trovata"},
+        {"exp(x-1000)", "-1><1", "Soluzione non trovata"},
+        {"1/(x-1)+1", "-0.5><3", "0"},
+        {"x^2", "-1><1", "0"},
+        {"x^2", "1e-200><1", "Soluzione non trovata"},
         // Roots beyond single precision, shown in the results' exponent form.
         {"x-1e200", "0><1e300", "1.000000E+200"},
         {"x-1e-200", "-1><1", "1.000000E-200"},
