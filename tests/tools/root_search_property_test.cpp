@@ -1,15 +1,21 @@
-// The calculator's root search over random intervals, 1e-3 to 1e300 wide,
-// typed both ways, far out on either side of 0: a root shown is a true root
-// inside the interval, and where a sign change between two grid points
-// holds a root, one is shown.
+// The calculator's root search over random intervals typed both ways:
+// 1e-3 to 1e300 wide, far out on either side of 0, and 1e-16 to 1e-9 of
+// its size wide about a root or a pole. A root shown is a true root inside
+// the interval, none is shown where there is none (exp underflowing to 0),
+// and where a sign change between two grid points holds a root, one is
+// shown. BRUNATEL_ROOT_INTERVALS sets how many intervals a function, drawn
+// afresh; unset, 2,000 from a fixed seed.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
 #include <optional>
 #include <ostream>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "tools/expression_engine.h"
@@ -20,17 +26,25 @@ namespace {
 struct KnownRoots {
     const char* expression;
     std::vector<double> roots;
+    std::vector<double> poles;
+    std::vector<double> edges;  // where f falls to 0 or is refused
 };
 
 const KnownRoots functions_with_roots[] = {
-    {"x^2-2", {-std::sqrt(2.0), std::sqrt(2.0)}},
-    {"(x+5)*(x-0.5)*(x-3)", {-5.0, 0.5, 3.0}},
-    {"x^2-1e200", {-1e100, 1e100}},
-    {"exp(-x)-x", {0.5671432904097838}},
-    {"log(x)+3", {1e-3}},
-    {"1/x-1", {1.0}},              // and a pole at 0, where 1/x is refused
-    {"1/(x^2-2)+1", {-1.0, 1.0}},  // and poles at +-1.414..., between doubles
-    {"1/x+1e-250", {-1e250}},
+    {"x^2-2", {-std::sqrt(2.0), std::sqrt(2.0)}, {}, {}},
+    {"x^3-10", {std::cbrt(10.0)}, {}, {}},
+    {"(x+5)*(x-0.5)*(x-3)", {-5.0, 0.5, 3.0}, {}, {}},
+    {"x^2-1e200", {-1e100, 1e100}, {}, {}},
+    {"exp(-x)-x", {0.5671432904097838}, {}, {}},
+    {"log(x)+3", {1e-3}, {}, {}},
+    {"1/x-1", {1.0}, {0.0}, {}},                                          // 1/x is refused at 0
+    {"1/(x^2-2)+1", {-1.0, 1.0}, {-std::sqrt(2.0), std::sqrt(2.0)}, {}},  // poles between doubles
+    {"1/(x-1)+1", {0.0}, {1.0}, {}},                                      // 0 on a run of doubles about 0
+    {"1/x+1e-250", {-1e250}, {0.0}, {}},
+    // 0 by underflow, or refused by overflow, on part of an interval.
+    {"exp(x)", {}, {}, {-745.1332191019412, 690.0}},
+    {"exp(-x)", {}, {}, {-690.0, 745.1332191019412}},
+    {"1/exp(x)-1", {0.0}, {}, {-690.0, 690.0}},
 };
 
 void PrintTo(const KnownRoots& known, std::ostream* out)
@@ -38,7 +52,17 @@ void PrintTo(const KnownRoots& known, std::ostream* out)
     *out << known.expression;
 }
 
-constexpr int intervals_per_function = 2000;
+struct IntervalDraws {
+    int count;
+    std::uint64_t seed;
+};
+
+IntervalDraws interval_draws()
+{
+    const char* set = std::getenv("BRUNATEL_ROOT_INTERVALS");
+    if (set == nullptr || std::atoi(set) <= 0) return {2000, 20260514};
+    return {std::atoi(set), std::random_device{}()};
+}
 
 double unit_draw(std::mt19937_64& bits)
 {
@@ -73,20 +97,50 @@ bool grid_sees_a_root(double lower, double upper, const std::vector<double>& roo
     return false;
 }
 
+std::string interval_text(const KnownRoots& known, double lower, double upper)
+{
+    char text[120];
+    std::snprintf(text, sizeof text, "%s on %.17g><%.17g", known.expression, lower, upper);
+    return text;
+}
+
+// Searches the interval typed both ways and checks what is shown; true
+// when a root is.
+bool check_interval(const KnownRoots& known, double lower, double upper)
+{
+    const std::string where = interval_text(known, lower, upper);
+    double forwards = 0.0;
+    double backwards = 0.0;
+    const RootSearch outcome = search_expression_root(lower, upper, forwards);
+    EXPECT_EQ(search_expression_root(upper, lower, backwards), outcome) << where << ", typed backwards";
+    if (outcome != RootSearch::found) {
+        EXPECT_FALSE(grid_sees_a_root(lower, upper, known.roots)) << where;
+        return false;
+    }
+    EXPECT_EQ(forwards, backwards) << where;
+    EXPECT_TRUE(lower <= forwards && forwards <= upper) << forwards << " outside, " << where;
+    bool true_root = false;
+    for (const double r : known.roots) true_root = true_root || std::abs(forwards - r) <= 1e-12 * std::abs(r);
+    EXPECT_TRUE(true_root) << forwards << " shown, " << where;
+    return true;
+}
+
 // One function a test, so that they run side by side.
 class RootSearchProperties : public testing::TestWithParam<KnownRoots> {};
 
 TEST_P(RootSearchProperties, RootsShownAreTrueRootsInsideAndSeenRootsAreShown)
 {
     const KnownRoots& known = GetParam();
-    std::mt19937_64 bits(20260514);
+    const IntervalDraws draws = interval_draws();
+    SCOPED_TRACE("seed " + std::to_string(draws.seed));
+    std::mt19937_64 bits(draws.seed);
     ASSERT_TRUE(prepare_expression(known.expression));
     int found = 0;
-    for (int k = 0; k < intervals_per_function; ++k) {
+    for (int k = 0; k < draws.count; ++k) {
         const double width = std::pow(10.0, -3.0 + 303.0 * unit_draw(bits));
-        // A third hold a root anywhere, a third start or end within the
-        // root's size of it, a third start anywhere out to 1e300.
-        const double root = known.roots[bits() % known.roots.size()];
+        // A third hold a root (or 0) anywhere, a third start or end within
+        // the root's size of it, a third start anywhere out to 1e300.
+        const double root = known.roots.empty() ? 0.0 : known.roots[bits() % known.roots.size()];
         double lower = 0.0;
         double upper = 0.0;
         if (k % 3 == 0) {
@@ -101,27 +155,34 @@ TEST_P(RootSearchProperties, RootsShownAreTrueRootsInsideAndSeenRootsAreShown)
             lower = bits() % 2 == 0 ? magnitude : -magnitude - width;
             upper = lower + width;
         }
-        double forwards = 0.0;
-        double backwards = 0.0;
-        const RootSearch outcome = search_expression_root(lower, upper, forwards);
-        ASSERT_EQ(search_expression_root(upper, lower, backwards), outcome)
-            << known.expression << " on " << upper << "><" << lower;
-        if (outcome != RootSearch::found) {
-            EXPECT_FALSE(grid_sees_a_root(lower, upper, known.roots))
-                << known.expression << " on " << lower << "><" << upper;
-            continue;
-        }
-        ++found;
-        EXPECT_EQ(forwards, backwards) << known.expression << " on " << lower << "><" << upper;
-        EXPECT_TRUE(lower <= forwards && forwards <= upper)
-            << known.expression << ": " << forwards << " outside " << lower << "><" << upper;
-        bool true_root = false;
-        for (const double r : known.roots) true_root = true_root || std::abs(forwards - r) <= 1e-12 * std::abs(r);
-        EXPECT_TRUE(true_root) << known.expression << ": " << forwards << " on " << lower << "><" << upper;
+        if (check_interval(known, lower, upper)) ++found;
     }
     // The draws reach the roots often enough to test what is shown (near
-    // a pole, a root and the pole mostly share a grid cell).
-    EXPECT_GT(found, intervals_per_function / 100) << known.expression;
+    // a pole, a root and the pole mostly share a grid cell: 1/(x^2-2)+1
+    // shows one on about 1.1 % of the intervals).
+    if (!known.roots.empty()) {
+        EXPECT_GT(found, draws.count / 200) << known.expression;
+    }
+}
+
+// Intervals 1e-16 to 1e-9 of its size wide (of 1 at 0) about a root, a
+// pole or an edge: the ends or the grid points are the doubles next to it.
+TEST_P(RootSearchProperties, NarrowIntervalsAboutRootsPolesAndEdges)
+{
+    const KnownRoots& known = GetParam();
+    const IntervalDraws draws = interval_draws();
+    SCOPED_TRACE("seed " + std::to_string(draws.seed));
+    std::mt19937_64 bits(draws.seed);
+    ASSERT_TRUE(prepare_expression(known.expression));
+    std::vector<double> spots = known.roots;
+    spots.insert(spots.end(), known.poles.begin(), known.poles.end());
+    spots.insert(spots.end(), known.edges.begin(), known.edges.end());
+    for (int k = 0; k < draws.count; ++k) {
+        const double spot = spots[bits() % spots.size()];
+        const double width = std::pow(10.0, -16.0 + 7.0 * unit_draw(bits)) * (spot == 0.0 ? 1.0 : std::abs(spot));
+        const double lower = spot - width * unit_draw(bits);
+        check_interval(known, lower, lower + width);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(KnownRoots, RootSearchProperties, testing::ValuesIn(functions_with_roots));
