@@ -1,12 +1,10 @@
 #include "simulations/equilibrium/equilibrium_screen.h"
 
-#include <cstdio>
 #include <string>
 
 #include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 #include "simulations/equilibrium/equilibrium_drawing.h"
-#include "text/button_widgets.h"
 #include "text/justified_text.h"
 #include "text/markup_text.h"
 #include "text/paint.h"
@@ -20,14 +18,6 @@ void species_disc(std::int32_t species, std::int32_t x1)
 }
 
 }  // namespace
-
-void draw_simulation_button(const SimulationButton& button, std::int32_t label_colour)
-{
-    char head[64];
-    std::snprintf(head, sizeof head, "d2345678%03d%03d%03d%03dDD9988BB8888@T4@@c%06X@@y-18@", button.x, button.y,
-                  button.w, button.h, static_cast<unsigned>(label_colour));
-    handle_button_descriptor(std::string(head) + std::string(button.label));
-}
 
 void draw_side_buttons(std::int32_t label_colour)
 {

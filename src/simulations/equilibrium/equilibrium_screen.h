@@ -4,14 +4,10 @@
 #pragma once
 
 #include <cstdint>
-#include <string_view>
 
 #include "simulations/equilibrium/equilibrium_model.h"
+#include "simulations/simulation_buttons.h"
 
-struct SimulationButton {
-    std::int32_t x = 0, y = 0, w = 0, h = 20;
-    std::string_view label;
-};
 inline constexpr SimulationButton equilibrate_button{200, 275, 150, 20, "Equilibra"};
 inline constexpr SimulationButton stop_button{200, 275, 150, 20, "Stop"};
 inline constexpr SimulationButton exit_button{520, 275, 50, 20, "Esci"};
@@ -21,10 +17,6 @@ inline constexpr SimulationButton concentrations_button{420, 110, 150, 20, "Conc
 inline constexpr SimulationButton results_button{420, 140, 150, 20, "Risultati"};
 inline constexpr SimulationButton continue_button{400, 225, 50, 20, "Continua"};
 
-// A white label marks a button that works now, a grey one one that does not.
-inline constexpr std::int32_t label_usable = 0xFFFFFF;
-inline constexpr std::int32_t label_greyed = 0x777777;
-void draw_simulation_button(const SimulationButton& button, std::int32_t label_colour);
 // The four buttons of the right column, in one label colour.
 void draw_side_buttons(std::int32_t label_colour);
 

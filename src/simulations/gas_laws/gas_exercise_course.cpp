@@ -8,17 +8,14 @@
 #include "platform/runtime.h"
 #include "simulations/click_zone.h"
 #include "simulations/gas_laws/gas_apparatus.h"
-#include "text/button_widgets.h"
+#include "simulations/simulation_buttons.h"
 #include "text/justified_text.h"
 #include "text/paint.h"
 
 namespace {
 
-constexpr std::string_view result_button = "d2345678400150150020DD9988BB8888@T4@@cFFFFFF@@y-18@Risultato";
-constexpr std::string_view close_button = "d2345678520275050020DD9988BB8888@T4@@cFFFFFF@@y-18@Chiudi";
-// White on a grey dark enough to read (5.7:1), not the light grey of a
-// button that cannot be pressed.
-constexpr std::string_view answer_panel = "d2345678400150150020666666BB8888@T4@@cFFFFFF@@y-18@";
+constexpr SimulationButton result_button{400, 150, 150, 20, "Risultato"};
+constexpr SimulationButton close_button{520, 275, 50, 20, "Chiudi"};
 constexpr ClickZone result_zone{410, 140, 540, 160};
 constexpr ClickZone close_zone{515, 265, 575, 285};
 
@@ -51,14 +48,6 @@ void animate_mercury(const GasState& gas, float final_pressure)
     }
 }
 
-// A hyphen in the bold answer is a short dash: a value below zero takes
-// the typographic minus, as wide as a digit.
-std::string with_minus_sign(std::string answer)
-{
-    if (answer.starts_with('-')) answer.replace(0, 1, "−");
-    return answer;
-}
-
 // A line that wraps (a pressure from 1000 torr up shows a power of ten)
 // pushes the lines below it down instead of running into them; the lines
 // stand right of the right manometer's lens, and four lines of which two
@@ -66,7 +55,7 @@ std::string with_minus_sign(std::string answer)
 void draw_results(const GasState& gas, const ExerciseCourse& course)
 {
     const ExerciseResults results = course.results();
-    handle_button_descriptor(std::string(answer_panel) + with_minus_sign(results.answer));
+    draw_simulation_result(result_button, results.answer);
     std::int32_t next_y = 166;
     const auto draw_line = [&next_y](const std::string& line) {
         if (line.empty()) return;
@@ -110,8 +99,8 @@ void run_exercise_course(GasState& gas, const ExerciseCourse& course)
     draw_statement(gas.statement);
     draw_manometer_lens(course.final_pressure, gas.panel_colour, ManometerLens::left);
     draw_manometer_lens(course.final_pressure, gas.panel_colour, ManometerLens::right);
-    handle_button_descriptor(result_button);
-    handle_button_descriptor(close_button);
+    draw_simulation_button(result_button, label_usable);
+    draw_simulation_button(close_button, label_usable);
 
     for (;;) {
         const MouseEvent click = qw_wait_mouse_event(kMouseLeftDown);

@@ -4,7 +4,6 @@
 #include <array>
 #include <cstdint>
 #include <string>
-#include <string_view>
 
 #include "numbers/value_kit.h"
 #include "platform/graphics.h"
@@ -26,10 +25,8 @@ constexpr std::int32_t titrant_colour = 0xFFCCCC;
 constexpr std::int32_t drop_colour = 0xFF8888;
 constexpr std::int32_t dimmed_label_colour = 0xDD9988;
 
-constexpr std::string_view repeat_button = "d2345678360080180020DD9988BB8888@T4@@cFFFFFF@@y-18@Ripetere la titolazione";
-constexpr std::string_view reveal_button =
-    "d2345678360110180020DD9988BB8888@T4@@cFFFFFF@@y-18@Concentrazione incognita";
-constexpr std::string_view revealed_value_head = "d2345678360110180020AAAAAABB8888@T4@@cFFFFFF@@y-18@";
+constexpr SimulationButton repeat_button{360, 80, 180, 20, "Ripetere la titolazione"};
+constexpr SimulationButton reveal_button{360, 110, 180, 20, "Concentrazione incognita"};
 
 // A cell of the addition panel: its label's row, its click zone (strict)
 // and the addition it makes.
@@ -107,8 +104,8 @@ void draw_titration_screen()
     draw_ph_axes(ph_axes_liquid);
     draw_ph_meter_case();
     handle_button_descriptor("C");
-    handle_button_descriptor(repeat_button);
-    handle_button_descriptor(reveal_button);
+    draw_simulation_button(repeat_button, label_usable);
+    draw_simulation_button(reveal_button, label_usable);
     draw_addition_panel();
 }
 
@@ -143,10 +140,18 @@ void add_one_drop()
     fill_ellipse(titration_state.panel_colour, 198, 257, 201, 260);
 }
 
-// The cells stay dimmed when the burette empties: they add nothing more.
-void run_stream(const BuretteAddition& addition)
+// The buttons beside the cells, grey while an addition runs and takes no
+// clicks; a concentration revealed is a result and stays as it is.
+void draw_buttons_beside(std::int32_t label_colour, bool revealed)
 {
-    draw_addition_cells(false);
+    draw_simulation_button(titration_exit_button, label_colour);
+    draw_simulation_button(repeat_button, label_colour);
+    if (!revealed) draw_simulation_button(reveal_button, label_colour);
+}
+
+// The cells stay dimmed when the burette empties: they add nothing more.
+void pour(const BuretteAddition& addition)
+{
     fill_box(titrant_colour, 199, 256, 200, flask_row_y(liquid_row(), 240));
     for (std::int32_t i = 0; i < addition.steps; ++i) {
         if (!add_burette_step(addition.step)) {
@@ -160,10 +165,18 @@ void run_stream(const BuretteAddition& addition)
     draw_addition_cells(true);
 }
 
+void run_stream(const BuretteAddition& addition, bool revealed)
+{
+    draw_addition_cells(false);
+    draw_buttons_beside(label_greyed, revealed);
+    pour(addition);
+    draw_buttons_beside(label_usable, revealed);
+}
+
 void reveal_concentration()
 {
     set_slot_digits(20, titration_state.analyte_concentration, 4);
-    handle_button_descriptor(std::string(revealed_value_head) + slot_text(20) + " M");
+    draw_simulation_result(reveal_button, slot_text(20) + " M");
 }
 
 void leave_titration_screen()
@@ -184,6 +197,7 @@ float run_titration()
     for (;;) {
         draw_titration_screen();
         settle();
+        bool revealed = false;
         for (bool repeat = false; !repeat;) {
             const MouseEvent click = qw_wait_mouse_event(kMouseLeftDown);
             const std::int32_t x = click.x, y = click.y;
@@ -197,11 +211,12 @@ float run_titration()
                 repeat = true;
             } else if (inside_zone(x, y, 360, 540, 100, 120)) {
                 reveal_concentration();
+                revealed = true;
             } else if (const AdditionCell* cell = hit_cell(x, y); cell != nullptr && !burette_is_empty()) {
                 if (cell->addition == one_drop)
                     add_one_drop();
                 else
-                    run_stream(burette_additions[cell->addition]);
+                    run_stream(burette_additions[cell->addition], revealed);
             }
         }
     }

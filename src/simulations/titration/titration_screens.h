@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "simulations/click_zone.h"
+#include "simulations/simulation_buttons.h"
 
 // Each draws its list over the right of the screen and runs it until "OK"
 // (1) or "Esci" (-1); a click on a row takes that choice at once.
@@ -20,7 +21,8 @@ void draw_titration_summary();
 // The titration screen, until its "Esci" (its only way out): returns 1.
 float run_titration();
 
-// The zone of the simulation's "Esci" button.
+// The simulation's "Esci" button and its zone.
+inline constexpr SimulationButton titration_exit_button{540, 270, 30, 20, "Esci"};
 inline bool hits_exit_button(std::int32_t x, std::int32_t y)
 {
     return inside_zone(x, y, 535, 575, 260, 280);

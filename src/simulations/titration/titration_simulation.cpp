@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr std::string_view exit_button = "d2345678540270030020DD9988BB8888@T4@@cFFFFFF@@y-18@Esci";
-
 enum class MenuChoice { titrate, titrant, indicator, new_titration };
 struct MenuButton {
     std::string_view descriptor;
@@ -45,7 +43,7 @@ void set_up_titration_screen()
     draw_ph_axes(ph_axes_liquid);
     draw_burette_level(200, 240);
     draw_markup_text(300, 16, "@T4@@cDD0000@Titolazioni acido/base");
-    handle_button_descriptor(exit_button);
+    draw_simulation_button(titration_exit_button, label_usable);
 }
 
 const MenuButton* hit_menu_button(std::int32_t x, std::int32_t y)

@@ -120,25 +120,39 @@ TEST_F(TitrationSession, TitratesToTheEmptyBuretteRepeatsRevealsAndGivesThePageB
     EXPECT_NE(app_state.selected_problem, problem);
 }
 
-TEST_F(TitrationSession, CellsShowDimmedWhileAnAdditionRuns)
+TEST_F(TitrationSession, CellsAndButtonsShowGreyWhileAnAdditionRuns)
 {
-    // Clicks during a run are not taken: the cells say so until it ends.
+    // Clicks during a run are not taken: the cells and the buttons beside
+    // them say so until it ends; a concentration revealed stays as shown.
     click(ok_x, ok_y);
     click(ok_x, ok_y);
     click(ok_x, ok_y);
     click(440, 70);
     click(250, 188);  // "1 mL": 20 steps
+    click(450, 110);  // "Concentrazione incognita"
+    click(250, 188);
     click(one_drop_x, one_drop_y);
     click(exit_x, exit_y);
     click(exit_x, exit_y);
+    backend.clear_log();
     run_simulation();
-    // The "1 mL" label drawn, and the pauses, in order.
-    std::string seen;
-    for (const std::string& line : backend.log_lines("")) {
-        if (line.starts_with("sleep 20")) seen += '.';
-        if (line.ends_with("\"1 mL\"")) seen += line.find("0xFFFFFF") != std::string::npos ? 'W' : 'd';
-    }
-    EXPECT_EQ(seen, "Wd" + std::string(20, '.') + "W.");  // then the drop, white
+    // Each label drawn, white or not, and the runs of pauses, in order.
+    const auto seen = [&](const std::string& label) {
+        std::string order;
+        for (const std::string& line : backend.log_lines("")) {
+            if (line.starts_with("sleep 20") && !order.ends_with('.')) order += '.';
+            if (line.ends_with("\"" + label + "\"")) order += line.find("0xFFFFFF") != std::string::npos ? 'W' : 'd';
+        }
+        return order;
+    };
+    EXPECT_EQ(seen("1 mL"), "Wd.Wd.W.");  // then the drop, white
+    EXPECT_EQ(seen("Ripetere la titolazione"), "Wd.Wd.W.");
+    EXPECT_EQ(seen("Concentrazione incognita"), "Wd.W.");
+    EXPECT_EQ(seen("Esci"), "Wd.Wd.W.");
+    // The concentration revealed: white, on a grey dark enough to read.
+    set_slot_digits(20, titration_state.analyte_concentration, 4);
+    EXPECT_EQ(seen(slot_text(20) + " M"), ".W.");
+    EXPECT_EQ(backend.log_lines("rect filled (360,101)-(540,119)").back(), "rect filled (360,101)-(540,119) 0x666666");
 }
 
 TEST_F(TitrationSession, ASecondOpeningGoesOnFromTheFirst)
