@@ -63,17 +63,19 @@ struct Sweep {
     std::int32_t first = 0, last = 0;
 };
 
-// A fault known to stand until a mend clears it, with the reason it is a fault.
+// A fault known to stand until a mend clears it, with the reason it is a
+// fault: the faults of its judgment whose text holds `text` ("" any).
 struct KnownFault {
     std::int32_t chapter, problem;
     const char* judgment;
     const char* why;
+    const char* text = "";
 };
 
-// Counts each problem's failing pages per judgment. The first failing page of
-// a pair not known is a test failure, with its detail; at the end a known
-// pair the whole sweep no longer sees fail is one too, so that the list is
-// emptied as mends land.
+// Counts each problem's failing pages per judgment. The first fault of a
+// pair that no known fault's text covers is a test failure, with its detail;
+// at the end a known fault the whole sweep no longer sees is one too, so
+// that the list is emptied as mends land.
 class Tally {
 public:
     Tally(std::int32_t chapter, const Sweep& sweep, const std::vector<KnownFault>& known);
@@ -82,16 +84,19 @@ public:
     Tally& operator=(const Tally&) = delete;
 
     // `at` is the failing page's version, or for a judgment of the table's
-    // own rows the row's index: each is counted once.
+    // own rows the row's index: each is counted once. The detail's first
+    // line is the fault's text.
     void fail(std::int32_t problem, const std::string& judgment, std::int32_t at, const std::string& detail);
 
 private:
     struct Count {
         std::int32_t failing = 0, last_at = -1;
+        bool reported = false;
     };
     std::int32_t chapter_;
     const Sweep& sweep_;
-    std::set<std::pair<std::int32_t, std::string>> known_;
+    std::vector<KnownFault> known_;
+    std::vector<std::int32_t> seen_;  // faults each known fault covered
     std::map<std::pair<std::int32_t, std::string>, Count> counts_;
 };
 
