@@ -23,17 +23,25 @@ const char* const model = "a model the page names, or symbols in place of substa
 const char* const mixture = "a mixture's make-up by mass or moles: no temperature or pressure stated";
 const char* const symbols = "symbols in place of substances: nothing a handbook holds";
 
+const char* const graph = "a graph's points drawn, not written: read by none";
+const char* const dilute = "reagents named by their ions, or dilute: far from any salt's saturation";
+
+// The problems without conditions by number, each under its reason.
 ChapterStatements chapter(std::int32_t number, std::vector<Statement> rows,
-                          std::vector<std::pair<std::int32_t, const char*>> listed, std::int32_t count,
-                          const char* otherwise)
+                          std::vector<std::pair<const char*, std::vector<std::int32_t>>> reasons)
 {
-    ChapterStatements table{number, std::move(rows), std::move(listed)};
-    std::set<std::int32_t> taken;
-    for (const Statement& row : table.rows) taken.insert(row.problem);
-    for (const auto& entry : table.without_conditions) taken.insert(entry.first);
-    for (std::int32_t problem = 1; problem <= count; ++problem)
-        if (!taken.contains(problem)) table.without_conditions.emplace_back(problem, otherwise);
+    ChapterStatements table{number, std::move(rows), {}};
+    for (const auto& [why, problems] : reasons)
+        for (const std::int32_t problem : problems) table.without_conditions.emplace_back(problem, why);
     return table;
+}
+
+const std::string formula = "([A-Z(][^ ]*)";
+const std::string volume = "(NUM (?:mL|L|cm@u3@|dm@u3@))";
+// A solution named by its solute and formality or molarity.
+const Statement stated(std::int32_t problem)
+{
+    return {problem, Reads::solution, formula + " NUM [FM]\\b", "*sC"};
 }
 
 }  // namespace
@@ -41,9 +49,17 @@ ChapterStatements chapter(std::int32_t number, std::vector<Statement> rows,
 ChapterStatements chapter_statements(std::int32_t number)
 {
     std::vector<ChapterStatements> tables;
-    tables.push_back(chapter(1, {}, {{26, permanent}, {29, permanent}, {39, permanent}}, 43, arithmetic));
-    tables.push_back(chapter(2, {}, {}, 40, naming));
-    tables.push_back(chapter(3, {}, {}, 33, masses));
+    tables.push_back(chapter(
+        1, {{35, R::gas, "volume pari a NUM L contenente NUM g di (.+?) a varie temperature", "Vms!"}},
+        {{permanent, {26, 29}}, {graph, {39}}, {arithmetic, {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13,
+                                                             14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 27,
+                                                             28, 30, 31, 32, 33, 34, 36, 37, 38, 40, 41, 42, 43}}}));
+    tables.push_back(chapter(2, {},
+                             {{"ionisation energies printed as facts: no table of them kept", {13}},
+                              {naming, {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 14, 15, 16, 17, 18, 19, 20, 21,
+                                        22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40}}}));
+    tables.push_back(chapter(3, {}, {{masses, {1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 16, 17,
+                                               18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33}}}));
 
     tables.push_back(chapter(
         4,
@@ -68,38 +84,36 @@ ChapterStatements chapter_statements(std::int32_t number)
             {31, R::structure, crystallises, "sw"},
             {32, R::structure, crystallises, "sw"},
             {33, R::structure, crystallises, "sw"},
+            {36, R::datum,
+             "tensione di vapore del(?:l'|lo | )(.+?) è pari a NUM (torr) a NUM@uo@C e a NUM torr a NUM@uo@C",
+             "svutvt"},
         },
-        {{1, model},
-         {2, permanent},
-         {3, model},
-         {4, model},
-         {5, model},
-         {6, model},
-         {13, model},
-         {14, model},
-         {15, mixture},
-         {16, mixture},
-         {17, "a mixture at a total pressure with no temperature: no state to judge"},
-         {19, model},
-         {21, "every species taken as a gas at conditions left unstated, as the page says"},
-         {22, model},
-         {23, permanent},
-         {24, permanent},
-         {25, "a temperature with no pressure: any gas exists at a low enough pressure"},
-         {26, permanent},
-         {35, model},
-         {36, model},
-         {37, model},
-         {38, model},
-         {39, model},
-         {40, model},
-         {41, model}},
-        41, naming));
+        {{model, {1, 3, 4, 5, 6, 13, 14, 19, 22, 35, 37, 38, 39, 40, 41}},
+         {permanent, {2, 23, 24, 26}},
+         {mixture, {15, 16}},
+         {"a mixture at a total pressure with no temperature: no state to judge", {17}},
+         {"every species taken as a gas at conditions left unstated, as the page says", {21}},
+         {"a temperature with no pressure: any gas exists at a low enough pressure", {25}},
+         {naming, {29, 30, 34}}}));
 
     const std::string solvent = "in NUM g di (.+?) \\(.*";
     tables.push_back(chapter(
         5,
         {
+            {1, R::solution, "contiene NUM g di " + formula + " in " + volume, "msLx"},
+            {2, R::solution, "massa di " + formula + " contenuta in " + volume + " di soluzione NUM F", "sLxC"},
+            {3, R::solution, "sciogliendo NUM g di " + formula + " in acqua e portando il volume a " + volume, "msLx"},
+            {4, R::solution, "peso di " + formula + " nella soluzione ottenuta sciogliendo NUM g di composto in NUM g",
+             "smW"},
+            {5, R::solution, "quanto " + formula + " devono .* pari a NUM%", "sQ"},
+            {6, R::solution, "soluzione al NUM% in peso di " + formula, "Qs"},
+            {8, R::solution, "sciogliendo NUM g di " + formula + " in NUM g di acqua", "msW"},
+            {9, R::solution, "sciogliendo NUM g di " + formula + " in NUM g di acqua", "msW"},
+            stated(10),
+            stated(11),
+            stated(12),
+            stated(13),
+            stated(14),
             {15, R::datum, "satura di (NaCl) è NUM F a NUM@uo@C", "sFt"},
             {16, R::datum, "di (NaCl) a 25@uo@C.* satura a NUM@uo@C", "st|F", "^NUM F"},
             {17, R::datum,
@@ -114,6 +128,10 @@ ChapterStatements chapter_statements(std::int32_t number)
              "xstvu"},
             {20, R::datum, solvent + "a NUM@uo@C, mentre quella del solvente puro è pari a NUM (torr)", "xstvu"},
             {21, R::datum, "tensione di vapore dell'(acqua) a NUM@uo@C è pari a NUM (torr)", "stvu"},
+            {21, R::solution, "sciogliendo NUM g di " + formula + " in NUM g di acqua", "msW"},
+            {24, R::solution, "peso di " + formula + " in una soluzione acquosa che bolle", "s|Q", "(NUM)%"},
+            {25, R::solution, "aggiungere a NUM g di " + formula + " perché .* gelo pari a NUM@uo@C", "msG|W",
+             "(NUM) g"},
             {27, R::datum, "a NUM@uo@C della soluzione.* " + solvent + "solvente puro .* pari a NUM (torr)", "txsvu"},
             {29, R::equation, equation, "e"},
             {30, R::equation, equation, "e"},
@@ -121,14 +139,12 @@ ChapterStatements chapter_statements(std::int32_t number)
             {33, R::equation, equation, "e"},
             {34, R::equation, equation, "e"},
         },
-        {{22, model},
-         {23, model},
-         {24, model},
-         {25, model},
-         {26, model},
-         {28, model},
-         {31, "a half-equation: no second couple"}},
-        37, "concentrations of salts in water: no species out of its medium"));
+        {{model, {22, 23, 26, 28}},
+         {"a half-equation: no second couple", {31}},
+         {"solutes named in words at formalities their printed densities fix: not read", {7}},
+         {masses, {35}},
+         {symbols, {36}},
+         {dilute, {37}}}));
     tables.push_back(chapter(
         6,
         {
@@ -136,7 +152,9 @@ ChapterStatements chapter_statements(std::int32_t number)
              "sM"},
             {10, R::equation, "combustione d\\S+ [^(]*\\(([^)]+)\\) (liquido|gassoso|solido) a NUM@uo@C", "ezt"},
             {12, R::equation, "A NUM@uo@C e NUM atm, l'entalpia della reazione " + equation + " è", "tPe"},
-            {12, R::equation, "per la reazione " + equation + " a NUM@uo@C", "et"},
+            // An enthalpy at a temperature is the named state's, stable or
+            // not (as water vapour's at 25 °C).
+            {12, R::equation, "per la reazione " + equation + " a NUM@uo@C", "ex"},
             {13, R::equation, "a NUM atm e NUM@uo@C .*stesse condizioni per la reazione " + equation, "Pte"},
             {14, R::equation, "a NUM K nella reazione " + equation, "Te"},
             {15, R::equation, "reazione a NUM@uo@C .*equazione " + equation, "te"},
@@ -145,22 +163,23 @@ ChapterStatements chapter_statements(std::int32_t number)
             {28, R::equation, "a NUM@uo@C per la reazione " + equation, "te"},
             {29, R::equation, "reazione " + equation + " a NUM@uo@C", "et"},
             {26, R::equation, "a NUM K per la reazione " + equation, "Te"},
+            {11, R::datum, "di formula (\\S+) a 1 atm e NUM@uo@C è pari a NUM kJ/mol", "stq"},
+            {13, R::datum, "combustione di (\\S+) e di (\\S+) a 1 atm e NUM@uo@C sono pari a NUM e NUM kJ/mol",
+             "sstqq"},
             {27, R::equation, "la reazione " + equation, "e"},
+            // The temperature the answer states.
+            {27, R::equation, "la reazione " + equation, "e|T", "T [<>] (NUM) K"},
             {30, R::species, "satura di (\\S+) è", "s"},
+            {30, R::datum, "satura di (\\S+) è NUM F a NUM@uo@C e NUM F a NUM@uo@C", "sFtFt", "",
+             "di (?:PbCl|Ag@d2@SO)"},
             {36, R::equation, "fase gas " + equation + " è pari a .* a NUM K", "eT"},
             {38, R::equation, "fase gas " + equation + " .* a NUM K", "eT"},
         },
-        {{4, permanent},
-         {6, metals},
-         {7, model},
-         {8, model},
-         {9, model},
-         {11, "an organic solid known by its formula alone: no handbook entry"},
-         {20, metals},
-         {21, metals},
-         {22, permanent},
-         {23, permanent}},
-        38, "energies, counts and rates: no substance at conditions"));
+        {{permanent, {4, 22, 23}},
+         {metals, {6, 20, 21}},
+         {model, {7, 8, 9}},
+         {"energies, counts and rates: no substance at conditions",
+          {1, 2, 3, 16, 17, 18, 19, 31, 32, 33, 34, 35, 37}}}));
 
     const std::string at = " a NUM@uo@C";
     tables.push_back(chapter(
@@ -183,25 +202,26 @@ ChapterStatements chapter_statements(std::int32_t number)
             {12, R::equation, "reazione " + equation + "\\.", "e"},
             {13, R::equation, "reazione " + equation + " contiene", "e"},
             {15, R::species, "reazione (\\S+) = ", "s"},
+            stated(31),
+            stated(32),
+            stated(33),
+            {33, R::solution, "soluzione di (\\S+) sapendo", "s|C", "(NUM) [FM]$"},
             {39, R::species, "solubilità di (\\S+) .*in una (soluzione .+)$", "sc"},
             {41, R::species, "solubilità di (\\S+) .*in una (soluzione .+)$", "sc"},
             {42, R::species, "solubilità di (\\S+) .*in una (soluzione .+)$", "sc"},
         },
-        {{2, model},
-         {3, model},
-         {5, symbols},
-         {10, symbols},
-         {11, symbols},
-         {14, symbols},
-         {40, "a Ksp at 25 °C and a mixing: the free ion follows from the Ksp whatever complexes form"},
-         {43, "a carbonate in pure water with its anion's hydrolysis: each species the one water holds"}},
-        43, "acids, bases and buffers at 25 °C: each species the one its medium holds"));
-    tables.push_back(
-        chapter(8,
-                {{4, R::gas, "NUM L di (\\S+) misurati a NUM@uo@C e (pressione atmosferica)", "Vstk"},
-                 {13, R::species, "soluzione satura di (\\S+) è", "s"}},
-                {{2, "resistivities at room temperature: the handbook's within the degrees that spans"}, {14, symbols}},
-                14, "cells and electrolyses of true couples"));
+        {{model, {2, 3}},
+         {symbols, {5, 10, 11, 14}},
+         {"a Ksp at 25 °C and a mixing: the free ion follows from the Ksp whatever complexes form", {40}},
+         {"a carbonate in pure water with its anion's hydrolysis: each species the one water holds", {43}},
+         {"acids, bases and buffers at 25 °C: each species the one its medium holds",
+          {16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 34, 35, 36, 37, 38}}}));
+    tables.push_back(chapter(8,
+                             {{4, R::gas, "NUM L di (\\S+) misurati a NUM@uo@C e (pressione atmosferica)", "Vstk"},
+                              {13, R::species, "soluzione satura di (\\S+) è", "s"}},
+                             {{"resistivities at room temperature: the handbook's within the degrees that spans", {2}},
+                              {symbols, {14}},
+                              {"cells and electrolyses of true couples", {1, 3, 5, 6, 7, 8, 9, 10, 11, 12}}}));
     tables.push_back(chapter(
         9,
         {
@@ -216,6 +236,8 @@ ChapterStatements chapter_statements(std::int32_t number)
             {6, R::equation, "reazione " + equation + at, "et"},
             {14, R::gas, "A NUM K la costante di dissociazione in atomi del(?:l'|lo | )(\\S+) .*pressione di NUM atm",
              "TsP"},
+            {15, R::solution, "sciogliere fino a NUM g di (\\S+) .* in " + volume + " di soluzione", "msLx"},
+            {15, R::species, "tampone in grado di sciogliere fino a NUM g di (\\S+)", "xs|h", "(NUM)$"},
             {17, R::gas, "NUM L di (\\S+) misurati" + at + " e " + pressure, "VstPu"},
             {19, R::datum, "tensione di vapore del(?:l'|lo | )(.+?)(?: \\([^)]*\\))? è pari a NUM (torr)" + at, "svut"},
             {20, R::equation,
@@ -228,6 +250,7 @@ ChapterStatements chapter_statements(std::int32_t number)
             {25, R::gas, "miscela di (.+?) ed? (.+?) di densità NUM g/L" + at + " e " + pressure, "ssdtPu"},
             {26, R::equation, "basico \\(" + equation + "\\);", "e"},
             {28, R::equation, "a NUM atm e NUM@uo@C .*stesse condizioni per la reazione " + equation, "Pte"},
+            {28, R::datum, "combustione di (\\S+) a 1 atm e NUM@uo@C è pari a NUM kJ/mol", "stq"},
             {29, R::equation, at + ", ove .*reazione " + equation + " vale", "te"},
             {31, R::species, "M in (\\S+) senza", "s"},
             {32, R::gas, "NUM L di (\\S+) misurati" + at + " e " + pressure, "VstPu"},
@@ -237,11 +260,11 @@ ChapterStatements chapter_statements(std::int32_t number)
             {43, R::datum,
              "tensioni di vapore" + at + " dell'(\\S+) e del(?:l'|lo | )(\\S+), .* pari a NUM e NUM (torr)", "tssvvu"},
         },
-        {{2, "air and its carbon dioxide at 0 °C and 1 atm: permanent gases"},
-         {10, "water's pressure kept at most at saturation by the page's own model; O2 and CO2 permanent there"},
-         {44, model},
-         {12, model}},
-        48, "analyses, titrations and mixtures: no substance out of its state or medium"));
+        {{"air and its carbon dioxide at 0 °C and 1 atm: permanent gases", {2}},
+         {"water's pressure kept at most at saturation by the page's own model; O2 and CO2 permanent there", {10}},
+         {model, {12, 44}},
+         {"analyses, titrations and mixtures: no substance out of its state or medium",
+          {1, 7, 8, 9, 11, 13, 16, 18, 21, 23, 24, 27, 30, 33, 34, 35, 36, 39, 40, 42, 45, 46, 47, 48}}}));
     for (ChapterStatements& table : tables)
         if (table.chapter == number) return std::move(table);
     ADD_FAILURE() << "no conditions table for chapter " << number;

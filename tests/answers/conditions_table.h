@@ -14,11 +14,15 @@
 //     state;
 //  e  a datum printed at a temperature within three units of its last
 //     digit, or the handbook's own accuracy where wider, of the handbook's;
-//  f  a stated structure is the substance's at room conditions.
+//  f  a stated structure is the substance's at room conditions;
+//  g  a solution stated or implied at most saturated at 25 °C, and a
+//     freezing point asked for above the solute's eutectic.
+// A row that reads a page and judges no member of it fails by its rule.
 #pragma once
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -27,7 +31,8 @@
 
 namespace conditions {
 
-enum class Reads { gas, species, equation, datum, structure };
+// In the order of their rules' letters: a, c, d, e, f, g.
+enum class Reads { gas, species, equation, datum, structure, solution };
 
 // One kind of statement of a problem, read from its page: the groups of the
 // statement's pattern, then those of each match of the answer's, take the
@@ -41,7 +46,11 @@ enum class Reads { gas, species, equation, datum, structure };
 //   c the medium's words   w a structure's words
 //   v a vapour pressure (with u)   S an entropy   H a formation enthalpy
 //   F a saturated solution's formality   M a melting point, °C
-//   x a group read by none
+//   q a heat of combustion, kJ/mol   C a solute's mol/L   Q its mass %
+//   L litres of solution, with the unit   W grams of water
+//   G a freezing point, °C   h a pH   x a group read by none
+// Roles that begin with "*" read every match of the statement's pattern;
+// those that end with "!" read too the page's table as rows of K and atm.
 // The i-th substance goes with the i-th pressure, amount or datum.
 struct Statement {
     std::int32_t problem;
@@ -65,6 +74,11 @@ inline const std::string equation = R"((\S+(?: \+ \S+)* = \S+(?: \+ \S+)*))";
 
 // The chapter's rows, and the problems listed without.
 ChapterStatements chapter_statements(std::int32_t chapter);
+
+// A row's faults on one page, each with its rule's letter; none where the
+// row does not read the page.
+std::optional<std::vector<std::pair<char, std::string>>> faults_of(const Statement& row,
+                                                                   const testing_support::ShownPage& page);
 
 // The chapter's rows as a judge of the answer table's sweep: each rule's
 // failing pages per problem are tallied by its letter, against

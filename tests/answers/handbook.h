@@ -3,6 +3,7 @@
 // its source.
 #pragma once
 
+#include <cmath>
 #include <string>
 #include <utility>
 #include <vector>
@@ -60,6 +61,25 @@ struct FalseSpecies {
     const char* why;
 };
 const std::vector<FalseSpecies>& false_species();
+
+// A salt's saturated solution at 25 °C, and its eutectic with ice (NaN:
+// none kept).
+struct Solute {
+    double mass_fraction;
+    double eutectic_celsius = std::nan("");
+};
+const Solute* solute(const std::string& formula);
+// Moles a kilogram of water holds at saturation (infinite for 1): a litre
+// of solution, holding less than a kilogram of water, holds fewer.
+double saturated_molality(const std::string& formula, double molar_mass);
+
+// A hydroxide's pH where its anion takes over, and the salt whose
+// saturation bounds the metal a buffer dissolves ("" none needed).
+struct Hydroxide {
+    double anion_pH;
+    const char* salt;
+};
+const Hydroxide* hydroxide(const std::string& formula);
 
 // The structure at room conditions: "bcc", "fcc", "cubic" or another system.
 const char* structure_of(const std::string& name);

@@ -1,0 +1,115 @@
+// Handbook data of solutions and of the compounds pages print facts about,
+// kept apart from the program's own tables: each entry names its source.
+#include <cmath>
+#include <map>
+#include <string>
+
+#include "handbook.h"
+
+namespace conditions {
+
+// Saturated solutions at 25 °C, mass fraction of the anhydrous salt: CRC
+// Handbook of Chemistry and Physics, "Aqueous solubility of inorganic
+// compounds at various temperatures" (SnCl2 at 0 °C, a floor of its 25 °C
+// value); at 1 the acids miscible with water and the salts whose hydrates
+// dissolve past any page's amount. Eutectics with ice, °C, where kept:
+// Gmelin, and Linke and Seidell, "Solubilities of inorganic and metal
+// organic compounds".
+const Solute* solute(const std::string& formula)
+{
+    static const std::map<std::string, Solute> table = {
+        {"NaCl", {0.2645, -21.1}},
+        {"KCl", {0.2622, -10.7}},
+        {"KBr", {0.404, -12.6}},
+        {"KI", {0.597}},
+        {"KF", {0.504}},
+        {"NaBr", {0.486, -28.0}},
+        {"NaI", {0.648}},
+        {"NaF", {0.0397, -3.5}},
+        {"NaNO@d3@", {0.477, -18.5}},
+        {"NaNO@d2@", {0.459}},
+        {"KNO@d3@", {0.277, -2.9}},
+        {"KNO@d2@", {0.757}},
+        {"Na@d2@SO@d4@", {0.218, -1.2}},
+        {"K@d2@SO@d4@", {0.107, -1.5}},
+        {"ZnSO@d4@", {0.366, -6.5}},
+        {"CuSO@d4@", {0.180, -1.6}},
+        {"CuCl@d2@", {0.431}},
+        {"Cu(NO@d3@)@d2@", {0.592}},
+        {"ZnCl@d2@", {0.803, -62.0}},
+        {"Zn(NO@d3@)@d2@", {0.559}},
+        {"CaCl@d2@", {0.448, -49.8}},
+        {"Ca(NO@d3@)@d2@", {0.590}},
+        {"BaCl@d2@", {0.270, -7.8}},
+        {"Ba(NO@d3@)@d2@", {0.0927, -0.7}},
+        {"Ba(OH)@d2@", {0.0468, -0.3}},
+        {"AgNO@d3@", {0.714, -7.3}},
+        {"LiOH", {0.111}},
+        {"NaOH", {0.533, -28.0}},
+        {"KOH", {0.547}},
+        {"CsOH", {0.75}},
+        {"Al@d2@(SO@d4@)@d3@", {0.278}},
+        {"FeCl@d3@", {0.479}},
+        {"FeCl@d2@", {0.407}},
+        {"Na@d2@CrO@d4@", {0.467}},
+        {"K@d2@CrO@d4@", {0.394}},
+        {"K@d2@Cr@d2@O@d7@", {0.130}},
+        {"Na@d2@C@d2@O@d4@", {0.0361}},
+        {"NaHCO@d3@", {0.0932}},
+        {"KHCO@d3@", {0.266}},
+        {"KCN", {0.417}},
+        {"K@d2@CO@d3@", {0.527}},
+        {"KMnO@d4@", {0.0706}},
+        {"CH@d3@COONa", {0.335}},
+        {"Na@d2@S", {0.157}},
+        {"(NH@d4@)@d2@SO@d4@", {0.434}},
+        {"NiCl@d2@", {0.403}},
+        {"CoCl@d2@", {0.360}},
+        {"CdCl@d2@", {0.546}},
+        {"Pb(NO@d3@)@d2@", {0.371}},
+        {"NaHSO@d4@", {0.222}},
+        {"KHSO@d4@", {0.336}},
+        {"SnCl@d2@", {0.456}},
+        {"Fe@d2@(SO@d4@)@d3@", {1.0}},
+        {"K@d2@S", {1.0}},
+        {"(NH@d4@)HSO@d4@", {1.0}},
+        {"Cr@d2@(SO@d4@)@d3@", {1.0}},
+        {"H@d3@AsO@d4@", {1.0}},
+        {"H@d2@SO@d4@", {1.0}},
+        {"HNO@d3@", {1.0}},
+        {"HClO@d4@", {1.0}},
+        {"HCl", {0.40}},
+        {"CH@d3@COOH", {1.0}},
+        {"HCOOH", {1.0}},
+        {"H@d3@PO@d4@", {1.0}},
+    };
+    const auto found = table.find(formula);
+    return found == table.end() ? nullptr : &found->second;
+}
+
+double saturated_molality(const std::string& formula, double molar_mass)
+{
+    const Solute* s = solute(formula);
+    if (s == nullptr) return std::nan("");
+    return s->mass_fraction >= 1.0 ? INFINITY : 1000.0 * s->mass_fraction / (1.0 - s->mass_fraction) / molar_mass;
+}
+
+// A hydroxide as a dissolved species: the pH above which its anion carries
+// most of the metal at saturation (Baes and Mesmer, "The Hydrolysis of
+// Cations"; 14 where only concentrated alkali dissolves it, Greenwood and
+// Earnshaw), and the salt that bounds the metal a buffer can hold (the most
+// soluble kept above; "" where its nitrate dissolves past any page's
+// amount).
+const Hydroxide* hydroxide(const std::string& formula)
+{
+    static const std::map<std::string, Hydroxide> table = {
+        {"Zn(OH)@d2@", {10.0, "ZnCl@d2@"}}, {"Sn(OH)@d2@", {6.0, "SnCl@d2@"}},  {"Pb(OH)@d2@", {9.5, "Pb(NO@d3@)@d2@"}},
+        {"Ga(OH)@d3@", {7.0, ""}},          {"Al(OH)@d3@", {7.5, ""}},          {"Sc(OH)@d3@", {6.5, ""}},
+        {"Ni(OH)@d2@", {14.0, "NiCl@d2@"}}, {"Co(OH)@d2@", {14.0, "CoCl@d2@"}}, {"Fe(OH)@d2@", {14.0, "FeCl@d2@"}},
+        {"Cd(OH)@d2@", {14.0, "CdCl@d2@"}},
+    };
+    const auto found = table.find(formula);
+    return found == table.end() ? nullptr : &found->second;
+}
+
+}  // namespace conditions
