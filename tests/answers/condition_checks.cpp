@@ -1,0 +1,113 @@
+// The conditions table judged itself: each rule fails on a page made wrong on
+// purpose, and each Antoine fit the handbook keeps meets measured points.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "conditions_table.h"
+#include "handbook.h"
+
+namespace conditions {
+
+namespace {
+
+using testing_support::shown;
+
+struct WrongPage {
+    std::int32_t chapter, problem;
+    const char* statement;
+    const char* answer;
+    char rule;
+};
+
+TEST(ConditionsTable, EachRuleFailsOnAPageMadeWrong)
+{
+    const std::vector<WrongPage> pages = {
+        {1, 35,
+         "La tabella seguente riporta la pressione misurata in un recipiente di volume pari a 7.65 L contenente "
+         "169 g di cloro a varie temperature",
+         "", 'a'},
+        {7, 1, "La reazione 2NO@d2@ = N@d2@O + O@d2@ a 500@uo@C", "", 'b'},
+        {7, 41,
+         "Calcolare la solubilità di Sc(OH)@d3@ [@iK@@dps@ = 2.2•10@u-31@ a 25@uo@C] in acqua pura e in una "
+         "soluzione 9.29•10@u-3@ F di una base forte YOH",
+         "", 'c'},
+        {6, 27,
+         "prevedere a quali temperature avviene spontaneamente a pressione atmosferica la reazione "
+         "2H@d2@@d(g)@ + O@d2@@d(g)@ = 2H@d2@O@d(l)@",
+         "T < 1.8•10@u3@ K", 'd'},
+        {5, 21, "La tensione di vapore dell'acqua a 71.0@uo@C è pari a 244.1 torr", "", 'e'},
+        {9, 28, "L'entalpia di combustione di C@d6@H@d12@O@d2@ a 1 atm e 119@uo@C è pari a -2496 kJ/mol", "", 'e'},
+        {4, 31, "Il sodio cristallizza in una cella cubica a facce centrate con lato", "", 'f'},
+        {7, 31, "Calcolare il volume di HClO@d4@ 0.0938 F necessario per neutralizzare 0.197 L di Ba(OH)@d2@ 0.4686 F",
+         "", 'g'},
+        {5, 25,
+         "Calcolare quanta acqua si deve aggiungere a 2.30 g di Ba(NO@d3@)@d2@ perché la soluzione ottenuta "
+         "abbia punto di gelo pari a -2.07@uo@C",
+         "30 g", 'g'},
+        {9, 15,
+         "Calcolare il pH di una soluzione tampone in grado di sciogliere fino a 6.75 g di Fe(OH)@d2@ [@iK@@dps@ "
+         "= 4.9•10@u-17@] in 11.0 mL di soluzione",
+         "5.4", 'g'},
+    };
+    for (const WrongPage& wrong : pages) {
+        // 1.35's table as drawn: 281 K and 7.18 atm, above chlorine's 4.7.
+        const testing_support::ShownPage page{wrong.statement, wrong.answer, {{shown("281"), shown("7.18")}}, {}};
+        std::string rules;
+        for (const Statement& row : chapter_statements(wrong.chapter).rows)
+            if (row.problem == wrong.problem)
+                if (const auto faults = faults_of(row, page))
+                    for (const auto& fault : *faults) rules += fault.first;
+        EXPECT_NE(rules.find(wrong.rule), std::string::npos)
+            << wrong.chapter << "." << wrong.problem << " fails " << rules << ", not " << wrong.rule;
+    }
+    const Statement reads_nothing{1, Reads::datum, "x", ""};
+    EXPECT_EQ(faults_of(reads_nothing, {"x", "", {}, {}})->front().second, "judges nothing");
+}
+
+// Measured vapour pressures, torr: the CRC Handbook's normal boiling points
+// and its "Vapor pressure of fluids at temperatures" at 25 °C.
+TEST(ConditionsTable, AntoineFitsMeetMeasuredPoints)
+{
+    struct Point {
+        const char* name;
+        double celsius, torr;
+    };
+    const std::vector<Point> points = {
+        {"benzene", 25.0, 95.2},
+        {"benzene", 80.1, 760.0},
+        {"toluene", 25.0, 28.4},
+        {"toluene", 110.6, 760.0},
+        {"metanolo", 25.0, 127.0},
+        {"metanolo", 64.7, 760.0},
+        {"etanolo", 25.0, 59.0},
+        {"etanolo", 78.3, 760.0},
+        {"cloroformio", 25.0, 197.0},
+        {"cloroformio", 61.2, 760.0},
+        {"acetone", 25.0, 230.5},
+        {"acetone", 56.1, 760.0},
+        {"cicloesano", 25.0, 97.6},
+        {"cicloesano", 80.7, 760.0},
+        {"pentano", 25.0, 512.5},
+        {"pentano", 36.1, 760.0},
+        {"etere etilico", 25.0, 538.0},
+        {"etere etilico", 34.5, 760.0},
+        {"tetracloruro di carbonio", 25.0, 115.0},
+        {"tetracloruro di carbonio", 76.8, 760.0},
+        {"disolfuro di carbonio", 25.0, 358.8},
+        {"disolfuro di carbonio", 46.2, 760.0},
+        {"bromo", 25.0, 214.0},
+        {"bromo", 58.8, 760.0},
+        {"mercurio", 356.7, 760.0},
+    };
+    for (const Point& point : points) {
+        const Substance* s = substance(point.name);
+        ASSERT_NE(s, nullptr) << point.name;
+        const double torr = saturation_atm(*s, point.celsius + 273.15) * 760.0;
+        EXPECT_NEAR(torr, point.torr, point.torr * (s->accuracy + 0.003)) << point.name << " at " << point.celsius;
+    }
+}
+
+}  // namespace
+
+}  // namespace conditions
