@@ -64,9 +64,8 @@ void set_kelvin(Read& read, double kelvin)
 double litres_of(const std::string& group)
 {
     const std::size_t space = group.find(' ');
-    const double value = testing_support::shown(group.substr(0, space)).value;
-    const std::string unit = group.substr(space + 1);
-    return unit == "L" || unit.starts_with("dm") ? value : value / 1000.0;
+    const bool litres = group[space + 1] == 'L' || group[space + 1] == 'd';  // L, dm3; else mL, cm3
+    return testing_support::shown(group.substr(0, space)).value * (litres ? 1.0 : 1e-3);
 }
 
 void take(Read& read, char role, const std::string& group)
@@ -390,10 +389,7 @@ void judge_data(const Read& read, Verdict& verdict)
         std::ostringstream e;
         if (datum.kind == 'q') {
             const testing_support::ReadFormula f = testing_support::read_formula(read.substances[i]);
-            const auto count = [&](const char* element) {
-                const auto found = f.atoms.find(element);
-                return found == f.atoms.end() ? 0.0 : found->second;
-            };
+            const auto count = [&](const char* e) { return f.atoms.contains(e) ? f.atoms.at(e) : 0; };
             const double per_oxygen = std::abs(datum.shown.value) / (count("C") + count("H") / 4.0 - count("O") / 2.0);
             if (!(std::abs(per_oxygen / 419.0 - 1.0) <= 0.15))
                 verdict.fault('e', e << read.substances[i] << " burns with " << datum.shown.value << " kJ/mol, "
