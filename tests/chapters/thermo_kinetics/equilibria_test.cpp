@@ -77,8 +77,12 @@ TEST_F(ChapterSix, TemperaturesOfSpontaneity)
             // Molecules at the crossover, and water in its state there.
             EXPECT_GT(crossover, 0.0);
             EXPECT_LE(crossover, 3000.0);
-            if (equation.find("H@d2@O@d(g)@") != std::string::npos) EXPECT_GT(crossover, 373.15);
-            if (equation.find("H@d2@O@d(l)@") != std::string::npos) EXPECT_LT(crossover, 373.15);
+            if (equation.find("H@d2@O@d(g)@") != std::string::npos) {
+                EXPECT_GT(crossover, 373.15);
+            }
+            if (equation.find("H@d2@O@d(l)@") != std::string::npos) {
+                EXPECT_LT(crossover, 373.15);
+            }
         }
         verdicts.insert(answer_text().substr(0, 3));
     });
