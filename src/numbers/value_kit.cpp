@@ -154,7 +154,13 @@ void show_with_one_count(const std::vector<std::int32_t>& slots)
         fewest = std::min(fewest, digits);
         value_slots[slot].value = value;
     }
-    for (const std::int32_t slot : slots) convert_data_slot(slot, fewest);
+    // A slot whose rounding carries into a new power of ten keeps the place
+    // of the count's last digit.
+    for (const std::int32_t slot : slots) {
+        const bool carries = rounding_carries(slot_value(slot), fewest);
+        convert_data_slot(slot, fewest);
+        if (carries) convert_data_slot(slot, fewest + 1);
+    }
 }
 
 bool of_one_relative_uncertainty(std::int32_t a, std::int32_t b)

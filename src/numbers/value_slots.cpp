@@ -131,10 +131,28 @@ void digits_from_uncertainty(ValueSlot& slot)
     const std::int32_t e2 = exponent_after_e(format_e(slot.uncertainty, 20, 8)).value_or(0);
     slot.digits = clamp_digits(e1 - e2 + 1);
     slot.input_text = format_e(value, 20, slot.digits);
+    // The last digit stands at the place of the uncertainty's first: where
+    // rounding there carries into a new power of ten (9.986 to the tenths is
+    // 10.0), the count takes the digit that keeps that place.
+    if (e1 - e2 + 1 == slot.digits && rounding_carries(value, slot.digits)) {
+        const float rounded = read_f(slot.input_text, slot.digits).value_or(value);
+        ++slot.digits;
+        slot.input_text = format_e(rounded, 20, slot.digits);
+        slot.display_text = display_text_for(rounded, slot.digits);
+        return;
+    }
     slot.display_text = display_text_for(value, slot.digits);
 }
 
 }  // namespace
+
+bool rounding_carries(float value, std::int32_t digits)
+{
+    if (!std::isfinite(value) || value == 0.0f || digits >= max_digits) return false;
+    const auto before = exponent_after_e(format_e(value, 20, 8));
+    const auto after = exponent_after_e(format_e(value, 20, clamp_digits(digits)));
+    return before && after && *after > *before;
+}
 
 std::string significant_markup(double value, std::int32_t digits)
 {

@@ -127,11 +127,17 @@ std::string codes_blanked(std::string_view text)
     return out;
 }
 
-// The digits from value's leading one down to u's, one at least.
+// The digits from value's leading one down to u's, one at least; value
+// rounded at u's leading place first, so that a carry into a new power of
+// ten (9.986 to the tenths is 10.0) adds the digit that keeps the place.
 std::int32_t digits_for_uncertainty(double value, double u)
 {
     const auto exponent = [](double x) { return static_cast<std::int32_t>(std::floor(std::log10(std::abs(x)))); };
-    return std::max(1, exponent(value) - exponent(u) + 1);
+    const std::int32_t place = exponent(u);
+    const std::int32_t digits = exponent(value) - place + 1;
+    if (digits < 1) return 1;
+    const double step = std::pow(10.0, place);
+    return exponent(std::round(std::abs(value) / step) * step) - place + 1;
 }
 
 }  // namespace

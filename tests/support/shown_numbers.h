@@ -75,7 +75,7 @@ double rounding_spread(const ResultOf& result_of, const std::vector<Shown>& data
 // its uncertainty u, one at least and `most` at most. The program works in
 // single precision: a value or an uncertainty within its reach of a power of
 // ten may count on either side of it. Rounding that carries into a new digit
-// (9.96 to two digits shows 10) keeps the count.
+// keeps the place (9.96 uncertain by 0.2 shows 10.0).
 ::testing::AssertionResult digits_for(const Shown& answer, double value, double u, std::int32_t most = 12);
 // The same with value and u from data shown: u sums what each datum, moved
 // by its uncertainty towards zero and never past it, moves the result; a
