@@ -123,6 +123,32 @@ void set_slot_to_place(std::int32_t slot, float value, std::int32_t place)
     set_slot_digits(slot, rounded, rounded == 0.0f ? 1 : std::max(exponent_of(rounded) - place + 1, 1));
 }
 
+void set_slot_to_exact_sum(std::int32_t slot, std::int32_t datum_slot, std::int64_t hundredths)
+{
+    // The datum as "(e20.n)" writes it: sign, 0.ddd mantissa and exponent.
+    const std::string_view text = strip_blanks(value_slots[datum_slot].input_text);
+    const auto point = text.find('.');
+    const auto e = text.find('E');
+    if (point == std::string_view::npos || e == std::string_view::npos) return;
+    std::int64_t units = 0;
+    for (const char digit : text.substr(point + 1, e - point - 1)) units = 10 * units + (digit - '0');
+    if (text.front() == '-') units = -units;
+    std::int32_t last = read_i(text.substr(e + 1)).value_or(0) - static_cast<std::int32_t>(e - point - 1);
+    // Both at the finer of the two last places.
+    while (last > -2) {
+        units *= 10;
+        --last;
+    }
+    for (std::int32_t p = last; p < -2; ++p) hundredths *= 10;
+    const std::int64_t sum = units + hundredths;
+    const std::int32_t place = exponent_of(slot_uncertainty(slot));
+    std::int64_t step = 1;
+    for (std::int32_t p = last; p < place; ++p) step *= 10;
+    const std::int64_t whole = std::abs(sum) / step + (2 * (std::abs(sum) % step) >= step ? 1 : 0);
+    const double rounded = static_cast<double>(sum < 0 ? -whole : whole) * std::pow(10.0, place);
+    set_slot_to_place(slot, static_cast<float>(rounded), place);
+}
+
 void set_celsius_from_kelvin(std::int32_t slot, float kelvin, float uncertainty)
 {
     set_slot_uncertainty(slot, kelvin, uncertainty);

@@ -62,6 +62,11 @@ float kelvin_relative_uncertainty(std::int32_t celsius_slot);
 std::int32_t exponent_of(float x);
 // The value rounded at 10^place, with the digits down to it.
 void set_slot_to_place(std::int32_t slot, float value, std::int32_t place);
+// The datum slot shows plus hundredths/100, worked as exact decimals and
+// rounded half away from zero at the place of the first digit of the
+// uncertainty the slot holds (1093.85 to the tenths is 1093.9), shown down to
+// that place: a conversion between °C and kelvin as a student works it.
+void set_slot_to_exact_sum(std::int32_t slot, std::int32_t datum_slot, std::int64_t hundredths);
 // A temperature in °C worked out in kelvin, shown down to the place the
 // kelvin value's uncertainty leaves, near 0 °C too.
 void set_celsius_from_kelvin(std::int32_t slot, float kelvin, float uncertainty);

@@ -195,6 +195,10 @@ void generate_problem_16()
         set_slot_uncertainty(4, slot_value(3) - 273.15f, slot_uncertainty(3) + 0.03f);
         return !uncertainty_exceeds_value(2) && !uncertainty_exceeds_value(4);
     });
+    // Exact decimals, hundredths of a degree, rounded half up as a student
+    // rounds them by hand: 1093.85 K shows 1093.9 as 259.05 °C shows 259.1.
+    set_slot_to_exact_sum(2, 1, 27315);
+    set_slot_to_exact_sum(4, 3, -27315);
 
     problem_texts.problem_text = "Esprimere in kelvin una temperatura pari a " + slot_text(1) +
                                  " gradi centigradi, e in gradi centigradi una temperatura pari a " + slot_text(3) +
