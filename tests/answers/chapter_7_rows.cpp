@@ -19,9 +19,6 @@ constexpr double book_gas_constant = 0.08205;
 constexpr double kw = 1e-14;
 
 // The counts the generators keep where the data would allow one digit more.
-// A root's uncertainty taken whole: the constant's and the concentration's
-// relative uncertainties summed, not halved (or thirded) by the root.
-const Count root_whole{Digits::from_data_or_fewer, "a root's uncertainty taken whole, not divided by its order"};
 const Count two_fixed{Digits::from_data_or_fewer, "two digits, the count the problem fixes"};
 
 // --- Reactions as printed ---------------------------------------------------
@@ -593,17 +590,16 @@ const ChapterRows chapter_7 = {
         {20, "; NUM mol",
          [](const Page& p) { return kw / (equivalents(p.text("F di ([^ ]+) e")) * p.datum("acquosa NUM F")); },
          Digits::product},
-        {21, "@C1@NUM", weak_acid_asked, root_whole, 12, "Calcolare \\["},
+        {21, "@C1@NUM", weak_acid_asked, Digits::from_data, 12, "Calcolare \\["},
         {21, "@C1@NUM", weak_acid_asked, Digits::logarithm, 12, "Calcolare il p"},
-        {22, "@C1@NUM", weak_acid_asked, root_whole, 12, "Calcolare \\["},
+        {22, "@C1@NUM", weak_acid_asked, Digits::from_data, 12, "Calcolare \\["},
         {22, "@C1@NUM", weak_acid_asked, Digits::logarithm, 12, "Calcolare il p"},
-        {22,
-         "; NUM M",
+        {22, "; NUM M",
          [](const Page& p) {
              const auto [strong, weak] = weak_acid_solution(p);
              return weak.total * fraction(weak, 0, hydrogen(strong, {weak}));
          },
-         {Digits::from_data_or_fewer, "c less [H+], with [H+]'s uncertainty taken whole"}},
+         Digits::from_data},
         {23, "^NUM;",
          [](const Page& p) {
              const Weak w{p.datum("soluzione NUM F"), {p.datum("@iK@@da@ = NUM")}, 0};
@@ -622,22 +618,21 @@ const ChapterRows chapter_7 = {
              return p.has("diluita") ? alpha * std::sqrt(times) : alpha / std::sqrt(times);
          },
          Digits::product},
-        {25, "@C1@NUM", weak_base_asked, root_whole, 12, "Calcolare \\["},
+        {25, "@C1@NUM", weak_base_asked, Digits::from_data, 12, "Calcolare \\["},
         {25, "@C1@NUM", weak_base_asked, Digits::logarithm, 12, "Calcolare il p"},
-        {25,
-         "; NUM M",
+        {25, "; NUM M",
          [](const Page& p) {
              const auto [strong, weak] = weak_base_solution(p);
              return weak.total * fraction(weak, 0, hydrogen(strong, {weak}));
          },
-         {Digits::from_data_or_fewer, "the count of the ion beside it, whose root's uncertainty is taken whole"}},
+         Digits::from_data},
         {26, "^NUM M",
          [](const Page& p) {
              const auto [weak, strong] = polyprotic(p, "M");
              const double h = hydrogen(strong, {weak});
              return p.has("Calcolare \\[H") ? h : kw / h;
          },
-         root_whole},
+         Digits::from_data},
         {26, "; NUM M",
          [](const Page& p) {
              const auto [weak, strong] = polyprotic(p, "M");
@@ -763,7 +758,7 @@ const ChapterRows chapter_7 = {
              const double m = p.text("di ([^ ]+) a 25").ends_with("@d2@") ? 2.0 : 1.0;
              return std::pow(p.datum("@iK@@dps@ = NUM") / std::pow(m, m), 1.0 / (m + 1.0));
          },
-         root_whole},
+         Digits::from_data},
         {39, "; NUM mol",
          [](const Page& p) {
              const double m = p.text("di ([^ ]+) a 25").ends_with("@d2@") ? 2.0 : 1.0;
@@ -786,7 +781,7 @@ const ChapterRows chapter_7 = {
              return a - y;
          },
          Digits::from_data},
-        {41, "^NUM mol", hydroxide_in_water, root_whole},
+        {41, "^NUM mol", hydroxide_in_water, Digits::from_data},
         {41, "; NUM mol",
          [](const Page& p) {
              if (p.has("acido forte")) return hydroxide_in_acid(p);
@@ -794,15 +789,15 @@ const ChapterRows chapter_7 = {
              return p.datum("@iK@@dps@ = NUM") / std::pow(p.datum("soluzione NUM F"), m);
          },
          Digits::from_data},
-        {42, "^NUM mol", hydroxide_in_water, root_whole},
+        {42, "^NUM mol", hydroxide_in_water, Digits::from_data},
         {42, "; NUM mol",
          [](const Page& p) {
              const double m = std::stod(p.text("\\(OH\\)@d([0-9])@"));
              return p.datum("@iK@@dps@ = NUM") / std::pow(std::pow(10.0, p.datum("pH NUM") - 14.0), m);
          },
          Digits::from_data},
-        {43, "^NUM mol", [](const Page& p) { return carbonate(p).first; }, root_whole},
-        {43, "; NUM mol", [](const Page& p) { return carbonate(p).second; }, root_whole},
+        {43, "^NUM mol", [](const Page& p) { return carbonate(p).first; }, Digits::from_data},
+        {43, "; NUM mol", [](const Page& p) { return carbonate(p).second; }, Digits::from_data},
     },
     {
         {6, "the direction a system evolves"},

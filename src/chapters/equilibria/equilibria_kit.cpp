@@ -31,12 +31,6 @@ void reread_slot(std::int32_t slot)
     convert_data_slot(slot, slot_digits_from_text);
 }
 
-float scaled_uncertainty(float v, float u, float K)
-{
-    const float product = v * u;
-    return product != 0.0f ? product / K : v * (u / K);
-}
-
 float excess_spread(float extra_relative)
 {
     const float difference = std::abs(slot_value(6) - slot_value(7));

@@ -45,9 +45,6 @@ std::int32_t draw_new_record(std::int32_t problem, std::int32_t lo, std::int32_t
 // slot_digits_from_text right after another conversion: the value becomes
 // what is shown.
 void reread_slot(std::int32_t slot);
-// Uncertainty from the relative uncertainty u/K times v, where v · u may
-// underflow the REAL range for the smallest solubility products.
-float scaled_uncertainty(float v, float u, float K);
 
 // The spread (u6 + u7) / |v6 - v7| of the excess of acid (slot 6) over
 // base (slot 7) after mixing, plus extra_relative; 0 when the two are equal,

@@ -2,6 +2,7 @@
 // bases, the degree of dissociation, polyprotic acids and amphoteric salts.
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -95,14 +96,26 @@ float draw_concentration(float lo, float hi, float lower_lo, float lower_hi)
     return c;
 }
 
-// Slot 8 := [H+] with the relative uncertainties of the constant (slot 9)
-// and the concentration, slot 10 := [OH-].
-void hydrogen_and_hydroxide(float h, std::int32_t concentration_slot)
+// [H+] as the solver finds it from a concentration and a constant.
+using HydrogenOf = std::function<float(float concentration, float constant)>;
+
+// Slot 8 := [H+] from the concentration (slot c) and the constant (slot 9),
+// each datum's uncertainty carried through the solver: a weak acid's [H+],
+// near the root of their product, takes half of each relative uncertainty.
+// Slot 10 := [OH-].
+void hydrogen_and_hydroxide(std::int32_t concentration_slot, const HydrogenOf& hydrogen)
 {
-    const std::int32_t c = concentration_slot;
-    set_slot_uncertainty(8, h, (slot_uncertainty(9) / slot_value(9) + slot_uncertainty(c) / slot_value(c)) * h);
+    set_slot_from_data(8, {concentration_slot, 9}, [&hydrogen](const std::vector<double>& d) {
+        return hydrogen(static_cast<float>(d[0]), static_cast<float>(d[1]));
+    });
     const float oh = Kw / slot_value(8);
     set_slot_uncertainty(10, oh, oh / slot_value(8) * slot_uncertainty(8));
+}
+
+// [H+] of a weak acid of `units` acid groups a formula at c.
+HydrogenOf weak_acid_hydrogen(std::int32_t units)
+{
+    return [units](float c, float ka) { return solved_or_nan(solve_ph_mixture(units * c, 0.0f, ka, strong)); };
 }
 
 // The first part of the answers of problems 21 and 25: [H+], [OH-], pH or
@@ -150,7 +163,7 @@ void generate_problem_21()
     const float c = draw_concentration(0.1f, 0.3f, 0.01f, 0.03f);
     set_slot_digits(1, c, random_int(3, 4));
     set_slot_text(9, acid.constant);
-    hydrogen_and_hydroxide(solved_or_nan(solve_ph_mixture(acid.units * slot_value(1), 0.0f, slot_value(9), strong)), 1);
+    hydrogen_and_hydroxide(1, weak_acid_hydrogen(acid.units));
     const std::int32_t q = random_int(1, 4);
     constexpr std::string_view asked[] = {" [H@u+@] in", " [OH@u-@] in", " il pH di", " il pOH di"};
     problem_texts.problem_text = "Calcolare" + std::string(asked[q - 1]) + " una soluzione " + slot_text(1) + " F di " +
@@ -167,15 +180,20 @@ void generate_problem_22()
     const float c = draw_concentration(0.001f, 0.009f, 0.0001f, 0.0009f);
     set_slot_digits(1, c, random_int(3, 4));
     set_slot_text(9, acid.constant);
-    const float formal = acid.units * slot_value(1);
-    hydrogen_and_hydroxide(solved_or_nan(solve_ph_mixture(formal, 0.0f, slot_value(9), strong)), 1);
+    const HydrogenOf hydrogen = weak_acid_hydrogen(acid.units);
+    hydrogen_and_hydroxide(1, hydrogen);
     std::int32_t q = random_int(1, 2);
     if (app_state.version_number == text_version) q = 1;
     problem_texts.problem_text = std::string("Calcolare") + (q == 1 ? " [H@u+@]" : " [OH@u-@]") +
                                  " e la concentrazione di acido indissociato in una soluzione " + slot_text(1) +
                                  " F di " + std::string(acid.formula) + " [@iK@@da@ = " + slot_text(9) + "]";
-    const float dissociated = slot_value(8) - Kw / slot_value(8);
-    set_slot_uncertainty(11, formal - dissociated, slot_uncertainty(8) + slot_uncertainty(1));
+    // The acid left, c less what dissociated, with [H+] worked from the same c.
+    set_slot_from_data(11, {1, 9}, [&hydrogen, units = acid.units](const std::vector<double>& d) {
+        const auto c = static_cast<float>(d[0]);
+        const float h = hydrogen(c, static_cast<float>(d[1]));
+        const float dissociated = h - Kw / h;
+        return units * c - dissociated;
+    });
     problem_texts.answer_text = "@T1@@C1@" + slot_text(q == 1 ? 8 : 10) + " M" + "; " + slot_text(11) + " M";
     draw_problem_text(180, 460, 50);
     show_chemistry_fact(280, 150, 300);
@@ -237,21 +255,16 @@ void generate_problem_25()
     const float c = draw_concentration(0.01f, 0.03f, 0.001f, 0.003f);
     set_slot_digits(2, pair.base.units * c, random_int(3, 4));
     set_slot_text(9, pair.base.constant);
-    hydrogen_and_hydroxide(solved_or_nan(solve_ph_mixture(0.0f, slot_value(2), strong, slot_value(9))), 2);
+    hydrogen_and_hydroxide(2, [](float c, float kb) { return solved_or_nan(solve_ph_mixture(0.0f, c, strong, kb)); });
     const std::int32_t q = random_int(1, 4);
     constexpr std::string_view asked[] = {" [H@u+@]", " [OH@u-@]", " il pH", " il pOH"};
     problem_texts.problem_text = "Calcolare" + std::string(asked[q - 1]) + " e [" + std::string(pair.conjugate_acid) +
                                  "] in una soluzione " + slot_text(2) + " F di " + std::string(pair.base.formula) +
                                  " [@iK@@db@ = " + slot_text(9) + "]";
     set_slot_uncertainty(12, slot_value(10) - slot_value(8), slot_uncertainty(8) + slot_uncertainty(10));
-    if (q <= 2) {
-        // The ion and the conjugate acid share one relative uncertainty:
-        // one count, the fewer either leaves.
-        const std::int32_t ion = q == 1 ? 8 : 10;
-        const std::int32_t digits = std::min(slot_digits(ion), slot_digits(12));
-        set_slot_digits(ion, slot_value(ion), digits);
-        set_slot_digits(12, slot_value(12), digits);
-    }
+    // The ion and the conjugate acid share one relative uncertainty: one
+    // count, the fewer either leaves.
+    if (q <= 2) show_with_one_count({q == 1 ? 8 : 10, 12});
     problem_texts.answer_text = ion_or_p_value(q) + "; " + slot_text(12) + " M";
     draw_problem_text(180, 460, 50);
     show_chemistry_fact(180, 160, 360);
@@ -298,9 +311,14 @@ void generate_problem_26()
         problem_texts.problem_text = "I valori di @iK@@db@ per " + std::string(acid.species) + " sono pari a " +
                                      constants + ". Calcolare [OH@u-@] e [" + std::string(acid.acid) +
                                      "] in una soluzione " + slot_text(1) + " M di " + std::string(acid.salt);
-    const float first = q == 1 ? solved_or_nan(solve_ph_mixture(slot_value(1), 0.0f, slot_value(6), strong))
-                               : Kw / solved_or_nan(solve_ph_mixture(0.0f, slot_value(1), strong, slot_value(6)));
-    set_slot_uncertainty(2, first, (slot_uncertainty(6) / slot_value(6) + slot_uncertainty(1) / slot_value(1)) * first);
+    // [H+] of the acid, or [OH-] of its salt, each datum's uncertainty
+    // carried through the solver.
+    set_slot_from_data(2, {1, 6}, [q](const std::vector<double>& d) {
+        const auto c = static_cast<float>(d[0]);
+        const auto k = static_cast<float>(d[1]);
+        return q == 1 ? solved_or_nan(solve_ph_mixture(c, 0.0f, k, strong))
+                      : Kw / solved_or_nan(solve_ph_mixture(0.0f, c, strong, k));
+    });
     const float y = slot_value(2) - Kw / slot_value(2);
     // No more digits than the fewest of the data it comes from.
     if (triprotic)

@@ -106,13 +106,16 @@ double cation_left(const std::vector<double>& d, std::int32_t m)
     return 0.5 * (lo + hi);
 }
 
-// Slot 2 := the solubility of the hydroxide in pure water, K / [OH-]^m.
+// Slot 2 := the solubility of the hydroxide in pure water, K / [OH-]^m, the
+// product's uncertainty carried through the solver: near the (m+1)-th root
+// of K, a share 1/(m+1) of its relative uncertainty.
 void solubility_in_water(std::int32_t m)
 {
-    const float K = slot_value(9);
-    const float oh = solved_or_nan(solve_ph_solubility(m, K));
-    const float s = K / whole_power(oh, m);
-    set_slot_uncertainty(2, s, scaled_uncertainty(s, slot_uncertainty(9), K));
+    set_slot_from_data(2, {9}, [m](const std::vector<double>& d) {
+        const auto K = static_cast<float>(d[0]);
+        const float oh = solved_or_nan(solve_ph_solubility(m, K));
+        return K / whole_power(oh, m);
+    });
 }
 
 // The acid h left in a strong acid at c saturated with M(OH)m: it fixes
@@ -164,8 +167,11 @@ void generate_problem_39()
                                  slot_text(1) + " M di " + std::string(w == 1 ? salt.cation : salt.anion) + ".";
     const std::int32_t m = salt.anions;
     const float K = slot_value(2);
-    const float in_water = std::pow(K / whole_power(static_cast<float>(m), m), 1.0f / static_cast<float>(m + 1));
-    set_slot_uncertainty(5, in_water, in_water * slot_uncertainty(2) / K);
+    // The (m+1)-th root of K/m^m: a share 1/(m+1) of K's relative uncertainty.
+    set_slot_from_data(5, {2}, [m](const std::vector<double>& d) {
+        const auto k = static_cast<float>(d[0]);
+        return std::pow(k / whole_power(static_cast<float>(m), m), 1.0f / static_cast<float>(m + 1));
+    });
     const float ion = slot_value(1);
     const float with_ion = w == 1 ? 1.0f / static_cast<float>(m) * std::pow(K / ion, 1.0f / static_cast<float>(m))
                                   : K / whole_power(ion, m);
@@ -311,14 +317,20 @@ void generate_problem_43()
                                  "carbonato nella soluzione satura [@iK@@dps@ = " + slot_text(9) +
                                  "; @iK@@db@(CO@d3@@u2-@) = " + slot_text(8) +
                                  "; @iK@@db@(HCO@d3@@u-@) = " + slot_text(10) + "] ";
-    const float K = slot_value(9);
-    const float kb = slot_value(8);
-    const float x = solved_or_nan(solve_ph_solubility_quartic(K, kb));
-    set_slot_digits(5, x, 4);
-    const float carbonate_ion = (x * x - Kw) / kb;
-    set_slot_uncertainty(4, carbonate_ion, (slot_uncertainty(9) / K + slot_uncertainty(8) / kb) * carbonate_ion);
-    const float s = carbonate_ion - Kw / x + x;
-    set_slot_uncertainty(2, s, scaled_uncertainty(s, slot_uncertainty(9), K));
+    set_slot_digits(5, solved_or_nan(solve_ph_solubility_quartic(slot_value(9), slot_value(8))), 4);
+    // [CO3 2-] and the solubility, near the root of K: the data's
+    // uncertainties carried through the solver.
+    const auto carbonate_ion_or_solubility = [](bool solubility) {
+        return [solubility](const std::vector<double>& d) {
+            const auto K = static_cast<float>(d[0]);
+            const auto kb = static_cast<float>(d[1]);
+            const float x = solved_or_nan(solve_ph_solubility_quartic(K, kb));
+            const float carbonate_ion = (x * x - Kw) / kb;
+            return solubility ? carbonate_ion - Kw / x + x : carbonate_ion;
+        };
+    };
+    set_slot_from_data(4, {9, 8}, carbonate_ion_or_solubility(false));
+    set_slot_from_data(2, {9, 8}, carbonate_ion_or_solubility(true));
     problem_texts.answer_text = slot_text(2) + " mol/L; " + slot_text(4) + " mol/L";
     draw_problem_text(170, 540, 50);
     show_chemistry_fact(170, 150, 300);
