@@ -161,8 +161,11 @@ std::vector<Row> kinetics_rows()
              const double a0 = p.datum(order_one), b0 = p.datum(order_one, 2), k = p.datum(order_one, 3);
              return a0 * std::exp(-a * k * std::pow(b0, n) * p.datum("dopo NUM s"));
          }},
-        {34, "NUM", [](const Page& p) { return p.datum(decay) * std::log(100.0 / p.datum(decay, 3)) / std::log(2.0); },
-         Digits::product},
+        {34,
+         "NUM",
+         [](const Page& p) { return p.datum(decay) * std::log(100.0 / p.datum(decay, 3)) / std::log(2.0); },
+         {Digits::from_data, "three digits at most, the count the book gives"},
+         3},
         // -d[A]/dt = 2k[A]^2.
         {35, "NUM L/\\(mol•s\\)",
          [](const Page& p) {

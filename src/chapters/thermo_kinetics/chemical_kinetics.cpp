@@ -218,8 +218,15 @@ void generate_problem_34()
     set_slot_text(2, isotope.half_life);
     const float decay_constant = std::log(2.0f) / slot_value(2);
     value_slots[3].value = decay_constant;
-    // Three digits, or fewer where the half-life has fewer (42Ar's "33").
-    set_slot_digits(4, -std::log(0.01f * slot_value(1)) / decay_constant, std::min(3, slot_digits(2)));
+    // The digits its own uncertainty leaves, three at most: the logarithm of
+    // a ratio near 1 (90 % left) magnifies the percentage's.
+    set_slot_from_data(
+        4, {1, 2},
+        [](const std::vector<double>& d) {
+            const float rate = std::log(2.0f) / static_cast<float>(d[1]);
+            return -std::log(0.01f * static_cast<float>(d[0])) / rate;
+        },
+        3);
     problem_texts.answer_text = slot_text(4) + std::string(time_units[v - 1]);
     draw_problem_text(180, 540, 50);
     show_chemistry_fact(290, 150, 280);
