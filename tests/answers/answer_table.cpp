@@ -69,6 +69,11 @@ std::vector<double> moves_of(const Page& page, const std::function<double(const 
     return sum;
 }
 
+std::int32_t exponent(double x)
+{
+    return static_cast<std::int32_t>(std::floor(std::log10(std::abs(x))));
+}
+
 // One row's answer on a page, as shown and as worked from the data.
 struct Answer {
     const Row* row;
@@ -80,6 +85,17 @@ struct Answer {
     // uncertainty, whose count this one may show too.
     double group_value, group_u;
 };
+
+// Whether the answer shows the count of the fewest of its group at its own
+// value: the place of that count's last digit, one digit more where the
+// rounding carries into a new power of ten.
+bool group_count_holds(const Answer& a)
+{
+    if (a.group_value == a.value) return false;
+    const std::int32_t count = exponent(a.group_value) - exponent(a.group_u) + 1;
+    const double u = 5.0 * std::pow(10.0, exponent(a.value) - count + 1);
+    return testing_support::digits_for(*a.shown, a.value, u, a.row->most);
+}
 
 // A digit rule, the row's own unless named, judged on the answer shown; ""
 // when it holds.
@@ -100,13 +116,14 @@ std::string digits_fault(const Answer& a, std::optional<Digits> judged_by = std:
         if (u == 0.0 || value == 0.0) return "";  // exact data, or nothing left: no count to judge
         // The program sums each datum's relative move to first order from the
         // data as it holds them; the moves made here are finite, from the data
-        // as printed. Two such estimates of one uncertainty part by up to the
-        // largest move, and by a tenth of u at least (by half the relative
-        // uncertainty more where the answer curves), which decides a count
-        // only where u lies that near a power of ten.
+        // as printed. Two such estimates of one uncertainty part by each
+        // datum's move times its relative uncertainty, and by a tenth of u at
+        // least (by half the relative uncertainty more where the answer
+        // curves), which decides a count only where u lies that near a power
+        // of ten.
         double reach = 0.0;
-        for (const Shown& datum : data)
-            if (datum.value != 0.0) reach = std::max(reach, datum.uncertainty() / std::abs(datum.value));
+        for (std::size_t i = 0; i < data.size() && i < a.moves.size(); ++i)
+            if (data[i].value != 0.0) reach += a.moves[i] * data[i].uncertainty() / std::abs(data[i].value) / u;
         const double slack = std::max(reach, 0.1) + 0.5 * u / std::abs(value);
         if (rule == Digits::celsius && std::abs(value) < u) {
             // A temperature near 0 °C, under its uncertainty: its last digit
@@ -118,18 +135,12 @@ std::string digits_fault(const Answer& a, std::optional<Digits> judged_by = std:
             return fault.str();
         }
         const ::testing::AssertionResult held = testing_support::digits_for(shown, value, u, row.most);
-        if (held || (a.group_value != value && testing_support::digits_for(shown, a.group_value, a.group_u, row.most)))
-            return "";
+        if (held || group_count_holds(a)) return "";
         for (const double scale : {1.0 - slack, 1.0 + slack})
             if (testing_support::digits_for(shown, value, u * scale, row.most)) return "";
-        // Judged on the value as rounded too: a rounding that carries into a
-        // new digit (95 to the tens shows 100) keeps its place.
-        if (testing_support::digits_for(shown, shown.value, u, row.most)) return "";
         // Fewer digits than the data allow hold for such a row: a count that
         // shows one more does not.
-        if (rule != Digits::from_data &&
-            (testing_support::digits_for(shown, value, u, std::min(row.most, shown.digits)) ||
-             testing_support::digits_for(shown, shown.value, u, std::min(row.most, shown.digits))))
+        if (rule != Digits::from_data && testing_support::digits_for(shown, value, u, std::min(row.most, shown.digits)))
             return "";
         return held.message();
     }
@@ -154,6 +165,10 @@ std::string digits_fault(const Answer& a, std::optional<Digits> judged_by = std:
     case Digits::power_of_ph:
         if (data.empty() || shown.digits <= std::max(1, -data.back().last_place)) return "";
         fault << shown.digits << " digits from a pH of " << -data.back().last_place << " decimals";
+        return fault.str();
+    case Digits::ceiling:
+        if (shown.digits <= row.most) return "";
+        fault << shown.significand << " shows " << shown.digits << " digits, the book " << row.most;
         return fault.str();
     }
     return "";
@@ -189,7 +204,9 @@ std::string under_fault(const Answer& a)
 bool counts_from_data(const Answer& a)
 {
     const Digits rule = a.row->digits.rule;
-    return a.shown && (rule == Digits::from_data || rule == Digits::from_data_or_fewer || rule == Digits::celsius) &&
+    return a.shown &&
+           (rule == Digits::from_data || rule == Digits::from_data_or_fewer || rule == Digits::celsius ||
+            rule == Digits::ceiling) &&
            std::isfinite(a.value) && a.value != 0.0 && a.u > 0.0 && a.u <= std::abs(a.value);
 }
 
@@ -216,8 +233,11 @@ std::string counts_fault(std::vector<Answer>& answers)
     std::vector<Answer*> judged;
     for (Answer& a : answers)
         if (counts_from_data(a)) judged.push_back(&a);
-    const auto count = [](const Answer* a) {
-        return std::floor(std::log10(std::abs(a->value))) - std::floor(std::log10(a->u));
+    const auto count = [](const Answer* a) { return exponent(a->value) - exponent(a->u); };
+    // The count shown before a carry into a new power of ten added a digit
+    // (10.0 for 9.986 counts two).
+    const auto shown_count = [](const Answer* a) {
+        return a->shown->digits - (a->shown->first_place > exponent(a->value) ? 1 : 0);
     };
     std::ostringstream fault;
     for (Answer* a : judged) {
@@ -225,7 +245,7 @@ std::string counts_fault(std::vector<Answer>& answers)
         for (const Answer* b : judged) {
             if (b == a || !one_uncertainty(*a, *b)) continue;
             if (count(b) < count(fewest)) fewest = b;
-            if (b->shown->digits != a->shown->digits && fault.tellp() == 0)
+            if (shown_count(b) != shown_count(a) && fault.tellp() == 0)
                 fault << "\"" << a->row->answer << "\" shows " << a->shown->digits << " digits, \"" << b->row->answer
                       << "\" " << b->shown->digits << ", both uncertain by " << 100.0 * a->u / std::abs(a->value)
                       << " %";
@@ -240,7 +260,8 @@ std::string counts_fault(std::vector<Answer>& answers)
 bool needs_why(const Row& row)
 {
     const Digits rule = row.digits.rule;
-    return (rule == Digits::from_data_or_fewer || rule == Digits::celsius || rule == Digits::exact || row.most < 12) &&
+    return (rule == Digits::from_data_or_fewer || rule == Digits::celsius || rule == Digits::ceiling ||
+            rule == Digits::exact || row.most < 12) &&
            *row.digits.why == '\0';
 }
 
@@ -267,7 +288,10 @@ double Page::exact_cell(std::size_t row, std::size_t column) const
 
 double Page::read(const Shown& datum, bool is_signed) const
 {
-    if (replay_ != nullptr) return next_ < replay_->size() ? (*replay_)[next_++] : std::nan("");
+    if (replay_ != nullptr) {
+        const std::size_t i = next_++;
+        return i < replay_->size() ? (*replay_)[i] : std::nan("");
+    }
     reads_.push_back(datum);
     signed_.push_back(is_signed);
     return datum.value;
@@ -352,6 +376,12 @@ double Page::run_with(const std::function<double(const Page&)>& formula, const s
     next_ = 0;
     const double result = formula(*this);
     replay_ = nullptr;
+    // A formula that reads other data once one is moved judges another answer.
+    if (next_ != values.size()) {
+        ADD_FAILURE() << "a replay read " << next_ << " values, the first run " << values.size() << ", in "
+                      << statement_;
+        return std::nan("");
+    }
     return result;
 }
 

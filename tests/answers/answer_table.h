@@ -98,6 +98,7 @@ enum class Digits {
     sum,                 // a count fixed by the book, at most the fewest decimals of the data
     logarithm,           // decimals at most the digits of its datum
     power_of_ph,         // digits at most the decimals of its pH
+    ceiling,             // a count the book fixes: `most` digits at most
     exact,               // a count or a whole number: no digits to judge
 };
 

@@ -460,7 +460,8 @@ const ChapterRows chapter_4 = {
              const double q = std::log(p.datum("pressione di NUM torr") / p2) / std::log(p1 / p2);
              return 1.0 / ((1.0 / t1 - 1.0 / t2) * q + 1.0 / t2) - zero_celsius;
          },
-         {Digits::exact, "two digits, or whole degrees from 100 °C up"}},
+         {Digits::ceiling, "two digits, or whole degrees from 100 °C up"},
+         3},
     },
     {
         {14, "a molecular formula"},

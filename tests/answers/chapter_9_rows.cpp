@@ -325,11 +325,10 @@ const ChapterRows chapter_9 = {
         {21,
          "NUM anni",
          [](const Page& p) {
-             // The book writes the age in whole hundreds of years.
-             return 100.0 * std::round(p.datum("pari a NUM anni") * std::log(1.0 / p.datum("è NUM volte")) /
-                                       std::log(2.0) / 100.0);
+             return p.datum("pari a NUM anni") * std::log(1.0 / p.datum("è NUM volte")) / std::log(2.0);
          },
-         {Digits::exact, "two digits, as the printed ratio has: its three units would leave one"}},
+         {Digits::ceiling, "two digits, as the printed ratio has"},
+         2},
         {22, "NUM atm",
          [](const Page& p) {
              const double t = kelvin(p.datum("grafite e CO@d2@ a NUM@uo@C"));
@@ -405,8 +404,9 @@ const ChapterRows chapter_9 = {
                                    (gas_constant_litre_atm * kelvin(p.datum("misurati a NUM@uo@C")));
              return 4.0 * oxygen / valence_named(metal) * molar_mass_named(metal);
          },
-         {Digits::exact,
-          "three digits, as the volume, the pressure and the kelvin temperature have: the school rule of a product"}},
+         {Digits::ceiling,
+          "three digits, as the volume, the pressure and the kelvin temperature have: the school rule of a product"},
+         3},
         {33, "NUM M",
          [](const Page& p) {
              return p.datum("ottengono NUM mg") / 1000.0 / mass("BaSO@d4@") / (p.datum("^NUM mL") / 1000.0);
