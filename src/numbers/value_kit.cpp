@@ -180,12 +180,14 @@ void show_with_one_count(const std::vector<std::int32_t>& slots)
         fewest = std::min(fewest, digits);
         value_slots[slot].value = value;
     }
-    // A slot whose rounding carries into a new power of ten keeps the place
-    // of the count's last digit.
+    // A slot whose rounding carries into a new power of ten (on the powers of
+    // ten counted above) keeps the place of the count's last digit.
     for (const std::int32_t slot : slots) {
-        const bool carries = rounding_carries(slot_value(slot), fewest);
+        const float value = slot_value(slot);
         convert_data_slot(slot, fewest);
-        if (carries) convert_data_slot(slot, fewest + 1);
+        const float rounded = slot_value(slot);
+        if (std::isfinite(value) && value != 0.0f && rounded != 0.0f && exponent_of(rounded) > exponent_of(value))
+            convert_data_slot(slot, fewest + 1);
     }
 }
 

@@ -118,6 +118,17 @@ void round_to_digits(ValueSlot& slot, std::int32_t n)
     slot.display_text = display_text_for(slot.value, slot.digits);
 }
 
+// True where value rounded to `digits` significant digits carries into a
+// new power of ten (9.986 to two digits is 10). Never at the most digits a
+// slot shows.
+bool rounding_carries(float value, std::int32_t digits)
+{
+    if (!std::isfinite(value) || value == 0.0f || digits >= max_digits) return false;
+    const auto before = exponent_after_e(format_e(value, 20, 8));
+    const auto after = exponent_after_e(format_e(value, 20, clamp_digits(digits)));
+    return before && after && *after > *before;
+}
+
 void digits_from_uncertainty(ValueSlot& slot)
 {
     const float value = without_negative_zero(slot.value);
@@ -145,14 +156,6 @@ void digits_from_uncertainty(ValueSlot& slot)
 }
 
 }  // namespace
-
-bool rounding_carries(float value, std::int32_t digits)
-{
-    if (!std::isfinite(value) || value == 0.0f || digits >= max_digits) return false;
-    const auto before = exponent_after_e(format_e(value, 20, 8));
-    const auto after = exponent_after_e(format_e(value, 20, clamp_digits(digits)));
-    return before && after && *after > *before;
-}
 
 std::string significant_markup(double value, std::int32_t digits)
 {

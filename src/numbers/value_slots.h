@@ -35,11 +35,6 @@ inline constexpr std::int32_t slot_digits_from_uncertainty = -1;
 // Every mode rewrites input_text and display_text.
 void convert_data_slot(std::int32_t slot, std::int32_t mode);
 
-// True where value rounded to `digits` significant digits carries into a
-// new power of ten (9.986 to two digits is 10): shown down to the same place,
-// it takes one digit more. Never at the most digits a slot shows.
-bool rounding_carries(float value, std::int32_t digits);
-
 // The display_text of a value shown with `digits` significant digits, for a
 // value that a REAL cannot hold ("6.6•10@u45@"); "?" when it is not finite.
 std::string significant_markup(double value, std::int32_t digits);
