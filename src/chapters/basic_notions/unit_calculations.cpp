@@ -232,7 +232,7 @@ void generate_problem_25()
 
     // The particle's mass as printed, a datum like the sample's: three units
     // of its last digit, whatever the table's own uncertainty.
-    convert_data_slot(1, slot_digits(1));
+    convert_data_slot(1, slot_digits_from_text);
     const double grams_per_unit = mass_units[u].factor;
     set_slot_from_data(3, {1, 2},
                        [grams_per_unit](const std::vector<double>& d) { return grams_per_unit / d[0] * d[1]; });

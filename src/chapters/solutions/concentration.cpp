@@ -304,7 +304,7 @@ void generate_problem_7()
     append_piece(text, data.unit);
     // Worked back from the formality as shown, not taken from the drawn
     // percent, which moves by three units of its last digit.
-    convert_data_slot(3, slot_digits(3));
+    convert_data_slot(3, slot_digits_from_text);
     const float percent = slot_value_as_shown(3) / (slot_value(1) * 10.0f) * data.molar_mass;
     set_slot_uncertainty(4, percent, (relative_uncertainty(3) + relative_uncertainty(1)) * percent);
     problem_texts.answer_text = slot_text(4) + "%";

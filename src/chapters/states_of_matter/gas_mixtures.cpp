@@ -118,7 +118,7 @@ void generate_problem_16()
         pair = draw_gas_pair(16, 10);
         set_mole_fraction(pair);
         // The fraction as printed is a datum: three units of its last digit.
-        convert_data_slot(3, slot_digits(3));
+        convert_data_slot(3, slot_digits_from_text);
         const bool q_given = pair.q == pair.w;
         const double mq = compound_molar_mass(pair.q);
         const double mr = compound_molar_mass(pair.r);

@@ -71,7 +71,7 @@ void generate_problem_35()
     // the constant as the page shows it, in its unit, back in kJ/mol.
     const std::int32_t w = random_int(1, 3);
     // The constant as printed is a datum: three units of its last digit.
-    convert_data_slot(9, slot_digits(9));
+    convert_data_slot(9, slot_digits_from_text);
     const float energy_factor = energy_factors[u - 1];
     set_slot_from_data(8, {9, 2, 3}, [energy_factor, w](const std::vector<double>& d) {
         const double b = d[0] / energy_factor;

@@ -243,7 +243,7 @@ void generate_problem_12()
     // The percentage drawn is not what the masses shown give; it has the
     // digits they carry, the precipitate's as printed three units of its
     // last digit, as every datum's.
-    convert_data_slot(3, slot_digits(3));
+    convert_data_slot(3, slot_digits_from_text);
     const double share = 100.0 * atom / salt;
     set_slot_from_data(4, {1, 3}, [share](const std::vector<double>& d) { return d[1] * share / d[0]; });
     problem_texts.answer_text = slot_text(4) + "%";
