@@ -124,7 +124,12 @@ std::string ion_or_p_value(std::int32_t q)
 {
     if (q <= 2) return "@T1@@C1@" + slot_text(q == 1 ? 8 : 10) + " M";
     const std::int32_t from = q == 3 ? 8 : 10;
-    set_slot_uncertainty(11, minus_log10(slot_value(from)), slot_uncertainty(from) / slot_value(from));
+    const float p = minus_log10(slot_value(from));
+    set_slot_uncertainty(11, p, slot_uncertainty(from) / slot_value(from));
+    // No more decimals than the constant has digits, as a logarithm takes
+    // them, where water fixes [H+] more closely than the constant does.
+    if (slot_digits(11) - 1 - exponent_of(slot_value_as_shown(11)) > slot_digits(9))
+        set_slot_to_place(11, p, -slot_digits(9));
     return "@T1@@C1@" + slot_text(11);
 }
 
@@ -294,8 +299,9 @@ void generate_problem_26()
             const Constant& k = acid_constant[last + 6 - s];
             const float base = Kw / k.value;
             set_slot_uncertainty(s, base, base * k.uncertainty / k.value);
-            // The answers follow from the constant as shown.
-            value_slots[s].value = slot_value_as_shown(s);
+            // The answers follow from the constant as shown, a datum of
+            // three units of its last digit.
+            convert_data_slot(s, slot_digits_from_text);
         }
     }
     std::string constants = slot_text(6);

@@ -277,12 +277,13 @@ void generate_problem_42()
     equilibria_state.last_draw[42] = n;
     const Hydroxide& hydroxide = hydroxides[n - 1];
     // A buffer where an amphoteric hydroxide's anion takes over is drawn
-    // again, and so is a pH that rounds up to 10.0: its one decimal leaves
-    // the solubility less than its own uncertainty.
+    // again, and so is a pH that rounds up to 10, as when it showed one
+    // decimal there: the versions keep their draws.
     draw_until_accepted([&] {
-        set_slot_uncertainty(1, random_real(lowest_ph, 11.0f), 0.03f);
+        const float ph = random_real(lowest_ph, 11.0f);
+        set_slot_uncertainty(1, ph, 0.03f);
         reread_slot(1);
-        return slot_value(1) <= hydroxide.anion_ph && slot_text(1) != "10.0";
+        return slot_value(1) <= hydroxide.anion_ph && !(ph < 10.0f && slot_value(1) >= 10.0f);
     });
     problem_texts.problem_text = "Confrontare le solubilità di " + std::string(hydroxide.formula) +
                                  " [@iK@@dps@ = " + slot_text(9) + " a 25@uo@C] in " +
