@@ -138,6 +138,9 @@ std::string digits_fault(const Answer& a, std::optional<Digits> judged_by = std:
         if (held || group_count_holds(a)) return "";
         for (const double scale : {1.0 - slack, 1.0 + slack})
             if (testing_support::digits_for(shown, value, u * scale, row.most)) return "";
+        // Judged on the value as shown too: one a hair from a half at the
+        // uncertainty's place (c/m exactly against its root) rounds either way.
+        if (testing_support::digits_for(shown, shown.value, u, row.most)) return "";
         // Fewer digits than the data allow hold for such a row: a count that
         // shows one more does not.
         if (rule != Digits::from_data && testing_support::digits_for(shown, value, u, std::min(row.most, shown.digits)))

@@ -45,7 +45,7 @@ TEST(ValueKit, TheValueAsShownIsTheSlotsTextRead)
         float shown;
     };
     const Case cases[] = {{55.7559f, 1.36f, "56", 56.0f},
-                          {9.9963f, 0.03f, "10.0", 10.0f},
+                          {9.9963f, 0.03f, "10.00", 10.0f},
                           {-0.0123456f, 3e-5f, "-0.01235", -0.01235f},
                           {6.02214e23f, 3e20f, "6.022•10@u23@", 6.022e23f}};
     for (const Case& c : cases) {
@@ -79,7 +79,7 @@ TEST(ValueKit, AnAnswerFromDataTakesTheDigitsItsDataLeave)
         {1.0f, 1, 4.0f, [](const std::vector<double>& d) { return std::sqrt(d[0]) * d[1]; }, "4"},
         {1.0f, 1, 4.0f, [](const std::vector<double>& d) { return d[1] / d[0]; }, "4"},
         {1.0f, 1, 92.0f, [](const std::vector<double>& d) { return d[1] + 4.0 * d[0]; }, "96"},
-        {9.96f, 3, 1.0f, [](const std::vector<double>& d) { return d[0] * d[1]; }, "10"},
+        {9.96f, 3, 1.0f, [](const std::vector<double>& d) { return d[0] * d[1]; }, "10.0"},
     };
     for (const Case& c : cases) {
         set_slot_digits(1, c.first, c.first_digits);

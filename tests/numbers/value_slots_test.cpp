@@ -102,7 +102,10 @@ TEST(ValueSlots, ModeMinusOneTakesTheDigitsFromTheUncertainty)
         {123.456f, 3.0f, 3, "123"},
         {0.0821f, 0.0005f, 3, "0.0821"},
         {-2.45e-5f, 3e-7f, 3, "-2.45\u202210@u-5@"},
-        {9.996f, 0.05f, 3, "10.0"},
+        // A rounding that carries keeps the place of the uncertainty's digit.
+        {9.996f, 0.05f, 4, "10.00"},
+        {99.84f, 1.75f, 3, "100"},
+        {0.9686f, 0.2f, 2, "1.0"},
         {123.456f, -0.3f, 4, "123.5"},  // a negative uncertainty counts by its size
         {0.5f, 20.0f, 1, "0.5"},        // larger than the value: still one digit
         {3.0f, 0.0f, 2, "3.0"},         // none at all: one digit below the first

@@ -271,6 +271,9 @@ TEST_F(ChapterOne, AnswersFromTheElectronVoltAndTheParticleMassAsPrinted)
         {22, 1, "1.558•10@u-18@ cal", "1.56•10@u-18@ cal"},
         // Drawn again: "273 K" leaves no Celsius digit.
         {16, 791, "194.29 K; 31.61@uo@C", "969.64 K; -0.1@uo@C"},
+        // Exact decimals rounded half away from zero, as 259.05 °C to 259.1.
+        {16, 10, "1093.9 K; 60.0@uo@C", "1093.8 K from 820.7 + 273.15 rounded by its binary value"},
+        {16, 4, "1199.14 K; -140.7@uo@C", "-140.6@uo@C from 132.5 K"},
     };
     expect_answers(cases);
 }

@@ -144,8 +144,9 @@ TEST_F(ChapterEight, StandardPotentialAndFreeEnergiesFromAMeasuredPotential)
     // Once from the table's free energy, which the page does not show.
     constexpr testing_support::VersionAnswer from_the_page[] = {
         {6, 8, "-0.763 V; 147 kJ/mol; 94.0 kJ/mol", "-0.762 V; 147 kJ/mol; 94.0 kJ/mol"},
-        // ΔG from a potential of two digits: two digits.
-        {6, 4674056, "-0.141 V; 27.2 kJ/mol; 1.9 kJ/mol", "-0.141 V; 27.2 kJ/mol; 1.93 kJ/mol"},
+        // ΔG from the potential's three digits, drawn 0.0100 V and once shown
+        // 0.010 V.
+        {6, 4674056, "-0.141 V; 27.2 kJ/mol; 1.93 kJ/mol", "-0.141 V; 27.2 kJ/mol; 1.9 kJ/mol"},
         // ΔG° with ΔE°'s two digits.
         {6, 25, "-0.80 V; 1.5•10@u2@ kJ/mol; 193 kJ/mol", "-0.80 V; 154 kJ/mol; 193 kJ/mol"}};
     expect_answers(from_the_page);

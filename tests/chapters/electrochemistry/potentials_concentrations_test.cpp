@@ -114,7 +114,7 @@ TEST_F(ChapterEight, SolubilityProductFromACell)
     });
     EXPECT_GT(lead_iodide, 0);
     // Mercury(II) halides are molecular in solution: out of the draw.
-    constexpr testing_support::VersionAnswer no_mercury[] = {{13, 2, "1.•10@u-8@", "HgI@d2@: 3.•10@u-29@"}};
+    constexpr testing_support::VersionAnswer no_mercury[] = {{13, 2, "1.0•10@u-8@", "HgI@d2@: 3.•10@u-29@"}};
     expect_answers(no_mercury);
 }
 

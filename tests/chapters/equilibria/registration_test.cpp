@@ -169,7 +169,9 @@ TEST_F(ChapterSeven, PagesStateWhatExistsAtTheirConditions)
     // as its concentration's digits, 7.32's "7" wherever the excess lies
     // within its uncertainty, 7.25's ion and conjugate acid in one count.
     constexpr testing_support::VersionAnswer cases[] = {
-        {25, 30, "@T1@@C1@1.5•10@u-11@ M; 6.7•10@u-4@ M", "1.49•10@u-11@ M"},
+        {25, 30, "@T1@@C1@1.49•10@u-11@ M; 6.70•10@u-4@ M", "1.5•10@u-11@ M; 6.7•10@u-4@ M, the root's taken whole"},
+        // A square root halves the relative uncertainty of what it roots.
+        {21, 3, "@T1@@C1@6.66•10@u-3@ M", "6.7•10@u-3@ M: 0.006657 uncertain by 0.000095"},
         {20, 1, "@T1@@C1@10.85; 1.4•10@u-11@ mol/L", "1.41•10@u-11@ mol/L"},
         {17, 82, "3.11", "3.1"},
         {17, 194, "2.04", "2.0"},

@@ -203,6 +203,7 @@ TEST_F(ChapterFive, TheMolarMassOfTheBoilingPointShown)
         {22, 4, "2.0•10@u2@ u.m.a.", "1.9•10@u2@ u.m.a."},
         {20, 35, "8.•10@u1@ u.m.a.", "9.•10@u1@ by the one-constant fit"},
         {20, 51, "1.0•10@u2@ u.m.a.", "98 u.m.a."},
+        {20, 27, "1.0•10@u2@ u.m.a.", "1.•10@u2@: 95.2 uncertain by 11 rounds at the tens"},
         {20, 50, "1.1•10@u2@ u.m.a.", "2.•10@u2@ u.m.a."},
         {26, 2, "4.•10@u1@%", "4.•10@u1@% from 7.297 g, 36.1@uo@C"}};
     expect_answers(cases);

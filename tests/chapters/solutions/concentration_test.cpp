@@ -166,7 +166,7 @@ TEST_F(ChapterFive, AnswersKeepTheDigitsTheirPrintedDataCarry)
         {15, 1159, "0.69 g", "0.08 g"},
         {4, 2, "5.00%", "5.0%"},
         {11, 9, "1.325 M", "1.33 M by a sum of bounds (v4 showed 1.539 M, until its Ba(OH)2 was kept unsaturated)"},
-        {17, 315, "1.0•10@u2@ torr", "100 torr for 99.9 ± 1.7"},
+        {17, 315, "100 torr", "1.0•10@u2@ torr: 99.9 ± 1.7 rounds at the units, its place kept"},
         {18, 1, "45.5%", "46%"},
         {19, 4, "38.0 torr", "38 torr"},
         {8, 7, "0.181 mol/kg; 3.23•10@u-3@", "0.181 mol/kg; 3.2•10@u-3@"},

@@ -201,6 +201,10 @@ TEST_F(ChapterFour, AnswersKeepTheDigitsTheirPrintedDataCarry)
          "4NH@d3@ + 7O@d2@ = 4NO@d2@ + 6H@d2@O; O@d2@: 2.4 atm; NO@d2@: 5.9 atm; H@d2@O: 8.9 atm; totale: 17.2 atm",
          "N@d2@H@d4@ + 2Cl@d2@ = N@d2@ + 4HCl; ... HCl: 10.17 atm, the temperatures left out"},
         {26, 2, "93 atm; ideale: 94 atm", "93 atm; ideale: 94.5 atm, two answers of two rules"},
+        // A rounding that carries keeps the place of the uncertainty's digit.
+        {3, 140, "10.0 L", "10 L: 9.986 uncertain by 0.12 rounds at the tenths"},
+        {13, 459, "100 g/mol", "1.0•10@u2@ g/mol: 99.84 uncertain by 1.75 rounds at the units"},
+        {27, 243, "1.000 L; ideale: 1.038 L", "1.00 L: 0.99959 uncertain by 0.0022"},
         {27, 28, "0.551 L; ideale: 0.5872 L", "0.552 L: the iteration stopped at a step of 10^-4 L"},
         {28, 112, "0.608", "0.609"},
         {34, 13, "2.5•10@u2@ u.m.a.", "246 u.m.a.: the axes b and c left out"},

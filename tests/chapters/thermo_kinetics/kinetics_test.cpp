@@ -215,6 +215,9 @@ TEST_F(ChapterSix, KineticsAnswersWithTheDigitsOfTheirData)
         {32, 1, "0.26 s", "0.261 s"},
         {33, 1, "0.060 mol/L", "0.0605 mol/L"},
         {34, 15, "40 anni", "40.3 anni"},
+        // ln(100/x) near 0 magnifies the percentage's uncertainty.
+        {34, 3, "9.8•10@u2@ anni", "982 anni, 981.9 uncertain by 28"},
+        {34, 8, "0.76 ore", "0.763 ore, uncertain by 0.023"},
         {35, 1, "8.4 L/(mol•s)", "8.39 L/(mol•s)"},
         {36, 3, "0.6 s", "0.64 s"},
         {37, 1, "6.•10@u1@ kJ/mol", "55.8 kJ/mol"},
