@@ -620,12 +620,14 @@ const ChapterRows chapter_7 = {
          Digits::product},
         {25, "@C1@NUM", weak_base_asked, Digits::from_data, 12, "Calcolare \\["},
         {25, "@C1@NUM", weak_base_asked, Digits::logarithm, 12, "Calcolare il p"},
-        {25, "; NUM M",
+        {25,
+         "; NUM M",
          [](const Page& p) {
              const auto [strong, weak] = weak_base_solution(p);
              return weak.total * fraction(weak, 0, hydrogen(strong, {weak}));
          },
-         Digits::from_data},
+         {Digits::from_data_or_fewer,
+          "the count of the ion beside it, where the two part by less than 1 % as the program moves them"}},
         {26, "^NUM M",
          [](const Page& p) {
              const auto [weak, strong] = polyprotic(p, "M");

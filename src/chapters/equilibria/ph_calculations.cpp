@@ -102,14 +102,15 @@ using HydrogenOf = std::function<float(float concentration, float constant)>;
 // Slot 8 := [H+] from the concentration (slot c) and the constant (slot 9),
 // each datum's uncertainty carried through the solver: a weak acid's [H+],
 // near the root of their product, takes half of each relative uncertainty.
-// Slot 10 := [OH-].
+// Slot 10 := [OH-], moved the same way.
 void hydrogen_and_hydroxide(std::int32_t concentration_slot, const HydrogenOf& hydrogen)
 {
-    set_slot_from_data(8, {concentration_slot, 9}, [&hydrogen](const std::vector<double>& d) {
-        return hydrogen(static_cast<float>(d[0]), static_cast<float>(d[1]));
-    });
-    const float oh = Kw / slot_value(8);
-    set_slot_uncertainty(10, oh, oh / slot_value(8) * slot_uncertainty(8));
+    for (const bool hydroxide : {false, true})
+        set_slot_from_data(hydroxide ? 10 : 8, {concentration_slot, 9},
+                           [&hydrogen, hydroxide](const std::vector<double>& d) {
+                               const float h = hydrogen(static_cast<float>(d[0]), static_cast<float>(d[1]));
+                               return hydroxide ? Kw / h : h;
+                           });
 }
 
 // [H+] of a weak acid of `units` acid groups a formula at c.
@@ -260,16 +261,23 @@ void generate_problem_25()
     const float c = draw_concentration(0.01f, 0.03f, 0.001f, 0.003f);
     set_slot_digits(2, pair.base.units * c, random_int(3, 4));
     set_slot_text(9, pair.base.constant);
-    hydrogen_and_hydroxide(2, [](float c, float kb) { return solved_or_nan(solve_ph_mixture(0.0f, c, strong, kb)); });
+    const HydrogenOf hydrogen = [](float c, float kb) { return solved_or_nan(solve_ph_mixture(0.0f, c, strong, kb)); };
+    hydrogen_and_hydroxide(2, hydrogen);
     const std::int32_t q = random_int(1, 4);
     constexpr std::string_view asked[] = {" [H@u+@]", " [OH@u-@]", " il pH", " il pOH"};
     problem_texts.problem_text = "Calcolare" + std::string(asked[q - 1]) + " e [" + std::string(pair.conjugate_acid) +
                                  "] in una soluzione " + slot_text(2) + " F di " + std::string(pair.base.formula) +
                                  " [@iK@@db@ = " + slot_text(9) + "]";
-    set_slot_uncertainty(12, slot_value(10) - slot_value(8), slot_uncertainty(8) + slot_uncertainty(10));
-    // The ion and the conjugate acid share one relative uncertainty: one
-    // count, the fewer either leaves.
-    if (q <= 2) show_with_one_count({q == 1 ? 8 : 10, 12});
+    // The conjugate acid, [OH-] less [H+], each datum moved through the solver.
+    set_slot_from_data(12, {2, 9}, [&hydrogen](const std::vector<double>& d) {
+        const float h = hydrogen(static_cast<float>(d[0]), static_cast<float>(d[1]));
+        return Kw / h - h;
+    });
+    // The ion and the conjugate acid, where they share one relative
+    // uncertainty (water's ions a small part of the acid), show one count,
+    // the fewer either leaves.
+    const std::int32_t ion = q == 1 ? 8 : 10;
+    if (q <= 2 && of_one_relative_uncertainty(ion, 12)) show_with_one_count({ion, 12});
     problem_texts.answer_text = ion_or_p_value(q) + "; " + slot_text(12) + " M";
     draw_problem_text(180, 460, 50);
     show_chemistry_fact(180, 160, 360);

@@ -173,10 +173,14 @@ bool data_name_the_metal(std::int32_t k, std::int32_t valence, MassFrom mass_fro
     const double product = slot_value_as_shown(2);
     const double mass = mass_from(sample, product);
     const auto moved = [&](double s, double p) { return std::abs(mass_from(s, p) - mass); };
-    // Three units of the last digit printed.
+    // Three units of the last digit printed, or of the digit before where
+    // the rounding carried into a new power of ten (0.100 for 0.0996): wider,
+    // so that the versions keep the draws they had before the carry kept
+    // its place.
     const auto printed_uncertainty = [](std::int32_t slot) {
-        return 3.0 *
-               std::pow(10.0, std::floor(std::log10(std::abs(slot_value_as_shown(slot)))) - slot_digits(slot) + 1);
+        const double shown_exponent = std::floor(std::log10(std::abs(slot_value_as_shown(slot))));
+        const bool carried = shown_exponent > std::floor(std::log10(std::abs(slot_value(slot))));
+        return 3.0 * std::pow(10.0, shown_exponent - slot_digits(slot) + (carried ? 2 : 1));
     };
     const double u1 = printed_uncertainty(1);
     const double u2 = printed_uncertainty(2);
