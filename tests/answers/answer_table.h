@@ -70,7 +70,8 @@ public:
     // The data read by the last run of a formula, in order.
     const std::vector<Shown>& reads() const { return reads_; }
     const std::vector<bool>& signed_reads() const { return signed_; }
-    // Runs the formula with the reads replaced, in order, by values.
+    // Runs the formula with the reads replaced, in order, by values; a run
+    // that reads another number of them fails.
     double run_with(const std::function<double(const Page&)>& formula, const std::vector<double>& values) const;
     double run(const std::function<double(const Page&)>& formula) const;
 
@@ -145,7 +146,7 @@ struct ChapterRows {
 //   datum moves both by the same part of their value, within 1 % of the
 //   whole) show different counts of digits: such answers show one count, the
 //   fewest any one's uncertainty leaves (which the digit rule of each accepts
-//   too);
+//   too), one more where a rounding carries into a new power of ten;
 // - "why" where a row that keeps other digits than the data's names no reason.
 // Faults listed in known_answer_faults and known_condition_faults do not fail
 // the test but must still be seen on the default sweep. With
