@@ -236,7 +236,8 @@ std::vector<Row> entropy_rows()
              const double ln_ratio = stirling_of(p, 4) - stirling_of(p, 7);
              return std::abs(ln_ratio) < std::log(100.0) ? std::exp(ln_ratio) : std::nan("");
          },
-         {Digits::exact, "two digits within a hundredfold, the count the problem fixes"}},
+         {Digits::ceiling, "two digits within a hundredfold, the count the problem fixes"},
+         2},
         {17, "@iP@@d1@/@iP@@d2@ = 10@uNUM@",
          [](const Page& p) {
              const double ln_ratio = stirling_of(p, 4) - stirling_of(p, 7);
