@@ -15,6 +15,7 @@
 #include "text/graph_plotter.h"
 #include "text/justified_text.h"
 #include "text/markup_text.h"
+#include "text/page_regions.h"
 
 namespace {
 
@@ -31,6 +32,9 @@ protected:
     void SetUp() override
     {
         ASSERT_EQ(init_fonts_and_colours(), 0.0f);
+        // The boxes drawn claim their places on the page: a test before may
+        // have claimed these.
+        clear_page_regions();
         qw_set_clip_region(0, 0, 1600, 1600);
         qw_set_color_rgb(white);
         qw_rectangle(QwControl::filled, 0, 0, 604, 387);

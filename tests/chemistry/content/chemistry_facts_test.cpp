@@ -59,13 +59,17 @@ protected:
 TEST_F(FactBox, HeightGrowsSixteenPixelsPerLineBelowTheTitleBand)
 {
     std::set<int> heights;
+    // The facts follow the stream as the test finds it: the same ones
+    // whichever test ran before.
+    set_random_seed(1);
     for (std::int32_t s = 0; s < 40; ++s) {
         std::int32_t h = 0;
         const int lines = show(1230811200 + 37 * s, 200, 180, 360, h);
         ASSERT_GE(lines, 1);
         // The pen stops on the last piece drawn: a fact that ends in a
-        // superscript ends up to 8 pixels higher.
-        EXPECT_LE(h, 60 + 16 * (lines - 1));
+        // superscript ends up to 8 pixels higher, one that ends in a
+        // subscript 4 lower.
+        EXPECT_LE(h, 64 + 16 * (lines - 1));
         EXPECT_GE(h, 52 + 16 * (lines - 1));
         heights.insert(h);
         const std::vector<Drawn> rects = drawn("rect filled");
