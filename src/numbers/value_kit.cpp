@@ -113,6 +113,7 @@ float kelvin_relative_uncertainty(std::int32_t celsius_slot)
 
 std::int32_t exponent_of(float x)
 {
+    assert(std::isfinite(x) && x != 0.0f);
     return static_cast<std::int32_t>(std::floor(std::log10(std::fabs(x))));
 }
 

@@ -58,7 +58,9 @@ float relative_uncertainty(std::int32_t slot);
 // A temperature's uncertainty relative to its absolute value, the slot
 // holding it in °C: 62.4 °C is 335.55 ± 0.3 K, not 0.5 % uncertain.
 float kelvin_relative_uncertainty(std::int32_t celsius_slot);
-// The power of ten of x's first digit: 2 for 345, -3 for 0.00345.
+// The power of ten of x's first digit: 2 for 345, -3 for 0.00345. x must be
+// finite and not zero, which has no first digit: every caller rules zero
+// out, and the test build asserts it.
 std::int32_t exponent_of(float x);
 // The value rounded at 10^place, with the digits down to it.
 void set_slot_to_place(std::int32_t slot, float value, std::int32_t place);

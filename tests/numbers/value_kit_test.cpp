@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "numbers/random_stream.h"
@@ -123,6 +124,16 @@ TEST(ValueKit, UncertaintiesAgainstTheValueTheyQualify)
         EXPECT_FLOAT_EQ(kelvin_relative_uncertainty(4), c.kelvin_relative) << c.value;
         EXPECT_EQ(uncertainty_exceeds_value(4), c.exceeded) << c.value << " ± " << c.uncertainty;
     }
+}
+
+// Powers of ten held in single precision just below or above themselves
+// keep their exponent.
+TEST(ValueKit, TheExponentOfTheFirstDigit)
+{
+    const std::pair<float, std::int32_t> cases[] = {{345.0f, 2},   {-345.0f, 2}, {0.00345f, -3}, {1.0f, 0},
+                                                    {9.999f, 0},   {10.0f, 1},   {0.1f, -1},     {0.001f, -3},
+                                                    {1e-30f, -30}, {3e38f, 38}};
+    for (const auto& [x, exponent] : cases) EXPECT_EQ(exponent_of(x), exponent) << x;
 }
 
 }  // namespace
