@@ -176,8 +176,8 @@ std::string_view LineMemo::serve(std::string_view text)
     return work_;
 }
 
-const std::vector<std::size_t>& LineMemo::breaks(std::int32_t room, std::int32_t font_number,
-                                                 const std::function<std::vector<std::size_t>()>& find)
+std::vector<std::size_t> LineMemo::breaks(std::int32_t room, std::int32_t font_number,
+                                          const std::function<std::vector<std::size_t>()>& find)
 {
     for (const Breaks& known : breaks_)
         if (known.room == room && known.font_number == font_number) return known.at;
@@ -229,7 +229,7 @@ QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_
     // A pass after another at the same width finds the breaks known: the
     // pieces they measured are known too, and the lines below restore what
     // measuring them leaves.
-    const std::vector<std::size_t>& breaks =
+    const std::vector<std::size_t> breaks =
         memo.breaks(x_right - x_left, first_font, [&memo, work, x_left, x_right, first_font] {
             return line_breaks(work, x_right - x_left, [&memo, work, first_font](std::size_t begin, std::size_t end) {
                 return width_within(work, begin, end, first_font, memo);

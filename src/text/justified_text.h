@@ -53,9 +53,10 @@ public:
     const QwInkColumn* find_rows(const LineStart& line) const;
     void remember_rows(const LineStart& line, const QwInkColumn& rows);
     // Where the text may break for a line room pixels wide started in a
-    // numbered font: found by find the first time.
-    const std::vector<std::size_t>& breaks(std::int32_t room, std::int32_t font_number,
-                                           const std::function<std::vector<std::size_t>()>& find);
+    // numbered font: found by find the first time. A copy, which no later
+    // call can move.
+    std::vector<std::size_t> breaks(std::int32_t room, std::int32_t font_number,
+                                    const std::function<std::vector<std::size_t>()>& find);
 
 private:
     static std::uint64_t key(std::int32_t font_number, std::size_t begin, std::size_t end);
