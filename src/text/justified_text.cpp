@@ -11,6 +11,7 @@
 #include "platform/graphics.h"
 #include "text/fonts_colours.h"
 #include "text/line_breaks.h"
+#include "text/line_ink.h"
 #include "text/markup_renderer.h"
 #include "text/markup_text.h"
 
@@ -115,11 +116,8 @@ struct LaidLine {
     }
     // Whether a pixel of this line's letters can touch, diagonals included,
     // one of the letters of the line below.
-    bool may_meet(const LaidLine& below) const
-    {
-        return rows.top <= rows.bottom && below.rows.top <= below.rows.bottom &&
-               y + room + rows.bottom + 2 > below.y + below.room + below.rows.top;
-    }
+    bool may_meet(const LaidLine& below) const { return rows_may_meet(page_rows(), below.page_rows()); }
+    QwInkColumn page_rows() const { return {y + room + rows.top, y + room + rows.bottom}; }
 };
 
 // The width of work[begin, end) as one line started in font n; when
@@ -247,7 +245,18 @@ QwPoint lay_out_paragraph(std::int32_t x_left, std::int32_t x_right, std::int32_
     // gives the pen's y after it. It starts in the font and colour saved.
     // Their ink is found column by column only where the rows of the two
     // lines' letters come within a pixel; measuring or drawing a line
-    // takes those rows.
+    // takes those rows. What a line costs, by pass, place and whether a
+    // pass before found its rows:
+    //   pass     line    rows known   rendered
+    //   either   alone   (not needed) once, in the pass
+    //   either   first   yes          once, in the pass
+    //   either   first   no           once, in the pass, finding the rows
+    //   either   later   yes          once, in the pass, lowered by the room
+    //   measure  later   no           measured finding the rows; measured again
+    //                                 lowered only if it needs room
+    //   draw     later   no           measured finding the rows, then drawn
+    //                                 lowered by the room
+    // A later line needs room only where its rows may meet the line above.
     LaidLine above;
     LaidLine laid;
     bool first_line = true;

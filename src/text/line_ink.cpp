@@ -9,7 +9,20 @@ bool blank(const QwInkColumn& c)
     return c.top > c.bottom;
 }
 
+// How many pixels ink within rows low, lying below ink within rows high,
+// must go lower so that a blank row parts the two: 0 or less when they are
+// already apart.
+std::int32_t room_between(const QwInkColumn& high, const QwInkColumn& low)
+{
+    return high.bottom + 2 - low.top;
+}
+
 }  // namespace
+
+bool rows_may_meet(const QwInkColumn& high, const QwInkColumn& low)
+{
+    return !blank(high) && !blank(low) && room_between(high, low) > 0;
+}
 
 void LineInk::add(std::int32_t x, std::int32_t y, std::span<const QwInkColumn> text)
 {
@@ -42,7 +55,7 @@ std::int32_t LineInk::room_above(const LineInk& below) const
         const std::int32_t x = below.x0_ + static_cast<std::int32_t>(k) - x0_;
         for (std::int32_t near = std::max(x - 1, 0); near <= std::min(x + 1, size - 1); ++near) {
             const QwInkColumn& high = columns_[static_cast<std::size_t>(near)];
-            if (!blank(high)) room = std::max(room, high.bottom + 2 - low.top);
+            if (!blank(high)) room = std::max(room, room_between(high, low));
         }
     }
     return room;

@@ -9,6 +9,11 @@
 
 #include "platform/graphics.h"
 
+// Whether two lines whose ink lies within those rows may need room between
+// them, whatever their columns: the rows alone show most lines apart, and
+// only the others need their ink column by column. Blank rows meet nothing.
+bool rows_may_meet(const QwInkColumn& high, const QwInkColumn& low);
+
 class LineInk {
 public:
     // Adds the ink of a text whose cell's top-left corner is at (x, y).

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "platform/graphics.h"
 #include "recorded_drawing.h"
 #include "text/fonts_colours.h"
 #include "text/justified_text.h"
 #include "text/line_breaks.h"
+#include "text/line_ink.h"
 #include "text/markup_text.h"
 
 // Body text is 8 pixels a character on the recording backend.
@@ -248,5 +251,60 @@ TEST_F(JustifiedText, LinesFitAsWhenEveryCandidateIsMeasuredWhole)
             EXPECT_EQ(end.y, 30 + 16 * lines);
             EXPECT_EQ(end.x, last_x);
         }
+    }
+}
+
+// Two lines' ink, the second below the first: the room the second must go
+// lower by so that a blank row, diagonals included, parts them, and whether
+// the two lines' rows alone say that they may need any.
+TEST(LineInkTest, RoomBelowALineAndWhetherTheRowsAloneMayMeet)
+{
+    struct Text {
+        std::int32_t x, y;
+        std::vector<QwInkColumn> columns;
+    };
+    struct Row {
+        const char* what;
+        std::vector<Text> high;
+        std::int32_t high_lowered;
+        Text low;
+        std::int32_t room;
+        bool may_meet;
+    };
+    const QwInkColumn none{};
+    const Row rows[] = {
+        {"meeting on a row", {{0, 0, {{2, 9}}}}, 0, {0, 9, {{0, 5}}}, 2, true},
+        {"touching", {{0, 0, {{2, 9}}}}, 0, {0, 10, {{0, 5}}}, 1, true},
+        {"one blank row", {{0, 0, {{2, 9}}}}, 0, {0, 11, {{0, 5}}}, 0, false},
+        {"one blank row, the line above lowered", {{0, 0, {{2, 9}}}}, 2, {0, 11, {{0, 5}}}, 2, true},
+        {"diagonal", {{0, 0, {{2, 9}, none}}}, 0, {1, 10, {{0, 5}}}, 1, true},
+        {"a blank column between", {{0, 0, {{2, 9}}}}, 0, {2, 10, {{0, 5}}}, 0, true},
+        {"no overlap", {{0, 0, {{2, 9}}}}, 0, {0, 20, {{0, 5}}}, 0, false},
+        {"a line without ink", {{0, 0, {none}}}, 0, {0, 0, {{0, 5}}}, 0, false},
+        {"a text left of the first",
+         {{3, 0, {{2, 9}}}, {0, 0, {{0, 1}}}},
+         0,
+         {0, 2, {{0, 1}, none, none, {7, 8}}},
+         2,
+         true},
+    };
+    const auto rows_of = [](const std::vector<Text>& line, std::int32_t lowered) {
+        QwInkColumn all{};
+        for (const Text& text : line)
+            for (const QwInkColumn& c : text.columns)
+                if (c.top <= c.bottom)
+                    all = all.top > all.bottom
+                              ? QwInkColumn{text.y + c.top, text.y + c.bottom}
+                              : QwInkColumn{std::min(all.top, text.y + c.top), std::max(all.bottom, text.y + c.bottom)};
+        return all.top > all.bottom ? all : QwInkColumn{all.top + lowered, all.bottom + lowered};
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        LineInk high, low;
+        for (const Text& text : row.high) high.add(text.x, text.y, text.columns);
+        high.move_down(row.high_lowered);
+        low.add(row.low.x, row.low.y, row.low.columns);
+        EXPECT_EQ(high.room_above(low), row.room);
+        EXPECT_EQ(rows_may_meet(rows_of(row.high, row.high_lowered), rows_of({row.low}, 0)), row.may_meet);
     }
 }
