@@ -27,15 +27,18 @@ std::int32_t pick_kept_variant(std::int32_t nmax, std::int32_t& last_variant, st
 
 // Every "draw until accepted" loop stops after this many draws even when
 // none was accepted: then the last draw is kept and the page shows it, so a
-// stream that the data keep from ever accepting cannot hang the page. Most
-// loops accept within a hundred draws; the few whose chance of accepting
-// shrinks with a drawn limit have needed tens of thousands, never this many.
+// stream that the data keep from ever accepting cannot hang the page; the
+// record counts it, and the page sweeps fail on it. Most loops accept
+// within a hundred draws; the few whose chance of accepting shrinks with a
+// drawn limit have needed tens of thousands, never this many.
 inline constexpr std::int32_t redraw_cap = 1000000;
 
-// The most draws any loop has needed since it was last cleared: the tests
-// watch it stay far below redraw_cap.
+// The most draws any loop has needed since it was last cleared, which the
+// tests watch stay far below redraw_cap, and the loops that ended at the cap
+// on a draw they rejected.
 struct RedrawRecord {
     std::int32_t most_draws = 0;
+    std::int32_t rejected_kept = 0;
 };
 extern RedrawRecord redraw_record;
 
@@ -45,8 +48,10 @@ template <typename Draw>
 std::int32_t draw_until_accepted(Draw draw)
 {
     std::int32_t draws = 1;
-    while (!draw() && draws < redraw_cap) ++draws;
+    bool accepted = draw();
+    for (; !accepted && draws < redraw_cap; ++draws) accepted = draw();
     redraw_record.most_draws = std::max(redraw_record.most_draws, draws);
+    if (!accepted) ++redraw_record.rejected_kept;
     return draws;
 }
 

@@ -88,19 +88,23 @@ TEST_F(ProblemVariantTest, KeptVariantsKeepTheirDrawAndSkipTheLeftOut)
 
 TEST(RedrawLoopTest, StopsAtTheFirstAcceptedDrawOrAtTheCapKeepingTheLast)
 {
-    redraw_record.most_draws = 0;
+    redraw_record = {};
     std::int32_t drawn = 0;
     EXPECT_EQ(draw_until_accepted([&] { return ++drawn == 7; }), 7);
     EXPECT_EQ(drawn, 7);
     EXPECT_EQ(draw_until_accepted([&] { return ++drawn > 0; }), 1);
     EXPECT_EQ(drawn, 8);
     EXPECT_EQ(redraw_record.most_draws, 7);
+    drawn = 0;
+    EXPECT_EQ(draw_until_accepted([&] { return ++drawn == redraw_cap; }), redraw_cap);
+    EXPECT_EQ(redraw_record.rejected_kept, 0);
 
     drawn = 0;
     EXPECT_EQ(draw_until_accepted([&] { return ++drawn < 0; }), redraw_cap);
     EXPECT_EQ(drawn, redraw_cap);
     EXPECT_EQ(redraw_record.most_draws, redraw_cap);
-    redraw_record.most_draws = 0;
+    EXPECT_EQ(redraw_record.rejected_kept, 1);
+    redraw_record = {};
 }
 
 }  // namespace

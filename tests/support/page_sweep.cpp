@@ -9,6 +9,7 @@
 #include <iterator>
 
 #include "frame/app_state.h"
+#include "frame/generator_kit.h"
 #include "frame/menus.h"
 #include "frame/page_commands.h"
 #include "frame/problem_page.h"
@@ -93,10 +94,14 @@ ShownPage PageShow::page(std::int32_t problem, std::int32_t version)
     backend_->recording.clear_log();
     app_state.selected_problem = problem;
     app_state.version_number = version;
+    const std::int32_t rejected_kept = redraw_record.rejected_kept;
     show_problem_page(PageMode::as_version);
     // The statement's page alone: the results are drawn over it.
     std::vector<std::vector<Shown>> table = drawn_table(backend_->recording.log_lines("text"));
     show_results();
+    if (redraw_record.rejected_kept != rejected_kept)
+        ADD_FAILURE() << "problem " << app_state.current_chapter << "." << problem << ", version " << version
+                      << ": a redraw reached its cap and the page shows a draw it rejected";
     return {problem_texts.problem_text, problem_texts.answer_text, std::move(table),
             backend_->recording.log_lines("text")};
 }
