@@ -25,16 +25,16 @@ const char* const sc = "Sc(OH)3 taken as ions-only in base: amphoteric";
 const std::vector<testing_support::KnownFault>& known_condition_faults()
 {
     static const std::vector<testing_support::KnownFault> known = {
-        {4, 36, "e", fit, " v at "},                                   // 442 faults
-        {5, 21, "e", water, "acqua v at"},                             // 185 faults
-        {5, 21, "g", salt, "Ba(NO@d3@)@d2@ mass fraction"},            // 9 faults
-        {5, 21, "g", salt, "Ba(OH)@d2@ mass fraction"},                // 14 faults
-        {5, 21, "g", salt, "K@d2@SO@d4@ mass fraction"},               // 4 faults
-        {5, 24, "g", salt, "Ba(NO@d3@)@d2@ mass fraction"},            // 7 faults
-        {5, 24, "g", salt, "Ba(OH)@d2@ mass fraction"},                // 11 faults
-        {5, 24, "g", salt, "K@d2@SO@d4@ mass fraction"},               // 3 faults
-        {6, 25, "d", boiling, "(l) at"},                               // 15 faults
-        {6, 30, "e", ksp, "PbCl@d2@ F at"},                            // 130 faults
+        {4, 36, "e", fit, " v at "},                         // 442 faults
+        {5, 21, "e", water, "acqua v at"},                   // 185 faults
+        {5, 21, "g", salt, "Ba(NO@d3@)@d2@ mass fraction"},  // 9 faults
+        {5, 21, "g", salt, "Ba(OH)@d2@ mass fraction"},      // 14 faults
+        {5, 21, "g", salt, "K@d2@SO@d4@ mass fraction"},     // 4 faults
+        {5, 24, "g", salt, "Ba(NO@d3@)@d2@ mass fraction"},  // 7 faults
+        {5, 24, "g", salt, "Ba(OH)@d2@ mass fraction"},      // 11 faults
+        {5, 24, "g", salt, "K@d2@SO@d4@ mass fraction"},     // 3 faults
+        {6, 25, "d", boiling, "(l) at"},                     // 15 faults
+        {6, 30, "e", ksp, "PbCl@d2@ F at"},                  // 130 faults
     };
     return known;
 }
