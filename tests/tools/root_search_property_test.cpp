@@ -84,7 +84,10 @@ bool grid_sees_a_root(double lower, double upper, const std::vector<double>& roo
 {
     for (const double r : roots) {
         if (r < lower || r > upper) continue;
-        const int near = static_cast<int>((r - lower) / (upper - lower) * root_grid_intervals);
+        // Clamped before the cast: an interval one double wide makes the
+        // ratio infinite or NaN.
+        const double cell = (r - lower) / (upper - lower) * root_grid_intervals;
+        const int near = cell >= 0.0 ? static_cast<int>(std::min<double>(cell, root_grid_intervals)) : 0;
         for (int i = std::max(near - 1, 0); i <= std::min(near + 1, root_grid_intervals - 1); ++i) {
             const double x = root_grid_point(lower, upper, i);
             const double next_x = root_grid_point(lower, upper, i + 1);
