@@ -30,6 +30,16 @@ float saturated_molality(std::int32_t compound)
     return s->mass_percent / (100.0f - s->mass_percent) * 1000.0f / compound_molar_mass(compound);
 }
 
+float saturated_molality_at(std::int32_t compound, float celsius)
+{
+    const auto found = std::ranges::find(hot_solubilities, compound, &HotSolubility::compound);
+    if (found == hot_solubilities.end()) return saturated_molality(compound);
+    const float step = std::clamp((celsius - 20.0f) / 20.0f, 0.0f, 4.0f);
+    const std::size_t row = std::min(static_cast<std::size_t>(step), std::size_t{3});
+    const float grams = found->grams[row] + (found->grams[row + 1] - found->grams[row]) * (step - row);
+    return grams * 10.0f / compound_molar_mass(compound);
+}
+
 float eutectic_celsius(std::int32_t compound)
 {
     const auto found = std::ranges::find(salt_eutectics, compound, &SaltEutectic::compound);

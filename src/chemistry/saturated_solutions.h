@@ -58,10 +58,28 @@ inline constexpr std::array<SaltEutectic, 4> salt_eutectics{{
     {204, -0.7f},
 }};
 
+// Grams per 100 g of water at 20, 40, 60, 80 and 100 °C (the same CRC
+// table) of the salts above whose 25 °C saturation a hot solution's draw
+// reaches; Ba(OH)2 kept at its 80 °C figure above (its octahydrate melts at
+// 78 °C and dissolves further still).
+struct HotSolubility {
+    std::int32_t compound;
+    std::array<float, 5> grams;
+};
+inline constexpr std::array<HotSolubility, 3> hot_solubilities{{
+    {57, {3.89f, 8.22f, 20.94f, 101.4f, 101.4f}},
+    {180, {11.1f, 14.8f, 18.2f, 21.4f, 24.1f}},
+    {204, {9.02f, 14.1f, 20.3f, 27.0f, 34.4f}},
+}};
+
 // The solute's saturated formality and molality (moles per kilogram of
 // water) at 25 °C; +infinity where the table has no row.
 float saturated_formality(std::int32_t compound);
 float saturated_molality(std::int32_t compound);
+// The saturated molality at `celsius` from 20 to 100 °C, read linearly
+// between the rows above; the 25 °C one for every other solute, which
+// dissolves at least as much up to 100 °C.
+float saturated_molality_at(std::int32_t compound, float celsius);
 // The salt's eutectic in °C; -infinity where the table has no row.
 float eutectic_celsius(std::int32_t compound);
 

@@ -55,6 +55,14 @@ float solution_vapour_pressure(std::int32_t v)
     return x * slot_value(5);
 }
 
+// Slot 3 := the molality, slot 4 the grams of salt it puts in slot 5's
+// kilograms of water.
+void set_salt_molality(float molality, float molar_mass)
+{
+    set_slot_digits(3, molality, 3);
+    set_slot_digits(4, slot_value(3) * slot_value(5) * molar_mass, 4);
+}
+
 // Problems 21, 24 and 25: a salt of the list in a mass of water. Slot 2 the
 // water in grams, 5 in kilograms, 3 the molality (kept under `highest`), 4
 // the salt in grams. Returns the molar mass.
@@ -65,8 +73,7 @@ float draw_salt_in_water(std::int32_t v, float molality_low, float molality_high
     const float water = random_real(200.0f, 900.0f);
     set_slot_digits(2, water, 3);
     set_slot_digits(5, water * 0.001f, 3);
-    set_slot_digits(3, kept_under(random_real(molality_low, molality_high), highest, molality_high), 3);
-    set_slot_digits(4, slot_value(3) * slot_value(5) * molar_mass, 4);
+    set_salt_molality(kept_under(random_real(molality_low, molality_high), highest, molality_high), molar_mass);
     return molar_mass;
 }
 
@@ -149,6 +156,10 @@ void generate_problem_21()
     const std::int32_t v = pick_problem_variant(salt_count, last_pick(21), 0);
     const float molar_mass = draw_salt_in_water(v, 0.3f, 0.8f);
     value_slots[13].value = static_cast<float>(random_int(60, 99));
+    // Drawn before the temperature, the salt is kept under its saturation
+    // there (Ba(NO3)2 holds 0.78 mol/kg at 60 °C).
+    const float highest = saturated_molality_at(salt_ion(v).compound, slot_value(13));
+    if (slot_value(3) > highest) set_salt_molality(kept_under(slot_value(3), highest, 0.8f), molar_mass);
     value_slots[14].value = water_vapour_pressure(slot_value(13) + 273.15f);
     convert_data_slot(13, 3);
     convert_data_slot(14, 4);
