@@ -11,6 +11,7 @@
 #include "chemistry/data_tables.h"
 #include "chemistry/equation_text.h"
 #include "chemistry/molar_mass.h"
+#include "chemistry/phase_limits.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
@@ -524,11 +525,14 @@ void generate_problem_25()
     // Water's state, temperature and pressure drawn again where a species
     // could not be in its printed state (a solid melted, a gas condensed:
     // phosphoric acid solid and water vapour have no temperature in common),
-    // or where the entropy is lost in its uncertainty.
+    // or where the entropy is lost in its uncertainty. Water drawn liquid
+    // above its boiling point at the pressure printed is the vapour.
     draw_until_accepted([&] {
         r.w = random_int(1, 2);
         const float t = random_real(30.0f, 90.0f);
         const float p = 0.1f * static_cast<float>(random_int(1, 20));
+        set_slot_digits(19, t, 3);
+        if (state_at(water_vapour, slot_value_as_shown(19) + 273.15, p) == 'g') r.w = water_as_vapour;
         if (!printed_states_hold(r.species, r.w, t + 273.15, p)) return false;
         set_reaction_entropy(t, p);
         return !uncertainty_exceeds_value(1);

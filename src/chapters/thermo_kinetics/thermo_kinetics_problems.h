@@ -115,8 +115,8 @@ std::string state_subscript(const ReactionSpecies& s, std::int32_t w);
 // Whether each species of a reaction can be in the state the page prints
 // for it at `kelvin`: a solid below its melting or sublimation point, a
 // liquid between its melting and normal boiling points and, where atm is a
-// number, a gas at most at its saturation pressure at atm. Species without
-// phase points pass.
+// number, a liquid below its boiling point and a gas at most at its
+// saturation pressure at atm. Species without phase points pass.
 bool printed_states_hold(const std::vector<ReactionSpecies>& species, std::int32_t w, double kelvin, double atm);
 
 // The reaction record n with states, as the statement shows it.

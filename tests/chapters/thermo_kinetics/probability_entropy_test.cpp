@@ -316,6 +316,9 @@ TEST_F(ChapterSix, VapourEntropyOfTheTableAndPowersOfTenRounded)
         {24, 5, "115 J/K", "120 J/K"},
         // Water vapour with solid H3PO4 at 74.1 °C (-9.1•10@u2@ J/K) is drawn again.
         {25, 239, "213 J/K", "-881.0 J/K"},
+        // Liquids boiling at the pressure printed: water at 0.30 atm boils at 69 °C.
+        {25, 170, "-103 J/K", "-345 J/K with H2O(l) at 83.7 °C and 0.30 atm"},
+        {25, 135, "3.7•10@u2@ J/K", "408 J/K with N2H4(l) at 83.4 °C and 0.20 atm (it boils at 0.33)"},
     };
     expect_answers(cases);
     generate(24, 5);
