@@ -37,6 +37,14 @@ TEST(ConditionsTable, EachRuleFailsOnAPageMadeWrong)
          "2H@d2@@d(g)@ + O@d2@@d(g)@ = 2H@d2@O@d(l)@",
          "T < 1.8•10@u3@ K", 'd'},
         {5, 21, "La tensione di vapore dell'acqua a 71.0@uo@C è pari a 244.1 torr", "", 'e'},
+        {5, 21,
+         "La tensione di vapore dell'acqua a 60.0@uo@C è pari a 149.6 torr. Calcolare la tensione di vapore alla "
+         "stessa temperatura della soluzione ottenuta sciogliendo 105.8 g di Ba(NO@d3@)@d2@ in 506 g di acqua",
+         "", 'g'},
+        {6, 25,
+         "Calcolare la variazione di entropia a 77.2@uo@C e 0.30 atm per la reazione 2H@d2@S@d(g)@ + "
+         "3O@d2@@d(g)@ = 2SO@d2@@d(g)@ + 2H@d2@O@d(l)@",
+         "", 'd'},
         {9, 28, "L'entalpia di combustione di C@d6@H@d12@O@d2@ a 1 atm e 119@uo@C è pari a -2496 kJ/mol", "", 'e'},
         {4, 31, "Il sodio cristallizza in una cella cubica a facce centrate con lato", "", 'f'},
         {7, 31, "Calcolare il volume di HClO@d4@ 0.0938 F necessario per neutralizzare 0.197 L di Ba(OH)@d2@ 0.4686 F",
@@ -99,6 +107,8 @@ TEST(ConditionsTable, AntoineFitsMeetMeasuredPoints)
         {"bromo", 25.0, 214.0},
         {"bromo", 58.8, 760.0},
         {"mercurio", 356.7, 760.0},
+        {"acido acetico", 25.0, 15.7},
+        {"acido acetico", 117.9, 760.0},
     };
     for (const Point& point : points) {
         const Substance* s = substance(point.name);

@@ -415,19 +415,19 @@ void judge_data(const Read& read, Verdict& verdict)
             handbook =
                 tabulated(s == nullptr ? read.substances[i] : s->formula, std::string(1, datum.kind), kelvin, accuracy);
         }
-        // Where the handbook is ten times finer than the last digit printed,
-        // that digit is the true one.
+        // Where the handbook is finer than the last digit printed, that digit
+        // is the true one.
         const double off = std::abs(datum.shown.value - handbook),
-                     allowed = accuracy < 0.1 * datum.shown.unit() ? datum.shown.half_unit() + accuracy
-                                                                   : std::max(datum.shown.uncertainty(), accuracy);
+                     allowed = accuracy < datum.shown.unit() ? datum.shown.half_unit() + accuracy
+                                                             : std::max(datum.shown.uncertainty(), accuracy);
         if (!(off <= allowed))
             verdict.fault('e', e << read.substances[i] << " " << datum.kind << " at " << kelvin << " K printed "
                                  << datum.shown.value << ", handbook " << handbook);
     }
 }
 
-// Rule g: each solution at most saturated at 25 °C, and a freezing point
-// above the solute's eutectic.
+// Rule g: each solution at most saturated at the page's temperature (25 °C
+// where none is read), and a freezing point above the solute's eutectic.
 void judge_solutions(const Read& read, Verdict& verdict)
 {
     for (std::size_t i = 0; i < read.substances.size(); ++i) {
@@ -438,10 +438,10 @@ void judge_solutions(const Read& read, Verdict& verdict)
         const double mass = testing_support::formula_mass(formula);
         const std::string salt = buffered != nullptr ? buffered->salt : formula;
         // A buffer dissolves a hydroxide's metal as its most soluble salt.
-        const double ceiling = salt.empty()          ? INFINITY
-                               : buffered != nullptr ? saturated_molality(salt, testing_support::formula_mass(salt))
-                                                     : saturated_molality(salt, mass);
+        const double salt_mass = buffered != nullptr ? testing_support::formula_mass(salt) : mass;
+        const double ceiling = salt.empty() ? INFINITY : saturated_molality(salt, salt_mass, read.kelvin);
         const Solute* kept = solute(salt);
+        const double most = kept != nullptr ? saturated_fraction(*kept, read.kelvin) : 0.0;
         std::ostringstream g;
         if (std::isnan(ceiling)) {
             verdict.fault('g', g << "no solubility kept for " << salt);
@@ -453,12 +453,11 @@ void judge_solutions(const Read& read, Verdict& verdict)
                                                         << ", saturated at " << most);
         };
         if (i < read.concentrations.size()) over("mol/L", read.concentrations[i].value, ceiling);
-        if (i < read.fractions.size() && kept != nullptr)
-            over("mass fraction", read.fractions[i].value / 100.0, kept->mass_fraction);
+        if (i < read.fractions.size() && kept != nullptr) over("mass fraction", read.fractions[i].value / 100.0, most);
         if (i < read.masses.size() && i < read.litres.size())
             over("mol/L", read.masses[i] / mass / read.litres[i], ceiling);
         if (i < read.masses.size() && i < read.waters.size() && kept != nullptr)
-            over("mass fraction", read.masses[i] / (read.masses[i] + read.waters[i]), kept->mass_fraction);
+            over("mass fraction", read.masses[i] / (read.masses[i] + read.waters[i]), most);
         if (i < read.freezing.size() && kept != nullptr && read.freezing[i] < kept->eutectic_celsius)
             verdict.fault('g', g << read.substances[i] << " freezing at " << read.freezing[i]
                                  << " °C, below its eutectic " << kept->eutectic_celsius << " °C");

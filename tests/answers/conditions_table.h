@@ -15,8 +15,9 @@
 //  e  a datum printed at a temperature within three units of its last
 //     digit, or the handbook's own accuracy where wider, of the handbook's;
 //  f  a stated structure is the substance's at room conditions;
-//  g  a solution stated or implied at most saturated at 25 °C, and a
-//     freezing point asked for above the solute's eutectic.
+//  g  a solution stated or implied at most saturated at the page's
+//     temperature (25 °C where none is printed), and a freezing point
+//     asked for above the solute's eutectic.
 // A row that reads a page and judges no member of it fails by its rule.
 #pragma once
 
