@@ -31,14 +31,15 @@ struct SaltSolubility {
 // At 100 °C the handbook gives K2Cr2O7 102 g and KIO3 32.3 g per 100 g of
 // water; in a litre of the hot solution (water 0.958 g/mL, the salts'
 // apparent molar volumes about 105 and 37 mL/mol) that is about 725 and
-// 294 g.
+// 294 g. PbCl2's 3.34 g per 100 g of water at 100 °C is 3.19 g in 100 mL
+// of the solution (about 104.7 mL).
 // SnI2 has no tabulated solubility product: its ions' figures are those of
 // its saturated solution. NaCl's: the CRC Handbook's 26.45 % and 28.05 % by
 // mass in the saturated solution at 25 and 100 °C, with its density, 1.197
 // and about 1.172 g/mL (5.42 and 5.63 mol per litre of solution).
 inline constexpr std::array<SaltSolubility, 11> salt_solubilities{{
     {"NaCl", "31.7", "32.9", "31.7", "32.9", "", "", 1, 1},
-    {"PbCl@d2@", "1.09", "3.34", "0.450", "0.848", "PbCl@d2(s)@ = Pb@u2+@@d(aq)@ + 2Cl@u-@@d(aq)@", "23.4", 1, 2},
+    {"PbCl@d2@", "1.09", "3.19", "0.450", "0.848", "PbCl@d2(s)@ = Pb@u2+@@d(aq)@ + 2Cl@u-@@d(aq)@", "23.4", 1, 2},
     {"PbI@d2@", ".088", "0.41", "0.0621", "0.345", "PbI@d2(s)@ = Pb@u2+@@d(aq)@ + 2I@u-@@d(aq)@", "63.4", 1, 2},
     {"HgBr@d2@", "0.61", "4.00", "8.99e-6", "1.29e-4", "HgBr@d2(s)@ = Hg@u2+@@d(aq)@ + 2Br@u-@@d(aq)@", "98.7", 1, 2},
     {"HgCl@d2@", "8.00", "48.0", "8.00", "48.0", "", "", 1, 2},
