@@ -176,6 +176,7 @@ constexpr std::array<CompoundRow, 167> rows{{
     {212, 'i', "KNO@d2@", "nitrito di potassio", "", "K 01N 01O 02"},
     {213, 'i', "Ca(NO@d2@)@d2@", "nitrito di calcio", "", "Ca01N 02O 04"},
 }};
+static_assert(names_match(rows, 1, 230));
 
 }  // namespace
 

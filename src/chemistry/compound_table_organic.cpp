@@ -70,6 +70,7 @@ constexpr std::array<CompoundRow, 61> rows{{
     {471, 'm', "COCl@d2@", "fosgene", "", "C 01O 01Cl02"},
     {472, 'm', "NOBr", "bromuro di nitrosile", "", "N 01O 01Br01"},
 }};
+static_assert(names_match(rows, 301, compound_slots));
 
 }  // namespace
 

@@ -62,6 +62,7 @@ constexpr std::array<CompoundRow, 54> rows{{
     {298, 'i', "NaClO", "ipoclorito di sodio", "", "Na01Cl01O 01"},
     {299, 'i', "Na@d2@HPO@d4@", "idrogenofosfato di sodio", "", "Na02H 01P 01O 04"},
 }};
+static_assert(names_match(rows, 231, 300));
 
 }  // namespace
 

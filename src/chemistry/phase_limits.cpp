@@ -9,7 +9,7 @@ namespace {
 // The record of water as vapour is water.
 std::int32_t vapour_row_compound(std::int32_t compound)
 {
-    return compound == 236 ? 11 : compound;
+    return compound == compounds::water_vapour ? compounds::liquid_water : compound;
 }
 
 const PhasePoints* points_of(std::int32_t compound)

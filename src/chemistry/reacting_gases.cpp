@@ -3,13 +3,18 @@
 #include <algorithm>
 #include <array>
 
+#include "chemistry/compound_records.h"
+
 namespace {
 
 struct GasPair {
     std::int32_t a, b;
 };
-// Compound records: 2 O2, 12 NH3, 24 CO2, 25 NO, 27 SO2.
-constexpr std::array<GasPair, 3> reacting_pairs{{{25, 2}, {12, 24}, {12, 27}}};
+constexpr std::array<GasPair, 3> reacting_pairs{{
+    {compounds::nitric_oxide, compounds::oxygen},
+    {compounds::ammonia, compounds::carbon_dioxide},
+    {compounds::ammonia, compounds::sulfur_dioxide},
+}};
 
 }  // namespace
 

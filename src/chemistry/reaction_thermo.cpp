@@ -4,14 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "chemistry/compound_records.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/equation_text.h"
 #include "numbers/fixed_width.h"
 #include "numbers/value_kit.h"
 
 namespace {
-
-constexpr std::int32_t liquid_water_record = 11;
 
 struct SpeciesData {
     float weight;  // the coefficient, negative for a reactant
@@ -49,7 +48,7 @@ std::optional<ReactionThermo> compute_reaction_thermo(std::string_view equation,
         const float sign = j <= terms.reactant_count ? -1.0f : 1.0f;
         SpeciesData data{sign * static_cast<float>(terms.coefficient[j]), read_field(record, 131, 138),
                          read_field(record, 148, 152), read_field(record, 153, 158)};
-        if (*k == liquid_water_record && water_state == water_as_vapour) {
+        if (*k == compounds::liquid_water && water_state == water_as_vapour) {
             data.enthalpy = -241.8f;
             data.entropy = 188.8f;
             data.heat_capacity = 33.6f;

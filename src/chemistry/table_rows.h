@@ -2,10 +2,12 @@
 // records. Every number is the text written in the table.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <span>
 #include <string_view>
 
+#include "chemistry/compound_records.h"
 #include "chemistry/data_tables.h"
 
 struct ElementRow {
@@ -32,6 +34,17 @@ struct CompoundRow {
     std::string_view alternative_name;
     std::string_view composition;
 };
+
+// Whether every named record from first to last is a row of `rows` with the
+// name's formula: each part of the compound table asserts it of its records.
+constexpr bool names_match(std::span<const CompoundRow> rows, std::int32_t first, std::int32_t last)
+{
+    return std::ranges::all_of(compounds::named, [&](const CompoundKey& key) {
+        if (key.record < first || key.record > last) return true;
+        const auto row = std::ranges::find(rows, key.record, &CompoundRow::index);
+        return row != rows.end() && row->formula == key.formula;
+    });
+}
 
 struct CompoundThermoRow {
     std::int32_t index;

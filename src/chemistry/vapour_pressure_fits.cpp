@@ -23,7 +23,7 @@ double distance_from_range(const AntoineFit& fit, double t)
 
 double antoine_vapour_pressure_torr(std::int32_t compound, double kelvin)
 {
-    if (compound == water) {
+    if (compound == compounds::liquid_water) {
         if (kelvin >= water_critical_kelvin) return std::numeric_limits<double>::infinity();
         return water_saturation_pressure_mpa(kelvin) * torr_per_mpa;
     }
@@ -43,7 +43,7 @@ double antoine_vapour_pressure_torr(std::int32_t compound, double kelvin)
 
 double antoine_boiling_kelvin(std::int32_t compound, double torr)
 {
-    if (compound == water) return water_saturation_kelvin(torr / torr_per_mpa);
+    if (compound == compounds::liquid_water) return water_saturation_kelvin(torr / torr_per_mpa);
     double best = std::numeric_limits<double>::quiet_NaN(), best_distance = 0.0;
     for (const VapourPressureFit& fit : vapour_pressure_fits) {
         if (fit.compound != compound || !has_antoine(fit)) continue;
@@ -64,5 +64,5 @@ float vapour_pressure_torr(const VapourPressureFit& fit, float kelvin)
 
 float water_vapour_pressure(float kelvin)
 {
-    return static_cast<float>(antoine_vapour_pressure_torr(water, kelvin));
+    return static_cast<float>(antoine_vapour_pressure_torr(compounds::liquid_water, kelvin));
 }

@@ -6,6 +6,7 @@
 
 #include "answer_table.h"
 #include "chapters/thermo_kinetics/thermo_kinetics_problems.h"
+#include "chemistry/compound_records.h"
 #include "chemistry/data_tables.h"
 #include "numbers/fixed_width.h"
 #include "support/formula_reading.h"
@@ -171,8 +172,8 @@ double listed_sum(const Page& p, const std::string& species_pattern, const std::
 double table_field(const Page& p, const std::string& species, int first, int last)
 {
     const std::string formula = formula_of(species);
-    const std::int32_t k = formula == "H@d2@O" && gas(species) ? thermo_kinetics::water_vapour
-                                                               : testing_support::compound_with_formula(formula);
+    const std::int32_t k =
+        formula == "H@d2@O" && gas(species) ? compounds::water_vapour : testing_support::compound_with_formula(formula);
     const std::string_view written = strip_blanks(record_columns(compound_record(k), first, last));
     return written.empty() ? 0.0 : p.table_datum(written);
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "answer_table.h"
+#include "chemistry/compound_records.h"
 #include "chemistry/data_tables.h"
 #include "numbers/fixed_width.h"
 #include "support/shown_numbers.h"
@@ -32,7 +33,6 @@ double compound_field(std::int32_t k, int first, int last)
 // water vapour has a record of its own.
 Thermo table_thermo(const std::string& equation)
 {
-    constexpr std::int32_t water_vapour = 236;
     Thermo r;
     const std::size_t equals = equation.find(" = ");
     std::size_t at = 0;
@@ -49,7 +49,7 @@ Thermo table_thermo(const std::string& equation)
         term.remove_prefix(digits);
         const bool vapour = term == "H@d2@O@d(g)@";
         term = term.substr(0, term.rfind("@d("));
-        const std::int32_t k = vapour ? water_vapour : testing_support::compound_with_formula(term);
+        const std::int32_t k = vapour ? compounds::water_vapour : testing_support::compound_with_formula(term);
         EXPECT_NE(k, 0) << term;
         const double w = (reactant ? -1.0 : 1.0) * coefficient;
         r.dh += w * compound_field(k, 131, 138);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "answer_table.h"
+#include "chemistry/compound_records.h"
 #include "chemistry/vapour_pressure_fits.h"
 #include "support/table_lookups.h"
 #include "support/text_patterns.h"
@@ -256,7 +257,8 @@ const ChapterRows chapter_9 = {
              const double t = kelvin(p.datum("pari a NUM@uo@C"));
              const double rt = gas_constant_litre_atm * t / volume;
              // The water as vapour up to its vapour pressure.
-             const double saturated = vapour_pressure_torr(vapour_pressure_fit(11), static_cast<float>(t)) / 760.0;
+             const double saturated =
+                 vapour_pressure_torr(vapour_pressure_fit(compounds::liquid_water), static_cast<float>(t)) / 760.0;
              return (oxygen - n * (h / 4.0 - o / 2.0)) * rt + std::min(n * h / 2.0 * rt, saturated);
          },
          Digits::from_data},

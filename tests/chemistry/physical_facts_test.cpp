@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 
+#include "chemistry/compound_records.h"
 #include "chemistry/cubic_cells.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/standard_potentials.h"
@@ -52,7 +53,7 @@ TEST(VapourPressureFits, GiveAnAtmosphereAtTheBoilingPoint)
         const double kelvin = std::stod(std::string(fit.boiling)) + 273.15;
         EXPECT_NEAR(antoine_vapour_pressure_torr(fit.compound, kelvin), 760.0, 10.0) << fit.compound;
     }
-    EXPECT_EQ(&vapour_pressure_fit(11), &vapour_pressure_fits[5]);
+    EXPECT_EQ(&vapour_pressure_fit(compounds::liquid_water), &vapour_pressure_fits[5]);
     struct Check {
         double kelvin;
         double mpa;
@@ -62,7 +63,7 @@ TEST(VapourPressureFits, GiveAnAtmosphereAtTheBoilingPoint)
     constexpr Check temperatures[] = {{372.755919, 0.1}, {453.035632, 1.0}, {584.149488, 10.0}};
     for (const Check& c : temperatures) EXPECT_NEAR(water_saturation_kelvin(c.mpa), c.kelvin, 1e-6);
     EXPECT_NEAR(water_vapour_pressure(300.0f), 3.53658941e-3f * 1e6f / 133.322368f, 1e-4f);
-    EXPECT_TRUE(std::isinf(antoine_vapour_pressure_torr(11, water_critical_kelvin)));
+    EXPECT_TRUE(std::isinf(antoine_vapour_pressure_torr(compounds::liquid_water, water_critical_kelvin)));
 }
 
 // Each couple's ion and electrons are those its half-reaction writes, and

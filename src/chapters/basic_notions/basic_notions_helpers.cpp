@@ -4,6 +4,7 @@
 #include <string>
 
 #include "chapters/basic_notions/basic_notions_problems.h"
+#include "chemistry/compound_records.h"
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
 #include "numbers/fixed_width.h"
@@ -26,8 +27,10 @@ float truncate_to_whole(float x)
 
 std::int32_t draw_gas_compound()
 {
-    const std::int32_t c = random_int(1, 4);
-    return random_int(1, 2) == 1 ? random_int(457, 459) : c;
+    // Nitrogen to chlorine, and helium to argon, are records side by side.
+    static_assert(compounds::chlorine - compounds::nitrogen == 3 && compounds::argon - compounds::helium == 2);
+    const std::int32_t c = random_int(compounds::nitrogen, compounds::chlorine);
+    return random_int(1, 2) == 1 ? random_int(compounds::helium, compounds::argon) : c;
 }
 
 void draw_axis_case()

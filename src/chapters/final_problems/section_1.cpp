@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "chapters/final_problems/final_problems_problems.h"
+#include "chemistry/compound_records.h"
 #include "chemistry/cubic_cells.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/equation_text.h"
@@ -31,14 +32,14 @@ struct Solvent {
     std::int32_t compound;
 };
 constexpr std::array<Solvent, 8> solvents{{
-    {"Il ", "disolfuro di carbonio (CS@d2@)", "46.0", carbon_disulfide},
-    {"Il ", "benzene (C@d6@H@d6@)", "80.1", 301},
-    {"Il ", "toluene (C@d7@H@d8@)", "110.6", 302},
-    {"Il ", "cicloesano (C@d6@H@d12@)", "80.7", 309},
-    {"Il ", "cloroformio (CHCl@d3@)", "61.2", 373},
-    {"L'", "acetone (C@d3@H@d6@O)", "56.1", 361},
-    {"L'", "anilina (C@d6@H@d7@N)", "184.2", 382},
-    {"L'", "etanolo (C@d2@H@d6@O)", "78.3", 312},
+    {"Il ", "disolfuro di carbonio (CS@d2@)", "46.0", compounds::carbon_disulfide},
+    {"Il ", "benzene (C@d6@H@d6@)", "80.1", compounds::benzene},
+    {"Il ", "toluene (C@d7@H@d8@)", "110.6", compounds::toluene},
+    {"Il ", "cicloesano (C@d6@H@d12@)", "80.7", compounds::cyclohexane},
+    {"Il ", "cloroformio (CHCl@d3@)", "61.2", compounds::chloroform},
+    {"L'", "acetone (C@d3@H@d6@O)", "56.1", compounds::acetone},
+    {"L'", "anilina (C@d6@H@d7@N)", "184.2", compounds::aniline},
+    {"L'", "etanolo (C@d2@H@d6@O)", "78.3", compounds::ethanol},
 }};
 static_assert(std::ranges::all_of(solvents, [](const Solvent& s) { return has_vapour_fit(s.compound); }));
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "chapters/final_problems/final_problems_problems.h"
+#include "chemistry/compound_records.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/molar_mass.h"
 #include "chemistry/table_fields.h"
@@ -46,14 +47,14 @@ struct Liquid {
     std::string_view molar_mass;
 };
 constexpr std::array<Liquid, 8> liquids{{
-    {"pentano (C@d5@H@d12@)", "36.0", pentane, "72.151"},
-    {"benzene (C@d6@H@d6@)", "80.1", 301, "78.115"},
-    {"mercurio", "356.7", 455, "200.59"},
-    {"bromo", "58.8", 5, "159.82"},
-    {"cloroformio (CHCl@d3@)", "61.2", 373, "119.38"},
-    {"idrazina (N@d2@H@d4@)", "113.6", 234, "32.045"},
-    {"etere etilico (C@d4@H@d10@O)", "34.5", 401, "74.124"},
-    {"acqua", "100.0", 11, "18.015"},
+    {"pentano (C@d5@H@d12@)", "36.0", compounds::pentane, "72.151"},
+    {"benzene (C@d6@H@d6@)", "80.1", compounds::benzene, "78.115"},
+    {"mercurio", "356.7", compounds::mercury, "200.59"},
+    {"bromo", "58.8", compounds::bromine, "159.82"},
+    {"cloroformio (CHCl@d3@)", "61.2", compounds::chloroform, "119.38"},
+    {"idrazina (N@d2@H@d4@)", "113.6", compounds::hydrazine, "32.045"},
+    {"etere etilico (C@d4@H@d10@O)", "34.5", compounds::diethyl_ether, "74.124"},
+    {"acqua", "100.0", compounds::liquid_water, "18.015"},
 }};
 static_assert(std::ranges::all_of(liquids, [](const Liquid& l) { return has_vapour_fit(l.compound); }));
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "chapters/final_problems/final_problems_problems.h"
+#include "chemistry/compound_records.h"
 #include "chemistry/equation_text.h"
 #include "chemistry/equilibrium_extent.h"
 #include "chemistry/molar_mass.h"
@@ -29,7 +30,11 @@
 namespace final_problems {
 namespace {
 
-constexpr std::array<std::int32_t, 13> gases{457, 458, 459, 1, 2, 12, 23, 24, 25, 27, 303, 304, 462};
+constexpr std::array<std::int32_t, 13> gases{
+    compounds::helium,       compounds::neon,           compounds::argon,           compounds::nitrogen,
+    compounds::oxygen,       compounds::ammonia,        compounds::carbon_monoxide, compounds::carbon_dioxide,
+    compounds::nitric_oxide, compounds::sulfur_dioxide, compounds::methane,         compounds::ethane,
+    compounds::xenon};
 static_assert(std::ranges::all_of(gases, has_phase_points));
 
 // Salts whose ions per gram differ enough for a freezing point to tell

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "chapters/final_problems/final_problems_problems.h"
+#include "chemistry/compound_records.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/molar_mass.h"
 #include "chemistry/standard_potentials.h"
@@ -76,7 +77,7 @@ void generate_problem_33()
     set_slot_digits(1, sulfate, 3);
     set_slot_digits(2, random_real(10.0f, 20.0f), 2);
     set_slot_digits(2, slot_value(2) * 10.0f, 3);
-    const float molar_mass = compound_molar_mass(183);
+    const float molar_mass = compound_molar_mass(compounds::barium_sulfate);
     set_slot_digits(3, molar_mass * slot_value(2) * slot_value(1), 3);
     problem_texts.problem_text =
         slot_text(2) +

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "chapters/final_problems/final_problems_problems.h"
+#include "chemistry/compound_records.h"
 #include "chemistry/molar_mass.h"
 #include "chemistry/solubility_products.h"
 #include "chemistry/table_fields.h"
@@ -86,8 +87,9 @@ std::string count_text(std::int32_t n)
 }
 
 // Problem 43's liquids: carbon tetrachloride, benzene, toluene.
-constexpr std::array<const VapourPressureFit*, 3> organic_liquids{&vapour_pressure_fit(374), &vapour_pressure_fit(301),
-                                                                  &vapour_pressure_fit(302)};
+constexpr std::array<const VapourPressureFit*, 3> organic_liquids{&vapour_pressure_fit(compounds::carbon_tetrachloride),
+                                                                  &vapour_pressure_fit(compounds::benzene),
+                                                                  &vapour_pressure_fit(compounds::toluene)};
 
 }  // namespace
 

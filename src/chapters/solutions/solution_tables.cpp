@@ -3,6 +3,7 @@
 
 #include "chapters/solutions/solutions_problems.h"
 #include "chapters/solutions/solutions_tables.h"
+#include "chemistry/compound_records.h"
 #include "chemistry/salt_solubilities.h"
 
 namespace solutions {
@@ -101,10 +102,10 @@ constexpr std::array<std::string_view, 10> solubility_salts = {
 static_assert(std::ranges::all_of(solubility_salts, has_salt_solubility));
 
 const std::array<SolventVapour, 4> solvent_vapours{{
-    {vapour_pressure_fit(373), " cloroformio (CHCl@d3@)"},
-    {vapour_pressure_fit(374), " tetracloruro di carbonio (CCl@d4@)"},
-    {vapour_pressure_fit(301), " benzene (C@d6@H@d6@)"},
-    {vapour_pressure_fit(302), " toluene (C@d6@H@d5@CH@d3@)"},
+    {vapour_pressure_fit(compounds::chloroform), " cloroformio (CHCl@d3@)"},
+    {vapour_pressure_fit(compounds::carbon_tetrachloride), " tetracloruro di carbonio (CCl@d4@)"},
+    {vapour_pressure_fit(compounds::benzene), " benzene (C@d6@H@d6@)"},
+    {vapour_pressure_fit(compounds::toluene), " toluene (C@d6@H@d5@CH@d3@)"},
 }};
 
 float solvent_vapour_pressure(std::int32_t v, float t)

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "chapters/states_of_matter/states_of_matter_problems.h"
+#include "chemistry/compound_records.h"
 #include "chemistry/molar_mass.h"
 #include "chemistry/phase_limits.h"
 #include "frame/app_state.h"
@@ -21,16 +22,16 @@ namespace {
 StatesOfMatterState& state = states_of_matter_state;
 
 constexpr VanDerWaalsTable van_der_waals_constants{{
-    {1.36f, 0.03183f, 2.0f},     // ossigeno
-    {1.485f, 0.03985f, 23.0f},   // monossido di carbonio
-    {1.345f, 0.03219f, 459.0f},  // argo
-    {2.318f, 0.03978f, 466.0f},  // cripto
-    {4.194f, 0.05105f, 462.0f},  // xeno
-    {2.253f, 0.04278f, 303.0f},  // metano
-    {5.489f, 0.0638f, 304.0f},   // etano
-    {3.592f, 0.04267f, 24.0f},   // biossido di carbonio
-    {4.17f, 0.03707f, 12.0f},    // ammoniaca
-    {6.493f, 0.05622f, 4.0f},    // cloro
+    {1.36f, 0.03183f, compounds::oxygen},
+    {1.485f, 0.03985f, compounds::carbon_monoxide},
+    {1.345f, 0.03219f, compounds::argon},
+    {2.318f, 0.03978f, compounds::krypton},
+    {4.194f, 0.05105f, compounds::xenon},
+    {2.253f, 0.04278f, compounds::methane},
+    {5.489f, 0.0638f, compounds::ethane},
+    {3.592f, 0.04267f, compounds::carbon_dioxide},
+    {4.17f, 0.03707f, compounds::ammonia},
+    {6.493f, 0.05622f, compounds::chlorine},
 }};
 
 // The gas of a real-gas problem, its a and b in slots 8 and 9.
@@ -40,7 +41,11 @@ struct RealGas {
     float molar_mass;
 
     // Chlorine, ammonia and carbon dioxide are posed hotter.
-    bool condenses_easily() const { return compound == 4 || compound == 12 || compound == 24; }
+    bool condenses_easily() const
+    {
+        return compound == compounds::chlorine || compound == compounds::ammonia ||
+               compound == compounds::carbon_dioxide;
+    }
     // At the temperature (slot 2, °C) and pressure (slot 3) as printed:
     // chlorine at 102 °C condenses above 41.1 atm.
     bool stays_gaseous() const { return !gas_condenses(compound, slot_value(2) + 273.15, slot_value(3)); }

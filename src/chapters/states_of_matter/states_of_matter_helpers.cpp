@@ -35,14 +35,9 @@ TwoPositions draw_two_positions(std::int32_t problem, std::int32_t count,
     return drawn;
 }
 
-std::int32_t list_gas(std::string_view list, std::int32_t i)
+std::int32_t list_gas(std::span<const std::int32_t> list, std::int32_t i)
 {
-    return read_i(record_at(list, 3, i)).value_or(0);
-}
-
-std::int32_t gas_count(std::string_view list)
-{
-    return static_cast<std::int32_t>(strip_trailing_blanks(list).size() / 3);
+    return i >= 1 && static_cast<std::size_t>(i) <= list.size() ? list[static_cast<std::size_t>(i - 1)] : 0;
 }
 
 std::string gas_name(std::int32_t c, int width)

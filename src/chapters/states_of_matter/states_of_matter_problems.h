@@ -5,10 +5,12 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "chemistry/compound_records.h"
 #include "frame/app_state.h"
 
 // Van der Waals constants of one gas of the real-gas problems.
@@ -104,14 +106,67 @@ TwoPositions draw_two_positions(std::int32_t problem, std::int32_t count,
 
 // --- Gases and units ----------------------------------------------------
 
-// The gas lists: compound numbers of three characters each.
-inline constexpr std::string_view gas_list_1 = "457458459  1  2  3  4 12 23 24 25 27 91 92 95303304";
-inline constexpr std::string_view gas_list_2 = "457458459  1  2  3  4 12 23 24 25 27 15 92 95303304";
-inline constexpr std::string_view gas_list_3 = "457458459  1  2  3  4 12 23 24 25 27 15 92 95303304462466";
-inline constexpr std::string_view gas_list_4 = "457458459  1  2 12 23 24 25 27303304462";
+// The gas lists: compound records.
+inline constexpr std::array<std::int32_t, 17> gas_list_1{compounds::helium,
+                                                         compounds::neon,
+                                                         compounds::argon,
+                                                         compounds::nitrogen,
+                                                         compounds::oxygen,
+                                                         compounds::fluorine,
+                                                         compounds::chlorine,
+                                                         compounds::ammonia,
+                                                         compounds::carbon_monoxide,
+                                                         compounds::carbon_dioxide,
+                                                         compounds::nitric_oxide,
+                                                         compounds::sulfur_dioxide,
+                                                         compounds::hydrogen_fluoride,
+                                                         compounds::hydrogen_chloride,
+                                                         compounds::hydrogen_sulfide,
+                                                         compounds::methane,
+                                                         compounds::ethane};
+inline constexpr std::array<std::int32_t, 17> gas_list_2{compounds::helium,
+                                                         compounds::neon,
+                                                         compounds::argon,
+                                                         compounds::nitrogen,
+                                                         compounds::oxygen,
+                                                         compounds::fluorine,
+                                                         compounds::chlorine,
+                                                         compounds::ammonia,
+                                                         compounds::carbon_monoxide,
+                                                         compounds::carbon_dioxide,
+                                                         compounds::nitric_oxide,
+                                                         compounds::sulfur_dioxide,
+                                                         compounds::phosphorus_trifluoride,
+                                                         compounds::hydrogen_chloride,
+                                                         compounds::hydrogen_sulfide,
+                                                         compounds::methane,
+                                                         compounds::ethane};
+inline constexpr std::array<std::int32_t, 19> gas_list_3{compounds::helium,
+                                                         compounds::neon,
+                                                         compounds::argon,
+                                                         compounds::nitrogen,
+                                                         compounds::oxygen,
+                                                         compounds::fluorine,
+                                                         compounds::chlorine,
+                                                         compounds::ammonia,
+                                                         compounds::carbon_monoxide,
+                                                         compounds::carbon_dioxide,
+                                                         compounds::nitric_oxide,
+                                                         compounds::sulfur_dioxide,
+                                                         compounds::phosphorus_trifluoride,
+                                                         compounds::hydrogen_chloride,
+                                                         compounds::hydrogen_sulfide,
+                                                         compounds::methane,
+                                                         compounds::ethane,
+                                                         compounds::xenon,
+                                                         compounds::krypton};
+inline constexpr std::array<std::int32_t, 13> gas_list_4{
+    compounds::helium,       compounds::neon,           compounds::argon,           compounds::nitrogen,
+    compounds::oxygen,       compounds::ammonia,        compounds::carbon_monoxide, compounds::carbon_dioxide,
+    compounds::nitric_oxide, compounds::sulfur_dioxide, compounds::methane,         compounds::ethane,
+    compounds::xenon};
 
-std::int32_t list_gas(std::string_view list, std::int32_t i);
-std::int32_t gas_count(std::string_view list);
+std::int32_t list_gas(std::span<const std::int32_t> list, std::int32_t i);
 
 // The first `width` columns of the compound's name, without trailing blanks.
 std::string gas_name(std::int32_t c, int width = 30);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "chapters/states_of_matter/states_of_matter_problems.h"
+#include "chemistry/compound_records.h"
 #include "chemistry/vapour_pressure_fits.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
@@ -30,9 +31,14 @@ const VapourPressureFit& pick_liquid(std::int32_t problem)
 // The liquids whose measured pressures problem 36 prints, in the order of
 // its pick: sulfuric acid decomposes before it boils, so benzene takes its
 // place.
-constexpr std::array<const VapourPressureFit*, 8> measured_liquids{
-    &vapour_pressure_fits[0], &vapour_pressure_fits[1], &vapour_pressure_fits[2],  &vapour_pressure_fits[3],
-    &vapour_pressure_fits[4], &vapour_pressure_fits[5], &vapour_pressure_fit(301), &vapour_pressure_fits[7]};
+constexpr std::array<const VapourPressureFit*, 8> measured_liquids{&vapour_pressure_fits[0],
+                                                                   &vapour_pressure_fits[1],
+                                                                   &vapour_pressure_fits[2],
+                                                                   &vapour_pressure_fits[3],
+                                                                   &vapour_pressure_fits[4],
+                                                                   &vapour_pressure_fits[5],
+                                                                   &vapour_pressure_fit(compounds::benzene),
+                                                                   &vapour_pressure_fits[7]};
 
 // Multiplies a slot's value and uncertainty and converts it by its uncertainty.
 void scale_slot(std::int32_t slot, float factor)

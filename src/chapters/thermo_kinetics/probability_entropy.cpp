@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "chapters/thermo_kinetics/thermo_kinetics_problems.h"
+#include "chemistry/compound_records.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/equation_text.h"
 #include "chemistry/molar_mass.h"
@@ -138,14 +139,14 @@ EntropyReaction pick_entropy_reaction(std::int32_t problem, std::int32_t textboo
 
 bool water_as_gas(const ReactionSpecies& s, std::int32_t w)
 {
-    return s.compound == liquid_water && w == water_as_vapour;
+    return s.compound == compounds::liquid_water && w == water_as_vapour;
 }
 
 // Standard entropy (slot 19) and heat capacity (slot 20) as the table writes
 // them; water as vapour w takes the vapour's.
 void convert_entropy_and_heat_capacity(const ReactionSpecies& s, std::int32_t w)
 {
-    const std::int32_t k = water_as_gas(s, w) ? water_vapour : s.compound;
+    const std::int32_t k = water_as_gas(s, w) ? compounds::water_vapour : s.compound;
     convert_compound_field(19, k, 147, 152);
     convert_compound_field(20, k, heat_capacity_first, heat_capacity_last);
 }

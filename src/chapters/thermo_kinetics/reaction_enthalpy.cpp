@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "chapters/thermo_kinetics/thermo_kinetics_problems.h"
+#include "chemistry/compound_records.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/equation_text.h"
 #include "chemistry/molar_mass.h"
@@ -276,7 +277,7 @@ void generate_problem_15()
     sum.value = 0.0f;
     sum.uncertainty = 0.0f;
     for (const ReactionSpecies& s : species) {
-        if (s.compound == liquid_water && vapour)
+        if (s.compound == compounds::liquid_water && vapour)
             set_slot_uncertainty(19, -241.8f, 0.3f);
         else
             convert_compound_field(19, s.compound, 131, 138);
@@ -289,7 +290,7 @@ void generate_problem_15()
     // temperature count towards the digits too.
     float capacity_change = 0.0f;
     for (const ReactionSpecies& s : species) {
-        if (s.compound == liquid_water && vapour)
+        if (s.compound == compounds::liquid_water && vapour)
             set_slot_uncertainty(19, 33.6f, 0.3f);
         else
             convert_compound_field(19, s.compound, heat_capacity_first, heat_capacity_last);

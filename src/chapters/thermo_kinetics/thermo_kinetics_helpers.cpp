@@ -3,6 +3,7 @@
 #include <string>
 
 #include "chapters/thermo_kinetics/thermo_kinetics_problems.h"
+#include "chemistry/compound_records.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/equation_text.h"
 #include "chemistry/molar_mass.h"
@@ -67,7 +68,7 @@ ContactSamples draw_contact_samples(std::int32_t problem)
 
     ContactSamples s;
     s.first = metal_sample(i1);
-    s.second = random_int(0, 1) == 1 ? liquid_water : metal_sample(i2);
+    s.second = random_int(0, 1) == 1 ? compounds::liquid_water : metal_sample(i2);
     convert_compound_field(1, s.first, heat_capacity_first, heat_capacity_last);
     convert_compound_field(2, s.second, heat_capacity_first, heat_capacity_last);
 
@@ -148,15 +149,15 @@ std::vector<ReactionSpecies> reaction_species(std::int32_t n)
 
 std::string state_subscript(const ReactionSpecies& s, std::int32_t w)
 {
-    if (s.compound == liquid_water && w == water_as_vapour) return "@d(g)@";
+    if (s.compound == compounds::liquid_water && w == water_as_vapour) return "@d(g)@";
     return "@d(" + std::string(record_columns(compound_record(s.compound), 159, 159)) + ")@";
 }
 
 bool printed_states_hold(const std::vector<ReactionSpecies>& species, std::int32_t w, double kelvin, double atm)
 {
     for (const ReactionSpecies& s : species) {
-        const bool vapour = s.compound == liquid_water && w == water_as_vapour;
-        const std::int32_t k = vapour ? water_vapour : s.compound;
+        const bool vapour = s.compound == compounds::liquid_water && w == water_as_vapour;
+        const std::int32_t k = vapour ? compounds::water_vapour : s.compound;
         if (!has_phase_points(k)) continue;
         const char state = vapour ? 'g' : record_columns(compound_record(k), 159, 159).front();
         if (state == 's' && (kelvin >= melting_point_kelvin(k) || kelvin >= boiling_point_kelvin(k))) return false;
@@ -188,7 +189,7 @@ std::string formation_sum_statement(const std::vector<ReactionSpecies>& species,
     value_slots[1].value = 0.0f;
     value_slots[1].uncertainty = 0.0f;
     for (const ReactionSpecies& s : species) {
-        if (s.compound == liquid_water && w == water_as_vapour)
+        if (s.compound == compounds::liquid_water && w == water_as_vapour)
             set_slot_uncertainty(19, kind.vapour_value, 0.3f);
         else
             convert_compound_field(19, s.compound, kind.first, kind.last);

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "chemistry/compound_records.h"
 #include "chemistry/organic_formula.h"
 #include "frame/statement_equation.h"
 
@@ -42,8 +43,6 @@ void convert_compound_field(std::int32_t slot, std::int32_t k, int first, int la
 // Heat capacity (columns 153-158) and state (column 159) of the compound records.
 inline constexpr int heat_capacity_first = 153;
 inline constexpr int heat_capacity_last = 158;
-inline constexpr std::int32_t liquid_water = 11;
-inline constexpr std::int32_t water_vapour = 236;
 
 // --- Two samples in thermal contact (problems 6 and 21) --------------------
 

@@ -8,6 +8,7 @@
 #include <map>
 
 #include "chapters/solutions/solutions_tables.h"
+#include "chemistry/compound_records.h"
 #include "frame/app_state.h"
 #include "solutions_fixture.h"
 
@@ -82,7 +83,7 @@ TEST_F(ChapterFive, VapourPressureOfSolutionsOfAnInvolatileSolute)
                                  "soluzione ottenuta sciogliendo " +
                                  number_group + " g di " + formula + " in " + number_group + " g di acqua$");
         const double t = shown_value(g[0]);
-        expect_shown_near(g[1], antoine_vapour_pressure_torr(11, t + 273.15), 1e-4);
+        expect_shown_near(g[1], antoine_vapour_pressure_torr(compounds::liquid_water, t + 273.15), 1e-4);
         const double ions = ions_of_salt(g[3]) * shown_value(g[2]) / formula_mass(g[3]) / (shown_value(g[4]) * 0.001);
         expect_shown_near(match(answer_text(), "^" + number_group + " torr$")[0],
                           55.506214 / (55.506214 + ions) * shown_value(g[1]), 1e-4);
