@@ -1,7 +1,9 @@
 #include "chemistry/phase_limits.h"
 
 #include <cmath>
+#include <optional>
 
+#include "chemistry/data_tables.h"
 #include "chemistry/vapour_pressure_fits.h"
 
 namespace {
@@ -46,6 +48,12 @@ double boiling_point_kelvin(std::int32_t compound)
 {
     const PhasePoints* p = points_of(compound);
     return p != nullptr ? p->boiling_kelvin : std::numeric_limits<double>::quiet_NaN();
+}
+
+bool gas_of_formula_condenses(std::string_view formula, double kelvin, double partial_atm)
+{
+    const std::optional<std::int32_t> compound = find_compound_by_formula(formula);
+    return !compound || gas_condenses(*compound, kelvin, partial_atm);
 }
 
 char state_at(std::int32_t compound, double kelvin, double atm)

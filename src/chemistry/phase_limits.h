@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <limits>
+#include <string_view>
 
 #include "chemistry/compound_records.h"
 #include "chemistry/vapour_pressure_fits.h"
@@ -115,8 +116,14 @@ double saturation_pressure_atm(std::int32_t compound, double kelvin);
 // pressure, never above its critical temperature. A compound without a
 // vapour fit (white phosphorus, zinc, nitrosyl bromide) condenses below its
 // normal boiling point, which holds near 1 atm only, and always where it
-// decomposes before boiling; one in neither table always condenses.
+// decomposes before boiling; one in neither table always condenses, so that
+// a gas without phase data is never drawn unguarded. Lists of gases fixed
+// when compiled assert has_phase_points of each.
 bool gas_condenses(std::int32_t compound, double kelvin, double partial_atm);
+
+// The same for the gas of a formula as a reaction writes it, by its first
+// compound record; a formula the compound table lacks always condenses.
+bool gas_of_formula_condenses(std::string_view formula, double kelvin, double partial_atm);
 
 // NaN where the table has no row.
 double melting_point_kelvin(std::int32_t compound);

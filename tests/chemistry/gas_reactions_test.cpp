@@ -2,8 +2,10 @@
 
 #include <string>
 
+#include "chemistry/data_tables.h"
 #include "chemistry/equation_text.h"
 #include "chemistry/gas_reactions.h"
+#include "chemistry/phase_limits.h"
 #include "chemistry/reaction_thermo.h"
 #include "numbers/fixed_width.h"
 
@@ -27,6 +29,13 @@ TEST(GasReactions, EightEquationsInFiftyCharacterFieldsOfTheWholeText)
     for (const Entry& e : table) {
         const std::string field(record_columns(text, e.position, e.position + 49));
         EXPECT_EQ(strip_trailing_blanks(field), e.equation) << e.position;
+        // The pages guard every gas of these equations.
+        const std::string record = "s         " + std::string(e.equation);
+        EquationTerms terms;
+        ASSERT_TRUE(parse_equation_terms(record, terms));
+        for (std::int32_t j = 1; j <= terms.species_count(); ++j)
+            EXPECT_TRUE(has_phase_points(find_compound_by_formula(terms.species_text(record, j)).value_or(0)))
+                << terms.species_text(record, j);
     }
     EXPECT_EQ(record_columns(text, 29, 50), std::string(22, ' '));
     EXPECT_EQ(record_columns(text, 375, 500), std::string(126, ' '));

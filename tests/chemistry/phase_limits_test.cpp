@@ -96,6 +96,10 @@ TEST(PhaseLimits, CondensingGasesAndStates)
     };
     for (const Condensing& g : gases)
         EXPECT_EQ(gas_condenses(g.compound, g.kelvin, g.atm), g.condenses) << g.compound << " at " << g.kelvin;
+    // By formula: the first record, and a formula the table lacks condenses.
+    EXPECT_TRUE(gas_of_formula_condenses("SO@d2@", 273.0, 5.9e3 / 760));
+    EXPECT_FALSE(gas_of_formula_condenses("H@d2@O", 373.15, 0.9));
+    EXPECT_TRUE(gas_of_formula_condenses("Xy@d2@", 300.0, 1e-6));
 
     struct State {
         std::int32_t compound;

@@ -5,6 +5,7 @@
 
 #include "chapters/basic_notions/basic_notions_problems.h"
 #include "chemistry/compound_records.h"
+#include "chemistry/phase_limits.h"
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
 #include "numbers/fixed_width.h"
@@ -27,8 +28,16 @@ float truncate_to_whole(float x)
 
 std::int32_t draw_gas_compound()
 {
-    // Nitrogen to chlorine, and helium to argon, are records side by side.
+    // Nitrogen to chlorine, and helium to argon, are records side by side,
+    // each with its phase points.
     static_assert(compounds::chlorine - compounds::nitrogen == 3 && compounds::argon - compounds::helium == 2);
+    static_assert([] {
+        for (std::int32_t c = compounds::nitrogen; c <= compounds::chlorine; ++c)
+            if (!has_phase_points(c)) return false;
+        for (std::int32_t c = compounds::helium; c <= compounds::argon; ++c)
+            if (!has_phase_points(c)) return false;
+        return true;
+    }());
     const std::int32_t c = random_int(compounds::nitrogen, compounds::chlorine);
     return random_int(1, 2) == 1 ? random_int(compounds::helium, compounds::argon) : c;
 }

@@ -231,12 +231,6 @@ std::string shown_gas_equation(std::int32_t direction)
     return shown_equation(problem_texts.table_buffer, direction);
 }
 
-bool gas_of_formula_condenses(std::string_view formula, float kelvin, float atm)
-{
-    const std::optional<std::int32_t> compound = find_compound_by_formula(formula);
-    return compound && has_phase_points(*compound) && gas_condenses(*compound, kelvin, atm);
-}
-
 bool reaction_gas_condenses(const GasReaction& r, const std::array<float, 3>& atm)
 {
     for (std::int32_t j = 1; j <= 3; ++j)

@@ -125,9 +125,6 @@ GasReaction set_up_gas_reaction(std::int32_t v);
 // The equation of table_buffer with its states, left-adjusted.
 std::string shown_gas_equation(std::int32_t direction);
 
-// Whether the gas of this formula would condense at kelvin and this
-// partial pressure; false where the phase tables do not hold it.
-bool gas_of_formula_condenses(std::string_view formula, float kelvin, float atm);
 // Whether any of the reaction's three gases, at these partial pressures
 // (reactants, then the product), would condense at its temperature.
 bool reaction_gas_condenses(const GasReaction& r, const std::array<float, 3>& atm);

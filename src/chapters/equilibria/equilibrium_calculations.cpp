@@ -9,6 +9,7 @@
 #include "chapters/equilibria/equilibria_problems.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/molar_mass.h"
+#include "chemistry/phase_limits.h"
 #include "chemistry/salt_solubilities.h"
 #include "frame/fact_box.h"
 #include "numbers/fixed_width.h"

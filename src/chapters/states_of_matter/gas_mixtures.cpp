@@ -3,7 +3,6 @@
 // reactions in a closed container.
 #include <algorithm>
 #include <cmath>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -43,6 +42,8 @@ struct GasPair {
         return " " + article_before_number("a", slot_text(1)) + slot_text(1) + "% in peso di " + gas_name(w);
     }
 };
+
+static_assert(std::ranges::all_of(gas_list_4, has_phase_points));
 
 GasPair draw_gas_pair(std::int32_t problem, std::int32_t skipped)
 {
@@ -293,12 +294,10 @@ std::string_view list_separator(std::int32_t i, std::int32_t n)
     return i < n ? ", " : " e ";
 }
 
-// Whether species i would condense at that temperature and partial
-// pressure, where the phase table holds it (butane it does not).
+// Whether species i would condense at that temperature and partial pressure.
 bool condenses(const GasReaction& reaction, std::int32_t i, float kelvin, float atm)
 {
-    const std::optional<std::int32_t> c = find_compound_by_formula(reaction.formula(i));
-    return c && has_phase_points(*c) && gas_condenses(*c, kelvin, atm);
+    return gas_of_formula_condenses(reaction.formula(i), kelvin, atm);
 }
 
 // The reactant used up: the smallest amount per coefficient among the

@@ -33,6 +33,7 @@ struct GasSample {
     std::int32_t unit;
     std::int32_t gas;
 };
+static_assert(std::ranges::all_of(gas_list_1, has_phase_points));
 GasSample draw_gas_sample(std::int32_t problem)
 {
     random_int(1, 3);

@@ -33,6 +33,9 @@ constexpr VanDerWaalsTable van_der_waals_constants{{
     {4.17f, 0.03707f, compounds::ammonia},
     {6.493f, 0.05622f, compounds::chlorine},
 }};
+static_assert(std::ranges::all_of(van_der_waals_constants, [](const VanDerWaalsRecord& r) {
+    return has_phase_points(static_cast<std::int32_t>(r.compound_code));
+}));
 
 // The gas of a real-gas problem, its a and b in slots 8 and 9.
 struct RealGas {

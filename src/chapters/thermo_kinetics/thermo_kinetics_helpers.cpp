@@ -158,7 +158,6 @@ bool printed_states_hold(const std::vector<ReactionSpecies>& species, std::int32
     for (const ReactionSpecies& s : species) {
         const bool vapour = s.compound == compounds::liquid_water && w == water_as_vapour;
         const std::int32_t k = vapour ? compounds::water_vapour : s.compound;
-        if (!has_phase_points(k)) continue;
         const char state = vapour ? 'g' : record_columns(compound_record(k), 159, 159).front();
         if (state == 's' && (kelvin >= melting_point_kelvin(k) || kelvin >= boiling_point_kelvin(k))) return false;
         if (state == 'l' && (kelvin < melting_point_kelvin(k) || kelvin >= boiling_point_kelvin(k))) return false;

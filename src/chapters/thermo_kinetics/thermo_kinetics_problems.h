@@ -115,7 +115,8 @@ std::string state_subscript(const ReactionSpecies& s, std::int32_t w);
 // for it at `kelvin`: a solid below its melting or sublimation point, a
 // liquid between its melting and normal boiling points and, where atm is a
 // number, a liquid below its boiling point and a gas at most at its
-// saturation pressure at atm. Species without phase points pass.
+// saturation pressure at atm. A solid or liquid without phase points
+// passes; a gas without them never does.
 bool printed_states_hold(const std::vector<ReactionSpecies>& species, std::int32_t w, double kelvin, double atm);
 
 // The reaction record n with states, as the statement shows it.
