@@ -10,6 +10,7 @@
 
 #include "chemistry/compound_records.h"
 #include "chemistry/vapour_pressure_fits.h"
+#include "numbers/thermal_constants.h"
 
 struct PhasePoints {
     std::int32_t compound;
@@ -34,7 +35,7 @@ inline constexpr std::array<PhasePoints, 70> phase_points = [] {
         {iodine, 386.85, 457.55},
         {white_phosphorus, 317.3, 553.7},
         {hydrogen, 13.99, 20.27},
-        {liquid_water, 273.15, 373.15},
+        {liquid_water, celsius_zero, 373.15},
         {ammonia, 195.42, 239.82},
         {phosphorus_trifluoride, 121.8, 171.4},
         {carbon_monoxide, 68.13, 81.63},
@@ -71,7 +72,7 @@ inline constexpr std::array<PhasePoints, 70> phase_points = [] {
         {zinc, 692.68, 1180.0},
         {phosgene, 145.4, 281.0},
         {nitrosyl_bromide, 217.0, 287.6},
-        {water_vapour, 273.15, 373.15},
+        {water_vapour, celsius_zero, 373.15},
         {methanol, 175.6, 337.8},
         {cyclohexane, 279.62, 353.87},
         {aniline, 267.0, 457.25},

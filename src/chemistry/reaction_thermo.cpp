@@ -8,6 +8,7 @@
 #include "chemistry/data_tables.h"
 #include "chemistry/equation_text.h"
 #include "numbers/fixed_width.h"
+#include "numbers/thermal_constants.h"
 #include "numbers/value_kit.h"
 
 namespace {
@@ -65,14 +66,14 @@ std::optional<ReactionThermo> compute_reaction_thermo(std::string_view equation,
     float cS = 0.0f;
     for (const SpeciesData& s : species) {
         cH += s.weight * s.heat_capacity * (t - 25.0f) * 0.001f;
-        cS += s.weight * s.heat_capacity * std::log((t + 273.15f) * 0.0033540164f);
+        cS += s.weight * s.heat_capacity * std::log((t + celsius_zero_f) * 0.0033540164f);
     }
     result.dH += cH;
     result.dS += cS;
 
-    const float kelvin = t + 273.15f;
+    const float kelvin = t + celsius_zero_f;
     result.dG = result.dH - 0.001f * kelvin * result.dS;
-    const float x = -1000.0f * result.dG / (8.314f * kelvin);
+    const float x = -1000.0f * result.dG / (gas_constant_joule_f * kelvin);
     result.equilibrium_constant = x < 70.0f ? std::exp(x) : constant_overflow;
     return result;
 }

@@ -1,4 +1,5 @@
 #include "chemistry/vapour_pressure_fits.h"
+#include "numbers/thermal_constants.h"
 
 #include <cmath>
 
@@ -27,7 +28,7 @@ double antoine_vapour_pressure_torr(std::int32_t compound, double kelvin)
         if (kelvin >= water_critical_kelvin) return std::numeric_limits<double>::infinity();
         return water_saturation_pressure_mpa(kelvin) * torr_per_mpa;
     }
-    const double t = kelvin - 273.15;
+    const double t = kelvin - celsius_zero;
     const VapourPressureFit* nearest = nullptr;
     for (const VapourPressureFit& fit : vapour_pressure_fits) {
         if (fit.compound != compound) continue;
@@ -50,7 +51,7 @@ double antoine_boiling_kelvin(std::int32_t compound, double torr)
         const AntoineFit& a = fit.antoine;
         const double t = a.b / (a.a - std::log10(torr)) - a.c;
         if (std::isnan(best) || distance_from_range(a, t) < best_distance) {
-            best = t + 273.15;
+            best = t + celsius_zero;
             best_distance = distance_from_range(a, t);
         }
     }

@@ -1,5 +1,5 @@
 // Water's saturation line by the IAPWS-IF97 equation (its region 4), from
-// the triple point to the critical point, 273.15 to 647.096 K.
+// 0 °C to the critical point, 647.096 K.
 #pragma once
 
 inline constexpr double water_critical_kelvin = 647.096;

@@ -7,6 +7,7 @@
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
 #include "numbers/random_stream.h"
+#include "numbers/thermal_constants.h"
 #include "numbers/value_slots.h"
 
 float power_of_ten(std::int32_t e)
@@ -108,7 +109,7 @@ float relative_uncertainty(std::int32_t slot)
 
 float kelvin_relative_uncertainty(std::int32_t celsius_slot)
 {
-    return slot_uncertainty(celsius_slot) / (slot_value(celsius_slot) + 273.15f);
+    return slot_uncertainty(celsius_slot) / (slot_value(celsius_slot) + celsius_zero_f);
 }
 
 std::int32_t exponent_of(float x)
@@ -153,7 +154,7 @@ void set_slot_to_exact_sum(std::int32_t slot, std::int32_t datum_slot, std::int6
 void set_celsius_from_kelvin(std::int32_t slot, float kelvin, float uncertainty)
 {
     set_slot_uncertainty(slot, kelvin, uncertainty);
-    set_slot_to_place(slot, kelvin - 273.15f, exponent_of(slot_value_as_shown(slot)) - slot_digits(slot) + 1);
+    set_slot_to_place(slot, kelvin - celsius_zero_f, exponent_of(slot_value_as_shown(slot)) - slot_digits(slot) + 1);
 }
 
 bool uncertainty_exceeds_value(std::int32_t slot)

@@ -11,6 +11,7 @@
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
 #include "numbers/random_stream.h"
+#include "numbers/thermal_constants.h"
 #include "numbers/value_slots.h"
 #include "text/graph_plotter.h"
 #include "text/justified_text.h"
@@ -238,11 +239,11 @@ void generate_problem_39()
         temperature = random_real(280.0f, 400.0f);
         value_slots[1].value = temperature;
         const float volume1 = random_real(state.axis_top - 4.0f * state.axis_step, state.axis_top);
-        moles = volume1 / (temperature * 0.082057f) * pressure1;
+        moles = volume1 / (temperature * gas_constant_litre_atm_f) * pressure1;
         value_slots[2].value = moles * molar_mass;
         convert_data_slot(1, 3);
         convert_data_slot(2, 3);
-        const float volume5 = temperature / (4.0f * pressure_step + pressure1) * moles * 0.082057f;
+        const float volume5 = temperature / (4.0f * pressure_step + pressure1) * moles * gas_constant_litre_atm_f;
         // No point of the graph above the gas's saturation pressure
         // (chlorine at 8.17 atm and 284 K, where it condenses at 5.15).
         for (std::int32_t i = 0; i < 5; ++i)
@@ -255,7 +256,7 @@ void generate_problem_39()
                                  "ln(@iP@), e determinare approssimativamente la relazione tra le due grandezze";
     // PV, and the volumes plotted, from the temperature and mass as printed,
     // before the series takes their slots.
-    const double per_mole = 0.082057 / molar_mass;
+    const double per_mole = gas_constant_litre_atm / molar_mass;
     set_slot_from_data(11, {1, 2}, [per_mole](const std::vector<double>& d) { return d[0] * d[1] * per_mole; });
     for (std::int32_t i = 1; i <= 5; ++i) {
         const float pressure = pressure1 + static_cast<float>(i - 1) * pressure_step;

@@ -10,6 +10,7 @@
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
 #include "numbers/random_stream.h"
+#include "numbers/thermal_constants.h"
 #include "numbers/value_slots.h"
 #include "text/graph_plotter.h"
 #include "text/markup_text.h"
@@ -202,14 +203,15 @@ void generate_problem_35()
         volume = random_real(1.0f, 9.99f);
         value_slots[1].value = volume;
         const float pressure5 = random_real(state.axis_top - 4.0f * state.axis_step, state.axis_top);
-        moles = pressure5 / ((temperature1 + static_cast<float>(4 * temperature_step)) * 0.082057f) * volume;
+        moles =
+            pressure5 / ((temperature1 + static_cast<float>(4 * temperature_step)) * gas_constant_litre_atm_f) * volume;
         value_slots[2].value = moles * molar_mass;
         convert_data_slot(1, 3);
         convert_data_slot(2, 3);
-        const float pressure1 = temperature1 / volume * moles * 0.082057f;
+        const float pressure1 = temperature1 / volume * moles * gas_constant_litre_atm_f;
         // No row of the table above the gas's saturation pressure (chlorine
         // at 7.18 atm and 281 K, where it condenses at 4.7).
-        const double per_kelvin = slot_value(2) / molar_mass * 0.082057 / slot_value(1);
+        const double per_kelvin = slot_value(2) / molar_mass * gas_constant_litre_atm / slot_value(1);
         for (std::int32_t i = 0; i < 5; ++i) {
             const double kelvin = temperature1 + static_cast<float>(i * temperature_step);
             if (gas_condenses(compound, kelvin, kelvin * per_kelvin)) return false;
@@ -223,7 +225,7 @@ void generate_problem_35()
                                  "determinare la relazione tra le due grandezze";
     // The slope, and the table's pressures, from the volume and mass as
     // printed, before the table takes their slots.
-    const double per_mole = 0.082057 / molar_mass;
+    const double per_mole = gas_constant_litre_atm / molar_mass;
     set_slot_from_data(11, {1, 2}, [per_mole](const std::vector<double>& d) { return d[1] * per_mole / d[0]; });
     for (std::int32_t i = 1; i <= 5; ++i) {
         const float temperature = temperature1 + static_cast<float>((i - 1) * temperature_step);

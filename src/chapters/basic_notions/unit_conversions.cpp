@@ -8,6 +8,7 @@
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
 #include "numbers/random_stream.h"
+#include "numbers/thermal_constants.h"
 
 namespace basic_notions {
 
@@ -191,8 +192,8 @@ void generate_problem_16()
         set_slot_digits(3, kelvin, d3);
         // From the temperatures as shown: the unrounded ones could put the
         // answer one unit away from what the student computes.
-        set_slot_uncertainty(2, slot_value(1) + 273.15f, slot_uncertainty(1) + 0.03f);
-        set_slot_uncertainty(4, slot_value(3) - 273.15f, slot_uncertainty(3) + 0.03f);
+        set_slot_uncertainty(2, slot_value(1) + celsius_zero_f, slot_uncertainty(1) + 0.03f);
+        set_slot_uncertainty(4, slot_value(3) - celsius_zero_f, slot_uncertainty(3) + 0.03f);
         return !uncertainty_exceeds_value(2) && !uncertainty_exceeds_value(4);
     });
     // Exact decimals, hundredths of a degree, rounded half up as a student

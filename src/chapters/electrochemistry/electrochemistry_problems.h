@@ -27,8 +27,6 @@ inline constexpr float two_faraday_kilojoules = 192.97f;     // 2F/1000
 // The Nernst slope at 25 °C and its inverse.
 inline constexpr float nernst_slope = 0.0592f;
 inline constexpr float inverse_nernst_slope = 16.891891f;
-inline constexpr float gas_constant = 0.08205f;  // L·atm/(mol·K)
-inline constexpr float celsius_zero = 273.15f;
 
 // ln 10 as ln 2 · log2 10, in single precision.
 float natural_log_of_ten();

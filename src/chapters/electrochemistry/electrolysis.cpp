@@ -12,6 +12,7 @@
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
 #include "numbers/random_stream.h"
+#include "numbers/thermal_constants.h"
 #include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 #include "text/article_name.h"
@@ -147,7 +148,7 @@ void generate_problem_4()
     set_slot_digits(1, volume, 3);
     set_slot_digits(2, current, 3);
     set_slot_digits(5, static_cast<float>(random_int(10, 70)), 2);
-    value_slots[6].value = slot_value(5) + celsius_zero;
+    value_slots[6].value = kelvin(slot_value(5));
     problem_texts.problem_text =
         "@T1@@C1@Calcolare quanto tempo è necessario per sviluppare " + slot_text(1) +
         (millilitres ? " mL di" : " L di") + (oxygen ? " ossigeno" : " idrogeno") + " misurati a " + slot_text(5) +
@@ -158,7 +159,8 @@ void generate_problem_4()
     const double litres_per_unit = millilitres ? 0.001 : 1.0;
     const double per_molecule = oxygen ? 2.0 : 1.0;
     set_slot_from_data(3, {1, 2, 5}, [litres_per_unit, per_molecule](const std::vector<double>& d) {
-        return d[0] * litres_per_unit / ((d[2] + celsius_zero) * d[1] * gas_constant) * two_faraday * per_molecule;
+        return d[0] * litres_per_unit / ((d[2] + celsius_zero_f) * d[1] * gas_constant_litre_atm_cut_f) * two_faraday *
+               per_molecule;
     });
     const float seconds = slot_value(3);
     const float uncertainty = slot_uncertainty(3);

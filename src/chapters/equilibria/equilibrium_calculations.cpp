@@ -14,6 +14,7 @@
 #include "frame/fact_box.h"
 #include "numbers/fixed_width.h"
 #include "numbers/random_stream.h"
+#include "numbers/thermal_constants.h"
 #include "numbers/value_slots.h"
 
 namespace equilibria {
@@ -255,7 +256,7 @@ void generate_problem_7()
                                 : ". Calcolare le concentrazioni dei componenti all'equilibrio");
     // From the amounts, volume and constant as shown.
     const SpeciesValues c = solved.of({slot_value(11), slot_value(8), slot_value(9), volume, slot_value(12)});
-    const float factor = asked == 1 ? (r.t + 273.15f) * 0.08205f : 1.0f;
+    const float factor = asked == 1 ? (r.t + celsius_zero_f) * gas_constant_litre_atm_cut_f : 1.0f;
     set_slot_digits(11, c[0] * factor, 3);
     set_slot_digits(12, c[1] * factor, 3);
     set_slot_digits(14, c[3] * factor, 3);
@@ -287,7 +288,7 @@ void generate_problem_8()
     const SpeciesValues c0 = {0.0f, 0.0f, 0.0f, slot_value(3), 0.0f, 0.0f};
     SpeciesValues c{};
     solve_extent(nu, c0, c, kc);
-    set_slot_digits(6, (c[1] + c[3] + c[0]) * (r.t + 273.15f) * 0.08205f, 3);
+    set_slot_digits(6, (c[1] + c[3] + c[0]) * (r.t + celsius_zero_f) * gas_constant_litre_atm_cut_f, 3);
     const std::string equation = shown_gas_equation(2);
     std::string& text = problem_texts.problem_text;
     text = "@T1@@C1@Calcolare la percentuale di " + r.formula[3] + " dissociato a " + slot_text(7) + "@uo@C e " +
@@ -360,7 +361,7 @@ void generate_problem_9()
     const SpeciesValues c0 = {slot_value(11) / 48.9018f, slot_value(12) / 48.9018f, 0.0f, 0.0f, 0.0f, 0.0f};
     SpeciesValues c{};
     solve_extent(nu, c0, c, k == 1 ? kc : slot_value(15));
-    set_slot_digits(6, (c[0] + c[1] + c[3]) * (r.t + 273.15f) * 0.08205f, 3);
+    set_slot_digits(6, (c[0] + c[1] + c[3]) * (r.t + celsius_zero_f) * gas_constant_litre_atm_cut_f, 3);
     problem_texts.answer_text = slot_text(6) + " atm";
     draw_problem_text(160, 570, 40);
     show_chemistry_fact(170, 160, 280);
@@ -437,7 +438,7 @@ void generate_problem_10()
     const GenericSystem s = generic_system(r, slot_value(6) / volume, all_gases ? slot_value(7) / volume : 0.0f);
     SpeciesValues c{};
     solve_extent(s.nu, s.c0, c, slot_value(1));
-    const float rt = (t + 273.15f) * 0.08205f;
+    const float rt = (t + celsius_zero_f) * gas_constant_litre_atm_cut_f;
     set_slot_digits(11, rt * c[0], 3);
     set_slot_digits(12, rt * c[1], 3);
     set_slot_digits(13, rt * c[3], 3);
@@ -589,7 +590,7 @@ void generate_problem_15()
     // A van 't Hoff line through the two solubilities.
     const float a = 1483.3956f * std::log(slot_value(9) / slot_value(8));
     const float b = slot_value(8) * std::exp(0.0033540164f * a);
-    const float solubility = b / molar_mass * std::exp(-a / (slot_value(3) + 273.15f));
+    const float solubility = b / molar_mass * std::exp(-a / (kelvin(slot_value(3))));
     // The product of the ions' concentrations in the saturated solution, from
     // the solubility unrounded: its cube would triple a rounding.
     const auto cations = static_cast<float>(data.cations);

@@ -10,6 +10,7 @@
 #include "frame/fact_box.h"
 #include "numbers/fixed_width.h"
 #include "numbers/random_stream.h"
+#include "numbers/thermal_constants.h"
 #include "numbers/value_slots.h"
 
 namespace equilibria {
@@ -50,12 +51,12 @@ constexpr float zinc_fusion_j = 7070.0f;
 
 bool zinc_molten(std::int32_t row, float t)
 {
-    return row == zinc_row && t + 273.15f > zinc_melting_kelvin;
+    return row == zinc_row && t + celsius_zero_f > zinc_melting_kelvin;
 }
 
 float molten_zinc_factor(float t)
 {
-    return std::exp(zinc_fusion_j / 8.314f * (1.0f / (t + 273.15f) - 1.0f / zinc_melting_kelvin));
+    return std::exp(zinc_fusion_j / gas_constant_joule_f * (1.0f / (t + celsius_zero_f) - 1.0f / zinc_melting_kelvin));
 }
 
 constexpr std::string_view letters = "ABCD";
@@ -255,7 +256,7 @@ void generate_problem_4()
                                  slot_text(7) + "@uo@C è pari a " + slot_text(5) +
                                  ". Calcolare il valore di @iK@@dc@ a questa temperatura";
     const std::int32_t delta_n = direction == 2 ? -reaction.delta_n : reaction.delta_n;
-    const float rt = 0.08205f * (t + 273.15f);
+    const float rt = gas_constant_litre_atm_cut_f * (t + celsius_zero_f);
     set_slot_digits(6, slot_value(5) / std::pow(rt, static_cast<float>(delta_n)), 3);
     problem_texts.answer_text = slot_text(6) + concentration_unit(delta_n);
     draw_problem_text(180, 560, 50);
@@ -279,7 +280,7 @@ void generate_problem_5()
         constexpr float per_atm[] = {760.0f, 101.325f, 0.101325f};
         const float dn = reaction.delta_n;
         // Kp and Kx from K before its rounding, as a student takes them from Kc.
-        const float k = slot_value(1) * std::pow(0.08205f * (t + 273.15f), dn);
+        const float k = slot_value(1) * std::pow(gas_constant_litre_atm_cut_f * (t + celsius_zero_f), dn);
         set_slot_digits(3, k, 3);
         set_slot_digits(4, k * std::pow(per_atm[unit - 1], dn), 3);
         set_slot_digits(6, k * std::pow(slot_value(5), -dn), 3);

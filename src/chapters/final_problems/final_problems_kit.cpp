@@ -17,6 +17,7 @@
 #include "frame/statement_equation.h"
 #include "numbers/fixed_width.h"
 #include "numbers/random_stream.h"
+#include "numbers/thermal_constants.h"
 #include "numbers/value_slots.h"
 
 FinalProblemsState final_problems_state;
@@ -77,7 +78,8 @@ void draw_boiling_at_pressure(std::string_view boiling_point, std::int32_t compo
     set_slot_text(1, boiling_point);
     const float shift = random_real(150.0f, 300.0f);
     set_slot_digits(3, random_int(1, 2) == 1 ? 760.0f + shift : 760.0f - shift, 3);
-    set_slot_digits_from(4, static_cast<float>(antoine_boiling_kelvin(compound, slot_value(3))) - 273.15f, 100.0f, 3);
+    set_slot_digits_from(4, static_cast<float>(antoine_boiling_kelvin(compound, slot_value(3))) - celsius_zero_f,
+                         100.0f, 3);
 }
 
 float vaporisation_enthalpy(float boiling, float pressure, float at_pressure)
@@ -87,7 +89,7 @@ float vaporisation_enthalpy(float boiling, float pressure, float at_pressure)
 
 float vapour_pressure_at(float boiling, float enthalpy, float t)
 {
-    // 120.27904 = 1000 / 8.314
+    // 120.27904 = 1000 / R, R in J/(mol K)
     return 760.0f * std::exp(-120.27904f * enthalpy * (1.0f / kelvin(t) - 1.0f / kelvin(boiling)));
 }
 

@@ -38,11 +38,6 @@ void set_slot_digits_from(std::int32_t slot, float value, float limit, std::int3
 
 // --- Chemistry ----------------------------------------------------------
 
-inline float kelvin(float celsius)
-{
-    return celsius + 273.15f;
-}
-
 // Slot 1 from a liquid's normal boiling point (°C) as written; slot 3 a
 // pressure 150 to 300 torr above or below 760; slot 4 the boiling point at
 // that pressure by the compound's vapour fit.

@@ -14,6 +14,7 @@
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
 #include "numbers/random_stream.h"
+#include "numbers/thermal_constants.h"
 #include "numbers/value_slots.h"
 #include "text/ruled_table.h"
 
@@ -85,7 +86,7 @@ void generate_problem_10()
     float volume = random_real(10.0f, 50.0f);
     if (random_int(1, 3) == 1) volume = random_real(2.0f, 10.0f);
     const float initial_t = random_real(20.0f, 40.0f);
-    const float oxygen_moles = pressure * volume / (0.082057f * kelvin(initial_t));
+    const float oxygen_moles = pressure * volume / (gas_constant_litre_atm_f * kelvin(initial_t));
     const float mass = random_real(0.4f, 0.8f) / oxygen_demand * oxygen_moles * molar_mass;
     const float final_t = random_real(70.0f, 130.0f);
     set_slot_digits(1, pressure, 3);
@@ -105,8 +106,9 @@ void generate_problem_10()
     // with the digits they leave.
     set_slot_from_data(4, {1, 2, 3, 5, 6}, [=](const std::vector<double>& d) {
         const double compound_moles = d[2] / molar_mass;
-        const double dry_moles = d[0] * d[1] / (0.082057 * (d[4] + 273.15)) + (c - oxygen_demand) * compound_moles;
-        const double rt = 0.082057 * (d[3] + 273.15);
+        const double dry_moles =
+            d[0] * d[1] / (gas_constant_litre_atm * (d[4] + celsius_zero)) + (c - oxygen_demand) * compound_moles;
+        const double rt = gas_constant_litre_atm * (d[3] + celsius_zero);
         const double saturated = water_vapour_pressure(kelvin(static_cast<float>(d[3]))) / 760.0;
         return dry_moles * rt / d[1] + std::min(0.5 * h * compound_moles * rt / d[1], saturated);
     });
@@ -141,11 +143,13 @@ void generate_problem_12()
 {
     skip_random_draws(1);
     const auto constant = [](float celsius) {
-        return std::exp(-1000.0f * slot_value(8) / (8.314f * kelvin(celsius))) * std::exp(0.12027904f * slot_value(9));
+        return std::exp(-1000.0f * slot_value(8) / (gas_constant_joule_f * kelvin(celsius))) *
+               std::exp(0.12027904f * slot_value(9));
     };
     // d: the two constants and the two temperatures (°C) as shown.
     const auto entropy = [](const std::vector<double>& d) {
-        return (std::log(d[1]) * (d[3] + 273.15) - std::log(d[0]) * (d[2] + 273.15)) / (d[3] - d[2]) * 8.314;
+        return (std::log(d[1]) * (d[3] + celsius_zero) - std::log(d[0]) * (d[2] + celsius_zero)) / (d[3] - d[2]) *
+               gas_constant_joule;
     };
     // Temperatures to the degree leave ΔH° and ΔS° the digits of their
     // difference; a ΔS° that its uncertainty exceeds is drawn again.
@@ -159,7 +163,7 @@ void generate_problem_12()
         set_slot_digits(4, constant(slot_value(2)), 3);
         set_slot_from_data(6, {3, 4, 1, 2}, entropy);
         set_slot_from_data(5, {3, 4, 1, 2}, [&entropy](const std::vector<double>& d) {
-            return (entropy(d) - 8.314 * std::log(d[1])) * (d[3] + 273.15) * 0.001;
+            return (entropy(d) - gas_constant_joule * std::log(d[1])) * (d[3] + celsius_zero) * 0.001;
         });
         return !uncertainty_exceeds_value(6) && !uncertainty_exceeds_value(5);
     });
@@ -228,13 +232,15 @@ void generate_problem_14()
     const std::int32_t v = pick_problem_variant(4, final_problems_state.last_choice[14], iodine);
     const Halogen& halogen = halogens[v - 1];
     // The temperatures at which the constant is 0.01 and 1.
-    const float t_low = 1000.0f * halogen.enthalpy / (halogen.entropy + 8.314f * std::log(100.0f));
+    const float t_low = 1000.0f * halogen.enthalpy / (halogen.entropy + gas_constant_joule_f * std::log(100.0f));
     const float t_high = 1000.0f * halogen.enthalpy / halogen.entropy;
     const float t = 10.0f * std::trunc(0.1f * random_real(t_low, t_high));
     // Every halogen's span lies above 1000 K.
     set_slot_digits(1, t, 4);
-    set_slot_digits(
-        2, std::exp(-(1000.0f * halogen.enthalpy - slot_value(1) * halogen.entropy) / (8.314f * slot_value(1))), 3);
+    set_slot_digits(2,
+                    std::exp(-(1000.0f * halogen.enthalpy - slot_value(1) * halogen.entropy) /
+                             (gas_constant_joule_f * slot_value(1))),
+                    3);
     set_slot_digits(3, random_real(1.0f, 9.0f), 2);
     set_slot_digits(3, slot_value(3) * (random_int(1, 2) == 1 ? 0.1f : 10.0f), 2);
     problem_texts.problem_text = "@C1@@T1@A " + slot_text(1) + " K la costante di dissociazione in atomi del" +

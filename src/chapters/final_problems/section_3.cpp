@@ -18,6 +18,7 @@
 #include "frame/generator_kit.h"
 #include "numbers/fixed_width.h"
 #include "numbers/random_stream.h"
+#include "numbers/thermal_constants.h"
 #include "numbers/value_slots.h"
 #include "text/article_name.h"
 
@@ -110,7 +111,7 @@ void generate_problem_17()
     // d: the mass, the litres, the temperature and the pressure shown.
     const auto percent_of = [&](const std::vector<double>& d) {
         const double h1 = first->hydrogen, h2 = second->hydrogen;
-        const double hydrogen_moles = d[3] / 760.0 * d[1] / (0.082057 * (d[2] + 273.15));
+        const double hydrogen_moles = d[3] / 760.0 * d[1] / (gas_constant_litre_atm * (d[2] + celsius_zero));
         const double second_percent = 100.0 * (d[0] - hydrogen_moles * m1 / h1) / (1.0 - h2 * m1 / (h1 * m2)) / d[0];
         return first_named ? 100.0 - second_percent : second_percent;
     };
@@ -131,7 +132,7 @@ void generate_problem_17()
         set_slot_digits(
             4,
             (first->hydrogen * x * slot_value(1) / m1 + second->hydrogen * (1.0f - x) * slot_value(1) / m2) *
-                kelvin(slot_value(2)) * 0.082057f / (slot_value(3) * 0.0013157895f),
+                kelvin(slot_value(2)) * gas_constant_litre_atm_f / (slot_value(3) * 0.0013157895f),
             3);
         if (slot_value(4) < 1.0f || slot_value(4) > 10.0f) return false;
         first_named = random_int(1, 2) == 2;
@@ -182,7 +183,8 @@ void generate_problem_19()
     set_slot_digits(8, static_cast<float>(antoine_vapour_pressure_torr(liquid.compound, kelvin(slot_value(5)))), 3);
     set_slot_digits(9, random_real(3.0f, 9.0f), 3);
     const float excess = random_real(2.0f, 5.0f);
-    const float moles = excess / (kelvin(slot_value(5)) * 0.082057f) * slot_value(8) * slot_value(9) / 760.0f;
+    const float moles =
+        excess / (kelvin(slot_value(5)) * gas_constant_litre_atm_f) * slot_value(8) * slot_value(9) / 760.0f;
     set_slot_text(11, liquid.molar_mass);
     const float mass = slot_value(11) * moles;
     set_slot_digits(10, mass, mass < 100.0f ? 3 : 4);
@@ -195,7 +197,7 @@ void generate_problem_19()
     // What stays liquid is the mass less the vapour's, with the digits the
     // data leave. d: pressure, temperature, litres, grams and molar mass.
     set_slot_from_data(1, {8, 5, 9, 10, 11}, [](const std::vector<double>& d) {
-        return (d[3] / d[4] - d[0] * d[2] / 760.0 / ((d[1] + 273.15) * 0.082057)) * d[4];
+        return (d[3] / d[4] - d[0] * d[2] / 760.0 / ((d[1] + celsius_zero) * gas_constant_litre_atm)) * d[4];
     });
     problem_texts.answer_text = slot_text(1) + " g ";
     pose_problem({200, 560, 50}, {200, 160, 300});
@@ -273,7 +275,8 @@ void generate_problem_22()
     set_slot_from_data(7, {1, 2, 3, 4, 5, 6}, [](const std::vector<double>& d) {
         const double enthalpy = (2.0 * d[1] - d[2]) * 1000.0;
         const double entropy = 2.0 * d[3] - d[4] - d[5];
-        const double k = std::exp(-enthalpy / (8.314 * (d[0] + 273.15)) + entropy / 8.314);
+        const double k =
+            std::exp(-enthalpy / (gas_constant_joule * (d[0] + celsius_zero)) + entropy / gas_constant_joule);
         return 0.5 * (std::sqrt(k * (k + 4.0)) - k);
     });
     problem_texts.answer_text = slot_text(7) + " atm";

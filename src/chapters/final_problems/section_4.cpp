@@ -23,6 +23,7 @@
 #include "frame/statement_equation.h"
 #include "numbers/fixed_width.h"
 #include "numbers/random_stream.h"
+#include "numbers/thermal_constants.h"
 #include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 #include "text/article_name.h"
@@ -161,7 +162,7 @@ double dissociation_pressure(const SpeciesValues& nu, bool per_litre, double k, 
     const double x_a = a * n1 / n3 / total;
     const double x_b = a * n2 / n3 / total;
     const double x_c = (1.0 - a) / total;
-    const double kp = per_litre ? k * std::pow(0.08205 * (celsius + 273.15), dn) : k;
+    const double kp = per_litre ? k * std::pow(gas_constant_litre_atm_cut * (celsius + celsius_zero), dn) : k;
     return std::pow(kp * std::pow(x_c, n3) / (std::pow(x_a, n1) * std::pow(x_b, n2)), 1.0 / dn);
 }
 
@@ -201,8 +202,10 @@ void generate_problem_25()
         set_slot_digits(2, pressure, 3);
         set_slot_digits(3, random_real(15.0f, 80.0f), 2);
         const float w = slot_value(1);
-        set_slot_digits(4, 100.0f / (((100.0f - w) / m2 + w / m1) * kelvin(slot_value(3)) / slot_value(2) * 0.082057f),
-                        3);
+        set_slot_digits(
+            4,
+            100.0f / (((100.0f - w) / m2 + w / m1) * kelvin(slot_value(3)) / slot_value(2) * gas_constant_litre_atm_f),
+            3);
         const double x1 = w / m1 / (w / m1 + (100.0f - w) / m2);
         const double t = kelvin(slot_value_as_shown(3));
         if (gas_condenses(first, t, x1 * slot_value_as_shown(2)) ||
@@ -210,7 +213,7 @@ void generate_problem_25()
             return false;
         // With the digits that the density, the temperature and the pressure leave.
         set_slot_from_data(5, {4, 3, 2}, [&](const std::vector<double>& d) {
-            const double mixture = d[0] * 0.082057 * (d[1] + 273.15) / d[2];
+            const double mixture = d[0] * gas_constant_litre_atm * (d[1] + celsius_zero) / d[2];
             return 100.0 * (1.0 / mixture - 1.0 / mb) / (1.0 / ma - 1.0 / mb);
         });
         return !uncertainty_exceeds_value(5);
@@ -354,7 +357,7 @@ void generate_problem_29()
         const float t = kelvin(slot_value(7));
         set_slot_digits(5, gas_equilibrium_constant(equation, slot_value(7)), 3);
         kind = random_int(1, 2);
-        const float kc = slot_value(5) / std::pow(0.08205f * t, static_cast<float>(mole_change));
+        const float kc = slot_value(5) / std::pow(gas_constant_litre_atm_cut_f * t, static_cast<float>(mole_change));
         set_slot_digits(12, 1.0f / (kind == 1 ? slot_value(5) : kc), 3);
         set_slot_digits(1, 0.0f, 3);
         set_slot_digits(2, 0.0f, 3);
@@ -477,7 +480,7 @@ void generate_problem_32()
     set_slot_digits(7, random_real(500.0f, 900.0f), 3);
     set_slot_digits(5,
                     slot_value(2) * slot_value(1) * 0.0093278745f / (slot_value(7) * 0.0013157895f) *
-                        kelvin(slot_value(6)) * 0.082057f,
+                        kelvin(slot_value(6)) * gas_constant_litre_atm_f,
                     3);
     problem_texts.problem_text = "@T1@@C1@Calcolare quanto " + element_name(metal.z) +
                                  " è stato depositato al catodo in un'elettrolisi se all'anodo sono stati "
@@ -485,7 +488,8 @@ void generate_problem_32()
                                  slot_text(5) + " L di O@d2@ misurati a " + slot_text(6) + "@uo@C e " + slot_text(7) +
                                  " torr";
     // From the oxygen as shown: four electrons per O2, then the metal's charge.
-    const float oxygen = slot_value(5) * slot_value(7) * 0.0013157895f / (kelvin(slot_value(6)) * 0.082057f);
+    const float oxygen =
+        slot_value(5) * slot_value(7) * 0.0013157895f / (kelvin(slot_value(6)) * gas_constant_litre_atm_f);
     // Three digits, as the volume, the pressure and the kelvin temperature shown have.
     const float mass = 4.0f * oxygen / static_cast<float>(metal.charge) * slot_value(3);
     set_slot_digits(4, mass, 3);

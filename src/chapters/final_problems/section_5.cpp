@@ -16,6 +16,7 @@
 #include "frame/generator_kit.h"
 #include "numbers/fixed_width.h"
 #include "numbers/random_stream.h"
+#include "numbers/thermal_constants.h"
 #include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 #include "text/article_name.h"
@@ -133,13 +134,13 @@ void generate_problem_34()
 void generate_problem_35()
 {
     skip_random_draws(4);
-    // The particles with R = 0.08206 L•atm/(K•mol), 62.3656 L•torr/(K•mol).
+    // The particles with R rounded to four digits in L•atm/(K•mol), 62.3656 L•torr/(K•mol).
     // The draws keep the rounder 62.32 that accepts each version's data; the
     // larger R only leaves more dimer. The digits are those that the mass,
     // the molar mass, the volume, the pressure and the temperature leave.
     const auto constant = [](const std::vector<double>& d) {
         const double formal = d[0] / (d[1] * d[2]) * 1000.0;
-        const double dimer = formal - d[3] / (62.3656 * (d[4] + 273.15));
+        const double dimer = formal - d[3] / (62.3656 * (d[4] + celsius_zero));
         const double monomer = formal - 2.0 * dimer;
         return dimer / (monomer * monomer);
     };
@@ -208,7 +209,7 @@ void generate_problem_36()
     const float t1 = kelvin(slot_value(5)), t2 = kelvin(slot_value(6));
     const float cp1 = slot_value(1), cp2 = slot_value(2);
     const float tf = (n1 * t1 * cp1 + n2 * t2 * cp2) / (cp2 * n2 + cp1 * n1);
-    value_slots[7].value = tf - 273.15f;
+    value_slots[7].value = tf - celsius_zero_f;
     const float final_t = kelvin(slot_value(7));
     set_slot_digits(8, n1 * std::log(final_t / t1) * cp1, 3);
     set_slot_digits(9, n2 * std::log(final_t / t2) * cp2, 3);
@@ -228,7 +229,8 @@ void generate_problem_37()
     set_slot_text(2, reaction.exponent);
     // Collision theory: k = 10^a T^(1/2) e^(-Ea/RT).
     const auto rate_constant = [](float t) {
-        return std::exp(-1000.0f * slot_value(1) / (8.314f * t)) * std::pow(10.0f, slot_value(2)) * std::sqrt(t);
+        return std::exp(-1000.0f * slot_value(1) / (gas_constant_joule_f * t)) * std::pow(10.0f, slot_value(2)) *
+               std::sqrt(t);
     };
     draw_until_accepted([&] {
         const std::int32_t a = random_int(40, 70);
@@ -277,7 +279,7 @@ void generate_problem_38()
                                  " mL di NH@d3@ gassosa, misurati a " + slot_text(2) +
                                  "@uo@C e pressione atmosferica, in " + slot_text(3) + " mL di HCl " + slot_text(4) +
                                  " M [@iK@@db@(NH@d3@) = " + slot_text(5) + "]";
-    const float ammonia = slot_value(1) / (kelvin(slot_value(2)) * slot_value(3) * 0.082057f);
+    const float ammonia = slot_value(1) / (kelvin(slot_value(2)) * slot_value(3) * gas_constant_litre_atm_f);
     set_slot_digits(9, ammonia, 3);
     set_slot_digits(10, mixture_ph(slot_value(4), ammonia, 10000.0f, 1.79e-5f), 3);
     problem_texts.answer_text = "@T1@@C1@" + slot_text(10);

@@ -17,6 +17,7 @@
 #include "frame/generator_kit.h"
 #include "numbers/fixed_width.h"
 #include "numbers/random_stream.h"
+#include "numbers/thermal_constants.h"
 #include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 #include "text/article_name.h"
@@ -135,8 +136,8 @@ void generate_problem_41()
     value_slots[3].value = static_cast<float>(x) / molar_mass * dioxide_molar_mass * slot_value(1);
     set_slot_digits(4, static_cast<float>(random_int(20, 90)), 2);
     set_slot_digits(5, random_real(600.0f, 920.0f), 3);
-    const float volume =
-        slot_value(3) * kelvin(slot_value(4)) / (dioxide_molar_mass * slot_value(5) * 0.0013157895f) * 0.08206f;
+    const float volume = slot_value(3) * kelvin(slot_value(4)) / (dioxide_molar_mass * slot_value(5) * 0.0013157895f) *
+                         gas_constant_litre_atm_rounded_f;
     set_slot_uncertainty(2, slot_value(2), slot_value(2) / slot_value(1) * slot_uncertainty(1));
     set_slot_uncertainty(6, volume, volume / slot_value(1) * slot_uncertainty(1));
     problem_texts.problem_text =
@@ -241,7 +242,7 @@ void generate_problem_44()
     else
         append_piece(text, " raffreddando il sistema da " + slot_text(3) + " a " + slot_text(2) + "@uo@C");
     const float l = grows ? -std::log(1.0f + slot_value(1) * 0.01f) : -std::log(1.0f - slot_value(1) * 0.01f);
-    float enthalpy = l / (1.0f / kelvin(slot_value(3)) - 1.0f / kelvin(slot_value(2))) * 8.314f * 0.001f;
+    float enthalpy = l / (1.0f / kelvin(slot_value(3)) - 1.0f / kelvin(slot_value(2))) * gas_constant_joule_f * 0.001f;
     if (!heating) enthalpy = -enthalpy;
     set_slot_digits(4, enthalpy, 2);
     problem_texts.answer_text = slot_text(4) + " kJ";

@@ -14,6 +14,7 @@
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
 #include "numbers/random_stream.h"
+#include "numbers/thermal_constants.h"
 #include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 
@@ -160,7 +161,7 @@ void generate_problem_21()
     // there (Ba(NO3)2 holds 0.78 mol/kg at 60 °C).
     const float highest = saturated_molality_at(salt_ion(v).compound, slot_value(13));
     if (slot_value(3) > highest) set_salt_molality(kept_under(slot_value(3), highest, 0.8f), molar_mass);
-    value_slots[14].value = water_vapour_pressure(slot_value(13) + 273.15f);
+    value_slots[14].value = water_vapour_pressure(kelvin(slot_value(13)));
     convert_data_slot(13, 3);
     convert_data_slot(14, 4);
     problem_texts.problem_text =
@@ -376,7 +377,7 @@ void generate_problem_27()
     const float x = n / (n + slot_value(4) / solvent_molar_mass);
     set_slot_digits(7, x * slot_value(5), 2);
     const float volume = (slot_value(3) + slot_value(4)) / slot_value(8);
-    set_slot_digits(9, n / volume * 1000.0f * (slot_value(1) + 273.15f) * 0.08206f, 2);
+    set_slot_digits(9, n / volume * 1000.0f * (kelvin(slot_value(1))) * gas_constant_litre_atm_rounded_f, 2);
     problem_texts.answer_text = slot_text(7) + " torr; " + slot_text(9) + " atm";
     draw_problem_text(165, 575, 40);
     show_chemistry_fact(200, 155, 300);
@@ -397,7 +398,7 @@ void generate_problem_28()
                                  " atm a " + slot_text(3) +
                                  "@uo@C. Calcolare la massa molecolare del soluto nell'ipotesi che questo non sia "
                                  "dissociato o associato in soluzione";
-    set_slot_digits(4, (slot_value(3) + 273.15f) * 0.08206f / slot_value(2) * slot_value(1), 3);
+    set_slot_digits(4, (kelvin(slot_value(3))) * gas_constant_litre_atm_rounded_f / slot_value(2) * slot_value(1), 3);
     problem_texts.answer_text = slot_text(4) + " u.m.a.";
     draw_problem_text(190, 520, 45);
     show_chemistry_fact(170, 155, 300);

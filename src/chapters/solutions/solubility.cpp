@@ -12,6 +12,7 @@
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
 #include "numbers/random_stream.h"
+#include "numbers/thermal_constants.h"
 #include "numbers/value_kit.h"
 
 namespace solutions {
@@ -21,7 +22,7 @@ namespace {
 struct SolubilityCurve {
     float a;
     float b;
-    float at(float t) const { return b * std::exp(-a / (t + 273.15f)); }
+    float at(float t) const { return b * std::exp(-a / (t + celsius_zero_f)); }
 };
 SolubilityCurve solubility_curve(float s25, float s100)
 {
@@ -91,7 +92,7 @@ void generate_problem_16()
                                  "@iS@ = @iS@@d0@exp(-@ia@/@iT@), calcolare la formalità della soluzione satura a " +
                                  slot_text(3) + "@uo@C";
     const SolubilityCurve curve = solubility_curve(slot_value(8), slot_value(9));
-    set_slot_digits(4, std::exp(-curve.a / (slot_value(3) + 273.15f)) * (curve.b / molar_mass), 2);
+    set_slot_digits(4, std::exp(-curve.a / (kelvin(slot_value(3)))) * (curve.b / molar_mass), 2);
     problem_texts.answer_text = slot_text(4) + " F";
     draw_problem_text(180, 560, 50);
     show_chemistry_fact(280, 170, 280);

@@ -5,6 +5,7 @@
 #include "chapters/solutions/solutions_tables.h"
 #include "chemistry/compound_records.h"
 #include "chemistry/salt_solubilities.h"
+#include "numbers/thermal_constants.h"
 
 namespace solutions {
 
@@ -110,7 +111,7 @@ const std::array<SolventVapour, 4> solvent_vapours{{
 
 float solvent_vapour_pressure(std::int32_t v, float t)
 {
-    return vapour_pressure_torr(solvent_vapours.at(v - 1).fit, t + 273.15f);
+    return vapour_pressure_torr(solvent_vapours.at(v - 1).fit, t + celsius_zero_f);
 }
 
 const std::array<SolventDensity, 4> solvent_densities{{

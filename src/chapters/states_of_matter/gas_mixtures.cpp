@@ -18,6 +18,7 @@
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
 #include "numbers/random_stream.h"
+#include "numbers/thermal_constants.h"
 #include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 #include "text/article_name.h"
@@ -169,7 +170,7 @@ void generate_problem_18()
     const double mw = pair.mw;
     const double mo = pair.mo;
     const auto partial_pressures = [mw, mo](const std::vector<double>& d, bool of_w, bool of_other) {
-        const double rt_v = (d[3] + 273.15) * 0.082057 / d[2];
+        const double rt_v = (d[3] + celsius_zero) * gas_constant_litre_atm / d[2];
         return ((of_w ? d[0] * d[1] / (100.0 * mw) : 0.0) + (of_other ? d[0] * (100.0 - d[1]) / (100.0 * mo) : 0.0)) *
                rt_v;
     };
@@ -182,7 +183,7 @@ void generate_problem_18()
         convert_data_slot(6, random_int(3, 4));
         set_slot_digits(7, random_real(25.0f, 99.0f), 2);
         const std::vector<double> d = {slot_value(6), slot_value(1), slot_value(5), slot_value(7)};
-        const double t = d[3] + 273.15;
+        const double t = d[3] + celsius_zero;
         return !gas_condenses(pair.w, t, partial_pressures(d, true, false)) &&
                !gas_condenses(pair.o, t, partial_pressures(d, false, true));
     });
@@ -431,7 +432,7 @@ void generate_problem_21()
     convert_data_slot(4, 3);
     convert_data_slot(5, 3);
     set_slot_digits(16, random_real(5.0f, 100.0f), 3);
-    const float concentration = slot_value(16) / (slot_value(4) * 0.08205f);
+    const float concentration = slot_value(16) / (slot_value(4) * gas_constant_litre_atm_cut_f);
 
     const std::int32_t nr = reaction.terms.reactant_count;
     std::string& text = problem_texts.problem_text;

@@ -14,6 +14,7 @@
 #include "frame/generator_kit.h"
 #include "numbers/formatted_conversions.h"
 #include "numbers/random_stream.h"
+#include "numbers/thermal_constants.h"
 #include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 
@@ -55,7 +56,7 @@ float draw_gas_sample_data(const GasSample& sample, bool unit_volume, float& mol
         const float p = draw_scaled_exponent_first(-1, 0);
         const float v = unit_volume ? 1.0f : draw_scaled_exponent_first(-1, 1);
         const float t = random_real(273.0f, 450.0f);
-        const float moles = v / (t * 0.082057f) * p;
+        const float moles = v / (t * gas_constant_litre_atm_f) * p;
         value_slots[1].value = p;
         value_slots[2].value = v;
         value_slots[4].value = t;
@@ -69,7 +70,7 @@ float draw_gas_sample_data(const GasSample& sample, bool unit_volume, float& mol
         convert_data_slot(4, 3);
         convert_data_slot(7, random_int(3, 4));
         const float kelvin = slot_value(4);
-        const float from_mass = slot_value(5) / m * 0.082057f * kelvin / slot_value(2);
+        const float from_mass = slot_value(5) / m * gas_constant_litre_atm_f * kelvin / slot_value(2);
         return !gas_condenses(sample.gas, kelvin, std::max(slot_value(7) * to_atmospheres(sample.unit), from_mass));
     });
     // What follows works from the pressure the page gives in its unit; the
@@ -87,7 +88,7 @@ std::string pressure_in_unit(const GasSample& sample)
 // Slot 6: the gas mass n M of problems 10 and 12 from slots 1, 2 and 4.
 void set_gas_mass(float m, float um)
 {
-    const float v6 = slot_value(2) / (slot_value(4) * 0.082057f) * slot_value(1) * m;
+    const float v6 = slot_value(2) / (slot_value(4) * gas_constant_litre_atm_f) * slot_value(1) * m;
     set_slot_uncertainty(6, v6,
                          v6 * (um / m + relative_uncertainty(2) + relative_uncertainty(4) + relative_uncertainty(1)));
 }
@@ -96,7 +97,7 @@ void set_gas_mass(float m, float um)
 // uncertainty passes it, which says nothing of the answer, not even its sign.
 bool set_temperature_answer(float kelvin, float uncertainty)
 {
-    set_slot_uncertainty(6, kelvin - 273.15f, uncertainty);
+    set_slot_uncertainty(6, kelvin - celsius_zero_f, uncertainty);
     const bool known = !uncertainty_exceeds_value(6);
     set_celsius_from_kelvin(6, kelvin, uncertainty);
     return known;
@@ -187,13 +188,13 @@ void generate_problem_3()
         convert_data_slot(3, random_int(3, 4));
         convert_data_slot(4, 3);
         const float t1 = slot_value(2);
-        const float v2 = (slot_value(4) + 273.15f) / (t1 + 273.15f) * slot_value(1);
+        const float v2 = (kelvin(slot_value(4))) / (t1 + celsius_zero_f) * slot_value(1);
         set_slot_uncertainty(
             5, v2, v2 * (kelvin_relative_uncertainty(2) + kelvin_relative_uncertainty(4) + relative_uncertainty(1)));
-        const float kelvin = (t1 + 273.15f) / slot_value(1) * slot_value(3);
+        const float kelvin = (t1 + celsius_zero_f) / slot_value(1) * slot_value(3);
         const bool known = set_temperature_answer(
             kelvin, kelvin * (relative_uncertainty(3) + kelvin_relative_uncertainty(2) + relative_uncertainty(1)));
-        return kelvin - 273.15f >= -50.0f && kelvin - 273.15f <= 500.0f && (variant == 1 || known);
+        return kelvin - celsius_zero_f >= -50.0f && kelvin - celsius_zero_f <= 500.0f && (variant == 1 || known);
     });
 
     if (variant == 1) {
@@ -238,17 +239,17 @@ std::int32_t draw_closed_vessel(std::int32_t skipped, bool temperature_asked)
         convert_data_slot(4, random_int(2, 3));
         const float t1 = slot_value(1);
         const float t2 = slot_value(3);
-        const float p = (t2 + 273.15f) / (t1 + 273.15f) * slot_value(2) * to_atmospheres(u);
+        const float p = (t2 + celsius_zero_f) / (t1 + celsius_zero_f) * slot_value(2) * to_atmospheres(u);
         set_slot_uncertainty(
             5, p, p * (kelvin_relative_uncertainty(3) + kelvin_relative_uncertainty(1) + relative_uncertainty(2)));
-        const float kelvin = (t1 + 273.15f) / slot_value(2) * slot_value(4) * from_atmospheres(u);
+        const float kelvin = (t1 + celsius_zero_f) / slot_value(2) * slot_value(4) * from_atmospheres(u);
         // Its uncertainty from the data moved, not summed to first order: a
         // pressure of two digits under the fraction moves it by more.
         set_slot_from_data(6, {1, 2, 4}, [u](const std::vector<double>& d) {
-            return (d[0] + 273.15) / d[1] * d[2] * from_atmospheres(u);
+            return (d[0] + celsius_zero) / d[1] * d[2] * from_atmospheres(u);
         });
         const bool known = set_temperature_answer(kelvin, slot_uncertainty(6));
-        return kelvin - 273.15f >= -50.0f && kelvin - 273.15f <= 500.0f && (!temperature_asked || known);
+        return kelvin - celsius_zero_f >= -50.0f && kelvin - celsius_zero_f <= 500.0f && (!temperature_asked || known);
     });
     return u;
 }
@@ -305,7 +306,7 @@ void generate_problem_7()
     const float m = compound_molar_mass(c, um);
     set_slot_uncertainty(1, m, um);
     set_slot_digits(5, random_real(25.0f, 150.0f), 3);
-    const float rt = (slot_value(5) + 273.15f) * 0.082057f;
+    const float rt = (kelvin(slot_value(5))) * gas_constant_litre_atm_f;
     value_slots[2].value = m / rt;
     convert_data_slot(2, random_int(3, 5));
     value_slots[3].value = random_real(50.0f, 200.0f) / rt;
@@ -330,7 +331,8 @@ void generate_problem_8()
     const float m = draw_gas_sample_data(sample, false, um);
     problem_texts.problem_text = "Calcolare la pressione in un recipiente da " + slot_text(2) + " L contenente " +
                                  slot_text(5) + " g di " + gas_name(sample.gas, 40) + " a " + slot_text(4) + " K";
-    const float p = slot_value(5) / m / slot_value(2) * slot_value(4) * 0.082057f * from_atmospheres(sample.unit);
+    const float p =
+        slot_value(5) / m / slot_value(2) * slot_value(4) * gas_constant_litre_atm_f * from_atmospheres(sample.unit);
     set_slot_uncertainty(6, p,
                          p * (um / m + relative_uncertainty(2) + relative_uncertainty(5) + relative_uncertainty(4)));
     problem_texts.answer_text = slot_text(6) + " " + std::string(pressure_unit(sample.unit));
@@ -346,7 +348,7 @@ void generate_problem_9()
     const float m = draw_gas_sample_data(sample, false, um);
     problem_texts.problem_text = "Calcolare il volume occupato da " + slot_text(5) + " g di " +
                                  gas_name(sample.gas, 40) + " a " + slot_text(4) + " K e " + pressure_in_unit(sample);
-    const float v = slot_value(5) / m / slot_value(1) * slot_value(4) * 0.082057f;
+    const float v = slot_value(5) / m / slot_value(1) * slot_value(4) * gas_constant_litre_atm_f;
     set_slot_uncertainty(6, v,
                          v * (um / m + relative_uncertainty(5) + relative_uncertainty(4) + relative_uncertainty(1)));
     problem_texts.answer_text = slot_text(6) + " L";
@@ -413,13 +415,13 @@ void generate_problem_13()
     value_slots[1].value = draw_scaled_exponent_first(-2, -1) * 760.0f;
     value_slots[2].value = random_real(350.0f, 500.0f) - 273.0f;
     const float molar_mass = random_real(80.0f, 200.0f);
-    value_slots[4].value = molar_mass / ((slot_value(2) + 273.15f) * 62.36332f) * slot_value(1);
+    value_slots[4].value = molar_mass / ((kelvin(slot_value(2))) * 62.36332f) * slot_value(1);
     convert_data_slot(1, random_int(3, 4));
     convert_data_slot(2, 3);
     convert_data_slot(4, random_int(3, 4));
     problem_texts.problem_text = "Calcolare la massa molare di una sostanza gassosa la cui densità a " + slot_text(2) +
                                  "@uo@C e " + slot_text(1) + " torr è pari a " + slot_text(4) + " g/L";
-    const float answer = (slot_value(2) + 273.15f) / slot_value(1) * slot_value(4) * 62.36332f;
+    const float answer = (kelvin(slot_value(2))) / slot_value(1) * slot_value(4) * 62.36332f;
     set_slot_uncertainty(6, answer,
                          answer * (kelvin_relative_uncertainty(2) + relative_uncertainty(4) + relative_uncertainty(1)));
     problem_texts.answer_text = slot_text(6) + " g/mol";
@@ -474,7 +476,7 @@ void generate_problem_14()
         append_piece(text, ", " + slot_text(2) + "% di H e " + slot_text(3) + "% di N.");
     set_slot_digits(4, random_real(50.0f, 200.0f), 3);
     set_slot_digits(5, random_real(20.0f, 99.0f), 3);
-    const float density = slot_value(5) * 0.0013157895f / ((slot_value(4) + 273.15f) * 0.082057f) * m;
+    const float density = slot_value(5) * 0.0013157895f / ((kelvin(slot_value(4))) * gas_constant_litre_atm_f) * m;
     set_slot_uncertainty(6, density, density * (relative_uncertainty(5) + kelvin_relative_uncertainty(4)));
     append_piece(text, " Calcolare la formula molecolare del composto sapendo che la sua densità allo "
                        "stato di gas è pari a " +

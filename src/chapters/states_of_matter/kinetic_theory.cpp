@@ -10,6 +10,7 @@
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
 #include "numbers/random_stream.h"
+#include "numbers/thermal_constants.h"
 #include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 
@@ -36,7 +37,7 @@ void set_speed_square(const KineticGas& gas, float factor)
 {
     const PhysicalConstants& constants = physical_constants();
     const float v =
-        (slot_value(7) + 273.15f) / gas.molar_mass * constants.boltzmann_constant * constants.avogadro_number * factor;
+        (kelvin(slot_value(7))) / gas.molar_mass * constants.boltzmann_constant * constants.avogadro_number * factor;
     value_slots[1].value = v;
     value_slots[1].uncertainty = (gas.uncertainty / gas.molar_mass + kelvin_relative_uncertainty(7)) * v;
 }
@@ -51,8 +52,8 @@ void generate_problem_22()
     problem_texts.problem_text = "Calcolare l'energia cinetica media delle molecole di gas ideale a " + slot_text(7) +
                                  "@uo@C e a " + slot_text(8) + "@uo@C";
     const float k = physical_constants().boltzmann_constant;
-    const float e1 = (slot_value(7) + 273.15f) * k * 1.5f;
-    const float e2 = (slot_value(8) + 273.15f) * k * 1.5f;
+    const float e1 = (kelvin(slot_value(7))) * k * 1.5f;
+    const float e2 = (kelvin(slot_value(8))) * k * 1.5f;
     set_slot_uncertainty(1, e1, kelvin_relative_uncertainty(7) * e1);
     set_slot_uncertainty(2, e2, kelvin_relative_uncertainty(8) * e2);
     problem_texts.answer_text = slot_text(1) + " J; " + slot_text(2) + " J";
@@ -121,7 +122,7 @@ void generate_problem_25()
     problem_texts.problem_text = "Calcolare a quale temperatura la velocità quadratica media delle molecole di " +
                                  gas_name(a, 40) + " è uguale a quella delle molecole di " + gas_name(b, 40) + " a " +
                                  slot_text(7) + "@uo@C";
-    const float kelvin = ma / mb * (slot_value(7) + 273.15f);
+    const float kelvin = ma / mb * (slot_value(7) + celsius_zero_f);
     set_celsius_from_kelvin(1, kelvin, (ua / ma + kelvin_relative_uncertainty(7) + ub / mb) * kelvin);
     problem_texts.answer_text = celsius_text(1);
     draw_problem_text(200, 520, 50);

@@ -14,6 +14,7 @@
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
 #include "numbers/random_stream.h"
+#include "numbers/thermal_constants.h"
 #include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 #include "text/graph_plotter.h"
@@ -362,8 +363,8 @@ void generate_problem_40()
     value_slots[3].value = row.tc;
     value_slots[4].value = row.pc;
 
-    const float t3 = row.t3 + 273.15f;
-    const float tc = row.tc + 273.15f;
+    const float t3 = row.t3 + celsius_zero_f;
+    const float tc = row.tc + celsius_zero_f;
     const std::int32_t question = random_int(1, 8);
     float value = 0.0f;
     switch (question) {

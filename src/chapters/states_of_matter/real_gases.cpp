@@ -13,6 +13,7 @@
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
 #include "numbers/random_stream.h"
+#include "numbers/thermal_constants.h"
 #include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 
@@ -51,7 +52,7 @@ struct RealGas {
     }
     // At the temperature (slot 2, °C) and pressure (slot 3) as printed:
     // chlorine at 102 °C condenses above 41.1 atm.
-    bool stays_gaseous() const { return !gas_condenses(compound, slot_value(2) + 273.15, slot_value(3)); }
+    bool stays_gaseous() const { return !gas_condenses(compound, slot_value(2) + celsius_zero, slot_value(3)); }
 };
 
 RealGas pick_real_gas(std::int32_t problem, std::int32_t skipped)
@@ -78,14 +79,14 @@ void draw_pressure_and_ideal_volume()
 {
     value_slots[3].value = random_real(20.0f, 50.0f);
     convert_data_slot(3, random_int(3, 4));
-    const float v = (slot_value(2) + 273.15f) / slot_value(3) * 0.082057f;
+    const float v = (kelvin(slot_value(2))) / slot_value(3) * gas_constant_litre_atm_f;
     set_slot_uncertainty(5, v, v * (relative_uncertainty(3) + kelvin_relative_uncertainty(2)));
 }
 
 // The real molar volume at slots 2 (°C) and 3 (atm), from the ideal one in slot 5.
 float real_molar_volume()
 {
-    return van_der_waals_molar_volume(slot_value(8), slot_value(9), slot_value(2) + 273.15f, slot_value(3),
+    return van_der_waals_molar_volume(slot_value(8), slot_value(9), kelvin(slot_value(2)), slot_value(3),
                                       slot_value(5));
 }
 
@@ -94,8 +95,8 @@ float real_molar_volume()
 float printed_molar_volume(const std::vector<double>& d)
 {
     const auto f = [](double x) { return static_cast<float>(x); };
-    const float t = f(d[2]) + 273.15f;
-    return van_der_waals_molar_volume(f(d[0]), f(d[1]), t, f(d[3]), t / f(d[3]) * 0.082057f);
+    const float t = f(d[2]) + celsius_zero_f;
+    return van_der_waals_molar_volume(f(d[0]), f(d[1]), t, f(d[3]), t / f(d[3]) * gas_constant_litre_atm_f);
 }
 
 }  // namespace
@@ -105,7 +106,7 @@ float van_der_waals_molar_volume(float a, float b, float temperature, float pres
     float v = start;
     float next = v;
     for (std::int32_t step = 0; step < 10000; ++step) {
-        next = 0.082057f * temperature / (pressure + a / (v * v)) + b;
+        next = gas_constant_litre_atm_f * temperature / (pressure + a / (v * v)) + b;
         // Relative: near the critical point the steps shrink slowly, and a
         // fixed step of 10^-4 L stops a unit of the third digit short.
         if (std::fabs(next - v) <= 1.0e-6f * next) break;
@@ -129,7 +130,7 @@ void generate_problem_26()
     if (gas.condenses_easily()) value_slots[2].value = random_real(100.0f, 150.0f);
     convert_data_slot(2, 3);
     const float p = random_real(20.0f, 50.0f);
-    value_slots[3].value = p / ((slot_value(2) + 273.15f) * 82.0f) * slot_value(1) * gas.molar_mass;
+    value_slots[3].value = p / ((kelvin(slot_value(2))) * 82.0f) * slot_value(1) * gas.molar_mass;
     if (gas.record <= 7) value_slots[3].value = random_real(2.0f, 4.0f) * slot_value(3);
     convert_data_slot(3, random_int(3, 4));
 
@@ -147,14 +148,15 @@ void generate_problem_26()
         4, {3, 2, 1, 8, 9},
         [molar_mass](const std::vector<double>& d) {
             const double moles = d[0] / molar_mass * 1000.0;
-            return moles * ((d[1] + 273.15) / (d[2] - moles * d[4]) * 0.082057 - d[3] / (d[2] * d[2]) * moles);
+            return moles * ((d[1] + celsius_zero) / (d[2] - moles * d[4]) * gas_constant_litre_atm -
+                            d[3] / (d[2] * d[2]) * moles);
         },
         3);
     // The ideal pressure follows the same rule as the real one beside it.
     set_slot_from_data(
         5, {3, 2, 1},
         [molar_mass](const std::vector<double>& d) {
-            return d[0] / molar_mass * 1000.0 * (d[1] + 273.15) / d[2] * 0.082057;
+            return d[0] / molar_mass * 1000.0 * (d[1] + celsius_zero) / d[2] * gas_constant_litre_atm;
         },
         3);
     problem_texts.answer_text = slot_text(4) + " atm; ideale: " + slot_text(5) + " atm";
@@ -201,7 +203,7 @@ void generate_problem_28()
     // z hardly moves with the temperature and pressure that move the ideal
     // volume: its digits from each printed datum's own move.
     set_slot_from_data(1, {8, 9, 2, 3}, [](const std::vector<double>& d) {
-        return d[3] * printed_molar_volume(d) / ((d[2] + 273.15) * 0.082057);
+        return d[3] * printed_molar_volume(d) / ((d[2] + celsius_zero) * gas_constant_litre_atm);
     });
     problem_texts.answer_text = slot_text(1);
     draw_problem_text(180, 500, 50);

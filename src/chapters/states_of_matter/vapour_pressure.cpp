@@ -15,6 +15,7 @@
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
 #include "numbers/random_stream.h"
+#include "numbers/thermal_constants.h"
 #include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 
@@ -81,7 +82,8 @@ void generate_problem_35()
     const float energy_factor = energy_factors[u - 1];
     set_slot_from_data(8, {9, 2, 3}, [energy_factor, w](const std::vector<double>& d) {
         const double b = d[0] / energy_factor;
-        return std::exp(b * -120.27904 * (1.0 / (d[2] + 273.15) - 1.0 / (d[1] + 273.15))) * from_atmospheres(w);
+        return std::exp(b * -120.27904 * (1.0 / (d[2] + celsius_zero) - 1.0 / (d[1] + celsius_zero))) *
+               from_atmospheres(w);
     });
     problem_texts.answer_text = slot_text(8) + std::string(pressure_units[w - 1]);
     draw_problem_text(180, 560, 50);
@@ -104,22 +106,22 @@ void generate_problem_36()
     // temperatures as shown, with three digits.
     const float t1 = slot_value(3);
     const float t2 = slot_value(4);
-    set_slot_digits(6, vapour_pressure_torr(liquid, t1 + 273.15f), 3);
-    set_slot_digits(7, vapour_pressure_torr(liquid, t2 + 273.15f), 3);
+    set_slot_digits(6, vapour_pressure_torr(liquid, t1 + celsius_zero_f), 3);
+    set_slot_digits(7, vapour_pressure_torr(liquid, t2 + celsius_zero_f), 3);
     set_slot_digits(8, random_real(600.0f, 950.0f), 3);
     problem_texts.problem_text = "La tensione di vapore d" + articulated_gas_name(c) + " è pari a " + slot_text(6) +
                                  " torr a " + slot_text(3) + "@uo@C e a " + slot_text(7) + " torr a " + slot_text(4) +
                                  "@uo@C. Qual è la sua temperatura di ebollizione alla pressione di " + slot_text(8) +
                                  " torr?";
 
-    const float inverse_t2 = 1.0f / (t2 + 273.15f);
-    const float inverse_t1 = 1.0f / (t1 + 273.15f);
+    const float inverse_t2 = 1.0f / (t2 + celsius_zero_f);
+    const float inverse_t1 = 1.0f / (t1 + celsius_zero_f);
     const float shown_p1 = slot_value_as_shown(6);
     const float shown_p2 = slot_value_as_shown(7);
     const float q = std::log(slot_value(8) / shown_p2) / std::log(shown_p1 / shown_p2);
     value_slots[9].value = (inverse_t1 - inverse_t2) * q + inverse_t2;
     // Two digits, or whole degrees from 100 °C up: rounded once.
-    const float boiling = 1.0f / slot_value(9) - 273.15f;
+    const float boiling = 1.0f / slot_value(9) - celsius_zero_f;
     if (boiling >= 99.5f)
         set_slot_digits(10, std::round(boiling), 3);
     else

@@ -13,6 +13,7 @@
 #include "frame/generator_kit.h"
 #include "numbers/fixed_width.h"
 #include "numbers/random_stream.h"
+#include "numbers/thermal_constants.h"
 #include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 #include "text/article_name.h"
@@ -80,7 +81,7 @@ constexpr std::array<ActivationRecord, 7> activation_energies{{
     {"200", "2N@d2@O = 2N@d2@ + O@d2@"},
 }};
 
-// 1/0.008314 and 1000/8.314: kJ/mol over R.
+// 1000 / R, R in J/(mol K): kJ/mol over R.
 constexpr float per_gas_constant = 120.27904f;
 
 }  // namespace
@@ -254,7 +255,8 @@ void generate_problem_36()
     skip_random_draws(1);
     set_slot_digits(1, 10.0f * static_cast<float>(random_int(75, 90)), 3);
     // k(T) = 2.04·10^9 √T exp(-176 kJ/mol / RT) for 2HI = H2 + I2.
-    set_slot_digits(2, 2040000000.0f * std::sqrt(slot_value(1)) * std::exp(-176000.0f / (8.314f * slot_value(1))), 2);
+    set_slot_digits(
+        2, 2040000000.0f * std::sqrt(slot_value(1)) * std::exp(-176000.0f / (gas_constant_joule_f * slot_value(1))), 2);
     set_slot_digits(3, draw_scaled_exponent_first(-3, -1, 9.0f), 3);
     set_slot_digits(4, random_real(0.8f * slot_value(3), 0.9f * slot_value(3)), 3);
     problem_texts.problem_text =

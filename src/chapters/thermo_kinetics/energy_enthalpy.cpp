@@ -17,6 +17,7 @@
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
 #include "numbers/random_stream.h"
+#include "numbers/thermal_constants.h"
 #include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 #include "text/article_name.h"
@@ -254,8 +255,8 @@ void generate_problem_5()
 
         set_whole_degrees(11, t1);
         set_whole_degrees(12, t2);
-        value_slots[1].value = slot_value(11) + 273.15f;
-        value_slots[2].value = slot_value(12) + 273.15f;
+        value_slots[1].value = kelvin(slot_value(11));
+        value_slots[2].value = kelvin(slot_value(12));
         set_slot_digits(3, heat_capacity(row, slot_value(1)), 4);
         set_slot_digits(4, heat_capacity(row, slot_value(2)), 4);
         set_slot_uncertainty(8, slot_value(3) * calories_per_joule, slot_uncertainty(3) * calories_per_joule);
@@ -301,7 +302,7 @@ void generate_problem_6()
                                  "Calcolare la temperatura finale e il calore scambiato, sapendo che i valori di "
                                  "@iC@@dp@ sono pari rispettivamente a " +
                                  slot_text(1) + " e " + slot_text(2) + std::string(per_kelvin_mole);
-    set_slot_digits(7, contact_temperature(samples) - 273.15f, 3);
+    set_slot_digits(7, contact_temperature(samples) - celsius_zero_f, 3);
     // The heat from the temperatures given (not from the final one rounded),
     // with the digits the data carry.
     const auto heat_in = [&samples](double unit) {
@@ -384,7 +385,7 @@ void generate_problem_8()
         "pressione di " +
         slot_text(1) + " atm";
     // Clapeyron: ln(T/T0) = dV dp / dH, (18.0 - 19.6) cm3/mol · 101325 Pa/atm / 6010 J/mol.
-    set_slot_digits(2, 273.15f * std::exp((slot_value(1) - 1.0f) * -2.6975041e-5f) - 273.15f, 2);
+    set_slot_digits(2, celsius_zero_f * std::exp((slot_value(1) - 1.0f) * -2.6975041e-5f) - celsius_zero_f, 2);
     problem_texts.answer_text = slot_text(2) + "@uo@C";
     draw_problem_text(170, 530, 50);
     show_chemistry_fact(280, 160, 300);
@@ -423,17 +424,17 @@ void generate_problem_9()
     // Clausius-Clapeyron through 1 atm at the normal boiling point, R in
     // kJ/(K mol), from B as shown in its unit.
     const float b = slot_value_as_shown(9) / per_kilojoule[unit - 1];
-    const float boiling = slot_value(2) + 273.15f;
+    const float boiling = kelvin(slot_value(2));
     const float a = 1.0f / std::exp(-b / (0.008314f * boiling));
     const float kelvin = b * -120.27904f / std::log(slot_value(3) / a);
     // The digits those that B, the boiling point and the pressure leave the
     // kelvin value, three at most.
     const double per_unit = per_kilojoule[unit - 1];
     set_slot_from_data(8, {9, 2, 3}, [per_unit](const std::vector<double>& d) {
-        return d[0] / per_unit / (d[0] / per_unit / (d[1] + 273.15) - 0.008314 * std::log(d[2]));
+        return d[0] / per_unit / (d[0] / per_unit / (d[1] + celsius_zero) - 0.008314 * std::log(d[2]));
     });
     set_celsius_from_kelvin(8, kelvin, slot_uncertainty(8));
-    if (slot_digits(8) > 3) set_slot_digits(8, kelvin - 273.15f, 3);
+    if (slot_digits(8) > 3) set_slot_digits(8, kelvin - celsius_zero_f, 3);
     problem_texts.answer_text = slot_text(8) + "@uo@C";
     draw_problem_text(170, 570, 50);
     show_chemistry_fact(170, 150, 280);

@@ -21,6 +21,7 @@
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
 #include "numbers/random_stream.h"
+#include "numbers/thermal_constants.h"
 #include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 #include "text/drawing_kit.h"
@@ -52,7 +53,7 @@ GasEquilibrium draw_gas_equilibrium(std::int32_t problem, std::int32_t textbook_
     g.at_25 = compute_reaction_thermo(problem_texts.table_buffer, water_as_vapour, 25.0f).value_or(ReactionThermo{});
     const float crossover = g.at_25.dH / g.at_25.dS * 1000.0f;
     value_slots[4].value = crossover;
-    g.t = random_real(0.5f * crossover, 1.5f * crossover) - 273.15f;
+    g.t = random_real(0.5f * crossover, 1.5f * crossover) - celsius_zero_f;
     if (g.t < 0.0f) g.t = random_real(100.0f, 300.0f);
     // Tens above 100 °C, hundreds above 1000 °C.
     if (g.t > 100.0f) g.t = 10.0f * std::trunc(0.1f * g.t);
@@ -73,9 +74,9 @@ void show_temperature(float& t)
 // ΔG°(T) ≈ ΔH°(298 K) − TΔS°(298 K) and its K, with t as drawn.
 std::string estimated_constant(const GasEquilibrium& g, bool reversed)
 {
-    const float kelvin = g.t + 273.15f;
+    const float kelvin = g.t + celsius_zero_f;
     value_slots[3].value = g.at_25.dH + g.at_25.dS * kelvin * -0.001f;
-    const float k = std::exp(-1000.0f * slot_value(3) / (8.314f * kelvin));
+    const float k = std::exp(-1000.0f * slot_value(3) / (gas_constant_joule_f * kelvin));
     return equilibrium_constant_text(k, slot_value(3), kelvin, reversed);
 }
 
@@ -101,10 +102,10 @@ std::array<Real, 2> dissolution_change(bool one_to_one, Real t1, Real s1, Real t
 {
     const Real k1 = solubility_product(one_to_one, s1);
     const Real k2 = solubility_product(one_to_one, s2);
-    const Real kelvin1 = t1 + Real(273.15);
-    const Real kelvin2 = t2 + Real(273.15);
-    const Real entropy = Real(8.314) * (kelvin2 * std::log(k2) - kelvin1 * std::log(k1)) / (t2 - t1);
-    return {entropy, (entropy - Real(8.314) * std::log(k2)) * kelvin2 * Real(0.001)};
+    const Real kelvin1 = t1 + Real(celsius_zero);
+    const Real kelvin2 = t2 + Real(celsius_zero);
+    const Real entropy = Real(gas_constant_joule) * (kelvin2 * std::log(k2) - kelvin1 * std::log(k1)) / (t2 - t1);
+    return {entropy, (entropy - Real(gas_constant_joule) * std::log(k2)) * kelvin2 * Real(0.001)};
 }
 
 }  // namespace
@@ -117,7 +118,7 @@ std::string equilibrium_constant_text(float k, double dg, double kelvin, bool re
         set_slot_digits(5, reversed ? 1.0f / k : k, 2);
         return slot_text(5);
     }
-    const double exponent = -1000.0 * dg / (8.314 * kelvin);
+    const double exponent = -1000.0 * dg / (gas_constant_joule * kelvin);
     return significant_markup(std::exp(reversed ? -exponent : exponent), 2);
 }
 
@@ -162,7 +163,7 @@ void generate_problem_29()
     // The constant with dH and dS carried to t by the heat capacities.
     const ReactionThermo at_t =
         compute_reaction_thermo(problem_texts.table_buffer, water_as_vapour, g.t).value_or(ReactionThermo{});
-    answer += "; " + equilibrium_constant_text(at_t.equilibrium_constant, at_t.dG, g.t + 273.15f, reversed);
+    answer += "; " + equilibrium_constant_text(at_t.equilibrium_constant, at_t.dG, g.t + celsius_zero_f, reversed);
     problem_texts.answer_text = answer;
 }
 
@@ -197,9 +198,9 @@ void generate_problem_30()
     // from the data as printed, passes it.
     draw_until_accepted([&] {
         set_slot_digits(3, random_real(25.0f, 50.0f), 2);
-        set_slot_digits(4, a * std::exp(-b / (slot_value(3) + 273.15f)) / molar_mass, 3);
+        set_slot_digits(4, a * std::exp(-b / (kelvin(slot_value(3)))) / molar_mass, 3);
         set_slot_digits(5, random_real(slot_value(3) + 10.0f, 99.0f), 2);
-        set_slot_digits(6, a * std::exp(-b / (slot_value(5) + 273.15f)) / molar_mass, 3);
+        set_slot_digits(6, a * std::exp(-b / (kelvin(slot_value(5)))) / molar_mass, 3);
         for (const std::size_t answer : {0, 1}) {
             set_slot_from_data(10, {3, 4, 5, 6}, [one_to_one, answer](const std::vector<double>& d) {
                 return dissolution_change(one_to_one, d[0], d[1], d[2], d[3])[answer];

@@ -20,6 +20,7 @@
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
 #include "numbers/random_stream.h"
+#include "numbers/thermal_constants.h"
 #include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 #include "text/article_name.h"
@@ -342,7 +343,7 @@ void generate_problem_20()
                            " J/(K•mol)) da " + slot_text(5) + "@uo@C a " + slot_text(6) + "@uo@C");
     const double molar_mass = compound_molar_mass(c);
     set_slot_from_data(8, {1, 3, 5, 6}, [molar_mass](const std::vector<double>& d) {
-        return std::log((d[3] + 273.15) / (d[2] + 273.15)) * (d[1] / molar_mass) * d[0];
+        return std::log((d[3] + celsius_zero) / (d[2] + celsius_zero)) * (d[1] / molar_mass) * d[0];
     });
     problem_texts.answer_text = slot_text(8) + " J/K";
     draw_problem_text(180, 520, 50);
@@ -359,7 +360,7 @@ void generate_problem_21()
                                  slot_text(1) + " e " + slot_text(2) +
                                  " J/(K•mol), calcolare la variazione di entropia dei due campioni e quella "
                                  "complessiva";
-    value_slots[7].value = contact_temperature(samples) - 273.15f;
+    value_slots[7].value = contact_temperature(samples) - celsius_zero_f;
     // Each with the digits the data carry; the total's uncertainty is not
     // the sum of the parts', whose errors in a temperature offset each other.
     const auto entropy = [&samples](bool first) {
@@ -405,7 +406,7 @@ void generate_problem_22()
         append_piece(text, " da " + slot_text(3) + " atm a " + slot_text(2) + " atm");
     // n R ln(V2/V1), which for pressures is n R ln(p1/p2).
     set_slot_from_data(5, {1, 2, 3}, [molar_mass](const std::vector<double>& d) {
-        return std::log(d[2] / d[1]) * (d[0] / molar_mass) * 8.314;
+        return std::log(d[2] / d[1]) * (d[0] / molar_mass) * gas_constant_joule;
     });
     problem_texts.answer_text = slot_text(5) + " J/K";
     draw_problem_text(220, 580, 60);
@@ -437,7 +438,8 @@ void generate_problem_23()
                                  "@uo@C e " + slot_text(3) + " atm";
     // n R (5/2 ln(T/298.15) + ln(1 atm / p)) for a monatomic gas.
     set_slot_from_data(5, {1, 2, 3}, [molar_mass](const std::vector<double>& d) {
-        return d[0] / molar_mass * 8.314 * (2.5 * std::log((d[1] + 273.15) / 298.15) - std::log(d[2]));
+        return d[0] / molar_mass * gas_constant_joule *
+               (2.5 * std::log((d[1] + celsius_zero) / 298.15) - std::log(d[2]));
     });
     problem_texts.answer_text = slot_text(5) + " J/K";
     draw_problem_text(180, 540, 50);
@@ -454,10 +456,10 @@ void generate_problem_24()
     float t = 0.0f;
     draw_until_accepted([&] {
         t = random_real(30.0f, 80.0f);
-        return printed_states_hold(r.species, r.w, t + 273.15, std::nan(""));
+        return printed_states_hold(r.species, r.w, t + celsius_zero, std::nan(""));
     });
     set_slot_digits(1, t, 3);
-    const bool standard = !printed_states_hold(r.species, r.w, t + 273.15, 1.0);
+    const bool standard = !printed_states_hold(r.species, r.w, t + celsius_zero, 1.0);
     const auto count = static_cast<std::int32_t>(r.species.size());
     std::string& text = problem_texts.problem_text;
     text = standard ? "@T1@@C1@Nello stato standard a " + slot_text(1) + "@uo@C"
@@ -474,7 +476,7 @@ void generate_problem_24()
     }
     append_piece(text, count == 1 ? " è pari a" : " sono pari a");
 
-    const float kelvin = t + 273.15f;
+    const float kelvin = t + celsius_zero_f;
     value_slots[1].value = 0.0f;
     value_slots[1].uncertainty = 0.0f;
     for (std::int32_t j = 1; j <= count; ++j) {
@@ -516,12 +518,12 @@ void generate_problem_25()
         set_slot_digits(19, t, 3);
         set_slot_digits(20, p, 2);
         set_slot_from_data(1, {19, 20}, [=](const std::vector<double>& d) {
-            return standard + heat_capacity * std::log((d[0] + 273.15) / 298.15) -
-                   moles_of_gas * 8.314 * std::log(d[1]);
+            return standard + heat_capacity * std::log((d[0] + celsius_zero) / 298.15) -
+                   moles_of_gas * gas_constant_joule * std::log(d[1]);
         });
         value_slots[1].uncertainty +=
             table_uncertainty +
-            static_cast<float>(capacity_uncertainty * std::abs(std::log((slot_value(19) + 273.15) / 298.15)));
+            static_cast<float>(capacity_uncertainty * std::abs(std::log((slot_value(19) + celsius_zero) / 298.15)));
     };
     // Water's state, temperature and pressure drawn again where a species
     // could not be in its printed state (a solid melted, a gas condensed:
@@ -533,8 +535,8 @@ void generate_problem_25()
         const float t = random_real(30.0f, 90.0f);
         const float p = 0.1f * static_cast<float>(random_int(1, 20));
         set_slot_digits(19, t, 3);
-        if (state_at(water_vapour, slot_value_as_shown(19) + 273.15, p) == 'g') r.w = water_as_vapour;
-        if (!printed_states_hold(r.species, r.w, t + 273.15, p)) return false;
+        if (state_at(water_vapour, slot_value_as_shown(19) + celsius_zero, p) == 'g') r.w = water_as_vapour;
+        if (!printed_states_hold(r.species, r.w, t + celsius_zero, p)) return false;
         set_reaction_entropy(t, p);
         return !uncertainty_exceeds_value(1);
     });

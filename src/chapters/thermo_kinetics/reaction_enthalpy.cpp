@@ -17,6 +17,7 @@
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
 #include "numbers/random_stream.h"
+#include "numbers/thermal_constants.h"
 #include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 #include "text/article_name.h"
@@ -101,7 +102,7 @@ void generate_problem_11()
     value_slots[6].value = enthalpy;
     value_slots[6].uncertainty =
         (slot_uncertainty(2) / slot_value(2) + slot_uncertainty(1) / slot_value(1)) * std::abs(enthalpy);
-    const float kelvin = slot_value(3) + 273.15f;
+    const float kelvin = slot_value(3) + celsius_zero_f;
     value_slots[8].value = slot_value(1) / molar_mass * kelvin * 0.008314f;
     value_slots[8].uncertainty = (slot_uncertainty(1) / slot_value(1) + slot_uncertainty(3) / kelvin) * slot_value(8);
     const float gas_moles = vapour ? c + h * 0.5f - oxygen : c - oxygen;
@@ -268,7 +269,7 @@ void generate_problem_15()
     // above 44.1 °C).
     draw_until_accepted([&] {
         set_slot_digits(1, random_real(10.0f, 90.0f), 3);
-        return printed_states_hold(species, w, slot_value(1) + 273.15, std::nan(""));
+        return printed_states_hold(species, w, slot_value(1) + celsius_zero, std::nan(""));
     });
     set_slot_digits(2, random_real(10.0f, 90.0f), 3);
 

@@ -15,6 +15,7 @@
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
 #include "numbers/random_stream.h"
+#include "numbers/thermal_constants.h"
 #include "numbers/value_slots.h"
 
 namespace thermo_kinetics {
@@ -95,13 +96,13 @@ float contact_temperature(const ContactSamples& s)
 {
     const float c1 = s.moles_first * slot_value(1);
     const float c2 = s.moles_second * slot_value(2);
-    return (c1 * (slot_value(5) + 273.15f) + c2 * (slot_value(6) + 273.15f)) / (c2 + c1);
+    return (c1 * (kelvin(slot_value(5))) + c2 * (kelvin(slot_value(6)))) / (c2 + c1);
 }
 
 ContactData contact_data(const ContactSamples& s, const std::vector<double>& d)
 {
-    return {d[2] / compound_molar_mass(s.first) * d[0], d[3] / compound_molar_mass(s.second) * d[1], d[4] + 273.15,
-            d[5] + 273.15};
+    return {d[2] / compound_molar_mass(s.first) * d[0], d[3] / compound_molar_mass(s.second) * d[1],
+            d[4] + celsius_zero, d[5] + celsius_zero};
 }
 
 double contact_heat(const ContactSamples& s, const std::vector<double>& d)

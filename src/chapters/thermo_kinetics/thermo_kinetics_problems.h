@@ -132,7 +132,7 @@ std::int32_t draw_statement_and_reaction(std::int32_t n, std::int32_t w, std::in
 
 // K of a reaction (or of its reverse) with two significant digits: the
 // REAL k through slot 5 where a REAL holds it and its reciprocal, else
-// e^(-1000 dg / (8.314 kelvin)) in double precision, so that neither a
+// e^(-1000 dg / (R kelvin)) in double precision, so that neither a
 // constant out of range (k = -1) nor an overflow ever shows.
 std::string equilibrium_constant_text(float k, double dg, double kelvin, bool reversed);
 

@@ -5,13 +5,12 @@
 #include <cstring>
 
 #include "numbers/random_stream.h"
+#include "numbers/thermal_constants.h"
 
 EquilibriumModel equilibrium_model;
 
 namespace {
 
-constexpr float gas_constant = 8.314f;
-constexpr float kelvin_offset = 273.15f;
 // Two particles closer than 0.1 px would push each other with forces whose
 // squares overflow, and the speed rescale would turn them into NaN.
 constexpr float max_repulsion = 1.0e12f;
@@ -29,11 +28,6 @@ bool any_within_reach(const EquilibriumModel& m, std::int32_t first, float xi, f
     const FourFloats dx = x - xi, dy = y - yi;
     const auto near = dx * dx + dy * dy <= 100.0f;
     return (near[0] | near[1] | near[2] | near[3]) != 0;
-}
-
-float kelvin(float celsius)
-{
-    return celsius + kelvin_offset;
 }
 
 float sum_of_squared_speeds(const EquilibriumModel& m)
@@ -76,7 +70,7 @@ void update_equilibrium_constant(EquilibriumModel& m)
 {
     const float t = kelvin(m.temperature);
     const float delta_g = m.delta_h - m.delta_s * t;
-    m.equilibrium_constant = std::exp(-delta_g / (gas_constant * t));
+    m.equilibrium_constant = std::exp(-delta_g / (gas_constant_joule_f * t));
 }
 
 void place_particles(EquilibriumModel& m, std::int32_t a, std::int32_t b, std::int32_t c, bool at_temperature)

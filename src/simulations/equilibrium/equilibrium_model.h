@@ -67,7 +67,7 @@ void pick_random_reaction_thermo(float& delta_h, float& delta_s);
 void update_equilibrium_constant(EquilibriumModel& m);
 
 // Refills the particle set: A first, then B, then C, at random places with
-// random speeds scaled to the mean squared speed 9 (T + 273.15) / 323.15,
+// random speeds scaled to the mean squared speed 9 kelvin(T) / 323.15,
 // or to 9 when at_temperature is false (the first opening).
 void place_particles(EquilibriumModel& m, std::int32_t a, std::int32_t b, std::int32_t c, bool at_temperature);
 // Lets the random start settle without drawing: 600 sub-steps.

@@ -1,21 +1,22 @@
 #include "simulations/gas_laws/gas_exercise_answers.h"
+#include "numbers/thermal_constants.h"
 
 #include <cmath>
 
 float gas_amount(float volume, float temperature, float pressure)
 {
-    return pressure / (gas_constant_torr * (temperature + kelvin_offset)) * volume;
+    return pressure / (gas_constant_torr * kelvin(temperature)) * volume;
 }
 
 float final_temperature(float volume, float temperature, float pressure, float final_pressure)
 {
     const float n = gas_amount(volume, temperature, pressure);
-    return volume / (gas_constant_torr * n) * final_pressure - kelvin_offset;
+    return volume / (gas_constant_torr * n) * final_pressure - celsius_zero_f;
 }
 
 float amount_change(float volume, float temperature, float pressure, float final_pressure)
 {
-    return volume * std::fabs(final_pressure - pressure) / (gas_constant_torr * (temperature + kelvin_offset));
+    return volume * std::fabs(final_pressure - pressure) / (gas_constant_torr * kelvin(temperature));
 }
 
 float mixture_mass(float amount, float first_molar_mass, float second_molar_mass, float first_fraction)
@@ -28,12 +29,12 @@ MixtureAnswer mixture_partial_pressure(float volume, float temperature, float pr
                                        float mass, float first_molar_mass, float second_molar_mass,
                                        bool first_gas_in_flask)
 {
-    const float kelvin = temperature + kelvin_offset;
+    const float absolute = kelvin(temperature);
     MixtureAnswer answer;
-    answer.added_moles = volume * (final_pressure - pressure) / (gas_constant_torr * kelvin);
+    answer.added_moles = volume * (final_pressure - pressure) / (gas_constant_torr * absolute);
     answer.first_gas_moles =
         (mass / second_molar_mass - answer.added_moles) / (first_molar_mass / second_molar_mass - 1.0f);
-    answer.partial_pressure = kelvin * gas_constant_atm / volume * answer.first_gas_moles;
+    answer.partial_pressure = absolute * gas_constant_atm / volume * answer.first_gas_moles;
     if (first_gas_in_flask) answer.partial_pressure += pressure * torr_to_atm;
     return answer;
 }

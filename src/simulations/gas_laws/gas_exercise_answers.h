@@ -7,7 +7,6 @@
 inline constexpr float gas_constant_torr = 62.32f;  // litre torr / (mol K)
 inline constexpr float gas_constant_atm = 0.082f;   // litre atm / (mol K)
 inline constexpr float torr_to_atm = 0.0013157895f;
-inline constexpr float kelvin_offset = 273.15f;
 
 // Moles in the flask at a pressure (torr) and temperature (Celsius).
 float gas_amount(float volume, float temperature, float pressure);
