@@ -235,7 +235,7 @@ std::string shown_gas_equation(std::int32_t direction)
 bool reaction_gas_condenses(const GasReaction& r, const std::array<float, 3>& atm)
 {
     for (std::int32_t j = 1; j <= 3; ++j)
-        if (gas_of_formula_condenses(r.formula[j], r.t + celsius_zero_f, atm[j - 1])) return true;
+        if (gas_of_formula_condenses(r.formula[j], kelvin(r.t), atm[j - 1])) return true;
     return false;
 }
 

@@ -112,7 +112,7 @@ struct GasReaction {
     std::array<std::string, 4> formula;  // likewise
     std::int32_t delta_n = 0;            // moles of gas, products - reactants
     float t = 0.0f;                      // degrees Celsius, slot 7
-    float rt() const { return gas_constant_litre_atm_cut_f * (t + celsius_zero_f); }
+    float rt() const { return gas_constant_litre_atm_cut_f * kelvin(t); }
     // The constant in concentrations from K (in atm) as given.
     float concentration_constant(float k) const;
 };

@@ -51,12 +51,12 @@ constexpr float zinc_fusion_j = 7070.0f;
 
 bool zinc_molten(std::int32_t row, float t)
 {
-    return row == zinc_row && t + celsius_zero_f > zinc_melting_kelvin;
+    return row == zinc_row && kelvin(t) > zinc_melting_kelvin;
 }
 
 float molten_zinc_factor(float t)
 {
-    return std::exp(zinc_fusion_j / gas_constant_joule_f * (1.0f / (t + celsius_zero_f) - 1.0f / zinc_melting_kelvin));
+    return std::exp(zinc_fusion_j / gas_constant_joule_f * (1.0f / kelvin(t) - 1.0f / zinc_melting_kelvin));
 }
 
 constexpr std::string_view letters = "ABCD";
@@ -256,7 +256,7 @@ void generate_problem_4()
                                  slot_text(7) + "@uo@C è pari a " + slot_text(5) +
                                  ". Calcolare il valore di @iK@@dc@ a questa temperatura";
     const std::int32_t delta_n = direction == 2 ? -reaction.delta_n : reaction.delta_n;
-    const float rt = gas_constant_litre_atm_cut_f * (t + celsius_zero_f);
+    const float rt = gas_constant_litre_atm_cut_f * kelvin(t);
     set_slot_digits(6, slot_value(5) / std::pow(rt, static_cast<float>(delta_n)), 3);
     problem_texts.answer_text = slot_text(6) + concentration_unit(delta_n);
     draw_problem_text(180, 560, 50);
@@ -280,7 +280,7 @@ void generate_problem_5()
         constexpr float per_atm[] = {760.0f, 101.325f, 0.101325f};
         const float dn = reaction.delta_n;
         // Kp and Kx from K before its rounding, as a student takes them from Kc.
-        const float k = slot_value(1) * std::pow(gas_constant_litre_atm_cut_f * (t + celsius_zero_f), dn);
+        const float k = slot_value(1) * std::pow(gas_constant_litre_atm_cut_f * kelvin(t), dn);
         set_slot_digits(3, k, 3);
         set_slot_digits(4, k * std::pow(per_atm[unit - 1], dn), 3);
         set_slot_digits(6, k * std::pow(slot_value(5), -dn), 3);

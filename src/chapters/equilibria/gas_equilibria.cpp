@@ -215,7 +215,7 @@ void generate_problem_7()
                                 : ". Calcolare le concentrazioni dei componenti all'equilibrio");
     // From the amounts, volume and constant as shown.
     const SpeciesValues c = solved.of({slot_value(11), slot_value(8), slot_value(9), volume, slot_value(12)});
-    const float factor = asked == 1 ? (r.t + celsius_zero_f) * gas_constant_litre_atm_cut_f : 1.0f;
+    const float factor = asked == 1 ? kelvin(r.t) * gas_constant_litre_atm_cut_f : 1.0f;
     set_slot_digits(11, c[0] * factor, 3);
     set_slot_digits(12, c[1] * factor, 3);
     set_slot_digits(14, c[3] * factor, 3);
@@ -247,7 +247,7 @@ void generate_problem_8()
     const SpeciesValues c0 = {0.0f, 0.0f, 0.0f, slot_value(3), 0.0f, 0.0f};
     SpeciesValues c{};
     solve_extent(nu, c0, c, kc);
-    set_slot_digits(6, (c[1] + c[3] + c[0]) * (r.t + celsius_zero_f) * gas_constant_litre_atm_cut_f, 3);
+    set_slot_digits(6, (c[1] + c[3] + c[0]) * kelvin(r.t) * gas_constant_litre_atm_cut_f, 3);
     const std::string equation = shown_gas_equation(2);
     std::string& text = problem_texts.problem_text;
     text = "@T1@@C1@Calcolare la percentuale di " + r.formula[3] + " dissociato a " + slot_text(7) + "@uo@C e " +
@@ -320,7 +320,7 @@ void generate_problem_9()
     const SpeciesValues c0 = {slot_value(11) / 48.9018f, slot_value(12) / 48.9018f, 0.0f, 0.0f, 0.0f, 0.0f};
     SpeciesValues c{};
     solve_extent(nu, c0, c, k == 1 ? kc : slot_value(15));
-    set_slot_digits(6, (c[0] + c[1] + c[3]) * (r.t + celsius_zero_f) * gas_constant_litre_atm_cut_f, 3);
+    set_slot_digits(6, (c[0] + c[1] + c[3]) * kelvin(r.t) * gas_constant_litre_atm_cut_f, 3);
     problem_texts.answer_text = slot_text(6) + " atm";
     draw_problem_text(160, 570, 40);
     show_chemistry_fact(170, 160, 280);

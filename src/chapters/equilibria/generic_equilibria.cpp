@@ -89,7 +89,7 @@ void generate_problem_10()
     const GenericSystem s = generic_system(r, slot_value(6) / volume, all_gases ? slot_value(7) / volume : 0.0f);
     SpeciesValues c{};
     solve_extent(s.nu, s.c0, c, slot_value(1));
-    const float rt = (t + celsius_zero_f) * gas_constant_litre_atm_cut_f;
+    const float rt = kelvin(t) * gas_constant_litre_atm_cut_f;
     set_slot_digits(11, rt * c[0], 3);
     set_slot_digits(12, rt * c[1], 3);
     set_slot_digits(13, rt * c[3], 3);
