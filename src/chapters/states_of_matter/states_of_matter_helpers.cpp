@@ -6,7 +6,6 @@
 #include "chemistry/table_fields.h"
 #include "frame/generator_kit.h"
 #include "numbers/fixed_width.h"
-#include "numbers/formatted_conversions.h"
 #include "numbers/random_stream.h"
 #include "numbers/value_kit.h"
 #include "numbers/value_slots.h"

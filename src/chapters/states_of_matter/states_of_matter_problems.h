@@ -107,64 +107,30 @@ TwoPositions draw_two_positions(std::int32_t problem, std::int32_t count,
 // --- Gases and units ----------------------------------------------------
 
 // The gas lists: compound records.
-inline constexpr std::array<std::int32_t, 17> gas_list_1{compounds::helium,
-                                                         compounds::neon,
-                                                         compounds::argon,
-                                                         compounds::nitrogen,
-                                                         compounds::oxygen,
-                                                         compounds::fluorine,
-                                                         compounds::chlorine,
-                                                         compounds::ammonia,
-                                                         compounds::carbon_monoxide,
-                                                         compounds::carbon_dioxide,
-                                                         compounds::nitric_oxide,
-                                                         compounds::sulfur_dioxide,
-                                                         compounds::hydrogen_fluoride,
-                                                         compounds::hydrogen_chloride,
-                                                         compounds::hydrogen_sulfide,
-                                                         compounds::methane,
-                                                         compounds::ethane};
-inline constexpr std::array<std::int32_t, 17> gas_list_2{compounds::helium,
-                                                         compounds::neon,
-                                                         compounds::argon,
-                                                         compounds::nitrogen,
-                                                         compounds::oxygen,
-                                                         compounds::fluorine,
-                                                         compounds::chlorine,
-                                                         compounds::ammonia,
-                                                         compounds::carbon_monoxide,
-                                                         compounds::carbon_dioxide,
-                                                         compounds::nitric_oxide,
-                                                         compounds::sulfur_dioxide,
-                                                         compounds::phosphorus_trifluoride,
-                                                         compounds::hydrogen_chloride,
-                                                         compounds::hydrogen_sulfide,
-                                                         compounds::methane,
-                                                         compounds::ethane};
-inline constexpr std::array<std::int32_t, 19> gas_list_3{compounds::helium,
-                                                         compounds::neon,
-                                                         compounds::argon,
-                                                         compounds::nitrogen,
-                                                         compounds::oxygen,
-                                                         compounds::fluorine,
-                                                         compounds::chlorine,
-                                                         compounds::ammonia,
-                                                         compounds::carbon_monoxide,
-                                                         compounds::carbon_dioxide,
-                                                         compounds::nitric_oxide,
-                                                         compounds::sulfur_dioxide,
-                                                         compounds::phosphorus_trifluoride,
-                                                         compounds::hydrogen_chloride,
-                                                         compounds::hydrogen_sulfide,
-                                                         compounds::methane,
-                                                         compounds::ethane,
-                                                         compounds::xenon,
-                                                         compounds::krypton};
-inline constexpr std::array<std::int32_t, 13> gas_list_4{
-    compounds::helium,       compounds::neon,           compounds::argon,           compounds::nitrogen,
-    compounds::oxygen,       compounds::ammonia,        compounds::carbon_monoxide, compounds::carbon_dioxide,
-    compounds::nitric_oxide, compounds::sulfur_dioxide, compounds::methane,         compounds::ethane,
-    compounds::xenon};
+inline constexpr auto gas_list_1 = [] {
+    using namespace compounds;
+    return std::array<std::int32_t, 17>{{helium, neon, argon, nitrogen, oxygen, fluorine, chlorine, ammonia,
+                                         carbon_monoxide, carbon_dioxide, nitric_oxide, sulfur_dioxide,
+                                         hydrogen_fluoride, hydrogen_chloride, hydrogen_sulfide, methane, ethane}};
+}();
+inline constexpr auto gas_list_2 = [] {
+    using namespace compounds;
+    return std::array<std::int32_t, 17>{{helium, neon, argon, nitrogen, oxygen, fluorine, chlorine, ammonia,
+                                         carbon_monoxide, carbon_dioxide, nitric_oxide, sulfur_dioxide,
+                                         phosphorus_trifluoride, hydrogen_chloride, hydrogen_sulfide, methane, ethane}};
+}();
+inline constexpr auto gas_list_3 = [] {
+    using namespace compounds;
+    return std::array<std::int32_t, 19>{{helium, neon, argon, nitrogen, oxygen, fluorine, chlorine, ammonia,
+                                         carbon_monoxide, carbon_dioxide, nitric_oxide, sulfur_dioxide,
+                                         phosphorus_trifluoride, hydrogen_chloride, hydrogen_sulfide, methane, ethane,
+                                         xenon, krypton}};
+}();
+inline constexpr auto gas_list_4 = [] {
+    using namespace compounds;
+    return std::array<std::int32_t, 13>{{helium, neon, argon, nitrogen, oxygen, ammonia, carbon_monoxide,
+                                         carbon_dioxide, nitric_oxide, sulfur_dioxide, methane, ethane, xenon}};
+}();
 
 std::int32_t list_gas(std::span<const std::int32_t> list, std::int32_t i);
 
