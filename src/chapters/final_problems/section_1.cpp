@@ -49,13 +49,13 @@ struct Fuel {
     std::string_view combustion_enthalpy;  // kJ/mol
 };
 constexpr std::array<Fuel, 7> fuels{{
-    {303, "-891"},
-    {304, "-1561"},
-    {305, "-2219"},
-    {306, "-2878"},
-    {421, "-1411"},
-    {422, "-1301"},
-    {423, "-2058"},
+    {compounds::methane, "-891"},
+    {compounds::ethane, "-1561"},
+    {compounds::propane, "-2219"},
+    {compounds::butane, "-2878"},
+    {compounds::ethylene, "-1411"},
+    {compounds::acetylene, "-1301"},
+    {compounds::propene, "-2058"},
 }};
 
 // M2+/M couples in order of falling standard potential.

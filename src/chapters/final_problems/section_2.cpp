@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "chapters/final_problems/final_problems_problems.h"
+#include "chemistry/compound_records.h"
 #include "chemistry/saturated_solutions.h"
 #include "chemistry/table_fields.h"
 #include "chemistry/vapour_pressure_fits.h"
@@ -31,10 +32,10 @@ struct Halogen {
     float entropy;
 };
 constexpr std::array<Halogen, 4> halogens{{
-    {3, 158.8f, 114.7f},
-    {4, 242.6f, 107.3f},
-    {5, 192.8f, 104.6f},
-    {6, 151.1f, 100.9f},
+    {compounds::fluorine, 158.8f, 114.7f},
+    {compounds::chlorine, 242.6f, 107.3f},
+    {compounds::bromine, 192.8f, 104.6f},
+    {compounds::iodine, 151.1f, 100.9f},
 }};
 constexpr std::int32_t iodine = 4;
 

@@ -69,22 +69,22 @@ struct Fuel {
     float formation_enthalpy;
 };
 constexpr std::array<Fuel, 16> fuels{{
-    {301, 6, 3, 'l', 49.1f},
-    {302, 7, 4, 'l', 12.4f},
-    {303, 1, 2, 'g', -74.5f},
-    {304, 2, 3, 'g', -84.0f},
-    {305, 3, 4, 'g', -103.8f},
-    {306, 4, 5, 'g', -125.7f},
-    {307, 6, 7, 'l', -198.7f},
-    {308, 7, 8, 'l', -224.2f},
-    {309, 6, 6, 'l', -156.4f},
-    {311, 1, 2, 'l', -239.2f},
-    {312, 2, 3, 'l', -277.6f},
-    {331, 1, 1, 'l', -425.0f},
-    {332, 2, 2, 'l', -484.3f},
-    {333, 7, 3, 's', -385.2f},
-    {361, 3, 3, 'l', -248.4f},
-    {401, 4, 5, 'l', -279.5f},
+    {compounds::benzene, 6, 3, 'l', 49.1f},
+    {compounds::toluene, 7, 4, 'l', 12.4f},
+    {compounds::methane, 1, 2, 'g', -74.5f},
+    {compounds::ethane, 2, 3, 'g', -84.0f},
+    {compounds::propane, 3, 4, 'g', -103.8f},
+    {compounds::butane, 4, 5, 'g', -125.7f},
+    {compounds::hexane, 6, 7, 'l', -198.7f},
+    {compounds::heptane, 7, 8, 'l', -224.2f},
+    {compounds::cyclohexane, 6, 6, 'l', -156.4f},
+    {compounds::methanol, 1, 2, 'l', -239.2f},
+    {compounds::ethanol, 2, 3, 'l', -277.6f},
+    {compounds::formic_acid, 1, 1, 'l', -425.0f},
+    {compounds::acetic_acid, 2, 2, 'l', -484.3f},
+    {compounds::benzoic_acid, 7, 3, 's', -385.2f},
+    {compounds::acetone, 3, 3, 'l', -248.4f},
+    {compounds::diethyl_ether, 4, 5, 'l', -279.5f},
 }};
 
 // The formation data of CO and CO2 at 25 °C from the compound table, and

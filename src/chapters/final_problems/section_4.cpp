@@ -45,14 +45,14 @@ struct Salt {
     std::int32_t ions;
 };
 constexpr std::array<Salt, 8> salts{{
-    {101, 2},
-    {102, 2},
-    {121, 2},
-    {122, 2},
-    {103, 3},
-    {104, 3},
-    {108, 3},
-    {109, 3},
+    {compounds::sodium_chloride, 2},
+    {compounds::potassium_chloride, 2},
+    {compounds::sodium_bromide, 2},
+    {compounds::potassium_bromide, 2},
+    {compounds::calcium_chloride, 3},
+    {compounds::barium_chloride, 3},
+    {compounds::copper_ii_chloride, 3},
+    {compounds::zinc_chloride, 3},
 }};
 
 // Pairs of list entries (either order) that a problem must not mix.

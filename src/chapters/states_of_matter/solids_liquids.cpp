@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "chapters/states_of_matter/states_of_matter_problems.h"
+#include "chemistry/compound_records.h"
 #include "chemistry/cubic_cells.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/molar_mass.h"
@@ -99,20 +100,20 @@ struct IonicCrystal {
     std::string_view density;
 };
 constexpr std::array<IonicCrystal, 14> ionic_crystals{{
-    {101, '4', "2.165"},
-    {111, '4', "5.56"},
-    {122, '4', "2.75"},
-    {125, '4', "6.47"},
-    {275, '4', "3.58"},
-    {276, '4', "6.67"},
-    {119, '4', "4.89"},
-    {118, '4', "3.180"},
-    {21, '4', "2.27"},
-    {41, '4', "2.32"},
-    {131, '4', "1.856"},
-    {132, '4', "1.805"},
-    {274, '1', "3.988"},
-    {143, '4', "2.5"},
+    {compounds::sodium_chloride, '4', "2.165"},
+    {compounds::silver_chloride, '4', "5.56"},
+    {compounds::potassium_bromide, '4', "2.75"},
+    {compounds::silver_bromide, '4', "6.47"},
+    {compounds::magnesium_oxide, '4', "3.58"},
+    {compounds::nickel_oxide, '4', "6.67"},
+    {compounds::barium_fluoride, '4', "4.89"},
+    {compounds::calcium_fluoride, '4', "3.180"},
+    {compounds::sodium_oxide, '4', "2.27"},
+    {compounds::potassium_oxide, '4', "2.32"},
+    {compounds::sodium_sulfide, '4', "1.856"},
+    {compounds::potassium_sulfide, '4', "1.805"},
+    {compounds::caesium_chloride, '1', "3.988"},
+    {compounds::calcium_sulfide, '4', "2.5"},
 }};
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "chapters/thermo_kinetics/thermo_kinetics_problems.h"
+#include "chemistry/compound_records.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/molar_mass.h"
 #include "chemistry/table_fields.h"
@@ -65,11 +66,11 @@ struct HeatCapacityRow {
     float a, b, c;
 };
 constexpr std::array<HeatCapacityRow, 5> heat_capacity_table{{
-    {453, 660.0f, 660, 20.67f, 12.38f, 0.0f},
-    {460, 1084.6f, 1083, 22.64f, 6.28f, 0.0f},
-    {465, 328.0f, 328, 22.13f, 11.72f, 0.96f},
-    {6, 114.0f, 114, 40.12f, 49.79f, 0.0f},
-    {101, 801.0f, 801, 45.94f, 16.32f, 0.0f},
+    {compounds::aluminium, 660.0f, 660, 20.67f, 12.38f, 0.0f},
+    {compounds::copper, 1084.6f, 1083, 22.64f, 6.28f, 0.0f},
+    {compounds::lead, 328.0f, 328, 22.13f, 11.72f, 0.96f},
+    {compounds::iodine, 114.0f, 114, 40.12f, 49.79f, 0.0f},
+    {compounds::sodium_chloride, 801.0f, 801, 45.94f, 16.32f, 0.0f},
 }};
 
 float heat_capacity(const HeatCapacityRow& row, float kelvin)
