@@ -94,6 +94,7 @@ inline constexpr CompoundKey benzoic_acid{333, "C@d6@H@d5@COOH"};
 inline constexpr CompoundKey acetone{361, "CH@d3@COCH@d3@"};
 inline constexpr CompoundKey chloroform{373, "CHCl@d3@"};
 inline constexpr CompoundKey carbon_tetrachloride{374, "CCl@d4@"};
+inline constexpr CompoundKey bromobenzene{377, "C@d6@H@d5@Br"};
 inline constexpr CompoundKey aniline{382, "C@d6@H@d5@NH@d2@"};
 inline constexpr CompoundKey diethyl_ether{401, "CH@d3@CH@d2@OCH@d2@CH@d3@"};
 inline constexpr CompoundKey ethylene{421, "C@d2@H@d4@"};
@@ -118,7 +119,7 @@ inline constexpr CompoundKey carbon_disulfide{501, ""};
 inline constexpr CompoundKey pentane{502, ""};
 
 // Every name above, for the table's check.
-inline constexpr std::array<CompoundKey, 97> named{{nitrogen,
+inline constexpr std::array<CompoundKey, 98> named{{nitrogen,
                                                     oxygen,
                                                     fluorine,
                                                     chlorine,
@@ -194,6 +195,7 @@ inline constexpr std::array<CompoundKey, 97> named{{nitrogen,
                                                     acetone,
                                                     chloroform,
                                                     carbon_tetrachloride,
+                                                    bromobenzene,
                                                     aniline,
                                                     diethyl_ether,
                                                     ethylene,

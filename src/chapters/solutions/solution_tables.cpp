@@ -111,7 +111,7 @@ const std::array<SolventVapour, 4> solvent_vapours{{
 
 float solvent_vapour_pressure(std::int32_t v, float t)
 {
-    return vapour_pressure_torr(solvent_vapours.at(v - 1).fit, t + celsius_zero_f);
+    return vapour_pressure_torr(solvent_vapours.at(v - 1).fit, kelvin(t));
 }
 
 const std::array<SolventDensity, 4> solvent_densities{{
@@ -122,11 +122,11 @@ const std::array<SolventDensity, 4> solvent_densities{{
 }};
 
 const std::array<BoilingSolvent, 5> boiling_solvents{{
-    {401, " 34.4", " 2.11"},
-    {373, " 61.2", " 3.63"},
-    {312, " 78.3", " 1.22"},
-    {301, " 80.2", " 2.53"},
-    {377, "155.8", " 6.20"},
+    {compounds::diethyl_ether, " 34.4", " 2.11"},
+    {compounds::chloroform, " 61.2", " 3.63"},
+    {compounds::ethanol, " 78.3", " 1.22"},
+    {compounds::benzene, " 80.2", " 2.53"},
+    {compounds::bromobenzene, "155.8", " 6.20"},
 }};
 
 const std::array<FreezingSolvent, 3> freezing_solvents{{
