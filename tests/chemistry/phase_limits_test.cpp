@@ -10,6 +10,9 @@ namespace {
 
 using namespace compounds;
 
+// Past every table.
+constexpr std::int32_t no_such_compound = 9999;
+
 // Handbook vapour pressures, none of them a point a fit was drawn through
 // but the boiling points: water from IAPWS-IF97, the rest from the
 // handbook's tables.
@@ -68,7 +71,7 @@ TEST(PhaseLimits, FitsAgreeWithBoilingAndCriticalPoints)
         EXPECT_NEAR(saturation_pressure_atm(fit.compound, boiling), 1.0, 0.03) << fit.compound;
     }
     EXPECT_TRUE(std::isnan(saturation_pressure_atm(sulfuric_acid, 300.0)));
-    EXPECT_TRUE(std::isnan(saturation_pressure_atm(9999, 300.0)));
+    EXPECT_TRUE(std::isnan(saturation_pressure_atm(no_such_compound, 300.0)));
 }
 
 // The guard on the pages' own examples, and the states it reads.
@@ -91,7 +94,7 @@ TEST(PhaseLimits, CondensingGasesAndStates)
         {liquid_water, 373.15, 0.9, false},
         {nitrogen_dioxide, 298.15, 30.0, true},
         {phosphoric_acid, 330.0, 1e-6, true},
-        {9999, 300.0, 1e-6, true},
+        {no_such_compound, 300.0, 1e-6, true},
         {nitrosyl_bromide, 300.0, 1.0, false},
     };
     for (const Condensing& g : gases)
@@ -124,7 +127,7 @@ TEST(PhaseLimits, CondensingGasesAndStates)
     for (const State& s : states)
         EXPECT_EQ(state_at(s.compound, s.kelvin, s.atm), s.state) << s.compound << " at " << s.kelvin;
     EXPECT_DOUBLE_EQ(melting_point_kelvin(zinc), 692.68);
-    EXPECT_TRUE(std::isnan(boiling_point_kelvin(9999)));
+    EXPECT_TRUE(std::isnan(boiling_point_kelvin(no_such_compound)));
 }
 
 }  // namespace
