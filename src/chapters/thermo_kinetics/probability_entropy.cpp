@@ -535,7 +535,7 @@ void generate_problem_25()
         const float t = random_real(30.0f, 90.0f);
         const float p = 0.1f * static_cast<float>(random_int(1, 20));
         set_slot_digits(19, t, 3);
-        if (state_at(water_vapour, slot_value_as_shown(19) + celsius_zero, p) == 'g') r.w = water_as_vapour;
+        if (state_at(compounds::water_vapour, slot_value_as_shown(19) + celsius_zero, p) == 'g') r.w = water_as_vapour;
         if (!printed_states_hold(r.species, r.w, t + celsius_zero, p)) return false;
         set_reaction_entropy(t, p);
         return !uncertainty_exceeds_value(1);
