@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <stdexcept>
 #include <string_view>
 
 #include "chemistry/solubility_products.h"
@@ -57,20 +56,12 @@ static_assert(std::ranges::all_of(salt_solubilities, [](const SaltSolubility& s)
     return s.dissolution_enthalpy.empty() || has_solubility_product(s.formula);
 }));
 
-// Whether the table holds the salt: every list of salts that a problem draws
-// from checks its formulas with it when it is compiled.
-constexpr bool has_salt_solubility(std::string_view formula)
-{
-    return std::ranges::find(salt_solubilities, formula, &SaltSolubility::formula) != salt_solubilities.end();
-}
-
-// The salt with that formula. A formula that the table lacks is an error,
-// never another salt's row: at compile time where it is checked, else an
-// exception that ends the program.
-constexpr const SaltSolubility& salt_solubility(std::string_view formula)
+// The salt with that formula, found as the program is compiled: a formula
+// that the table lacks does not compile.
+consteval const SaltSolubility& salt_solubility(std::string_view formula)
 {
     const auto found = std::ranges::find(salt_solubilities, formula, &SaltSolubility::formula);
-    if (found == salt_solubilities.end()) throw std::out_of_range("sale senza dati di solubilità");
+    if (found == salt_solubilities.end()) throw "sale senza dati di solubilità";
     return *found;
 }
 

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <stdexcept>
 #include <string_view>
 
 struct SolubilityProduct {
@@ -32,19 +31,18 @@ inline constexpr std::array<SolubilityProduct, 17> solubility_products{{
     {"Ag@d2@SO@d4@", "1.20e-5"},
 }};
 
-// Whether the table holds the salt: every table of salts that a problem
-// reads checks its formulas with it when it is compiled.
+// Whether the table holds the salt: the salt table checks its sparingly
+// soluble rows with it.
 constexpr bool has_solubility_product(std::string_view formula)
 {
     return std::ranges::find(solubility_products, formula, &SolubilityProduct::formula) != solubility_products.end();
 }
 
-// The product of a salt of the table. A formula that the table lacks is an
-// error, never a blank datum: at compile time where it is checked, else an
-// exception that ends the program.
-constexpr std::string_view solubility_product(std::string_view formula)
+// The row of a salt of the table, found as the program is compiled: a
+// formula that the table lacks does not compile.
+consteval const SolubilityProduct& solubility_product(std::string_view formula)
 {
     const auto found = std::ranges::find(solubility_products, formula, &SolubilityProduct::formula);
-    if (found == solubility_products.end()) throw std::out_of_range("sale senza prodotto di solubilità");
-    return found->value;
+    if (found == solubility_products.end()) throw "sale senza prodotto di solubilità";
+    return *found;
 }

@@ -23,15 +23,17 @@ namespace {
 // The third of its six draws was HgBr2, which dissolves as molecules, not as
 // the ions of this equilibrium: that draw is drawn again.
 struct SolubleSalt {
-    std::string_view formula;
+    const SaltSolubility* data;
     std::string_view cation;
     std::string_view added_salt;
 };
 constexpr SolubleSalt soluble_salts[] = {
-    {"PbCl@d2@", "Pb@u2+@", "NaCl"}, {"PbI@d2@", "Pb@u2+@", "KI"}, {"Ag@d2@SO@d4@", "Ag@u+@", "Na@d2@SO@d4@"},
-    {"SnI@d2@", "Sn@u2+@", "KI"},    {"AgCl", "Ag@u+@", "NaCl"},
+    {&salt_solubility("PbCl@d2@"), "Pb@u2+@", "NaCl"},
+    {&salt_solubility("PbI@d2@"), "Pb@u2+@", "KI"},
+    {&salt_solubility("Ag@d2@SO@d4@"), "Ag@u+@", "Na@d2@SO@d4@"},
+    {&salt_solubility("SnI@d2@"), "Sn@u2+@", "KI"},
+    {&salt_solubility("AgCl"), "Ag@u+@", "NaCl"},
 };
-static_assert(std::ranges::all_of(soluble_salts, [](const SolubleSalt& s) { return has_salt_solubility(s.formula); }));
 
 // The species of a generic reaction that take part (gases, or dissolved
 // species), in the solver's places: reactants 0-1, products 3-4.
@@ -227,7 +229,7 @@ void generate_problem_15()
     do v = pick_problem_variant(6, equilibria_state.last_draw[15], 4);
     while (v == left_out);
     const SolubleSalt& salt = soluble_salts[v < left_out ? v - 1 : v - 2];
-    const SaltSolubility& data = salt_solubility(salt.formula);
+    const SaltSolubility& data = *salt.data;
     set_slot_text(1, data.as_ions_25);
     set_slot_text(2, data.as_ions_100);
     // Grams per litre.
@@ -255,7 +257,7 @@ void generate_problem_15()
     problem_texts.problem_text = "@T1@@C1@La costante di equilibrio per la reazione " + std::string(data.dissolution) +
                                  " è pari a " + slot_text(5) + " a " + slot_text(3) + "@uo@C. Calcolare [" +
                                  std::string(salt.cation) + "] nella soluzione satura ottenuta sciogliendo " +
-                                 std::string(salt.formula) + " in acqua e nella soluzione ottenuta aggiungendo " +
+                                 std::string(data.formula) + " in acqua e nella soluzione ottenuta aggiungendo " +
                                  slot_text(11) + " mL di " + std::string(salt.added_salt) + " " + slot_text(12) +
                                  " F a " + slot_text(13) + " mL della precedente, in presenza di corpo di fondo";
     SpeciesValues nu{};

@@ -28,23 +28,22 @@ struct Carbonate {
 // A salt of problems 39 and 40, its anions per cation and its ions; its
 // solubility product from the table that chapter 9 shares.
 struct Salt {
-    std::string_view formula;
+    const SolubilityProduct* product;
     std::int32_t anions;
     std::string_view cation;
     std::string_view anion;
 };
 constexpr Salt salts[] = {
-    {"BaSO@d4@", 1, "Ba@u2+@", "SO@d4@@u2-@"},
-    {"Pb(IO@d3@)@d2@", 2, "Pb@u2+@", "IO@d3@@u-@"},
-    {"PbSO@d4@", 1, "Pb@u2+@", "SO@d4@@u2-@"},
-    {"PbI@d2@", 2, "Pb@u2+@", "I@u-@"},
-    {"HgBr@d2@", 2, "Hg@u2+@", "Br@u-@"},
-    {"HgI@d2@", 2, "Hg@u2+@", "I@u-@"},
-    {"AgBr", 1, "Ag@u+@", "Br@u-@"},
-    {"AgCl", 1, "Ag@u+@", "Cl@u-@"},
-    {"AgI", 1, "Ag@u+@", "I@u-@"},
+    {&solubility_product("BaSO@d4@"), 1, "Ba@u2+@", "SO@d4@@u2-@"},
+    {&solubility_product("Pb(IO@d3@)@d2@"), 2, "Pb@u2+@", "IO@d3@@u-@"},
+    {&solubility_product("PbSO@d4@"), 1, "Pb@u2+@", "SO@d4@@u2-@"},
+    {&solubility_product("PbI@d2@"), 2, "Pb@u2+@", "I@u-@"},
+    {&solubility_product("HgBr@d2@"), 2, "Hg@u2+@", "Br@u-@"},
+    {&solubility_product("HgI@d2@"), 2, "Hg@u2+@", "I@u-@"},
+    {&solubility_product("AgBr"), 1, "Ag@u+@", "Br@u-@"},
+    {&solubility_product("AgCl"), 1, "Ag@u+@", "Cl@u-@"},
+    {&solubility_product("AgI"), 1, "Ag@u+@", "I@u-@"},
 };
-static_assert(std::ranges::all_of(salts, [](const Salt& s) { return has_solubility_product(s.formula); }));
 constexpr std::int32_t lead_iodide = 4;
 
 // HgBr2 and HgI2 dissolve in excess halide as HgX4(2-): a draw of them is
@@ -161,8 +160,8 @@ void generate_problem_39()
     float c = random_real(0.001f, 0.0099f);
     if (n == lead_iodide) c *= 10.0f;
     set_slot_digits(1, c, 3);
-    set_slot_text(2, solubility_product(salt.formula));
-    problem_texts.problem_text = "Calcolare la solubilità di " + std::string(salt.formula) +
+    set_slot_text(2, salt.product->value);
+    problem_texts.problem_text = "Calcolare la solubilità di " + std::string(salt.product->formula) +
                                  " a 25@uo@C [@iK@@dps@ = " + slot_text(2) + "] in" + " acqua e in una soluzione " +
                                  slot_text(1) + " M di " + std::string(w == 1 ? salt.cation : salt.anion) + ".";
     const std::int32_t m = salt.anions;
@@ -200,7 +199,7 @@ void generate_problem_40()
     equilibria_state.last_draw[40] = w;
     const Salt& salt = salts[n - 1];
     const std::int32_t m = salt.anions;
-    set_slot_text(9, solubility_product(salt.formula));
+    set_slot_text(9, salt.product->value);
     const float v1 = random_real(10.0f, 90.0f);
     const float v2 = random_real(10.0f, 90.0f);
     const float c1 = random_real(0.001f, 0.009f);
@@ -211,10 +210,11 @@ void generate_problem_40()
     value_slots[6].value = x * (w == 1 ? random_real(0.2f, 0.7f) : random_real(1.5f, 3.0f));
     for (std::int32_t s : {1, 2, 5, 6}) convert_data_slot(s, 4);
     const std::string cation(salt.cation);
-    problem_texts.problem_text =
-        "Il prodotto di solubilità di " + std::string(salt.formula) + " è pari a " + slot_text(9) + " a 25@uo@C. " +
-        "Calcolare [" + cation + "] nella soluzione ottenuta mescolando " + slot_text(1) + " mL di " + cation + " " +
-        slot_text(5) + " M con " + slot_text(2) + " mL di " + std::string(salt.anion) + " " + slot_text(6) + " M";
+    problem_texts.problem_text = "Il prodotto di solubilità di " + std::string(salt.product->formula) + " è pari a " +
+                                 slot_text(9) + " a 25@uo@C. " + "Calcolare [" + cation +
+                                 "] nella soluzione ottenuta mescolando " + slot_text(1) + " mL di " + cation + " " +
+                                 slot_text(5) + " M con " + slot_text(2) + " mL di " + std::string(salt.anion) + " " +
+                                 slot_text(6) + " M";
     set_slot_from_data(5, {1, 2, 5, 6, 9}, [m](const std::vector<double>& d) { return cation_left(d, m); });
     problem_texts.answer_text = slot_text(5) + " mol/L";
     draw_problem_text(170, 530, 45);

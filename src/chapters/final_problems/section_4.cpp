@@ -108,25 +108,23 @@ constexpr std::int32_t ammonium_buffer = 2;
 // precipitate, whose solubility product chapter 7's table gives.
 struct Precipitation {
     std::int32_t salt;
-    std::string_view precipitate;
+    const SolubilityProduct* precipitate;
     std::string_view cation;
     std::int32_t anions;
 };
 constexpr std::array<Precipitation, 8> precipitations{{
-    {127, "PbI@d2@", "Pb@u2+@", 2},
-    {284, "Pb(IO@d3@)@d2@", "Pb@u2+@", 2},
-    {284, "Cu(IO@d3@)@d2@", "Cu@u2+@", 2},
-    {116, "MgF@d2@", "Mg@u2+@", 2},
-    {116, "BaF@d2@", "Ba@u2+@", 2},
-    {171, "PbSO@d4@", "Pb@u2+@", 1},
-    {171, "CaSO@d4@", "Ca@u2+@", 1},
-    {284, "Cr(IO@d3@)@d3@", "Cr@u3+@", 3},
+    {127, &solubility_product("PbI@d2@"), "Pb@u2+@", 2},
+    {284, &solubility_product("Pb(IO@d3@)@d2@"), "Pb@u2+@", 2},
+    {284, &solubility_product("Cu(IO@d3@)@d2@"), "Cu@u2+@", 2},
+    {116, &solubility_product("MgF@d2@"), "Mg@u2+@", 2},
+    {116, &solubility_product("BaF@d2@"), "Ba@u2+@", 2},
+    {171, &solubility_product("PbSO@d4@"), "Pb@u2+@", 1},
+    {171, &solubility_product("CaSO@d4@"), "Ca@u2+@", 1},
+    {284, &solubility_product("Cr(IO@d3@)@d3@"), "Cr@u3+@", 3},
 }};
 // CuCl was member 8: aqueous Cu+ disproportionates, so no solution is
 // "M in Cu+"; it is left out of the draw.
 constexpr std::array<std::int32_t, 1> copper_i_chloride{8};
-static_assert(std::ranges::all_of(precipitations,
-                                  [](const Precipitation& p) { return has_solubility_product(p.precipitate); }));
 
 // Metals deposited by electrolysis: atomic number and ion charge. Oxygen
 // at the anode means water or a molten hydroxide is split: the alkali
@@ -445,13 +443,13 @@ void generate_problem_31()
     skip_random_draws(2);
     const std::int32_t v = pick_kept_variant(9, final_problems_state.last_choice[31], 3, copper_i_chloride);
     const Precipitation& p = precipitations[v - 1];
-    set_slot_text(9, solubility_product(p.precipitate));
+    set_slot_text(9, p.precipitate->value);
     set_slot_digits(1, 10.0f * static_cast<float>(random_int(20, 99)), 3);
     set_slot_digits(2, random_real(2.0f, 9.9f) * 0.001f, 3);
     problem_texts.problem_text = "Calcolare quanto " + compound_formula(p.salt) + " si può aggiungere a " +
                                  slot_text(1) + " mL di una soluzione " + slot_text(2) + " M in " +
                                  std::string(p.cation) + " senza iniziare la precipitazione di " +
-                                 std::string(p.precipitate) + " [@iK@@dps@ = " + slot_text(9) + "]";
+                                 std::string(p.precipitate->formula) + " [@iK@@dps@ = " + slot_text(9) + "]";
     const double molar_mass = compound_molar_mass(p.salt);
     const auto grams = [&](const std::vector<double>& d) {
         return molar_mass * std::pow(d[0] / d[1], 1.0 / static_cast<double>(p.anions)) * d[2] * 0.001;

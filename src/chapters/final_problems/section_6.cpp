@@ -43,19 +43,17 @@ constexpr std::int32_t krypton = 5;
 // Salts in pairs with a common anion: formula and cation; the solubility
 // product from chapter 7's table.
 struct SparinglySoluble {
-    std::string_view formula;
+    const SolubilityProduct* salt;
     std::string_view cation;
 };
 constexpr std::array<SparinglySoluble, 6> selective_pairs{{
-    {"Pb(IO@d3@)@d2@", "Pb@u2+@"},
-    {"Cu(IO@d3@)@d2@", "Cu@u2+@"},
-    {"MgF@d2@", "Mg@u2+@"},
-    {"BaF@d2@", "Ba@u2+@"},
-    {"PbSO@d4@", "Pb@u2+@"},
-    {"CaSO@d4@", "Ca@u2+@"},
+    {&solubility_product("Pb(IO@d3@)@d2@"), "Pb@u2+@"},
+    {&solubility_product("Cu(IO@d3@)@d2@"), "Cu@u2+@"},
+    {&solubility_product("MgF@d2@"), "Mg@u2+@"},
+    {&solubility_product("BaF@d2@"), "Ba@u2+@"},
+    {&solubility_product("PbSO@d4@"), "Pb@u2+@"},
+    {&solubility_product("CaSO@d4@"), "Ca@u2+@"},
 }};
-static_assert(std::ranges::all_of(selective_pairs,
-                                  [](const SparinglySoluble& s) { return has_solubility_product(s.formula); }));
 // The potassium salt that brings each pair's anion, and its molar mass.
 struct Reagent {
     std::string_view formula;
@@ -320,8 +318,8 @@ void generate_problem_47()
     const SparinglySoluble& first = selective_pairs[2 * v - 2];
     const SparinglySoluble& second = selective_pairs[2 * v - 1];
     const Reagent& reagent = reagents[v - 1];
-    set_slot_text(9, solubility_product(first.formula));
-    set_slot_text(10, solubility_product(second.formula));
+    set_slot_text(9, first.salt->value);
+    set_slot_text(10, second.salt->value);
     const auto concentration = [] {
         const float m = static_cast<float>(random_int(10, 80));
         return m * std::pow(10.0f, -static_cast<float>(random_int(3, 4)));
@@ -335,8 +333,8 @@ void generate_problem_47()
         "Del " + std::string(reagent.formula) + " solido viene aggiunto lentamente a " + slot_text(3) +
         " mL di una soluzione " + slot_text(1) + " M in " + std::string(first.cation) + " e " + slot_text(2) +
         " M in " + std::string(second.cation) + " in modo da precipitare la massima quantità di " +
-        std::string(first.formula) + " [@iK@@dps@ = " + slot_text(9) + "] senza che precipiti " +
-        std::string(second.formula) + " [@iK@@dps@ = " + slot_text(10) + "]. Calcolare la quantità di " +
+        std::string(first.salt->formula) + " [@iK@@dps@ = " + slot_text(9) + "] senza che precipiti " +
+        std::string(second.salt->formula) + " [@iK@@dps@ = " + slot_text(10) + "]. Calcolare la quantità di " +
         std::string(reagent.formula) + " richiesta e la concentrazione di " + std::string(first.cation) +
         " che resta in soluzione";
     // The anion concentration at which the second salt would start to

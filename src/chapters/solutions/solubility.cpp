@@ -33,8 +33,7 @@ SolubilityCurve solubility_curve(float s25, float s100)
 // Slots 1 and 2 := the solubilities of a picked record; returns its compound.
 std::int32_t pick_solubility(std::int32_t problem)
 {
-    const SaltSolubility& row =
-        salt_solubility(solubility_salts.at(pick_problem_variant(10, last_pick(problem), 0) - 1));
+    const SaltSolubility& row = *solubility_salts.at(pick_problem_variant(10, last_pick(problem), 0) - 1);
     set_slot_text(1, row.at_25);
     set_slot_text(2, row.at_100);
     return salt_compound(row);

@@ -97,10 +97,11 @@ const CommonIonList& common_ion_list(std::int32_t number)
     return list == common_ion_lists.end() ? common_ion_lists.front() : *list;
 }
 
-constexpr std::array<std::string_view, 10> solubility_salts = {
-    "NaCl",    "PbCl@d2@",     "PbI@d2@",          "HgBr@d2@", "HgCl@d2@", "K@d2@Cr@d2@O@d7@",
-    "KIO@d3@", "Ag@d2@SO@d4@", "Na@d2@C@d2@O@d4@", "SnI@d2@"};
-static_assert(std::ranges::all_of(solubility_salts, has_salt_solubility));
+constexpr std::array<const SaltSolubility*, 10> solubility_salts = {
+    &salt_solubility("NaCl"),     &salt_solubility("PbCl@d2@"),     &salt_solubility("PbI@d2@"),
+    &salt_solubility("HgBr@d2@"), &salt_solubility("HgCl@d2@"),     &salt_solubility("K@d2@Cr@d2@O@d7@"),
+    &salt_solubility("KIO@d3@"),  &salt_solubility("Ag@d2@SO@d4@"), &salt_solubility("Na@d2@C@d2@O@d4@"),
+    &salt_solubility("SnI@d2@")};
 
 const std::array<SolventVapour, 4> solvent_vapours{{
     {vapour_pressure_fit(compounds::chloroform), " cloroformio (CHCl@d3@)"},

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "chemistry/salt_solubilities.h"
 #include "chemistry/vapour_pressure_fits.h"
 
 namespace solutions {
@@ -67,7 +68,7 @@ extern const std::array<CommonIonList, 6> common_ion_lists;
 const CommonIonList& common_ion_list(std::int32_t number);
 
 // The salts whose solubilities problems 15 and 16 draw, in their order.
-extern const std::array<std::string_view, 10> solubility_salts;
+extern const std::array<const SaltSolubility*, 10> solubility_salts;
 
 // --- Solvents ---------------------------------------------------------------
 

@@ -83,10 +83,11 @@ std::string estimated_constant(const GasEquilibrium& g, bool reversed)
 // The salts of problem 30, in their order. Two keep their places but are
 // drawn again: HgBr2's saturated solution holds molecules, not its ions, and
 // from Ag2SO4's measured solubilities ΔS° is lost in its own uncertainty.
-constexpr std::array<std::string_view, 6> dissolving_salts = {"PbCl@d2@",     "PbI@d2@", "HgBr@d2@",
-                                                              "Ag@d2@SO@d4@", "SnI@d2@", "AgCl"};
-static_assert(std::ranges::all_of(dissolving_salts, has_salt_solubility));
-constexpr std::array<std::string_view, 2> left_out_salts = {"HgBr@d2@", "Ag@d2@SO@d4@"};
+constexpr std::array<const SaltSolubility*, 6> dissolving_salts = {
+    &salt_solubility("PbCl@d2@"),     &salt_solubility("PbI@d2@"), &salt_solubility("HgBr@d2@"),
+    &salt_solubility("Ag@d2@SO@d4@"), &salt_solubility("SnI@d2@"), &salt_solubility("AgCl")};
+constexpr std::array<const SaltSolubility*, 2> left_out_salts = {&salt_solubility("HgBr@d2@"),
+                                                                 &salt_solubility("Ag@d2@SO@d4@")};
 
 // Solubility products: 4 s^3 for the 1:2 and 2:1 salts, s^2 for the 1:1 salt.
 template <typename Real>
@@ -180,7 +181,7 @@ void generate_problem_30()
         return std::ranges::find(left_out_salts, dissolving_salts[v - 1]) == left_out_salts.end();
     });
     thermo_kinetics_state.last_draw[30] = v;
-    const SaltSolubility& salt = salt_solubility(dissolving_salts[v - 1]);
+    const SaltSolubility& salt = *dissolving_salts[v - 1];
     const bool one_to_one = salt.cations == 1 && salt.anions == 1;
     // The measured saturated solutions, as the page states them.
     set_slot_text(1, salt.at_25);

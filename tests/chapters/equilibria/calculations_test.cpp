@@ -2,6 +2,7 @@
 // the amounts the statement shows, solved independently by bisection.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <map>
@@ -353,7 +354,9 @@ TEST_F(ChapterSeven, SolubilityConstantIsTheIonProductAtTheTabulatedSolubility)
     for_versions(15, 300, [&] {
         const auto d = match(statement(), "è pari a " + number_group + " a " + number_group +
                                               "@uo@C\\. .* sciogliendo (.+?) in acqua ");
-        const SaltSolubility& salt = salt_solubility(d[2]);
+        const auto row = std::ranges::find(salt_solubilities, d[2], &SaltSolubility::formula);
+        ASSERT_NE(row, salt_solubilities.end()) << d[2];
+        const SaltSolubility& salt = *row;
         ++seen[d[2]];
         const double at_25 = std::stod(std::string(salt.as_ions_25));
         const double at_100 = std::stod(std::string(salt.as_ions_100));

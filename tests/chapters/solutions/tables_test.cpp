@@ -68,8 +68,8 @@ TEST(SolutionTables, SaltsSolubilitiesAndSolventsAreTheWrittenTexts)
     EXPECT_EQ(anions, "1112111112222111311122211");
 
     std::string solubility;
-    for (const std::string_view formula : solubility_salts) {
-        const SaltSolubility& row = salt_solubility(formula);
+    for (const SaltSolubility* salt : solubility_salts) {
+        const SaltSolubility& row = *salt;
         solubility += std::to_string(salt_compound(row)) + std::string(row.at_25) + std::string(row.at_100);
     }
     EXPECT_EQ(solubility,
@@ -149,8 +149,7 @@ TEST(SolutionTables, EveryCompoundAndSpeciesTheProblemsUseHasAMolarMass)
     for (const SaltIon& salt : salt_ions) compounds.push_back(salt.compound);
     for (const CommonIonList& list : common_ion_lists)
         for (std::int32_t i = 0; i < list.salt_count; ++i) compounds.push_back(list.salts[i].compound);
-    for (const std::string_view formula : solubility_salts)
-        compounds.push_back(salt_compound(salt_solubility(formula)));
+    for (const SaltSolubility* salt : solubility_salts) compounds.push_back(salt_compound(*salt));
     for (const SolventVapour& row : solvent_vapours) compounds.push_back(row.fit.compound);
     for (const BoilingSolvent& row : boiling_solvents) compounds.push_back(row.compound);
     for (const EquivalentChange& change : equivalent_changes) compounds.push_back(change.compound);
@@ -219,10 +218,10 @@ TEST(SolutionTables, SolventsPassNineHundredNinetyNineTorrWhereTheyShould)
 
 TEST(SolutionTables, SolubilityTextsGiveTheirOwnDigits)
 {
-    set_slot_text(1, salt_solubility(solubility_salts[2]).at_25);
+    set_slot_text(1, solubility_salts[2]->at_25);
     EXPECT_FLOAT_EQ(value_slots[1].value, 0.088f);
     EXPECT_EQ(value_slots[1].digits, 2);
-    set_slot_text(1, salt_solubility(solubility_salts[5]).at_100);
+    set_slot_text(1, solubility_salts[5]->at_100);
     EXPECT_FLOAT_EQ(value_slots[1].value, 72.0f);
     EXPECT_EQ(value_slots[1].digits, 2);
 }

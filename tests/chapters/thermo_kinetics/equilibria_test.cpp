@@ -159,7 +159,9 @@ TEST_F(ChapterSix, DissolutionEnthalpyAndEntropyFromTwoSolubilities)
             match(statement(), "satura di (.+?) è NUM F a NUM@uo@C e NUM F a NUM@uo@C\\. Calcolare .* per la "
                                "reazione (.+)$");
         // The salt table's measured saturated solutions, in g per 100 mL.
-        const SaltSolubility& salt = salt_solubility(g[0]);
+        const auto row = std::ranges::find(salt_solubilities, g[0], &SaltSolubility::formula);
+        ASSERT_NE(row, salt_solubilities.end()) << g[0];
+        const SaltSolubility& salt = *row;
         const double at_25 = std::stod(std::string(salt.at_25));
         const double at_100 = std::stod(std::string(salt.at_100));
         EXPECT_TRUE(g[5].starts_with(g[0].substr(0, g[0].size() - 1)));
