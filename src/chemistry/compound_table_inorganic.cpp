@@ -35,7 +35,7 @@ constexpr std::array<CompoundRow, 167> rows{{
     {31, 'i', "N@d2@O@d5@", "pentossido di diazoto", "anidride nitrica", "N 02O 05"},
     {32, 'm', "P@d4@O@d6@", "esaossido di tetrafosforo", "anidride fosforosa", "P 04O 06"},
     {33, 'm', "P@d4@O@d10@", "decaossido di tetrafosforo", "anidride fosforica", "P 04O 10"},
-    {34, 'm', "SeO@d2@", "biossido di selenio", "anidride selenosa", "Se01O 02"},
+    {34, 'm', "SeO@d2@", "biossido di selenio", "anidride seleniosa", "Se01O 02"},
     {35, 'm', "SeO@d3@", "triossido di selenio", "anidride selenica", "Se01O 03"},
     {36, 'i', "ZnO", "ossido di zinco", "", "Zn01O 01"},
     {37, 'm', "As@d2@O@d5@", "pentossido di diarsenico", "anidride arsenica", "As02O 05"},

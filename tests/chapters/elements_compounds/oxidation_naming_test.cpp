@@ -126,7 +126,9 @@ TEST_F(ChapterTwo, NamesAndFormulasOfTwoCompoundsOfAClass)
         EXPECT_GT(named.size(), 10u) << "problem " << c.problem;
     }
     constexpr testing_support::VersionAnswer renamed[] = {
-        {37, 27, "acido selenioso; H@d3@PO@d3@", "acido selenoso; H@d3@PO@d3@"}};
+        {37, 27, "acido selenioso; H@d3@PO@d3@", "acido selenoso; H@d3@PO@d3@"},
+        {35, 94, "biossido di selenio (anidride seleniosa); P@d4@O@d10@",
+         "biossido di selenio (anidride selenosa); P@d4@O@d10@"}};
     expect_answers(renamed);
 }
 
