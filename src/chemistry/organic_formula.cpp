@@ -28,7 +28,7 @@ OrganicCounts draw_organic_counts(std::int32_t kind)
 float draw_combustion_heat(const OrganicCounts& n, float celsius)
 {
     const float oxygen = static_cast<float>(n.c) + 0.25f * static_cast<float>(n.h) - 0.5f * static_cast<float>(n.o);
-    float heat = random_real(400.0f, 460.0f) * oxygen;
+    float heat = random_real(430.0f, 460.0f) * oxygen;
     if (celsius >= 100.0f) heat -= 20.33f * static_cast<float>(n.h);
     return heat;
 }

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "handbook.h"
+#include "handbook_combustion.h"
 #include "support/formula_reading.h"
 #include "support/pressure_units.h"
 #include "support/text_patterns.h"
@@ -374,9 +375,9 @@ void judge_equations(const Read& read, Verdict& verdict)
 }
 
 // Rule e: each datum printed as a fact, at its temperature. A heat of
-// combustion is some compound's of the printed formula: 419 kJ per mole of
-// O2 consumed, within 15 % (Thornton's rule, over the CRC Handbook's heats
-// of combustion of organic compounds).
+// combustion is some compound's of the printed formula: per mole of O2
+// consumed, within the span of real compounds' heats (water a gas from
+// 100 °C, as the pages take it).
 void judge_data(const Read& read, Verdict& verdict)
 {
     std::size_t unit = 0;
@@ -388,10 +389,9 @@ void judge_data(const Read& read, Verdict& verdict)
         const double kelvin = std::isnan(datum.kelvin) ? read.kelvin : datum.kelvin;
         std::ostringstream e;
         if (datum.kind == 'q') {
-            const testing_support::ReadFormula f = testing_support::read_formula(read.substances[i]);
-            const auto count = [&](const char* e) { return f.atoms.contains(e) ? f.atoms.at(e) : 0; };
-            const double per_oxygen = std::abs(datum.shown.value) / (count("C") + count("H") / 4.0 - count("O") / 2.0);
-            if (!(std::abs(per_oxygen / 419.0 - 1.0) <= 0.15))
+            const double per_oxygen =
+                heat_per_oxygen(read.substances[i], std::abs(datum.shown.value), kelvin - 273.15 >= 100.0);
+            if (!combustion_span().holds(per_oxygen))
                 verdict.fault('e', e << read.substances[i] << " burns with " << datum.shown.value << " kJ/mol, "
                                      << per_oxygen << " kJ per mole of O2");
             continue;
