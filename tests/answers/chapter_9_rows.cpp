@@ -480,7 +480,7 @@ const ChapterRows chapter_9 = {
              const double other = p.datum("è NUM M");
              return p.has("al catodo sapendo") ? other * factor : other / factor;
          },
-         Digits::product},
+         Digits::from_data},
         {42, "HCl NUM M",
          [](const Page& p) {
              const double acid = p.datum("titolati da NUM mL") * p.datum("NaOH NUM M") / p.datum("^NUM mL");

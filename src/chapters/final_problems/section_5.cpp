@@ -324,12 +324,14 @@ void generate_problem_40()
         3, std::fabs(std::log(slot_value(1) / slot_value(2))) / std::log(10.0f) * volts_per_decade * 1000.0f, 3);
     std::int32_t asked = random_int(1, 2);
     if (app_state.version_number == text_version) asked = 1;
-    // The asked concentration from the voltage shown, whose three digits leave it two.
-    const float decades = slot_value(3) * 0.001f / volts_per_decade;
-    if (asked == 1)
-        set_slot_digits(2, slot_value(1) * std::pow(10.0f, -decades), 2);
-    else
-        set_slot_digits(1, slot_value(2) * std::pow(10.0f, decades), 2);
+    // The asked concentration from the voltage and the other concentration
+    // shown, with the digits they leave: the Nernst slope is not printed and
+    // carries none.
+    const float direction = asked == 1 ? -1.0f : 1.0f;
+    set_slot_from_data(asked == 1 ? 2 : 1, {asked == 1 ? 1 : 2, 3},
+                       [direction, volts_per_decade](const std::vector<double>& d) {
+                           return d[0] * std::pow(10.0, direction * d[1] * 0.001 / volts_per_decade);
+                       });
     std::string& text = problem_texts.problem_text;
     text = "@T1@@C1@La differenza di potenziale misurata a 25@uo@C tra due elettrodi";
     append_piece(text, " " + a_before(electrode.metal));
