@@ -267,7 +267,15 @@ void generate_problem_13()
                 return d[0] * (per_unit * d[1] - d[3]) / (d[3] - per_unit * d[2]);
             },
             3);
-        return r >= 7 || !uncertainty_exceeds_value(2);
+        // The school rule carried through the same formula: each difference
+        // of concentrations takes the sum of their uncertainties, the
+        // quotient the sum of the relative ones. An answer under either
+        // uncertainty is drawn again.
+        const double c = slot_value_as_shown(wanted), u = slot_uncertainty(wanted);
+        const double start = per_unit * slot_value_as_shown(5), added = per_unit * slot_value_as_shown(3);
+        const double relative = relative_uncertainty(4) + (per_unit * slot_uncertainty(5) + u) / std::abs(start - c) +
+                                (u + per_unit * slot_uncertainty(3)) / std::abs(c - added);
+        return r >= 7 || (!uncertainty_exceeds_value(2) && relative < 1.0);
     });
     problem_texts.problem_text = "Calcolare il volume di " + formula + " " + slot_text(3) + " F da aggiungere a " +
                                  slot_text(4) + " mL di " + formula + " " + slot_text(5) +

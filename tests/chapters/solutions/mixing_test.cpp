@@ -130,8 +130,11 @@ TEST_F(ChapterFive, VolumeToAddForAWantedConcentration)
     });
     EXPECT_GT(impossible, 0);
     // The volume drawn once answered, beside a concentration of two digits.
-    // A volume its uncertainty exceeds is drawn again (30 ± 40 mL).
+    // A volume its uncertainty exceeds is drawn again (30 ± 40 mL), that
+    // uncertainty also carried by the school rule through the formula.
     constexpr testing_support::VersionAnswer cases[] = {
+        {13, 1594, "4.•10@u1@ mL", "3.•10@u1@ mL: 28.4 mL from 1.04, 1.31 and 1.13 M, ± 28.5"},
+        {13, 2508, "28 mL", "6.•10@u1@ mL: 62.5 mL of K2SO4, ± 69"},
         {13, 8, "Impossibile; la concentrazione da ottenere è troppo bassa ", "3.•10@u1@ mL"},
         {13, 3, "7.•10@u1@ mL", "69 mL, with 0.35 M shown"}};
     expect_answers(cases);
