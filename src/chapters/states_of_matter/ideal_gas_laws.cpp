@@ -305,7 +305,12 @@ void generate_problem_7()
     float um = 0.0f;
     const float m = compound_molar_mass(c, um);
     set_slot_uncertainty(1, m, um);
-    set_slot_digits(5, random_real(25.0f, 150.0f), 3);
+    // Hydrogen fluoride's vapour at one atmosphere is associated up to about
+    // 100 °C, denser than its monomer: its temperature is drawn above.
+    draw_until_accepted([c] {
+        set_slot_digits(5, random_real(25.0f, 150.0f), 3);
+        return c != compounds::hydrogen_fluoride || slot_value_as_shown(5) > 100.0f;
+    });
     const float rt = (kelvin(slot_value(5))) * gas_constant_litre_atm_f;
     value_slots[2].value = m / rt;
     convert_data_slot(2, random_int(3, 5));

@@ -236,8 +236,10 @@ TEST_F(ChapterFour, DigitsByTheRuleForTemperaturesAndOneUncertainty)
         {12, 1, "7.52 g/L", "7.5 g/L, the litre never printed counted"},
     };
     expect_answers(cases);
-    // Gases above their saturation pressure are drawn again.
+    // Gases above their saturation pressure are drawn again, and hydrogen
+    // fluoride at one atmosphere up to 100 °C, where it is associated.
     constexpr testing_support::VersionAnswer condensing[] = {
+        {7, 140, "164.48 u.m.a.", "108.8 u.m.a. from HF's monomer density, 0.8137 g/L at 26.5 °C"},
         {8, 220, "2.39•10@u3@ torr", "5.9•10@u3@ torr of sulfur dioxide at 273 K"},
         {27, 1108, "1.54 L; ideale: 1.69 L",
          "0.41 L; ideale: 0.636 L, chlorine at 102 °C and 48.4 atm (41.1 saturates)"},
