@@ -114,7 +114,8 @@ ChapterStatements chapter_statements(std::int32_t number)
             stated(12),
             stated(13),
             stated(14),
-            {15, R::datum, "satura di (NaCl) è NUM F a NUM@uo@C", "sFt"},
+            // SnI2 has no measured table: its page takes the curve through its two figures.
+            {15, R::datum, "satura di ((?!SnI@d2@)\\S+) è NUM F a NUM@uo@C", "sFt"},
             {16, R::datum, "di (NaCl) a 25@uo@C.* satura a NUM@uo@C", "st|F", "^NUM F"},
             {17, R::datum,
              "a NUM@uo@C di una soluzione.*tensioni di vapore di (.+?) e (.+?) alla stessa "

@@ -30,13 +30,13 @@ SolubilityCurve solubility_curve(float s25, float s100)
     return {a, s25 / std::exp(-0.0033540165f * a)};
 }
 
-// Slots 1 and 2 := the solubilities of a picked record; returns its compound.
-std::int32_t pick_solubility(std::int32_t problem)
+// Slots 1 and 2 := the solubilities of a picked record.
+const SaltSolubility& pick_solubility(std::int32_t problem)
 {
     const SaltSolubility& row = *solubility_salts.at(pick_problem_variant(10, last_pick(problem), 0) - 1);
     set_slot_text(1, row.at_25);
     set_slot_text(2, row.at_100);
-    return salt_compound(row);
+    return row;
 }
 
 }  // namespace
@@ -44,10 +44,16 @@ std::int32_t pick_solubility(std::int32_t problem)
 void generate_problem_15()
 {
     skip_random_draws(1);
-    const std::int32_t c = pick_solubility(15);
+    const SaltSolubility& row = pick_solubility(15);
+    const std::int32_t c = salt_compound(row);
     const float molar_mass = compound_molar_mass(c);
     set_slot_digits(3, static_cast<float>(random_int(25, 99)), 2);
-    set_slot_digits(4, solubility_curve(slot_value(1), slot_value(2)).at(slot_value(3)) / molar_mass * 10.0f, 3);
+    // The saturated solution stated as a fact: as measured at that
+    // temperature, or where the salt has no measured table, on the curve
+    // through its two figures.
+    const float grams = measured_solubility(row.formula, slot_value(3))
+                            .value_or(solubility_curve(slot_value(1), slot_value(2)).at(slot_value(3)));
+    set_slot_digits(4, grams / molar_mass * 10.0f, 3);
     set_slot_digits(5, 10.0f * random_int(10, 98), 3);
     const float saturation = slot_value(4) * slot_value(5) * molar_mass * 0.001f;
     std::int32_t r = 0;
@@ -79,7 +85,7 @@ void generate_problem_15()
 void generate_problem_16()
 {
     skip_random_draws(2);
-    const std::int32_t c = pick_solubility(16);
+    const std::int32_t c = salt_compound(pick_solubility(16));
     set_slot_uncertainty(8, 10.0f * slot_value(1), 10.0f * slot_uncertainty(1));
     set_slot_uncertainty(9, 10.0f * slot_value(2), 10.0f * slot_uncertainty(2));
     const float molar_mass = compound_molar_mass(c);

@@ -164,7 +164,7 @@ TEST_F(ChapterFive, AnswersKeepTheDigitsTheirPrintedDataCarry)
         {7, 8, "16%", "15.9% from 4.7 F"},
         {12, 2, "0.529 M", "0.53 M: the formality's error taken on the whole sum"},
         {12, 361147, "0.65 M", "0.655 M: the second volume moves sum and total alike"},
-        {15, 1159, "0.69 g", "0.08 g"},
+        {15, 1159, "0.64 g", "0.08 g, then 0.69 g from Ag2SO4's curve through its 25 and 100 °C figures"},
         {4, 2, "5.00%", "5.0%"},
         {11, 9, "1.325 M", "1.33 M by a sum of bounds (v4 showed 1.539 M, until its Ba(OH)2 was kept unsaturated)"},
         {17, 315, "100 torr", "1.0•10@u2@ torr: 99.9 ± 1.7 rounds at the units, its place kept"},

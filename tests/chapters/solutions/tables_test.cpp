@@ -73,7 +73,7 @@ TEST(SolutionTables, SaltsSolubilitiesAndSolventsAreTheWrittenTexts)
         solubility += std::to_string(salt_compound(row)) + std::string(row.at_25) + std::string(row.at_100);
     }
     EXPECT_EQ(solubility,
-              "10131.732.91101.093.19277.0880.412780.614.001128.0048.028712.772.2848.6029.41840.761.412863.866.33"
+              "10131.732.91101.093.19277.0880.412780.614.001128.0048.028714.472.2848.6029.41840.761.412863.866.33"
               "2791.094.03");
     std::string boiling;
     for (const BoilingSolvent& row : boiling_solvents)
