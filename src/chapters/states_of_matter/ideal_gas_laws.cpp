@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "chapters/states_of_matter/states_of_matter_problems.h"
+#include "chemistry/alkane_vapour_pressure.h"
 #include "chemistry/molar_mass.h"
 #include "chemistry/phase_limits.h"
 #include "frame/app_state.h"
@@ -22,6 +23,11 @@ namespace states_of_matter {
 namespace {
 
 StatesOfMatterState& state = states_of_matter_state;
+
+// Atoms of a molecule of carbon, hydrogen, nitrogen and oxygen.
+struct OrganicNitrogenFormula {
+    std::int32_t c = 0, h = 0, n = 0, o = 0;
+};
 
 bool differ_by_a_tenth(float a, float b)
 {
@@ -457,30 +463,41 @@ void generate_problem_14()
         return o + n <= c / 2 && !(no_version_in_use() && c == state.last_draw[14]);
     });
     state.last_draw[14] = c;
-    const std::int32_t k = random_int(1, 3);
-    // A closed-shell molecule has an even number of hydrogen and nitrogen
-    // atoms together.
-    if (k % 2 == 1 && (h + n) % 2 == 1) ++h;
-    c *= k;
-    h *= k;
-    n *= k;
-    o *= k;
-    const float m = 12.01115f * static_cast<float>(c) + 1.00797f * static_cast<float>(h) +
-                    14.0067f * static_cast<float>(n) + 15.9994f * static_cast<float>(o);
-    set_slot_digits(1, static_cast<float>(c) / m * 1201.115f, 3);
-    set_slot_digits(2, static_cast<float>(h) / m * 100.797f, 3);
-    set_slot_digits(3, static_cast<float>(n) / m * 1400.67f, 3);
+    // A molecule stated as a gas at the drawn pressure and temperature: at
+    // most at the saturation pressure of the n-alkane of its molar mass, the
+    // most volatile molecules of that mass. Elsewhere the multiplier, the
+    // temperature and the pressure are drawn again.
+    const OrganicNitrogenFormula base{c, h, n, o};
+    OrganicNitrogenFormula f;
+    float m = 0.0f;
+    draw_until_accepted([&] {
+        const std::int32_t k = random_int(1, 3);
+        f = base;
+        // A closed-shell molecule has an even number of hydrogen and nitrogen
+        // atoms together.
+        if (k % 2 == 1 && (f.h + f.n) % 2 == 1) ++f.h;
+        f.c *= k;
+        f.h *= k;
+        f.n *= k;
+        f.o *= k;
+        m = 12.01115f * static_cast<float>(f.c) + 1.00797f * static_cast<float>(f.h) +
+            14.0067f * static_cast<float>(f.n) + 15.9994f * static_cast<float>(f.o);
+        set_slot_digits(4, random_real(50.0f, 200.0f), 3);
+        set_slot_digits(5, random_real(20.0f, 99.0f), 3);
+        return slot_value_as_shown(5) < alkane_saturation_torr(m, slot_value_as_shown(4));
+    });
+    set_slot_digits(1, static_cast<float>(f.c) / m * 1201.115f, 3);
+    set_slot_digits(2, static_cast<float>(f.h) / m * 100.797f, 3);
+    set_slot_digits(3, static_cast<float>(f.n) / m * 1400.67f, 3);
 
     std::string& text = problem_texts.problem_text;
     text = "Un composto molecolare costituito da carbonio, idrogeno";
-    append_piece(text, o == 0 ? " e azoto" : ", ossigeno e azoto");
+    append_piece(text, f.o == 0 ? " e azoto" : ", ossigeno e azoto");
     append_piece(text, " contiene " + slot_text(1) + "% di C");
-    if (o == 0)
+    if (f.o == 0)
         append_piece(text, " e " + slot_text(2) + "% di H.");
     else
         append_piece(text, ", " + slot_text(2) + "% di H e " + slot_text(3) + "% di N.");
-    set_slot_digits(4, random_real(50.0f, 200.0f), 3);
-    set_slot_digits(5, random_real(20.0f, 99.0f), 3);
     const float density = slot_value(5) * 0.0013157895f / ((kelvin(slot_value(4))) * gas_constant_litre_atm_f) * m;
     set_slot_uncertainty(6, density, density * (relative_uncertainty(5) + kelvin_relative_uncertainty(4)));
     append_piece(text, " Calcolare la formula molecolare del composto sapendo che la sua densità allo "
@@ -488,10 +505,10 @@ void generate_problem_14()
                            slot_text(6) + " g/L a " + slot_text(4) + "@uo@C e " + slot_text(5) + " torr");
 
     std::string& formula = problem_texts.answer_text;
-    formula = "C@d" + count_text(c) + "@H@d" + count_text(h) + "@N";
-    if (n >= 2) formula += "@d" + format_i(n, 1) + "@";
-    if (o >= 1) formula += "O";
-    if (o >= 2) formula += "@d" + format_i(o, 1) + "@";
+    formula = "C@d" + count_text(f.c) + "@H@d" + count_text(f.h) + "@N";
+    if (f.n >= 2) formula += "@d" + format_i(f.n, 1) + "@";
+    if (f.o >= 1) formula += "O";
+    if (f.o >= 2) formula += "@d" + format_i(f.o, 1) + "@";
     draw_problem_text(160, 580, 50);
     show_chemistry_fact(180, 180, 380);
 }

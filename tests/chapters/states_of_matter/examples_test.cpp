@@ -169,6 +169,8 @@ TEST_F(ChapterFour, AnswersOfThePrintedDataAndMoleculesThatExist)
         {14, 11, "C@d4@H@d7@N", "C@d4@H@d6@N, hydrogens and nitrogens odd together"},
         {14, 12, "C@d9@H@d15@N@d3@", "C@d9@H@d12@N@d3@"},
         {14, 14, "C@d4@H@d9@NO", "C@d4@H@d8@ON, written C, H, O, N"},
+        {14, 2424, "C@d5@H@d9@NO",
+         "C@d15@H@d27@N@d3@O@d3@ as a gas at 57.8 °C and 97.4 torr, where its mass's alkane has under 1 torr"},
         {5, 1, "2.1•10@u2@@x2@@uo@C", "2.1•10@u2@@uo@C, read as 10 to the 2o"},
     };
     expect_answers(cases);
