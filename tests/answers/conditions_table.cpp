@@ -391,7 +391,7 @@ void judge_data(const Read& read, Verdict& verdict)
         if (datum.kind == 'q') {
             const double per_oxygen =
                 heat_per_oxygen(read.substances[i], std::abs(datum.shown.value), kelvin - 273.15 >= 100.0);
-            if (!combustion_span().holds(per_oxygen))
+            if (!within_real_heats(per_oxygen))
                 verdict.fault('e', e << read.substances[i] << " burns with " << datum.shown.value << " kJ/mol, "
                                      << per_oxygen << " kJ per mole of O2");
             continue;

@@ -155,14 +155,12 @@ const std::vector<Tabulation> tabulations = {
      "F",
      0.0015,
      {{273, 0.0183}, {293, 0.0253}, {313, 0.0305}, {333, 0.0340}, {353, 0.0370}, {373, 0.0399}}},
-    // The other salts of the saturated solutions of 5.15, from the same
-    // table's grams per 100 g of water at 25, 40, 60, 80 and 100 °C (PbI2
-    // 0.076, 0.124, 0.193, 0.294, 0.42; HgBr2 0.62, 0.91, 1.68, 2.77, 4.9;
-    // HgCl2 7.4, 10.2, 16.3, 30.0, 61.3; K2Cr2O7 15.1, 26.3, 45.6, 73.0, 102;
-    // KIO3 9.2, 12.6, 18.3, 24.8, 32.3; Na2C2O4 3.7, 4.18, 4.93, 5.71, 6.50),
-    // in a litre of the water's volume at temperature and the salt's
-    // apparent molar volume (HgCl2 46, K2Cr2O7 96, KIO3 36 mL/mol), within 6 %
-    // between the rows.
+    // The same table's grams per 100 g of water at 25, 40, 60, 80, 100 °C:
+    // PbI2 0.076, 0.124, 0.193, 0.294, 0.42; HgBr2 0.62, 0.91, 1.68, 2.77,
+    // 4.9; HgCl2 7.4, 10.2, 16.3, 30.0, 61.3; K2Cr2O7 15.1, 26.3, 45.6, 73.0,
+    // 102; KIO3 9.2, 12.6, 18.3, 24.8, 32.3; Na2C2O4 3.7, 4.18, 4.93, 5.71,
+    // 6.50; the litre the water's volume and the salt's apparent molar volume
+    // (HgCl2 46, K2Cr2O7 96, KIO3 36 mL/mol). Within 6 % between rows.
     {"PbI@d2@", "F", 0.0, {{298, 0.00164}, {313, 0.00267}, {333, 0.00412}, {353, 0.0062}, {373, 0.00873}}, 0.06},
     {"HgBr@d2@", "F", 0.0, {{298, 0.0171}, {313, 0.025}, {333, 0.0457}, {353, 0.0744}, {373, 0.129}}, 0.06},
     {"HgCl@d2@", "F", 0.0, {{298, 0.268}, {313, 0.366}, {333, 0.575}, {353, 1.02}, {373, 1.97}}, 0.06},

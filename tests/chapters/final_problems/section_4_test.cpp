@@ -183,9 +183,8 @@ TEST_F(SectionFour, AnswersFollowFromTheNumbersShown)
 }
 
 // Answers that their uncertainty exceeds, drawn again; heats of combustion
-// that compounds of the formula have (v1 once C6H12O2 -2496 kJ/mol, which
-// every isomer passes by 900 kJ, then -2988 kJ/mol, 406 kJ per mole of O2
-// with liquid water where its isomers give 437 to 443; v2385 C16H32O2
+// that compounds of the formula have (v1 once C6H12O2 -2496, then -2988
+// kJ/mol, 406 per O2 where its isomers give 437 to 443; v2385 C16H32O2
 // -6594, then -8588, palmitic acid -10031).
 TEST_F(SectionFour, AnswersTheirUncertaintyExceedsAreDrawnAgain)
 {
