@@ -40,9 +40,9 @@ struct CompoundRow {
 constexpr bool names_match(std::span<const CompoundRow> rows, std::int32_t first, std::int32_t last)
 {
     return std::ranges::all_of(compounds::named, [&](const CompoundKey& key) {
-        if (key.record < first || key.record > last) return true;
-        const auto row = std::ranges::find(rows, key.record, &CompoundRow::index);
-        return row != rows.end() && row->formula == key.formula;
+        if (key < first || key > last) return true;
+        const auto row = std::ranges::find(rows, std::int32_t{key}, &CompoundRow::index);
+        return row != rows.end() && row->formula == key.formula();
     });
 }
 
