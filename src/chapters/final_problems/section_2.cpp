@@ -27,10 +27,11 @@ namespace {
 // of the molecule and the atoms; the dissociation constant is
 // e^(-(H - TS)/RT).
 struct Halogen {
-    std::int32_t compound;
+    CompoundKey compound;
     float enthalpy;
     float entropy;
 };
+static_assert(!std::is_convertible_v<int, decltype(Halogen::compound)>);
 constexpr std::array<Halogen, 4> halogens{{
     {compounds::fluorine, 158.8f, 114.7f},
     {compounds::chlorine, 242.6f, 107.3f},

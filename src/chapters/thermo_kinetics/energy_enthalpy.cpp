@@ -60,11 +60,12 @@ constexpr std::array<std::int32_t, 5> noble_gases = {2, 10, 18, 36, 54};
 // the melting point first tabulated: copper's handbook value moved from 1083
 // to 1084.6 °C, its draws did not.
 struct HeatCapacityRow {
-    std::int32_t compound;
+    CompoundKey compound;
     float melting_point;   // °C
     std::int32_t ceiling;  // °C
     float a, b, c;
 };
+static_assert(!std::is_convertible_v<int, decltype(HeatCapacityRow::compound)>);
 constexpr std::array<HeatCapacityRow, 5> heat_capacity_table{{
     {compounds::aluminium, 660.0f, 660, 20.67f, 12.38f, 0.0f},
     {compounds::copper, 1084.6f, 1083, 22.64f, 6.28f, 0.0f},
