@@ -44,6 +44,7 @@
     X(lead_monoxide, 43, "PbO")                                                                                        \
     X(nitrous_oxide, 48, "N@d2@O")                                                                                     \
     X(sodium_hydroxide, 53, "NaOH")                                                                                    \
+    X(barium_hydroxide, 57, "Ba(OH)@d2@")                                                                              \
     X(sulfuric_acid, 75, "H@d2@SO@d4@")                                                                                \
     X(phosphoric_acid, 88, "H@d3@PO@d4@")                                                                              \
     X(hydrogen_fluoride, 91, "HF")                                                                                     \
@@ -58,6 +59,7 @@
     X(zinc_chloride, 109, "ZnCl@d2@")                                                                                  \
     X(silver_chloride, 111, "AgCl")                                                                                    \
     X(aluminium_chloride, 113, "AlCl@d3@")                                                                             \
+    X(sodium_fluoride, 116, "NaF")                                                                                     \
     X(calcium_fluoride, 118, "CaF@d2@")                                                                                \
     X(barium_fluoride, 119, "BaF@d2@")                                                                                 \
     X(sodium_bromide, 121, "NaBr")                                                                                     \
@@ -68,13 +70,23 @@
     X(lead_sulfide, 135, "PbS")                                                                                        \
     X(zinc_sulfide, 140, "ZnS")                                                                                        \
     X(calcium_sulfide, 143, "CaS")                                                                                     \
+    X(sodium_hydrogen_carbonate, 161, "NaHCO@d3@")                                                                     \
+    X(sodium_sulfate, 171, "Na@d2@SO@d4@")                                                                             \
+    X(aluminium_sulfate, 173, "Al@d2@(SO@d4@)@d3@")                                                                    \
+    X(copper_ii_sulfate, 174, "CuSO@d4@")                                                                              \
+    X(potassium_sulfate, 180, "K@d2@SO@d4@")                                                                           \
     X(barium_sulfate, 183, "BaSO@d4@")                                                                                 \
+    X(barium_nitrate, 204, "Ba(NO@d3@)@d2@")                                                                           \
     X(hydrazine, 234, "N@d2@H@d4@")                                                                                    \
     X(water_vapour, 236, "H@d2@O")                                                                                     \
     X(potassium_chlorate, 260, "KClO@d3@")                                                                             \
     X(caesium_chloride, 274, "CsCl")                                                                                   \
     X(magnesium_oxide, 275, "MgO")                                                                                     \
     X(nickel_oxide, 276, "NiO")                                                                                        \
+    X(copper_ii_sulfate_pentahydrate, 282, "CuSO@d4@.5H@d2@O")                                                         \
+    X(sodium_oxalate, 286, "Na@d2@C@d2@O@d4@")                                                                         \
+    X(potassium_dichromate, 287, "K@d2@Cr@d2@O@d7@")                                                                   \
+    X(potassium_permanganate, 289, "KMnO@d4@")                                                                         \
     X(benzene, 301, "C@d6@H@d6@")                                                                                      \
     X(toluene, 302, "C@d6@H@d5@CH@d3@")                                                                                \
     X(methane, 303, "CH@d4@")                                                                                          \
