@@ -9,6 +9,7 @@
 #include <string_view>
 #include <utility>
 
+#include "chemistry/compound_records.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/molar_mass.h"
 #include "chemistry/salt_solubilities.h"
@@ -39,7 +40,7 @@ TEST(SolubilityProducts, OneValueASaltAt25Degrees)
 TEST(SaltSolubilities, ASaltIsFoundByItsFormulaOnly)
 {
     static_assert(salt_solubility("AgCl").at_25 == "1.91e-4");
-    EXPECT_EQ(salt_compound(salt_solubility("AgCl")), 111);
+    EXPECT_EQ(salt_compound(salt_solubility("AgCl")), compounds::silver_chloride);
     for (const SaltSolubility& salt : salt_solubilities)
         EXPECT_EQ(find_compound_by_formula(salt.formula), salt_compound(salt)) << salt.formula;
 }
@@ -103,9 +104,10 @@ TEST(SaturatedSolutions, CeilingsAgreeAndHoldTheDrawsUnderThem)
         EXPECT_GT(density, 1.0) << s.compound;
         EXPECT_LT(density, 1.4) << s.compound;
     }
-    EXPECT_NEAR(saturated_molality(57), 4.68 / 95.32 / 171.34 * 1000.0, 1e-4);    // Ba(OH)2
-    EXPECT_EQ(saturated_formality(101), std::numeric_limits<float>::infinity());  // NaCl, 5.4 F
-    EXPECT_EQ(eutectic_celsius(101), -std::numeric_limits<float>::infinity());
+    EXPECT_NEAR(saturated_molality(compounds::barium_hydroxide), 4.68 / 95.32 / 171.34 * 1000.0, 1e-4);
+    // NaCl saturates at 5.4 F.
+    EXPECT_EQ(saturated_formality(compounds::sodium_chloride), std::numeric_limits<float>::infinity());
+    EXPECT_EQ(eutectic_celsius(compounds::sodium_chloride), -std::numeric_limits<float>::infinity());
     EXPECT_EQ(kept_under(0.28f, 0.28f, 1.5f), 0.28f);
     EXPECT_FLOAT_EQ(kept_under(0.29f, 0.28f, 1.5f), 0.29f * 0.266f / 1.5f);
     EXPECT_FLOAT_EQ(kept_under(1.5f, 0.28f, 1.5f), 0.266f);
