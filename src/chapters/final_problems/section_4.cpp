@@ -66,9 +66,10 @@ bool among(std::span<const Pair> pairs, std::int32_t x, std::int32_t y)
 {
     return std::ranges::any_of(pairs, [&](const Pair& p) { return p.matches(x, y); });
 }
-// Gases of equal molar mass within a part in a thousand (compound records):
-// a density cannot tell their proportions.
-constexpr std::array<Pair, 2> alike_gases{{{1, 23}, {25, 304}}};
+// Gases of equal molar mass within a part in a thousand: a density cannot
+// tell their proportions.
+constexpr std::array<Pair, 2> alike_gases{
+    {{compounds::nitrogen, compounds::carbon_monoxide}, {compounds::nitric_oxide, compounds::ethane}}};
 // Salts with ions per gram within 2 % (entries of the salt list).
 constexpr std::array<Pair, 2> alike_salts{{{2, 5}, {7, 8}}};
 
