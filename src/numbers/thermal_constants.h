@@ -11,6 +11,11 @@
 inline constexpr double celsius_zero = 273.15;
 inline constexpr float celsius_zero_f = 273.15f;
 
+// 25 °C in kelvin, where the thermodynamic tables stand.
+inline constexpr double standard_kelvin = 298.15;
+inline constexpr float standard_kelvin_f = 298.15f;
+static_assert(standard_kelvin == celsius_zero + 25.0);
+
 // The gas constant in J/(mol K).
 inline constexpr double gas_constant_joule = 8.314;
 inline constexpr float gas_constant_joule_f = 8.314f;
@@ -25,6 +30,7 @@ inline constexpr float gas_constant_litre_atm_rounded_f = 0.08206f;
 
 // Each float is the double of its name rounded once.
 static_assert(static_cast<float>(celsius_zero) == celsius_zero_f);
+static_assert(static_cast<float>(standard_kelvin) == standard_kelvin_f);
 static_assert(static_cast<float>(gas_constant_joule) == gas_constant_joule_f);
 static_assert(static_cast<float>(gas_constant_litre_atm) == gas_constant_litre_atm_f);
 static_assert(static_cast<float>(gas_constant_litre_atm_cut) == gas_constant_litre_atm_cut_f);

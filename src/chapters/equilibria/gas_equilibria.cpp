@@ -300,8 +300,8 @@ void generate_problem_9()
         c2 = random_real(0.5f, 2.0f) * slot_value(1);
         set_slot_digits(11, slot_value(1) * 48.9018f, 3);
         set_slot_digits(12, c2 * 48.9018f, 3);
-        return !gas_of_formula_condenses(r.formula[1], 298.15f, slot_value(11)) &&
-               !gas_of_formula_condenses(r.formula[2], 298.15f, slot_value(12));
+        return !gas_of_formula_condenses(r.formula[1], standard_kelvin_f, slot_value(11)) &&
+               !gas_of_formula_condenses(r.formula[2], standard_kelvin_f, slot_value(12));
     });
     value_slots[2].value = c2;
     const std::string equation = shown_gas_equation(1);
