@@ -427,13 +427,13 @@ void generate_problem_9()
     // kJ/(K mol), from B as shown in its unit.
     const float b = slot_value_as_shown(9) / per_kilojoule[unit - 1];
     const float boiling = kelvin(slot_value(2));
-    const float a = 1.0f / std::exp(-b / (0.008314f * boiling));
-    const float kelvin = b * -120.27904f / std::log(slot_value(3) / a);
+    const float a = 1.0f / std::exp(-b / (gas_constant_kilojoule_f * boiling));
+    const float kelvin = b * -per_gas_constant_kilojoule_f / std::log(slot_value(3) / a);
     // The digits those that B, the boiling point and the pressure leave the
     // kelvin value, three at most.
     const double per_unit = per_kilojoule[unit - 1];
     set_slot_from_data(8, {9, 2, 3}, [per_unit](const std::vector<double>& d) {
-        return d[0] / per_unit / (d[0] / per_unit / (d[1] + celsius_zero) - 0.008314 * std::log(d[2]));
+        return d[0] / per_unit / (d[0] / per_unit / (d[1] + celsius_zero) - gas_constant_kilojoule * std::log(d[2]));
     });
     set_celsius_from_kelvin(8, kelvin, slot_uncertainty(8));
     if (slot_digits(8) > 3) set_slot_digits(8, kelvin - celsius_zero_f, 3);
