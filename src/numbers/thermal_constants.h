@@ -1,11 +1,19 @@
-// The Celsius offset and the gas constant, once for the whole program, and
-// the conversion from degrees Celsius to kelvin. Each comes in the precision
-// its users compute in (a page's digits depend on it, so a float sum stays a
-// float sum), and the gas constant also in the two four-digit forms that
-// pages print and compute with.
+// The Celsius offset, 25 °C in kelvin and the gas constant, once for the
+// whole program, and the conversion from degrees Celsius to kelvin. Each
+// comes in the precision its users compute in (a page's digits depend on it,
+// so a float sum stays a float sum), and the gas constant also in every
+// form that pages print and compute with: cut and rounded to four digits,
+// in other units, and in products.
 #pragma once
 
 #include <string_view>
+
+// Whether `value` is `exact` written to the digit of `unit`: within half a
+// unit of it.
+constexpr bool within_half_unit(double value, double exact, double unit)
+{
+    return value - exact <= 0.5 * unit && exact - value <= 0.5 * unit;
+}
 
 // 0 °C in kelvin.
 inline constexpr double celsius_zero = 273.15;
@@ -15,6 +23,15 @@ inline constexpr float celsius_zero_f = 273.15f;
 inline constexpr double standard_kelvin = 298.15;
 inline constexpr float standard_kelvin_f = 298.15f;
 static_assert(standard_kelvin == celsius_zero + 25.0);
+
+// 1 / 298.15 K, and 1 / (1/298.15 K - 1/373.15 K): the slope B of
+// ln S = ln A - B/T through values at 25 and 100 °C is ln(S100/S25) times
+// the latter.
+inline constexpr float reciprocal_standard_kelvin_f = 0.0033540164f;
+static_assert(reciprocal_standard_kelvin_f == static_cast<float>(1.0 / standard_kelvin));
+inline constexpr float van_t_hoff_span_25_100_f = 1483.3956f;
+static_assert(within_half_unit(van_t_hoff_span_25_100_f, 1.0 / (1.0 / standard_kelvin - 1.0 / (celsius_zero + 100.0)),
+                               1e-4));
 
 // The gas constant in J/(mol K).
 inline constexpr double gas_constant_joule = 8.314;
@@ -39,10 +56,6 @@ static_assert(static_cast<float>(gas_constant_litre_atm_cut) == gas_constant_lit
 // with, each as written where it was first used (so that no page moves),
 // and each tied to R above within half a unit of its last digit unless said
 // otherwise.
-constexpr bool within_half_unit(double value, double exact, double unit)
-{
-    return value - exact <= 0.5 * unit && exact - value <= 0.5 * unit;
-}
 
 // R in kJ/(mol K).
 inline constexpr double gas_constant_kilojoule = 0.008314;

@@ -482,7 +482,7 @@ void generate_problem_24()
     for (std::int32_t j = 1; j <= count; ++j) {
         const ReactionSpecies& s = r.species[j - 1];
         convert_entropy_and_heat_capacity(s, r.w);
-        set_slot_uncertainty(19, slot_value(19) + slot_value(20) * std::log(kelvin * 0.0033540165f),
+        set_slot_uncertainty(19, slot_value(19) + slot_value(20) * std::log(kelvin * reciprocal_standard_kelvin_f),
                              slot_uncertainty(19));
         append_piece(text, std::string(separator(j)) + slot_text(19));
         // The entropy as the statement shows it.
