@@ -112,6 +112,7 @@
     X(propene, 423, "C@d3@H@d6@")                                                                                      \
     X(sodium, 452, "Na")                                                                                               \
     X(aluminium, 453, "Al")                                                                                            \
+    X(manganese, 454, "Mn")                                                                                            \
     X(mercury, 455, "Hg")                                                                                              \
     X(helium, 457, "He")                                                                                               \
     X(neon, 458, "Ne")                                                                                                 \
@@ -119,6 +120,8 @@
     X(copper, 460, "Cu")                                                                                               \
     X(iron, 461, "Fe")                                                                                                 \
     X(xenon, 462, "Xe")                                                                                                \
+    X(silver, 463, "Ag")                                                                                               \
+    X(gold, 464, "Au")                                                                                                 \
     X(lead, 465, "Pb")                                                                                                 \
     X(krypton, 466, "Kr")                                                                                              \
     X(zinc, 467, "Zn")                                                                                                 \

@@ -47,13 +47,14 @@ constexpr bool names_match(std::span<const CompoundRow> rows, std::int32_t first
 }
 
 struct CompoundThermoRow {
-    std::int32_t index;
+    CompoundKey compound;
     std::string_view enthalpy;       // kJ/mol
     std::string_view free_energy;    // kJ/mol
     std::string_view entropy;        // J/(mol K)
     std::string_view heat_capacity;  // J/(mol K), may be blank
     char state;
 };
+static_assert(!std::is_convertible_v<int, decltype(CompoundThermoRow::compound)>);
 
 struct ReactionRow {
     char kind;                   // 's', 'i' or 'm'
