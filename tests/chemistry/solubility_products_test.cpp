@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <random>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -95,9 +96,8 @@ TEST(SaltSolubilities, TheIonsFiguresFollowFromTheSolubilityProductAndTheEnthalp
 }
 
 // A saturated solution's formality and mass percent give its density, above
-// water's and under 1.4 g/mL. A draw past the ceiling lands under 95 % of
-// it; one at the ceiling, or a solute with none, stays as drawn.
-TEST(SaturatedSolutions, CeilingsAgreeAndHoldTheDrawsUnderThem)
+// water's and under 1.4 g/mL.
+TEST(SaturatedSolutions, CeilingsAgreeWithTheirDensities)
 {
     for (const SaturatedSolution& s : saturated_solutions) {
         const double density = s.formality * compound_molar_mass(s.compound) / (10.0 * s.mass_percent);
@@ -108,9 +108,31 @@ TEST(SaturatedSolutions, CeilingsAgreeAndHoldTheDrawsUnderThem)
     // NaCl saturates at 5.4 F.
     EXPECT_EQ(saturated_formality(compounds::sodium_chloride), std::numeric_limits<float>::infinity());
     EXPECT_EQ(eutectic_celsius(compounds::sodium_chloride), -std::numeric_limits<float>::infinity());
-    EXPECT_EQ(kept_under(0.28f, 0.28f, 1.5f), 0.28f);
-    EXPECT_FLOAT_EQ(kept_under(0.29f, 0.28f, 1.5f), 0.29f * 0.266f / 1.5f);
-    EXPECT_FLOAT_EQ(kept_under(1.5f, 0.28f, 1.5f), 0.266f);
+}
+
+// Every value drawn in [0, top] is kept at or below the ceiling, one past it
+// under 95 % of it (so that it keeps clear once rounded), and every value at
+// or below the ceiling stays as drawn; a solute with no ceiling keeps all.
+TEST(SaturatedSolutions, KeptUnderHoldsEveryDrawUnderTheCeiling)
+{
+    std::mt19937 bits(82);
+    const auto unit = [&bits] { return static_cast<float>(bits() >> 8) * 0x1p-24f; };
+    for (int k = 0; k < 400; ++k) {
+        const float top = 0.01f + 10.0f * unit();
+        const float ceiling = 1.2f * top * unit();
+        const float drawn = top * unit();
+        const float kept = kept_under(drawn, ceiling, top);
+        SCOPED_TRACE(std::to_string(drawn) + " under " + std::to_string(ceiling) + " of " + std::to_string(top));
+        EXPECT_LE(kept, ceiling);
+        if (drawn <= ceiling) {
+            EXPECT_EQ(kept, drawn);
+        } else {
+            EXPECT_LE(kept, 0.95f * ceiling * 1.000001f);
+        }
+        EXPECT_EQ(kept_under(ceiling, ceiling, top), ceiling);
+        EXPECT_LE(kept_under(top, ceiling, top), ceiling);
+        EXPECT_EQ(kept_under(drawn, std::numeric_limits<float>::infinity(), top), drawn);
+    }
 }
 
 }  // namespace
