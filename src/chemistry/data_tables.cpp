@@ -103,7 +103,7 @@ void init_data_tables()
 
     for (auto rows : {inorganic_compound_rows(), further_compound_rows(), organic_compound_rows()})
         for (const CompoundRow& row : rows) tables.compounds[row.index] = compound_from(row);
-    for (const CompoundThermoRow& row : compound_thermo_rows()) add_thermo(tables.compounds[row.index], row);
+    for (const CompoundThermoRow& row : compound_thermo_rows()) add_thermo(tables.compounds[row.compound], row);
 
     std::int32_t k = 1;
     for (const ReactionRow& row : reaction_rows()) tables.reactions[k++] = reaction_from(row);

@@ -13,10 +13,11 @@
 #include "numbers/thermal_constants.h"
 
 struct PhasePoints {
-    std::int32_t compound;
+    CompoundKey compound;
     double melting_kelvin;  // at 1 atm
     double boiling_kelvin;  // normal; where it sublimes, that point; NaN where it decomposes first
 };
+static_assert(!std::is_convertible_v<int, decltype(PhasePoints::compound)>);
 
 inline constexpr double decomposes = std::numeric_limits<double>::quiet_NaN();
 

@@ -8,8 +8,9 @@
 namespace {
 
 struct GasPair {
-    std::int32_t a, b;
+    CompoundKey a, b;
 };
+static_assert(!std::is_convertible_v<int, decltype(GasPair::a)>);
 constexpr std::array<GasPair, 3> reacting_pairs{{
     {compounds::nitric_oxide, compounds::oxygen},
     {compounds::ammonia, compounds::carbon_dioxide},

@@ -66,7 +66,7 @@ std::optional<ReactionThermo> compute_reaction_thermo(std::string_view equation,
     float cS = 0.0f;
     for (const SpeciesData& s : species) {
         cH += s.weight * s.heat_capacity * (t - 25.0f) * 0.001f;
-        cS += s.weight * s.heat_capacity * std::log((t + celsius_zero_f) * 0.0033540164f);
+        cS += s.weight * s.heat_capacity * std::log((t + celsius_zero_f) * reciprocal_standard_kelvin_f);
     }
     result.dH += cH;
     result.dS += cS;

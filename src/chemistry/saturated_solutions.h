@@ -7,11 +7,14 @@
 #include <array>
 #include <cstdint>
 
+#include "chemistry/compound_records.h"
+
 struct SaturatedSolution {
-    std::int32_t compound;
+    CompoundKey compound;
     float formality;     // formula units per litre of saturated solution
     float mass_percent;  // grams of solute per 100 g of saturated solution
 };
+static_assert(!std::is_convertible_v<int, decltype(SaturatedSolution::compound)>);
 
 // At 25 °C: the mass percent from the CRC Handbook's table of aqueous
 // solubilities, the formality from it with the saturated solution's density
@@ -24,25 +27,26 @@ struct SaturatedSolution {
 // NaF and BaCl2, nitrates but Ba(NO3)2, and Fe2(SO4)3 and Cr2(SO4)3 as their
 // hydrates dissolve further still).
 inline constexpr std::array<SaturatedSolution, 13> saturated_solutions{{
-    {57, 0.28f, 4.68f},   // Ba(OH)2
-    {104, 1.67f, 27.0f},  // BaCl2
-    {116, 0.98f, 3.97f},  // NaF
-    {161, 1.18f, 9.3f},   // NaHCO3
-    {171, 1.85f, 21.9f},  // Na2SO4
-    {173, 1.08f, 27.8f},  // Al2(SO4)3
-    {174, 1.36f, 18.0f},  // CuSO4
-    {180, 0.66f, 10.7f},  // K2SO4
-    {204, 0.39f, 9.27f},  // Ba(NO3)2
-    {282, 1.36f, 28.2f},  // CuSO4.5H2O
-    {286, 0.27f, 3.6f},   // Na2C2O4
-    {287, 0.49f, 13.1f},  // K2Cr2O7
-    {289, 0.46f, 7.0f},   // KMnO4
+    {compounds::barium_hydroxide, 0.28f, 4.68f},
+    {compounds::barium_chloride, 1.67f, 27.0f},
+    {compounds::sodium_fluoride, 0.98f, 3.97f},
+    {compounds::sodium_hydrogen_carbonate, 1.18f, 9.3f},
+    {compounds::sodium_sulfate, 1.85f, 21.9f},
+    {compounds::aluminium_sulfate, 1.08f, 27.8f},
+    {compounds::copper_ii_sulfate, 1.36f, 18.0f},
+    {compounds::potassium_sulfate, 0.66f, 10.7f},
+    {compounds::barium_nitrate, 0.39f, 9.27f},
+    {compounds::copper_ii_sulfate_pentahydrate, 1.36f, 28.2f},
+    {compounds::sodium_oxalate, 0.27f, 3.6f},
+    {compounds::potassium_dichromate, 0.49f, 13.1f},
+    {compounds::potassium_permanganate, 0.46f, 7.0f},
 }};
 
 struct SaltEutectic {
-    std::int32_t compound;
+    CompoundKey compound;
     float celsius;
 };
+static_assert(!std::is_convertible_v<int, decltype(SaltEutectic::compound)>);
 
 // Where ice and the salt (or its hydrate) freeze out together, below which
 // no solution of the salt stays liquid. Na2SO4 -1.2 °C (4.1 %, with
@@ -52,10 +56,10 @@ struct SaltEutectic {
 // to stay on the liquid side. The other salts of the freezing-point problem
 // freeze out below -2.8 °C (KNO3 -2.8, ZnSO4 -6.5, BaCl2 -7.8).
 inline constexpr std::array<SaltEutectic, 4> salt_eutectics{{
-    {57, -0.3f},
-    {171, -1.2f},
-    {180, -1.5f},
-    {204, -0.7f},
+    {compounds::barium_hydroxide, -0.3f},
+    {compounds::sodium_sulfate, -1.2f},
+    {compounds::potassium_sulfate, -1.5f},
+    {compounds::barium_nitrate, -0.7f},
 }};
 
 // Grams per 100 g of water at 20, 40, 60, 80 and 100 °C (the same CRC
@@ -63,13 +67,14 @@ inline constexpr std::array<SaltEutectic, 4> salt_eutectics{{
 // reaches; Ba(OH)2 kept at its 80 °C figure above (its octahydrate melts at
 // 78 °C and dissolves further still).
 struct HotSolubility {
-    std::int32_t compound;
+    CompoundKey compound;
     std::array<float, 5> grams;
 };
+static_assert(!std::is_convertible_v<int, decltype(HotSolubility::compound)>);
 inline constexpr std::array<HotSolubility, 3> hot_solubilities{{
-    {57, {3.89f, 8.22f, 20.94f, 101.4f, 101.4f}},
-    {180, {11.1f, 14.8f, 18.2f, 21.4f, 24.1f}},
-    {204, {9.02f, 14.1f, 20.3f, 27.0f, 34.4f}},
+    {compounds::barium_hydroxide, {3.89f, 8.22f, 20.94f, 101.4f, 101.4f}},
+    {compounds::potassium_sulfate, {11.1f, 14.8f, 18.2f, 21.4f, 24.1f}},
+    {compounds::barium_nitrate, {9.02f, 14.1f, 20.3f, 27.0f, 34.4f}},
 }};
 
 // The solute's saturated formality and molality (moles per kilogram of

@@ -40,20 +40,21 @@ struct CompoundRow {
 constexpr bool names_match(std::span<const CompoundRow> rows, std::int32_t first, std::int32_t last)
 {
     return std::ranges::all_of(compounds::named, [&](const CompoundKey& key) {
-        if (key.record < first || key.record > last) return true;
-        const auto row = std::ranges::find(rows, key.record, &CompoundRow::index);
-        return row != rows.end() && row->formula == key.formula;
+        if (key < first || key > last) return true;
+        const auto row = std::ranges::find(rows, std::int32_t{key}, &CompoundRow::index);
+        return row != rows.end() && row->formula == key.formula();
     });
 }
 
 struct CompoundThermoRow {
-    std::int32_t index;
+    CompoundKey compound;
     std::string_view enthalpy;       // kJ/mol
     std::string_view free_energy;    // kJ/mol
     std::string_view entropy;        // J/(mol K)
     std::string_view heat_capacity;  // J/(mol K), may be blank
     char state;
 };
+static_assert(!std::is_convertible_v<int, decltype(CompoundThermoRow::compound)>);
 
 struct ReactionRow {
     char kind;                   // 's', 'i' or 'm'

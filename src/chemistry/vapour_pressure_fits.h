@@ -21,12 +21,13 @@ struct AntoineFit {
 };
 
 struct VapourPressureFit {
-    std::int32_t compound;
+    CompoundKey compound;
     float b;                   // J/mol of P = P0 exp(-B/RT); 0 where the book gives no one-constant fit
     std::string_view boiling;  // normal boiling point, °C as written; blank where none is given
     AntoineFit antoine;
     double critical_kelvin;
 };
+static_assert(!std::is_convertible_v<int, decltype(VapourPressureFit::compound)>);
 
 // First the eight liquids that the vapour-pressure problems draw, in their
 // order, then two more solvents; then the gases and liquids the pages put

@@ -146,7 +146,8 @@ TEST(PhaseLimits, CondensingGasesAndStates)
     };
     for (const State& s : states)
         EXPECT_EQ(state_at(s.compound, s.kelvin, s.atm), s.state) << s.compound << " at " << s.kelvin;
-    EXPECT_DOUBLE_EQ(melting_point_kelvin(zinc), 692.68);
+    // Zinc freezes at 692.677 K, a defining fixed point of ITS-90.
+    EXPECT_NEAR(melting_point_kelvin(zinc), 692.677, 0.005);
     EXPECT_TRUE(std::isnan(boiling_point_kelvin(no_such_compound)));
 }
 

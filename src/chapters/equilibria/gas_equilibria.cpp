@@ -291,17 +291,18 @@ void generate_problem_9()
     const std::int32_t k = random_int(1, 2);
     const float kc = r.concentration_constant(slot_value(5));
     set_slot_digits(15, k == 1 ? slot_value(5) : kc, 3);
-    // 48.9018 atm L/mol is 2 R T at 25 C: each gas alone in its own vessel,
-    // drawn again where it would condense there.
+    // Each gas alone in its own vessel at 25 °C, drawn again where it would
+    // condense there.
+    constexpr float two_rt = twice_rt_at_298_kelvin_cut_f;
     float c2 = 0.0f;
     draw_until_accepted([&] {
         const std::int32_t i = random_int(1, 2);
         set_slot_digits(1, random_real(1.0f, 9.9f) * power_of_ten(-i), 3);
         c2 = random_real(0.5f, 2.0f) * slot_value(1);
-        set_slot_digits(11, slot_value(1) * 48.9018f, 3);
-        set_slot_digits(12, c2 * 48.9018f, 3);
-        return !gas_of_formula_condenses(r.formula[1], 298.15f, slot_value(11)) &&
-               !gas_of_formula_condenses(r.formula[2], 298.15f, slot_value(12));
+        set_slot_digits(11, slot_value(1) * two_rt, 3);
+        set_slot_digits(12, c2 * two_rt, 3);
+        return !gas_of_formula_condenses(r.formula[1], standard_kelvin_f, slot_value(11)) &&
+               !gas_of_formula_condenses(r.formula[2], standard_kelvin_f, slot_value(12));
     });
     value_slots[2].value = c2;
     const std::string equation = shown_gas_equation(1);
@@ -317,7 +318,7 @@ void generate_problem_9()
     if (k == 2) join_piece(text, concentration_unit(r.delta_n));
     // From the pressures and constant as shown.
     const SpeciesValues nu = {r.coefficient[1], r.coefficient[2], 0.0f, r.coefficient[3], 0.0f, 0.0f};
-    const SpeciesValues c0 = {slot_value(11) / 48.9018f, slot_value(12) / 48.9018f, 0.0f, 0.0f, 0.0f, 0.0f};
+    const SpeciesValues c0 = {slot_value(11) / two_rt, slot_value(12) / two_rt, 0.0f, 0.0f, 0.0f, 0.0f};
     SpeciesValues c{};
     solve_extent(nu, c0, c, k == 1 ? kc : slot_value(15));
     set_slot_digits(6, (c[0] + c[1] + c[3]) * kelvin(r.t) * gas_constant_litre_atm_cut_f, 3);

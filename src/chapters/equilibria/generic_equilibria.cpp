@@ -241,8 +241,8 @@ void generate_problem_15()
     skip_random_draws(3);
     set_slot_digits(3, random_real(25.0f, 80.0f), 2);
     // A van 't Hoff line through the two solubilities.
-    const float a = 1483.3956f * std::log(slot_value(9) / slot_value(8));
-    const float b = slot_value(8) * std::exp(0.0033540164f * a);
+    const float a = van_t_hoff_span_25_100_f * std::log(slot_value(9) / slot_value(8));
+    const float b = slot_value(8) * std::exp(reciprocal_standard_kelvin_f * a);
     const float solubility = b / molar_mass * std::exp(-a / (kelvin(slot_value(3))));
     // The product of the ions' concentrations in the saturated solution, from
     // the solubility unrounded: its cube would triple a rounding.

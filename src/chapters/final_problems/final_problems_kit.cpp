@@ -84,13 +84,13 @@ void draw_boiling_at_pressure(std::string_view boiling_point, std::int32_t compo
 
 float vaporisation_enthalpy(float boiling, float pressure, float at_pressure)
 {
-    return -0.008314f * std::log(pressure / 760.0f) / (1.0f / kelvin(at_pressure) - 1.0f / kelvin(boiling));
+    return -gas_constant_kilojoule_f * std::log(pressure / 760.0f) /
+           (1.0f / kelvin(at_pressure) - 1.0f / kelvin(boiling));
 }
 
 float vapour_pressure_at(float boiling, float enthalpy, float t)
 {
-    // 120.27904 = 1000 / R, R in J/(mol K)
-    return 760.0f * std::exp(-120.27904f * enthalpy * (1.0f / kelvin(t) - 1.0f / kelvin(boiling)));
+    return 760.0f * std::exp(-per_gas_constant_kilojoule_f * enthalpy * (1.0f / kelvin(t) - 1.0f / kelvin(boiling)));
 }
 
 const Hydroxide& draw_hydroxide(std::int32_t problem)

@@ -30,8 +30,9 @@ struct Solvent {
     std::string_view article;
     std::string_view name;
     std::string_view boiling_point;  // °C at 760 torr
-    std::int32_t compound;
+    CompoundKey compound;
 };
+static_assert(!std::is_convertible_v<int, decltype(Solvent::compound)>);
 constexpr std::array<Solvent, 8> solvents{{
     {"Il ", "disolfuro di carbonio (CS@d2@)", "46.0", compounds::carbon_disulfide},
     {"Il ", "benzene (C@d6@H@d6@)", "80.1", compounds::benzene},
@@ -45,9 +46,10 @@ constexpr std::array<Solvent, 8> solvents{{
 static_assert(std::ranges::all_of(solvents, [](const Solvent& s) { return has_vapour_fit(s.compound); }));
 
 struct Fuel {
-    std::int32_t compound;
+    CompoundKey compound;
     std::string_view combustion_enthalpy;  // kJ/mol
 };
+static_assert(!std::is_convertible_v<int, decltype(Fuel::compound)>);
 constexpr std::array<Fuel, 7> fuels{{
     {compounds::methane, "-891"},
     {compounds::ethane, "-1561"},

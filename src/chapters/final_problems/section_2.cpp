@@ -27,10 +27,11 @@ namespace {
 // of its range (each within 0.08 in log10 of the constants from the
 // molecules' spectra between K = 0.01 and K = 1).
 struct Halogen {
-    std::int32_t compound;
+    CompoundKey compound;
     float enthalpy;
     float factor;
 };
+static_assert(!std::is_convertible_v<int, decltype(Halogen::compound)>);
 constexpr std::array<Halogen, 4> halogens{{
     {compounds::fluorine, 164.4f, 3.87e6f},
     {compounds::chlorine, 256.2f, 2.42e6f},

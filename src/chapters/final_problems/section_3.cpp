@@ -44,9 +44,10 @@ constexpr std::array<AcidMetal, 7> acid_metals{{
 struct Liquid {
     std::string_view name;
     std::string_view boiling_point;  // °C at 760 torr
-    std::int32_t compound;
+    CompoundKey compound;
     std::string_view molar_mass;
 };
+static_assert(!std::is_convertible_v<int, decltype(Liquid::compound)>);
 constexpr std::array<Liquid, 8> liquids{{
     {"pentano (C@d5@H@d12@)", "36.0", compounds::pentane, "72.151"},
     {"benzene (C@d6@H@d6@)", "80.1", compounds::benzene, "78.115"},
@@ -62,12 +63,13 @@ static_assert(std::ranges::all_of(liquids, [](const Liquid& l) { return has_vapo
 // Fuels: compound record, moles of CO2 and of water formed per mole, state
 // and standard enthalpy of formation (kJ/mol).
 struct Fuel {
-    std::int32_t compound;
+    CompoundKey compound;
     std::int32_t carbon_dioxide;
     std::int32_t water;
     char state;
     float formation_enthalpy;
 };
+static_assert(!std::is_convertible_v<int, decltype(Fuel::compound)>);
 constexpr std::array<Fuel, 16> fuels{{
     {compounds::benzene, 6, 3, 'l', 49.1f},
     {compounds::toluene, 7, 4, 'l', 12.4f},

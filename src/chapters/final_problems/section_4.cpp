@@ -31,19 +31,21 @@
 namespace final_problems {
 namespace {
 
-constexpr std::array<std::int32_t, 13> gases{
+constexpr std::array<CompoundKey, 13> gases{
     compounds::helium,       compounds::neon,           compounds::argon,           compounds::nitrogen,
     compounds::oxygen,       compounds::ammonia,        compounds::carbon_monoxide, compounds::carbon_dioxide,
     compounds::nitric_oxide, compounds::sulfur_dioxide, compounds::methane,         compounds::ethane,
     compounds::xenon};
 static_assert(std::ranges::all_of(gases, has_phase_points));
+static_assert(!std::is_convertible_v<int, decltype(gases)::value_type>);
 
 // Salts whose ions per gram differ enough for a freezing point to tell
 // them apart in a mixture: compound record and ions per formula unit.
 struct Salt {
-    std::int32_t compound;
+    CompoundKey compound;
     std::int32_t ions;
 };
+static_assert(!std::is_convertible_v<int, decltype(Salt::compound)>);
 constexpr std::array<Salt, 8> salts{{
     {compounds::sodium_chloride, 2},
     {compounds::potassium_chloride, 2},
@@ -64,9 +66,10 @@ bool among(std::span<const Pair> pairs, std::int32_t x, std::int32_t y)
 {
     return std::ranges::any_of(pairs, [&](const Pair& p) { return p.matches(x, y); });
 }
-// Gases of equal molar mass within a part in a thousand (compound records):
-// a density cannot tell their proportions.
-constexpr std::array<Pair, 2> alike_gases{{{1, 23}, {25, 304}}};
+// Gases of equal molar mass within a part in a thousand: a density cannot
+// tell their proportions.
+constexpr std::array<Pair, 2> alike_gases{
+    {{compounds::nitrogen, compounds::carbon_monoxide}, {compounds::nitric_oxide, compounds::ethane}}};
 // Salts with ions per gram within 2 % (entries of the salt list).
 constexpr std::array<Pair, 2> alike_salts{{{2, 5}, {7, 8}}};
 

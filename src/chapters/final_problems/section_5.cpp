@@ -134,13 +134,14 @@ void generate_problem_34()
 void generate_problem_35()
 {
     skip_random_draws(4);
-    // The particles with R rounded to four digits in L•atm/(K•mol), 62.3656 L•torr/(K•mol).
-    // The draws keep the rounder 62.32 that accepts each version's data; the
-    // larger R only leaves more dimer. The digits are those that the mass,
-    // the molar mass, the volume, the pressure and the temperature leave.
+    // The particles with R rounded to four digits in L•atm/(K•mol), taken to
+    // L•torr/(K•mol). The draws keep R to two digits, which accepts each
+    // version's data; the larger R only leaves more dimer. The digits are
+    // those that the mass, the molar mass, the volume, the pressure and the
+    // temperature leave.
     const auto constant = [](const std::vector<double>& d) {
         const double formal = d[0] / (d[1] * d[2]) * 1000.0;
-        const double dimer = formal - d[3] / (62.3656 * (d[4] + celsius_zero));
+        const double dimer = formal - d[3] / (gas_constant_litre_torr_rounded * (d[4] + celsius_zero));
         const double monomer = formal - 2.0 * dimer;
         return dimer / (monomer * monomer);
     };
@@ -150,14 +151,15 @@ void generate_problem_35()
     draw_until_accepted([&] {
         set_slot_digits(1, random_real(20.0f, 60.0f), 2);
         set_slot_digits(2, random_real(500.0f, 920.0f), 3);
-        const float particles = slot_value(2) / (62.32f * kelvin(slot_value(1)));
+        const float particles = slot_value(2) / (gas_constant_litre_torr_short_f * kelvin(slot_value(1)));
         float formal = random_real(0.501f, 0.51f) * particles * 2.0f;
         if (random_int(1, 2) == 2) formal = random_real(0.51f, 0.9f) * particles * 2.0f;
         set_slot_digits(4, random_real(200.0f, 900.0f), 3);
         set_slot_digits(5, random_real(150.0f, 250.0f), 4);
         set_slot_digits(3, formal * slot_value(4) * slot_value(5) * 0.001f, 3);
         value_slots[6].value = slot_value(3) / (slot_value(4) * slot_value(5)) * 1000.0f;
-        value_slots[7].value = slot_value(6) - slot_value(2) / (62.32f * kelvin(slot_value(1)));
+        value_slots[7].value =
+            slot_value(6) - slot_value(2) / (gas_constant_litre_torr_short_f * kelvin(slot_value(1)));
         if (slot_value(7) <= 0.0f) return false;
         set_slot_from_data(8, {3, 5, 4, 2, 1}, constant);
         return slot_value(8) > 0.0f && !uncertainty_exceeds_value(8);

@@ -26,8 +26,8 @@ struct SolubilityCurve {
 };
 SolubilityCurve solubility_curve(float s25, float s100)
 {
-    const float a = 1483.3956f * std::log(s100 / s25);
-    return {a, s25 / std::exp(-0.0033540165f * a)};
+    const float a = van_t_hoff_span_25_100_f * std::log(s100 / s25);
+    return {a, s25 / std::exp(-reciprocal_standard_kelvin_f * a)};
 }
 
 // Slots 1 and 2 := the solubilities of a picked record.

@@ -97,10 +97,11 @@ extern const std::array<SolventDensity, 4> solvent_densities;
 // Solvents for the boiling-point problems: boiling point (degrees Celsius)
 // and ebullioscopic constant, as written in the table.
 struct BoilingSolvent {
-    std::int32_t compound;
+    CompoundKey compound;
     std::string_view boiling_point;
     std::string_view constant;
 };
+static_assert(!std::is_convertible_v<int, decltype(BoilingSolvent::compound)>);
 extern const std::array<BoilingSolvent, 5> boiling_solvents;
 
 // Solvents for the freezing-point problem, by name.

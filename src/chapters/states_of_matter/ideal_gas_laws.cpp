@@ -392,10 +392,10 @@ void generate_problem_11()
     convert_data_slot(5, random_int(3, 4));
     problem_texts.problem_text = "Calcolare il volume occupato da " + slot_text(5) + " g di " + gas_name(c, 40) +
                                  " in condizioni standard e in condizioni ambiente";
-    const float standard = slot_value(5) / m * 22.413868f;
+    const float standard = slot_value(5) / m * molar_volume_at_0_celsius_f;
     value_slots[6].value = standard;
     value_slots[6].uncertainty = standard * relative_uncertainty(5);
-    const float ambient = slot_value(5) / m * 24.465294f;
+    const float ambient = slot_value(5) / m * molar_volume_at_25_celsius_f;
     value_slots[7].value = ambient;
     value_slots[7].uncertainty = ambient * relative_uncertainty(5);
     show_with_one_count({6, 7});
@@ -426,13 +426,13 @@ void generate_problem_13()
     value_slots[1].value = draw_scaled_exponent_first(-2, -1) * 760.0f;
     value_slots[2].value = random_real(350.0f, 500.0f) - 273.0f;
     const float molar_mass = random_real(80.0f, 200.0f);
-    value_slots[4].value = molar_mass / ((kelvin(slot_value(2))) * 62.36332f) * slot_value(1);
+    value_slots[4].value = molar_mass / ((kelvin(slot_value(2))) * gas_constant_litre_torr_f) * slot_value(1);
     convert_data_slot(1, random_int(3, 4));
     convert_data_slot(2, 3);
     convert_data_slot(4, random_int(3, 4));
     problem_texts.problem_text = "Calcolare la massa molare di una sostanza gassosa la cui densità a " + slot_text(2) +
                                  "@uo@C e " + slot_text(1) + " torr è pari a " + slot_text(4) + " g/L";
-    const float answer = (kelvin(slot_value(2))) / slot_value(1) * slot_value(4) * 62.36332f;
+    const float answer = (kelvin(slot_value(2))) / slot_value(1) * slot_value(4) * gas_constant_litre_torr_f;
     set_slot_uncertainty(6, answer,
                          answer * (kelvin_relative_uncertainty(2) + relative_uncertainty(4) + relative_uncertainty(1)));
     problem_texts.answer_text = slot_text(6) + " g/mol";

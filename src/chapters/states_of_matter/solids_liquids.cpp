@@ -95,10 +95,11 @@ float cell_edge(const CubicMetal& metal)
 // (g/cm³) as written. Potassium bromide is 2.75, calcium sulfide has the
 // rock-salt cell of four formula units.
 struct IonicCrystal {
-    std::int32_t compound;
+    CompoundKey compound;
     char units;
     std::string_view density;
 };
+static_assert(!std::is_convertible_v<int, decltype(IonicCrystal::compound)>);
 constexpr std::array<IonicCrystal, 14> ionic_crystals{{
     {compounds::sodium_chloride, '4', "2.165"},
     {compounds::silver_chloride, '4', "5.56"},

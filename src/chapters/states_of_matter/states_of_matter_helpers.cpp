@@ -34,7 +34,7 @@ TwoPositions draw_two_positions(std::int32_t problem, std::int32_t count,
     return drawn;
 }
 
-std::int32_t list_gas(std::span<const std::int32_t> list, std::int32_t i)
+std::int32_t list_gas(std::span<const CompoundKey> list, std::int32_t i)
 {
     return i >= 1 && static_cast<std::size_t>(i) <= list.size() ? list[static_cast<std::size_t>(i - 1)] : 0;
 }

@@ -109,30 +109,31 @@ TwoPositions draw_two_positions(std::int32_t problem, std::int32_t count,
 // The gas lists: compound records.
 inline constexpr auto gas_list_1 = [] {
     using namespace compounds;
-    return std::array<std::int32_t, 17>{{helium, neon, argon, nitrogen, oxygen, fluorine, chlorine, ammonia,
-                                         carbon_monoxide, carbon_dioxide, nitric_oxide, sulfur_dioxide,
-                                         hydrogen_fluoride, hydrogen_chloride, hydrogen_sulfide, methane, ethane}};
+    return std::array<CompoundKey, 17>{{helium, neon, argon, nitrogen, oxygen, fluorine, chlorine, ammonia,
+                                        carbon_monoxide, carbon_dioxide, nitric_oxide, sulfur_dioxide,
+                                        hydrogen_fluoride, hydrogen_chloride, hydrogen_sulfide, methane, ethane}};
 }();
 inline constexpr auto gas_list_2 = [] {
     using namespace compounds;
-    return std::array<std::int32_t, 17>{{helium, neon, argon, nitrogen, oxygen, fluorine, chlorine, ammonia,
-                                         carbon_monoxide, carbon_dioxide, nitric_oxide, sulfur_dioxide,
-                                         phosphorus_trifluoride, hydrogen_chloride, hydrogen_sulfide, methane, ethane}};
+    return std::array<CompoundKey, 17>{{helium, neon, argon, nitrogen, oxygen, fluorine, chlorine, ammonia,
+                                        carbon_monoxide, carbon_dioxide, nitric_oxide, sulfur_dioxide,
+                                        phosphorus_trifluoride, hydrogen_chloride, hydrogen_sulfide, methane, ethane}};
 }();
 inline constexpr auto gas_list_3 = [] {
     using namespace compounds;
-    return std::array<std::int32_t, 19>{{helium, neon, argon, nitrogen, oxygen, fluorine, chlorine, ammonia,
-                                         carbon_monoxide, carbon_dioxide, nitric_oxide, sulfur_dioxide,
-                                         phosphorus_trifluoride, hydrogen_chloride, hydrogen_sulfide, methane, ethane,
-                                         xenon, krypton}};
+    return std::array<CompoundKey, 19>{{helium, neon, argon, nitrogen, oxygen, fluorine, chlorine, ammonia,
+                                        carbon_monoxide, carbon_dioxide, nitric_oxide, sulfur_dioxide,
+                                        phosphorus_trifluoride, hydrogen_chloride, hydrogen_sulfide, methane, ethane,
+                                        xenon, krypton}};
 }();
 inline constexpr auto gas_list_4 = [] {
     using namespace compounds;
-    return std::array<std::int32_t, 13>{{helium, neon, argon, nitrogen, oxygen, ammonia, carbon_monoxide,
-                                         carbon_dioxide, nitric_oxide, sulfur_dioxide, methane, ethane, xenon}};
+    return std::array<CompoundKey, 13>{{helium, neon, argon, nitrogen, oxygen, ammonia, carbon_monoxide, carbon_dioxide,
+                                        nitric_oxide, sulfur_dioxide, methane, ethane, xenon}};
 }();
+static_assert(!std::is_convertible_v<int, decltype(gas_list_1)::value_type>);
 
-std::int32_t list_gas(std::span<const std::int32_t> list, std::int32_t i);
+std::int32_t list_gas(std::span<const CompoundKey> list, std::int32_t i);
 
 // The first `width` columns of the compound's name, without trailing blanks.
 std::string gas_name(std::int32_t c, int width = 30);

@@ -82,7 +82,7 @@ void generate_problem_35()
     const float energy_factor = energy_factors[u - 1];
     set_slot_from_data(8, {9, 2, 3}, [energy_factor, w](const std::vector<double>& d) {
         const double b = d[0] / energy_factor;
-        return std::exp(b * -120.27904 * (1.0 / (d[2] + celsius_zero) - 1.0 / (d[1] + celsius_zero))) *
+        return std::exp(b * -per_gas_constant_kilojoule * (1.0 / (d[2] + celsius_zero) - 1.0 / (d[1] + celsius_zero))) *
                from_atmospheres(w);
     });
     problem_texts.answer_text = slot_text(8) + std::string(pressure_units[w - 1]);

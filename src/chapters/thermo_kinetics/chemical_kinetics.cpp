@@ -81,9 +81,6 @@ constexpr std::array<ActivationRecord, 7> activation_energies{{
     {"200", "2N@d2@O = 2N@d2@ + O@d2@"},
 }};
 
-// 1000 / R, R in J/(mol K): kJ/mol over R.
-constexpr float per_gas_constant = 120.27904f;
-
 }  // namespace
 
 void generate_problem_31()
@@ -285,7 +282,7 @@ void generate_problem_37()
         convert_data_slot(2, 3);
         convert_data_slot(3, 3);
         set_slot_from_data(4, {1, 2, 3}, [](const std::vector<double>& d) {
-            return std::log(d[0]) / (1.0 / d[1] - 1.0 / d[2]) * 0.008314;
+            return std::log(d[0]) / (1.0 / d[1] - 1.0 / d[2]) * gas_constant_kilojoule;
         });
         return !uncertainty_exceeds_value(4);
     });
@@ -313,7 +310,7 @@ void generate_problem_38()
         else
             set_slot_digits(4, random_real(slot_value(3) + 10.0f, 900.0f), 3);
         set_slot_from_data(5, {1, 3, 4}, [](const std::vector<double>& d) {
-            return std::exp(-(1.0 / d[1] - 1.0 / d[2]) * d[0] * per_gas_constant);
+            return std::exp(-(1.0 / d[1] - 1.0 / d[2]) * d[0] * per_gas_constant_kilojoule_f);
         });
         return !uncertainty_exceeds_value(5);
     });

@@ -60,11 +60,12 @@ constexpr std::array<std::int32_t, 5> noble_gases = {2, 10, 18, 36, 54};
 // the melting point first tabulated: copper's handbook value moved from 1083
 // to 1084.6 °C, its draws did not.
 struct HeatCapacityRow {
-    std::int32_t compound;
+    CompoundKey compound;
     float melting_point;   // °C
     std::int32_t ceiling;  // °C
     float a, b, c;
 };
+static_assert(!std::is_convertible_v<int, decltype(HeatCapacityRow::compound)>);
 constexpr std::array<HeatCapacityRow, 5> heat_capacity_table{{
     {compounds::aluminium, 660.0f, 660, 20.67f, 12.38f, 0.0f},
     {compounds::copper, 1084.6f, 1083, 22.64f, 6.28f, 0.0f},
@@ -426,13 +427,13 @@ void generate_problem_9()
     // kJ/(K mol), from B as shown in its unit.
     const float b = slot_value_as_shown(9) / per_kilojoule[unit - 1];
     const float boiling = kelvin(slot_value(2));
-    const float a = 1.0f / std::exp(-b / (0.008314f * boiling));
-    const float kelvin = b * -120.27904f / std::log(slot_value(3) / a);
+    const float a = 1.0f / std::exp(-b / (gas_constant_kilojoule_f * boiling));
+    const float kelvin = b * -per_gas_constant_kilojoule_f / std::log(slot_value(3) / a);
     // The digits those that B, the boiling point and the pressure leave the
     // kelvin value, three at most.
     const double per_unit = per_kilojoule[unit - 1];
     set_slot_from_data(8, {9, 2, 3}, [per_unit](const std::vector<double>& d) {
-        return d[0] / per_unit / (d[0] / per_unit / (d[1] + celsius_zero) - 0.008314 * std::log(d[2]));
+        return d[0] / per_unit / (d[0] / per_unit / (d[1] + celsius_zero) - gas_constant_kilojoule * std::log(d[2]));
     });
     set_celsius_from_kelvin(8, kelvin, slot_uncertainty(8));
     if (slot_digits(8) > 3) set_slot_digits(8, kelvin - celsius_zero_f, 3);

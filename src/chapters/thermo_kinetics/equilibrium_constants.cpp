@@ -192,9 +192,9 @@ void generate_problem_30()
     const float molar_mass = compound_molar_mass(salt_compound(salt));
     skip_random_draws(3);
 
-    // S(T) = A exp(-B/T) through both solubilities; 1483.3956 = 1/(1/298.15 - 1/373.15).
-    const float b = 1483.3956f * std::log(slot_value(9) / slot_value(8));
-    const float a = slot_value(8) / std::exp(-0.0033540164f * b);
+    // S(T) = A exp(-B/T) through both solubilities.
+    const float b = van_t_hoff_span_25_100_f * std::log(slot_value(9) / slot_value(8));
+    const float a = slot_value(8) / std::exp(-reciprocal_standard_kelvin_f * b);
     // The temperatures drawn again where the uncertainty of either answer,
     // from the data as printed, passes it.
     draw_until_accepted([&] {

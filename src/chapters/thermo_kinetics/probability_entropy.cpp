@@ -436,10 +436,10 @@ void generate_problem_23()
     problem_texts.problem_text = "Calcolare la variazione di entropia nel processo in cui " + slot_text(1) + " g di " +
                                  compound_name(c) + " sono portati da 25@uo@C e 1.00 atm a " + slot_text(2) +
                                  "@uo@C e " + slot_text(3) + " atm";
-    // n R (5/2 ln(T/298.15) + ln(1 atm / p)) for a monatomic gas.
+    // n R (5/2 ln(T / standard_kelvin) + ln(1 atm / p)) for a monatomic gas.
     set_slot_from_data(5, {1, 2, 3}, [molar_mass](const std::vector<double>& d) {
         return d[0] / molar_mass * gas_constant_joule *
-               (2.5 * std::log((d[1] + celsius_zero) / 298.15) - std::log(d[2]));
+               (2.5 * std::log((d[1] + celsius_zero) / standard_kelvin) - std::log(d[2]));
     });
     problem_texts.answer_text = slot_text(5) + " J/K";
     draw_problem_text(180, 540, 50);
@@ -482,7 +482,7 @@ void generate_problem_24()
     for (std::int32_t j = 1; j <= count; ++j) {
         const ReactionSpecies& s = r.species[j - 1];
         convert_entropy_and_heat_capacity(s, r.w);
-        set_slot_uncertainty(19, slot_value(19) + slot_value(20) * std::log(kelvin * 0.0033540165f),
+        set_slot_uncertainty(19, slot_value(19) + slot_value(20) * std::log(kelvin * reciprocal_standard_kelvin_f),
                              slot_uncertainty(19));
         append_piece(text, std::string(separator(j)) + slot_text(19));
         // The entropy as the statement shows it.
@@ -518,12 +518,13 @@ void generate_problem_25()
         set_slot_digits(19, t, 3);
         set_slot_digits(20, p, 2);
         set_slot_from_data(1, {19, 20}, [=](const std::vector<double>& d) {
-            return standard + heat_capacity * std::log((d[0] + celsius_zero) / 298.15) -
+            return standard + heat_capacity * std::log((d[0] + celsius_zero) / standard_kelvin) -
                    moles_of_gas * gas_constant_joule * std::log(d[1]);
         });
         value_slots[1].uncertainty +=
             table_uncertainty +
-            static_cast<float>(capacity_uncertainty * std::abs(std::log((slot_value(19) + celsius_zero) / 298.15)));
+            static_cast<float>(capacity_uncertainty *
+                               std::abs(std::log((slot_value(19) + celsius_zero) / standard_kelvin)));
     };
     // Water's state, temperature and pressure drawn again where a species
     // could not be in its printed state (a solid melted, a gas condensed:

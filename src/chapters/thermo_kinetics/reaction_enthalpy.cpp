@@ -34,9 +34,6 @@ constexpr std::string_view combustion_table =
     "312 -1.0l-1364.32   331  0.5l-255.839   332  0.0l  -874.2   333 -0.5s-3225.66   361 -1.0l-1787.42   "
     "401 -2.0l-2718.94";
 
-// RT at 298.15 K in kJ/mol.
-constexpr float rt_at_25 = 2.4788191f;
-
 std::string_view state_word(char state)
 {
     switch (state) {
@@ -74,7 +71,7 @@ void generate_problem_10()
                                  std::string(state_word(state)) +
                                  " a 25@uo@C e pressione atmosferica, @bD@@iE@ = " + slot_text(3) +
                                  " kJ per mole di composto. Calcolare l'entalpia di combustione " + named;
-    set_slot_digits(2, slot_value(3) + gas_moles * rt_at_25, slot_digits(3));
+    set_slot_digits(2, slot_value(3) + gas_moles * rt_at_25_kilojoule_f, slot_digits(3));
     problem_texts.answer_text = slot_text(2) + " kJ/mol";
     draw_problem_text(170, 530, 50);
     show_chemistry_fact(280, 160, 300);
@@ -103,7 +100,7 @@ void generate_problem_11()
     value_slots[6].uncertainty =
         (slot_uncertainty(2) / slot_value(2) + slot_uncertainty(1) / slot_value(1)) * std::abs(enthalpy);
     const float kelvin = slot_value(3) + celsius_zero_f;
-    value_slots[8].value = slot_value(1) / molar_mass * kelvin * 0.008314f;
+    value_slots[8].value = slot_value(1) / molar_mass * kelvin * gas_constant_kilojoule_f;
     value_slots[8].uncertainty = (slot_uncertainty(1) / slot_value(1) + slot_uncertainty(3) / kelvin) * slot_value(8);
     const float gas_moles = vapour ? c + h * 0.5f - oxygen : c - oxygen;
     // Both terms count with their magnitudes: signed they would cancel.

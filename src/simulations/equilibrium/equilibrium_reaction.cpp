@@ -74,7 +74,7 @@ float reaction_probability(std::int32_t n, float temperature)
 {
     // An Arrhenius factor with Ea/R = 1000 K, 1 at 25 C.
     const float p = static_cast<float>(n) * 0.00060185185f *
-                    std::exp(1000.0f * (temperature - 25.0f) / ((temperature + celsius_zero_f) * 298.15f));
+                    std::exp(1000.0f * (temperature - 25.0f) / ((temperature + celsius_zero_f) * standard_kelvin_f));
     return p > 1.0f ? 1.0f : p;
 }
 

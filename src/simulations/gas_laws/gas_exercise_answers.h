@@ -4,8 +4,6 @@
 
 #include <cstdint>
 
-inline constexpr float gas_constant_torr = 62.32f;  // litre torr / (mol K)
-inline constexpr float gas_constant_atm = 0.082f;   // litre atm / (mol K)
 inline constexpr float torr_to_atm = 0.0013157895f;
 
 // Moles in the flask at a pressure (torr) and temperature (Celsius).
