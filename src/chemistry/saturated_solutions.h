@@ -24,19 +24,19 @@ struct SaturatedSolution {
 // NaF and BaCl2, nitrates but Ba(NO3)2, and Fe2(SO4)3 and Cr2(SO4)3 as their
 // hydrates dissolve further still).
 inline constexpr std::array<SaturatedSolution, 13> saturated_solutions{{
-    {57, 0.28f, 4.68f},   // Ba(OH)2
-    {104, 1.67f, 27.0f},  // BaCl2
-    {116, 0.98f, 3.97f},  // NaF
-    {161, 1.18f, 9.3f},   // NaHCO3
-    {171, 1.85f, 21.9f},  // Na2SO4
-    {173, 1.08f, 27.8f},  // Al2(SO4)3
-    {174, 1.36f, 18.0f},  // CuSO4
-    {180, 0.66f, 10.7f},  // K2SO4
-    {204, 0.39f, 9.27f},  // Ba(NO3)2
-    {282, 1.36f, 28.2f},  // CuSO4.5H2O
-    {286, 0.27f, 3.6f},   // Na2C2O4
-    {287, 0.49f, 13.1f},  // K2Cr2O7
-    {289, 0.46f, 7.0f},   // KMnO4
+    {57, 0.28f, 4.68f},    // Ba(OH)2
+    {104, 1.67f, 27.0f},   // BaCl2
+    {116, 0.98f, 3.97f},   // NaF
+    {161, 1.18f, 9.3f},    // NaHCO3
+    {171, 1.85f, 21.9f},   // Na2SO4
+    {173, 1.08f, 27.8f},   // Al2(SO4)3
+    {174, 1.36f, 18.0f},   // CuSO4
+    {180, 0.66f, 10.7f},   // K2SO4
+    {204, 0.383f, 9.27f},  // Ba(NO3)2
+    {282, 1.36f, 28.2f},   // CuSO4.5H2O
+    {286, 0.27f, 3.6f},    // Na2C2O4
+    {287, 0.49f, 13.1f},   // K2Cr2O7
+    {289, 0.46f, 7.0f},    // KMnO4
 }};
 
 struct SaltEutectic {
