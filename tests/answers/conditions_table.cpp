@@ -44,7 +44,7 @@ struct Read {
 };
 
 // Judgments of one row on one page: each fault with its rule's letter, and
-// how many members the rules compared with the handbook.
+// how many comparisons with the handbook the rules made.
 struct Verdict {
     std::vector<std::pair<char, std::string>> faults;
     std::int32_t judged = 0;
@@ -188,12 +188,12 @@ double partial_atm(const Read& read, std::size_t i, const Substance& s)
 void judge_gas(const std::string& name, const Substance& s, double atm, double kelvin, Verdict& verdict)
 {
     std::ostringstream a, c;
-    ++verdict.judged;
     if (!std::isfinite(atm) || !std::isfinite(kelvin)) {
         a << "no pressure or temperature read for " << name;
         verdict.fault('a', a);
         return;
     }
+    ++verdict.judged;
     const double saturation = saturation_atm(s, kelvin);
     if (atm > saturation * (1.0 + s.accuracy))
         verdict.fault('a', a << name << " at " << atm << " atm and " << kelvin << " K, above its saturation "
@@ -427,11 +427,12 @@ void judge_data(const Read& read, Verdict& verdict)
 }
 
 // Rule g: each solution at most saturated at the page's temperature (25 °C
-// where none is read), and a freezing point above the solute's eutectic.
+// where none is read), a molarity against the saturated molarity and a mass
+// fraction against the saturated one, and a freezing point above the
+// solute's eutectic. Each comparison made counts as judged.
 void judge_solutions(const Read& read, Verdict& verdict)
 {
     for (std::size_t i = 0; i < read.substances.size(); ++i) {
-        ++verdict.judged;
         std::string formula = read.substances[i];
         formula = formula.substr(0, formula.find("•"));  // a hydrate as its salt
         const Hydroxide* buffered = read.statement.find("tampone") != std::string::npos ? hydroxide(formula) : nullptr;
@@ -439,7 +440,7 @@ void judge_solutions(const Read& read, Verdict& verdict)
         const std::string salt = buffered != nullptr ? buffered->salt : formula;
         // A buffer dissolves a hydroxide's metal as its most soluble salt.
         const double salt_mass = buffered != nullptr ? testing_support::formula_mass(salt) : mass;
-        const double ceiling = salt.empty() ? INFINITY : saturated_molality(salt, salt_mass, read.kelvin);
+        const double ceiling = salt.empty() ? INFINITY : saturated_molarity(salt, salt_mass, read.kelvin);
         const Solute* kept = solute(salt);
         const double most = kept != nullptr ? saturated_fraction(*kept, read.kelvin) : 0.0;
         std::ostringstream g;
@@ -448,6 +449,7 @@ void judge_solutions(const Read& read, Verdict& verdict)
             continue;
         }
         const auto over = [&](const char* what, double value, double most) {
+            ++verdict.judged;
             if (value > most)
                 verdict.fault('g', std::ostringstream() << read.substances[i] << " " << what << " " << value
                                                         << ", saturated at " << most);
@@ -458,9 +460,12 @@ void judge_solutions(const Read& read, Verdict& verdict)
             over("mol/L", read.masses[i] / mass / read.litres[i], ceiling);
         if (i < read.masses.size() && i < read.waters.size() && kept != nullptr)
             over("mass fraction", read.masses[i] / (read.masses[i] + read.waters[i]), most);
-        if (i < read.freezing.size() && kept != nullptr && read.freezing[i] < kept->eutectic_celsius)
-            verdict.fault('g', g << read.substances[i] << " freezing at " << read.freezing[i]
-                                 << " °C, below its eutectic " << kept->eutectic_celsius << " °C");
+        if (i < read.freezing.size() && kept != nullptr) {
+            ++verdict.judged;
+            if (read.freezing[i] < kept->eutectic_celsius)
+                verdict.fault('g', g << read.substances[i] << " freezing at " << read.freezing[i]
+                                     << " °C, below its eutectic " << kept->eutectic_celsius << " °C");
+        }
     }
 }
 
