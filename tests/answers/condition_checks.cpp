@@ -64,6 +64,14 @@ TEST(ConditionsTable, EachRuleFailsOnAPageMadeWrong)
          "5.4", 'g', "Fe(OH)@d2@ mol/L 6.82867, saturated at 3.2015"},
         // A molarity over the saturated molarity, under the saturated molality (6.15).
         {5, 10, "Calcolare il volume di una soluzione NaCl 6.00 F", "", 'g', "NaCl mol/L 6, saturated at 5.417"},
+        {7, 21, "Calcolare [H@u+@] in una soluzione 0.02796 F di NH@d4@Cl [@iK@@da@ = 5.6•10@u-9@]", "", 'e',
+         "NH@d4@Cl a printed 5.6e-09, handbook 5.6e-10"},
+        {7, 26, "I valori di @iK@@da@ per H@d2@SO@d3@ sono pari a 0.0141 e 6.3•10@u-7@. Calcolare", "", 'e',
+         "H@d2@SO@d3@ a printed 6.3e-07, handbook 6.3e-08"},
+        {9, 14,
+         "A 2040 K la costante di dissociazione in atomi del cloro è pari a 0.247. Calcolare la percentuale di "
+         "molecole dissociate a questa temperatura alla pressione di 0.53 atm",
+         "", 'e', "cloro D printed 0.247, handbook 0.73"},
     };
     for (const WrongPage& wrong : pages) {
         // 1.35's table as drawn: 281 K and 7.18 atm, above chlorine's 4.7.

@@ -106,7 +106,12 @@ void take(Read& read, char role, const std::string& group)
     case 'H':
     case 'F':
     case 'q':
-    case 'M': read.data.push_back({role, testing_support::shown(group), std::nan("")}); break;
+    case 'M':
+    case 'a':
+    case 'b':
+    case 'K':
+    case 'y':
+    case 'D': read.data.push_back({role, testing_support::shown(group), std::nan("")}); break;
     default: break;
     }
 }
@@ -373,6 +378,44 @@ void judge_equations(const Read& read, Verdict& verdict)
     }
 }
 
+// Rule e for an equilibrium constant: an acid's (a, its steps in the order
+// printed; y its pKa), a base's (b), a solubility product (K) at 25 °C, or
+// a halogen's dissociation (D) at the page's temperature. Within the
+// handbook's sources widened by 0.05 in log10 (0.08 for the dissociation,
+// which the problem's table carries by a two-term law), and half a unit of
+// the printed digit.
+void judge_constant(const Read& read, std::size_t d, std::size_t i, double kelvin, Verdict& verdict)
+{
+    const Read::Datum& datum = read.data[d];
+    const std::string& name = read.substances[i];
+    std::ostringstream e;
+    double low = std::nan(""), high = std::nan(""), spread = 0.05;
+    if (datum.kind == 'D') {
+        const Substance* s = substance(name);
+        low = high = s == nullptr ? std::nan("") : dissociation_constant(s->formula, kelvin);
+        spread = 0.08;
+    } else {
+        // An acid's earlier steps printed for the same acid before this one.
+        std::int32_t step = 1;
+        for (std::size_t earlier = 0; earlier < d; ++earlier)
+            if (read.data[earlier].kind == datum.kind && std::min(earlier, read.substances.size() - 1) == i) ++step;
+        const Constant* c = constant(datum.kind == 'y' ? "a" : std::string(1, datum.kind), name, step);
+        if (c != nullptr) {
+            low = std::isnan(c->other) ? c->value : std::min(c->value, c->other);
+            high = std::isnan(c->other) ? c->value : std::max(c->value, c->other);
+        }
+    }
+    ++verdict.judged;
+    const bool p = datum.kind == 'y';
+    const double printed = p ? std::pow(10.0, -datum.shown.value) : datum.shown.value;
+    const double past = std::max(std::log10(low / printed), std::log10(printed / high)),
+                 allowed = spread + (p ? datum.shown.half_unit() : std::log10(1.0 + datum.shown.half_unit() / printed));
+    if (past <= allowed) return;
+    e << name << " " << datum.kind << " printed " << datum.shown.value << ", handbook " << low;
+    if (high != low) e << " to " << high;
+    verdict.fault('e', e);
+}
+
 // Rule e: each datum printed as a fact, at its temperature. A heat of
 // combustion is some compound's of the printed formula: 419 kJ per mole of
 // O2 consumed, within 15 % (Thornton's rule, over the CRC Handbook's heats
@@ -394,6 +437,10 @@ void judge_data(const Read& read, Verdict& verdict)
             if (!(std::abs(per_oxygen / 419.0 - 1.0) <= 0.15))
                 verdict.fault('e', e << read.substances[i] << " burns with " << datum.shown.value << " kJ/mol, "
                                      << per_oxygen << " kJ per mole of O2");
+            continue;
+        }
+        if (std::string("abKyD").find(datum.kind) != std::string::npos) {
+            judge_constant(read, d, i, kelvin, verdict);
             continue;
         }
         // A saturated solution's formality is kept by the salt's formula.

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cmath>
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -82,6 +83,22 @@ double saturated_fraction(const Solute& s, double kelvin);
 // fraction at other temperatures; else from water's density, which no
 // saturated salt solution falls below (a bound from beneath).
 double saturated_molarity(const std::string& formula, double molar_mass, double kelvin);
+
+// An equilibrium constant in water at 25 °C as pages name it, by its kind
+// ("a" an acid's, its successive steps in order, "b" a base's, "K" a
+// solubility product), with a second source's value where they part.
+struct Constant {
+    const char* kind;
+    const char* names;  // the species and the salts that carry it, "|" between them
+    double value, other = std::nan("");
+    std::int32_t step = 1;
+};
+const std::vector<Constant>& constants();
+const Constant* constant(const std::string& kind, const std::string& name, std::int32_t step = 1);
+
+// A halogen's dissociation constant X2 = 2X (atm) at `kelvin`, read in
+// log10 between the handbook's rows; NaN outside them.
+double dissociation_constant(const std::string& formula, double kelvin);
 
 // A hydroxide's pH where its anion takes over, and the salt whose
 // saturation bounds the metal a buffer dissolves ("" none needed).
