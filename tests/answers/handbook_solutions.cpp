@@ -64,7 +64,7 @@ const Solute* solute(const std::string& formula)
         {"FeCl@d2@", {0.407}},
         {"Na@d2@CrO@d4@", {0.467}},
         {"K@d2@CrO@d4@", {0.394}},
-        {"K@d2@Cr@d2@O@d7@", {0.131, std::nan(""), {}, 1.095}},
+        {"K@d2@Cr@d2@O@d7@", {0.131, std::nan(""), {}, 1.099}},
         {"Na@d2@C@d2@O@d4@", {0.0361, std::nan(""), {}, 1.030}},
         {"NaHCO@d3@", {0.0932, std::nan(""), {}, 1.068}},
         {"KHCO@d3@", {0.266}},
