@@ -126,8 +126,8 @@ double dissociation_constant(const std::string& formula, double kelvin)
     for (const Dissociation& d : dissociations) {
         if (formula != d.formula) continue;
         const double step = (kelvin - 800.0) / 100.0;
-        const auto i = static_cast<std::size_t>(std::floor(step));
-        if (!(step >= 0.0) || i + 1 >= d.log10_by_100_kelvin.size()) return std::nan("");
+        if (!(step >= 0.0 && step < static_cast<double>(d.log10_by_100_kelvin.size() - 1))) return std::nan("");
+        const auto i = static_cast<std::size_t>(step);
         const double low = d.log10_by_100_kelvin[i], high = d.log10_by_100_kelvin[i + 1];
         return std::pow(10.0, low + (high - low) * (step - static_cast<double>(i)));
     }
