@@ -35,7 +35,7 @@ inline constexpr std::array<SaturatedSolution, 13> saturated_solutions{{
     {compounds::aluminium_sulfate, 1.08f, 27.8f},
     {compounds::copper_ii_sulfate, 1.36f, 18.0f},
     {compounds::potassium_sulfate, 0.66f, 10.7f},
-    {compounds::barium_nitrate, 0.39f, 9.27f},
+    {compounds::barium_nitrate, 0.383f, 9.27f},
     {compounds::copper_ii_sulfate_pentahydrate, 1.36f, 28.2f},
     {compounds::sodium_oxalate, 0.27f, 3.6f},
     {compounds::potassium_dichromate, 0.49f, 13.1f},

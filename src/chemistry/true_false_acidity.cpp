@@ -162,7 +162,7 @@ Statement ph_of_solution_or_buffer()
     static constexpr std::array<Solution, 6> solutions{{
         {" F di HCl ha pH = ", [](float c) { return -std::log10(c); }},
         {" F di NaOH ha pH = ", [](float c) { return -std::log10(1e-14f / c); }},
-        {" F di HClO ha pH = ", [](float c) { return -std::log10(std::sqrt(4.0e-8f * c)); }},
+        {" F di HClO ha pH = ", [](float c) { return -std::log10(std::sqrt(3.0e-8f * c)); }},
         {" M di NH@d3@ ha pH = ", [](float c) { return -std::log10(1e-14f / std::sqrt(1.8e-5f * c)); }},
         {" F di NH@d4@Cl ha pH = ", [](float c) { return -std::log10(std::sqrt(5.6e-10f * c)); }},
         {" M di AcNa ha pH = ", [](float c) { return -std::log10(1e-14f / std::sqrt(5.5e-10f * c)); }},

@@ -38,6 +38,19 @@ ChapterStatements chapter(std::int32_t number, std::vector<Statement> rows,
 
 const std::string formula = "([A-Z(][^ ]*)";
 const std::string volume = "(NUM (?:mL|L|cm@u3@|dm@u3@))";
+// Constants printed beside their species: an acid's or a base's, as
+// "HF [Ka = ...]", "[Kb(CN-) = ...]" or "[pKa(HCO3-) = ...]", the steps of
+// a polyprotic acid, and a solubility product.
+const std::string acid_constant = "(\\S+)(?: NUM [MF])? \\[@iK@@da@ = NUM";
+const std::string base_constant = "(\\S+)(?: NUM [MF])? \\[@iK@@db@ = NUM";
+const std::string species_constant(const char* kind)
+{
+    return std::string("(?:\\[|; )@iK@@d") + kind + "@\\((\\S+?)\\) = NUM";
+}
+const std::string acid_exponent = "\\[p@iK@@da@\\((\\S+?)\\) = NUM";
+const std::string acid_steps = "I valori di @iK@@da@ per (\\S+) sono pari a NUM e NUM(?: e NUM)?";
+const std::string product = "(\\S+?)(?: a 25@uo@C| precipitato)? \\[@iK@@dps@ = NUM";
+
 // A solution named by its solute and formality or molarity.
 const Statement stated(std::int32_t problem)
 {
@@ -204,6 +217,23 @@ ChapterStatements chapter_statements(std::int32_t number)
             {12, R::equation, "reazione " + equation + "\\.", "e"},
             {13, R::equation, "reazione " + equation + " contiene", "e"},
             {15, R::species, "reazione (\\S+) = ", "s"},
+            {21, R::datum, acid_constant, "sxa"},
+            {22, R::datum, acid_constant, "sxa"},
+            {23, R::datum, acid_constant, "sxa"},
+            {25, R::datum, base_constant, "sxb"},
+            {26, R::datum, acid_steps, "saaa"},
+            {27, R::datum, acid_steps, "saaa"},
+            {29, R::datum, acid_exponent, "sy"},
+            {30, R::datum, acid_exponent, "sy"},
+            {35, R::datum, base_constant, "sxb"},
+            {36, R::datum, acid_constant, "sxa"},
+            {37, R::datum, acid_constant, "sxa", "", "@iK@@da@"},
+            {37, R::datum, base_constant, "sxb", "", "@iK@@db@"},
+            {39, R::datum, product, "sK"},
+            {41, R::datum, product, "sK"},
+            {42, R::datum, product, "sK"},
+            {43, R::datum, "solubilità di (\\S+) in acqua.*\\[@iK@@dps@ = NUM", "sK"},
+            {43, R::datum, species_constant("b"), "*sb"},
             stated(31),
             stated(32),
             stated(33),
@@ -215,9 +245,8 @@ ChapterStatements chapter_statements(std::int32_t number)
         {{model, {2, 3}},
          {symbols, {5, 10, 11, 14}},
          {"a Ksp at 25 °C and a mixing: the free ion follows from the Ksp whatever complexes form", {40}},
-         {"a carbonate in pure water with its anion's hydrolysis: each species the one water holds", {43}},
          {"acids, bases and buffers at 25 °C: each species the one its medium holds",
-          {16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 34, 35, 36, 37, 38}}}));
+          {16, 17, 18, 19, 20, 24, 28, 34, 38}}}));
     tables.push_back(chapter(8,
                              {{4, R::gas, "NUM L di (\\S+) misurati a NUM@uo@C e (pressione atmosferica)", "Vstk"},
                               {13, R::species, "soluzione satura di (\\S+) è", "s"}},
@@ -240,6 +269,17 @@ ChapterStatements chapter_statements(std::int32_t number)
              "TsP"},
             {15, R::solution, "sciogliere fino a NUM g di (\\S+) .* in " + volume + " di soluzione", "msLx"},
             {15, R::species, "tampone in grado di sciogliere fino a NUM g di (\\S+)", "xs|h", "(NUM)$"},
+            {15, R::datum, product, "sK"},
+            {7, R::datum, acid_constant, "sxa"},
+            {14, R::datum, "A NUM K la costante di dissociazione in atomi del(?:l'|lo | )(\\S+) è pari a NUM", "TsD"},
+            {23, R::datum, species_constant("b"), "sb"},
+            {30, R::datum, species_constant("a"), "sa"},
+            {31, R::datum, product, "sK"},
+            {38, R::datum, species_constant("b"), "sb"},
+            {39, R::datum, product, "sK"},
+            {46, R::datum, base_constant, "sxb"},
+            {46, R::datum, acid_constant, "sxa"},
+            {47, R::datum, product, "*sK"},
             {17, R::gas, "NUM L di (\\S+) misurati" + at + " e " + pressure, "VstPu"},
             {19, R::datum, "tensione di vapore del(?:l'|lo | )(.+?)(?: \\([^)]*\\))? è pari a NUM (torr)" + at, "svut"},
             {20, R::equation,
@@ -266,7 +306,7 @@ ChapterStatements chapter_statements(std::int32_t number)
          {"water's pressure kept at most at saturation by the page's own model; O2 and CO2 permanent there", {10}},
          {model, {12, 44}},
          {"analyses, titrations and mixtures: no substance out of its state or medium",
-          {1, 7, 8, 9, 11, 13, 16, 18, 21, 23, 24, 27, 30, 33, 34, 35, 36, 39, 40, 42, 45, 46, 47, 48}}}));
+          {1, 8, 9, 11, 13, 16, 18, 21, 24, 27, 33, 34, 35, 36, 40, 42, 45, 48}}}));
     for (ChapterStatements& table : tables)
         if (table.chapter == number) return std::move(table);
     ADD_FAILURE() << "no conditions table for chapter " << number;

@@ -45,7 +45,7 @@ struct Read {
 };
 
 // Judgments of one row on one page: each fault with its rule's letter, and
-// how many members the rules compared with the handbook.
+// how many comparisons with the handbook the rules made.
 struct Verdict {
     std::vector<std::pair<char, std::string>> faults;
     std::int32_t judged = 0;
@@ -107,7 +107,12 @@ void take(Read& read, char role, const std::string& group)
     case 'H':
     case 'F':
     case 'q':
-    case 'M': read.data.push_back({role, testing_support::shown(group), std::nan("")}); break;
+    case 'M':
+    case 'a':
+    case 'b':
+    case 'K':
+    case 'y':
+    case 'D': read.data.push_back({role, testing_support::shown(group), std::nan("")}); break;
     default: break;
     }
 }
@@ -189,12 +194,12 @@ double partial_atm(const Read& read, std::size_t i, const Substance& s)
 void judge_gas(const std::string& name, const Substance& s, double atm, double kelvin, Verdict& verdict)
 {
     std::ostringstream a, c;
-    ++verdict.judged;
     if (!std::isfinite(atm) || !std::isfinite(kelvin)) {
         a << "no pressure or temperature read for " << name;
         verdict.fault('a', a);
         return;
     }
+    ++verdict.judged;
     const double saturation = saturation_atm(s, kelvin);
     if (atm > saturation * (1.0 + s.accuracy))
         verdict.fault('a', a << name << " at " << atm << " atm and " << kelvin << " K, above its saturation "
@@ -374,6 +379,44 @@ void judge_equations(const Read& read, Verdict& verdict)
     }
 }
 
+// Rule e for an equilibrium constant: an acid's (a, its steps in the order
+// printed; y its pKa), a base's (b), a solubility product (K) at 25 °C, or
+// a halogen's dissociation (D) at the page's temperature. Within the
+// handbook's sources widened by 0.05 in log10 (0.08 for the dissociation,
+// which the problem's table carries by a two-term law), and half a unit of
+// the printed digit.
+void judge_constant(const Read& read, std::size_t d, std::size_t i, double kelvin, Verdict& verdict)
+{
+    const Read::Datum& datum = read.data[d];
+    const std::string& name = read.substances[i];
+    std::ostringstream e;
+    double low = std::nan(""), high = std::nan(""), spread = 0.05;
+    if (datum.kind == 'D') {
+        const Substance* s = substance(name);
+        low = high = s == nullptr ? std::nan("") : dissociation_constant(s->formula, kelvin);
+        spread = 0.08;
+    } else {
+        // An acid's earlier steps printed for the same acid before this one.
+        std::int32_t step = 1;
+        for (std::size_t earlier = 0; earlier < d; ++earlier)
+            if (read.data[earlier].kind == datum.kind && std::min(earlier, read.substances.size() - 1) == i) ++step;
+        const Constant* c = constant(datum.kind == 'y' ? "a" : std::string(1, datum.kind), name, step);
+        if (c != nullptr) {
+            low = std::isnan(c->other) ? c->value : std::min(c->value, c->other);
+            high = std::isnan(c->other) ? c->value : std::max(c->value, c->other);
+        }
+    }
+    ++verdict.judged;
+    const bool p = datum.kind == 'y';
+    const double printed = p ? std::pow(10.0, -datum.shown.value) : datum.shown.value;
+    const double past = std::max(std::log10(low / printed), std::log10(printed / high)),
+                 allowed = spread + (p ? datum.shown.half_unit() : std::log10(1.0 + datum.shown.half_unit() / printed));
+    if (past <= allowed) return;
+    e << name << " " << datum.kind << " printed " << datum.shown.value << ", handbook " << low;
+    if (high != low) e << " to " << high;
+    verdict.fault('e', e);
+}
+
 // Rule e: each datum printed as a fact, at its temperature. A heat of
 // combustion is some compound's of the printed formula: per mole of O2
 // consumed, within the span of real compounds' heats (water a gas from
@@ -394,6 +437,10 @@ void judge_data(const Read& read, Verdict& verdict)
             if (!within_real_heats(per_oxygen))
                 verdict.fault('e', e << read.substances[i] << " burns with " << datum.shown.value << " kJ/mol, "
                                      << per_oxygen << " kJ per mole of O2");
+            continue;
+        }
+        if (std::string("abKyD").find(datum.kind) != std::string::npos) {
+            judge_constant(read, d, i, kelvin, verdict);
             continue;
         }
         // A saturated solution's formality is kept by the salt's formula.
@@ -427,11 +474,12 @@ void judge_data(const Read& read, Verdict& verdict)
 }
 
 // Rule g: each solution at most saturated at the page's temperature (25 °C
-// where none is read), and a freezing point above the solute's eutectic.
+// where none is read), a molarity against the saturated molarity and a mass
+// fraction against the saturated one, and a freezing point above the
+// solute's eutectic. Each comparison made counts as judged.
 void judge_solutions(const Read& read, Verdict& verdict)
 {
     for (std::size_t i = 0; i < read.substances.size(); ++i) {
-        ++verdict.judged;
         std::string formula = read.substances[i];
         formula = formula.substr(0, formula.find("•"));  // a hydrate as its salt
         const Hydroxide* buffered = read.statement.find("tampone") != std::string::npos ? hydroxide(formula) : nullptr;
@@ -439,7 +487,7 @@ void judge_solutions(const Read& read, Verdict& verdict)
         const std::string salt = buffered != nullptr ? buffered->salt : formula;
         // A buffer dissolves a hydroxide's metal as its most soluble salt.
         const double salt_mass = buffered != nullptr ? testing_support::formula_mass(salt) : mass;
-        const double ceiling = salt.empty() ? INFINITY : saturated_molality(salt, salt_mass, read.kelvin);
+        const double ceiling = salt.empty() ? INFINITY : saturated_molarity(salt, salt_mass, read.kelvin);
         const Solute* kept = solute(salt);
         const double most = kept != nullptr ? saturated_fraction(*kept, read.kelvin) : 0.0;
         std::ostringstream g;
@@ -447,8 +495,11 @@ void judge_solutions(const Read& read, Verdict& verdict)
             verdict.fault('g', g << "no solubility kept for " << salt);
             continue;
         }
+        // The handbook's figures carry three digits: half a unit of the last
+        // is up to 0.5 % of them.
         const auto over = [&](const char* what, double value, double most) {
-            if (value > most)
+            ++verdict.judged;
+            if (value > most * 1.005)
                 verdict.fault('g', std::ostringstream() << read.substances[i] << " " << what << " " << value
                                                         << ", saturated at " << most);
         };
@@ -458,9 +509,12 @@ void judge_solutions(const Read& read, Verdict& verdict)
             over("mol/L", read.masses[i] / mass / read.litres[i], ceiling);
         if (i < read.masses.size() && i < read.waters.size() && kept != nullptr)
             over("mass fraction", read.masses[i] / (read.masses[i] + read.waters[i]), most);
-        if (i < read.freezing.size() && kept != nullptr && read.freezing[i] < kept->eutectic_celsius)
-            verdict.fault('g', g << read.substances[i] << " freezing at " << read.freezing[i]
-                                 << " °C, below its eutectic " << kept->eutectic_celsius << " °C");
+        if (i < read.freezing.size() && kept != nullptr) {
+            ++verdict.judged;
+            if (read.freezing[i] < kept->eutectic_celsius)
+                verdict.fault('g', g << read.substances[i] << " freezing at " << read.freezing[i]
+                                     << " °C, below its eutectic " << kept->eutectic_celsius << " °C");
+        }
     }
 }
 

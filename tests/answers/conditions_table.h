@@ -13,7 +13,8 @@
 //     most at its saturation pressure, unless the page names the standard
 //     state;
 //  e  a datum printed at a temperature within three units of its last
-//     digit, or the handbook's own accuracy where wider, of the handbook's;
+//     digit, or the handbook's own accuracy where wider, of the handbook's,
+//     and an equilibrium constant within its sources' spread;
 //  f  a stated structure is the substance's at room conditions;
 //  g  a solution stated or implied at most saturated at the page's
 //     temperature (25 °C where none is printed), and a freezing point
@@ -49,7 +50,10 @@ enum class Reads { gas, species, equation, datum, structure, solution };
 //   F a saturated solution's formality   M a melting point, °C
 //   q a heat of combustion, kJ/mol   C a solute's mol/L   Q its mass %
 //   L litres of solution, with the unit   W grams of water
-//   G a freezing point, °C   h a pH   x a group read by none
+//   G a freezing point, °C   h a pH   a an acid constant (each further
+//   one of the same acid its next step)   y a pKa   b a base constant
+//   K a solubility product   D a halogen's dissociation constant at the
+//   page's temperature   x a group read by none
 // Roles that begin with "*" read every match of the statement's pattern;
 // those that end with "!" read too the page's table as rows of K and atm.
 // The i-th substance goes with the i-th pressure, amount or datum.

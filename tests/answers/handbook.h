@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cmath>
+#include <cstdint>
 #include <string>
 #include <utility>
 #include <vector>
@@ -64,20 +65,40 @@ const std::vector<FalseSpecies>& false_species();
 
 // A salt's saturated solution at 25 °C, its eutectic with ice (NaN: none
 // kept) and, where a hot page's solution could pass the 25 °C figure, its
-// saturation at other temperatures (°C, mass fraction), read linearly.
+// saturation at other temperatures (°C, mass fraction), read linearly; the
+// saturated solution's density at 25 °C, g/mL (NaN: none kept).
 struct Solute {
     double mass_fraction;
     double eutectic_celsius = std::nan("");
     std::vector<std::pair<double, double>> by_celsius = {};
+    double density = std::nan("");
 };
 const Solute* solute(const std::string& formula);
 // The saturated mass fraction at `kelvin` (NaN: 25 °C); the 25 °C figure
 // where no other temperature is kept, a floor from 25 to 100 °C (no salt
 // kept dissolves less there) and no row reads a colder page.
 double saturated_fraction(const Solute& s, double kelvin);
-// Moles a kilogram of water holds at saturation (infinite for 1): a litre
-// of solution, holding less than a kilogram of water, holds fewer.
-double saturated_molality(const std::string& formula, double molar_mass, double kelvin);
+// Moles a litre of the saturated solution holds (infinite for 1): from its
+// density where kept, its excess over water's in proportion to the mass
+// fraction at other temperatures; else from water's density, which no
+// saturated salt solution falls below (a bound from beneath).
+double saturated_molarity(const std::string& formula, double molar_mass, double kelvin);
+
+// An equilibrium constant in water at 25 °C as pages name it, by its kind
+// ("a" an acid's, its successive steps in order, "b" a base's, "K" a
+// solubility product), with a second source's value where they part.
+struct Constant {
+    const char* kind;
+    const char* names;  // the species and the salts that carry it, "|" between them
+    double value, other = std::nan("");
+    std::int32_t step = 1;
+};
+const std::vector<Constant>& constants();
+const Constant* constant(const std::string& kind, const std::string& name, std::int32_t step = 1);
+
+// A halogen's dissociation constant X2 = 2X (atm) at `kelvin`, read in
+// log10 between the handbook's rows; NaN outside them.
+double dissociation_constant(const std::string& formula, double kelvin);
 
 // A hydroxide's pH where its anion takes over, and the salt whose
 // saturation bounds the metal a buffer dissolves ("" none needed).

@@ -17,6 +17,7 @@
 #include "chemistry/saturated_solutions.h"
 #include "chemistry/solubility_products.h"
 #include "support/shown_numbers.h"
+#include "support/table_lookups.h"
 
 namespace {
 
@@ -46,23 +47,6 @@ TEST(SaltSolubilities, ASaltIsFoundByItsFormulaOnly)
         EXPECT_EQ(find_compound_by_formula(salt.formula), salt_compound(salt)) << salt.formula;
 }
 
-// A figure as written ("0.0621", "8.99e-6"): its value and one unit of its
-// last digit.
-struct Figure {
-    double value;
-    double unit;
-};
-Figure figure(std::string_view text)
-{
-    const std::string written(text);
-    const std::size_t e = written.find('e');
-    const std::string mantissa = written.substr(0, e);
-    const int exponent = e == std::string::npos ? 0 : std::stoi(written.substr(e + 1));
-    const std::size_t point = mantissa.find('.');
-    const auto decimals = point == std::string::npos ? 0 : static_cast<int>(mantissa.size() - point - 1);
-    return {std::stod(written), std::pow(10.0, exponent - decimals)};
-}
-
 // Grams per 100 mL of a salt dissolved wholly into free ions, from a
 // solubility product: s = (K / (a^a b^b))^(1/(a+b)) mol/L.
 double grams_as_ions(const SaltSolubility& salt, double product)
@@ -88,7 +72,7 @@ TEST(SaltSolubilities, TheIonsFiguresFollowFromTheSolubilityProductAndTheEnthalp
         const double enthalpy = std::stod(std::string(salt.dissolution_enthalpy)) * 1000.0;
         const double k100 = k25 * std::exp(enthalpy / 8.314 * (1.0 / 298.15 - 1.0 / 373.15));
         for (const auto& [text, product] : {std::pair{salt.as_ions_25, k25}, std::pair{salt.as_ions_100, k100}}) {
-            const Figure written = figure(text);
+            const testing_support::WrittenFigure written = testing_support::written_figure(text);
             EXPECT_NEAR(written.value, grams_as_ions(salt, product), written.unit) << salt.formula << " " << text;
         }
     }

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <string>
+
 #include "chemistry/data_tables.h"
 #include "numbers/fixed_width.h"
 
@@ -108,6 +111,17 @@ double composition_mass(std::string_view composition)
         mass += count * atomic_mass(z);
     }
     return mass;
+}
+
+WrittenFigure written_figure(std::string_view text)
+{
+    const std::string written(text);
+    const std::size_t e = written.find_first_of("eE");
+    const std::string mantissa = written.substr(0, e);
+    const int exponent = e == std::string::npos ? 0 : std::stoi(written.substr(e + 1));
+    const std::size_t point = mantissa.find('.');
+    const auto decimals = point == std::string::npos ? 0 : static_cast<int>(mantissa.size() - point - 1);
+    return {std::stod(written), std::pow(10.0, exponent - decimals)};
 }
 
 }  // namespace testing_support

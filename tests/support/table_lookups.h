@@ -36,4 +36,12 @@ std::map<std::string, std::int32_t> atoms_of(std::string_view composition);
 // Its molar mass; 0 when a symbol is not an element's.
 double composition_mass(std::string_view composition);
 
+// A value as a data table writes it ("0.0621", "8.99e-6", "-2984."): its
+// value and one unit of its last digit.
+struct WrittenFigure {
+    double value;
+    double unit;
+};
+WrittenFigure written_figure(std::string_view text);
+
 }  // namespace testing_support

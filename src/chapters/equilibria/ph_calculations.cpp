@@ -41,7 +41,7 @@ constexpr WeakElectrolyte weak_acids[] = {
     {"HClO@d2@", 1, "1.15e-2"},
     {"HF", 1, "6.3e-4"},
     {"CH@d3@COOH", 1, "1.75e-5"},
-    {"HClO", 1, "4.0e-8"},
+    {"HClO", 1, "3.0e-8"},
     {"HCN", 1, "6.2e-10"},
     {"NH@d4@Cl", 1, "5.6e-10"},
     {"(NH@d4@)@d2@SO@d4@", 2, "5.6e-10"},
@@ -50,7 +50,7 @@ constexpr WeakElectrolyte weak_acids[] = {
 };
 // Problem 23's table: the monoprotic acids that are not salts.
 constexpr WeakElectrolyte dissociating_acids[] = {
-    {"HClO@d2@", 1, "1.15e-2"}, {"HF", 1, "6.3e-4"},     {"CH@d3@COOH", 1, "1.75e-5"}, {"HClO", 1, "4.0e-8"},
+    {"HClO@d2@", 1, "1.15e-2"}, {"HF", 1, "6.3e-4"},     {"CH@d3@COOH", 1, "1.75e-5"}, {"HClO", 1, "3.0e-8"},
     {"HCN", 1, "6.2e-10"},      {"HCOOH", 1, "1.77e-4"}, {"HBrO", 1, "2.82e-9"},
 };
 
@@ -61,7 +61,7 @@ struct WeakBase {
 constexpr WeakBase weak_bases[] = {
     {{"NH@d3@", 1, "1.79e-5"}, "NH@d4@@u+@"}, {{"CH@d3@COONa", 1, "5.6e-10"}, "CH@d3@COOH"},
     {{"KCN", 1, "1.61e-5"}, "HCN"},           {{"NaF", 1, "1.59e-11"}, "HF"},
-    {{"NaClO", 1, "2.50e-7"}, "HClO"},        {{"KClO@d2@", 1, "9.1e-13"}, "HClO@d2@"},
+    {{"NaClO", 1, "3.33e-7"}, "HClO"},        {{"KClO@d2@", 1, "9.1e-13"}, "HClO@d2@"},
     {{"NaNO@d2@", 1, "1.79e-11"}, "HNO@d2@"},
 };
 

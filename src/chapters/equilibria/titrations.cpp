@@ -38,12 +38,12 @@ struct WeakReagent {
     std::string_view constant;
 };
 constexpr WeakReagent weak_acids[] = {
-    {"HF", 1, "6.3e-4"},        {"CH@d3@COOH", 1, "1.75e-5"},         {"HClO", 1, "4.0e-8"},   {"HCN", 1, "6.2e-10"},
+    {"HF", 1, "6.3e-4"},        {"CH@d3@COOH", 1, "1.75e-5"},         {"HClO", 1, "3.0e-8"},   {"HCN", 1, "6.2e-10"},
     {"NH@d4@Cl", 1, "5.6e-10"}, {"(NH@d4@)@d2@SO@d4@", 2, "5.6e-10"}, {"HCOOH", 1, "1.77e-4"},
 };
 constexpr WeakReagent weak_bases[] = {
     {"NH@d3@", 1, "1.79e-5"}, {"CH@d3@COONa", 1, "5.7e-10"}, {"KCN", 1, "1.61e-5"},      {"NaF", 1, "1.59e-11"},
-    {"NaClO", 1, "2.5e-7"},   {"NaNO@d2@", 1, "1.8e-11"},    {"NaHCO@d3@", 1, "2.1e-8"}, {"NaHS", 1, "1.12e-7"},
+    {"NaClO", 1, "3.3e-7"},   {"NaNO@d2@", 1, "1.8e-11"},    {"NaHCO@d3@", 1, "2.1e-8"}, {"NaHS", 1, "1.12e-7"},
 };
 
 std::string formula(const StrongReagent& r)

@@ -73,7 +73,7 @@ struct WeakAcid {
 inline constexpr std::array<WeakAcid, 5> weak_acids{{
     {"HF", "6.3e-4"},
     {"CH@d3@COOH", "1.75e-5"},
-    {"HClO", "4.0e-8"},
+    {"HClO", "3.0e-8"},
     {"HCN", "6.2e-10"},
     {"HCOOH", "1.77e-4"},
 }};

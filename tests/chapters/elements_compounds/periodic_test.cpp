@@ -121,9 +121,13 @@ TEST_F(ChapterTwo, IonisationEnergiesAreTheTables)
         EXPECT_EQ(answer_text(), field(a, 16, 17) + ": " + field(a, 41, 45) + " kJ/mol; " + field(b, 16, 17) + ": " +
                                      field(b, 41, 45) + " kJ/mol");
     });
-    // Lutetium's is the handbook's 523.5 kJ/mol in whole units.
-    constexpr testing_support::VersionAnswer lutetium[] = {{13, 2, "Ho: 574 kJ/mol; Lu: 524 kJ/mol", "Lu: 513"}};
-    expect_answers(lutetium);
+    // Lutetium's is the handbook's 523.5 kJ/mol in whole units, and so are
+    // holmium's 581.0, iridium's 865.2 and platinum's 864.4.
+    constexpr testing_support::VersionAnswer handbook[] = {
+        {13, 2, "Ho: 581 kJ/mol; Lu: 524 kJ/mol", "Ho: 574; Lu: 513"},
+        {13, 82, "Ir: 865 kJ/mol; Pt: 864 kJ/mol", "Ir: 868; Pt: 868"},
+    };
+    expect_answers(handbook);
 }
 
 // Every pair of both lists comes up, in both orders, with the table's values.

@@ -176,7 +176,7 @@ TEST_F(ChapterFive, AnswersKeepTheDigitsTheirPrintedDataCarry)
         {3, 45, "0.654 M", "1.57 M: 123 g of K2SO4 in 900 mL, 0.78 F where 0.66 F saturates"},
         {8, 65, "0.40 mol/kg; 7.1•10@u-3@", "2.18 mol/kg: 75.3 g of Ba(OH)2 in 403 g of water, 15.7 % for 4.7 %"},
         {5, 45, "12.6 g di Ba(NO@d3@)@d2@ e 146 g di acqua", "27.2 g: at 15.7 % of Ba(NO3)2, saturated at 9.3 %"},
-        {10, 24, "0.057 M", "0.229 M from Ba(NO3)2 0.824 F, saturated at 0.39 F"},
+        {10, 24, "0.056 M", "0.229 M from Ba(NO3)2 0.824 F, saturated at 0.383 F (0.057 M under 0.39)"},
         {21, 2902, "144 torr", "143 torr: 105.8 g of Ba(NO3)2 in 506 g of water at 60 °C, 0.800 mol/kg for 0.78"},
         {25, 7, "3.6•10@u2@ g", "36 g: 2.30 g of Ba(OH)2 freezing at -2.07 °C, its eutectic near -0.4 °C"},
     };

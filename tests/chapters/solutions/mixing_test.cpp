@@ -36,6 +36,13 @@ TEST_F(ChapterFive, DilutionsAndMixturesOfOneSalt)
                          (shown_value(g[1]) + shown_value(g[4]));
         expect_shown_near(match(answer_text(), "^" + number_group + " M$")[0], n * c, 1e-4);
     });
+    // Ba(NO3)2 under its saturated formality, 0.383 F: its molality, 0.39,
+    // once let 0.388 and 0.386 F through.
+    constexpr testing_support::VersionAnswer cases[] = {
+        {11, 119, "0.181 M", "0.386 M from 0.388 F"},
+        {11, 2258, "0.0683 M", "0.220 M from 0.386 F"},
+    };
+    expect_answers(cases);
 }
 
 TEST_F(ChapterFive, MixturesOfTwoSaltsWithACommonIon)

@@ -89,7 +89,7 @@ double given_ph(const std::string& solute, double c)
     if (solute == "HCl") return -std::log10(c);
     if (solute == "NaOH") return 14.0 + std::log10(c);
     // Weak acids and bases, with the constants the statements use.
-    if (solute == "HClO") return -std::log10(std::sqrt(4.0e-8 * c));
+    if (solute == "HClO") return -std::log10(std::sqrt(3.0e-8 * c));
     if (solute == "NH@d4@Cl") return -std::log10(std::sqrt(5.6e-10 * c));
     if (solute == "NH@d3@") return 14.0 + std::log10(std::sqrt(1.8e-5 * c));
     return 14.0 + std::log10(std::sqrt(5.5e-10 * c));  // sodium acetate

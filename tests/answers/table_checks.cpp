@@ -1,0 +1,593 @@
+// The tests' handbook judges the program's data tables row by row: each
+// column whose values reach a page against an independent handbook column,
+// its source named beside its rows. A row passes within the range its
+// sources give, widened by the column's spread and half a unit of the
+// row's last written digit.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <limits>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "chemistry/data_tables.h"
+#include "chemistry/hydroxide_solubilities.h"
+#include "chemistry/molar_mass.h"
+#include "chemistry/salt_solubilities.h"
+#include "chemistry/saturated_solutions.h"
+#include "chemistry/solubility_products.h"
+#include "chemistry/standard_potentials.h"
+#include "chemistry/table_rows.h"
+#include "handbook.h"
+#include "support/table_lookups.h"
+
+namespace table_checks {
+
+namespace {
+
+constexpr double none = std::numeric_limits<double>::quiet_NaN();
+
+// A handbook row: its value and, where another source differs, that
+// source's value; the row's range runs between them.
+struct Source {
+    std::string key;
+    double value, other = none;
+};
+
+enum class Spread { absolute, relative, decades };
+
+// A handbook column and how far a row may stand past its sources' range.
+struct Column {
+    const char* table;
+    const char* name;
+    double spread;
+    Spread kind;
+    std::vector<Source> rows;
+};
+
+std::string text_of(double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.6g", value);
+    return text;
+}
+
+// The one reader: "" where the row holds, else the fault; "no handbook
+// row" where the column holds none for the key.
+std::string fault_of(const Column& column, const std::string& key, std::string_view text)
+{
+    const auto row = std::ranges::find(column.rows, key, &Source::key);
+    if (row == column.rows.end())
+        return std::string(column.table) + " " + column.name + " " + key + ": no handbook row";
+    const testing_support::WrittenFigure w = testing_support::written_figure(text);
+    const double half_unit = 0.5 * w.unit;
+    const double other = std::isnan(row->other) ? row->value : row->other;
+    const double low = std::min(row->value, other), high = std::max(row->value, other);
+    bool holds = false;
+    if (column.kind == Spread::decades) {
+        const double past = std::max(std::log10(low / w.value), std::log10(w.value / high));
+        holds = past <= column.spread + std::log10(1.0 + half_unit / std::abs(w.value));
+    } else {
+        const double spread = column.kind == Spread::relative ? column.spread * std::abs(row->value) : column.spread;
+        holds = w.value >= low - spread - half_unit && w.value <= high + spread + half_unit;
+    }
+    if (holds) return "";
+    return std::string(column.table) + " " + column.name + " " + key + ": " + std::string(text) + ", handbook " +
+           text_of(row->value) + (std::isnan(row->other) ? "" : " to " + text_of(row->other));
+}
+
+// The element table, one line an element: first ionisation energy and
+// electron affinity (kJ/mol, the latter with an older measurement where
+// the current one replaced it), electronegativity (Allred's revision of
+// Pauling's scale, 1961, and Pauling's own 1960 figure where it differs by
+// more than a tenth), the mean radius of the outermost orbital (pm) and the
+// density (g/cm3, with a second source's).
+struct ElementSources {
+    const char* symbol;
+    double ionisation, affinity, older_affinity, electronegativity, pauling, radius, density, other_density;
+};
+// Ionisation energies and electron affinities: NIST Atomic Spectra
+// Database, eV at 96.4853 kJ/mol (astatine's ionisation energy from the
+// laser measurement of 2013, technetium's of 2010; astatine's affinity
+// from 2020); within 2.5 kJ/mol besides, the spread between the values
+// the handbooks printed before the laser measurements and the current
+// ones for most elements. Elements whose anion is not bound (the noble
+// gases, N, Mg) and the affinities known only by calculation (Tc, Po) have
+// no row. Electronegativities: CRC Handbook (Allred), within 0.05 besides.
+// Radii: Hartree-Fock mean radii of the outermost orbital (Clementi and
+// Roetti, 1974), within 1.5 pm between their tables and Mann's (1968);
+// the heavier atoms' radii have no row here. Densities at 20-25 °C: CRC
+// Handbook, with the crystallographic or older measured figure other
+// handbooks print, within 0.5 % besides.
+constexpr ElementSources elements[] = {
+    {"H", 1312.0, 72.8, none, 2.20, 2.1, 79.4, none, none},
+    {"He", 2372.3, none, none, none, none, 49.1, none, none},
+    {"Li", 520.2, 59.6, none, 0.98, none, 205.0, 0.534, none},
+    {"Be", 899.5, none, none, 1.57, none, 140.2, 1.848, none},
+    {"B", 800.6, 27.0, none, 2.04, none, 116.7, none, none},
+    {"C", 1086.5, 121.8, none, 2.55, none, 90.7, none, none},
+    {"N", 1402.3, none, none, 3.04, none, 74.6, none, none},
+    {"O", 1313.9, 141.0, none, 3.44, none, 65.9, none, none},
+    {"F", 1681.0, 328.2, none, 3.98, none, 57.4, none, none},
+    {"Ne", 2080.7, none, none, none, none, 51.0, none, none},
+    {"Na", 495.8, 52.9, none, 0.93, none, 222.7, 0.968, 0.971},
+    {"Mg", 737.7, none, none, 1.31, 1.2, 172.2, 1.738, none},
+    {"Al", 577.5, 41.8, 42.6, 1.61, 1.5, 181.7, 2.699, none},
+    {"Si", 786.5, 134.1, none, 1.90, none, 145.7, none, none},
+    {"P", 1011.8, 72.0, none, 2.19, none, 123.6, none, none},
+    {"S", 999.6, 200.4, none, 2.58, none, 109.5, none, none},
+    {"Cl", 1251.2, 348.6, none, 3.16, 3.0, 97.5, none, none},
+    {"Ar", 1520.6, none, none, none, none, 88.0, none, none},
+    {"K", 418.8, 48.4, none, 0.82, none, 277.5, 0.862, 0.89},
+    {"Ca", 589.8, 2.4, none, 1.00, none, 223.2, 1.54, 1.55},
+    {"Sc", 633.1, 18.1, none, 1.36, none, none, 2.985, none},
+    {"Ti", 658.8, 7.3, none, 1.54, none, none, 4.506, 4.54},
+    {"V", 650.9, 50.9, none, 1.63, none, none, 6.11, 6},
+    {"Cr", 652.9, 65.2, none, 1.66, none, none, 7.19, 7.15},
+    {"Mn", 717.3, none, none, 1.55, none, none, 7.21, 7.47},
+    {"Fe", 762.5, 14.8, none, 1.83, none, none, 7.874, none},
+    {"Co", 760.4, 64.0, none, 1.88, none, none, 8.86, 8.9},
+    {"Ni", 737.1, 111.6, none, 1.91, 1.8, none, 8.908, 8.9},
+    {"Cu", 745.5, 119.2, none, 1.90, none, none, 8.96, none},
+    {"Zn", 906.4, none, none, 1.65, none, none, 7.134, none},
+    {"Ga", 578.8, 29.1, 41.5, 1.81, 1.6, none, 5.91, none},
+    {"Ge", 762.2, 118.9, none, 2.01, 1.8, none, 5.323, none},
+    {"As", 944.5, 77.7, none, 2.18, 2.0, none, 5.727, 5.778},
+    {"Se", 941.0, 195.0, none, 2.55, 2.4, none, none, none},
+    {"Br", 1139.9, 324.5, none, 2.96, 2.8, none, none, none},
+    {"Kr", 1350.8, none, none, none, none, none, none, none},
+    {"Rb", 403.0, 46.9, none, 0.82, none, none, 1.532, none},
+    {"Sr", 549.5, 5.0, none, 0.95, none, none, 2.64, none},
+    {"Y", 599.9, 29.6, none, 1.22, none, none, 4.472, none},
+    {"Zr", 640.1, 41.8, none, 1.33, none, none, 6.506, 6.52},
+    {"Nb", 652.1, 88.5, 86.2, 1.60, none, none, 8.57, none},
+    {"Mo", 684.3, 72.1, none, 2.16, 1.8, none, 10.28, 10.22},
+    {"Tc", 686.9, none, none, 1.90, none, none, none, none},
+    {"Ru", 710.2, 101.0, none, 2.20, none, none, 12.45, 12.1},
+    {"Rh", 719.7, 110.3, none, 2.28, none, none, 12.41, none},
+    {"Pd", 804.4, 54.2, none, 2.20, none, none, 12.02, none},
+    {"Ag", 731.0, 125.9, none, 1.93, none, none, 10.49, 10.5},
+    {"Cd", 867.8, none, none, 1.69, none, none, 8.65, 8.69},
+    {"In", 558.3, 37.0, none, 1.78, none, none, 7.31, none},
+    {"Sn", 708.6, 107.3, none, 1.96, 1.8, none, 7.287, 7.265},
+    {"Sb", 830.6, 101.1, 103.2, 2.05, 1.9, none, none, none},
+    {"Te", 869.3, 190.2, none, 2.10, none, none, none, none},
+    {"I", 1008.4, 295.2, none, 2.66, 2.5, none, none, none},
+    {"Xe", 1170.3, none, none, none, none, none, none, none},
+    {"Cs", 375.7, 45.5, none, 0.79, none, none, 1.873, 1.93},
+    {"Ba", 502.9, 14.0, none, 0.89, none, none, 3.62, 3.51},
+    {"La", 538.1, 53.8, 45.3, 1.10, none, none, 6.162, 6.145},
+    {"Ce", 534.4, none, none, 1.12, none, none, 6.77, none},
+    {"Pr", 528.1, none, none, 1.13, none, none, none, none},
+    {"Nd", 533.1, none, none, 1.14, none, none, none, none},
+    {"Pm", 538.6, none, none, none, none, none, none, none},
+    {"Sm", 544.5, none, none, 1.17, none, none, none, none},
+    {"Eu", 547.1, none, none, none, none, none, none, none},
+    {"Gd", 593.4, none, none, 1.20, none, none, none, none},
+    {"Tb", 565.8, none, none, none, none, none, none, none},
+    {"Dy", 573.0, none, none, none, none, none, none, none},
+    {"Ho", 581.0, none, none, 1.23, none, none, none, none},
+    {"Er", 589.3, none, none, 1.24, none, none, none, none},
+    {"Tm", 596.7, none, none, 1.25, none, none, none, none},
+    {"Yb", 603.4, none, none, none, none, none, none, none},
+    {"Lu", 523.5, none, none, 1.27, none, none, none, none},
+    {"Hf", 658.5, none, none, 1.30, none, none, none, none},
+    {"Ta", 728.4, 31.1, none, 1.50, none, none, 16.65, 16.69},
+    {"W", 758.8, 78.7, none, 2.36, 1.7, none, 19.25, 19.3},
+    {"Re", 755.8, 14.5, none, 1.90, none, none, 21.02, 20.8},
+    {"Os", 814.2, 104.0, 106.1, 2.20, none, none, 22.59, 22.57},
+    {"Ir", 865.2, 150.9, none, 2.20, none, none, 22.56, 22.65},
+    {"Pt", 864.4, 205.0, none, 2.28, none, none, 21.45, none},
+    {"Au", 890.1, 222.7, none, 2.54, 2.4, none, 19.3, 19.32},
+    {"Hg", 1007.1, none, none, 2.00, none, none, 13.534, 13.546},
+    {"Tl", 589.4, 30.9, 36.4, 1.62, 1.8, none, none, none},
+    {"Pb", 715.6, 34.4, 35.1, 2.33, 1.8, none, 11.34, none},
+    {"Bi", 702.9, 90.9, none, 2.02, 1.9, none, 9.78, 9.747},
+    {"Po", 811.8, none, none, 2.00, none, none, none, none},
+    {"At", 899.0, 233.1, none, 2.20, none, none, none, none},
+    {"Rn", 1037.1, none, none, none, none, none, none, none},
+    {"Fr", none, none, none, 0.70, none, none, none, none},
+    {"Ra", 509.3, none, none, 0.90, none, none, none, none},
+    {"Ac", 519.1, none, none, 1.10, none, none, none, none},
+    {"Th", 608.5, none, none, 1.30, none, none, none, none},
+    {"Pa", none, none, none, 1.50, none, none, none, none},
+    {"U", 597.6, none, none, 1.38, 1.7, none, 19.1, 19.05},
+    {"Np", none, none, none, 1.36, none, none, none, none},
+    {"Pu", none, none, none, 1.28, none, none, none, none},
+    {"Am", none, none, none, 1.30, none, none, none, none},
+
+};
+
+std::vector<Source> element_column(double ElementSources::*value, double ElementSources::*other)
+{
+    std::vector<Source> rows;
+    for (const ElementSources& e : elements)
+        if (!std::isnan(e.*value)) rows.push_back({e.symbol, e.*value, other == nullptr ? none : e.*other});
+    return rows;
+}
+
+// Standard formation data at 25 °C: CRC Handbook, "Standard thermodynamic
+// properties of chemical substances", with the NBS tables' figure (Wagman
+// et al., 1982) where they part; enthalpies and free energies within 0.5
+// kJ/mol, entropies and heat capacities within 0.3 J/(mol K) besides.
+struct ThermoSources {
+    const char* formula;
+    double enthalpy, nbs_enthalpy, free_energy, nbs_free_energy, entropy, nbs_entropy, heat_capacity, nbs_heat_capacity;
+};
+constexpr ThermoSources thermo[] = {
+    {"N@d2@", 0.0, none, 0.0, none, 191.61, none, 29.12, none},
+    {"O@d2@", 0.0, none, 0.0, none, 205.15, none, 29.38, none},
+    {"Cl@d2@", 0.0, none, 0.0, none, 223.08, none, 33.91, none},
+    {"Br@d2@", 30.91, none, 3.11, none, 245.47, none, 36.02, none},
+    {"I@d2@", 62.42, none, 19.33, none, 260.69, none, 36.90, none},
+    {"P@d4@", 0.0, none, 0.0, none, 164.36, none, 95.36, none},
+    {"H@d2@", 0.0, none, 0.0, none, 130.68, none, 28.84, none},
+    {"H@d2@O(l)", -285.83, none, -237.13, none, 69.95, 69.91, 75.33, none},
+    {"NH@d3@", -45.94, -46.11, -16.41, -16.45, 192.77, 192.45, 35.06, none},
+    {"H@d2@O@d2@", -187.78, none, -120.35, none, 109.6, none, 89.1, none},
+    {"CO", -110.53, none, -137.17, none, 197.66, none, 29.14, none},
+    {"CO@d2@", -393.51, none, -394.36, none, 213.79, none, 37.14, none},
+    {"NO", 91.29, 90.25, 87.60, 86.55, 210.76, none, 29.86, none},
+    {"NO@d2@", 33.18, 34.19, 51.31, 52.34, 240.06, 240.2, 37.20, none},
+    {"SO@d2@", -296.83, none, -300.19, none, 248.22, none, 39.87, none},
+    {"SO@d3@", -395.72, none, -371.06, none, 256.76, none, 50.67, none},
+    {"P@d4@O@d10@", -2984.0, none, -2697.7, none, 228.86, none, 211.71, none},
+    {"ZnO", -350.46, none, -320.50, none, 43.65, none, 40.25, none},
+    {"BaO", -548.0, -553.5, -520.3, -525.1, 72.1, 70.42, 47.3, 47.78},
+    {"Al@d2@O@d3@", -1675.7, none, -1582.3, none, 50.92, none, 79.04, none},
+    {"Fe@d2@O@d3@", -824.2, none, -742.2, none, 87.40, none, 103.85, none},
+    {"PbO", -217.32, none, -187.89, none, 68.70, none, 45.77, none},
+    {"N@d2@O", 81.6, 82.05, 103.7, 104.20, 220.0, 219.85, 38.6, 38.45},
+    {"NaOH", -425.8, -425.61, -379.7, -379.49, 64.4, 64.46, 59.54, none},
+    {"H@d3@PO@d4@", -1284.4, -1279.0, -1124.3, -1119.1, 110.5, none, 106.1, none},
+    {"HCl", -92.31, none, -95.30, none, 186.90, none, 29.12, none},
+    {"HI", 26.48, none, 1.70, none, 206.59, none, 29.16, none},
+    {"H@d2@S", -20.63, none, -33.56, none, 205.81, none, 34.23, none},
+    {"KCl", -436.5, -436.75, -408.5, -409.14, 82.6, 82.59, 51.3, none},
+    {"BaCl@d2@", -855.0, -858.6, -806.7, -810.4, 123.7, none, 75.1, none},
+    {"AlCl@d3@", -704.2, none, -628.8, none, 110.67, none, 91.1, 91.84},
+    {"PbS", -100.4, none, -98.7, none, 91.2, none, 49.5, none},
+    {"ZnS", -206.0, -205.98, -201.3, none, 57.7, none, 46.0, none},
+    {"N@d2@H@d4@", 50.6, none, 149.3, none, 121.2, none, 98.87, none},
+    {"H@d2@O(g)", -241.83, none, -228.57, none, 188.83, none, 33.58, none},
+    {"KClO@d3@", -397.7, none, -296.3, none, 143.1, none, 100.25, none},
+    {"CH@d4@", -74.6, -74.81, -50.5, -50.72, 186.25, none, 35.69, none},
+    {"C@d2@H@d6@", -84.0, none, -32.0, none, 229.2, 229.60, 52.5, 52.63},
+    {"C@d3@H@d8@", -103.8, none, -23.4, -23.49, 270.3, 269.91, 73.6, none},
+    {"CH@d3@OH", -239.2, -238.66, -166.6, -166.27, 126.8, none, 81.1, none},
+    {"Na", 0.0, none, 0.0, none, 51.3, 51.21, 28.24, none},
+    {"Al", 0.0, none, 0.0, none, 28.30, none, 24.35, none},
+    {"Mn", 0.0, none, 0.0, none, 32.01, none, 26.32, none},
+    {"Cu", 0.0, none, 0.0, none, 33.15, none, 24.44, none},
+    {"Fe", 0.0, none, 0.0, none, 27.28, none, 25.10, none},
+    {"Ag", 0.0, none, 0.0, none, 42.55, none, 25.35, none},
+    {"Au", 0.0, none, 0.0, none, 47.40, none, 25.42, none},
+    {"Pb", 0.0, none, 0.0, none, 64.81, none, 26.44, none},
+    {"Zn", 0.0, none, 0.0, none, 41.63, none, 25.40, none},
+    {"C@d2@H@d4@", 52.4, 52.26, 68.4, 68.15, 219.3, 219.56, 42.9, 43.56},
+    {"C@d3@H@d6@", 20.0, 20.42, 62.78, none, 267.0, 266.6, 64.0, 63.89},
+    {"COCl@d2@", -219.1, -218.8, -204.9, -204.6, 283.53, none, 57.66, none},
+    {"NOBr", 82.17, none, 82.42, none, 273.66, none, 45.48, none},
+};
+
+std::vector<Source> thermo_column(double ThermoSources::*value, double ThermoSources::*other)
+{
+    std::vector<Source> rows;
+    for (const ThermoSources& t : thermo) rows.push_back({t.formula, t.*value, t.*other});
+    return rows;
+}
+
+// Solubility products at 25 °C: the handbook's constants (handbook.h),
+// within 0.05 in log10 besides (the handbooks' spread for these salts).
+std::vector<Source> products()
+{
+    std::vector<Source> rows;
+    for (const conditions::Constant& c : conditions::constants())
+        if (c.kind == std::string("K")) rows.push_back({c.names, c.value, c.other});
+    return rows;
+}
+
+// Standard potentials at 25 °C, V: CRC Handbook, "Electrochemical series",
+// with Bard, Parsons and Jordan's (IUPAC, 1985) where they part.
+const std::vector<Source> potentials = {
+    {"Au@u3+@ + 3e = Au", 1.498, 1.52},      {"Pt@u2+@ + 2e = Pt", 1.18, 1.19},
+    {"Hg@u2+@ + 2e = Hg", 0.851, 0.8535},    {"Ag@u+@ + e = Ag", 0.7996, 0.7991},
+    {"Fe@u3+@ + e = Fe@u2+@", 0.771},        {"Cu@u2+@ + 2e = Cu", 0.3419, 0.340},
+    {"Sn@u4+@ + 2e = Sn@u2+@", 0.151},       {"2H@u+@ + 2e = H@d2@", 0.0},
+    {"Pb@u2+@ + 2e = Pb", -0.1262, -0.1251}, {"Sn@u2+@ + 2e = Sn", -0.1375},
+    {"Ni@u2+@ + 2e = Ni", -0.257},           {"Cd@u2+@ + 2e = Cd", -0.4030, -0.4025},
+    {"Fe@u2+@ + 2e = Fe", -0.447, -0.44},    {"Zn@u2+@ + 2e = Zn", -0.7618, -0.7626},
+};
+
+// Grams per 100 mL of the saturated solution at 25 and 100 °C: the CRC
+// Handbook's mass fractions ("Aqueous solubility of inorganic compounds at
+// various temperatures") with the solutions' densities, and the Merck
+// Index's "1 g dissolves in ... of water, ... of boiling water" as the other
+// end, within 5 % besides; SnI2's 25 °C figure by the exponential through
+// its 20 and 100 °C ones (0.98 and 4.03 g per 100 g of water). PbI2's and
+// HgCl2's 25 °C figures run up to those their steep curves give past the
+// 20 °C ones. Dissolution enthalpies (kJ/mol) from the NBS
+// tables' formation enthalpies of the salt and its ions, within 0.3.
+const std::vector<Source> solubilities_25 = {
+    {"NaCl", 31.66},
+    {"PbCl@d2@", 1.096},
+    {"PbI@d2@", 0.076, 0.088},
+    {"HgBr@d2@", 0.61, 0.40},
+    {"HgCl@d2@", 7.2, 8.0},
+    {"K@d2@Cr@d2@O@d7@", 14.4},
+    {"KIO@d3@", 9.0, 8.3},
+    {"Ag@d2@SO@d4@", 0.827, 0.50},
+    {"Na@d2@C@d2@O@d4@", 3.72},
+    {"SnI@d2@", 1.07},
+    {"AgCl", 1.9e-4},
+};
+const std::vector<Source> solubilities_100 = {
+    {"NaCl", 32.87},   {"PbCl@d2@", 3.04, 3.19},     {"PbI@d2@", 0.41},
+    {"HgBr@d2@", 4.0}, {"HgCl@d2@", 48.0},           {"K@d2@Cr@d2@O@d7@", 72.5},
+    {"KIO@d3@", 29.3}, {"Ag@d2@SO@d4@", 1.25, 1.47}, {"Na@d2@C@d2@O@d4@", 6.25},
+    {"SnI@d2@", 4.03},
+};
+const std::vector<Source> dissolution_enthalpies = {
+    {"PbCl@d2@", 23.39}, {"PbI@d2@", 63.40}, {"HgBr@d2@", 98.7}, {"Ag@d2@SO@d4@", 17.77}, {"AgCl", 65.49},
+};
+
+// A program table's rows of one column: key and value as written.
+using Rows = std::vector<std::pair<std::string, std::string>>;
+
+std::string element_key(std::int32_t z)
+{
+    return std::string(element_rows()[static_cast<std::size_t>(z - 1)].symbol);
+}
+
+Rows element_values(std::string_view ElementRow::*field)
+{
+    Rows rows;
+    for (const ElementRow& row : element_rows())
+        if (!(row.*field).empty()) rows.emplace_back(std::string(row.symbol), std::string(row.*field));
+    return rows;
+}
+
+std::string compound_formula_of(std::int32_t k)
+{
+    const std::string record = compound_record(k);
+    std::string formula = record.substr(40, 30);
+    formula.erase(formula.find_last_not_of(' ') + 1);
+    return formula;
+}
+
+Rows thermo_values(std::string_view CompoundThermoRow::*field)
+{
+    Rows rows;
+    for (const CompoundThermoRow& row : compound_thermo_rows()) {
+        std::string key = compound_formula_of(row.compound);
+        if (key == "H@d2@O") key += row.state == 'l' ? "(l)" : "(g)";
+        rows.emplace_back(key, std::string(row.*field));
+    }
+    return rows;
+}
+
+// The 25 °C ceilings: a saturated solution's formality from the handbook's
+// mass fraction and density. A ceiling only bounds draws: it may sit under
+// the saturated solution, never over it.
+std::string ceiling_fault(const SaturatedSolution& s)
+{
+    const std::string formula = compound_formula_of(s.compound);
+    const bool hydrate = formula.find('.') != std::string::npos;
+    const std::string salt = hydrate ? formula.substr(0, formula.find('.')) : formula;
+    const conditions::Solute* solute = conditions::solute(salt);
+    if (solute == nullptr || std::isnan(solute->density)) return formula + ": no saturated solution in the handbook";
+    // A hydrate's figures are its salt's, weighed as the hydrate.
+    const double grams = compound_molar_mass(s.compound),
+                 salt_grams = compound_molar_mass(find_compound_by_formula(salt).value_or(s.compound));
+    const double fraction = solute->mass_fraction * grams / salt_grams;
+    const double formality = 1000.0 * fraction * solute->density / grams;
+    const testing_support::WrittenFigure ceiling = testing_support::written_figure(text_of(s.formality));
+    std::string fault;
+    if (ceiling.value > formality + 0.5 * ceiling.unit)
+        fault = formula + " ceiling " + text_of(s.formality) + " F over the saturated " + text_of(formality) + " F";
+    if (std::abs(s.mass_percent / 100.0 - fraction) > 0.01 * fraction + 0.0005)
+        fault += formula + " " + text_of(s.mass_percent) + " %, handbook " + text_of(100.0 * fraction) + " %";
+    return fault;
+}
+
+}  // namespace
+
+namespace {
+
+// A judged column: its handbook, the program's rows that reach a page, and
+// the keys left without a handbook row, with why.
+struct Judged {
+    Column column;
+    Rows rows;
+    std::vector<std::string> unjudged = {};
+    const char* why = "";
+};
+
+std::vector<std::string> keys(std::int32_t first, std::int32_t last)
+{
+    std::vector<std::string> all;
+    for (std::int32_t z = first; z <= last; ++z) all.push_back(element_key(z));
+    return all;
+}
+
+std::vector<Judged> judged_columns()
+{
+    using E = ElementSources;
+    using T = ThermoSources;
+    Rows densities;
+    for (const ElementRow& row : element_rows())
+        if (row.density_statement) densities.emplace_back(std::string(row.symbol), std::string(row.density));
+    Rows products_rows, potential_rows, at_25, at_100, enthalpies;
+    for (const SolubilityProduct& p : solubility_products) products_rows.emplace_back(p.formula, p.value);
+    for (const Hydroxide& h : hydroxides) products_rows.emplace_back(h.formula, h.solubility_product);
+    for (const StandardPotential& p : standard_potentials) potential_rows.emplace_back(p.half_reaction, p.potential);
+    for (const SaltSolubility& s : salt_solubilities) {
+        at_25.emplace_back(s.formula, s.at_25);
+        at_100.emplace_back(s.formula, s.at_100);
+        if (!s.dissolution_enthalpy.empty()) enthalpies.emplace_back(s.formula, s.dissolution_enthalpy);
+    }
+    return {
+        {{"element table", "ionisation energy", 2.5, Spread::absolute, element_column(&E::ionisation, nullptr)},
+         element_values(&ElementRow::ionisation_energy)},
+        {{"element table", "electron affinity", 2.5, Spread::absolute,
+          element_column(&E::affinity, &E::older_affinity)},
+         element_values(&ElementRow::electron_affinity),
+         {"He", "N", "Ne", "Mg", "Ar", "Kr", "Xe", "Rn", "Tc", "Po"},
+         "no bound anion measured: estimates only"},
+        {{"element table", "electronegativity", 0.05, Spread::absolute,
+          element_column(&E::electronegativity, &E::pauling)},
+         element_values(&ElementRow::electronegativity),
+         {"Tb", "Yb"},
+         "no figure of Allred's"},
+        {{"element table", "radius", 1.5, Spread::absolute, element_column(&E::radius, nullptr)},
+         element_values(&ElementRow::radius),
+         keys(21, 86),
+         "no Hartree-Fock mean radius held here past calcium"},
+        {{"element table", "density", 0.005, Spread::relative, element_column(&E::density, &E::other_density)},
+         densities},
+        {{"thermochemical rows", "enthalpy", 0.5, Spread::absolute, thermo_column(&T::enthalpy, &T::nbs_enthalpy)},
+         thermo_values(&CompoundThermoRow::enthalpy)},
+        {{"thermochemical rows", "free energy", 0.5, Spread::absolute,
+          thermo_column(&T::free_energy, &T::nbs_free_energy)},
+         thermo_values(&CompoundThermoRow::free_energy)},
+        {{"thermochemical rows", "entropy", 0.3, Spread::absolute, thermo_column(&T::entropy, &T::nbs_entropy)},
+         thermo_values(&CompoundThermoRow::entropy)},
+        {{"thermochemical rows", "heat capacity", 0.3, Spread::absolute,
+          thermo_column(&T::heat_capacity, &T::nbs_heat_capacity)},
+         thermo_values(&CompoundThermoRow::heat_capacity)},
+        {{"Ksp", "25 °C", 0.05, Spread::decades, products()}, products_rows},
+        {{"standard potentials", "25 °C", 0.0, Spread::absolute, potentials}, potential_rows},
+        {{"solubility table", "25 °C", 0.05, Spread::relative, solubilities_25}, at_25},
+        {{"solubility table", "100 °C", 0.05, Spread::relative, solubilities_100},
+         at_100,
+         {"AgCl"},
+         "judged and kept: the standard enthalpy's figure, which the page's answer takes"},
+        {{"solubility table", "dissolution enthalpy", 0.3, Spread::absolute, dissolution_enthalpies}, enthalpies},
+    };
+}
+
+std::vector<std::string> faults_of(const Judged& j, std::int32_t& judged)
+{
+    std::vector<std::string> faults;
+    for (const auto& [key, text] : j.rows) {
+        if (std::ranges::find(j.unjudged, key) != j.unjudged.end()) continue;
+        ++judged;
+        if (std::string fault = fault_of(j.column, key, text); !fault.empty()) faults.push_back(fault);
+    }
+    return faults;
+}
+
+// A eutectic bounds the freezing points drawn: no colder than its source's.
+std::string eutectic_fault(const SaltEutectic& e)
+{
+    const std::string formula = compound_formula_of(e.compound);
+    const conditions::Solute* solute = conditions::solute(formula);
+    if (solute != nullptr && e.celsius >= solute->eutectic_celsius - 0.005) return "";
+    return formula + " eutectic " + text_of(e.celsius) + " °C, source " +
+           (solute == nullptr ? "none" : text_of(solute->eutectic_celsius)) + " °C";
+}
+
+// The hot solubilities, grams per 100 g of water, the handbook's within 1 %;
+// Ba(OH)2's 100 °C row holds its 80 °C figure, which the handbook leaves.
+std::string hot_fault(const HotSolubility& h, std::int32_t& judged)
+{
+    const std::string formula = compound_formula_of(h.compound);
+    const conditions::Solute* solute = conditions::solute(formula);
+    if (solute == nullptr || solute->by_celsius.empty()) return formula + ": no hot solubilities in the handbook";
+    std::string faults;
+    for (std::size_t i = 0; i < h.grams.size(); ++i) {
+        const double celsius = 20.0 + 20.0 * static_cast<double>(i);
+        if (celsius > solute->by_celsius.back().first) continue;
+        ++judged;
+        const double fraction = h.grams[i] / (100.0 + h.grams[i]);
+        const double handbook = conditions::saturated_fraction(*solute, celsius + 273.15);
+        if (std::abs(fraction - handbook) > 0.01 * handbook)
+            faults += formula + " at " + text_of(celsius) + " °C: " + text_of(h.grams[i]) +
+                      " g per 100 g of water, handbook " + text_of(100.0 * handbook / (1.0 - handbook)) + "; ";
+    }
+    return faults;
+}
+
+std::vector<std::string> bound_faults(std::int32_t& judged)
+{
+    std::vector<std::string> faults;
+    const auto add = [&](std::string fault) {
+        if (!fault.empty()) faults.push_back(std::move(fault));
+    };
+    for (const SaturatedSolution& s : saturated_solutions) add(ceiling_fault(s)), ++judged;
+    for (const SaltEutectic& e : salt_eutectics) add(eutectic_fault(e)), ++judged;
+    for (const HotSolubility& h : hot_solubilities) add(hot_fault(h, judged));
+    return faults;
+}
+
+TEST(TableChecks, EveryColumnThatReachesAPageHoldsItsHandbook)
+{
+    for (const Judged& j : judged_columns()) {
+        std::int32_t judged = 0;
+        for (const std::string& fault : faults_of(j, judged)) ADD_FAILURE() << fault;
+        EXPECT_GT(judged, 0) << j.column.table << " " << j.column.name << " judges no row";
+        std::printf("%s, %s: %d rows judged", j.column.table, j.column.name, judged);
+        if (!j.unjudged.empty()) std::printf(", %zu without a handbook row (%s)", j.unjudged.size(), j.why);
+        std::printf("\n");
+    }
+    std::int32_t bounds = 0;
+    for (const std::string& fault : bound_faults(bounds)) ADD_FAILURE() << fault;
+    std::printf("saturated solutions, ceilings, eutectics and hot solubilities: %d rows judged\n", bounds);
+    // The tables kept beside their problems are judged where they reach a
+    // page, by the conditions table's rule e.
+    std::printf("Ka and Kb of chapters 7 and 9, the carbonates' Ksp, 9.14's halogen constants: judged on every "
+                "page that prints them (conditions table, rule e)\n");
+}
+
+// One row of each column made wrong on purpose, and the fault it gives.
+TEST(TableChecks, EachColumnFailsOnARowMadeWrong)
+{
+    struct Wrong {
+        const char* column;
+        const char* key;
+        const char* text;
+        const char* fault;
+    };
+    const Wrong wrongs[] = {
+        {"ionisation energy", "Y", "615", "element table ionisation energy Y: 615, handbook 599.9"},
+        {"electron affinity", "Tl", "19", "element table electron affinity Tl: 19, handbook 30.9"},
+        {"electronegativity", "Cl", "2.6", "element table electronegativity Cl: 2.6, handbook 3.16"},
+        {"radius", "He", "40", "element table radius He: 40, handbook 49.1"},
+        {"density", "Ni", "8.09", "element table density Ni: 8.09, handbook 8.908"},
+        {"enthalpy", "KClO@d3@", "-391.2", "thermochemical rows enthalpy KClO@d3@: -391.2, handbook -397.7"},
+        {"free energy", "KClO@d3@", "-289.9", "thermochemical rows free energy KClO@d3@: -289.9, handbook -296.3"},
+        {"entropy", "P@d4@", "177.", "thermochemical rows entropy P@d4@: 177., handbook 164.36"},
+        {"heat capacity", "NO", "39.9", "thermochemical rows heat capacity NO: 39.9, handbook 29.86"},
+        {"25 °C", "MgF@d2@", "6.4e-9", "Ksp 25 °C MgF@d2@: 6.4e-9, handbook 5.16e-11"},
+        {"25 °C", "Sn@u4+@ + 2e = Sn@u2+@", "0.015", "standard potentials 25 °C Sn@u4+@ + 2e = Sn@u2+@: 0.015"},
+        {"25 °C", "K@d2@Cr@d2@O@d7@", "12.7", "solubility table 25 °C K@d2@Cr@d2@O@d7@: 12.7, handbook 14.4"},
+        {"100 °C", "HgCl@d2@", "58.0", "solubility table 100 °C HgCl@d2@: 58.0, handbook 48"},
+        {"dissolution enthalpy", "AgCl", "56.5", "solubility table dissolution enthalpy AgCl: 56.5, handbook 65.49"},
+    };
+    const std::vector<Judged> columns = judged_columns();
+    for (const Wrong& wrong : wrongs) {
+        std::string faults;
+        for (const Judged& j : columns)
+            if (j.column.name == std::string(wrong.column) &&
+                std::ranges::find(j.column.rows, std::string(wrong.key), &Source::key) != j.column.rows.end())
+                faults += fault_of(j.column, wrong.key, wrong.text);
+        EXPECT_NE(faults.find(wrong.fault), std::string::npos) << faults << "\nnot " << wrong.fault;
+    }
+    // Ba(NO3)2's ceiling at its molality, Ba(OH)2's eutectic colder than its
+    // source's, and K2SO4's 60 °C figure its 80 °C one.
+    EXPECT_NE(ceiling_fault({compounds::barium_nitrate, 0.39f, 9.27f}).find("Ba(NO@d3@)@d2@ ceiling 0.39 F over the saturated 0.38"),
+              std::string::npos);
+    EXPECT_EQ(eutectic_fault({compounds::barium_hydroxide, -0.5f}), "Ba(OH)@d2@ eutectic -0.5 °C, source -0.43 °C");
+    std::int32_t judged = 0;
+    EXPECT_NE(hot_fault({compounds::potassium_sulfate, {11.1f, 14.8f, 21.4f, 21.4f, 24.1f}}, judged).find("K@d2@SO@d4@ at 60 °C: 21.4 g"),
+              std::string::npos);
+}
+
+}  // namespace
+
+}  // namespace table_checks
