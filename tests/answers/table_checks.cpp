@@ -580,11 +580,13 @@ TEST(TableChecks, EachColumnFailsOnARowMadeWrong)
     }
     // Ba(NO3)2's ceiling at its molality, Ba(OH)2's eutectic colder than its
     // source's, and K2SO4's 60 °C figure its 80 °C one.
-    EXPECT_NE(ceiling_fault({compounds::barium_nitrate, 0.39f, 9.27f}).find("Ba(NO@d3@)@d2@ ceiling 0.39 F over the saturated 0.38"),
+    EXPECT_NE(ceiling_fault({compounds::barium_nitrate, 0.39f, 9.27f})
+                  .find("Ba(NO@d3@)@d2@ ceiling 0.39 F over the saturated 0.38"),
               std::string::npos);
     EXPECT_EQ(eutectic_fault({compounds::barium_hydroxide, -0.5f}), "Ba(OH)@d2@ eutectic -0.5 °C, source -0.43 °C");
     std::int32_t judged = 0;
-    EXPECT_NE(hot_fault({compounds::potassium_sulfate, {11.1f, 14.8f, 21.4f, 21.4f, 24.1f}}, judged).find("K@d2@SO@d4@ at 60 °C: 21.4 g"),
+    EXPECT_NE(hot_fault({compounds::potassium_sulfate, {11.1f, 14.8f, 21.4f, 21.4f, 24.1f}}, judged)
+                  .find("K@d2@SO@d4@ at 60 °C: 21.4 g"),
               std::string::npos);
 }
 
