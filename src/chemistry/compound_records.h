@@ -27,6 +27,7 @@
     X(liquid_water, 11, "H@d2@O")                                                                                      \
     X(ammonia, 12, "NH@d3@")                                                                                           \
     X(hydrogen_peroxide, 13, "H@d2@O@d2@")                                                                             \
+    X(boron_trifluoride, 14, "BF@d3@")                                                                                 \
     X(phosphorus_trifluoride, 15, "PF@d3@")                                                                            \
     X(sodium_oxide, 21, "Na@d2@O")                                                                                     \
     X(carbon_monoxide, 23, "CO")                                                                                       \
@@ -48,12 +49,19 @@
     X(sodium_hydroxide, 53, "NaOH")                                                                                    \
     X(caesium_hydroxide, 54, "CsOH")                                                                                   \
     X(barium_hydroxide, 57, "Ba(OH)@d2@")                                                                              \
+    X(zinc_hydroxide, 63, "Zn(OH)@d2@")                                                                                \
+    X(nitrous_acid, 71, "HNO@d2@")                                                                                     \
     X(nitric_acid, 72, "HNO@d3@")                                                                                      \
+    X(sulfurous_acid, 74, "H@d2@SO@d3@")                                                                               \
     X(sulfuric_acid, 75, "H@d2@SO@d4@")                                                                                \
     X(arsenic_acid, 77, "H@d3@AsO@d4@")                                                                                \
+    X(hypobromous_acid, 78, "HBrO")                                                                                    \
+    X(perchloric_acid, 87, "HClO@d4@")                                                                                 \
     X(phosphoric_acid, 88, "H@d3@PO@d4@")                                                                              \
+    X(phosphorous_acid, 89, "H@d3@PO@d3@")                                                                             \
     X(hydrogen_fluoride, 91, "HF")                                                                                     \
     X(hydrogen_chloride, 92, "HCl")                                                                                    \
+    X(hydrogen_bromide, 93, "HBr")                                                                                     \
     X(hydrogen_iodide, 94, "HI")                                                                                       \
     X(hydrogen_sulfide, 95, "H@d2@S")                                                                                  \
     X(sodium_chloride, 101, "NaCl")                                                                                    \
@@ -82,7 +90,9 @@
     X(zinc_sulfide, 140, "ZnS")                                                                                        \
     X(calcium_sulfide, 143, "CaS")                                                                                     \
     X(ammonium_sulfide, 146, "(NH@d4@)@d2@S")                                                                          \
+    X(sodium_carbonate, 151, "Na@d2@CO@d3@")                                                                           \
     X(potassium_carbonate, 152, "K@d2@CO@d3@")                                                                         \
+    X(calcium_carbonate, 154, "CaCO@d3@")                                                                              \
     X(sodium_hydrogen_carbonate, 161, "NaHCO@d3@")                                                                     \
     X(potassium_hydrogen_carbonate, 162, "KHCO@d3@")                                                                   \
     X(sodium_sulfate, 171, "Na@d2@SO@d4@")                                                                             \
@@ -110,6 +120,7 @@
     X(hydrazine, 234, "N@d2@H@d4@")                                                                                    \
     X(water_vapour, 236, "H@d2@O")                                                                                     \
     X(potassium_chlorate, 260, "KClO@d3@")                                                                             \
+    X(ammonium_chloride, 261, "NH@d4@Cl")                                                                              \
     X(sodium_iodate, 267, "NaIO@d3@")                                                                                  \
     X(caesium_chloride, 274, "CsCl")                                                                                   \
     X(magnesium_oxide, 275, "MgO")                                                                                     \
