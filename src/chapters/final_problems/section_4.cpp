@@ -110,20 +110,21 @@ constexpr std::int32_t ammonium_buffer = 2;
 // record, the precipitate, the cation and the anions per cation in the
 // precipitate, whose solubility product chapter 7's table gives.
 struct Precipitation {
-    std::int32_t salt;
+    CompoundKey salt;
     const SolubilityProduct* precipitate;
     std::string_view cation;
     std::int32_t anions;
 };
+static_assert(!std::is_convertible_v<int, decltype(Precipitation::salt)>);
 constexpr std::array<Precipitation, 8> precipitations{{
-    {127, &solubility_product("PbI@d2@"), "Pb@u2+@", 2},
-    {284, &solubility_product("Pb(IO@d3@)@d2@"), "Pb@u2+@", 2},
-    {284, &solubility_product("Cu(IO@d3@)@d2@"), "Cu@u2+@", 2},
-    {116, &solubility_product("MgF@d2@"), "Mg@u2+@", 2},
-    {116, &solubility_product("BaF@d2@"), "Ba@u2+@", 2},
-    {171, &solubility_product("PbSO@d4@"), "Pb@u2+@", 1},
-    {171, &solubility_product("CaSO@d4@"), "Ca@u2+@", 1},
-    {284, &solubility_product("Cr(IO@d3@)@d3@"), "Cr@u3+@", 3},
+    {compounds::potassium_iodide, &solubility_product("PbI@d2@"), "Pb@u2+@", 2},
+    {compounds::potassium_iodate, &solubility_product("Pb(IO@d3@)@d2@"), "Pb@u2+@", 2},
+    {compounds::potassium_iodate, &solubility_product("Cu(IO@d3@)@d2@"), "Cu@u2+@", 2},
+    {compounds::sodium_fluoride, &solubility_product("MgF@d2@"), "Mg@u2+@", 2},
+    {compounds::sodium_fluoride, &solubility_product("BaF@d2@"), "Ba@u2+@", 2},
+    {compounds::sodium_sulfate, &solubility_product("PbSO@d4@"), "Pb@u2+@", 1},
+    {compounds::sodium_sulfate, &solubility_product("CaSO@d4@"), "Ca@u2+@", 1},
+    {compounds::potassium_iodate, &solubility_product("Cr(IO@d3@)@d3@"), "Cr@u3+@", 3},
 }};
 // CuCl was member 8: aqueous Cu+ disproportionates, so no solution is
 // "M in Cu+"; it is left out of the draw.
