@@ -3,7 +3,6 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -58,20 +57,23 @@ constexpr std::array<Salt, 8> salts{{
 }};
 
 // Pairs of list entries (either order) that a problem must not mix.
+template <typename Entry>
 struct Pair {
-    std::int32_t a, b;
+    Entry a, b;
     bool matches(std::int32_t x, std::int32_t y) const { return (x == a && y == b) || (x == b && y == a); }
 };
-bool among(std::span<const Pair> pairs, std::int32_t x, std::int32_t y)
+template <typename Entry, std::size_t count>
+bool among(const std::array<Pair<Entry>, count>& pairs, std::int32_t x, std::int32_t y)
 {
-    return std::ranges::any_of(pairs, [&](const Pair& p) { return p.matches(x, y); });
+    return std::ranges::any_of(pairs, [&](const Pair<Entry>& p) { return p.matches(x, y); });
 }
 // Gases of equal molar mass within a part in a thousand: a density cannot
 // tell their proportions.
-constexpr std::array<Pair, 2> alike_gases{
+constexpr std::array<Pair<CompoundKey>, 2> alike_gases{
     {{compounds::nitrogen, compounds::carbon_monoxide}, {compounds::nitric_oxide, compounds::ethane}}};
+static_assert(!std::is_convertible_v<int, decltype(Pair<CompoundKey>::a)>);
 // Salts with ions per gram within 2 % (entries of the salt list).
-constexpr std::array<Pair, 2> alike_salts{{{2, 5}, {7, 8}}};
+constexpr std::array<Pair<std::int32_t>, 2> alike_salts{{{2, 5}, {7, 8}}};
 
 // Change in moles of gas of each gas reaction.
 constexpr std::array<std::int32_t, 8> gas_mole_change{-2, -1, -1, -1, 0, -1, -1, -1};
