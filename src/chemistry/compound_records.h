@@ -73,6 +73,7 @@
     X(iron_iii_chloride, 107, "FeCl@d3@")                                                                              \
     X(copper_ii_chloride, 108, "CuCl@d2@")                                                                             \
     X(zinc_chloride, 109, "ZnCl@d2@")                                                                                  \
+    X(lead_chloride, 110, "PbCl@d2@")                                                                                  \
     X(silver_chloride, 111, "AgCl")                                                                                    \
     X(aluminium_chloride, 113, "AlCl@d3@")                                                                             \
     X(sodium_fluoride, 116, "NaF")                                                                                     \
@@ -84,15 +85,21 @@
     X(silver_bromide, 125, "AgBr")                                                                                     \
     X(sodium_iodide, 126, "NaI")                                                                                       \
     X(potassium_iodide, 127, "KI")                                                                                     \
+    X(silver_iodide, 130, "AgI")                                                                                       \
     X(sodium_sulfide, 131, "Na@d2@S")                                                                                  \
     X(potassium_sulfide, 132, "K@d2@S")                                                                                \
     X(lead_sulfide, 135, "PbS")                                                                                        \
+    X(copper_ii_sulfide, 139, "CuS")                                                                                   \
     X(zinc_sulfide, 140, "ZnS")                                                                                        \
+    X(manganese_sulfide, 141, "MnS")                                                                                   \
+    X(silver_sulfide, 142, "Ag@d2@S")                                                                                  \
     X(calcium_sulfide, 143, "CaS")                                                                                     \
     X(ammonium_sulfide, 146, "(NH@d4@)@d2@S")                                                                          \
     X(sodium_carbonate, 151, "Na@d2@CO@d3@")                                                                           \
     X(potassium_carbonate, 152, "K@d2@CO@d3@")                                                                         \
     X(calcium_carbonate, 154, "CaCO@d3@")                                                                              \
+    X(barium_carbonate, 155, "BaCO@d3@")                                                                               \
+    X(zinc_carbonate, 156, "ZnCO@d3@")                                                                                 \
     X(sodium_hydrogen_carbonate, 161, "NaHCO@d3@")                                                                     \
     X(potassium_hydrogen_carbonate, 162, "KHCO@d3@")                                                                   \
     X(sodium_sulfate, 171, "Na@d2@SO@d4@")                                                                             \
@@ -104,6 +111,7 @@
     X(potassium_sulfate, 180, "K@d2@SO@d4@")                                                                           \
     X(zinc_sulfate, 181, "ZnSO@d4@")                                                                                   \
     X(barium_sulfate, 183, "BaSO@d4@")                                                                                 \
+    X(silver_sulfate, 184, "Ag@d2@SO@d4@")                                                                             \
     X(sodium_hydrogen_sulfate, 191, "NaHSO@d4@")                                                                       \
     X(potassium_hydrogen_sulfate, 192, "KHSO@d4@")                                                                     \
     X(ammonium_hydrogen_sulfate, 193, "(NH@d4@)HSO@d4@")                                                               \
