@@ -27,6 +27,7 @@
     X(liquid_water, 11, "H@d2@O")                                                                                      \
     X(ammonia, 12, "NH@d3@")                                                                                           \
     X(hydrogen_peroxide, 13, "H@d2@O@d2@")                                                                             \
+    X(boron_trifluoride, 14, "BF@d3@")                                                                                 \
     X(phosphorus_trifluoride, 15, "PF@d3@")                                                                            \
     X(sodium_oxide, 21, "Na@d2@O")                                                                                     \
     X(carbon_monoxide, 23, "CO")                                                                                       \
@@ -43,50 +44,105 @@
     X(potassium_oxide, 41, "K@d2@O")                                                                                   \
     X(lead_monoxide, 43, "PbO")                                                                                        \
     X(nitrous_oxide, 48, "N@d2@O")                                                                                     \
+    X(lithium_hydroxide, 51, "LiOH")                                                                                   \
+    X(potassium_hydroxide, 52, "KOH")                                                                                  \
     X(sodium_hydroxide, 53, "NaOH")                                                                                    \
+    X(caesium_hydroxide, 54, "CsOH")                                                                                   \
     X(barium_hydroxide, 57, "Ba(OH)@d2@")                                                                              \
+    X(zinc_hydroxide, 63, "Zn(OH)@d2@")                                                                                \
+    X(nitrous_acid, 71, "HNO@d2@")                                                                                     \
+    X(nitric_acid, 72, "HNO@d3@")                                                                                      \
+    X(sulfurous_acid, 74, "H@d2@SO@d3@")                                                                               \
     X(sulfuric_acid, 75, "H@d2@SO@d4@")                                                                                \
+    X(arsenic_acid, 77, "H@d3@AsO@d4@")                                                                                \
+    X(hypobromous_acid, 78, "HBrO")                                                                                    \
+    X(perchloric_acid, 87, "HClO@d4@")                                                                                 \
     X(phosphoric_acid, 88, "H@d3@PO@d4@")                                                                              \
+    X(phosphorous_acid, 89, "H@d3@PO@d3@")                                                                             \
     X(hydrogen_fluoride, 91, "HF")                                                                                     \
     X(hydrogen_chloride, 92, "HCl")                                                                                    \
+    X(hydrogen_bromide, 93, "HBr")                                                                                     \
     X(hydrogen_iodide, 94, "HI")                                                                                       \
     X(hydrogen_sulfide, 95, "H@d2@S")                                                                                  \
     X(sodium_chloride, 101, "NaCl")                                                                                    \
     X(potassium_chloride, 102, "KCl")                                                                                  \
     X(calcium_chloride, 103, "CaCl@d2@")                                                                               \
     X(barium_chloride, 104, "BaCl@d2@")                                                                                \
+    X(tin_ii_chloride, 105, "SnCl@d2@")                                                                                \
+    X(iron_ii_chloride, 106, "FeCl@d2@")                                                                               \
+    X(iron_iii_chloride, 107, "FeCl@d3@")                                                                              \
     X(copper_ii_chloride, 108, "CuCl@d2@")                                                                             \
     X(zinc_chloride, 109, "ZnCl@d2@")                                                                                  \
+    X(lead_chloride, 110, "PbCl@d2@")                                                                                  \
     X(silver_chloride, 111, "AgCl")                                                                                    \
     X(aluminium_chloride, 113, "AlCl@d3@")                                                                             \
     X(sodium_fluoride, 116, "NaF")                                                                                     \
+    X(potassium_fluoride, 117, "KF")                                                                                   \
     X(calcium_fluoride, 118, "CaF@d2@")                                                                                \
     X(barium_fluoride, 119, "BaF@d2@")                                                                                 \
     X(sodium_bromide, 121, "NaBr")                                                                                     \
     X(potassium_bromide, 122, "KBr")                                                                                   \
     X(silver_bromide, 125, "AgBr")                                                                                     \
+    X(sodium_iodide, 126, "NaI")                                                                                       \
+    X(potassium_iodide, 127, "KI")                                                                                     \
+    X(silver_iodide, 130, "AgI")                                                                                       \
     X(sodium_sulfide, 131, "Na@d2@S")                                                                                  \
     X(potassium_sulfide, 132, "K@d2@S")                                                                                \
     X(lead_sulfide, 135, "PbS")                                                                                        \
+    X(copper_ii_sulfide, 139, "CuS")                                                                                   \
     X(zinc_sulfide, 140, "ZnS")                                                                                        \
+    X(manganese_sulfide, 141, "MnS")                                                                                   \
+    X(silver_sulfide, 142, "Ag@d2@S")                                                                                  \
     X(calcium_sulfide, 143, "CaS")                                                                                     \
+    X(ammonium_sulfide, 146, "(NH@d4@)@d2@S")                                                                          \
+    X(sodium_carbonate, 151, "Na@d2@CO@d3@")                                                                           \
+    X(potassium_carbonate, 152, "K@d2@CO@d3@")                                                                         \
+    X(calcium_carbonate, 154, "CaCO@d3@")                                                                              \
+    X(barium_carbonate, 155, "BaCO@d3@")                                                                               \
+    X(zinc_carbonate, 156, "ZnCO@d3@")                                                                                 \
     X(sodium_hydrogen_carbonate, 161, "NaHCO@d3@")                                                                     \
+    X(potassium_hydrogen_carbonate, 162, "KHCO@d3@")                                                                   \
     X(sodium_sulfate, 171, "Na@d2@SO@d4@")                                                                             \
+    X(ammonium_sulfate, 172, "(NH@d4@)@d2@SO@d4@")                                                                     \
     X(aluminium_sulfate, 173, "Al@d2@(SO@d4@)@d3@")                                                                    \
     X(copper_ii_sulfate, 174, "CuSO@d4@")                                                                              \
+    X(iron_iii_sulfate, 176, "Fe@d2@(SO@d4@)@d3@")                                                                     \
+    X(chromium_iii_sulfate, 177, "Cr@d2@(SO@d4@)@d3@")                                                                 \
     X(potassium_sulfate, 180, "K@d2@SO@d4@")                                                                           \
+    X(zinc_sulfate, 181, "ZnSO@d4@")                                                                                   \
     X(barium_sulfate, 183, "BaSO@d4@")                                                                                 \
+    X(silver_sulfate, 184, "Ag@d2@SO@d4@")                                                                             \
+    X(sodium_hydrogen_sulfate, 191, "NaHSO@d4@")                                                                       \
+    X(potassium_hydrogen_sulfate, 192, "KHSO@d4@")                                                                     \
+    X(ammonium_hydrogen_sulfate, 193, "(NH@d4@)HSO@d4@")                                                               \
+    X(sodium_nitrate, 201, "NaNO@d3@")                                                                                 \
+    X(potassium_nitrate, 202, "KNO@d3@")                                                                               \
+    X(calcium_nitrate, 203, "Ca(NO@d3@)@d2@")                                                                          \
     X(barium_nitrate, 204, "Ba(NO@d3@)@d2@")                                                                           \
+    X(silver_nitrate, 205, "AgNO@d3@")                                                                                 \
+    X(zinc_nitrate, 206, "Zn(NO@d3@)@d2@")                                                                             \
+    X(copper_ii_nitrate, 207, "Cu(NO@d3@)@d2@")                                                                        \
+    X(sodium_nitrite, 211, "NaNO@d2@")                                                                                 \
+    X(potassium_nitrite, 212, "KNO@d2@")                                                                               \
+    X(calcium_nitrite, 213, "Ca(NO@d2@)@d2@")                                                                          \
     X(hydrazine, 234, "N@d2@H@d4@")                                                                                    \
     X(water_vapour, 236, "H@d2@O")                                                                                     \
     X(potassium_chlorate, 260, "KClO@d3@")                                                                             \
+    X(ammonium_chloride, 261, "NH@d4@Cl")                                                                              \
+    X(sodium_iodate, 267, "NaIO@d3@")                                                                                  \
     X(caesium_chloride, 274, "CsCl")                                                                                   \
     X(magnesium_oxide, 275, "MgO")                                                                                     \
     X(nickel_oxide, 276, "NiO")                                                                                        \
+    X(potassium_chromate, 280, "K@d2@CrO@d4@")                                                                         \
+    X(sodium_chromate, 281, "Na@d2@CrO@d4@")                                                                           \
     X(copper_ii_sulfate_pentahydrate, 282, "CuSO@d4@.5H@d2@O")                                                         \
+    X(potassium_iodate, 284, "KIO@d3@")                                                                                \
+    X(sodium_acetate, 285, "CH@d3@COONa")                                                                              \
     X(sodium_oxalate, 286, "Na@d2@C@d2@O@d4@")                                                                         \
     X(potassium_dichromate, 287, "K@d2@Cr@d2@O@d7@")                                                                   \
     X(potassium_permanganate, 289, "KMnO@d4@")                                                                         \
+    X(potassium_cyanide, 293, "KCN")                                                                                   \
+    X(calcium_chloride_dihydrate, 295, "CaCl@d2@.2H@d2@O")                                                             \
     X(benzene, 301, "C@d6@H@d6@")                                                                                      \
     X(toluene, 302, "C@d6@H@d5@CH@d3@")                                                                                \
     X(methane, 303, "CH@d4@")                                                                                          \

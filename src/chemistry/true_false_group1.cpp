@@ -5,6 +5,7 @@
 #include <span>
 #include <string_view>
 
+#include "chemistry/compound_records.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/table_fields.h"
 #include "chemistry/true_false_kit.h"
@@ -172,7 +173,12 @@ Statement electron_configuration_of_element()
 Statement strong_or_weak_acid()
 {
     // The first six are strong acids, the other seven weak.
-    static constexpr std::array<std::int32_t, 13> acids{72, 75, 87, 92, 93, 94, 71, 74, 78, 88, 89, 91, 95};
+    static constexpr std::array<CompoundKey, 13> acids{
+        compounds::nitric_acid,       compounds::sulfuric_acid,    compounds::perchloric_acid,
+        compounds::hydrogen_chloride, compounds::hydrogen_bromide, compounds::hydrogen_iodide,
+        compounds::nitrous_acid,      compounds::sulfurous_acid,   compounds::hypobromous_acid,
+        compounds::phosphoric_acid,   compounds::phosphorous_acid, compounds::hydrogen_fluoride,
+        compounds::hydrogen_sulfide};
     Statement s{{}, draw_truth()};
     const std::int32_t i = random_int(1, 13);
     const bool strong = (i <= 6) == (s.truth == 1);

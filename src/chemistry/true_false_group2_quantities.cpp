@@ -4,6 +4,7 @@
 #include <array>
 #include <string_view>
 
+#include "chemistry/compound_records.h"
 #include "chemistry/molar_mass.h"
 #include "chemistry/table_fields.h"
 #include "chemistry/true_false_kit.h"
@@ -45,7 +46,12 @@ Statement molar_volume_of_gas()
 
 Statement density_of_gas()
 {
-    static constexpr std::array<std::int32_t, 14> gases{1, 2, 3, 4, 12, 14, 23, 25, 27, 457, 458, 459, 462, 466};
+    static constexpr std::array<CompoundKey, 14> gases{
+        compounds::nitrogen,        compounds::oxygen,       compounds::fluorine,
+        compounds::chlorine,        compounds::ammonia,      compounds::boron_trifluoride,
+        compounds::carbon_monoxide, compounds::nitric_oxide, compounds::sulfur_dioxide,
+        compounds::helium,          compounds::neon,         compounds::argon,
+        compounds::xenon,           compounds::krypton};
     Statement s{{}, draw_truth()};
     const std::int32_t k = gases[random_int(1, 14) - 1];
     // 0.0446428582 is 1 / 22.4, the moles in a litre at standard conditions.

@@ -3,9 +3,12 @@
 // formulas of compounds.
 
 #include <array>
+#include <optional>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 
+#include "chemistry/compound_records.h"
 #include "chemistry/table_fields.h"
 #include "chemistry/true_false_kit.h"
 #include "numbers/random_stream.h"
@@ -160,36 +163,78 @@ Statement oxidation_number()
 Statement kind_of_solid()
 {
     struct Solid {
-        std::int32_t compound;  // above 500: a solid outside the compound table
-        char kind;              // i ionic, m molecular, t metallic, c covalent
+        std::optional<CompoundKey> compound;  // none: a solid the compound table lacks
+        char kind;                            // i ionic, m molecular, t metallic, c covalent
+        std::string_view phrase = {};         // how the statement names a solid the table lacks
     };
+    static_assert(!std::is_convertible_v<int, decltype(Solid::compound)>);
     // Diamond and graphite stand four times each.
     static constexpr std::array<Solid, 53> solids{{
-        {21, 'i'},  {38, 'i'},  {52, 'i'},  {53, 'i'},  {57, 'i'},  {63, 'i'},  {101, 'i'}, {109, 'i'}, {131, 'i'},
-        {132, 'i'}, {151, 'i'}, {154, 'i'}, {161, 'i'}, {171, 'i'}, {172, 'i'}, {180, 'i'}, {181, 'i'}, {201, 'i'},
-        {202, 'i'}, {260, 'i'}, {261, 'i'}, {711, 'm'}, {712, 'm'}, {713, 'm'}, {1, 'm'},   {2, 'm'},   {5, 'm'},
-        {12, 'm'},  {23, 'm'},  {91, 'm'},  {92, 'm'},  {95, 'm'},  {301, 'm'}, {303, 'm'}, {373, 'm'}, {374, 'm'},
-        {452, 't'}, {453, 't'}, {454, 't'}, {455, 't'}, {460, 't'}, {461, 't'}, {463, 't'}, {464, 't'}, {465, 't'},
-        {701, 'c'}, {702, 'c'}, {701, 'c'}, {702, 'c'}, {701, 'c'}, {702, 'c'}, {701, 'c'}, {702, 'c'},
+        {compounds::sodium_oxide, 'i'},
+        {compounds::barium_oxide, 'i'},
+        {compounds::potassium_hydroxide, 'i'},
+        {compounds::sodium_hydroxide, 'i'},
+        {compounds::barium_hydroxide, 'i'},
+        {compounds::zinc_hydroxide, 'i'},
+        {compounds::sodium_chloride, 'i'},
+        {compounds::zinc_chloride, 'i'},
+        {compounds::sodium_sulfide, 'i'},
+        {compounds::potassium_sulfide, 'i'},
+        {compounds::sodium_carbonate, 'i'},
+        {compounds::calcium_carbonate, 'i'},
+        {compounds::sodium_hydrogen_carbonate, 'i'},
+        {compounds::sodium_sulfate, 'i'},
+        {compounds::ammonium_sulfate, 'i'},
+        {compounds::potassium_sulfate, 'i'},
+        {compounds::zinc_sulfate, 'i'},
+        {compounds::sodium_nitrate, 'i'},
+        {compounds::potassium_nitrate, 'i'},
+        {compounds::potassium_chlorate, 'i'},
+        {compounds::ammonium_chloride, 'i'},
+        {{}, 'm', "Il ghiaccio"},
+        {{}, 'm', "La CO@d2@ solida"},
+        {{}, 'm', "Lo iodio"},
+        {compounds::nitrogen, 'm'},
+        {compounds::oxygen, 'm'},
+        {compounds::bromine, 'm'},
+        {compounds::ammonia, 'm'},
+        {compounds::carbon_monoxide, 'm'},
+        {compounds::hydrogen_fluoride, 'm'},
+        {compounds::hydrogen_chloride, 'm'},
+        {compounds::hydrogen_sulfide, 'm'},
+        {compounds::benzene, 'm'},
+        {compounds::methane, 'm'},
+        {compounds::chloroform, 'm'},
+        {compounds::carbon_tetrachloride, 'm'},
+        {compounds::sodium, 't'},
+        {compounds::aluminium, 't'},
+        {compounds::manganese, 't'},
+        {compounds::mercury, 't'},
+        {compounds::copper, 't'},
+        {compounds::iron, 't'},
+        {compounds::silver, 't'},
+        {compounds::gold, 't'},
+        {compounds::lead, 't'},
+        {{}, 'c', "Il diamante"},
+        {{}, 'c', "La grafite"},
+        {{}, 'c', "Il diamante"},
+        {{}, 'c', "La grafite"},
+        {{}, 'c', "Il diamante"},
+        {{}, 'c', "La grafite"},
+        {{}, 'c', "Il diamante"},
+        {{}, 'c', "La grafite"},
     }};
-    static constexpr std::int32_t mercury = 455;
     static constexpr std::string_view kinds = "imtc";
     static constexpr std::array<std::string_view, 4> kind_words{"ionico", "molecolare", "metallico", "covalente"};
     Statement s{{}, draw_truth()};
     const Solid& solid = solids[random_int(1, 53) - 1];
-    if (solid.compound <= 500) {
-        const std::string name = compound_name(solid.compound);
+    if (solid.compound) {
+        const std::string name = compound_name(*solid.compound);
         s.text = (!name.empty() && is_one_of(name.front(), "aeiou") ? "L'" : "Il ") + name;
         // The molecular substances here and mercury are no solids at room conditions.
-        if (solid.kind == 'm' || solid.compound == mercury) s.text += " allo stato solido";
+        if (solid.kind == 'm' || *solid.compound == compounds::mercury) s.text += " allo stato solido";
     } else {
-        switch (solid.compound) {
-        case 701: s.text = "Il diamante"; break;
-        case 702: s.text = "La grafite"; break;
-        case 711: s.text = "Il ghiaccio"; break;
-        case 712: s.text = "La CO@d2@ solida"; break;
-        default: s.text = "Lo iodio"; break;
-        }
+        s.text = solid.phrase;
     }
     std::size_t kind = kinds.find(solid.kind);
     if (s.truth == 0) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "chemistry/compound_records.h"
 #include "chemistry/table_fields.h"
 #include "frame/page_mouse.h"
 #include "frame/screen_lease.h"
@@ -17,11 +18,57 @@ namespace {
 
 // Compound records in page order: elements, water liquid and gaseous,
 // hydrides, carbon, nitrogen, then salts and oxides.
-constexpr std::array<std::int32_t, 51> thermo_code_list{
-    8,   1,  2,  7,   4,  452, 453, 454, 461, 460, 467, 5,   463, 6,   464, 465, 11,
-    236, 13, 95, 92,  94, 303, 304, 305, 311, 23,  24,  471, 12,  234, 25,  26,  48,
-    472, 53, 39, 113, 33, 88,  27,  28,  102, 260, 40,  36,  140, 38,  104, 43,  135,
-};
+constexpr std::array<CompoundKey, 51> thermo_code_list{compounds::hydrogen,
+                                                       compounds::nitrogen,
+                                                       compounds::oxygen,
+                                                       compounds::white_phosphorus,
+                                                       compounds::chlorine,
+                                                       compounds::sodium,
+                                                       compounds::aluminium,
+                                                       compounds::manganese,
+                                                       compounds::iron,
+                                                       compounds::copper,
+                                                       compounds::zinc,
+                                                       compounds::bromine,
+                                                       compounds::silver,
+                                                       compounds::iodine,
+                                                       compounds::gold,
+                                                       compounds::lead,
+                                                       compounds::liquid_water,
+                                                       compounds::water_vapour,
+                                                       compounds::hydrogen_peroxide,
+                                                       compounds::hydrogen_sulfide,
+                                                       compounds::hydrogen_chloride,
+                                                       compounds::hydrogen_iodide,
+                                                       compounds::methane,
+                                                       compounds::ethane,
+                                                       compounds::propane,
+                                                       compounds::methanol,
+                                                       compounds::carbon_monoxide,
+                                                       compounds::carbon_dioxide,
+                                                       compounds::phosgene,
+                                                       compounds::ammonia,
+                                                       compounds::hydrazine,
+                                                       compounds::nitric_oxide,
+                                                       compounds::nitrogen_dioxide,
+                                                       compounds::nitrous_oxide,
+                                                       compounds::nitrosyl_bromide,
+                                                       compounds::sodium_hydroxide,
+                                                       compounds::aluminium_oxide,
+                                                       compounds::aluminium_chloride,
+                                                       compounds::phosphorus_decaoxide,
+                                                       compounds::phosphoric_acid,
+                                                       compounds::sulfur_dioxide,
+                                                       compounds::sulfur_trioxide,
+                                                       compounds::potassium_chloride,
+                                                       compounds::potassium_chlorate,
+                                                       compounds::iron_iii_oxide,
+                                                       compounds::zinc_oxide,
+                                                       compounds::zinc_sulfide,
+                                                       compounds::barium_oxide,
+                                                       compounds::barium_chloride,
+                                                       compounds::lead_monoxide,
+                                                       compounds::lead_sulfide};
 constexpr std::int32_t rows_per_page = 5;
 
 constexpr std::int32_t previous_page = 1;

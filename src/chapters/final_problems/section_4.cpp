@@ -3,7 +3,6 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
-#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -58,20 +57,23 @@ constexpr std::array<Salt, 8> salts{{
 }};
 
 // Pairs of list entries (either order) that a problem must not mix.
+template <typename Entry>
 struct Pair {
-    std::int32_t a, b;
+    Entry a, b;
     bool matches(std::int32_t x, std::int32_t y) const { return (x == a && y == b) || (x == b && y == a); }
 };
-bool among(std::span<const Pair> pairs, std::int32_t x, std::int32_t y)
+template <typename Entry, std::size_t count>
+bool among(const std::array<Pair<Entry>, count>& pairs, std::int32_t x, std::int32_t y)
 {
-    return std::ranges::any_of(pairs, [&](const Pair& p) { return p.matches(x, y); });
+    return std::ranges::any_of(pairs, [&](const Pair<Entry>& p) { return p.matches(x, y); });
 }
 // Gases of equal molar mass within a part in a thousand: a density cannot
 // tell their proportions.
-constexpr std::array<Pair, 2> alike_gases{
+constexpr std::array<Pair<CompoundKey>, 2> alike_gases{
     {{compounds::nitrogen, compounds::carbon_monoxide}, {compounds::nitric_oxide, compounds::ethane}}};
+static_assert(!std::is_convertible_v<int, decltype(Pair<CompoundKey>::a)>);
 // Salts with ions per gram within 2 % (entries of the salt list).
-constexpr std::array<Pair, 2> alike_salts{{{2, 5}, {7, 8}}};
+constexpr std::array<Pair<std::int32_t>, 2> alike_salts{{{2, 5}, {7, 8}}};
 
 // Change in moles of gas of each gas reaction.
 constexpr std::array<std::int32_t, 8> gas_mole_change{-2, -1, -1, -1, 0, -1, -1, -1};
@@ -110,20 +112,21 @@ constexpr std::int32_t ammonium_buffer = 2;
 // record, the precipitate, the cation and the anions per cation in the
 // precipitate, whose solubility product chapter 7's table gives.
 struct Precipitation {
-    std::int32_t salt;
+    CompoundKey salt;
     const SolubilityProduct* precipitate;
     std::string_view cation;
     std::int32_t anions;
 };
+static_assert(!std::is_convertible_v<int, decltype(Precipitation::salt)>);
 constexpr std::array<Precipitation, 8> precipitations{{
-    {127, &solubility_product("PbI@d2@"), "Pb@u2+@", 2},
-    {284, &solubility_product("Pb(IO@d3@)@d2@"), "Pb@u2+@", 2},
-    {284, &solubility_product("Cu(IO@d3@)@d2@"), "Cu@u2+@", 2},
-    {116, &solubility_product("MgF@d2@"), "Mg@u2+@", 2},
-    {116, &solubility_product("BaF@d2@"), "Ba@u2+@", 2},
-    {171, &solubility_product("PbSO@d4@"), "Pb@u2+@", 1},
-    {171, &solubility_product("CaSO@d4@"), "Ca@u2+@", 1},
-    {284, &solubility_product("Cr(IO@d3@)@d3@"), "Cr@u3+@", 3},
+    {compounds::potassium_iodide, &solubility_product("PbI@d2@"), "Pb@u2+@", 2},
+    {compounds::potassium_iodate, &solubility_product("Pb(IO@d3@)@d2@"), "Pb@u2+@", 2},
+    {compounds::potassium_iodate, &solubility_product("Cu(IO@d3@)@d2@"), "Cu@u2+@", 2},
+    {compounds::sodium_fluoride, &solubility_product("MgF@d2@"), "Mg@u2+@", 2},
+    {compounds::sodium_fluoride, &solubility_product("BaF@d2@"), "Ba@u2+@", 2},
+    {compounds::sodium_sulfate, &solubility_product("PbSO@d4@"), "Pb@u2+@", 1},
+    {compounds::sodium_sulfate, &solubility_product("CaSO@d4@"), "Ca@u2+@", 1},
+    {compounds::potassium_iodate, &solubility_product("Cr(IO@d3@)@d3@"), "Cr@u3+@", 3},
 }};
 // CuCl was member 8: aqueous Cu+ disproportionates, so no solution is
 // "M in Cu+"; it is left out of the draw.

@@ -28,20 +28,37 @@ namespace {
 // composition (type 1) or the second (type 2).
 struct MixtureSet {
     std::int32_t type;
-    std::array<std::int32_t, 6> compounds;
+    std::array<CompoundKey, 6> compounds;
 };
+static_assert(!std::is_convertible_v<int, decltype(MixtureSet::compounds)::value_type>);
 constexpr std::array<MixtureSet, 7> mixture_sets{{
-    {1, {111, 125, 130, 142, 184, 205}},
-    {2, {101, 103, 105, 110, 111, 104}},
-    {1, {102, 117, 122, 127, 152, 180}},
-    {2, {131, 132, 135, 139, 141, 142}},
-    {1, {109, 140, 181, 206, 156, 36}},
-    {2, {151, 155, 154, 161, 152, 156}},
-    {2, {171, 173, 174, 177, 181, 183}},
+    {1,
+     {compounds::silver_chloride, compounds::silver_bromide, compounds::silver_iodide, compounds::silver_sulfide,
+      compounds::silver_sulfate, compounds::silver_nitrate}},
+    {2,
+     {compounds::sodium_chloride, compounds::calcium_chloride, compounds::tin_ii_chloride, compounds::lead_chloride,
+      compounds::silver_chloride, compounds::barium_chloride}},
+    {1,
+     {compounds::potassium_chloride, compounds::potassium_fluoride, compounds::potassium_bromide,
+      compounds::potassium_iodide, compounds::potassium_carbonate, compounds::potassium_sulfate}},
+    {2,
+     {compounds::sodium_sulfide, compounds::potassium_sulfide, compounds::lead_sulfide, compounds::copper_ii_sulfide,
+      compounds::manganese_sulfide, compounds::silver_sulfide}},
+    {1,
+     {compounds::zinc_chloride, compounds::zinc_sulfide, compounds::zinc_sulfate, compounds::zinc_nitrate,
+      compounds::zinc_carbonate, compounds::zinc_oxide}},
+    {2,
+     {compounds::sodium_carbonate, compounds::barium_carbonate, compounds::calcium_carbonate,
+      compounds::sodium_hydrogen_carbonate, compounds::potassium_carbonate, compounds::zinc_carbonate}},
+    {2,
+     {compounds::sodium_sulfate, compounds::aluminium_sulfate, compounds::copper_ii_sulfate,
+      compounds::chromium_iii_sulfate, compounds::zinc_sulfate, compounds::barium_sulfate}},
 }};
 
 // Metals whose heat capacity the compound table holds.
-constexpr std::array<std::int32_t, 8> metal_samples{453, 454, 460, 461, 463, 464, 465, 467};
+constexpr std::array<CompoundKey, 8> metal_samples{compounds::aluminium, compounds::manganese, compounds::copper,
+                                                   compounds::iron,      compounds::silver,    compounds::gold,
+                                                   compounds::lead,      compounds::zinc};
 
 // Bimolecular reactions: activation energy (kcal/mol), the decimal logarithm
 // a of the collision factor 10^a L/(mol•s•K^1/2), and the reaction.

@@ -38,7 +38,7 @@ CommonIonPick pick_common_ion_salts()
             const std::int32_t t = random_int(1, 2);
             return t == 1 ? random_int(11, 13) : random_int(16, 18);
         });
-        const std::int32_t count = common_ion_list(n).salt_count;
+        const auto count = static_cast<std::int32_t>(common_ion_list(n).salts.size());
         i1 = random_int(1, count);
         i2 = random_int(1, count);
         return i1 != i2;

@@ -23,20 +23,20 @@ const std::array<RedoxProduct, 36> redox_products{{
 }};
 
 const std::array<EquivalentChange, 14> equivalent_changes{{
-    {1, 3, "+2", 201, " l'azoto"},
-    {2, 2, "+4", 204, " l'azoto"},
-    {3, 8, "-3", 202, " l'azoto"},
-    {4, 1, "+6", 289, " il manganese"},
-    {5, 3, "+4", 289, " il manganese"},
-    {6, 5, "+2", 289, " il manganese"},
-    {7, 6, "+3", 287, " il cromo"},
-    {8, 6, "-1", 267, " lo iodio"},
-    {11, 2, "0", 132, " lo zolfo"},
-    {12, 4, "+5", 213, " l'azoto"},
-    {13, 2, "+4", 286, " il carbonio"},
-    {14, 3, "+3", 464, " l'oro"},
-    {15, 2, "+5", 211, " l'azoto"},
-    {16, 8, "+6", 146, " lo zolfo"},
+    {1, 3, "+2", compounds::sodium_nitrate, " l'azoto"},
+    {2, 2, "+4", compounds::barium_nitrate, " l'azoto"},
+    {3, 8, "-3", compounds::potassium_nitrate, " l'azoto"},
+    {4, 1, "+6", compounds::potassium_permanganate, " il manganese"},
+    {5, 3, "+4", compounds::potassium_permanganate, " il manganese"},
+    {6, 5, "+2", compounds::potassium_permanganate, " il manganese"},
+    {7, 6, "+3", compounds::potassium_dichromate, " il cromo"},
+    {8, 6, "-1", compounds::sodium_iodate, " lo iodio"},
+    {11, 2, "0", compounds::potassium_sulfide, " lo zolfo"},
+    {12, 4, "+5", compounds::calcium_nitrite, " l'azoto"},
+    {13, 2, "+4", compounds::sodium_oxalate, " il carbonio"},
+    {14, 3, "+3", compounds::gold, " l'oro"},
+    {15, 2, "+5", compounds::sodium_nitrite, " l'azoto"},
+    {16, 8, "+6", compounds::ammonium_sulfide, " lo zolfo"},
 }};
 
 const std::array<Titration, 5> titrations{{

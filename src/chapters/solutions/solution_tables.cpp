@@ -9,32 +9,85 @@
 
 namespace solutions {
 
-const std::array<std::int32_t, 46> formality_solutes{
-    52,  53,  54,  57,  72,  75,  77,  332, 101, 102, 103, 104, 105, 106, 107, 108, 109, 116, 117, 121, 122, 126, 127,
-    161, 162, 171, 172, 174, 176, 177, 191, 192, 193, 201, 202, 203, 204, 211, 212, 282, 285, 286, 287, 289, 293, 295};
+const std::array<CompoundKey, 46> formality_solutes{compounds::potassium_hydroxide,
+                                                    compounds::sodium_hydroxide,
+                                                    compounds::caesium_hydroxide,
+                                                    compounds::barium_hydroxide,
+                                                    compounds::nitric_acid,
+                                                    compounds::sulfuric_acid,
+                                                    compounds::arsenic_acid,
+                                                    compounds::acetic_acid,
+                                                    compounds::sodium_chloride,
+                                                    compounds::potassium_chloride,
+                                                    compounds::calcium_chloride,
+                                                    compounds::barium_chloride,
+                                                    compounds::tin_ii_chloride,
+                                                    compounds::iron_ii_chloride,
+                                                    compounds::iron_iii_chloride,
+                                                    compounds::copper_ii_chloride,
+                                                    compounds::zinc_chloride,
+                                                    compounds::sodium_fluoride,
+                                                    compounds::potassium_fluoride,
+                                                    compounds::sodium_bromide,
+                                                    compounds::potassium_bromide,
+                                                    compounds::sodium_iodide,
+                                                    compounds::potassium_iodide,
+                                                    compounds::sodium_hydrogen_carbonate,
+                                                    compounds::potassium_hydrogen_carbonate,
+                                                    compounds::sodium_sulfate,
+                                                    compounds::ammonium_sulfate,
+                                                    compounds::copper_ii_sulfate,
+                                                    compounds::iron_iii_sulfate,
+                                                    compounds::chromium_iii_sulfate,
+                                                    compounds::sodium_hydrogen_sulfate,
+                                                    compounds::potassium_hydrogen_sulfate,
+                                                    compounds::ammonium_hydrogen_sulfate,
+                                                    compounds::sodium_nitrate,
+                                                    compounds::potassium_nitrate,
+                                                    compounds::calcium_nitrate,
+                                                    compounds::barium_nitrate,
+                                                    compounds::sodium_nitrite,
+                                                    compounds::potassium_nitrite,
+                                                    compounds::copper_ii_sulfate_pentahydrate,
+                                                    compounds::sodium_acetate,
+                                                    compounds::sodium_oxalate,
+                                                    compounds::potassium_dichromate,
+                                                    compounds::potassium_permanganate,
+                                                    compounds::potassium_cyanide,
+                                                    compounds::calcium_chloride_dihydrate};
 
-const std::array<std::int32_t, 34> percent_solutes{51,  52,  53,  54,  57,  101, 102, 103, 104, 105, 106, 107,
-                                                   108, 109, 117, 121, 122, 126, 127, 131, 132, 171, 172, 174,
-                                                   176, 177, 180, 181, 201, 202, 204, 205, 206, 207};
+const std::array<CompoundKey, 34> percent_solutes{
+    compounds::lithium_hydroxide,  compounds::potassium_hydroxide,  compounds::sodium_hydroxide,
+    compounds::caesium_hydroxide,  compounds::barium_hydroxide,     compounds::sodium_chloride,
+    compounds::potassium_chloride, compounds::calcium_chloride,     compounds::barium_chloride,
+    compounds::tin_ii_chloride,    compounds::iron_ii_chloride,     compounds::iron_iii_chloride,
+    compounds::copper_ii_chloride, compounds::zinc_chloride,        compounds::potassium_fluoride,
+    compounds::sodium_bromide,     compounds::potassium_bromide,    compounds::sodium_iodide,
+    compounds::potassium_iodide,   compounds::sodium_sulfide,       compounds::potassium_sulfide,
+    compounds::sodium_sulfate,     compounds::ammonium_sulfate,     compounds::copper_ii_sulfate,
+    compounds::iron_iii_sulfate,   compounds::chromium_iii_sulfate, compounds::potassium_sulfate,
+    compounds::zinc_sulfate,       compounds::sodium_nitrate,       compounds::potassium_nitrate,
+    compounds::barium_nitrate,     compounds::silver_nitrate,       compounds::zinc_nitrate,
+    compounds::copper_ii_nitrate};
 
 const std::array<DensityRow, 17> density_rows{{
-    {332, {121, 250, 369}},
-    {172, {574, 1154, 1721}},
-    {103, {835, 1775, 2816}},
-    {107, {853, 1816, 2416}},
-    {331, {224, 467, 700}},
-    {92, {494, 920, 1492}},
-    {207, {909, 2017, 3349}},
-    {72, {543, 1150, 1801}},
-    {88, {531, 1135, 1804}},
-    {122, {740, 1601, 2593}},
-    {152, {904, 1898, 2979}},
-    {280, {803, 1720, 2763}},
-    {205, {882, 1942, 3204}},
-    {121, {803, 1745, 2842}},
-    {53, {1089, 2192, 3277}},
-    {201, {819, 1429, 2256}},
-    {75, {661, 1398, 2191}},
+    {compounds::acetic_acid, {121, 250, 369}},
+    {compounds::ammonium_sulfate, {574, 1154, 1721}},
+    {compounds::calcium_chloride, {835, 1775, 2816}},
+    {compounds::iron_iii_chloride, {853, 1816, 2416}},
+    {compounds::formic_acid, {224, 467, 700}},
+    {compounds::hydrogen_chloride, {494, 920, 1492}},
+    {compounds::copper_ii_nitrate, {909, 2017, 3349}},
+    {compounds::nitric_acid, {543, 1150, 1801}},
+    {compounds::phosphoric_acid, {531, 1135, 1804}},
+    {compounds::potassium_bromide, {740, 1601, 2593}},
+    {compounds::potassium_carbonate, {904, 1898, 2979}},
+    {compounds::potassium_chromate, {803, 1720, 2763}},
+    {compounds::silver_nitrate, {882, 1942, 3204}},
+    {compounds::sodium_bromide, {803, 1745, 2842}},
+    {compounds::sodium_hydroxide, {1089, 2192, 3277}},
+    {compounds::sodium_nitrate, {819, 1429, 2256}},
+    {compounds::sulfuric_acid, {661, 1398, 2191}},
 }};
 
 float solution_density(std::int32_t v, std::int32_t r, float x)
@@ -47,11 +100,19 @@ float solution_density(std::int32_t v, std::int32_t r, float x)
 }
 
 const std::array<SaltIon, salt_count> salt_ions{{
-    {51, '1', '1', 1},  {52, '1', '1', 1},  {53, '1', '1', 1},  {57, '2', '1', 2},  {101, '1', '1', 1},
-    {102, '1', '1', 1}, {117, '1', '1', 1}, {121, '1', '1', 1}, {122, '1', '1', 1}, {103, '2', '1', 2},
-    {104, '2', '1', 2}, {108, '2', '1', 2}, {109, '2', '1', 2}, {181, '2', '2', 1}, {171, '1', '2', 1},
-    {180, '1', '2', 1}, {173, '3', '2', 3}, {201, '1', '1', 1}, {202, '1', '1', 1}, {205, '1', '1', 1},
-    {204, '2', '1', 2}, {206, '2', '1', 2}, {207, '2', '1', 2}, {280, '1', '2', 1}, {281, '1', '2', 1},
+    {compounds::lithium_hydroxide, '1', '1', 1},  {compounds::potassium_hydroxide, '1', '1', 1},
+    {compounds::sodium_hydroxide, '1', '1', 1},   {compounds::barium_hydroxide, '2', '1', 2},
+    {compounds::sodium_chloride, '1', '1', 1},    {compounds::potassium_chloride, '1', '1', 1},
+    {compounds::potassium_fluoride, '1', '1', 1}, {compounds::sodium_bromide, '1', '1', 1},
+    {compounds::potassium_bromide, '1', '1', 1},  {compounds::calcium_chloride, '2', '1', 2},
+    {compounds::barium_chloride, '2', '1', 2},    {compounds::copper_ii_chloride, '2', '1', 2},
+    {compounds::zinc_chloride, '2', '1', 2},      {compounds::zinc_sulfate, '2', '2', 1},
+    {compounds::sodium_sulfate, '1', '2', 1},     {compounds::potassium_sulfate, '1', '2', 1},
+    {compounds::aluminium_sulfate, '3', '2', 3},  {compounds::sodium_nitrate, '1', '1', 1},
+    {compounds::potassium_nitrate, '1', '1', 1},  {compounds::silver_nitrate, '1', '1', 1},
+    {compounds::barium_nitrate, '2', '1', 2},     {compounds::zinc_nitrate, '2', '1', 2},
+    {compounds::copper_ii_nitrate, '2', '1', 2},  {compounds::potassium_chromate, '1', '2', 1},
+    {compounds::sodium_chromate, '1', '2', 1},
 }};
 
 const SaltIon& salt_ion(std::int32_t v)
@@ -81,13 +142,58 @@ std::int32_t ions_per_formula(std::int32_t v)
     return first_count(salt_ion(v).compound) + salt_ion(v).anions;
 }
 
+namespace {
+
+constexpr std::array<CommonIonSalt, 5> chlorides{{
+    {compounds::sodium_chloride, 1},
+    {compounds::potassium_chloride, 1},
+    {compounds::calcium_chloride, 2},
+    {compounds::barium_chloride, 2},
+    {compounds::iron_iii_chloride, 3},
+}};
+constexpr std::array<CommonIonSalt, 5> nitrates{{
+    {compounds::sodium_nitrate, 1},
+    {compounds::potassium_nitrate, 1},
+    {compounds::barium_nitrate, 2},
+    {compounds::zinc_nitrate, 2},
+    {compounds::copper_ii_nitrate, 2},
+}};
+constexpr std::array<CommonIonSalt, 5> sulfates{{
+    {compounds::sodium_sulfate, 1},
+    {compounds::ammonium_sulfate, 1},
+    {compounds::copper_ii_sulfate, 1},
+    {compounds::chromium_iii_sulfate, 3},
+    {compounds::aluminium_sulfate, 3},
+}};
+constexpr std::array<CommonIonSalt, 5> sodium_salts{{
+    {compounds::sodium_chloride, 1},
+    {compounds::sodium_hydrogen_carbonate, 1},
+    {compounds::sodium_sulfate, 2},
+    {compounds::sodium_hydrogen_sulfate, 1},
+    {compounds::sodium_nitrate, 1},
+}};
+constexpr std::array<CommonIonSalt, 5> potassium_salts{{
+    {compounds::potassium_chloride, 1},
+    {compounds::potassium_bromide, 1},
+    {compounds::potassium_hydrogen_carbonate, 1},
+    {compounds::potassium_sulfate, 2},
+    {compounds::potassium_hydrogen_sulfate, 1},
+}};
+constexpr std::array<CommonIonSalt, 3> copper_salts{{
+    {compounds::copper_ii_chloride, 1},
+    {compounds::copper_ii_sulfate, 1},
+    {compounds::copper_ii_nitrate, 1},
+}};
+
+}  // namespace
+
 const std::array<CommonIonList, 6> common_ion_lists{{
-    {11, " Cl@u-@", {{{101, 1}, {102, 1}, {103, 2}, {104, 2}, {107, 3}}}, 5},
-    {12, " NO@d3@@u-@", {{{201, 1}, {202, 1}, {204, 2}, {206, 2}, {207, 2}}}, 5},
-    {13, " SO@d4@@u2-@", {{{171, 1}, {172, 1}, {174, 1}, {177, 3}, {173, 3}}}, 5},
-    {16, " Na@u+@", {{{101, 1}, {161, 1}, {171, 2}, {191, 1}, {201, 1}}}, 5},
-    {17, " K@u+@", {{{102, 1}, {122, 1}, {162, 1}, {180, 2}, {192, 1}}}, 5},
-    {18, " Cu@u2+@", {{{108, 1}, {174, 1}, {207, 1}}}, 3},
+    {11, " Cl@u-@", chlorides},
+    {12, " NO@d3@@u-@", nitrates},
+    {13, " SO@d4@@u2-@", sulfates},
+    {16, " Na@u+@", sodium_salts},
+    {17, " K@u+@", potassium_salts},
+    {18, " Cu@u2+@", copper_salts},
 }};
 
 const CommonIonList& common_ion_list(std::int32_t number)

@@ -4,9 +4,11 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
+#include "chemistry/compound_records.h"
 #include "chemistry/salt_solubilities.h"
 #include "chemistry/vapour_pressure_fits.h"
 
@@ -16,17 +18,18 @@ namespace solutions {
 
 // Solutes of the formality problems; those up to 109 (hydroxides, acids and
 // chlorides) are also drawn concentrated.
-extern const std::array<std::int32_t, 46> formality_solutes;
-inline constexpr std::int32_t last_concentrated_solute = 109;
+extern const std::array<CompoundKey, 46> formality_solutes;
+inline constexpr CompoundKey last_concentrated_solute = compounds::zinc_chloride;
 // Solutes of the weight-percent problems.
-extern const std::array<std::int32_t, 34> percent_solutes;
+extern const std::array<CompoundKey, 34> percent_solutes;
 
 // Density excess over water, (d - 1) 10^4 with d in g/mL, of aqueous
 // solutions at 10, 20 and 30 per cent by weight.
 struct DensityRow {
-    std::int32_t compound;
+    CompoundKey compound;
     std::array<std::int32_t, 3> excess;
 };
+static_assert(!std::is_convertible_v<int, decltype(DensityRow::compound)>);
 extern const std::array<DensityRow, 17> density_rows;
 // The density of row v's solution at the weight percent x of band r (1: 3
 // to 10 %, 2: 10 to 20 %, 3: 20 to 30 %), on the broken line through 0 %
@@ -37,11 +40,12 @@ float solution_density(std::int32_t v, std::int32_t r, float x);
 // and anion, anions per formula unit (cations are the count of the first
 // element of the composition).
 struct SaltIon {
-    std::int32_t compound;
+    CompoundKey compound;
     char cation_charge;
     char anion_charge;
     std::int32_t anions;
 };
+static_assert(!std::is_convertible_v<int, decltype(SaltIon::compound)>);
 inline constexpr std::int32_t salt_count = 25;
 extern const std::array<SaltIon, salt_count> salt_ions;
 const SaltIon& salt_ion(std::int32_t v);  // v from 1
@@ -55,14 +59,14 @@ std::int32_t ions_per_formula(std::int32_t v);
 
 // Salts that share one ion, with that ion's count per formula unit.
 struct CommonIonSalt {
-    std::int32_t compound;
+    CompoundKey compound;
     std::int32_t ions;
 };
+static_assert(!std::is_convertible_v<int, decltype(CommonIonSalt::compound)>);
 struct CommonIonList {
     std::int32_t number;  // as drawn: 11 to 13 anions, 16 to 18 cations
     std::string_view ion;
-    std::array<CommonIonSalt, 5> salts;
-    std::int32_t salt_count;
+    std::span<const CommonIonSalt> salts;
 };
 extern const std::array<CommonIonList, 6> common_ion_lists;
 const CommonIonList& common_ion_list(std::int32_t number);
@@ -139,9 +143,10 @@ struct EquivalentChange {
     std::int32_t record;  // as drawn: 1 to 8 reductions, 11 to 16 oxidations
     std::int32_t equivalents;
     std::string_view state;
-    std::int32_t compound;
+    CompoundKey compound;
     std::string_view element;
 };
+static_assert(!std::is_convertible_v<int, decltype(EquivalentChange::compound)>);
 extern const std::array<EquivalentChange, 14> equivalent_changes;
 inline constexpr std::int32_t elemental_state_record = 11;
 const EquivalentChange& equivalent_change(std::int32_t record);

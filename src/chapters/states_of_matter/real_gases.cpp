@@ -35,7 +35,7 @@ constexpr VanDerWaalsTable van_der_waals_constants{{
     {6.493f, 0.05622f, compounds::chlorine},
 }};
 static_assert(std::ranges::all_of(van_der_waals_constants, [](const VanDerWaalsRecord& r) {
-    return has_phase_points(static_cast<std::int32_t>(r.compound_code));
+    return r.compound && has_phase_points(*r.compound);
 }));
 
 // The gas of a real-gas problem, its a and b in slots 8 and 9.
@@ -61,7 +61,7 @@ RealGas pick_real_gas(std::int32_t problem, std::int32_t skipped)
     fill_van_der_waals_table(state.van_der_waals);
     const std::int32_t v = pick_problem_variant(10, state.last_draw[problem], 0);
     const VanDerWaalsRecord& record = state.van_der_waals[v - 1];
-    RealGas gas{static_cast<std::int32_t>(std::lround(record.compound_code)), v, 0.0f};
+    RealGas gas{record.compound.value(), v, 0.0f};
     gas.molar_mass = compound_molar_mass(gas.compound);
     set_slot_digits(8, record.a, 4);
     set_slot_digits(9, record.b, 4);
@@ -124,7 +124,8 @@ void generate_problem_26()
 {
     const RealGas gas = pick_real_gas(26, 5);
     value_slots[1].value = static_cast<float>(random_int(2, 80));
-    if (gas.compound == 462 || gas.compound == 466) value_slots[1].value = static_cast<float>(random_int(2, 5));
+    if (gas.compound == compounds::xenon || gas.compound == compounds::krypton)
+        value_slots[1].value = static_cast<float>(random_int(2, 5));
     convert_data_slot(1, 3);
     value_slots[2].value = random_real(40.0f, 90.0f);
     if (gas.condenses_easily()) value_slots[2].value = random_real(100.0f, 150.0f);

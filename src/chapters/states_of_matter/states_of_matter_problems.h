@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -15,10 +16,11 @@
 
 // Van der Waals constants of one gas of the real-gas problems.
 struct VanDerWaalsRecord {
-    float a = 0.0f;              // atm L²/mol²
-    float b = 0.0f;              // L/mol
-    float compound_code = 0.0f;  // the gas in the compound table
+    float a = 0.0f;                       // atm L²/mol²
+    float b = 0.0f;                       // L/mol
+    std::optional<CompoundKey> compound;  // the gas; none until the table is filled
 };
+static_assert(!std::is_convertible_v<int, decltype(VanDerWaalsRecord::compound)>);
 using VanDerWaalsTable = std::array<VanDerWaalsRecord, 10>;
 
 // A part of a phase diagram: temperatures t_lo to t_hi, pressures p_lo to p_hi.

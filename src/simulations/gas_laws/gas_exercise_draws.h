@@ -6,13 +6,17 @@
 #include <array>
 #include <cstdint>
 
+#include "chemistry/compound_records.h"
 #include "simulations/gas_laws/gas_state.h"
 
 enum class PressureChange : std::int32_t { raised = 1, lowered = 2 };
 
 // Compound records of the gases each exercise chooses from.
-inline constexpr std::array<std::int32_t, 7> amount_gases{8, 2, 1, 304, 457, 458, 459};  // H2 O2 N2 C2H6 He Ne Ar
-inline constexpr std::array<std::int32_t, 5> mixture_gases{8, 1, 303, 458, 459};         // H2 N2 CH4 Ne Ar
+inline constexpr std::array<CompoundKey, 7> amount_gases{compounds::hydrogen, compounds::oxygen, compounds::nitrogen,
+                                                         compounds::ethane,   compounds::helium, compounds::neon,
+                                                         compounds::argon};
+inline constexpr std::array<CompoundKey, 5> mixture_gases{compounds::hydrogen, compounds::nitrogen, compounds::methane,
+                                                          compounds::neon, compounds::argon};
 
 struct TemperatureChoice {
     PressureChange direction = PressureChange::raised;

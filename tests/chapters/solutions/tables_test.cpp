@@ -131,9 +131,8 @@ TEST(SolutionTables, CommonIonListsCountTheirIon)
     const std::map<std::int32_t, std::string> key = {{11, "Cl"}, {12, "N"}, {13, "S"},
                                                      {16, "Na"}, {17, "K"}, {18, "Cu"}};
     for (const CommonIonList& list : common_ion_lists) {
-        ASSERT_EQ(list.salt_count, list.number == 18 ? 3 : 5);
-        for (std::int32_t i = 0; i < list.salt_count; ++i) {
-            const CommonIonSalt& salt = list.salts[i];
+        ASSERT_EQ(list.salts.size(), list.number == 18 ? 3u : 5u);
+        for (const CommonIonSalt& salt : list.salts) {
             EXPECT_EQ(read_formula(compound_formula(salt.compound)).atoms[key.at(list.number)], salt.ions)
                 << list.number << " " << compound_formula(salt.compound);
         }
@@ -148,7 +147,7 @@ TEST(SolutionTables, EveryCompoundAndSpeciesTheProblemsUseHasAMolarMass)
     for (const DensityRow& row : density_rows) compounds.push_back(row.compound);
     for (const SaltIon& salt : salt_ions) compounds.push_back(salt.compound);
     for (const CommonIonList& list : common_ion_lists)
-        for (std::int32_t i = 0; i < list.salt_count; ++i) compounds.push_back(list.salts[i].compound);
+        for (const CommonIonSalt& salt : list.salts) compounds.push_back(salt.compound);
     for (const SaltSolubility* salt : solubility_salts) compounds.push_back(salt_compound(*salt));
     for (const SolventVapour& row : solvent_vapours) compounds.push_back(row.fit.compound);
     for (const BoilingSolvent& row : boiling_solvents) compounds.push_back(row.compound);
