@@ -36,18 +36,23 @@
     X(nitrogen_dioxide, 26, "NO@d2@")                                                                                  \
     X(sulfur_dioxide, 27, "SO@d2@")                                                                                    \
     X(sulfur_trioxide, 28, "SO@d3@")                                                                                   \
+    X(dinitrogen_trioxide, 30, "N@d2@O@d3@")                                                                           \
+    X(dinitrogen_pentoxide, 31, "N@d2@O@d5@")                                                                          \
     X(phosphorus_decaoxide, 33, "P@d4@O@d10@")                                                                         \
     X(zinc_oxide, 36, "ZnO")                                                                                           \
+    X(arsenic_pentoxide, 37, "As@d2@O@d5@")                                                                            \
     X(barium_oxide, 38, "BaO")                                                                                         \
     X(aluminium_oxide, 39, "Al@d2@O@d3@")                                                                              \
     X(iron_iii_oxide, 40, "Fe@d2@O@d3@")                                                                               \
     X(potassium_oxide, 41, "K@d2@O")                                                                                   \
+    X(arsenic_trioxide, 42, "As@d2@O@d3@")                                                                             \
     X(lead_monoxide, 43, "PbO")                                                                                        \
     X(nitrous_oxide, 48, "N@d2@O")                                                                                     \
     X(lithium_hydroxide, 51, "LiOH")                                                                                   \
     X(potassium_hydroxide, 52, "KOH")                                                                                  \
     X(sodium_hydroxide, 53, "NaOH")                                                                                    \
     X(caesium_hydroxide, 54, "CsOH")                                                                                   \
+    X(calcium_hydroxide, 56, "Ca(OH)@d2@")                                                                             \
     X(barium_hydroxide, 57, "Ba(OH)@d2@")                                                                              \
     X(zinc_hydroxide, 63, "Zn(OH)@d2@")                                                                                \
     X(nitrous_acid, 71, "HNO@d2@")                                                                                     \
@@ -89,6 +94,8 @@
     X(sodium_sulfide, 131, "Na@d2@S")                                                                                  \
     X(potassium_sulfide, 132, "K@d2@S")                                                                                \
     X(lead_sulfide, 135, "PbS")                                                                                        \
+    X(antimony_trisulfide, 137, "Sb@d2@S@d3@")                                                                         \
+    X(arsenic_trisulfide, 138, "As@d2@S@d3@")                                                                          \
     X(copper_ii_sulfide, 139, "CuS")                                                                                   \
     X(zinc_sulfide, 140, "ZnS")                                                                                        \
     X(manganese_sulfide, 141, "MnS")                                                                                   \
@@ -108,6 +115,7 @@
     X(copper_ii_sulfate, 174, "CuSO@d4@")                                                                              \
     X(iron_iii_sulfate, 176, "Fe@d2@(SO@d4@)@d3@")                                                                     \
     X(chromium_iii_sulfate, 177, "Cr@d2@(SO@d4@)@d3@")                                                                 \
+    X(bismuth_sulfate, 178, "Bi@d2@(SO@d4@)@d3@")                                                                      \
     X(potassium_sulfate, 180, "K@d2@SO@d4@")                                                                           \
     X(zinc_sulfate, 181, "ZnSO@d4@")                                                                                   \
     X(barium_sulfate, 183, "BaSO@d4@")                                                                                 \
@@ -127,9 +135,16 @@
     X(calcium_nitrite, 213, "Ca(NO@d2@)@d2@")                                                                          \
     X(hydrazine, 234, "N@d2@H@d4@")                                                                                    \
     X(water_vapour, 236, "H@d2@O")                                                                                     \
+    X(calcium_phosphate, 251, "Ca@d3@(PO@d4@)@d2@")                                                                    \
+    X(sodium_pyrophosphate, 252, "Na@d4@P@d2@O@d7@")                                                                   \
+    X(aluminium_orthosilicate, 254, "Al@d4@(SiO@d4@)@d3@")                                                             \
+    X(potassium_pyrosilicate, 255, "K@d6@Si@d2@O@d7@")                                                                 \
     X(potassium_chlorate, 260, "KClO@d3@")                                                                             \
     X(ammonium_chloride, 261, "NH@d4@Cl")                                                                              \
+    X(calcium_borate, 263, "Ca@d3@(BO@d3@)@d2@")                                                                       \
+    X(calcium_arsenate, 266, "Ca@d3@(AsO@d4@)@d2@")                                                                    \
     X(sodium_iodate, 267, "NaIO@d3@")                                                                                  \
+    X(iodine_pentoxide, 273, "I@d2@O@d5@")                                                                             \
     X(caesium_chloride, 274, "CsCl")                                                                                   \
     X(magnesium_oxide, 275, "MgO")                                                                                     \
     X(nickel_oxide, 276, "NiO")                                                                                        \
@@ -142,6 +157,7 @@
     X(potassium_dichromate, 287, "K@d2@Cr@d2@O@d7@")                                                                   \
     X(potassium_permanganate, 289, "KMnO@d4@")                                                                         \
     X(potassium_cyanide, 293, "KCN")                                                                                   \
+    X(silver_thiosulfate, 294, "Ag@d2@S@d2@O@d3@")                                                                     \
     X(calcium_chloride_dihydrate, 295, "CaCl@d2@.2H@d2@O")                                                             \
     X(benzene, 301, "C@d6@H@d6@")                                                                                      \
     X(toluene, 302, "C@d6@H@d5@CH@d3@")                                                                                \

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "chapters/stoichiometry/stoichiometry_problems.h"
+#include "chemistry/compound_records.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/molar_mass.h"
 #include "chemistry/table_fields.h"
@@ -23,12 +24,36 @@ namespace stoichiometry {
 namespace {
 
 // Problem 11's second source: compounds in which no element counts 1.
-constexpr std::array<std::int32_t, 25> formulas_without_ones = {30,  31,  37,  39,  40,  42,  137, 138, 173,
-                                                                176, 177, 178, 251, 252, 254, 255, 263, 266,
-                                                                273, 287, 294, 302, 305, 308, 333};
+constexpr std::array<CompoundKey, 25> formulas_without_ones{{
+    compounds::dinitrogen_trioxide,
+    compounds::dinitrogen_pentoxide,
+    compounds::arsenic_pentoxide,
+    compounds::aluminium_oxide,
+    compounds::iron_iii_oxide,
+    compounds::arsenic_trioxide,
+    compounds::antimony_trisulfide,
+    compounds::arsenic_trisulfide,
+    compounds::aluminium_sulfate,
+    compounds::iron_iii_sulfate,
+    compounds::chromium_iii_sulfate,
+    compounds::bismuth_sulfate,
+    compounds::calcium_phosphate,
+    compounds::sodium_pyrophosphate,
+    compounds::aluminium_orthosilicate,
+    compounds::potassium_pyrosilicate,
+    compounds::calcium_borate,
+    compounds::calcium_arsenate,
+    compounds::iodine_pentoxide,
+    compounds::potassium_dichromate,
+    compounds::silver_thiosulfate,
+    compounds::toluene,
+    compounds::propane,
+    compounds::heptane,
+    compounds::benzoic_acid,
+}};
 
 // Calcium hydroxide, the textbook's compound.
-constexpr std::int32_t textbook_compound_11 = 56;
+constexpr CompoundKey textbook_compound_11 = compounds::calcium_hydroxide;
 
 // A sample of 0.01 to 99.9 g into slot 1, the mantissa drawn first.
 void draw_sample_mass(std::int32_t digits)
