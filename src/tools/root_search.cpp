@@ -87,13 +87,15 @@ constexpr int split_tenths[] = {5, 4, 6, 3, 7, 2, 8, 1, 9};
 
 enum class Trend { grows, shrinks, level };
 
-// |f| from p on, away from the other double of a sign change: the
-// farthest of a few doubles where f is defined, against p.
+// |f| from p on, away from the other double of a sign change: the farthest
+// of the points tried where f is defined, against p. The rounding noise of
+// an ill-conditioned root (an expanded polynomial's) can outweigh the
+// change of f over many doubles; 2^36 doubles, 1.5e-5 of x, reach past it.
 Trend trend_from(Point p, int direction)
 {
     std::optional<Point> far;
-    for (const std::uint64_t n : {1, 2, 4, 8}) {
-        const auto q = point_at(doubles_past(p.x, n, direction));
+    for (const int doublings : {0, 1, 2, 3, 12, 20, 28, 36}) {
+        const auto q = point_at(doubles_past(p.x, std::uint64_t{1} << doublings, direction));
         if (!q) break;
         far = q;
     }
@@ -213,11 +215,9 @@ std::optional<Point> RootScan::sample(double x)
 
 // Narrows a sign change between l and r down to two neighbouring doubles.
 // About a root |f| grows away from them on both sides, about a pole it
-// grows towards them; otherwise, where the values fell below those at the
-// ends, the noise of a root is taken for one.
+// grows towards them; a jump between two levels is neither.
 RootSearch RootScan::narrow(Point l, Point r, double& root)
 {
-    const double start = std::min(std::abs(l.f), std::abs(r.f));
     while (!neighbours(l.x, r.x)) {
         std::optional<Point> m;
         for (const int tenths : split_tenths) {
@@ -234,12 +234,9 @@ RootSearch RootScan::narrow(Point l, Point r, double& root)
     const Trend below = trend_from(l.x < r.x ? l : r, -1);
     const Trend above = trend_from(l.x < r.x ? r : l, 1);
     if (below == Trend::shrinks && above == Trend::shrinks) return RootSearch::not_evaluable;
-    const Point& nearer = std::abs(l.f) <= std::abs(r.f) ? l : r;
-    if ((below == Trend::grows && above == Trend::grows) || std::abs(nearer.f) < start) {
-        root = nearer.x;
-        return RootSearch::found;
-    }
-    return RootSearch::no_root;
+    if (below != Trend::grows || above != Trend::grows) return RootSearch::no_root;
+    root = (std::abs(l.f) <= std::abs(r.f) ? l : r).x;
+    return RootSearch::found;
 }
 
 // From p, where the function is defined, towards q, where it is not: halves
