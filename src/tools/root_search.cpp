@@ -16,6 +16,7 @@ namespace {
 struct Point {
     double x;
     double f;
+    bool borrowed = false;  // f taken from beside a run of zeros x lies on
 };
 
 std::optional<Point> point_at(double x)
@@ -192,25 +193,33 @@ private:
 };
 
 // f at x. A zero where f vanishes comes back as 0, with the root to show
-// in zero_shown_; one where it only falls below the smallest double comes
-// back with the value beside its run, of the sign f keeps about it. A run
-// about 0 between values vanishes at 0 alone: outside the interval, it
-// holds no root.
+// in zero_shown_, where its run lies in the interval: a sign change across
+// the run proves a root somewhere on it, not where the interval holds it.
+// A run about 0 between values vanishes at 0 alone; one with no value
+// beside it (f is 0 wherever it is defined) at each of its doubles. Any
+// other zero comes back borrowed, with the value beside its run, of the
+// sign f keeps about it.
 std::optional<Point> RootScan::sample(double x)
 {
     auto p = point_at(x);
     if (!p || p->f != 0.0) return p;
     if (!run_ || !run_->holds(x)) run_ = zero_run(x);
-    const double first = std::max(run_->first, lower_);
-    const double last = std::min(run_->last, upper_);
-    const bool about_zero = run_->before && run_->after && run_->holds(0.0);
-    if (vanishes(*run_) && (!about_zero || (first <= 0.0 && last >= 0.0))) {
+    const ZeroRun& run = *run_;
+    double first = run.first;
+    double last = run.last;
+    if (run.before && run.after && run.holds(0.0)) {
+        first = 0.0;
+        last = 0.0;
+    } else if (!run.before && !run.after) {
+        first = std::max(first, lower_);
+        last = std::min(last, upper_);
+    }
+    if (vanishes(run) && lower_ <= first && last <= upper_) {
         zero_shown_ = fewest_digits_between(first, last);
         return p;
     }
-    const std::optional<double> beside = x > 0.0 ? run_->after : run_->before;
-    p->f = beside ? *beside : *(x > 0.0 ? run_->before : run_->after);
-    return p;
+    const std::optional<double> beside = x > 0.0 ? run.after : run.before;
+    return Point{x, beside ? *beside : *(x > 0.0 ? run.before : run.after), true};
 }
 
 // Narrows a sign change between l and r down to two neighbouring doubles.
@@ -231,6 +240,8 @@ RootSearch RootScan::narrow(Point l, Point r, double& root)
         }
         (opposite_signs(l.f, m->f) ? r : l) = *m;
     }
+    // At the edge of a run of zeros that reaches out of the interval.
+    if (l.borrowed || r.borrowed) return RootSearch::no_root;
     const Trend below = trend_from(l.x < r.x ? l : r, -1);
     const Trend above = trend_from(l.x < r.x ? r : l, 1);
     if (below == Trend::shrinks && above == Trend::shrinks) return RootSearch::not_evaluable;

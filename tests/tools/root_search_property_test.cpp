@@ -77,11 +77,14 @@ std::optional<double> engine_value(double x)
     return value;
 }
 
-// A grid point at a root, or two neighbouring grid points where the
-// function is defined, of opposite signs, with a root between them: the
+// Two grid points where the function is defined, of opposite signs, with a
+// root between them and 0 at every grid point between: a sign change that
+// proves a root in the interval. A zero alone does not: its run of zeros
+// may reach out of the interval, and the root it stands for with it. The
 // cells about each root are looked at.
 bool grid_sees_a_root(double lower, double upper, const std::vector<double>& roots)
 {
+    const auto value_at = [&](int i) { return engine_value(root_grid_point(lower, upper, i)); };
     for (const double r : roots) {
         if (r < lower || r > upper) continue;
         // Clamped before the cast: an interval one double wide makes the
@@ -89,11 +92,14 @@ bool grid_sees_a_root(double lower, double upper, const std::vector<double>& roo
         const double cell = (r - lower) / (upper - lower) * root_grid_intervals;
         const int near = cell >= 0.0 ? static_cast<int>(std::min<double>(cell, root_grid_intervals)) : 0;
         for (int i = std::max(near - 1, 0); i <= std::min(near + 1, root_grid_intervals - 1); ++i) {
-            const double x = root_grid_point(lower, upper, i);
-            const double next_x = root_grid_point(lower, upper, i + 1);
-            const std::optional<double> f = engine_value(x);
-            const std::optional<double> next_f = engine_value(next_x);
-            if (x <= r && r <= next_x && f && next_f && (*f == 0.0 || *next_f == 0.0 || (*f < 0.0) != (*next_f < 0.0)))
+            int low = i;
+            int high = i + 1;
+            while (low > 0 && value_at(low) == 0.0) --low;
+            while (high < root_grid_intervals && value_at(high) == 0.0) ++high;
+            const std::optional<double> f = value_at(low);
+            const std::optional<double> next_f = value_at(high);
+            if (root_grid_point(lower, upper, low) <= r && r <= root_grid_point(lower, upper, high) && f && next_f &&
+                ((*f < 0.0 && *next_f > 0.0) || (*f > 0.0 && *next_f < 0.0)))
                 return true;
         }
     }
