@@ -304,7 +304,10 @@ RootSearch RootScan::search(double& root)
         last_is_previous = p.has_value();
         previous = x;
     }
-    return blocked ? RootSearch::not_evaluable : RootSearch::no_root;
+    // Defined at no grid point (an interval inside tan's window about a
+    // pole, or below 0 for ln), the search met only refused operations, as
+    // across a pole between two doubles where f is defined.
+    return blocked || !last ? RootSearch::not_evaluable : RootSearch::no_root;
 }
 
 }  // namespace
