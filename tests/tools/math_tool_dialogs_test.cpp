@@ -152,6 +152,10 @@ TEST_F(MathToolDialogs, CalculatorResultsAsShown)
         {"1/(x-1)+1", "-0.5><3", "0"},
         {"x^2", "-1><1", "0"},
         {"x^2", "1e-200><1", "Soluzione non trovata"},
+        // The fixed form keeps the decimals the estimate supports; with no
+        // trustworthy digit, the exponent form shows one and no point.
+        {"x^2-2", "1.5", "        0.25000000000000"},
+        {"x^2-2", "1.4142135623730951", "4E-16"},
         // Roots beyond single precision, shown in the results' exponent form.
         {"x-1e200", "0><1e300", "1.000000E+200"},
         {"x-1e-200", "-1><1", "1.000000E-200"},
@@ -172,7 +176,7 @@ TEST_F(MathToolDialogs, CalculatorResultsAsShown)
 
 TEST_F(MathToolDialogs, ResultDigitsFromTheErrorEstimate)
 {
-    EXPECT_EQ(calculator_result_text(1234567.0, 2e6), "1.E+6");  // no digit is trustworthy
+    EXPECT_EQ(calculator_result_text(1234567.0, 2e6), "1E+6");  // no digit is trustworthy
     EXPECT_EQ(calculator_result_text(2.0, 2e-16), "        2.00000000000000");
     EXPECT_EQ(calculator_result_text(0.5, 0.01), "                     0.5");
     // A value that is not finite has no exponent to take apart.
