@@ -156,13 +156,13 @@ TEST_F(MathToolDialogs, CalculatorResultsAsShown)
         // outweighs their change over many doubles: (x-1)^3 = 1e-15 at
         // 1.00001, (x-1)^4 = 1e-12 at 1.001.
         {"x^3-3*x^2+3*x-1-1e-15", "0.997><1.007", "1.00001"},
-        {"x^4-4*x^3+6*x^2-4*x+1-1e-12", "1.0005><1.0015", "1.001"},
+        {"x^4-4*x^3+6*x^2-4*x+1-1e-12", "1.0009><1.0011", "1.001"},
         // Runs of zeros by underflow (|x - 1e7| < 2.47e6, |x - 1e4| < 2470,
         // |x^2 - 2| up to 1/4): a root only where the whole run lies in the
         // interval.
         {"(x-1e7)*1e-300*1e-30", "8e6><9e6", "Soluzione non trovata"},
         {"(x-1e4)*1e-300*1e-27", "5e3><2e4", "10000"},
-        {"(x^2-2)*1e-300*1e-23", "1.5><1.6", "Soluzione non trovata"},
+        {"(x^2-2)*(1e-300*1e-23)", "1.5><1.6", "Soluzione non trovata"},
         // A number typed below about 5e-308 is refused; one computed is not.
         {"x-1e-320", "0><1", "Sintassi errata"},
         {"x-1e-300*1e-20", "0><1", "9.999889E-321"},
