@@ -91,7 +91,8 @@ enum class Trend { grows, shrinks, level };
 // |f| from p on, away from the other double of a sign change: the farthest
 // of the points tried where f is defined, against p. The rounding noise of
 // an ill-conditioned root (an expanded polynomial's) can outweigh the
-// change of f over many doubles; 2^36 doubles, 1.5e-5 of x, reach past it.
+// change of f over many doubles; 2^36 doubles, 0.8e-5 to 1.5e-5 of x,
+// reach past it.
 Trend trend_from(Point p, int direction)
 {
     std::optional<Point> far;
