@@ -58,7 +58,8 @@ std::optional<double> read_x(std::string_view text)
 }
 
 // The exponent form: a mantissa below 1 as written (".1082812437430E+091")
-// turned into one digit before the point ("1.082812437430E+90").
+// turned into one digit before the point ("1.082812437430E+90"); with no
+// digit after it, the point goes too ("4E-16").
 std::string exponent_form(double value, int digits)
 {
     std::string text(strip_blanks(format_e(value, 24, digits, 3)));
@@ -68,7 +69,8 @@ std::string exponent_form(double value, int digits)
     if (text.starts_with('.') && text.size() > 6) {
         const std::int32_t exponent = read_i(text.substr(text.size() - 4)).value_or(1) - 1;
         const std::string mantissa = text.substr(0, text.size() - 5);
-        text = mantissa.substr(1, 1) + "." + mantissa.substr(2) + "E" + (exponent >= 0 ? "+" : "") +
+        const std::string decimals = mantissa.substr(2);
+        text = mantissa.substr(1, 1) + (decimals.empty() ? "" : ".") + decimals + "E" + (exponent >= 0 ? "+" : "") +
                std::to_string(exponent);
     }
     if (negative) text.insert(0, 1, '-');

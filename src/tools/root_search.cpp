@@ -16,6 +16,7 @@ namespace {
 struct Point {
     double x;
     double f;
+    bool borrowed = false;  // f taken from beside a run of zeros x lies on
 };
 
 std::optional<Point> point_at(double x)
@@ -87,13 +88,16 @@ constexpr int split_tenths[] = {5, 4, 6, 3, 7, 2, 8, 1, 9};
 
 enum class Trend { grows, shrinks, level };
 
-// |f| from p on, away from the other double of a sign change: the
-// farthest of a few doubles where f is defined, against p.
+// |f| from p on, away from the other double of a sign change: the farthest
+// of the points tried where f is defined, against p. The rounding noise of
+// an ill-conditioned root (an expanded polynomial's) can outweigh the
+// change of f over many doubles; 2^36 doubles, 0.8e-5 to 1.5e-5 of x,
+// reach past it.
 Trend trend_from(Point p, int direction)
 {
     std::optional<Point> far;
-    for (const std::uint64_t n : {1, 2, 4, 8}) {
-        const auto q = point_at(doubles_past(p.x, n, direction));
+    for (const int doublings : {0, 1, 2, 3, 12, 20, 28, 36}) {
+        const auto q = point_at(doubles_past(p.x, std::uint64_t{1} << doublings, direction));
         if (!q) break;
         far = q;
     }
@@ -190,34 +194,40 @@ private:
 };
 
 // f at x. A zero where f vanishes comes back as 0, with the root to show
-// in zero_shown_; one where it only falls below the smallest double comes
-// back with the value beside its run, of the sign f keeps about it. A run
-// about 0 between values vanishes at 0 alone: outside the interval, it
-// holds no root.
+// in zero_shown_, where its run lies in the interval: a sign change across
+// the run proves a root somewhere on it, not where the interval holds it.
+// A run about 0 between values vanishes at 0 alone; one with no value
+// beside it (f is 0 wherever it is defined) at each of its doubles. Any
+// other zero comes back borrowed, with the value beside its run, of the
+// sign f keeps about it.
 std::optional<Point> RootScan::sample(double x)
 {
     auto p = point_at(x);
     if (!p || p->f != 0.0) return p;
     if (!run_ || !run_->holds(x)) run_ = zero_run(x);
-    const double first = std::max(run_->first, lower_);
-    const double last = std::min(run_->last, upper_);
-    const bool about_zero = run_->before && run_->after && run_->holds(0.0);
-    if (vanishes(*run_) && (!about_zero || (first <= 0.0 && last >= 0.0))) {
+    const ZeroRun& run = *run_;
+    double first = run.first;
+    double last = run.last;
+    if (run.before && run.after && run.holds(0.0)) {
+        first = 0.0;
+        last = 0.0;
+    } else if (!run.before && !run.after) {
+        first = std::max(first, lower_);
+        last = std::min(last, upper_);
+    }
+    if (vanishes(run) && lower_ <= first && last <= upper_) {
         zero_shown_ = fewest_digits_between(first, last);
         return p;
     }
-    const std::optional<double> beside = x > 0.0 ? run_->after : run_->before;
-    p->f = beside ? *beside : *(x > 0.0 ? run_->before : run_->after);
-    return p;
+    const std::optional<double> beside = x > 0.0 ? run.after : run.before;
+    return Point{x, beside ? *beside : *(x > 0.0 ? run.before : run.after), true};
 }
 
 // Narrows a sign change between l and r down to two neighbouring doubles.
 // About a root |f| grows away from them on both sides, about a pole it
-// grows towards them; otherwise, where the values fell below those at the
-// ends, the noise of a root is taken for one.
+// grows towards them; a jump between two levels is neither.
 RootSearch RootScan::narrow(Point l, Point r, double& root)
 {
-    const double start = std::min(std::abs(l.f), std::abs(r.f));
     while (!neighbours(l.x, r.x)) {
         std::optional<Point> m;
         for (const int tenths : split_tenths) {
@@ -231,15 +241,14 @@ RootSearch RootScan::narrow(Point l, Point r, double& root)
         }
         (opposite_signs(l.f, m->f) ? r : l) = *m;
     }
+    // At the edge of a run of zeros that reaches out of the interval.
+    if (l.borrowed || r.borrowed) return RootSearch::no_root;
     const Trend below = trend_from(l.x < r.x ? l : r, -1);
     const Trend above = trend_from(l.x < r.x ? r : l, 1);
     if (below == Trend::shrinks && above == Trend::shrinks) return RootSearch::not_evaluable;
-    const Point& nearer = std::abs(l.f) <= std::abs(r.f) ? l : r;
-    if ((below == Trend::grows && above == Trend::grows) || std::abs(nearer.f) < start) {
-        root = nearer.x;
-        return RootSearch::found;
-    }
-    return RootSearch::no_root;
+    if (below != Trend::grows || above != Trend::grows) return RootSearch::no_root;
+    root = (std::abs(l.f) <= std::abs(r.f) ? l : r).x;
+    return RootSearch::found;
 }
 
 // From p, where the function is defined, towards q, where it is not: halves
@@ -296,7 +305,10 @@ RootSearch RootScan::search(double& root)
         last_is_previous = p.has_value();
         previous = x;
     }
-    return blocked ? RootSearch::not_evaluable : RootSearch::no_root;
+    // Defined at no grid point (an interval inside tan's window about a
+    // pole, or below 0 for ln), the search met only refused operations, as
+    // across a pole between two doubles where f is defined.
+    return blocked || !last ? RootSearch::not_evaluable : RootSearch::no_root;
 }
 
 }  // namespace

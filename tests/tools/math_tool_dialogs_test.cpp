@@ -152,6 +152,28 @@ TEST_F(MathToolDialogs, CalculatorResultsAsShown)
         {"1/(x-1)+1", "-0.5><3", "0"},
         {"x^2", "-1><1", "0"},
         {"x^2", "1e-200><1", "Soluzione non trovata"},
+        // Expanded polynomials, whose rounding noise about the root
+        // outweighs their change over many doubles: (x-1)^3 = 1e-15 at
+        // 1.00001, (x-1)^4 = 1e-12 at 1.001.
+        {"x^3-3*x^2+3*x-1-1e-15", "0.997><1.007", "1.00001"},
+        {"x^4-4*x^3+6*x^2-4*x+1-1e-12", "1.0009><1.0011", "1.001"},
+        // Runs of zeros by underflow (|x - 1e7| < 2.47e6, |x - 1e4| < 2470,
+        // |x^2 - 2| up to 1/4): a root only where the whole run lies in the
+        // interval.
+        {"(x-1e7)*1e-300*1e-30", "8e6><9e6", "Soluzione non trovata"},
+        {"(x-1e4)*1e-300*1e-27", "5e3><2e4", "10000"},
+        {"(x^2-2)*(1e-300*1e-23)", "1.5><1.6", "Soluzione non trovata"},
+        // A number typed below about 5e-308 is refused; one computed is not.
+        {"x-1e-320", "0><1", "Sintassi errata"},
+        {"x-1e-300*1e-20", "0><1", "9.999889E-321"},
+        // A pole between two doubles, whatever function makes it.
+        {"tan(x)", "1.5707963267948966><1.5707963267948968", "Operazione non consentita"},
+        {"1/(x-1)", "0.9999999999999999><1.0000000000000002", "Operazione non consentita"},
+        {"ln(x)", "-2><-1", "Operazione non consentita"},
+        // The fixed form keeps the decimals the estimate supports; with no
+        // trustworthy digit, the exponent form shows one and no point.
+        {"x^2-2", "1.5", "        0.25000000000000"},
+        {"x^2-2", "1.4142135623730951", "4E-16"},
         // Roots beyond single precision, shown in the results' exponent form.
         {"x-1e200", "0><1e300", "1.000000E+200"},
         {"x-1e-200", "-1><1", "1.000000E-200"},
@@ -172,7 +194,7 @@ TEST_F(MathToolDialogs, CalculatorResultsAsShown)
 
 TEST_F(MathToolDialogs, ResultDigitsFromTheErrorEstimate)
 {
-    EXPECT_EQ(calculator_result_text(1234567.0, 2e6), "1.E+6");  // no digit is trustworthy
+    EXPECT_EQ(calculator_result_text(1234567.0, 2e6), "1E+6");  // no digit is trustworthy
     EXPECT_EQ(calculator_result_text(2.0, 2e-16), "        2.00000000000000");
     EXPECT_EQ(calculator_result_text(0.5, 0.01), "                     0.5");
     // A value that is not finite has no exponent to take apart.
