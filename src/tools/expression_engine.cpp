@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <optional>
 
 #include "numbers/fixed_width.h"
@@ -17,6 +18,15 @@ namespace {
 constexpr std::size_t max_expression_length = 190;
 constexpr std::int32_t variable_slots = 5;
 constexpr double relative_input_error = 1e-16;
+
+// A number's own error: its relative part, or below the normal range, where
+// that part underflows, the spacing of the doubles there (a number typed as
+// 1e-320 holds four digits, not sixteen).
+double input_error(double value)
+{
+    const double error = std::abs(value) * relative_input_error;
+    return value != 0.0 && error == 0.0 ? std::numeric_limits<double>::denorm_min() : error;
+}
 
 // One character per slot: X, A to D, then characters that cannot stand in
 // a token text otherwise (no digit, ".", "n", "p", "m", operator,
@@ -123,9 +133,7 @@ bool parse(std::string_view text)
         const auto end = std::min(t.find_first_not_of(number_characters, start), t.size());
         const auto value = read_number(t.substr(start, end - start));
         if (!value || parsed.slot_count == ParsedExpression::slot_total) return false;
-        const double error = std::abs(*value) * relative_input_error;
-        if (*value != 0.0 && error == 0.0) return false;
-        parsed.slots[++parsed.slot_count] = {*value, error, true};
+        parsed.slots[++parsed.slot_count] = {*value, input_error(*value), true};
         t.replace(start, end - start, 1, token_of(parsed.slot_count));
     }
     saved_parse = std::move(parsed);
@@ -205,7 +213,7 @@ bool evaluate(double x, double a, double b, double c, double d, double& value, d
     ParsedExpression e = saved_parse;
     const double variables[] = {x, a, b, c, d};
     for (std::int32_t s = 1; s <= variable_slots; ++s)
-        e.slots[s] = {variables[s - 1], std::abs(variables[s - 1]) * relative_input_error, true};
+        e.slots[s] = {variables[s - 1], input_error(variables[s - 1]), true};
     std::string& t = e.token_text;
     for (;;) {
         std::size_t close = t.find(')');
