@@ -93,6 +93,9 @@ TEST(PhaseLimits, CondensingGasesAndStates)
         {hydrazine, 349.0, 0.959, true},
         {hydrazine, 349.0, 0.2, false},
         {chlorine, 349.0, 0.959, false},
+        // Past its fit's range, on either side of those curves.
+        {chlorine, 376.15, 41.6, true},
+        {chlorine, 400.0, 59.0, false},
         {nitrogen, 300.0, 500.0, false},
         {liquid_water, 373.15, 1.1, true},
         {liquid_water, 373.15, 0.9, false},
