@@ -31,6 +31,11 @@ double saturation_pressure_atm(std::int32_t compound, double kelvin)
 bool gas_condenses(std::int32_t compound, double kelvin, double partial_atm)
 {
     const double saturation = saturation_pressure_atm(compound, kelvin);
+    // The line past a fit's range runs up to 3 % above the wide-range
+    // equation of Perry's handbook (chlorine near 400 K, where the handbooks'
+    // critical pressures part by as much): there the guard keeps that far
+    // below it, so that no gas is put on the liquid's side.
+    if (past_fit_range(vapour_row_compound(compound), kelvin)) return partial_atm > 0.97 * saturation;
     if (!std::isnan(saturation)) return partial_atm > saturation;
     // Without a fit only the normal boiling point tells; a compound in
     // neither table never passes as a gas.

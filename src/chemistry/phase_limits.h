@@ -115,7 +115,8 @@ constexpr bool has_phase_points(std::int32_t compound)
 double saturation_pressure_atm(std::int32_t compound, double kelvin);
 
 // Whether a gas at this partial pressure condenses: above its saturation
-// pressure, never above its critical temperature. A compound without a
+// pressure (past the end of its fit's range, above 97 % of it), never above
+// its critical temperature. A compound without a
 // vapour fit (white phosphorus, zinc, nitrosyl bromide) condenses below its
 // normal boiling point, which holds near 1 atm only, and always where it
 // decomposes before boiling; one in neither table always condenses, so that

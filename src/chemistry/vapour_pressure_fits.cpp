@@ -11,6 +11,40 @@ bool has_antoine(const VapourPressureFit& fit)
 }
 
 constexpr double torr_per_mpa = 1e6 / 133.322368;
+constexpr double torr_per_bar = 1e5 / 133.322368;
+
+double antoine_torr(const AntoineFit& a, double t)
+{
+    return std::pow(10.0, a.a - a.b / (a.c + t));
+}
+
+// The compound's row whose range ends highest; null without a fit.
+const VapourPressureFit* last_row(std::int32_t compound)
+{
+    const VapourPressureFit* last = nullptr;
+    for (const VapourPressureFit& fit : vapour_pressure_fits)
+        if (fit.compound == compound && has_antoine(fit) && (last == nullptr || fit.antoine.high > last->antoine.high))
+            last = &fit;
+    return last;
+}
+
+// Past the last row's range, up to the critical point, ln P runs straight in
+// 1/T from the fit's last point to the critical point: the Antoine curve
+// bent on past its range reads chlorine 8 % low at 400 K. Its end and the
+// critical point in 1/K and ln(torr).
+struct CriticalLine {
+    double end_inverse;
+    double end_log;
+    double critical_inverse;
+    double critical_log;
+};
+
+CriticalLine critical_line(const VapourPressureFit& last)
+{
+    const AntoineFit& a = last.antoine;
+    return {1.0 / (a.high + celsius_zero), std::log(antoine_torr(a, a.high)), 1.0 / last.critical_kelvin,
+            std::log(last.critical_bar * torr_per_bar)};
+}
 
 // How far t (°C) lies outside the row's range; 0 inside.
 double distance_from_range(const AntoineFit& fit, double t)
@@ -38,13 +72,31 @@ double antoine_vapour_pressure_torr(std::int32_t compound, double kelvin)
             nearest = &fit;
     }
     if (nearest == nullptr) return std::numeric_limits<double>::quiet_NaN();
-    const AntoineFit& a = nearest->antoine;
-    return std::pow(10.0, a.a - a.b / (a.c + t));
+    if (nearest == last_row(compound) && t > nearest->antoine.high) {
+        const CriticalLine line = critical_line(*nearest);
+        const double share = (1.0 / kelvin - line.end_inverse) / (line.critical_inverse - line.end_inverse);
+        return std::exp(line.end_log + share * (line.critical_log - line.end_log));
+    }
+    return antoine_torr(nearest->antoine, t);
+}
+
+bool past_fit_range(std::int32_t compound, double kelvin)
+{
+    const VapourPressureFit* last = last_row(compound);
+    return last != nullptr && kelvin > last->antoine.high + celsius_zero && kelvin < last->critical_kelvin;
 }
 
 double antoine_boiling_kelvin(std::int32_t compound, double torr)
 {
     if (compound == compounds::liquid_water) return water_saturation_kelvin(torr / torr_per_mpa);
+    const VapourPressureFit* last = last_row(compound);
+    if (last == nullptr) return std::numeric_limits<double>::quiet_NaN();
+    const CriticalLine line = critical_line(*last);
+    if (std::log(torr) > line.end_log && line.end_inverse > line.critical_inverse) {
+        if (std::log(torr) >= line.critical_log) return std::numeric_limits<double>::quiet_NaN();
+        const double share = (std::log(torr) - line.end_log) / (line.critical_log - line.end_log);
+        return 1.0 / (line.end_inverse + share * (line.critical_inverse - line.end_inverse));
+    }
     double best = std::numeric_limits<double>::quiet_NaN(), best_distance = 0.0;
     for (const VapourPressureFit& fit : vapour_pressure_fits) {
         if (fit.compound != compound || !has_antoine(fit)) continue;

@@ -14,6 +14,16 @@ double ph(std::optional<float> h)
     return h ? -std::log10(*h) : 0.0;
 }
 
+// Started near a root, from hundredths of a pH unit to pH units away on
+// either side, a solve finds the very root (or none) the whole scan finds.
+template <class Solve>
+void expect_same_from_near(const Solve& solve)
+{
+    const std::optional<float> scanned = solve(std::nullopt);
+    for (const float near : {1e-13f, 1e-7f, 1e-3f, 0.5f})
+        EXPECT_EQ(solve(scanned ? *scanned * near / 1e-3f : near), scanned) << near;
+}
+
 // Closed forms that neglect only what the cases make negligible.
 double weak_acid_h(double c, double ka)
 {
@@ -40,6 +50,8 @@ TEST(PhMixture, MatchesClosedForms)
     };
     for (const MixtureCase& c : cases) {
         EXPECT_NEAR(ph(solve_ph_mixture(c.ca, c.cb, c.ka, c.kb)), c.expected_ph, 1e-4) << c.what;
+        expect_same_from_near(
+            [&c](std::optional<float> near) { return solve_ph_mixture(c.ca, c.cb, c.ka, c.kb, near); });
     }
     EXPECT_NEAR(*solve_ph_mixture(0.1f, 0, 1.8e-5f, 0), 1.33e-3, 0.005e-3);
 }
@@ -51,6 +63,7 @@ TEST(PhMixture, ExactBalanceWithoutNeglectOverTheWholeScale)
     for (double c = 0.9; c > 1e-6; c /= 3.7) {
         const double h = (c + std::sqrt(c * c + 4 * Kw)) / 2;
         EXPECT_NEAR(ph(solve_ph_mixture(float(c), 0, 1e10f, 0)), -std::log10(h), 1e-4) << c;
+        expect_same_from_near([c](std::optional<float> near) { return solve_ph_mixture(float(c), 0, 1e10f, 0, near); });
     }
 }
 
@@ -58,6 +71,7 @@ TEST(PhMixture, NoRootOnTheScaleIsAnExplicitFailure)
 {
     EXPECT_EQ(solve_ph_mixture(10.0f, 0, 1e4f, 0), std::nullopt);  // below pH 0.01
     EXPECT_EQ(solve_ph_mixture(0, 10.0f, 0, 1e4f), std::nullopt);  // above pH 14
+    EXPECT_EQ(solve_ph_mixture(0, 10.0f, 0, 1e4f, 1e-7f), std::nullopt);
 }
 
 TEST(PhSolubility, MatchesTheBalance)
@@ -65,6 +79,7 @@ TEST(PhSolubility, MatchesTheBalance)
     // n = 1: h^2 - Kw = c.
     for (const float c : {1e-3f, 2.5e-6f, 1e-9f}) {
         EXPECT_NEAR(ph(solve_ph_solubility(1, c)), -0.5 * std::log10(c + Kw), 1e-4) << c;
+        expect_same_from_near([c](std::optional<float> near) { return solve_ph_solubility(3, c, near); });
     }
     // n = 2 with Kw negligible: h^3 = 2c; n = 3: h^4 = 3c.
     EXPECT_NEAR(ph(solve_ph_solubility(2, 5.5e-6f)), -std::log10(std::cbrt(2 * 5.5e-6)), 1e-4);
@@ -91,6 +106,10 @@ TEST(PhSolubility, QuarticMatchesItsFactoredForm)
             (f(mid) < 0 ? lo : hi) = mid;
         }
         EXPECT_NEAR(-ph(solve_ph_solubility_quartic(c.ksp, c.kb)), lo, 1e-4) << c.ksp;
+        // From a root near it, not past the second change below pH 7.
+        const std::optional<float> scanned = solve_ph_solubility_quartic(c.ksp, c.kb);
+        for (const float near : {0.9f, 1.1f, 10.0f})
+            EXPECT_EQ(solve_ph_solubility_quartic(c.ksp, c.kb, *scanned * near), scanned) << c.ksp;
     }
 }
 

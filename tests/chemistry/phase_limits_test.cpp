@@ -16,7 +16,9 @@ constexpr std::int32_t no_such_compound = 9999;
 
 // Handbook vapour pressures, none of them a point a fit was drawn through
 // but the boiling points: water from IAPWS-IF97, the rest from the
-// handbook's tables.
+// handbook's tables; chlorine past its fit's range from the corresponding-
+// states curves (Lee-Kesler, Ambrose-Walton, which agree within 0.3 %)
+// through its critical point (416.9 K, 79.9 bar) and normal boiling point.
 TEST(PhaseLimits, SaturationPressuresAtHandbookPoints)
 {
     struct Case {
@@ -42,6 +44,8 @@ TEST(PhaseLimits, SaturationPressuresAtHandbookPoints)
         {ammonia, 298.15, 9.90, 0.03},
         {ammonia, 273.15, 4.24, 0.03},
         {chlorine, 298.15, 7.67, 0.03},
+        {chlorine, 375.0, 40.9 / 1.01325, 0.06},
+        {chlorine, 400.0, 61.7 / 1.01325, 0.06},
         {bromine, 298.15, 0.283, 0.03},
         {hydrazine, 298.15, 14.4 / 760, 0.03},
         {hydrazine, 349.0, 0.25, 0.05},
@@ -109,6 +113,9 @@ TEST(PhaseLimits, CondensingGasesAndStates)
         {hydrazine, 349.0, 0.959, true},
         {hydrazine, 349.0, 0.2, false},
         {chlorine, 349.0, 0.959, false},
+        // Past its fit's range, on either side of those curves.
+        {chlorine, 376.15, 41.6, true},
+        {chlorine, 400.0, 59.0, false},
         {nitrogen, 300.0, 500.0, false},
         {liquid_water, 373.15, 1.1, true},
         {liquid_water, 373.15, 0.9, false},

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -96,7 +97,9 @@ float draw_concentration(float lo, float hi, float lower_lo, float lower_hi)
     return c;
 }
 
-// [H+] as the solver finds it from a concentration and a constant.
+// [H+] as the solver finds it from a concentration and a constant; each
+// solve starts from the root before it, which the data's moves shift by
+// hundredths of a pH unit.
 using HydrogenOf = std::function<float(float concentration, float constant)>;
 
 // Slot 8 := [H+] from the concentration (slot c) and the constant (slot 9),
@@ -116,7 +119,10 @@ void hydrogen_and_hydroxide(std::int32_t concentration_slot, const HydrogenOf& h
 // [H+] of a weak acid of `units` acid groups a formula at c.
 HydrogenOf weak_acid_hydrogen(std::int32_t units)
 {
-    return [units](float c, float ka) { return solved_or_nan(solve_ph_mixture(units * c, 0.0f, ka, strong)); };
+    return [units, near = std::optional<float>()](float c, float ka) mutable {
+        near = solve_ph_mixture(units * c, 0.0f, ka, strong, near);
+        return solved_or_nan(near);
+    };
 }
 
 // The first part of the answers of problems 21 and 25: [H+], [OH-], pH or
@@ -261,7 +267,10 @@ void generate_problem_25()
     const float c = draw_concentration(0.01f, 0.03f, 0.001f, 0.003f);
     set_slot_digits(2, pair.base.units * c, random_int(3, 4));
     set_slot_text(9, pair.base.constant);
-    const HydrogenOf hydrogen = [](float c, float kb) { return solved_or_nan(solve_ph_mixture(0.0f, c, strong, kb)); };
+    const HydrogenOf hydrogen = [near = std::optional<float>()](float c, float kb) mutable {
+        near = solve_ph_mixture(0.0f, c, strong, kb, near);
+        return solved_or_nan(near);
+    };
     hydrogen_and_hydroxide(2, hydrogen);
     const std::int32_t q = random_int(1, 4);
     constexpr std::string_view asked[] = {" [H@u+@]", " [OH@u-@]", " il pH", " il pOH"};
@@ -327,11 +336,11 @@ void generate_problem_26()
                                      "] in una soluzione " + slot_text(1) + " M di " + std::string(acid.salt);
     // [H+] of the acid, or [OH-] of its salt, each datum's uncertainty
     // carried through the solver.
-    set_slot_from_data(2, {1, 6}, [q](const std::vector<double>& d) {
+    set_slot_from_data(2, {1, 6}, [q, near = std::optional<float>()](const std::vector<double>& d) mutable {
         const auto c = static_cast<float>(d[0]);
         const auto k = static_cast<float>(d[1]);
-        return q == 1 ? solved_or_nan(solve_ph_mixture(c, 0.0f, k, strong))
-                      : Kw / solved_or_nan(solve_ph_mixture(0.0f, c, strong, k));
+        near = q == 1 ? solve_ph_mixture(c, 0.0f, k, strong, near) : solve_ph_mixture(0.0f, c, strong, k, near);
+        return q == 1 ? solved_or_nan(near) : Kw / solved_or_nan(near);
     });
     const float y = slot_value(2) - Kw / slot_value(2);
     // No more digits than the fewest of the data it comes from.

@@ -3,6 +3,7 @@
 // and of carbonates with the hydrolysis of the carbonate ion.
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -110,10 +111,10 @@ double cation_left(const std::vector<double>& d, std::int32_t m)
 // of K, a share 1/(m+1) of its relative uncertainty.
 void solubility_in_water(std::int32_t m)
 {
-    set_slot_from_data(2, {9}, [m](const std::vector<double>& d) {
+    set_slot_from_data(2, {9}, [m, near = std::optional<float>()](const std::vector<double>& d) mutable {
         const auto K = static_cast<float>(d[0]);
-        const float oh = solved_or_nan(solve_ph_solubility(m, K));
-        return K / whole_power(oh, m);
+        near = solve_ph_solubility(m, K, near);
+        return K / whole_power(solved_or_nan(near), m);
     });
 }
 
@@ -322,10 +323,11 @@ void generate_problem_43()
     // [CO3 2-] and the solubility, near the root of K: the data's
     // uncertainties carried through the solver.
     const auto carbonate_ion_or_solubility = [](bool solubility) {
-        return [solubility](const std::vector<double>& d) {
+        return [solubility, near = std::optional<float>()](const std::vector<double>& d) mutable {
             const auto K = static_cast<float>(d[0]);
             const auto kb = static_cast<float>(d[1]);
-            const float x = solved_or_nan(solve_ph_solubility_quartic(K, kb));
+            near = solve_ph_solubility_quartic(K, kb, near);
+            const float x = solved_or_nan(near);
             const float carbonate_ion = (x * x - Kw) / kb;
             return solubility ? carbonate_ion - Kw / x + x : carbonate_ion;
         };
