@@ -6,9 +6,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "chapters/equilibria/equilibria_problems.h"
+#include "chemistry/compound_records.h"
 #include "chemistry/ph_solvers.h"
 #include "chemistry/table_fields.h"
 #include "frame/fact_box.h"
@@ -26,11 +28,19 @@ constexpr float strong = 10000.0f;
 
 // A compound of the table and the H+ or OH- one formula unit releases.
 struct StrongElectrolyte {
-    std::int32_t compound;
+    CompoundKey compound;
     std::int32_t ions;
 };
-constexpr StrongElectrolyte strong_acids[] = {{72, 1}, {87, 1}, {92, 1}, {93, 1}, {94, 1}};
-constexpr StrongElectrolyte strong_bases[] = {{51, 1}, {52, 1}, {53, 1}, {57, 2}};
+static_assert(!std::is_convertible_v<int, decltype(StrongElectrolyte::compound)>);
+constexpr StrongElectrolyte strong_acids[] = {{compounds::nitric_acid, 1},
+                                              {compounds::perchloric_acid, 1},
+                                              {compounds::hydrogen_chloride, 1},
+                                              {compounds::hydrogen_bromide, 1},
+                                              {compounds::hydrogen_iodide, 1}};
+constexpr StrongElectrolyte strong_bases[] = {{compounds::lithium_hydroxide, 1},
+                                              {compounds::potassium_hydroxide, 1},
+                                              {compounds::sodium_hydroxide, 1},
+                                              {compounds::barium_hydroxide, 2}};
 
 // Formula, units of acid or base per formula unit and the constant as written.
 struct WeakElectrolyte {

@@ -5,8 +5,10 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "chapters/equilibria/equilibria_problems.h"
+#include "chemistry/compound_records.h"
 #include "chemistry/ph_solvers.h"
 #include "chemistry/saturated_solutions.h"
 #include "chemistry/table_fields.h"
@@ -22,15 +24,26 @@ constexpr float strong = 1e4f;
 
 // A compound of the table and its acidic hydrogens or hydroxide groups.
 struct StrongReagent {
-    std::int32_t compound;
+    CompoundKey compound;
     std::int32_t count;
 };
-constexpr std::int32_t sulfuric_acid = 75;
-constexpr StrongReagent acids_a[] = {{75, 2}, {72, 1}, {87, 1}, {92, 1}};
-constexpr StrongReagent acids_b[] = {{72, 1}, {72, 1}, {87, 1}, {92, 1}};
-constexpr StrongReagent acids_c[] = {{87, 1}, {72, 1}, {87, 1}, {92, 1}};
-constexpr StrongReagent acids_d[] = {{72, 1}, {87, 1}, {92, 1}};
-constexpr StrongReagent bases[] = {{52, 1}, {53, 1}, {57, 2}};
+static_assert(!std::is_convertible_v<int, decltype(StrongReagent::compound)>);
+constexpr StrongReagent acids_a[] = {{compounds::sulfuric_acid, 2},
+                                     {compounds::nitric_acid, 1},
+                                     {compounds::perchloric_acid, 1},
+                                     {compounds::hydrogen_chloride, 1}};
+constexpr StrongReagent acids_b[] = {{compounds::nitric_acid, 1},
+                                     {compounds::nitric_acid, 1},
+                                     {compounds::perchloric_acid, 1},
+                                     {compounds::hydrogen_chloride, 1}};
+constexpr StrongReagent acids_c[] = {{compounds::perchloric_acid, 1},
+                                     {compounds::nitric_acid, 1},
+                                     {compounds::perchloric_acid, 1},
+                                     {compounds::hydrogen_chloride, 1}};
+constexpr StrongReagent acids_d[] = {
+    {compounds::nitric_acid, 1}, {compounds::perchloric_acid, 1}, {compounds::hydrogen_chloride, 1}};
+constexpr StrongReagent bases[] = {
+    {compounds::potassium_hydroxide, 1}, {compounds::sodium_hydroxide, 1}, {compounds::barium_hydroxide, 2}};
 
 struct WeakReagent {
     std::string_view formula;
@@ -181,7 +194,7 @@ void generate_problem_32()
         if (equivalent) vb = y;
         set_slots_4_digits(ca, cb, va, vb);
         mixture_ph(ca, cb, va, vb);
-        return !(acid->compound == sulfuric_acid && slot_value(8) <= 6.0f);
+        return !(acid->compound == compounds::sulfuric_acid && slot_value(8) <= 6.0f);
     });
     problem_texts.problem_text = "Calcolare il pH della soluzione ottenuta mescolando " + slot_text(3) + " mL di " +
                                  formula(*acid) + " " + slot_text(1) + " M e " + slot_text(4) + " mL di " +
@@ -316,7 +329,7 @@ void generate_problem_35()
         set_slots_4_digits(ca, cb, va, vb);
         set_slot_text(9, base->constant);
         mixture_ph();
-        return !(acid->compound == sulfuric_acid && slot_value(10) <= 6.0f);
+        return !(acid->compound == compounds::sulfuric_acid && slot_value(10) <= 6.0f);
     });
     const std::int32_t o = random_int(1, 2);
     const std::string head = "Calcolare il pH della soluzione ottenuta mescolando ";
