@@ -237,6 +237,10 @@ COMPOUND_NAMES(COMPOUND_KEY)
 // Every name above, for the table's check.
 inline constexpr const auto& named = CompoundNames::all;
 
+// The metals whose heat capacity the compound table holds, in the order the
+// problems draw them.
+inline constexpr std::array<CompoundKey, 8> metal_samples{aluminium, manganese, copper, iron, silver, gold, lead, zinc};
+
 }  // namespace compounds
 
 // No two names share a record.

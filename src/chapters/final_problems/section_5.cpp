@@ -55,11 +55,6 @@ constexpr std::array<MixtureSet, 7> mixture_sets{{
       compounds::chromium_iii_sulfate, compounds::zinc_sulfate, compounds::barium_sulfate}},
 }};
 
-// Metals whose heat capacity the compound table holds.
-constexpr std::array<CompoundKey, 8> metal_samples{compounds::aluminium, compounds::manganese, compounds::copper,
-                                                   compounds::iron,      compounds::silver,    compounds::gold,
-                                                   compounds::lead,      compounds::zinc};
-
 // Bimolecular reactions: activation energy (kcal/mol), the decimal logarithm
 // a of the collision factor 10^a L/(mol•s•K^1/2), and the reaction.
 struct Bimolecular {
@@ -207,7 +202,7 @@ void generate_problem_36()
         return std::fabs(slot_value(5) - slot_value(6)) >= 30.0f;
     });
     final_problems_state.last_choice[36] = j;
-    const std::int32_t metal = metal_samples[j - 1];
+    const std::int32_t metal = compounds::metal_samples[j - 1];
     const std::string heat_capacity(record_columns(compound_record(metal), 153, 158));
     set_slot_text(1, heat_capacity);
     set_slot_text(2, heat_capacity);

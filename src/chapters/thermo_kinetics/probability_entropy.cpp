@@ -3,6 +3,7 @@
 // ideal gases, and entropies of reaction.
 #include <array>
 #include <cmath>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -112,13 +113,17 @@ Distribution boltzmann(std::int32_t n, std::int32_t m, std::int32_t t)
     return d;
 }
 
-constexpr std::string_view metal_samples = "453454460461463464465467";
-constexpr std::string_view gases = "457458459462466  1  2  8 23 25 27";
-constexpr std::string_view noble_gases = "457458459462466";
+constexpr std::array<CompoundKey, 11> gases{
+    compounds::helium,          compounds::neon,         compounds::argon,         compounds::xenon,
+    compounds::krypton,         compounds::nitrogen,     compounds::oxygen,        compounds::hydrogen,
+    compounds::carbon_monoxide, compounds::nitric_oxide, compounds::sulfur_dioxide};
+// The noble gases, the first five of the gases.
+constexpr std::span<const CompoundKey> noble_gases{gases.data(), 5};
 
-std::int32_t candidate(std::string_view list, std::int32_t i)
+// The list's ith entry, from 1.
+std::int32_t candidate(std::span<const CompoundKey> list, std::int32_t i)
 {
-    return read_i(record_at(list, 3, i)).value_or(0);
+    return list[static_cast<std::size_t>(i - 1)];
 }
 
 constexpr std::string_view entropy_reactions = "  1  2  3  4  6  9 15 16 18 21 22 23 46 47 57 73 74 75 76";
@@ -329,7 +334,7 @@ void generate_problem_20()
     thermo_kinetics_state.last_draw[20] = i;
     set_slot_digits(5, t1, 3);
     set_slot_digits(6, t2, 3);
-    const std::int32_t c = candidate(metal_samples, i);
+    const std::int32_t c = candidate(compounds::metal_samples, i);
     convert_compound_field(1, c, heat_capacity_first, heat_capacity_last);
     float m = random_real(10.0f, 99.0f);
     if (random_int(1, 2) == 1) m *= 10.0f;

@@ -39,12 +39,9 @@ void convert_compound_field(std::int32_t slot, std::int32_t k, int first, int la
 
 namespace {
 
-// The metals whose samples the contact and heating problems take.
-constexpr std::string_view metal_samples = "453454460461463464465467";
-
 std::int32_t metal_sample(std::int32_t i)
 {
-    return read_i(record_at(metal_samples, 3, i)).value_or(0);
+    return compounds::metal_samples.at(static_cast<std::size_t>(i - 1));
 }
 
 }  // namespace
