@@ -176,11 +176,11 @@ TEST_F(FontIndependence, ADamagedFaceIsShownInADialogOnAScreen)
         Xvfb -displayfd 3 -nolisten tcp -screen 0 800x600x24 3>"$1/display" 2>/dev/null &
         xvfb=$!
         trap 'kill $xvfb' EXIT
-        for i in $(seq 100); do [ -s "$1/display" ] && break; sleep 0.1; done
+        for i in $(seq 300); do [ -s "$1/display" ] && break; sleep 0.1; done
         export DISPLAY=":$(cat "$1/display")"
-        timeout 40 "$2" 2>&1 &
+        timeout 90 "$2" 2>&1 &
         program=$!
-        dialog=$(timeout 20 xdotool search --sync --name '^Brunatel$' | head -n 1)
+        dialog=$(timeout 60 xdotool search --sync --name '^Brunatel$' | head -n 1)
         [ -n "$dialog" ] && xdotool windowfocus --sync "$dialog" && xdotool key Return && echo "dialog closed"
         wait $program
         echo "exit code $?")sh";
