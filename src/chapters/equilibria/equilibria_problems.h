@@ -8,9 +8,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <utility>
 #include <vector>
 
+#include "chemistry/compound_records.h"
 #include "chemistry/equilibrium_extent.h"
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
@@ -29,6 +31,16 @@ extern EquilibriaState equilibria_state;
 namespace equilibria {
 
 inline constexpr float Kw = 1e-14f;
+// The constant the pH solver takes for a strong or absent partner.
+inline constexpr float strong = 1e4f;
+
+// A strong acid or base of the compound table and the H+ or OH- one formula
+// unit releases.
+struct StrongElectrolyte {
+    CompoundKey compound;
+    std::int32_t ions;
+};
+static_assert(!std::is_convertible_v<int, decltype(StrongElectrolyte::compound)>);
 
 // --- Draws ------------------------------------------------------------------
 

@@ -6,7 +6,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <type_traits>
 #include <vector>
 
 #include "chapters/equilibria/equilibria_problems.h"
@@ -23,15 +22,6 @@ namespace equilibria {
 namespace {
 
 constexpr float ln10_rounded = 2.3f;
-// The constant the pH solver takes for a strong or absent partner.
-constexpr float strong = 10000.0f;
-
-// A compound of the table and the H+ or OH- one formula unit releases.
-struct StrongElectrolyte {
-    CompoundKey compound;
-    std::int32_t ions;
-};
-static_assert(!std::is_convertible_v<int, decltype(StrongElectrolyte::compound)>);
 constexpr StrongElectrolyte strong_acids[] = {{compounds::nitric_acid, 1},
                                               {compounds::perchloric_acid, 1},
                                               {compounds::hydrogen_chloride, 1},

@@ -5,7 +5,6 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <type_traits>
 
 #include "chapters/equilibria/equilibria_problems.h"
 #include "chemistry/compound_records.h"
@@ -20,34 +19,26 @@
 namespace equilibria {
 namespace {
 
-constexpr float strong = 1e4f;
-
-// A compound of the table and its acidic hydrogens or hydroxide groups.
-struct StrongReagent {
-    CompoundKey compound;
-    std::int32_t count;
-};
-static_assert(!std::is_convertible_v<int, decltype(StrongReagent::compound)>);
-constexpr StrongReagent acids_a[] = {{compounds::sulfuric_acid, 2},
-                                     {compounds::nitric_acid, 1},
-                                     {compounds::perchloric_acid, 1},
-                                     {compounds::hydrogen_chloride, 1}};
-constexpr StrongReagent acids_b[] = {{compounds::nitric_acid, 1},
-                                     {compounds::nitric_acid, 1},
-                                     {compounds::perchloric_acid, 1},
-                                     {compounds::hydrogen_chloride, 1}};
-constexpr StrongReagent acids_c[] = {{compounds::perchloric_acid, 1},
-                                     {compounds::nitric_acid, 1},
-                                     {compounds::perchloric_acid, 1},
-                                     {compounds::hydrogen_chloride, 1}};
-constexpr StrongReagent acids_d[] = {
+constexpr StrongElectrolyte acids_a[] = {{compounds::sulfuric_acid, 2},
+                                         {compounds::nitric_acid, 1},
+                                         {compounds::perchloric_acid, 1},
+                                         {compounds::hydrogen_chloride, 1}};
+constexpr StrongElectrolyte acids_b[] = {{compounds::nitric_acid, 1},
+                                         {compounds::nitric_acid, 1},
+                                         {compounds::perchloric_acid, 1},
+                                         {compounds::hydrogen_chloride, 1}};
+constexpr StrongElectrolyte acids_c[] = {{compounds::perchloric_acid, 1},
+                                         {compounds::nitric_acid, 1},
+                                         {compounds::perchloric_acid, 1},
+                                         {compounds::hydrogen_chloride, 1}};
+constexpr StrongElectrolyte acids_d[] = {
     {compounds::nitric_acid, 1}, {compounds::perchloric_acid, 1}, {compounds::hydrogen_chloride, 1}};
-constexpr StrongReagent bases[] = {
+constexpr StrongElectrolyte bases[] = {
     {compounds::potassium_hydroxide, 1}, {compounds::sodium_hydroxide, 1}, {compounds::barium_hydroxide, 2}};
 
 struct WeakReagent {
     std::string_view formula;
-    std::int32_t count;
+    std::int32_t ions;
     std::string_view constant;
 };
 constexpr WeakReagent weak_acids[] = {
@@ -59,7 +50,7 @@ constexpr WeakReagent weak_bases[] = {
     {"NaClO", 1, "3.3e-7"},   {"NaNO@d2@", 1, "1.8e-11"},    {"NaHCO@d3@", 1, "2.1e-8"}, {"NaHS", 1, "1.12e-7"},
 };
 
-std::string formula(const StrongReagent& r)
+std::string formula(const StrongElectrolyte& r)
 {
     return compound_formula(r.compound);
 }
@@ -129,8 +120,8 @@ constexpr std::string_view closing_before_after = ". Calcolare il pH della soluz
 void generate_problem_31()
 {
     skip_random_draws(1);
-    const StrongReagent& acid = acids_a[pick_problem_variant(4, equilibria_state.last_draw[31], 1) - 1];
-    const StrongReagent& base = bases[random_int(1, 3) - 1];
+    const StrongElectrolyte& acid = acids_a[pick_problem_variant(4, equilibria_state.last_draw[31], 1) - 1];
+    const StrongElectrolyte& base = bases[random_int(1, 3) - 1];
     const float ca = random_real(0.01f, 0.3f);
     const float cb = kept_under(random_real(0.3f * ca, 3.0f * ca), saturated_formality(base.compound), 3.0f * ca);
     const float volume = random_real(10.0f, 200.0f);
@@ -144,8 +135,8 @@ void generate_problem_31()
     const float shown_volume = w == 1 ? slot_value(3) : 1000.0f * slot_value_as_shown(5);
     const float shown_ca = slot_value(1);
     const float shown_cb = slot_value(2);
-    const float titrant = o == 1 ? acid.count * shown_ca * shown_volume / (base.count * shown_cb)
-                                 : base.count * shown_cb * shown_volume / (acid.count * shown_ca);
+    const float titrant = o == 1 ? acid.ions * shown_ca * shown_volume / (base.ions * shown_cb)
+                                 : base.ions * shown_cb * shown_volume / (acid.ions * shown_ca);
     const float relative =
         slot_uncertainty(2) / slot_value(2) + slot_uncertainty(3) / slot_value(3) + slot_uncertainty(1) / slot_value(1);
     set_slot_uncertainty(4, titrant, relative * titrant);
@@ -163,17 +154,17 @@ void generate_problem_31()
 void generate_problem_32()
 {
     skip_random_draws(1);
-    const StrongReagent* acid = nullptr;
-    const StrongReagent* base = nullptr;
+    const StrongElectrolyte* acid = nullptr;
+    const StrongElectrolyte* base = nullptr;
     // Slots 5 to 8 from the data in slots 1 to 4 as they stand.
     auto mixture_ph = [&](float ca, float cb, float va, float vb) {
-        mix(acid->count * ca * va, base->count * cb * vb);
+        mix(acid->ions * ca * va, base->ions * cb * vb);
         // Printed data that may be those of the equivalence (the excess
         // within the uncertainty the data give it) leave the mixture
         // neutral, one digit.
-        const float spread = acid->count * (slot_uncertainty(1) * va + ca * slot_uncertainty(3)) +
-                             base->count * (slot_uncertainty(2) * vb + cb * slot_uncertainty(4));
-        if (std::abs(acid->count * ca * va - base->count * cb * vb) <= spread) {
+        const float spread = acid->ions * (slot_uncertainty(1) * va + ca * slot_uncertainty(3)) +
+                             base->ions * (slot_uncertainty(2) * vb + cb * slot_uncertainty(4));
+        if (std::abs(acid->ions * ca * va - base->ions * cb * vb) <= spread) {
             set_slot_digits(8, 7.0f, 1);
             return;
         }
@@ -187,9 +178,9 @@ void generate_problem_32()
         float ca = random_real(0.1f, 0.3f);
         if (random_int(1, 2) == 1) ca = random_real(0.01f, 0.09f);
         const float va = random_real(10.0f, 30.0f);
-        const float x = acid->count * ca / base->count;
+        const float x = acid->ions * ca / base->ions;
         const float cb = kept_under(random_real(0.3f * x, 1.66f * x), saturated_formality(base->compound), 1.66f * x);
-        const float y = acid->count * ca * va / (base->count * cb);
+        const float y = acid->ions * ca * va / (base->ions * cb);
         float vb = random_real(0.9f * y, 1.1f * y);
         if (equivalent) vb = y;
         set_slots_4_digits(ca, cb, va, vb);
@@ -209,8 +200,8 @@ void generate_problem_32()
 void generate_problem_33()
 {
     skip_random_draws(4);
-    const StrongReagent* acid = nullptr;
-    const StrongReagent* base = nullptr;
+    const StrongElectrolyte* acid = nullptr;
+    const StrongElectrolyte* base = nullptr;
     std::int32_t i = 0;
     std::int32_t o = 0;
     draw_until_accepted([&] {
@@ -233,7 +224,7 @@ void generate_problem_33()
         const float c1 = o == 2 ? kept_under(drawn_c1, saturated_formality(base->compound), 0.3f) : drawn_c1;
         if (c1 != drawn_c1) set_slot_digits(1, c1, slot_digits(1));
         const float titrant =
-            o == 1 ? acid->count * c1 * volume / (base->count * c2) : base->count * c2 * volume / (acid->count * c1);
+            o == 1 ? acid->ions * c1 * volume / (base->ions * c2) : base->ions * c2 * volume / (acid->ions * c1);
         set_slot_uncertainty(4, titrant, 0.03f);
         return slot_value(4) >= 10.0f && slot_value(4) <= 50.0f;
     });
@@ -245,7 +236,7 @@ void generate_problem_33()
         " sapendo che " + slot_text(3) + " mL di essa vengono neutralizzati da " + slot_text(4) + " mL di ";
     // From the volumes and the concentration as printed.
     const float ratio =
-        static_cast<float>(o == 1 ? acid->count : base->count) / static_cast<float>(o == 1 ? base->count : acid->count);
+        static_cast<float>(o == 1 ? acid->ions : base->ions) / static_cast<float>(o == 1 ? base->ions : acid->ions);
     if (o == 1)
         problem_texts.problem_text = head + base_formula + middle + acid_formula + " " + slot_text(2) + " M";
     else
@@ -260,8 +251,8 @@ void generate_problem_33()
 void generate_problem_34()
 {
     skip_random_draws(9);
-    const StrongReagent* acid = nullptr;
-    const StrongReagent* base = nullptr;
+    const StrongElectrolyte* acid = nullptr;
+    const StrongElectrolyte* base = nullptr;
     std::int32_t i = 0;
     draw_until_accepted([&] {
         i = draw_new_record(34, 1, 4);
@@ -271,12 +262,12 @@ void generate_problem_34()
         float ca = random_real(0.1f, 0.3f);
         if (random_int(1, 2) == 1) ca = random_real(0.01f, 0.09f);
         const float va = random_real(10.0f, 30.0f);
-        const float x = acid->count * ca / base->count;
+        const float x = acid->ions * ca / base->ions;
         const float cb = random_real(0.3f * x, 1.66f * x);
         set_slot_digits(1, ca, 4);
         set_slot_digits(2, cb, 4);
         set_slot_digits(3, va, 4);
-        const float y = acid->count * ca * va / (base->count * cb);
+        const float y = acid->ions * ca * va / (base->ions * cb);
         const float vb = random_real(0.9f * y, 1.1f * y);
         set_slot_digits(4, vb, 4);
         return vb >= 10.0f && vb <= 50.0f;
@@ -295,8 +286,8 @@ void generate_problem_34()
                                      acid_formula;
     problem_texts.problem_text += std::string(closing_before_after) + "dopo il punto equivalente";
     reread_data_slots();
-    const float acid_equivalents = acid->count * slot_value(1);
-    const float base_equivalents = base->count * slot_value(2);
+    const float acid_equivalents = acid->ions * slot_value(1);
+    const float base_equivalents = base->ions * slot_value(2);
     if (o == 1)
         ph_around_equivalence({acid_equivalents, base_equivalents, slot_value(3), true, strong, strong},
                               acid_equivalents * slot_value(3) / base_equivalents);
@@ -311,10 +302,10 @@ void generate_problem_34()
 void generate_problem_35()
 {
     skip_random_draws(1);
-    const StrongReagent* acid = nullptr;
+    const StrongElectrolyte* acid = nullptr;
     const WeakReagent* base = nullptr;
     auto mixture_ph = [&] {
-        mix(acid->count * slot_value(3) * slot_value(1), base->count * slot_value(2) * slot_value(4));
+        mix(acid->ions * slot_value(3) * slot_value(1), base->ions * slot_value(2) * slot_value(4));
         const float h = solved_or_nan(solve_ph_mixture(slot_value(6), slot_value(7), 1e10f, slot_value(9)));
         hydrogen_and_ph(h, excess_spread(slot_uncertainty(9) / slot_value(9)));
     };
@@ -323,7 +314,7 @@ void generate_problem_35()
         base = &weak_bases[random_int(1, 8) - 1];
         const float ca = random_real(0.01f, 0.03f);
         const float va = random_real(10.0f, 30.0f);
-        const float x = acid->count * ca / base->count;
+        const float x = acid->ions * ca / base->ions;
         const float cb = random_real(0.8f * x, 1.66f * x);
         const float vb = random_real(0.8f * va, 1.5f * va);
         set_slots_4_digits(ca, cb, va, vb);
@@ -348,13 +339,13 @@ void generate_problem_35()
 void generate_problem_36()
 {
     skip_random_draws(11);
-    const StrongReagent& base = bases[pick_problem_variant(3, equilibria_state.last_draw[36], 0) - 1];
+    const StrongElectrolyte& base = bases[pick_problem_variant(3, equilibria_state.last_draw[36], 0) - 1];
     std::int32_t i = random_int(1, 7);
     if (app_state.version_number == text_version) i = 7;
     const WeakReagent& acid = weak_acids[i - 1];
     const float ca = random_real(0.01f, 0.03f);
     const float va = random_real(10.0f, 30.0f);
-    const float x = acid.count * ca / base.count;
+    const float x = acid.ions * ca / base.ions;
     const float cb = random_real(0.3f * x, 1.2f * x);
     const float vb = random_real(0.5f * va, 1.2f * va);
     set_slots_4_digits(ca, cb, va, vb);
@@ -370,7 +361,7 @@ void generate_problem_36()
         problem_texts.problem_text =
             head + slot_text(4) + " mL di " + formula(base) + " " + slot_text(2) + " M e " + acid_piece;
     reread_data_slots();
-    mix(acid.count * slot_value(3) * slot_value(1), base.count * slot_value(2) * slot_value(4));
+    mix(acid.ions * slot_value(3) * slot_value(1), base.ions * slot_value(2) * slot_value(4));
     const float h = solved_or_nan(solve_ph_mixture(slot_value(6), slot_value(7), slot_value(9), strong));
     hydrogen_and_ph(h, excess_spread(slot_uncertainty(9) / slot_value(9)));
     problem_texts.answer_text = "@T1@@C1@" + slot_text(10);
@@ -383,8 +374,8 @@ void generate_problem_37()
     skip_random_draws(11);
     const std::int32_t variant = pick_problem_variant(2, equilibria_state.last_draw[37], 0);
     const bool weak_acid = variant == 1;
-    const StrongReagent& titrant = (weak_acid ? std::span<const StrongReagent>(bases)
-                                              : std::span<const StrongReagent>(acids_d))[random_int(1, 3) - 1];
+    const StrongElectrolyte& titrant = (weak_acid ? std::span<const StrongElectrolyte>(bases)
+                                                  : std::span<const StrongElectrolyte>(acids_d))[random_int(1, 3) - 1];
     std::int32_t i = random_int(1, weak_acid ? 7 : 8);
     if (app_state.version_number == text_version) i = weak_acid ? 4 : 7;
     const WeakReagent& weak = weak_acid ? weak_acids[i - 1] : weak_bases[i - 1];
@@ -399,9 +390,9 @@ void generate_problem_37()
                                  (weak_acid ? "[@iK@@da@ = " : "[@iK@@db@ = ") + slot_text(9) + "] con " +
                                  formula(titrant) + " " + slot_text(2) + " M";
     reread_data_slots();
-    set_slot_uncertainty(5, 1.0f + weak.count * slot_value(1) / (titrant.count * slot_value(2)), 0.03f);
+    set_slot_uncertainty(5, 1.0f + weak.ions * slot_value(1) / (titrant.ions * slot_value(2)), 0.03f);
     reread_slot(5);
-    set_slot_digits(6, weak.count * slot_value(1) / slot_value(5), 4);
+    set_slot_digits(6, weak.ions * slot_value(1) / slot_value(5), 4);
     reread_slot(6);
     const float c = slot_value(6);
     const float k = slot_value(9);
