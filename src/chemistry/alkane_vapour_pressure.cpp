@@ -37,11 +37,6 @@ constexpr std::array<AntoineFit, 18> alkanes{{
 constexpr double per_carbon = 14.027;
 constexpr double ends = 2.016;
 
-double log10_torr(const AntoineFit& fit, double celsius)
-{
-    return fit.a - fit.b / (fit.c + celsius);
-}
-
 }  // namespace
 
 double alkane_saturation_torr(double molar_mass, double celsius)
@@ -50,6 +45,7 @@ double alkane_saturation_torr(double molar_mass, double celsius)
     const std::size_t lower =
         std::clamp(static_cast<std::size_t>(std::max(carbons, 1.0)), std::size_t{1}, alkanes.size() - 1);
     const double share = carbons - static_cast<double>(lower);
-    const double low = log10_torr(alkanes[lower - 1], celsius), high = log10_torr(alkanes[lower], celsius);
+    const double low = antoine_log10_torr(alkanes[lower - 1], celsius),
+                 high = antoine_log10_torr(alkanes[lower], celsius);
     return std::pow(10.0, low + (high - low) * share);
 }

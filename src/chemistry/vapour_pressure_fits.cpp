@@ -3,6 +3,11 @@
 
 #include <cmath>
 
+double antoine_log10_torr(const AntoineFit& fit, double celsius)
+{
+    return fit.a - fit.b / (fit.c + celsius);
+}
+
 namespace {
 
 bool has_antoine(const VapourPressureFit& fit)
@@ -15,7 +20,7 @@ constexpr double torr_per_bar = 1e5 / 133.322368;
 
 double antoine_torr(const AntoineFit& a, double t)
 {
-    return std::pow(10.0, a.a - a.b / (a.c + t));
+    return std::pow(10.0, antoine_log10_torr(a, t));
 }
 
 // The compound's row whose range ends highest; null without a fit.

@@ -20,6 +20,9 @@ struct AntoineFit {
     double high;
 };
 
+// The fit's log10(P/torr) at `celsius`.
+double antoine_log10_torr(const AntoineFit& fit, double celsius);
+
 struct VapourPressureFit {
     CompoundKey compound;
     float b;                   // J/mol of P = P0 exp(-B/RT); 0 where the book gives no one-constant fit
