@@ -25,61 +25,11 @@
 #include "chemistry/table_rows.h"
 #include "handbook.h"
 #include "support/table_lookups.h"
+#include "table_judge.h"
 
 namespace table_checks {
 
 namespace {
-
-constexpr double none = std::numeric_limits<double>::quiet_NaN();
-
-// A handbook row: its value and, where another source differs, that
-// source's value; the row's range runs between them.
-struct Source {
-    std::string key;
-    double value, other = none;
-};
-
-enum class Spread { absolute, relative, decades };
-
-// A handbook column and how far a row may stand past its sources' range.
-struct Column {
-    const char* table;
-    const char* name;
-    double spread;
-    Spread kind;
-    std::vector<Source> rows;
-};
-
-std::string text_of(double value)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%.6g", value);
-    return text;
-}
-
-// The one reader: "" where the row holds, else the fault; "no handbook
-// row" where the column holds none for the key.
-std::string fault_of(const Column& column, const std::string& key, std::string_view text)
-{
-    const auto row = std::ranges::find(column.rows, key, &Source::key);
-    if (row == column.rows.end())
-        return std::string(column.table) + " " + column.name + " " + key + ": no handbook row";
-    const testing_support::WrittenFigure w = testing_support::written_figure(text);
-    const double half_unit = 0.5 * w.unit;
-    const double other = std::isnan(row->other) ? row->value : row->other;
-    const double low = std::min(row->value, other), high = std::max(row->value, other);
-    bool holds = false;
-    if (column.kind == Spread::decades) {
-        const double past = std::max(std::log10(low / w.value), std::log10(w.value / high));
-        holds = past <= column.spread + std::log10(1.0 + half_unit / std::abs(w.value));
-    } else {
-        const double spread = column.kind == Spread::relative ? column.spread * std::abs(row->value) : column.spread;
-        holds = w.value >= low - spread - half_unit && w.value <= high + spread + half_unit;
-    }
-    if (holds) return "";
-    return std::string(column.table) + " " + column.name + " " + key + ": " + std::string(text) + ", handbook " +
-           text_of(row->value) + (std::isnan(row->other) ? "" : " to " + text_of(row->other));
-}
 
 // The element table, one line an element: first ionisation energy and
 // electron affinity (kJ/mol, the latter with an older measurement where
