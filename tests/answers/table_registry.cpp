@@ -1,0 +1,470 @@
+// The registry of the program's data tables beyond the chemistry layer's
+// (those sit with their handbook in the table checks), and the tests that
+// hold it complete.
+#include "table_registry.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <sstream>
+
+namespace table_checks {
+
+Judgement by_handbook(std::function<Judged()> judged)
+{
+    return {Judgement::Kind::handbook, "handbook", std::move(judged)};
+}
+
+Judgement by_law(const char* law, LawCheck check)
+{
+    return {Judgement::Kind::law, law, {}, std::move(check)};
+}
+
+Judgement on_pages(const char* rule)
+{
+    return {Judgement::Kind::pages, rule};
+}
+
+Judgement exact(const char* why)
+{
+    return {Judgement::Kind::exact, why};
+}
+
+Judgement unjudged(const char* why)
+{
+    return {Judgement::Kind::unjudged, why};
+}
+
+std::vector<RegisteredTable> chemistry_tables();
+
+namespace {
+
+const Judgement unit_definition = exact("units' definitions in SI units");
+const Judgement drawn_ranges = exact("the ranges and steps data are drawn in, no measurement");
+const Judgement rule_e = on_pages("the conditions table's rule e, against the tests' handbook, on every page that "
+                                  "prints it");
+const Judgement layout = exact("drawing geometry, no measurement");
+
+std::vector<RegisteredTable> program_tables()
+{
+    return {
+        {"chemistry/alkane_vapour_pressure.cpp",
+         "alkanes",
+         "alkanes' Antoine fits",
+         {{"a, b, c, range", on_pages("the conditions table's rules a and d, against the tests' vapour curves")}}},
+        {"chemistry/reaction_table.cpp",
+         "rows",
+         "reaction table",
+         {{"equation", exact("balanced equations: the balance test")},
+          {"potential", unjudged("the reactions' potentials: no handbook column held here")}}},
+        {"chemistry/salt_solubilities.h",
+         "measured_celsius",
+         "measured solubilities' temperatures",
+         {{"°C", exact("the temperatures the handbook tabulates")}}},
+        {"chemistry/salt_solubilities.h",
+         "measured_solubilities",
+         "measured solubilities",
+         {{"g per 100 g of water", on_pages("the conditions table's rule e, within 6 % of the handbook's curve")}}},
+        {"chemistry/true_false_acidity.cpp",
+         "solutions",
+         "true-false pH statements",
+         {{"concentration", exact("the statements' own concentrations and their pH law")}}},
+        {"chemistry/true_false_group2_quantities.cpp",
+         "conversions",
+         "true-false conversions",
+         {{"factor", unit_definition}}},
+        {"chemistry/vapour_pressure_fits.h", "no_antoine", "no vapour fit", {{"marker", exact("a fit's absence")}}},
+        {"chemistry/vapour_pressure_fits.h",
+         "vapour_pressure_fits",
+         "vapour pressure fits",
+         {{"a, b, c, range, critical point",
+           on_pages("the conditions table's rules a and d, against the tests' vapour curves")}}},
+        {"chemistry/phase_limits.h",
+         "phase_points",
+         "melting and boiling points",
+         {{"melting, boiling", on_pages("the conditions table's rule d, against the tests' phase limits")}}},
+        {"chemistry/water_saturation.cpp",
+         "n",
+         "water's saturation line",
+         {{"n1-n10", exact("the published coefficients of water's saturation equation")}}},
+        {"chapters/basic_notions/unit_calculations.cpp",
+         "density_units",
+         "density units",
+         {{"factor", unit_definition}}},
+        {"chapters/basic_notions/unit_calculations.cpp",
+         "energy_from_joules",
+         "energy units",
+         {{"factor", unit_definition}}},
+        {"chapters/basic_notions/unit_calculations.cpp",
+         "shown_per_gram",
+         "mass units shown",
+         {{"factor", unit_definition}}},
+        {"chapters/basic_notions/unit_conversions.cpp",
+         "angstrom_units",
+         "ångström units",
+         {{"factor", unit_definition}}},
+        {"chapters/basic_notions/unit_conversions.cpp", "length_units", "length units", {{"factor", unit_definition}}},
+        {"chapters/basic_notions/unit_conversions.cpp", "mass_units", "mass units", {{"factor", unit_definition}}},
+        {"chapters/basic_notions/unit_conversions.cpp",
+         "pressure_units",
+         "pressure units",
+         {{"factor", unit_definition}}},
+        {"chapters/basic_notions/unit_conversions.cpp", "time_units", "time units", {{"factor", unit_definition}}},
+        {"chapters/basic_notions/unit_conversions.cpp", "volume_units", "volume units", {{"factor", unit_definition}}},
+        {"chapters/electrochemistry/electrolysis.cpp",
+         "resistivity_table",
+         "resistivities",
+         {{"ohm m", unjudged("the metals' resistivities: no handbook column held here")}}},
+        {"chapters/electrochemistry/electrolysis.cpp", "seconds", "time units", {{"factor", unit_definition}}},
+        {"chapters/electrochemistry/galvanic_cells.cpp",
+         "galvanic_cell_table",
+         "cells' free energies",
+         {{"ΔG°", unjudged("the cells' free energies: no law held here")}}},
+        {"chapters/electrochemistry/potentials_concentrations.cpp",
+         "soluble_salt_table",
+         "salts' Ksp",
+         {{"Ksp", rule_e}, {"ions, charges", exact("the salts' formulas")}}},
+        {"chapters/elements_compounds/atoms_atomic_mass.cpp",
+         "isotope_pairs",
+         "isotope pairs",
+         {{"mass number", exact("a count")}, {"abundance, mass", unjudged("no handbook column held here")}}},
+        {"chapters/elements_compounds/atoms_atomic_mass.cpp",
+         "mass_units",
+         "mass units",
+         {{"factor", unit_definition}}},
+        {"chapters/equilibria/buffer_solutions.cpp",
+         "buffer_pairs",
+         "buffer pairs",
+         {{"pKa", rule_e}, {"molar mass", exact("the salt's formula mass")}}},
+        {"chapters/equilibria/equilibria_kit.cpp", "scales", "drawn scales", {{"factor", drawn_ranges}}},
+        {"chapters/equilibria/equilibria_kit.cpp",
+         "gas_ranges",
+         "gas reactions' temperatures",
+         {{"Δn, °C", drawn_ranges}}},
+        {"chapters/equilibria/equilibrium_constants.cpp", "per_atm", "pressure units", {{"factor", unit_definition}}},
+        {"chapters/equilibria/gas_equilibria.cpp",
+         "c0",
+         "initial concentrations",
+         {{"mol/L", exact("the page's data")}}},
+        {"chapters/equilibria/gas_equilibria.cpp", "nu", "coefficients", {{"ν", exact("the equation's coefficients")}}},
+        {"chapters/equilibria/ph_calculations.cpp", "acid_salts", "acid salts", {{"Ka", rule_e}}},
+        {"chapters/equilibria/ph_calculations.cpp", "dissociating_acids", "dissociating acids", {{"Ka", rule_e}}},
+        {"chapters/equilibria/ph_calculations.cpp", "polyprotic_acids", "polyprotic acids", {{"Ka", rule_e}}},
+        {"chapters/equilibria/ph_calculations.cpp", "weak_acids", "weak acids", {{"Ka", rule_e}}},
+        {"chapters/equilibria/ph_calculations.cpp", "weak_bases", "weak bases", {{"Kb", rule_e}}},
+        {"chapters/equilibria/solubility_product.cpp", "carbonates", "carbonates' Ksp", {{"Ksp", rule_e}}},
+        {"chapters/equilibria/titrations.cpp", "weak_acids", "titrated acids", {{"Ka", rule_e}}},
+        {"chapters/equilibria/titrations.cpp", "weak_bases", "titrated bases", {{"Kb", rule_e}}},
+        {"chapters/final_problems/final_problems_problems.h", "weak_acids", "final problems' acids", {{"Ka", rule_e}}},
+        {"chapters/final_problems/section_1.cpp",
+         "fuels",
+         "heats of combustion",
+         {{"kJ/mol", on_pages("the conditions table's rule e: per mole of O2, against real compounds")}}},
+        {"chapters/final_problems/section_1.cpp",
+         "solvents",
+         "solvents' boiling points",
+         {{"°C", unjudged("no handbook column held here")}}},
+        {"chapters/final_problems/section_2.cpp", "halogens", "halogens' dissociation", {{"A, H", rule_e}}},
+        {"chapters/final_problems/section_3.cpp",
+         "acid_metals",
+         "metals in acid",
+         {{"metal, share", exact("the page's data")}}},
+        {"chapters/final_problems/section_3.cpp",
+         "fuels",
+         "fuels",
+         {{"kJ/g", unjudged("no handbook column held here")}}},
+        {"chapters/final_problems/section_3.cpp",
+         "liquids",
+         "liquids' boiling points",
+         {{"°C", unjudged("no handbook column held here")}, {"molar mass", exact("the formula mass")}}},
+        {"chapters/final_problems/section_4.cpp",
+         "buffers",
+         "final problems' buffers",
+         {{"pKa", rule_e}, {"molar mass", exact("the salt's formula mass")}}},
+        {"chapters/final_problems/section_4.cpp",
+         "initial",
+         "initial concentrations",
+         {{"mol/L", exact("the page's data")}}},
+        {"chapters/final_problems/section_4.cpp", "nu", "coefficients", {{"ν", exact("the equation's coefficients")}}},
+        {"chapters/final_problems/section_4.cpp",
+         "reaction_temperatures",
+         "reactions' temperatures",
+         {{"°C", drawn_ranges}}},
+        {"chapters/final_problems/section_5.cpp",
+         "bimolecular_reactions",
+         "bimolecular reactions",
+         {{"Ea, log A", unjudged("no kinetics column held here")}}},
+        {"chapters/final_problems/section_6.cpp",
+         "cells",
+         "cells' free energies",
+         {{"ΔG°", unjudged("the cells' free energies: no law held here")}}},
+        {"chapters/final_problems/section_6.cpp",
+         "isotopes",
+         "radioactive isotopes",
+         {{"half-life", unjudged("no handbook column held here")}}},
+        {"chapters/final_problems/section_6.cpp", "reagents", "reagents", {{"molar mass", exact("the formula mass")}}},
+        {"chapters/solutions/colligative_properties.cpp",
+         "dissociated",
+         "dissociated solutes",
+         {{"ions", exact("a count")}}},
+        {"chapters/solutions/redox_tables.cpp",
+         "equivalent_changes",
+         "equivalents' changes",
+         {{"oxidation number", exact("oxidation numbers")}}},
+        {"chapters/solutions/redox_tables.cpp",
+         "titrations",
+         "redox titrations",
+         {{"coefficients", exact("the equations' coefficients")}}},
+        {"chapters/solutions/redox_tables.cpp", "redox_products", "redox products", {{"codes", exact("codes")}}},
+        {"chapters/solutions/redox_tables.cpp", "redox_roles", "redox roles", {{"codes", exact("codes")}}},
+        {"chapters/solutions/solution_tables.cpp",
+         "boiling_solvents",
+         "boiling solvents",
+         {{"°C, Keb", unjudged("no handbook column held here")}}},
+        {"chapters/solutions/solution_tables.cpp",
+         "freezing_solvents",
+         "freezing solvents",
+         {{"°C, Kcr", unjudged("no handbook column held here")}}},
+        {"chapters/solutions/solution_tables.cpp",
+         "solvent_densities",
+         "solvents' densities",
+         {{"g/mL", unjudged("no handbook column held here")}}},
+        {"chapters/solutions/solution_tables.cpp",
+         "density_rows",
+         "solutions' densities",
+         {{"10, 20, 30 %", unjudged("no handbook column held here")}}},
+        {"chapters/states_of_matter/kinetic_theory.cpp",
+         "factors",
+         "mean speeds' factors",
+         {{"factor", exact("2, 8/π and 3 of the kinetic theory")}}},
+        {"chapters/states_of_matter/phase_diagrams.cpp",
+         "substances",
+         "triple and critical points",
+         {{"t3, p3, tc, pc", unjudged("no handbook column held here")}}},
+        {"chapters/states_of_matter/phase_figure.cpp", "zooms", "phase figure's zooms", {{"factor", layout}}},
+        {"chapters/states_of_matter/real_gases.cpp",
+         "van_der_waals_constants",
+         "van der Waals constants",
+         {{"a, b", unjudged("no handbook column held here")}}},
+        {"chapters/states_of_matter/solids_liquids.cpp",
+         "ionic_crystals",
+         "ionic crystals",
+         {{"density", unjudged("no handbook column held here")}}},
+        {"chapters/states_of_matter/vapour_pressure.cpp",
+         "energy_factors",
+         "energy units",
+         {{"factor", unit_definition}}},
+        {"chapters/stoichiometry/moles_molar_mass.cpp", "mass_units", "mass units", {{"factor", unit_definition}}},
+        {"chapters/stoichiometry/elemental_analysis.cpp",
+         "salt_rows",
+         "salts of the analysis",
+         {{"codes", exact("compound codes")}}},
+        {"chapters/stoichiometry/mixture_sets.cpp", "mixture_sets", "mixtures", {{"codes", exact("compound codes")}}},
+        {"chapters/thermo_kinetics/chemical_kinetics.cpp",
+         "activation_energies",
+         "activation energies",
+         {{"kJ/mol", unjudged("no kinetics column held here")}}},
+        {"chapters/thermo_kinetics/chemical_kinetics.cpp",
+         "coefficient_order_codes",
+         "orders",
+         {{"codes", exact("codes")}}},
+        {"chapters/thermo_kinetics/chemical_kinetics.cpp",
+         "half_lives",
+         "half-lives",
+         {{"years, hours, s", unjudged("no handbook column held here")}}},
+        {"chapters/thermo_kinetics/energy_enthalpy.cpp",
+         "heat_capacity_table",
+         "metals' heat data",
+         {{"melting point, heats, heat capacities", unjudged("no handbook column held here")}}},
+        {"chapters/thermo_kinetics/energy_enthalpy.cpp",
+         "per_kilojoule",
+         "energy units",
+         {{"factor", unit_definition}}},
+        {"chapters/thermo_kinetics/energy_enthalpy.cpp",
+         "water_stretches",
+         "water's heating stretches",
+         {{"°C", drawn_ranges}}},
+        {"simulations/titration/titration_chemistry.h",
+         "burette_additions",
+         "burette additions",
+         {{"mL", exact("the simulation's steps")}}},
+        {"simulations/titration/titration_state.h", "analyte_rows", "titrated analytes", {{"K", rule_e}}},
+        {"simulations/titration/titration_state.h",
+         "indicator_rows",
+         "indicators",
+         {{"pK", unjudged("no handbook column held here")}}},
+        {"tools/equilibrator.cpp",
+         "example_equilibrium",
+         "the equilibrator's example",
+         {{"mol/L", exact("the example's own solution")}}},
+        {"tools/expression_syntax.cpp",
+         "named_constants",
+         "the calculator's constants",
+         {{"value", unjudged("no handbook column held here")}}},
+        {"tools/molecule_viewer.cpp", "atom_styles", "atoms' drawing", {{"radius, colour", layout}}},
+        {"tools/molecule_viewer.cpp", "axis", "rotation axis", {{"vector", layout}}},
+    };
+}
+
+// The folders whose tables can hold data a page, a screen or an answer
+// shows, and whether their groups of whole numbers count (in the screens'
+// folders they are geometry).
+struct Scanned {
+    const char* folder;
+    bool whole_groups;
+};
+constexpr Scanned scanned[] = {{"numbers", true}, {"chemistry", true},    {"chapters", true},
+                               {"tools", false},  {"simulations", false}, {"games", false}};
+
+std::string text_of_file(const std::filesystem::path& path)
+{
+    std::ifstream in(path);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Every table the sources define that holds measured numbers, as
+// "file identifier".
+std::set<std::string> tables_in_sources()
+{
+    const std::filesystem::path src = BRUNATEL_SOURCE_DIR;
+    std::set<std::string> found;
+    for (const Scanned& s : scanned)
+        for (const auto& entry : std::filesystem::recursive_directory_iterator(src / s.folder)) {
+            const std::string ext = entry.path().extension().string();
+            if (ext != ".cpp" && ext != ".h") continue;
+            const std::string file = entry.path().lexically_relative(src).generic_string();
+            for (const std::string& name : tables_in(text_of_file(entry.path()), s.whole_groups))
+                found.insert(file + " " + name);
+        }
+    return found;
+}
+
+const char* kind_name(Judgement::Kind kind)
+{
+    switch (kind) {
+    case Judgement::Kind::handbook: return "handbook";
+    case Judgement::Kind::law: return "law";
+    case Judgement::Kind::pages: return "on every page";
+    case Judgement::Kind::exact: return "exact";
+    case Judgement::Kind::unjudged: return "NOT JUDGED";
+    }
+    return "";
+}
+
+std::vector<std::string> faults_of(const Judged& j, std::int32_t& judged)
+{
+    std::vector<std::string> faults;
+    for (const auto& [key, text] : j.rows) {
+        if (std::ranges::find(j.unjudged, key) != j.unjudged.end()) continue;
+        ++judged;
+        if (std::string fault = fault_of(j.column, key, text); !fault.empty()) faults.push_back(fault);
+    }
+    return faults;
+}
+
+}  // namespace
+
+const std::vector<RegisteredTable>& registry()
+{
+    static const std::vector<RegisteredTable> tables = [] {
+        std::vector<RegisteredTable> all = chemistry_tables();
+        std::ranges::move(program_tables(), std::back_inserter(all));
+        return all;
+    }();
+    return tables;
+}
+
+std::vector<Judged> handbook_columns()
+{
+    std::vector<Judged> columns;
+    for (const RegisteredTable& t : registry())
+        for (const RegisteredColumn& c : t.columns)
+            if (c.judgement.kind == Judgement::Kind::handbook) columns.push_back(c.judgement.handbook());
+    return columns;
+}
+
+namespace {
+
+// Each registered column judged as it says, and the coverage printed table
+// by table.
+TEST(TableRegistry, EveryRegisteredColumnHoldsItsJudgement)
+{
+    std::map<Judgement::Kind, std::int32_t> columns_by_kind;
+    for (const RegisteredTable& t : registry()) {
+        std::printf("%s (%s, %s)\n", t.title, t.file, t.identifier);
+        for (const RegisteredColumn& c : t.columns) {
+            ++columns_by_kind[c.judgement.kind];
+            std::int32_t judged = 0;
+            std::vector<std::string> faults;
+            std::string unjudged_rows;
+            if (c.judgement.kind == Judgement::Kind::handbook) {
+                const Judged j = c.judgement.handbook();
+                faults = faults_of(j, judged);
+                if (!j.unjudged.empty())
+                    unjudged_rows =
+                        ", " + std::to_string(j.unjudged.size()) + " without a handbook row (" + j.why + ")";
+            } else if (c.judgement.kind == Judgement::Kind::law) {
+                faults = c.judgement.law(judged);
+            }
+            for (const std::string& fault : faults) ADD_FAILURE() << t.title << ": " << fault;
+            if (c.judgement.kind == Judgement::Kind::handbook || c.judgement.kind == Judgement::Kind::law) {
+                EXPECT_GT(judged, 0) << t.title << " " << c.name << " judges no row";
+                std::printf("  %s: %s, %d rows judged%s\n", c.name,
+                            c.judgement.kind == Judgement::Kind::law ? c.judgement.how : "handbook", judged,
+                            unjudged_rows.c_str());
+            } else {
+                std::printf("  %s: %s (%s)\n", c.name, kind_name(c.judgement.kind), c.judgement.how);
+            }
+        }
+    }
+    std::printf("%zu tables;", registry().size());
+    for (const auto& [kind, count] : columns_by_kind) std::printf(" %s %d;", kind_name(kind), count);
+    std::printf("\n");
+}
+
+// The registry holds every table of the sources that holds measured
+// numbers, and names no table the sources lack.
+TEST(TableRegistry, HoldsEveryTableOfTheSources)
+{
+    std::set<std::string> registered;
+    for (const RegisteredTable& t : registry()) {
+        EXPECT_FALSE(t.columns.empty()) << t.file << " " << t.identifier << " declares no column";
+        registered.insert(std::string(t.file) + " " + t.identifier);
+    }
+    const std::set<std::string> found = tables_in_sources();
+    for (const std::string& table : found)
+        EXPECT_TRUE(registered.contains(table)) << table << ": a table of measured numbers outside the registry";
+    for (const std::string& table : registered)
+        EXPECT_TRUE(found.contains(table)) << table << ": registered, but no such table in the sources";
+}
+
+// What the scan counts as a table of measured numbers, and what it leaves.
+TEST(TableRegistry, ScanFindsTablesOfMeasuredNumbers)
+{
+    const char* source = R"(
+constexpr std::array<Row, 3> boiling_points{{
+    {"acqua", 100.0f}, {"etanolo", "78.4"}, {"benzene", 80.1f},
+}};
+const Row hand_typed[] = {{"HCl", {474, 980, 1492}}};  // three figures of a row
+static constexpr float decimals_in_text[] = {1.0f, 2.0f};  // 3.5, 4.5 in a comment
+inline constexpr std::array<Box, 2> buttons{{{10, 20, 300, 400}, {500, 20, 300, 400}}};
+constexpr const char* codes[] = {"a", "b", "c"};
+const auto per_atm = [] { return std::array{760.0, 101.325, 0.101325}; }();
+)";
+    EXPECT_EQ(tables_in(source), (std::vector<std::string>{"boiling_points", "hand_typed", "buttons", "per_atm"}));
+    EXPECT_EQ(tables_in(source, false), (std::vector<std::string>{"boiling_points", "per_atm"}));
+    // A table made outside the registry is found and not registered.
+    const std::vector<std::string> made = tables_in("constexpr double outside[] = {1.5, 2.5, 3.5};\n");
+    ASSERT_EQ(made, std::vector<std::string>{"outside"});
+    EXPECT_TRUE(std::ranges::none_of(registry(),
+                                     [](const RegisteredTable& t) { return t.identifier == std::string("outside"); }));
+}
+
+}  // namespace
+
+}  // namespace table_checks

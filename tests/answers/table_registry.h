@@ -1,0 +1,74 @@
+// Every data table of the program whose numbers reach a page, a screen or
+// an answer, each column declared once by name with how it is judged: row
+// by row against a handbook column, by a law, on every page that prints it,
+// or not at all with the reason. A scan of src/ finds the tables that hold
+// measured numbers, so that a table left out of the registry fails.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "table_judge.h"
+
+namespace table_checks {
+
+// A program table's rows of one column: key and value as written.
+using Rows = std::vector<std::pair<std::string, std::string>>;
+
+// A handbook column, the program's rows it judges, and the keys left
+// without a handbook row, with why.
+struct Judged {
+    Column column;
+    Rows rows;
+    std::vector<std::string> unjudged = {};
+    const char* why = "";
+};
+
+// A law's faults; `judged` counts the comparisons it made.
+using LawCheck = std::function<std::vector<std::string>(std::int32_t& judged)>;
+
+struct Judgement {
+    enum class Kind { handbook, law, pages, exact, unjudged };
+    Kind kind;
+    const char* how;  // the law, the page rule or the reason, as printed
+    std::function<Judged()> handbook = {};
+    LawCheck law = {};
+};
+
+Judgement by_handbook(std::function<Judged()> judged);
+Judgement by_law(const char* law, LawCheck check);
+// Judged where a page prints it, by the conditions table's rules.
+Judgement on_pages(const char* rule);
+// An exact figure: a definition, a count or a code, nothing measured.
+Judgement exact(const char* why);
+Judgement unjudged(const char* why);
+
+struct RegisteredColumn {
+    const char* name;  // several columns judged alike: their names, ", " between them
+    Judgement judgement;
+};
+
+struct RegisteredTable {
+    const char* file;        // under src/
+    const char* identifier;  // its name in that file
+    const char* title;
+    std::vector<RegisteredColumn> columns;
+};
+
+const std::vector<RegisteredTable>& registry();
+// Every handbook column of the registry, with the rows it judges.
+std::vector<Judged> handbook_columns();
+
+// The tables a source defines that hold measured numbers: an initialised
+// constant whose initialiser holds at least three numbers written with a
+// decimal point or an exponent, as literals or as texts, texts of whole
+// numbers, or whole numbers of three digits or more in a group of numbers
+// alone (a table's row of figures). `whole_groups` off leaves the last out
+// (drawing geometry in the screens' folders).
+std::vector<std::string> tables_in(std::string_view source, bool whole_groups = true);
+
+}  // namespace table_checks
