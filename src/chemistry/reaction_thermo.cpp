@@ -45,16 +45,13 @@ std::optional<ReactionThermo> compute_reaction_thermo(std::string_view equation,
     for (std::int32_t j = 1; j <= terms.species_count(); ++j) {
         const std::optional<std::int32_t> k = find_compound_by_formula(terms.species_text(equation, j));
         if (!k || !has_thermo_data(compound_record(*k))) return std::nullopt;
-        const CompoundRecord& record = compound_record(*k);
+        // An equation writes water alike in both states; the state says
+        // which row it reads.
+        const bool vapour = *k == compounds::liquid_water && water_state == water_as_vapour;
+        const CompoundRecord& record = compound_record(vapour ? compounds::water_vapour : *k);
         const float sign = j <= terms.reactant_count ? -1.0f : 1.0f;
-        SpeciesData data{sign * static_cast<float>(terms.coefficient[j]), read_field(record, 131, 138),
-                         read_field(record, 148, 152), read_field(record, 153, 158)};
-        if (*k == compounds::liquid_water && water_state == water_as_vapour) {
-            data.enthalpy = -241.8f;
-            data.entropy = 188.8f;
-            data.heat_capacity = 33.6f;
-        }
-        species.push_back(data);
+        species.push_back({sign * static_cast<float>(terms.coefficient[j]), read_field(record, 131, 138),
+                           read_field(record, 148, 152), read_field(record, 153, 158)});
     }
 
     // Separate passes in this order, single precision, as the results are
