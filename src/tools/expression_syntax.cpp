@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string_view>
 
+#include "chemistry/data_tables.h"
 #include "numbers/thermal_constants.h"
 #include "tools/character_classes.h"
 
@@ -14,9 +15,8 @@ struct Replacement {
 };
 
 constexpr Replacement named_constants[] = {
-    {"nav", "6.022142e23"},           {"kbz", "1.380651e-23"},
-    {"rsi", gas_constant_joule_text}, {"ral", gas_constant_litre_atm_text},
-    {"pi", "3.141592653589793"},
+    {"nav", avogadro_number_text},        {"kbz", boltzmann_constant_text}, {"rsi", gas_constant_joule_text},
+    {"ral", gas_constant_litre_atm_text}, {"pi", "3.141592653589793"},
 };
 
 // Two code characters each, so that the letters e and x of "exp" stay out

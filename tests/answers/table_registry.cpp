@@ -302,10 +302,6 @@ std::vector<RegisteredTable> program_tables()
          "example_equilibrium",
          "the equilibrator's example",
          {{"mol/L", exact("the example's own solution")}}},
-        {"tools/expression_syntax.cpp",
-         "named_constants",
-         "the calculator's constants",
-         {{"value", unjudged("no handbook column held here")}}},
         {"tools/molecule_viewer.cpp", "atom_styles", "atoms' drawing", {{"radius, colour", layout}}},
         {"tools/molecule_viewer.cpp", "axis", "rotation axis", {{"vector", layout}}},
     };

@@ -54,8 +54,8 @@ TEST(ExpressionEngine, ValuesAndOrderOfOperations)
     CHECK_EVAL("x", 7.5, 7.5);
     CHECK_EVAL("LN(X)", std::exp(2.0), 2.0);
     CHECK_EVAL("pi", 0, 3.141592653589793);
-    CHECK_EVAL("nav*2", 0, 2 * 6.022142e23);
-    CHECK_EVAL("ral*rsi/kbz", 0, 0.082058 * 8.31448 / 1.380651e-23);
+    CHECK_EVAL("nav*2", 0, 2 * 6.02214076e23);
+    CHECK_EVAL("ral*rsi/kbz", 0, 0.082058 * 8.31448 / 1.380649e-23);
     CHECK_EVAL("log(1000)+exp(0)+sin(0)+cos(0)+tan(0)", 0, 5.0);
     CHECK_EVAL(".5+5.+1.e1", 0, 15.5);
     CHECK_EVAL("mf[H2O]", 0, 18.0153);

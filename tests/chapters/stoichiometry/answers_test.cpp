@@ -20,7 +20,7 @@ namespace {
 constexpr std::int32_t versions_per_problem = 200;
 using testing_support::second_reading;
 constexpr double one_unit = 1.0;
-constexpr double avogadro = 6.022142e23;
+constexpr double avogadro = 6.02214076e23;  // exact in the SI
 
 using Values = std::vector<double>;
 
