@@ -24,6 +24,7 @@
 #include "chemistry/standard_potentials.h"
 #include "chemistry/table_rows.h"
 #include "handbook.h"
+#include "handbook_physical.h"
 #include "support/table_lookups.h"
 #include "table_judge.h"
 #include "table_registry.h"
@@ -424,6 +425,15 @@ std::string hot_fault(const HotSolubility& h, std::int32_t& judged)
 
 }  // namespace
 
+double thermochemical_heat_capacity(const std::string& formula)
+{
+    for (const ThermoSources& t : thermo)
+        if (formula == t.formula) return t.heat_capacity;
+    return none;
+}
+
+namespace {}  // namespace
+
 // The tables of the chemistry layer, each column with how it is judged.
 std::vector<RegisteredTable> chemistry_tables()
 {
@@ -581,6 +591,7 @@ TEST(TableChecks, EachColumnFailsOnARowMadeWrong)
         {"25 °C", "K@d2@Cr@d2@O@d7@", "12.7", "solubility table 25 °C K@d2@Cr@d2@O@d7@: 12.7, handbook 14.4"},
         {"100 °C", "HgCl@d2@", "58.0", "solubility table 100 °C HgCl@d2@: 58.0, handbook 48"},
         {"dissolution enthalpy", "AgCl", "56.5", "solubility table dissolution enthalpy AgCl: 56.5, handbook 65.49"},
+        {"10^-8 ohm m", "Cu", "1.172", "resistivities 10^-8 ohm m Cu: 1.172, handbook 1.678 to 1.725"},
     };
     const std::vector<Judged> columns = handbook_columns();
     for (const Wrong& wrong : wrongs) {
@@ -597,6 +608,11 @@ TEST(TableChecks, EachColumnFailsOnARowMadeWrong)
                   .find("Ba(NO@d3@)@d2@ ceiling 0.39 F over the saturated 0.38"),
               std::string::npos);
     EXPECT_EQ(eutectic_fault({compounds::barium_hydroxide, -0.5f}), "Ba(OH)@d2@ eutectic -0.5 °C, source -0.43 °C");
+    // CO2's b a power of ten short, copper's b a digit moved.
+    EXPECT_NE(van_der_waals_fault({3.592f, 0.004267f, compounds::carbon_dioxide}).find("CO@d2@ b 0.004267"),
+              std::string::npos);
+    EXPECT_NE(heat_capacity_fault({compounds::copper, 1084.6f, 1083, 22.64f, 62.8f, 0.0f}).find("Cu Cp(25 °C)"),
+              std::string::npos);
     std::int32_t judged = 0;
     EXPECT_NE(hot_fault({compounds::potassium_sulfate, {11.1f, 14.8f, 21.4f, 21.4f, 24.1f}}, judged)
                   .find("K@d2@SO@d4@ at 60 °C: 21.4 g"),

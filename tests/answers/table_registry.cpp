@@ -13,6 +13,8 @@
 #include <set>
 #include <sstream>
 
+#include "handbook_physical.h"
+
 namespace table_checks {
 
 Judgement by_handbook(std::function<Judged()> judged)
@@ -119,7 +121,7 @@ std::vector<RegisteredTable> program_tables()
         {"chapters/electrochemistry/electrolysis.cpp",
          "resistivity_table",
          "resistivities",
-         {{"ohm m", unjudged("the metals' resistivities: no handbook column held here")}}},
+         {{"10^-8 ohm m", resistivities_judgement()}}},
         {"chapters/electrochemistry/electrolysis.cpp", "seconds", "time units", {{"factor", unit_definition}}},
         {"chapters/electrochemistry/galvanic_cells.cpp",
          "galvanic_cell_table",
@@ -250,7 +252,7 @@ std::vector<RegisteredTable> program_tables()
         {"chapters/states_of_matter/real_gases.cpp",
          "van_der_waals_constants",
          "van der Waals constants",
-         {{"a, b", unjudged("no handbook column held here")}}},
+         {{"a, b", van_der_waals_judgement()}}},
         {"chapters/states_of_matter/solids_liquids.cpp",
          "ionic_crystals",
          "ionic crystals",
@@ -280,7 +282,7 @@ std::vector<RegisteredTable> program_tables()
         {"chapters/thermo_kinetics/energy_enthalpy.cpp",
          "heat_capacity_table",
          "metals' heat data",
-         {{"melting point, heats, heat capacities", unjudged("no handbook column held here")}}},
+         {{"melting point, a, b, c", heat_capacities_judgement()}}},
         {"chapters/thermo_kinetics/energy_enthalpy.cpp",
          "per_kilojoule",
          "energy units",

@@ -82,4 +82,13 @@ void generate_problem_12();
 void generate_problem_13();
 void generate_problem_14();
 
+// Resistivity at room temperature in 10^-8 ohm·m, as text: its digits are
+// the datum's significant digits.
+struct Resistivity {
+    std::string_view symbol;
+    std::string_view resistivity;
+};
+
+extern const std::array<Resistivity, 14> resistivity_table;
+
 }  // namespace electrochemistry

@@ -18,14 +18,6 @@
 #include "text/article_name.h"
 
 namespace electrochemistry {
-namespace {
-
-// Resistivity at room temperature in 10^-8 ohm·m, as text: its digits are
-// the datum's significant digits.
-struct Resistivity {
-    std::string_view symbol;
-    std::string_view resistivity;
-};
 
 constexpr std::array<Resistivity, 14> resistivity_table{{
     {"Al", "2.709"},
@@ -43,6 +35,8 @@ constexpr std::array<Resistivity, 14> resistivity_table{{
     {"Zn", "6.01"},
     {"V", "20.1"},
 }};
+
+namespace {
 
 // Atomic numbers of the metals deposited: four whose ion carries charge 1,
 // five charge 2 and aluminium, charge 3.

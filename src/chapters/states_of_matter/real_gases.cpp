@@ -18,9 +18,6 @@
 #include "numbers/value_slots.h"
 
 namespace states_of_matter {
-namespace {
-
-StatesOfMatterState& state = states_of_matter_state;
 
 constexpr VanDerWaalsTable van_der_waals_constants{{
     {1.36f, 0.03183f, compounds::oxygen},
@@ -37,6 +34,10 @@ constexpr VanDerWaalsTable van_der_waals_constants{{
 static_assert(std::ranges::all_of(van_der_waals_constants, [](const VanDerWaalsRecord& r) {
     return r.compound && has_phase_points(*r.compound);
 }));
+
+namespace {
+
+StatesOfMatterState& state = states_of_matter_state;
 
 // The gas of a real-gas problem, its a and b in slots 8 and 9.
 struct RealGas {

@@ -202,4 +202,6 @@ float van_der_waals_molar_volume(float a, float b, float temperature, float pres
 // Writes the ten records of the real-gas problems.
 void fill_van_der_waals_table(VanDerWaalsTable& table);
 
+extern const VanDerWaalsTable van_der_waals_constants;
+
 }  // namespace states_of_matter

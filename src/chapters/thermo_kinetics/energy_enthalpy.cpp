@@ -24,6 +24,15 @@
 #include "text/article_name.h"
 
 namespace thermo_kinetics {
+
+constexpr std::array<HeatCapacityRow, 5> heat_capacity_table{{
+    {compounds::aluminium, 660.0f, 660, 20.67f, 12.38f, 0.0f},
+    {compounds::copper, 1084.6f, 1083, 22.64f, 6.28f, 0.0f},
+    {compounds::lead, 328.0f, 328, 22.13f, 11.72f, 0.96f},
+    {compounds::iodine, 114.0f, 114, 40.12f, 49.79f, 0.0f},
+    {compounds::sodium_chloride, 801.0f, 801, 45.94f, 16.32f, 0.0f},
+}};
+
 namespace {
 
 constexpr std::string_view per_kelvin_mole = " J/(K•mol)";
@@ -54,25 +63,6 @@ void answer_difference(std::int32_t result, float value, float uncertainty)
 
 // The noble gases of problem 4 by atomic number.
 constexpr std::array<std::int32_t, 5> noble_gases = {2, 10, 18, 36, 54};
-
-// Cp(T) = a + b·10^-3 T + c·10^5 / T^2 in J/(K mol), below the melting point.
-// The temperatures are drawn below a tenth and nine tenths of `ceiling`,
-// the melting point first tabulated: copper's handbook value moved from 1083
-// to 1084.6 °C, its draws did not.
-struct HeatCapacityRow {
-    CompoundKey compound;
-    float melting_point;   // °C
-    std::int32_t ceiling;  // °C
-    float a, b, c;
-};
-static_assert(!std::is_convertible_v<int, decltype(HeatCapacityRow::compound)>);
-constexpr std::array<HeatCapacityRow, 5> heat_capacity_table{{
-    {compounds::aluminium, 660.0f, 660, 20.67f, 12.38f, 0.0f},
-    {compounds::copper, 1084.6f, 1083, 22.64f, 6.28f, 0.0f},
-    {compounds::lead, 328.0f, 328, 22.13f, 11.72f, 0.96f},
-    {compounds::iodine, 114.0f, 114, 40.12f, 49.79f, 0.0f},
-    {compounds::sodium_chloride, 801.0f, 801, 45.94f, 16.32f, 0.0f},
-}};
 
 float heat_capacity(const HeatCapacityRow& row, float kelvin)
 {

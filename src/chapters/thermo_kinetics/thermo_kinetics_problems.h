@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 #include "chemistry/compound_records.h"
@@ -21,6 +22,19 @@ struct ThermoKineticsState {
 extern ThermoKineticsState thermo_kinetics_state;
 
 namespace thermo_kinetics {
+
+// Cp(T) = a + b·10^-3 T + c·10^5 / T^2 in J/(K mol), below the melting point.
+// The temperatures are drawn below a tenth and nine tenths of `ceiling`,
+// the melting point first tabulated: copper's handbook value moved from 1083
+// to 1084.6 °C, its draws did not.
+struct HeatCapacityRow {
+    CompoundKey compound;
+    float melting_point;   // °C
+    std::int32_t ceiling;  // °C
+    float a, b, c;
+};
+static_assert(!std::is_convertible_v<int, decltype(HeatCapacityRow::compound)>);
+extern const std::array<HeatCapacityRow, 5> heat_capacity_table;
 
 // --- Draws ------------------------------------------------------------------
 

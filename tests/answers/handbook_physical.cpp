@@ -1,0 +1,108 @@
+#include "handbook_physical.h"
+
+#include <cmath>
+#include <cstdint>
+#include <vector>
+
+#include "chapters/electrochemistry/electrochemistry_problems.h"
+#include "handbook.h"
+
+namespace table_checks {
+
+namespace {
+
+// Electrical resistivity of the pure metals, 10^-8 ohm m, at 293 and 300 K
+// (CRC Handbook, "Electrical resistivity of pure metals"): room temperature
+// lies between; within 1 % besides.
+const std::vector<Source> metal_resistivities = {
+    {"Al", 2.65, 2.733},  {"Cr", 12.5, 12.7}, {"Cu", 1.678, 1.725}, {"Au", 2.214, 2.271}, {"Fe", 9.61, 9.98},
+    {"Pb", 20.8, 21.3},   {"Mn", 144.0},      {"Mo", 5.34, 5.52},   {"Ni", 6.93, 7.20},   {"Pt", 10.5, 10.8},
+    {"Ag", 1.587, 1.629}, {"W", 5.28, 5.44},  {"Zn", 5.90, 6.06},   {"V", 19.7, 20.2},
+};
+
+// L atm/(mol K): the constant the van der Waals tables were computed with.
+constexpr double gas_constant = 0.082057;
+
+// The heat capacity at 25 °C of the solids the thermochemical rows leave
+// (CRC Handbook, "Standard thermodynamic properties"), J/(mol K); the
+// others are the thermochemical handbook's.
+struct SolidHeatCapacity {
+    const char* formula;
+    double at_25;
+};
+constexpr SolidHeatCapacity solid_heat_capacities[] = {{"I@d2@", 54.44}, {"NaCl", 50.50}};
+
+double heat_capacity_at_25(const std::string& formula)
+{
+    for (const SolidHeatCapacity& s : solid_heat_capacities)
+        if (formula == s.formula) return s.at_25;
+    return thermochemical_heat_capacity(formula);
+}
+
+}  // namespace
+
+Judgement resistivities_judgement()
+{
+    return by_handbook([] {
+        Rows rows;
+        for (const electrochemistry::Resistivity& r : electrochemistry::resistivity_table)
+            rows.emplace_back(r.symbol, r.resistivity);
+        return Judged{{"resistivities", "10^-8 ohm m", 0.01, Spread::relative, metal_resistivities}, rows};
+    });
+}
+
+// The tables compute a = 27 R² Tc² / (64 Pc) and b = R Tc / (8 Pc) from a
+// gas's critical point; editions' critical points part by up to 2 %.
+std::string van_der_waals_fault(const VanDerWaalsRecord& r)
+{
+    const std::string formula(r.compound->formula());
+    const conditions::Substance* s = conditions::substance(formula);
+    if (s == nullptr || s->critical_atm == 0.0) return formula + ": no critical point in the handbook";
+    const double a = 27.0 * std::pow(gas_constant * s->critical, 2) / (64.0 * s->critical_atm);
+    const double b = gas_constant * s->critical / (8.0 * s->critical_atm);
+    std::string fault;
+    if (std::abs(r.a / a - 1.0) > 0.025) fault += formula + " a " + text_of(r.a) + ", critical point's " + text_of(a);
+    if (std::abs(r.b / b - 1.0) > 0.025) fault += formula + " b " + text_of(r.b) + ", critical point's " + text_of(b);
+    return fault;
+}
+
+Judgement van_der_waals_judgement()
+{
+    return by_law("a and b from the handbook's critical point, within 2.5 %", [](std::int32_t& judged) {
+        std::vector<std::string> faults;
+        for (const VanDerWaalsRecord& r : states_of_matter::van_der_waals_constants)
+            if (++judged; !van_der_waals_fault(r).empty()) faults.push_back(van_der_waals_fault(r));
+        return faults;
+    });
+}
+
+// The fit read at 25 °C within 2 % of the handbook's heat capacity (a
+// misplaced digit of a, b or c moves it further), and the melting point
+// within a degree of the handbook's.
+std::string heat_capacity_fault(const thermo_kinetics::HeatCapacityRow& r)
+{
+    const std::string formula(r.compound.formula());
+    const double t = 298.15;
+    const double fit = r.a + r.b * 1e-3 * t + r.c * 1e5 / (t * t);
+    const double handbook = heat_capacity_at_25(formula);
+    std::string fault;
+    if (!(std::abs(fit / handbook - 1.0) <= 0.02))
+        fault += formula + " Cp(25 °C) " + text_of(fit) + ", handbook " + text_of(handbook);
+    const conditions::Substance* s = conditions::substance(formula);
+    if (s == nullptr || std::abs(r.melting_point + 273.15 - s->melting) > 1.0)
+        fault += formula + " melting " + text_of(r.melting_point) + " °C, handbook " +
+                 (s == nullptr ? "none" : text_of(s->melting - 273.15));
+    return fault;
+}
+
+Judgement heat_capacities_judgement()
+{
+    return by_law("Cp at 25 °C within 2 % of the handbook's, melting point within 1 °C", [](std::int32_t& judged) {
+        std::vector<std::string> faults;
+        for (const thermo_kinetics::HeatCapacityRow& r : thermo_kinetics::heat_capacity_table)
+            if (++judged; !heat_capacity_fault(r).empty()) faults.push_back(heat_capacity_fault(r));
+        return faults;
+    });
+}
+
+}  // namespace table_checks
