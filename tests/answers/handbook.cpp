@@ -123,7 +123,8 @@ const std::vector<Substance> substances = {
 };
 
 // Entropies and formation enthalpies at temperature: NIST-JANAF
-// Thermochemical Tables, 4th edition (rows at 298.15 K and 800 to 1100 K).
+// Thermochemical Tables, 4th edition (rows at 800 to 1100 K; at 298.15 K
+// the thermochemical handbook's, and graphite's entropy).
 struct Tabulation {
     const char* formula;
     const char* quantity;
@@ -132,11 +133,11 @@ struct Tabulation {
     double relative = 0.0;  // of the value, besides
 };
 const std::vector<Tabulation> tabulations = {
-    {"CO", "S", 0.3, {{298.15, 197.66}, {800, 227.3}, {900, 231.1}, {1000, 234.5}, {1100, 237.7}}},
-    {"CO@d2@", "S", 0.4, {{298.15, 213.79}, {800, 257.4}, {900, 263.6}, {1000, 269.3}, {1100, 274.4}}},
+    {"CO", "S", 0.3, {{800, 227.3}, {900, 231.1}, {1000, 234.5}, {1100, 237.7}}},
+    {"CO@d2@", "S", 0.4, {{800, 257.4}, {900, 263.6}, {1000, 269.3}, {1100, 274.4}}},
     {"C", "S", 0.3, {{298.15, 5.74}, {800, 19.8}, {900, 22.2}, {1000, 24.5}, {1100, 26.5}}},
-    {"CO", "H", 0.2, {{298.15, -110.53}, {800, -110.9}, {900, -111.4}, {1000, -112.0}, {1100, -112.6}}},
-    {"CO@d2@", "H", 0.2, {{298.15, -393.52}, {800, -394.4}, {900, -394.6}, {1000, -394.6}, {1100, -394.7}}},
+    {"CO", "H", 0.2, {{800, -110.9}, {900, -111.4}, {1000, -112.0}, {1100, -112.6}}},
+    {"CO@d2@", "H", 0.2, {{800, -394.4}, {900, -394.6}, {1000, -394.6}, {1100, -394.7}}},
     // Saturated NaCl, mol per litre of solution: the CRC Handbook's
     // solubilities at temperature ("Aqueous solubility of inorganic
     // compounds at various temperatures") with its densities of the brine
@@ -243,10 +244,14 @@ double tabulated(const std::string& formula, const std::string& quantity, double
     for (const Tabulation& t : tabulations) {
         if (formula != t.formula || quantity != t.quantity) continue;
         accuracy = t.accuracy;
-        for (std::size_t i = 1; i < t.rows.size(); ++i)
-            if (kelvin <= t.rows[i].first || i + 1 == t.rows.size()) {
-                const auto [t0, v0] = t.rows[i - 1];
-                const auto [t1, v1] = t.rows[i];
+        std::vector<std::pair<double, double>> rows = t.rows;
+        if (const ThermoSources* at_25 = thermochemical(formula);
+            at_25 != nullptr && (quantity == "S" || quantity == "H"))
+            rows.insert(rows.begin(), {298.15, quantity == "S" ? at_25->entropy : at_25->enthalpy});
+        for (std::size_t i = 1; i < rows.size(); ++i)
+            if (kelvin <= rows[i].first || i + 1 == rows.size()) {
+                const auto [t0, v0] = rows[i - 1];
+                const auto [t1, v1] = rows[i];
                 const double value = v0 + (v1 - v0) * (kelvin - t0) / (t1 - t0);
                 accuracy += t.relative * value;
                 return value;

@@ -34,7 +34,19 @@ const Substance* substance(const std::string& formula_or_name);
 // 10 %); infinite above the critical temperature.
 double saturation_atm(const Substance& s, double kelvin);
 
-// A value tabulated against temperature (K), read linearly between rows.
+// Standard formation data at 25 °C: CRC Handbook, "Standard thermodynamic
+// properties of chemical substances", with the NBS tables' figure (Wagman
+// et al., 1982) where they part; enthalpies and free energies within 0.5
+// kJ/mol, entropies and heat capacities within 0.3 J/(mol K) besides.
+struct ThermoSources {
+    const char* formula;
+    double enthalpy, nbs_enthalpy, free_energy, nbs_free_energy, entropy, nbs_entropy, heat_capacity, nbs_heat_capacity;
+};
+const std::vector<ThermoSources>& thermochemical_rows();
+const ThermoSources* thermochemical(const std::string& formula);
+
+// A value tabulated against temperature (K), read linearly between rows;
+// its row at 25 °C is the thermochemical handbook's where that holds one.
 double tabulated(const std::string& formula, const std::string& quantity, double kelvin, double& accuracy);
 
 // A standard potential of a couple in its medium ("acid", "base").

@@ -31,6 +31,8 @@
 
 namespace table_checks {
 
+using conditions::ThermoSources;
+
 namespace {
 
 // The element table, one line an element: first ionisation energy and
@@ -163,74 +165,10 @@ std::vector<Source> element_column(double ElementSources::*value, double Element
     return rows;
 }
 
-// Standard formation data at 25 °C: CRC Handbook, "Standard thermodynamic
-// properties of chemical substances", with the NBS tables' figure (Wagman
-// et al., 1982) where they part; enthalpies and free energies within 0.5
-// kJ/mol, entropies and heat capacities within 0.3 J/(mol K) besides.
-struct ThermoSources {
-    const char* formula;
-    double enthalpy, nbs_enthalpy, free_energy, nbs_free_energy, entropy, nbs_entropy, heat_capacity, nbs_heat_capacity;
-};
-constexpr ThermoSources thermo[] = {
-    {"N@d2@", 0.0, none, 0.0, none, 191.61, none, 29.12, none},
-    {"O@d2@", 0.0, none, 0.0, none, 205.15, none, 29.38, none},
-    {"Cl@d2@", 0.0, none, 0.0, none, 223.08, none, 33.91, none},
-    {"Br@d2@", 30.91, none, 3.11, none, 245.47, none, 36.02, none},
-    {"I@d2@", 62.42, none, 19.33, none, 260.69, none, 36.90, none},
-    {"P@d4@", 0.0, none, 0.0, none, 164.36, none, 95.36, none},
-    {"H@d2@", 0.0, none, 0.0, none, 130.68, none, 28.84, none},
-    {"H@d2@O(l)", -285.83, none, -237.13, none, 69.95, 69.91, 75.33, none},
-    {"NH@d3@", -45.94, -46.11, -16.41, -16.45, 192.77, 192.45, 35.06, none},
-    {"H@d2@O@d2@", -187.78, none, -120.35, none, 109.6, none, 89.1, none},
-    {"CO", -110.53, none, -137.17, none, 197.66, none, 29.14, none},
-    {"CO@d2@", -393.51, none, -394.36, none, 213.79, none, 37.14, none},
-    {"NO", 91.29, 90.25, 87.60, 86.55, 210.76, none, 29.86, none},
-    {"NO@d2@", 33.18, 34.19, 51.31, 52.34, 240.06, 240.2, 37.20, none},
-    {"SO@d2@", -296.83, none, -300.19, none, 248.22, none, 39.87, none},
-    {"SO@d3@", -395.72, none, -371.06, none, 256.76, none, 50.67, none},
-    {"P@d4@O@d10@", -2984.0, none, -2697.7, none, 228.86, none, 211.71, none},
-    {"ZnO", -350.46, none, -320.50, none, 43.65, none, 40.25, none},
-    {"BaO", -548.0, -553.5, -520.3, -525.1, 72.1, 70.42, 47.3, 47.78},
-    {"Al@d2@O@d3@", -1675.7, none, -1582.3, none, 50.92, none, 79.04, none},
-    {"Fe@d2@O@d3@", -824.2, none, -742.2, none, 87.40, none, 103.85, none},
-    {"PbO", -217.32, none, -187.89, none, 68.70, none, 45.77, none},
-    {"N@d2@O", 81.6, 82.05, 103.7, 104.20, 220.0, 219.85, 38.6, 38.45},
-    {"NaOH", -425.8, -425.61, -379.7, -379.49, 64.4, 64.46, 59.54, none},
-    {"H@d3@PO@d4@", -1284.4, -1279.0, -1124.3, -1119.1, 110.5, none, 106.1, none},
-    {"HCl", -92.31, none, -95.30, none, 186.90, none, 29.12, none},
-    {"HI", 26.48, none, 1.70, none, 206.59, none, 29.16, none},
-    {"H@d2@S", -20.63, none, -33.56, none, 205.81, none, 34.23, none},
-    {"KCl", -436.5, -436.75, -408.5, -409.14, 82.6, 82.59, 51.3, none},
-    {"BaCl@d2@", -855.0, -858.6, -806.7, -810.4, 123.7, none, 75.1, none},
-    {"AlCl@d3@", -704.2, none, -628.8, none, 110.67, none, 91.1, 91.84},
-    {"PbS", -100.4, none, -98.7, none, 91.2, none, 49.5, none},
-    {"ZnS", -206.0, -205.98, -201.3, none, 57.7, none, 46.0, none},
-    {"N@d2@H@d4@", 50.6, none, 149.3, none, 121.2, none, 98.87, none},
-    {"H@d2@O(g)", -241.83, none, -228.57, none, 188.83, none, 33.58, none},
-    {"KClO@d3@", -397.7, none, -296.3, none, 143.1, none, 100.25, none},
-    {"CH@d4@", -74.6, -74.81, -50.5, -50.72, 186.25, none, 35.69, none},
-    {"C@d2@H@d6@", -84.0, none, -32.0, none, 229.2, 229.60, 52.5, 52.63},
-    {"C@d3@H@d8@", -103.8, none, -23.4, -23.49, 270.3, 269.91, 73.6, none},
-    {"CH@d3@OH", -239.2, -238.66, -166.6, -166.27, 126.8, none, 81.1, none},
-    {"Na", 0.0, none, 0.0, none, 51.3, 51.21, 28.24, none},
-    {"Al", 0.0, none, 0.0, none, 28.30, none, 24.35, none},
-    {"Mn", 0.0, none, 0.0, none, 32.01, none, 26.32, none},
-    {"Cu", 0.0, none, 0.0, none, 33.15, none, 24.44, none},
-    {"Fe", 0.0, none, 0.0, none, 27.28, none, 25.10, none},
-    {"Ag", 0.0, none, 0.0, none, 42.55, none, 25.35, none},
-    {"Au", 0.0, none, 0.0, none, 47.40, none, 25.42, none},
-    {"Pb", 0.0, none, 0.0, none, 64.81, none, 26.44, none},
-    {"Zn", 0.0, none, 0.0, none, 41.63, none, 25.40, none},
-    {"C@d2@H@d4@", 52.4, 52.26, 68.4, 68.15, 219.3, 219.56, 42.9, 43.56},
-    {"C@d3@H@d6@", 20.0, 20.42, 62.78, none, 267.0, 266.6, 64.0, 63.89},
-    {"COCl@d2@", -219.1, -218.8, -204.9, -204.6, 283.53, none, 57.66, none},
-    {"NOBr", 82.17, none, 82.42, none, 273.66, none, 45.48, none},
-};
-
 std::vector<Source> thermo_column(double ThermoSources::*value, double ThermoSources::*other)
 {
     std::vector<Source> rows;
-    for (const ThermoSources& t : thermo) rows.push_back({t.formula, t.*value, t.*other});
+    for (const ThermoSources& t : conditions::thermochemical_rows()) rows.push_back({t.formula, t.*value, t.*other});
     return rows;
 }
 
@@ -427,9 +365,8 @@ std::string hot_fault(const HotSolubility& h, std::int32_t& judged)
 
 double thermochemical_heat_capacity(const std::string& formula)
 {
-    for (const ThermoSources& t : thermo)
-        if (formula == t.formula) return t.heat_capacity;
-    return none;
+    const conditions::ThermoSources* t = conditions::thermochemical(formula);
+    return t == nullptr ? none : t->heat_capacity;
 }
 
 namespace {}  // namespace
