@@ -314,7 +314,9 @@ void generate_problem_19()
 
     // P/100 = g exp(-(E_k - E_1)/kT) with g = k^2 orbitals, E_k - E_1 = -E_1 (1 - 1/g).
     const auto g = static_cast<float>(k * k);
-    set_slot_digits(2, -2.17987e-18f * (1.0f - 1.0f / g) / (1.380658e-23f * std::log(slot_value(1) / (100.0f * g))), 3);
+    const float boltzmann_constant = physical_constants().boltzmann_constant;
+    set_slot_digits(
+        2, -2.17987e-18f * (1.0f - 1.0f / g) / (boltzmann_constant * std::log(slot_value(1) / (100.0f * g))), 3);
     problem_texts.answer_text = slot_text(2) + " K";
     draw_problem_text(170, 570, 45);
     show_chemistry_fact(280, 160, 300);
