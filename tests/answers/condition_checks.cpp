@@ -29,6 +29,9 @@ TEST(ConditionsTable, EachRuleFailsOnAPageMadeWrong)
          "La tabella seguente riporta la pressione misurata in un recipiente di volume pari a 7.65 L contenente "
          "169 g di cloro a varie temperature",
          "", 'a', "cloro at 7.18 atm and 281 K, above its saturation 4.687"},
+        // 4.12 v915 once: the vapour 2.8 times as dense as the monomer.
+        {4, 12, "Calcolare la densità del fluoruro di idrogeno a 103 kPa e 294 K", "0.84 g/L", 'a',
+         "HF at 1.01653 atm and 294 K, 2.76"},
         {7, 1, "La reazione 2NO@d2@ = N@d2@O + O@d2@ a 500@uo@C", "", 'b', "heated NO2 gives NO and O2, never N2O"},
         {7, 41,
          "Calcolare la solubilità di Sc(OH)@d3@ [@iK@@dps@ = 2.2•10@u-31@ a 25@uo@C] in acqua pura e in una "

@@ -10,6 +10,7 @@
 #include <string>
 #include <utility>
 
+#include "chemistry/hydrogen_fluoride_vapour.h"
 #include "handbook.h"
 #include "handbook_combustion.h"
 #include "support/formula_reading.h"
@@ -189,11 +190,11 @@ double partial_atm(const Read& read, std::size_t i, const Substance& s)
 }
 
 // Rule a: each gas at most at its saturation pressure, within the fit's own
-// accuracy; on pages near room temperature NO2 carried mostly as N2O4
-// breaks rule c.
+// accuracy, and HF near its monomer; on pages near room temperature NO2
+// carried mostly as N2O4 breaks rule c.
 void judge_gas(const std::string& name, const Substance& s, double atm, double kelvin, Verdict& verdict)
 {
-    std::ostringstream a, c;
+    std::ostringstream a, associated, c;
     if (!std::isfinite(atm) || !std::isfinite(kelvin)) {
         a << "no pressure or temperature read for " << name;
         verdict.fault('a', a);
@@ -204,6 +205,12 @@ void judge_gas(const std::string& name, const Substance& s, double atm, double k
     if (atm > saturation * (1.0 + s.accuracy))
         verdict.fault('a', a << name << " at " << atm << " atm and " << kelvin << " K, above its saturation "
                              << saturation << " atm");
+    if (std::string(s.formula) == "HF") {
+        const double denser = hydrogen_fluoride_association(kelvin, atm);
+        if (denser > 1.03)
+            verdict.fault('a', associated << "HF at " << atm << " atm and " << kelvin << " K, " << denser
+                                          << " times its monomer's density");
+    }
     // 2NO2 = N2O4 at 25 °C, K = 6.7/atm (from the formation energies of the
     // JANAF tables): the dimer holds most of the nitrogen above 0.15 atm of
     // NO2 as charged.

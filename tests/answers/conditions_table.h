@@ -4,7 +4,8 @@
 // states and temperature, each datum printed at a temperature and each
 // structure, and one rule per class judges them by the handbook:
 //  a  a gas at most at its saturation pressure (none above its critical
-//     temperature condenses);
+//     temperature condenses), and hydrogen fluoride only where its
+//     associated vapour is within 3 % of its monomer's density;
 //  b  a redox equation whose two couples the handbook holds runs with
 //     ΔE° > 0 in its medium, and no equilibrium forms a product its
 //     reactants do not give;

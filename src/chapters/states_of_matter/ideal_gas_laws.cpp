@@ -8,6 +8,7 @@
 
 #include "chapters/states_of_matter/states_of_matter_problems.h"
 #include "chemistry/alkane_vapour_pressure.h"
+#include "chemistry/hydrogen_fluoride_vapour.h"
 #include "chemistry/molar_mass.h"
 #include "chemistry/phase_limits.h"
 #include "frame/app_state.h"
@@ -34,6 +35,14 @@ bool differ_by_a_tenth(float a, float b)
     return std::fabs(a - b) / a >= 0.1f;
 }
 
+// Whether the gas may be taken as ideal at this temperature and pressure:
+// hydrogen fluoride only where its associated vapour is within 3 % of its
+// monomer's density, the rest always.
+bool ideal_gas_holds(std::int32_t gas, double kelvin, double atm)
+{
+    return gas != compounds::hydrogen_fluoride || hydrogen_fluoride_association(kelvin, atm) <= 1.03;
+}
+
 // A gas of list 1 drawn after the pressure unit, as problems 8, 9, 10 and
 // 12 draw it: a discarded coin of three faces, the unit, the gas.
 struct GasSample {
@@ -57,7 +66,7 @@ float draw_gas_sample_data(const GasSample& sample, bool unit_volume, float& mol
     const float m = compound_molar_mass(sample.gas, molar_mass_uncertainty);
     // Drawn again where the gas would condense at the data as printed, its
     // pressure given or worked from its mass (sulfur dioxide above
-    // 1.16•10^3 torr at 273 K).
+    // 1.16•10^3 torr at 273 K), or would not be ideal there.
     draw_until_accepted([&] {
         const float p = draw_scaled_exponent_first(-1, 0);
         const float v = unit_volume ? 1.0f : draw_scaled_exponent_first(-1, 1);
@@ -77,7 +86,8 @@ float draw_gas_sample_data(const GasSample& sample, bool unit_volume, float& mol
         convert_data_slot(7, random_int(3, 4));
         const float kelvin = slot_value(4);
         const float from_mass = slot_value(5) / m * gas_constant_litre_atm_f * kelvin / slot_value(2);
-        return !gas_condenses(sample.gas, kelvin, std::max(slot_value(7) * to_atmospheres(sample.unit), from_mass));
+        const double atm = std::max(slot_value(7) * to_atmospheres(sample.unit), from_mass);
+        return !gas_condenses(sample.gas, kelvin, atm) && ideal_gas_holds(sample.gas, kelvin, atm);
     });
     // What follows works from the pressure the page gives in its unit; the
     // value in atmospheres rounded on its own is never shown.
@@ -311,11 +321,11 @@ void generate_problem_7()
     float um = 0.0f;
     const float m = compound_molar_mass(c, um);
     set_slot_uncertainty(1, m, um);
-    // Hydrogen fluoride's vapour at one atmosphere is associated up to about
-    // 100 °C, denser than its monomer: its temperature is drawn above.
+    // Hydrogen fluoride's vapour at one atmosphere is associated past 100 °C:
+    // its temperature is drawn again until the vapour is nearly the monomer.
     draw_until_accepted([c] {
         set_slot_digits(5, random_real(25.0f, 150.0f), 3);
-        return c != compounds::hydrogen_fluoride || slot_value_as_shown(5) > 100.0f;
+        return ideal_gas_holds(c, celsius_zero + slot_value_as_shown(5), 1.0);
     });
     const float rt = (kelvin(slot_value(5))) * gas_constant_litre_atm_f;
     value_slots[2].value = m / rt;

@@ -239,9 +239,12 @@ TEST_F(ChapterFour, DigitsByTheRuleForTemperaturesAndOneUncertainty)
     };
     expect_answers(cases);
     // Gases above their saturation pressure are drawn again, and hydrogen
-    // fluoride at one atmosphere up to 100 °C, where it is associated.
+    // fluoride where its vapour is associated, more than 3 % denser than
+    // its monomer.
     constexpr testing_support::VersionAnswer condensing[] = {
         {7, 140, "164.48 u.m.a.", "108.8 u.m.a. from HF's monomer density, 0.8137 g/L at 26.5 °C"},
+        {7, 19, "119.8 u.m.a.", "112.3 u.m.a. from HF's monomer density at 109 °C, 3.2 % under the vapour's"},
+        {12, 915, "0.73 g/L", "0.84 g/L of HF's monomer at 103 kPa and 294 K, the vapour 2.8 times as dense"},
         {8, 220, "2.39•10@u3@ torr", "5.9•10@u3@ torr of sulfur dioxide at 273 K"},
         {27, 1108, "1.54 L; ideale: 1.69 L",
          "0.41 L; ideale: 0.636 L, chlorine at 102 °C and 48.4 atm (41.1 saturates)"},
