@@ -68,7 +68,7 @@ inline constexpr std::array<VapourPressureFit, 51> vapour_pressure_fits = [] {
         {diethyl_ether, 28621.70f, " 34.6", {6.92032, 1064.07, 228.8, -61.0, 55.0}, 466.7, 36.4},
         // Antoine, -57 to 80 °C; Tc 513.9 K.
         {ethanol, 42327.16f, " 78.4", {8.20417, 1642.89, 230.3, -57.0, 80.0}, 513.9, 61.5},
-        {liquid_water, 43086.10f, "100.0", no_antoine, water_critical_kelvin, 220.64},
+        {liquid_water, 43086.10f, "100.0", no_antoine, water_critical_kelvin, water_critical_mpa * 10.0},
         {sulfuric_acid, 75655.20f, "330.0", no_antoine, no_critical_point, no_critical_point},
         // Antoine, 29.8 to 126.5 °C; Tc 591.9 K.
         {acetic_acid, 40700.35f, "118.1", {7.38782, 1533.313, 222.309, 29.8, 126.5}, 591.9, 57.9},
