@@ -184,9 +184,19 @@ constexpr bool has_vapour_fit(std::int32_t compound)
 // the critical point, NaN for a compound without a fit.
 double antoine_vapour_pressure_torr(std::int32_t compound, double kelvin);
 
-// Whether `kelvin` lies past the end of the compound's last Antoine range
-// and below its critical point: where the pressure above is read on the line.
-bool past_fit_range(std::int32_t compound, double kelvin);
+// A saturation pressure in torr, and the share of it by which it may run
+// above the true curve: none on a fit, more on the line past the last one.
+struct SaturationTorr {
+    double torr;
+    double may_run_high;
+};
+
+// The same reading as the pressure above, with its share.
+SaturationTorr saturation_torr(std::int32_t compound, double kelvin);
+
+// The reading at `kelvin` on the line from the end of this row's range, the
+// last of its compound's, to its critical point.
+SaturationTorr critical_line_torr(const VapourPressureFit& last, double kelvin);
 
 // The temperature in kelvin where the compound's vapour pressure is `torr`,
 // by the same curve; NaN without a fit or at or above the critical pressure.
