@@ -232,14 +232,20 @@ double saturation_atm(const Substance& s, double kelvin)
     for (const Substance& fit : substances)
         if (fit.formula == std::string(s.formula) && fit.a != 0.0 && celsius >= fit.from && celsius <= fit.to)
             return std::pow(10.0, fit.a - fit.b / (fit.c + celsius)) / 760.0;
-    for (const WideRangeFit& fit : wide_range_fits)
-        if (fit.formula == std::string(s.formula) && kelvin >= fit.from_kelvin && kelvin <= fit.to_kelvin)
-            return std::exp(fit.c1 + fit.c2 / kelvin + fit.c3 * std::log(kelvin) + fit.c4 * std::pow(kelvin, fit.c5)) /
-                   101325.0;
+    if (const double wide = wide_range_atm(s.formula, kelvin); !std::isnan(wide)) return wide;
     if (s.critical <= 0.0) return 0.0;  // no vapour kept: a solid or liquid at any page's temperature
     const double ln_ratio = std::log(s.critical_atm / s.reference_atm);
     return s.reference_atm *
            std::exp(ln_ratio * (1.0 / s.boiling - 1.0 / kelvin) / (1.0 / s.boiling - 1.0 / s.critical));
+}
+
+double wide_range_atm(const std::string& formula, double kelvin)
+{
+    for (const WideRangeFit& fit : wide_range_fits)
+        if (fit.formula == formula && kelvin >= fit.from_kelvin && kelvin <= fit.to_kelvin)
+            return std::exp(fit.c1 + fit.c2 / kelvin + fit.c3 * std::log(kelvin) + fit.c4 * std::pow(kelvin, fit.c5)) /
+                   101325.0;
+    return std::nan("");
 }
 
 double tabulated(const std::string& formula, const std::string& quantity, double kelvin, double& accuracy)
