@@ -28,19 +28,37 @@ double saturation_pressure_atm(std::int32_t compound, double kelvin)
     return antoine_vapour_pressure_torr(vapour_row_compound(compound), kelvin) / 760.0;
 }
 
-bool gas_condenses(std::int32_t compound, double kelvin, double partial_atm)
+namespace {
+
+// Which question the saturation pressure answers: a gas drawn keeps below it
+// by the share it may run high, so that none is put on the liquid's side; a
+// liquid reads it as it stands.
+enum class Asked { gas, liquid };
+
+// Whether the compound at this pressure lies on the condensed side.
+bool condensed_at(std::int32_t compound, double kelvin, double atm, Asked asked)
 {
-    const double saturation = saturation_pressure_atm(compound, kelvin);
-    // The line past a fit's range runs up to 3 % above the wide-range
-    // equation of Perry's handbook (chlorine near 400 K, where the handbooks'
-    // critical pressures part by as much): there the guard keeps that far
-    // below it, so that no gas is put on the liquid's side.
-    if (past_fit_range(vapour_row_compound(compound), kelvin)) return partial_atm > 0.97 * saturation;
-    if (!std::isnan(saturation)) return partial_atm > saturation;
+    const SaturationTorr saturation = saturation_torr(vapour_row_compound(compound), kelvin);
+    if (!std::isnan(saturation.torr)) {
+        const double kept = asked == Asked::gas ? 1.0 - saturation.may_run_high : 1.0;
+        return atm > kept * saturation.torr / 760.0;
+    }
     // Without a fit only the normal boiling point tells; a compound in
     // neither table never passes as a gas.
     const double boiling = boiling_point_kelvin(compound);
     return std::isnan(boiling) || kelvin < boiling;
+}
+
+}  // namespace
+
+bool gas_condenses(std::int32_t compound, double kelvin, double partial_atm)
+{
+    return condensed_at(compound, kelvin, partial_atm, Asked::gas);
+}
+
+bool liquid_boils(std::int32_t compound, double kelvin, double atm)
+{
+    return !condensed_at(compound, kelvin, atm, Asked::liquid);
 }
 
 double melting_point_kelvin(std::int32_t compound)
@@ -63,6 +81,6 @@ bool gas_of_formula_condenses(std::string_view formula, double kelvin, double pa
 
 char state_at(std::int32_t compound, double kelvin, double atm)
 {
-    if (!gas_condenses(compound, kelvin, atm)) return 'g';
+    if (liquid_boils(compound, kelvin, atm)) return 'g';
     return kelvin < melting_point_kelvin(compound) ? 's' : 'l';
 }

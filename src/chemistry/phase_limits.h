@@ -115,14 +115,19 @@ constexpr bool has_phase_points(std::int32_t compound)
 double saturation_pressure_atm(std::int32_t compound, double kelvin);
 
 // Whether a gas at this partial pressure condenses: above its saturation
-// pressure (past the end of its fit's range, above 97 % of it), never above
-// its critical temperature. A compound without a
+// pressure less the share by which that may run high (past the end of its
+// fit's range), never above its critical temperature. A compound without a
 // vapour fit (white phosphorus, zinc, nitrosyl bromide) condenses below its
 // normal boiling point, which holds near 1 atm only, and always where it
 // decomposes before boiling; one in neither table always condenses, so that
 // a gas without phase data is never drawn unguarded. Lists of gases fixed
 // when compiled assert has_phase_points of each.
 bool gas_condenses(std::int32_t compound, double kelvin, double partial_atm);
+
+// Whether its liquid boils at this pressure: at or below its saturation
+// pressure as read, without the gas's share (past a fit's range the line runs
+// at most 2 % under the true curve); by the same points where it has no fit.
+bool liquid_boils(std::int32_t compound, double kelvin, double atm);
 
 // The same for the gas of a formula as a reaction writes it, by its first
 // compound record; a formula the compound table lacks always condenses.
@@ -132,6 +137,6 @@ bool gas_of_formula_condenses(std::string_view formula, double kelvin, double pa
 double melting_point_kelvin(std::int32_t compound);
 double boiling_point_kelvin(std::int32_t compound);
 
-// 's', 'l' or 'g' at this temperature and pressure: a gas where it does not
-// condense, else solid below its melting point and liquid above it.
+// 's', 'l' or 'g' at this temperature and pressure: a gas where its liquid
+// boils, else solid below its melting point and liquid above it.
 char state_at(std::int32_t compound, double kelvin, double atm);

@@ -1,6 +1,7 @@
 #include "chemistry/vapour_pressure_fits.h"
 #include "numbers/thermal_constants.h"
 
+#include <algorithm>
 #include <cmath>
 
 double antoine_log10_torr(const AntoineFit& fit, double celsius)
@@ -51,6 +52,13 @@ CriticalLine critical_line(const VapourPressureFit& last)
             std::log(last.critical_bar * torr_per_bar)};
 }
 
+// The line runs at most 3 % above the wide-range equations of Perry's
+// handbook (chlorine near 400 K, where the handbooks' critical pressures part
+// by as much), and it starts on the fit: the share by which it may run high
+// grows with the way in 1/T, from none at the range's end to this at the
+// critical point.
+constexpr double line_runs_high_at_critical = 0.03;
+
 // How far t (°C) lies outside the row's range; 0 inside.
 double distance_from_range(const AntoineFit& fit, double t)
 {
@@ -61,34 +69,37 @@ double distance_from_range(const AntoineFit& fit, double t)
 
 }  // namespace
 
-double antoine_vapour_pressure_torr(std::int32_t compound, double kelvin)
+SaturationTorr critical_line_torr(const VapourPressureFit& last, double kelvin)
+{
+    const CriticalLine line = critical_line(last);
+    const double share = (1.0 / kelvin - line.end_inverse) / (line.critical_inverse - line.end_inverse);
+    return {std::exp(line.end_log + share * (line.critical_log - line.end_log)),
+            line_runs_high_at_critical * std::clamp(share, 0.0, 1.0)};
+}
+
+SaturationTorr saturation_torr(std::int32_t compound, double kelvin)
 {
     if (compound == compounds::liquid_water) {
-        if (kelvin >= water_critical_kelvin) return std::numeric_limits<double>::infinity();
-        return water_saturation_pressure_mpa(kelvin) * torr_per_mpa;
+        if (kelvin >= water_critical_kelvin) return {std::numeric_limits<double>::infinity(), 0.0};
+        return {water_saturation_pressure_mpa(kelvin) * torr_per_mpa, 0.0};
     }
     const double t = kelvin - celsius_zero;
     const VapourPressureFit* nearest = nullptr;
     for (const VapourPressureFit& fit : vapour_pressure_fits) {
         if (fit.compound != compound) continue;
-        if (kelvin >= fit.critical_kelvin) return std::numeric_limits<double>::infinity();
+        if (kelvin >= fit.critical_kelvin) return {std::numeric_limits<double>::infinity(), 0.0};
         if (!has_antoine(fit)) continue;
         if (nearest == nullptr || distance_from_range(fit.antoine, t) < distance_from_range(nearest->antoine, t))
             nearest = &fit;
     }
-    if (nearest == nullptr) return std::numeric_limits<double>::quiet_NaN();
-    if (nearest == last_row(compound) && t > nearest->antoine.high) {
-        const CriticalLine line = critical_line(*nearest);
-        const double share = (1.0 / kelvin - line.end_inverse) / (line.critical_inverse - line.end_inverse);
-        return std::exp(line.end_log + share * (line.critical_log - line.end_log));
-    }
-    return antoine_torr(nearest->antoine, t);
+    if (nearest == nullptr) return {std::numeric_limits<double>::quiet_NaN(), 0.0};
+    if (nearest == last_row(compound) && t > nearest->antoine.high) return critical_line_torr(*nearest, kelvin);
+    return {antoine_torr(nearest->antoine, t), 0.0};
 }
 
-bool past_fit_range(std::int32_t compound, double kelvin)
+double antoine_vapour_pressure_torr(std::int32_t compound, double kelvin)
 {
-    const VapourPressureFit* last = last_row(compound);
-    return last != nullptr && kelvin > last->antoine.high + celsius_zero && kelvin < last->critical_kelvin;
+    return saturation_torr(compound, kelvin).torr;
 }
 
 double antoine_boiling_kelvin(std::int32_t compound, double torr)

@@ -54,9 +54,9 @@ static_assert(!std::is_convertible_v<int, decltype(VapourPressureFit::compound)>
 // Liquids" (appendix A); water's, IAPWS.
 inline constexpr double no_critical_point = std::numeric_limits<double>::infinity();
 inline constexpr AntoineFit no_antoine{0.0, 0.0, 0.0, 0.0, -1.0};
-inline constexpr std::array<VapourPressureFit, 51> vapour_pressure_fits = [] {
+inline constexpr std::array<VapourPressureFit, 53> vapour_pressure_fits = [] {
     using namespace compounds;
-    return std::array<VapourPressureFit, 51>{{
+    return std::array<VapourPressureFit, 53>{{
         // Antoine, -20 to 101 °C, carried to 115 °C (DIPPR within 0.3 %); Tc 556.4 K.
         {carbon_tetrachloride, 32820.15f, " 76.7", {6.87926, 1212.021, 226.41, -20.0, 115.0}, 556.4, 45.6},
         // Antoine, -10 to 90 °C, carried to 112 °C (DIPPR within 0.2 %); Tc 536.4 K.
@@ -68,7 +68,7 @@ inline constexpr std::array<VapourPressureFit, 51> vapour_pressure_fits = [] {
         {diethyl_ether, 28621.70f, " 34.6", {6.92032, 1064.07, 228.8, -61.0, 55.0}, 466.7, 36.4},
         // Antoine, -57 to 80 °C; Tc 513.9 K.
         {ethanol, 42327.16f, " 78.4", {8.20417, 1642.89, 230.3, -57.0, 80.0}, 513.9, 61.5},
-        {liquid_water, 43086.10f, "100.0", no_antoine, water_critical_kelvin, 220.64},
+        {liquid_water, 43086.10f, "100.0", no_antoine, water_critical_kelvin, water_critical_mpa * 10.0},
         {sulfuric_acid, 75655.20f, "330.0", no_antoine, no_critical_point, no_critical_point},
         // Antoine, 29.8 to 126.5 °C; Tc 591.9 K.
         {acetic_acid, 40700.35f, "118.1", {7.38782, 1533.313, 222.309, 29.8, 126.5}, 591.9, 57.9},
@@ -90,10 +90,14 @@ inline constexpr std::array<VapourPressureFit, 51> vapour_pressure_fits = [] {
         {ammonia, 0.0f, "", {7.74396, 1113.928, 262.741, -34.0, 98.0}, 405.4, 113.6},
         // Antoine for N2O4, -8 to 21 °C, NO2 condensing as it; Tc 431.4 K.
         {nitrogen_dioxide, 0.0f, "", {8.91018, 1798.54, 276.8, -8.0, 21.0}, 431.4, 101.0},
-        // Antoine, 17 to 45 °C; above, to 100 °C, fitted to the DIPPR equation of
-        // Perry's Chemical Engineers' Handbook (within 0.2 %); Tc 490.9 K.
+        // Antoine, 17 to 45 °C; above, to 100 °C and on to 150 °C, fitted to the
+        // DIPPR equation of Perry's Chemical Engineers' Handbook (within 0.2 %,
+        // the last row through its neighbour's end), so that the line on to the
+        // critical point keeps within 1.6 % of it (from 100 °C, 3.7 % under);
+        // Tc 490.9 K.
         {sulfur_trioxide, 0.0f, "", {9.05085, 1735.31, 236.5, 17.0, 45.0}, 490.9, 82.1},
         {sulfur_trioxide, 0.0f, "", {6.71232, 684.424, 134.05, 45.0, 100.0}, 490.9, 82.1},
+        {sulfur_trioxide, 0.0f, "", {6.62611, 653.858, 130.390, 100.0, 150.0}, 490.9, 82.1},
         // Points: 0 °C 364 torr, 19.5 °C 760 torr, Tc 461 K 64.8 bar.
         {hydrogen_fluoride, 0.0f, "", {8.69853, 2177.783, 354.836, 0.0, 188.0}, 461.0, 64.8},
         // Points: triple point 113.6 °C 90.5 torr, 184.4 °C 760 torr, Tc 819 K 116.5 bar.
@@ -139,9 +143,13 @@ inline constexpr std::array<VapourPressureFit, 51> vapour_pressure_fits = [] {
         // Prausnitz and O'Connell, "The Properties of Gases and Liquids", through
         // Ambrose and Sprake's measurements (1693 torr at 100 °C; the DIPPR
         // equation's 1684 is 0.6 % low); acetic acid 126.5 to 180 °C, the DIPPR
-        // equation of Perry's Chemical Engineers' Handbook.
+        // equation of Perry's Chemical Engineers' Handbook, and on to 260 °C
+        // within 0.2 % of it (through the first row's end), so that the line on
+        // to the critical point keeps within 1.6 % of it (from 180 °C, 3.9 %
+        // over).
         {ethanol, 0.0f, "", {7.83429, 1427.729, 210.0, 80.0, 120.0}, 513.9, 61.5},
         {acetic_acid, 0.0f, "", {7.59614, 1669.880, 236.139, 126.5, 180.0}, 591.9, 57.9},
+        {acetic_acid, 0.0f, "", {8.14311, 2164.368, 294.667, 180.0, 260.0}, 591.9, 57.9},
         // He, Ne and H2 are gases at every temperature a page draws.
         {helium, 0.0f, "", no_antoine, 5.2, 2.27},
         {neon, 0.0f, "", no_antoine, 44.4, 27.6},
@@ -176,9 +184,19 @@ constexpr bool has_vapour_fit(std::int32_t compound)
 // the critical point, NaN for a compound without a fit.
 double antoine_vapour_pressure_torr(std::int32_t compound, double kelvin);
 
-// Whether `kelvin` lies past the end of the compound's last Antoine range
-// and below its critical point: where the pressure above is read on the line.
-bool past_fit_range(std::int32_t compound, double kelvin);
+// A saturation pressure in torr, and the share of it by which it may run
+// above the true curve: none on a fit, more on the line past the last one.
+struct SaturationTorr {
+    double torr;
+    double may_run_high;
+};
+
+// The same reading as the pressure above, with its share.
+SaturationTorr saturation_torr(std::int32_t compound, double kelvin);
+
+// The reading at `kelvin` on the line from the end of this row's range, the
+// last of its compound's, to its critical point.
+SaturationTorr critical_line_torr(const VapourPressureFit& last, double kelvin);
 
 // The temperature in kelvin where the compound's vapour pressure is `torr`,
 // by the same curve; NaN without a fit or at or above the critical pressure.

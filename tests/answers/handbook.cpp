@@ -22,8 +22,13 @@ namespace {
 // for it (this one and IF97's) differ by up to 0.0099 % from 0 to 100 °C
 // (near 48 °C), so no finer digit is decided. Mercury's fit is put through the CRC
 // table's 300, 350 and 356.73 °C.
+// Water's critical point: IAPWS, "Revised release on the critical
+// parameters of ordinary water substance" (1992).
+constexpr double water_critical = 647.096, water_critical_pa = 22.064e6;
+
 const std::vector<Substance> substances = {
-    {"H@d2@O", "acqua", 273.15, 373.12, 647.1, 217.7, 0.0, 0.0, 0.0, 0.0, 374.0, 0.0001},
+    {"H@d2@O", "acqua", 273.15, 373.12, water_critical, water_critical_pa / 101325.0, 0.0, 0.0, 0.0, 0.0, 374.0,
+     0.0001},
     {"C@d6@H@d6@", "benzene", 278.7, 353.2, 562.0, 48.3, 6.90565, 1211.033, 220.790, 8.0, 103.0, 0.005},
     {"C@d6@H@d5@CH@d3@", "toluene", 178.0, 383.8, 591.8, 40.6, 6.95464, 1344.8, 219.482, 6.0, 137.0, 0.01},
     {"CH@d3@OH", "metanolo|alcool metilico", 175.6, 337.8, 512.6, 79.9, 8.08097, 1582.271, 239.726, 15.0, 84.0, 0.005},
@@ -201,11 +206,10 @@ const std::vector<WideRangeFit> wide_range_fits = {
 // (IAPWS, 1993): the steam tables' five digits from 0 to 100 °C.
 double water_saturation_atm(double kelvin)
 {
-    constexpr double critical = 647.096, critical_pa = 22.064e6;
-    const double t = 1.0 - kelvin / critical;
+    const double t = 1.0 - kelvin / water_critical;
     const double sum = -7.85951783 * t + 1.84408259 * std::pow(t, 1.5) - 11.7866497 * std::pow(t, 3.0) +
                        22.6807411 * std::pow(t, 3.5) - 15.9618719 * std::pow(t, 4.0) + 1.80122502 * std::pow(t, 7.5);
-    return critical_pa * std::exp(critical / kelvin * sum) / 101325.0;
+    return water_critical_pa * std::exp(water_critical / kelvin * sum) / 101325.0;
 }
 
 }  // namespace
@@ -229,14 +233,20 @@ double saturation_atm(const Substance& s, double kelvin)
     for (const Substance& fit : substances)
         if (fit.formula == std::string(s.formula) && fit.a != 0.0 && celsius >= fit.from && celsius <= fit.to)
             return std::pow(10.0, fit.a - fit.b / (fit.c + celsius)) / 760.0;
-    for (const WideRangeFit& fit : wide_range_fits)
-        if (fit.formula == std::string(s.formula) && kelvin >= fit.from_kelvin && kelvin <= fit.to_kelvin)
-            return std::exp(fit.c1 + fit.c2 / kelvin + fit.c3 * std::log(kelvin) + fit.c4 * std::pow(kelvin, fit.c5)) /
-                   101325.0;
+    if (const double wide = wide_range_atm(s.formula, kelvin); !std::isnan(wide)) return wide;
     if (s.critical <= 0.0) return 0.0;  // no vapour kept: a solid or liquid at any page's temperature
     const double ln_ratio = std::log(s.critical_atm / s.reference_atm);
     return s.reference_atm *
            std::exp(ln_ratio * (1.0 / s.boiling - 1.0 / kelvin) / (1.0 / s.boiling - 1.0 / s.critical));
+}
+
+double wide_range_atm(const std::string& formula, double kelvin)
+{
+    for (const WideRangeFit& fit : wide_range_fits)
+        if (fit.formula == formula && kelvin >= fit.from_kelvin && kelvin <= fit.to_kelvin)
+            return std::exp(fit.c1 + fit.c2 / kelvin + fit.c3 * std::log(kelvin) + fit.c4 * std::pow(kelvin, fit.c5)) /
+                   101325.0;
+    return std::nan("");
 }
 
 double tabulated(const std::string& formula, const std::string& quantity, double kelvin, double& accuracy)

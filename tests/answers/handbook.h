@@ -34,6 +34,11 @@ const Substance* substance(const std::string& formula_or_name);
 // 10 %); infinite above the critical temperature.
 double saturation_atm(const Substance& s, double kelvin);
 
+// The vapour pressure in atm by the wide-range fit kept for the formula
+// (DIPPR 801, from its melting to its critical point); NaN without one or
+// outside it.
+double wide_range_atm(const std::string& formula, double kelvin);
+
 // Standard formation data at 25 °C: CRC Handbook, "Standard thermodynamic
 // properties of chemical substances", with the NBS tables' figure (Wagman
 // et al., 1982) where they part; enthalpies and free energies within 0.5

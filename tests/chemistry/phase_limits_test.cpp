@@ -126,6 +126,23 @@ TEST(PhaseLimits, CondensingGasesAndStates)
     };
     for (const Condensing& g : gases)
         EXPECT_EQ(gas_condenses(g.compound, g.kelvin, g.atm), g.condenses) << g.compound << " at " << g.kelvin;
+    // Past a fit's range a gas keeps under the line by a share that grows from
+    // none at the range's end (chlorine's, -9 °C) to 3 % at the critical point
+    // (416.9 K), while a liquid reads the line itself: between the two neither
+    // is drawn.
+    struct Near {
+        double kelvin, of_saturation;
+        bool condenses, boils;
+    };
+    constexpr Near near_the_line[] = {{264.65, 0.999, false, true},
+                                      {410.0, 0.98, true, true},
+                                      {410.0, 0.965, false, true},
+                                      {410.0, 1.001, true, false}};
+    for (const Near& n : near_the_line) {
+        const double atm = n.of_saturation * saturation_pressure_atm(chlorine, n.kelvin);
+        EXPECT_EQ(gas_condenses(chlorine, n.kelvin, atm), n.condenses) << n.kelvin << " K, " << n.of_saturation;
+        EXPECT_EQ(liquid_boils(chlorine, n.kelvin, atm), n.boils) << n.kelvin << " K, " << n.of_saturation;
+    }
     // By formula: the first record, and a formula the table lacks condenses.
     EXPECT_TRUE(gas_of_formula_condenses("SO@d2@", 273.0, 5.9e3 / 760));
     EXPECT_FALSE(gas_of_formula_condenses("H@d2@O", 373.15, 0.9));

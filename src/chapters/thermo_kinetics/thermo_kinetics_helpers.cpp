@@ -159,8 +159,7 @@ bool printed_states_hold(const std::vector<ReactionSpecies>& species, std::int32
         const char state = vapour ? 'g' : record_columns(compound_record(k), 159, 159).front();
         if (state == 's' && (kelvin >= melting_point_kelvin(k) || kelvin >= boiling_point_kelvin(k))) return false;
         if (state == 'l' && (kelvin < melting_point_kelvin(k) || kelvin >= boiling_point_kelvin(k))) return false;
-        // A liquid boils where its vapour would not condense at the pressure.
-        if (state == 'l' && !std::isnan(atm) && !gas_condenses(k, kelvin, atm)) return false;
+        if (state == 'l' && !std::isnan(atm) && liquid_boils(k, kelvin, atm)) return false;
         if (state == 'g' && !std::isnan(atm) && gas_condenses(k, kelvin, atm)) return false;
     }
     return true;
