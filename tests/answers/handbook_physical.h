@@ -1,7 +1,8 @@
 // How the chapters' tables of physical data are judged: the metals'
 // resistivities against the handbook, the van der Waals constants by the
 // critical point they come from, the heat capacities' fits by the
-// heat capacity at 25 °C and the melting point.
+// heat capacity at 25 °C and the melting point, the triple and critical
+// points against the handbook's.
 #pragma once
 
 #include <string>
@@ -15,6 +16,7 @@ namespace table_checks {
 Judgement resistivities_judgement();
 Judgement van_der_waals_judgement();
 Judgement heat_capacities_judgement();
+Judgement phase_points_judgement();
 
 // The thermochemical handbook's heat capacity at 25 °C, J/(mol K); NaN
 // where it holds no row.
@@ -23,5 +25,6 @@ double thermochemical_heat_capacity(const std::string& formula);
 // A row's faults by its law, "" where it holds.
 std::string van_der_waals_fault(const VanDerWaalsRecord& r);
 std::string heat_capacity_fault(const thermo_kinetics::HeatCapacityRow& r);
+std::string phase_points_fault(const states_of_matter::TriplePointRow& r);
 
 }  // namespace table_checks

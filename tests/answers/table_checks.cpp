@@ -550,6 +550,11 @@ TEST(TableChecks, EachColumnFailsOnARowMadeWrong)
               std::string::npos);
     EXPECT_NE(heat_capacity_fault({compounds::copper, 1084.6f, 1083, 22.64f, 62.8f, 0.0f}).find("Cu Cp(25 °C)"),
               std::string::npos);
+    // Water's critical pressure as 4.40 once printed it.
+    EXPECT_NE(phase_points_fault(
+                  {"l'acqua si trova a 0.01@uo@C e 4.58 torr", " 374@uo@C e 220 atm.", 0.01f, 4.58f, 374.0f, 220.0f})
+                  .find("acqua critical point 220, handbook 217.75"),
+              std::string::npos);
     std::int32_t judged = 0;
     EXPECT_NE(hot_fault({compounds::potassium_sulfate, {11.1f, 14.8f, 21.4f, 21.4f, 24.1f}}, judged)
                   .find("K@d2@SO@d4@ at 60 °C: 21.4 g"),

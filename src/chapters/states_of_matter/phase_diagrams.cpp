@@ -52,6 +52,22 @@ float PhaseDiagram::melting_pressure(float t) const
 }
 
 namespace states_of_matter {
+
+constexpr std::array<TriplePointRow, 8> phase_diagram_substances{{
+    {"l'azoto si trova a -210@uo@C e 94 torr", " -147@uo@C e 33.5 atm.", -210.0f, 94.0f, -147.0f, 33.5f},
+    {"l'ammoniaca si trova a -77.7@uo@C e 45.6 torr", " 132@uo@C e 111.3 atm.", -77.7f, 45.6f, 132.4f, 111.3f},
+    {"l'acqua si trova a 0.01@uo@C e 4.58 torr", " 374@uo@C e 218 atm.", 0.01f, 4.58f, 374.0f, 218.0f},
+    {"l'argo si trova a -189@uo@C e 516 torr", " -122@uo@C e 48.0 atm.", -189.0f, 516.0f, -122.0f, 48.0f},
+    {" cripto si trova a -157@uo@C e 548 torr", " -64@uo@C e 54 atm.", -157.0f, 548.0f, -64.0f, 54.0f},
+    {"lo xeno si trova a -112@uo@C e 612 torr", " 16.6@uo@C e 57.6 atm.", -112.0f, 612.0f, 16.6f, 57.6f},
+    // The statement quotes 5.11 atm; the questions draw in torr.
+    {" biossido di carbonio si trova a -56.6@uo@C e 5.11 atm", " 31@uo@C e 72.9 atm.", -56.6f, 3880.0f, 31.0f, 72.9f},
+    {"l'idrogeno si trova a -259@uo@C e 54 torr", " -240@uo@C e 13 atm.", -259.0f, 54.0f, -240.0f, 13.0f},
+}};
+// Water's critical point, to the degree and the atmosphere.
+static_assert(within_half_unit(phase_diagram_substances[2].tc, water_critical_kelvin - celsius_zero, 1.0) &&
+              within_half_unit(phase_diagram_substances[2].pc, water_critical_mpa * 1e6 / 101325.0, 1.0));
+
 namespace {
 
 StatesOfMatterState& state = states_of_matter_state;
@@ -324,39 +340,12 @@ void generate_problem_39()
     draw_problem_text(180, 580, 36);
 }
 
-namespace {
-
-// Problem 40's substances: the text after "Il punto triplo del", the text
-// after ", mentre il punto critico si trova a", and the triple point (°C,
-// torr) and critical point (°C, atm) the questions are drawn from.
-// Ammonia's critical pressure is 111.3 atm, nitrogen's 33.5 atm, argon's
-// 48.0 atm; water's triple point lies at 4.58 torr.
-struct TriplePointRow {
-    std::string_view triple_point;
-    std::string_view critical_point;
-    float t3, p3, tc, pc;
-};
-constexpr std::array<TriplePointRow, 8> substances{{
-    {"l'azoto si trova a -210@uo@C e 94 torr", " -147@uo@C e 33.5 atm.", -210.0f, 94.0f, -147.0f, 33.5f},
-    {"l'ammoniaca si trova a -77.7@uo@C e 45.6 torr", " 132@uo@C e 111.3 atm.", -77.7f, 45.6f, 132.4f, 111.3f},
-    {"l'acqua si trova a 0.01@uo@C e 4.58 torr", " 374@uo@C e 218 atm.", 0.01f, 4.58f, 374.0f, 218.0f},
-    {"l'argo si trova a -189@uo@C e 516 torr", " -122@uo@C e 48.0 atm.", -189.0f, 516.0f, -122.0f, 48.0f},
-    {" cripto si trova a -157@uo@C e 548 torr", " -64@uo@C e 54 atm.", -157.0f, 548.0f, -64.0f, 54.0f},
-    {"lo xeno si trova a -112@uo@C e 612 torr", " 16.6@uo@C e 57.6 atm.", -112.0f, 612.0f, 16.6f, 57.6f},
-    // The statement quotes 5.11 atm; the questions draw in torr.
-    {" biossido di carbonio si trova a -56.6@uo@C e 5.11 atm", " 31@uo@C e 72.9 atm.", -56.6f, 3880.0f, 31.0f, 72.9f},
-    {"l'idrogeno si trova a -259@uo@C e 54 torr", " -240@uo@C e 13 atm.", -259.0f, 54.0f, -240.0f, 13.0f},
-}};
-// Water's critical point, to the degree and the atmosphere.
-static_assert(within_half_unit(substances[2].tc, water_critical_kelvin - celsius_zero, 1.0) &&
-              within_half_unit(substances[2].pc, water_critical_mpa * 1e6 / 101325.0, 1.0));
-
-}  // namespace
+namespace {}  // namespace
 
 void generate_problem_40()
 {
     skip_random_draws(7);
-    const TriplePointRow& row = substances[pick_problem_variant(8, state.last_draw[40], 0) - 1];
+    const TriplePointRow& row = phase_diagram_substances[pick_problem_variant(8, state.last_draw[40], 0) - 1];
     std::string& text = problem_texts.problem_text;
     text = "Il punto triplo del";
     append_piece(text, row.triple_point);

@@ -204,4 +204,16 @@ void fill_van_der_waals_table(VanDerWaalsTable& table);
 
 extern const VanDerWaalsTable van_der_waals_constants;
 
+// Problem 40's substances: the text after "Il punto triplo del", the text
+// after ", mentre il punto critico si trova a", and the triple point (°C,
+// torr) and critical point (°C, atm) the questions are drawn from.
+// Ammonia's critical pressure is 111.3 atm, nitrogen's 33.5 atm, argon's
+// 48.0 atm; water's triple point lies at 4.58 torr.
+struct TriplePointRow {
+    std::string_view triple_point;
+    std::string_view critical_point;
+    float t3, p3, tc, pc;
+};
+extern const std::array<TriplePointRow, 8> phase_diagram_substances;
+
 }  // namespace states_of_matter
