@@ -11,7 +11,9 @@
 #include "chemistry/solubility_products.h"
 
 // Grams per 100 mL at 25 and 100 °C as written (their digits are the digits
-// shown): what a saturated solution holds, and what the salt would give
+// shown): what a saturated solution holds (the saturated solutions that
+// chapter 5 states come from the measured table below where it holds the
+// salt), and what the salt would give
 // dissolving wholly into ions, which the problems on the dissolution into
 // ions take. For a sparingly soluble salt the second pair follows from its
 // solubility product at 25 °C and its standard enthalpy of dissolution,

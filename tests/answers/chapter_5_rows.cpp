@@ -285,9 +285,10 @@ const ChapterRows chapter_5 = {
                           c1 = p.datum(pattern, 5) * ions_per_formula(ion, p.text(pattern, 4));
              const double v2 = p.datum(pattern, 6),
                           c2 = p.datum(pattern, 8) * ions_per_formula(ion, p.text(pattern, 7));
-             const double with_all_first = v1 + v1 * (c1 - c) / (c - c2);
-             const double with_all_second = v2 + v2 * (c - c2) / (c1 - c);
-             return std::min(with_all_first, with_all_second);
+             // The volume of the solution the answer says runs out, with
+             // its uncertainty on that branch alone.
+             if (p.answer_text("tutta la (prima|seconda) soluzione") == "prima") return v1 + v1 * (c1 - c) / (c - c2);
+             return v2 + v2 * (c - c2) / (c1 - c);
          },
          {Digits::from_data, "three digits at most, the count the problem fixes"},
          3},

@@ -122,6 +122,40 @@ CommonIonPick draw_common_ion_mixture(std::int32_t discarded, bool mixture_betwe
     return pick;
 }
 
+// A stock of problem 14: the slots of its volume and its formality, and
+// the ions of the wanted kind per formula unit.
+struct Stock {
+    std::int32_t volume_slot, formality_slot, ions;
+    double concentration() const { return ions * static_cast<double>(slot_value_as_shown(formality_slot)); }
+    double uncertainty() const { return ions * static_cast<double>(slot_uncertainty(formality_slot)); }
+};
+
+// Slot 6 := the volume of the mixture at the wanted concentration (slot 7)
+// that uses the stock `used` up, `other` supplying the rest, worked on that
+// branch alone: its uncertainty summed to first order over the printed data,
+// three digits at most, the count the problem fixes. False where that
+// uncertainty, or the one from each datum moved by its own, exceeds it.
+bool set_volume_using_up(const Stock& used, const Stock& other)
+{
+    const double n_used = used.ions, n_other = other.ions;
+    set_slot_from_data(6, {used.volume_slot, used.formality_slot, other.formality_slot, 7},
+                       [n_used, n_other](const std::vector<double>& d) {
+                           return d[0] * (n_used * d[1] - n_other * d[2]) / (d[3] - n_other * d[2]);
+                       });
+    const bool moved_holds = !uncertainty_exceeds_value(6);
+    const double c = slot_value_as_shown(7), v = slot_value_as_shown(used.volume_slot);
+    const double span = used.concentration() - other.concentration(), rest = c - other.concentration();
+    // The logarithmic derivative of v span / rest in each datum: v, the used
+    // stock, the other stock (in both differences) and the wanted concentration.
+    const double relative = slot_uncertainty(used.volume_slot) / v + used.uncertainty() / std::abs(span) +
+                            other.uncertainty() * std::abs(used.concentration() - c) / std::abs(span * rest) +
+                            slot_uncertainty(7) / std::abs(rest);
+    const double volume = slot_value(6);
+    set_slot_uncertainty(6, static_cast<float>(volume), static_cast<float>(relative * volume));
+    if (slot_digits(6) > 3) set_slot_digits(6, slot_value(6), 3);
+    return moved_holds && !uncertainty_exceeds_value(6);
+}
+
 std::string question_head(std::int32_t k, std::int32_t v)
 {
     return k == 1 ? "Calcolare la molarità degli ioni " + cation_phrase(v)
@@ -312,25 +346,14 @@ void generate_problem_14()
         const double wanted = slot_value(7);
         const double second_per_first = (stocks.first - wanted) / (wanted - stocks.second);
         first_used_up = slot_value(2) * second_per_first <= slot_value(4);
-        // A wanted concentration close to a stock's leaves fewer digits.
-        const double first_ions = pick->first.ions;
-        const double second_ions = pick->second.ions;
-        set_slot_from_data(
-            6, {2, 4, 3, 5, 7},
-            [first_ions, second_ions](const std::vector<double>& d) {
-                const double per_first = (first_ions * d[2] - d[4]) / (d[4] - second_ions * d[3]);
-                return std::min(d[0] * (1.0 + per_first), d[1] * (1.0 + 1.0 / per_first));
-            },
-            3);
+        const Stock first{2, 3, pick->first.ions}, second{4, 5, pick->second.ions};
+        const bool answerable = first_used_up ? set_volume_using_up(first, second) : set_volume_using_up(second, first);
         // Within the data's uncertainty the wanted concentration may equal a
         // stock's, where no volume or any volume answers.
-        const auto apart = [](double c, double u, double stock, double stock_u) {
-            return std::abs(c - stock) > u + stock_u;
+        const auto apart = [wanted](double stock, const Stock& of) {
+            return std::abs(wanted - stock) > slot_uncertainty(7) + of.uncertainty();
         };
-        const double u = slot_uncertainty(7);
-        return apart(wanted, u, stocks.first, first_ions * slot_uncertainty(3)) &&
-               apart(wanted, u, stocks.second, second_ions * slot_uncertainty(5)) &&
-               slot_uncertainty(6) < slot_value(6);
+        return apart(stocks.first, first) && apart(stocks.second, second) && answerable;
     });
     problem_texts.problem_text =
         "Calcolare il volume massimo di soluzione " + slot_text(7) + " M in ioni" + std::string(pick->list->ion) +

@@ -39,6 +39,14 @@ const SaltSolubility& pick_solubility(std::int32_t problem)
     return row;
 }
 
+// Grams per 100 mL of the picked salt's saturated solution at t degrees
+// Celsius, the one figure both problems state: as measured, or where the
+// salt has no measured table, on the curve through its two figures.
+float saturated_grams(const SaltSolubility& row, float t)
+{
+    return measured_solubility(row.formula, t).value_or(solubility_curve(slot_value(1), slot_value(2)).at(t));
+}
+
 }  // namespace
 
 void generate_problem_15()
@@ -48,12 +56,7 @@ void generate_problem_15()
     const std::int32_t c = salt_compound(row);
     const float molar_mass = compound_molar_mass(c);
     set_slot_digits(3, static_cast<float>(random_int(25, 99)), 2);
-    // The saturated solution stated as a fact: as measured at that
-    // temperature, or where the salt has no measured table, on the curve
-    // through its two figures.
-    const float grams = measured_solubility(row.formula, slot_value(3))
-                            .value_or(solubility_curve(slot_value(1), slot_value(2)).at(slot_value(3)));
-    set_slot_digits(4, grams / molar_mass * 10.0f, 3);
+    set_slot_digits(4, saturated_grams(row, slot_value(3)) / molar_mass * 10.0f, 3);
     set_slot_digits(5, 10.0f * random_int(10, 98), 3);
     const float saturation = slot_value(4) * slot_value(5) * molar_mass * 0.001f;
     std::int32_t r = 0;
@@ -85,9 +88,11 @@ void generate_problem_15()
 void generate_problem_16()
 {
     skip_random_draws(2);
-    const std::int32_t c = salt_compound(pick_solubility(16));
-    set_slot_uncertainty(8, 10.0f * slot_value(1), 10.0f * slot_uncertainty(1));
-    set_slot_uncertainty(9, 10.0f * slot_value(2), 10.0f * slot_uncertainty(2));
+    const SaltSolubility& row = pick_solubility(16);
+    const std::int32_t c = salt_compound(row);
+    // Grams per litre, of the three digits problem 15 states them with.
+    set_slot_digits(8, 10.0f * saturated_grams(row, 25.0f), 3);
+    set_slot_digits(9, 10.0f * saturated_grams(row, 100.0f), 3);
     const float molar_mass = compound_molar_mass(c);
     skip_random_draws(3);
     set_slot_digits(3, static_cast<float>(random_int(25, 99)), 2);

@@ -91,10 +91,18 @@ TEST_F(ChapterFive, LargestMixtureWorkedFromTheShownNumbers)
     check();
     // A wanted concentration that its uncertainty and a stock's let meet,
     // which leaves no volume or any, is drawn again: 0.921 M between 0.928
-    // and 0.917 M of K+ showed 124 mL, then one digit.
+    // and 0.917 M of K+ showed 124 mL, then one digit. The volume's
+    // uncertainty is the first-order sum over the data on the branch the
+    // answer names, which a volume under it draws again and which sets its
+    // digits.
     constexpr testing_support::VersionAnswer cases[] = {
         {14, 16, "9.•10@u1@ mL, usando tutta la seconda soluzione", "1.•10@u2@ mL, usando tutta la seconda soluzione"},
         {14, 2897542, "1.2•10@u2@ mL, usando tutta la seconda soluzione", "1.2•10@u2@ mL from 1.42 M, 1.35 and 1.45 M"},
+        {14, 528, "127 mL, usando tutta la prima soluzione", "7.•10@u1@ mL: 66.9 mL of FeCl3 and KCl, ± 68"},
+        {14, 1326, "63 mL, usando tutta la seconda soluzione", "7.•10@u1@ mL: 72.5 mL, ± 73"},
+        {14, 1858, "108 mL, usando tutta la seconda soluzione", "8.•10@u1@ mL: 78.7 mL, ± 80"},
+        {14, 2264, "60 mL, usando tutta la prima soluzione", "1.4•10@u2@ mL: 135.4 mL, ± 136"},
+        {14, 31, "8.•10@u1@ mL, usando tutta la prima soluzione", "84 mL: 83.8 mL, ± 13"},
     };
     expect_answers(cases);
 }

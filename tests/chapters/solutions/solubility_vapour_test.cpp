@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <map>
+#include <string>
 
 #include "chapters/solutions/solutions_tables.h"
 #include "solutions_fixture.h"
@@ -53,8 +55,13 @@ TEST_F(ChapterFive, SaturatedSolutions)
     });
     EXPECT_GT(dissolved, 0);
     // K2Cr2O7's 13.1 % by mass at 25 °C, 1.10 g/mL, is 144 g/L: 5.16 keeps
-    // the law it names through it.
-    constexpr testing_support::VersionAnswer cases[] = {{16, 28, "0.65 F", "0.59 F from 127 g/L at 25 °C"}};
+    // the law it names through it, and through the measured solutions.
+    constexpr testing_support::VersionAnswer cases[] = {
+        {16, 28, "0.65 F", "0.59 F from 127 g/L at 25 °C"},
+        {16, 81, "0.037 F", "0.041 F from Ag2SO4's 7.6 and 14.1 g/L, not 8.27 and 12.4"},
+        {16, 14, "1.6•10@u-3@ F", "1.9•10@u-3@ F from PbI2's 0.88 and 4.1 g/L, not 0.758 and 4.02"},
+        {16, 67, "1.1 F", "1.0 F from HgCl2's 80.0 and 480 g/L, not 72.9 and 534"},
+    };
     expect_answers(cases);
     for_versions(16, solubility_sweep, [&](std::int32_t) {
         const auto g = match(
@@ -67,6 +74,28 @@ TEST_F(ChapterFive, SaturatedSolutions)
         EXPECT_GE(grams, shown_value(g[1]) * (1 - 1e-6));
         expect_shown_near(match(answer_text(), "^" + number_group + " F$")[0], grams / formula_mass(g[0]), 1e-4);
     });
+}
+
+// Problems 15 and 16 state one saturated solution at 25 °C, as a formality
+// and in grams per litre: each salt's two figures agree within their digits
+// (a page of 15 at 25 °C a salt).
+TEST_F(ChapterFive, BothSolubilityProblemsStateOneSaturatedSolution)
+{
+    std::map<std::string, Shown> per_litre;
+    for_versions(16, solubility_sweep, [&](std::int32_t) {
+        const auto g = match(statement(), "di " + formula + " a 25@uo@C e a 100@uo@C sono pari a " + number_group);
+        per_litre[g[0]] = shown(g[1]);
+    });
+    EXPECT_EQ(per_litre.size(), solutions::solubility_salts.size());
+    for (const std::int32_t version : {131, 265, 399, 533, 935, 1203, 1873, 2272, 2942, 3210}) {
+        generate(15, version);
+        const auto g = match(statement(), "satura di " + formula + " è " + number_group + " F a 25@uo@C");
+        ASSERT_EQ(per_litre.count(g[0]), 1u) << version << " " << g[0];
+        const Shown formality = shown(g[1]), grams = per_litre[g[0]];
+        const double mass = formula_mass(g[0]);
+        EXPECT_NEAR(formality.value * mass, grams.value, formality.half_unit() * mass + grams.half_unit())
+            << version << " " << g[0] << ": " << g[1] << " F and " << grams.value << " g/L";
+    }
 }
 
 TEST_F(ChapterFive, IdealSolutionsOfTwoLiquids)
