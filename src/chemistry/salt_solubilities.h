@@ -97,6 +97,19 @@ static_assert(std::ranges::all_of(measured_solubilities, [](const MeasuredSolubi
 // salt has no measured row.
 std::optional<float> measured_solubility(std::string_view formula, float celsius);
 
+// The curve b exp(-a / T) through s25 at 25 and s100 at 100 degrees Celsius.
+struct SolubilityCurve {
+    float a;
+    float b;
+    float at(float celsius) const;
+};
+SolubilityCurve solubility_curve(float s25, float s100);
+
+// Grams per 100 mL of the salt's saturated solution at `celsius`, the one
+// figure every page states: as measured, or where the salt has no measured
+// table, on `curve`, through its two figures.
+float saturated_grams(std::string_view formula, const SolubilityCurve& curve, float celsius);
+
 // The salt with that formula, found as the program is compiled: a formula
 // that the table lacks does not compile.
 consteval const SaltSolubility& salt_solubility(std::string_view formula)

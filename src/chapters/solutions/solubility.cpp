@@ -18,18 +18,6 @@
 namespace solutions {
 namespace {
 
-// The curve b exp(-a / T) through s25 at 25 and s100 at 100 degrees Celsius.
-struct SolubilityCurve {
-    float a;
-    float b;
-    float at(float t) const { return b * std::exp(-a / (t + celsius_zero_f)); }
-};
-SolubilityCurve solubility_curve(float s25, float s100)
-{
-    const float a = van_t_hoff_span_25_100_f * std::log(s100 / s25);
-    return {a, s25 / std::exp(-reciprocal_standard_kelvin_f * a)};
-}
-
 // Slots 1 and 2 := the solubilities of a picked record.
 const SaltSolubility& pick_solubility(std::int32_t problem)
 {
@@ -40,11 +28,10 @@ const SaltSolubility& pick_solubility(std::int32_t problem)
 }
 
 // Grams per 100 mL of the picked salt's saturated solution at t degrees
-// Celsius, the one figure both problems state: as measured, or where the
-// salt has no measured table, on the curve through its two figures.
+// Celsius.
 float saturated_grams(const SaltSolubility& row, float t)
 {
-    return measured_solubility(row.formula, t).value_or(solubility_curve(slot_value(1), slot_value(2)).at(t));
+    return saturated_grams(row.formula, solubility_curve(slot_value(1), slot_value(2)), t);
 }
 
 }  // namespace

@@ -183,7 +183,7 @@ void generate_problem_30()
     thermo_kinetics_state.last_draw[30] = v;
     const SaltSolubility& salt = *dissolving_salts[v - 1];
     const bool one_to_one = salt.cations == 1 && salt.anions == 1;
-    // The measured saturated solutions, as the page states them.
+    // The salt's two figures, g per 100 mL at 25 and 100 °C.
     set_slot_text(1, salt.at_25);
     set_slot_text(2, salt.at_100);
     // Grams per litre.
@@ -192,16 +192,19 @@ void generate_problem_30()
     const float molar_mass = compound_molar_mass(salt_compound(salt));
     skip_random_draws(3);
 
-    // S(T) = A exp(-B/T) through both solubilities.
-    const float b = van_t_hoff_span_25_100_f * std::log(slot_value(9) / slot_value(8));
-    const float a = slot_value(8) / std::exp(-reciprocal_standard_kelvin_f * b);
+    // The saturated solutions as measured, or on S(T) = A exp(-B/T)
+    // through both figures.
+    const SolubilityCurve curve = solubility_curve(slot_value(1), slot_value(2));
+    const auto formality = [&](float celsius) {
+        return saturated_grams(salt.formula, curve, celsius) / molar_mass * 10.0f;
+    };
     // The temperatures drawn again where the uncertainty of either answer,
     // from the data as printed, passes it.
     draw_until_accepted([&] {
         set_slot_digits(3, random_real(25.0f, 50.0f), 2);
-        set_slot_digits(4, a * std::exp(-b / (kelvin(slot_value(3)))) / molar_mass, 3);
+        set_slot_digits(4, formality(slot_value(3)), 3);
         set_slot_digits(5, random_real(slot_value(3) + 10.0f, 99.0f), 2);
-        set_slot_digits(6, a * std::exp(-b / (kelvin(slot_value(5)))) / molar_mass, 3);
+        set_slot_digits(6, formality(slot_value(5)), 3);
         for (const std::size_t answer : {0, 1}) {
             set_slot_from_data(10, {3, 4, 5, 6}, [one_to_one, answer](const std::vector<double>& d) {
                 return dissolution_change(one_to_one, d[0], d[1], d[2], d[3])[answer];
