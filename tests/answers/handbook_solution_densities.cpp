@@ -69,4 +69,55 @@ std::vector<std::pair<std::string, std::string>> solution_density_rows()
     return rows;
 }
 
+namespace {
+
+// Water at 20 °C, 0.99821 g/mL (CRC Handbook), as (d - 1)·10^4.
+constexpr double water_excess = -17.9;
+
+}  // namespace
+
+// A row's fault against its own trend, "" where it holds: from water at 0 %
+// through 10, 20 and 30 % the density rises, and its slope changes by a
+// steady factor. Neighbouring slopes' ratios part by no more than 0.1: every
+// handbook row's part by 0.05 at most (NaOH's 0.996 and 0.984, formic
+// acid's 1.013 and 0.967), where a slip of 0.003 g/mL at 20 % parts them
+// by 0.1 already.
+std::string density_trend_fault(const std::string& formula, const std::array<std::int32_t, 3>& excess)
+{
+    const std::array<double, 3> slopes = {excess[0] - water_excess, static_cast<double>(excess[1] - excess[0]),
+                                          static_cast<double>(excess[2] - excess[1])};
+    const bool rises = slopes[0] > 0.0 && slopes[1] > 0.0 && slopes[2] > 0.0;
+    if (rises && std::abs(slopes[2] / slopes[1] - slopes[1] / slopes[0]) <= 0.1) return "";
+    return formula + ": slopes " + text_of(slopes[0]) + ", " + text_of(slopes[1]) + ", " + text_of(slopes[2]) +
+           " per 10 % from water";
+}
+
+// The solutes judged by their trend alone (see the handbook column).
+bool judged_by_trend_alone(const std::string& key)
+{
+    return key.starts_with("K@d2@CrO@d4@ ") || key.starts_with("Cu(NO@d3@)@d2@ ");
+}
+
+Judgement solution_densities_judgement()
+{
+    return by_handbook([] {
+        Rows rows = solution_density_rows();
+        std::vector<std::string> alone;
+        for (const auto& row : rows)
+            if (judged_by_trend_alone(row.first)) alone.push_back(row.first);
+        return Judged{solution_density_column(), std::move(rows), std::move(alone), "no handbook row: by the trend"};
+    });
+}
+
+Judgement solution_density_trend_judgement()
+{
+    return by_law("each row rises from water with a steady change of slope", [](std::int32_t& judged) {
+        std::vector<std::string> faults;
+        for (const solutions::DensityRow& row : solutions::density_rows)
+            if (std::string f = density_trend_fault(compound_formula(row.compound), row.excess); ++judged, !f.empty())
+                faults.push_back(std::move(f));
+        return faults;
+    });
+}
+
 }  // namespace table_checks

@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "handbook_physical.h"
+#include "handbook_solution_densities.h"
 
 namespace table_checks {
 
@@ -239,7 +240,7 @@ std::vector<RegisteredTable> program_tables()
         {"chapters/solutions/solution_tables.cpp",
          "density_rows",
          "solutions' densities",
-         {{"10, 20, 30 %", unjudged("no handbook column held here")}}},
+         {{"10, 20, 30 %", solution_densities_judgement()}, {"trend", solution_density_trend_judgement()}}},
         {"chapters/states_of_matter/kinetic_theory.cpp",
          "factors",
          "mean speeds' factors",
