@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "chapters/final_problems/final_problems_problems.h"
+#include "chapters/final_problems/solvents.h"
 #include "chemistry/compound_records.h"
 #include "chemistry/cubic_cells.h"
 #include "chemistry/data_tables.h"
@@ -23,27 +24,6 @@
 
 namespace final_problems {
 namespace {
-
-// Each with its row of the vapour table, which gives its boiling point at
-// the pressure drawn.
-struct Solvent {
-    std::string_view article;
-    std::string_view name;
-    std::string_view boiling_point;  // °C at 760 torr
-    CompoundKey compound;
-};
-static_assert(!std::is_convertible_v<int, decltype(Solvent::compound)>);
-constexpr std::array<Solvent, 8> solvents{{
-    {"Il ", "disolfuro di carbonio (CS@d2@)", "46.0", compounds::carbon_disulfide},
-    {"Il ", "benzene (C@d6@H@d6@)", "80.1", compounds::benzene},
-    {"Il ", "toluene (C@d7@H@d8@)", "110.6", compounds::toluene},
-    {"Il ", "cicloesano (C@d6@H@d12@)", "80.7", compounds::cyclohexane},
-    {"Il ", "cloroformio (CHCl@d3@)", "61.2", compounds::chloroform},
-    {"L'", "acetone (C@d3@H@d6@O)", "56.1", compounds::acetone},
-    {"L'", "anilina (C@d6@H@d7@N)", "184.2", compounds::aniline},
-    {"L'", "etanolo (C@d2@H@d6@O)", "78.3", compounds::ethanol},
-}};
-static_assert(std::ranges::all_of(solvents, [](const Solvent& s) { return has_vapour_fit(s.compound); }));
 
 struct Fuel {
     CompoundKey compound;
@@ -69,6 +49,20 @@ constexpr std::array<const StandardPotential*, 8> metals{
 constexpr std::int32_t lead = 3, tin = 4, cadmium = 6, iron = 7;
 
 }  // namespace
+
+// Normal boiling points: CRC Handbook, "Physical constants of organic
+// compounds".
+constexpr std::array<Solvent, 8> solvents{{
+    {"Il ", "disolfuro di carbonio (CS@d2@)", "46.2", compounds::carbon_disulfide},
+    {"Il ", "benzene (C@d6@H@d6@)", "80.1", compounds::benzene},
+    {"Il ", "toluene (C@d7@H@d8@)", "110.6", compounds::toluene},
+    {"Il ", "cicloesano (C@d6@H@d12@)", "80.7", compounds::cyclohexane},
+    {"Il ", "cloroformio (CHCl@d3@)", "61.2", compounds::chloroform},
+    {"L'", "acetone (C@d3@H@d6@O)", "56.1", compounds::acetone},
+    {"L'", "anilina (C@d6@H@d7@N)", "184.2", compounds::aniline},
+    {"L'", "etanolo (C@d2@H@d6@O)", "78.3", compounds::ethanol},
+}};
+static_assert(std::ranges::all_of(solvents, [](const Solvent& s) { return has_vapour_fit(s.compound); }));
 
 std::string running_time_text(float seconds)
 {

@@ -119,7 +119,7 @@ struct TextVersion {
     const char* shown;
 };
 constexpr TextVersion text_versions[] = {
-    {4, "Il disolfuro di carbonio (CS@d2@) bolle a 46.0@uo@C"},
+    {4, "Il disolfuro di carbonio (CS@d2@) bolle a 46.2@uo@C"},
     {5, "del metano (CH@d4@) e d"},
     {7, "M in CH@d3@COOH [@iK@@da@ = 1.75•10@u-5@]"},
     {8, "Cu@u2+@"},

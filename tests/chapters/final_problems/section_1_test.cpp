@@ -203,5 +203,15 @@ TEST_F(SectionOne, AnswersKeepTheDigitsTheirDataLeave)
     expect_answers(cases);
 }
 
+// Carbon disulfide once boiled at 46.0 °C, 0.2 °C under the handbook and
+// its own vapour fit.
+TEST_F(SectionOne, SolventsBoilAtTheirHandbookPoints)
+{
+    constexpr testing_support::VersionAnswer cases[] = {
+        {4, 86, "28 kJ/mol; 8.4•10@u2@ torr", "27 kJ/mol; 8.4•10@u2@ torr"},
+    };
+    expect_answers(cases);
+}
+
 }  // namespace
 }  // namespace final_problems_test

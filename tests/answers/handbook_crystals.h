@@ -1,0 +1,15 @@
+// Problem 4.33's ionic crystals of a cubic cell: formula units per cell and
+// density, g/cm³, keyed by the formula.
+#pragma once
+
+#include "judged_rows.h"
+
+namespace table_checks {
+
+Column crystal_units_column();
+WrittenRows crystal_units_rows();
+
+Column crystal_density_column();
+WrittenRows crystal_density_rows();
+
+}  // namespace table_checks

@@ -1,0 +1,16 @@
+// The kinetics problems' measured data: half-lives of the isotopes, keyed
+// "@u14@C", in the row's unit, and activation energies, kJ/mol, keyed by
+// the reaction as written.
+#pragma once
+
+#include "judged_rows.h"
+
+namespace table_checks {
+
+Column half_life_column();
+WrittenRows half_life_rows();
+
+Column activation_energy_column();
+WrittenRows activation_energy_rows();
+
+}  // namespace table_checks
