@@ -28,9 +28,9 @@ Column solvent_boiling_column()
             }};
 }
 
-WrittenRows solvent_boiling_rows()
+Rows solvent_boiling_rows()
 {
-    WrittenRows rows;
+    Rows rows;
     // Keyed by the formula the name prints in parentheses.
     for (const final_problems::Solvent& s : final_problems::solvents) {
         const std::size_t open = s.name.find('(') + 1;

@@ -1,11 +1,11 @@
 // Problem 9.4's solvents: normal boiling points, °C, keyed by the formula.
 #pragma once
 
-#include "judged_rows.h"
+#include "table_registry.h"
 
 namespace table_checks {
 
 Column solvent_boiling_column();
-WrittenRows solvent_boiling_rows();
+Rows solvent_boiling_rows();
 
 }  // namespace table_checks

@@ -28,9 +28,9 @@ constexpr CubicCrystal cubic_crystals[] = {
     {"CsCl", 1, 0.4123, 3.988},    {"CaS", 4, 0.5689, 2.59},
 };
 
-WrittenRows crystal_rows(bool units)
+Rows crystal_rows(bool units)
 {
-    WrittenRows rows;
+    Rows rows;
     for (const states_of_matter::IonicCrystal& c : states_of_matter::ionic_crystals)
         rows.emplace_back(compound_formula(c.compound), units ? std::string(1, c.units) : std::string(c.density));
     return rows;
@@ -45,7 +45,7 @@ Column crystal_units_column()
     return column;
 }
 
-WrittenRows crystal_units_rows()
+Rows crystal_units_rows()
 {
     return crystal_rows(true);
 }
@@ -67,7 +67,7 @@ Column crystal_density_column()
     return column;
 }
 
-WrittenRows crystal_density_rows()
+Rows crystal_density_rows()
 {
     return crystal_rows(false);
 }

@@ -2,14 +2,14 @@
 // density, g/cm³, keyed by the formula.
 #pragma once
 
-#include "judged_rows.h"
+#include "table_registry.h"
 
 namespace table_checks {
 
 Column crystal_units_column();
-WrittenRows crystal_units_rows();
+Rows crystal_units_rows();
 
 Column crystal_density_column();
-WrittenRows crystal_density_rows();
+Rows crystal_density_rows();
 
 }  // namespace table_checks

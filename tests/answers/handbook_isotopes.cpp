@@ -48,9 +48,9 @@ std::string isotope_key(std::string_view symbol, std::string_view mass_number)
     return std::string(symbol) + " " + std::string(mass_number);
 }
 
-WrittenRows isotope_rows(std::string_view elements_compounds::NaturalIsotope::*field)
+Rows isotope_rows(std::string_view elements_compounds::NaturalIsotope::*field)
 {
-    WrittenRows rows;
+    Rows rows;
     for (const elements_compounds::IsotopePair& pair : elements_compounds::isotope_pairs)
         for (const elements_compounds::NaturalIsotope* i : {&pair.first, &pair.second})
             rows.emplace_back(isotope_key(pair.symbol, i->mass_number), std::string(i->*field));
@@ -90,12 +90,12 @@ Column isotope_mass_column()
     return column;
 }
 
-WrittenRows isotope_abundance_rows()
+Rows isotope_abundance_rows()
 {
     return isotope_rows(&elements_compounds::NaturalIsotope::abundance);
 }
 
-WrittenRows isotope_mass_rows()
+Rows isotope_mass_rows()
 {
     return isotope_rows(&elements_compounds::NaturalIsotope::mass);
 }

@@ -40,9 +40,9 @@ Column half_life_column()
             }};
 }
 
-WrittenRows half_life_rows()
+Rows half_life_rows()
 {
-    WrittenRows rows;
+    Rows rows;
     for (const auto& unit : thermo_kinetics::half_lives)
         for (const thermo_kinetics::Isotope& i : unit)
             rows.emplace_back("@u" + std::string(i.mass_number) + "@" + std::string(i.symbol),
@@ -76,9 +76,9 @@ Column activation_energy_column()
             }};
 }
 
-WrittenRows activation_energy_rows()
+Rows activation_energy_rows()
 {
-    WrittenRows rows;
+    Rows rows;
     for (const thermo_kinetics::ActivationRecord& r : thermo_kinetics::activation_energies)
         rows.emplace_back(std::string(r.equation), std::string(r.energy));
     return rows;

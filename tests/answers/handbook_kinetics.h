@@ -3,14 +3,14 @@
 // the reaction as written.
 #pragma once
 
-#include "judged_rows.h"
+#include "table_registry.h"
 
 namespace table_checks {
 
 Column half_life_column();
-WrittenRows half_life_rows();
+Rows half_life_rows();
 
 Column activation_energy_column();
-WrittenRows activation_energy_rows();
+Rows activation_energy_rows();
 
 }  // namespace table_checks

@@ -524,6 +524,19 @@ TEST(TableChecks, EachColumnFailsOnARowMadeWrong)
         {"100 °C", "SnI@d2@", "5.03", "solubility table 100 °C SnI@d2@: 5.03, handbook 4.03"},
         {"dissolution enthalpy", "AgCl", "56.5", "solubility table dissolution enthalpy AgCl: 56.5, handbook 65.49"},
         {"10^-8 ohm m", "Cu", "1.172", "resistivities 10^-8 ohm m Cu: 1.172, handbook 1.678 to 1.725"},
+        {"activation energy", "2N@d2@O = 2N@d2@ + O@d2@", "200",
+         "kinetics tables activation energy 2N@d2@O = 2N@d2@ + O@d2@: 200, handbook 245 to 250"},
+        {"activation energy", "2HI = H@d2@ + I@d2@", "176",
+         "kinetics tables activation energy 2HI = H@d2@ + I@d2@: 176, handbook 185.7 to 184.1"},
+        {"half-life", "@u14@C", "5370", "kinetics tables half-life @u14@C: 5370, handbook 5700 to 5730"},
+        {"normal boiling point", "CS@d2@", "46.0",
+         "solvents normal boiling point CS@d2@: 46.0, handbook 46.2 to 46.25"},
+        {"density", "CaS", "2.5", "ionic crystals density CaS: 2.5, handbook 2.59 to 2.60256"},
+        {"density", "K@d2@O", "2.32", "ionic crystals density K@d2@O: 2.32, handbook 2.35 to 2.34708"},
+        {"density", "NiO", "6.67", "ionic crystals density NiO: 6.67, handbook 6.72 to 6.80863"},
+        {"formula units", "NaCl", "1", "ionic crystals formula units NaCl: 1, handbook 4"},
+        {"abundance", "Re 185", "37.07", "isotope table abundance Re 185: 37.07, handbook 37.3353 to 37.4352"},
+        {"mass", "Ir 193", "192.9633", "isotope table mass Ir 193: 192.9633, handbook 192.963"},
     };
     const std::vector<Judged> columns = handbook_columns();
     for (const Wrong& wrong : wrongs) {

@@ -13,6 +13,10 @@
 #include <set>
 #include <sstream>
 
+#include "handbook_boiling.h"
+#include "handbook_crystals.h"
+#include "handbook_isotopes.h"
+#include "handbook_kinetics.h"
 #include "handbook_physical.h"
 #include "handbook_solution_densities.h"
 
@@ -52,6 +56,11 @@ const Judgement drawn_ranges = exact("the ranges and steps data are drawn in, no
 const Judgement rule_e = on_pages("the conditions table's rule e, against the tests' handbook, on every page that "
                                   "prints it");
 const Judgement layout = exact("drawing geometry, no measurement");
+
+Judgement by_column(Column (*column)(), Rows (*rows)())
+{
+    return by_handbook([=] { return Judged{column(), rows()}; });
+}
 
 std::vector<RegisteredTable> program_tables()
 {
@@ -135,7 +144,10 @@ std::vector<RegisteredTable> program_tables()
         {"chapters/elements_compounds/atoms_atomic_mass.cpp",
          "isotope_pairs",
          "isotope pairs",
-         {{"mass number", exact("a count")}, {"abundance, mass", unjudged("no handbook column held here")}}},
+         {{"mass number", exact("a count")},
+          {"abundance", by_column(isotope_abundance_column, isotope_abundance_rows)},
+          {"mass", by_column(isotope_mass_column, isotope_mass_rows)},
+          {"pair", isotope_pair_judgement()}}},
         {"chapters/elements_compounds/atoms_atomic_mass.cpp",
          "mass_units",
          "mass units",
@@ -171,7 +183,7 @@ std::vector<RegisteredTable> program_tables()
         {"chapters/final_problems/section_1.cpp",
          "solvents",
          "solvents' boiling points",
-         {{"°C", unjudged("no handbook column held here")}}},
+         {{"°C", by_column(solvent_boiling_column, solvent_boiling_rows)}}},
         {"chapters/final_problems/section_2.cpp", "halogens", "halogens' dissociation", {{"A, H", rule_e}}},
         {"chapters/final_problems/section_3.cpp",
          "acid_metals",
@@ -257,7 +269,8 @@ std::vector<RegisteredTable> program_tables()
         {"chapters/states_of_matter/solids_liquids.cpp",
          "ionic_crystals",
          "ionic crystals",
-         {{"density", unjudged("no handbook column held here")}}},
+         {{"formula units", by_column(crystal_units_column, crystal_units_rows)},
+          {"density", by_column(crystal_density_column, crystal_density_rows)}}},
         {"chapters/states_of_matter/vapour_pressure.cpp",
          "energy_factors",
          "energy units",
@@ -271,7 +284,7 @@ std::vector<RegisteredTable> program_tables()
         {"chapters/thermo_kinetics/chemical_kinetics.cpp",
          "activation_energies",
          "activation energies",
-         {{"kJ/mol", unjudged("no kinetics column held here")}}},
+         {{"kJ/mol", by_column(activation_energy_column, activation_energy_rows)}}},
         {"chapters/thermo_kinetics/chemical_kinetics.cpp",
          "coefficient_order_codes",
          "orders",
@@ -279,7 +292,7 @@ std::vector<RegisteredTable> program_tables()
         {"chapters/thermo_kinetics/chemical_kinetics.cpp",
          "half_lives",
          "half-lives",
-         {{"years, hours, s", unjudged("no handbook column held here")}}},
+         {{"years, hours, s", by_column(half_life_column, half_life_rows)}}},
         {"chapters/thermo_kinetics/energy_enthalpy.cpp",
          "heat_capacity_table",
          "metals' heat data",
