@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <string>
 
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
@@ -38,13 +39,15 @@ const DialogResource calculator_resource{
         {2, DialogControlKind::button, "Esci", 0, 0, 75, 23, false},
     }};
 
-std::string_view status_message(CalculatorStatus status)
+std::string status_message(CalculatorStatus status)
 {
     switch (status) {
-    case CalculatorStatus::syntax_error: return syntax_error_text;
-    case CalculatorStatus::not_allowed: return not_allowed_text;
-    case CalculatorStatus::x_unreadable: return x_unreadable_text;
-    case CalculatorStatus::no_solution: return no_solution_text;
+    case CalculatorStatus::syntax_error: return std::string(syntax_error_text);
+    case CalculatorStatus::not_allowed: return std::string(not_allowed_text);
+    case CalculatorStatus::x_unreadable: return std::string(x_unreadable_text);
+    case CalculatorStatus::no_solution: return std::string(no_solution_text);
+    case CalculatorStatus::too_long:
+        return "Espressione oltre i " + std::to_string(max_expression_characters) + " caratteri";
     case CalculatorStatus::shown: break;
     }
     return calculator_state.solution;
@@ -130,7 +133,12 @@ CalculatorStatus solve(Dialog& dialog)
         c.solution = "0.";
         return CalculatorStatus::shown;
     }
-    if (!prepare_expression(strip_blanks(c.expression))) return CalculatorStatus::syntax_error;
+    switch (prepare_expression(strip_blanks(c.expression))) {
+    case Preparation::syntax_error: return CalculatorStatus::syntax_error;
+    case Preparation::too_long: return CalculatorStatus::too_long;
+    case Preparation::out_of_range: return CalculatorStatus::not_allowed;
+    case Preparation::ready: break;
+    }
     c.x_text = dlg_get_char(dialog, x_field);
     const auto separator = c.x_text.find("><");
     if (separator == std::string::npos) return evaluate_at(c.x_text);

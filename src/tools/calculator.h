@@ -13,6 +13,7 @@ enum class CalculatorStatus {
     not_allowed = 2,
     x_unreadable = 3,
     no_solution = 4,
+    too_long = 5,
 };
 
 // The three fields as last read or shown, kept for the run.

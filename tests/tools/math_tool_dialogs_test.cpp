@@ -70,7 +70,7 @@ TEST_F(MathToolDialogs, CalculatorResultsAsShown)
     EXPECT_EQ(opening, "(x-1.2e-121*ln(x))^(-0.76) | 1.e-120 | 1.082812437430E+90");
 
     const struct {
-        const char* expression;
+        std::string expression;
         const char* x;
         const char* shown;
     } cases[] = {
@@ -93,6 +93,9 @@ TEST_F(MathToolDialogs, CalculatorResultsAsShown)
         {"ln(x)-5", "1><-1", "Soluzione non trovata"},  // no sign change where defined
         {"ln(x)", "-1", "Operazione non consentita"},
         {"2x", "abc", "Sintassi errata"},
+        // Well-formed, but beyond what the engine takes.
+        {"x-1e309", "1", "Operazione non consentita"},
+        {"1+" + std::string(188, '1'), "0", "Espressione oltre i 189 caratteri"},
         {"x", "abc", "Valore di x non leggibile"},
         {"1", "abc", "Valore di x non leggibile"},
         {"x", "0><", "Valore di x non leggibile"},

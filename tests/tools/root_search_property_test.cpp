@@ -161,7 +161,7 @@ TEST_P(RootSearchProperties, RootsShownAreTrueRootsInsideAndSeenRootsAreShown)
     const IntervalDraws draws = interval_draws();
     SCOPED_TRACE("seed " + std::to_string(draws.seed));
     std::mt19937_64 bits(draws.seed);
-    ASSERT_TRUE(prepare_expression(known.expression));
+    ASSERT_EQ(prepare_expression(known.expression), Preparation::ready);
     int found = 0;
     for (int k = 0; k < draws.count; ++k) {
         const double width = std::pow(10.0, -3.0 + 303.0 * unit_draw(bits));
@@ -204,7 +204,7 @@ TEST_P(RootSearchProperties, IntervalsAboutRootsPolesAndEdges)
     const IntervalDraws draws = interval_draws();
     SCOPED_TRACE("seed " + std::to_string(draws.seed));
     std::mt19937_64 bits(draws.seed);
-    ASSERT_TRUE(prepare_expression(known.expression));
+    ASSERT_EQ(prepare_expression(known.expression), Preparation::ready);
     std::vector<double> spots = known.roots;
     spots.insert(spots.end(), known.poles.begin(), known.poles.end());
     spots.insert(spots.end(), known.edges.begin(), known.edges.end());
