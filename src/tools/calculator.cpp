@@ -22,6 +22,7 @@ constexpr std::int32_t x_field = 1102;
 // The stored factor, not 1/ln 10 = 0.43429448.
 constexpr double log10_factor = 0.43429169;
 constexpr int max_digits = 16;
+constexpr int zero_decimals = 14;
 
 const DialogResource calculator_resource{
     181,
@@ -149,12 +150,13 @@ CalculatorStatus solve(Dialog& dialog)
 
 std::string calculator_result_text(double r, double u)
 {
+    // Zero has no digits to count: it keeps the decimals of a value near 1
+    // (1+1 shows 2.00000000000000), and no sign.
+    if (r == 0.0) return format_f(0.0, 24, zero_decimals);
     int d = max_digits;
-    if (r != 0.0) {
-        // An estimate of 0 (x = 1e-320) would make the digit count infinite.
-        const double digits = log10_factor * std::log(std::abs(r / u));
-        if (std::isfinite(digits)) d = static_cast<int>(std::clamp(digits, -1000.0, 1000.0));
-    }
+    // An estimate of 0 (x = 1e-320) would make the digit count infinite.
+    const double digits = log10_factor * std::log(std::abs(r / u));
+    if (std::isfinite(digits)) d = static_cast<int>(std::clamp(digits, -1000.0, 1000.0));
     if (std::abs(r) > 0.0010000000475 && std::abs(r) < 100000.0) {
         const double decimals = d - log10_factor * std::log(std::abs(r));
         return format_f(r, 24, std::clamp(static_cast<int>(decimals), 0, max_digits));

@@ -79,7 +79,9 @@ TEST_F(MathToolDialogs, CalculatorResultsAsShown)
          "        41.0000000000000"},
         {"x*1e6", "3", "3.00000000000000E+6"},
         {"-x*1e6", "3", "-3.00000000000000E+6"},
-        {"0*x", "3", "0.000000000000000"},
+        // Zero, however it comes, as the fixed form shows a value near 1.
+        {"0*x", "3", "        0.00000000000000"},
+        {"x*1e-200*1e-200", "-1", "        0.00000000000000"},
         {"  ", "abc", "0."},
         {"x/3", "1e-7", "3.33333333333333E-8"},
         // Below the normal range a double holds fewer digits: 1e-320 is a
