@@ -16,6 +16,7 @@ namespace {
 struct Point {
     double x;
     double f;
+    double error = 0.0;
     bool borrowed = false;  // f taken from beside a run of zeros x lies on
 };
 
@@ -24,7 +25,7 @@ std::optional<Point> point_at(double x)
     double f = 0.0;
     double error = 0.0;
     if (!evaluate_coded_expression(1, x, 0.0, 0.0, 0.0, 0.0, {}, f, error)) return std::nullopt;
-    return Point{x, f};
+    return Point{x, f, error};
 }
 
 // Signs compared, not multiplied: a product of two tiny values underflows
@@ -86,23 +87,26 @@ double doubles_past(double x, std::uint64_t n, int direction)
 // outwards from it.
 constexpr int split_tenths[] = {5, 4, 6, 3, 7, 2, 8, 1, 9};
 
-enum class Trend { grows, shrinks, level };
-
-// |f| from p on, away from the other double of a sign change: the farthest
-// of the points tried where f is defined, against p. The rounding noise of
-// an ill-conditioned root (an expanded polynomial's) can outweigh the
-// change of f over many doubles; 2^36 doubles, 0.8e-5 to 1.5e-5 of x,
-// reach past it.
-Trend trend_from(Point p, int direction)
+// |f| at the first point from x on, away from it (direction 1 up, -1
+// down) in steps doubling in doubles, where f stands out of its error
+// estimate: what a pole's |f| must outgrow. In the rounding noise about a
+// root, or next to a pole between two doubles, where the estimate outgrows
+// f, |f| tells nothing of how f goes. Where f ends first (a gap, the end
+// of the doubles), |f| at the last point where it is defined.
+double settled_size(double x, int direction)
 {
-    std::optional<Point> far;
-    for (const int doublings : {0, 1, 2, 3, 12, 20, 28, 36}) {
-        const auto q = point_at(doubles_past(p.x, std::uint64_t{1} << doublings, direction));
-        if (!q) break;
-        far = q;
+    double size = 0.0;
+    double previous = x;
+    for (int doublings = -1; doublings < 64; ++doublings) {
+        const double y = doublings < 0 ? x : doubles_past(x, std::uint64_t{1} << doublings, direction);
+        if (doublings >= 0 && y == previous) break;
+        previous = y;
+        const auto p = point_at(y);
+        if (!p) break;
+        size = std::abs(p->f);
+        if (size > p->error) break;
     }
-    if (!far || std::abs(far->f) == std::abs(p.f)) return Trend::level;
-    return std::abs(far->f) > std::abs(p.f) ? Trend::grows : Trend::shrinks;
+    return size;
 }
 
 // The doubles about a zero of f where f stays 0, and the values of f just
@@ -220,14 +224,18 @@ std::optional<Point> RootScan::sample(double x)
         return p;
     }
     const std::optional<double> beside = x > 0.0 ? run.after : run.before;
-    return Point{x, beside ? *beside : *(x > 0.0 ? run.before : run.after), true};
+    return Point{x, beside ? *beside : *(x > 0.0 ? run.before : run.after), 0.0, true};
 }
 
 // Narrows a sign change between l and r down to two neighbouring doubles.
-// About a root |f| grows away from them on both sides, about a pole it
-// grows towards them; a jump between two levels is neither.
+// A pole is where |f| grew as the bracket narrowed: above |f| at the ends
+// it started from, or beyond them where f first stands out of its noise
+// there. Anything else, however noisy, is a sign change of the function as
+// computed, and so a root.
 RootSearch RootScan::narrow(Point l, Point r, double& root)
 {
+    const double start_low = std::min(l.x, r.x);
+    const double start_high = std::max(l.x, r.x);
     while (!neighbours(l.x, r.x)) {
         std::optional<Point> m;
         for (const int tenths : split_tenths) {
@@ -243,10 +251,8 @@ RootSearch RootScan::narrow(Point l, Point r, double& root)
     }
     // At the edge of a run of zeros that reaches out of the interval.
     if (l.borrowed || r.borrowed) return RootSearch::no_root;
-    const Trend below = trend_from(l.x < r.x ? l : r, -1);
-    const Trend above = trend_from(l.x < r.x ? r : l, 1);
-    if (below == Trend::shrinks && above == Trend::shrinks) return RootSearch::not_evaluable;
-    if (below != Trend::grows || above != Trend::grows) return RootSearch::no_root;
+    const double start_size = std::max(settled_size(start_low, -1), settled_size(start_high, 1));
+    if (std::min(std::abs(l.f), std::abs(r.f)) > start_size) return RootSearch::not_evaluable;
     root = (std::abs(l.f) <= std::abs(r.f) ? l : r).x;
     return RootSearch::found;
 }
