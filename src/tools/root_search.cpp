@@ -87,15 +87,16 @@ double doubles_past(double x, std::uint64_t n, int direction)
 // outwards from it.
 constexpr int split_tenths[] = {5, 4, 6, 3, 7, 2, 8, 1, 9};
 
-// |f| at the first point from x on, away from it (direction 1 up, -1
-// down) in steps doubling in doubles, where f stands out of its error
-// estimate: what a pole's |f| must outgrow. In the rounding noise about a
-// root, or next to a pole between two doubles, where the estimate outgrows
-// f, |f| tells nothing of how f goes. Where f ends first (a gap, the end
-// of the doubles), |f| at the last point where it is defined.
-double settled_size(double x, int direction)
+// From x on, away from it (direction 1 up, -1 down), in steps doubling in
+// doubles: the first point where f stands out of its error estimate, or
+// where until holds; else the last where f is defined, the defined region
+// or the doubles ending first. In the rounding noise about a root, or next
+// to a pole between two doubles, where the estimate outgrows f, f tells
+// nothing of how it goes.
+template <typename Until>
+std::optional<Point> out_of_noise(double x, int direction, Until until)
 {
-    double size = 0.0;
+    std::optional<Point> last;
     double previous = x;
     for (int doublings = -1; doublings < 64; ++doublings) {
         const double y = doublings < 0 ? x : doubles_past(x, std::uint64_t{1} << doublings, direction);
@@ -103,10 +104,18 @@ double settled_size(double x, int direction)
         previous = y;
         const auto p = point_at(y);
         if (!p) break;
-        size = std::abs(p->f);
-        if (size > p->error) break;
+        last = p;
+        if (std::abs(p->f) > p->error || until(*p)) break;
     }
-    return size;
+    return last;
+}
+
+// |f| where it first stands out of its noise from x on: what a pole's |f|
+// must outgrow.
+double settled_size(double x, int direction)
+{
+    const auto p = out_of_noise(x, direction, [](const Point&) { return false; });
+    return p ? std::abs(p->f) : 0.0;
 }
 
 // The doubles about a zero of f where f stays 0, and the values of f just
@@ -284,10 +293,23 @@ RootSearch RootScan::towards_gap(Point p, double q, double& root, bool& blocked)
     return RootSearch::no_root;
 }
 
+// An end of the interval where f lies within its error estimate, with a
+// value of the other sign beyond it before f stands out of that noise, and
+// |f| not falling from it inwards as it falls from a pole: a root in the
+// rounding noise, though f keeps one sign inside.
+bool noisy_root_at_end(const Point& end, int inwards)
+{
+    const double size = std::abs(end.f);
+    if (end.borrowed || size == 0.0 || size > end.error) return false;
+    const auto beyond = out_of_noise(end.x, -inwards, [&](const Point& p) { return opposite_signs(p.f, end.f); });
+    return beyond && opposite_signs(beyond->f, end.f) && size <= settled_size(end.x, inwards);
+}
+
 RootSearch RootScan::search(double& root)
 {
     bool blocked = false;
-    std::optional<Point> last;  // the last grid point where f is defined
+    std::optional<Point> first;  // the lower end, where f is defined there
+    std::optional<Point> last;   // the last grid point where f is defined
     bool last_is_previous = false;
     double previous = lower_;
     for (int i = 0; i <= root_grid_intervals; ++i) {
@@ -300,6 +322,7 @@ RootSearch RootScan::search(double& root)
             root = zero_shown_;
             return RootSearch::found;
         } else {
+            if (i == 0) first = p;
             if (i > 0 && !last_is_previous) outcome = towards_gap(*p, previous, root, blocked);
             if (outcome != RootSearch::found && last && opposite_signs(last->f, p->f)) {
                 outcome = narrow(*last, *p, root);
@@ -310,6 +333,13 @@ RootSearch RootScan::search(double& root)
         if (outcome == RootSearch::found) return outcome;
         last_is_previous = p.has_value();
         previous = x;
+    }
+    // A sign change met is a surer root than an end in the noise.
+    for (const auto& [end, inwards] : {std::pair{first, 1}, std::pair{last_is_previous ? last : std::nullopt, -1}}) {
+        if (end && noisy_root_at_end(*end, inwards)) {
+            root = end->x;
+            return RootSearch::found;
+        }
     }
     // Defined at no grid point (an interval inside tan's window about a
     // pole, or below 0 for ln), the search met only refused operations, as

@@ -20,8 +20,9 @@ double root_grid_point(double lower, double upper, int i);
 // noise about it. A zero where the function only falls below the smallest
 // double is no root, nor is one whose run of zeros reaches out of the
 // interval; of a run of doubles where it vanishes, the one with the fewest
-// digits is shown. found: root lies in the interval, with a sign change
-// across it or a zero at it; not_evaluable: none, and a sign change met
-// was a pole or in a gap, or the function is defined at no grid point;
-// no_root: none seen.
+// digits is shown. Where the scan meets no root, an end where f lies
+// within its error estimate, in the noise of a sign change just outside,
+// is one. found: root lies in the interval; not_evaluable: none, and a
+// sign change met was a pole or in a gap, or the function is defined at no
+// grid point; no_root: none seen.
 RootSearch search_expression_root(double a, double b, double& root);

@@ -170,6 +170,10 @@ TEST_F(MathToolDialogs, CalculatorResultsAsShown)
         // (x-1)^6 = 1e-14 at 1 -+ 4.6e-3, with noise over 1 -+ 6.3e-3.
         {"x^5-5*x^4+10*x^3-10*x^2+5*x-1-1e-20", "0.9><1.1", "0.9997325"},
         {"x^6-6*x^5+15*x^4-20*x^3+15*x^2-6*x+1-1e-14", "1><1.1", "1.004624"},
+        // An end in the noise about a root, f keeping its sign inside.
+        {"x^3-3*x^2+3*x-1-1e-15", "0.99001><1.00001", "1.00001"},
+        {"x^3-3*x^2+3*x-1-1e-15", "0.99001><1.0000105", "1.00001"},
+        {"x^3-3*x^2+3*x-1-1e-15", "0.99001><1.000011", "1.00001"},
         // Runs of zeros by underflow (|x - 1e7| < 2.47e6, |x - 1e4| < 2470,
         // |x^2 - 2| up to 1/4): a root only where the whole run lies in the
         // interval.
