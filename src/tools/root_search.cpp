@@ -17,7 +17,9 @@ struct Point {
     double x;
     double f;
     double error = 0.0;
-    bool borrowed = false;  // f taken from beside a run of zeros x lies on
+    // f taken from beside a run of zeros x lies on: 0 where the run has no
+    // value beside it.
+    bool borrowed = false;
 };
 
 std::optional<Point> point_at(double x)
@@ -26,6 +28,12 @@ std::optional<Point> point_at(double x)
     double error = 0.0;
     if (!evaluate_coded_expression(1, x, 0.0, 0.0, 0.0, 0.0, {}, f, error)) return std::nullopt;
     return Point{x, f, error};
+}
+
+// A zero the search takes for a root: one of a run credited in sample.
+bool shows_root(const Point& p)
+{
+    return p.f == 0.0 && !p.borrowed;
 }
 
 // Signs compared, not multiplied: a product of two tiny values underflows
@@ -159,7 +167,8 @@ ZeroRun zero_run(double x)
 
 // f vanishes on a run, rather than falling below the smallest double there
 // (exp(x) far below 0), where it changes sign across it, where it meets
-// values of normal size, and where the run lies evenly about 0 (x^2).
+// values of normal size, and where the run lies evenly about 0 (x^2); not
+// where it meets no value at all (f is 0 wherever it is defined).
 bool vanishes(const ZeroRun& run)
 {
     if (run.before && run.after) {
@@ -171,7 +180,7 @@ bool vanishes(const ZeroRun& run)
     const auto normal = [](std::optional<double> v) {
         return !v || std::abs(*v) >= std::numeric_limits<double>::min();
     };
-    return normal(run.before) && normal(run.after);
+    return (run.before || run.after) && normal(run.before) && normal(run.after);
 }
 
 // The number with the fewest significant digits from a to b (a <= b), the
@@ -209,31 +218,27 @@ private:
 // f at x. A zero where f vanishes comes back as 0, with the root to show
 // in zero_shown_, where its run lies in the interval: a sign change across
 // the run proves a root somewhere on it, not where the interval holds it.
-// A run about 0 between values vanishes at 0 alone; one with no value
-// beside it (f is 0 wherever it is defined) at each of its doubles. Any
-// other zero comes back borrowed, with the value beside its run, of the
-// sign f keeps about it.
+// A run mirrored about 0 between values (x^2) vanishes at 0 alone; a run
+// the whole interval lies on shows no root. Any other zero comes back
+// borrowed, with the value beside its run, of the sign f keeps about it,
+// or 0 where f is 0 wherever it is defined.
 std::optional<Point> RootScan::sample(double x)
 {
     auto p = point_at(x);
     if (!p || p->f != 0.0) return p;
     if (!run_ || !run_->holds(x)) run_ = zero_run(x);
     const ZeroRun& run = *run_;
-    double first = run.first;
-    double last = run.last;
-    if (run.before && run.after && run.holds(0.0)) {
-        first = 0.0;
-        last = 0.0;
-    } else if (!run.before && !run.after) {
-        first = std::max(first, lower_);
-        last = std::min(last, upper_);
-    }
-    if (vanishes(run) && lower_ <= first && last <= upper_) {
+    const bool about_zero = run.before && run.after && run.first == -run.last;
+    const double first = about_zero ? 0.0 : run.first;
+    const double last = about_zero ? 0.0 : run.last;
+    const bool whole_interval = run.first <= lower_ && upper_ <= run.last;
+    if (vanishes(run) && !whole_interval && lower_ <= first && last <= upper_) {
         zero_shown_ = fewest_digits_between(first, last);
         return p;
     }
     const std::optional<double> beside = x > 0.0 ? run.after : run.before;
-    return Point{x, beside ? *beside : *(x > 0.0 ? run.before : run.after), 0.0, true};
+    const std::optional<double> other = x > 0.0 ? run.before : run.after;
+    return Point{x, beside.value_or(other.value_or(0.0)), 0.0, true};
 }
 
 // Narrows a sign change between l and r down to two neighbouring doubles.
@@ -252,7 +257,7 @@ RootSearch RootScan::narrow(Point l, Point r, double& root)
             if (x != l.x && x != r.x && (m = sample(x))) break;
         }
         if (!m) return RootSearch::not_evaluable;
-        if (m->f == 0.0) {
+        if (shows_root(*m)) {
             root = zero_shown_;
             return RootSearch::found;
         }
@@ -279,7 +284,7 @@ RootSearch RootScan::towards_gap(Point p, double q, double& root, bool& blocked)
             q = x;
             continue;
         }
-        if (m->f == 0.0) {
+        if (shows_root(*m)) {
             root = zero_shown_;
             return RootSearch::found;
         }
@@ -318,7 +323,7 @@ RootSearch RootScan::search(double& root)
         RootSearch outcome = RootSearch::no_root;
         if (!p) {
             if (last_is_previous) outcome = towards_gap(*last, x, root, blocked);
-        } else if (p->f == 0.0) {
+        } else if (shows_root(*p)) {
             root = zero_shown_;
             return RootSearch::found;
         } else {

@@ -19,10 +19,10 @@ double root_grid_point(double lower, double upper, int i);
 // Any other narrowed sign change is a root, however wide the rounding
 // noise about it. A zero where the function only falls below the smallest
 // double is no root, nor is one whose run of zeros reaches out of the
-// interval; of a run of doubles where it vanishes, the one with the fewest
-// digits is shown. Where the scan meets no root, an end where f lies
-// within its error estimate, in the noise of a sign change just outside,
-// is one. found: root lies in the interval; not_evaluable: none, and a
-// sign change met was a pole or in a gap, or the function is defined at no
-// grid point; no_root: none seen.
+// interval or holds all of it; of a run of doubles where it vanishes, the
+// one with the fewest digits is shown. Where the scan meets no root, an
+// end where f lies within its error estimate, in the noise of a sign
+// change just outside, is one. found: root lies in the interval;
+// not_evaluable: none, and a sign change met was a pole or in a gap, or
+// the function is defined at no grid point; no_root: none seen.
 RootSearch search_expression_root(double a, double b, double& root);

@@ -180,6 +180,17 @@ TEST_F(MathToolDialogs, CalculatorResultsAsShown)
         {"(x-1e7)*1e-300*1e-30", "8e6><9e6", "Soluzione non trovata"},
         {"(x-1e4)*1e-300*1e-27", "5e3><2e4", "10000"},
         {"(x^2-2)*(1e-300*1e-23)", "1.5><1.6", "Soluzione non trovata"},
+        // Zero wherever it is evaluated (exp(-800) is 0), or over a run the
+        // whole interval lies on: no root; (x-5)*1e-330 vanishes on
+        // 5 -+ 2.47e6. A run mirrored about 0 stands for 0 alone; an exact
+        // zero at an end, with f of one sign beside it, is a root there.
+        {"(x-5)*exp(-800)", "2><3", "Soluzione non trovata"},
+        {"(x-5)*exp(-800)", "-1><-0.5", "Soluzione non trovata"},
+        {"(x-5)*exp(-800)", "0><1", "Soluzione non trovata"},
+        {"(x-5)*1e-300*1e-30", "-1><1", "Soluzione non trovata"},
+        {"x^2", "-1e-200><1e-200", "Soluzione non trovata"},
+        {"x^2", "0><1", "0"},
+        {"x^2-4", "2><10", "2"},
         // A number typed below the normal range is the number it is, as one
         // computed is.
         {"x-1e-320", "0><1", "9.999889E-321"},
