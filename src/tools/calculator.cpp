@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <string>
 
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
@@ -21,6 +22,7 @@ constexpr std::int32_t x_field = 1102;
 // The stored factor, not 1/ln 10 = 0.43429448.
 constexpr double log10_factor = 0.43429169;
 constexpr int max_digits = 16;
+constexpr int zero_decimals = 14;
 
 const DialogResource calculator_resource{
     181,
@@ -38,13 +40,15 @@ const DialogResource calculator_resource{
         {2, DialogControlKind::button, "Esci", 0, 0, 75, 23, false},
     }};
 
-std::string_view status_message(CalculatorStatus status)
+std::string status_message(CalculatorStatus status)
 {
     switch (status) {
-    case CalculatorStatus::syntax_error: return syntax_error_text;
-    case CalculatorStatus::not_allowed: return not_allowed_text;
-    case CalculatorStatus::x_unreadable: return x_unreadable_text;
-    case CalculatorStatus::no_solution: return no_solution_text;
+    case CalculatorStatus::syntax_error: return std::string(syntax_error_text);
+    case CalculatorStatus::not_allowed: return std::string(not_allowed_text);
+    case CalculatorStatus::x_unreadable: return std::string(x_unreadable_text);
+    case CalculatorStatus::no_solution: return std::string(no_solution_text);
+    case CalculatorStatus::too_long:
+        return "Espressione oltre i " + std::to_string(max_expression_characters) + " caratteri";
     case CalculatorStatus::shown: break;
     }
     return calculator_state.solution;
@@ -130,7 +134,12 @@ CalculatorStatus solve(Dialog& dialog)
         c.solution = "0.";
         return CalculatorStatus::shown;
     }
-    if (!prepare_expression(strip_blanks(c.expression))) return CalculatorStatus::syntax_error;
+    switch (prepare_expression(strip_blanks(c.expression))) {
+    case Preparation::syntax_error: return CalculatorStatus::syntax_error;
+    case Preparation::too_long: return CalculatorStatus::too_long;
+    case Preparation::out_of_range: return CalculatorStatus::not_allowed;
+    case Preparation::ready: break;
+    }
     c.x_text = dlg_get_char(dialog, x_field);
     const auto separator = c.x_text.find("><");
     if (separator == std::string::npos) return evaluate_at(c.x_text);
@@ -141,12 +150,13 @@ CalculatorStatus solve(Dialog& dialog)
 
 std::string calculator_result_text(double r, double u)
 {
+    // Zero has no digits to count: it keeps the decimals of a value near 1
+    // (1+1 shows 2.00000000000000), and no sign.
+    if (r == 0.0) return format_f(0.0, 24, zero_decimals);
     int d = max_digits;
-    if (r != 0.0) {
-        // An estimate of 0 (x = 1e-320) would make the digit count infinite.
-        const double digits = log10_factor * std::log(std::abs(r / u));
-        if (std::isfinite(digits)) d = static_cast<int>(std::clamp(digits, -1000.0, 1000.0));
-    }
+    // An estimate of 0 (x = 1e-320) would make the digit count infinite.
+    const double digits = log10_factor * std::log(std::abs(r / u));
+    if (std::isfinite(digits)) d = static_cast<int>(std::clamp(digits, -1000.0, 1000.0));
     if (std::abs(r) > 0.0010000000475 && std::abs(r) < 100000.0) {
         const double decimals = d - log10_factor * std::log(std::abs(r));
         return format_f(r, 24, std::clamp(static_cast<int>(decimals), 0, max_digits));

@@ -13,6 +13,7 @@ enum class CalculatorStatus {
     not_allowed = 2,
     x_unreadable = 3,
     no_solution = 4,
+    too_long = 5,
 };
 
 // The three fields as last read or shown, kept for the run.
@@ -31,5 +32,6 @@ void calculator_dialog_callback(Dialog& dialog, std::int32_t control_id, std::in
 
 // A value with as many significant digits as its error estimate supports
 // (at most 16): fixed between 0.001 and 100000, right-aligned in 24
-// characters ("        2.00000000000000"), else "1.082812437430E+90".
+// characters ("        2.00000000000000"), else "1.082812437430E+90"; zero,
+// of either sign, fixed with 14 decimals.
 std::string calculator_result_text(double value, double error);

@@ -1,9 +1,11 @@
 #include "tools/expression_engine.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <system_error>
 
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
@@ -15,7 +17,6 @@ ParsedExpression saved_parse;
 
 namespace {
 
-constexpr std::size_t max_expression_length = 190;
 constexpr std::int32_t variable_slots = 5;
 constexpr double relative_input_error = 1e-16;
 
@@ -42,7 +43,7 @@ constexpr auto slot_tokens = [] {
 static_assert(printable_tokens.size() < slot_tokens.size());
 // Numbers and results stand at least an operator apart, so a text under the
 // length limit never holds more live values than there are slots.
-static_assert(ParsedExpression::slot_total >= variable_slots + max_expression_length / 2);
+static_assert(ParsedExpression::slot_total >= variable_slots + (max_expression_characters + 1) / 2);
 
 constexpr std::string_view number_characters = "0123456789mnp.";
 
@@ -101,20 +102,29 @@ void code_exponents(std::string& t)
     }
 }
 
-std::optional<double> read_number(std::string run)
+// A number of the text, read; syntax_error where it does not read,
+// out_of_range where it lies beyond the doubles.
+Preparation read_number(std::string run, double& value)
 {
     replace_all(run, "nn", "E-");
     replace_all(run, "pp", "E+");
     if (run.size() == 1) {
-        if (run[0] < '0' || run[0] > '9') return std::nullopt;
-        return run[0] - '0';
+        if (run[0] < '0' || run[0] > '9') return Preparation::syntax_error;
+        value = run[0] - '0';
+        return Preparation::ready;
     }
-    const auto value = read_list_double(run);
-    if (!value || !std::isfinite(*value)) return std::nullopt;
-    return value;
+    if (const auto read = read_list_double(run)) {
+        value = *read;
+        return Preparation::ready;
+    }
+    // The reader refuses a number past the largest double as it refuses a
+    // malformed one (one below the smallest reads as 0).
+    double unread = 0.0;
+    const auto past = std::from_chars(run.data(), run.data() + run.size(), unread);
+    return past.ec == std::errc::result_out_of_range ? Preparation::out_of_range : Preparation::syntax_error;
 }
 
-bool parse(std::string_view text)
+Preparation parse(std::string_view text)
 {
     ParsedExpression parsed;
     std::string& t = parsed.token_text;
@@ -131,13 +141,15 @@ bool parse(std::string_view text)
     for (auto start = t.find_first_of(number_characters); start != std::string::npos;
          start = t.find_first_of(number_characters)) {
         const auto end = std::min(t.find_first_not_of(number_characters, start), t.size());
-        const auto value = read_number(t.substr(start, end - start));
-        if (!value || parsed.slot_count == ParsedExpression::slot_total) return false;
-        parsed.slots[++parsed.slot_count] = {*value, input_error(*value), true};
+        double value = 0.0;
+        const Preparation read = read_number(t.substr(start, end - start), value);
+        if (read != Preparation::ready) return read;
+        if (parsed.slot_count == ParsedExpression::slot_total) return Preparation::syntax_error;
+        parsed.slots[++parsed.slot_count] = {value, input_error(value), true};
         t.replace(start, end - start, 1, token_of(parsed.slot_count));
     }
     saved_parse = std::move(parsed);
-    return true;
+    return Preparation::ready;
 }
 
 std::optional<std::int32_t> free_slot(const ParsedExpression& e)
@@ -264,25 +276,22 @@ bool substitute_molar_masses(std::string& text)
     return true;
 }
 
-bool prepare_expression(std::string_view typed)
+Preparation prepare_expression(std::string_view typed)
 {
     std::string text;
     for (const char c : strip_trailing_blanks(typed))
         if (c != ' ') text += c;
-    if (!substitute_molar_masses(text)) return false;
+    if (!substitute_molar_masses(text)) return Preparation::syntax_error;
     put_in_named_constants(text);
-    if (text.size() >= max_expression_length) return false;
-    if (!check_expression_syntax(text)) return false;
-    if (text.size() >= max_expression_length) return false;
-    double unused_value = 0.0;
-    double unused_error = 0.0;
-    return evaluate_coded_expression(-1, 0.0, 0.0, 0.0, 0.0, 0.0, text, unused_value, unused_error);
+    if (text.size() > max_expression_characters) return Preparation::too_long;
+    if (!check_expression_syntax(text)) return Preparation::syntax_error;
+    return parse(text);
 }
 
 bool evaluate_coded_expression(std::int32_t mode, double x, double a, double b, double c, double d,
                                std::string_view text, double& value, double& error)
 {
-    if (mode != 1 && !parse(text)) return false;
+    if (mode != 1 && parse(text) != Preparation::ready) return false;
     if (mode == -1) return true;
     return evaluate(x, a, b, c, d, value, error);
 }

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -30,9 +31,14 @@ struct ParsedExpression {
 };
 extern ParsedExpression saved_parse;
 
-// False for a syntax error (the callers' "Sintassi errata"): a broken rule,
-// a malformed "mf[...]", 190 characters or more.
-bool prepare_expression(std::string_view text);
+// The longest text the engine takes, named constants and molar masses put in.
+constexpr std::size_t max_expression_characters = 189;
+
+// Why a text is refused, if it is: a broken rule or a malformed "mf[...]"
+// (the callers' "Sintassi errata"), more characters than the engine takes,
+// or a number beyond the doubles (1e309).
+enum class Preparation { ready, syntax_error, too_long, out_of_range };
+Preparation prepare_expression(std::string_view text);
 
 // Mode 1 evaluates the prepared expression at x (a to d fill slots 2 to 5);
 // mode -1 only parses text into saved_parse; any other mode parses text and

@@ -147,7 +147,7 @@ void plot_functions(Dialog& dialog, std::int32_t, std::int32_t)
     const auto [x1, x2, y1, y2] = range;
     if (!usable_span(x1, x2, plot_width) || !usable_span(y1, y2, plot_height))
         return void(dlg_set_char(dialog, message_field, bad_range_text));
-    if (!prepare_expression(plotter_state.function_texts[0]))
+    if (prepare_expression(plotter_state.function_texts[0]) != Preparation::ready)
         return void(dlg_set_char(dialog, message_field, syntax_error_text));
 
     const Samples first = sample(x1, x2, y1, y2);
@@ -162,7 +162,7 @@ void plot_functions(Dialog& dialog, std::int32_t, std::int32_t)
     draw_markup_text(192, 20, "@T1@@C1@@iy@");
 
     if (!strip_blanks(plotter_state.function_texts[1]).empty()) {
-        if (!prepare_expression(plotter_state.function_texts[1]))
+        if (prepare_expression(plotter_state.function_texts[1]) != Preparation::ready)
             return void(dlg_set_char(dialog, message_field, syntax_error_text));
         const Samples second = sample(x1, x2, y1, y2);
         plot_graph_series(second.x, second.y, plot_points, plot_layout, 0x0000FF, 0x0000FF);

@@ -16,7 +16,10 @@ namespace {
 struct Point {
     double x;
     double f;
-    bool borrowed = false;  // f taken from beside a run of zeros x lies on
+    double error = 0.0;
+    // f taken from beside a run of zeros x lies on: 0 where the run has no
+    // value beside it.
+    bool borrowed = false;
 };
 
 std::optional<Point> point_at(double x)
@@ -24,7 +27,13 @@ std::optional<Point> point_at(double x)
     double f = 0.0;
     double error = 0.0;
     if (!evaluate_coded_expression(1, x, 0.0, 0.0, 0.0, 0.0, {}, f, error)) return std::nullopt;
-    return Point{x, f};
+    return Point{x, f, error};
+}
+
+// A zero the search takes for a root: one of a run credited in sample.
+bool shows_root(const Point& p)
+{
+    return p.f == 0.0 && !p.borrowed;
 }
 
 // Signs compared, not multiplied: a product of two tiny values underflows
@@ -86,23 +95,35 @@ double doubles_past(double x, std::uint64_t n, int direction)
 // outwards from it.
 constexpr int split_tenths[] = {5, 4, 6, 3, 7, 2, 8, 1, 9};
 
-enum class Trend { grows, shrinks, level };
-
-// |f| from p on, away from the other double of a sign change: the farthest
-// of the points tried where f is defined, against p. The rounding noise of
-// an ill-conditioned root (an expanded polynomial's) can outweigh the
-// change of f over many doubles; 2^36 doubles, 0.8e-5 to 1.5e-5 of x,
-// reach past it.
-Trend trend_from(Point p, int direction)
+// From x on, away from it (direction 1 up, -1 down), in steps doubling in
+// doubles: the first point where f stands out of its error estimate, or
+// where until holds; else the last where f is defined, the defined region
+// or the doubles ending first. In the rounding noise about a root, or next
+// to a pole between two doubles, where the estimate outgrows f, f tells
+// nothing of how it goes.
+template <typename Until>
+std::optional<Point> out_of_noise(double x, int direction, Until until)
 {
-    std::optional<Point> far;
-    for (const int doublings : {0, 1, 2, 3, 12, 20, 28, 36}) {
-        const auto q = point_at(doubles_past(p.x, std::uint64_t{1} << doublings, direction));
-        if (!q) break;
-        far = q;
+    std::optional<Point> last;
+    double previous = x;
+    for (int doublings = -1; doublings < 64; ++doublings) {
+        const double y = doublings < 0 ? x : doubles_past(x, std::uint64_t{1} << doublings, direction);
+        if (doublings >= 0 && y == previous) break;
+        previous = y;
+        const auto p = point_at(y);
+        if (!p) break;
+        last = p;
+        if (std::abs(p->f) > p->error || until(*p)) break;
     }
-    if (!far || std::abs(far->f) == std::abs(p.f)) return Trend::level;
-    return std::abs(far->f) > std::abs(p.f) ? Trend::grows : Trend::shrinks;
+    return last;
+}
+
+// |f| where it first stands out of its noise from x on: what a pole's |f|
+// must outgrow.
+double settled_size(double x, int direction)
+{
+    const auto p = out_of_noise(x, direction, [](const Point&) { return false; });
+    return p ? std::abs(p->f) : 0.0;
 }
 
 // The doubles about a zero of f where f stays 0, and the values of f just
@@ -146,7 +167,8 @@ ZeroRun zero_run(double x)
 
 // f vanishes on a run, rather than falling below the smallest double there
 // (exp(x) far below 0), where it changes sign across it, where it meets
-// values of normal size, and where the run lies evenly about 0 (x^2).
+// values of normal size, and where the run lies evenly about 0 (x^2); not
+// where it meets no value at all (f is 0 wherever it is defined).
 bool vanishes(const ZeroRun& run)
 {
     if (run.before && run.after) {
@@ -158,7 +180,7 @@ bool vanishes(const ZeroRun& run)
     const auto normal = [](std::optional<double> v) {
         return !v || std::abs(*v) >= std::numeric_limits<double>::min();
     };
-    return normal(run.before) && normal(run.after);
+    return (run.before || run.after) && normal(run.before) && normal(run.after);
 }
 
 // The number with the fewest significant digits from a to b (a <= b), the
@@ -196,38 +218,38 @@ private:
 // f at x. A zero where f vanishes comes back as 0, with the root to show
 // in zero_shown_, where its run lies in the interval: a sign change across
 // the run proves a root somewhere on it, not where the interval holds it.
-// A run about 0 between values vanishes at 0 alone; one with no value
-// beside it (f is 0 wherever it is defined) at each of its doubles. Any
-// other zero comes back borrowed, with the value beside its run, of the
-// sign f keeps about it.
+// A run mirrored about 0 between values (x^2) vanishes at 0 alone; a run
+// the whole interval lies on shows no root. Any other zero comes back
+// borrowed, with the value beside its run, of the sign f keeps about it,
+// or 0 where f is 0 wherever it is defined.
 std::optional<Point> RootScan::sample(double x)
 {
     auto p = point_at(x);
     if (!p || p->f != 0.0) return p;
     if (!run_ || !run_->holds(x)) run_ = zero_run(x);
     const ZeroRun& run = *run_;
-    double first = run.first;
-    double last = run.last;
-    if (run.before && run.after && run.holds(0.0)) {
-        first = 0.0;
-        last = 0.0;
-    } else if (!run.before && !run.after) {
-        first = std::max(first, lower_);
-        last = std::min(last, upper_);
-    }
-    if (vanishes(run) && lower_ <= first && last <= upper_) {
+    const bool about_zero = run.before && run.after && run.first == -run.last;
+    const double first = about_zero ? 0.0 : run.first;
+    const double last = about_zero ? 0.0 : run.last;
+    const bool whole_interval = run.first <= lower_ && upper_ <= run.last;
+    if (vanishes(run) && !whole_interval && lower_ <= first && last <= upper_) {
         zero_shown_ = fewest_digits_between(first, last);
         return p;
     }
     const std::optional<double> beside = x > 0.0 ? run.after : run.before;
-    return Point{x, beside ? *beside : *(x > 0.0 ? run.before : run.after), true};
+    const std::optional<double> other = x > 0.0 ? run.before : run.after;
+    return Point{x, beside.value_or(other.value_or(0.0)), 0.0, true};
 }
 
 // Narrows a sign change between l and r down to two neighbouring doubles.
-// About a root |f| grows away from them on both sides, about a pole it
-// grows towards them; a jump between two levels is neither.
+// A pole is where |f| grew as the bracket narrowed: above |f| at the ends
+// it started from, or beyond them where f first stands out of its noise
+// there. Anything else, however noisy, is a sign change of the function as
+// computed, and so a root.
 RootSearch RootScan::narrow(Point l, Point r, double& root)
 {
+    const double start_low = std::min(l.x, r.x);
+    const double start_high = std::max(l.x, r.x);
     while (!neighbours(l.x, r.x)) {
         std::optional<Point> m;
         for (const int tenths : split_tenths) {
@@ -235,7 +257,7 @@ RootSearch RootScan::narrow(Point l, Point r, double& root)
             if (x != l.x && x != r.x && (m = sample(x))) break;
         }
         if (!m) return RootSearch::not_evaluable;
-        if (m->f == 0.0) {
+        if (shows_root(*m)) {
             root = zero_shown_;
             return RootSearch::found;
         }
@@ -243,10 +265,8 @@ RootSearch RootScan::narrow(Point l, Point r, double& root)
     }
     // At the edge of a run of zeros that reaches out of the interval.
     if (l.borrowed || r.borrowed) return RootSearch::no_root;
-    const Trend below = trend_from(l.x < r.x ? l : r, -1);
-    const Trend above = trend_from(l.x < r.x ? r : l, 1);
-    if (below == Trend::shrinks && above == Trend::shrinks) return RootSearch::not_evaluable;
-    if (below != Trend::grows || above != Trend::grows) return RootSearch::no_root;
+    const double start_size = std::max(settled_size(start_low, -1), settled_size(start_high, 1));
+    if (std::min(std::abs(l.f), std::abs(r.f)) > start_size) return RootSearch::not_evaluable;
     root = (std::abs(l.f) <= std::abs(r.f) ? l : r).x;
     return RootSearch::found;
 }
@@ -264,7 +284,7 @@ RootSearch RootScan::towards_gap(Point p, double q, double& root, bool& blocked)
             q = x;
             continue;
         }
-        if (m->f == 0.0) {
+        if (shows_root(*m)) {
             root = zero_shown_;
             return RootSearch::found;
         }
@@ -278,10 +298,23 @@ RootSearch RootScan::towards_gap(Point p, double q, double& root, bool& blocked)
     return RootSearch::no_root;
 }
 
+// An end of the interval where f lies within its error estimate, with a
+// value of the other sign beyond it before f stands out of that noise, and
+// |f| not falling from it inwards as it falls from a pole: a root in the
+// rounding noise, though f keeps one sign inside.
+bool noisy_root_at_end(const Point& end, int inwards)
+{
+    const double size = std::abs(end.f);
+    if (end.borrowed || size == 0.0 || size > end.error) return false;
+    const auto beyond = out_of_noise(end.x, -inwards, [&](const Point& p) { return opposite_signs(p.f, end.f); });
+    return beyond && opposite_signs(beyond->f, end.f) && size <= settled_size(end.x, inwards);
+}
+
 RootSearch RootScan::search(double& root)
 {
     bool blocked = false;
-    std::optional<Point> last;  // the last grid point where f is defined
+    std::optional<Point> first;  // the lower end, where f is defined there
+    std::optional<Point> last;   // the last grid point where f is defined
     bool last_is_previous = false;
     double previous = lower_;
     for (int i = 0; i <= root_grid_intervals; ++i) {
@@ -290,10 +323,11 @@ RootSearch RootScan::search(double& root)
         RootSearch outcome = RootSearch::no_root;
         if (!p) {
             if (last_is_previous) outcome = towards_gap(*last, x, root, blocked);
-        } else if (p->f == 0.0) {
+        } else if (shows_root(*p)) {
             root = zero_shown_;
             return RootSearch::found;
         } else {
+            if (i == 0) first = p;
             if (i > 0 && !last_is_previous) outcome = towards_gap(*p, previous, root, blocked);
             if (outcome != RootSearch::found && last && opposite_signs(last->f, p->f)) {
                 outcome = narrow(*last, *p, root);
@@ -304,6 +338,13 @@ RootSearch RootScan::search(double& root)
         if (outcome == RootSearch::found) return outcome;
         last_is_previous = p.has_value();
         previous = x;
+    }
+    // A sign change met is a surer root than an end in the noise.
+    for (const auto& [end, inwards] : {std::pair{first, 1}, std::pair{last_is_previous ? last : std::nullopt, -1}}) {
+        if (end && noisy_root_at_end(*end, inwards)) {
+            root = end->x;
+            return RootSearch::found;
+        }
     }
     // Defined at no grid point (an interval inside tan's window about a
     // pole, or below 0 for ln), the search met only refused operations, as

@@ -57,6 +57,29 @@ TEST_F(DialogLabels, EveryFixedLabelWhole)
 
 namespace {
 
+// Every message of the calculator stands on the one line its field holds.
+TEST_F(DialogLabels, CalculatorMessagesOnOneLine)
+{
+    const struct {
+        std::string expression;
+        const char* x;
+    } typed[] = {
+        {"2x", "0"}, {"ln(x)", "-1"}, {"x", "abc"}, {"x^2+1", "0><2"}, {"1+" + std::string(188, '1'), "0"},
+    };
+    for (const auto& [expression, x] : typed) {
+        std::vector<std::string> lines;
+        recorder().push_dialog_script([&](Dialog& dialog) {
+            dlg_set_char(dialog, 1100, expression);
+            dlg_set_char(dialog, 1102, x);
+            dlg_press(dialog, kDialogOk);
+            lines = testing_support::label_lines(dialog, 1101);
+            return kDialogCancel;
+        });
+        run_calculator_dialog();
+        EXPECT_EQ(lines.size(), 1u) << expression << " at " << x << ": " << testing::PrintToString(lines);
+    }
+}
+
 // The longest balanced answer parts its lines between terms only.
 TEST_F(DialogLabels, LongEquationBreaksBetweenTerms)
 {

@@ -19,7 +19,7 @@ struct Evaluated {
 Evaluated evaluate(const std::string& expression, double x)
 {
     Evaluated e;
-    e.prepared = prepare_expression(expression);
+    e.prepared = prepare_expression(expression) == Preparation::ready;
     if (e.prepared) e.evaluated = evaluate_coded_expression(1, x, 0, 0, 0, 0, {}, e.value, e.error);
     return e;
 }
@@ -99,12 +99,31 @@ TEST(ExpressionEngine, AsManyNumbersAsTheLengthAllows)
 
 TEST(ExpressionEngine, SyntaxErrors)
 {
-    const std::string long_text = "1+" + std::string(188, '1');  // 190 characters
-    const std::string refused[] = {"2*-3",     "2x",       "x2", "2(3)",    "(1)(2)", "e5",      "1e",     "1e+",
-                                   "tan(x",    "tanx",     "ln", "sin(x))", "[H2O]",  "mf[H2O",  "mf[Xx]", "2mf[H2O]",
-                                   "mf[H2O]2", "mf[H2O]x", "PI", "Nav",     "x&1",    long_text, "1.2.3",  "."};
-    for (const std::string& expression : refused) EXPECT_FALSE(prepare_expression(expression)) << expression;
-    EXPECT_TRUE(prepare_expression(long_text.substr(1)));
+    const std::string refused[] = {"2*-3",     "2x",       "x2", "2(3)",    "(1)(2)", "e5",     "1e",     "1e+",
+                                   "tan(x",    "tanx",     "ln", "sin(x))", "[H2O]",  "mf[H2O", "mf[Xx]", "2mf[H2O]",
+                                   "mf[H2O]2", "mf[H2O]x", "PI", "Nav",     "x&1",    "1.2.3",  "."};
+    for (const std::string& expression : refused)
+        EXPECT_EQ(prepare_expression(expression), Preparation::syntax_error) << expression;
+}
+
+// Well-formed texts the engine cannot take are refused for what they are,
+// not as broken rules: too long once the constants are put in, or holding
+// a number beyond the doubles (about 1.8e308).
+TEST(ExpressionEngine, WellFormedTextsRefused)
+{
+    const std::string longest = "1+" + std::string(187, '1');  // 189 characters
+    const struct {
+        std::string expression;
+        Preparation outcome;
+    } cases[] = {
+        {longest, Preparation::ready},
+        {longest + "1", Preparation::too_long},
+        {std::string(172, '1') + "+pi", Preparation::too_long},  // pi puts in 17 characters
+        {"x-1e309", Preparation::out_of_range},
+        {"x-1.7e308", Preparation::ready},
+        {"2*(x+1e400)", Preparation::out_of_range},
+    };
+    for (const auto& c : cases) EXPECT_EQ(prepare_expression(c.expression), c.outcome) << c.expression;
 }
 
 }  // namespace

@@ -70,7 +70,7 @@ TEST_F(MathToolDialogs, CalculatorResultsAsShown)
     EXPECT_EQ(opening, "(x-1.2e-121*ln(x))^(-0.76) | 1.e-120 | 1.082812437430E+90");
 
     const struct {
-        const char* expression;
+        std::string expression;
         const char* x;
         const char* shown;
     } cases[] = {
@@ -79,7 +79,9 @@ TEST_F(MathToolDialogs, CalculatorResultsAsShown)
          "        41.0000000000000"},
         {"x*1e6", "3", "3.00000000000000E+6"},
         {"-x*1e6", "3", "-3.00000000000000E+6"},
-        {"0*x", "3", "0.000000000000000"},
+        // Zero, however it comes, as the fixed form shows a value near 1.
+        {"0*x", "3", "        0.00000000000000"},
+        {"x*1e-200*1e-200", "-1", "        0.00000000000000"},
         {"  ", "abc", "0."},
         {"x/3", "1e-7", "3.33333333333333E-8"},
         // Below the normal range a double holds fewer digits: 1e-320 is a
@@ -93,6 +95,9 @@ TEST_F(MathToolDialogs, CalculatorResultsAsShown)
         {"ln(x)-5", "1><-1", "Soluzione non trovata"},  // no sign change where defined
         {"ln(x)", "-1", "Operazione non consentita"},
         {"2x", "abc", "Sintassi errata"},
+        // Well-formed, but beyond what the engine takes.
+        {"x-1e309", "1", "Operazione non consentita"},
+        {"1+" + std::string(188, '1'), "0", "Espressione oltre i 189 caratteri"},
         {"x", "abc", "Valore di x non leggibile"},
         {"1", "abc", "Valore di x non leggibile"},
         {"x", "0><", "Valore di x non leggibile"},
@@ -160,12 +165,32 @@ TEST_F(MathToolDialogs, CalculatorResultsAsShown)
         // 1.00001, (x-1)^4 = 1e-12 at 1.001.
         {"x^3-3*x^2+3*x-1-1e-15", "0.997><1.007", "1.00001"},
         {"x^4-4*x^3+6*x^2-4*x+1-1e-12", "1.0009><1.0011", "1.001"},
+        // Every sign change of the function as computed is a root, however
+        // wide the noise: (x-1)^5 = 1e-20 at 1.0001, with noise over 1 -+ 2e-3;
+        // (x-1)^6 = 1e-14 at 1 -+ 4.6e-3, with noise over 1 -+ 6.3e-3.
+        {"x^5-5*x^4+10*x^3-10*x^2+5*x-1-1e-20", "0.9><1.1", "0.9997325"},
+        {"x^6-6*x^5+15*x^4-20*x^3+15*x^2-6*x+1-1e-14", "1><1.1", "1.004624"},
+        // An end in the noise about a root, f keeping its sign inside.
+        {"x^3-3*x^2+3*x-1-1e-15", "0.99001><1.00001", "1.00001"},
+        {"x^3-3*x^2+3*x-1-1e-15", "0.99001><1.0000105", "1.00001"},
+        {"x^3-3*x^2+3*x-1-1e-15", "0.99001><1.000011", "1.00001"},
         // Runs of zeros by underflow (|x - 1e7| < 2.47e6, |x - 1e4| < 2470,
         // |x^2 - 2| up to 1/4): a root only where the whole run lies in the
         // interval.
         {"(x-1e7)*1e-300*1e-30", "8e6><9e6", "Soluzione non trovata"},
         {"(x-1e4)*1e-300*1e-27", "5e3><2e4", "10000"},
         {"(x^2-2)*(1e-300*1e-23)", "1.5><1.6", "Soluzione non trovata"},
+        // Zero wherever it is evaluated (exp(-800) is 0), or over a run the
+        // whole interval lies on: no root; (x-5)*1e-330 vanishes on
+        // 5 -+ 2.47e6. A run mirrored about 0 stands for 0 alone; an exact
+        // zero at an end, with f of one sign beside it, is a root there.
+        {"(x-5)*exp(-800)", "2><3", "Soluzione non trovata"},
+        {"(x-5)*exp(-800)", "-1><-0.5", "Soluzione non trovata"},
+        {"(x-5)*exp(-800)", "0><1", "Soluzione non trovata"},
+        {"(x-5)*1e-300*1e-30", "-1><1", "Soluzione non trovata"},
+        {"x^2", "-1e-200><1e-200", "Soluzione non trovata"},
+        {"x^2", "0><1", "0"},
+        {"x^2-4", "2><10", "2"},
         // A number typed below the normal range is the number it is, as one
         // computed is.
         {"x-1e-320", "0><1", "9.999889E-321"},
