@@ -299,15 +299,18 @@ RootSearch RootScan::towards_gap(Point p, double q, double& root, bool& blocked)
 }
 
 // An end of the interval where f lies within its error estimate, with a
-// value of the other sign beyond it before f stands out of that noise, and
-// |f| not falling from it inwards as it falls from a pole: a root in the
-// rounding noise, though f keeps one sign inside.
-bool noisy_root_at_end(const Point& end, int inwards)
+// value of the other sign beyond it, within `reach`, before f stands out of
+// that noise, and |f| not falling from it inwards as it falls from a pole:
+// a root in the rounding noise, though f keeps one sign inside. A sign
+// change farther out is a root the interval leaves out, however wide the
+// estimate (exp(x)-1e-20 on -50><-47, whose root is -46.05).
+bool noisy_root_at_end(const Point& end, int inwards, double reach)
 {
     const double size = std::abs(end.f);
     if (end.borrowed || size == 0.0 || size > end.error) return false;
     const auto beyond = out_of_noise(end.x, -inwards, [&](const Point& p) { return opposite_signs(p.f, end.f); });
-    return beyond && opposite_signs(beyond->f, end.f) && size <= settled_size(end.x, inwards);
+    return beyond && opposite_signs(beyond->f, end.f) && std::abs(beyond->x - end.x) <= reach &&
+           size <= settled_size(end.x, inwards);
 }
 
 RootSearch RootScan::search(double& root)
@@ -339,9 +342,11 @@ RootSearch RootScan::search(double& root)
         last_is_previous = p.has_value();
         previous = x;
     }
-    // A sign change met is a surer root than an end in the noise.
+    // A sign change met is a surer root than an end in the noise; the end
+    // stands for a root within a thousandth of the interval past it.
+    const double reach = upper_ * 1e-3 - lower_ * 1e-3;
     for (const auto& [end, inwards] : {std::pair{first, 1}, std::pair{last_is_previous ? last : std::nullopt, -1}}) {
-        if (end && noisy_root_at_end(*end, inwards)) {
+        if (end && noisy_root_at_end(*end, inwards, reach)) {
             root = end->x;
             return RootSearch::found;
         }

@@ -174,6 +174,8 @@ TEST_F(MathToolDialogs, CalculatorResultsAsShown)
         {"x^3-3*x^2+3*x-1-1e-15", "0.99001><1.00001", "1.00001"},
         {"x^3-3*x^2+3*x-1-1e-15", "0.99001><1.0000105", "1.00001"},
         {"x^3-3*x^2+3*x-1-1e-15", "0.99001><1.000011", "1.00001"},
+        // Within its estimate at -47, but of one sign up to its root, -46.05.
+        {"exp(x)-1e-20", "-50><-47", "Soluzione non trovata"},
         // Runs of zeros by underflow (|x - 1e7| < 2.47e6, |x - 1e4| < 2470,
         // |x^2 - 2| up to 1/4): a root only where the whole run lies in the
         // interval.
