@@ -64,7 +64,7 @@ float log_quotient(std::int32_t v, std::int32_t direction, float c2, float c3)
 // the quotient's natural logarithm.
 float nernst_term(float log_q)
 {
-    return nernst_slope / (2.0f * natural_log_of_ten()) * log_q;
+    return nernst_slope_f / (2.0f * natural_log_of_ten()) * log_q;
 }
 
 // What problems 5 and 6 share: the reaction (reversed on direction 2) in
@@ -96,7 +96,7 @@ std::int32_t pose_cell(std::int32_t v)
 // The cell potential from the standard free energy (kJ/mol) and the two data.
 float cell_potential(std::int32_t v, std::int32_t direction, float free_energy, float c2, float c3)
 {
-    return -volts_per_kilojoule * free_energy - nernst_term(log_quotient(v, direction, c2, c3));
+    return -volts_per_kilojoule_f * free_energy - nernst_term(log_quotient(v, direction, c2, c3));
 }
 
 // " se [ion] = c M e [ion] = c M", or the pH, the first ion and the
@@ -161,12 +161,12 @@ void generate_problem_6()
     set_slot_from_data(
         1, {11, 2, 3},
         [&standard_of](const std::vector<double>& d) {
-            return -static_cast<double>(two_faraday_kilojoules) * standard_of(d);
+            return -static_cast<double>(two_faraday_kilojoules_f) * standard_of(d);
         },
         slot_digits(6));
     if (slot_digits(1) < slot_digits(6)) set_slot_digits(6, slot_value(6), slot_digits(1));
     // A product of the potential shown: no more digits than it has.
-    set_slot_digits(7, -two_faraday_kilojoules * slot_value(4), std::min(3, slot_digits(11)));
+    set_slot_digits(7, -two_faraday_kilojoules_f * slot_value(4), std::min(3, slot_digits(11)));
     std::string& text = problem_texts.problem_text;
     text = "@T1@@C1@A 25@uo@C la differenza di potenziale di una pila basata sulla reazione " + text + " è pari a " +
            slot_text(11) + " V" + concentrations_clause(v, " se il pH è ", ", [", ".") +

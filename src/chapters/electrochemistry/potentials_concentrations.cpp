@@ -77,7 +77,7 @@ constexpr std::array<Chlorocomplex, 3> chlorocomplex_table{{
 // one at the reference concentration: c_ref·10^(±n·ΔE/0.0592).
 double concentration_from_potential(double reference, double exponent_sign, double electrons, double difference)
 {
-    return reference * std::pow(10.0, exponent_sign * electrons * difference / static_cast<double>(nernst_slope));
+    return reference * std::pow(10.0, exponent_sign * electrons * difference / static_cast<double>(nernst_slope_f));
 }
 
 // b^b as an integer power of a REAL.
@@ -96,7 +96,7 @@ void generate_problem_11()
     const float low = random_real(2.0f, 6.0f);
     const float high = random_real(low + 1.0f, 13.0f);
     // The potential difference comes from the pH values as drawn.
-    set_slot_digits(5, std::abs(low - high) * nernst_slope, 3);
+    set_slot_digits(5, std::abs(low - high) * nernst_slope_f, 3);
     const std::int32_t choice = random_int(1, 2);
     // Two decimals, also where the pH rounds up to 10.00.
     const double given = std::round(static_cast<double>(choice == 1 ? high : low) * 100.0) / 100.0;
@@ -105,7 +105,7 @@ void generate_problem_11()
                                  slot_text(5) + (choice == 1 ? " V maggiore" : " V minore") +
                                  " di quello di uno a pH " + slot_text(2) + ". Calcolare il pH del primo elettrodo";
     // The pH drawn is not what the potential and the pH shown give.
-    const float shift = slot_value(5) * inverse_nernst_slope;
+    const float shift = slot_value(5) * inverse_nernst_slope_f;
     set_slot_uncertainty(1, slot_value_as_shown(2) + (choice == 1 ? -shift : shift), 0.03f);
     problem_texts.answer_text = slot_text(1);
     draw_problem_text(220, 570, 50);
@@ -123,9 +123,10 @@ void generate_problem_12()
     // beside "0.00 V") is drawn again.
     draw_until_accepted([&] {
         draw_concentration_pair(4);
-        set_slot_digits(
-            3, nernst_slope / static_cast<float>(half.electrons) * std::abs(decimal_log(slot_value(1) / slot_value(2))),
-            3);
+        set_slot_digits(3,
+                        nernst_slope_f / static_cast<float>(half.electrons) *
+                            std::abs(decimal_log(slot_value(1) / slot_value(2))),
+                        3);
         higher = slot_value(2) < slot_value(1);
         // From the potential and the concentration shown, with the digits
         // they leave. The potential is a signed difference: it moves both
@@ -178,7 +179,7 @@ void generate_problem_13()
         value_slots[2].value =
             static_cast<float>(std::pow(static_cast<double>(slot_value(9) / bb), 1.0 / static_cast<double>(a + b)));
         set_slot_digits(
-            3, nernst_slope / static_cast<float>(salt.electrons) * decimal_log(slot_value(1) / slot_value(2)), 3);
+            3, nernst_slope_f / static_cast<float>(salt.electrons) * decimal_log(slot_value(1) / slot_value(2)), 3);
         const double n = salt.electrons;
         const double powers = bb;
         const std::int32_t ions = a + b;
@@ -229,9 +230,10 @@ void generate_problem_14()
             set_slot_uncertainty(k, slot_value(k), 0.03f);
             convert_data_slot(k, slot_digits_from_text);
         }
-        set_slot_digits(
-            7, nernst_slope / static_cast<float>(complex.charge) * std::abs(decimal_log(slot_value(1) / slot_value(2))),
-            3);
+        set_slot_digits(7,
+                        nernst_slope_f / static_cast<float>(complex.charge) *
+                            std::abs(decimal_log(slot_value(1) / slot_value(2))),
+                        3);
         formation = random_int(1, 2) == 1;
         // From the data as shown: the free ion, the complex and the free
         // chloride; two digits, fewer where the data leave fewer.

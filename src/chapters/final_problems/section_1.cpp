@@ -16,6 +16,7 @@
 #include "chemistry/vapour_pressure_fits.h"
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
+#include "numbers/electrochemical_constants.h"
 #include "numbers/random_stream.h"
 #include "numbers/thermal_constants.h"
 #include "numbers/value_slots.h"
@@ -332,7 +333,7 @@ void generate_problem_8()
         set_slot_digits(2, 0.001f * static_cast<float>(random_int(10, 90)), 2);
         set_slot_text(3, metals[a - 1]->potential);
         set_slot_text(4, metals[b - 1]->potential);
-        potential = slot_value(4) - slot_value(3) + 0.0296f * std::log10(slot_value(2) / slot_value(1));
+        potential = slot_value(4) - slot_value(3) + half_nernst_slope_f * std::log10(slot_value(2) / slot_value(1));
         set_slot_digits(5, potential, 3);
         return slot_value(5) >= 0.1f;
     });
@@ -350,10 +351,10 @@ void generate_problem_8()
                                  slot_text(8) + " mA [@iE@@u0@(" + anode + "@u2+@/" + anode + ") = " + slot_text(3) +
                                  " V; @iE@@u0@(" + cathode + "@u2+@/" + cathode + ") = " + slot_text(4) + " V]";
     const float amperes = slot_value(8) * 0.001f;
-    const float inverse_constant = std::pow(10.0f, (slot_value(3) - slot_value(4)) * 33.783783f);
+    const float inverse_constant = std::pow(10.0f, (slot_value(3) - slot_value(4)) * twice_inverse_nernst_slope_f);
     const float millimoles =
         (slot_value(2) - inverse_constant * slot_value(1)) / (inverse_constant / slot_value(6) + 1.0f / slot_value(7));
-    const float seconds = millimoles * 0.001f * 192970.0f / amperes;
+    const float seconds = millimoles * 0.001f * two_faraday_f / amperes;
     // Two digits of the potential itself: rounding its three-digit form again
     // would turn 1.248 into 1.3.
     set_slot_digits(5, potential, 2);

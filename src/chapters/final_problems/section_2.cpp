@@ -14,6 +14,7 @@
 #include "chemistry/vapour_pressure_fits.h"
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
+#include "numbers/electrochemical_constants.h"
 #include "numbers/random_stream.h"
 #include "numbers/thermal_constants.h"
 #include "numbers/value_slots.h"
@@ -292,7 +293,7 @@ void generate_problem_16()
         // ln of the ratio times ln 10: the potential shown is (ln 10)^2 times
         // the Nernst one, and the answer works back from it with the decimal
         // slope, so statement and answer agree.
-        set_slot_digits(2, 0.0592f * std::log(10.0f) * std::log(slot_value(3) / (slot_value(1) - complexed)), 3);
+        set_slot_digits(2, nernst_slope_f * std::log(10.0f) * std::log(slot_value(3) / (slot_value(1) - complexed)), 3);
         return slot_value(2) > 0.01f;
     });
     const std::string cell = "Ag / Ag@u+@ " + slot_text(1) + " M, NH@d3@ ? M // Ag@u+@ " + slot_text(3) + " M / Ag";
@@ -305,7 +306,7 @@ void generate_problem_16()
     // digits the data leave. d: the two silver concentrations, the potential
     // and K.
     set_slot_from_data(5, {1, 3, 2, 4}, [](const std::vector<double>& d) {
-        const double free_silver = d[1] / std::pow(10.0, d[2] / 0.0592);
+        const double free_silver = d[1] / std::pow(10.0, d[2] / nernst_slope);
         const double complex = d[0] - free_silver;
         return 2.0 * complex + std::sqrt(complex / (d[3] * free_silver));
     });

@@ -14,6 +14,7 @@
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
+#include "numbers/electrochemical_constants.h"
 #include "numbers/fixed_width.h"
 #include "numbers/random_stream.h"
 #include "numbers/thermal_constants.h"
@@ -333,7 +334,7 @@ void generate_problem_40()
     const float anode = random_real(1.0f, 5.0f) * power_of_ten(-r) * cathode;
     set_slot_digits(1, cathode, 3);
     set_slot_digits(2, anode, 3);
-    const float volts_per_decade = 0.0592f / static_cast<float>(electrode.electrons);
+    const float volts_per_decade = nernst_slope_f / static_cast<float>(electrode.electrons);
     set_slot_digits(
         3, std::fabs(std::log(slot_value(1) / slot_value(2))) / std::log(10.0f) * volts_per_decade * 1000.0f, 3);
     std::int32_t asked = random_int(1, 2);

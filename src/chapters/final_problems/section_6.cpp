@@ -15,6 +15,7 @@
 #include "chemistry/vapour_pressure_fits.h"
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
+#include "numbers/electrochemical_constants.h"
 #include "numbers/fixed_width.h"
 #include "numbers/random_stream.h"
 #include "numbers/thermal_constants.h"
@@ -386,8 +387,8 @@ void generate_problem_48()
     default: ln_q = std::log(asked * std::pow(10.0f, 2.0f * other)); break;
     }
     if (direction == 2) ln_q = -ln_q;
-    // -dG/2F with dG in kJ: 1000 / (2 x 96485) = 0.0051821526.
-    set_slot_digits(4, std::fabs(slot_value(1) * -0.0051821526f - 0.0592f / (2.0f * std::log(10.0f)) * ln_q), 4);
+    set_slot_digits(
+        4, std::fabs(slot_value(1) * -volts_per_kilojoule_f - nernst_slope_f / (2.0f * std::log(10.0f)) * ln_q), 4);
     convert_data_slot(4, slot_digits_from_text);
     problem_texts.problem_text = "@T1@@C1@La differenza di potenziale a 25@uo@C di una data pila basata sulla "
                                  "reazione " +
@@ -402,7 +403,7 @@ void generate_problem_48()
     // d[2]), with the digits that they leave: a concentration varies as a
     // power of ten of the voltage.
     set_slot_from_data(6, {1, 4, 3}, [v](const std::vector<double>& d) {
-        const double q = std::pow(10.0, (d[1] + std::fabs(d[0]) * -0.0051821526) * -33.783783);
+        const double q = std::pow(10.0, (d[1] + std::fabs(d[0]) * -volts_per_kilojoule) * -twice_inverse_nernst_slope);
         const double hydrogen_term = std::pow(10.0, -2.0 * d[2]);
         switch (v) {
         case 1: return d[2] / q;
