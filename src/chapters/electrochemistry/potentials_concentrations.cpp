@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "chapters/electrochemistry/electrochemistry_problems.h"
+#include "chemistry/solubility_products.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
@@ -34,13 +35,13 @@ constexpr std::array<GenericHalfReaction, 3> generic_half_reaction_table{{
 }};
 
 // A sparingly soluble salt with a cations and b anions per formula unit,
-// its solubility product as text, the cation and the words that follow
-// "un elettrodo a" for the metal's electrode.
+// its row of the solubility products that chapters 7 and 9 read, the
+// cation and the words that follow "un elettrodo a" for the metal's
+// electrode.
 struct SolubleSalt {
     std::int32_t cations;
     std::int32_t anions;
-    std::string_view solubility_product;
-    std::string_view formula;
+    const SolubilityProduct* product;
     std::string_view cation;
     std::string_view electrode;
     std::int32_t electrons;
@@ -49,12 +50,12 @@ struct SolubleSalt {
 // Mercury(II) halides were its members 5 and 6: molecular in solution,
 // they have no Ksp = 4[Hg2+]^3 to teach, and are left out of the draw.
 constexpr std::array<SolubleSalt, 6> soluble_salt_table{{
-    {1, 1, "8.52e-17", "AgI", "Ag@u+@", "d argento", 1},
-    {1, 2, "3.69e-13", "Pb(IO@d3@)@d2@", "Pb@u2+@", " piombo", 2},
-    {1, 1, "2.53e-8", "PbSO@d4@", "Pb@u2+@", " piombo", 2},
-    {1, 2, "9.8e-9", "PbI@d2@", "Pb@u2+@", " piombo", 2},
-    {1, 1, "5.35e-13", "AgBr", "Ag@u+@", "d argento", 1},
-    {1, 1, "1.77e-10", "AgCl", "Ag@u+@", "d argento", 1},
+    {1, 1, &solubility_product("AgI"), "Ag@u+@", "d argento", 1},
+    {1, 2, &solubility_product("Pb(IO@d3@)@d2@"), "Pb@u2+@", " piombo", 2},
+    {1, 1, &solubility_product("PbSO@d4@"), "Pb@u2+@", " piombo", 2},
+    {1, 2, &solubility_product("PbI@d2@"), "Pb@u2+@", " piombo", 2},
+    {1, 1, &solubility_product("AgBr"), "Ag@u+@", "d argento", 1},
+    {1, 1, &solubility_product("AgCl"), "Ag@u+@", "d argento", 1},
 }};
 constexpr std::array<std::int32_t, 2> mercury_halides{5, 6};
 
@@ -169,7 +170,7 @@ void generate_problem_13()
         drawn =
             &soluble_salt_table[pick_kept_variant(8, electrochemistry_state.last_variant[13], 2, mercury_halides) - 1];
         const SolubleSalt& salt = *drawn;
-        set_slot_text(9, salt.solubility_product);
+        set_slot_text(9, salt.product->value);
         const std::int32_t a = salt.cations;
         const std::int32_t b = salt.anions;
         const std::int32_t e = random_int(2, 3);
@@ -195,7 +196,7 @@ void generate_problem_13()
     const SolubleSalt& salt = *drawn;
     value_slots[11].input_text = std::string(salt.cation);
     value_slots[12].input_text = std::string(salt.electrode);
-    const std::string formula(salt.formula);
+    const std::string formula(salt.product->formula);
     problem_texts.problem_text = "La differenza di potenziale a 25@uo@C tra un elettrodo a" +
                                  value_slots[12].input_text + " con [" + value_slots[11].input_text +
                                  "] = " + slot_text(1) + " M ed uno contenente una soluzione satura di " + formula +
