@@ -9,6 +9,7 @@
 
 #include "chapters/final_problems/final_problems_problems.h"
 #include "chemistry/compound_records.h"
+#include "chemistry/galvanic_cells.h"
 #include "chemistry/molar_mass.h"
 #include "chemistry/solubility_products.h"
 #include "chemistry/table_fields.h"
@@ -63,22 +64,12 @@ struct Reagent {
 constexpr std::array<Reagent, 3> reagents{{{"KIO@d3@", 214.004f}, {"KF", 58.1f}, {"K@d2@SO@d4@", 174.27f}}};
 constexpr std::int32_t sulfates = 3;
 
-// Cells exchanging two electrons: reaction, the ion asked for, the other
-// ion (none for a hydrogen electrode) and the standard free energy (kJ/mol).
-struct Cell {
-    std::string_view reaction;
-    std::string_view asked_ion;
-    std::string_view other_ion;
-    std::string_view free_energy;
+// Problem 48's cells, chapter 8's but that of tin and hydrogen.
+constexpr std::array<const GalvanicCell*, 6> cells{
+    galvanic_cell("Zn + Cu@u2+@ = Zn@u2+@ + Cu"),    galvanic_cell("Pb + Zn@u2+@ = Pb@u2+@ + Zn"),
+    galvanic_cell("Sn + 2Ag@u+@ = Sn@u2+@ + 2Ag"),   galvanic_cell("Zn + 2H@u+@ = Zn@u2+@ + H@d2@"),
+    galvanic_cell("2Ag + 2H@u+@ = 2Ag@u+@ + H@d2@"), galvanic_cell("Cu + 2H@u+@ = Cu@u2+@ + H@d2@"),
 };
-constexpr std::array<Cell, 6> cells{{
-    {"Zn + Cu@u2+@ = Zn@u2+@ + Cu", "Cu@u2+@", "Zn@u2+@", "-212.6"},
-    {"Pb + Zn@u2+@ = Pb@u2+@ + Zn", "Zn@u2+@", "Pb@u2+@", "122.7"},
-    {"Sn + 2Ag@u+@ = Sn@u2+@ + 2Ag", "Ag@u+@", "Sn@u2+@", "-181.4"},
-    {"Zn + 2H@u+@ = Zn@u2+@ + H@d2@", "Zn@u2+@", "", "-147.1"},
-    {"2Ag + 2H@u+@ = 2Ag@u+@ + H@d2@", "Ag@u+@", "", "154.2"},
-    {"Cu + 2H@u+@ = Cu@u2+@ + H@d2@", "Cu@u2+@", "", "65.5"},
-}};
 
 // A subscript count of the empirical formula: none for 1.
 std::string count_text(std::int32_t n)
@@ -358,7 +349,7 @@ void generate_problem_48()
 {
     skip_random_draws(8);
     const std::int32_t v = pick_problem_variant(6, final_problems_state.last_choice[48], 1);
-    const Cell& cell = cells[v - 1];
+    const GalvanicCell& cell = *cells[v - 1];
     std::int32_t direction = random_int(1, 2);
     if (app_state.version_number == text_version) direction = 2;
     std::string reaction(cell.reaction);
@@ -393,7 +384,7 @@ void generate_problem_48()
     problem_texts.problem_text = "@T1@@C1@La differenza di potenziale a 25@uo@C di una data pila basata sulla "
                                  "reazione " +
                                  reaction + " (@bD@@iG@@u0@ = " + slot_text(1) + " kJ/mol) è pari a " + slot_text(4) +
-                                 " V. Calcolare la concentrazione di " + std::string(cell.asked_ion);
+                                 " V. Calcolare la concentrazione di " + std::string(cell.ion);
     if (hydrogen_electrode)
         problem_texts.problem_text += " se all'elettrodo a idrogeno il pH è " + slot_text(3) + " e @iP@(H@d2@) = 1 atm";
     else
