@@ -6,12 +6,21 @@
 #include <cmath>
 #include <string_view>
 
+#include "chemistry/acid_base_constants.h"
 #include "chemistry/true_false_kit.h"
 #include "numbers/random_stream.h"
 #include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 
 namespace {
+
+// The constants the statements on weak acids, bases and buffers work with,
+// as chapter 7's pages show them.
+constexpr ShownConstant hypochlorous = own_constant("HClO");
+constexpr ShownConstant acetic = own_constant("CH@d3@COOH");
+constexpr ShownConstant acetate = conjugate_constant("CH@d3@COOH", 2);
+constexpr ShownConstant ammonia = own_constant("NH@d3@");
+constexpr ShownConstant ammonium = conjugate_constant("NH@d3@", 2);
 
 enum class Acidity { acid, neutral, alkaline };
 
@@ -162,10 +171,10 @@ Statement ph_of_solution_or_buffer()
     static constexpr std::array<Solution, 6> solutions{{
         {" F di HCl ha pH = ", [](float c) { return -std::log10(c); }},
         {" F di NaOH ha pH = ", [](float c) { return -std::log10(1e-14f / c); }},
-        {" F di HClO ha pH = ", [](float c) { return -std::log10(std::sqrt(3.0e-8f * c)); }},
-        {" M di NH@d3@ ha pH = ", [](float c) { return -std::log10(1e-14f / std::sqrt(1.8e-5f * c)); }},
-        {" F di NH@d4@Cl ha pH = ", [](float c) { return -std::log10(std::sqrt(5.6e-10f * c)); }},
-        {" M di AcNa ha pH = ", [](float c) { return -std::log10(1e-14f / std::sqrt(5.5e-10f * c)); }},
+        {" F di HClO ha pH = ", [](float c) { return -std::log10(std::sqrt(shown_constant(hypochlorous) * c)); }},
+        {" M di NH@d3@ ha pH = ", [](float c) { return -std::log10(1e-14f / std::sqrt(shown_constant(ammonia) * c)); }},
+        {" F di NH@d4@Cl ha pH = ", [](float c) { return -std::log10(std::sqrt(shown_constant(ammonium) * c)); }},
+        {" M di AcNa ha pH = ", [](float c) { return -std::log10(1e-14f / std::sqrt(shown_constant(acetate) * c)); }},
     }};
     Statement s{{}, draw_truth()};
     random_int(1, 2);  // a draw whose value is never used: the stream keeps it
@@ -175,7 +184,7 @@ Statement ph_of_solution_or_buffer()
         set_slot_digits(1, random_real(0.001f, 0.0099f), 2);
         ph = solutions[q - 1].ph(slot_value(1));
     } else {
-        set_slot_digits(1, q == 7 ? 5.6e-10f : 1.75e-5f, q == 7 ? 2 : 3);
+        set_slot_constant(1, q == 7 ? ammonium : acetic);
         ph = -std::log10(slot_value(1));
     }
     set_slot_digits(2, ph, 3);

@@ -292,7 +292,7 @@ void generate_problem_7()
     skip_random_draws(11);
     std::int32_t i = random_int(1, static_cast<std::int32_t>(weak_acids.size()));
     if (app_state.version_number == text_version) i = 2;
-    const WeakAcid& acid = weak_acids[i - 1];
+    const AcidBaseConstant& acid = *weak_acids[i - 1];
     const float acid_molarity = random_real(0.04f, 0.09f);
     const float volume = random_real(100.0f, 900.0f);
     const float salt_molarity = random_real(0.3f * acid_molarity, 1.2f * acid_molarity);
@@ -302,10 +302,10 @@ void generate_problem_7()
     set_slot_digits(3, volume, 3);
     set_slot_digits(2, salt_molarity, 3);
     set_slot_digits(4, base_mg, 3);
-    set_slot_text(9, acid.acid_constant);
+    set_slot_text(9, acid.value);
     set_slot_digits(5, slot_value(4) * 0.001f, 3);
     problem_texts.problem_text =
-        "Calcolare il pH di una soluzione " + slot_text(1) + " M in " + std::string(acid.formula) +
+        "Calcolare il pH di una soluzione " + slot_text(1) + " M in " + std::string(acid.species) +
         " [@iK@@da@ = " + slot_text(9) + "] e " + slot_text(2) + " M nel suo sale sodico prima e dopo che a " +
         slot_text(3) + " mL di soluzione siano stati aggiunti" +
         (slot_value(5) < 1.0f ? " " + slot_text(4) + " mg di NaOH solido" : " " + slot_text(5) + " g di NaOH solido");

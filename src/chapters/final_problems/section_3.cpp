@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "chapters/final_problems/final_problems_problems.h"
+#include "chemistry/acid_base_constants.h"
 #include "chemistry/compound_records.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/molar_mass.h"
@@ -300,7 +301,7 @@ void generate_problem_23()
 {
     skip_random_draws(11);
     const std::int32_t v = pick_problem_variant(3, final_problems_state.last_choice[23], 2);
-    set_slot_text(5, "1.61e-5");
+    set_slot_constant(5, conjugate_constant("HCN", 3));
     set_slot_text(6, "2.5e20");
     float cyanide = random_real(0.1f, 0.3f);
     if (v == 2) cyanide = random_real(0.01f, 0.1f);

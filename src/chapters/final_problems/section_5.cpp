@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "chapters/final_problems/final_problems_problems.h"
+#include "chemistry/acid_base_constants.h"
 #include "chemistry/compound_records.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/molar_mass.h"
@@ -284,7 +285,7 @@ void generate_problem_38()
         set_slot_digits(2, random_real(15.0f, 40.0f), 2);
         set_slot_digits(3, random_real(30.0f, 80.0f), 3);
         set_slot_digits(4, random_real(0.03f, 0.07f), 3);
-        set_slot_digits(5, 1.79e-5f, 3);
+        set_slot_constant(5, own_constant("NH@d3@"));
         const float acid = slot_value(3) * slot_value(4) * 0.001f;
         const float ammonia = random_real(1.1f * acid, 3.0f * acid);
         set_slot_digits(1, ammonia * kelvin(slot_value(2)) * 82.057f, 3);
@@ -296,7 +297,7 @@ void generate_problem_38()
                                  " M [@iK@@db@(NH@d3@) = " + slot_text(5) + "]";
     const float ammonia = slot_value(1) / (kelvin(slot_value(2)) * slot_value(3) * gas_constant_litre_atm_f);
     set_slot_digits(9, ammonia, 3);
-    set_slot_digits(10, mixture_ph(slot_value(4), ammonia, 10000.0f, 1.79e-5f), 3);
+    set_slot_digits(10, mixture_ph(slot_value(4), ammonia, 10000.0f, slot_value(5)), 3);
     problem_texts.answer_text = "@T1@@C1@" + slot_text(10);
     pose_problem({240, 560, 50}, {170, 160, 280});
 }

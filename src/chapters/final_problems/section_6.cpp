@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "chapters/final_problems/final_problems_problems.h"
+#include "chemistry/acid_base_constants.h"
 #include "chemistry/compound_records.h"
 #include "chemistry/galvanic_cells.h"
 #include "chemistry/molar_mass.h"
@@ -274,7 +275,7 @@ void generate_problem_46()
     skip_random_draws(11);
     std::int32_t j = random_int(1, static_cast<std::int32_t>(weak_acids.size()));
     if (app_state.version_number == text_version) j = 2;
-    const WeakAcid& acid = weak_acids[j - 1];
+    const AcidBaseConstant& acid = *weak_acids[j - 1];
     const float ca = random_real(0.01f, 0.03f);
     const float va = random_real(10.0f, 30.0f);
     const float cb = random_real(0.3f * ca, 1.2f * ca);
@@ -283,10 +284,10 @@ void generate_problem_46()
     set_slot_digits(2, cb, 4);
     set_slot_digits(3, va, 4);
     set_slot_digits(4, vb, 4);
-    set_slot_text(9, acid.acid_constant);
+    set_slot_text(9, acid.value);
     const bool acid_first = random_int(1, 2) == 1;
-    set_slot_digits(5, 1.79e-5f, 3);
-    const std::string acid_part = slot_text(3) + " mL di " + std::string(acid.formula) + " " + slot_text(1) +
+    set_slot_constant(5, own_constant("NH@d3@"));
+    const std::string acid_part = slot_text(3) + " mL di " + std::string(acid.species) + " " + slot_text(1) +
                                   " M [@iK@@da@ = " + slot_text(9) + "]";
     const std::string base_part =
         slot_text(4) + " mL di NH@d3@ " + slot_text(2) + " M [@iK@@db@ = " + slot_text(5) + "]";
