@@ -10,8 +10,10 @@
 #include <string>
 #include <string_view>
 
-// The water's ionic product at 25 °C.
+// The water's ionic product at 25 °C, and as a float.
 inline constexpr double water_ion_product = 1.0e-14;
+inline constexpr float water_ion_product_f = 1.0e-14f;
+static_assert(water_ion_product_f == static_cast<float>(water_ion_product));
 
 struct AcidBaseConstant {
     std::string_view species;  // the acid, or the base, whose constant it is

@@ -122,7 +122,7 @@ Statement ph_and_concentrations()
     const float x = slot_value(1);
     const float u = slot_uncertainty(1);
     if (q <= 2) {
-        float ph = q == 1 ? -std::log10(x) : -std::log10(1e-14f / x);
+        float ph = q == 1 ? -std::log10(x) : -std::log10(water_ion_product_f / x);
         if (s.truth == 0) ph = shifted_ph(ph);
         set_slot_uncertainty(2, ph, u / (2.3f * x));
         s.text = std::string(q == 1 ? "Una soluzione con [H@u+@] = " : "Una soluzione con [OH@u-@] = ") + slot_text(1) +
@@ -170,11 +170,13 @@ Statement ph_of_solution_or_buffer()
     };
     static constexpr std::array<Solution, 6> solutions{{
         {" F di HCl ha pH = ", [](float c) { return -std::log10(c); }},
-        {" F di NaOH ha pH = ", [](float c) { return -std::log10(1e-14f / c); }},
+        {" F di NaOH ha pH = ", [](float c) { return -std::log10(water_ion_product_f / c); }},
         {" F di HClO ha pH = ", [](float c) { return -std::log10(std::sqrt(shown_constant(hypochlorous) * c)); }},
-        {" M di NH@d3@ ha pH = ", [](float c) { return -std::log10(1e-14f / std::sqrt(shown_constant(ammonia) * c)); }},
+        {" M di NH@d3@ ha pH = ",
+         [](float c) { return -std::log10(water_ion_product_f / std::sqrt(shown_constant(ammonia) * c)); }},
         {" F di NH@d4@Cl ha pH = ", [](float c) { return -std::log10(std::sqrt(shown_constant(ammonium) * c)); }},
-        {" M di AcNa ha pH = ", [](float c) { return -std::log10(1e-14f / std::sqrt(shown_constant(acetate) * c)); }},
+        {" M di AcNa ha pH = ",
+         [](float c) { return -std::log10(water_ion_product_f / std::sqrt(shown_constant(acetate) * c)); }},
     }};
     Statement s{{}, draw_truth()};
     random_int(1, 2);  // a draw whose value is never used: the stream keeps it

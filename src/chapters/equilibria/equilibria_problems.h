@@ -31,7 +31,7 @@ extern EquilibriaState equilibria_state;
 
 namespace equilibria {
 
-inline constexpr float Kw = static_cast<float>(water_ion_product);
+inline constexpr float Kw = water_ion_product_f;
 // The constant the pH solver takes for a strong or absent partner.
 inline constexpr float strong = 1e4f;
 

@@ -162,7 +162,7 @@ void generate_problem_20()
     const float relative = slot_uncertainty(1) / slot_value(1);
     const float c = static_cast<float>(e.ions) * slot_value(1);
     value_slots[1].value = c;
-    const float majority = c + (std::sqrt(c * c + 4e-14f) - c) * 0.5f;
+    const float majority = c + (std::sqrt(c * c + 4.0f * Kw) - c) * 0.5f;
     set_slot_uncertainty(4, acid ? minus_log10(majority) : minus_log10(Kw / majority), relative / ln10_rounded);
     const float minority = Kw / majority;
     // Two digits, as its concentration has.

@@ -143,7 +143,7 @@ void solubility_in_acid(std::int32_t m)
 {
     set_slot_from_data(3, {1, 9}, [m](const std::vector<double>& d) {
         const double c = d[0];
-        const double a = d[1] / std::pow(1e-14, m);
+        const double a = d[1] / std::pow(water_ion_product, m);
         const double s = a * std::pow(acid_left(m, a, c), m);
         return s >= (1.0 - 1e-4) * c / m ? c / m : s;
     });

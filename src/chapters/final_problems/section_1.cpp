@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "chapters/final_problems/final_problems_problems.h"
+#include "chemistry/acid_base_constants.h"
 #include "chemistry/compound_records.h"
 #include "chemistry/cubic_cells.h"
 #include "chemistry/data_tables.h"
@@ -309,7 +310,7 @@ void generate_problem_7()
         " [@iK@@da@ = " + slot_text(9) + "] e " + slot_text(2) + " M nel suo sale sodico prima e dopo che a " +
         slot_text(3) + " mL di soluzione siano stati aggiunti" +
         (slot_value(5) < 1.0f ? " " + slot_text(4) + " mg di NaOH solido" : " " + slot_text(5) + " g di NaOH solido");
-    const float kb = 1.0e-14f / slot_value(9);
+    const float kb = water_ion_product_f / slot_value(9);
     set_slot_digits(6, mixture_ph(slot_value(1), slot_value(2), slot_value(9), kb), 3);
     const float added = slot_value(4) * 0.02500175f / slot_value(3);
     set_slot_digits(7, mixture_ph(slot_value(1) - added, slot_value(2) + added, slot_value(9), kb), 3);

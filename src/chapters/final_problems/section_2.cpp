@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "chapters/final_problems/final_problems_problems.h"
+#include "chemistry/acid_base_constants.h"
 #include "chemistry/compound_records.h"
 #include "chemistry/saturated_solutions.h"
 #include "chemistry/table_fields.h"
@@ -275,7 +276,7 @@ void generate_problem_15()
                                  " [@iK@@dps@ = " + slot_text(9) + "] in " + slot_text(1) + " mL di soluzione";
     const float metal = slot_value(2) / (molar_mass * slot_value(1) * 0.001f);
     const float hydroxide_ion = std::pow(slot_value(9) / metal, 1.0f / static_cast<float>(hydroxide.hydroxide_groups));
-    value_slots[3].value = 1.0e-14f / hydroxide_ion;
+    value_slots[3].value = water_ion_product_f / hydroxide_ion;
     set_slot_digits(4, -std::log10(slot_value(3)), 3);
     problem_texts.answer_text = slot_text(4);
     pose_problem({200, 550, 50}, {280, 150, 280});

@@ -407,7 +407,7 @@ void generate_problem_30()
         set_slot_uncertainty(4, above ? slot_value(3) + shift : slot_value(3) - shift, 0.03f);
         // Neither [H+] nor [OH-] may reach 0.5 % of the concentration.
         const float h = std::pow(10.0f, -slot_value(4));
-        return !(0.005f * slot_value(2) < h || 1.0e-14f / h > 0.005f * slot_value(2));
+        return !(0.005f * slot_value(2) < h || water_ion_product_f / h > 0.005f * slot_value(2));
     });
     final_problems_state.last_choice[30] = v;
     const BufferPair& buffer = buffer_pairs[v - 1];
@@ -422,8 +422,8 @@ void generate_problem_30()
     const float salt = slot_value(5) / (slot_value(1) * buffer.salt_molar_mass * 0.001f);
     const float ka = slot_value(7);
     set_slot_digits(8,
-                    buffer.base_partner ? mixture_ph(salt, slot_value(2), ka, 1.0e-14f / ka)
-                                        : mixture_ph(slot_value(2), salt, ka, 1.0e-14f / ka),
+                    buffer.base_partner ? mixture_ph(salt, slot_value(2), ka, water_ion_product_f / ka)
+                                        : mixture_ph(slot_value(2), salt, ka, water_ion_product_f / ka),
                     3);
     problem_texts.answer_text = slot_text(8);
     pose_problem({170, 500, 50}, {290, 160, 280});
