@@ -288,7 +288,8 @@ void generate_problem_38()
         set_slot_constant(5, own_constant("NH@d3@"));
         const float acid = slot_value(3) * slot_value(4) * 0.001f;
         const float ammonia = random_real(1.1f * acid, 3.0f * acid);
-        set_slot_digits(1, ammonia * kelvin(slot_value(2)) * 82.057f, 3);
+        // R in mL atm/(mol K): the gas in mL at 1 atm.
+        set_slot_digits(1, ammonia * kelvin(slot_value(2)) * (1000.0f * gas_constant_litre_atm_f), 3);
         return slot_value(1) >= 10.0f;
     });
     problem_texts.problem_text = "Calcolare il pH della soluzione ottenuta facendo assorbire " + slot_text(1) +
