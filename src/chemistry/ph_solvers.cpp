@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "chemistry/acid_base_constants.h"
+
 namespace {
 
-constexpr double Kw = 1e-14;
+constexpr double Kw = water_ion_product;
 
 struct GridPoint {
     float h;

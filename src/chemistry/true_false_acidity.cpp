@@ -6,12 +6,21 @@
 #include <cmath>
 #include <string_view>
 
+#include "chemistry/acid_base_constants.h"
 #include "chemistry/true_false_kit.h"
 #include "numbers/random_stream.h"
 #include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 
 namespace {
+
+// The constants the statements on weak acids, bases and buffers work with,
+// as chapter 7's pages show them.
+constexpr ShownConstant hypochlorous = own_constant("HClO");
+constexpr ShownConstant acetic = own_constant("CH@d3@COOH");
+constexpr ShownConstant acetate = conjugate_constant("CH@d3@COOH", 2);
+constexpr ShownConstant ammonia = own_constant("NH@d3@");
+constexpr ShownConstant ammonium = conjugate_constant("NH@d3@", 2);
 
 enum class Acidity { acid, neutral, alkaline };
 
@@ -113,7 +122,7 @@ Statement ph_and_concentrations()
     const float x = slot_value(1);
     const float u = slot_uncertainty(1);
     if (q <= 2) {
-        float ph = q == 1 ? -std::log10(x) : -std::log10(1e-14f / x);
+        float ph = q == 1 ? -std::log10(x) : -std::log10(water_ion_product_f / x);
         if (s.truth == 0) ph = shifted_ph(ph);
         set_slot_uncertainty(2, ph, u / (2.3f * x));
         s.text = std::string(q == 1 ? "Una soluzione con [H@u+@] = " : "Una soluzione con [OH@u-@] = ") + slot_text(1) +
@@ -161,11 +170,13 @@ Statement ph_of_solution_or_buffer()
     };
     static constexpr std::array<Solution, 6> solutions{{
         {" F di HCl ha pH = ", [](float c) { return -std::log10(c); }},
-        {" F di NaOH ha pH = ", [](float c) { return -std::log10(1e-14f / c); }},
-        {" F di HClO ha pH = ", [](float c) { return -std::log10(std::sqrt(3.0e-8f * c)); }},
-        {" M di NH@d3@ ha pH = ", [](float c) { return -std::log10(1e-14f / std::sqrt(1.8e-5f * c)); }},
-        {" F di NH@d4@Cl ha pH = ", [](float c) { return -std::log10(std::sqrt(5.6e-10f * c)); }},
-        {" M di AcNa ha pH = ", [](float c) { return -std::log10(1e-14f / std::sqrt(5.5e-10f * c)); }},
+        {" F di NaOH ha pH = ", [](float c) { return -std::log10(water_ion_product_f / c); }},
+        {" F di HClO ha pH = ", [](float c) { return -std::log10(std::sqrt(shown_constant(hypochlorous) * c)); }},
+        {" M di NH@d3@ ha pH = ",
+         [](float c) { return -std::log10(water_ion_product_f / std::sqrt(shown_constant(ammonia) * c)); }},
+        {" F di NH@d4@Cl ha pH = ", [](float c) { return -std::log10(std::sqrt(shown_constant(ammonium) * c)); }},
+        {" M di AcNa ha pH = ",
+         [](float c) { return -std::log10(water_ion_product_f / std::sqrt(shown_constant(acetate) * c)); }},
     }};
     Statement s{{}, draw_truth()};
     random_int(1, 2);  // a draw whose value is never used: the stream keeps it
@@ -175,7 +186,7 @@ Statement ph_of_solution_or_buffer()
         set_slot_digits(1, random_real(0.001f, 0.0099f), 2);
         ph = solutions[q - 1].ph(slot_value(1));
     } else {
-        set_slot_digits(1, q == 7 ? 5.6e-10f : 1.75e-5f, q == 7 ? 2 : 3);
+        set_slot_constant(1, q == 7 ? ammonium : acetic);
         ph = -std::log10(slot_value(1));
     }
     set_slot_digits(2, ph, 3);

@@ -8,6 +8,8 @@
 #include <string>
 #include <string_view>
 
+#include "numbers/electrochemical_constants.h"
+
 // The previous variant of each problem that picks one, indexed by problem,
 // so that "Nessuna Versione" never repeats it.
 struct ElectrochemistryState {
@@ -16,17 +18,6 @@ struct ElectrochemistryState {
 extern ElectrochemistryState electrochemistry_state;
 
 namespace electrochemistry {
-
-// The Faraday constant (96485 C/mol) enters only through these products,
-// written as the chapter has always stored them.
-inline constexpr float moles_per_coulomb = 1.0364305e-5f;    // 1/F
-inline constexpr float moles_per_ampere_hour = 0.03731150f;  // 3600/F
-inline constexpr float two_faraday = 192970.0f;              // 2F, C/mol
-inline constexpr float volts_per_kilojoule = 0.005182153f;   // 1000/(2F)
-inline constexpr float two_faraday_kilojoules = 192.97f;     // 2F/1000
-// The Nernst slope at 25 °C and its inverse.
-inline constexpr float nernst_slope = 0.0592f;
-inline constexpr float inverse_nernst_slope = 16.891891f;
 
 // ln 10 as ln 2 · log2 10, in single precision.
 float natural_log_of_ten();

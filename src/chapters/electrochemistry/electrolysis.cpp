@@ -64,7 +64,7 @@ void generate_problem_1()
     problem_texts.problem_text = "@T1@@C1@Calcolare quante moli di elettroni sono trasferite in " + slot_text(1) +
                                  std::string(time_units[unit - 1]) + " da una corrente di intensità " + slot_text(2) +
                                  " A";
-    const float moles = slot_value(2) * slot_value(1) * moles_per_coulomb * seconds[unit - 1];
+    const float moles = slot_value(2) * slot_value(1) * moles_per_coulomb_f * seconds[unit - 1];
     set_slot_from_relative_uncertainties(3, moles, {2, 1});
     problem_texts.answer_text = slot_text(3) + " mol";
     draw_problem_text(170, 470, 50);
@@ -122,7 +122,7 @@ void generate_problem_3()
                                  " A per " + slot_text(2) + " ore";
     set_slot_text(3, element_field(z, 21, 29));
     // The atomic mass is known far better than the current and the time.
-    const float grams = slot_value(2) * slot_value(3) * slot_value(1) * moles_per_ampere_hour * ion_charge_factor(v);
+    const float grams = slot_value(2) * slot_value(3) * slot_value(1) * moles_per_ampere_hour_f * ion_charge_factor(v);
     set_slot_from_relative_uncertainties(4, grams, {2, 1});
     problem_texts.answer_text = slot_text(4) + " g";
     draw_problem_text(220, 570, 50);
@@ -153,8 +153,8 @@ void generate_problem_4()
     const double litres_per_unit = millilitres ? 0.001 : 1.0;
     const double per_molecule = oxygen ? 2.0 : 1.0;
     set_slot_from_data(3, {1, 2, 5}, [litres_per_unit, per_molecule](const std::vector<double>& d) {
-        return d[0] * litres_per_unit / ((d[2] + celsius_zero_f) * d[1] * gas_constant_litre_atm_cut_f) * two_faraday *
-               per_molecule;
+        return d[0] * litres_per_unit / ((d[2] + celsius_zero_f) * d[1] * gas_constant_litre_atm_cut_f) *
+               two_faraday_f * per_molecule;
     });
     const float seconds = slot_value(3);
     const float uncertainty = slot_uncertainty(3);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "chapters/electrochemistry/electrochemistry_problems.h"
+#include "chemistry/galvanic_cells.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
@@ -19,24 +20,8 @@ namespace electrochemistry {
 namespace {
 
 // Rows 4 to 7 have no second ion: there hydrogen is at 1 atm and the
-// second datum is the pH.
-struct GalvanicCell {
-    std::string_view reaction;
-    std::string_view first_ion;    // its concentration is slot 2
-    std::string_view second_ion;   // its concentration is slot 3
-    std::string_view free_energy;  // standard, kJ/mol
-};
-
-constexpr std::array<GalvanicCell, 7> galvanic_cell_table{{
-    {"Zn + Cu@u2+@ = Zn@u2+@ + Cu", "Cu@u2+@", "Zn@u2+@", "-212.6"},
-    {"Pb + Zn@u2+@ = Pb@u2+@ + Zn", "Zn@u2+@", "Pb@u2+@", "122.7"},
-    {"Sn + 2Ag@u+@ = Sn@u2+@ + 2Ag", "Ag@u+@", "Sn@u2+@", "-181.4"},
-    {"Zn + 2H@u+@ = Zn@u2+@ + H@d2@", "Zn@u2+@", "", "-147.1"},
-    {"2Ag + 2H@u+@ = 2Ag@u+@ + H@d2@", "Ag@u+@", "", "154.2"},
-    {"Sn + 2H@u+@ = Sn@u2+@ + H@d2@", "Sn@u2+@", "", "-27.2"},
-    {"Cu + 2H@u+@ = Cu@u2+@ + H@d2@", "Cu@u2+@", "", "65.5"},
-}};
-
+// second datum is the pH. The first ion's concentration is slot 2, the
+// second's slot 3.
 bool at_given_ph(std::int32_t v)
 {
     return v >= 4;
@@ -64,7 +49,7 @@ float log_quotient(std::int32_t v, std::int32_t direction, float c2, float c3)
 // the quotient's natural logarithm.
 float nernst_term(float log_q)
 {
-    return nernst_slope / (2.0f * natural_log_of_ten()) * log_q;
+    return nernst_slope_f / (2.0f * natural_log_of_ten()) * log_q;
 }
 
 // What problems 5 and 6 share: the reaction (reversed on direction 2) in
@@ -73,7 +58,7 @@ float nernst_term(float log_q)
 // electrons.
 std::int32_t pose_cell(std::int32_t v)
 {
-    const GalvanicCell& cell = galvanic_cell_table[v - 1];
+    const GalvanicCell& cell = galvanic_cells[v - 1];
     std::int32_t direction = random_int(1, 2);
     if (app_state.version_number == text_version) direction = 2;
     problem_texts.problem_text = std::string(cell.reaction);
@@ -96,7 +81,7 @@ std::int32_t pose_cell(std::int32_t v)
 // The cell potential from the standard free energy (kJ/mol) and the two data.
 float cell_potential(std::int32_t v, std::int32_t direction, float free_energy, float c2, float c3)
 {
-    return -volts_per_kilojoule * free_energy - nernst_term(log_quotient(v, direction, c2, c3));
+    return -volts_per_kilojoule_f * free_energy - nernst_term(log_quotient(v, direction, c2, c3));
 }
 
 // " se [ion] = c M e [ion] = c M", or the pH, the first ion and the
@@ -104,12 +89,12 @@ float cell_potential(std::int32_t v, std::int32_t direction, float free_energy, 
 std::string concentrations_clause(std::int32_t v, std::string_view ph_lead, std::string_view ion_lead,
                                   std::string_view end)
 {
-    const GalvanicCell& cell = galvanic_cell_table[v - 1];
+    const GalvanicCell& cell = galvanic_cells[v - 1];
     if (!at_given_ph(v))
-        return " se [" + std::string(cell.first_ion) + "] = " + slot_text(2) + " M e [" + std::string(cell.second_ion) +
+        return " se [" + std::string(cell.ion) + "] = " + slot_text(2) + " M e [" + std::string(cell.other_ion) +
                "] = " + slot_text(3) + " M" + std::string(end);
-    return std::string(ph_lead) + slot_text(3) + std::string(ion_lead) + std::string(cell.first_ion) +
-           "] = " + slot_text(2) + " M e @iP@(H@d2@) = 1 atm" + std::string(end);
+    return std::string(ph_lead) + slot_text(3) + std::string(ion_lead) + std::string(cell.ion) + "] = " + slot_text(2) +
+           " M e @iP@(H@d2@) = 1 atm" + std::string(end);
 }
 
 }  // namespace
@@ -161,12 +146,12 @@ void generate_problem_6()
     set_slot_from_data(
         1, {11, 2, 3},
         [&standard_of](const std::vector<double>& d) {
-            return -static_cast<double>(two_faraday_kilojoules) * standard_of(d);
+            return -static_cast<double>(two_faraday_kilojoules_f) * standard_of(d);
         },
         slot_digits(6));
     if (slot_digits(1) < slot_digits(6)) set_slot_digits(6, slot_value(6), slot_digits(1));
     // A product of the potential shown: no more digits than it has.
-    set_slot_digits(7, -two_faraday_kilojoules * slot_value(4), std::min(3, slot_digits(11)));
+    set_slot_digits(7, -two_faraday_kilojoules_f * slot_value(4), std::min(3, slot_digits(11)));
     std::string& text = problem_texts.problem_text;
     text = "@T1@@C1@A 25@uo@C la differenza di potenziale di una pila basata sulla reazione " + text + " è pari a " +
            slot_text(11) + " V" + concentrations_clause(v, " se il pH è ", ", [", ".") +

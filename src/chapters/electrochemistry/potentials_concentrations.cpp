@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "chapters/electrochemistry/electrochemistry_problems.h"
+#include "chemistry/solubility_products.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
@@ -34,13 +35,13 @@ constexpr std::array<GenericHalfReaction, 3> generic_half_reaction_table{{
 }};
 
 // A sparingly soluble salt with a cations and b anions per formula unit,
-// its solubility product as text, the cation and the words that follow
-// "un elettrodo a" for the metal's electrode.
+// its row of the solubility products that chapters 7 and 9 read, the
+// cation and the words that follow "un elettrodo a" for the metal's
+// electrode.
 struct SolubleSalt {
     std::int32_t cations;
     std::int32_t anions;
-    std::string_view solubility_product;
-    std::string_view formula;
+    const SolubilityProduct* product;
     std::string_view cation;
     std::string_view electrode;
     std::int32_t electrons;
@@ -49,12 +50,12 @@ struct SolubleSalt {
 // Mercury(II) halides were its members 5 and 6: molecular in solution,
 // they have no Ksp = 4[Hg2+]^3 to teach, and are left out of the draw.
 constexpr std::array<SolubleSalt, 6> soluble_salt_table{{
-    {1, 1, "8.52e-17", "AgI", "Ag@u+@", "d argento", 1},
-    {1, 2, "3.69e-13", "Pb(IO@d3@)@d2@", "Pb@u2+@", " piombo", 2},
-    {1, 1, "2.53e-8", "PbSO@d4@", "Pb@u2+@", " piombo", 2},
-    {1, 2, "9.8e-9", "PbI@d2@", "Pb@u2+@", " piombo", 2},
-    {1, 1, "5.35e-13", "AgBr", "Ag@u+@", "d argento", 1},
-    {1, 1, "1.77e-10", "AgCl", "Ag@u+@", "d argento", 1},
+    {1, 1, &solubility_product("AgI"), "Ag@u+@", "d argento", 1},
+    {1, 2, &solubility_product("Pb(IO@d3@)@d2@"), "Pb@u2+@", " piombo", 2},
+    {1, 1, &solubility_product("PbSO@d4@"), "Pb@u2+@", " piombo", 2},
+    {1, 2, &solubility_product("PbI@d2@"), "Pb@u2+@", " piombo", 2},
+    {1, 1, &solubility_product("AgBr"), "Ag@u+@", "d argento", 1},
+    {1, 1, &solubility_product("AgCl"), "Ag@u+@", "d argento", 1},
 }};
 constexpr std::array<std::int32_t, 2> mercury_halides{5, 6};
 
@@ -77,7 +78,7 @@ constexpr std::array<Chlorocomplex, 3> chlorocomplex_table{{
 // one at the reference concentration: c_ref·10^(±n·ΔE/0.0592).
 double concentration_from_potential(double reference, double exponent_sign, double electrons, double difference)
 {
-    return reference * std::pow(10.0, exponent_sign * electrons * difference / static_cast<double>(nernst_slope));
+    return reference * std::pow(10.0, exponent_sign * electrons * difference / static_cast<double>(nernst_slope_f));
 }
 
 // b^b as an integer power of a REAL.
@@ -96,7 +97,7 @@ void generate_problem_11()
     const float low = random_real(2.0f, 6.0f);
     const float high = random_real(low + 1.0f, 13.0f);
     // The potential difference comes from the pH values as drawn.
-    set_slot_digits(5, std::abs(low - high) * nernst_slope, 3);
+    set_slot_digits(5, std::abs(low - high) * nernst_slope_f, 3);
     const std::int32_t choice = random_int(1, 2);
     // Two decimals, also where the pH rounds up to 10.00.
     const double given = std::round(static_cast<double>(choice == 1 ? high : low) * 100.0) / 100.0;
@@ -105,7 +106,7 @@ void generate_problem_11()
                                  slot_text(5) + (choice == 1 ? " V maggiore" : " V minore") +
                                  " di quello di uno a pH " + slot_text(2) + ". Calcolare il pH del primo elettrodo";
     // The pH drawn is not what the potential and the pH shown give.
-    const float shift = slot_value(5) * inverse_nernst_slope;
+    const float shift = slot_value(5) * inverse_nernst_slope_f;
     set_slot_uncertainty(1, slot_value_as_shown(2) + (choice == 1 ? -shift : shift), 0.03f);
     problem_texts.answer_text = slot_text(1);
     draw_problem_text(220, 570, 50);
@@ -123,9 +124,10 @@ void generate_problem_12()
     // beside "0.00 V") is drawn again.
     draw_until_accepted([&] {
         draw_concentration_pair(4);
-        set_slot_digits(
-            3, nernst_slope / static_cast<float>(half.electrons) * std::abs(decimal_log(slot_value(1) / slot_value(2))),
-            3);
+        set_slot_digits(3,
+                        nernst_slope_f / static_cast<float>(half.electrons) *
+                            std::abs(decimal_log(slot_value(1) / slot_value(2))),
+                        3);
         higher = slot_value(2) < slot_value(1);
         // From the potential and the concentration shown, with the digits
         // they leave. The potential is a signed difference: it moves both
@@ -168,7 +170,7 @@ void generate_problem_13()
         drawn =
             &soluble_salt_table[pick_kept_variant(8, electrochemistry_state.last_variant[13], 2, mercury_halides) - 1];
         const SolubleSalt& salt = *drawn;
-        set_slot_text(9, salt.solubility_product);
+        set_slot_text(9, salt.product->value);
         const std::int32_t a = salt.cations;
         const std::int32_t b = salt.anions;
         const std::int32_t e = random_int(2, 3);
@@ -178,7 +180,7 @@ void generate_problem_13()
         value_slots[2].value =
             static_cast<float>(std::pow(static_cast<double>(slot_value(9) / bb), 1.0 / static_cast<double>(a + b)));
         set_slot_digits(
-            3, nernst_slope / static_cast<float>(salt.electrons) * decimal_log(slot_value(1) / slot_value(2)), 3);
+            3, nernst_slope_f / static_cast<float>(salt.electrons) * decimal_log(slot_value(1) / slot_value(2)), 3);
         const double n = salt.electrons;
         const double powers = bb;
         const std::int32_t ions = a + b;
@@ -194,7 +196,7 @@ void generate_problem_13()
     const SolubleSalt& salt = *drawn;
     value_slots[11].input_text = std::string(salt.cation);
     value_slots[12].input_text = std::string(salt.electrode);
-    const std::string formula(salt.formula);
+    const std::string formula(salt.product->formula);
     problem_texts.problem_text = "La differenza di potenziale a 25@uo@C tra un elettrodo a" +
                                  value_slots[12].input_text + " con [" + value_slots[11].input_text +
                                  "] = " + slot_text(1) + " M ed uno contenente una soluzione satura di " + formula +
@@ -229,9 +231,10 @@ void generate_problem_14()
             set_slot_uncertainty(k, slot_value(k), 0.03f);
             convert_data_slot(k, slot_digits_from_text);
         }
-        set_slot_digits(
-            7, nernst_slope / static_cast<float>(complex.charge) * std::abs(decimal_log(slot_value(1) / slot_value(2))),
-            3);
+        set_slot_digits(7,
+                        nernst_slope_f / static_cast<float>(complex.charge) *
+                            std::abs(decimal_log(slot_value(1) / slot_value(2))),
+                        3);
         formation = random_int(1, 2) == 1;
         // From the data as shown: the free ion, the complex and the free
         // chloride; two digits, fewer where the data leave fewer.

@@ -118,7 +118,7 @@ bool showable_constant(const ShowableReaction& drawn)
     value_slots[4].value = standard;
     const CellReaction& cell = cell_reaction_table[drawn.row - 1];
     const auto n = static_cast<float>(cell.electrons);
-    value_slots[6].value = n * slot_value(4) * inverse_nernst_slope;
+    value_slots[6].value = n * slot_value(4) * inverse_nernst_slope_f;
     if (slot_value(6) < -40.0f || slot_value(6) > 30.0f) return false;
     // K = 10^(n·E°/0.0592) from the potentials shown, with the digits they
     // leave (a hundredth of a volt moves log K by 0.17 an electron); the
@@ -126,7 +126,7 @@ bool showable_constant(const ShowableReaction& drawn)
     const double sign = drawn.choice == 2 ? -1.0 : 1.0;
     const double electrons = cell.electrons;
     set_slot_from_data(5, {1, 2}, [sign, electrons](const std::vector<double>& e) {
-        return std::pow(10.0, sign * electrons * (e[0] - e[1]) / static_cast<double>(nernst_slope));
+        return std::pow(10.0, sign * electrons * (e[0] - e[1]) / static_cast<double>(nernst_slope_f));
     });
     return !uncertainty_exceeds_value(5);
 }
@@ -169,7 +169,7 @@ void generate_problem_7()
     const bool two_ions = v >= 7;
     const float n = static_cast<float>(electrode.electrons);
     const auto nernst_term = [&] {
-        return nernst_slope / n * decimal_log(two_ions ? slot_value(2) / slot_value(5) : slot_value(2));
+        return nernst_slope_f / n * decimal_log(two_ions ? slot_value(2) / slot_value(5) : slot_value(2));
     };
     set_slot_digits(3, slot_value(1) + nernst_term(), 3);
     set_slot_uncertainty(11, std::abs(slot_value(3)), slot_uncertainty(3));
@@ -216,7 +216,7 @@ void generate_problem_8()
     float standard = slot_value(1) - slot_value(2);
     if (choice == 2) standard = -standard;
     value_slots[4].value = standard;
-    value_slots[5].value = nernst_slope / static_cast<float>(cell.electrons) * decimal_log(slot_value(3));
+    value_slots[5].value = nernst_slope_f / static_cast<float>(cell.electrons) * decimal_log(slot_value(3));
     value_slots[6].value = slot_value(4) - slot_value(5);
     problem_texts.answer_text = std::string(slot_value(4) > 0.0f ? "Verso destra;" : "Verso sinistra;") +
                                 (slot_value(6) > 0.0f ? " verso destra" : " verso sinistra");
@@ -258,7 +258,7 @@ void generate_problem_10()
         set_slot_from_data(
             3, {1, 2},
             [n](const std::vector<double>& c) {
-                return static_cast<double>(nernst_slope) / n * std::abs(std::log10(c[0] / c[1]));
+                return static_cast<double>(nernst_slope_f) / n * std::abs(std::log10(c[0] / c[1]));
             },
             3);
         return !uncertainty_exceeds_value(3);

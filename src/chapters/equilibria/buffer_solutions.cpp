@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "chapters/equilibria/equilibria_problems.h"
+#include "chemistry/acid_base_constants.h"
 #include "frame/fact_box.h"
 #include "numbers/random_stream.h"
 #include "numbers/value_slots.h"
@@ -14,23 +15,11 @@
 namespace equilibria {
 namespace {
 
-// A salt and the other member of its conjugate pair. In every pair but
-// NH4Cl/NH3 the partner is the acid.
-struct BufferPair {
-    std::string_view salt;
-    std::string_view partner;
-    float pka;
-    std::string_view pka_note;
-    float salt_molar_mass;
-};
-constexpr BufferPair buffer_pairs[] = {
-    {"CH@d3@COONa", "CH@d3@COOH", 4.76f, " [p@iK@@da@(CH@d3@COOH) = 4.76]", 82.035f},
-    {"NH@d4@Cl", "NH@d3@", 9.25f, " [p@iK@@da@(NH@d4@@u+@) = 9.25]", 53.492f},
-    {"NaHS", "H@d2@S", 7.05f, " [p@iK@@da@(H@d2@S) = 7.05]", 56.062f},
-    {"Na@d2@CO@d3@", "NaHCO@d3@", 10.33f, " [p@iK@@da@(HCO@d3@@u-@) = 10.33]", 105.99f},
-    {"KCN", "HCN", 9.21f, " [p@iK@@da@(HCN) = 9.21]", 65.12f},
-};
-constexpr std::int32_t ammonium_pair = 2;
+// " [pKa(acid) = 4.76]" after a buffer pair's acid or salt.
+std::string pka_note(const BufferPair& pair)
+{
+    return " [p@iK@@da@(" + std::string(pair.acid) + ") = " + buffer_pka_text(pair) + "]";
+}
 
 // The positive root of x^2 + b x - c = 0, written so that no digits cancel
 // when c is small beside b^2.
@@ -96,7 +85,7 @@ void generate_problem_29()
         if (app_state.version_number == text_version) pair = 4;
         set_slot_digits(1, static_cast<float>(random_int(200, 800)) * 0.1f, 3);
         set_slot_digits(2, static_cast<float>(random_int(100, 900)) * 0.0001f, 3);
-        const float pka = buffer_pairs[pair - 1].pka;
+        const float pka = buffer_pka(buffer_pairs[pair - 1]);
         const std::int32_t q = random_int(1, 2);
         const float d = static_cast<float>(random_int(20, 100)) * 0.01f;
         set_slot_uncertainty(3, pka, 0.03f);
@@ -108,10 +97,10 @@ void generate_problem_29()
     const BufferPair& p = buffer_pairs[pair - 1];
     problem_texts.problem_text = "Calcolare la quantità di " + std::string(p.salt) + " solido da aggiungere a " +
                                  slot_text(1) + " mL di " + std::string(p.partner) + " " + slot_text(2) +
-                                 " M per avere una soluzione tampone a pH = " + slot_text(4) + std::string(p.pka_note);
+                                 " M per avere una soluzione tampone a pH = " + slot_text(4) + pka_note(p);
     // The mass follows from the pH as shown.
     const float d = slot_value(3) - slot_value_as_shown(4);
-    const float ratio = pair == ammonium_pair ? std::pow(10.0f, d) : std::pow(0.1f, d);
+    const float ratio = p.base_partner ? std::pow(10.0f, d) : std::pow(0.1f, d);
     set_slot_digits(5, ratio * slot_value(2) * slot_value(1) * p.salt_molar_mass * 0.001f, 2);
     problem_texts.answer_text = slot_text(5) + " g";
     draw_problem_text(170, 530, 50);
@@ -131,17 +120,18 @@ void generate_problem_30()
     set_slot_digits(3, random_real(0.01f * m, 0.3f * m), 3);
     constexpr std::string_view reagents[] = {" HCl", " H@d2@SO@d4@", " NaOH", " Ba(OH)@d2@"};
     problem_texts.problem_text = "Calcolare il pH di una soluzione tampone contenente " + std::string(p.partner) + " " +
-                                 slot_text(1) + " M" + std::string(p.pka_note) + " e " + std::string(p.salt) + " " +
-                                 slot_text(2) + " F prima e dopo l'aggiunta di " + slot_text(3) + " mol/L di" +
+                                 slot_text(1) + " M" + pka_note(p) + " e " + std::string(p.salt) + " " + slot_text(2) +
+                                 " F prima e dopo l'aggiunta di " + slot_text(3) + " mol/L di" +
                                  std::string(reagents[q - 1]);
     const float x = (q == 2 || q == 4) ? 2.0f * slot_value(3) : slot_value(3);
     // Henderson-Hasselbalch with the acid of the pair over its base; a
     // strong acid turns base into acid, a strong base the reverse.
-    const float acid = pair == ammonium_pair ? slot_value(2) : slot_value(1);
-    const float base = pair == ammonium_pair ? slot_value(1) : slot_value(2);
+    const float acid = p.base_partner ? slot_value(2) : slot_value(1);
+    const float base = p.base_partner ? slot_value(1) : slot_value(2);
     const float shift = q <= 2 ? x : -x;
-    set_slot_uncertainty(5, p.pka - std::log10(acid / base), 0.03f);
-    set_slot_uncertainty(6, p.pka - std::log10((acid + shift) / (base - shift)), 0.03f);
+    const float pka = buffer_pka(p);
+    set_slot_uncertainty(5, pka - std::log10(acid / base), 0.03f);
+    set_slot_uncertainty(6, pka - std::log10((acid + shift) / (base - shift)), 0.03f);
     problem_texts.answer_text = slot_text(5) + "; " + slot_text(6);
     draw_problem_text(210, 570, 50);
     show_chemistry_fact(170, 150, 280);

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "chemistry/acid_base_constants.h"
 #include "chemistry/compound_records.h"
 #include "chemistry/equilibrium_extent.h"
 #include "frame/app_state.h"
@@ -30,7 +31,7 @@ extern EquilibriaState equilibria_state;
 
 namespace equilibria {
 
-inline constexpr float Kw = 1e-14f;
+inline constexpr float Kw = water_ion_product_f;
 // The constant the pH solver takes for a strong or absent partner.
 inline constexpr float strong = 1e4f;
 
@@ -41,6 +42,14 @@ struct StrongElectrolyte {
     std::int32_t ions;
 };
 static_assert(!std::is_convertible_v<int, decltype(StrongElectrolyte::compound)>);
+
+// A weak acid or base as a statement names it, the units of acid or base a
+// formula unit holds, and its constant as the statement shows it.
+struct WeakElectrolyte {
+    std::string_view formula;
+    std::int32_t units;
+    ShownConstant constant;
+};
 
 // --- Draws ------------------------------------------------------------------
 

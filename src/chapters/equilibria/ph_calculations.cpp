@@ -1,6 +1,7 @@
 // Section "Calcolo del pH": problems 20 to 27, strong and weak acids and
 // bases, the degree of dissociation, polyprotic acids and amphoteric salts.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <functional>
 #include <optional>
@@ -9,6 +10,7 @@
 #include <vector>
 
 #include "chapters/equilibria/equilibria_problems.h"
+#include "chemistry/acid_base_constants.h"
 #include "chemistry/compound_records.h"
 #include "chemistry/ph_solvers.h"
 #include "chemistry/table_fields.h"
@@ -32,27 +34,26 @@ constexpr StrongElectrolyte strong_bases[] = {{compounds::lithium_hydroxide, 1},
                                               {compounds::sodium_hydroxide, 1},
                                               {compounds::barium_hydroxide, 2}};
 
-// Formula, units of acid or base per formula unit and the constant as written.
-struct WeakElectrolyte {
-    std::string_view formula;
-    std::int32_t units;
-    std::string_view constant;
-};
 constexpr WeakElectrolyte weak_acids[] = {
-    {"HClO@d2@", 1, "1.15e-2"},
-    {"HF", 1, "6.3e-4"},
-    {"CH@d3@COOH", 1, "1.75e-5"},
-    {"HClO", 1, "3.0e-8"},
-    {"HCN", 1, "6.2e-10"},
-    {"NH@d4@Cl", 1, "5.6e-10"},
-    {"(NH@d4@)@d2@SO@d4@", 2, "5.6e-10"},
-    {"HCOOH", 1, "1.77e-4"},
-    {"HBrO", 1, "2.82e-9"},
+    {"HClO@d2@", 1, own_constant("HClO@d2@")},
+    {"HF", 1, own_constant("HF")},
+    {"CH@d3@COOH", 1, own_constant("CH@d3@COOH")},
+    {"HClO", 1, own_constant("HClO")},
+    {"HCN", 1, own_constant("HCN")},
+    {"NH@d4@Cl", 1, conjugate_constant("NH@d3@", 2)},
+    {"(NH@d4@)@d2@SO@d4@", 2, conjugate_constant("NH@d3@", 2)},
+    {"HCOOH", 1, own_constant("HCOOH")},
+    {"HBrO", 1, own_constant("HBrO")},
 };
 // Problem 23's table: the monoprotic acids that are not salts.
 constexpr WeakElectrolyte dissociating_acids[] = {
-    {"HClO@d2@", 1, "1.15e-2"}, {"HF", 1, "6.3e-4"},     {"CH@d3@COOH", 1, "1.75e-5"}, {"HClO", 1, "3.0e-8"},
-    {"HCN", 1, "6.2e-10"},      {"HCOOH", 1, "1.77e-4"}, {"HBrO", 1, "2.82e-9"},
+    {"HClO@d2@", 1, own_constant("HClO@d2@")},
+    {"HF", 1, own_constant("HF")},
+    {"CH@d3@COOH", 1, own_constant("CH@d3@COOH")},
+    {"HClO", 1, own_constant("HClO")},
+    {"HCN", 1, own_constant("HCN")},
+    {"HCOOH", 1, own_constant("HCOOH")},
+    {"HBrO", 1, own_constant("HBrO")},
 };
 
 struct WeakBase {
@@ -60,32 +61,35 @@ struct WeakBase {
     std::string_view conjugate_acid;
 };
 constexpr WeakBase weak_bases[] = {
-    {{"NH@d3@", 1, "1.79e-5"}, "NH@d4@@u+@"}, {{"CH@d3@COONa", 1, "5.6e-10"}, "CH@d3@COOH"},
-    {{"KCN", 1, "1.61e-5"}, "HCN"},           {{"NaF", 1, "1.59e-11"}, "HF"},
-    {{"NaClO", 1, "3.33e-7"}, "HClO"},        {{"KClO@d2@", 1, "9.1e-13"}, "HClO@d2@"},
-    {{"NaNO@d2@", 1, "1.79e-11"}, "HNO@d2@"},
+    {{"NH@d3@", 1, own_constant("NH@d3@")}, "NH@d4@@u+@"},
+    {{"CH@d3@COONa", 1, conjugate_constant("CH@d3@COOH", 2)}, "CH@d3@COOH"},
+    {{"KCN", 1, conjugate_constant("HCN", 3)}, "HCN"},
+    {{"NaF", 1, conjugate_constant("HF", 3)}, "HF"},
+    {{"NaClO", 1, conjugate_constant("HClO", 3)}, "HClO"},
+    {{"KClO@d2@", 1, conjugate_constant("HClO@d2@", 2)}, "HClO@d2@"},
+    {{"NaNO@d2@", 1, conjugate_constant("HNO@d2@", 3)}, "HNO@d2@"},
 };
 
-// An acid with two or three constants (K3 empty for a diprotic one), a
-// species of its (the anion asked for) and a salt.
+// An acid's steps (none past the last), a species of its (the anion asked
+// for) and a salt.
 struct PolyproticAcid {
-    std::string_view acid;
+    std::array<const AcidBaseConstant*, 3> k;
     std::string_view species;
-    std::string_view k1, k2, k3;
     std::string_view salt;
+    std::string_view acid() const { return k[0]->species; }
 };
 constexpr PolyproticAcid polyprotic_acids[] = {
-    {"H@d2@SO@d3@", "SO@d3@@u2-@", "1.41e-2", "6.3e-8", "", "Na@d2@SO@d3@"},
-    {"H@d2@S", "S@u2-@", "8.9e-8", "1.0e-13", "", "K@d2@S"},
-    {"H@d2@CO@d3@", "CO@d3@@u2-@", "4.5e-7", "4.7e-11", "", "Na@d2@CO@d3@"},
-    {"H@d3@PO@d4@", "PO@d4@@u3-@", "6.9e-3", "6.2e-8", "4.8e-13", "Na@d3@PO@d4@"},
+    {acid_steps("H@d2@SO@d3@"), "SO@d3@@u2-@", "Na@d2@SO@d3@"},
+    {acid_steps("H@d2@S"), "S@u2-@", "K@d2@S"},
+    {acid_steps("H@d2@CO@d3@"), "CO@d3@@u2-@", "Na@d2@CO@d3@"},
+    {acid_steps("H@d3@PO@d4@"), "PO@d4@@u3-@", "Na@d3@PO@d4@"},
 };
 constexpr PolyproticAcid acid_salts[] = {
-    {"H@d2@SO@d3@", "SO@d3@@u2-@", "1.41e-2", "6.3e-8", "", "NaHSO@d3@"},
-    {"H@d2@S", "S@u2-@", "8.9e-8", "1.0e-13", "", "NaHS"},
-    {"H@d2@CO@d3@", "CO@d3@@u2-@", "4.5e-7", "4.7e-11", "", "NaHCO@d3@"},
-    {"H@d3@PO@d4@", "HPO@d4@@u2-@", "6.9e-3", "6.2e-8", "4.8e-13", "NaH@d2@PO@d4@"},
-    {"H@d3@PO@d4@", "PO@d4@@u3-@", "6.9e-3", "6.2e-8", "4.8e-13", "Na@d2@HPO@d4@"},
+    {acid_steps("H@d2@SO@d3@"), "SO@d3@@u2-@", "NaHSO@d3@"},
+    {acid_steps("H@d2@S"), "S@u2-@", "NaHS"},
+    {acid_steps("H@d2@CO@d3@"), "CO@d3@@u2-@", "NaHCO@d3@"},
+    {acid_steps("H@d3@PO@d4@"), "HPO@d4@@u2-@", "NaH@d2@PO@d4@"},
+    {acid_steps("H@d3@PO@d4@"), "PO@d4@@u3-@", "Na@d2@HPO@d4@"},
 };
 
 // The usual concentration draw: from the upper range, or on a coin toss
@@ -158,7 +162,7 @@ void generate_problem_20()
     const float relative = slot_uncertainty(1) / slot_value(1);
     const float c = static_cast<float>(e.ions) * slot_value(1);
     value_slots[1].value = c;
-    const float majority = c + (std::sqrt(c * c + 4e-14f) - c) * 0.5f;
+    const float majority = c + (std::sqrt(c * c + 4.0f * Kw) - c) * 0.5f;
     set_slot_uncertainty(4, acid ? minus_log10(majority) : minus_log10(Kw / majority), relative / ln10_rounded);
     const float minority = Kw / majority;
     // Two digits, as its concentration has.
@@ -174,7 +178,7 @@ void generate_problem_21()
     const WeakElectrolyte& acid = weak_acids[pick_problem_variant(9, equilibria_state.last_draw[21], 7) - 1];
     const float c = draw_concentration(0.1f, 0.3f, 0.01f, 0.03f);
     set_slot_digits(1, c, random_int(3, 4));
-    set_slot_text(9, acid.constant);
+    set_slot_constant(9, acid.constant);
     hydrogen_and_hydroxide(1, weak_acid_hydrogen(acid.units));
     const std::int32_t q = random_int(1, 4);
     constexpr std::string_view asked[] = {" [H@u+@] in", " [OH@u-@] in", " il pH di", " il pOH di"};
@@ -191,7 +195,7 @@ void generate_problem_22()
     const WeakElectrolyte& acid = weak_acids[pick_problem_variant(9, equilibria_state.last_draw[22], 3) - 1];
     const float c = draw_concentration(0.001f, 0.009f, 0.0001f, 0.0009f);
     set_slot_digits(1, c, random_int(3, 4));
-    set_slot_text(9, acid.constant);
+    set_slot_constant(9, acid.constant);
     const HydrogenOf hydrogen = weak_acid_hydrogen(acid.units);
     hydrogen_and_hydroxide(1, hydrogen);
     std::int32_t q = random_int(1, 2);
@@ -215,7 +219,7 @@ void generate_problem_23()
 {
     skip_random_draws(7);
     const WeakElectrolyte& acid = dissociating_acids[pick_problem_variant(7, equilibria_state.last_draw[23], 2) - 1];
-    set_slot_text(9, acid.constant);
+    set_slot_constant(9, acid.constant);
     const float c1 = random_real(0.001f, 0.009f);
     const float c2 = random_real(3.0f * c1, 0.09f);
     const bool exchanged = random_int(1, 2) == 1;
@@ -266,7 +270,7 @@ void generate_problem_25()
     const WeakBase& pair = weak_bases[pick_problem_variant(7, equilibria_state.last_draw[25], 6) - 1];
     const float c = draw_concentration(0.01f, 0.03f, 0.001f, 0.003f);
     set_slot_digits(2, pair.base.units * c, random_int(3, 4));
-    set_slot_text(9, pair.base.constant);
+    set_slot_constant(9, pair.base.constant);
     const HydrogenOf hydrogen = [near = std::optional<float>()](float c, float kb) mutable {
         near = solve_ph_mixture(0.0f, c, strong, kb, near);
         return solved_or_nan(near);
@@ -301,9 +305,9 @@ void generate_problem_26()
     set_slot_digits(1, c, random_int(3, 4));
     const std::int32_t q = random_int(1, 2);
     const bool triprotic = row == 4;
-    set_slot_text(6, acid.k1);
-    set_slot_text(7, acid.k2);
-    if (triprotic) set_slot_text(8, acid.k3);
+    set_slot_text(6, acid.k[0]->value);
+    set_slot_text(7, acid.k[1]->value);
+    if (triprotic) set_slot_text(8, acid.k[2]->value);
     if (q == 2) {
         // The base constants of the anion, in the order of its protonations.
         const std::int32_t last = triprotic ? 8 : 7;
@@ -327,12 +331,12 @@ void generate_problem_26()
     else
         constants += " e " + slot_text(7);
     if (q == 1)
-        problem_texts.problem_text = "I valori di @iK@@da@ per " + std::string(acid.acid) + " sono pari a " +
+        problem_texts.problem_text = "I valori di @iK@@da@ per " + std::string(acid.acid()) + " sono pari a " +
                                      constants + ". Calcolare [H@u+@] e [" + std::string(acid.species) +
-                                     "] in una soluzione " + slot_text(1) + " M di " + std::string(acid.acid);
+                                     "] in una soluzione " + slot_text(1) + " M di " + std::string(acid.acid());
     else
         problem_texts.problem_text = "I valori di @iK@@db@ per " + std::string(acid.species) + " sono pari a " +
-                                     constants + ". Calcolare [OH@u-@] e [" + std::string(acid.acid) +
+                                     constants + ". Calcolare [OH@u-@] e [" + std::string(acid.acid()) +
                                      "] in una soluzione " + slot_text(1) + " M di " + std::string(acid.salt);
     // [H+] of the acid, or [OH-] of its salt, each datum's uncertainty
     // carried through the solver.
@@ -363,11 +367,11 @@ void generate_problem_27()
     set_slot_digits(1, draw_concentration(0.01f, 0.09f, 0.001f, 0.009f), 3);
     const std::int32_t q = random_int(1, 2);
     const bool phosphoric = row >= 4;
-    set_slot_text(6, acid.k1);
-    set_slot_text(7, acid.k2);
-    if (phosphoric) set_slot_text(8, acid.k3);
+    set_slot_text(6, acid.k[0]->value);
+    set_slot_text(7, acid.k[1]->value);
+    if (phosphoric) set_slot_text(8, acid.k[2]->value);
     std::string& text = problem_texts.problem_text;
-    text = "I valori di @iK@@da@ per " + std::string(acid.acid) + " sono pari a " + slot_text(6);
+    text = "I valori di @iK@@da@ per " + std::string(acid.acid()) + " sono pari a " + slot_text(6);
     if (phosphoric)
         text += ", " + slot_text(7) + " e " + slot_text(8);
     else

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "chapters/equilibria/equilibria_problems.h"
+#include "chemistry/acid_base_constants.h"
 #include "chemistry/hydroxide_solubilities.h"
 #include "chemistry/ph_solvers.h"
 #include "chemistry/solubility_products.h"
@@ -75,9 +76,10 @@ constexpr Carbonate carbonates[] = {
     {"BaCO@d3@", "2.58e-9"}, {"CdCO@d3@", "1.0e-12"}, {"PbCO@d3@", "7.40e-14"},
     {"CaCO@d3@", "3.36e-9"}, {"NiCO@d3@", "1.42e-7"}, {"SrCO@d3@", "5.60e-10"},
 };
-// Base constants of the carbonate and hydrogen carbonate ions.
-constexpr float carbonate_kb = 0.00021276595f;
-constexpr float hydrogen_carbonate_kb = 2.22e-8f;
+// Base constants of the carbonate and hydrogen carbonate ions, from carbonic
+// acid's second and first steps.
+constexpr ShownConstant carbonate_kb = conjugate_constant("H@d2@CO@d3@", 3, 2);
+constexpr ShownConstant hydrogen_carbonate_kb = conjugate_constant("H@d2@CO@d3@", 3, 1);
 
 float whole_power(float x, std::int32_t m)
 {
@@ -141,7 +143,7 @@ void solubility_in_acid(std::int32_t m)
 {
     set_slot_from_data(3, {1, 9}, [m](const std::vector<double>& d) {
         const double c = d[0];
-        const double a = d[1] / std::pow(1e-14, m);
+        const double a = d[1] / std::pow(water_ion_product, m);
         const double s = a * std::pow(acid_left(m, a, c), m);
         return s >= (1.0 - 1e-4) * c / m ? c / m : s;
     });
@@ -312,8 +314,8 @@ void generate_problem_43()
     // A pH shown nowhere, drawn to keep the stream in step.
     set_slot_uncertainty(1, random_real(7.0f, 11.0f), 0.03f);
     reread_slot(1);
-    set_slot_digits(8, carbonate_kb, 3);
-    set_slot_digits(10, hydrogen_carbonate_kb, 3);
+    set_slot_constant(8, carbonate_kb);
+    set_slot_constant(10, hydrogen_carbonate_kb);
     problem_texts.problem_text = "Calcolare la solubilità di " + std::string(carbonate.formula) +
                                  " in acqua a 25@uo@C e la concentrazione di ioni " +
                                  "carbonato nella soluzione satura [@iK@@dps@ = " + slot_text(9) +

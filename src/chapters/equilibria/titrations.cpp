@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "chapters/equilibria/equilibria_problems.h"
+#include "chemistry/acid_base_constants.h"
 #include "chemistry/compound_records.h"
 #include "chemistry/ph_solvers.h"
 #include "chemistry/saturated_solutions.h"
@@ -36,18 +37,24 @@ constexpr StrongElectrolyte acids_d[] = {
 constexpr StrongElectrolyte bases[] = {
     {compounds::potassium_hydroxide, 1}, {compounds::sodium_hydroxide, 1}, {compounds::barium_hydroxide, 2}};
 
-struct WeakReagent {
-    std::string_view formula;
-    std::int32_t ions;
-    std::string_view constant;
+constexpr WeakElectrolyte weak_acids[] = {
+    {"HF", 1, own_constant("HF")},
+    {"CH@d3@COOH", 1, own_constant("CH@d3@COOH")},
+    {"HClO", 1, own_constant("HClO")},
+    {"HCN", 1, own_constant("HCN")},
+    {"NH@d4@Cl", 1, conjugate_constant("NH@d3@", 2)},
+    {"(NH@d4@)@d2@SO@d4@", 2, conjugate_constant("NH@d3@", 2)},
+    {"HCOOH", 1, own_constant("HCOOH")},
 };
-constexpr WeakReagent weak_acids[] = {
-    {"HF", 1, "6.3e-4"},        {"CH@d3@COOH", 1, "1.75e-5"},         {"HClO", 1, "3.0e-8"},   {"HCN", 1, "6.2e-10"},
-    {"NH@d4@Cl", 1, "5.6e-10"}, {"(NH@d4@)@d2@SO@d4@", 2, "5.6e-10"}, {"HCOOH", 1, "1.77e-4"},
-};
-constexpr WeakReagent weak_bases[] = {
-    {"NH@d3@", 1, "1.79e-5"}, {"CH@d3@COONa", 1, "5.7e-10"}, {"KCN", 1, "1.61e-5"},      {"NaF", 1, "1.59e-11"},
-    {"NaClO", 1, "3.3e-7"},   {"NaNO@d2@", 1, "1.8e-11"},    {"NaHCO@d3@", 1, "2.1e-8"}, {"NaHS", 1, "1.12e-7"},
+constexpr WeakElectrolyte weak_bases[] = {
+    {"NH@d3@", 1, own_constant("NH@d3@")},
+    {"CH@d3@COONa", 1, conjugate_constant("CH@d3@COOH", 2)},
+    {"KCN", 1, conjugate_constant("HCN", 3)},
+    {"NaF", 1, conjugate_constant("HF", 3)},
+    {"NaClO", 1, conjugate_constant("HClO", 2)},
+    {"NaNO@d2@", 1, conjugate_constant("HNO@d2@", 2)},
+    {"NaHCO@d3@", 1, conjugate_constant("H@d2@CO@d3@", 2)},
+    {"NaHS", 1, conjugate_constant("H@d2@S", 3)},
 };
 
 std::string formula(const StrongElectrolyte& r)
@@ -303,9 +310,9 @@ void generate_problem_35()
 {
     skip_random_draws(1);
     const StrongElectrolyte* acid = nullptr;
-    const WeakReagent* base = nullptr;
+    const WeakElectrolyte* base = nullptr;
     auto mixture_ph = [&] {
-        mix(acid->ions * slot_value(3) * slot_value(1), base->ions * slot_value(2) * slot_value(4));
+        mix(acid->ions * slot_value(3) * slot_value(1), base->units * slot_value(2) * slot_value(4));
         const float h = solved_or_nan(solve_ph_mixture(slot_value(6), slot_value(7), 1e10f, slot_value(9)));
         hydrogen_and_ph(h, excess_spread(slot_uncertainty(9) / slot_value(9)));
     };
@@ -314,11 +321,11 @@ void generate_problem_35()
         base = &weak_bases[random_int(1, 8) - 1];
         const float ca = random_real(0.01f, 0.03f);
         const float va = random_real(10.0f, 30.0f);
-        const float x = acid->ions * ca / base->ions;
+        const float x = acid->ions * ca / base->units;
         const float cb = random_real(0.8f * x, 1.66f * x);
         const float vb = random_real(0.8f * va, 1.5f * va);
         set_slots_4_digits(ca, cb, va, vb);
-        set_slot_text(9, base->constant);
+        set_slot_constant(9, base->constant);
         mixture_ph();
         return !(acid->compound == compounds::sulfuric_acid && slot_value(10) <= 6.0f);
     });
@@ -342,14 +349,14 @@ void generate_problem_36()
     const StrongElectrolyte& base = bases[pick_problem_variant(3, equilibria_state.last_draw[36], 0) - 1];
     std::int32_t i = random_int(1, 7);
     if (app_state.version_number == text_version) i = 7;
-    const WeakReagent& acid = weak_acids[i - 1];
+    const WeakElectrolyte& acid = weak_acids[i - 1];
     const float ca = random_real(0.01f, 0.03f);
     const float va = random_real(10.0f, 30.0f);
-    const float x = acid.ions * ca / base.ions;
+    const float x = acid.units * ca / base.ions;
     const float cb = random_real(0.3f * x, 1.2f * x);
     const float vb = random_real(0.5f * va, 1.2f * va);
     set_slots_4_digits(ca, cb, va, vb);
-    set_slot_text(9, acid.constant);
+    set_slot_constant(9, acid.constant);
     const std::int32_t o = random_int(1, 2);
     const std::string head = "Calcolare il pH della soluzione ottenuta mescolando ";
     const std::string acid_piece = slot_text(3) + " mL di " + std::string(acid.formula) + " " + slot_text(1) + " M " +
@@ -361,7 +368,7 @@ void generate_problem_36()
         problem_texts.problem_text =
             head + slot_text(4) + " mL di " + formula(base) + " " + slot_text(2) + " M e " + acid_piece;
     reread_data_slots();
-    mix(acid.ions * slot_value(3) * slot_value(1), base.ions * slot_value(2) * slot_value(4));
+    mix(acid.units * slot_value(3) * slot_value(1), base.ions * slot_value(2) * slot_value(4));
     const float h = solved_or_nan(solve_ph_mixture(slot_value(6), slot_value(7), slot_value(9), strong));
     hydrogen_and_ph(h, excess_spread(slot_uncertainty(9) / slot_value(9)));
     problem_texts.answer_text = "@T1@@C1@" + slot_text(10);
@@ -378,21 +385,21 @@ void generate_problem_37()
                                                   : std::span<const StrongElectrolyte>(acids_d))[random_int(1, 3) - 1];
     std::int32_t i = random_int(1, weak_acid ? 7 : 8);
     if (app_state.version_number == text_version) i = weak_acid ? 4 : 7;
-    const WeakReagent& weak = weak_acid ? weak_acids[i - 1] : weak_bases[i - 1];
+    const WeakElectrolyte& weak = weak_acid ? weak_acids[i - 1] : weak_bases[i - 1];
     const float cw = random_real(0.01f, 0.03f);
     const float vw = random_real(10.0f, 30.0f);
     const float ct = random_real(1.2f * cw, 0.08f);
     const float v = random_real(0.5f * vw, 1.2f * vw);
     set_slots_4_digits(cw, ct, vw, v);
-    set_slot_text(9, weak.constant);
+    set_slot_constant(9, weak.constant);
     problem_texts.problem_text = "Calcolare il pH al punto equivalente nella titolazione di " +
                                  std::string(weak.formula) + " " + slot_text(1) + " M " +
                                  (weak_acid ? "[@iK@@da@ = " : "[@iK@@db@ = ") + slot_text(9) + "] con " +
                                  formula(titrant) + " " + slot_text(2) + " M";
     reread_data_slots();
-    set_slot_uncertainty(5, 1.0f + weak.ions * slot_value(1) / (titrant.ions * slot_value(2)), 0.03f);
+    set_slot_uncertainty(5, 1.0f + weak.units * slot_value(1) / (titrant.ions * slot_value(2)), 0.03f);
     reread_slot(5);
-    set_slot_digits(6, weak.ions * slot_value(1) / slot_value(5), 4);
+    set_slot_digits(6, weak.units * slot_value(1) / slot_value(5), 4);
     reread_slot(6);
     const float c = slot_value(6);
     const float k = slot_value(9);

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "chemistry/acid_base_constants.h"
 #include "chemistry/hydroxide_solubilities.h"
 #include "chemistry/organic_formula.h"
 
@@ -66,17 +67,10 @@ float hydroxide_molar_mass(const Hydroxide& hydroxide);
 const Hydroxide& draw_hydroxide(std::int32_t problem);
 
 // Weak acids of problems 7 and 46: formula and acid constant.
-struct WeakAcid {
-    std::string_view formula;
-    std::string_view acid_constant;
+inline constexpr std::array<const AcidBaseConstant*, 5> weak_acids{
+    acid_base_constant("HF"),  acid_base_constant("CH@d3@COOH"), acid_base_constant("HClO"),
+    acid_base_constant("HCN"), acid_base_constant("HCOOH"),
 };
-inline constexpr std::array<WeakAcid, 5> weak_acids{{
-    {"HF", "6.3e-4"},
-    {"CH@d3@COOH", "1.75e-5"},
-    {"HClO", "3.0e-8"},
-    {"HCN", "6.2e-10"},
-    {"HCOOH", "1.77e-4"},
-}};
 
 // --- Frames -------------------------------------------------------------
 

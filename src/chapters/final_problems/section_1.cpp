@@ -8,6 +8,7 @@
 
 #include "chapters/final_problems/final_problems_problems.h"
 #include "chapters/final_problems/solvents.h"
+#include "chemistry/acid_base_constants.h"
 #include "chemistry/compound_records.h"
 #include "chemistry/cubic_cells.h"
 #include "chemistry/data_tables.h"
@@ -17,6 +18,7 @@
 #include "chemistry/vapour_pressure_fits.h"
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
+#include "numbers/electrochemical_constants.h"
 #include "numbers/random_stream.h"
 #include "numbers/thermal_constants.h"
 #include "numbers/value_slots.h"
@@ -285,7 +287,7 @@ void generate_problem_7()
     skip_random_draws(11);
     std::int32_t i = random_int(1, static_cast<std::int32_t>(weak_acids.size()));
     if (app_state.version_number == text_version) i = 2;
-    const WeakAcid& acid = weak_acids[i - 1];
+    const AcidBaseConstant& acid = *weak_acids[i - 1];
     const float acid_molarity = random_real(0.04f, 0.09f);
     const float volume = random_real(100.0f, 900.0f);
     const float salt_molarity = random_real(0.3f * acid_molarity, 1.2f * acid_molarity);
@@ -295,14 +297,14 @@ void generate_problem_7()
     set_slot_digits(3, volume, 3);
     set_slot_digits(2, salt_molarity, 3);
     set_slot_digits(4, base_mg, 3);
-    set_slot_text(9, acid.acid_constant);
+    set_slot_text(9, acid.value);
     set_slot_digits(5, slot_value(4) * 0.001f, 3);
     problem_texts.problem_text =
-        "Calcolare il pH di una soluzione " + slot_text(1) + " M in " + std::string(acid.formula) +
+        "Calcolare il pH di una soluzione " + slot_text(1) + " M in " + std::string(acid.species) +
         " [@iK@@da@ = " + slot_text(9) + "] e " + slot_text(2) + " M nel suo sale sodico prima e dopo che a " +
         slot_text(3) + " mL di soluzione siano stati aggiunti" +
         (slot_value(5) < 1.0f ? " " + slot_text(4) + " mg di NaOH solido" : " " + slot_text(5) + " g di NaOH solido");
-    const float kb = 1.0e-14f / slot_value(9);
+    const float kb = water_ion_product_f / slot_value(9);
     set_slot_digits(6, mixture_ph(slot_value(1), slot_value(2), slot_value(9), kb), 3);
     const float added = slot_value(4) * 0.02500175f / slot_value(3);
     set_slot_digits(7, mixture_ph(slot_value(1) - added, slot_value(2) + added, slot_value(9), kb), 3);
@@ -326,7 +328,7 @@ void generate_problem_8()
         set_slot_digits(2, 0.001f * static_cast<float>(random_int(10, 90)), 2);
         set_slot_text(3, metals[a - 1]->potential);
         set_slot_text(4, metals[b - 1]->potential);
-        potential = slot_value(4) - slot_value(3) + 0.0296f * std::log10(slot_value(2) / slot_value(1));
+        potential = slot_value(4) - slot_value(3) + half_nernst_slope_f * std::log10(slot_value(2) / slot_value(1));
         set_slot_digits(5, potential, 3);
         return slot_value(5) >= 0.1f;
     });
@@ -344,10 +346,10 @@ void generate_problem_8()
                                  slot_text(8) + " mA [@iE@@u0@(" + anode + "@u2+@/" + anode + ") = " + slot_text(3) +
                                  " V; @iE@@u0@(" + cathode + "@u2+@/" + cathode + ") = " + slot_text(4) + " V]";
     const float amperes = slot_value(8) * 0.001f;
-    const float inverse_constant = std::pow(10.0f, (slot_value(3) - slot_value(4)) * 33.783783f);
+    const float inverse_constant = std::pow(10.0f, (slot_value(3) - slot_value(4)) * twice_inverse_nernst_slope_f);
     const float millimoles =
         (slot_value(2) - inverse_constant * slot_value(1)) / (inverse_constant / slot_value(6) + 1.0f / slot_value(7));
-    const float seconds = millimoles * 0.001f * 192970.0f / amperes;
+    const float seconds = millimoles * 0.001f * two_faraday_f / amperes;
     // Two digits of the potential itself: rounding its three-digit form again
     // would turn 1.248 into 1.3.
     set_slot_digits(5, potential, 2);

@@ -8,12 +8,14 @@
 #include <vector>
 
 #include "chapters/final_problems/final_problems_problems.h"
+#include "chemistry/acid_base_constants.h"
 #include "chemistry/compound_records.h"
 #include "chemistry/saturated_solutions.h"
 #include "chemistry/table_fields.h"
 #include "chemistry/vapour_pressure_fits.h"
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
+#include "numbers/electrochemical_constants.h"
 #include "numbers/random_stream.h"
 #include "numbers/thermal_constants.h"
 #include "numbers/value_slots.h"
@@ -274,7 +276,7 @@ void generate_problem_15()
                                  " [@iK@@dps@ = " + slot_text(9) + "] in " + slot_text(1) + " mL di soluzione";
     const float metal = slot_value(2) / (molar_mass * slot_value(1) * 0.001f);
     const float hydroxide_ion = std::pow(slot_value(9) / metal, 1.0f / static_cast<float>(hydroxide.hydroxide_groups));
-    value_slots[3].value = 1.0e-14f / hydroxide_ion;
+    value_slots[3].value = water_ion_product_f / hydroxide_ion;
     set_slot_digits(4, -std::log10(slot_value(3)), 3);
     problem_texts.answer_text = slot_text(4);
     pose_problem({200, 550, 50}, {280, 150, 280});
@@ -292,7 +294,7 @@ void generate_problem_16()
         // ln of the ratio times ln 10: the potential shown is (ln 10)^2 times
         // the Nernst one, and the answer works back from it with the decimal
         // slope, so statement and answer agree.
-        set_slot_digits(2, 0.0592f * std::log(10.0f) * std::log(slot_value(3) / (slot_value(1) - complexed)), 3);
+        set_slot_digits(2, nernst_slope_f * std::log(10.0f) * std::log(slot_value(3) / (slot_value(1) - complexed)), 3);
         return slot_value(2) > 0.01f;
     });
     const std::string cell = "Ag / Ag@u+@ " + slot_text(1) + " M, NH@d3@ ? M // Ag@u+@ " + slot_text(3) + " M / Ag";
@@ -305,7 +307,7 @@ void generate_problem_16()
     // digits the data leave. d: the two silver concentrations, the potential
     // and K.
     set_slot_from_data(5, {1, 3, 2, 4}, [](const std::vector<double>& d) {
-        const double free_silver = d[1] / std::pow(10.0, d[2] / 0.0592);
+        const double free_silver = d[1] / std::pow(10.0, d[2] / nernst_slope);
         const double complex = d[0] - free_silver;
         return 2.0 * complex + std::sqrt(complex / (d[3] * free_silver));
     });

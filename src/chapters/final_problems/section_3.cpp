@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "chapters/final_problems/final_problems_problems.h"
+#include "chemistry/acid_base_constants.h"
 #include "chemistry/compound_records.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/molar_mass.h"
@@ -60,34 +61,42 @@ constexpr std::array<Liquid, 8> liquids{{
 }};
 static_assert(std::ranges::all_of(liquids, [](const Liquid& l) { return has_vapour_fit(l.compound); }));
 
-// Fuels: compound record, moles of CO2 and of water formed per mole, state
-// and standard enthalpy of formation (kJ/mol).
+// Fuels: compound record, moles of CO2 and of water formed per mole,
+// state, and the standard enthalpy of formation (kJ/mol) of those that the
+// thermochemical rows lack ("" where they hold it), from the CRC Handbook,
+// "Standard thermodynamic properties of chemical substances".
 struct Fuel {
     CompoundKey compound;
     std::int32_t carbon_dioxide;
     std::int32_t water;
     char state;
-    float formation_enthalpy;
+    std::string_view formation_enthalpy;
 };
 static_assert(!std::is_convertible_v<int, decltype(Fuel::compound)>);
 constexpr std::array<Fuel, 16> fuels{{
-    {compounds::benzene, 6, 3, 'l', 49.1f},
-    {compounds::toluene, 7, 4, 'l', 12.4f},
-    {compounds::methane, 1, 2, 'g', -74.5f},
-    {compounds::ethane, 2, 3, 'g', -84.0f},
-    {compounds::propane, 3, 4, 'g', -103.8f},
-    {compounds::butane, 4, 5, 'g', -125.7f},
-    {compounds::hexane, 6, 7, 'l', -198.7f},
-    {compounds::heptane, 7, 8, 'l', -224.2f},
-    {compounds::cyclohexane, 6, 6, 'l', -156.4f},
-    {compounds::methanol, 1, 2, 'l', -239.2f},
-    {compounds::ethanol, 2, 3, 'l', -277.6f},
-    {compounds::formic_acid, 1, 1, 'l', -425.0f},
-    {compounds::acetic_acid, 2, 2, 'l', -484.3f},
-    {compounds::benzoic_acid, 7, 3, 's', -385.2f},
-    {compounds::acetone, 3, 3, 'l', -248.4f},
-    {compounds::diethyl_ether, 4, 5, 'l', -279.5f},
+    {compounds::benzene, 6, 3, 'l', "49.1"},
+    {compounds::toluene, 7, 4, 'l', "12.4"},
+    {compounds::methane, 1, 2, 'g', ""},
+    {compounds::ethane, 2, 3, 'g', ""},
+    {compounds::propane, 3, 4, 'g', ""},
+    {compounds::butane, 4, 5, 'g', "-125.7"},
+    {compounds::hexane, 6, 7, 'l', "-198.7"},
+    {compounds::heptane, 7, 8, 'l', "-224.2"},
+    {compounds::cyclohexane, 6, 6, 'l', "-156.4"},
+    {compounds::methanol, 1, 2, 'l', ""},
+    {compounds::ethanol, 2, 3, 'l', "-277.6"},
+    {compounds::formic_acid, 1, 1, 'l', "-425.0"},
+    {compounds::acetic_acid, 2, 2, 'l', "-484.3"},
+    {compounds::benzoic_acid, 7, 3, 's', "-385.2"},
+    {compounds::acetone, 3, 3, 'l', "-248.4"},
+    {compounds::diethyl_ether, 4, 5, 'l', "-279.5"},
 }};
+
+// A standard enthalpy of formation as the thermochemical rows write it.
+std::string formation_enthalpy_text(std::int32_t compound)
+{
+    return std::string(strip_blanks(compound_columns(compound, 131, 138)));
+}
 
 // The formation data of CO and CO2 at 25 °C from the compound table, and
 // graphite's entropy (J/(K mol)) beside them.
@@ -217,21 +226,24 @@ void generate_problem_20()
     if (scale == 1) mass *= 10.0f;
     if (scale == 3) mass *= 0.1f;
     set_slot_digits(1, mass, 3);
-    set_slot_digits(3, fuel.formation_enthalpy, std::fabs(fuel.formation_enthalpy) <= 999.0f ? 4 : 5);
+    set_slot_text(3, fuel.formation_enthalpy.empty() ? formation_enthalpy_text(fuel.compound)
+                                                     : std::string(fuel.formation_enthalpy));
+    set_slot_digits(3, slot_value(3), std::fabs(slot_value(3)) <= 999.0f ? 4 : 5);
+    const std::string water_text = formation_enthalpy_text(compounds::liquid_water);
+    const std::string carbon_dioxide_text = formation_enthalpy_text(compounds::carbon_dioxide);
     const char* state = fuel.state == 's' ? " solido" : fuel.state == 'l' ? " liquido" : " gassoso";
-    problem_texts.problem_text =
-        "@T1@@C1@Calcolare il calore sviluppato nella combustione completa a 25@uo@C di " + slot_text(1) + " g di " +
-        name + " (" + compound_formula(fuel.compound) +
-        "), sapendo che le entalpie standard di formazione a 25@uo@C d" + join_article_to_name(name) + state +
-        ", di H@d2@O@d(l)@ e di CO@d2(g)@ sono pari rispettivamente a " + slot_text(3) + ", -285.8 e -393.5 kJ/mol";
+    problem_texts.problem_text = "@T1@@C1@Calcolare il calore sviluppato nella combustione completa a 25@uo@C di " +
+                                 slot_text(1) + " g di " + name + " (" + compound_formula(fuel.compound) +
+                                 "), sapendo che le entalpie standard di formazione a 25@uo@C d" +
+                                 join_article_to_name(name) + state +
+                                 ", di H@d2@O@d(l)@ e di CO@d2(g)@ sono pari rispettivamente a " + slot_text(3) + ", " +
+                                 water_text + " e " + carbon_dioxide_text + " kJ/mol";
     // Three digits, two where a mass such as 1.02 g leaves two.
     const double molar_mass = compound_molar_mass(fuel.compound);
-    const double water = fuel.water, carbon_dioxide = fuel.carbon_dioxide;
+    const double water = fuel.water * std::stod(water_text);
+    const double carbon_dioxide = fuel.carbon_dioxide * std::stod(carbon_dioxide_text);
     set_slot_from_data(
-        4, {1, 3},
-        [=](const std::vector<double>& d) {
-            return -(water * -285.8 - carbon_dioxide * 393.5 - d[1]) * d[0] / molar_mass;
-        },
+        4, {1, 3}, [=](const std::vector<double>& d) { return -(water + carbon_dioxide - d[1]) * d[0] / molar_mass; },
         3);
     problem_texts.answer_text = slot_text(4) + " kJ";
     pose_problem({170, 530, 50}, {280, 160, 300});
@@ -289,7 +301,7 @@ void generate_problem_23()
 {
     skip_random_draws(11);
     const std::int32_t v = pick_problem_variant(3, final_problems_state.last_choice[23], 2);
-    set_slot_text(5, "1.61e-5");
+    set_slot_constant(5, conjugate_constant("HCN", 3));
     set_slot_text(6, "2.5e20");
     float cyanide = random_real(0.1f, 0.3f);
     if (v == 2) cyanide = random_real(0.01f, 0.1f);

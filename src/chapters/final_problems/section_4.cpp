@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "chapters/final_problems/final_problems_problems.h"
+#include "chemistry/acid_base_constants.h"
 #include "chemistry/compound_records.h"
 #include "chemistry/equation_text.h"
 #include "chemistry/equilibrium_extent.h"
@@ -91,22 +92,6 @@ constexpr std::array<Range, 8> reaction_temperatures{{
     {20, 160},
     {20, 160},
 }};
-
-struct Buffer {
-    std::string_view salt;
-    std::string_view partner;  // the weak acid, or for entry 2 the weak base
-    float pka;
-    float salt_molar_mass;
-    std::string_view constant_label;
-};
-constexpr std::array<Buffer, 5> buffers{{
-    {"CH@d3@COONa", "CH@d3@COOH", 4.76f, 82.035f, " [@iK@@da@(CH@d3@COOH) = "},
-    {"NH@d4@Cl", "NH@d3@", 9.25f, 53.492f, " [@iK@@da@(NH@d4@@u+@) = "},
-    {"NaHS", "H@d2@S", 7.05f, 56.062f, " [@iK@@da@(H@d2@S) = "},
-    {"Na@d2@CO@d3@", "NaHCO@d3@", 10.33f, 105.99f, " [@iK@@da@(HCO@d3@@u-@) = "},
-    {"KCN", "HCN", 9.21f, 65.12f, " [@iK@@da@(HCN) = "},
-}};
-constexpr std::int32_t ammonium_buffer = 2;
 
 // A salt added to a cation that it precipitates: the salt's compound
 // record, the precipitate, the cation and the anions per cation in the
@@ -416,29 +401,29 @@ void generate_problem_30()
         if (app_state.version_number == text_version) v = 5;
         set_slot_digits(1, static_cast<float>(random_int(200, 800)) * 0.1f, 3);
         set_slot_digits(2, static_cast<float>(random_int(100, 900)) * 0.0001f, 3);
-        set_slot_uncertainty(3, buffers[v - 1].pka, 0.03f);
+        set_slot_uncertainty(3, buffer_pka(buffer_pairs[v - 1]), 0.03f);
         const bool above = random_int(1, 2) == 1;
         const float shift = static_cast<float>(random_int(20, 100)) * 0.01f;
         set_slot_uncertainty(4, above ? slot_value(3) + shift : slot_value(3) - shift, 0.03f);
         // Neither [H+] nor [OH-] may reach 0.5 % of the concentration.
         const float h = std::pow(10.0f, -slot_value(4));
-        return !(0.005f * slot_value(2) < h || 1.0e-14f / h > 0.005f * slot_value(2));
+        return !(0.005f * slot_value(2) < h || water_ion_product_f / h > 0.005f * slot_value(2));
     });
     final_problems_state.last_choice[30] = v;
-    const Buffer& buffer = buffers[v - 1];
+    const BufferPair& buffer = buffer_pairs[v - 1];
     const float ratio =
-        std::pow(10.0f, v == ammonium_buffer ? slot_value(3) - slot_value(4) : slot_value(4) - slot_value(3));
+        std::pow(10.0f, buffer.base_partner ? slot_value(3) - slot_value(4) : slot_value(4) - slot_value(3));
     set_slot_digits(5, slot_value(2) * ratio * slot_value(1) * buffer.salt_molar_mass * 0.001f, 2);
     set_slot_digits(7, std::pow(10.0f, -slot_value(3)), 2);
     problem_texts.problem_text = "Calcolare il pH della soluzione ottenuta aggiungendo " + slot_text(5) + " g di " +
                                  std::string(buffer.salt) + " a " + slot_text(1) + " mL di " +
-                                 std::string(buffer.partner) + " " + slot_text(2) + " M" +
-                                 std::string(buffer.constant_label) + slot_text(7) + "]";
+                                 std::string(buffer.partner) + " " + slot_text(2) + " M" + " [@iK@@da@(" +
+                                 std::string(buffer.acid) + ") = " + slot_text(7) + "]";
     const float salt = slot_value(5) / (slot_value(1) * buffer.salt_molar_mass * 0.001f);
     const float ka = slot_value(7);
     set_slot_digits(8,
-                    v == ammonium_buffer ? mixture_ph(salt, slot_value(2), ka, 1.0e-14f / ka)
-                                         : mixture_ph(slot_value(2), salt, ka, 1.0e-14f / ka),
+                    buffer.base_partner ? mixture_ph(salt, slot_value(2), ka, water_ion_product_f / ka)
+                                        : mixture_ph(slot_value(2), salt, ka, water_ion_product_f / ka),
                     3);
     problem_texts.answer_text = slot_text(8);
     pose_problem({170, 500, 50}, {290, 160, 280});

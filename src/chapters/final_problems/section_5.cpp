@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "chapters/final_problems/final_problems_problems.h"
+#include "chemistry/acid_base_constants.h"
 #include "chemistry/compound_records.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/molar_mass.h"
@@ -14,6 +15,7 @@
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
+#include "numbers/electrochemical_constants.h"
 #include "numbers/fixed_width.h"
 #include "numbers/random_stream.h"
 #include "numbers/thermal_constants.h"
@@ -283,10 +285,11 @@ void generate_problem_38()
         set_slot_digits(2, random_real(15.0f, 40.0f), 2);
         set_slot_digits(3, random_real(30.0f, 80.0f), 3);
         set_slot_digits(4, random_real(0.03f, 0.07f), 3);
-        set_slot_digits(5, 1.79e-5f, 3);
+        set_slot_constant(5, own_constant("NH@d3@"));
         const float acid = slot_value(3) * slot_value(4) * 0.001f;
         const float ammonia = random_real(1.1f * acid, 3.0f * acid);
-        set_slot_digits(1, ammonia * kelvin(slot_value(2)) * 82.057f, 3);
+        // R in mL atm/(mol K): the gas in mL at 1 atm.
+        set_slot_digits(1, ammonia * kelvin(slot_value(2)) * (1000.0f * gas_constant_litre_atm_f), 3);
         return slot_value(1) >= 10.0f;
     });
     problem_texts.problem_text = "Calcolare il pH della soluzione ottenuta facendo assorbire " + slot_text(1) +
@@ -295,7 +298,7 @@ void generate_problem_38()
                                  " M [@iK@@db@(NH@d3@) = " + slot_text(5) + "]";
     const float ammonia = slot_value(1) / (kelvin(slot_value(2)) * slot_value(3) * gas_constant_litre_atm_f);
     set_slot_digits(9, ammonia, 3);
-    set_slot_digits(10, mixture_ph(slot_value(4), ammonia, 10000.0f, 1.79e-5f), 3);
+    set_slot_digits(10, mixture_ph(slot_value(4), ammonia, 10000.0f, slot_value(5)), 3);
     problem_texts.answer_text = "@T1@@C1@" + slot_text(10);
     pose_problem({240, 560, 50}, {170, 160, 280});
 }
@@ -333,7 +336,7 @@ void generate_problem_40()
     const float anode = random_real(1.0f, 5.0f) * power_of_ten(-r) * cathode;
     set_slot_digits(1, cathode, 3);
     set_slot_digits(2, anode, 3);
-    const float volts_per_decade = 0.0592f / static_cast<float>(electrode.electrons);
+    const float volts_per_decade = nernst_slope_f / static_cast<float>(electrode.electrons);
     set_slot_digits(
         3, std::fabs(std::log(slot_value(1) / slot_value(2))) / std::log(10.0f) * volts_per_decade * 1000.0f, 3);
     std::int32_t asked = random_int(1, 2);

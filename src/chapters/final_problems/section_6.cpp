@@ -8,13 +8,16 @@
 #include <vector>
 
 #include "chapters/final_problems/final_problems_problems.h"
+#include "chemistry/acid_base_constants.h"
 #include "chemistry/compound_records.h"
+#include "chemistry/galvanic_cells.h"
 #include "chemistry/molar_mass.h"
 #include "chemistry/solubility_products.h"
 #include "chemistry/table_fields.h"
 #include "chemistry/vapour_pressure_fits.h"
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
+#include "numbers/electrochemical_constants.h"
 #include "numbers/fixed_width.h"
 #include "numbers/random_stream.h"
 #include "numbers/thermal_constants.h"
@@ -62,22 +65,12 @@ struct Reagent {
 constexpr std::array<Reagent, 3> reagents{{{"KIO@d3@", 214.004f}, {"KF", 58.1f}, {"K@d2@SO@d4@", 174.27f}}};
 constexpr std::int32_t sulfates = 3;
 
-// Cells exchanging two electrons: reaction, the ion asked for, the other
-// ion (none for a hydrogen electrode) and the standard free energy (kJ/mol).
-struct Cell {
-    std::string_view reaction;
-    std::string_view asked_ion;
-    std::string_view other_ion;
-    std::string_view free_energy;
+// Problem 48's cells, chapter 8's but that of tin and hydrogen.
+constexpr std::array<const GalvanicCell*, 6> cells{
+    galvanic_cell("Zn + Cu@u2+@ = Zn@u2+@ + Cu"),    galvanic_cell("Pb + Zn@u2+@ = Pb@u2+@ + Zn"),
+    galvanic_cell("Sn + 2Ag@u+@ = Sn@u2+@ + 2Ag"),   galvanic_cell("Zn + 2H@u+@ = Zn@u2+@ + H@d2@"),
+    galvanic_cell("2Ag + 2H@u+@ = 2Ag@u+@ + H@d2@"), galvanic_cell("Cu + 2H@u+@ = Cu@u2+@ + H@d2@"),
 };
-constexpr std::array<Cell, 6> cells{{
-    {"Zn + Cu@u2+@ = Zn@u2+@ + Cu", "Cu@u2+@", "Zn@u2+@", "-212.6"},
-    {"Pb + Zn@u2+@ = Pb@u2+@ + Zn", "Zn@u2+@", "Pb@u2+@", "122.7"},
-    {"Sn + 2Ag@u+@ = Sn@u2+@ + 2Ag", "Ag@u+@", "Sn@u2+@", "-181.4"},
-    {"Zn + 2H@u+@ = Zn@u2+@ + H@d2@", "Zn@u2+@", "", "-147.1"},
-    {"2Ag + 2H@u+@ = 2Ag@u+@ + H@d2@", "Ag@u+@", "", "154.2"},
-    {"Cu + 2H@u+@ = Cu@u2+@ + H@d2@", "Cu@u2+@", "", "65.5"},
-}};
 
 // A subscript count of the empirical formula: none for 1.
 std::string count_text(std::int32_t n)
@@ -282,7 +275,7 @@ void generate_problem_46()
     skip_random_draws(11);
     std::int32_t j = random_int(1, static_cast<std::int32_t>(weak_acids.size()));
     if (app_state.version_number == text_version) j = 2;
-    const WeakAcid& acid = weak_acids[j - 1];
+    const AcidBaseConstant& acid = *weak_acids[j - 1];
     const float ca = random_real(0.01f, 0.03f);
     const float va = random_real(10.0f, 30.0f);
     const float cb = random_real(0.3f * ca, 1.2f * ca);
@@ -291,10 +284,10 @@ void generate_problem_46()
     set_slot_digits(2, cb, 4);
     set_slot_digits(3, va, 4);
     set_slot_digits(4, vb, 4);
-    set_slot_text(9, acid.acid_constant);
+    set_slot_text(9, acid.value);
     const bool acid_first = random_int(1, 2) == 1;
-    set_slot_digits(5, 1.79e-5f, 3);
-    const std::string acid_part = slot_text(3) + " mL di " + std::string(acid.formula) + " " + slot_text(1) +
+    set_slot_constant(5, own_constant("NH@d3@"));
+    const std::string acid_part = slot_text(3) + " mL di " + std::string(acid.species) + " " + slot_text(1) +
                                   " M [@iK@@da@ = " + slot_text(9) + "]";
     const std::string base_part =
         slot_text(4) + " mL di NH@d3@ " + slot_text(2) + " M [@iK@@db@ = " + slot_text(5) + "]";
@@ -357,7 +350,7 @@ void generate_problem_48()
 {
     skip_random_draws(8);
     const std::int32_t v = pick_problem_variant(6, final_problems_state.last_choice[48], 1);
-    const Cell& cell = cells[v - 1];
+    const GalvanicCell& cell = *cells[v - 1];
     std::int32_t direction = random_int(1, 2);
     if (app_state.version_number == text_version) direction = 2;
     std::string reaction(cell.reaction);
@@ -386,13 +379,13 @@ void generate_problem_48()
     default: ln_q = std::log(asked * std::pow(10.0f, 2.0f * other)); break;
     }
     if (direction == 2) ln_q = -ln_q;
-    // -dG/2F with dG in kJ: 1000 / (2 x 96485) = 0.0051821526.
-    set_slot_digits(4, std::fabs(slot_value(1) * -0.0051821526f - 0.0592f / (2.0f * std::log(10.0f)) * ln_q), 4);
+    set_slot_digits(
+        4, std::fabs(slot_value(1) * -volts_per_kilojoule_f - nernst_slope_f / (2.0f * std::log(10.0f)) * ln_q), 4);
     convert_data_slot(4, slot_digits_from_text);
     problem_texts.problem_text = "@T1@@C1@La differenza di potenziale a 25@uo@C di una data pila basata sulla "
                                  "reazione " +
                                  reaction + " (@bD@@iG@@u0@ = " + slot_text(1) + " kJ/mol) è pari a " + slot_text(4) +
-                                 " V. Calcolare la concentrazione di " + std::string(cell.asked_ion);
+                                 " V. Calcolare la concentrazione di " + std::string(cell.ion);
     if (hydrogen_electrode)
         problem_texts.problem_text += " se all'elettrodo a idrogeno il pH è " + slot_text(3) + " e @iP@(H@d2@) = 1 atm";
     else
@@ -402,7 +395,7 @@ void generate_problem_48()
     // d[2]), with the digits that they leave: a concentration varies as a
     // power of ten of the voltage.
     set_slot_from_data(6, {1, 4, 3}, [v](const std::vector<double>& d) {
-        const double q = std::pow(10.0, (d[1] + std::fabs(d[0]) * -0.0051821526) * -33.783783);
+        const double q = std::pow(10.0, (d[1] + std::fabs(d[0]) * -volts_per_kilojoule) * -twice_inverse_nernst_slope);
         const double hydrogen_term = std::pow(10.0, -2.0 * d[2]);
         switch (v) {
         case 1: return d[2] / q;

@@ -36,7 +36,7 @@ void start_titration_state()
     TitrationState& s = titration_state;
     if (s.initialised != 0) return;
     s.panel_colour = 0xFFEEEE;
-    for (std::int32_t k = 1; k <= analyte_count; ++k) s.dissociation_constants[k - 1] = analyte_rows[k - 1].constant;
+    for (std::int32_t k = 1; k <= analyte_count; ++k) s.dissociation_constants[k - 1] = analyte_constant(k);
     s.analyte_choice = 1;
     s.indicator_choice = 3;
     s.analyte_volume = static_cast<float>(10 * random_int(9, 15));

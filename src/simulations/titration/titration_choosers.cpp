@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "chemistry/acid_base_constants.h"
 #include "numbers/value_kit.h"
 #include "platform/graphics.h"
 #include "platform/mouse.h"
@@ -65,10 +66,22 @@ std::string slot_digits_text(std::int32_t slot, float value, std::int32_t digits
     return slot_text(slot);
 }
 
+// Analyte k's name, with a weak one's constant as "1.75 10@u-5@".
+std::string analyte_name(std::int32_t k)
+{
+    const AnalyteRow& row = analyte_rows[k - 1];
+    std::string name(row.name);
+    if (row.weak.row == nullptr) return name;
+    set_slot_constant(20, row.weak);
+    std::string constant = slot_text(20);
+    constant.replace(constant.find("•"), std::string_view("•").size(), " ");
+    return name + (analyte_is_acid(k) ? " (@iK@@da@ = " : " (@iK@@db@ = ") + constant + ")";
+}
+
 std::string row_text(Chooser kind, std::int32_t k)
 {
     switch (kind) {
-    case Chooser::analyte: return "@T1@@c1@" + std::string(analyte_rows[k - 1].name);
+    case Chooser::analyte: return "@T1@@c1@" + analyte_name(k);
     case Chooser::titrant: return "@T1@@c1@Circa " + slot_digits_text(20, nominal_titrant(k), 2) + " M";
     case Chooser::indicator: break;
     }
@@ -232,7 +245,7 @@ void draw_titration_summary()
         analyte += slot_digits_text(20, s.dissociation_constants[k - 1], 3) + "), ";
         analyte += slot_digits_text(19, s.analyte_volume, 4) + " mL";
     } else {
-        analyte += std::string(analyte_rows[k - 1].name) + ", " + slot_digits_text(20, s.analyte_volume, 4) + " mL";
+        analyte += analyte_name(k) + ", " + slot_digits_text(20, s.analyte_volume, 4) + " mL";
     }
     draw_justified_text(240, 550, 240, analyte);
     const std::string titrant =

@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "chemistry/acid_base_constants.h"
+
 inline constexpr std::int32_t analyte_count = 9;
 inline constexpr std::int32_t titrant_count = 9;
 inline constexpr std::int32_t indicator_count = 5;
@@ -20,26 +22,35 @@ inline constexpr float strong_constant = 1.0e4f;
 
 struct AnalyteRow {
     std::string_view name;  // markup
-    float constant;         // Ka of an acid, Kb of a base; drawn anew for the two generic rows
+    ShownConstant weak;     // Ka of a weak acid, Kb of a weak base as shown; no row for the others
     std::int32_t factor;    // protons or hydroxides titrated
 };
-// Rows 1 to 5 are acids titrated with NaOH, 6 to 9 bases titrated with HCl.
+inline constexpr ShownConstant not_weak{nullptr, 0};
+// Rows 1 to 5 are acids titrated with NaOH, 6 to 9 bases titrated with HCl;
+// the generic rows' constants are drawn anew.
 inline constexpr std::array<AnalyteRow, analyte_count> analyte_rows{{
-    {"HCl", strong_constant, 1},
-    {"H@d2@SO@d4@", strong_constant, 2},
-    {"CH@d3@COOH (@iK@@da@ = 1.8 10@u-5@)", 1.8e-5f, 1},
-    {"NH@d4@Cl (@iK@@da@ = 5.5 10@u-10@)", 5.5e-10f, 1},
-    {"Acido debole generico, HA", strong_constant, 1},
-    {"NaOH", strong_constant, 1},
-    {"Ba(OH)@d2@", strong_constant, 2},
-    {"NH@d3@ (@iK@@db@ = 1.8 10@u-5@)", 1.8e-5f, 1},
-    {"Base debole generica, B", strong_constant, 1},
+    {"HCl", not_weak, 1},
+    {"H@d2@SO@d4@", not_weak, 2},
+    {"CH@d3@COOH", own_constant("CH@d3@COOH"), 1},
+    {"NH@d4@Cl", conjugate_constant("NH@d3@", 2), 1},
+    {"Acido debole generico, HA", not_weak, 1},
+    {"NaOH", not_weak, 1},
+    {"Ba(OH)@d2@", not_weak, 2},
+    {"NH@d3@", own_constant("NH@d3@"), 1},
+    {"Base debole generica, B", not_weak, 1},
 }};
 inline constexpr std::int32_t generic_acid = 5;
 inline constexpr std::int32_t generic_base = 9;
 inline constexpr bool analyte_is_acid(std::int32_t k)
 {
     return k <= 5;
+}
+// Analyte k's constant as first offered: a weak one's as its name shows
+// it, the strong constant for the others.
+inline float analyte_constant(std::int32_t k)
+{
+    const ShownConstant& weak = analyte_rows[k - 1].weak;
+    return weak.row != nullptr ? shown_constant(weak) : strong_constant;
 }
 
 struct IndicatorRow {

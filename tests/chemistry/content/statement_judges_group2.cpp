@@ -88,11 +88,11 @@ double given_ph(const std::string& solute, double c)
 {
     if (solute == "HCl") return -std::log10(c);
     if (solute == "NaOH") return 14.0 + std::log10(c);
-    // Weak acids and bases, with the constants the statements use.
+    // Weak acids and bases, with the constants chapter 7's pages show.
     if (solute == "HClO") return -std::log10(std::sqrt(3.0e-8 * c));
     if (solute == "NH@d4@Cl") return -std::log10(std::sqrt(5.6e-10 * c));
-    if (solute == "NH@d3@") return 14.0 + std::log10(std::sqrt(1.8e-5 * c));
-    return 14.0 + std::log10(std::sqrt(5.5e-10 * c));  // sodium acetate
+    if (solute == "NH@d3@") return 14.0 + std::log10(std::sqrt(1.79e-5 * c));
+    return 14.0 + std::log10(std::sqrt(5.7e-10 * c));  // sodium acetate
 }
 
 double si_factor(const std::string& unit)

@@ -25,8 +25,8 @@ struct Curve {
 const Curve curves[] = {
     {"HCl with NaOH", {.analyte = 1, .analyte_volume = 100, .analyte_concentration = 0.03f}, 0.0},
     {"H2SO4 with NaOH", {.analyte = 2, .analyte_volume = 100, .analyte_concentration = 0.015f}, 0.0},
-    {"CH3COOH with NaOH", {.analyte = 3, .analyte_volume = 100, .analyte_concentration = 0.03f}, -std::log10(1.8e-5)},
-    {"NH4Cl with NaOH", {.analyte = 4, .analyte_volume = 100, .analyte_concentration = 0.03f}, -std::log10(5.5e-10)},
+    {"CH3COOH with NaOH", {.analyte = 3, .analyte_volume = 100, .analyte_concentration = 0.03f}, -std::log10(1.75e-5)},
+    {"NH4Cl with NaOH", {.analyte = 4, .analyte_volume = 100, .analyte_concentration = 0.03f}, -std::log10(5.6e-10)},
     {"NaOH with HCl",
      {.analyte = 6, .analyte_volume = 120, .analyte_concentration = 0.025f, .titrant_concentration = 0.12f},
      0.0},
@@ -35,7 +35,7 @@ const Curve curves[] = {
      0.0},
     {"NH3 with HCl",
      {.analyte = 8, .analyte_volume = 120, .analyte_concentration = 0.025f, .titrant_concentration = 0.12f},
-     -std::log10(1.8e-5)},
+     -std::log10(1.79e-5)},
 };
 
 // Equivalents of the analyte over the titrant's concentration.

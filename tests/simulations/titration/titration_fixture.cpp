@@ -13,7 +13,7 @@ void set_up_titration(const Titration& set_up)
     s.initialised = 1;
     s.panel_colour = 0xFFEEEE;
     s.drawing_scale = 0.45f;
-    for (std::size_t k = 0; k < analyte_rows.size(); ++k) s.dissociation_constants[k] = analyte_rows[k].constant;
+    for (std::int32_t k = 1; k <= analyte_count; ++k) s.dissociation_constants[k - 1] = analyte_constant(k);
     s.analyte_choice = set_up.analyte;
     s.indicator_choice = set_up.indicator;
     s.analyte_volume = set_up.analyte_volume;
