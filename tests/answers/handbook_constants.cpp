@@ -21,6 +21,7 @@ const std::vector<Constant>& constants()
     static const std::vector<Constant> table = {
         {"a", "HClO@d2@", 1.15e-2, 1.1e-2},
         {"a", "HF", 6.3e-4, 6.8e-4},
+        {"a", "HNO@d2@", 5.6e-4},
         {"a", "CH@d3@COOH", 1.75e-5},
         {"a", "HClO", 2.95e-8, 3.5e-8},
         {"a", "HCN", 6.2e-10},

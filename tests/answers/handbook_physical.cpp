@@ -2,10 +2,15 @@
 
 #include <cmath>
 #include <cstdint>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "chapters/electrochemistry/electrochemistry_problems.h"
+#include "chemistry/galvanic_cells.h"
+#include "chemistry/standard_potentials.h"
 #include "handbook.h"
+#include "numbers/electrochemical_constants.h"
 
 namespace table_checks {
 
@@ -56,6 +61,31 @@ constexpr PhasePointsSource triple_and_critical_points[] = {
     {"biossido di carbonio", -56.56, 3885.0, 30.98, 72.81},
     {"idrogeno", -259.19, 54.0, -239.96, 12.98},
 };
+
+// The ion of one side of a cell reaction ("2Ag@u+@" of "Sn + 2Ag@u+@"),
+// without its coefficient, and the coefficient.
+std::pair<std::string_view, std::int32_t> side_ion(std::string_view side)
+{
+    for (std::string_view rest = side;;) {
+        const std::size_t plus = rest.find(" + ");
+        std::string_view term = rest.substr(0, plus);
+        if (term.find("@u") != std::string_view::npos) {
+            const bool counted = term.front() >= '2' && term.front() <= '9';
+            const std::int32_t count = counted ? term.front() - '0' : 1;
+            if (counted) term.remove_prefix(1);
+            return {term, count};
+        }
+        if (plus == std::string_view::npos) return {"", 0};
+        rest.remove_prefix(plus + 3);
+    }
+}
+
+const StandardPotential* couple_of(std::string_view ion)
+{
+    for (const StandardPotential& row : standard_potentials)
+        if (row.ion == ion) return &row;
+    return nullptr;
+}
 
 }  // namespace
 
@@ -155,6 +185,38 @@ Judgement heat_capacities_judgement()
         std::vector<std::string> faults;
         for (const thermo_kinetics::HeatCapacityRow& r : thermo_kinetics::heat_capacity_table)
             if (++judged; !heat_capacity_fault(r).empty()) faults.push_back(heat_capacity_fault(r));
+        return faults;
+    });
+}
+
+// ΔG° = -nFE°: each cell's free energy, from the tables of formation free
+// energies, and its two couples' standard potentials, from the
+// electrochemical series, agree within the spread between such tables
+// (tin(II)'s -27.2 kJ/mol and -0.1375 V lie 0.67 kJ/mol apart); the ion on
+// the left is reduced by two electrons, the one on the right formed.
+std::string galvanic_cell_fault(const GalvanicCell& cell)
+{
+    const std::string reaction(cell.reaction);
+    const std::size_t equals = reaction.find(" = ");
+    const auto [reduced, count] = side_ion(std::string_view(reaction).substr(0, equals));
+    const auto formed = side_ion(std::string_view(reaction).substr(equals + 3)).first;
+    const StandardPotential* cathode = couple_of(reduced);
+    const StandardPotential* anode = couple_of(formed);
+    if (cathode == nullptr || anode == nullptr) return reaction + ": a couple the potentials lack";
+    if (count * cathode->electrons != 2 || (cell.ion != reduced && cell.ion != formed))
+        return reaction + ": not two electrons from its ions";
+    const double potential = std::stod(std::string(cathode->potential)) - std::stod(std::string(anode->potential));
+    const double free_energy = -2.0 * faraday * potential / 1000.0;
+    if (std::abs(std::stod(std::string(cell.free_energy)) - free_energy) <= 1.0) return "";
+    return reaction + ": ΔG° " + std::string(cell.free_energy) + " kJ/mol, -2FΔE° " + text_of(free_energy);
+}
+
+Judgement galvanic_cells_judgement()
+{
+    return by_law("ΔG° = -2FΔE° from the standard potentials, within 1 kJ/mol", [](std::int32_t& judged) {
+        std::vector<std::string> faults;
+        for (const GalvanicCell& cell : galvanic_cells)
+            if (std::string f = galvanic_cell_fault(cell); ++judged, !f.empty()) faults.push_back(std::move(f));
         return faults;
     });
 }

@@ -558,6 +558,9 @@ TEST(TableChecks, EachColumnFailsOnARowMadeWrong)
               std::string::npos);
     EXPECT_NE(heat_capacity_fault({compounds::copper, 1084.6f, 1083, 22.64f, 62.8f, 0.0f}).find("Cu Cp(25 °C)"),
               std::string::npos);
+    // A cell's free energy with its sign lost.
+    EXPECT_EQ(galvanic_cell_fault({"Zn + Cu@u2+@ = Zn@u2+@ + Cu", "Cu@u2+@", "Zn@u2+@", "212.6"}),
+              "Zn + Cu@u2+@ = Zn@u2+@ + Cu: ΔG° 212.6 kJ/mol, -2FΔE° -212.981");
     // Water's critical pressure as 4.40 once printed it.
     EXPECT_NE(phase_points_fault(
                   {"l'acqua si trova a 0.01@uo@C e 4.58 torr", " 374@uo@C e 220 atm.", 0.01f, 4.58f, 374.0f, 220.0f})

@@ -10,7 +10,6 @@
 #include "chemistry/compound_records.h"
 #include "chemistry/cubic_cells.h"
 #include "chemistry/data_tables.h"
-#include "chemistry/galvanic_cells.h"
 #include "chemistry/standard_potentials.h"
 #include "chemistry/table_fields.h"
 #include "chemistry/vapour_pressure_fits.h"
@@ -97,53 +96,6 @@ TEST(StandardPotentials, IonElectronsAndMetalAgreeWithTheHalfReaction)
                 << h;
         else
             EXPECT_EQ(row.metal, "") << h;
-    }
-}
-
-// The ion of one side of a cell reaction ("2Ag@u+@" of "Sn + 2Ag@u+@"),
-// without its coefficient, and the coefficient.
-std::pair<std::string_view, std::int32_t> side_ion(std::string_view side)
-{
-    for (std::string_view rest = side;;) {
-        const std::size_t plus = rest.find(" + ");
-        std::string_view term = rest.substr(0, plus);
-        if (term.find("@u") != std::string_view::npos) {
-            const bool counted = term.front() >= '2' && term.front() <= '9';
-            const std::int32_t count = counted ? term.front() - '0' : 1;
-            if (counted) term.remove_prefix(1);
-            return {term, count};
-        }
-        if (plus == std::string_view::npos) return {"", 0};
-        rest.remove_prefix(plus + 3);
-    }
-}
-
-const StandardPotential* couple_of(std::string_view ion)
-{
-    for (const StandardPotential& row : standard_potentials)
-        if (row.ion == ion) return &row;
-    return nullptr;
-}
-
-// ΔG° = -nFE°: each cell's free energy, from the tables of formation free
-// energies, and its two couples' standard potentials, from the
-// electrochemical series, agree within the spread between such tables
-// (tin(II)'s -27.2 kJ/mol and -0.1375 V lie 0.67 kJ/mol apart); the ion on
-// the left is reduced by two electrons, the one on the right formed.
-TEST(GalvanicCells, FreeEnergiesAreMinusNFTimesTheirCouplesPotentials)
-{
-    for (const GalvanicCell& cell : galvanic_cells) {
-        const std::string_view reaction = cell.reaction;
-        const std::size_t equals = reaction.find(" = ");
-        const auto [reduced, count] = side_ion(reaction.substr(0, equals));
-        const auto formed = side_ion(reaction.substr(equals + 3)).first;
-        const StandardPotential* cathode = couple_of(reduced);
-        const StandardPotential* anode = couple_of(formed);
-        ASSERT_TRUE(cathode != nullptr && anode != nullptr) << reaction;
-        EXPECT_EQ(count * cathode->electrons, 2) << reaction;
-        EXPECT_TRUE(cell.ion == reduced || cell.ion == formed) << reaction;
-        const double potential = std::stod(std::string(cathode->potential)) - std::stod(std::string(anode->potential));
-        EXPECT_NEAR(std::stod(std::string(cell.free_energy)), -2.0 * faraday * potential / 1000.0, 1.0) << reaction;
     }
 }
 
