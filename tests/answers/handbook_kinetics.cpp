@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "chapters/final_problems/final_problems_problems.h"
 #include "chapters/thermo_kinetics/kinetics_tables.h"
 
 namespace table_checks {
@@ -9,7 +10,8 @@ namespace table_checks {
 // Half-lives: NUBASE2020 (Kondev, Wang, Huang, Naimi and Audi, 2021), with
 // the older evaluation that textbooks print where the two part (carbon 14
 // 5730 years, Godwin 1962; iron 55 2.73 years; neon 19 17.22 s, Tilley and
-// others 1995); silicon 31's 157.36 min, sulfur 38's 170.3 min and argon
+// others 1995; selenium 79's 2.95·10^5 years of 2010, krypton 81's 2.1·10^5
+// and molybdenum 93's 3.5·10^3 years); silicon 31's 157.36 min, sulfur 38's 170.3 min and argon
 // 41's 109.61 min in hours. Within 0.2 % besides, the rounding of a
 // conversion between units.
 Column half_life_column()
@@ -37,16 +39,38 @@ Column half_life_column()
                 {"@u19@Ne", 17.26, 17.22},
                 {"@u21@Na", 22.455, 22.49},
                 {"@u54@V", 49.8},
+                // Years, the long-lived isotopes of the final problems.
+                {"@u36@Cl", 3.01e5},
+                {"@u79@Se", 3.27e5, 2.95e5},
+                {"@u126@Sn", 2.30e5},
+                {"@u81@Kr", 2.29e5, 2.1e5},
+                {"@u93@Mo", 4.0e3, 3.5e3},
             }};
 }
+
+namespace {
+
+std::string isotope_key(const RadioactiveIsotope& i)
+{
+    const std::string symbol(i.symbol);
+    return "@u" + std::string(i.mass_number) + "@" + symbol.substr(0, symbol.find_last_not_of(' ') + 1);
+}
+
+}  // namespace
 
 Rows half_life_rows()
 {
     Rows rows;
     for (const auto& unit : thermo_kinetics::half_lives)
-        for (const thermo_kinetics::Isotope& i : unit)
-            rows.emplace_back("@u" + std::string(i.mass_number) + "@" + std::string(i.symbol),
-                              std::string(i.half_life));
+        for (const RadioactiveIsotope& i : unit) rows.emplace_back(isotope_key(i), std::string(i.half_life));
+    return rows;
+}
+
+Rows long_lived_half_life_rows()
+{
+    Rows rows;
+    for (const RadioactiveIsotope& i : final_problems::long_lived_isotopes)
+        rows.emplace_back(isotope_key(i), std::string(i.half_life));
     return rows;
 }
 

@@ -9,6 +9,8 @@ namespace table_checks {
 
 Column half_life_column();
 Rows half_life_rows();
+// The final problems' long-lived isotopes, years.
+Rows long_lived_half_life_rows();
 
 Column activation_energy_column();
 Rows activation_energy_rows();

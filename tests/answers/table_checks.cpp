@@ -529,6 +529,7 @@ TEST(TableChecks, EachColumnFailsOnARowMadeWrong)
         {"activation energy", "2HI = H@d2@ + I@d2@", "176",
          "kinetics tables activation energy 2HI = H@d2@ + I@d2@: 176, handbook 185.7 to 184.1"},
         {"half-life", "@u14@C", "5370", "kinetics tables half-life @u14@C: 5370, handbook 5700 to 5730"},
+        {"half-life", "@u81@Kr", "2.9e5", "kinetics tables half-life @u81@Kr: 2.9e5, handbook 229000 to 210000"},
         {"normal boiling point", "CS@d2@", "46.0",
          "solvents normal boiling point CS@d2@: 46.0, handbook 46.2 to 46.25"},
         {"density", "CaS", "2.5", "ionic crystals density CaS: 2.5, handbook 2.59 to 2.60256"},

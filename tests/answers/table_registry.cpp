@@ -13,7 +13,9 @@
 #include <set>
 #include <sstream>
 
+#include "chapters/final_problems/final_problems_problems.h"
 #include "chemistry/acid_base_constants.h"
+#include "chemistry/table_fields.h"
 #include "handbook.h"
 #include "handbook_boiling.h"
 #include "handbook_crystals.h"
@@ -22,6 +24,7 @@
 #include "handbook_physical.h"
 #include "handbook_solution_densities.h"
 #include "support/formula_reading.h"
+#include "support/table_lookups.h"
 
 namespace table_checks {
 
@@ -91,6 +94,29 @@ std::string formula_mass_fault(std::string_view formula, double written)
     const double mass = testing_support::formula_mass(formula);
     if (std::abs(mass - written) <= 0.01) return "";
     return std::string(formula) + ": " + text_of(written) + " g/mol, formula mass " + text_of(mass);
+}
+
+// A liquid's formula as its name gives it ("pentano (C@d5@H@d12@)"), else
+// its compound's.
+std::string liquid_formula(const final_problems::Liquid& l)
+{
+    const std::size_t open = l.name.find('(');
+    if (open == std::string_view::npos) return compound_formula(l.compound);
+    return std::string(l.name.substr(open + 1, l.name.rfind(')') - open - 1));
+}
+
+// A liquid's normal boiling point written in °C against the handbook's,
+// found by its formula or its name.
+std::string boiling_point_fault(const final_problems::Liquid& l)
+{
+    const std::string formula = liquid_formula(l);
+    const std::string_view written = l.boiling_point;
+    const conditions::Substance* s = conditions::substance(formula);
+    if (s == nullptr) s = conditions::substance(std::string(l.name.substr(0, l.name.find(" ("))));
+    const double celsius = testing_support::written_figure(written).value;
+    if (s != nullptr && std::abs(celsius + 273.15 - s->boiling) <= 0.3) return "";
+    return std::string(formula) + ": boils at " + std::string(written) + " °C, handbook " +
+           (s == nullptr ? "none" : text_of(s->boiling - 273.15));
 }
 
 std::vector<RegisteredTable> program_tables()
@@ -221,7 +247,24 @@ std::vector<RegisteredTable> program_tables()
         {"chapters/final_problems/section_3.cpp",
          "liquids",
          "liquids' boiling points",
-         {{"°C", unjudged("no handbook column held here")}, {"molar mass", exact("the formula mass")}}},
+         {{"°C", by_law("the handbook's normal boiling point within 0.3 °C",
+                        [](std::int32_t& judged) {
+                            std::vector<std::string> faults;
+                            for (const final_problems::Liquid& l : final_problems::liquids)
+                                if (std::string f = boiling_point_fault(l); ++judged, !f.empty())
+                                    faults.push_back(std::move(f));
+                            return faults;
+                        })},
+          {"molar mass", by_law("the formula mass within 0.01 g/mol",
+                                [](std::int32_t& judged) {
+                                    std::vector<std::string> faults;
+                                    for (const final_problems::Liquid& l : final_problems::liquids)
+                                        if (std::string f = formula_mass_fault(
+                                                liquid_formula(l), testing_support::written_figure(l.molar_mass).value);
+                                            ++judged, !f.empty())
+                                            faults.push_back(std::move(f));
+                                    return faults;
+                                })}}},
         {"chapters/final_problems/section_4.cpp",
          "initial",
          "initial concentrations",
@@ -236,9 +279,9 @@ std::vector<RegisteredTable> program_tables()
          "bimolecular reactions",
          {{"Ea, log A", unjudged("no kinetics column held here")}}},
         {"chapters/final_problems/section_6.cpp",
-         "isotopes",
+         "long_lived_isotopes",
          "radioactive isotopes",
-         {{"half-life", unjudged("no handbook column held here")}}},
+         {{"half-life", by_column(half_life_column, long_lived_half_life_rows)}}},
         {"chapters/final_problems/section_6.cpp", "reagents", "reagents", {{"molar mass", exact("the formula mass")}}},
         {"chapters/solutions/colligative_properties.cpp",
          "dissociated",
@@ -469,6 +512,15 @@ TEST(TableRegistry, HoldsEveryTableOfTheSources)
         EXPECT_TRUE(registered.contains(table)) << table << ": a table of measured numbers outside the registry";
     for (const std::string& table : registered)
         EXPECT_TRUE(found.contains(table)) << table << ": registered, but no such table in the sources";
+}
+
+// The written-out figures' laws on rows made wrong: bromine's boiling
+// point a digit off, its molar mass of Br.
+TEST(TableRegistry, LawsFailOnRowsMadeWrong)
+{
+    EXPECT_EQ(boiling_point_fault({"bromo", "68.8", compounds::bromine, "159.82"}),
+              "Br@d2@: boils at 68.8 °C, handbook 58.75");
+    EXPECT_EQ(formula_mass_fault("Br@d2@", 79.904), "Br@d2@: 79.904 g/mol, formula mass 159.818");
 }
 
 // What the scan counts as a table of measured numbers, and what it leaves.

@@ -6,10 +6,13 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "chemistry/acid_base_constants.h"
+#include "chemistry/compound_records.h"
 #include "chemistry/hydroxide_solubilities.h"
 #include "chemistry/organic_formula.h"
+#include "chemistry/radioactive_isotopes.h"
 
 // What the chapter keeps from one call to the next.
 struct FinalProblemsState {
@@ -91,10 +94,6 @@ void pose_problem(Place statement, FactBox fact);
 std::string running_time_text(float seconds);
 // Problem 11's volume of dilute acid: rounded to tens of litres from 100 L on.
 float diluted_volume(float litres);
-// The half-life of carbon-14 in years, as problems 21 and 45 write it and
-// as problem 21 computes with it.
-inline constexpr std::string_view carbon_14_half_life = "5730";
-inline constexpr float carbon_14_half_life_years = 5730.0f;
 // Problem 21's age of wood whose carbon-14 activity is `ratio` times
 // today's, to the nearest hundred years.
 float radiocarbon_age(float ratio);
@@ -149,5 +148,19 @@ void generate_problem_45();
 void generate_problem_46();
 void generate_problem_47();
 void generate_problem_48();
+
+// Problem 45's isotopes, half-lives in years.
+extern const std::array<RadioactiveIsotope, 6> long_lived_isotopes;
+
+// Problem 19's liquids, each with its row of the vapour table, which gives
+// its vapour pressure.
+struct Liquid {
+    std::string_view name;
+    std::string_view boiling_point;  // °C at 760 torr
+    CompoundKey compound;
+    std::string_view molar_mass;
+};
+static_assert(!std::is_convertible_v<int, decltype(Liquid::compound)>);
+extern const std::array<Liquid, 8> liquids;
 
 }  // namespace final_problems

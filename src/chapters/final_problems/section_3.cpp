@@ -24,6 +24,19 @@
 #include "text/article_name.h"
 
 namespace final_problems {
+
+constexpr std::array<Liquid, 8> liquids{{
+    {"pentano (C@d5@H@d12@)", "36.0", compounds::pentane, "72.151"},
+    {"benzene (C@d6@H@d6@)", "80.1", compounds::benzene, "78.115"},
+    {"mercurio", "356.7", compounds::mercury, "200.59"},
+    {"bromo", "58.8", compounds::bromine, "159.82"},
+    {"cloroformio (CHCl@d3@)", "61.2", compounds::chloroform, "119.38"},
+    {"idrazina (N@d2@H@d4@)", "113.6", compounds::hydrazine, "32.045"},
+    {"etere etilico (C@d4@H@d10@O)", "34.5", compounds::diethyl_ether, "74.124"},
+    {"acqua", "100.0", compounds::liquid_water, "18.015"},
+}};
+static_assert(std::ranges::all_of(liquids, [](const Liquid& l) { return has_vapour_fit(l.compound); }));
+
 namespace {
 
 // Metals that dissolve in acids, with the moles of hydrogen a mole releases.
@@ -40,26 +53,6 @@ constexpr std::array<AcidMetal, 7> acid_metals{{
     {48, 1.0f},
     {3, 0.5f},
 }};
-
-// Each with its row of the vapour table, which gives its vapour pressure.
-struct Liquid {
-    std::string_view name;
-    std::string_view boiling_point;  // °C at 760 torr
-    CompoundKey compound;
-    std::string_view molar_mass;
-};
-static_assert(!std::is_convertible_v<int, decltype(Liquid::compound)>);
-constexpr std::array<Liquid, 8> liquids{{
-    {"pentano (C@d5@H@d12@)", "36.0", compounds::pentane, "72.151"},
-    {"benzene (C@d6@H@d6@)", "80.1", compounds::benzene, "78.115"},
-    {"mercurio", "356.7", compounds::mercury, "200.59"},
-    {"bromo", "58.8", compounds::bromine, "159.82"},
-    {"cloroformio (CHCl@d3@)", "61.2", compounds::chloroform, "119.38"},
-    {"idrazina (N@d2@H@d4@)", "113.6", compounds::hydrazine, "32.045"},
-    {"etere etilico (C@d4@H@d10@O)", "34.5", compounds::diethyl_ether, "74.124"},
-    {"acqua", "100.0", compounds::liquid_water, "18.015"},
-}};
-static_assert(std::ranges::all_of(liquids, [](const Liquid& l) { return has_vapour_fit(l.compound); }));
 
 // Fuels: compound record, moles of CO2 and of water formed per mole,
 // state, and the standard enthalpy of formation (kJ/mol) of those that the

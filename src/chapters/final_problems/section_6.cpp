@@ -26,14 +26,8 @@
 #include "text/article_name.h"
 
 namespace final_problems {
-namespace {
 
-struct Isotope {
-    std::string_view mass_number;
-    std::string_view symbol;
-    std::string_view half_life;  // years
-};
-constexpr std::array<Isotope, 6> isotopes{{
+constexpr std::array<RadioactiveIsotope, 6> long_lived_isotopes{{
     {"36", "Cl", "3.0e5"},
     {"14", "C ", carbon_14_half_life},
     {"79", "Se", "2.9e5"},
@@ -41,6 +35,9 @@ constexpr std::array<Isotope, 6> isotopes{{
     {"81", "Kr", "2.1e5"},
     {"93", "Mo", "3.5e3"},
 }};
+
+namespace {
+
 constexpr std::int32_t krypton = 5;
 
 // Salts in pairs with a common anion: formula and cation; the solubility
@@ -244,7 +241,7 @@ void generate_problem_45()
 {
     skip_random_draws(5);
     const std::int32_t v = pick_problem_variant(6, final_problems_state.last_choice[45], 4);
-    const Isotope& isotope = isotopes[v - 1];
+    const RadioactiveIsotope& isotope = long_lived_isotopes[v - 1];
     set_slot_digits(1, random_real(5.0f, 20.0f), 3);
     const std::int32_t z = symbol_search(isotope.symbol);
     set_slot_text(2, isotope.half_life);

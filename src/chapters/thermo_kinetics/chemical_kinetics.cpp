@@ -45,9 +45,9 @@ constexpr std::array<std::string_view, 3> time_units = {" anni", " ore", " s"};
 
 // Half-lives: NUBASE2020 (Kondev et al., 2021), or the older evaluation
 // that textbooks print (carbon 14's 5730 years).
-constexpr std::array<std::array<Isotope, 6>, 3> half_lives{{
+constexpr std::array<std::array<RadioactiveIsotope, 6>, 3> half_lives{{
     {{{"3", "H", "12.33"},
-      {"14", "C", "5730"},
+      {"14", "C", carbon_14_half_life},
       {"22", "Na", "2.605"},
       {"39", "Ar", "268"},
       {"42", "Ar", "33"},
@@ -201,7 +201,7 @@ void generate_problem_34()
 {
     skip_random_draws(3);
     const std::int32_t v = pick_problem_variant(3, thermo_kinetics_state.last_draw[34], 0);
-    const Isotope& isotope = half_lives[v - 1][random_int(1, 6) - 1];
+    const RadioactiveIsotope& isotope = half_lives[v - 1][random_int(1, 6) - 1];
     set_slot_digits(1, random_real(10.0f, 90.0f), 3);
     std::string& text = problem_texts.problem_text;
     text = "@T1@@C1@Il tempo di dimezzamento dell'isotopo radioattivo @u" + std::string(isotope.mass_number) + "@" +

@@ -5,15 +5,12 @@
 #include <array>
 #include <string_view>
 
+#include "chemistry/radioactive_isotopes.h"
+
 namespace thermo_kinetics {
 
-struct Isotope {
-    std::string_view mass_number;
-    std::string_view symbol;
-    std::string_view half_life;
-};
 // Half-lives in years, hours and seconds.
-extern const std::array<std::array<Isotope, 6>, 3> half_lives;
+extern const std::array<std::array<RadioactiveIsotope, 6>, 3> half_lives;
 
 // Activation energy (kJ/mol) and gas reaction of problem 38.
 struct ActivationRecord {
