@@ -71,7 +71,7 @@ TEST(ConditionsTable, EachRuleFailsOnAPageMadeWrong)
         // A molarity over the saturated molarity, under the saturated molality (6.15).
         {5, 10, "Calcolare il volume di una soluzione NaCl 6.00 F", "", 'g', "NaCl mol/L 6, saturated at 5.417"},
         {7, 21, "Calcolare [H@u+@] in una soluzione 0.02796 F di NH@d4@Cl [@iK@@da@ = 5.6•10@u-9@]", "", 'e',
-         "NH@d4@Cl a printed 5.6e-09, handbook 5.6e-10"},
+         "NH@d4@Cl a printed 5.6e-09, handbook 5.61798e-10"},
         {7, 26, "I valori di @iK@@da@ per H@d2@SO@d3@ sono pari a 0.0141 e 6.3•10@u-7@. Calcolare", "", 'e',
          "H@d2@SO@d3@ a printed 6.3e-07, handbook 6.3e-08"},
         {9, 14,
