@@ -33,7 +33,7 @@ TEST_F(FinalProblemBehaviour, WorkedExamples)
     EXPECT_EQ(final_problems::diluted_volume(236.4f), 240.0f);
     EXPECT_EQ(final_problems::diluted_volume(95.31f), 95.31f);
     EXPECT_EQ(final_problems::radiocarbon_age(0.55f), 4900.0f);
-    EXPECT_EQ(std::stof(std::string(final_problems::carbon_14_half_life)), final_problems::carbon_14_half_life_years);
+    EXPECT_EQ(std::stof(std::string(carbon_14_half_life)), carbon_14_half_life_years);
 }
 
 // Answers once taken from a value drawn, or rounded, before the data shown.
