@@ -5,29 +5,24 @@
 
 #include "numbers/thermal_constants.h"
 
+constexpr HydrogenFluorideFit hydrogen_fluoride_fit{43.65, 8910.0, -26000.0, -96.7};
+
 namespace {
 
 // The constants in atm, for partial pressures p1 of the monomer, p6 of the
 // ring and pn of the chain of n.
-//
-// The ring, 6HF = (HF)6: log10 (p1^6 / p6, mmHg^5) = 43.65 - 8910/T, the fit
-// of Long, Hildebrand and Morrell (J. Am. Chem. Soc. 65, 182, 1943) to the
-// vapour's densities; 41 kcal for six hydrogen bonds.
 double ring_constant(double kelvin)
 {
-    return std::pow(10.0, 8910.0 / kelvin - 43.65) * std::pow(760.0, 5);
+    const HydrogenFluorideFit& f = hydrogen_fluoride_fit;
+    return std::pow(10.0, f.ring_slope / kelvin - f.ring_intercept) * std::pow(760.0, 5);
 }
 
-// The chains, each bond (HF)n-1 + HF = (HF)n with the one constant
-// pn / (pn-1 p1) = exp(-ΔH/RT + ΔS/R), ΔH = -26 kJ/mol and ΔS = -96.7
-// J/(mol K): no published pair is held here, so these are set to give the
-// 3-4 % excess over the monomer that fits to the compressed gas put at
-// 1 atm and 100-110 °C, where the ring is gone (3.9 % at 100 °C, 3.1 % at
-// 110 °C); the dimer's measured bond, 1062 cm-1, gives a constant of the
-// same order (0.02 against 0.035 per atm at 378 K).
+// Each bond (HF)n-1 + HF = (HF)n with the one constant
+// pn / (pn-1 p1) = exp(-ΔH/RT + ΔS/R).
 double chain_constant(double kelvin)
 {
-    return std::exp((26000.0 / kelvin - 96.7) / gas_constant_joule);
+    const HydrogenFluorideFit& f = hydrogen_fluoride_fit;
+    return std::exp((-f.chain_enthalpy / kelvin + f.chain_entropy) / gas_constant_joule);
 }
 
 }  // namespace

@@ -234,4 +234,11 @@ void generate_problem_41();
 void generate_problem_42();
 void generate_problem_43();
 
+// A melting point and heat of fusion; problem 4's zinc row crosses zinc's.
+struct Fusion {
+    float melting_kelvin;
+    float heat_joules;  // per mole
+};
+extern const Fusion zinc_fusion;
+
 }  // namespace equilibria

@@ -14,6 +14,10 @@
 #include "numbers/value_slots.h"
 
 namespace equilibria {
+
+// Zinc melts at 419.53 °C taking 7.07 kJ/mol (CRC Handbook).
+constexpr Fusion zinc_fusion{692.68f, 7070.0f};
+
 namespace {
 
 // Problem 2's states of A, B, C and D: solid, gas, dissolved (aqueous) or
@@ -42,21 +46,20 @@ constexpr ThermoReaction problem_4_reactions[] = {
     {"CH@d4@ & $ 3CO@d2@ = $ 4CO & $ 2H@d2@O", 2, 5, 80, 180, 3},
 };
 
-// Zinc melts at 419.53 °C taking 7.07 kJ/mol (CRC Handbook): above that its
-// row's zinc is liquid, and the constant is the solid's times
-// exp (dH_fus (1/T - 1/T_fus) / R) for the zinc on the left.
+// Above zinc's melting point its row's zinc is liquid, and the constant is
+// the solid's times exp (dH_fus (1/T - 1/T_fus) / R) for the zinc on the
+// left.
 constexpr std::int32_t zinc_row = 3;
-constexpr float zinc_melting_kelvin = 692.68f;
-constexpr float zinc_fusion_j = 7070.0f;
 
 bool zinc_molten(std::int32_t row, float t)
 {
-    return row == zinc_row && kelvin(t) > zinc_melting_kelvin;
+    return row == zinc_row && kelvin(t) > zinc_fusion.melting_kelvin;
 }
 
 float molten_zinc_factor(float t)
 {
-    return std::exp(zinc_fusion_j / gas_constant_joule_f * (1.0f / kelvin(t) - 1.0f / zinc_melting_kelvin));
+    return std::exp(zinc_fusion.heat_joules / gas_constant_joule_f *
+                    (1.0f / kelvin(t) - 1.0f / zinc_fusion.melting_kelvin));
 }
 
 constexpr std::string_view letters = "ABCD";

@@ -163,4 +163,12 @@ struct Liquid {
 static_assert(!std::is_convertible_v<int, decltype(Liquid::compound)>);
 extern const std::array<Liquid, 8> liquids;
 
+// Problem 5's fuels with their standard enthalpies of combustion.
+struct CombustionFuel {
+    CompoundKey compound;
+    std::string_view combustion_enthalpy;  // kJ/mol
+};
+static_assert(!std::is_convertible_v<int, decltype(CombustionFuel::compound)>);
+extern const std::array<CombustionFuel, 7> combustion_fuels;
+
 }  // namespace final_problems

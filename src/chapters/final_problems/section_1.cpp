@@ -25,14 +25,8 @@
 #include "text/article_name.h"
 
 namespace final_problems {
-namespace {
 
-struct Fuel {
-    CompoundKey compound;
-    std::string_view combustion_enthalpy;  // kJ/mol
-};
-static_assert(!std::is_convertible_v<int, decltype(Fuel::compound)>);
-constexpr std::array<Fuel, 7> fuels{{
+constexpr std::array<CombustionFuel, 7> combustion_fuels{{
     {compounds::methane, "-891"},
     {compounds::ethane, "-1561"},
     {compounds::propane, "-2219"},
@@ -41,6 +35,8 @@ constexpr std::array<Fuel, 7> fuels{{
     {compounds::acetylene, "-1301"},
     {compounds::propene, "-2058"},
 }};
+
+namespace {
 
 // M2+/M couples in order of falling standard potential.
 constexpr std::array<const StandardPotential*, 8> metals{
@@ -208,8 +204,8 @@ void generate_problem_5()
     skip_random_draws(12);
     const std::int32_t i = pick_problem_variant(7, final_problems_state.last_choice[5], 1);
     const std::int32_t j = random_int_except(1, 7, i);
-    const Fuel& first = fuels[i - 1];
-    const Fuel& second = fuels[j - 1];
+    const CombustionFuel& first = combustion_fuels[i - 1];
+    const CombustionFuel& second = combustion_fuels[j - 1];
     set_slot_text(1, first.combustion_enthalpy);
     set_slot_text(2, second.combustion_enthalpy);
     set_slot_digits(4, 25.0f, 2);

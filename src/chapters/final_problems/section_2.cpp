@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "chapters/final_problems/final_problems_problems.h"
+#include "chapters/final_problems/stated_figures.h"
 #include "chemistry/acid_base_constants.h"
 #include "chemistry/compound_records.h"
 #include "chemistry/saturated_solutions.h"
@@ -16,6 +17,7 @@
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
 #include "numbers/electrochemical_constants.h"
+#include "numbers/formatted_conversions.h"
 #include "numbers/random_stream.h"
 #include "numbers/thermal_constants.h"
 #include "numbers/value_slots.h"
@@ -131,13 +133,16 @@ void generate_problem_11()
     // The volume asked for, from the drawn millilitres on the scale every
     // version has always been built on (0.012481831 mol a millilitre).
     set_slot_digits(3, diluted_volume(concentrated_ml * 0.012481831f / slot_value(2)), 3);
-    problem_texts.problem_text =
-        "Calcolare il volume di HCl concentrato commerciale (37% in massa, densità 1.18 g/mL) da diluire per "
-        "preparare " +
-        slot_text(3) + " L di una soluzione di HCl a pH " + slot_text(4);
-    // The answer from the statement alone: 37 % by mass at 1.18 g/mL is
-    // this many mol of HCl a millilitre.
-    constexpr float mol_per_ml = 1.18f * 0.37f / 36.46f;
+    const StatedFigures& f = stated_figures;
+    problem_texts.problem_text = "Calcolare il volume di HCl concentrato commerciale (" +
+                                 std::string(f.hydrochloric_percent) + "% in massa, densità " +
+                                 std::string(f.hydrochloric_density) + " g/mL) da diluire per preparare " +
+                                 slot_text(3) + " L di una soluzione di HCl a pH " + slot_text(4);
+    // The answer from the statement alone: the acid's mol of HCl a
+    // millilitre.
+    const float mol_per_ml = read_list_real(f.hydrochloric_density).value_or(0.0f) *
+                             (read_list_real(f.hydrochloric_percent).value_or(0.0f) / 100.0f) /
+                             read_list_real(f.hydrochloric_molar_mass).value_or(1.0f);
     set_slot_digits(5, std::pow(10.0f, -slot_value_as_shown(4)) * slot_value_as_shown(3) / mol_per_ml, 2);
     problem_texts.answer_text = slot_text(5) + " mL";
     pose_problem({180, 500, 50}, {280, 160, 300});

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "chapters/final_problems/final_problems_problems.h"
+#include "chapters/final_problems/stated_figures.h"
 #include "chemistry/acid_base_constants.h"
 #include "chemistry/compound_records.h"
 #include "chemistry/data_tables.h"
@@ -91,11 +92,9 @@ std::string formation_enthalpy_text(std::int32_t compound)
     return std::string(strip_blanks(compound_columns(compound, 131, 138)));
 }
 
-// The formation data of CO and CO2 at 25 °C from the compound table, and
-// graphite's entropy (J/(K mol)) beside them.
+// The formation data of CO and CO2 at 25 °C from the compound table.
 constexpr std::int32_t carbon_monoxide = 23;
 constexpr std::int32_t carbon_dioxide = 24;
-constexpr std::string_view graphite_entropy = "5.74";
 
 }  // namespace
 
@@ -268,7 +267,7 @@ void generate_problem_22()
     set_slot_text(3, compound_columns(carbon_dioxide, 131, 138));
     set_slot_text(4, compound_columns(carbon_monoxide, 147, 152));
     set_slot_text(5, compound_columns(carbon_dioxide, 147, 152));
-    set_slot_text(6, graphite_entropy);
+    set_slot_text(6, stated_figures.graphite_entropy);
     problem_texts.problem_text =
         "@T1@@C1@Sapendo che i valori di @bD@@iH@@u0@@df@ per CO e CO@d2@ a 25@uo@C sono pari a " + slot_text(2) +
         " e " + slot_text(3) +
@@ -295,7 +294,7 @@ void generate_problem_23()
     skip_random_draws(11);
     const std::int32_t v = pick_problem_variant(3, final_problems_state.last_choice[23], 2);
     set_slot_constant(5, conjugate_constant("HCN", 3));
-    set_slot_text(6, "2.5e20");
+    set_slot_text(6, stated_figures.dicyanoargentate_formation);
     float cyanide = random_real(0.1f, 0.3f);
     if (v == 2) cyanide = random_real(0.01f, 0.1f);
     if (v == 3) cyanide = random_real(0.001f, 0.01f);

@@ -12,6 +12,7 @@
 #include "chemistry/compound_records.h"
 #include "chemistry/equation_text.h"
 #include "chemistry/equilibrium_extent.h"
+#include "chemistry/heat_lines.h"
 #include "chemistry/molar_mass.h"
 #include "chemistry/phase_limits.h"
 #include "chemistry/reacting_gases.h"
@@ -292,7 +293,7 @@ void generate_problem_28()
     const std::string formula = organic_formula({carbon, hydrogen, oxygen});
     set_slot_digits(3, random_real(20.0f, 140.0f), 3);
     set_slot_digits(2, -draw_combustion_heat({carbon, hydrogen, oxygen}, slot_value(3)), 4);
-    set_slot_digits(6, (slot_value(3) - 25.0f) * -0.0134f - 566.0f, 4);
+    set_slot_digits(6, heat_lines.carbon_monoxide_combustion.at(slot_value(3)), 4);
     // k compound + a O2 = b CO + c H2O in whole numbers.
     std::int32_t k = 1, b = carbon, c = hydrogen / 2;
     std::int32_t a = c - k * oxygen + b;

@@ -9,6 +9,7 @@
 #include "chemistry/compound_records.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/equation_text.h"
+#include "chemistry/heat_lines.h"
 #include "chemistry/molar_mass.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
@@ -23,16 +24,14 @@
 #include "text/article_name.h"
 
 namespace thermo_kinetics {
-namespace {
 
-// Compound, change in moles of gas, state and energy of combustion at 25 °C
-// (kJ/mol) in records of 20 characters. Burning ethane to liquid water
-// takes 3.5 O2 to 2 CO2: -2.5 moles of gas.
 constexpr std::string_view combustion_table =
     "301 -1.5l-3263.88   302 -2.0l-3905.34   303 -2.0g-885.842   304 -2.5g-1554.50   305 -3.0g-2211.76   "
     "306 -3.5g-2868.92   307 -3.5l-4154.52   308 -4.0l-4807.08   309 -3.0l-3912.16   311 -0.5l-724.861   "
     "312 -1.0l-1364.32   331  0.5l-255.839   332  0.0l  -874.2   333 -0.5s-3225.66   361 -1.0l-1787.42   "
     "401 -2.0l-2718.94";
+
+namespace {
 
 std::string_view state_word(char state)
 {
@@ -131,14 +130,13 @@ void generate_problem_12()
                          0);  // a choice the problem does not use, kept for its draws
     set_slot_digits(1, random_real(10.0f, 70.0f), 3);
     set_slot_digits(4, random_real(10.0f, 70.0f), 3);
-    set_slot_digits(2, (slot_value(1) - 25.0f) * 0.0608f - 571.6f, 4);
-    set_slot_digits(3, (slot_value(1) - 25.0f) * -0.0417f + 44.0f, 3);
-    // Mean heat capacities of H2, O2 and water vapour over the interval:
-    // 28.8, 29.4 and 33.6 J/(K mol) at 25 °C, rising slowly.
+    set_slot_digits(2, heat_lines.water_formation.at(slot_value(1)), 4);
+    set_slot_digits(3, heat_lines.water_vaporisation.at(slot_value(1)), 3);
+    // Mean heat capacities of H2, O2 and water vapour over the interval.
     const float t = (slot_value(4) + slot_value(1)) * 0.5f;
-    set_slot_digits(11, (t - 25.0f) * 0.0047f + 28.84f, 3);
-    set_slot_digits(12, (t - 27.0f) * 0.006f + 29.4f, 3);
-    set_slot_digits(13, (t - 25.0f) * 0.0067f + 33.6f, 3);
+    set_slot_digits(11, heat_lines.hydrogen_capacity.at(t), 3);
+    set_slot_digits(12, heat_lines.oxygen_capacity.at(t), 3);
+    set_slot_digits(13, heat_lines.steam_capacity.at(t), 3);
     problem_texts.problem_text =
         "@T1@@C1@A " + slot_text(1) +
         "@uo@C e 1 atm, l'entalpia della reazione 2H@d2@ + O@d2@ = 2H@d2@O@d(l)@ è pari a " + slot_text(2) +
@@ -180,7 +178,7 @@ void generate_problem_13()
         set_slot_digits(3, random_real(20.0f, 140.0f), 3);
         set_slot_digits(2, draw_combustion_heat(f1, slot_value(3)), 4);
         set_slot_digits(4, draw_combustion_heat(f2, slot_value(3)), 4);
-        set_slot_digits(6, (slot_value(3) - 25.0f) * -0.0134f - 566.0f, 4);
+        set_slot_digits(6, heat_lines.carbon_monoxide_combustion.at(slot_value(3)), 4);
         a1 = random_int(1, 2);
         a2 = a1 == 1 && random_int(1, 2) == 1 ? 2 : 1;
         carbon = a2 * f2.c - a1 * f1.c;

@@ -191,4 +191,9 @@ void generate_problem_36();
 void generate_problem_37();
 void generate_problem_38();
 
+// Problem 10's compounds: code, change in moles of gas, state and energy
+// of combustion at 25 °C (kJ/mol) in records of 20 characters. Burning
+// ethane to liquid water takes 3.5 O2 to 2 CO2: -2.5 moles of gas.
+extern const std::string_view combustion_table;
+
 }  // namespace thermo_kinetics
