@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "table_judge.h"
+
 namespace conditions {
 
 // A heat of combustion (kJ/mol, positive) of a CcHhOo formula per mole of
@@ -11,5 +13,9 @@ namespace conditions {
 // compounds' span widened by 1 %, the spread of a handbook's heats.
 double heat_per_oxygen(const std::string& formula_markup, double heat, bool water_as_gas);
 bool within_real_heats(double per_oxygen);
+
+// Standard enthalpies of combustion at 25 °C to CO2 and liquid water
+// (kJ/mol, negative), keyed by the formula as the program writes it.
+table_checks::Column combustion_enthalpies();
 
 }  // namespace conditions

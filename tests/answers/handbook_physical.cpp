@@ -7,10 +7,15 @@
 #include <vector>
 
 #include "chapters/electrochemistry/electrochemistry_problems.h"
+#include "chapters/equilibria/equilibria_problems.h"
+#include "chapters/final_problems/stated_figures.h"
 #include "chemistry/galvanic_cells.h"
+#include "chemistry/phase_limits.h"
 #include "chemistry/standard_potentials.h"
 #include "handbook.h"
 #include "numbers/electrochemical_constants.h"
+#include "support/formula_reading.h"
+#include "support/table_lookups.h"
 
 namespace table_checks {
 
@@ -217,6 +222,52 @@ Judgement galvanic_cells_judgement()
         std::vector<std::string> faults;
         for (const GalvanicCell& cell : galvanic_cells)
             if (std::string f = galvanic_cell_fault(cell); ++judged, !f.empty()) faults.push_back(std::move(f));
+        return faults;
+    });
+}
+
+// Zinc's melting point is the phase table's; its heat of fusion the CRC
+// Handbook's ("Enthalpy of fusion", 7.068 kJ/mol), within 1 %, the spread
+// of the handbooks' figures.
+Judgement zinc_fusion_judgement()
+{
+    return by_law(
+        "the phase table's melting point; the handbook's heat of fusion within 1 %", [](std::int32_t& judged) {
+            std::vector<std::string> faults;
+            const equilibria::Fusion& zinc = equilibria::zinc_fusion;
+            const auto melting = static_cast<float>(melting_point_kelvin(compounds::zinc));
+            if (++judged; zinc.melting_kelvin != melting)
+                faults.push_back("Zn melts at " + text_of(zinc.melting_kelvin) + " K, phase table " + text_of(melting));
+            if (++judged; std::abs(zinc.heat_joules - 7068.0) > 0.01 * 7068.0)
+                faults.push_back("Zn heat of fusion " + text_of(zinc.heat_joules) + " J/mol, handbook 7068");
+            return faults;
+        });
+}
+
+// The figures the final problems state, each against its handbook:
+// concentrated hydrochloric acid's density at 37 % (CRC Handbook,
+// "Concentrative properties of aqueous solutions": 1.1837 g/mL at 20 °C,
+// within 0.5 %), HCl's formula mass (within 0.01 g/mol), graphite's
+// entropy (CODATA Key Values, 1989: 5.740 J/(K mol), within 0.3) and the
+// formation constant of Ag(CN)2- (Martell and Smith, Critical Stability
+// Constants: log β2 = 20.48; Lange's Handbook: 21.1; within 0.1 in log10).
+Judgement stated_figures_judgement()
+{
+    return by_law("the handbooks' figures", [](std::int32_t& judged) {
+        const final_problems::StatedFigures& f = final_problems::stated_figures;
+        const auto value = [](std::string_view text) { return testing_support::written_figure(text).value; };
+        const double formation = std::log10(value(f.dicyanoargentate_formation));
+        const std::pair<std::string_view, bool> checks[] = {
+            {"HCl 37 % density", f.hydrochloric_percent == "37" &&
+                                     std::abs(value(f.hydrochloric_density) - 1.1837) <= 0.005 * 1.1837 + 0.005},
+            {"HCl molar mass",
+             std::abs(value(f.hydrochloric_molar_mass) - testing_support::formula_mass("HCl")) <= 0.01},
+            {"graphite entropy", std::abs(value(f.graphite_entropy) - 5.740) <= 0.3},
+            {"Ag(CN)2- formation", formation >= 20.48 - 0.1 && formation <= 21.1 + 0.1},
+        };
+        std::vector<std::string> faults;
+        for (const auto& [name, holds] : checks)
+            if (++judged; !holds) faults.emplace_back(name);
         return faults;
     });
 }

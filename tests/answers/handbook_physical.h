@@ -2,7 +2,9 @@
 // resistivities against the handbook, the van der Waals constants by the
 // critical point they come from, the heat capacities' fits by the
 // heat capacity at 25 °C and the melting point, the triple and critical
-// points against the handbook's, the cells' free energies by ΔG° = -nFE°.
+// points against the handbook's, the cells' free energies by ΔG° = -nFE°,
+// zinc's fusion against the phase table and the handbook, the final
+// problems' stated figures against theirs.
 #pragma once
 
 #include <string>
@@ -19,6 +21,8 @@ Judgement van_der_waals_judgement();
 Judgement heat_capacities_judgement();
 Judgement phase_points_judgement();
 Judgement galvanic_cells_judgement();
+Judgement zinc_fusion_judgement();
+Judgement stated_figures_judgement();
 
 // The thermochemical handbook's heat capacity at 25 °C, J/(mol K); NaN
 // where it holds no row.

@@ -3,6 +3,10 @@
 // by row against a handbook column, by a law, on every page that prints it,
 // or not at all with the reason. A scan of src/ finds the tables that hold
 // measured numbers, so that a table left out of the registry fails.
+//
+// The convention it rests on: data live in an initialised table. A figure
+// in a switch or in an expression computed at run time is beyond any scan's
+// reach, and so is a figure alone; such figures belong in a table.
 #pragma once
 
 #include <cstdint>
@@ -63,12 +67,15 @@ const std::vector<RegisteredTable>& registry();
 // Every handbook column of the registry, with the rows it judges.
 std::vector<Judged> handbook_columns();
 
-// The tables a source defines that hold measured numbers: an initialised
-// constant whose initialiser holds at least three numbers written with a
-// decimal point or an exponent, as literals or as texts, texts of whole
-// numbers, or whole numbers of three digits or more in a group of numbers
-// alone (a table's row of figures). `whole_groups` off leaves the last out
-// (drawing geometry in the screens' folders).
+// The tables a source defines that hold measured numbers: a declared
+// variable (any specifiers, attributes or order of const) initialised with
+// braces, std::to_array, a lambda called at once or texts, holding at least
+// two figures other than zero: numbers written with a decimal point or an
+// exponent, as literals or inside texts (with units, markup or packed in
+// records), texts of whole numbers, and whole numbers of three digits or
+// more in a group of numbers alone (a row of figures) or beside names.
+// `whole_groups` off leaves the last out (drawing geometry in the screens'
+// folders).
 std::vector<std::string> tables_in(std::string_view source, bool whole_groups = true);
 
 }  // namespace table_checks

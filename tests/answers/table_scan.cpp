@@ -1,7 +1,10 @@
 // The scan for tables that hold measured numbers, read as a reader of the
 // source reads them: comments set aside, texts kept whole.
+#include <algorithm>
 #include <cctype>
 #include <cstddef>
+#include <cstdint>
+#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,64 +42,152 @@ std::string without_comments(std::string_view source)
     return out;
 }
 
+bool digit(char c)
+{
+    return std::isdigit(static_cast<unsigned char>(c)) != 0;
+}
+
+bool space(char c)
+{
+    return std::isspace(static_cast<unsigned char>(c)) != 0;
+}
+
+// A text that is a number alone ("373", "-1.5e-3").
 bool written_number(std::string_view text)
 {
     std::size_t i = 0;
     while (i < text.size() && text[i] == ' ') ++i;
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) ++i;
-    if (i == text.size() || std::isdigit(static_cast<unsigned char>(text[i])) == 0) return false;
+    if (i == text.size() || !digit(text[i])) return false;
     for (; i < text.size(); ++i)
-        if (std::string(".eE+- ").find(text[i]) == std::string::npos &&
-            std::isdigit(static_cast<unsigned char>(text[i])) == 0)
-            return false;
+        if (std::string(".eE+- ").find(text[i]) == std::string::npos && !digit(text[i])) return false;
     return true;
 }
 
-// Where a table's initialiser opens on the line that starts at `at`, and
-// the table's name; npos where the line declares no initialised constant.
-std::size_t initialiser(const std::string& s, std::size_t at, std::string& name)
+// The figures a text holds: a text that is a number alone, else each
+// number written with a decimal point or a power of ten ("19.5 °C",
+// "6.8•10@u-4@", "7•10@u3@", records packed in one text). Digits after a
+// letter or '@' are names and markup ("H@d2@O", "@T1@").
+std::int32_t figures_in_text(std::string_view text)
 {
-    std::size_t i = at;
-    while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) ++i;
-    const auto word = [&](std::string_view w) {
-        if (s.compare(i, w.size(), w) != 0 || i + w.size() >= s.size() || identifier_char(s[i + w.size()]))
-            return false;
-        i += w.size();
-        while (i < s.size() && std::isspace(static_cast<unsigned char>(s[i])) != 0) ++i;
-        return true;
-    };
-    while (word("static") || word("inline") || word("extern")) {}
-    if (!word("constexpr") && !word("const")) return std::string::npos;
-    for (; i < s.size(); ++i) {
-        const char c = s[i];
-        if (c == ';' || c == '(' || c == ')' || c == '}') return std::string::npos;
-        if (c == '{' || c == '=') break;
-        if (c == '[') {
-            const std::size_t close = s.find(']', i);
-            if (close == std::string::npos) return std::string::npos;
-            i = close;
-        } else if (identifier_char(c)) {
-            const std::size_t start = i;
-            while (i + 1 < s.size() && identifier_char(s[i + 1])) ++i;
-            name = s.substr(start, i + 1 - start);
-        }
+    if (written_number(text)) return 1;
+    std::int32_t count = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (!digit(text[i]) || (i > 0 && (identifier_char(text[i - 1]) || text[i - 1] == '@'))) continue;
+        const std::size_t start = i;
+        while (i < text.size() && digit(text[i])) ++i;
+        const bool decimal = i + 1 < text.size() && text[i] == '.' && digit(text[i + 1]);
+        while (i < text.size() && (digit(text[i]) || text[i] == '.')) ++i;
+        const bool zero = text.substr(start, i - start).find_first_not_of("0.") == std::string_view::npos;
+        if (!zero && (decimal || text.substr(i).starts_with("•10@u"))) ++count;
+        if (i < text.size() && identifier_char(text[i]))
+            while (i < text.size() && identifier_char(text[i])) ++i;
     }
-    if (i >= s.size() || name.empty()) return std::string::npos;
-    if (s[i] == '{') return i;
-    for (++i; i < s.size() && std::isspace(static_cast<unsigned char>(s[i])) != 0;) ++i;
-    if (s.compare(i, 1, "{") == 0) return i;
-    if (s.compare(i, 2, "[]") == 0) {
-        for (i += 2; i < s.size() && std::isspace(static_cast<unsigned char>(s[i])) != 0;) ++i;
-        if (s.compare(i, 1, "{") == 0) return i;
+    return count;
+}
+
+// Words that open a statement, never a declaration.
+bool statement_word(std::string_view w)
+{
+    constexpr std::string_view words[] = {"return",  "case",     "else",   "goto",     "throw",     "delete",
+                                          "new",     "using",    "struct", "class",    "union",     "enum",
+                                          "if",      "for",      "while",  "do",       "switch",    "namespace",
+                                          "typedef", "template", "friend", "operator", "co_return", "static_assert"};
+    return std::ranges::find(words, w) != std::end(words);
+}
+
+// Past the bracketed run that opens at `i` ('<' or '['), or npos where it
+// does not close on a declaration's terms.
+std::size_t past_brackets(const std::string& s, std::size_t i)
+{
+    const char open = s[i], close = open == '<' ? '>' : ']';
+    std::int32_t depth = 0;
+    for (; i < s.size(); ++i) {
+        if (s[i] == ';' || s[i] == '{' || s[i] == '}') return std::string::npos;
+        if (s[i] == open) ++depth;
+        if (s[i] == close && --depth == 0) return i + 1;
     }
     return std::string::npos;
 }
 
-// The measured numbers of the initialiser that opens at `open`.
-std::int32_t measured_numbers(const std::string& s, std::size_t open, bool whole_groups)
+// Where a table's initialiser opens on the line that starts at `at`, and
+// the table's name; npos where the line declares no initialised variable.
+// A declaration is a type and a name, in any order of its specifiers and
+// attributes, then its braces, or '=' and braces, a type's braces or a
+// call on braces (std::to_array), or a lambda called at once.
+std::size_t initialiser(const std::string& s, std::size_t at, std::string& name)
 {
+    std::size_t i = at;
+    while (i < s.size() && (s[i] == ' ' || s[i] == '\t')) ++i;
+    if (i == s.size() || s[i] == '\n') return std::string::npos;
+    std::int32_t identifiers = 0;
+    for (;;) {
+        while (i < s.size() && space(s[i])) ++i;
+        if (i >= s.size()) return std::string::npos;
+        const char c = s[i];
+        if (c == '{' || c == '=') break;
+        if (c == '<' || c == '[') {
+            i = past_brackets(s, i);
+            if (i == std::string::npos) return std::string::npos;
+        } else if (c == ':' || c == '*' || c == '&') {
+            ++i;
+        } else if (identifier_char(c) && !digit(c)) {
+            const std::size_t start = i;
+            while (i < s.size() && identifier_char(s[i])) ++i;
+            const std::string_view w = std::string_view(s).substr(start, i - start);
+            if (identifiers == 0 && statement_word(w)) return std::string::npos;
+            if (w == "const" || w == "constexpr" || w == "constinit" || w == "static" || w == "inline" ||
+                w == "extern" || w == "thread_local")
+                continue;
+            name = std::string(w);
+            ++identifiers;
+        } else {
+            return std::string::npos;
+        }
+    }
+    if (identifiers < 2) return std::string::npos;
+    if (s[i] == '{') return i;
+    for (++i; i < s.size() && space(s[i]);) ++i;
+    if (s.compare(i, 2, "[]") == 0)
+        for (i += 2; i < s.size() && space(s[i]);) ++i;
+    if (s.compare(i, 1, "\"") == 0) return i;
+    std::size_t callee = i;
+    while (i < s.size() && (identifier_char(s[i]) || s[i] == ':' || s[i] == '<')) {
+        if (s[i] == '<') {
+            i = past_brackets(s, i);
+            if (i == std::string::npos) return std::string::npos;
+        } else {
+            if (s[i] == ':') callee = i + 1;
+            ++i;
+        }
+    }
+    while (i < s.size() && space(s[i])) ++i;
+    if (s.compare(i, 1, "(") == 0) {
+        if (s.compare(callee, 9, "to_array(") != 0 && s.compare(callee, 9, "to_array<") != 0) return std::string::npos;
+        for (++i; i < s.size() && space(s[i]);) ++i;
+    }
+    return s.compare(i, 1, "{") == 0 ? i : std::string::npos;
+}
+
+// Whether the initialiser that opens at `open` holds measured numbers: two
+// figures at least (a row of two, or two rows of one). Zeros measure nothing.
+bool holds_measured_numbers(const std::string& s, std::size_t open, bool whole_groups)
+{
+    if (s[open] == '"') {
+        std::int32_t figures = 0;
+        for (std::size_t i = open; i < s.size() && s[i] != ';'; ++i) {
+            if (s[i] != '"') continue;
+            const std::size_t start = i + 1;
+            for (++i; i < s.size() && s[i] != '"'; ++i)
+                if (s[i] == '\\') ++i;
+            figures += figures_in_text(std::string_view(s).substr(start, i - start));
+        }
+        return figures >= 2;
+    }
+    // A group's whole numbers of three digits or more count where its other
+    // members are numbers alone (a row of figures) or names ({"acqua", 373}).
     struct Group {
-        bool numbers_alone = true;
+        bool numbers_alone = true, named_row = true, named = false;
         std::int32_t members = 0, large = 0;
     };
     std::vector<Group> groups;
@@ -104,52 +195,54 @@ std::int32_t measured_numbers(const std::string& s, std::size_t open, bool whole
     for (std::size_t i = open; i < s.size(); ++i) {
         const char c = s[i];
         if (c == '{') {
-            if (!groups.empty()) groups.back().numbers_alone = false;
+            if (!groups.empty()) groups.back().numbers_alone = groups.back().named_row = false;
             groups.emplace_back();
         } else if (c == '}') {
             const Group g = groups.back();
             groups.pop_back();
-            if (whole_groups && g.numbers_alone && g.members >= 2) count += g.large;
-            if (groups.empty()) return count;
+            if (whole_groups && ((g.numbers_alone && g.members >= 2) || (g.named_row && g.named))) count += g.large;
+            if (groups.empty()) return count >= 2;
         } else if (c == '"' || c == '\'') {
             const std::size_t start = i + 1;
             for (++i; i < s.size() && s[i] != c; ++i)
                 if (s[i] == '\\') ++i;
-            if (c == '"' && written_number(std::string_view(s).substr(start, i - start))) ++count;
-            if (!groups.empty()) groups.back().numbers_alone = false;
-        } else if ((std::isdigit(static_cast<unsigned char>(c)) != 0 ||
-                    (c == '.' && i + 1 < s.size() && std::isdigit(static_cast<unsigned char>(s[i + 1])) != 0)) &&
+            if (c == '"') count += figures_in_text(std::string_view(s).substr(start, i - start));
+            if (!groups.empty()) {
+                groups.back().numbers_alone = false;
+                groups.back().named = true;
+            }
+        } else if ((digit(c) || (c == '.' && i + 1 < s.size() && digit(s[i + 1]))) &&
                    (i == 0 || (!identifier_char(s[i - 1]) && s[i - 1] != '.' && s[i - 1] != '@'))) {
             const std::size_t start = i;
             bool decimal = false;
-            while (i < s.size() &&
-                   (std::isdigit(static_cast<unsigned char>(s[i])) != 0 || s[i] == '.' ||
-                    ((s[i] == 'e' || s[i] == 'E') && i + 1 < s.size() &&
-                     (std::isdigit(static_cast<unsigned char>(s[i + 1])) != 0 || s[i + 1] == '-' || s[i + 1] == '+')) ||
-                    ((s[i] == '-' || s[i] == '+') && (s[i - 1] == 'e' || s[i - 1] == 'E')))) {
+            while (i < s.size() && (digit(s[i]) || s[i] == '.' ||
+                                    ((s[i] == 'e' || s[i] == 'E') && i + 1 < s.size() &&
+                                     (digit(s[i + 1]) || s[i + 1] == '-' || s[i + 1] == '+')) ||
+                                    ((s[i] == '-' || s[i] == '+') && (s[i - 1] == 'e' || s[i - 1] == 'E')))) {
                 if (s[i] == '.' || s[i] == 'e' || s[i] == 'E') decimal = true;
                 ++i;
             }
             const std::size_t digits = i - start;
             if (i < s.size() && (s[i] == 'f' || s[i] == 'F')) ++i;
             const bool number = i == s.size() || !identifier_char(s[i]);
-            if (number && decimal) ++count;
+            const bool zero = std::string_view(s).substr(start, digits).find_first_not_of("0.") == std::string::npos;
+            if (number && decimal && !zero) ++count;
             if (!groups.empty()) {
                 Group& g = groups.back();
                 if (number && !decimal) {
                     ++g.members;
                     if (digits >= 3) ++g.large;
                 } else {
-                    g.numbers_alone = false;
+                    g.numbers_alone = g.named_row = false;
                 }
             }
             --i;
-        } else if (!groups.empty() && c != ',' && c != '-' && c != '+' &&
-                   std::isspace(static_cast<unsigned char>(c)) == 0) {
+        } else if (!groups.empty() && c != ',' && c != '-' && c != '+' && !space(c)) {
             groups.back().numbers_alone = false;
+            if (!identifier_char(c) && c != ':') groups.back().named_row = false;
         }
     }
-    return count;
+    return false;
 }
 
 }  // namespace
@@ -162,7 +255,7 @@ std::vector<std::string> tables_in(std::string_view source, bool whole_groups)
          line = s.find('\n', line) == std::string::npos ? s.size() : s.find('\n', line) + 1) {
         std::string name;
         const std::size_t open = initialiser(s, line, name);
-        if (open != std::string::npos && measured_numbers(s, open, whole_groups) >= 3) found.push_back(name);
+        if (open != std::string::npos && holds_measured_numbers(s, open, whole_groups)) found.push_back(name);
     }
     return found;
 }
