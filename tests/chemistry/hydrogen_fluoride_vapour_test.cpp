@@ -4,15 +4,10 @@
 
 namespace {
 
-// The vapour's measured densities over the monomer's: about three times it
-// when saturated at the normal boiling point, 19.5 °C (a mean molar mass near
-// 60), and a few per cent above it at 100 °C and 1 atm.
-TEST(HydrogenFluorideVapour, MeetsMeasuredDensities)
-{
-    EXPECT_NEAR(hydrogen_fluoride_association(292.67, 1.0), 3.0, 0.4);
-    EXPECT_NEAR(hydrogen_fluoride_association(373.15, 1.0), 1.03, 0.02);
-}
-
+// No measured densities of the vapour are held here (neither the 1943
+// densities the ring's fit comes from nor later measurements), so no case
+// claims the model's figures: only the laws any association obeys.
+//
 // The monomer alone at vanishing pressure; by Le Chatelier, more associated
 // at higher pressure and, the bonds giving out heat, less at higher
 // temperature.
