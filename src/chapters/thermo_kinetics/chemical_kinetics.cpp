@@ -9,6 +9,7 @@
 
 #include "chapters/thermo_kinetics/kinetics_tables.h"
 #include "chapters/thermo_kinetics/thermo_kinetics_problems.h"
+#include "chemistry/activation_energies.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
@@ -68,11 +69,14 @@ constexpr std::array<std::array<RadioactiveIsotope, 6>, 3> half_lives{{
 
 // Measured activation energies: N2O's thermal decomposition 245 kJ/mol
 // (Hinshelwood and Burk, 1924); HI's 186, the Arrhenius line through
-// Bodenstein's rate constants (556-781 K), which problem 36 follows; the
-// others as the kinetics tables of physical chemistry textbooks give them.
+// Bodenstein's rate constants (556-781 K), which problem 36 follows, and
+// H2 + I2's 174, that less the reaction's ΔU at 660 K (-12 kJ/mol), as
+// the two constants' ratio, the equilibrium constant, requires; NOCl's
+// shared with the final problems; the others as the kinetics tables of
+// physical chemistry textbooks give them.
 constexpr std::array<ActivationRecord, 7> activation_energies{{
-    {"165", "H@d2@ + I@d2@ = 2HI"},
-    {"100", "2NOCl = 2NO + Cl@d2@"},
+    {"174", "H@d2@ + I@d2@ = 2HI"},
+    {nitrosyl_chloride_activation_energy, "2NOCl = 2NO + Cl@d2@"},
     {"186", "2HI = H@d2@ + I@d2@"},
     {"111", "2NO@d2@ = 2NO + O@d2@"},
     {"103", "N@d2@O@d5@ = 2NO@d2@ + (1/2)O@d2@"},
