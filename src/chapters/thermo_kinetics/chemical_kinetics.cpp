@@ -84,6 +84,11 @@ constexpr std::array<ActivationRecord, 7> activation_energies{{
     {"245", "2N@d2@O = 2N@d2@ + O@d2@"},
 }};
 
+// Collision theory's √T with the threshold that Bodenstein's rate constants
+// of 2HI (556-781 K) give, the collision factor within 17 % of each; its
+// Arrhenius energy E + RT/2 is 186 kJ/mol.
+constexpr RateLaw hydrogen_iodide_decomposition{2.04e9f, 0.5f, 183.0f};
+
 void generate_problem_31()
 {
     skip_random_draws(15);
@@ -252,12 +257,10 @@ void generate_problem_36()
 {
     skip_random_draws(1);
     set_slot_digits(1, 10.0f * static_cast<float>(random_int(75, 90)), 3);
-    // k(T) = 2.04·10^9 √T exp(-183 kJ/mol / RT) for 2HI = H2 + I2: the
-    // collision factor of HI with the threshold that Bodenstein's rate
-    // constants (556-781 K) give, within 17 % of each; its Arrhenius energy
-    // E + RT/2 is 186 kJ/mol.
+    const RateLaw& law = hydrogen_iodide_decomposition;
+    const float t = slot_value(1);
     set_slot_digits(
-        2, 2040000000.0f * std::sqrt(slot_value(1)) * std::exp(-183000.0f / (gas_constant_joule_f * slot_value(1))), 2);
+        2, law.factor * std::pow(t, law.exponent) * std::exp(-1000.0f * law.threshold / (gas_constant_joule_f * t)), 2);
     set_slot_digits(3, draw_scaled_exponent_first(-3, -1, 9.0f), 3);
     set_slot_digits(4, random_real(0.8f * slot_value(3), 0.9f * slot_value(3)), 3);
     problem_texts.problem_text =
