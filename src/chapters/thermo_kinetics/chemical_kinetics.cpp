@@ -309,7 +309,8 @@ void generate_problem_38()
         activation_energies[pick_problem_variant(7, thermo_kinetics_state.last_draw[38], 4) - 1];
     set_slot_text(1, record.energy);
     // k(T1)/k(T2) = exp(-Ea/R (1/T1 - 1/T2)), the temperatures drawn again
-    // where the data leave the ratio no digit.
+    // where the data leave the ratio no digit: where its uncertainty, summed
+    // to first order or from each datum moved by its own, exceeds it.
     draw_until_accepted([] {
         set_slot_digits(3, 10.0f * random_real(40.0f, 70.0f), 3);
         if (random_int(1, 2) == 1)
@@ -319,7 +320,11 @@ void generate_problem_38()
         set_slot_from_data(5, {1, 3, 4}, [](const std::vector<double>& d) {
             return std::exp(-(1.0 / d[1] - 1.0 / d[2]) * d[0] * per_gas_constant_kilojoule_f);
         });
-        return !uncertainty_exceeds_value(5);
+        const float energy = slot_value(1) * per_gas_constant_kilojoule_f, t1 = slot_value(3), t2 = slot_value(4);
+        // d ln(ratio) = ln(ratio) dEa/Ea + Ea/R (dT1/T1^2 + dT2/T2^2).
+        const float relative = std::fabs(std::log(slot_value(5))) * relative_uncertainty(1) +
+                               energy * (slot_uncertainty(3) / (t1 * t1) + slot_uncertainty(4) / (t2 * t2));
+        return !uncertainty_exceeds_value(5) && relative <= 1.0f;
     });
     problem_texts.problem_text = "@T1@@C1@L'energia di attivazione per la reazione in fase gas " +
                                  std::string(record.equation) + " è pari a " + slot_text(1) +
