@@ -10,6 +10,7 @@
 #include "chemistry/true_false_kit.h"
 #include "numbers/fixed_width.h"
 #include "numbers/random_stream.h"
+#include "numbers/thermal_constants.h"
 #include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 #include "text/article_name.h"
@@ -140,8 +141,8 @@ Statement unit_conversion()
         {"L", "m@u3@", 0.001f},
         {"atm", "Pa", 101325.0f},
         {"torr", "Pa", 133.32237f},
-        {"cal", "J", 4.184f},
-        {"kcal", "J", 4184.0f},
+        {"cal", "J", calorie_joules_f},
+        {"kcal", "J", kilocalorie_joules_f},
     }};
     Statement s{{}, draw_truth()};
     const Conversion& c = conversions[random_int(1, 5) - 1];

@@ -1,9 +1,9 @@
-// The Celsius offset, 25 °C in kelvin and the gas constant, once for the
-// whole program, and the conversion from degrees Celsius to kelvin. Each
-// comes in the precision its users compute in (a page's digits depend on it,
-// so a float sum stays a float sum), and the gas constant also in every
-// form that pages print and compute with: cut and rounded to four digits,
-// in other units, and in products.
+// The Celsius offset, 25 °C in kelvin, the calorie and the gas constant,
+// once for the whole program, and the conversion from degrees Celsius to
+// kelvin. Each comes in the precision its users compute in (a page's
+// digits depend on it, so a float sum stays a float sum), and the gas
+// constant also in every form that pages print and compute with: cut and
+// rounded to four digits, in other units, and in products.
 #pragma once
 
 #include <string_view>
@@ -32,6 +32,18 @@ static_assert(reciprocal_standard_kelvin_f == static_cast<float>(1.0 / standard_
 inline constexpr float van_t_hoff_span_25_100_f = 1483.3956f;
 static_assert(within_half_unit(van_t_hoff_span_25_100_f, 1.0 / (1.0 / standard_kelvin - 1.0 / (celsius_zero + 100.0)),
                                1e-4));
+
+// The thermochemical calorie in joules, exact by definition, and its
+// reciprocals: calories per joule, and per kilojoule.
+inline constexpr double calorie_joules = 4.184;
+inline constexpr float calorie_joules_f = 4.184f;
+inline constexpr float kilocalorie_joules_f = 1000.0f * calorie_joules_f;
+inline constexpr float calories_per_joule_f = 0.23900573f;
+inline constexpr float calories_per_kilojoule_f = 239.00574f;
+static_assert(static_cast<float>(calorie_joules) == calorie_joules_f);
+static_assert(kilocalorie_joules_f == 4184.0f);
+static_assert(calories_per_joule_f == static_cast<float>(1.0 / calorie_joules));
+static_assert(calories_per_kilojoule_f == static_cast<float>(1000.0 / calorie_joules));
 
 // The gas constant in J/(mol K).
 inline constexpr double gas_constant_joule = 8.314;

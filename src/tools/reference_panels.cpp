@@ -8,6 +8,7 @@
 #include "chemistry/data_tables.h"
 #include "chemistry/periodic_table_drawing.h"
 #include "numbers/fixed_width.h"
+#include "numbers/thermal_constants.h"
 #include "numbers/value_slots.h"
 #include "text/drawing_kit.h"
 #include "text/markup_text.h"
@@ -44,6 +45,8 @@ constexpr std::array<PlacedText, 13> units_texts{{
      "chilo (k) @X243@10@y-4@3@y4@@T2@@X286@mega (M) @X347@10@y-4@6@y4@@T2@@X383@giga (G) "
      "@X444@10@y-4@9@y4@@X480@tera (T) @X534@10@y-4@12@y4@"},
 }};
+// The panel prints the calorie the program computes with.
+static_assert(units_texts[7].text.ends_with("caloria (cal) = 4.184 J") && calorie_joules == 4.184);
 
 struct ConstantRow {
     std::string_view label;

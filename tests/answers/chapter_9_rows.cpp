@@ -1,11 +1,14 @@
 // Chapter 9, final problems: each numeric answer from its page.
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdio>
 #include <functional>
 #include <map>
 #include <string>
 
 #include "answer_table.h"
+#include "chapters/final_problems/final_problems_problems.h"
 #include "chemistry/compound_records.h"
 #include "chemistry/vapour_pressure_fits.h"
 #include "support/table_lookups.h"
@@ -657,6 +660,37 @@ const ChapterRows chapter_9 = {
 TEST(AnswerTable, FinalProblems)
 {
     check_chapter(chapter_9);
+}
+
+// 9.37's two rate constants are its reaction's: by the √T law its rows
+// hold, they imply the row's energy within 1.5 %. Each printed to three
+// digits moves ln k by 0.5 % at most, and the page draws the two a factor
+// of 2 apart at least: 1 % over ln 2, 1.44 %.
+TEST(AnswerTable, FinalProblemsRateConstantsAreTheReactions)
+{
+    const testing_support::Sweep sweep("BRUNATEL_ANSWER");
+    if (!sweep.covers(37)) GTEST_SKIP();
+    testing_support::PageShow show(9);
+    std::int32_t failing = 0;
+    for (const std::int32_t version : sweep.versions) {
+        const testing_support::ShownPage shown = show.page(37, version);
+        const Page p(shown.statement, shown.answer);
+        const double t1 = p.datum("a NUM K e"), t2 = p.datum("e a NUM K");
+        const double k1 = p.datum("pari a NUM e"), k2 = p.datum("pari a [^ ]+ e NUM");
+        const std::string reaction = p.text("bimolecolare (.+) sono pari");
+        const auto row = std::ranges::find(final_problems::bimolecular_reactions, reaction,
+                                           [](const final_problems::Bimolecular& r) { return r.reaction; });
+        ASSERT_NE(row, final_problems::bimolecular_reactions.end()) << reaction;
+        const double energy = std::stod(std::string(row->activation_energy));
+        const double implied =
+            gas_constant * 1e-3 * (std::log(k1 / k2) + 0.5 * std::log(t2 / t1)) / (1.0 / t2 - 1.0 / t1);
+        if (std::abs(implied / energy - 1.0) <= 0.015) continue;
+        if (++failing <= 3)
+            ADD_FAILURE() << testing_support::on_page(version, shown,
+                                                      reaction + ": the constants imply " + std::to_string(implied) +
+                                                          " kJ/mol, the row " + std::to_string(energy));
+    }
+    if (sweep.report) std::printf("9.37 rate constants: %d of %zu versions fail\n", failing, sweep.versions.size());
 }
 
 }  // namespace answer_table::chapter_9

@@ -3,6 +3,10 @@
 // the reaction as written.
 #pragma once
 
+#include <cstdint>
+#include <string>
+#include <vector>
+
 #include "table_registry.h"
 
 namespace table_checks {
@@ -14,5 +18,11 @@ Rows long_lived_half_life_rows();
 
 Column activation_energy_column();
 Rows activation_energy_rows();
+// The final problems' bimolecular reactions: NOCl's against the column
+// above (the one row both chapters read), the others held by no source.
+Judged bimolecular_energies();
+
+// Problem 36's rate law of 2HI against Bodenstein's rate constants.
+std::vector<std::string> hydrogen_iodide_faults(std::int32_t& judged);
 
 }  // namespace table_checks

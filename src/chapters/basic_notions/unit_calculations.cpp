@@ -13,6 +13,7 @@
 #include "frame/generator_kit.h"
 #include "numbers/fixed_width.h"
 #include "numbers/random_stream.h"
+#include "numbers/thermal_constants.h"
 #include "numbers/value_slots.h"
 
 namespace basic_notions {
@@ -31,14 +32,13 @@ constexpr std::array<UnitEntry, 8> density_units = {{
     {"L", 1e-3f},
 }};
 
-// Joules into each unit, with the 4.184 J of a calorie that problem 19 and
-// the units panel give.
+// Joules into each unit.
 constexpr std::array<UnitEntry, 5> energy_from_joules = {{
     {"", 0.0f},
     {"J", 1.0f},
     {"kJ", 0.001f},
-    {"cal", 1.0f / 4.184f},
-    {"kcal", 1.0f / 4184.0f},
+    {"cal", calories_per_joule_f},
+    {"kcal", 1.0f / kilocalorie_joules_f},
 }};
 
 constexpr float planck_constant_js = 6.626076e-34f;

@@ -83,8 +83,8 @@ std::array<UnitEntry, 7> energy_units()
         {"", 0.0f},
         {"J", 1.0f},
         {"kJ", 1000.0f},
-        {"cal", 4.184f},
-        {"kcal", 4184.0f},
+        {"cal", calorie_joules_f},
+        {"kcal", kilocalorie_joules_f},
         {"eV", electron_volt},
         {"keV", 1000.0f * electron_volt},
     }};

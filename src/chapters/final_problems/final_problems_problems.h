@@ -149,6 +149,15 @@ void generate_problem_46();
 void generate_problem_47();
 void generate_problem_48();
 
+// Problem 37's bimolecular reactions, k = 10^a T^(1/2) e^(-Ea/RT): the
+// activation energy Ea (kJ/mol), a (k in L/(mol•s)) and the reaction.
+struct Bimolecular {
+    std::string_view activation_energy;
+    std::string_view exponent;
+    std::string_view reaction;
+};
+extern const std::array<Bimolecular, 9> bimolecular_reactions;
+
 // Problem 45's isotopes, half-lives in years.
 extern const std::array<RadioactiveIsotope, 6> long_lived_isotopes;
 

@@ -50,7 +50,7 @@ void scale_slot(std::int32_t slot, float factor)
 }
 
 constexpr std::array<std::string_view, 3> energy_units = {" kJ/mol", " kcal/mol", " cal/mol"};
-constexpr std::array<float, 3> energy_factors = {1.0f, 0.23900573f, 239.00574f};
+constexpr std::array<float, 3> energy_factors = {1.0f, calories_per_joule_f, calories_per_kilojoule_f};
 constexpr std::array<std::string_view, 3> pressure_units = {" atm", " torr", " kPa"};
 
 }  // namespace

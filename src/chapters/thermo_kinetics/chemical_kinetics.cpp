@@ -9,6 +9,7 @@
 
 #include "chapters/thermo_kinetics/kinetics_tables.h"
 #include "chapters/thermo_kinetics/thermo_kinetics_problems.h"
+#include "chemistry/activation_energies.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
@@ -68,17 +69,25 @@ constexpr std::array<std::array<RadioactiveIsotope, 6>, 3> half_lives{{
 
 // Measured activation energies: N2O's thermal decomposition 245 kJ/mol
 // (Hinshelwood and Burk, 1924); HI's 186, the Arrhenius line through
-// Bodenstein's rate constants (556-781 K), which problem 36 follows; the
-// others as the kinetics tables of physical chemistry textbooks give them.
+// Bodenstein's rate constants (556-781 K), which problem 36 follows, and
+// H2 + I2's 174, that less the reaction's ΔU at 660 K (-12 kJ/mol), as
+// the two constants' ratio, the equilibrium constant, requires; NOCl's
+// shared with the final problems; the others as the kinetics tables of
+// physical chemistry textbooks give them.
 constexpr std::array<ActivationRecord, 7> activation_energies{{
-    {"165", "H@d2@ + I@d2@ = 2HI"},
-    {"100", "2NOCl = 2NO + Cl@d2@"},
+    {"174", "H@d2@ + I@d2@ = 2HI"},
+    {nitrosyl_chloride_activation_energy, "2NOCl = 2NO + Cl@d2@"},
     {"186", "2HI = H@d2@ + I@d2@"},
     {"111", "2NO@d2@ = 2NO + O@d2@"},
     {"103", "N@d2@O@d5@ = 2NO@d2@ + (1/2)O@d2@"},
     {"209", "C@d2@H@d5@I = C@d2@H@d4@ + HI"},
     {"245", "2N@d2@O = 2N@d2@ + O@d2@"},
 }};
+
+// Collision theory's √T with the threshold that Bodenstein's rate constants
+// of 2HI (556-781 K) give, the collision factor within 17 % of each; its
+// Arrhenius energy E + RT/2 is 186 kJ/mol.
+constexpr RateLaw hydrogen_iodide_decomposition{2.04e9f, 0.5f, 183.0f};
 
 void generate_problem_31()
 {
@@ -248,12 +257,10 @@ void generate_problem_36()
 {
     skip_random_draws(1);
     set_slot_digits(1, 10.0f * static_cast<float>(random_int(75, 90)), 3);
-    // k(T) = 2.04·10^9 √T exp(-183 kJ/mol / RT) for 2HI = H2 + I2: the
-    // collision factor of HI with the threshold that Bodenstein's rate
-    // constants (556-781 K) give, within 17 % of each; its Arrhenius energy
-    // E + RT/2 is 186 kJ/mol.
+    const RateLaw& law = hydrogen_iodide_decomposition;
+    const float t = slot_value(1);
     set_slot_digits(
-        2, 2040000000.0f * std::sqrt(slot_value(1)) * std::exp(-183000.0f / (gas_constant_joule_f * slot_value(1))), 2);
+        2, law.factor * std::pow(t, law.exponent) * std::exp(-1000.0f * law.threshold / (gas_constant_joule_f * t)), 2);
     set_slot_digits(3, draw_scaled_exponent_first(-3, -1, 9.0f), 3);
     set_slot_digits(4, random_real(0.8f * slot_value(3), 0.9f * slot_value(3)), 3);
     problem_texts.problem_text =
@@ -302,7 +309,8 @@ void generate_problem_38()
         activation_energies[pick_problem_variant(7, thermo_kinetics_state.last_draw[38], 4) - 1];
     set_slot_text(1, record.energy);
     // k(T1)/k(T2) = exp(-Ea/R (1/T1 - 1/T2)), the temperatures drawn again
-    // where the data leave the ratio no digit.
+    // where the data leave the ratio no digit: where its uncertainty, summed
+    // to first order or from each datum moved by its own, exceeds it.
     draw_until_accepted([] {
         set_slot_digits(3, 10.0f * random_real(40.0f, 70.0f), 3);
         if (random_int(1, 2) == 1)
@@ -312,7 +320,11 @@ void generate_problem_38()
         set_slot_from_data(5, {1, 3, 4}, [](const std::vector<double>& d) {
             return std::exp(-(1.0 / d[1] - 1.0 / d[2]) * d[0] * per_gas_constant_kilojoule_f);
         });
-        return !uncertainty_exceeds_value(5);
+        const float energy = slot_value(1) * per_gas_constant_kilojoule_f, t1 = slot_value(3), t2 = slot_value(4);
+        // d ln(ratio) = ln(ratio) dEa/Ea + Ea/R (dT1/T1^2 + dT2/T2^2).
+        const float relative = std::fabs(std::log(slot_value(5))) * relative_uncertainty(1) +
+                               energy * (slot_uncertainty(3) / (t1 * t1) + slot_uncertainty(4) / (t2 * t2));
+        return !uncertainty_exceeds_value(5) && relative <= 1.0f;
     });
     problem_texts.problem_text = "@T1@@C1@L'energia di attivazione per la reazione in fase gas " +
                                  std::string(record.equation) + " è pari a " + slot_text(1) +

@@ -69,9 +69,6 @@ float heat_capacity(const HeatCapacityRow& row, float kelvin)
     return row.a + row.b * 0.001f * kelvin + row.c / (kelvin * kelvin) * 100000.0f;
 }
 
-// 1 / 4.184: joules to calories.
-constexpr float calories_per_joule = 0.23900573f;
-
 // A temperature in whole degrees: three digits, two below 100.
 void set_whole_degrees(std::int32_t slot, float celsius)
 {
@@ -228,7 +225,7 @@ void generate_problem_5()
     // (warming, or cooling when negated), with the digits of every datum
     // shown: the temperatures, the two heat capacities and the mass.
     const auto heat = [molar_mass](bool joules, bool warming) {
-        const double per_mole = joules ? 1.0 : 4.184;
+        const double per_mole = joules ? 1.0 : calorie_joules;
         set_slot_from_data(7, {11, 12, joules ? 3 : 8, joules ? 4 : 9, 6}, [=](const std::vector<double>& d) {
             const double q = (d[1] - d[0]) * (d[2] + d[3]) * 0.5 * per_mole * d[4] / molar_mass;
             return warming ? q : -q;
@@ -251,8 +248,8 @@ void generate_problem_5()
         value_slots[2].value = kelvin(slot_value(12));
         set_slot_digits(3, heat_capacity(row, slot_value(1)), 4);
         set_slot_digits(4, heat_capacity(row, slot_value(2)), 4);
-        set_slot_uncertainty(8, slot_value(3) * calories_per_joule, slot_uncertainty(3) * calories_per_joule);
-        set_slot_uncertainty(9, slot_value(4) * calories_per_joule, slot_uncertainty(4) * calories_per_joule);
+        set_slot_uncertainty(8, slot_value(3) * calories_per_joule_f, slot_uncertainty(3) * calories_per_joule_f);
+        set_slot_uncertainty(9, slot_value(4) * calories_per_joule_f, slot_uncertainty(4) * calories_per_joule_f);
         set_slot_digits(6, m, 3);
         heat(joules, true);
         return !uncertainty_exceeds_value(7);
@@ -398,7 +395,7 @@ void generate_problem_9()
     set_slot_digits(1, row.b * 0.001f, digits);
     set_slot_digits(9, slot_value(1), slot_digits(1));
     set_slot_text(2, row.boiling);
-    constexpr std::array<float, 3> per_kilojoule = {1.0f, 0.23900573f, 239.00574f};
+    constexpr std::array<float, 3> per_kilojoule = {1.0f, calories_per_joule_f, calories_per_kilojoule_f};
     constexpr std::array<std::string_view, 3> units = {" kJ/mol", " kcal/mol", " cal/mol"};
     if (unit > 1)
         set_slot_uncertainty(9, slot_value(9) * per_kilojoule[unit - 1], slot_uncertainty(9) * per_kilojoule[unit - 1]);

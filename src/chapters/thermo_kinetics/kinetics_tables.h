@@ -19,4 +19,13 @@ struct ActivationRecord {
 };
 extern const std::array<ActivationRecord, 7> activation_energies;
 
+// A rate constant k(T) = A T^n e^(-E/RT) in L/(mol s): A, n and E in kJ/mol.
+struct RateLaw {
+    float factor;
+    float exponent;
+    float threshold;
+};
+// 2HI = H2 + I2, problem 36's.
+extern const RateLaw hydrogen_iodide_decomposition;
+
 }  // namespace thermo_kinetics

@@ -172,6 +172,12 @@ TEST_F(ChapterSix, ArrheniusActivationEnergiesAndRatios)
         const double ratio = std::exp(-ea * 1000.0 / gas_constant * (1.0 / t1 - 1.0 / t2));
         EXPECT_EQ(ratio<1.0, t2> t1);
         EXPECT_TRUE(within_last_digit(at(match(answer_text(), "^NUM$"), 0), ratio));
+        // d ln(ratio) = ln(ratio) dEa/Ea + Ea/R (dT1/T1^2 + dT2/T2^2), each
+        // datum uncertain by three units of its last digit: at most 1.
+        const double relative =
+            std::abs(std::log(ratio)) * at(g, 0).uncertainty() / ea +
+            ea * 1000.0 / gas_constant * (at(g, 1).uncertainty() / (t1 * t1) + at(g, 2).uncertainty() / (t2 * t2));
+        EXPECT_LE(relative, 1.0);
     });
     generate(38, text_version);
     EXPECT_NE(statement().find("2NO@d2@ = 2NO + O@d2@ è pari a 111 kJ/mol"), std::string::npos);
@@ -210,6 +216,8 @@ TEST_F(ChapterSix, KineticsAnswersWithTheDigitsOfTheirData)
         // Answers their uncertainty exceeded, drawn again.
         {37, 11, "5.•10@u1@ kJ/mol", "1.•10@u2@ kJ/mol"},
         {38, 25, "0.06", "1.•10@u13@"},
+        // Under its first-order uncertainty: 3.50e-9 at 413 and 568 K, by 3.6e-9.
+        {38, 219, "1.8•10@u-3@", "3.•10@u-9@"},
     };
     expect_answers(cases);
 }
