@@ -43,6 +43,11 @@ TEST(ConditionsTable, EachRuleFailsOnAPageMadeWrong)
          "ammoniaca at 10.05 atm and 298.15 K, above"},
         {4, 2, "Il volume di un campione di biossido di carbonio ... 68.9 atm", "54.7 atm", 'a',
          "biossido di carbonio at 68.85 atm and 298.15 K"},
+        // 4.18 v721 as it was (now helium at 1.0 atm and 41 °C).
+        {4, 18,
+         "Calcolare la pressione parziale dell'elio e la pressione totale in un recipiente da 1.58 L contenente 98.5 g "
+         "di una miscela di elio e ammoniaca al 14.5% in peso di ammoniaca a 97@uo@C",
+         "4.0•10@u2@ atm; 4.2•10@u2@ atm", 'a', "a mixture at 420 atm"},
         {7, 1, "La reazione 2NO@d2@ = N@d2@O + O@d2@ a 500@uo@C", "", 'b', "heated NO2 gives NO and O2, never N2O"},
         {7, 41,
          "Calcolare la solubilità di Sc(OH)@d3@ [@iK@@dps@ = 2.2•10@u-31@ a 25@uo@C] in acqua pura e in una "

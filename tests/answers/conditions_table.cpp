@@ -236,6 +236,11 @@ void judge_gases(const Read& read, Verdict& verdict)
         for (const auto& [kelvin, atm] : read.points) judge_gas(read.substances[i], *s, atm, kelvin, verdict);
         if (read.points.empty()) judge_gas(read.substances[i], *s, partial_atm(read, i, *s), read.kelvin, verdict);
     }
+    // A total read is of a mixture worked by the ideal gas law: at most at its ceiling.
+    if (const double total = testing_support::atmospheres(read.total, read.units.empty() ? "atm" : read.units.front());
+        total > ideal_reach_atm)
+        verdict.fault('a', std::ostringstream()
+                               << "a mixture at " << total << " atm, past the ideal gas law's 100 atm");
 }
 
 // The gases (substances with a vapour kept) a statement names, each once:

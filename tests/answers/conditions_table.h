@@ -44,7 +44,7 @@ enum class Reads { gas, species, equation, datum, structure, solution };
 // roles in order, one letter a group ("|" where the answer's begin):
 //   s a substance or species (formula or name)   t °C   T K
 //   P a pressure, u its unit   p the total of the pressures (the rest is
-//   the next gas's)   k conditions in words ("condizioni standard",
+//   the next gas's; at most 100 atm, the ideal gas law's ceiling)   k conditions in words ("condizioni standard",
 //   "pressione atmosferica")   d a mixture's density, g/L, that shares
 //   its one pressure between its two gases   V litres   m grams   n moles
 //   e an equation, or a formula that z gives a state in words
