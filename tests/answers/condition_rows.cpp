@@ -102,11 +102,11 @@ ChapterStatements chapter_statements(std::int32_t number)
              "svutvt"},
         },
         {{model, {1, 3, 4, 5, 6, 13, 14, 19, 22, 35, 37, 38, 39, 40, 41}},
-         {permanent, {2, 23, 24, 26}},
+         {"one gas and its pressures: the state law reads them, as on every page", {2, 26}},
          {mixture, {15, 16}},
          {"a mixture at a total pressure with no temperature: no state to judge", {17}},
          {"every species taken as a gas at conditions left unstated, as the page says", {21}},
-         {"a temperature with no pressure: any gas exists at a low enough pressure", {25}},
+         {"a temperature with no pressure: any gas exists at a low enough pressure", {23, 24, 25}},
          {naming, {29, 30, 34}}}));
 
     const std::string solvent = "in NUM g di (.+?) \\(.*";

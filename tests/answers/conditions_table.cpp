@@ -24,6 +24,11 @@ namespace {
 using testing_support::Shown;
 
 constexpr double litre_atm = 0.082057;  // L atm/(mol K)
+constexpr double room_kelvin = 298.15;
+// The ideal gas law's ceiling where a page states no temperature: at 25 °C
+// helium's compressibility is 1 + BP/RT = 1.05 there (B = 12 cm3/mol: CRC
+// Handbook, "Virial coefficients of selected gases").
+constexpr double ideal_reach_atm = 100.0;
 
 // What a row reads of one page, by role.
 struct Read {
@@ -231,6 +236,48 @@ void judge_gases(const Read& read, Verdict& verdict)
         for (const auto& [kelvin, atm] : read.points) judge_gas(read.substances[i], *s, atm, kelvin, verdict);
         if (read.points.empty()) judge_gas(read.substances[i], *s, partial_atm(read, i, *s), read.kelvin, verdict);
     }
+    // A total read is of a mixture worked by the ideal gas law: at most at its ceiling.
+    if (const double total = testing_support::atmospheres(read.total, read.units.empty() ? "atm" : read.units.front());
+        total > ideal_reach_atm)
+        verdict.fault('a', std::ostringstream()
+                               << "a mixture at " << total << " atm, past the ideal gas law's 100 atm");
+}
+
+// The gases (substances with a vapour kept) a statement names, each once:
+// a name or formula as a word (a formula may follow its coefficient or take
+// a state), the longest first, so that "idrogeno" in "fluoruro di
+// idrogeno" names no second gas; one written as a liquid, a solid or a
+// solute is no gas.
+std::vector<const Substance*> named_gases(std::string text)
+{
+    static const auto names = [] {
+        std::vector<std::pair<std::string, const Substance*>> all;
+        for (const Substance& s : kept_substances()) {
+            if (s.critical <= 0.0) continue;
+            all.emplace_back(s.formula, substance(s.formula));
+            std::istringstream alternatives(s.names);
+            for (std::string name; std::getline(alternatives, name, '|');) all.emplace_back(name, substance(s.formula));
+        }
+        std::ranges::stable_sort(all, [](const auto& a, const auto& b) { return a.first.size() > b.first.size(); });
+        return all;
+    }();
+    const auto joined = [](unsigned char c) { return std::isalnum(c) != 0 || c == '@'; };
+    const auto digit = [](unsigned char c) { return std::isdigit(c) != 0; };
+    std::vector<const Substance*> named;
+    for (const auto& [name, s] : names)
+        for (std::size_t at = text.find(name); at != std::string::npos; at = text.find(name, at + 1)) {
+            const char before = at == 0 ? ' ' : text[at - 1];
+            const std::string after = text.substr(at + name.size(), 6);
+            // Formulas begin with a capital, names with a small letter.
+            if ((joined(before) && !(std::isupper(static_cast<unsigned char>(name[0])) != 0 && digit(before))) ||
+                (!after.empty() && joined(after[0]) && !after.starts_with("@d(")))
+                continue;
+            text.replace(at, name.size(), name.size(), '#');
+            if (after != "@d(l)@" && after != "@d(s)@" && after != "@d(aq)" &&
+                std::ranges::find(named, s) == named.end())
+                named.push_back(s);
+        }
+    return named;
 }
 
 double pH_of(const Read& read)
@@ -566,6 +613,58 @@ std::optional<std::vector<std::pair<char, std::string>>> faults_of(const Stateme
     return verdict.faults;
 }
 
+// The state law on every page of every problem. A page that names one gas
+// holds each pressure it prints (statement and answer) at most at that
+// gas's saturation at the highest temperature it prints, since the
+// saturation rises with it, or at 25 °C where it prints none; and there,
+// where the ideal gas law runs at a temperature left unstated, at most at
+// 100 atm. Each figure is taken within half a unit of its last digit. A
+// page naming two or more is its rows' to read, which pair each gas with
+// its own pressure.
+std::vector<std::pair<char, std::string>> state_law_faults(const testing_support::ShownPage& page)
+{
+    // Pages whose pressures are no gas's state.
+    static const std::vector<const char*> no_gas_state = {
+        "osmotica",       // a solution's osmotic pressure
+        "punto triplo",   // a phase diagram's points, and pressures asked of it
+        "ghiaccio",       // ice melting under pressure: the condensed phases'
+        "exp(-@iB/RT@)",  // a vapour pressure law the page gives: its own curve
+    };
+    const std::vector<const Substance*> gases = named_gases(page.statement);
+    if (gases.size() != 1 || std::ranges::any_of(no_gas_state, [&](const char* words) {
+            return page.statement.find(words) != std::string::npos;
+        }))
+        return {};
+    const std::string pressure = R"(NUM (atm|torr|mmHg|kPa|Pa|bar)\b)", temperature = R"(NUM(@uo@C| K\b))";
+    std::vector<testing_support::Found> pressures, temperatures;
+    for (const std::string* text : {&page.statement, &page.answer}) {
+        // A pressure the gas would have were it ideal is no state of it.
+        for (testing_support::Found& found : testing_support::find_all(*text, pressure))
+            if (!found.prefix.ends_with("ideale: ")) pressures.push_back(std::move(found));
+        for (testing_support::Found& found : testing_support::find_all(*text, temperature))
+            temperatures.push_back(std::move(found));
+    }
+    if (pressures.empty()) return {};
+    double kelvin = -INFINITY;
+    for (const testing_support::Found& found : temperatures) {
+        const Shown t = testing_support::shown(found[1]);
+        kelvin = std::max(kelvin, t.value + t.half_unit() + (found[2] == " K" ? 0.0 : 273.15));
+    }
+    const bool stated = std::isfinite(kelvin);
+    const std::string names = gases.front()->names, name = names.substr(0, names.find('|'));
+    Verdict verdict;
+    for (const testing_support::Found& found : pressures) {
+        const Shown p = testing_support::shown(found[1]);
+        judge_gas(name, *gases.front(), testing_support::atmospheres(p.value - p.half_unit(), found[2]),
+                  stated ? kelvin : room_kelvin, verdict);
+        if (const double atm = testing_support::atmospheres(p.value, found[2]); !stated && atm > ideal_reach_atm)
+            verdict.fault('a', std::ostringstream()
+                                   << name << " at " << atm
+                                   << " atm, past the ideal gas law's 100 atm at a temperature unstated");
+    }
+    return verdict.faults;
+}
+
 namespace {
 
 class ConditionJudge : public testing_support::Judge {
@@ -592,6 +691,8 @@ public:
             for (const auto& [rule, fault] : *faults)
                 tally.fail(problem, std::string(1, rule), version, testing_support::on_page(version, page, fault));
         }
+        for (const auto& [rule, fault] : state_law_faults(page))
+            tally.fail(problem, std::string(1, rule), version, testing_support::on_page(version, page, fault));
     }
 
     void end(std::int32_t problem) override

@@ -5,7 +5,9 @@
 // structure, and one rule per class judges them by the handbook:
 //  a  a gas at most at its saturation pressure (none above its critical
 //     temperature condenses), and hydrogen fluoride only where its
-//     associated vapour is within 3 % of its monomer's density;
+//     associated vapour is within 3 % of its monomer's density; on every
+//     page of every problem, too, the one gas a page names at each pressure
+//     it prints;
 //  b  a redox equation whose two couples the handbook holds runs with
 //     ΔE° > 0 in its medium, and no equilibrium forms a product its
 //     reactants do not give;
@@ -42,7 +44,7 @@ enum class Reads { gas, species, equation, datum, structure, solution };
 // roles in order, one letter a group ("|" where the answer's begin):
 //   s a substance or species (formula or name)   t °C   T K
 //   P a pressure, u its unit   p the total of the pressures (the rest is
-//   the next gas's)   k conditions in words ("condizioni standard",
+//   the next gas's; at most 100 atm, the ideal gas law's ceiling)   k conditions in words ("condizioni standard",
 //   "pressione atmosferica")   d a mixture's density, g/L, that shares
 //   its one pressure between its two gases   V litres   m grams   n moles
 //   e an equation, or a formula that z gives a state in words
@@ -85,6 +87,11 @@ ChapterStatements chapter_statements(std::int32_t chapter);
 // row does not read the page.
 std::optional<std::vector<std::pair<char, std::string>>> faults_of(const Statement& row,
                                                                    const testing_support::ShownPage& page);
+
+// The state law's faults on a page of any problem (rule a): a page that
+// names one gas, each pressure it prints at most at the gas's saturation at
+// its temperature (25 °C where it states none, and then at most 100 atm).
+std::vector<std::pair<char, std::string>> state_law_faults(const testing_support::ShownPage& page);
 
 // The chapter's rows as a judge of the answer table's sweep: each rule's
 // failing pages per problem are tallied by its letter, against

@@ -214,6 +214,11 @@ double water_saturation_atm(double kelvin)
 
 }  // namespace
 
+const std::vector<Substance>& kept_substances()
+{
+    return substances;
+}
+
 const Substance* substance(const std::string& formula_or_name)
 {
     for (const Substance& s : substances) {

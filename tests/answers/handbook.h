@@ -27,6 +27,8 @@ struct Substance {
 };
 
 const Substance* substance(const std::string& formula_or_name);
+// Every substance kept, a formula's first entry first.
+const std::vector<Substance>& kept_substances();
 
 // Saturation pressure in atm at T kelvin: water's IAPWS line, Antoine's fit
 // within its range, a wide-range fit where one is kept, elsewhere the

@@ -175,7 +175,9 @@ void generate_problem_18()
                rt_v;
     };
     // Drawn again where either gas would condense (ammonia above its
-    // saturation pressure at the temperature).
+    // saturation pressure at the temperature), or the mixture pass the ideal
+    // law's reach (helium at 400 atm and 97 °C presses 15 % harder than the
+    // law says).
     draw_until_accepted([&pair, &partial_pressures] {
         value_slots[5].value = random_real(1.0f, 20.0f);
         convert_data_slot(5, random_int(2, 3));
@@ -185,7 +187,8 @@ void generate_problem_18()
         const std::vector<double> d = {slot_value(6), slot_value(1), slot_value(5), slot_value(7)};
         const double t = d[3] + celsius_zero;
         return !gas_condenses(pair.w, t, partial_pressures(d, true, false)) &&
-               !gas_condenses(pair.o, t, partial_pressures(d, false, true));
+               !gas_condenses(pair.o, t, partial_pressures(d, false, true)) &&
+               partial_pressures(d, true, true) <= ideal_gas_reach_atm;
     });
     problem_texts.problem_text = "Calcolare la pressione parziale d" + articulated_gas_name(pair.q) +
                                  " e la pressione totale in un recipiente da " + slot_text(5) + " L contenente " +

@@ -163,20 +163,28 @@ void generate_problem_2()
 {
     skip_random_draws(1);
     std::int32_t i = 0;
+    // The page states no temperature: its gas is read at 25 °C, drawn again
+    // where either pressure would pass the ideal law's reach or condense it
+    // there. Hydrogen fluoride is associated at any pressure at 25 °C: the
+    // list is the one with phosphorus trifluoride in its place.
     draw_until_accepted([&] {
-        i = random_int(1, 17);
-        if (no_version_in_use() && i == state.last_draw[2]) return false;
-        value_slots[1].value = draw_magnitude(9.9f, -1, 2);
-        value_slots[2].value = draw_magnitude(9.9f, -1, 2);
-        return differ_by_a_tenth(slot_value(1), slot_value(2));
+        draw_until_accepted([&] {
+            i = random_int(1, 17);
+            if (no_version_in_use() && i == state.last_draw[2]) return false;
+            value_slots[1].value = draw_magnitude(9.9f, -1, 2);
+            value_slots[2].value = draw_magnitude(9.9f, -1, 2);
+            return differ_by_a_tenth(slot_value(1), slot_value(2));
+        });
+        value_slots[3].value = draw_magnitude(9.9f, -1, 1);
+        convert_data_slot(1, random_int(3, 4));
+        convert_data_slot(2, random_int(3, 4));
+        convert_data_slot(3, random_int(2, 3));
+        const double highest = std::max(slot_value(2) / slot_value(1) * slot_value(3), slot_value(3));
+        return highest <= ideal_gas_reach_atm && !gas_condenses(list_gas(gas_list_2, i), standard_kelvin, highest);
     });
     state.last_draw[2] = i;
-    value_slots[3].value = draw_magnitude(9.9f, -1, 1);
-    convert_data_slot(1, random_int(3, 4));
-    convert_data_slot(2, random_int(3, 4));
-    convert_data_slot(3, random_int(2, 3));
 
-    problem_texts.problem_text = "Il volume di un campione di " + gas_name(list_gas(gas_list_1, i)) +
+    problem_texts.problem_text = "Il volume di un campione di " + gas_name(list_gas(gas_list_2, i)) +
                                  " viene portato a temperatura costante da " + slot_text(1) + " L a " + slot_text(2) +
                                  " L. Se la pressione finale è pari a " + slot_text(3) +
                                  " atm, quale era quella iniziale?";

@@ -135,6 +135,11 @@ inline constexpr auto gas_list_4 = [] {
 }();
 static_assert(!std::is_convertible_v<int, decltype(gas_list_1)::value_type>);
 
+// The pressure a page's gas is taken as ideal up to: at 25 °C helium's
+// compressibility is 1 + BP/RT = 1.05 there, and more past it (B = 12
+// cm3/mol: CRC Handbook, "Virial coefficients of selected gases").
+inline constexpr double ideal_gas_reach_atm = 100.0;
+
 std::int32_t list_gas(std::span<const CompoundKey> list, std::int32_t i);
 
 // The first `width` columns of the compound's name, without trailing blanks.
