@@ -19,6 +19,7 @@
 #include "frame/generator_kit.h"
 #include "numbers/electrochemical_constants.h"
 #include "numbers/fixed_width.h"
+#include "numbers/fundamental_constants.h"
 #include "numbers/random_stream.h"
 #include "numbers/thermal_constants.h"
 #include "numbers/value_kit.h"
@@ -260,8 +261,7 @@ void generate_problem_45()
         " radioattivi sapendo che il contenuto totale di " + element + " nella miscela è " + slot_text(1) +
         "% in massa";
     const float radioactive = slot_value(2) / std::log(2.0f) * slot_value(3);
-    // Avogadro's number as this problem has always written it.
-    const float atoms = slot_value(1) * 0.01f * slot_value(6) * 0.001f / molar_mass * 6.0206e23f;
+    const float atoms = slot_value(1) * 0.01f * slot_value(6) * 0.001f / molar_mass * avogadro_number_f;
     set_slot_digits(4, radioactive / atoms, 2);
     problem_texts.answer_text = slot_text(4);
     pose_problem({180, 560, 50}, {290, 150, 280});
