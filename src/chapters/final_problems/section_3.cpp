@@ -136,7 +136,7 @@ void generate_problem_17()
         set_slot_digits(
             4,
             (first->hydrogen * x * slot_value(1) / m1 + second->hydrogen * (1.0f - x) * slot_value(1) / m2) *
-                kelvin(slot_value(2)) * gas_constant_litre_atm_f / (slot_value(3) * 0.0013157895f),
+                kelvin(slot_value(2)) * gas_constant_litre_atm_f / (slot_value(3) * atm_per_torr_f),
             3);
         if (slot_value(4) < 1.0f || slot_value(4) > 10.0f) return false;
         first_named = random_int(1, 2) == 2;

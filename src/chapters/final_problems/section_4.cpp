@@ -468,7 +468,7 @@ void generate_problem_32()
     set_slot_digits(6, random_real(20.0f, 50.0f), 2);
     set_slot_digits(7, random_real(500.0f, 900.0f), 3);
     set_slot_digits(5,
-                    slot_value(2) * slot_value(1) * 0.0093278745f / (slot_value(7) * 0.0013157895f) *
+                    slot_value(2) * slot_value(1) * 0.0093278745f / (slot_value(7) * atm_per_torr_f) *
                         kelvin(slot_value(6)) * gas_constant_litre_atm_f,
                     3);
     problem_texts.problem_text = "@T1@@C1@Calcolare quanto " + element_name(metal.z) +
@@ -478,7 +478,7 @@ void generate_problem_32()
                                  " torr";
     // From the oxygen as shown: four electrons per O2, then the metal's charge.
     const float oxygen =
-        slot_value(5) * slot_value(7) * 0.0013157895f / (kelvin(slot_value(6)) * gas_constant_litre_atm_f);
+        slot_value(5) * slot_value(7) * atm_per_torr_f / (kelvin(slot_value(6)) * gas_constant_litre_atm_f);
     // Three digits, as the volume, the pressure and the kelvin temperature shown have.
     const float mass = 4.0f * oxygen / static_cast<float>(metal.charge) * slot_value(3);
     set_slot_digits(4, mass, 3);

@@ -125,7 +125,7 @@ void generate_problem_41()
     value_slots[3].value = static_cast<float>(x) / molar_mass * dioxide_molar_mass * slot_value(1);
     set_slot_digits(4, static_cast<float>(random_int(20, 90)), 2);
     set_slot_digits(5, random_real(600.0f, 920.0f), 3);
-    const float volume = slot_value(3) * kelvin(slot_value(4)) / (dioxide_molar_mass * slot_value(5) * 0.0013157895f) *
+    const float volume = slot_value(3) * kelvin(slot_value(4)) / (dioxide_molar_mass * slot_value(5) * atm_per_torr_f) *
                          gas_constant_litre_atm_rounded_f;
     set_slot_uncertainty(2, slot_value(2), slot_value(2) / slot_value(1) * slot_uncertainty(1));
     set_slot_uncertainty(6, volume, volume / slot_value(1) * slot_uncertainty(1));

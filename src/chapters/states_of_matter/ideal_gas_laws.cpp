@@ -508,7 +508,7 @@ void generate_problem_14()
         append_piece(text, " e " + slot_text(2) + "% di H.");
     else
         append_piece(text, ", " + slot_text(2) + "% di H e " + slot_text(3) + "% di N.");
-    const float density = slot_value(5) * 0.0013157895f / ((kelvin(slot_value(4))) * gas_constant_litre_atm_f) * m;
+    const float density = slot_value(5) * atm_per_torr_f / ((kelvin(slot_value(4))) * gas_constant_litre_atm_f) * m;
     set_slot_uncertainty(6, density, density * (relative_uncertainty(5) + kelvin_relative_uncertainty(4)));
     append_piece(text, " Calcolare la formula molecolare del composto sapendo che la sua densità allo "
                        "stato di gas è pari a " +
