@@ -15,6 +15,7 @@
 
 #include "chapters/final_problems/final_problems_problems.h"
 #include "chemistry/acid_base_constants.h"
+#include "chemistry/molar_mass.h"
 #include "chemistry/table_fields.h"
 #include "handbook.h"
 #include "handbook_boiling.h"
@@ -255,16 +256,16 @@ std::vector<RegisteredTable> program_tables()
                                     faults.push_back(std::move(f));
                             return faults;
                         })},
-          {"molar mass", by_law("the formula mass within 0.01 g/mol",
-                                [](std::int32_t& judged) {
-                                    std::vector<std::string> faults;
-                                    for (const final_problems::Liquid& l : final_problems::liquids)
-                                        if (std::string f = formula_mass_fault(
-                                                liquid_formula(l), testing_support::written_figure(l.molar_mass).value);
-                                            ++judged, !f.empty())
-                                            faults.push_back(std::move(f));
-                                    return faults;
-                                })}}},
+          {"composition", by_law("held to its formula: the formula's mass within 0.01 g/mol",
+                                 [](std::int32_t& judged) {
+                                     std::vector<std::string> faults;
+                                     for (const final_problems::Liquid& l : final_problems::liquids)
+                                         if (std::string f = formula_mass_fault(liquid_formula(l),
+                                                                                composition_molar_mass(l.composition));
+                                             ++judged, !f.empty())
+                                             faults.push_back(std::move(f));
+                                     return faults;
+                                 })}}},
         {"chapters/final_problems/section_4.cpp",
          "initial",
          "initial concentrations",
@@ -282,7 +283,19 @@ std::vector<RegisteredTable> program_tables()
          "long_lived_isotopes",
          "radioactive isotopes",
          {{"half-life", by_column(half_life_column, long_lived_half_life_rows)}}},
-        {"chapters/final_problems/section_6.cpp", "reagents", "reagents", {{"molar mass", exact("the formula mass")}}},
+        {"chapters/final_problems/section_6.cpp",
+         "reagents",
+         "reagents",
+         {{"composition", by_law("held to its formula: the formula's mass within 0.01 g/mol",
+                                 [](std::int32_t& judged) {
+                                     std::vector<std::string> faults;
+                                     for (const final_problems::Reagent& r : final_problems::reagents)
+                                         if (std::string f =
+                                                 formula_mass_fault(r.formula, composition_molar_mass(r.composition));
+                                             ++judged, !f.empty())
+                                             faults.push_back(std::move(f));
+                                     return faults;
+                                 })}}},
         {"chapters/solutions/colligative_properties.cpp",
          "dissociated",
          "dissociated solutes",

@@ -221,9 +221,9 @@ void generate_problem_23()
         if (hydrogens % 2 == 1) ++hydrogens;
     }
     set_slot_digits(1, random_real(1.0f, 5.0f), 4);
-    const float molar_mass = 12.011f * carbons + 1.008f * hydrogens + 16.0f * oxygens;
-    set_slot_digits(2, carbons * slot_value(1) / molar_mass * 44.011f, 4);
-    set_slot_digits(3, hydrogens * slot_value(1) / (2.0f * molar_mass) * 18.016f, 4);
+    const float molar_mass = chno_molar_mass(carbons, hydrogens, 0, oxygens);
+    set_slot_digits(2, carbons * slot_value(1) / molar_mass * composition_molar_mass("C 01O 02"), 4);
+    set_slot_digits(3, hydrogens * slot_value(1) / (2.0f * molar_mass) * water_molar_mass(), 4);
     const std::int32_t k = random_int(1, 3);
     float depression = random_real(1.0f, 3.0f);
     if (k == 3) depression = random_real(3.0f, 6.0f);

@@ -490,15 +490,14 @@ void generate_problem_14()
         f.h *= k;
         f.n *= k;
         f.o *= k;
-        m = 12.01115f * static_cast<float>(f.c) + 1.00797f * static_cast<float>(f.h) +
-            14.0067f * static_cast<float>(f.n) + 15.9994f * static_cast<float>(f.o);
+        m = chno_molar_mass(f.c, f.h, f.n, f.o);
         set_slot_digits(4, random_real(50.0f, 200.0f), 3);
         set_slot_digits(5, random_real(20.0f, 99.0f), 3);
         return slot_value_as_shown(5) < alkane_saturation_torr(m, slot_value_as_shown(4));
     });
-    set_slot_digits(1, static_cast<float>(f.c) / m * 1201.115f, 3);
-    set_slot_digits(2, static_cast<float>(f.h) / m * 100.797f, 3);
-    set_slot_digits(3, static_cast<float>(f.n) / m * 1400.67f, 3);
+    set_slot_digits(1, static_cast<float>(f.c) / m * 100.0f * chno_molar_mass(1, 0, 0, 0), 3);
+    set_slot_digits(2, static_cast<float>(f.h) / m * 100.0f * chno_molar_mass(0, 1, 0, 0), 3);
+    set_slot_digits(3, static_cast<float>(f.n) / m * 100.0f * chno_molar_mass(0, 0, 1, 0), 3);
 
     std::string& text = problem_texts.problem_text;
     text = "Un composto molecolare costituito da carbonio, idrogeno";

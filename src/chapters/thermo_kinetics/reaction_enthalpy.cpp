@@ -85,7 +85,7 @@ void generate_problem_11()
     const auto c = static_cast<float>(n.c);
     const auto h = static_cast<float>(n.h);
     const auto o = static_cast<float>(n.o);
-    const float molar_mass = o * 16.0f + h * 1.008f + c * 12.011f;
+    const float molar_mass = chno_molar_mass(n.c, n.h, 0, n.o);
 
     float mass = random_real(1.0f, 9.9f);
     if (random_int(1, 2) == 1) mass *= 0.1f;
