@@ -244,7 +244,7 @@ std::vector<RegisteredTable> program_tables()
         {"chapters/final_problems/section_3.cpp",
          "fuels",
          "fuels",
-         {{"kJ/g", unjudged("no handbook column held here")}}},
+         {{"ΔHf° kJ/mol", unjudged("no handbook column held here")}}},
         {"chapters/final_problems/section_3.cpp",
          "liquids",
          "liquids' boiling points",

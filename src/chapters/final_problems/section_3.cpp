@@ -223,7 +223,6 @@ void generate_problem_20()
     set_slot_digits(1, mass, 3);
     set_slot_text(3, fuel.formation_enthalpy.empty() ? formation_enthalpy_text(fuel.compound)
                                                      : std::string(fuel.formation_enthalpy));
-    set_slot_digits(3, slot_value(3), std::fabs(slot_value(3)) <= 999.0f ? 4 : 5);
     const std::string water_text = formation_enthalpy_text(compounds::liquid_water);
     const std::string carbon_dioxide_text = formation_enthalpy_text(compounds::carbon_dioxide);
     const char* state = fuel.state == 's' ? " solido" : fuel.state == 'l' ? " liquido" : " gassoso";

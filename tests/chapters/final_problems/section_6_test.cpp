@@ -187,5 +187,12 @@ TEST_F(SectionSix, AnswersFollowFromTheNumbersShown)
     run(section_six_rows);
 }
 
+// Once with Avogadro's number written 6.0206e23.
+TEST_F(SectionSix, AtomsCountWithAvogadrosNumber)
+{
+    constexpr testing_support::VersionAnswer cases[] = {{45, 156, "7.6•10@u-8@", "7.7•10@u-8@"}};
+    expect_answers(cases);
+}
+
 }  // namespace
 }  // namespace final_problems_test
