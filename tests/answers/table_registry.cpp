@@ -392,6 +392,10 @@ std::vector<RegisteredTable> program_tables()
          {{"mol/L", exact("the example's own solution")}}},
         {"tools/molecule_viewer.cpp", "atom_styles", "atoms' drawing", {{"radius, colour", layout}}},
         {"tools/molecule_viewer.cpp", "axis", "rotation axis", {{"vector", layout}}},
+        {"chemistry/isotope_list.h",
+         "isotope_list",
+         "isotopes of the nucleus questions",
+         {{"mass number", exact("a count: each a nuclide found in nature (IUPAC's isotopic compositions)")}}},
     };
 }
 
