@@ -24,6 +24,7 @@
 #include "handbook_kinetics.h"
 #include "handbook_physical.h"
 #include "handbook_solution_densities.h"
+#include "handbook_water.h"
 #include "support/formula_reading.h"
 #include "support/table_lookups.h"
 
@@ -396,6 +397,14 @@ std::vector<RegisteredTable> program_tables()
          "isotope_list",
          "isotopes of the nucleus questions",
          {{"mass number", exact("a count: each a nuclide found in nature (IUPAC's isotopic compositions)")}}},
+        {"chemistry/water_data.h",
+         "water_data",
+         "water's data",
+         {{"fusion enthalpy, vaporisation enthalpy", water_judgement(water_heat_column)},
+          {"ice heat capacity, liquid heat capacity, steam heat capacity", water_judgement(water_heat_capacity_column)},
+          {"ice heat capacity slope", unjudged("no ice heat capacity below 0 °C held here")},
+          {"ice molar volume, liquid molar volume", water_judgement(water_volume_column)},
+          {"ebullioscopic constant, cryoscopic constant", water_constants_judgement()}}},
     };
 }
 

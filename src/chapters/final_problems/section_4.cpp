@@ -17,6 +17,7 @@
 #include "chemistry/reacting_gases.h"
 #include "chemistry/solubility_products.h"
 #include "chemistry/table_fields.h"
+#include "chemistry/water_data.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
@@ -258,9 +259,9 @@ void generate_problem_27()
     const float x = random_real(0.1f, 0.9f);
     const float ions = i1 / m1 * x * slot_value(1) + (1.0f - x) / m2 * i2 * slot_value(1);
     set_slot_digits(2, ions / random_real(0.1f, 0.5f) * 1000.0f, 3);
-    set_slot_digits(3, ions / slot_value(2) * 1855.0f, 3);
+    set_slot_digits(3, ions / slot_value(2) * (water_value_f(WaterFact::cryoscopic_constant) * 1000.0f), 3);
     // The cryoscopic constant is printed, so its digits count as a datum's.
-    set_slot_text(6, "1.855");
+    set_slot_text(6, water_text(WaterFact::cryoscopic_constant));
     problem_texts.problem_text = "Determinare la composizione di una miscela di " + compound_name(first.compound) +
                                  " e " + compound_name(second.compound) +
                                  " sapendo che la soluzione ottenuta sciogliendo " + slot_text(1) +
