@@ -11,10 +11,10 @@ namespace table_checks {
 
 namespace {
 
-constexpr double water_molar_mass = 18.015;      // g/mol, IUPAC standard atomic weights
-constexpr double gas_constant = 8.314462618;     // J/(mol K), CODATA 2018
-constexpr double fusion_joules = 6009.0;         // J/mol at 273.15 K
-constexpr double vaporisation_joules = 40650.0;  // J/mol at 373.124 K
+constexpr double water_grams_per_mole = 18.015;         // g/mol, IUPAC standard atomic weights
+constexpr double water_law_gas_constant = 8.314462618;  // J/(mol K), CODATA 2018
+constexpr double water_fusion_joules = 6009.0;          // J/mol at 273.15 K
+constexpr double water_vaporisation_joules = 40650.0;   // J/mol at 373.124 K
 
 }  // namespace
 
@@ -41,20 +41,21 @@ Column water_heat_capacity_column()
             "heat capacities",
             0.005,
             Spread::relative,
-            {{"ice heat capacity", 2.11 * water_molar_mass, 2.097 * water_molar_mass},
-             {"liquid heat capacity", 4.1917 * water_molar_mass},
-             {"steam heat capacity", 1.997 * water_molar_mass}}};
+            {{"ice heat capacity", 2.11 * water_grams_per_mole, 2.097 * water_grams_per_mole},
+             {"liquid heat capacity", 4.1917 * water_grams_per_mole},
+             {"steam heat capacity", 1.997 * water_grams_per_mole}}};
 }
 
 // cm3/mol at 0 °C and 1 atm, from the densities of ice, 0.9167 g/cm3, and
 // of water, 0.99984 g/cm3 (CRC Handbook). Within 0.5 % besides.
 Column water_volume_column()
 {
-    return {"water",
-            "molar volumes",
-            0.005,
-            Spread::relative,
-            {{"ice molar volume", water_molar_mass / 0.9167}, {"liquid molar volume", water_molar_mass / 0.99984}}};
+    return {
+        "water",
+        "molar volumes",
+        0.005,
+        Spread::relative,
+        {{"ice molar volume", water_grams_per_mole / 0.9167}, {"liquid molar volume", water_grams_per_mole / 0.99984}}};
 }
 
 Judgement water_judgement(Column (*column)())
@@ -75,13 +76,13 @@ Judgement water_constants_judgement()
     return by_law("K = R T² M / ΔH at the normal melting and boiling points, within 0.3 %", [](std::int32_t& judged) {
         std::vector<std::string> faults;
         const auto check = [&](WaterFact fact, double kelvin, double enthalpy) {
-            const double law = gas_constant * kelvin * kelvin * water_molar_mass * 1e-3 / enthalpy;
+            const double law = water_law_gas_constant * kelvin * kelvin * water_grams_per_mole * 1e-3 / enthalpy;
             ++judged;
             if (std::abs(water_value(fact) / law - 1.0) > 0.003)
                 faults.push_back(std::string(water_text(fact)) + " kg K/mol, law " + text_of(law));
         };
-        check(WaterFact::cryoscopic_constant, 273.15, fusion_joules);
-        check(WaterFact::ebullioscopic_constant, 373.124, vaporisation_joules);
+        check(WaterFact::cryoscopic_constant, 273.15, water_fusion_joules);
+        check(WaterFact::ebullioscopic_constant, 373.124, water_vaporisation_joules);
         return faults;
     });
 }
