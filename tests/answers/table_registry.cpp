@@ -284,19 +284,6 @@ std::vector<RegisteredTable> program_tables()
          "long_lived_isotopes",
          "radioactive isotopes",
          {{"half-life", by_column(half_life_column, long_lived_half_life_rows)}}},
-        {"chapters/final_problems/section_6.cpp",
-         "reagents",
-         "reagents",
-         {{"composition", by_law("held to its formula: the formula's mass within 0.01 g/mol",
-                                 [](std::int32_t& judged) {
-                                     std::vector<std::string> faults;
-                                     for (const final_problems::Reagent& r : final_problems::reagents)
-                                         if (std::string f =
-                                                 formula_mass_fault(r.formula, composition_molar_mass(r.composition));
-                                             ++judged, !f.empty())
-                                             faults.push_back(std::move(f));
-                                     return faults;
-                                 })}}},
         {"chapters/solutions/colligative_properties.cpp",
          "dissociated",
          "dissociated solutes",
@@ -393,10 +380,6 @@ std::vector<RegisteredTable> program_tables()
          {{"mol/L", exact("the example's own solution")}}},
         {"tools/molecule_viewer.cpp", "atom_styles", "atoms' drawing", {{"radius, colour", layout}}},
         {"tools/molecule_viewer.cpp", "axis", "rotation axis", {{"vector", layout}}},
-        {"chemistry/isotope_list.h",
-         "isotope_list",
-         "isotopes of the nucleus questions",
-         {{"mass number", exact("a count: each a nuclide found in nature (IUPAC's isotopic compositions)")}}},
         {"chemistry/water_data.h",
          "water_data",
          "water's data",
