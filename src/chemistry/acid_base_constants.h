@@ -14,6 +14,9 @@
 inline constexpr double water_ion_product = 1.0e-14;
 inline constexpr float water_ion_product_f = 1.0e-14f;
 static_assert(water_ion_product_f == static_cast<float>(water_ion_product));
+// Its cologarithm, pKw = pH + pOH.
+inline constexpr double water_ion_exponent = 14.0;
+inline constexpr float water_ion_exponent_f = 14.0f;
 
 struct AcidBaseConstant {
     std::string_view species;  // the acid, or the base, whose constant it is

@@ -51,12 +51,8 @@ struct DataTables {
     std::array<ReactionRecord, reaction_slots + 1> reactions;  // [0] unused
 };
 
-// Avogadro's and Boltzmann's constants as written: the SI's exact values,
-// which the constants below and the calculator's named constants both read.
-inline constexpr std::string_view avogadro_number_text = "6.02214076e23";
-inline constexpr std::string_view boltzmann_constant_text = "1.380649e-23";
-
-// SI units; each the single-precision value nearest to the tabulated decimal.
+// SI units: the constants of numbers/fundamental_constants.h, which the
+// constants panel shows.
 struct PhysicalConstants {
     float avogadro_number = 0.0f;     // 1/mol
     float atomic_mass_unit = 0.0f;    // kg

@@ -40,6 +40,20 @@ float composition_molar_mass(std::string_view composition)
     return compute_molar_mass(composition, unused_uncertainty);
 }
 
+float chno_molar_mass(std::int32_t c, std::int32_t h, std::int32_t n, std::int32_t o)
+{
+    // One atom at a time: counts may pass the two digits of a composition.
+    return static_cast<float>(c) * composition_molar_mass("C 01") +
+           static_cast<float>(h) * composition_molar_mass("H 01") +
+           static_cast<float>(n) * composition_molar_mass("N 01") +
+           static_cast<float>(o) * composition_molar_mass("O 01");
+}
+
+float water_molar_mass()
+{
+    return composition_molar_mass("H 02O 01");
+}
+
 float compound_molar_mass(std::int32_t k, float& mass_uncertainty)
 {
     return compute_molar_mass(compound_composition(k), mass_uncertainty);

@@ -26,6 +26,12 @@ float compute_molar_mass(std::string_view composition, float& mass_uncertainty);
 // The molar mass alone.
 float composition_molar_mass(std::string_view composition);
 
+// The molar mass of c carbons, h hydrogens, n nitrogens and o oxygens,
+// summed in that order from the element table's masses.
+float chno_molar_mass(std::int32_t c, std::int32_t h, std::int32_t n, std::int32_t o);
+// Water's, 2 H + O.
+float water_molar_mass();
+
 // compute_molar_mass of compound k's composition, with and without its
 // uncertainty.
 float compound_molar_mass(std::int32_t k, float& mass_uncertainty);

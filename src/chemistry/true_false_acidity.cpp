@@ -129,7 +129,7 @@ Statement ph_and_concentrations()
                  " mol/L ha pH = " + slot_text(2);
     } else {
         const float p = s.truth == 0 ? shifted_ph(x) : x;
-        const float h = q == 3 ? std::pow(10.0f, -p) : std::pow(10.0f, p - 14.0f);
+        const float h = q == 3 ? std::pow(10.0f, -p) : std::pow(10.0f, p - water_ion_exponent_f);
         set_slot_uncertainty(2, h, h * u * 2.3f);
         s.text = std::string(q == 3 ? "Una soluzione con pH = " : "Una soluzione con pOH = ") + slot_text(1) +
                  " ha [H@u+@] = " + slot_text(2) + " mol/L";

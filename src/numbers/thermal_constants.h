@@ -87,6 +87,13 @@ static_assert(static_cast<float>(per_gas_constant_kilojoule) == per_gas_constant
 inline constexpr float rt_at_25_kilojoule_f = 2.4788191f;
 static_assert(rt_at_25_kilojoule_f == static_cast<float>(gas_constant_joule * standard_kelvin / 1000.0));
 
+// The atmosphere in pascals, by definition.
+inline constexpr double pascals_per_atmosphere = 101325.0;
+
+// 1/760 atm per torr, the float nearest.
+inline constexpr float atm_per_torr_f = 0.0013157895f;
+static_assert(atm_per_torr_f == static_cast<float>(1.0 / 760.0));
+
 // R in L torr/(mol K), 760 torr to the atm: from R above, and from its four
 // digits rounded (0.08206).
 inline constexpr float gas_constant_litre_torr_f = 62.36332f;

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "chemistry/data_tables.h"
+#include "numbers/fundamental_constants.h"
 #include "numbers/thermal_constants.h"
 #include "tools/character_classes.h"
 

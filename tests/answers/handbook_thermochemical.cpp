@@ -23,7 +23,7 @@ const std::vector<ThermoSources>& thermochemical_rows()
         {"I@d2@", 62.42, unlisted, 19.33, unlisted, 260.69, unlisted, 36.90, unlisted},
         {"P@d4@", 0.0, unlisted, 0.0, unlisted, 164.36, unlisted, 95.36, unlisted},
         {"H@d2@", 0.0, unlisted, 0.0, unlisted, 130.68, unlisted, 28.84, unlisted},
-        {"H@d2@O(l)", -285.83, unlisted, -237.13, unlisted, 69.95, 69.91, 75.33, unlisted},
+        {"H@d2@O(l)", -285.83, unlisted, -237.13, unlisted, 69.95, 69.91, 75.33, 75.29},
         {"NH@d3@", -45.94, -46.11, -16.41, -16.45, 192.77, 192.45, 35.06, unlisted},
         {"H@d2@O@d2@", -187.78, unlisted, -120.35, unlisted, 109.6, unlisted, 89.1, unlisted},
         {"CO", -110.53, unlisted, -137.17, unlisted, 197.66, unlisted, 29.14, unlisted},

@@ -16,6 +16,7 @@
 #include "chapters/final_problems/final_problems_problems.h"
 #include "chapters/thermo_kinetics/thermo_kinetics_problems.h"
 #include "chemistry/acid_base_constants.h"
+#include "chemistry/molar_mass.h"
 #include "chemistry/table_fields.h"
 #include "handbook.h"
 #include "handbook_boiling.h"
@@ -25,6 +26,7 @@
 #include "handbook_kinetics.h"
 #include "handbook_physical.h"
 #include "handbook_solution_densities.h"
+#include "handbook_water.h"
 #include "numbers/thermal_constants.h"
 #include "support/formula_reading.h"
 #include "support/table_lookups.h"
@@ -290,16 +292,16 @@ std::vector<RegisteredTable> program_tables()
                                     faults.push_back(std::move(f));
                             return faults;
                         })},
-          {"molar mass", by_law("the formula mass within 0.01 g/mol",
-                                [](std::int32_t& judged) {
-                                    std::vector<std::string> faults;
-                                    for (const final_problems::Liquid& l : final_problems::liquids)
-                                        if (std::string f = formula_mass_fault(
-                                                liquid_formula(l), testing_support::written_figure(l.molar_mass).value);
-                                            ++judged, !f.empty())
-                                            faults.push_back(std::move(f));
-                                    return faults;
-                                })}}},
+          {"composition", by_law("held to its formula: the formula's mass within 0.01 g/mol",
+                                 [](std::int32_t& judged) {
+                                     std::vector<std::string> faults;
+                                     for (const final_problems::Liquid& l : final_problems::liquids)
+                                         if (std::string f = formula_mass_fault(liquid_formula(l),
+                                                                                composition_molar_mass(l.composition));
+                                             ++judged, !f.empty())
+                                             faults.push_back(std::move(f));
+                                     return faults;
+                                 })}}},
         {"chapters/final_problems/section_4.cpp",
          "reaction_temperatures",
          "reactions' temperatures",
@@ -314,7 +316,6 @@ std::vector<RegisteredTable> program_tables()
          "long_lived_isotopes",
          "radioactive isotopes",
          {{"half-life", by_column(half_life_column, long_lived_half_life_rows)}}},
-        {"chapters/final_problems/section_6.cpp", "reagents", "reagents", {{"molar mass", exact("the formula mass")}}},
         {"chapters/solutions/colligative_properties.cpp",
          "dissociated",
          "dissociated solutes",
@@ -418,11 +419,10 @@ std::vector<RegisteredTable> program_tables()
         chapter_sections("chapters/stoichiometry/stoichiometry_chapter.cpp"),
         chapter_sections("chapters/thermo_kinetics/thermo_kinetics_chapter.cpp"),
         {"chapters/basic_notions/plotted_curves.cpp", "window", "graphs' window", {{"y from, to", layout}}},
-        {"chapters/elements_compounds/atoms_atomic_mass.cpp",
+        {"chemistry/isotope_list.h",
          "isotope_list",
          "isotopes",
-         {{"mass number", exact("a count")}}},
-        {"chemistry/true_false_group2_structure.cpp", "isotopes", "isotopes", {{"mass number", exact("a count")}}},
+         {{"mass number", exact("a count: each a nuclide found in nature")}}},
         {"chapters/elements_compounds/periodic_properties.cpp",
          "odd_one_properties",
          "electronegativity questions",
@@ -456,6 +456,14 @@ std::vector<RegisteredTable> program_tables()
          "hydrogen_iodide_decomposition",
          "HI's rate law",
          {{"A, n, E", by_law("within 20 % of Bodenstein's rate constants of 2HI", hydrogen_iodide_faults)}}},
+        {"chemistry/water_data.h",
+         "water_data",
+         "water's data",
+         {{"fusion enthalpy, vaporisation enthalpy", water_judgement(water_heat_column)},
+          {"ice heat capacity, liquid heat capacity, steam heat capacity", water_judgement(water_heat_capacity_column)},
+          {"ice heat capacity slope", unjudged("no ice heat capacity below 0 °C held here")},
+          {"ice molar volume, liquid molar volume", water_judgement(water_volume_column)},
+          {"ebullioscopic constant, cryoscopic constant", water_constants_judgement()}}},
     };
 }
 

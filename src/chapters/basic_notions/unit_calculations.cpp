@@ -12,6 +12,7 @@
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
 #include "numbers/fixed_width.h"
+#include "numbers/fundamental_constants.h"
 #include "numbers/random_stream.h"
 #include "numbers/thermal_constants.h"
 #include "numbers/value_slots.h"
@@ -40,11 +41,6 @@ constexpr std::array<UnitEntry, 5> energy_from_joules = {{
     {"cal", calories_per_joule_f},
     {"kcal", 1.0f / kilocalorie_joules_f},
 }};
-
-constexpr float planck_constant_js = 6.626076e-34f;
-constexpr float grams_per_mass_unit = 1.660539e-24f;  // as the constants panel shows the mass unit
-// c as both statements print it, in m/s.
-constexpr float light_speed = 2.997925e8f;
 
 // Volume units 3 to 5 are cubic lengths.
 std::string volume_code(std::int32_t unit)
@@ -115,7 +111,7 @@ void generate_problem_21()
 void generate_problem_22()
 {
     skip_random_draws(1);
-    set_slot_digits(1, planck_constant_js, 5);
+    set_slot_digits(1, planck_constant_f, 5);
     const std::int32_t u = random_int(1, 4);
     set_slot_digits(2, energy_from_joules[u].factor * slot_value(1), 5);
     std::int32_t w = 0;
@@ -144,7 +140,7 @@ void generate_problem_23()
 {
     skip_random_draws(2);
     const std::int32_t g = random_int(1, 3);  // the mass shown in g, ng or pg
-    set_slot_digits(1, light_speed, 7);
+    set_slot_digits(1, speed_of_light_f, 7);
     const std::int32_t e = random_int(3, 20);
     set_slot_digits(3, random_real(1.0f, 9.999f) * power_of_ten(-e), 4);
     static constexpr float shown_per_gram[] = {0.0f, 1.0f, 1e9f, 1e12f};
@@ -174,8 +170,8 @@ void generate_problem_24()
     const std::int32_t t = random_int(1, 7);
     set_slot_digits(1, time, 3);
     const float q = time_units[t].factor / static_cast<float>(k);
-    float distance = q * slot_value(1) * light_speed;
-    float uncertainty = slot_uncertainty(1) * q * light_speed;
+    float distance = q * slot_value(1) * speed_of_light_f;
+    float uncertainty = slot_uncertainty(1) * q * speed_of_light_f;
     const bool kilometres = t >= 4;
     if (kilometres) {
         distance = distance * 0.001f;
@@ -202,7 +198,8 @@ void generate_problem_25()
     if (kind == 1) {
         const std::int32_t z = draw_element_of_known_mass();
         set_slot_text(1, element_field(z, 21, 30));
-        set_slot_uncertainty(1, slot_value(1) * grams_per_mass_unit, slot_uncertainty(1) * grams_per_mass_unit);
+        set_slot_uncertainty(1, slot_value(1) * atomic_mass_unit_grams_f,
+                             slot_uncertainty(1) * atomic_mass_unit_grams_f);
         float x2 = random_real(1.0f, 100.0f);
         // Lanthanide samples stay below one unit.
         if (random_int(1, 2) == 1 || (z >= 57 && z <= 73)) x2 = random_real(0.001f, 1.0f);
@@ -220,7 +217,7 @@ void generate_problem_25()
         });
         float mass_uncertainty = 0.0f;
         const float molar_mass = compound_molar_mass(c, mass_uncertainty);
-        set_slot_uncertainty(1, molar_mass * grams_per_mass_unit, mass_uncertainty * grams_per_mass_unit);
+        set_slot_uncertainty(1, molar_mass * atomic_mass_unit_grams_f, mass_uncertainty * atomic_mass_unit_grams_f);
         float x2 = random_real(1.0f, 100.0f);
         if (random_int(1, 2) == 1) x2 = random_real(0.001f, 1.0f);
         set_slot_digits(2, x2, random_int(2, 5));

@@ -9,6 +9,7 @@
 #include "chapters/elements_compounds/isotope_pairs.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/element_draws.h"
+#include "chemistry/isotope_list.h"
 #include "chemistry/table_fields.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
@@ -17,24 +18,6 @@
 
 namespace elements_compounds {
 namespace {
-
-struct Isotope {
-    std::string_view symbol;
-    std::int32_t mass_number;
-};
-
-// Problem 3 poses the first 80; uranium 238 closes the list but is never drawn.
-constexpr std::array<Isotope, 81> isotope_list{{
-    {"H", 1},    {"H", 2},    {"He", 3},   {"He", 4},   {"Li", 6},   {"Li", 7},   {"B", 10},   {"B", 11},   {"C", 12},
-    {"C", 13},   {"N", 14},   {"N", 15},   {"O", 16},   {"O", 17},   {"O", 18},   {"Ne", 20},  {"Ne", 21},  {"Ne", 22},
-    {"Mg", 24},  {"Mg", 25},  {"Mg", 26},  {"Si", 28},  {"Si", 29},  {"Si", 30},  {"S", 32},   {"S", 33},   {"S", 34},
-    {"S", 36},   {"Cl", 35},  {"Cl", 37},  {"Ar", 36},  {"Ar", 38},  {"Ar", 40},  {"K", 39},   {"K", 40},   {"K", 41},
-    {"Ca", 40},  {"Ca", 42},  {"Ca", 44},  {"Ti", 47},  {"Ti", 48},  {"Cr", 52},  {"Cr", 53},  {"Fe", 54},  {"Fe", 56},
-    {"Ni", 58},  {"Ni", 60},  {"Cu", 63},  {"Cu", 65},  {"Zn", 64},  {"Zn", 66},  {"Ge", 70},  {"Ge", 72},  {"Ge", 74},
-    {"Se", 78},  {"Se", 80},  {"Br", 79},  {"Br", 81},  {"Kr", 84},  {"Kr", 86},  {"Zr", 90},  {"Zr", 92},  {"Zr", 94},
-    {"Mo", 98},  {"Mo", 100}, {"Pd", 106}, {"Pd", 108}, {"Ag", 107}, {"Ag", 109}, {"Sn", 116}, {"Sn", 118}, {"Sn", 120},
-    {"Ba", 135}, {"Ba", 138}, {"Os", 189}, {"Os", 190}, {"Os", 192}, {"Pt", 195}, {"U", 234},  {"U", 235},  {"U", 238},
-}};
 
 struct MassUnit {
     std::string_view name;
@@ -99,7 +82,7 @@ constexpr std::array<IsotopePair, 20> isotope_pairs{{
     {"N", {"14", "99.63", "14.00307"}, {"15", "0.37", "15.00011"}},
     {"Cl", {"35", "75.76", "34.96885"}, {"37", "24.24", "36.966"}},
     {"K", {"39", "93.26", "38.96371"}, {"41", "6.74", "40.9618"}},
-    {"V", {"50", "0.24", "49.9472"}, {"51", "99.76", "50.9440"}},
+    {"V", {"50", "0.250", "49.9472"}, {"51", "99.750", "50.9440"}},
     {"Cu", {"63", "69.09", "62.9296"}, {"65", "30.91", "64.9278"}},
     {"Ga", {"69", "60.11", "68.9256"}, {"71", "39.89", "70.9247"}},
     {"Br", {"79", "50.54", "78.9183"}, {"81", "49.46", "80.9163"}},
@@ -141,7 +124,7 @@ void generate_problem_2()
 void generate_problem_3()
 {
     skip_random_draws(2);
-    const Isotope& isotope = isotope_list[pick_problem_variant(80, elements_compounds_state.last_draw[3], 0) - 1];
+    const IsotopeName& isotope = isotope_list[pick_problem_variant(80, elements_compounds_state.last_draw[3], 0) - 1];
     const std::int32_t z = element_of_symbol(isotope.symbol);
     const std::int32_t neutrons = isotope.mass_number - z;
     problem_texts.problem_text = "Quanti protoni e quanti neutroni sono presenti in un nucleo di @u" +

@@ -67,7 +67,7 @@ void generate_problem_17()
         // Two decimals, also where the rounding reaches a power of ten.
         show_decimals(1, random_real(1.0f, 13.0f), 2);
         // The answer follows from the p-value as shown.
-        const float c = std::pow(10.0f, slot_value_as_shown(1) - 14.0f);
+        const float c = std::pow(10.0f, slot_value_as_shown(1) - water_ion_exponent_f);
         set_slot_uncertainty(2, c, c * slot_uncertainty(1) * ln10_rounded);
         // A power of ten from a pH of two decimals: two digits at most.
         if (slot_digits(2) > 2) set_slot_digits(2, c, 2);
@@ -114,7 +114,7 @@ void generate_problem_19()
     set_slot_uncertainty(2, conjugate, conjugate / slot_value(1) * slot_uncertainty(1));
     set_slot_uncertainty(3, minus_log10(slot_value(2)), slot_uncertainty(2) / (std::log(10.0f) * slot_value(2)));
     // The constant asked for follows from the p-value as shown.
-    const float back = std::pow(10.0f, slot_value_as_shown(3) - 14.0f);
+    const float back = std::pow(10.0f, slot_value_as_shown(3) - water_ion_exponent_f);
     set_slot_uncertainty(5, back, back * slot_uncertainty(3) * ln10_rounded);
     // A power of ten from a p-value: as many digits as it has decimals.
     const std::int32_t decimals = decimals_shown(3);

@@ -69,7 +69,7 @@ bool complexed_by_own_anion(std::int32_t n)
 bool anion_in_water(const Hydroxide& h)
 {
     const float oh = solved_or_nan(solve_ph_solubility(h.hydroxide_groups, slot_value(9)));
-    return 14.0f + std::log10(oh) > h.anion_ph;
+    return water_ion_exponent_f + std::log10(oh) > h.anion_ph;
 }
 
 constexpr Carbonate carbonates[] = {
@@ -239,7 +239,7 @@ void generate_problem_41()
     reread_slot(1);
     // An amphoteric hydroxide dissolves in the strong base as its anion:
     // it is posed in the acid instead.
-    if (14.0f + std::log10(slot_value(1)) > hydroxide.anion_ph) w = 1;
+    if (water_ion_exponent_f + std::log10(slot_value(1)) > hydroxide.anion_ph) w = 1;
     problem_texts.problem_text = "Calcolare la solubilità di " + std::string(hydroxide.formula) +
                                  " [@iK@@dps@ = " + slot_text(9) + " a 25@uo@C] in " +
                                  "acqua pura e in una soluzione " + slot_text(1) + " F di " +
@@ -295,8 +295,9 @@ void generate_problem_42()
     solubility_in_water(m);
     // K/[OH-]^m with [OH-] from the pH as printed, never rounded first; the
     // pH's two decimals count.
-    set_slot_from_data(3, {1, 9},
-                       [m](const std::vector<double>& d) { return d[1] / std::pow(std::pow(10.0, d[0] - 14.0), m); });
+    set_slot_from_data(3, {1, 9}, [m](const std::vector<double>& d) {
+        return d[1] / std::pow(std::pow(10.0, d[0] - water_ion_exponent), m);
+    });
     const float s = slot_value(3);
     problem_texts.answer_text = slot_text(2) + " mol/L; " + (s < 1.0f ? slot_text(3) + " mol/L" : "solubile");
     draw_problem_text(170, 520, 50);

@@ -162,12 +162,12 @@ extern const std::array<Bimolecular, 9> bimolecular_reactions;
 extern const std::array<RadioactiveIsotope, 6> long_lived_isotopes;
 
 // Problem 19's liquids, each with its row of the vapour table, which gives
-// its vapour pressure.
+// its vapour pressure, and its composition, which gives its molar mass.
 struct Liquid {
     std::string_view name;
     std::string_view boiling_point;  // °C at 760 torr
     CompoundKey compound;
-    std::string_view molar_mass;
+    std::string_view composition;
 };
 static_assert(!std::is_convertible_v<int, decltype(Liquid::compound)>);
 extern const std::array<Liquid, 8> liquids;
@@ -179,5 +179,13 @@ struct CombustionFuel {
 };
 static_assert(!std::is_convertible_v<int, decltype(CombustionFuel::compound)>);
 extern const std::array<CombustionFuel, 7> combustion_fuels;
+
+// Problem 47's potassium salts, each with its composition, which gives its
+// molar mass.
+struct Reagent {
+    std::string_view formula;
+    std::string_view composition;
+};
+extern const std::array<Reagent, 3> reagents;
 
 }  // namespace final_problems

@@ -13,6 +13,7 @@
 #include "chemistry/cubic_cells.h"
 #include "chemistry/data_tables.h"
 #include "chemistry/equation_text.h"
+#include "chemistry/molar_mass.h"
 #include "chemistry/standard_potentials.h"
 #include "chemistry/table_fields.h"
 #include "chemistry/vapour_pressure_fits.h"
@@ -288,7 +289,8 @@ void generate_problem_7()
     const float volume = random_real(100.0f, 900.0f);
     const float salt_molarity = random_real(0.3f * acid_molarity, 1.2f * acid_molarity);
     const float base_fraction = random_real(0.4f, 0.6f);
-    const float base_mg = base_fraction * std::min(acid_molarity, salt_molarity) * volume * 39.9972f;
+    const float base_mg = base_fraction * std::min(acid_molarity, salt_molarity) * volume *
+                          compound_molar_mass(compounds::sodium_hydroxide);
     set_slot_digits(1, acid_molarity, 3);
     set_slot_digits(3, volume, 3);
     set_slot_digits(2, salt_molarity, 3);

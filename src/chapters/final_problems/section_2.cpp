@@ -11,6 +11,7 @@
 #include "chapters/final_problems/stated_figures.h"
 #include "chemistry/acid_base_constants.h"
 #include "chemistry/compound_records.h"
+#include "chemistry/molar_mass.h"
 #include "chemistry/saturated_solutions.h"
 #include "chemistry/table_fields.h"
 #include "chemistry/vapour_pressure_fits.h"
@@ -86,7 +87,7 @@ void generate_problem_10()
     const auto [carbon, hydrogen, oxygen] =
         draw_organic_counts(pick_problem_variant(2, final_problems_state.last_choice[10], 0));
     const float c = static_cast<float>(carbon), h = static_cast<float>(hydrogen), o = static_cast<float>(oxygen);
-    const float molar_mass = 16.0f * o + 1.008f * h + 12.011f * c;
+    const float molar_mass = chno_molar_mass(carbon, hydrogen, 0, oxygen);
     const float oxygen_demand = c + 0.25f * h - 0.5f * o;  // mol O2 per mol
     const float pressure = random_real(0.5f, 1.5f);
     float volume = random_real(10.0f, 50.0f);

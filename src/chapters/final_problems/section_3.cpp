@@ -27,14 +27,14 @@
 namespace final_problems {
 
 constexpr std::array<Liquid, 8> liquids{{
-    {"pentano (C@d5@H@d12@)", "36.0", compounds::pentane, "72.151"},
-    {"benzene (C@d6@H@d6@)", "80.1", compounds::benzene, "78.115"},
-    {"mercurio", "356.7", compounds::mercury, "200.59"},
-    {"bromo", "58.8", compounds::bromine, "159.82"},
-    {"cloroformio (CHCl@d3@)", "61.2", compounds::chloroform, "119.38"},
-    {"idrazina (N@d2@H@d4@)", "113.6", compounds::hydrazine, "32.045"},
-    {"etere etilico (C@d4@H@d10@O)", "34.5", compounds::diethyl_ether, "74.124"},
-    {"acqua", "100.0", compounds::liquid_water, "18.015"},
+    {"pentano (C@d5@H@d12@)", "36.0", compounds::pentane, "C 05H 12"},
+    {"benzene (C@d6@H@d6@)", "80.1", compounds::benzene, "C 06H 06"},
+    {"mercurio", "356.7", compounds::mercury, "Hg01"},
+    {"bromo", "58.8", compounds::bromine, "Br02"},
+    {"cloroformio (CHCl@d3@)", "61.2", compounds::chloroform, "C 01H 01Cl03"},
+    {"idrazina (N@d2@H@d4@)", "113.6", compounds::hydrazine, "N 02H 04"},
+    {"etere etilico (C@d4@H@d10@O)", "34.5", compounds::diethyl_ether, "C 04H 10O 01"},
+    {"acqua", "100.0", compounds::liquid_water, "H 02O 01"},
 }};
 static_assert(std::ranges::all_of(liquids, [](const Liquid& l) { return has_vapour_fit(l.compound); }));
 
@@ -135,7 +135,7 @@ void generate_problem_17()
         set_slot_digits(
             4,
             (first->hydrogen * x * slot_value(1) / m1 + second->hydrogen * (1.0f - x) * slot_value(1) / m2) *
-                kelvin(slot_value(2)) * gas_constant_litre_atm_f / (slot_value(3) * 0.0013157895f),
+                kelvin(slot_value(2)) * gas_constant_litre_atm_f / (slot_value(3) * atm_per_torr_f),
             3);
         if (slot_value(4) < 1.0f || slot_value(4) > 10.0f) return false;
         first_named = random_int(1, 2) == 2;
@@ -188,7 +188,9 @@ void generate_problem_19()
     const float excess = random_real(2.0f, 5.0f);
     const float moles =
         excess / (kelvin(slot_value(5)) * gas_constant_litre_atm_f) * slot_value(8) * slot_value(9) / 760.0f;
-    set_slot_text(11, liquid.molar_mass);
+    float molar_mass_uncertainty = 0.0f;
+    const float molar_mass = compute_molar_mass(liquid.composition, molar_mass_uncertainty);
+    set_slot_uncertainty(11, molar_mass, molar_mass_uncertainty);
     const float mass = slot_value(11) * moles;
     set_slot_digits(10, mass, mass < 100.0f ? 3 : 4);
     const std::string short_name(strip_trailing_blanks(liquid.name.substr(0, liquid.name.find('('))));
@@ -220,7 +222,6 @@ void generate_problem_20()
     set_slot_digits(1, mass, 3);
     set_slot_text(3, fuel.formation_enthalpy.empty() ? formation_enthalpy_text(fuel.compound)
                                                      : std::string(fuel.formation_enthalpy));
-    set_slot_digits(3, slot_value(3), std::fabs(slot_value(3)) <= 999.0f ? 4 : 5);
     const std::string water_text = formation_enthalpy_text(compounds::liquid_water);
     const std::string carbon_dioxide_text = formation_enthalpy_text(compounds::carbon_dioxide);
     const char* state = fuel.state == 's' ? " solido" : fuel.state == 'l' ? " liquido" : " gassoso";

@@ -18,6 +18,7 @@
 #include "chemistry/reacting_gases.h"
 #include "chemistry/solubility_products.h"
 #include "chemistry/table_fields.h"
+#include "chemistry/water_data.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
@@ -259,9 +260,9 @@ void generate_problem_27()
     const float x = random_real(0.1f, 0.9f);
     const float ions = i1 / m1 * x * slot_value(1) + (1.0f - x) / m2 * i2 * slot_value(1);
     set_slot_digits(2, ions / random_real(0.1f, 0.5f) * 1000.0f, 3);
-    set_slot_digits(3, ions / slot_value(2) * 1855.0f, 3);
+    set_slot_digits(3, ions / slot_value(2) * (water_value_f(WaterFact::cryoscopic_constant) * 1000.0f), 3);
     // The cryoscopic constant is printed, so its digits count as a datum's.
-    set_slot_text(6, "1.855");
+    set_slot_text(6, water_text(WaterFact::cryoscopic_constant));
     problem_texts.problem_text = "Determinare la composizione di una miscela di " + compound_name(first.compound) +
                                  " e " + compound_name(second.compound) +
                                  " sapendo che la soluzione ottenuta sciogliendo " + slot_text(1) +
@@ -469,7 +470,7 @@ void generate_problem_32()
     set_slot_digits(6, random_real(20.0f, 50.0f), 2);
     set_slot_digits(7, random_real(500.0f, 900.0f), 3);
     set_slot_digits(5,
-                    slot_value(2) * slot_value(1) * 0.0093278745f / (slot_value(7) * 0.0013157895f) *
+                    slot_value(2) * slot_value(1) * 0.0093278745f / (slot_value(7) * atm_per_torr_f) *
                         kelvin(slot_value(6)) * gas_constant_litre_atm_f,
                     3);
     problem_texts.problem_text = "@T1@@C1@Calcolare quanto " + element_name(metal.z) +
@@ -479,7 +480,7 @@ void generate_problem_32()
                                  " torr";
     // From the oxygen as shown: four electrons per O2, then the metal's charge.
     const float oxygen =
-        slot_value(5) * slot_value(7) * 0.0013157895f / (kelvin(slot_value(6)) * gas_constant_litre_atm_f);
+        slot_value(5) * slot_value(7) * atm_per_torr_f / (kelvin(slot_value(6)) * gas_constant_litre_atm_f);
     // Three digits, as the volume, the pressure and the kelvin temperature shown have.
     const float mass = 4.0f * oxygen / static_cast<float>(metal.charge) * slot_value(3);
     set_slot_digits(4, mass, 3);

@@ -19,6 +19,7 @@
 #include "frame/generator_kit.h"
 #include "numbers/electrochemical_constants.h"
 #include "numbers/fixed_width.h"
+#include "numbers/fundamental_constants.h"
 #include "numbers/random_stream.h"
 #include "numbers/thermal_constants.h"
 #include "numbers/value_kit.h"
@@ -35,6 +36,10 @@ constexpr std::array<RadioactiveIsotope, 6> long_lived_isotopes{{
     {"81", "Kr", "2.1e5"},
     {"93", "Mo", "3.5e3"},
 }};
+
+// The potassium salt that brings each pair's anion.
+constexpr std::array<Reagent, 3> reagents{
+    {{"KIO@d3@", "K 01I 01O 03"}, {"KF", "K 01F 01"}, {"K@d2@SO@d4@", "K 02S 01O 04"}}};
 
 namespace {
 
@@ -54,12 +59,6 @@ constexpr std::array<SparinglySoluble, 6> selective_pairs{{
     {&solubility_product("PbSO@d4@"), "Pb@u2+@"},
     {&solubility_product("CaSO@d4@"), "Ca@u2+@"},
 }};
-// The potassium salt that brings each pair's anion, and its molar mass.
-struct Reagent {
-    std::string_view formula;
-    float molar_mass;
-};
-constexpr std::array<Reagent, 3> reagents{{{"KIO@d3@", 214.004f}, {"KF", 58.1f}, {"K@d2@SO@d4@", 174.27f}}};
 constexpr std::int32_t sulfates = 3;
 
 // Problem 48's cells, chapter 8's but that of tin and hydrogen.
@@ -113,18 +112,16 @@ void generate_problem_41()
         return !repeats_last_choice(41, z);
     });
     final_problems_state.last_choice[41] = z;
-    const float molar_mass =
-        static_cast<float>(z) * 15.9994f + static_cast<float>(y) * 1.00797f + static_cast<float>(x) * 12.01115f;
+    const float molar_mass = chno_molar_mass(x, y, 0, z);
     float sample = random_real(1.0f, 9.99f);
     sample *= power_of_ten(random_int(-2, 1));
     set_slot_digits(1, sample, 3);
-    const float water_molar_mass = composition_molar_mass("H 02O 01");
-    value_slots[2].value = static_cast<float>(y) / (2.0f * molar_mass) * water_molar_mass * slot_value(1);
+    value_slots[2].value = static_cast<float>(y) / (2.0f * molar_mass) * water_molar_mass() * slot_value(1);
     const float dioxide_molar_mass = composition_molar_mass("C 01O 02");
     value_slots[3].value = static_cast<float>(x) / molar_mass * dioxide_molar_mass * slot_value(1);
     set_slot_digits(4, static_cast<float>(random_int(20, 90)), 2);
     set_slot_digits(5, random_real(600.0f, 920.0f), 3);
-    const float volume = slot_value(3) * kelvin(slot_value(4)) / (dioxide_molar_mass * slot_value(5) * 0.0013157895f) *
+    const float volume = slot_value(3) * kelvin(slot_value(4)) / (dioxide_molar_mass * slot_value(5) * atm_per_torr_f) *
                          gas_constant_litre_atm_rounded_f;
     set_slot_uncertainty(2, slot_value(2), slot_value(2) / slot_value(1) * slot_uncertainty(1));
     set_slot_uncertainty(6, volume, volume / slot_value(1) * slot_uncertainty(1));
@@ -199,14 +196,14 @@ void generate_problem_43()
     convert_data_slot(2, slot_digits_from_text);
     set_slot_digits_from(3, slot_value(3), 100.0f, 2);
     convert_data_slot(3, slot_digits_from_text);
-    value_slots[4].value = liquid == 1 ? 153.82f : liquid == 2 ? 78.115f : 92.142f;
+    value_slots[4].value = compound_molar_mass(organic_liquids[liquid - 1]->compound);
     const char* name = liquid == 1 ? " tetracloruro di carbonio" : liquid == 2 ? " benzene" : " toluene";
     problem_texts.problem_text =
         "Le tensioni di vapore a " + slot_text(1) + "@uo@C dell'acqua e del" + name +
         ", praticamente insolubili tra loro, sono pari a " + slot_text(2) + " e " + slot_text(3) +
         " torr. Calcolare la percentuale in peso di acqua nel vapore in equilibrio a questa temperatura con una "
         "miscela dei due liquidi";
-    set_slot_digits(5, 100.0f / (1.0f + slot_value(3) * slot_value(4) / (slot_value(2) * 18.015f)), 2);
+    set_slot_digits(5, 100.0f / (1.0f + slot_value(3) * slot_value(4) / (slot_value(2) * water_molar_mass())), 2);
     problem_texts.answer_text = slot_text(5) + "%";
     pose_problem({170, 560, 45}, {260, 150, 280});
 }
@@ -260,8 +257,7 @@ void generate_problem_45()
         " radioattivi sapendo che il contenuto totale di " + element + " nella miscela è " + slot_text(1) +
         "% in massa";
     const float radioactive = slot_value(2) / std::log(2.0f) * slot_value(3);
-    // Avogadro's number as this problem has always written it.
-    const float atoms = slot_value(1) * 0.01f * slot_value(6) * 0.001f / molar_mass * 6.0206e23f;
+    const float atoms = slot_value(1) * 0.01f * slot_value(6) * 0.001f / molar_mass * avogadro_number_f;
     set_slot_digits(4, radioactive / atoms, 2);
     problem_texts.answer_text = slot_text(4);
     pose_problem({180, 560, 50}, {290, 150, 280});
@@ -331,13 +327,14 @@ void generate_problem_47()
     // precipitate, from its solubility product and cation (d[0], d[1]);
     // each answer with the digits that its data leave.
     const double anions_per_cation = v == sulfates ? 1.0 : 2.0;
+    const double reagent_molar_mass = composition_molar_mass(reagent.composition);
     const auto anion = [=](double ksp, double cation) { return std::pow(ksp / cation, 1.0 / anions_per_cation); };
     const auto left = [=](const std::vector<double>& d) {
         return d[2] / std::pow(anion(d[0], d[1]), anions_per_cation);
     };
     set_slot_from_data(4, {10, 2, 9}, left);
     set_slot_from_data(5, {10, 2, 9, 1, 3}, [&](const std::vector<double>& d) {
-        return ((d[3] - left(d)) * anions_per_cation + anion(d[0], d[1])) * d[4] * 0.001 * reagent.molar_mass;
+        return ((d[3] - left(d)) * anions_per_cation + anion(d[0], d[1])) * d[4] * 0.001 * reagent_molar_mass;
     });
     problem_texts.answer_text = slot_text(5) + " g; " + slot_text(4) + " M";
     pose_problem({170, 520, 40}, {280, 150, 280});

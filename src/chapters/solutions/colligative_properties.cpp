@@ -10,6 +10,7 @@
 #include "chemistry/saturated_solutions.h"
 #include "chemistry/table_fields.h"
 #include "chemistry/vapour_pressure_fits.h"
+#include "chemistry/water_data.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
@@ -221,9 +222,9 @@ void generate_problem_23()
         if (hydrogens % 2 == 1) ++hydrogens;
     }
     set_slot_digits(1, random_real(1.0f, 5.0f), 4);
-    const float molar_mass = 12.011f * carbons + 1.008f * hydrogens + 16.0f * oxygens;
-    set_slot_digits(2, carbons * slot_value(1) / molar_mass * 44.011f, 4);
-    set_slot_digits(3, hydrogens * slot_value(1) / (2.0f * molar_mass) * 18.016f, 4);
+    const float molar_mass = chno_molar_mass(carbons, hydrogens, 0, oxygens);
+    set_slot_digits(2, carbons * slot_value(1) / molar_mass * composition_molar_mass("C 01O 02"), 4);
+    set_slot_digits(3, hydrogens * slot_value(1) / (2.0f * molar_mass) * water_molar_mass(), 4);
     const std::int32_t k = random_int(1, 3);
     float depression = random_real(1.0f, 3.0f);
     if (k == 3) depression = random_real(3.0f, 6.0f);
@@ -253,12 +254,14 @@ void generate_problem_24()
     const std::int32_t v = pick_problem_variant(salt_count, last_pick(24), 0);
     const float molar_mass = draw_salt_in_water(v, 0.3f, 0.8f);
     const float ions = static_cast<float>(ions_per_formula(v));
-    set_slot_digits(5, slot_value(4) / molar_mass / slot_value(2) * ions * 514.0f + 100.0f, 5);
-    problem_texts.problem_text = "Calcolare la percentuale in peso di " + compound_formula(salt_ion(v).compound) +
-                                 " in una soluzione acquosa che bolle a " + slot_text(5) +
-                                 "@uo@C. Per l'acqua, @ik@@db@ = 0.514 kg•K/mol";
+    const float constant = water_value_f(WaterFact::ebullioscopic_constant);
+    set_slot_digits(5, slot_value(4) / molar_mass / slot_value(2) * ions * (constant * 1000.0f) + 100.0f, 5);
+    problem_texts.problem_text =
+        "Calcolare la percentuale in peso di " + compound_formula(salt_ion(v).compound) +
+        " in una soluzione acquosa che bolle a " + slot_text(5) +
+        "@uo@C. Per l'acqua, @ik@@db@ = " + std::string(water_text(WaterFact::ebullioscopic_constant)) + " kg•K/mol";
     // Worked back from the boiling point as shown.
-    const float molality = (slot_value(5) - 100.0f) / (ions * 0.514f);
+    const float molality = (slot_value(5) - 100.0f) / (ions * constant);
     value_slots[6].value = molality * molar_mass;
     set_slot_digits(7, slot_value(6) / (slot_value(6) + 1000.0f) * 100.0f, 2);
     problem_texts.answer_text = slot_text(7) + "%";
@@ -273,18 +276,20 @@ void generate_problem_25()
     const float ions = static_cast<float>(ions_per_formula(v));
     // No solution of the salt freezes below its eutectic: the molality
     // whose freezing point lies there is the most drawn.
+    const float constant = water_value_f(WaterFact::cryoscopic_constant);
     const float molar_mass =
-        draw_salt_in_water(v, 0.1f, 0.5f, -eutectic_celsius(salt_ion(v).compound) / (ions * 1.855f));
-    value_slots[5].value = -(slot_value(4) / molar_mass) / slot_value(2) * ions * 1855.0f;
+        draw_salt_in_water(v, 0.1f, 0.5f, -eutectic_celsius(salt_ion(v).compound) / (ions * constant));
+    value_slots[5].value = -(slot_value(4) / molar_mass) / slot_value(2) * ions * (constant * 1000.0f);
     if (slot_value(5) <= -1.0f) convert_data_slot(5, 3);
     if (slot_value(5) > -1.0f) convert_data_slot(5, 2);
     set_slot_digits(8, random_real(1.0f, 5.0f), 3);
-    problem_texts.problem_text = "Calcolare quanta acqua si deve aggiungere a " + slot_text(8) + " g di " +
-                                 compound_formula(salt_ion(v).compound) +
-                                 " perché la soluzione ottenuta abbia punto di gelo pari a " + slot_text(5) +
-                                 "@uo@C. Per l'acqua, @ik@@df@ = 1.855 kg•K/mol";
+    problem_texts.problem_text =
+        "Calcolare quanta acqua si deve aggiungere a " + slot_text(8) + " g di " +
+        compound_formula(salt_ion(v).compound) + " perché la soluzione ottenuta abbia punto di gelo pari a " +
+        slot_text(5) + "@uo@C. Per l'acqua, @ik@@df@ = " + std::string(water_text(WaterFact::cryoscopic_constant)) +
+        " kg•K/mol";
     // Worked back from the freezing point as shown.
-    const float molality = -slot_value(5) / (ions * 1.855f);
+    const float molality = -slot_value(5) / (ions * constant);
     value_slots[6].value = molality * molar_mass;
     const float w = slot_value(6) / (slot_value(6) + 1000.0f);
     set_slot_digits(7, slot_value(8) * (1.0f / w - 1.0f), 2);

@@ -498,15 +498,14 @@ void generate_problem_14()
         f.h *= k;
         f.n *= k;
         f.o *= k;
-        m = 12.01115f * static_cast<float>(f.c) + 1.00797f * static_cast<float>(f.h) +
-            14.0067f * static_cast<float>(f.n) + 15.9994f * static_cast<float>(f.o);
+        m = chno_molar_mass(f.c, f.h, f.n, f.o);
         set_slot_digits(4, random_real(50.0f, 200.0f), 3);
         set_slot_digits(5, random_real(20.0f, 99.0f), 3);
         return slot_value_as_shown(5) < alkane_saturation_torr(m, slot_value_as_shown(4));
     });
-    set_slot_digits(1, static_cast<float>(f.c) / m * 1201.115f, 3);
-    set_slot_digits(2, static_cast<float>(f.h) / m * 100.797f, 3);
-    set_slot_digits(3, static_cast<float>(f.n) / m * 1400.67f, 3);
+    set_slot_digits(1, static_cast<float>(f.c) / m * 100.0f * chno_molar_mass(1, 0, 0, 0), 3);
+    set_slot_digits(2, static_cast<float>(f.h) / m * 100.0f * chno_molar_mass(0, 1, 0, 0), 3);
+    set_slot_digits(3, static_cast<float>(f.n) / m * 100.0f * chno_molar_mass(0, 0, 1, 0), 3);
 
     std::string& text = problem_texts.problem_text;
     text = "Un composto molecolare costituito da carbonio, idrogeno";
@@ -516,7 +515,7 @@ void generate_problem_14()
         append_piece(text, " e " + slot_text(2) + "% di H.");
     else
         append_piece(text, ", " + slot_text(2) + "% di H e " + slot_text(3) + "% di N.");
-    const float density = slot_value(5) * 0.0013157895f / ((kelvin(slot_value(4))) * gas_constant_litre_atm_f) * m;
+    const float density = slot_value(5) * atm_per_torr_f / ((kelvin(slot_value(4))) * gas_constant_litre_atm_f) * m;
     set_slot_uncertainty(6, density, density * (relative_uncertainty(5) + kelvin_relative_uncertainty(4)));
     append_piece(text, " Calcolare la formula molecolare del composto sapendo che la sua densità allo "
                        "stato di gas è pari a " +

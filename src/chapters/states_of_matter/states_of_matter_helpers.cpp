@@ -7,6 +7,7 @@
 #include "frame/generator_kit.h"
 #include "numbers/fixed_width.h"
 #include "numbers/random_stream.h"
+#include "numbers/thermal_constants.h"
 #include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
 #include "text/article_name.h"
@@ -56,7 +57,7 @@ std::string_view pressure_unit(std::int32_t u)
 
 float to_atmospheres(std::int32_t u)
 {
-    if (u == 2) return 0.0013157895f;
+    if (u == 2) return atm_per_torr_f;
     if (u == 3) return 0.009869233f;
     return 1.0f;
 }

@@ -417,8 +417,7 @@ void generate_problem_15()
         return !repeats_last_draw(15, o);
     });
     stoichiometry_state.last_draw[15] = o;
-    const float mass =
-        12.01115f * static_cast<float>(c) + 1.00797f * static_cast<float>(h) + 15.9994f * static_cast<float>(o);
+    const float mass = chno_molar_mass(c, h, 0, o);
     draw_sample_mass(3);
     const float water = static_cast<float>(h) / (2.0f * mass) * slot_value(1) * composition_molar_mass("H 02O 01");
     set_slot_uncertainty(2, water, water / slot_value(1) * slot_uncertainty(1));

@@ -12,6 +12,7 @@
 #include "chemistry/molar_mass.h"
 #include "chemistry/table_fields.h"
 #include "chemistry/vapour_pressure_fits.h"
+#include "chemistry/water_data.h"
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
@@ -95,18 +96,24 @@ constexpr std::array<WaterStretch, 6> water_stretches{{
     {-99.0f, -10.0f, false, 110.0f, 199.0f, " ghiaccio", " vapor d'acqua"},
 }};
 
-// J/mol to warm water from t1 to t2 across the stretch of variant v: ice
-// 38.0 + 0.135 t, water 75.5, steam 36.0 J/(K mol), melting 6010 J/mol,
-// boiling 40660 J/mol.
+// J/mol to warm water from t1 to t2 across the stretch of variant v, from
+// water's heat capacities and heats of fusion and boiling.
 float water_enthalpy(std::int32_t v, float t1, float t2)
 {
+    const float twice_ice = 2.0f * water_value_f(WaterFact::ice_heat_capacity);
+    const float ice_slope = water_value_f(WaterFact::ice_heat_capacity_slope);
+    const float liquid = water_value_f(WaterFact::liquid_heat_capacity);
+    const float steam = water_value_f(WaterFact::steam_heat_capacity);
+    const float fusion = water_value_f(WaterFact::fusion_enthalpy) * 1000.0f;
+    const float boiling = water_value_f(WaterFact::vaporisation_enthalpy) * 1000.0f;
     switch (v) {
-    case 1: return (t2 - t1) * (76.0f + 0.135f * (t1 + t2)) * 0.5f;
-    case 2: return (t2 - t1) * 75.5f;
-    case 3: return (t2 - t1) * 36.0f;
-    case 4: return -t1 * (76.0f + 0.135f * t1) * 0.5f + 75.5f * t2 + 6010.0f;
-    case 5: return (100.0f - t1) * 75.5f + (t2 - 100.0f) * 36.0f + 40660.0f;
-    default: return -t1 * (76.0f + 0.135f * t1) * 0.5f + (t2 - 100.0f) * 36.0f + 54220.0f;
+    case 1: return (t2 - t1) * (twice_ice + ice_slope * (t1 + t2)) * 0.5f;
+    case 2: return (t2 - t1) * liquid;
+    case 3: return (t2 - t1) * steam;
+    case 4: return -t1 * (twice_ice + ice_slope * t1) * 0.5f + liquid * t2 + fusion;
+    case 5: return (100.0f - t1) * liquid + (t2 - 100.0f) * steam + boiling;
+    default:
+        return -t1 * (twice_ice + ice_slope * t1) * 0.5f + (t2 - 100.0f) * steam + (fusion + boiling + 100.0f * liquid);
     }
 }
 
@@ -312,12 +319,13 @@ void generate_problem_7()
     skip_random_draws(13);
     const std::int32_t v = pick_problem_variant(6, thermo_kinetics_state.last_draw[7], 0);
     const WaterStretch& stretch = water_stretches[v - 1];
-    // 1/18.016 mol per gram of water; the digits those of the temperatures
-    // and mass shown, in kJ from 1000 J on.
-    const auto heat_in = [v](float unit, bool warming) {
-        return [v, warming, unit](const std::vector<double>& d) {
+    // The digits those of the temperatures and mass shown, in kJ from 1000 J
+    // on.
+    const double moles_per_gram = 1.0 / water_molar_mass();
+    const auto heat_in = [v, moles_per_gram](float unit, bool warming) {
+        return [v, warming, unit, moles_per_gram](const std::vector<double>& d) {
             const double q =
-                water_enthalpy(v, static_cast<float>(d[0]), static_cast<float>(d[1])) * d[2] * 0.055506214 / unit;
+                water_enthalpy(v, static_cast<float>(d[0]), static_cast<float>(d[1])) * d[2] * moles_per_gram / unit;
             return warming ? q : -q;
         };
     };
@@ -335,11 +343,18 @@ void generate_problem_7()
     });
 
     std::string& text = problem_texts.problem_text;
-    text = "L'entalpia di fusione del ghiaccio a 1 atm e 0@uo@C è pari a 6.01 kJ/mol, mentre l'entalpia di "
-           "evaporazione dell'acqua a 1 atm e 100@uo@C è pari a 40.66 kJ/mol. Il valore di @iC@@dp@ per il "
-           "ghiaccio è dato tra -100@uo@C e 0@uo@C da 38.0 + 0.135@it@ J/(K•mol), mentre i valori medi per "
-           "l'acqua tra 0@uo@C e 100@uo@C e per il vapor d'acqua tra 100@uo@C e 200@uo@C sono pari a 75.5 e "
-           "36.0 J/(K•mol). Calcolare il valore di @bD@@iH@ per il";
+    text = "L'entalpia di fusione del ghiaccio a 1 atm e 0@uo@C è pari a " +
+           std::string(water_text(WaterFact::fusion_enthalpy)) +
+           " kJ/mol, mentre l'entalpia di evaporazione dell'acqua a 1 atm e 100@uo@C è pari a " +
+           std::string(water_text(WaterFact::vaporisation_enthalpy)) +
+           " kJ/mol. Il valore di @iC@@dp@ per il ghiaccio è dato tra -100@uo@C e 0@uo@C da " +
+           std::string(water_text(WaterFact::ice_heat_capacity)) + " + " +
+           std::string(water_text(WaterFact::ice_heat_capacity_slope)) +
+           "@it@ J/(K•mol), mentre i valori medi per l'acqua tra 0@uo@C e 100@uo@C e per il vapor d'acqua tra "
+           "100@uo@C e 200@uo@C sono pari a " +
+           std::string(water_text(WaterFact::liquid_heat_capacity)) + " e " +
+           std::string(water_text(WaterFact::steam_heat_capacity)) +
+           " J/(K•mol). Calcolare il valore di @bD@@iH@ per il";
     const bool warming = random_int(1, 2) == 1;
     append_piece(text, std::string(warming ? " riscaldamento" : " raffreddamento") + " a pressione atmosferica di " +
                            slot_text(3) + " g di");
@@ -368,13 +383,18 @@ void generate_problem_8()
     value_slots[1].value = random_real(20.0f, 140.0f);
     if (slot_value(1) < 100.0f) convert_data_slot(1, 2);
     if (slot_value(1) >= 100.0f) convert_data_slot(1, 3);
-    problem_texts.problem_text =
-        "I volumi molari del ghiaccio e dell'acqua a 0@uo@C e 1 atm sono pari a 19.6 e 18.0 cm@u3@, e l'entalpia "
-        "di fusione del ghiaccio è pari a 6.01 kJ/mol. Calcolare la temperatura di fusione del ghiaccio alla "
-        "pressione di " +
-        slot_text(1) + " atm";
-    // Clapeyron: ln(T/T0) = dV dp / dH, (18.0 - 19.6) cm3/mol · 101325 Pa/atm / 6010 J/mol.
-    set_slot_digits(2, celsius_zero_f * std::exp((slot_value(1) - 1.0f) * -2.6975041e-5f) - celsius_zero_f, 2);
+    problem_texts.problem_text = "I volumi molari del ghiaccio e dell'acqua a 0@uo@C e 1 atm sono pari a " +
+                                 std::string(water_text(WaterFact::ice_molar_volume)) + " e " +
+                                 std::string(water_text(WaterFact::liquid_molar_volume)) +
+                                 " cm@u3@, e l'entalpia di fusione del ghiaccio è pari a " +
+                                 std::string(water_text(WaterFact::fusion_enthalpy)) +
+                                 " kJ/mol. Calcolare la temperatura di fusione del ghiaccio alla pressione di " +
+                                 slot_text(1) + " atm";
+    // Clapeyron: ln(T/T0) = dV dp / dH, per atm of pressure.
+    const auto slope =
+        static_cast<float>((water_value(WaterFact::liquid_molar_volume) - water_value(WaterFact::ice_molar_volume)) *
+                           1e-6 * pascals_per_atmosphere / (water_value(WaterFact::fusion_enthalpy) * 1000.0));
+    set_slot_digits(2, celsius_zero_f * std::exp((slot_value(1) - 1.0f) * slope) - celsius_zero_f, 2);
     problem_texts.answer_text = slot_text(2) + "@uo@C";
     draw_problem_text(170, 530, 50);
     show_chemistry_fact(280, 160, 300);

@@ -52,7 +52,7 @@ void generate_problem_26()
     problem_texts.problem_text = formation_sum_statement(
         reaction_species(n), w,
         {"@T1@@C1@Il valore di @bD@@df@@iG@@u0@ a 298 K per ", "@T1@@C1@I valori di @bD@@df@@iG@@u0@ a 298 K per ",
-         " è pari a", " sono pari a", 139, 146, -228.6f, " kJ/mol. Calcolare @bD@@iG@@u0@ a 298 K per la reazione"});
+         " è pari a", " sono pari a", 139, 146, " kJ/mol. Calcolare @bD@@iG@@u0@ a 298 K per la reazione"});
     const std::int32_t direction = draw_statement_and_reaction(n, w, 582, 50, 90, 90);
     show_chemistry_fact(280, 150, 300);
     if (direction == right_to_left) value_slots[1].value = -slot_value(1);

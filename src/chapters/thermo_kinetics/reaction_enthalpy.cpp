@@ -84,7 +84,7 @@ void generate_problem_11()
     const auto c = static_cast<float>(n.c);
     const auto h = static_cast<float>(n.h);
     const auto o = static_cast<float>(n.o);
-    const float molar_mass = o * 16.0f + h * 1.008f + c * 12.011f;
+    const float molar_mass = chno_molar_mass(n.c, n.h, 0, n.o);
 
     float mass = random_real(1.0f, 9.9f);
     if (random_int(1, 2) == 1) mass *= 0.1f;
@@ -245,7 +245,7 @@ void generate_problem_14()
     problem_texts.problem_text = formation_sum_statement(
         reaction_species(n), w,
         {"@T1@@C1@L'entalpia standard di formazione di ", "@T1@@C1@Le entalpie standard di formazione di ",
-         " a 298 K è pari a", " a 298 K sono pari a", 131, 138, -241.8f,
+         " a 298 K è pari a", " a 298 K sono pari a", 131, 138,
          " kJ/mol. Calcolare la variazione di entalpia standard a 298 K nella reazione"});
     const std::int32_t direction = draw_statement_and_reaction(n, w, 582, 50, 100, 100);
     show_chemistry_fact(200, 160, 360);
@@ -273,10 +273,8 @@ void generate_problem_15()
     sum.value = 0.0f;
     sum.uncertainty = 0.0f;
     for (const ReactionSpecies& s : species) {
-        if (s.compound == compounds::liquid_water && vapour)
-            set_slot_uncertainty(19, -241.8f, 0.3f);
-        else
-            convert_compound_field(19, s.compound, 131, 138);
+        const std::int32_t k = s.compound == compounds::liquid_water && vapour ? compounds::water_vapour : s.compound;
+        convert_compound_field(19, k, 131, 138);
         if (slot_value(19) == 0.0f) continue;
         const float term = static_cast<float>(s.coefficient) * slot_value(19);
         sum.value += s.reactant ? -term : term;
@@ -286,10 +284,8 @@ void generate_problem_15()
     // temperature count towards the digits too.
     float capacity_change = 0.0f;
     for (const ReactionSpecies& s : species) {
-        if (s.compound == compounds::liquid_water && vapour)
-            set_slot_uncertainty(19, 33.6f, 0.3f);
-        else
-            convert_compound_field(19, s.compound, heat_capacity_first, heat_capacity_last);
+        const std::int32_t k = s.compound == compounds::liquid_water && vapour ? compounds::water_vapour : s.compound;
+        convert_compound_field(19, k, heat_capacity_first, heat_capacity_last);
         const float rise = s.reactant ? 25.0f - slot_value(1) : slot_value(1) - 25.0f;
         sum.value += rise * static_cast<float>(s.coefficient) * slot_value(19) * 0.001f;
         sum.uncertainty += std::abs(rise) * static_cast<float>(s.coefficient) * slot_uncertainty(19) * 0.001f;

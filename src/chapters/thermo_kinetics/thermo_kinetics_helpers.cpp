@@ -185,10 +185,8 @@ std::string formation_sum_statement(const std::vector<ReactionSpecies>& species,
     value_slots[1].value = 0.0f;
     value_slots[1].uncertainty = 0.0f;
     for (const ReactionSpecies& s : species) {
-        if (s.compound == compounds::liquid_water && w == water_as_vapour)
-            set_slot_uncertainty(19, kind.vapour_value, 0.3f);
-        else
-            convert_compound_field(19, s.compound, kind.first, kind.last);
+        const bool vapour = s.compound == compounds::liquid_water && w == water_as_vapour;
+        convert_compound_field(19, vapour ? compounds::water_vapour : s.compound, kind.first, kind.last);
         if (slot_value(19) == 0.0f) continue;
         named.push_back(&s);
         shown.push_back(slot_text(19));

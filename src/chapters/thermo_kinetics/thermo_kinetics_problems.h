@@ -104,7 +104,7 @@ struct ReactionSpecies {
 std::vector<ReactionSpecies> reaction_species(std::int32_t n);
 
 // The formation values (columns first..last) of the species, water as vapour
-// with vapour_value when w is 2, listed for the statement ("Le entalpie
+// (its own row) when w is 2, listed for the statement ("Le entalpie
 // standard di formazione di A, B e C ... sono pari a x, y e z") and summed
 // with the coefficients into slot 1 (an uncertainty per species). Species
 // whose value is 0 (elements) take no part. Returns the statement.
@@ -115,7 +115,6 @@ struct FormationStatement {
     std::string_view verb_many;
     int first = 0;  // columns of the value
     int last = 0;
-    float vapour_value = 0.0f;
     std::string_view tail;  // after the values
 };
 std::string formation_sum_statement(const std::vector<ReactionSpecies>& species, std::int32_t w,

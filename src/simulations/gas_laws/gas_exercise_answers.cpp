@@ -35,6 +35,6 @@ MixtureAnswer mixture_partial_pressure(float volume, float temperature, float pr
     answer.first_gas_moles =
         (mass / second_molar_mass - answer.added_moles) / (first_molar_mass / second_molar_mass - 1.0f);
     answer.partial_pressure = absolute * gas_constant_litre_atm_short_f / volume * answer.first_gas_moles;
-    if (first_gas_in_flask) answer.partial_pressure += pressure * torr_to_atm;
+    if (first_gas_in_flask) answer.partial_pressure += pressure * atm_per_torr_f;
     return answer;
 }

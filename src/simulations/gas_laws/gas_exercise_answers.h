@@ -4,8 +4,6 @@
 
 #include <cstdint>
 
-inline constexpr float torr_to_atm = 0.0013157895f;
-
 // Moles in the flask at a pressure (torr) and temperature (Celsius).
 float gas_amount(float volume, float temperature, float pressure);
 

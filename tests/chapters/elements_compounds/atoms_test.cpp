@@ -117,6 +117,7 @@ TEST_F(ChapterTwo, MeanMassOfTheNaturalElement)
         {4, 284, "6.4924•10@u-26@ kg", "6.4929•10@u-26@ kg, potassium 41 at 6.88 %"},
         {4, 260, "5.8871•10@u-26@ kg", "5.8879•10@u-26@ kg, chlorine 37 at 24.47 %"},
         {4, 233, "1.15778•10@u-25@ kg", "1.1577•10@u-25@ kg, gallium 71 at 39.6 %"},
+        {4, 50, "8.45904•10@u-26@ kg", "8.45905•10@u-26@ kg, vanadium 50 at 0.24 % (IUPAC 0.250 %)"},
     };
     expect_answers(cases);
 }

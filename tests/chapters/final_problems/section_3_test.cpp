@@ -4,6 +4,7 @@
 #include <cmath>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "answer_sweep.h"
@@ -181,6 +182,8 @@ TEST_F(SectionThree, AnswersKeepTheDigitsTheirDataLeave)
         {18, 1, "0.025 M ", "0.0247 M"},
         {19, 6, "8.7 g ", "8.68 g"},
         {19, 17, "150.8 g ", "151 g: a ceiling of three"},
+        {19, 83, "24.8 g ", "24.9 g, benzene's molar mass written out as 78.115"},
+        {19, 88, "78.8 g ", "78.9 g, bromine's molar mass written out as 159.82"},
         {20, 3, "8.7•10@u2@ kJ", "872 kJ"},
         {22, 1, "0.86 atm", "0.9 atm"},
         {24, 8, "2.3", "2.34"},
@@ -195,11 +198,18 @@ TEST_F(SectionThree, LiquidFuelsTakeTheLiquidsEnthalpiesOfFormation)
 {
     constexpr testing_support::VersionAnswer cases[] = {{20, 2, "197 kJ", "199 kJ"}};
     expect_answers(cases);
-    generate(20, 2);
-    EXPECT_NE(
-        statement().find("del toluene liquido, di H@d2@O@d(l)@ e di CO@d2(g)@ sono pari rispettivamente a 12.40,"),
-        std::string::npos)
-        << statement();
+}
+
+// An enthalpy of formation shows the digits its row holds: once four
+// digits whatever the row, "12.40" for the row's 12.4.
+TEST_F(SectionThree, EnthalpiesOfFormationKeepTheirRowsDigits)
+{
+    const std::pair<std::int32_t, const char*> cases[] = {
+        {2, "a 12.4, -285.8"}, {25, "a 49.1, -285.8"}, {14, "a -74.5, -285.8"}, {3, "a -84.0, -285.8"}};
+    for (const auto& [version, shown] : cases) {
+        generate(20, version);
+        EXPECT_NE(statement().find(shown), std::string::npos) << statement();
+    }
 }
 
 }  // namespace

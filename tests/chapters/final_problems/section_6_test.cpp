@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "answer_sweep.h"
+#include "chemistry/molar_mass.h"
+#include "support/formula_reading.h"
 
 namespace final_problems_test {
 namespace {
@@ -185,6 +187,21 @@ using SectionSix = AnswerSweep;
 TEST_F(SectionSix, AnswersFollowFromTheNumbersShown)
 {
     run(section_six_rows);
+}
+
+// Problem 47's salts weigh what their formulas do: the composition the
+// page computes with against the tests' own reading of the formula.
+TEST_F(SectionSix, ReagentsCompositionsAreTheirFormulas)
+{
+    for (const final_problems::Reagent& r : final_problems::reagents)
+        EXPECT_NEAR(composition_molar_mass(r.composition), testing_support::formula_mass(r.formula), 0.01) << r.formula;
+}
+
+// Once with Avogadro's number written 6.0206e23.
+TEST_F(SectionSix, AtomsCountWithAvogadrosNumber)
+{
+    constexpr testing_support::VersionAnswer cases[] = {{45, 156, "7.6•10@u-8@", "7.7•10@u-8@"}};
+    expect_answers(cases);
 }
 
 }  // namespace
