@@ -280,6 +280,12 @@ TEST_F(MathToolDialogs, PlotterMessages)
         {{{1107, "0"}, {1106, "1e-44"}}, "Intervallo errato", false},
         {{{1108, "2x"}}, "Sintassi errata", false},
         {{{1109, "2x"}}, "Sintassi errata", true},
+        // Well-formed, but beyond what the engine takes: as the calculator says.
+        {{{1108, "x-1e309"}}, "Operazione non consentita", false},
+        {{{1108, "kbz+kbz+kbz+kbz+kbz+kbz+kbz+kbz+kbz+kbz+kbz+kbz+kbz+kbz+kbz"}},
+         "Espressione oltre i 189 caratteri",
+         false},
+        {{{1109, "1+" + std::string(188, '1')}}, "Espressione oltre i 189 caratteri", true},
         {{{1107, "-1e30"}, {1106, "1e30"}, {1108, "x^9"}}, "", true},
     };
     for (const auto& c : cases) {
