@@ -1,5 +1,6 @@
 #include "tools/certified_sign.h"
 
+#include <utility>
 #include <vector>
 
 #include "tools/calc_operations.h"
@@ -13,10 +14,9 @@
 namespace {
 
 constexpr slong first_precision = 64;
-// An expression of 189 characters holds at most some forty operations on
-// 53-bit numbers: a sign still hidden at this precision is one no
-// evaluation in doubles could ever show.
-constexpr slong precision_cap = 4096;
+// Past the doubles' whole range: 1 + 2^-1074 - 1 takes 1075 bits to tell
+// from 0. A ball still holding 0 at the cap is taken for 0.
+constexpr slong precision_cap = 2048;
 
 class Ball {
 public:

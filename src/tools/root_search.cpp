@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <utility>
 
 #include "tools/certified_sign.h"
 #include "tools/expression_engine.h"
