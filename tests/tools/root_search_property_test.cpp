@@ -18,6 +18,7 @@
 #include <numbers>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tools/expression_engine.h"
@@ -171,18 +172,27 @@ DrawnFunction roots_a_power_of_two_apart(Drawer& d)
     return {"x^2" + term(-(2.0 * r + gap), "x") + term(r * (r + gap), ""), {{r, true}, {r + gap, true}}, {}};
 }
 
-// Where a root or a pole lies among the grid's cells: i for one strictly
-// between points i and i+1; one on a grid point counts as in none.
-int cell_of(double lower, double upper, double x)
+// The largest i below the grid's last whose point lies below x (at or
+// below where at_or_below), -1 where none.
+int last_point_below(double lower, double upper, double x, bool at_or_below)
 {
-    if (x <= lower || x >= upper) return -1;
-    int low = 0;
+    int low = -1;
     int high = root_grid_intervals;
     while (high - low > 1) {
         const int middle = (low + high) / 2;
-        (root_grid_point(lower, upper, middle) < x ? low : high) = middle;
+        const double point = root_grid_point(lower, upper, middle);
+        ((at_or_below ? point <= x : point < x) ? low : high) = middle;
     }
-    return root_grid_point(lower, upper, low) < x && x < root_grid_point(lower, upper, high) ? low : -1;
+    return low;
+}
+
+// The grid cells (i: between points i and i+1) that x - reach to
+// x + reach meets inside them; none for an exact root on a grid point.
+std::pair<int, int> cells_near(double lower, double upper, double x, double reach)
+{
+    if (x + reach <= lower || x - reach >= upper) return {0, -1};
+    return {std::max(last_point_below(lower, upper, x - reach, true), 0),
+            last_point_below(lower, upper, x + reach, false)};
 }
 
 double tolerance(double root)
@@ -199,9 +209,12 @@ void check(const DrawnFunction& f, double lower, double upper, bool backwards, i
     double root = 0.0;
     const RootSearch outcome =
         backwards ? search_expression_root(upper, lower, root) : search_expression_root(lower, upper, root);
-    std::vector<int> cells;  // of the sign changes
-    for (const Spot& r : f.roots) cells.push_back(cell_of(lower, upper, r.x));
-    for (const double pole : f.poles) cells.push_back(cell_of(lower, upper, pole));
+    // Where each sign change may lie among the grid's cells: a root or a
+    // pole known only to the doubles' precision may lie in either cell
+    // next to a grid point.
+    std::vector<std::pair<int, int>> cells;
+    for (const Spot& r : f.roots) cells.push_back(cells_near(lower, upper, r.x, r.exact ? 0.0 : tolerance(r.x)));
+    for (const double pole : f.poles) cells.push_back(cells_near(lower, upper, pole, tolerance(pole)));
     bool held = false;          // a root clearly inside
     bool may_hold = false;      // one inside, or within reach of an end
     bool lone_in_cell = false;  // a root alone in its grid cell, or exact on a grid point
@@ -212,7 +225,11 @@ void check(const DrawnFunction& f, double lower, double upper, bool backwards, i
         may_hold = true;
         if (r.x < lower + reach || r.x > upper - reach) continue;
         held = true;
-        lone_in_cell = lone_in_cell || (cells[i] < 0 ? r.exact : std::count(cells.begin(), cells.end(), cells[i]) == 1);
+        const auto [first, last] = cells[i];
+        const bool alone = first == last && std::count_if(cells.begin(), cells.end(), [&](const auto& c) {
+                                                return c.first <= first && first <= c.second;
+                                            }) == 1;
+        lone_in_cell = lone_in_cell || (first > last ? r.exact : alone);
     }
     if (outcome == RootSearch::found) {
         ++shown;
