@@ -16,6 +16,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <numbers>
+#include <ostream>
 #include <random>
 #include <string>
 #include <utility>
@@ -243,9 +244,17 @@ void check(const DrawnFunction& f, double lower, double upper, bool backwards, i
     }
 }
 
-using FunctionDraw = DrawnFunction (*)(Drawer&);
+struct Family {
+    const char* name;
+    DrawnFunction (*draw)(Drawer&);
+};
 
-class RootSearchLaw : public testing::TestWithParam<FunctionDraw> {};
+void PrintTo(const Family& family, std::ostream* out)
+{
+    *out << family.name;
+}
+
+class RootSearchLaw : public testing::TestWithParam<Family> {};
 
 TEST_P(RootSearchLaw, RootsShownExactlyWhereTheIntervalHoldsThem)
 {
@@ -254,7 +263,7 @@ TEST_P(RootSearchLaw, RootsShownExactlyWhereTheIntervalHoldsThem)
     Drawer d(n.seed);
     int shown = 0;
     for (int k = 0; k < n.count; ++k) {
-        const DrawnFunction f = GetParam()(d);
+        const DrawnFunction f = GetParam().draw(d);
         ASSERT_EQ(prepare_expression(f.expression), Preparation::ready) << f.expression;
         const bool at_pole = f.near.empty() && !f.poles.empty() && d.between(0, 4) == 0;
         std::vector<double> spots = f.near;
@@ -288,7 +297,10 @@ TEST_P(RootSearchLaw, RootsShownExactlyWhereTheIntervalHoldsThem)
 }
 
 INSTANTIATE_TEST_SUITE_P(Families, RootSearchLaw,
-                         testing::Values(expanded_power, underflowing_product, composition,
-                                         roots_a_power_of_two_apart));
+                         testing::Values(Family{"ExpandedPowers", expanded_power},
+                                         Family{"UnderflowingProducts", underflowing_product},
+                                         Family{"Compositions", composition},
+                                         Family{"RootsAPowerOfTwoApart", roots_a_power_of_two_apart}),
+                         [](const testing::TestParamInfo<Family>& info) { return std::string(info.param.name); });
 
 }  // namespace
