@@ -13,10 +13,11 @@
 
 namespace {
 
-constexpr slong first_precision = 64;
-// Past the doubles' whole range: 1 + 2^-1074 - 1 takes 1075 bits to tell
-// from 0. A ball still holding 0 at the cap is taken for 0.
-constexpr slong precision_cap = 2048;
+// 72 bits and doubling to the cap: 1 + 2^-1074 - 1, the smallest step a
+// double x can make from 1, takes 1075 bits to tell from 0. A ball still
+// holding 0 at the cap is taken for 0.
+constexpr slong first_precision = 72;
+constexpr slong precision_cap = 1152;
 
 class Ball {
 public:
@@ -91,14 +92,21 @@ arb_srcptr evaluate_balls(const OperationSequence& sequence, std::vector<Ball>& 
 CertifiedSign CertifiedEvaluator::sign_at(double x)
 {
     arb_set_d(balls_->x.get(), x);
-    for (slong precision = first_precision; precision <= precision_cap; precision *= 2) {
+    // A precision short of the cap settles nothing the cap would not: after
+    // a point left unsettled, where its neighbours likely are too, the next
+    // starts at the cap (1/(ln(exp(x))-x) divides by 0 at every point).
+    slong precision = unsettled_before_ ? precision_cap : first_precision;
+    for (;; precision *= 2) {
         const arb_srcptr f = evaluate_balls(sequence_, balls_->slots, balls_->x.get(), precision);
+        unsettled_before_ = false;
         if (arb_is_zero(f)) return CertifiedSign::zero;
         if (arb_is_positive(f)) return CertifiedSign::positive;
         if (arb_is_negative(f)) return CertifiedSign::negative;
-        if (precision == precision_cap) return arb_is_finite(f) ? CertifiedSign::zero : CertifiedSign::undefined;
+        if (precision == precision_cap) {
+            unsettled_before_ = true;
+            return arb_is_finite(f) ? CertifiedSign::zero : CertifiedSign::undefined;
+        }
     }
-    return CertifiedSign::undefined;
 }
 
 bool CertifiedEvaluator::bounded_over(double low, double high)

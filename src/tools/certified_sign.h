@@ -31,4 +31,5 @@ private:
     struct Balls;
     OperationSequence sequence_;
     std::unique_ptr<Balls> balls_;
+    bool unsettled_before_ = false;  // the last point's ball held 0 at the cap
 };
