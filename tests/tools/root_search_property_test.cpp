@@ -226,7 +226,8 @@ void check(const DrawnFunction& f, double lower, double upper, bool backwards, i
         may_hold = true;
         if (r.x < lower + reach || r.x > upper - reach) continue;
         held = true;
-        const auto [first, last] = cells[i];
+        const int first = cells[i].first;
+        const int last = cells[i].second;
         const bool alone = first == last && std::count_if(cells.begin(), cells.end(), [&](const auto& c) {
                                                 return c.first <= first && first <= c.second;
                                             }) == 1;
