@@ -139,15 +139,17 @@ DrawnFunction composition(Drawer& d)
         return {"ln(x)-(" + number(c) + ")", {{std::exp(c), c == 0.0}}, {}};
     }
     case 2: return {"exp(x)-1", {{0.0, true}}, {}};
+    // Drawn about the roots up to 10 pi, the intervals reach 2,032 out:
+    // every root and pole to 700 pi is listed.
     case 3: {
         DrawnFunction f{"sin(x)", {}, {}};
-        for (int k = -400; k <= 400; ++k) f.roots.push_back({k * std::numbers::pi, k == 0});
+        for (int k = -700; k <= 700; ++k) f.roots.push_back({k * std::numbers::pi, k == 0});
         for (int k = -10; k <= 10; ++k) f.near.push_back(k * std::numbers::pi);
         return f;
     }
     case 4: {
         DrawnFunction f{"tan(x)", {}, {}};
-        for (int k = -400; k <= 400; ++k) {
+        for (int k = -700; k <= 700; ++k) {
             f.roots.push_back({k * std::numbers::pi, k == 0});
             f.poles.push_back((k + 0.5) * std::numbers::pi);
         }
