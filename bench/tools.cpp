@@ -1,7 +1,19 @@
 // One drag step of the molecule viewer on the offscreen Qt canvas: the turn,
 // the picture composed and its 40,000 pixels set one call at a time.
 // Goal: under 8 ms per step.
+//
+// The calculator's "Risolvi" on an interval: the expression prepared and a
+// root searched, over the calculator's own cases and over expressions of
+// the longest length the engine takes, the hardest for the certified signs
+// (every operation transcendental; 0 at every point, or a division by 0
+// that no precision settles, where each sign is taken to the precision's
+// cap). Goal: under 0.1 s each.
 #include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "app/program_parts.h"
 #include "frame/initial_settings.h"
@@ -9,7 +21,9 @@
 #include "platform/events.h"
 #include "platform/mouse.h"
 #include "platform/qt/qt_application.h"
+#include "tools/expression_engine.h"
 #include "tools/molecule_viewer.h"
+#include "tools/root_search.h"
 
 namespace {
 
@@ -32,5 +46,75 @@ void BM_MoleculeDragStep(benchmark::State& state)
     }
 }
 BENCHMARK(BM_MoleculeDragStep)->Unit(benchmark::kMillisecond);
+
+struct Solve {
+    std::string expression;
+    double a;
+    double b;
+};
+
+// Repeats the text joined by op until one more would pass the engine's length.
+std::string longest(const std::string& text, const std::string& op)
+{
+    std::string joined = text;
+    while (joined.size() + op.size() + text.size() <= max_expression_characters) joined += op + text;
+    return joined;
+}
+
+std::vector<Solve> solves()
+{
+    std::vector<Solve> list = {
+        {"x-0.5", 0, 1},
+        {"x^2-2", 0, 2},
+        {"ln(x)+1", -1, 1},
+        {"x^2+1", 0, 2},
+        {"ln(x)-5", 1, -1},
+        {"1/x", -1, 2},
+        {"1/(x-0.5)+x", 0, 2},
+        {"exp(-x)-x", 0, 1e100},
+        {"x^2-2", -1e300, 0},
+        {"exp(-x)-x", -1e300, 1e300},
+        {"1/x", -1e300, 1e300},
+        {"1/x-1", -1, 2},
+        {"1/(x^2-2)+1", 1.414213562373, 1.414213562374},
+        {"exp(x)", -1e300, 1e300},
+        {"x^3-3*x^2+3*x-1-1e-15", 0.997, 1.007},
+        {"x^5-5*x^4+10*x^3-10*x^2+5*x-1-1e-20", 0.9, 1.1},
+        {"x^5-5*x^4+10*x^3-10*x^2+5*x-1-1e-20", 0.99940, 1.00086},
+        {"x^6-6*x^5+15*x^4-20*x^3+15*x^2-6*x+1-1e-14", 1, 1.1},
+        {"x^6-6*x^5+15*x^4-20*x^3+15*x^2-6*x+1-1e-14", 1.00029, 1.00464},
+        {"(x+1)^2-1", -0.5, 0.5},
+        {"exp(x)-1", -1, 1e-17},
+        {"exp(x)-1e-20", -2000, -47},
+        {"exp(-x)-exp(-40)", 0, 39.97},
+        {"(x-5)*1e-300*1e-30", 0, 10},
+        {"(x-5)*exp(-800)", 4.9, 5.3},
+        {"ln(exp(x))-x", 1, 2},
+        {"tan(x)", 1.5707963267948966, 1.5707963267948968},
+        {"x-1e-320", 0, 1},
+        {longest("sin(cos(exp(x)))", "*"), -1, 2},
+        {longest("ln(exp(x))-x", "+"), 1, 2},
+        {longest("tan(x)", "-"), -1, 1},
+        {"1/(" + longest("ln(exp(x))-x", "+").substr(0, max_expression_characters - 3) + ")", 0.1, 0.2},
+        {longest("x^9", "-") + "-1", -1e3, 1e3},
+    };
+    return list;
+}
+
+const bool solves_registered = [] {
+    for (const Solve& solve : solves()) {
+        char ends[64];
+        std::snprintf(ends, sizeof ends, "%g><%g", solve.a, solve.b);
+        const std::string name = "BM_Risolvi/" + solve.expression.substr(0, 40) + "/" + ends;
+        benchmark::RegisterBenchmark(name.c_str(), [solve](benchmark::State& state) {
+            for (auto _ : state) {
+                double root = 0.0;
+                if (prepare_expression(solve.expression) != Preparation::ready) state.SkipWithError("not accepted");
+                benchmark::DoNotOptimize(search_expression_root(solve.a, solve.b, root));
+            }
+        })->Unit(benchmark::kMillisecond);
+    }
+    return true;
+}();
 
 }  // namespace

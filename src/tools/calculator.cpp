@@ -47,8 +47,7 @@ std::string status_message(CalculatorStatus status)
     case CalculatorStatus::not_allowed: return std::string(not_allowed_text);
     case CalculatorStatus::x_unreadable: return std::string(x_unreadable_text);
     case CalculatorStatus::no_solution: return std::string(no_solution_text);
-    case CalculatorStatus::too_long:
-        return "Espressione oltre i " + std::to_string(max_expression_characters) + " caratteri";
+    case CalculatorStatus::too_long: return refused_expression_text(Preparation::too_long);
     case CalculatorStatus::shown: break;
     }
     return calculator_state.solution;

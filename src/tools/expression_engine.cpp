@@ -168,26 +168,25 @@ std::optional<NamedFunction> function_before(const std::string& t, std::size_t o
     return std::nullopt;
 }
 
-bool apply_function(ParsedExpression& e, std::size_t open, const NamedFunction& f)
+// The reduction is the same whatever the values: apply computes one
+// operation on slots of its own, and says whether it is allowed.
+template <typename Apply>
+bool apply_function(ParsedExpression& e, std::size_t open, const NamedFunction& f, Apply& apply)
 {
     std::string& t = e.token_text;
     const auto operand = slot_of(t[open + 1]);
     if (!operand) return false;
-    const ExpressionSlot& in = e.slots[*operand];
-    double value = 0.0;
-    double error = 0.0;
-    if (!apply_calc_operation(in.value, in.error, f.code, 0.0, 1e-16, value, error)) return false;
-    error = std::max(error, 1e-16);
     const auto target = *operand > variable_slots ? operand : free_slot(e);
-    if (!target) return false;
-    e.slots[*target] = {value, error, true};
+    if (!target || !apply(SlotOperation{f.code, *operand, 0, *target})) return false;
+    e.slots[*target].in_use = true;
     t.replace(open - f.name.size(), f.name.size() + 3, 1, token_of(*target));
     return true;
 }
 
 // Applies the first operator of the highest level in the group between
 // open and close; false when there is none or it is refused.
-bool reduce_once(ParsedExpression& e, std::size_t open, std::size_t& close)
+template <typename Apply>
+bool reduce_once(ParsedExpression& e, std::size_t open, std::size_t& close, Apply& apply)
 {
     std::string& t = e.token_text;
     const std::string_view group = std::string_view(t).substr(open + 1, close - open - 1);
@@ -205,19 +204,39 @@ bool reduce_once(ParsedExpression& e, std::size_t open, std::size_t& close)
     const auto left = slot_of(group[at - 1]);
     const auto right = slot_of(group[at + 1]);
     if (!left || !right) return false;
-    double value = 0.0;
-    double error = 0.0;
-    if (!apply_calc_operation(e.slots[*left].value, e.slots[*left].error, code, e.slots[*right].value,
-                              e.slots[*right].error, value, error))
-        return false;
     for (const std::int32_t s : {*left, *right})
         if (s > variable_slots) e.slots[s].in_use = false;
     const auto target = free_slot(e);
-    if (!target) return false;
-    e.slots[*target] = {value, error, true};
+    if (!target || !apply(SlotOperation{code, *left, *right, *target})) return false;
+    e.slots[*target].in_use = true;
     t.replace(open + at, 3, 1, token_of(*target));
     close -= 2;
     return true;
+}
+
+// Reduces the token text of e to one token; the slot of the result.
+template <typename Apply>
+std::optional<std::int32_t> reduce(ParsedExpression& e, Apply apply)
+{
+    std::string& t = e.token_text;
+    for (;;) {
+        std::size_t close = t.find(')');
+        if (close == std::string::npos || close == 0) return std::nullopt;
+        const std::size_t open = t.rfind('(', close);
+        if (open == std::string::npos || close == open + 1) return std::nullopt;
+        if (open == 0 && close == 2) return slot_of(t[1]);
+        if (close == open + 2) {
+            if (const auto f = function_before(t, open)) {
+                if (!apply_function(e, open, *f, apply)) return std::nullopt;
+            } else {
+                t.erase(close, 1);
+                t.erase(open, 1);
+            }
+            continue;
+        }
+        while (close > open + 2)
+            if (!reduce_once(e, open, close, apply)) return std::nullopt;
+    }
 }
 
 bool evaluate(double x, double a, double b, double c, double d, double& value, double& error)
@@ -226,31 +245,21 @@ bool evaluate(double x, double a, double b, double c, double d, double& value, d
     const double variables[] = {x, a, b, c, d};
     for (std::int32_t s = 1; s <= variable_slots; ++s)
         e.slots[s] = {variables[s - 1], input_error(variables[s - 1]), true};
-    std::string& t = e.token_text;
-    for (;;) {
-        std::size_t close = t.find(')');
-        if (close == std::string::npos || close == 0) return false;
-        const std::size_t open = t.rfind('(', close);
-        if (open == std::string::npos || close == open + 1) return false;
-        if (open == 0 && close == 2) {
-            const auto result = slot_of(t[1]);
-            if (!result) return false;
-            value = e.slots[*result].value;
-            error = e.slots[*result].error;
-            return true;
-        }
-        if (close == open + 2) {
-            if (const auto f = function_before(t, open)) {
-                if (!apply_function(e, open, *f)) return false;
-            } else {
-                t.erase(close, 1);
-                t.erase(open, 1);
-            }
-            continue;
-        }
-        while (close > open + 2)
-            if (!reduce_once(e, open, close)) return false;
-    }
+    const auto result = reduce(e, [&e](const SlotOperation& op) {
+        const ExpressionSlot left = e.slots[op.left];
+        const ExpressionSlot right = op.right == 0 ? ExpressionSlot{0.0, 1e-16} : e.slots[op.right];
+        double r = 0.0;
+        double r_error = 0.0;
+        if (!apply_calc_operation(left.value, left.error, op.code, right.value, right.error, r, r_error)) return false;
+        // A function's estimate has a floor.
+        e.slots[op.target].value = r;
+        e.slots[op.target].error = op.right == 0 ? std::max(r_error, 1e-16) : r_error;
+        return true;
+    });
+    if (!result) return false;
+    value = e.slots[*result].value;
+    error = e.slots[*result].error;
+    return true;
 }
 
 bool stands_alone(char c, std::string_view others)
@@ -286,6 +295,20 @@ Preparation prepare_expression(std::string_view typed)
     if (text.size() > max_expression_characters) return Preparation::too_long;
     if (!check_expression_syntax(text)) return Preparation::syntax_error;
     return parse(text);
+}
+
+std::optional<OperationSequence> prepared_operations()
+{
+    ParsedExpression e = saved_parse;
+    OperationSequence sequence;
+    for (std::int32_t s = 1; s <= ParsedExpression::slot_total; ++s) sequence.numbers[s] = e.slots[s].value;
+    const auto result = reduce(e, [&](const SlotOperation& op) {
+        sequence.operations.push_back(op);
+        return true;
+    });
+    if (!result) return std::nullopt;
+    sequence.result = *result;
+    return sequence;
 }
 
 bool evaluate_coded_expression(std::int32_t mode, double x, double a, double b, double c, double d,

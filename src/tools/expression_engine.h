@@ -11,8 +11,10 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 struct ExpressionSlot {
     double value = 0.0;
@@ -46,6 +48,26 @@ Preparation prepare_expression(std::string_view text);
 // reduced; value and error are then left as they were.
 bool evaluate_coded_expression(std::int32_t mode, double x, double a, double b, double c, double d,
                                std::string_view text, double& value, double& error);
+
+// One operation of an evaluation: code applied to the values of slots left
+// and right (right 0 for a function), the result put in slot target.
+struct SlotOperation {
+    std::int32_t code;
+    std::int32_t left;
+    std::int32_t right;
+    std::int32_t target;
+};
+
+// The operations an evaluation of the prepared expression applies, in their
+// order, which is the same at every x; the slots' values before the first
+// (the expression's numbers; x and a to d as 0); the slot of the result.
+// None where the expression cannot be reduced (2exp(1)).
+struct OperationSequence {
+    std::vector<SlotOperation> operations;
+    std::array<double, ParsedExpression::slot_total + 1> numbers{};
+    std::int32_t result = 0;
+};
+std::optional<OperationSequence> prepared_operations();
 
 // Replaces each "mf[formula]" by the formula's molar mass; false when a
 // group is malformed, does not stand between operators or parentheses, or

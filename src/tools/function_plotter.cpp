@@ -43,26 +43,27 @@ DialogControl field(std::int32_t id, std::int32_t x, std::int32_t y, std::int32_
     return {id, DialogControlKind::edit, "", x, y, width, 22, true};
 }
 
-// At the left of the frame, so that the graph beside it stays in view.
+// At the left of the frame, so that the graph beside it stays in view;
+// the message field holds two rows, as the longest message needs.
 const DialogResource plot_resource{180,
                                    "Grafici",
                                    137,
-                                   283,
+                                   301,
                                    {
-                                       {3001, DialogControlKind::group_box, "Funzioni", 10, 8, 116, 92, true},
+                                       {3001, DialogControlKind::group_box, "Funzioni", 10, 8, 116, 110, true},
                                        field(1108, 16, 28, 104),
                                        field(1109, 16, 52, 104),
-                                       {message_field, DialogControlKind::static_text, "", 16, 78, 108, 18, true},
-                                       {3002, DialogControlKind::group_box, "Asse y", 6, 110, 124, 74, true},
-                                       label(3003, "y2=", 10, 132),
-                                       field(1104, 36, 129, 70),
-                                       label(3004, "y1=", 10, 158),
-                                       field(1105, 36, 155, 70),
-                                       {3005, DialogControlKind::group_box, "Asse x", 6, 192, 124, 74, true},
-                                       label(3006, "x2=", 30, 214),
-                                       field(1106, 54, 211, 70),
-                                       label(3007, "x1=", 10, 240),
-                                       field(1107, 36, 237, 70),
+                                       {message_field, DialogControlKind::static_text, "", 16, 78, 108, 36, true},
+                                       {3002, DialogControlKind::group_box, "Asse y", 6, 128, 124, 74, true},
+                                       label(3003, "y2=", 10, 150),
+                                       field(1104, 36, 147, 70),
+                                       label(3004, "y1=", 10, 176),
+                                       field(1105, 36, 173, 70),
+                                       {3005, DialogControlKind::group_box, "Asse x", 6, 210, 124, 74, true},
+                                       label(3006, "x2=", 30, 232),
+                                       field(1106, 54, 229, 70),
+                                       label(3007, "x1=", 10, 258),
+                                       field(1107, 36, 255, 70),
                                        {1, DialogControlKind::button, "OK", 0, 0, 34, 22, false},
                                        {2, DialogControlKind::button, "Cancel", 0, 0, 32, 22, false},
                                    },
@@ -147,8 +148,8 @@ void plot_functions(Dialog& dialog, std::int32_t, std::int32_t)
     const auto [x1, x2, y1, y2] = range;
     if (!usable_span(x1, x2, plot_width) || !usable_span(y1, y2, plot_height))
         return void(dlg_set_char(dialog, message_field, bad_range_text));
-    if (prepare_expression(plotter_state.function_texts[0]) != Preparation::ready)
-        return void(dlg_set_char(dialog, message_field, syntax_error_text));
+    if (const Preparation refused = prepare_expression(plotter_state.function_texts[0]); refused != Preparation::ready)
+        return void(dlg_set_char(dialog, message_field, refused_expression_text(refused)));
 
     const Samples first = sample(x1, x2, y1, y2);
     set_up_graph(first.x, first.y, plot_points, x1, x2, 0.1f * (x2 - x1), "", y1, y2, 0.1f * (y2 - y1), "", plot_layout,
@@ -162,8 +163,9 @@ void plot_functions(Dialog& dialog, std::int32_t, std::int32_t)
     draw_markup_text(192, 20, "@T1@@C1@@iy@");
 
     if (!strip_blanks(plotter_state.function_texts[1]).empty()) {
-        if (prepare_expression(plotter_state.function_texts[1]) != Preparation::ready)
-            return void(dlg_set_char(dialog, message_field, syntax_error_text));
+        if (const Preparation refused = prepare_expression(plotter_state.function_texts[1]);
+            refused != Preparation::ready)
+            return void(dlg_set_char(dialog, message_field, refused_expression_text(refused)));
         const Samples second = sample(x1, x2, y1, y2);
         plot_graph_series(second.x, second.y, plot_points, plot_layout, 0x0000FF, 0x0000FF);
         const std::string text = std::string(readout_font) + "@C3@" + range_text(second);

@@ -80,6 +80,22 @@ TEST_F(DialogLabels, CalculatorMessagesOnOneLine)
     }
 }
 
+// Every message of the plotter stands in the two rows its field holds.
+TEST_F(DialogLabels, PlotterMessagesInTwoRows)
+{
+    for (const std::string& typed : {std::string("2x"), std::string("x-1e309"), "1+" + std::string(188, '1')}) {
+        std::vector<std::string> lines;
+        recorder().push_dialog_script([&](Dialog& dialog) {
+            dlg_set_char(dialog, 1108, typed);
+            dlg_press(dialog, kDialogOk);
+            lines = testing_support::label_lines(dialog, 1110);
+            return kDialogCancel;
+        });
+        open_plot_dialog();
+        EXPECT_LE(lines.size(), 2u) << typed << ": " << testing::PrintToString(lines);
+    }
+}
+
 // The longest balanced answer parts its lines between terms only.
 TEST_F(DialogLabels, LongEquationBreaksBetweenTerms)
 {

@@ -160,39 +160,56 @@ TEST_F(MathToolDialogs, CalculatorResultsAsShown)
         {"1/(x-1)+1", "-0.5><3", "0"},
         {"x^2", "-1><1", "0"},
         {"x^2", "1e-200><1", "Soluzione non trovata"},
-        // Expanded polynomials, whose rounding noise about the root
-        // outweighs their change over many doubles: (x-1)^3 = 1e-15 at
-        // 1.00001, (x-1)^4 = 1e-12 at 1.001.
+        // Signs of the true value, where the doubles' rounding noise hides
+        // them: expanded, (x-1)^3 = 1e-15 at 1.00001, (x-1)^4 = 1e-12 at
+        // 1.001, (x-1)^5 = 1e-20 at 1.0001 and (x-1)^6 = 1e-14 at 1 -+ 4.6416e-3.
         {"x^3-3*x^2+3*x-1-1e-15", "0.997><1.007", "1.00001"},
         {"x^4-4*x^3+6*x^2-4*x+1-1e-12", "1.0009><1.0011", "1.001"},
-        // Every sign change of the function as computed is a root, however
-        // wide the noise: (x-1)^5 = 1e-20 at 1.0001, with noise over 1 -+ 2e-3;
-        // (x-1)^6 = 1e-14 at 1 -+ 4.6e-3, with noise over 1 -+ 6.3e-3.
-        {"x^5-5*x^4+10*x^3-10*x^2+5*x-1-1e-20", "0.9><1.1", "0.9997325"},
-        {"x^6-6*x^5+15*x^4-20*x^3+15*x^2-6*x+1-1e-14", "1><1.1", "1.004624"},
-        // An end in the noise about a root, f keeping its sign inside.
-        {"x^3-3*x^2+3*x-1-1e-15", "0.99001><1.00001", "1.00001"},
+        {"x^5-5*x^4+10*x^3-10*x^2+5*x-1-1e-20", "0.9><1.1", "1.0001"},
+        {"x^5-5*x^4+10*x^3-10*x^2+5*x-1-1e-20", "0.99987><1.00053", "1.0001"},
+        {"x^5-5*x^4+10*x^3-10*x^2+5*x-1-1e-20", "0.99940><1.00086", "1.0001"},
+        {"x^6-6*x^5+15*x^4-20*x^3+15*x^2-6*x+1-1e-14", "1><1.1", "1.004642"},
+        {"x^6-6*x^5+15*x^4-20*x^3+15*x^2-6*x+1-1e-14", "1.00029><1.00464", "Soluzione non trovata"},
+        {"x^3-3*x^2+3*x-1-1e-15", "0.99001><1.00001", "1.00001"},  // the double above 1.00001
         {"x^3-3*x^2+3*x-1-1e-15", "0.99001><1.0000105", "1.00001"},
         {"x^3-3*x^2+3*x-1-1e-15", "0.99001><1.000011", "1.00001"},
-        // Within its estimate at -47, but of one sign up to its root, -46.05.
+        // (1+x)^2 rounds to 1 about 0, the other root at -2.
+        {"(x+1)^2-1", "-0.5><0.5", "0"},
+        {"(x+1)^2-1", "-1e-3><1e-3", "0"},
+        {"(x-1)^2-1", "-1e-3><1e-3", "0"},
+        // A root at an end: exp(0)-1 is exactly 0.
+        {"exp(x)-1", "-1><0", "0"},
+        {"exp(x)-1", "0><1", "0"},
+        {"exp(x)-1", "-1><1e-17", "0"},
+        // Below the doubles' smallest error, of one sign up to the root
+        // outside: exp(x) = 1e-20 at -46.0517, exp(-x) = exp(-40) at 40.
         {"exp(x)-1e-20", "-50><-47", "Soluzione non trovata"},
-        // Runs of zeros by underflow (|x - 1e7| < 2.47e6, |x - 1e4| < 2470,
-        // |x^2 - 2| up to 1/4): a root only where the whole run lies in the
-        // interval.
+        {"exp(x)-1e-20", "-100><-46.06", "Soluzione non trovata"},
+        {"exp(x)-1e-20", "-2000><-47", "Soluzione non trovata"},
+        {"exp(x)-1e-20", "-50><-46", "-46.0517"},
+        {"exp(-x)-exp(-40)", "0><39.97", "Soluzione non trovata"},
+        {"exp(-x)-exp(-40)", "0><41", "40"},
+        // Values that underflow to 0 in doubles keep their signs.
         {"(x-1e7)*1e-300*1e-30", "8e6><9e6", "Soluzione non trovata"},
         {"(x-1e4)*1e-300*1e-27", "5e3><2e4", "10000"},
         {"(x^2-2)*(1e-300*1e-23)", "1.5><1.6", "Soluzione non trovata"},
-        // Zero wherever it is evaluated (exp(-800) is 0), or over a run the
-        // whole interval lies on: no root; (x-5)*1e-330 vanishes on
-        // 5 -+ 2.47e6. A run mirrored about 0 stands for 0 alone; an exact
-        // zero at an end, with f of one sign beside it, is a root there.
+        {"(x-5)*1e-300*1e-30", "0><10", "5"},
+        {"(x-5)*1e-300*1e-30", "4.9><5.3", "5"},
+        {"(x-5)*exp(-800)", "0><10", "5"},
+        {"(x-5)*exp(-800)", "4.9><5.3", "5"},
         {"(x-5)*exp(-800)", "2><3", "Soluzione non trovata"},
         {"(x-5)*exp(-800)", "-1><-0.5", "Soluzione non trovata"},
         {"(x-5)*exp(-800)", "0><1", "Soluzione non trovata"},
         {"(x-5)*1e-300*1e-30", "-1><1", "Soluzione non trovata"},
-        {"x^2", "-1e-200><1e-200", "Soluzione non trovata"},
+        {"x^2", "-1e-200><1e-200", "0"},  // 0 is a grid point
+        {"x^2", "1e-300><1e-200", "Soluzione non trovata"},
         {"x^2", "0><1", "0"},
         {"x^2-4", "2><10", "2"},
+        // 0 wherever it is defined: a root at the first point.
+        {"ln(exp(x))-x", "1><2", "1"},
+        {"sin(x)^2+cos(x)^2-1", "-3><4", "-3"},
+        // Nowhere defined: a division by 0 everywhere.
+        {"1/(ln(exp(x))-x)", "1><2", "Operazione non consentita"},
         // A number typed below the normal range is the number it is, as one
         // computed is.
         {"x-1e-320", "0><1", "9.999889E-321"},
@@ -263,6 +280,12 @@ TEST_F(MathToolDialogs, PlotterMessages)
         {{{1107, "0"}, {1106, "1e-44"}}, "Intervallo errato", false},
         {{{1108, "2x"}}, "Sintassi errata", false},
         {{{1109, "2x"}}, "Sintassi errata", true},
+        // Well-formed, but beyond what the engine takes: as the calculator says.
+        {{{1108, "x-1e309"}}, "Operazione non consentita", false},
+        {{{1108, "kbz+kbz+kbz+kbz+kbz+kbz+kbz+kbz+kbz+kbz+kbz+kbz+kbz+kbz+kbz"}},
+         "Espressione oltre i 189 caratteri",
+         false},
+        {{{1109, "1+" + std::string(188, '1')}}, "Espressione oltre i 189 caratteri", true},
         {{{1107, "-1e30"}, {1106, "1e30"}, {1108, "x^9"}}, "", true},
     };
     for (const auto& c : cases) {
