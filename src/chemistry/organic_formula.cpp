@@ -1,14 +1,15 @@
 #include "chemistry/organic_formula.h"
 
+#include <array>
+
 #include "chemistry/water_data.h"
 #include "numbers/random_stream.h"
 
 namespace {
 
 // The heat of combustion per mole of O2, kJ, that the header's compounds
-// span.
-constexpr float least_heat_per_oxygen = 430.0f;
-constexpr float most_heat_per_oxygen = 460.0f;
+// span: the least and the most.
+constexpr std::array<float, 2> heat_per_oxygen{430.0f, 460.0f};
 
 }  // namespace
 
@@ -38,7 +39,7 @@ OrganicCounts draw_organic_counts(std::int32_t kind)
 float draw_combustion_heat(const OrganicCounts& n, float celsius)
 {
     const float oxygen = static_cast<float>(n.c) + 0.25f * static_cast<float>(n.h) - 0.5f * static_cast<float>(n.o);
-    float heat = random_real(least_heat_per_oxygen, most_heat_per_oxygen) * oxygen;
+    float heat = random_real(heat_per_oxygen[0], heat_per_oxygen[1]) * oxygen;
     // Each hydrogen makes half a water, which as a gas keeps half its heat
     // of vaporisation.
     if (celsius >= 100.0f) heat -= 0.5f * water_value_f(WaterFact::vaporisation_enthalpy) * static_cast<float>(n.h);
