@@ -171,7 +171,8 @@ std::vector<std::string> bimolecular_faults(std::int32_t& judged)
         if (!holds) faults.push_back(what);
     };
     // H + HBr: Mitchell and others' k over the pages' 350-900 K, within
-    // 20 %: their constants at 268-333 K carry 6-13 %.
+    // 20 %: their constants at 268-333 K carry 6-13 %. Avogadro's number
+    // over 1000 takes cm3/(molecule s) to L/(mol s).
     const final_problems::Bimolecular& hydrogen_atom = bimolecular("H + HBr = H@d2@ + Br");
     for (double kelvin = 350.0; kelvin <= 900.0; kelvin += 50.0) {
         const double measured = 9.96e-13 * 6.02214076e20 * std::sqrt(kelvin) * std::exp(-300.0 / kelvin);
