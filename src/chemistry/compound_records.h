@@ -104,6 +104,7 @@
     X(ammonium_sulfide, 146, "(NH@d4@)@d2@S")                                                                          \
     X(sodium_carbonate, 151, "Na@d2@CO@d3@")                                                                           \
     X(potassium_carbonate, 152, "K@d2@CO@d3@")                                                                         \
+    X(magnesium_carbonate, 153, "MgCO@d3@")                                                                            \
     X(calcium_carbonate, 154, "CaCO@d3@")                                                                              \
     X(barium_carbonate, 155, "BaCO@d3@")                                                                               \
     X(zinc_carbonate, 156, "ZnCO@d3@")                                                                                 \

@@ -1,6 +1,17 @@
 #include "chemistry/organic_formula.h"
 
+#include <array>
+
+#include "chemistry/water_data.h"
 #include "numbers/random_stream.h"
+
+namespace {
+
+// The heat of combustion per mole of O2, kJ, that the header's compounds
+// span: the least and the most.
+constexpr std::array<float, 2> heat_per_oxygen{430.0f, 460.0f};
+
+}  // namespace
 
 std::string organic_formula(const OrganicCounts& n)
 {
@@ -28,7 +39,9 @@ OrganicCounts draw_organic_counts(std::int32_t kind)
 float draw_combustion_heat(const OrganicCounts& n, float celsius)
 {
     const float oxygen = static_cast<float>(n.c) + 0.25f * static_cast<float>(n.h) - 0.5f * static_cast<float>(n.o);
-    float heat = random_real(430.0f, 460.0f) * oxygen;
-    if (celsius >= 100.0f) heat -= 20.33f * static_cast<float>(n.h);
+    float heat = random_real(heat_per_oxygen[0], heat_per_oxygen[1]) * oxygen;
+    // Each hydrogen makes half a water, which as a gas keeps half its heat
+    // of vaporisation.
+    if (celsius >= 100.0f) heat -= 0.5f * water_value_f(WaterFact::vaporisation_enthalpy) * static_cast<float>(n.h);
     return heat;
 }

@@ -18,9 +18,11 @@ Rows long_lived_half_life_rows();
 
 Column activation_energy_column();
 Rows activation_energy_rows();
-// The final problems' bimolecular reactions: NOCl's against the column
-// above (the one row both chapters read), the others held by no source.
+// The final problems' bimolecular reactions: their energies against the
+// column above where it holds the reaction, and their rate constants
+// against measured ones or their reverse's by detailed balance.
 Judged bimolecular_energies();
+std::vector<std::string> bimolecular_faults(std::int32_t& judged);
 
 // Problem 36's rate law of 2HI against Bodenstein's rate constants.
 std::vector<std::string> hydrogen_iodide_faults(std::int32_t& judged);

@@ -1,6 +1,7 @@
 #include "handbook_water.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -66,6 +67,30 @@ Judgement water_judgement(Column (*column)())
             if (std::ranges::find(judged.column.rows, d.name, &Source::key) != judged.column.rows.end())
                 judged.rows.emplace_back(std::string(d.name), std::string(d.text));
         return judged;
+    });
+}
+
+// Ice Ih's heat capacity at its vapour pressure, J/(g K), every 10 K from
+// 180 to 270 K: Gordon, NASA Technical Paper 1906 (1982), as Kutz's
+// Mechanical Engineers' Handbook tabulates it (vol. 4, "Thermophysical
+// properties of fluids", table 17). The line stands within 1.5 %, the
+// parting of the sources at 0 °C (2.097 to 2.116).
+Judgement ice_heat_capacity_judgement()
+{
+    return by_law("a + b t within 1.5 % of Gordon's ice, 180-270 K", [](std::int32_t& judged) {
+        constexpr std::array<double, 10> measured{1.426, 1.495, 1.566, 1.638, 1.711, 1.785, 1.860, 1.936, 2.013, 2.091};
+        std::vector<std::string> faults;
+        for (std::size_t i = 0; i < measured.size(); ++i) {
+            const double kelvin = 180.0 + 10.0 * static_cast<double>(i);
+            const double line = water_value(WaterFact::ice_heat_capacity) +
+                                water_value(WaterFact::ice_heat_capacity_slope) * (kelvin - 273.15);
+            const double molar = measured[i] * water_grams_per_mole;
+            ++judged;
+            if (std::abs(line / molar - 1.0) > 0.015)
+                faults.push_back("ice at " + text_of(kelvin) + " K: " + text_of(line) + " J/(K mol), measured " +
+                                 text_of(molar));
+        }
+        return faults;
     });
 }
 

@@ -14,6 +14,9 @@ Column water_volume_column();
 // A column of the above against the rows of water_data it holds.
 Judgement water_judgement(Column (*column)());
 
+// Ice's heat capacity a + b t against measured points from -93 to -3 °C.
+Judgement ice_heat_capacity_judgement();
+
 // K = R T² M / ΔH at the normal melting and boiling points.
 Judgement water_constants_judgement();
 

@@ -464,6 +464,11 @@ std::vector<RegisteredTable> chemistry_tables()
            by_law("the thermochemical handbook at 25 °C (water formation's slope and the heat capacities' rises "
                   "not judged)",
                   heat_line_faults)}}},
+        {"chemistry/organic_formula.cpp",
+         "heat_per_oxygen",
+         "drawn heats of combustion",
+         {{"kJ per mol O2", on_pages("the conditions table's rule e: each printed heat per mole of O2 within the "
+                                     "handbook's compounds' span")}}},
         {"chemistry/compound_thermo_table.cpp",
          "rows",
          "thermochemical rows",

@@ -135,6 +135,47 @@ Judgement combustion_fuels_judgement()
     });
 }
 
+// Problem 20's enthalpies of formation by Hess's law from the handbook's
+// heats of combustion, ΔfH = c ΔfH(CO2) + h/2 ΔfH(H2O, l) - ΔcH, c and h
+// read from the formula, within the heats' 0.5 kJ/mol. The fuels the
+// thermochemical rows hold are judged with those rows.
+Judgement fuel_formation_judgement()
+{
+    return by_handbook([] {
+        const Column burnt = conditions::combustion_enthalpies();
+        const double carbon_dioxide = conditions::thermochemical("CO@d2@")->enthalpy;
+        const double water = conditions::thermochemical("H@d2@O(l)")->enthalpy;
+        Judged judged{{"Hess's law", "enthalpy of formation", 0.5, Spread::absolute, {}}, {}};
+        for (const final_problems::Fuel& f : final_problems::fuels) {
+            const std::string formula = compound_formula(f.compound);
+            if (f.formation_enthalpy.empty()) continue;
+            judged.rows.emplace_back(formula, std::string(f.formation_enthalpy));
+            const auto heat = std::ranges::find(burnt.rows, formula, &Source::key);
+            if (heat == burnt.rows.end()) continue;
+            const testing_support::ReadFormula atoms = testing_support::read_formula(formula);
+            judged.column.rows.push_back(
+                {formula, atoms.atoms.at("C") * carbon_dioxide + atoms.atoms.at("H") / 2.0 * water - heat->value});
+        }
+        return judged;
+    });
+}
+
+// Problem 20's moles of CO2 and of water a mole of fuel forms, held to its
+// formula.
+std::vector<std::string> fuel_product_faults(std::int32_t& judged)
+{
+    std::vector<std::string> faults;
+    for (const final_problems::Fuel& f : final_problems::fuels) {
+        const std::string formula = compound_formula(f.compound);
+        const testing_support::ReadFormula atoms = testing_support::read_formula(formula);
+        ++judged;
+        if (atoms.atoms.at("C") != f.carbon_dioxide || atoms.atoms.at("H") != 2 * f.water)
+            faults.push_back(formula + ": " + std::to_string(f.carbon_dioxide) + " CO2, " + std::to_string(f.water) +
+                             " H2O");
+    }
+    return faults;
+}
+
 // Problem 10's energies of combustion, ΔU, carried to ΔH = ΔU + Δn RT at
 // 25 °C and held to the handbook's enthalpies of combustion.
 Judgement combustion_records_judgement()
@@ -280,7 +321,8 @@ std::vector<RegisteredTable> program_tables()
         {"chapters/final_problems/section_3.cpp",
          "fuels",
          "fuels' enthalpies of formation",
-         {{"kJ/mol", unjudged("no handbook column held here")}}},
+         {{"kJ/mol", fuel_formation_judgement()},
+          {"CO2, H2O", by_law("the formula's carbons and half its hydrogens", fuel_product_faults)}}},
         {"chapters/final_problems/section_3.cpp",
          "liquids",
          "liquids' boiling points",
@@ -310,8 +352,10 @@ std::vector<RegisteredTable> program_tables()
          "bimolecular_reactions",
          "bimolecular reactions",
          {{"Ea", by_handbook(bimolecular_energies)},
-          {"log A", unjudged("no kinetics column held here; chapter 9's answer table holds each page's two constants "
-                             "to the row's energy within 1.5 %")}}},
+          {"log A", by_law("H + HBr within 20 % of Mitchell and others' measured k at 350-900 K, Br + H2 from it by "
+                           "detailed balance, 2NOCl at 500 K within 2 % of Atkins and de Paula's; the other six held "
+                           "by no source at hand",
+                           bimolecular_faults)}}},
         {"chapters/final_problems/section_6.cpp",
          "long_lived_isotopes",
          "radioactive isotopes",
@@ -461,7 +505,7 @@ std::vector<RegisteredTable> program_tables()
          "water's data",
          {{"fusion enthalpy, vaporisation enthalpy", water_judgement(water_heat_column)},
           {"ice heat capacity, liquid heat capacity, steam heat capacity", water_judgement(water_heat_capacity_column)},
-          {"ice heat capacity slope", unjudged("no ice heat capacity below 0 °C held here")},
+          {"ice heat capacity slope", ice_heat_capacity_judgement()},
           {"ice molar volume, liquid molar volume", water_judgement(water_volume_column)},
           {"ebullioscopic constant, cryoscopic constant", water_constants_judgement()}}},
     };

@@ -172,6 +172,20 @@ struct Liquid {
 static_assert(!std::is_convertible_v<int, decltype(Liquid::compound)>);
 extern const std::array<Liquid, 8> liquids;
 
+// Problem 20's fuels: compound record, moles of CO2 and of water formed
+// per mole, state, and the standard enthalpy of formation (kJ/mol) of those
+// that the thermochemical rows lack ("" where they hold it), from the CRC
+// Handbook, "Standard thermodynamic properties of chemical substances".
+struct Fuel {
+    CompoundKey compound;
+    std::int32_t carbon_dioxide;
+    std::int32_t water;
+    char state;
+    std::string_view formation_enthalpy;
+};
+static_assert(!std::is_convertible_v<int, decltype(Fuel::compound)>);
+extern const std::array<Fuel, 16> fuels;
+
 // Problem 5's fuels with their standard enthalpies of combustion.
 struct CombustionFuel {
     CompoundKey compound;

@@ -55,18 +55,21 @@ float diluted_volume(float litres)
 void generate_problem_9()
 {
     skip_random_draws(2);
+    // The CO2 of the two carbonates, as BaCO3: b/M(BaCO3) = (m - x)/M(CaCO3)
+    // + x/M(MgCO3) for x g of MgCO3 in m g of rock.
+    const float calcium = compound_molar_mass(compounds::calcium_carbonate);
+    const float magnesium = compound_molar_mass(compounds::magnesium_carbonate);
+    const float barium = compound_molar_mass(compounds::barium_carbonate);
     // From the two masses shown, with the digits they leave: the percentage
     // is a small difference of two large terms, drawn again where they
     // leave it unknown.
-    draw_until_accepted([] {
+    draw_until_accepted([=] {
         set_slot_digits(1, random_real(1.1f, 8.0f), 3);
         const float magnesium_fraction = random_real(0.15f, 0.45f);
-        set_slot_digits(2,
-                        ((1.0f - magnesium_fraction) * 0.009991009f + magnesium_fraction * 0.011859442f) *
-                            slot_value(1) * 197.35f,
-                        3);
-        set_slot_from_data(3, {1, 2}, [](const std::vector<double>& d) {
-            return (-0.009991009 * d[0] + 0.005067139 * d[1]) * 535.20776 / d[0] * 100.0;
+        set_slot_digits(
+            2, ((1.0f - magnesium_fraction) / calcium + magnesium_fraction / magnesium) * slot_value(1) * barium, 3);
+        set_slot_from_data(3, {1, 2}, [=](const std::vector<double>& d) {
+            return (d[1] / barium - d[0] / calcium) / (1.0 / magnesium - 1.0 / calcium) / d[0] * 100.0;
         });
         return !uncertainty_exceeds_value(3);
     });
@@ -131,10 +134,14 @@ void generate_problem_11()
     const std::int32_t e = random_int(3, 4);
     value_slots[2].value = power_of_ten(-e) * random_real(1.0f, 9.0f);
     set_slot_digits(4, -std::log10(slot_value(2)), 3);
-    // The volume asked for, from the drawn millilitres on the scale every
-    // version has always been built on (0.012481831 mol a millilitre).
-    set_slot_digits(3, diluted_volume(concentrated_ml * 0.012481831f / slot_value(2)), 3);
     const StatedFigures& f = stated_figures;
+    // The volume asked for, from the drawn millilitres, is drawn on the acid
+    // that every version has been built on: 1.23 g/mL at the stated 37 %, a
+    // scale and not the acid's density, which the statement gives.
+    constexpr float drawn_density = 1.23f;
+    const float drawn_mol_per_ml = drawn_density * (read_list_real(f.hydrochloric_percent).value_or(0.0f) / 100.0f) /
+                                   compound_molar_mass(compounds::hydrogen_chloride);
+    set_slot_digits(3, diluted_volume(concentrated_ml * drawn_mol_per_ml / slot_value(2)), 3);
     problem_texts.problem_text = "Calcolare il volume di HCl concentrato commerciale (" +
                                  std::string(f.hydrochloric_percent) + "% in massa, densità " +
                                  std::string(f.hydrochloric_density) + " g/mL) da diluire per preparare " +

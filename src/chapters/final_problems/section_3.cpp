@@ -38,35 +38,6 @@ constexpr std::array<Liquid, 8> liquids{{
 }};
 static_assert(std::ranges::all_of(liquids, [](const Liquid& l) { return has_vapour_fit(l.compound); }));
 
-namespace {
-
-// Metals that dissolve in acids, with the moles of hydrogen a mole releases.
-struct AcidMetal {
-    std::int32_t z;
-    float hydrogen;
-};
-constexpr std::array<AcidMetal, 7> acid_metals{{
-    {28, 1.0f},
-    {30, 1.0f},
-    {13, 1.5f},
-    {12, 1.0f},
-    {20, 1.0f},
-    {48, 1.0f},
-    {3, 0.5f},
-}};
-
-// Fuels: compound record, moles of CO2 and of water formed per mole,
-// state, and the standard enthalpy of formation (kJ/mol) of those that the
-// thermochemical rows lack ("" where they hold it), from the CRC Handbook,
-// "Standard thermodynamic properties of chemical substances".
-struct Fuel {
-    CompoundKey compound;
-    std::int32_t carbon_dioxide;
-    std::int32_t water;
-    char state;
-    std::string_view formation_enthalpy;
-};
-static_assert(!std::is_convertible_v<int, decltype(Fuel::compound)>);
 constexpr std::array<Fuel, 16> fuels{{
     {compounds::benzene, 6, 3, 'l', "49.1"},
     {compounds::toluene, 7, 4, 'l', "12.4"},
@@ -84,6 +55,23 @@ constexpr std::array<Fuel, 16> fuels{{
     {compounds::benzoic_acid, 7, 3, 's', "-385.2"},
     {compounds::acetone, 3, 3, 'l', "-248.4"},
     {compounds::diethyl_ether, 4, 5, 'l', "-279.5"},
+}};
+
+namespace {
+
+// Metals that dissolve in acids, with the moles of hydrogen a mole releases.
+struct AcidMetal {
+    std::int32_t z;
+    float hydrogen;
+};
+constexpr std::array<AcidMetal, 7> acid_metals{{
+    {28, 1.0f},
+    {30, 1.0f},
+    {13, 1.5f},
+    {12, 1.0f},
+    {20, 1.0f},
+    {48, 1.0f},
+    {3, 0.5f},
 }};
 
 // A standard enthalpy of formation as the thermochemical rows write it.

@@ -14,6 +14,7 @@
 #include "frame/generator_kit.h"
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
+#include "numbers/molar_energy_units.h"
 #include "numbers/random_stream.h"
 #include "numbers/thermal_constants.h"
 #include "numbers/value_kit.h"
@@ -49,8 +50,6 @@ void scale_slot(std::int32_t slot, float factor)
     convert_data_slot(slot, slot_digits_from_uncertainty);
 }
 
-constexpr std::array<std::string_view, 3> energy_units = {" kJ/mol", " kcal/mol", " cal/mol"};
-constexpr std::array<float, 3> energy_factors = {1.0f, calories_per_joule_f, calories_per_kilojoule_f};
 constexpr std::array<std::string_view, 3> pressure_units = {" atm", " torr", " kPa"};
 
 }  // namespace
@@ -65,21 +64,21 @@ void generate_problem_35()
     set_slot_digits(9, slot_value(1), slot_digits(1));
     set_slot_text(2, liquid.boiling);
     const std::int32_t u = random_int(1, 3);
-    if (u != 1) scale_slot(9, energy_factors[u - 1]);
+    const MolarEnergyUnit& unit = molar_energy_units[u - 1];
+    if (u != 1) scale_slot(9, unit.per_kilojoule);
     set_slot_digits(3, random_real(20.0f, 0.9f * slot_value(2)), 3);
-    problem_texts.problem_text = "La temperatura di ebollizione d" + articulated_gas_name(c) +
-                                 " a pressione atmosferica è " + slot_text(2) +
-                                 "@uo@C e il valore della sua costante @iB@ nell'equazione @iP@ = "
-                                 "@iP@@d0@exp(-@iB/RT@) è pari a " +
-                                 slot_text(9) + std::string(energy_units[u - 1]) +
-                                 ". Calcolarne la tensione di vapore a " + slot_text(3) + "@uo@C";
+    problem_texts.problem_text =
+        "La temperatura di ebollizione d" + articulated_gas_name(c) + " a pressione atmosferica è " + slot_text(2) +
+        "@uo@C e il valore della sua costante @iB@ nell'equazione @iP@ = "
+        "@iP@@d0@exp(-@iB/RT@) è pari a " +
+        slot_text(9) + std::string(unit.text) + ". Calcolarne la tensione di vapore a " + slot_text(3) + "@uo@C";
 
     // At the boiling point the vapour pressure is 1 atm, so P0 is not needed;
     // the constant as the page shows it, in its unit, back in kJ/mol.
     const std::int32_t w = random_int(1, 3);
     // The constant as printed is a datum: three units of its last digit.
     convert_data_slot(9, slot_digits_from_text);
-    const float energy_factor = energy_factors[u - 1];
+    const float energy_factor = unit.per_kilojoule;
     set_slot_from_data(8, {9, 2, 3}, [energy_factor, w](const std::vector<double>& d) {
         const double b = d[0] / energy_factor;
         return std::exp(b * -per_gas_constant_kilojoule * (1.0 / (d[2] + celsius_zero) - 1.0 / (d[1] + celsius_zero))) *

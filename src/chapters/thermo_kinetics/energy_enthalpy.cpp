@@ -18,6 +18,7 @@
 #include "frame/generator_kit.h"
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
+#include "numbers/molar_energy_units.h"
 #include "numbers/random_stream.h"
 #include "numbers/thermal_constants.h"
 #include "numbers/value_kit.h"
@@ -415,10 +416,8 @@ void generate_problem_9()
     set_slot_digits(1, row.b * 0.001f, digits);
     set_slot_digits(9, slot_value(1), slot_digits(1));
     set_slot_text(2, row.boiling);
-    constexpr std::array<float, 3> per_kilojoule = {1.0f, calories_per_joule_f, calories_per_kilojoule_f};
-    constexpr std::array<std::string_view, 3> units = {" kJ/mol", " kcal/mol", " cal/mol"};
-    if (unit > 1)
-        set_slot_uncertainty(9, slot_value(9) * per_kilojoule[unit - 1], slot_uncertainty(9) * per_kilojoule[unit - 1]);
+    const float per_kilojoule = molar_energy_units[unit - 1].per_kilojoule;
+    if (unit > 1) set_slot_uncertainty(9, slot_value(9) * per_kilojoule, slot_uncertainty(9) * per_kilojoule);
     set_slot_digits(3, p, 3);
 
     const std::string name(strip_trailing_blanks(compound_name(row.compound).substr(0, 30)));
@@ -427,18 +426,18 @@ void generate_problem_9()
            slot_text(2) +
            "@uo@C e il valore della sua costante @iB@ nell'equazione @iP@ = @iP@@d0@exp(-@iB/RT@) è pari a " +
            slot_text(9);
-    append_piece(text, units[unit - 1]);
+    append_piece(text, molar_energy_units[unit - 1].text);
     append_piece(text, ". Calcolarne la temperatura di ebollizione alla pressione di " + slot_text(3) + " atm");
 
     // Clausius-Clapeyron through 1 atm at the normal boiling point, R in
     // kJ/(K mol), from B as shown in its unit.
-    const float b = slot_value_as_shown(9) / per_kilojoule[unit - 1];
+    const float b = slot_value_as_shown(9) / per_kilojoule;
     const float boiling = kelvin(slot_value(2));
     const float a = 1.0f / std::exp(-b / (gas_constant_kilojoule_f * boiling));
     const float kelvin = b * -per_gas_constant_kilojoule_f / std::log(slot_value(3) / a);
     // The digits those that B, the boiling point and the pressure leave the
     // kelvin value, three at most.
-    const double per_unit = per_kilojoule[unit - 1];
+    const double per_unit = per_kilojoule;
     set_slot_from_data(8, {9, 2, 3}, [per_unit](const std::vector<double>& d) {
         return d[0] / per_unit / (d[0] / per_unit / (d[1] + celsius_zero) - gas_constant_kilojoule * std::log(d[2]));
     });
