@@ -6,7 +6,7 @@
 // root searched, over the calculator's own cases and over expressions of
 // the longest length the engine takes, the hardest for the certified signs
 // (every operation transcendental; 0 at every point, or a division by 0
-// that no precision settles, where each sign is taken to the precision's
+// that no precision settles, where each point is taken to the domain's
 // cap). Goal: under 0.1 s each.
 #include <benchmark/benchmark.h>
 
@@ -61,6 +61,13 @@ std::string longest(const std::string& text, const std::string& op)
     return joined;
 }
 
+// Wraps inner in open and close until one more would pass length.
+std::string nested(const std::string& open, const std::string& close, std::string inner, std::size_t length)
+{
+    while (inner.size() + open.size() + close.size() <= length) inner = open + inner + close;
+    return inner;
+}
+
 std::vector<Solve> solves()
 {
     std::vector<Solve> list = {
@@ -97,6 +104,7 @@ std::vector<Solve> solves()
         {longest("tan(x)", "-"), -1, 1},
         {"1/(" + longest("ln(exp(x))-x", "+").substr(0, max_expression_characters - 3) + ")", 0.1, 0.2},
         {longest("x^9", "-") + "-1", -1e3, 1e3},
+        {"1/(" + nested("ln(exp(", "))", "x", max_expression_characters - 5) + "-x)", 0.1, 0.2},
     };
     return list;
 }

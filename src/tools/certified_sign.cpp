@@ -18,6 +18,13 @@ namespace {
 // holding 0 at the cap is taken for 0.
 constexpr slong first_precision = 72;
 constexpr slong precision_cap = 1152;
+// A ball still not finite at half the cap is a point outside the domain:
+// the double evaluation, which the engine accepted, divided by (or took
+// the logarithm of) rounding noise about 0, and the true value, if any,
+// lies past 2^576 times its parts. Telling a sign from 0 alone needs the
+// doubles' whole range; a run of such points (1/(ln(exp(x))-x) at every
+// grid point) then costs a third of what the cap would.
+constexpr slong domain_cap = precision_cap / 2;
 
 class Ball {
 public:
@@ -92,20 +99,22 @@ arb_srcptr evaluate_balls(const OperationSequence& sequence, std::vector<Ball>& 
 CertifiedSign CertifiedEvaluator::sign_at(double x)
 {
     arb_set_d(balls_->x.get(), x);
-    // A precision short of the cap settles nothing the cap would not: after
-    // a point left unsettled, where its neighbours likely are too, the next
-    // starts at the cap (1/(ln(exp(x))-x) divides by 0 at every point).
-    slong precision = unsettled_before_ ? precision_cap : first_precision;
+    // A precision short of the domain's cap settles nothing it would not:
+    // after a point outside the domain, where its neighbours likely are
+    // too, the next starts there (1/(ln(exp(x))-x) divides by 0 at every
+    // point).
+    slong precision = outside_before_ ? domain_cap : first_precision;
     for (;; precision *= 2) {
         const arb_srcptr f = evaluate_balls(sequence_, balls_->slots, balls_->x.get(), precision);
-        unsettled_before_ = false;
+        outside_before_ = false;
         if (arb_is_zero(f)) return CertifiedSign::zero;
         if (arb_is_positive(f)) return CertifiedSign::positive;
         if (arb_is_negative(f)) return CertifiedSign::negative;
-        if (precision == precision_cap) {
-            unsettled_before_ = true;
-            return arb_is_finite(f) ? CertifiedSign::zero : CertifiedSign::undefined;
+        if (!arb_is_finite(f) && precision >= domain_cap) {
+            outside_before_ = true;
+            return CertifiedSign::undefined;
         }
+        if (precision == precision_cap) return CertifiedSign::zero;
     }
 }
 

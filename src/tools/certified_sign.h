@@ -18,10 +18,11 @@ public:
     CertifiedEvaluator(const CertifiedEvaluator&) = delete;
     CertifiedEvaluator& operator=(const CertifiedEvaluator&) = delete;
 
-    // The precision rises from 64 bits to a cap until the ball leaves 0 out
+    // The precision rises from 72 bits to a cap until the ball leaves 0 out
     // or is exactly 0. A value still too close to 0 to tell at the cap is
     // a zero (ln(exp(x))-x is 0 wherever it is defined); undefined where
-    // the ball never comes out finite (1/(ln(exp(x))-x) divides by 0).
+    // the ball is not finite at half the cap (1/(ln(exp(x))-x) divides by
+    // 0).
     CertifiedSign sign_at(double x);
     // Whether f is bounded over the whole of [low, high]: false across a
     // pole, true across a root of a continuous piece.
@@ -31,5 +32,5 @@ private:
     struct Balls;
     OperationSequence sequence_;
     std::unique_ptr<Balls> balls_;
-    bool unsettled_before_ = false;  // the last point's ball held 0 at the cap
+    bool outside_before_ = false;  // the last point was outside the domain
 };
