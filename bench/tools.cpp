@@ -105,6 +105,9 @@ std::vector<Solve> solves()
         {"1/(" + longest("ln(exp(x))-x", "+").substr(0, max_expression_characters - 3) + ")", 0.1, 0.2},
         {longest("x^9", "-") + "-1", -1e3, 1e3},
         {"1/(" + nested("ln(exp(", "))", "x", max_expression_characters - 5) + "-x)", 0.1, 0.2},
+        {longest("1/sin(1000*x)", "+"), 1, 11},
+        {longest("1/tan(x)", "+"), 1, 10000},
+        {longest("sin(x)-sin(x)", "+") + "+1e-200", 1, 2},
     };
     return list;
 }

@@ -239,23 +239,34 @@ std::optional<std::int32_t> reduce(ParsedExpression& e, Apply apply)
     }
 }
 
+// One operation on the slots, as the engine computes it; false where it is
+// refused. A function's estimate has a floor.
+template <typename Slots>
+bool apply_slot_operation(Slots& slots, const SlotOperation& op)
+{
+    const ExpressionSlot left = slots[op.left];
+    const ExpressionSlot right = op.right == 0 ? ExpressionSlot{0.0, 1e-16} : slots[op.right];
+    double r = 0.0;
+    double r_error = 0.0;
+    if (!apply_calc_operation(left.value, left.error, op.code, right.value, right.error, r, r_error)) return false;
+    slots[op.target].value = r;
+    slots[op.target].error = op.right == 0 ? std::max(r_error, 1e-16) : r_error;
+    return true;
+}
+
+template <typename Slots>
+void set_variables(Slots& slots, double x, double a, double b, double c, double d)
+{
+    const double variables[] = {x, a, b, c, d};
+    for (std::int32_t s = 1; s <= variable_slots; ++s)
+        slots[s] = {variables[s - 1], input_error(variables[s - 1]), true};
+}
+
 bool evaluate(double x, double a, double b, double c, double d, double& value, double& error)
 {
     ParsedExpression e = saved_parse;
-    const double variables[] = {x, a, b, c, d};
-    for (std::int32_t s = 1; s <= variable_slots; ++s)
-        e.slots[s] = {variables[s - 1], input_error(variables[s - 1]), true};
-    const auto result = reduce(e, [&e](const SlotOperation& op) {
-        const ExpressionSlot left = e.slots[op.left];
-        const ExpressionSlot right = op.right == 0 ? ExpressionSlot{0.0, 1e-16} : e.slots[op.right];
-        double r = 0.0;
-        double r_error = 0.0;
-        if (!apply_calc_operation(left.value, left.error, op.code, right.value, right.error, r, r_error)) return false;
-        // A function's estimate has a floor.
-        e.slots[op.target].value = r;
-        e.slots[op.target].error = op.right == 0 ? std::max(r_error, 1e-16) : r_error;
-        return true;
-    });
+    set_variables(e.slots, x, a, b, c, d);
+    const auto result = reduce(e, [&e](const SlotOperation& op) { return apply_slot_operation(e.slots, op); });
     if (!result) return false;
     value = e.slots[*result].value;
     error = e.slots[*result].error;
@@ -309,6 +320,20 @@ std::optional<OperationSequence> prepared_operations()
     if (!result) return std::nullopt;
     sequence.result = *result;
     return sequence;
+}
+
+bool evaluate_operations(const OperationSequence& sequence, double x, SlotValues& values,
+                         std::vector<double>* right_operands)
+{
+    for (std::int32_t s = variable_slots + 1; s <= ParsedExpression::slot_total; ++s)
+        values[s] = {sequence.numbers[s], input_error(sequence.numbers[s]), true};
+    set_variables(values, x, 0.0, 0.0, 0.0, 0.0);
+    if (right_operands) right_operands->clear();
+    for (const SlotOperation& op : sequence.operations) {
+        if (right_operands) right_operands->push_back(op.right == 0 ? 0.0 : values[op.right].value);
+        if (!apply_slot_operation(values, op)) return false;
+    }
+    return true;
 }
 
 bool evaluate_coded_expression(std::int32_t mode, double x, double a, double b, double c, double d,

@@ -69,6 +69,14 @@ struct OperationSequence {
 };
 std::optional<OperationSequence> prepared_operations();
 
+// The sequence applied at x (a to d 0), each slot's value and error as
+// evaluate_coded_expression computes them in mode 1, without reading the
+// text again; false where an operation is refused. right_operands, if
+// given, receives each operation's right operand (0 for a function).
+using SlotValues = std::array<ExpressionSlot, ParsedExpression::slot_total + 1>;
+bool evaluate_operations(const OperationSequence& sequence, double x, SlotValues& values,
+                         std::vector<double>* right_operands = nullptr);
+
 // Replaces each "mf[formula]" by the formula's molar mass; false when a
 // group is malformed, does not stand between operators or parentheses, or
 // the formula cannot be weighed.
