@@ -76,8 +76,17 @@ void power(arb_ptr r, arb_srcptr a, arb_srcptr b, double engine_exponent, slong 
     // Both ends of an interval are points of the domain: a base about 0
     // between them is taken from 0 up.
     if (!is_whole(engine_exponent) && arb_contains_zero(a) && arb_is_positive(exponent)) {
-        arb_nonnegative_part(r, a);
+        // Rising from 0: 0 to the upper end's power.
+        arf_t upper;
+        arf_init(upper);
+        arb_get_ubound_arf(upper, a, precision);
+        arb_set_arf(r, upper);
+        arf_clear(upper);
         arb_pow(r, r, exponent, precision);
+        arb_t zero;
+        arb_init(zero);
+        arb_union(r, r, zero, precision);
+        arb_clear(zero);
     } else {
         arb_pow(r, a, exponent, precision);
     }
