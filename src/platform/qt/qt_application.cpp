@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSocketNotifier>
 #include <QtGlobal>
 #include <chrono>
 #include <cstdio>
@@ -19,6 +20,7 @@
 #include "platform/qt/frame_window.h"
 #include "platform/qt/own_fonts.h"
 #include "platform/qt/qt_backend.h"
+#include "platform/qt/termination_signals.h"
 
 namespace platform::qt {
 namespace {
@@ -46,6 +48,7 @@ void silence_qt_notices()
 
 int run_application(int argc, char** argv, const std::vector<std::function<void()>>& startup)
 {
+    TerminationSignals termination;
     const std::string hidden = see_only_own_fonts();
     QApplication app(argc, argv);
     if (const std::string failure = hidden.empty() ? load_own_fonts() : hidden; !failure.empty()) {
@@ -56,6 +59,7 @@ int run_application(int argc, char** argv, const std::vector<std::function<void(
     {
         QtBackend backend(true);
         install_backend(&backend);
+        const auto watcher = termination.watch([&backend](int code) { backend.end(code); });
         backend.frame().show();
         for (const auto& routine : startup) {
             if (!run_guarded(routine) || rt_stop_requested()) break;
