@@ -79,11 +79,15 @@ echo "program: ${program_ms} ms to the first paint, ${program_visible} ms to the
 awk -v a="$program_ms" -v b="$floor_ms" 'BEGIN {printf "start-up ratio: %.2f (goal 1.25)\n", a / b}'
 awk -v a="$program_visible" -v b="$floor_visible" 'BEGIN {printf "visible ratio:  %.2f (goal 1.25)\n", a / b}'
 awk -v a="$program_kb" -v b="$floor_kb" 'BEGIN {printf "memory ratio:   %.2f (goal 1.20)\n", a / b}'
+# The loader's share, which a loaded machine cannot blur: its relocations.
+relocations() { LD_DEBUG=statistics "$1" 2>&1 >/dev/null | awk '/number of relocations:/ {print $NF; exit}'; }
 echo "libraries of the ball arithmetic loaded at start: $(ldd build-startup/brunatel | grep -cE 'flint|mpfr|gmp')"
+echo "relocations at start: $(relocations build-startup/brunatel)"
 if [ -n "$against" ]; then
     against_ms=$(cut -d' ' -f1 /tmp/startup_against.txt | median)
     against_visible=$(median </tmp/startup_against_visible.txt)
-    echo "against: ${against_ms} ms to the first paint, ${against_visible} ms to the visible window ($against)"
+    echo "against: ${against_ms} ms to the first paint, ${against_visible} ms to the visible window," \
+         "$(relocations "$against/brunatel") relocations at start ($against)"
     awk -v a="$program_ms" -v b="$against_ms" 'BEGIN {printf "start-up against it:  %.2f (goal 1.00)\n", a / b}'
     awk -v a="$program_visible" -v b="$against_visible" 'BEGIN {printf "visible against it:   %.2f (goal 1.00)\n", a / b}'
 fi
