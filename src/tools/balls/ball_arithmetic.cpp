@@ -58,8 +58,7 @@ struct Span {
 };
 
 // a^b. An exponent the engine reads as whole is that whole number (0.3*10
-// is 3, and (-2)^(0.3*10) is -8). A base reaching 0 from above with an
-// exponent above 0 (x^0.5 near 0) gives 0 to its upper end's power.
+// is 3, and (-2)^(0.3*10) is -8).
 void power(arb_ptr r, arb_srcptr a, arb_srcptr b, double engine_exponent, slong precision)
 {
     // 0^0 is 0 here, as in the engine.
@@ -74,9 +73,8 @@ void power(arb_ptr r, arb_srcptr a, arb_srcptr b, double engine_exponent, slong 
     else
         arb_set(exponent, b);
     // Both ends of an interval are points of the domain: a base about 0
-    // between them is taken from 0 up.
+    // between them rises from 0, to its upper end's power (x^0.5 near 0).
     if (!is_whole(engine_exponent) && arb_contains_zero(a) && arb_is_positive(exponent)) {
-        // Rising from 0: 0 to the upper end's power.
         arf_t upper;
         arf_init(upper);
         arb_get_ubound_arf(upper, a, precision);
