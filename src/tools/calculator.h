@@ -14,6 +14,7 @@ enum class CalculatorStatus {
     x_unreadable = 3,
     no_solution = 4,
     too_long = 5,
+    uncertain = 6,
 };
 
 // The three fields as last read or shown, kept for the run.

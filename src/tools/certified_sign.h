@@ -1,15 +1,15 @@
 // The sign of the prepared expression's true value, certified by ball
-// arithmetic: its numbers as the engine read them and x the double at hand,
-// each taken exactly, every operation's rounding kept inside the ball.
-// Where the double evaluation cannot tell rounding noise from a sign, the
-// ball can.
+// arithmetic (tools/ball_evaluation.h), where the engine's double
+// evaluation defines it. Where the double evaluation cannot tell rounding
+// noise from a sign, the ball can.
 #pragma once
 
 #include <memory>
+#include <optional>
+#include <vector>
 
+#include "tools/ball_evaluation.h"
 #include "tools/expression_engine.h"
-
-enum class CertifiedSign { negative, zero, positive, undefined };
 
 class CertifiedEvaluator {
 public:
@@ -18,19 +18,24 @@ public:
     CertifiedEvaluator(const CertifiedEvaluator&) = delete;
     CertifiedEvaluator& operator=(const CertifiedEvaluator&) = delete;
 
-    // The precision rises from 72 bits to a cap until the ball leaves 0 out
-    // or is exactly 0. A value still too close to 0 to tell at the cap is
-    // a zero (ln(exp(x))-x is 0 wherever it is defined); undefined where
-    // the ball is not finite at half the cap (1/(ln(exp(x))-x) divides by
-    // 0).
+    // The engine's own value at x, none where it refuses an operation.
+    std::optional<double> engine_value(double x);
+    // The precision rises until the ball leaves 0 out or is exactly 0, up
+    // to a cap set by the span of the magnitudes the evaluation meets (x,
+    // the expression's numbers, 1 and every result whose ball leaves 0
+    // out). Uncertain where the ball library cannot be opened.
     CertifiedSign sign_at(double x);
-    // Whether f is bounded over the whole of [low, high]: false across a
-    // pole, true across a root of a continuous piece.
+    // Whether f is bounded over the whole of [low, high], both points where
+    // the engine evaluates f: false across a pole, true across a root of a
+    // continuous piece. Each result is enclosed both directly and by its
+    // mean value form about the middle (x-x is then 0, not the width of
+    // the interval).
     bool bounded_over(double low, double high);
 
 private:
-    struct Balls;
+    bool engine_at(double x);
     OperationSequence sequence_;
-    std::unique_ptr<Balls> balls_;
-    bool outside_before_ = false;  // the last point was outside the domain
+    std::unique_ptr<BallEvaluation> balls_;
+    SequenceValues values_;
+    std::vector<double> right_operands_;
 };

@@ -1,11 +1,14 @@
 #include "tools/expression_engine.h"
 
 #include <algorithm>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <map>
 #include <optional>
 #include <system_error>
+#include <tuple>
 
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
@@ -239,23 +242,28 @@ std::optional<std::int32_t> reduce(ParsedExpression& e, Apply apply)
     }
 }
 
+// One operation on the slots, as the engine computes it; false where it is
+// refused. A function's estimate has a floor.
+template <typename Slots>
+bool apply_slot_operation(Slots& slots, const SlotOperation& op)
+{
+    const ExpressionSlot left = slots[op.left];
+    const ExpressionSlot right = op.right == 0 ? ExpressionSlot{0.0, 1e-16} : slots[op.right];
+    double r = 0.0;
+    double r_error = 0.0;
+    if (!apply_calc_operation(left.value, left.error, op.code, right.value, right.error, r, r_error)) return false;
+    slots[op.target].value = r;
+    slots[op.target].error = op.right == 0 ? std::max(r_error, 1e-16) : r_error;
+    return true;
+}
+
 bool evaluate(double x, double a, double b, double c, double d, double& value, double& error)
 {
     ParsedExpression e = saved_parse;
     const double variables[] = {x, a, b, c, d};
     for (std::int32_t s = 1; s <= variable_slots; ++s)
         e.slots[s] = {variables[s - 1], input_error(variables[s - 1]), true};
-    const auto result = reduce(e, [&e](const SlotOperation& op) {
-        const ExpressionSlot left = e.slots[op.left];
-        const ExpressionSlot right = op.right == 0 ? ExpressionSlot{0.0, 1e-16} : e.slots[op.right];
-        double r = 0.0;
-        double r_error = 0.0;
-        if (!apply_calc_operation(left.value, left.error, op.code, right.value, right.error, r, r_error)) return false;
-        // A function's estimate has a floor.
-        e.slots[op.target].value = r;
-        e.slots[op.target].error = op.right == 0 ? std::max(r_error, 1e-16) : r_error;
-        return true;
-    });
+    const auto result = reduce(e, [&e](const SlotOperation& op) { return apply_slot_operation(e.slots, op); });
     if (!result) return false;
     value = e.slots[*result].value;
     error = e.slots[*result].error;
@@ -300,15 +308,51 @@ Preparation prepare_expression(std::string_view typed)
 std::optional<OperationSequence> prepared_operations()
 {
     ParsedExpression e = saved_parse;
-    OperationSequence sequence;
-    for (std::int32_t s = 1; s <= ParsedExpression::slot_total; ++s) sequence.numbers[s] = e.slots[s].value;
+    std::vector<SlotOperation> recorded;
     const auto result = reduce(e, [&](const SlotOperation& op) {
-        sequence.operations.push_back(op);
+        recorded.push_back(op);
         return true;
     });
     if (!result) return std::nullopt;
-    sequence.result = *result;
+    // Each slot's value in the sequence's numbering.
+    OperationSequence sequence;
+    sequence.numbers = {0.0, 0.0};
+    std::map<std::uint64_t, std::int32_t> number_values;
+    std::array<std::int32_t, ParsedExpression::slot_total + 1> slot_value{0, 1};
+    for (std::int32_t s = 2; s <= ParsedExpression::slot_total; ++s) {
+        const double v = saved_parse.slots[s].value;
+        const auto [at, added] = number_values.try_emplace(std::bit_cast<std::uint64_t>(v),
+                                                           static_cast<std::int32_t>(sequence.numbers.size()));
+        if (added) sequence.numbers.push_back(v);
+        slot_value[s] = at->second;
+    }
+    std::map<std::tuple<std::int32_t, std::int32_t, std::int32_t>, std::int32_t> computed;
+    for (const SlotOperation& op : recorded) {
+        const std::int32_t left = slot_value[op.left];
+        const std::int32_t right = op.right == 0 ? 0 : slot_value[op.right];
+        const auto next = static_cast<std::int32_t>(sequence.numbers.size() + sequence.operations.size());
+        const auto [at, added] = computed.try_emplace(std::make_tuple(op.code, left, right), next);
+        if (added) sequence.operations.push_back({op.code, left, right, next});
+        slot_value[op.target] = at->second;
+    }
+    sequence.result = slot_value[*result];
     return sequence;
+}
+
+bool evaluate_operations(const OperationSequence& sequence, double x, SequenceValues& values,
+                         std::vector<double>* right_operands)
+{
+    values.resize(sequence.numbers.size() + sequence.operations.size());
+    for (std::size_t v = 0; v < sequence.numbers.size(); ++v) {
+        const double number = v == 1 ? x : sequence.numbers[v];
+        values[v] = {number, input_error(number), true};
+    }
+    if (right_operands) right_operands->clear();
+    for (const SlotOperation& op : sequence.operations) {
+        if (right_operands) right_operands->push_back(op.right == 0 ? 0.0 : values[op.right].value);
+        if (!apply_slot_operation(values, op)) return false;
+    }
+    return true;
 }
 
 bool evaluate_coded_expression(std::int32_t mode, double x, double a, double b, double c, double d,

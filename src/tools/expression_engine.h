@@ -59,15 +59,26 @@ struct SlotOperation {
 };
 
 // The operations an evaluation of the prepared expression applies, in their
-// order, which is the same at every x; the slots' values before the first
-// (the expression's numbers; x and a to d as 0); the slot of the result.
-// None where the expression cannot be reduced (2exp(1)).
+// order, which is the same at every x, each computation once (sin(x)
+// written thirteen times is one sine). Its values are numbered: 0 none (a
+// function's right operand), 1 x, then the expression's distinct numbers,
+// then each operation's result, its target. None where the expression
+// cannot be reduced (2exp(1)).
 struct OperationSequence {
     std::vector<SlotOperation> operations;
-    std::array<double, ParsedExpression::slot_total + 1> numbers{};
+    std::vector<double> numbers;  // the values before the first operation, x as 0
     std::int32_t result = 0;
 };
 std::optional<OperationSequence> prepared_operations();
+
+// The sequence applied at x, each value and error as
+// evaluate_coded_expression computes them in mode 1 (a to d 0), without
+// reading the text again; false where an operation is refused.
+// right_operands, if given, receives each operation's right operand (0 for
+// a function).
+using SequenceValues = std::vector<ExpressionSlot>;
+bool evaluate_operations(const OperationSequence& sequence, double x, SequenceValues& values,
+                         std::vector<double>* right_operands = nullptr);
 
 // Replaces each "mf[formula]" by the formula's molar mass; false when a
 // group is malformed, does not stand between operators or parentheses, or

@@ -64,6 +64,18 @@ bool opposite_signs(const Point& a, const Point& b)
            (a.sign == CertifiedSign::positive && b.sign == CertifiedSign::negative);
 }
 
+bool has_sign(const Point& p)
+{
+    return p.sign != CertifiedSign::uncertain;
+}
+
+// Of the last bracket, the end shown: the lower, or 0 (a root between 0 and
+// the smallest double).
+double shown_end(double a, double b)
+{
+    return a == 0.0 || b == 0.0 ? 0.0 : std::min(a, b);
+}
+
 class RootScan {
 public:
     RootScan(double lower, double upper, OperationSequence sequence)
@@ -73,36 +85,83 @@ public:
 
 private:
     std::optional<Point> point_at(double x);
+    std::optional<RootSearch> narrow_by_engine(const Point& l, const Point& r, double& root);
     RootSearch narrow(Point l, Point r, double& root);
     RootSearch towards_gap(Point p, double q, double& root, bool& blocked);
+    RootSearch within_uncertain(double l, double r, double& root);
 
     double lower_;
     double upper_;
     CertifiedEvaluator certified_;
+    bool uncertain_ = false;  // a sign met that no precision up to the cap settles
 };
 
-// Defined where the engine evaluates f, with the sign of its true value.
+// Defined where the engine evaluates f, with the sign of its true value;
+// a point whose sign stays uncertain is noted.
 std::optional<Point> RootScan::point_at(double x)
 {
-    double f = 0.0;
-    double error = 0.0;
-    if (!evaluate_coded_expression(1, x, 0.0, 0.0, 0.0, 0.0, {}, f, error)) return std::nullopt;
     const CertifiedSign sign = certified_.sign_at(x);
     if (sign == CertifiedSign::undefined) return std::nullopt;
+    uncertain_ = uncertain_ || sign == CertifiedSign::uncertain;
     return Point{x, sign};
+}
+
+// The narrowing on the engine's own signs, a double evaluation each, its
+// last bracket then certified: none where a sign there is not the one
+// certified.
+std::optional<RootSearch> RootScan::narrow_by_engine(const Point& l, const Point& r, double& root)
+{
+    double low = l.x;
+    double high = r.x;
+    while (!neighbours(low, high)) {
+        const double x = tenths_between(low, high, 5);
+        const auto f = certified_.engine_value(x);
+        if (!f) return std::nullopt;
+        if (*f == 0.0) {
+            if (certified_.sign_at(x) != CertifiedSign::zero) return std::nullopt;
+            root = x;
+            return RootSearch::found;
+        }
+        ((*f < 0.0) == (l.sign == CertifiedSign::negative) ? low : high) = x;
+    }
+    if ((low != l.x && certified_.sign_at(low) != l.sign) || (high != r.x && certified_.sign_at(high) != r.sign))
+        return std::nullopt;
+    if (!certified_.bounded_over(std::min(low, high), std::max(low, high))) return RootSearch::not_evaluable;
+    root = shown_end(low, high);
+    return RootSearch::found;
+}
+
+// A sign change between l and r whose inner points all stay uncertain
+// (exp(-x)-exp(-40) about 40): where f is continuous over a bracket this
+// narrow, the root lies within a few doubles of its middle; else its sign
+// change is left uncertain.
+RootSearch RootScan::within_uncertain(double l, double r, double& root)
+{
+    constexpr std::uint64_t narrow_bracket = std::uint64_t{1} << 20;
+    if (key_distance(l, r) > narrow_bracket || !certified_.bounded_over(std::min(l, r), std::max(l, r)))
+        return RootSearch::uncertain;
+    root = tenths_between(l, r, 5);
+    return RootSearch::found;
 }
 
 // Narrows a sign change between l and r down to two neighbouring doubles.
 // f bounded over the pair is continuous there: a root between them; f
-// without bound is a pole.
+// without bound is a pole. A bracket whose inner points all stay uncertain
+// is left uncertain.
 RootSearch RootScan::narrow(Point l, Point r, double& root)
 {
+    if (const auto decided = narrow_by_engine(l, r, root)) return *decided;
     while (!neighbours(l.x, r.x)) {
         std::optional<Point> m;
+        bool unsure = false;
         for (const int tenths : split_tenths) {
             const double x = tenths_between(l.x, r.x, tenths);
-            if (x != l.x && x != r.x && (m = point_at(x))) break;
+            if (x == l.x || x == r.x || !(m = point_at(x))) continue;
+            if (has_sign(*m)) break;
+            unsure = true;
+            m.reset();
         }
+        if (!m && unsure) return within_uncertain(l.x, r.x, root);
         if (!m) return RootSearch::not_evaluable;
         if (m->sign == CertifiedSign::zero) {
             root = m->x;
@@ -111,14 +170,14 @@ RootSearch RootScan::narrow(Point l, Point r, double& root)
         (opposite_signs(l, *m) ? r : l) = *m;
     }
     if (!certified_.bounded_over(std::min(l.x, r.x), std::max(l.x, r.x))) return RootSearch::not_evaluable;
-    root = l.x;
+    root = shown_end(l.x, r.x);
     return RootSearch::found;
 }
 
 // From p, where the function is defined, towards q, where it is not: halves
 // the way to the edge of the defined region until a value of the other
 // sign than p's turns up, and narrows that sign change. A pole met is noted
-// in blocked and passed.
+// in blocked and passed; an uncertain sign ends the way.
 RootSearch RootScan::towards_gap(Point p, double q, double& root, bool& blocked)
 {
     while (!neighbours(p.x, q)) {
@@ -128,6 +187,7 @@ RootSearch RootScan::towards_gap(Point p, double q, double& root, bool& blocked)
             q = x;
             continue;
         }
+        if (!has_sign(*m)) return RootSearch::no_root;
         if (m->sign == CertifiedSign::zero) {
             root = m->x;
             return RootSearch::found;
@@ -145,8 +205,9 @@ RootSearch RootScan::towards_gap(Point p, double q, double& root, bool& blocked)
 RootSearch RootScan::search(double& root)
 {
     bool blocked = false;
-    std::optional<Point> last;  // the last grid point where f is defined
+    std::optional<Point> last;  // the last grid point where f has a sign
     bool last_is_previous = false;
+    bool previous_defined = true;
     double previous = lower_;
     for (int i = 0; i <= root_grid_intervals; ++i) {
         const double x = root_grid_point(lower_, upper_, i);
@@ -157,8 +218,8 @@ RootSearch RootScan::search(double& root)
         } else if (p->sign == CertifiedSign::zero) {
             root = x;
             return RootSearch::found;
-        } else {
-            if (i > 0 && !last_is_previous) outcome = towards_gap(*p, previous, root, blocked);
+        } else if (has_sign(*p)) {
+            if (!previous_defined) outcome = towards_gap(*p, previous, root, blocked);
             if (outcome != RootSearch::found && last && opposite_signs(*last, *p)) {
                 outcome = narrow(*last, *p, root);
                 blocked = blocked || outcome == RootSearch::not_evaluable;
@@ -166,13 +227,16 @@ RootSearch RootScan::search(double& root)
             last = p;
         }
         if (outcome == RootSearch::found) return outcome;
-        last_is_previous = p.has_value();
+        last_is_previous = p && has_sign(*p);
+        previous_defined = p.has_value();
         previous = x;
     }
     // Defined at no grid point (an interval inside tan's window about a
     // pole, or below 0 for ln), the search met only refused operations, as
     // across a pole.
-    return blocked || !last ? RootSearch::not_evaluable : RootSearch::no_root;
+    if (blocked) return RootSearch::not_evaluable;
+    if (uncertain_) return RootSearch::uncertain;
+    return last ? RootSearch::no_root : RootSearch::not_evaluable;
 }
 
 }  // namespace

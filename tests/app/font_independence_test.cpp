@@ -1,7 +1,13 @@
-// The pages have the same pixels whatever fonts the machine has, and a
-// program whose own fonts are damaged says so in Italian and exits cleanly.
+// The pages have the same pixels whatever fonts the machine has, a
+// program whose own fonts are damaged says so in Italian and exits cleanly,
+// and a termination signal ends the program cleanly whenever it comes.
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
 #include <unistd.h>
+
+#include <chrono>
+#include <thread>
 
 #include <algorithm>
 #include <cstdlib>
@@ -112,6 +118,42 @@ TEST_F(FontIndependence, ADamagedFaceIsNamedInItalianAndEndsTheProgramCleanly)
         EXPECT_NE(run.output.find("Liberation Sans grassetto"), std::string::npos) << run.output;
         EXPECT_NE(run.output.find("danneggiati"), std::string::npos) << run.output;
         EXPECT_EQ(run.output.find("terminate"), std::string::npos) << run.output;
+    }
+}
+
+// SIGTERM at once and after the start, from a starter that handed its
+// blocked mask down (the signal then waits, and must not be lost): the
+// program ends through its own quit, with 128 + 15.
+TEST_F(FontIndependence, ATerminationSignalEndsTheProgramWheneverItComes)
+{
+    for (const int after_ms : {0, 500}) {
+        sigset_t term;
+        sigemptyset(&term);
+        sigaddset(&term, SIGTERM);
+        sigset_t before;
+        pthread_sigmask(SIG_BLOCK, &term, &before);
+        const pid_t child = fork();
+        if (child == 0) {
+            execl(BRUNATEL_PROGRAM, BRUNATEL_PROGRAM, static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        pthread_sigmask(SIG_SETMASK, &before, nullptr);
+        ASSERT_GT(child, 0);
+        std::this_thread::sleep_for(std::chrono::milliseconds(after_ms));
+        kill(child, SIGTERM);
+        int status = 0;
+        const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+        while (waitpid(child, &status, WNOHANG) == 0) {
+            if (std::chrono::steady_clock::now() > end) {
+                kill(child, SIGKILL);
+                waitpid(child, &status, 0);
+                ADD_FAILURE() << "still running 60 s after SIGTERM, sent " << after_ms << " ms after the start";
+                break;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 128 + SIGTERM)
+            << "status " << status << ", SIGTERM " << after_ms << " ms after the start";
     }
 }
 

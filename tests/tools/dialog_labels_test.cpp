@@ -64,7 +64,12 @@ TEST_F(DialogLabels, CalculatorMessagesOnOneLine)
         std::string expression;
         const char* x;
     } typed[] = {
-        {"2x", "0"}, {"ln(x)", "-1"}, {"x", "abc"}, {"x^2+1", "0><2"}, {"1+" + std::string(188, '1'), "0"},
+        {"2x", "0"},
+        {"ln(x)", "-1"},
+        {"x", "abc"},
+        {"x^2+1", "0><2"},
+        {"1+" + std::string(188, '1'), "0"},
+        {"ln(exp(x))-x", "1><2"},
     };
     for (const auto& [expression, x] : typed) {
         std::vector<std::string> lines;

@@ -205,9 +205,26 @@ TEST_F(MathToolDialogs, CalculatorResultsAsShown)
         {"x^2", "1e-300><1e-200", "Soluzione non trovata"},
         {"x^2", "0><1", "0"},
         {"x^2-4", "2><10", "2"},
-        // 0 wherever it is defined: a root at the first point.
-        {"ln(exp(x))-x", "1><2", "1"},
-        {"sin(x)^2+cos(x)^2-1", "-3><4", "-3"},
+        // 0 wherever it is defined, which no precision proves: never a root.
+        {"ln(exp(x))-x", "1><2", "Segno non determinabile"},
+        {"sin(x)^2+cos(x)^2-1", "-3><4", "Segno non determinabile"},
+        // Terms spanning the doubles' range, and functions cancelling to
+        // below it near 0: signs told at the precision they need.
+        {"x*1e-50+1e300-1e300", "1><2", "Soluzione non trovata"},
+        {"x*1e-50+1e300-1e300-1.5e-50", "1><2", "1.5"},
+        {"x^2*1e-40+1e-300+1e250-1e250", "-1><1", "Soluzione non trovata"},
+        {"1-cos(x)", "1e-175><1", "Soluzione non trovata"},
+        {"1-cos(x)", "1e-300><1e-200", "Soluzione non trovata"},
+        {"x-sin(x)", "1e-200><1e-190", "Soluzione non trovata"},
+        {"exp(x)-1-x", "1e-200><1", "Soluzione non trovata"},
+        {"(1-cos(x))*1e300-5e-51", "1e-176><1e-174", "1.000000E-175"},  // x^2/2 = 5e-351
+        {"(x-0.3)*(1/(ln(exp(x))-x+1e-200))", "0><1", "0.3"},
+        // x-x over the last bracket is 0, not a pole.
+        {"(x^2-2)/(x-x+1e-20)", "1><2", "1.414214"},
+        // 0.3*10 reads as 3: (-2)^3+8 is 0.
+        {"x^(0.3*10)+8", "-3><0", "-2"},
+        // The root, 1e-340, lies between 0 and the smallest double.
+        {"x^0.5-1e-170", "0><1", "0"},
         // Nowhere defined: a division by 0 everywhere.
         {"1/(ln(exp(x))-x)", "1><2", "Operazione non consentita"},
         // A number typed below the normal range is the number it is, as one

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <limits>
 #include <numbers>
 #include <ostream>
 #include <random>
@@ -175,6 +176,103 @@ DrawnFunction roots_a_power_of_two_apart(Drawer& d)
     return {"x^2" + term(-(2.0 * r + gap), "x") + term(r * (r + gap), ""), {{r, true}, {r + gap, true}}, {}};
 }
 
+// A huge term and its negative beside a tiny one: (x-r) t + H - H is
+// (x-r) t, and with c > 0 added, (x-r)^2 t + c is never 0.
+DrawnFunction spanning_sum(Drawer& d)
+{
+    const double r = d.between(-40, 40) / 8.0;
+    const std::string tiny = "1e-" + std::to_string(d.between(20, 300));
+    const std::string huge = "1e" + std::to_string(d.between(100, 300));
+    const std::string factor = "(x" + term(-r, "") + ")";
+    switch (d.between(0, 2)) {
+    case 0: return {factor + "*" + tiny + "+" + huge + "-" + huge, {{r, true}}, {}};
+    case 1: return {"-" + huge + "+" + factor + "*" + tiny + "+" + huge, {{r, true}}, {}};
+    default:
+        return {factor + "^2*" + tiny + "+1e-" + std::to_string(d.between(250, 320)) + "+" + huge + "-" + huge,
+                {},
+                {},
+                {r}};
+    }
+}
+
+// Functions cancelling against their first terms near 0, scaled by 1e300,
+// less (or plus) c: their roots, where x^2/2, x^3/6 or x^2/2 is c 1e-300,
+// lie below 1e-170, past what one cancellation of a double shows.
+DrawnFunction cancelling_near_zero(Drawer& d)
+{
+    const int k = d.between(40, 250);
+    const std::string c = "1e-" + std::to_string(k);
+    const double cv = std::strtod(c.c_str(), nullptr);
+    const double square = std::sqrt(2.0 * cv) * 1e-150;
+    const double cube = std::cbrt(6.0 * cv) * 1e-100;
+    const bool plus = d.between(0, 3) == 0;  // never 0
+    const std::string tail = (plus ? "+" : "-") + c;
+    switch (d.between(0, 2)) {
+    case 0:
+        if (plus) return {"(1-cos(x))*1e300" + tail, {}, {}, {square}};
+        return {"(1-cos(x))*1e300" + tail, {{-square}, {square}}, {}};
+    case 1:
+        if (plus) return {"(x-sin(x))*1e300" + tail, {{-cube}}, {}};
+        return {"(x-sin(x))*1e300" + tail, {{cube}}, {}};
+    default:
+        if (plus) return {"(exp(x)-1-x)*1e300" + tail, {}, {}, {square}};
+        return {"(exp(x)-1-x)*1e300" + tail, {{-square}, {square}}, {}};
+    }
+}
+
+// x-x in a denominator: 0 at every x, whatever the width of the bracket.
+// The quotient stays within the engine's range (1e300) over the widest
+// intervals drawn.
+DrawnFunction vanishing_denominator(Drawer& d)
+{
+    const std::string denominator = "/(x-x+1e-" + std::to_string(d.between(10, 280)) + ")";
+    if (d.between(0, 1) == 0) {
+        const double r = d.between(-40, 40) / 8.0;
+        return {"(x" + term(-r, "") + ")" + denominator, {{r, true}}, {}};
+    }
+    const double c = d.between(1, 40) / 4.0;
+    return {"(x^2-" + number(c) + ")" + denominator, {{-std::sqrt(c)}, {std::sqrt(c)}}, {}};
+}
+
+// x^(a*n)+|r|^p: the engine reads the product a*n as the whole p, though a
+// is not p/n exactly, and the root r below 0 is there.
+DrawnFunction whole_power_as_product(Drawer& d)
+{
+    struct Product {
+        const char* a;
+        int n;
+        int p;
+    };
+    static const std::vector<Product> products = {
+        {"0.3", 10, 3},
+        {"0.03", 100, 3},
+        {"0.15", 20, 3},
+        {"0.3333333333333333", 9, 3},
+        {"0.05", 100, 5},
+        {"0.8333333333333334", 6, 5},
+        {"0.7142857142857143", 7, 5},
+        {"0.7", 10, 7},
+        {"0.35", 20, 7},
+        {"0.5833333333333334", 12, 7},
+    };
+    const Product& w = d.one_of(products);
+    EXPECT_EQ(std::strtod(w.a, nullptr) * w.n, w.p) << w.a;
+    const double r = -d.one_of(std::vector{0.5, 1.0, 1.5, 2.0, 3.0});
+    const std::string power = "x^(" + std::string(w.a) + "*" + std::to_string(w.n) + ")";
+    if (d.between(0, 3) == 0) return {power + "-" + number(std::pow(-r, w.p)), {{-r, true}}, {}};
+    return {power + "+" + number(std::pow(-r, w.p)), {{r, true}}, {}};
+}
+
+// x^q-c with c^(1/q) between 0 and the smallest double, which stands for
+// it: the root is shown at 0, within the tolerance's floor.
+DrawnFunction root_below_smallest_double(Drawer& d)
+{
+    const char* q = d.one_of(std::vector<const char*>{"0.5", "0.25", "0.125"});
+    return {std::string("x^") + q + "-1e-" + std::to_string(d.between(165, 300)),
+            {{std::numeric_limits<double>::denorm_min()}},
+            {}};
+}
+
 // The largest i below the grid's last whose point lies below x (at or
 // below where at_or_below), -1 where none.
 int last_point_below(double lower, double upper, double x, bool at_or_below)
@@ -299,11 +397,14 @@ TEST_P(RootSearchLaw, RootsShownExactlyWhereTheIntervalHoldsThem)
     EXPECT_GT(shown, n.count / 5);
 }
 
-INSTANTIATE_TEST_SUITE_P(Families, RootSearchLaw,
-                         testing::Values(Family{"ExpandedPowers", expanded_power},
-                                         Family{"UnderflowingProducts", underflowing_product},
-                                         Family{"Compositions", composition},
-                                         Family{"RootsAPowerOfTwoApart", roots_a_power_of_two_apart}),
-                         [](const testing::TestParamInfo<Family>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Families, RootSearchLaw,
+    testing::Values(Family{"ExpandedPowers", expanded_power}, Family{"UnderflowingProducts", underflowing_product},
+                    Family{"Compositions", composition}, Family{"RootsAPowerOfTwoApart", roots_a_power_of_two_apart},
+                    Family{"SpanningSums", spanning_sum}, Family{"CancellingNearZero", cancelling_near_zero},
+                    Family{"VanishingDenominators", vanishing_denominator},
+                    Family{"WholePowersAsProducts", whole_power_as_product},
+                    Family{"RootsBelowTheSmallestDouble", root_below_smallest_double}),
+    [](const testing::TestParamInfo<Family>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSocketNotifier>
 #include <QtGlobal>
 #include <chrono>
 #include <cstdio>
@@ -19,6 +20,7 @@
 #include "platform/qt/frame_window.h"
 #include "platform/qt/own_fonts.h"
 #include "platform/qt/qt_backend.h"
+#include "platform/qt/termination_signals.h"
 
 namespace platform::qt {
 namespace {
@@ -37,6 +39,15 @@ void print_serious_only(QtMsgType type, const QMessageLogContext& context, const
     std::fprintf(stderr, "%s\n", qPrintable(qFormatLogMessage(type, context, message)));
 }
 
+// Qt ends the process with exit(1) from inside its loop when the X
+// connection breaks (the window killed from outside, the server gone): the
+// platform's threads, still running, would meet their std::thread's
+// destructor and abort. They are stopped and joined first.
+void join_threads_at_exit(int, void* application_running)
+{
+    if (*static_cast<const bool*>(application_running)) stop_and_join_threads();
+}
+
 }  // namespace
 
 void silence_qt_notices()
@@ -46,6 +57,7 @@ void silence_qt_notices()
 
 int run_application(int argc, char** argv, const std::vector<std::function<void()>>& startup)
 {
+    TerminationSignals termination;
     const std::string hidden = see_only_own_fonts();
     QApplication app(argc, argv);
     if (const std::string failure = hidden.empty() ? load_own_fonts() : hidden; !failure.empty()) {
@@ -56,12 +68,17 @@ int run_application(int argc, char** argv, const std::vector<std::function<void(
     {
         QtBackend backend(true);
         install_backend(&backend);
+        const auto watcher = termination.watch([&backend](int code) { backend.end(code); });
+        static bool application_running = false;
+        static const bool joining_at_exit = on_exit(join_threads_at_exit, &application_running) == 0;
+        application_running = joining_at_exit;
         backend.frame().show();
         for (const auto& routine : startup) {
             if (!run_guarded(routine) || rt_stop_requested()) break;
         }
         exit_code = rt_stop_requested() ? backend.exit_code() : QApplication::exec();
         stop_and_join_threads();
+        application_running = false;
         install_backend(nullptr);
     }
     return exit_code;

@@ -22,7 +22,7 @@ QString qtext(std::string_view text)
 }  // namespace
 
 QtBackend::QtBackend(bool application_mode)
-    : application_mode_(application_mode), frame_(std::make_unique<FrameWindow>(store_, [this] { frame_closed(); }))
+    : application_mode_(application_mode), frame_(std::make_unique<FrameWindow>(store_, [this] { end(0); }))
 {}
 
 QtBackend::~QtBackend() = default;
@@ -299,10 +299,10 @@ void QtBackend::request_quit(std::int32_t code)
     }
 }
 
-void QtBackend::frame_closed()
+void QtBackend::end(std::int32_t code)
 {
     request_stop();
-    request_quit(0);
+    request_quit(code);
 }
 
 void QtBackend::show_stop_message(std::string_view message)

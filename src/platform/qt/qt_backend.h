@@ -35,6 +35,8 @@ public:
     std::int32_t exit_code() const { return exit_code_; }
     DialogWindow* top_dialog() const { return dialog_stack_.empty() ? nullptr : dialog_stack_.back(); }
     void stop_clock(std::int64_t unix_seconds) { stopped_clock_ = unix_seconds; }
+    // Ends the program with the code, as closing the frame does with 0.
+    void end(std::int32_t code);
 
     void rectangle(const DrawState&, QwControl, std::int32_t, std::int32_t, std::int32_t, std::int32_t) override;
     void fill_rectangles(DrawState, std::span<const QwColourBox>) override;
@@ -85,7 +87,6 @@ private:
     template <class Draw>
     void draw(Draw&& draw);
     void check_ui_waits();
-    void frame_closed();
 
     bool application_mode_;
     CanvasStore store_;
