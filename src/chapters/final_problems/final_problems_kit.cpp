@@ -73,9 +73,9 @@ float mixture_ph(float ca, float cb, float ka, float kb)
     return -std::log10(h);
 }
 
-void draw_boiling_at_pressure(std::string_view boiling_point, std::int32_t compound)
+void draw_boiling_at_pressure(std::int32_t compound)
 {
-    set_slot_text(1, boiling_point);
+    set_slot_text(1, normal_boiling_point(compound));
     const float shift = random_real(150.0f, 300.0f);
     set_slot_digits(3, random_int(1, 2) == 1 ? 760.0f + shift : 760.0f - shift, 3);
     set_slot_digits_from(4, static_cast<float>(antoine_boiling_kelvin(compound, slot_value(3))) - celsius_zero_f,

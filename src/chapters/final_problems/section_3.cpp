@@ -27,16 +27,18 @@
 namespace final_problems {
 
 constexpr std::array<Liquid, 8> liquids{{
-    {"pentano (C@d5@H@d12@)", "36.0", compounds::pentane, "C 05H 12"},
-    {"benzene (C@d6@H@d6@)", "80.1", compounds::benzene, "C 06H 06"},
-    {"mercurio", "356.7", compounds::mercury, "Hg01"},
-    {"bromo", "58.8", compounds::bromine, "Br02"},
-    {"cloroformio (CHCl@d3@)", "61.2", compounds::chloroform, "C 01H 01Cl03"},
-    {"idrazina (N@d2@H@d4@)", "113.6", compounds::hydrazine, "N 02H 04"},
-    {"etere etilico (C@d4@H@d10@O)", "34.5", compounds::diethyl_ether, "C 04H 10O 01"},
-    {"acqua", "100.0", compounds::liquid_water, "H 02O 01"},
+    {"pentano (C@d5@H@d12@)", compounds::pentane, "C 05H 12"},
+    {"benzene (C@d6@H@d6@)", compounds::benzene, "C 06H 06"},
+    {"mercurio", compounds::mercury, "Hg01"},
+    {"bromo", compounds::bromine, "Br02"},
+    {"cloroformio (CHCl@d3@)", compounds::chloroform, "C 01H 01Cl03"},
+    {"idrazina (N@d2@H@d4@)", compounds::hydrazine, "N 02H 04"},
+    {"etere etilico (C@d4@H@d10@O)", compounds::diethyl_ether, "C 04H 10O 01"},
+    {"acqua", compounds::liquid_water, "H 02O 01"},
 }};
-static_assert(std::ranges::all_of(liquids, [](const Liquid& l) { return has_vapour_fit(l.compound); }));
+static_assert(std::ranges::all_of(liquids, [](const Liquid& l) {
+    return has_vapour_fit(l.compound) && !normal_boiling_point(l.compound).empty();
+}));
 
 constexpr std::array<Fuel, 16> fuels{{
     {compounds::benzene, 6, 3, 'l', "49.1"},
@@ -169,7 +171,7 @@ void generate_problem_19()
     skip_random_draws(2);
     const std::int32_t v = pick_problem_variant(8, final_problems_state.last_choice[19], 3);
     const Liquid& liquid = liquids[v - 1];
-    draw_boiling_at_pressure(liquid.boiling_point, liquid.compound);
+    draw_boiling_at_pressure(liquid.compound);
     set_slot_digits_from(5, (slot_value(4) + slot_value(1)) * 0.5f, 100.0f, 3);
     set_slot_digits(8, static_cast<float>(antoine_vapour_pressure_torr(liquid.compound, kelvin(slot_value(5)))), 3);
     set_slot_digits(9, random_real(3.0f, 9.0f), 3);
