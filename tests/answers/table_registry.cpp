@@ -335,10 +335,12 @@ std::vector<RegisteredTable> program_tables()
          "bimolecular_reactions",
          "bimolecular reactions",
          {{"Ea", by_handbook(bimolecular_energies)},
-          {"log A", by_law("H + HBr within 20 % of Mitchell and others' measured k at 350-900 K, Br + H2 from it by "
-                           "detailed balance, 2NOCl at 500 K within 2 % of Atkins and de Paula's; the other six held "
-                           "by no source at hand",
-                           bimolecular_faults)}}},
+          {"Ea, log A",
+           by_law("H + HBr within 20 % of Mitchell and others' measured k at 350-900 K, Br + H2 from it by detailed "
+                  "balance, 2NOCl at 500 K within 2 % of Atkins and de Paula's; NO + O3 (JPL), CH3 + H2 (Baulch), "
+                  "2NO2 and NO + Cl2 (Atkins) at 350-900 K within their evaluations' factors; Br + HBr and CO + Cl2 "
+                  "held by no evaluation at hand",
+                  bimolecular_faults)}}},
         {"chapters/final_problems/section_6.cpp",
          "long_lived_isotopes",
          "radioactive isotopes",
@@ -642,6 +644,18 @@ TEST(TableRegistry, LawsFailOnRowsMadeWrong)
     EXPECT_EQ(formula_mass_fault("Br@d2@", 79.904), "Br@d2@: 79.904 g/mol, formula mass 159.818");
     for (const final_problems::Liquid& l : final_problems::liquids)
         EXPECT_EQ(formula_mass_fault(liquid_formula(l), composition_molar_mass(l.composition)), "");
+    // 9.37's rows as they stood before their evaluations: the temperatures
+    // of 350-900 K where each leaves its evaluation's factor.
+    const final_problems::Bimolecular before[] = {{"9.62", "7.80", "NO + O@d3@ = NO@d2@ + O@d2@"},
+                                                  {"41.8", "7.25", "CH@d3@ + H@d2@ = CH@d4@ + H"},
+                                                  {"111", "8.42", "2NO@d2@ = 2NO + O@d2@"},
+                                                  {"82.0", "8.00", "NO + Cl@d2@ = NOCl + Cl"}};
+    const std::size_t failing[] = {5, 7, 12, 10};
+    for (std::size_t i = 0; i < std::size(before); ++i) {
+        std::int32_t judged = 0;
+        EXPECT_EQ(evaluation_faults(before[i], judged).size(), failing[i]) << before[i].reaction;
+        EXPECT_EQ(judged, 12);
+    }
 }
 
 // What the scan counts as a table of measured numbers, and what it leaves.
