@@ -243,10 +243,6 @@ std::vector<RegisteredTable> program_tables()
          "measured_solubilities",
          "measured solubilities",
          {{"g per 100 g of water", on_pages("the conditions table's rule e, within 6 % of the handbook's curve")}}},
-        {"chemistry/true_false_group2_quantities.cpp",
-         "conversions",
-         "true-false conversions",
-         {{"factor", unit_definition}}},
         {"chemistry/vapour_pressure_fits.h",
          "vapour_pressure_fits",
          "vapour pressure fits",
@@ -311,7 +307,6 @@ std::vector<RegisteredTable> program_tables()
          "gas_ranges",
          "gas reactions' temperatures",
          {{"Δn, °C", drawn_ranges}}},
-        {"chapters/equilibria/equilibrium_constants.cpp", "per_atm", "pressure units", {{"factor", unit_definition}}},
         {"chapters/equilibria/solubility_product.cpp", "carbonates", "carbonates' Ksp", {{"Ksp", rule_e}}},
         {"chapters/final_problems/section_1.cpp",
          "combustion_fuels",
@@ -635,6 +630,25 @@ TEST(TableRegistry, HoldsEveryTableOfTheSources)
                "reason";
     for (const std::string& table : registered)
         EXPECT_TRUE(found.contains(table)) << table << ": registered, but no such table in the sources";
+}
+
+// Each constant and unit that numbers/ names is written out there alone:
+// any other folder of src/ takes it by its name.
+TEST(TableRegistry, ConstantsAreWrittenInNumbersAlone)
+{
+    const char* made = "const float p = 760.0f * x;  // 760 torr\nconst char* t = \"101325 Pa\";\n"
+                       "static_assert(v == 22.4f);\ndouble r = 8.3145, c = 273.15, n = 6.022e23, m = 22.41;\n"
+                       "const float d = 760.5f, q = 2.3f;\n";
+    EXPECT_EQ(constants_written_in(made),
+              (std::vector<std::string>{"1: 760.0", "4: 8.3145", "4: 273.15", "4: 6.022e23", "4: 22.41"}));
+    const std::filesystem::path src = BRUNATEL_SOURCE_DIR;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(src)) {
+        const std::string file = entry.path().lexically_relative(src).generic_string();
+        const std::string ext = entry.path().extension().string();
+        if (file.starts_with("numbers/") || (ext != ".cpp" && ext != ".h")) continue;
+        for (const std::string& figure : constants_written_in(text_of_file(entry.path())))
+            ADD_FAILURE() << file << ":" << figure << ": a constant written out; take it by its name from numbers/";
+    }
 }
 
 // The written-out figures' law on a row made wrong, bromine's molar mass

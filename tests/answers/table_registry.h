@@ -78,4 +78,12 @@ std::vector<Judged> handbook_columns();
 // folders).
 std::vector<std::string> tables_in(std::string_view source, bool whole_groups = true);
 
+// The figures of the constants and units src/numbers/ names (the atmosphere
+// in torr and pascals, the molar volume, ln 10, π, R, 0 and 25 °C in
+// kelvin, the calorie, Faraday's and the fundamental constants, water's
+// molar mass and moles per kilogram, the torr in pascals) that a source
+// writes out as literals, outside comments, texts and static assertions:
+// "line: figure" each.
+std::vector<std::string> constants_written_in(std::string_view source);
+
 }  // namespace table_checks

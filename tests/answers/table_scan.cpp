@@ -2,6 +2,7 @@
 // source reads them: comments set aside, texts kept whole.
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
@@ -245,7 +246,91 @@ bool holds_measured_numbers(const std::string& s, std::size_t open, bool whole_g
     return false;
 }
 
+// A figure of a named constant: its value, and the significant digits a
+// literal must show to be taken for it (0: the value exactly).
+struct NamedFigure {
+    double value;
+    std::int32_t digits;
+};
+constexpr NamedFigure named_figures[] = {
+    {760.0, 0},           {101325.0, 0},     {101.325, 0},        {0.101325, 0},       {22.414, 3},
+    {1.0 / 22.4, 4},      {2.302585093, 4},  {3.141592654, 4},    {6.283185307, 4},    {8.314462618, 4},
+    {0.08205736608, 4},   {62.36367, 4},     {0.008314462618, 4}, {273.15, 5},         {298.15, 5},
+    {4.184, 4},           {96485.33, 4},     {6.02214076e23, 3},  {1.380649e-23, 3},   {6.62607015e-34, 3},
+    {1.602176634e-19, 3}, {2.99792458e8, 3}, {1.66053907e-27, 3}, {1.66053907e-24, 3}, {18.0153, 4},
+    {55.5062, 4},         {133.3223684, 4},
+};
+
+// The literal's figure: value, significant digits and the unit of its
+// last digit.
+struct Literal {
+    double value;
+    std::int32_t digits;
+    double unit;
+};
+
+Literal literal_at(const std::string& s, std::size_t start, std::size_t end)
+{
+    const std::string text = s.substr(start, end - start);
+    const std::size_t e = text.find_first_of("eE");
+    const std::string mantissa = text.substr(0, e);
+    const std::int32_t exponent = e == std::string::npos ? 0 : std::stoi(text.substr(e + 1));
+    const std::size_t point = mantissa.find('.');
+    const auto decimals = static_cast<std::int32_t>(point == std::string::npos ? 0 : mantissa.size() - point - 1);
+    std::string digits = mantissa;
+    std::erase(digits, '.');
+    digits.erase(0, digits.find_first_not_of('0'));
+    return {std::stod(text), static_cast<std::int32_t>(digits.size()), std::pow(10.0, exponent - decimals)};
+}
+
+// The source with its texts blanked too, and each static assertion.
+std::string code_alone(std::string_view source)
+{
+    std::string s = without_comments(source);
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '\'' && i > 0 && identifier_char(s[i - 1])) continue;  // a digit separator
+        if (s[i] != '"' && s[i] != '\'') continue;
+        const char quote = s[i];
+        for (++i; i < s.size() && s[i] != quote; ++i) {
+            if (s[i] == '\\') s[i++] = ' ';
+            if (s[i] != '\n') s[i] = ' ';
+        }
+    }
+    for (std::size_t at = s.find("static_assert"); at != std::string::npos; at = s.find("static_assert", at)) {
+        const std::size_t end = s.find(';', at);
+        for (; at < end && at < s.size(); ++at)
+            if (s[at] != '\n') s[at] = ' ';
+    }
+    return s;
+}
+
 }  // namespace
+
+std::vector<std::string> constants_written_in(std::string_view source)
+{
+    const std::string s = code_alone(source);
+    std::vector<std::string> found;
+    std::int32_t line = 1;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '\n') ++line;
+        const bool starts = digit(s[i]) || (s[i] == '.' && i + 1 < s.size() && digit(s[i + 1]));
+        if (!starts || (i > 0 && (identifier_char(s[i - 1]) || s[i - 1] == '.'))) continue;
+        std::size_t end = i;
+        while (end < s.size() && (digit(s[end]) || s[end] == '.' ||
+                                  ((s[end] == 'e' || s[end] == 'E') && end + 1 < s.size() &&
+                                   (digit(s[end + 1]) || s[end + 1] == '-' || s[end + 1] == '+')) ||
+                                  ((s[end] == '-' || s[end] == '+') && (s[end - 1] == 'e' || s[end - 1] == 'E'))))
+            ++end;
+        const Literal l = literal_at(s, i, end);
+        for (const NamedFigure& f : named_figures) {
+            const bool exact = f.digits == 0 && l.value == f.value;
+            const bool near = f.digits > 0 && l.digits >= f.digits && std::abs(l.value - f.value) <= 0.5 * l.unit;
+            if (exact || near) found.push_back(std::to_string(line) + ": " + s.substr(i, end - i));
+        }
+        i = end - 1;
+    }
+    return found;
+}
 
 std::vector<std::string> tables_in(std::string_view source, bool whole_groups)
 {

@@ -20,6 +20,7 @@
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
 #include "numbers/electrochemical_constants.h"
+#include "numbers/pressure_units.h"
 #include "numbers/random_stream.h"
 #include "numbers/thermal_constants.h"
 #include "numbers/value_slots.h"
@@ -213,7 +214,8 @@ void generate_problem_5()
     // d: the two enthalpies, the volume, the pressure and the heat as shown;
     // 25 °C is the standard temperature the enthalpies are given at.
     const auto first_share = [](const std::vector<double>& d) {
-        const double moles = d[3] / 760.0 / (gas_constant_litre_atm * kelvin(slot_value(4))) * d[2] * 0.001;
+        const double moles =
+            d[3] / torr_per_atmosphere / (gas_constant_litre_atm * kelvin(slot_value(4))) * d[2] * 0.001;
         return (d[4] / moles + d[1]) / (d[1] - d[0]) * 100.0;
     };
     // Fuels whose enthalpies nearly coincide can leave a share that its own
@@ -223,8 +225,8 @@ void generate_problem_5()
         set_slot_digits(3, random_real(110.0f, 900.0f), 3);
         const float first_fraction = random_real(0.3f, 0.8f);
         set_slot_digits(5, random_real(600.0f, 900.0f), 3);
-        const float moles =
-            (slot_value(5) / 760.0f) / (gas_constant_litre_atm_f * kelvin(slot_value(4))) * slot_value(3) * 0.001f;
+        const float moles = (slot_value(5) / torr_per_atmosphere_f) /
+                            (gas_constant_litre_atm_f * kelvin(slot_value(4))) * slot_value(3) * 0.001f;
         set_slot_digits(6, -moles * (first_fraction * slot_value(1) + (1.0f - first_fraction) * slot_value(2)), 4);
         set_slot_from_data(7, {1, 2, 3, 5, 6}, first_share);
         set_slot_from_data(8, {1, 2, 3, 5, 6},

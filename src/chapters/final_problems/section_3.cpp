@@ -19,6 +19,7 @@
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
 #include "numbers/fixed_width.h"
+#include "numbers/pressure_units.h"
 #include "numbers/random_stream.h"
 #include "numbers/thermal_constants.h"
 #include "numbers/value_slots.h"
@@ -104,7 +105,8 @@ void generate_problem_17()
     // d: the mass, the litres, the temperature and the pressure shown.
     const auto percent_of = [&](const std::vector<double>& d) {
         const double h1 = first->hydrogen, h2 = second->hydrogen;
-        const double hydrogen_moles = d[3] / 760.0 * d[1] / (gas_constant_litre_atm * (d[2] + celsius_zero));
+        const double hydrogen_moles =
+            d[3] / torr_per_atmosphere * d[1] / (gas_constant_litre_atm * (d[2] + celsius_zero));
         const double second_percent = 100.0 * (d[0] - hydrogen_moles * m1 / h1) / (1.0 - h2 * m1 / (h1 * m2)) / d[0];
         return first_named ? 100.0 - second_percent : second_percent;
     };
@@ -176,8 +178,8 @@ void generate_problem_19()
     set_slot_digits(8, static_cast<float>(antoine_vapour_pressure_torr(liquid.compound, kelvin(slot_value(5)))), 3);
     set_slot_digits(9, random_real(3.0f, 9.0f), 3);
     const float excess = random_real(2.0f, 5.0f);
-    const float moles =
-        excess / (kelvin(slot_value(5)) * gas_constant_litre_atm_f) * slot_value(8) * slot_value(9) / 760.0f;
+    const float moles = excess / (kelvin(slot_value(5)) * gas_constant_litre_atm_f) * slot_value(8) * slot_value(9) /
+                        torr_per_atmosphere_f;
     float molar_mass_uncertainty = 0.0f;
     const float molar_mass = compute_molar_mass(liquid.composition, molar_mass_uncertainty);
     set_slot_uncertainty(11, molar_mass, molar_mass_uncertainty);
@@ -192,7 +194,8 @@ void generate_problem_19()
     // What stays liquid is the mass less the vapour's, with the digits the
     // data leave. d: pressure, temperature, litres, grams and molar mass.
     set_slot_from_data(1, {8, 5, 9, 10, 11}, [](const std::vector<double>& d) {
-        return (d[3] / d[4] - d[0] * d[2] / 760.0 / ((d[1] + celsius_zero) * gas_constant_litre_atm)) * d[4];
+        return (d[3] / d[4] - d[0] * d[2] / torr_per_atmosphere / ((d[1] + celsius_zero) * gas_constant_litre_atm)) *
+               d[4];
     });
     problem_texts.answer_text = slot_text(1) + " g ";
     pose_problem({200, 560, 50}, {200, 160, 300});
