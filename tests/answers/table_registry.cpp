@@ -340,10 +340,6 @@ std::vector<RegisteredTable> program_tables()
          "long_lived_isotopes",
          "radioactive isotopes",
          {{"half-life", by_column(half_life_column, long_lived_half_life_rows)}}},
-        {"chapters/solutions/colligative_properties.cpp",
-         "dissociated",
-         "dissociated solutes",
-         {{"ions", exact("a count")}}},
         {"chapters/solutions/redox_tables.cpp",
          "equivalent_changes",
          "equivalents' changes",
@@ -494,36 +490,24 @@ std::vector<RegisteredTable> program_tables()
     };
 }
 
-// The folders whose tables can hold data a page, a screen or an answer
-// shows, and whether their groups of whole numbers count (in the screens'
-// folders they are geometry).
-struct Scanned {
-    const char* folder;
-    bool whole_groups;
-};
-constexpr Scanned scanned[] = {{"numbers", true}, {"chemistry", true},    {"chapters", true},
-                               {"tools", false},  {"simulations", false}, {"games", false}};
-
 std::string text_of_file(const std::filesystem::path& path)
 {
     std::ifstream in(path);
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// Every table the sources define that holds measured numbers, as
-// "file identifier".
+// Every table that a source of any folder of src/ defines and that holds
+// measured numbers, as "file identifier".
 std::set<std::string> tables_in_sources()
 {
     const std::filesystem::path src = BRUNATEL_SOURCE_DIR;
     std::set<std::string> found;
-    for (const Scanned& s : scanned)
-        for (const auto& entry : std::filesystem::recursive_directory_iterator(src / s.folder)) {
-            const std::string ext = entry.path().extension().string();
-            if (ext != ".cpp" && ext != ".h") continue;
-            const std::string file = entry.path().lexically_relative(src).generic_string();
-            for (const std::string& name : tables_in(text_of_file(entry.path()), s.whole_groups))
-                found.insert(file + " " + name);
-        }
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(src)) {
+        const std::string ext = entry.path().extension().string();
+        if (ext != ".cpp" && ext != ".h") continue;
+        const std::string file = entry.path().lexically_relative(src).generic_string();
+        for (const std::string& name : tables_in(text_of_file(entry.path()))) found.insert(file + " " + name);
+    }
     return found;
 }
 
@@ -552,11 +536,85 @@ std::vector<std::string> faults_of(const Judged& j, std::int32_t& judged)
 
 }  // namespace
 
+// The screens', dialogs' and pages' drawing geometry: boxes, zones,
+// columns and positions, whole numbers that measure nothing.
+std::vector<RegisteredTable> layout_tables()
+{
+    constexpr std::pair<const char*, const char*> tables[] = {
+        {"frame/main_screen.cpp", "command_entries"},
+        {"frame/menu_dialogs.cpp", "about_dialog"},
+        {"frame/menu_dialogs.cpp", "other_version_dialog"},
+        {"frame/page_mouse.cpp", "small_buttons"},
+        {"frame/status_header.h", "status_field"},
+        {"games/chapter_notice.cpp", "chapter_notice_dialog"},
+        {"games/poker_cards.cpp", "corners"},
+        {"games/poker_cards.cpp", "foot"},
+        {"games/poker_cards.cpp", "point"},
+        {"layout_check/layout_check.h", "page_shown"},
+        {"simulations/equilibrium/equilibrium_drawing.cpp", "bar_top"},
+        {"simulations/equilibrium/equilibrium_panels.cpp", "cancel_button"},
+        {"simulations/equilibrium/equilibrium_panels.cpp", "concentration_columns"},
+        {"simulations/equilibrium/equilibrium_panels.cpp", "concentrations_ok"},
+        {"simulations/equilibrium/equilibrium_panels.cpp", "temperature_ok"},
+        {"simulations/equilibrium/equilibrium_screen.h", "concentrations_button"},
+        {"simulations/equilibrium/equilibrium_screen.h", "continue_button"},
+        {"simulations/equilibrium/equilibrium_screen.h", "equilibrate_button"},
+        {"simulations/equilibrium/equilibrium_screen.h", "exit_button"},
+        {"simulations/equilibrium/equilibrium_screen.h", "new_simulation_button"},
+        {"simulations/equilibrium/equilibrium_screen.h", "results_button"},
+        {"simulations/equilibrium/equilibrium_screen.h", "stop_button"},
+        {"simulations/equilibrium/equilibrium_screen.h", "temperature_button"},
+        {"simulations/gas_laws/gas_exercise_course.cpp", "close_button"},
+        {"simulations/gas_laws/gas_exercise_course.cpp", "close_zone"},
+        {"simulations/gas_laws/gas_exercise_course.cpp", "result_button"},
+        {"simulations/gas_laws/gas_exercise_course.cpp", "result_zone"},
+        {"simulations/gas_laws/gas_laws_simulation.cpp", "exercise_buttons"},
+        {"simulations/gas_laws/gas_laws_simulation.cpp", "exit_zone"},
+        {"simulations/titration/titration_apparatus.cpp", "tube_left_and_top"},
+        {"simulations/titration/titration_choosers.cpp", "chooser_layouts"},
+        {"simulations/titration/titration_run.cpp", "addition_cells"},
+        {"simulations/titration/titration_run.cpp", "repeat_button"},
+        {"simulations/titration/titration_run.cpp", "reveal_button"},
+        {"simulations/titration/titration_screens.h", "titration_exit_button"},
+        {"simulations/titration/titration_simulation.cpp", "menu_buttons"},
+        {"text/page_regions.h", "problem_area"},
+        {"text/plot_geometry.h", "figure_frame"},
+        {"tools/calculator.cpp", "calculator_resource"},
+        {"tools/element_properties.cpp", "element_dialog"},
+        {"tools/equilibrator.cpp", "species_fields"},
+        {"tools/function_plotter.cpp", "function_fields"},
+        {"tools/function_plotter.cpp", "plot_resource"},
+        {"tools/function_plotter.cpp", "range_fields"},
+    };
+    std::vector<RegisteredTable> all;
+    for (const auto& [file, identifier] : tables)
+        all.push_back({file, identifier, "drawing geometry", {{"positions, sizes", layout}}});
+    all.push_back({"chemistry/chemistry_facts_catalogue.cpp",
+                   "facts",
+                   "facts of chemistry",
+                   {{"texts", exact("statements; their one measured pair, water densest at 4 °C and 1.00 g/cm3, is the "
+                                    "CRC Handbook's 3.98 °C and 0.99997 g/cm3")}}});
+    all.push_back({"tools/molecule_records.cpp",
+                   "table",
+                   "molecules' drawings",
+                   {{"coordinates", unjudged("the drawn atoms' places: no handbook geometry held here")}}});
+    all.push_back({"numerics/machine_constants.cpp",
+                   "integer_constants",
+                   "machine's integers",
+                   {{"limits", exact("the integer and floating formats' limits")}}});
+    all.push_back({"tools/reference_panels.cpp",
+                   "units_texts",
+                   "units panel",
+                   {{"factors", exact("units' definitions; the calorie's tied to the program's by its assertion")}}});
+    return all;
+}
+
 const std::vector<RegisteredTable>& registry()
 {
     static const std::vector<RegisteredTable> tables = [] {
         std::vector<RegisteredTable> all = chemistry_tables();
         std::ranges::move(program_tables(), std::back_inserter(all));
+        std::ranges::move(layout_tables(), std::back_inserter(all));
         return all;
     }();
     return tables;
@@ -686,7 +744,6 @@ constexpr const char* codes[] = {"a", "b", "c"};
 const auto per_atm = [] { return std::array{760.0, 101.325, 0.101325}; }();
 )";
     EXPECT_EQ(tables_in(source), (std::vector<std::string>{"boiling_points", "hand_typed", "buttons", "per_atm"}));
-    EXPECT_EQ(tables_in(source, false), (std::vector<std::string>{"boiling_points", "per_atm"}));
 }
 
 // A table of measured numbers is found however it is written, and one made
@@ -704,6 +761,15 @@ TEST(TableRegistry, ScanFindsATableInEveryStyle)
         {"units", "constexpr Row outside[] = {{\"acqua\", \"19.5 °C\"}, {\"etanolo\", \"78.4 °C\"}};"},
         {"markup", "constexpr Row outside[] = {{\"HF\", \"6.8•10@u-4@\"}, {\"HCN\", \"6.2•10@u-10@\"}};"},
         {"packed text", "constexpr std::string_view outside = \"301 -1.5l-3263.88   302 -2.0l-3905.34\";"},
+        {"designated members", "constexpr Row outside[] = {{.name = \"acqua\", .kelvin = 373}, {.kelvin = 351}};"},
+        {"lambda with parameters", "const auto outside = []() { return std::array{1.5, 2.5}; }();"},
+        {"constexpr lambda", "const auto outside = []() constexpr { return std::array{1.5, 2.5}; }();"},
+        {"alignas", "alignas(16) constexpr float outside[] = {1.5f, 2.5f};"},
+        {"decltype", "constexpr decltype(rows) outside = {{\"a\", 1.5}, {\"b\", 2.5}};"},
+        {"whole numbers with a unit", "constexpr Row outside[] = {{\"ferro\", \"1538 °C\"}, {\"rame\", \"1085 K\"}};"},
+        {"degrees in markup", "constexpr Row outside[] = {{\"ferro\", \"1538@uo@C\"}, {\"rame\", \"1085@uo@C\"}};"},
+        {"a group of whole numbers",
+         "constexpr std::array<Box, 2> outside{{{10, 20, 300, 400}, {500, 20, 300, 400}}};"},
     };
     for (const auto& [style, source] : made) EXPECT_EQ(tables_in(source), std::vector<std::string>{"outside"}) << style;
     EXPECT_TRUE(std::ranges::none_of(registry(),
