@@ -21,11 +21,13 @@ namespace {
 
 using testing_support::number_group;
 
-// A statement's pattern of one property: the groups of its substance (a
-// name, then a formula where the page prints one), of its value and of
-// its unit, 0 where it has none.
+// A statement's pattern of one property: words every match holds (a page
+// without them is passed over before the pattern runs, which keeps the
+// sweeps' time), the groups of its substance (a name, then a formula where
+// the page prints one), of its value and of its unit, 0 where it has none.
 struct Pattern {
     const char* property;
+    const char* words;
     std::regex regex;
     std::size_t name, formula, value, unit;
 };
@@ -36,31 +38,33 @@ const std::string of_article = "d(?:el |ello |ella |ell'|ei |egli |elle )";
 const std::vector<Pattern>& patterns()
 {
     static const std::vector<Pattern> all = {
-        {"normal boiling point",
+        {"normal boiling point", "ebollizione",
          std::regex("La temperatura di ebollizione " + of_article + "(.+?) a pressione atmosferica è " + number_group +
                     "@uo@C"),
          1, 0, 2, 0},
-        {"vapour-pressure constant B",
+        {"vapour-pressure constant B", "costante @iB@",
          std::regex("La temperatura di ebollizione " + of_article +
                     "(.+?) a pressione atmosferica è .*?costante @iB@.*? è pari a " + number_group +
                     " (kJ|kcal|cal)/mol"),
          1, 0, 2, 3},
-        {"normal boiling point",
+        {"normal boiling point", "bolle a",
          std::regex(article + "([^()@]+?) \\(([^)]+)\\) bolle a " + number_group + "@uo@C a pressione atmosferica"), 1,
          2, 3, 0},
-        {"normal boiling point", std::regex("g di ([a-z' ]+?) \\(@iT@@db@ = " + number_group + "@uo@C"), 1, 0, 2, 0},
-        {"freezing point", std::regex("g di ([a-z' ]+?) \\(@iT@@df@ = " + number_group + "@uo@C"), 1, 0, 2, 0},
-        {"ebullioscopic constant", std::regex("g di ([a-z' ]+?) \\(@iT@@db@ = [^;]+; @ik@@db@ = " + number_group), 1, 0,
-         2, 0},
-        {"cryoscopic constant", std::regex("g di ([a-z' ]+?) \\(@iT@@df@ = [^;]+; @ik@@df@ = " + number_group), 1, 0, 2,
+        {"normal boiling point", "@iT@@db@", std::regex("g di ([a-z' ]+?) \\(@iT@@db@ = " + number_group + "@uo@C"), 1,
+         0, 2, 0},
+        {"freezing point", "@iT@@df@", std::regex("g di ([a-z' ]+?) \\(@iT@@df@ = " + number_group + "@uo@C"), 1, 0, 2,
          0},
-        {"ebullioscopic constant", std::regex("Per l'(acqua), @ik@@db@ = " + number_group), 1, 0, 2, 0},
-        {"cryoscopic constant", std::regex("Per l'(acqua), @ik@@df@ = " + number_group), 1, 0, 2, 0},
-        {"density",
+        {"ebullioscopic constant", "@ik@@db@",
+         std::regex("g di ([a-z' ]+?) \\(@iT@@db@ = [^;]+; @ik@@db@ = " + number_group), 1, 0, 2, 0},
+        {"cryoscopic constant", "@ik@@df@",
+         std::regex("g di ([a-z' ]+?) \\(@iT@@df@ = [^;]+; @ik@@df@ = " + number_group), 1, 0, 2, 0},
+        {"ebullioscopic constant", "Per l'acqua", std::regex("Per l'(acqua), @ik@@db@ = " + number_group), 1, 0, 2, 0},
+        {"cryoscopic constant", "Per l'acqua", std::regex("Per l'(acqua), @ik@@df@ = " + number_group), 1, 0, 2, 0},
+        {"density", "la cui densità",
          std::regex("di ([a-z]+), la cui densità è pari a " + number_group +
                     " (g/cm@u3@|g/mL|kg/L|kg/dm@u3@|kg/m@u3@|g/L)"),
          1, 0, 2, 3},
-        {"density",
+        {"density", "la sua densità",
          std::regex(article + "([a-z ]+?) cristallizza [^.]*?la sua densità è pari a " + number_group + " (g/cm@u3@)"),
          1, 0, 2, 3},
     };
@@ -176,7 +180,8 @@ std::vector<Stated> stated_on(const testing_support::ShownPage& page)
     std::vector<Stated> stated;
     for (const Pattern& p : patterns()) {
         std::smatch m;
-        if (!std::regex_search(page.statement, m, p.regex)) continue;
+        if (page.statement.find(p.words) == std::string::npos || !std::regex_search(page.statement, m, p.regex))
+            continue;
         const std::string formula = p.formula == 0 ? "" : m[p.formula].str();
         std::string text = m[p.value].str();
         if (p.unit != 0) text += " " + m[p.unit].str();
