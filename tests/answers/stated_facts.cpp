@@ -232,7 +232,11 @@ TEST(StatedFacts, OneValueEachAcrossTheBook)
 // same one written with other digits within them.
 TEST(StatedFacts, TwoBoilingPointsOfOneSubstanceFail)
 {
-    const auto page = [](std::string statement) { return testing_support::ShownPage{std::move(statement), ""}; };
+    const auto page = [](std::string statement) {
+        testing_support::ShownPage shown;
+        shown.statement = std::move(statement);
+        return shown;
+    };
     std::vector<Stated> stated;
     for (const char* statement :
          {"La temperatura di ebollizione del benzene a pressione atmosferica è 80.1@uo@C e il valore della sua "
