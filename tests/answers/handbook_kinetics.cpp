@@ -189,8 +189,8 @@ std::vector<Evaluated> evaluated_constants()
          [](double kelvin) { return 3.0e-12 * per_molecule_to_molar * std::exp(-1500.0 / kelvin); },
          [](double kelvin) { return 1.1 * std::exp(200.0 * std::abs(1.0 / kelvin - 1.0 / 298.0)); }},
         // Baulch and others, J. Phys. Chem. Ref. Data 21, 411 (1992):
-        // 1.14·10^-20 T^2.74 e^(-4740/T) cm3/(molecule s), within a factor
-        // of 1.5.
+        // 1.14·10^-20 T^2.74 e^(-4740/T) cm3/(molecule s), held here within
+        // a factor of 1.5.
         {"CH@d3@ + H@d2@ = CH@d4@ + H", "Baulch",
          [](double kelvin) {
              return 1.14e-20 * per_molecule_to_molar * std::pow(kelvin, 2.74) * std::exp(-4740.0 / kelvin);
