@@ -696,9 +696,9 @@ TEST(TableRegistry, ConstantsAreWrittenInNumbersAlone)
 {
     const char* made = "const float p = 760.0f * x;  // 760 torr\nconst char* t = \"101325 Pa\";\n"
                        "static_assert(v == 22.4f);\ndouble r = 8.3145, c = 273.15, n = 6.022e23, m = 22.41;\n"
-                       "const float d = 760.5f, q = 2.3f;\n";
-    EXPECT_EQ(constants_written_in(made),
-              (std::vector<std::string>{"1: 760.0", "4: 8.3145", "4: 273.15", "4: 6.022e23", "4: 22.41"}));
+                       "const float d = 760.5f, q = 2.3f, w = 55.506214f;\n";
+    EXPECT_EQ(constants_written_in(made), (std::vector<std::string>{"1: 760.0", "4: 8.3145", "4: 273.15", "4: 6.022e23",
+                                                                    "4: 22.41", "5: 55.506214"}));
     const std::filesystem::path src = BRUNATEL_SOURCE_DIR;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(src)) {
         const std::string file = entry.path().lexically_relative(src).generic_string();

@@ -298,19 +298,21 @@ bool holds_measured_numbers(const std::string& s, std::size_t open)
     return false;
 }
 
-// A figure of a named constant: its value, and the significant digits a
-// literal must show to be taken for it (0: the value exactly).
+// A figure of a named constant: its value, the unit of its last digit,
+// and the significant digits a literal must show to be taken for it (0:
+// the value exactly). A literal is taken for it where the two agree to the
+// coarser one's digits.
 struct NamedFigure {
-    double value;
+    double value, unit;
     std::int32_t digits;
 };
 constexpr NamedFigure named_figures[] = {
-    {760.0, 0},           {101325.0, 0},     {101.325, 0},        {0.101325, 0},       {22.414, 3},
-    {1.0 / 22.4, 4},      {2.302585093, 4},  {3.141592654, 4},    {6.283185307, 4},    {8.314462618, 4},
-    {0.08205736608, 4},   {62.36367, 4},     {0.008314462618, 4}, {273.15, 5},         {298.15, 5},
-    {4.184, 4},           {96485.33, 4},     {6.02214076e23, 3},  {1.380649e-23, 3},   {6.62607015e-34, 3},
-    {1.602176634e-19, 3}, {2.99792458e8, 3}, {1.66053907e-27, 3}, {1.66053907e-24, 3}, {18.0153, 4},
-    {55.5062, 4},         {133.3223684, 4},
+    {760.0, 1.0, 0},        {101325.0, 1.0, 0}, {101.325, 1e-3, 0},     {0.101325, 1e-6, 0},    {22.41, 0.01, 3},
+    {0.04464, 1e-5, 4},     {2.3026, 1e-4, 4},  {3.1416, 1e-4, 4},      {6.2832, 1e-4, 4},      {8.3145, 1e-4, 4},
+    {0.082057, 1e-6, 4},    {62.364, 1e-3, 4},  {0.0083145, 1e-7, 4},   {273.15, 0.01, 5},      {298.15, 0.01, 5},
+    {4.184, 1e-3, 4},       {96485.0, 1.0, 4},  {6.0221e23, 1e19, 3},   {1.3806e-23, 1e-27, 3}, {6.6261e-34, 1e-38, 3},
+    {1.6022e-19, 1e-23, 3}, {2.9979e8, 1e4, 3}, {1.6605e-27, 1e-31, 3}, {1.6605e-24, 1e-28, 3}, {18.02, 0.01, 4},
+    {55.51, 0.01, 4},       {133.32, 0.01, 4},
 };
 
 // The literal's figure: value, significant digits and the unit of its
@@ -376,7 +378,8 @@ std::vector<std::string> constants_written_in(std::string_view source)
         const Literal l = literal_at(s, i, end);
         for (const NamedFigure& f : named_figures) {
             const bool exact = f.digits == 0 && l.value == f.value;
-            const bool near = f.digits > 0 && l.digits >= f.digits && std::abs(l.value - f.value) <= 0.5 * l.unit;
+            const bool near = f.digits > 0 && l.digits >= f.digits &&
+                              std::abs(l.value - f.value) <= 0.5 * std::max(l.unit, f.unit) * (1.0 + 1e-9);
             if (exact || near) found.push_back(std::to_string(line) + ": " + s.substr(i, end - i));
         }
         i = end - 1;
