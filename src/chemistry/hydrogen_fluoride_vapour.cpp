@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "numbers/pressure_units.h"
 #include "numbers/thermal_constants.h"
 
 constexpr HydrogenFluorideFit hydrogen_fluoride_fit{43.65, 8910.0, -26000.0, -96.7};
@@ -14,7 +15,7 @@ namespace {
 double ring_constant(double kelvin)
 {
     const HydrogenFluorideFit& f = hydrogen_fluoride_fit;
-    return std::pow(10.0, f.ring_slope / kelvin - f.ring_intercept) * std::pow(760.0, 5);
+    return std::pow(10.0, f.ring_slope / kelvin - f.ring_intercept) * std::pow(torr_per_atmosphere, 5);
 }
 
 // Each bond (HF)n-1 + HF = (HF)n with the one constant

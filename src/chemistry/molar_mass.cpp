@@ -54,6 +54,11 @@ float water_molar_mass()
     return composition_molar_mass("H 02O 01");
 }
 
+float water_moles_per_kilogram()
+{
+    return 1000.0f / water_molar_mass();
+}
+
 float compound_molar_mass(std::int32_t k, float& mass_uncertainty)
 {
     return compute_molar_mass(compound_composition(k), mass_uncertainty);

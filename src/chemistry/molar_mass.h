@@ -29,8 +29,9 @@ float composition_molar_mass(std::string_view composition);
 // The molar mass of c carbons, h hydrogens, n nitrogens and o oxygens,
 // summed in that order from the element table's masses.
 float chno_molar_mass(std::int32_t c, std::int32_t h, std::int32_t n, std::int32_t o);
-// Water's, 2 H + O.
+// Water's, 2 H + O, and the moles of it in a kilogram.
 float water_molar_mass();
+float water_moles_per_kilogram();
 
 // compute_molar_mass of compound k's composition, with and without its
 // uncertainty.

@@ -5,6 +5,7 @@
 
 #include "chemistry/data_tables.h"
 #include "chemistry/vapour_pressure_fits.h"
+#include "numbers/pressure_units.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ const PhasePoints* points_of(std::int32_t compound)
 
 double saturation_pressure_atm(std::int32_t compound, double kelvin)
 {
-    return antoine_vapour_pressure_torr(vapour_row_compound(compound), kelvin) / 760.0;
+    return antoine_vapour_pressure_torr(vapour_row_compound(compound), kelvin) / torr_per_atmosphere;
 }
 
 namespace {
@@ -41,7 +42,7 @@ bool condensed_at(std::int32_t compound, double kelvin, double atm, Asked asked)
     const SaturationTorr saturation = saturation_torr(vapour_row_compound(compound), kelvin);
     if (!std::isnan(saturation.torr)) {
         const double kept = asked == Asked::gas ? 1.0 - saturation.may_run_high : 1.0;
-        return atm > kept * saturation.torr / 760.0;
+        return atm > kept * saturation.torr / torr_per_atmosphere;
     }
     // Without a fit only the normal boiling point tells; a compound in
     // neither table never passes as a gas.

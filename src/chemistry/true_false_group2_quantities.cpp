@@ -38,7 +38,7 @@ Statement molar_volume_of_gas()
     float p = random_real(1.0f, 50.0f);
     if (random_int(1, 2) == 1) p = random_real(0.1f, 1.0f);
     set_slot_digits(1, p, 2);
-    float volume = 22.4f / slot_value(1);
+    float volume = molar_volume_short_f / slot_value(1);
     if (s.truth == 0) volume *= wrong_factor();
     set_slot_digits(3, volume, 2);
     s.text = "Il volume molare del gas ideale a 0@uo@C e " + slot_text(1) + " atm è " + slot_text(3) + " L";
@@ -55,8 +55,8 @@ Statement density_of_gas()
         compounds::xenon,           compounds::krypton};
     Statement s{{}, draw_truth()};
     const std::int32_t k = gases[random_int(1, 14) - 1];
-    // 0.0446428582 is 1 / 22.4, the moles in a litre at standard conditions.
-    float density = compound_molar_mass(k) * 0.0446428582f;
+    // The moles in a litre at standard conditions.
+    float density = compound_molar_mass(k) * per_molar_volume_short_f;
     if (s.truth == 0) density *= wrong_factor();
     set_slot_digits(1, density, 3);
     s.text =
@@ -139,8 +139,8 @@ Statement unit_conversion()
     };
     static constexpr std::array<Conversion, 5> conversions{{
         {"L", "m@u3@", 0.001f},
-        {"atm", "Pa", 101325.0f},
-        {"torr", "Pa", 133.32237f},
+        {"atm", "Pa", pascals_per_atmosphere_f},
+        {"torr", "Pa", pascals_per_torr_f},
         {"cal", "J", calorie_joules_f},
         {"kcal", "J", kilocalorie_joules_f},
     }};

@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "numbers/pressure_units.h"
+
 double antoine_log10_torr(const AntoineFit& fit, double celsius)
 {
     return fit.a - fit.b / (fit.c + celsius);
@@ -16,8 +18,8 @@ bool has_antoine(const VapourPressureFit& fit)
     return fit.antoine.low <= fit.antoine.high;
 }
 
-constexpr double torr_per_mpa = 1e6 / 133.322368;
-constexpr double torr_per_bar = 1e5 / 133.322368;
+constexpr double torr_per_mpa = 1e6 / pascals_per_torr;
+constexpr double torr_per_bar = 1e5 / pascals_per_torr;
 
 double antoine_torr(const AntoineFit& a, double t)
 {

@@ -36,8 +36,11 @@ static_assert(!std::is_convertible_v<int, decltype(VapourPressureFit::compound)>
 // First the eight liquids that the vapour-pressure problems draw, in their
 // order, then two more solvents; then the gases and liquids the pages put
 // at a temperature and pressure. A compound has one row per range; its
-// first row holds its one-constant fit. Sulfuric acid decomposes before it
-// boils: it has the one-constant fit only.
+// first row holds its one-constant fit and its normal boiling point, the
+// one every page states (CRC Handbook, "Physical constants of organic
+// compounds" and "of inorganic compounds"). Sulfuric acid decomposes as it
+// boils: it has the one-constant fit only, and the CRC's 337 °C, the boiling
+// point of its 98 % azeotrope.
 //
 // Sources: "Antoine" rows are the handbook's constants (torr, °C, over the
 // range given); water's pressure is the IAPWS-IF97 saturation equation
@@ -60,28 +63,28 @@ inline constexpr std::array<VapourPressureFit, 53> vapour_pressure_fits = [] {
         // Antoine, -20 to 101 °C, carried to 115 °C (DIPPR within 0.3 %); Tc 556.4 K.
         {carbon_tetrachloride, 32820.15f, " 76.7", {6.87926, 1212.021, 226.41, -20.0, 115.0}, 556.4, 45.6},
         // Antoine, -10 to 90 °C, carried to 112 °C (DIPPR within 0.2 %); Tc 536.4 K.
-        {chloroform, 31416.14f, " 61.3", {6.95465, 1170.966, 226.232, -10.0, 112.0}, 536.4, 54.7},
+        {chloroform, 31416.14f, " 61.2", {6.95465, 1170.966, 226.232, -10.0, 112.0}, 536.4, 54.7},
         // Antoine, -13 to 55 °C, carried to 85 °C (DIPPR within 0.8 %); Tc 508.1 K.
-        {acetone, 31990.23f, " 56.5", {7.02447, 1161.0, 224.0, -13.0, 85.0}, 508.1, 47.0},
+        {acetone, 31990.23f, " 56.1", {7.02447, 1161.0, 224.0, -13.0, 85.0}, 508.1, 47.0},
         // Antoine, -61 to 20 °C, carried to 55 °C (DIPPR within 0.9 %, the
         // corresponding-states curve within 0.2 %); Tc 466.7 K.
-        {diethyl_ether, 28621.70f, " 34.6", {6.92032, 1064.07, 228.8, -61.0, 55.0}, 466.7, 36.4},
+        {diethyl_ether, 28621.70f, " 34.5", {6.92032, 1064.07, 228.8, -61.0, 55.0}, 466.7, 36.4},
         // Antoine, -57 to 80 °C; Tc 513.9 K.
-        {ethanol, 42327.16f, " 78.4", {8.20417, 1642.89, 230.3, -57.0, 80.0}, 513.9, 61.5},
+        {ethanol, 42327.16f, " 78.3", {8.20417, 1642.89, 230.3, -57.0, 80.0}, 513.9, 61.5},
         {liquid_water, 43086.10f, "100.0", no_antoine, water_critical_kelvin, water_critical_mpa * 10.0},
-        {sulfuric_acid, 75655.20f, "330.0", no_antoine, no_critical_point, no_critical_point},
+        {sulfuric_acid, 75655.20f, "  337", no_antoine, no_critical_point, no_critical_point},
         // Antoine, 29.8 to 126.5 °C; Tc 591.9 K.
         {acetic_acid, 40700.35f, "118.1", {7.38782, 1533.313, 222.309, 29.8, 126.5}, 591.9, 57.9},
         // Antoine, 8 to 103 °C, carried to 120 °C (DIPPR within 0.2 %); Tc 562.0 K.
         {benzene, 34076.8f, " 80.1", {6.90565, 1211.033, 220.790, 8.0, 120.0}, 562.0, 48.9},
         // Antoine, 6 to 137 °C; Tc 591.8 K.
-        {toluene, 35892.2f, "", {6.95464, 1344.8, 219.482, 6.0, 137.0}, 591.8, 41.1},
+        {toluene, 35892.2f, "110.6", {6.95464, 1344.8, 219.482, 6.0, 137.0}, 591.8, 41.1},
         // Antoine, -7 to 59 °C, carried to 70 °C (corresponding states within
         // 0.4 %); Tc 588 K.
-        {bromine, 0.0f, "", {6.87780, 1119.68, 221.38, -7.0, 70.0}, 588.0, 103.4},
+        {bromine, 0.0f, " 58.8", {6.87780, 1119.68, 221.38, -7.0, 70.0}, 588.0, 103.4},
         // Antoine, 2 to 114 °C, carried to 125 °C (corresponding states within
         // 0.3 %); Tc 653 K.
-        {hydrazine, 0.0f, "", {7.80687, 1680.745, 227.74, 2.0, 125.0}, 653.0, 147.0},
+        {hydrazine, 0.0f, "113.6", {7.80687, 1680.745, 227.74, 2.0, 125.0}, 653.0, 147.0},
         // Antoine, -101 to -9 °C; Tc 416.9 K.
         {chlorine, 0.0f, "", {6.93790, 861.34, 246.33, -101.0, -9.0}, 416.9, 79.9},
         // Points: -10.0 °C 760 torr, 20 °C 3.30 bar, 30 °C 4.62 bar; Tc 430.8 K.
@@ -129,11 +132,11 @@ inline constexpr std::array<VapourPressureFit, 53> vapour_pressure_fits = [] {
         // 356.7 °C, Tc 1750 K. Antoine for aniline, 102 to 185 °C; Tc 699 K.
         // Cyclohexane carried to 95 °C, aniline to 200 °C (corresponding states
         // within 0.3 %).
-        {carbon_disulfide, 0.0f, "", {6.94193, 1168.623, 241.534, 4.0, 80.0}, 552.0, 79.0},
-        {cyclohexane, 0.0f, "", {6.84498, 1203.526, 222.863, 20.0, 95.0}, 553.6, 40.7},
-        {pentane, 0.0f, "", {6.86430, 1070.617, 232.696, -4.0, 68.0}, 469.7, 33.7},
-        {mercury, 0.0f, "", {7.73277, 3007.129, 263.149, 250.0, 400.0}, 1750.0, 1720.0},
-        {aniline, 0.0f, "", {7.32010, 1731.515, 206.049, 102.0, 200.0}, 699.0, 53.1},
+        {carbon_disulfide, 0.0f, " 46.2", {6.94193, 1168.623, 241.534, 4.0, 80.0}, 552.0, 79.0},
+        {cyclohexane, 0.0f, " 80.7", {6.84498, 1203.526, 222.863, 20.0, 95.0}, 553.6, 40.7},
+        {pentane, 0.0f, " 36.0", {6.86430, 1070.617, 232.696, -4.0, 68.0}, 469.7, 33.7},
+        {mercury, 0.0f, "356.7", {7.73277, 3007.129, 263.149, 250.0, 400.0}, 1750.0, 1720.0},
+        {aniline, 0.0f, "184.2", {7.32010, 1731.515, 206.049, 102.0, 200.0}, 699.0, 53.1},
         // Antoine (Lange's Handbook): methanol 15 to 84 °C, Tc 512.6 K; butane
         // -77 to 19 °C, Tc 425.1 K.
         {methanol, 0.0f, "", {8.08097, 1582.271, 239.726, 15.0, 84.0}, 512.6, 80.9},
@@ -164,6 +167,15 @@ consteval const VapourPressureFit& vapour_pressure_fit(std::int32_t compound)
     for (const VapourPressureFit& fit : vapour_pressure_fits)
         if (fit.compound == compound) return fit;
     throw "no vapour-pressure fit for this compound";
+}
+
+// A liquid's normal boiling point, °C as written in its first row; blank
+// where the table states none.
+constexpr std::string_view normal_boiling_point(std::int32_t compound)
+{
+    for (const VapourPressureFit& fit : vapour_pressure_fits)
+        if (fit.compound == compound) return fit.boiling;
+    return "";
 }
 
 // Whether the compound has a vapour-pressure curve (water's equation or an

@@ -5,6 +5,8 @@
 // moved when it came here).
 #pragma once
 
+#include <numbers>
+
 #include "numbers/thermal_constants.h"
 
 // The Faraday constant in C/mol.
@@ -36,7 +38,7 @@ static_assert(volts_per_kilojoule_f == static_cast<float>(volts_per_kilojoule));
 inline constexpr double nernst_slope = 0.0592;
 inline constexpr float nernst_slope_f = 0.0592f;
 static_assert(nernst_slope_f == static_cast<float>(nernst_slope));
-static_assert(within_half_unit(nernst_slope, gas_constant_joule* standard_kelvin * 2.302585092994046 / faraday, 1e-4));
+static_assert(within_half_unit(nernst_slope, gas_constant_joule* standard_kelvin* std::numbers::ln10 / faraday, 1e-4));
 inline constexpr float inverse_nernst_slope_f = 16.891891f;
 static_assert(inverse_nernst_slope_f == static_cast<float>(1.0 / nernst_slope));
 inline constexpr double twice_inverse_nernst_slope = 33.783783;

@@ -2,6 +2,8 @@
 // once for the whole program (CODATA 2018): the SI's defining constants
 // exact, the measured ones to the seven digits the constants panel shows,
 // which a float still tells apart. Floats, as every page computes with them.
+// A new constant goes in the header of its kind here (fundamental, thermal,
+// pressure units, electrochemical, mathematical); the rest takes it by name.
 #pragma once
 
 #include <string_view>

@@ -8,6 +8,8 @@
 
 #include <string_view>
 
+#include "numbers/pressure_units.h"
+
 // Whether `value` is `exact` written to the digit of `unit`: within half a
 // unit of it.
 constexpr bool within_half_unit(double value, double exact, double unit)
@@ -87,19 +89,13 @@ static_assert(static_cast<float>(per_gas_constant_kilojoule) == per_gas_constant
 inline constexpr float rt_at_25_kilojoule_f = 2.4788191f;
 static_assert(rt_at_25_kilojoule_f == static_cast<float>(gas_constant_joule * standard_kelvin / 1000.0));
 
-// The atmosphere in pascals, by definition.
-inline constexpr double pascals_per_atmosphere = 101325.0;
-
-// 1/760 atm per torr, the float nearest.
-inline constexpr float atm_per_torr_f = 0.0013157895f;
-static_assert(atm_per_torr_f == static_cast<float>(1.0 / 760.0));
-
 // R in L torr/(mol K), 760 torr to the atm: from R above, and from its four
 // digits rounded (0.08206).
 inline constexpr float gas_constant_litre_torr_f = 62.36332f;
-static_assert(gas_constant_litre_torr_f == gas_constant_litre_atm_f * 760.0f);
+static_assert(gas_constant_litre_torr_f == gas_constant_litre_atm_f * torr_per_atmosphere_f);
 inline constexpr double gas_constant_litre_torr_rounded = 62.3656;
-static_assert(within_half_unit(gas_constant_litre_torr_rounded, gas_constant_litre_atm_rounded_f * 760.0, 1e-4));
+static_assert(within_half_unit(gas_constant_litre_torr_rounded, gas_constant_litre_atm_rounded_f* torr_per_atmosphere,
+                               1e-4));
 static_assert(within_half_unit(gas_constant_litre_atm_rounded_f, gas_constant_litre_atm, 1e-5));
 
 // The molar volume of a gas at 1 atm in L/mol, at 0 °C and at 25 °C: the
@@ -108,6 +104,11 @@ inline constexpr float molar_volume_at_0_celsius_f = 22.413868f;
 static_assert(molar_volume_at_0_celsius_f == gas_constant_litre_atm_f * celsius_zero_f);
 inline constexpr float molar_volume_at_25_celsius_f = 24.465294f;
 static_assert(molar_volume_at_25_celsius_f == gas_constant_litre_atm_f * standard_kelvin_f);
+// The first to three digits, and the moles in a litre at 0 °C and 1 atm.
+inline constexpr float molar_volume_short_f = 22.4f;
+static_assert(within_half_unit(molar_volume_short_f, molar_volume_at_0_celsius_f, 0.1));
+inline constexpr float per_molar_volume_short_f = 0.0446428582f;
+static_assert(per_molar_volume_short_f == 1.0f / molar_volume_short_f);
 
 // 2RT in L atm/mol with R cut to four digits and T = 298 K, not 298.15 K:
 // the pressure of each of two gases whose concentrations a page draws at
@@ -120,12 +121,14 @@ static_assert(within_half_unit(twice_rt_at_298_kelvin_cut_f, 2.0 * gas_constant_
 inline constexpr float gas_constant_litre_atm_short_f = 0.082f;
 static_assert(within_half_unit(gas_constant_litre_atm_short_f, gas_constant_litre_atm, 1e-3));
 inline constexpr float gas_constant_litre_torr_short_f = 62.32f;
-static_assert(within_half_unit(gas_constant_litre_torr_short_f, gas_constant_litre_atm_short_f * 760.0, 1e-2));
+static_assert(within_half_unit(gas_constant_litre_torr_short_f, gas_constant_litre_atm_short_f* torr_per_atmosphere,
+                               1e-2));
 
-// The gas constant with more digits, as the calculator's named constants
-// offer it.
-inline constexpr std::string_view gas_constant_joule_text = "8.31448";
-inline constexpr std::string_view gas_constant_litre_atm_text = "0.082058";
+// The gas constant with all its digits, as the calculator's named
+// constants offer it: the SI's exact R, Avogadro's times Boltzmann's
+// constant, and that over 101.325 J/(L atm).
+inline constexpr std::string_view gas_constant_joule_text = "8.31446261815324";
+inline constexpr std::string_view gas_constant_litre_atm_text = "0.0820573660809596";
 
 // Single precision, as the pages that take a temperature in °C compute.
 constexpr float kelvin(float celsius)

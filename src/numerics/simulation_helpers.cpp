@@ -2,10 +2,11 @@
 
 #include <cmath>
 #include <cstddef>
+#include <numbers>
 
 namespace {
 
-constexpr float pi = 3.1415927f;
+constexpr float pi = std::numbers::pi_v<float>;
 constexpr std::int32_t average_slots = 100;
 
 struct RunningAverages {

@@ -3,11 +3,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <numbers>
 
 namespace {
 
-constexpr float two_pi = 6.2831855f;
-constexpr float pi = 3.1415927f;
+constexpr float pi = std::numbers::pi_v<float>;
+constexpr float two_pi = 2.0f * pi;
 
 }  // namespace
 

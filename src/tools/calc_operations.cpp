@@ -1,13 +1,13 @@
 #include "tools/calc_operations.h"
 
 #include <cmath>
+#include <numbers>
 
 namespace {
 
 // Stored factors, not 1/ln 10: the power's bound reads 300 decimal digits
 // with 0.43421624, about 690.9 in natural units.
 constexpr double power_bound_factor = 0.43421624;
-constexpr double pi_for_tan = 3.14159265358979;
 constexpr double tan_pole = 1.5707963705;
 
 struct Result {
@@ -47,7 +47,7 @@ Result divide(double a, double ea, double b, double eb)
 Result tangent(double a, double ea)
 {
     if (std::abs(a) > 1e6) return {false};
-    if (std::abs(std::abs(a - pi_for_tan * std::trunc(a / pi_for_tan)) - tan_pole) < 1e-7) return {false};
+    if (std::abs(std::abs(a - std::numbers::pi * std::trunc(a / std::numbers::pi)) - tan_pole) < 1e-7) return {false};
     const double t = std::tan(a);
     return {true, t, (1.0 + t * t) * ea};
 }

@@ -5,6 +5,7 @@
 
 #include "chemistry/data_tables.h"
 #include "numbers/fundamental_constants.h"
+#include "numbers/mathematical_constants.h"
 #include "numbers/thermal_constants.h"
 #include "tools/character_classes.h"
 
@@ -16,8 +17,11 @@ struct Replacement {
 };
 
 constexpr Replacement named_constants[] = {
-    {"nav", avogadro_number_text},        {"kbz", boltzmann_constant_text}, {"rsi", gas_constant_joule_text},
-    {"ral", gas_constant_litre_atm_text}, {"pi", "3.141592653589793"},
+    {"nav", avogadro_number_text},
+    {"kbz", boltzmann_constant_text},
+    {"rsi", gas_constant_joule_text},
+    {"ral", gas_constant_litre_atm_text},
+    {"pi", pi_text},
 };
 
 // Two code characters each, so that the letters e and x of "exp" stay out

@@ -12,6 +12,7 @@
 #include "chemistry/data_tables.h"
 #include "conditions_table.h"
 #include "numbers/fixed_width.h"
+#include "stated_facts.h"
 #include "support/formula_reading.h"
 #include "support/page_faults.h"
 #include "support/table_lookups.h"
@@ -520,7 +521,8 @@ void check_chapter(const ChapterRows& table)
     std::vector<testing_support::KnownFault> known = known_answer_faults();
     known.insert(known.end(), conditions::known_condition_faults().begin(), conditions::known_condition_faults().end());
     testing_support::Tally tally(table.chapter, sweep, known);
-    testing_support::sweep_pages(show, sweep, tally, {&answers, conditions.get(), &page_rules});
+    const std::unique_ptr<testing_support::Judge> facts = stated_facts::collector(table.chapter, sweep);
+    testing_support::sweep_pages(show, sweep, tally, {&answers, conditions.get(), &page_rules, facts.get()});
 }
 
 }  // namespace answer_table

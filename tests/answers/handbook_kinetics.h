@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "chapters/final_problems/final_problems_problems.h"
 #include "table_registry.h"
 
 namespace table_checks {
@@ -23,6 +24,9 @@ Rows activation_energy_rows();
 // against measured ones or their reverse's by detailed balance.
 Judged bimolecular_energies();
 std::vector<std::string> bimolecular_faults(std::int32_t& judged);
+// A row's constants at 350-900 K against its reaction's evaluation (JPL,
+// Baulch, Atkins), where one is held.
+std::vector<std::string> evaluation_faults(const final_problems::Bimolecular& row, std::int32_t& judged);
 
 // Problem 36's rate law of 2HI against Bodenstein's rate constants.
 std::vector<std::string> hydrogen_iodide_faults(std::int32_t& judged);

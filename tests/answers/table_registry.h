@@ -68,14 +68,24 @@ const std::vector<RegisteredTable>& registry();
 std::vector<Judged> handbook_columns();
 
 // The tables a source defines that hold measured numbers: a declared
-// variable (any specifiers, attributes or order of const) initialised with
-// braces, std::to_array, a lambda called at once or texts, holding at least
-// two figures other than zero: numbers written with a decimal point or an
-// exponent, as literals or inside texts (with units, markup or packed in
-// records), texts of whole numbers, and whole numbers of three digits or
-// more in a group of numbers alone (a row of figures) or beside names.
-// `whole_groups` off leaves the last out (drawing geometry in the screens'
-// folders).
-std::vector<std::string> tables_in(std::string_view source, bool whole_groups = true);
+// variable (any specifiers, attributes, alignas or decltype, or order of
+// const) initialised with braces, std::to_array, a lambda called at once
+// (with its parameters or without) or texts, holding at least two figures
+// other than zero: numbers written with a decimal point or an exponent, as
+// literals or inside texts (with units, markup or packed in records),
+// whole numbers with a unit inside texts ("1538 °C"), texts of whole
+// numbers, and whole numbers of three digits or more in a group of numbers
+// alone (a row of figures) or beside names (designated members among
+// them), in every folder: drawing geometry too, which the registry holds
+// as layout.
+std::vector<std::string> tables_in(std::string_view source);
+
+// The figures of the constants and units src/numbers/ names (the atmosphere
+// in torr and pascals, the molar volume, ln 10, π, R, 0 and 25 °C in
+// kelvin, the calorie, Faraday's and the fundamental constants, water's
+// molar mass and moles per kilogram, the torr in pascals) that a source
+// writes out as literals, outside comments, texts and static assertions:
+// "line: figure" each.
+std::vector<std::string> constants_written_in(std::string_view source);
 
 }  // namespace table_checks

@@ -2,6 +2,7 @@
 // source reads them: comments set aside, texts kept whole.
 #include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <iterator>
@@ -64,10 +65,31 @@ bool written_number(std::string_view text)
     return true;
 }
 
+// Whether a unit follows a whole number at `at` ("1538 °C", "373 K",
+// "25@uo@C", "5%"): a space, then the unit as a word of its own; a
+// degree or a percent sign right after it.
+bool unit_follows(std::string_view text, std::size_t at)
+{
+    const std::string_view rest = text.substr(at);
+    if (rest.starts_with("@uo@") || rest.starts_with("°") || rest.starts_with("%")) return true;
+    if (!rest.starts_with(" ")) return false;
+    ++at;
+    constexpr std::string_view units[] = {"°",  "K",  "atm", "torr", "mmHg", "Pa",  "kPa", "bar",  "g",
+                                          "kg", "mg", "L",   "mL",   "J",    "kJ",  "cal", "kcal", "mol",
+                                          "nm", "pm", "cm",  "m",    "s",    "min", "h",   "anni", "%"};
+    for (const std::string_view unit : units) {
+        if (!text.substr(at).starts_with(unit)) continue;
+        const std::size_t end = at + unit.size();
+        if (unit == "°" || unit == "%" || end == text.size() || !identifier_char(text[end])) return true;
+    }
+    return false;
+}
+
 // The figures a text holds: a text that is a number alone, else each
 // number written with a decimal point or a power of ten ("19.5 °C",
-// "6.8•10@u-4@", "7•10@u3@", records packed in one text). Digits after a
-// letter or '@' are names and markup ("H@d2@O", "@T1@").
+// "6.8•10@u-4@", "7•10@u3@", records packed in one text), or whole with a
+// unit ("1538 °C"). Digits after a letter or '@' are names and markup
+// ("H@d2@O", "@T1@").
 std::int32_t figures_in_text(std::string_view text)
 {
     if (written_number(text)) return 1;
@@ -79,7 +101,7 @@ std::int32_t figures_in_text(std::string_view text)
         const bool decimal = i + 1 < text.size() && text[i] == '.' && digit(text[i + 1]);
         while (i < text.size() && (digit(text[i]) || text[i] == '.')) ++i;
         const bool zero = text.substr(start, i - start).find_first_not_of("0.") == std::string_view::npos;
-        if (!zero && (decimal || text.substr(i).starts_with("•10@u"))) ++count;
+        if (!zero && (decimal || text.substr(i).starts_with("•10@u") || unit_follows(text, i))) ++count;
         if (i < text.size() && identifier_char(text[i]))
             while (i < text.size() && identifier_char(text[i])) ++i;
     }
@@ -96,11 +118,11 @@ bool statement_word(std::string_view w)
     return std::ranges::find(words, w) != std::end(words);
 }
 
-// Past the bracketed run that opens at `i` ('<' or '['), or npos where it
-// does not close on a declaration's terms.
+// Past the bracketed run that opens at `i` ('<', '[' or '('), or npos
+// where it does not close on a declaration's terms.
 std::size_t past_brackets(const std::string& s, std::size_t i)
 {
-    const char open = s[i], close = open == '<' ? '>' : ']';
+    const char open = s[i], close = open == '<' ? '>' : open == '(' ? ')' : ']';
     std::int32_t depth = 0;
     for (; i < s.size(); ++i) {
         if (s[i] == ';' || s[i] == '{' || s[i] == '}') return std::string::npos;
@@ -113,8 +135,9 @@ std::size_t past_brackets(const std::string& s, std::size_t i)
 // Where a table's initialiser opens on the line that starts at `at`, and
 // the table's name; npos where the line declares no initialised variable.
 // A declaration is a type and a name, in any order of its specifiers and
-// attributes, then its braces, or '=' and braces, a type's braces or a
-// call on braces (std::to_array), or a lambda called at once.
+// attributes (alignas, decltype), then its braces, or '=' and braces, a
+// type's braces or a call on braces (std::to_array), or a lambda called at
+// once.
 std::size_t initialiser(const std::string& s, std::size_t at, std::string& name)
 {
     std::size_t i = at;
@@ -136,6 +159,14 @@ std::size_t initialiser(const std::string& s, std::size_t at, std::string& name)
             while (i < s.size() && identifier_char(s[i])) ++i;
             const std::string_view w = std::string_view(s).substr(start, i - start);
             if (identifiers == 0 && statement_word(w)) return std::string::npos;
+            // alignas(16) specifies, decltype(x) names a type: past their parentheses.
+            if (w == "alignas" || w == "decltype") {
+                while (i < s.size() && space(s[i])) ++i;
+                i = i < s.size() && s[i] == '(' ? past_brackets(s, i) : std::string::npos;
+                if (i == std::string::npos) return std::string::npos;
+                if (w == "decltype") ++identifiers;
+                continue;
+            }
             if (w == "const" || w == "constexpr" || w == "constinit" || w == "static" || w == "inline" ||
                 w == "extern" || w == "thread_local")
                 continue;
@@ -148,8 +179,24 @@ std::size_t initialiser(const std::string& s, std::size_t at, std::string& name)
     if (identifiers < 2) return std::string::npos;
     if (s[i] == '{') return i;
     for (++i; i < s.size() && space(s[i]);) ++i;
-    if (s.compare(i, 2, "[]") == 0)
+    if (s.compare(i, 2, "[]") == 0) {
+        // A lambda called at once: its parameters and specifiers before its body.
         for (i += 2; i < s.size() && space(s[i]);) ++i;
+        if (i < s.size() && s[i] == '(') {
+            i = past_brackets(s, i);
+            if (i == std::string::npos) return std::string::npos;
+        }
+        while (i < s.size() && s[i] != '{' && s[i] != ';') ++i;
+        // Its body, then the call: a lambda kept to call later is no table.
+        std::size_t end = i;
+        for (std::int32_t depth = 0; end < s.size(); ++end) {
+            if (s[end] == '{') ++depth;
+            if (s[end] == '}' && --depth == 0) break;
+        }
+        for (++end; end < s.size() && space(s[end]);) ++end;
+        if (end >= s.size() || s[end] != '(') return std::string::npos;
+        return i;
+    }
     if (s.compare(i, 1, "\"") == 0) return i;
     std::size_t callee = i;
     while (i < s.size() && (identifier_char(s[i]) || s[i] == ':' || s[i] == '<')) {
@@ -171,7 +218,7 @@ std::size_t initialiser(const std::string& s, std::size_t at, std::string& name)
 
 // Whether the initialiser that opens at `open` holds measured numbers: two
 // figures at least (a row of two, or two rows of one). Zeros measure nothing.
-bool holds_measured_numbers(const std::string& s, std::size_t open, bool whole_groups)
+bool holds_measured_numbers(const std::string& s, std::size_t open)
 {
     if (s[open] == '"') {
         std::int32_t figures = 0;
@@ -200,7 +247,7 @@ bool holds_measured_numbers(const std::string& s, std::size_t open, bool whole_g
         } else if (c == '}') {
             const Group g = groups.back();
             groups.pop_back();
-            if (whole_groups && ((g.numbers_alone && g.members >= 2) || (g.named_row && g.named))) count += g.large;
+            if ((g.numbers_alone && g.members >= 2) || (g.named_row && g.named)) count += g.large;
             if (groups.empty()) return count >= 2;
         } else if (c == '"' || c == '\'') {
             const std::size_t start = i + 1;
@@ -237,6 +284,12 @@ bool holds_measured_numbers(const std::string& s, std::size_t open, bool whole_g
                 }
             }
             --i;
+        } else if (!groups.empty() && c == '.' && i + 1 < s.size() && identifier_char(s[i + 1])) {
+            // A designated member (".kelvin = 373") names what follows.
+            groups.back().numbers_alone = false;
+            groups.back().named = true;
+            while (i + 1 < s.size() && identifier_char(s[i + 1])) ++i;
+            while (i + 1 < s.size() && (space(s[i + 1]) || s[i + 1] == '=')) ++i;
         } else if (!groups.empty() && c != ',' && c != '-' && c != '+' && !space(c)) {
             groups.back().numbers_alone = false;
             if (!identifier_char(c) && c != ':') groups.back().named_row = false;
@@ -245,9 +298,96 @@ bool holds_measured_numbers(const std::string& s, std::size_t open, bool whole_g
     return false;
 }
 
+// A figure of a named constant: its value, the unit of its last digit,
+// and the significant digits a literal must show to be taken for it (0:
+// the value exactly). A literal is taken for it where the two agree to the
+// coarser one's digits.
+struct NamedFigure {
+    double value, unit;
+    std::int32_t digits;
+};
+constexpr NamedFigure named_figures[] = {
+    {760.0, 1.0, 0},        {101325.0, 1.0, 0}, {101.325, 1e-3, 0},     {0.101325, 1e-6, 0},    {22.41, 0.01, 3},
+    {0.04464, 1e-5, 4},     {2.3026, 1e-4, 4},  {3.1416, 1e-4, 4},      {6.2832, 1e-4, 4},      {8.3145, 1e-4, 4},
+    {0.082057, 1e-6, 4},    {62.364, 1e-3, 4},  {0.0083145, 1e-7, 4},   {273.15, 0.01, 5},      {298.15, 0.01, 5},
+    {4.184, 1e-3, 4},       {96485.0, 1.0, 4},  {6.0221e23, 1e19, 3},   {1.3806e-23, 1e-27, 3}, {6.6261e-34, 1e-38, 3},
+    {1.6022e-19, 1e-23, 3}, {2.9979e8, 1e4, 3}, {1.6605e-27, 1e-31, 3}, {1.6605e-24, 1e-28, 3}, {18.02, 0.01, 4},
+    {55.51, 0.01, 4},       {133.32, 0.01, 4},
+};
+
+// The literal's figure: value, significant digits and the unit of its
+// last digit.
+struct Literal {
+    double value;
+    std::int32_t digits;
+    double unit;
+};
+
+Literal literal_at(const std::string& s, std::size_t start, std::size_t end)
+{
+    const std::string text = s.substr(start, end - start);
+    const std::size_t e = text.find_first_of("eE");
+    const std::string mantissa = text.substr(0, e);
+    const std::int32_t exponent = e == std::string::npos ? 0 : std::stoi(text.substr(e + 1));
+    const std::size_t point = mantissa.find('.');
+    const auto decimals = static_cast<std::int32_t>(point == std::string::npos ? 0 : mantissa.size() - point - 1);
+    std::string digits = mantissa;
+    std::erase(digits, '.');
+    digits.erase(0, digits.find_first_not_of('0'));
+    return {std::stod(text), static_cast<std::int32_t>(digits.size()), std::pow(10.0, exponent - decimals)};
+}
+
+// The source with its texts blanked too, and each static assertion.
+std::string code_alone(std::string_view source)
+{
+    std::string s = without_comments(source);
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '\'' && i > 0 && identifier_char(s[i - 1])) continue;  // a digit separator
+        if (s[i] != '"' && s[i] != '\'') continue;
+        const char quote = s[i];
+        for (++i; i < s.size() && s[i] != quote; ++i) {
+            if (s[i] == '\\') s[i++] = ' ';
+            if (s[i] != '\n') s[i] = ' ';
+        }
+    }
+    for (std::size_t at = s.find("static_assert"); at != std::string::npos; at = s.find("static_assert", at)) {
+        const std::size_t end = s.find(';', at);
+        for (; at < end && at < s.size(); ++at)
+            if (s[at] != '\n') s[at] = ' ';
+    }
+    return s;
+}
+
 }  // namespace
 
-std::vector<std::string> tables_in(std::string_view source, bool whole_groups)
+std::vector<std::string> constants_written_in(std::string_view source)
+{
+    const std::string s = code_alone(source);
+    std::vector<std::string> found;
+    std::int32_t line = 1;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '\n') ++line;
+        const bool starts = digit(s[i]) || (s[i] == '.' && i + 1 < s.size() && digit(s[i + 1]));
+        if (!starts || (i > 0 && (identifier_char(s[i - 1]) || s[i - 1] == '.'))) continue;
+        std::size_t end = i;
+        while (end < s.size() && (digit(s[end]) || s[end] == '.' ||
+                                  ((s[end] == 'e' || s[end] == 'E') && end + 1 < s.size() &&
+                                   (digit(s[end + 1]) || s[end + 1] == '-' || s[end + 1] == '+')) ||
+                                  ((s[end] == '-' || s[end] == '+') && (s[end - 1] == 'e' || s[end - 1] == 'E'))))
+            ++end;
+        const Literal l = literal_at(s, i, end);
+        for (const NamedFigure& f : named_figures) {
+            const bool exact = f.digits == 0 && l.value == f.value;
+            const bool near = f.digits > 0 && l.digits >= f.digits &&
+                              std::abs(l.value - f.value) <= 0.5 * std::max(l.unit, f.unit) * (1.0 + 1e-9);
+            if (exact || near) found.push_back(std::to_string(line) + ": " + s.substr(i, end - i));
+        }
+        i = end - 1;
+    }
+    return found;
+}
+
+std::vector<std::string> tables_in(std::string_view source)
 {
     const std::string s = without_comments(source);
     std::vector<std::string> found;
@@ -255,7 +395,7 @@ std::vector<std::string> tables_in(std::string_view source, bool whole_groups)
          line = s.find('\n', line) == std::string::npos ? s.size() : s.find('\n', line) + 1) {
         std::string name;
         const std::size_t open = initialiser(s, line, name);
-        if (open != std::string::npos && holds_measured_numbers(s, open, whole_groups)) found.push_back(name);
+        if (open != std::string::npos && holds_measured_numbers(s, open)) found.push_back(name);
     }
     return found;
 }

@@ -81,7 +81,7 @@ const Wording wordings[] = {
     {9, 36, 1, true, "65.5@uo@C; @bD@@iS@@dcompl@ = 4.5 J/K"},
     {9, 13, 1, true, "Primo ordine; 0.098 s@u-1@"},
     {9, 13, 2, true, "Secondo ordine; 1.42•10@u3@ L/(mol•s)"},
-    {9, 37, 1, false, "9.01•10@u3@ L/(mol•s). Calcolare"},
+    {9, 37, 1, false, "8.15•10@u3@ L/(mol•s). Calcolare"},
     {9, 8, 1, false, "= -0.4030 V]"},
     {1, 29, 1, false, "se @iV@ = 21.8 L?"},
     {6, 18, 1, true, "@iW@ = 10@u784@; @iE@ = 891@iE@@d0@; per"},

@@ -2,10 +2,12 @@
 
 #include <charconv>
 #include <cmath>
+#include <numbers>
 #include <string_view>
 #include <utility>
 
 #include "numbers/fundamental_constants.h"
+#include "numbers/mathematical_constants.h"
 
 namespace {
 
@@ -35,11 +37,16 @@ TEST(FundamentalConstants, AreCodata2018sToTheDigitsShown)
         const double digit = std::pow(10.0, std::floor(std::log10(c.codata)) - 6.0);
         EXPECT_LE(std::abs(c.program - c.codata), 0.5 * digit + std::abs(c.codata) * 6e-8) << c.name;
     }
+    // The gas constant's texts: the SI's exact R, N_A k, and R over
+    // 101.325 J/(L atm); π's, the double nearest.
+    const double gas_constant = 6.02214076e23 * 1.380649e-23;
     for (const auto& [text, exact] :
-         {std::pair{avogadro_number_text, 6.02214076e23}, std::pair{boltzmann_constant_text, 1.380649e-23}}) {
+         {std::pair{avogadro_number_text, 6.02214076e23}, std::pair{boltzmann_constant_text, 1.380649e-23},
+          std::pair{gas_constant_joule_text, gas_constant},
+          std::pair{gas_constant_litre_atm_text, gas_constant / 101.325}, std::pair{pi_text, std::numbers::pi}}) {
         double value = 0.0;
         std::from_chars(text.data(), text.data() + text.size(), value);
-        EXPECT_EQ(value, exact) << text;
+        EXPECT_NEAR(value, exact, std::abs(exact) * 1e-15) << text;
     }
 }
 

@@ -55,7 +55,9 @@ TEST(ExpressionEngine, ValuesAndOrderOfOperations)
     CHECK_EVAL("LN(X)", std::exp(2.0), 2.0);
     CHECK_EVAL("pi", 0, 3.141592653589793);
     CHECK_EVAL("nav*2", 0, 2 * 6.02214076e23);
-    CHECK_EVAL("ral*rsi/kbz", 0, 0.082058 * 8.31448 / 1.380649e-23);
+    // The SI's exact R, Avogadro's times Boltzmann's constant, and R over
+    // 101.325 J/(L atm): R^2 / (101.325 k) is R N_A / 101.325.
+    CHECK_EVAL("ral*rsi/kbz", 0, 8.31446261815324 * 6.02214076e23 / 101.325);
     CHECK_EVAL("log(1000)+exp(0)+sin(0)+cos(0)+tan(0)", 0, 5.0);
     CHECK_EVAL(".5+5.+1.e1", 0, 15.5);
     CHECK_EVAL("mf[H2O]", 0, 18.0153);

@@ -7,6 +7,7 @@
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
+#include "numbers/pressure_units.h"
 #include "numbers/random_stream.h"
 #include "numbers/thermal_constants.h"
 
@@ -94,8 +95,8 @@ constexpr std::array<UnitEntry, 6> pressure_units = {{
     {"", 0.0f},
     {"Pa", 1.0f},
     {"kPa", 1000.0f},
-    {"atm", 101325.0f},
-    {"torr", 133.322f},
+    {"atm", pascals_per_atmosphere_f},
+    {"torr", pascals_per_torr_f},
     {"bar", 100000.0f},
 }};
 

@@ -8,14 +8,12 @@
 
 #include "chapters/equilibria/equilibria_problems.h"
 #include "frame/fact_box.h"
+#include "numbers/mathematical_constants.h"
 #include "numbers/random_stream.h"
 #include "numbers/value_slots.h"
 
 namespace equilibria {
 namespace {
-
-// 2.3 turns the uncertainty of a p-value into a relative one and back.
-constexpr float ln10_rounded = 2.3f;
 
 // The decimals of a p-value as shown.
 std::int32_t decimals_shown(std::int32_t slot)
@@ -68,7 +66,7 @@ void generate_problem_17()
         show_decimals(1, random_real(1.0f, 13.0f), 2);
         // The answer follows from the p-value as shown.
         const float c = std::pow(10.0f, slot_value_as_shown(1) - water_ion_exponent_f);
-        set_slot_uncertainty(2, c, c * slot_uncertainty(1) * ln10_rounded);
+        set_slot_uncertainty(2, c, c * slot_uncertainty(1) * ln10_rounded_f);
         // A power of ten from a pH of two decimals: two digits at most.
         if (slot_digits(2) > 2) set_slot_digits(2, c, 2);
         text = variant == 1 ? "@T1@@C1@Calcolare [H@u+@] in una soluzione con pOH = "
@@ -80,7 +78,7 @@ void generate_problem_17()
         draw_until_accepted([] {
             const std::int32_t n = random_int(2, 14);
             set_slot_digits(1, random_real(1.0f, 9.9f) * power_of_ten(-n), 2);
-            set_slot_uncertainty(2, minus_log10(Kw / slot_value(1)), relative_uncertainty(1) / ln10_rounded);
+            set_slot_uncertainty(2, minus_log10(Kw / slot_value(1)), relative_uncertainty(1) / ln10_rounded_f);
             return !uncertainty_exceeds_value(2);
         });
         // As many decimals as the concentration has digits.
@@ -115,7 +113,7 @@ void generate_problem_19()
     set_slot_uncertainty(3, minus_log10(slot_value(2)), slot_uncertainty(2) / (std::log(10.0f) * slot_value(2)));
     // The constant asked for follows from the p-value as shown.
     const float back = std::pow(10.0f, slot_value_as_shown(3) - water_ion_exponent_f);
-    set_slot_uncertainty(5, back, back * slot_uncertainty(3) * ln10_rounded);
+    set_slot_uncertainty(5, back, back * slot_uncertainty(3) * ln10_rounded_f);
     // A power of ten from a p-value: as many digits as it has decimals.
     const std::int32_t decimals = decimals_shown(3);
     if (slot_digits(5) > decimals) set_slot_digits(5, back, std::max(decimals, 1));

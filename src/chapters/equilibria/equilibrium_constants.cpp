@@ -9,6 +9,7 @@
 #include "chemistry/reaction_thermo.h"
 #include "frame/fact_box.h"
 #include "numbers/fixed_width.h"
+#include "numbers/pressure_units.h"
 #include "numbers/random_stream.h"
 #include "numbers/thermal_constants.h"
 #include "numbers/value_slots.h"
@@ -280,7 +281,7 @@ void generate_problem_5()
         set_slot_digits(2, t, 3);
         unit = random_int(1, 3);
         set_slot_digits(5, draw_scaled_exponent_first(-2, 3, 9.9f), 3);
-        constexpr float per_atm[] = {760.0f, 101.325f, 0.101325f};
+        constexpr float per_atm[] = {torr_per_atmosphere_f, kilopascals_per_atmosphere_f, megapascals_per_atmosphere_f};
         const float dn = reaction.delta_n;
         // Kp and Kx from K before its rounding, as a student takes them from Kc.
         const float k = slot_value(1) * std::pow(gas_constant_litre_atm_cut_f * kelvin(t), dn);

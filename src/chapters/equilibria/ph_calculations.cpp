@@ -15,6 +15,7 @@
 #include "chemistry/ph_solvers.h"
 #include "chemistry/table_fields.h"
 #include "frame/fact_box.h"
+#include "numbers/mathematical_constants.h"
 #include "numbers/random_stream.h"
 #include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
@@ -23,7 +24,6 @@
 namespace equilibria {
 namespace {
 
-constexpr float ln10_rounded = 2.3f;
 constexpr StrongElectrolyte strong_acids[] = {{compounds::nitric_acid, 1},
                                               {compounds::perchloric_acid, 1},
                                               {compounds::hydrogen_chloride, 1},
@@ -163,7 +163,7 @@ void generate_problem_20()
     const float c = static_cast<float>(e.ions) * slot_value(1);
     value_slots[1].value = c;
     const float majority = c + (std::sqrt(c * c + 4.0f * Kw) - c) * 0.5f;
-    set_slot_uncertainty(4, acid ? minus_log10(majority) : minus_log10(Kw / majority), relative / ln10_rounded);
+    set_slot_uncertainty(4, acid ? minus_log10(majority) : minus_log10(Kw / majority), relative / ln10_rounded_f);
     const float minority = Kw / majority;
     // Two digits, as its concentration has.
     set_slot_digits(5, minority, 2);

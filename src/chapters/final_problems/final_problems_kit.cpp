@@ -16,6 +16,7 @@
 #include "frame/generator_kit.h"
 #include "frame/statement_equation.h"
 #include "numbers/fixed_width.h"
+#include "numbers/pressure_units.h"
 #include "numbers/random_stream.h"
 #include "numbers/thermal_constants.h"
 #include "numbers/value_slots.h"
@@ -73,24 +74,25 @@ float mixture_ph(float ca, float cb, float ka, float kb)
     return -std::log10(h);
 }
 
-void draw_boiling_at_pressure(std::string_view boiling_point, std::int32_t compound)
+void draw_boiling_at_pressure(std::int32_t compound)
 {
-    set_slot_text(1, boiling_point);
+    set_slot_text(1, normal_boiling_point(compound));
     const float shift = random_real(150.0f, 300.0f);
-    set_slot_digits(3, random_int(1, 2) == 1 ? 760.0f + shift : 760.0f - shift, 3);
+    set_slot_digits(3, random_int(1, 2) == 1 ? torr_per_atmosphere_f + shift : torr_per_atmosphere_f - shift, 3);
     set_slot_digits_from(4, static_cast<float>(antoine_boiling_kelvin(compound, slot_value(3))) - celsius_zero_f,
                          100.0f, 3);
 }
 
 float vaporisation_enthalpy(float boiling, float pressure, float at_pressure)
 {
-    return -gas_constant_kilojoule_f * std::log(pressure / 760.0f) /
+    return -gas_constant_kilojoule_f * std::log(pressure / torr_per_atmosphere_f) /
            (1.0f / kelvin(at_pressure) - 1.0f / kelvin(boiling));
 }
 
 float vapour_pressure_at(float boiling, float enthalpy, float t)
 {
-    return 760.0f * std::exp(-per_gas_constant_kilojoule_f * enthalpy * (1.0f / kelvin(t) - 1.0f / kelvin(boiling)));
+    return torr_per_atmosphere_f *
+           std::exp(-per_gas_constant_kilojoule_f * enthalpy * (1.0f / kelvin(t) - 1.0f / kelvin(boiling)));
 }
 
 const Hydroxide& draw_hydroxide(std::int32_t problem)

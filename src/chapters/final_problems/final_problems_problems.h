@@ -45,7 +45,7 @@ void set_slot_digits_from(std::int32_t slot, float value, float limit, std::int3
 // Slot 1 from a liquid's normal boiling point (°C) as written; slot 3 a
 // pressure 150 to 300 torr above or below 760; slot 4 the boiling point at
 // that pressure by the compound's vapour fit.
-void draw_boiling_at_pressure(std::string_view boiling_point, std::int32_t compound);
+void draw_boiling_at_pressure(std::int32_t compound);
 // The vaporisation enthalpy (kJ/mol) of a liquid boiling at `boiling` °C
 // at 760 torr and at `at_pressure` °C at `pressure` torr; its vapour
 // pressure (torr) at t °C from that enthalpy.
@@ -165,7 +165,6 @@ extern const std::array<RadioactiveIsotope, 6> long_lived_isotopes;
 // its vapour pressure, and its composition, which gives its molar mass.
 struct Liquid {
     std::string_view name;
-    std::string_view boiling_point;  // °C at 760 torr
     CompoundKey compound;
     std::string_view composition;
 };

@@ -20,6 +20,7 @@
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
 #include "numbers/electrochemical_constants.h"
+#include "numbers/pressure_units.h"
 #include "numbers/random_stream.h"
 #include "numbers/thermal_constants.h"
 #include "numbers/value_slots.h"
@@ -49,19 +50,19 @@ constexpr std::int32_t lead = 3, tin = 4, cadmium = 6, iron = 7;
 
 }  // namespace
 
-// Normal boiling points: CRC Handbook, "Physical constants of organic
-// compounds".
 constexpr std::array<Solvent, 8> solvents{{
-    {"Il ", "disolfuro di carbonio (CS@d2@)", "46.2", compounds::carbon_disulfide},
-    {"Il ", "benzene (C@d6@H@d6@)", "80.1", compounds::benzene},
-    {"Il ", "toluene (C@d7@H@d8@)", "110.6", compounds::toluene},
-    {"Il ", "cicloesano (C@d6@H@d12@)", "80.7", compounds::cyclohexane},
-    {"Il ", "cloroformio (CHCl@d3@)", "61.2", compounds::chloroform},
-    {"L'", "acetone (C@d3@H@d6@O)", "56.1", compounds::acetone},
-    {"L'", "anilina (C@d6@H@d7@N)", "184.2", compounds::aniline},
-    {"L'", "etanolo (C@d2@H@d6@O)", "78.3", compounds::ethanol},
+    {"Il ", "disolfuro di carbonio (CS@d2@)", compounds::carbon_disulfide},
+    {"Il ", "benzene (C@d6@H@d6@)", compounds::benzene},
+    {"Il ", "toluene (C@d7@H@d8@)", compounds::toluene},
+    {"Il ", "cicloesano (C@d6@H@d12@)", compounds::cyclohexane},
+    {"Il ", "cloroformio (CHCl@d3@)", compounds::chloroform},
+    {"L'", "acetone (C@d3@H@d6@O)", compounds::acetone},
+    {"L'", "anilina (C@d6@H@d7@N)", compounds::aniline},
+    {"L'", "etanolo (C@d2@H@d6@O)", compounds::ethanol},
 }};
-static_assert(std::ranges::all_of(solvents, [](const Solvent& s) { return has_vapour_fit(s.compound); }));
+static_assert(std::ranges::all_of(solvents, [](const Solvent& s) {
+    return has_vapour_fit(s.compound) && !normal_boiling_point(s.compound).empty();
+}));
 
 std::string running_time_text(float seconds)
 {
@@ -176,7 +177,7 @@ void generate_problem_4()
 {
     skip_random_draws(2);
     const Solvent& solvent = solvents[pick_problem_variant(8, final_problems_state.last_choice[4], 1) - 1];
-    draw_boiling_at_pressure(solvent.boiling_point, solvent.compound);
+    draw_boiling_at_pressure(solvent.compound);
     const float span = slot_value(4) - slot_value(1);
     set_slot_digits_from(5, slot_value(1) + random_real(0.3f * span, 0.8f * span), 100.0f, 3);
     problem_texts.problem_text = std::string(solvent.article) + std::string(solvent.name) + " bolle a " + slot_text(1) +
@@ -213,7 +214,8 @@ void generate_problem_5()
     // d: the two enthalpies, the volume, the pressure and the heat as shown;
     // 25 °C is the standard temperature the enthalpies are given at.
     const auto first_share = [](const std::vector<double>& d) {
-        const double moles = d[3] / 760.0 / (gas_constant_litre_atm * kelvin(slot_value(4))) * d[2] * 0.001;
+        const double moles =
+            d[3] / torr_per_atmosphere / (gas_constant_litre_atm * kelvin(slot_value(4))) * d[2] * 0.001;
         return (d[4] / moles + d[1]) / (d[1] - d[0]) * 100.0;
     };
     // Fuels whose enthalpies nearly coincide can leave a share that its own
@@ -223,8 +225,8 @@ void generate_problem_5()
         set_slot_digits(3, random_real(110.0f, 900.0f), 3);
         const float first_fraction = random_real(0.3f, 0.8f);
         set_slot_digits(5, random_real(600.0f, 900.0f), 3);
-        const float moles =
-            (slot_value(5) / 760.0f) / (gas_constant_litre_atm_f * kelvin(slot_value(4))) * slot_value(3) * 0.001f;
+        const float moles = (slot_value(5) / torr_per_atmosphere_f) /
+                            (gas_constant_litre_atm_f * kelvin(slot_value(4))) * slot_value(3) * 0.001f;
         set_slot_digits(6, -moles * (first_fraction * slot_value(1) + (1.0f - first_fraction) * slot_value(2)), 4);
         set_slot_from_data(7, {1, 2, 3, 5, 6}, first_share);
         set_slot_from_data(8, {1, 2, 3, 5, 6},

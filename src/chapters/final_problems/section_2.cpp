@@ -19,6 +19,7 @@
 #include "frame/generator_kit.h"
 #include "numbers/electrochemical_constants.h"
 #include "numbers/formatted_conversions.h"
+#include "numbers/pressure_units.h"
 #include "numbers/random_stream.h"
 #include "numbers/thermal_constants.h"
 #include "numbers/value_slots.h"
@@ -119,7 +120,7 @@ void generate_problem_10()
         const double dry_moles =
             d[0] * d[1] / (gas_constant_litre_atm * (d[4] + celsius_zero)) + (c - oxygen_demand) * compound_moles;
         const double rt = gas_constant_litre_atm * (d[3] + celsius_zero);
-        const double saturated = water_vapour_pressure(kelvin(static_cast<float>(d[3]))) / 760.0;
+        const double saturated = water_vapour_pressure(kelvin(static_cast<float>(d[3]))) / torr_per_atmosphere;
         return dry_moles * rt / d[1] + std::min(0.5 * h * compound_moles * rt / d[1], saturated);
     });
     problem_texts.answer_text = slot_text(4) + " atm ";

@@ -19,6 +19,7 @@
 #include "frame/app_state.h"
 #include "frame/generator_kit.h"
 #include "numbers/fixed_width.h"
+#include "numbers/pressure_units.h"
 #include "numbers/random_stream.h"
 #include "numbers/thermal_constants.h"
 #include "numbers/value_slots.h"
@@ -27,16 +28,18 @@
 namespace final_problems {
 
 constexpr std::array<Liquid, 8> liquids{{
-    {"pentano (C@d5@H@d12@)", "36.0", compounds::pentane, "C 05H 12"},
-    {"benzene (C@d6@H@d6@)", "80.1", compounds::benzene, "C 06H 06"},
-    {"mercurio", "356.7", compounds::mercury, "Hg01"},
-    {"bromo", "58.8", compounds::bromine, "Br02"},
-    {"cloroformio (CHCl@d3@)", "61.2", compounds::chloroform, "C 01H 01Cl03"},
-    {"idrazina (N@d2@H@d4@)", "113.6", compounds::hydrazine, "N 02H 04"},
-    {"etere etilico (C@d4@H@d10@O)", "34.5", compounds::diethyl_ether, "C 04H 10O 01"},
-    {"acqua", "100.0", compounds::liquid_water, "H 02O 01"},
+    {"pentano (C@d5@H@d12@)", compounds::pentane, "C 05H 12"},
+    {"benzene (C@d6@H@d6@)", compounds::benzene, "C 06H 06"},
+    {"mercurio", compounds::mercury, "Hg01"},
+    {"bromo", compounds::bromine, "Br02"},
+    {"cloroformio (CHCl@d3@)", compounds::chloroform, "C 01H 01Cl03"},
+    {"idrazina (N@d2@H@d4@)", compounds::hydrazine, "N 02H 04"},
+    {"etere etilico (C@d4@H@d10@O)", compounds::diethyl_ether, "C 04H 10O 01"},
+    {"acqua", compounds::liquid_water, "H 02O 01"},
 }};
-static_assert(std::ranges::all_of(liquids, [](const Liquid& l) { return has_vapour_fit(l.compound); }));
+static_assert(std::ranges::all_of(liquids, [](const Liquid& l) {
+    return has_vapour_fit(l.compound) && !normal_boiling_point(l.compound).empty();
+}));
 
 constexpr std::array<Fuel, 16> fuels{{
     {compounds::benzene, 6, 3, 'l', "49.1"},
@@ -102,7 +105,8 @@ void generate_problem_17()
     // d: the mass, the litres, the temperature and the pressure shown.
     const auto percent_of = [&](const std::vector<double>& d) {
         const double h1 = first->hydrogen, h2 = second->hydrogen;
-        const double hydrogen_moles = d[3] / 760.0 * d[1] / (gas_constant_litre_atm * (d[2] + celsius_zero));
+        const double hydrogen_moles =
+            d[3] / torr_per_atmosphere * d[1] / (gas_constant_litre_atm * (d[2] + celsius_zero));
         const double second_percent = 100.0 * (d[0] - hydrogen_moles * m1 / h1) / (1.0 - h2 * m1 / (h1 * m2)) / d[0];
         return first_named ? 100.0 - second_percent : second_percent;
     };
@@ -169,13 +173,13 @@ void generate_problem_19()
     skip_random_draws(2);
     const std::int32_t v = pick_problem_variant(8, final_problems_state.last_choice[19], 3);
     const Liquid& liquid = liquids[v - 1];
-    draw_boiling_at_pressure(liquid.boiling_point, liquid.compound);
+    draw_boiling_at_pressure(liquid.compound);
     set_slot_digits_from(5, (slot_value(4) + slot_value(1)) * 0.5f, 100.0f, 3);
     set_slot_digits(8, static_cast<float>(antoine_vapour_pressure_torr(liquid.compound, kelvin(slot_value(5)))), 3);
     set_slot_digits(9, random_real(3.0f, 9.0f), 3);
     const float excess = random_real(2.0f, 5.0f);
-    const float moles =
-        excess / (kelvin(slot_value(5)) * gas_constant_litre_atm_f) * slot_value(8) * slot_value(9) / 760.0f;
+    const float moles = excess / (kelvin(slot_value(5)) * gas_constant_litre_atm_f) * slot_value(8) * slot_value(9) /
+                        torr_per_atmosphere_f;
     float molar_mass_uncertainty = 0.0f;
     const float molar_mass = compute_molar_mass(liquid.composition, molar_mass_uncertainty);
     set_slot_uncertainty(11, molar_mass, molar_mass_uncertainty);
@@ -190,7 +194,8 @@ void generate_problem_19()
     // What stays liquid is the mass less the vapour's, with the digits the
     // data leave. d: pressure, temperature, litres, grams and molar mass.
     set_slot_from_data(1, {8, 5, 9, 10, 11}, [](const std::vector<double>& d) {
-        return (d[3] / d[4] - d[0] * d[2] / 760.0 / ((d[1] + celsius_zero) * gas_constant_litre_atm)) * d[4];
+        return (d[3] / d[4] - d[0] * d[2] / torr_per_atmosphere / ((d[1] + celsius_zero) * gas_constant_litre_atm)) *
+               d[4];
     });
     problem_texts.answer_text = slot_text(1) + " g ";
     pose_problem({200, 560, 50}, {200, 160, 300});

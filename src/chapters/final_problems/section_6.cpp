@@ -28,12 +28,13 @@
 
 namespace final_problems {
 
+// Krypton 81's half-life: NUBASE2020 (2.29·10^5 years).
 constexpr std::array<RadioactiveIsotope, 6> long_lived_isotopes{{
     {"36", "Cl", "3.0e5"},
     {"14", "C ", carbon_14_half_life},
     {"79", "Se", "2.9e5"},
     {"126", "Sn", "2.3e5"},
-    {"81", "Kr", "2.1e5"},
+    {"81", "Kr", "2.3e5"},
     {"93", "Mo", "3.5e3"},
 }};
 

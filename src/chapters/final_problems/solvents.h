@@ -9,12 +9,11 @@
 
 namespace final_problems {
 
-// Each with its row of the vapour table, which gives its boiling point at
-// the pressure drawn.
+// Each with its row of the vapour table, which gives its normal boiling
+// point and its boiling point at the pressure drawn.
 struct Solvent {
     std::string_view article;
     std::string_view name;
-    std::string_view boiling_point;  // °C at 760 torr
     CompoundKey compound;
 };
 static_assert(!std::is_convertible_v<int, decltype(Solvent::compound)>);

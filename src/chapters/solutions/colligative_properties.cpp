@@ -22,8 +22,6 @@
 namespace solutions {
 namespace {
 
-constexpr float water_moles_per_kg = 55.506214f;
-
 // Problems 19 and 20: solvent v, temperature (slot 1), solute molar mass
 // (slot 2), solute and solvent masses (slots 3, 4) and the solvent's vapour
 // pressure (slot 5), drawn again together while that pressure exceeds 999
@@ -173,6 +171,7 @@ void generate_problem_21()
     const float moles = slot_value(4) / molar_mass;
     value_slots[6].value = first_count(salt_ion(v).compound) * moles / slot_value(5);
     value_slots[7].value = salt_ion(v).anions * moles / slot_value(5);
+    const float water_moles_per_kg = water_moles_per_kilogram();
     value_slots[8].value = water_moles_per_kg / (water_moles_per_kg + slot_value(6) + slot_value(7));
     set_slot_digits(9, slot_value(8) * slot_value(14), 3);
     problem_texts.answer_text = slot_text(9) + " torr";

@@ -123,12 +123,12 @@ void pose_ion_in_water(std::int32_t problem, bool dilute, const IonTexts& texts)
     // Slot 4 the salt's grams, slot 5 the water's kilograms.
     const double grams_per_mole = molar_mass;
     const double all_ions = first_count(c) + salt_ion(v).anions;
-    constexpr double water_moles_per_kg = 55.506214;
+    const double water_moles_per_kg = water_moles_per_kilogram();
     const auto molality = [grams_per_mole](double ions) {
         return [grams_per_mole, ions](const std::vector<double>& d) { return d[0] / (grams_per_mole * d[1]) * ions; };
     };
-    const auto fraction = [grams_per_mole, all_ions](double ions) {
-        return [grams_per_mole, ions, all_ions](const std::vector<double>& d) {
+    const auto fraction = [grams_per_mole, all_ions, water_moles_per_kg](double ions) {
+        return [grams_per_mole, ions, all_ions, water_moles_per_kg](const std::vector<double>& d) {
             const double salt = d[0] / (grams_per_mole * d[1]);
             return salt * ions / (water_moles_per_kg + salt * all_ions);
         };

@@ -224,23 +224,28 @@ float solvent_vapour_pressure(std::int32_t v, float t)
     return vapour_pressure_torr(solvent_vapours.at(v - 1).fit, kelvin(t));
 }
 
+// Densities at 20 °C: CRC Handbook, "Physical constants of organic
+// compounds".
 const std::array<SolventDensity, 4> solvent_densities{{
-    {1.4788f, 0.00127f, 60.0f},
+    {1.4832f, 0.00127f, 60.0f},
     {1.594f, 0.00121f, 76.0f},
     {0.8765f, 0.00117f, 80.0f},
-    {0.8688f, 0.0011f, 110.0f},
+    {0.8668f, 0.0011f, 110.0f},
 }};
 
 const std::array<BoilingSolvent, 5> boiling_solvents{{
-    {compounds::diethyl_ether, " 34.4", " 2.11"},
-    {compounds::chloroform, " 61.2", " 3.63"},
-    {compounds::ethanol, " 78.3", " 1.22"},
-    {compounds::benzene, " 80.2", " 2.53"},
+    {compounds::diethyl_ether, normal_boiling_point(compounds::diethyl_ether), " 2.11"},
+    {compounds::chloroform, normal_boiling_point(compounds::chloroform), " 3.63"},
+    {compounds::ethanol, normal_boiling_point(compounds::ethanol), " 1.22"},
+    {compounds::benzene, normal_boiling_point(compounds::benzene), " 2.53"},
+    // Stated on these pages alone.
     {compounds::bromobenzene, "155.8", " 6.20"},
 }};
 
+// Benzene's freezing point: CRC Handbook, "Physical constants of organic
+// compounds" (5.49 °C).
 const std::array<FreezingSolvent, 3> freezing_solvents{{
-    {"benzene", "  5.6", " 5.12"},
+    {"benzene", "  5.5", " 5.12"},
     {"naftalina", " 80.2", "  6.8"},
     {"canfora", " 178.", "  40."},
 }};

@@ -98,8 +98,9 @@ struct SolventDensity {
 };
 extern const std::array<SolventDensity, 4> solvent_densities;
 
-// Solvents for the boiling-point problems: boiling point (degrees Celsius)
-// and ebullioscopic constant, as written in the table.
+// Solvents for the boiling-point problems: boiling point (degrees Celsius,
+// the vapour table's wherever it holds the solvent) and ebullioscopic
+// constant, as written.
 struct BoilingSolvent {
     CompoundKey compound;
     std::string_view boiling_point;

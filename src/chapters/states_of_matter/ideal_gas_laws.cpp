@@ -15,6 +15,7 @@
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
 #include "numbers/formatted_conversions.h"
+#include "numbers/pressure_units.h"
 #include "numbers/random_stream.h"
 #include "numbers/thermal_constants.h"
 #include "numbers/value_kit.h"
@@ -441,7 +442,7 @@ void generate_problem_13()
     skip_random_draws(1);
     // The gas is drawn and never shown: the draw keeps the versions in place.
     pick_problem_variant(17, state.last_draw[13], 0);
-    value_slots[1].value = draw_scaled_exponent_first(-2, -1) * 760.0f;
+    value_slots[1].value = draw_scaled_exponent_first(-2, -1) * torr_per_atmosphere_f;
     value_slots[2].value = random_real(350.0f, 500.0f) - 273.0f;
     const float molar_mass = random_real(80.0f, 200.0f);
     value_slots[4].value = molar_mass / ((kelvin(slot_value(2))) * gas_constant_litre_torr_f) * slot_value(1);

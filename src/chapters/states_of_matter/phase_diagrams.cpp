@@ -14,6 +14,7 @@
 #include "frame/app_state.h"
 #include "frame/fact_box.h"
 #include "frame/generator_kit.h"
+#include "numbers/pressure_units.h"
 #include "numbers/random_stream.h"
 #include "numbers/thermal_constants.h"
 #include "numbers/value_kit.h"
@@ -66,7 +67,7 @@ constexpr std::array<TriplePointRow, 8> phase_diagram_substances{{
 }};
 // Water's critical point, to the degree and the atmosphere.
 static_assert(within_half_unit(phase_diagram_substances[2].tc, water_critical_kelvin - celsius_zero, 1.0) &&
-              within_half_unit(phase_diagram_substances[2].pc, water_critical_mpa * 1e6 / 101325.0, 1.0));
+              within_half_unit(phase_diagram_substances[2].pc, water_critical_mpa * 1e6 / pascals_per_atmosphere, 1.0));
 
 namespace {
 

@@ -6,6 +6,7 @@
 #include "chemistry/table_fields.h"
 #include "frame/generator_kit.h"
 #include "numbers/fixed_width.h"
+#include "numbers/pressure_units.h"
 #include "numbers/random_stream.h"
 #include "numbers/thermal_constants.h"
 #include "numbers/value_kit.h"
@@ -58,14 +59,14 @@ std::string_view pressure_unit(std::int32_t u)
 float to_atmospheres(std::int32_t u)
 {
     if (u == 2) return atm_per_torr_f;
-    if (u == 3) return 0.009869233f;
+    if (u == 3) return atm_per_kilopascal_f;
     return 1.0f;
 }
 
 float from_atmospheres(std::int32_t u)
 {
-    if (u == 2) return 760.0f;
-    if (u == 3) return 101.325f;
+    if (u == 2) return torr_per_atmosphere_f;
+    if (u == 3) return kilopascals_per_atmosphere_f;
     return 1.0f;
 }
 

@@ -65,7 +65,12 @@ void generate_problem_35()
     set_slot_text(2, liquid.boiling);
     const std::int32_t u = random_int(1, 3);
     const MolarEnergyUnit& unit = molar_energy_units[u - 1];
-    if (u != 1) scale_slot(9, unit.per_kilojoule);
+    if (u != 1) {
+        // B itself in the other unit, not its rounding in kJ/mol: one
+        // constant shows one value whatever its unit and digits.
+        value_slots[9].value = liquid.b * 0.001f;
+        scale_slot(9, unit.per_kilojoule);
+    }
     set_slot_digits(3, random_real(20.0f, 0.9f * slot_value(2)), 3);
     problem_texts.problem_text =
         "La temperatura di ebollizione d" + articulated_gas_name(c) + " a pressione atmosferica è " + slot_text(2) +

@@ -417,7 +417,9 @@ void generate_problem_9()
     set_slot_digits(9, slot_value(1), slot_digits(1));
     set_slot_text(2, row.boiling);
     const float per_kilojoule = molar_energy_units[unit - 1].per_kilojoule;
-    if (unit > 1) set_slot_uncertainty(9, slot_value(9) * per_kilojoule, slot_uncertainty(9) * per_kilojoule);
+    // B itself in the other unit, not its rounding in kJ/mol: one constant
+    // shows one value whatever its unit and digits.
+    if (unit > 1) set_slot_uncertainty(9, row.b * 0.001f * per_kilojoule, slot_uncertainty(9) * per_kilojoule);
     set_slot_digits(3, p, 3);
 
     const std::string name(strip_trailing_blanks(compound_name(row.compound).substr(0, 30)));

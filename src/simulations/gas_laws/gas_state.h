@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "numbers/pressure_units.h"
+
 // The flask's gas, drawn anew at every opening of the simulation; the
 // exercises read it and never change it.
 struct GasState {
@@ -40,7 +42,7 @@ inline constexpr std::int32_t tube_width = 6;
 
 // Pressure in the manometer: levels move from the rest level by an eighth of
 // the excess over the atmosphere, left limb down, right limb up.
-inline constexpr float atmospheric_pressure = 760.0f;
+inline constexpr float atmospheric_pressure = torr_per_atmosphere_f;
 inline constexpr std::int32_t mercury_rest_y = 162;
 inline std::int32_t mercury_shift(float excess)
 {

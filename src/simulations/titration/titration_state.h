@@ -59,10 +59,12 @@ struct IndicatorRow {
     std::array<std::int32_t, 3> acid_rgb;
     std::array<std::int32_t, 3> base_rgb;
 };
+// Phenol red's pK: Skoog, West, Holler and Crouch, "Fundamentals of
+// Analytical Chemistry", table of acid/base indicators (7.81).
 inline constexpr std::array<IndicatorRow, indicator_count> indicator_rows{{
     {"Verde malachite p@iK@=1.0", 1.0f, {255, 255, 0}, {0, 255, 200}},
     {"Metilarancio p@iK@=3.8", 3.8f, {255, 0, 0}, {255, 255, 0}},
-    {"Rosso fenolo p@iK@=7.3", 7.3f, {255, 255, 0}, {255, 0, 0}},
+    {"Rosso fenolo p@iK@=7.8", 7.8f, {255, 255, 0}, {255, 0, 0}},
     {"Fenolftaleina p@iK@=9.1", 9.1f, {255, 255, 255}, {255, 120, 120}},
     {"Giallo alizarina p@iK@=11.0", 11.0f, {255, 255, 0}, {190, 160, 0}},
 }};

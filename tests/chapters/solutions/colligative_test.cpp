@@ -16,6 +16,9 @@ namespace solutions_test {
 namespace {
 
 constexpr std::int32_t colligative_sweep = 120;
+// The moles in a kilogram of water: 1000 g over 18.015 g/mol (IUPAC's
+// atomic weights).
+constexpr double water_per_kilogram = 1000.0 / 18.015;
 
 // The solvents as the statements name them.
 const std::map<std::string, std::string> solvent_formulas = {
@@ -86,7 +89,7 @@ TEST_F(ChapterFive, VapourPressureOfSolutionsOfAnInvolatileSolute)
         expect_shown_near(g[1], antoine_vapour_pressure_torr(compounds::liquid_water, t + 273.15), 1e-4);
         const double ions = ions_of_salt(g[3]) * shown_value(g[2]) / formula_mass(g[3]) / (shown_value(g[4]) * 0.001);
         expect_shown_near(match(answer_text(), "^" + number_group + " torr$")[0],
-                          55.506214 / (55.506214 + ions) * shown_value(g[1]), 1e-4);
+                          water_per_kilogram / (water_per_kilogram + ions) * shown_value(g[1]), 1e-4);
     });
 }
 

@@ -97,8 +97,9 @@ TEST_F(TitrationPictures, PkMarksAndNeedle)
     set_up_titration({.indicator = 3});
     mark();
     draw_ph_axes(0);
-    EXPECT_TRUE(drew("line (160,164)-(175,164) 0xAA9988"));
-    EXPECT_TRUE(drew_text_at(160, 150, "pK"));
+    // Phenol red's pK 7.8: trunc(15 pK) + 55.
+    EXPECT_TRUE(drew("line (160,172)-(175,172) 0xAA9988"));
+    EXPECT_TRUE(drew_text_at(160, 158, "pK"));
 
     // The needle, the drawn pH held to 0..14 whatever the pH.
     const float nan = std::numeric_limits<float>::quiet_NaN();
