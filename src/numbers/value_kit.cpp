@@ -167,39 +167,6 @@ std::int32_t slot_digits(std::int32_t slot)
     return value_slots[slot].digits;
 }
 
-void show_with_one_count(const std::vector<std::int32_t>& slots)
-{
-    std::int32_t fewest = 12;
-    for (const std::int32_t slot : slots) {
-        const float value = slot_value(slot);
-        const float uncertainty = slot_uncertainty(slot);
-        convert_data_slot(slot, slot_digits_from_uncertainty);
-        std::int32_t digits = slot_digits(slot);
-        // Counted on the powers of ten single precision means: 0.01 held as
-        // 0.0099999998 is a hundredth, and leaves no digit fewer.
-        if (std::isfinite(value) && value != 0.0f && std::isfinite(uncertainty) && uncertainty > 0.0f)
-            digits = std::clamp(exponent_of(value) - exponent_of(uncertainty) + 1, 1, 12);
-        fewest = std::min(fewest, digits);
-        value_slots[slot].value = value;
-    }
-    // A slot whose rounding carries into a new power of ten (on the powers of
-    // ten counted above) keeps the place of the count's last digit.
-    for (const std::int32_t slot : slots) {
-        const float value = slot_value(slot);
-        convert_data_slot(slot, fewest);
-        const float rounded = slot_value(slot);
-        if (std::isfinite(value) && value != 0.0f && rounded != 0.0f && exponent_of(rounded) > exponent_of(value))
-            convert_data_slot(slot, fewest + 1);
-    }
-}
-
-bool of_one_relative_uncertainty(std::int32_t a, std::int32_t b)
-{
-    const float ra = std::fabs(relative_uncertainty(a));
-    const float rb = std::fabs(relative_uncertainty(b));
-    return std::fabs(ra - rb) <= 0.01f * std::max(ra, rb);
-}
-
 std::string slot_text(std::int32_t slot)
 {
     return std::string(strip_blanks(value_slots[slot].display_text));

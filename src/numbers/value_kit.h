@@ -77,14 +77,6 @@ void set_celsius_from_kelvin(std::int32_t slot, float kelvin, float uncertainty)
 // An exact zero (no uncertainty) is an answer.
 bool uncertainty_exceeds_value(std::int32_t slot);
 std::int32_t slot_digits(std::int32_t slot);
-// Slots whose values (set with their uncertainties, not yet shown) were
-// worked from one relative uncertainty, shown with one count of digits: the
-// fewest any one's uncertainty leaves (one more where a slot's rounding
-// carries into a new power of ten, which keeps its place).
-void show_with_one_count(const std::vector<std::int32_t>& slots);
-// True where two slots' relative uncertainties part by no more than a
-// hundredth of the larger: answers worked from one relative uncertainty.
-bool of_one_relative_uncertainty(std::int32_t a, std::int32_t b);
 // The slot's display text, left-adjusted and without trailing blanks.
 std::string slot_text(std::int32_t slot);
 // The slot's text and "°C": a power of ten stands a thin space from the

@@ -69,11 +69,6 @@ std::vector<double> moves_of(const Page& page, const std::function<double(const 
     return sum;
 }
 
-std::int32_t exponent(double x)
-{
-    return static_cast<std::int32_t>(std::floor(std::log10(std::abs(x))));
-}
-
 // One row's answer on a page, as shown and as worked from the data.
 struct Answer {
     const Row* row;
@@ -81,21 +76,7 @@ struct Answer {
     double value, u;
     std::vector<Shown> data;    // the data the value read
     std::vector<double> moves;  // what each datum moves the value by
-    // The value and uncertainty of the largest answer of the same relative
-    // uncertainty, whose count this one may show too.
-    double group_value, group_u;
 };
-
-// Whether the answer shows the count of the fewest of its group at its own
-// value: the place of that count's last digit, one digit more where the
-// rounding carries into a new power of ten.
-bool group_count_holds(const Answer& a)
-{
-    if (a.group_value == a.value) return false;
-    const std::int32_t count = exponent(a.group_value) - exponent(a.group_u) + 1;
-    const double u = 5.0 * std::pow(10.0, exponent(a.value) - count + 1);
-    return testing_support::digits_for(*a.shown, a.value, u, a.row->most);
-}
 
 // A digit rule, the row's own unless named, judged on the answer shown; ""
 // when it holds.
@@ -135,7 +116,7 @@ std::string digits_fault(const Answer& a, std::optional<Digits> judged_by = std:
             return fault.str();
         }
         const ::testing::AssertionResult held = testing_support::digits_for(shown, value, u, row.most);
-        if (held || group_count_holds(a)) return "";
+        if (held) return "";
         for (const double scale : {1.0 - slack, 1.0 + slack})
             if (testing_support::digits_for(shown, value, u * scale, row.most)) return "";
         // Judged on the value as shown too: one a hair from a half at the
@@ -201,61 +182,6 @@ std::string under_fault(const Answer& a)
     std::ostringstream fault;
     fault << "\"" << a.row->answer << "\" shows " << a.shown->value << ", worked " << a.value << " uncertain by "
           << a.u;
-    return fault.str();
-}
-
-bool counts_from_data(const Answer& a)
-{
-    const Digits rule = a.row->digits.rule;
-    return a.shown &&
-           (rule == Digits::from_data || rule == Digits::from_data_or_fewer || rule == Digits::celsius ||
-            rule == Digits::ceiling) &&
-           std::isfinite(a.value) && a.value != 0.0 && a.u > 0.0 && a.u <= std::abs(a.value);
-}
-
-// Whether two answers are worked from one relative uncertainty: each datum
-// they read moves them by the same part of their value, within 1 % of the
-// larger relative uncertainty (a datum is known by its value and last place).
-bool one_uncertainty(const Answer& a, const Answer& b)
-{
-    std::map<std::pair<double, std::int32_t>, double> parts;
-    for (const auto& [answer, sign] : {std::pair{&a, 1.0}, std::pair{&b, -1.0}})
-        for (std::size_t i = 0; i < answer->data.size(); ++i)
-            parts[{answer->data[i].value, answer->data[i].last_place}] +=
-                sign * answer->moves[i] / std::abs(answer->value);
-    double apart = 0.0;
-    for (const auto& [datum, part] : parts) apart += std::abs(part);
-    return apart <= 0.01 * std::max(a.u / std::abs(a.value), b.u / std::abs(b.value));
-}
-
-// Groups the answers of one relative uncertainty, sets each one's group value
-// to the member whose uncertainty leaves the fewest digits, and returns a
-// fault where a group shows two counts.
-std::string counts_fault(std::vector<Answer>& answers)
-{
-    std::vector<Answer*> judged;
-    for (Answer& a : answers)
-        if (counts_from_data(a)) judged.push_back(&a);
-    const auto count = [](const Answer* a) { return exponent(a->value) - exponent(a->u); };
-    // The count shown before a carry into a new power of ten added a digit
-    // (10.0 for 9.986 counts two).
-    const auto shown_count = [](const Answer* a) {
-        return a->shown->digits - (a->shown->first_place > exponent(a->value) ? 1 : 0);
-    };
-    std::ostringstream fault;
-    for (Answer* a : judged) {
-        const Answer* fewest = a;
-        for (const Answer* b : judged) {
-            if (b == a || !one_uncertainty(*a, *b)) continue;
-            if (count(b) < count(fewest)) fewest = b;
-            if (shown_count(b) != shown_count(a) && fault.tellp() == 0)
-                fault << "\"" << a->row->answer << "\" shows " << a->shown->digits << " digits, \"" << b->row->answer
-                      << "\" " << b->shown->digits << ", both uncertain by " << 100.0 * a->u / std::abs(a->value)
-                      << " %";
-        }
-        a->group_value = fewest->value;
-        a->group_u = fewest->u;
-    }
     return fault.str();
 }
 
@@ -462,7 +388,7 @@ public:
             const Row& row = *rows_[r];
             if (*row.when != '\0' && !page.has(row.when)) continue;
             const std::optional<Found> found = first(page.answer(), row.answer);
-            Answer a{&row, std::nullopt, page.run(row.value), 0.0, page.reads(), {}, 0.0, 0.0};
+            Answer a{&row, std::nullopt, page.run(row.value), 0.0, page.reads(), {}};
             const bool has_number = found && found->matched(1);
             // A page with no number where the row finds no answer either (a
             // concentration out of reach) holds.
@@ -470,13 +396,9 @@ public:
             if (has_number) a.shown = testing_support::shown((*found)[1]);
             if (row.digits.rule != Digits::exact) a.moves = moves_of(page, row.value, a.value);
             for (const double move : a.moves) a.u += move;
-            a.group_value = a.value;
-            a.group_u = a.u;
             answers.push_back(std::move(a));
             row_of.push_back(r);
         }
-        if (const std::string fault = counts_fault(answers); !fault.empty())
-            tally.fail(problem, "counts", version, at(fault));
         for (std::size_t i = 0; i < answers.size(); ++i) {
             if (const std::string fault = under_fault(answers[i]); !fault.empty())
                 tally.fail(problem, "under", version, at(fault));
