@@ -157,6 +157,8 @@ TEST_F(SectionTwo, AnswersWithTheDigitsAndTheWaterTheDataGive)
         {16, 4, "0.1813 M", "0.181 M"},
         {15, 2917, "5.92", "5.43 from 6.75 g of Fe(OH)2 in 11.0 mL, 6.8 M Fe2+"},
         {14, 2, "35%", "36% from chlorine's 0.247 at 2040 K, where about 0.76 is measured"},
+        // ΔS° under its first-order uncertainty, -14.374 by 14.388, drawn again.
+        {12, 2763, "@T1@@C1@-44 kJ; 3.•10@u1@ J/K", "@T1@@C1@-45 kJ; -1.•10@u1@ J/K"},
     };
     expect_answers(cases);
     // 0.758 atm of dry gas and 0.317 atm of water at 70.7 °C, its vapour

@@ -185,6 +185,8 @@ TEST_F(SectionFive, AnswersTheirUncertaintyExceedsAreDrawnAgain)
         {34, 142, "@C1@@T1@4.1 g", "@C1@@T1@4.•10@u1@ g"},
         {37, 282, "2.3•10@u-5@ L/(mol•s)", "5.•10@u-19@ L/(mol•s)"},
         {40, 1, "0.367 M ", "0.37 M: 0.3673 uncertain by 0.0097 from 46.7 mV and 9.71•10@u-3@ M"},
+        // Under its first-order uncertainty, 1.162 by 1.169, drawn again.
+        {35, 1683, "@T1@@C1@17 L/mol", "@T1@@C1@1 L/mol"},
         // The total entropy summed from the data, not from its two terms
         // rounded: 3.928 (4.0), and 1.9528 by 0.072 (1.9).
         {36, 22, "42.7@uo@C; @bD@@iS@@dcompl@ = 3.9 J/K", "42.7@uo@C; @bD@@iS@@dcompl@ = 4.0 J/K"},
