@@ -57,6 +57,37 @@ void set_slot_text(std::int32_t slot, std::string_view text)
     convert_data_slot(slot, slot_digits_from_text);
 }
 
+namespace {
+
+// The value's uncertainty summed to first order: each datum's uncertainty
+// (never past zero, as the moves: a datum at zero moves nothing) times the
+// value's slope in it, taken over a hundredth of that either side (one side
+// where the other leaves the value's domain; a datum where neither holds
+// leaves the value no digit).
+double first_order_uncertainty(std::initializer_list<std::int32_t> data_slots,
+                               const std::function<double(const std::vector<double>&)>& value_of,
+                               const std::vector<double>& data, double value)
+{
+    const std::vector<std::int32_t> slots(data_slots);
+    double sum = 0.0;
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        const double u = std::min(static_cast<double>(slot_uncertainty(slots[i])), std::abs(data[i]));
+        if (u == 0.0) continue;
+        const double step = 0.01 * u;
+        std::vector<double> moved = data;
+        moved[i] = data[i] + step;
+        const double above = value_of(moved);
+        moved[i] = data[i] - step;
+        const double below = value_of(moved);
+        double slope = (above - below) / (2.0 * step);
+        if (!std::isfinite(slope)) slope = std::isfinite(above) ? (above - value) / step : (value - below) / step;
+        sum += std::isfinite(slope) ? std::abs(slope) * u : std::abs(value);
+    }
+    return sum;
+}
+
+}  // namespace
+
 void set_slot_from_data(std::int32_t slot, std::initializer_list<std::int32_t> data_slots,
                         const std::function<double(const std::vector<double>&)>& value_of)
 {
@@ -77,14 +108,20 @@ void set_slot_from_data(std::int32_t slot, std::initializer_list<std::int32_t> d
         uncertainty += std::isfinite(change) ? change : std::abs(value);
     }
     assert(std::isfinite(value));
+    const double first_order = first_order_uncertainty(data_slots, value_of, data, value);
     set_slot_uncertainty(slot, static_cast<float>(value), static_cast<float>(uncertainty));
+    value_slots[slot].first_order_uncertainty = static_cast<float>(first_order);
 }
 
 void set_slot_from_data(std::int32_t slot, std::initializer_list<std::int32_t> data_slots,
                         const std::function<double(const std::vector<double>&)>& value_of, std::int32_t most)
 {
     set_slot_from_data(slot, data_slots, value_of);
-    if (slot_digits(slot) > most) set_slot_digits(slot, slot_value(slot), most);
+    if (slot_digits(slot) > most) {
+        const float first_order = value_slots[slot].first_order_uncertainty;
+        set_slot_digits(slot, slot_value(slot), most);
+        value_slots[slot].first_order_uncertainty = first_order;
+    }
 }
 
 float slot_value(std::int32_t slot)
@@ -159,45 +196,16 @@ void set_celsius_from_kelvin(std::int32_t slot, float kelvin, float uncertainty)
 
 bool uncertainty_exceeds_value(std::int32_t slot)
 {
-    return slot_uncertainty(slot) > std::fabs(slot_value(slot));
+    const float magnitude = std::fabs(slot_value(slot));
+    // The first-order sum is a slope's estimate: one within its rounding of
+    // the magnitude holds (a datum uncertain by its whole self, converted,
+    // sums to the value itself).
+    return slot_uncertainty(slot) > magnitude || value_slots[slot].first_order_uncertainty > 1.00001f * magnitude;
 }
 
 std::int32_t slot_digits(std::int32_t slot)
 {
     return value_slots[slot].digits;
-}
-
-void show_with_one_count(const std::vector<std::int32_t>& slots)
-{
-    std::int32_t fewest = 12;
-    for (const std::int32_t slot : slots) {
-        const float value = slot_value(slot);
-        const float uncertainty = slot_uncertainty(slot);
-        convert_data_slot(slot, slot_digits_from_uncertainty);
-        std::int32_t digits = slot_digits(slot);
-        // Counted on the powers of ten single precision means: 0.01 held as
-        // 0.0099999998 is a hundredth, and leaves no digit fewer.
-        if (std::isfinite(value) && value != 0.0f && std::isfinite(uncertainty) && uncertainty > 0.0f)
-            digits = std::clamp(exponent_of(value) - exponent_of(uncertainty) + 1, 1, 12);
-        fewest = std::min(fewest, digits);
-        value_slots[slot].value = value;
-    }
-    // A slot whose rounding carries into a new power of ten (on the powers of
-    // ten counted above) keeps the place of the count's last digit.
-    for (const std::int32_t slot : slots) {
-        const float value = slot_value(slot);
-        convert_data_slot(slot, fewest);
-        const float rounded = slot_value(slot);
-        if (std::isfinite(value) && value != 0.0f && rounded != 0.0f && exponent_of(rounded) > exponent_of(value))
-            convert_data_slot(slot, fewest + 1);
-    }
-}
-
-bool of_one_relative_uncertainty(std::int32_t a, std::int32_t b)
-{
-    const float ra = std::fabs(relative_uncertainty(a));
-    const float rb = std::fabs(relative_uncertainty(b));
-    return std::fabs(ra - rb) <= 0.01f * std::max(ra, rb);
 }
 
 std::string slot_text(std::int32_t slot)

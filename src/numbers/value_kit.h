@@ -41,7 +41,8 @@ void set_slot_text(std::int32_t slot, std::string_view text);
 // value_of (the values of data_slots as shown, in that order) into slot,
 // with the uncertainty that each datum, moved by its own towards zero and
 // never past it (a fraction never past 100 %), adds to it; the digits
-// follow from that uncertainty.
+// follow from that uncertainty. The uncertainty summed to first order is
+// kept beside it, for uncertainty_exceeds_value.
 void set_slot_from_data(std::int32_t slot, std::initializer_list<std::int32_t> data_slots,
                         const std::function<double(const std::vector<double>&)>& value_of);
 // The same with `most` digits at most, for an answer that the book shows
@@ -72,19 +73,12 @@ void set_slot_to_exact_sum(std::int32_t slot, std::int32_t datum_slot, std::int6
 // A temperature in °C worked out in kelvin, shown down to the place the
 // kelvin value's uncertainty leaves, near 0 °C too.
 void set_celsius_from_kelvin(std::int32_t slot, float kelvin, float uncertainty);
-// True where the slot's own uncertainty exceeds its magnitude: such an
-// answer says nothing (not even its sign), and its data are drawn again.
-// An exact zero (no uncertainty) is an answer.
+// True where the slot's own uncertainty, or the one summed to first order
+// from its data (set_slot_from_data), exceeds its magnitude: such an answer
+// says nothing (not even its sign), and its data are drawn again. An exact
+// zero (no uncertainty) is an answer.
 bool uncertainty_exceeds_value(std::int32_t slot);
 std::int32_t slot_digits(std::int32_t slot);
-// Slots whose values (set with their uncertainties, not yet shown) were
-// worked from one relative uncertainty, shown with one count of digits: the
-// fewest any one's uncertainty leaves (one more where a slot's rounding
-// carries into a new power of ten, which keeps its place).
-void show_with_one_count(const std::vector<std::int32_t>& slots);
-// True where two slots' relative uncertainties part by no more than a
-// hundredth of the larger: answers worked from one relative uncertainty.
-bool of_one_relative_uncertainty(std::int32_t a, std::int32_t b);
 // The slot's display text, left-adjusted and without trailing blanks.
 std::string slot_text(std::int32_t slot);
 // The slot's text and "°C": a power of ten stands a thin space from the

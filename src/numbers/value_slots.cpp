@@ -166,6 +166,7 @@ std::string significant_markup(double value, std::int32_t digits)
 void convert_data_slot(std::int32_t slot, std::int32_t mode)
 {
     ValueSlot& s = value_slots[slot];
+    s.first_order_uncertainty = 0.0f;
     if (mode <= slot_digits_from_uncertainty) {
         digits_from_uncertainty(s);
         return;

@@ -9,6 +9,9 @@
 struct ValueSlot {
     float value = 0.0f;
     float uncertainty = 0.0f;
+    // The uncertainty summed to first order, where it was worked out beside
+    // `uncertainty` (which places the digits); 0 where none was.
+    float first_order_uncertainty = 0.0f;
     std::int32_t digits = 1;
     std::string input_text;    // read by slot_digits_from_text; rewritten as "(e20.bb)" by every mode
     std::string display_text;  // markup, e.g. "1.23•10@u-3@"

@@ -148,12 +148,14 @@ void plot_functions(Dialog& dialog, std::int32_t, std::int32_t)
     const auto [x1, x2, y1, y2] = range;
     if (!usable_span(x1, x2, plot_width) || !usable_span(y1, y2, plot_height))
         return void(dlg_set_char(dialog, message_field, bad_range_text));
-    if (const Preparation refused = prepare_expression(plotter_state.function_texts[0]); refused != Preparation::ready)
-        return void(dlg_set_char(dialog, message_field, refused_expression_text(refused)));
-
-    const Samples first = sample(x1, x2, y1, y2);
-    set_up_graph(first.x, first.y, plot_points, x1, x2, 0.1f * (x2 - x1), "", y1, y2, 0.1f * (y2 - y1), "", plot_layout,
-                 0xFF0000, 0xFF0000);
+    // A refused function still clears the last graph and its range: left
+    // beside the message, they would read as the graph of the function refused.
+    const Preparation prepared = prepare_expression(plotter_state.function_texts[0]);
+    const bool ready = prepared == Preparation::ready;
+    const Samples first = ready ? sample(x1, x2, y1, y2) : Samples{};
+    set_up_graph(first.x, first.y, ready ? plot_points : 0, x1, x2, 0.1f * (x2 - x1), "", y1, y2, 0.1f * (y2 - y1), "",
+                 plot_layout, 0xFF0000, 0xFF0000);
+    if (!ready) return void(dlg_set_char(dialog, message_field, refused_expression_text(prepared)));
     draw_markup_text(200, labels_y, std::string(readout_font) + "@C2@" + range_text(first));
     const std::string centre(strip_blanks(format_g((x1 + x2) * 0.5f, 20, 6)));
     const std::string centre_text = std::string(readout_font) + "@C1@" + centre;

@@ -140,13 +140,8 @@ struct ChapterRows {
 // every page is held to (page_faults.h); every problem of the chapter has a
 // row or is listed without numbers. Besides each row's value and digits, a
 // page fails
-// - "under" where an answer's uncertainty, from the data's moves, exceeds
-//   its value (an exact zero shown "0" holds);
-// - "counts" where two answers worked from one relative uncertainty (each
-//   datum moves both by the same part of their value, within 1 % of the
-//   whole) show different counts of digits: such answers show one count, the
-//   fewest any one's uncertainty leaves (which the digit rule of each accepts
-//   too), one more where a rounding carries into a new power of ten;
+// - "under" where an answer's uncertainty, from the data's moves or summed
+//   to first order, exceeds its value (an exact zero shown "0" holds);
 // - "why" where a row that keeps other digits than the data's names no reason.
 // Faults listed in known_answer_faults and known_condition_faults do not fail
 // the test but must still be seen on the default sweep. With

@@ -259,7 +259,9 @@ const ChapterRows chapter_9 = {
                                    (gas_constant_litre_atm * kelvin(p.datum("atm a NUM@uo@C")));
              const double t = kelvin(p.datum("pari a NUM@uo@C"));
              const double rt = gas_constant_litre_atm * t / volume;
-             // The water as vapour up to its vapour pressure.
+             // The water as vapour up to its vapour pressure, by the curve
+             // whose value at the final temperature the page gives to three
+             // digits where the water may condense.
              const double saturated =
                  vapour_pressure_torr(vapour_pressure_fit(compounds::liquid_water), static_cast<float>(t)) / 760.0;
              return (oxygen - n * (h / 4.0 - o / 2.0)) * rt + std::min(n * h / 2.0 * rt, saturated);

@@ -48,7 +48,7 @@ const Wording wordings[] = {
     {9, 2, 1, false, "66.5 L di aria, misurati a 0@uo@C e 1 atm, vengono"},
     {6, 33, 1, false, "dall'inizio della reazione, con B in largo eccesso e quindi [B] costante"},
     {7, 26, 5, true, "7.53•10@u-5@ M; 7.1•10@u-13@ M"},
-    {3, 2, 1, true, "0.25 mol di atomi; 1.5•10@u23@ atomi"},
+    {3, 2, 1, true, "0.25 mol di atomi; 1.48•10@u23@ atomi"},
     {9, 35, 1, true, "@T1@@C1@9 L/mol"},
     // Italian.
     {2, 19, 1, false, "Qual è la formula attesa"},

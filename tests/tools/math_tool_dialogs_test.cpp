@@ -338,4 +338,29 @@ TEST_F(MathToolWindows, BothCurvesOnThePageInTheirColours)
     EXPECT_GT(red, 50);
 }
 
+// The opening graph, then a first function refused: neither curve nor range
+// label of the last graph stays beside the message.
+TEST_F(MathToolWindows, RefusedFirstFunctionClearsTheLastGraph)
+{
+    plotter_state = {};
+    std::string typed;
+    qw_post_to_ui_thread([&] {
+        session().dialog_type(1108, "2x");
+        session().dialog_click(1);
+        session().process_events(20);
+        typed = plotter_state.function_texts[0];
+        session().dialog_key(27);
+    });
+    open_plot_dialog();
+    session().process_events(20);
+    EXPECT_EQ(typed, "2x");
+    int coloured = 0;
+    for (std::int32_t y = 20; y <= 290; ++y)
+        for (std::int32_t x = 180; x <= 600; ++x) {
+            const std::int32_t colour = session().canvas_pixel(x, y);
+            coloured += colour == 0xFF0000 || colour == 0x0000FF;
+        }
+    EXPECT_EQ(coloured, 0);
+}
+
 }  // namespace

@@ -142,14 +142,13 @@ void generate_problem_6()
             nernst_term(log_quotient(v, direction, static_cast<float>(d[1]), static_cast<float>(d[2]))));
     };
     set_slot_from_data(6, {11, 2, 3}, standard_of, 3);
-    // ΔG° = -2F·ΔE° carries ΔE°'s relative uncertainty: one count for both.
+    // ΔG° = -2F·ΔE°, three digits at most as the potential.
     set_slot_from_data(
         1, {11, 2, 3},
         [&standard_of](const std::vector<double>& d) {
             return -static_cast<double>(two_faraday_kilojoules_f) * standard_of(d);
         },
-        slot_digits(6));
-    if (slot_digits(1) < slot_digits(6)) set_slot_digits(6, slot_value(6), slot_digits(1));
+        3);
     // A product of the potential shown: no more digits than it has.
     set_slot_digits(7, -two_faraday_kilojoules_f * slot_value(4), std::min(3, slot_digits(11)));
     std::string& text = problem_texts.problem_text;

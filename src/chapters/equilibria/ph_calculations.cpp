@@ -286,11 +286,6 @@ void generate_problem_25()
         const float h = hydrogen(static_cast<float>(d[0]), static_cast<float>(d[1]));
         return Kw / h - h;
     });
-    // The ion and the conjugate acid, where they share one relative
-    // uncertainty (water's ions a small part of the acid), show one count,
-    // the fewer either leaves.
-    const std::int32_t ion = q == 1 ? 8 : 10;
-    if (q <= 2 && of_one_relative_uncertainty(ion, 12)) show_with_one_count({ion, 12});
     problem_texts.answer_text = ion_or_p_value(q) + "; " + slot_text(12) + " M";
     draw_problem_text(180, 460, 50);
     show_chemistry_fact(180, 160, 360);

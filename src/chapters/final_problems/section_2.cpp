@@ -105,13 +105,23 @@ void generate_problem_10()
     set_slot_digits(3, mass, 3);
     set_slot_digits(5, final_t, 3);
     set_slot_digits(6, initial_t, 3);
+    // The water stays vapour up to its vapour pressure at the final
+    // temperature: where that decides the answer (below 100 °C, or where all
+    // the water as vapour would pass it), the statement gives it, to the
+    // digits 9.19 gives a vapour pressure.
+    const float saturated_torr = water_vapour_pressure(kelvin(slot_value(5)));
+    const double all_vapour_torr =
+        0.5 * h * slot_value(3) / molar_mass * gas_constant_litre_atm * kelvin(slot_value(5)) / slot_value(2) * 760.0;
+    const bool vapour_given = slot_value(5) < 100.0f || all_vapour_torr > saturated_torr;
+    if (vapour_given) set_slot_digits(7, saturated_torr, 3);
     problem_texts.problem_text =
         "@T1@@C1@" + slot_text(3) + " g di " + organic_formula({carbon, hydrogen, oxygen}) +
         " vengono introdotti in un recipiente da " + slot_text(2) + " L contenente O@d2@ alla pressione di " +
         slot_text(1) + " atm a " + slot_text(6) +
         "@uo@C. Viene quindi innescata e completata la reazione di combustione. Calcolare la pressione finale se la "
         "temperatura è pari a " +
-        slot_text(5) + "@uo@C";
+        slot_text(5) + "@uo@C" +
+        (vapour_given ? ", alla quale la tensione di vapore dell'acqua è pari a " + slot_text(7) + " torr" : "");
     // The oxygen left and the carbon dioxide, and the water as vapour up to
     // its vapour pressure at the final temperature; from the data shown,
     // with the digits they leave.

@@ -230,10 +230,13 @@ void generate_problem_36()
     const float cp1 = slot_value(1), cp2 = slot_value(2);
     const float tf = (n1 * t1 * cp1 + n2 * t2 * cp2) / (cp2 * n2 + cp1 * n1);
     value_slots[7].value = tf - celsius_zero_f;
-    const float final_t = kelvin(slot_value(7));
-    set_slot_digits(8, n1 * std::log(final_t / t1) * cp1, 3);
-    set_slot_digits(9, n2 * std::log(final_t / t2) * cp2, 3);
-    set_slot_uncertainty(10, slot_value(8) + slot_value(9), slot_uncertainty(8) + slot_uncertainty(9));
+    // The total from the data, not from the two terms as rounded: it is small
+    // beside them, and their errors in the final temperature offset each other.
+    set_slot_from_data(10, {1, 3, 4, 5, 6}, [molar_mass](const std::vector<double>& d) {
+        const double t1 = d[3] + celsius_zero, t2 = d[4] + celsius_zero;
+        const double t = (d[1] * t1 + d[2] * t2) / (d[1] + d[2]);
+        return d[0] / molar_mass * (d[1] * std::log(t / t1) + d[2] * std::log(t / t2));
+    });
     convert_data_slot(7, 3);
     problem_texts.answer_text = slot_text(7) + "@uo@C; @bD@@iS@@dcompl@ = " + slot_text(10) + " J/K";
     pose_problem({170, 520, 50}, {300, 160, 280});

@@ -137,13 +137,6 @@ void pose_ion_in_water(std::int32_t problem, bool dilute, const IonTexts& texts)
     set_slot_from_data(7, {4, 5}, molality(salt_ion(v).anions));
     set_slot_from_data(8, {4, 5}, fraction(first_count(c)));
     set_slot_from_data(9, {4, 5}, fraction(salt_ion(v).anions));
-    // The ions' own moles in the whole take a part of the fraction's error:
-    // where that part is under a hundredth, molality and fraction are of one
-    // relative uncertainty, and show one count.
-    if (of_one_relative_uncertainty(6, 8)) {
-        show_with_one_count({6, 8});
-        show_with_one_count({7, 9});
-    }
     problem_texts.answer_text = form == 1 ? slot_text(6) + std::string(texts.unit) + slot_text(8)
                                           : slot_text(7) + std::string(texts.unit) + slot_text(9);
 }

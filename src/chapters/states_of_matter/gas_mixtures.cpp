@@ -204,9 +204,6 @@ void generate_problem_18()
                        [&](const std::vector<double>& d) { return partial_pressures(d, w_asked, !w_asked); });
     set_slot_from_data(10, {6, 1, 5, 7},
                        [&](const std::vector<double>& d) { return partial_pressures(d, true, true); });
-    // Where the share's part differs by less than 1 % of the whole, the two
-    // carry one relative uncertainty: one count.
-    if (of_one_relative_uncertainty(8, 10)) show_with_one_count({8, 10});
     problem_texts.answer_text = slot_text(8) + " atm; " + slot_text(10) + " atm";
     draw_problem_text(220, 560, 50);
     show_chemistry_fact(170, 160, 300);
@@ -382,9 +379,6 @@ void generate_problem_20()
                   known = known && !uncertainty_exceeds_value(i + 5) &&
                           !condenses(reaction, i, slot_value(5), slot_value(i + 5));
               });
-        // Two products are the used-up reactant's pressure times their
-        // coefficients: one relative uncertainty, one count.
-        if (reaction.terms.species_count() == 4) show_with_one_count({8, 9});
         // The pressures as printed too: a rounding up may carry one past
         // the saturation (water's 3.060 atm shown "3.1" at 408 K, where it
         // condenses at 3.078).

@@ -417,7 +417,8 @@ void generate_problem_11()
     const float ambient = slot_value(5) / m * molar_volume_at_25_celsius_f;
     value_slots[7].value = ambient;
     value_slots[7].uncertainty = ambient * relative_uncertainty(5);
-    show_with_one_count({6, 7});
+    convert_data_slot(6, slot_digits_from_uncertainty);
+    convert_data_slot(7, slot_digits_from_uncertainty);
     problem_texts.answer_text = slot_text(6) + " L; " + slot_text(7) + " L";
     draw_problem_text(240, 520, 50);
     show_chemistry_fact(170, 140, 280);

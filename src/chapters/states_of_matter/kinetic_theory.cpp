@@ -96,8 +96,8 @@ void generate_problem_24()
         const float speed = std::sqrt(slot_value(1) * f);
         value_slots[s].value = speed;
         value_slots[s].uncertainty = slot_uncertainty(1) * f / (2.0f * speed);
+        convert_data_slot(s, slot_digits_from_uncertainty);
     }
-    show_with_one_count({2, 3, 4});
     problem_texts.answer_text = slot_text(2) + " m/s; " + slot_text(3) + " m/s; " + slot_text(4) + " m/s";
     draw_problem_text(240, 570, 45);
     show_chemistry_fact(170, 160, 300);

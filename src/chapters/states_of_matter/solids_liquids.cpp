@@ -168,7 +168,8 @@ void generate_problem_31()
     const float contact = metal.lattice == 1 ? edge * 1.7320508f * 0.5f : edge * 1.4142135f * 0.5f;
     value_slots[4].value = contact;
     value_slots[4].uncertainty = relative * contact;
-    show_with_one_count({3, 4});
+    convert_data_slot(3, slot_digits_from_uncertainty);
+    convert_data_slot(4, slot_digits_from_uncertainty);
     problem_texts.answer_text = slot_text(3) + " nm; " + slot_text(4) + " nm";
     draw_problem_text(200, 535, 50);
     show_chemistry_fact(280, 160, 300);

@@ -135,16 +135,6 @@ void set_mass_percentage(std::int32_t slot, const MolarMasses& m)
                          (m.element_uncertainty / m.element + m.compound_uncertainty / m.compound) * percentage);
 }
 
-// An amount and a mass worked from one datum, the mass also from a molar
-// mass of the table: where the molar mass's part of the mass's relative
-// uncertainty is under a hundredth, both stand on one relative uncertainty
-// and show one count; elsewhere each shows its own.
-void show_one_count_unless_molar_weighs(std::int32_t amount_slot, std::int32_t mass_slot, float molar_relative)
-{
-    if (molar_relative <= 0.01f * std::fabs(relative_uncertainty(mass_slot)))
-        show_with_one_count({amount_slot, mass_slot});
-}
-
 }  // namespace
 
 void generate_problem_1()
@@ -164,7 +154,6 @@ void generate_problem_1()
     set_slot_atomic_mass(3, z);
     const float mass = slot_value(2) * slot_value(3);
     set_slot_uncertainty(4, mass, (relative_uncertainty(3) + relative_uncertainty(2)) * mass);
-    show_one_count_unless_molar_weighs(2, 4, relative_uncertainty(3));
     problem_texts.problem_text = "A quante moli di atomi di " + element_name(z) +
                                  " corrisponde un insieme costituito da " + slot_text(1) +
                                  " atomi di questo elemento? Qual è la sua massa?";
@@ -191,7 +180,6 @@ void generate_problem_2()
                          (std::fabs(relative_uncertainty(2)) + std::fabs(relative_uncertainty(1))) * std::fabs(moles));
     const float avogadro = physical_constants().avogadro_number;
     set_slot_uncertainty(4, slot_value(3) * avogadro, slot_uncertainty(3) * avogadro);
-    show_with_one_count({3, 4});
     problem_texts.answer_text = slot_text(3) + " mol di atomi; " + slot_text(4) + " atomi";
     draw_problem_text(160, 580, 55);
     show_chemistry_fact(180, 160, 280);
@@ -287,7 +275,6 @@ void generate_problem_6()
     set_slot_uncertainty(2, mass, (relative_uncertainty(1) + s / m) * mass);
     const auto count = static_cast<float>(group_count(k, e.group));
     set_slot_uncertainty(3, count * slot_value(1), count * slot_uncertainty(1));
-    show_one_count_unless_molar_weighs(3, 2, s / m);
     problem_texts.answer_text = "@C1@@T1@" + slot_text(2) + " g; " + slot_text(3) + " mol";
     draw_problem_text(230, 550, 60);
     show_chemistry_fact(180, 170, 360);

@@ -265,7 +265,7 @@ void generate_problem_33()
 
     // The products follow from the masses as shown: rounding may have left
     // the drawn reactant a little above or below what f moles consume. They
-    // carry the uncertainty of the reactant in defect, all with one count.
+    // carry the uncertainty of the reactant in defect.
     const double defect_per_mole = static_cast<double>(r.terms.coefficient[defect]) * species_mass(r, defect).molar;
     std::vector<std::int32_t> products;
     for (std::int32_t s = first_product; s <= last_product; ++s) {
@@ -274,7 +274,6 @@ void generate_problem_33()
                            [&](const std::vector<double>& g) { return g[0] / defect_per_mole * per_mole; });
         products.push_back(s);
     }
-    show_with_one_count(products);
     std::string& answer = problem_texts.answer_text;
     answer = balanced_equation();
     for (const std::int32_t s : products) {

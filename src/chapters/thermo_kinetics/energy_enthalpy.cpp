@@ -208,15 +208,15 @@ void generate_problem_4()
     value_slots[4].value = std::abs(slot_value(3) - slot_value(2));
     value_slots[4].uncertainty = slot_uncertainty(3) + slot_uncertainty(2);
     const float relative = slot_uncertainty(4) / slot_value(4) + slot_uncertainty(1) / slot_value(1);
-    // Molar heat capacities 3R/2 and 5R/2 of a monatomic gas: both heats of
-    // one relative uncertainty, shown with one count.
+    // Molar heat capacities 3R/2 and 5R/2 of a monatomic gas.
     const float at_volume = slot_value(4) / molar_mass * slot_value(1) * 12.471f;
     value_slots[5].value = at_volume;
     value_slots[5].uncertainty = relative * at_volume;
     const float at_pressure = slot_value(4) / molar_mass * slot_value(1) * 20.785f;
     value_slots[6].value = at_pressure;
     value_slots[6].uncertainty = relative * at_pressure;
-    show_with_one_count({5, 6});
+    convert_data_slot(5, slot_digits_from_uncertainty);
+    convert_data_slot(6, slot_digits_from_uncertainty);
     problem_texts.answer_text = "@T1@@C1@" + slot_text(5) + " J; " + slot_text(6) + " J";
     draw_problem_text(180, 510, 50);
     show_chemistry_fact(280, 150, 300);

@@ -105,14 +105,8 @@ void generate_problem_11()
     // Both terms count with their magnitudes: signed they would cancel.
     value_slots[7].value = slot_value(6) - slot_value(8) * gas_moles;
     value_slots[7].uncertainty = std::abs(gas_moles * slot_uncertainty(8)) + slot_uncertainty(6);
-    // The work is a few thousandths of the heat: where it leaves both answers
-    // of one relative uncertainty (to a hundredth of it), they show one count.
-    if (of_one_relative_uncertainty(6, 7)) {
-        show_with_one_count({6, 7});
-    } else {
-        convert_data_slot(6, slot_digits_from_uncertainty);
-        convert_data_slot(7, slot_digits_from_uncertainty);
-    }
+    convert_data_slot(6, slot_digits_from_uncertainty);
+    convert_data_slot(7, slot_digits_from_uncertainty);
 
     problem_texts.problem_text = "@T1@@C1@Il calore di combustione di un solido organico di formula " + formula +
                                  " a 1 atm e " + slot_text(3) + "@uo@C è pari a " + slot_text(2) +

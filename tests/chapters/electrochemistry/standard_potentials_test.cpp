@@ -180,9 +180,11 @@ TEST_F(ChapterEight, EquilibriumConstantFromStandardPotentials)
         EXPECT_TRUE(digits_from_data(shown, constant_of, stated.potentials)) << statement();
     });
     // Once three digits whatever the data; a constant that the potentials
-    // leave unknown (1.18 V over six electrons) is drawn again.
+    // leave unknown (1.18 V over six electrons) is drawn again, and one
+    // under its first-order uncertainty (1.18 V over two, 7.1e12 by 1.7e13).
     constexpr testing_support::VersionAnswer from_data[] = {{9, 1, "2.26•10@u-5@", "1.•10@u-40@"},
-                                                            {9, 2, "4.4•10@u4@", "4.42•10@u4@"}};
+                                                            {9, 2, "4.4•10@u4@", "4.42•10@u4@"},
+                                                            {9, 14, "4.4•10@u4@", "7.•10@u12@"}};
     expect_answers(from_data);
 }
 

@@ -167,7 +167,7 @@ TEST_F(ChapterSeven, PagesStateWhatExistsAtTheirConditions)
     }
     // Answers with the digits their data carry: 7.20's two, 7.17's decimals
     // as its concentration's digits, 7.32's "7" wherever the excess lies
-    // within its uncertainty, 7.25's ion and conjugate acid in one count.
+    // within its uncertainty, 7.25's ion and conjugate acid each by its own.
     constexpr testing_support::VersionAnswer cases[] = {
         {25, 30, "@T1@@C1@1.49•10@u-11@ M; 6.70•10@u-4@ M", "1.5•10@u-11@ M; 6.7•10@u-4@ M, the root's taken whole"},
         // A square root halves the relative uncertainty of what it roots.

@@ -82,10 +82,17 @@ const AnswerCheck section_five_rows[] = {
          const double final_t = (m1 * t1 + m2 * t2) / (m1 + m2);
          EXPECT_TRUE(agrees(a.number(1), final_t - 273.15));
          const double molar = atomic_mass_named(s[1]);
-         const double entropy = s.value(6) / molar * (m1 * std::log(final_t / t1) + m2 * std::log(final_t / t2));
+         // The two samples' changes summed unrounded: the total is small
+         // beside them.
+         const auto entropy_of = [molar](const std::vector<double>& d) {
+             const double t1 = kelvin(d[3]), t2 = kelvin(d[4]), t = (d[1] * t1 + d[2] * t2) / (d[1] + d[2]);
+             return d[0] / molar * (d[1] * std::log(t / t1) + d[2] * std::log(t / t2));
+         };
+         const std::vector<Shown> data = {s.number(6), s.number(2), s.number(3), s.number(4), s.number(5)};
+         const double entropy = entropy_of({data[0].value, data[1].value, data[2].value, data[3].value, data[4].value});
          EXPECT_GT(entropy, 0.0);
-         // Each sample's change is rounded before they are summed.
-         EXPECT_TRUE(agrees(a.number(2), entropy, 1.5, 1e-2));
+         EXPECT_TRUE(agrees(a.number(2), entropy));
+         EXPECT_TRUE(digits_of_data(a.number(2), entropy_of, data));
      }},
     {37,
      "@ik@@dc@ a NUM K e a NUM K per la reazione bimolecolare (.+) sono pari a NUM e NUM L/\\(mol•s\\)\\. "
@@ -178,6 +185,12 @@ TEST_F(SectionFive, AnswersTheirUncertaintyExceedsAreDrawnAgain)
         {34, 142, "@C1@@T1@4.1 g", "@C1@@T1@4.•10@u1@ g"},
         {37, 282, "2.3•10@u-5@ L/(mol•s)", "5.•10@u-19@ L/(mol•s)"},
         {40, 1, "0.367 M ", "0.37 M: 0.3673 uncertain by 0.0097 from 46.7 mV and 9.71•10@u-3@ M"},
+        // Under its first-order uncertainty, 1.162 by 1.169, drawn again.
+        {35, 1683, "@T1@@C1@17 L/mol", "@T1@@C1@1 L/mol"},
+        // The total entropy summed from the data, not from its two terms
+        // rounded: 3.928 (4.0), and 1.9528 by 0.072 (1.9).
+        {36, 22, "42.7@uo@C; @bD@@iS@@dcompl@ = 3.9 J/K", "42.7@uo@C; @bD@@iS@@dcompl@ = 4.0 J/K"},
+        {36, 96, "43.4@uo@C; @bD@@iS@@dcompl@ = 1.95 J/K", "43.4@uo@C; @bD@@iS@@dcompl@ = 1.9 J/K"},
     };
     expect_answers(cases);
 }

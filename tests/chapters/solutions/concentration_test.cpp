@@ -157,7 +157,7 @@ TEST_F(ChapterFive, MolalityMolarityAndMoleFractionsOfAnIon)
 // digit: the formality 5.7 prints, and both volumes of a mixture in 5.12.
 // A datum above and below the line moves the answer less than a sum of
 // bounds says (5.4, 5.11), and no count is fixed (5.17-5.19); molality and
-// fraction of a dilute salt show one count. An excess lost in its own
+// fraction of a dilute salt each by its own. An excess lost in its own
 // uncertainty is drawn again (5.15, was 0.076 g ± 0.079). A solution drawn
 // above its solute's saturation at 25 °C is scaled under it (5.3, 5.5, 5.8,
 // 5.10), or at the page's temperature (5.21), and a freezing point below the
@@ -177,7 +177,7 @@ TEST_F(ChapterFive, AnswersKeepTheDigitsTheirPrintedDataCarry)
         {19, 4, "38.0 torr", "38 torr"},
         {8, 7, "0.181 mol/kg; 3.23•10@u-3@", "0.181 mol/kg; 3.2•10@u-3@"},
         {8, 10, "0.83 mol/kg; 0.0145", "kept: the ions take 3 % of the moles, the fraction's error is less"},
-        {9, 3, "6.8•10@u-3@ M; 1.2•10@u-4@", "6.8•10@u-3@ M; 1.23•10@u-4@"},
+        {9, 3, "6.8•10@u-3@ M; 1.23•10@u-4@", "6.8•10@u-3@ M; 1.2•10@u-4@, one count forced on both"},
         {3, 45, "0.654 M", "1.57 M: 123 g of K2SO4 in 900 mL, 0.78 F where 0.66 F saturates"},
         {8, 65, "0.40 mol/kg; 7.1•10@u-3@", "2.18 mol/kg: 75.3 g of Ba(OH)2 in 403 g of water, 15.7 % for 4.7 %"},
         {5, 45, "12.6 g di Ba(NO@d3@)@d2@ e 146 g di acqua", "27.2 g: at 15.7 % of Ba(NO3)2, saturated at 9.3 %"},

@@ -219,7 +219,7 @@ TEST_F(ChapterFour, AnswersKeepTheDigitsTheirPrintedDataCarry)
 
 // A temperature counts its uncertainty on its kelvin value; no answer says
 // less than its uncertainty (drawn again); answers of one relative
-// uncertainty show one count; a share's digits from the printed percentage.
+// uncertainty each by its own; a share's digits from the printed percentage.
 TEST_F(ChapterFour, DigitsByTheRuleForTemperaturesAndOneUncertainty)
 {
     constexpr testing_support::VersionAnswer cases[] = {
@@ -231,11 +231,11 @@ TEST_F(ChapterFour, DigitsByTheRuleForTemperaturesAndOneUncertainty)
         {5, 92, "2.6•10@u2@@x2@@uo@C", "2.•10@u2@@x2@@uo@C for 183.8 °C, 198 K with 1.5 atm moved to 1.2"},
         {16, 37, "56.4%", "0.3% from a fraction of 0.98"},
         {31, 2, "0.6177 nm; 0.5349 nm", "0.618 nm; 0.5349 nm, the cube root's uncertainty whole"},
-        {11, 9, "195 L; 213 L", "195.4 L; 213 L"},
-        {18, 3, "8 atm; 6.•10@u1@ atm", "8 atm; 58 atm, both 15 % uncertain"},
+        {11, 9, "195.4 L; 213 L", "195 L; 213 L, one count forced on both"},
+        {18, 3, "8 atm; 58 atm", "8 atm; 6.•10@u1@ atm, one count forced on both 15 % uncertain"},
         {20, 2,
-         "2CH@d3@OH + 3O@d2@ = 2CO@d2@ + 4H@d2@O; O@d2@: 1.3 atm; CO@d2@: 1.4 atm; H@d2@O: 2.9 atm; totale: 5.6 atm",
-         "CO@d2@: 1.45 atm; H@d2@O: 2.9 atm"},
+         "2CH@d3@OH + 3O@d2@ = 2CO@d2@ + 4H@d2@O; O@d2@: 1.3 atm; CO@d2@: 1.45 atm; H@d2@O: 2.9 atm; totale: 5.6 atm",
+         "CO@d2@: 1.4 atm, one count forced on both products"},
         {15, 9, "0.078", "0.0780"},
         {17, 12, "0.929; 8.62 atm", "0.93; 8.6 atm"},
         {12, 1, "7.52 g/L", "7.5 g/L, the litre never printed counted"},
@@ -269,7 +269,7 @@ TEST_F(ChapterFour, GasesThatMeetAndReactionsThatHappen)
     constexpr testing_support::VersionAnswer redrawn[] = {
         {15, 102, "0.987", "0.0482, for ammonia beside sulfur dioxide"},
         {20, 42,
-         "C@d3@H@d8@ + 5O@d2@ = 3CO@d2@ + 4H@d2@O; C@d3@H@d8@: 0.18 atm; CO@d2@: 0.95 atm; H@d2@O: 1.3 atm; totale: "
+         "C@d3@H@d8@ + 5O@d2@ = 3CO@d2@ + 4H@d2@O; C@d3@H@d8@: 0.18 atm; CO@d2@: 0.95 atm; H@d2@O: 1.27 atm; totale: "
          "2.39 atm",
          "2N@d2@ + O@d2@ = 2N@d2@O; O@d2@: 1.19 atm; N@d2@O: 3.64 atm; totale: 4.83 atm"},
     };
