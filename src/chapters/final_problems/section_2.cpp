@@ -110,8 +110,8 @@ void generate_problem_10()
     // the water as vapour would pass it), the statement gives it, to the
     // digits 9.19 gives a vapour pressure.
     const float saturated_torr = water_vapour_pressure(kelvin(slot_value(5)));
-    const double all_vapour_torr =
-        0.5 * h * slot_value(3) / molar_mass * gas_constant_litre_atm * kelvin(slot_value(5)) / slot_value(2) * 760.0;
+    const double all_vapour_torr = 0.5 * h * slot_value(3) / molar_mass * gas_constant_litre_atm *
+                                   kelvin(slot_value(5)) / slot_value(2) * torr_per_atmosphere;
     const bool vapour_given = slot_value(5) < 100.0f || all_vapour_torr > saturated_torr;
     if (vapour_given) set_slot_digits(7, saturated_torr, 3);
     problem_texts.problem_text =
