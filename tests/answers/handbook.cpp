@@ -199,6 +199,7 @@ const std::vector<WideRangeFit> wide_range_fits = {
     {"CCl@d4@", 78.441, -6128.1, -8.5766, 6.8465e-6, 2.0, 250.33, 556.35},
     {"CHCl@d3@", 146.43, -7792.3, -20.614, 0.024578, 1.0, 207.15, 536.4},
     {"CH@d3@CH@d2@OCH@d2@CH@d3@", 136.9, -6954.3, -19.254, 0.024508, 1.0, 156.85, 466.7},
+    {"HCl", 104.27, -3731.2, -15.047, 0.031340, 1.0, 158.97, 324.65},
 };
 
 // Water's saturation pressure, atm: Wagner and Pruss, "International
