@@ -58,7 +58,9 @@ enum class Reads { gas, species, equation, datum, structure, solution };
 //   G a freezing point, °C   h a pH   a an acid constant (each further
 //   one of the same acid its next step)   y a pKa   b a base constant
 //   K a solubility product   D a halogen's dissociation constant at the
-//   page's temperature   x a group read by none
+//   page's temperature   A the percentage of an equation's one reactant
+//   dissociated, which with e and the total P gives each gas's partial
+//   pressure   x a group read by none
 // Roles that begin with "*" read every match of the statement's pattern;
 // those that end with "!" read too the page's table as rows of K and atm.
 // The i-th substance goes with the i-th pressure, amount or datum.
