@@ -729,7 +729,12 @@ std::vector<std::pair<char, std::string>> state_law_faults(const testing_support
                             [&](const char* words) { return page.statement.find(words) != std::string::npos; }))
         return {};
     const std::vector<const Substance*> gases = named_gases(page.statement);
-    if (gases.size() > 1 && read_by_rows) return {};
+    // Pages that name no gas, or whose gases their rows read, end here,
+    // before the figures are read (most pages: the sweeps' time).
+    if ((gases.size() > 1 && read_by_rows) ||
+        (gases.empty() && (page.statement.find("gas") == std::string::npos ||
+                           !testing_support::contains_match(page.statement, R"(\bgas\b)"))))
+        return {};
     const std::string pressure = R"(NUM (atm|torr|mmHg|kPa|Pa|bar)\b)";
     std::vector<testing_support::Found> pressures, temperatures;
     for (const std::string* text : {&page.statement, &page.answer}) {
@@ -757,7 +762,6 @@ std::vector<std::pair<char, std::string>> state_law_faults(const testing_support
     }
     Verdict verdict;
     if (gases.empty()) {
-        if (!testing_support::contains_match(page.statement, R"(\bgas\b)")) return {};
         for (const auto& [least, atm] : atms)
             if (atm > ideal_reach_atm)
                 verdict.fault('a', std::ostringstream()
