@@ -68,6 +68,11 @@ TEST(ConditionsTable, EachRuleFailsOnAPageMadeWrong)
          "COCl@d2@@d(g)@ = CO@d(g)@ + Cl@d2@@d(g)@ vale 1.49•10@u-8@. Calcolare quale deve essere la pressione totale "
          "perché il grado di dissociazione di COCl@d2@ sia pari a 3.11•10@u-3@%",
          "15.4 atm", 'a', "COCl@d2@ at 15.399 atm and 378.15 K, above its saturation"},
+        // A gas at a pressure that the handbook cannot judge is no page passed.
+        {4, 2,
+         "Il volume di un campione di SiH@d4@@d(g)@ viene portato a temperatura costante. Se la pressione finale "
+         "è pari a 3.0 atm",
+         "", 'a', "a gas the handbook does not hold: SiH@d4@"},
         // 4.18 v721 as it was (now helium at 1.0 atm and 41 °C).
         {4, 18,
          "Calcolare la pressione parziale dell'elio e la pressione totale in un recipiente da 1.58 L contenente 98.5 g "

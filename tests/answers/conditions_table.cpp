@@ -330,7 +330,7 @@ void judge_gases(const Read& read, bool ideal, Verdict& verdict)
 // a state), the longest first, so that "idrogeno" in "fluoruro di
 // idrogeno" names no second gas; one written as a liquid, a solid or a
 // solute is no gas.
-std::vector<const Substance*> named_gases(std::string text)
+std::vector<const Substance*> named_gases(std::string text, std::vector<std::string>* unknown = nullptr)
 {
     static const auto names = [] {
         std::vector<std::pair<std::string, const Substance*>> all;
@@ -361,6 +361,12 @@ std::vector<const Substance*> named_gases(std::string text)
                 std::ranges::find(named, s) == named.end())
                 named.push_back(s);
         }
+    // What is left written as a gas the handbook does not hold, but for
+    // letters in place of substances ("3A", "(2/3)B").
+    if (unknown != nullptr)
+        for (const testing_support::Found& found :
+             testing_support::find_all(text, R"((?:^| )(?:[0-9]+|\([0-9/]+\))?([^ #]+)@d\(g\)@)"))
+            if (found[1].size() > 1) unknown->push_back(found[1]);
     return named;
 }
 
@@ -728,12 +734,13 @@ std::vector<std::pair<char, std::string>> state_law_faults(const testing_support
     if (std::ranges::any_of(no_gas_state,
                             [&](const char* words) { return page.statement.find(words) != std::string::npos; }))
         return {};
-    const std::vector<const Substance*> gases = named_gases(page.statement);
+    std::vector<std::string> unknown;
+    const std::vector<const Substance*> gases = named_gases(page.statement, &unknown);
     // Pages that name no gas, or whose gases their rows read, end here,
     // before the figures are read (most pages: the sweeps' time).
-    if ((gases.size() > 1 && read_by_rows) ||
-        (gases.empty() && (page.statement.find("gas") == std::string::npos ||
-                           !testing_support::contains_match(page.statement, R"(\bgas\b)"))))
+    if ((gases.size() > 1 && read_by_rows) || (gases.empty() && unknown.empty() &&
+                                               (page.statement.find("gas") == std::string::npos ||
+                                                !testing_support::contains_match(page.statement, R"(\bgas\b)"))))
         return {};
     const std::string pressure = R"(NUM (atm|torr|mmHg|kPa|Pa|bar)\b)";
     std::vector<testing_support::Found> pressures, temperatures;
@@ -745,6 +752,8 @@ std::vector<std::pair<char, std::string>> state_law_faults(const testing_support
             temperatures.push_back(std::move(found));
     }
     if (pressures.empty()) return {};
+    // A gas at a pressure that the law cannot judge fails it.
+    if (!unknown.empty()) return {{'a', "a gas the handbook does not hold: " + unknown.front()}};
     double hottest = -INFINITY, coldest = INFINITY;
     for (const testing_support::Found& found : temperatures) {
         const Shown t = testing_support::shown(found[1]);
