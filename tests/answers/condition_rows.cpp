@@ -28,11 +28,14 @@ const char* const dilute = "reagents named by their ions, or dilute: far from an
 
 // The problems without conditions by number, each under its reason.
 ChapterStatements chapter(std::int32_t number, std::vector<Statement> rows,
-                          std::vector<std::pair<const char*, std::vector<std::int32_t>>> reasons)
+                          std::vector<std::pair<const char*, std::vector<std::int32_t>>> reasons,
+                          std::vector<std::pair<const char*, std::vector<std::int32_t>>> beyond_ideal = {})
 {
     ChapterStatements table{number, std::move(rows), {}};
     for (const auto& [why, problems] : reasons)
         for (const std::int32_t problem : problems) table.without_conditions.emplace_back(problem, why);
+    for (const auto& [why, problems] : beyond_ideal)
+        for (const std::int32_t problem : problems) table.beyond_ideal.emplace_back(problem, why);
     return table;
 }
 
@@ -90,6 +93,11 @@ ChapterStatements chapter_statements(std::int32_t number)
              "(.+?)|(.+?) "
              "ed? \\1) al.* a NUM@uo@C$",
              "ssst|Pup", "^" + pressure + "; NUM"},
+            // The named gas's partial pressure from the answer, the other's the rest.
+            {17, R::gas,
+             "pressione parziale d(?:el |ello |ell'|ella )(.+?) in una miscela di (?:\\1 ed? (.+?)|(.+?) ed? \\1) "
+             "al.* pressione totale di NUM atm$",
+             "sssp|P", "; (NUM) atm$"},
             {20, R::gas, "contiene (\\S+) e (\\S+) a NUM K e alle pressioni parziali di NUM atm e NUM atm", "ssTPP"},
             {20, R::gas, "temperatura finale è NUM K", "T|sP", "; ((?!totale)[^:;]+): NUM atm"},
             {27, R::gas, "mole di (.+?) \\(.*\\) a NUM@uo@C e NUM atm", "stP"},
@@ -104,10 +112,10 @@ ChapterStatements chapter_statements(std::int32_t number)
         {{model, {1, 3, 4, 5, 6, 13, 14, 19, 22, 35, 37, 38, 39, 40, 41}},
          {"one gas and its pressures: the state law reads them, as on every page", {2, 26}},
          {mixture, {15, 16}},
-         {"a mixture at a total pressure with no temperature: no state to judge", {17}},
          {"every species taken as a gas at conditions left unstated, as the page says", {21}},
          {"a temperature with no pressure: any gas exists at a low enough pressure", {23, 24, 25}},
-         {naming, {29, 30, 34}}}));
+         {naming, {29, 30, 34}}},
+        {{"van der Waals' gas, set beside the ideal one", {26, 27, 28}}}));
 
     const std::string solvent = "in NUM g di (.+?) \\(.*";
     tables.push_back(chapter(
@@ -210,10 +218,13 @@ ChapterStatements chapter_statements(std::int32_t number)
              "tsssPPP"},
             {7, R::equation, "reazione " + equation + " è", "e"},
             {8, R::equation, "reazione " + equation + ",", "e"},
+            // Each gas alone in its vessel.
+            {9, R::gas, "contenenti" + at + " rispettivamente (\\S+) alla pressione di NUM atm", "tsP"},
             {9, R::gas,
-             "contenenti" + at + " rispettivamente (\\S+) alla pressione di NUM atm e (\\S+) alla pressione di NUM atm",
-             "tsPsP"},
+             "contenenti" + at + " rispettivamente \\S+ alla pressione di NUM atm e (\\S+) alla pressione di NUM atm",
+             "txsP"},
             {9, R::equation, "reazione " + equation + " a que", "e"},
+            {8, R::gas, "dissociato a NUM@uo@C e NUM atm secondo la reazione " + equation + ",", "tPe|A", "^(NUM)%$"},
             {12, R::equation, "reazione " + equation + "\\.", "e"},
             {13, R::equation, "reazione " + equation + " contiene", "e"},
             {15, R::species, "reazione (\\S+) = ", "s"},
@@ -294,6 +305,7 @@ ChapterStatements chapter_statements(std::int32_t number)
             {28, R::equation, "a NUM atm e NUM@uo@C .*stesse condizioni per la reazione " + equation, "Pte"},
             {28, R::datum, "combustione di (\\S+) a 1 atm e NUM@uo@C è pari a NUM kJ/mol", "stq"},
             {29, R::equation, at + ", ove .*reazione " + equation + " vale", "te"},
+            {29, R::gas, at + ", ove .*reazione " + equation + " vale .* pari a NUM%$", "teA|P", "^(NUM) atm$"},
             {31, R::species, "M in (\\S+) senza", "s"},
             {32, R::gas, "NUM L di (\\S+) misurati" + at + " e " + pressure, "VstPu"},
             {37, R::equation, "reazione bimolecolare " + equation + " sono", "e"},

@@ -29,6 +29,10 @@ constexpr double room_kelvin = 298.15;
 // helium's compressibility is 1 + BP/RT = 1.05 there (B = 12 cm3/mol: CRC
 // Handbook, "Virial coefficients of selected gases").
 constexpr double ideal_reach_atm = 100.0;
+// Where a page works the ideal gas law, the real gas keeps within 5 % of it:
+// |Z - 1| = |B P| / RT, B the second virial coefficient (for a mixture the
+// mole-fraction-weighted mean of its gases', cross terms their mean).
+constexpr double ideal_tolerance = 0.05;
 
 // What a row reads of one page, by role.
 struct Read {
@@ -47,6 +51,7 @@ struct Read {
     std::vector<double> litres, waters, freezing;
     std::vector<std::pair<double, double>> points;
     double kelvin = std::nan(""), total = std::nan(""), density = std::nan(""), pH = std::nan("");
+    double dissociated = std::nan("");  // the share of the equation's reactant dissociated
     std::string statement;
 };
 
@@ -60,6 +65,26 @@ struct Verdict {
         faults.emplace_back(rule, dynamic_cast<const std::ostringstream&>(text).str());
     }
 };
+
+// |Z - 1| of gases together at their partial pressures (atm); a gas whose B
+// the handbook cannot give (nitrosyl bromide) adds nothing.
+double ideal_deviation(const std::vector<std::pair<const Substance*, double>>& partials, double kelvin)
+{
+    double pressure_virial = 0.0;
+    for (const auto& [s, atm] : partials)
+        if (const double b = second_virial_litres(*s, kelvin); !std::isnan(b)) pressure_virial += atm * b;
+    return std::abs(pressure_virial) / (litre_atm * kelvin);
+}
+
+// The fault where gases together stray from the ideal gas past the tolerance.
+void judge_ideal(const std::vector<std::pair<const Substance*, double>>& partials, double kelvin, Verdict& verdict)
+{
+    const double deviation = ideal_deviation(partials, kelvin);
+    if (deviation <= ideal_tolerance) return;
+    std::ostringstream a;
+    for (const auto& [s, atm] : partials) a << s->formula << " at " << atm << " atm, ";
+    verdict.fault('a', a << kelvin << " K: |Z - 1| = " << deviation << ", past the ideal gas law's 5 %");
+}
 
 void set_kelvin(Read& read, double kelvin)
 {
@@ -97,6 +122,7 @@ void take(Read& read, char role, const std::string& group)
     case 'm': read.masses.push_back(number()); break;
     case 'n': read.moles.push_back(number()); break;
     case 'p': read.total = number(); break;
+    case 'A': read.dissociated = number() / 100.0; break;
     case 'd': read.density = number(); break;
     case 'k':
         // Conditions named in words: each at one atmosphere.
@@ -223,8 +249,57 @@ void judge_gas(const std::string& name, const Substance& s, double atm, double k
         verdict.fault('c', c << "NO2 at " << atm << " atm and " << kelvin << " K is mostly N2O4");
 }
 
-void judge_gases(const Read& read, Verdict& verdict)
+// A temperature as pages print it.
+const std::string printed_temperature = R"(NUM(@uo@C| K\b))";
+
+// Each gas at its partial pressure, and where the page works the ideal gas
+// law, the gases together within its 5 %; at 25 °C where the page prints no
+// temperature.
+// A gas dissociating at a total pressure: the equation's one reactant and
+// its products, each with its partial pressure, from the share dissociated
+// and the coefficients (per mole of the reactant, 1 - α of it and α ν/ν0 of
+// each product).
+std::vector<std::pair<std::string, double>> dissociation_partials(const std::string& equation, double share,
+                                                                  double total)
 {
+    std::vector<std::pair<std::string, double>> moles;
+    double reactant = 0.0;
+    for (const testing_support::Found& found :
+         testing_support::find_all(equation, R"((?:^|[=+] )([0-9]*)([^ ]+?)(?:@d\(g\)@)?(?= |$))")) {
+        const double coefficient = found[1].empty() ? 1.0 : std::stod(found[1]);
+        if (reactant == 0.0) {
+            reactant = coefficient;
+            moles.emplace_back(found[2], 1.0 - share);
+        } else {
+            moles.emplace_back(found[2], share * coefficient / reactant);
+        }
+    }
+    double sum = 0.0;
+    for (const auto& [formula, n] : moles) sum += n;
+    for (auto& [formula, n] : moles) n *= total / sum;
+    return moles;
+}
+
+void judge_gases(const Read& read, bool ideal, Verdict& verdict)
+{
+    if (std::isfinite(read.dissociated) && !read.equations.empty() && !read.pressures.empty()) {
+        Read each = read;
+        each.equations.clear();
+        each.dissociated = std::nan("");
+        each.substances.clear();
+        each.pressures.clear();
+        for (const auto& [formula, atm] :
+             dissociation_partials(read.equations.front(), read.dissociated, read.pressures.front())) {
+            each.substances.push_back(formula);
+            each.pressures.push_back(atm);
+        }
+        judge_gases(each, ideal, verdict);
+        return;
+    }
+    const double kelvin =
+        std::isnan(read.kelvin) && !testing_support::contains_match(read.statement, printed_temperature) ? room_kelvin
+                                                                                                         : read.kelvin;
+    std::vector<std::pair<const Substance*, double>> partials;
     for (std::size_t i = 0; i < read.substances.size(); ++i) {
         std::ostringstream a;
         const Substance* s = known(read.substances[i], a);
@@ -233,9 +308,16 @@ void judge_gases(const Read& read, Verdict& verdict)
             continue;
         }
         // A table's rows: each temperature with its pressure, in atm.
-        for (const auto& [kelvin, atm] : read.points) judge_gas(read.substances[i], *s, atm, kelvin, verdict);
-        if (read.points.empty()) judge_gas(read.substances[i], *s, partial_atm(read, i, *s), read.kelvin, verdict);
+        for (const auto& [point_kelvin, atm] : read.points) {
+            judge_gas(read.substances[i], *s, atm, point_kelvin, verdict);
+            if (ideal) judge_ideal({{s, atm}}, point_kelvin, verdict);
+        }
+        if (!read.points.empty()) continue;
+        const double atm = partial_atm(read, i, *s);
+        judge_gas(read.substances[i], *s, atm, kelvin, verdict);
+        if (std::isfinite(atm)) partials.emplace_back(s, atm);
     }
+    if (ideal && !partials.empty() && std::isfinite(kelvin)) judge_ideal(partials, kelvin, verdict);
     // A total read is of a mixture worked by the ideal gas law: at most at its ceiling.
     if (const double total = testing_support::atmospheres(read.total, read.units.empty() ? "atm" : read.units.front());
         total > ideal_reach_atm)
@@ -248,7 +330,7 @@ void judge_gases(const Read& read, Verdict& verdict)
 // a state), the longest first, so that "idrogeno" in "fluoruro di
 // idrogeno" names no second gas; one written as a liquid, a solid or a
 // solute is no gas.
-std::vector<const Substance*> named_gases(std::string text)
+std::vector<const Substance*> named_gases(std::string text, std::vector<std::string>* unknown = nullptr)
 {
     static const auto names = [] {
         std::vector<std::pair<std::string, const Substance*>> all;
@@ -266,6 +348,8 @@ std::vector<const Substance*> named_gases(std::string text)
     std::vector<const Substance*> named;
     for (const auto& [name, s] : names)
         for (std::size_t at = text.find(name); at != std::string::npos; at = text.find(name, at + 1)) {
+            // Water named in words is the liquid; its vapour is written H2O(g).
+            if (name == "acqua") break;
             const char before = at == 0 ? ' ' : text[at - 1];
             const std::string after = text.substr(at + name.size(), 6);
             // Formulas begin with a capital, names with a small letter.
@@ -277,6 +361,12 @@ std::vector<const Substance*> named_gases(std::string text)
                 std::ranges::find(named, s) == named.end())
                 named.push_back(s);
         }
+    // What is left written as a gas the handbook does not hold, but for
+    // letters in place of substances ("3A", "(2/3)B").
+    if (unknown != nullptr)
+        for (const testing_support::Found& found :
+             testing_support::find_all(text, R"((?:^| )(?:[0-9]+|\([0-9/]+\))?([^ #]+)@d\(g\)@)"))
+            if (found[1].size() > 1) unknown->push_back(found[1]);
     return named;
 }
 
@@ -593,14 +683,14 @@ void judge_structures(const Read& read, Verdict& verdict)
 }  // namespace
 
 std::optional<std::vector<std::pair<char, std::string>>> faults_of(const Statement& row,
-                                                                   const testing_support::ShownPage& page)
+                                                                   const testing_support::ShownPage& page, bool ideal)
 {
     if (*row.when != '\0' && !testing_support::contains_match(page.statement, row.when)) return std::nullopt;
     const std::optional<Read> read = read_page(row, page);
     if (!read) return std::nullopt;
     Verdict verdict;
     switch (row.reads) {
-    case Reads::gas: judge_gases(*read, verdict); break;
+    case Reads::gas: judge_gases(*read, ideal, verdict); break;
     case Reads::species: judge_species(*read, verdict); break;
     case Reads::equation: judge_equations(*read, verdict); break;
     case Reads::datum: judge_data(*read, verdict); break;
@@ -613,15 +703,21 @@ std::optional<std::vector<std::pair<char, std::string>>> faults_of(const Stateme
     return verdict.faults;
 }
 
-// The state law on every page of every problem. A page that names one gas
-// holds each pressure it prints (statement and answer) at most at that
-// gas's saturation at the highest temperature it prints, since the
-// saturation rises with it, or at 25 °C where it prints none; and there,
-// where the ideal gas law runs at a temperature left unstated, at most at
-// 100 atm. Each figure is taken within half a unit of its last digit. A
-// page naming two or more is its rows' to read, which pair each gas with
-// its own pressure.
-std::vector<std::pair<char, std::string>> state_law_faults(const testing_support::ShownPage& page)
+// The state law on every page of every problem, on what the page prints
+// (statement and answer), each figure taken within half a unit of its last
+// digit toward the law. Each gas the statement names is at most at its
+// saturation at the highest temperature printed, since the saturation rises
+// with it, or at 25 °C where none is (and there, where the ideal gas law
+// runs at a temperature left unstated, at most at 100 atm); where the page
+// works the ideal gas law, within its 5 % at each pressure at the lowest
+// temperature printed, where B is largest. A gas left unnamed ("un campione
+// di gas") is at most at 100 atm. A page naming two or more gases is its
+// rows' to read, which pair each gas with its own pressure; one no row
+// reads takes each gas at the highest pressure printed, which bounds its
+// partial pressure and the total, and where that fails the law cannot read
+// the page.
+std::vector<std::pair<char, std::string>> state_law_faults(const testing_support::ShownPage& page, bool ideal,
+                                                           bool read_by_rows)
 {
     // Pages whose pressures are no gas's state.
     static const std::vector<const char*> no_gas_state = {
@@ -629,39 +725,82 @@ std::vector<std::pair<char, std::string>> state_law_faults(const testing_support
         "punto triplo",   // a phase diagram's points, and pressures asked of it
         "ghiaccio",       // ice melting under pressure: the condensed phases'
         "exp(-@iB/RT@)",  // a vapour pressure law the page gives: its own curve
+        // A liquid's vapour pressures and boiling points: its own curve,
+        // which rule e's rows judge as data.
+        "tensione di vapore",
+        "tensioni di vapore",
+        "bolle a",
     };
-    const std::vector<const Substance*> gases = named_gases(page.statement);
-    if (gases.size() != 1 || std::ranges::any_of(no_gas_state, [&](const char* words) {
-            return page.statement.find(words) != std::string::npos;
-        }))
+    if (std::ranges::any_of(no_gas_state,
+                            [&](const char* words) { return page.statement.find(words) != std::string::npos; }))
         return {};
-    const std::string pressure = R"(NUM (atm|torr|mmHg|kPa|Pa|bar)\b)", temperature = R"(NUM(@uo@C| K\b))";
+    std::vector<std::string> unknown;
+    const std::vector<const Substance*> gases = named_gases(page.statement, &unknown);
+    // Pages that name no gas, or whose gases their rows read, end here,
+    // before the figures are read (most pages: the sweeps' time).
+    if ((gases.size() > 1 && read_by_rows) || (gases.empty() && unknown.empty() &&
+                                               (page.statement.find("gas") == std::string::npos ||
+                                                !testing_support::contains_match(page.statement, R"(\bgas\b)"))))
+        return {};
+    const std::string pressure = R"(NUM (atm|torr|mmHg|kPa|Pa|bar)\b)";
     std::vector<testing_support::Found> pressures, temperatures;
     for (const std::string* text : {&page.statement, &page.answer}) {
         // A pressure the gas would have were it ideal is no state of it.
         for (testing_support::Found& found : testing_support::find_all(*text, pressure))
             if (!found.prefix.ends_with("ideale: ")) pressures.push_back(std::move(found));
-        for (testing_support::Found& found : testing_support::find_all(*text, temperature))
+        for (testing_support::Found& found : testing_support::find_all(*text, printed_temperature))
             temperatures.push_back(std::move(found));
     }
     if (pressures.empty()) return {};
-    double kelvin = -INFINITY;
+    // A gas at a pressure that the law cannot judge fails it.
+    if (!unknown.empty()) return {{'a', "a gas the handbook does not hold: " + unknown.front()}};
+    double hottest = -INFINITY, coldest = INFINITY;
     for (const testing_support::Found& found : temperatures) {
         const Shown t = testing_support::shown(found[1]);
-        kelvin = std::max(kelvin, t.value + t.half_unit() + (found[2] == " K" ? 0.0 : 273.15));
+        const double kelvin = t.value + (found[2] == " K" ? 0.0 : 273.15);
+        hottest = std::max(hottest, kelvin + t.half_unit());
+        coldest = std::min(coldest, kelvin - t.half_unit());
     }
-    const bool stated = std::isfinite(kelvin);
-    const std::string names = gases.front()->names, name = names.substr(0, names.find('|'));
-    Verdict verdict;
+    const bool stated = std::isfinite(hottest);
+    // Each pressure in atm, its least reading and as shown.
+    std::vector<std::pair<double, double>> atms;
     for (const testing_support::Found& found : pressures) {
         const Shown p = testing_support::shown(found[1]);
-        judge_gas(name, *gases.front(), testing_support::atmospheres(p.value - p.half_unit(), found[2]),
-                  stated ? kelvin : room_kelvin, verdict);
-        if (const double atm = testing_support::atmospheres(p.value, found[2]); !stated && atm > ideal_reach_atm)
-            verdict.fault('a', std::ostringstream()
-                                   << name << " at " << atm
-                                   << " atm, past the ideal gas law's 100 atm at a temperature unstated");
+        atms.emplace_back(testing_support::atmospheres(p.value - p.half_unit(), found[2]),
+                          testing_support::atmospheres(p.value, found[2]));
     }
+    Verdict verdict;
+    if (gases.empty()) {
+        for (const auto& [least, atm] : atms)
+            if (atm > ideal_reach_atm)
+                verdict.fault('a', std::ostringstream()
+                                       << "a gas at " << atm << " atm, past the ideal gas law's 100 atm");
+        return verdict.faults;
+    }
+    // A mixture's partial pressures are its rows' to read: the highest
+    // pressure bounds them for the ideal gas law alone.
+    if (gases.size() > 1) {
+        const double kelvin = stated ? coldest : room_kelvin;
+        const Substance* far = nullptr;
+        for (const Substance* gas : gases)
+            if (const double b = std::abs(second_virial_litres(*gas, kelvin));
+                !std::isnan(b) && (far == nullptr || !(b <= std::abs(second_virial_litres(*far, kelvin)))))
+                far = gas;
+        if (ideal && far != nullptr) judge_ideal({{far, std::ranges::max(atms).first}}, kelvin, verdict);
+    }
+    for (const Substance* gas : gases.size() == 1 ? gases : std::vector<const Substance*>{}) {
+        const std::string names = gas->names, name = names.substr(0, names.find('|'));
+        for (const auto& [least, atm] : atms) {
+            judge_gas(name, *gas, least, stated ? hottest : room_kelvin, verdict);
+            if (ideal) judge_ideal({{gas, least}}, stated ? coldest : room_kelvin, verdict);
+            if (!stated && atm > ideal_reach_atm)
+                verdict.fault('a', std::ostringstream()
+                                       << name << " at " << atm
+                                       << " atm, past the ideal gas law's 100 atm at a temperature unstated");
+        }
+    }
+    if (gases.size() > 1)
+        for (auto& [rule, text] : verdict.faults) text = "a mixture no row reads, at its highest pressure: " + text;
     return verdict.faults;
 }
 
@@ -679,19 +818,22 @@ public:
         const auto found = by_problem_.find(problem);
         rows_ = found == by_problem_.end() ? std::vector<const Statement*>{} : found->second;
         read_any_.assign(rows_.size(), false);
+        ideal_ = std::ranges::none_of(table_.beyond_ideal, [&](const auto& listed) { return listed.first == problem; });
     }
 
     void judge(std::int32_t problem, std::int32_t version, const testing_support::ShownPage& page,
                testing_support::Tally& tally) override
     {
+        bool read_by_rows = false;
         for (std::size_t r = 0; r < rows_.size(); ++r) {
-            const auto faults = faults_of(*rows_[r], page);
+            const auto faults = faults_of(*rows_[r], page, ideal_);
             if (!faults) continue;
             read_any_[r] = true;
+            read_by_rows = read_by_rows || rows_[r]->reads == Reads::gas;
             for (const auto& [rule, fault] : *faults)
                 tally.fail(problem, std::string(1, rule), version, testing_support::on_page(version, page, fault));
         }
-        for (const auto& [rule, fault] : state_law_faults(page))
+        for (const auto& [rule, fault] : state_law_faults(page, ideal_, read_by_rows))
             tally.fail(problem, std::string(1, rule), version, testing_support::on_page(version, page, fault));
     }
 
@@ -707,6 +849,7 @@ private:
     std::map<std::int32_t, std::vector<const Statement*>> by_problem_;
     std::vector<const Statement*> rows_;
     std::vector<bool> read_any_;
+    bool ideal_ = true;
 };
 
 }  // namespace

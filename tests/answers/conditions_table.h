@@ -3,11 +3,13 @@
 // pressure, each dissolved species in its medium, each equation with its
 // states and temperature, each datum printed at a temperature and each
 // structure, and one rule per class judges them by the handbook:
-//  a  a gas at most at its saturation pressure (none above its critical
-//     temperature condenses), and hydrogen fluoride only where its
-//     associated vapour is within 3 % of its monomer's density; on every
-//     page of every problem, too, the one gas a page names at each pressure
-//     it prints;
+//  a  a gas at most at its saturation pressure at its own partial pressure
+//     (none above its critical temperature condenses), and where the page
+//     works the ideal gas law, the real gas within 5 % of it (|Z - 1| by
+//     the second virial coefficient, a mixture's mole-fraction-weighted);
+//     hydrogen fluoride only where its associated vapour is within 3 % of
+//     its monomer's density; on every page of every problem, too, the gases
+//     a page names at each pressure it prints;
 //  b  a redox equation whose two couples the handbook holds runs with
 //     ΔE° > 0 in its medium, and no equilibrium forms a product its
 //     reactants do not give;
@@ -56,7 +58,9 @@ enum class Reads { gas, species, equation, datum, structure, solution };
 //   G a freezing point, °C   h a pH   a an acid constant (each further
 //   one of the same acid its next step)   y a pKa   b a base constant
 //   K a solubility product   D a halogen's dissociation constant at the
-//   page's temperature   x a group read by none
+//   page's temperature   A the percentage of an equation's one reactant
+//   dissociated, which with e and the total P gives each gas's partial
+//   pressure   x a group read by none
 // Roles that begin with "*" read every match of the statement's pattern;
 // those that end with "!" read too the page's table as rows of K and atm.
 // The i-th substance goes with the i-th pressure, amount or datum.
@@ -75,6 +79,9 @@ struct ChapterStatements {
     std::vector<Statement> rows;
     // Problems whose pages state nothing a rule judges, with why.
     std::vector<std::pair<std::int32_t, const char*>> without_conditions;
+    // Problems whose pages do not work the ideal gas law, with why: their
+    // gases are held to saturation only.
+    std::vector<std::pair<std::int32_t, const char*>> beyond_ideal = {};
 };
 
 // An equation as pages print it, as one group.
@@ -85,13 +92,16 @@ ChapterStatements chapter_statements(std::int32_t chapter);
 
 // A row's faults on one page, each with its rule's letter; none where the
 // row does not read the page.
-std::optional<std::vector<std::pair<char, std::string>>> faults_of(const Statement& row,
-                                                                   const testing_support::ShownPage& page);
+std::optional<std::vector<std::pair<char, std::string>>>
+faults_of(const Statement& row, const testing_support::ShownPage& page, bool ideal = true);
 
-// The state law's faults on a page of any problem (rule a): a page that
-// names one gas, each pressure it prints at most at the gas's saturation at
-// its temperature (25 °C where it states none, and then at most 100 atm).
-std::vector<std::pair<char, std::string>> state_law_faults(const testing_support::ShownPage& page);
+// The state law's faults on a page of any problem (rule a): each gas the
+// page names at most at its saturation, and where the page works the ideal
+// gas law (`ideal`), within its 5 %; a gas unnamed at most at 100 atm. A page
+// naming two or more gases that a gas row read (`read_by_rows`) is the
+// rows'.
+std::vector<std::pair<char, std::string>> state_law_faults(const testing_support::ShownPage& page, bool ideal,
+                                                           bool read_by_rows);
 
 // The chapter's rows as a judge of the answer table's sweep: each rule's
 // failing pages per problem are tallied by its letter, against

@@ -199,6 +199,7 @@ const std::vector<WideRangeFit> wide_range_fits = {
     {"CCl@d4@", 78.441, -6128.1, -8.5766, 6.8465e-6, 2.0, 250.33, 556.35},
     {"CHCl@d3@", 146.43, -7792.3, -20.614, 0.024578, 1.0, 207.15, 536.4},
     {"CH@d3@CH@d2@OCH@d2@CH@d3@", 136.9, -6954.3, -19.254, 0.024508, 1.0, 156.85, 466.7},
+    {"HCl", 104.27, -3731.2, -15.047, 0.031340, 1.0, 158.97, 324.65},
 };
 
 // Water's saturation pressure, atm: Wagner and Pruss, "International
@@ -252,6 +253,29 @@ double wide_range_atm(const std::string& formula, double kelvin)
             return std::exp(fit.c1 + fit.c2 / kelvin + fit.c3 * std::log(kelvin) + fit.c4 * std::pow(kelvin, fit.c5)) /
                    101325.0;
     return std::nan("");
+}
+
+double second_virial_litres(const Substance& s, double kelvin)
+{
+    const std::string formula = s.formula;
+    // Helium: 12 cm3/mol from 200 to 600 K within 1 (CRC Handbook, "Virial
+    // coefficients of selected gases"); neon and hydrogen by the fit
+    // B = a - b exp(c/T) cm3/mol of the reference table "Second virial
+    // coefficients" (LibreTexts Chemistry, A9: neon 44 to 973 K, hydrogen
+    // 14 to 400 K, read on past it, where it keeps rising: the strict side).
+    if (formula == "He") return 0.012;
+    if (formula == "Ne") return (81.0 - 63.6 * std::exp(30.7 / kelvin)) / 1000.0;
+    if (formula == "H@d2@") return (315.0 - 289.7 * std::exp(9.47 / kelvin)) / 1000.0;
+    // Nitrosyl bromide's critical point above is an estimate, none being
+    // measured: no B is taken from it.
+    if (s.critical <= 0.0 || formula == "NOBr") return std::nan("");
+    const double theta = s.boiling / s.critical;
+    const double omega = 3.0 / 7.0 * theta / (1.0 - theta) * std::log10(s.critical_atm / s.reference_atm) - 1.0;
+    const double tr = kelvin / s.critical;
+    const double f0 =
+        0.1445 - 0.330 / tr - 0.1385 / std::pow(tr, 2) - 0.0121 / std::pow(tr, 3) - 0.000607 / std::pow(tr, 8);
+    const double f1 = 0.0637 + 0.331 / std::pow(tr, 2) - 0.423 / std::pow(tr, 3) - 0.008 / std::pow(tr, 8);
+    return (f0 + omega * f1) * 0.082057 * s.critical / s.critical_atm;
 }
 
 double tabulated(const std::string& formula, const std::string& quantity, double kelvin, double& accuracy)

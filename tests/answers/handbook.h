@@ -41,6 +41,14 @@ double saturation_atm(const Substance& s, double kelvin);
 // outside it.
 double wide_range_atm(const std::string& formula, double kelvin);
 
+// The second virial coefficient in L/mol at T kelvin: Tsonopoulos's
+// correlation (AIChE Journal 20, 263, 1974) from the critical point above,
+// its acentric factor by Edmister's rule from the normal boiling point (the
+// reference point where that is another); helium's, neon's and hydrogen's,
+// which corresponding states miss (quantum gases), measured. NaN for a
+// substance without a measured critical point.
+double second_virial_litres(const Substance& s, double kelvin);
+
 // Standard formation data at 25 °C: CRC Handbook, "Standard thermodynamic
 // properties of chemical substances", with the NBS tables' figure (Wagman
 // et al., 1982) where they part; enthalpies and free energies within 0.5

@@ -254,6 +254,10 @@ std::vector<RegisteredTable> program_tables()
                              {compound_formula(compounds::acetic_acid)},
                              "held on its pages to the tests' handbook by rule d"};
            })}}},
+        {"chemistry/gas_virial.cpp",
+         "measured_virials",
+         "quantum gases' second virial coefficients",
+         {{"a, b, c", on_pages("the conditions table's rule a, against the tests' second virial coefficients")}}},
         {"chemistry/phase_limits.h",
          "phase_points",
          "melting and boiling points",

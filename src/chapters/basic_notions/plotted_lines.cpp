@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "chapters/basic_notions/basic_notions_problems.h"
+#include "chemistry/gas_virial.h"
 #include "chemistry/molar_mass.h"
 #include "chemistry/phase_limits.h"
 #include "chemistry/table_fields.h"
@@ -210,11 +211,14 @@ void generate_problem_35()
         convert_data_slot(2, 3);
         const float pressure1 = temperature1 / volume * moles * gas_constant_litre_atm_f;
         // No row of the table above the gas's saturation pressure (chlorine
-        // at 7.18 atm and 281 K, where it condenses at 4.7).
+        // at 7.18 atm and 281 K, where it condenses at 4.7), or past the
+        // ideal gas's 5 %, which the line through the origin takes.
         const double per_kelvin = slot_value(2) / molar_mass * gas_constant_litre_atm / slot_value(1);
         for (std::int32_t i = 0; i < 5; ++i) {
             const double kelvin = temperature1 + static_cast<float>(i * temperature_step);
-            if (gas_condenses(compound, kelvin, kelvin * per_kelvin)) return false;
+            if (gas_condenses(compound, kelvin, kelvin * per_kelvin) ||
+                !near_ideal(compound, kelvin, kelvin * per_kelvin))
+                return false;
         }
         return !beyond_axis(pressure1);
     });

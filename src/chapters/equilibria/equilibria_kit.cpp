@@ -9,6 +9,7 @@
 #include "chemistry/data_tables.h"
 #include "chemistry/equation_text.h"
 #include "chemistry/gas_reactions.h"
+#include "chemistry/gas_virial.h"
 #include "chemistry/phase_limits.h"
 #include "chemistry/reaction_thermo.h"
 #include "chemistry/true_false_statements.h"
@@ -232,11 +233,14 @@ std::string shown_gas_equation(std::int32_t direction)
     return shown_equation(problem_texts.table_buffer, direction);
 }
 
-bool reaction_gas_condenses(const GasReaction& r, const std::array<float, 3>& atm)
+bool reaction_gases_unfit(const GasReaction& r, const std::array<float, 3>& atm)
 {
-    for (std::int32_t j = 1; j <= 3; ++j)
+    std::array<FormulaShare, 3> gases;
+    for (std::int32_t j = 1; j <= 3; ++j) {
         if (gas_of_formula_condenses(r.formula[j], kelvin(r.t), atm[j - 1])) return true;
-    return false;
+        gases[j - 1] = {r.formula[j], atm[j - 1]};
+    }
+    return !formulas_near_ideal(gases, kelvin(r.t));
 }
 
 }  // namespace equilibria

@@ -148,8 +148,9 @@ GasReaction set_up_gas_reaction(std::int32_t v);
 std::string shown_gas_equation(std::int32_t direction);
 
 // Whether any of the reaction's three gases, at these partial pressures
-// (reactants, then the product), would condense at its temperature.
-bool reaction_gas_condenses(const GasReaction& r, const std::array<float, 3>& atm);
+// (reactants, then the product), would condense at its temperature, or the
+// three together stray past the ideal gas's 5 %.
+bool reaction_gases_unfit(const GasReaction& r, const std::array<float, 3>& atm);
 
 // --- Generic reactions of the letters A, B, C and D --------------------------
 

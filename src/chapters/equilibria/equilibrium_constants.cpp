@@ -95,7 +95,8 @@ void generate_problem_1()
     load_gas_reaction_list();
     GasReaction r;
     // Pressures are drawn until the second reactant's, which puts the three
-    // at equilibrium, lies between 0.01 and 100 atm, and none condenses.
+    // at equilibrium, lies between 0.01 and 100 atm, none condenses and the
+    // three keep within the ideal gas's 5 %.
     draw_until_accepted([&] {
         std::int32_t n = draw_new_record(1, 1, 8);
         if (app_state.version_number == text_version) n = 8;
@@ -107,7 +108,7 @@ void generate_problem_1()
                                   1.0f / r.coefficient[2]);
         set_slot_digits(2, p2, 3);
         return slot_value(2) >= 0.01f && slot_value(2) <= 100.0f &&
-               !reaction_gas_condenses(r, {slot_value(1), slot_value(2), slot_value(3)});
+               !reaction_gases_unfit(r, {slot_value(1), slot_value(2), slot_value(3)});
     });
     equilibria_state.last_draw[1] = r.number;
     const std::int32_t direction = random_int(1, 2);

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "chapters/equilibria/equilibria_problems.h"
+#include "chemistry/gas_virial.h"
 #include "chemistry/phase_limits.h"
 #include "frame/fact_box.h"
 #include "numbers/random_stream.h"
@@ -110,9 +111,9 @@ void generate_problem_6()
                                      (slot_value(5) * std::pow(slot_value(1), r.coefficient[1])),
                                  1.0f / r.coefficient[2]),
                         3);
-        // No gas above its saturation pressure.
+        // No gas above its saturation pressure, nor the mixture far from ideal.
         const float atm = q == 2 ? r.rt() : 1.0f;
-        if (reaction_gas_condenses(r, {atm * slot_value(1), atm * slot_value(2), atm * slot_value(3)})) return false;
+        if (reaction_gases_unfit(r, {atm * slot_value(1), atm * slot_value(2), atm * slot_value(3)})) return false;
         return q == 1 ? slot_value(2) >= 0.01f && slot_value(2) <= 100.0f : slot_value(2) <= 1.0f;
     });
     equilibria_state.last_draw[6] = r.number;
@@ -239,14 +240,22 @@ void generate_problem_8()
     set_slot_digits(12, 1.0f / (q == 1 ? slot_value(5) : kc), 3);
     set_slot_digits(1, 0.0f, 3);
     set_slot_digits(2, 0.0f, 3);
-    const std::int32_t e = -random_int(1, 2);
-    float product = random_real(1.0f, 9.9f) * power_of_ten(e);
-    if (product > 0.5f) product *= 0.5f;
-    set_slot_digits(3, product, 3);
     const SpeciesValues nu = {r.coefficient[1], r.coefficient[2], 0.0f, r.coefficient[3], 0.0f, 0.0f};
-    const SpeciesValues c0 = {0.0f, 0.0f, 0.0f, slot_value(3), 0.0f, 0.0f};
     SpeciesValues c{};
-    solve_extent(nu, c0, c, kc);
+    // Drawn again where a gas at equilibrium would condense at its partial
+    // pressure or the mixture stray past the ideal gas's 5 % (hydrogen iodide
+    // with iodine at 28 atm and 460 °C).
+    draw_until_accepted([&] {
+        const std::int32_t e = -random_int(1, 2);
+        float product = random_real(1.0f, 9.9f) * power_of_ten(e);
+        if (product > 0.5f) product *= 0.5f;
+        set_slot_digits(3, product, 3);
+        const SpeciesValues c0 = {0.0f, 0.0f, 0.0f, slot_value(3), 0.0f, 0.0f};
+        solve_extent(nu, c0, c, kc);
+        const double rt = gas_constant_litre_atm * kelvin(r.t);
+        return !reaction_gases_unfit(
+            r, {static_cast<float>(c[0] * rt), static_cast<float>(c[1] * rt), static_cast<float>(c[3] * rt)});
+    });
     set_slot_digits(6, (c[1] + c[3] + c[0]) * kelvin(r.t) * gas_constant_litre_atm_cut_f, 3);
     const std::string equation = shown_gas_equation(2);
     std::string& text = problem_texts.problem_text;
@@ -292,17 +301,27 @@ void generate_problem_9()
     const float kc = r.concentration_constant(slot_value(5));
     set_slot_digits(15, k == 1 ? slot_value(5) : kc, 3);
     // Each gas alone in its own vessel at 25 °C, drawn again where it would
-    // condense there.
+    // condense there, or either it or the mixture at equilibrium once heated
+    // stray past the ideal gas's 5 % (sulfur dioxide at 3.5 atm and 25 °C).
     constexpr float two_rt = twice_rt_at_298_kelvin_cut_f;
+    const SpeciesValues nu = {r.coefficient[1], r.coefficient[2], 0.0f, r.coefficient[3], 0.0f, 0.0f};
     float c2 = 0.0f;
+    SpeciesValues c{};
     draw_until_accepted([&] {
         const std::int32_t i = random_int(1, 2);
         set_slot_digits(1, random_real(1.0f, 9.9f) * power_of_ten(-i), 3);
         c2 = random_real(0.5f, 2.0f) * slot_value(1);
         set_slot_digits(11, slot_value(1) * two_rt, 3);
         set_slot_digits(12, c2 * two_rt, 3);
+        const SpeciesValues c0 = {slot_value(11) / two_rt, slot_value(12) / two_rt, 0.0f, 0.0f, 0.0f, 0.0f};
+        solve_extent(nu, c0, c, k == 1 ? kc : slot_value(15));
+        const double rt = gas_constant_litre_atm * kelvin(r.t);
+        const FormulaShare first[] = {{r.formula[1], slot_value(11)}}, second[] = {{r.formula[2], slot_value(12)}},
+                           heated[] = {{r.formula[1], c[0] * rt}, {r.formula[2], c[1] * rt}, {r.formula[3], c[3] * rt}};
         return !gas_of_formula_condenses(r.formula[1], standard_kelvin_f, slot_value(11)) &&
-               !gas_of_formula_condenses(r.formula[2], standard_kelvin_f, slot_value(12));
+               !gas_of_formula_condenses(r.formula[2], standard_kelvin_f, slot_value(12)) &&
+               formulas_near_ideal(first, standard_kelvin) && formulas_near_ideal(second, standard_kelvin) &&
+               formulas_near_ideal(heated, kelvin(r.t));
     });
     value_slots[2].value = c2;
     const std::string equation = shown_gas_equation(1);
@@ -316,11 +335,7 @@ void generate_problem_9()
     join_piece(text, k == 1 ? " @iK@ " : " @iK@@dc@");
     join_piece(text, " = " + slot_text(15));
     if (k == 2) join_piece(text, concentration_unit(r.delta_n));
-    // From the pressures and constant as shown.
-    const SpeciesValues nu = {r.coefficient[1], r.coefficient[2], 0.0f, r.coefficient[3], 0.0f, 0.0f};
-    const SpeciesValues c0 = {slot_value(11) / two_rt, slot_value(12) / two_rt, 0.0f, 0.0f, 0.0f, 0.0f};
-    SpeciesValues c{};
-    solve_extent(nu, c0, c, k == 1 ? kc : slot_value(15));
+    // From the pressures and constant as shown (c, solved above).
     set_slot_digits(6, (c[0] + c[1] + c[3]) * kelvin(r.t) * gas_constant_litre_atm_cut_f, 3);
     problem_texts.answer_text = slot_text(6) + " atm";
     draw_problem_text(160, 570, 40);
