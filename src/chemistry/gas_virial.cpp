@@ -7,12 +7,13 @@
 
 #include "chemistry/data_tables.h"
 #include "chemistry/vapour_pressure_fits.h"
+#include "numbers/pressure_units.h"
 #include "numbers/thermal_constants.h"
 
 namespace {
 
-constexpr double atm_per_bar = 1e5 / 101325.0;
-constexpr double torr_per_bar = 1e5 / 133.322368;
+constexpr double atm_per_bar = 1e5 / pascals_per_atmosphere;
+constexpr double torr_per_bar = 1e5 / pascals_per_torr;
 
 const VapourPressureFit* row_of(std::int32_t compound)
 {
