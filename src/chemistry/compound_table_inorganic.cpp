@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr std::array<CompoundRow, 167> rows{{
+constexpr std::array<CompoundRow, 167> inorganic_rows{{
     {1, 'm', "N@d2@", "azoto", "", "N 02"},
     {2, 'm', "O@d2@", "ossigeno", "", "O 02"},
     {3, 'm', "F@d2@", "fluoro", "", "F 02"},
@@ -176,11 +176,11 @@ constexpr std::array<CompoundRow, 167> rows{{
     {212, 'i', "KNO@d2@", "nitrito di potassio", "", "K 01N 01O 02"},
     {213, 'i', "Ca(NO@d2@)@d2@", "nitrito di calcio", "", "Ca01N 02O 04"},
 }};
-static_assert(names_match(rows, 1, 230));
+static_assert(names_match(inorganic_rows, 1, 230));
 
 }  // namespace
 
 std::span<const CompoundRow> inorganic_compound_rows()
 {
-    return rows;
+    return inorganic_rows;
 }

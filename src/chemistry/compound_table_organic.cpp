@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr std::array<CompoundRow, 61> rows{{
+constexpr std::array<CompoundRow, 61> organic_rows{{
     {301, 'm', "C@d6@H@d6@", "benzene", "", "C 06H 06"},
     {302, 'm', "C@d6@H@d5@CH@d3@", "toluene", "", "C 07H 08"},
     {303, 'm', "CH@d4@", "metano", "", "C 01H 04"},
@@ -70,11 +70,11 @@ constexpr std::array<CompoundRow, 61> rows{{
     {471, 'm', "COCl@d2@", "fosgene", "", "C 01O 01Cl02"},
     {472, 'm', "NOBr", "bromuro di nitrosile", "", "N 01O 01Br01"},
 }};
-static_assert(names_match(rows, 301, compound_slots));
+static_assert(names_match(organic_rows, 301, compound_slots));
 
 }  // namespace
 
 std::span<const CompoundRow> organic_compound_rows()
 {
-    return rows;
+    return organic_rows;
 }

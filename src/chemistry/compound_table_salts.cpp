@@ -6,7 +6,7 @@
 
 namespace {
 
-constexpr std::array<CompoundRow, 54> rows{{
+constexpr std::array<CompoundRow, 54> salt_rows{{
     {231, 'i', "Pb@d3@O@d4@", "tetraossido di tripiombo", "minio", "Pb03O 04"},
     {232, 'i', "Mn@d3@O@d4@", "tetraossido di trimanganese", "", "Mn03O 04"},
     {233, 'i', "SnCl@d4@", "tetracloruro di stagno", "", "Sn01Cl04"},
@@ -62,11 +62,11 @@ constexpr std::array<CompoundRow, 54> rows{{
     {298, 'i', "NaClO", "ipoclorito di sodio", "", "Na01Cl01O 01"},
     {299, 'i', "Na@d2@HPO@d4@", "idrogenofosfato di sodio", "", "Na02H 01P 01O 04"},
 }};
-static_assert(names_match(rows, 231, 300));
+static_assert(names_match(salt_rows, 231, 300));
 
 }  // namespace
 
 std::span<const CompoundRow> further_compound_rows()
 {
-    return rows;
+    return salt_rows;
 }

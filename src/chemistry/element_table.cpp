@@ -10,7 +10,7 @@ namespace {
 // ionisation energy, electron affinity, core, subshells, electronegativity,
 // radius
 // clang-format off
-constexpr std::array<ElementRow, 103> rows{{
+constexpr std::array<ElementRow, 103> table_of_elements{{
     {"H",  "idrogeno",      "1.00797",  'g', false, false, "",       "1311", "73",   "",     "1s 1",             "2.1", "79"},
     {"He", "elio",          "4.0026",   'g', false, false, "",       "2372", "-50",  "",     "1s 2",             "",    "49"},
     {"Li", "litio",         "6.939",    's', true,  true,  "0.534",  "520",  "60",   "[He]", "2s 1",             "1.0", "205"},
@@ -121,5 +121,5 @@ constexpr std::array<ElementRow, 103> rows{{
 
 std::span<const ElementRow> element_rows()
 {
-    return rows;
+    return table_of_elements;
 }

@@ -13,7 +13,6 @@
 namespace {
 
 constexpr double atm_per_bar = 1e5 / pascals_per_atmosphere;
-constexpr double torr_per_bar = 1e5 / pascals_per_torr;
 
 const VapourPressureFit* row_of(std::int32_t compound)
 {

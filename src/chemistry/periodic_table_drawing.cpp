@@ -11,8 +11,8 @@
 
 namespace {
 
-constexpr std::int32_t x0 = 200;
-constexpr std::int32_t y0 = 120;
+constexpr std::int32_t table_left = 200;
+constexpr std::int32_t table_top = 120;
 constexpr std::int32_t pitch = 20;
 constexpr std::int32_t cell_size = pitch - 3;
 // One size for every symbol, that of the widest (Pm, Sm, Tm, Am, Cm) too:
@@ -31,14 +31,14 @@ constexpr Run runs[] = {{1, 1, 1, 1},   {2, 2, 1, 18},  {3, 4, 2, 1},   {5, 10, 
 PeriodicCell periodic_table_cell(std::int32_t z)
 {
     // The lanthanide and actinide rows begin with cerium and thorium.
-    if (z >= 58 && z <= 71) return {x0 + 70 + (z - 58) * pitch, y0 + 130};
-    if (z >= 90 && z <= 103) return {x0 + 70 + (z - 90) * pitch, y0 + 150};
+    if (z >= 58 && z <= 71) return {table_left + 70 + (z - 58) * pitch, table_top + 130};
+    if (z >= 90 && z <= 103) return {table_left + 70 + (z - 90) * pitch, table_top + 150};
     for (const Run& run : runs) {
         if (z >= run.first && z <= run.last) {
-            return {x0 + (run.column + z - run.first - 1) * pitch, y0 + (run.row - 1) * pitch};
+            return {table_left + (run.column + z - run.first - 1) * pitch, table_top + (run.row - 1) * pitch};
         }
     }
-    return {x0, y0};
+    return {table_left, table_top};
 }
 
 void draw_periodic_table(std::int32_t mode, std::int32_t highlight)
@@ -57,7 +57,8 @@ void draw_periodic_table(std::int32_t mode, std::int32_t highlight)
         occupy_page_region(PageElement::figure, {cell.x, cell.y, cell.x + 13 * pitch + cell_size, cell.y + cell_size});
     }
     const std::string title = "@T1@@C5@Tavola Periodica degli Elementi";
-    occupy_page_region(PageElement::figure, {x0 + 60, y0, measure_markup_text(x0 + 60, 2000, title).x, y0 + 16});
+    occupy_page_region(PageElement::figure, {table_left + 60, table_top,
+                                             measure_markup_text(table_left + 60, 2000, title).x, table_top + 16});
     qw_set_color_rgb(qw_rgb(64, 64, 64));
     qw_rectangle(QwControl::filled, 195, 115, 565, 292);
     qw_set_font(symbol_font);
@@ -71,5 +72,5 @@ void draw_periodic_table(std::int32_t mode, std::int32_t highlight)
         qw_set_color_rgb(0);
         if (mode == 1) qw_out_text(symbol);
     }
-    draw_markup_text(x0 + 60, y0, title);
+    draw_markup_text(table_left + 60, table_top, title);
 }

@@ -8,7 +8,7 @@
 namespace {
 
 // clang-format off
-constexpr std::array<ReactionRow, 200> rows{{
+constexpr std::array<ReactionRow, 200> table_of_reactions{{
     {'s', "",       "$ 2H@d2@ & O@d2@ = $ 2H@d2@O"},  // 1
     {'s', "",       "$ 2C@d2@H@d6@ & $ 7O@d2@ = $ 4CO@d2@ & $ 6H@d2@O"},  // 2
     {'s', "",       "N@d2@ & $ 3H@d2@ = $ 2NH@d3@"},  // 3
@@ -216,5 +216,5 @@ constexpr std::array<ReactionRow, 200> rows{{
 
 std::span<const ReactionRow> reaction_rows()
 {
-    return rows;
+    return table_of_reactions;
 }

@@ -19,7 +19,6 @@ bool has_antoine(const VapourPressureFit& fit)
 }
 
 constexpr double torr_per_mpa = 1e6 / pascals_per_torr;
-constexpr double torr_per_bar = 1e5 / pascals_per_torr;
 
 double antoine_torr(const AntoineFit& a, double t)
 {

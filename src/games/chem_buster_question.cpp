@@ -15,7 +15,7 @@
 namespace {
 
 constexpr std::int32_t exit_hit = 1;
-constexpr std::int32_t true_hit = 2;
+constexpr std::int32_t buster_true_hit = 2;
 
 void show_statement(const BusterState& state)
 {
@@ -52,7 +52,7 @@ BusterNext ask_brick_question(BusterState& state, std::int32_t k)
         if (hit == exit_hit) return BusterNext::exit;
         fill_box(state.colours.blue, 490, 190, 560, 290);
         draw_greyed_exit();
-        if (answered_right(hit == true_hit, statement)) break;
+        if (answered_right(hit == buster_true_hit, statement)) break;
         for (std::int32_t n = 0; n < 3; ++n) flash_buster_message(state.colours, 250, 390, "Wrong!", 350);
         state.credits -= stake;
         if (state.credits < 1) return BusterNext::bust;

@@ -20,30 +20,30 @@ namespace {
 
 constexpr std::int32_t face_colour = 0x0000D0;
 constexpr std::int32_t stake_box_colour = 0x0000AA;
-constexpr std::int32_t yellow = 0x00FFFF;
+constexpr std::int32_t slot_yellow = 0x00FFFF;
 
 constexpr std::string_view spin_button = "da34567819022015002000009900FFFF@T4@@c00FFFF@@y-18@Spin";
-constexpr std::string_view exit_button = "da34567848022005002000009900FFFF@T4@@c00FFFF@@y-18@Exit";
+constexpr std::string_view slot_exit_button = "da34567848022005002000009900FFFF@T4@@c00FFFF@@y-18@Exit";
 constexpr std::string_view grey_spin_button = "d2345678190220150020000099888888@T4@@c888888@@y-18@Spin";
-constexpr std::string_view grey_exit_button = "d2345678480220050020000099888888@T4@@c888888@@y-18@Exit";
-constexpr std::string_view true_button = "da34567840022005002000009900FFFF@T4@@c00FFFF@@y-18@True";
-constexpr std::string_view false_button = "da34567848022005002000009900FFFF@T4@@c00FFFF@@y-18@False";
-constexpr std::string_view ok_button = "da34567840022005002000009900FFFF@T4@@c00FFFF@@y-18@OK";
-constexpr std::string_view credits_panel = "d234567449026504801600BBBBDDDDDD@T4@@C1@@x3@";
-constexpr std::string_view win_panel = "d234567343026503601600BBBBDDDDDD@T4@@C1@@x3@";
+constexpr std::string_view grey_slot_exit_button = "d2345678480220050020000099888888@T4@@c888888@@y-18@Exit";
+constexpr std::string_view slot_true_button = "da34567840022005002000009900FFFF@T4@@c00FFFF@@y-18@True";
+constexpr std::string_view slot_false_button = "da34567848022005002000009900FFFF@T4@@c00FFFF@@y-18@False";
+constexpr std::string_view slot_ok_button = "da34567840022005002000009900FFFF@T4@@c00FFFF@@y-18@OK";
+constexpr std::string_view slot_credits_panel = "d234567449026504801600BBBBDDDDDD@T4@@C1@@x3@";
+constexpr std::string_view slot_win_panel = "d234567343026503601600BBBBDDDDDD@T4@@C1@@x3@";
 
 constexpr std::int32_t spin_hit = 1;
-constexpr std::int32_t true_hit = 1;
+constexpr std::int32_t slot_true_hit = 1;
 
 void draw_title()
 {
     draw_markup_text(190, 238, "@C7@@T11@Vada Viva");
 }
 
-void draw_credits()
+void draw_slot_credits()
 {
     draw_markup_text(486, 240, "@T8@@c00FFFF@Credits");
-    draw_counter_panel(credits_panel, slot_state.credits);
+    draw_counter_panel(slot_credits_panel, slot_state.credits);
 }
 
 void clip_to_reels()
@@ -63,10 +63,10 @@ void draw_slot_screen()
 }
 
 // A balance out of bounds starts again from 100, after 9 seconds of message.
-void restart_credits(std::string_view message)
+void restart_slot_credits(std::string_view message)
 {
     fill_box(face_colour, 180, 205, 420, 275);
-    qw_set_color_rgb(yellow);
+    qw_set_color_rgb(slot_yellow);
     draw_justified_text(190, 370, 210, message);
     rt_sleep_ms(9000);
     slot_state.credits = 100;
@@ -125,15 +125,15 @@ void flash_wrong_answer()
 bool ask_stake_question()
 {
     fill_box(stake_box_colour, 180, 210, 380, 285);
-    outline_box(yellow, 180, 210, 380, 285);
-    fill_box(yellow, 180, 232, 380, 232);
+    outline_box(slot_yellow, 180, 210, 380, 285);
+    fill_box(slot_yellow, 180, 232, 380, 232);
     if (slot_state.stake == double_your_win) draw_justified_text(210, 350, 213, "@T8@@C7@Double Your Win?");
     if (slot_state.stake == double_or_nothing) draw_markup_text(210, 213, "@T8@@c00FFFF@Double or Nothing !");
     if (slot_state.stake == double_or_lose) draw_markup_text(210, 213, "@T8@@c00FFFF@Double or Lose !");
     pick_game_statement(slot_state.payout == 2 ? 1 : 2, slot_state.statement);
     draw_justified_text(185, 375, 235, statement_markup(slot_state.statement));
-    draw_game_buttons({true_button, false_button});
-    const bool said_true = wait_for_game_button(game_mouse_modes.slot_button_hit) == true_hit;
+    draw_game_buttons({slot_true_button, slot_false_button});
+    const bool said_true = wait_for_game_button(game_mouse_modes.slot_button_hit) == slot_true_hit;
     fill_box(face_colour, 385, 205, 540, 240);
     if (answered_right(said_true, slot_state.statement)) {
         slot_state.payout *= 2;
@@ -141,34 +141,34 @@ bool ask_stake_question()
     }
     flash_wrong_answer();
     slot_state.answered_wrong = 1;
-    draw_game_buttons({ok_button});
+    draw_game_buttons({slot_ok_button});
     wait_for_game_button(game_mouse_modes.slot_button_hit);
     fill_box(face_colour, 385, 205, 540, 240);
     return slot_state.stake != double_or_nothing;
 }
 
-void pay_out()
+void pay_slot_win()
 {
     fill_box(face_colour, 180, 205, 420, 290);
     handle_button_descriptor(grey_spin_button);
     draw_title();
-    handle_button_descriptor(grey_exit_button);
+    handle_button_descriptor(grey_slot_exit_button);
     const bool lost = slot_state.answered_wrong == 1 && slot_state.stake == double_or_lose;
     draw_markup_text(430, 240, lost ? "@T8@@c00FFFF@Lose" : "@T8@@c00FFFF@Win");
-    draw_counter_panel(win_panel, slot_state.payout);
+    draw_counter_panel(slot_win_panel, slot_state.payout);
     for (std::int32_t count = 0; count < slot_state.payout; ++count) {
         slot_state.credits += lost ? -1 : 1;
         if (slot_state.credits <= 0 && lost) {
             slot_state.credits = 0;
             return;
         }
-        draw_counter_panel(credits_panel, slot_state.credits);
+        draw_counter_panel(slot_credits_panel, slot_state.credits);
         rt_beep(300, 100);
         rt_sleep_ms(50);
     }
 }
 
-void play()
+void play_slot()
 {
     slot_state = {};
     for (std::int32_t k = 1; k <= 3; ++k) {
@@ -178,10 +178,10 @@ void play()
     draw_slot_screen();
     for (;;) {
         qw_set_clip_region(0, 0, 1600, 1600);
-        draw_credits();
-        draw_game_buttons({spin_button, exit_button});
+        draw_slot_credits();
+        draw_game_buttons({spin_button, slot_exit_button});
         if (wait_for_game_button(game_mouse_modes.slot_button_hit) != spin_hit) return;
-        draw_game_buttons({grey_spin_button, grey_exit_button});
+        draw_game_buttons({grey_spin_button, grey_slot_exit_button});
         play_slot_round();
     }
 }
@@ -195,7 +195,7 @@ void on_slot_mouse(const MouseEvent& e)
 
 void run_chem_slot(ScreenLease& lease)
 {
-    run_game_thread(lease, game_mouse_modes.slot_game_active, on_slot_mouse, play);
+    run_game_thread(lease, game_mouse_modes.slot_game_active, on_slot_mouse, play_slot);
 }
 
 void play_slot_round()
@@ -204,12 +204,12 @@ void play_slot_round()
     slot_state.answered_wrong = 0;
     fill_box(face_colour, 425, 230, 475, 290);
     if (slot_state.credits <= -1)
-        restart_credits("@T1@@C7@Your Chemistry is quite poor (or Lady Fortune does not like you). "
-                        "Restarting from 100 credits.");
+        restart_slot_credits("@T1@@C7@Your Chemistry is quite poor (or Lady Fortune does not like you). "
+                             "Restarting from 100 credits.");
     if (slot_state.credits > 1000)
-        restart_credits("@T1@@C7@Your Chemistry is quite good (or Lady Fortune likes you a lot). "
-                        "Restarting from 100 credits.");
-    draw_counter_panel(credits_panel, slot_state.credits);
+        restart_slot_credits("@T1@@C7@Your Chemistry is quite good (or Lady Fortune likes you a lot). "
+                             "Restarting from 100 credits.");
+    draw_counter_panel(slot_credits_panel, slot_state.credits);
     for (std::int32_t k = 1; k <= 3; ++k) {
         slot_state.top_symbol[k] = random_int(1, slot_symbol_count);
         slot_state.reel_offset[k] = reel_rest_offset;
@@ -225,7 +225,7 @@ void play_slot_round()
     slot_state.stake = random_int(1, 4);
     if (slot_state.payout > 5) slot_state.stake = random_int(3, 4);
     const bool paid = slot_state.stake == no_stake || ask_stake_question();
-    if (paid) pay_out();
+    if (paid) pay_slot_win();
     fill_box(face_colour, 180, 205, 420, 290);
     draw_title();
 }

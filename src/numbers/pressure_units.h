@@ -20,6 +20,9 @@ inline constexpr double pascals_per_torr = pascals_per_atmosphere / torr_per_atm
 inline constexpr float pascals_per_torr_f = 133.32237f;
 static_assert(pascals_per_torr_f == static_cast<float>(pascals_per_torr));
 
+// The bar in torr, for fits and tables given in bar.
+inline constexpr double torr_per_bar = 1e5 / pascals_per_torr;
+
 // Their reciprocals, the floats nearest: atm per torr and per kPa.
 inline constexpr float atm_per_torr_f = 0.0013157895f;
 static_assert(atm_per_torr_f == static_cast<float>(1.0 / torr_per_atmosphere));

@@ -28,12 +28,6 @@ std::string padded(std::string text, std::size_t width)
     return text;
 }
 
-std::string field_of_six(std::int32_t value)
-{
-    std::int32_t needed = 0;
-    return int_to_text(value, 6, needed);
-}
-
 std::string without_trailing_blanks(std::string text)
 {
     const auto last = text.find_last_not_of(' ');

@@ -23,12 +23,6 @@ struct LibraryUnits {
 };
 LibraryUnits library_units;
 
-std::string field_of_six(std::int64_t value)
-{
-    std::int32_t needed = 0;
-    return int_to_text(static_cast<std::int32_t>(value), 6, needed);
-}
-
 }  // namespace
 
 float AMACH(std::int32_t n)
@@ -62,7 +56,8 @@ void UMACH(std::int32_t n, std::int32_t& nunit)
         write_library_line(unit, "");
         write_library_line(unit, " *** TERMINAL ERROR 5 from UMACH.  The absolute");
         write_library_line(unit, " ***          value of the index variable must be");
-        write_library_line(unit, " ***          1, 2, or 3.  IABS(N) = " + field_of_six(index) + ".");
+        write_library_line(
+            unit, " ***          1, 2, or 3.  IABS(N) = " + field_of_six(static_cast<std::int32_t>(index)) + ".");
         request_stop(5, 5, "UMACH");
         return;
     }

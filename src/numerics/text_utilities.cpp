@@ -63,6 +63,12 @@ std::string int_to_text(std::int32_t value, std::int32_t width, std::int32_t& ne
     return std::string(static_cast<std::size_t>(width - needed), ' ') + digits;
 }
 
+std::string field_of_six(std::int32_t value)
+{
+    std::int32_t needed = 0;
+    return int_to_text(value, 6, needed);
+}
+
 void text_to_int(std::string_view text, std::int32_t& value, std::int32_t& error)
 {
     value = 0;

@@ -28,6 +28,9 @@ std::int32_t first_char_not_in(std::string_view text, std::string_view set);
 // not fit); needed receives the number of characters the value takes.
 std::string int_to_text(std::int32_t value, std::int32_t width, std::int32_t& needed);
 
+// value right-aligned in the six characters of the library's messages.
+std::string field_of_six(std::int32_t value);
+
 // Reads an optionally signed decimal whole number surrounded by blanks.
 // error is 0 on success, 1 when the text is not such a number or exceeds
 // IMACH(5) in magnitude (value is then 0).

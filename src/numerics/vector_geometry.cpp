@@ -7,8 +7,7 @@
 
 namespace {
 
-constexpr float pi = std::numbers::pi_v<float>;
-constexpr float two_pi = 2.0f * pi;
+constexpr float two_pi = 2.0f * std::numbers::pi_v<float>;
 
 }  // namespace
 
@@ -51,7 +50,7 @@ Vector3 random_vector_polar(float len, const UniformDraw& draw)
 {
     const float c = 2.0f * draw(0.0f, 1.0f) - 1.0f;
     const float rho = len * std::sqrt(1.0f - c * c);
-    const float phi = two_pi * draw(0.0f, 1.0f) - pi;
+    const float phi = two_pi * draw(0.0f, 1.0f) - std::numbers::pi_v<float>;
     return {c * len, rho * std::cos(phi), rho * std::sin(phi)};
 }
 

@@ -20,3 +20,7 @@ constexpr bool is_one_of(char c, std::string_view set)
 {
     return set.find(c) != std::string_view::npos;
 }
+constexpr bool is_operator(char c)
+{
+    return is_one_of(c, "+-*/^");
+}

@@ -84,7 +84,7 @@ bool present(std::size_t s)
     return equilibrator_record.coefficients[s] > 0.0f;
 }
 
-std::string coefficient_text(float coefficient)
+std::string shown_coefficient(float coefficient)
 {
     if (!(coefficient > 0.0f)) return "0";
     if (!(coefficient < 10.0f)) return "*";
@@ -119,7 +119,7 @@ void write_fields(Dialog& dialog)
 {
     EquilibratorRecord& r = equilibrator_record;
     for (std::size_t s = 0; s < species_fields.size(); ++s) {
-        dlg_set_char(dialog, species_fields[s].coefficient, coefficient_text(r.coefficients[s]));
+        dlg_set_char(dialog, species_fields[s].coefficient, shown_coefficient(r.coefficients[s]));
         dlg_set_char(dialog, species_fields[s].concentration, shown_concentration(r.initial[s]));
     }
     dlg_set_char(dialog, constant_field, format_es(r.K, 10, 2));

@@ -13,6 +13,7 @@
 #include "numbers/fixed_width.h"
 #include "numbers/formatted_conversions.h"
 #include "tools/calc_operations.h"
+#include "tools/character_classes.h"
 #include "tools/expression_syntax.h"
 #include "tools/formula_engine.h"
 
@@ -76,17 +77,6 @@ std::optional<std::int32_t> slot_of(char token)
     const auto at = std::find(slot_tokens.begin(), slot_tokens.end(), token);
     if (at == slot_tokens.end()) return std::nullopt;
     return static_cast<std::int32_t>(at - slot_tokens.begin()) + 1;
-}
-
-bool is_operator(char c)
-{
-    return std::string_view("+-*/^").find(c) != std::string_view::npos;
-}
-
-void replace_all(std::string& text, std::string_view from, std::string_view to)
-{
-    for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-        text.replace(at, from.size(), to);
 }
 
 // Exponents coded so that their letter and sign are not taken for a name

@@ -30,19 +30,7 @@ constexpr Replacement function_codes[] = {
     {"exp", "&&"}, {"ln", "%%"}, {"log", "!!"}, {"sin", "&%"}, {"cos", "%&"}, {"tan", "&!"},
 };
 
-constexpr std::string_view operators = "+-*/^";
 constexpr std::string_view code_characters = "&%!";
-
-bool is_operator(char c)
-{
-    return is_one_of(c, operators);
-}
-
-void replace_all(std::string& text, std::string_view from, std::string_view to)
-{
-    for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-        text.replace(at, from.size(), to);
-}
 
 bool function_codes_take_a_parenthesis(std::string_view s)
 {
@@ -112,6 +100,12 @@ bool coded_text_allowed(std::string_view s)
 }
 
 }  // namespace
+
+void replace_all(std::string& text, std::string_view from, std::string_view to)
+{
+    for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+}
 
 void put_in_named_constants(std::string& text)
 {

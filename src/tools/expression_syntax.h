@@ -4,6 +4,10 @@
 #pragma once
 
 #include <string>
+#include <string_view>
+
+// Replaces every from in text by to, left to right.
+void replace_all(std::string& text, std::string_view from, std::string_view to);
 
 // Puts in nav, kbz, rsi, ral and pi (lower case only).
 void put_in_named_constants(std::string& text);

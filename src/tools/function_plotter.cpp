@@ -33,7 +33,7 @@ constexpr std::string_view readout_font = "@T1@";
 constexpr std::int32_t labels_y = 274;
 
 // Up to its field, which "y2=" fills in the dialog's font.
-DialogControl label(std::int32_t id, const char* text, std::int32_t x, std::int32_t y)
+DialogControl narrow_label(std::int32_t id, const char* text, std::int32_t x, std::int32_t y)
 {
     return {id, DialogControlKind::static_text, text, x, y, 26, 18, true};
 }
@@ -55,14 +55,14 @@ const DialogResource plot_resource{180,
                                        field(1109, 16, 52, 104),
                                        {message_field, DialogControlKind::static_text, "", 16, 78, 108, 36, true},
                                        {3002, DialogControlKind::group_box, "Asse y", 6, 128, 124, 74, true},
-                                       label(3003, "y2=", 10, 150),
+                                       narrow_label(3003, "y2=", 10, 150),
                                        field(1104, 36, 147, 70),
-                                       label(3004, "y1=", 10, 176),
+                                       narrow_label(3004, "y1=", 10, 176),
                                        field(1105, 36, 173, 70),
                                        {3005, DialogControlKind::group_box, "Asse x", 6, 210, 124, 74, true},
-                                       label(3006, "x2=", 30, 232),
+                                       narrow_label(3006, "x2=", 30, 232),
                                        field(1106, 54, 229, 70),
-                                       label(3007, "x1=", 10, 258),
+                                       narrow_label(3007, "x1=", 10, 258),
                                        field(1107, 36, 255, 70),
                                        {1, DialogControlKind::button, "OK", 0, 0, 34, 22, false},
                                        {2, DialogControlKind::button, "Cancel", 0, 0, 32, 22, false},

@@ -420,7 +420,7 @@ std::vector<RegisteredTable> chemistry_tables()
     };
     return {
         {"chemistry/element_table.cpp",
-         "rows",
+         "table_of_elements",
          "element table",
          {
              {"atomic mass", unjudged("kept: a measured column, the atomic weights the book teaches with")},
@@ -470,7 +470,7 @@ std::vector<RegisteredTable> chemistry_tables()
          {{"kJ per mol O2", on_pages("the conditions table's rule e: each printed heat per mole of O2 within the "
                                      "handbook's compounds' span")}}},
         {"chemistry/compound_thermo_table.cpp",
-         "rows",
+         "thermo_rows",
          "thermochemical rows",
          {
              {"enthalpy", thermo_judged("enthalpy", &T::enthalpy, &T::nbs_enthalpy, 0.5, &CompoundThermoRow::enthalpy)},

@@ -10,9 +10,8 @@ BasicNotionsState basic_notions_state;
 
 }  // namespace basic_notions
 
+namespace basic_notions {
 namespace {
-
-using namespace basic_notions;
 
 constexpr ChapterSection sections[] = {
     {"Notazione scientifica", 1, 40, 55},      {"Cifre significative", 5, 60, 75}, {"Unità di misura", 12, 80, 95},
@@ -66,8 +65,9 @@ constexpr ProblemBlock blocks[] = {
 };
 
 }  // namespace
+}  // namespace basic_notions
 
 void run_basic_notions_chapter(GeneratorMode request)
 {
-    walk_problem_blocks(request, sections, blocks);
+    walk_problem_blocks(request, basic_notions::sections, basic_notions::blocks);
 }

@@ -36,6 +36,13 @@ struct BasicNotionsState {
 };
 extern BasicNotionsState basic_notions_state;
 
+// The chapter's files all read and write its block under this one name.
+inline BasicNotionsState& state = basic_notions_state;
+
+// The plotted graphs' colours.
+constexpr std::int32_t red = 255;
+constexpr std::int32_t blue = 16711680;
+
 // Each block's generate step: draws the data, composes problem_text and
 // answer_text and draws the statement with what goes beside it.
 void generate_problem_1();

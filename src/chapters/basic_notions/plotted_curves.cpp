@@ -21,12 +21,8 @@ namespace basic_notions {
 
 namespace {
 
-constexpr std::int32_t red = 255;
-constexpr std::int32_t blue = 16711680;
 // The part of the parabolas that 1.36 and 1.37 show, on both axes.
 constexpr AxisRange window{-1.0f, 1.0f};
-
-BasicNotionsState& state = basic_notions_state;
 
 // y = A x² + B x + C into slots 1 to 3, not yet converted. The vertex lies
 // 0.1 to 0.7 from the y axis and its parabola crosses zero; each of three

@@ -20,12 +20,7 @@ namespace basic_notions {
 
 namespace {
 
-constexpr std::int32_t red = 255;
-constexpr std::int32_t blue = 16711680;
-
 constexpr const char* two_functions_opening = "Riportare in grafico per @ix@ compreso tra -5 e 5 le funzioni ";
-
-BasicNotionsState& state = basic_notions_state;
 
 void keep_slot_values(std::int32_t last_slot)
 {

@@ -11,8 +11,6 @@ namespace basic_notions {
 
 namespace {
 
-BasicNotionsState& state = basic_notions_state;
-
 void draw_table_x_values()
 {
     const float xm = random_real(0.8f, 0.9f);

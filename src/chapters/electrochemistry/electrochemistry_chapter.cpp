@@ -6,9 +6,8 @@
 
 ElectrochemistryState electrochemistry_state;
 
+namespace electrochemistry {
 namespace {
-
-using namespace electrochemistry;
 
 constexpr ChapterSection sections[] = {
     {"Elettrolisi", 1, 40, 55},
@@ -27,8 +26,9 @@ constexpr ProblemBlock blocks[] = {
 };
 
 }  // namespace
+}  // namespace electrochemistry
 
 void run_electrochemistry_chapter(GeneratorMode request)
 {
-    walk_problem_blocks(request, sections, blocks);
+    walk_problem_blocks(request, electrochemistry::sections, electrochemistry::blocks);
 }

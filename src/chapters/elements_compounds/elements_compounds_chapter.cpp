@@ -10,9 +10,8 @@
 
 ElementsCompoundsState elements_compounds_state;
 
+namespace elements_compounds {
 namespace {
-
-using namespace elements_compounds;
 
 constexpr ChapterSection sections[] = {
     {"Atomi e massa atomica", 1, 40, 55},  {"Config. elettroniche", 6, 60, 80},
@@ -69,12 +68,14 @@ constexpr ProblemBlock blocks[] = {
 constexpr std::array<std::int32_t, 5> unprintable_problems = {10, 16, 22, 23, 27};
 
 }  // namespace
+}  // namespace elements_compounds
 
 void run_elements_compounds_chapter(GeneratorMode request)
 {
     // Every walk passes the selected block when it lies in the chapter, so
     // the flag is cleared exactly when that block is reached.
-    if (std::ranges::find(unprintable_problems, app_state.selected_problem) != unprintable_problems.end())
+    if (std::ranges::find(elements_compounds::unprintable_problems, app_state.selected_problem) !=
+        elements_compounds::unprintable_problems.end())
         problem_texts.problem_printable = false;
-    walk_problem_blocks(request, sections, blocks);
+    walk_problem_blocks(request, elements_compounds::sections, elements_compounds::blocks);
 }

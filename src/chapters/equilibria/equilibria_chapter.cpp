@@ -6,9 +6,8 @@
 
 EquilibriaState equilibria_state;
 
+namespace equilibria {
 namespace {
-
-using namespace equilibria;
 
 constexpr ChapterSection sections[] = {
     {"Costanti di equilibrio", 1, 40, 55},
@@ -68,8 +67,9 @@ constexpr ProblemBlock blocks[] = {
 };
 
 }  // namespace
+}  // namespace equilibria
 
 void run_equilibria_chapter(GeneratorMode request)
 {
-    walk_problem_blocks(request, sections, blocks);
+    walk_problem_blocks(request, equilibria::sections, equilibria::blocks);
 }

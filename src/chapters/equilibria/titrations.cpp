@@ -37,7 +37,7 @@ constexpr StrongElectrolyte acids_d[] = {
 constexpr StrongElectrolyte bases[] = {
     {compounds::potassium_hydroxide, 1}, {compounds::sodium_hydroxide, 1}, {compounds::barium_hydroxide, 2}};
 
-constexpr WeakElectrolyte weak_acids[] = {
+constexpr WeakElectrolyte titrated_weak_acids[] = {
     {"HF", 1, own_constant("HF")},
     {"CH@d3@COOH", 1, own_constant("CH@d3@COOH")},
     {"HClO", 1, own_constant("HClO")},
@@ -46,7 +46,7 @@ constexpr WeakElectrolyte weak_acids[] = {
     {"(NH@d4@)@d2@SO@d4@", 2, conjugate_constant("NH@d3@", 2)},
     {"HCOOH", 1, own_constant("HCOOH")},
 };
-constexpr WeakElectrolyte weak_bases[] = {
+constexpr WeakElectrolyte titrated_weak_bases[] = {
     {"NH@d3@", 1, own_constant("NH@d3@")},
     {"CH@d3@COONa", 1, conjugate_constant("CH@d3@COOH", 2)},
     {"KCN", 1, conjugate_constant("HCN", 3)},
@@ -318,7 +318,7 @@ void generate_problem_35()
     };
     draw_until_accepted([&] {
         acid = &acids_a[pick_problem_variant(4, equilibria_state.last_draw[35], 0) - 1];
-        base = &weak_bases[random_int(1, 8) - 1];
+        base = &titrated_weak_bases[random_int(1, 8) - 1];
         const float ca = random_real(0.01f, 0.03f);
         const float va = random_real(10.0f, 30.0f);
         const float x = acid->ions * ca / base->units;
@@ -349,7 +349,7 @@ void generate_problem_36()
     const StrongElectrolyte& base = bases[pick_problem_variant(3, equilibria_state.last_draw[36], 0) - 1];
     std::int32_t i = random_int(1, 7);
     if (app_state.version_number == text_version) i = 7;
-    const WeakElectrolyte& acid = weak_acids[i - 1];
+    const WeakElectrolyte& acid = titrated_weak_acids[i - 1];
     const float ca = random_real(0.01f, 0.03f);
     const float va = random_real(10.0f, 30.0f);
     const float x = acid.units * ca / base.ions;
@@ -385,7 +385,7 @@ void generate_problem_37()
                                                   : std::span<const StrongElectrolyte>(acids_d))[random_int(1, 3) - 1];
     std::int32_t i = random_int(1, weak_acid ? 7 : 8);
     if (app_state.version_number == text_version) i = weak_acid ? 4 : 7;
-    const WeakElectrolyte& weak = weak_acid ? weak_acids[i - 1] : weak_bases[i - 1];
+    const WeakElectrolyte& weak = weak_acid ? titrated_weak_acids[i - 1] : titrated_weak_bases[i - 1];
     const float cw = random_real(0.01f, 0.03f);
     const float vw = random_real(10.0f, 30.0f);
     const float ct = random_real(1.2f * cw, 0.08f);

@@ -5,9 +5,8 @@
 #include "frame/generator_kit.h"
 #include "frame/generator_protocol.h"
 
+namespace final_problems {
 namespace {
-
-using namespace final_problems;
 
 constexpr ChapterSection sections[] = {
     {"Sezione 1", 1, 40, 55},    {"Sezione 2", 9, 60, 75},    {"Sezione 3", 17, 80, 95},
@@ -46,9 +45,10 @@ constexpr ProblemBlock blocks[] = {
 constexpr std::int32_t table_problem = 13;
 
 }  // namespace
+}  // namespace final_problems
 
 void run_final_problems_chapter(GeneratorMode request)
 {
-    if (app_state.selected_problem == table_problem) problem_texts.problem_printable = false;
-    walk_problem_blocks(request, sections, blocks);
+    if (app_state.selected_problem == final_problems::table_problem) problem_texts.problem_printable = false;
+    walk_problem_blocks(request, final_problems::sections, final_problems::blocks);
 }

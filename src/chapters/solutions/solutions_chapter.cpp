@@ -5,9 +5,8 @@
 #include "frame/generator_protocol.h"
 #include "frame/statement_equation.h"
 
+namespace solutions {
 namespace {
-
-using namespace solutions;
 
 constexpr ChapterSection sections[] = {
     {"Concentrazione", 1, 40, 55},
@@ -59,8 +58,9 @@ constexpr ProblemBlock blocks[] = {
 };
 
 }  // namespace
+}  // namespace solutions
 
 void run_solutions_chapter(GeneratorMode request)
 {
-    walk_problem_blocks(request, sections, blocks);
+    walk_problem_blocks(request, solutions::sections, solutions::blocks);
 }

@@ -28,8 +28,6 @@
 namespace states_of_matter {
 namespace {
 
-StatesOfMatterState& state = states_of_matter_state;
-
 // Two gases A and B of list 4 with the mass percentage (slot 1) of W, the
 // gas whose share the statement gives, and Q, the gas asked about.
 struct GasPair {

@@ -25,8 +25,6 @@
 namespace states_of_matter {
 namespace {
 
-StatesOfMatterState& state = states_of_matter_state;
-
 // Atoms of a molecule of carbon, hydrogen, nitrogen and oxygen.
 struct OrganicNitrogenFormula {
     std::int32_t c = 0, h = 0, n = 0, o = 0;

@@ -17,8 +17,6 @@
 namespace states_of_matter {
 namespace {
 
-StatesOfMatterState& state = states_of_matter_state;
-
 // A gas of list 3 picked as a variant, with its molar mass.
 struct KineticGas {
     std::int32_t compound;

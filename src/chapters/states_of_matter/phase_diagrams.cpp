@@ -71,7 +71,6 @@ static_assert(within_half_unit(phase_diagram_substances[2].tc, water_critical_ke
 
 namespace {
 
-StatesOfMatterState& state = states_of_matter_state;
 PhaseDiagram& diagram = states_of_matter_state.diagram;
 
 constexpr std::int32_t red = 255;

@@ -37,8 +37,6 @@ static_assert(std::ranges::all_of(van_der_waals_constants, [](const VanDerWaalsR
 
 namespace {
 
-StatesOfMatterState& state = states_of_matter_state;
-
 // The gas of a real-gas problem, its a and b in slots 8 and 9.
 struct RealGas {
     std::int32_t compound;

@@ -25,8 +25,6 @@
 namespace states_of_matter {
 namespace {
 
-StatesOfMatterState& state = states_of_matter_state;
-
 // Problem 30's cell parameters for each system, from slots 1 to 6 (a, b,
 // c, alpha, beta, gamma).
 std::string cell_parameters(std::int32_t variant)

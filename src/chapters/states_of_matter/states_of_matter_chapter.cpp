@@ -7,9 +7,8 @@
 
 StatesOfMatterState states_of_matter_state;
 
+namespace states_of_matter {
 namespace {
-
-using namespace states_of_matter;
 
 constexpr ChapterSection sections[] = {
     {"Leggi del gas ideale", 1, 40, 55},  {"Miscele di gas ideali", 15, 60, 75},
@@ -43,6 +42,7 @@ constexpr ProblemBlock blocks[] = {
 };
 
 }  // namespace
+}  // namespace states_of_matter
 
 void run_states_of_matter_chapter(GeneratorMode request)
 {
@@ -50,5 +50,5 @@ void run_states_of_matter_chapter(GeneratorMode request)
     // walk passes the selected block, so the flag is cleared exactly then.
     const std::int32_t k = app_state.selected_problem;
     if (k >= 37 && k <= 39) problem_texts.problem_printable = false;
-    walk_problem_blocks(request, sections, blocks);
+    walk_problem_blocks(request, states_of_matter::sections, states_of_matter::blocks);
 }

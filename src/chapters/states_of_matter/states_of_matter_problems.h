@@ -85,6 +85,9 @@ extern StatesOfMatterState states_of_matter_state;
 
 namespace states_of_matter {
 
+// The chapter's files all read and write its block under this one name.
+inline StatesOfMatterState& state = states_of_matter_state;
+
 // --- Draws --------------------------------------------------------------
 
 inline bool no_version_in_use()

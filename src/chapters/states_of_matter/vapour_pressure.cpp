@@ -23,8 +23,6 @@
 namespace states_of_matter {
 namespace {
 
-StatesOfMatterState& state = states_of_matter_state;
-
 const VapourPressureFit& pick_liquid(std::int32_t problem)
 {
     return vapour_pressure_fits[pick_problem_variant(8, state.last_draw[problem], 0) - 1];

@@ -42,7 +42,7 @@ const BalancingProblem& balancing_problem(std::int32_t problem)
     return balancing_problems[static_cast<std::size_t>(problem - 25)];
 }
 
-std::int32_t draw_reaction(std::int32_t problem)
+std::int32_t draw_balancing_reaction(std::int32_t problem)
 {
     const BalancingProblem& b = balancing_problem(problem);
     std::int32_t k = 0;
@@ -131,7 +131,7 @@ void draw_equation_statement(std::int32_t problem, std::int32_t y_top, std::int3
 void pose_balancing(std::int32_t problem, std::int32_t skipped, std::int32_t band_left)
 {
     skip_random_draws(skipped);
-    const ReactionRecord& record = reaction_record(draw_reaction(problem));
+    const ReactionRecord& record = reaction_record(draw_balancing_reaction(problem));
     set_equation_statement(problem, strip_blanks(format_equation_text(0, record)), band_left);
     problem_texts.answer_text = format_equation_text(1, record);
 }
@@ -141,7 +141,7 @@ void pose_balancing(std::int32_t problem, std::int32_t skipped, std::int32_t ban
 void generate_problem_25()
 {
     skip_random_draws(5);
-    const ReactionRecord& record = reaction_record(draw_reaction(25));
+    const ReactionRecord& record = reaction_record(draw_balancing_reaction(25));
     std::string& work = problem_texts.table_buffer;
     work = record;
     const bool spoiled = random_int(0, 1) == 1;
@@ -166,7 +166,7 @@ void generate_problem_25()
 void generate_problem_26()
 {
     skip_random_draws(1);
-    const ReactionRecord& record = reaction_record(draw_reaction(26));
+    const ReactionRecord& record = reaction_record(draw_balancing_reaction(26));
     std::string& work = problem_texts.table_buffer;
     work = record;
     mark_species(work, choose_species(work, trimmed_length(work)));
@@ -179,7 +179,7 @@ void generate_problem_26()
 void generate_problem_27()
 {
     skip_random_draws(3);
-    const ReactionRecord& record = reaction_record(draw_reaction(27));
+    const ReactionRecord& record = reaction_record(draw_balancing_reaction(27));
     std::string& work = problem_texts.table_buffer;
     work = record;
     mark_species(work, choose_species(work, trimmed_length(work)));

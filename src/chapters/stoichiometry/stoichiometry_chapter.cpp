@@ -7,9 +7,8 @@
 
 StoichiometryState stoichiometry_state;
 
+namespace stoichiometry {
 namespace {
-
-using namespace stoichiometry;
 
 // Band 1 is 15 pixels high, the others 20 and touching.
 constexpr ChapterSection sections[] = {
@@ -55,8 +54,9 @@ constexpr ProblemBlock blocks[] = {
 };
 
 }  // namespace
+}  // namespace stoichiometry
 
 void run_stoichiometry_chapter(GeneratorMode request)
 {
-    walk_problem_blocks(request, sections, blocks);
+    walk_problem_blocks(request, stoichiometry::sections, stoichiometry::blocks);
 }

@@ -64,7 +64,7 @@ void answer_difference(std::int32_t result, float value, float uncertainty)
 }
 
 // The noble gases of problem 4 by atomic number.
-constexpr std::array<std::int32_t, 5> noble_gases = {2, 10, 18, 36, 54};
+constexpr std::array<std::int32_t, 5> noble_gas_numbers = {2, 10, 18, 36, 54};
 
 float heat_capacity(const HeatCapacityRow& row, float kelvin)
 {
@@ -191,7 +191,7 @@ void generate_problem_4()
     const float tb = random_real(ta + 20.0f, 150.0f);
     const bool exchanged = random_int(1, 2) == 1;
 
-    const std::int32_t z = noble_gases[v - 1];
+    const std::int32_t z = noble_gas_numbers[v - 1];
     const float molar_mass = read_list_real(record_columns(element_record(z), 21, 30)).value_or(1.0f);
     const std::string name = element_name(z);
     set_slot_digits(1, m, 3);

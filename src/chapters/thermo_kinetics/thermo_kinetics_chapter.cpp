@@ -7,9 +7,8 @@
 
 ThermoKineticsState thermo_kinetics_state;
 
+namespace thermo_kinetics {
 namespace {
-
-using namespace thermo_kinetics;
 
 constexpr ChapterSection sections[] = {
     {"Energia ed Entalpia", 1, 40, 55},       {"Entalpia di reazione", 10, 60, 75},
@@ -43,9 +42,10 @@ constexpr ProblemBlock blocks[] = {
 constexpr std::int32_t rate_table_problem = 31;
 
 }  // namespace
+}  // namespace thermo_kinetics
 
 void run_thermo_kinetics_chapter(GeneratorMode request)
 {
-    walk_problem_blocks(request, sections, blocks);
-    if (app_state.selected_problem == rate_table_problem) problem_texts.problem_printable = false;
+    walk_problem_blocks(request, thermo_kinetics::sections, thermo_kinetics::blocks);
+    if (app_state.selected_problem == thermo_kinetics::rate_table_problem) problem_texts.problem_printable = false;
 }

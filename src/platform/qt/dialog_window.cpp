@@ -14,12 +14,13 @@
 #include "platform/runtime.h"
 
 namespace platform::qt {
-namespace {
 
-QString qtext(const std::string& text)
+QString qtext(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
+
+namespace {
 
 // Where a piece wider than the label (a long balanced equation) may break:
 // after a "+" or "=" that parts two terms, not after the "+" of a charge in

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <cstdint>
 #include <map>
+#include <string_view>
 
 #include "platform/dialogs.h"
 
@@ -14,6 +15,9 @@ namespace platform::qt {
 // What a title bar takes beside the title: the window's icon, three
 // buttons and their margins, as the common window managers draw them.
 constexpr std::int32_t title_bar_room = 120;
+
+// The program's UTF-8 text as Qt's string.
+QString qtext(std::string_view text);
 
 // The width a window manager's title bar gives the title's text.
 std::int32_t title_text_width(const QString& title, const QFont& font);

@@ -12,14 +12,6 @@
 #include "platform/qt/frame_window.h"
 
 namespace platform::qt {
-namespace {
-
-QString qtext(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-}  // namespace
 
 QtBackend::QtBackend(bool application_mode)
     : application_mode_(application_mode), frame_(std::make_unique<FrameWindow>(store_, [this] { end(0); }))

@@ -15,7 +15,6 @@ namespace {
 
 constexpr std::int32_t glass_colour = 0x999999;
 constexpr std::int32_t inner_glass_colour = 0xCCCCCC;
-constexpr std::int32_t titrant_colour = 0xFFCCCC;
 constexpr std::int32_t scale_colour = 0xAA9988;
 // Dark on every colour the indicator bar takes, its reds included.
 constexpr std::int32_t pk_label_colour = 0x000000;

@@ -7,6 +7,9 @@
 
 #include <cstdint>
 
+// The titrant's colour, in the burette and where it falls into the flask.
+inline constexpr std::int32_t titrant_colour = 0xFFCCCC;
+
 // The flask's outline with its neck's top at (x, y).
 void draw_titration_flask(std::int32_t x, std::int32_t y, std::int32_t colour);
 

@@ -21,7 +21,6 @@
 namespace {
 
 constexpr std::int32_t step_pause_ms = 20;
-constexpr std::int32_t titrant_colour = 0xFFCCCC;
 constexpr std::int32_t drop_colour = 0xFF8888;
 constexpr std::int32_t dimmed_label_colour = 0xDD9988;
 
