@@ -1,5 +1,6 @@
 #include "numbers/formatted_decimal.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <charconv>
