@@ -64,7 +64,9 @@ void draw_molecule_atoms(const Vector3& position, const std::array<std::int32_t,
             const Vector3 surface{position[0] + u, position[1] + v, position[2] + w};
             const Vector3 to_light = vector_difference_3(surface, light);
             const float q = m / dot_product_3(to_light, to_light);
-            const float f = q * q * q * q * q;
+            // No cell is brighter than its colour: a cell on the light itself
+            // (0/0) is at full colour, never a number no pixel can take.
+            const float f = q <= 1.0f ? q * q * q * q * q : 1.0f;
             // A lone pair shows through: half its cells, at random.
             if (colour[0] == 255 && random_int(1, 2) == 1) continue;
             *c = qw_rgb(static_cast<std::int32_t>(static_cast<float>(colour[0]) * f),
