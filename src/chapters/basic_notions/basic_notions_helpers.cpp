@@ -44,7 +44,6 @@ std::int32_t draw_gas_compound()
 
 void draw_axis_case()
 {
-    BasicNotionsState& state = basic_notions_state;
     state.axis_top = 1.0f;
     state.axis_step = 0.1f;
     state.graph_case = random_int(1, 2);

@@ -24,7 +24,6 @@ float draw_magnitude(float top, std::int32_t lo, std::int32_t hi)
 TwoPositions draw_two_positions(std::int32_t problem, std::int32_t count,
                                 const std::function<bool(std::int32_t, std::int32_t)>& allowed)
 {
-    StatesOfMatterState& state = states_of_matter_state;
     TwoPositions drawn{0, 0};
     draw_until_accepted([&] {
         drawn.first = random_int(1, count);
