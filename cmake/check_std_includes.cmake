@@ -9,7 +9,8 @@ get_filename_component(SOURCE_DIR "${SOURCE_DIR}" ABSOLUTE)
 # as "." in the variable names). Left out: names
 # the standard declares in several headers (std::swap, std::erase, std::hash,
 # std::begin ...) and those whose header depends on the overload
-# (std::move, std::remove: <utility> and <cstdio> also declare them).
+# (std::move, std::remove: <utility> and <cstdio> also declare them; std::abs:
+# <cstdlib> declares it for the integers).
 set(algorithms
     all_of any_of none_of for_each for_each_n find find_if find_if_not find_end find_first_of adjacent_find count
     count_if mismatch equal is_permutation search search_n copy copy_n copy_if copy_backward move_backward
@@ -69,6 +70,24 @@ foreach(name span dynamic_extent as_bytes as_writable_bytes)
 endforeach()
 foreach(name vector pmr.vector)
   set(header_of_std.${name} vector)
+endforeach()
+foreach(name string wstring u8string u16string u32string basic_string pmr.string pmr.wstring pmr.basic_string
+        to_string to_wstring stoi stol stoll stoul stoull stof stod stold getline)
+  set(header_of_std.${name} string)
+endforeach()
+foreach(name string_view wstring_view u8string_view u16string_view u32string_view basic_string_view)
+  set(header_of_std.${name} string_view)
+endforeach()
+foreach(name
+        fabs fmod remainder remquo fma fmax fmin fdim nan exp exp2 expm1 log log10 log2 log1p pow sqrt cbrt hypot
+        sin cos tan asin acos atan atan2 sinh cosh tanh asinh acosh atanh erf erfc tgamma lgamma ceil floor trunc
+        round lround llround nearbyint rint lrint llrint frexp ldexp modf scalbn scalbln ilogb logb nextafter
+        nexttoward copysign fpclassify isfinite isinf isnan isnormal signbit isgreater isgreaterequal isless
+        islessequal islessgreater isunordered lerp float_t double_t)
+  set(header_of_std.${name} cmath)
+endforeach()
+foreach(name HUGE_VAL HUGE_VALF HUGE_VALL INFINITY NAN FP_NAN FP_INFINITE FP_ZERO FP_SUBNORMAL FP_NORMAL)
+  set(header_of_${name} cmath)
 endforeach()
 
 # A name in a comment or a literal is no use of it. Each pattern is written
