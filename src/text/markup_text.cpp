@@ -301,6 +301,9 @@ QwPoint measure_markup_text(std::int32_t x, std::int32_t y, std::string_view tex
 
 std::int32_t markup_line_width(std::string_view text)
 {
+    // From font 1, as the line is drawn: not from the font that the last
+    // text drawn, on this page or on the problem shown before, left.
+    select_font(1);
     return measure_markup_text(0, 2000, text).x;
 }
 
