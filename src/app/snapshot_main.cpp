@@ -3,7 +3,9 @@
 // statement and answer markup. With --versions A-B it prints those of every
 // version from A to B instead, without a picture, for reviewers' sweeps, and
 // with --spread N those of the first N versions of a fixed list spread over
-// the whole range. With --check-layout it prints, instead of the texts, what
+// the whole range. With --problems A-B it does so for each problem from A
+// to B in turn, each after a line "problem: P", in one run: the program
+// starts once. With --check-layout it prints, instead of the texts, what
 // the layout check finds wrong on each page, drawn with its results, one
 // line a defect, then "layout: N defects". With --clock S the program's
 // clock stands at S seconds since 1970, so that every run draws the same
@@ -17,6 +19,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <utility>
 
 #include "app/program_parts.h"
@@ -40,8 +43,8 @@ enum class ExitCode : int {
 };
 
 constexpr const char* usage =
-    "uso: brunatel-snapshot --chapter C --problem P (--version V | --versions A-B | --spread N) [--level L] "
-    "[--scheme S] [--answer] [--png FILE] [--clock SECONDS] [--check-layout]";
+    "uso: brunatel-snapshot --chapter C (--problem P | --problems A-B) (--version V | --versions A-B | --spread N) "
+    "[--level L] [--scheme S] [--answer] [--png FILE] [--clock SECONDS] [--check-layout]";
 
 std::optional<std::int32_t> whole_number(std::string_view text)
 {
@@ -70,25 +73,36 @@ struct Versions {
     std::int32_t at(std::int32_t k) const { return spread ? layout_check::spread_version(k + 1) : first + k; }
 };
 
-// "A-B" with 0 <= A <= B <= "Versione Testo": the versions from A to B.
-std::optional<Versions> version_range(std::string_view text, std::string& error)
+// "A-B" of two whole numbers, A <= B; "what" names the things numbered in
+// the message of a refusal.
+std::optional<std::pair<std::int32_t, std::int32_t>> whole_range(std::string_view text, const char* what,
+                                                                 std::string& error)
 {
     const auto dash = text.find('-');
     const auto first = whole_number(text.substr(0, dash));
     const auto last = dash == std::string_view::npos ? std::nullopt : whole_number(text.substr(dash + 1));
     if (!first || !last) {
-        error = "Intervallo di versioni non leggibile: " + std::string(text) + " (scrivere A-B).";
-        return std::nullopt;
-    }
-    if (*first < no_version || *last > text_version) {
-        error = "Versioni fuori intervallo: scegliere da 0 a 10000001.";
+        error = "Intervallo di " + std::string(what) + " non leggibile: " + std::string(text) + " (scrivere A-B).";
         return std::nullopt;
     }
     if (*last < *first) {
-        error = "Intervallo di versioni vuoto: B è minore di A.";
+        error = "Intervallo di " + std::string(what) + " vuoto: B è minore di A.";
         return std::nullopt;
     }
-    return Versions{*first, *last - *first + 1};
+    return std::pair{*first, *last};
+}
+
+// "A-B" with 0 <= A <= B <= "Versione Testo": the versions from A to B.
+std::optional<Versions> version_range(std::string_view text, std::string& error)
+{
+    const auto range = whole_range(text, "versioni", error);
+    if (!range) return std::nullopt;
+    const auto [first, last] = *range;
+    if (first < no_version || last > text_version) {
+        error = "Versioni fuori intervallo: scegliere da 0 a 10000001.";
+        return std::nullopt;
+    }
+    return Versions{first, last - first + 1};
 }
 
 void print_texts()
@@ -100,6 +114,7 @@ void print_texts()
 // What the command line asks for.
 struct Request {
     PageChoice choice;
+    std::int32_t last_problem = 0;  // of --problems, from choice.problem on; 0 for --problem
     std::string png;
     Versions versions;  // of --versions or --spread; none for --version
     bool check = false;
@@ -112,7 +127,8 @@ struct Request {
 std::optional<Request> read_request(int argc, char** argv, std::string& refusal)
 {
     Request request;
-    bool chapter = false, problem = false;
+    bool chapter = false;
+    std::int32_t problem_choices = 0;  // of --problem and --problems
     std::int32_t version_choices = 0;  // of --version, --versions and --spread
     const auto refused = [&refusal](std::string message) {
         refusal = std::move(message);
@@ -146,6 +162,14 @@ std::optional<Request> read_request(int argc, char** argv, std::string& refusal)
             ++version_choices;
             continue;
         }
+        if (option == "--problems") {
+            std::string error;
+            const auto range = whole_range(value, "problemi", error);
+            if (!range) return refused(error);
+            std::tie(request.choice.problem, request.last_problem) = *range;
+            ++problem_choices;
+            continue;
+        }
         const auto number = whole_number(value);
         if (!number) return refused("Valore non intero per " + std::string(option) + ": " + std::string(value));
         if (option == "--chapter") {
@@ -153,7 +177,7 @@ std::optional<Request> read_request(int argc, char** argv, std::string& refusal)
             chapter = true;
         } else if (option == "--problem") {
             request.choice.problem = *number;
-            problem = true;
+            ++problem_choices;
         } else if (option == "--version") {
             request.choice.version = *number;
             ++version_choices;
@@ -172,9 +196,12 @@ std::optional<Request> read_request(int argc, char** argv, std::string& refusal)
             return refused("Opzione sconosciuta: " + std::string(option));
         }
     }
-    if (!chapter || !problem || version_choices != 1)
-        return refused("Servono --chapter, --problem e una tra --version, --versions e --spread.");
-    if (request.versions.count > 0 && !request.png.empty()) return refused("--png vale solo con --version.");
+    if (!chapter || problem_choices != 1 || version_choices != 1)
+        return refused("Servono --chapter, uno tra --problem e --problems e una tra --version, --versions e --spread.");
+    if ((request.versions.count > 0 || request.last_problem > 0) && !request.png.empty())
+        return refused("--png vale solo con --problem e --version.");
+    // A version of each problem is printed as a range of one.
+    if (request.last_problem > 0 && request.versions.count == 0) request.versions = {request.choice.version, 1};
     return request;
 }
 
@@ -214,16 +241,20 @@ ExitCode draw_pages(Request request, int argc, char** argv)
         }
     };
     if (versions.count > 0) {
-        choice.version = versions.at(0);
-        if (const std::string error = show_chosen_page(choice); !error.empty()) return refuse(error);
-        for (std::int32_t k = 0; k < versions.count; ++k) {
-            const std::int32_t v = versions.at(k);
-            if (k > 0) {
-                if (const std::string error = show_chosen_version(v, choice.answer); !error.empty())
-                    return refuse(error);
+        for (;; ++choice.problem) {
+            if (request.last_problem > 0) std::cout << "problem: " << choice.problem << "\n";
+            choice.version = versions.at(0);
+            if (const std::string error = show_chosen_page(choice); !error.empty()) return refuse(error);
+            for (std::int32_t k = 0; k < versions.count; ++k) {
+                const std::int32_t v = versions.at(k);
+                if (k > 0) {
+                    if (const std::string error = show_chosen_version(v, choice.answer); !error.empty())
+                        return refuse(error);
+                }
+                if (!request.check) std::cout << "version: " << v << "\n";
+                report();
             }
-            if (!request.check) std::cout << "version: " << v << "\n";
-            report();
+            if (choice.problem >= request.last_problem) break;  // the last, or the only one
         }
     } else {
         if (const std::string error = show_chosen_page(choice); !error.empty()) return refuse(error);

@@ -83,9 +83,9 @@ std::pair<int, std::string> run_snapshot(const std::string& arguments, Stream re
     return {status, output};
 }
 
-TEST(SnapshotArguments, BadVersionRangesAndSpreadsExitWithTwoAndAnItalianMessage)
+TEST(SnapshotArguments, BadRangesAndSpreadsExitWithTwoAndAnItalianMessage)
 {
-    const std::array<std::pair<const char*, const char*>, 11> cases = {{
+    const std::array<std::pair<const char*, const char*>, 14> cases = {{
         {"--versions 5-3", "B è minore di A"},
         {"--versions 1-10000002", "fuori intervallo"},
         {"--versions abc", "non leggibile"},
@@ -97,6 +97,9 @@ TEST(SnapshotArguments, BadVersionRangesAndSpreadsExitWithTwoAndAnItalianMessage
         {"--spread tre", "non intero"},
         {"--version 2 --versions 1-3", "una tra --version, --versions e --spread"},
         {"--versions 1-3 --spread 5", "una tra --version, --versions e --spread"},
+        {"--versions 1-3 --problems 5-3", "B è minore di A"},
+        {"--versions 1-3 --problems tre", "non leggibile"},
+        {"--versions 1-3 --problems 2-3", "uno tra --problem e --problems"},
     }};
     for (const auto& [versions, message] : cases) {
         SCOPED_TRACE(versions);
@@ -104,6 +107,44 @@ TEST(SnapshotArguments, BadVersionRangesAndSpreadsExitWithTwoAndAnItalianMessage
         EXPECT_EQ(status, 2);
         EXPECT_NE(error.find(message), std::string::npos) << error;
     }
+}
+
+// A range of problems drawn in one run gives each problem's pages as a run
+// of its own does: no page depends on the problem shown before it (3.26
+// once centred its equation by the font 3.25 left selected).
+TEST(SnapshotArguments, ARangeOfProblemsPrintsEachAsItsOwnRunDoes)
+{
+    struct Case {
+        const char* chapter;
+        std::int32_t first, last;
+        const char* pages;
+    };
+    const std::array<Case, 4> cases = {{
+        {"--chapter 3", 25, 26, "--versions 1-2 --answer"},
+        {"--chapter 5", 30, 31, "--spread 2 --answer"},
+        {"--chapter 5", 6, 8, "--version 7 --check-layout"},
+        {"--chapter 9", 47, 48, "--versions 1-3 --answer"},
+    }};
+    for (const auto& [chapter, first, last, pages] : cases) {
+        const std::string common = std::string(chapter) + " " + pages;
+        SCOPED_TRACE(common);
+        std::string expected;
+        for (std::int32_t problem = first; problem <= last; ++problem) {
+            const auto [status, output] = run_snapshot(common + " --problem " + std::to_string(problem), Stream::out);
+            ASSERT_LE(status, 1) << problem;
+            expected += "problem: " + std::to_string(problem) + "\n";
+            // One count of the layout's defects closes the run.
+            expected += output.substr(0, output.rfind("layout: "));
+        }
+        const auto [status, output] =
+            run_snapshot(common + " --problems " + std::to_string(first) + "-" + std::to_string(last), Stream::out);
+        ASSERT_LE(status, 1);
+        EXPECT_EQ(output.substr(0, output.rfind("layout: ")), expected);
+    }
+    // A range that runs past the chapter's last problem is refused there.
+    const auto [status, error] = run_snapshot("--chapter 8 --problems 14-15 --version 1");
+    EXPECT_EQ(status, 2);
+    EXPECT_NE(error.find("Problema inesistente"), std::string::npos) << error;
 }
 
 TEST(SnapshotLayoutCheck, PrintsOneLineADefectOfThePagesItDrawsAndCountsThem)
@@ -177,7 +218,7 @@ TEST(SnapshotArguments, HelpPrintsTheUsageAndAPageLeavesStandardErrorEmpty)
         SCOPED_TRACE(option);
         const auto [status, usage] = run_snapshot(option, Stream::out);
         EXPECT_EQ(status, 0);
-        EXPECT_EQ(usage.rfind("uso: brunatel-snapshot --chapter C --problem P", 0), 0u) << usage;
+        EXPECT_EQ(usage.rfind("uso: brunatel-snapshot --chapter C (--problem P | --problems A-B)", 0), 0u) << usage;
     }
     const auto [status, error] = run_snapshot("--chapter 1 --problem 1 --version 3 --answer");
     EXPECT_EQ(status, 0);
