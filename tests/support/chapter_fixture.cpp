@@ -83,7 +83,8 @@ void ChapterTest::expect_registration(std::span<const RegisteredSection> section
 {
     const auto count = static_cast<std::int32_t>(sections.size());
     ASSERT_EQ(chapter_index.section_count, count);
-    for (std::int32_t e = 1; e <= side_panel_entries; ++e) {
+    // The entries after the sections are the main screen's commands.
+    for (std::int32_t e = 1; e <= max_sections; ++e) {
         const SidePanelEntry& entry = chapter_index.side_panel[e];
         const RegisteredSection expected = e <= count ? sections[e - 1] : RegisteredSection{"", 0, 0, 0};
         EXPECT_EQ(entry.title, expected.title) << "entry " << e;
