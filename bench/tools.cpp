@@ -8,8 +8,9 @@
 // (every operation transcendental; 0 at every point, or a division by 0
 // that no precision settles, where each point is taken to the cap; poles in
 // every grid cell, 1/sin(1000*x) thirteen times; sines cancelling beside
-// 1e-200, told apart at some 700 bits at every point). Goal: under 0.1 s
-// each.
+// 1e-200, told apart at some 700 bits at every point; tiny terms beside
+// identities, which no precision up to the cap tells from 0). Goal: under
+// 0.1 s of CPU each.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -110,6 +111,21 @@ std::vector<Solve> solves()
         {longest("1/sin(1000*x)", "+"), 1, 11},
         {longest("1/tan(x)", "+"), 1, 10000},
         {longest("sin(x)-sin(x)", "+") + "+1e-200", 1, 2},
+        // Magnitudes that meet no sum (a factor times 0), and tiny terms
+        // beside identities no precision proves 0: the work each Risolvi
+        // may spend is bounded.
+        {"sin(x)-sin(x)+exp(-1e5*x)*0", 1, 2},
+        {"ln(exp(x))-x+exp(-1e4*x)*0", 1, 2},
+        {"sin(x)-sin(x)+cos(x)-cos(x)+tan(x)-tan(x)+ln(x)-ln(x)+exp(x)-exp(x)+exp(-1e5*x)*0", 1, 2},
+        {"ln(exp(x))-x+x^100", 1e-300, 1e-299},
+        {"ln(exp(x))-x+exp(-5e4/(8.314*x))", 1, 2},
+        {longest("ln(exp(x))-x", "+") + "+x^100", 1e-300, 1e-299},
+        // Cancellations inside cancellations, each level told at its own
+        // precision.
+        {"1-cos(1-cos(x))", 1e-50, 1e-49},
+        {"1-cos(1-cos(1-cos(x)))", 1e-10, 1e-9},
+        // A gap in the domain in every grid cell.
+        {longest("ln(sin(1000*x))", "+"), 1, 11},
     };
     return list;
 }
