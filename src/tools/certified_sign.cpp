@@ -39,13 +39,14 @@ CertifiedSign CertifiedEvaluator::sign_at(double x)
     return balls_ ? balls_->sign_at(x, right_operands_) : CertifiedSign::uncertain;
 }
 
-bool CertifiedEvaluator::bounded_over(double low, double high)
+IntervalBound CertifiedEvaluator::bounded_over(double low, double high)
 {
     // An operand is the engine's over the interval where it reads the same
     // at both ends.
-    if (!balls_ || !engine_at(low)) return false;
+    if (!balls_) return IntervalBound::undecided;
+    if (!engine_at(low)) return IntervalBound::unbounded;
     std::vector<double> rights = right_operands_;
-    if (!engine_at(high)) return false;
+    if (!engine_at(high)) return IntervalBound::unbounded;
     for (std::size_t k = 0; k < rights.size(); ++k)
         if (rights[k] != right_operands_[k]) rights[k] = NAN;
     return balls_->bounded_over(low, high, rights);

@@ -22,15 +22,16 @@ public:
     std::optional<double> engine_value(double x);
     // The precision rises until the ball leaves 0 out or is exactly 0, up
     // to a cap set by the span of the magnitudes the evaluation meets (x,
-    // the expression's numbers, 1 and every result whose ball leaves 0
-    // out). Uncertain where the ball library cannot be opened.
+    // the expression's numbers, 1, and the operands and results of sums
+    // and differences whose balls leave 0 out), while the work one search
+    // may spend lasts. Uncertain where the ball library cannot be opened.
     CertifiedSign sign_at(double x);
     // Whether f is bounded over the whole of [low, high], both points where
-    // the engine evaluates f: false across a pole, true across a root of a
-    // continuous piece. Each result is enclosed both directly and by its
-    // mean value form about the middle (x-x is then 0, not the width of
-    // the interval).
-    bool bounded_over(double low, double high);
+    // the engine evaluates f: unbounded across a pole, bounded across a
+    // root of a continuous piece. Each result is enclosed both directly
+    // and by its mean value form about the middle (x-x is then 0, not the
+    // width of the interval).
+    IntervalBound bounded_over(double low, double high);
 
 private:
     bool engine_at(double x);

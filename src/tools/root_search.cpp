@@ -87,13 +87,14 @@ private:
     std::optional<Point> point_at(double x);
     std::optional<RootSearch> narrow_by_engine(const Point& l, const Point& r, double& root);
     RootSearch narrow(Point l, Point r, double& root);
+    RootSearch across(double l, double r, double& root);
     RootSearch towards_gap(Point p, double q, double& root, bool& blocked);
     RootSearch within_uncertain(double l, double r, double& root);
 
     double lower_;
     double upper_;
     CertifiedEvaluator certified_;
-    bool uncertain_ = false;  // a sign met that no precision up to the cap settles
+    bool uncertain_ = false;  // a sign met that no precision within reach settles
 };
 
 // Defined where the engine evaluates f, with the sign of its true value;
@@ -126,8 +127,20 @@ std::optional<RootSearch> RootScan::narrow_by_engine(const Point& l, const Point
     }
     if ((low != l.x && certified_.sign_at(low) != l.sign) || (high != r.x && certified_.sign_at(high) != r.sign))
         return std::nullopt;
-    if (!certified_.bounded_over(std::min(low, high), std::max(low, high))) return RootSearch::not_evaluable;
-    root = shown_end(low, high);
+    return across(low, high, root);
+}
+
+// A sign change between two neighbouring doubles: a root where f is bounded
+// over them, a pole where it is not; uncertain where the work ran out
+// before the enclosure told which.
+RootSearch RootScan::across(double l, double r, double& root)
+{
+    switch (certified_.bounded_over(std::min(l, r), std::max(l, r))) {
+    case IntervalBound::unbounded: return RootSearch::not_evaluable;
+    case IntervalBound::undecided: uncertain_ = true; return RootSearch::uncertain;
+    case IntervalBound::bounded: break;
+    }
+    root = shown_end(l, r);
     return RootSearch::found;
 }
 
@@ -138,7 +151,8 @@ std::optional<RootSearch> RootScan::narrow_by_engine(const Point& l, const Point
 RootSearch RootScan::within_uncertain(double l, double r, double& root)
 {
     constexpr std::uint64_t narrow_bracket = std::uint64_t{1} << 20;
-    if (key_distance(l, r) > narrow_bracket || !certified_.bounded_over(std::min(l, r), std::max(l, r)))
+    if (key_distance(l, r) > narrow_bracket ||
+        certified_.bounded_over(std::min(l, r), std::max(l, r)) != IntervalBound::bounded)
         return RootSearch::uncertain;
     root = tenths_between(l, r, 5);
     return RootSearch::found;
@@ -169,9 +183,7 @@ RootSearch RootScan::narrow(Point l, Point r, double& root)
         }
         (opposite_signs(l, *m) ? r : l) = *m;
     }
-    if (!certified_.bounded_over(std::min(l.x, r.x), std::max(l.x, r.x))) return RootSearch::not_evaluable;
-    root = shown_end(l.x, r.x);
-    return RootSearch::found;
+    return across(l.x, r.x, root);
 }
 
 // From p, where the function is defined, towards q, where it is not: halves

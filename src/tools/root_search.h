@@ -19,5 +19,5 @@ double root_grid_point(double lower, double upper, int i);
 // a pole or a gap. found: root lies in the interval; not_evaluable: none,
 // and a sign change met was a pole or in a gap, or the function is defined
 // at no grid point; uncertain: none, and a sign met was still uncertain at
-// the precision cap; no_root: none seen.
+// the precision cap or when the search's work ran out; no_root: none seen.
 RootSearch search_expression_root(double a, double b, double& root);

@@ -208,6 +208,19 @@ TEST_F(MathToolDialogs, CalculatorResultsAsShown)
         // 0 wherever it is defined, which no precision proves: never a root.
         {"ln(exp(x))-x", "1><2", "Segno non determinabile"},
         {"sin(x)^2+cos(x)^2-1", "-3><4", "Segno non determinabile"},
+        // Beside such an identity, a term below what a search's work can
+        // reach (x^100 is 1e-30000, exp(-5e4/(8.314*x)) below 1e-1300) is
+        // 0 to the precision of the computation; a magnitude that meets no
+        // sum (a factor times 0) asks for no precision at all.
+        {"ln(exp(x))-x+x^100", "1e-300><1e-299", "Segno non determinabile"},
+        {"ln(exp(x))-x+exp(-5e4/(8.314*x))", "1><2", "Segno non determinabile"},
+        {"ln(exp(x))-x+exp(-1e4*x)*0", "1><2", "Segno non determinabile"},
+        {"sin(x)-sin(x)+cos(x)-cos(x)+tan(x)-tan(x)+ln(x)-ln(x)+exp(x)-exp(x)+exp(-1e5*x)*0", "1><2",
+         "Segno non determinabile"},
+        // Cancellations inside cancellations: 1-cos(1-cos(x)) is about
+        // x^4/8 > 0, each level told at the precision the one inside shows.
+        {"1-cos(1-cos(x))", "1e-50><1e-49", "Soluzione non trovata"},
+        {"1-cos(1-cos(1-cos(x)))", "1e-10><1e-9", "Soluzione non trovata"},
         // Terms spanning the doubles' range, and functions cancelling to
         // below it near 0: signs told at the precision they need.
         {"x*1e-50+1e300-1e300", "1><2", "Soluzione non trovata"},

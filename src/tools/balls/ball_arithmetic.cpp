@@ -3,6 +3,7 @@
 // hand, each taken exactly, every operation's rounding kept inside the
 // ball. Built as a library of its own, opened on the first sign asked for.
 #include <algorithm>
+#include <bit>
 #include <cmath>
 #include <cstdint>
 #include <vector>
@@ -24,6 +25,22 @@ constexpr slong guard_bits = 64;
 // of tiny numbers reach it.
 constexpr slong largest_cap = slong{1} << 16;
 
+// The work of a function at a precision: a fixed part, and past about a
+// thousand bits the products inside it, which grow as the square of the
+// length. A sum or product takes an eighth of the fixed part and grows
+// with the length alone.
+constexpr slong function_work(slong precision)
+{
+    return 256 + precision + precision * precision / 1024;
+}
+constexpr slong arithmetic_work(slong precision)
+{
+    return (256 + precision) / 8;
+}
+// What the balls of one search may cost: at most some 50 ms on this class
+// of machine. A sign that would need more stays uncertain.
+constexpr slong search_work = 16'000'000;
+
 class Ball {
 public:
     Ball() { arb_init(value_); }
@@ -41,7 +58,9 @@ bool is_whole(double v)
     return std::isfinite(v) && v == std::trunc(v);
 }
 
-// The binary exponents met by an evaluation, lowest and highest.
+// The binary exponents met by an evaluation, lowest and highest: those of
+// x and of the expression's numbers, and of the operands and results of
+// each sum and difference, where a cancellation needs them.
 struct Span {
     slong low = 0;
     slong high = 1;  // 1, the scale of the functions
@@ -89,6 +108,16 @@ void power(arb_ptr r, arb_srcptr a, arb_srcptr b, double engine_exponent, slong 
         arb_pow(r, a, exponent, precision);
     }
     arb_clear(exponent);
+}
+
+bool is_sum(std::int32_t code)
+{
+    return code == calc_add || code == calc_subtract;
+}
+
+bool is_function(std::int32_t code)
+{
+    return code == calc_power || code > calc_subtract;
 }
 
 // The engine's operations on balls. Where the true value does not exist
@@ -198,17 +227,28 @@ void slope_of(arb_ptr s, std::int32_t code, Slot& a, Slot& b, arb_srcptr result,
     add_term(s, t, a.slope.get(), u, precision);
 }
 
+// A result, none where the work left to the search could not pay for the
+// first evaluation, and whether that work ran out before the precision
+// could settle it.
+struct Raised {
+    arb_srcptr value;
+    bool spent;
+};
+
 class ArbEvaluation final : public BallEvaluation {
 public:
     explicit ArbEvaluation(const OperationSequence& sequence);
     ArbEvaluation(const ArbEvaluation&) = delete;
     ArbEvaluation& operator=(const ArbEvaluation&) = delete;
     CertifiedSign sign_at(double x, const std::vector<double>& rights) override;
-    bool bounded_over(double low, double high, const std::vector<double>& rights) override;
+    IntervalBound bounded_over(double low, double high, const std::vector<double>& rights) override;
 
 private:
     arb_srcptr at_point(const std::vector<double>& rights, slong precision, Span& span);
     arb_srcptr over_interval(const std::vector<double>& rights, slong precision, Span& span);
+    bool pay(slong forms, slong precision);
+    template <typename Evaluate, typename Settled>
+    Raised raise_precision(Evaluate evaluate, Settled settled, slong forms);
 
     std::vector<SlotOperation> operations_;
     std::size_t result_ = 0;
@@ -218,6 +258,9 @@ private:
     static constexpr std::size_t x_ = 1;
     Ball deviation_;  // x over the interval less its middle
     Ball scratch_[5];
+    slong functions_ = 0;   // functions, and powers whose exponent is not a whole number
+    slong arithmetic_ = 0;  // sums and products, those of whole powers among them
+    slong work_left_ = search_work;
 };
 
 ArbEvaluation::ArbEvaluation(const OperationSequence& sequence)
@@ -234,6 +277,18 @@ ArbEvaluation::ArbEvaluation(const OperationSequence& sequence)
         numbers_span_.meet(points_[v].get());
     }
     arb_one(slots_[x_].slope.get());
+    for (const SlotOperation& op : operations_) {
+        const auto right = static_cast<std::size_t>(op.right);
+        const double exponent = right != x_ && right < sequence.numbers.size() ? sequence.numbers[right] : NAN;
+        if (op.code == calc_power && is_whole(exponent) && std::abs(exponent) < 0x1p63) {
+            // A whole power is a product per binary digit of its exponent.
+            arithmetic_ += std::bit_width(static_cast<std::uint64_t>(std::abs(exponent)));
+        } else if (is_function(op.code)) {
+            ++functions_;
+        } else {
+            ++arithmetic_;
+        }
+    }
 }
 
 arb_srcptr ArbEvaluation::at_point(const std::vector<double>& rights, slong precision, Span& span)
@@ -243,8 +298,12 @@ arb_srcptr ArbEvaluation::at_point(const std::vector<double>& rights, slong prec
     for (std::size_t k = 0; k < operations_.size(); ++k) {
         const SlotOperation& op = operations_[k];
         const arb_ptr target = points_[static_cast<std::size_t>(op.target)].get();
-        operate(target, points_[static_cast<std::size_t>(op.left)].get(), op.code,
-                points_[static_cast<std::size_t>(op.right)].get(), rights[k], precision);
+        const arb_ptr left = points_[static_cast<std::size_t>(op.left)].get();
+        const arb_ptr right = points_[static_cast<std::size_t>(op.right)].get();
+        operate(target, left, op.code, right, rights[k], precision);
+        if (!is_sum(op.code)) continue;
+        span.meet(left);
+        span.meet(right);
         span.meet(target);
     }
     return points_[result_].get();
@@ -263,6 +322,10 @@ arb_srcptr ArbEvaluation::over_interval(const std::vector<double>& rights, slong
         Slot& l = slots_[static_cast<std::size_t>(op.left)];
         Slot& r = slots_[static_cast<std::size_t>(op.right)];
         Slot& t = slots_[static_cast<std::size_t>(op.target)];
+        if (is_sum(op.code)) {
+            span.meet(l.value.get());
+            span.meet(r.value.get());
+        }
         operate(direct.get(), l.value.get(), op.code, r.value.get(), rights[k], precision);
         operate(t.middle.get(), l.middle.get(), op.code, r.middle.get(), rights[k], precision);
         slope_of(t.slope.get(), op.code, l, r, direct.get(), rights[k], scratch_[2].get(), scratch_[3].get(),
@@ -273,46 +336,64 @@ arb_srcptr ArbEvaluation::over_interval(const std::vector<double>& rights, slong
         if (!finite || !arb_is_finite(centred.get()) ||
             !arb_intersection(t.value.get(), direct.get(), centred.get(), precision))
             arb_set(t.value.get(), finite ? direct.get() : centred.get());
-        span.meet(t.value.get());
+        if (is_sum(op.code)) span.meet(t.value.get());
     }
     return slots_[result_].value.get();
 }
 
-// The precision rises from 72 bits, to what the span of the magnitudes met
-// needs, then doubling to twice that, until the ball leaves 0 out (or is
-// not finite); twice, as a function cancels against its first terms to the
-// square of its argument's scale (1-cos(x) is x^2/2, x-sin(x) x^3/6 beside
-// x).
-template <typename Evaluate, typename Settled>
-arb_srcptr raise_precision(Evaluate evaluate, Settled settled)
+// Takes the work of one evaluation at the precision from what the search
+// has left; false, taking nothing, where that is too little. forms: the
+// enclosures an evaluation computes for each operation.
+bool ArbEvaluation::pay(slong forms, slong precision)
 {
-    slong cap = largest_cap;
-    for (slong precision = first_precision;;) {
-        Span span;
-        const arb_srcptr f = evaluate(precision, span);
-        if (settled(f) || precision >= cap) return f;
-        if (precision == first_precision) {
-            cap = span.cap();
-            precision = std::min(std::max(span.bits(), 2 * first_precision), cap);
-        } else {
-            precision = std::min(2 * precision, cap);
-        }
+    const slong work = forms * (functions_ * function_work(precision) + arithmetic_ * arithmetic_work(precision));
+    if (work > work_left_) return false;
+    work_left_ -= work;
+    return true;
+}
+
+// The precision rises from 72 bits, to what the span of the magnitudes met
+// needs, then doubling up to a cap of twice that, until the ball leaves 0
+// out (or is not finite); twice, as a function cancels against its first
+// terms to the square of its argument's scale (1-cos(x) is x^2/2, x-sin(x)
+// x^3/6 beside x). The span, and with it the cap, is taken anew after each
+// evaluation: what one precision tells from 0 shows how far the next must
+// reach (1-cos(1-cos(x)), each cancellation below the one before). Each
+// evaluation is paid from the search's work; where the work left cannot
+// pay the next, the value stays as it is.
+template <typename Evaluate, typename Settled>
+Raised ArbEvaluation::raise_precision(Evaluate evaluate, Settled settled, slong forms)
+{
+    slong precision = first_precision;
+    if (!pay(forms, precision)) return {nullptr, true};
+    slong cap = first_precision;
+    Span span;
+    arb_srcptr f = evaluate(precision, span);
+    while (!settled(f)) {
+        cap = std::max(cap, span.cap());
+        const slong next = std::min(std::max(2 * precision, span.bits()), cap);
+        if (next <= precision) return {f, false};
+        if (!pay(forms, next)) return {f, true};
+        precision = next;
+        f = evaluate(precision, span);
     }
+    return {f, false};
 }
 
 CertifiedSign ArbEvaluation::sign_at(double x, const std::vector<double>& rights)
 {
     arb_set_d(points_[x_].get(), x);
-    const arb_srcptr f =
+    const auto [f, spent] =
         raise_precision([&](slong precision, Span& span) { return at_point(rights, precision, span); },
-                        [](arb_srcptr v) { return arb_is_zero(v) || arb_is_positive(v) || arb_is_negative(v); });
+                        [](arb_srcptr v) { return arb_is_zero(v) || arb_is_positive(v) || arb_is_negative(v); }, 1);
+    if (!f) return CertifiedSign::uncertain;
     if (arb_is_zero(f)) return CertifiedSign::zero;
     if (arb_is_positive(f)) return CertifiedSign::positive;
     if (arb_is_negative(f)) return CertifiedSign::negative;
-    return arb_is_finite(f) ? CertifiedSign::uncertain : CertifiedSign::undefined;
+    return arb_is_finite(f) || spent ? CertifiedSign::uncertain : CertifiedSign::undefined;
 }
 
-bool ArbEvaluation::bounded_over(double low, double high, const std::vector<double>& rights)
+IntervalBound ArbEvaluation::bounded_over(double low, double high, const std::vector<double>& rights)
 {
     arf_t ends[2];
     arf_init(ends[0]);
@@ -320,17 +401,20 @@ bool ArbEvaluation::bounded_over(double low, double high, const std::vector<doub
     arf_set_d(ends[0], low);
     arf_set_d(ends[1], high);
     Slot& x = slots_[x_];
-    const arb_srcptr f = raise_precision(
+    // Each operation enclosed directly, at the middle and in its slope.
+    constexpr slong interval_forms = 3;
+    const auto [f, spent] = raise_precision(
         [&](slong precision, Span& span) {
             arb_set_interval_arf(x.value.get(), ends[0], ends[1], precision);
             arb_set_arf(x.middle.get(), arb_midref(x.value.get()));
             arb_sub(deviation_.get(), x.value.get(), x.middle.get(), precision);
             return over_interval(rights, precision, span);
         },
-        [](arb_srcptr v) { return arb_is_finite(v) != 0; });
+        [](arb_srcptr v) { return arb_is_finite(v) != 0; }, interval_forms);
     arf_clear(ends[0]);
     arf_clear(ends[1]);
-    return arb_is_finite(f);
+    if (f && arb_is_finite(f)) return IntervalBound::bounded;
+    return spent ? IntervalBound::undecided : IntervalBound::unbounded;
 }
 
 }  // namespace
