@@ -217,6 +217,13 @@ TEST_F(MathToolDialogs, CalculatorResultsAsShown)
         {"ln(exp(x))-x+exp(-1e4*x)*0", "1><2", "Segno non determinabile"},
         {"sin(x)-sin(x)+cos(x)-cos(x)+tan(x)-tan(x)+ln(x)-ln(x)+exp(x)-exp(x)+exp(-1e5*x)*0", "1><2",
          "Segno non determinabile"},
+        // A value less itself is 0, over itself 1, at every point: the
+        // first point is a root, as for x-x.
+        {"x-x", "2><3", "2"},
+        {"sin(x)-sin(x)", "2><3", "2"},
+        {"ln(x)-ln(x)", "2><3", "2"},
+        {"ln(x)/ln(x)-1", "2><3", "2"},
+        {"sin(x)-sin(x)+exp(-1e5*x)*0", "1><2", "1"},
         // Cancellations inside cancellations: 1-cos(1-cos(x)) is about
         // x^4/8 > 0, each level told at the precision the one inside shows.
         {"1-cos(1-cos(x))", "1e-50><1e-49", "Soluzione non trovata"},

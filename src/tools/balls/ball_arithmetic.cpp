@@ -110,6 +110,21 @@ void power(arb_ptr r, arb_srcptr a, arb_srcptr b, double engine_exponent, slong 
     arb_clear(exponent);
 }
 
+// A value less itself is exactly 0, and over itself exactly 1 where it is
+// not 0, as in the engine's doubles.
+bool operate_on_itself(arb_ptr r, arb_srcptr a, std::int32_t code)
+{
+    if (code == calc_subtract) {
+        arb_zero(r);
+        return true;
+    }
+    if (code == calc_divide && !arb_contains_zero(a)) {
+        arb_one(r);
+        return true;
+    }
+    return false;
+}
+
 bool is_sum(std::int32_t code)
 {
     return code == calc_add || code == calc_subtract;
@@ -125,6 +140,8 @@ bool is_function(std::int32_t code)
 // power not whole) the ball comes out not finite.
 void operate(arb_ptr r, arb_srcptr a, std::int32_t code, arb_srcptr b, double engine_right, slong precision)
 {
+    // The same ball on both sides is one value of the sequence.
+    if (a == b && operate_on_itself(r, a, code)) return;
     switch (code) {
     case calc_power: power(r, a, b, engine_right, precision); return;
     case calc_multiply: arb_mul(r, a, b, precision); return;
@@ -325,6 +342,13 @@ arb_srcptr ArbEvaluation::over_interval(const std::vector<double>& rights, slong
         if (is_sum(op.code)) {
             span.meet(l.value.get());
             span.meet(r.value.get());
+        }
+        // A value less itself, or over itself, is a constant: so is its
+        // enclosure, with a slope of exactly 0.
+        if (&l == &r && operate_on_itself(t.value.get(), l.value.get(), op.code)) {
+            arb_set(t.middle.get(), t.value.get());
+            arb_zero(t.slope.get());
+            continue;
         }
         operate(direct.get(), l.value.get(), op.code, r.value.get(), rights[k], precision);
         operate(t.middle.get(), l.middle.get(), op.code, r.middle.get(), rights[k], precision);
