@@ -12,8 +12,9 @@ inline constexpr std::string_view cannot_equilibrate_text = "Impossibile equilib
 inline constexpr std::string_view not_allowed_text = "Operazione non consentita";
 inline constexpr std::string_view x_unreadable_text = "Valore di x non leggibile";
 inline constexpr std::string_view no_solution_text = "Soluzione non trovata";
-// A root search that met values too close to 0 to tell their sign.
-inline constexpr std::string_view uncertain_sign_text = "Segno non determinabile";
+// A root search that met values too close to 0 to tell their sign, and
+// no root: what it found where the sign stayed undecided.
+inline constexpr std::string_view uncertain_sign_text = "Zero entro la precisione di calcolo";
 inline constexpr std::string_view bad_range_text = "Intervallo errato";
 
 // What the calculator and the plotter answer to an expression the engine

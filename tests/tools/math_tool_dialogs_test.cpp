@@ -206,17 +206,17 @@ TEST_F(MathToolDialogs, CalculatorResultsAsShown)
         {"x^2", "0><1", "0"},
         {"x^2-4", "2><10", "2"},
         // 0 wherever it is defined, which no precision proves: never a root.
-        {"ln(exp(x))-x", "1><2", "Segno non determinabile"},
-        {"sin(x)^2+cos(x)^2-1", "-3><4", "Segno non determinabile"},
+        {"ln(exp(x))-x", "1><2", "Zero entro la precisione di calcolo"},
+        {"sin(x)^2+cos(x)^2-1", "-3><4", "Zero entro la precisione di calcolo"},
         // Beside such an identity, a term below what a search's work can
         // reach (x^100 is 1e-30000, exp(-5e4/(8.314*x)) below 1e-1300) is
         // 0 to the precision of the computation; a magnitude that meets no
         // sum (a factor times 0) asks for no precision at all.
-        {"ln(exp(x))-x+x^100", "1e-300><1e-299", "Segno non determinabile"},
-        {"ln(exp(x))-x+exp(-5e4/(8.314*x))", "1><2", "Segno non determinabile"},
-        {"ln(exp(x))-x+exp(-1e4*x)*0", "1><2", "Segno non determinabile"},
+        {"ln(exp(x))-x+x^100", "1e-300><1e-299", "Zero entro la precisione di calcolo"},
+        {"ln(exp(x))-x+exp(-5e4/(8.314*x))", "1><2", "Zero entro la precisione di calcolo"},
+        {"ln(exp(x))-x+exp(-1e4*x)*0", "1><2", "Zero entro la precisione di calcolo"},
         {"sin(x)-sin(x)+cos(x)-cos(x)+tan(x)-tan(x)+ln(x)-ln(x)+exp(x)-exp(x)+exp(-1e5*x)*0", "1><2",
-         "Segno non determinabile"},
+         "Zero entro la precisione di calcolo"},
         // A value less itself is 0, over itself 1, at every point: the
         // first point is a root, as for x-x.
         {"x-x", "2><3", "2"},
