@@ -2,6 +2,7 @@
 
 #include <dlfcn.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <system_error>
 
@@ -11,9 +12,14 @@ void* symbol_beside_program(const char* file, const char* symbol)
 {
     std::error_code failed;
     const auto program = std::filesystem::read_symlink("/proc/self/exe", failed);
-    if (failed) return nullptr;
+    if (failed) {
+        std::fprintf(stderr, "%s: %s\n", file, failed.message().c_str());
+        return nullptr;
+    }
     void* library = dlopen((program.parent_path() / file).c_str(), RTLD_NOW | RTLD_LOCAL);
-    return library ? dlsym(library, symbol) : nullptr;
+    void* found = library ? dlsym(library, symbol) : nullptr;
+    if (!found) std::fprintf(stderr, "%s\n", dlerror());
+    return found;
 }
 
 }  // namespace platform

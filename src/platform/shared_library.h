@@ -4,6 +4,7 @@
 
 namespace platform {
 // The address of symbol in the library file beside the running program;
-// null where either is missing.
+// null where either is missing, after saying why on standard error (in
+// the dynamic loader's words).
 void* symbol_beside_program(const char* file, const char* symbol);
 }  // namespace platform

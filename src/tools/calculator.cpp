@@ -49,6 +49,7 @@ std::string status_message(CalculatorStatus status)
     case CalculatorStatus::no_solution: return std::string(no_solution_text);
     case CalculatorStatus::too_long: return refused_expression_text(Preparation::too_long);
     case CalculatorStatus::uncertain: return std::string(uncertain_sign_text);
+    case CalculatorStatus::uncertified: return std::string(uncertified_text);
     case CalculatorStatus::shown: break;
     }
     return calculator_state.solution;
@@ -121,6 +122,7 @@ CalculatorStatus solve_in(std::string_view x_text, std::size_t separator)
     case RootSearch::not_evaluable: return CalculatorStatus::not_allowed;
     case RootSearch::no_root: return CalculatorStatus::no_solution;
     case RootSearch::uncertain: return CalculatorStatus::uncertain;
+    case RootSearch::unavailable: return CalculatorStatus::uncertified;
     case RootSearch::found: break;
     }
     calculator_state.solution = root_text(root);

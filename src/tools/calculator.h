@@ -15,6 +15,7 @@ enum class CalculatorStatus {
     no_solution = 4,
     too_long = 5,
     uncertain = 6,
+    uncertified = 7,
 };
 
 // The three fields as last read or shown, kept for the run.

@@ -7,6 +7,7 @@
 
 namespace {
 
+// Opened once: a library that is missing is reported once.
 std::unique_ptr<BallEvaluation> open_ball_evaluation(const OperationSequence& sequence)
 {
     static const auto create = reinterpret_cast<NewBallEvaluation>(

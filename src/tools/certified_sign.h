@@ -20,6 +20,9 @@ public:
 
     // The engine's own value at x, none where it refuses an operation.
     std::optional<double> engine_value(double x);
+    // Whether the ball library could be opened: without it no sign is
+    // certified.
+    bool available() const { return balls_ != nullptr; }
     // The precision rises until the ball leaves 0 out or is exactly 0, up
     // to a cap set by the span of the magnitudes the evaluation meets (x,
     // the expression's numbers, 1, and the operands and results of sums

@@ -216,6 +216,7 @@ RootSearch RootScan::towards_gap(Point p, double q, double& root, bool& blocked)
 
 RootSearch RootScan::search(double& root)
 {
+    if (!certified_.available()) return RootSearch::unavailable;
     bool blocked = false;
     std::optional<Point> last;  // the last grid point where f has a sign
     bool last_is_previous = false;

@@ -1,7 +1,7 @@
 // A root of the prepared expression in an interval.
 #pragma once
 
-enum class RootSearch { found, not_evaluable, no_root, uncertain };
+enum class RootSearch { found, not_evaluable, no_root, uncertain, unavailable };
 
 // The grid scanned: 1001 points from the lower end of the interval to the
 // upper, in thousandths of its width, the last the upper end itself.
@@ -19,5 +19,6 @@ double root_grid_point(double lower, double upper, int i);
 // a pole or a gap. found: root lies in the interval; not_evaluable: none,
 // and a sign change met was a pole or in a gap, or the function is defined
 // at no grid point; uncertain: none, and a sign met was still uncertain at
-// the precision cap or when the search's work ran out; no_root: none seen.
+// the precision cap or when the search's work ran out; no_root: none seen;
+// unavailable: the ball library cannot be opened, and no sign is certified.
 RootSearch search_expression_root(double a, double b, double& root);

@@ -15,6 +15,8 @@ inline constexpr std::string_view no_solution_text = "Soluzione non trovata";
 // A root search that met values too close to 0 to tell their sign, and
 // no root: what it found where the sign stayed undecided.
 inline constexpr std::string_view uncertain_sign_text = "Zero entro la precisione di calcolo";
+// A root search without the ball library that certifies its signs.
+inline constexpr std::string_view uncertified_text = "Calcolo certificato non disponibile";
 inline constexpr std::string_view bad_range_text = "Intervallo errato";
 
 // What the calculator and the plotter answer to an expression the engine

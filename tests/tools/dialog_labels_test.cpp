@@ -16,6 +16,7 @@
 #include "tools/equilibrator.h"
 #include "tools/formula_dialogs.h"
 #include "tools/function_plotter.h"
+#include "tools/tool_messages.h"
 
 namespace {
 
@@ -83,6 +84,15 @@ TEST_F(DialogLabels, CalculatorMessagesOnOneLine)
         run_calculator_dialog();
         EXPECT_EQ(lines.size(), 1u) << expression << " at " << x << ": " << testing::PrintToString(lines);
     }
+    // Shown only without the ball library beside the program.
+    std::vector<std::string> lines;
+    recorder().push_dialog_script([&](Dialog& dialog) {
+        dlg_set_char(dialog, 1101, uncertified_text);
+        lines = testing_support::label_lines(dialog, 1101);
+        return kDialogCancel;
+    });
+    run_calculator_dialog();
+    EXPECT_EQ(lines.size(), 1u) << testing::PrintToString(lines);
 }
 
 // Every message of the plotter stands in the two rows its field holds.

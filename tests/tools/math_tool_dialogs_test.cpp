@@ -2,13 +2,18 @@
 // as shown, root searches, messages, and the graph on the page.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <limits>
 #include <map>
 #include <string>
+#include <system_error>
 
 #include "platform/dialogs.h"
 #include "platform/graphics.h"
 #include "support/platform_fixtures.h"
+#include "support/tool_runs.h"
 #include "tools/calculator.h"
 #include "tools/function_plotter.h"
 
@@ -275,6 +280,45 @@ TEST_F(MathToolDialogs, CalculatorResultsAsShown)
     });
     run_calculator_dialog();
     EXPECT_EQ(opening, "-0.1");
+}
+
+// A copy of the program made without its ball library (a package, a copy
+// into a bin folder) says so on standard error, once, and each search says
+// that the certified computation is missing; a value at x is computed as
+// ever. This test runs itself, copied to a folder of its own, where the
+// copy writes what it shows.
+TEST_F(MathToolDialogs, WithoutItsBallLibraryASearchSaysSo)
+{
+    const struct {
+        const char* expression;
+        const char* x;
+    } typed[] = {{"x^2-2", "1><2"}, {"1/(x-1)", "0><3"}, {"x^2-2", "1.5"}};
+    constexpr const char* copy_says = "BRUNATEL_TEST_COPY_WITHOUT_BALLS";
+    if (std::getenv(copy_says) != nullptr) {
+        for (const auto& [expression, x] : typed) std::fprintf(stderr, "shown: %s\n", solve(expression, x).c_str());
+        return;
+    }
+    namespace fs = std::filesystem;
+    const fs::path folder = testing_support::private_folder("without balls");
+    const fs::path copy = folder / "tests_tools";
+    const fs::path self = fs::read_symlink("/proc/self/exe");
+    std::error_code linked;
+    fs::create_hard_link(self, copy, linked);
+    if (linked) fs::copy_file(self, copy);
+    ASSERT_FALSE(fs::exists(folder / BRUNATEL_BALLS_FILE));
+    const auto run =
+        testing_support::run_tool(copy.string(), {"--gtest_filter=MathToolDialogs.WithoutItsBallLibraryASearchSaysSo"},
+                                  testing_support::Stream::err, {std::string(copy_says) + "=1"});
+    fs::remove_all(folder);
+    EXPECT_EQ(run.status, 0);
+    const std::size_t named = run.output.find(BRUNATEL_BALLS_FILE);
+    EXPECT_NE(named, std::string::npos) << run.output;
+    EXPECT_EQ(run.output.find(BRUNATEL_BALLS_FILE, named + 1), std::string::npos) << run.output;
+    std::string shown;
+    for (std::size_t at = run.output.find("shown: "); at != std::string::npos; at = run.output.find("shown: ", at + 1))
+        shown += run.output.substr(at + 7, run.output.find('\n', at) - at - 7) + "|";
+    EXPECT_EQ(shown,
+              "Calcolo certificato non disponibile|Calcolo certificato non disponibile|        0.25000000000000|");
 }
 
 TEST_F(MathToolDialogs, ResultDigitsFromTheErrorEstimate)
