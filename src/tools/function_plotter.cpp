@@ -129,6 +129,15 @@ bool usable_span(float low, float high, std::int32_t pixels)
            std::isfinite(static_cast<float>(pixels) / span);
 }
 
+// A refused range clears the last graph and its labels too, as a refused
+// function does: left beside the message, they would read as the graph of
+// the range typed. The frame is left empty, without axes.
+void refuse_range(Dialog& dialog)
+{
+    set_up_graph({}, {}, 0, NAN, NAN, 0.0f, "", NAN, NAN, 0.0f, "", plot_layout, 0xFF0000, 0xFF0000);
+    dlg_set_char(dialog, message_field, bad_range_text);
+}
+
 }  // namespace
 
 void plot_functions(Dialog& dialog, std::int32_t, std::int32_t)
@@ -142,12 +151,11 @@ void plot_functions(Dialog& dialog, std::int32_t, std::int32_t)
     for (std::size_t k = 0; k < range_fields.size(); ++k) {
         range_texts[k] = dlg_get_char(dialog, range_fields[k]);
         const auto value = read_range(range_texts[k]);
-        if (!value) return void(dlg_set_char(dialog, message_field, bad_range_text));
+        if (!value) return refuse_range(dialog);
         range[k] = *value;
     }
     const auto [x1, x2, y1, y2] = range;
-    if (!usable_span(x1, x2, plot_width) || !usable_span(y1, y2, plot_height))
-        return void(dlg_set_char(dialog, message_field, bad_range_text));
+    if (!usable_span(x1, x2, plot_width) || !usable_span(y1, y2, plot_height)) return refuse_range(dialog);
     // A refused function still clears the last graph and its range: left
     // beside the message, they would read as the graph of the function refused.
     const Preparation prepared = prepare_expression(plotter_state.function_texts[0]);

@@ -402,29 +402,48 @@ TEST_F(MathToolWindows, BothCurvesOnThePageInTheirColours)
     EXPECT_GT(red, 50);
 }
 
-// The opening graph, then a first function refused: neither curve nor range
-// label of the last graph stays beside the message.
-TEST_F(MathToolWindows, RefusedFirstFunctionClearsTheLastGraph)
+// The opening graph, then a first function or a range refused (typed after
+// what a field holds): neither curve nor range label of the last graph stays
+// beside the message.
+TEST_F(MathToolWindows, RefusalClearsTheLastGraph)
 {
-    plotter_state = {};
-    std::string typed;
-    qw_post_to_ui_thread([&] {
-        session().dialog_type(1108, "2x");
-        session().dialog_click(1);
+    const struct {
+        std::int32_t field;
+        const char* typed;
+        const char* kept;  // the first function and x2 for the next opening
+    } refused[] = {
+        {1108, "2x", "2x | 10"},
+        {1107, "0", "x/10 | 10"},  // x1 50 above x2
+        {1104, "abc", "x/10 | 10"},
+    };
+    const auto coloured = [this] {
+        int count = 0;
+        for (std::int32_t y = 20; y <= 290; ++y)
+            for (std::int32_t x = 180; x <= 600; ++x) {
+                const std::int32_t colour = session().canvas_pixel(x, y);
+                count += colour == 0xFF0000 || colour == 0x0000FF;
+            }
+        return count;
+    };
+    for (const auto& [field, text, kept] : refused) {
+        plotter_state = {true, {"5", "10", "-1", "1"}, {"x/10", "x/20"}};
+        int drawn = 0;
+        std::string next;
+        qw_post_to_ui_thread([&] {
+            session().process_events(20);
+            drawn = coloured();
+            session().dialog_type(field, text);
+            session().dialog_click(1);
+            session().process_events(20);
+            next = plotter_state.function_texts[0] + " | " + plotter_state.range_texts[1];
+            session().dialog_key(27);
+        });
+        open_plot_dialog();
         session().process_events(20);
-        typed = plotter_state.function_texts[0];
-        session().dialog_key(27);
-    });
-    open_plot_dialog();
-    session().process_events(20);
-    EXPECT_EQ(typed, "2x");
-    int coloured = 0;
-    for (std::int32_t y = 20; y <= 290; ++y)
-        for (std::int32_t x = 180; x <= 600; ++x) {
-            const std::int32_t colour = session().canvas_pixel(x, y);
-            coloured += colour == 0xFF0000 || colour == 0x0000FF;
-        }
-    EXPECT_EQ(coloured, 0);
+        EXPECT_GT(drawn, 50) << text;
+        EXPECT_EQ(next, kept) << text;
+        EXPECT_EQ(coloured(), 0) << text;
+    }
 }
 
 }  // namespace
