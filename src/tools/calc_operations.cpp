@@ -1,13 +1,18 @@
 #include "tools/calc_operations.h"
 
 #include <cmath>
-#include <numbers>
+
+#include "numbers/mathematical_constants.h"
 
 namespace {
 
 // Stored factors, not 1/ln 10: the power's bound reads 300 decimal digits
 // with 0.43421624, about 690.9 in natural units.
 constexpr double power_bound_factor = 0.43421624;
+// The tangent's poles as the calculator stores them: its half-turn is
+// its stored π, not π (the two part by 1e-9 some 300,000 half-turns out),
+// and its quarter-turn 1.5707963705.
+constexpr double tan_half_turn = calculator_stored_pi;
 constexpr double tan_pole = 1.5707963705;
 
 struct Result {
@@ -47,7 +52,7 @@ Result divide(double a, double ea, double b, double eb)
 Result tangent(double a, double ea)
 {
     if (std::abs(a) > 1e6) return {false};
-    if (std::abs(std::abs(a - std::numbers::pi * std::trunc(a / std::numbers::pi)) - tan_pole) < 1e-7) return {false};
+    if (std::abs(std::abs(a - tan_half_turn * std::trunc(a / tan_half_turn)) - tan_pole) < 1e-7) return {false};
     const double t = std::tan(a);
     return {true, t, (1.0 + t * t) * ea};
 }
