@@ -1,7 +1,9 @@
 // The Qt backend's threads: mouse through the window, nested waits on the
 // interface thread, menus and dialogs driven from a worker, and quitting.
 #include <gtest/gtest.h>
+#include <xcb/xcb.h>
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
@@ -386,6 +388,28 @@ TEST_F(QtEventsTest, QuitEndsWorkersBlockedInWaitsSleepsAndDialogs)
     platform::stop_and_join_threads();
     EXPECT_EQ(stopped, 5);
     EXPECT_FALSE(dialog.open);
+}
+
+// With no window manager, a frame destroyed from outside (xdotool
+// windowclose) gets only the display's notice that it is gone: the
+// program ends then, as "Esci" ends it. Another window's notice does not.
+TEST_F(QtEventsTest, AFrameDestroyedFromOutsideEndsTheProgram)
+{
+    const QMainWindow* frame = nullptr;
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (widget->isVisible() && qobject_cast<QMainWindow*>(widget) != nullptr)
+            frame = qobject_cast<QMainWindow*>(widget);
+    ASSERT_NE(frame, nullptr);
+    ASSERT_NE(frame->internalWinId(), 0u);
+    xcb_destroy_notify_event_t gone{};
+    gone.response_type = XCB_DESTROY_NOTIFY;
+    qintptr result = 0;
+    for (const WId window : {frame->internalWinId() + 1, frame->internalWinId()}) {
+        EXPECT_FALSE(rt_stop_requested());
+        gone.event = gone.window = static_cast<xcb_window_t>(window);
+        QAbstractEventDispatcher::instance()->filterNativeEvent("xcb_generic_event_t", &gone, &result);
+    }
+    EXPECT_TRUE(rt_stop_requested());
 }
 
 TEST_F(QtEventsTest, QuitClosesAnOpenDialogAndEndsANestedWait)

@@ -3,10 +3,12 @@
 // widget, which shows the canvas and turns mouse and key input into the
 // platform's events.
 
+#include <QAbstractNativeEventFilter>
 #include <QMainWindow>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <vector>
 
 #include "platform/qt/canvas_store.h"
@@ -42,6 +44,20 @@ private:
     CanvasStore& store_;
 };
 
+// With no window manager, a window destroyed from outside (xdotool
+// windowclose) gets no close event: only the display's notice that it is
+// gone, which this reads.
+class WindowDestroyedFilter : public QAbstractNativeEventFilter {
+public:
+    WindowDestroyedFilter(const QWidget& window, std::function<void()> on_destroyed);
+    bool nativeEventFilter(const QByteArray& event_type, void* message, qintptr* result) override;
+
+private:
+    const QWidget& window_;
+    std::function<void()> on_destroyed_;
+};
+
+// Closing the frame, or destroying it from outside, runs on_close.
 class FrameWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -85,6 +101,7 @@ private:
     QWidget* client_ = nullptr;
     std::vector<TopMenu> menus_;
     std::function<void()> on_close_;
+    std::unique_ptr<WindowDestroyedFilter> destroyed_filter_;
 };
 
 }  // namespace platform::qt
