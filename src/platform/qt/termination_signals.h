@@ -4,8 +4,10 @@
 // number to a pipe, which the event loop reads once it runs, so that a
 // signal during start-up waits for it rather than striking half-built
 // state; the threads are then joined and the exit code is 128 plus the
-// number. A mask inherited from the starting process would hold these
-// signals back for good: they are unblocked first.
+// number. A second signal does what it does by default, at once, so that
+// a quit that hangs can still be ended. A mask inherited from the starting
+// process would hold these signals back for good: they are unblocked
+// first. One watch at a time in a process.
 #pragma once
 
 #include <functional>
