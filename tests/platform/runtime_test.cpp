@@ -1,11 +1,16 @@
-// Clocks, sleep and beep on the virtual clock, and sequential text files.
+// Clocks, sleep and beep on the virtual clock, the join of the threads at
+// the end, and sequential text files.
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
+#include "platform/events.h"
 #include "platform/runtime.h"
 #include "support/platform_fixtures.h"
 
@@ -27,6 +32,30 @@ TEST_F(RecordingTest, SleepAndBeepAdvanceTheVirtualClock)
     EXPECT_EQ(now.date, "20090307");
     EXPECT_EQ(now.time, "143501.520");
     EXPECT_EQ(recorder().log_lines("beep"), std::vector<std::string>{"beep 150 20"});
+}
+
+// The program may end through exit() on any thread: the join at exit then
+// runs there, ends and joins every other thread of the platform's, and
+// passes over its own, which cannot join itself.
+TEST_F(RecordingTest, TheJoinAtTheEndPassesOverTheThreadThatCallsIt)
+{
+    std::atomic<bool> waiting_ended{false};
+    std::atomic<bool> joined_first{false};
+    std::atomic<bool> returned{false};
+    rt_start_thread([&] {
+        platform::sleep_unless_stopping(3'600'000);
+        waiting_ended = true;
+    });
+    rt_start_thread([&] {
+        platform::stop_and_join_threads();
+        joined_first = waiting_ended.load();
+        returned = true;
+    });
+    const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+    while (!returned && std::chrono::steady_clock::now() < give_up)
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    EXPECT_TRUE(returned);
+    EXPECT_TRUE(joined_first);
 }
 
 class TextFileTest : public ::testing::Test {
