@@ -37,9 +37,10 @@ constexpr slong arithmetic_work(slong precision)
 {
     return (256 + precision) / 8;
 }
-// What the balls of one search may cost: at most some 50 ms on this class
-// of machine. A sign that would need more stays uncertain.
-constexpr slong search_work = 16'000'000;
+// What the balls of one search may cost: some 600 million instructions,
+// 50 ms on this class of machine, wherever the precision goes (a unit is
+// about 17 of them). A sign that would need more stays uncertain.
+constexpr slong search_work = 32'000'000;
 
 class Ball {
 public:
