@@ -71,6 +71,15 @@ std::string nested(const std::string& open, const std::string& close, std::strin
     return inner;
 }
 
+// first, then the terms for k = from, from + 1, ... as long as room
+// characters are left within the engine's length.
+template <typename Term>
+std::string numbered(std::string first, Term term, int from, std::size_t room)
+{
+    for (int k = from; first.size() + term(k).size() + room <= max_expression_characters; ++k) first += term(k);
+    return first;
+}
+
 std::vector<Solve> solves()
 {
     std::vector<Solve> list = {
@@ -126,6 +135,18 @@ std::vector<Solve> solves()
         {"1-cos(1-cos(1-cos(x)))", 1e-10, 1e-9},
         // A gap in the domain in every grid cell.
         {longest("ln(sin(1000*x))", "+"), 1, 11},
+        // Poles in every grid cell, beside a score of distinct functions,
+        // where the doubles place each pole some doubles off the true one;
+        // identities of distinct functions beside 1e-100.
+        {numbered(
+             "1/(sin(1000*x)", [](int k) { return "*cos(x/" + std::to_string(k) + ")"; }, 3, 1) +
+             ")",
+         1, 11},
+        {numbered(
+             "ln(exp(x*2))-x*2", [](int k) { return "+ln(exp(x*" + std::to_string(k) + "))-x*" + std::to_string(k); },
+             3, 7) +
+             "+1e-100",
+         1, 2},
     };
     return list;
 }
