@@ -27,7 +27,6 @@ public:
 };
 
 // The library's one entry: a new evaluation of the sequence, owned by the
-// caller, for one search: the work it may spend raising the precision is
-// bounded.
+// caller, for one search: the work its balls may cost is bounded.
 using NewBallEvaluation = BallEvaluation* (*)(const OperationSequence& sequence);
 inline constexpr const char* new_ball_evaluation_symbol = "brunatel_new_ball_evaluation";
