@@ -473,6 +473,10 @@ const ChapterRows chapter_4 = {
         {40, "yes or no"},
         {41, "a transformation named"},
     },
+    {
+        {18, 128, "0.2 atm; 0.4 atm", "0.23 atm; 0.4 atm"},  // 0.2320 by 0.0735 to first order
+        {18, 83, "1.5 atm; 5 atm", "1.5 atm; 4.5 atm"},      // 4.530 by 0.91 to first order
+    },
 };
 
 TEST(AnswerTable, StatesOfMatter)
