@@ -152,6 +152,7 @@ bool set_volume_using_up(const Stock& used, const Stock& other)
                             slot_uncertainty(7) / std::abs(rest);
     const double volume = slot_value(6);
     set_slot_uncertainty(6, static_cast<float>(volume), static_cast<float>(relative * volume));
+    // Three digits at most, as the book gives the volume.
     if (slot_digits(6) > 3) set_slot_digits(6, slot_value(6), 3);
     return moved_holds && !uncertainty_exceeds_value(6);
 }
@@ -295,12 +296,9 @@ void generate_problem_13()
             set_slot_digits(wanted, exact, slot_digits(wanted) + 1);
         // The volume from the concentration as shown, not the one drawn: V c1 +
         // V2 c2 = (V + V2) c.
-        set_slot_from_data(
-            2, {4, 5, 3, wanted},
-            [per_unit](const std::vector<double>& d) {
-                return d[0] * (per_unit * d[1] - d[3]) / (d[3] - per_unit * d[2]);
-            },
-            3);
+        set_slot_from_data(2, {4, 5, 3, wanted}, [per_unit](const std::vector<double>& d) {
+            return d[0] * (per_unit * d[1] - d[3]) / (d[3] - per_unit * d[2]);
+        });
         // The school rule carried through the same formula: each difference
         // of concentrations takes the sum of their uncertainties, the
         // quotient the sum of the relative ones. An answer under either

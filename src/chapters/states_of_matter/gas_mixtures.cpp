@@ -122,6 +122,8 @@ void generate_problem_16()
         const bool q_given = pair.q == pair.w;
         const double mq = compound_molar_mass(pair.q);
         const double mr = compound_molar_mass(pair.r);
+        // The three digits the book gives the percentage, fewer where the
+        // fraction leaves fewer.
         set_slot_from_data(
             4, {3},
             [q_given, mq, mr](const std::vector<double>& d) {

@@ -149,7 +149,8 @@ void generate_problem_26()
         slot_text(1) + " L contenente " + slot_text(3) + " kg di " + name + " a " + slot_text(2) +
         "@uo@C con quella che si avrebbe se il gas si comportasse in modo ideale";
     // The attraction takes off much of the pressure where the gas is dense:
-    // the digits the data leave after the difference.
+    // the digits the data leave after the difference, three at most as the
+    // book gives both pressures.
     const double molar_mass = gas.molar_mass;
     set_slot_from_data(
         4, {3, 2, 1, 8, 9},
