@@ -196,8 +196,11 @@ bool uncertainty_exceeds_value(std::int32_t slot)
     // The first-order sum is a slope's estimate: one within its rounding of
     // the magnitude holds (a datum uncertain by its whole self, converted,
     // sums to the value itself).
+    // A fixed count rewrites the uncertainty of a slot worked from its data,
+    // and a caller may add to it a part its data do not hold.
     const float first_order = value_slots[slot].first_order_uncertainty;
-    return first_order > 0.0f ? first_order > 1.00001f * magnitude : slot_uncertainty(slot) > magnitude;
+    if (first_order > 0.0f) return std::max(first_order, slot_uncertainty(slot)) > 1.00001f * magnitude;
+    return slot_uncertainty(slot) > magnitude;
 }
 
 std::int32_t slot_digits(std::int32_t slot)
