@@ -134,7 +134,7 @@ struct Stock {
 // that uses the stock `used` up, `other` supplying the rest, worked on that
 // branch alone: its uncertainty summed to first order over the printed data,
 // three digits at most, the count the problem fixes. False where that
-// uncertainty, or the one from each datum moved by its own, exceeds it.
+// uncertainty, or the one the generic sum over the data gives, exceeds it.
 bool set_volume_using_up(const Stock& used, const Stock& other)
 {
     const double n_used = used.ions, n_other = other.ions;
@@ -142,7 +142,7 @@ bool set_volume_using_up(const Stock& used, const Stock& other)
                        [n_used, n_other](const std::vector<double>& d) {
                            return d[0] * (n_used * d[1] - n_other * d[2]) / (d[3] - n_other * d[2]);
                        });
-    const bool moved_holds = !uncertainty_exceeds_value(6);
+    const bool data_hold = !uncertainty_exceeds_value(6);
     const double c = slot_value_as_shown(7), v = slot_value_as_shown(used.volume_slot);
     const double span = used.concentration() - other.concentration(), rest = c - other.concentration();
     // The logarithmic derivative of v span / rest in each datum: v, the used
@@ -154,7 +154,7 @@ bool set_volume_using_up(const Stock& used, const Stock& other)
     set_slot_uncertainty(6, static_cast<float>(volume), static_cast<float>(relative * volume));
     // Three digits at most, as the book gives the volume.
     if (slot_digits(6) > 3) set_slot_digits(6, slot_value(6), 3);
-    return moved_holds && !uncertainty_exceeds_value(6);
+    return data_hold && !uncertainty_exceeds_value(6);
 }
 
 std::string question_head(std::int32_t k, std::int32_t v)
