@@ -251,8 +251,8 @@ const ChapterRows chapter_4 = {
         {9, "NUM L",
          [](const Page& p) {
              const std::string pattern = "da NUM g di (.+) a NUM K";
-             return p.datum(pattern) / named_mass(p.text(pattern, 2)) * gas_constant_litre_atm * p.datum(pattern, 3) /
-                    pressure(p, "K e ");
+             return p.datum(pattern) / named_mass(p, p.text(pattern, 2)) * gas_constant_litre_atm *
+                    p.datum(pattern, 3) / pressure(p, "K e ");
          },
          Digits::from_data},
         {10, "NUM g",

@@ -785,10 +785,10 @@ const ChapterRows chapter_7 = {
              const double b = p.datum("con NUM mL di [^ ]+ NUM M", 2) * v2 / (v1 + v2);
              const double k = p.datum("pari a NUM");
              if (a * std::pow(b, m) <= k) return a;
-             const double y =
-                 monotonic_root([&](double y) { return std::log(a - y) + m * std::log(b - m * y) - std::log(k); }, 0.0,
-                                std::min(a, b / m));
-             return a - y;
+             // Solved for the cation left, not for what precipitates: a
+             // trace left of a large amount keeps its digits.
+             const auto excess = [&](double x) { return std::log(x) + m * std::log(std::max(b - m * (a - x), 0.0)); };
+             return monotonic_root([&](double x) { return excess(x) - std::log(k); }, std::max(0.0, a - b / m), a);
          },
          Digits::from_data},
         {41, "^NUM mol", hydroxide_in_water, Digits::from_data},
