@@ -72,9 +72,9 @@ std::string digits_fault(const Answer& a, std::optional<Digits> judged_by = std:
         // The program sums the same parts from the data as it holds them, in
         // single precision and by its own formula: the two agree to a
         // hundredth, and a count is decided only where u lies that near a
-        // power of ten. Where the answer curves within its uncertainty a
-        // slope's estimate reaches further: by each part's relative
-        // uncertainty.
+        // power of ten. A row of fewer digits, or of a temperature's place,
+        // allows further where the answer curves within its uncertainty: by
+        // each part's relative uncertainty.
         double reach = 0.0;
         for (std::size_t i = 0; i < data.size() && i < a.parts.size(); ++i)
             if (data[i].value != 0.0) reach += a.parts[i] * data[i].uncertainty() / std::abs(data[i].value) / u;
@@ -153,9 +153,10 @@ constexpr std::array<std::array<std::int32_t, 3>, 2> at_equivalence{{{7, 35, 668
 // order, exceeds; "" where none does, or for an exact zero shown "0".
 std::string under_fault(const Answer& a)
 {
-    // The first-order sum is a slope's estimate: one within its rounding of
-    // the value holds (a datum uncertain by its whole self, converted).
-    const bool under = a.u > 1.00001 * std::abs(a.value);
+    // The first-order sum is a slope's estimate, and the program's another:
+    // one within the hundredth they part by holds (a datum uncertain by its
+    // whole self, converted, sums to the value itself).
+    const bool under = a.u > 1.01 * std::abs(a.value);
     if (!a.shown || a.row->digits.rule == Digits::exact || !under) return "";
     double scale = 1.0;
     for (const Shown& datum : a.data) scale = std::max(scale, std::abs(datum.value));
@@ -257,12 +258,14 @@ Shown Page::statement_group(const std::string& pattern, std::size_t group) const
 
 double Page::datum(const std::string& pattern, std::size_t group) const
 {
-    return read(statement_group(pattern, group), false);
+    // A replay reads its values, not the page: a formula runs again for each
+    // datum it reads.
+    return replay_ != nullptr ? read({}, false) : read(statement_group(pattern, group), false);
 }
 
 double Page::difference(const std::string& pattern, std::size_t group) const
 {
-    return read(statement_group(pattern, group), true);
+    return replay_ != nullptr ? read({}, true) : read(statement_group(pattern, group), true);
 }
 
 double Page::exact(const std::string& pattern, std::size_t group) const
@@ -283,12 +286,13 @@ bool Page::has(const std::string& pattern) const
 
 double Page::table_datum(std::string_view written) const
 {
-    return read(testing_support::shown(written), false);
+    return replay_ != nullptr ? read({}, false) : read(testing_support::shown(written), false);
 }
 
 double Page::answer_datum(const std::string& pattern, std::size_t group) const
 {
-    return read(group_of(found(true, pattern), answer_, pattern, group, "answer"), false);
+    return replay_ != nullptr ? read({}, false)
+                              : read(group_of(found(true, pattern), answer_, pattern, group, "answer"), false);
 }
 
 std::string Page::answer_text(const std::string& pattern, std::size_t group) const

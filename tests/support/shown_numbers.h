@@ -80,12 +80,12 @@ double rounding_spread(const ResultOf& result_of, const std::vector<Shown>& data
 // What each datum adds to result_of's uncertainty summed to first order: its
 // three units of its last digit (never past zero, where a datum at zero adds
 // nothing; a signed datum's whole) times the result's slope in it, taken
-// over a hundredth of that either side (one side where the other leaves the
-// result's domain; a datum where neither holds adds the whole result).
+// over a hundredth of that above (below where above leaves the result's
+// domain; a datum where neither holds adds the whole result).
 std::vector<double> first_order_parts(const ResultOf& result_of, const std::vector<Shown>& data,
                                       const std::vector<bool>& signed_data = {});
 // The same as digits_for with value and u from data shown, u summed to
-// first order.
+// first order (a hundredth either way: the program's own estimate).
 ::testing::AssertionResult digits_of_data(const Shown& answer, const ResultOf& result_of,
                                           const std::vector<Shown>& data, std::int32_t most = 12);
 
