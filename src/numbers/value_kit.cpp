@@ -59,11 +59,20 @@ void set_slot_text(std::int32_t slot, std::string_view text)
 
 namespace {
 
-// The value's uncertainty summed to first order: each datum's uncertainty
-// (never past zero, as the moves: a datum at zero moves nothing) times the
-// value's slope in it, taken over a hundredth of that either side (one side
-// where the other leaves the value's domain; a datum where neither holds
-// leaves the value no digit).
+// Three units of the last digit the slot shows, as a student reads a datum.
+double printed_uncertainty(std::int32_t slot)
+{
+    const ValueSlot& s = value_slots[slot];
+    const std::int32_t exponent = read_i(record_columns(s.input_text, 18, 20)).value_or(0);
+    return 3.0 * std::pow(10.0, exponent - s.digits);
+}
+
+// The value's uncertainty summed to first order: each datum's three units of
+// its last digit shown (never past zero, which a mass or a concentration
+// does not cross: a datum at zero adds nothing) times the value's slope in
+// it, taken over a hundredth of that either side (one side where the other
+// leaves the value's domain; a datum where neither holds leaves the value no
+// digit).
 double first_order_uncertainty(std::initializer_list<std::int32_t> data_slots,
                                const std::function<double(const std::vector<double>&)>& value_of,
                                const std::vector<double>& data, double value)
@@ -71,7 +80,7 @@ double first_order_uncertainty(std::initializer_list<std::int32_t> data_slots,
     const std::vector<std::int32_t> slots(data_slots);
     double sum = 0.0;
     for (std::size_t i = 0; i < slots.size(); ++i) {
-        const double u = std::min(static_cast<double>(slot_uncertainty(slots[i])), std::abs(data[i]));
+        const double u = std::min(printed_uncertainty(slots[i]), std::abs(data[i]));
         if (u == 0.0) continue;
         const double step = 0.01 * u;
         std::vector<double> moved = data;
@@ -94,23 +103,10 @@ void set_slot_from_data(std::int32_t slot, std::initializer_list<std::int32_t> d
     std::vector<double> data;
     for (const std::int32_t d : data_slots) data.push_back(slot_value_as_shown(d));
     const double value = value_of(data);
-    double uncertainty = 0.0;
-    std::size_t i = 0;
-    for (const std::int32_t d : data_slots) {
-        std::vector<double> moved = data;
-        // Never past zero: a mass or a concentration does not turn negative.
-        const double magnitude = std::max(std::abs(moved[i]) - static_cast<double>(slot_uncertainty(d)), 0.0);
-        moved[i] = std::copysign(magnitude, moved[i]);
-        ++i;
-        const double change = std::abs(value_of(moved) - value);
-        // A datum that may be zero where the answer has no value leaves it
-        // no digit beyond the first.
-        uncertainty += std::isfinite(change) ? change : std::abs(value);
-    }
     assert(std::isfinite(value));
-    const double first_order = first_order_uncertainty(data_slots, value_of, data, value);
-    set_slot_uncertainty(slot, static_cast<float>(value), static_cast<float>(uncertainty));
-    value_slots[slot].first_order_uncertainty = static_cast<float>(first_order);
+    const auto uncertainty = static_cast<float>(first_order_uncertainty(data_slots, value_of, data, value));
+    set_slot_uncertainty(slot, static_cast<float>(value), uncertainty);
+    value_slots[slot].first_order_uncertainty = uncertainty;
 }
 
 void set_slot_from_data(std::int32_t slot, std::initializer_list<std::int32_t> data_slots,
@@ -200,7 +196,11 @@ bool uncertainty_exceeds_value(std::int32_t slot)
     // The first-order sum is a slope's estimate: one within its rounding of
     // the magnitude holds (a datum uncertain by its whole self, converted,
     // sums to the value itself).
-    return slot_uncertainty(slot) > magnitude || value_slots[slot].first_order_uncertainty > 1.00001f * magnitude;
+    // A fixed count rewrites the uncertainty of a slot worked from its data,
+    // and a caller may add to it a part its data do not hold.
+    const float first_order = value_slots[slot].first_order_uncertainty;
+    if (first_order > 0.0f) return std::max(first_order, slot_uncertainty(slot)) > 1.00001f * magnitude;
+    return slot_uncertainty(slot) > magnitude;
 }
 
 std::int32_t slot_digits(std::int32_t slot)

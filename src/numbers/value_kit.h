@@ -39,14 +39,12 @@ void set_slot_uncertainty(std::int32_t slot, float value, float uncertainty);
 // text, with the digits the text writes.
 void set_slot_text(std::int32_t slot, std::string_view text);
 // value_of (the values of data_slots as shown, in that order) into slot,
-// with the uncertainty that each datum, moved by its own towards zero and
-// never past it (a fraction never past 100 %), adds to it; the digits
-// follow from that uncertainty. The uncertainty summed to first order is
-// kept beside it, for uncertainty_exceeds_value.
+// with the uncertainty that three units of each datum's last digit add to it,
+// summed to first order; the digits follow from that uncertainty.
 void set_slot_from_data(std::int32_t slot, std::initializer_list<std::int32_t> data_slots,
                         const std::function<double(const std::vector<double>&)>& value_of);
 // The same with `most` digits at most, for an answer that the book shows
-// with fewer digits than its data would allow.
+// with a fixed count; the first-order sum still decides a redraw.
 void set_slot_from_data(std::int32_t slot, std::initializer_list<std::int32_t> data_slots,
                         const std::function<double(const std::vector<double>&)>& value_of, std::int32_t most);
 float slot_value(std::int32_t slot);
@@ -73,8 +71,8 @@ void set_slot_to_exact_sum(std::int32_t slot, std::int32_t datum_slot, std::int6
 // A temperature in °C worked out in kelvin, shown down to the place the
 // kelvin value's uncertainty leaves, near 0 °C too.
 void set_celsius_from_kelvin(std::int32_t slot, float kelvin, float uncertainty);
-// True where the slot's own uncertainty, or the one summed to first order
-// from its data (set_slot_from_data), exceeds its magnitude: such an answer
+// True where the slot's own uncertainty, or for one worked from its data
+// (set_slot_from_data) the first-order sum, exceeds its magnitude: such an answer
 // says nothing (not even its sign), and its data are drawn again. An exact
 // zero (no uncertainty) is an answer.
 bool uncertainty_exceeds_value(std::int32_t slot);

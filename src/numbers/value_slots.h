@@ -9,8 +9,9 @@
 struct ValueSlot {
     float value = 0.0f;
     float uncertainty = 0.0f;
-    // The uncertainty summed to first order, where it was worked out beside
-    // `uncertainty` (which places the digits); 0 where none was.
+    // The uncertainty summed to first order from the data, where the value
+    // was worked from them; kept where a fixed count then rewrites
+    // `uncertainty`, to decide a redraw. 0 where none was.
     float first_order_uncertainty = 0.0f;
     std::int32_t digits = 1;
     std::string input_text;    // read by slot_digits_from_text; rewritten as "(e20.bb)" by every mode

@@ -125,12 +125,21 @@ struct Row {
     const char* when = "";
 };
 
+// A page whose answer once broke the digit rule: the rows fail the answer it
+// showed and hold the one it shows.
+struct MendedPage {
+    std::int32_t problem, version;
+    const char* before;
+    const char* after;
+};
+
 struct ChapterRows {
     std::int32_t chapter;
     std::vector<Row> rows;
     // The problems whose answers hold no number to work out (names,
     // formulas, drawings, true or false), with why.
     std::vector<std::pair<std::int32_t, const char*>> without_numbers;
+    std::vector<MendedPage> mended = {};
 };
 
 // Shows every problem of the chapter once at each version the table runs

@@ -251,8 +251,8 @@ const ChapterRows chapter_4 = {
         {9, "NUM L",
          [](const Page& p) {
              const std::string pattern = "da NUM g di (.+) a NUM K";
-             return p.datum(pattern) / named_mass(p.text(pattern, 2)) * gas_constant_litre_atm * p.datum(pattern, 3) /
-                    pressure(p, "K e ");
+             return p.datum(pattern) / named_mass(p, p.text(pattern, 2)) * gas_constant_litre_atm *
+                    p.datum(pattern, 3) / pressure(p, "K e ");
          },
          Digits::from_data},
         {10, "NUM g",
@@ -279,11 +279,7 @@ const ChapterRows chapter_4 = {
                     atmospheres(p.datum("e NUM torr"), "torr");
          },
          Digits::from_data},
-        {15,
-         "^NUM$",
-         [](const Page& p) { return mole_fraction_asked(p, mixture(p)); },
-         {Digits::from_data, "three digits at most, the count the problem fixes"},
-         3},
+        {15, "^NUM$", [](const Page& p) { return mole_fraction_asked(p, mixture(p)); }, Digits::from_data},
         {16,
          "NUM%",
          [](const Page& p) {
@@ -297,15 +293,10 @@ const ChapterRows chapter_4 = {
          },
          {Digits::from_data, "three digits at most, the count the problem fixes"},
          3},
-        {17,
-         "^NUM;",
-         [](const Page& p) { return mole_fraction_asked(p, mixture(p)); },
-         {Digits::from_data, "three digits at most, the count the problem fixes"},
-         3},
-        {17,
-         "; NUM atm",
+        {17, "^NUM;", [](const Page& p) { return mole_fraction_asked(p, mixture(p)); }, Digits::from_data},
+        {17, "; NUM atm",
          [](const Page& p) { return mole_fraction_asked(p, mixture(p)) * p.datum("pressione totale di NUM atm"); },
-         {Digits::product, "at most the total pressure's digits and three, the school rule of a product"}},
+         Digits::from_data},
         {18, "^NUM atm",
          [](const Page& p) {
              const Mixture m = mixture(p);
@@ -472,6 +463,11 @@ const ChapterRows chapter_4 = {
         {39, "a phase transition read from a drawing"},
         {40, "yes or no"},
         {41, "a transformation named"},
+    },
+    {
+        {15, 15, "0.950", "0.9497"},                         // 0.94967 uncertain by 0.0009: no cap of three digits
+        {18, 128, "0.2 atm; 0.4 atm", "0.23 atm; 0.4 atm"},  // 0.2320 by 0.0735 to first order
+        {18, 83, "1.5 atm; 5 atm", "1.5 atm; 4.5 atm"},      // 4.530 by 0.91 to first order
     },
 };
 

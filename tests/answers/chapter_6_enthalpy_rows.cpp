@@ -298,7 +298,8 @@ std::vector<Row> enthalpy_rows()
              return zero_celsius * (std::exp(change * rise / fusion) - 1.0);
          },
          Digits::product},
-        {9, "^NUM@uo@C",
+        {9,
+         "^NUM@uo@C",
          [](const Page& p) {
              const std::string b = "@iB/RT@\\) è pari a NUM (kJ|kcal|cal)/mol";
              const std::string unit = p.text(b, 2);
@@ -307,7 +308,8 @@ std::vector<Row> enthalpy_rows()
              const double pressure = p.datum("alla pressione di NUM atm");
              return 1.0 / (1.0 / boiling - gas_constant * std::log(pressure) / joules) - zero_celsius;
          },
-         Digits::product},
+         {Digits::from_data, "three digits at most, the count the book gives the temperature"},
+         3},
         {10, "^NUM kJ/mol",
          [](const Page& p) {
              const std::string pattern = "\\((\\S+)\\) (solido|liquido|gassoso) a NUM@uo@C .* = NUM kJ";

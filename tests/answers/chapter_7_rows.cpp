@@ -314,14 +314,17 @@ double weak_base_asked(const Page& p)
 
 // 7.26 and 7.27: a polyprotic acid from its constants, as the acid, as a salt
 // of its anion, or as an amphiprotic salt.
-std::pair<Weak, double> polyprotic(const Page& p, const std::string& salt_unit)
+// With counted false, the page's numbers are read as exact: the answer's
+// digits are then counted from other reads.
+std::pair<Weak, double> polyprotic(const Page& p, const std::string& salt_unit, bool counted = true)
 {
+    const auto read = [&](const std::string& pattern) { return counted ? p.datum(pattern) : p.exact(pattern); };
     std::vector<double> k;
     const bool of_base = p.has("@iK@@db@ per");
-    k.push_back(p.datum("pari a NUM"));
-    k.push_back(p.datum("pari a [^ ,]+(?:,| e) NUM"));
-    if (p.has("pari a [^ ,]+, [^ ]+ e NUM")) k.push_back(p.datum("pari a [^ ,]+, [^ ]+ e NUM"));
-    const double c = p.datum("soluzione NUM " + salt_unit);
+    k.push_back(read("pari a NUM"));
+    k.push_back(read("pari a [^ ,]+(?:,| e) NUM"));
+    if (p.has("pari a [^ ,]+, [^ ]+ e NUM")) k.push_back(read("pari a [^ ,]+, [^ ]+ e NUM"));
+    const double c = read("soluzione NUM " + salt_unit);
     const std::string solute = p.text(salt_unit + " di (.+)$");
     std::vector<double> ka = k;
     if (of_base) {
@@ -572,13 +575,13 @@ const ChapterRows chapter_7 = {
         {15, "; NUM M", [](const Page& p) { return saturated_cation(p, true); }, Digits::product},
         {17, "^NUM", [](const Page& p) { return 14.0 + std::log10(p.datum("= NUM")); }, Digits::logarithm, 12,
          "Calcolare il p"},
-        {17, "^NUM", [](const Page& p) { return std::pow(10.0, p.datum("= NUM") - 14.0); }, Digits::power_of_ph, 12,
+        {17, "^NUM", [](const Page& p) { return std::pow(10.0, p.datum("= NUM") - 14.0); }, Digits::from_data, 12,
          "Calcolare \\["},
         {19, "NUM$", [](const Page& p) { return 14.0 + std::log10(p.datum("= NUM")); }, Digits::from_data, 12,
          "valore di p.*per cui @iK@"},
         {19, "NUM$", [](const Page& p) { return kw / p.datum("= NUM"); }, Digits::from_data, 12,
          "valore di @iK@.*per cui @iK@"},
-        {19, "NUM$", [](const Page& p) { return std::pow(10.0, p.datum("= NUM") - 14.0); }, Digits::power_of_ph, 12,
+        {19, "NUM$", [](const Page& p) { return std::pow(10.0, p.datum("= NUM") - 14.0); }, Digits::from_data, 12,
          "per cui p"},
         {20, "@C1@NUM;",
          [](const Page& p) {
@@ -635,12 +638,17 @@ const ChapterRows chapter_7 = {
              return p.has("Calcolare \\[H") ? h : kw / h;
          },
          Digits::from_data},
-        {26, "; NUM M",
+        {26,
+         "; NUM M",
          [](const Page& p) {
-             const auto [weak, strong] = polyprotic(p, "M");
+             // Counted from the ion's concentration as the answer shows it
+             // and the last constant: the two the count is fixed by.
+             p.answer_datum("^NUM M");
+             p.datum(p.has("pari a [^ ,]+, [^ ]+ e NUM") ? "pari a [^ ,]+, [^ ]+ e NUM" : "pari a [^ ,]+ e NUM");
+             const auto [weak, strong] = polyprotic(p, "M", false);
              return species_fraction(weak, p.text(R"(e \[([^\]]+)\] in)"), hydrogen(strong, {weak}));
          },
-         Digits::product},
+         {Digits::product, "the fewer digits of the ion's concentration and of the last constant"}},
         {27, "^NUM M",
          [](const Page& p) {
              // The book's proton balance with [HA-] = c: the ion between
@@ -777,10 +785,10 @@ const ChapterRows chapter_7 = {
              const double b = p.datum("con NUM mL di [^ ]+ NUM M", 2) * v2 / (v1 + v2);
              const double k = p.datum("pari a NUM");
              if (a * std::pow(b, m) <= k) return a;
-             const double y =
-                 monotonic_root([&](double y) { return std::log(a - y) + m * std::log(b - m * y) - std::log(k); }, 0.0,
-                                std::min(a, b / m));
-             return a - y;
+             // Solved for the cation left, not for what precipitates: a
+             // trace left of a large amount keeps its digits.
+             const auto excess = [&](double x) { return std::log(x) + m * std::log(std::max(b - m * (a - x), 0.0)); };
+             return monotonic_root([&](double x) { return excess(x) - std::log(k); }, std::max(0.0, a - b / m), a);
          },
          Digits::from_data},
         {41, "^NUM mol", hydroxide_in_water, Digits::from_data},
@@ -806,6 +814,10 @@ const ChapterRows chapter_7 = {
         {11, "how the amounts change, in words"},
         {16, "true or false"},
         {18, "true or false"},
+    },
+    {
+        // 1.000•10^-5 uncertain by 6.9•10^-7: no cap of two digits.
+        {17, 15, "1.0•10@u-5@ mol/L", "1.00•10@u-5@ mol/L"},
     },
 };
 

@@ -175,7 +175,11 @@ const ChapterRows chapter_8 = {
          [](const Page& p) { return -2.0 * faraday * standard_of_cell(p) / 1000.0; },
          {Digits::from_data, three_at_most},
          3},
-        {6, "mol; NUM kJ", [](const Page& p) { return -2.0 * faraday * cell_potential(p) / 1000.0; }, Digits::product},
+        {6,
+         "mol; NUM kJ",
+         [](const Page& p) { return -2.0 * faraday * cell_potential(p) / 1000.0; },
+         {Digits::ceiling, "three digits, the count the problem fixes"},
+         3},
         {7, "NUM V",
          [](const Page& p) {
              const std::string half = p.text("semireazione (.+? = [^ ]+)");

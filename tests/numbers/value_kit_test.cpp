@@ -58,12 +58,10 @@ TEST(ValueKit, TheValueAsShownIsTheSlotsTextRead)
 }
 
 // An answer from data takes the value of the data as shown and the digits
-// their uncertainties leave; each datum moves towards zero and never past
-// it, so that a percentage near 100 never passes 100 and a one-digit "1"
-// (three units either side) stops at zero; a datum that reaches zero
-// where the answer has no value leaves it one digit. The chapters' tests
-// count those digits by their own rule: both agree on each edge, and on a
-// rounding that carries into a new digit.
+// their uncertainties leave, summed to first order; a one-digit "1" (three
+// units either side) is uncertain by itself, never past zero. The
+// chapters' tests count those digits by their own rule: both agree on each
+// edge, and on a rounding that carries into a new digit.
 TEST(ValueKit, AnAnswerFromDataTakesTheDigitsItsDataLeave)
 {
     struct Case {

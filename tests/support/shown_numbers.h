@@ -77,9 +77,15 @@ double rounding_spread(const ResultOf& result_of, const std::vector<Shown>& data
 // ten may count on either side of it. Rounding that carries into a new digit
 // keeps the place (9.96 uncertain by 0.2 shows 10.0).
 ::testing::AssertionResult digits_for(const Shown& answer, double value, double u, std::int32_t most = 12);
-// The same with value and u from data shown: u sums what each datum, moved
-// by its uncertainty towards zero and never past it, moves the result; a
-// datum moved where the result has no value adds the whole result.
+// What each datum adds to result_of's uncertainty summed to first order: its
+// three units of its last digit (never past zero, where a datum at zero adds
+// nothing; a signed datum's whole) times the result's slope in it, taken
+// over a hundredth of that above (below where above leaves the result's
+// domain; a datum where neither holds adds the whole result).
+std::vector<double> first_order_parts(const ResultOf& result_of, const std::vector<Shown>& data,
+                                      const std::vector<bool>& signed_data = {});
+// The same as digits_for with value and u from data shown, u summed to
+// first order (a hundredth either way: the program's own estimate).
 ::testing::AssertionResult digits_of_data(const Shown& answer, const ResultOf& result_of,
                                           const std::vector<Shown>& data, std::int32_t most = 12);
 

@@ -149,8 +149,9 @@ void generate_problem_6()
             return -static_cast<double>(two_faraday_kilojoules_f) * standard_of(d);
         },
         3);
-    // A product of the potential shown: no more digits than it has.
-    set_slot_digits(7, -two_faraday_kilojoules_f * slot_value(4), std::min(3, slot_digits(11)));
+    // From the potential as rounded, with the three digits the book gives
+    // the free energy.
+    set_slot_digits(7, -two_faraday_kilojoules_f * slot_value(4), 3);
     std::string& text = problem_texts.problem_text;
     text = "@T1@@C1@A 25@uo@C la differenza di potenziale di una pila basata sulla reazione " + text + " è pari a " +
            slot_text(11) + " V" + concentrations_clause(v, " se il pH è ", ", [", ".") +

@@ -136,14 +136,12 @@ void generate_problem_12()
         const double difference = slot_value_as_shown(3);
         const double reference = slot_value_as_shown(2);
         const double value = concentration_from_potential(reference, sign, n, difference);
-        const auto change = [&](double moved_difference, double moved_reference) {
-            return std::abs(concentration_from_potential(moved_reference, sign, n, moved_difference) - value);
-        };
         // A zero shows as "0.00": three units of its last digit.
         const double step = difference == 0.0 ? 0.03 : slot_uncertainty(3);
+        // To first order: the concentration is exponential in the potential
+        // and proportional to the reference.
         const double uncertainty =
-            std::max(change(difference + step, reference), change(difference - step, reference)) +
-            change(difference, std::max(reference - slot_uncertainty(2), 0.0));
+            value * (std::log(10.0) * n * step / static_cast<double>(nernst_slope_f) + slot_uncertainty(2) / reference);
         set_slot_uncertainty(4, static_cast<float>(value), static_cast<float>(uncertainty));
         return !uncertainty_exceeds_value(4);
     });

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "chapters/equilibria/equilibria_problems.h"
 #include "frame/fact_box.h"
@@ -14,12 +15,6 @@
 
 namespace equilibria {
 namespace {
-
-// The decimals of a p-value as shown.
-std::int32_t decimals_shown(std::int32_t slot)
-{
-    return slot_digits(slot) - 1 - static_cast<std::int32_t>(std::floor(std::log10(slot_value_as_shown(slot))));
-}
 
 // value into slot with the decimals a p-value takes from a concentration of
 // that many digits (at least one digit shown): 9.996 shows as "10.00".
@@ -67,8 +62,6 @@ void generate_problem_17()
         // The answer follows from the p-value as shown.
         const float c = std::pow(10.0f, slot_value_as_shown(1) - water_ion_exponent_f);
         set_slot_uncertainty(2, c, c * slot_uncertainty(1) * ln10_rounded_f);
-        // A power of ten from a pH of two decimals: two digits at most.
-        if (slot_digits(2) > 2) set_slot_digits(2, c, 2);
         text = variant == 1 ? "@T1@@C1@Calcolare [H@u+@] in una soluzione con pOH = "
                             : "@T1@@C1@Calcolare [OH@u-@] in una soluzione con pH = ";
         text += slot_text(1);
@@ -112,11 +105,7 @@ void generate_problem_19()
     set_slot_uncertainty(2, conjugate, conjugate / slot_value(1) * slot_uncertainty(1));
     set_slot_uncertainty(3, minus_log10(slot_value(2)), slot_uncertainty(2) / (std::log(10.0f) * slot_value(2)));
     // The constant asked for follows from the p-value as shown.
-    const float back = std::pow(10.0f, slot_value_as_shown(3) - water_ion_exponent_f);
-    set_slot_uncertainty(5, back, back * slot_uncertainty(3) * ln10_rounded_f);
-    // A power of ten from a p-value: as many digits as it has decimals.
-    const std::int32_t decimals = decimals_shown(3);
-    if (slot_digits(5) > decimals) set_slot_digits(5, back, std::max(decimals, 1));
+    set_slot_from_data(5, {3}, [](const std::vector<double>& d) { return std::pow(10.0, d[0] - water_ion_exponent); });
     const ConjugateQuestion& question = conjugate_questions[variant - 1];
     problem_texts.problem_text = std::string(question.statement) + slot_text(question.datum_slot);
     problem_texts.answer_text = slot_text(question.answer_slot);

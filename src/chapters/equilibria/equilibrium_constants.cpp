@@ -184,15 +184,13 @@ void generate_problem_2()
 
     const float scale = column_scale(column);
     auto term = [&](std::int32_t s) { return std::pow(slot_value(s + 1), static_cast<float>(rows[s]) * scale); };
-    // What each listed datum, moved by its uncertainty towards zero, moves
-    // the constant through its power.
+    // Each listed datum's relative uncertainty times its power, summed to
+    // first order.
     const float k = term(2) * term(3) / (term(0) * term(1));
     float relative = 0.0f;
     for (std::int32_t s = 0; s < 4; ++s)
         if (states[s] == 'g' || states[s] == 'a')
-            relative += std::abs(std::pow(1.0f - slot_uncertainty(s + 1) / slot_value(s + 1),
-                                          static_cast<float>(rows[s]) * scale * (s >= 2 ? 1.0f : -1.0f)) -
-                                 1.0f);
+            relative += static_cast<float>(rows[s]) * scale * relative_uncertainty(s + 1);
     set_slot_uncertainty(5, k, relative * k);
     problem_texts.answer_text = slot_text(5);
     draw_problem_text(220, 560, 50);

@@ -342,13 +342,13 @@ void generate_problem_26()
         return q == 1 ? solved_or_nan(near) : Kw / solved_or_nan(near);
     });
     const float y = slot_value(2) - Kw / slot_value(2);
-    // No more digits than the fewest of the data it comes from.
+    // The fewer digits of the ion's concentration and of the last constant:
+    // the count the book fixes for the anion (or the acid).
     if (triprotic)
         set_slot_digits(3, slot_value(7) * slot_value(8) / (slot_value(2) * slot_value(2)) * y,
-                        std::min({slot_digits(2), slot_digits(6), slot_digits(7), slot_digits(8)}));
+                        std::min(slot_digits(2), slot_digits(8)));
     else
-        set_slot_digits(3, slot_value(7) / slot_value(2) * y,
-                        std::min({slot_digits(2), slot_digits(6), slot_digits(7)}));
+        set_slot_digits(3, slot_value(7) / slot_value(2) * y, std::min(slot_digits(2), slot_digits(7)));
     problem_texts.answer_text = slot_text(2) + " M; " + slot_text(3) + " M";
     draw_problem_text(180, 570, 50);
     show_chemistry_fact(170, 150, 300);

@@ -177,11 +177,10 @@ void generate_problem_39()
     const float ion = slot_value(1);
     const float with_ion = w == 1 ? 1.0f / static_cast<float>(m) * std::pow(K / ion, 1.0f / static_cast<float>(m))
                                   : K / whole_power(ion, m);
-    // Each datum moved by its uncertainty towards zero, through its power.
+    // Each datum's relative uncertainty through its power, to first order.
     const float k_power = w == 1 ? 1.0f / static_cast<float>(m) : 1.0f;
-    const float ion_power = w == 1 ? -1.0f / static_cast<float>(m) : -static_cast<float>(m);
-    const float relative = 1.0f - std::pow(1.0f - slot_uncertainty(2) / K, k_power) +
-                           std::pow(1.0f - slot_uncertainty(1) / ion, ion_power) - 1.0f;
+    const float ion_power = w == 1 ? 1.0f / static_cast<float>(m) : static_cast<float>(m);
+    const float relative = k_power * slot_uncertainty(2) / K + ion_power * slot_uncertainty(1) / ion;
     set_slot_uncertainty(6, with_ion, relative * with_ion);
     problem_texts.answer_text = slot_text(5) + " mol/L; " + slot_text(6) + " mol/L";
     draw_problem_text(170, 540, 50);
@@ -253,8 +252,7 @@ void generate_problem_41()
         const float c = slot_value(1);
         const float s = K / whole_power(c, m);
         // The base's uncertainty counts through its power.
-        const float relative =
-            slot_uncertainty(9) / K + std::pow(1.0f - slot_uncertainty(1) / c, -static_cast<float>(m)) - 1.0f;
+        const float relative = slot_uncertainty(9) / K + static_cast<float>(m) * slot_uncertainty(1) / c;
         set_slot_uncertainty(3, s, relative * s);
     }
     problem_texts.answer_text = slot_text(2) + " mol/L; " + slot_text(3) + " mol/L";

@@ -272,6 +272,8 @@ void generate_problem_6()
         const double b = 1.0 / d[3] + cooled(d);
         return (b - std::sqrt(b * b - cooled(d) * cooled(d))) * 0.5;
     };
+    // Two digits each, as the book gives the pressures, fewer where the data
+    // leave fewer.
     set_slot_from_data(3, {1, 2, 6, 5}, compound, 2);
     // Equimolar: each of CO and Cl2 keeps half the pressure less what combined.
     set_slot_from_data(

@@ -335,7 +335,8 @@ void generate_problem_24()
                std::fabs(slot_value(3) - final_problems_state.last_ph) >= 0.5f;
     });
     final_problems_state.last_ph = slot_value(3);
-    // The pH's decimals from the two-digit volume and the mass.
+    // The pH's decimals from the two-digit volume and the mass, three digits
+    // at most as the book gives it.
     set_slot_from_data(
         3, {1, 2}, [](const std::vector<double>& d) { return -std::log10(d[1] * 0.031476233 / d[0]); }, 3);
     problem_texts.answer_text = slot_text(3);

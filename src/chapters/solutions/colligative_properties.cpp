@@ -131,6 +131,8 @@ void generate_problem_20()
         v = draw_solution_over_solvent(20, 2);
         set_slot_digits(6, solution_vapour_pressure(v), 3);
         const float solvent_molar_mass = compound_molar_mass(solvent_vapours.at(v - 1).fit.compound);
+        // The two digits the molar mass was drawn with, fewer where the data
+        // leave fewer.
         set_slot_from_data(
             7, {3, 4, 5, 6},
             [solvent_molar_mass](const std::vector<double>& d) {

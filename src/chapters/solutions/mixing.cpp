@@ -134,7 +134,7 @@ struct Stock {
 // that uses the stock `used` up, `other` supplying the rest, worked on that
 // branch alone: its uncertainty summed to first order over the printed data,
 // three digits at most, the count the problem fixes. False where that
-// uncertainty, or the one from each datum moved by its own, exceeds it.
+// uncertainty, or the one the generic sum over the data gives, exceeds it.
 bool set_volume_using_up(const Stock& used, const Stock& other)
 {
     const double n_used = used.ions, n_other = other.ions;
@@ -142,7 +142,7 @@ bool set_volume_using_up(const Stock& used, const Stock& other)
                        [n_used, n_other](const std::vector<double>& d) {
                            return d[0] * (n_used * d[1] - n_other * d[2]) / (d[3] - n_other * d[2]);
                        });
-    const bool moved_holds = !uncertainty_exceeds_value(6);
+    const bool data_hold = !uncertainty_exceeds_value(6);
     const double c = slot_value_as_shown(7), v = slot_value_as_shown(used.volume_slot);
     const double span = used.concentration() - other.concentration(), rest = c - other.concentration();
     // The logarithmic derivative of v span / rest in each datum: v, the used
@@ -152,8 +152,9 @@ bool set_volume_using_up(const Stock& used, const Stock& other)
                             slot_uncertainty(7) / std::abs(rest);
     const double volume = slot_value(6);
     set_slot_uncertainty(6, static_cast<float>(volume), static_cast<float>(relative * volume));
+    // Three digits at most, as the book gives the volume.
     if (slot_digits(6) > 3) set_slot_digits(6, slot_value(6), 3);
-    return moved_holds && !uncertainty_exceeds_value(6);
+    return data_hold && !uncertainty_exceeds_value(6);
 }
 
 std::string question_head(std::int32_t k, std::int32_t v)
@@ -295,12 +296,9 @@ void generate_problem_13()
             set_slot_digits(wanted, exact, slot_digits(wanted) + 1);
         // The volume from the concentration as shown, not the one drawn: V c1 +
         // V2 c2 = (V + V2) c.
-        set_slot_from_data(
-            2, {4, 5, 3, wanted},
-            [per_unit](const std::vector<double>& d) {
-                return d[0] * (per_unit * d[1] - d[3]) / (d[3] - per_unit * d[2]);
-            },
-            3);
+        set_slot_from_data(2, {4, 5, 3, wanted}, [per_unit](const std::vector<double>& d) {
+            return d[0] * (per_unit * d[1] - d[3]) / (d[3] - per_unit * d[2]);
+        });
         // The school rule carried through the same formula: each difference
         // of concentrations takes the sum of their uncertainties, the
         // quotient the sum of the relative ones. An answer under either

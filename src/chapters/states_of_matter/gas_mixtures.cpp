@@ -83,11 +83,10 @@ void set_mole_fraction(const GasPair& pair)
 }
 
 // Slot 3: the mole fraction of Q as an answer, with the digits the printed
-// percentage gives, three at most.
+// percentage gives.
 void set_mole_fraction_answer(const GasPair& pair)
 {
-    set_slot_from_data(
-        3, {1}, [&pair](const std::vector<double>& d) { return mole_fraction(pair, d[0]); }, 3);
+    set_slot_from_data(3, {1}, [&pair](const std::vector<double>& d) { return mole_fraction(pair, d[0]); });
 }
 
 // Slot 2: a total pressure in atmospheres.
@@ -123,6 +122,8 @@ void generate_problem_16()
         const bool q_given = pair.q == pair.w;
         const double mq = compound_molar_mass(pair.q);
         const double mr = compound_molar_mass(pair.r);
+        // The three digits the book gives the percentage, fewer where the
+        // fraction leaves fewer.
         set_slot_from_data(
             4, {3},
             [q_given, mq, mr](const std::vector<double>& d) {
@@ -161,11 +162,7 @@ void generate_problem_17()
                                  articulated_gas_name(pair.q) + pair.mixture() + pair.weight_share() +
                                  " che si trovi alla pressione totale di " + slot_text(2) + " atm";
     set_mole_fraction_answer(pair);
-    // No more digits than the pressure's, or than three: the school rule
-    // for a product.
-    set_slot_from_data(
-        4, {1, 2}, [&pair](const std::vector<double>& d) { return mole_fraction(pair, d[0]) * d[1]; },
-        std::min(slot_digits(2), 3));
+    set_slot_from_data(4, {1, 2}, [&pair](const std::vector<double>& d) { return mole_fraction(pair, d[0]) * d[1]; });
     problem_texts.answer_text = slot_text(3) + "; " + slot_text(4) + " atm";
     draw_problem_text(200, 520, 45);
     show_chemistry_fact(260, 160, 300);

@@ -277,8 +277,6 @@ std::int32_t draw_closed_vessel(std::int32_t skipped, bool temperature_asked)
         set_slot_uncertainty(
             5, p, p * (kelvin_relative_uncertainty(3) + kelvin_relative_uncertainty(1) + relative_uncertainty(2)));
         const float kelvin = (t1 + celsius_zero_f) / slot_value(2) * slot_value(4) * from_atmospheres(u);
-        // Its uncertainty from the data moved, not summed to first order: a
-        // pressure of two digits under the fraction moves it by more.
         set_slot_from_data(6, {1, 2, 4}, [u](const std::vector<double>& d) {
             return (d[0] + celsius_zero) / d[1] * d[2] * from_atmospheres(u);
         });

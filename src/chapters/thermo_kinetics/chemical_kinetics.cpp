@@ -310,7 +310,7 @@ void generate_problem_38()
     set_slot_text(1, record.energy);
     // k(T1)/k(T2) = exp(-Ea/R (1/T1 - 1/T2)), the temperatures drawn again
     // where the data leave the ratio no digit: where its uncertainty, summed
-    // to first order or from each datum moved by its own, exceeds it.
+    // to first order, exceeds it.
     draw_until_accepted([] {
         set_slot_digits(3, 10.0f * random_real(40.0f, 70.0f), 3);
         if (random_int(1, 2) == 1)

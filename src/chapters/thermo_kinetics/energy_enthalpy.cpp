@@ -418,8 +418,12 @@ void generate_problem_9()
     set_slot_text(2, row.boiling);
     const float per_kilojoule = molar_energy_units[unit - 1].per_kilojoule;
     // B itself in the other unit, not its rounding in kJ/mol: one constant
-    // shows one value whatever its unit and digits.
-    if (unit > 1) set_slot_uncertainty(9, row.b * 0.001f * per_kilojoule, slot_uncertainty(9) * per_kilojoule);
+    // shows one value whatever its unit and digits. A student reads it as
+    // printed, three units of its last digit uncertain.
+    if (unit > 1) {
+        set_slot_uncertainty(9, row.b * 0.001f * per_kilojoule, slot_uncertainty(9) * per_kilojoule);
+        convert_data_slot(9, slot_digits(9));
+    }
     set_slot_digits(3, p, 3);
 
     const std::string name(strip_trailing_blanks(compound_name(row.compound).substr(0, 30)));
@@ -438,7 +442,7 @@ void generate_problem_9()
     const float a = 1.0f / std::exp(-b / (gas_constant_kilojoule_f * boiling));
     const float kelvin = b * -per_gas_constant_kilojoule_f / std::log(slot_value(3) / a);
     // The digits those that B, the boiling point and the pressure leave the
-    // kelvin value, three at most.
+    // kelvin value, at most the three the book gives the temperature.
     const double per_unit = per_kilojoule;
     set_slot_from_data(8, {9, 2, 3}, [per_unit](const std::vector<double>& d) {
         return d[0] / per_unit / (d[0] / per_unit / (d[1] + celsius_zero) - gas_constant_kilojoule * std::log(d[2]));

@@ -15,6 +15,7 @@
 #include "frame/app_state.h"
 #include "numbers/value_slots.h"
 #include "platform/graphics.h"
+#include "support/table_lookups.h"
 
 namespace basic_notions_test {
 namespace {
@@ -233,9 +234,10 @@ TEST_F(ChapterOne, ProblemThirtyFiveTabulatesAPressureProportionalToTemperature)
     for_versions(35, 300, [&](std::int32_t) {
         const Shown slope = shown(match(answer_text(), "^@iP@ = NUM@iT@$")[0]);
         // The slope from the volume and mass printed, nR/V, with their digits.
-        const auto q = match(statement(), "volume pari a NUM L contenente NUM g di");
+        const auto q = match(statement(), "volume pari a NUM L contenente NUM g di (.+) a varie");
         const Shown volume = shown(q[0]), mass = shown(q[1]);
-        const double per_gram = slope.value * volume.value / mass.value;
+        const double per_gram = 0.082057 / testing_support::composition_mass(
+                                               testing_support::composition_of(testing_support::compound_named(q[2])));
         EXPECT_TRUE(digits_of_data(slope, [&](const std::vector<double>& v) { return per_gram * v[1] / v[0]; },
                                    {volume, mass}));
         Shown temperature[6], pressure[6];

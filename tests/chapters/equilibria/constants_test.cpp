@@ -188,8 +188,9 @@ TEST_F(ChapterSeven, ConstantsFromTheirShownDataWithTheDigitsTheyCarry)
     constexpr testing_support::VersionAnswer cases[] = {
         {3, 21, "2.35•10@u-5@", "2.34•10@u-5@"},
         {2, 1, "6.•10@u-17@", "5.88•10@u-17@"},
-        // Each datum moved through its power, not its first-order share.
-        {2, 8929004, "5.•10@u13@", "5.3•10@u13@"},
+        // Each datum's first-order share through its power, not the datum
+        // moved one way.
+        {2, 8929004, "5.3•10@u13@", "5.•10@u13@"},
     };
     expect_answers(cases);
 }

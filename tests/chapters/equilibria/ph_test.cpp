@@ -171,13 +171,15 @@ TEST_F(ChapterSeven, AmphiproticSaltsFromTheirProtonBalance)
         // 7.24 backwards from the percentage printed, not from the one drawn.
         {24, 1, "3.5%", "3.4%"},
         {24, 725062, "3.8%", "3.9%"},
-        // A power of ten from a p-value: as many digits as its decimals.
-        {17, 20, "1.0•10@u-13@ mol/L", "1.02•10@u-13@ mol/L"},
-        {19, 82, "1.•10@u-9@", "1.3•10@u-9@"},
+        // A power of ten from a p-value by its uncertainty, no longer capped
+        // at two digits or at the p-value's decimals.
+        {17, 20, "1.02•10@u-13@ mol/L", "1.0•10@u-13@ mol/L"},
+        {19, 82, "1.3•10@u-9@", "1.•10@u-9@"},
         // Ba(OH)2's pH from a concentration of two digits: two decimals.
         {20, 8, "@T1@@C1@13.15; 7.0•10@u-14@ mol/L", "13.152; 7.0•10@u-14@ mol/L"},
-        // [H3PO4] from Kb1 = 0.021: two digits.
-        {26, 4562089, "1.46•10@u-3@ M; 1.6•10@u-16@ M", "1.46•10@u-3@ M; 1.60•10@u-16@ M"},
+        // [H3PO4] with the fewer digits of [OH-] and of the last constant,
+        // no longer two for Kb1 = 0.021.
+        {26, 4562089, "1.46•10@u-3@ M; 1.60•10@u-16@ M", "1.46•10@u-3@ M; 1.6•10@u-16@ M"},
     };
     expect_answers(cases);
 }

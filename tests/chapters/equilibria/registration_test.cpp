@@ -145,11 +145,12 @@ constexpr PageCase page_cases[] = {
     // SO2 at 25 °C above its saturation pressure, 3.87 atm.
     {9, 52, "SO@d2@ alla pressione di 2.20 atm", "3.93 atm"},
     // Answers their own uncertainty exceeded, drawn again: amounts near the
-    // reaction's ratio (v2372 [CO] 6.78•10@u-4@ ± 2.7•10@u-3@, v962 [B]
-    // 3.30•10@u-5@ ± 3.4•10@u-5@), pH 0.04 ± 0.14, and a pH rounded up to
-    // 10.0 that left the solubility within a factor of four.
+    // reaction's ratio (v2372 [CO] 6.78•10@u-4@ ± 2.7•10@u-3@), pH 0.04 ±
+    // 0.14, and a pH rounded up to 10.0 that left the solubility within a
+    // factor of four. v962's [B], 3.30•10@u-5@, is uncertain by 3.4•10@u-5@
+    // moved one way but by less to first order: no longer drawn again.
     {7, 2372, "2.05 mol di CO e 3.07 mol di COCl@d2@", "1.12 mol di CO"},
-    {14, 962, "A 4.87•10@u-3@ M", "A 0.0102 M"},
+    {14, 962, "A 0.0102 M", "A 4.87•10@u-3@ M"},
     {17, 1131, "[OH@u-@] = 9.2•10@u-6@", "1.1•10@u-14@"},
     {42, 342, "tampone a pH 8.64", "pH 10.0$"},
 };

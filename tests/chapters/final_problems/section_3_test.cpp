@@ -186,7 +186,7 @@ TEST_F(SectionThree, AnswersKeepTheDigitsTheirDataLeave)
         {19, 88, "78.8 g ", "78.9 g, bromine's molar mass written out as 159.82"},
         {20, 3, "8.7•10@u2@ kJ", "872 kJ"},
         {22, 1, "0.86 atm", "0.9 atm"},
-        {24, 8, "2.3", "2.34"},
+        {24, 8, "2.34", "2.3 by the data moved one way"},
         {23, 3, "@T1@@C1@10.2; 9.3", "@T1@@C1@10.2; 9.32"},
     };
     expect_answers(cases);

@@ -182,7 +182,7 @@ TEST_F(SectionFive, AnswersFollowFromTheNumbersShown)
 TEST_F(SectionFive, AnswersTheirUncertaintyExceedsAreDrawnAgain)
 {
     constexpr testing_support::VersionAnswer cases[] = {
-        {34, 142, "@C1@@T1@4.1 g", "@C1@@T1@4.•10@u1@ g"},
+        {34, 142, "@C1@@T1@4.•10@u1@ g", "@C1@@T1@4.1 g, drawn again where the data moved one way passed it"},
         {37, 282, "2.3•10@u-5@ L/(mol•s)", "5.•10@u-19@ L/(mol•s)"},
         {40, 1, "0.367 M ", "0.37 M: 0.3673 uncertain by 0.0097 from 46.7 mV and 9.71•10@u-3@ M"},
         // Under its first-order uncertainty, 1.162 by 1.169, drawn again.

@@ -229,7 +229,8 @@ TEST_F(ChapterFour, DigitsByTheRuleForTemperaturesAndOneUncertainty)
         {28, 1, "0.881", "0.88, z moved as the ideal volume"},
         {35, 1, "258 torr", "2.6•10@u2@ torr"},
         {5, 504, "4.9•10@u2@@x2@@uo@C", "0@uo@C for 25.9 °C uncertain by 101 K"},
-        {5, 92, "2.6•10@u2@@x2@@uo@C", "2.•10@u2@@x2@@uo@C for 183.8 °C, 198 K with 1.5 atm moved to 1.2"},
+        {5, 92, "2.•10@u2@@x2@@uo@C",
+         "2.6•10@u2@@x2@@uo@C, drawn again where 1.5 atm moved one way to 1.2 left 183.8 °C uncertain by 198 K"},
         {16, 37, "56.4%", "0.3% from a fraction of 0.98"},
         {31, 2, "0.6177 nm; 0.5349 nm", "0.618 nm; 0.5349 nm, the cube root's uncertainty whole"},
         {11, 9, "195.4 L; 213 L", "195 L; 213 L, one count forced on both"},
@@ -268,7 +269,7 @@ TEST_F(ChapterFour, DigitsByTheRuleForTemperaturesAndOneUncertainty)
 TEST_F(ChapterFour, GasesThatMeetAndReactionsThatHappen)
 {
     constexpr testing_support::VersionAnswer redrawn[] = {
-        {15, 102, "0.987", "0.0482, for ammonia beside sulfur dioxide"},
+        {15, 102, "0.9870", "0.987 at three digits at most; 0.0482, for ammonia beside sulfur dioxide"},
         {20, 42,
          "C@d3@H@d8@ + 5O@d2@ = 3CO@d2@ + 4H@d2@O; C@d3@H@d8@: 0.18 atm; CO@d2@: 0.95 atm; H@d2@O: 1.27 atm; totale: "
          "2.39 atm",
