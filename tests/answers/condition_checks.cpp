@@ -25,6 +25,24 @@ struct WrongPage {
 TEST(ConditionsTable, EachRuleFailsOnAPageMadeWrong)
 {
     const std::vector<WrongPage> pages = {
+        // The pages as they were, each now drawn with another base. 7.30
+        // v1933: BaCO3 comes down (Ba2+ 5.85e-3 M with CO3 2- 0.0315 M at pH
+        // 10.40), pH 10.32 after, not 10.40. 7.36 v200: Ba2+ 7.00e-3 M and F-
+        // 0.0141 M at pH 4.08, pH 3.81 with BaF2 down. 7.37 v1935: at the
+        // equivalence point Ba2+ 0.0121 M and F- 0.0243 M, pH 7.55 with BaF2
+        // down, not 7.80.
+        {7, 30,
+         "Calcolare il pH di una soluzione tampone contenente NaHCO@d3@ 0.0384 M [p@iK@@da@(HCO@d3@@u-@) = 10.33] e "
+         "Na@d2@CO@d3@ 0.0200 F prima e dopo l'aggiunta di 5.85•10@u-3@ mol/L di Ba(OH)@d2@",
+         "10.05; 10.40", 'g', "BaCO@d3@ precipitates: ion product 0.000184"},
+        {7, 36,
+         "Calcolare il pH della soluzione ottenuta mescolando 25.19 mL di Ba(OH)@d2@ 0.01522 M e 29.55 mL di HF "
+         "0.02952 M [@iK@@da@ = 6.3•10@u-4@]",
+         "@T1@@C1@4.08", 'g', "BaF@d2@ precipitates: ion product 1.38"},
+        {7, 37,
+         "Calcolare il pH al punto equivalente nella titolazione di HF 0.02870 M [@iK@@da@ = 6.3•10@u-4@] con "
+         "Ba(OH)@d2@ 0.07845 M",
+         "@T1@@C1@7.80", 'g', "BaF@d2@ precipitates: ion product 7.14"},
         {1, 35,
          "La tabella seguente riporta la pressione misurata in un recipiente di volume pari a 7.65 L contenente "
          "169 g di cloro a varie temperature",
@@ -130,6 +148,7 @@ TEST(ConditionsTable, EachRuleFailsOnAPageMadeWrong)
         const testing_support::ShownPage page{wrong.statement, wrong.answer, {{shown("281"), shown("7.18")}}, {}};
         std::string found;
         std::vector<std::pair<char, std::string>> faults = state_law_faults(page, true, false);
+        for (const auto& fault : solubility_law_faults(wrong.chapter, wrong.problem, page)) faults.push_back(fault);
         for (const Statement& row : chapter_statements(wrong.chapter).rows)
             if (row.problem == wrong.problem)
                 if (const auto own = faults_of(row, page)) faults.insert(faults.end(), own->begin(), own->end());

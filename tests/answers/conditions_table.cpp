@@ -500,6 +500,8 @@ public:
         }
         for (const auto& [rule, fault] : state_law_faults(page, ideal_, read_by_rows))
             tally.fail(problem, std::string(1, rule), version, testing_support::on_page(version, page, fault));
+        for (const auto& [rule, fault] : solubility_law_faults(table_.chapter, problem, page))
+            tally.fail(problem, std::string(1, rule), version, testing_support::on_page(version, page, fault));
     }
 
     void end(std::int32_t problem) override
