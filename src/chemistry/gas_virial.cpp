@@ -1,5 +1,6 @@
 #include "chemistry/gas_virial.h"
 
+#include <cassert>
 #include <cmath>
 #include <limits>
 #include <optional>
@@ -37,28 +38,66 @@ constexpr MeasuredVirial measured_virials[] = {
     {compounds::hydrogen, 315.0, 289.7, 9.47},
 };
 
-// Pitzer's definition: ω = -log10(Psat / Pc) - 1 at 0.7 Tc.
+// Pitzer's definition: ω = -log10(Psat / Pc) - 1 at 0.7 Tc; NaN where the
+// vapour curve gives no pressure there.
 double acentric_factor(const VapourPressureFit& row)
 {
     const double torr = antoine_vapour_pressure_torr(row.compound, 0.7 * row.critical_kelvin);
-    return std::isfinite(torr) ? -std::log10(torr / torr_per_bar / row.critical_bar) - 1.0 : 0.0;
+    return -std::log10(torr / torr_per_bar / row.critical_bar) - 1.0;
 }
+
+// Gases the vapour table does not hold, by their critical point and
+// acentric factor. Propene's are measured (Poling, Prausnitz and
+// O'Connell, "The Properties of Gases and Liquids", 5th ed., appendix A).
+// Nitrosyl bromide's critical point was never measured: Joback's group
+// contributions (Joback and Reid, Chem. Eng. Commun. 57, 233, 1987) for
+// -Br, -N= and =O from its normal boiling point 287.6 K give Tc =
+// 287.6 / (0.584 + 0.965 · 0.0531 - 0.0531²) = 454.8 K and Pc = (0.113 +
+// 0.0032 · 3 - 0.0059)^-2 = 73.4 bar; its ω by Edmister's rule from those
+// points, 3/7 · θ/(1 - θ) · log10(Pc / 1 atm) - 1 with θ = Tb/Tc.
+struct CriticalRow {
+    std::int32_t compound;
+    double kelvin;
+    double bar;
+    double omega;  // acentric factor
+};
+constexpr CriticalRow critical_rows[] = {
+    {compounds::propene, 364.9, 46.0, 0.142},
+    {compounds::nitrosyl_bromide, 454.8, 73.4, 0.371},
+};
+
+// The critical point and acentric factor of a gas; none where neither
+// table holds it.
+std::optional<CriticalRow> critical_row(std::int32_t compound)
+{
+    for (const CriticalRow& row : critical_rows)
+        if (row.compound == compound) return row;
+    const VapourPressureFit* row = row_of(compound);
+    if (row == nullptr || !std::isfinite(row->critical_kelvin)) return std::nullopt;
+    return CriticalRow{compound, row->critical_kelvin, row->critical_bar, acentric_factor(*row)};
+}
+
+// Below half its critical temperature the correlation's terms in (Tc/T)^8
+// run away (mercury at 25 °C, at 0.17 Tc, came out at +137,765 cm3/mol): no
+// coefficient is taken from it there.
+constexpr double lowest_reduced_temperature = 0.5;
 
 }  // namespace
 
 double second_virial_litres(std::int32_t compound, double kelvin)
 {
+    assert(kelvin > 0.0);
     for (const MeasuredVirial& m : measured_virials)
         if (m.compound == compound) return (m.a - m.b * std::exp(m.c / kelvin)) / 1000.0;
-    const VapourPressureFit* row = row_of(compound);
-    if (row == nullptr || !std::isfinite(row->critical_kelvin)) return std::numeric_limits<double>::quiet_NaN();
-    const double inverse = row->critical_kelvin / kelvin;
+    const std::optional<CriticalRow> row = critical_row(compound);
+    if (!row || !std::isfinite(row->omega) || kelvin < lowest_reduced_temperature * row->kelvin)
+        return std::numeric_limits<double>::quiet_NaN();
+    const double inverse = row->kelvin / kelvin;
     const double f0 = 0.1445 - 0.330 * inverse - 0.1385 * std::pow(inverse, 2) - 0.0121 * std::pow(inverse, 3) -
                       0.000607 * std::pow(inverse, 8);
     const double f1 =
         0.0637 + 0.331 * std::pow(inverse, 2) - 0.423 * std::pow(inverse, 3) - 0.008 * std::pow(inverse, 8);
-    return (f0 + acentric_factor(*row) * f1) * gas_constant_litre_atm * row->critical_kelvin /
-           (row->critical_bar * atm_per_bar);
+    return (f0 + row->omega * f1) * gas_constant_litre_atm * row->kelvin / (row->bar * atm_per_bar);
 }
 
 bool near_ideal(std::span<const GasShare> gases, double kelvin)
@@ -81,7 +120,7 @@ bool formulas_near_ideal(std::span<const FormulaShare> gases, double kelvin)
     for (const FormulaShare& gas : gases) {
         const std::optional<std::int32_t> compound = find_compound_by_formula(gas.formula);
         if (!compound) return false;
-        if (!std::isnan(second_virial_litres(*compound, kelvin))) known.push_back({*compound, gas.partial_atm});
+        known.push_back({*compound, gas.partial_atm});
     }
     return near_ideal(known, kelvin);
 }

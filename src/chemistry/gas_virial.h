@@ -2,15 +2,17 @@
 // coefficient by Tsonopoulos's corresponding-states correlation (AIChE
 // Journal 20, 263, 1974: B Pc / R Tc = f0 + ω f1, Pitzer's form), from the
 // critical point the vapour table holds and the acentric factor its own
-// curve gives at 0.7 Tc.
+// curve gives at 0.7 Tc, or from the rows beside it for gases it lacks.
 #pragma once
 
 #include <cstdint>
 #include <span>
 #include <string_view>
 
-// L/mol at `kelvin`; helium's, neon's and hydrogen's measured; NaN for a
-// compound without a critical point in the vapour table.
+// L/mol at `kelvin` (above 0 K: asserted); helium's, neon's and hydrogen's
+// measured; NaN for a compound without a critical point (in the vapour
+// table or beside it), one whose curve gives no acentric factor, or below
+// half its critical temperature, where the correlation does not reach.
 double second_virial_litres(std::int32_t compound, double kelvin);
 
 struct GasShare {
@@ -26,10 +28,9 @@ struct GasShare {
 bool near_ideal(std::span<const GasShare> gases, double kelvin);
 bool near_ideal(std::int32_t compound, double kelvin, double atm);
 
-// The same for gases written by formula, as reactions write them. A gas
-// without a critical point in the table (nitrosyl bromide, whose critical
-// point is not measured) adds nothing; a formula the compound table lacks
-// never passes.
+// The same for gases written by formula, as reactions write them: a
+// formula the compound table lacks, or a gas without a coefficient, never
+// passes.
 struct FormulaShare {
     std::string_view formula;
     double partial_atm;

@@ -39,6 +39,13 @@ TEST(ConditionsTable, EachRuleFailsOnAPageMadeWrong)
          "Calcolare il pH della soluzione ottenuta mescolando 25.19 mL di Ba(OH)@d2@ 0.01522 M e 29.55 mL di HF "
          "0.02952 M [@iK@@da@ = 6.3•10@u-4@]",
          "@T1@@C1@4.08", 'g', "BaF@d2@ precipitates: ion product 1.38"},
+        // 7.8 v601 as it was, nitrosyl bromide once left out of the mixture:
+        // 8.9 atm of it, 86 K above its boiling point, with 2.1 of Br2 and 4.2
+        // of NO.
+        {7, 8,
+         "@T1@@C1@Calcolare la percentuale di NOBr dissociato a 100@uo@C e 15.2 atm secondo la reazione "
+         "2NOBr@d(g)@ = Br@d2@@d(g)@ + 2NO@d(g)@, per la quale a 100@uo@C @iK@ = 0.452",
+         "31.8%", 'a', "NOBr at 8.9"},
         {7, 37,
          "Calcolare il pH al punto equivalente nella titolazione di HF 0.02870 M [@iK@@da@ = 6.3•10@u-4@] con "
          "Ba(OH)@d2@ 0.07845 M",

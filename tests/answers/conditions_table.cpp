@@ -27,23 +27,25 @@ namespace {
 // mole-fraction-weighted mean of its gases', cross terms their mean).
 constexpr double ideal_tolerance = 0.05;
 
-// |Z - 1| of gases together at their partial pressures (atm); a gas whose B
-// the handbook cannot give (nitrosyl bromide) adds nothing.
-double ideal_deviation(const std::vector<std::pair<const Substance*, double>>& partials, double kelvin)
-{
-    double pressure_virial = 0.0;
-    for (const auto& [s, atm] : partials)
-        if (const double b = second_virial_litres(*s, kelvin); !std::isnan(b)) pressure_virial += atm * b;
-    return std::abs(pressure_virial) / (litre_atm * kelvin);
-}
-
 }  // namespace
 
-// The fault where gases together stray from the ideal gas past the tolerance.
+// The fault where gases together stray from the ideal gas past the
+// tolerance (|Z - 1| = |Σ p_i B_i| / RT), or where the handbook gives some
+// gas no B: none is skipped.
 void judge_ideal(const std::vector<std::pair<const Substance*, double>>& partials, double kelvin, Verdict& verdict)
 {
-    const double deviation = ideal_deviation(partials, kelvin);
-    if (deviation <= ideal_tolerance) return;
+    bool missing = false;
+    double pressure_virial = 0.0;
+    for (const auto& [s, atm] : partials)
+        if (const double b = second_virial_litres(*s, kelvin); std::isnan(b)) {
+            missing = true;
+            verdict.fault('a', std::ostringstream() << s->formula << " at " << atm << " atm and " << kelvin
+                                                    << " K: no second virial coefficient");
+        } else {
+            pressure_virial += atm * b;
+        }
+    const double deviation = std::abs(pressure_virial) / (litre_atm * kelvin);
+    if (missing || deviation <= ideal_tolerance) return;
     std::ostringstream a;
     for (const auto& [s, atm] : partials) a << s->formula << " at " << atm << " atm, ";
     verdict.fault('a', a << kelvin << " K: |Z - 1| = " << deviation << ", past the ideal gas law's 5 %");

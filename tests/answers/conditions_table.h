@@ -6,7 +6,8 @@
 //  a  a gas at most at its saturation pressure at its own partial pressure
 //     (none above its critical temperature condenses), and where the page
 //     works the ideal gas law, the real gas within 5 % of it (|Z - 1| by
-//     the second virial coefficient, a mixture's mole-fraction-weighted);
+//     the second virial coefficient, a mixture's mole-fraction-weighted; a
+//     gas the handbook gives no coefficient fails);
 //     hydrogen fluoride only where its associated vapour is within 3 % of
 //     its monomer's density; on every page of every problem, too, the gases
 //     a page names at each pressure it prints;

@@ -75,7 +75,11 @@ const std::vector<Substance> substances = {
     {"N@d2@O@d4@", "tetrossido di diazoto", 261.9, 294.3, 431.0, 100.0},
     {"N@d2@O", "ossido di diazoto|monossido di diazoto|protossido di azoto", 182.3, 184.7, 309.6, 71.5},
     {"NO", "monossido di azoto|ossido di azoto", 109.5, 121.4, 180.0, 64.0},
-    {"NOBr", "bromuro di nitrosile", 217.0, 273.0, 500.0, 60.0},
+    // Nitrosyl bromide boils at 14.5 °C (CRC Handbook, "Physical constants
+    // of inorganic compounds"); its critical point was never measured: Joback's
+    // group contributions (Chem. Eng. Commun. 57, 233, 1987) from that point
+    // give 454.8 K and 73.4 bar.
+    {"NOBr", "bromuro di nitrosile", 217.0, 287.6, 454.8, 72.4},
     {"NOCl", "cloruro di nitrosile", 213.5, 267.6, 440.0, 90.0},
     {"CO@d2@", "biossido di carbonio|anidride carbonica", 216.6, 216.6, 304.2, 72.8, 0, 0, 0, 0, 0, 0, 5.11},
     {"CO", "monossido di carbonio|ossido di carbonio", 68.1, 81.6, 132.9, 34.5},
@@ -266,9 +270,7 @@ double second_virial_litres(const Substance& s, double kelvin)
     if (formula == "He") return 0.012;
     if (formula == "Ne") return (81.0 - 63.6 * std::exp(30.7 / kelvin)) / 1000.0;
     if (formula == "H@d2@") return (315.0 - 289.7 * std::exp(9.47 / kelvin)) / 1000.0;
-    // Nitrosyl bromide's critical point above is an estimate, none being
-    // measured: no B is taken from it.
-    if (s.critical <= 0.0 || formula == "NOBr") return std::nan("");
+    if (s.critical <= 0.0) return std::nan("");
     const double theta = s.boiling / s.critical;
     const double omega = 3.0 / 7.0 * theta / (1.0 - theta) * std::log10(s.critical_atm / s.reference_atm) - 1.0;
     const double tr = kelvin / s.critical;

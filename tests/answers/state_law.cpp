@@ -144,9 +144,10 @@ std::vector<std::pair<char, std::string>> state_law_faults(const testing_support
     if (gases.size() > 1) {
         const double kelvin = stated ? coldest : room_kelvin;
         const Substance* far = nullptr;
+        // The gas of the largest |B|, or one without B, which fails.
         for (const Substance* gas : gases)
-            if (const double b = std::abs(second_virial_litres(*gas, kelvin));
-                !std::isnan(b) && (far == nullptr || !(b <= std::abs(second_virial_litres(*far, kelvin)))))
+            if (const double held = std::abs(second_virial_litres(far == nullptr ? *gas : *far, kelvin));
+                far == nullptr || (!std::isnan(held) && !(std::abs(second_virial_litres(*gas, kelvin)) <= held)))
                 far = gas;
         if (ideal && far != nullptr) judge_ideal({{far, std::ranges::max(atms).first}}, kelvin, verdict);
     }

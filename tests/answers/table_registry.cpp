@@ -253,6 +253,10 @@ std::vector<RegisteredTable> program_tables()
                return Judged{normal_boiling_column(), normal_boiling_rows()};
            })}}},
         {"chemistry/gas_virial.cpp",
+         "critical_rows",
+         "critical points beside the vapour table",
+         {{"Tc, Pc, ω", on_pages("the conditions table's rule a, against the tests' critical points")}}},
+        {"chemistry/gas_virial.cpp",
          "measured_virials",
          "quantum gases' second virial coefficients",
          {{"a, b, c", on_pages("the conditions table's rule a, against the tests' second virial coefficients")}}},
