@@ -39,6 +39,13 @@ TEST(ConditionsTable, EachRuleFailsOnAPageMadeWrong)
          "Calcolare il pH della soluzione ottenuta mescolando 25.19 mL di Ba(OH)@d2@ 0.01522 M e 29.55 mL di HF "
          "0.02952 M [@iK@@da@ = 6.3•10@u-4@]",
          "@T1@@C1@4.08", 'g', "BaF@d2@ precipitates: ion product 1.38"},
+        // 4.20 v2549 as it was: 6 % of the NO2 stated is N2O4 at 390 K.
+        {4, 20,
+         "@T1@@C1@Un recipiente contiene NH@d3@ e O@d2@ a 357 K e alle pressioni parziali di 2.07 atm e 1.84 atm. "
+         "Calcolare le pressioni parziali delle specie presenti e la pressione totale dopo che sia avvenuta la "
+         "reazione NH@d3@ + O@d2@ = NO@d2@ + H@d2@O se la temperatura finale è 390 K",
+         "4NH@d3@ + 7O@d2@ = 4NO@d2@ + 6H@d2@O; NH@d3@: 1.11 atm; NO@d2@: 1.15 atm; H@d2@O: 1.72 atm; totale: 4.0 atm",
+         'c', "NO2 at 1.15 atm and 390 K: 6.09"},
         // 7.8 v601 as it was, nitrosyl bromide once left out of the mixture:
         // 8.9 atm of it, 86 K above its boiling point, with 2.1 of Br2 and 4.2
         // of NO.

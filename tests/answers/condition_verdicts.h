@@ -62,8 +62,8 @@ struct Verdict {
 void judge_ideal(const std::vector<std::pair<const Substance*, double>>& partials, double kelvin, Verdict& verdict);
 
 // Rule a: each gas at most at its saturation pressure, within the fit's own
-// accuracy, and HF near its monomer; on pages near room temperature NO2
-// carried mostly as N2O4 breaks rule c.
+// accuracy, and HF near its monomer; NO2 more than 5 % paired as N2O4
+// breaks rule c.
 void judge_gas(const std::string& name, const Substance& s, double atm, double kelvin, Verdict& verdict);
 
 // Rule c: each species in its medium.

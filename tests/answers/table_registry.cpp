@@ -17,6 +17,7 @@
 #include "chapters/thermo_kinetics/thermo_kinetics_problems.h"
 #include "chemistry/acid_base_constants.h"
 #include "chemistry/molar_mass.h"
+#include "chemistry/nitrogen_dioxide_dimer.h"
 #include "chemistry/table_fields.h"
 #include "handbook.h"
 #include "handbook_boiling.h"
@@ -251,6 +252,16 @@ std::vector<RegisteredTable> program_tables()
            on_pages("the conditions table's rules a and d, against the tests' vapour curves")},
           {"normal boiling point", by_handbook([] {
                return Judged{normal_boiling_column(), normal_boiling_rows()};
+           })}}},
+        {"chemistry/nitrogen_dioxide_dimer.cpp",
+         "nitrogen_dioxide_dimerisation",
+         "nitrogen dioxide's dimerisation",
+         {{"ΔH, ΔS", by_handbook([] {
+               // 2NO2 = N2O4 by the JANAF tables' formation data.
+               const DimerisationData& d = nitrogen_dioxide_dimerisation;
+               return Judged{
+                   {"2NO2 = N2O4", "JANAF", 0.005, Spread::relative, {{"enthalpy", -57111.0}, {"entropy", -175.692}}},
+                   {{"enthalpy", text_of(d.enthalpy)}, {"entropy", text_of(d.entropy)}}};
            })}}},
         {"chemistry/gas_virial.cpp",
          "critical_rows",
