@@ -1,7 +1,9 @@
 #include "chemistry/gas_virial.h"
 
+#include <array>
 #include <cassert>
 #include <cmath>
+#include <cstddef>
 #include <limits>
 #include <optional>
 #include <vector>
@@ -24,10 +26,11 @@ const VapourPressureFit* row_of(std::int32_t compound)
 }
 
 // Helium, neon and hydrogen, which corresponding states miss (quantum
-// gases), by their measured coefficients: B = a - b exp(c/T) cm3/mol, as
-// the reference table "Second virial coefficients" (LibreTexts Chemistry,
-// A9) fits them for neon and hydrogen; helium's 12 cm3/mol holds within 1
-// from 200 to 600 K (CRC Handbook, "Virial coefficients of selected gases").
+// gases), by their measured coefficients at any temperature: B = a - b
+// exp(c/T) cm3/mol, as the reference table "Second virial coefficients"
+// (LibreTexts Chemistry, A9) fits them for neon and hydrogen; helium's 12
+// cm3/mol holds within 1 from 200 to 600 K (CRC Handbook, "Virial
+// coefficients of selected gases").
 struct MeasuredVirial {
     std::int32_t compound;
     double a, b, c;
@@ -37,6 +40,59 @@ constexpr MeasuredVirial measured_virials[] = {
     {compounds::neon, 81.0, 63.6, 30.7},
     {compounds::hydrogen, 315.0, 289.7, 9.47},
 };
+
+// Measured coefficients within the range of their fit, before the
+// correlation. The CRC Handbook's smoothing fits ("Virial coefficients of
+// selected gases", after Dymond and Smith's compilation): B = Σ a_i
+// (298.15/T - 1)^(i-1) cm3/mol.
+struct SmoothingFit {
+    std::int32_t compound;
+    double from, to;  // K
+    std::array<double, 5> a;
+};
+constexpr SmoothingFit smoothing_fits[] = {
+    {compounds::ammonia, 290.0, 420.0, {-271.0, -1022.0, -2715.0, -4189.0, 0.0}},
+    {compounds::hydrogen_chloride, 190.0, 470.0, {-144.0, -325.0, -277.0, -170.0, 0.0}},
+    {compounds::chlorine, 210.0, 900.0, {-303.0, -555.0, 9.0, 329.0, 68.0}},
+    {compounds::argon, 100.0, 1000.0, {-16.0, -60.0, -9.7, -1.5, 0.0}},
+};
+// Gases whose CRC row is not held here, and ammonia below the CRC's
+// range, by the fits B = a - b exp(c/T) cm3/mol of LibreTexts Chemistry's
+// table A9 within their ranges.
+struct ExponentialFit {
+    std::int32_t compound;
+    double from, to;  // K
+    double a, b, c;
+};
+constexpr ExponentialFit exponential_fits[] = {
+    {compounds::ammonia, 273.0, 573.0, 44.3, 23.6, 766.6},
+    {compounds::sulfur_dioxide, 265.0, 473.0, 134.4, 72.5, 606.5},
+    {compounds::nitric_oxide, 122.0, 311.0, 15.9, 11.0, 372.3},
+    {compounds::hydrogen_sulfide, 278.0, 493.0, 47.7, 30.3, 632.9},
+    {compounds::nitrous_oxide, 200.0, 423.0, 180.7, 114.8, 305.4},
+    {compounds::carbon_dioxide, 220.0, 1100.0, 137.6, 87.7, 325.7},
+    {compounds::nitrogen, 75.0, 700.0, 185.4, 141.8, 88.7},
+    {compounds::oxygen, 90.0, 400.0, 152.8, 117.0, 108.8},
+    {compounds::carbon_monoxide, 90.0, 573.0, 202.6, 154.2, 94.2},
+    {compounds::krypton, 110.0, 700.0, 189.6, 148.0, 145.3},
+};
+
+// A measured B, cm3/mol, where a fit holds the gas at `kelvin`.
+std::optional<double> measured_cm3(std::int32_t compound, double kelvin)
+{
+    for (const MeasuredVirial& m : measured_virials)
+        if (m.compound == compound) return m.a - m.b * std::exp(m.c / kelvin);
+    for (const SmoothingFit& f : smoothing_fits)
+        if (f.compound == compound && kelvin >= f.from && kelvin <= f.to) {
+            const double x = standard_kelvin / kelvin - 1.0;
+            double b = 0.0;
+            for (std::size_t i = f.a.size(); i-- > 0;) b = b * x + f.a[i];
+            return b;
+        }
+    for (const ExponentialFit& f : exponential_fits)
+        if (f.compound == compound && kelvin >= f.from && kelvin <= f.to) return f.a - f.b * std::exp(f.c / kelvin);
+    return std::nullopt;
+}
 
 // Pitzer's definition: ω = -log10(Psat / Pc) - 1 at 0.7 Tc; NaN where the
 // vapour curve gives no pressure there.
@@ -87,8 +143,7 @@ constexpr double lowest_reduced_temperature = 0.5;
 double second_virial_litres(std::int32_t compound, double kelvin)
 {
     assert(kelvin > 0.0);
-    for (const MeasuredVirial& m : measured_virials)
-        if (m.compound == compound) return (m.a - m.b * std::exp(m.c / kelvin)) / 1000.0;
+    if (const std::optional<double> measured = measured_cm3(compound, kelvin)) return *measured / 1000.0;
     const std::optional<CriticalRow> row = critical_row(compound);
     if (!row || !std::isfinite(row->omega) || kelvin < lowest_reduced_temperature * row->kelvin)
         return std::numeric_limits<double>::quiet_NaN();

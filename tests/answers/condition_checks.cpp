@@ -39,6 +39,11 @@ TEST(ConditionsTable, EachRuleFailsOnAPageMadeWrong)
          "Calcolare il pH della soluzione ottenuta mescolando 25.19 mL di Ba(OH)@d2@ 0.01522 M e 29.55 mL di HF "
          "0.02952 M [@iK@@da@ = 6.3•10@u-4@]",
          "@T1@@C1@4.08", 'g', "BaF@d2@ precipitates: ion product 1.38"},
+        // 4.8 v1986 as it was, passed by the correlation's B (-154 cm3/mol
+        // at 338 K): ammonia's measured B is -181 (CRC) to -184 (A9), and
+        // the real gas presses about 5,680 torr, 5.2 % under the ideal 5,980.
+        {4, 8, "Calcolare la pressione in un recipiente da 2.877 L contenente 13.9 g di ammoniaca a 338 K",
+         "6.0•10@u3@ torr", 'a', "NH@d3@ at 7.8"},
         // 4.20 v2549 as it was: 6 % of the NO2 stated is N2O4 at 390 K.
         {4, 20,
          "@T1@@C1@Un recipiente contiene NH@d3@ e O@d2@ a 357 K e alle pressioni parziali di 2.07 atm e 1.84 atm. "
