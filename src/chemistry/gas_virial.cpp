@@ -1,6 +1,9 @@
 #include "chemistry/gas_virial.h"
 
+#include <array>
+#include <cassert>
 #include <cmath>
+#include <cstddef>
 #include <limits>
 #include <optional>
 #include <vector>
@@ -23,10 +26,11 @@ const VapourPressureFit* row_of(std::int32_t compound)
 }
 
 // Helium, neon and hydrogen, which corresponding states miss (quantum
-// gases), by their measured coefficients: B = a - b exp(c/T) cm3/mol, as
-// the reference table "Second virial coefficients" (LibreTexts Chemistry,
-// A9) fits them for neon and hydrogen; helium's 12 cm3/mol holds within 1
-// from 200 to 600 K (CRC Handbook, "Virial coefficients of selected gases").
+// gases), by their measured coefficients at any temperature: B = a - b
+// exp(c/T) cm3/mol, as the reference table "Second virial coefficients"
+// (LibreTexts Chemistry, A9) fits them for neon and hydrogen; helium's 12
+// cm3/mol holds within 1 from 200 to 600 K (CRC Handbook, "Virial
+// coefficients of selected gases").
 struct MeasuredVirial {
     std::int32_t compound;
     double a, b, c;
@@ -37,28 +41,118 @@ constexpr MeasuredVirial measured_virials[] = {
     {compounds::hydrogen, 315.0, 289.7, 9.47},
 };
 
-// Pitzer's definition: ω = -log10(Psat / Pc) - 1 at 0.7 Tc.
+// Measured coefficients within the range of their fit, before the
+// correlation. The CRC Handbook's smoothing fits ("Virial coefficients of
+// selected gases", after Dymond and Smith's compilation): B = Σ a_i
+// (298.15/T - 1)^(i-1) cm3/mol.
+struct SmoothingFit {
+    std::int32_t compound;
+    double from, to;  // K
+    std::array<double, 5> a;
+};
+constexpr SmoothingFit smoothing_fits[] = {
+    {compounds::ammonia, 290.0, 420.0, {-271.0, -1022.0, -2715.0, -4189.0, 0.0}},
+    {compounds::hydrogen_chloride, 190.0, 470.0, {-144.0, -325.0, -277.0, -170.0, 0.0}},
+    {compounds::chlorine, 210.0, 900.0, {-303.0, -555.0, 9.0, 329.0, 68.0}},
+    {compounds::argon, 100.0, 1000.0, {-16.0, -60.0, -9.7, -1.5, 0.0}},
+};
+// Gases whose CRC row is not held here, and ammonia below the CRC's
+// range, by the fits B = a - b exp(c/T) cm3/mol of LibreTexts Chemistry's
+// table A9 within their ranges.
+struct ExponentialFit {
+    std::int32_t compound;
+    double from, to;  // K
+    double a, b, c;
+};
+constexpr ExponentialFit exponential_fits[] = {
+    {compounds::ammonia, 273.0, 573.0, 44.3, 23.6, 766.6},
+    {compounds::sulfur_dioxide, 265.0, 473.0, 134.4, 72.5, 606.5},
+    {compounds::nitric_oxide, 122.0, 311.0, 15.9, 11.0, 372.3},
+    {compounds::hydrogen_sulfide, 278.0, 493.0, 47.7, 30.3, 632.9},
+    {compounds::nitrous_oxide, 200.0, 423.0, 180.7, 114.8, 305.4},
+    {compounds::carbon_dioxide, 220.0, 1100.0, 137.6, 87.7, 325.7},
+    {compounds::nitrogen, 75.0, 700.0, 185.4, 141.8, 88.7},
+    {compounds::oxygen, 90.0, 400.0, 152.8, 117.0, 108.8},
+    {compounds::carbon_monoxide, 90.0, 573.0, 202.6, 154.2, 94.2},
+    {compounds::krypton, 110.0, 700.0, 189.6, 148.0, 145.3},
+};
+
+// A measured B, cm3/mol, where a fit holds the gas at `kelvin`.
+std::optional<double> measured_cm3(std::int32_t compound, double kelvin)
+{
+    for (const MeasuredVirial& m : measured_virials)
+        if (m.compound == compound) return m.a - m.b * std::exp(m.c / kelvin);
+    for (const SmoothingFit& f : smoothing_fits)
+        if (f.compound == compound && kelvin >= f.from && kelvin <= f.to) {
+            const double x = standard_kelvin / kelvin - 1.0;
+            double b = 0.0;
+            for (std::size_t i = f.a.size(); i-- > 0;) b = b * x + f.a[i];
+            return b;
+        }
+    for (const ExponentialFit& f : exponential_fits)
+        if (f.compound == compound && kelvin >= f.from && kelvin <= f.to) return f.a - f.b * std::exp(f.c / kelvin);
+    return std::nullopt;
+}
+
+// Pitzer's definition: ω = -log10(Psat / Pc) - 1 at 0.7 Tc; NaN where the
+// vapour curve gives no pressure there.
 double acentric_factor(const VapourPressureFit& row)
 {
     const double torr = antoine_vapour_pressure_torr(row.compound, 0.7 * row.critical_kelvin);
-    return std::isfinite(torr) ? -std::log10(torr / torr_per_bar / row.critical_bar) - 1.0 : 0.0;
+    return -std::log10(torr / torr_per_bar / row.critical_bar) - 1.0;
 }
+
+// Gases the vapour table does not hold, by their critical point and
+// acentric factor. Propene's are measured (Poling, Prausnitz and
+// O'Connell, "The Properties of Gases and Liquids", 5th ed., appendix A).
+// Nitrosyl bromide's critical point was never measured: Joback's group
+// contributions (Joback and Reid, Chem. Eng. Commun. 57, 233, 1987) for
+// -Br, -N= and =O from its normal boiling point 287.6 K give Tc =
+// 287.6 / (0.584 + 0.965 · 0.0531 - 0.0531²) = 454.8 K and Pc = (0.113 +
+// 0.0032 · 3 - 0.0059)^-2 = 73.4 bar; its ω by Edmister's rule from those
+// points, 3/7 · θ/(1 - θ) · log10(Pc / 1 atm) - 1 with θ = Tb/Tc.
+struct CriticalRow {
+    std::int32_t compound;
+    double kelvin;
+    double bar;
+    double omega;  // acentric factor
+};
+constexpr CriticalRow critical_rows[] = {
+    {compounds::propene, 364.9, 46.0, 0.142},
+    {compounds::nitrosyl_bromide, 454.8, 73.4, 0.371},
+};
+
+// The critical point and acentric factor of a gas; none where neither
+// table holds it.
+std::optional<CriticalRow> critical_row(std::int32_t compound)
+{
+    for (const CriticalRow& row : critical_rows)
+        if (row.compound == compound) return row;
+    const VapourPressureFit* row = row_of(compound);
+    if (row == nullptr || !std::isfinite(row->critical_kelvin)) return std::nullopt;
+    return CriticalRow{compound, row->critical_kelvin, row->critical_bar, acentric_factor(*row)};
+}
+
+// Below half its critical temperature the correlation's terms in (Tc/T)^8
+// run away (mercury at 25 °C, at 0.17 Tc, came out at +137,765 cm3/mol): no
+// coefficient is taken from it there.
+constexpr double lowest_reduced_temperature = 0.5;
 
 }  // namespace
 
 double second_virial_litres(std::int32_t compound, double kelvin)
 {
-    for (const MeasuredVirial& m : measured_virials)
-        if (m.compound == compound) return (m.a - m.b * std::exp(m.c / kelvin)) / 1000.0;
-    const VapourPressureFit* row = row_of(compound);
-    if (row == nullptr || !std::isfinite(row->critical_kelvin)) return std::numeric_limits<double>::quiet_NaN();
-    const double inverse = row->critical_kelvin / kelvin;
+    assert(kelvin > 0.0);
+    if (const std::optional<double> measured = measured_cm3(compound, kelvin)) return *measured / 1000.0;
+    const std::optional<CriticalRow> row = critical_row(compound);
+    if (!row || !std::isfinite(row->omega) || kelvin < lowest_reduced_temperature * row->kelvin)
+        return std::numeric_limits<double>::quiet_NaN();
+    const double inverse = row->kelvin / kelvin;
     const double f0 = 0.1445 - 0.330 * inverse - 0.1385 * std::pow(inverse, 2) - 0.0121 * std::pow(inverse, 3) -
                       0.000607 * std::pow(inverse, 8);
     const double f1 =
         0.0637 + 0.331 * std::pow(inverse, 2) - 0.423 * std::pow(inverse, 3) - 0.008 * std::pow(inverse, 8);
-    return (f0 + acentric_factor(*row) * f1) * gas_constant_litre_atm * row->critical_kelvin /
-           (row->critical_bar * atm_per_bar);
+    return (f0 + row->omega * f1) * gas_constant_litre_atm * row->kelvin / (row->bar * atm_per_bar);
 }
 
 bool near_ideal(std::span<const GasShare> gases, double kelvin)
@@ -81,7 +175,7 @@ bool formulas_near_ideal(std::span<const FormulaShare> gases, double kelvin)
     for (const FormulaShare& gas : gases) {
         const std::optional<std::int32_t> compound = find_compound_by_formula(gas.formula);
         if (!compound) return false;
-        if (!std::isnan(second_virial_litres(*compound, kelvin))) known.push_back({*compound, gas.partial_atm});
+        known.push_back({*compound, gas.partial_atm});
     }
     return near_ideal(known, kelvin);
 }

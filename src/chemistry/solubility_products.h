@@ -31,6 +31,17 @@ inline constexpr std::array<SolubilityProduct, 17> solubility_products{{
     {"Ag@d2@SO@d4@", "1.20e-5"},
 }};
 
+// The carbonates whose solubility in water the carbonate ion's hydrolysis
+// raises; apart from the table above, whose salts dissolve as their ions.
+inline constexpr std::array<SolubilityProduct, 6> carbonate_products{{
+    {"BaCO@d3@", "2.58e-9"},
+    {"CdCO@d3@", "1.0e-12"},
+    {"PbCO@d3@", "7.40e-14"},
+    {"CaCO@d3@", "3.36e-9"},
+    {"NiCO@d3@", "1.42e-7"},
+    {"SrCO@d3@", "5.60e-10"},
+}};
+
 // Whether the table holds the salt: the salt table checks its sparingly
 // soluble rows with it.
 constexpr bool has_solubility_product(std::string_view formula)

@@ -74,7 +74,7 @@ inline constexpr std::array<VapourPressureFit, 54> vapour_pressure_fits = [] {
         {liquid_water, 43086.10f, "100.0", no_antoine, water_critical_kelvin, water_critical_mpa * 10.0},
         {sulfuric_acid, 75655.20f, "  337", no_antoine, no_critical_point, no_critical_point},
         // Antoine, 29.8 to 126.5 °C; Tc 591.9 K.
-        {acetic_acid, 40700.35f, "118.1", {7.38782, 1533.313, 222.309, 29.8, 126.5}, 591.9, 57.9},
+        {acetic_acid, 40700.35f, "117.9", {7.38782, 1533.313, 222.309, 29.8, 126.5}, 591.9, 57.9},
         // Antoine, 8 to 103 °C, carried to 120 °C (DIPPR within 0.2 %); Tc 562.0 K.
         {benzene, 34076.8f, " 80.1", {6.90565, 1211.033, 220.790, 8.0, 120.0}, 562.0, 48.9},
         // Antoine, 6 to 137 °C; Tc 591.8 K.

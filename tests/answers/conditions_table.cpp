@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "chemistry/hydrogen_fluoride_vapour.h"
+#include "condition_verdicts.h"
 #include "handbook.h"
 #include "handbook_combustion.h"
 #include "support/formula_reading.h"
@@ -21,70 +22,72 @@ namespace conditions {
 
 namespace {
 
-using testing_support::Shown;
-
-constexpr double litre_atm = 0.082057;  // L atm/(mol K)
-constexpr double room_kelvin = 298.15;
-// The ideal gas law's ceiling where a page states no temperature: at 25 °C
-// helium's compressibility is 1 + BP/RT = 1.05 there (B = 12 cm3/mol: CRC
-// Handbook, "Virial coefficients of selected gases").
-constexpr double ideal_reach_atm = 100.0;
 // Where a page works the ideal gas law, the real gas keeps within 5 % of it:
 // |Z - 1| = |B P| / RT, B the second virial coefficient (for a mixture the
 // mole-fraction-weighted mean of its gases', cross terms their mean).
 constexpr double ideal_tolerance = 0.05;
 
-// What a row reads of one page, by role.
-struct Read {
-    struct Datum {
-        char kind;
-        Shown shown;
-        double kelvin;  // the temperature read next, else the page's
-    };
-    std::vector<std::string> substances, equations, media, words;
-    std::vector<double> pressures, volumes, masses, moles;
-    std::vector<Datum> data;
-    std::vector<std::string> units;  // of the pressures, then of the vapour pressures
-    // Solutions: mol/L, mass fractions, litres of solution, grams of water,
-    // freezing points (°C); and the (K, atm) rows of the page's table.
-    std::vector<Shown> concentrations, fractions;
-    std::vector<double> litres, waters, freezing;
-    std::vector<std::pair<double, double>> points;
-    double kelvin = std::nan(""), total = std::nan(""), density = std::nan(""), pH = std::nan("");
-    double dissociated = std::nan("");  // the share of the equation's reactant dissociated
-    std::string statement;
-};
+}  // namespace
 
-// Judgments of one row on one page: each fault with its rule's letter, and
-// how many comparisons with the handbook the rules made.
-struct Verdict {
-    std::vector<std::pair<char, std::string>> faults;
-    std::int32_t judged = 0;
-    void fault(char rule, const std::ostream& text)
-    {
-        faults.emplace_back(rule, dynamic_cast<const std::ostringstream&>(text).str());
-    }
-};
-
-// |Z - 1| of gases together at their partial pressures (atm); a gas whose B
-// the handbook cannot give (nitrosyl bromide) adds nothing.
-double ideal_deviation(const std::vector<std::pair<const Substance*, double>>& partials, double kelvin)
-{
-    double pressure_virial = 0.0;
-    for (const auto& [s, atm] : partials)
-        if (const double b = second_virial_litres(*s, kelvin); !std::isnan(b)) pressure_virial += atm * b;
-    return std::abs(pressure_virial) / (litre_atm * kelvin);
-}
-
-// The fault where gases together stray from the ideal gas past the tolerance.
+// The fault where gases together stray from the ideal gas past the
+// tolerance (|Z - 1| = |Σ p_i B_i| / RT), or where the handbook gives some
+// gas no B: none is skipped.
 void judge_ideal(const std::vector<std::pair<const Substance*, double>>& partials, double kelvin, Verdict& verdict)
 {
-    const double deviation = ideal_deviation(partials, kelvin);
-    if (deviation <= ideal_tolerance) return;
+    bool missing = false;
+    double pressure_virial = 0.0;
+    for (const auto& [s, atm] : partials)
+        if (const double b = second_virial_litres(*s, kelvin); std::isnan(b)) {
+            missing = true;
+            verdict.fault('a', std::ostringstream() << s->formula << " at " << atm << " atm and " << kelvin
+                                                    << " K: no second virial coefficient");
+        } else {
+            pressure_virial += atm * b;
+        }
+    const double deviation = std::abs(pressure_virial) / (litre_atm * kelvin);
+    if (missing || deviation <= ideal_tolerance) return;
     std::ostringstream a;
     for (const auto& [s, atm] : partials) a << s->formula << " at " << atm << " atm, ";
     verdict.fault('a', a << kelvin << " K: |Z - 1| = " << deviation << ", past the ideal gas law's 5 %");
 }
+
+// Rule a: each gas at most at its saturation pressure, within the fit's own
+// accuracy, and HF near its monomer; NO2 more than 5 % paired as N2O4
+// breaks rule c.
+void judge_gas(const std::string& name, const Substance& s, double atm, double kelvin, Verdict& verdict)
+{
+    std::ostringstream a, associated, c;
+    if (!std::isfinite(atm) || !std::isfinite(kelvin)) {
+        a << "no pressure or temperature read for " << name;
+        verdict.fault('a', a);
+        return;
+    }
+    ++verdict.judged;
+    const double saturation = saturation_atm(s, kelvin);
+    if (atm > saturation * (1.0 + s.accuracy))
+        verdict.fault('a', a << name << " at " << atm << " atm and " << kelvin << " K, above its saturation "
+                             << saturation << " atm");
+    if (std::string(s.formula) == "HF") {
+        const double denser = hydrogen_fluoride_association(kelvin, atm);
+        if (denser > 1.03)
+            verdict.fault('a', associated << "HF at " << atm << " atm and " << kelvin << " K, " << denser
+                                          << " times its monomer's density");
+    }
+    // NO2 stated as NO2: at most 5 % of it paired as N2O4, 2NO2 = N2O4 by
+    // the JANAF tables' formation data (NO2 33.095 kJ/mol and 240.034
+    // J/(mol K), N2O4 9.079 and 304.376), K per bar: x + 2Kx² = P charged.
+    if (std::string(s.formula) == "NO@d2@") {
+        const double k = std::exp((57111.0 - 175.692 * kelvin) / (8.31446 * kelvin)), bar = atm * 1.01325;
+        const double share = 1.0 - (std::sqrt(1.0 + 8.0 * k * bar) - 1.0) / (4.0 * k * bar);
+        if (share > 0.05)
+            verdict.fault('c',
+                          c << "NO2 at " << atm << " atm and " << kelvin << " K: " << share * 100.0 << " % of it N2O4");
+    }
+}
+
+namespace {
+
+using testing_support::Shown;
 
 void set_kelvin(Read& read, double kelvin)
 {
@@ -220,41 +223,6 @@ double partial_atm(const Read& read, std::size_t i, const Substance& s)
     return n * litre_atm * read.kelvin / read.volumes.front();
 }
 
-// Rule a: each gas at most at its saturation pressure, within the fit's own
-// accuracy, and HF near its monomer; on pages near room temperature NO2
-// carried mostly as N2O4 breaks rule c.
-void judge_gas(const std::string& name, const Substance& s, double atm, double kelvin, Verdict& verdict)
-{
-    std::ostringstream a, associated, c;
-    if (!std::isfinite(atm) || !std::isfinite(kelvin)) {
-        a << "no pressure or temperature read for " << name;
-        verdict.fault('a', a);
-        return;
-    }
-    ++verdict.judged;
-    const double saturation = saturation_atm(s, kelvin);
-    if (atm > saturation * (1.0 + s.accuracy))
-        verdict.fault('a', a << name << " at " << atm << " atm and " << kelvin << " K, above its saturation "
-                             << saturation << " atm");
-    if (std::string(s.formula) == "HF") {
-        const double denser = hydrogen_fluoride_association(kelvin, atm);
-        if (denser > 1.03)
-            verdict.fault('a', associated << "HF at " << atm << " atm and " << kelvin << " K, " << denser
-                                          << " times its monomer's density");
-    }
-    // 2NO2 = N2O4 at 25 °C, K = 6.7/atm (from the formation energies of the
-    // JANAF tables): the dimer holds most of the nitrogen above 0.15 atm of
-    // NO2 as charged.
-    if (std::string(s.formula) == "NO@d2@" && kelvin < 310.0 && atm > 0.15)
-        verdict.fault('c', c << "NO2 at " << atm << " atm and " << kelvin << " K is mostly N2O4");
-}
-
-// A temperature as pages print it.
-const std::string printed_temperature = R"(NUM(@uo@C| K\b))";
-
-// Each gas at its partial pressure, and where the page works the ideal gas
-// law, the gases together within its 5 %; at 25 °C where the page prints no
-// temperature.
 // A gas dissociating at a total pressure: the equation's one reactant and
 // its products, each with its partial pressure, from the share dissociated
 // and the coefficients (per mole of the reactant, 1 - α of it and α ν/ν0 of
@@ -280,6 +248,9 @@ std::vector<std::pair<std::string, double>> dissociation_partials(const std::str
     return moles;
 }
 
+// Each gas at its partial pressure, and where the page works the ideal gas
+// law, the gases together within its 5 %; at 25 °C where the page prints no
+// temperature.
 void judge_gases(const Read& read, bool ideal, Verdict& verdict)
 {
     if (std::isfinite(read.dissociated) && !read.equations.empty() && !read.pressures.empty()) {
@@ -323,204 +294,6 @@ void judge_gases(const Read& read, bool ideal, Verdict& verdict)
         total > ideal_reach_atm)
         verdict.fault('a', std::ostringstream()
                                << "a mixture at " << total << " atm, past the ideal gas law's 100 atm");
-}
-
-// The gases (substances with a vapour kept) a statement names, each once:
-// a name or formula as a word (a formula may follow its coefficient or take
-// a state), the longest first, so that "idrogeno" in "fluoruro di
-// idrogeno" names no second gas; one written as a liquid, a solid or a
-// solute is no gas.
-std::vector<const Substance*> named_gases(std::string text, std::vector<std::string>* unknown = nullptr)
-{
-    static const auto names = [] {
-        std::vector<std::pair<std::string, const Substance*>> all;
-        for (const Substance& s : kept_substances()) {
-            if (s.critical <= 0.0) continue;
-            all.emplace_back(s.formula, substance(s.formula));
-            std::istringstream alternatives(s.names);
-            for (std::string name; std::getline(alternatives, name, '|');) all.emplace_back(name, substance(s.formula));
-        }
-        std::ranges::stable_sort(all, [](const auto& a, const auto& b) { return a.first.size() > b.first.size(); });
-        return all;
-    }();
-    const auto joined = [](unsigned char c) { return std::isalnum(c) != 0 || c == '@'; };
-    const auto digit = [](unsigned char c) { return std::isdigit(c) != 0; };
-    std::vector<const Substance*> named;
-    for (const auto& [name, s] : names)
-        for (std::size_t at = text.find(name); at != std::string::npos; at = text.find(name, at + 1)) {
-            // Water named in words is the liquid; its vapour is written H2O(g).
-            if (name == "acqua") break;
-            const char before = at == 0 ? ' ' : text[at - 1];
-            const std::string after = text.substr(at + name.size(), 6);
-            // Formulas begin with a capital, names with a small letter.
-            if ((joined(before) && !(std::isupper(static_cast<unsigned char>(name[0])) != 0 && digit(before))) ||
-                (!after.empty() && joined(after[0]) && !after.starts_with("@d(")))
-                continue;
-            text.replace(at, name.size(), name.size(), '#');
-            if (after != "@d(l)@" && after != "@d(s)@" && after != "@d(aq)" &&
-                std::ranges::find(named, s) == named.end())
-                named.push_back(s);
-        }
-    // What is left written as a gas the handbook does not hold, but for
-    // letters in place of substances ("3A", "(2/3)B").
-    if (unknown != nullptr)
-        for (const testing_support::Found& found :
-             testing_support::find_all(text, R"((?:^| )(?:[0-9]+|\([0-9/]+\))?([^ #]+)@d\(g\)@)"))
-            if (found[1].size() > 1) unknown->push_back(found[1]);
-    return named;
-}
-
-double pH_of(const Read& read)
-{
-    if (std::isfinite(read.pH)) return read.pH;
-    const std::string medium = read.media.empty() ? "" : read.media.front();
-    if (const auto found = testing_support::find_first(medium, "pH (?:di |pari a )?NUM"))
-        return testing_support::shown((*found)[1]).value;
-    // A strong acid or base at its formality.
-    if (const auto found = testing_support::find_first(medium, "NUM F di (un acido|una base) forte")) {
-        const double p = -std::log10(testing_support::shown((*found)[1]).value);
-        return (*found)[2] == "una base" ? 14.0 - p : p;
-    }
-    return std::nan("");
-}
-
-// Rule c: each species in its medium; a hydroxide by the pH where its anion
-// takes over.
-void judge_species(const Read& read, Verdict& verdict)
-{
-    const std::string medium = read.media.empty() ? "" : read.media.front();
-    for (const std::string& species : read.substances) {
-        ++verdict.judged;
-        std::ostringstream c;
-        if (const Hydroxide* h = hydroxide(species)) {
-            const double pH = pH_of(read);
-            if (pH > h->anion_pH)
-                verdict.fault('c', c << species << " at pH " << pH << ": its anion carries the metal above pH "
-                                     << h->anion_pH);
-        } else if (species.find("(OH)@d") != std::string::npos) {
-            verdict.fault('c', c << "no hydroxide data for " << species);
-        }
-        for (const FalseSpecies& rule : false_species()) {
-            if (!testing_support::contains_match(species, rule.species)) continue;
-            bool holds = *rule.medium == '\0';
-            std::istringstream alternatives(rule.medium);
-            for (std::string alternative; !holds && std::getline(alternatives, alternative, '|');)
-                holds = medium.find(alternative) != std::string::npos;
-            if (holds) verdict.fault('c', std::ostringstream() << species << " in \"" << medium << "\": " << rule.why);
-        }
-    }
-}
-
-struct Term {
-    std::string formula, state;
-};
-
-std::vector<Term> side(const std::string& text)
-{
-    std::vector<Term> terms;
-    for (const testing_support::Found& found : testing_support::find_all(text, R"((?:^| )([0-9]*)(\S+))")) {
-        std::string formula = found[2];
-        if (formula == "+") continue;
-        Term term;
-        for (const char* state : {"s", "l", "g", "aq"}) {
-            const std::string whole = std::string("@d(") + state + ")@", inner = std::string("(") + state + ")@";
-            if (formula.ends_with(whole)) {
-                formula.resize(formula.size() - whole.size());
-                term.state = state;
-            } else if (formula.ends_with(inner)) {
-                formula.erase(formula.size() - inner.size(), inner.size() - 1);
-                term.state = state;
-            }
-        }
-        term.formula = formula;
-        terms.push_back(term);
-    }
-    return terms;
-}
-
-bool has(const std::vector<Term>& terms, const std::string& formula)
-{
-    return std::ranges::any_of(terms, [&](const Term& t) { return t.formula == formula; });
-}
-
-// The pressure an equation's states are judged at: the page's, one
-// atmosphere where it names the atmosphere's or gives an equilibrium
-// constant (its gases at their standard state), else none.
-double equation_atm(const Read& read)
-{
-    if (!read.pressures.empty())
-        return testing_support::atmospheres(read.pressures.front(), read.units.empty() ? "atm" : read.units.front());
-    for (const char* words : {"ressione atmosferica", "costante di equilibrio", "@iK@"})
-        if (read.statement.find(words) != std::string::npos) return 1.0;
-    return std::nan("");
-}
-
-// Rule d: a term's state at the page's temperature and pressure.
-void judge_state(const Term& term, const Substance& s, double kelvin, double atm, Verdict& verdict)
-{
-    std::ostringstream d;
-    const double saturation = saturation_atm(s, kelvin);
-    if (term.state == "s" && s.melting > 0.0 && kelvin > s.melting + 0.5)
-        d << term.formula << "(s) at " << kelvin << " K, above its melting point";
-    else if (term.state == "l" && s.melting > 0.0 && kelvin < s.melting - 0.5)
-        d << term.formula << "(l) at " << kelvin << " K, below its melting point";
-    else if ((term.state == "l" || term.state == "g") && !std::isfinite(atm))
-        d << "no pressure read for " << term.formula << "(" << term.state << ")";
-    else if (term.state == "l" && saturation > atm * (1.0 + s.accuracy))
-        d << term.formula << "(l) at " << kelvin << " K and " << atm << " atm, above its boiling point";
-    else if (term.state == "g" && atm > saturation * (1.0 + s.accuracy))
-        d << term.formula << "(g) at " << atm << " atm and " << kelvin << " K, above its saturation " << saturation
-          << " atm";
-    if (!d.str().empty()) verdict.fault('d', d);
-}
-
-// Rules b and d: each equation's direction, and its states at the page's
-// temperatures and pressure.
-void judge_equations(const Read& read, Verdict& verdict)
-{
-    for (const std::string& equation : read.equations) {
-        ++verdict.judged;
-        // A species alone with its state is read as one side without another.
-        const std::size_t equals = equation.find(" = ");
-        const std::vector<Term> left = side(equation.substr(0, equals)),
-                                right = equals == std::string::npos ? std::vector<Term>{}
-                                                                    : side(equation.substr(equals + 3));
-        for (const Unreal& unreal : unreal_equilibria())
-            for (const auto& [from, to] : {std::pair{&left, &right}, std::pair{&right, &left}})
-                if (std::ranges::all_of(unreal.left, [&](const std::string& f) { return has(*from, f); }) &&
-                    std::ranges::all_of(unreal.right, [&](const std::string& f) { return has(*to, f); }))
-                    verdict.fault('b', std::ostringstream() << equation << ": " << unreal.why);
-        const bool base =
-            has(left, "OH@u-@") || has(right, "OH@u-@") ||
-            (!has(left, "H@u+@") && !has(right, "H@u+@") && read.statement.find("basic") != std::string::npos);
-        const Couple* oxidation = nullptr;
-        const Couple* reduction = nullptr;
-        for (const Couple& couple : couples()) {
-            if (std::string(couple.medium) != (base ? "base" : "acid")) continue;
-            if (has(left, couple.reduced) && has(right, couple.oxidised)) oxidation = &couple;
-            if (has(left, couple.oxidised) && has(right, couple.reduced)) reduction = &couple;
-        }
-        // Only a redox row in water (one with ions) must run as written.
-        const bool ionic = equation.find("@u") != std::string::npos;
-        if (ionic && oxidation != nullptr && reduction != nullptr && reduction->volts - oxidation->volts <= 0.0)
-            verdict.fault('b', std::ostringstream() << equation << " runs backwards: ΔE° = "
-                                                    << reduction->volts - oxidation->volts << " V");
-        // Standard quantities are of standard states, unless the page asks
-        // at the atmosphere's pressure.
-        const bool standard = (read.statement.find("standard") != std::string::npos ||
-                               read.statement.find("@u0@") != std::string::npos) &&
-                              read.statement.find("ressione atmosferica") == std::string::npos;
-        if (!std::isfinite(read.kelvin) || standard) continue;
-        // Past 3000 K no molecule of a school equation holds together.
-        if (read.kelvin > 3000.0)
-            verdict.fault('d', std::ostringstream() << equation << " at " << read.kelvin << " K, past 3000 K");
-        const double atm = equation_atm(read);
-        for (const std::vector<Term>* terms : {&left, &right})
-            for (const Term& term : *terms)
-                if (const Substance* s = substance(term.formula);
-                    s != nullptr && !term.state.empty() && term.state != "aq")
-                    judge_state(term, *s, read.kelvin, atm, verdict);
-    }
 }
 
 // Rule e for an equilibrium constant: an acid's (a, its steps in the order
@@ -703,107 +476,6 @@ std::optional<std::vector<std::pair<char, std::string>>> faults_of(const Stateme
     return verdict.faults;
 }
 
-// The state law on every page of every problem, on what the page prints
-// (statement and answer), each figure taken within half a unit of its last
-// digit toward the law. Each gas the statement names is at most at its
-// saturation at the highest temperature printed, since the saturation rises
-// with it, or at 25 °C where none is (and there, where the ideal gas law
-// runs at a temperature left unstated, at most at 100 atm); where the page
-// works the ideal gas law, within its 5 % at each pressure at the lowest
-// temperature printed, where B is largest. A gas left unnamed ("un campione
-// di gas") is at most at 100 atm. A page naming two or more gases is its
-// rows' to read, which pair each gas with its own pressure; one no row
-// reads takes each gas at the highest pressure printed, which bounds its
-// partial pressure and the total, and where that fails the law cannot read
-// the page.
-std::vector<std::pair<char, std::string>> state_law_faults(const testing_support::ShownPage& page, bool ideal,
-                                                           bool read_by_rows)
-{
-    // Pages whose pressures are no gas's state.
-    static const std::vector<const char*> no_gas_state = {
-        "osmotica",       // a solution's osmotic pressure
-        "punto triplo",   // a phase diagram's points, and pressures asked of it
-        "ghiaccio",       // ice melting under pressure: the condensed phases'
-        "exp(-@iB/RT@)",  // a vapour pressure law the page gives: its own curve
-        // A liquid's vapour pressures and boiling points: its own curve,
-        // which rule e's rows judge as data.
-        "tensione di vapore",
-        "tensioni di vapore",
-        "bolle a",
-    };
-    if (std::ranges::any_of(no_gas_state,
-                            [&](const char* words) { return page.statement.find(words) != std::string::npos; }))
-        return {};
-    std::vector<std::string> unknown;
-    const std::vector<const Substance*> gases = named_gases(page.statement, &unknown);
-    // Pages that name no gas, or whose gases their rows read, end here,
-    // before the figures are read (most pages: the sweeps' time).
-    if ((gases.size() > 1 && read_by_rows) || (gases.empty() && unknown.empty() &&
-                                               (page.statement.find("gas") == std::string::npos ||
-                                                !testing_support::contains_match(page.statement, R"(\bgas\b)"))))
-        return {};
-    const std::string pressure = R"(NUM (atm|torr|mmHg|kPa|Pa|bar)\b)";
-    std::vector<testing_support::Found> pressures, temperatures;
-    for (const std::string* text : {&page.statement, &page.answer}) {
-        // A pressure the gas would have were it ideal is no state of it.
-        for (testing_support::Found& found : testing_support::find_all(*text, pressure))
-            if (!found.prefix.ends_with("ideale: ")) pressures.push_back(std::move(found));
-        for (testing_support::Found& found : testing_support::find_all(*text, printed_temperature))
-            temperatures.push_back(std::move(found));
-    }
-    if (pressures.empty()) return {};
-    // A gas at a pressure that the law cannot judge fails it.
-    if (!unknown.empty()) return {{'a', "a gas the handbook does not hold: " + unknown.front()}};
-    double hottest = -INFINITY, coldest = INFINITY;
-    for (const testing_support::Found& found : temperatures) {
-        const Shown t = testing_support::shown(found[1]);
-        const double kelvin = t.value + (found[2] == " K" ? 0.0 : 273.15);
-        hottest = std::max(hottest, kelvin + t.half_unit());
-        coldest = std::min(coldest, kelvin - t.half_unit());
-    }
-    const bool stated = std::isfinite(hottest);
-    // Each pressure in atm, its least reading and as shown.
-    std::vector<std::pair<double, double>> atms;
-    for (const testing_support::Found& found : pressures) {
-        const Shown p = testing_support::shown(found[1]);
-        atms.emplace_back(testing_support::atmospheres(p.value - p.half_unit(), found[2]),
-                          testing_support::atmospheres(p.value, found[2]));
-    }
-    Verdict verdict;
-    if (gases.empty()) {
-        for (const auto& [least, atm] : atms)
-            if (atm > ideal_reach_atm)
-                verdict.fault('a', std::ostringstream()
-                                       << "a gas at " << atm << " atm, past the ideal gas law's 100 atm");
-        return verdict.faults;
-    }
-    // A mixture's partial pressures are its rows' to read: the highest
-    // pressure bounds them for the ideal gas law alone.
-    if (gases.size() > 1) {
-        const double kelvin = stated ? coldest : room_kelvin;
-        const Substance* far = nullptr;
-        for (const Substance* gas : gases)
-            if (const double b = std::abs(second_virial_litres(*gas, kelvin));
-                !std::isnan(b) && (far == nullptr || !(b <= std::abs(second_virial_litres(*far, kelvin)))))
-                far = gas;
-        if (ideal && far != nullptr) judge_ideal({{far, std::ranges::max(atms).first}}, kelvin, verdict);
-    }
-    for (const Substance* gas : gases.size() == 1 ? gases : std::vector<const Substance*>{}) {
-        const std::string names = gas->names, name = names.substr(0, names.find('|'));
-        for (const auto& [least, atm] : atms) {
-            judge_gas(name, *gas, least, stated ? hottest : room_kelvin, verdict);
-            if (ideal) judge_ideal({{gas, least}}, stated ? coldest : room_kelvin, verdict);
-            if (!stated && atm > ideal_reach_atm)
-                verdict.fault('a', std::ostringstream()
-                                       << name << " at " << atm
-                                       << " atm, past the ideal gas law's 100 atm at a temperature unstated");
-        }
-    }
-    if (gases.size() > 1)
-        for (auto& [rule, text] : verdict.faults) text = "a mixture no row reads, at its highest pressure: " + text;
-    return verdict.faults;
-}
-
 namespace {
 
 class ConditionJudge : public testing_support::Judge {
@@ -834,6 +506,8 @@ public:
                 tally.fail(problem, std::string(1, rule), version, testing_support::on_page(version, page, fault));
         }
         for (const auto& [rule, fault] : state_law_faults(page, ideal_, read_by_rows))
+            tally.fail(problem, std::string(1, rule), version, testing_support::on_page(version, page, fault));
+        for (const auto& [rule, fault] : solubility_law_faults(table_.chapter, problem, page))
             tally.fail(problem, std::string(1, rule), version, testing_support::on_page(version, page, fault));
     }
 

@@ -6,7 +6,8 @@
 //  a  a gas at most at its saturation pressure at its own partial pressure
 //     (none above its critical temperature condenses), and where the page
 //     works the ideal gas law, the real gas within 5 % of it (|Z - 1| by
-//     the second virial coefficient, a mixture's mole-fraction-weighted);
+//     the second virial coefficient, a mixture's mole-fraction-weighted; a
+//     gas the handbook gives no coefficient fails);
 //     hydrogen fluoride only where its associated vapour is within 3 % of
 //     its monomer's density; on every page of every problem, too, the gases
 //     a page names at each pressure it prints;
@@ -23,7 +24,9 @@
 //  f  a stated structure is the substance's at room conditions;
 //  g  a solution stated or implied at most saturated at the page's
 //     temperature (25 °C where none is printed), and a freezing point
-//     asked for above the solute's eutectic.
+//     asked for above the solute's eutectic; on every page of every
+//     problem, too, no two solutes the page mixes past the solubility
+//     product the book prints for a salt of their ions.
 // A row that reads a page and judges no member of it fails by its rule.
 #pragma once
 
@@ -102,6 +105,14 @@ faults_of(const Statement& row, const testing_support::ShownPage& page, bool ide
 // rows'.
 std::vector<std::pair<char, std::string>> state_law_faults(const testing_support::ShownPage& page, bool ideal,
                                                            bool read_by_rows);
+
+// The solubility law's faults on a page of any problem (rule g): each pair
+// of ions that two solutes the page states bring together, with a row in
+// the book's solubility products, at most at that product at the mixed
+// concentrations (a weak acid's anion at the pH the page prints), unless
+// the page's answer is exact whatever the salt does.
+std::vector<std::pair<char, std::string>> solubility_law_faults(std::int32_t chapter, std::int32_t problem,
+                                                                const testing_support::ShownPage& page);
 
 // The chapter's rows as a judge of the answer table's sweep: each rule's
 // failing pages per problem are tallied by its letter, against

@@ -75,7 +75,11 @@ const std::vector<Substance> substances = {
     {"N@d2@O@d4@", "tetrossido di diazoto", 261.9, 294.3, 431.0, 100.0},
     {"N@d2@O", "ossido di diazoto|monossido di diazoto|protossido di azoto", 182.3, 184.7, 309.6, 71.5},
     {"NO", "monossido di azoto|ossido di azoto", 109.5, 121.4, 180.0, 64.0},
-    {"NOBr", "bromuro di nitrosile", 217.0, 273.0, 500.0, 60.0},
+    // Nitrosyl bromide boils at 14.5 °C (CRC Handbook, "Physical constants
+    // of inorganic compounds"); its critical point was never measured: Joback's
+    // group contributions (Chem. Eng. Commun. 57, 233, 1987) from that point
+    // give 454.8 K and 73.4 bar.
+    {"NOBr", "bromuro di nitrosile", 217.0, 287.6, 454.8, 72.4},
     {"NOCl", "cloruro di nitrosile", 213.5, 267.6, 440.0, 90.0},
     {"CO@d2@", "biossido di carbonio|anidride carbonica", 216.6, 216.6, 304.2, 72.8, 0, 0, 0, 0, 0, 0, 5.11},
     {"CO", "monossido di carbonio|ossido di carbonio", 68.1, 81.6, 132.9, 34.5},
@@ -266,9 +270,24 @@ double second_virial_litres(const Substance& s, double kelvin)
     if (formula == "He") return 0.012;
     if (formula == "Ne") return (81.0 - 63.6 * std::exp(30.7 / kelvin)) / 1000.0;
     if (formula == "H@d2@") return (315.0 - 289.7 * std::exp(9.47 / kelvin)) / 1000.0;
-    // Nitrosyl bromide's critical point above is an estimate, none being
-    // measured: no B is taken from it.
-    if (s.critical <= 0.0 || formula == "NOBr") return std::nan("");
+    // Other gases measured, by the same table's fits within their ranges.
+    struct Fit {
+        const char* formula;
+        double from, to, a, b, c;
+    };
+    static constexpr Fit fits[] = {
+        {"NH@d3@", 273.0, 573.0, 44.3, 23.6, 766.6},   {"HCl", 190.0, 480.0, 57.7, 37.8, 495.9},
+        {"Cl@d2@", 360.0, 700.0, 201.9, 131.8, 409.9}, {"Ar", 80.0, 1024.0, 154.2, 119.3, 105.1},
+        {"SO@d2@", 265.0, 473.0, 134.4, 72.5, 606.5},  {"NO", 122.0, 311.0, 15.9, 11.0, 372.3},
+        {"H@d2@S", 278.0, 493.0, 47.7, 30.3, 632.9},   {"N@d2@O", 200.0, 423.0, 180.7, 114.8, 305.4},
+        {"CO@d2@", 220.0, 1100.0, 137.6, 87.7, 325.7}, {"N@d2@", 75.0, 700.0, 185.4, 141.8, 88.7},
+        {"O@d2@", 90.0, 400.0, 152.8, 117.0, 108.8},   {"CO", 90.0, 573.0, 202.6, 154.2, 94.2},
+        {"Kr", 110.0, 700.0, 189.6, 148.0, 145.3},
+    };
+    for (const Fit& f : fits)
+        if (formula == f.formula && kelvin >= f.from && kelvin <= f.to)
+            return (f.a - f.b * std::exp(f.c / kelvin)) / 1000.0;
+    if (s.critical <= 0.0) return std::nan("");
     const double theta = s.boiling / s.critical;
     const double omega = 3.0 / 7.0 * theta / (1.0 - theta) * std::log10(s.critical_atm / s.reference_atm) - 1.0;
     const double tr = kelvin / s.critical;

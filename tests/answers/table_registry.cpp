@@ -17,6 +17,7 @@
 #include "chapters/thermo_kinetics/thermo_kinetics_problems.h"
 #include "chemistry/acid_base_constants.h"
 #include "chemistry/molar_mass.h"
+#include "chemistry/nitrogen_dioxide_dimer.h"
 #include "chemistry/table_fields.h"
 #include "handbook.h"
 #include "handbook_boiling.h"
@@ -243,17 +244,39 @@ std::vector<RegisteredTable> program_tables()
          "measured_solubilities",
          "measured solubilities",
          {{"g per 100 g of water", on_pages("the conditions table's rule e, within 6 % of the handbook's curve")}}},
+        {"chemistry/solubility_products.h", "carbonate_products", "carbonates' Ksp", {{"Ksp", rule_e}}},
         {"chemistry/vapour_pressure_fits.h",
          "vapour_pressure_fits",
          "vapour pressure fits",
          {{"a, b, c, range, critical point",
            on_pages("the conditions table's rules a and d, against the tests' vapour curves")},
           {"normal boiling point", by_handbook([] {
-               return Judged{normal_boiling_column(),
-                             normal_boiling_rows(),
-                             {compound_formula(compounds::acetic_acid)},
-                             "held on its pages to the tests' handbook by rule d"};
+               return Judged{normal_boiling_column(), normal_boiling_rows()};
            })}}},
+        {"chemistry/nitrogen_dioxide_dimer.cpp",
+         "nitrogen_dioxide_dimerisation",
+         "nitrogen dioxide's dimerisation",
+         {{"ΔH, ΔS", by_handbook([] {
+               // 2NO2 = N2O4 by the JANAF tables' formation data.
+               const DimerisationData& d = nitrogen_dioxide_dimerisation;
+               return Judged{
+                   {"2NO2 = N2O4", "JANAF", 0.005, Spread::relative, {{"enthalpy", -57111.0}, {"entropy", -175.692}}},
+                   {{"enthalpy", text_of(d.enthalpy)}, {"entropy", text_of(d.entropy)}}};
+           })}}},
+        {"chemistry/gas_virial.cpp",
+         "critical_rows",
+         "critical points beside the vapour table",
+         {{"Tc, Pc, ω", on_pages("the conditions table's rule a, against the tests' critical points")}}},
+        {"chemistry/gas_virial.cpp",
+         "smoothing_fits",
+         "measured second virial coefficients (CRC)",
+         {{"range, a1-a5",
+           on_pages("the conditions table's rule a, against the tests' second virial coefficients (LibreTexts A9)")}}},
+        {"chemistry/gas_virial.cpp",
+         "exponential_fits",
+         "measured second virial coefficients (A9)",
+         {{"range, a, b, c", on_pages("the conditions table's rule a, the tests' second virial coefficients being "
+                                      "the same table's")}}},
         {"chemistry/gas_virial.cpp",
          "measured_virials",
          "quantum gases' second virial coefficients",
@@ -311,7 +334,6 @@ std::vector<RegisteredTable> program_tables()
          "gas_ranges",
          "gas reactions' temperatures",
          {{"Δn, °C", drawn_ranges}}},
-        {"chapters/equilibria/solubility_product.cpp", "carbonates", "carbonates' Ksp", {{"Ksp", rule_e}}},
         {"chapters/final_problems/section_1.cpp",
          "combustion_fuels",
          "enthalpies of combustion",

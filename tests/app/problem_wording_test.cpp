@@ -101,7 +101,7 @@ const Wording wordings[] = {
     {7, 15, 2, false, "PbI@d2(s)@ = Pb@u2+@@d(aq)@ + 2I@u-@@d(aq)@ è pari a 2.07•10@u-8@ a 34@uo@C."},
     {7, 15, 67, false, "2Cl@u-@@d(aq)@ è pari a 4.58•10@u-5@ a 60@uo@C."},
     {6, 9, 1, false,
-     "118.1@uo@C e il valore della sua costante @iB@ nell'equazione @iP@ = @iP@@d0@exp(-@iB/RT@) è pari"},
+     "117.9@uo@C e il valore della sua costante @iB@ nell'equazione @iP@ = @iP@@d0@exp(-@iB/RT@) è pari"},
     {8, 2, 5, false, "La resistività del cromo a temperatura ambiente è pari a 1.25•10@u-7@ ohm•m."},
     {8, 2, 5, true, "0.50 A"},
     {4, 40, 276, false, "il punto critico si trova a -122@uo@C e 48.0 atm."},

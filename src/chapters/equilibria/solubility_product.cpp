@@ -21,12 +21,6 @@
 namespace equilibria {
 namespace {
 
-// A carbonate and its solubility product as written.
-struct Carbonate {
-    std::string_view formula;
-    std::string_view ksp;
-};
-
 // A salt of problems 39 and 40, its anions per cation and its ions; its
 // solubility product from the table that chapter 9 shares.
 struct Salt {
@@ -72,10 +66,6 @@ bool anion_in_water(const Hydroxide& h)
     return water_ion_exponent_f + std::log10(oh) > h.anion_ph;
 }
 
-constexpr Carbonate carbonates[] = {
-    {"BaCO@d3@", "2.58e-9"}, {"CdCO@d3@", "1.0e-12"}, {"PbCO@d3@", "7.40e-14"},
-    {"CaCO@d3@", "3.36e-9"}, {"NiCO@d3@", "1.42e-7"}, {"SrCO@d3@", "5.60e-10"},
-};
 // Base constants of the carbonate and hydrogen carbonate ions, from carbonic
 // acid's second and first steps.
 constexpr ShownConstant carbonate_kb = conjugate_constant("H@d2@CO@d3@", 3, 2);
@@ -308,8 +298,8 @@ void generate_problem_43()
     std::int32_t n = draw_new_record(43, 1, 6);
     if (app_state.version_number == text_version) n = 1;
     equilibria_state.last_draw[43] = n;
-    const Carbonate& carbonate = carbonates[n - 1];
-    set_slot_text(9, carbonate.ksp);
+    const SolubilityProduct& carbonate = carbonate_products[n - 1];
+    set_slot_text(9, carbonate.value);
     // A pH shown nowhere, drawn to keep the stream in step.
     set_slot_uncertainty(1, random_real(7.0f, 11.0f), 0.03f);
     reread_slot(1);

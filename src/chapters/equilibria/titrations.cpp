@@ -57,6 +57,15 @@ constexpr WeakElectrolyte titrated_weak_bases[] = {
     {"NaHS", 1, conjugate_constant("H@d2@S", 3)},
 };
 
+// Barium fluoride would come down (its solubility product 1.84e-7, which
+// chapter 9 prints): hydrofluoric acid meets one of the other bases, drawn
+// only for such pages.
+const StrongElectrolyte* other_than_barium_with_fluoride(const StrongElectrolyte* base, const WeakElectrolyte& acid)
+{
+    if (base->compound != compounds::barium_hydroxide || acid.formula != "HF") return base;
+    return &bases[random_int(1, 2) - 1];
+}
+
 std::string formula(const StrongElectrolyte& r)
 {
     return compound_formula(r.compound);
@@ -346,13 +355,14 @@ void generate_problem_35()
 void generate_problem_36()
 {
     skip_random_draws(11);
-    const StrongElectrolyte& base = bases[pick_problem_variant(3, equilibria_state.last_draw[36], 0) - 1];
+    const StrongElectrolyte* base = &bases[pick_problem_variant(3, equilibria_state.last_draw[36], 0) - 1];
     std::int32_t i = random_int(1, 7);
     if (app_state.version_number == text_version) i = 7;
     const WeakElectrolyte& acid = titrated_weak_acids[i - 1];
+    base = other_than_barium_with_fluoride(base, acid);
     const float ca = random_real(0.01f, 0.03f);
     const float va = random_real(10.0f, 30.0f);
-    const float x = acid.units * ca / base.ions;
+    const float x = acid.units * ca / base->ions;
     const float cb = random_real(0.3f * x, 1.2f * x);
     const float vb = random_real(0.5f * va, 1.2f * va);
     set_slots_4_digits(ca, cb, va, vb);
@@ -363,12 +373,12 @@ void generate_problem_36()
                                    "[@iK@@da@ = " + slot_text(9) + "]";
     if (o == 1)
         problem_texts.problem_text =
-            head + acid_piece + " e " + slot_text(4) + " mL di " + formula(base) + " " + slot_text(2) + " M";
+            head + acid_piece + " e " + slot_text(4) + " mL di " + formula(*base) + " " + slot_text(2) + " M";
     else
         problem_texts.problem_text =
-            head + slot_text(4) + " mL di " + formula(base) + " " + slot_text(2) + " M e " + acid_piece;
+            head + slot_text(4) + " mL di " + formula(*base) + " " + slot_text(2) + " M e " + acid_piece;
     reread_data_slots();
-    mix(acid.units * slot_value(3) * slot_value(1), base.ions * slot_value(2) * slot_value(4));
+    mix(acid.units * slot_value(3) * slot_value(1), base->ions * slot_value(2) * slot_value(4));
     const float h = solved_or_nan(solve_ph_mixture(slot_value(6), slot_value(7), slot_value(9), strong));
     hydrogen_and_ph(h, excess_spread(slot_uncertainty(9) / slot_value(9)));
     problem_texts.answer_text = "@T1@@C1@" + slot_text(10);
@@ -381,11 +391,12 @@ void generate_problem_37()
     skip_random_draws(11);
     const std::int32_t variant = pick_problem_variant(2, equilibria_state.last_draw[37], 0);
     const bool weak_acid = variant == 1;
-    const StrongElectrolyte& titrant = (weak_acid ? std::span<const StrongElectrolyte>(bases)
-                                                  : std::span<const StrongElectrolyte>(acids_d))[random_int(1, 3) - 1];
+    const StrongElectrolyte* titrant = &(weak_acid ? std::span<const StrongElectrolyte>(bases)
+                                                   : std::span<const StrongElectrolyte>(acids_d))[random_int(1, 3) - 1];
     std::int32_t i = random_int(1, weak_acid ? 7 : 8);
     if (app_state.version_number == text_version) i = weak_acid ? 4 : 7;
     const WeakElectrolyte& weak = weak_acid ? titrated_weak_acids[i - 1] : titrated_weak_bases[i - 1];
+    titrant = other_than_barium_with_fluoride(titrant, weak);
     const float cw = random_real(0.01f, 0.03f);
     const float vw = random_real(10.0f, 30.0f);
     const float ct = random_real(1.2f * cw, 0.08f);
@@ -395,9 +406,9 @@ void generate_problem_37()
     problem_texts.problem_text = "Calcolare il pH al punto equivalente nella titolazione di " +
                                  std::string(weak.formula) + " " + slot_text(1) + " M " +
                                  (weak_acid ? "[@iK@@da@ = " : "[@iK@@db@ = ") + slot_text(9) + "] con " +
-                                 formula(titrant) + " " + slot_text(2) + " M";
+                                 formula(*titrant) + " " + slot_text(2) + " M";
     reread_data_slots();
-    set_slot_uncertainty(5, 1.0f + weak.units * slot_value(1) / (titrant.ions * slot_value(2)), 0.03f);
+    set_slot_uncertainty(5, 1.0f + weak.units * slot_value(1) / (titrant->ions * slot_value(2)), 0.03f);
     reread_slot(5);
     set_slot_digits(6, weak.units * slot_value(1) / slot_value(5), 4);
     reread_slot(6);

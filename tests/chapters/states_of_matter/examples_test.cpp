@@ -203,9 +203,9 @@ TEST_F(ChapterFour, AnswersKeepTheDigitsTheirPrintedDataCarry)
         {17, 20, "0.122; 0.136 atm", "0.1224; 0.136 atm"},
         {17, 66, "0.293; 2.2 atm", "0.293; 2.19 atm from a pressure of 7.5 atm"},
         {20, 1,
-         "4NH@d3@ + 7O@d2@ = 4NO@d2@ + 6H@d2@O; O@d2@: 0.43 atm; NO@d2@: 0.97 atm; H@d2@O: 1.45 atm; totale: 2.85 atm",
+         "4NH@d3@ + 7O@d2@ = 4NO@d2@ + 6H@d2@O; NH@d3@: 1.30 atm; NO@d2@: 1.51 atm; H@d2@O: 2.27 atm; totale: 5.1 atm",
          "N@d2@H@d4@ + 2Cl@d2@ = N@d2@ + 4HCl; ... HCl: 10.17 atm, the temperatures left out; then 17.2 atm at "
-         "462 K, 6 % off the ideal gas"},
+         "462 K, 6 % off the ideal gas; then NO2 at 0.97 atm and 390 K, 5.2 % of it N2O4"},
         {26, 2, "93 atm; ideale: 94 atm", "93 atm; ideale: 94.5 atm, two answers of two rules"},
         // A rounding that carries keeps the place of the uncertainty's digit.
         {3, 140, "10.0 L", "10 L: 9.986 uncertain by 0.12 rounds at the tenths"},
