@@ -270,6 +270,14 @@ double second_virial_litres(const Substance& s, double kelvin)
     if (formula == "He") return 0.012;
     if (formula == "Ne") return (81.0 - 63.6 * std::exp(30.7 / kelvin)) / 1000.0;
     if (formula == "H@d2@") return (315.0 - 289.7 * std::exp(9.47 / kelvin)) / 1000.0;
+    // Water vapour: Harvey and Lemmon's correlation of the measured
+    // coefficients, 310 to 1170 K (J. Phys. Chem. Ref. Data 33, 369, 2004),
+    // B = Σ a_i (T/100 K)^b_i L/mol.
+    if (formula == "H@d2@O" && kelvin >= 310.0 && kelvin <= 1170.0) {
+        const double t = kelvin / 100.0;
+        return 0.34404 * std::pow(t, -0.5) - 0.75826 * std::pow(t, -0.8) - 24.219 * std::pow(t, -3.35) -
+               3978.2 * std::pow(t, -8.3);
+    }
     // Other gases measured, by the same table's fits within their ranges.
     struct Fit {
         const char* formula;
