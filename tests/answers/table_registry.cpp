@@ -1,17 +1,10 @@
 // The registry of the program's data tables beyond the chemistry layer's
-// (those sit with their handbook in the table checks), and the tests that
-// hold it complete.
+// (those sit with their handbook in the table checks): each table with the
+// judgement of each of its columns.
 #include "table_registry.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
-#include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <iterator>
-#include <set>
-#include <sstream>
 
 #include "chapters/final_problems/final_problems_problems.h"
 #include "chapters/thermo_kinetics/thermo_kinetics_problems.h"
@@ -61,6 +54,21 @@ Judgement unjudged(const char* why)
 }
 
 std::vector<RegisteredTable> chemistry_tables();
+std::vector<RegisteredTable> layout_tables();
+
+std::string formula_mass_fault(std::string_view formula, double written)
+{
+    const double mass = testing_support::formula_mass(formula);
+    if (std::abs(mass - written) <= 0.01) return "";
+    return std::string(formula) + ": " + text_of(written) + " g/mol, formula mass " + text_of(mass);
+}
+
+std::string liquid_formula(const final_problems::Liquid& l)
+{
+    const std::size_t open = l.name.find('(');
+    if (open == std::string_view::npos) return compound_formula(l.compound);
+    return std::string(l.name.substr(open + 1, l.name.rfind(')') - open - 1));
+}
 
 namespace {
 
@@ -68,7 +76,6 @@ const Judgement unit_definition = exact("units' definitions in SI units");
 const Judgement drawn_ranges = exact("the ranges and steps data are drawn in, no measurement");
 const Judgement rule_e = on_pages("the conditions table's rule e, against the tests' handbook, on every page that "
                                   "prints it");
-const Judgement layout = exact("drawing geometry, no measurement");
 
 Judgement by_column(Column (*column)(), Rows (*rows)())
 {
@@ -92,24 +99,6 @@ Judgement acid_base_judgement()
         }
         return Judged{column, rows};
     });
-}
-
-// A molar mass written out against the formula's, summed from the element
-// table.
-std::string formula_mass_fault(std::string_view formula, double written)
-{
-    const double mass = testing_support::formula_mass(formula);
-    if (std::abs(mass - written) <= 0.01) return "";
-    return std::string(formula) + ": " + text_of(written) + " g/mol, formula mass " + text_of(mass);
-}
-
-// A liquid's formula as its name gives it ("pentano (C@d5@H@d12@)"), else
-// its compound's.
-std::string liquid_formula(const final_problems::Liquid& l)
-{
-    const std::size_t open = l.name.find('(');
-    if (open == std::string_view::npos) return compound_formula(l.compound);
-    return std::string(l.name.substr(open + 1, l.name.rfind(')') - open - 1));
 }
 
 // Problem 5's enthalpies of combustion against the handbook's.
@@ -403,7 +392,10 @@ std::vector<RegisteredTable> program_tables()
          "phase_diagram_substances",
          "triple and critical points",
          {{"t3, p3, tc, pc", phase_points_judgement()}}},
-        {"chapters/states_of_matter/phase_figure.cpp", "zooms", "phase figure's zooms", {{"factor", layout}}},
+        {"chapters/states_of_matter/phase_figure.cpp",
+         "zooms",
+         "phase figure's zooms",
+         {{"factor", drawing_geometry()}}},
         {"chapters/states_of_matter/real_gases.cpp",
          "van_der_waals_constants",
          "van der Waals constants",
@@ -451,9 +443,9 @@ std::vector<RegisteredTable> program_tables()
          "example_equilibrium",
          "the equilibrator's example",
          {{"mol/L", exact("the example's own solution")}}},
-        {"tools/molecule_viewer.cpp", "atom_styles", "atoms' drawing", {{"radius, colour", layout}}},
-        {"tools/molecule_viewer.cpp", "axis", "rotation axis", {{"vector", layout}}},
-        {"tools/molecule_viewer.h", "light_position", "light's position", {{"vector", layout}}},
+        {"tools/molecule_viewer.cpp", "atom_styles", "atoms' drawing", {{"radius, colour", drawing_geometry()}}},
+        {"tools/molecule_viewer.cpp", "axis", "rotation axis", {{"vector", drawing_geometry()}}},
+        {"tools/molecule_viewer.h", "light_position", "light's position", {{"vector", drawing_geometry()}}},
         {"chapters/thermo_kinetics/reaction_enthalpy.cpp",
          "combustion_table",
          "energies of combustion",
@@ -467,7 +459,7 @@ std::vector<RegisteredTable> program_tables()
         chapter_sections("chapters/states_of_matter/states_of_matter_chapter.cpp"),
         chapter_sections("chapters/stoichiometry/stoichiometry_chapter.cpp"),
         chapter_sections("chapters/thermo_kinetics/thermo_kinetics_chapter.cpp"),
-        {"chapters/basic_notions/plotted_curves.cpp", "window", "graphs' window", {{"y from, to", layout}}},
+        {"chapters/basic_notions/plotted_curves.cpp", "window", "graphs' window", {{"y from, to", drawing_geometry()}}},
         {"chemistry/isotope_list.h",
          "isotope_list",
          "isotopes",
@@ -496,8 +488,11 @@ std::vector<RegisteredTable> program_tables()
         {"chapters/stoichiometry/chemical_reactions.cpp",
          "balancing_problems",
          "balancing problems",
-         {{"codes, positions", layout}}},
-        {"chapters/thermo_kinetics/chemical_kinetics.cpp", "columns", "ruled table's columns", {{"x, width", layout}}},
+         {{"codes, positions", drawing_geometry()}}},
+        {"chapters/thermo_kinetics/chemical_kinetics.cpp",
+         "columns",
+         "ruled table's columns",
+         {{"x, width", drawing_geometry()}}},
         {"chemistry/compound_table_inorganic.cpp",
          "inorganic_rows",
          "inorganic compounds",
@@ -522,124 +517,7 @@ std::vector<RegisteredTable> program_tables()
     };
 }
 
-std::string text_of_file(const std::filesystem::path& path)
-{
-    std::ifstream in(path);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-// Every table that a source of any folder of src/ defines and that holds
-// measured numbers, as "file identifier".
-std::set<std::string> tables_in_sources()
-{
-    const std::filesystem::path src = BRUNATEL_SOURCE_DIR;
-    std::set<std::string> found;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(src)) {
-        const std::string ext = entry.path().extension().string();
-        if (ext != ".cpp" && ext != ".h") continue;
-        const std::string file = entry.path().lexically_relative(src).generic_string();
-        for (const std::string& name : tables_in(text_of_file(entry.path()))) found.insert(file + " " + name);
-    }
-    return found;
-}
-
-const char* kind_name(Judgement::Kind kind)
-{
-    switch (kind) {
-    case Judgement::Kind::handbook: return "handbook";
-    case Judgement::Kind::law: return "law";
-    case Judgement::Kind::pages: return "on every page";
-    case Judgement::Kind::exact: return "exact";
-    case Judgement::Kind::unjudged: return "NOT JUDGED";
-    }
-    return "";
-}
-
-std::vector<std::string> faults_of(const Judged& j, std::int32_t& judged)
-{
-    std::vector<std::string> faults;
-    for (const auto& [key, text] : j.rows) {
-        if (std::ranges::find(j.unjudged, key) != j.unjudged.end()) continue;
-        ++judged;
-        if (std::string fault = fault_of(j.column, key, text); !fault.empty()) faults.push_back(fault);
-    }
-    return faults;
-}
-
 }  // namespace
-
-// The screens', dialogs' and pages' drawing geometry: boxes, zones,
-// columns and positions, whole numbers that measure nothing.
-std::vector<RegisteredTable> layout_tables()
-{
-    constexpr std::pair<const char*, const char*> tables[] = {
-        {"frame/main_screen.cpp", "command_entries"},
-        {"frame/menu_dialogs.cpp", "about_dialog"},
-        {"frame/menu_dialogs.cpp", "other_version_dialog"},
-        {"frame/page_mouse.cpp", "small_buttons"},
-        {"frame/status_header.h", "status_field"},
-        {"games/chapter_notice.cpp", "chapter_notice_dialog"},
-        {"games/poker_cards.cpp", "corners"},
-        {"games/poker_cards.cpp", "foot"},
-        {"games/poker_cards.cpp", "point"},
-        {"layout_check/layout_check.h", "page_shown"},
-        {"simulations/equilibrium/equilibrium_drawing.cpp", "bar_top"},
-        {"simulations/equilibrium/equilibrium_panels.cpp", "cancel_button"},
-        {"simulations/equilibrium/equilibrium_panels.cpp", "concentration_columns"},
-        {"simulations/equilibrium/equilibrium_panels.cpp", "concentrations_ok"},
-        {"simulations/equilibrium/equilibrium_panels.cpp", "temperature_ok"},
-        {"simulations/equilibrium/equilibrium_screen.h", "concentrations_button"},
-        {"simulations/equilibrium/equilibrium_screen.h", "continue_button"},
-        {"simulations/equilibrium/equilibrium_screen.h", "equilibrate_button"},
-        {"simulations/equilibrium/equilibrium_screen.h", "exit_button"},
-        {"simulations/equilibrium/equilibrium_screen.h", "new_simulation_button"},
-        {"simulations/equilibrium/equilibrium_screen.h", "results_button"},
-        {"simulations/equilibrium/equilibrium_screen.h", "stop_button"},
-        {"simulations/equilibrium/equilibrium_screen.h", "temperature_button"},
-        {"simulations/gas_laws/gas_exercise_course.cpp", "close_button"},
-        {"simulations/gas_laws/gas_exercise_course.cpp", "close_zone"},
-        {"simulations/gas_laws/gas_exercise_course.cpp", "result_button"},
-        {"simulations/gas_laws/gas_exercise_course.cpp", "result_zone"},
-        {"simulations/gas_laws/gas_laws_simulation.cpp", "exercise_buttons"},
-        {"simulations/gas_laws/gas_laws_simulation.cpp", "exit_zone"},
-        {"simulations/titration/titration_apparatus.cpp", "tube_left_and_top"},
-        {"simulations/titration/titration_choosers.cpp", "chooser_layouts"},
-        {"simulations/titration/titration_run.cpp", "addition_cells"},
-        {"simulations/titration/titration_run.cpp", "repeat_button"},
-        {"simulations/titration/titration_run.cpp", "reveal_button"},
-        {"simulations/titration/titration_screens.h", "titration_exit_button"},
-        {"simulations/titration/titration_simulation.cpp", "menu_buttons"},
-        {"text/page_regions.h", "problem_area"},
-        {"text/plot_geometry.h", "figure_frame"},
-        {"tools/calculator.cpp", "calculator_resource"},
-        {"tools/element_properties.cpp", "element_dialog"},
-        {"tools/equilibrator.cpp", "species_fields"},
-        {"tools/function_plotter.cpp", "function_fields"},
-        {"tools/function_plotter.cpp", "plot_resource"},
-        {"tools/function_plotter.cpp", "range_fields"},
-    };
-    std::vector<RegisteredTable> all;
-    for (const auto& [file, identifier] : tables)
-        all.push_back({file, identifier, "drawing geometry", {{"positions, sizes", layout}}});
-    all.push_back({"chemistry/chemistry_facts_catalogue.cpp",
-                   "facts",
-                   "facts of chemistry",
-                   {{"texts", exact("statements; their one measured pair, water densest at 4 °C and 1.00 g/cm3, is the "
-                                    "CRC Handbook's 3.98 °C and 0.99997 g/cm3")}}});
-    all.push_back({"tools/molecule_records.cpp",
-                   "table",
-                   "molecules' drawings",
-                   {{"coordinates", unjudged("the drawn atoms' places: no handbook geometry held here")}}});
-    all.push_back({"numerics/machine_constants.cpp",
-                   "integer_constants",
-                   "machine's integers",
-                   {{"limits", exact("the integer and floating formats' limits")}}});
-    all.push_back({"tools/reference_panels.cpp",
-                   "units_texts",
-                   "units panel",
-                   {{"factors", exact("units' definitions; the calorie's tied to the program's by its assertion")}}});
-    return all;
-}
 
 const std::vector<RegisteredTable>& registry()
 {
@@ -660,165 +538,5 @@ std::vector<Judged> handbook_columns()
             if (c.judgement.kind == Judgement::Kind::handbook) columns.push_back(c.judgement.handbook());
     return columns;
 }
-
-namespace {
-
-// Each registered column judged as it says, and the coverage printed table
-// by table.
-TEST(TableRegistry, EveryRegisteredColumnHoldsItsJudgement)
-{
-    std::map<Judgement::Kind, std::int32_t> columns_by_kind;
-    for (const RegisteredTable& t : registry()) {
-        std::printf("%s (%s, %s)\n", t.title, t.file, t.identifier);
-        for (const RegisteredColumn& c : t.columns) {
-            ++columns_by_kind[c.judgement.kind];
-            std::int32_t judged = 0;
-            std::vector<std::string> faults;
-            std::string unjudged_rows;
-            if (c.judgement.kind == Judgement::Kind::handbook) {
-                const Judged j = c.judgement.handbook();
-                faults = faults_of(j, judged);
-                if (!j.unjudged.empty())
-                    unjudged_rows =
-                        ", " + std::to_string(j.unjudged.size()) + " without a handbook row (" + j.why + ")";
-            } else if (c.judgement.kind == Judgement::Kind::law) {
-                faults = c.judgement.law(judged);
-            }
-            for (const std::string& fault : faults) ADD_FAILURE() << t.title << ": " << fault;
-            if (c.judgement.kind == Judgement::Kind::handbook || c.judgement.kind == Judgement::Kind::law) {
-                EXPECT_GT(judged, 0) << t.title << " " << c.name << " judges no row";
-                std::printf("  %s: %s, %d rows judged%s\n", c.name,
-                            c.judgement.kind == Judgement::Kind::law ? c.judgement.how : "handbook", judged,
-                            unjudged_rows.c_str());
-            } else {
-                std::printf("  %s: %s (%s)\n", c.name, kind_name(c.judgement.kind), c.judgement.how);
-            }
-        }
-    }
-    std::printf("%zu tables;", registry().size());
-    for (const auto& [kind, count] : columns_by_kind) std::printf(" %s %d;", kind_name(kind), count);
-    std::printf("\n");
-}
-
-// The registry holds every table of the sources that holds measured
-// numbers, and names no table the sources lack.
-TEST(TableRegistry, HoldsEveryTableOfTheSources)
-{
-    std::set<std::string> registered;
-    for (const RegisteredTable& t : registry()) {
-        EXPECT_FALSE(t.columns.empty()) << t.file << " " << t.identifier << " declares no column";
-        registered.insert(std::string(t.file) + " " + t.identifier);
-    }
-    const std::set<std::string> found = tables_in_sources();
-    for (const std::string& table : found)
-        EXPECT_TRUE(registered.contains(table))
-            << table
-            << ": a table of measured numbers outside the registry. Register it in "
-               "tests/answers/table_registry.cpp (program_tables), or in tests/answers/table_checks.cpp "
-               "(chemistry_tables) where its judgement sits with the element and compound tables'; judge it against a "
-               "handbook column of tests/answers/handbook_*.cpp (its source named), by a law, or exactly with its "
-               "reason";
-    for (const std::string& table : registered)
-        EXPECT_TRUE(found.contains(table)) << table << ": registered, but no such table in the sources";
-}
-
-// Each constant and unit that numbers/ names is written out there alone:
-// any other folder of src/ takes it by its name.
-TEST(TableRegistry, ConstantsAreWrittenInNumbersAlone)
-{
-    const char* made = "const float p = 760.0f * x;  // 760 torr\nconst char* t = \"101325 Pa\";\n"
-                       "static_assert(v == 22.4f);\ndouble r = 8.3145, c = 273.15, n = 6.022e23, m = 22.41;\n"
-                       "const float d = 760.5f, q = 2.3f, w = 55.506214f;\n";
-    EXPECT_EQ(constants_written_in(made), (std::vector<std::string>{"1: 760.0", "4: 8.3145", "4: 273.15", "4: 6.022e23",
-                                                                    "4: 22.41", "5: 55.506214"}));
-    const std::filesystem::path src = BRUNATEL_SOURCE_DIR;
-    for (const auto& entry : std::filesystem::recursive_directory_iterator(src)) {
-        const std::string file = entry.path().lexically_relative(src).generic_string();
-        const std::string ext = entry.path().extension().string();
-        if (file.starts_with("numbers/") || (ext != ".cpp" && ext != ".h")) continue;
-        for (const std::string& figure : constants_written_in(text_of_file(entry.path())))
-            ADD_FAILURE() << file << ":" << figure << ": a constant written out; take it by its name from numbers/";
-    }
-}
-
-// The written-out figures' law on a row made wrong, bromine's molar mass
-// of Br; and problem 19's liquids, which weigh as their formulas.
-TEST(TableRegistry, LawsFailOnRowsMadeWrong)
-{
-    EXPECT_EQ(formula_mass_fault("Br@d2@", 79.904), "Br@d2@: 79.904 g/mol, formula mass 159.818");
-    for (const final_problems::Liquid& l : final_problems::liquids)
-        EXPECT_EQ(formula_mass_fault(liquid_formula(l), composition_molar_mass(l.composition)), "");
-    // 9.37's rows as they stood before their evaluations: the temperatures
-    // of 350-900 K where each leaves its evaluation's factor.
-    const final_problems::Bimolecular before[] = {{"9.62", "7.80", "NO + O@d3@ = NO@d2@ + O@d2@"},
-                                                  {"41.8", "7.25", "CH@d3@ + H@d2@ = CH@d4@ + H"},
-                                                  {"111", "8.42", "2NO@d2@ = 2NO + O@d2@"},
-                                                  {"82.0", "8.00", "NO + Cl@d2@ = NOCl + Cl"}};
-    const std::size_t failing[] = {5, 7, 12, 10};
-    for (std::size_t i = 0; i < std::size(before); ++i) {
-        std::int32_t judged = 0;
-        EXPECT_EQ(evaluation_faults(before[i], judged).size(), failing[i]) << before[i].reaction;
-        EXPECT_EQ(judged, 12);
-    }
-}
-
-// What the scan counts as a table of measured numbers, and what it leaves.
-TEST(TableRegistry, ScanFindsTablesOfMeasuredNumbers)
-{
-    const char* source = R"(
-constexpr std::array<Row, 3> boiling_points{{
-    {"acqua", 100.0f}, {"etanolo", "78.4"}, {"benzene", 80.1f},
-}};
-const Row hand_typed[] = {{"HCl", {474, 980, 1492}}};  // three figures of a row
-static constexpr float decimals_in_text[] = {1.5f};  // 3.5, 4.5 in a comment
-inline constexpr std::array<Box, 2> buttons{{{10, 20, 300, 400}, {500, 20, 300, 400}}};
-constexpr const char* codes[] = {"a", "b", "c"};
-const auto per_atm = [] { return std::array{760.0, 101.325, 0.101325}; }();
-)";
-    EXPECT_EQ(tables_in(source), (std::vector<std::string>{"boiling_points", "hand_typed", "buttons", "per_atm"}));
-}
-
-// A table of measured numbers is found however it is written, and one made
-// outside the registry fails it.
-TEST(TableRegistry, ScanFindsATableInEveryStyle)
-{
-    const char* made[][2] = {
-        {"to_array", "constexpr auto outside = std::to_array<Row>({{\"a\", 1.5f}, {\"b\", 2.5f}});"},
-        {"east const", "Row const outside[] = {{\"a\", 1.5}, {\"b\", 2.5}};"},
-        {"without const", "static std::array<Row, 2> outside{{{\"a\", 1.5}, {\"b\", 2.5}}};"},
-        {"constinit", "constinit Row outside[] = {{\"a\", 1.5}, {\"b\", 2.5}};"},
-        {"attribute", "[[maybe_unused]] constexpr Row outside[] = {{\"a\", 1.5}, {\"b\", 2.5}};"},
-        {"two rows", "constexpr Row outside[] = {\n    {\"acqua\", 100.0},\n    {\"etanolo\", 78.4},\n};"},
-        {"names and whole numbers", "constexpr Row outside[] = {{\"acqua\", 373}, {\"etanolo\", 351}};"},
-        {"units", "constexpr Row outside[] = {{\"acqua\", \"19.5 °C\"}, {\"etanolo\", \"78.4 °C\"}};"},
-        {"markup", "constexpr Row outside[] = {{\"HF\", \"6.8•10@u-4@\"}, {\"HCN\", \"6.2•10@u-10@\"}};"},
-        {"packed text", "constexpr std::string_view outside = \"301 -1.5l-3263.88   302 -2.0l-3905.34\";"},
-        {"designated members", "constexpr Row outside[] = {{.name = \"acqua\", .kelvin = 373}, {.kelvin = 351}};"},
-        {"lambda with parameters", "const auto outside = []() { return std::array{1.5, 2.5}; }();"},
-        {"constexpr lambda", "const auto outside = []() constexpr { return std::array{1.5, 2.5}; }();"},
-        {"alignas", "alignas(16) constexpr float outside[] = {1.5f, 2.5f};"},
-        {"decltype", "constexpr decltype(rows) outside = {{\"a\", 1.5}, {\"b\", 2.5}};"},
-        {"whole numbers with a unit", "constexpr Row outside[] = {{\"ferro\", \"1538 °C\"}, {\"rame\", \"1085 K\"}};"},
-        {"degrees in markup", "constexpr Row outside[] = {{\"ferro\", \"1538@uo@C\"}, {\"rame\", \"1085@uo@C\"}};"},
-        {"a group of whole numbers",
-         "constexpr std::array<Box, 2> outside{{{10, 20, 300, 400}, {500, 20, 300, 400}}};"},
-    };
-    for (const auto& [style, source] : made) EXPECT_EQ(tables_in(source), std::vector<std::string>{"outside"}) << style;
-    EXPECT_TRUE(std::ranges::none_of(registry(),
-                                     [](const RegisteredTable& t) { return t.identifier == std::string("outside"); }));
-    // The convention the registry rests on: data live in an initialised
-    // table. What no scan reaches is not found: figures in a switch, values
-    // computed at run time, one figure alone, zeros and statements.
-    const char* beyond[][2] = {
-        {"switch", "switch (k) {\ncase 1: return 40.66;\ncase 2: return 44.0;\n}"},
-        {"computed", "const float heat = (t - 25.0f) * 0.0608f - 571.6f;"},
-        {"single", "constexpr float melting = 692.68f;"},
-        {"zeros", "const Values c0 = {0.0f, 0.0f, x};"},
-        {"statement", "return {1.5, 2.5, 3.5};"},
-    };
-    for (const auto& [style, source] : beyond) EXPECT_TRUE(tables_in(source).empty()) << style;
-}
-
-}  // namespace
 
 }  // namespace table_checks

@@ -18,6 +18,10 @@
 
 #include "table_judge.h"
 
+namespace final_problems {
+struct Liquid;
+}
+
 namespace table_checks {
 
 // A program table's rows of one column: key and value as written.
@@ -66,6 +70,15 @@ struct RegisteredTable {
 const std::vector<RegisteredTable>& registry();
 // Every handbook column of the registry, with the rows it judges.
 std::vector<Judged> handbook_columns();
+// The judgement of a table of drawing geometry: exact, it measures nothing.
+Judgement drawing_geometry();
+
+// A molar mass written out against the formula's, summed from the element
+// table: "" where they agree to 0.01 g/mol.
+std::string formula_mass_fault(std::string_view formula, double written);
+// A liquid's formula as its name gives it ("pentano (C@d5@H@d12@)"), else
+// its compound's.
+std::string liquid_formula(const final_problems::Liquid& l);
 
 // The tables a source defines that hold measured numbers: a declared
 // variable (any specifiers, attributes, alignas or decltype, or order of
@@ -81,11 +94,12 @@ std::vector<Judged> handbook_columns();
 std::vector<std::string> tables_in(std::string_view source);
 
 // The figures of the constants and units src/numbers/ names (the atmosphere
-// in torr and pascals, the molar volume, ln 10, π, R, 0 and 25 °C in
-// kelvin, the calorie, Faraday's and the fundamental constants, water's
-// molar mass and moles per kilogram, the torr in pascals) that a source
-// writes out as literals, outside comments, texts and static assertions:
-// "line: figure" each.
+// in torr and pascals, the molar volume at 0 and 25 °C, ln 10, π, R, 0 and
+// 25 °C in kelvin, the calorie, Faraday's and the fundamental constants,
+// water's molar mass and moles per kilogram, the torr in pascals and the
+// atmosphere per torr) that a source writes out, in code or in texts, to
+// their own digits or rounded to three or more, outside comments, static
+// assertions and tables of measured numbers: "line: figure" each.
 std::vector<std::string> constants_written_in(std::string_view source);
 
 }  // namespace table_checks

@@ -298,25 +298,29 @@ bool holds_measured_numbers(const std::string& s, std::size_t open)
     return false;
 }
 
-// A figure of a named constant: its value, the unit of its last digit,
-// and the significant digits a literal must show to be taken for it (0:
-// the value exactly). A literal is taken for it where the two agree to the
-// coarser one's digits.
+// A figure of a named constant: its value and the unit of its last digit,
+// and whether a literal is taken for it only where it is the same number
+// (exact). Otherwise a literal of three significant figures or more is taken
+// for it where the two agree to the coarser one's digits: written out to
+// fewer digits, the figure is the constant rounded (8.31, 0.0821, 96500).
 struct NamedFigure {
     double value, unit;
-    std::int32_t digits;
+    bool exact;
 };
 constexpr NamedFigure named_figures[] = {
-    {760.0, 1.0, 0},        {101325.0, 1.0, 0}, {101.325, 1e-3, 0},     {0.101325, 1e-6, 0},    {22.41, 0.01, 3},
-    {0.04464, 1e-5, 4},     {2.3026, 1e-4, 4},  {3.1416, 1e-4, 4},      {6.2832, 1e-4, 4},      {8.3145, 1e-4, 4},
-    {0.082057, 1e-6, 4},    {62.364, 1e-3, 4},  {0.0083145, 1e-7, 4},   {273.15, 0.01, 5},      {298.15, 0.01, 5},
-    {4.184, 1e-3, 4},       {96485.0, 1.0, 4},  {6.0221e23, 1e19, 3},   {1.3806e-23, 1e-27, 3}, {6.6261e-34, 1e-38, 3},
-    {1.6022e-19, 1e-23, 3}, {2.9979e8, 1e4, 3}, {1.6605e-27, 1e-31, 3}, {1.6605e-24, 1e-28, 3}, {18.02, 0.01, 4},
-    {55.51, 0.01, 4},       {133.32, 0.01, 4},
+    {760.0, 1.0, true},         {101325.0, 1.0, true},      {101.325, 1e-3, true},      {0.101325, 1e-6, true},
+    {22.41, 0.01, false},       {24.465, 1e-3, false},      {24.45, 0.01, false},       {0.04464, 1e-5, false},
+    {2.3026, 1e-4, false},      {3.1416, 1e-4, false},      {6.2832, 1e-4, false},      {8.3145, 1e-4, false},
+    {0.082057, 1e-6, false},    {62.364, 1e-3, false},      {0.0083145, 1e-7, false},   {273.15, 0.01, false},
+    {298.15, 0.01, false},      {4.184, 1e-3, false},       {96485.0, 1.0, false},      {6.0221e23, 1e19, false},
+    {1.3806e-23, 1e-27, false}, {6.6261e-34, 1e-38, false}, {1.6022e-19, 1e-23, false}, {2.9979e8, 1e4, false},
+    {1.6605e-27, 1e-31, false}, {1.6605e-24, 1e-28, false}, {18.02, 0.01, false},       {55.51, 0.01, false},
+    {133.32, 0.01, false},      {0.0013158, 1e-7, false},
 };
 
 // The literal's figure: value, significant digits and the unit of its
-// last digit.
+// last one. Zeros that end it are no digits of its own: 96500 is written
+// to the hundred, 273.0f to the kelvin.
 struct Literal {
     double value;
     std::int32_t digits;
@@ -327,18 +331,47 @@ Literal literal_at(const std::string& s, std::size_t start, std::size_t end)
 {
     const std::string text = s.substr(start, end - start);
     const std::size_t e = text.find_first_of("eE");
-    const std::string mantissa = text.substr(0, e);
+    std::string mantissa = text.substr(0, e);
     const std::int32_t exponent = e == std::string::npos ? 0 : std::stoi(text.substr(e + 1));
+    if (mantissa.find('.') == std::string::npos) mantissa += '.';
     const std::size_t point = mantissa.find('.');
-    const auto decimals = static_cast<std::int32_t>(point == std::string::npos ? 0 : mantissa.size() - point - 1);
     std::string digits = mantissa;
     std::erase(digits, '.');
-    digits.erase(0, digits.find_first_not_of('0'));
-    return {std::stod(text), static_cast<std::int32_t>(digits.size()), std::pow(10.0, exponent - decimals)};
+    const std::size_t last = digits.find_last_not_of('0');
+    const std::size_t first = digits.find_first_not_of('0');
+    if (last == std::string::npos) return {0.0, 0, 1.0};
+    // The place of the last digit not a zero, counted from the point.
+    const auto place = static_cast<std::int32_t>(point) - static_cast<std::int32_t>(last) - 1;
+    return {std::stod(text), static_cast<std::int32_t>(last - first + 1), std::pow(10.0, exponent + place)};
 }
 
-// The source with its texts blanked too, and each static assertion.
-std::string code_alone(std::string_view source)
+// The source with each table of measured numbers blanked: the registry
+// judges its rows against the handbook, where a figure near a constant's
+// is a measurement of its own.
+std::string without_measured_tables(std::string_view source)
+{
+    std::string s = without_comments(source);
+    for (std::size_t line = 0; line < s.size();
+         line = s.find('\n', line) == std::string::npos ? s.size() : s.find('\n', line) + 1) {
+        std::string name;
+        const std::size_t open = initialiser(s, line, name);
+        if (open == std::string::npos || !holds_measured_numbers(s, open)) continue;
+        for (std::size_t i = open; i < s.size() && s[i] != ';'; ++i) {
+            if (s[i] == '"') {
+                for (s[i++] = ' '; i < s.size() && s[i] != '"'; ++i) {
+                    if (s[i] == '\\') s[i++] = ' ';
+                    if (s[i] != '\n') s[i] = ' ';
+                }
+            }
+            if (i < s.size() && s[i] != '\n') s[i] = ' ';
+        }
+    }
+    return s;
+}
+
+// The source with its comments, character literals and static assertions
+// blanked, its texts kept: a figure written in a text is written out too.
+std::string code_and_texts(std::string_view source)
 {
     std::string s = without_comments(source);
     for (std::size_t i = 0; i < s.size(); ++i) {
@@ -346,8 +379,12 @@ std::string code_alone(std::string_view source)
         if (s[i] != '"' && s[i] != '\'') continue;
         const char quote = s[i];
         for (++i; i < s.size() && s[i] != quote; ++i) {
-            if (s[i] == '\\') s[i++] = ' ';
-            if (s[i] != '\n') s[i] = ' ';
+            if (s[i] == '\\') {
+                s[i++] = ' ';  // an escape, "\n298" among them, is no digit
+                if (i < s.size() && s[i] != '\n') s[i] = ' ';
+            } else if (quote == '\'' && s[i] != '\n') {
+                s[i] = ' ';
+            }
         }
     }
     for (std::size_t at = s.find("static_assert"); at != std::string::npos; at = s.find("static_assert", at)) {
@@ -362,7 +399,7 @@ std::string code_alone(std::string_view source)
 
 std::vector<std::string> constants_written_in(std::string_view source)
 {
-    const std::string s = code_alone(source);
+    const std::string s = code_and_texts(without_measured_tables(source));
     std::vector<std::string> found;
     std::int32_t line = 1;
     for (std::size_t i = 0; i < s.size(); ++i) {
@@ -376,12 +413,16 @@ std::vector<std::string> constants_written_in(std::string_view source)
                                   ((s[end] == '-' || s[end] == '+') && (s[end - 1] == 'e' || s[end - 1] == 'E'))))
             ++end;
         const Literal l = literal_at(s, i, end);
-        for (const NamedFigure& f : named_figures) {
-            const bool exact = f.digits == 0 && l.value == f.value;
-            const bool near = f.digits > 0 && l.digits >= f.digits &&
-                              std::abs(l.value - f.value) <= 0.5 * std::max(l.unit, f.unit) * (1.0 + 1e-9);
-            if (exact || near) found.push_back(std::to_string(line) + ": " + s.substr(i, end - i));
-        }
+        // A whole number under a thousand written without a point counts or
+        // places (pixels, records) or names a temperature to the kelvin
+        // ("a 298 K"); from a thousand on, or with a point, it is a figure.
+        const bool whole = s.find_first_of(".eE", i) >= end && l.value < 1000.0;
+        const bool written = std::ranges::any_of(named_figures, [&](const NamedFigure& f) {
+            if (f.exact) return l.value == f.value;
+            return !whole && l.digits >= 3 &&
+                   std::abs(l.value - f.value) <= 0.5 * std::max(l.unit, f.unit) * (1.0 + 1e-9);
+        });
+        if (written) found.push_back(std::to_string(line) + ": " + s.substr(i, end - i));
         i = end - 1;
     }
     return found;

@@ -220,7 +220,12 @@ TEST_F(JustifiedText, LinesFitAsWhenEveryCandidateIsMeasuredWhole)
     for (int paragraph = 0; paragraph < 40; ++paragraph) {
         std::string text = words[next(words.size())];
         const std::uint32_t count = 4 + next(30);
-        for (std::uint32_t k = 0; k < count; ++k) text += (next(6) == 0 ? "  " : " ") + words[next(words.size())];
+        for (std::uint32_t k = 0; k < count; ++k) {
+            // The word is drawn before its gap, as the paragraphs were first made.
+            const std::string& word = words[next(words.size())];
+            text += next(6) == 0 ? "  " : " ";
+            text += word;
+        }
         for (std::int32_t room = 30; room <= 400; room += 37) {
             SCOPED_TRACE(text + " in " + std::to_string(room));
             select_font(1);

@@ -74,7 +74,8 @@ TEST_F(DialogLabels, CalculatorMessagesOnOneLine)
     };
     for (const auto& [expression, x] : typed) {
         std::vector<std::string> lines;
-        recorder().push_dialog_script([&](Dialog& dialog) {
+        // Structured bindings captured by name: Clang 14 captures none by default.
+        recorder().push_dialog_script([&, &expression = expression, &x = x](Dialog& dialog) {
             dlg_set_char(dialog, 1100, expression);
             dlg_set_char(dialog, 1102, x);
             dlg_press(dialog, kDialogOk);

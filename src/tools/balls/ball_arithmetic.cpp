@@ -11,11 +11,8 @@
 #include "tools/ball_evaluation.h"
 #include "tools/calc_operations.h"
 
-#if __has_include(<flint/arb.h>)
-#include <flint/arb.h>
-#else
-#include <arb.h>
-#endif
+// FLINT 3's flint/arb.h or Arb's own arb.h, as CMake found it.
+#include BRUNATEL_ARB_HEADER
 
 namespace {
 

@@ -522,13 +522,14 @@ TEST_F(ChapterFour, EveryAnswerFollowsFromTheNumbersItsStatementShows)
     // versions whose answer lies within half a degree of 100 put to the test.
     using testing_support::second_reading;
     for (const auto& [k, check] : recomputations()) {
-        for_versions(
-            k,
-            k == 36              ? 3000
-            : k >= 40            ? 300
-            : k == 14 || k == 30 ? 150
-                                 : second_reading,
-            [&] { check(statement(), shown_numbers(statement()), shown_numbers(answer_text()), answer_text()); });
+        for_versions(k,
+                     k == 36              ? 3000
+                     : k >= 40            ? 300
+                     : k == 14 || k == 30 ? 150
+                                          : second_reading,
+                     [&, &check = check] {  // a structured binding, captured by name for Clang 14
+                         check(statement(), shown_numbers(statement()), shown_numbers(answer_text()), answer_text());
+                     });
     }
 }
 
