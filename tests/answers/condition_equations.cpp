@@ -137,8 +137,8 @@ void judge_equations(const Read& read, Verdict& verdict)
                                                                     : side(equation.substr(equals + 3));
         for (const Unreal& unreal : unreal_equilibria())
             for (const auto& [from, to] : {std::pair{&left, &right}, std::pair{&right, &left}})
-                if (std::ranges::all_of(unreal.left, [&](const std::string& f) { return has(*from, f); }) &&
-                    std::ranges::all_of(unreal.right, [&](const std::string& f) { return has(*to, f); }))
+                if (std::ranges::all_of(unreal.left, [from = from](const std::string& f) { return has(*from, f); }) &&
+                    std::ranges::all_of(unreal.right, [to = to](const std::string& f) { return has(*to, f); }))
                     verdict.fault('b', std::ostringstream() << equation << ": " << unreal.why);
         const bool base =
             has(left, "OH@u-@") || has(right, "OH@u-@") ||
