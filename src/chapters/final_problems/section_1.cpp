@@ -188,14 +188,10 @@ void generate_problem_4()
                                  slot_text(5) + "@uo@C";
     // From two boiling points a few degrees apart: the digits that the data
     // leave.
-    const auto enthalpy = [](const std::vector<double>& d) {
-        return static_cast<double>(
-            vaporisation_enthalpy(static_cast<float>(d[0]), static_cast<float>(d[1]), static_cast<float>(d[2])));
-    };
+    const auto enthalpy = [](const std::vector<double>& d) { return vaporisation_enthalpy(d[0], d[1], d[2]); };
     set_slot_from_data(7, {1, 3, 4}, enthalpy);
     set_slot_from_data(8, {1, 3, 4, 5}, [&enthalpy](const std::vector<double>& d) {
-        return static_cast<double>(
-            vapour_pressure_at(static_cast<float>(d[0]), static_cast<float>(enthalpy(d)), static_cast<float>(d[3])));
+        return vapour_pressure_at(d[0], enthalpy(d), d[3]);
     });
     problem_texts.answer_text = slot_text(7) + " kJ/mol; " + slot_text(8) + " torr";
     pose_problem({160, 480, 50}, {200, 160, 300});
