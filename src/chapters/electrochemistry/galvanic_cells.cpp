@@ -138,10 +138,10 @@ void generate_problem_6()
     const auto standard_of = [v, direction, sign](const std::vector<double>& d) {
         return sign * d[0] + nernst_term(log_quotient(v, direction, d[1], d[2]));
     };
-    set_slot_from_data(6, {11, 2, 3}, standard_of, 3);
+    set_slot_from_data(6, {11, 2, 3}, {11}, standard_of, 3);
     // ΔG° = -2F·ΔE°, three digits at most as the potential.
     set_slot_from_data(
-        1, {11, 2, 3},
+        1, {11, 2, 3}, {11},
         [&standard_of](const std::vector<double>& d) {
             return -static_cast<double>(two_faraday_kilojoules_f) * standard_of(d);
         },

@@ -235,7 +235,7 @@ void generate_problem_5()
     // shown: the temperatures, the two heat capacities and the mass.
     const auto heat = [molar_mass](bool joules, bool warming) {
         const double per_mole = joules ? 1.0 : calorie_joules;
-        set_slot_from_data(7, {11, 12, joules ? 3 : 8, joules ? 4 : 9, 6}, [=](const std::vector<double>& d) {
+        set_slot_from_data(7, {11, 12, joules ? 3 : 8, joules ? 4 : 9, 6}, {11, 12}, [=](const std::vector<double>& d) {
             const double q = (d[1] - d[0]) * (d[2] + d[3]) * 0.5 * per_mole * d[4] / molar_mass;
             return warming ? q : -q;
         });
@@ -339,7 +339,7 @@ void generate_problem_7()
         set_slot_digits(1, t1, 3);
         set_slot_digits(2, t2, 3);
         set_slot_digits(3, m, 3);
-        set_slot_from_data(7, {1, 2, 3}, heat_in(1.0, true));
+        set_slot_from_data(7, {1, 2, 3}, {1, 2}, heat_in(1.0, true));
         return !uncertainty_exceeds_value(7);
     });
 
@@ -365,11 +365,11 @@ void generate_problem_7()
     else
         append_piece(text, " da " + slot_text(2) + "@uo@C a " + slot_text(1) + "@uo@C");
 
-    set_slot_from_data(7, {1, 2, 3}, heat_in(1.0, warming));
+    set_slot_from_data(7, {1, 2, 3}, {1, 2}, heat_in(1.0, warming));
     if (std::abs(slot_value_as_shown(7)) < 1000.0f) {
         problem_texts.answer_text = slot_text(7) + " J";
     } else {
-        set_slot_from_data(7, {1, 2, 3}, heat_in(1000.0, warming));
+        set_slot_from_data(7, {1, 2, 3}, {1, 2}, heat_in(1000.0, warming));
         problem_texts.answer_text = slot_text(7) + " kJ";
     }
     draw_problem_text(160, 580, 45);
@@ -444,7 +444,7 @@ void generate_problem_9()
     // The digits those that B, the boiling point and the pressure leave the
     // kelvin value, at most the three the book gives the temperature.
     const double per_unit = per_kilojoule;
-    set_slot_from_data(8, {9, 2, 3}, [per_unit](const std::vector<double>& d) {
+    set_slot_from_data(8, {9, 2, 3}, {2}, [per_unit](const std::vector<double>& d) {
         return d[0] / per_unit / (d[0] / per_unit / (d[1] + celsius_zero) - gas_constant_kilojoule * std::log(d[2]));
     });
     set_celsius_from_kelvin(8, kelvin, slot_uncertainty(8));
