@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <map>
 #include <memory>
+#include <numbers>
 #include <optional>
 #include <set>
 #include <sstream>
@@ -69,6 +70,7 @@ std::string digits_fault(const Answer& a, std::optional<Digits> judged_by = std:
     case Digits::exact: return "";
     case Digits::from_data:
     case Digits::from_data_or_fewer:
+    case Digits::whole_relative:
     case Digits::celsius: {
         const double u = a.u;
         if (u == 0.0 || value == 0.0) return "";  // exact data, or nothing left: no count to judge
@@ -81,7 +83,8 @@ std::string digits_fault(const Answer& a, std::optional<Digits> judged_by = std:
         double reach = 0.0;
         for (std::size_t i = 0; i < data.size() && i < a.parts.size(); ++i)
             if (data[i].value != 0.0) reach += a.parts[i] * data[i].uncertainty() / std::abs(data[i].value) / u;
-        const double slack = strict ? 0.0 : 0.01 + (rule == Digits::from_data ? 0.0 : reach);
+        const bool as_summed = rule == Digits::from_data || rule == Digits::whole_relative;
+        const double slack = strict ? 0.0 : 0.01 + (as_summed ? 0.0 : reach);
         if (rule == Digits::celsius && std::abs(value) < u) {
             // A temperature near 0 °C, under its uncertainty: its last digit
             // stands at the uncertainty's first, where a plain 0 holds too.
@@ -108,8 +111,7 @@ std::string digits_fault(const Answer& a, std::optional<Digits> judged_by = std:
         if (testing_support::digits_for(shown, shown.value, u, row.most)) return "";
         // Fewer digits than the data allow hold for such a row: a count that
         // shows one more does not.
-        if (rule != Digits::from_data && testing_support::digits_for(shown, value, u, std::min(row.most, shown.digits)))
-            return "";
+        if (!as_summed && testing_support::digits_for(shown, value, u, std::min(row.most, shown.digits))) return "";
         return held.message();
     }
     case Digits::decimals:
@@ -186,6 +188,7 @@ std::vector<Answer> answers_on(const Page& page, const std::vector<const Row*>& 
                 [&](const std::vector<double>& values) { return page.run_with(row.value, values); }, a.data,
                 page.signed_reads());
         for (const double part : a.parts) a.u += part;
+        if (row.digits.rule == Digits::whole_relative) a.u *= std::numbers::ln10;
         answers.push_back(std::move(a));
         row_of.push_back(r);
     }

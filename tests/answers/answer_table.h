@@ -95,6 +95,7 @@ enum class Digits {
     from_data,           // the program works them out: three units of each datum's last digit
     from_data_or_fewer,  // the same as a ceiling, where fewer digits were judged and kept
     celsius,             // from_data_or_fewer for °C from kelvin: near 0 °C, to the uncertainty's place
+    whole_relative,      // a p-value uncertain by its ion's whole relative uncertainty: ln 10 times the sum
     ceiling,             // a count the book fixes: `most` digits at most
     decimals,            // a count the book fixes: `most` decimals
     as_data,             // a count the book fixes: the fewest digits of the data read

@@ -595,7 +595,12 @@ const ChapterRows chapter_7 = {
          [](const Page& p) { return kw / (equivalents(p.text("F di ([^ ]+) e")) * p.datum("acquosa NUM F")); },
          Digits::from_data},
         {21, "@C1@NUM", weak_acid_asked, Digits::from_data, 12, "Calcolare \\["},
-        {21, "@C1@NUM", weak_acid_asked, Digits::from_data, 12, "Calcolare il p"},
+        {21,
+         "@C1@NUM",
+         weak_acid_asked,
+         {Digits::whole_relative, "the ion's relative uncertainty whole, not divided by ln 10"},
+         12,
+         "Calcolare il p"},
         {22, "@C1@NUM", weak_acid_asked, Digits::from_data, 12, "Calcolare \\["},
         {22, "@C1@NUM", weak_acid_asked, Digits::from_data, 12, "Calcolare il p"},
         {22, "; NUM M",
@@ -624,7 +629,12 @@ const ChapterRows chapter_7 = {
          },
          {Digits::as_data, "formatted with as many digits as the percentage given"}},
         {25, "@C1@NUM", weak_base_asked, Digits::from_data, 12, "Calcolare \\["},
-        {25, "@C1@NUM", weak_base_asked, Digits::from_data, 12, "Calcolare il p"},
+        {25,
+         "@C1@NUM",
+         weak_base_asked,
+         {Digits::whole_relative, "the ion's relative uncertainty whole, not divided by ln 10"},
+         12,
+         "Calcolare il p"},
         {25,
          "; NUM M",
          [](const Page& p) {
@@ -826,7 +836,8 @@ const ChapterRows chapter_7 = {
         // 1.17•10^-10: the dissociated water by its sum, no two digits fixed.
         {20, 1, "@T1@@C1@10.85; 1.4•10@u-11@ mol/L", "@T1@@C1@10.85; 1.41•10@u-11@ mol/L"},
         {20, 902, "@T1@@C1@4.80; 6.2•10@u-10@ mol/L", "@T1@@C1@4.80; 6.•10@u-10@ mol/L"},
-        // 7.0204 uncertain by 0.0012: no cap at the constant's digits.
+        // 7.0204 uncertain by 0.0027 (the ion's relative uncertainty): no cap
+        // at the constant's digits.
         {25, 12, "@T1@@C1@7.02; 9.4•10@u-9@ M", "@T1@@C1@7.020; 9.4•10@u-9@ M"},
         // 10.305 uncertain by 0.111: the excess's spread over the four data.
         {32, 11, "10.305", "10.3"},

@@ -129,15 +129,13 @@ HydrogenOf weak_acid_hydrogen(std::int32_t units)
 }
 
 // The first part of the answers of problems 21 and 25: [H+], [OH-], pH or
-// pOH by question kind, a p-value with the digits the concentration (slot
-// c) and the constant (slot 9) leave it.
-std::string ion_or_p_value(std::int32_t q, std::int32_t concentration_slot, const HydrogenOf& hydrogen)
+// pOH by question kind; the p-value takes the ion's relative uncertainty
+// whole (not divided by ln 10), so it never shows more than its data carry.
+std::string ion_or_p_value(std::int32_t q)
 {
     if (q <= 2) return "@T1@@C1@" + slot_text(q == 1 ? 8 : 10) + " M";
-    set_slot_from_data(11, {concentration_slot, 9}, [&hydrogen, q](const std::vector<double>& d) {
-        const float h = hydrogen(static_cast<float>(d[0]), static_cast<float>(d[1]));
-        return -std::log10(static_cast<double>(q == 3 ? h : Kw / h));
-    });
+    const std::int32_t from = q == 3 ? 8 : 10;
+    set_slot_uncertainty(11, minus_log10(slot_value(from)), slot_uncertainty(from) / slot_value(from));
     return "@T1@@C1@" + slot_text(11);
 }
 
@@ -178,13 +176,12 @@ void generate_problem_21()
     const float c = draw_concentration(0.1f, 0.3f, 0.01f, 0.03f);
     set_slot_digits(1, c, random_int(3, 4));
     set_slot_constant(9, acid.constant);
-    const HydrogenOf hydrogen = weak_acid_hydrogen(acid.units);
-    hydrogen_and_hydroxide(1, hydrogen);
+    hydrogen_and_hydroxide(1, weak_acid_hydrogen(acid.units));
     const std::int32_t q = random_int(1, 4);
     constexpr std::string_view asked[] = {" [H@u+@] in", " [OH@u-@] in", " il pH di", " il pOH di"};
     problem_texts.problem_text = "Calcolare" + std::string(asked[q - 1]) + " una soluzione " + slot_text(1) + " F di " +
                                  std::string(acid.formula) + " [@iK@@da@ = " + slot_text(9) + "]";
-    problem_texts.answer_text = ion_or_p_value(q, 1, hydrogen);
+    problem_texts.answer_text = ion_or_p_value(q);
     draw_problem_text(280, 560, 50);
     show_chemistry_fact(170, 150, 280);
 }
@@ -286,7 +283,7 @@ void generate_problem_25()
         const float h = hydrogen(static_cast<float>(d[0]), static_cast<float>(d[1]));
         return Kw / h - h;
     });
-    problem_texts.answer_text = ion_or_p_value(q, 2, hydrogen) + "; " + slot_text(12) + " M";
+    problem_texts.answer_text = ion_or_p_value(q) + "; " + slot_text(12) + " M";
     draw_problem_text(180, 460, 50);
     show_chemistry_fact(180, 160, 360);
 }
