@@ -59,28 +59,34 @@ void set_slot_text(std::int32_t slot, std::string_view text)
 
 namespace {
 
-// Three units of the last digit the slot shows, as a student reads a datum.
+// Three units of the last digit the slot shows, as a student reads a datum:
+// "0.0" shows its last digit where "1.0" does, though its 0.00E+00 writes
+// the exponent of 0.1.
 double printed_uncertainty(std::int32_t slot)
 {
     const ValueSlot& s = value_slots[slot];
-    const std::int32_t exponent = read_i(record_columns(s.input_text, 18, 20)).value_or(0);
+    const std::int32_t exponent =
+        slot_value_as_shown(slot) == 0.0f ? 1 : read_i(record_columns(s.input_text, 18, 20)).value_or(0);
     return 3.0 * std::pow(10.0, exponent - s.digits);
 }
 
 // The value's uncertainty summed to first order: each datum's three units of
-// its last digit shown (never past zero, which a mass or a concentration
-// does not cross: a datum at zero adds nothing) times the value's slope in
-// it, taken over a hundredth of that either side (one side where the other
-// leaves the value's domain; a datum where neither holds leaves the value no
-// digit).
+// its last digit shown (never past zero for an unsigned datum, which a mass
+// or a concentration does not cross: one at zero adds nothing) times the
+// value's slope in it, taken over a hundredth of that either side (one side
+// where the other leaves the value's domain; a datum where neither holds
+// leaves the value no digit).
 double first_order_uncertainty(std::initializer_list<std::int32_t> data_slots,
+                               std::initializer_list<std::int32_t> signed_slots,
                                const std::function<double(const std::vector<double>&)>& value_of,
                                const std::vector<double>& data, double value)
 {
     const std::vector<std::int32_t> slots(data_slots);
     double sum = 0.0;
     for (std::size_t i = 0; i < slots.size(); ++i) {
-        const double u = std::min(printed_uncertainty(slots[i]), std::abs(data[i]));
+        const bool is_signed = std::ranges::find(signed_slots, slots[i]) != signed_slots.end();
+        const double printed = printed_uncertainty(slots[i]);
+        const double u = is_signed ? printed : std::min(printed, std::abs(data[i]));
         if (u == 0.0) continue;
         const double step = 0.01 * u;
         std::vector<double> moved = data;
@@ -98,26 +104,33 @@ double first_order_uncertainty(std::initializer_list<std::int32_t> data_slots,
 }  // namespace
 
 void set_slot_from_data(std::int32_t slot, std::initializer_list<std::int32_t> data_slots,
-                        const std::function<double(const std::vector<double>&)>& value_of)
+                        std::initializer_list<std::int32_t> signed_slots,
+                        const std::function<double(const std::vector<double>&)>& value_of, std::int32_t most)
 {
     std::vector<double> data;
     for (const std::int32_t d : data_slots) data.push_back(slot_value_as_shown(d));
     const double value = value_of(data);
     assert(std::isfinite(value));
-    const auto uncertainty = static_cast<float>(first_order_uncertainty(data_slots, value_of, data, value));
+    const auto uncertainty =
+        static_cast<float>(first_order_uncertainty(data_slots, signed_slots, value_of, data, value));
     set_slot_uncertainty(slot, static_cast<float>(value), uncertainty);
     value_slots[slot].first_order_uncertainty = uncertainty;
+    if (slot_digits(slot) > most) {
+        set_slot_digits(slot, slot_value(slot), most);
+        value_slots[slot].first_order_uncertainty = uncertainty;
+    }
+}
+
+void set_slot_from_data(std::int32_t slot, std::initializer_list<std::int32_t> data_slots,
+                        const std::function<double(const std::vector<double>&)>& value_of)
+{
+    set_slot_from_data(slot, data_slots, {}, value_of);
 }
 
 void set_slot_from_data(std::int32_t slot, std::initializer_list<std::int32_t> data_slots,
                         const std::function<double(const std::vector<double>&)>& value_of, std::int32_t most)
 {
-    set_slot_from_data(slot, data_slots, value_of);
-    if (slot_digits(slot) > most) {
-        const float first_order = value_slots[slot].first_order_uncertainty;
-        set_slot_digits(slot, slot_value(slot), most);
-        value_slots[slot].first_order_uncertainty = first_order;
-    }
+    set_slot_from_data(slot, data_slots, {}, value_of, most);
 }
 
 float slot_value(std::int32_t slot)

@@ -31,6 +31,9 @@ float apply_random_sign(float value, std::int32_t negating_draw = 1);
 
 // --- Value slots ------------------------------------------------------------
 
+// No count of digits set by the book: as many as the uncertainty leaves.
+inline constexpr std::int32_t every_digit = 99;
+
 // value, then convert_data_slot (slot, digits).
 void set_slot_digits(std::int32_t slot, float value, std::int32_t digits);
 // value and uncertainty, then convert_data_slot (slot, slot_digits_from_uncertainty).
@@ -40,13 +43,21 @@ void set_slot_uncertainty(std::int32_t slot, float value, float uncertainty);
 void set_slot_text(std::int32_t slot, std::string_view text);
 // value_of (the values of data_slots as shown, in that order) into slot,
 // with the uncertainty that three units of each datum's last digit add to it,
-// summed to first order; the digits follow from that uncertainty.
+// summed to first order; the digits follow from that uncertainty. A mass or
+// a concentration does not cross zero: a datum's three units stop there.
 void set_slot_from_data(std::int32_t slot, std::initializer_list<std::int32_t> data_slots,
                         const std::function<double(const std::vector<double>&)>& value_of);
 // The same with `most` digits at most, for an answer that the book shows
 // with a fixed count; the first-order sum still decides a redraw.
 void set_slot_from_data(std::int32_t slot, std::initializer_list<std::int32_t> data_slots,
                         const std::function<double(const std::vector<double>&)>& value_of, std::int32_t most);
+// The same where the data of signed_slots (among data_slots) are signed, a
+// temperature in °C or a potential: their three units count in full, "0.0
+// °C" uncertain by 0.3 and "2 °C" by 3.
+void set_slot_from_data(std::int32_t slot, std::initializer_list<std::int32_t> data_slots,
+                        std::initializer_list<std::int32_t> signed_slots,
+                        const std::function<double(const std::vector<double>&)>& value_of,
+                        std::int32_t most = every_digit);
 float slot_value(std::int32_t slot);
 // The value as the slot's text shows it, rounded to its digits: what a
 // student computes with (the value itself may hold more).

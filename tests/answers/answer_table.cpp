@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <map>
 #include <memory>
+#include <numbers>
 #include <optional>
 #include <set>
 #include <sstream>
@@ -53,19 +54,23 @@ struct Answer {
 };
 
 // A digit rule, the row's own unless named, judged on the answer shown; ""
-// when it holds.
-std::string digits_fault(const Answer& a, std::optional<Digits> judged_by = std::nullopt)
+// when it holds. Strict, the count is decided by the sum itself, with no
+// allowance for the program's own estimate of it: a mended page stands
+// where the two agree.
+std::string digits_fault(const Answer& a, std::optional<Digits> judged_by = std::nullopt, bool strict = false)
 {
     const Digits rule = judged_by.value_or(a.row->digits.rule);
     const Row& row = *a.row;
     const Shown& shown = *a.shown;
     const double value = a.value;
     const std::vector<Shown>& data = a.data;
+    const std::int32_t fixed = row.digits.count > 0 ? row.digits.count : row.most;
     std::ostringstream fault;
     switch (rule) {
     case Digits::exact: return "";
     case Digits::from_data:
     case Digits::from_data_or_fewer:
+    case Digits::whole_relative:
     case Digits::celsius: {
         const double u = a.u;
         if (u == 0.0 || value == 0.0) return "";  // exact data, or nothing left: no count to judge
@@ -78,7 +83,8 @@ std::string digits_fault(const Answer& a, std::optional<Digits> judged_by = std:
         double reach = 0.0;
         for (std::size_t i = 0; i < data.size() && i < a.parts.size(); ++i)
             if (data[i].value != 0.0) reach += a.parts[i] * data[i].uncertainty() / std::abs(data[i].value) / u;
-        const double slack = 0.01 + (rule == Digits::from_data ? 0.0 : reach);
+        const bool as_summed = rule == Digits::from_data || rule == Digits::whole_relative;
+        const double slack = strict ? 0.0 : 0.01 + (as_summed ? 0.0 : reach);
         if (rule == Digits::celsius && std::abs(value) < u) {
             // A temperature near 0 °C, under its uncertainty: its last digit
             // stands at the uncertainty's first, where a plain 0 holds too.
@@ -89,6 +95,14 @@ std::string digits_fault(const Answer& a, std::optional<Digits> judged_by = std:
             return fault.str();
         }
         const ::testing::AssertionResult held = testing_support::digits_for(shown, value, u, row.most);
+        // Strict, its last digit stands at the uncertainty's first too: 0.964
+        // uncertain by 0.099997 is "0.96", where "1.0" has two digits as well.
+        const auto place = static_cast<std::int32_t>(std::floor(std::log10(u)));
+        if (strict && held && u < std::abs(value) && shown.digits < row.most && shown.last_place != place) {
+            fault << "the answer's last digit at 10^" << shown.last_place << ", " << value << " uncertain by " << u
+                  << " leaves 10^" << place;
+            return fault.str();
+        }
         if (held) return "";
         for (const double scale : {1.0 - slack, 1.0 + slack})
             if (testing_support::digits_for(shown, value, u * scale, row.most)) return "";
@@ -97,42 +111,30 @@ std::string digits_fault(const Answer& a, std::optional<Digits> judged_by = std:
         if (testing_support::digits_for(shown, shown.value, u, row.most)) return "";
         // Fewer digits than the data allow hold for such a row: a count that
         // shows one more does not.
-        if (rule != Digits::from_data && testing_support::digits_for(shown, value, u, std::min(row.most, shown.digits)))
-            return "";
+        if (!as_summed && testing_support::digits_for(shown, value, u, std::min(row.most, shown.digits))) return "";
         return held.message();
     }
-    case Digits::product: {
+    case Digits::decimals:
+        if (shown.last_place == -fixed) return "";
+        fault << "the answer's last digit at 10^" << shown.last_place << ", the book's " << fixed << " decimals";
+        return fault.str();
+    case Digits::as_data: {
         std::int32_t fewest = 99;
         for (const Shown& datum : data) fewest = std::min(fewest, datum.digits);
-        if (shown.digits <= fewest) return "";
+        if (data.empty() || shown.digits == fewest) return "";
         fault << shown.significand << " shows " << shown.digits << " digits, the data " << fewest;
         return fault.str();
     }
-    case Digits::sum: {
-        std::int32_t place = -99;
-        for (const Shown& datum : data) place = std::max(place, datum.last_place);
-        if (shown.last_place >= place) return "";
-        fault << "the answer's last digit at 10^" << shown.last_place << ", the data's at 10^" << place;
-        return fault.str();
-    }
-    case Digits::logarithm:
-        if (data.empty() || -shown.last_place <= data.back().digits) return "";
-        fault << -shown.last_place << " decimals from a datum of " << data.back().digits << " digits";
-        return fault.str();
-    case Digits::power_of_ph:
-        if (data.empty() || shown.digits <= std::max(1, -data.back().last_place)) return "";
-        fault << shown.digits << " digits from a pH of " << -data.back().last_place << " decimals";
-        return fault.str();
     case Digits::ceiling:
-        if (shown.digits <= row.most) return "";
-        fault << shown.significand << " shows " << shown.digits << " digits, the book " << row.most;
+        if (shown.digits <= fixed) return "";
+        fault << shown.significand << " shows " << shown.digits << " digits, the book " << fixed;
         return fault.str();
     }
     return "";
 }
 
 // The row's value and digits judged on one page; "" when they hold.
-std::string row_fault(const Answer& a)
+std::string row_fault(const Answer& a, bool strict = false)
 {
     if (!a.shown) return std::string("no answer for \"") + a.row->answer + "\"";
     const Shown& shown = *a.shown;
@@ -141,7 +143,7 @@ std::string row_fault(const Answer& a)
     // the tens): it holds for any value that uncertainty reaches.
     const bool zero_reached = shown.value == 0.0 && a.row->digits.rule != Digits::exact && std::abs(a.value) <= a.u;
     if (!near && !zero_reached) return near.message();
-    return digits_fault(a);
+    return digits_fault(a, std::nullopt, strict);
 }
 
 // Mixtures at the equivalence, whose pH their salt sets: a last digit of a
@@ -186,6 +188,7 @@ std::vector<Answer> answers_on(const Page& page, const std::vector<const Row*>& 
                 [&](const std::vector<double>& values) { return page.run_with(row.value, values); }, a.data,
                 page.signed_reads());
         for (const double part : a.parts) a.u += part;
+        if (row.digits.rule == Digits::whole_relative) a.u *= std::numbers::ln10;
         answers.push_back(std::move(a));
         row_of.push_back(r);
     }
@@ -196,9 +199,7 @@ std::vector<Answer> answers_on(const Page& page, const std::vector<const Row*>& 
 bool needs_why(const Row& row)
 {
     const Digits rule = row.digits.rule;
-    return (rule == Digits::from_data_or_fewer || rule == Digits::celsius || rule == Digits::ceiling ||
-            rule == Digits::exact || row.most < 12) &&
-           *row.digits.why == '\0';
+    return (rule != Digits::from_data || row.most < 12) && *row.digits.why == '\0';
 }
 
 }  // namespace
@@ -450,7 +451,8 @@ void check_chapter(const ChapterRows& table)
         for (const char* answer : {mended.before, mended.after}) {
             std::vector<std::size_t> row_of;
             std::string faults;
-            for (const Answer& a : answers_on(Page(shown.statement, answer), rows, row_of)) faults += row_fault(a);
+            for (const Answer& a : answers_on(Page(shown.statement, answer), rows, row_of))
+                faults += row_fault(a, true);
             EXPECT_EQ(faults.empty(), answer == mended.after) << table.chapter << "." << mended.problem << " v"
                                                               << mended.version << " \"" << answer << "\" " << faults;
         }

@@ -95,11 +95,10 @@ enum class Digits {
     from_data,           // the program works them out: three units of each datum's last digit
     from_data_or_fewer,  // the same as a ceiling, where fewer digits were judged and kept
     celsius,             // from_data_or_fewer for °C from kelvin: near 0 °C, to the uncertainty's place
-    product,             // a count fixed by the book, at most the fewest digits of the data
-    sum,                 // a count fixed by the book, at most the fewest decimals of the data
-    logarithm,           // decimals at most the digits of its datum
-    power_of_ph,         // digits at most the decimals of its pH
+    whole_relative,      // a p-value uncertain by its ion's whole relative uncertainty: ln 10 times the sum
     ceiling,             // a count the book fixes: `most` digits at most
+    decimals,            // a count the book fixes: `most` decimals
+    as_data,             // a count the book fixes: the fewest digits of the data read
     exact,               // a count or a whole number: no digits to judge
 };
 
@@ -107,10 +106,17 @@ enum class Digits {
 // data give (fewer digits, a ceiling, an exact number): such a row without a
 // reason fails the judgment "why".
 struct Count {
-    Count(Digits rule, const char* why = "") : rule(rule), why(why) {}
+    Count(Digits rule, const char* why = "", std::int32_t count = 0) : rule(rule), why(why), count(count) {}
     Digits rule;
     const char* why;
+    // For a ceiling or decimals, the count; 0 where the row's `most` holds it.
+    std::int32_t count;
 };
+
+// Answers the book formats with a fixed count of digits.
+inline const Count two_digits{Digits::ceiling, "the answer formatted with 2 digits", 2};
+inline const Count three_digits{Digits::ceiling, "the answer formatted with 3 digits", 3};
+inline const Count four_digits{Digits::ceiling, "the answer formatted with 4 digits", 4};
 
 struct Row {
     std::int32_t problem;
@@ -119,14 +125,16 @@ struct Row {
     const char* answer;
     std::function<double(const Page&)> value;
     Count digits = Digits::from_data;
-    // For from_data, the ceiling a fixed count sets.
+    // For from_data, the ceiling a fixed count sets; for ceiling and
+    // decimals, the count.
     std::int32_t most = 12;
     // Rows that hold for some statements only: the pattern they need ("" all).
     const char* when = "";
 };
 
 // A page whose answer once broke the digit rule: the rows fail the answer it
-// showed and hold the one it shows.
+// showed and hold the one it shows, the count decided by the first-order sum
+// itself.
 struct MendedPage {
     std::int32_t problem, version;
     const char* before;

@@ -119,10 +119,13 @@ const ChapterRows chapter_1 = {
         // shown and the last row; the three-unit moves part from it on 1 page
         // of 3000 (v2402665, 107 against 100): the value alone is judged.
         {28, "@ix@ [+-] NUM", table_intercept, {Digits::exact, "the book's own sum sets its digits"}},
-        {1, "NUM", [](const Page& p) { return p.datum("Convertire NUM"); }, Digits::product},
-        {2, "NUM", [](const Page& p) { return operation(p, "(?:rapporto|prodotto)"); }, Digits::product},
-        {3, "NUM", [](const Page& p) { return operation(p, "(?:somma|differenza)"); }, Digits::sum},
-        {4, "NUM", expression, Digits::product},
+        {1, "NUM", [](const Page& p) { return p.datum("Convertire NUM"); }},
+        {2,
+         "NUM",
+         [](const Page& p) { return operation(p, "(?:rapporto|prodotto)"); },
+         {Digits::as_data, "the n digits its two data are drawn with"}},
+        {3, "NUM", [](const Page& p) { return operation(p, "(?:somma|differenza)"); }},
+        {4, "NUM", expression, {Digits::ceiling, "four digits, as each step of the expression", 4}},
         {5,
          "NUM",
          [](const Page& p) { return static_cast<double>(testing_support::shown(p.text("come (NUM)$")).digits); },
@@ -150,20 +153,20 @@ const ChapterRows chapter_1 = {
          [](const Page& p) { return std::exp(p.datum("exp\\(NUM\\)")); },
          {Digits::from_data_or_fewer, "an exponential's first-order spread"}},
         {11, "NUM", expression},
-        {12, "NUM", converted, Digits::product},
-        {13, "NUM", converted, Digits::product},
-        {14, "NUM", converted, Digits::product},
-        {15, "NUM", converted, Digits::product},
-        {16, "NUM K", [](const Page& p) { return p.datum("pari a NUM gradi") + zero_celsius; }, Digits::sum},
-        {16, "NUM@uo@C", [](const Page& p) { return p.datum("pari a NUM K") - zero_celsius; }, Digits::sum},
-        {17, "NUM", converted, Digits::product},
+        {12, "NUM", converted, {Digits::as_data, "the digits of the datum it converts"}},
+        {13, "NUM", converted, {Digits::as_data, "the digits of the datum it converts"}},
+        {14, "NUM", converted, {Digits::as_data, "the digits of the datum it converts"}},
+        {15, "NUM", converted, {Digits::as_data, "the digits of the datum it converts"}},
+        // The datum's uncertainty and 0.03 K more, 273.15's own.
+        {16, "NUM K", [](const Page& p) { return p.datum("pari a NUM gradi") + p.table_datum("273.15"); }},
+        {16, "NUM@uo@C", [](const Page& p) { return p.datum("pari a NUM K") - p.table_datum("273.15"); }},
+        {17, "NUM", converted, {Digits::as_data, "the digits of the datum it converts"}},
         {18, "NUM N",
          [](const Page& p) {
              return p.datum("massa NUM (\\S+)$") * in_si(p.text("massa NUM (\\S+)$", 2)) * 1e-3 * 9.807;
-         },
-         Digits::product},
-        {19, "NUM", converted, Digits::product},
-        {20, "NUM", converted, Digits::product},
+         }},
+        {19, "NUM", converted, {Digits::as_data, "the digits of the datum it converts"}},
+        {20, "NUM", converted, {Digits::as_data, "the digits of the datum it converts"}},
         {21, "NUM",
          [](const Page& p) {
              const char* const density = "pari a NUM (\\S+)/(\\S+?)\\.?$";
@@ -252,9 +255,9 @@ const ChapterRows chapter_1 = {
              const std::string gas = p.text("g di ([a-z]+) a varie");
              return p.datum("da NUM g") / gas_mass(gas) * gas_constant_litre_atm * p.datum("a NUM K");
          }},
-        {41, "; NUM$", relation_at_x, Digits::product},
-        {42, "; NUM$", relation_at_x, Digits::product},
-        {43, "; NUM$", relation_at_x, Digits::product},
+        {41, "; NUM$", relation_at_x, three_digits},
+        {42, "; NUM$", relation_at_x, three_digits},
+        {43, "; NUM$", relation_at_x, three_digits},
     },
     {
         {32, "parallel lines, the one through the origin named by colour"},

@@ -308,7 +308,7 @@ const ChapterRows chapter_5 = {
              const double a = std::log(s100 / s25) / (1.0 / 298.15 - 1.0 / 373.15);
              return s25 * std::exp(-a * (1.0 / t - 1.0 / 298.15)) / mass(p.text(pattern));
          },
-         Digits::product},
+         two_digits},
         {17, "NUM torr",
          [](const Page& p) {
              const double x =
@@ -355,7 +355,7 @@ const ChapterRows chapter_5 = {
              const double ions = p.datum(pattern) / mass(salt) * all_ions(salt);
              return p.datum("è pari a NUM torr") * solvent / (solvent + ions);
          },
-         Digits::product},
+         three_digits},
         {22, "NUM u.m.a.",
          [](const Page& p) {
              const std::string pattern = "di NUM g di .* in NUM g di .*@db@ = NUM@uo@C; @ik@@db@ = NUM kg•K/mol\\) "
@@ -363,21 +363,21 @@ const ChapterRows chapter_5 = {
              const double rise = p.difference(pattern, 5) - p.difference(pattern, 3);
              return p.datum(pattern, 4) * p.datum(pattern) * 1000.0 / (p.datum(pattern, 2) * rise);
          },
-         Digits::product},
+         two_digits},
         {24, "NUM%",
          [](const Page& p) {
              const std::string salt = p.text("in peso di (\\S+) in una");
              const double molality = (p.difference("bolle a NUM@uo@C") - 100.0) / p.datum("= NUM kg") / all_ions(salt);
              return molality * mass(salt) / (1000.0 + molality * mass(salt)) * 100.0;
          },
-         Digits::product},
+         two_digits},
         {25, "NUM g",
          [](const Page& p) {
              const std::string salt = p.text("a NUM g di (\\S+) perché", 2);
              const double ions = p.datum("a NUM g di") / mass(salt) * all_ions(salt);
              return ions * p.datum("= NUM kg") / -p.difference("pari a NUM@uo@C") * 1000.0;
          },
-         Digits::product},
+         two_digits},
         {26, "NUM%",
          [](const Page& p) {
              const std::string pattern = "sciogliendo NUM g di composto in NUM g di .*@db@ = NUM@uo@C; @ik@@db@ = NUM "
@@ -394,7 +394,7 @@ const ChapterRows chapter_5 = {
              const double solvent = p.datum(pattern, 3) / mass(p.text(pattern, 4));
              return p.datum("pari a NUM torr") * solute / (solvent + solute);
          },
-         Digits::product},
+         two_digits},
         {27, "; NUM atm",
          [](const Page& p) {
              const std::string pattern = "a NUM@uo@C .* sciogliendo NUM g .* molecolare NUM u\\.m\\.a\\. in NUM g";
@@ -402,13 +402,13 @@ const ChapterRows chapter_5 = {
              const double volume = (p.datum(pattern, 2) + p.datum(pattern, 4)) / p.datum("e a NUM g/mL") / 1000.0;
              return solute / volume * gas_constant_litre_atm * (p.datum(pattern) + zero_celsius);
          },
-         Digits::product},
+         two_digits},
         {28, "NUM u.m.a.",
          [](const Page& p) {
              return p.datum("contenente NUM g/L") * gas_constant_litre_atm * (p.datum("a NUM@uo@C") + zero_celsius) /
                     p.datum("pari a NUM atm");
          },
-         Digits::product},
+         three_digits},
         {33, "NUM mL",
          [](const Page& p) {
              const std::string pattern =
@@ -422,7 +422,7 @@ const ChapterRows chapter_5 = {
              return p.datum(second) * p.datum(second, 3) / coefficient_in(equation, p.text(second, 2)) * c1 /
                     p.datum(pattern);
          },
-         Digits::product, 12, "Calcolare il volume"},
+         three_digits, 12, "Calcolare il volume"},
         {33, "NUM (m?g)$",
          [](const Page& p) {
              const std::string equation = p.text("nella reazione (.+)$");
@@ -442,7 +442,7 @@ const ChapterRows chapter_5 = {
                  moles / coefficient_in(equation, other) * coefficient_in(equation, asked) * mass(asked);
              return p.answer_text("(m?g)$") == "mg" ? grams * 1000.0 : grams;
          },
-         Digits::product, 12, "Calcolare la quantità"},
+         three_digits, 12, "Calcolare la quantità"},
         {34, "^NUM M",
          [](const Page& p) {
              // The balanced equation of the answer; each reactant given as a
@@ -471,7 +471,7 @@ const ChapterRows chapter_5 = {
              }
              return extent * coefficient(p.text(pattern)) / litres;
          },
-         Digits::product},
+         three_digits},
         {35, "NUM",
          [](const Page& p) {
              const std::string pattern =
@@ -485,7 +485,7 @@ const ChapterRows chapter_5 = {
              const double atoms = testing_support::read_formula(formula).atoms.at(symbol);
              return p.datum(pattern) / mass(formula) * atoms * std::abs(to - from);
          },
-         Digits::product},
+         four_digits},
         {37, "NUM mL",
          [](const Page& p) {
              // Electrons per formula of the substance titrated.
@@ -494,7 +494,7 @@ const ChapterRows chapter_5 = {
              const double electrons = substance == "FeSO@d4@" ? 1.0 : 2.0;
              return p.datum(pattern, 2) / mass(substance) * electrons / p.datum(pattern) * 1000.0;
          },
-         Digits::product},
+         four_digits},
         {36, "NUM N",
          [](const Page& p) { return p.datum("con NUM mL") * p.datum("soluzione NUM N") / p.datum("che NUM mL"); },
          Digits::from_data},

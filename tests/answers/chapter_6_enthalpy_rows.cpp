@@ -276,12 +276,13 @@ std::vector<Row> enthalpy_rows()
              return moles * mean * (p.datum(heating, 5) - p.datum(heating, 4));
          },
          Digits::from_data},
-        {6, "^NUM@uo@C",
+        {6,
+         "^NUM@uo@C",
          [](const Page& p) {
              const Contact c = contact_of(p);
              return (c.c1 * c.t1 + c.c2 * c.t2) / (c.c1 + c.c2);
          },
-         Digits::product},
+         {Digits::ceiling, "the final temperature with 3 digits", 3}},
         {6, "; NUM k?J",
          [](const Page& p) {
              const Contact c = contact_of(p);
@@ -289,7 +290,8 @@ std::vector<Row> enthalpy_rows()
          },
          Digits::from_data},
         {7, "^NUM k?J", [](const Page& p) { return water_heat(p) / in_unit(p, "^NUM (k?J)"); }, Digits::from_data},
-        {8, "^NUM@uo@C",
+        {8,
+         "^NUM@uo@C",
          [](const Page& p) {
              const std::string volumes = "sono pari a NUM e NUM cm@u3@";
              const double change = (p.datum(volumes, 2) - p.datum(volumes)) * 1e-6;
@@ -297,7 +299,7 @@ std::vector<Row> enthalpy_rows()
              const double rise = (p.datum("pressione di NUM atm") - 1.0) * 101325.0;
              return zero_celsius * (std::exp(change * rise / fusion) - 1.0);
          },
-         Digits::product},
+         {Digits::ceiling, "the melting point with 2 digits", 2}},
         {9,
          "^NUM@uo@C",
          [](const Page& p) {
@@ -318,8 +320,7 @@ std::vector<Row> enthalpy_rows()
              const double c = count("C"), h = count("H"), o = count("O");
              const double gas = c - (c + h / 4.0 - o / 2.0) - (p.text(pattern, 2) == "gassoso" ? 1.0 : 0.0);
              return p.datum(pattern, 4) + gas * gas_constant * 1e-3 * (p.exact(pattern, 3) + zero_celsius);
-         },
-         Digits::sum},
+         }},
         {11, "^NUM kJ;", organic_enthalpy, Digits::from_data},
         {11, "; NUM kJ", organic_energy, Digits::from_data},
         {12, "^NUM kJ",

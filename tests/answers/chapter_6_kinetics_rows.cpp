@@ -138,14 +138,13 @@ std::vector<Row> kinetics_rows()
                                               }
                                               return sum / static_cast<double>(p.rows());
                                           }};
-    // The constants' two digits are fixed; the temperature's digits in kelvin
-    // bound them.
+    const Count two{Digits::ceiling, "mode 2, two significant digits", 2};
     return {
-        {28, "^NUM$", [](const Page& p) { return constant_at(p, at_28, 1, 2, false); }, Digits::product},
-        {29, "^NUM;", [](const Page& p) { return constant_at(p, at_29, 2, 1, false); }, Digits::product},
-        {29, "; NUM$", [](const Page& p) { return constant_at(p, at_29, 2, 1, true); }, Digits::product},
-        {30, "^NUM kJ", [](const Page& p) { return dissolution(p).dh; }, Digits::product},
-        {30, "; NUM J/K", [](const Page& p) { return dissolution(p).ds; }, Digits::product},
+        {28, "^NUM$", [](const Page& p) { return constant_at(p, at_28, 1, 2, false); }, two},
+        {29, "^NUM;", [](const Page& p) { return constant_at(p, at_29, 2, 1, false); }, two},
+        {29, "; NUM$", [](const Page& p) { return constant_at(p, at_29, 2, 1, true); }, two},
+        {30, "^NUM kJ", [](const Page& p) { return dissolution(p).dh; }, two},
+        {30, "; NUM J/K", [](const Page& p) { return dissolution(p).ds; }, two},
         rate_constant_from_table,
         {32, "NUM s",
          [](const Page& p) {

@@ -25,9 +25,14 @@ ChapterRows chapter_6()
         table.rows.insert(table.rows.end(), std::make_move_iterator(part.begin()), std::make_move_iterator(part.end()));
     for (const auto& part : {entropy_without_numbers(), kinetics_without_numbers()})
         table.without_numbers.insert(table.without_numbers.end(), part.begin(), part.end());
-    // 91.82 uncertain by 0.85 once B is read as printed in cal/mol, not as
-    // rounded in kJ/mol.
-    table.mended = {{9, 288, "92@uo@C", "91.8@uo@C"}};
+    table.mended = {
+        // 91.82 uncertain by 0.85 once B is read as printed in cal/mol, not
+        // as rounded in kJ/mol.
+        {9, 288, "92@uo@C", "91.8@uo@C"},
+        // 964.0 J uncertain by 99.995 J: two digits, where a slope of a
+        // single-precision enthalpy summed 100.0002 J.
+        {7, 2077, "1.0 kJ", "9.6•10@u2@ J"},
+    };
     return table;
 }
 

@@ -18,8 +18,11 @@ using testing_support::find_first;
 constexpr double book_gas_constant = 0.08205;
 constexpr double kw = 1e-14;
 
-// The counts the generators keep where the data would allow one digit more.
-const Count two_fixed{Digits::from_data_or_fewer, "two digits, the count the problem fixes"};
+// The degree of dissociation, as its answer is formatted.
+const Count two_fixed{Digits::ceiling, "mode 2, two significant digits", 2};
+// pH with the decimals a fixed uncertainty leaves.
+const Count one_decimal{Digits::decimals, "with the uncertainty 0.3 a pH shows one decimal", 1};
+const Count two_decimals{Digits::decimals, "u := 0.03, mode -1 (two decimals)", 2};
 
 // --- Reactions as printed ---------------------------------------------------
 
@@ -484,24 +487,26 @@ const ChapterRows chapter_7 = {
              }
              return k;
          }},
-        {3, "^NUM",
+        {3,
+         "^NUM",
          [](const Page& p) {
              const std::vector<Term> given = terms_of(p.text("per la reazione (.+?) è uguale"));
              const std::vector<Term> asked = terms_of(p.text("valore per la reazione (.+)$"));
              const Term& a = asked.front();
              return std::pow(p.datum("è uguale a NUM"), a.nu / given[index_of(given, a.name)].nu);
          },
-         Digits::product},
+         {Digits::from_data, "three digits at most, as the problem always gave"},
+         3},
         {4, "^NUM",
          [](const Page& p) {
              return p.datum("è pari a NUM") / std::pow(rt(p.exact("a NUM@uo@C")), gas_change(reaction_of(p)));
          },
-         Digits::product},
+         three_digits},
         {5, "@iK@ = NUM",
          [](const Page& p) {
              return p.datum("uguale a NUM") * std::pow(rt(p.exact("a NUM@uo@C")), gas_change(reaction_of(p)));
          },
-         Digits::product},
+         three_digits},
         {5, "@iK@@dp@ = NUM",
          [](const Page& p) {
              static const std::map<std::string, double> per_atm = {
@@ -510,17 +515,17 @@ const ChapterRows chapter_7 = {
              return p.datum("uguale a NUM") *
                     std::pow(rt(p.exact("a NUM@uo@C")) * per_atm.at(p.text("espresse in ([a-zA-Z]+)")), dn);
          },
-         Digits::product},
+         three_digits},
         {5, "@iK@@dx@ = NUM",
          [](const Page& p) {
              const double dn = gas_change(reaction_of(p));
              return p.datum("uguale a NUM") * std::pow(rt(p.exact("a NUM@uo@C")), dn) *
                     std::pow(p.datum("@iP@ = NUM"), -dn);
          },
-         Digits::product},
-        {7, "^[^;]*= NUM", [](const Page& p) { return charged_equilibrium(p, 0); }, Digits::product},
-        {7, "^[^;]*;[^;]*= NUM", [](const Page& p) { return charged_equilibrium(p, 1); }, Digits::product},
-        {7, "^[^;]*;[^;]*;[^;]*= NUM", [](const Page& p) { return charged_equilibrium(p, 2); }, Digits::product},
+         three_digits},
+        {7, "^[^;]*= NUM", [](const Page& p) { return charged_equilibrium(p, 0); }, three_digits},
+        {7, "^[^;]*;[^;]*= NUM", [](const Page& p) { return charged_equilibrium(p, 1); }, three_digits},
+        {7, "^[^;]*;[^;]*;[^;]*= NUM", [](const Page& p) { return charged_equilibrium(p, 2); }, three_digits},
         {8, "NUM%",
          [](const Page& p) {
              const std::vector<Term> terms = reaction_of(p);
@@ -536,7 +541,7 @@ const ChapterRows chapter_7 = {
                  });
              return 100.0 * (1.0 - n[0]);
          },
-         Digits::product},
+         three_digits},
         {9, "NUM atm",
          [](const Page& p) {
              const std::vector<Term> terms = reaction_of(p);
@@ -550,30 +555,26 @@ const ChapterRows chapter_7 = {
              for (const double x : equilibrium(terms, a, std::log(pressure_constant(p, terms, t)))) total += x;
              return total;
          },
-         Digits::product},
-        {10, "@iP@\\(A\\) = NUM", [](const Page& p) { return gas_pressure(p, "A"); }, Digits::product, 12,
-         "A@d\\(g\\)@"},
-        {10, "@iP@\\(B\\) = NUM", [](const Page& p) { return gas_pressure(p, "B"); }, Digits::product, 12,
-         "B@d\\(g\\)@"},
-        {10, "@iP@\\(C\\) = NUM", [](const Page& p) { return gas_pressure(p, "C"); }, Digits::product, 12,
-         "C@d\\(g\\)@"},
-        {10, "@iP@\\(D\\) = NUM", [](const Page& p) { return gas_pressure(p, "D"); }, Digits::product, 12,
-         "D@d\\(g\\)@"},
-        {12, "^NUM mol", [](const Page& p) { return moles_after(p, 0); }, Digits::product},
-        {12, ", NUM mol", [](const Page& p) { return moles_after(p, 1); }, Digits::product},
-        {12, " e NUM mol", [](const Page& p) { return moles_after(p, 2); }, Digits::product},
-        {13, "^NUM mol", [](const Page& p) { return moles_after(p, 0); }, Digits::product},
-        {13, ", NUM mol", [](const Page& p) { return moles_after(p, 1); }, Digits::product},
-        {13, " e NUM mol", [](const Page& p) { return moles_after(p, 2); }, Digits::product},
-        {14, "^[^;]*= NUM", [](const Page& p) { return solution_concentration(p, 0); }, Digits::product},
-        {14, "^[^;]*;[^;]*= NUM", [](const Page& p) { return solution_concentration(p, 1); }, Digits::product},
-        {14, "^[^;]*;[^;]*;[^;]*= NUM", [](const Page& p) { return solution_concentration(p, 2); }, Digits::product, 12,
+         three_digits},
+        {10, "@iP@\\(A\\) = NUM", [](const Page& p) { return gas_pressure(p, "A"); }, three_digits, 12, "A@d\\(g\\)@"},
+        {10, "@iP@\\(B\\) = NUM", [](const Page& p) { return gas_pressure(p, "B"); }, three_digits, 12, "B@d\\(g\\)@"},
+        {10, "@iP@\\(C\\) = NUM", [](const Page& p) { return gas_pressure(p, "C"); }, three_digits, 12, "C@d\\(g\\)@"},
+        {10, "@iP@\\(D\\) = NUM", [](const Page& p) { return gas_pressure(p, "D"); }, three_digits, 12, "D@d\\(g\\)@"},
+        {12, "^NUM mol", [](const Page& p) { return moles_after(p, 0); }, three_digits},
+        {12, ", NUM mol", [](const Page& p) { return moles_after(p, 1); }, three_digits},
+        {12, " e NUM mol", [](const Page& p) { return moles_after(p, 2); }, three_digits},
+        {13, "^NUM mol", [](const Page& p) { return moles_after(p, 0); }, three_digits},
+        {13, ", NUM mol", [](const Page& p) { return moles_after(p, 1); }, three_digits},
+        {13, " e NUM mol", [](const Page& p) { return moles_after(p, 2); }, three_digits},
+        {14, "^[^;]*= NUM", [](const Page& p) { return solution_concentration(p, 0); }, three_digits},
+        {14, "^[^;]*;[^;]*= NUM", [](const Page& p) { return solution_concentration(p, 1); }, three_digits},
+        {14, "^[^;]*;[^;]*;[^;]*= NUM", [](const Page& p) { return solution_concentration(p, 2); }, three_digits, 12,
          "^(?!.*@d\\(s\\)@.*@d\\(s\\)@)"},
-        {14, "^[^;]*;[^;]*;[^;]*;[^;]*= NUM", [](const Page& p) { return solution_concentration(p, 3); },
-         Digits::product, 12, "^(?!.*@d\\(s\\)@)"},
-        {15, "^NUM M", [](const Page& p) { return saturated_cation(p, false); }, Digits::product},
-        {15, "; NUM M", [](const Page& p) { return saturated_cation(p, true); }, Digits::product},
-        {17, "^NUM", [](const Page& p) { return 14.0 + std::log10(p.datum("= NUM")); }, Digits::logarithm, 12,
+        {14, "^[^;]*;[^;]*;[^;]*;[^;]*= NUM", [](const Page& p) { return solution_concentration(p, 3); }, three_digits,
+         12, "^(?!.*@d\\(s\\)@)"},
+        {15, "^NUM M", [](const Page& p) { return saturated_cation(p, false); }, three_digits},
+        {15, "; NUM M", [](const Page& p) { return saturated_cation(p, true); }, three_digits},
+        {17, "^NUM", [](const Page& p) { return 14.0 + std::log10(p.datum("= NUM")); }, Digits::from_data, 12,
          "Calcolare il p"},
         {17, "^NUM", [](const Page& p) { return std::pow(10.0, p.datum("= NUM") - 14.0); }, Digits::from_data, 12,
          "Calcolare \\["},
@@ -589,14 +590,19 @@ const ChapterRows chapter_7 = {
              const double c = equivalents(solute) * p.datum("acquosa NUM F");
              return strong_base(solute) ? 14.0 + std::log10(c) : -std::log10(c);
          },
-         Digits::logarithm},
+         Digits::from_data},
         {20, "; NUM mol",
          [](const Page& p) { return kw / (equivalents(p.text("F di ([^ ]+) e")) * p.datum("acquosa NUM F")); },
-         Digits::product},
+         Digits::from_data},
         {21, "@C1@NUM", weak_acid_asked, Digits::from_data, 12, "Calcolare \\["},
-        {21, "@C1@NUM", weak_acid_asked, Digits::logarithm, 12, "Calcolare il p"},
+        {21,
+         "@C1@NUM",
+         weak_acid_asked,
+         {Digits::whole_relative, "the ion's relative uncertainty whole, not divided by ln 10"},
+         12,
+         "Calcolare il p"},
         {22, "@C1@NUM", weak_acid_asked, Digits::from_data, 12, "Calcolare \\["},
-        {22, "@C1@NUM", weak_acid_asked, Digits::logarithm, 12, "Calcolare il p"},
+        {22, "@C1@NUM", weak_acid_asked, Digits::from_data, 12, "Calcolare il p"},
         {22, "; NUM M",
          [](const Page& p) {
              const auto [strong, weak] = weak_acid_solution(p);
@@ -615,14 +621,20 @@ const ChapterRows chapter_7 = {
              return fraction(w, 1, hydrogen(0.0, {w}));
          },
          two_fixed},
-        {24, "NUM%",
+        {24,
+         "NUM%",
          [](const Page& p) {
-             const double alpha = p.datum("per (?:il |l')NUM%"), times = p.datum("soluzione NUM volte");
+             const double alpha = p.datum("per (?:il |l')NUM%"), times = p.exact("soluzione NUM volte");
              return p.has("diluita") ? alpha * std::sqrt(times) : alpha / std::sqrt(times);
          },
-         Digits::product},
+         {Digits::as_data, "formatted with as many digits as the percentage given"}},
         {25, "@C1@NUM", weak_base_asked, Digits::from_data, 12, "Calcolare \\["},
-        {25, "@C1@NUM", weak_base_asked, Digits::logarithm, 12, "Calcolare il p"},
+        {25,
+         "@C1@NUM",
+         weak_base_asked,
+         {Digits::whole_relative, "the ion's relative uncertainty whole, not divided by ln 10"},
+         12,
+         "Calcolare il p"},
         {25,
          "; NUM M",
          [](const Page& p) {
@@ -648,7 +660,7 @@ const ChapterRows chapter_7 = {
              const auto [weak, strong] = polyprotic(p, "M", false);
              return species_fraction(weak, p.text(R"(e \[([^\]]+)\] in)"), hydrogen(strong, {weak}));
          },
-         {Digits::product, "the fewer digits of the ion's concentration and of the last constant"}},
+         {Digits::as_data, "formatted with the smaller of the digit counts of the ion and the last constant"}},
         {27, "^NUM M",
          [](const Page& p) {
              // The book's proton balance with [HA-] = c: the ion between
@@ -665,7 +677,7 @@ const ChapterRows chapter_7 = {
              return species_fraction(weak, p.text(R"(e \[([^\]]+)\] in)"), hydrogen(strong, {weak}));
          },
          Digits::from_data},
-        {28, "^NUM M;", [](const Page& p) { return asked(p, mixed_hydrogen(p)); }, two_fixed},
+        {28, "^NUM M;", [](const Page& p) { return asked(p, mixed_hydrogen(p)); }, two_digits},
         {28, "; NUM M",
          [](const Page& p) {
              const double h = mixed_hydrogen(p);
@@ -674,7 +686,7 @@ const ChapterRows chapter_7 = {
                  (p.datum("HA NUM M") * v1 + p.datum("NaA NUM F") * v2) / (v1 + v2), {p.datum("@iK@@da@ = NUM")}, 0};
              return w.total * fraction(w, p.has("e \\[HA\\]") ? 0 : 1, h);
          },
-         Digits::product},
+         three_digits},
         {29, "NUM g",
          [](const Page& p) {
              const double moles = p.datum("a NUM mL") * p.datum("mL di [^ ]+ NUM M") / 1000.0;
@@ -685,7 +697,7 @@ const ChapterRows chapter_7 = {
              return moles * std::pow(10.0, acid_given ? log_ratio : -log_ratio) *
                     mass(p.text("quantità di ([^ ]+) solido"));
          },
-         Digits::power_of_ph},
+         two_digits},
         {30, "^NUM;",
          [](const Page& p) {
              double acid = p.datum("contenente [^ ]+ NUM M"), base = p.datum("\\] e [^ ]+ NUM F");
@@ -693,7 +705,7 @@ const ChapterRows chapter_7 = {
              if (p.has("contenente NH@d3@")) std::swap(acid, base);
              return p.datum("p@iK@@da@\\(.+?\\) = NUM") + std::log10(base / acid);
          },
-         Digits::sum},
+         two_decimals},
         {30, "; NUM$",
          [](const Page& p) {
              const std::string added = p.text("mol/L di (.+)$");
@@ -703,7 +715,7 @@ const ChapterRows chapter_7 = {
              if (p.has("contenente NH@d3@")) std::swap(acid, base);
              return p.datum("p@iK@@da@\\(.+?\\) = NUM") + std::log10((base + x) / (acid - x));
          },
-         Digits::sum},
+         two_decimals},
         {31, "NUM mL",
          [](const Page& p) {
              const std::string titrant = p.text("volume di ([^ ]+) ");
@@ -730,7 +742,7 @@ const ChapterRows chapter_7 = {
              if (std::abs(equivalents(acid) * pca * pva - equivalents(base) * pcb * pvb) <= spread) return 7.0;
              return ph(hydrogen((base_moles - acid_moles) / (va + vb), {}));
          },
-         Digits::logarithm},
+         Digits::from_data},
         {33, "@C1@NUM",
          [](const Page& p) {
              const std::string asked_formula = p.text("soluzione di ([^ ]+) sapendo");
@@ -738,10 +750,10 @@ const ChapterRows chapter_7 = {
              return equivalents(titrant) * p.datum("NUM [MF]$") * p.datum("neutralizzati da NUM mL") /
                     (equivalents(asked_formula) * p.datum("sapendo che NUM mL"));
          }},
-        {34, "^NUM;", [](const Page& p) { return titration_ph(p, -0.05); }, Digits::logarithm},
-        {34, "; NUM$", [](const Page& p) { return titration_ph(p, 0.05); }, Digits::logarithm},
-        {35, "@C1@NUM", [](const Page& p) { return ph(mixed_hydrogen(p)); }, Digits::logarithm},
-        {36, "@C1@NUM", [](const Page& p) { return ph(mixed_hydrogen(p)); }, Digits::logarithm},
+        {34, "^NUM;", [](const Page& p) { return titration_ph(p, -0.05); }, one_decimal},
+        {34, "; NUM$", [](const Page& p) { return titration_ph(p, 0.05); }, one_decimal},
+        {35, "@C1@NUM", [](const Page& p) { return ph(mixed_hydrogen(p)); }, two_decimals},
+        {36, "@C1@NUM", [](const Page& p) { return ph(mixed_hydrogen(p)); }, two_decimals},
         {37, "@C1@NUM",
          [](const Page& p) {
              const double c1 = p.datum("titolazione di [^ ]+ NUM M"), c2 = p.datum("con [^ ]+ NUM M");
@@ -760,9 +772,9 @@ const ChapterRows chapter_7 = {
              const Weak w{c, {kw / p.datum("@iK@@db@ = NUM")}, titrated == "NH@d3@" ? 1 : 0};
              return ph(hydrogen(w.charge == 1 ? -c : 0.0, {w}));
          },
-         Digits::logarithm},
-        {38, "^NUM;", [](const Page& p) { return titration_ph(p, -0.05); }, Digits::logarithm},
-        {38, "; NUM$", [](const Page& p) { return titration_ph(p, 0.05); }, Digits::logarithm},
+         two_decimals},
+        {38, "^NUM;", [](const Page& p) { return titration_ph(p, -0.05); }, one_decimal},
+        {38, "; NUM$", [](const Page& p) { return titration_ph(p, 0.05); }, one_decimal},
         {39, "^NUM mol",
          [](const Page& p) {
              const double m = p.text("di ([^ ]+) a 25").ends_with("@d2@") ? 2.0 : 1.0;
@@ -818,6 +830,17 @@ const ChapterRows chapter_7 = {
     {
         // 1.000•10^-5 uncertain by 6.9•10^-7: no cap of two digits.
         {17, 15, "1.0•10@u-5@ mol/L", "1.00•10@u-5@ mol/L"},
+        // 7.079 uncertain by 0.109: no decimal for each digit of [OH-].
+        {17, 152, "7.08", "7.1"},
+        // 1.4085•10^-11 uncertain by 6.0•10^-13, and 6.25•10^-10 by
+        // 1.17•10^-10: the dissociated water by its sum, no two digits fixed.
+        {20, 1, "@T1@@C1@10.85; 1.4•10@u-11@ mol/L", "@T1@@C1@10.85; 1.41•10@u-11@ mol/L"},
+        {20, 902, "@T1@@C1@4.80; 6.2•10@u-10@ mol/L", "@T1@@C1@4.80; 6.•10@u-10@ mol/L"},
+        // 7.0204 uncertain by 0.0027 (the ion's relative uncertainty): no cap
+        // at the constant's digits.
+        {25, 12, "@T1@@C1@7.02; 9.4•10@u-9@ M", "@T1@@C1@7.020; 9.4•10@u-9@ M"},
+        // 10.305 uncertain by 0.111: the excess's spread over the four data.
+        {32, 11, "10.305", "10.3"},
     },
 };
 

@@ -180,7 +180,8 @@ const ChapterRows chapter_8 = {
          [](const Page& p) { return -2.0 * faraday * cell_potential(p) / 1000.0; },
          {Digits::ceiling, "three digits, the count the problem fixes"},
          3},
-        {7, "NUM V",
+        {7,
+         "NUM V",
          [](const Page& p) {
              const std::string half = p.text("semireazione (.+? = [^ ]+)");
              const double e = p.datum("è di NUM V") * (p.has("V maggiore") ? 1.0 : -1.0);
@@ -190,7 +191,7 @@ const ChapterRows chapter_8 = {
              if (!reduced.empty()) log_ratio -= std::log10(concentration(p, reduced));
              return e - nernst / electrons(half) * log_ratio;
          },
-         Digits::sum},
+         {Digits::ceiling, "the standard potential with 3 digits", 3}},
         {9, "^NUM", [](const Page& p) { return std::pow(10.0, log_constant(p)); }},
         {10,
          "NUM V",
@@ -205,8 +206,7 @@ const ChapterRows chapter_8 = {
              const double shift = p.datum("è di NUM V") / nernst;
              const double ph = p.datum("a pH NUM");
              return p.has("V maggiore") ? ph - shift : ph + shift;
-         },
-         Digits::sum},
+         }},
         {12, "NUM M", first_concentration},
         {13, "^NUM", solubility_product, {Digits::from_data, two_at_most}, 2},
         {14, "^NUM", complex_constant, {Digits::from_data, two_at_most}, 2},

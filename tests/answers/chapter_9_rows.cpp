@@ -217,7 +217,7 @@ const ChapterRows chapter_9 = {
              const double ka = p.datum("@iK@@da@ = NUM"), salt = p.datum("e NUM M nel");
              return ph(hydrogen(salt, {{p.datum("soluzione NUM M in") + salt, ka, 0}}));
          },
-         Digits::logarithm},
+         Digits::from_data},
         {7, "; NUM$",
          [](const Page& p) {
              const double ka = p.datum("@iK@@da@ = NUM"), salt = p.datum("e NUM M nel");
@@ -225,21 +225,21 @@ const ChapterRows chapter_9 = {
              const double base = grams / mass("NaOH") / (p.datum("a NUM mL") / 1000.0);
              return ph(hydrogen(salt + base, {{p.datum("soluzione NUM M in") + salt, ka, 0}}));
          },
-         Digits::logarithm},
+         Digits::from_data},
         {8, "^NUM V",
          [](const Page& p) {
              const double e_anode = p.datum("= NUM V;"), e_cathode = p.datum("V; [^=]+= NUM V");
              return e_cathode - e_anode -
                     nernst / 2.0 * std::log10(p.datum("pila: [A-Za-z]+ / [^ ]+ NUM M") / p.datum("// [^ ]+ NUM M"));
          },
-         Digits::product},
+         two_digits},
         {8, "; NUM (h|min)",
          [](const Page& p) {
              const double moles = p.datum("// [^ ]+ NUM M") * p.datum("// [^ ]+ [^ ]+ M, NUM mL") / 1000.0;
              const double seconds = 2.0 * faraday * moles / (p.datum("corrente di NUM mA") / 1000.0);
              return seconds / (p.answer_text("NUM (h|min)", 2) == "h" ? 3600.0 : 60.0);
          },
-         Digits::product},
+         two_digits},
         {9, "NUM%",
          [](const Page& p) {
              const double carbonate = p.datum("NUM g di precipitato") / mass("BaCO@d3@");
@@ -272,7 +272,7 @@ const ChapterRows chapter_9 = {
              const double moles = p.datum("preparare NUM L") * std::pow(10.0, -p.datum("pH NUM"));
              return moles * mass("HCl") / (p.datum("\\(NUM%") / 100.0 * p.datum("densità NUM"));
          },
-         Digits::product},
+         two_digits},
         {12, "@C1@NUM kJ",
          [](const Page& p) {
              const double k1 = p.datum("varia da NUM"), k2 = p.datum("varia da [^ ]+ a NUM");
@@ -296,14 +296,15 @@ const ChapterRows chapter_9 = {
          },
          {Digits::from_data, "two digits, as the pressure has"},
          2},
-        {15, "^NUM",
+        {15,
+         "^NUM",
          [](const Page& p) {
              const std::string f = p.text("g di ([^ ]+) \\[");
              const double m = atoms(f, "\\)");
              const double s = p.datum("fino a NUM g") / mass(f) / (p.datum("in NUM mL") / 1000.0);
              return 14.0 + std::log10(std::pow(p.datum("@iK@@dps@ = NUM") / s, 1.0 / m));
          },
-         Digits::logarithm},
+         {Digits::ceiling, "its pH, -log10 of [H+], with 3 digits", 3}},
         {16, "NUM M",
          [](const Page& p) {
              const double free = p.datum("// Ag@u\\+@ NUM M") / std::pow(10.0, p.datum("pari a NUM V") / nernst);
@@ -346,25 +347,28 @@ const ChapterRows chapter_9 = {
              // p^2 / (1 - p) = K at one atmosphere.
              return monotonic_root([&](double x) { return x * x - k * (1.0 - x); }, 0.0, 1.0);
          }},
-        {23, "@C1@NUM;",
+        {23,
+         "@C1@NUM;",
          [](const Page& p) {
              const double c = p.datum("soluzione NUM M di KCN");
              return ph(hydrogen(c, {{c, kw / p.datum("@iK@@db@\\(CN@u-@\\) = NUM"), 0}}));
          },
-         Digits::logarithm},
-        {23, "; NUM$",
+         {Digits::ceiling, "the pH before, with 3 digits", 3}},
+        {23,
+         "; NUM$",
          [](const Page& p) {
              const double v1 = p.datum("a NUM mL di soluzione"), v2 = p.datum("aggiunti NUM mL");
              const double silver = p.datum("AgNO@d3@ NUM M") * v2 / (v1 + v2);
              const double c = p.datum("soluzione NUM M di KCN") * v1 / (v1 + v2) - 2.0 * silver;
              return ph(hydrogen(c, {{c, kw / p.datum("@iK@@db@\\(CN@u-@\\) = NUM"), 0}}));
          },
-         Digits::logarithm},
+         {Digits::from_data, "three digits, fewer where the data leave fewer"},
+         3},
         {24, "^NUM",
          [](const Page& p) {
              return ph(2.0 * p.datum("depositare NUM g") / mass("Cu") / p.datum("^(?:@T1@@C1@)?NUM L"));
          },
-         Digits::logarithm},
+         Digits::from_data},
         {26, "NUM M",
          [](const Page& p) {
              return back_titration(p, {"assorbire in NUM mL", "HCl NUM M", "usando NUM mL", "NaOH NUM M", "^NUM mL"});
@@ -380,7 +384,8 @@ const ChapterRows chapter_9 = {
                     std::stod((*b)[1]) / 2.0 * p.datum("2CO@d2@ è pari a NUM kJ");
          },
          Digits::from_data},
-        {30, "^NUM",
+        {30,
+         "^NUM",
          [](const Page& p) {
              const std::string added = p.text("aggiungendo NUM g di ([^ ]+) a", 2);
              const double added_moles = p.datum("aggiungendo NUM g") / mass(added);
@@ -393,7 +398,7 @@ const ChapterRows chapter_9 = {
                  return ph(hydrogen(-added_moles / volume, {{(given + added_moles) / volume, ka, 1}}));
              return ph(hydrogen(added_moles / volume, {{(given + added_moles) / volume, ka, 0}}));
          },
-         Digits::logarithm},
+         {Digits::ceiling, "its pH, -log10 of [H+], with 3 digits", 3}},
         {31, "NUM (g|mg)",
          [](const Page& p) {
              const std::string precipitate = p.text("precipitazione di ([^ ]+) \\[");
@@ -418,7 +423,7 @@ const ChapterRows chapter_9 = {
          [](const Page& p) {
              return p.datum("ottengono NUM mg") / 1000.0 / mass("BaSO@d4@") / (p.datum("^NUM mL") / 1000.0);
          },
-         Digits::product},
+         three_digits},
         {35, "@C1@NUM L",
          [](const Page& p) {
              const double volume = p.datum("volume di NUM mL") / 1000.0;
@@ -435,7 +440,7 @@ const ChapterRows chapter_9 = {
              const double t1 = p.datum("inizialmente a NUM@uo@C"), t2 = p.datum("C e a NUM@uo@C");
              return (m1 * t1 + m2 * t2) / (m1 + m2);
          },
-         Digits::product},
+         Digits::from_data},
         {36, "= NUM J",
          [](const Page& p) {
              const double m1 = p.datum("massa NUM g"), m2 = p.datum("g e NUM g");
@@ -444,7 +449,7 @@ const ChapterRows chapter_9 = {
              return p.datum("pari a NUM J") / molar_mass_named(p.text("campioni di ([a-z]+) di")) *
                     (m1 * std::log(t / t1) + m2 * std::log(t / t2));
          },
-         Digits::product},
+         Digits::from_data},
         {37, "NUM L",
          [](const Page& p) {
              const double t1 = p.datum("a NUM K e"), t2 = p.datum("e a NUM K");
@@ -452,7 +457,8 @@ const ChapterRows chapter_9 = {
              const double t3 = p.datum("a NUM K$");
              return k1 * std::pow(k2 / k1, (1.0 / t3 - 1.0 / t1) / (1.0 / t2 - 1.0 / t1));
          }},
-        {38, "@C1@NUM",
+        {38,
+         "@C1@NUM",
          [](const Page& p) {
              const double ammonia = p.datum("assorbire NUM mL") / 1000.0 /
                                     (gas_constant_litre_atm * kelvin(p.datum("misurati a NUM@uo@C")));
@@ -460,7 +466,7 @@ const ChapterRows chapter_9 = {
              const double acid = p.datum("HCl NUM M") * volume;
              return ph(hydrogen(-acid / volume, {{ammonia / volume, kw / p.datum("\\) = NUM"), 1}}));
          },
-         Digits::logarithm},
+         {Digits::ceiling, "its pH, -ln [H+] / ln 10, formatted with 3 digits", 3}},
         {39, "^NUM g",
          [](const Page& p) {
              const std::string f = p.text("quantità di ([^ ]+) precipitato");
@@ -468,14 +474,14 @@ const ChapterRows chapter_9 = {
              const double hydroxide = p.datum("^NUM mL") * p.datum("NaOH NUM M") / 1000.0;
              return hydroxide / m * mass(f);
          },
-         Digits::product},
+         three_digits},
         {39, "; NUM M",
          [](const Page& p) {
              const double m = atoms(p.text("quantità di ([^ ]+) precipitato"), "\\)");
              const double v1 = p.datum("^NUM mL"), v2 = p.datum("aggiunti a NUM mL");
              return (v2 * p.datum("mL di [A-Z][a-z]?@u[0-9]\\+@ NUM M") - v1 * p.datum("NaOH NUM M") / m) / (v1 + v2);
          },
-         Digits::product},
+         three_digits},
         {40, "NUM M",
          [](const Page& p) {
              const double n = std::stod(p.text("concentrazione di [A-Z][a-z]?@u([0-9]?)\\+@").empty()
@@ -508,7 +514,7 @@ const ChapterRows chapter_9 = {
              const double t1 = kelvin(p.datum("da NUM a")), t2 = kelvin(p.datum("a NUM@uo@C"));
              return -gas_constant * std::log(ratio) / (1.0 / t2 - 1.0 / t1) / 1000.0;
          },
-         Digits::product},
+         two_digits},
         {19, "NUM g",
          [](const Page& p) {
              const std::string formula = p.text("\\(([^)]+)\\) è pari");
@@ -521,18 +527,22 @@ const ChapterRows chapter_9 = {
              return p.datum("contenente NUM g") - vapour * molar;
          },
          Digits::from_data},
-        {20, "NUM kJ",
+        {20,
+         "NUM kJ",
          [](const Page& p) {
              const std::string formula = p.text("g di [a-z ]+ \\(([^)]+)\\)");
              const auto counts = atom_counts(formula);
-             const double formation = p.datum("rispettivamente a NUM"), water = p.datum("rispettivamente a [^ ]+, NUM");
-             const double carbon_dioxide = p.datum("rispettivamente a [^ ]+, [^ ]+ e NUM");
+             // Water's and carbon dioxide's are the same on every page: judged,
+             // their digits do not cut the heat's.
+             const double formation = p.datum("rispettivamente a NUM"), water = p.exact("rispettivamente a [^ ]+, NUM");
+             const double carbon_dioxide = p.exact("rispettivamente a [^ ]+, [^ ]+ e NUM");
              const double carbon = counts.contains("C") ? counts.at("C") : 0.0;
              const double hydrogen_atoms = counts.contains("H") ? counts.at("H") : 0.0;
              const double combustion = carbon * carbon_dioxide + hydrogen_atoms / 2.0 * water - formation;
              return -combustion * p.datum("di NUM g") / mass(formula);
          },
-         Digits::product},
+         {Digits::from_data, "three digits at most, the count the book gives the heat"},
+         3},
         {25, "NUM%",
          [](const Page& p) {
              const std::string asked = p.text("in peso di (.+?) in una miscela");
@@ -601,7 +611,7 @@ const ChapterRows chapter_9 = {
                                   molar_mass_named(p.text("acqua e de(?:l|ll'|llo) ?(.+?), praticamente"));
              return 100.0 * water / (water + other);
          },
-         Digits::product},
+         two_digits},
         {45, "^NUM",
          [](const Page& p) {
              const double seconds = p.datum("@d1/2@ = NUM anni") * 365.25 * 86400.0;
@@ -611,7 +621,7 @@ const ChapterRows chapter_9 = {
                  p.datum("campione di NUM mg") / 1000.0 * p.datum("miscela è NUM%") / 100.0 / mass(symbol);
              return atoms / (element * avogadro);
          },
-         Digits::product},
+         two_digits},
         {46, "@C1@NUM",
          [](const Page& p) {
              const double v1 = p.datum("mescolando NUM mL"), v2 = p.datum("\\] e NUM mL");
@@ -622,9 +632,9 @@ const ChapterRows chapter_9 = {
              const Pair acid{base_first ? c2 : c1, p.datum("@iK@@da@ = NUM"), 0};
              return ph(hydrogen(0.0, {ammonia, acid}));
          },
-         Digits::logarithm},
-        {47, "^NUM g", [](const Page& p) { return selective_precipitation(p, true); }, Digits::product},
-        {47, "; NUM M", [](const Page& p) { return selective_precipitation(p, false); }, Digits::product},
+         Digits::from_data},
+        {47, "^NUM g", [](const Page& p) { return selective_precipitation(p, true); }},
+        {47, "; NUM M", [](const Page& p) { return selective_precipitation(p, false); }},
         {48, "NUM M",
          [](const Page& p) {
              const double standard = -p.datum("@iG@@u0@ = NUM kJ") * 1000.0 / (2.0 * faraday);
@@ -656,6 +666,11 @@ const ChapterRows chapter_9 = {
     {
         {3, "the element's name"},
         {41, "a formula"},
+    },
+    {
+        // 4.3794 uncertain by 0.0099894: three decimals, where a
+        // single-precision logarithm summed 0.01.
+        {46, 2504, "@T1@@C1@4.38", "@T1@@C1@4.379"},
     },
 };
 

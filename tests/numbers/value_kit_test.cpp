@@ -59,9 +59,10 @@ TEST(ValueKit, TheValueAsShownIsTheSlotsTextRead)
 
 // An answer from data takes the value of the data as shown and the digits
 // their uncertainties leave, summed to first order; a one-digit "1" (three
-// units either side) is uncertain by itself, never past zero. The
-// chapters' tests count those digits by their own rule: both agree on each
-// edge, and on a rounding that carries into a new digit.
+// units either side) is uncertain by itself, never past zero, where a signed
+// first datum (a temperature in °C) counts its three units in full, at 0.0
+// too. The chapters' tests count those digits by their own rule: both agree
+// on each edge, and on a rounding that carries into a new digit.
 TEST(ValueKit, AnAnswerFromDataTakesTheDigitsItsDataLeave)
 {
     struct Case {
@@ -70,6 +71,7 @@ TEST(ValueKit, AnAnswerFromDataTakesTheDigitsItsDataLeave)
         float second;
         double (*value_of)(const std::vector<double>&);
         const char* text;
+        bool first_signed = false;
     };
     const Case cases[] = {
         {2.004f, 3, 3.0f, [](const std::vector<double>& d) { return d[0] * d[1]; }, "6.0"},
@@ -79,15 +81,20 @@ TEST(ValueKit, AnAnswerFromDataTakesTheDigitsItsDataLeave)
         {1.0f, 1, 4.0f, [](const std::vector<double>& d) { return d[1] / d[0]; }, "4"},
         {1.0f, 1, 92.0f, [](const std::vector<double>& d) { return d[1] + 4.0 * d[0]; }, "96"},
         {9.96f, 3, 1.0f, [](const std::vector<double>& d) { return d[0] * d[1]; }, "10.0"},
+        {0.0f, 2, 3.0f, [](const std::vector<double>& d) { return d[0] + d[1]; }, "3.0", true},
+        {2.0f, 1, 96.0f, [](const std::vector<double>& d) { return 4.0 * d[0] + d[1]; }, "1.0•10@u2@", true},
     };
     for (const Case& c : cases) {
         set_slot_digits(1, c.first, c.first_digits);
         set_slot_digits(2, c.second, 3);
-        set_slot_from_data(3, {1, 2}, c.value_of);
+        if (c.first_signed)
+            set_slot_from_data(3, {1, 2}, {1}, c.value_of);
+        else
+            set_slot_from_data(3, {1, 2}, c.value_of);
         EXPECT_EQ(slot_text(3), c.text) << c.first << ' ' << c.second;
         using testing_support::shown;
-        EXPECT_TRUE(testing_support::digits_of_data(shown(slot_text(3)), c.value_of,
-                                                    {shown(slot_text(1)), shown(slot_text(2))}))
+        EXPECT_TRUE(testing_support::digits_of_data(
+            shown(slot_text(3)), c.value_of, {shown(slot_text(1)), shown(slot_text(2))}, 12, {c.first_signed, false}))
             << c.text;
     }
     // An answer the book shows with fewer digits keeps them.

@@ -297,10 +297,11 @@ std::vector<double> first_order_parts(const ResultOf& result_of, const std::vect
 }
 
 ::testing::AssertionResult digits_of_data(const Shown& answer, const ResultOf& result_of,
-                                          const std::vector<Shown>& data, std::int32_t most)
+                                          const std::vector<Shown>& data, std::int32_t most,
+                                          const std::vector<bool>& signed_data)
 {
     double u = 0.0;
-    for (const double part : first_order_parts(result_of, data)) u += part;
+    for (const double part : first_order_parts(result_of, data, signed_data)) u += part;
     const double value = result_of(values_of(data));
     // A slope's estimate, as the program's: the two part by a hundredth.
     for (const double scale : {0.99, 1.01})

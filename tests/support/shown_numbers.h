@@ -85,8 +85,10 @@ double rounding_spread(const ResultOf& result_of, const std::vector<Shown>& data
 std::vector<double> first_order_parts(const ResultOf& result_of, const std::vector<Shown>& data,
                                       const std::vector<bool>& signed_data = {});
 // The same as digits_for with value and u from data shown, u summed to
-// first order (a hundredth either way: the program's own estimate).
+// first order (a hundredth either way: the program's own estimate), signed
+// data counted in full.
 ::testing::AssertionResult digits_of_data(const Shown& answer, const ResultOf& result_of,
-                                          const std::vector<Shown>& data, std::int32_t most = 12);
+                                          const std::vector<Shown>& data, std::int32_t most = 12,
+                                          const std::vector<bool>& signed_data = {});
 
 }  // namespace testing_support

@@ -21,11 +21,6 @@ float decimal_log(float x)
     return static_cast<float>(std::log10(static_cast<double>(x)));
 }
 
-float ten_to(float x)
-{
-    return static_cast<float>(std::pow(10.0, static_cast<double>(x)));
-}
-
 std::string reverse_reaction_text(std::string_view reaction)
 {
     const auto equals = reaction.find('=');

@@ -21,9 +21,8 @@ namespace electrochemistry {
 
 // ln 10 as ln 2 · log2 10, in single precision.
 float natural_log_of_ten();
-// log10 and 10^x of a REAL, worked in double and rounded once.
+// log10 of a REAL, worked in double and rounded once.
 float decimal_log(float x);
-float ten_to(float x);
 
 // "left = right" as "right = left": the text after the first "=" and its
 // blank, " = ", then the text before the blank ahead of it. A text without

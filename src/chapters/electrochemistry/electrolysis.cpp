@@ -99,7 +99,7 @@ void generate_problem_2()
                                  " di sezione " + slot_text(2) + " mm@u2@ e lungo " + slot_text(3) +
                                  " cm i cui capi si trovano alla differenza di potenziale di " + slot_text(4) + " V";
     // I = V·A/(ρ·L) with the section in m² and the length in m.
-    set_slot_from_data(5, {4, 2, 3, 1},
+    set_slot_from_data(5, {4, 2, 3, 1}, {4},
                        [](const std::vector<double>& d) { return d[0] * d[1] / (d[2] * d[3]) * 1e-4; });
     problem_texts.answer_text = slot_text(5) + " A";
     draw_problem_text(220, 570, 50);
@@ -152,7 +152,7 @@ void generate_problem_4()
     // about a percent.
     const double litres_per_unit = millilitres ? 0.001 : 1.0;
     const double per_molecule = oxygen ? 2.0 : 1.0;
-    set_slot_from_data(3, {1, 2, 5}, [litres_per_unit, per_molecule](const std::vector<double>& d) {
+    set_slot_from_data(3, {1, 2, 5}, {5}, [litres_per_unit, per_molecule](const std::vector<double>& d) {
         return d[0] * litres_per_unit / ((d[2] + celsius_zero_f) * d[1] * gas_constant_litre_atm_cut_f) *
                two_faraday_f * per_molecule;
     });

@@ -29,27 +29,27 @@ bool at_given_ph(std::int32_t v)
 
 // The natural logarithm of the quotient of row v's reaction from its two
 // data (the second a pH on the hydrogen rows, [H+] = 10^-pH), reversed on
-// direction 2.
-float log_quotient(std::int32_t v, std::int32_t direction, float c2, float c3)
+// direction 2; in double, as the digits the data leave are summed.
+double log_quotient(std::int32_t v, std::int32_t direction, double c2, double c3)
 {
-    float quotient = 0.0f;
+    double quotient = 0.0;
     if (v <= 2)
         quotient = c3 / c2;
     else if (v == 3)
         quotient = c3 / (c2 * c2);
     else if (v == 5)
-        quotient = c2 * c2 * ten_to(2.0f * c3);
+        quotient = c2 * c2 * std::pow(10.0, 2.0 * c3);
     else
-        quotient = c2 * ten_to(2.0f * c3);
-    const auto log_q = static_cast<float>(std::log(static_cast<double>(quotient)));
+        quotient = c2 * std::pow(10.0, 2.0 * c3);
+    const double log_q = std::log(quotient);
     return direction == 2 ? -log_q : log_q;
 }
 
 // The Nernst term of a two-electron reaction, E = E° - nernst_term, from
 // the quotient's natural logarithm.
-float nernst_term(float log_q)
+double nernst_term(double log_q)
 {
-    return nernst_slope_f / (2.0f * natural_log_of_ten()) * log_q;
+    return nernst_slope / (2.0 * natural_log_of_ten()) * log_q;
 }
 
 // What problems 5 and 6 share: the reaction (reversed on direction 2) in
@@ -79,9 +79,9 @@ std::int32_t pose_cell(std::int32_t v)
 }
 
 // The cell potential from the standard free energy (kJ/mol) and the two data.
-float cell_potential(std::int32_t v, std::int32_t direction, float free_energy, float c2, float c3)
+double cell_potential(std::int32_t v, std::int32_t direction, double free_energy, double c2, double c3)
 {
-    return -volts_per_kilojoule_f * free_energy - nernst_term(log_quotient(v, direction, c2, c3));
+    return -volts_per_kilojoule * free_energy - nernst_term(log_quotient(v, direction, c2, c3));
 }
 
 // " se [ion] = c M e [ion] = c M", or the pH, the first ion and the
@@ -110,8 +110,7 @@ void generate_problem_5()
         set_slot_from_data(
             4, {1, 2, 3},
             [v, direction](const std::vector<double>& d) {
-                return std::abs(static_cast<double>(cell_potential(
-                    v, direction, static_cast<float>(d[0]), static_cast<float>(d[1]), static_cast<float>(d[2]))));
+                return std::abs(cell_potential(v, direction, d[0], d[1], d[2]));
             },
             3);
         return !uncertainty_exceeds_value(4);
@@ -137,14 +136,12 @@ void generate_problem_6()
     // from the potential as shown.
     const float sign = slot_value(4) < 0.0f ? -1.0f : 1.0f;
     const auto standard_of = [v, direction, sign](const std::vector<double>& d) {
-        return static_cast<double>(
-            sign * static_cast<float>(d[0]) +
-            nernst_term(log_quotient(v, direction, static_cast<float>(d[1]), static_cast<float>(d[2]))));
+        return sign * d[0] + nernst_term(log_quotient(v, direction, d[1], d[2]));
     };
-    set_slot_from_data(6, {11, 2, 3}, standard_of, 3);
+    set_slot_from_data(6, {11, 2, 3}, {11}, standard_of, 3);
     // ΔG° = -2F·ΔE°, three digits at most as the potential.
     set_slot_from_data(
-        1, {11, 2, 3},
+        1, {11, 2, 3}, {11},
         [&standard_of](const std::vector<double>& d) {
             return -static_cast<double>(two_faraday_kilojoules_f) * standard_of(d);
         },

@@ -183,7 +183,7 @@ void generate_problem_13()
         const double powers = bb;
         const std::int32_t ions = a + b;
         set_slot_from_data(
-            5, {1, 3},
+            5, {1, 3}, {3},
             [n, powers, ions](const std::vector<double>& d) {
                 const double saturated = concentration_from_potential(d[0], -1.0, n, d[1]);
                 return powers * std::pow(saturated, ions);
@@ -238,7 +238,7 @@ void generate_problem_14()
         // chloride; two digits, fewer where the data leave fewer.
         const double charge = complex.charge;
         set_slot_from_data(
-            11, {1, 3, 4, 5, 6, 7},
+            11, {1, 3, 4, 5, 6, 7}, {7},
             [charge, m, formation](const std::vector<double>& d) {
                 const double free_ion = concentration_from_potential(d[0], -1.0, charge, d[5]);
                 const double volume = d[3] + d[4];

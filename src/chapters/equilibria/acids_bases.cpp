@@ -67,15 +67,15 @@ void generate_problem_17()
         text += slot_text(1);
         problem_texts.answer_text = slot_text(2) + " mol/L";
     } else {
-        // A p-value its uncertainty exceeds (near 0) is drawn again.
+        // A p-value its uncertainty exceeds (near 0) is drawn again; its
+        // decimals are those the concentration as shown leaves it.
         draw_until_accepted([] {
             const std::int32_t n = random_int(2, 14);
             set_slot_digits(1, random_real(1.0f, 9.9f) * power_of_ten(-n), 2);
-            set_slot_uncertainty(2, minus_log10(Kw / slot_value(1)), relative_uncertainty(1) / ln10_rounded_f);
+            set_slot_from_data(2, {1},
+                               [](const std::vector<double>& d) { return water_ion_exponent + std::log10(d[0]); });
             return !uncertainty_exceeds_value(2);
         });
-        // As many decimals as the concentration has digits.
-        show_decimals(2, minus_log10(Kw / slot_value(1)), slot_digits(1));
         text = variant == 3 ? "@T1@@C1@Calcolare il pH di una soluzione con [OH@u-@] = "
                             : "@T1@@C1@Calcolare il pOH di una soluzione con [H@u+@] = ";
         text += slot_text(1);

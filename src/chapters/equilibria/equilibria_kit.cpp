@@ -35,9 +35,9 @@ void reread_slot(std::int32_t slot)
 
 float excess_spread(float extra_relative)
 {
-    const float difference = std::abs(slot_value(6) - slot_value(7));
-    const float spread = slot_uncertainty(7) + slot_uncertainty(6);
-    return difference > 0.0f ? spread / difference + extra_relative : 0.0f;
+    const double difference = std::abs(static_cast<double>(slot_value(6)) - slot_value(7));
+    const double spread = static_cast<double>(slot_uncertainty(7)) + slot_uncertainty(6);
+    return difference > 0.0 ? static_cast<float>(spread / difference + extra_relative) : 0.0f;
 }
 
 void set_slot_spread(std::int32_t slot, float value, float spread)

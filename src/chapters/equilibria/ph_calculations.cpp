@@ -15,7 +15,6 @@
 #include "chemistry/ph_solvers.h"
 #include "chemistry/table_fields.h"
 #include "frame/fact_box.h"
-#include "numbers/mathematical_constants.h"
 #include "numbers/random_stream.h"
 #include "numbers/value_kit.h"
 #include "numbers/value_slots.h"
@@ -130,17 +129,13 @@ HydrogenOf weak_acid_hydrogen(std::int32_t units)
 }
 
 // The first part of the answers of problems 21 and 25: [H+], [OH-], pH or
-// pOH by question kind.
+// pOH by question kind; the p-value takes the ion's relative uncertainty
+// whole (not divided by ln 10), so it never shows more than its data carry.
 std::string ion_or_p_value(std::int32_t q)
 {
     if (q <= 2) return "@T1@@C1@" + slot_text(q == 1 ? 8 : 10) + " M";
     const std::int32_t from = q == 3 ? 8 : 10;
-    const float p = minus_log10(slot_value(from));
-    set_slot_uncertainty(11, p, slot_uncertainty(from) / slot_value(from));
-    // No more decimals than the constant has digits, as a logarithm takes
-    // them, where water fixes [H+] more closely than the constant does.
-    if (slot_digits(11) - 1 - exponent_of(slot_value_as_shown(11)) > slot_digits(9))
-        set_slot_to_place(11, p, -slot_digits(9));
+    set_slot_uncertainty(11, minus_log10(slot_value(from)), slot_uncertainty(from) / slot_value(from));
     return "@T1@@C1@" + slot_text(11);
 }
 
@@ -158,15 +153,17 @@ void generate_problem_20()
     problem_texts.problem_text = "@T1@@C1@Calcolare il pH di una soluzione acquosa " + slot_text(1) + " F di " +
                                  compound_formula(e.compound) +
                                  " e quante moli di acqua sono dissociate per litro in questa soluzione";
-    // The printed concentration's relative uncertainty, whatever the ions.
-    const float relative = slot_uncertainty(1) / slot_value(1);
-    const float c = static_cast<float>(e.ions) * slot_value(1);
-    value_slots[1].value = c;
-    const float majority = c + (std::sqrt(c * c + 4.0f * Kw) - c) * 0.5f;
-    set_slot_uncertainty(4, acid ? minus_log10(majority) : minus_log10(Kw / majority), relative / ln10_rounded_f);
-    const float minority = Kw / majority;
-    // Two digits, as its concentration has.
-    set_slot_digits(5, minority, 2);
+    // The pH and the water dissociated, each with the digits the printed
+    // concentration leaves them: near 1e-7 F water's own ions take part.
+    const double ions = e.ions;
+    const auto majority = [ions](const std::vector<double>& d) {
+        const double c = ions * d[0];
+        return c + (std::sqrt(c * c + 4.0 * water_ion_product) - c) * 0.5;
+    };
+    set_slot_from_data(4, {1}, [&majority, acid](const std::vector<double>& d) {
+        return acid ? -std::log10(majority(d)) : water_ion_exponent + std::log10(majority(d));
+    });
+    set_slot_from_data(5, {1}, [&majority](const std::vector<double>& d) { return water_ion_product / majority(d); });
     problem_texts.answer_text = "@T1@@C1@" + slot_text(4) + "; " + slot_text(5) + " mol/L";
     draw_problem_text(170, 480, 50);
     show_chemistry_fact(280, 140, 300);

@@ -2,6 +2,7 @@
 // volumes and concentrations, the pH of mixtures, at the equivalence point
 // and 0.05 mL before and after it.
 #include <cmath>
+#include <numbers>
 #include <span>
 #include <string>
 #include <string_view>
@@ -175,17 +176,23 @@ void generate_problem_32()
     // Slots 5 to 8 from the data in slots 1 to 4 as they stand.
     auto mixture_ph = [&](float ca, float cb, float va, float vb) {
         mix(acid->ions * ca * va, base->ions * cb * vb);
-        // Printed data that may be those of the equivalence (the excess
-        // within the uncertainty the data give it) leave the mixture
-        // neutral, one digit.
-        const float spread = acid->ions * (slot_uncertainty(1) * va + ca * slot_uncertainty(3)) +
-                             base->ions * (slot_uncertainty(2) * vb + cb * slot_uncertainty(4));
-        if (std::abs(acid->ions * ca * va - base->ions * cb * vb) <= spread) {
+        // The excess of acid over base and its spread to first order over
+        // the four data. Printed data that may be those of the equivalence
+        // (the excess within that spread) leave the mixture neutral, one
+        // digit; otherwise the pH, a logarithm of the excess, carries log10 e
+        // times its relative spread.
+        const double excess = acid->ions * static_cast<double>(ca) * va - base->ions * static_cast<double>(cb) * vb;
+        const double spread =
+            acid->ions *
+                (static_cast<double>(slot_uncertainty(1)) * va + static_cast<double>(ca) * slot_uncertainty(3)) +
+            base->ions *
+                (static_cast<double>(slot_uncertainty(2)) * vb + static_cast<double>(cb) * slot_uncertainty(4));
+        if (std::abs(excess) <= spread) {
             set_slot_digits(8, 7.0f, 1);
             return;
         }
         const float h = solved_or_nan(solve_ph_mixture(slot_value(6), slot_value(7), strong, strong));
-        set_slot_spread(8, minus_log10(h), 0.3f * excess_spread(0.0f));
+        set_slot_spread(8, minus_log10(h), static_cast<float>(std::numbers::log10e * spread / std::abs(excess)));
     };
     draw_until_accepted([&] {
         acid = &acids_a[pick_problem_variant(4, equilibria_state.last_draw[32], 0) - 1];

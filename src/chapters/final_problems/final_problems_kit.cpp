@@ -67,11 +67,11 @@ float element_molar_mass(std::int32_t z)
     return composition_molar_mass(std::string(record_columns(element_record(z), 16, 17)) + "01");
 }
 
-float mixture_ph(float ca, float cb, float ka, float kb)
+double mixture_ph(float ca, float cb, float ka, float kb)
 {
     // A balance without a root shows as "?" rather than as a number.
     const float h = solve_ph_mixture(ca, cb, ka, kb).value_or(std::numeric_limits<float>::quiet_NaN());
-    return -std::log10(h);
+    return -std::log10(static_cast<double>(h));
 }
 
 void draw_boiling_at_pressure(std::int32_t compound)
@@ -83,16 +83,16 @@ void draw_boiling_at_pressure(std::int32_t compound)
                          100.0f, 3);
 }
 
-float vaporisation_enthalpy(float boiling, float pressure, float at_pressure)
+double vaporisation_enthalpy(double boiling, double pressure, double at_pressure)
 {
-    return -gas_constant_kilojoule_f * std::log(pressure / torr_per_atmosphere_f) /
-           (1.0f / kelvin(at_pressure) - 1.0f / kelvin(boiling));
+    return -gas_constant_kilojoule * std::log(pressure / torr_per_atmosphere) /
+           (1.0 / (at_pressure + celsius_zero) - 1.0 / (boiling + celsius_zero));
 }
 
-float vapour_pressure_at(float boiling, float enthalpy, float t)
+double vapour_pressure_at(double boiling, double enthalpy, double t)
 {
-    return torr_per_atmosphere_f *
-           std::exp(-per_gas_constant_kilojoule_f * enthalpy * (1.0f / kelvin(t) - 1.0f / kelvin(boiling)));
+    return torr_per_atmosphere * std::exp(-per_gas_constant_kilojoule * enthalpy *
+                                          (1.0 / (t + celsius_zero) - 1.0 / (boiling + celsius_zero)));
 }
 
 const Hydroxide& draw_hydroxide(std::int32_t problem)

@@ -48,15 +48,17 @@ void set_slot_digits_from(std::int32_t slot, float value, float limit, std::int3
 void draw_boiling_at_pressure(std::int32_t compound);
 // The vaporisation enthalpy (kJ/mol) of a liquid boiling at `boiling` °C
 // at 760 torr and at `at_pressure` °C at `pressure` torr; its vapour
-// pressure (torr) at t °C from that enthalpy.
-float vaporisation_enthalpy(float boiling, float pressure, float at_pressure);
-float vapour_pressure_at(float boiling, float enthalpy, float t);
+// pressure (torr) at t °C from that enthalpy; in double, as the digits
+// their data leave are summed.
+double vaporisation_enthalpy(double boiling, double pressure, double at_pressure);
+double vapour_pressure_at(double boiling, double enthalpy, double t);
 
 // Molar mass of element z's atoms.
 float element_molar_mass(std::int32_t z);
 
-// pH (-log10 [H+]) of a weak acid and a weak base in water.
-float mixture_ph(float ca, float cb, float ka, float kb);
+// pH (-log10 [H+]) of a weak acid and a weak base in water, its logarithm in
+// double, as the digits its data leave are summed.
+double mixture_ph(float ca, float cb, float ka, float kb);
 
 // One of the gas reactions (1 to 8) as an EquationText with its
 // 10-character prefix.

@@ -188,14 +188,10 @@ void generate_problem_4()
                                  slot_text(5) + "@uo@C";
     // From two boiling points a few degrees apart: the digits that the data
     // leave.
-    const auto enthalpy = [](const std::vector<double>& d) {
-        return static_cast<double>(
-            vaporisation_enthalpy(static_cast<float>(d[0]), static_cast<float>(d[1]), static_cast<float>(d[2])));
-    };
-    set_slot_from_data(7, {1, 3, 4}, enthalpy);
-    set_slot_from_data(8, {1, 3, 4, 5}, [&enthalpy](const std::vector<double>& d) {
-        return static_cast<double>(
-            vapour_pressure_at(static_cast<float>(d[0]), static_cast<float>(enthalpy(d)), static_cast<float>(d[3])));
+    const auto enthalpy = [](const std::vector<double>& d) { return vaporisation_enthalpy(d[0], d[1], d[2]); };
+    set_slot_from_data(7, {1, 3, 4}, {1, 4}, enthalpy);
+    set_slot_from_data(8, {1, 3, 4, 5}, {1, 4, 5}, [&enthalpy](const std::vector<double>& d) {
+        return vapour_pressure_at(d[0], enthalpy(d), d[3]);
     });
     problem_texts.answer_text = slot_text(7) + " kJ/mol; " + slot_text(8) + " torr";
     pose_problem({160, 480, 50}, {200, 160, 300});
@@ -274,10 +270,10 @@ void generate_problem_6()
     };
     // Two digits each, as the book gives the pressures, fewer where the data
     // leave fewer.
-    set_slot_from_data(3, {1, 2, 6, 5}, compound, 2);
+    set_slot_from_data(3, {1, 2, 6, 5}, {2, 6}, compound, 2);
     // Equimolar: each of CO and Cl2 keeps half the pressure less what combined.
     set_slot_from_data(
-        4, {1, 2, 6, 5}, [&](const std::vector<double>& d) { return 0.5 * cooled(d) - compound(d); }, 2);
+        4, {1, 2, 6, 5}, {2, 6}, [&](const std::vector<double>& d) { return 0.5 * cooled(d) - compound(d); }, 2);
     problem_texts.answer_text =
         "@iP@(COCl@d2@) = " + slot_text(3) + " atm; @iP@(CO) = @iP@(Cl@d2@) = " + slot_text(4) + " atm";
     pose_problem({170, 550, 50}, {280, 160, 300});

@@ -126,7 +126,7 @@ void generate_problem_10()
     // The oxygen left and the carbon dioxide, and the water as vapour up to
     // its vapour pressure at the final temperature; from the data shown,
     // with the digits they leave.
-    set_slot_from_data(4, {1, 2, 3, 5, 6}, [=](const std::vector<double>& d) {
+    set_slot_from_data(4, {1, 2, 3, 5, 6}, {5, 6}, [=](const std::vector<double>& d) {
         const double compound_moles = d[2] / molar_mass;
         const double dry_moles =
             d[0] * d[1] / (gas_constant_litre_atm * (d[4] + celsius_zero)) + (c - oxygen_demand) * compound_moles;
@@ -190,8 +190,8 @@ void generate_problem_12()
         set_slot_digits(2, random_real(t1 + 30.0f, 99.0f), 2);
         set_slot_digits(3, constant(slot_value(1)), 3);
         set_slot_digits(4, constant(slot_value(2)), 3);
-        set_slot_from_data(6, {3, 4, 1, 2}, entropy);
-        set_slot_from_data(5, {3, 4, 1, 2}, [&entropy](const std::vector<double>& d) {
+        set_slot_from_data(6, {3, 4, 1, 2}, {1, 2}, entropy);
+        set_slot_from_data(5, {3, 4, 1, 2}, {1, 2}, [&entropy](const std::vector<double>& d) {
             return (entropy(d) - gas_constant_joule * std::log(d[1])) * (d[3] + celsius_zero) * 0.001;
         });
         return !uncertainty_exceeds_value(6) && !uncertainty_exceeds_value(5);
@@ -336,7 +336,7 @@ void generate_problem_16()
     // The silver bound is a difference of two near concentrations, with the
     // digits the data leave. d: the two silver concentrations, the potential
     // and K.
-    set_slot_from_data(5, {1, 3, 2, 4}, [](const std::vector<double>& d) {
+    set_slot_from_data(5, {1, 3, 2, 4}, {2}, [](const std::vector<double>& d) {
         const double free_silver = d[1] / std::pow(10.0, d[2] / nernst_slope);
         const double complex = d[0] - free_silver;
         return 2.0 * complex + std::sqrt(complex / (d[3] * free_silver));

@@ -131,7 +131,7 @@ void generate_problem_17()
             3);
         if (slot_value(4) < 1.0f || slot_value(4) > 10.0f) return false;
         first_named = random_int(1, 2) == 2;
-        set_slot_from_data(5, {1, 4, 2, 3}, percent_of);
+        set_slot_from_data(5, {1, 4, 2, 3}, {2}, percent_of);
         return !uncertainty_exceeds_value(5);
     });
     problem_texts.problem_text = "@T1@@C1@" + slot_text(1) + " g di una miscela di " + element_name(first->z) + " e " +
@@ -193,7 +193,7 @@ void generate_problem_19()
                                  " viene portato a questa temperatura";
     // What stays liquid is the mass less the vapour's, with the digits the
     // data leave. d: pressure, temperature, litres, grams and molar mass.
-    set_slot_from_data(1, {8, 5, 9, 10, 11}, [](const std::vector<double>& d) {
+    set_slot_from_data(1, {8, 5, 9, 10, 11}, {5}, [](const std::vector<double>& d) {
         return (d[3] / d[4] - d[0] * d[2] / torr_per_atmosphere / ((d[1] + celsius_zero) * gas_constant_litre_atm)) *
                d[4];
     });
@@ -272,7 +272,7 @@ void generate_problem_22()
         "@uo@C se la pressione totale è quella atmosferica, supponendo @bD@@iH@@u0@ e @bD@@iS@@u0@ indipendenti "
         "dalla temperatura";
     // With the digits the data leave.
-    set_slot_from_data(7, {1, 2, 3, 4, 5, 6}, [](const std::vector<double>& d) {
+    set_slot_from_data(7, {1, 2, 3, 4, 5, 6}, {1}, [](const std::vector<double>& d) {
         const double enthalpy = (2.0 * d[1] - d[2]) * 1000.0;
         const double entropy = 2.0 * d[3] - d[4] - d[5];
         const double k =

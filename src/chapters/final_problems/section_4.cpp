@@ -206,7 +206,7 @@ void generate_problem_25()
             !near_ideal(shares, t))
             return false;
         // With the digits that the density, the temperature and the pressure leave.
-        set_slot_from_data(5, {4, 3, 2}, [&](const std::vector<double>& d) {
+        set_slot_from_data(5, {4, 3, 2}, {3}, [&](const std::vector<double>& d) {
             const double mixture = d[0] * gas_constant_litre_atm * (d[1] + celsius_zero) / d[2];
             return 100.0 * (1.0 / mixture - 1.0 / mb) / (1.0 / ma - 1.0 / mb);
         });
@@ -280,7 +280,7 @@ void generate_problem_27()
     const bool first_larger = first_grams >= slot_value(1) - first_grams;
     const std::int32_t slot = first_larger ? 4 : 5;
     // A difference: the digits that the data leave.
-    set_slot_from_data(slot, {3, 2, 1, 6}, [&](const std::vector<double>& d) {
+    set_slot_from_data(slot, {3, 2, 1, 6}, {3}, [&](const std::vector<double>& d) {
         return first_larger ? first_mass(d) : d[2] - first_mass(d);
     });
     problem_texts.answer_text =
@@ -388,7 +388,7 @@ void generate_problem_29()
         while (slot_value(8) >= 100.0f && percent_digits < 7) set_slot_digits(8, percent, ++percent_digits);
         // From the constant, the degree of dissociation and the temperature
         // as shown, with the digits they leave.
-        set_slot_from_data(6, {12, 8, 7}, [&](const std::vector<double>& d) {
+        set_slot_from_data(6, {12, 8, 7}, {7}, [&](const std::vector<double>& d) {
             return dissociation_pressure(nu, kind == 2, d[0], 0.01 * d[1], d[2]);
         });
         return !uncertainty_exceeds_value(6) && holds(t, 0.01f * slot_value(8), slot_value(6));

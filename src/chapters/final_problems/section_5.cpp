@@ -179,7 +179,7 @@ void generate_problem_35()
         value_slots[7].value =
             slot_value(6) - slot_value(2) / (gas_constant_litre_torr_short_f * kelvin(slot_value(1)));
         if (slot_value(7) <= 0.0f) return false;
-        set_slot_from_data(8, {3, 5, 4, 2, 1}, constant);
+        set_slot_from_data(8, {3, 5, 4, 2, 1}, {1}, constant);
         return slot_value(8) > 0.0f && !uncertainty_exceeds_value(8);
     });
     problem_texts.problem_text = "La soluzione contenente " + slot_text(3) +
@@ -232,7 +232,7 @@ void generate_problem_36()
     value_slots[7].value = tf - celsius_zero_f;
     // The total from the data, not from the two terms as rounded: it is small
     // beside them, and their errors in the final temperature offset each other.
-    set_slot_from_data(10, {1, 3, 4, 5, 6}, [molar_mass](const std::vector<double>& d) {
+    set_slot_from_data(10, {1, 3, 4, 5, 6}, {5, 6}, [molar_mass](const std::vector<double>& d) {
         const double t1 = d[3] + celsius_zero, t2 = d[4] + celsius_zero;
         const double t = (d[1] * t1 + d[2] * t2) / (d[1] + d[2]);
         return d[0] / molar_mass * (d[1] * std::log(t / t1) + d[2] * std::log(t / t2));

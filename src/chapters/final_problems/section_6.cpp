@@ -389,7 +389,7 @@ void generate_problem_48()
     // From the free energy, the voltage and the other electrode (d[0] to
     // d[2]), with the digits that they leave: a concentration varies as a
     // power of ten of the voltage.
-    set_slot_from_data(6, {1, 4, 3}, [v](const std::vector<double>& d) {
+    set_slot_from_data(6, {1, 4, 3}, {4}, [v](const std::vector<double>& d) {
         const double q = std::pow(10.0, (d[1] + std::fabs(d[0]) * -volts_per_kilojoule) * -twice_inverse_nernst_slope);
         const double hydrogen_term = std::pow(10.0, -2.0 * d[2]);
         switch (v) {

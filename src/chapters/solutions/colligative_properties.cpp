@@ -311,7 +311,7 @@ void generate_problem_26()
     // drawn again where they still leave the fraction no digit.
     const auto dissociated = [] {
         set_slot_from_data(
-            10, {7, 1, 2, 4, 9, 3},
+            10, {7, 1, 2, 4, 9, 3}, {1, 7},
             [](const std::vector<double>& d) {
                 return ((d[0] - d[1]) / d[2] * d[3] * 0.001 * d[4] / d[5] - 1.0) * 100.0;
             },

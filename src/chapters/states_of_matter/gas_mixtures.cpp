@@ -208,9 +208,9 @@ void generate_problem_18()
     // share, volume and temperature as printed: the share moves the two
     // gases' pressures opposite ways, so the total carries less of it.
     const bool w_asked = pair.q == pair.w;
-    set_slot_from_data(8, {6, 1, 5, 7},
+    set_slot_from_data(8, {6, 1, 5, 7}, {7},
                        [&](const std::vector<double>& d) { return partial_pressures(d, w_asked, !w_asked); });
-    set_slot_from_data(10, {6, 1, 5, 7},
+    set_slot_from_data(10, {6, 1, 5, 7}, {7},
                        [&](const std::vector<double>& d) { return partial_pressures(d, true, true); });
     problem_texts.answer_text = slot_text(8) + " atm; " + slot_text(10) + " atm";
     draw_problem_text(220, 560, 50);

@@ -153,7 +153,7 @@ void generate_problem_26()
     // book gives both pressures.
     const double molar_mass = gas.molar_mass;
     set_slot_from_data(
-        4, {3, 2, 1, 8, 9},
+        4, {3, 2, 1, 8, 9}, {2},
         [molar_mass](const std::vector<double>& d) {
             const double moles = d[0] / molar_mass * 1000.0;
             return moles * ((d[1] + celsius_zero) / (d[2] - moles * d[4]) * gas_constant_litre_atm -
@@ -162,7 +162,7 @@ void generate_problem_26()
         3);
     // The ideal pressure follows the same rule as the real one beside it.
     set_slot_from_data(
-        5, {3, 2, 1},
+        5, {3, 2, 1}, {2},
         [molar_mass](const std::vector<double>& d) {
             return d[0] / molar_mass * 1000.0 * (d[1] + celsius_zero) / d[2] * gas_constant_litre_atm;
         },
@@ -189,7 +189,7 @@ void generate_problem_27()
     const float v = real_molar_volume();
     // Near the critical point the real volume moves with the data far more
     // than the ideal one: the larger of the two uncertainties stands.
-    set_slot_from_data(6, {8, 9, 2, 3}, printed_molar_volume);
+    set_slot_from_data(6, {8, 9, 2, 3}, {2}, printed_molar_volume);
     set_slot_uncertainty(1, v, std::max(v * relative_uncertainty(5), slot_uncertainty(6)));
     problem_texts.answer_text = slot_text(1) + " L; ideale: " + slot_text(5) + " L";
     draw_problem_text(170, 570, 50);
@@ -210,7 +210,7 @@ void generate_problem_28()
                                  constants_in_brackets() + " a " + slot_text(2) + "@uo@C e " + slot_text(3) + " atm";
     // z hardly moves with the temperature and pressure that move the ideal
     // volume: its digits from each printed datum's own move.
-    set_slot_from_data(1, {8, 9, 2, 3}, [](const std::vector<double>& d) {
+    set_slot_from_data(1, {8, 9, 2, 3}, {2}, [](const std::vector<double>& d) {
         return d[3] * printed_molar_volume(d) / ((d[2] + celsius_zero) * gas_constant_litre_atm);
     });
     problem_texts.answer_text = slot_text(1);

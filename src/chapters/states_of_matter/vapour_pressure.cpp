@@ -82,7 +82,7 @@ void generate_problem_35()
     // The constant as printed is a datum: three units of its last digit.
     convert_data_slot(9, slot_digits_from_text);
     const float energy_factor = unit.per_kilojoule;
-    set_slot_from_data(8, {9, 2, 3}, [energy_factor, w](const std::vector<double>& d) {
+    set_slot_from_data(8, {9, 2, 3}, {2, 3}, [energy_factor, w](const std::vector<double>& d) {
         const double b = d[0] / energy_factor;
         return std::exp(b * -per_gas_constant_kilojoule * (1.0 / (d[2] + celsius_zero) - 1.0 / (d[1] + celsius_zero))) *
                from_atmospheres(w);

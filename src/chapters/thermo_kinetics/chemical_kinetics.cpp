@@ -227,8 +227,8 @@ void generate_problem_34()
     set_slot_from_data(
         4, {1, 2},
         [](const std::vector<double>& d) {
-            const float rate = std::log(2.0f) / static_cast<float>(d[1]);
-            return -std::log(0.01f * static_cast<float>(d[0])) / rate;
+            const double rate = std::log(2.0) / d[1];
+            return -std::log(0.01 * d[0]) / rate;
         },
         3);
     problem_texts.answer_text = slot_text(4) + std::string(time_units[v - 1]);

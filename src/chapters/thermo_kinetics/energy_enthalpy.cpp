@@ -98,23 +98,24 @@ constexpr std::array<WaterStretch, 6> water_stretches{{
 }};
 
 // J/mol to warm water from t1 to t2 across the stretch of variant v, from
-// water's heat capacities and heats of fusion and boiling.
-float water_enthalpy(std::int32_t v, float t1, float t2)
+// water's heat capacities and heats of fusion and boiling; in double, as the
+// digits the temperatures leave are summed.
+double water_enthalpy(std::int32_t v, double t1, double t2)
 {
-    const float twice_ice = 2.0f * water_value_f(WaterFact::ice_heat_capacity);
-    const float ice_slope = water_value_f(WaterFact::ice_heat_capacity_slope);
-    const float liquid = water_value_f(WaterFact::liquid_heat_capacity);
-    const float steam = water_value_f(WaterFact::steam_heat_capacity);
-    const float fusion = water_value_f(WaterFact::fusion_enthalpy) * 1000.0f;
-    const float boiling = water_value_f(WaterFact::vaporisation_enthalpy) * 1000.0f;
+    const double twice_ice = 2.0 * water_value(WaterFact::ice_heat_capacity);
+    const double ice_slope = water_value(WaterFact::ice_heat_capacity_slope);
+    const double liquid = water_value(WaterFact::liquid_heat_capacity);
+    const double steam = water_value(WaterFact::steam_heat_capacity);
+    const double fusion = water_value(WaterFact::fusion_enthalpy) * 1000.0;
+    const double boiling = water_value(WaterFact::vaporisation_enthalpy) * 1000.0;
     switch (v) {
-    case 1: return (t2 - t1) * (twice_ice + ice_slope * (t1 + t2)) * 0.5f;
+    case 1: return (t2 - t1) * (twice_ice + ice_slope * (t1 + t2)) * 0.5;
     case 2: return (t2 - t1) * liquid;
     case 3: return (t2 - t1) * steam;
-    case 4: return -t1 * (twice_ice + ice_slope * t1) * 0.5f + liquid * t2 + fusion;
-    case 5: return (100.0f - t1) * liquid + (t2 - 100.0f) * steam + boiling;
+    case 4: return -t1 * (twice_ice + ice_slope * t1) * 0.5 + liquid * t2 + fusion;
+    case 5: return (100.0 - t1) * liquid + (t2 - 100.0) * steam + boiling;
     default:
-        return -t1 * (twice_ice + ice_slope * t1) * 0.5f + (t2 - 100.0f) * steam + (fusion + boiling + 100.0f * liquid);
+        return -t1 * (twice_ice + ice_slope * t1) * 0.5 + (t2 - 100.0) * steam + (fusion + boiling + 100.0 * liquid);
     }
 }
 
@@ -234,7 +235,7 @@ void generate_problem_5()
     // shown: the temperatures, the two heat capacities and the mass.
     const auto heat = [molar_mass](bool joules, bool warming) {
         const double per_mole = joules ? 1.0 : calorie_joules;
-        set_slot_from_data(7, {11, 12, joules ? 3 : 8, joules ? 4 : 9, 6}, [=](const std::vector<double>& d) {
+        set_slot_from_data(7, {11, 12, joules ? 3 : 8, joules ? 4 : 9, 6}, {11, 12}, [=](const std::vector<double>& d) {
             const double q = (d[1] - d[0]) * (d[2] + d[3]) * 0.5 * per_mole * d[4] / molar_mass;
             return warming ? q : -q;
         });
@@ -323,10 +324,9 @@ void generate_problem_7()
     // The digits those of the temperatures and mass shown, in kJ from 1000 J
     // on.
     const double moles_per_gram = 1.0 / water_molar_mass();
-    const auto heat_in = [v, moles_per_gram](float unit, bool warming) {
+    const auto heat_in = [v, moles_per_gram](double unit, bool warming) {
         return [v, warming, unit, moles_per_gram](const std::vector<double>& d) {
-            const double q =
-                water_enthalpy(v, static_cast<float>(d[0]), static_cast<float>(d[1])) * d[2] * moles_per_gram / unit;
+            const double q = water_enthalpy(v, d[0], d[1]) * d[2] * moles_per_gram / unit;
             return warming ? q : -q;
         };
     };
@@ -339,7 +339,7 @@ void generate_problem_7()
         set_slot_digits(1, t1, 3);
         set_slot_digits(2, t2, 3);
         set_slot_digits(3, m, 3);
-        set_slot_from_data(7, {1, 2, 3}, heat_in(1.0f, true));
+        set_slot_from_data(7, {1, 2, 3}, {1, 2}, heat_in(1.0, true));
         return !uncertainty_exceeds_value(7);
     });
 
@@ -365,11 +365,11 @@ void generate_problem_7()
     else
         append_piece(text, " da " + slot_text(2) + "@uo@C a " + slot_text(1) + "@uo@C");
 
-    set_slot_from_data(7, {1, 2, 3}, heat_in(1.0f, warming));
+    set_slot_from_data(7, {1, 2, 3}, {1, 2}, heat_in(1.0, warming));
     if (std::abs(slot_value_as_shown(7)) < 1000.0f) {
         problem_texts.answer_text = slot_text(7) + " J";
     } else {
-        set_slot_from_data(7, {1, 2, 3}, heat_in(1000.0f, warming));
+        set_slot_from_data(7, {1, 2, 3}, {1, 2}, heat_in(1000.0, warming));
         problem_texts.answer_text = slot_text(7) + " kJ";
     }
     draw_problem_text(160, 580, 45);
@@ -444,7 +444,7 @@ void generate_problem_9()
     // The digits those that B, the boiling point and the pressure leave the
     // kelvin value, at most the three the book gives the temperature.
     const double per_unit = per_kilojoule;
-    set_slot_from_data(8, {9, 2, 3}, [per_unit](const std::vector<double>& d) {
+    set_slot_from_data(8, {9, 2, 3}, {2}, [per_unit](const std::vector<double>& d) {
         return d[0] / per_unit / (d[0] / per_unit / (d[1] + celsius_zero) - gas_constant_kilojoule * std::log(d[2]));
     });
     set_celsius_from_kelvin(8, kelvin, slot_uncertainty(8));

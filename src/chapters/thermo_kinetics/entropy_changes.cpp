@@ -122,7 +122,7 @@ void generate_problem_20()
     append_piece(text, " di " + slot_text(3) + " g di " + compound_name(c) + " (@iC@@dp@ = " + slot_text(1) +
                            " J/(K•mol)) da " + slot_text(5) + "@uo@C a " + slot_text(6) + "@uo@C");
     const double molar_mass = compound_molar_mass(c);
-    set_slot_from_data(8, {1, 3, 5, 6}, [molar_mass](const std::vector<double>& d) {
+    set_slot_from_data(8, {1, 3, 5, 6}, {5, 6}, [molar_mass](const std::vector<double>& d) {
         return std::log((d[3] + celsius_zero) / (d[2] + celsius_zero)) * (d[1] / molar_mass) * d[0];
     });
     problem_texts.answer_text = slot_text(8) + " J/K";
@@ -224,7 +224,7 @@ void generate_problem_23()
                                  compound_name(c) + " sono portati da 25@uo@C e 1.00 atm a " + slot_text(2) +
                                  "@uo@C e " + slot_text(3) + " atm";
     // n R (5/2 ln(T / standard_kelvin) + ln(1 atm / p)) for a monatomic gas.
-    set_slot_from_data(5, {1, 2, 3}, [molar_mass](const std::vector<double>& d) {
+    set_slot_from_data(5, {1, 2, 3}, {2}, [molar_mass](const std::vector<double>& d) {
         return d[0] / molar_mass * gas_constant_joule *
                (2.5 * std::log((d[1] + celsius_zero) / standard_kelvin) - std::log(d[2]));
     });
@@ -304,7 +304,7 @@ void generate_problem_25()
         const float table_uncertainty = slot_uncertainty(1);
         set_slot_digits(19, t, 3);
         set_slot_digits(20, p, 2);
-        set_slot_from_data(1, {19, 20}, [=](const std::vector<double>& d) {
+        set_slot_from_data(1, {19, 20}, {19}, [=](const std::vector<double>& d) {
             return standard + heat_capacity * std::log((d[0] + celsius_zero) / standard_kelvin) -
                    moles_of_gas * gas_constant_joule * std::log(d[1]);
         });

@@ -206,7 +206,7 @@ void generate_problem_30()
         set_slot_digits(5, random_real(slot_value(3) + 10.0f, 99.0f), 2);
         set_slot_digits(6, formality(slot_value(5)), 3);
         for (const std::size_t answer : {0, 1}) {
-            set_slot_from_data(10, {3, 4, 5, 6}, [one_to_one, answer](const std::vector<double>& d) {
+            set_slot_from_data(10, {3, 4, 5, 6}, {3, 5}, [one_to_one, answer](const std::vector<double>& d) {
                 return dissolution_change(one_to_one, d[0], d[1], d[2], d[3])[answer];
             });
             if (uncertainty_exceeds_value(10)) return false;
