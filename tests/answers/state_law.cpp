@@ -100,9 +100,10 @@ std::vector<std::pair<char, std::string>> state_law_faults(const testing_support
     const std::vector<const Substance*> gases = named_gases(page.statement, &unknown);
     // Pages that name no gas, or whose gases their rows read, end here,
     // before the figures are read (most pages: the sweeps' time).
-    if ((gases.size() > 1 && read_by_rows) || (gases.empty() && unknown.empty() &&
-                                               (page.statement.find("gas") == std::string::npos ||
-                                                !testing_support::contains_match(page.statement, R"(\bgas\b)"))))
+    if ((gases.size() > 1 && read_by_rows) ||
+        (gases.empty() && unknown.empty() &&
+         (page.statement.find("gas") == std::string::npos ||
+          !testing_support::contains_match(page.statement, R"(\bgas(?:sos[aeio])?\b)"))))
         return {};
     const std::string pressure = R"(NUM (atm|torr|mmHg|kPa|Pa|bar)\b)";
     std::vector<testing_support::Found> pressures, temperatures;
