@@ -74,6 +74,11 @@ TEST(ConditionsTable, EachRuleFailsOnAPageMadeWrong)
          "Calcolare il pH di una soluzione 0.0849 M in acido fluoridrico e 0.0305 M nel suo sale sodico prima e dopo "
          "che a 762 mL di soluzione siano stati aggiunti 393 mg di NaOH solido",
          "", 'g', "solutes read for 0 of the 2 concentrations stated"},
+        // A gas named in words no law reads.
+        {4, 13,
+         "Calcolare la massa molare di una sostanza aeriforme la cui densità a 157@uo@C e 747.8 torr è pari a "
+         "3.616 g/L",
+         "130 g/mol", 'a', "a pressure printed and no gas read"},
         // 4.13 with its gas past the ideal gas law's reach.
         {4, 13,
          "Calcolare la massa molare di una sostanza gassosa la cui densità a 157@uo@C e 120 atm è pari a 3.616 g/L",
