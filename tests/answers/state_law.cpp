@@ -56,8 +56,9 @@ std::vector<const Substance*> named_gases(std::string text, std::vector<std::str
                 named.push_back(s);
         }
     // What is left written as a gas the handbook does not hold, but for
-    // letters in place of substances ("3A", "(2/3)B").
-    if (unknown != nullptr)
+    // letters in place of substances ("3A", "(2/3)B"), sought only where a
+    // gas is written (the pattern is most of the law's time).
+    if (unknown != nullptr && text.find("@d(g)@") != std::string::npos)
         for (const testing_support::Found& found :
              testing_support::find_all(text, R"((?:^| )(?:[0-9]+|\([0-9/]+\))?([^ #]+)@d\(g\)@)"))
             if (found[1].size() > 1) unknown->push_back(found[1]);
