@@ -62,6 +62,27 @@ TEST(ConditionsTable, EachRuleFailsOnAPageMadeWrong)
          "Calcolare il pH al punto equivalente nella titolazione di HF 0.02870 M [@iK@@da@ = 6.3•10@u-4@] con "
          "Ba(OH)@d2@ 0.07845 M",
          "@T1@@C1@7.80", 'g', "BaF@d2@ precipitates: ion product 7.14"},
+        // 7.34 with sulfuric acid in its list, as 7.31's and 7.32's have it:
+        // at the equivalence point, after 50.40 mL of the base, Ba2+ and
+        // SO4 2- 3.168e-3 mol in 61.73 mL, 0.05131 M each.
+        {7, 34,
+         "11.33 mL di H@d2@SO@d4@ 0.2796 M vengono titolati con una soluzione 0.06285 F di Ba(OH)@d2@. Calcolare il "
+         "pH della soluzione 0.05 mL prima e 0.05 mL dopo il punto equivalente",
+         "3.8; 10.2", 'g', "BaSO@d4@ precipitates: ion product 0.00263"},
+        // A solute named in words the law cannot read as ions.
+        {9, 7,
+         "Calcolare il pH di una soluzione 0.0849 M in acido fluoridrico e 0.0305 M nel suo sale sodico prima e dopo "
+         "che a 762 mL di soluzione siano stati aggiunti 393 mg di NaOH solido",
+         "", 'g', "solutes read for 0 of the 2 concentrations stated"},
+        // A gas named in words no law reads.
+        {4, 13,
+         "Calcolare la massa molare di una sostanza aeriforme la cui densità a 157@uo@C e 747.8 torr è pari a "
+         "3.616 g/L",
+         "130 g/mol", 'a', "a pressure printed and no gas read"},
+        // 4.13 with its gas past the ideal gas law's reach.
+        {4, 13,
+         "Calcolare la massa molare di una sostanza gassosa la cui densità a 157@uo@C e 120 atm è pari a 3.616 g/L",
+         "130 g/mol", 'a', "a gas at 120 atm, past the ideal gas law's 100 atm"},
         {1, 35,
          "La tabella seguente riporta la pressione misurata in un recipiente di volume pari a 7.65 L contenente "
          "169 g di cloro a varie temperature",

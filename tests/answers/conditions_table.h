@@ -102,7 +102,7 @@ faults_of(const Statement& row, const testing_support::ShownPage& page, bool ide
 // page names at most at its saturation, and where the page works the ideal
 // gas law (`ideal`), within its 5 %; a gas unnamed at most at 100 atm. A page
 // naming two or more gases that a gas row read (`read_by_rows`) is the
-// rows'.
+// rows'. A pressure printed where the law reads no gas fails.
 std::vector<std::pair<char, std::string>> state_law_faults(const testing_support::ShownPage& page, bool ideal,
                                                            bool read_by_rows);
 
@@ -110,7 +110,9 @@ std::vector<std::pair<char, std::string>> state_law_faults(const testing_support
 // of ions that two solutes the page states bring together, with a row in
 // the book's solubility products, at most at that product at the mixed
 // concentrations (a weak acid's anion at the pH the page prints), unless
-// the page's answer is exact whatever the salt does.
+// the page's answer is exact whatever the salt does. A page stating more
+// concentrations than the solutes read fails, unless its problem is
+// listed with why.
 std::vector<std::pair<char, std::string>> solubility_law_faults(std::int32_t chapter, std::int32_t problem,
                                                                 const testing_support::ShownPage& page);
 

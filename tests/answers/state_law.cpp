@@ -5,6 +5,7 @@
 #include <cmath>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -55,12 +56,29 @@ std::vector<const Substance*> named_gases(std::string text, std::vector<std::str
                 named.push_back(s);
         }
     // What is left written as a gas the handbook does not hold, but for
-    // letters in place of substances ("3A", "(2/3)B").
-    if (unknown != nullptr)
+    // letters in place of substances ("3A", "(2/3)B"), sought only where a
+    // gas is written (the pattern is most of the law's time).
+    if (unknown != nullptr && text.find("@d(g)@") != std::string::npos)
         for (const testing_support::Found& found :
              testing_support::find_all(text, R"((?:^| )(?:[0-9]+|\([0-9/]+\))?([^ #]+)@d\(g\)@)"))
             if (found[1].size() > 1) unknown->push_back(found[1]);
     return named;
+}
+
+// Whether a text prints a pressure: a number, then its unit as a word,
+// read without a pattern (the sweeps read every page that names no gas).
+bool prints_pressure(const std::string& text)
+{
+    for (const std::string_view unit : {"atm", "torr", "mmHg", "Pa", "bar"})
+        for (std::size_t at = text.find(unit); at != std::string::npos; at = text.find(unit, at + 1)) {
+            const std::size_t end = at + unit.size(),
+                              start = unit == "Pa" && at > 0 && text[at - 1] == 'k' ? at - 1 : at;
+            if (start >= 2 && text[start - 1] == ' ' &&
+                (std::isdigit(static_cast<unsigned char>(text[start - 2])) != 0 || text[start - 2] == '@') &&
+                (end == text.size() || std::isalnum(static_cast<unsigned char>(text[end])) == 0))
+                return true;
+        }
+    return false;
 }
 
 }  // namespace
@@ -92,18 +110,29 @@ std::vector<std::pair<char, std::string>> state_law_faults(const testing_support
         "tensione di vapore",
         "tensioni di vapore",
         "bolle a",
+        "Convertire una pressione",  // a pressure converted between units
+        // A combustion at 1 atm, its oxygen and carbon dioxide unnamed.
+        "calore di combustione di un solido",
     };
     if (std::ranges::any_of(no_gas_state,
                             [&](const char* words) { return page.statement.find(words) != std::string::npos; }))
         return {};
     std::vector<std::string> unknown;
     const std::vector<const Substance*> gases = named_gases(page.statement, &unknown);
-    // Pages that name no gas, or whose gases their rows read, end here,
-    // before the figures are read (most pages: the sweeps' time).
-    if ((gases.size() > 1 && read_by_rows) || (gases.empty() && unknown.empty() &&
-                                               (page.statement.find("gas") == std::string::npos ||
-                                                !testing_support::contains_match(page.statement, R"(\bgas\b)"))))
-        return {};
+    // Pages whose gases their rows read end here, and those that name no
+    // gas before their figures are read (most pages: the sweeps' time);
+    // but a pressure printed where the law reads no gas fails, unless
+    // letters stand for the gases or the page's reaction holds none.
+    if (gases.size() > 1 && read_by_rows) return {};
+    if (gases.empty() && unknown.empty() &&
+        (page.statement.find("gas") == std::string::npos ||
+         !testing_support::contains_match(page.statement, R"(\bgas(?:sos[aeio])?\b)"))) {
+        if ((!prints_pressure(page.statement) && !prints_pressure(page.answer)) ||
+            testing_support::contains_match(page.statement, R"((?:^|[^A-Za-z@])[A-Z]@d\(g\)@)") ||
+            (page.statement.find(" = ") != std::string::npos && page.statement.find("@d(g)@") == std::string::npos))
+            return {};
+        return {{'a', "a pressure printed and no gas read"}};
+    }
     const std::string pressure = R"(NUM (atm|torr|mmHg|kPa|Pa|bar)\b)";
     std::vector<testing_support::Found> pressures, temperatures;
     for (const std::string* text : {&page.statement, &page.answer}) {

@@ -301,33 +301,36 @@ bool holds_measured_numbers(const std::string& s, std::size_t open)
 // A figure of a named constant: its value and the unit of its last digit,
 // and whether a literal is taken for it only where it is the same number
 // (exact). Otherwise a literal of three significant figures or more is taken
-// for it where the two agree to the coarser one's digits: written out to
-// fewer digits, the figure is the constant rounded (8.31, 0.0821, 96500).
+// for it where it is the constant cut or rounded to the literal's last digit
+// (8.3144, 8.31, 0.0820, 6.023e23), or, its ending zeros dropped, rounded
+// (273.0 for 273.15, 96500.0 for 96485).
 struct NamedFigure {
     double value, unit;
     bool exact;
 };
 constexpr NamedFigure named_figures[] = {
-    {760.0, 1.0, true},         {101325.0, 1.0, true},      {101.325, 1e-3, true},      {0.101325, 1e-6, true},
-    {22.41, 0.01, false},       {24.465, 1e-3, false},      {24.45, 0.01, false},       {0.04464, 1e-5, false},
-    {2.3026, 1e-4, false},      {3.1416, 1e-4, false},      {6.2832, 1e-4, false},      {8.3145, 1e-4, false},
-    {0.082057, 1e-6, false},    {62.364, 1e-3, false},      {0.0083145, 1e-7, false},   {273.15, 0.01, false},
-    {298.15, 0.01, false},      {4.184, 1e-3, false},       {96485.0, 1.0, false},      {6.0221e23, 1e19, false},
-    {1.3806e-23, 1e-27, false}, {6.6261e-34, 1e-38, false}, {1.6022e-19, 1e-23, false}, {2.9979e8, 1e4, false},
-    {1.6605e-27, 1e-31, false}, {1.6605e-24, 1e-28, false}, {18.02, 0.01, false},       {55.51, 0.01, false},
-    {133.32, 0.01, false},      {0.0013158, 1e-7, false},
+    {760.0, 1.0, true},         {101325.0, 1.0, true},      {101.325, 1e-3, true},    {0.101325, 1e-6, true},
+    {1.01325, 1e-5, false},     {22.41, 0.01, false},       {24.465, 1e-3, false},    {24.45, 0.01, false},
+    {0.04464, 1e-5, false},     {2.3026, 1e-4, false},      {0.4342945, 1e-7, false}, {3.1416, 1e-4, false},
+    {6.2832, 1e-4, false},      {8.3145, 1e-4, false},      {0.082057, 1e-6, false},  {62.364, 1e-3, false},
+    {0.0083145, 1e-7, false},   {1.987204, 1e-6, false},    {273.15, 0.01, false},    {298.15, 0.01, false},
+    {4.184, 1e-3, false},       {96485.0, 1.0, false},      {6.0221e23, 1e19, false}, {1.3806e-23, 1e-27, false},
+    {6.6261e-34, 1e-38, false}, {1.6022e-19, 1e-23, false}, {2.9979e8, 1e4, false},   {1.6605e-27, 1e-31, false},
+    {1.6605e-24, 1e-28, false}, {18.02, 0.01, false},       {55.51, 0.01, false},     {133.32, 0.01, false},
+    {0.0013158, 1e-7, false},
 };
 
 // The literal's figure: value, significant digits and the unit of its
-// last one. Zeros that end it are no digits of its own: 96500 is written
-// to the hundred, 273.0f to the kelvin.
+// last one. Zeros after the point are digits of it (0.0820 is written to
+// the ten-thousandth), unless `trimmed`; zeros that end a whole number
+// never are: 96500 is written to the hundred.
 struct Literal {
     double value;
     std::int32_t digits;
     double unit;
 };
 
-Literal literal_at(const std::string& s, std::size_t start, std::size_t end)
+Literal literal_at(const std::string& s, std::size_t start, std::size_t end, bool trimmed)
 {
     const std::string text = s.substr(start, end - start);
     const std::size_t e = text.find_first_of("eE");
@@ -337,10 +340,10 @@ Literal literal_at(const std::string& s, std::size_t start, std::size_t end)
     const std::size_t point = mantissa.find('.');
     std::string digits = mantissa;
     std::erase(digits, '.');
-    const std::size_t last = digits.find_last_not_of('0');
     const std::size_t first = digits.find_first_not_of('0');
-    if (last == std::string::npos) return {0.0, 0, 1.0};
-    // The place of the last digit not a zero, counted from the point.
+    if (first == std::string::npos) return {0.0, 0, 1.0};
+    const std::size_t last = trimmed || point == digits.size() ? digits.find_last_not_of('0') : digits.size() - 1;
+    // The place of the last digit, counted from the point.
     const auto place = static_cast<std::int32_t>(point) - static_cast<std::int32_t>(last) - 1;
     return {std::stod(text), static_cast<std::int32_t>(last - first + 1), std::pow(10.0, exponent + place)};
 }
@@ -412,15 +415,17 @@ std::vector<std::string> constants_written_in(std::string_view source)
                                    (digit(s[end + 1]) || s[end + 1] == '-' || s[end + 1] == '+')) ||
                                   ((s[end] == '-' || s[end] == '+') && (s[end - 1] == 'e' || s[end - 1] == 'E'))))
             ++end;
-        const Literal l = literal_at(s, i, end);
+        const Literal l = literal_at(s, i, end, false), trimmed = literal_at(s, i, end, true);
         // A whole number under a thousand written without a point counts or
         // places (pixels, records) or names a temperature to the kelvin
         // ("a 298 K"); from a thousand on, or with a point, it is a figure.
         const bool whole = s.find_first_of(".eE", i) >= end && l.value < 1000.0;
+        const auto within = [](const Literal& l, const NamedFigure& f, double units) {
+            return l.digits >= 3 && std::abs(l.value - f.value) <= units * std::max(l.unit, f.unit) * (1.0 + 1e-9);
+        };
         const bool written = std::ranges::any_of(named_figures, [&](const NamedFigure& f) {
             if (f.exact) return l.value == f.value;
-            return !whole && l.digits >= 3 &&
-                   std::abs(l.value - f.value) <= 0.5 * std::max(l.unit, f.unit) * (1.0 + 1e-9);
+            return !whole && (within(l, f, 1.0) || within(trimmed, f, 0.5));
         });
         if (written) found.push_back(std::to_string(line) + ": " + s.substr(i, end - i));
         i = end - 1;

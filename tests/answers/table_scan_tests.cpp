@@ -72,6 +72,7 @@ constexpr KeptRounded kept_rounded[] = {
     {"chapters/basic_notions/unit_conversions.cpp", "273.0", "a drawn Celsius temperature's floor"},
     {"chapters/states_of_matter/ideal_gas_laws.cpp", "273.0", "drawn temperatures' floor, and their kelvin to °C"},
     {"chapters/thermo_kinetics/chemical_kinetics.cpp", "273.0", "the first drawn temperature's floor"},
+    {"chapters/basic_notions/plotted_lines.cpp", "18.0", "a drawn slope's ceiling, which only reads as water's mass"},
 };
 
 // Each constant and unit that numbers/ names is written out there alone:
@@ -87,11 +88,15 @@ TEST(TableRegistry, ConstantsAreWrittenInNumbersAlone)
                        "const char* says = \"R = 8.31 J/(mol K), F = 96500 C\";\n"
                        "fill_box(c, 273, 298, 133, 62);  // whole numbers place\n"
                        "const float two = 22.0f, short_r = 8.3f, d = 1000.0f;\n"
-                       "constexpr Row measured[] = {{\"rame\", 24.4f}, {\"ferro\", 25.1f}};\n";
+                       "constexpr Row measured[] = {{\"rame\", 24.4f}, {\"ferro\", 25.1f}};\n"
+                       "double cut = 0.08205 + 8.3144 + 6.023e23 + 0.0820, cal = 1.987, e = 0.4343, bar = 1.01325;\n"
+                       "double apart = 0.0800 + 299.0 + 8.30 + 0.43429169;\n";
     EXPECT_EQ(constants_written_in(made),
-              (std::vector<std::string>{"1: 760.0", "2: 101325", "4: 8.3145", "4: 273.15", "4: 6.022e23", "4: 22.41",
-                                        "5: 55.506214", "6: 8.31", "6: 0.0821", "6: 96500.0", "6: 3.14", "6: 4.18",
-                                        "7: 24.45", "7: 0.0013158", "7: 273.0", "8: 8.31", "8: 96500"}));
+              (std::vector<std::string>{"1: 760.0",   "2: 101325",    "4: 8.3145",   "4: 273.15",    "4: 6.022e23",
+                                        "4: 22.41",   "5: 55.506214", "6: 8.31",     "6: 0.0821",    "6: 96500.0",
+                                        "6: 3.14",    "6: 4.18",      "7: 24.45",    "7: 0.0013158", "7: 273.0",
+                                        "8: 8.31",    "8: 96500",     "12: 0.08205", "12: 8.3144",   "12: 6.023e23",
+                                        "12: 0.0820", "12: 1.987",    "12: 0.4343",  "12: 1.01325"}));
     const std::filesystem::path src = BRUNATEL_SOURCE_DIR;
     std::set<std::string> kept_found;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(src)) {

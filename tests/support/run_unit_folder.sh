@@ -14,7 +14,7 @@ summary_dir=$1 name=$2
 shift 2
 mkdir -p "$summary_dir"
 rm -f "$summary_dir/$name.times" "$summary_dir/$name.failed" "$summary_dir/$name.log"
-seed=${BRUNATEL_TEST_SEED:-$((RANDOM % 99999 + 1))}
+seed=${BRUNATEL_TEST_SEED:-$(shuf -i 1-99999 -n 1)}
 echo "$name: shuffled with seed $seed (BRUNATEL_TEST_SEED=$seed replays the order)"
 log=$summary_dir/$name.log
 "$@" --gtest_shuffle --gtest_random_seed="$seed" 2>&1 | tee "$log"
