@@ -10,11 +10,13 @@
 #include <span>
 #include <string_view>
 
-// L/mol at `kelvin` (above 0 K: asserted): measured where a fit of
-// measurements holds the gas at `kelvin`, else the correlation's; NaN for
-// a compound without a critical point (in the vapour table or beside it),
-// one whose curve gives no acentric factor, or below half its critical
-// temperature, where the correlation does not reach.
+// L/mol at `kelvin` (above 0 K: asserted), the vapour's whatever record
+// names the compound: measured where a fit of measurements holds the gas
+// at `kelvin`, else the correlation's, with Tsonopoulos's polar term for
+// methanol and water; NaN for a compound without a critical point (in the
+// vapour table or beside it), one whose curve gives no acentric factor,
+// below half its critical temperature, where the correlation does not
+// reach, or past the measurements of a gas the correlation misses there.
 double second_virial_litres(std::int32_t compound, double kelvin);
 
 struct GasShare {

@@ -51,6 +51,15 @@ TEST(ConditionsTable, EachRuleFailsOnAPageMadeWrong)
          "reazione NH@d3@ + O@d2@ = NO@d2@ + H@d2@O se la temperatura finale è 390 K",
          "4NH@d3@ + 7O@d2@ = 4NO@d2@ + 6H@d2@O; NH@d3@: 1.11 atm; NO@d2@: 1.15 atm; H@d2@O: 1.72 atm; totale: 4.0 atm",
          'c', "NO2 at 1.15 atm and 390 K: 6.09"},
+        // 4.20 v1059 as it was, methanol read by the nonpolar correlation
+        // (-510 cm3/mol at 364 K): Tsonopoulos's methanol term gives -577
+        // (measured about -610), and with O2's -5 |Z - 1| reaches 5.1 %.
+        {4, 20,
+         "@T1@@C1@Un recipiente contiene CH@d3@OH e O@d2@ a 364 K e alle pressioni parziali di 2.57 atm e 5.62 atm. "
+         "Calcolare le pressioni parziali delle specie presenti e la pressione totale dopo che sia avvenuta la "
+         "reazione CH@d3@OH + O@d2@ = CO@d2@ + H@d2@O se la temperatura finale è 475 K",
+         "2CH@d3@OH + 3O@d2@ = 2CO@d2@ + 4H@d2@O; O@d2@: 2.3 atm; CO@d2@: 3.35 atm; H@d2@O: 6.7 atm; totale: 12.4 atm",
+         'a', "CH@d3@OH at 2.57 atm"},
         // 7.8 v601 as it was, nitrosyl bromide once left out of the mixture:
         // 8.9 atm of it, 86 K above its boiling point, with 2.1 of Br2 and 4.2
         // of NO.

@@ -44,9 +44,11 @@ double wide_range_atm(const std::string& formula, double kelvin);
 // The second virial coefficient in L/mol at T kelvin: Tsonopoulos's
 // correlation (AIChE Journal 20, 263, 1974) from the critical point above,
 // its acentric factor by Edmister's rule from the normal boiling point (the
-// reference point where that is another); helium's, neon's and hydrogen's,
-// which corresponding states miss (quantum gases), measured. NaN for a
-// substance without a measured critical point.
+// reference point where that is another), with his polar term for methanol
+// and water; helium's, neon's and hydrogen's, which corresponding states
+// miss (quantum gases), measured, and others' where measured. NaN for a
+// substance without a measured critical point, and past the measurements
+// of a gas the correlation misses there.
 double second_virial_litres(const Substance& s, double kelvin);
 
 // Standard formation data at 25 °C: CRC Handbook, "Standard thermodynamic

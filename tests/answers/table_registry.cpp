@@ -20,6 +20,7 @@
 #include "handbook_kinetics.h"
 #include "handbook_physical.h"
 #include "handbook_solution_densities.h"
+#include "handbook_virial.h"
 #include "handbook_water.h"
 #include "numbers/thermal_constants.h"
 #include "simulations/titration/titration_state.h"
@@ -259,17 +260,28 @@ std::vector<RegisteredTable> program_tables()
         {"chemistry/gas_virial.cpp",
          "smoothing_fits",
          "measured second virial coefficients (CRC)",
-         {{"range, a1-a5",
-           on_pages("the conditions table's rule a, against the tests' second virial coefficients (LibreTexts A9)")}}},
+         {{"range, a1-a5", virial_judgement("smoothing_fits")}}},
         {"chemistry/gas_virial.cpp",
          "exponential_fits",
          "measured second virial coefficients (A9)",
-         {{"range, a, b, c", on_pages("the conditions table's rule a, the tests' second virial coefficients being "
-                                      "the same table's")}}},
+         {{"range, a, b, c", virial_judgement("exponential_fits")}}},
+        {"chemistry/gas_virial.cpp",
+         "equation_virials",
+         "second virial coefficients of reference equations of state",
+         {{"range, critical point, n, t", virial_judgement("equation_virials")}}},
         {"chemistry/gas_virial.cpp",
          "measured_virials",
          "quantum gases' second virial coefficients",
-         {{"a, b, c", on_pages("the conditions table's rule a, against the tests' second virial coefficients")}}},
+         {{"a, b, c", virial_judgement("measured_virials")}}},
+        {"chemistry/gas_virial.cpp",
+         "polar_terms",
+         "Tsonopoulos's polar terms",
+         {{"a, b", virial_judgement("polar_terms")}}},
+        {"chemistry/gas_virial.cpp",
+         "measured_spans",
+         "where the correlation parts from the measurements",
+         {{"from, to", on_pages("the conditions table's rule a, the tests' second virial coefficients ending at "
+                                "the same measurements")}}},
         {"chemistry/phase_limits.h",
          "phase_points",
          "melting and boiling points",
