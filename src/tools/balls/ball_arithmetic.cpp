@@ -6,6 +6,7 @@
 #include <bit>
 #include <cmath>
 #include <cstdint>
+#include <iterator>
 #include <vector>
 
 #include "tools/ball_evaluation.h"
@@ -22,22 +23,61 @@ constexpr slong guard_bits = 64;
 // of tiny numbers reach it.
 constexpr slong largest_cap = slong{1} << 16;
 
-// The work of a function at a precision: a fixed part, and past about a
-// thousand bits the products inside it, which grow as the square of the
-// length. A sum or product takes an eighth of the fixed part and grows
-// with the length alone.
-constexpr slong function_work(slong precision)
+// What one operation costs at a precision, in nanoseconds of this class of
+// machine (2.1 GHz), measured on arguments of every scale the functions
+// reduce, each the dearest of its kind: a precision is charged at the
+// first row at or above it, the dearest of its band. Functions: exp, ln,
+// log, sin, cos, tan; powers whose exponent is not whole; products and
+// quotients; sums.
+struct OperationCost {
+    slong bits;
+    slong function;
+    slong power;
+    slong product;
+    slong sum;
+};
+constexpr OperationCost operation_costs[] = {
+    {72, 450, 550, 70, 40},
+    {102, 450, 600, 90, 40},
+    {144, 500, 700, 100, 50},
+    {204, 550, 950, 100, 50},
+    {288, 1'000, 1'050, 110, 50},
+    {407, 1'300, 1'600, 130, 50},
+    {576, 2'100, 2'800, 180, 60},
+    {815, 3'100, 4'900, 260, 60},
+    {1152, 6'200, 9'100, 350, 60},
+    {1629, 13'200, 19'600, 530, 70},
+    {2304, 21'600, 32'200, 1'050, 250},
+    {3258, 35'000, 50'700, 1'800, 270},
+    {4608, 58'400, 85'000, 3'400, 280},
+    {6517, 105'000, 141'000, 6'000, 440},
+    {9216, 170'000, 234'200, 9'800, 440},
+    {13033, 295'400, 437'900, 23'100, 2'000},
+    {18432, 593'800, 804'300, 33'000, 2'400},
+    {26067, 1'261'400, 1'528'600, 62'000, 2'400},
+    {36864, 3'492'800, 3'164'200, 79'100, 3'400},
+    {52134, 7'000'000, 7'000'000, 141'600, 3'400},
+    {largest_cap, 10'000'000, 10'000'000, 200'000, 3'500},
+};
+// The engine's double evaluation of one operation with its error
+// estimate, likewise: a sine, cosine or tangent reducing a large argument,
+// another function or a power, a product or quotient, a sum.
+constexpr slong double_trigonometric_cost = 130;
+constexpr slong double_function_cost = 30;
+constexpr slong double_product_cost = 20;
+constexpr slong double_sum_cost = 12;
+// What the evaluations of one search may cost: 40 ms of CPU on this class
+// of machine, wherever the precision goes, leaving room for what is not
+// charged (the engine's reading, the scan) within 50 ms. A sign that would
+// need more stays undecided.
+constexpr slong search_cost = 40'000'000;
+
+const OperationCost& cost_at(slong precision)
 {
-    return 256 + precision + precision * precision / 1024;
+    for (const OperationCost& row : operation_costs)
+        if (row.bits >= precision) return row;
+    return operation_costs[std::size(operation_costs) - 1];
 }
-constexpr slong arithmetic_work(slong precision)
-{
-    return (256 + precision) / 8;
-}
-// What the balls of one search may cost: some 600 million instructions,
-// 50 ms on this class of machine, wherever the precision goes (a unit is
-// about 17 of them). A sign that would need more stays uncertain.
-constexpr slong search_work = 32'000'000;
 
 class Ball {
 public:
@@ -255,13 +295,15 @@ public:
     explicit ArbEvaluation(const OperationSequence& sequence);
     ArbEvaluation(const ArbEvaluation&) = delete;
     ArbEvaluation& operator=(const ArbEvaluation&) = delete;
-    CertifiedSign sign_at(double x, const std::vector<double>& rights) override;
+    CertifiedSign raise_at(double x, const std::vector<double>& rights, BallPrecision& at) override;
     IntervalBound bounded_over(double low, double high, const std::vector<double>& rights) override;
+    bool pay_double_evaluation() override;
 
 private:
     arb_srcptr at_point(const std::vector<double>& rights, slong precision, Span& span);
     arb_srcptr over_interval(const std::vector<double>& rights, slong precision, Span& span);
-    bool pay(slong forms, slong precision);
+    bool pay(slong cost);
+    bool pay_balls(slong forms, slong precision);
     template <typename Evaluate, typename Settled>
     Raised raise_precision(Evaluate evaluate, Settled settled, slong forms);
 
@@ -273,9 +315,12 @@ private:
     static constexpr std::size_t x_ = 1;
     Ball deviation_;  // x over the interval less its middle
     Ball scratch_[5];
-    slong functions_ = 0;   // functions, and powers whose exponent is not a whole number
-    slong arithmetic_ = 0;  // sums and products, those of whole powers among them
-    slong work_left_ = search_work;
+    slong functions_ = 0;
+    slong powers_ = 0;    // those whose exponent is not a whole number
+    slong products_ = 0;  // and quotients, and those of whole powers
+    slong sums_ = 0;
+    slong double_cost_ = 0;
+    slong cost_left_ = search_cost;
 };
 
 ArbEvaluation::ArbEvaluation(const OperationSequence& sequence)
@@ -297,12 +342,19 @@ ArbEvaluation::ArbEvaluation(const OperationSequence& sequence)
         const double exponent = right != x_ && right < sequence.numbers.size() ? sequence.numbers[right] : NAN;
         if (op.code == calc_power && is_whole(exponent) && std::abs(exponent) < 0x1p63) {
             // A whole power is a product per binary digit of its exponent.
-            arithmetic_ += std::bit_width(static_cast<std::uint64_t>(std::abs(exponent)));
+            products_ += std::bit_width(static_cast<std::uint64_t>(std::abs(exponent)));
+        } else if (op.code == calc_power) {
+            ++powers_;
         } else if (is_function(op.code)) {
             ++functions_;
         } else {
-            ++arithmetic_;
+            ++(is_sum(op.code) ? sums_ : products_);
         }
+        const bool trigonometric = op.code == calc_sin || op.code == calc_cos || op.code == calc_tan;
+        double_cost_ += trigonometric          ? double_trigonometric_cost
+                        : is_function(op.code) ? double_function_cost
+                        : is_sum(op.code)      ? double_sum_cost
+                                               : double_product_cost;
     }
 }
 
@@ -363,15 +415,25 @@ arb_srcptr ArbEvaluation::over_interval(const std::vector<double>& rights, slong
     return slots_[result_].value.get();
 }
 
-// Takes the work of one evaluation at the precision from what the search
-// has left; false, taking nothing, where that is too little. forms: the
-// enclosures an evaluation computes for each operation.
-bool ArbEvaluation::pay(slong forms, slong precision)
+// Takes a cost from what the search has left; false, taking nothing,
+// where that is too little.
+bool ArbEvaluation::pay(slong cost)
 {
-    const slong work = forms * (functions_ * function_work(precision) + arithmetic_ * arithmetic_work(precision));
-    if (work > work_left_) return false;
-    work_left_ -= work;
+    if (cost > cost_left_) return false;
+    cost_left_ -= cost;
     return true;
+}
+
+// forms: the enclosures an evaluation computes for each operation.
+bool ArbEvaluation::pay_balls(slong forms, slong precision)
+{
+    const OperationCost& c = cost_at(precision);
+    return pay(forms * (functions_ * c.function + powers_ * c.power + products_ * c.product + sums_ * c.sum));
+}
+
+bool ArbEvaluation::pay_double_evaluation()
+{
+    return pay(std::max(double_cost_, double_sum_cost));
 }
 
 // The precision rises from 72 bits, to what the span of the magnitudes met
@@ -380,39 +442,45 @@ bool ArbEvaluation::pay(slong forms, slong precision)
 // terms to the square of its argument's scale (1-cos(x) is x^2/2, x-sin(x)
 // x^3/6 beside x). The span, and with it the cap, is taken anew after each
 // evaluation: what one precision tells from 0 shows how far the next must
-// reach (1-cos(1-cos(x)), each cancellation below the one before). Each
-// evaluation is paid from the search's work; where the work left cannot
-// pay the next, the value stays as it is.
+// reach (1-cos(1-cos(x)), each cancellation below the one before). False
+// where the cap is reached.
+bool rise(BallPrecision& at, slong precision, const Span& span)
+{
+    at.bits = precision;
+    at.cap = std::max<slong>(at.cap, span.cap());
+    at.next = std::min<slong>(std::max(2 * precision, span.bits()), at.cap);
+    return at.next > precision;
+}
+
+// Each evaluation is paid from the search's work; where the work left
+// cannot pay the next, the value stays as it is.
 template <typename Evaluate, typename Settled>
 Raised ArbEvaluation::raise_precision(Evaluate evaluate, Settled settled, slong forms)
 {
+    BallPrecision at;
     slong precision = first_precision;
-    if (!pay(forms, precision)) return {nullptr, true};
-    slong cap = first_precision;
-    Span span;
-    arb_srcptr f = evaluate(precision, span);
-    while (!settled(f)) {
-        cap = std::max(cap, span.cap());
-        const slong next = std::min(std::max(2 * precision, span.bits()), cap);
-        if (next <= precision) return {f, false};
-        if (!pay(forms, next)) return {f, true};
-        precision = next;
+    arb_srcptr f = nullptr;
+    for (;;) {
+        if (!pay_balls(forms, precision)) return {f, true};
+        Span span;
         f = evaluate(precision, span);
+        if (settled(f) || !rise(at, precision, span)) return {f, false};
+        precision = at.next;
     }
-    return {f, false};
 }
 
-CertifiedSign ArbEvaluation::sign_at(double x, const std::vector<double>& rights)
+CertifiedSign ArbEvaluation::raise_at(double x, const std::vector<double>& rights, BallPrecision& at)
 {
+    const slong precision = at.bits == 0 ? first_precision : at.next;
+    if (!pay_balls(1, precision)) return CertifiedSign::spent;
     arb_set_d(points_[x_].get(), x);
-    const auto [f, spent] =
-        raise_precision([&](slong precision, Span& span) { return at_point(rights, precision, span); },
-                        [](arb_srcptr v) { return arb_is_zero(v) || arb_is_positive(v) || arb_is_negative(v); }, 1);
-    if (!f) return CertifiedSign::uncertain;
+    Span span;
+    const arb_srcptr f = at_point(rights, precision, span);
     if (arb_is_zero(f)) return CertifiedSign::zero;
     if (arb_is_positive(f)) return CertifiedSign::positive;
     if (arb_is_negative(f)) return CertifiedSign::negative;
-    return arb_is_finite(f) || spent ? CertifiedSign::uncertain : CertifiedSign::undefined;
+    if (rise(at, precision, span)) return CertifiedSign::undecided;
+    return arb_is_finite(f) ? CertifiedSign::uncertain : CertifiedSign::undefined;
 }
 
 IntervalBound ArbEvaluation::bounded_over(double low, double high, const std::vector<double>& rights)
@@ -423,8 +491,9 @@ IntervalBound ArbEvaluation::bounded_over(double low, double high, const std::ve
     arf_set_d(ends[0], low);
     arf_set_d(ends[1], high);
     Slot& x = slots_[x_];
-    // Each operation enclosed directly, at the middle and in its slope.
-    constexpr slong interval_forms = 3;
+    // Each operation enclosed directly, at the middle and in its slope, and
+    // the products and sums of the mean value form beside.
+    constexpr slong interval_forms = 4;
     const auto [f, spent] = raise_precision(
         [&](slong precision, Span& span) {
             arb_set_interval_arf(x.value.get(), ends[0], ends[1], precision);
