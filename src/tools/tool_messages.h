@@ -16,7 +16,7 @@ inline constexpr std::string_view no_solution_text = "Soluzione non trovata";
 // 0 at the highest precision it may use, and no root.
 inline constexpr std::string_view uncertain_sign_text = "Zero entro la precisione di calcolo";
 // A root search whose work ran out with signs still undecided.
-inline constexpr std::string_view stopped_search_text = "Segno non deciso nel tempo di calcolo";
+inline constexpr std::string_view stopped_search_text = "Tempo esaurito: segno non deciso";
 // A sign change the search could not tell root from pole.
 inline constexpr std::string_view root_or_pole_text = "Cambio di segno: radice o polo";
 // A root search without the ball library that certifies its signs.

@@ -223,14 +223,14 @@ TEST_F(MathToolDialogs, CalculatorResultsAsShown)
         // 1 to 2, each some thousands of bits a point): the search says it
         // stopped undecided, not that the expression is 0. A magnitude
         // that meets no sum (a factor times 0) asks for no precision at all.
-        {"ln(exp(x))-x+x^100", "1e-300><1e-299", "Segno non deciso nel tempo di calcolo"},
-        {"ln(exp(x))-x+x^5", "1e-300><1e-299", "Segno non deciso nel tempo di calcolo"},
-        {"ln(exp(x))-x+x^10", "1e-300><1e-299", "Segno non deciso nel tempo di calcolo"},
-        {"ln(exp(x))-x+x^50", "1e-300><1e-299", "Segno non deciso nel tempo di calcolo"},
-        {"ln(exp(x))-x+exp(-5e4/(8.314*x))", "1><2", "Segno non deciso nel tempo di calcolo"},
-        {"ln(exp(x))-x+exp(-1e4*x)", "1><2", "Segno non deciso nel tempo di calcolo"},
-        {"sin(1e9*x)^2+cos(1e9*x)^2-1+exp(-1500*x)", "1><2", "Segno non deciso nel tempo di calcolo"},
-        {"(sin(x)^2+cos(x)^2-1)*1e300+exp(-1e4*x)", "1><2", "Segno non deciso nel tempo di calcolo"},
+        {"ln(exp(x))-x+x^100", "1e-300><1e-299", "Tempo esaurito: segno non deciso"},
+        {"ln(exp(x))-x+x^5", "1e-300><1e-299", "Tempo esaurito: segno non deciso"},
+        {"ln(exp(x))-x+x^10", "1e-300><1e-299", "Tempo esaurito: segno non deciso"},
+        {"ln(exp(x))-x+x^50", "1e-300><1e-299", "Tempo esaurito: segno non deciso"},
+        {"ln(exp(x))-x+exp(-5e4/(8.314*x))", "1><2", "Tempo esaurito: segno non deciso"},
+        {"ln(exp(x))-x+exp(-1e4*x)", "1><2", "Tempo esaurito: segno non deciso"},
+        {"sin(1e9*x)^2+cos(1e9*x)^2-1+exp(-1500*x)", "1><2", "Tempo esaurito: segno non deciso"},
+        {"(sin(x)^2+cos(x)^2-1)*1e300+exp(-1e4*x)", "1><2", "Tempo esaurito: segno non deciso"},
         {"ln(exp(x))-x+exp(-1e4*x)*0", "1><2", "Zero entro la precisione di calcolo"},
         // The whole grid is looked at before any point's precision grows:
         // the sign change at 1.95 (f(2) = 0.05) is found past points that
@@ -238,10 +238,10 @@ TEST_F(MathToolDialogs, CalculatorResultsAsShown)
         {"ln(exp(x))-x+exp(-1e4*x)+exp(200*(x-2))*(x-1.95)", "1><2", "1.95"},
         {"ln(exp(x))-x+exp(-1e4*x)+exp(200*(x-2))/(x-1.95)", "1><2", "Operazione non consentita"},
         // A root whose neighbours all need thousands of bits: stopped.
-        {"ln(exp(x))-x+(x-1.9)*exp(-3e3*x)", "1><2", "Segno non deciso nel tempo di calcolo"},
-        {"ln(exp(x))-x+(x-1.9)*exp(-2e3*x)", "1><2", "Segno non deciso nel tempo di calcolo"},
-        {"ln(exp(x))-x+(x-1.5)*exp(-1e4*x)", "1><2", "Segno non deciso nel tempo di calcolo"},
-        {"ln(exp(x))-x+(x-1.5)*exp(-5e4/(8.314*x))", "1><2", "Segno non deciso nel tempo di calcolo"},
+        {"ln(exp(x))-x+(x-1.9)*exp(-3e3*x)", "1><2", "Tempo esaurito: segno non deciso"},
+        {"ln(exp(x))-x+(x-1.9)*exp(-2e3*x)", "1><2", "Tempo esaurito: segno non deciso"},
+        {"ln(exp(x))-x+(x-1.5)*exp(-1e4*x)", "1><2", "Tempo esaurito: segno non deciso"},
+        {"ln(exp(x))-x+(x-1.5)*exp(-5e4/(8.314*x))", "1><2", "Tempo esaurito: segno non deciso"},
         // Negative below 1.5001, positive above, the term below 1e-480
         // within 0.03 of it: a sign change certified whose points nearer
         // need more than the search's time.
@@ -263,11 +263,9 @@ TEST_F(MathToolDialogs, CalculatorResultsAsShown)
         // Six levels at 1e-5 are x^64/2^63 = 1e-339, eight 1e-333 at 0.1
         // and 1e-1357 at 1e-5: over a thousand bits at every point, more
         // than the search's time pays for across the grid.
-        {"1-cos(1-cos(1-cos(1-cos(1-cos(1-cos(x))))))", "1e-5><1e-4", "Segno non deciso nel tempo di calcolo"},
-        {"1-cos(1-cos(1-cos(1-cos(1-cos(1-cos(1-cos(1-cos(x))))))))", "0.1><0.2",
-         "Segno non deciso nel tempo di calcolo"},
-        {"1-cos(1-cos(1-cos(1-cos(1-cos(1-cos(1-cos(1-cos(x))))))))", "1e-5><1e-4",
-         "Segno non deciso nel tempo di calcolo"},
+        {"1-cos(1-cos(1-cos(1-cos(1-cos(1-cos(x))))))", "1e-5><1e-4", "Tempo esaurito: segno non deciso"},
+        {"1-cos(1-cos(1-cos(1-cos(1-cos(1-cos(1-cos(1-cos(x))))))))", "0.1><0.2", "Tempo esaurito: segno non deciso"},
+        {"1-cos(1-cos(1-cos(1-cos(1-cos(1-cos(1-cos(1-cos(x))))))))", "1e-5><1e-4", "Tempo esaurito: segno non deciso"},
         // Terms spanning the doubles' range, and functions cancelling to
         // below it near 0: signs told at the precision they need.
         {"x*1e-50+1e300-1e300", "1><2", "Soluzione non trovata"},

@@ -23,49 +23,46 @@ constexpr slong guard_bits = 64;
 // of tiny numbers reach it.
 constexpr slong largest_cap = slong{1} << 16;
 
+// The kinds of operation whose cost differs: exp; ln and log; sin and cos;
+// tan; powers whose exponent is not whole; products and quotients (whole
+// powers are products); sums.
+enum CostKind { exp_cost, log_cost, sin_cos_cost, tan_cost, power_cost, product_cost, sum_cost, cost_kinds };
+
 // What one operation costs at a precision, in nanoseconds of this class of
 // machine (2.1 GHz), measured on arguments of every scale the functions
-// reduce, each the dearest of its kind: a precision is charged at the
-// first row at or above it, the dearest of its band. Functions: exp, ln,
-// log, sin, cos, tan; powers whose exponent is not whole; products and
-// quotients; sums.
+// reduce, as many bits long as the precision, each the dearest measured: a
+// precision is charged at the first row at or above it, the dearest of its
+// band.
 struct OperationCost {
     slong bits;
-    slong function;
-    slong power;
-    slong product;
-    slong sum;
+    slong nanoseconds[cost_kinds];
 };
 constexpr OperationCost operation_costs[] = {
-    {72, 450, 550, 70, 40},
-    {102, 450, 600, 90, 40},
-    {144, 500, 700, 100, 50},
-    {204, 550, 950, 100, 50},
-    {288, 1'000, 1'050, 110, 50},
-    {407, 1'300, 1'600, 130, 50},
-    {576, 2'100, 2'800, 180, 60},
-    {815, 3'100, 4'900, 260, 60},
-    {1152, 6'200, 9'100, 350, 60},
-    {1629, 13'200, 19'600, 530, 70},
-    {2304, 21'600, 32'200, 1'050, 250},
-    {3258, 35'000, 50'700, 1'800, 270},
-    {4608, 58'400, 85'000, 3'400, 280},
-    {6517, 105'000, 141'000, 6'000, 440},
-    {9216, 170'000, 234'200, 9'800, 440},
-    {13033, 295'400, 437'900, 23'100, 2'000},
-    {18432, 593'800, 804'300, 33'000, 2'400},
-    {26067, 1'261'400, 1'528'600, 62'000, 2'400},
-    {36864, 3'492'800, 3'164'200, 79'100, 3'400},
-    {52134, 7'000'000, 7'000'000, 141'600, 3'400},
-    {largest_cap, 10'000'000, 10'000'000, 200'000, 3'500},
+    {72, {210, 300, 250, 320, 550, 70, 40}},
+    {102, {210, 300, 250, 320, 600, 90, 40}},
+    {144, {240, 410, 310, 430, 700, 100, 50}},
+    {204, {300, 480, 360, 490, 950, 100, 50}},
+    {288, {470, 600, 580, 790, 1'050, 110, 50}},
+    {407, {770, 980, 830, 1'130, 1'600, 130, 50}},
+    {576, {1'230, 1'500, 1'620, 1'930, 2'800, 180, 60}},
+    {815, {2'230, 2'900, 2'860, 3'200, 4'900, 260, 60}},
+    {1152, {4'680, 5'070, 5'110, 6'350, 9'100, 350, 60}},
+    {1629, {9'120, 10'130, 10'440, 12'040, 19'600, 530, 70}},
+    {2304, {15'640, 19'000, 19'200, 22'680, 32'200, 1'050, 250}},
+    {3258, {26'330, 30'160, 30'630, 31'640, 50'700, 1'800, 270}},
+    {4608, {34'780, 47'750, 52'260, 73'230, 85'000, 3'400, 280}},
+    {6517, {71'810, 79'700, 97'450, 92'250, 141'000, 6'000, 440}},
+    {9216, {107'000, 132'780, 172'040, 164'860, 234'200, 9'800, 440}},
+    {13033, {206'910, 233'420, 279'260, 281'060, 437'900, 23'100, 2'000}},
+    {18432, {409'650, 493'300, 493'770, 502'650, 804'300, 33'000, 2'400}},
+    {26067, {874'940, 912'760, 1'114'730, 807'750, 1'528'600, 62'000, 2'400}},
+    {36864, {2'524'240, 2'516'140, 2'009'280, 2'793'790, 3'164'200, 79'100, 3'400}},
+    {52134, {6'077'430, 3'916'840, 10'437'700, 4'000'000, 10'000'000, 141'600, 3'400}},
+    {largest_cap, {9'000'000, 9'000'000, 15'000'000, 15'000'000, 15'000'000, 200'000, 3'500}},
 };
 // The engine's double evaluation of one operation with its error
-// estimate, likewise: a sine, cosine or tangent reducing a large argument,
-// another function or a power, a product or quotient, a sum.
-constexpr slong double_trigonometric_cost = 130;
-constexpr slong double_function_cost = 30;
-constexpr slong double_product_cost = 20;
-constexpr slong double_sum_cost = 12;
+// estimate, likewise (a sine, cosine or tangent reducing a large argument).
+constexpr slong double_costs[cost_kinds] = {30, 30, 130, 130, 30, 20, 12};
 // What the evaluations of one search may cost: 40 ms of CPU on this class
 // of machine, wherever the precision goes, leaving room for what is not
 // charged (the engine's reading, the scan) within 50 ms. A sign that would
@@ -77,6 +74,23 @@ const OperationCost& cost_at(slong precision)
     for (const OperationCost& row : operation_costs)
         if (row.bits >= precision) return row;
     return operation_costs[std::size(operation_costs) - 1];
+}
+
+CostKind cost_kind(std::int32_t code)
+{
+    switch (code) {
+    case calc_exp: return exp_cost;
+    case calc_ln:
+    case calc_log: return log_cost;
+    case calc_sin:
+    case calc_cos: return sin_cos_cost;
+    case calc_power: return power_cost;
+    case calc_multiply:
+    case calc_divide: return product_cost;
+    case calc_add:
+    case calc_subtract: return sum_cost;
+    default: return tan_cost;
+    }
 }
 
 class Ball {
@@ -166,11 +180,6 @@ bool operate_on_itself(arb_ptr r, arb_srcptr a, std::int32_t code)
 bool is_sum(std::int32_t code)
 {
     return code == calc_add || code == calc_subtract;
-}
-
-bool is_function(std::int32_t code)
-{
-    return code == calc_power || code > calc_subtract;
 }
 
 // The engine's operations on balls. Where the true value does not exist
@@ -315,10 +324,7 @@ private:
     static constexpr std::size_t x_ = 1;
     Ball deviation_;  // x over the interval less its middle
     Ball scratch_[5];
-    slong functions_ = 0;
-    slong powers_ = 0;    // those whose exponent is not a whole number
-    slong products_ = 0;  // and quotients, and those of whole powers
-    slong sums_ = 0;
+    slong operation_counts_[cost_kinds] = {};  // a whole power counts its products
     slong double_cost_ = 0;
     slong cost_left_ = search_cost;
 };
@@ -340,21 +346,11 @@ ArbEvaluation::ArbEvaluation(const OperationSequence& sequence)
     for (const SlotOperation& op : operations_) {
         const auto right = static_cast<std::size_t>(op.right);
         const double exponent = right != x_ && right < sequence.numbers.size() ? sequence.numbers[right] : NAN;
-        if (op.code == calc_power && is_whole(exponent) && std::abs(exponent) < 0x1p63) {
-            // A whole power is a product per binary digit of its exponent.
-            products_ += std::bit_width(static_cast<std::uint64_t>(std::abs(exponent)));
-        } else if (op.code == calc_power) {
-            ++powers_;
-        } else if (is_function(op.code)) {
-            ++functions_;
-        } else {
-            ++(is_sum(op.code) ? sums_ : products_);
-        }
-        const bool trigonometric = op.code == calc_sin || op.code == calc_cos || op.code == calc_tan;
-        double_cost_ += trigonometric          ? double_trigonometric_cost
-                        : is_function(op.code) ? double_function_cost
-                        : is_sum(op.code)      ? double_sum_cost
-                                               : double_product_cost;
+        // A whole power is a product per binary digit of its exponent.
+        const bool whole_power = op.code == calc_power && is_whole(exponent) && std::abs(exponent) < 0x1p63;
+        const CostKind kind = whole_power ? product_cost : cost_kind(op.code);
+        operation_counts_[kind] += whole_power ? std::bit_width(static_cast<std::uint64_t>(std::abs(exponent))) : 1;
+        double_cost_ += double_costs[kind];
     }
 }
 
@@ -427,13 +423,15 @@ bool ArbEvaluation::pay(slong cost)
 // forms: the enclosures an evaluation computes for each operation.
 bool ArbEvaluation::pay_balls(slong forms, slong precision)
 {
-    const OperationCost& c = cost_at(precision);
-    return pay(forms * (functions_ * c.function + powers_ * c.power + products_ * c.product + sums_ * c.sum));
+    const OperationCost& row = cost_at(precision);
+    slong cost = 0;
+    for (int kind = 0; kind < cost_kinds; ++kind) cost += operation_counts_[kind] * row.nanoseconds[kind];
+    return pay(forms * cost);
 }
 
 bool ArbEvaluation::pay_double_evaluation()
 {
-    return pay(std::max(double_cost_, double_sum_cost));
+    return pay(std::max(double_cost_, double_costs[sum_cost]));
 }
 
 // The precision rises from 72 bits, to what the span of the magnitudes met
