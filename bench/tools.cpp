@@ -156,6 +156,7 @@ std::vector<Solve> solves()
         {"ln(exp(x))-x+(x-1.9)*exp(-2e3*x)", 1, 2},
         {"ln(exp(x))-x+(x-1.5)*exp(-1e4*x)", 1, 2},
         {"ln(exp(x))-x+(x-1.5)*exp(-5e4/(8.314*x))", 1, 2},
+        {"ln(exp(x))-x+(x-1.5001)*exp(-1/(x-1.5001)^2)", 1, 2},
         // Signs certain at thousands of bits, no root.
         {"ln(exp(x))-x+x^5", 1e-300, 1e-299},
         {"ln(exp(x))-x+x^10", 1e-300, 1e-299},

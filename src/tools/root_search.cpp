@@ -304,11 +304,8 @@ RootSearch RootScan::verdict(const std::vector<GridPoint>& grid) const
     // Defined at no grid point (an interval inside tan's window about a
     // pole, or below 0 for ln), the search met only refused operations, as
     // across a pole.
-    return any([](const GridPoint& g) {
-        return has_sign(Point{g.x, g.sign});
-    })
-               ? RootSearch::no_root
-               : RootSearch::not_evaluable;
+    const bool signed_somewhere = any([](const GridPoint& g) { return has_sign(Point{g.x, g.sign}); });
+    return signed_somewhere ? RootSearch::no_root : RootSearch::not_evaluable;
 }
 
 // Every grid point is looked at first at the start precision, and every
