@@ -434,13 +434,24 @@ bool ArbEvaluation::pay_double_evaluation()
 // terms to the square of its argument's scale (1-cos(x) is x^2/2, x-sin(x)
 // x^3/6 beside x). The span, and with it the cap, is taken anew after each
 // evaluation: what one precision tells from 0 shows how far the next must
+// A precision rounded up to four significant bits, eight steps a doubling:
+// the library computes its constants (pi, log 2) anew at each precision
+// higher than any before, and the points of a grid, each asking a few bits
+// more than the last, would have them computed at nearly every point.
+slong on_ladder(slong bits)
+{
+    const int dropped = std::max(0, static_cast<int>(std::bit_width(static_cast<std::uint64_t>(bits))) - 4);
+    const slong step = slong{1} << dropped;
+    return (bits + step - 1) / step * step;
+}
+
 // reach (1-cos(1-cos(x)), each cancellation below the one before). False
 // where the cap is reached.
 bool rise(BallPrecision& at, slong precision, const Span& span)
 {
     at.bits = precision;
     at.cap = std::max<slong>(at.cap, span.cap());
-    at.next = std::min<slong>(std::max(2 * precision, span.bits()), at.cap);
+    at.next = on_ladder(std::min<slong>(std::max(2 * precision, span.bits()), at.cap));
     return at.next > precision;
 }
 
