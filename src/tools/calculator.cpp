@@ -50,6 +50,8 @@ std::string status_message(CalculatorStatus status)
     case CalculatorStatus::too_long: return refused_expression_text(Preparation::too_long);
     case CalculatorStatus::uncertain: return std::string(uncertain_sign_text);
     case CalculatorStatus::uncertified: return std::string(uncertified_text);
+    case CalculatorStatus::stopped: return std::string(stopped_search_text);
+    case CalculatorStatus::root_or_pole: return std::string(root_or_pole_text);
     case CalculatorStatus::shown: break;
     }
     return calculator_state.solution;
@@ -122,6 +124,8 @@ CalculatorStatus solve_in(std::string_view x_text, std::size_t separator)
     case RootSearch::not_evaluable: return CalculatorStatus::not_allowed;
     case RootSearch::no_root: return CalculatorStatus::no_solution;
     case RootSearch::uncertain: return CalculatorStatus::uncertain;
+    case RootSearch::stopped: return CalculatorStatus::stopped;
+    case RootSearch::root_or_pole: return CalculatorStatus::root_or_pole;
     case RootSearch::unavailable: return CalculatorStatus::uncertified;
     case RootSearch::found: break;
     }

@@ -16,6 +16,8 @@ enum class CalculatorStatus {
     too_long = 5,
     uncertain = 6,
     uncertified = 7,
+    stopped = 8,
+    root_or_pole = 9,
 };
 
 // The three fields as last read or shown, kept for the run.

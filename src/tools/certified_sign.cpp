@@ -25,6 +25,10 @@ CertifiedEvaluator::~CertifiedEvaluator() = default;
 
 bool CertifiedEvaluator::engine_at(double x)
 {
+    if (balls_ && !balls_->pay_double_evaluation()) {
+        spent_ = true;
+        return false;
+    }
     return evaluate_operations(sequence_, x, values_, &right_operands_);
 }
 
@@ -34,10 +38,21 @@ std::optional<double> CertifiedEvaluator::engine_value(double x)
     return values_[static_cast<std::size_t>(sequence_.result)].value;
 }
 
+CertifiedSign CertifiedEvaluator::raise_at(double x, BallPrecision& precision)
+{
+    if (!engine_at(x)) return spent_ ? CertifiedSign::spent : CertifiedSign::undefined;
+    if (!balls_) return CertifiedSign::uncertain;
+    const CertifiedSign sign = balls_->raise_at(x, right_operands_, precision);
+    spent_ = spent_ || sign == CertifiedSign::spent;
+    return sign;
+}
+
 CertifiedSign CertifiedEvaluator::sign_at(double x)
 {
-    if (!engine_at(x)) return CertifiedSign::undefined;
-    return balls_ ? balls_->sign_at(x, right_operands_) : CertifiedSign::uncertain;
+    BallPrecision precision;
+    CertifiedSign sign = CertifiedSign::undecided;
+    while (sign == CertifiedSign::undecided) sign = raise_at(x, precision);
+    return sign;
 }
 
 IntervalBound CertifiedEvaluator::bounded_over(double low, double high)
@@ -45,10 +60,12 @@ IntervalBound CertifiedEvaluator::bounded_over(double low, double high)
     // An operand is the engine's over the interval where it reads the same
     // at both ends.
     if (!balls_) return IntervalBound::undecided;
-    if (!engine_at(low)) return IntervalBound::unbounded;
+    if (!engine_at(low)) return spent_ ? IntervalBound::undecided : IntervalBound::unbounded;
     std::vector<double> rights = right_operands_;
-    if (!engine_at(high)) return IntervalBound::unbounded;
+    if (!engine_at(high)) return spent_ ? IntervalBound::undecided : IntervalBound::unbounded;
     for (std::size_t k = 0; k < rights.size(); ++k)
         if (rights[k] != right_operands_[k]) rights[k] = NAN;
-    return balls_->bounded_over(low, high, rights);
+    const IntervalBound bound = balls_->bounded_over(low, high, rights);
+    spent_ = spent_ || bound == IntervalBound::undecided;
+    return bound;
 }

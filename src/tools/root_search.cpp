@@ -5,8 +5,10 @@
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <map>
 #include <optional>
 #include <utility>
+#include <vector>
 
 #include "tools/certified_sign.h"
 #include "tools/expression_engine.h"
@@ -66,7 +68,7 @@ bool opposite_signs(const Point& a, const Point& b)
 
 bool has_sign(const Point& p)
 {
-    return p.sign != CertifiedSign::uncertain;
+    return p.sign == CertifiedSign::negative || p.sign == CertifiedSign::zero || p.sign == CertifiedSign::positive;
 }
 
 // Of the last bracket, the end shown: the lower, or 0 (a root between 0 and
@@ -76,6 +78,19 @@ double shown_end(double a, double b)
     return a == 0.0 || b == 0.0 ? 0.0 : std::min(a, b);
 }
 
+// A grid point, its sign as far as its precision has told it.
+struct GridPoint {
+    double x;
+    CertifiedSign sign = CertifiedSign::spent;
+    BallPrecision precision;
+};
+
+// What a bracket gave, kept: each scan meets the brackets of the last.
+struct Settled {
+    RootSearch outcome;
+    double root;
+};
+
 class RootScan {
 public:
     RootScan(double lower, double upper, OperationSequence sequence)
@@ -84,17 +99,24 @@ public:
     RootSearch search(double& root);
 
 private:
+    RootSearch scan(const std::vector<GridPoint>& grid, bool last_scan, double& root);
+    RootSearch verdict(const std::vector<GridPoint>& grid) const;
+    template <typename Settle>
+    RootSearch once(double a, double b, double& root, Settle settle);
     std::optional<Point> point_at(double x);
     std::optional<RootSearch> narrow_by_engine(const Point& l, const Point& r, double& root);
     RootSearch narrow(Point l, Point r, double& root);
     RootSearch across(double l, double r, double& root);
-    RootSearch towards_gap(Point p, double q, double& root, bool& blocked);
+    RootSearch towards_gap(Point p, double q, double& root);
     RootSearch within_uncertain(double l, double r, double& root);
 
     double lower_;
     double upper_;
     CertifiedEvaluator certified_;
-    bool uncertain_ = false;  // a sign met that no precision within reach settles
+    std::map<std::pair<double, double>, Settled> settled_;
+    bool uncertain_ = false;     // a sign met that no precision within reach settles
+    bool blocked_ = false;       // a pole or a gap met where the sign changes
+    bool root_or_pole_ = false;  // a sign change met that the work left could not settle
 };
 
 // Defined where the engine evaluates f, with the sign of its true value;
@@ -131,13 +153,13 @@ std::optional<RootSearch> RootScan::narrow_by_engine(const Point& l, const Point
 }
 
 // A sign change between two neighbouring doubles: a root where f is bounded
-// over them, a pole where it is not; uncertain where the work ran out
-// before the enclosure told which.
+// over them, a pole where it is not; either where the work ran out before
+// the enclosure told which.
 RootSearch RootScan::across(double l, double r, double& root)
 {
     switch (certified_.bounded_over(std::min(l, r), std::max(l, r))) {
     case IntervalBound::unbounded: return RootSearch::not_evaluable;
-    case IntervalBound::undecided: uncertain_ = true; return RootSearch::uncertain;
+    case IntervalBound::undecided: return RootSearch::root_or_pole;
     case IntervalBound::bounded: break;
     }
     root = shown_end(l, r);
@@ -146,22 +168,22 @@ RootSearch RootScan::across(double l, double r, double& root)
 
 // A sign change between l and r whose inner points all stay uncertain
 // (exp(-x)-exp(-40) about 40): where f is continuous over a bracket this
-// narrow, the root lies within a few doubles of its middle; else its sign
-// change is left uncertain.
+// narrow, the root lies within a few doubles of its middle; else the sign
+// change is a root or a pole.
 RootSearch RootScan::within_uncertain(double l, double r, double& root)
 {
     constexpr std::uint64_t narrow_bracket = std::uint64_t{1} << 20;
     if (key_distance(l, r) > narrow_bracket ||
         certified_.bounded_over(std::min(l, r), std::max(l, r)) != IntervalBound::bounded)
-        return RootSearch::uncertain;
+        return RootSearch::root_or_pole;
     root = tenths_between(l, r, 5);
     return RootSearch::found;
 }
 
 // Narrows a sign change between l and r down to two neighbouring doubles.
 // f bounded over the pair is continuous there: a root between them; f
-// without bound is a pole. A bracket whose inner points all stay uncertain
-// is left uncertain.
+// without bound is a pole. A bracket whose inner points all stay uncertain,
+// or that the work left cannot narrow, is a root or a pole.
 RootSearch RootScan::narrow(Point l, Point r, double& root)
 {
     if (const auto decided = narrow_by_engine(l, r, root)) return *decided;
@@ -175,6 +197,7 @@ RootSearch RootScan::narrow(Point l, Point r, double& root)
             unsure = true;
             m.reset();
         }
+        if (certified_.spent()) return RootSearch::root_or_pole;
         if (!m && unsure) return within_uncertain(l.x, r.x, root);
         if (!m) return RootSearch::not_evaluable;
         if (m->sign == CertifiedSign::zero) {
@@ -188,68 +211,132 @@ RootSearch RootScan::narrow(Point l, Point r, double& root)
 
 // From p, where the function is defined, towards q, where it is not: halves
 // the way to the edge of the defined region until a value of the other
-// sign than p's turns up, and narrows that sign change. A pole met is noted
-// in blocked and passed; an uncertain sign ends the way.
-RootSearch RootScan::towards_gap(Point p, double q, double& root, bool& blocked)
+// sign than p's turns up, and narrows that sign change. A pole met is
+// passed (not_evaluable where nothing else is found); a sign not told ends
+// the way.
+RootSearch RootScan::towards_gap(Point p, double q, double& root)
 {
+    RootSearch met = RootSearch::no_root;
     while (!neighbours(p.x, q)) {
         const double x = tenths_between(p.x, q, 5);
         const auto m = point_at(x);
         if (!m) {
+            if (certified_.spent()) return met;
             q = x;
             continue;
         }
-        if (!has_sign(*m)) return RootSearch::no_root;
+        if (!has_sign(*m)) return met;
         if (m->sign == CertifiedSign::zero) {
             root = m->x;
             return RootSearch::found;
         }
         if (opposite_signs(p, *m)) {
             const RootSearch outcome = narrow(p, *m, root);
+            if (outcome == RootSearch::found || outcome == RootSearch::not_evaluable) met = outcome;
             if (outcome == RootSearch::found) return outcome;
-            blocked = blocked || outcome == RootSearch::not_evaluable;
+            if (outcome == RootSearch::root_or_pole && met == RootSearch::no_root) met = outcome;
         }
         p = *m;
+    }
+    return met;
+}
+
+template <typename Settle>
+RootSearch RootScan::once(double a, double b, double& root, Settle settle)
+{
+    auto [kept, first] = settled_.try_emplace({a, b}, Settled{RootSearch::no_root, 0.0});
+    if (first) kept->second.outcome = settle(kept->second.root);
+    const RootSearch outcome = kept->second.outcome;
+    if (outcome == RootSearch::found) root = kept->second.root;
+    blocked_ = blocked_ || outcome == RootSearch::not_evaluable;
+    root_or_pole_ = root_or_pole_ || outcome == RootSearch::root_or_pole;
+    return outcome;
+}
+
+// The grid from the lower end on the signs told so far: the first root
+// where a sign change or a zero shows. A change across points a higher
+// precision may still tell waits for them, except in the last scan.
+RootSearch RootScan::scan(const std::vector<GridPoint>& grid, bool last_scan, double& root)
+{
+    std::optional<Point> last;  // the last grid point where f has a sign
+    bool last_is_previous = false;
+    bool undecided_since_last = false;
+    bool previous_defined = true;
+    double previous = lower_;
+    for (const GridPoint& g : grid) {
+        const Point p{g.x, g.sign};
+        const bool defined = p.sign != CertifiedSign::undefined;
+        RootSearch outcome = RootSearch::no_root;
+        if (!defined) {
+            if (last_is_previous)
+                outcome = once(last->x, p.x, root, [&](double& r) { return towards_gap(*last, p.x, r); });
+        } else if (p.sign == CertifiedSign::zero) {
+            root = p.x;
+            return RootSearch::found;
+        } else if (has_sign(p)) {
+            if (!previous_defined)
+                outcome = once(p.x, previous, root, [&](double& r) { return towards_gap(p, previous, r); });
+            if (outcome != RootSearch::found && last && opposite_signs(*last, p) &&
+                (last_scan || !undecided_since_last))
+                outcome = once(last->x, p.x, root, [&](double& r) { return narrow(*last, p, r); });
+            last = p;
+            undecided_since_last = false;
+        } else {
+            undecided_since_last = undecided_since_last || p.sign == CertifiedSign::undecided;
+        }
+        if (outcome == RootSearch::found) return outcome;
+        last_is_previous = defined && has_sign(p);
+        previous_defined = defined;
+        previous = p.x;
     }
     return RootSearch::no_root;
 }
 
-RootSearch RootScan::search(double& root)
+// No root: what the search met instead, the surest first.
+RootSearch RootScan::verdict(const std::vector<GridPoint>& grid) const
 {
-    if (!certified_.available()) return RootSearch::unavailable;
-    bool blocked = false;
-    std::optional<Point> last;  // the last grid point where f has a sign
-    bool last_is_previous = false;
-    bool previous_defined = true;
-    double previous = lower_;
-    for (int i = 0; i <= root_grid_intervals; ++i) {
-        const double x = root_grid_point(lower_, upper_, i);
-        const auto p = point_at(x);
-        RootSearch outcome = RootSearch::no_root;
-        if (!p) {
-            if (last_is_previous) outcome = towards_gap(*last, x, root, blocked);
-        } else if (p->sign == CertifiedSign::zero) {
-            root = x;
-            return RootSearch::found;
-        } else if (has_sign(*p)) {
-            if (!previous_defined) outcome = towards_gap(*p, previous, root, blocked);
-            if (outcome != RootSearch::found && last && opposite_signs(*last, *p)) {
-                outcome = narrow(*last, *p, root);
-                blocked = blocked || outcome == RootSearch::not_evaluable;
-            }
-            last = p;
-        }
-        if (outcome == RootSearch::found) return outcome;
-        last_is_previous = p && has_sign(*p);
-        previous_defined = p.has_value();
-        previous = x;
-    }
+    if (blocked_) return RootSearch::not_evaluable;
+    if (root_or_pole_) return RootSearch::root_or_pole;
+    if (certified_.spent()) return RootSearch::stopped;
+    const auto any = [&](auto holds) { return std::any_of(grid.begin(), grid.end(), holds); };
+    if (uncertain_ || any([](const GridPoint& g) { return g.sign == CertifiedSign::uncertain; }))
+        return RootSearch::uncertain;
     // Defined at no grid point (an interval inside tan's window about a
     // pole, or below 0 for ln), the search met only refused operations, as
     // across a pole.
-    if (blocked) return RootSearch::not_evaluable;
-    if (uncertain_) return RootSearch::uncertain;
-    return last ? RootSearch::no_root : RootSearch::not_evaluable;
+    const bool signed_somewhere = any([](const GridPoint& g) { return has_sign(Point{g.x, g.sign}); });
+    return signed_somewhere ? RootSearch::no_root : RootSearch::not_evaluable;
+}
+
+// Every grid point is looked at first at the start precision, and every
+// sign change shown narrowed; only then is the work left spent on the
+// points still undecided, in rounds of one precision more each, so that a
+// sign change anywhere shows before any point's work grows. A root found
+// stands once no undecided point lies before it.
+RootSearch RootScan::search(double& root)
+{
+    if (!certified_.available()) return RootSearch::unavailable;
+    std::vector<GridPoint> grid;
+    grid.reserve(root_grid_intervals + 1);
+    for (int i = 0; i <= root_grid_intervals; ++i) {
+        GridPoint g{root_grid_point(lower_, upper_, i), CertifiedSign::spent, {}};
+        if (!certified_.spent()) g.sign = certified_.raise_at(g.x, g.precision);
+        grid.push_back(g);
+    }
+    for (;;) {
+        const auto undecided_before = [&](double end) {
+            return std::any_of(grid.begin(), grid.end(),
+                               [&](const GridPoint& g) { return g.sign == CertifiedSign::undecided && g.x < end; });
+        };
+        const bool last_scan = certified_.spent() || !undecided_before(std::numeric_limits<double>::infinity());
+        const RootSearch outcome = scan(grid, last_scan, root);
+        const double end = outcome == RootSearch::found ? root : std::numeric_limits<double>::infinity();
+        if (outcome == RootSearch::found && (certified_.spent() || !undecided_before(end))) return outcome;
+        if (last_scan) return verdict(grid);
+        for (GridPoint& g : grid)
+            if (g.sign == CertifiedSign::undecided && g.x < end && !certified_.spent())
+                g.sign = certified_.raise_at(g.x, g.precision);
+    }
 }
 
 }  // namespace

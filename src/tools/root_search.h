@@ -1,7 +1,7 @@
 // A root of the prepared expression in an interval.
 #pragma once
 
-enum class RootSearch { found, not_evaluable, no_root, uncertain, unavailable };
+enum class RootSearch { found, not_evaluable, no_root, uncertain, stopped, root_or_pole, unavailable };
 
 // The grid scanned: 1001 points from the lower end of the interval to the
 // upper, in thousandths of its width, the last the upper end itself.
@@ -16,9 +16,13 @@ double root_grid_point(double lower, double upper, int i);
 // a pole where it is not. Where the function is not defined at a grid
 // point, the defined region next to it is searched up to its edge, and a
 // sign change across the gap is narrowed around it; the scan goes on past
-// a pole or a gap. found: root lies in the interval; not_evaluable: none,
-// and a sign change met was a pole or in a gap, or the function is defined
-// at no grid point; uncertain: none, and a sign met was still uncertain at
-// the precision cap or when the search's work ran out; no_root: none seen;
-// unavailable: the ball library cannot be opened, and no sign is certified.
+// a pole or a gap. The time the search may take is bounded. found: root
+// lies in the interval; not_evaluable: none, and a sign change met was a
+// pole or in a gap, or the function is defined at no grid point;
+// root_or_pole: none, and a sign change met was not told root from pole
+// within the search's work; stopped: none, and the work ran out with signs
+// still undecided; uncertain: every point evaluated, none, and a sign
+// still holds 0 at the precision cap; no_root: every sign told, none
+// changes; unavailable: the ball library cannot be opened, and no sign is
+// certified.
 RootSearch search_expression_root(double a, double b, double& root);

@@ -12,9 +12,13 @@ inline constexpr std::string_view cannot_equilibrate_text = "Impossibile equilib
 inline constexpr std::string_view not_allowed_text = "Operazione non consentita";
 inline constexpr std::string_view x_unreadable_text = "Valore di x non leggibile";
 inline constexpr std::string_view no_solution_text = "Soluzione non trovata";
-// A root search that met values too close to 0 to tell their sign, and
-// no root: what it found where the sign stayed undecided.
+// A root search that evaluated every point and met values that still hold
+// 0 at the highest precision it may use, and no root.
 inline constexpr std::string_view uncertain_sign_text = "Zero entro la precisione di calcolo";
+// A root search whose work ran out with signs still undecided.
+inline constexpr std::string_view stopped_search_text = "Tempo esaurito: segno non deciso";
+// A sign change the search could not tell root from pole.
+inline constexpr std::string_view root_or_pole_text = "Cambio di segno: radice o polo";
 // A root search without the ball library that certifies its signs.
 inline constexpr std::string_view uncertified_text = "Calcolo certificato non disponibile";
 inline constexpr std::string_view bad_range_text = "Intervallo errato";

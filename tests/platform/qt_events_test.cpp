@@ -412,6 +412,38 @@ TEST_F(QtEventsTest, AFrameDestroyedFromOutsideEndsTheProgram)
     EXPECT_TRUE(rt_stop_requested());
 }
 
+// A dialog destroyed from outside (xdotool windowclose on it alone, with or
+// without a window manager) ends as Esc ends it, and the frame it blocked
+// answers again; another window's notice leaves it open.
+TEST_F(QtEventsTest, ADialogDestroyedFromOutsideEndsAsItsEscDoes)
+{
+    Dialog dialog;
+    dlg_init(balancer_dialog(), dialog);
+    std::atomic<int> result{0};
+    bool open_after_another = false;
+    bool open_after_its_own = true;
+    rt_start_thread([&] { result = dlg_modal(dialog); });
+    when_dialog_open([&] {
+        const QWidget* shown = QApplication::activeModalWidget();
+        xcb_destroy_notify_event_t gone{};
+        gone.response_type = XCB_DESTROY_NOTIFY;
+        qintptr filtered = 0;
+        for (const WId window : {shown->internalWinId() + 1, shown->internalWinId()}) {
+            open_after_another = shown->isVisible();
+            gone.event = gone.window = static_cast<xcb_window_t>(window);
+            QAbstractEventDispatcher::instance()->filterNativeEvent("xcb_generic_event_t", &gone, &filtered);
+        }
+        open_after_its_own = shown->isVisible();
+        if (open_after_its_own) session().dialog_key(27);  // the test ends either way
+    });
+    ASSERT_TRUE(pump_until([&] { return result != 0; }));
+    EXPECT_TRUE(open_after_another);
+    EXPECT_FALSE(open_after_its_own);
+    EXPECT_EQ(result, 2);
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_FALSE(rt_stop_requested());
+}
+
 TEST_F(QtEventsTest, QuitClosesAnOpenDialogAndEndsANestedWait)
 {
     Dialog dialog;

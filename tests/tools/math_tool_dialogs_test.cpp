@@ -217,13 +217,35 @@ TEST_F(MathToolDialogs, CalculatorResultsAsShown)
         // 0 wherever it is defined, which no precision proves: never a root.
         {"ln(exp(x))-x", "1><2", "Zero entro la precisione di calcolo"},
         {"sin(x)^2+cos(x)^2-1", "-3><4", "Zero entro la precisione di calcolo"},
-        // Beside such an identity, a term below what a search's work can
-        // reach (x^100 is 1e-30000, exp(-5e4/(8.314*x)) below 1e-1300) is
-        // 0 to the precision of the computation; a magnitude that meets no
-        // sum (a factor times 0) asks for no precision at all.
-        {"ln(exp(x))-x+x^100", "1e-300><1e-299", "Zero entro la precisione di calcolo"},
-        {"ln(exp(x))-x+exp(-5e4/(8.314*x))", "1><2", "Zero entro la precisione di calcolo"},
+        // Beside such an identity, a term that a search's time cannot tell
+        // at every point (x^5 is 1e-1500, x^100 1e-30000 at 1e-300,
+        // exp(-5e4/(8.314*x)) below 1e-1300, exp(-1e4*x) below 1e-4300 on
+        // 1 to 2, each some thousands of bits a point): the search says it
+        // stopped undecided, not that the expression is 0. A magnitude
+        // that meets no sum (a factor times 0) asks for no precision at all.
+        {"ln(exp(x))-x+x^100", "1e-300><1e-299", "Tempo esaurito: segno non deciso"},
+        {"ln(exp(x))-x+x^5", "1e-300><1e-299", "Tempo esaurito: segno non deciso"},
+        {"ln(exp(x))-x+x^10", "1e-300><1e-299", "Tempo esaurito: segno non deciso"},
+        {"ln(exp(x))-x+x^50", "1e-300><1e-299", "Tempo esaurito: segno non deciso"},
+        {"ln(exp(x))-x+exp(-5e4/(8.314*x))", "1><2", "Tempo esaurito: segno non deciso"},
+        {"ln(exp(x))-x+exp(-1e4*x)", "1><2", "Tempo esaurito: segno non deciso"},
+        {"sin(1e9*x)^2+cos(1e9*x)^2-1+exp(-1500*x)", "1><2", "Tempo esaurito: segno non deciso"},
+        {"(sin(x)^2+cos(x)^2-1)*1e300+exp(-1e4*x)", "1><2", "Tempo esaurito: segno non deciso"},
         {"ln(exp(x))-x+exp(-1e4*x)*0", "1><2", "Zero entro la precisione di calcolo"},
+        // The whole grid is looked at before any point's precision grows:
+        // the sign change at 1.95 (f(2) = 0.05) is found past points that
+        // need some 14,500 bits, and the pole there is told as a pole.
+        {"ln(exp(x))-x+exp(-1e4*x)+exp(200*(x-2))*(x-1.95)", "1><2", "1.95"},
+        {"ln(exp(x))-x+exp(-1e4*x)+exp(200*(x-2))/(x-1.95)", "1><2", "Operazione non consentita"},
+        // A root whose neighbours all need thousands of bits: stopped.
+        {"ln(exp(x))-x+(x-1.9)*exp(-3e3*x)", "1><2", "Tempo esaurito: segno non deciso"},
+        {"ln(exp(x))-x+(x-1.9)*exp(-2e3*x)", "1><2", "Tempo esaurito: segno non deciso"},
+        {"ln(exp(x))-x+(x-1.5)*exp(-1e4*x)", "1><2", "Tempo esaurito: segno non deciso"},
+        {"ln(exp(x))-x+(x-1.5)*exp(-5e4/(8.314*x))", "1><2", "Tempo esaurito: segno non deciso"},
+        // Negative below 1.5001, positive above, the term below 1e-480
+        // within 0.03 of it: a sign change certified whose points nearer
+        // need more than the search's time.
+        {"ln(exp(x))-x+(x-1.5001)*exp(-1/(x-1.5001)^2)", "1><2", "Cambio di segno: radice o polo"},
         {"sin(x)-sin(x)+cos(x)-cos(x)+tan(x)-tan(x)+ln(x)-ln(x)+exp(x)-exp(x)+exp(-1e5*x)*0", "1><2",
          "Zero entro la precisione di calcolo"},
         // A value less itself is 0, over itself 1, at every point: the
@@ -237,6 +259,13 @@ TEST_F(MathToolDialogs, CalculatorResultsAsShown)
         // x^4/8 > 0, each level told at the precision the one inside shows.
         {"1-cos(1-cos(x))", "1e-50><1e-49", "Soluzione non trovata"},
         {"1-cos(1-cos(1-cos(x)))", "1e-10><1e-9", "Soluzione non trovata"},
+        {"1-cos(1-cos(1-cos(1-cos(1-cos(1-cos(x))))))", "0.1><0.2", "Soluzione non trovata"},
+        // Six levels at 1e-5 are x^64/2^63 = 1e-339, eight 1e-333 at 0.1
+        // and 1e-1357 at 1e-5: over a thousand bits at every point, more
+        // than the search's time pays for across the grid.
+        {"1-cos(1-cos(1-cos(1-cos(1-cos(1-cos(x))))))", "1e-5><1e-4", "Tempo esaurito: segno non deciso"},
+        {"1-cos(1-cos(1-cos(1-cos(1-cos(1-cos(1-cos(1-cos(x))))))))", "0.1><0.2", "Tempo esaurito: segno non deciso"},
+        {"1-cos(1-cos(1-cos(1-cos(1-cos(1-cos(1-cos(1-cos(x))))))))", "1e-5><1e-4", "Tempo esaurito: segno non deciso"},
         // Terms spanning the doubles' range, and functions cancelling to
         // below it near 0: signs told at the precision they need.
         {"x*1e-50+1e300-1e300", "1><2", "Soluzione non trovata"},

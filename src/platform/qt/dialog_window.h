@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "platform/dialogs.h"
+#include "platform/qt/window_destroyed.h"
 
 namespace platform::qt {
 
@@ -46,6 +47,9 @@ private:
 
     Dialog& dialog_;
     std::map<std::int32_t, QWidget*> widgets_;
+    // Destroyed from outside, the dialog ends as its Esc ends it: the
+    // frame it blocks answers again.
+    WindowDestroyedFilter destroyed_filter_{*this, [this] { reject(); }};
 };
 
 }  // namespace platform::qt

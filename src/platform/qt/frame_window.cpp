@@ -1,10 +1,7 @@
 #include "platform/qt/frame_window.h"
 
-#include <xcb/xcb.h>
-
 #include <QAction>
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenu>
@@ -135,25 +132,9 @@ void CanvasWidget::keyReleaseEvent(QKeyEvent* event)
     if (const std::int32_t code = virtual_key(event->key()); code != 0) deliver_key_event({kKeyUp, code});
 }
 
-WindowDestroyedFilter::WindowDestroyedFilter(const QWidget& window, std::function<void()> on_destroyed)
-    : window_(window), on_destroyed_(std::move(on_destroyed))
-{}
-
-bool WindowDestroyedFilter::nativeEventFilter(const QByteArray& event_type, void* message, qintptr*)
-{
-    if (event_type != "xcb_generic_event_t") return false;
-    const auto* event = static_cast<const xcb_generic_event_t*>(message);
-    if ((event->response_type & 0x7F) != XCB_DESTROY_NOTIFY) return false;
-    // A window the toolkit made anew in its place has another id.
-    const auto* destroyed = static_cast<const xcb_destroy_notify_event_t*>(message);
-    if (window_.internalWinId() != 0 && destroyed->window == window_.internalWinId()) on_destroyed_();
-    return false;
-}
-
 FrameWindow::FrameWindow(CanvasStore& store, std::function<void()> on_close)
     : on_close_(std::move(on_close)), destroyed_filter_(std::make_unique<WindowDestroyedFilter>(*this, on_close_))
 {
-    QCoreApplication::instance()->installNativeEventFilter(destroyed_filter_.get());
     client_ = new QWidget(this);
     setCentralWidget(client_);
     canvas_ = new CanvasWidget(store, client_);
@@ -169,10 +150,7 @@ FrameWindow::FrameWindow(CanvasStore& store, std::function<void()> on_close)
     canvas_->setFocus();
 }
 
-FrameWindow::~FrameWindow()
-{
-    QCoreApplication::instance()->removeNativeEventFilter(destroyed_filter_.get());
-}
+FrameWindow::~FrameWindow() = default;
 
 void FrameWindow::place(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height)
 {

@@ -3,7 +3,6 @@
 // widget, which shows the canvas and turns mouse and key input into the
 // platform's events.
 
-#include <QAbstractNativeEventFilter>
 #include <QMainWindow>
 #include <QWidget>
 #include <cstdint>
@@ -12,6 +11,7 @@
 #include <vector>
 
 #include "platform/qt/canvas_store.h"
+#include "platform/qt/window_destroyed.h"
 #include "platform/window.h"
 
 class QAction;
@@ -42,19 +42,6 @@ protected:
 private:
     void deliver(QMouseEvent* event, std::int32_t left_event, std::int32_t right_event);
     CanvasStore& store_;
-};
-
-// With no window manager, a window destroyed from outside (xdotool
-// windowclose) gets no close event: only the display's notice that it is
-// gone, which this reads.
-class WindowDestroyedFilter : public QAbstractNativeEventFilter {
-public:
-    WindowDestroyedFilter(const QWidget& window, std::function<void()> on_destroyed);
-    bool nativeEventFilter(const QByteArray& event_type, void* message, qintptr* result) override;
-
-private:
-    const QWidget& window_;
-    std::function<void()> on_destroyed_;
 };
 
 // Closing the frame, or destroying it from outside, runs on_close.

@@ -22,22 +22,70 @@ constexpr slong guard_bits = 64;
 // of tiny numbers reach it.
 constexpr slong largest_cap = slong{1} << 16;
 
-// The work of a function at a precision: a fixed part, and past about a
-// thousand bits the products inside it, which grow as the square of the
-// length. A sum or product takes an eighth of the fixed part and grows
-// with the length alone.
-constexpr slong function_work(slong precision)
+// The kinds of operation whose cost differs: exp; ln and log; sin and cos;
+// tan; powers whose exponent is not whole; products and quotients (whole
+// powers are products); sums.
+enum CostKind { exp_cost, log_cost, sin_cos_cost, tan_cost, power_cost, product_cost, sum_cost, cost_kinds };
+
+// The dearest cost of one operation at a precision measured on this class
+// of machine (2.1 GHz), in nanoseconds, on arguments of every scale the
+// functions reduce, as many bits long as the precision: a fixed part, and
+// a power of the length fitted over them. From 72 bits to the largest cap
+// it bounds every cost measured, within 1.3 times it up to 3,000 bits and
+// three times beyond.
+slong operation_cost(CostKind kind, slong bits)
 {
-    return 256 + precision + precision * precision / 1024;
+    const auto grown = [bits](double factor, double exponent) {
+        return static_cast<slong>(factor * std::pow(static_cast<double>(bits), exponent));
+    };
+    switch (kind) {
+    case exp_cost: return 210 + grown(0.00824, 1.88);
+    case log_cost: return 300 + grown(0.0124, 1.84);
+    case sin_cos_cost: return 250 + grown(0.00694, 1.92);
+    case tan_cost: return 320 + grown(0.0115, 1.88);
+    case power_cost: return 550 + grown(0.0293, 1.81);
+    case product_cost: return 70 + grown(0.0234, 1.46);
+    case sum_cost:
+    case cost_kinds: break;
+    }
+    return 40 + grown(0.0531, 1.11);
 }
-constexpr slong arithmetic_work(slong precision)
+
+// The engine's double evaluation of one operation with its error estimate,
+// likewise (a sine, cosine or tangent reducing a large argument).
+slong double_cost(CostKind kind)
 {
-    return (256 + precision) / 8;
+    switch (kind) {
+    case sin_cos_cost:
+    case tan_cost: return 130;
+    case product_cost: return 20;
+    case sum_cost: return 12;
+    default: return 30;
+    }
 }
-// What the balls of one search may cost: some 600 million instructions,
-// 50 ms on this class of machine, wherever the precision goes (a unit is
-// about 17 of them). A sign that would need more stays uncertain.
-constexpr slong search_work = 32'000'000;
+
+// What the evaluations of one search may cost: 45 ms of CPU on this class
+// of machine, wherever the precision goes, leaving room for what is not
+// charged (the engine's reading, the scan) within 50 ms. A sign that would
+// need more stays undecided.
+constexpr slong search_cost = 45'000'000;
+
+CostKind cost_kind(std::int32_t code)
+{
+    switch (code) {
+    case calc_exp: return exp_cost;
+    case calc_ln:
+    case calc_log: return log_cost;
+    case calc_sin:
+    case calc_cos: return sin_cos_cost;
+    case calc_power: return power_cost;
+    case calc_multiply:
+    case calc_divide: return product_cost;
+    case calc_add:
+    case calc_subtract: return sum_cost;
+    default: return tan_cost;
+    }
+}
 
 class Ball {
 public:
@@ -126,11 +174,6 @@ bool operate_on_itself(arb_ptr r, arb_srcptr a, std::int32_t code)
 bool is_sum(std::int32_t code)
 {
     return code == calc_add || code == calc_subtract;
-}
-
-bool is_function(std::int32_t code)
-{
-    return code == calc_power || code > calc_subtract;
 }
 
 // The engine's operations on balls. Where the true value does not exist
@@ -255,13 +298,15 @@ public:
     explicit ArbEvaluation(const OperationSequence& sequence);
     ArbEvaluation(const ArbEvaluation&) = delete;
     ArbEvaluation& operator=(const ArbEvaluation&) = delete;
-    CertifiedSign sign_at(double x, const std::vector<double>& rights) override;
+    CertifiedSign raise_at(double x, const std::vector<double>& rights, BallPrecision& at) override;
     IntervalBound bounded_over(double low, double high, const std::vector<double>& rights) override;
+    bool pay_double_evaluation() override;
 
 private:
     arb_srcptr at_point(const std::vector<double>& rights, slong precision, Span& span);
     arb_srcptr over_interval(const std::vector<double>& rights, slong precision, Span& span);
-    bool pay(slong forms, slong precision);
+    bool pay(slong cost);
+    bool pay_balls(slong forms, slong precision);
     template <typename Evaluate, typename Settled>
     Raised raise_precision(Evaluate evaluate, Settled settled, slong forms);
 
@@ -273,9 +318,9 @@ private:
     static constexpr std::size_t x_ = 1;
     Ball deviation_;  // x over the interval less its middle
     Ball scratch_[5];
-    slong functions_ = 0;   // functions, and powers whose exponent is not a whole number
-    slong arithmetic_ = 0;  // sums and products, those of whole powers among them
-    slong work_left_ = search_work;
+    slong operation_counts_[cost_kinds] = {};  // a whole power counts its products
+    slong double_cost_ = 0;
+    slong cost_left_ = search_cost;
 };
 
 ArbEvaluation::ArbEvaluation(const OperationSequence& sequence)
@@ -295,14 +340,11 @@ ArbEvaluation::ArbEvaluation(const OperationSequence& sequence)
     for (const SlotOperation& op : operations_) {
         const auto right = static_cast<std::size_t>(op.right);
         const double exponent = right != x_ && right < sequence.numbers.size() ? sequence.numbers[right] : NAN;
-        if (op.code == calc_power && is_whole(exponent) && std::abs(exponent) < 0x1p63) {
-            // A whole power is a product per binary digit of its exponent.
-            arithmetic_ += std::bit_width(static_cast<std::uint64_t>(std::abs(exponent)));
-        } else if (is_function(op.code)) {
-            ++functions_;
-        } else {
-            ++arithmetic_;
-        }
+        // A whole power is a product per binary digit of its exponent.
+        const bool whole_power = op.code == calc_power && is_whole(exponent) && std::abs(exponent) < 0x1p63;
+        const CostKind kind = whole_power ? product_cost : cost_kind(op.code);
+        operation_counts_[kind] += whole_power ? std::bit_width(static_cast<std::uint64_t>(std::abs(exponent))) : 1;
+        double_cost_ += double_cost(kind);
     }
 }
 
@@ -363,15 +405,27 @@ arb_srcptr ArbEvaluation::over_interval(const std::vector<double>& rights, slong
     return slots_[result_].value.get();
 }
 
-// Takes the work of one evaluation at the precision from what the search
-// has left; false, taking nothing, where that is too little. forms: the
-// enclosures an evaluation computes for each operation.
-bool ArbEvaluation::pay(slong forms, slong precision)
+// Takes a cost from what the search has left; false, taking nothing,
+// where that is too little.
+bool ArbEvaluation::pay(slong cost)
 {
-    const slong work = forms * (functions_ * function_work(precision) + arithmetic_ * arithmetic_work(precision));
-    if (work > work_left_) return false;
-    work_left_ -= work;
+    if (cost > cost_left_) return false;
+    cost_left_ -= cost;
     return true;
+}
+
+// forms: the enclosures an evaluation computes for each operation.
+bool ArbEvaluation::pay_balls(slong forms, slong precision)
+{
+    slong cost = 0;
+    for (int kind = 0; kind < cost_kinds; ++kind)
+        cost += operation_counts_[kind] * operation_cost(static_cast<CostKind>(kind), precision);
+    return pay(forms * cost);
+}
+
+bool ArbEvaluation::pay_double_evaluation()
+{
+    return pay(std::max(double_cost_, double_cost(sum_cost)));
 }
 
 // The precision rises from 72 bits, to what the span of the magnitudes met
@@ -380,39 +434,56 @@ bool ArbEvaluation::pay(slong forms, slong precision)
 // terms to the square of its argument's scale (1-cos(x) is x^2/2, x-sin(x)
 // x^3/6 beside x). The span, and with it the cap, is taken anew after each
 // evaluation: what one precision tells from 0 shows how far the next must
-// reach (1-cos(1-cos(x)), each cancellation below the one before). Each
-// evaluation is paid from the search's work; where the work left cannot
-// pay the next, the value stays as it is.
+// A precision rounded up to four significant bits, eight steps a doubling:
+// the library computes its constants (pi, log 2) anew at each precision
+// higher than any before, and the points of a grid, each asking a few bits
+// more than the last, would have them computed at nearly every point.
+slong on_ladder(slong bits)
+{
+    const int dropped = std::max(0, static_cast<int>(std::bit_width(static_cast<std::uint64_t>(bits))) - 4);
+    const slong step = slong{1} << dropped;
+    return (bits + step - 1) / step * step;
+}
+
+// reach (1-cos(1-cos(x)), each cancellation below the one before). False
+// where the cap is reached.
+bool rise(BallPrecision& at, slong precision, const Span& span)
+{
+    at.bits = precision;
+    at.cap = std::max<slong>(at.cap, span.cap());
+    at.next = on_ladder(std::min<slong>(std::max(2 * precision, span.bits()), at.cap));
+    return at.next > precision;
+}
+
+// Each evaluation is paid from the search's work; where the work left
+// cannot pay the next, the value stays as it is.
 template <typename Evaluate, typename Settled>
 Raised ArbEvaluation::raise_precision(Evaluate evaluate, Settled settled, slong forms)
 {
+    BallPrecision at;
     slong precision = first_precision;
-    if (!pay(forms, precision)) return {nullptr, true};
-    slong cap = first_precision;
-    Span span;
-    arb_srcptr f = evaluate(precision, span);
-    while (!settled(f)) {
-        cap = std::max(cap, span.cap());
-        const slong next = std::min(std::max(2 * precision, span.bits()), cap);
-        if (next <= precision) return {f, false};
-        if (!pay(forms, next)) return {f, true};
-        precision = next;
+    arb_srcptr f = nullptr;
+    for (;;) {
+        if (!pay_balls(forms, precision)) return {f, true};
+        Span span;
         f = evaluate(precision, span);
+        if (settled(f) || !rise(at, precision, span)) return {f, false};
+        precision = at.next;
     }
-    return {f, false};
 }
 
-CertifiedSign ArbEvaluation::sign_at(double x, const std::vector<double>& rights)
+CertifiedSign ArbEvaluation::raise_at(double x, const std::vector<double>& rights, BallPrecision& at)
 {
+    const slong precision = at.bits == 0 ? first_precision : at.next;
+    if (!pay_balls(1, precision)) return CertifiedSign::spent;
     arb_set_d(points_[x_].get(), x);
-    const auto [f, spent] =
-        raise_precision([&](slong precision, Span& span) { return at_point(rights, precision, span); },
-                        [](arb_srcptr v) { return arb_is_zero(v) || arb_is_positive(v) || arb_is_negative(v); }, 1);
-    if (!f) return CertifiedSign::uncertain;
+    Span span;
+    const arb_srcptr f = at_point(rights, precision, span);
     if (arb_is_zero(f)) return CertifiedSign::zero;
     if (arb_is_positive(f)) return CertifiedSign::positive;
     if (arb_is_negative(f)) return CertifiedSign::negative;
-    return arb_is_finite(f) || spent ? CertifiedSign::uncertain : CertifiedSign::undefined;
+    if (rise(at, precision, span)) return CertifiedSign::undecided;
+    return arb_is_finite(f) ? CertifiedSign::uncertain : CertifiedSign::undefined;
 }
 
 IntervalBound ArbEvaluation::bounded_over(double low, double high, const std::vector<double>& rights)
@@ -423,8 +494,9 @@ IntervalBound ArbEvaluation::bounded_over(double low, double high, const std::ve
     arf_set_d(ends[0], low);
     arf_set_d(ends[1], high);
     Slot& x = slots_[x_];
-    // Each operation enclosed directly, at the middle and in its slope.
-    constexpr slong interval_forms = 3;
+    // Each operation enclosed directly, at the middle and in its slope, and
+    // the products and sums of the mean value form beside.
+    constexpr slong interval_forms = 4;
     const auto [f, spent] = raise_precision(
         [&](slong precision, Span& span) {
             arb_set_interval_arf(x.value.get(), ends[0], ends[1], precision);
